@@ -1,0 +1,84 @@
+#pragma once
+// Detection results: findings with their evidence, rejections and the report.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "detect/entity.hpp"
+#include "span/span.hpp"
+
+namespace norvane {
+
+enum class Certainty : std::uint8_t { possible, probable, certain };
+std::string_view certainty_name(Certainty c);
+
+struct ChecksumResult {
+  enum class Kind : std::uint8_t { passed, failed, not_applicable };
+  Kind kind = Kind::not_applicable;
+  std::string_view reason;  // static text; only for not_applicable
+
+  static ChecksumResult passed() { return {Kind::passed, {}}; }
+  static ChecksumResult failed() { return {Kind::failed, {}}; }
+  static ChecksumResult not_applicable(std::string_view reason) { return {Kind::not_applicable, reason}; }
+  bool operator==(const ChecksumResult&) const = default;
+};
+// "passed", "failed" or "not_applicable".
+std::string_view checksum_name(const ChecksumResult& c);
+
+struct ContextHit {
+  std::string_view cue;  // static text
+  std::uint32_t distance = 0;
+  float weight = 0;
+};
+
+struct Evidence {
+  std::string_view rule;  // static text
+  ChecksumResult checksum;
+  std::vector<ContextHit> context_hits;
+  RuleList normalizations;
+  NormalizationCost cost;
+  bool snapped = false;
+};
+
+struct Finding {
+  EntityKind entity;
+  Span source;
+  Span normalized;
+  Certainty certainty;
+  float score;
+  Evidence evidence;
+};
+
+enum class RejectReason : std::uint8_t {
+  checksum_failed,
+  no_context,
+  below_threshold,
+  outranked,
+  business_context,
+};
+std::string_view reject_reason_name(RejectReason r);
+
+struct Rejection {
+  Span source;
+  float score;
+  EntityKind entity;
+  RejectReason reason;
+};
+
+struct Report {
+  std::vector<Finding> findings;
+  std::vector<Rejection> rejections;
+  std::string normalized_text;
+};
+
+namespace json {
+void write(std::string& out, const ContextHit& hit);
+void write(std::string& out, const ChecksumResult& checksum);
+void write(std::string& out, const Evidence& evidence);
+void write(std::string& out, const Finding& finding);
+void write(std::string& out, const Rejection& rejection);
+void write(std::string& out, const Report& report);
+}  // namespace json
+
+}  // namespace norvane

@@ -1,0 +1,17 @@
+#include "error/error.hpp"
+
+namespace norvane {
+
+std::string Error::text() const {
+  switch (kind) {
+    case Kind::invariant_violation:
+      return "span map invariant violated at segment " + std::to_string(segment) + ": " + message;
+    case Kind::coordinate_mismatch:
+      return "span map coordinate mismatch: " + message;
+    case Kind::restore_token:
+      return "restore token error: " + message;
+  }
+  return message;
+}
+
+}  // namespace norvane

@@ -1,0 +1,34 @@
+#pragma once
+// Compact JSON writing for the fixed record shapes (keys in declared order, no spaces).
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "span/span.hpp"
+#include "span/span_map.hpp"
+
+namespace norvane::json {
+
+// A JSON string: quote and backslash escaped, controls below U+0020 as \b \t \n \f \r or
+// \u00xx (lowercase hex), everything else raw UTF-8.
+void write_string(std::string& out, std::string_view s);
+// The shortest decimal that reads back to the same 32-bit value; non-finite values are null.
+void write_f32(std::string& out, float value);
+void write_u64(std::string& out, std::uint64_t value);
+inline void write_bool(std::string& out, bool b) { out += b ? "true" : "false"; }
+void write_rules(std::string& out, const RuleList& rules);
+
+void write(std::string& out, const Span& span);
+void write(std::string& out, const NormalizationCost& cost);
+void write(std::string& out, const SourceSpan& span);
+void write(std::string& out, const Segment& segment);
+void write(std::string& out, const SpanMap& map);
+
+template <class T>
+std::string to_json(const T& value) {
+  std::string out;
+  write(out, value);
+  return out;
+}
+
+}  // namespace norvane::json

@@ -1,0 +1,65 @@
+#pragma once
+// Small UTF-8 helpers. Input text is always valid UTF-8 (the binding guarantees it).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace norvane::utf8 {
+
+// Length in bytes of the sequence that starts with lead byte b.
+inline std::size_t seq_len(unsigned char b) {
+  if (b < 0x80) return 1;
+  if (b < 0xE0) return 2;
+  if (b < 0xF0) return 3;
+  return 4;
+}
+
+inline bool is_continuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+// Decodes the character at byte offset i; returns the code point and advances i.
+inline char32_t decode(std::string_view s, std::size_t& i) {
+  auto b0 = static_cast<unsigned char>(s[i]);
+  if (b0 < 0x80) { ++i; return b0; }
+  std::size_t n = seq_len(b0);
+  if (i + n > s.size()) { ++i; return 0xFFFD; }
+  char32_t cp;
+  if (n == 2) cp = b0 & 0x1F;
+  else if (n == 3) cp = b0 & 0x0F;
+  else cp = b0 & 0x07;
+  for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+  i += n;
+  return cp;
+}
+
+inline void append(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+// Number of characters (Unicode scalar values) in s.
+inline std::size_t count_chars(std::string_view s) {
+  std::size_t n = 0;
+  for (unsigned char c : s) n += !is_continuation(c);
+  return n;
+}
+
+// True when byte offset i of s starts a character or is the end of s.
+inline bool is_boundary(std::string_view s, std::size_t i) {
+  return i == s.size() || (i < s.size() && !is_continuation(static_cast<unsigned char>(s[i])));
+}
+
+}  // namespace norvane::utf8

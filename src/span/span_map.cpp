@@ -1,0 +1,288 @@
+#include "span/span_map.hpp"
+
+#include <algorithm>
+#include <string>
+
+#include "span/utf8.hpp"
+
+namespace norvane {
+
+std::string_view segment_kind_name(SegmentKind kind) {
+  switch (kind) {
+    case SegmentKind::identity: return "identity";
+    case SegmentKind::replace: return "replace";
+    case SegmentKind::delete_: return "delete";
+    case SegmentKind::expand: return "expand";
+  }
+  return "identity";
+}
+
+// ---------------------------------------------------------------------------
+// SpanMap accessors
+
+SpanMap SpanMap::identity(std::string_view text) {
+  SpanMapBuilder b(0);
+  b.keep(text);
+  return std::move(b.finish().map);
+}
+
+Position SpanMap::src_end() const {
+  if (segments.empty()) return {0, 0};
+  const Span& s = segments.back().src;
+  return {s.byte_end, s.char_end};
+}
+
+Position SpanMap::dst_end() const {
+  if (segments.empty()) return {0, 0};
+  const Span& s = segments.back().dst;
+  return {s.byte_end, s.char_end};
+}
+
+bool SpanMap::is_identity() const {
+  return std::all_of(segments.begin(), segments.end(),
+                     [](const Segment& s) { return s.kind == SegmentKind::identity; });
+}
+
+// ---------------------------------------------------------------------------
+// Builder
+
+namespace {
+
+// Offsets are 32-bit by design; texts of 4 GiB or more are refused at the boundary.
+std::uint32_t u32(std::size_t n) { return static_cast<std::uint32_t>(n); }
+
+SegmentKind kind_from_shape(const Span& src, const Span& dst) {
+  if (dst.is_empty()) return SegmentKind::delete_;
+  if (src.char_len() < dst.char_len()) return SegmentKind::expand;
+  return SegmentKind::replace;
+}
+
+}  // namespace
+
+void SpanMapBuilder::keep(std::string_view text) {
+  if (text.empty()) return;
+  const std::uint32_t nb = u32(text.size());
+  const std::uint32_t nc = u32(utf8::count_chars(text));
+  output_.append(text);
+  const std::uint32_t sb = src_byte_, sc = src_char_, db = dst_byte_, dc = dst_char_;
+  src_byte_ += nb;
+  src_char_ += nc;
+  dst_byte_ += nb;
+  dst_char_ += nc;
+  if (!segments_.empty() && segments_.back().kind == SegmentKind::identity) {
+    Segment& last = segments_.back();
+    last.src.byte_end = src_byte_;
+    last.src.char_end = src_char_;
+    last.dst.byte_end = dst_byte_;
+    last.dst.char_end = dst_char_;
+    return;
+  }
+  Segment seg;
+  seg.src = Span{sb, src_byte_, sc, src_char_};
+  seg.dst = Span{db, dst_byte_, dc, dst_char_};
+  seg.kind = SegmentKind::identity;
+  segments_.push_back(std::move(seg));
+}
+
+void SpanMapBuilder::push_transformed(std::string_view src_text, std::string_view dst_text,
+                                      RuleName rule, NormalizationCost cost) {
+  const std::uint32_t sb = src_byte_, sc = src_char_, db = dst_byte_, dc = dst_char_;
+  src_byte_ += u32(src_text.size());
+  src_char_ += u32(utf8::count_chars(src_text));
+  dst_byte_ += u32(dst_text.size());
+  dst_char_ += u32(utf8::count_chars(dst_text));
+  output_.append(dst_text);
+  Segment seg;
+  seg.rules.push_back(rule);
+  seg.src = Span{sb, src_byte_, sc, src_char_};
+  seg.dst = Span{db, dst_byte_, dc, dst_char_};
+  seg.cost = cost;
+  seg.kind = kind_from_shape(seg.src, seg.dst);
+  segments_.push_back(std::move(seg));
+}
+
+void SpanMapBuilder::replace(std::string_view src_text, std::string_view dst_text, RuleName rule) {
+  if (src_text.empty()) return;
+  NormalizationCost cost;
+  cost.replaced_chars = NormalizationCost::saturate(utf8::count_chars(src_text));
+  push_transformed(src_text, dst_text, rule, cost);
+}
+
+void SpanMapBuilder::numeral(std::string_view src_text, std::string_view dst_text, RuleName rule) {
+  if (src_text.empty()) return;
+  NormalizationCost cost;
+  cost.expanded_syllables = NormalizationCost::saturate(utf8::count_chars(src_text));
+  push_transformed(src_text, dst_text, rule, cost);
+}
+
+void SpanMapBuilder::absorb(std::string_view src_text, RuleName rule, AbsorbClass cls) {
+  if (src_text.empty()) return;
+  NormalizationCost cost;
+  const std::uint16_t n = NormalizationCost::saturate(utf8::count_chars(src_text));
+  if (cls == AbsorbClass::whitespace) cost.absorbed_whitespace = n;
+  else if (cls == AbsorbClass::separator) cost.absorbed_separators = n;
+  push_transformed(src_text, std::string_view{}, rule, cost);
+}
+
+SpanMapBuilder::Output SpanMapBuilder::finish() {
+  Output out{std::move(output_), SpanMap(std::move(segments_))};
+  output_ = std::string();
+  segments_ = std::vector<Segment>();
+  src_byte_ = src_char_ = dst_byte_ = dst_char_ = 0;
+  return out;
+}
+
+// ---------------------------------------------------------------------------
+// Validation
+
+namespace {
+
+std::string contiguity_message(const char* side, std::uint32_t eb, std::uint32_t ec,
+                               const Span& found) {
+  std::string m = side;
+  m += " not contiguous: expected byte ";
+  m += std::to_string(eb);
+  m += " char ";
+  m += std::to_string(ec);
+  m += ", found byte ";
+  m += std::to_string(found.byte_start);
+  m += " char ";
+  m += std::to_string(found.char_start);
+  return m;
+}
+
+bool reversed_bytes(const Span& s) { return s.byte_end < s.byte_start; }
+bool reversed_chars(const Span& s) { return s.char_end < s.char_start; }
+
+}  // namespace
+
+Result<void> SpanMap::validate() const {
+  std::uint32_t eb_src = 0, ec_src = 0, eb_dst = 0, ec_dst = 0;
+  for (std::size_t i = 0; i < segments.size(); ++i) {
+    const Segment& s = segments[i];
+    if (s.src.byte_start != eb_src || s.src.char_start != ec_src)
+      return std::unexpected(Error::invariant(i, contiguity_message("src", eb_src, ec_src, s.src)));
+    if (s.dst.byte_start != eb_dst || s.dst.char_start != ec_dst)
+      return std::unexpected(Error::invariant(i, contiguity_message("dst", eb_dst, ec_dst, s.dst)));
+    if (reversed_bytes(s.src) || reversed_bytes(s.dst))
+      return std::unexpected(Error::invariant(i, "reversed byte range"));
+    if (reversed_chars(s.src) || reversed_chars(s.dst))
+      return std::unexpected(Error::invariant(i, "reversed char range"));
+    switch (s.kind) {
+      case SegmentKind::replace:
+        if (s.src.byte_len() == 0 || s.dst.byte_len() == 0)
+          return std::unexpected(Error::invariant(i, "replace segment must have both sides"));
+        break;
+      case SegmentKind::delete_:
+        if (s.src.byte_len() == 0 || s.dst.byte_len() != 0)
+          return std::unexpected(
+              Error::invariant(i, "delete segment must consume src and produce nothing"));
+        break;
+      case SegmentKind::expand:
+        if (!(s.src.char_len() < s.dst.char_len()))
+          return std::unexpected(Error::invariant(i, "expand segment must grow in chars"));
+        break;
+      case SegmentKind::identity:
+        if (s.src.byte_len() != s.dst.byte_len() || s.src.char_len() != s.dst.char_len())
+          return std::unexpected(Error::invariant(i, "identity segment has unequal lengths"));
+        if (!s.rules.empty() || !s.cost.is_zero())
+          return std::unexpected(Error::invariant(i, "identity segment carries rules or cost"));
+        break;
+    }
+    if (s.src.byte_len() == 0)
+      return std::unexpected(
+          Error::invariant(i, "segment has an empty source range; insertion is not supported"));
+    eb_src = s.src.byte_end;
+    ec_src = s.src.char_end;
+    eb_dst = s.dst.byte_end;
+    ec_dst = s.dst.char_end;
+  }
+  return {};
+}
+
+// ---------------------------------------------------------------------------
+// Projection to the source
+
+namespace {
+
+// Interior offset of an identity segment; unsigned arithmetic wraps instead of trapping when a
+// caller-made span's char offsets disagree with its bytes.
+Position interior(const Segment& s, std::uint32_t byte, std::uint32_t ch) {
+  return {s.src.byte_start + (byte - s.dst.byte_start), ch + s.src.char_start - s.dst.char_start};
+}
+
+bool empty_output_at(const Segment& s, std::uint32_t byte) {
+  return s.dst.is_empty() && s.dst.byte_start == byte;
+}
+
+}  // namespace
+
+SourceSpan SpanMap::to_source(Span q) const {
+  SourceSpan out;
+  const std::size_t n = segments.size();
+  if (n == 0) return out;
+
+  const auto begin = segments.begin(), end = segments.end();
+  const std::size_t first = static_cast<std::size_t>(
+      std::partition_point(begin, end,
+                           [&](const Segment& s) { return s.dst.byte_end <= q.byte_start; }) -
+      begin);
+  const std::size_t last = static_cast<std::size_t>(
+      std::partition_point(begin, end,
+                           [&](const Segment& s) { return s.dst.byte_start < q.byte_end; }) -
+      begin);
+
+  if (first < last) {
+    const Segment& a = segments[first];
+    if (a.kind == SegmentKind::identity && q.byte_start > a.dst.byte_start &&
+        q.byte_start < a.dst.byte_end) {
+      const Position p = interior(a, q.byte_start, q.char_start);
+      out.span.byte_start = p.first;
+      out.span.char_start = p.second;
+    } else {
+      out.span.byte_start = a.src.byte_start;
+      out.span.char_start = a.src.char_start;
+      if (q.byte_start != a.dst.byte_start) out.snapped = true;
+    }
+    const Segment& z = segments[last - 1];
+    if (z.kind == SegmentKind::identity && q.byte_end < z.dst.byte_end &&
+        q.byte_end > z.dst.byte_start) {
+      const Position p = interior(z, q.byte_end, q.char_end);
+      out.span.byte_end = p.first;
+      out.span.char_end = p.second;
+    } else {
+      out.span.byte_end = z.src.byte_end;
+      out.span.char_end = z.src.char_end;
+      if (q.byte_end != z.dst.byte_end) out.snapped = true;
+    }
+    std::size_t nrules = 0;
+    for (std::size_t k = first; k < last; ++k) nrules += segments[k].rules.size();
+    out.rules.reserve(nrules);
+    for (std::size_t k = first; k < last; ++k) {
+      const Segment& s = segments[k];
+      // A separator absorbed right at an end of the query lies outside it.
+      if (empty_output_at(s, q.byte_start) || empty_output_at(s, q.byte_end)) continue;
+      out.rules.insert(out.rules.end(), s.rules.begin(), s.rules.end());
+      out.cost += s.cost;
+    }
+    sort_unique(out.rules);
+    return out;
+  }
+
+  const Segment& s = segments[std::min(n - 1, first)];
+  Position p;
+  if (q.byte_start == s.dst.byte_start) {
+    p = {s.src.byte_start, s.src.char_start};
+  } else if (q.byte_start == s.dst.byte_end) {
+    p = {s.src.byte_end, s.src.char_end};
+  } else if (s.kind == SegmentKind::identity && q.byte_start > s.dst.byte_start &&
+             q.byte_start < s.dst.byte_end) {
+    p = interior(s, q.byte_start, q.char_start);
+  } else {
+    p = src_end();
+  }
+  out.span = Span{p.first, p.first, p.second, p.second};
+  return out;
+}
+
+}  // namespace norvane

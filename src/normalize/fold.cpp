@@ -1,0 +1,62 @@
+// Folds full-width forms, dash forms and space forms onto plain ASCII, one character each.
+#include "normalize/passes.hpp"
+#include "span/utf8.hpp"
+
+namespace norvane::passes {
+
+namespace {
+
+constexpr RuleName kSpace = "fold.space";
+constexpr RuleName kDash = "fold.dash";
+constexpr RuleName kFullwidth = "fold.fullwidth";
+
+struct Folded {
+  RuleName rule;
+  char ascii = 0;
+};
+
+Folded classify(char32_t c) {
+  if (c >= 0xFF01 && c <= 0xFF5E) return {kFullwidth, static_cast<char>(c - 0xFEE0)};
+  if (c == 0x00A0 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000)
+    return {kSpace, ' '};
+  if (c == 0x00AD || (c >= 0x2010 && c <= 0x2015) || c == 0x2043 || c == 0x2212 || c == 0xFE58 ||
+      c == 0xFE63)
+    return {kDash, '-'};
+  return {};
+}
+
+// Every folded character starts with one of these lead bytes.
+bool may_fold(unsigned char lead) { return lead == 0xC2 || lead == 0xE2 || lead == 0xE3 || lead == 0xEF; }
+
+}  // namespace
+
+std::optional<PassOutput> fold(std::string_view text) {
+  const std::size_t n = text.size();
+  std::optional<SpanMapBuilder> b;
+  std::size_t emitted = 0;
+  std::size_t i = 0;
+  while (i < n) {
+    auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t start = i;
+    if (!may_fold(lead)) {
+      i += utf8::seq_len(lead);
+      continue;
+    }
+    char32_t c = utf8::decode(text, i);
+    Folded f = classify(c);
+    if (f.ascii == 0) continue;
+    if (!b) b.emplace(n);
+    b->keep(text.substr(emitted, start - emitted));
+    b->replace(text.substr(start, i - start), std::string_view(&f.ascii, 1), f.rule);
+    emitted = i;
+  }
+  if (!b) return std::nullopt;
+  b->keep(text.substr(emitted));
+  return b->finish();
+}
+
+}  // namespace norvane::passes

@@ -1,0 +1,280 @@
+// Reads runs of Hangul numeral syllables as ASCII digits.
+//
+// Hot path: almost every Korean text holds numeral syllables, so the walk is a single pass
+// that allocates nothing until the first run that converts.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "normalize/passes.hpp"
+#include "normalize/unicode.hpp"
+#include "span/utf8.hpp"
+
+namespace norvane::passes {
+
+namespace {
+
+constexpr RuleName kDigitReading = "hangul.digit_reading";
+constexpr RuleName kUnitReading = "hangul.unit_reading";
+
+// Per-syllable flags. Low nibble: 0 none, 1..10 digit 0..9, 11..15 unit 10..10^8.
+constexpr std::uint8_t kKindMask = 0x0F;
+constexpr std::uint8_t kFirstUnit = 11;
+constexpr std::uint8_t kNativeFirst = 0x10;  // may start a two-syllable native number
+constexpr std::uint8_t kContext = 0x20;      // a neighbour that supports a short numeral
+
+constexpr std::array<std::uint64_t, 5> kUnits{10, 100, 1000, 10000, 100000000};
+
+constexpr std::size_t idx(char32_t c) { return c - unicode::kSyllableFirst; }
+
+constexpr std::array<std::uint8_t, unicode::kSyllableCount> kTable = [] {
+  std::array<std::uint8_t, unicode::kSyllableCount> t{};
+  struct D {
+    char32_t c;
+    std::uint8_t v;
+  };
+  constexpr D digits[] = {{U'공', 0}, {U'영', 0}, {U'빵', 0}, {U'일', 1}, {U'이', 2}, {U'삼', 3},
+                          {U'사', 4}, {U'오', 5}, {U'육', 6}, {U'륙', 6}, {U'칠', 7}, {U'팔', 8},
+                          {U'구', 9}, {U'둘', 2}, {U'셋', 3}, {U'넷', 4}};
+  for (auto d : digits) t[idx(d.c)] = static_cast<std::uint8_t>(d.v + 1);
+  constexpr char32_t units[] = {U'십', U'백', U'천', U'만', U'억'};
+  for (std::uint8_t k = 0; k < 5; ++k) t[idx(units[k])] = static_cast<std::uint8_t>(kFirstUnit + k);
+  for (char32_t c : {U'하', U'다', U'여', U'일', U'아'}) t[idx(c)] |= kNativeFirst;
+  for (char32_t c : {U'기', U'년', U'번', U'분', U'생', U'세', U'시', U'원', U'월', U'일', U'차',
+                     U'초', U'호'})
+    t[idx(c)] |= kContext;
+  return t;
+}();
+
+struct Token {
+  std::uint8_t bytes = 0;  // 3 or 6
+  std::uint8_t syllables = 0;
+  bool unit = false;
+  std::uint8_t digit = 0;  // when !unit
+  std::uint64_t value = 0;  // unit value when unit
+  int last = -1;            // last syllable (index)
+  int first = -1;           // first syllable (index)
+};
+
+// Two-syllable native numbers, tried first.
+int native_value(int a, int b) {
+  auto A = static_cast<std::size_t>(a), B = static_cast<std::size_t>(b);
+  if (A == idx(U'하') && B == idx(U'나')) return 1;
+  if (A == idx(U'다') && B == idx(U'섯')) return 5;
+  if (A == idx(U'여') && B == idx(U'섯')) return 6;
+  if (A == idx(U'일') && B == idx(U'곱')) return 7;
+  if (A == idx(U'여') && B == idx(U'덟')) return 8;
+  if (A == idx(U'아') && B == idx(U'홉')) return 9;
+  return -1;
+}
+
+// Token at byte i that ends at or before `limit`.
+bool token_at(std::string_view s, std::size_t i, std::size_t limit, Token& t) {
+  if (i + 3 > limit) return false;
+  int a = unicode::syllable_at(s, i);
+  if (a < 0) return false;
+  std::uint8_t f = kTable[static_cast<std::size_t>(a)];
+  if ((f & kNativeFirst) && i + 6 <= limit) {
+    int b = unicode::syllable_at(s, i + 3);
+    if (b >= 0) {
+      int v = native_value(a, b);
+      if (v >= 0) {
+        t = Token{6, 2, false, static_cast<std::uint8_t>(v), 0, b, a};
+        return true;
+      }
+    }
+  }
+  std::uint8_t k = f & kKindMask;
+  if (k == 0) return false;
+  if (k >= kFirstUnit)
+    t = Token{3, 1, true, 0, kUnits[k - kFirstUnit], a, a};
+  else
+    t = Token{3, 1, false, static_cast<std::uint8_t>(k - 1), 0, a, a};
+  return true;
+}
+
+int syllable_index_at(std::string_view s, std::size_t i) { return unicode::syllable_at(s, i); }
+
+bool is_syllable(std::string_view s, std::size_t i, char32_t c) {
+  return syllable_index_at(s, i) == static_cast<int>(idx(c));
+}
+
+// Drops the final "이구" or "이" of a run of two or more syllables before a spoken ending.
+std::size_t trimmed_end(std::string_view s, std::size_t end, std::size_t syllables, int last,
+                        int before_last) {
+  if (syllables < 2) return end;
+  if (before_last == static_cast<int>(idx(U'이')) && last == static_cast<int>(idx(U'구')) &&
+      syllables > 2 && is_syllable(s, end, U'요'))
+    return end - 6;
+  if (last == static_cast<int>(idx(U'이'))) {
+    if (is_syllable(s, end, U'요') || is_syllable(s, end, U'고')) return end - 3;
+    if ((is_syllable(s, end, U'래') || is_syllable(s, end, U'에') || is_syllable(s, end, U'예')) &&
+        is_syllable(s, end + 3, U'요'))
+      return end - 3;
+  }
+  return end;
+}
+
+bool supports(char32_t c) {
+  if ((c >= '0' && c <= '9') || c == '-') return true;
+  if (c < unicode::kSyllableFirst || c >= unicode::kSyllableFirst + unicode::kSyllableCount) return false;
+  return kTable[idx(c)] & kContext;
+}
+
+// A neighbour within `gap` whitespace characters before or after the run supports it.
+bool has_context(std::string_view s, std::size_t start, std::size_t end, std::uint64_t gap) {
+  std::uint64_t ws = 0;
+  for (std::size_t j = start; j > 0;) {
+    char32_t c = unicode::decode_before(s, j);
+    if (!unicode::is_white_space(c)) {
+      if (supports(c)) return true;
+      break;
+    }
+    if (++ws > gap) break;
+  }
+  ws = 0;
+  for (std::size_t j = end; j < s.size();) {
+    char32_t c = utf8::decode(s, j);
+    if (!unicode::is_white_space(c)) return supports(c);
+    if (++ws > gap) break;
+  }
+  return false;
+}
+
+struct Reading {
+  bool convert = false;
+  bool units = false;
+  std::uint64_t value = 0;  // with units
+  std::size_t digits = 0;   // output length
+};
+
+std::size_t decimal_length(std::uint64_t v) {
+  std::size_t n = 1;
+  while (v >= 10) {
+    v /= 10;
+    ++n;
+  }
+  return n;
+}
+
+// Reads the tokens of [start, end): digit by digit, or with units.
+Reading read_run(std::string_view s, std::size_t start, std::size_t end) {
+  Reading r;
+  bool has_digit = false, has_unit = false, failed = false;
+  bool pending = false;
+  std::uint64_t p = 0, small = 0, big = 0;
+  std::size_t tokens = 0;
+  Token t;
+  for (std::size_t i = start; token_at(s, i, end, t); i += t.bytes) {
+    ++tokens;
+    if (failed) {
+      has_unit |= t.unit;
+      has_digit |= !t.unit;
+      continue;
+    }
+    if (!t.unit) {
+      has_digit = true;
+      if (pending) failed = true;
+      pending = true;
+      p = t.digit;
+    } else if (t.value < 10000) {
+      has_unit = true;
+      std::uint64_t add;
+      if (__builtin_mul_overflow(t.value, pending ? p : 1, &add) ||
+          __builtin_add_overflow(small, add, &small))
+        failed = true;
+      pending = false;
+      p = 0;
+    } else {
+      has_unit = true;
+      std::uint64_t m, add;
+      if (__builtin_add_overflow(small, p, &m)) {
+        failed = true;
+        continue;
+      }
+      if (m == 0) m = 1;
+      if (__builtin_mul_overflow(t.value, m, &add) || __builtin_add_overflow(big, add, &big))
+        failed = true;
+      small = 0;
+      p = 0;
+      pending = false;
+    }
+  }
+  if (!has_unit) {
+    r.convert = tokens > 0;
+    r.digits = tokens;
+    return r;
+  }
+  if (!has_digit || failed) return r;
+  std::uint64_t v;
+  if (__builtin_add_overflow(p, small, &v) || __builtin_add_overflow(v, big, &v)) return r;
+  r.convert = true;
+  r.units = true;
+  r.value = v;
+  r.digits = decimal_length(v);
+  return r;
+}
+
+}  // namespace
+
+std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config) {
+  const std::size_t n = text.size();
+  std::optional<SpanMapBuilder> b;
+  std::string digits;
+  std::size_t emitted = 0;
+  std::size_t i = 0;
+  Token t;
+  while (i < n) {
+    auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0xEA || lead > 0xED) {
+      i += lead < 0x80 ? 1 : utf8::seq_len(lead);
+      continue;
+    }
+    if (!token_at(text, i, n, t)) {
+      i += 3;
+      continue;
+    }
+    // The maximal run of tokens from i.
+    const std::size_t start = i;
+    std::size_t end = i, syllables = 0;
+    int last = -1, before_last = -1;
+    do {
+      before_last = t.syllables == 2 ? t.first : last;
+      last = t.last;
+      syllables += t.syllables;
+      end += t.bytes;
+    } while (token_at(text, end, n, t));
+
+    const std::size_t run_end = trimmed_end(text, end, syllables, last, before_last);
+    i = run_end;  // a dropped ending syllable is scanned again as a new run
+
+    Reading r = read_run(text, start, run_end);
+    if (!r.convert) continue;
+    bool convert;
+    if (r.digits >= config.numeral_min_digits_without_context)
+      convert = true;
+    else if (r.digits < config.numeral_min_digits_with_context)
+      convert = false;
+    else
+      convert = has_context(text, start, run_end, config.numeral_context_gap);
+    if (!convert) continue;
+
+    digits.clear();
+    if (r.units) {
+      digits = std::to_string(r.value);
+    } else {
+      for (std::size_t k = start; token_at(text, k, run_end, t); k += t.bytes)
+        digits.push_back(static_cast<char>('0' + t.digit));
+    }
+    if (!b) b.emplace(n);
+    b->keep(text.substr(emitted, start - emitted));
+    b->numeral(text.substr(start, run_end - start), digits,
+               r.units ? kUnitReading : kDigitReading);
+    emitted = run_end;
+  }
+  if (!b) return std::nullopt;
+  b->keep(text.substr(emitted));
+  return b->finish();
+}
+
+}  // namespace norvane::passes

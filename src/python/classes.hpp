@@ -1,0 +1,54 @@
+#pragma once
+// Which class wraps which core value.
+#include "detect/report.hpp"
+#include "mask/mask.hpp"
+#include "normalize/config.hpp"
+#include "normalize/pipeline.hpp"
+#include "python/py.hpp"
+#include "span/span_map.hpp"
+
+namespace norvane::py {
+
+// A builder that Python can still use, or one that finish() consumed.
+struct BuilderBox {
+  SpanMapBuilder builder;
+  bool consumed = false;
+  // Bytes taken in so far, so that 32-bit offsets can never wrap.
+  std::size_t src_bytes = 0;
+  std::size_t dst_bytes = 0;
+};
+
+#define NORVANE_WRAPPED(T, ID)                  \
+  template <>                                   \
+  struct Wrapped<T> {                           \
+    static constexpr TypeId id = TypeId::ID;    \
+  };
+
+NORVANE_WRAPPED(Span, Span)
+NORVANE_WRAPPED(NormalizationCost, NormalizationCost)
+NORVANE_WRAPPED(Segment, Segment)
+NORVANE_WRAPPED(SourceSpan, SourceSpan)
+NORVANE_WRAPPED(SpanMap, SpanMap)
+NORVANE_WRAPPED(BuilderBox, SpanMapBuilder)
+NORVANE_WRAPPED(Config, Config)
+NORVANE_WRAPPED(Normalized, Normalized)
+NORVANE_WRAPPED(ContextHit, ContextHit)
+NORVANE_WRAPPED(Evidence, Evidence)
+NORVANE_WRAPPED(Finding, Finding)
+NORVANE_WRAPPED(Rejection, Rejection)
+NORVANE_WRAPPED(Report, Report)
+NORVANE_WRAPPED(Policy, Policy)
+NORVANE_WRAPPED(PolicySet, PolicySet)
+NORVANE_WRAPPED(RestoreEntry, RestoreEntry)
+NORVANE_WRAPPED(RestoreMap, RestoreMap)
+NORVANE_WRAPPED(MaskOutput, MaskOutput)
+
+#undef NORVANE_WRAPPED
+
+// An optional Config argument: None or absent gives the defaults.
+bool to_config(ModuleState* st, PyObject* o, const char* param, Config& out);
+
+// Shared converters of result values.
+PyObject* wrap_findings(ModuleState* st, const std::vector<Finding>& findings);
+
+}  // namespace norvane::py

@@ -1,0 +1,273 @@
+#include "python/py.hpp"
+
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <unordered_set>
+
+#include "span/utf8.hpp"
+
+namespace norvane::py {
+
+namespace detail {
+
+std::string quoted_list(const char* const* names, std::size_t count) {
+  std::string out;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i > 0) out += count == 2 ? " and " : (i + 1 == count ? ", and " : ", ");
+    out += '\'';
+    out += names[i];
+    out += '\'';
+  }
+  return out;
+}
+
+bool report_arity(const char* function, std::size_t required, std::size_t total, Py_ssize_t given) {
+  std::string takes = required == total ? std::to_string(total)
+                                        : "from " + std::to_string(required) + " to " + std::to_string(total);
+  PyErr_Format(PyExc_TypeError, "%s() takes %s positional argument%s but %zd %s given", function,
+               takes.c_str(), total == 1 && required == total ? "" : "s", given,
+               given == 1 ? "was" : "were");
+  return false;
+}
+
+bool report_missing(const char* function, const char* const* names, std::size_t count) {
+  PyErr_Format(PyExc_TypeError, "%s() missing %zu required positional argument%s: %s", function, count,
+               count == 1 ? "" : "s", quoted_list(names, count).c_str());
+  return false;
+}
+
+bool report_unexpected(const char* function, PyObject* key) {
+  PyErr_Format(PyExc_TypeError, "%s() got an unexpected keyword argument '%U'", function, key);
+  return false;
+}
+
+bool report_duplicate(const char* function, const char* name) {
+  PyErr_Format(PyExc_TypeError, "%s() got multiple values for argument '%s'", function, name);
+  return false;
+}
+
+Py_ssize_t find_name(const char* const* names, std::size_t count, PyObject* key) {
+  for (std::size_t i = 0; i < count; ++i)
+    if (PyUnicode_CompareWithASCIIString(key, names[i]) == 0) return static_cast<Py_ssize_t>(i);
+  return -1;
+}
+
+}  // namespace detail
+
+bool type_error(const char* param, const std::string& message) {
+  PyErr_Format(PyExc_TypeError, "argument '%s': %s", param, message.c_str());
+  return false;
+}
+
+bool wrong_type(const char* param, PyObject* given, const char* target) {
+  return type_error(param, std::string("'") + Py_TYPE(given)->tp_name + "' object cannot be converted to '" +
+                               target + "'");
+}
+
+namespace {
+
+// Prefixes a pending TypeError with the parameter name; other errors pass unchanged.
+bool name_pending_type_error(const char* param) {
+  if (!PyErr_ExceptionMatches(PyExc_TypeError)) return false;
+  PyObject *type, *value, *traceback;
+  PyErr_Fetch(&type, &value, &traceback);
+  Ref t = Ref::steal(type), v = Ref::steal(value), tb = Ref::steal(traceback);
+  Ref text = Ref::steal(v ? PyObject_Str(v.get()) : PyUnicode_FromString(""));
+  if (!text) return false;
+  PyErr_Format(PyExc_TypeError, "argument '%s': %U", param, text.get());
+  return false;
+}
+
+// An int (or an object with __index__) as a Python int.
+Ref as_index(PyObject* o, const char* param) {
+  Ref index = Ref::steal(PyNumber_Index(o));
+  if (!index) name_pending_type_error(param);
+  return index;
+}
+
+}  // namespace
+
+bool to_u64(PyObject* o, const char* param, std::uint64_t& out) {
+  Ref index = as_index(o, param);
+  if (!index) return false;
+  unsigned long long v = PyLong_AsUnsignedLongLong(index.get());
+  if (v == static_cast<unsigned long long>(-1) && PyErr_Occurred()) return false;
+  out = v;
+  return true;
+}
+
+bool to_u32(PyObject* o, const char* param, std::uint32_t& out) {
+  Ref index = as_index(o, param);
+  if (!index) return false;
+  int overflow = 0;
+  long long v = PyLong_AsLongLongAndOverflow(index.get(), &overflow);
+  if (v == -1 && PyErr_Occurred()) return false;
+  if (overflow != 0 || v < 0 || v > 0xFFFFFFFFLL) {
+    PyErr_SetString(PyExc_OverflowError, "out of range integral type conversion attempted");
+    return false;
+  }
+  out = static_cast<std::uint32_t>(v);
+  return true;
+}
+
+bool to_f32(PyObject* o, const char* param, float& out) {
+  if (PyUnicode_Check(o)) return type_error(param, "must be real number, not str");
+  double v = PyFloat_AsDouble(o);
+  if (v == -1.0 && PyErr_Occurred()) return name_pending_type_error(param);
+  out = static_cast<float>(v);
+  return true;
+}
+
+bool to_bool(PyObject* o, const char* param, bool& out) {
+  if (!PyBool_Check(o)) return wrong_type(param, o, "bool");
+  out = o == Py_True;
+  return true;
+}
+
+bool check_text_size(std::size_t bytes, const char* param) {
+  if (bytes <= 0xFFFFFFFFull) return true;
+  PyErr_Format(PyExc_ValueError,
+               "argument '%s': text of %zu bytes is too large; texts must be below 4 GiB (4294967296 "
+               "bytes) of UTF-8",
+               param, bytes);
+  return false;
+}
+
+bool to_text(PyObject* o, const char* param, std::string_view& out) {
+  if (!PyUnicode_Check(o)) return wrong_type(param, o, "str");
+  Py_ssize_t size = 0;
+  const char* data = PyUnicode_AsUTF8AndSize(o, &size);
+  if (!data) return false;
+  if (!check_text_size(static_cast<std::size_t>(size), param)) return false;
+  out = std::string_view(data, static_cast<std::size_t>(size));
+  return true;
+}
+
+bool to_char(PyObject* o, const char* param, char32_t& out) {
+  if (!PyUnicode_Check(o)) return wrong_type(param, o, "str");
+  if (PyUnicode_GET_LENGTH(o) != 1) {
+    PyErr_SetString(PyExc_ValueError, "expected a string of length 1");
+    return false;
+  }
+  Py_UCS4 c = PyUnicode_READ_CHAR(o, 0);
+  if (c >= 0xD800 && c <= 0xDFFF) {
+    // Encoding raises the UnicodeEncodeError a surrogate deserves.
+    Py_ssize_t size;
+    if (!PyUnicode_AsUTF8AndSize(o, &size)) return false;
+  }
+  out = static_cast<char32_t>(c);
+  return true;
+}
+
+PyObject* rule_list(const RuleList& rules) {
+  Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(rules.size())));
+  if (!list) return nullptr;
+  for (std::size_t i = 0; i < rules.size(); ++i) {
+    PyObject* s = str(rules[i]);
+    if (!s) return nullptr;
+    PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), s);
+  }
+  return list.release();
+}
+
+PyObject* position(std::pair<std::uint32_t, std::uint32_t> p) {
+  return Py_BuildValue("(kk)", static_cast<unsigned long>(p.first), static_cast<unsigned long>(p.second));
+}
+
+std::string debug_quoted(std::string_view s) {
+  std::string out;
+  out.reserve(s.size() + 2);
+  out += '"';
+  std::size_t i = 0;
+  while (i < s.size()) {
+    std::size_t start = i;
+    char32_t c = utf8::decode(s, i);
+    switch (c) {
+      case U'"': out += "\\\""; break;
+      case U'\\': out += "\\\\"; break;
+      case U'\n': out += "\\n"; break;
+      case U'\r': out += "\\r"; break;
+      case U'\t': out += "\\t"; break;
+      case U'\0': out += "\\0"; break;
+      default:
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+          char buf[16];
+          std::snprintf(buf, sizeof buf, "\\u{%x}", static_cast<unsigned>(c));
+          out += buf;
+        } else {
+          out.append(s.substr(start, i - start));
+        }
+    }
+  }
+  out += '"';
+  return out;
+}
+
+ModuleState* state_of_module(PyObject* module) { return static_cast<ModuleState*>(PyModule_GetState(module)); }
+
+ModuleState* state_of(PyObject* self_or_type) {
+  PyTypeObject* type =
+      PyType_Check(self_or_type) ? reinterpret_cast<PyTypeObject*>(self_or_type) : Py_TYPE(self_or_type);
+  PyObject* module = PyType_GetModuleByDef(type, &module_def);
+  return module ? state_of_module(module) : nullptr;
+}
+
+PyObject* raise_core(ModuleState* st, const Error& error) {
+  Ref text = Ref::steal(str(error.text()));
+  if (text) PyErr_SetObject(st->span_map_error, text.get());
+  return nullptr;
+}
+
+PyObject* no_constructor(PyTypeObject* type, PyObject*, PyObject*) {
+  const char* name = type->tp_name;
+  if (const char* dot = std::strrchr(name, '.')) name = dot + 1;
+  PyErr_Format(PyExc_TypeError, "No constructor defined for %s", name);
+  return nullptr;
+}
+
+bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int basicsize,
+                    PyType_Slot* slots, destructor dealloc, bool constructible) {
+  // The caller's slots, then dealloc and the constructor guard unless already given.
+  std::array<PyType_Slot, 64> all{};
+  std::size_t n = 0;
+  bool has_dealloc = false, has_new = false;
+  for (PyType_Slot* s = slots; s && s->slot != 0; ++s) {
+    if (n + 3 >= all.size()) {
+      PyErr_SetString(PyExc_SystemError, "too many type slots");
+      return false;
+    }
+    has_dealloc |= s->slot == Py_tp_dealloc;
+    has_new |= s->slot == Py_tp_new;
+    all[n++] = *s;
+  }
+  if (!has_dealloc) all[n++] = {Py_tp_dealloc, reinterpret_cast<void*>(dealloc)};
+  if (!has_new && !constructible) all[n++] = {Py_tp_new, reinterpret_cast<void*>(&no_constructor)};
+  all[n] = {0, nullptr};
+
+  // Final, no instance dictionary, no weak-reference slot.
+  PyType_Spec spec{qualified_name, basicsize, 0, Py_TPFLAGS_DEFAULT | Py_TPFLAGS_IMMUTABLETYPE, all.data()};
+  PyObject* type = PyType_FromModuleAndSpec(module, &spec, nullptr);
+  if (!type) return false;
+  ModuleState* st = state_of_module(module);
+  st->types[static_cast<std::size_t>(id)] = reinterpret_cast<PyTypeObject*>(type);
+  const char* short_name = std::strrchr(qualified_name, '.');
+  short_name = short_name ? short_name + 1 : qualified_name;
+  // The state keeps its own reference; the module gets another.
+  Py_INCREF(type);
+  if (PyModule_AddObject(module, short_name, type) < 0) {
+    Py_DECREF(type);
+    return false;
+  }
+  return true;
+}
+
+RuleName intern_rule(std::string_view name) {
+  static std::mutex mutex;
+  static auto* names = new std::unordered_set<std::string>();  // never freed: names outlive every map
+  std::lock_guard<std::mutex> lock(mutex);
+  return *names->emplace(name).first;
+}
+
+}  // namespace norvane::py

@@ -1,0 +1,339 @@
+#pragma once
+// The binding's toolkit: owning references, a fast-call argument parser that knows parameter
+// names and defaults, converters that raise the right Python error and return false, and the
+// generic box that holds a core value inside a Python object. No C++ exception may cross into
+// CPython: every entry point runs its body through `guarded`.
+#define PY_SSIZE_T_CLEAN
+#include <Python.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <exception>
+#include <new>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "error/error.hpp"
+#include "span/span.hpp"
+
+namespace norvane::py {
+
+// ---------------------------------------------------------------------------------------------
+// Owning reference.
+
+class Ref {
+ public:
+  Ref() = default;
+  static Ref steal(PyObject* o) { return Ref(o); }
+  static Ref borrow(PyObject* o) {
+    Py_XINCREF(o);
+    return Ref(o);
+  }
+  Ref(const Ref&) = delete;
+  Ref& operator=(const Ref&) = delete;
+  Ref(Ref&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
+  Ref& operator=(Ref&& o) noexcept {
+    if (this != &o) {
+      Py_XDECREF(p_);
+      p_ = std::exchange(o.p_, nullptr);
+    }
+    return *this;
+  }
+  ~Ref() { Py_XDECREF(p_); }
+
+  PyObject* get() const { return p_; }
+  PyObject* release() { return std::exchange(p_, nullptr); }
+  explicit operator bool() const { return p_ != nullptr; }
+
+ private:
+  explicit Ref(PyObject* o) : p_(o) {}
+  PyObject* p_ = nullptr;
+};
+
+// Runs an entry point's body; turns a stray C++ exception into a Python error.
+template <class F>
+auto guarded(F&& body) noexcept -> decltype(body()) {
+  try {
+    return body();
+  } catch (const std::bad_alloc&) {
+    PyErr_NoMemory();
+  } catch (const std::exception& e) {
+    PyErr_SetString(PyExc_RuntimeError, e.what());
+  } catch (...) {
+    PyErr_SetString(PyExc_RuntimeError, "unexpected internal error");
+  }
+  if constexpr (std::is_same_v<decltype(body()), int>) {
+    return -1;
+  } else {
+    return nullptr;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Argument parsing. Every parameter is positional-or-keyword; the first `required` ones have no
+// default. Parsed arguments are borrowed; nullptr marks one that was not given.
+
+template <std::size_t N>
+struct Signature {
+  const char* function;  // qualified name used in messages, e.g. "Span.slice"
+  std::array<const char*, N> names;
+  std::size_t required;
+};
+
+namespace detail {
+
+// "'a'", "'a' and 'b'", "'a', 'b', and 'c'" as Python lists missing arguments.
+std::string quoted_list(const char* const* names, std::size_t count);
+bool report_arity(const char* function, std::size_t required, std::size_t total, Py_ssize_t given);
+bool report_missing(const char* function, const char* const* names, std::size_t count);
+bool report_unexpected(const char* function, PyObject* key);
+bool report_duplicate(const char* function, const char* name);
+// Index of the parameter called `key`, or -1.
+Py_ssize_t find_name(const char* const* names, std::size_t count, PyObject* key);
+
+}  // namespace detail
+
+template <std::size_t N>
+class Arguments {
+ public:
+  // Fast-call form: positional values, then the values of the names in kwnames.
+  bool parse(const Signature<N>& sig, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+    if (nargs > static_cast<Py_ssize_t>(N))
+      return detail::report_arity(sig.function, sig.required, N, nargs);
+    for (Py_ssize_t i = 0; i < nargs; ++i) values_[i] = args[i];
+    if (kwnames) {
+      Py_ssize_t nkw = PyTuple_GET_SIZE(kwnames);
+      for (Py_ssize_t k = 0; k < nkw; ++k)
+        if (!place(sig, PyTuple_GET_ITEM(kwnames, k), args[nargs + k])) return false;
+    }
+    return check_required(sig);
+  }
+
+  // Tuple-and-dict form, for constructors.
+  bool parse(const Signature<N>& sig, PyObject* args, PyObject* kwargs) {
+    Py_ssize_t nargs = PyTuple_GET_SIZE(args);
+    if (nargs > static_cast<Py_ssize_t>(N))
+      return detail::report_arity(sig.function, sig.required, N, nargs);
+    for (Py_ssize_t i = 0; i < nargs; ++i) values_[i] = PyTuple_GET_ITEM(args, i);
+    if (kwargs) {
+      Py_ssize_t pos = 0;
+      PyObject *key, *value;
+      while (PyDict_Next(kwargs, &pos, &key, &value))
+        if (!place(sig, key, value)) return false;
+    }
+    return check_required(sig);
+  }
+
+  PyObject* operator[](std::size_t i) const { return values_[i]; }
+  // Given and not None.
+  bool has(std::size_t i) const { return values_[i] != nullptr && values_[i] != Py_None; }
+
+ private:
+  bool place(const Signature<N>& sig, PyObject* key, PyObject* value) {
+    if (!PyUnicode_Check(key)) {
+      PyErr_SetString(PyExc_TypeError, "keywords must be strings");
+      return false;
+    }
+    Py_ssize_t i = detail::find_name(sig.names.data(), N, key);
+    if (i < 0) return detail::report_unexpected(sig.function, key);
+    if (values_[i]) return detail::report_duplicate(sig.function, sig.names[i]);
+    values_[i] = value;
+    return true;
+  }
+
+  bool check_required(const Signature<N>& sig) {
+    std::array<const char*, N + 1> missing{};
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < sig.required; ++i)
+      if (!values_[i]) missing[count++] = sig.names[i];
+    if (count) return detail::report_missing(sig.function, missing.data(), count);
+    return true;
+  }
+
+  std::array<PyObject*, N + 1> values_{};  // +1 keeps N == 0 well-formed
+};
+
+template <>
+class Arguments<0> {
+ public:
+  bool parse(const Signature<0>& sig, PyObject* const*, Py_ssize_t nargs, PyObject* kwnames) {
+    if (nargs > 0) return detail::report_arity(sig.function, 0, 0, nargs);
+    if (kwnames && PyTuple_GET_SIZE(kwnames) > 0)
+      return detail::report_unexpected(sig.function, PyTuple_GET_ITEM(kwnames, 0));
+    return true;
+  }
+  bool parse(const Signature<0>& sig, PyObject* args, PyObject* kwargs) {
+    if (PyTuple_GET_SIZE(args) > 0) return detail::report_arity(sig.function, 0, 0, PyTuple_GET_SIZE(args));
+    if (kwargs && PyDict_GET_SIZE(kwargs) > 0) {
+      Py_ssize_t pos = 0;
+      PyObject *key, *value;
+      PyDict_Next(kwargs, &pos, &key, &value);
+      return detail::report_unexpected(sig.function, key);
+    }
+    return true;
+  }
+};
+
+// ---------------------------------------------------------------------------------------------
+// Converters: on failure a Python error is set and false is returned.
+
+// Sets TypeError "argument '<param>': <message>".
+bool type_error(const char* param, const std::string& message);
+// "'int' object cannot be converted to '<target>'"
+bool wrong_type(const char* param, PyObject* given, const char* target);
+
+bool to_u32(PyObject* o, const char* param, std::uint32_t& out);
+bool to_u64(PyObject* o, const char* param, std::uint64_t& out);
+bool to_f32(PyObject* o, const char* param, float& out);
+bool to_bool(PyObject* o, const char* param, bool& out);
+// A str as UTF-8, borrowed from the str object (valid while it lives). Lone surrogates raise
+// the UnicodeEncodeError Python raises; texts of 4 GiB or more raise ValueError.
+bool to_text(PyObject* o, const char* param, std::string_view& out);
+// A one-character str.
+bool to_char(PyObject* o, const char* param, char32_t& out);
+// The size check behind to_text, on its own so that it can be tested without 4 GiB of text.
+bool check_text_size(std::size_t bytes, const char* param);
+
+// ---------------------------------------------------------------------------------------------
+// Results.
+
+inline PyObject* str(std::string_view s) {
+  return PyUnicode_FromStringAndSize(s.data(), static_cast<Py_ssize_t>(s.size()));
+}
+inline PyObject* boolean(bool b) { return Py_NewRef(b ? Py_True : Py_False); }
+PyObject* rule_list(const RuleList& rules);
+// A (byte, char) tuple.
+PyObject* position(std::pair<std::uint32_t, std::uint32_t> p);
+
+// {x:?} of a string: double quotes, backslash escapes for `"` `\` \n \r \t \0, other controls as
+// \u{hex}.
+std::string debug_quoted(std::string_view s);
+
+// ---------------------------------------------------------------------------------------------
+// Module state: every class and the exception live here, not in mutable globals.
+
+enum class TypeId : int {
+  Span,
+  NormalizationCost,
+  Segment,
+  SourceSpan,
+  SpanMap,
+  SpanMapBuilder,
+  Config,
+  Normalized,
+  ContextHit,
+  Evidence,
+  Finding,
+  Rejection,
+  Report,
+  Policy,
+  PolicySet,
+  RestoreEntry,
+  RestoreMap,
+  MaskOutput,
+  Count,
+};
+
+struct ModuleState {
+  PyObject* span_map_error = nullptr;
+  std::array<PyTypeObject*, static_cast<std::size_t>(TypeId::Count)> types{};
+
+  PyTypeObject* type(TypeId id) const { return types[static_cast<std::size_t>(id)]; }
+};
+
+extern PyModuleDef module_def;
+
+ModuleState* state_of_module(PyObject* module);
+// State reached from an instance or a type of this module.
+ModuleState* state_of(PyObject* self_or_type);
+
+// Raises SpanMapError with the error's one-line text; returns nullptr.
+PyObject* raise_core(ModuleState* st, const Error& error);
+
+// ---------------------------------------------------------------------------------------------
+// The generic box: a Python object holding one core value.
+
+template <class T>
+struct Box {
+  PyObject_HEAD
+  T value;
+};
+
+// Which class wraps which core value; each class file specialises it.
+template <class T>
+struct Wrapped;
+
+template <class T>
+T& value_of(PyObject* self) {
+  return reinterpret_cast<Box<T>*>(self)->value;
+}
+
+// A new object of T's class holding `value`.
+template <class T>
+PyObject* wrap(ModuleState* st, T value) {
+  PyTypeObject* type = st->type(Wrapped<T>::id);
+  PyObject* self = type->tp_alloc(type, 0);
+  if (!self) return nullptr;
+  new (&reinterpret_cast<Box<T>*>(self)->value) T(std::move(value));
+  return self;
+}
+
+// The boxed value if o is an instance of T's class (classes are final: exact type test).
+template <class T>
+T* unwrap(ModuleState* st, PyObject* o) {
+  if (Py_TYPE(o) != st->type(Wrapped<T>::id)) return nullptr;
+  return &value_of<T>(o);
+}
+
+template <class T>
+void box_dealloc(PyObject* self) {
+  PyTypeObject* type = Py_TYPE(self);
+  value_of<T>(self).~T();
+  type->tp_free(self);
+  Py_DECREF(type);
+}
+
+// tp_new of classes that Python cannot construct.
+PyObject* no_constructor(PyTypeObject* type, PyObject* args, PyObject* kwargs);
+
+// Creates the heap type of T from its slots (dealloc and the constructor guard are added here
+// unless given), stores it in the module state and adds it to the module.
+template <class T>
+bool add_class(PyObject* module, const char* name, PyType_Slot* slots, bool constructible = false);
+
+// Non-template part of add_class.
+bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int basicsize,
+                    PyType_Slot* slots, destructor dealloc, bool constructible);
+
+template <class T>
+bool add_class(PyObject* module, const char* name, PyType_Slot* slots, bool constructible) {
+  return add_class_impl(module, Wrapped<T>::id, name, static_cast<int>(sizeof(Box<T>)), slots,
+                        &box_dealloc<T>, constructible);
+}
+
+// A METH_FASTCALL | METH_KEYWORDS function as the PyCFunction that PyMethodDef stores.
+inline PyCFunction fastcall(PyObject* (*f)(PyObject*, PyObject* const*, Py_ssize_t, PyObject*)) {
+  return reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(f));
+}
+inline constexpr int kMethod = METH_FASTCALL | METH_KEYWORDS;
+inline constexpr int kStatic = METH_FASTCALL | METH_KEYWORDS | METH_STATIC;
+
+// Interned rule names: copies live for the life of the process.
+RuleName intern_rule(std::string_view name);
+
+// Each file that defines classes exports one of these; the module calls them in order.
+bool add_span_classes(PyObject* module);
+bool add_config_classes(PyObject* module);
+bool add_result_classes(PyObject* module);
+bool add_mask_classes(PyObject* module);
+
+// The module's functions, defined beside the classes they return; added last, in this order.
+extern PyMethodDef normalize_function;
+extern PyMethodDef detect_function;
+extern PyMethodDef mask_function;
+extern PyMethodDef unmask_function;
+extern PyMethodDef entity_names_function;
+
+}  // namespace norvane::py

@@ -1,0 +1,36 @@
+#pragma once
+// Candidate rules: the readings of one digit run as kinds of personal information.
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "detect/context.hpp"
+#include "detect/entity.hpp"
+#include "detect/report.hpp"
+
+namespace norvane {
+
+struct Candidate {
+  ChecksumResult checksum;
+  std::string_view rule;  // static text
+  std::span<const Cue> cues;
+  float base = 0;
+  bool needs_context = false;
+  Certainty max_certainty = Certainty::possible;
+  EntityKind entity = EntityKind::resident;
+};
+
+// The cue table of a kind; e-mail and passport have none here (see passport_cues).
+std::span<const Cue> cues_for(EntityKind kind);
+std::span<const Cue> passport_cues();
+std::span<const Cue> negative_cues();
+
+// Appends the run's candidates in rule order to `out` (cleared first).
+void candidates(std::span<const std::uint8_t> digits, std::vector<Candidate>& out);
+std::vector<Candidate> candidates(std::span<const std::uint8_t> digits);
+
+// No rule matches a run longer than this.
+inline constexpr std::size_t kMaxCandidateDigits = 19;
+
+}  // namespace norvane

@@ -1,0 +1,341 @@
+#include "detect/detect.hpp"
+
+#include <algorithm>
+#include <numeric>
+#include <optional>
+#include <utility>
+
+#include "detect/candidates.hpp"
+#include "detect/checksum.hpp"
+#include "detect/context.hpp"
+#include "detect/scanner.hpp"
+#include "normalize/pipeline.hpp"
+
+namespace norvane {
+
+namespace {
+
+constexpr std::string_view kEmailRule = "email.structural";
+constexpr std::string_view kPassportRule = "passport.shape";
+constexpr std::string_view kWhitespaceRule = "separator.whitespace";
+constexpr std::string_view kCommaRule = "separator.comma";
+constexpr float kEmailScore = 0.9f;
+constexpr float kPassportBase = 0.1f;
+
+// Every step is rounded to 32 bits, in the order the formula is written.
+float subtract_costs(float s, const NormalizationCost& c, const Config& cfg) {
+  float t = cfg.absorbed_whitespace * static_cast<float>(c.absorbed_whitespace);
+  s = s - t;
+  t = cfg.absorbed_separator * static_cast<float>(c.absorbed_separators);
+  s = s - t;
+  t = cfg.expanded_syllable * static_cast<float>(c.expanded_syllables);
+  s = s - t;
+  t = cfg.replaced_char * static_cast<float>(c.replaced_chars);
+  s = s - t;
+  return s;
+}
+
+// NaN passes through unchanged.
+float clamp_score(float s) {
+  if (s < 0.0f) return 0.0f;
+  if (s > 2.0f) return 2.0f;
+  return s;
+}
+
+bool has_digit_at_mail_or_capital(std::string_view text) {
+  for (unsigned char c : text)
+    if ((c >= '0' && c <= '9') || c == '@' || (c >= 'A' && c <= 'Z')) return true;
+  return false;
+}
+
+bool is_list_break(const Segment& s) {
+  if (s.kind != SegmentKind::delete_) return false;
+  for (RuleName r : s.rules)
+    if (r == kWhitespaceRule || r == kCommaRule) return true;
+  return false;
+}
+
+// Best split of the rest of a run from one cut on.
+struct SplitBest {
+  std::uint32_t winners = 0;
+  std::uint32_t pieces = 0;
+  double score = 0;  // sums of 32-bit scores stay exact in a double
+  std::size_t next = 0;
+};
+
+struct RunOutcome {
+  std::optional<Finding> winner;
+  bool vetoed = false;  // some candidate was rejected as "business_context"
+};
+
+class Detector {
+ public:
+  Detector(std::string_view source, const Normalized& norm, const Config& cfg)
+      : source_(source), text_(norm.text), map_(norm.map), cfg_(cfg) {}
+
+  void run(Report& report) {
+    if (!has_digit_at_mail_or_capital(text_)) return;
+    for (const Span& s : emails(text_)) add_email(s);
+    for (const Span& s : passports(text_)) add_passport(s);
+    for (const Span& run : digit_runs(text_)) {
+      RunOutcome out = evaluate_run(run, &rejections_);
+      if (out.winner) findings_.push_back(std::move(*out.winner));
+      else if (!out.vetoed) mend_list(run);
+    }
+    remove_contained();
+    auto by_source = [](const auto& a, const auto& b) {
+      if (a.source.byte_start != b.source.byte_start) return a.source.byte_start < b.source.byte_start;
+      return a.source.byte_end < b.source.byte_end;
+    };
+    std::stable_sort(findings_.begin(), findings_.end(), by_source);
+    std::stable_sort(rejections_.begin(), rejections_.end(), by_source);
+    report.findings = std::move(findings_);
+    report.rejections = std::move(rejections_);
+  }
+
+ private:
+  void add_email(const Span& span) {
+    SourceSpan src = map_.to_source(span);
+    findings_.push_back(Finding{
+        EntityKind::email, src.span, span, Certainty::probable, kEmailScore,
+        Evidence{kEmailRule, ChecksumResult::not_applicable(reason::email), {}, std::move(src.rules), src.cost,
+                 src.snapped}});
+  }
+
+  void add_passport(const Span& span) {
+    SourceSpan src = map_.to_source(span);
+    std::vector<ContextHit> hits = context::find(text_, span, cfg_.context_window, passport_cues());
+    const float ctx = context::total(hits);
+    context::find(text_, span, cfg_.context_window, negative_cues(), neg_hits_);
+    const float neg = context::total(neg_hits_);
+    float score = cfg_.context * ctx;
+    score = score + kPassportBase;
+    score = clamp_score(subtract_costs(score, src.cost, cfg_));
+
+    std::optional<RejectReason> reason;
+    if (neg > ctx && neg >= cfg_.min_veto) reason = RejectReason::business_context;
+    else if (ctx < cfg_.min_context) reason = RejectReason::no_context;
+    else if (score < cfg_.min_score) reason = RejectReason::below_threshold;
+    if (reason) {
+      rejections_.push_back(Rejection{src.span, score, EntityKind::passport, *reason});
+      return;
+    }
+    const Certainty certainty = ctx > 0.0f ? Certainty::probable : Certainty::possible;
+    findings_.push_back(Finding{
+        EntityKind::passport, src.span, span, certainty, score,
+        Evidence{kPassportRule, ChecksumResult::not_applicable(reason::passport), std::move(hits),
+                 std::move(src.rules), src.cost, src.snapped}});
+  }
+
+  // One digit run (or one piece of a list): its candidates, their decisions and the single
+  // winner. Rejections go to `rejections` when it is given.
+  RunOutcome evaluate_run(const Span& run, std::vector<Rejection>* rejections) {
+    RunOutcome out;
+    const std::string_view digits_text = text_.substr(run.byte_start, run.byte_len());
+    // Runs are ASCII, so bytes are characters here.
+    if (digits_text.size() > kMaxCandidateDigits) return out;
+    if (!to_digits(digits_text, digits_)) return out;
+    candidates(digits_, cands_);
+    if (cands_.empty()) return out;
+
+    SourceSpan src = map_.to_source(run);
+    context::find(source_, src.span, cfg_.context_window, negative_cues(), neg_hits_);
+    const float neg = context::total(neg_hits_);
+
+    std::size_t win = cands_.size();
+    float win_score = 0;
+    Certainty win_certainty = Certainty::possible;
+    std::vector<ContextHit> win_hits;
+    auto reject = [&](const Candidate& c, float score, RejectReason why) {
+      if (why == RejectReason::business_context) out.vetoed = true;
+      if (rejections) rejections->push_back(Rejection{src.span, score, c.entity, why});
+    };
+
+    for (std::size_t i = 0; i < cands_.size(); ++i) {
+      const Candidate& c = cands_[i];
+      context::find(text_, run, cfg_.context_window, c.cues, hits_);
+      const float ctx = context::total(hits_);
+      const bool passed = c.checksum.kind == ChecksumResult::Kind::passed;
+      const bool failed = c.checksum.kind == ChecksumResult::Kind::failed;
+
+      float score = c.base;
+      if (passed) score = score + cfg_.checksum_passed;
+      else if (failed) score = score - cfg_.checksum_failed;
+      const float weighted = cfg_.context * ctx;
+      score = score + weighted;
+      score = clamp_score(subtract_costs(score, src.cost, cfg_));
+
+      Certainty certainty = c.max_certainty;
+      if (!passed) certainty = std::min(ctx > 0.0f ? Certainty::probable : Certainty::possible, c.max_certainty);
+
+      if (!passed && neg >= cfg_.min_veto && neg > ctx) {
+        reject(c, score, RejectReason::business_context);
+        continue;
+      }
+      if (c.needs_context && ctx < cfg_.min_context) {
+        reject(c, score, RejectReason::no_context);
+        continue;
+      }
+      if (score < cfg_.min_score) {
+        reject(c, score, failed ? RejectReason::checksum_failed : RejectReason::below_threshold);
+        continue;
+      }
+      if (win == cands_.size()) {
+        win = i;
+      } else if (score > win_score) {
+        reject(cands_[win], win_score, RejectReason::outranked);
+        win = i;
+      } else {
+        reject(c, score, RejectReason::outranked);
+        continue;
+      }
+      win_score = score;
+      win_certainty = certainty;
+      std::swap(win_hits, hits_);
+    }
+
+    if (win != cands_.size()) {
+      const Candidate& c = cands_[win];
+      out.winner = Finding{c.entity, src.span, run, win_certainty, win_score,
+                           Evidence{c.rule, c.checksum, std::move(win_hits), std::move(src.rules), src.cost,
+                                    src.snapped}};
+    }
+    return out;
+  }
+
+  // A run that several numbers were joined into (a list written with commas or spaces):
+  // split it where whitespace or commas were absorbed and keep the split with the most
+  // findings, then the most pieces, then the highest total score, then the earliest cuts.
+  void mend_list(const Span& run) {
+    cuts_.clear();
+    cuts_.push_back({run.byte_start, run.char_start});
+    const auto& segs = map_.segments;
+    auto it = std::partition_point(segs.begin(), segs.end(),
+                                   [&](const Segment& s) { return s.dst.byte_start <= run.byte_start; });
+    for (; it != segs.end() && it->dst.byte_start < run.byte_end; ++it) {
+      if (!is_list_break(*it)) continue;
+      if (cuts_.back().first != it->dst.byte_start) cuts_.push_back({it->dst.byte_start, it->dst.char_start});
+    }
+    cuts_.push_back({run.byte_end, run.char_end});
+    const std::size_t k = cuts_.size() - 1;  // elementary pieces
+    if (k < 2) return;
+
+    auto piece = [&](std::size_t i, std::size_t j) {
+      return Span{cuts_[i].first, cuts_[j].first, cuts_[i].second, cuts_[j].second};
+    };
+    auto eligible = [&](const Span& p) {
+      if (p.char_len() > kMaxCandidateDigits) return false;
+      std::size_t digits = 0;
+      for (char c : text_.substr(p.byte_start, p.byte_len())) digits += c >= '0' && c <= '9';
+      return digits >= 2;
+    };
+
+    best_.assign(k + 1, SplitBest{});
+    for (std::size_t i = k; i-- > 0;) {
+      bool have = false;
+      SplitBest b;
+      for (std::size_t j = i + 1; j <= k; ++j) {
+        if (i == 0 && j == k) break;  // the whole run is not a piece
+        // Longer pieces only ever lose to their own finer split.
+        if (j > i + 1 && cuts_[j].second - cuts_[i].second > kMaxCandidateDigits) break;
+        const Span p = piece(i, j);
+        std::uint32_t w = 0;
+        double s = 0;
+        if (eligible(p)) {
+          RunOutcome o = evaluate_run(p, nullptr);
+          if (o.winner) {
+            w = 1;
+            s = o.winner->score;
+          }
+        }
+        SplitBest c{best_[j].winners + w, best_[j].pieces + 1, best_[j].score + s, j};
+        if (!have || c.winners > b.winners || (c.winners == b.winners && c.pieces > b.pieces) ||
+            (c.winners == b.winners && c.pieces == b.pieces && c.score > b.score)) {
+          b = c;
+          have = true;
+        }
+      }
+      best_[i] = b;
+    }
+    if (best_[0].winners == 0) return;
+    for (std::size_t i = 0; i < k; i = best_[i].next) {
+      const Span p = piece(i, best_[i].next);
+      if (!eligible(p)) continue;
+      RunOutcome o = evaluate_run(p, nullptr);
+      if (o.winner) findings_.push_back(std::move(*o.winner));
+    }
+  }
+
+  // Findings inside a strictly longer finding give way to it; sort by start, then sweep.
+  void remove_contained() {
+    const std::size_t n = findings_.size();
+    if (n < 2) return;
+    auto end_of = [&](std::size_t i) {
+      const Span& s = findings_[i].source;
+      return std::max(s.byte_end, s.byte_start);
+    };
+    std::vector<std::size_t> order(n);
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+      const std::uint32_t sa = findings_[a].source.byte_start, sb = findings_[b].source.byte_start;
+      if (sa != sb) return sa < sb;
+      if (end_of(a) != end_of(b)) return end_of(a) > end_of(b);
+      return a < b;
+    });
+    std::vector<char> removed(n, 0);
+    bool any_before = false, any_removed = false;
+    std::uint32_t max_end_before = 0;  // over findings that start strictly earlier
+    for (std::size_t g = 0; g < n;) {
+      const std::uint32_t start = findings_[order[g]].source.byte_start;
+      const std::uint32_t group_end = end_of(order[g]);  // the longest of this start
+      std::size_t m = g;
+      for (; m < n && findings_[order[m]].source.byte_start == start; ++m) {
+        const std::uint32_t e = end_of(order[m]);
+        if ((any_before && max_end_before >= e) || group_end > e) {
+          removed[order[m]] = 1;
+          any_removed = true;
+        }
+      }
+      max_end_before = any_before ? std::max(max_end_before, group_end) : group_end;
+      any_before = true;
+      g = m;
+    }
+    if (!any_removed) return;
+    std::vector<Finding> kept;
+    kept.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+      Finding& f = findings_[i];
+      if (removed[i]) rejections_.push_back(Rejection{f.source, f.score, f.entity, RejectReason::outranked});
+      else kept.push_back(std::move(f));
+    }
+    findings_ = std::move(kept);
+  }
+
+  std::string_view source_;
+  std::string_view text_;
+  const SpanMap& map_;
+  const Config& cfg_;
+
+  std::vector<Finding> findings_;
+  std::vector<Rejection> rejections_;
+
+  // Scratch reused across runs.
+  Digits digits_;
+  std::vector<Candidate> cands_;
+  std::vector<ContextHit> hits_, neg_hits_;
+  std::vector<Position> cuts_;
+  std::vector<SplitBest> best_;
+};
+
+}  // namespace
+
+Result<Report> detect(std::string_view text, const Config& config) {
+  Result<Normalized> norm = normalize(text, config);
+  if (!norm) return std::unexpected(std::move(norm.error()));
+  Report report;
+  Detector(text, *norm, config).run(report);
+  report.normalized_text = std::move(norm->text);
+  return report;
+}
+
+}  // namespace norvane

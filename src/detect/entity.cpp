@@ -1,0 +1,222 @@
+#include "detect/entity.hpp"
+
+#include <array>
+
+#include "detect/candidates.hpp"
+#include "detect/checksum.hpp"
+
+namespace norvane {
+
+namespace {
+
+struct KindText {
+  std::string_view name;
+  std::string_view code;
+  std::string_view label;
+};
+
+constexpr std::array<KindText, kEntityCount> kKinds{{
+    {"resident", "RESIDENT", "주민등록번호"},
+    {"foreigner_registration", "FOREIGNER_REGISTRATION", "외국인등록번호"},
+    {"business_registration", "BUSINESS_REGISTRATION", "사업자등록번호"},
+    {"credit_card", "CREDIT_CARD", "카드번호"},
+    {"bank_account", "BANK_ACCOUNT", "계좌번호"},
+    {"phone", "PHONE", "전화번호"},
+    {"email", "EMAIL", "이메일"},
+    {"driver_license", "DRIVER_LICENSE", "운전면허번호"},
+    {"birth_date", "BIRTH_DATE", "생년월일"},
+    {"passport", "PASSPORT", "여권번호"},
+}};
+
+constexpr std::array<EntityKind, kEntityCount> kAll{
+    EntityKind::resident,      EntityKind::foreigner_registration, EntityKind::business_registration,
+    EntityKind::credit_card,   EntityKind::bank_account,           EntityKind::phone,
+    EntityKind::email,         EntityKind::driver_license,         EntityKind::birth_date,
+    EntityKind::passport,
+};
+
+const KindText& text_of(EntityKind kind) {
+  auto i = static_cast<std::size_t>(kind);
+  return kKinds[i < kEntityCount ? i : 0];
+}
+
+// Cue tables, in table order.
+constexpr Cue kResidentCues[] = {
+    {"주민등록번호", 1.0f}, {"주민번호", 1.0f}, {"주민등록", 0.8f}, {"본인확인", 0.4f}, {"실명확인", 0.4f}};
+constexpr Cue kForeignerCues[] = {
+    {"외국인등록번호", 1.0f}, {"외국인등록", 0.8f}, {"외국인", 0.5f}, {"체류", 0.4f}};
+constexpr Cue kBusinessCues[] = {{"사업자등록번호", 1.0f}, {"사업자번호", 1.0f}, {"사업자", 0.6f},
+                                 {"세금계산서", 0.5f},     {"법인", 0.3f},       {"상호", 0.3f}};
+constexpr Cue kCardCues[] = {{"카드번호", 1.0f}, {"신용카드", 1.0f}, {"체크카드", 1.0f}, {"유효기간", 0.5f},
+                             {"카드", 0.6f},     {"결제", 0.4f},     {"승인", 0.3f}};
+constexpr Cue kPhoneCues[] = {{"전화번호", 1.0f}, {"휴대전화", 1.0f}, {"휴대폰", 1.0f}, {"핸드폰", 1.0f},
+                              {"연락처", 1.0f},   {"전화", 0.6f},     {"문자", 0.4f},   {"통화", 0.3f}};
+constexpr Cue kLicenseCues[] = {
+    {"운전면허번호", 1.0f}, {"운전면허", 1.0f}, {"면허번호", 0.9f}, {"면허증", 0.8f}};
+constexpr Cue kAccountCues[] = {{"계좌번호", 1.0f}, {"예금주", 0.9f}, {"계좌", 0.8f}, {"입금", 0.7f},
+                                {"이체", 0.7f},     {"송금", 0.7f},   {"은행", 0.6f}, {"환불", 0.4f}};
+constexpr Cue kBirthCues[] = {
+    {"생년월일", 1.0f}, {"출생일", 1.0f}, {"생일", 0.8f}, {"출생", 0.6f}, {"년생", 0.6f}};
+constexpr Cue kPassportCues[] = {{"여권번호", 1.0f}, {"여권", 0.8f}};
+constexpr Cue kNegativeCues[] = {
+    {"증권번호", 1.0f}, {"계약번호", 1.0f}, {"접수번호", 1.0f}, {"주문번호", 1.0f}, {"송장번호", 1.0f},
+    {"운송장", 0.8f},   {"관리번호", 0.9f}, {"문서번호", 0.9f}, {"일련번호", 0.9f}, {"발급번호", 0.8f},
+    {"전표번호", 0.8f}, {"상품코드", 1.0f}, {"제품코드", 1.0f}, {"모델번호", 1.0f}, {"모델명", 0.8f},
+    {"품번", 0.8f},     {"바코드", 0.8f},   {"콜센터", 1.0f},   {"고객센터", 1.0f}, {"대표번호", 1.0f},
+    {"상담센터", 0.9f}, {"ARS", 0.8f},      {"우편번호", 1.0f}, {"별표", 0.6f},     {"고시", 0.5f},
+};
+
+bool any_masked(std::span<const std::uint8_t> d) {
+  for (auto v : d)
+    if (v == kMasked) return true;
+  return false;
+}
+
+// Compares on digit values; a masked position never matches.
+bool starts_with(std::span<const std::uint8_t> d, std::string_view prefix) {
+  if (d.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (d[i] != static_cast<std::uint8_t>(prefix[i] - '0')) return false;
+  return true;
+}
+
+template <std::size_t N>
+bool starts_with_any(std::span<const std::uint8_t> d, const std::string_view (&prefixes)[N]) {
+  for (auto p : prefixes)
+    if (starts_with(d, p)) return true;
+  return false;
+}
+
+unsigned number(std::span<const std::uint8_t> d, std::size_t from, std::size_t count) {
+  unsigned v = 0;
+  for (std::size_t i = from; i < from + count; ++i) v = v * 10 + d[i];
+  return v;
+}
+
+bool all_digits(std::span<const std::uint8_t> d, std::size_t from, std::size_t count) {
+  for (std::size_t i = from; i < from + count; ++i)
+    if (d[i] > 9) return false;
+  return true;
+}
+
+constexpr std::string_view kMobile11[] = {"010", "011", "016", "017", "018", "019"};
+constexpr std::string_view kMobile10[] = {"011", "016", "017", "018", "019"};
+constexpr std::string_view kRepresentative[] = {"15", "16", "18"};
+constexpr std::string_view kLandline[] = {"031", "032", "033", "041", "042", "043", "044", "051", "052",
+                                          "053", "054", "055", "061", "062", "063", "064", "070"};
+
+}  // namespace
+
+std::string_view entity_name(EntityKind kind) { return text_of(kind).name; }
+std::string_view entity_code(EntityKind kind) { return text_of(kind).code; }
+std::string_view entity_label(EntityKind kind) { return text_of(kind).label; }
+
+std::optional<EntityKind> entity_from_name(std::string_view name) {
+  for (std::size_t i = 0; i < kEntityCount; ++i)
+    if (kKinds[i].name == name) return kAll[i];
+  return std::nullopt;
+}
+
+const std::array<EntityKind, kEntityCount>& all_entities() { return kAll; }
+
+std::string entity_names_joined() {
+  std::string out;
+  for (std::size_t i = 0; i < kEntityCount; ++i) {
+    if (i) out += ", ";
+    out += kKinds[i].name;
+  }
+  return out;
+}
+
+std::span<const Cue> cues_for(EntityKind kind) {
+  switch (kind) {
+    case EntityKind::resident: return kResidentCues;
+    case EntityKind::foreigner_registration: return kForeignerCues;
+    case EntityKind::business_registration: return kBusinessCues;
+    case EntityKind::credit_card: return kCardCues;
+    case EntityKind::bank_account: return kAccountCues;
+    case EntityKind::phone: return kPhoneCues;
+    case EntityKind::driver_license: return kLicenseCues;
+    case EntityKind::birth_date: return kBirthCues;
+    case EntityKind::passport: return kPassportCues;
+    case EntityKind::email: break;
+  }
+  return {};
+}
+
+std::span<const Cue> passport_cues() { return kPassportCues; }
+std::span<const Cue> negative_cues() { return kNegativeCues; }
+
+void candidates(std::span<const std::uint8_t> d, std::vector<Candidate>& out) {
+  out.clear();
+  const std::size_t n = d.size();
+  if (n < 6 || n > kMaxCandidateDigits) return;
+  const bool masked = any_masked(d);
+  const auto phone_na = ChecksumResult::not_applicable(reason::phone);
+  auto push = [&](ChecksumResult ck, std::string_view rule, EntityKind kind, float base, bool needs,
+                  Certainty max) { out.push_back(Candidate{ck, rule, cues_for(kind), base, needs, max, kind}); };
+
+  if (n == 13) {
+    if (auto a = analyze_resident(d)) {
+      const EntityKind kind = a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident;
+      if (a->birth) {
+        push(a->checksum, a->foreigner ? "resident.foreigner_13" : "resident.korean_13", kind, 0.6f, false,
+             masked ? Certainty::probable : Certainty::certain);
+      } else if (masked) {
+        push(a->checksum, a->foreigner ? "resident.foreigner_masked" : "resident.korean_masked", kind, 0.2f,
+             false, Certainty::probable);
+      }
+    }
+  }
+  if (n == 10)
+    push(business_checksum(d), "business.10", EntityKind::business_registration, 0.4f, false, Certainty::certain);
+  if (n >= 13 && n <= 19)
+    push(luhn_checksum(d), "card.luhn", EntityKind::credit_card, 0.4f, false, Certainty::certain);
+
+  bool mobile = false;
+  if (n == 11 && starts_with_any(d, kMobile11)) {
+    push(phone_na, "phone.mobile_11", EntityKind::phone, 0.6f, false, Certainty::probable);
+    mobile = true;
+  }
+  if (n == 10 && starts_with_any(d, kMobile10)) {
+    push(phone_na, "phone.mobile_10", EntityKind::phone, 0.6f, false, Certainty::probable);
+    mobile = true;
+  }
+  if ((n == 9 || n == 10) && !mobile && starts_with(d, "02"))
+    push(phone_na, "phone.seoul", EntityKind::phone, 0.6f, false, Certainty::probable);
+  if (n == 8 && starts_with_any(d, kRepresentative))
+    push(phone_na, "phone.representative", EntityKind::phone, 0.6f, false, Certainty::probable);
+  if ((n == 10 || n == 11) && !mobile && starts_with_any(d, kLandline))
+    push(phone_na, "phone.landline", EntityKind::phone, 0.6f, false, Certainty::probable);
+
+  if (n == 12 && all_digits(d, 0, 2)) {
+    const unsigned region = number(d, 0, 2);
+    if ((region >= 11 && region <= 26) || region == 28)
+      push(ChecksumResult::not_applicable(reason::driver_license), "license.12", EntityKind::driver_license, 0.2f,
+           true, Certainty::probable);
+  }
+  if (n >= 10 && n <= 14)
+    push(ChecksumResult::not_applicable(reason::bank_account), "account.length", EntityKind::bank_account, 0.1f,
+         true, Certainty::probable);
+  if (n == 8 && !masked) {
+    const unsigned y = number(d, 0, 4), m = number(d, 4, 2), day = number(d, 6, 2);
+    if (y >= 1800 && y <= 2200 && is_valid_date(y, m, day))
+      push(ChecksumResult::not_applicable(reason::birth_date), "birth.yyyymmdd", EntityKind::birth_date, 0.1f, true,
+           Certainty::probable);
+  }
+  if (n == 6 && !masked) {
+    const unsigned yy = number(d, 0, 2), m = number(d, 2, 2), day = number(d, 4, 2);
+    const bool valid = is_valid_date(1900 + yy, m, day) || (m == 2 && day == 29 && is_valid_date(2000 + yy, m, day));
+    if (valid)
+      push(ChecksumResult::not_applicable(reason::birth_date), "birth.yymmdd", EntityKind::birth_date, 0.1f, true,
+           Certainty::probable);
+  }
+}
+
+std::vector<Candidate> candidates(std::span<const std::uint8_t> digits) {
+  std::vector<Candidate> out;
+  candidates(digits, out);
+  return out;
+}
+
+}  // namespace norvane

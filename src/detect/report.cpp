@@ -1,0 +1,122 @@
+#include "detect/report.hpp"
+
+#include "span/json_writer.hpp"
+
+namespace norvane {
+
+std::string_view certainty_name(Certainty c) {
+  switch (c) {
+    case Certainty::possible: return "possible";
+    case Certainty::probable: return "probable";
+    case Certainty::certain: return "certain";
+  }
+  return "possible";
+}
+
+std::string_view checksum_name(const ChecksumResult& c) {
+  switch (c.kind) {
+    case ChecksumResult::Kind::passed: return "passed";
+    case ChecksumResult::Kind::failed: return "failed";
+    case ChecksumResult::Kind::not_applicable: return "not_applicable";
+  }
+  return "not_applicable";
+}
+
+std::string_view reject_reason_name(RejectReason r) {
+  switch (r) {
+    case RejectReason::checksum_failed: return "checksum_failed";
+    case RejectReason::no_context: return "no_context";
+    case RejectReason::below_threshold: return "below_threshold";
+    case RejectReason::outranked: return "outranked";
+    case RejectReason::business_context: return "business_context";
+  }
+  return "below_threshold";
+}
+
+namespace json {
+
+void write(std::string& out, const ContextHit& hit) {
+  out += "{\"cue\":";
+  write_string(out, hit.cue);
+  out += ",\"distance\":";
+  write_u64(out, hit.distance);
+  out += ",\"weight\":";
+  write_f32(out, hit.weight);
+  out += '}';
+}
+
+void write(std::string& out, const ChecksumResult& checksum) {
+  if (checksum.kind == ChecksumResult::Kind::not_applicable) {
+    out += "{\"not_applicable\":";
+    write_string(out, checksum.reason);
+    out += '}';
+  } else {
+    write_string(out, checksum_name(checksum));
+  }
+}
+
+void write(std::string& out, const Evidence& evidence) {
+  out += "{\"rule\":";
+  write_string(out, evidence.rule);
+  out += ",\"checksum\":";
+  write(out, evidence.checksum);
+  out += ",\"context_hits\":[";
+  for (std::size_t i = 0; i < evidence.context_hits.size(); ++i) {
+    if (i) out += ',';
+    write(out, evidence.context_hits[i]);
+  }
+  out += "],\"normalizations\":";
+  write_rules(out, evidence.normalizations);
+  out += ",\"cost\":";
+  write(out, evidence.cost);
+  out += ",\"snapped\":";
+  write_bool(out, evidence.snapped);
+  out += '}';
+}
+
+void write(std::string& out, const Finding& finding) {
+  out += "{\"entity\":";
+  write_string(out, entity_name(finding.entity));
+  out += ",\"source\":";
+  write(out, finding.source);
+  out += ",\"normalized\":";
+  write(out, finding.normalized);
+  out += ",\"certainty\":";
+  write_string(out, certainty_name(finding.certainty));
+  out += ",\"score\":";
+  write_f32(out, finding.score);
+  out += ",\"evidence\":";
+  write(out, finding.evidence);
+  out += '}';
+}
+
+void write(std::string& out, const Rejection& rejection) {
+  out += "{\"entity\":";
+  write_string(out, entity_name(rejection.entity));
+  out += ",\"source\":";
+  write(out, rejection.source);
+  out += ",\"reason\":";
+  write_string(out, reject_reason_name(rejection.reason));
+  out += ",\"score\":";
+  write_f32(out, rejection.score);
+  out += '}';
+}
+
+void write(std::string& out, const Report& report) {
+  out += "{\"findings\":[";
+  for (std::size_t i = 0; i < report.findings.size(); ++i) {
+    if (i) out += ',';
+    write(out, report.findings[i]);
+  }
+  out += "],\"rejections\":[";
+  for (std::size_t i = 0; i < report.rejections.size(); ++i) {
+    if (i) out += ',';
+    write(out, report.rejections[i]);
+  }
+  out += "],\"normalized_text\":";
+  write_string(out, report.normalized_text);
+  out += '}';
+}
+
+}  // namespace json
+}  // namespace norvane

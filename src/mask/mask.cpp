@@ -1,0 +1,147 @@
+#include "mask/mask.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "detect/detect.hpp"
+#include "span/utf8.hpp"
+
+namespace norvane {
+
+namespace {
+
+// A fill that is no Unicode scalar value (a surrogate, or beyond U+10FFFF) would make
+// the output invalid UTF-8; it is written as U+FFFD instead.
+void append_fill(std::string& out, char32_t fill, std::size_t count) {
+  if ((fill >= 0xD800 && fill <= 0xDFFF) || fill > 0x10FFFF) fill = 0xFFFD;
+  if (fill < 0x80) {
+    out.append(count, static_cast<char>(fill));
+    return;
+  }
+  std::string one;
+  utf8::append(one, fill);
+  out.reserve(out.size() + one.size() * count);
+  for (std::size_t i = 0; i < count; ++i) out += one;
+}
+
+// Byte offset just after the first n characters of s (n <= character count).
+std::size_t byte_after_chars(std::string_view s, std::size_t n) {
+  std::size_t i = 0;
+  for (; i < s.size(); ++i) {
+    if (!utf8::is_continuation(static_cast<unsigned char>(s[i]))) {
+      if (n == 0) return i;
+      --n;
+    }
+  }
+  return s.size();
+}
+
+void append_bracketed(std::string& out, std::string_view inner) {
+  out += '[';
+  out += inner;
+  out += ']';
+}
+
+void append_partial(std::string& out, const Policy& p, std::string_view value) {
+  const std::size_t n = utf8::count_chars(value);
+  // keep_prefix + keep_suffix < n, written so that the sum cannot wrap.
+  if (p.keep_prefix < n && p.keep_suffix < n - p.keep_prefix) {
+    const std::size_t head = byte_after_chars(value, p.keep_prefix);
+    const std::size_t tail = byte_after_chars(value, n - p.keep_suffix);
+    out.append(value.substr(0, head));
+    append_fill(out, p.fill, n - p.keep_prefix - p.keep_suffix);
+    out.append(value.substr(tail));
+  } else {
+    append_fill(out, p.fill, n);
+  }
+}
+
+void append_hash(std::string& out, const Policy& p, EntityKind kind, std::string_view value) {
+  out += '[';
+  out += entity_code(kind);
+  out += ':';
+  const std::uint64_t len = std::min<std::uint64_t>(p.length, 64);
+  if (len > 0) out.append(hmac_sha256_hex(p.key, value).substr(0, len));
+  out += ']';
+}
+
+}  // namespace
+
+MaskOutput mask_findings(std::string_view text, std::vector<Finding> findings,
+                         const PolicySet& policies) {
+  MaskOutput result;
+  if (policies.has_tokenize()) result.restore = RestoreMap::for_text(text);
+  if (findings.empty()) {
+    result.text = std::string(text);
+    return result;
+  }
+
+  auto by_source = [](const Finding& a, const Finding& b) {
+    if (a.source.byte_start != b.source.byte_start) return a.source.byte_start < b.source.byte_start;
+    return a.source.byte_end < b.source.byte_end;
+  };
+  // Detection already reports in this order; only sort when something is out of place.
+  if (!std::is_sorted(findings.begin(), findings.end(), by_source))
+    std::stable_sort(findings.begin(), findings.end(), by_source);
+
+  std::array<const Policy*, kEntityCount> table{};
+  for (EntityKind k : all_entities()) table[static_cast<std::size_t>(k)] = &policies.policy_for(k);
+
+  std::string& out = result.text;
+  out.reserve(text.size() + text.size() / 4 + 16);
+  std::size_t done = 0;
+  for (Finding& f : findings) {
+    const std::size_t start = f.source.byte_start;
+    const std::size_t end = f.source.byte_end;
+    // A span that does not fall on character boundaries would cut a character in two.
+    if (start < done || end > text.size() || end < start || !utf8::is_boundary(text, start) ||
+        !utf8::is_boundary(text, end)) {
+      result.skipped.push_back(std::move(f));
+      continue;
+    }
+    out.append(text.substr(done, start - done));
+    const std::string_view value = text.substr(start, end - start);
+    const auto idx = static_cast<std::size_t>(f.entity);
+    const Policy& p = idx < kEntityCount ? *table[idx] : policies.default_policy;
+    switch (p.kind) {
+      case Policy::Kind::redact_label:
+        append_bracketed(out, entity_label(f.entity));
+        break;
+      case Policy::Kind::redact_code:
+        append_bracketed(out, entity_code(f.entity));
+        break;
+      case Policy::Kind::redact_fill:
+        append_fill(out, p.fill, utf8::count_chars(value));
+        break;
+      case Policy::Kind::redact_fixed:
+        out += p.text;
+        break;
+      case Policy::Kind::partial:
+        append_partial(out, p, value);
+        break;
+      case Policy::Kind::hash:
+        append_hash(out, p, f.entity, value);
+        break;
+      case Policy::Kind::tokenize:
+        if (result.restore)
+          out += result.restore->push(f.entity, value);
+        else
+          append_bracketed(out, entity_label(f.entity));
+        break;
+    }
+    result.applied.push_back(std::move(f));
+    done = end;
+  }
+  out.append(text.substr(done));
+  return result;
+}
+
+Result<MaskOutput> mask(std::string_view text, const PolicySet& policies, const Config& config) {
+  auto report = detect(text, config);
+  if (!report) return std::unexpected(std::move(report.error()));
+  return mask_findings(text, std::move(report->findings), policies);
+}
+
+}  // namespace norvane

@@ -1,0 +1,167 @@
+#include "mask/restore.hpp"
+
+#include <charconv>
+#include <cstdint>
+#include <vector>
+
+#include "span/json_writer.hpp"
+
+namespace norvane {
+
+namespace {
+
+constexpr std::string_view kBase = "PII";
+
+// Finds needle in hay from pos on. Short needles use the library search; long ones
+// (a prefix read from a stored map can be anything) use KMP so the scan stays linear.
+class Finder {
+ public:
+  explicit Finder(std::string_view needle) : needle_(needle) {
+    if (needle_.size() > 32) {
+      fail_.assign(needle_.size(), 0);
+      for (std::size_t i = 1, k = 0; i < needle_.size(); ++i) {
+        while (k > 0 && needle_[i] != needle_[k]) k = fail_[k - 1];
+        if (needle_[i] == needle_[k]) ++k;
+        fail_[i] = k;
+      }
+    }
+  }
+
+  std::size_t find(std::string_view hay, std::size_t pos) const {
+    if (fail_.empty()) return hay.find(needle_, pos);
+    std::size_t k = 0;
+    for (std::size_t i = pos; i < hay.size(); ++i) {
+      while (k > 0 && hay[i] != needle_[k]) k = fail_[k - 1];
+      if (hay[i] == needle_[k]) ++k;
+      if (k == needle_.size()) return i + 1 - k;
+    }
+    return std::string_view::npos;
+  }
+
+ private:
+  std::string_view needle_;
+  std::vector<std::size_t> fail_;
+};
+
+// An optional single "+" then one or more ASCII digits, at most 2^64 - 1.
+bool parse_token_number(std::string_view s, std::uint64_t& out) {
+  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  if (s.empty()) return false;
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+  return ec == std::errc{} && ptr == s.data() + s.size();
+}
+
+}  // namespace
+
+RestoreMap RestoreMap::for_text(std::string_view text) {
+  // One pass over every "[[PII" in the text, noting which candidate openers occur:
+  // "[[PII:" and "[[PII" + k + ":" with k written canonically. The first free candidate
+  // is then found without rescanning the text once per candidate.
+  constexpr std::string_view head = "[[PII";
+  bool base_taken = false;
+  std::vector<std::uint64_t> numbers;
+  for (std::size_t pos = text.find(head); pos != std::string_view::npos;
+       pos = text.find(head, pos + head.size())) {
+    std::size_t i = pos + head.size();
+    if (i < text.size() && text[i] == ':') {
+      base_taken = true;
+      continue;
+    }
+    std::size_t j = i;
+    while (j < text.size() && text[j] >= '0' && text[j] <= '9' && j - i < 20) ++j;
+    if (j == i || j >= text.size() || text[j] != ':') continue;
+    if (text[i] == '0' && j - i > 1) continue;  // "PII01" is no candidate
+    std::uint64_t k = 0;
+    auto [ptr, ec] = std::from_chars(text.data() + i, text.data() + j, k);
+    if (ec == std::errc{} && ptr == text.data() + j) numbers.push_back(k);
+  }
+
+  RestoreMap map;
+  if (!base_taken) {
+    map.prefix = kBase;
+    return map;
+  }
+  // The first free k is at most the number of taken ones.
+  std::vector<bool> taken(numbers.size() + 1, false);
+  for (std::uint64_t k : numbers)
+    if (k < taken.size()) taken[k] = true;
+  std::size_t k = 0;
+  while (taken[k]) ++k;
+  map.prefix = kBase;
+  map.prefix += std::to_string(k);
+  return map;
+}
+
+std::string RestoreMap::push(EntityKind entity, std::string_view original) {
+  std::string token;
+  token.reserve(prefix.size() + 26);
+  token += "[[";
+  token += prefix;
+  token += ':';
+  token += std::to_string(entries.size());
+  token += "]]";
+  entries.push_back(RestoreEntry{token, std::string(original), entity});
+  return token;
+}
+
+Result<std::string> unmask(std::string_view masked, const RestoreMap& map) {
+  std::string opener;
+  opener.reserve(map.prefix.size() + 3);
+  opener += "[[";
+  opener += map.prefix;
+  opener += ':';
+  const Finder finder(opener);
+
+  std::string out;
+  out.reserve(masked.size());
+  std::size_t pos = 0;
+  while (true) {
+    std::size_t at = finder.find(masked, pos);
+    if (at == std::string_view::npos) {
+      out.append(masked.substr(pos));
+      return out;
+    }
+    out.append(masked.substr(pos, at - pos));
+    std::size_t num_start = at + opener.size();
+    std::size_t close = masked.find("]]", num_start);
+    if (close == std::string_view::npos)
+      return std::unexpected(Error::restore_token(opener + "...  에 닫는 괄호가 없다"));
+    std::string_view number_text = masked.substr(num_start, close - num_start);
+    std::uint64_t number = 0;
+    if (!parse_token_number(number_text, number))
+      return std::unexpected(Error::restore_token("토큰 번호가 숫자가 아니다: '" +
+                                                  std::string(number_text) + "'"));
+    if (number >= map.entries.size())
+      return std::unexpected(Error::restore_token("표에 없는 토큰 번호 " + std::to_string(number)));
+    out.append(map.entries[number].original);
+    pos = close + 2;
+  }
+}
+
+std::string restore_map_to_json(const RestoreMap& map) {
+  std::size_t size = map.prefix.size() + 28;
+  for (const auto& e : map.entries) size += e.token.size() + e.original.size() + 64;
+  std::string out;
+  out.reserve(size);
+  out += "{\"prefix\":";
+  json::write_string(out, map.prefix);
+  out += ",\"entries\":[";
+  bool first = true;
+  for (const auto& e : map.entries) {
+    if (!first) out += ',';
+    first = false;
+    out += "{\"token\":";
+    json::write_string(out, e.token);
+    out += ",\"original\":";
+    json::write_string(out, e.original);
+    out += ",\"entity\":";
+    json::write_string(out, entity_name(e.entity));
+    out += '}';
+  }
+  out += "]}";
+  return out;
+}
+
+}  // namespace norvane

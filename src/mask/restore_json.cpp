@@ -1,0 +1,424 @@
+// Reading a restore map back from JSON.
+//
+// The reader is an event handler over nlohmann's SAX parser: it sees repeated keys, never
+// builds a document tree, and keeps no recursion of its own (values of unknown keys are
+// skipped by counting their nesting), so any input ends in a map or an error message.
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <new>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "mask/restore.hpp"
+
+namespace norvane {
+
+namespace {
+
+using json = nlohmann::json;
+
+// A char iterator that records how far the parser has read, so that errors raised by the
+// handler (not only syntax errors) can name a line and column.
+class TrackingIter {
+ public:
+  using iterator_category = std::input_iterator_tag;
+  using value_type = char;
+  using difference_type = std::ptrdiff_t;
+  using pointer = const char*;
+  using reference = const char&;
+
+  TrackingIter(const char* p, const char** mark) : p_(p), mark_(mark) {}
+  reference operator*() const { return *p_; }
+  TrackingIter& operator++() {
+    ++p_;
+    *mark_ = p_;
+    return *this;
+  }
+  TrackingIter operator++(int) {
+    TrackingIter old = *this;
+    ++*this;
+    return old;
+  }
+  bool operator==(const TrackingIter& o) const { return p_ == o.p_; }
+  bool operator!=(const TrackingIter& o) const { return p_ != o.p_; }
+
+ private:
+  const char* p_;
+  const char** mark_;
+};
+
+// Shows at most a few dozen characters of a string from the input: the map holds
+// personal data, and messages should stay short.
+std::string quote_short(std::string_view s) {
+  constexpr std::size_t kMaxChars = 32;
+  std::string out = "\"";
+  std::size_t chars = 0;
+  std::size_t i = 0;
+  for (; i < s.size() && chars < kMaxChars; ++i) {
+    auto c = static_cast<unsigned char>(s[i]);
+    if ((c & 0xC0) != 0x80) ++chars;
+    if (chars > kMaxChars) break;
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20 || c == 0x7F) {
+      static constexpr char hex[] = "0123456789abcdef";
+      out += "\\u{";
+      if (c >= 0x10) out += hex[c >> 4];
+      out += hex[c & 0xF];
+      out += '}';
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  // Finish a character cut at the limit (strings from the parser are valid UTF-8).
+  while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) out += s[i++];
+  if (i < s.size()) out += "...";
+  out += '"';
+  return out;
+}
+
+enum class Want : std::uint8_t { map, entries, entry, string, entity, unit, ignore };
+enum class Frame : std::uint8_t { map_obj, map_arr, entries, entry_obj, entry_arr, entity_obj };
+
+struct Level {
+  Frame frame;
+  std::uint8_t seen = 0;     // objects: bit per known field already given
+  int pending = -1;          // objects: field index of the value to come, -1 for unknown keys
+  std::uint64_t count = 0;   // arrays: elements started; entity maps: keys
+};
+
+constexpr std::string_view kMapFields[] = {"prefix", "entries"};
+constexpr std::string_view kEntryFields[] = {"token", "original", "entity"};
+
+class Reader final : public nlohmann::json_sax<json> {
+ public:
+  Reader(std::string_view input, const char** mark) : input_(input), mark_(mark) {}
+
+  bool null() override {
+    return scalar([] { return std::string("null"); }, nullptr, true);
+  }
+  bool boolean(bool v) override {
+    return scalar([v] { return std::string(v ? "boolean `true`" : "boolean `false`"); });
+  }
+  bool number_integer(number_integer_t v) override {
+    return scalar([v] { return "integer `" + std::to_string(v) + "`"; });
+  }
+  bool number_unsigned(number_unsigned_t v) override {
+    return scalar([v] { return "integer `" + std::to_string(v) + "`"; });
+  }
+  bool number_float(number_float_t, const string_t& raw) override {
+    return scalar([&raw] {
+      if (raw.size() > 40) return "floating point `" + raw.substr(0, 40) + "...`";
+      return "floating point `" + raw + "`";
+    });
+  }
+  bool string(string_t& v) override {
+    return scalar([&v] { return "string " + quote_short(v); }, &v);
+  }
+  bool binary(binary_t&) override {
+    return scalar([] { return std::string("byte array"); });
+  }
+
+  bool start_object(std::size_t) override {
+    if (ignore_depth_ > 0) {
+      ++ignore_depth_;
+      return true;
+    }
+    switch (next_value()) {
+      case Want::ignore: ignore_depth_ = 1; return true;
+      case Want::map: stack_.push_back({Frame::map_obj}); return true;
+      case Want::entry:
+        cur_ = {};
+        stack_.push_back({Frame::entry_obj});
+        return true;
+      case Want::entity: stack_.push_back({Frame::entity_obj}); return true;
+      case Want::entries: return invalid_type("map", "a sequence");
+      case Want::string: return invalid_type("map", "a string");
+      case Want::unit: return invalid_type("map", "unit");
+    }
+    return fail("unexpected map");
+  }
+
+  bool start_array(std::size_t) override {
+    if (ignore_depth_ > 0) {
+      ++ignore_depth_;
+      return true;
+    }
+    switch (next_value()) {
+      case Want::ignore: ignore_depth_ = 1; return true;
+      case Want::map: stack_.push_back({Frame::map_arr}); return true;
+      case Want::entries: stack_.push_back({Frame::entries}); return true;
+      case Want::entry:
+        cur_ = {};
+        stack_.push_back({Frame::entry_arr});
+        return true;
+      case Want::entity: return invalid_type("sequence", "variant identifier");
+      case Want::string: return invalid_type("sequence", "a string");
+      case Want::unit: return invalid_type("sequence", "unit");
+    }
+    return fail("unexpected sequence");
+  }
+
+  bool key(string_t& k) override {
+    if (ignore_depth_ > 0) return true;
+    Level& l = stack_.back();
+    switch (l.frame) {
+      case Frame::map_obj: return known_key(l, k, kMapFields);
+      case Frame::entry_obj: return known_key(l, k, kEntryFields);
+      case Frame::entity_obj: {
+        if (++l.count > 1) return fail("invalid length 2, expected map with a single key");
+        auto kind = entity_from_name(k);
+        if (!kind) return unknown_variant(k);
+        cur_.entity = *kind;
+        return true;
+      }
+      default: return fail("unexpected key");
+    }
+  }
+
+  bool end_object() override {
+    if (ignore_depth_ > 0) {
+      --ignore_depth_;
+      return true;
+    }
+    Level& l = stack_.back();
+    switch (l.frame) {
+      case Frame::map_obj:
+        if (!(l.seen & 1)) return fail("missing field `prefix`");
+        if (!(l.seen & 2)) return fail("missing field `entries`");
+        break;
+      case Frame::entry_obj:
+        for (int i = 0; i < 3; ++i)
+          if (!(l.seen & (1u << i))) return fail("missing field `" + std::string(kEntryFields[i]) + "`");
+        entries_.push_back(std::move(cur_));
+        break;
+      case Frame::entity_obj:
+        if (l.count == 0) return fail("invalid length 0, expected map with a single key");
+        break;
+      default: return fail("unexpected end of map");
+    }
+    pop();
+    return true;
+  }
+
+  bool end_array() override {
+    if (ignore_depth_ > 0) {
+      --ignore_depth_;
+      return true;
+    }
+    Level& l = stack_.back();
+    switch (l.frame) {
+      case Frame::map_arr:
+        if (l.count != 2)
+          return fail("invalid length " + std::to_string(l.count) +
+                      ", expected struct RestoreMap with 2 elements");
+        break;
+      case Frame::entry_arr:
+        if (l.count != 3)
+          return fail("invalid length " + std::to_string(l.count) +
+                      ", expected struct RestoreEntry with 3 elements");
+        entries_.push_back(std::move(cur_));
+        break;
+      case Frame::entries: break;
+      default: return fail("unexpected end of sequence");
+    }
+    pop();
+    return true;
+  }
+
+  bool parse_error(std::size_t position, const std::string& last_token,
+                   const nlohmann::detail::exception& ex) override {
+    error_ = syntax_message(ex.what(), last_token) + position_text(position);
+    return false;
+  }
+
+  bool done() const { return done_; }
+  const std::string& error() const { return error_; }
+  RestoreMap take() { return RestoreMap{std::move(prefix_), std::move(entries_)}; }
+
+ private:
+  // What the value now starting must be; moves the enclosing level past it.
+  Want next_value() {
+    if (stack_.empty()) return Want::map;
+    Level& l = stack_.back();
+    switch (l.frame) {
+      case Frame::map_obj: {
+        int f = l.pending;
+        l.pending = -1;
+        if (f == 0) return target(&prefix_);
+        return f == 1 ? Want::entries : Want::ignore;
+      }
+      case Frame::map_arr: {
+        std::uint64_t i = l.count++;
+        if (i == 0) return target(&prefix_);
+        return i == 1 ? Want::entries : Want::ignore;
+      }
+      case Frame::entries: return Want::entry;
+      case Frame::entry_obj: {
+        int f = l.pending;
+        l.pending = -1;
+        return entry_field(f);
+      }
+      case Frame::entry_arr: {
+        std::uint64_t i = l.count++;
+        return i < 3 ? entry_field(static_cast<int>(i)) : Want::ignore;
+      }
+      case Frame::entity_obj: return Want::unit;
+    }
+    return Want::ignore;
+  }
+
+  Want entry_field(int f) {
+    if (f == 0) return target(&cur_.token);
+    if (f == 1) return target(&cur_.original);
+    return f == 2 ? Want::entity : Want::ignore;
+  }
+
+  Want target(std::string* s) {
+    target_ = s;
+    return Want::string;
+  }
+
+  // A scalar value: str is set for strings, is_null for null; describe() names it in errors.
+  template <class Describe>
+  bool scalar(Describe describe, string_t* str = nullptr, bool is_null = false) {
+    if (ignore_depth_ > 0) return true;
+    switch (next_value()) {
+      case Want::ignore: return true;
+      case Want::string:
+        if (!str) return invalid_type(describe(), "a string");
+        *target_ = std::move(*str);
+        return true;
+      case Want::entity: {
+        if (!str) return invalid_type(describe(), "variant identifier");
+        auto kind = entity_from_name(*str);
+        if (!kind) return unknown_variant(*str);
+        cur_.entity = *kind;
+        return true;
+      }
+      case Want::unit:
+        return is_null ? true : invalid_type(describe(), "unit");
+      case Want::map: return invalid_type(describe(), "struct RestoreMap");
+      case Want::entries: return invalid_type(describe(), "a sequence");
+      case Want::entry: return invalid_type(describe(), "struct RestoreEntry");
+    }
+    return fail("unexpected value");
+  }
+
+  template <std::size_t N>
+  bool known_key(Level& l, std::string_view k, const std::string_view (&fields)[N]) {
+    l.pending = -1;
+    for (std::size_t i = 0; i < N; ++i) {
+      if (k == fields[i]) {
+        if (l.seen & (1u << i)) return fail("duplicate field `" + std::string(fields[i]) + "`");
+        l.seen |= static_cast<std::uint8_t>(1u << i);
+        l.pending = static_cast<int>(i);
+        break;
+      }
+    }
+    return true;
+  }
+
+  bool unknown_variant(std::string_view name) {
+    std::string names;
+    for (EntityKind k : all_entities()) {
+      if (!names.empty()) names += ", ";
+      names += '`';
+      names += entity_name(k);
+      names += '`';
+    }
+    std::string shown = quote_short(name);
+    return fail("unknown variant `" + shown.substr(1, shown.size() - 2) + "`, expected one of " + names);
+  }
+
+  bool invalid_type(const std::string& got, std::string_view expected) {
+    return fail("invalid type: " + got + ", expected " + std::string(expected));
+  }
+
+  bool fail(std::string message) {
+    error_ = std::move(message) + position_text(static_cast<std::size_t>(*mark_ - input_.data()));
+    return false;
+  }
+
+  void pop() {
+    stack_.pop_back();
+    if (stack_.empty()) done_ = true;
+  }
+
+  // " at line L column C" for a byte count read so far (column counts bytes of the line).
+  std::string position_text(std::size_t pos) const {
+    if (pos > input_.size()) pos = input_.size();
+    std::size_t line = 1;
+    std::size_t line_start = 0;
+    for (std::size_t i = 0; i < pos; ++i) {
+      if (input_[i] == '\n') {
+        ++line;
+        line_start = i + 1;
+      }
+    }
+    return " at line " + std::to_string(line) + " column " + std::to_string(pos - line_start);
+  }
+
+  // The parser's description without its own prefix and without the text last read
+  // (which may be long, hold personal data, or be invalid UTF-8).
+  static std::string syntax_message(std::string_view what, const std::string& last_token) {
+    if (what.starts_with("[json.exception.")) {
+      auto close = what.find("] ");
+      if (close != std::string_view::npos) what.remove_prefix(close + 2);
+    }
+    if (what.starts_with("parse error")) {
+      auto colon = what.find(": ");
+      if (colon != std::string_view::npos) what.remove_prefix(colon + 2);
+    }
+    if (what.starts_with("number overflow parsing")) return "number out of range";
+    std::string msg(what);
+    const std::string read = "; last read: '" + last_token + "'";
+    if (auto at = msg.find(read); at != std::string::npos) msg.erase(at, read.size());
+    if (msg.size() > 200) msg.resize(200);
+    for (char& c : msg) {
+      auto u = static_cast<unsigned char>(c);
+      if (u < 0x20 || u >= 0x7F) c = '?';
+    }
+    return msg;
+  }
+
+  std::string_view input_;
+  const char** mark_;
+  std::vector<Level> stack_;
+  std::uint64_t ignore_depth_ = 0;
+  std::string* target_ = nullptr;
+  std::string prefix_;
+  std::vector<RestoreEntry> entries_;
+  RestoreEntry cur_{};
+  bool done_ = false;
+  std::string error_;
+};
+
+}  // namespace
+
+std::expected<RestoreMap, std::string> restore_map_from_json(std::string_view text) {
+  try {
+    const char* mark = text.data();
+    Reader reader(text, &mark);
+    TrackingIter first(text.data(), &mark);
+    TrackingIter last(text.data() + text.size(), &mark);
+    const bool ok = json::sax_parse(first, last, &reader);
+    if (!ok || !reader.done()) {
+      if (reader.error().empty()) return std::unexpected(std::string("invalid restore map"));
+      return std::unexpected(reader.error());
+    }
+    return reader.take();
+  } catch (const std::bad_alloc&) {
+    return std::unexpected(std::string("out of memory while reading the restore map"));
+  } catch (...) {
+    return std::unexpected(std::string("invalid restore map"));
+  }
+}
+
+}  // namespace norvane

@@ -227,8 +227,28 @@ PyObject* no_constructor(PyTypeObject* type, PyObject*, PyObject*) {
   return nullptr;
 }
 
+namespace {
+
+// CPython hands a METH_STATIC function a NULL self, which leaves it no way to reach the module
+// state. Static methods are therefore plain fast-call functions bound to their class and
+// wrapped in staticmethod: they find the state through the class.
+bool add_static_methods(PyTypeObject* type, PyMethodDef* defs) {
+  if (!defs) return true;
+  for (PyMethodDef* def = defs; def->ml_name; ++def) {
+    Ref function = Ref::steal(PyCFunction_NewEx(def, reinterpret_cast<PyObject*>(type), nullptr));
+    if (!function) return false;
+    Ref method = Ref::steal(PyStaticMethod_New(function.get()));
+    if (!method || PyDict_SetItemString(type->tp_dict, def->ml_name, method.get()) < 0) return false;
+  }
+  PyType_Modified(type);
+  return true;
+}
+
+}  // namespace
+
 bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int basicsize,
-                    PyType_Slot* slots, destructor dealloc, bool constructible) {
+                    PyType_Slot* slots, destructor dealloc, bool constructible,
+                    PyMethodDef* static_methods) {
   // The caller's slots, then dealloc and the constructor guard unless already given.
   std::array<PyType_Slot, 64> all{};
   std::size_t n = 0;
@@ -252,6 +272,7 @@ bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int
   if (!type) return false;
   ModuleState* st = state_of_module(module);
   st->types[static_cast<std::size_t>(id)] = reinterpret_cast<PyTypeObject*>(type);
+  if (!add_static_methods(reinterpret_cast<PyTypeObject*>(type), static_methods)) return false;
   const char* short_name = std::strrchr(qualified_name, '.');
   short_name = short_name ? short_name + 1 : qualified_name;
   // The state keeps its own reference; the module gets another.

@@ -298,19 +298,19 @@ void box_dealloc(PyObject* self) {
 // tp_new of classes that Python cannot construct.
 PyObject* no_constructor(PyTypeObject* type, PyObject* args, PyObject* kwargs);
 
-// Creates the heap type of T from its slots (dealloc and the constructor guard are added here
-// unless given), stores it in the module state and adds it to the module.
-template <class T>
-bool add_class(PyObject* module, const char* name, PyType_Slot* slots, bool constructible = false);
-
 // Non-template part of add_class.
 bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int basicsize,
-                    PyType_Slot* slots, destructor dealloc, bool constructible);
+                    PyType_Slot* slots, destructor dealloc, bool constructible,
+                    PyMethodDef* static_methods);
 
+// Creates the heap type of T from its slots (dealloc and the constructor guard are added here
+// unless given), stores it in the module state and adds it to the module. Static methods are
+// kMethod functions listed apart; they receive their class as self.
 template <class T>
-bool add_class(PyObject* module, const char* name, PyType_Slot* slots, bool constructible) {
+bool add_class(PyObject* module, const char* name, PyType_Slot* slots, bool constructible = false,
+               PyMethodDef* static_methods = nullptr) {
   return add_class_impl(module, Wrapped<T>::id, name, static_cast<int>(sizeof(Box<T>)), slots,
-                        &box_dealloc<T>, constructible);
+                        &box_dealloc<T>, constructible, static_methods);
 }
 
 // A METH_FASTCALL | METH_KEYWORDS function as the PyCFunction that PyMethodDef stores.
@@ -318,7 +318,6 @@ inline PyCFunction fastcall(PyObject* (*f)(PyObject*, PyObject* const*, Py_ssize
   return reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(f));
 }
 inline constexpr int kMethod = METH_FASTCALL | METH_KEYWORDS;
-inline constexpr int kStatic = METH_FASTCALL | METH_KEYWORDS | METH_STATIC;
 
 // Interned rule names: copies live for the life of the process.
 RuleName intern_rule(std::string_view name);

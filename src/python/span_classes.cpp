@@ -139,7 +139,11 @@ PyMethodDef span_methods[] = {
      "slice($self, text)\n--\n\n"
      "text 에서 이 구간의 바이트 범위에 해당하는 부분 문자열을 돌려준다. 범위를 벗어나거나 UTF-8 문자 "
      "경계를 자르면 ValueError 를 낸다."},
-    {"from_char_range", fastcall(span_from_char_range), kStatic,
+    {nullptr, nullptr, 0, nullptr},
+};
+
+PyMethodDef span_static_methods[] = {
+    {"from_char_range", fastcall(span_from_char_range), kMethod,
      "from_char_range(text, char_start, char_end)\n--\n\n"
      "text 의 문자 위치 char_start..char_end 에 해당하는 바이트 좌표를 계산해 구간을 만든다."},
     {nullptr, nullptr, 0, nullptr},
@@ -436,11 +440,6 @@ PyObject* map_repr(PyObject* self) {
 }
 
 PyMethodDef map_methods[] = {
-    {"identity", fastcall(map_identity), kStatic,
-     "identity(text)\n--\n\ntext 를 그대로 통과시키는 항등 정렬 테이블(빈 텍스트면 구간 없음)."},
-    {"compose", fastcall(map_compose), kStatic,
-     "compose(inner, outer)\n--\n\n"
-     "A→B 테이블 inner 와 B→C 테이블 outer 를 A→C 테이블 하나로 잇는다. 좌표가 맞지 않으면 SpanMapError."},
     {"to_source", fastcall(map_to_source), kMethod,
      "to_source($self, dst)\n--\n\n출력 텍스트의 구간 dst 를 원문 구간(SourceSpan)으로 되돌린다."},
     {"to_source_from_chars", fastcall(map_to_source_from_chars), kMethod,
@@ -452,6 +451,15 @@ PyMethodDef map_methods[] = {
      "is_identity($self)\n--\n\n모든 구간이 항등 구간이면 참(빈 테이블도 참)."},
     {"len", fastcall(map_len_method), kMethod, "len($self)\n--\n\n구간의 수."},
     {"to_json", fastcall(map_to_json), kMethod, "to_json($self)\n--\n\n간결한 JSON 텍스트를 돌려준다."},
+    {nullptr, nullptr, 0, nullptr},
+};
+
+PyMethodDef map_static_methods[] = {
+    {"identity", fastcall(map_identity), kMethod,
+     "identity(text)\n--\n\ntext 를 그대로 통과시키는 항등 정렬 테이블(빈 텍스트면 구간 없음)."},
+    {"compose", fastcall(map_compose), kMethod,
+     "compose(inner, outer)\n--\n\n"
+     "A→B 테이블 inner 와 B→C 테이블 outer 를 A→C 테이블 하나로 잇는다. 좌표가 맞지 않으면 SpanMapError."},
     {nullptr, nullptr, 0, nullptr},
 };
 
@@ -619,11 +627,11 @@ PyType_Slot builder_slots[] = {
 }  // namespace
 
 bool add_span_classes(PyObject* module) {
-  return add_class<Span>(module, "norvane.Span", span_slots, true) &&
+  return add_class<Span>(module, "norvane.Span", span_slots, true, span_static_methods) &&
          add_class<NormalizationCost>(module, "norvane.NormalizationCost", cost_slots) &&
          add_class<Segment>(module, "norvane.Segment", segment_slots) &&
          add_class<SourceSpan>(module, "norvane.SourceSpan", source_span_slots) &&
-         add_class<SpanMap>(module, "norvane.SpanMap", map_slots) &&
+         add_class<SpanMap>(module, "norvane.SpanMap", map_slots, false, map_static_methods) &&
          add_class<BuilderBox>(module, "norvane.SpanMapBuilder", builder_slots, true);
 }
 

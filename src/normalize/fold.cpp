@@ -1,4 +1,6 @@
 // Folds full-width forms, dash forms and space forms onto plain ASCII, one character each.
+#include <array>
+
 #include "normalize/passes.hpp"
 #include "span/utf8.hpp"
 
@@ -26,7 +28,11 @@ Folded classify(char32_t c) {
 }
 
 // Every folded character starts with one of these lead bytes.
-bool may_fold(unsigned char lead) { return lead == 0xC2 || lead == 0xE2 || lead == 0xE3 || lead == 0xEF; }
+constexpr std::array<bool, 256> kMayFold = [] {
+  std::array<bool, 256> t{};
+  t[0xC2] = t[0xE2] = t[0xE3] = t[0xEF] = true;
+  return t;
+}();
 
 }  // namespace
 
@@ -35,17 +41,10 @@ std::optional<PassOutput> fold(std::string_view text) {
   std::optional<SpanMapBuilder> b;
   std::size_t emitted = 0;
   std::size_t i = 0;
-  while (i < n) {
-    auto lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
+  while (true) {
+    while (i < n && !kMayFold[static_cast<unsigned char>(text[i])]) ++i;
+    if (i >= n) break;
     std::size_t start = i;
-    if (!may_fold(lead)) {
-      i += utf8::seq_len(lead);
-      continue;
-    }
     char32_t c = utf8::decode(text, i);
     Folded f = classify(c);
     if (f.ascii == 0) continue;

@@ -69,7 +69,7 @@ int native_value(int a, int b) {
 }
 
 // Token at byte i that ends at or before `limit`.
-bool token_at(std::string_view s, std::size_t i, std::size_t limit, Token& t) {
+inline bool token_at(std::string_view s, std::size_t i, std::size_t limit, Token& t) {
   if (i + 3 > limit) return false;
   int a = unicode::syllable_at(s, i);
   if (a < 0) return false;
@@ -230,12 +230,15 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
       i += lead < 0x80 ? 1 : utf8::seq_len(lead);
       continue;
     }
-    if (!token_at(text, i, n, t)) {
+    int syl = unicode::syllable_at(text, i);
+    if (syl < 0 || (kTable[static_cast<std::size_t>(syl)] & (kKindMask | kNativeFirst)) == 0 ||
+        !token_at(text, i, n, t)) {
       i += 3;
       continue;
     }
     // The maximal run of tokens from i.
     const std::size_t start = i;
+    const bool first_is_unit = t.unit;
     std::size_t end = i, syllables = 0;
     int last = -1, before_last = -1;
     do {
@@ -248,8 +251,15 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
     const std::size_t run_end = trimmed_end(text, end, syllables, last, before_last);
     i = run_end;  // a dropped ending syllable is scanned again as a new run
 
-    Reading r = read_run(text, start, run_end);
-    if (!r.convert) continue;
+    Reading r;
+    if (syllables == 1) {
+      // The common case in prose: one syllable alone, one digit or a bare unit.
+      if (first_is_unit) continue;
+      r = Reading{true, false, 0, 1};
+    } else {
+      r = read_run(text, start, run_end);
+      if (!r.convert) continue;
+    }
     bool convert;
     if (r.digits >= config.numeral_min_digits_without_context)
       convert = true;

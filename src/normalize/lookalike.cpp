@@ -1,4 +1,6 @@
 // Corrects the letters I, l, O, o typed for digits between digit-like characters.
+#include <array>
+
 #include "normalize/passes.hpp"
 #include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
@@ -21,6 +23,12 @@ char digit_for(unsigned char c) {
       return 0;
   }
 }
+
+constexpr std::array<bool, 256> kLetter = [] {
+  std::array<bool, 256> t{};
+  t['I'] = t['l'] = t['O'] = t['o'] = true;
+  return t;
+}();
 
 bool is_skippable(char32_t c) {
   switch (c) {
@@ -65,8 +73,9 @@ std::optional<PassOutput> correct_lookalikes(std::string_view text) {
   std::size_t emitted = 0;
   // ASCII bytes never occur inside a multi-byte sequence: a byte scan finds the letters.
   for (std::size_t i = 0; i < n; ++i) {
+    while (i < n && !kLetter[static_cast<unsigned char>(text[i])]) ++i;
+    if (i >= n) break;
     char d = digit_for(static_cast<unsigned char>(text[i]));
-    if (d == 0) continue;
     // The neighbour tests read the input, so earlier replacements do not count as digits.
     if (!digit_like_before(text, i) || !digit_like_after(text, i + 1)) continue;
     if (!b) b.emplace(n);

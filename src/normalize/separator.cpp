@@ -1,4 +1,6 @@
 // Absorbs runs of separators that lie between two digit-like characters.
+#include <array>
+
 #include "normalize/passes.hpp"
 #include "normalize/unicode.hpp"
 
@@ -49,8 +51,14 @@ Sep separator_at(std::string_view s, std::size_t i) {
 }
 
 // Digit-like characters are ASCII, so a byte test suffices.
+constexpr std::array<bool, 256> kDigitLike = [] {
+  std::array<bool, 256> t{};
+  for (int c = 0; c < 256; ++c) t[c] = unicode::is_digit_like(static_cast<char32_t>(c));
+  return t;
+}();
+
 bool digit_like_byte(std::string_view s, std::size_t i) {
-  return i < s.size() && unicode::is_digit_like(static_cast<unsigned char>(s[i]));
+  return i < s.size() && kDigitLike[static_cast<unsigned char>(s[i])];
 }
 
 }  // namespace
@@ -59,16 +67,15 @@ std::optional<PassOutput> absorb_separators(std::string_view text) {
   const std::size_t n = text.size();
   std::optional<SpanMapBuilder> b;
   std::size_t emitted = 0;
-  std::size_t i = 1;
+  std::size_t d = 0;  // candidate digit-like byte
   // A run can only be absorbed when it starts right after a digit-like character.
-  while (i < n) {
-    if (!digit_like_byte(text, i - 1)) {
-      ++i;
-      continue;
-    }
+  while (true) {
+    while (d < n && !kDigitLike[static_cast<unsigned char>(text[d])]) ++d;
+    if (d + 1 >= n) break;
+    const std::size_t i = d + 1;
     Sep first = separator_at(text, i);
     if (first.len == 0) {
-      ++i;
+      d = i;
       continue;
     }
     std::size_t v = i;
@@ -77,17 +84,15 @@ std::optional<PassOutput> absorb_separators(std::string_view text) {
       if (s.len == 0) break;
       v += s.len;
     }
-    if (!digit_like_byte(text, v)) {
-      // Left alone: the rest of the run cannot start another one; resume at v.
-      i = v + 1;
-      continue;
-    }
+    d = v;
+    // Left alone when not followed by a digit-like character; the rest of the run cannot
+    // start another one.
+    if (!digit_like_byte(text, v)) continue;
     if (!b) b.emplace(n);
     b->keep(text.substr(emitted, i - emitted));
     std::size_t g = i;
     Sep gs = first;
-    std::size_t k = i;
-    while (k < v) {
+    for (std::size_t k = i; k < v;) {
       Sep s = separator_at(text, k);
       if (s.rule != gs.rule) {
         b->absorb(text.substr(g, k - g), gs.rule, gs.cls);
@@ -98,7 +103,6 @@ std::optional<PassOutput> absorb_separators(std::string_view text) {
     }
     b->absorb(text.substr(g, v - g), gs.rule, gs.cls);
     emitted = v;
-    i = v + 1;
   }
   if (!b) return std::nullopt;
   b->keep(text.substr(emitted));

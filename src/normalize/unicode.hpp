@@ -9,7 +9,7 @@
 namespace norvane::unicode {
 
 // Unicode White_Space.
-inline bool is_white_space(char32_t c) {
+constexpr bool is_white_space(char32_t c) {
   if (c <= 0x20) return c == 0x20 || (c >= 0x09 && c <= 0x0D);
   if (c < 0x85) return false;
   return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
@@ -17,7 +17,7 @@ inline bool is_white_space(char32_t c) {
 }
 
 // Digits and the masked-digit marks "*", "X", "x".
-inline bool is_digit_like(char32_t c) {
+constexpr bool is_digit_like(char32_t c) {
   return (c >= '0' && c <= '9') || c == '*' || c == 'X' || c == 'x';
 }
 

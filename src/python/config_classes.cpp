@@ -1,0 +1,248 @@
+// Config, Normalized and the normalize() function.
+#include <array>
+#include <string>
+
+#include "python/classes.hpp"
+#include "span/float_format.hpp"
+
+namespace norvane::py {
+
+bool to_config(ModuleState* st, PyObject* o, const char* param, Config& out) {
+  if (!o || o == Py_None) {
+    out = Config{};
+    return true;
+  }
+  const Config* config = unwrap<Config>(st, o);
+  if (!config) return wrong_type(param, o, "Config");
+  out = *config;
+  return true;
+}
+
+namespace {
+
+// ----------------------------------------------------------------------------------------------
+// Config
+
+PyObject* config_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<0> sig{"Config", {}, 0};
+    Arguments<0> a;
+    if (!a.parse(sig, args, kwargs)) return nullptr;
+    return wrap(state_of(reinterpret_cast<PyObject*>(type)), Config{});
+  });
+}
+
+// Attributes can be replaced but never removed.
+bool refuse_delete(PyObject* value) {
+  if (value) return false;
+  PyErr_SetString(PyExc_TypeError, "can't delete attribute");
+  return true;
+}
+
+template <bool Config::*Field>
+PyObject* get_bool(PyObject* self, void*) {
+  return boolean(value_of<Config>(self).*Field);
+}
+
+template <bool Config::*Field>
+int set_bool(PyObject* self, PyObject* value, void*) {
+  return guarded([&]() -> int {
+    bool v;
+    if (refuse_delete(value) || !to_bool(value, "value", v)) return -1;
+    value_of<Config>(self).*Field = v;
+    return 0;
+  });
+}
+
+template <float Config::*Field>
+PyObject* get_f32(PyObject* self, void*) {
+  return PyFloat_FromDouble(static_cast<double>(value_of<Config>(self).*Field));
+}
+
+template <float Config::*Field>
+int set_f32(PyObject* self, PyObject* value, void*) {
+  return guarded([&]() -> int {
+    float v;
+    if (refuse_delete(value) || !to_f32(value, "value", v)) return -1;
+    value_of<Config>(self).*Field = v;
+    return 0;
+  });
+}
+
+template <std::uint64_t Config::*Field>
+PyObject* get_u64(PyObject* self, void*) {
+  return PyLong_FromUnsignedLongLong(value_of<Config>(self).*Field);
+}
+
+template <std::uint64_t Config::*Field>
+int set_u64(PyObject* self, PyObject* value, void*) {
+  return guarded([&]() -> int {
+    std::uint64_t v;
+    if (refuse_delete(value) || !to_u64(value, "value", v)) return -1;
+    value_of<Config>(self).*Field = v;
+    return 0;
+  });
+}
+
+PyObject* get_window(PyObject* self, void*) { return PyLong_FromUnsignedLong(value_of<Config>(self).context_window); }
+
+int set_window(PyObject* self, PyObject* value, void*) {
+  return guarded([&]() -> int {
+    std::uint32_t v;
+    if (refuse_delete(value) || !to_u32(value, "value", v)) return -1;
+    value_of<Config>(self).context_window = v;
+    return 0;
+  });
+}
+
+PyObject* get_weights(PyObject* self, void*) {
+  return guarded([&]() -> PyObject* {
+    const Config& c = value_of<Config>(self);
+    Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(kWeightFields.size())));
+    if (!list) return nullptr;
+    for (std::size_t i = 0; i < kWeightFields.size(); ++i) {
+      Ref name = Ref::steal(str(kWeightFields[i].name));
+      Ref weight = Ref::steal(PyFloat_FromDouble(static_cast<double>(c.*kWeightFields[i].field)));
+      if (!name || !weight) return nullptr;
+      PyObject* pair = PyTuple_Pack(2, name.get(), weight.get());
+      if (!pair) return nullptr;
+      PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), pair);
+    }
+    return list.release();
+  });
+}
+
+PyObject* config_set_weights(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<7> sig{"Config.set_weights",
+                                      {"checksum_passed", "checksum_failed", "context", "absorbed_whitespace",
+                                       "absorbed_separator", "expanded_syllable", "replaced_char"},
+                                      0};
+    static_assert(kWeightFields.size() == 7);
+    Arguments<7> a;
+    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
+    // Every conversion may run Python code and may fail: finish them all before storing any.
+    std::array<float, 7> values{};
+    for (std::size_t i = 0; i < 7; ++i)
+      if (a.has(i) && !to_f32(a[i], sig.names[i], values[i])) return nullptr;
+    Config& c = value_of<Config>(self);
+    for (std::size_t i = 0; i < 7; ++i)
+      if (a.has(i)) c.*kWeightFields[i].field = values[i];
+    Py_RETURN_NONE;
+  });
+}
+
+PyObject* config_repr(PyObject* self) {
+  return guarded([&]() -> PyObject* {
+    const Config& c = value_of<Config>(self);
+    return str("Config(min_score=" + format_f32_plain(c.min_score) + ", min_context=" +
+               format_f32_plain(c.min_context) + ", context_window=" + std::to_string(c.context_window) + ")");
+  });
+}
+
+PyMethodDef config_methods[] = {
+    {"set_weights", fastcall(config_set_weights), kMethod,
+     "set_weights($self, checksum_passed=None, checksum_failed=None, context=None, absorbed_whitespace=None, "
+     "absorbed_separator=None, expanded_syllable=None, replaced_char=None)\n--\n\n"
+     "주어진 점수 가중치만 바꾼다. None 인 것은 그대로 둔다. 값을 모두 먼저 변환하므로 하나라도 "
+     "변환에 실패하면 아무것도 바뀌지 않는다."},
+    {nullptr, nullptr, 0, nullptr},
+};
+
+PyGetSetDef config_getset[] = {
+    {"nfc", get_bool<&Config::nfc>, set_bool<&Config::nfc>, "한글 자모 조합 단계를 실행한다(bool).", nullptr},
+    {"fold", get_bool<&Config::fold>, set_bool<&Config::fold>, "전각, 대시, 공백 접기 단계를 실행한다(bool).",
+     nullptr},
+    {"hangul", get_bool<&Config::hangul>, set_bool<&Config::hangul>, "한글 수사 읽기 단계를 실행한다(bool).",
+     nullptr},
+    {"lookalike", get_bool<&Config::lookalike>, set_bool<&Config::lookalike>,
+     "숫자 대신 쓴 닮은 글자(I, l, O, o) 교정 단계를 실행한다(bool).", nullptr},
+    {"separator", get_bool<&Config::separator>, set_bool<&Config::separator>,
+     "숫자 안의 구분 문자 흡수 단계를 실행한다(bool).", nullptr},
+    {"context_window", get_window, set_window, "문맥 단서를 찾는 창의 크기(문자 수, 부호 없는 32비트).", nullptr},
+    {"min_score", get_f32<&Config::min_score>, set_f32<&Config::min_score>,
+     "이 점수보다 낮은 후보는 탐지 결과로 보고하지 않는다.", nullptr},
+    {"min_context", get_f32<&Config::min_context>, set_f32<&Config::min_context>,
+     "문맥이 필요한 종류가 넘어야 하는 최소 문맥 점수 합.", nullptr},
+    {"min_veto", get_f32<&Config::min_veto>, set_f32<&Config::min_veto>,
+     "부정 문맥이 후보를 떨어뜨릴 수 있는 최소 점수 합.", nullptr},
+    {"numeral_min_digits_with_context", get_u64<&Config::numeral_min_digits_with_context>,
+     set_u64<&Config::numeral_min_digits_with_context>,
+     "이웃 문맥이 있을 때 한글 수사를 숫자로 바꾸는 최소 자릿수.", nullptr},
+    {"numeral_min_digits_without_context", get_u64<&Config::numeral_min_digits_without_context>,
+     set_u64<&Config::numeral_min_digits_without_context>,
+     "이웃 문맥이 없을 때 한글 수사를 숫자로 바꾸는 최소 자릿수.", nullptr},
+    {"weights", get_weights, nullptr,
+     "점수 가중치 일곱 개의 (이름, 값) 목록(읽기 전용, 바꾸려면 set_weights).", nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+};
+
+PyType_Slot config_slots[] = {
+    {Py_tp_doc, const_cast<char*>("Config()\n--\n\n"
+                                  "정규화와 탐지를 조정하는 설정. 인자 없이 만들면 권장 기본값을 가진다.")},
+    {Py_tp_new, reinterpret_cast<void*>(&config_new)},
+    {Py_tp_repr, reinterpret_cast<void*>(&config_repr)},
+    {Py_tp_methods, config_methods},
+    {Py_tp_getset, config_getset},
+    {0, nullptr},
+};
+
+// ----------------------------------------------------------------------------------------------
+// Normalized
+
+PyObject* normalized_repr(PyObject* self) {
+  return guarded([&]() -> PyObject* {
+    const Normalized& n = value_of<Normalized>(self);
+    return str("Normalized(text=" + debug_quoted(n.text) + ", segments=" + std::to_string(n.map.len()) + ")");
+  });
+}
+
+PyGetSetDef normalized_getset[] = {
+    {"text", [](PyObject* self, void*) { return str(value_of<Normalized>(self).text); }, nullptr,
+     "정규화된 텍스트.", nullptr},
+    {"map", [](PyObject* self, void*) { return guarded([&] { return wrap(state_of(self), value_of<Normalized>(self).map); }); },
+     nullptr, "원문에서 정규화된 텍스트로 가는 구간 정렬 테이블(새 SpanMap).", nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+};
+
+PyType_Slot normalized_slots[] = {
+    {Py_tp_doc, const_cast<char*>("정규화 결과: 정규화된 텍스트와 원문으로 되돌아가는 구간 정렬 테이블.")},
+    {Py_tp_repr, reinterpret_cast<void*>(&normalized_repr)},
+    {Py_tp_getset, normalized_getset},
+    {0, nullptr},
+};
+
+// ----------------------------------------------------------------------------------------------
+// normalize()
+
+PyObject* normalize_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<2> sig{"normalize", {"text", "config"}, 1};
+    Arguments<2> a;
+    ModuleState* st = state_of_module(module);
+    std::string_view text;
+    Config config;
+    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text) ||
+        !to_config(st, a[1], "config", config))
+      return nullptr;
+    Result<Normalized> result = normalize(text, config);
+    if (!result) return raise_core(st, result.error());
+    return wrap(st, std::move(*result));
+  });
+}
+
+}  // namespace
+
+PyMethodDef normalize_function = {
+    "normalize", fastcall(normalize_impl), kMethod,
+    "normalize(text, config=None)\n--\n\n"
+    "text 를 정규화한다(자모 조합, 접기, 한글 수사, 닮은 글자, 구분 문자 흡수 순). config 가 None 이면 "
+    "기본 설정을 쓴다. 정규화된 텍스트와 원문으로 되돌아가는 구간 정렬 테이블을 담은 Normalized 를 "
+    "돌려준다. 좌표가 맞지 않으면 SpanMapError."};
+
+bool add_config_classes(PyObject* module) {
+  return add_class<Config>(module, "norvane.Config", config_slots, true) &&
+         add_class<Normalized>(module, "norvane.Normalized", normalized_slots);
+}
+
+}  // namespace norvane::py

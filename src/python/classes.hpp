@@ -51,4 +51,12 @@ bool to_config(ModuleState* st, PyObject* o, const char* param, Config& out);
 // Shared converters of result values.
 PyObject* wrap_findings(ModuleState* st, const std::vector<Finding>& findings);
 
+// Checks that span selects whole characters of text; raises ValueError otherwise (Span.slice's
+// checks and messages).
+bool check_slice(const Span& span, std::string_view text);
+
+// An entity kind given by its snake-case name: a non-str raises TypeError naming the parameter,
+// an unknown name ValueError "unknown entity {name:?}; expected one of {names}".
+bool to_entity(PyObject* o, const char* param, EntityKind& out);
+
 }  // namespace norvane::py

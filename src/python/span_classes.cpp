@@ -64,6 +64,8 @@ PyObject* span_is_empty(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
   return boolean(value_of<Span>(self).is_empty());
 }
 
+}  // namespace
+
 // Checks that span selects whole characters of text; raises ValueError otherwise.
 bool check_slice(const Span& span, std::string_view text) {
   if (span.byte_end > text.size() || span.byte_start > span.byte_end) {
@@ -78,6 +80,8 @@ bool check_slice(const Span& span, std::string_view text) {
   }
   return true;
 }
+
+namespace {
 
 PyObject* span_slice(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {

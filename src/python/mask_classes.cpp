@@ -1,0 +1,469 @@
+// Policy, PolicySet, RestoreEntry, RestoreMap, MaskOutput and the functions mask and unmask.
+#include <string>
+
+#include "python/classes.hpp"
+
+namespace norvane::py {
+
+namespace {
+
+// Appends the pending TypeError's text to "argument '<param>': "; other errors pass unchanged.
+bool name_type_error(const char* param) {
+  if (!PyErr_ExceptionMatches(PyExc_TypeError)) return false;
+  PyObject *type, *value, *traceback;
+  PyErr_Fetch(&type, &value, &traceback);
+  Ref t = Ref::steal(type), v = Ref::steal(value), tb = Ref::steal(traceback);
+  Ref text = Ref::steal(v ? PyObject_Str(v.get()) : PyUnicode_FromString(""));
+  if (!text) return false;
+  PyErr_Format(PyExc_TypeError, "argument '%s': %U", param, text.get());
+  return false;
+}
+
+// One element of a key given as a sequence of integers, with the errors of a u8 conversion.
+bool to_byte(PyObject* o, const char* param, char& out) {
+  Ref index = Ref::steal(PyNumber_Index(o));
+  if (!index) return name_type_error(param);
+  long v = PyLong_AsLong(index.get());
+  if (v == -1 && PyErr_Occurred()) return false;
+  if (v < 0 || v > 255) {
+    PyErr_SetString(PyExc_OverflowError, "out of range integral type conversion attempted");
+    return false;
+  }
+  out = static_cast<char>(static_cast<unsigned char>(v));
+  return true;
+}
+
+// A hash key: bytes, bytearray or a sequence of integers 0..255. A str is a sequence too,
+// but of characters, so it is refused rather than silently encoded.
+bool to_key(PyObject* o, const char* param, std::string& out) {
+  if (PyBytes_Check(o)) {
+    out.assign(PyBytes_AS_STRING(o), static_cast<std::size_t>(PyBytes_GET_SIZE(o)));
+    return true;
+  }
+  if (PyByteArray_Check(o)) {
+    out.assign(PyByteArray_AS_STRING(o), static_cast<std::size_t>(PyByteArray_GET_SIZE(o)));
+    return true;
+  }
+  if (PyUnicode_Check(o)) return type_error(param, "Can't extract `str` to `Vec`");
+  if (!PySequence_Check(o)) return wrong_type(param, o, "Sequence");
+  Ref items = Ref::steal(PySequence_Fast(o, "expected a sequence"));
+  if (!items) return name_type_error(param);
+  Py_ssize_t n = PySequence_Fast_GET_SIZE(items.get());
+  PyObject** item = PySequence_Fast_ITEMS(items.get());
+  out.resize(static_cast<std::size_t>(n));
+  for (Py_ssize_t i = 0; i < n; ++i)
+    if (!to_byte(item[i], param, out[static_cast<std::size_t>(i)])) return false;
+  return true;
+}
+
+bool to_policy(ModuleState* st, PyObject* o, const char* param, Policy& out) {
+  const Policy* policy = unwrap<Policy>(st, o);
+  if (!policy) return wrong_type(param, o, "Policy");
+  out = *policy;
+  return true;
+}
+
+// ----------------------------------------------------------------------------------------------
+// Policy
+
+PyObject* policy_redact_label(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<0> sig{"Policy.redact_label", {}, 0};
+    Arguments<0> a;
+    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
+    return wrap(state_of(type), Policy::redact_label());
+  });
+}
+
+PyObject* policy_redact_code(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<0> sig{"Policy.redact_code", {}, 0};
+    Arguments<0> a;
+    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
+    return wrap(state_of(type), Policy::redact_code());
+  });
+}
+
+PyObject* policy_tokenize(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<0> sig{"Policy.tokenize", {}, 0};
+    Arguments<0> a;
+    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
+    return wrap(state_of(type), Policy::tokenize());
+  });
+}
+
+PyObject* policy_redact_fill(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<1> sig{"Policy.redact_fill", {"fill"}, 1};
+    Arguments<1> a;
+    char32_t fill = U'*';
+    if (!a.parse(sig, args, nargs, kwnames) || !to_char(a[0], "fill", fill)) return nullptr;
+    return wrap(state_of(type), Policy::redact_fill(fill));
+  });
+}
+
+PyObject* policy_redact_fixed(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<1> sig{"Policy.redact_fixed", {"text"}, 1};
+    Arguments<1> a;
+    std::string_view text;
+    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text)) return nullptr;
+    return wrap(state_of(type), Policy::redact_fixed(std::string(text)));
+  });
+}
+
+PyObject* policy_partial(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<3> sig{"Policy.partial", {"keep_prefix", "keep_suffix", "fill"}, 2};
+    Arguments<3> a;
+    std::uint64_t prefix = 0, suffix = 0;
+    char32_t fill = U'*';
+    if (!a.parse(sig, args, nargs, kwnames) || !to_u64(a[0], "keep_prefix", prefix) ||
+        !to_u64(a[1], "keep_suffix", suffix) || (a[2] && !to_char(a[2], "fill", fill)))
+      return nullptr;
+    return wrap(state_of(type), Policy::partial(prefix, suffix, fill));
+  });
+}
+
+PyObject* policy_hash(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<2> sig{"Policy.hash", {"key", "length"}, 1};
+    Arguments<2> a;
+    std::string key;
+    std::uint64_t length = 12;
+    if (!a.parse(sig, args, nargs, kwnames) || !to_key(a[0], "key", key) ||
+        (a[1] && !to_u64(a[1], "length", length)))
+      return nullptr;
+    return wrap(state_of(type), Policy::hash(std::move(key), length));
+  });
+}
+
+PyObject* policy_repr(PyObject* self) {
+  return guarded([&]() -> PyObject* {
+    // Keys and fixed texts may be secrets: only the case name is shown.
+    std::string out = "Policy.";
+    out += policy_kind_name(value_of<Policy>(self).kind);
+    out += "()";
+    return str(out);
+  });
+}
+
+PyMethodDef policy_static_methods[] = {
+    {"redact_label", fastcall(policy_redact_label), kMethod,
+     "redact_label()\n--\n\n찾은 값을 대괄호로 감싼 한국어 이름으로 바꾼다(예: [주민등록번호])."},
+    {"redact_code", fastcall(policy_redact_code), kMethod,
+     "redact_code()\n--\n\n찾은 값을 대괄호로 감싼 대문자 코드로 바꾼다(예: [CREDIT_CARD])."},
+    {"tokenize", fastcall(policy_tokenize), kMethod,
+     "tokenize()\n--\n\n"
+     "찾은 값을 번호 붙은 토큰(예: [[PII:0]])으로 바꾸고 원래 값을 복원표(RestoreMap)에 적는다."},
+    {"redact_fill", fastcall(policy_redact_fill), kMethod,
+     "redact_fill(fill)\n--\n\n찾은 값의 문자 하나마다 fill(한 글자 문자열)을 한 번씩 쓴다."},
+    {"redact_fixed", fastcall(policy_redact_fixed), kMethod,
+     "redact_fixed(text)\n--\n\n찾은 값을 고정된 text 로 바꾼다(빈 문자열도 된다)."},
+    {"partial", fastcall(policy_partial), kMethod,
+     "partial(keep_prefix, keep_suffix, fill='*')\n--\n\n"
+     "앞의 keep_prefix 글자와 뒤의 keep_suffix 글자를 남기고 가운데를 fill 로 덮는다. 남길 글자 수의 합이 "
+     "값의 길이 이상이면 값 전체를 덮는다."},
+    {"hash", fastcall(policy_hash), kMethod,
+     "hash(key, length=12)\n--\n\n"
+     "찾은 값을 [코드:요약값] 으로 바꾼다. 요약값은 key(bytes, bytearray 또는 0..255 정수의 나열)로 계산한 "
+     "HMAC-SHA-256 의 소문자 16진수 앞 length 자리(최대 64)다."},
+    {nullptr, nullptr, 0, nullptr},
+};
+
+PyType_Slot policy_slots[] = {
+    {Py_tp_doc, const_cast<char*>("찾은 개인정보 하나를 무엇으로 바꿀지 정하는 정책. 정적 생성자로만 만든다.")},
+    {Py_tp_repr, reinterpret_cast<void*>(&policy_repr)},
+    {0, nullptr},
+};
+
+// ----------------------------------------------------------------------------------------------
+// PolicySet
+
+PyObject* policy_set_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<1> sig{"PolicySet", {"default"}, 0};
+    Arguments<1> a;
+    if (!a.parse(sig, args, kwargs)) return nullptr;
+    ModuleState* st = state_of(reinterpret_cast<PyObject*>(type));
+    PolicySet set;
+    if (a.has(0) && !to_policy(st, a[0], "default", set.default_policy)) return nullptr;
+    return wrap(st, std::move(set));
+  });
+}
+
+PyObject* policy_set_policy_for(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<1> sig{"PolicySet.policy_for", {"entity"}, 1};
+    Arguments<1> a;
+    EntityKind kind = EntityKind::resident;
+    if (!a.parse(sig, args, nargs, kwnames) || !to_entity(a[0], "entity", kind)) return nullptr;
+    return wrap(state_of(self), Policy(value_of<PolicySet>(self).policy_for(kind)));
+  });
+}
+
+PyObject* policy_set_with_entity(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<2> sig{"PolicySet.with_entity", {"entity", "policy"}, 2};
+    Arguments<2> a;
+    ModuleState* st = state_of(self);
+    EntityKind kind = EntityKind::resident;
+    Policy policy;
+    if (!a.parse(sig, args, nargs, kwnames) || !to_entity(a[0], "entity", kind) ||
+        !to_policy(st, a[1], "policy", policy))
+      return nullptr;
+    return wrap(st, value_of<PolicySet>(self).with(kind, std::move(policy)));
+  });
+}
+
+PyObject* policy_set_repr(PyObject*) { return str("PolicySet(...)"); }
+
+PyMethodDef policy_set_methods[] = {
+    {"policy_for", fastcall(policy_set_policy_for), kMethod,
+     "policy_for($self, entity)\n--\n\n"
+     "entity(snake_case 이름)에 적용될 정책의 사본을 돌려준다. 따로 정한 것이 없으면 기본 정책이다."},
+    {"with_entity", fastcall(policy_set_with_entity), kMethod,
+     "with_entity($self, entity, policy)\n--\n\n"
+     "entity 에 policy 를 정한 새 정책 집합을 돌려준다. 이미 정해 둔 종류면 그 자리에서 바꾸고, 아니면 끝에 "
+     "덧붙인다. 원래 집합은 바뀌지 않는다."},
+    {nullptr, nullptr, 0, nullptr},
+};
+
+PyType_Slot policy_set_slots[] = {
+    {Py_tp_doc, const_cast<char*>("PolicySet(default=None)\n--\n\n"
+                                  "개인정보 종류별 정책의 집합. default 가 None 이면 기본 정책은 "
+                                  "Policy.redact_label() 이다.")},
+    {Py_tp_new, reinterpret_cast<void*>(&policy_set_new)},
+    {Py_tp_repr, reinterpret_cast<void*>(&policy_set_repr)},
+    {Py_tp_methods, policy_set_methods},
+    {0, nullptr},
+};
+
+// ----------------------------------------------------------------------------------------------
+// RestoreEntry
+
+PyObject* entry_repr(PyObject* self) {
+  return guarded([&]() -> PyObject* {
+    // The original is personal data: never shown.
+    const RestoreEntry& e = value_of<RestoreEntry>(self);
+    return str("RestoreEntry(token=" + debug_quoted(e.token) + ", entity=" + debug_quoted(entity_name(e.entity)) +
+               ")");
+  });
+}
+
+PyGetSetDef entry_getset[] = {
+    {"token", [](PyObject* self, void*) { return str(value_of<RestoreEntry>(self).token); }, nullptr,
+     "가린 텍스트에 쓰인 토큰 그대로.", nullptr},
+    {"entity", [](PyObject* self, void*) { return str(entity_name(value_of<RestoreEntry>(self).entity)); }, nullptr,
+     "개인정보 종류의 snake_case 이름.", nullptr},
+    {"entity_label", [](PyObject* self, void*) { return str(entity_label(value_of<RestoreEntry>(self).entity)); },
+     nullptr, "개인정보 종류의 한국어 이름.", nullptr},
+    {"original", [](PyObject* self, void*) { return str(value_of<RestoreEntry>(self).original); }, nullptr,
+     "토큰이 대신한 원문 조각.", nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+};
+
+PyType_Slot entry_slots[] = {
+    {Py_tp_doc, const_cast<char*>("복원표의 항목 하나: 토큰과 그 토큰이 대신한 원문 조각.")},
+    {Py_tp_repr, reinterpret_cast<void*>(&entry_repr)},
+    {Py_tp_getset, entry_getset},
+    {0, nullptr},
+};
+
+// ----------------------------------------------------------------------------------------------
+// RestoreMap
+
+PyObject* restore_is_empty(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  static constexpr Signature<0> sig{"RestoreMap.is_empty", {}, 0};
+  Arguments<0> a;
+  if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
+  return boolean(value_of<RestoreMap>(self).is_empty());
+}
+
+PyObject* restore_to_json(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<0> sig{"RestoreMap.to_json", {}, 0};
+    Arguments<0> a;
+    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
+    return str(restore_map_to_json(value_of<RestoreMap>(self)));
+  });
+}
+
+PyObject* restore_from_json(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<1> sig{"RestoreMap.from_json", {"text"}, 1};
+    Arguments<1> a;
+    std::string_view text;
+    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text)) return nullptr;
+    auto map = restore_map_from_json(text);
+    if (!map) {
+      Ref message = Ref::steal(str("restore map JSON 을 읽지 못했다: " + map.error()));
+      if (message) PyErr_SetObject(PyExc_ValueError, message.get());
+      return nullptr;
+    }
+    return wrap(state_of(type), std::move(*map));
+  });
+}
+
+Py_ssize_t restore_len(PyObject* self) { return static_cast<Py_ssize_t>(value_of<RestoreMap>(self).len()); }
+
+PyObject* restore_entries(PyObject* self, void*) {
+  return guarded([&]() -> PyObject* {
+    ModuleState* st = state_of(self);
+    const auto& entries = value_of<RestoreMap>(self).entries;
+    Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(entries.size())));
+    if (!list) return nullptr;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      PyObject* item = wrap(st, entries[i]);
+      if (!item) return nullptr;
+      PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), item);
+    }
+    return list.release();
+  });
+}
+
+PyObject* restore_repr(PyObject* self) {
+  return guarded([&]() -> PyObject* {
+    const RestoreMap& m = value_of<RestoreMap>(self);
+    return str("RestoreMap(prefix=" + debug_quoted(m.prefix) + ", entries=" + std::to_string(m.len()) + ")");
+  });
+}
+
+PyMethodDef restore_methods[] = {
+    {"is_empty", fastcall(restore_is_empty), kMethod, "is_empty($self)\n--\n\n항목이 하나도 없으면 참이다."},
+    {"to_json", fastcall(restore_to_json), kMethod,
+     "to_json($self)\n--\n\n복원표를 간결한 JSON 텍스트로 돌려준다. 원문 조각이 들어 있으니 따로 보관한다."},
+    {nullptr, nullptr, 0, nullptr},
+};
+
+PyMethodDef restore_static_methods[] = {
+    {"from_json", fastcall(restore_from_json), kMethod,
+     "from_json(text)\n--\n\n"
+     "to_json 이 쓴 JSON(또는 같은 내용의 다른 표기)에서 복원표를 읽는다. 읽지 못하면 ValueError 를 낸다."},
+    {nullptr, nullptr, 0, nullptr},
+};
+
+PyGetSetDef restore_getset[] = {
+    {"prefix", [](PyObject* self, void*) { return str(value_of<RestoreMap>(self).prefix); }, nullptr,
+     "토큰의 접두어(보통 \"PII\", 원문과 겹치면 \"PII0\", \"PII1\", ...).", nullptr},
+    {"entries", restore_entries, nullptr, "항목 목록(새 RestoreEntry 객체들). 위치가 곧 토큰 번호다.", nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+};
+
+PyType_Slot restore_slots[] = {
+    {Py_tp_doc, const_cast<char*>("토큰과 그 토큰이 대신한 원문 조각의 표. unmask 로 가린 텍스트를 되돌린다.")},
+    {Py_tp_repr, reinterpret_cast<void*>(&restore_repr)},
+    {Py_mp_length, reinterpret_cast<void*>(&restore_len)},
+    {Py_tp_methods, restore_methods},
+    {Py_tp_getset, restore_getset},
+    {0, nullptr},
+};
+
+// ----------------------------------------------------------------------------------------------
+// MaskOutput
+
+PyObject* output_restore(PyObject* self, void*) {
+  return guarded([&]() -> PyObject* {
+    const MaskOutput& out = value_of<MaskOutput>(self);
+    if (!out.restore) Py_RETURN_NONE;
+    return wrap(state_of(self), RestoreMap(*out.restore));
+  });
+}
+
+PyObject* output_repr(PyObject* self) {
+  return guarded([&]() -> PyObject* {
+    const MaskOutput& out = value_of<MaskOutput>(self);
+    return str("MaskOutput(applied=" + std::to_string(out.applied.size()) +
+               ", skipped=" + std::to_string(out.skipped.size()) +
+               ", restore=" + (out.restore ? "true" : "false") + ")");
+  });
+}
+
+PyGetSetDef output_getset[] = {
+    {"text", [](PyObject* self, void*) { return str(value_of<MaskOutput>(self).text); }, nullptr, "가린 텍스트.",
+     nullptr},
+    {"applied",
+     [](PyObject* self, void*) {
+       return guarded([&] { return wrap_findings(state_of(self), value_of<MaskOutput>(self).applied); });
+     },
+     nullptr, "바꾼 발견들(적용한 순서, 새 Finding 목록).", nullptr},
+    {"skipped",
+     [](PyObject* self, void*) {
+       return guarded([&] { return wrap_findings(state_of(self), value_of<MaskOutput>(self).skipped); });
+     },
+     nullptr, "앞의 것과 겹치거나 텍스트 밖에 있어 바꾸지 않은 발견들(보통 빈 목록).", nullptr},
+    {"restore", output_restore, nullptr,
+     "정책 집합에 tokenize 가 있으면 복원표의 사본, 없으면 None.", nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+};
+
+PyType_Slot output_slots[] = {
+    {Py_tp_doc, const_cast<char*>("mask 의 결과: 가린 텍스트, 바꾼 발견, 건너뛴 발견, 복원표.")},
+    {Py_tp_repr, reinterpret_cast<void*>(&output_repr)},
+    {Py_tp_getset, output_getset},
+    {0, nullptr},
+};
+
+// ----------------------------------------------------------------------------------------------
+// Functions
+
+PyObject* mask_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<3> sig{"mask", {"text", "policies", "config"}, 1};
+    Arguments<3> a;
+    std::string_view text;
+    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text)) return nullptr;
+    ModuleState* st = state_of_module(module);
+    static const PolicySet kDefaultPolicies{};
+    const PolicySet* policies = &kDefaultPolicies;
+    if (a.has(1)) {
+      policies = unwrap<PolicySet>(st, a[1]);
+      if (!policies) return wrong_type("policies", a[1], "PolicySet"), nullptr;
+    }
+    Config config;
+    if (!to_config(st, a[2], "config", config)) return nullptr;
+    Result<MaskOutput> out = mask(text, *policies, config);
+    if (!out) return raise_core(st, out.error());
+    return wrap(st, std::move(*out));
+  });
+}
+
+PyObject* unmask_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<2> sig{"unmask", {"masked", "restore"}, 2};
+    Arguments<2> a;
+    std::string_view masked;
+    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "masked", masked)) return nullptr;
+    ModuleState* st = state_of_module(module);
+    const RestoreMap* map = unwrap<RestoreMap>(st, a[1]);
+    if (!map) return wrong_type("restore", a[1], "RestoreMap"), nullptr;
+    Result<std::string> text = unmask(masked, *map);
+    if (!text) return raise_core(st, text.error());
+    return str(*text);
+  });
+}
+
+}  // namespace
+
+PyMethodDef mask_function = {
+    "mask", fastcall(mask_impl), METH_FASTCALL | METH_KEYWORDS,
+    "mask(text, policies=None, config=None)\n--\n\n"
+    "text 에서 개인정보를 찾아 종류별 정책(policies, PolicySet)에 따라 바꾼 MaskOutput 을 돌려준다. "
+    "policies 가 None 이면 모든 종류를 한국어 이름으로 가리고, config 가 None 이면 기본 설정을 쓴다."};
+
+PyMethodDef unmask_function = {
+    "unmask", fastcall(unmask_impl), METH_FASTCALL | METH_KEYWORDS,
+    "unmask(masked, restore)\n--\n\n"
+    "가린 텍스트 masked 의 토큰을 복원표 restore(RestoreMap)의 원문 조각으로 되돌린다. 잘못된 토큰을 만나면 "
+    "아무것도 돌려주지 않고 SpanMapError 를 낸다."};
+
+bool add_mask_classes(PyObject* module) {
+  return add_class<Policy>(module, "norvane.Policy", policy_slots, false, policy_static_methods) &&
+         add_class<PolicySet>(module, "norvane.PolicySet", policy_set_slots, true) &&
+         add_class<RestoreEntry>(module, "norvane.RestoreEntry", entry_slots) &&
+         add_class<RestoreMap>(module, "norvane.RestoreMap", restore_slots, false, restore_static_methods) &&
+         add_class<MaskOutput>(module, "norvane.MaskOutput", output_slots);
+}
+
+}  // namespace norvane::py

@@ -93,10 +93,8 @@ inline bool token_at(std::string_view s, std::size_t i, std::size_t limit, Token
   return true;
 }
 
-int syllable_index_at(std::string_view s, std::size_t i) { return unicode::syllable_at(s, i); }
-
 bool is_syllable(std::string_view s, std::size_t i, char32_t c) {
-  return syllable_index_at(s, i) == static_cast<int>(idx(c));
+  return unicode::syllable_at(s, i) == static_cast<int>(idx(c));
 }
 
 // Drops the final "이구" or "이" of a run of two or more syllables before a spoken ending.
@@ -227,7 +225,7 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
   while (i < n) {
     auto lead = static_cast<unsigned char>(text[i]);
     if (lead < 0xEA || lead > 0xED) {
-      i += lead < 0x80 ? 1 : utf8::seq_len(lead);
+      i += utf8::seq_len(lead);
       continue;
     }
     int syl = unicode::syllable_at(text, i);

@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_set>
 
+#include "span/limits.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane::py {
@@ -127,11 +128,9 @@ bool to_bool(PyObject* o, const char* param, bool& out) {
 }
 
 bool check_text_size(std::size_t bytes, const char* param) {
-  if (bytes <= 0xFFFFFFFFull) return true;
-  PyErr_Format(PyExc_ValueError,
-               "argument '%s': text of %zu bytes is too large; texts must be below 4 GiB (4294967296 "
-               "bytes) of UTF-8",
-               param, bytes);
+  std::optional<std::string> error = text_size_error(param, bytes);
+  if (!error) return true;
+  PyErr_SetString(PyExc_ValueError, error->c_str());
   return false;
 }
 

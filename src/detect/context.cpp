@@ -1,6 +1,7 @@
 #include "detect/context.hpp"
 
 #include <algorithm>
+#include <cstring>
 
 #include "span/utf8.hpp"
 
@@ -31,30 +32,64 @@ std::size_t forward_chars(std::string_view text, std::size_t pos, std::uint32_t 
 
 std::uint32_t chars_in(std::string_view s) { return static_cast<std::uint32_t>(utf8::count_chars(s)); }
 
+// First occurrence of a non-empty word, or npos.
+std::size_t find_first(std::string_view hay, std::string_view word) {
+  if (word.size() > hay.size()) return std::string_view::npos;
+  const char* base = hay.data();
+  const char* last = base + (hay.size() - word.size());
+  for (const char* p = base; p <= last;) {
+    const void* hit = std::memchr(p, word[0], static_cast<std::size_t>(last - p) + 1);
+    if (!hit) break;
+    p = static_cast<const char*>(hit);
+    if (std::memcmp(p + 1, word.data() + 1, word.size() - 1) == 0) return static_cast<std::size_t>(p - base);
+    ++p;
+  }
+  return std::string_view::npos;
+}
+
+// Last occurrence of a non-empty word, or npos.
+std::size_t find_last(std::string_view hay, std::string_view word) {
+  if (word.size() > hay.size()) return std::string_view::npos;
+  const char first = word[0];
+  for (std::size_t i = hay.size() - word.size() + 1; i-- > 0;) {
+    if (hay[i] == first && std::memcmp(hay.data() + i + 1, word.data() + 1, word.size() - 1) == 0) return i;
+  }
+  return std::string_view::npos;
+}
+
 }  // namespace
 
-void find(std::string_view text, const Span& span, std::uint32_t window, std::span<const Cue> cues,
-          std::vector<ContextHit>& out) {
-  out.clear();
+Windows windows(std::string_view text, const Span& span, std::uint32_t window) {
+  Windows w;
   const std::size_t n = text.size();
   const std::size_t start = std::min<std::size_t>(span.byte_start, n);
   const std::size_t end = std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), n);
   const std::size_t left_from = back_chars(text, start, window);
   const std::size_t right_to = forward_chars(text, end, window);
-  const std::string_view left = text.substr(left_from, start - left_from);
-  const std::string_view right = text.substr(end, right_to - end);
-  if (left.empty() && right.empty()) return;
+  w.left = text.substr(left_from, start - left_from);
+  w.right = text.substr(end, right_to - end);
+  // Most cues can then be ruled out without a search.
+  for (unsigned char c : w.left) w.present[c] = true;
+  for (unsigned char c : w.right) w.present[c] = true;
+  return w;
+}
 
+void find(const Windows& win, std::span<const Cue> cues, std::vector<ContextHit>& out) {
+  out.clear();
+  if (win.left.empty() && win.right.empty()) return;
   for (const Cue& cue : cues) {
-    if (cue.word.empty()) continue;
+    const std::string_view w = cue.word;
+    if (w.empty() || !win.present[static_cast<unsigned char>(w.front())] ||
+        !win.present[static_cast<unsigned char>(w.back())])
+      continue;
     bool found = false;
     std::uint32_t distance = 0;
-    if (auto l = left.rfind(cue.word); l != std::string_view::npos) {
-      distance = chars_in(left.substr(l + cue.word.size()));
+    if (auto l = find_last(win.left, w); l != std::string_view::npos) {
+      distance = chars_in(win.left.substr(l + w.size()));
       found = true;
     }
-    if (auto r = right.find(cue.word); r != std::string_view::npos) {
-      const std::uint32_t d = chars_in(right.substr(0, r));
+    if (auto r = find_first(win.right, w); r != std::string_view::npos) {
+      const std::uint32_t d = chars_in(win.right.substr(0, r));
       if (!found || d < distance) distance = d;
       found = true;
     }
@@ -66,6 +101,11 @@ void find(std::string_view text, const Span& span, std::uint32_t window, std::sp
     if (a.weight != b.weight) return a.weight > b.weight;
     return a.cue < b.cue;
   });
+}
+
+void find(std::string_view text, const Span& span, std::uint32_t window, std::span<const Cue> cues,
+          std::vector<ContextHit>& out) {
+  find(windows(text, span, window), cues, out);
 }
 
 std::vector<ContextHit> find(std::string_view text, const Span& span, std::uint32_t window,

@@ -71,7 +71,12 @@ struct RunOutcome {
 class Detector {
  public:
   Detector(std::string_view source, const Normalized& norm, const Config& cfg)
-      : source_(source), text_(norm.text), map_(norm.map), cfg_(cfg) {}
+      : source_(source),
+        text_(norm.text),
+        map_(norm.map),
+        cfg_(cfg),
+        costs_only_lower_(cfg.absorbed_whitespace >= 0.0f && cfg.absorbed_separator >= 0.0f &&
+                          cfg.expanded_syllable >= 0.0f && cfg.replaced_char >= 0.0f) {}
 
   void run(Report& report) {
     if (!has_digit_at_mail_or_capital(text_)) return;
@@ -104,9 +109,11 @@ class Detector {
 
   void add_passport(const Span& span) {
     SourceSpan src = map_.to_source(span);
-    std::vector<ContextHit> hits = context::find(text_, span, cfg_.context_window, passport_cues());
+    const context::Windows win = context::windows(text_, span, cfg_.context_window);
+    std::vector<ContextHit> hits;
+    context::find(win, passport_cues(), hits);
     const float ctx = context::total(hits);
-    context::find(text_, span, cfg_.context_window, negative_cues(), neg_hits_);
+    context::find(win, negative_cues(), neg_hits_);
     const float neg = context::total(neg_hits_);
     float score = cfg_.context * ctx;
     score = score + kPassportBase;
@@ -128,7 +135,8 @@ class Detector {
   }
 
   // One digit run (or one piece of a list): its candidates, their decisions and the single
-  // winner. Rejections go to `rejections` when it is given.
+  // winner. Rejections go to `rejections` when it is given; without it, a run none of whose
+  // candidates can pass is dropped before its projection is made.
   RunOutcome evaluate_run(const Span& run, std::vector<Rejection>* rejections) {
     RunOutcome out;
     const std::string_view digits_text = text_.substr(run.byte_start, run.byte_len());
@@ -136,34 +144,48 @@ class Detector {
     if (digits_text.size() > kMaxCandidateDigits) return out;
     if (!to_digits(digits_text, digits_)) return out;
     candidates(digits_, cands_);
-    if (cands_.empty()) return out;
+    const std::size_t n = cands_.size();
+    if (n == 0) return out;
+
+    // Context and the score before costs, per candidate.
+    const context::Windows own = context::windows(text_, run, cfg_.context_window);
+    if (cand_hits_.size() < n) cand_hits_.resize(n);
+    ctx_.resize(n);
+    raw_.resize(n);
+    bool any_can_pass = false;
+    for (std::size_t i = 0; i < n; ++i) {
+      const Candidate& c = cands_[i];
+      context::find(own, c.cues, cand_hits_[i]);
+      ctx_[i] = context::total(cand_hits_[i]);
+      float score = c.base;
+      if (c.checksum.kind == ChecksumResult::Kind::passed) score = score + cfg_.checksum_passed;
+      else if (c.checksum.kind == ChecksumResult::Kind::failed) score = score - cfg_.checksum_failed;
+      const float weighted = cfg_.context * ctx_[i];
+      raw_[i] = score + weighted;
+      if (!(c.needs_context && ctx_[i] < cfg_.min_context) && !(clamp_score(raw_[i]) < cfg_.min_score))
+        any_can_pass = true;
+    }
+    // Subtracting non-negative costs never raises a rounded score.
+    if (!rejections && !any_can_pass && costs_only_lower_) return out;
 
     SourceSpan src = map_.to_source(run);
-    context::find(source_, src.span, cfg_.context_window, negative_cues(), neg_hits_);
+    context::find(context::windows(source_, src.span, cfg_.context_window), negative_cues(), neg_hits_);
     const float neg = context::total(neg_hits_);
 
-    std::size_t win = cands_.size();
+    std::size_t win = n;
     float win_score = 0;
     Certainty win_certainty = Certainty::possible;
-    std::vector<ContextHit> win_hits;
     auto reject = [&](const Candidate& c, float score, RejectReason why) {
       if (why == RejectReason::business_context) out.vetoed = true;
       if (rejections) rejections->push_back(Rejection{src.span, score, c.entity, why});
     };
 
-    for (std::size_t i = 0; i < cands_.size(); ++i) {
+    for (std::size_t i = 0; i < n; ++i) {
       const Candidate& c = cands_[i];
-      context::find(text_, run, cfg_.context_window, c.cues, hits_);
-      const float ctx = context::total(hits_);
+      const float ctx = ctx_[i];
       const bool passed = c.checksum.kind == ChecksumResult::Kind::passed;
       const bool failed = c.checksum.kind == ChecksumResult::Kind::failed;
-
-      float score = c.base;
-      if (passed) score = score + cfg_.checksum_passed;
-      else if (failed) score = score - cfg_.checksum_failed;
-      const float weighted = cfg_.context * ctx;
-      score = score + weighted;
-      score = clamp_score(subtract_costs(score, src.cost, cfg_));
+      const float score = clamp_score(subtract_costs(raw_[i], src.cost, cfg_));
 
       Certainty certainty = c.max_certainty;
       if (!passed) certainty = std::min(ctx > 0.0f ? Certainty::probable : Certainty::possible, c.max_certainty);
@@ -180,7 +202,7 @@ class Detector {
         reject(c, score, failed ? RejectReason::checksum_failed : RejectReason::below_threshold);
         continue;
       }
-      if (win == cands_.size()) {
+      if (win == n) {
         win = i;
       } else if (score > win_score) {
         reject(cands_[win], win_score, RejectReason::outranked);
@@ -191,13 +213,12 @@ class Detector {
       }
       win_score = score;
       win_certainty = certainty;
-      std::swap(win_hits, hits_);
     }
 
-    if (win != cands_.size()) {
+    if (win != n) {
       const Candidate& c = cands_[win];
       out.winner = Finding{c.entity, src.span, run, win_certainty, win_score,
-                           Evidence{c.rule, c.checksum, std::move(win_hits), std::move(src.rules), src.cost,
+                           Evidence{c.rule, c.checksum, std::move(cand_hits_[win]), std::move(src.rules), src.cost,
                                     src.snapped}};
     }
     return out;
@@ -315,6 +336,7 @@ class Detector {
   std::string_view text_;
   const SpanMap& map_;
   const Config& cfg_;
+  const bool costs_only_lower_;  // no cost weight is negative or NaN
 
   std::vector<Finding> findings_;
   std::vector<Rejection> rejections_;
@@ -322,7 +344,9 @@ class Detector {
   // Scratch reused across runs.
   Digits digits_;
   std::vector<Candidate> cands_;
-  std::vector<ContextHit> hits_, neg_hits_;
+  std::vector<std::vector<ContextHit>> cand_hits_;
+  std::vector<float> ctx_, raw_;
+  std::vector<ContextHit> neg_hits_;
   std::vector<Position> cuts_;
   std::vector<SplitBest> best_;
 };

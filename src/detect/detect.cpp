@@ -1,12 +1,14 @@
 #include "detect/detect.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <optional>
 #include <utility>
 
 #include "detect/candidates.hpp"
 #include "detect/checksum.hpp"
+#include "detect/containment.hpp"
 #include "detect/context.hpp"
 #include "detect/scanner.hpp"
 #include "normalize/pipeline.hpp"
@@ -42,7 +44,11 @@ float clamp_score(float s) {
   return s;
 }
 
-bool has_digit_at_mail_or_capital(std::string_view text) {
+// A cost weight that can only lower a score (infinity times a zero count would give NaN).
+bool lowers(float w) { return std::isfinite(w) && w >= 0.0f; }
+
+// Every shape needs a digit, an "@" or a capital letter.
+bool may_hold_shapes(std::string_view text) {
   for (unsigned char c : text)
     if ((c >= '0' && c <= '9') || c == '@' || (c >= 'A' && c <= 'Z')) return true;
   return false;
@@ -75,11 +81,11 @@ class Detector {
         text_(norm.text),
         map_(norm.map),
         cfg_(cfg),
-        costs_only_lower_(cfg.absorbed_whitespace >= 0.0f && cfg.absorbed_separator >= 0.0f &&
-                          cfg.expanded_syllable >= 0.0f && cfg.replaced_char >= 0.0f) {}
+        costs_only_lower_(lowers(cfg.absorbed_whitespace) && lowers(cfg.absorbed_separator) &&
+                          lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)) {}
 
   void run(Report& report) {
-    if (!has_digit_at_mail_or_capital(text_)) return;
+    if (!may_hold_shapes(text_)) return;
     for (const Span& s : emails(text_)) add_email(s);
     for (const Span& s : passports(text_)) add_passport(s);
     for (const Span& run : digit_runs(text_)) {
@@ -287,41 +293,16 @@ class Detector {
     }
   }
 
-  // Findings inside a strictly longer finding give way to it; sort by start, then sweep.
+  // Findings inside a strictly longer finding give way to it, judged on the findings as
+  // they stand before any removal.
   void remove_contained() {
     const std::size_t n = findings_.size();
     if (n < 2) return;
-    auto end_of = [&](std::size_t i) {
-      const Span& s = findings_[i].source;
-      return std::max(s.byte_end, s.byte_start);
-    };
-    std::vector<std::size_t> order(n);
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-      const std::uint32_t sa = findings_[a].source.byte_start, sb = findings_[b].source.byte_start;
-      if (sa != sb) return sa < sb;
-      if (end_of(a) != end_of(b)) return end_of(a) > end_of(b);
-      return a < b;
-    });
-    std::vector<char> removed(n, 0);
-    bool any_before = false, any_removed = false;
-    std::uint32_t max_end_before = 0;  // over findings that start strictly earlier
-    for (std::size_t g = 0; g < n;) {
-      const std::uint32_t start = findings_[order[g]].source.byte_start;
-      const std::uint32_t group_end = end_of(order[g]);  // the longest of this start
-      std::size_t m = g;
-      for (; m < n && findings_[order[m]].source.byte_start == start; ++m) {
-        const std::uint32_t e = end_of(order[m]);
-        if ((any_before && max_end_before >= e) || group_end > e) {
-          removed[order[m]] = 1;
-          any_removed = true;
-        }
-      }
-      max_end_before = any_before ? std::max(max_end_before, group_end) : group_end;
-      any_before = true;
-      g = m;
-    }
-    if (!any_removed) return;
+    std::vector<Span> spans;
+    spans.reserve(n);
+    for (const Finding& f : findings_) spans.push_back(f.source);
+    const std::vector<char> removed = contained_spans(spans);
+    if (std::find(removed.begin(), removed.end(), 1) == removed.end()) return;
     std::vector<Finding> kept;
     kept.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {
@@ -336,7 +317,7 @@ class Detector {
   std::string_view text_;
   const SpanMap& map_;
   const Config& cfg_;
-  const bool costs_only_lower_;  // no cost weight is negative or NaN
+  const bool costs_only_lower_;  // every cost weight is finite and not negative
 
   std::vector<Finding> findings_;
   std::vector<Rejection> rejections_;
@@ -352,6 +333,38 @@ class Detector {
 };
 
 }  // namespace
+
+std::vector<char> contained_spans(std::span<const Span> spans) {
+  const std::size_t n = spans.size();
+  std::vector<char> inside(n, 0);
+  if (n < 2) return inside;
+  // Lengths count as 0 when a range is reversed.
+  auto end_of = [&](std::size_t i) { return std::max(spans[i].byte_end, spans[i].byte_start); };
+  std::vector<std::size_t> order(n);
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    if (spans[a].byte_start != spans[b].byte_start) return spans[a].byte_start < spans[b].byte_start;
+    if (end_of(a) != end_of(b)) return end_of(a) > end_of(b);
+    return a < b;
+  });
+  // Anything that starts earlier and ends no earlier is strictly longer; among equal starts
+  // only a later end is.
+  bool any_before = false;
+  std::uint32_t max_end_before = 0;
+  for (std::size_t g = 0; g < n;) {
+    const std::uint32_t start = spans[order[g]].byte_start;
+    const std::uint32_t group_end = end_of(order[g]);
+    std::size_t m = g;
+    for (; m < n && spans[order[m]].byte_start == start; ++m) {
+      const std::uint32_t e = end_of(order[m]);
+      if ((any_before && max_end_before >= e) || group_end > e) inside[order[m]] = 1;
+    }
+    max_end_before = any_before ? std::max(max_end_before, group_end) : group_end;
+    any_before = true;
+    g = m;
+  }
+  return inside;
+}
 
 Result<Report> detect(std::string_view text, const Config& config) {
   Result<Normalized> norm = normalize(text, config);

@@ -20,10 +20,17 @@ std::string_view segment_kind_name(SegmentKind kind) {
 // ---------------------------------------------------------------------------
 // SpanMap accessors
 
+// What a builder that keeps the whole text gives, without copying the text.
 SpanMap SpanMap::identity(std::string_view text) {
-  SpanMapBuilder b(0);
-  b.keep(text);
-  return std::move(b.finish().map);
+  SpanMap m;
+  if (text.empty()) return m;
+  const auto nb = static_cast<std::uint32_t>(text.size());
+  const auto nc = static_cast<std::uint32_t>(utf8::count_chars(text));
+  Segment seg;
+  seg.src = Span{0, nb, 0, nc};
+  seg.dst = seg.src;
+  m.segments.push_back(std::move(seg));
+  return m;
 }
 
 Position SpanMap::src_end() const {

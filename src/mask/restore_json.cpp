@@ -3,8 +3,11 @@
 // The reader is an event handler over nlohmann's SAX parser: it sees repeated keys, never
 // builds a document tree, and keeps no recursion of its own (values of unknown keys are
 // skipped by counting their nesting), so any input ends in a map or an error message.
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <charconv>
 #include <iterator>
 #include <new>
 #include <optional>
@@ -98,7 +101,9 @@ constexpr std::string_view kEntryFields[] = {"token", "original", "entity"};
 
 class Reader final : public nlohmann::json_sax<json> {
  public:
-  Reader(std::string_view input, const char** mark) : input_(input), mark_(mark) {}
+  // patched: byte offsets where an out-of-range number was replaced by 0 (see below).
+  Reader(std::string_view input, const char** mark, const std::vector<std::size_t>& patched)
+      : input_(input), mark_(mark), patched_(patched) {}
 
   bool null() override {
     return scalar([] { return std::string("null"); }, nullptr, true);
@@ -110,6 +115,10 @@ class Reader final : public nlohmann::json_sax<json> {
     return scalar([v] { return "integer `" + std::to_string(v) + "`"; });
   }
   bool number_unsigned(number_unsigned_t v) override {
+    if (v == 0 && !patched_.empty() && ignore_depth_ == 0 && is_patched()) {
+      // No typed position takes a number, so this is an error unless the value is skipped.
+      return next_value() == Want::ignore ? true : fail("number out of range");
+    }
     return scalar([v] { return "integer `" + std::to_string(v) + "`"; });
   }
   bool number_float(number_float_t, const string_t& raw) override {
@@ -235,10 +244,12 @@ class Reader final : public nlohmann::json_sax<json> {
   bool parse_error(std::size_t position, const std::string& last_token,
                    const nlohmann::detail::exception& ex) override {
     error_ = syntax_message(ex.what(), last_token) + position_text(position);
+    overflow_ = ex.id == 406;
     return false;
   }
 
   bool done() const { return done_; }
+  bool overflow() const { return overflow_; }
   const std::string& error() const { return error_; }
   RestoreMap take() { return RestoreMap{std::move(prefix_), std::move(entries_)}; }
 
@@ -346,6 +357,12 @@ class Reader final : public nlohmann::json_sax<json> {
     return false;
   }
 
+  // The lexer has read the patched "0" and the blank after it.
+  bool is_patched() const {
+    const auto pos = static_cast<std::size_t>(*mark_ - input_.data());
+    return pos >= 2 && std::binary_search(patched_.begin(), patched_.end(), pos - 2);
+  }
+
   void pop() {
     stack_.pop_back();
     if (stack_.empty()) done_ = true;
@@ -390,6 +407,7 @@ class Reader final : public nlohmann::json_sax<json> {
 
   std::string_view input_;
   const char** mark_;
+  const std::vector<std::size_t>& patched_;
   std::vector<Level> stack_;
   std::uint64_t ignore_depth_ = 0;
   std::string* target_ = nullptr;
@@ -397,23 +415,132 @@ class Reader final : public nlohmann::json_sax<json> {
   std::vector<RestoreEntry> entries_;
   RestoreEntry cur_{};
   bool done_ = false;
+  bool overflow_ = false;
   std::string error_;
 };
+
+// End of the JSON number that starts at i, or i when none starts there.
+std::size_t number_end(std::string_view s, std::size_t i) {
+  auto digit = [&](std::size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; };
+  std::size_t j = i;
+  if (j < s.size() && s[j] == '-') ++j;
+  if (!digit(j)) return i;
+  if (s[j] == '0') ++j;
+  else while (digit(j)) ++j;
+  if (j + 1 < s.size() && s[j] == '.' && digit(j + 1)) {
+    j += 2;
+    while (digit(j)) ++j;
+  }
+  if (j < s.size() && (s[j] == 'e' || s[j] == 'E')) {
+    std::size_t k = j + 1;
+    if (k < s.size() && (s[k] == '+' || s[k] == '-')) ++k;
+    if (digit(k)) {
+      while (digit(k)) ++k;
+      j = k;
+    }
+  }
+  return j;
+}
+
+// True when a JSON number is beyond the double range (locale-independent).
+bool overflows(std::string_view t) {
+  double v = 0;
+  auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+  if (ec != std::errc::result_out_of_range) return ec == std::errc{} && !std::isfinite(v);
+  // Out of range either way: too large, or too small (which the parser takes as 0).
+  std::size_t i = t.front() == '-' ? 1 : 0;
+  while (i < t.size() && t[i] == '0') ++i;
+  std::int64_t magnitude = 0;  // integer digits before the point, after leading zeros
+  while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, ++magnitude;
+  if (magnitude == 0) {
+    if (i < t.size() && t[i] == '.') ++i;
+    while (i < t.size() && t[i] == '0') ++i, --magnitude;
+  }
+  std::size_t e = t.find_first_of("eE");
+  std::int64_t exponent = 0;
+  if (e != std::string_view::npos) {
+    std::size_t k = e + 1;
+    bool neg = k < t.size() && t[k] == '-';
+    if (k < t.size() && (t[k] == '+' || t[k] == '-')) ++k;
+    for (; k < t.size(); ++k) {
+      exponent = exponent * 10 + (t[k] - '0');
+      if (exponent > 1'000'000'000) break;
+    }
+    if (neg) exponent = -exponent;
+  }
+  return magnitude + exponent > 0;
+}
+
+// The parser refuses numbers beyond the double range even where the value would only be
+// skipped (an unknown key). Such numbers are valid JSON, so they are replaced by "0" and
+// blanks of the same length (positions stay the same) and the text is read again; the
+// reader still refuses them wherever a value is actually used.
+std::string patch_overflows(std::string_view s, std::vector<std::size_t>& starts) {
+  std::string out(s);
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const char c = s[i];
+    if (c == '"') {
+      for (++i; i < s.size() && s[i] != '"'; ++i)
+        if (s[i] == '\\') ++i;
+      ++i;
+      continue;
+    }
+    if (c == '-' || (c >= '0' && c <= '9')) {
+      std::size_t j = number_end(s, i);
+      if (j == i) {
+        ++i;
+        continue;
+      }
+      if (overflows(s.substr(i, j - i))) {
+        starts.push_back(i);
+        out[i] = '0';
+        std::fill(out.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                  out.begin() + static_cast<std::ptrdiff_t>(j), ' ');
+      }
+      i = j;
+      continue;
+    }
+    ++i;
+  }
+  return out;
+}
+
+struct Outcome {
+  std::optional<RestoreMap> map;
+  std::string error;
+  bool overflow = false;
+};
+
+Outcome read_once(std::string_view text, const std::vector<std::size_t>& patched) {
+  const char* mark = text.data();
+  Reader reader(text, &mark, patched);
+  TrackingIter first(text.data(), &mark);
+  TrackingIter last(text.data() + text.size(), &mark);
+  const bool ok = json::sax_parse(first, last, &reader);
+  Outcome out;
+  if (ok && reader.done()) {
+    out.map = reader.take();
+  } else {
+    out.error = reader.error().empty() ? std::string("invalid restore map") : reader.error();
+    out.overflow = reader.overflow();
+  }
+  return out;
+}
 
 }  // namespace
 
 std::expected<RestoreMap, std::string> restore_map_from_json(std::string_view text) {
   try {
-    const char* mark = text.data();
-    Reader reader(text, &mark);
-    TrackingIter first(text.data(), &mark);
-    TrackingIter last(text.data() + text.size(), &mark);
-    const bool ok = json::sax_parse(first, last, &reader);
-    if (!ok || !reader.done()) {
-      if (reader.error().empty()) return std::unexpected(std::string("invalid restore map"));
-      return std::unexpected(reader.error());
+    const std::vector<std::size_t> none;
+    Outcome out = read_once(text, none);
+    if (out.overflow) {
+      std::vector<std::size_t> starts;
+      const std::string patched = patch_overflows(text, starts);
+      if (!starts.empty()) out = read_once(patched, starts);
     }
-    return reader.take();
+    if (!out.map) return std::unexpected(std::move(out.error));
+    return std::move(*out.map);
   } catch (const std::bad_alloc&) {
     return std::unexpected(std::string("out of memory while reading the restore map"));
   } catch (...) {

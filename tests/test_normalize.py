@@ -1,0 +1,232 @@
+"""normalize() and its five passes, seen from Python."""
+
+import pytest
+
+import norvane
+from norvane import Config, Span, SpanMapError
+
+PASSES = ("nfc", "fold", "hangul", "lookalike", "separator")
+
+
+def norm(text, only=None, **settings):
+    """normalize() with only the named passes on (all when None); checks the map every time."""
+    c = Config()
+    for name in PASSES:
+        setattr(c, name, only is None or name in only.split())
+    for name, value in settings.items():
+        setattr(c, name, value)
+    n = norvane.normalize(text, c)
+    n.map.validate()
+    assert n.map.src_end == (len(text.encode()), len(text))
+    assert n.map.dst_end == (len(n.text.encode()), len(n.text))
+    return n
+
+
+def segs(text, n):
+    """Segments as (kind, source piece, output piece, rules, cost lanes)."""
+    return [(s.kind, s.src.slice(text), s.dst.slice(n.text), s.rules,
+             (s.cost.absorbed_whitespace, s.cost.absorbed_separators, s.cost.expanded_syllables,
+              s.cost.replaced_chars)) for s in n.map.segments]
+
+
+def only_changes(text, n):
+    """The non-identity segments as (source piece, output piece, rule)."""
+    return [(src, dst, rules) for kind, src, dst, rules, _ in segs(text, n) if kind != "identity"]
+
+
+ID = ()  # marks a case whose output must be the input with an identity map
+
+
+@pytest.mark.parametrize("passes, text, expected", [
+    # Jamo composition.
+    ("nfc", "\u1100\u1161", "\uac00"),
+    ("nfc", "\u1100\u1161\u11a8", "\uac01"),
+    ("nfc", "\uac00\u11a8", "\uac01"),
+    ("nfc", "\uac01\u11a8", ID),
+    ("nfc", "\u1161 \u1100", ID),
+    ("nfc", "\u110c\u116e\u1106\u1175\u11ab번호", "주민번호"),
+    # Folding.
+    ("fold", "０１０－１２３４", "010-1234"),
+    ("fold", "1\u20132\u00ad3\u22124", "1-2-3-4"),
+    ("fold", "a\u3000b\u00a0c\u202fd", "a b c d"),
+    ("fold", "a\nb\u2016c", ID),
+    # Hangul numerals.
+    ("hangul", "팔팔공일공일", "880101"),
+    ("hangul", "이만오천원", "25000원"),
+    ("hangul", "이만오천", ID),
+    ("hangul", "삼십", ID),
+    ("hangul", "삼십세", "30세"),
+    ("hangul", "사이에요", ID),
+    ("hangul", "십", ID),
+    ("hangul", "공십", ID),  # one digit, "0"
+    ("hangul", "공만원", "10000원"),
+    ("hangul", "삼일이구요", "삼일29요"),
+    ("hangul", "사과 이천원", "사과 2000원"),
+    ("hangul", "하나 둘 셋", ID),
+    ("hangul", "번호  공일", "번호  01"),  # two spaces are allowed before the context syllable
+    ("hangul", "번호   공일", ID),
+    ("hangul", "일곱여덟", ID),
+    # Lookalike digits.
+    ("lookalike", "O10", ID),
+    ("lookalike", "01O", ID),
+    ("lookalike", "1 O 2", "1 0 2"),
+    ("lookalike", "1(O)2", "1(0)2"),
+    ("lookalike", "1aO2", ID),
+    ("lookalike", "X-O-*", "X-0-*"),
+    ("lookalike", "1OO2", ID),
+    ("lookalike", "1O2 1l2 1I2 1o2", "102 112 112 102"),
+    ("lookalike", "010 1234 5678", ID),
+    # Separators.
+    ("separator", "010-1234-5678", "01012345678"),
+    ("separator", "02) 123", "02123"),
+    ("separator", "1 - 2", "12"),
+    ("separator", "A-1 z 1-A z -1 z 1-", ID),
+    ("separator", "1**-**2", "1****2"),
+    ("separator", "1\t2,3.4\u00b75\u30fb6(7)8", "12345678"),
+    ("separator", "1\n2\u30003", ID),
+    ("separator", "전화 010", ID),
+])
+def test_each_pass_alone(passes, text, expected):
+    n = norm(text, passes)
+    if expected is ID:
+        assert n.text == text and n.map.is_identity()
+    else:
+        assert n.text == expected and not n.map.is_identity()
+
+
+@pytest.mark.parametrize("passes, text, expected", [
+    ("nfc", "a\u1100\u1161\u11a8b", [("identity", "a", "a", [], (0, 0, 0, 0)),
+                                    ("replace", "\u1100\u1161\u11a8", "각", ["nfc.hangul_jamo"], (0, 0, 0, 3)),
+                                    ("identity", "b", "b", [], (0, 0, 0, 0))]),
+    ("nfc", "\uac00\u11a8", [("replace", "\uac00\u11a8", "각", ["nfc.hangul_jamo"], (0, 0, 0, 2))]),
+    ("fold", "０１", [("replace", "０", "0", ["fold.fullwidth"], (0, 0, 0, 1)),
+                     ("replace", "１", "1", ["fold.fullwidth"], (0, 0, 0, 1))]),
+    ("fold", "\u2013\u3000", [("replace", "\u2013", "-", ["fold.dash"], (0, 0, 0, 1)),
+                              ("replace", "\u3000", " ", ["fold.space"], (0, 0, 0, 1))]),
+    ("hangul", "팔팔공일공일", [("replace", "팔팔공일공일", "880101", ["hangul.digit_reading"], (0, 0, 6, 0))]),
+    ("hangul", "이만오천원", [("expand", "이만오천", "25000", ["hangul.unit_reading"], (0, 0, 4, 0)),
+                          ("identity", "원", "원", [], (0, 0, 0, 0))]),
+    ("lookalike", "1O2", [("identity", "1", "1", [], (0, 0, 0, 0)),
+                          ("replace", "O", "0", ["lookalike.digit"], (0, 0, 0, 1)),
+                          ("identity", "2", "2", [], (0, 0, 0, 0))]),
+    ("separator", "02) 1--2", [("identity", "02", "02", [], (0, 0, 0, 0)),
+                               ("delete", ")", "", ["separator.paren"], (0, 1, 0, 0)),
+                               ("delete", " ", "", ["separator.whitespace"], (1, 0, 0, 0)),
+                               ("identity", "1", "1", [], (0, 0, 0, 0)),
+                               ("delete", "--", "", ["separator.hyphen"], (0, 2, 0, 0)),
+                               ("identity", "2", "2", [], (0, 0, 0, 0))]),
+    ("separator", "1 - 2", [("identity", "1", "1", [], (0, 0, 0, 0)),
+                            ("delete", " ", "", ["separator.whitespace"], (1, 0, 0, 0)),
+                            ("delete", "-", "", ["separator.hyphen"], (0, 1, 0, 0)),
+                            ("delete", " ", "", ["separator.whitespace"], (1, 0, 0, 0)),
+                            ("identity", "2", "2", [], (0, 0, 0, 0))]),
+])
+def test_segments_of_each_pass(passes, text, expected):
+    assert segs(text, norm(text, passes)) == expected
+
+
+def test_fullwidth_hyphen_is_fullwidth_not_dash():
+    text = "０１０－１２３４"
+    assert only_changes(text, norm(text, "fold")) == [(c, chr(ord(c) - 0xFEE0), ["fold.fullwidth"]) for c in text]
+
+
+@pytest.mark.parametrize("text", ["", "hello world", "안녕하세요, 반갑습니다.", "전화 주세요"])
+def test_nothing_to_do_gives_the_identity(text):
+    n = norm(text)
+    assert n.text == text and n.map.is_identity()
+    assert len(n.map) == (1 if text else 0)
+
+
+def test_every_pass_off_leaves_the_text():
+    text = "０１０－１２３４ 1O2 팔팔공일공일 \u1100\u1161"
+    n = norm(text, "")
+    assert n.text == text and n.map.is_identity() and len(n.map) == 1
+
+
+def test_lookalike_runs_before_separator_absorption():
+    assert norm("1-O-2").text == "102"
+    assert norm("1-O-2", "lookalike").text == "1-0-2"
+    assert norm("1-O-2", "separator").text == "1-O-2"
+
+
+def test_numeral_thresholds_are_read_from_the_config():
+    assert norm("공십", "hangul", numeral_min_digits_without_context=1).text == "0"
+    assert norm("일곱여덟", "hangul", numeral_min_digits_without_context=2).text == "78"
+    assert norm("삼십세", "hangul", numeral_min_digits_with_context=3).text == "삼십세"
+
+
+def test_fullwidth_resident_number_maps_back_onto_the_whole_source_run():
+    text = "주민번호 ８８０１０１－１２３４５６７"
+    n = norm(text)
+    assert n.text == "주민번호 8801011234567"
+    # "주민번호 " is 13 bytes and 5 characters on both sides; the run is 14 full-width characters.
+    src = n.map.to_source(Span(13, 26, 5, 18))
+    assert (src.byte_start, src.byte_end, src.char_start, src.char_end) == (13, 55, 5, 19)
+    assert src.span.slice(text) == "８８０１０１－１２３４５６７"
+    assert (src.snapped, src.rules) == (False, ["fold.fullwidth", "separator.hyphen"])
+    assert (src.cost.absorbed_separators, src.cost.replaced_chars) == (1, 14)
+    # The hyphen was folded, then absorbed: one delete segment carrying both rules.
+    assert segs(text, n)[7] == ("delete", "－", "", ["fold.fullwidth", "separator.hyphen"], (0, 1, 0, 1))
+    assert repr(n.map.to_source_from_chars(n.text, 5, 18)) == repr(src)
+
+
+@pytest.mark.parametrize("text, expected", [
+    # 공일공: three digits need context; the character after the following space is 일, a context
+    # syllable. 일이삼사 and 오육칠팔 see 공 and 오 / 사 and 입 around them (the pass reads its
+    # input, not the digits written before), so they stay. The space after 010 precedes 일: kept.
+    ("제 번호는 공일공 일이삼사 오육칠팔 입니다", "제 번호는 010 일이삼사 오육칠팔 입니다"),
+    # With hyphens every group has "-" beside it; then the hyphens are absorbed.
+    ("제 번호는 공일공-일이삼사-오육칠팔 입니다", "제 번호는 01012345678 입니다"),
+    # Six and seven digits need no context; the space between two digit runs is absorbed.
+    ("주민번호는 팔팔공일공일 일이삼사오육칠 입니다", "주민번호는 8801011234567 입니다"),
+    # 이만오천 has five digits and 원 after it; 삼 alone is one digit.
+    ("사과 삼 개에 이만오천원입니다", "사과 삼 개에 25000원입니다"),
+    # 일곱 is one native number (7), not 일 then 곱: one digit, too short.
+    ("일곱 시에 만나요", "일곱 시에 만나요"),
+    ("연락처: ０1Ｏ－１２３４－５６７８", "연락처: 01012345678"),
+    # Lookalike letters next to each other, even across a separator, block each other; a
+    # separator after a letter is not absorbed.
+    ("연락처: O1O-l234-5678", "연락처: O1O-l2345678"),
+    ("카드 4111\u30001111\u20131111 1111", "카드 4111111111111111"),
+])
+def test_realistic_sentences(text, expected):
+    assert norm(text).text == expected
+
+
+def test_repr_and_fresh_getters():
+    n = norvane.normalize('a"\n\x1b0１')
+    assert repr(n) == 'Normalized(text="a\\"\\n\\u{1b}01", segments=2)'
+    assert n.map is not n.map and n.text == 'a"\n\x1b01'
+    assert repr(norvane.normalize("")) == 'Normalized(text="", segments=0)'
+    assert norvane.normalize("").map.segments == []
+
+
+def test_none_and_default_config_agree():
+    text = "전화 ０１０－１２３４－５６７８ 팔팔공일공일"
+    a, b, c = norvane.normalize(text), norvane.normalize(text, None), norvane.normalize(text, config=Config())
+    assert a.text == b.text == c.text and a.map.to_json() == b.map.to_json() == c.map.to_json()
+
+
+@pytest.mark.parametrize("call, error, message", [
+    (lambda: norvane.normalize(1), TypeError, "argument 'text': 'int' object cannot be converted to 'str'"),
+    (lambda: norvane.normalize("x", 1), TypeError,
+     "argument 'config': 'int' object cannot be converted to 'Config'"),
+    (lambda: norvane.normalize("x", config=norvane.normalize("x")), TypeError,
+     "argument 'config': 'Normalized' object cannot be converted to 'Config'"),
+    (lambda: norvane.normalize(), TypeError, "normalize() missing 1 required positional argument: 'text'"),
+    (lambda: norvane.normalize("x", None, 1), TypeError,
+     "normalize() takes from 1 to 2 positional arguments but 3 were given"),
+])
+def test_argument_errors(call, error, message):
+    with pytest.raises(error) as e:
+        call()
+    assert str(e.value) == message
+
+
+def test_lone_surrogate_is_refused():
+    with pytest.raises(UnicodeEncodeError):
+        norvane.normalize("\ud800")
+
+
+def test_span_map_error_is_the_module_exception():
+    assert issubclass(SpanMapError, Exception) and SpanMapError.__module__ == "norvane"

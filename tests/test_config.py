@@ -160,7 +160,8 @@ class TestSetWeights:
         assert math.isnan(c.weights[2][1])
         # A NaN score fails no "<" test, so the phone is kept; JSON writes null, reprs NaN.
         [phone] = report.findings
-        assert math.isnan(phone.score) and repr(phone) == 'Finding(entity="phone", certainty="probable", score=NaN, byte=10..23)'
+        assert math.isnan(phone.score)
+        assert repr(phone) == 'Finding(entity="phone", certainty="probable", score=NaN, byte=10..23)'
         assert [(r.entity, r.reason, repr(r)) for r in report.rejections] == [
             ("bank_account", "no_context", 'Rejection(entity="bank_account", reason="no_context", score=NaN)')]
         assert report.to_json().count('"score":null') == 2

@@ -305,3 +305,17 @@ def test_maps_behind_the_reports_are_sound(text):
     assert n.map.src_end == (len(text.encode()), len(text))
     assert n.map.dst_end == (len(n.text.encode()), len(n.text)) and n.text == norvane.detect(text).normalized_text
     assert all(math.isfinite(f.score) for f in norvane.detect(text).findings)
+
+
+@pytest.mark.parametrize("name, shown", [("RESIDENT", '"RESIDENT"'), ("주민등록번호", '"주민등록번호"'),
+                                         (" phone", '" phone"'), ('a"\n', '"a\\"\\n"'), ("", '""')])
+def test_entity_names_are_parsed_exactly(name, shown):
+    with pytest.raises(ValueError) as e:
+        norvane.PolicySet().policy_for(name)
+    assert str(e.value) == f"unknown entity {shown}; expected one of {', '.join(NAMES)}"
+
+
+def test_entity_parameter_must_be_a_str():
+    with pytest.raises(TypeError) as e:
+        norvane.PolicySet().policy_for(5)
+    assert str(e.value) == "argument 'entity': 'int' object cannot be converted to 'str'"

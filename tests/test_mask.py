@@ -72,6 +72,15 @@ def test_config_steers_detection():
     assert mask(PHONE, config=strict).text == PHONE
 
 
+@pytest.mark.parametrize("cls", [Policy, PolicySet, norvane.RestoreEntry, RestoreMap, norvane.MaskOutput])
+def test_class_conventions(cls):
+    assert cls.__module__ == "norvane"
+    assert cls.__doc__
+    with pytest.raises(TypeError):
+        type("Sub", (cls,), {})
+    assert "__dict__" not in dir(cls) and "__weakref__" not in dir(cls)
+
+
 # ---------------------------------------------------------------------------------------------
 # MaskOutput
 

@@ -1,6 +1,5 @@
 // Config, Normalized and the normalize() function.
 #include <array>
-#include <cstring>
 #include <string>
 
 #include "python/classes.hpp"
@@ -14,12 +13,7 @@ bool to_config(ModuleState* st, PyObject* o, const char* param, Config& out) {
     return true;
   }
   const Config* config = unwrap<Config>(st, o);
-  if (!config) {
-    // The class's own name: tp_name of a heap type carries the module path.
-    const char* name = Py_TYPE(o)->tp_name;
-    if (const char* dot = std::strrchr(name, '.')) name = dot + 1;
-    return type_error(param, std::string("'") + name + "' object cannot be converted to 'Config'");
-  }
+  if (!config) return wrong_type(param, o, "Config");
   out = *config;
   return true;
 }

@@ -63,8 +63,10 @@ bool type_error(const char* param, const std::string& message) {
 }
 
 bool wrong_type(const char* param, PyObject* given, const char* target) {
-  return type_error(param, std::string("'") + Py_TYPE(given)->tp_name + "' object cannot be converted to '" +
-                               target + "'");
+  // Our classes are named "norvane.X"; messages name the class alone, as Python's own do.
+  const char* name = Py_TYPE(given)->tp_name;
+  if (const char* dot = std::strrchr(name, '.')) name = dot + 1;
+  return type_error(param, std::string("'") + name + "' object cannot be converted to '" + target + "'");
 }
 
 namespace {

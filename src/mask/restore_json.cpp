@@ -23,6 +23,21 @@ namespace norvane {
 
 namespace {
 
+// " at line L column C" for a byte count read so far (column counts bytes of the line).
+std::string position_text(std::string_view input, std::size_t pos) {
+  if (pos > input.size()) pos = input.size();
+  std::size_t line = 1;
+  std::size_t line_start = 0;
+  for (std::size_t i = 0; i < pos; ++i) {
+    if (input[i] == '\n') {
+      ++line;
+      line_start = i + 1;
+    }
+  }
+  return " at line " + std::to_string(line) + " column " + std::to_string(pos - line_start);
+}
+
+
 using json = nlohmann::json;
 
 // A char iterator that records how far the parser has read, so that errors raised by the
@@ -368,19 +383,7 @@ class Reader final : public nlohmann::json_sax<json> {
     if (stack_.empty()) done_ = true;
   }
 
-  // " at line L column C" for a byte count read so far (column counts bytes of the line).
-  std::string position_text(std::size_t pos) const {
-    if (pos > input_.size()) pos = input_.size();
-    std::size_t line = 1;
-    std::size_t line_start = 0;
-    for (std::size_t i = 0; i < pos; ++i) {
-      if (input_[i] == '\n') {
-        ++line;
-        line_start = i + 1;
-      }
-    }
-    return " at line " + std::to_string(line) + " column " + std::to_string(pos - line_start);
-  }
+  std::string position_text(std::size_t pos) const { return norvane::position_text(input_, pos); }
 
   // The parser's description without its own prefix and without the text last read
   // (which may be long, hold personal data, or be invalid UTF-8).
@@ -532,6 +535,10 @@ Outcome read_once(std::string_view text, const std::vector<std::size_t>& patched
 
 std::expected<RestoreMap, std::string> restore_map_from_json(std::string_view text) {
   try {
+    // The JSON lexer takes a NUL byte for the end of its input and would ignore what follows;
+    // a raw NUL is never valid JSON.
+    if (std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+      return std::unexpected("syntax error - invalid character NUL" + position_text(text, nul + 1));
     const std::vector<std::size_t> none;
     Outcome out = read_once(text, none);
     if (out.overflow) {

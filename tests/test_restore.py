@@ -505,10 +505,12 @@ def test_reader_refuses_numbers_out_of_range_where_used_whatever_the_column():
         assert read_error(text).startswith(PREFIX + "number out of range at line 1 column ")
 
 
-@pytest.mark.xfail(strict=True, reason="a NUL character ends the reader's input and whatever follows it is ignored")
-@pytest.mark.parametrize("text", ['{"prefix":"P","entries":[]}\x00', '["P",[]]\x00garbage{'])
-def test_reader_refuses_text_after_a_nul(text):
-    assert read_error(text).startswith(PREFIX + "syntax error")
+@pytest.mark.parametrize(
+    "text, column",
+    [('{"prefix":"P","entries":[]}\x00', 28), ('["P",[]]\x00garbage{', 9), ("\x00", 1), ('{"prefix":"P\x00","entries":[]}', 13)],
+)
+def test_reader_refuses_a_nul_anywhere(text, column):
+    assert read_error(text) == PREFIX + f"syntax error - invalid character NUL at line 1 column {column}"
 
 
 def test_reader_argument_errors():

@@ -1,5 +1,4 @@
 // Policy, PolicySet, RestoreEntry, RestoreMap, MaskOutput and the functions mask and unmask.
-#include <cstring>
 #include <string>
 
 #include "python/classes.hpp"
@@ -18,14 +17,6 @@ bool name_type_error(const char* param) {
   if (!text) return false;
   PyErr_Format(PyExc_TypeError, "argument '%s': %U", param, text.get());
   return false;
-}
-
-// "'Policy' object cannot be converted to 'PolicySet'": the class's own name, without the
-// module path that tp_name carries for heap types.
-bool wrong_class(const char* param, PyObject* given, const char* target) {
-  const char* name = Py_TYPE(given)->tp_name;
-  if (const char* dot = std::strrchr(name, '.')) name = dot + 1;
-  return type_error(param, std::string("'") + name + "' object cannot be converted to '" + target + "'");
 }
 
 // One element of a key given as a sequence of integers, with the errors of a u8 conversion.
@@ -54,7 +45,7 @@ bool to_key(PyObject* o, const char* param, std::string& out) {
     return true;
   }
   if (PyUnicode_Check(o)) return type_error(param, "Can't extract `str` to `Vec`");
-  if (!PySequence_Check(o)) return wrong_class(param, o, "Sequence");
+  if (!PySequence_Check(o)) return wrong_type(param, o, "Sequence");
   Ref items = Ref::steal(PySequence_Fast(o, "expected a sequence"));
   if (!items) return name_type_error(param);
   Py_ssize_t n = PySequence_Fast_GET_SIZE(items.get());
@@ -67,7 +58,7 @@ bool to_key(PyObject* o, const char* param, std::string& out) {
 
 bool to_policy(ModuleState* st, PyObject* o, const char* param, Policy& out) {
   const Policy* policy = unwrap<Policy>(st, o);
-  if (!policy) return wrong_class(param, o, "Policy");
+  if (!policy) return wrong_type(param, o, "Policy");
   out = *policy;
   return true;
 }
@@ -428,7 +419,7 @@ PyObject* mask_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, P
     const PolicySet* policies = &kDefaultPolicies;
     if (a.has(1)) {
       policies = unwrap<PolicySet>(st, a[1]);
-      if (!policies) return wrong_class("policies", a[1], "PolicySet"), nullptr;
+      if (!policies) return wrong_type("policies", a[1], "PolicySet"), nullptr;
     }
     Config config;
     if (!to_config(st, a[2], "config", config)) return nullptr;
@@ -446,7 +437,7 @@ PyObject* unmask_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
     if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "masked", masked)) return nullptr;
     ModuleState* st = state_of_module(module);
     const RestoreMap* map = unwrap<RestoreMap>(st, a[1]);
-    if (!map) return wrong_class("restore", a[1], "RestoreMap"), nullptr;
+    if (!map) return wrong_type("restore", a[1], "RestoreMap"), nullptr;
     Result<std::string> text = unmask(masked, *map);
     if (!text) return raise_core(st, text.error());
     return str(*text);

@@ -486,7 +486,6 @@ def test_reader_names_numbers(text, message):
     assert read_error(text) == PREFIX + message
 
 
-@pytest.mark.xfail(strict=True, reason="the column of an out-of-range number points just after its first character")
 @pytest.mark.parametrize(
     "text, message",
     [

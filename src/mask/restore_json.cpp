@@ -23,6 +23,9 @@ namespace norvane {
 
 namespace {
 
+// [start, end) of a number in the input.
+using NumberSpan = std::pair<std::size_t, std::size_t>;
+
 // " at line L column C" for a byte count read so far (column counts bytes of the line).
 std::string position_text(std::string_view input, std::size_t pos) {
   if (pos > input.size()) pos = input.size();
@@ -116,8 +119,8 @@ constexpr std::string_view kEntryFields[] = {"token", "original", "entity"};
 
 class Reader final : public nlohmann::json_sax<json> {
  public:
-  // patched: byte offsets where an out-of-range number was replaced by 0 (see below).
-  Reader(std::string_view input, const char** mark, const std::vector<std::size_t>& patched)
+  // patched: [start, end) of each out-of-range number that was replaced by 0 (see below).
+  Reader(std::string_view input, const char** mark, const std::vector<NumberSpan>& patched)
       : input_(input), mark_(mark), patched_(patched) {}
 
   bool null() override {
@@ -130,9 +133,13 @@ class Reader final : public nlohmann::json_sax<json> {
     return scalar([v] { return "integer `" + std::to_string(v) + "`"; });
   }
   bool number_unsigned(number_unsigned_t v) override {
-    if (v == 0 && !patched_.empty() && ignore_depth_ == 0 && is_patched()) {
-      // No typed position takes a number, so this is an error unless the value is skipped.
-      return next_value() == Want::ignore ? true : fail("number out of range");
+    if (v == 0 && !patched_.empty() && ignore_depth_ == 0) {
+      if (const NumberSpan* number = patched_number()) {
+        // No typed position takes a number, so this is an error unless the value is skipped.
+        if (next_value() == Want::ignore) return true;
+        error_ = "number out of range" + position_text(number->second);
+        return false;
+      }
     }
     return scalar([v] { return "integer `" + std::to_string(v) + "`"; });
   }
@@ -372,10 +379,12 @@ class Reader final : public nlohmann::json_sax<json> {
     return false;
   }
 
-  // The lexer has read the patched "0" and the blank after it.
-  bool is_patched() const {
+  // The patched number just read: the lexer has read its "0" and the blank after it.
+  const NumberSpan* patched_number() const {
     const auto pos = static_cast<std::size_t>(*mark_ - input_.data());
-    return pos >= 2 && std::binary_search(patched_.begin(), patched_.end(), pos - 2);
+    if (pos < 2) return nullptr;
+    auto it = std::lower_bound(patched_.begin(), patched_.end(), NumberSpan{pos - 2, 0});
+    return it != patched_.end() && it->first == pos - 2 ? &*it : nullptr;
   }
 
   void pop() {
@@ -410,7 +419,7 @@ class Reader final : public nlohmann::json_sax<json> {
 
   std::string_view input_;
   const char** mark_;
-  const std::vector<std::size_t>& patched_;
+  const std::vector<NumberSpan>& patched_;
   std::vector<Level> stack_;
   std::uint64_t ignore_depth_ = 0;
   std::string* target_ = nullptr;
@@ -478,7 +487,7 @@ bool overflows(std::string_view t) {
 // skipped (an unknown key). Such numbers are valid JSON, so they are replaced by "0" and
 // blanks of the same length (positions stay the same) and the text is read again; the
 // reader still refuses them wherever a value is actually used.
-std::string patch_overflows(std::string_view s, std::vector<std::size_t>& starts) {
+std::string patch_overflows(std::string_view s, std::vector<NumberSpan>& numbers) {
   std::string out(s);
   std::size_t i = 0;
   while (i < s.size()) {
@@ -496,7 +505,7 @@ std::string patch_overflows(std::string_view s, std::vector<std::size_t>& starts
         continue;
       }
       if (overflows(s.substr(i, j - i))) {
-        starts.push_back(i);
+        numbers.emplace_back(i, j);
         out[i] = '0';
         std::fill(out.begin() + static_cast<std::ptrdiff_t>(i + 1),
                   out.begin() + static_cast<std::ptrdiff_t>(j), ' ');
@@ -515,7 +524,7 @@ struct Outcome {
   bool overflow = false;
 };
 
-Outcome read_once(std::string_view text, const std::vector<std::size_t>& patched) {
+Outcome read_once(std::string_view text, const std::vector<NumberSpan>& patched) {
   const char* mark = text.data();
   Reader reader(text, &mark, patched);
   TrackingIter first(text.data(), &mark);
@@ -539,12 +548,12 @@ std::expected<RestoreMap, std::string> restore_map_from_json(std::string_view te
     // a raw NUL is never valid JSON.
     if (std::size_t nul = text.find('\0'); nul != std::string_view::npos)
       return std::unexpected("syntax error - invalid character NUL" + position_text(text, nul + 1));
-    const std::vector<std::size_t> none;
+    const std::vector<NumberSpan> none;
     Outcome out = read_once(text, none);
     if (out.overflow) {
-      std::vector<std::size_t> starts;
-      const std::string patched = patch_overflows(text, starts);
-      if (!starts.empty()) out = read_once(patched, starts);
+      std::vector<NumberSpan> numbers;
+      const std::string patched = patch_overflows(text, numbers);
+      if (!numbers.empty()) out = read_once(patched, numbers);
     }
     if (!out.map) return std::unexpected(std::move(out.error));
     return std::move(*out.map);

@@ -225,7 +225,7 @@ PyObject* normalize_impl(PyObject* module, PyObject* const* args, Py_ssize_t nar
     if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text) ||
         !to_config(st, a[1], "config", config))
       return nullptr;
-    Result<Normalized> result = normalize(text, config);
+    Result<Normalized> result = without_gil(text.size(), [&] { return normalize(text, config); });
     if (!result) return raise_core(st, result.error());
     return wrap(st, std::move(*result));
   });

@@ -296,7 +296,7 @@ PyObject* restore_from_json(PyObject* type, PyObject* const* args, Py_ssize_t na
     Arguments<1> a;
     std::string_view text;
     if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text)) return nullptr;
-    auto map = restore_map_from_json(text);
+    auto map = without_gil(text.size(), [&] { return restore_map_from_json(text); });
     if (!map) {
       Ref message = Ref::steal(str("restore map JSON 을 읽지 못했다: " + map.error()));
       if (message) PyErr_SetObject(PyExc_ValueError, message.get());
@@ -423,7 +423,7 @@ PyObject* mask_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, P
     }
     Config config;
     if (!to_config(st, a[2], "config", config)) return nullptr;
-    Result<MaskOutput> out = mask(text, *policies, config);
+    Result<MaskOutput> out = without_gil(text.size(), [&] { return mask(text, *policies, config); });
     if (!out) return raise_core(st, out.error());
     return wrap(st, std::move(*out));
   });
@@ -438,7 +438,7 @@ PyObject* unmask_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
     ModuleState* st = state_of_module(module);
     const RestoreMap* map = unwrap<RestoreMap>(st, a[1]);
     if (!map) return wrong_type("restore", a[1], "RestoreMap"), nullptr;
-    Result<std::string> text = unmask(masked, *map);
+    Result<std::string> text = without_gil(masked.size(), [&] { return unmask(masked, *map); });
     if (!text) return raise_core(st, text.error());
     return str(*text);
   });

@@ -197,6 +197,24 @@ bool to_char(PyObject* o, const char* param, char32_t& out);
 bool check_text_size(std::size_t bytes, const char* param);
 
 // ---------------------------------------------------------------------------------------------
+// Core work without the interpreter lock, so that threads over many documents run in parallel.
+// The work must touch no Python object: it reads its own copies and the UTF-8 buffers of str
+// objects that the caller's arguments keep alive (str is immutable). Small inputs keep the lock:
+// switching costs more than they do.
+
+inline constexpr std::size_t kReleaseLockBytes = 4096;
+
+template <class F>
+auto without_gil(std::size_t input_bytes, F&& work) -> decltype(work()) {
+  if (input_bytes < kReleaseLockBytes) return work();
+  struct Reacquire {
+    PyThreadState* state;
+    ~Reacquire() { PyEval_RestoreThread(state); }
+  } reacquire{PyEval_SaveThread()};
+  return work();
+}
+
+// ---------------------------------------------------------------------------------------------
 // Results.
 
 inline PyObject* str(std::string_view s) {

@@ -30,10 +30,15 @@ std::string range(std::uint32_t start, std::uint32_t end) {
   return std::to_string(start) + ".." + std::to_string(end);
 }
 
+// Reports are written without the interpreter lock when large: nothing can change them meanwhile.
 template <class T>
 PyObject* json_of(const T& value) {
   std::string out;
-  json::write(out, value);
+  if constexpr (std::is_same_v<T, Report>) {
+    without_gil(value.normalized_text.size(), [&] { json::write(out, value); });
+  } else {
+    json::write(out, value);
+  }
   return str(out);
 }
 
@@ -304,7 +309,7 @@ PyObject* detect_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
     if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text) ||
         !to_config(st, a[1], "config", config))
       return nullptr;
-    Result<Report> report = detect(text, config);
+    Result<Report> report = without_gil(text.size(), [&] { return detect(text, config); });
     if (!report) return raise_core(st, report.error());
     return wrap(st, std::move(*report));
   });

@@ -7,32 +7,6 @@ namespace norvane::py {
 
 namespace {
 
-// Appends the pending TypeError's text to "argument '<param>': "; other errors pass unchanged.
-bool name_type_error(const char* param) {
-  if (!PyErr_ExceptionMatches(PyExc_TypeError)) return false;
-  PyObject *type, *value, *traceback;
-  PyErr_Fetch(&type, &value, &traceback);
-  Ref t = Ref::steal(type), v = Ref::steal(value), tb = Ref::steal(traceback);
-  Ref text = Ref::steal(v ? PyObject_Str(v.get()) : PyUnicode_FromString(""));
-  if (!text) return false;
-  PyErr_Format(PyExc_TypeError, "argument '%s': %U", param, text.get());
-  return false;
-}
-
-// One element of a key given as a sequence of integers, with the errors of a u8 conversion.
-bool to_byte(PyObject* o, const char* param, char& out) {
-  Ref index = Ref::steal(PyNumber_Index(o));
-  if (!index) return name_type_error(param);
-  long v = PyLong_AsLong(index.get());
-  if (v == -1 && PyErr_Occurred()) return false;
-  if (v < 0 || v > 255) {
-    PyErr_SetString(PyExc_OverflowError, "out of range integral type conversion attempted");
-    return false;
-  }
-  out = static_cast<char>(static_cast<unsigned char>(v));
-  return true;
-}
-
 // A hash key: bytes, bytearray or a sequence of integers 0..255. A str is a sequence too,
 // but of characters, so it is refused rather than silently encoded.
 bool to_key(PyObject* o, const char* param, std::string& out) {
@@ -47,12 +21,15 @@ bool to_key(PyObject* o, const char* param, std::string& out) {
   if (PyUnicode_Check(o)) return type_error(param, "Can't extract `str` to `Vec`");
   if (!PySequence_Check(o)) return wrong_type(param, o, "Sequence");
   Ref items = Ref::steal(PySequence_Fast(o, "expected a sequence"));
-  if (!items) return name_type_error(param);
+  if (!items) return name_pending_type_error(param);
   Py_ssize_t n = PySequence_Fast_GET_SIZE(items.get());
   PyObject** item = PySequence_Fast_ITEMS(items.get());
   out.resize(static_cast<std::size_t>(n));
-  for (Py_ssize_t i = 0; i < n; ++i)
-    if (!to_byte(item[i], param, out[static_cast<std::size_t>(i)])) return false;
+  for (Py_ssize_t i = 0; i < n; ++i) {
+    std::uint8_t byte = 0;
+    if (!to_u8(item[i], param, byte)) return false;
+    out[static_cast<std::size_t>(i)] = static_cast<char>(byte);
+  }
   return true;
 }
 

@@ -69,9 +69,6 @@ bool wrong_type(const char* param, PyObject* given, const char* target) {
   return type_error(param, std::string("'") + name + "' object cannot be converted to '" + target + "'");
 }
 
-namespace {
-
-// Prefixes a pending TypeError with the parameter name; other errors pass unchanged.
 bool name_pending_type_error(const char* param) {
   if (!PyErr_ExceptionMatches(PyExc_TypeError)) return false;
   PyObject *type, *value, *traceback;
@@ -82,6 +79,8 @@ bool name_pending_type_error(const char* param) {
   PyErr_Format(PyExc_TypeError, "argument '%s': %U", param, text.get());
   return false;
 }
+
+namespace {
 
 // An int (or an object with __index__) as a Python int.
 Ref as_index(PyObject* o, const char* param) {
@@ -101,17 +100,36 @@ bool to_u64(PyObject* o, const char* param, std::uint64_t& out) {
   return true;
 }
 
-bool to_u32(PyObject* o, const char* param, std::uint32_t& out) {
+namespace {
+
+// An integer in 0..max; anything outside is the OverflowError of a narrowing conversion.
+bool to_bounded(PyObject* o, const char* param, long long max, long long& out) {
   Ref index = as_index(o, param);
   if (!index) return false;
   int overflow = 0;
   long long v = PyLong_AsLongLongAndOverflow(index.get(), &overflow);
   if (v == -1 && PyErr_Occurred()) return false;
-  if (overflow != 0 || v < 0 || v > 0xFFFFFFFFLL) {
+  if (overflow != 0 || v < 0 || v > max) {
     PyErr_SetString(PyExc_OverflowError, "out of range integral type conversion attempted");
     return false;
   }
+  out = v;
+  return true;
+}
+
+}  // namespace
+
+bool to_u32(PyObject* o, const char* param, std::uint32_t& out) {
+  long long v = 0;
+  if (!to_bounded(o, param, 0xFFFFFFFFLL, v)) return false;
   out = static_cast<std::uint32_t>(v);
+  return true;
+}
+
+bool to_u8(PyObject* o, const char* param, std::uint8_t& out) {
+  long long v = 0;
+  if (!to_bounded(o, param, 0xFF, v)) return false;
+  out = static_cast<std::uint8_t>(v);
   return true;
 }
 

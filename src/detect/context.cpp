@@ -68,9 +68,8 @@ Windows windows(std::string_view text, const Span& span, std::uint32_t window) {
   const std::size_t right_to = forward_chars(text, end, window);
   w.left = text.substr(left_from, start - left_from);
   w.right = text.substr(end, right_to - end);
-  // Most cues can then be ruled out without a search.
-  for (unsigned char c : w.left) w.present[c] = true;
-  for (unsigned char c : w.right) w.present[c] = true;
+  for (std::size_t i = 0; i < w.left.size();) w.chars.add(utf8::decode(w.left, i));
+  for (std::size_t i = 0; i < w.right.size();) w.chars.add(utf8::decode(w.right, i));
   return w;
 }
 
@@ -79,9 +78,7 @@ void find(const Windows& win, std::span<const Cue> cues, std::vector<ContextHit>
   if (win.left.empty() && win.right.empty()) return;
   for (const Cue& cue : cues) {
     const std::string_view w = cue.word;
-    if (w.empty() || !win.present[static_cast<unsigned char>(w.front())] ||
-        !win.present[static_cast<unsigned char>(w.back())])
-      continue;
+    if (w.empty() || !win.chars.covers(cue.chars)) continue;
     bool found = false;
     std::uint32_t distance = 0;
     if (auto l = find_last(win.left, w); l != std::string_view::npos) {

@@ -1,12 +1,57 @@
 // normalize(): the enabled passes in their fixed order, each composed into the running map.
 #include "normalize/pipeline.hpp"
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
 #include "normalize/passes.hpp"
 
 namespace norvane {
+
+namespace {
+
+// What each pass looks for, by byte: most texts hold nothing for most passes, and one scan of
+// the text tells which passes can be skipped without running their own scans.
+enum Trigger : std::uint8_t {
+  kJamo = 1,        // conjoining jamo are E1 xx xx
+  kFoldable = 2,    // every folded character starts with C2, E2, E3 or EF
+  kSyllable = 4,    // precomposed syllables start with EA..ED
+  kLookalike = 8,   // I l O o
+  kDigitLike = 16,  // 0-9 * X x: separators are absorbed only after one
+};
+
+constexpr std::array<std::uint8_t, 256> kTriggers = [] {
+  std::array<std::uint8_t, 256> t{};
+  t[0xE1] = kJamo;
+  t[0xC2] = t[0xE2] = t[0xE3] = t[0xEF] = kFoldable;
+  for (int b = 0xEA; b <= 0xED; ++b) t[b] = kSyllable;
+  t['I'] = t['l'] = t['O'] = t['o'] = kLookalike;
+  for (int b = '0'; b <= '9'; ++b) t[b] = kDigitLike;
+  t['*'] = t['X'] = t['x'] = kDigitLike;
+  return t;
+}();
+
+struct Summary {
+  std::uint8_t triggers = 0;
+  std::size_t chars = 0;
+};
+
+Summary summarize(std::string_view text) {
+  Summary s;
+  std::uint8_t triggers = 0;
+  std::size_t chars = 0;
+  for (unsigned char b : text) {
+    triggers |= kTriggers[b];
+    chars += (b & 0xC0) != 0x80;
+  }
+  s.triggers = triggers;
+  s.chars = chars;
+  return s;
+}
+
+}  // namespace
 
 Result<Normalized> normalize(std::string_view text, const Config& config) {
   // Until a pass changes something the running text is the caller's and the map its identity;
@@ -32,21 +77,34 @@ Result<Normalized> normalize(std::string_view text, const Config& config) {
     return {};
   };
 
-  if (config.nfc)
-    if (auto r = apply(passes::compose_jamo(current())); !r) return std::unexpected(std::move(r.error()));
-  if (config.fold)
-    if (auto r = apply(passes::fold(current())); !r) return std::unexpected(std::move(r.error()));
-  if (config.hangul)
-    if (auto r = apply(passes::read_hangul_numerals(current(), config)); !r)
+  // A pass runs only when the current text holds what it looks for; after a pass changed
+  // the text, the summary is taken again.
+  Summary summary = summarize(text);
+  auto wants = [&](bool enabled, std::uint8_t trigger) { return enabled && (summary.triggers & trigger); };
+  auto after = [&](std::optional<passes::PassOutput> out) -> Result<void> {
+    if (!out) return {};
+    auto r = apply(std::move(out));
+    if (r) summary = summarize(running_text);
+    return r;
+  };
+
+  if (wants(config.nfc, kJamo))
+    if (auto r = after(passes::compose_jamo(current())); !r) return std::unexpected(std::move(r.error()));
+  if (wants(config.fold, kFoldable))
+    if (auto r = after(passes::fold(current())); !r) return std::unexpected(std::move(r.error()));
+  if (wants(config.hangul, kSyllable))
+    if (auto r = after(passes::read_hangul_numerals(current(), config)); !r)
       return std::unexpected(std::move(r.error()));
-  if (config.lookalike)
-    if (auto r = apply(passes::correct_lookalikes(current())); !r)
+  if (wants(config.lookalike, kLookalike))
+    if (auto r = after(passes::correct_lookalikes(current())); !r)
       return std::unexpected(std::move(r.error()));
-  if (config.separator)
-    if (auto r = apply(passes::absorb_separators(current())); !r)
+  if (wants(config.separator, kDigitLike))
+    if (auto r = after(passes::absorb_separators(current())); !r)
       return std::unexpected(std::move(r.error()));
 
-  if (!changed) return Normalized{std::string(text), SpanMap::identity(text)};
+  if (!changed)
+    return Normalized{std::string(text), SpanMap::identity(static_cast<std::uint32_t>(text.size()),
+                                                           static_cast<std::uint32_t>(summary.chars))};
   return Normalized{std::move(running_text), std::move(running)};
 }
 

@@ -22,12 +22,14 @@ std::string_view segment_kind_name(SegmentKind kind) {
 
 // What a builder that keeps the whole text gives, without copying the text.
 SpanMap SpanMap::identity(std::string_view text) {
+  return identity(static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(utf8::count_chars(text)));
+}
+
+SpanMap SpanMap::identity(std::uint32_t bytes, std::uint32_t chars) {
   SpanMap m;
-  if (text.empty()) return m;
-  const auto nb = static_cast<std::uint32_t>(text.size());
-  const auto nc = static_cast<std::uint32_t>(utf8::count_chars(text));
+  if (bytes == 0) return m;
   Segment seg;
-  seg.src = Span{0, nb, 0, nc};
+  seg.src = Span{0, bytes, 0, chars};
   seg.dst = seg.src;
   m.segments.push_back(std::move(seg));
   return m;

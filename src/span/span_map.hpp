@@ -39,6 +39,8 @@ class SpanMap {
   explicit SpanMap(std::vector<Segment> segs) : segments(std::move(segs)) {}
 
   static SpanMap identity(std::string_view text);
+  // The identity map of a text whose size and character count are known.
+  static SpanMap identity(std::uint32_t bytes, std::uint32_t chars);
 
   Position src_end() const;
   Position dst_end() const;

@@ -1,0 +1,79 @@
+// detect: every finding and rejection span lies inside its text, on character boundaries,
+// with char offsets that match its byte offsets; results come sorted; JSON stays parseable.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+#include "detect/detect.hpp"
+#include "fuzz_common.hpp"
+#include "normalize/pipeline.hpp"
+
+namespace {
+
+using norvane::Span;
+
+void check_span(const Span& span, const std::vector<std::int64_t>& idx) {
+  FUZZ_CHECK(span.byte_start <= span.byte_end);
+  FUZZ_CHECK(span.byte_end < idx.size());
+  FUZZ_CHECK(idx[span.byte_start] == span.char_start);
+  FUZZ_CHECK(idx[span.byte_end] == span.char_end);
+}
+
+bool before(const Span& a, const Span& b) {
+  return a.byte_start < b.byte_start || (a.byte_start == b.byte_start && a.byte_end < b.byte_end);
+}
+
+bool score_ok(float s) { return std::isnan(s) || (s >= 0.0f && s <= 2.0f); }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const fuzz::Input in = fuzz::split_input(data, size);
+  if (!fuzz::valid_utf8(in.text)) return 0;
+  const std::string_view src = in.text;
+
+  auto r = norvane::detect(src, in.config);
+  FUZZ_CHECK(r.has_value());
+  const norvane::Report& report = *r;
+  const std::string_view norm = report.normalized_text;
+  FUZZ_CHECK(fuzz::valid_utf8(norm));
+  {
+    auto n = norvane::normalize(src, in.config);
+    FUZZ_CHECK(n.has_value() && n->text == norm);
+  }
+
+  const auto src_idx = fuzz::char_index(src);
+  const auto norm_idx = fuzz::char_index(norm);
+  for (std::size_t i = 0; i < report.findings.size(); ++i) {
+    const norvane::Finding& f = report.findings[i];
+    check_span(f.source, src_idx);
+    check_span(f.normalized, norm_idx);
+    FUZZ_CHECK(!f.source.is_empty() && !f.normalized.is_empty());
+    FUZZ_CHECK(static_cast<std::size_t>(f.entity) < norvane::kEntityCount);
+    FUZZ_CHECK(score_ok(f.score));
+    for (std::size_t k = 1; k < f.evidence.normalizations.size(); ++k)
+      FUZZ_CHECK(f.evidence.normalizations[k - 1] < f.evidence.normalizations[k]);
+    if (i > 0) FUZZ_CHECK(!before(f.source, report.findings[i - 1].source));
+  }
+  for (std::size_t i = 0; i < report.rejections.size(); ++i) {
+    const norvane::Rejection& j = report.rejections[i];
+    check_span(j.source, src_idx);
+    FUZZ_CHECK(!j.source.is_empty());
+    FUZZ_CHECK(static_cast<std::size_t>(j.entity) < norvane::kEntityCount);
+    FUZZ_CHECK(score_ok(j.score));
+    if (i > 0) FUZZ_CHECK(!before(j.source, report.rejections[i - 1].source));
+  }
+
+  // The report's JSON must read back as JSON with the same counts.
+  std::string json;
+  norvane::json::write(json, report);
+  const auto doc = nlohmann::json::parse(json, nullptr, /*allow_exceptions=*/false);
+  FUZZ_CHECK(!doc.is_discarded());
+  FUZZ_CHECK(doc["findings"].size() == report.findings.size());
+  FUZZ_CHECK(doc["rejections"].size() == report.rejections.size());
+  FUZZ_CHECK(doc["normalized_text"].get_ref<const std::string&>() == norm);
+  return 0;
+}

@@ -1,0 +1,87 @@
+// mask under a tokenize policy, then unmask: the source comes back byte for byte, also through
+// the restore map's JSON. The other policies run over the same findings for their own faults.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fuzz_common.hpp"
+#include "mask/mask.hpp"
+
+namespace {
+
+using norvane::EntityKind;
+using norvane::Finding;
+using norvane::Policy;
+using norvane::PolicySet;
+
+// Every policy at least once, with parameters near their limits.
+PolicySet mixed_policies(std::uint8_t b) {
+  PolicySet set;
+  set.default_policy = Policy::redact_code();
+  set = set.with(EntityKind::resident, Policy::partial(b & 7, (b >> 3) & 7, U'가'));
+  set = set.with(EntityKind::phone, Policy::partial(~std::uint64_t{0}, ~std::uint64_t{0}));
+  set = set.with(EntityKind::credit_card, Policy::partial(~std::uint64_t{0} - 1, 2, U'#'));
+  set = set.with(EntityKind::email, Policy::hash(std::string(b % 70, 'k'), b));
+  set = set.with(EntityKind::bank_account, Policy::hash("", ~std::uint64_t{0}));
+  set = set.with(EntityKind::birth_date, Policy::redact_fill(U'\U0001F600'));
+  set = set.with(EntityKind::passport, Policy::redact_fixed(""));
+  set = set.with(EntityKind::driver_license, Policy::redact_label());
+  set = set.with(EntityKind::business_registration, Policy::tokenize());
+  return set;
+}
+
+bool sorted_disjoint(const std::vector<Finding>& applied, std::size_t size) {
+  std::size_t done = 0;
+  for (const Finding& f : applied) {
+    if (f.source.byte_start < done || f.source.byte_end > size || f.source.byte_end < f.source.byte_start)
+      return false;
+    done = f.source.byte_end;
+  }
+  return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const fuzz::Input in = fuzz::split_input(data, size);
+  if (!fuzz::valid_utf8(in.text)) return 0;
+  const std::string_view src = in.text;
+
+  const PolicySet tokenize{{}, Policy::tokenize()};
+  auto r = norvane::mask(src, tokenize, in.config);
+  FUZZ_CHECK(r.has_value());
+  const norvane::MaskOutput& out = *r;
+  FUZZ_CHECK(out.restore.has_value());
+  const norvane::RestoreMap& restore = *out.restore;
+  FUZZ_CHECK(fuzz::valid_utf8(out.text));
+  FUZZ_CHECK(sorted_disjoint(out.applied, src.size()));
+  FUZZ_CHECK(restore.len() == out.applied.size());
+  FUZZ_CHECK(src.find("[[" + restore.prefix + ":") == std::string_view::npos);
+  for (std::size_t i = 0; i < restore.entries.size(); ++i) {
+    const auto& f = out.applied[i];
+    FUZZ_CHECK(restore.entries[i].original == src.substr(f.source.byte_start, f.source.byte_len()));
+    FUZZ_CHECK(restore.entries[i].entity == f.entity);
+  }
+
+  auto back = norvane::unmask(out.text, restore);
+  FUZZ_CHECK(back.has_value());
+  FUZZ_CHECK(*back == src);
+
+  const std::string json = norvane::restore_map_to_json(restore);
+  auto reread = norvane::restore_map_from_json(json);
+  FUZZ_CHECK(reread.has_value());
+  FUZZ_CHECK(*reread == restore);
+  auto back2 = norvane::unmask(out.text, *reread);
+  FUZZ_CHECK(back2.has_value() && *back2 == src);
+
+  // Every other policy over the same findings (no second detection).
+  std::vector<Finding> all = out.applied;
+  all.insert(all.end(), out.skipped.begin(), out.skipped.end());
+  const norvane::MaskOutput other = norvane::mask_findings(src, std::move(all), mixed_policies(in.b ^ in.a));
+  FUZZ_CHECK(fuzz::valid_utf8(other.text));
+  FUZZ_CHECK(other.applied.size() == out.applied.size());
+  FUZZ_CHECK(other.restore.has_value());
+  return 0;
+}

@@ -1,0 +1,594 @@
+"""Benchmarks of norvane: throughput, short calls, memory, growth, baselines and threads.
+
+    python bench/run.py            # full run (a few minutes)
+    python bench/run.py --quick    # smaller sizes, fewer repeats (well under two minutes)
+
+Prints a table and writes JSON (bench/out/results.json by default). Uses the package and the
+standard library; Presidio's analyzer and anonymizer are measured too when they are installed
+(pip install '.[bench]'). bench/README.md says what each figure means.
+"""
+
+from __future__ import annotations
+
+import argparse
+import bisect
+import concurrent.futures
+import gc
+import json
+import os
+import platform
+import resource
+import statistics
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+
+import corpus  # noqa: E402
+import re_masker  # noqa: E402
+
+MB = 1 << 20
+KINDS = ("mixed", "clean", "numeric")
+OPS = ("normalize", "detect", "mask", "to_json")
+
+FULL = dict(base=MB, large=16 * MB, repeats=7, large_repeats=3, short_calls=20000,
+            short_repeats=5, peer_bytes=64 * 1024, peer_repeats=3, peer_short_calls=300,
+            docs=128, doc_bytes=32 * 1024, thread_repeats=3)
+QUICK = dict(base=256 * 1024, large=4 * MB, repeats=3, large_repeats=1, short_calls=5000,
+             short_repeats=3, peer_bytes=16 * 1024, peer_repeats=1, peer_short_calls=100,
+             docs=48, doc_bytes=16 * 1024, thread_repeats=2)
+
+TARGETS = {
+    "detect_mixed_mb_s": 100.0, "mask_vs_detect": 0.85, "normalize_clean_mb_s": 300.0,
+    "detect_short_clean_us": 1.5, "detect_short_phone_us": 4.0, "growth_max": 17.0,
+    "memory_max_x_input": 12.0, "vs_presidio_min": 100.0, "vs_re_min": 5.0,
+}
+
+
+def size_name(n: int) -> str:
+    return f"{n // MB} MB" if n % MB == 0 else f"{n // 1024} KB"
+
+
+# --------------------------------------------------------------------------- corpus cache
+
+def cache_path(kind: str, size: int, seed: int = 1, density: int = 200) -> str:
+    return os.path.join(HERE, "out", "cache", f"{kind}-{size}-s{seed}-d{density}.txt")
+
+
+def ensure_cached(kind: str, size: int) -> str:
+    path = cache_path(kind, size)
+    if not os.path.exists(path):
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        text = corpus.generate(kind, size)
+        tmp = path + ".tmp"
+        with open(tmp, "w", encoding="utf-8", newline="") as fh:
+            fh.write(text)
+        os.replace(tmp, path)
+    return path
+
+
+def load(kind: str, size: int) -> str:
+    with open(ensure_cached(kind, size), encoding="utf-8", newline="") as fh:
+        return fh.read()
+
+
+# --------------------------------------------------------------------------- memory child
+
+def _rss_kb() -> int:
+    with open("/proc/self/statm") as fh:
+        return int(fh.read().split()[1]) * (os.sysconf("SC_PAGE_SIZE") // 1024)
+
+
+def _reset_peak() -> bool:
+    # Lets getrusage's peak start from the present size instead of loading's transient peak.
+    try:
+        with open("/proc/self/clear_refs", "w") as fh:
+            fh.write("5")
+        return True
+    except OSError:
+        return False
+
+
+def child_memory(op: str, path: str) -> None:
+    import norvane
+    with open(path, encoding="utf-8", newline="") as fh:
+        text = fh.read()
+    nbytes = len(text.encode())
+    norvane.mask(corpus.SHORT_PHONE)  # first-call set-up is not what we measure
+    re_masker.mask(corpus.SHORT_PHONE)
+    report = norvane.detect(text) if op == "to_json" else None
+    gc.collect()
+    reset = _reset_peak()
+    cur = _rss_kb()
+    base = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+    if op == "floor":
+        result = text.encode("utf-8")
+    elif op == "normalize":
+        result = norvane.normalize(text)
+    elif op == "detect":
+        result = norvane.detect(text)
+    elif op == "mask":
+        result = norvane.mask(text)
+    elif op == "to_json":
+        result = report.to_json()
+    elif op == "re_mask":
+        result = re_masker.mask(text)
+    else:
+        raise SystemExit(f"unknown op {op}")
+    peak = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+    del result
+    start = max(cur, base) if reset else cur
+    print(json.dumps({"op": op, "input_bytes": nbytes, "rss_before_kb": cur, "peak_before_kb": base,
+                      "peak_after_kb": peak, "peak_reset": reset,
+                      "growth_bytes": max(0, peak - start) * 1024}))
+
+
+def measure_memory(ops, path: str) -> dict:
+    out = {}
+    for op in ops:
+        # preexec_fn forces fork+exec: with vfork the child's getrusage peak would start
+        # at this process's peak.
+        p = subprocess.run([sys.executable, os.path.abspath(__file__), "--child-memory", op, path],
+                           capture_output=True, text=True, preexec_fn=lambda: None)
+        if p.returncode != 0:
+            out[op] = {"error": p.stderr.strip().splitlines()[-1] if p.stderr.strip() else "failed"}
+            continue
+        r = json.loads(p.stdout.strip().splitlines()[-1])
+        r["x_input"] = r["growth_bytes"] / r["input_bytes"]
+        out[op] = r
+    return out
+
+
+# --------------------------------------------------------------------------- timing
+
+def fresh(text: str) -> str:
+    """An equal str that is a new object. The binding reads a str's UTF-8 form, which CPython
+    then keeps inside the object; every timed call gets a new object so that the conversion
+    is paid as it is for a new document."""
+    return text[:1] + text[1:]
+
+
+def timed(fn, arg, repeats: int, warmup: bool = False) -> dict:
+    if warmup:
+        fn(fresh(arg))
+    times = []
+    for _ in range(repeats):
+        a = fresh(arg)
+        gc.collect()
+        t0 = time.perf_counter()
+        fn(a)
+        times.append(time.perf_counter() - t0)
+    return {"best_s": min(times), "median_s": statistics.median(times), "repeats": repeats}
+
+
+def throughput(fn, text: str, repeats: int, warmup: bool = False) -> dict:
+    nbytes = len(text.encode())
+    r = timed(fn, text, repeats, warmup)
+    r["bytes"] = nbytes
+    r["mb_s"] = nbytes / r["best_s"] / 1e6
+    r["median_mb_s"] = nbytes / r["median_s"] / 1e6
+    return r
+
+
+def per_call(fn, arg, calls: int, repeats: int) -> dict:
+    fn(fresh(arg))
+    best = float("inf")
+    meds = []
+    for _ in range(repeats):
+        args = [fresh(arg) for _ in range(calls)]
+        gc.collect()
+        t0 = time.perf_counter()
+        for a in args:
+            fn(a)
+        dt = (time.perf_counter() - t0) / calls
+        best = min(best, dt)
+        meds.append(dt)
+    return {"us": best * 1e6, "median_us": statistics.median(meds) * 1e6,
+            "calls_s": 1 / best, "calls": calls, "repeats": repeats}
+
+
+# --------------------------------------------------------------------------- peers
+
+class Presidio:
+    """Presidio's analyzer with its Korean recognizers plus the generic ones for the other kinds
+    we detect, pattern-only: an engine that does no NLP, so no model is loaded."""
+
+    ENTITY_KIND = {"KR_RRN": "resident", "KR_FRN": "foreigner_registration",
+                   "KR_BRN": "business_registration", "CREDIT_CARD": "credit_card",
+                   "PHONE_NUMBER": "phone", "EMAIL_ADDRESS": "email",
+                   "KR_DRIVER_LICENSE": "driver_license", "KR_PASSPORT": "passport",
+                   "DATE_TIME": "birth_date"}
+
+    def __init__(self) -> None:
+        import logging
+        for name in ("presidio-analyzer", "presidio-anonymizer", "tldextract"):
+            logging.getLogger(name).setLevel(logging.ERROR)
+        try:  # the e-mail check's suffix list: use the copy shipped with tldextract, no fetch
+            import tldextract
+            import tldextract.tldextract as tx
+            tx.TLD_EXTRACTOR = tldextract.TLDExtract(suffix_list_urls=())
+        except Exception:
+            pass
+        import presidio_analyzer.predefined_recognizers as pr
+        from presidio_analyzer import AnalyzerEngine, RecognizerRegistry
+        from presidio_analyzer.nlp_engine import NoOpNlpEngine
+        from presidio_anonymizer import AnonymizerEngine
+        from importlib.metadata import version
+        self.version = version("presidio-analyzer")
+        registry = RecognizerRegistry(supported_languages=["ko"])
+        for name in ("KrRrnRecognizer", "KrFrnRecognizer", "KrBrnRecognizer",
+                     "KrDriverLicenseRecognizer", "KrPassportRecognizer"):
+            registry.add_recognizer(getattr(pr, name)())
+        registry.add_recognizer(pr.CreditCardRecognizer(supported_language="ko"))
+        registry.add_recognizer(pr.EmailRecognizer(supported_language="ko"))
+        registry.add_recognizer(pr.PhoneRecognizer(supported_language="ko", supported_regions=("KR",)))
+        registry.add_recognizer(pr.DateRecognizer(supported_language="ko"))
+        self.recognizers = [type(r).__name__ for r in registry.recognizers]
+        nlp = NoOpNlpEngine(models=[{"lang_code": "ko", "model_name": "none"}])
+        self.analyzer = AnalyzerEngine(registry=registry, nlp_engine=nlp, supported_languages=["ko"])
+        self.anonymizer = AnonymizerEngine()
+        self.analyze(corpus.SHORT_PHONE)
+
+    def analyze(self, text: str):
+        return self.analyzer.analyze(text, language="ko")
+
+    def mask(self, text: str) -> str:
+        return self.anonymizer.anonymize(text, self.analyze(text)).text
+
+    def find(self, text: str):
+        return [(r.start, r.end, self.ENTITY_KIND.get(r.entity_type, r.entity_type))
+                for r in self.analyze(text)]
+
+
+def load_presidio():
+    try:
+        import presidio_analyzer  # noqa: F401
+        import presidio_anonymizer  # noqa: F401
+    except ImportError as e:
+        return None, f"not installed ({e.name}); pip install '.[bench]' to compare"
+    try:
+        return Presidio(), None
+    except Exception as e:  # a newer Presidio may lay its engines out differently
+        return None, f"could not be set up pattern-only: {type(e).__name__}: {e}"
+
+
+# --------------------------------------------------------------------------- recall check
+
+def char_to_byte_spans(text: str, spans):
+    out = []
+    pos = bpos = 0
+    for s, e, k in sorted(spans):
+        if s < pos:  # overlapping peer results: measure from the text start
+            pos = bpos = 0
+        bpos += len(text[pos:s].encode())
+        bs = bpos
+        bpos += len(text[s:e].encode())
+        pos = e
+        out.append((bs, bpos, k))
+    return sorted(out)
+
+
+def recall(truth, found) -> dict:
+    """Share of embedded values that some result of the same kind overlaps (byte spans)."""
+    found = sorted(found)
+    starts = [f[0] for f in found]
+    hit = {}
+    total = {}
+    longest = max((f[1] - f[0] for f in found), default=0)
+    for kind, s, e, _style in truth:
+        total[kind] = total.get(kind, 0) + 1
+        i = bisect.bisect_left(starts, s - longest)
+        ok = False
+        while i < len(found) and found[i][0] < e:
+            if found[i][2] == kind and found[i][1] > s:
+                ok = True
+                break
+            i += 1
+        hit[kind] = hit.get(kind, 0) + ok
+    n = sum(total.values())
+    return {"found": sum(hit.values()), "embedded": n,
+            "share": sum(hit.values()) / n if n else 0.0,
+            "by_kind": {k: [hit[k], total[k]] for k in sorted(total)}}
+
+
+# --------------------------------------------------------------------------- machine
+
+def machine() -> dict:
+    model = platform.processor() or platform.machine()
+    try:
+        out = subprocess.run(["lscpu"], capture_output=True, text=True).stdout
+        for line in out.splitlines():
+            if line.startswith("Model name:"):
+                model = line.split(":", 1)[1].strip()
+    except OSError:
+        pass
+    try:
+        usable = len(os.sched_getaffinity(0))
+    except AttributeError:
+        usable = os.cpu_count()
+    return {"cpu": model, "cores": os.cpu_count(), "usable_cores": usable,
+            "load_avg_at_start": list(os.getloadavg()), "python": platform.python_version(),
+            "platform": platform.platform()}
+
+
+# --------------------------------------------------------------------------- main run
+
+def run(cfg: dict, quick: bool, with_peers: bool) -> dict:
+    import norvane
+    res: dict = {"mode": "quick" if quick else "full", "machine": machine(),
+                 "norvane": norvane.__version__, "sizes": {"base": cfg["base"], "large": cfg["large"],
+                                                     "peer": cfg["peer_bytes"]}}
+    base, large = cfg["base"], cfg["large"]
+    log = lambda *a: print(*a, file=sys.stderr, flush=True)  # noqa: E731
+
+    # Memory first, while this process is small; the children read cached corpus files.
+    log(f"corpus: writing {size_name(large)} mixed text ...")
+    subprocess.run([sys.executable, os.path.abspath(__file__), "--child-cache", "mixed", str(large)],
+                   check=True)
+    log("memory: one fresh process per measurement ...")
+    res["memory"] = measure_memory(("floor",) + OPS + ("re_mask",), cache_path("mixed", large))
+
+    log("corpus: loading ...")
+    texts = {k: load(k, base) for k in KINDS}
+    big = load("mixed", large)
+    presidio, why = load_presidio() if with_peers else (None, "skipped (--no-peers)")
+    res["presidio"] = ({"version": presidio.version, "recognizers": presidio.recognizers,
+                        "nlp": "NoOpNlpEngine (pattern-only)"} if presidio else {"skipped": why})
+
+    reports = {k: norvane.detect(t) for k, t in texts.items()}
+    funcs = {
+        "floor": lambda t: t.encode("utf-8"),
+        "normalize": norvane.normalize,
+        "detect": norvane.detect,
+        "mask": norvane.mask,
+        "re_mask": re_masker.mask,
+    }
+
+    log("throughput ...")
+    tp: dict = {}
+    for kind, text in texts.items():
+        row = {}
+        for name, fn in funcs.items():
+            reps = cfg["repeats"] if name != "re_mask" else max(1, cfg["repeats"] // 2)
+            row[name] = throughput(fn, text, reps)
+        rep = reports[kind]
+        row["to_json"] = throughput(lambda _t, rep=rep: rep.to_json(), text, cfg["repeats"])
+        tp[kind] = row
+    res["throughput"] = tp
+
+    log("peers on the same text slices ...")
+    peer: dict = {}
+    for kind, text in texts.items():
+        piece = text.encode()[:cfg["peer_bytes"]].decode("utf-8", "ignore")
+        row = {"detect": throughput(norvane.detect, piece, cfg["repeats"]),
+               "mask": throughput(norvane.mask, piece, cfg["repeats"]),
+               "re_mask": throughput(re_masker.mask, piece, cfg["repeats"])}
+        if presidio:
+            row["presidio_analyze"] = throughput(presidio.analyze, piece, cfg["peer_repeats"], True)
+            row["presidio_mask"] = throughput(presidio.mask, piece, cfg["peer_repeats"], True)
+        peer[kind] = row
+    res["peers"] = peer
+
+    log("short texts ...")
+    short: dict = {}
+    for label, s in (("clean", corpus.SHORT_CLEAN), ("phone", corpus.SHORT_PHONE)):
+        rep = norvane.detect(s)
+        calls, reps = cfg["short_calls"], cfg["short_repeats"]
+        row = {"bytes": len(s.encode()), "findings": len(rep.findings),
+               "floor": per_call(lambda t: t.encode("utf-8"), s, calls, reps),
+               "normalize": per_call(norvane.normalize, s, calls, reps),
+               "detect": per_call(norvane.detect, s, calls, reps),
+               "mask": per_call(norvane.mask, s, calls, reps),
+               "to_json": per_call(lambda _t, rep=rep: rep.to_json(), s, calls, reps),
+               "re_mask": per_call(re_masker.mask, s, max(1, calls // 10), reps)}
+        if presidio:
+            row["presidio_analyze"] = per_call(presidio.analyze, s, cfg["peer_short_calls"], reps)
+            row["presidio_mask"] = per_call(presidio.mask, s, cfg["peer_short_calls"], reps)
+        short[label] = row
+    res["short"] = short
+
+    log(f"growth {size_name(base)} -> {size_name(large)} ...")
+    small = texts["mixed"]
+    big_report = norvane.detect(big)
+    growth: dict = {}
+    for name in ("floor",) + OPS:
+        if name == "to_json":
+            fs = lambda _t, rep=reports["mixed"]: rep.to_json()  # noqa: E731
+            fb = lambda _t, rep=big_report: rep.to_json()  # noqa: E731
+        else:
+            fs = fb = funcs[name]
+        t_small = timed(fs, small, cfg["repeats"])["best_s"]
+        t_big = timed(fb, big, cfg["large_repeats"])["best_s"]
+        growth[name] = {"small_s": t_small, "large_s": t_big, "ratio": t_big / t_small,
+                        "size_ratio": len(big.encode()) / len(small.encode())}
+    del big_report
+    res["growth"] = growth
+
+    log("threads ...")
+    docs = corpus.documents(cfg["docs"], cfg["doc_bytes"])
+    total = sum(len(d.encode()) for d in docs)
+    thr: dict = {"documents": len(docs), "bytes": total}
+    for name in ("detect", "mask"):
+        fn = funcs[name]
+        row = {}
+        for workers in (1, 2):
+            with concurrent.futures.ThreadPoolExecutor(max_workers=workers) as ex:
+                list(ex.map(fn, docs[:4]))
+                best = timed(lambda ds: list(ex.map(fn, ds)), docs, cfg["thread_repeats"])["best_s"]
+            row[str(workers)] = {"s": best, "mb_s": total / best / 1e6}
+        row["speedup"] = row["1"]["s"] / row["2"]["s"]
+        thr[name] = row
+    res["threads"] = thr
+
+    log("recall check ...")
+    text, truth = corpus.generate_with_truth("mixed", base)
+    rp = norvane.detect(text)
+    rec = {"norvane": recall(truth, [(f.source.byte_start, f.source.byte_end, f.entity)
+                                     for f in rp.findings]),
+           "re_mask": recall(truth, char_to_byte_spans(text, [(s, e, k) for s, e, k in re_masker.find(text)]))}
+    if presidio:
+        piece = text.encode()[:cfg["peer_bytes"]].decode("utf-8", "ignore")
+        limit = len(piece.encode())
+        tr = [t for t in truth if t[2] <= limit]
+        rec["presidio_slice"] = recall(tr, char_to_byte_spans(piece, presidio.find(piece)))
+        rn = norvane.detect(piece)
+        rec["norvane_slice"] = recall(tr, [(f.source.byte_start, f.source.byte_end, f.entity)
+                                           for f in rn.findings])
+    res["recall"] = rec
+    res["ratios"] = ratios(res)
+    res["targets"] = targets(res)
+    return res
+
+
+def ratios(res: dict) -> dict:
+    tp, out = res["throughput"], {}
+    for kind, row in tp.items():
+        fl = row["floor"]["best_s"]
+        out[kind] = {f"{op}_x_floor": row[op]["best_s"] / fl for op in OPS}
+        out[kind]["detect_vs_re"] = row["detect"]["mb_s"] / row["re_mask"]["mb_s"]
+        out[kind]["mask_vs_re"] = row["mask"]["mb_s"] / row["re_mask"]["mb_s"]
+        out[kind]["mask_vs_detect"] = row["mask"]["mb_s"] / row["detect"]["mb_s"]
+        p = res["peers"][kind]
+        if "presidio_analyze" in p:
+            out[kind]["detect_vs_presidio"] = p["detect"]["mb_s"] / p["presidio_analyze"]["mb_s"]
+            out[kind]["mask_vs_presidio"] = p["mask"]["mb_s"] / p["presidio_mask"]["mb_s"]
+    for label, row in res["short"].items():
+        d = out.setdefault(f"short_{label}", {})
+        d["detect_vs_re"] = row["re_mask"]["us"] / row["detect"]["us"]
+        if "presidio_analyze" in row:
+            d["detect_vs_presidio"] = row["presidio_analyze"]["us"] / row["detect"]["us"]
+    return out
+
+
+def targets(res: dict) -> list:
+    tp, ra, t = res["throughput"], res["ratios"], TARGETS
+    rows = [
+        ("detect, mixed prose", f">= {t['detect_mixed_mb_s']:g} MB/s", tp["mixed"]["detect"]["mb_s"],
+         tp["mixed"]["detect"]["mb_s"] >= t["detect_mixed_mb_s"], "MB/s"),
+        ("mask within 15% of detect", f">= {t['mask_vs_detect']:g} x detect", ra["mixed"]["mask_vs_detect"],
+         ra["mixed"]["mask_vs_detect"] >= t["mask_vs_detect"], "x"),
+        ("normalize, PII-free prose", f">= {t['normalize_clean_mb_s']:g} MB/s", tp["clean"]["normalize"]["mb_s"],
+         tp["clean"]["normalize"]["mb_s"] >= t["normalize_clean_mb_s"], "MB/s"),
+        ("detect, 60 B without PII", f"< {t['detect_short_clean_us']:g} us", res["short"]["clean"]["detect"]["us"],
+         res["short"]["clean"]["detect"]["us"] < t["detect_short_clean_us"], "us"),
+        ("detect, 60 B with a phone", f"< {t['detect_short_phone_us']:g} us", res["short"]["phone"]["detect"]["us"],
+         res["short"]["phone"]["detect"]["us"] < t["detect_short_phone_us"], "us"),
+    ]
+    worst = max(g["ratio"] / g["size_ratio"] * 16 for n, g in res["growth"].items() if n != "floor")
+    rows.append(("large costs (scaled to 16x size)", f"<= {t['growth_max']:g} x", worst,
+                 worst <= t["growth_max"], "x"))
+    for ops, label in ((("normalize", "detect", "mask"), "peak memory, large input"),
+                       (("to_json",), "peak memory of to_json (report held)")):
+        mem = [m["x_input"] for n, m in res["memory"].items() if n in ops and "x_input" in m]
+        if mem:
+            rows.append((label, f"< {t['memory_max_x_input']:g} x input", max(mem),
+                         max(mem) < t["memory_max_x_input"], "x"))
+    vs_re = min(min(ra[k]["detect_vs_re"], ra[k]["mask_vs_re"]) for k in KINDS)
+    rows.append(("vs re masker (worst text)", f">= {t['vs_re_min']:g} x", vs_re, vs_re >= t["vs_re_min"], "x"))
+    if "detect_vs_presidio" in ra["mixed"]:
+        vp = min(min(ra[k]["detect_vs_presidio"], ra[k]["mask_vs_presidio"]) for k in KINDS)
+        rows.append(("vs Presidio (worst text)", f">= {t['vs_presidio_min']:g} x", vp,
+                     vp >= t["vs_presidio_min"], "x"))
+    return [{"target": a, "goal": b, "value": c, "met": d, "unit": e} for a, b, c, d, e in rows]
+
+
+# --------------------------------------------------------------------------- printing
+
+def show(res: dict) -> None:
+    m = res["machine"]
+    base, large = size_name(res["sizes"]["base"]), size_name(res["sizes"]["large"])
+    print(f"norvane {res['norvane']} benchmark ({res['mode']}) on {m['cpu']}, {m['cores']} cores, "
+          f"Python {m['python']}; load average at start {m['load_avg_at_start'][0]:.2f}")
+    p = res["presidio"]
+    print(f"Presidio: {p['version'] + ' pattern-only' if 'version' in p else p['skipped']}")
+    print()
+    print(f"Throughput, MB/s of UTF-8 input, {base} texts (best of repeats; median in JSON)")
+    print(f"  {'':10}" + "".join(f"{k:>12}" for k in KINDS))
+    for op in ("floor",) + OPS + ("re_mask",):
+        print(f"  {op:10}" + "".join(f"{res['throughput'][k][op]['mb_s']:12.1f}" for k in KINDS))
+    print()
+    print("  time as a multiple of the floor (text.encode('utf-8') over the same text)")
+    for op in OPS:
+        print(f"  {op:10}" + "".join(f"{res['ratios'][k][op + '_x_floor']:11.1f}x" for k in KINDS))
+    print("  norvane over the re masker (MB/s ratio)")
+    for op in ("detect", "mask"):
+        print(f"  {op:10}" + "".join(f"{res['ratios'][k][op + '_vs_re']:11.1f}x" for k in KINDS))
+    print("  mask over detect")
+    print(f"  {'mask/det':10}" + "".join(f"{res['ratios'][k]['mask_vs_detect']:12.2f}" for k in KINDS))
+    print()
+    pk = next(iter(res["peers"].values()))
+    print(f"Peers on the first {size_name(res['sizes']['peer'])} of each text, MB/s")
+    cols = ["detect", "mask", "re_mask", "presidio_analyze", "presidio_mask"]
+    print(f"  {'':18}" + "".join(f"{k:>12}" for k in KINDS))
+    for c in cols:
+        if c in pk:
+            print(f"  {c:18}" + "".join(f"{res['peers'][k][c]['mb_s']:12.2f}" for k in KINDS))
+    if "detect_vs_presidio" in res["ratios"]["mixed"]:
+        for c in ("detect_vs_presidio", "mask_vs_presidio"):
+            print(f"  {c:18}" + "".join(f"{res['ratios'][k][c]:11.0f}x" for k in KINDS))
+    print()
+    print("Short texts: microseconds per call (calls per second)")
+    labels = {"clean": "without PII", "phone": "with a phone"}
+    for label, row in res["short"].items():
+        print(f"  {row['bytes']} B sentence {labels[label]} ({row['findings']} finding(s))")
+        for op in ("floor",) + OPS + ("re_mask", "presidio_analyze", "presidio_mask"):
+            if op in row:
+                print(f"    {op:18}{row[op]['us']:10.2f} us {row[op]['calls_s']:12,.0f}/s")
+    print()
+    print(f"Peak memory for the {large} mixed input (RSS growth in a fresh process)")
+    for op, r in res["memory"].items():
+        if "error" in r:
+            print(f"  {op:10} failed: {r['error']}")
+        else:
+            print(f"  {op:10}{r['growth_bytes'] / MB:10.1f} MB {r['x_input']:8.2f}x input")
+    print()
+    print(f"Growth {base} -> {large} (mixed; time ratio, size ratio "
+          f"{next(iter(res['growth'].values()))['size_ratio']:.0f})")
+    for op, g in res["growth"].items():
+        print(f"  {op:10}{g['small_s'] * 1e3:10.1f} ms {g['large_s'] * 1e3:10.1f} ms {g['ratio']:8.2f}x")
+    print()
+    t = res["threads"]
+    print(f"Threads: {t['documents']} mixed documents, {t['bytes'] / MB:.1f} MB, ThreadPoolExecutor")
+    for op in ("detect", "mask"):
+        r = t[op]
+        print(f"  {op:10} 1 thread {r['1']['mb_s']:8.1f} MB/s  2 threads {r['2']['mb_s']:8.1f} MB/s"
+              f"  speedup {r['speedup']:.2f}x")
+    print()
+    print("Embedded values found (same kind, overlapping span)")
+    for name, r in res["recall"].items():
+        print(f"  {name:16}{r['found']:6} of {r['embedded']:6} ({100 * r['share']:.1f}%)")
+    print()
+    print("Targets")
+    for r in res["targets"]:
+        print(f"  {'met    ' if r['met'] else 'NOT met'} {r['target']:34} {r['goal']:22} "
+              f"{r['value']:10.2f} {r['unit']}")
+
+
+def main() -> None:
+    ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    ap.add_argument("--quick", action="store_true", help="smaller sizes and fewer repeats")
+    ap.add_argument("--no-peers", action="store_true", help="do not measure Presidio")
+    ap.add_argument("--out", default=os.path.join(HERE, "out", "results.json"))
+    ap.add_argument("--child-memory", nargs=2, metavar=("OP", "PATH"), help=argparse.SUPPRESS)
+    ap.add_argument("--child-cache", nargs=2, metavar=("KIND", "SIZE"), help=argparse.SUPPRESS)
+    a = ap.parse_args()
+    if a.child_memory:
+        child_memory(*a.child_memory)
+        return
+    if a.child_cache:
+        ensure_cached(a.child_cache[0], int(a.child_cache[1]))
+        return
+    t0 = time.perf_counter()
+    res = run(QUICK if a.quick else FULL, a.quick, not a.no_peers)
+    res["elapsed_s"] = time.perf_counter() - t0
+    show(res)
+    print(f"\n{res['mode']} run took {res['elapsed_s']:.0f} s; JSON in {os.path.relpath(a.out)}")
+    os.makedirs(os.path.dirname(a.out), exist_ok=True)
+    with open(a.out, "w", encoding="utf-8") as fh:
+        json.dump(res, fh, ensure_ascii=False, indent=1)
+
+
+if __name__ == "__main__":
+    main()

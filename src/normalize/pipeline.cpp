@@ -77,30 +77,26 @@ Result<Normalized> normalize(std::string_view text, const Config& config) {
     return {};
   };
 
-  // A pass runs only when the current text holds what it looks for; after a pass changed
-  // the text, the summary is taken again.
-  Summary summary = summarize(text);
-  auto wants = [&](bool enabled, std::uint8_t trigger) { return enabled && (summary.triggers & trigger); };
-  auto after = [&](std::optional<passes::PassOutput> out) -> Result<void> {
-    if (!out) return {};
-    auto r = apply(std::move(out));
-    if (r) summary = summarize(running_text);
-    return r;
+  // A pass runs only when the current text holds what it looks for. A pass that changed the
+  // text may have written what a later pass looks for (folding writes ASCII letters and digits,
+  // jamo composition writes syllables, numeral reading and lookalike correction write digits);
+  // it adds those triggers. Removing characters never makes a skipped pass necessary.
+  const Summary summary = summarize(text);
+  std::uint8_t triggers = summary.triggers;
+  auto run = [&](bool enabled, std::uint8_t trigger, std::uint8_t writes, auto&& pass) -> Result<void> {
+    if (!enabled || !(triggers & trigger)) return {};
+    std::optional<passes::PassOutput> out = pass(current());
+    if (out) triggers |= writes;
+    return apply(std::move(out));
   };
-
-  if (wants(config.nfc, kJamo))
-    if (auto r = after(passes::compose_jamo(current())); !r) return std::unexpected(std::move(r.error()));
-  if (wants(config.fold, kFoldable))
-    if (auto r = after(passes::fold(current())); !r) return std::unexpected(std::move(r.error()));
-  if (wants(config.hangul, kSyllable))
-    if (auto r = after(passes::read_hangul_numerals(current(), config)); !r)
-      return std::unexpected(std::move(r.error()));
-  if (wants(config.lookalike, kLookalike))
-    if (auto r = after(passes::correct_lookalikes(current())); !r)
-      return std::unexpected(std::move(r.error()));
-  if (wants(config.separator, kDigitLike))
-    if (auto r = after(passes::absorb_separators(current())); !r)
-      return std::unexpected(std::move(r.error()));
+  Result<void> r = run(config.nfc, kJamo, kSyllable, passes::compose_jamo);
+  if (r) r = run(config.fold, kFoldable, kLookalike | kDigitLike, passes::fold);
+  if (r)
+    r = run(config.hangul, kSyllable, kDigitLike,
+            [&](std::string_view t) { return passes::read_hangul_numerals(t, config); });
+  if (r) r = run(config.lookalike, kLookalike, kDigitLike, passes::correct_lookalikes);
+  if (r) r = run(config.separator, kDigitLike, 0, passes::absorb_separators);
+  if (!r) return std::unexpected(std::move(r.error()));
 
   if (!changed)
     return Normalized{std::string(text), SpanMap::identity(static_cast<std::uint32_t>(text.size()),

@@ -43,6 +43,16 @@ bool domain_ok(const unsigned char* p, std::size_t from, std::size_t to) {
   return true;
 }
 
+// Moves i to the next byte that `wanted` accepts (or n), adding the characters passed over
+// to `chars`: the skipping is a tight byte test, the counting eight bytes at a time.
+template <class Wanted>
+void skip_to(const unsigned char* p, std::size_t n, std::size_t& i, std::uint32_t& chars, Wanted wanted) {
+  const std::size_t from = i;
+  while (i < n && !wanted(p[i])) ++i;
+  chars += static_cast<std::uint32_t>(
+      utf8::count_chars(std::string_view(reinterpret_cast<const char*>(p) + from, i - from)));
+}
+
 }  // namespace
 
 std::vector<Span> digit_runs(std::string_view text) {
@@ -53,8 +63,7 @@ std::vector<Span> digit_runs(std::string_view text) {
   std::size_t i = 0;
   while (i < n) {
     if (!is_run_char(p[i])) {
-      chars += starts_char(p[i]);
-      ++i;
+      skip_to(p, n, i, chars, is_run_char);
       continue;
     }
     const std::size_t start = i;
@@ -79,8 +88,11 @@ std::vector<Span> emails(std::string_view text) {
   std::size_t i = 0;
   while (i < n) {
     if (p[i] != '@') {
-      chars += starts_char(p[i]);
-      ++i;
+      const void* at = std::memchr(p + i, '@', n - i);
+      const std::size_t next = at ? static_cast<std::size_t>(static_cast<const unsigned char*>(at) - p) : n;
+      chars += static_cast<std::uint32_t>(
+          utf8::count_chars(std::string_view(reinterpret_cast<const char*>(p) + i, next - i)));
+      i = next;
       continue;
     }
     // Everything scanned around "@" is ASCII, so bytes and characters agree there.
@@ -114,8 +126,12 @@ std::vector<Span> passports(std::string_view text) {
   std::uint32_t chars = 0;
   std::size_t i = 0;
   while (i < n) {
-    if (!is_upper(p[i]) || (i > 0 && is_alnum(p[i - 1]))) {
-      chars += starts_char(p[i]);
+    if (!is_upper(p[i])) {
+      skip_to(p, n, i, chars, is_upper);
+      continue;
+    }
+    if (i > 0 && is_alnum(p[i - 1])) {
+      ++chars;
       ++i;
       continue;
     }

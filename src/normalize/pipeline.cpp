@@ -69,7 +69,7 @@ Result<Normalized> normalize(std::string_view text, const Config& config) {
       running = std::move(out->map);
       changed = true;
     } else {
-      auto composed = SpanMap::compose(running, out->map);
+      auto composed = SpanMap::compose(std::move(running), std::move(out->map));
       if (!composed) return std::unexpected(std::move(composed.error()));
       running = std::move(*composed);
     }

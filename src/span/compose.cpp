@@ -1,5 +1,7 @@
 // Composition of two span maps, A -> B (inner) and B -> C (outer), into one map A -> C.
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include "span/span_map.hpp"
 
@@ -27,7 +29,7 @@ SegmentKind kind_from_shape(const Span& src, const Span& dst) {
 // Carries B position p from one side of segment s to the other. `from` is the B side of s and
 // `to` the other side. Byte offsets decide; chars follow. Unsigned arithmetic only wraps on
 // hand-built maps whose chars disagree with their bytes.
-bool carry(const Segment& s, const Span& from, const Span& to, Position p, Position& out) {
+inline bool carry(const Segment& s, const Span& from, const Span& to, Position p, Position& out) {
   if (p.first == from.byte_start) {
     out = {to.byte_start, to.char_start};
   } else if (p.first == from.byte_end) {
@@ -41,36 +43,23 @@ bool carry(const Segment& s, const Span& from, const Span& to, Position p, Posit
   return true;
 }
 
-Result<Position> forward(const SpanMap& outer, std::size_t j, Position p) {
-  const Segment& s = outer.segments[j];
-  Position out;
-  if (carry(s, s.src, s.dst, p, out)) return out;
-  return std::unexpected(mismatch("src byte " + std::to_string(p.first) +
-                                  " falls inside non-identity segment " + std::to_string(j)));
+[[gnu::cold]] Error forward_error(std::size_t j, Position p) {
+  return mismatch("src byte " + std::to_string(p.first) + " falls inside non-identity segment " +
+                  std::to_string(j));
 }
 
-Result<Position> backward(const SpanMap& inner, std::size_t i, Position p) {
-  const Segment& s = inner.segments[i];
-  Position out;
-  if (carry(s, s.dst, s.src, p, out)) return out;
-  return std::unexpected(mismatch("dst byte " + std::to_string(p.first) +
-                                  " falls inside non-identity segment " + std::to_string(i)));
+[[gnu::cold]] Error backward_error(std::size_t i, Position p) {
+  return mismatch("dst byte " + std::to_string(p.first) + " falls inside non-identity segment " +
+                  std::to_string(i));
 }
 
 Span span_of(Position a, Position b) { return Span{a.first, b.first, a.second, b.second}; }
 
-// Adjacent identity pieces fold into one, as the builder's keep does.
-void push_merged(std::vector<Segment>& out, Segment&& seg) {
-  if (seg.kind == SegmentKind::identity && !out.empty() &&
-      out.back().kind == SegmentKind::identity) {
-    Segment& prev = out.back();
-    prev.src.byte_end = seg.src.byte_end;
-    prev.src.char_end = seg.src.char_end;
-    prev.dst.byte_end = seg.dst.byte_end;
-    prev.dst.char_end = seg.dst.char_end;
-    return;
-  }
-  out.push_back(std::move(seg));
+// The rules of a consumed segment: moved out when the map is ours to take, else copied.
+template <class Seg>
+void take_rules(RuleList& to, Seg& from) {
+  if constexpr (std::is_const_v<Seg>) to = from.rules;
+  else to = std::move(from.rules);
 }
 
 bool rules_sorted_unique(const RuleList& rules) {
@@ -121,20 +110,19 @@ bool is_plain_identity(const SpanMap& m) {
          s.src.char_start <= s.src.char_end;
 }
 
-}  // namespace
-
-namespace detail {
-
-// The full re-cutting algorithm, without the identity shortcuts.
-Result<SpanMap> compose_general(const SpanMap& inner, const SpanMap& outer) {
+// The full re-cutting algorithm, without the identity shortcuts. Map is SpanMap when the rule
+// lists of both maps may be taken (every segment that carries rules is consumed once), or
+// const SpanMap when they must be copied.
+template <class Map>
+Result<SpanMap> compose_walk(Map& inner, Map& outer) {
   const Position inner_end = inner.dst_end();
   const Position outer_start_end = outer.src_end();
   if (inner_end != outer_start_end)
     return std::unexpected(mismatch("inner output " + pair_text(inner_end) + " != outer input " +
                                     pair_text(outer_start_end)));
 
-  const std::vector<Segment>& in = inner.segments;
-  const std::vector<Segment>& ou = outer.segments;
+  auto& in = inner.segments;
+  auto& ou = outer.segments;
   const std::size_t n = in.size(), m = ou.size();
   std::vector<Segment> result;
   if (n == 0 && m == 0) return SpanMap(std::move(result));
@@ -148,18 +136,14 @@ Result<SpanMap> compose_general(const SpanMap& inner, const SpanMap& outer) {
     // Deletions of the inner map produce no B text: they land on one C point.
     while (i < n && in[i].dst.is_empty()) {
       Position c = c_end;
-      if (j < m) {
-        auto r = forward(outer, j, b);
-        if (!r) return std::unexpected(std::move(r.error()));
-        c = *r;
-      }
-      Segment seg;
-      seg.rules = in[i].rules;
+      if (j < m && !carry(ou[j], ou[j].src, ou[j].dst, b, c))
+        return std::unexpected(forward_error(j, b));
+      Segment& seg = result.emplace_back();
+      take_rules(seg.rules, in[i]);
       seg.src = in[i].src;
       seg.dst = span_of(c, c);
       seg.cost = in[i].cost;
       seg.kind = SegmentKind::delete_;
-      result.push_back(std::move(seg));
       ++i;
     }
     if (i >= n && j >= m) break;
@@ -203,38 +187,63 @@ Result<SpanMap> compose_general(const SpanMap& inner, const SpanMap& outer) {
       }
     }
 
-    auto a0 = backward(inner, i, b);
-    if (!a0) return std::unexpected(std::move(a0.error()));
-    auto a1 = backward(inner, gi, g_end);
-    if (!a1) return std::unexpected(std::move(a1.error()));
-    auto c0 = forward(outer, j, b);
-    if (!c0) return std::unexpected(std::move(c0.error()));
-    auto c1 = forward(outer, gj, g_end);
-    if (!c1) return std::unexpected(std::move(c1.error()));
+    Position a0, a1, c0, c1;
+    if (!carry(in[i], in[i].dst, in[i].src, b, a0)) return std::unexpected(backward_error(i, b));
+    if (!carry(in[gi], in[gi].dst, in[gi].src, g_end, a1))
+      return std::unexpected(backward_error(gi, g_end));
+    if (!carry(ou[j], ou[j].src, ou[j].dst, b, c0)) return std::unexpected(forward_error(j, b));
+    if (!carry(ou[gj], ou[gj].src, ou[gj].dst, g_end, c1))
+      return std::unexpected(forward_error(gj, g_end));
+    const Span src = span_of(a0, a1), dst = span_of(c0, c1);
 
-    Segment seg;
-    seg.src = span_of(*a0, *a1);
-    seg.dst = span_of(*c0, *c1);
-    bool transformed = false;
+    // Most groups carry the rules of one transformed segment, or none.
+    std::size_t transformed = 0;
+    NormalizationCost cost;
+    auto* single = &in[i];
     for (std::size_t k = i; k <= gi; ++k) {
       if (in[k].kind == SegmentKind::identity) continue;
-      transformed = true;
-      seg.rules.insert(seg.rules.end(), in[k].rules.begin(), in[k].rules.end());
-      seg.cost += in[k].cost;
+      ++transformed;
+      single = &in[k];
+      cost += in[k].cost;
     }
     for (std::size_t k = j; k <= gj; ++k) {
       if (ou[k].kind == SegmentKind::identity) continue;
-      transformed = true;
-      seg.rules.insert(seg.rules.end(), ou[k].rules.begin(), ou[k].rules.end());
-      seg.cost += ou[k].cost;
+      ++transformed;
+      single = &ou[k];
+      cost += ou[k].cost;
     }
-    if (transformed) {
-      sort_unique(seg.rules);
-      seg.kind = kind_from_shape(seg.src, seg.dst);
+
+    if (transformed == 0) {
+      // Adjacent identity pieces fold into one, as the builder's keep does.
+      if (!result.empty() && result.back().kind == SegmentKind::identity) {
+        Segment& prev = result.back();
+        prev.src.byte_end = src.byte_end;
+        prev.src.char_end = src.char_end;
+        prev.dst.byte_end = dst.byte_end;
+        prev.dst.char_end = dst.char_end;
+      } else {
+        Segment& seg = result.emplace_back();
+        seg.src = src;
+        seg.dst = dst;
+      }
     } else {
-      seg.kind = SegmentKind::identity;
+      Segment& seg = result.emplace_back();
+      if (transformed == 1) {
+        take_rules(seg.rules, *single);
+      } else {
+        for (std::size_t k = i; k <= gi; ++k)
+          if (in[k].kind != SegmentKind::identity)
+            seg.rules.insert(seg.rules.end(), in[k].rules.begin(), in[k].rules.end());
+        for (std::size_t k = j; k <= gj; ++k)
+          if (ou[k].kind != SegmentKind::identity)
+            seg.rules.insert(seg.rules.end(), ou[k].rules.begin(), ou[k].rules.end());
+      }
+      if (seg.rules.size() > 1) sort_unique(seg.rules);
+      seg.src = src;
+      seg.dst = dst;
+      seg.cost = cost;
+      seg.kind = kind_from_shape(src, dst);
     }
-    push_merged(result, std::move(seg));
 
     i = in[gi].dst.byte_end <= g_end.first ? gi + 1 : gi;
     j = ou[gj].src.byte_end <= g_end.first ? gj + 1 : gj;
@@ -242,6 +251,14 @@ Result<SpanMap> compose_general(const SpanMap& inner, const SpanMap& outer) {
   }
 
   return SpanMap(std::move(result));
+}
+
+}  // namespace
+
+namespace detail {
+
+Result<SpanMap> compose_general(const SpanMap& inner, const SpanMap& outer) {
+  return compose_walk(inner, outer);
 }
 
 }  // namespace detail
@@ -253,7 +270,17 @@ Result<SpanMap> SpanMap::compose(const SpanMap& inner, const SpanMap& outer) {
     if (!inner.segments.empty() && is_plain_identity(inner) && is_canonical(outer)) return outer;
     if (is_plain_identity(outer) && is_canonical(inner)) return inner;
   }
-  return detail::compose_general(inner, outer);
+  return compose_walk(inner, outer);
+}
+
+Result<SpanMap> SpanMap::compose(SpanMap&& inner, SpanMap&& outer) {
+  if (inner.dst_end() == outer.src_end()) {
+    if (inner.segments.empty() && outer.segments.empty()) return SpanMap();
+    if (!inner.segments.empty() && is_plain_identity(inner) && is_canonical(outer))
+      return std::move(outer);
+    if (is_plain_identity(outer) && is_canonical(inner)) return std::move(inner);
+  }
+  return compose_walk(inner, outer);
 }
 
 }  // namespace norvane

@@ -50,6 +50,8 @@ class SpanMap {
   Result<void> validate() const;
   SourceSpan to_source(Span query) const;
   static Result<SpanMap> compose(const SpanMap& inner, const SpanMap& outer);
+  // The same, taking the rule lists of the two maps instead of copying them.
+  static Result<SpanMap> compose(SpanMap&& inner, SpanMap&& outer);
 
   bool operator==(const SpanMap&) const = default;
 };

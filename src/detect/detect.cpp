@@ -47,13 +47,6 @@ float clamp_score(float s) {
 // A cost weight that can only lower a score (infinity times a zero count would give NaN).
 bool lowers(float w) { return std::isfinite(w) && w >= 0.0f; }
 
-// Every shape needs a digit, an "@" or a capital letter.
-bool may_hold_shapes(std::string_view text) {
-  for (unsigned char c : text)
-    if ((c >= '0' && c <= '9') || c == '@' || (c >= 'A' && c <= 'Z')) return true;
-  return false;
-}
-
 bool is_list_break(const Segment& s) {
   if (s.kind != SegmentKind::delete_) return false;
   for (RuleName r : s.rules)
@@ -85,10 +78,10 @@ class Detector {
                           lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)) {}
 
   void run(Report& report) {
-    if (!may_hold_shapes(text_)) return;
-    for (const Span& s : emails(text_)) add_email(s);
-    for (const Span& s : passports(text_)) add_passport(s);
-    for (const Span& run : digit_runs(text_)) {
+    scan(text_, shapes_);
+    for (const Span& s : shapes_.emails) add_email(s);
+    for (const Span& s : shapes_.passports) add_passport(s);
+    for (const Span& run : shapes_.runs) {
       RunOutcome out = evaluate_run(run, &rejections_);
       if (out.winner) findings_.push_back(std::move(*out.winner));
       else if (!out.vetoed) mend_list(run);
@@ -323,6 +316,7 @@ class Detector {
   std::vector<Rejection> rejections_;
 
   // Scratch reused across runs.
+  Shapes shapes_;
   Digits digits_;
   std::vector<Candidate> cands_;
   std::vector<std::vector<ContextHit>> cand_hits_;

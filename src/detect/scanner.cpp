@@ -1,6 +1,7 @@
 #include "detect/scanner.hpp"
 
-#include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "span/utf8.hpp"
@@ -18,7 +19,9 @@ inline bool is_local_char(unsigned char c) {
   return is_alnum(c) || c == '%' || c == '+' || c == '-' || c == '.' || c == '_';
 }
 inline bool is_domain_char(unsigned char c) { return is_alnum(c) || c == '-' || c == '.'; }
-inline bool starts_char(unsigned char c) { return !utf8::is_continuation(c); }
+// Where a shape can be noticed: every digit run holds a digit or an "X" (its "*" and "x"
+// are found by looking back), every passport starts with a capital, every e-mail has "@".
+inline bool is_stop(unsigned char c) { return is_digit(c) || (c >= '@' && c <= 'Z'); }
 
 Span make_span(std::size_t bs, std::size_t be, std::uint32_t cs, std::uint32_t ce) {
   return Span{static_cast<std::uint32_t>(bs), static_cast<std::uint32_t>(be), cs, ce};
@@ -43,109 +46,143 @@ bool domain_ok(const unsigned char* p, std::size_t from, std::size_t to) {
   return true;
 }
 
-// Moves i to the next byte that `wanted` accepts (or n), adding the characters passed over
-// to `chars`: the skipping is a tight byte test, the counting eight bytes at a time.
-template <class Wanted>
-void skip_to(const unsigned char* p, std::size_t n, std::size_t& i, std::uint32_t& chars, Wanted wanted) {
-  const std::size_t from = i;
-  while (i < n && !wanted(p[i])) ++i;
-  chars += static_cast<std::uint32_t>(
-      utf8::count_chars(std::string_view(reinterpret_cast<const char*>(p) + from, i - from)));
+// Eight bytes at a time: the high bit of each byte that is_stop accepts, and of each
+// continuation byte (to count characters). Exact per byte: no carry crosses a byte.
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+
+inline std::uint64_t stop_bytes(std::uint64_t x) {
+  const std::uint64_t low = x & (kOnes * 0x7F);
+  auto between = [&](unsigned lo, unsigned hi) {  // lo < byte < hi, for ASCII bytes
+    return (kOnes * (0x7F + hi) - low) & (low + kOnes * (0x7F - lo));
+  };
+  return (between('0' - 1, '9' + 1) | between('@' - 1, 'Z' + 1)) & ~x & kHigh;
 }
+
+inline std::uint64_t continuation_bytes(std::uint64_t x) { return x & ~(x << 1) & kHigh; }
+
+inline std::uint32_t count_high_bits(std::uint64_t flags) {
+  return static_cast<std::uint32_t>(((flags >> 7) * kOnes) >> 56);
+}
+
+class Scanner {
+ public:
+  Scanner(std::string_view text, Shapes& out)
+      : p_(reinterpret_cast<const unsigned char*>(text.data())), n_(text.size()), out_(out) {}
+
+  void run() {
+    std::size_t i = 0;
+    std::uint32_t chars = 0;  // character offset of byte i
+    while (skip(i, chars)) {
+      const unsigned char c = p_[i];
+      if (is_digit(c) || c == 'X') {
+        run_at(i, chars);
+      } else {
+        if (c == '@') email_at(i, chars);
+        else passport_at(i, chars);
+        ++i;
+        ++chars;
+      }
+    }
+  }
+
+ private:
+  // Moves i to the next stop byte, counting the characters passed over; false at the end.
+  bool skip(std::size_t& i, std::uint32_t& chars) const {
+    for (; i + 8 <= n_; i += 8) {
+      std::uint64_t x;
+      std::memcpy(&x, p_ + i, 8);
+      const std::uint64_t stops = stop_bytes(x);
+      const std::uint64_t cont = continuation_bytes(x);
+      if (stops == 0) {
+        chars += 8 - count_high_bits(cont);
+        continue;
+      }
+      if constexpr (std::endian::native == std::endian::little) {
+        const unsigned k = static_cast<unsigned>(std::countr_zero(stops)) / 8;
+        if (k > 0) chars += k - count_high_bits(cont & ((std::uint64_t{1} << (8 * k)) - 1));
+        i += k;
+        return true;
+      }
+      break;  // on other byte orders the bytewise loop below finds it
+    }
+    for (; i < n_ && !is_stop(p_[i]); ++i) chars += !utf8::is_continuation(p_[i]);
+    return i < n_;
+  }
+
+  // A digit run through byte i (a digit or "X"); moves i and chars past it.
+  void run_at(std::size_t& i, std::uint32_t& chars) {
+    std::size_t s = i;
+    while (s > 0 && (p_[s - 1] == '*' || p_[s - 1] == 'x')) --s;  // passed over by skip, ASCII
+    const std::uint32_t char_start = chars - static_cast<std::uint32_t>(i - s);
+    std::size_t e = s, digits = 0;
+    for (; e < n_ && is_run_char(p_[e]); ++e) {
+      digits += is_digit(p_[e]);
+      // The skip does not stop inside a run, so its capitals are looked at here.
+      if (p_[e] == 'X') passport_at(e, char_start + static_cast<std::uint32_t>(e - s));
+    }
+    const std::uint32_t char_end = char_start + static_cast<std::uint32_t>(e - s);
+    if (digits >= 2) out_.runs.push_back(make_span(s, e, char_start, char_end));
+    i = e;
+    chars = char_end;
+  }
+
+  // Capital at i: letters then digits; positions inside a match start none, so no skipping.
+  void passport_at(std::size_t i, std::uint32_t chars) {
+    if (i > 0 && is_alnum(p_[i - 1])) return;
+    const std::size_t letters = (i + 1 < n_ && is_upper(p_[i + 1])) ? 2 : 1;
+    std::size_t d = i + letters;
+    while (d < n_ && is_digit(p_[d])) ++d;
+    const std::size_t digits = d - (i + letters), total = letters + digits;
+    if ((digits == 7 || digits == 8) && (total == 8 || total == 9) && (d == n_ || !is_alnum(p_[d])))
+      out_.passports.push_back(make_span(i, d, chars, chars + static_cast<std::uint32_t>(total)));
+  }
+
+  // Everything scanned around "@" is ASCII, so bytes and characters agree there. A domain
+  // holds no "@", so every "@" is looked at on its own.
+  void email_at(std::size_t i, std::uint32_t chars) {
+    std::size_t s = i;
+    while (s > 0 && is_local_char(p_[s - 1])) --s;
+    while (s < i && p_[s] == '.') ++s;
+    if (!(s < i && p_[i - 1] != '.')) return;
+    std::size_t e = i + 1;
+    while (e < n_ && is_domain_char(p_[e])) ++e;
+    while (e > i + 1 && (p_[e - 1] == '-' || p_[e - 1] == '.')) --e;
+    if (!(e > i + 1 && domain_ok(p_, i + 1, e))) return;
+    out_.emails.push_back(make_span(s, e, chars - static_cast<std::uint32_t>(i - s),
+                                    chars + static_cast<std::uint32_t>(e - i)));
+  }
+
+  const unsigned char* p_;
+  std::size_t n_;
+  Shapes& out_;
+};
 
 }  // namespace
 
+void scan(std::string_view text, Shapes& out) {
+  out.emails.clear();
+  out.passports.clear();
+  out.runs.clear();
+  Scanner(text, out).run();
+}
+
 std::vector<Span> digit_runs(std::string_view text) {
-  std::vector<Span> out;
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t n = text.size();
-  std::uint32_t chars = 0;
-  std::size_t i = 0;
-  while (i < n) {
-    if (!is_run_char(p[i])) {
-      skip_to(p, n, i, chars, is_run_char);
-      continue;
-    }
-    const std::size_t start = i;
-    const std::uint32_t char_start = chars;
-    std::size_t digits = 0;
-    while (i < n && is_run_char(p[i])) {
-      digits += is_digit(p[i]);
-      ++i;
-    }
-    chars += static_cast<std::uint32_t>(i - start);
-    if (digits >= 2) out.push_back(make_span(start, i, char_start, chars));
-  }
-  return out;
+  Shapes s;
+  scan(text, s);
+  return std::move(s.runs);
 }
 
 std::vector<Span> emails(std::string_view text) {
-  std::vector<Span> out;
-  if (text.find('@') == std::string_view::npos) return out;
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t n = text.size();
-  std::uint32_t chars = 0;  // character offset of byte i
-  std::size_t i = 0;
-  while (i < n) {
-    if (p[i] != '@') {
-      const void* at = std::memchr(p + i, '@', n - i);
-      const std::size_t next = at ? static_cast<std::size_t>(static_cast<const unsigned char*>(at) - p) : n;
-      chars += static_cast<std::uint32_t>(
-          utf8::count_chars(std::string_view(reinterpret_cast<const char*>(p) + i, next - i)));
-      i = next;
-      continue;
-    }
-    // Everything scanned around "@" is ASCII, so bytes and characters agree there.
-    std::size_t s = i;
-    while (s > 0 && is_local_char(p[s - 1])) --s;
-    while (s < i && p[s] == '.') ++s;
-    bool ok = s < i && p[i - 1] != '.';
-    std::size_t e = i + 1;
-    if (ok) {
-      while (e < n && is_domain_char(p[e])) ++e;
-      while (e > i + 1 && (p[e - 1] == '-' || p[e - 1] == '.')) --e;
-      ok = e > i + 1 && domain_ok(p, i + 1, e);
-    }
-    if (ok) {
-      out.push_back(make_span(s, e, chars - static_cast<std::uint32_t>(i - s),
-                              chars + static_cast<std::uint32_t>(e - i)));
-      chars += static_cast<std::uint32_t>(e - i);
-      i = e;
-    } else {
-      ++chars;
-      ++i;
-    }
-  }
-  return out;
+  Shapes s;
+  scan(text, s);
+  return std::move(s.emails);
 }
 
 std::vector<Span> passports(std::string_view text) {
-  std::vector<Span> out;
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t n = text.size();
-  std::uint32_t chars = 0;
-  std::size_t i = 0;
-  while (i < n) {
-    if (!is_upper(p[i])) {
-      skip_to(p, n, i, chars, is_upper);
-      continue;
-    }
-    if (i > 0 && is_alnum(p[i - 1])) {
-      ++chars;
-      ++i;
-      continue;
-    }
-    const std::size_t letters = (i + 1 < n && is_upper(p[i + 1])) ? 2 : 1;
-    std::size_t d = i + letters;
-    while (d < n && is_digit(p[d])) ++d;
-    const std::size_t digits = d - (i + letters), total = letters + digits;
-    if ((digits == 7 || digits == 8) && (total == 8 || total == 9) && (d == n || !is_alnum(p[d])))
-      out.push_back(make_span(i, d, chars, chars + static_cast<std::uint32_t>(total)));
-    const std::size_t next = std::max(i + 1, d);
-    chars += static_cast<std::uint32_t>(next - i);
-    i = next;
-  }
-  return out;
+  Shapes s;
+  scan(text, s);
+  return std::move(s.passports);
 }
 
 }  // namespace norvane

@@ -40,10 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const norvane::Report& report = *r;
   const std::string_view norm = report.normalized_text;
   FUZZ_CHECK(fuzz::valid_utf8(norm));
-  {
-    auto n = norvane::normalize(src, in.config);
-    FUZZ_CHECK(n.has_value() && n->text == norm);
-  }
+  auto n = norvane::normalize(src, in.config);
+  FUZZ_CHECK(n.has_value() && n->text == norm);
 
   const auto src_idx = fuzz::char_index(src);
   const auto norm_idx = fuzz::char_index(norm);
@@ -57,6 +55,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t k = 1; k < f.evidence.normalizations.size(); ++k)
       FUZZ_CHECK(f.evidence.normalizations[k - 1] < f.evidence.normalizations[k]);
     if (i > 0) FUZZ_CHECK(!before(f.source, report.findings[i - 1].source));
+    // The source span and its evidence are the projection of the normalized span.
+    const norvane::SourceSpan proj = n->map.to_source(f.normalized);
+    FUZZ_CHECK(proj.span == f.source);
+    FUZZ_CHECK(proj.snapped == f.evidence.snapped);
+    FUZZ_CHECK(proj.cost == f.evidence.cost);
+    FUZZ_CHECK(proj.rules == f.evidence.normalizations);
   }
   for (std::size_t i = 0; i < report.rejections.size(); ++i) {
     const norvane::Rejection& j = report.rejections[i];

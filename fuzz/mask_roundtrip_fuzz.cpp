@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "detect/detect.hpp"
 #include "fuzz_common.hpp"
 #include "mask/mask.hpp"
 
@@ -58,6 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(fuzz::valid_utf8(out.text));
   FUZZ_CHECK(sorted_disjoint(out.applied, src.size()));
   FUZZ_CHECK(restore.len() == out.applied.size());
+  {
+    auto report = norvane::detect(src, in.config);
+    FUZZ_CHECK(report.has_value());
+    FUZZ_CHECK(out.applied.size() + out.skipped.size() == report->findings.size());
+  }
   FUZZ_CHECK(src.find("[[" + restore.prefix + ":") == std::string_view::npos);
   for (std::size_t i = 0; i < restore.entries.size(); ++i) {
     const auto& f = out.applied[i];

@@ -25,6 +25,8 @@ struct Candidate {
 std::span<const Cue> cues_for(EntityKind kind);
 std::span<const Cue> passport_cues();
 std::span<const Cue> negative_cues();
+// Every table above, one after another: each is a range of this array.
+std::span<const Cue> all_cues();
 
 // Appends the run's candidates in rule order to `out` (cleared first).
 void candidates(std::span<const std::uint8_t> digits, std::vector<Candidate>& out);

@@ -1,108 +1,271 @@
 #include "detect/context.hpp"
 
 #include <algorithm>
+#include <bit>
+#include <iterator>
 #include <cstring>
 
+#include "detect/candidates.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane::context {
 
 namespace {
 
-// Byte offset `chars` characters before `pos` (clipped at the start).
+constexpr bool kLittle = std::endian::native == std::endian::little;
+
+// The bytes of the character at p[i] (at most four, clipped at n), packed low byte first;
+// `len` gets its length in bytes.
+inline std::uint32_t char_key(const unsigned char* p, std::size_t i, std::size_t n, std::size_t& len) {
+  len = utf8::seq_len(p[i]);
+  if (kLittle && n - i >= 4) {
+    static constexpr std::uint32_t kMask[5] = {0, 0xFF, 0xFFFF, 0xFFFFFF, 0xFFFFFFFF};
+    std::uint32_t w;
+    std::memcpy(&w, p + i, 4);
+    return w & kMask[len];
+  }
+  if (len > n - i) len = n - i;
+  std::uint32_t key = 0;
+  for (std::size_t k = 0; k < len; ++k) key |= std::uint32_t{p[i + k]} << (8 * k);
+  return key;
+}
+
+// Moves i (a character boundary above 0) to the start of the character before it and
+// returns that character's key. With four bytes at hand the start is the highest byte
+// among them that is no continuation byte.
+inline std::uint32_t prev_char(const unsigned char* p, std::size_t& i) {
+  if (kLittle && i >= 4) {
+    std::uint32_t w;
+    std::memcpy(&w, p + i - 4, 4);
+    const std::uint32_t starts = ~(w & ~(w << 1)) & 0x80808080u;
+    const unsigned at = static_cast<unsigned>(31 - std::countl_zero(starts)) / 8;  // byte 0..3
+    i = i - 4 + at;
+    return w >> (8 * at);
+  }
+  const std::size_t end = i;
+  --i;
+  while (i > 0 && utf8::is_continuation(p[i])) --i;
+  std::size_t len;
+  const std::uint32_t key = char_key(p, i, end, len);
+  return key;
+}
+
+// Eight bytes at a time: the number of bytes that start a character (no 10xxxxxx).
+inline std::uint32_t starts_in8(const unsigned char* q) {
+  std::uint64_t x;
+  std::memcpy(&x, q, 8);
+  const std::uint64_t cont = x & ~(x << 1) & 0x8080808080808080ull;
+  return 8 - static_cast<std::uint32_t>((((cont >> 7) * 0x0101010101010101ull) >> 56));
+}
+
+// Byte offset `chars` characters before `pos` (clipped at the start): the chars-th byte
+// before pos that starts a character. Whole blocks of eight bytes are counted at once.
 std::size_t back_chars(std::string_view text, std::size_t pos, std::uint32_t chars) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   std::size_t i = pos;
-  for (std::uint32_t k = 0; k < chars && i > 0; ++k) {
+  std::uint32_t need = chars;
+  if (need == 0) return i;
+  for (std::uint32_t s; i >= 8 && (s = starts_in8(p + i - 8)) < need; i -= 8) need -= s;
+  while (i > 0) {
     --i;
-    while (i > 0 && utf8::is_continuation(static_cast<unsigned char>(text[i]))) --i;
+    if (!utf8::is_continuation(p[i]) && --need == 0) return i;
   }
-  return i;
+  return 0;
 }
 
-// Byte offset `chars` characters after `pos` (clipped at the end).
+// Byte offset `chars` characters after `pos` (clipped at the end): the (chars+1)-th byte
+// from pos on that starts a character.
 std::size_t forward_chars(std::string_view text, std::size_t pos, std::uint32_t chars) {
-  std::size_t i = pos;
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
-  for (std::uint32_t k = 0; k < chars && i < n; ++k) {
-    ++i;
-    while (i < n && utf8::is_continuation(static_cast<unsigned char>(text[i]))) ++i;
-  }
-  return i;
+  std::size_t i = pos;
+  std::uint64_t need = std::uint64_t{chars} + 1;
+  for (std::uint32_t s; n - i >= 8 && (s = starts_in8(p + i)) < need; i += 8) need -= s;
+  for (; i < n; ++i)
+    if (!utf8::is_continuation(p[i]) && --need == 0) return i;
+  return n;
 }
 
-std::uint32_t chars_in(std::string_view s) { return static_cast<std::uint32_t>(utf8::count_chars(s)); }
-
-// First occurrence of a non-empty word, or npos.
-std::size_t find_first(std::string_view hay, std::string_view word) {
-  if (word.size() > hay.size()) return std::string_view::npos;
-  const char* base = hay.data();
-  const char* last = base + (hay.size() - word.size());
-  for (const char* p = base; p <= last;) {
-    const void* hit = std::memchr(p, word[0], static_cast<std::size_t>(last - p) + 1);
-    if (!hit) break;
-    p = static_cast<const char*>(hit);
-    if (std::memcmp(p + 1, word.data() + 1, word.size() - 1) == 0) return static_cast<std::size_t>(p - base);
-    ++p;
+// Every cue by its first character, in a table with one slot per first character: the
+// hash multiplier is chosen when the table is built so that no two of them share a slot,
+// and a lookup is one probe. Most characters of a window find a slot that is not theirs.
+class FirstChars {
+ public:
+  FirstChars() : all_(all_cues()) {
+    for (std::size_t c = 0; c < all_.size() && c < kMaxCues; ++c) {
+      const std::string_view w = all_[c].word;
+      chars_[c] = static_cast<std::uint32_t>(utf8::count_chars(w));
+      if (w.empty()) continue;
+      std::size_t len;
+      const std::uint32_t key = char_key(reinterpret_cast<const unsigned char*>(w.data()), 0, w.size(), len);
+      std::size_t k = 0;
+      while (k < count_ && firsts_[k] != key) ++k;
+      if (k == count_) firsts_[count_++] = key;
+      sets_[k].bits[c / 64] |= std::uint64_t{1} << (c % 64);
+    }
+    // Odd multipliers in turn until the first characters fall into distinct slots; with
+    // about fifty keys in 512 slots one in ten does.
+    for (mult_ = 0x9E3779B1u;; mult_ += 0x2545F492u) {
+      std::fill(std::begin(keys_), std::end(keys_), 0u);
+      bool distinct = true;
+      for (std::size_t k = 0; k < count_ && distinct; ++k) {
+        const std::size_t s = slot(firsts_[k]);
+        distinct = keys_[s] == 0;
+        keys_[s] = firsts_[k];
+        index_[s] = static_cast<std::uint8_t>(k);
+      }
+      if (distinct) break;
+    }
   }
-  return std::string_view::npos;
+
+  // The cues that begin with the character of this key, or nullptr. No cue starts with
+  // NUL, so key 0 (an empty slot) never matches a character's key of 0.
+  const CueSet* starting_with(std::uint32_t key) const {
+    const std::size_t s = slot(key);
+    return keys_[s] == key && key != 0 ? &sets_[index_[s]] : nullptr;
+  }
+
+  std::string_view word(std::size_t cue) const { return all_[cue].word; }
+  std::uint32_t chars_of(std::size_t cue) const { return chars_[cue]; }
+
+ private:
+  static constexpr std::size_t kSlots = 512;
+  std::size_t slot(std::uint32_t key) const { return (key * mult_) >> 23; }
+
+  std::span<const Cue> all_;
+  std::uint32_t mult_ = 0;
+  std::uint32_t keys_[kSlots] = {};
+  std::uint8_t index_[kSlots] = {};
+  std::size_t count_ = 0;               // distinct first characters
+  std::uint32_t firsts_[kMaxCues] = {};  // their keys
+  CueSet sets_[kMaxCues] = {};          // the cues that begin with each
+  std::uint32_t chars_[kMaxCues] = {};  // characters of each cue
+};
+
+const FirstChars& first_chars() {
+  static const FirstChars table;
+  return table;
 }
 
-// Last occurrence of a non-empty word, or npos.
-std::size_t find_last(std::string_view hay, std::string_view word) {
-  if (word.size() > hay.size()) return std::string_view::npos;
-  const char first = word[0];
-  for (std::size_t i = hay.size() - word.size() + 1; i-- > 0;) {
-    if (hay[i] == first && std::memcmp(hay.data() + i + 1, word.data() + 1, word.size() - 1) == 0) return i;
+// Calls f(cue index) for every member of the set, lowest first.
+template <class F>
+void for_each(CueSet set, F f) {
+  for (std::size_t half = 0; half < 2; ++half) {
+    for (std::uint64_t b = set.bits[half]; b != 0; b &= b - 1)
+      f(half * 64 + static_cast<std::size_t>(std::countr_zero(b)));
   }
-  return std::string_view::npos;
+}
+
+bool meet(const CueSet& a, const CueSet& b) { return ((a.bits[0] & b.bits[0]) | (a.bits[1] & b.bits[1])) != 0; }
+
+CueSet intersect(const CueSet& a, const CueSet& b) {
+  CueSet r;
+  r.bits[0] = a.bits[0] & b.bits[0];
+  r.bits[1] = a.bits[1] & b.bits[1];
+  return r;
 }
 
 }  // namespace
 
-Windows windows(std::string_view text, const Span& span, std::uint32_t window) {
-  Windows w;
+CueSet cue_set(std::span<const Cue> table) {
+  CueSet set;
+  const std::span<const Cue> all = all_cues();
+  if (table.empty() || table.data() < all.data() || table.data() + table.size() > all.data() + all.size())
+    return set;
+  const auto from = static_cast<std::size_t>(table.data() - all.data());
+  for (std::size_t c = from; c < from + table.size(); ++c) set.bits[c / 64] |= std::uint64_t{1} << (c % 64);
+  return set;
+}
+
+void Search::run(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted) {
+  found_ = CueSet{};
+  const FirstChars& first = first_chars();
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
   const std::size_t start = std::min<std::size_t>(span.byte_start, n);
   const std::size_t end = std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), n);
-  const std::size_t left_from = back_chars(text, start, window);
-  const std::size_t right_to = forward_chars(text, end, window);
-  w.left = text.substr(left_from, start - left_from);
-  w.right = text.substr(end, right_to - end);
-  for (std::size_t i = 0; i < w.left.size();) w.chars.add(utf8::decode(w.left, i));
-  for (std::size_t i = 0; i < w.right.size();) w.chars.add(utf8::decode(w.right, i));
-  return w;
+
+  // Left: walking back from the span, the first occurrence met is the last in the window.
+  // `k` counts the characters from byte i to the span's start.
+  std::size_t i = start;
+  for (std::uint32_t k = 1; k <= window && i > 0; ++k) {
+    const CueSet* starting = first.starting_with(prev_char(p, i));
+    if (!starting || !meet(*starting, wanted)) continue;
+    for_each(intersect(*starting, wanted), [&](std::size_t c) {
+      const std::uint64_t bit = std::uint64_t{1} << (c % 64);
+      const std::string_view w = first.word(c);
+      if ((found_.bits[c / 64] & bit) || w.size() > start - i || std::memcmp(p + i, w.data(), w.size()) != 0)
+        return;
+      distance_[c] = k - first.chars_of(c);
+      found_.bits[c / 64] |= bit;
+    });
+  }
+  left_ = text.substr(i, start - i);
+
+  // Right: the first occurrence met is the first; it must end inside the window.
+  // `k` counts the characters from the span's end to byte i.
+  CueSet right;  // found on this side
+  i = end;
+  for (std::uint32_t k = 0; k < window && i < n; ++k) {
+    std::size_t len;
+    const std::uint32_t key = char_key(p, i, n, len);
+    if (const CueSet* starting = first.starting_with(key); starting && meet(*starting, wanted)) {
+      for_each(intersect(*starting, wanted), [&](std::size_t c) {
+        const std::uint64_t bit = std::uint64_t{1} << (c % 64);
+        const std::string_view w = first.word(c);
+        if ((right.bits[c / 64] & bit) || first.chars_of(c) > window - k || w.size() > n - i ||
+            std::memcmp(p + i, w.data(), w.size()) != 0)
+          return;
+        if (!(found_.bits[c / 64] & bit) || k < distance_[c]) distance_[c] = k;
+        found_.bits[c / 64] |= bit;
+        right.bits[c / 64] |= bit;
+      });
+    }
+    i += len;
+  }
+  right_ = text.substr(end, i - end);
 }
 
-void find(const Windows& win, std::span<const Cue> cues, std::vector<ContextHit>& out) {
+bool Search::same_windows(std::string_view text, const Span& span, std::uint32_t window) const {
+  const std::size_t n = text.size();
+  const std::size_t start = std::min<std::size_t>(span.byte_start, n);
+  const std::size_t end = std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), n);
+  const std::size_t from = back_chars(text, start, window);
+  if (start - from != left_.size() || text.compare(from, left_.size(), left_) != 0) return false;
+  const std::size_t to = forward_chars(text, end, window);
+  return to - end == right_.size() && text.compare(end, right_.size(), right_) == 0;
+}
+
+void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) const {
   out.clear();
-  if (win.left.empty() && win.right.empty()) return;
-  for (const Cue& cue : cues) {
-    const std::string_view w = cue.word;
-    if (w.empty() || !win.chars.covers(cue.chars)) continue;
-    bool found = false;
-    std::uint32_t distance = 0;
-    if (auto l = find_last(win.left, w); l != std::string_view::npos) {
-      distance = chars_in(win.left.substr(l + w.size()));
-      found = true;
-    }
-    if (auto r = find_first(win.right, w); r != std::string_view::npos) {
-      const std::uint32_t d = chars_in(win.right.substr(0, r));
-      if (!found || d < distance) distance = d;
-      found = true;
-    }
-    if (!found) continue;
-    const float decay = 1.0f + 0.125f * static_cast<float>(distance);
-    out.push_back(ContextHit{cue.word, distance, cue.weight / decay});
+  if (found_.empty()) return;
+  const std::span<const Cue> all = all_cues();
+  if (table.empty() || table.data() < all.data() || table.data() + table.size() > all.data() + all.size())
+    return;
+  const auto from = static_cast<std::size_t>(table.data() - all.data());
+  for (std::size_t c = from; c < from + table.size(); ++c) {
+    if (!(found_.bits[c / 64] & (std::uint64_t{1} << (c % 64)))) continue;
+    const float decay = 1.0f + 0.125f * static_cast<float>(distance_[c]);
+    out.push_back(ContextHit{all[c].word, distance_[c], all[c].weight / decay});
   }
-  std::stable_sort(out.begin(), out.end(), [](const ContextHit& a, const ContextHit& b) {
+  // A stable insertion sort: a handful of hits, and no buffer to allocate.
+  auto before = [](const ContextHit& a, const ContextHit& b) {
     if (a.weight != b.weight) return a.weight > b.weight;
     return a.cue < b.cue;
-  });
+  };
+  for (std::size_t k = 1; k < out.size(); ++k) {
+    const ContextHit h = out[k];
+    std::size_t j = k;
+    for (; j > 0 && before(h, out[j - 1]); --j) out[j] = out[j - 1];
+    out[j] = h;
+  }
 }
 
 void find(std::string_view text, const Span& span, std::uint32_t window, std::span<const Cue> cues,
           std::vector<ContextHit>& out) {
-  find(windows(text, span, window), cues, out);
+  Search search;
+  search.run(text, span, window, cue_set(cues));
+  search.hits(cues, out);
 }
 
 std::vector<ContextHit> find(std::string_view text, const Span& span, std::uint32_t window,

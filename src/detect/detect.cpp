@@ -75,7 +75,11 @@ class Detector {
         map_(norm.map),
         cfg_(cfg),
         costs_only_lower_(lowers(cfg.absorbed_whitespace) && lowers(cfg.absorbed_separator) &&
-                          lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)) {}
+                          lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)),
+        negative_(context::cue_set(negative_cues())) {
+    passport_and_negative_ = negative_;
+    passport_and_negative_ |= context::cue_set(passport_cues());
+  }
 
   void run(Report& report) {
     scan(text_, shapes_);
@@ -108,11 +112,12 @@ class Detector {
 
   void add_passport(const Span& span) {
     SourceSpan src = map_.to_source(span);
-    const context::Windows win = context::windows(text_, span, cfg_.context_window);
+    // Both tables are searched around the normalized span.
+    search_.run(text_, span, cfg_.context_window, passport_and_negative_);
     std::vector<ContextHit> hits;
-    context::find(win, passport_cues(), hits);
+    search_.hits(passport_cues(), hits);
     const float ctx = context::total(hits);
-    context::find(win, negative_cues(), neg_hits_);
+    search_.hits(negative_cues(), neg_hits_);
     const float neg = context::total(neg_hits_);
     float score = cfg_.context * ctx;
     score = score + kPassportBase;
@@ -146,15 +151,18 @@ class Detector {
     const std::size_t n = cands_.size();
     if (n == 0) return out;
 
-    // Context and the score before costs, per candidate.
-    const context::Windows own = context::windows(text_, run, cfg_.context_window);
+    // Context and the score before costs, per candidate: one search for all their tables,
+    // and the negative cues too in case the source has the same windows.
+    context::CueSet wanted = negative_;
+    for (std::size_t i = 0; i < n; ++i) wanted |= context::cue_set(cands_[i].cues);
+    search_.run(text_, run, cfg_.context_window, wanted);
     if (cand_hits_.size() < n) cand_hits_.resize(n);
     ctx_.resize(n);
     raw_.resize(n);
     bool any_can_pass = false;
     for (std::size_t i = 0; i < n; ++i) {
       const Candidate& c = cands_[i];
-      context::find(own, c.cues, cand_hits_[i]);
+      search_.hits(c.cues, cand_hits_[i]);
       ctx_[i] = context::total(cand_hits_[i]);
       float score = c.base;
       if (c.checksum.kind == ChecksumResult::Kind::passed) score = score + cfg_.checksum_passed;
@@ -168,7 +176,9 @@ class Detector {
     if (!rejections && !any_can_pass && costs_only_lower_) return out;
 
     SourceSpan src = map_.to_source(run);
-    context::find(context::windows(source_, src.span, cfg_.context_window), negative_cues(), neg_hits_);
+    if (!search_.same_windows(source_, src.span, cfg_.context_window))
+      search_.run(source_, src.span, cfg_.context_window, negative_);
+    search_.hits(negative_cues(), neg_hits_);
     const float neg = context::total(neg_hits_);
 
     std::size_t win = n;
@@ -311,12 +321,15 @@ class Detector {
   const SpanMap& map_;
   const Config& cfg_;
   const bool costs_only_lower_;  // every cost weight is finite and not negative
+  const context::CueSet negative_;
+  context::CueSet passport_and_negative_;
 
   std::vector<Finding> findings_;
   std::vector<Rejection> rejections_;
 
   // Scratch reused across runs.
   Shapes shapes_;
+  context::Search search_;
   Digits digits_;
   std::vector<Candidate> cands_;
   std::vector<std::vector<ContextHit>> cand_hits_;

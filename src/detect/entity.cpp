@@ -1,5 +1,6 @@
 #include "detect/entity.hpp"
 
+#include <algorithm>
 #include <array>
 
 #include "detect/candidates.hpp"
@@ -66,6 +67,43 @@ constexpr Cue kNegativeCues[] = {
     {"상담센터", 0.9f}, {"ARS", 0.8f},      {"우편번호", 1.0f}, {"별표", 0.6f},     {"고시", 0.5f},
 };
 
+// Every table, one after another in one array: a cue is known by its place in it.
+template <std::size_t... N>
+constexpr auto join(const Cue (&... tables)[N]) {
+  std::array<Cue, (N + ...)> out{};
+  std::size_t k = 0;
+  ((std::copy(tables, tables + N, out.begin() + k), k += N), ...);
+  return out;
+}
+constexpr auto kCues = join(kResidentCues, kForeignerCues, kBusinessCues, kCardCues, kPhoneCues, kLicenseCues,
+                            kAccountCues, kBirthCues, kPassportCues, kNegativeCues);
+static_assert(kCues.size() <= context::kMaxCues);
+
+// Each table as a range of kCues, in the order joined above.
+struct Tables {
+  std::span<const Cue> resident, foreigner, business, card, phone, license, account, birth, passport, negative;
+};
+constexpr Tables kTables = [] {
+  Tables t;
+  std::size_t at = 0;
+  auto next = [&](std::size_t n) {
+    const std::span<const Cue> r(kCues.data() + at, n);
+    at += n;
+    return r;
+  };
+  t.resident = next(std::size(kResidentCues));
+  t.foreigner = next(std::size(kForeignerCues));
+  t.business = next(std::size(kBusinessCues));
+  t.card = next(std::size(kCardCues));
+  t.phone = next(std::size(kPhoneCues));
+  t.license = next(std::size(kLicenseCues));
+  t.account = next(std::size(kAccountCues));
+  t.birth = next(std::size(kBirthCues));
+  t.passport = next(std::size(kPassportCues));
+  t.negative = next(std::size(kNegativeCues));
+  return t;
+}();
+
 bool any_masked(std::span<const std::uint8_t> d) {
   for (auto v : d)
     if (v == kMasked) return true;
@@ -130,22 +168,23 @@ std::string entity_names_joined() {
 
 std::span<const Cue> cues_for(EntityKind kind) {
   switch (kind) {
-    case EntityKind::resident: return kResidentCues;
-    case EntityKind::foreigner_registration: return kForeignerCues;
-    case EntityKind::business_registration: return kBusinessCues;
-    case EntityKind::credit_card: return kCardCues;
-    case EntityKind::bank_account: return kAccountCues;
-    case EntityKind::phone: return kPhoneCues;
-    case EntityKind::driver_license: return kLicenseCues;
-    case EntityKind::birth_date: return kBirthCues;
-    case EntityKind::passport: return kPassportCues;
+    case EntityKind::resident: return kTables.resident;
+    case EntityKind::foreigner_registration: return kTables.foreigner;
+    case EntityKind::business_registration: return kTables.business;
+    case EntityKind::credit_card: return kTables.card;
+    case EntityKind::bank_account: return kTables.account;
+    case EntityKind::phone: return kTables.phone;
+    case EntityKind::driver_license: return kTables.license;
+    case EntityKind::birth_date: return kTables.birth;
+    case EntityKind::passport: return kTables.passport;
     case EntityKind::email: break;
   }
   return {};
 }
 
-std::span<const Cue> passport_cues() { return kPassportCues; }
-std::span<const Cue> negative_cues() { return kNegativeCues; }
+std::span<const Cue> passport_cues() { return kTables.passport; }
+std::span<const Cue> negative_cues() { return kTables.negative; }
+std::span<const Cue> all_cues() { return kCues; }
 
 void candidates(std::span<const std::uint8_t> d, std::vector<Candidate>& out) {
   out.clear();

@@ -17,7 +17,10 @@ have_expected_clang() {
   for c in clang++-21 clang++-20 clang++-19 clang++-18 clang++-17 clang++; do
     command -v "$c" >/dev/null || continue
     echo '#include <expected>
-int main() { std::expected<int, int> e{1}; return *e - 1; }' |
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) {
+  std::expected<int, int> e{1};
+  return *e - 1;
+}' |
       "$c" -std=c++23 -fsanitize=fuzzer,address,undefined -x c++ - -o /dev/null 2>/dev/null && return 0
   done
   return 1
@@ -44,7 +47,7 @@ step() {
   shift
   if "$@" >"$WORK/$name.log" 2>&1; then
     passed=$((passed + 1))
-    echo "fuzz: $name ok: $(grep -E 'replayed|stat::number_of_executed_units' "$WORK/$name.log" | tr -s ' ' | tail -n 1)"
+    echo "fuzz: $name ok: $(grep -E 'replayed|stat::number_of_executed_units|random driver' "$WORK/$name.log" | tr -s ' ' | tail -n 1)"
   else
     failed=$((failed + 1))
     echo "fuzz: $name FAILED"

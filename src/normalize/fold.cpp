@@ -1,7 +1,7 @@
 // Folds full-width forms, dash forms and space forms onto plain ASCII, one character each.
-#include <array>
 
 #include "normalize/passes.hpp"
+#include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane::passes {
@@ -28,11 +28,7 @@ Folded classify(char32_t c) {
 }
 
 // Every folded character starts with one of these lead bytes.
-constexpr std::array<bool, 256> kMayFold = [] {
-  std::array<bool, 256> t{};
-  t[0xC2] = t[0xE2] = t[0xE3] = t[0xEF] = true;
-  return t;
-}();
+constexpr unicode::ByteSet kMayFold{1, 0, {0xC2, 0xE2, 0xE3, 0xEF}, 4};
 
 }  // namespace
 
@@ -42,7 +38,7 @@ std::optional<PassOutput> fold(std::string_view text) {
   std::size_t emitted = 0;
   std::size_t i = 0;
   while (true) {
-    while (i < n && !kMayFold[static_cast<unsigned char>(text[i])]) ++i;
+    i = unicode::find_byte<kMayFold>(text, i);
     if (i >= n) break;
     std::size_t start = i;
     char32_t c = utf8::decode(text, i);

@@ -2,6 +2,7 @@
 //
 // Hot path: almost every Korean text holds numeral syllables, so the walk is a single pass
 // that allocates nothing until the first run that converts.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -27,6 +28,9 @@ constexpr std::array<std::uint64_t, 5> kUnits{10, 100, 1000, 10000, 100000000};
 
 constexpr std::size_t idx(char32_t c) { return c - unicode::kSyllableFirst; }
 
+// Every precomposed syllable starts with one of these.
+constexpr unicode::ByteSet kSyllableLeads{0xEA, 0xED, {}, 0};
+
 constexpr std::array<std::uint8_t, unicode::kSyllableCount> kTable = [] {
   std::array<std::uint8_t, unicode::kSyllableCount> t{};
   struct D {
@@ -45,6 +49,24 @@ constexpr std::array<std::uint8_t, unicode::kSyllableCount> kTable = [] {
     t[idx(c)] |= kContext;
   return t;
 }();
+
+// The same flags by the three bytes of any character that starts with EA..ED, so the scan
+// needs no range test: (lead - EA) << 12 | low six bits of the two others, i.e. the code point
+// less U+A000. Zero outside the syllables.
+constexpr std::size_t kLeadBase = 0xA000;
+constexpr std::array<std::uint8_t, 0x4000> kLeadFlags = [] {
+  std::array<std::uint8_t, 0x4000> t{};
+  for (std::size_t k = 0; k < unicode::kSyllableCount; ++k)
+    t[unicode::kSyllableFirst - kLeadBase + k] = kTable[k];
+  return t;
+}();
+
+inline std::uint8_t lead_flags(std::string_view s, std::size_t i) {
+  const std::size_t b0 = static_cast<unsigned char>(s[i]), b1 = static_cast<unsigned char>(s[i + 1]),
+                    b2 = static_cast<unsigned char>(s[i + 2]);
+  // The continuation bytes are 10xxxxxx, so their marker bits add a fixed offset.
+  return kLeadFlags[(b0 << 12) + (b1 << 6) + b2 - ((std::size_t{0xEA} << 12) + (0x80 << 6) + 0x80)];
+}
 
 struct Token {
   std::uint8_t bytes = 0;  // 3 or 6
@@ -220,24 +242,15 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
   std::optional<SpanMapBuilder> b;
   std::string digits;
   std::size_t emitted = 0;
-  std::size_t i = 0;
   Token t;
-  while (i < n) {
-    auto lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0xEA || lead > 0xED) {
-      i += utf8::seq_len(lead);
-      continue;
-    }
-    int syl = unicode::syllable_at(text, i);
-    if (syl < 0 || (kTable[static_cast<std::size_t>(syl)] & (kKindMask | kNativeFirst)) == 0 ||
-        !token_at(text, i, n, t)) {
-      i += 3;
-      continue;
-    }
-    // The maximal run of tokens from i.
-    const std::size_t start = i;
+
+  // Reads the run of tokens that starts with the candidate syllable at `start`; gives the
+  // offset where the scan goes on.
+  auto read_at = [&](const std::size_t start) -> std::size_t {
+    if (!token_at(text, start, n, t)) return start + 3;
+    // The maximal run of tokens from start.
     const bool first_is_unit = t.unit;
-    std::size_t end = i, syllables = 0;
+    std::size_t end = start, syllables = 0;
     int last = -1, before_last = -1;
     do {
       before_last = t.syllables == 2 ? t.first : last;
@@ -246,17 +259,17 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
       end += t.bytes;
     } while (token_at(text, end, n, t));
 
+    // A dropped ending syllable is scanned again as a new run.
     const std::size_t run_end = trimmed_end(text, end, syllables, last, before_last);
-    i = run_end;  // a dropped ending syllable is scanned again as a new run
 
     Reading r;
     if (syllables == 1) {
       // The common case in prose: one syllable alone, one digit or a bare unit.
-      if (first_is_unit) continue;
+      if (first_is_unit) return run_end;
       r = Reading{true, false, 0, 1};
     } else {
       r = read_run(text, start, run_end);
-      if (!r.convert) continue;
+      if (!r.convert) return run_end;
     }
     bool convert;
     if (r.digits >= config.numeral_min_digits_without_context)
@@ -265,7 +278,7 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
       convert = false;
     else
       convert = has_context(text, start, run_end, config.numeral_context_gap);
-    if (!convert) continue;
+    if (!convert) return run_end;
 
     digits.clear();
     if (r.units) {
@@ -279,6 +292,21 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
     b->numeral(text.substr(start, run_end - start), digits,
                r.units ? kUnitReading : kDigitReading);
     emitted = run_end;
+    return run_end;
+  };
+
+  // Syllable leads come sixteen offsets at a time as a bit mask. Lead bytes never occur inside
+  // another character, so the masks visit every syllable; most are no numeral at all.
+  std::size_t i = 0;  // everything before i has been read
+  while (i < n) {
+    const std::size_t base = i;
+    for (unsigned mask = unicode::block_mask<kSyllableLeads>(text, base); mask != 0; mask &= mask - 1) {
+      const std::size_t at = base + static_cast<std::size_t>(__builtin_ctz(mask));
+      if (at < i) continue;   // inside a run already read
+      if (at + 2 >= n) break;  // valid UTF-8 never ends inside a character
+      if ((lead_flags(text, at) & (kKindMask | kNativeFirst)) != 0) i = read_at(at);
+    }
+    i = std::max(i, base + 16);
   }
   if (!b) return std::nullopt;
   b->keep(text.substr(emitted));

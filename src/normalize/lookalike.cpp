@@ -1,5 +1,4 @@
 // Corrects the letters I, l, O, o typed for digits between digit-like characters.
-#include <array>
 
 #include "normalize/passes.hpp"
 #include "normalize/unicode.hpp"
@@ -24,11 +23,7 @@ char digit_for(unsigned char c) {
   }
 }
 
-constexpr std::array<bool, 256> kLetter = [] {
-  std::array<bool, 256> t{};
-  t['I'] = t['l'] = t['O'] = t['o'] = true;
-  return t;
-}();
+constexpr unicode::ByteSet kLetter{1, 0, {'I', 'l', 'O', 'o'}, 4};
 
 bool is_skippable(char32_t c) {
   switch (c) {
@@ -73,7 +68,7 @@ std::optional<PassOutput> correct_lookalikes(std::string_view text) {
   std::size_t emitted = 0;
   // ASCII bytes never occur inside a multi-byte sequence: a byte scan finds the letters.
   for (std::size_t i = 0; i < n; ++i) {
-    while (i < n && !kLetter[static_cast<unsigned char>(text[i])]) ++i;
+    i = unicode::find_byte<kLetter>(text, i);
     if (i >= n) break;
     char d = digit_for(static_cast<unsigned char>(text[i]));
     // The neighbour tests read the input, so earlier replacements do not count as digits.

@@ -51,6 +51,7 @@ Sep separator_at(std::string_view s, std::size_t i) {
 }
 
 // Digit-like characters are ASCII, so a byte test suffices.
+constexpr unicode::ByteSet kDigitLikeSet{'0', '9', {'*', 'X', 'x'}, 3};
 constexpr std::array<bool, 256> kDigitLike = [] {
   std::array<bool, 256> t{};
   for (int c = 0; c < 256; ++c) t[c] = unicode::is_digit_like(static_cast<char32_t>(c));
@@ -70,7 +71,9 @@ std::optional<PassOutput> absorb_separators(std::string_view text) {
   std::size_t d = 0;  // candidate digit-like byte
   // A run can only be absorbed when it starts right after a digit-like character.
   while (true) {
-    while (d < n && !kDigitLike[static_cast<unsigned char>(text[d])]) ++d;
+    d = unicode::find_byte<kDigitLikeSet>(text, d);
+    // Only the last of a run of digit-like characters can be followed by a separator.
+    while (d + 1 < n && kDigitLike[static_cast<unsigned char>(text[d + 1])]) ++d;
     if (d + 1 >= n) break;
     const std::size_t i = d + 1;
     Sep first = separator_at(text, i);

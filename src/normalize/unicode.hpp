@@ -1,8 +1,14 @@
 #pragma once
 // Character tests shared by the normalization passes.
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "span/utf8.hpp"
 
@@ -45,6 +51,79 @@ inline int syllable_at(std::string_view s, std::size_t i) {
                 (static_cast<unsigned char>(s[i + 2]) & 0x3Fu);
   if (cp < kSyllableFirst || cp >= kSyllableFirst + kSyllableCount) return -1;
   return static_cast<int>(cp - kSyllableFirst);
+}
+
+// A small set of byte values that a pass looks for: one range and up to four single bytes.
+struct ByteSet {
+  unsigned char first = 1, last = 0;  // the range; empty when first > last
+  std::array<unsigned char, 4> singles{};
+  std::size_t count = 0;  // singles in use
+
+  constexpr bool has(unsigned char b) const {
+    if (b >= first && b <= last) return true;
+    for (std::size_t k = 0; k < count; ++k)
+      if (singles[k] == b) return true;
+    return false;
+  }
+};
+
+namespace detail {
+
+template <const ByteSet& Set>
+inline constexpr auto kByteTable = [] {
+  std::array<bool, 256> t{};
+  for (int b = 0; b < 256; ++b) t[b] = Set.has(static_cast<unsigned char>(b));
+  return t;
+}();
+
+#if defined(__SSE2__)
+// Bit k set when byte k of the sixteen at p is in Set.
+template <const ByteSet& Set>
+inline unsigned block_mask(const char* p) {
+  const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  __m128i hit = _mm_setzero_si128();
+  if constexpr (Set.first <= Set.last) {
+    // x - first <= last - first, unsigned: min(d, last - first) == d.
+    const __m128i d = _mm_sub_epi8(x, _mm_set1_epi8(static_cast<char>(Set.first)));
+    hit = _mm_cmpeq_epi8(_mm_min_epu8(d, _mm_set1_epi8(static_cast<char>(Set.last - Set.first))), d);
+  }
+  for (std::size_t k = 0; k < Set.count; ++k)
+    hit = _mm_or_si128(hit, _mm_cmpeq_epi8(x, _mm_set1_epi8(static_cast<char>(Set.singles[k]))));
+  return static_cast<unsigned>(_mm_movemask_epi8(hit));
+}
+#endif
+
+}  // namespace detail
+
+// The first offset at or after `from` whose byte is in Set, or s.size(). Most texts hold few
+// such bytes, so blocks of sixteen are ruled out at once where SSE2 exists.
+template <const ByteSet& Set>
+inline std::size_t find_byte(std::string_view s, std::size_t from) {
+  const char* p = s.data();
+  const std::size_t n = s.size();
+  std::size_t i = from;
+#if defined(__SSE2__)
+  for (; i + 16 <= n; i += 16) {
+    const unsigned mask = detail::block_mask<Set>(p + i);
+    if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(mask));
+  }
+#endif
+  while (i < n && !detail::kByteTable<Set>[static_cast<unsigned char>(p[i])]) ++i;
+  return i;
+}
+
+// Bit k set when byte base + k of s is in Set, for the sixteen bytes from base (fewer at the
+// end of s).
+template <const ByteSet& Set>
+inline unsigned block_mask(std::string_view s, std::size_t base) {
+#if defined(__SSE2__)
+  if (base + 16 <= s.size()) return detail::block_mask<Set>(s.data() + base);
+#endif
+  unsigned mask = 0;
+  const std::size_t end = std::min(s.size(), base + 16);
+  for (std::size_t k = base; k < end; ++k)
+    if (detail::kByteTable<Set>[static_cast<unsigned char>(s[k])]) mask |= 1u << (k - base);
+  return mask;
 }
 
 }  // namespace norvane::unicode

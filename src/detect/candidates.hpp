@@ -32,7 +32,8 @@ std::span<const Cue> all_cues();
 void candidates(std::span<const std::uint8_t> digits, std::vector<Candidate>& out);
 std::vector<Candidate> candidates(std::span<const std::uint8_t> digits);
 
-// No rule matches a run longer than this.
+// No rule matches a run shorter or longer than these.
+inline constexpr std::size_t kMinCandidateDigits = 6;
 inline constexpr std::size_t kMaxCandidateDigits = 19;
 
 }  // namespace norvane

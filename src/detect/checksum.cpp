@@ -15,11 +15,11 @@ ChecksumResult masked_result() { return ChecksumResult::not_applicable(reason::m
 }  // namespace
 
 bool to_digits(std::string_view text, Digits& out) {
-  out.clear();
-  out.reserve(text.size());
-  for (char c : text) {
-    if (c >= '0' && c <= '9') out.push_back(static_cast<std::uint8_t>(c - '0'));
-    else if (c == '*' || c == 'X' || c == 'x') out.push_back(kMasked);
+  out.resize(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') out[i] = static_cast<std::uint8_t>(c - '0');
+    else if (c == '*' || c == 'X' || c == 'x') out[i] = kMasked;
     else return false;
   }
   return true;

@@ -156,6 +156,21 @@ void for_each(CueSet set, F f) {
   }
 }
 
+// The cues from..from+count-1 (within kMaxCues).
+CueSet range_set(std::size_t from, std::size_t count) {
+  auto below = [](std::size_t k) {  // bits 0..k-1 of both words
+    CueSet s;
+    s.bits[0] = k >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << k) - 1;
+    s.bits[1] = k >= 128 ? ~std::uint64_t{0} : k <= 64 ? 0 : (std::uint64_t{1} << (k - 64)) - 1;
+    return s;
+  };
+  const CueSet to = below(from + count), skip = below(from);
+  CueSet r;
+  r.bits[0] = to.bits[0] & ~skip.bits[0];
+  r.bits[1] = to.bits[1] & ~skip.bits[1];
+  return r;
+}
+
 bool meet(const CueSet& a, const CueSet& b) { return ((a.bits[0] & b.bits[0]) | (a.bits[1] & b.bits[1])) != 0; }
 
 CueSet intersect(const CueSet& a, const CueSet& b) {
@@ -168,13 +183,10 @@ CueSet intersect(const CueSet& a, const CueSet& b) {
 }  // namespace
 
 CueSet cue_set(std::span<const Cue> table) {
-  CueSet set;
   const std::span<const Cue> all = all_cues();
   if (table.empty() || table.data() < all.data() || table.data() + table.size() > all.data() + all.size())
-    return set;
-  const auto from = static_cast<std::size_t>(table.data() - all.data());
-  for (std::size_t c = from; c < from + table.size(); ++c) set.bits[c / 64] |= std::uint64_t{1} << (c % 64);
-  return set;
+    return CueSet{};
+  return range_set(static_cast<std::size_t>(table.data() - all.data()), table.size());
 }
 
 void Search::run(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted) {
@@ -243,11 +255,11 @@ void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) cons
   if (table.empty() || table.data() < all.data() || table.data() + table.size() > all.data() + all.size())
     return;
   const auto from = static_cast<std::size_t>(table.data() - all.data());
-  for (std::size_t c = from; c < from + table.size(); ++c) {
-    if (!(found_.bits[c / 64] & (std::uint64_t{1} << (c % 64)))) continue;
+  // In table order: the set's members come lowest first.
+  for_each(intersect(found_, range_set(from, table.size())), [&](std::size_t c) {
     const float decay = 1.0f + 0.125f * static_cast<float>(distance_[c]);
     out.push_back(ContextHit{all[c].word, distance_[c], all[c].weight / decay});
-  }
+  });
   // A stable insertion sort: a handful of hits, and no buffer to allocate.
   auto before = [](const ContextHit& a, const ContextHit& b) {
     if (a.weight != b.weight) return a.weight > b.weight;

@@ -54,6 +54,43 @@ bool is_list_break(const Segment& s) {
   return false;
 }
 
+// Sorts stably by source byte start, then byte end. The lists are made of a few ascending
+// stretches (e-mails, passports, runs, contained findings), so they are merged: each step
+// takes the smallest head, the earliest stretch on ties, which keeps equal keys in order.
+template <class T>
+void sort_by_source(std::vector<T>& v) {
+  auto before = [](const T& a, const T& b) {
+    if (a.source.byte_start != b.source.byte_start) return a.source.byte_start < b.source.byte_start;
+    return a.source.byte_end < b.source.byte_end;
+  };
+  constexpr std::size_t kMaxStretches = 16;
+  std::size_t heads[kMaxStretches + 1];
+  std::size_t k = 0;
+  heads[k++] = 0;
+  for (std::size_t i = 1; i < v.size(); ++i) {
+    if (!before(v[i], v[i - 1])) continue;
+    if (k == kMaxStretches) {  // no longer a few: sort
+      std::stable_sort(v.begin(), v.end(), before);
+      return;
+    }
+    heads[k++] = i;
+  }
+  if (k == 1) return;
+  std::size_t ends[kMaxStretches];
+  for (std::size_t j = 0; j < k; ++j) ends[j] = j + 1 < k ? heads[j + 1] : v.size();
+  std::vector<T> out;
+  out.reserve(v.size());
+  for (std::size_t taken = 0; taken < v.size(); ++taken) {
+    std::size_t best = k;
+    for (std::size_t j = 0; j < k; ++j) {
+      if (heads[j] == ends[j]) continue;
+      if (best == k || before(v[heads[j]], v[heads[best]])) best = j;
+    }
+    out.push_back(std::move(v[heads[best]++]));
+  }
+  v = std::move(out);
+}
+
 // Best split of the rest of a run from one cut on.
 struct SplitBest {
   std::uint32_t winners = 0;
@@ -91,12 +128,8 @@ class Detector {
       else if (!out.vetoed) mend_list(run);
     }
     remove_contained();
-    auto by_source = [](const auto& a, const auto& b) {
-      if (a.source.byte_start != b.source.byte_start) return a.source.byte_start < b.source.byte_start;
-      return a.source.byte_end < b.source.byte_end;
-    };
-    std::stable_sort(findings_.begin(), findings_.end(), by_source);
-    std::stable_sort(rejections_.begin(), rejections_.end(), by_source);
+    sort_by_source(findings_);
+    sort_by_source(rejections_);
     report.findings = std::move(findings_);
     report.rejections = std::move(rejections_);
   }
@@ -145,7 +178,7 @@ class Detector {
     RunOutcome out;
     const std::string_view digits_text = text_.substr(run.byte_start, run.byte_len());
     // Runs are ASCII, so bytes are characters here.
-    if (digits_text.size() > kMaxCandidateDigits) return out;
+    if (digits_text.size() < kMinCandidateDigits || digits_text.size() > kMaxCandidateDigits) return out;
     if (!to_digits(digits_text, digits_)) return out;
     candidates(digits_, cands_);
     const std::size_t n = cands_.size();
@@ -237,6 +270,8 @@ class Detector {
   // split it where whitespace or commas were absorbed and keep the split with the most
   // findings, then the most pieces, then the highest total score, then the earliest cuts.
   void mend_list(const Span& run) {
+    // A winning piece needs kMinCandidateDigits characters and is never the whole run.
+    if (run.char_len() <= kMinCandidateDigits) return;
     cuts_.clear();
     cuts_.push_back({run.byte_start, run.char_start});
     const auto& segs = map_.segments;

@@ -189,7 +189,7 @@ std::span<const Cue> all_cues() { return kCues; }
 void candidates(std::span<const std::uint8_t> d, std::vector<Candidate>& out) {
   out.clear();
   const std::size_t n = d.size();
-  if (n < 6 || n > kMaxCandidateDigits) return;
+  if (n < kMinCandidateDigits || n > kMaxCandidateDigits) return;
   const bool masked = any_masked(d);
   const auto phone_na = ChecksumResult::not_applicable(reason::phone);
   auto push = [&](ChecksumResult ck, std::string_view rule, EntityKind kind, float base, bool needs,

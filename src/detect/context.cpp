@@ -95,12 +95,17 @@ class FirstChars {
     for (std::size_t c = 0; c < all_.size() && c < kMaxCues; ++c) {
       const std::string_view w = all_[c].word;
       chars_[c] = static_cast<std::uint32_t>(utf8::count_chars(w));
+      for (std::size_t b = 0; b < w.size() && b < 8; ++b) {
+        head_[c] |= std::uint64_t{static_cast<unsigned char>(w[b])} << (8 * b);
+        head_mask_[c] |= std::uint64_t{0xFF} << (8 * b);
+      }
       if (w.empty()) continue;
       std::size_t len;
       const std::uint32_t key = char_key(reinterpret_cast<const unsigned char*>(w.data()), 0, w.size(), len);
       std::size_t k = 0;
       while (k < count_ && firsts_[k] != key) ++k;
       if (k == count_) firsts_[count_++] = key;
+      if (key < 0x80) ascii_[key / 64] |= std::uint64_t{1} << (key % 64);
       sets_[k].bits[c / 64] |= std::uint64_t{1} << (c % 64);
     }
     // Odd multipliers in turn until the first characters fall into distinct slots; with
@@ -125,8 +130,25 @@ class FirstChars {
     return keys_[s] == key && key != 0 ? &sets_[index_[s]] : nullptr;
   }
 
-  std::string_view word(std::size_t cue) const { return all_[cue].word; }
+  // For an ASCII character: whether some cue begins with it.
+  bool may_start(std::uint32_t ascii) const { return (ascii_[ascii / 64] >> (ascii % 64)) & 1; }
+
   std::uint32_t chars_of(std::size_t cue) const { return chars_[cue]; }
+
+  // Whether the cue's word stands at q, with `room` bytes before the end of the place it
+  // must fit in and `readable` bytes before the end of the text (room <= readable). The
+  // first eight bytes are compared in one go.
+  bool word_at(std::size_t cue, const unsigned char* q, std::size_t room, std::size_t readable) const {
+    const std::string_view w = all_[cue].word;
+    if (w.size() > room) return false;
+    if (kLittle && readable >= 8) {
+      std::uint64_t x;
+      std::memcpy(&x, q, 8);
+      if ((x & head_mask_[cue]) != head_[cue]) return false;
+      return w.size() <= 8 || std::memcmp(q + 8, w.data() + 8, w.size() - 8) == 0;
+    }
+    return std::memcmp(q, w.data(), w.size()) == 0;
+  }
 
  private:
   static constexpr std::size_t kSlots = 512;
@@ -134,18 +156,19 @@ class FirstChars {
 
   std::span<const Cue> all_;
   std::uint32_t mult_ = 0;
+  std::uint64_t ascii_[2] = {0, 0};  // the ASCII first characters
   std::uint32_t keys_[kSlots] = {};
   std::uint8_t index_[kSlots] = {};
   std::size_t count_ = 0;               // distinct first characters
   std::uint32_t firsts_[kMaxCues] = {};  // their keys
   CueSet sets_[kMaxCues] = {};          // the cues that begin with each
   std::uint32_t chars_[kMaxCues] = {};  // characters of each cue
+  std::uint64_t head_[kMaxCues] = {};   // its first eight bytes, low byte first
+  std::uint64_t head_mask_[kMaxCues] = {};
 };
 
-const FirstChars& first_chars() {
-  static const FirstChars table;
-  return table;
-}
+// Built once when the library is loaded: the cue tables are constants.
+const FirstChars kFirstChars;
 
 // Calls f(cue index) for every member of the set, lowest first.
 template <class F>
@@ -171,6 +194,9 @@ CueSet range_set(std::size_t from, std::size_t count) {
   return r;
 }
 
+bool has(const CueSet& s, std::size_t c) { return (s.bits[c / 64] >> (c % 64)) & 1; }
+void add(CueSet& s, std::size_t c) { s.bits[c / 64] |= std::uint64_t{1} << (c % 64); }
+
 bool meet(const CueSet& a, const CueSet& b) { return ((a.bits[0] & b.bits[0]) | (a.bits[1] & b.bits[1])) != 0; }
 
 CueSet intersect(const CueSet& a, const CueSet& b) {
@@ -190,75 +216,106 @@ CueSet cue_set(std::span<const Cue> table) {
 }
 
 void Search::run(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted) {
-  found_ = CueSet{};
-  const FirstChars& first = first_chars();
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const auto [start, end] = clip(text, span);
+  walk_left(text, start, window, wanted);
+  walk_right(text, end, window, wanted);
+}
+
+void Search::rerun(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted) {
+  const auto [start, end] = clip(text, span);
+  const std::size_t from = back_chars(text, start, window);
+  if (start - from != left_.window.size() || text.compare(from, left_.window.size(), left_.window) != 0)
+    walk_left(text, start, window, wanted);
+  const std::size_t to = forward_chars(text, end, window);
+  if (to - end != right_.window.size() || text.compare(end, right_.window.size(), right_.window) != 0)
+    walk_right(text, end, window, wanted);
+}
+
+std::pair<std::size_t, std::size_t> Search::clip(std::string_view text, const Span& span) {
   const std::size_t n = text.size();
   const std::size_t start = std::min<std::size_t>(span.byte_start, n);
   const std::size_t end = std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), n);
+  return {start, end};
+}
 
-  // Left: walking back from the span, the first occurrence met is the last in the window.
-  // `k` counts the characters from byte i to the span's start.
+// Walking back from the span, the first occurrence met is the last in the window. `k`
+// counts the characters from byte i to the span's start.
+void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t window, const CueSet& wanted) {
+  Side& side = left_;
+  side.found = CueSet{};
+  const FirstChars& first = kFirstChars;
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
   std::size_t i = start;
   for (std::uint32_t k = 1; k <= window && i > 0; ++k) {
-    const CueSet* starting = first.starting_with(prev_char(p, i));
+    std::uint32_t key;
+    if (p[i - 1] < 0x80) {  // a space, digit or sign, most often: few cues start with one
+      key = p[--i];
+      if (!first.may_start(key)) continue;
+    } else {
+      key = prev_char(p, i);
+    }
+    const CueSet* starting = first.starting_with(key);
     if (!starting || !meet(*starting, wanted)) continue;
     for_each(intersect(*starting, wanted), [&](std::size_t c) {
-      const std::uint64_t bit = std::uint64_t{1} << (c % 64);
-      const std::string_view w = first.word(c);
-      if ((found_.bits[c / 64] & bit) || w.size() > start - i || std::memcmp(p + i, w.data(), w.size()) != 0)
-        return;
-      distance_[c] = k - first.chars_of(c);
-      found_.bits[c / 64] |= bit;
+      if (has(side.found, c) || !first.word_at(c, p + i, start - i, n - i)) return;
+      side.distance[c] = k - first.chars_of(c);
+      add(side.found, c);
     });
   }
-  left_ = text.substr(i, start - i);
+  side.window = text.substr(i, start - i);
+}
 
-  // Right: the first occurrence met is the first; it must end inside the window.
-  // `k` counts the characters from the span's end to byte i.
-  CueSet right;  // found on this side
-  i = end;
+// Walking on from the span, the first occurrence met is the first; it must end inside the
+// window. `k` counts the characters from the span's end to byte i.
+void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t window, const CueSet& wanted) {
+  Side& side = right_;
+  side.found = CueSet{};
+  const FirstChars& first = kFirstChars;
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  std::size_t i = end;
   for (std::uint32_t k = 0; k < window && i < n; ++k) {
-    std::size_t len;
-    const std::uint32_t key = char_key(p, i, n, len);
+    std::uint32_t key;
+    std::size_t len = 1;
+    if (p[i] < 0x80) {
+      key = p[i];
+      if (!first.may_start(key)) {
+        ++i;
+        continue;
+      }
+    } else {
+      key = char_key(p, i, n, len);
+    }
     if (const CueSet* starting = first.starting_with(key); starting && meet(*starting, wanted)) {
       for_each(intersect(*starting, wanted), [&](std::size_t c) {
-        const std::uint64_t bit = std::uint64_t{1} << (c % 64);
-        const std::string_view w = first.word(c);
-        if ((right.bits[c / 64] & bit) || first.chars_of(c) > window - k || w.size() > n - i ||
-            std::memcmp(p + i, w.data(), w.size()) != 0)
-          return;
-        if (!(found_.bits[c / 64] & bit) || k < distance_[c]) distance_[c] = k;
-        found_.bits[c / 64] |= bit;
-        right.bits[c / 64] |= bit;
+        if (has(side.found, c) || first.chars_of(c) > window - k || !first.word_at(c, p + i, n - i, n - i)) return;
+        side.distance[c] = k;
+        add(side.found, c);
       });
     }
     i += len;
   }
-  right_ = text.substr(end, i - end);
-}
-
-bool Search::same_windows(std::string_view text, const Span& span, std::uint32_t window) const {
-  const std::size_t n = text.size();
-  const std::size_t start = std::min<std::size_t>(span.byte_start, n);
-  const std::size_t end = std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), n);
-  const std::size_t from = back_chars(text, start, window);
-  if (start - from != left_.size() || text.compare(from, left_.size(), left_) != 0) return false;
-  const std::size_t to = forward_chars(text, end, window);
-  return to - end == right_.size() && text.compare(end, right_.size(), right_) == 0;
+  side.window = text.substr(end, i - end);
 }
 
 void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) const {
   out.clear();
-  if (found_.empty()) return;
+  CueSet found = left_.found;
+  found |= right_.found;
+  if (found.empty()) return;
   const std::span<const Cue> all = all_cues();
   if (table.empty() || table.data() < all.data() || table.data() + table.size() > all.data() + all.size())
     return;
   const auto from = static_cast<std::size_t>(table.data() - all.data());
   // In table order: the set's members come lowest first.
-  for_each(intersect(found_, range_set(from, table.size())), [&](std::size_t c) {
-    const float decay = 1.0f + 0.125f * static_cast<float>(distance_[c]);
-    out.push_back(ContextHit{all[c].word, distance_[c], all[c].weight / decay});
+  for_each(intersect(found, range_set(from, table.size())), [&](std::size_t c) {
+    // Found on both sides, the nearer counts.
+    const bool l = has(left_.found, c), r = has(right_.found, c);
+    const std::uint32_t d =
+        l && r ? std::min(left_.distance[c], right_.distance[c]) : l ? left_.distance[c] : right_.distance[c];
+    const float decay = 1.0f + 0.125f * static_cast<float>(d);
+    out.push_back(ContextHit{all[c].word, d, all[c].weight / decay});
   });
   // A stable insertion sort: a handful of hits, and no buffer to allocate.
   auto before = [](const ContextHit& a, const ContextHit& b) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "detect/report.hpp"
@@ -39,17 +40,25 @@ CueSet cue_set(std::span<const Cue> table);
 class Search {
  public:
   void run(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted);
-  // Whether the windows of `span` in `text` hold the same bytes as those of the last run:
-  // then that run's finds are this span's too.
-  bool same_windows(std::string_view text, const Span& span, std::uint32_t window) const;
+  // The same around a span of a second text, whose windows often hold the same bytes as
+  // those of the last run (the source text around a run's projection): a side with the
+  // same bytes keeps what the last run found there, so `wanted` must be part of its set.
+  void rerun(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted);
   // Hits of one table whose cues were wanted, sorted by weight (highest first), then by cue
   // bytes. Clears `out` first.
   void hits(std::span<const Cue> table, std::vector<ContextHit>& out) const;
 
  private:
-  CueSet found_;
-  std::uint32_t distance_[kMaxCues];  // meaningful where found_ is set
-  std::string_view left_, right_;     // the windows of the last run
+  struct Side {
+    std::string_view window;  // the bytes walked
+    CueSet found;
+    std::uint32_t distance[kMaxCues];  // meaningful where `found` is set
+  };
+  static std::pair<std::size_t, std::size_t> clip(std::string_view text, const Span& span);
+  void walk_left(std::string_view text, std::size_t start, std::uint32_t window, const CueSet& wanted);
+  void walk_right(std::string_view text, std::size_t end, std::uint32_t window, const CueSet& wanted);
+
+  Side left_, right_;
 };
 
 // Hits of the cue table in the `window` characters on each side of `span` in `text`, sorted

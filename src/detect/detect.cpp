@@ -127,8 +127,10 @@ class Detector {
       if (out.winner) findings_.push_back(std::move(*out.winner));
       else if (!out.vetoed) mend_list(run);
     }
-    remove_contained();
+    // Sorting first changes nothing (removal keeps the order, and rejections are sorted
+    // stably after it) but hands the containment test spans in start order.
     sort_by_source(findings_);
+    remove_contained();
     sort_by_source(rejections_);
     report.findings = std::move(findings_);
     report.rejections = std::move(rejections_);
@@ -209,8 +211,7 @@ class Detector {
     if (!rejections && !any_can_pass && costs_only_lower_) return out;
 
     SourceSpan src = map_.to_source(run);
-    if (!search_.same_windows(source_, src.span, cfg_.context_window))
-      search_.run(source_, src.span, cfg_.context_window, negative_);
+    search_.rerun(source_, src.span, cfg_.context_window, negative_);
     search_.hits(negative_cues(), neg_hits_);
     const float neg = context::total(neg_hits_);
 
@@ -332,7 +333,7 @@ class Detector {
   }
 
   // Findings inside a strictly longer finding give way to it, judged on the findings as
-  // they stand before any removal.
+  // they stand before any removal. Rejections for them follow the findings' order.
   void remove_contained() {
     const std::size_t n = findings_.size();
     if (n < 2) return;
@@ -340,15 +341,13 @@ class Detector {
     spans.reserve(n);
     for (const Finding& f : findings_) spans.push_back(f.source);
     const std::vector<char> removed = contained_spans(spans);
-    if (std::find(removed.begin(), removed.end(), 1) == removed.end()) return;
-    std::vector<Finding> kept;
-    kept.reserve(n);
+    std::size_t kept = 0;
     for (std::size_t i = 0; i < n; ++i) {
       Finding& f = findings_[i];
       if (removed[i]) rejections_.push_back(Rejection{f.source, f.score, f.entity, RejectReason::outranked});
-      else kept.push_back(std::move(f));
+      else if (kept++ != i) findings_[kept - 1] = std::move(f);
     }
-    findings_ = std::move(kept);
+    findings_.erase(findings_.begin() + static_cast<std::ptrdiff_t>(kept), findings_.end());
   }
 
   std::string_view source_;
@@ -382,24 +381,29 @@ std::vector<char> contained_spans(std::span<const Span> spans) {
   if (n < 2) return inside;
   // Lengths count as 0 when a range is reversed.
   auto end_of = [&](std::size_t i) { return std::max(spans[i].byte_end, spans[i].byte_start); };
-  std::vector<std::size_t> order(n);
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    if (spans[a].byte_start != spans[b].byte_start) return spans[a].byte_start < spans[b].byte_start;
-    if (end_of(a) != end_of(b)) return end_of(a) > end_of(b);
-    return a < b;
-  });
+  // Spans are looked at in groups of equal starts, in start order; detection hands them
+  // over sorted already, anything else is sorted here.
+  auto by_start = [](const Span& a, const Span& b) { return a.byte_start < b.byte_start; };
+  const bool sorted = std::is_sorted(spans.begin(), spans.end(), by_start);
+  std::vector<std::size_t> order;
+  if (!sorted) {
+    order.resize(n);
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return by_start(spans[a], spans[b]); });
+  }
+  auto at = [&](std::size_t k) { return sorted ? k : order[k]; };
   // Anything that starts earlier and ends no earlier is strictly longer; among equal starts
   // only a later end is.
   bool any_before = false;
   std::uint32_t max_end_before = 0;
   for (std::size_t g = 0; g < n;) {
-    const std::uint32_t start = spans[order[g]].byte_start;
-    const std::uint32_t group_end = end_of(order[g]);
+    const std::uint32_t start = spans[at(g)].byte_start;
+    std::uint32_t group_end = 0;
     std::size_t m = g;
-    for (; m < n && spans[order[m]].byte_start == start; ++m) {
-      const std::uint32_t e = end_of(order[m]);
-      if ((any_before && max_end_before >= e) || group_end > e) inside[order[m]] = 1;
+    for (; m < n && spans[at(m)].byte_start == start; ++m) group_end = std::max(group_end, end_of(at(m)));
+    for (std::size_t k = g; k < m; ++k) {
+      const std::uint32_t e = end_of(at(k));
+      if ((any_before && max_end_before >= e) || group_end > e) inside[at(k)] = 1;
     }
     max_end_before = any_before ? std::max(max_end_before, group_end) : group_end;
     any_before = true;

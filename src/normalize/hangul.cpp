@@ -23,6 +23,7 @@ constexpr std::uint8_t kKindMask = 0x0F;
 constexpr std::uint8_t kFirstUnit = 11;
 constexpr std::uint8_t kNativeFirst = 0x10;  // may start a two-syllable native number
 constexpr std::uint8_t kContext = 0x20;      // a neighbour that supports a short numeral
+constexpr std::uint8_t kNativeSecond = 0x40;  // may end a two-syllable native number
 
 constexpr std::array<std::uint64_t, 5> kUnits{10, 100, 1000, 10000, 100000000};
 
@@ -44,6 +45,7 @@ constexpr std::array<std::uint8_t, unicode::kSyllableCount> kTable = [] {
   constexpr char32_t units[] = {U'십', U'백', U'천', U'만', U'억'};
   for (std::uint8_t k = 0; k < 5; ++k) t[idx(units[k])] = static_cast<std::uint8_t>(kFirstUnit + k);
   for (char32_t c : {U'하', U'다', U'여', U'일', U'아'}) t[idx(c)] |= kNativeFirst;
+  for (char32_t c : {U'나', U'섯', U'곱', U'덟', U'홉'}) t[idx(c)] |= kNativeSecond;
   for (char32_t c : {U'기', U'년', U'번', U'분', U'생', U'세', U'시', U'원', U'월', U'일', U'차',
                      U'초', U'호'})
     t[idx(c)] |= kContext;
@@ -61,6 +63,9 @@ constexpr std::array<std::uint8_t, 0x4000> kLeadFlags = [] {
   return t;
 }();
 
+inline bool is_syllable_lead(char c) { return static_cast<unsigned char>(c) - 0xEAu <= 3u; }
+
+// Flags of the character at i, which starts with EA..ED.
 inline std::uint8_t lead_flags(std::string_view s, std::size_t i) {
   const std::size_t b0 = static_cast<unsigned char>(s[i]), b1 = static_cast<unsigned char>(s[i + 1]),
                     b2 = static_cast<unsigned char>(s[i + 2]);
@@ -184,7 +189,7 @@ Reading read_run(std::string_view s, std::size_t start, std::size_t end) {
   bool pending = false;
   std::uint64_t p = 0, small = 0, big = 0;
   std::size_t tokens = 0;
-  Token t;
+  Token t{};
   for (std::size_t i = start; token_at(s, i, end, t); i += t.bytes) {
     ++tokens;
     if (failed) {
@@ -235,19 +240,19 @@ Reading read_run(std::string_view s, std::size_t start, std::size_t end) {
   return r;
 }
 
-}  // namespace
-
-std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config) {
-  const std::size_t n = text.size();
-  std::optional<SpanMapBuilder> b;
-  std::string digits;
+// The pass's state between candidate syllables.
+struct NumeralReader {
+  std::string_view text;
+  const Config& config;
+  std::optional<SpanMapBuilder> b{};
+  std::string digits{};
   std::size_t emitted = 0;
-  Token t;
+  Token t{};
 
   // Reads the run of tokens that starts with the candidate syllable at `start`; gives the
-  // offset where the scan goes on.
-  auto read_at = [&](const std::size_t start) -> std::size_t {
-    if (!token_at(text, start, n, t)) return start + 3;
+  // offset where the scan goes on. Kept out of line so the scan loop stays in registers.
+  [[gnu::noinline]] std::size_t read_at(const std::size_t start) {
+    if (!token_at(text, start, text.size(), t)) return start + 3;
     // The maximal run of tokens from start.
     const bool first_is_unit = t.unit;
     std::size_t end = start, syllables = 0;
@@ -257,7 +262,7 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
       last = t.last;
       syllables += t.syllables;
       end += t.bytes;
-    } while (token_at(text, end, n, t));
+    } while (token_at(text, end, text.size(), t));
 
     // A dropped ending syllable is scanned again as a new run.
     const std::size_t run_end = trimmed_end(text, end, syllables, last, before_last);
@@ -287,30 +292,54 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
       for (std::size_t k = start; token_at(text, k, run_end, t); k += t.bytes)
         digits.push_back(static_cast<char>('0' + t.digit));
     }
-    if (!b) b.emplace(n);
+    if (!b) b.emplace(text.size());
     b->keep(text.substr(emitted, start - emitted));
     b->numeral(text.substr(start, run_end - start), digits,
                r.units ? kUnitReading : kDigitReading);
     emitted = run_end;
     return run_end;
-  };
+  }
+};
+
+}  // namespace
+
+std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config) {
+  const std::size_t n = text.size();
+  NumeralReader reader{text, config};
+  const bool single_digit_stays =
+      config.numeral_min_digits_without_context > 1 && config.numeral_min_digits_with_context > 1;
 
   // Syllable leads come sixteen offsets at a time as a bit mask. Lead bytes never occur inside
   // another character, so the masks visit every syllable; most are no numeral at all.
   std::size_t i = 0;  // everything before i has been read
   while (i < n) {
     const std::size_t base = i;
-    for (unsigned mask = unicode::block_mask<kSyllableLeads>(text, base); mask != 0; mask &= mask - 1) {
+    unsigned mask = unicode::block_mask<kSyllableLeads>(text, base);
+    // A lead needs its two continuation bytes (valid UTF-8 never ends inside a character).
+    if (base + 18 > n) mask &= n - base > 2 ? (1u << (n - base - 2)) - 1 : 0u;
+    while (mask != 0) {
       const std::size_t at = base + static_cast<std::size_t>(__builtin_ctz(mask));
-      if (at < i) continue;   // inside a run already read
-      if (at + 2 >= n) break;  // valid UTF-8 never ends inside a character
-      if ((lead_flags(text, at) & (kKindMask | kNativeFirst)) != 0) i = read_at(at);
+      mask &= mask - 1;
+      const std::uint8_t f = lead_flags(text, at);
+      if ((f & (kKindMask | kNativeFirst)) == 0) continue;
+      // Most candidates in prose stand alone (이, 사, 다, 하 ...): when the next syllable
+      // starts no token and ends no native pair with this one, the run is this syllable, and
+      // a bare unit or a single digit below both thresholds is left as it is.
+      const std::uint8_t next = at + 6 <= n && is_syllable_lead(text[at + 3]) ? lead_flags(text, at + 3) : 0;
+      if ((next & (kKindMask | kNativeFirst)) == 0 && !((f & kNativeFirst) && (next & kNativeSecond))) {
+        const std::uint8_t k = f & kKindMask;
+        if (k == 0 || k >= kFirstUnit || single_digit_stays) continue;
+      }
+      i = reader.read_at(at);
+      // Leads inside the run just read are not looked at again.
+      const std::size_t read = i - base;
+      mask = read >= 16 ? 0u : mask & (~0u << read);
     }
     i = std::max(i, base + 16);
   }
-  if (!b) return std::nullopt;
-  b->keep(text.substr(emitted));
-  return b->finish();
+  if (!reader.b) return std::nullopt;
+  reader.b->keep(text.substr(reader.emitted));
+  return reader.b->finish();
 }
 
 }  // namespace norvane::passes

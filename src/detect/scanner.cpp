@@ -6,6 +6,10 @@
 
 #include "span/utf8.hpp"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace norvane {
 
 namespace {
@@ -65,6 +69,14 @@ inline std::uint32_t count_high_bits(std::uint64_t flags) {
   return static_cast<std::uint32_t>(((flags >> 7) * kOnes) >> 56);
 }
 
+// Without a popcount instruction std::popcount is a library call; this is a few operations.
+inline std::uint32_t popcount16(unsigned v) {
+  v = v - ((v >> 1) & 0x5555u);
+  v = (v & 0x3333u) + ((v >> 2) & 0x3333u);
+  v = (v + (v >> 4)) & 0x0F0Fu;
+  return (v + (v >> 8)) & 0x1Fu;
+}
+
 class Scanner {
  public:
   Scanner(std::string_view text, Shapes& out)
@@ -89,6 +101,32 @@ class Scanner {
  private:
   // Moves i to the next stop byte, counting the characters passed over; false at the end.
   bool skip(std::size_t& i, std::uint32_t& chars) const {
+#if defined(__SSE2__)
+    // Sixteen bytes at a time. Signed compares keep bytes from 0x80 on (negative) out of
+    // both ranges; continuation bytes are those below -64 (0x80..0xBF).
+    const __m128i digit_lo = _mm_set1_epi8('0' - 1), digit_hi = _mm_set1_epi8('9' + 1);
+    const __m128i upper_lo = _mm_set1_epi8('@' - 1), upper_hi = _mm_set1_epi8('Z' + 1);
+    const __m128i cont_hi = _mm_set1_epi8(-64), one = _mm_set1_epi8(1);
+    for (; i + 16 <= n_; i += 16) {
+      const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p_ + i));
+      const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(x, digit_lo), _mm_cmplt_epi8(x, digit_hi));
+      const __m128i upper = _mm_and_si128(_mm_cmpgt_epi8(x, upper_lo), _mm_cmplt_epi8(x, upper_hi));
+      const auto stops = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(digit, upper)));
+      const __m128i cont = _mm_cmplt_epi8(x, cont_hi);
+      if (stops == 0) {
+        // Sum of the sixteen 0/1 flags, by halves.
+        const __m128i sums = _mm_sad_epu8(_mm_and_si128(cont, one), _mm_setzero_si128());
+        const auto c = static_cast<std::uint32_t>(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
+        chars += 16 - c;
+        continue;
+      }
+      const unsigned k = static_cast<unsigned>(std::countr_zero(stops));
+      const auto before = static_cast<unsigned>(_mm_movemask_epi8(cont)) & ((1u << k) - 1);
+      chars += k - popcount16(before);
+      i += k;
+      return true;
+    }
+#endif
     for (; i + 8 <= n_; i += 8) {
       std::uint64_t x;
       std::memcpy(&x, p_ + i, 8);

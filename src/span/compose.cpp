@@ -110,6 +110,94 @@ bool is_plain_identity(const SpanMap& m) {
          s.src.char_start <= s.src.char_end;
 }
 
+[[gnu::cold]] Error insertion_error(std::size_t j) {
+  return mismatch("outer segment " + std::to_string(j) +
+                  " has an empty source range; insertion is not supported");
+}
+
+[[gnu::cold]] Error exhausted_error(Position b, std::size_t i, std::size_t n, std::size_t j,
+                                    std::size_t m) {
+  return mismatch("segment exhausted at B byte " + std::to_string(b.first) + " (inner " +
+                  std::to_string(i) + "/" + std::to_string(n) + ", outer " + std::to_string(j) +
+                  "/" + std::to_string(m) + ")");
+}
+
+// The last segment of each side in a group, and the B position where the group ends.
+struct GroupEnd {
+  std::size_t gi, gj;
+  Position end;
+};
+
+// Grows the group that starts at in[i] and ou[j] until both sides share an end, or one side
+// can be cut there.
+[[gnu::noinline]] Result<GroupEnd> grow_group(const std::vector<Segment>& in,
+                                              const std::vector<Segment>& ou, std::size_t i,
+                                              std::size_t j, Position b) {
+  const std::size_t n = in.size(), m = ou.size();
+  std::size_t gi = i, gj = j;
+  std::uint32_t ib = in[gi].dst.byte_end, ob = ou[gj].src.byte_end;
+  for (;;) {
+    if (ib == ob) return GroupEnd{gi, gj, {ib, in[gi].dst.char_end}};
+    if (ib < ob) {
+      if (ou[gj].kind == SegmentKind::identity) return GroupEnd{gi, gj, {ib, in[gi].dst.char_end}};
+      if (++gi >= n)
+        return std::unexpected(
+            mismatch("inner exhausted while grouping at B byte " + std::to_string(b.first)));
+      ib = in[gi].dst.byte_end;
+    } else {
+      if (in[gi].kind == SegmentKind::identity) return GroupEnd{gi, gj, {ob, ou[gj].src.char_end}};
+      if (++gj >= m)
+        return std::unexpected(
+            mismatch("outer exhausted while grouping at B byte " + std::to_string(b.first)));
+      ob = ou[gj].src.byte_end;
+    }
+  }
+}
+
+// The segment of a group of several segments on one side: the rules and costs of all its
+// transformed segments, inner ones first. Rare enough to copy the rules.
+[[gnu::noinline]] void push_group(std::vector<Segment>& result, const std::vector<Segment>& in,
+                                  const std::vector<Segment>& ou, std::size_t i, std::size_t gi,
+                                  std::size_t j, std::size_t gj, const Span& src, const Span& dst) {
+  bool transformed = false;
+  NormalizationCost cost;
+  RuleList rules;
+  for (std::size_t k = i; k <= gi; ++k) {
+    if (in[k].kind == SegmentKind::identity) continue;
+    transformed = true;
+    rules.insert(rules.end(), in[k].rules.begin(), in[k].rules.end());
+    cost += in[k].cost;
+  }
+  for (std::size_t k = j; k <= gj; ++k) {
+    if (ou[k].kind == SegmentKind::identity) continue;
+    transformed = true;
+    rules.insert(rules.end(), ou[k].rules.begin(), ou[k].rules.end());
+    cost += ou[k].cost;
+  }
+  if (!transformed) {
+    // Adjacent identity pieces fold into one, as the builder's keep does.
+    if (!result.empty() && result.back().kind == SegmentKind::identity) {
+      Segment& prev = result.back();
+      prev.src.byte_end = src.byte_end;
+      prev.src.char_end = src.char_end;
+      prev.dst.byte_end = dst.byte_end;
+      prev.dst.char_end = dst.char_end;
+      return;
+    }
+    Segment& seg = result.emplace_back();
+    seg.src = src;
+    seg.dst = dst;
+    return;
+  }
+  sort_unique(rules);
+  Segment& seg = result.emplace_back();
+  seg.rules = std::move(rules);
+  seg.src = src;
+  seg.dst = dst;
+  seg.cost = cost;
+  seg.kind = kind_from_shape(src, dst);
+}
+
 // The full re-cutting algorithm, without the identity shortcuts. Map is SpanMap when the rule
 // lists of both maps may be taken (every segment that carries rules is consumed once), or
 // const SpanMap when they must be copied.
@@ -147,73 +235,40 @@ Result<SpanMap> compose_walk(Map& inner, Map& outer) {
       ++i;
     }
     if (i >= n && j >= m) break;
+    if (j < m && ou[j].src.is_empty()) return std::unexpected(insertion_error(j));
+    if (i >= n || j >= m) return std::unexpected(exhausted_error(b, i, n, j, m));
 
-    if (j < m && ou[j].src.is_empty())
-      return std::unexpected(mismatch("outer segment " + std::to_string(j) +
-                                      " has an empty source range; insertion is not supported"));
-    if (i >= n || j >= m)
-      return std::unexpected(mismatch("segment exhausted at B byte " + std::to_string(b.first) +
-                                      " (inner " + std::to_string(i) + "/" + std::to_string(n) +
-                                      ", outer " + std::to_string(j) + "/" + std::to_string(m) +
-                                      ")"));
-
-    // Grow the group until both sides share an end, or one side can be cut there.
+    // Most groups are one segment of each side: both end together, or one of them is an
+    // identity cut where the other ends.
+    auto& x = in[i];
+    auto& y = ou[j];
     std::size_t gi = i, gj = j;
-    std::uint32_t ib = in[gi].dst.byte_end, ob = ou[gj].src.byte_end;
     Position g_end;
-    for (;;) {
-      if (ib == ob) {
-        g_end = {ib, in[gi].dst.char_end};
-        break;
-      }
-      if (ib < ob) {
-        if (ou[gj].kind == SegmentKind::identity) {
-          g_end = {ib, in[gi].dst.char_end};
-          break;
-        }
-        if (++gi >= n)
-          return std::unexpected(
-              mismatch("inner exhausted while grouping at B byte " + std::to_string(b.first)));
-        ib = in[gi].dst.byte_end;
-      } else {
-        if (in[gi].kind == SegmentKind::identity) {
-          g_end = {ob, ou[gj].src.char_end};
-          break;
-        }
-        if (++gj >= m)
-          return std::unexpected(
-              mismatch("outer exhausted while grouping at B byte " + std::to_string(b.first)));
-        ob = ou[gj].src.byte_end;
-      }
+    const std::uint32_t ib = x.dst.byte_end, ob = y.src.byte_end;
+    if (ib == ob || (ib < ob && y.kind == SegmentKind::identity)) {
+      g_end = {ib, x.dst.char_end};
+    } else if (ib > ob && x.kind == SegmentKind::identity) {
+      g_end = {ob, y.src.char_end};
+    } else {
+      auto g = grow_group(in, ou, i, j, b);
+      if (!g) return std::unexpected(std::move(g.error()));
+      gi = g->gi;
+      gj = g->gj;
+      g_end = g->end;
     }
+    auto& xe = in[gi];
+    auto& ye = ou[gj];
 
     Position a0, a1, c0, c1;
-    if (!carry(in[i], in[i].dst, in[i].src, b, a0)) return std::unexpected(backward_error(i, b));
-    if (!carry(in[gi], in[gi].dst, in[gi].src, g_end, a1))
-      return std::unexpected(backward_error(gi, g_end));
-    if (!carry(ou[j], ou[j].src, ou[j].dst, b, c0)) return std::unexpected(forward_error(j, b));
-    if (!carry(ou[gj], ou[gj].src, ou[gj].dst, g_end, c1))
-      return std::unexpected(forward_error(gj, g_end));
+    if (!carry(x, x.dst, x.src, b, a0)) return std::unexpected(backward_error(i, b));
+    if (!carry(xe, xe.dst, xe.src, g_end, a1)) return std::unexpected(backward_error(gi, g_end));
+    if (!carry(y, y.src, y.dst, b, c0)) return std::unexpected(forward_error(j, b));
+    if (!carry(ye, ye.src, ye.dst, g_end, c1)) return std::unexpected(forward_error(gj, g_end));
     const Span src = span_of(a0, a1), dst = span_of(c0, c1);
 
-    // Most groups carry the rules of one transformed segment, or none.
-    std::size_t transformed = 0;
-    NormalizationCost cost;
-    auto* single = &in[i];
-    for (std::size_t k = i; k <= gi; ++k) {
-      if (in[k].kind == SegmentKind::identity) continue;
-      ++transformed;
-      single = &in[k];
-      cost += in[k].cost;
-    }
-    for (std::size_t k = j; k <= gj; ++k) {
-      if (ou[k].kind == SegmentKind::identity) continue;
-      ++transformed;
-      single = &ou[k];
-      cost += ou[k].cost;
-    }
-
-    if (transformed == 0) {
+    if (gi != i || gj != j) {
+      push_group(result, in, ou, i, gi, j, gj, src, dst);
+    } else if (x.kind == SegmentKind::identity && y.kind == SegmentKind::identity) {
       // Adjacent identity pieces fold into one, as the builder's keep does.
       if (!result.empty() && result.back().kind == SegmentKind::identity) {
         Segment& prev = result.back();
@@ -227,26 +282,22 @@ Result<SpanMap> compose_walk(Map& inner, Map& outer) {
         seg.dst = dst;
       }
     } else {
+      const bool tx = x.kind != SegmentKind::identity, ty = y.kind != SegmentKind::identity;
       Segment& seg = result.emplace_back();
-      if (transformed == 1) {
-        take_rules(seg.rules, *single);
-      } else {
-        for (std::size_t k = i; k <= gi; ++k)
-          if (in[k].kind != SegmentKind::identity)
-            seg.rules.insert(seg.rules.end(), in[k].rules.begin(), in[k].rules.end());
-        for (std::size_t k = j; k <= gj; ++k)
-          if (ou[k].kind != SegmentKind::identity)
-            seg.rules.insert(seg.rules.end(), ou[k].rules.begin(), ou[k].rules.end());
-      }
+      take_rules(seg.rules, tx ? x : y);
+      if (tx && ty) seg.rules.insert(seg.rules.end(), y.rules.begin(), y.rules.end());
       if (seg.rules.size() > 1) sort_unique(seg.rules);
+      NormalizationCost cost;
+      if (tx) cost += x.cost;
+      if (ty) cost += y.cost;
       seg.src = src;
       seg.dst = dst;
       seg.cost = cost;
       seg.kind = kind_from_shape(src, dst);
     }
 
-    i = in[gi].dst.byte_end <= g_end.first ? gi + 1 : gi;
-    j = ou[gj].src.byte_end <= g_end.first ? gj + 1 : gj;
+    i = xe.dst.byte_end <= g_end.first ? gi + 1 : gi;
+    j = ye.src.byte_end <= g_end.first ? gj + 1 : gj;
     b = g_end;
   }
 

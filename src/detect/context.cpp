@@ -50,42 +50,6 @@ inline std::uint32_t prev_char(const unsigned char* p, std::size_t& i) {
   return key;
 }
 
-// Eight bytes at a time: the number of bytes that start a character (no 10xxxxxx).
-inline std::uint32_t starts_in8(const unsigned char* q) {
-  std::uint64_t x;
-  std::memcpy(&x, q, 8);
-  const std::uint64_t cont = x & ~(x << 1) & 0x8080808080808080ull;
-  return 8 - static_cast<std::uint32_t>((((cont >> 7) * 0x0101010101010101ull) >> 56));
-}
-
-// Byte offset `chars` characters before `pos` (clipped at the start): the chars-th byte
-// before pos that starts a character. Whole blocks of eight bytes are counted at once.
-std::size_t back_chars(std::string_view text, std::size_t pos, std::uint32_t chars) {
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  std::size_t i = pos;
-  std::uint32_t need = chars;
-  if (need == 0) return i;
-  for (std::uint32_t s; i >= 8 && (s = starts_in8(p + i - 8)) < need; i -= 8) need -= s;
-  while (i > 0) {
-    --i;
-    if (!utf8::is_continuation(p[i]) && --need == 0) return i;
-  }
-  return 0;
-}
-
-// Byte offset `chars` characters after `pos` (clipped at the end): the (chars+1)-th byte
-// from pos on that starts a character.
-std::size_t forward_chars(std::string_view text, std::size_t pos, std::uint32_t chars) {
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t n = text.size();
-  std::size_t i = pos;
-  std::uint64_t need = std::uint64_t{chars} + 1;
-  for (std::uint32_t s; n - i >= 8 && (s = starts_in8(p + i)) < need; i += 8) need -= s;
-  for (; i < n; ++i)
-    if (!utf8::is_continuation(p[i]) && --need == 0) return i;
-  return n;
-}
-
 // Every cue by its first character, in a table with one slot per first character: the
 // hash multiplier is chosen when the table is built so that no two of them share a slot,
 // and a lookup is one probe. Most characters of a window find a slot that is not theirs.
@@ -223,11 +187,14 @@ void Search::run(std::string_view text, const Span& span, std::uint32_t window, 
 
 void Search::rerun(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted) {
   const auto [start, end] = clip(text, span);
-  const std::size_t from = back_chars(text, start, window);
-  if (start - from != left_.window.size() || text.compare(from, left_.window.size(), left_.window) != 0)
+  // The same bytes next to the span make the same window, unless the last walk stopped at
+  // its text's edge and this text goes on.
+  const std::string_view left = left_.window, right = right_.window;
+  if (!(left.size() <= start && (left_.full || left.size() == start) &&
+        text.compare(start - left.size(), left.size(), left) == 0))
     walk_left(text, start, window, wanted);
-  const std::size_t to = forward_chars(text, end, window);
-  if (to - end != right_.window.size() || text.compare(end, right_.window.size(), right_.window) != 0)
+  if (!(right.size() <= text.size() - end && (right_.full || right.size() == text.size() - end) &&
+        text.compare(end, right.size(), right) == 0))
     walk_right(text, end, window, wanted);
 }
 
@@ -247,7 +214,8 @@ void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t w
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
   std::size_t i = start;
-  for (std::uint32_t k = 1; k <= window && i > 0; ++k) {
+  std::uint32_t k = 1;
+  for (; k <= window && i > 0; ++k) {
     std::uint32_t key;
     if (p[i - 1] < 0x80) {  // a space, digit or sign, most often: few cues start with one
       key = p[--i];
@@ -264,6 +232,7 @@ void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t w
     });
   }
   side.window = text.substr(i, start - i);
+  side.full = k > window;
 }
 
 // Walking on from the span, the first occurrence met is the first; it must end inside the
@@ -275,7 +244,8 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
   std::size_t i = end;
-  for (std::uint32_t k = 0; k < window && i < n; ++k) {
+  std::uint32_t k = 0;
+  for (; k < window && i < n; ++k) {
     std::uint32_t key;
     std::size_t len = 1;
     if (p[i] < 0x80) {
@@ -297,6 +267,7 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
     i += len;
   }
   side.window = text.substr(end, i - end);
+  side.full = k == window;
 }
 
 void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) const {

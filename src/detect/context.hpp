@@ -51,6 +51,7 @@ class Search {
  private:
   struct Side {
     std::string_view window;  // the bytes walked
+    bool full = false;        // all `window` characters, not cut short by the text's edge
     CueSet found;
     std::uint32_t distance[kMaxCues];  // meaningful where `found` is set
   };

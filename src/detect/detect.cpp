@@ -260,8 +260,10 @@ class Detector {
 
     if (win != n) {
       const Candidate& c = cands_[win];
+      // The hits are copied, not moved: one allocation of their size, and the scratch list
+      // keeps its room for the next run.
       out.winner = Finding{c.entity, src.span, run, win_certainty, win_score,
-                           Evidence{c.rule, c.checksum, std::move(cand_hits_[win]), std::move(src.rules), src.cost,
+                           Evidence{c.rule, c.checksum, cand_hits_[win], std::move(src.rules), src.cost,
                                     src.snapped}};
     }
     return out;

@@ -220,6 +220,11 @@ void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t w
     if (p[i - 1] < 0x80) {  // a space, digit or sign, most often: few cues start with one
       key = p[--i];
       if (!first.may_start(key)) continue;
+    } else if (kLittle && i >= 4 && (p[i - 3] & 0xF0) == 0xE0) {  // three bytes, as Hangul
+      std::uint32_t w;
+      std::memcpy(&w, p + i - 4, 4);
+      key = w >> 8;
+      i -= 3;
     } else {
       key = prev_char(p, i);
     }
@@ -254,6 +259,11 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
         ++i;
         continue;
       }
+    } else if (kLittle && n - i >= 4 && (p[i] & 0xF0) == 0xE0) {  // three bytes, as Hangul
+      std::uint32_t w;
+      std::memcpy(&w, p + i, 4);
+      key = w & 0xFFFFFF;
+      len = 3;
     } else {
       key = char_key(p, i, n, len);
     }

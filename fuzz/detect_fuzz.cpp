@@ -7,9 +7,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include "detect/candidates.hpp"
 #include "detect/detect.hpp"
+#include "detect/scanner.hpp"
 #include "fuzz_common.hpp"
 #include "normalize/pipeline.hpp"
+#include "reference.hpp"
 
 namespace {
 
@@ -69,6 +72,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(static_cast<std::size_t>(j.entity) < norvane::kEntityCount);
     FUZZ_CHECK(score_ok(j.score));
     if (i > 0) FUZZ_CHECK(!before(j.source, report.rejections[i - 1].source));
+  }
+
+  // The fast scanners and cue search agree with their plain readings, on the normalized
+  // text and on the raw input.
+  for (const std::string_view t : {norm, src}) {
+    const auto idx = fuzz::char_index(t);
+    norvane::Shapes shapes;
+    norvane::scan(t, shapes);
+    FUZZ_CHECK(shapes.runs == fuzz::ref::digit_runs(t, idx));
+    FUZZ_CHECK(shapes.emails == fuzz::ref::emails(t, idx));
+    FUZZ_CHECK(shapes.passports == fuzz::ref::passports(t, idx));
+    FUZZ_CHECK(norvane::digit_runs(t) == shapes.runs);
+    FUZZ_CHECK(norvane::emails(t) == shapes.emails);
+    FUZZ_CHECK(norvane::passports(t) == shapes.passports);
+  }
+  for (const norvane::Finding& f : report.findings) {
+    if (f.entity == norvane::EntityKind::email) {
+      FUZZ_CHECK(f.evidence.context_hits.empty());
+      continue;
+    }
+    const auto table = f.entity == norvane::EntityKind::passport ? norvane::passport_cues()
+                                                                 : norvane::cues_for(f.entity);
+    const auto want = fuzz::ref::cue_hits(norm, norm_idx, f.normalized, in.config.context_window, table);
+    const auto& got = f.evidence.context_hits;
+    FUZZ_CHECK(got.size() == want.size());
+    for (std::size_t k = 0; k < got.size(); ++k) {
+      FUZZ_CHECK(got[k].cue == want[k].cue);
+      FUZZ_CHECK(got[k].distance == want[k].distance);
+      FUZZ_CHECK(got[k].weight == want[k].weight);
+    }
   }
 
   // The report's JSON must read back as JSON with the same counts.

@@ -1,6 +1,7 @@
 // mask under a tokenize policy, then unmask: the source comes back byte for byte, also through
 // the restore map's JSON. The other policies run over the same findings for their own faults.
 #include <cstddef>
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "detect/detect.hpp"
 #include "fuzz_common.hpp"
 #include "mask/mask.hpp"
+#include "span/utf8.hpp"
 
 namespace {
 
@@ -31,6 +33,50 @@ PolicySet mixed_policies(std::uint8_t b) {
   set = set.with(EntityKind::driver_license, Policy::redact_label());
   set = set.with(EntityKind::business_registration, Policy::tokenize());
   return set;
+}
+
+std::string utf8_of(char32_t c) {
+  std::string s;
+  norvane::utf8::append(s, c);
+  return s;
+}
+
+// The replacement of one value, written from the policy's definition.
+std::string replacement(const Policy& p, EntityKind kind, std::string_view value, norvane::RestoreMap& tokens) {
+  std::vector<std::string> chars;
+  for (std::size_t i = 0; i < value.size();) {
+    const std::size_t n = norvane::utf8::seq_len(static_cast<unsigned char>(value[i]));
+    chars.emplace_back(value.substr(i, n));
+    i += n;
+  }
+  const unsigned __int128 n = chars.size();
+  auto fill = [&](unsigned __int128 count) {
+    std::string out;
+    for (unsigned __int128 k = 0; k < count; ++k) out += utf8_of(p.fill);
+    return out;
+  };
+  switch (p.kind) {
+    case Policy::Kind::redact_label: return "[" + std::string(norvane::entity_label(kind)) + "]";
+    case Policy::Kind::redact_code: return "[" + std::string(norvane::entity_code(kind)) + "]";
+    case Policy::Kind::redact_fill: return fill(n);
+    case Policy::Kind::redact_fixed: return p.text;
+    case Policy::Kind::partial: {
+      const unsigned __int128 keep = static_cast<unsigned __int128>(p.keep_prefix) + p.keep_suffix;
+      if (keep >= n) return fill(n);
+      std::string out;
+      for (std::size_t k = 0; k < p.keep_prefix; ++k) out += chars[k];
+      out += fill(n - keep);
+      for (std::size_t k = chars.size() - p.keep_suffix; k < chars.size(); ++k) out += chars[k];
+      return out;
+    }
+    case Policy::Kind::hash: {
+      const std::string digest = norvane::hmac_sha256_hex(p.key, value);
+      FUZZ_CHECK(digest.size() == 64);
+      return "[" + std::string(norvane::entity_code(kind)) + ":" + digest.substr(0, std::min<std::uint64_t>(p.length, 64)) + "]";
+    }
+    case Policy::Kind::tokenize: return tokens.push(kind, value);
+  }
+  return {};
 }
 
 bool sorted_disjoint(const std::vector<Finding>& applied, std::size_t size) {
@@ -85,9 +131,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Every other policy over the same findings (no second detection).
   std::vector<Finding> all = out.applied;
   all.insert(all.end(), out.skipped.begin(), out.skipped.end());
-  const norvane::MaskOutput other = norvane::mask_findings(src, std::move(all), mixed_policies(in.b ^ in.a));
+  const PolicySet mixed = mixed_policies(in.b ^ in.a);
+  const norvane::MaskOutput other = norvane::mask_findings(src, std::move(all), mixed);
   FUZZ_CHECK(fuzz::valid_utf8(other.text));
   FUZZ_CHECK(other.applied.size() == out.applied.size());
   FUZZ_CHECK(other.restore.has_value());
+  norvane::RestoreMap tokens = norvane::RestoreMap::for_text(src);
+  std::string want;
+  std::size_t done = 0;
+  for (const Finding& f : other.applied) {
+    want.append(src.substr(done, f.source.byte_start - done));
+    want += replacement(mixed.policy_for(f.entity), f.entity, src.substr(f.source.byte_start, f.source.byte_len()), tokens);
+    done = f.source.byte_end;
+  }
+  want.append(src.substr(done));
+  FUZZ_CHECK(other.text == want);
+  FUZZ_CHECK(tokens == *other.restore);
   return 0;
 }

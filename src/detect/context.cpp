@@ -98,6 +98,15 @@ class FirstChars {
   bool may_start(std::uint32_t ascii) const { return (ascii_[ascii / 64] >> (ascii % 64)) & 1; }
 
   std::uint32_t chars_of(std::size_t cue) const { return chars_[cue]; }
+  const Cue& cue(std::size_t c) const { return all_[c]; }
+
+  // The place of a table in all_cues(), or false for any other table.
+  bool find_table(std::span<const Cue> table, std::size_t& from) const {
+    if (table.empty() || table.data() < all_.data() || table.data() + table.size() > all_.data() + all_.size())
+      return false;
+    from = static_cast<std::size_t>(table.data() - all_.data());
+    return true;
+  }
 
   // Whether the cue's word stands at q, with `room` bytes before the end of the place it
   // must fit in and `readable` bytes before the end of the text (room <= readable). The
@@ -173,10 +182,8 @@ CueSet intersect(const CueSet& a, const CueSet& b) {
 }  // namespace
 
 CueSet cue_set(std::span<const Cue> table) {
-  const std::span<const Cue> all = all_cues();
-  if (table.empty() || table.data() < all.data() || table.data() + table.size() > all.data() + all.size())
-    return CueSet{};
-  return range_set(static_cast<std::size_t>(table.data() - all.data()), table.size());
+  std::size_t from;
+  return kFirstChars.find_table(table, from) ? range_set(from, table.size()) : CueSet{};
 }
 
 void Search::run(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted) {
@@ -285,10 +292,8 @@ void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) cons
   CueSet found = left_.found;
   found |= right_.found;
   if (found.empty()) return;
-  const std::span<const Cue> all = all_cues();
-  if (table.empty() || table.data() < all.data() || table.data() + table.size() > all.data() + all.size())
-    return;
-  const auto from = static_cast<std::size_t>(table.data() - all.data());
+  std::size_t from;
+  if (!kFirstChars.find_table(table, from)) return;
   // In table order: the set's members come lowest first.
   for_each(intersect(found, range_set(from, table.size())), [&](std::size_t c) {
     // Found on both sides, the nearer counts.
@@ -296,7 +301,8 @@ void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) cons
     const std::uint32_t d =
         l && r ? std::min(left_.distance[c], right_.distance[c]) : l ? left_.distance[c] : right_.distance[c];
     const float decay = 1.0f + 0.125f * static_cast<float>(d);
-    out.push_back(ContextHit{all[c].word, d, all[c].weight / decay});
+    const Cue& cue = kFirstChars.cue(c);
+    out.push_back(ContextHit{cue.word, d, cue.weight / decay});
   });
   // A stable insertion sort: a handful of hits, and no buffer to allocate.
   auto before = [](const ContextHit& a, const ContextHit& b) {

@@ -1,5 +1,6 @@
 // Absorbs runs of separators that lie between two digit-like characters.
 #include <array>
+#include <cstdint>
 
 #include "normalize/passes.hpp"
 #include "normalize/unicode.hpp"
@@ -15,39 +16,46 @@ constexpr RuleName kHyphen = "separator.hyphen";
 constexpr RuleName kDot = "separator.dot";
 constexpr RuleName kMiddot = "separator.middot";
 
+// The separators, by the rule that absorbs them.
+enum class SepKind : std::uint8_t { none, whitespace, paren, comma, hyphen, dot, middot };
+
+constexpr std::array<RuleName, 7> kRules{{{}, kWhitespace, kParen, kComma, kHyphen, kDot, kMiddot}};
+
 struct Sep {
   std::size_t len = 0;  // bytes; 0 when no separator starts here
-  RuleName rule;
-  AbsorbClass cls = AbsorbClass::separator;
+  SepKind kind = SepKind::none;
+
+  RuleName rule() const { return kRules[static_cast<std::size_t>(kind)]; }
+  AbsorbClass cls() const {
+    return kind == SepKind::whitespace ? AbsorbClass::whitespace : AbsorbClass::separator;
+  }
 };
 
-Sep separator_at(std::string_view s, std::size_t i) {
+// The one-byte separators by byte. The two middle dots, U+00B7 and U+30FB, start with C2
+// and E3: those bytes are marked middot and checked further.
+constexpr std::array<SepKind, 256> kSepByte = [] {
+  std::array<SepKind, 256> t{};
+  t[0x09] = t[0x20] = SepKind::whitespace;
+  t['('] = t[')'] = SepKind::paren;
+  t[','] = SepKind::comma;
+  t['-'] = SepKind::hyphen;
+  t['.'] = SepKind::dot;
+  t[0xC2] = t[0xE3] = SepKind::middot;
+  return t;
+}();
+
+inline Sep separator_at(std::string_view s, std::size_t i) {
   if (i >= s.size()) return {};
-  auto c = static_cast<unsigned char>(s[i]);
-  switch (c) {
-    case 0x09:
-    case 0x20:
-      return {1, kWhitespace, AbsorbClass::whitespace};
-    case '(':
-    case ')':
-      return {1, kParen};
-    case ',':
-      return {1, kComma};
-    case '-':
-      return {1, kHyphen};
-    case '.':
-      return {1, kDot};
-    case 0xC2:  // U+00B7
-      if (i + 1 < s.size() && static_cast<unsigned char>(s[i + 1]) == 0xB7) return {2, kMiddot};
-      return {};
-    case 0xE3:  // U+30FB
-      if (i + 2 < s.size() && static_cast<unsigned char>(s[i + 1]) == 0x83 &&
-          static_cast<unsigned char>(s[i + 2]) == 0xBB)
-        return {3, kMiddot};
-      return {};
-    default:
-      return {};
-  }
+  const auto c = static_cast<unsigned char>(s[i]);
+  const SepKind kind = kSepByte[c];
+  if (kind == SepKind::none) return {};
+  if (kind != SepKind::middot) return {1, kind};
+  if (c == 0xC2)
+    return i + 1 < s.size() && static_cast<unsigned char>(s[i + 1]) == 0xB7 ? Sep{2, kind} : Sep{};
+  return i + 2 < s.size() && static_cast<unsigned char>(s[i + 1]) == 0x83 &&
+                 static_cast<unsigned char>(s[i + 2]) == 0xBB
+             ? Sep{3, kind}
+             : Sep{};
 }
 
 // Digit-like characters are ASCII, so a byte test suffices.
@@ -72,39 +80,36 @@ std::optional<PassOutput> absorb_separators(std::string_view text) {
   // A run can only be absorbed when it starts right after a digit-like character.
   while (true) {
     d = unicode::find_byte<kDigitLikeSet>(text, d);
+    if (d >= n) break;
     // Only the last of a run of digit-like characters can be followed by a separator.
-    while (d + 1 < n && kDigitLike[static_cast<unsigned char>(text[d + 1])]) ++d;
-    if (d + 1 >= n) break;
-    const std::size_t i = d + 1;
-    Sep first = separator_at(text, i);
+    const std::size_t i = unicode::skip_bytes<kDigitLikeSet>(text, d + 1);
+    if (i >= n) break;
+    const Sep first = separator_at(text, i);
     if (first.len == 0) {
       d = i;
       continue;
     }
-    std::size_t v = i;
-    while (true) {
-      Sep s = separator_at(text, v);
-      if (s.len == 0) break;
-      v += s.len;
-    }
+    std::size_t v = i + first.len;
+    for (Sep s = separator_at(text, v); s.len != 0; s = separator_at(text, v)) v += s.len;
     d = v;
     // Left alone when not followed by a digit-like character; the rest of the run cannot
     // start another one.
     if (!digit_like_byte(text, v)) continue;
     if (!b) b.emplace(n);
     b->keep(text.substr(emitted, i - emitted));
+    // One segment per stretch of separators of one rule.
     std::size_t g = i;
     Sep gs = first;
-    for (std::size_t k = i; k < v;) {
-      Sep s = separator_at(text, k);
-      if (s.rule != gs.rule) {
-        b->absorb(text.substr(g, k - g), gs.rule, gs.cls);
+    for (std::size_t k = i + first.len; k < v;) {
+      const Sep s = separator_at(text, k);
+      if (s.kind != gs.kind) {
+        b->absorb(text.substr(g, k - g), gs.rule(), gs.cls());
         g = k;
         gs = s;
       }
       k += s.len;
     }
-    b->absorb(text.substr(g, v - g), gs.rule, gs.cls);
+    b->absorb(text.substr(g, v - g), gs.rule(), gs.cls());
     emitted = v;
   }
   if (!b) return std::nullopt;

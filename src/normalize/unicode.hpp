@@ -112,6 +112,22 @@ inline std::size_t find_byte(std::string_view s, std::size_t from) {
   return i;
 }
 
+// The first offset at or after `from` whose byte is not in Set, or s.size().
+template <const ByteSet& Set>
+inline std::size_t skip_bytes(std::string_view s, std::size_t from) {
+  const char* p = s.data();
+  const std::size_t n = s.size();
+  std::size_t i = from;
+#if defined(__SSE2__)
+  for (; i + 16 <= n; i += 16) {
+    const unsigned mask = ~detail::block_mask<Set>(p + i) & 0xFFFFu;
+    if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(mask));
+  }
+#endif
+  while (i < n && detail::kByteTable<Set>[static_cast<unsigned char>(p[i])]) ++i;
+  return i;
+}
+
 // Bit k set when byte base + k of s is in Set, for the sixteen bytes from base (fewer at the
 // end of s).
 template <const ByteSet& Set>

@@ -60,26 +60,41 @@ inline void append(std::string& out, char32_t cp) {
 inline std::size_t count_chars(std::string_view s) {
   const char* p = s.data();
   const std::size_t n = s.size();
-  std::size_t chars = 0, i = 0;
 #if defined(__SSE2__)
-  // As signed bytes, continuation bytes are -128..-65; every other byte is greater.
-  const __m128i limit = _mm_set1_epi8(-65);
-  const std::size_t whole = n & ~std::size_t{15};
-  while (i < whole) {
-    // Byte lanes count up to 255 before they are summed.
-    const std::size_t stop = whole - i > 255 * 16 ? i + 255 * 16 : whole;
-    __m128i counts = _mm_setzero_si128();
-    for (; i < stop; i += 16) {
-      const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-      counts = _mm_sub_epi8(counts, _mm_cmpgt_epi8(x, limit));
+  if (n >= 16) {
+    // As signed bytes, continuation bytes are -128..-65; every other byte is greater.
+    const __m128i limit = _mm_set1_epi8(-65);
+    const __m128i zero = _mm_setzero_si128();
+    const std::size_t whole = n & ~std::size_t{15};
+    std::size_t chars = 0, i = 0;
+    while (i < whole) {
+      // Byte lanes count up to 255 before they are summed.
+      const std::size_t stop = whole - i > 255 * 16 ? i + 255 * 16 : whole;
+      __m128i counts = zero;
+      for (; i < stop; i += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        counts = _mm_sub_epi8(counts, _mm_cmpgt_epi8(x, limit));
+      }
+      const __m128i sums = _mm_sad_epu8(counts, zero);
+      chars += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
+               static_cast<std::size_t>(_mm_extract_epi16(sums, 4));
     }
-    const __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
-    chars += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
-             static_cast<std::size_t>(_mm_extract_epi16(sums, 4));
+    if (i < n) {
+      // The last sixteen bytes, less the ones counted already: lanes from 16 - (n - i) on.
+      static constexpr unsigned char kTail[32] = {
+          0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
+          0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+      const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + n - 16));
+      const __m128i lanes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kTail + (n - i)));
+      const __m128i hits = _mm_and_si128(_mm_cmpgt_epi8(x, limit), lanes);
+      const __m128i sums = _mm_sad_epu8(_mm_sub_epi8(zero, hits), zero);
+      chars += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
+               static_cast<std::size_t>(_mm_extract_epi16(sums, 4));
+    }
+    return chars;
   }
 #endif
-  const std::size_t rest = i;
-  std::size_t continuation = 0;
+  std::size_t continuation = 0, i = 0;
   for (; i + 8 <= n; i += 8) {
     std::uint64_t x;
     std::memcpy(&x, p + i, 8);
@@ -88,7 +103,7 @@ inline std::size_t count_chars(std::string_view s) {
     continuation += static_cast<std::size_t>((flags * 0x0101010101010101ull) >> 56);
   }
   for (; i < n; ++i) continuation += is_continuation(static_cast<unsigned char>(p[i]));
-  return chars + (n - rest) - continuation;
+  return n - continuation;
 }
 
 // True when byte offset i of s starts a character or is the end of s.

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <cstring>
 
-#include "detect/candidates.hpp"
+#include "detect/cues.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane::context {
@@ -51,21 +51,23 @@ inline std::uint32_t prev_char(const unsigned char* p, std::size_t& i) {
 }
 
 // Every cue by its first character, in a table with one slot per first character: the
-// hash multiplier is chosen when the table is built so that no two of them share a slot,
-// and a lookup is one probe. Most characters of a window find a slot that is not theirs.
+// hash multiplier is chosen when compiling so that no two of them share a slot, and a
+// lookup is one probe. Most characters of a window find a slot that is not theirs.
 class FirstChars {
  public:
-  FirstChars() : all_(all_cues()) {
+  constexpr explicit FirstChars(std::span<const Cue> all) : all_(all) {
     for (std::size_t c = 0; c < all_.size() && c < kMaxCues; ++c) {
       const std::string_view w = all_[c].word;
-      chars_[c] = static_cast<std::uint32_t>(utf8::count_chars(w));
-      for (std::size_t b = 0; b < w.size() && b < 8; ++b) {
-        head_[c] |= std::uint64_t{static_cast<unsigned char>(w[b])} << (8 * b);
-        head_mask_[c] |= std::uint64_t{0xFF} << (8 * b);
+      for (std::size_t b = 0; b < w.size(); ++b) {
+        const auto byte = static_cast<unsigned char>(w[b]);
+        chars_[c] += (byte & 0xC0) != 0x80;  // not a continuation byte
+        if (b < 8) {
+          head_[c] |= std::uint64_t{byte} << (8 * b);
+          head_mask_[c] |= std::uint64_t{0xFF} << (8 * b);
+        }
       }
       if (w.empty()) continue;
-      std::size_t len;
-      const std::uint32_t key = char_key(reinterpret_cast<const unsigned char*>(w.data()), 0, w.size(), len);
+      const std::uint32_t key = first_key(w);
       std::size_t k = 0;
       while (k < count_ && firsts_[k] != key) ++k;
       if (k == count_) firsts_[count_++] = key;
@@ -74,18 +76,20 @@ class FirstChars {
     }
     // Odd multipliers in turn until the first characters fall into distinct slots; with
     // about fifty keys in 512 slots one in ten does.
-    for (mult_ = 0x9E3779B1u;; mult_ += 0x2545F492u) {
+    for (int attempt = 0; attempt < 4096 && !distinct_; ++attempt) {
+      if (attempt > 0) mult_ += 0x2545F492u;
       std::fill(std::begin(keys_), std::end(keys_), 0u);
-      bool distinct = true;
-      for (std::size_t k = 0; k < count_ && distinct; ++k) {
+      distinct_ = true;
+      for (std::size_t k = 0; k < count_ && distinct_; ++k) {
         const std::size_t s = slot(firsts_[k]);
-        distinct = keys_[s] == 0;
+        distinct_ = keys_[s] == 0;
         keys_[s] = firsts_[k];
         index_[s] = static_cast<std::uint8_t>(k);
       }
-      if (distinct) break;
     }
   }
+
+  constexpr bool distinct() const { return distinct_; }
 
   // The cues that begin with the character of this key, or nullptr. No cue starts with
   // NUL, so key 0 (an empty slot) never matches a character's key of 0.
@@ -125,10 +129,21 @@ class FirstChars {
 
  private:
   static constexpr std::size_t kSlots = 512;
-  std::size_t slot(std::uint32_t key) const { return (key * mult_) >> 23; }
+  constexpr std::size_t slot(std::uint32_t key) const { return (key * mult_) >> 23; }
+
+  // The key char_key gives the word's first character.
+  static constexpr std::uint32_t first_key(std::string_view w) {
+    const auto lead = static_cast<unsigned char>(w[0]);
+    std::size_t len = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;  // as utf8::seq_len
+    if (len > w.size()) len = w.size();
+    std::uint32_t key = 0;
+    for (std::size_t k = 0; k < len; ++k) key |= std::uint32_t{static_cast<unsigned char>(w[k])} << (8 * k);
+    return key;
+  }
 
   std::span<const Cue> all_;
-  std::uint32_t mult_ = 0;
+  std::uint32_t mult_ = 0x9E3779B1u;
+  bool distinct_ = false;
   std::uint64_t ascii_[2] = {0, 0};  // the ASCII first characters
   std::uint32_t keys_[kSlots] = {};
   std::uint8_t index_[kSlots] = {};
@@ -140,8 +155,8 @@ class FirstChars {
   std::uint64_t head_mask_[kMaxCues] = {};
 };
 
-// Built once when the library is loaded: the cue tables are constants.
-const FirstChars kFirstChars;
+constexpr FirstChars kFirstChars(cues::kCues);
+static_assert(kFirstChars.distinct(), "no multiplier keeps the first characters of the cues apart");
 
 // Calls f(cue index) for every member of the set, lowest first.
 template <class F>

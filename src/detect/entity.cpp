@@ -1,10 +1,10 @@
 #include "detect/entity.hpp"
 
-#include <algorithm>
 #include <array>
 
 #include "detect/candidates.hpp"
 #include "detect/checksum.hpp"
+#include "detect/cues.hpp"
 
 namespace norvane {
 
@@ -40,69 +40,6 @@ const KindText& text_of(EntityKind kind) {
   auto i = static_cast<std::size_t>(kind);
   return kKinds[i < kEntityCount ? i : 0];
 }
-
-// Cue tables, in table order.
-constexpr Cue kResidentCues[] = {
-    {"주민등록번호", 1.0f}, {"주민번호", 1.0f}, {"주민등록", 0.8f}, {"본인확인", 0.4f}, {"실명확인", 0.4f}};
-constexpr Cue kForeignerCues[] = {
-    {"외국인등록번호", 1.0f}, {"외국인등록", 0.8f}, {"외국인", 0.5f}, {"체류", 0.4f}};
-constexpr Cue kBusinessCues[] = {{"사업자등록번호", 1.0f}, {"사업자번호", 1.0f}, {"사업자", 0.6f},
-                                 {"세금계산서", 0.5f},     {"법인", 0.3f},       {"상호", 0.3f}};
-constexpr Cue kCardCues[] = {{"카드번호", 1.0f}, {"신용카드", 1.0f}, {"체크카드", 1.0f}, {"유효기간", 0.5f},
-                             {"카드", 0.6f},     {"결제", 0.4f},     {"승인", 0.3f}};
-constexpr Cue kPhoneCues[] = {{"전화번호", 1.0f}, {"휴대전화", 1.0f}, {"휴대폰", 1.0f}, {"핸드폰", 1.0f},
-                              {"연락처", 1.0f},   {"전화", 0.6f},     {"문자", 0.4f},   {"통화", 0.3f}};
-constexpr Cue kLicenseCues[] = {
-    {"운전면허번호", 1.0f}, {"운전면허", 1.0f}, {"면허번호", 0.9f}, {"면허증", 0.8f}};
-constexpr Cue kAccountCues[] = {{"계좌번호", 1.0f}, {"예금주", 0.9f}, {"계좌", 0.8f}, {"입금", 0.7f},
-                                {"이체", 0.7f},     {"송금", 0.7f},   {"은행", 0.6f}, {"환불", 0.4f}};
-constexpr Cue kBirthCues[] = {
-    {"생년월일", 1.0f}, {"출생일", 1.0f}, {"생일", 0.8f}, {"출생", 0.6f}, {"년생", 0.6f}};
-constexpr Cue kPassportCues[] = {{"여권번호", 1.0f}, {"여권", 0.8f}};
-constexpr Cue kNegativeCues[] = {
-    {"증권번호", 1.0f}, {"계약번호", 1.0f}, {"접수번호", 1.0f}, {"주문번호", 1.0f}, {"송장번호", 1.0f},
-    {"운송장", 0.8f},   {"관리번호", 0.9f}, {"문서번호", 0.9f}, {"일련번호", 0.9f}, {"발급번호", 0.8f},
-    {"전표번호", 0.8f}, {"상품코드", 1.0f}, {"제품코드", 1.0f}, {"모델번호", 1.0f}, {"모델명", 0.8f},
-    {"품번", 0.8f},     {"바코드", 0.8f},   {"콜센터", 1.0f},   {"고객센터", 1.0f}, {"대표번호", 1.0f},
-    {"상담센터", 0.9f}, {"ARS", 0.8f},      {"우편번호", 1.0f}, {"별표", 0.6f},     {"고시", 0.5f},
-};
-
-// Every table, one after another in one array: a cue is known by its place in it.
-template <std::size_t... N>
-constexpr auto join(const Cue (&... tables)[N]) {
-  std::array<Cue, (N + ...)> out{};
-  std::size_t k = 0;
-  ((std::copy(tables, tables + N, out.begin() + k), k += N), ...);
-  return out;
-}
-constexpr auto kCues = join(kResidentCues, kForeignerCues, kBusinessCues, kCardCues, kPhoneCues, kLicenseCues,
-                            kAccountCues, kBirthCues, kPassportCues, kNegativeCues);
-static_assert(kCues.size() <= context::kMaxCues);
-
-// Each table as a range of kCues, in the order joined above.
-struct Tables {
-  std::span<const Cue> resident, foreigner, business, card, phone, license, account, birth, passport, negative;
-};
-constexpr Tables kTables = [] {
-  Tables t;
-  std::size_t at = 0;
-  auto next = [&](std::size_t n) {
-    const std::span<const Cue> r(kCues.data() + at, n);
-    at += n;
-    return r;
-  };
-  t.resident = next(std::size(kResidentCues));
-  t.foreigner = next(std::size(kForeignerCues));
-  t.business = next(std::size(kBusinessCues));
-  t.card = next(std::size(kCardCues));
-  t.phone = next(std::size(kPhoneCues));
-  t.license = next(std::size(kLicenseCues));
-  t.account = next(std::size(kAccountCues));
-  t.birth = next(std::size(kBirthCues));
-  t.passport = next(std::size(kPassportCues));
-  t.negative = next(std::size(kNegativeCues));
-  return t;
-}();
 
 bool any_masked(std::span<const std::uint8_t> d) {
   for (auto v : d)
@@ -168,23 +105,23 @@ std::string entity_names_joined() {
 
 std::span<const Cue> cues_for(EntityKind kind) {
   switch (kind) {
-    case EntityKind::resident: return kTables.resident;
-    case EntityKind::foreigner_registration: return kTables.foreigner;
-    case EntityKind::business_registration: return kTables.business;
-    case EntityKind::credit_card: return kTables.card;
-    case EntityKind::bank_account: return kTables.account;
-    case EntityKind::phone: return kTables.phone;
-    case EntityKind::driver_license: return kTables.license;
-    case EntityKind::birth_date: return kTables.birth;
-    case EntityKind::passport: return kTables.passport;
+    case EntityKind::resident: return cues::kTables.resident;
+    case EntityKind::foreigner_registration: return cues::kTables.foreigner;
+    case EntityKind::business_registration: return cues::kTables.business;
+    case EntityKind::credit_card: return cues::kTables.card;
+    case EntityKind::bank_account: return cues::kTables.account;
+    case EntityKind::phone: return cues::kTables.phone;
+    case EntityKind::driver_license: return cues::kTables.license;
+    case EntityKind::birth_date: return cues::kTables.birth;
+    case EntityKind::passport: return cues::kTables.passport;
     case EntityKind::email: break;
   }
   return {};
 }
 
-std::span<const Cue> passport_cues() { return kTables.passport; }
-std::span<const Cue> negative_cues() { return kTables.negative; }
-std::span<const Cue> all_cues() { return kCues; }
+std::span<const Cue> passport_cues() { return cues::kTables.passport; }
+std::span<const Cue> negative_cues() { return cues::kTables.negative; }
+std::span<const Cue> all_cues() { return cues::kCues; }
 
 void candidates(std::span<const std::uint8_t> d, std::vector<Candidate>& out) {
   out.clear();

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <iterator>
 #include <cstring>
+#include <iterator>
 
 #include "detect/cues.hpp"
 #include "span/utf8.hpp"
@@ -32,7 +32,8 @@ inline std::uint32_t char_key(const unsigned char* p, std::size_t i, std::size_t
 
 // Moves i (a character boundary above 0) to the start of the character before it and
 // returns that character's key. With four bytes at hand the start is the highest byte
-// among them that is no continuation byte.
+// among them that is no continuation byte. (The walk handles ASCII and three-byte
+// characters itself; this is for the others.)
 inline std::uint32_t prev_char(const unsigned char* p, std::size_t& i) {
   if (kLittle && i >= 4) {
     std::uint32_t w;
@@ -71,7 +72,7 @@ class FirstChars {
       std::size_t k = 0;
       while (k < count_ && firsts_[k] != key) ++k;
       if (k == count_) firsts_[count_++] = key;
-      if (key < 0x80) ascii_[key / 64] |= std::uint64_t{1} << (key % 64);
+      if (key < 0x80) ascii_[key] = true;
       sets_[k].bits[c / 64] |= std::uint64_t{1} << (c % 64);
     }
     // Odd multipliers in turn until the first characters fall into distinct slots; with
@@ -91,15 +92,15 @@ class FirstChars {
 
   constexpr bool distinct() const { return distinct_; }
 
-  // The cues that begin with the character of this key, or nullptr. No cue starts with
-  // NUL, so key 0 (an empty slot) never matches a character's key of 0.
+  // The cues that begin with the character of this key, or nullptr. A NUL character (key 0)
+  // may be handed some cues by an empty slot; their words, compared in full, never match.
   const CueSet* starting_with(std::uint32_t key) const {
     const std::size_t s = slot(key);
-    return keys_[s] == key && key != 0 ? &sets_[index_[s]] : nullptr;
+    return keys_[s] == key ? &sets_[index_[s]] : nullptr;
   }
 
   // For an ASCII character: whether some cue begins with it.
-  bool may_start(std::uint32_t ascii) const { return (ascii_[ascii / 64] >> (ascii % 64)) & 1; }
+  bool may_start(std::uint32_t ascii) const { return ascii_[ascii]; }
 
   std::uint32_t chars_of(std::size_t cue) const { return chars_[cue]; }
   const Cue& cue(std::size_t c) const { return all_[c]; }
@@ -144,7 +145,7 @@ class FirstChars {
   std::span<const Cue> all_;
   std::uint32_t mult_ = 0x9E3779B1u;
   bool distinct_ = false;
-  std::uint64_t ascii_[2] = {0, 0};  // the ASCII first characters
+  bool ascii_[128] = {};  // the ASCII first characters
   std::uint32_t keys_[kSlots] = {};
   std::uint8_t index_[kSlots] = {};
   std::size_t count_ = 0;               // distinct first characters

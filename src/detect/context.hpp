@@ -18,8 +18,8 @@ struct Cue {
 
 namespace context {
 
-// A set of cues, by their place in all_cues() (candidates.hpp): every cue table is a range
-// of that one array, so the tables of several candidates are searched in one walk.
+// A set of cues, by their place in all_cues() (cues.hpp): every cue table is a range of
+// that one array, so the tables of several candidates are searched in one walk.
 struct CueSet {
   std::uint64_t bits[2] = {0, 0};
 

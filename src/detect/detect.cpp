@@ -278,8 +278,7 @@ class Detector {
     cuts_.clear();
     cuts_.push_back({run.byte_start, run.char_start});
     const auto& segs = map_.segments;
-    auto it = std::partition_point(segs.begin(), segs.end(),
-                                   [&](const Segment& s) { return s.dst.byte_start <= run.byte_start; });
+    auto it = segs.begin() + static_cast<std::ptrdiff_t>(segment_after(run.byte_start));
     for (; it != segs.end() && it->dst.byte_start < run.byte_end; ++it) {
       if (!is_list_break(*it)) continue;
       if (cuts_.back().first != it->dst.byte_start) cuts_.push_back({it->dst.byte_start, it->dst.char_start});
@@ -334,6 +333,24 @@ class Detector {
     }
   }
 
+  // The first segment whose output starts after `pos`. Runs are mended in text order, so
+  // the search gallops on from the last answer: near segments, few cache lines.
+  std::size_t segment_after(std::uint32_t pos) {
+    const auto& segs = map_.segments;
+    const std::size_t n = segs.size();
+    std::size_t from = seg_cursor_, to = from;
+    for (std::size_t step = 1; to < n && segs[to].dst.byte_start <= pos; step *= 2) {
+      from = to + 1;
+      to = from + step;
+    }
+    to = std::min(to, n);
+    const auto it = std::partition_point(segs.begin() + static_cast<std::ptrdiff_t>(from),
+                                         segs.begin() + static_cast<std::ptrdiff_t>(to),
+                                         [&](const Segment& s) { return s.dst.byte_start <= pos; });
+    seg_cursor_ = static_cast<std::size_t>(it - segs.begin());
+    return seg_cursor_;
+  }
+
   // Findings inside a strictly longer finding give way to it, judged on the findings as
   // they stand before any removal. Rejections for them follow the findings' order.
   void remove_contained() {
@@ -372,6 +389,7 @@ class Detector {
   std::vector<float> ctx_, raw_;
   std::vector<ContextHit> neg_hits_;
   std::vector<Position> cuts_;
+  std::size_t seg_cursor_ = 0;  // segment_after's last answer
   std::vector<SplitBest> best_;
 };
 

@@ -198,6 +198,39 @@ struct GroupEnd {
   seg.kind = kind_from_shape(src, dst);
 }
 
+// The segment of a group of one segment per side, x of the inner map and y of the outer.
+template <class Seg>
+inline void push_pair(std::vector<Segment>& result, Seg& x, Seg& y, const Span& src,
+                      const Span& dst) {
+  const bool tx = x.kind != SegmentKind::identity, ty = y.kind != SegmentKind::identity;
+  if (!tx && !ty) {
+    // Adjacent identity pieces fold into one, as the builder's keep does.
+    if (!result.empty() && result.back().kind == SegmentKind::identity) {
+      Segment& prev = result.back();
+      prev.src.byte_end = src.byte_end;
+      prev.src.char_end = src.char_end;
+      prev.dst.byte_end = dst.byte_end;
+      prev.dst.char_end = dst.char_end;
+    } else {
+      Segment& seg = result.emplace_back();
+      seg.src = src;
+      seg.dst = dst;
+    }
+    return;
+  }
+  Segment& seg = result.emplace_back();
+  take_rules(seg.rules, tx ? x : y);
+  if (tx && ty) seg.rules.insert(seg.rules.end(), y.rules.begin(), y.rules.end());
+  if (seg.rules.size() > 1) sort_unique(seg.rules);
+  NormalizationCost cost;
+  if (tx) cost += x.cost;
+  if (ty) cost += y.cost;
+  seg.src = src;
+  seg.dst = dst;
+  seg.cost = cost;
+  seg.kind = kind_from_shape(src, dst);
+}
+
 // The full re-cutting algorithm, without the identity shortcuts. Map is SpanMap when the rule
 // lists of both maps may be taken (every segment that carries rules is consumed once), or
 // const SpanMap when they must be copied.
@@ -238,6 +271,55 @@ Result<SpanMap> compose_walk(Map& inner, Map& outer) {
     if (j < m && ou[j].src.is_empty()) return std::unexpected(insertion_error(j));
     if (i >= n || j >= m) return std::unexpected(exhausted_error(b, i, n, j, m));
 
+    // Long identity segments hold many segments of the other side, each a group of its own:
+    // walk those in a tight loop. Each step is the general group below with its branches
+    // known; anything else (a deletion, a segment that crosses the identity's end, a failed
+    // carry) leaves the loop and comes back through the general steps.
+    if (ou[j].kind == SegmentKind::identity) {
+      auto& y = ou[j];
+      const std::size_t i0 = i;
+      while (i < n) {
+        auto& x = in[i];
+        if (x.dst.is_empty() || x.dst.byte_end > y.src.byte_end) break;
+        const Position end{x.dst.byte_end, x.dst.char_end};
+        Position a0, a1, c0, c1;
+        if (!carry(x, x.dst, x.src, b, a0) || !carry(x, x.dst, x.src, end, a1) ||
+            !carry(y, y.src, y.dst, b, c0) || !carry(y, y.src, y.dst, end, c1))
+          break;
+        push_pair(result, x, y, span_of(a0, a1), span_of(c0, c1));
+        ++i;
+        b = end;
+        if (y.src.byte_end <= end.first) {
+          ++j;
+          break;
+        }
+      }
+      if (i != i0) continue;
+    }
+    if (in[i].kind == SegmentKind::identity) {
+      auto& x = in[i];
+      const std::size_t j0 = j;
+      while (j < m) {
+        auto& y = ou[j];
+        if (y.src.is_empty() || y.src.byte_end > x.dst.byte_end) break;
+        const Position end = y.src.byte_end == x.dst.byte_end
+                                 ? Position{x.dst.byte_end, x.dst.char_end}
+                                 : Position{y.src.byte_end, y.src.char_end};
+        Position a0, a1, c0, c1;
+        if (!carry(x, x.dst, x.src, b, a0) || !carry(x, x.dst, x.src, end, a1) ||
+            !carry(y, y.src, y.dst, b, c0) || !carry(y, y.src, y.dst, end, c1))
+          break;
+        push_pair(result, x, y, span_of(a0, a1), span_of(c0, c1));
+        ++j;
+        b = end;
+        if (x.dst.byte_end <= end.first) {
+          ++i;
+          break;
+        }
+      }
+      if (j != j0) continue;
+    }
+
     // Most groups are one segment of each side: both end together, or one of them is an
     // identity cut where the other ends.
     auto& x = in[i];
@@ -266,35 +348,10 @@ Result<SpanMap> compose_walk(Map& inner, Map& outer) {
     if (!carry(ye, ye.src, ye.dst, g_end, c1)) return std::unexpected(forward_error(gj, g_end));
     const Span src = span_of(a0, a1), dst = span_of(c0, c1);
 
-    if (gi != i || gj != j) {
+    if (gi != i || gj != j)
       push_group(result, in, ou, i, gi, j, gj, src, dst);
-    } else if (x.kind == SegmentKind::identity && y.kind == SegmentKind::identity) {
-      // Adjacent identity pieces fold into one, as the builder's keep does.
-      if (!result.empty() && result.back().kind == SegmentKind::identity) {
-        Segment& prev = result.back();
-        prev.src.byte_end = src.byte_end;
-        prev.src.char_end = src.char_end;
-        prev.dst.byte_end = dst.byte_end;
-        prev.dst.char_end = dst.char_end;
-      } else {
-        Segment& seg = result.emplace_back();
-        seg.src = src;
-        seg.dst = dst;
-      }
-    } else {
-      const bool tx = x.kind != SegmentKind::identity, ty = y.kind != SegmentKind::identity;
-      Segment& seg = result.emplace_back();
-      take_rules(seg.rules, tx ? x : y);
-      if (tx && ty) seg.rules.insert(seg.rules.end(), y.rules.begin(), y.rules.end());
-      if (seg.rules.size() > 1) sort_unique(seg.rules);
-      NormalizationCost cost;
-      if (tx) cost += x.cost;
-      if (ty) cost += y.cost;
-      seg.src = src;
-      seg.dst = dst;
-      seg.cost = cost;
-      seg.kind = kind_from_shape(src, dst);
-    }
+    else
+      push_pair(result, x, y, src, dst);
 
     i = xe.dst.byte_end <= g_end.first ? gi + 1 : gi;
     j = ye.src.byte_end <= g_end.first ? gj + 1 : gj;

@@ -116,6 +116,7 @@ class Detector {
         negative_(context::cue_set(negative_cues())) {
     passport_and_negative_ = negative_;
     passport_and_negative_ |= context::cue_set(passport_cues());
+    for (EntityKind k : all_entities()) kind_cues_[static_cast<std::size_t>(k)] = context::cue_set(cues_for(k));
   }
 
   void run(Report& report) {
@@ -189,7 +190,7 @@ class Detector {
     // Context and the score before costs, per candidate: one search for all their tables,
     // and the negative cues too in case the source has the same windows.
     context::CueSet wanted = negative_;
-    for (std::size_t i = 0; i < n; ++i) wanted |= context::cue_set(cands_[i].cues);
+    for (std::size_t i = 0; i < n; ++i) wanted |= kind_cues_[static_cast<std::size_t>(cands_[i].entity)];
     search_.run(text_, run, cfg_.context_window, wanted);
     if (cand_hits_.size() < n) cand_hits_.resize(n);
     ctx_.resize(n);
@@ -376,6 +377,7 @@ class Detector {
   const bool costs_only_lower_;  // every cost weight is finite and not negative
   const context::CueSet negative_;
   context::CueSet passport_and_negative_;
+  context::CueSet kind_cues_[kEntityCount];  // a candidate's cues are those of its kind
 
   std::vector<Finding> findings_;
   std::vector<Rejection> rejections_;

@@ -62,9 +62,9 @@ class FirstChars {
       for (std::size_t b = 0; b < w.size(); ++b) {
         const auto byte = static_cast<unsigned char>(w[b]);
         chars_[c] += (byte & 0xC0) != 0x80;  // not a continuation byte
-        if (b < 8) {
-          head_[c] |= std::uint64_t{byte} << (8 * b);
-          head_mask_[c] |= std::uint64_t{0xFF} << (8 * b);
+        if (b < 16) {
+          head_[c][b / 8] |= std::uint64_t{byte} << (8 * (b % 8));
+          head_mask_[c][b / 8] |= std::uint64_t{0xFF} << (8 * (b % 8));
         }
       }
       if (w.empty()) continue;
@@ -115,15 +115,16 @@ class FirstChars {
 
   // Whether the cue's word stands at q, with `room` bytes before the end of the place it
   // must fit in and `readable` bytes before the end of the text (room <= readable). The
-  // first eight bytes are compared in one go.
+  // first sixteen bytes (five Hangul syllables) are compared eight at a time.
   bool word_at(std::size_t cue, const unsigned char* q, std::size_t room, std::size_t readable) const {
     const std::string_view w = all_[cue].word;
     if (w.size() > room) return false;
-    if (kLittle && readable >= 8) {
-      std::uint64_t x;
-      std::memcpy(&x, q, 8);
-      if ((x & head_mask_[cue]) != head_[cue]) return false;
-      return w.size() <= 8 || std::memcmp(q + 8, w.data() + 8, w.size() - 8) == 0;
+    if (kLittle && readable >= 16) {
+      std::uint64_t x[2];
+      std::memcpy(x, q, 16);
+      if ((x[0] & head_mask_[cue][0]) != head_[cue][0] || (x[1] & head_mask_[cue][1]) != head_[cue][1])
+        return false;
+      return w.size() <= 16 || std::memcmp(q + 16, w.data() + 16, w.size() - 16) == 0;
     }
     return std::memcmp(q, w.data(), w.size()) == 0;
   }
@@ -152,8 +153,8 @@ class FirstChars {
   std::uint32_t firsts_[kMaxCues] = {};  // their keys
   CueSet sets_[kMaxCues] = {};          // the cues that begin with each
   std::uint32_t chars_[kMaxCues] = {};  // characters of each cue
-  std::uint64_t head_[kMaxCues] = {};   // its first eight bytes, low byte first
-  std::uint64_t head_mask_[kMaxCues] = {};
+  std::uint64_t head_[kMaxCues][2] = {};  // its first sixteen bytes, low byte first
+  std::uint64_t head_mask_[kMaxCues][2] = {};
 };
 
 constexpr FirstChars kFirstChars(cues::kCues);

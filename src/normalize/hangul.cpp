@@ -67,8 +67,9 @@ inline bool is_syllable_lead(char c) { return static_cast<unsigned char>(c) - 0x
 
 // Flags of the character at i, which starts with EA..ED.
 inline std::uint8_t lead_flags(std::string_view s, std::size_t i) {
-  const std::size_t b0 = static_cast<unsigned char>(s[i]), b1 = static_cast<unsigned char>(s[i + 1]),
-                    b2 = static_cast<unsigned char>(s[i + 2]);
+  const std::size_t b0 = static_cast<unsigned char>(s[i]);
+  const std::size_t b1 = static_cast<unsigned char>(s[i + 1]);
+  const std::size_t b2 = static_cast<unsigned char>(s[i + 2]);
   // The continuation bytes are 10xxxxxx, so their marker bits add a fixed offset.
   return kLeadFlags[(b0 << 12) + (b1 << 6) + b2 - ((std::size_t{0xEA} << 12) + (0x80 << 6) + 0x80)];
 }
@@ -325,8 +326,10 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
       // Most candidates in prose stand alone (이, 사, 다, 하 ...): when the next syllable
       // starts no token and ends no native pair with this one, the run is this syllable, and
       // a bare unit or a single digit below both thresholds is left as it is.
-      const std::uint8_t next = at + 6 <= n && is_syllable_lead(text[at + 3]) ? lead_flags(text, at + 3) : 0;
-      if ((next & (kKindMask | kNativeFirst)) == 0 && !((f & kNativeFirst) && (next & kNativeSecond))) {
+      const std::uint8_t next =
+          at + 6 <= n && is_syllable_lead(text[at + 3]) ? lead_flags(text, at + 3) : 0;
+      if ((next & (kKindMask | kNativeFirst)) == 0 &&
+          !((f & kNativeFirst) && (next & kNativeSecond))) {
         const std::uint8_t k = f & kKindMask;
         if (k == 0 || k >= kFirstUnit || single_digit_stays) continue;
       }

@@ -40,7 +40,10 @@ Result<Normalized> normalize(std::string_view text, const Config& config) {
   };
   Result<void> r = run(config.nfc, passes::compose_jamo);
   if (r) r = run(config.fold, passes::fold);
-  if (r) r = run(config.hangul, [&](std::string_view t) { return passes::read_hangul_numerals(t, config); });
+  if (r) {
+    r = run(config.hangul,
+            [&](std::string_view t) { return passes::read_hangul_numerals(t, config); });
+  }
   if (r) r = run(config.lookalike, passes::correct_lookalikes);
   if (r) r = run(config.separator, passes::absorb_separators);
   if (!r) return std::unexpected(std::move(r.error()));

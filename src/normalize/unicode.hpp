@@ -85,7 +85,8 @@ inline unsigned block_mask(const char* p) {
   if constexpr (Set.first <= Set.last) {
     // x - first <= last - first, unsigned: min(d, last - first) == d.
     const __m128i d = _mm_sub_epi8(x, _mm_set1_epi8(static_cast<char>(Set.first)));
-    hit = _mm_cmpeq_epi8(_mm_min_epu8(d, _mm_set1_epi8(static_cast<char>(Set.last - Set.first))), d);
+    const __m128i span = _mm_set1_epi8(static_cast<char>(Set.last - Set.first));
+    hit = _mm_cmpeq_epi8(_mm_min_epu8(d, span), d);
   }
   for (std::size_t k = 0; k < Set.count; ++k)
     hit = _mm_or_si128(hit, _mm_cmpeq_epi8(x, _mm_set1_epi8(static_cast<char>(Set.singles[k]))));

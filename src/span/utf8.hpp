@@ -82,8 +82,10 @@ inline std::size_t count_chars(std::string_view s) {
     if (i < n) {
       // The last sixteen bytes, less the ones counted already: lanes from 16 - (n - i) on.
       static constexpr unsigned char kTail[32] = {
-          0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,
-          0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+          0,    0,    0,    0,    0,    0,    0,    0,
+          0,    0,    0,    0,    0,    0,    0,    0,
+          0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
+          0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff};
       const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + n - 16));
       const __m128i lanes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kTail + (n - i)));
       const __m128i hits = _mm_and_si128(_mm_cmpgt_epi8(x, limit), lanes);

@@ -91,6 +91,18 @@ void sort_by_source(std::vector<T>& v) {
   v = std::move(out);
 }
 
+// The cue sets searched for, made once: a candidate's cues are those of its kind.
+struct CueSets {
+  context::CueSet negative, passport_and_negative;
+  context::CueSet of_kind[kEntityCount];
+
+  CueSets() : negative(context::cue_set(negative_cues())), passport_and_negative(negative) {
+    passport_and_negative |= context::cue_set(passport_cues());
+    for (EntityKind k : all_entities()) of_kind[static_cast<std::size_t>(k)] = context::cue_set(cues_for(k));
+  }
+};
+const CueSets kCueSets;
+
 // Best split of the rest of a run from one cut on.
 struct SplitBest {
   std::uint32_t winners = 0;
@@ -112,12 +124,7 @@ class Detector {
         map_(norm.map),
         cfg_(cfg),
         costs_only_lower_(lowers(cfg.absorbed_whitespace) && lowers(cfg.absorbed_separator) &&
-                          lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)),
-        negative_(context::cue_set(negative_cues())) {
-    passport_and_negative_ = negative_;
-    passport_and_negative_ |= context::cue_set(passport_cues());
-    for (EntityKind k : all_entities()) kind_cues_[static_cast<std::size_t>(k)] = context::cue_set(cues_for(k));
-  }
+                          lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)) {}
 
   void run(Report& report) {
     scan(text_, shapes_);
@@ -149,7 +156,7 @@ class Detector {
   void add_passport(const Span& span) {
     SourceSpan src = map_.to_source(span);
     // Both tables are searched around the normalized span.
-    search_.run(text_, span, cfg_.context_window, passport_and_negative_);
+    search_.run(text_, span, cfg_.context_window, kCueSets.passport_and_negative);
     std::vector<ContextHit> hits;
     search_.hits(passport_cues(), hits);
     const float ctx = context::total(hits);
@@ -189,8 +196,8 @@ class Detector {
 
     // Context and the score before costs, per candidate: one search for all their tables,
     // and the negative cues too in case the source has the same windows.
-    context::CueSet wanted = negative_;
-    for (std::size_t i = 0; i < n; ++i) wanted |= kind_cues_[static_cast<std::size_t>(cands_[i].entity)];
+    context::CueSet wanted = kCueSets.negative;
+    for (std::size_t i = 0; i < n; ++i) wanted |= kCueSets.of_kind[static_cast<std::size_t>(cands_[i].entity)];
     search_.run(text_, run, cfg_.context_window, wanted);
     if (cand_hits_.size() < n) cand_hits_.resize(n);
     ctx_.resize(n);
@@ -212,7 +219,7 @@ class Detector {
     if (!rejections && !any_can_pass && costs_only_lower_) return out;
 
     SourceSpan src = map_.to_source(run);
-    search_.rerun(source_, src.span, cfg_.context_window, negative_);
+    search_.rerun(source_, src.span, cfg_.context_window, kCueSets.negative);
     search_.hits(negative_cues(), neg_hits_);
     const float neg = context::total(neg_hits_);
 
@@ -375,9 +382,6 @@ class Detector {
   const SpanMap& map_;
   const Config& cfg_;
   const bool costs_only_lower_;  // every cost weight is finite and not negative
-  const context::CueSet negative_;
-  context::CueSet passport_and_negative_;
-  context::CueSet kind_cues_[kEntityCount];  // a candidate's cues are those of its kind
 
   std::vector<Finding> findings_;
   std::vector<Rejection> rejections_;

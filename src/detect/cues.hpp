@@ -17,15 +17,15 @@ inline constexpr Cue kResidentCues[] = {
 inline constexpr Cue kForeignerCues[] = {
     {"외국인등록번호", 1.0f}, {"외국인등록", 0.8f}, {"외국인", 0.5f}, {"체류", 0.4f}};
 inline constexpr Cue kBusinessCues[] = {{"사업자등록번호", 1.0f}, {"사업자번호", 1.0f}, {"사업자", 0.6f},
-                                 {"세금계산서", 0.5f},     {"법인", 0.3f},       {"상호", 0.3f}};
+                                        {"세금계산서", 0.5f},     {"법인", 0.3f},       {"상호", 0.3f}};
 inline constexpr Cue kCardCues[] = {{"카드번호", 1.0f}, {"신용카드", 1.0f}, {"체크카드", 1.0f}, {"유효기간", 0.5f},
-                             {"카드", 0.6f},     {"결제", 0.4f},     {"승인", 0.3f}};
+                                    {"카드", 0.6f},     {"결제", 0.4f},     {"승인", 0.3f}};
 inline constexpr Cue kPhoneCues[] = {{"전화번호", 1.0f}, {"휴대전화", 1.0f}, {"휴대폰", 1.0f}, {"핸드폰", 1.0f},
-                              {"연락처", 1.0f},   {"전화", 0.6f},     {"문자", 0.4f},   {"통화", 0.3f}};
+                                     {"연락처", 1.0f},   {"전화", 0.6f},     {"문자", 0.4f},   {"통화", 0.3f}};
 inline constexpr Cue kLicenseCues[] = {
     {"운전면허번호", 1.0f}, {"운전면허", 1.0f}, {"면허번호", 0.9f}, {"면허증", 0.8f}};
 inline constexpr Cue kAccountCues[] = {{"계좌번호", 1.0f}, {"예금주", 0.9f}, {"계좌", 0.8f}, {"입금", 0.7f},
-                                {"이체", 0.7f},     {"송금", 0.7f},   {"은행", 0.6f}, {"환불", 0.4f}};
+                                       {"이체", 0.7f},     {"송금", 0.7f},   {"은행", 0.6f}, {"환불", 0.4f}};
 inline constexpr Cue kBirthCues[] = {
     {"생년월일", 1.0f}, {"출생일", 1.0f}, {"생일", 0.8f}, {"출생", 0.6f}, {"년생", 0.6f}};
 inline constexpr Cue kPassportCues[] = {{"여권번호", 1.0f}, {"여권", 0.8f}};
@@ -45,8 +45,8 @@ constexpr auto join(const Cue (&... tables)[N]) {
   ((std::copy(tables, tables + N, out.begin() + k), k += N), ...);
   return out;
 }
-inline constexpr auto kCues = join(kResidentCues, kForeignerCues, kBusinessCues, kCardCues, kPhoneCues, kLicenseCues,
-                            kAccountCues, kBirthCues, kPassportCues, kNegativeCues);
+inline constexpr auto kCues = join(kResidentCues, kForeignerCues, kBusinessCues, kCardCues, kPhoneCues,
+                                   kLicenseCues, kAccountCues, kBirthCues, kPassportCues, kNegativeCues);
 static_assert(kCues.size() <= context::kMaxCues);
 
 // Each table as a range of kCues, in the order joined above.

@@ -218,17 +218,14 @@ inline void push_pair(std::vector<Segment>& result, Seg& x, Seg& y, const Span& 
     }
     return;
   }
-  Segment& seg = result.emplace_back();
-  take_rules(seg.rules, tx ? x : y);
-  if (tx && ty) seg.rules.insert(seg.rules.end(), y.rules.begin(), y.rules.end());
-  if (seg.rules.size() > 1) sort_unique(seg.rules);
+  RuleList rules;
+  take_rules(rules, tx ? x : y);
+  if (tx && ty) rules.insert(rules.end(), y.rules.begin(), y.rules.end());
+  if (rules.size() > 1) sort_unique(rules);
   NormalizationCost cost;
   if (tx) cost += x.cost;
   if (ty) cost += y.cost;
-  seg.src = src;
-  seg.dst = dst;
-  seg.cost = cost;
-  seg.kind = kind_from_shape(src, dst);
+  result.emplace_back(std::move(rules), src, dst, cost, kind_from_shape(src, dst));
 }
 
 // The full re-cutting algorithm, without the identity shortcuts. Map is SpanMap when the rule

@@ -68,6 +68,8 @@ std::optional<norvane::RestoreMap> map_of(const json& j) {
 // where a key sat) or a number out of range (skipped by the reader where it is ignored).
 enum class Doc { ok, invalid, unsure };
 Doc parse_doc(std::string_view text, json& out) {
+  // No JSON text holds a raw NUL (the parsed-document reader takes one as the end of input).
+  if (text.find('\0') != std::string_view::npos) return Doc::invalid;
   bool repeated = false;
   std::vector<std::vector<std::string>> keys;
   json::parser_callback_t cb = [&](int, json::parse_event_t ev, json& parsed) {

@@ -264,14 +264,15 @@ SourceSpan SpanMap::to_source(Span q) const {
       out.span.char_end = z.src.char_end;
       if (q.byte_end != z.dst.byte_end) out.snapped = true;
     }
-    std::size_t nrules = 0;
-    for (std::size_t k = first; k < last; ++k) nrules += segments[k].rules.size();
-    out.rules.reserve(nrules);
+    // The same few rules recur along a span (one per folded digit or absorbed separator):
+    // each is kept once as it comes, and only the distinct ones are sorted.
     for (std::size_t k = first; k < last; ++k) {
       const Segment& s = segments[k];
       // A separator absorbed right at an end of the query lies outside it.
       if (empty_output_at(s, q.byte_start) || empty_output_at(s, q.byte_end)) continue;
-      out.rules.insert(out.rules.end(), s.rules.begin(), s.rules.end());
+      for (const RuleName rule : s.rules)
+        if (std::find(out.rules.begin(), out.rules.end(), rule) == out.rules.end())
+          out.rules.push_back(rule);
       out.cost += s.cost;
     }
     sort_unique(out.rules);

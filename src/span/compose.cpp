@@ -222,9 +222,8 @@ inline void push_pair(std::vector<Segment>& result, Seg& x, Seg& y, const Span& 
   take_rules(rules, tx ? x : y);
   if (tx && ty) rules.insert(rules.end(), y.rules.begin(), y.rules.end());
   if (rules.size() > 1) sort_unique(rules);
-  NormalizationCost cost;
-  if (tx) cost += x.cost;
-  if (ty) cost += y.cost;
+  // Adding to a zero cost gives the other cost unchanged.
+  const NormalizationCost cost = tx && ty ? x.cost + y.cost : tx ? x.cost : y.cost;
   result.emplace_back(std::move(rules), src, dst, cost, kind_from_shape(src, dst));
 }
 

@@ -154,6 +154,21 @@ struct GroupEnd {
   }
 }
 
+// Adjacent identity pieces fold into one, as the builder's keep does.
+inline void push_identity(std::vector<Segment>& result, const Span& src, const Span& dst) {
+  if (!result.empty() && result.back().kind == SegmentKind::identity) {
+    Segment& prev = result.back();
+    prev.src.byte_end = src.byte_end;
+    prev.src.char_end = src.char_end;
+    prev.dst.byte_end = dst.byte_end;
+    prev.dst.char_end = dst.char_end;
+    return;
+  }
+  Segment& seg = result.emplace_back();
+  seg.src = src;
+  seg.dst = dst;
+}
+
 // The segment of a group of several segments on one side: the rules and costs of all its
 // transformed segments, inner ones first. Rare enough to copy the rules.
 [[gnu::noinline]] void push_group(std::vector<Segment>& result, const std::vector<Segment>& in,
@@ -175,18 +190,7 @@ struct GroupEnd {
     cost += ou[k].cost;
   }
   if (!transformed) {
-    // Adjacent identity pieces fold into one, as the builder's keep does.
-    if (!result.empty() && result.back().kind == SegmentKind::identity) {
-      Segment& prev = result.back();
-      prev.src.byte_end = src.byte_end;
-      prev.src.char_end = src.char_end;
-      prev.dst.byte_end = dst.byte_end;
-      prev.dst.char_end = dst.char_end;
-      return;
-    }
-    Segment& seg = result.emplace_back();
-    seg.src = src;
-    seg.dst = dst;
+    push_identity(result, src, dst);
     return;
   }
   sort_unique(rules);
@@ -204,18 +208,7 @@ inline void push_pair(std::vector<Segment>& result, Seg& x, Seg& y, const Span& 
                       const Span& dst) {
   const bool tx = x.kind != SegmentKind::identity, ty = y.kind != SegmentKind::identity;
   if (!tx && !ty) {
-    // Adjacent identity pieces fold into one, as the builder's keep does.
-    if (!result.empty() && result.back().kind == SegmentKind::identity) {
-      Segment& prev = result.back();
-      prev.src.byte_end = src.byte_end;
-      prev.src.char_end = src.char_end;
-      prev.dst.byte_end = dst.byte_end;
-      prev.dst.char_end = dst.char_end;
-    } else {
-      Segment& seg = result.emplace_back();
-      seg.src = src;
-      seg.dst = dst;
-    }
+    push_identity(result, src, dst);
     return;
   }
   RuleList rules;

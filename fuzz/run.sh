@@ -8,7 +8,8 @@
 #
 # Environment: BUILD (build directory, default build/fuzz-clang), CXX_FUZZ (clang++ to use,
 # default the newest installed one that has <expected>), WORK (work corpora, default
-# $BUILD/work), JOBS (parallel build jobs, default 2).
+# $BUILD/work), JOBS (parallel build jobs, default 2), FUZZ_SEED (libFuzzer seed, default 0:
+# random).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -57,7 +58,8 @@ run() {
   local t=$1 secs=$2
   mkdir -p "$WORK/$t" "$WORK/artifacts"
   # New inputs go to the work directory; the saved corpus is only read.
-  "$BUILD/fuzz/$t" "${FUZZ_OPTS[@]}" -max_total_time="$secs" \
+  # FUZZ_SEED fixes libFuzzer's random stream (0, the default, picks one).
+  "$BUILD/fuzz/$t" "${FUZZ_OPTS[@]}" -seed="${FUZZ_SEED:-0}" -max_total_time="$secs" \
     -artifact_prefix="$WORK/artifacts/$t-" "$WORK/$t" "fuzz/corpus/$t"
 }
 

@@ -500,3 +500,34 @@ def test_disagreeing_spans_never_crash(span):
     for m in (n.map, SpanMap.identity(text), SpanMap.identity("")):
         repr(m.to_source(span))
         m.to_source(span).to_json()
+
+
+# ---------------------------------------------------------------------------------------------
+# The widest context window: cues are looked up in an index of the text, not walked to
+
+
+def _window(w):
+    c = Config()
+    c.context_window = w
+    return c
+
+
+def test_widest_context_window_on_a_long_text():
+    text = "연락처 010-1234-5678 " * 8000
+    widest = norvane.detect(text, _window(2**32 - 1))
+    assert len(widest.findings) == 8000
+    assert widest.to_json() == norvane.detect(text, _window(10**6)).to_json()
+
+
+@pytest.mark.parametrize(
+    "text",
+    [
+        "연락처 010-1234-5678 주문번호",
+        "주문번호 010-1234-5678 연락처 계좌번호 110-123-456789 계좌계좌",
+        "가😀 전화전화번호 ０１０ 1234 5678 고객센터 예금주",
+        "",
+    ],
+)
+def test_widest_context_window_matches_a_window_past_the_text(text):
+    # 256 characters reach past both ends of these texts, and are still walked
+    assert norvane.detect(text, _window(2**32 - 1)).to_json() == norvane.detect(text, _window(256)).to_json()

@@ -205,12 +205,21 @@ CueSet cue_set(std::span<const Cue> table) {
 
 void Search::run(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted) {
   const auto [start, end] = clip(text, span);
+  if (window > kIndexFrom && look_up(run_index_, text, start, end, window, wanted)) return;
+  indexed_ = false;
   walk_left(text, start, window, wanted);
   walk_right(text, end, window, wanted);
 }
 
 void Search::rerun(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted) {
   const auto [start, end] = clip(text, span);
+  if (window > kIndexFrom && look_up(rerun_index_, text, start, end, window, wanted)) return;
+  if (indexed_) {  // nothing walked to compare with
+    indexed_ = false;
+    walk_left(text, start, window, wanted);
+    walk_right(text, end, window, wanted);
+    return;
+  }
   // The same bytes next to the span make the same window, unless the last walk stopped at
   // its text's edge and this text goes on.
   const std::string_view left = left_.window, right = right_.window;
@@ -302,6 +311,91 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
   }
   side.window = text.substr(end, i - end);
   side.full = k == window;
+}
+
+bool Search::Index::build(std::string_view text) {
+  text_ = text;
+  built_ = true;
+  usable_ = false;
+  for (auto& v : starts_) v.clear();
+  blocks_.clear();
+  const FirstChars& first = kFirstChars;
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  if (n > UINT32_MAX) return false;
+  blocks_.reserve(n / 64 + 1);
+  std::uint32_t chars = 0;
+  for (std::size_t i = 0; i < n;) {
+    std::size_t len = utf8::seq_len(p[i]);
+    // The walk and this index count the same characters only in well-formed text.
+    if (utf8::is_continuation(p[i]) || len > n - i) return false;
+    for (std::size_t k = 1; k < len; ++k)
+      if (!utf8::is_continuation(p[i + k])) return false;
+    // A block start inside the last character follows its counted start.
+    while (blocks_.size() * 64 <= i) blocks_.push_back(chars);
+    std::uint32_t key;
+    if (p[i] < 0x80) {
+      key = p[i];
+      if (!first.may_start(key)) {
+        ++i;
+        ++chars;
+        continue;
+      }
+    } else {
+      key = char_key(p, i, n, len);
+    }
+    if (const CueSet* starting = first.starting_with(key)) {
+      for_each(*starting, [&](std::size_t c) {
+        if (first.word_at(c, p + i, n - i, n - i)) starts_[c].push_back(chars);
+      });
+    }
+    i += len;
+    ++chars;
+  }
+  while (blocks_.size() * 64 <= n) blocks_.push_back(chars);
+  usable_ = true;
+  return true;
+}
+
+std::uint32_t Search::Index::char_at(std::size_t byte) const {
+  // byte <= text size: blocks reach past the end
+  const std::size_t b = byte / 64;
+  std::uint32_t chars = blocks_[b];
+  const auto* p = reinterpret_cast<const unsigned char*>(text_.data());
+  for (std::size_t i = b * 64; i < byte; ++i) chars += !utf8::is_continuation(p[i]);
+  return chars;
+}
+
+bool Search::look_up(Index& index, std::string_view text, std::size_t start, std::size_t end, std::uint32_t window,
+                     const CueSet& wanted) {
+  if (!index.built_for(text)) index.build(text);
+  if (!index.usable()) return false;
+  indexed_ = true;
+  left_.found = CueSet{};
+  right_.found = CueSet{};
+  const FirstChars& first = kFirstChars;
+  const std::uint64_t cs = index.char_at(start), ce = index.char_at(end);
+  const std::uint64_t from = cs > window ? cs - window : 0, to = ce + window;
+  for_each(wanted, [&](std::size_t c) {
+    const std::vector<std::uint32_t>& at = index.starts(c);
+    if (at.empty()) return;
+    const std::uint64_t len = first.chars_of(c);
+    // Left: the last occurrence that ends by the span's start and starts in the window.
+    if (cs >= len) {
+      auto it = std::upper_bound(at.begin(), at.end(), cs - len);
+      if (it != at.begin() && *--it >= from) {
+        left_.distance[c] = static_cast<std::uint32_t>(cs - (*it + len));
+        add(left_.found, c);
+      }
+    }
+    // Right: the first occurrence from the span's end on that ends in the window.
+    auto it = std::lower_bound(at.begin(), at.end(), ce);
+    if (it != at.end() && *it + len <= to) {
+      right_.distance[c] = static_cast<std::uint32_t>(*it - ce);
+      add(right_.found, c);
+    }
+  });
+  return true;
 }
 
 void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) const {

@@ -37,6 +37,10 @@ CueSet cue_set(std::span<const Cue> table);
 
 // The nearest occurrence of each wanted cue in the `window` characters on each side of a
 // span: one walk outwards from the span on each side, a lookup by character at each step.
+// Windows wider than kIndexFrom are answered from an index of the text's cues instead, so
+// a wide window costs one pass over the text, not one per span. A Search keeps one index
+// for the texts of run() and one for those of rerun(); a text must not change while a
+// Search that has seen it is in use.
 class Search {
  public:
   void run(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted);
@@ -48,7 +52,27 @@ class Search {
   // bytes. Clears `out` first.
   void hits(std::span<const Cue> table, std::vector<ContextHit>& out) const;
 
+  static constexpr std::uint32_t kIndexFrom = 256;
+
  private:
+  // Where every cue of all_cues() starts in one text, by character, ascending per cue.
+  class Index {
+   public:
+    // False when the text is no well-formed UTF-8: the walk's characters are then kept.
+    bool build(std::string_view text);
+    bool built_for(std::string_view text) const {
+      return built_ && text.data() == text_.data() && text.size() == text_.size();
+    }
+    bool usable() const { return usable_; }
+    std::uint32_t char_at(std::size_t byte) const;
+    const std::vector<std::uint32_t>& starts(std::size_t cue) const { return starts_[cue]; }
+
+   private:
+    std::string_view text_;
+    bool built_ = false, usable_ = false;
+    std::vector<std::uint32_t> blocks_;  // characters before each 64-byte block
+    std::vector<std::uint32_t> starts_[kMaxCues];
+  };
   struct Side {
     std::string_view window;  // the bytes walked
     bool full = false;        // all `window` characters, not cut short by the text's edge
@@ -58,8 +82,13 @@ class Search {
   static std::pair<std::size_t, std::size_t> clip(std::string_view text, const Span& span);
   void walk_left(std::string_view text, std::size_t start, std::uint32_t window, const CueSet& wanted);
   void walk_right(std::string_view text, std::size_t end, std::uint32_t window, const CueSet& wanted);
+  // Both sides from the index; false when the text has none (not well-formed).
+  bool look_up(Index& index, std::string_view text, std::size_t start, std::size_t end, std::uint32_t window,
+               const CueSet& wanted);
 
   Side left_, right_;
+  bool indexed_ = false;  // the sides came from an index: their windows are not set
+  Index run_index_, rerun_index_;
 };
 
 // Hits of the cue table in the `window` characters on each side of `span` in `text`, sorted

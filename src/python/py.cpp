@@ -286,8 +286,8 @@ bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int
   all[n] = {0, nullptr};
 
   // Final, no instance dictionary, no weak-reference slot.
-  PyType_Spec spec{qualified_name, basicsize, 0, Py_TPFLAGS_DEFAULT | Py_TPFLAGS_IMMUTABLETYPE, all.data()};
-  PyObject* type = PyType_FromModuleAndSpec(module, &spec, nullptr);
+  PyType_Spec type_spec{qualified_name, basicsize, 0, Py_TPFLAGS_DEFAULT | Py_TPFLAGS_IMMUTABLETYPE, all.data()};
+  PyObject* type = PyType_FromModuleAndSpec(module, &type_spec, nullptr);
   if (!type) return false;
   ModuleState* st = state_of_module(module);
   st->types[static_cast<std::size_t>(id)] = reinterpret_cast<PyTypeObject*>(type);

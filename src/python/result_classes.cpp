@@ -302,13 +302,10 @@ PyType_Slot report_slots[] = {
 PyObject* detect_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     static constexpr Signature<2> sig{"detect", {"text", "config"}, 1};
-    Arguments<2> a;
     ModuleState* st = state_of_module(module);
     std::string_view text;
     Config config;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text) ||
-        !to_config(st, a[1], "config", config))
-      return nullptr;
+    if (!parse_text_and_config(sig, st, args, nargs, kwnames, text, config)) return nullptr;
     Result<Report> report = without_gil(text.size(), [&] { return detect(text, config); });
     if (!report) return raise_core(st, report.error());
     return wrap(st, std::move(*report));

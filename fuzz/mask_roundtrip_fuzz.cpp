@@ -9,7 +9,9 @@
 
 #include "detect/detect.hpp"
 #include "fuzz_common.hpp"
+#include "mask/hmac.hpp"
 #include "mask/mask.hpp"
+#include "mask/restore_json.hpp"
 #include "span/utf8.hpp"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "fuzz_common.hpp"
-#include "mask/restore.hpp"
+#include "mask/restore_json.hpp"
 
 namespace {
 

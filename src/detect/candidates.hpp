@@ -30,7 +30,6 @@ std::span<const Cue> all_cues();
 
 // Appends the run's candidates in rule order to `out` (cleared first).
 void candidates(std::span<const std::uint8_t> digits, std::vector<Candidate>& out);
-std::vector<Candidate> candidates(std::span<const std::uint8_t> digits);
 
 // No rule matches a run shorter or longer than these.
 inline constexpr std::size_t kMinCandidateDigits = 6;

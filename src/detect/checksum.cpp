@@ -1,14 +1,10 @@
 #include "detect/checksum.hpp"
 
+#include "normalize/unicode.hpp"
+
 namespace norvane {
 
 namespace {
-
-bool any_masked(std::span<const std::uint8_t> d) {
-  for (auto v : d)
-    if (v == kMasked) return true;
-  return false;
-}
 
 ChecksumResult masked_result() { return ChecksumResult::not_applicable(reason::masked); }
 
@@ -17,25 +13,18 @@ ChecksumResult masked_result() { return ChecksumResult::not_applicable(reason::m
 bool to_digits(std::string_view text, Digits& out) {
   out.resize(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
+    const auto c = static_cast<unsigned char>(text[i]);
     if (c >= '0' && c <= '9') out[i] = static_cast<std::uint8_t>(c - '0');
-    else if (c == '*' || c == 'X' || c == 'x') out[i] = kMasked;
+    else if (unicode::is_digit_like(c)) out[i] = kMasked;
     else return false;
   }
   return true;
 }
 
-std::optional<Digits> to_digits(std::string_view text) {
-  Digits d;
-  if (!to_digits(text, d)) return std::nullopt;
-  return d;
-}
-
-std::string render_digits(std::span<const std::uint8_t> digits) {
-  std::string out;
-  out.reserve(digits.size());
-  for (auto v : digits) out.push_back(v <= 9 ? static_cast<char>('0' + v) : '*');
-  return out;
+bool any_masked(std::span<const std::uint8_t> digits) {
+  for (auto v : digits)
+    if (v == kMasked) return true;
+  return false;
 }
 
 bool is_leap_year(unsigned y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }

@@ -17,9 +17,8 @@ using Digits = std::vector<std::uint8_t>;
 
 // Converts a run to digit values; false (and `out` unspecified) on any other character.
 bool to_digits(std::string_view text, Digits& out);
-std::optional<Digits> to_digits(std::string_view text);
-// 0..9 as "0".."9", masked as "*".
-std::string render_digits(std::span<const std::uint8_t> digits);
+// True when some position is masked.
+bool any_masked(std::span<const std::uint8_t> digits);
 
 namespace reason {
 inline constexpr std::string_view masked = "가려진 자리가 있어 검증식을 적용할 수 없다";

@@ -428,20 +428,6 @@ void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) cons
   }
 }
 
-void find(std::string_view text, const Span& span, std::uint32_t window, std::span<const Cue> cues,
-          std::vector<ContextHit>& out) {
-  Search search;
-  search.run(text, span, window, cue_set(cues));
-  search.hits(cues, out);
-}
-
-std::vector<ContextHit> find(std::string_view text, const Span& span, std::uint32_t window,
-                             std::span<const Cue> cues) {
-  std::vector<ContextHit> out;
-  find(text, span, window, cues, out);
-  return out;
-}
-
 float total(const std::vector<ContextHit>& hits) {
   float sum = 0.0f;
   for (const ContextHit& h : hits) sum = sum + h.weight;

@@ -91,13 +91,6 @@ class Search {
   Index run_index_, rerun_index_;
 };
 
-// Hits of the cue table in the `window` characters on each side of `span` in `text`, sorted
-// by weight (highest first), then by cue bytes. Clears `out` first.
-void find(std::string_view text, const Span& span, std::uint32_t window, std::span<const Cue> cues,
-          std::vector<ContextHit>& out);
-std::vector<ContextHit> find(std::string_view text, const Span& span, std::uint32_t window,
-                             std::span<const Cue> cues);
-
 // Sum of the hit weights in list order, capped at 1.5.
 float total(const std::vector<ContextHit>& hits);
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <optional>
 #include <utility>
 
@@ -12,6 +11,7 @@
 #include "detect/context.hpp"
 #include "detect/scanner.hpp"
 #include "normalize/pipeline.hpp"
+#include "normalize/rule_names.hpp"
 
 namespace norvane {
 
@@ -19,8 +19,6 @@ namespace {
 
 constexpr std::string_view kEmailRule = "email.structural";
 constexpr std::string_view kPassportRule = "passport.shape";
-constexpr std::string_view kWhitespaceRule = "separator.whitespace";
-constexpr std::string_view kCommaRule = "separator.comma";
 constexpr float kEmailScore = 0.9f;
 constexpr float kPassportBase = 0.1f;
 
@@ -50,7 +48,7 @@ bool lowers(float w) { return std::isfinite(w) && w >= 0.0f; }
 bool is_list_break(const Segment& s) {
   if (s.kind != SegmentKind::delete_) return false;
   for (RuleName r : s.rules)
-    if (r == kWhitespaceRule || r == kCommaRule) return true;
+    if (r == rules::kSeparatorWhitespace || r == rules::kSeparatorComma) return true;
   return false;
 }
 
@@ -400,43 +398,6 @@ class Detector {
 };
 
 }  // namespace
-
-std::vector<char> contained_spans(std::span<const Span> spans) {
-  const std::size_t n = spans.size();
-  std::vector<char> inside(n, 0);
-  if (n < 2) return inside;
-  // Lengths count as 0 when a range is reversed.
-  auto end_of = [&](std::size_t i) { return std::max(spans[i].byte_end, spans[i].byte_start); };
-  // Spans are looked at in groups of equal starts, in start order; detection hands them
-  // over sorted already, anything else is sorted here.
-  auto by_start = [](const Span& a, const Span& b) { return a.byte_start < b.byte_start; };
-  const bool sorted = std::is_sorted(spans.begin(), spans.end(), by_start);
-  std::vector<std::size_t> order;
-  if (!sorted) {
-    order.resize(n);
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return by_start(spans[a], spans[b]); });
-  }
-  auto at = [&](std::size_t k) { return sorted ? k : order[k]; };
-  // Anything that starts earlier and ends no earlier is strictly longer; among equal starts
-  // only a later end is.
-  bool any_before = false;
-  std::uint32_t max_end_before = 0;
-  for (std::size_t g = 0; g < n;) {
-    const std::uint32_t start = spans[at(g)].byte_start;
-    std::uint32_t group_end = 0;
-    std::size_t m = g;
-    for (; m < n && spans[at(m)].byte_start == start; ++m) group_end = std::max(group_end, end_of(at(m)));
-    for (std::size_t k = g; k < m; ++k) {
-      const std::uint32_t e = end_of(at(k));
-      if ((any_before && max_end_before >= e) || group_end > e) inside[at(k)] = 1;
-    }
-    max_end_before = any_before ? std::max(max_end_before, group_end) : group_end;
-    any_before = true;
-    g = m;
-  }
-  return inside;
-}
 
 Result<Report> detect(std::string_view text, const Config& config) {
   Result<Normalized> norm = normalize(text, config);

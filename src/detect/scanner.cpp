@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
 
 #if defined(__SSE2__)
@@ -18,7 +19,6 @@ inline bool is_digit(unsigned char c) { return c >= '0' && c <= '9'; }
 inline bool is_upper(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 inline bool is_letter(unsigned char c) { return is_upper(c) || (c >= 'a' && c <= 'z'); }
 inline bool is_alnum(unsigned char c) { return is_letter(c) || is_digit(c); }
-inline bool is_run_char(unsigned char c) { return is_digit(c) || c == '*' || c == 'X' || c == 'x'; }
 inline bool is_local_char(unsigned char c) {
   return is_alnum(c) || c == '%' || c == '+' || c == '-' || c == '.' || c == '_';
 }
@@ -154,7 +154,7 @@ class Scanner {
     while (s > 0 && (p_[s - 1] == '*' || p_[s - 1] == 'x')) --s;  // passed over by skip, ASCII
     const std::uint32_t char_start = chars - static_cast<std::uint32_t>(i - s);
     std::size_t e = s, digits = 0;
-    for (; e < n_ && is_run_char(p_[e]); ++e) {
+    for (; e < n_ && unicode::is_digit_like(p_[e]); ++e) {
       digits += is_digit(p_[e]);
       // The skip does not stop inside a run, so its capitals are looked at here.
       if (p_[e] == 'X') passport_at(e, char_start + static_cast<std::uint32_t>(e - s));

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "mask/mask.hpp"
+#include "mask/hmac.hpp"
 
 namespace norvane {
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "detect/detect.hpp"
+#include "mask/hmac.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane {

@@ -25,7 +25,4 @@ Result<MaskOutput> mask(std::string_view text, const PolicySet& policies, const 
 MaskOutput mask_findings(std::string_view text, std::vector<Finding> findings,
                          const PolicySet& policies);
 
-// Lowercase hex of HMAC-SHA-256(key, message), all 64 digits.
-std::string hmac_sha256_hex(std::string_view key, std::string_view message);
-
 }  // namespace norvane

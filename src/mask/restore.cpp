@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "span/json_writer.hpp"
 
 namespace norvane {
 
@@ -138,30 +137,6 @@ Result<std::string> unmask(std::string_view masked, const RestoreMap& map) {
     out.append(map.entries[number].original);
     pos = close + 2;
   }
-}
-
-std::string restore_map_to_json(const RestoreMap& map) {
-  std::size_t size = map.prefix.size() + 28;
-  for (const auto& e : map.entries) size += e.token.size() + e.original.size() + 64;
-  std::string out;
-  out.reserve(size);
-  out += "{\"prefix\":";
-  json::write_string(out, map.prefix);
-  out += ",\"entries\":[";
-  bool first = true;
-  for (const auto& e : map.entries) {
-    if (!first) out += ',';
-    first = false;
-    out += "{\"token\":";
-    json::write_string(out, e.token);
-    out += ",\"original\":";
-    json::write_string(out, e.original);
-    out += ",\"entity\":";
-    json::write_string(out, entity_name(e.entity));
-    out += '}';
-  }
-  out += "]}";
-  return out;
 }
 
 }  // namespace norvane

@@ -1,7 +1,6 @@
 #pragma once
 // Restore maps: numbered tokens and the source texts they replaced.
 #include <cstddef>
-#include <expected>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,8 +32,5 @@ struct RestoreMap {
 
 Result<std::string> unmask(std::string_view masked, const RestoreMap& map);
 
-std::string restore_map_to_json(const RestoreMap& map);
-// On failure, the JSON layer's message (with line and column where it can).
-std::expected<RestoreMap, std::string> restore_map_from_json(std::string_view text);
 
 }  // namespace norvane

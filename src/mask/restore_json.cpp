@@ -1,4 +1,4 @@
-// Reading a restore map back from JSON.
+// Restore maps as JSON. Writing is plain concatenation; reading is described below.
 //
 // The reader is an event handler over nlohmann's SAX parser: it sees repeated keys, never
 // builds a document tree, and keeps no recursion of its own (values of unknown keys are
@@ -17,7 +17,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "mask/restore.hpp"
+#include "mask/restore_json.hpp"
+#include "span/json_writer.hpp"
 
 namespace norvane {
 
@@ -562,6 +563,30 @@ std::expected<RestoreMap, std::string> restore_map_from_json(std::string_view te
   } catch (...) {
     return std::unexpected(std::string("invalid restore map"));
   }
+}
+
+std::string restore_map_to_json(const RestoreMap& map) {
+  std::size_t size = map.prefix.size() + 28;
+  for (const auto& e : map.entries) size += e.token.size() + e.original.size() + 64;
+  std::string out;
+  out.reserve(size);
+  out += "{\"prefix\":";
+  json::write_string(out, map.prefix);
+  out += ",\"entries\":[";
+  bool first = true;
+  for (const auto& e : map.entries) {
+    if (!first) out += ',';
+    first = false;
+    out += "{\"token\":";
+    json::write_string(out, e.token);
+    out += ",\"original\":";
+    json::write_string(out, e.original);
+    out += ",\"entity\":";
+    json::write_string(out, entity_name(e.entity));
+    out += '}';
+  }
+  out += "]}";
+  return out;
 }
 
 }  // namespace norvane

@@ -1,6 +1,7 @@
 // Folds full-width forms, dash forms and space forms onto plain ASCII, one character each.
 
 #include "normalize/passes.hpp"
+#include "normalize/rule_names.hpp"
 #include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
 
@@ -8,22 +9,18 @@ namespace norvane::passes {
 
 namespace {
 
-constexpr RuleName kSpace = "fold.space";
-constexpr RuleName kDash = "fold.dash";
-constexpr RuleName kFullwidth = "fold.fullwidth";
-
 struct Folded {
   RuleName rule;
   char ascii = 0;
 };
 
 Folded classify(char32_t c) {
-  if (c >= 0xFF01 && c <= 0xFF5E) return {kFullwidth, static_cast<char>(c - 0xFEE0)};
+  if (c >= 0xFF01 && c <= 0xFF5E) return {rules::kFoldFullwidth, static_cast<char>(c - 0xFEE0)};
   if (c == 0x00A0 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000)
-    return {kSpace, ' '};
+    return {rules::kFoldSpace, ' '};
   if (c == 0x00AD || (c >= 0x2010 && c <= 0x2015) || c == 0x2043 || c == 0x2212 || c == 0xFE58 ||
       c == 0xFE63)
-    return {kDash, '-'};
+    return {rules::kFoldDash, '-'};
   return {};
 }
 

@@ -8,15 +8,13 @@
 #include <string>
 
 #include "normalize/passes.hpp"
+#include "normalize/rule_names.hpp"
 #include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane::passes {
 
 namespace {
-
-constexpr RuleName kDigitReading = "hangul.digit_reading";
-constexpr RuleName kUnitReading = "hangul.unit_reading";
 
 // Per-syllable flags. Low nibble: 0 none, 1..10 digit 0..9, 11..15 unit 10..10^8.
 constexpr std::uint8_t kKindMask = 0x0F;
@@ -296,7 +294,7 @@ struct NumeralReader {
     if (!b) b.emplace(text.size());
     b->keep(text.substr(emitted, start - emitted));
     b->numeral(text.substr(start, run_end - start), digits,
-               r.units ? kUnitReading : kDigitReading);
+               r.units ? rules::kHangulUnitReading : rules::kHangulDigitReading);
     emitted = run_end;
     return run_end;
   }

@@ -1,14 +1,13 @@
 // Corrects the letters I, l, O, o typed for digits between digit-like characters.
 
 #include "normalize/passes.hpp"
+#include "normalize/rule_names.hpp"
 #include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane::passes {
 
 namespace {
-
-constexpr RuleName kRule = "lookalike.digit";
 
 char digit_for(unsigned char c) {
   switch (c) {
@@ -75,7 +74,7 @@ std::optional<PassOutput> correct_lookalikes(std::string_view text) {
     if (!digit_like_before(text, i) || !digit_like_after(text, i + 1)) continue;
     if (!b) b.emplace(n);
     b->keep(text.substr(emitted, i - emitted));
-    b->replace(text.substr(i, 1), std::string_view(&d, 1), kRule);
+    b->replace(text.substr(i, 1), std::string_view(&d, 1), rules::kLookalikeDigit);
     emitted = i + 1;
   }
   if (!b) return std::nullopt;

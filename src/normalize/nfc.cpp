@@ -2,14 +2,13 @@
 #include <cstring>
 
 #include "normalize/passes.hpp"
+#include "normalize/rule_names.hpp"
 #include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane::passes {
 
 namespace {
-
-constexpr RuleName kRule = "nfc.hangul_jamo";
 
 constexpr char32_t kLFirst = 0x1100, kLLast = 0x1112;
 constexpr char32_t kVFirst = 0x1161, kVLast = 0x1175;
@@ -42,7 +41,7 @@ std::optional<PassOutput> compose_jamo(std::string_view text) {
     b->keep(text.substr(emitted, start - emitted));
     syllable.clear();
     utf8::append(syllable, cp);
-    b->replace(text.substr(start, end - start), syllable, kRule);
+    b->replace(text.substr(start, end - start), syllable, rules::kNfcHangulJamo);
     emitted = end;
   };
 

@@ -3,23 +3,25 @@
 #include <cstdint>
 
 #include "normalize/passes.hpp"
+#include "normalize/rule_names.hpp"
 #include "normalize/unicode.hpp"
 
 namespace norvane::passes {
 
 namespace {
 
-constexpr RuleName kWhitespace = "separator.whitespace";
-constexpr RuleName kParen = "separator.paren";
-constexpr RuleName kComma = "separator.comma";
-constexpr RuleName kHyphen = "separator.hyphen";
-constexpr RuleName kDot = "separator.dot";
-constexpr RuleName kMiddot = "separator.middot";
-
 // The separators, by the rule that absorbs them.
 enum class SepKind : std::uint8_t { none, whitespace, paren, comma, hyphen, dot, middot };
 
-constexpr std::array<RuleName, 7> kRules{{{}, kWhitespace, kParen, kComma, kHyphen, kDot, kMiddot}};
+constexpr std::array<RuleName, 7> kRules{{
+    {},
+    rules::kSeparatorWhitespace,
+    rules::kSeparatorParen,
+    rules::kSeparatorComma,
+    rules::kSeparatorHyphen,
+    rules::kSeparatorDot,
+    rules::kSeparatorMiddot,
+}};
 
 struct Sep {
   std::size_t len = 0;  // bytes; 0 when no separator starts here
@@ -59,7 +61,6 @@ inline Sep separator_at(std::string_view s, std::size_t i) {
 }
 
 // Digit-like characters are ASCII, so a byte test suffices.
-constexpr unicode::ByteSet kDigitLikeSet{'0', '9', {'*', 'X', 'x'}, 3};
 constexpr std::array<bool, 256> kDigitLike = [] {
   std::array<bool, 256> t{};
   for (int c = 0; c < 256; ++c) t[c] = unicode::is_digit_like(static_cast<char32_t>(c));
@@ -79,10 +80,10 @@ std::optional<PassOutput> absorb_separators(std::string_view text) {
   std::size_t d = 0;  // candidate digit-like byte
   // A run can only be absorbed when it starts right after a digit-like character.
   while (true) {
-    d = unicode::find_byte<kDigitLikeSet>(text, d);
+    d = unicode::find_byte<unicode::kDigitLikeBytes>(text, d);
     if (d >= n) break;
     // Only the last of a run of digit-like characters can be followed by a separator.
-    const std::size_t i = unicode::skip_bytes<kDigitLikeSet>(text, d + 1);
+    const std::size_t i = unicode::skip_bytes<unicode::kDigitLikeBytes>(text, d + 1);
     if (i >= n) break;
     const Sep first = separator_at(text, i);
     if (first.len == 0) {

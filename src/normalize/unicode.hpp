@@ -22,9 +22,24 @@ constexpr bool is_white_space(char32_t c) {
          c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
-// Digits and the masked-digit marks "*", "X", "x".
+// A small set of byte values that a pass looks for: one range and up to four single bytes.
+struct ByteSet {
+  unsigned char first = 1, last = 0;  // the range; empty when first > last
+  std::array<unsigned char, 4> singles{};
+  std::size_t count = 0;  // singles in use
+
+  constexpr bool has(unsigned char b) const {
+    if (b >= first && b <= last) return true;
+    for (std::size_t k = 0; k < count; ++k)
+      if (singles[k] == b) return true;
+    return false;
+  }
+};
+
+// Digits and the masked-digit marks "*", "X", "x"; all ASCII, so also a set of bytes.
+inline constexpr ByteSet kDigitLikeBytes{'0', '9', {'*', 'X', 'x'}, 3};
 constexpr bool is_digit_like(char32_t c) {
-  return (c >= '0' && c <= '9') || c == '*' || c == 'X' || c == 'x';
+  return c < 0x80 && kDigitLikeBytes.has(static_cast<unsigned char>(c));
 }
 
 // Decodes the character that ends at byte offset i (i > 0) and moves i to its start.
@@ -52,20 +67,6 @@ inline int syllable_at(std::string_view s, std::size_t i) {
   if (cp < kSyllableFirst || cp >= kSyllableFirst + kSyllableCount) return -1;
   return static_cast<int>(cp - kSyllableFirst);
 }
-
-// A small set of byte values that a pass looks for: one range and up to four single bytes.
-struct ByteSet {
-  unsigned char first = 1, last = 0;  // the range; empty when first > last
-  std::array<unsigned char, 4> singles{};
-  std::size_t count = 0;  // singles in use
-
-  constexpr bool has(unsigned char b) const {
-    if (b >= first && b <= last) return true;
-    for (std::size_t k = 0; k < count; ++k)
-      if (singles[k] == b) return true;
-    return false;
-  }
-};
 
 namespace detail {
 

@@ -1,6 +1,7 @@
 // Policy, PolicySet, RestoreEntry, RestoreMap, MaskOutput and the functions mask and unmask.
 #include <string>
 
+#include "mask/restore_json.hpp"
 #include "python/classes.hpp"
 
 namespace norvane::py {

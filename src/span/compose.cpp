@@ -20,12 +20,6 @@ std::string pair_text(Position p) {
 
 Error mismatch(std::string message) { return Error::coordinate(std::move(message)); }
 
-SegmentKind kind_from_shape(const Span& src, const Span& dst) {
-  if (dst.is_empty()) return SegmentKind::delete_;
-  if (src.char_len() < dst.char_len()) return SegmentKind::expand;
-  return SegmentKind::replace;
-}
-
 // Carries B position p from one side of segment s to the other. `from` is the B side of s and
 // `to` the other side. Byte offsets decide; chars follow. Unsigned arithmetic only wraps on
 // hand-built maps whose chars disagree with their bytes.
@@ -351,14 +345,6 @@ Result<SpanMap> compose_walk(Map& inner, Map& outer) {
 }
 
 }  // namespace
-
-namespace detail {
-
-Result<SpanMap> compose_general(const SpanMap& inner, const SpanMap& outer) {
-  return compose_walk(inner, outer);
-}
-
-}  // namespace detail
 
 Result<SpanMap> SpanMap::compose(const SpanMap& inner, const SpanMap& outer) {
   // Shortcuts for a pass that changed nothing; they give exactly what the general walk gives.

@@ -60,12 +60,6 @@ namespace {
 // Offsets are 32-bit by design; texts of 4 GiB or more are refused at the boundary.
 std::uint32_t u32(std::size_t n) { return static_cast<std::uint32_t>(n); }
 
-SegmentKind kind_from_shape(const Span& src, const Span& dst) {
-  if (dst.is_empty()) return SegmentKind::delete_;
-  if (src.char_len() < dst.char_len()) return SegmentKind::expand;
-  return SegmentKind::replace;
-}
-
 }  // namespace
 
 void SpanMapBuilder::keep(std::string_view text) {

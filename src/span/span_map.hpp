@@ -28,6 +28,13 @@ struct Segment {
   bool operator==(const Segment&) const = default;
 };
 
+// The kind of a transformed (non-identity) segment with these two sides.
+inline SegmentKind kind_from_shape(const Span& src, const Span& dst) {
+  if (dst.is_empty()) return SegmentKind::delete_;
+  if (src.char_len() < dst.char_len()) return SegmentKind::expand;
+  return SegmentKind::replace;
+}
+
 // A (byte, char) position.
 using Position = std::pair<std::uint32_t, std::uint32_t>;
 

@@ -1,0 +1,26 @@
+#pragma once
+// The names of the normalization rules, as they appear in span maps and evidence. Detection
+// looks some of them up, so every layer spells them through these constants.
+#include "span/span.hpp"
+
+namespace norvane::rules {
+
+inline constexpr RuleName kNfcHangulJamo = "nfc.hangul_jamo";
+
+inline constexpr RuleName kFoldSpace = "fold.space";
+inline constexpr RuleName kFoldDash = "fold.dash";
+inline constexpr RuleName kFoldFullwidth = "fold.fullwidth";
+
+inline constexpr RuleName kHangulDigitReading = "hangul.digit_reading";
+inline constexpr RuleName kHangulUnitReading = "hangul.unit_reading";
+
+inline constexpr RuleName kLookalikeDigit = "lookalike.digit";
+
+inline constexpr RuleName kSeparatorWhitespace = "separator.whitespace";
+inline constexpr RuleName kSeparatorParen = "separator.paren";
+inline constexpr RuleName kSeparatorComma = "separator.comma";
+inline constexpr RuleName kSeparatorHyphen = "separator.hyphen";
+inline constexpr RuleName kSeparatorDot = "separator.dot";
+inline constexpr RuleName kSeparatorMiddot = "separator.middot";
+
+}  // namespace norvane::rules

@@ -21,14 +21,15 @@ bool to_key(PyObject* o, const char* param, std::string& out) {
   }
   if (PyUnicode_Check(o)) return type_error(param, "Can't extract `str` to `Vec`");
   if (!PySequence_Check(o)) return wrong_type(param, o, "Sequence");
-  Ref items = Ref::steal(PySequence_Fast(o, "expected a sequence"));
+  // Each item's __index__ may run Python code that changes a list; a tuple copy holds its
+  // own references, so the items read below stay alive whatever that code does.
+  Ref items = Ref::steal(PySequence_Tuple(o));
   if (!items) return name_pending_type_error(param);
-  Py_ssize_t n = PySequence_Fast_GET_SIZE(items.get());
-  PyObject** item = PySequence_Fast_ITEMS(items.get());
+  Py_ssize_t n = PyTuple_GET_SIZE(items.get());
   out.resize(static_cast<std::size_t>(n));
   for (Py_ssize_t i = 0; i < n; ++i) {
     std::uint8_t byte = 0;
-    if (!to_u8(item[i], param, byte)) return false;
+    if (!to_u8(PyTuple_GET_ITEM(items.get(), i), param, byte)) return false;
     out[static_cast<std::size_t>(i)] = static_cast<char>(byte);
   }
   return true;

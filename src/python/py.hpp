@@ -120,8 +120,10 @@ class Arguments {
     if (kwargs) {
       Py_ssize_t pos = 0;
       PyObject *key, *value;
+      // The dict lends its values and a conversion that runs Python code could empty it,
+      // so each value taken from it is held here.
       while (PyDict_Next(kwargs, &pos, &key, &value))
-        if (!place(sig, key, value)) return false;
+        if (!place(sig, key, value, true)) return false;
     }
     return check_required(sig);
   }
@@ -131,7 +133,7 @@ class Arguments {
   bool has(std::size_t i) const { return values_[i] != nullptr && values_[i] != Py_None; }
 
  private:
-  bool place(const Signature<N>& sig, PyObject* key, PyObject* value) {
+  bool place(const Signature<N>& sig, PyObject* key, PyObject* value, bool hold = false) {
     if (!PyUnicode_Check(key)) {
       PyErr_SetString(PyExc_TypeError, "keywords must be strings");
       return false;
@@ -140,6 +142,7 @@ class Arguments {
     if (i < 0) return detail::report_unexpected(sig.function, key);
     if (values_[i]) return detail::report_duplicate(sig.function, sig.names[i]);
     values_[i] = value;
+    if (hold) owned_[static_cast<std::size_t>(i)] = Ref::borrow(value);
     return true;
   }
 
@@ -153,6 +156,7 @@ class Arguments {
   }
 
   std::array<PyObject*, N + 1> values_{};  // +1 keeps N == 0 well-formed
+  std::array<Ref, N + 1> owned_{};           // references held for values taken from a dict
 };
 
 template <>

@@ -37,6 +37,14 @@ inline bool carry(const Segment& s, const Span& from, const Span& to, Position p
   return true;
 }
 
+// A B position carried back to A through an inner segment, or on to C through an outer one.
+inline bool to_a(const Segment& s, Position at_b, Position& out) {
+  return carry(s, s.dst, s.src, at_b, out);
+}
+inline bool to_c(const Segment& s, Position at_b, Position& out) {
+  return carry(s, s.src, s.dst, at_b, out);
+}
+
 [[gnu::cold]] Error forward_error(std::size_t j, Position p) {
   return mismatch("src byte " + std::to_string(p.first) + " falls inside non-identity segment " +
                   std::to_string(j));
@@ -47,7 +55,9 @@ inline bool carry(const Segment& s, const Span& from, const Span& to, Position p
                   std::to_string(i));
 }
 
-Span span_of(Position a, Position b) { return Span{a.first, b.first, a.second, b.second}; }
+Span span_of(Position start, Position end) {
+  return Span{start.first, end.first, start.second, end.second};
+}
 
 // The rules of a consumed segment: moved out when the map is ours to take, else copied.
 template <class Seg>
@@ -65,12 +75,12 @@ bool rules_sorted_unique(const RuleList& rules) {
 // True when composing with an identity on the other side reproduces the map unchanged: a
 // contiguous cover from (0, 0), kinds that match their shapes, sorted rules, no two identity
 // segments in a row. Builder-made maps always pass.
-bool is_canonical(const SpanMap& m) {
-  std::uint32_t sb = 0, sc = 0, db = 0, dc = 0;
+bool is_canonical(const SpanMap& map) {
+  std::uint32_t src_byte = 0, src_char = 0, dst_byte = 0, dst_char = 0;
   bool prev_identity = false;
-  for (const Segment& s : m.segments) {
-    if (s.src.byte_start != sb || s.src.char_start != sc || s.dst.byte_start != db ||
-        s.dst.char_start != dc)
+  for (const Segment& s : map.segments) {
+    if (s.src.byte_start != src_byte || s.src.char_start != src_char ||
+        s.dst.byte_start != dst_byte || s.dst.char_start != dst_char)
       return false;
     if (!(s.src.byte_start < s.src.byte_end) || s.src.char_end < s.src.char_start ||
         s.dst.byte_end < s.dst.byte_start || s.dst.char_end < s.dst.char_start)
@@ -85,20 +95,20 @@ bool is_canonical(const SpanMap& m) {
       if (s.kind != kind_from_shape(s.src, s.dst) || !rules_sorted_unique(s.rules)) return false;
       prev_identity = false;
     }
-    sb = s.src.byte_end;
-    sc = s.src.char_end;
-    db = s.dst.byte_end;
-    dc = s.dst.char_end;
+    src_byte = s.src.byte_end;
+    src_char = s.src.char_end;
+    dst_byte = s.dst.byte_end;
+    dst_char = s.dst.char_end;
   }
   return true;
 }
 
 // A map that passes every position through unchanged: empty, or one identity segment from
 // (0, 0) whose two sides are the same span.
-bool is_plain_identity(const SpanMap& m) {
-  if (m.segments.empty()) return true;
-  if (m.segments.size() != 1) return false;
-  const Segment& s = m.segments.front();
+bool is_plain_identity(const SpanMap& map) {
+  if (map.segments.empty()) return true;
+  if (map.segments.size() != 1) return false;
+  const Segment& s = map.segments.front();
   return s.kind == SegmentKind::identity && s.src == s.dst && s.src.byte_start == 0 &&
          s.src.char_start == 0 && s.src.byte_start < s.src.byte_end &&
          s.src.char_start <= s.src.char_end;
@@ -109,41 +119,46 @@ bool is_plain_identity(const SpanMap& m) {
                   " has an empty source range; insertion is not supported");
 }
 
-[[gnu::cold]] Error exhausted_error(Position b, std::size_t i, std::size_t n, std::size_t j,
-                                    std::size_t m) {
-  return mismatch("segment exhausted at B byte " + std::to_string(b.first) + " (inner " +
-                  std::to_string(i) + "/" + std::to_string(n) + ", outer " + std::to_string(j) +
-                  "/" + std::to_string(m) + ")");
+[[gnu::cold]] Error exhausted_error(Position at_b, std::size_t i, std::size_t inner_count,
+                                    std::size_t j, std::size_t outer_count) {
+  return mismatch("segment exhausted at B byte " + std::to_string(at_b.first) + " (inner " +
+                  std::to_string(i) + "/" + std::to_string(inner_count) + ", outer " +
+                  std::to_string(j) + "/" + std::to_string(outer_count) + ")");
 }
 
 // The last segment of each side in a group, and the B position where the group ends.
 struct GroupEnd {
-  std::size_t gi, gj;
+  std::size_t last_inner, last_outer;
   Position end;
 };
 
-// Grows the group that starts at in[i] and ou[j] until both sides share an end, or one side
-// can be cut there.
-[[gnu::noinline]] Result<GroupEnd> grow_group(const std::vector<Segment>& in,
-                                              const std::vector<Segment>& ou, std::size_t i,
-                                              std::size_t j, Position b) {
-  const std::size_t n = in.size(), m = ou.size();
-  std::size_t gi = i, gj = j;
-  std::uint32_t ib = in[gi].dst.byte_end, ob = ou[gj].src.byte_end;
+// Grows the group that starts at inner[i] and outer[j] until both sides share an end, or one
+// side can be cut there.
+[[gnu::noinline]] Result<GroupEnd> grow_group(const std::vector<Segment>& inner,
+                                              const std::vector<Segment>& outer, std::size_t i,
+                                              std::size_t j, Position at_b) {
+  const std::size_t inner_count = inner.size(), outer_count = outer.size();
+  std::size_t last_inner = i, last_outer = j;
+  // Where the group's last segment of each side ends in B.
+  std::uint32_t inner_end = inner[last_inner].dst.byte_end;
+  std::uint32_t outer_end = outer[last_outer].src.byte_end;
   for (;;) {
-    if (ib == ob) return GroupEnd{gi, gj, {ib, in[gi].dst.char_end}};
-    if (ib < ob) {
-      if (ou[gj].kind == SegmentKind::identity) return GroupEnd{gi, gj, {ib, in[gi].dst.char_end}};
-      if (++gi >= n)
+    const Position at_inner_end{inner_end, inner[last_inner].dst.char_end};
+    if (inner_end == outer_end) return GroupEnd{last_inner, last_outer, at_inner_end};
+    if (inner_end < outer_end) {
+      if (outer[last_outer].kind == SegmentKind::identity)
+        return GroupEnd{last_inner, last_outer, at_inner_end};
+      if (++last_inner >= inner_count)
         return std::unexpected(
-            mismatch("inner exhausted while grouping at B byte " + std::to_string(b.first)));
-      ib = in[gi].dst.byte_end;
+            mismatch("inner exhausted while grouping at B byte " + std::to_string(at_b.first)));
+      inner_end = inner[last_inner].dst.byte_end;
     } else {
-      if (in[gi].kind == SegmentKind::identity) return GroupEnd{gi, gj, {ob, ou[gj].src.char_end}};
-      if (++gj >= m)
+      if (inner[last_inner].kind == SegmentKind::identity)
+        return GroupEnd{last_inner, last_outer, {outer_end, outer[last_outer].src.char_end}};
+      if (++last_outer >= outer_count)
         return std::unexpected(
-            mismatch("outer exhausted while grouping at B byte " + std::to_string(b.first)));
-      ob = ou[gj].src.byte_end;
+            mismatch("outer exhausted while grouping at B byte " + std::to_string(at_b.first)));
+      outer_end = outer[last_outer].src.byte_end;
     }
   }
 }
@@ -165,23 +180,24 @@ inline void push_identity(std::vector<Segment>& result, const Span& src, const S
 
 // The segment of a group of several segments on one side: the rules and costs of all its
 // transformed segments, inner ones first. Rare enough to copy the rules.
-[[gnu::noinline]] void push_group(std::vector<Segment>& result, const std::vector<Segment>& in,
-                                  const std::vector<Segment>& ou, std::size_t i, std::size_t gi,
-                                  std::size_t j, std::size_t gj, const Span& src, const Span& dst) {
+[[gnu::noinline]] void push_group(std::vector<Segment>& result, const std::vector<Segment>& inner,
+                                  const std::vector<Segment>& outer, std::size_t i,
+                                  std::size_t last_inner, std::size_t j, std::size_t last_outer,
+                                  const Span& src, const Span& dst) {
   bool transformed = false;
   NormalizationCost cost;
   RuleList rules;
-  for (std::size_t k = i; k <= gi; ++k) {
-    if (in[k].kind == SegmentKind::identity) continue;
+  for (std::size_t k = i; k <= last_inner; ++k) {
+    if (inner[k].kind == SegmentKind::identity) continue;
     transformed = true;
-    rules.insert(rules.end(), in[k].rules.begin(), in[k].rules.end());
-    cost += in[k].cost;
+    rules.insert(rules.end(), inner[k].rules.begin(), inner[k].rules.end());
+    cost += inner[k].cost;
   }
-  for (std::size_t k = j; k <= gj; ++k) {
-    if (ou[k].kind == SegmentKind::identity) continue;
+  for (std::size_t k = j; k <= last_outer; ++k) {
+    if (outer[k].kind == SegmentKind::identity) continue;
     transformed = true;
-    rules.insert(rules.end(), ou[k].rules.begin(), ou[k].rules.end());
-    cost += ou[k].cost;
+    rules.insert(rules.end(), outer[k].rules.begin(), outer[k].rules.end());
+    cost += outer[k].cost;
   }
   if (!transformed) {
     push_identity(result, src, dst);
@@ -196,21 +212,25 @@ inline void push_identity(std::vector<Segment>& result, const Span& src, const S
   seg.kind = kind_from_shape(src, dst);
 }
 
-// The segment of a group of one segment per side, x of the inner map and y of the outer.
+// The segment of a group of one segment per side, one of the inner map and one of the outer.
 template <class Seg>
-inline void push_pair(std::vector<Segment>& result, Seg& x, Seg& y, const Span& src,
-                      const Span& dst) {
-  const bool tx = x.kind != SegmentKind::identity, ty = y.kind != SegmentKind::identity;
-  if (!tx && !ty) {
+inline void push_pair(std::vector<Segment>& result, Seg& inner_seg, Seg& outer_seg,
+                      const Span& src, const Span& dst) {
+  const bool inner_changes = inner_seg.kind != SegmentKind::identity;
+  const bool outer_changes = outer_seg.kind != SegmentKind::identity;
+  if (!inner_changes && !outer_changes) {
     push_identity(result, src, dst);
     return;
   }
   RuleList rules;
-  take_rules(rules, tx ? x : y);
-  if (tx && ty) rules.insert(rules.end(), y.rules.begin(), y.rules.end());
+  take_rules(rules, inner_changes ? inner_seg : outer_seg);
+  if (inner_changes && outer_changes)
+    rules.insert(rules.end(), outer_seg.rules.begin(), outer_seg.rules.end());
   if (rules.size() > 1) sort_unique(rules);
   // Adding to a zero cost gives the other cost unchanged.
-  const NormalizationCost cost = tx && ty ? x.cost + y.cost : tx ? x.cost : y.cost;
+  const NormalizationCost cost = inner_changes && outer_changes ? inner_seg.cost + outer_seg.cost
+                                 : inner_changes                ? inner_seg.cost
+                                                                : outer_seg.cost;
   result.emplace_back(std::move(rules), src, dst, cost, kind_from_shape(src, dst));
 }
 
@@ -218,127 +238,131 @@ inline void push_pair(std::vector<Segment>& result, Seg& x, Seg& y, const Span& 
 // lists of both maps may be taken (every segment that carries rules is consumed once), or
 // const SpanMap when they must be copied.
 template <class Map>
-Result<SpanMap> compose_walk(Map& inner, Map& outer) {
-  const Position inner_end = inner.dst_end();
-  const Position outer_start_end = outer.src_end();
-  if (inner_end != outer_start_end)
-    return std::unexpected(mismatch("inner output " + pair_text(inner_end) + " != outer input " +
-                                    pair_text(outer_start_end)));
+Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
+  const Position inner_output_end = inner_map.dst_end();
+  const Position outer_input_end = outer_map.src_end();
+  if (inner_output_end != outer_input_end)
+    return std::unexpected(mismatch("inner output " + pair_text(inner_output_end) +
+                                    " != outer input " + pair_text(outer_input_end)));
 
-  auto& in = inner.segments;
-  auto& ou = outer.segments;
-  const std::size_t n = in.size(), m = ou.size();
+  auto& inner = inner_map.segments;
+  auto& outer = outer_map.segments;
+  const std::size_t inner_count = inner.size(), outer_count = outer.size();
   std::vector<Segment> result;
-  if (n == 0 && m == 0) return SpanMap(std::move(result));
-  result.reserve(n + m);
+  if (inner_count == 0 && outer_count == 0) return SpanMap(std::move(result));
+  result.reserve(inner_count + outer_count);
 
-  const Position c_end = outer.dst_end();  // (0, 0) for an empty outer map
+  const Position outer_output_end = outer_map.dst_end();  // (0, 0) for an empty outer map
   std::size_t i = 0, j = 0;
-  Position b{0, 0};
+  Position at_b{0, 0};
 
-  while (i < n || j < m) {
+  while (i < inner_count || j < outer_count) {
     // Deletions of the inner map produce no B text: they land on one C point.
-    while (i < n && in[i].dst.is_empty()) {
-      Position c = c_end;
-      if (j < m && !carry(ou[j], ou[j].src, ou[j].dst, b, c))
-        return std::unexpected(forward_error(j, b));
+    while (i < inner_count && inner[i].dst.is_empty()) {
+      Position at_c = outer_output_end;
+      if (j < outer_count && !to_c(outer[j], at_b, at_c))
+        return std::unexpected(forward_error(j, at_b));
       Segment& seg = result.emplace_back();
-      take_rules(seg.rules, in[i]);
-      seg.src = in[i].src;
-      seg.dst = span_of(c, c);
-      seg.cost = in[i].cost;
+      take_rules(seg.rules, inner[i]);
+      seg.src = inner[i].src;
+      seg.dst = span_of(at_c, at_c);
+      seg.cost = inner[i].cost;
       seg.kind = SegmentKind::delete_;
       ++i;
     }
-    if (i >= n && j >= m) break;
-    if (j < m && ou[j].src.is_empty()) return std::unexpected(insertion_error(j));
-    if (i >= n || j >= m) return std::unexpected(exhausted_error(b, i, n, j, m));
+    if (i >= inner_count && j >= outer_count) break;
+    if (j < outer_count && outer[j].src.is_empty()) return std::unexpected(insertion_error(j));
+    if (i >= inner_count || j >= outer_count)
+      return std::unexpected(exhausted_error(at_b, i, inner_count, j, outer_count));
 
     // Long identity segments hold many segments of the other side, each a group of its own:
     // walk those in a tight loop. Each step is the general group below with its branches
     // known; anything else (a deletion, a segment that crosses the identity's end, a failed
     // carry) leaves the loop and comes back through the general steps.
-    if (ou[j].kind == SegmentKind::identity) {
-      auto& y = ou[j];
-      const std::size_t i0 = i;
-      while (i < n) {
-        auto& x = in[i];
-        if (x.dst.is_empty() || x.dst.byte_end > y.src.byte_end) break;
-        const Position end{x.dst.byte_end, x.dst.char_end};
-        Position a0, a1, c0, c1;
-        if (!carry(x, x.dst, x.src, b, a0) || !carry(x, x.dst, x.src, end, a1) ||
-            !carry(y, y.src, y.dst, b, c0) || !carry(y, y.src, y.dst, end, c1))
+    if (outer[j].kind == SegmentKind::identity) {
+      auto& outer_seg = outer[j];
+      const std::size_t first_inner = i;
+      while (i < inner_count) {
+        auto& inner_seg = inner[i];
+        if (inner_seg.dst.is_empty() || inner_seg.dst.byte_end > outer_seg.src.byte_end) break;
+        const Position end{inner_seg.dst.byte_end, inner_seg.dst.char_end};
+        Position a_start, a_end, c_start, c_end;
+        if (!to_a(inner_seg, at_b, a_start) || !to_a(inner_seg, end, a_end) ||
+            !to_c(outer_seg, at_b, c_start) || !to_c(outer_seg, end, c_end))
           break;
-        push_pair(result, x, y, span_of(a0, a1), span_of(c0, c1));
+        push_pair(result, inner_seg, outer_seg, span_of(a_start, a_end), span_of(c_start, c_end));
         ++i;
-        b = end;
-        if (y.src.byte_end <= end.first) {
+        at_b = end;
+        if (outer_seg.src.byte_end <= end.first) {
           ++j;
           break;
         }
       }
-      if (i != i0) continue;
+      if (i != first_inner) continue;
     }
-    if (in[i].kind == SegmentKind::identity) {
-      auto& x = in[i];
-      const std::size_t j0 = j;
-      while (j < m) {
-        auto& y = ou[j];
-        if (y.src.is_empty() || y.src.byte_end > x.dst.byte_end) break;
-        const Position end = y.src.byte_end == x.dst.byte_end
-                                 ? Position{x.dst.byte_end, x.dst.char_end}
-                                 : Position{y.src.byte_end, y.src.char_end};
-        Position a0, a1, c0, c1;
-        if (!carry(x, x.dst, x.src, b, a0) || !carry(x, x.dst, x.src, end, a1) ||
-            !carry(y, y.src, y.dst, b, c0) || !carry(y, y.src, y.dst, end, c1))
+    if (inner[i].kind == SegmentKind::identity) {
+      auto& inner_seg = inner[i];
+      const std::size_t first_outer = j;
+      while (j < outer_count) {
+        auto& outer_seg = outer[j];
+        if (outer_seg.src.is_empty() || outer_seg.src.byte_end > inner_seg.dst.byte_end) break;
+        const Position end = outer_seg.src.byte_end == inner_seg.dst.byte_end
+                                 ? Position{inner_seg.dst.byte_end, inner_seg.dst.char_end}
+                                 : Position{outer_seg.src.byte_end, outer_seg.src.char_end};
+        Position a_start, a_end, c_start, c_end;
+        if (!to_a(inner_seg, at_b, a_start) || !to_a(inner_seg, end, a_end) ||
+            !to_c(outer_seg, at_b, c_start) || !to_c(outer_seg, end, c_end))
           break;
-        push_pair(result, x, y, span_of(a0, a1), span_of(c0, c1));
+        push_pair(result, inner_seg, outer_seg, span_of(a_start, a_end), span_of(c_start, c_end));
         ++j;
-        b = end;
-        if (x.dst.byte_end <= end.first) {
+        at_b = end;
+        if (inner_seg.dst.byte_end <= end.first) {
           ++i;
           break;
         }
       }
-      if (j != j0) continue;
+      if (j != first_outer) continue;
     }
 
     // Most groups are one segment of each side: both end together, or one of them is an
     // identity cut where the other ends.
-    auto& x = in[i];
-    auto& y = ou[j];
-    std::size_t gi = i, gj = j;
-    Position g_end;
-    const std::uint32_t ib = x.dst.byte_end, ob = y.src.byte_end;
-    if (ib == ob || (ib < ob && y.kind == SegmentKind::identity)) {
-      g_end = {ib, x.dst.char_end};
-    } else if (ib > ob && x.kind == SegmentKind::identity) {
-      g_end = {ob, y.src.char_end};
+    auto& inner_seg = inner[i];
+    auto& outer_seg = outer[j];
+    std::size_t last_inner = i, last_outer = j;
+    Position group_end;
+    const std::uint32_t inner_end = inner_seg.dst.byte_end, outer_end = outer_seg.src.byte_end;
+    if (inner_end == outer_end ||
+        (inner_end < outer_end && outer_seg.kind == SegmentKind::identity)) {
+      group_end = {inner_end, inner_seg.dst.char_end};
+    } else if (inner_end > outer_end && inner_seg.kind == SegmentKind::identity) {
+      group_end = {outer_end, outer_seg.src.char_end};
     } else {
-      auto g = grow_group(in, ou, i, j, b);
-      if (!g) return std::unexpected(std::move(g.error()));
-      gi = g->gi;
-      gj = g->gj;
-      g_end = g->end;
+      auto grown = grow_group(inner, outer, i, j, at_b);
+      if (!grown) return std::unexpected(std::move(grown.error()));
+      last_inner = grown->last_inner;
+      last_outer = grown->last_outer;
+      group_end = grown->end;
     }
-    auto& xe = in[gi];
-    auto& ye = ou[gj];
+    auto& last_inner_seg = inner[last_inner];
+    auto& last_outer_seg = outer[last_outer];
 
-    Position a0, a1, c0, c1;
-    if (!carry(x, x.dst, x.src, b, a0)) return std::unexpected(backward_error(i, b));
-    if (!carry(xe, xe.dst, xe.src, g_end, a1)) return std::unexpected(backward_error(gi, g_end));
-    if (!carry(y, y.src, y.dst, b, c0)) return std::unexpected(forward_error(j, b));
-    if (!carry(ye, ye.src, ye.dst, g_end, c1)) return std::unexpected(forward_error(gj, g_end));
-    const Span src = span_of(a0, a1), dst = span_of(c0, c1);
+    Position a_start, a_end, c_start, c_end;
+    if (!to_a(inner_seg, at_b, a_start)) return std::unexpected(backward_error(i, at_b));
+    if (!to_a(last_inner_seg, group_end, a_end))
+      return std::unexpected(backward_error(last_inner, group_end));
+    if (!to_c(outer_seg, at_b, c_start)) return std::unexpected(forward_error(j, at_b));
+    if (!to_c(last_outer_seg, group_end, c_end))
+      return std::unexpected(forward_error(last_outer, group_end));
+    const Span src = span_of(a_start, a_end), dst = span_of(c_start, c_end);
 
-    if (gi != i || gj != j)
-      push_group(result, in, ou, i, gi, j, gj, src, dst);
+    if (last_inner != i || last_outer != j)
+      push_group(result, inner, outer, i, last_inner, j, last_outer, src, dst);
     else
-      push_pair(result, x, y, src, dst);
+      push_pair(result, inner_seg, outer_seg, src, dst);
 
-    i = xe.dst.byte_end <= g_end.first ? gi + 1 : gi;
-    j = ye.src.byte_end <= g_end.first ? gj + 1 : gj;
-    b = g_end;
+    i = last_inner_seg.dst.byte_end <= group_end.first ? last_inner + 1 : last_inner;
+    j = last_outer_seg.src.byte_end <= group_end.first ? last_outer + 1 : last_outer;
+    at_b = group_end;
   }
 
   return SpanMap(std::move(result));

@@ -1,4 +1,6 @@
-// The module object: multi-phase initialisation, attributes in their fixed order.
+// The module object `norvane._core`: multi-phase initialisation, attributes in their fixed order.
+// The package `norvane` re-exports everything public; classes and functions name "norvane" as their
+// module so that reprs, pickles and help() show the public name.
 #include "python/py.hpp"
 
 namespace norvane::py {
@@ -8,17 +10,18 @@ namespace {
 bool add_functions(PyObject* module) {
   // Function objects keep pointers to their definitions: the table must outlive them.
   static PyMethodDef functions[] = {normalize_function, detect_function, mask_function, unmask_function,
-                             entity_names_function, {nullptr, nullptr, 0, nullptr}};
-  return PyModule_AddFunctions(module, functions) == 0;
+                                    entity_names_function};
+  Ref public_module = Ref::steal(PyUnicode_FromString("norvane"));
+  if (!public_module) return false;
+  for (PyMethodDef& def : functions) {
+    Ref function = Ref::steal(PyCMethod_New(&def, module, public_module.get(), nullptr));
+    if (!function || PyModule_AddObjectRef(module, def.ml_name, function.get()) < 0) return false;
+  }
+  return true;
 }
 
 int module_exec(PyObject* module) {
   ModuleState* st = state_of_module(module);
-  if (PyModule_AddStringConstant(module, "__version__", "0.1.0") < 0) return -1;
-  if (PyModule_AddStringConstant(module, "__status__",
-                                 "span, normalize, detect, and mask layers are available") < 0)
-    return -1;
-  if (PyModule_AddObjectRef(module, "__has_hash_policy__", Py_True) < 0) return -1;
   st->span_map_error = PyErr_NewExceptionWithDoc(
       "norvane.SpanMapError", "구간 정렬 테이블의 불변식이 깨졌거나 좌표계가 맞지 않는다.", PyExc_Exception, nullptr);
   if (!st->span_map_error) return -1;
@@ -56,9 +59,8 @@ PyModuleDef_Slot module_slots[] = {
 
 PyModuleDef module_def = {
     PyModuleDef_HEAD_INIT,
-    "norvane",
-    "한국어 자유 텍스트에서 개인정보(주민등록번호, 외국인등록번호, 사업자등록번호, 카드번호, 계좌번호, "
-    "전화번호, 이메일, 운전면허번호, 생년월일, 여권번호)를 찾아 원문 좌표와 함께 보고하고 가린다.",
+    "norvane._core",
+    "norvane의 컴파일된 핵심부. 공개 이름은 norvane 패키지에서 쓴다.",
     sizeof(ModuleState),
     nullptr,
     module_slots,
@@ -69,4 +71,4 @@ PyModuleDef module_def = {
 
 }  // namespace norvane::py
 
-PyMODINIT_FUNC PyInit_norvane(void) { return PyModuleDef_Init(&norvane::py::module_def); }
+PyMODINIT_FUNC PyInit__core(void) { return PyModuleDef_Init(&norvane::py::module_def); }

@@ -45,15 +45,14 @@ NORVANE_WRAPPED(MaskOutput, MaskOutput)
 
 #undef NORVANE_WRAPPED
 
+inline constexpr const char* kToJsonDoc = "to_json($self)\n--\n\n간결한 JSON 텍스트를 돌려준다.";
+
 // An optional Config argument: None or absent gives the defaults.
 bool to_config(ModuleState* st, PyObject* o, const char* param, Config& out);
 
 // The arguments (text, config=None) shared by normalize() and detect().
 bool parse_text_and_config(const Signature<2>& sig, ModuleState* st, PyObject* const* args, Py_ssize_t nargs,
                            PyObject* kwnames, std::string_view& text, Config& config);
-
-// Shared converters of result values.
-PyObject* wrap_findings(ModuleState* st, const std::vector<Finding>& findings);
 
 // Checks that span selects whole characters of text; raises ValueError otherwise (Span.slice's
 // checks and messages).

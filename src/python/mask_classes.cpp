@@ -45,33 +45,6 @@ bool to_policy(ModuleState* st, PyObject* o, const char* param, Policy& out) {
 // ----------------------------------------------------------------------------------------------
 // Policy
 
-PyObject* policy_redact_label(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  return guarded([&]() -> PyObject* {
-    static constexpr Signature<0> sig{"Policy.redact_label", {}, 0};
-    Arguments<0> a;
-    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
-    return wrap(state_of(type), Policy::redact_label());
-  });
-}
-
-PyObject* policy_redact_code(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  return guarded([&]() -> PyObject* {
-    static constexpr Signature<0> sig{"Policy.redact_code", {}, 0};
-    Arguments<0> a;
-    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
-    return wrap(state_of(type), Policy::redact_code());
-  });
-}
-
-PyObject* policy_tokenize(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  return guarded([&]() -> PyObject* {
-    static constexpr Signature<0> sig{"Policy.tokenize", {}, 0};
-    Arguments<0> a;
-    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
-    return wrap(state_of(type), Policy::tokenize());
-  });
-}
-
 PyObject* policy_redact_fill(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     static constexpr Signature<1> sig{"Policy.redact_fill", {"fill"}, 1};
@@ -129,11 +102,11 @@ PyObject* policy_repr(PyObject* self) {
 }
 
 PyMethodDef policy_static_methods[] = {
-    {"redact_label", fastcall(policy_redact_label), kMethod,
+    {"redact_label", fastcall(nullary<"Policy.redact_label", void, Policy::redact_label>), kMethod,
      "redact_label()\n--\n\n찾은 값을 대괄호로 감싼 한국어 이름으로 바꾼다(예: [주민등록번호])."},
-    {"redact_code", fastcall(policy_redact_code), kMethod,
+    {"redact_code", fastcall(nullary<"Policy.redact_code", void, Policy::redact_code>), kMethod,
      "redact_code()\n--\n\n찾은 값을 대괄호로 감싼 대문자 코드로 바꾼다(예: [CREDIT_CARD])."},
-    {"tokenize", fastcall(policy_tokenize), kMethod,
+    {"tokenize", fastcall(nullary<"Policy.tokenize", void, Policy::tokenize>), kMethod,
      "tokenize()\n--\n\n"
      "찾은 값을 번호 붙은 토큰(예: [[PII:0]])으로 바꾸고 원래 값을 복원표(RestoreMap)에 적는다."},
     {"redact_fill", fastcall(policy_redact_fill), kMethod,
@@ -232,14 +205,12 @@ PyObject* entry_repr(PyObject* self) {
 }
 
 PyGetSetDef entry_getset[] = {
-    {"token", [](PyObject* self, void*) { return str(value_of<RestoreEntry>(self).token); }, nullptr,
-     "가린 텍스트에 쓰인 토큰 그대로.", nullptr},
-    {"entity", [](PyObject* self, void*) { return str(entity_name(value_of<RestoreEntry>(self).entity)); }, nullptr,
-     "개인정보 종류의 snake_case 이름.", nullptr},
-    {"entity_label", [](PyObject* self, void*) { return str(entity_label(value_of<RestoreEntry>(self).entity)); },
-     nullptr, "개인정보 종류의 한국어 이름.", nullptr},
-    {"original", [](PyObject* self, void*) { return str(value_of<RestoreEntry>(self).original); }, nullptr,
-     "토큰이 대신한 원문 조각.", nullptr},
+    {"token", get<RestoreEntry, &RestoreEntry::token>, nullptr, "가린 텍스트에 쓰인 토큰 그대로.", nullptr},
+    {"entity", get<RestoreEntry, &RestoreEntry::entity, entity_name>, nullptr, "개인정보 종류의 snake_case 이름.",
+     nullptr},
+    {"entity_label", get<RestoreEntry, &RestoreEntry::entity, entity_label>, nullptr, "개인정보 종류의 한국어 이름.",
+     nullptr},
+    {"original", get<RestoreEntry, &RestoreEntry::original>, nullptr, "토큰이 대신한 원문 조각.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -252,22 +223,6 @@ PyType_Slot entry_slots[] = {
 
 // ----------------------------------------------------------------------------------------------
 // RestoreMap
-
-PyObject* restore_is_empty(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  static constexpr Signature<0> sig{"RestoreMap.is_empty", {}, 0};
-  Arguments<0> a;
-  if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
-  return boolean(value_of<RestoreMap>(self).is_empty());
-}
-
-PyObject* restore_to_json(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  return guarded([&]() -> PyObject* {
-    static constexpr Signature<0> sig{"RestoreMap.to_json", {}, 0};
-    Arguments<0> a;
-    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
-    return str(restore_map_to_json(value_of<RestoreMap>(self)));
-  });
-}
 
 PyObject* restore_from_json(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
@@ -287,21 +242,6 @@ PyObject* restore_from_json(PyObject* type, PyObject* const* args, Py_ssize_t na
 
 Py_ssize_t restore_len(PyObject* self) { return static_cast<Py_ssize_t>(value_of<RestoreMap>(self).len()); }
 
-PyObject* restore_entries(PyObject* self, void*) {
-  return guarded([&]() -> PyObject* {
-    ModuleState* st = state_of(self);
-    const auto& entries = value_of<RestoreMap>(self).entries;
-    Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(entries.size())));
-    if (!list) return nullptr;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-      PyObject* item = wrap(st, entries[i]);
-      if (!item) return nullptr;
-      PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), item);
-    }
-    return list.release();
-  });
-}
-
 PyObject* restore_repr(PyObject* self) {
   return guarded([&]() -> PyObject* {
     const RestoreMap& m = value_of<RestoreMap>(self);
@@ -310,8 +250,8 @@ PyObject* restore_repr(PyObject* self) {
 }
 
 PyMethodDef restore_methods[] = {
-    {"is_empty", fastcall(restore_is_empty), kMethod, "is_empty($self)\n--\n\n항목이 하나도 없으면 참이다."},
-    {"to_json", fastcall(restore_to_json), kMethod,
+    {"is_empty", fastcall(nullary<"RestoreMap.is_empty", RestoreMap, &RestoreMap::is_empty>), kMethod, "is_empty($self)\n--\n\n항목이 하나도 없으면 참이다."},
+    {"to_json", fastcall(nullary<"RestoreMap.to_json", RestoreMap, restore_map_to_json>), kMethod,
      "to_json($self)\n--\n\n복원표를 간결한 JSON 텍스트로 돌려준다. 원문 조각이 들어 있으니 따로 보관한다."},
     {nullptr, nullptr, 0, nullptr},
 };
@@ -324,9 +264,9 @@ PyMethodDef restore_static_methods[] = {
 };
 
 PyGetSetDef restore_getset[] = {
-    {"prefix", [](PyObject* self, void*) { return str(value_of<RestoreMap>(self).prefix); }, nullptr,
+    {"prefix", get<RestoreMap, &RestoreMap::prefix>, nullptr,
      "토큰의 접두어(보통 \"PII\", 원문과 겹치면 \"PII0\", \"PII1\", ...).", nullptr},
-    {"entries", restore_entries, nullptr, "항목 목록(새 RestoreEntry 객체들). 위치가 곧 토큰 번호다.", nullptr},
+    {"entries", get<RestoreMap, &RestoreMap::entries>, nullptr, "항목 목록(새 RestoreEntry 객체들). 위치가 곧 토큰 번호다.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -342,14 +282,6 @@ PyType_Slot restore_slots[] = {
 // ----------------------------------------------------------------------------------------------
 // MaskOutput
 
-PyObject* output_restore(PyObject* self, void*) {
-  return guarded([&]() -> PyObject* {
-    const MaskOutput& out = value_of<MaskOutput>(self);
-    if (!out.restore) Py_RETURN_NONE;
-    return wrap(state_of(self), RestoreMap(*out.restore));
-  });
-}
-
 PyObject* output_repr(PyObject* self) {
   return guarded([&]() -> PyObject* {
     const MaskOutput& out = value_of<MaskOutput>(self);
@@ -360,19 +292,11 @@ PyObject* output_repr(PyObject* self) {
 }
 
 PyGetSetDef output_getset[] = {
-    {"text", [](PyObject* self, void*) { return str(value_of<MaskOutput>(self).text); }, nullptr, "가린 텍스트.",
-     nullptr},
-    {"applied",
-     [](PyObject* self, void*) {
-       return guarded([&] { return wrap_findings(state_of(self), value_of<MaskOutput>(self).applied); });
-     },
-     nullptr, "바꾼 발견들(적용한 순서, 새 Finding 목록).", nullptr},
-    {"skipped",
-     [](PyObject* self, void*) {
-       return guarded([&] { return wrap_findings(state_of(self), value_of<MaskOutput>(self).skipped); });
-     },
-     nullptr, "앞의 것과 겹치거나 텍스트 밖에 있어 바꾸지 않은 발견들(보통 빈 목록).", nullptr},
-    {"restore", output_restore, nullptr,
+    {"text", get<MaskOutput, &MaskOutput::text>, nullptr, "가린 텍스트.", nullptr},
+    {"applied", get<MaskOutput, &MaskOutput::applied>, nullptr, "바꾼 발견들(적용한 순서, 새 Finding 목록).", nullptr},
+    {"skipped", get<MaskOutput, &MaskOutput::skipped>, nullptr,
+     "앞의 것과 겹치거나 텍스트 밖에 있어 바꾸지 않은 발견들(보통 빈 목록).", nullptr},
+    {"restore", get<MaskOutput, &MaskOutput::restore>, nullptr,
      "정책 집합에 tokenize 가 있으면 복원표의 사본, 없으면 None.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };

@@ -180,21 +180,6 @@ bool to_char(PyObject* o, const char* param, char32_t& out) {
   return true;
 }
 
-PyObject* rule_list(const RuleList& rules) {
-  Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(rules.size())));
-  if (!list) return nullptr;
-  for (std::size_t i = 0; i < rules.size(); ++i) {
-    PyObject* s = str(rules[i]);
-    if (!s) return nullptr;
-    PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), s);
-  }
-  return list.release();
-}
-
-PyObject* position(std::pair<std::uint32_t, std::uint32_t> p) {
-  return Py_BuildValue("(kk)", static_cast<unsigned long>(p.first), static_cast<unsigned long>(p.second));
-}
-
 std::string debug_quoted(std::string_view s) {
   std::string out;
   out.reserve(s.size() + 2);

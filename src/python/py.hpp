@@ -6,13 +6,17 @@
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <functional>
+#include <iterator>
 #include <new>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
 #include "error/error.hpp"
@@ -180,6 +184,11 @@ class Arguments<0> {
   }
 };
 
+// The check of a method without parameters, under its qualified name.
+inline bool no_arguments(const char* function, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return Arguments<0>().parse(Signature<0>{function, {}, 0}, args, nargs, kwnames);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Converters: on failure a Python error is set and false is returned.
 
@@ -229,9 +238,20 @@ inline PyObject* str(std::string_view s) {
   return PyUnicode_FromStringAndSize(s.data(), static_cast<Py_ssize_t>(s.size()));
 }
 inline PyObject* boolean(bool b) { return Py_NewRef(b ? Py_True : Py_False); }
-PyObject* rule_list(const RuleList& rules);
-// A (byte, char) tuple.
-PyObject* position(std::pair<std::uint32_t, std::uint32_t> p);
+
+// A new list holding convert(item) for every item.
+template <class Range, class Convert>
+PyObject* list_of(const Range& items, Convert&& convert) {
+  Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(std::size(items))));
+  if (!list) return nullptr;
+  Py_ssize_t i = 0;
+  for (const auto& item : items) {
+    PyObject* o = convert(item);
+    if (!o) return nullptr;
+    PyList_SET_ITEM(list.get(), i++, o);
+  }
+  return list.release();
+}
 
 // {x:?} of a string: double quotes, backslash escapes for `"` `\` \n \r \t \0, other controls as
 // \u{hex}.
@@ -311,6 +331,78 @@ template <class T>
 T* unwrap(ModuleState* st, PyObject* o) {
   if (Py_TYPE(o) != st->type(Wrapped<T>::id)) return nullptr;
   return &value_of<T>(o);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Python values of core values: one conversion behind every attribute, result and list.
+
+// A new Python object for v: bool, number, text, a wrapped class, a pair as a tuple, an empty
+// optional as None, a range as a list; a PyObject* is passed through.
+template <class T>
+PyObject* to_python(ModuleState* st, const T& v) {
+  if constexpr (std::is_same_v<T, PyObject*>) {
+    return v;
+  } else if constexpr (std::is_same_v<T, bool>) {
+    return boolean(v);
+  } else if constexpr (std::is_floating_point_v<T>) {
+    return PyFloat_FromDouble(static_cast<double>(v));
+  } else if constexpr (std::is_unsigned_v<T>) {
+    return PyLong_FromUnsignedLongLong(v);
+  } else if constexpr (std::is_convertible_v<const T&, std::string_view>) {
+    return str(v);
+  } else if constexpr (requires { Wrapped<T>::id; }) {
+    return wrap(st, v);
+  } else if constexpr (requires { v.first, v.second; }) {
+    Ref first = Ref::steal(to_python(st, v.first));
+    Ref second = Ref::steal(first ? to_python(st, v.second) : nullptr);
+    return second ? PyTuple_Pack(2, first.get(), second.get()) : nullptr;
+  } else if constexpr (requires { v.has_value(); }) {
+    return v ? to_python(st, *v) : Py_NewRef(Py_None);
+  } else {
+    return list_of(v, [&](const auto& item) { return to_python(st, item); });
+  }
+}
+
+// to_python of the value reached from v by each step in turn: a data member, a member
+// function or a function of the previous value.
+template <auto Step, auto... Rest, class V>
+PyObject* project(ModuleState* st, const V& v) {
+  if constexpr (sizeof...(Rest) == 0) {
+    return to_python(st, std::invoke(Step, v));
+  } else {
+    return project<Rest...>(st, std::invoke(Step, v));
+  }
+}
+
+// The getter of a read-only attribute: project<Path...> of the boxed T.
+template <class T, auto... Path>
+PyObject* get(PyObject* self, void*) {
+  return guarded([&] { return project<Path...>(state_of(self), value_of<T>(self)); });
+}
+
+// A method's qualified name as a template argument, for its messages.
+template <std::size_t N>
+struct Name {
+  char text[N];
+  constexpr Name(const char (&s)[N]) { std::copy_n(s, N, text); }
+};
+
+// A method without parameters returning project<Path...> of the boxed T. With T = void it is a
+// static method: the first step takes no argument.
+template <Name Qualified, class T, auto First, auto... Rest>
+PyObject* nullary(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  if (!no_arguments(Qualified.text, args, nargs, kwnames)) return nullptr;
+  return guarded([&]() -> PyObject* {
+    if constexpr (std::is_void_v<T>) {
+      if constexpr (sizeof...(Rest) == 0) {
+        return to_python(state_of(self), std::invoke(First));
+      } else {
+        return project<Rest...>(state_of(self), std::invoke(First));
+      }
+    } else {
+      return project<First, Rest...>(state_of(self), value_of<T>(self));
+    }
+  });
 }
 
 template <class T>

@@ -24,52 +24,23 @@ bool to_entity(PyObject* o, const char* param, EntityKind& out) {
 
 namespace {
 
-PyObject* f32(float v) { return PyFloat_FromDouble(static_cast<double>(v)); }
-
 std::string range(std::uint32_t start, std::uint32_t end) {
   return std::to_string(start) + ".." + std::to_string(end);
 }
 
-// Reports are written without the interpreter lock when large: nothing can change them meanwhile.
 template <class T>
-PyObject* json_of(const T& value) {
+std::string json_text(const T& value) {
   std::string out;
-  if constexpr (std::is_same_v<T, Report>) {
-    without_gil(value.normalized_text.size(), [&] { json::write(out, value); });
-  } else {
-    json::write(out, value);
-  }
-  return str(out);
+  json::write(out, value);
+  return out;
 }
 
-// A new list holding a fresh object for every element.
-template <class T>
-PyObject* wrap_list(ModuleState* st, const std::vector<T>& items) {
-  Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(items.size())));
-  if (!list) return nullptr;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    PyObject* item = wrap(st, items[i]);
-    if (!item) return nullptr;
-    PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), item);
-  }
-  return list.release();
+// Reports are written without the interpreter lock when large: nothing can change them meanwhile.
+std::string report_json(const Report& report) {
+  std::string out;
+  without_gil(report.normalized_text.size(), [&] { json::write(out, report); });
+  return out;
 }
-
-// The to_json() method of a class whose value has a JSON writer.
-template <class T, const Signature<0>& Sig>
-PyObject* to_json_method(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  return guarded([&]() -> PyObject* {
-    Arguments<0> a;
-    if (!a.parse(Sig, args, nargs, kwnames)) return nullptr;
-    return json_of(value_of<T>(self));
-  });
-}
-
-constexpr Signature<0> kEvidenceToJson{"Evidence.to_json", {}, 0};
-constexpr Signature<0> kFindingToJson{"Finding.to_json", {}, 0};
-constexpr Signature<0> kRejectionToJson{"Rejection.to_json", {}, 0};
-constexpr Signature<0> kReportToJson{"Report.to_json", {}, 0};
-constexpr const char* kToJsonDoc = "to_json($self)\n--\n\n간결한 JSON 텍스트를 돌려준다.";
 
 // ----------------------------------------------------------------------------------------------
 // ContextHit
@@ -83,12 +54,9 @@ PyObject* hit_repr(PyObject* self) {
 }
 
 PyGetSetDef hit_getset[] = {
-    {"cue", [](PyObject* self, void*) { return str(value_of<ContextHit>(self).cue); }, nullptr, "찾은 단서 낱말.",
-     nullptr},
-    {"distance", [](PyObject* self, void*) { return PyLong_FromUnsignedLong(value_of<ContextHit>(self).distance); },
-     nullptr, "후보의 정규화 구간까지의 거리(문자 수).", nullptr},
-    {"weight", [](PyObject* self, void*) { return f32(value_of<ContextHit>(self).weight); }, nullptr,
-     "거리에 따라 줄어든 단서 가중치.", nullptr},
+    {"cue", get<ContextHit, &ContextHit::cue>, nullptr, "찾은 단서 낱말.", nullptr},
+    {"distance", get<ContextHit, &ContextHit::distance>, nullptr, "후보의 정규화 구간까지의 거리(문자 수).", nullptr},
+    {"weight", get<ContextHit, &ContextHit::weight>, nullptr, "거리에 따라 줄어든 단서 가중치.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -110,33 +78,27 @@ PyObject* evidence_repr(PyObject* self) {
   });
 }
 
-PyObject* evidence_reason(PyObject* self, void*) {
-  const ChecksumResult& c = value_of<Evidence>(self).checksum;
-  if (c.kind != ChecksumResult::Kind::not_applicable) Py_RETURN_NONE;
-  return str(c.reason);
+std::optional<std::string_view> checksum_reason(const ChecksumResult& c) {
+  if (c.kind != ChecksumResult::Kind::not_applicable) return std::nullopt;
+  return c.reason;
 }
 
 PyMethodDef evidence_methods[] = {
-    {"to_json", fastcall(to_json_method<Evidence, kEvidenceToJson>), kMethod, kToJsonDoc},
+    {"to_json", fastcall(nullary<"Evidence.to_json", Evidence, json_text<Evidence>>), kMethod, kToJsonDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 
 PyGetSetDef evidence_getset[] = {
-    {"rule", [](PyObject* self, void*) { return str(value_of<Evidence>(self).rule); }, nullptr,
-     "후보 규칙 이름(예: \"card.luhn\").", nullptr},
-    {"checksum", [](PyObject* self, void*) { return str(checksum_name(value_of<Evidence>(self).checksum)); },
-     nullptr, "검증식 결과: \"passed\", \"failed\", \"not_applicable\".", nullptr},
-    {"checksum_reason", evidence_reason, nullptr, "검증식을 적용할 수 없는 까닭. 그 밖의 경우 None.", nullptr},
-    {"context_hits",
-     [](PyObject* self, void*) { return guarded([&] { return wrap_list(state_of(self), value_of<Evidence>(self).context_hits); }); },
-     nullptr, "찾은 문맥 단서(ContextHit) 목록.", nullptr},
-    {"normalizations",
-     [](PyObject* self, void*) { return guarded([&] { return rule_list(value_of<Evidence>(self).normalizations); }); },
-     nullptr, "원문 구간에 닿은 정규화 규칙 이름들(오름차순, 중복 없음).", nullptr},
-    {"cost", [](PyObject* self, void*) { return guarded([&] { return wrap(state_of(self), value_of<Evidence>(self).cost); }); },
-     nullptr, "원문 구간의 정규화 비용.", nullptr},
-    {"snapped", [](PyObject* self, void*) { return boolean(value_of<Evidence>(self).snapped); }, nullptr,
-     "원문 구간이 변환 구간 경계까지 넓혀졌으면 참.", nullptr},
+    {"rule", get<Evidence, &Evidence::rule>, nullptr, "후보 규칙 이름(예: \"card.luhn\").", nullptr},
+    {"checksum", get<Evidence, &Evidence::checksum, checksum_name>, nullptr,
+     "검증식 결과: \"passed\", \"failed\", \"not_applicable\".", nullptr},
+    {"checksum_reason", get<Evidence, &Evidence::checksum, checksum_reason>, nullptr,
+     "검증식을 적용할 수 없는 까닭. 그 밖의 경우 None.", nullptr},
+    {"context_hits", get<Evidence, &Evidence::context_hits>, nullptr, "찾은 문맥 단서(ContextHit) 목록.", nullptr},
+    {"normalizations", get<Evidence, &Evidence::normalizations>, nullptr,
+     "원문 구간에 닿은 정규화 규칙 이름들(오름차순, 중복 없음).", nullptr},
+    {"cost", get<Evidence, &Evidence::cost>, nullptr, "원문 구간의 정규화 비용.", nullptr},
+    {"snapped", get<Evidence, &Evidence::snapped>, nullptr, "원문 구간이 변환 구간 경계까지 넓혀졌으면 참.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -177,27 +139,19 @@ PyMethodDef finding_methods[] = {
      "text($self, source_text)\n--\n\n"
      "원문 source_text 에서 이 탐지 결과의 원문 구간에 해당하는 부분을 돌려준다. 범위를 벗어나거나 UTF-8 "
      "문자 경계를 자르면 ValueError 를 낸다."},
-    {"to_json", fastcall(to_json_method<Finding, kFindingToJson>), kMethod, kToJsonDoc},
+    {"to_json", fastcall(nullary<"Finding.to_json", Finding, json_text<Finding>>), kMethod, kToJsonDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 
 PyGetSetDef finding_getset[] = {
-    {"entity", [](PyObject* self, void*) { return str(entity_name(value_of<Finding>(self).entity)); }, nullptr,
-     "개인정보 종류 이름(snake_case).", nullptr},
-    {"entity_label", [](PyObject* self, void*) { return str(entity_label(value_of<Finding>(self).entity)); },
-     nullptr, "개인정보 종류의 한국어 이름.", nullptr},
-    {"source", [](PyObject* self, void*) { return guarded([&] { return wrap(state_of(self), value_of<Finding>(self).source); }); },
-     nullptr, "원문 구간(가리기는 여기에 적용된다).", nullptr},
-    {"normalized",
-     [](PyObject* self, void*) { return guarded([&] { return wrap(state_of(self), value_of<Finding>(self).normalized); }); },
-     nullptr, "정규화된 텍스트에서의 구간.", nullptr},
-    {"certainty", [](PyObject* self, void*) { return str(certainty_name(value_of<Finding>(self).certainty)); },
-     nullptr, "확신도: \"possible\", \"probable\", \"certain\".", nullptr},
-    {"score", [](PyObject* self, void*) { return f32(value_of<Finding>(self).score); }, nullptr, "연속 점수.",
-     nullptr},
-    {"evidence",
-     [](PyObject* self, void*) { return guarded([&] { return wrap(state_of(self), value_of<Finding>(self).evidence); }); },
-     nullptr, "받아들인 근거(Evidence).", nullptr},
+    {"entity", get<Finding, &Finding::entity, entity_name>, nullptr, "개인정보 종류 이름(snake_case).", nullptr},
+    {"entity_label", get<Finding, &Finding::entity, entity_label>, nullptr, "개인정보 종류의 한국어 이름.", nullptr},
+    {"source", get<Finding, &Finding::source>, nullptr, "원문 구간(가리기는 여기에 적용된다).", nullptr},
+    {"normalized", get<Finding, &Finding::normalized>, nullptr, "정규화된 텍스트에서의 구간.", nullptr},
+    {"certainty", get<Finding, &Finding::certainty, certainty_name>, nullptr,
+     "확신도: \"possible\", \"probable\", \"certain\".", nullptr},
+    {"score", get<Finding, &Finding::score>, nullptr, "연속 점수.", nullptr},
+    {"evidence", get<Finding, &Finding::evidence>, nullptr, "받아들인 근거(Evidence).", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -221,23 +175,19 @@ PyObject* rejection_repr(PyObject* self) {
 }
 
 PyMethodDef rejection_methods[] = {
-    {"to_json", fastcall(to_json_method<Rejection, kRejectionToJson>), kMethod, kToJsonDoc},
+    {"to_json", fastcall(nullary<"Rejection.to_json", Rejection, json_text<Rejection>>), kMethod, kToJsonDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 
 PyGetSetDef rejection_getset[] = {
-    {"entity", [](PyObject* self, void*) { return str(entity_name(value_of<Rejection>(self).entity)); }, nullptr,
-     "개인정보 종류 이름(snake_case).", nullptr},
-    {"entity_label", [](PyObject* self, void*) { return str(entity_label(value_of<Rejection>(self).entity)); },
-     nullptr, "개인정보 종류의 한국어 이름.", nullptr},
-    {"source",
-     [](PyObject* self, void*) { return guarded([&] { return wrap(state_of(self), value_of<Rejection>(self).source); }); },
-     nullptr, "원문 구간.", nullptr},
-    {"reason", [](PyObject* self, void*) { return str(reject_reason_name(value_of<Rejection>(self).reason)); },
-     nullptr,
+    {"entity", get<Rejection, &Rejection::entity, entity_name>, nullptr, "개인정보 종류 이름(snake_case).", nullptr},
+    {"entity_label", get<Rejection, &Rejection::entity, entity_label>, nullptr, "개인정보 종류의 한국어 이름.",
+     nullptr},
+    {"source", get<Rejection, &Rejection::source>, nullptr, "원문 구간.", nullptr},
+    {"reason", get<Rejection, &Rejection::reason, reject_reason_name>, nullptr,
      "떨어진 까닭: \"checksum_failed\", \"no_context\", \"below_threshold\", \"outranked\", \"business_context\".",
      nullptr},
-    {"score", [](PyObject* self, void*) { return f32(value_of<Rejection>(self).score); }, nullptr, "점수.", nullptr},
+    {"score", get<Rejection, &Rejection::score>, nullptr, "점수.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -260,30 +210,21 @@ PyObject* report_repr(PyObject* self) {
   });
 }
 
-PyObject* report_len_method(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  static constexpr Signature<0> sig{"Report.len", {}, 0};
-  Arguments<0> a;
-  if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
-  return PyLong_FromSize_t(value_of<Report>(self).findings.size());
-}
+std::size_t finding_count(const Report& r) { return r.findings.size(); }
 
 Py_ssize_t report_len(PyObject* self) { return static_cast<Py_ssize_t>(value_of<Report>(self).findings.size()); }
 
 PyMethodDef report_methods[] = {
-    {"len", fastcall(report_len_method), kMethod, "len($self)\n--\n\n탐지 결과의 수."},
-    {"to_json", fastcall(to_json_method<Report, kReportToJson>), kMethod, kToJsonDoc},
+    {"len", fastcall(nullary<"Report.len", Report, finding_count>), kMethod, "len($self)\n--\n\n탐지 결과의 수."},
+    {"to_json", fastcall(nullary<"Report.to_json", Report, report_json>), kMethod, kToJsonDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 
 PyGetSetDef report_getset[] = {
-    {"findings",
-     [](PyObject* self, void*) { return guarded([&] { return wrap_findings(state_of(self), value_of<Report>(self).findings); }); },
-     nullptr, "탐지 결과(Finding) 목록, 원문 위치 오름차순.", nullptr},
-    {"rejections",
-     [](PyObject* self, void*) { return guarded([&] { return wrap_list(state_of(self), value_of<Report>(self).rejections); }); },
-     nullptr, "떨어진 후보(Rejection) 목록, 원문 위치 오름차순.", nullptr},
-    {"normalized_text", [](PyObject* self, void*) { return str(value_of<Report>(self).normalized_text); }, nullptr,
-     "탐지가 읽은 정규화된 텍스트.", nullptr},
+    {"findings", get<Report, &Report::findings>, nullptr, "탐지 결과(Finding) 목록, 원문 위치 오름차순.", nullptr},
+    {"rejections", get<Report, &Report::rejections>, nullptr, "떨어진 후보(Rejection) 목록, 원문 위치 오름차순.",
+     nullptr},
+    {"normalized_text", get<Report, &Report::normalized_text>, nullptr, "탐지가 읽은 정규화된 텍스트.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -313,25 +254,11 @@ PyObject* detect_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
 }
 
 PyObject* entity_names_impl(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  return guarded([&]() -> PyObject* {
-    static constexpr Signature<0> sig{"entity_names", {}, 0};
-    Arguments<0> a;
-    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
-    const auto& kinds = all_entities();
-    Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(kinds.size())));
-    if (!list) return nullptr;
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-      PyObject* name = str(entity_name(kinds[i]));
-      if (!name) return nullptr;
-      PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), name);
-    }
-    return list.release();
-  });
+  if (!no_arguments("entity_names", args, nargs, kwnames)) return nullptr;
+  return guarded([] { return list_of(all_entities(), [](EntityKind kind) { return str(entity_name(kind)); }); });
 }
 
 }  // namespace
-
-PyObject* wrap_findings(ModuleState* st, const std::vector<Finding>& findings) { return wrap_list(st, findings); }
 
 PyMethodDef detect_function = {
     "detect", fastcall(detect_impl), kMethod,

@@ -10,13 +10,9 @@ namespace norvane::py {
 
 namespace {
 
-PyObject* u32(std::uint32_t v) { return PyLong_FromUnsignedLong(v); }
-
 std::string range(std::uint32_t start, std::uint32_t end) {
   return std::to_string(start) + ".." + std::to_string(end);
 }
-
-PyObject* json_result(std::string text) { return str(text); }
 
 // A Span argument.
 bool to_span(ModuleState* st, PyObject* o, const char* param, Span& out) {
@@ -55,13 +51,6 @@ PyObject* span_richcompare(PyObject* self, PyObject* other, int op) {
   if (!rhs || (op != Py_EQ && op != Py_NE)) Py_RETURN_NOTIMPLEMENTED;
   bool equal = value_of<Span>(self) == *rhs;
   return boolean(op == Py_EQ ? equal : !equal);
-}
-
-PyObject* span_is_empty(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  static constexpr Signature<0> sig{"Span.is_empty", {}, 0};
-  Arguments<0> a;
-  if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
-  return boolean(value_of<Span>(self).is_empty());
 }
 
 }  // namespace
@@ -137,7 +126,7 @@ PyObject* span_from_char_range(PyObject* type, PyObject* const* args, Py_ssize_t
 }
 
 PyMethodDef span_methods[] = {
-    {"is_empty", fastcall(span_is_empty), kMethod,
+    {"is_empty", fastcall(nullary<"Span.is_empty", Span, &Span::is_empty>), kMethod,
      "is_empty($self)\n--\n\n바이트 시작이 바이트 끝보다 작지 않으면 참이다."},
     {"slice", fastcall(span_slice), kMethod,
      "slice($self, text)\n--\n\n"
@@ -153,20 +142,13 @@ PyMethodDef span_static_methods[] = {
     {nullptr, nullptr, 0, nullptr},
 };
 
-template <std::uint32_t Span::*Field>
-PyObject* span_field(PyObject* self, void*) {
-  return u32(value_of<Span>(self).*Field);
-}
-
 PyGetSetDef span_getset[] = {
-    {"byte_start", span_field<&Span::byte_start>, nullptr, "UTF-8 바이트 시작 위치.", nullptr},
-    {"byte_end", span_field<&Span::byte_end>, nullptr, "UTF-8 바이트 끝 위치(포함하지 않음).", nullptr},
-    {"char_start", span_field<&Span::char_start>, nullptr, "문자(유니코드 스칼라 값) 시작 위치.", nullptr},
-    {"char_end", span_field<&Span::char_end>, nullptr, "문자 끝 위치(포함하지 않음).", nullptr},
-    {"byte_len", [](PyObject* self, void*) { return u32(value_of<Span>(self).byte_len()); }, nullptr,
-     "바이트 길이. 끝이 시작보다 앞이면 0.", nullptr},
-    {"char_len", [](PyObject* self, void*) { return u32(value_of<Span>(self).char_len()); }, nullptr,
-     "문자 길이. 끝이 시작보다 앞이면 0.", nullptr},
+    {"byte_start", get<Span, &Span::byte_start>, nullptr, "UTF-8 바이트 시작 위치.", nullptr},
+    {"byte_end", get<Span, &Span::byte_end>, nullptr, "UTF-8 바이트 끝 위치(포함하지 않음).", nullptr},
+    {"char_start", get<Span, &Span::char_start>, nullptr, "문자(유니코드 스칼라 값) 시작 위치.", nullptr},
+    {"char_end", get<Span, &Span::char_end>, nullptr, "문자 끝 위치(포함하지 않음).", nullptr},
+    {"byte_len", get<Span, &Span::byte_len>, nullptr, "바이트 길이. 끝이 시작보다 앞이면 0.", nullptr},
+    {"char_len", get<Span, &Span::char_len>, nullptr, "문자 길이. 끝이 시작보다 앞이면 0.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -185,17 +167,7 @@ PyType_Slot span_slots[] = {
 // ----------------------------------------------------------------------------------------------
 // NormalizationCost
 
-template <std::uint16_t NormalizationCost::*Field>
-PyObject* cost_field(PyObject* self, void*) {
-  return PyLong_FromUnsignedLong(value_of<NormalizationCost>(self).*Field);
-}
-
-PyObject* cost_is_zero(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  static constexpr Signature<0> sig{"NormalizationCost.is_zero", {}, 0};
-  Arguments<0> a;
-  if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
-  return boolean(value_of<NormalizationCost>(self).is_zero());
-}
+using Cost = NormalizationCost;
 
 PyObject* cost_repr(PyObject* self) {
   return guarded([&]() -> PyObject* {
@@ -208,19 +180,15 @@ PyObject* cost_repr(PyObject* self) {
 }
 
 PyMethodDef cost_methods[] = {
-    {"is_zero", fastcall(cost_is_zero), kMethod, "is_zero($self)\n--\n\n네 계수가 모두 0 이면 참이다."},
+    {"is_zero", fastcall(nullary<"NormalizationCost.is_zero", NormalizationCost, &NormalizationCost::is_zero>), kMethod, "is_zero($self)\n--\n\n네 계수가 모두 0 이면 참이다."},
     {nullptr, nullptr, 0, nullptr},
 };
 
 PyGetSetDef cost_getset[] = {
-    {"absorbed_whitespace", cost_field<&NormalizationCost::absorbed_whitespace>, nullptr,
-     "흡수된 공백 문자 수.", nullptr},
-    {"absorbed_separators", cost_field<&NormalizationCost::absorbed_separators>, nullptr,
-     "흡수된 구분 문자 수.", nullptr},
-    {"expanded_syllables", cost_field<&NormalizationCost::expanded_syllables>, nullptr,
-     "숫자로 읽힌 한글 음절 수.", nullptr},
-    {"replaced_chars", cost_field<&NormalizationCost::replaced_chars>, nullptr,
-     "치환된(접힘, 조합, 교정) 문자 수.", nullptr},
+    {"absorbed_whitespace", get<Cost, &Cost::absorbed_whitespace>, nullptr, "흡수된 공백 문자 수.", nullptr},
+    {"absorbed_separators", get<Cost, &Cost::absorbed_separators>, nullptr, "흡수된 구분 문자 수.", nullptr},
+    {"expanded_syllables", get<Cost, &Cost::expanded_syllables>, nullptr, "숫자로 읽힌 한글 음절 수.", nullptr},
+    {"replaced_chars", get<Cost, &Cost::replaced_chars>, nullptr, "치환된(접힘, 조합, 교정) 문자 수.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -244,17 +212,13 @@ PyObject* segment_repr(PyObject* self) {
 }
 
 PyGetSetDef segment_getset[] = {
-    {"src", [](PyObject* self, void*) { return guarded([&] { return wrap(state_of(self), value_of<Segment>(self).src); }); },
-     nullptr, "원문 쪽 구간.", nullptr},
-    {"dst", [](PyObject* self, void*) { return guarded([&] { return wrap(state_of(self), value_of<Segment>(self).dst); }); },
-     nullptr, "출력 쪽 구간.", nullptr},
-    {"kind", [](PyObject* self, void*) { return str(segment_kind_name(value_of<Segment>(self).kind)); }, nullptr,
-     "구간 종류: \"identity\", \"replace\", \"delete\", \"expand\" (문서상 \"insert\" 도 있으나 만들어지지 않는다).",
-     nullptr},
-    {"rules", [](PyObject* self, void*) { return guarded([&] { return rule_list(value_of<Segment>(self).rules); }); },
-     nullptr, "이 구간을 만든 규칙 이름들(정렬됨, identity 는 빈 목록).", nullptr},
-    {"cost", [](PyObject* self, void*) { return guarded([&] { return wrap(state_of(self), value_of<Segment>(self).cost); }); },
-     nullptr, "이 구간의 정규화 비용.", nullptr},
+    {"src", get<Segment, &Segment::src>, nullptr, "원문 쪽 구간.", nullptr},
+    {"dst", get<Segment, &Segment::dst>, nullptr, "출력 쪽 구간.", nullptr},
+    {"kind", get<Segment, &Segment::kind, segment_kind_name>, nullptr,
+     "구간 종류: \"identity\", \"replace\", \"delete\", \"expand\". 원문 없이 출력만 있는 삽입 구간은 만들지 "
+     "않는다.", nullptr},
+    {"rules", get<Segment, &Segment::rules>, nullptr, "이 구간을 만든 규칙 이름들(정렬됨, identity 는 빈 목록).", nullptr},
+    {"cost", get<Segment, &Segment::cost>, nullptr, "이 구간의 정규화 비용.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -286,38 +250,22 @@ PyObject* source_span_repr(PyObject* self) {
   });
 }
 
-PyObject* source_span_to_json(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  return guarded([&]() -> PyObject* {
-    static constexpr Signature<0> sig{"SourceSpan.to_json", {}, 0};
-    Arguments<0> a;
-    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
-    return json_result(json::to_json(value_of<SourceSpan>(self)));
-  });
-}
-
-template <std::uint32_t Span::*Field>
-PyObject* source_span_field(PyObject* self, void*) {
-  return u32(value_of<SourceSpan>(self).span.*Field);
-}
-
 PyMethodDef source_span_methods[] = {
-    {"to_json", fastcall(source_span_to_json), kMethod, "to_json($self)\n--\n\n간결한 JSON 텍스트를 돌려준다."},
+    {"to_json", fastcall(nullary<"SourceSpan.to_json", SourceSpan, json::to_json<SourceSpan>>), kMethod, kToJsonDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 
 PyGetSetDef source_span_getset[] = {
-    {"span", [](PyObject* self, void*) { return guarded([&] { return wrap(state_of(self), value_of<SourceSpan>(self).span); }); },
-     nullptr, "원문 쪽 구간.", nullptr},
-    {"byte_start", source_span_field<&Span::byte_start>, nullptr, "원문 바이트 시작 위치.", nullptr},
-    {"byte_end", source_span_field<&Span::byte_end>, nullptr, "원문 바이트 끝 위치.", nullptr},
-    {"char_start", source_span_field<&Span::char_start>, nullptr, "원문 문자 시작 위치.", nullptr},
-    {"char_end", source_span_field<&Span::char_end>, nullptr, "원문 문자 끝 위치.", nullptr},
-    {"snapped", [](PyObject* self, void*) { return boolean(value_of<SourceSpan>(self).snapped); }, nullptr,
-     "질의의 끝이 변환 구간의 끝까지 넓혀졌으면 참.", nullptr},
-    {"rules", [](PyObject* self, void*) { return guarded([&] { return rule_list(value_of<SourceSpan>(self).rules); }); },
-     nullptr, "구간 아래에 놓인 변환의 규칙 이름들(정렬, 중복 없음).", nullptr},
-    {"cost", [](PyObject* self, void*) { return guarded([&] { return wrap(state_of(self), value_of<SourceSpan>(self).cost); }); },
-     nullptr, "그 변환들의 비용 합(포화).", nullptr},
+    {"span", get<SourceSpan, &SourceSpan::span>, nullptr, "원문 쪽 구간.", nullptr},
+    {"byte_start", get<SourceSpan, &SourceSpan::span, &Span::byte_start>, nullptr, "원문 바이트 시작 위치.", nullptr},
+    {"byte_end", get<SourceSpan, &SourceSpan::span, &Span::byte_end>, nullptr, "원문 바이트 끝 위치.", nullptr},
+    {"char_start", get<SourceSpan, &SourceSpan::span, &Span::char_start>, nullptr, "원문 문자 시작 위치.", nullptr},
+    {"char_end", get<SourceSpan, &SourceSpan::span, &Span::char_end>, nullptr, "원문 문자 끝 위치.", nullptr},
+    {"snapped", get<SourceSpan, &SourceSpan::snapped>, nullptr, "질의의 끝이 변환 구간의 끝까지 넓혀졌으면 참.",
+     nullptr},
+    {"rules", get<SourceSpan, &SourceSpan::rules>, nullptr, "구간 아래에 놓인 변환의 규칙 이름들(정렬, 중복 없음).",
+     nullptr},
+    {"cost", get<SourceSpan, &SourceSpan::cost>, nullptr, "그 변환들의 비용 합(포화).", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -385,55 +333,13 @@ PyObject* map_to_source_from_chars(PyObject* self, PyObject* const* args, Py_ssi
 }
 
 PyObject* map_validate(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  return guarded([&]() -> PyObject* {
-    static constexpr Signature<0> sig{"SpanMap.validate", {}, 0};
-    Arguments<0> a;
-    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
-    Result<void> valid = value_of<SpanMap>(self).validate();
-    if (!valid) return raise_core(state_of(self), valid.error());
-    Py_RETURN_NONE;
-  });
-}
-
-PyObject* map_is_identity(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  static constexpr Signature<0> sig{"SpanMap.is_identity", {}, 0};
-  Arguments<0> a;
-  if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
-  return boolean(value_of<SpanMap>(self).is_identity());
-}
-
-PyObject* map_len_method(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  static constexpr Signature<0> sig{"SpanMap.len", {}, 0};
-  Arguments<0> a;
-  if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
-  return PyLong_FromSize_t(value_of<SpanMap>(self).len());
+  if (!no_arguments("SpanMap.validate", args, nargs, kwnames)) return nullptr;
+  Result<void> valid = value_of<SpanMap>(self).validate();
+  if (!valid) return raise_core(state_of(self), valid.error());
+  Py_RETURN_NONE;
 }
 
 Py_ssize_t map_len(PyObject* self) { return static_cast<Py_ssize_t>(value_of<SpanMap>(self).len()); }
-
-PyObject* map_to_json(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  return guarded([&]() -> PyObject* {
-    static constexpr Signature<0> sig{"SpanMap.to_json", {}, 0};
-    Arguments<0> a;
-    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
-    return json_result(json::to_json(value_of<SpanMap>(self)));
-  });
-}
-
-PyObject* map_segments(PyObject* self, void*) {
-  return guarded([&]() -> PyObject* {
-    ModuleState* st = state_of(self);
-    const auto& segments = value_of<SpanMap>(self).segments;
-    Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(segments.size())));
-    if (!list) return nullptr;
-    for (std::size_t i = 0; i < segments.size(); ++i) {
-      PyObject* item = wrap(st, segments[i]);
-      if (!item) return nullptr;
-      PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), item);
-    }
-    return list.release();
-  });
-}
 
 PyObject* map_repr(PyObject* self) {
   return guarded([&]() -> PyObject* {
@@ -451,10 +357,10 @@ PyMethodDef map_methods[] = {
      "정규화된 텍스트의 문자 위치로 구간을 만들어 원문으로 되돌린다."},
     {"validate", fastcall(map_validate), kMethod,
      "validate($self)\n--\n\n불변식을 검사한다. 깨졌으면 SpanMapError 를 낸다."},
-    {"is_identity", fastcall(map_is_identity), kMethod,
+    {"is_identity", fastcall(nullary<"SpanMap.is_identity", SpanMap, &SpanMap::is_identity>), kMethod,
      "is_identity($self)\n--\n\n모든 구간이 항등 구간이면 참(빈 테이블도 참)."},
-    {"len", fastcall(map_len_method), kMethod, "len($self)\n--\n\n구간의 수."},
-    {"to_json", fastcall(map_to_json), kMethod, "to_json($self)\n--\n\n간결한 JSON 텍스트를 돌려준다."},
+    {"len", fastcall(nullary<"SpanMap.len", SpanMap, &SpanMap::len>), kMethod, "len($self)\n--\n\n구간의 수."},
+    {"to_json", fastcall(nullary<"SpanMap.to_json", SpanMap, json::to_json<SpanMap>>), kMethod, kToJsonDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 
@@ -468,10 +374,10 @@ PyMethodDef map_static_methods[] = {
 };
 
 PyGetSetDef map_getset[] = {
-    {"segments", map_segments, nullptr, "구간 목록(새 목록).", nullptr},
-    {"src_end", [](PyObject* self, void*) { return position(value_of<SpanMap>(self).src_end()); }, nullptr,
+    {"segments", get<SpanMap, &SpanMap::segments>, nullptr, "구간 목록(새 목록).", nullptr},
+    {"src_end", get<SpanMap, &SpanMap::src_end>, nullptr,
      "마지막 구간의 원문 쪽 (바이트 끝, 문자 끝). 구간이 없으면 (0, 0).", nullptr},
-    {"dst_end", [](PyObject* self, void*) { return position(value_of<SpanMap>(self).dst_end()); }, nullptr,
+    {"dst_end", get<SpanMap, &SpanMap::dst_end>, nullptr,
      "마지막 구간의 출력 쪽 (바이트 끝, 문자 끝). 구간이 없으면 (0, 0).", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
@@ -584,9 +490,7 @@ PyObject* builder_absorb(PyObject* self, PyObject* const* args, Py_ssize_t nargs
 
 PyObject* builder_finish(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<0> sig{"SpanMapBuilder.finish", {}, 0};
-    Arguments<0> a;
-    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
+    if (!no_arguments("SpanMapBuilder.finish", args, nargs, kwnames)) return nullptr;
     BuilderBox& box = value_of<BuilderBox>(self);
     if (!builder_usable(box, {}, {})) return nullptr;
     box.consumed = true;

@@ -12,6 +12,7 @@
 #include "mask/hmac.hpp"
 #include "mask/mask.hpp"
 #include "mask/restore_json.hpp"
+#include "mask/token_prefix.hpp"
 #include "span/utf8.hpp"
 
 namespace {
@@ -138,7 +139,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(fuzz::valid_utf8(other.text));
   FUZZ_CHECK(other.applied.size() == out.applied.size());
   FUZZ_CHECK(other.restore.has_value());
-  norvane::RestoreMap tokens = norvane::RestoreMap::for_text(src);
+  // Text the other policies write next to the source may take the source's prefix; the
+  // prefix then moves on, so that its opener stands only where a token was written.
+  const std::string& prefix = other.restore->prefix;
+  norvane::RestoreMap tokens{prefix, {}};
   std::string want;
   std::size_t done = 0;
   for (const Finding& f : other.applied) {
@@ -149,5 +153,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   want.append(src.substr(done));
   FUZZ_CHECK(other.text == want);
   FUZZ_CHECK(tokens == *other.restore);
+  const std::string opener = norvane::token_opener(prefix);
+  std::size_t openers = 0;
+  for (std::size_t at = other.text.find(opener); at != std::string::npos; at = other.text.find(opener, at + 1))
+    ++openers;
+  FUZZ_CHECK(openers == tokens.len());
   return 0;
 }

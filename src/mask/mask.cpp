@@ -4,8 +4,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "detect/detect.hpp"
+#include "mask/token_prefix.hpp"
 #include "mask/hmac.hpp"
 #include "span/utf8.hpp"
 
@@ -70,10 +72,10 @@ void append_hash(std::string& out, const Policy& p, EntityKind kind, std::string
 
 }  // namespace
 
-MaskOutput mask_findings(std::string_view text, std::vector<Finding> findings,
-                         const PolicySet& policies) {
+MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding> findings,
+                                     const PolicySet& policies, std::string_view prefix) {
   MaskOutput result;
-  if (policies.has_tokenize()) result.restore = RestoreMap::for_text(text);
+  if (policies.has_tokenize()) result.restore = RestoreMap{std::string(prefix), {}};
   if (findings.empty()) {
     result.text = std::string(text);
     return result;
@@ -126,9 +128,10 @@ MaskOutput mask_findings(std::string_view text, std::vector<Finding> findings,
         append_hash(out, p, f.entity, value);
         break;
       case Policy::Kind::tokenize:
-        if (result.restore)
+        if (result.restore) {
+          result.token_starts.push_back(out.size());
           out += result.restore->push(f.entity, value);
-        else
+        } else
           append_bracketed(out, entity_label(f.entity));
         break;
     }
@@ -137,6 +140,70 @@ MaskOutput mask_findings(std::string_view text, std::vector<Finding> findings,
   }
   out.append(text.substr(done));
   return result;
+}
+
+MaskOutput mask_findings(std::string_view text, std::vector<Finding> findings,
+                         const PolicySet& policies) {
+  const std::span<const std::string_view> source(&text, 1);
+  MaskOutput out = mask_findings_with_prefix(text, std::move(findings), policies,
+                                             policies.has_tokenize() ? choose_token_prefix(source) : "");
+  settle_token_prefix(std::span<MaskOutput>(&out, 1), source);
+  return out;
+}
+
+bool tokens_stand_alone(const MaskOutput& out) {
+  if (!out.restore) return true;
+  // A prefix holds no "[", so an opener can neither start inside a token (other than at its
+  // start) nor run into one from the text before it: every other occurrence lies between tokens.
+  const std::string opener = token_opener(out.restore->prefix);
+  std::size_t next_token = 0;
+  for (std::size_t at = out.text.find(opener); at != std::string::npos; at = out.text.find(opener, at + 1)) {
+    while (next_token < out.token_starts.size() && out.token_starts[next_token] < at) ++next_token;
+    if (next_token == out.token_starts.size() || out.token_starts[next_token] != at) return false;
+  }
+  return true;
+}
+
+void text_between_tokens(const MaskOutput& out, std::vector<std::string_view>& pieces) {
+  const std::string_view text = out.text;
+  std::size_t done = 0;
+  for (std::size_t i = 0; i < out.token_starts.size(); ++i) {
+    pieces.push_back(text.substr(done, out.token_starts[i] - done));
+    done = out.token_starts[i] + out.restore->entries[i].token.size();
+  }
+  pieces.push_back(text.substr(done));
+}
+
+void rewrite_tokens(MaskOutput& out, std::string_view prefix) {
+  if (!out.restore) return;
+  RestoreMap& map = *out.restore;
+  std::string text;
+  text.reserve(out.text.size() + map.entries.size() * prefix.size());
+  std::size_t done = 0;
+  for (std::size_t i = 0; i < map.entries.size(); ++i) {
+    text.append(out.text, done, out.token_starts[i] - done);
+    done = out.token_starts[i] + map.entries[i].token.size();
+    std::string token = token_opener(prefix);
+    token += std::to_string(i);
+    token += "]]";
+    out.token_starts[i] = text.size();
+    text += token;
+    map.entries[i].token = std::move(token);
+  }
+  text.append(out.text, done);
+  out.text = std::move(text);
+  map.prefix = std::string(prefix);
+}
+
+void settle_token_prefix(std::span<MaskOutput> outputs, std::span<const std::string_view> sources) {
+  bool settled = true;
+  for (const MaskOutput& out : outputs) settled = settled && tokens_stand_alone(out);
+  if (settled) return;
+  std::vector<std::string_view> texts(sources.begin(), sources.end());
+  for (const MaskOutput& out : outputs)
+    if (out.restore) text_between_tokens(out, texts);
+  const std::string prefix = choose_token_prefix(texts);
+  for (MaskOutput& out : outputs) rewrite_tokens(out, prefix);
 }
 
 Result<MaskOutput> mask(std::string_view text, const PolicySet& policies, const Config& config) {

@@ -1,6 +1,8 @@
 #pragma once
 // mask(): detect, then replace every finding in the source text by its policy.
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,11 +20,32 @@ struct MaskOutput {
   std::vector<Finding> applied;
   std::vector<Finding> skipped;
   std::optional<RestoreMap> restore;
+  // Byte offset in text of each token, in the order of restore->entries.
+  std::vector<std::size_t> token_starts;
 };
 
 Result<MaskOutput> mask(std::string_view text, const PolicySet& policies, const Config& config);
-// The replacement pass alone, over findings already made (any order; sorted here).
+// The replacement pass alone, over findings already made (any order; sorted here). Tokens take
+// a prefix whose opener occurs in the masked text only where a token was written.
 MaskOutput mask_findings(std::string_view text, std::vector<Finding> findings,
                          const PolicySet& policies);
+
+// The replacement pass with a token prefix chosen by the caller. Text around the tokens may
+// still form the prefix's opener; settle_token_prefix() mends that.
+MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding> findings,
+                                     const PolicySet& policies, std::string_view prefix);
+
+// Whether the token opener occurs in out.text only where a token was written (no map: true).
+bool tokens_stand_alone(const MaskOutput& out);
+// Appends the pieces of out.text before, between and after its tokens.
+void text_between_tokens(const MaskOutput& out, std::vector<std::string_view>& pieces);
+// Writes every token of out again with another prefix.
+void rewrite_tokens(MaskOutput& out, std::string_view prefix);
+
+// For outputs that share one token prefix, masked from sources with
+// choose_token_prefix(sources): keeps that prefix where every output's tokens stand alone,
+// otherwise rewrites all of them with the first prefix free in the sources and in every text
+// written between tokens, which then stands alone everywhere.
+void settle_token_prefix(std::span<MaskOutput> outputs, std::span<const std::string_view> sources);
 
 }  // namespace norvane

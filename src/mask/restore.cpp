@@ -2,14 +2,14 @@
 
 #include <charconv>
 #include <cstdint>
+#include <span>
 #include <vector>
 
+#include "mask/token_prefix.hpp"
 
 namespace norvane {
 
 namespace {
-
-constexpr std::string_view kBase = "PII";
 
 // Finds needle in hay from pos on. Short needles use the library search; long ones
 // (a prefix read from a stored map can be anything) use KMP so the scan stays linear.
@@ -55,41 +55,8 @@ bool parse_token_number(std::string_view s, std::uint64_t& out) {
 }  // namespace
 
 RestoreMap RestoreMap::for_text(std::string_view text) {
-  // One pass over every "[[PII" in the text, noting which candidate openers occur:
-  // "[[PII:" and "[[PII" + k + ":" with k written canonically. The first free candidate
-  // is then found without rescanning the text once per candidate.
-  constexpr std::string_view head = "[[PII";
-  bool base_taken = false;
-  std::vector<std::uint64_t> numbers;
-  for (std::size_t pos = text.find(head); pos != std::string_view::npos;
-       pos = text.find(head, pos + head.size())) {
-    std::size_t i = pos + head.size();
-    if (i < text.size() && text[i] == ':') {
-      base_taken = true;
-      continue;
-    }
-    std::size_t j = i;
-    while (j < text.size() && text[j] >= '0' && text[j] <= '9' && j - i < 20) ++j;
-    if (j == i || j >= text.size() || text[j] != ':') continue;
-    if (text[i] == '0' && j - i > 1) continue;  // "PII01" is no candidate
-    std::uint64_t k = 0;
-    auto [ptr, ec] = std::from_chars(text.data() + i, text.data() + j, k);
-    if (ec == std::errc{} && ptr == text.data() + j) numbers.push_back(k);
-  }
-
   RestoreMap map;
-  if (!base_taken) {
-    map.prefix = kBase;
-    return map;
-  }
-  // The first free k is at most the number of taken ones.
-  std::vector<bool> taken(numbers.size() + 1, false);
-  for (std::uint64_t k : numbers)
-    if (k < taken.size()) taken[k] = true;
-  std::size_t k = 0;
-  while (taken[k]) ++k;
-  map.prefix = kBase;
-  map.prefix += std::to_string(k);
+  map.prefix = choose_token_prefix(std::span<const std::string_view>(&text, 1));
   return map;
 }
 
@@ -106,11 +73,7 @@ std::string RestoreMap::push(EntityKind entity, std::string_view original) {
 }
 
 Result<std::string> unmask(std::string_view masked, const RestoreMap& map) {
-  std::string opener;
-  opener.reserve(map.prefix.size() + 3);
-  opener += "[[";
-  opener += map.prefix;
-  opener += ':';
+  const std::string opener = token_opener(map.prefix);
   const Finder finder(opener);
 
   std::string out;

@@ -10,6 +10,8 @@ std::string Error::text() const {
       return "span map coordinate mismatch: " + message;
     case Kind::restore_token:
       return "restore token error: " + message;
+    case Kind::text_too_large:
+      return message;
   }
   return message;
 }

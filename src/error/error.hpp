@@ -8,7 +8,8 @@
 namespace norvane {
 
 struct Error {
-  enum class Kind : std::uint8_t { invariant_violation, coordinate_mismatch, restore_token };
+  // text_too_large: an input the offsets cannot cover; its message is the whole text.
+  enum class Kind : std::uint8_t { invariant_violation, coordinate_mismatch, restore_token, text_too_large };
 
   Kind kind;
   std::size_t segment = 0;  // only meaningful for invariant_violation
@@ -22,6 +23,9 @@ struct Error {
   }
   static Error restore_token(std::string message) {
     return Error{Kind::restore_token, 0, std::move(message)};
+  }
+  static Error text_too_large(std::string message) {
+    return Error{Kind::text_too_large, 0, std::move(message)};
   }
 
   // The one-line rendering shown to users.

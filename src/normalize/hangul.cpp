@@ -243,9 +243,12 @@ Reading read_run(std::string_view s, std::size_t start, std::size_t end) {
 struct NumeralReader {
   std::string_view text;
   const Config& config;
+  std::uint64_t max_bytes;
   std::optional<SpanMapBuilder> b{};
   std::string digits{};
   std::size_t emitted = 0;
+  std::int64_t grown = 0;  // output bytes beyond the input so far (negative: fewer)
+  bool too_large = false;
   Token t{};
 
   // Reads the run of tokens that starts with the candidate syllable at `start`; gives the
@@ -291,6 +294,12 @@ struct NumeralReader {
       for (std::size_t k = start; token_at(text, k, run_end, t); k += t.bytes)
         digits.push_back(static_cast<char>('0' + t.digit));
     }
+    // Refused before the output is written: offsets past max_bytes would wrap.
+    grown += static_cast<std::int64_t>(digits.size()) - static_cast<std::int64_t>(run_end - start);
+    if (grown > 0 && text.size() + static_cast<std::uint64_t>(grown) > max_bytes) {
+      too_large = true;
+      return text.size();
+    }
     if (!b) b.emplace(text.size());
     b->keep(text.substr(emitted, start - emitted));
     b->numeral(text.substr(start, run_end - start), digits,
@@ -302,9 +311,10 @@ struct NumeralReader {
 
 }  // namespace
 
-std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config) {
+std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config,
+                                               std::uint64_t max_bytes, bool& too_large) {
   const std::size_t n = text.size();
-  NumeralReader reader{text, config};
+  NumeralReader reader{text, config, max_bytes};
   const bool single_digit_stays =
       config.numeral_min_digits_without_context > 1 && config.numeral_min_digits_with_context > 1;
 
@@ -337,6 +347,10 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
       mask = read >= 16 ? 0u : mask & (~0u << read);
     }
     i = std::max(i, base + 16);
+  }
+  if (reader.too_large) {
+    too_large = true;
+    return std::nullopt;
   }
   if (!reader.b) return std::nullopt;
   reader.b->keep(text.substr(reader.emitted));

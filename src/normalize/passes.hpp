@@ -1,6 +1,7 @@
 #pragma once
 // The five normalization passes. Each returns nothing when it has nothing to do (the text
 // and the identity map stand), otherwise its output text and the map from input to output.
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -13,7 +14,9 @@ using PassOutput = SpanMapBuilder::Output;
 
 std::optional<PassOutput> compose_jamo(std::string_view text);                     // nfc.cpp
 std::optional<PassOutput> fold(std::string_view text);                             // fold.cpp
-std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config);  // hangul.cpp
+// Stops and sets too_large when its output would pass max_bytes.
+std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config,
+                                               std::uint64_t max_bytes, bool& too_large);  // hangul.cpp
 std::optional<PassOutput> correct_lookalikes(std::string_view text);               // lookalike.cpp
 std::optional<PassOutput> absorb_separators(std::string_view text);                // separator.cpp
 

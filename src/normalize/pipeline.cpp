@@ -2,13 +2,20 @@
 #include "normalize/pipeline.hpp"
 
 #include <optional>
+#include <type_traits>
 #include <utility>
 
 #include "normalize/passes.hpp"
 
 namespace norvane {
 
-Result<Normalized> normalize(std::string_view text, const Config& config) {
+Result<Normalized> normalize(std::string_view text, const Config& config, std::uint64_t max_bytes) {
+  if (auto error = text_size_error("text", text.size(), max_bytes))
+    return std::unexpected(Error::text_too_large(std::move(*error)));
+  auto too_large = [&] {
+    return std::unexpected(Error::text_too_large(normalized_size_error("text", text.size(), max_bytes)));
+  };
+
   // Until a pass changes something the running text is the caller's and the map its identity;
   // neither is materialised before the end.
   std::string running_text;
@@ -19,6 +26,7 @@ Result<Normalized> normalize(std::string_view text, const Config& config) {
 
   auto apply = [&](std::optional<passes::PassOutput> out) -> Result<void> {
     if (!out) return {};
+    if (out->text.size() > max_bytes) return too_large();
     if (!changed) {
       // compose(identity, m) == m: take the pass map as it is.
       running = std::move(out->map);
@@ -36,13 +44,24 @@ Result<Normalized> normalize(std::string_view text, const Config& config) {
   // it finds none: a separate scan to tell which passes to skip would cost as much.
   auto run = [&](bool enabled, auto&& pass) -> Result<void> {
     if (!enabled) return {};
-    return apply(pass(current()));
+    auto out = pass(current());
+    if constexpr (std::is_same_v<decltype(out), std::optional<passes::PassOutput>>) {
+      return apply(std::move(out));
+    } else {
+      if (!out) return std::unexpected(std::move(out.error()));
+      return apply(std::move(*out));
+    }
   };
   Result<void> r = run(config.nfc, passes::compose_jamo);
   if (r) r = run(config.fold, passes::fold);
   if (r) {
     r = run(config.hangul,
-            [&](std::string_view t) { return passes::read_hangul_numerals(t, config); });
+            [&](std::string_view t) -> Result<std::optional<passes::PassOutput>> {
+              bool grew_too_large = false;
+              auto out = passes::read_hangul_numerals(t, config, max_bytes, grew_too_large);
+              if (grew_too_large) return too_large();
+              return out;
+            });
   }
   if (r) r = run(config.lookalike, passes::correct_lookalikes);
   if (r) r = run(config.separator, passes::absorb_separators);

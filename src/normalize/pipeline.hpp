@@ -1,10 +1,12 @@
 #pragma once
 // normalize(): runs the enabled passes in their fixed order and composes their maps.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "error/error.hpp"
 #include "normalize/config.hpp"
+#include "span/limits.hpp"
 #include "span/span_map.hpp"
 
 namespace norvane {
@@ -14,6 +16,9 @@ struct Normalized {
   SpanMap map;  // source = the caller's text, destination = text
 };
 
-Result<Normalized> normalize(std::string_view text, const Config& config);
+// A text whose normalized form would pass max_bytes (where 32-bit offsets end) is refused with
+// a text_too_large error; lower limits are for tests.
+Result<Normalized> normalize(std::string_view text, const Config& config,
+                             std::uint64_t max_bytes = kMaxTextBytes);
 
 }  // namespace norvane

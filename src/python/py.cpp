@@ -220,7 +220,9 @@ ModuleState* state_of(PyObject* self_or_type) {
 
 PyObject* raise_core(ModuleState* st, const Error& error) {
   Ref text = Ref::steal(str(error.text()));
-  if (text) PyErr_SetObject(st->span_map_error, text.get());
+  // An input too large for the offsets is a bad argument value, as at the argument check.
+  PyObject* type = error.kind == Error::Kind::text_too_large ? PyExc_ValueError : st->span_map_error;
+  if (text) PyErr_SetObject(type, text.get());
   return nullptr;
 }
 

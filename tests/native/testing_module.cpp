@@ -7,6 +7,7 @@
 #include <deque>
 #include <string>
 
+#include "normalize/pipeline.hpp"
 #include "span/limits.hpp"
 #include "span/span_map.hpp"
 
@@ -125,11 +126,28 @@ PyObject* text_size_error(PyObject*, PyObject* arg) {
   return PyUnicode_FromString(error->c_str());
 }
 
+// normalize_within(text, max_bytes) -> normalized text, under a lowered size limit; a refusal
+// raises ValueError with the core's message.
+PyObject* normalize_within(PyObject*, PyObject* args) {
+  const char* data;
+  Py_ssize_t size;
+  unsigned long long max_bytes;
+  if (!PyArg_ParseTuple(args, "s#K", &data, &size, &max_bytes)) return nullptr;
+  auto r = norvane::normalize(std::string_view(data, static_cast<std::size_t>(size)), norvane::Config{}, max_bytes);
+  if (!r) {
+    PyErr_SetString(r.error().kind == norvane::Error::Kind::text_too_large ? PyExc_ValueError : PyExc_RuntimeError,
+                    r.error().text().c_str());
+    return nullptr;
+  }
+  return PyUnicode_FromStringAndSize(r->text.data(), static_cast<Py_ssize_t>(r->text.size()));
+}
+
 PyMethodDef methods[] = {
     {"validate", validate, METH_O, nullptr},
     {"compose", compose, METH_VARARGS, nullptr},
     {"to_source", to_source, METH_VARARGS, nullptr},
     {"text_size_error", text_size_error, METH_O, nullptr},
+    {"normalize_within", normalize_within, METH_VARARGS, nullptr},
     {nullptr, nullptr, 0, nullptr},
 };
 

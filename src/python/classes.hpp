@@ -45,6 +45,36 @@ NORVANE_WRAPPED(MaskOutput, MaskOutput)
 
 #undef NORVANE_WRAPPED
 
+// Codecs (state.cpp); every class but SpanMapBuilder pickles. Span keeps its own comparisons and
+// Config, being mutable, compares by identity.
+#define NORVANE_CODEC(T, BY_VALUE)                                \
+  template <>                                                     \
+  struct Codec<T> {                                               \
+    static constexpr bool by_value = BY_VALUE;                    \
+    static PyObject* state(ModuleState* st, const T& value);      \
+    static bool read(ModuleState* st, PyObject* state, T& out);   \
+  };
+
+NORVANE_CODEC(Span, false)
+NORVANE_CODEC(NormalizationCost, true)
+NORVANE_CODEC(Segment, true)
+NORVANE_CODEC(SourceSpan, true)
+NORVANE_CODEC(SpanMap, true)
+NORVANE_CODEC(Config, false)
+NORVANE_CODEC(Normalized, true)
+NORVANE_CODEC(ContextHit, true)
+NORVANE_CODEC(Evidence, true)
+NORVANE_CODEC(Finding, true)
+NORVANE_CODEC(Rejection, true)
+NORVANE_CODEC(Report, true)
+NORVANE_CODEC(Policy, true)
+NORVANE_CODEC(PolicySet, true)
+NORVANE_CODEC(RestoreEntry, true)
+NORVANE_CODEC(RestoreMap, true)
+NORVANE_CODEC(MaskOutput, true)
+
+#undef NORVANE_CODEC
+
 inline constexpr const char* kToJsonDoc = "to_json($self)\n--\n\n간결한 JSON 텍스트를 돌려준다.";
 
 // An optional Config argument: None or absent gives the defaults.

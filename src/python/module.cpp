@@ -29,13 +29,18 @@ int module_exec(PyObject* module) {
   if (!add_span_classes(module) || !add_config_classes(module) || !add_result_classes(module) ||
       !add_mask_classes(module) || !add_functions(module))
     return -1;
-  return 0;
+  // Pickles name this private function by its true module, norvane._core.
+  Ref name = Ref::steal(PyModule_GetNameObject(module));
+  st->rebuild = name ? PyCFunction_NewEx(&rebuild_function, module, name.get()) : nullptr;
+  if (!st->rebuild) return -1;
+  return PyModule_AddObjectRef(module, rebuild_function.ml_name, st->rebuild);
 }
 
 int module_traverse(PyObject* module, visitproc visit, void* arg) {
   ModuleState* st = state_of_module(module);
   if (!st) return 0;
   Py_VISIT(st->span_map_error);
+  Py_VISIT(st->rebuild);
   for (PyTypeObject* t : st->types) Py_VISIT(t);
   return 0;
 }
@@ -44,6 +49,7 @@ int module_clear(PyObject* module) {
   ModuleState* st = state_of_module(module);
   if (!st) return 0;
   Py_CLEAR(st->span_map_error);
+  Py_CLEAR(st->rebuild);
   for (PyTypeObject*& t : st->types) Py_CLEAR(t);
   return 0;
 }

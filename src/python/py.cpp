@@ -250,26 +250,54 @@ bool add_static_methods(PyTypeObject* type, PyMethodDef* defs) {
   return true;
 }
 
+// Each class's _rebuild reader, by TypeId; the same for every instance of the module.
+std::array<PyObject* (*)(ModuleState*, PyObject*), static_cast<std::size_t>(TypeId::Count)> rebuilders{};
+
+PyObject* rebuild_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  static constexpr Signature<2> sig{"_rebuild", {"cls", "state"}, 2};
+  Arguments<2> a;
+  if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
+  ModuleState* st = state_of_module(module);
+  for (std::size_t i = 0; i < st->types.size(); ++i)
+    if (reinterpret_cast<PyObject*>(st->types[i]) == a[0] && rebuilders[i]) return rebuilders[i](st, a[1]);
+  PyErr_Format(PyExc_TypeError, "cannot unpickle %R: not a norvane class that pickles", a[0]);
+  return nullptr;
+}
+
+// Adds a method object for def to the type's dictionary.
+bool add_method(PyTypeObject* type, PyMethodDef* def) {
+  Ref method = Ref::steal(PyDescr_NewMethod(type, def));
+  return method && PyDict_SetItemString(type->tp_dict, def->ml_name, method.get()) == 0;
+}
+
 }  // namespace
+
+PyMethodDef rebuild_function = {"_rebuild", fastcall(rebuild_impl), kMethod,
+                                "_rebuild(cls, state)\n--\n\n피클이 부르는 함수: state 를 검사해 cls 의 객체를 만든다."};
 
 bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int basicsize,
                     PyType_Slot* slots, destructor dealloc, bool constructible,
-                    PyMethodDef* static_methods) {
-  // The caller's slots, then dealloc and the constructor guard unless already given.
+                    PyMethodDef* static_methods, const ValueHooks& hooks) {
+  // The caller's slots, then dealloc, the constructor guard and value comparison unless given.
   std::array<PyType_Slot, 64> all{};
   std::size_t n = 0;
-  bool has_dealloc = false, has_new = false;
+  bool has_dealloc = false, has_new = false, has_compare = false;
   for (PyType_Slot* s = slots; s && s->slot != 0; ++s) {
-    if (n + 3 >= all.size()) {
+    if (n + 5 >= all.size()) {
       PyErr_SetString(PyExc_SystemError, "too many type slots");
       return false;
     }
     has_dealloc |= s->slot == Py_tp_dealloc;
     has_new |= s->slot == Py_tp_new;
+    has_compare |= s->slot == Py_tp_richcompare;
     all[n++] = *s;
   }
   if (!has_dealloc) all[n++] = {Py_tp_dealloc, reinterpret_cast<void*>(dealloc)};
   if (!has_new && !constructible) all[n++] = {Py_tp_new, reinterpret_cast<void*>(&no_constructor)};
+  if (!has_compare && hooks.compare) {
+    all[n++] = {Py_tp_richcompare, reinterpret_cast<void*>(hooks.compare)};
+    all[n++] = {Py_tp_hash, reinterpret_cast<void*>(hooks.hash)};
+  }
   all[n] = {0, nullptr};
 
   // Final, no instance dictionary, no weak-reference slot.
@@ -279,6 +307,15 @@ bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int
   ModuleState* st = state_of_module(module);
   st->types[static_cast<std::size_t>(id)] = reinterpret_cast<PyTypeObject*>(type);
   if (!add_static_methods(reinterpret_cast<PyTypeObject*>(type), static_methods)) return false;
+  rebuilders[static_cast<std::size_t>(id)] = hooks.rebuild;
+  if (hooks.reduce) {
+    // One definition per class: method objects keep a pointer to it.
+    static std::array<PyMethodDef, static_cast<std::size_t>(TypeId::Count)> reduce_defs{};
+    PyMethodDef& def = reduce_defs[static_cast<std::size_t>(id)];
+    def = {"__reduce__", hooks.reduce, kMethod, "__reduce__($self)\n--\n\npickle 과 copy 가 쓰는 (함수, 인자)."};
+    if (!add_method(reinterpret_cast<PyTypeObject*>(type), &def)) return false;
+    PyType_Modified(reinterpret_cast<PyTypeObject*>(type));
+  }
   const char* short_name = std::strrchr(qualified_name, '.');
   short_name = short_name ? short_name + 1 : qualified_name;
   // The state keeps its own reference; the module gets another.

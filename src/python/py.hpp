@@ -285,6 +285,7 @@ enum class TypeId : int {
 struct ModuleState {
   PyObject* span_map_error = nullptr;
   std::array<PyTypeObject*, static_cast<std::size_t>(TypeId::Count)> types{};
+  PyObject* rebuild = nullptr;  // _rebuild(cls, state), which every pickle calls back
 
   PyTypeObject* type(TypeId id) const { return types[static_cast<std::size_t>(id)]; }
 };
@@ -416,10 +417,73 @@ void box_dealloc(PyObject* self) {
 // tp_new of classes that Python cannot construct.
 PyObject* no_constructor(PyTypeObject* type, PyObject* args, PyObject* kwargs);
 
+// A METH_FASTCALL | METH_KEYWORDS function as the PyCFunction that PyMethodDef stores.
+inline PyCFunction fastcall(PyObject* (*f)(PyObject*, PyObject* const*, Py_ssize_t, PyObject*)) {
+  return reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(f));
+}
+inline constexpr int kMethod = METH_FASTCALL | METH_KEYWORDS;
+
+// ---------------------------------------------------------------------------------------------
+// Pickling, copying and value equality. A class whose values can travel specialises Codec:
+//   static PyObject* state(ModuleState*, const T&);         plain Python data (tuples, str, int...)
+//   static bool read(ModuleState*, PyObject* state, T& out); every check the core makes; false with
+//                                                            a Python error set
+//   static constexpr bool by_value;                          == and hash() compare states
+// Its objects then reduce to _rebuild(cls, state), so that pickle and copy work at every
+// protocol. Without a Codec a class refuses to be pickled.
+
+template <class T>
+struct Codec;
+
+template <class T>
+PyObject* reduce(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  if (!no_arguments("__reduce__", args, nargs, kwnames)) return nullptr;
+  return guarded([&]() -> PyObject* {
+    ModuleState* st = state_of(self);
+    Ref state = Ref::steal(st ? Codec<T>::state(st, value_of<T>(self)) : nullptr);
+    if (!state) return nullptr;
+    return Py_BuildValue("(O(OO))", st->rebuild, Py_TYPE(self), state.get());
+  });
+}
+
+template <class T>
+PyObject* rebuild(ModuleState* st, PyObject* state) {
+  return guarded([&]() -> PyObject* {
+    T value{};
+    if (!Codec<T>::read(st, state, value)) return nullptr;
+    return wrap(st, std::move(value));
+  });
+}
+
+template <class T>
+PyObject* compare_states(PyObject* self, PyObject* other, int op) {
+  if (Py_TYPE(other) != Py_TYPE(self) || (op != Py_EQ && op != Py_NE)) Py_RETURN_NOTIMPLEMENTED;
+  return guarded([&]() -> PyObject* {
+    ModuleState* st = state_of(self);
+    Ref a = Ref::steal(Codec<T>::state(st, value_of<T>(self)));
+    Ref b = Ref::steal(a ? Codec<T>::state(st, value_of<T>(other)) : nullptr);
+    return b ? PyObject_RichCompare(a.get(), b.get(), op) : nullptr;
+  });
+}
+
+template <class T>
+Py_hash_t hash_state(PyObject* self) {
+  Ref state = Ref::steal(guarded([&] { return Codec<T>::state(state_of(self), value_of<T>(self)); }));
+  return state ? PyObject_Hash(state.get()) : -1;
+}
+
+// What add_class adds for pickling and comparing; all null for a class without a Codec.
+struct ValueHooks {
+  PyCFunction reduce = nullptr;
+  PyObject* (*rebuild)(ModuleState*, PyObject*) = nullptr;
+  richcmpfunc compare = nullptr;
+  hashfunc hash = nullptr;
+};
+
 // Non-template part of add_class.
 bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int basicsize,
                     PyType_Slot* slots, destructor dealloc, bool constructible,
-                    PyMethodDef* static_methods);
+                    PyMethodDef* static_methods, const ValueHooks& hooks);
 
 // Creates the heap type of T from its slots (dealloc and the constructor guard are added here
 // unless given), stores it in the module state and adds it to the module. Static methods are
@@ -427,15 +491,21 @@ bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int
 template <class T>
 bool add_class(PyObject* module, const char* name, PyType_Slot* slots, bool constructible = false,
                PyMethodDef* static_methods = nullptr) {
+  ValueHooks hooks;
+  if constexpr (requires { Codec<T>::by_value; }) {
+    hooks.reduce = fastcall(reduce<T>);
+    hooks.rebuild = rebuild<T>;
+    if constexpr (Codec<T>::by_value) {
+      hooks.compare = compare_states<T>;
+      hooks.hash = hash_state<T>;
+    }
+  }
   return add_class_impl(module, Wrapped<T>::id, name, static_cast<int>(sizeof(Box<T>)), slots,
-                        &box_dealloc<T>, constructible, static_methods);
+                        &box_dealloc<T>, constructible, static_methods, hooks);
 }
 
-// A METH_FASTCALL | METH_KEYWORDS function as the PyCFunction that PyMethodDef stores.
-inline PyCFunction fastcall(PyObject* (*f)(PyObject*, PyObject* const*, Py_ssize_t, PyObject*)) {
-  return reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(f));
-}
-inline constexpr int kMethod = METH_FASTCALL | METH_KEYWORDS;
+// _rebuild(cls, state): the object of class cls that state describes.
+extern PyMethodDef rebuild_function;
 
 // Interned rule names: copies live for the life of the process.
 RuleName intern_rule(std::string_view name);

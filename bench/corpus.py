@@ -409,6 +409,8 @@ def _build(kind: str, size: int, seed: int, density: int, truth: list | None) ->
     genres = tuple(GENRE_LINES)
     genre = r.choice(genres)
     left_in_block = 0
+    embedded = None  # (kind, byte offset in the line, value, style) of the line being written
+    values: list[str] = []  # the embedded values as written, to check the recorded spans
     while nbytes < size:
         if left_in_block <= 0:  # a new chat, form, mail or note
             genre = r.choice(genres)
@@ -424,24 +426,33 @@ def _build(kind: str, size: int, seed: int, density: int, truth: list | None) ->
             template = g.fill(r.choice(PII_LINES[k]))
             value, style = g.pii(k)
             head, tail = template.split("{v}")
-            if truth is not None:
-                start = nbytes + len(head.encode())
-                truth.append((k, start, start + len(value.encode()), style))
             line = head + value + tail
+            embedded = (k, len(head.encode()), value, style)
             next_pii += r.randrange(density // 2, density * 3 // 2 + 1)
         elif kind == "mixed" and r.random() < NUMERIC_CHANCE_IN_PROSE:
             line = g.numeric_line()
         else:
             line = g.fill(r.choice(GENRE_LINES[genre]))
         sep = "\n" if genre in ("form", "note") or kind == "numeric" else " "
+        prefix = ""
         if genre == "chat" and kind != "numeric":
-            line = ("상담사: " if r.random() < 0.5 else "고객: ") + line
+            prefix = "상담사: " if r.random() < 0.5 else "고객: "
+            line = prefix + line
             sep = "\n"
+        if embedded is not None and truth is not None:  # offsets count the speaker prefix too
+            k, offset, value, style = embedded
+            start = nbytes + len(prefix.encode()) + offset
+            truth.append((k, start, start + len(value.encode()), style))
+            values.append(value)
+        embedded = None
         piece = line + sep
         out.append(piece)
         nbytes += len(piece.encode())
     text = "".join(out)
     raw = text.encode()
+    if truth is not None:
+        for (_, start, end, _), value in zip(truth, values):
+            assert raw[start:end].decode() == value, (start, end, value)
     if len(raw) > size:
         text = raw[:size].decode("utf-8", "ignore")
         if truth is not None:
@@ -458,7 +469,8 @@ def generate(kind: str, size: int, seed: int = 1, density: int = 200) -> str:
 
 
 def generate_with_truth(kind: str, size: int, seed: int = 1, density: int = 200):
-    """Like generate, plus the embedded values as (kind, byte_start, byte_end, style)."""
+    """Like generate, plus the embedded values as (kind, byte_start, byte_end, style); each
+    span is checked to slice back to the value as written."""
     truth: list = []
     return _build(kind, size, seed, density, truth), truth
 

@@ -1,0 +1,321 @@
+"""How much personal information masking leaves in clear, and how much else it hides, on the
+labelled documents of `labelled.py` (tuning part and held-out part).
+
+    python bench/quality.py                      # both parts, every system that is installed
+    python bench/quality.py --documents 300      # smaller and faster
+    python bench/quality.py --readme             # also rewrite the table in bench/README.md
+
+Systems: norvane with `Config()`, norvane with `Config.thorough()` when the installed build
+has it, and Presidio pattern-only when it is installed (see run.py). Definitions:
+
+- A value is **hidden** (masking recall) when the union of all findings' source spans covers
+  every informative character of it: digits (any width), Latin letters, and the Hangul
+  syllables of a number written in Hangul numerals. Separators, spaces, brackets, mask
+  characters and words such as 년/월/일 or a licence's region name need not be covered.
+- A value is **typed** (typed recall) when the findings of its own kind alone cover it so.
+- A finding is **correct** (precision) when its source span overlaps a labelled value;
+  partly masked values are values.
+- A hard negative is **reported** when some finding overlaps its span.
+
+Prints the figures, writes JSON (bench/out/quality.json by default) and a Markdown table.
+"""
+
+from __future__ import annotations
+
+import argparse
+import json
+import os
+import platform
+import sys
+import time
+import unicodedata
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+
+import labelled  # noqa: E402
+
+README = os.path.join(HERE, "README.md")
+BEGIN, END = "<!-- quality:begin -->", "<!-- quality:end -->"
+GROUPS = ("kind", "genre", "writing", "label")
+
+
+# --------------------------------------------------------------------------- systems
+
+def norvane_system(config_name: str):
+    import norvane
+    if config_name == "thorough":
+        if not hasattr(norvane.Config, "thorough"):
+            return None, "Config.thorough() is not in the installed build"
+        cfg = norvane.Config.thorough()
+    else:
+        cfg = norvane.Config()
+
+    def find(text: str):
+        return [(f.source.char_start, f.source.char_end, f.entity)
+                for f in norvane.detect(text, cfg).findings]
+    return find, None
+
+
+def presidio_system():
+    import run
+    p, why = run.load_presidio()
+    if p is None:
+        return None, why
+    return p.find, None
+
+
+def systems(with_presidio: bool) -> tuple[dict, dict]:
+    found, skipped = {}, {}
+    for name, make in (("default", lambda: norvane_system("default")),
+                       ("thorough", lambda: norvane_system("thorough")),
+                       ("presidio", presidio_system)):
+        if name == "presidio" and not with_presidio:
+            skipped[name] = "skipped (--no-presidio)"
+            continue
+        fn, why = make()
+        if fn is None:
+            skipped[name] = why
+        else:
+            found[name] = fn
+    return found, skipped
+
+
+# --------------------------------------------------------------------------- scoring
+
+def informative(value) -> list[int]:
+    """Character offsets (in the document) that must be covered for the value to be hidden."""
+    out = []
+    for i, ch in enumerate(value.text):
+        cat = unicodedata.category(ch)
+        if (cat == "Nd" or (cat in ("Lu", "Ll") and (ch.isascii() or "FULLWIDTH" in unicodedata.name(ch, "")))
+                or (value.writing == "hangul_numerals" and ch in labelled.HANGUL_DIGITS)):
+            out.append(value.char_start + i)
+    return out
+
+
+def covered(positions: list[int], spans) -> bool:
+    return all(any(s <= p < e for s, e in spans) for p in positions)
+
+
+def overlaps(a0: int, a1: int, b0: int, b1: int) -> bool:
+    return a0 < b1 and b0 < a1
+
+
+class Tally:
+    def __init__(self) -> None:
+        self.values = {g: {} for g in GROUPS}      # group -> key -> [n, hidden, typed]
+        self.total = [0, 0, 0]
+        self.negatives: dict = {}                  # category -> [n, reported]
+        self.findings = {}                         # finding kind -> [n, correct]
+        self.stray = 0                             # findings on neither a value nor a negative
+        self.leaks: list = []
+
+    def add_document(self, doc, findings) -> None:
+        for v in doc.values:
+            near = [(s, e, k) for s, e, k in findings if overlaps(s, e, v.char_start, v.char_end)]
+            pos = informative(v)
+            hidden = covered(pos, [(s, e) for s, e, _ in near])
+            typed = covered(pos, [(s, e) for s, e, k in near if k == v.kind])
+            for g in GROUPS:
+                row = self.values[g].setdefault(getattr(v, g), [0, 0, 0])
+                row[0] += 1
+                row[1] += hidden
+                row[2] += typed
+            self.total[0] += 1
+            self.total[1] += hidden
+            self.total[2] += typed
+            if not hidden and len(self.leaks) < 400:
+                self.leaks.append({"kind": v.kind, "text": v.text, "writing": v.writing,
+                                   "label": v.label, "label_text": v.label_text, "genre": v.genre,
+                                   "context": doc.text[max(0, v.char_start - 30):v.char_end + 15]})
+        for n in doc.negatives:
+            row = self.negatives.setdefault(n.category, [0, 0])
+            row[0] += 1
+            row[1] += any(overlaps(s, e, n.char_start, n.char_end) for s, e, _ in findings)
+        for s, e, k in findings:
+            row = self.findings.setdefault(k, [0, 0])
+            row[0] += 1
+            good = any(overlaps(s, e, v.char_start, v.char_end) for v in doc.values)
+            row[1] += good
+            if not good and not any(overlaps(s, e, n.char_start, n.char_end) for n in doc.negatives):
+                self.stray += 1
+
+    def result(self) -> dict:
+        def rate(a, b):
+            return a / b if b else None
+        n_find = sum(r[0] for r in self.findings.values())
+        n_good = sum(r[1] for r in self.findings.values())
+        n_neg = sum(r[0] for r in self.negatives.values())
+        n_rep = sum(r[1] for r in self.negatives.values())
+        return {
+            "values": self.total[0],
+            "masking_recall": rate(self.total[1], self.total[0]),
+            "typed_recall": rate(self.total[2], self.total[0]),
+            "findings": n_find, "precision": rate(n_good, n_find),
+            "negatives": n_neg, "negatives_reported": rate(n_rep, n_neg),
+            "stray_findings": self.stray,
+            "by": {g: {k: {"n": r[0], "masking_recall": rate(r[1], r[0]), "typed_recall": rate(r[2], r[0])}
+                       for k, r in sorted(self.values[g].items())} for g in GROUPS},
+            "negatives_by_category": {c: {"n": r[0], "reported": rate(r[1], r[0])}
+                                      for c, r in sorted(self.negatives.items())},
+            "precision_by_finding_kind": {k: {"n": r[0], "precision": rate(r[1], r[0])}
+                                          for k, r in sorted(self.findings.items())},
+            "leaks_sample": self.leaks[:60],
+        }
+
+
+def evaluate(find, docs) -> dict:
+    t = Tally()
+    t0 = time.perf_counter()
+    for d in docs:
+        t.add_document(d, find(d.text))
+    res = t.result()
+    res["seconds"] = time.perf_counter() - t0
+    return res
+
+
+# --------------------------------------------------------------------------- output
+
+def pct(x) -> str:
+    return "-" if x is None else f"{100 * x:.1f}"
+
+
+NAMES = {"default": "norvane `Config()`", "thorough": "norvane `Config.thorough()`",
+         "presidio": "Presidio pattern-only"}
+
+
+def columns(res: dict) -> list[tuple[str, str]]:
+    return [(s, p) for s in res["systems"] for p in res["parts"]]
+
+
+def col_title(s: str, p: str) -> str:
+    return f"{s} {'held-out' if p == 'heldout' else p}"
+
+
+def markdown(res: dict) -> str:
+    cols = columns(res)
+    lines = []
+    meta = res["meta"]
+    lines.append(f"Measured with `{meta['command']}` ({meta['documents']} documents per part, "
+                 f"seed {meta['seed']}; norvane {meta['norvane']}"
+                 + (f", presidio-analyzer {meta['presidio']}" if meta.get("presidio") else "")
+                 + f"). Values per part: "
+                 + ", ".join(f"{p} {res['counts'][p]['values']}" for p in res["parts"])
+                 + "; hard negatives: "
+                 + ", ".join(f"{p} {res['counts'][p]['negatives']}" for p in res["parts"]) + ".")
+    if res["skipped"]:
+        lines.append("Not measured: " + "; ".join(f"{NAMES[k]}: {v}" for k, v in res["skipped"].items())
+                     + ".")
+    lines.append("")
+    lines.append("| system | part | masking recall % | typed recall % | precision % | "
+                 "hard negatives reported % | findings |")
+    lines.append("|---|---|--:|--:|--:|--:|--:|")
+    for s, p in cols:
+        r = res["results"][s][p]
+        lines.append(f"| {NAMES[s]} | {'held-out' if p == 'heldout' else p} | {pct(r['masking_recall'])} | "
+                     f"{pct(r['typed_recall'])} | {pct(r['precision'])} | "
+                     f"{pct(r['negatives_reported'])} | {r['findings']} |")
+
+    def breakdown(title: str, group: str, metric: str = "masking_recall", open_: bool = True) -> None:
+        keys = sorted({k for s, p in cols for k in res["results"][s][p]["by"][group]})
+        lines.append("")
+        if not open_:
+            lines.append(f"<details><summary>{title}</summary>")
+            lines.append("")
+        else:
+            lines.append(f"{title}:")
+            lines.append("")
+        lines.append(f"| {group} | n (held-out) | " + " | ".join(col_title(s, p) for s, p in cols) + " |")
+        lines.append("|---|--:|" + "--:|" * len(cols))
+        for k in keys:
+            n = res["results"][cols[0][0]]["heldout"]["by"][group].get(k, {}).get("n", 0) \
+                if "heldout" in res["parts"] else ""
+            cells = [pct(res["results"][s][p]["by"][group].get(k, {}).get(metric)) for s, p in cols]
+            lines.append(f"| {k} | {n} | " + " | ".join(cells) + " |")
+        if not open_:
+            lines.append("")
+            lines.append("</details>")
+
+    breakdown("Masking recall % by kind", "kind")
+    breakdown("Typed recall % by kind", "kind", "typed_recall")
+    breakdown("Masking recall % by label situation", "label")
+    breakdown("Masking recall % by genre", "genre", open_=False)
+    breakdown("Masking recall % by way of writing", "writing", open_=False)
+    cats = sorted({c for s, p in cols for c in res["results"][s][p]["negatives_by_category"]})
+    lines.append("")
+    lines.append("Hard negatives reported % by category (lower is better):")
+    lines.append("")
+    lines.append("| category | n (held-out) | " + " | ".join(col_title(s, p) for s, p in cols) + " |")
+    lines.append("|---|--:|" + "--:|" * len(cols))
+    for c in cats:
+        n = res["results"][cols[0][0]]["heldout"]["negatives_by_category"].get(c, {}).get("n", 0) \
+            if "heldout" in res["parts"] else ""
+        cells = [pct(res["results"][s][p]["negatives_by_category"].get(c, {}).get("reported"))
+                 for s, p in cols]
+        lines.append(f"| {c} | {n} | " + " | ".join(cells) + " |")
+    return "\n".join(lines) + "\n"
+
+
+def write_readme(table: str) -> None:
+    with open(README, encoding="utf-8") as f:
+        text = f.read()
+    if BEGIN not in text or END not in text:
+        raise SystemExit(f"{README} has no {BEGIN} ... {END} section to rewrite")
+    head, rest = text.split(BEGIN, 1)
+    _, tail = rest.split(END, 1)
+    with open(README, "w", encoding="utf-8") as f:
+        f.write(head + BEGIN + "\n" + table + END + tail)
+
+
+def main(argv=None) -> dict:
+    ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    ap.add_argument("--documents", type=int, default=1500, help="documents per part (default 1500)")
+    ap.add_argument("--seed", type=int, default=1)
+    ap.add_argument("--parts", default="tuning,heldout")
+    ap.add_argument("--no-presidio", action="store_true", help="do not measure Presidio")
+    ap.add_argument("--out", default=os.path.join(HERE, "out", "quality.json"))
+    ap.add_argument("--markdown", default=os.path.join(HERE, "out", "quality.md"))
+    ap.add_argument("--readme", action="store_true", help="rewrite the table in bench/README.md")
+    args = ap.parse_args(argv)
+    parts = tuple(p for p in args.parts.split(",") if p)
+    import norvane
+    found, skipped = systems(not args.no_presidio)
+    given = [a for a in (sys.argv[1:] if argv is None else argv) if a != "--readme"]
+    meta = {"command": " ".join(["python bench/quality.py"] + given),
+            "documents": args.documents, "seed": args.seed, "python": platform.python_version(),
+            "norvane": getattr(norvane, "__version__", "build")}
+    if "presidio" in found:
+        from importlib.metadata import version
+        meta["presidio"] = version("presidio-analyzer")
+    res = {"meta": meta, "systems": list(found), "parts": list(parts), "skipped": skipped,
+           "counts": {}, "results": {s: {} for s in found}}
+    for part in parts:
+        docs = labelled.generate(part, args.documents, args.seed)
+        s = labelled.summary(docs)
+        res["counts"][part] = {"values": sum(s["values"].values()),
+                               "negatives": sum(s["negatives"].values()),
+                               "bytes": sum(len(d.text.encode()) for d in docs),
+                               "values_by_kind": s["values"], "negatives_by_category": s["negatives"]}
+        for name, fn in found.items():
+            print(f"{part}: {name} ...", file=sys.stderr, flush=True)
+            res["results"][name][part] = evaluate(fn, docs)
+    table = markdown(res)
+    os.makedirs(os.path.dirname(os.path.abspath(args.out)), exist_ok=True)
+    with open(args.out, "w", encoding="utf-8") as f:
+        json.dump(res, f, ensure_ascii=False, indent=1)
+    os.makedirs(os.path.dirname(os.path.abspath(args.markdown)), exist_ok=True)
+    with open(args.markdown, "w", encoding="utf-8") as f:
+        f.write(table)
+    print(table)
+    for name in skipped:
+        print(f"{NAMES[name]}: {skipped[name]}", file=sys.stderr)
+    print(f"JSON: {args.out}\nMarkdown: {args.markdown}", file=sys.stderr)
+    if args.readme:
+        write_readme(table)
+        print(f"table written into {README}", file=sys.stderr)
+    return res
+
+
+if __name__ == "__main__":
+    main()

@@ -38,6 +38,7 @@ import labelled  # noqa: E402
 README = os.path.join(HERE, "README.md")
 BEGIN, END = "<!-- quality:begin -->", "<!-- quality:end -->"
 GROUPS = ("kind", "genre", "writing", "label")
+EXAMPLES = 12  # leaked values kept per kind, wrong findings per negative category, in the JSON
 
 
 # --------------------------------------------------------------------------- systems
@@ -109,7 +110,8 @@ class Tally:
         self.negatives: dict = {}                  # category -> [n, reported]
         self.findings = {}                         # finding kind -> [n, correct]
         self.stray = 0                             # findings on neither a value nor a negative
-        self.leaks: list = []
+        self.leaks: list = []                      # values left in clear (a sample)
+        self.wrong: list = []                      # findings on no value (a sample)
 
     def add_document(self, doc, findings) -> None:
         for v in doc.values:
@@ -125,7 +127,7 @@ class Tally:
             self.total[0] += 1
             self.total[1] += hidden
             self.total[2] += typed
-            if not hidden and len(self.leaks) < 400:
+            if not hidden and sum(1 for x in self.leaks if x["kind"] == v.kind) < EXAMPLES:
                 self.leaks.append({"kind": v.kind, "text": v.text, "writing": v.writing,
                                    "label": v.label, "label_text": v.label_text, "genre": v.genre,
                                    "context": doc.text[max(0, v.char_start - 30):v.char_end + 15]})
@@ -138,8 +140,14 @@ class Tally:
             row[0] += 1
             good = any(overlaps(s, e, v.char_start, v.char_end) for v in doc.values)
             row[1] += good
-            if not good and not any(overlaps(s, e, n.char_start, n.char_end) for n in doc.negatives):
+            if good:
+                continue
+            on = [n.category for n in doc.negatives if overlaps(s, e, n.char_start, n.char_end)]
+            if not on:
                 self.stray += 1
+            if sum(1 for x in self.wrong if x["negative"] == (on[0] if on else None)) < EXAMPLES:
+                self.wrong.append({"finding": k, "text": doc.text[s:e], "negative": on[0] if on else None,
+                                   "genre": doc.genre, "context": doc.text[max(0, s - 30):e + 15]})
 
     def result(self) -> dict:
         def rate(a, b):
@@ -161,7 +169,8 @@ class Tally:
                                       for c, r in sorted(self.negatives.items())},
             "precision_by_finding_kind": {k: {"n": r[0], "precision": rate(r[1], r[0])}
                                           for k, r in sorted(self.findings.items())},
-            "leaks_sample": self.leaks[:60],
+            "leaks_sample": self.leaks,
+            "wrong_findings_sample": self.wrong,
         }
 
 

@@ -3,6 +3,7 @@ spans exact, kinds and categories valid, check digits valid, the two parts disjo
 and the ground truth of bench/corpus.py."""
 
 import datetime
+import json
 import os
 import sys
 import unicodedata
@@ -214,3 +215,24 @@ def test_hangul_numerals_must_be_covered_but_korean_date_words_need_not():
     h = _doc(text, [("phone", 0, 13, "hangul_numerals"), ("birth_date", 16, 27, "korean_date")]).values
     assert quality.informative(h[0]) == [i for i in range(13) if text[i] != "-"]
     assert [text[i] for i in quality.informative(h[1])] == list("199012")
+
+
+def test_quality_run_end_to_end(tmp_path):
+    out, md = tmp_path / "q.json", tmp_path / "q.md"
+    res = quality.main(["--documents", "40", "--no-presidio", "--out", str(out), "--markdown", str(md)])
+    assert res["systems"][0] == "default" and res["parts"] == ["tuning", "heldout"]
+    assert res["skipped"]["presidio"] == "skipped (--no-presidio)"
+    for part in res["parts"]:
+        counts = res["counts"][part]
+        r = res["results"]["default"][part]
+        assert r["values"] == counts["values"] == sum(counts["values_by_kind"].values())
+        assert r["negatives"] == counts["negatives"]
+        for group in quality.GROUPS:
+            assert sum(row["n"] for row in r["by"][group].values()) == r["values"]
+        assert 0 < r["typed_recall"] <= r["masking_recall"] <= 1
+        assert 0 < r["precision"] <= 1 and 0 <= r["negatives_reported"] < 1
+        assert r["findings"] == sum(row["n"] for row in r["precision_by_finding_kind"].values())
+    assert json.loads(out.read_text(encoding="utf-8"))["counts"] == res["counts"]
+    table = md.read_text(encoding="utf-8")
+    assert table == quality.markdown(res)
+    assert "| norvane `Config()` | held-out |" in table and "| company_number |" in table

@@ -187,6 +187,7 @@ def finding_state(**changes):
 
 
 PHONE_EVIDENCE = state(norvane.detect("연락처 010-1234-5678").findings[0].evidence)
+RESTORE = '{"prefix":"PII","entries":[{"token":"[[PII:0]]","original":"880101-1234568","entity":"resident"}]}'
 IDENTITY = ("identity", (0, 3, 0, 1), (0, 3, 0, 1), (), (0, 0, 0, 0))
 REPLACE = ("replace", (0, 3, 0, 1), (0, 1, 0, 1), ("fold.width",), (0, 0, 0, 1))
 
@@ -244,8 +245,14 @@ REPLACE = ("replace", (0, 3, 0, 1), (0, 1, 0, 1), ("fold.width",), (0, 0, 0, 1))
     (RestoreEntry, ("[[PII:0]]", "x", "nobody"), ValueError, "unknown entity \"nobody\""),
     (RestoreMap, '{"prefix":"PII"}', ValueError, "cannot unpickle RestoreMap: missing field `entries`"),
     (RestoreMap, b'{"prefix":"PII","entries":[]}', TypeError, "'bytes' object cannot be converted to 'str'"),
-    (MaskOutput, ("x", (), (), '{"prefix":1}'), ValueError, "cannot unpickle RestoreMap: invalid type"),
-    (MaskOutput, ("x", (finding_state(score=None),), (), None), TypeError, "must be real number, not NoneType"),
+    (MaskOutput, ("x", (), (), '{"prefix":1}', ()), ValueError, "cannot unpickle RestoreMap: invalid type"),
+    (MaskOutput, ("x", (finding_state(score=None),), (), None, ()), TypeError, "must be real number, not NoneType"),
+    (MaskOutput, ("x", (), (), None), ValueError, "cannot unpickle MaskOutput: expected 5 items, got 4"),
+    (MaskOutput, ("x", (), (), None, (0,)), ValueError, "the tokens of the restore map are not where it says"),
+    (MaskOutput, ("[[PII:0]]", (), (), RESTORE, ()), ValueError, "the tokens of the restore map are not where it says"),
+    (MaskOutput, ("[[PII:0]]", (), (), RESTORE, (1,)), ValueError, "the tokens of the restore map are not where it says"),
+    (MaskOutput, ("[[PII:0]]", (), (), RESTORE, (2 ** 64 - 1,)), ValueError, "the tokens of the restore map are not"),
+    (MaskOutput, ("[[PII:0]]", (), (), RESTORE, (-1,)), OverflowError, "can't convert negative int to unsigned"),
     (Config, [("nfc", True)], TypeError, "cannot unpickle Config: expected a dict, got list"),
     (Config, {"nfc": 1}, TypeError, "argument 'value': 'int' object cannot be converted to 'bool'"),
     (Config, {"context_window": -1}, OverflowError, "out of range integral type conversion attempted"),

@@ -17,10 +17,13 @@ bool refuse(PyObject* exception, const char* what, const std::string& message) {
   return false;
 }
 
+bool not_a(const char* expected, PyObject* o, const char* what) {
+  return refuse(PyExc_TypeError, what, std::string("expected a ") + expected + ", got " + Py_TYPE(o)->tp_name);
+}
+
 // The n items of a state tuple.
 bool items_of(PyObject* o, const char* what, Py_ssize_t n, PyObject* const*& items) {
-  if (!PyTuple_Check(o))
-    return refuse(PyExc_TypeError, what, std::string("expected a tuple, got ") + Py_TYPE(o)->tp_name);
+  if (!PyTuple_Check(o)) return not_a("tuple", o, what);
   if (PyTuple_GET_SIZE(o) != n)
     return refuse(PyExc_ValueError, what,
                   "expected " + std::to_string(n) + " items, got " + std::to_string(PyTuple_GET_SIZE(o)));
@@ -28,15 +31,19 @@ bool items_of(PyObject* o, const char* what, Py_ssize_t n, PyObject* const*& ite
   return true;
 }
 
-// Reads every item of a tuple of any length into out.
+// Every item of a tuple of any length, read into out.
 template <class T, class Read>
 bool read_all(PyObject* o, const char* what, std::vector<T>& out, Read&& read) {
-  if (!PyTuple_Check(o))
-    return refuse(PyExc_TypeError, what, std::string("expected a tuple, got ") + Py_TYPE(o)->tp_name);
+  if (!PyTuple_Check(o)) return not_a("tuple", o, what);
   out.resize(static_cast<std::size_t>(PyTuple_GET_SIZE(o)));
   for (std::size_t i = 0; i < out.size(); ++i)
     if (!read(PyTuple_GET_ITEM(o, static_cast<Py_ssize_t>(i)), out[i])) return false;
   return true;
+}
+
+template <class T>
+bool read_all(ModuleState* st, PyObject* o, const char* what, std::vector<T>& out) {
+  return read_all(o, what, out, [&](PyObject* item, T& value) { return Codec<T>::read(st, item, value); });
 }
 
 // A tuple holding convert(item) for every item.
@@ -46,12 +53,19 @@ PyObject* tuple_of(const Range& items, Convert&& convert) {
   return list ? PyList_AsTuple(list.get()) : nullptr;
 }
 
-// An enumerator given by its name; count is the number of enumerators.
+template <class T>
+PyObject* states_of(ModuleState* st, const std::vector<T>& items) {
+  return tuple_of(items, [&](const T& item) { return Codec<T>::state(st, item); });
+}
+
+// An enumerator given by its name. Enumerators count from 0 and every name function answers any
+// value of the 8-bit type, so the first value that has the name is its enumerator.
 template <class E>
-bool read_name(PyObject* o, const char* what, std::size_t count, std::string_view (*name_of)(E), E& out) {
+bool read_name(PyObject* o, const char* what, std::string_view (*name_of)(E), E& out) {
+  static_assert(sizeof(E) == 1);
   std::string_view name;
   if (!to_text(o, what, name)) return false;
-  for (std::size_t i = 0; i < count; ++i) {
+  for (unsigned i = 0; i < 256; ++i) {
     if (name_of(static_cast<E>(i)) == name) {
       out = static_cast<E>(i);
       return true;
@@ -79,7 +93,6 @@ bool read_interned(PyObject* o, const char* what, std::string_view& out) {
   return true;
 }
 
-// A string field of the core value.
 bool read_string(PyObject* o, const char* what, std::string& out) {
   std::string_view text;
   if (!to_text(o, what, text)) return false;
@@ -87,19 +100,9 @@ bool read_string(PyObject* o, const char* what, std::string& out) {
   return true;
 }
 
-std::string span_text(const Span& s) {
-  return std::to_string(s.byte_start) + ".." + std::to_string(s.byte_end) + " (chars " +
-         std::to_string(s.char_start) + ".." + std::to_string(s.char_end) + ")";
-}
+PyObject* flag(bool b) { return b ? Py_True : Py_False; }
 
-// ----------------------------------------------------------------------------------------------
-// Spans, costs and rule lists
-
-PyObject* span_state(const Span& s) {
-  return Py_BuildValue("(kkkk)", static_cast<unsigned long>(s.byte_start), static_cast<unsigned long>(s.byte_end),
-                       static_cast<unsigned long>(s.char_start), static_cast<unsigned long>(s.char_end));
-}
-
+// Spans travel as (byte_start, byte_end, char_start, char_end).
 bool read_span(PyObject* o, const char* what, Span& out) {
   PyObject* const* v;
   return items_of(o, what, 4, v) && to_u32(v[0], what, out.byte_start) && to_u32(v[1], what, out.byte_end) &&
@@ -111,20 +114,11 @@ bool read_text_span(PyObject* o, const char* what, Span& out) {
   if (!read_span(o, what, out)) return false;
   if (out.byte_end < out.byte_start || out.char_end < out.char_start || out.char_len() > out.byte_len() ||
       out.byte_len() > 4ull * out.char_len())
-    return refuse(PyExc_ValueError, what, "span " + span_text(out) + " is reversed or its lengths disagree");
+    return refuse(PyExc_ValueError, what,
+                  "span " + std::to_string(out.byte_start) + ".." + std::to_string(out.byte_end) + " (chars " +
+                      std::to_string(out.char_start) + ".." + std::to_string(out.char_end) +
+                      ") is reversed or its lengths disagree");
   return true;
-}
-
-PyObject* cost_state(const NormalizationCost& c) {
-  return Py_BuildValue("(IIII)", c.absorbed_whitespace, c.absorbed_separators, c.expanded_syllables,
-                       c.replaced_chars);
-}
-
-bool read_cost(PyObject* o, const char* what, NormalizationCost& out) {
-  PyObject* const* v;
-  return items_of(o, what, 4, v) && read_u16(v[0], what, out.absorbed_whitespace) &&
-         read_u16(v[1], what, out.absorbed_separators) && read_u16(v[2], what, out.expanded_syllables) &&
-         read_u16(v[3], what, out.replaced_chars);
 }
 
 PyObject* rules_state(const RuleList& rules) {
@@ -135,26 +129,16 @@ PyObject* rules_state(const RuleList& rules) {
 bool read_rules(PyObject* o, const char* what, RuleList& out) {
   if (!read_all(o, what, out, [&](PyObject* item, RuleName& rule) { return read_interned(item, what, rule); }))
     return false;
-  if (std::adjacent_find(out.begin(), out.end(), std::greater_equal<>()) != out.end())
-    return refuse(PyExc_ValueError, what, "rule names must be sorted and distinct");
-  return true;
+  return std::adjacent_find(out.begin(), out.end(), std::greater_equal<>()) == out.end() ||
+         refuse(PyExc_ValueError, what, "rule names must be sorted and distinct");
 }
 
-// ----------------------------------------------------------------------------------------------
-// Segments and maps
-
-PyObject* segment_state(const Segment& s) {
-  return Py_BuildValue("(NNNNN)", str(segment_kind_name(s.kind)), span_state(s.src), span_state(s.dst),
-                       rules_state(s.rules), cost_state(s.cost));
-}
-
+// The fields of a segment; the checks are those of the map it belongs to.
 bool read_segment(PyObject* o, Segment& out) {
   PyObject* const* v;
-  return items_of(o, "Segment", 5, v) &&
-         read_name(v[0], "Segment.kind", static_cast<std::size_t>(SegmentKind::expand) + 1, segment_kind_name,
-                   out.kind) &&
+  return items_of(o, "Segment", 5, v) && read_name(v[0], "Segment.kind", segment_kind_name, out.kind) &&
          read_span(v[1], "Segment.src", out.src) && read_span(v[2], "Segment.dst", out.dst) &&
-         read_rules(v[3], "Segment.rules", out.rules) && read_cost(v[4], "Segment.cost", out.cost);
+         read_rules(v[3], "Segment.rules", out.rules) && Codec<NormalizationCost>::read(nullptr, v[4], out.cost);
 }
 
 // The core's own invariants, or ValueError with its message.
@@ -163,134 +147,20 @@ bool check_map(const SpanMap& map, const char* what) {
   return valid || refuse(PyExc_ValueError, what, valid.error().text());
 }
 
-bool read_map(PyObject* o, const char* what, SpanMap& out) {
-  return read_all(o, what, out.segments, read_segment) && check_map(out, what);
-}
-
-PyObject* map_state(const SpanMap& map) { return tuple_of(map.segments, segment_state); }
-
-// ----------------------------------------------------------------------------------------------
-// Detection results
-
-PyObject* hit_state(const ContextHit& h) {
-  return Py_BuildValue("(Nkd)", str(h.cue), static_cast<unsigned long>(h.distance), static_cast<double>(h.weight));
-}
-
-bool read_hit(PyObject* o, ContextHit& out) {
-  PyObject* const* v;
-  return items_of(o, "ContextHit", 3, v) && read_interned(v[0], "ContextHit.cue", out.cue) &&
-         to_u32(v[1], "ContextHit.distance", out.distance) && to_f32(v[2], "ContextHit.weight", out.weight);
+// Findings and rejections come in source order, as detection sorts them.
+template <class T>
+bool read_in_source_order(ModuleState* st, PyObject* o, const char* what, std::vector<T>& out) {
+  auto key = [](const T& x) { return std::pair(x.source.byte_start, x.source.byte_end); };
+  return read_all(st, o, what, out) &&
+         (std::is_sorted(out.begin(), out.end(), [&](const T& a, const T& b) { return key(a) < key(b); }) ||
+          refuse(PyExc_ValueError, what, "items must be in source order"));
 }
 
 std::string_view checksum_kind_name(ChecksumResult::Kind kind) { return checksum_name({kind, {}}); }
 
-PyObject* evidence_state(const Evidence& e) {
-  const bool has_reason = e.checksum.kind == ChecksumResult::Kind::not_applicable;
-  return Py_BuildValue("(NNNNNNO)", str(e.rule), str(checksum_kind_name(e.checksum.kind)),
-                       has_reason ? str(e.checksum.reason) : Py_NewRef(Py_None),
-                       tuple_of(e.context_hits, hit_state), rules_state(e.normalizations), cost_state(e.cost),
-                       e.snapped ? Py_True : Py_False);
-}
+PyObject* fill_text(char32_t fill) { return PyUnicode_FromOrdinal(static_cast<int>(fill)); }
 
-bool read_evidence(PyObject* o, Evidence& out) {
-  PyObject* const* v;
-  if (!items_of(o, "Evidence", 7, v) || !read_interned(v[0], "Evidence.rule", out.rule) ||
-      !read_name(v[1], "Evidence.checksum", static_cast<std::size_t>(ChecksumResult::Kind::not_applicable) + 1,
-                 checksum_kind_name, out.checksum.kind))
-    return false;
-  // A reason exactly when the checksum does not apply.
-  if (out.checksum.kind == ChecksumResult::Kind::not_applicable) {
-    if (!read_interned(v[2], "Evidence.checksum_reason", out.checksum.reason)) return false;
-  } else if (v[2] != Py_None) {
-    return refuse(PyExc_ValueError, "Evidence.checksum_reason", "only a checksum that does not apply has a reason");
-  }
-  return read_all(v[3], "Evidence.context_hits", out.context_hits, read_hit) &&
-         read_rules(v[4], "Evidence.normalizations", out.normalizations) &&
-         read_cost(v[5], "Evidence.cost", out.cost) && to_bool(v[6], "Evidence.snapped", out.snapped);
-}
-
-PyObject* finding_state(const Finding& f) {
-  return Py_BuildValue("(NNNNdN)", str(entity_name(f.entity)), span_state(f.source), span_state(f.normalized),
-                       str(certainty_name(f.certainty)), static_cast<double>(f.score), evidence_state(f.evidence));
-}
-
-bool read_finding(PyObject* o, Finding& out) {
-  PyObject* const* v;
-  return items_of(o, "Finding", 6, v) && to_entity(v[0], "Finding.entity", out.entity) &&
-         read_text_span(v[1], "Finding.source", out.source) &&
-         read_text_span(v[2], "Finding.normalized", out.normalized) &&
-         read_name(v[3], "Finding.certainty", static_cast<std::size_t>(Certainty::certain) + 1, certainty_name,
-                   out.certainty) &&
-         to_f32(v[4], "Finding.score", out.score) && read_evidence(v[5], out.evidence);
-}
-
-PyObject* rejection_state(const Rejection& r) {
-  return Py_BuildValue("(NNNd)", str(entity_name(r.entity)), span_state(r.source), str(reject_reason_name(r.reason)),
-                       static_cast<double>(r.score));
-}
-
-bool read_rejection(PyObject* o, Rejection& out) {
-  PyObject* const* v;
-  return items_of(o, "Rejection", 4, v) && to_entity(v[0], "Rejection.entity", out.entity) &&
-         read_text_span(v[1], "Rejection.source", out.source) &&
-         read_name(v[2], "Rejection.reason", static_cast<std::size_t>(RejectReason::business_context) + 1,
-                   reject_reason_name, out.reason) &&
-         to_f32(v[3], "Rejection.score", out.score);
-}
-
-// Findings and rejections come in source order, as detection sorts them.
-template <class T>
-bool read_in_source_order(PyObject* o, const char* what, std::vector<T>& out, bool (*read)(PyObject*, T&)) {
-  if (!read_all(o, what, out, read)) return false;
-  auto before = [](const T& a, const T& b) {
-    return std::pair(a.source.byte_start, a.source.byte_end) < std::pair(b.source.byte_start, b.source.byte_end);
-  };
-  return std::is_sorted(out.begin(), out.end(), before) ||
-         refuse(PyExc_ValueError, what, "items must be in source order");
-}
-
-// ----------------------------------------------------------------------------------------------
-// Policies and restore maps
-
-PyObject* policy_state(const Policy& p) {
-  PyObject* name = str(policy_kind_name(p.kind));
-  switch (p.kind) {
-    case Policy::Kind::redact_fill:
-      return Py_BuildValue("(N(N))", name, PyUnicode_FromOrdinal(static_cast<int>(p.fill)));
-    case Policy::Kind::redact_fixed:
-      return Py_BuildValue("(N(N))", name, str(p.text));
-    case Policy::Kind::partial:
-      return Py_BuildValue("(N(KKN))", name, static_cast<unsigned long long>(p.keep_prefix),
-                           static_cast<unsigned long long>(p.keep_suffix), PyUnicode_FromOrdinal(static_cast<int>(p.fill)));
-    case Policy::Kind::hash:
-      return Py_BuildValue("(N(y#K))", name, p.key.data(), static_cast<Py_ssize_t>(p.key.size()),
-                           static_cast<unsigned long long>(p.length));
-    default:
-      return Py_BuildValue("(N())", name);
-  }
-}
-
-// A policy is rebuilt by the static constructor of its kind, with every check and message of it.
-bool read_policy(ModuleState* st, PyObject* o, Policy& out) {
-  PyObject* const* v;
-  Policy::Kind kind;
-  if (!items_of(o, "Policy", 2, v) ||
-      !read_name(v[0], "Policy.kind", static_cast<std::size_t>(Policy::Kind::tokenize) + 1, policy_kind_name, kind))
-    return false;
-  if (!PyTuple_Check(v[1]))
-    return refuse(PyExc_TypeError, "Policy", std::string("expected a tuple of arguments, got ") + Py_TYPE(v[1])->tp_name);
-  Ref constructor = Ref::steal(PyObject_GetAttr(reinterpret_cast<PyObject*>(st->type(TypeId::Policy)), v[0]));
-  Ref policy = Ref::steal(constructor ? PyObject_Call(constructor.get(), v[1], nullptr) : nullptr);
-  if (!policy) return false;
-  out = value_of<Policy>(policy.get());
-  return true;
-}
-
-PyObject* entry_state(const RestoreEntry& e) {
-  return Py_BuildValue("(NNN)", str(e.token), str(e.original), str(entity_name(e.entity)));
-}
-
-// Restore maps travel as their JSON, read back by the same reader as RestoreMap.from_json.
+// Restore maps travel as their JSON, read back by the reader of RestoreMap.from_json.
 bool read_restore(PyObject* o, RestoreMap& out) {
   std::string_view text;
   if (!to_text(o, "RestoreMap", text)) return false;
@@ -303,18 +173,32 @@ bool read_restore(PyObject* o, RestoreMap& out) {
 }  // namespace
 
 // ----------------------------------------------------------------------------------------------
-// The codecs
+// Span layer
 
-PyObject* Codec<Span>::state(ModuleState*, const Span& v) { return span_state(v); }
+PyObject* Codec<Span>::state(ModuleState*, const Span& s) {
+  return Py_BuildValue("(kkkk)", static_cast<unsigned long>(s.byte_start), static_cast<unsigned long>(s.byte_end),
+                       static_cast<unsigned long>(s.char_start), static_cast<unsigned long>(s.char_end));
+}
 bool Codec<Span>::read(ModuleState*, PyObject* o, Span& out) { return read_span(o, "Span", out); }
 
-PyObject* Codec<NormalizationCost>::state(ModuleState*, const NormalizationCost& v) { return cost_state(v); }
+PyObject* Codec<NormalizationCost>::state(ModuleState*, const NormalizationCost& c) {
+  const auto& [whitespace, separators, syllables, replaced] = c;
+  return Py_BuildValue("(IIII)", whitespace, separators, syllables, replaced);
+}
 bool Codec<NormalizationCost>::read(ModuleState*, PyObject* o, NormalizationCost& out) {
-  return read_cost(o, "NormalizationCost", out);
+  PyObject* const* v;
+  const char* what = "NormalizationCost";
+  return items_of(o, what, 4, v) && read_u16(v[0], what, out.absorbed_whitespace) &&
+         read_u16(v[1], what, out.absorbed_separators) && read_u16(v[2], what, out.expanded_syllables) &&
+         read_u16(v[3], what, out.replaced_chars);
 }
 
-PyObject* Codec<Segment>::state(ModuleState*, const Segment& v) { return segment_state(v); }
-// A segment alone must pass the map checks as the only segment of a map starting at its start.
+PyObject* Codec<Segment>::state(ModuleState* st, const Segment& s) {
+  const auto& [rules, src, dst, cost, kind] = s;
+  return Py_BuildValue("(NNNNN)", str(segment_kind_name(kind)), Codec<Span>::state(st, src),
+                       Codec<Span>::state(st, dst), rules_state(rules), Codec<NormalizationCost>::state(st, cost));
+}
+// A segment alone must pass the map checks as the only segment of a map that starts where it does.
 bool Codec<Segment>::read(ModuleState*, PyObject* o, Segment& out) {
   if (!read_segment(o, out)) return false;
   if (out.src.byte_end < out.src.byte_start || out.src.char_end < out.src.char_start ||
@@ -326,28 +210,35 @@ bool Codec<Segment>::read(ModuleState*, PyObject* o, Segment& out) {
   return check_map(SpanMap({std::move(alone)}), "Segment");
 }
 
-PyObject* Codec<SourceSpan>::state(ModuleState*, const SourceSpan& v) {
-  return Py_BuildValue("(NONN)", span_state(v.span), v.snapped ? Py_True : Py_False, rules_state(v.rules),
-                       cost_state(v.cost));
+PyObject* Codec<SourceSpan>::state(ModuleState* st, const SourceSpan& s) {
+  const auto& [span, snapped, rules, cost] = s;
+  return Py_BuildValue("(NONN)", Codec<Span>::state(st, span), flag(snapped), rules_state(rules),
+                       Codec<NormalizationCost>::state(st, cost));
 }
-bool Codec<SourceSpan>::read(ModuleState*, PyObject* o, SourceSpan& out) {
+bool Codec<SourceSpan>::read(ModuleState* st, PyObject* o, SourceSpan& out) {
   PyObject* const* v;
   return items_of(o, "SourceSpan", 4, v) && read_text_span(v[0], "SourceSpan.span", out.span) &&
          to_bool(v[1], "SourceSpan.snapped", out.snapped) && read_rules(v[2], "SourceSpan.rules", out.rules) &&
-         read_cost(v[3], "SourceSpan.cost", out.cost);
+         Codec<NormalizationCost>::read(st, v[3], out.cost);
 }
 
-PyObject* Codec<SpanMap>::state(ModuleState*, const SpanMap& v) { return map_state(v); }
-bool Codec<SpanMap>::read(ModuleState*, PyObject* o, SpanMap& out) { return read_map(o, "SpanMap", out); }
+PyObject* Codec<SpanMap>::state(ModuleState* st, const SpanMap& map) { return states_of(st, map.segments); }
+bool Codec<SpanMap>::read(ModuleState*, PyObject* o, SpanMap& out) {
+  return read_all(o, "SpanMap", out.segments, read_segment) && check_map(out, "SpanMap");
+}
 
-PyObject* Codec<Normalized>::state(ModuleState*, const Normalized& v) {
-  return Py_BuildValue("(NN)", str(v.text), map_state(v.map));
+// ----------------------------------------------------------------------------------------------
+// Normalization
+
+PyObject* Codec<Normalized>::state(ModuleState* st, const Normalized& n) {
+  const auto& [text, map] = n;
+  return Py_BuildValue("(NN)", str(text), Codec<SpanMap>::state(st, map));
 }
 // The map must end where the text does.
-bool Codec<Normalized>::read(ModuleState*, PyObject* o, Normalized& out) {
+bool Codec<Normalized>::read(ModuleState* st, PyObject* o, Normalized& out) {
   PyObject* const* v;
   if (!items_of(o, "Normalized", 2, v) || !read_string(v[0], "Normalized.text", out.text) ||
-      !read_map(v[1], "Normalized.map", out.map))
+      !Codec<SpanMap>::read(st, v[1], out.map))
     return false;
   const Position end{static_cast<std::uint32_t>(out.text.size()),
                      static_cast<std::uint32_t>(utf8::count_chars(out.text))};
@@ -355,49 +246,183 @@ bool Codec<Normalized>::read(ModuleState*, PyObject* o, Normalized& out) {
          refuse(PyExc_ValueError, "Normalized", "the map does not end where the text does");
 }
 
-PyObject* Codec<ContextHit>::state(ModuleState*, const ContextHit& v) { return hit_state(v); }
-bool Codec<ContextHit>::read(ModuleState*, PyObject* o, ContextHit& out) { return read_hit(o, out); }
-
-PyObject* Codec<Evidence>::state(ModuleState*, const Evidence& v) { return evidence_state(v); }
-bool Codec<Evidence>::read(ModuleState*, PyObject* o, Evidence& out) { return read_evidence(o, out); }
-
-PyObject* Codec<Finding>::state(ModuleState*, const Finding& v) { return finding_state(v); }
-bool Codec<Finding>::read(ModuleState*, PyObject* o, Finding& out) { return read_finding(o, out); }
-
-PyObject* Codec<Rejection>::state(ModuleState*, const Rejection& v) { return rejection_state(v); }
-bool Codec<Rejection>::read(ModuleState*, PyObject* o, Rejection& out) { return read_rejection(o, out); }
-
-PyObject* Codec<Report>::state(ModuleState*, const Report& v) {
-  return Py_BuildValue("(NNN)", tuple_of(v.findings, finding_state), tuple_of(v.rejections, rejection_state),
-                       str(v.normalized_text));
+// Config: a dict of every attribute Python can set, by name, and a dict of the weights; settings
+// added later join by themselves, and a state without them leaves their defaults.
+PyObject* Codec<Config>::state(ModuleState* st, const Config& config) {
+  Ref object = Ref::steal(wrap(st, config));
+  Ref out = Ref::steal(PyDict_New());
+  Ref weights = Ref::steal(PyDict_New());
+  if (!object || !out || !weights) return nullptr;
+  for (PyGetSetDef* def = st->type(TypeId::Config)->tp_getset; def->name; ++def) {
+    if (!def->set) continue;
+    Ref value = Ref::steal(def->get(object.get(), def->closure));
+    if (!value || PyDict_SetItemString(out.get(), def->name, value.get()) < 0) return nullptr;
+  }
+  for (const WeightField& w : kWeightFields) {
+    Ref value = Ref::steal(PyFloat_FromDouble(static_cast<double>(config.*w.field)));
+    if (!value || PyDict_SetItemString(weights.get(), std::string(w.name).c_str(), value.get()) < 0) return nullptr;
+  }
+  if (PyDict_SetItemString(out.get(), "weights", weights.get()) < 0) return nullptr;
+  return out.release();
 }
-bool Codec<Report>::read(ModuleState*, PyObject* o, Report& out) {
+
+// Each setting goes through its attribute's setter: the checks and messages of an assignment.
+bool Codec<Config>::read(ModuleState* st, PyObject* o, Config& out) {
+  if (!PyDict_Check(o)) return not_a("dict", o, "Config");
+  Ref object = Ref::steal(wrap(st, Config{}));
+  if (!object) return false;
+  Config& config = value_of<Config>(object.get());
+  Py_ssize_t pos = 0;
+  PyObject *key, *value;
+  while (PyDict_Next(o, &pos, &key, &value)) {
+    std::string_view name;
+    if (!to_text(key, "Config", name)) return false;
+    if (name == "weights") {
+      if (!PyDict_Check(value)) return not_a("dict", value, "Config.weights");
+      Py_ssize_t at = 0;
+      PyObject *weight, *number;
+      while (PyDict_Next(value, &at, &weight, &number)) {
+        if (!to_text(weight, "Config.weights", name)) return false;
+        auto field = std::find_if(kWeightFields.begin(), kWeightFields.end(),
+                                  [&](const WeightField& w) { return w.name == name; });
+        if (field == kWeightFields.end())
+          return refuse(PyExc_ValueError, "Config", "unknown weight " + debug_quoted(name));
+        if (!to_f32(number, "Config.weights", config.*field->field)) return false;
+      }
+      continue;
+    }
+    PyGetSetDef* def = st->type(TypeId::Config)->tp_getset;
+    while (def->name && (!def->set || name != def->name)) ++def;
+    if (!def->name) return refuse(PyExc_ValueError, "Config", "unknown setting " + debug_quoted(name));
+    if (def->set(object.get(), value, def->closure) < 0) return false;
+  }
+  out = config;
+  return true;
+}
+
+// ----------------------------------------------------------------------------------------------
+// Detection
+
+PyObject* Codec<ContextHit>::state(ModuleState*, const ContextHit& h) {
+  const auto& [cue, distance, weight] = h;
+  return Py_BuildValue("(Nkd)", str(cue), static_cast<unsigned long>(distance), static_cast<double>(weight));
+}
+bool Codec<ContextHit>::read(ModuleState*, PyObject* o, ContextHit& out) {
   PyObject* const* v;
-  return items_of(o, "Report", 3, v) && read_in_source_order(v[0], "Report.findings", out.findings, read_finding) &&
-         read_in_source_order(v[1], "Report.rejections", out.rejections, read_rejection) &&
+  return items_of(o, "ContextHit", 3, v) && read_interned(v[0], "ContextHit.cue", out.cue) &&
+         to_u32(v[1], "ContextHit.distance", out.distance) && to_f32(v[2], "ContextHit.weight", out.weight);
+}
+
+PyObject* Codec<Evidence>::state(ModuleState* st, const Evidence& e) {
+  const bool has_reason = e.checksum.kind == ChecksumResult::Kind::not_applicable;
+  return Py_BuildValue("(NNNNNNO)", str(e.rule), str(checksum_kind_name(e.checksum.kind)),
+                       has_reason ? str(e.checksum.reason) : Py_NewRef(Py_None), states_of(st, e.context_hits),
+                       rules_state(e.normalizations), Codec<NormalizationCost>::state(st, e.cost), flag(e.snapped));
+}
+bool Codec<Evidence>::read(ModuleState* st, PyObject* o, Evidence& out) {
+  PyObject* const* v;
+  if (!items_of(o, "Evidence", 7, v) || !read_interned(v[0], "Evidence.rule", out.rule) ||
+      !read_name(v[1], "Evidence.checksum", checksum_kind_name, out.checksum.kind))
+    return false;
+  // A reason exactly when the checksum does not apply.
+  if (out.checksum.kind == ChecksumResult::Kind::not_applicable) {
+    if (!read_interned(v[2], "Evidence.checksum_reason", out.checksum.reason)) return false;
+  } else if (v[2] != Py_None) {
+    return refuse(PyExc_ValueError, "Evidence.checksum_reason", "only a checksum that does not apply has a reason");
+  }
+  return read_all(st, v[3], "Evidence.context_hits", out.context_hits) &&
+         read_rules(v[4], "Evidence.normalizations", out.normalizations) &&
+         Codec<NormalizationCost>::read(st, v[5], out.cost) && to_bool(v[6], "Evidence.snapped", out.snapped);
+}
+
+PyObject* Codec<Finding>::state(ModuleState* st, const Finding& f) {
+  const auto& [entity, source, normalized, certainty, score, evidence] = f;
+  return Py_BuildValue("(NNNNdN)", str(entity_name(entity)), Codec<Span>::state(st, source),
+                       Codec<Span>::state(st, normalized), str(certainty_name(certainty)), static_cast<double>(score),
+                       Codec<Evidence>::state(st, evidence));
+}
+bool Codec<Finding>::read(ModuleState* st, PyObject* o, Finding& out) {
+  PyObject* const* v;
+  return items_of(o, "Finding", 6, v) && to_entity(v[0], "Finding.entity", out.entity) &&
+         read_text_span(v[1], "Finding.source", out.source) &&
+         read_text_span(v[2], "Finding.normalized", out.normalized) &&
+         read_name(v[3], "Finding.certainty", certainty_name, out.certainty) &&
+         to_f32(v[4], "Finding.score", out.score) && Codec<Evidence>::read(st, v[5], out.evidence);
+}
+
+PyObject* Codec<Rejection>::state(ModuleState* st, const Rejection& r) {
+  const auto& [source, score, entity, reason] = r;
+  return Py_BuildValue("(NNNd)", str(entity_name(entity)), Codec<Span>::state(st, source),
+                       str(reject_reason_name(reason)), static_cast<double>(score));
+}
+bool Codec<Rejection>::read(ModuleState*, PyObject* o, Rejection& out) {
+  PyObject* const* v;
+  return items_of(o, "Rejection", 4, v) && to_entity(v[0], "Rejection.entity", out.entity) &&
+         read_text_span(v[1], "Rejection.source", out.source) &&
+         read_name(v[2], "Rejection.reason", reject_reason_name, out.reason) &&
+         to_f32(v[3], "Rejection.score", out.score);
+}
+
+PyObject* Codec<Report>::state(ModuleState* st, const Report& r) {
+  const auto& [findings, rejections, normalized_text] = r;
+  return Py_BuildValue("(NNN)", states_of(st, findings), states_of(st, rejections), str(normalized_text));
+}
+bool Codec<Report>::read(ModuleState* st, PyObject* o, Report& out) {
+  PyObject* const* v;
+  return items_of(o, "Report", 3, v) && read_in_source_order(st, v[0], "Report.findings", out.findings) &&
+         read_in_source_order(st, v[1], "Report.rejections", out.rejections) &&
          read_string(v[2], "Report.normalized_text", out.normalized_text);
 }
 
-PyObject* Codec<Policy>::state(ModuleState*, const Policy& v) { return policy_state(v); }
-bool Codec<Policy>::read(ModuleState* st, PyObject* o, Policy& out) { return read_policy(st, o, out); }
+// ----------------------------------------------------------------------------------------------
+// Masking
+
+// A policy travels as the static constructor that makes it and that constructor's arguments.
+PyObject* Codec<Policy>::state(ModuleState*, const Policy& p) {
+  PyObject* name = str(policy_kind_name(p.kind));
+  switch (p.kind) {
+    case Policy::Kind::redact_fill: return Py_BuildValue("(N(N))", name, fill_text(p.fill));
+    case Policy::Kind::redact_fixed: return Py_BuildValue("(N(N))", name, str(p.text));
+    case Policy::Kind::partial:
+      return Py_BuildValue("(N(KKN))", name, static_cast<unsigned long long>(p.keep_prefix),
+                           static_cast<unsigned long long>(p.keep_suffix), fill_text(p.fill));
+    case Policy::Kind::hash:
+      return Py_BuildValue("(N(y#K))", name, p.key.data(), static_cast<Py_ssize_t>(p.key.size()),
+                           static_cast<unsigned long long>(p.length));
+    default: return Py_BuildValue("(N())", name);
+  }
+}
+// Calling that constructor again gives every check and message it has.
+bool Codec<Policy>::read(ModuleState* st, PyObject* o, Policy& out) {
+  PyObject* const* v;
+  Policy::Kind kind;
+  if (!items_of(o, "Policy", 2, v) || !read_name(v[0], "Policy.kind", policy_kind_name, kind)) return false;
+  if (!PyTuple_Check(v[1])) return not_a("tuple of arguments", v[1], "Policy");
+  Ref constructor = Ref::steal(PyObject_GetAttr(reinterpret_cast<PyObject*>(st->type(TypeId::Policy)), v[0]));
+  Ref policy = Ref::steal(constructor ? PyObject_Call(constructor.get(), v[1], nullptr) : nullptr);
+  if (!policy) return false;
+  out = value_of<Policy>(policy.get());
+  return true;
+}
 
 // Overrides in entity order, so that sets that map every entity alike are equal.
-PyObject* Codec<PolicySet>::state(ModuleState*, const PolicySet& v) {
-  auto overrides = v.overrides;
+PyObject* Codec<PolicySet>::state(ModuleState* st, const PolicySet& set) {
+  auto overrides = set.overrides;
   std::sort(overrides.begin(), overrides.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  return Py_BuildValue("(NN)", policy_state(v.default_policy), tuple_of(overrides, [](const auto& entry) {
-                         return Py_BuildValue("(NN)", str(entity_name(entry.first)), policy_state(entry.second));
+  return Py_BuildValue("(NN)", Codec<Policy>::state(st, set.default_policy), tuple_of(overrides, [&](const auto& e) {
+                         return Py_BuildValue("(NN)", str(entity_name(e.first)), Codec<Policy>::state(st, e.second));
                        }));
 }
 bool Codec<PolicySet>::read(ModuleState* st, PyObject* o, PolicySet& out) {
   PyObject* const* v;
   std::vector<std::pair<EntityKind, Policy>> overrides;
-  if (!items_of(o, "PolicySet", 2, v) || !read_policy(st, v[0], out.default_policy) ||
-      !read_all(v[1], "PolicySet.overrides", overrides, [&](PyObject* item, std::pair<EntityKind, Policy>& entry) {
-        PyObject* const* e;
-        return items_of(item, "PolicySet.overrides", 2, e) && to_entity(e[0], "PolicySet.overrides", entry.first) &&
-               read_policy(st, e[1], entry.second);
-      }))
+  auto read_override = [&](PyObject* item, std::pair<EntityKind, Policy>& entry) {
+    PyObject* const* e;
+    return items_of(item, "PolicySet.overrides", 2, e) && to_entity(e[0], "PolicySet.overrides", entry.first) &&
+           Codec<Policy>::read(st, e[1], entry.second);
+  };
+  if (!items_of(o, "PolicySet", 2, v) || !Codec<Policy>::read(st, v[0], out.default_policy) ||
+      !read_all(v[1], "PolicySet.overrides", overrides, read_override))
     return false;
   for (auto& [kind, policy] : overrides) {
     const std::size_t before = out.overrides.size();
@@ -408,86 +433,47 @@ bool Codec<PolicySet>::read(ModuleState* st, PyObject* o, PolicySet& out) {
   return true;
 }
 
-PyObject* Codec<RestoreEntry>::state(ModuleState*, const RestoreEntry& v) { return entry_state(v); }
+PyObject* Codec<RestoreEntry>::state(ModuleState*, const RestoreEntry& e) {
+  const auto& [token, original, entity] = e;
+  return Py_BuildValue("(NNN)", str(token), str(original), str(entity_name(entity)));
+}
 bool Codec<RestoreEntry>::read(ModuleState*, PyObject* o, RestoreEntry& out) {
   PyObject* const* v;
   return items_of(o, "RestoreEntry", 3, v) && read_string(v[0], "RestoreEntry.token", out.token) &&
          read_string(v[1], "RestoreEntry.original", out.original) && to_entity(v[2], "RestoreEntry.entity", out.entity);
 }
 
-PyObject* Codec<RestoreMap>::state(ModuleState*, const RestoreMap& v) { return str(restore_map_to_json(v)); }
+PyObject* Codec<RestoreMap>::state(ModuleState*, const RestoreMap& map) { return str(restore_map_to_json(map)); }
 bool Codec<RestoreMap>::read(ModuleState*, PyObject* o, RestoreMap& out) { return read_restore(o, out); }
 
-PyObject* Codec<MaskOutput>::state(ModuleState*, const MaskOutput& v) {
-  return Py_BuildValue("(NNNN)", str(v.text), tuple_of(v.applied, finding_state), tuple_of(v.skipped, finding_state),
-                       v.restore ? str(restore_map_to_json(*v.restore)) : Py_NewRef(Py_None));
+PyObject* Codec<MaskOutput>::state(ModuleState* st, const MaskOutput& m) {
+  const auto& [text, applied, skipped, restore, token_starts] = m;
+  return Py_BuildValue("(NNNNN)", str(text), states_of(st, applied), states_of(st, skipped),
+                       restore ? Codec<RestoreMap>::state(st, *restore) : Py_NewRef(Py_None),
+                       tuple_of(token_starts, [](std::size_t at) { return PyLong_FromSize_t(at); }));
 }
-bool Codec<MaskOutput>::read(ModuleState*, PyObject* o, MaskOutput& out) {
+// Each token of the restore map stands in the text where its start says, in order.
+bool Codec<MaskOutput>::read(ModuleState* st, PyObject* o, MaskOutput& out) {
   PyObject* const* v;
-  if (!items_of(o, "MaskOutput", 4, v) || !read_string(v[0], "MaskOutput.text", out.text) ||
-      !read_all(v[1], "MaskOutput.applied", out.applied, read_finding) ||
-      !read_all(v[2], "MaskOutput.skipped", out.skipped, read_finding))
+  auto read_start = [](PyObject* item, std::size_t& at) {
+    std::uint64_t v = 0;
+    return to_u64(item, "MaskOutput.token_starts", v) && (at = v, true);
+  };
+  if (!items_of(o, "MaskOutput", 5, v) || !read_string(v[0], "MaskOutput.text", out.text) ||
+      !read_all(st, v[1], "MaskOutput.applied", out.applied) ||
+      !read_all(st, v[2], "MaskOutput.skipped", out.skipped) ||
+      !(v[3] == Py_None || read_restore(v[3], out.restore.emplace())) ||
+      !read_all(v[4], "MaskOutput.token_starts", out.token_starts, read_start))
     return false;
-  if (v[3] == Py_None) return true;
-  return read_restore(v[3], out.restore.emplace());
-}
-
-// Config: a dict of every attribute Python can set, by name, and the weights; settings added
-// later join by themselves, and a state without them leaves their defaults.
-PyObject* Codec<Config>::state(ModuleState* st, const Config& v) {
-  Ref object = Ref::steal(wrap(st, v));
-  Ref out = Ref::steal(PyDict_New());
-  Ref weights = Ref::steal(PyDict_New());
-  if (!object || !out || !weights) return nullptr;
-  for (PyGetSetDef* def = st->type(TypeId::Config)->tp_getset; def && def->name; ++def) {
-    if (!def->set) continue;
-    Ref value = Ref::steal(def->get(object.get(), def->closure));
-    if (!value || PyDict_SetItemString(out.get(), def->name, value.get()) < 0) return nullptr;
+  const std::size_t tokens = out.restore ? out.restore->entries.size() : 0;
+  bool placed = out.token_starts.size() == tokens;
+  for (std::size_t i = 0, done = 0; placed && i < tokens; ++i) {
+    const std::string& token = out.restore->entries[i].token;
+    placed = out.token_starts[i] >= done && out.token_starts[i] <= out.text.size() &&
+             out.text.compare(out.token_starts[i], token.size(), token) == 0;
+    done = out.token_starts[i] + token.size();
   }
-  for (const WeightField& w : kWeightFields) {
-    Ref name = Ref::steal(str(w.name));
-    Ref value = Ref::steal(PyFloat_FromDouble(static_cast<double>(v.*w.field)));
-    if (!name || !value || PyDict_SetItem(weights.get(), name.get(), value.get()) < 0) return nullptr;
-  }
-  if (PyDict_SetItemString(out.get(), "weights", weights.get()) < 0) return nullptr;
-  return out.release();
-}
-
-// Each setting goes through its attribute's setter, with the checks and messages of an assignment.
-bool Codec<Config>::read(ModuleState* st, PyObject* o, Config& out) {
-  if (!PyDict_Check(o))
-    return refuse(PyExc_TypeError, "Config", std::string("expected a dict, got ") + Py_TYPE(o)->tp_name);
-  Ref object = Ref::steal(wrap(st, Config{}));
-  if (!object) return false;
-  Config& config = value_of<Config>(object.get());
-  Py_ssize_t pos = 0;
-  PyObject *key, *value;
-  while (PyDict_Next(o, &pos, &key, &value)) {
-    std::string_view name;
-    if (!to_text(key, "Config", name)) return false;
-    if (name == "weights") {
-      if (!PyDict_Check(value))
-        return refuse(PyExc_TypeError, "Config.weights", std::string("expected a dict, got ") + Py_TYPE(value)->tp_name);
-      Py_ssize_t wpos = 0;
-      PyObject *wkey, *wvalue;
-      while (PyDict_Next(value, &wpos, &wkey, &wvalue)) {
-        std::string_view weight;
-        if (!to_text(wkey, "Config.weights", weight)) return false;
-        auto field = std::find_if(kWeightFields.begin(), kWeightFields.end(),
-                                  [&](const WeightField& w) { return w.name == weight; });
-        if (field == kWeightFields.end())
-          return refuse(PyExc_ValueError, "Config", "unknown weight " + debug_quoted(weight));
-        if (!to_f32(wvalue, "Config.weights", config.*field->field)) return false;
-      }
-      continue;
-    }
-    PyGetSetDef* def = st->type(TypeId::Config)->tp_getset;
-    while (def && def->name && (!def->set || name != def->name)) ++def;
-    if (!def || !def->name) return refuse(PyExc_ValueError, "Config", "unknown setting " + debug_quoted(name));
-    if (def->set(object.get(), value, def->closure) < 0) return false;
-  }
-  out = config;
-  return true;
+  return placed || refuse(PyExc_ValueError, "MaskOutput", "the tokens of the restore map are not where it says");
 }
 
 }  // namespace norvane::py

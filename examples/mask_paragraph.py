@@ -32,6 +32,8 @@ print("== 찾은 개인정보 ==")
 for f in out.applied:
     print(f"{f.entity_label:8} {f.certainty:9} {f.score:.2f}  {f.text(NOTE)!r}  ({f.evidence.rule})")
 
+# The policy set tokenizes, so mask() returns a restore map (it is None only without tokens).
+assert out.restore is not None
 path = os.path.join(tempfile.mkdtemp(), "restore.json")
 with open(path, "w", encoding="utf-8") as fh:
     fh.write(out.restore.to_json())
@@ -47,6 +49,7 @@ print(norvane.unmask(out.text, restore))
 
 # With tokens for every kind, the restore map gives back the original byte for byte.
 full = norvane.mask(NOTE, PolicySet(Policy.tokenize()))
+assert full.restore is not None
 reread = norvane.RestoreMap.from_json(full.restore.to_json())
 assert norvane.unmask(full.text, reread) == NOTE
 print()

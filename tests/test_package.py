@@ -1,6 +1,7 @@
 """The package around the compiled core: public names, their module, the version, `-m`."""
 
 import importlib.metadata
+import importlib.resources
 import subprocess
 import sys
 
@@ -35,3 +36,12 @@ def test_running_the_package_starts_and_says_what_it_can_do():
     done = subprocess.run([sys.executable, "-m", "norvane"], capture_output=True, text=True, timeout=60)
     assert (done.returncode, done.stdout) == (2, "")
     assert done.stderr.startswith("usage: python -m norvane")
+
+
+def test_type_information_is_installed_with_the_package():
+    # PEP 561: the marker and the stubs must sit in the installed package, beside the module.
+    package = importlib.resources.files("norvane")
+    assert (package / "py.typed").is_file()
+    stubs = (package / "__init__.pyi").read_text(encoding="utf-8")
+    assert all(f"def {name}(" in stubs or f"class {name}(" in stubs or f"class {name}:" in stubs
+               for name in norvane.__all__)

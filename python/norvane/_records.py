@@ -165,7 +165,7 @@ class Record:
     file: str
     line: int            # the line the record starts on
     fields: List[Field]
-    render: Callable[[dict], str] = field(repr=False, default=None)  # {field position: new text} -> output
+    render: Optional[Callable[[dict], str]] = field(repr=False, default=None)  # {field position: new text} -> output
 
 
 Item = Union[Record, str]   # a record, or text that passes through unchanged

@@ -10,6 +10,7 @@
 #include "detect/containment.hpp"
 #include "detect/context.hpp"
 #include "detect/scanner.hpp"
+#include "error/interrupt.hpp"
 #include "normalize/pipeline.hpp"
 #include "normalize/rule_names.hpp"
 
@@ -101,6 +102,9 @@ struct CueSets {
 };
 const CueSets kCueSets;
 
+// Work units (about bytes scanned) a shape's cue search counts for in interrupt polls.
+constexpr std::size_t kUnitsPerSearch = 64;
+
 // Best split of the rest of a run from one cut on.
 struct SplitBest {
   std::uint32_t winners = 0;
@@ -126,9 +130,27 @@ class Detector {
 
   void run(Report& report) {
     scan(text_, shapes_);
-    for (const Span& s : shapes_.emails) add_email(s);
-    for (const Span& s : shapes_.passports) add_passport(s);
+    // Each shape list is in text order; a poll counts the bytes each list has covered, and a
+    // cue search around a shape as that many more.
+    {
+      interrupt::Poll poll;
+      for (const Span& s : shapes_.emails) {
+        poll.reach(s.byte_end);
+        add_email(s);
+      }
+    }
+    {
+      interrupt::Poll poll;
+      for (const Span& s : shapes_.passports) {
+        poll.reach(s.byte_end);
+        poll.advance(kUnitsPerSearch);
+        add_passport(s);
+      }
+    }
+    interrupt::Poll poll;
     for (const Span& run : shapes_.runs) {
+      poll.reach(run.byte_end);
+      poll.advance(kUnitsPerSearch);
       RunOutcome out = evaluate_run(run, &rejections_);
       if (out.winner) findings_.push_back(std::move(*out.winner));
       else if (!out.vetoed) mend_list(run);

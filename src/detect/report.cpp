@@ -1,5 +1,6 @@
 #include "detect/report.hpp"
 
+#include "error/interrupt.hpp"
 #include "span/json_writer.hpp"
 
 namespace norvane {
@@ -103,15 +104,18 @@ void write(std::string& out, const Rejection& rejection) {
 }
 
 void write(std::string& out, const Report& report) {
+  interrupt::Poll poll;  // counts the bytes written
   out += "{\"findings\":[";
   for (std::size_t i = 0; i < report.findings.size(); ++i) {
     if (i) out += ',';
     write(out, report.findings[i]);
+    poll.reach(out.size());
   }
   out += "],\"rejections\":[";
   for (std::size_t i = 0; i < report.rejections.size(); ++i) {
     if (i) out += ',';
     write(out, report.rejections[i]);
+    poll.reach(out.size());
   }
   out += "],\"normalized_text\":";
   write_string(out, report.normalized_text);

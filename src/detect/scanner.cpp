@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "error/interrupt.hpp"
 #include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
 
@@ -85,7 +86,9 @@ class Scanner {
   void run() {
     std::size_t i = 0;
     std::uint32_t chars = 0;  // character offset of byte i
+    interrupt::Poll poll;
     while (skip(i, chars)) {
+      poll.reach(i);
       const unsigned char c = p_[i];
       if (is_digit(c) || c == 'X') {
         run_at(i, chars);

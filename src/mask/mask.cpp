@@ -7,6 +7,7 @@
 #include <span>
 
 #include "detect/detect.hpp"
+#include "error/interrupt.hpp"
 #include "mask/token_prefix.hpp"
 #include "mask/hmac.hpp"
 #include "span/utf8.hpp"
@@ -95,7 +96,10 @@ MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding>
   std::string& out = result.text;
   out.reserve(text.size() + text.size() / 4 + 16);
   std::size_t done = 0;
+  interrupt::Poll poll;
   for (Finding& f : findings) {
+    poll.reach(f.source.byte_start);  // findings are in start order
+    poll.advance(64);                 // the replacement
     const std::size_t start = f.source.byte_start;
     const std::size_t end = f.source.byte_end;
     // A span that does not fall on character boundaries would cut a character in two.

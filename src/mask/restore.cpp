@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "error/interrupt.hpp"
 #include "mask/token_prefix.hpp"
 
 namespace norvane {
@@ -79,7 +80,9 @@ Result<std::string> unmask(std::string_view masked, const RestoreMap& map) {
   std::string out;
   out.reserve(masked.size());
   std::size_t pos = 0;
+  interrupt::Poll poll;
   while (true) {
+    poll.reach(pos);
     std::size_t at = finder.find(masked, pos);
     if (at == std::string_view::npos) {
       out.append(masked.substr(pos));

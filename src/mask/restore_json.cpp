@@ -17,6 +17,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "error/interrupt.hpp"
 #include "mask/restore_json.hpp"
 #include "span/json_writer.hpp"
 
@@ -151,6 +152,7 @@ class Reader final : public nlohmann::json_sax<json> {
     });
   }
   bool string(string_t& v) override {
+    poll();
     return scalar([&v] { return "string " + quote_short(v); }, &v);
   }
   bool binary(binary_t&) override {
@@ -158,6 +160,7 @@ class Reader final : public nlohmann::json_sax<json> {
   }
 
   bool start_object(std::size_t) override {
+    poll();
     if (ignore_depth_ > 0) {
       ++ignore_depth_;
       return true;
@@ -418,8 +421,12 @@ class Reader final : public nlohmann::json_sax<json> {
     return msg;
   }
 
+  // Counts the bytes read so far.
+  void poll() { poll_.reach(static_cast<std::size_t>(*mark_ - input_.data())); }
+
   std::string_view input_;
   const char** mark_;
+  interrupt::Poll poll_;
   const std::vector<NumberSpan>& patched_;
   std::vector<Level> stack_;
   std::uint64_t ignore_depth_ = 0;

@@ -1,5 +1,6 @@
 // Folds full-width forms, dash forms and space forms onto plain ASCII, one character each.
 
+#include "error/interrupt.hpp"
 #include "normalize/passes.hpp"
 #include "normalize/rule_names.hpp"
 #include "normalize/unicode.hpp"
@@ -34,9 +35,11 @@ std::optional<PassOutput> fold(std::string_view text) {
   std::optional<SpanMapBuilder> b;
   std::size_t emitted = 0;
   std::size_t i = 0;
+  interrupt::Poll poll;
   while (true) {
     i = unicode::find_byte<kMayFold>(text, i);
     if (i >= n) break;
+    poll.reach(i);
     std::size_t start = i;
     char32_t c = utf8::decode(text, i);
     Folded f = classify(c);

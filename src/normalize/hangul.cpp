@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "error/interrupt.hpp"
 #include "normalize/passes.hpp"
 #include "normalize/rule_names.hpp"
 #include "normalize/unicode.hpp"
@@ -321,7 +322,9 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
   // Syllable leads come sixteen offsets at a time as a bit mask. Lead bytes never occur inside
   // another character, so the masks visit every syllable; most are no numeral at all.
   std::size_t i = 0;  // everything before i has been read
+  interrupt::Poll poll;
   while (i < n) {
+    poll.reach(i);
     const std::size_t base = i;
     unsigned mask = unicode::block_mask<kSyllableLeads>(text, base);
     // A lead needs its two continuation bytes (valid UTF-8 never ends inside a character).

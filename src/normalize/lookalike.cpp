@@ -1,5 +1,6 @@
 // Corrects the letters I, l, O, o typed for digits between digit-like characters.
 
+#include "error/interrupt.hpp"
 #include "normalize/passes.hpp"
 #include "normalize/rule_names.hpp"
 #include "normalize/unicode.hpp"
@@ -66,9 +67,11 @@ std::optional<PassOutput> correct_lookalikes(std::string_view text) {
   std::optional<SpanMapBuilder> b;
   std::size_t emitted = 0;
   // ASCII bytes never occur inside a multi-byte sequence: a byte scan finds the letters.
+  interrupt::Poll poll;
   for (std::size_t i = 0; i < n; ++i) {
     i = unicode::find_byte<kLetter>(text, i);
     if (i >= n) break;
+    poll.reach(i);
     char d = digit_for(static_cast<unsigned char>(text[i]));
     // The neighbour tests read the input, so earlier replacements do not count as digits.
     if (!digit_like_before(text, i) || !digit_like_after(text, i + 1)) continue;

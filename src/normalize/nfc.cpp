@@ -1,6 +1,7 @@
 // Composes conjoining Hangul jamo into precomposed syllables (Hangul composition only).
 #include <cstring>
 
+#include "error/interrupt.hpp"
 #include "normalize/passes.hpp"
 #include "normalize/rule_names.hpp"
 #include "normalize/unicode.hpp"
@@ -45,10 +46,12 @@ std::optional<PassOutput> compose_jamo(std::string_view text) {
     emitted = end;
   };
 
+  interrupt::Poll poll;
   while (i < n) {
     const void* hit = std::memchr(text.data() + i, 0xE1, n - i);
     if (!hit) break;
     std::size_t j = static_cast<const char*>(hit) - text.data();
+    poll.reach(j);
     char32_t c = jamo_at(text, j);
     if (is_l(c)) {
       char32_t v = jamo_at(text, j + 3);

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 
+#include "error/interrupt.hpp"
 #include "normalize/passes.hpp"
 #include "normalize/rule_names.hpp"
 #include "normalize/unicode.hpp"
@@ -79,9 +80,11 @@ std::optional<PassOutput> absorb_separators(std::string_view text) {
   std::size_t emitted = 0;
   std::size_t d = 0;  // candidate digit-like byte
   // A run can only be absorbed when it starts right after a digit-like character.
+  interrupt::Poll poll;
   while (true) {
     d = unicode::find_byte<unicode::kDigitLikeBytes>(text, d);
     if (d >= n) break;
+    poll.reach(d);
     // Only the last of a run of digit-like characters can be followed by a separator.
     const std::size_t i = unicode::skip_bytes<unicode::kDigitLikeBytes>(text, d + 1);
     if (i >= n) break;

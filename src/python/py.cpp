@@ -1,5 +1,7 @@
 #include "python/py.hpp"
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
@@ -325,6 +327,40 @@ bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int
     return false;
   }
   return true;
+}
+
+bool on_main_thread() {
+  // The main thread's id, read from the threading module on first use (no function-local static:
+  // the import may let another thread run, which would then wait on its guard holding the lock).
+  static std::atomic<unsigned long> main_id{0};
+  unsigned long id = main_id.load(std::memory_order_relaxed);
+  if (id == 0) {
+    Ref threading = Ref::steal(PyImport_ImportModule("threading"));
+    Ref main = Ref::steal(threading ? PyObject_CallMethod(threading.get(), "main_thread", nullptr) : nullptr);
+    Ref ident = Ref::steal(main ? PyObject_GetAttrString(main.get(), "ident") : nullptr);
+    id = ident ? PyLong_AsUnsignedLong(ident.get()) : 0;
+    if (PyErr_Occurred()) {
+      PyErr_Clear();
+      return false;
+    }
+    main_id.store(id, std::memory_order_relaxed);
+  }
+  return PyThread_get_thread_ident() == id;
+}
+
+bool pending_signal_raised(void* released_lock) {
+  auto& lock = *static_cast<ReleasedLock*>(released_lock);
+  // Polls come every fraction of a millisecond in fast loops; taking the lock that often would
+  // slow the work and the other threads, and a reaction within 100 ms is the aim.
+  const std::int64_t now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                               std::chrono::steady_clock::now().time_since_epoch())
+                               .count();
+  if (now - lock.last_check_ns < 10'000'000) return false;
+  lock.last_check_ns = now;
+  PyEval_RestoreThread(lock.state);
+  const bool raised = PyErr_CheckSignals() < 0;
+  lock.state = PyEval_SaveThread();
+  return raised;
 }
 
 RuleName intern_rule(std::string_view name) {

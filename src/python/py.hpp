@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "error/error.hpp"
+#include "error/interrupt.hpp"
 #include "span/span.hpp"
 
 namespace norvane::py {
@@ -61,6 +62,9 @@ template <class F>
 auto guarded(F&& body) noexcept -> decltype(body()) {
   try {
     return body();
+  } catch (const interrupt::Interrupted&) {
+    // The signal handler that stopped the work left its exception (KeyboardInterrupt for SIGINT).
+    if (!PyErr_Occurred()) PyErr_SetNone(PyExc_KeyboardInterrupt);
   } catch (const std::bad_alloc&) {
     PyErr_NoMemory();
   } catch (const std::exception& e) {
@@ -221,13 +225,26 @@ bool check_text_size(std::size_t bytes, const char* param);
 
 inline constexpr std::size_t kReleaseLockBytes = 4096;
 
+// Signals are handled on the main thread only; there, the work stops for a pending signal whose
+// handler raises (Ctrl-C: KeyboardInterrupt), by throwing interrupt::Interrupted to guarded().
+
+struct ReleasedLock {
+  PyThreadState* state;
+  std::int64_t last_check_ns;
+};
+// The interrupt check: at most every few milliseconds, takes the lock and runs pending handlers.
+bool pending_signal_raised(void* released_lock);
+bool on_main_thread();
+
 template <class F>
 auto without_gil(std::size_t input_bytes, F&& work) -> decltype(work()) {
   if (input_bytes < kReleaseLockBytes) return work();
+  const bool main = on_main_thread();
   struct Reacquire {
-    PyThreadState* state;
-    ~Reacquire() { PyEval_RestoreThread(state); }
-  } reacquire{PyEval_SaveThread()};
+    ReleasedLock lock;
+    ~Reacquire() { PyEval_RestoreThread(lock.state); }
+  } reacquire{{PyEval_SaveThread(), 0}};
+  interrupt::Scope scope(main ? &pending_signal_raised : nullptr, &reacquire.lock);
   return work();
 }
 

@@ -3,6 +3,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "error/interrupt.hpp"
 #include "span/span_map.hpp"
 
 namespace norvane {
@@ -255,8 +256,10 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
   const Position outer_output_end = outer_map.dst_end();  // (0, 0) for an empty outer map
   std::size_t i = 0, j = 0;
   Position at_b{0, 0};
+  interrupt::Poll poll;
 
   while (i < inner_count || j < outer_count) {
+    poll.reach(i + j);
     // Deletions of the inner map produce no B text: they land on one C point.
     while (i < inner_count && inner[i].dst.is_empty()) {
       Position at_c = outer_output_end;

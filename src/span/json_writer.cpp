@@ -2,13 +2,16 @@
 
 #include <charconv>
 
+#include "error/interrupt.hpp"
 #include "span/float_format.hpp"
 
 namespace norvane::json {
 
-void write_string(std::string& out, std::string_view s) {
+namespace {
+
+// The escaped characters of s, without quotes.
+void append_escaped(std::string& out, std::string_view s) {
   static constexpr char hex[] = "0123456789abcdef";
-  out.push_back('"');
   std::size_t run = 0;  // start of the pending stretch that needs no escaping
   for (std::size_t i = 0; i < s.size(); ++i) {
     const auto c = static_cast<unsigned char>(s[i]);
@@ -30,6 +33,24 @@ void write_string(std::string& out, std::string_view s) {
     }
   }
   out.append(s.data() + run, s.size() - run);
+}
+
+constexpr std::size_t kEscapeBlock = std::size_t{1} << 16;
+
+}  // namespace
+
+void write_string(std::string& out, std::string_view s) {
+  out.push_back('"');
+  if (s.size() <= kEscapeBlock) {
+    append_escaped(out, s);
+  } else {
+    // Escaping works byte by byte, so blocks may end anywhere; polls come between them.
+    interrupt::Poll poll;
+    for (std::size_t at = 0; at < s.size(); at += kEscapeBlock) {
+      poll.advance(kEscapeBlock);
+      append_escaped(out, s.substr(at, kEscapeBlock));
+    }
+  }
   out.push_back('"');
 }
 

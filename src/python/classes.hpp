@@ -80,10 +80,6 @@ inline constexpr const char* kToJsonDoc = "to_json($self)\n--\n\n간결한 JSON 
 // An optional Config argument: None or absent gives the defaults.
 bool to_config(ModuleState* st, PyObject* o, const char* param, Config& out);
 
-// The arguments (text, config=None) shared by normalize() and detect().
-bool parse_text_and_config(const Signature<2>& sig, ModuleState* st, PyObject* const* args, Py_ssize_t nargs,
-                           PyObject* kwnames, std::string_view& text, Config& config);
-
 // Checks that span selects whole characters of text; raises ValueError otherwise (Span.slice's
 // checks and messages).
 bool check_slice(const Span& span, std::string_view text);
@@ -91,5 +87,12 @@ bool check_slice(const Span& span, std::string_view text);
 // An entity kind given by its snake-case name: a non-str raises TypeError naming the parameter,
 // an unknown name ValueError "unknown entity {name:?}; expected one of {names}".
 bool to_entity(PyObject* o, const char* param, EntityKind& out);
+
+inline bool from_python(ModuleState*, PyObject* o, const char* param, EntityKind& out) {
+  return to_entity(o, param, out);
+}
+inline bool from_python(ModuleState* st, PyObject* o, const char* param, Config& out) {
+  return to_config(st, o, param, out);
+}
 
 }  // namespace norvane::py

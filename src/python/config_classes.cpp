@@ -18,12 +18,6 @@ bool to_config(ModuleState* st, PyObject* o, const char* param, Config& out) {
   return true;
 }
 
-bool parse_text_and_config(const Signature<2>& sig, ModuleState* st, PyObject* const* args, Py_ssize_t nargs,
-                           PyObject* kwnames, std::string_view& text, Config& config) {
-  Arguments<2> a;
-  return a.parse(sig, args, nargs, kwnames) && to_text(a[0], "text", text) && to_config(st, a[1], "config", config);
-}
-
 namespace {
 
 // ----------------------------------------------------------------------------------------------
@@ -223,11 +217,10 @@ PyType_Slot normalized_slots[] = {
 
 PyObject* normalize_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<2> sig{"normalize", {"text", "config"}, 1};
     ModuleState* st = state_of_module(module);
     std::string_view text;
     Config config;
-    if (!parse_text_and_config(sig, st, args, nargs, kwnames, text, config)) return nullptr;
+    if (!parse(st, "normalize", {"text", "config"}, 1, args, nargs, kwnames, text, config)) return nullptr;
     Result<Normalized> result = without_gil(text.size(), [&] { return normalize(text, config); });
     if (!result) return raise_core(st, result.error());
     return wrap(st, std::move(*result));

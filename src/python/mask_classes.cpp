@@ -35,44 +35,37 @@ bool to_key(PyObject* o, const char* param, std::string& out) {
   return true;
 }
 
-bool to_policy(ModuleState* st, PyObject* o, const char* param, Policy& out) {
-  const Policy* policy = unwrap<Policy>(st, o);
-  if (!policy) return wrong_type(param, o, "Policy");
-  out = *policy;
-  return true;
-}
+struct HashKey {
+  std::string bytes;
+};
+
+bool from_python(ModuleState*, PyObject* o, const char* param, HashKey& out) { return to_key(o, param, out.bytes); }
 
 // ----------------------------------------------------------------------------------------------
 // Policy
 
 PyObject* policy_redact_fill(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<1> sig{"Policy.redact_fill", {"fill"}, 1};
-    Arguments<1> a;
     char32_t fill = U'*';
-    if (!a.parse(sig, args, nargs, kwnames) || !to_char(a[0], "fill", fill)) return nullptr;
+    if (!parse(nullptr, "Policy.redact_fill", {"fill"}, 1, args, nargs, kwnames, fill)) return nullptr;
     return wrap(state_of(type), Policy::redact_fill(fill));
   });
 }
 
 PyObject* policy_redact_fixed(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<1> sig{"Policy.redact_fixed", {"text"}, 1};
-    Arguments<1> a;
     std::string_view text;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text)) return nullptr;
+    if (!parse(nullptr, "Policy.redact_fixed", {"text"}, 1, args, nargs, kwnames, text)) return nullptr;
     return wrap(state_of(type), Policy::redact_fixed(std::string(text)));
   });
 }
 
 PyObject* policy_partial(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<3> sig{"Policy.partial", {"keep_prefix", "keep_suffix", "fill"}, 2};
-    Arguments<3> a;
     std::uint64_t prefix = 0, suffix = 0;
     char32_t fill = U'*';
-    if (!a.parse(sig, args, nargs, kwnames) || !to_u64(a[0], "keep_prefix", prefix) ||
-        !to_u64(a[1], "keep_suffix", suffix) || (a[2] && !to_char(a[2], "fill", fill)))
+    if (!parse(nullptr, "Policy.partial", {"keep_prefix", "keep_suffix", "fill"}, 2, args, nargs, kwnames, prefix,
+               suffix, fill))
       return nullptr;
     return wrap(state_of(type), Policy::partial(prefix, suffix, fill));
   });
@@ -80,14 +73,10 @@ PyObject* policy_partial(PyObject* type, PyObject* const* args, Py_ssize_t nargs
 
 PyObject* policy_hash(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<2> sig{"Policy.hash", {"key", "length"}, 1};
-    Arguments<2> a;
-    std::string key;
+    HashKey key;
     std::uint64_t length = 12;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_key(a[0], "key", key) ||
-        (a[1] && !to_u64(a[1], "length", length)))
-      return nullptr;
-    return wrap(state_of(type), Policy::hash(std::move(key), length));
+    if (!parse(nullptr, "Policy.hash", {"key", "length"}, 1, args, nargs, kwnames, key, length)) return nullptr;
+    return wrap(state_of(type), Policy::hash(std::move(key.bytes), length));
   });
 }
 
@@ -136,36 +125,31 @@ PyType_Slot policy_slots[] = {
 PyObject* policy_set_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
   return guarded([&]() -> PyObject* {
     static constexpr Signature<1> sig{"PolicySet", {"default"}, 0};
-    Arguments<1> a;
-    if (!a.parse(sig, args, kwargs)) return nullptr;
     ModuleState* st = state_of(reinterpret_cast<PyObject*>(type));
+    Arguments<1> a;
+    OrNone<const Policy*> policy{nullptr};
+    if (!a.parse(sig, args, kwargs) || !convert_all(st, sig, a, policy)) return nullptr;
     PolicySet set;
-    if (a.has(0) && !to_policy(st, a[0], "default", set.default_policy)) return nullptr;
+    if (policy.value) set.default_policy = *policy.value;
     return wrap(st, std::move(set));
   });
 }
 
 PyObject* policy_set_policy_for(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<1> sig{"PolicySet.policy_for", {"entity"}, 1};
-    Arguments<1> a;
     EntityKind kind = EntityKind::resident;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_entity(a[0], "entity", kind)) return nullptr;
+    if (!parse(nullptr, "PolicySet.policy_for", {"entity"}, 1, args, nargs, kwnames, kind)) return nullptr;
     return wrap(state_of(self), Policy(value_of<PolicySet>(self).policy_for(kind)));
   });
 }
 
 PyObject* policy_set_with_entity(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<2> sig{"PolicySet.with_entity", {"entity", "policy"}, 2};
-    Arguments<2> a;
     ModuleState* st = state_of(self);
     EntityKind kind = EntityKind::resident;
-    Policy policy;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_entity(a[0], "entity", kind) ||
-        !to_policy(st, a[1], "policy", policy))
-      return nullptr;
-    return wrap(st, value_of<PolicySet>(self).with(kind, std::move(policy)));
+    const Policy* policy;
+    if (!parse(st, "PolicySet.with_entity", {"entity", "policy"}, 2, args, nargs, kwnames, kind, policy)) return nullptr;
+    return wrap(st, value_of<PolicySet>(self).with(kind, *policy));
   });
 }
 
@@ -226,10 +210,8 @@ PyType_Slot entry_slots[] = {
 
 PyObject* restore_from_json(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<1> sig{"RestoreMap.from_json", {"text"}, 1};
-    Arguments<1> a;
     std::string_view text;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text)) return nullptr;
+    if (!parse(nullptr, "RestoreMap.from_json", {"text"}, 1, args, nargs, kwnames, text)) return nullptr;
     auto map = without_gil(text.size(), [&] { return restore_map_from_json(text); });
     if (!map) {
       Ref message = Ref::steal(str("restore map JSON 을 읽지 못했다: " + map.error()));
@@ -313,20 +295,14 @@ PyType_Slot output_slots[] = {
 
 PyObject* mask_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<3> sig{"mask", {"text", "policies", "config"}, 1};
-    Arguments<3> a;
-    std::string_view text;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text)) return nullptr;
     ModuleState* st = state_of_module(module);
     static const PolicySet kDefaultPolicies{};
-    const PolicySet* policies = &kDefaultPolicies;
-    if (a.has(1)) {
-      policies = unwrap<PolicySet>(st, a[1]);
-      if (!policies) return wrong_type("policies", a[1], "PolicySet"), nullptr;
-    }
+    std::string_view text;
+    OrNone<const PolicySet*> policies{&kDefaultPolicies};
     Config config;
-    if (!to_config(st, a[2], "config", config)) return nullptr;
-    Result<MaskOutput> out = without_gil(text.size(), [&] { return mask(text, *policies, config); });
+    if (!parse(st, "mask", {"text", "policies", "config"}, 1, args, nargs, kwnames, text, policies, config))
+      return nullptr;
+    Result<MaskOutput> out = without_gil(text.size(), [&] { return mask(text, *policies.value, config); });
     if (!out) return raise_core(st, out.error());
     return wrap(st, std::move(*out));
   });
@@ -334,13 +310,10 @@ PyObject* mask_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, P
 
 PyObject* unmask_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<2> sig{"unmask", {"masked", "restore"}, 2};
-    Arguments<2> a;
-    std::string_view masked;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "masked", masked)) return nullptr;
     ModuleState* st = state_of_module(module);
-    const RestoreMap* map = unwrap<RestoreMap>(st, a[1]);
-    if (!map) return wrong_type("restore", a[1], "RestoreMap"), nullptr;
+    std::string_view masked;
+    const RestoreMap* map;
+    if (!parse(st, "unmask", {"masked", "restore"}, 2, args, nargs, kwnames, masked, map)) return nullptr;
     Result<std::string> text = without_gil(masked.size(), [&] { return unmask(masked, *map); });
     if (!text) return raise_core(st, text.error());
     return str(*text);

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <new>
 #include <string>
@@ -165,27 +166,6 @@ class Arguments {
 
   std::array<PyObject*, N + 1> values_{};  // +1 keeps N == 0 well-formed
   std::array<Ref, N + 1> owned_{};           // references held for values taken from a dict
-};
-
-template <>
-class Arguments<0> {
- public:
-  bool parse(const Signature<0>& sig, PyObject* const*, Py_ssize_t nargs, PyObject* kwnames) {
-    if (nargs > 0) return detail::report_arity(sig.function, 0, 0, nargs);
-    if (kwnames && PyTuple_GET_SIZE(kwnames) > 0)
-      return detail::report_unexpected(sig.function, PyTuple_GET_ITEM(kwnames, 0));
-    return true;
-  }
-  bool parse(const Signature<0>& sig, PyObject* args, PyObject* kwargs) {
-    if (PyTuple_GET_SIZE(args) > 0) return detail::report_arity(sig.function, 0, 0, PyTuple_GET_SIZE(args));
-    if (kwargs && PyDict_GET_SIZE(kwargs) > 0) {
-      Py_ssize_t pos = 0;
-      PyObject *key, *value;
-      PyDict_Next(kwargs, &pos, &key, &value);
-      return detail::report_unexpected(sig.function, key);
-    }
-    return true;
-  }
 };
 
 // The check of a method without parameters, under its qualified name.
@@ -421,6 +401,60 @@ PyObject* nullary(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObj
       return project<First, Rest...>(state_of(self), value_of<T>(self));
     }
   });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Typed arguments: each given argument is converted into its variable by the variable's type;
+// absent ones keep their defaults, and so does None for an OrNone variable.
+
+template <class T>
+struct OrNone {
+  T value;
+};
+
+inline bool from_python(ModuleState*, PyObject* o, const char* param, std::string_view& out) {
+  return to_text(o, param, out);
+}
+inline bool from_python(ModuleState*, PyObject* o, const char* param, std::uint32_t& out) {
+  return to_u32(o, param, out);
+}
+inline bool from_python(ModuleState*, PyObject* o, const char* param, std::uint64_t& out) {
+  return to_u64(o, param, out);
+}
+inline bool from_python(ModuleState*, PyObject* o, const char* param, char32_t& out) { return to_char(o, param, out); }
+
+// An object of one of the module's classes, as its boxed value.
+template <class T>
+  requires requires { Wrapped<T>::id; }
+bool from_python(ModuleState* st, PyObject* o, const char* param, const T*& out) {
+  out = unwrap<T>(st, o);
+  if (out) return true;
+  const char* name = st->type(Wrapped<T>::id)->tp_name;
+  return wrong_type(param, o, name + std::string_view(name).rfind('.') + 1);
+}
+
+template <class T>
+bool from_python(ModuleState* st, PyObject* o, const char* param, OrNone<T>& out) {
+  return o == Py_None || from_python(st, o, param, out.value);
+}
+
+template <std::size_t N, class... Out>
+bool convert_all(ModuleState* st, const Signature<N>& sig, const Arguments<N>& a, Out&... out) {
+  static_assert(sizeof...(Out) == N);
+  return [&]<std::size_t... I>(std::index_sequence<I...>) {
+    return ((!a[I] || from_python(st, a[I], sig.names[I], out)) && ...);
+  }(std::index_sequence_for<Out...>{});
+}
+
+// The fast-call form, for a function of that name with parameters of those names, the first
+// `required` of them without default. Values are borrowed from the caller, who keeps them alive.
+template <class... Out>
+bool parse(ModuleState* st, const char* function, std::initializer_list<const char*> names, std::size_t required,
+           PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames, Out&... out) {
+  Signature<sizeof...(Out)> sig{function, {}, required};
+  std::copy(names.begin(), names.end(), sig.names.begin());
+  Arguments<sizeof...(Out)> a;
+  return a.parse(sig, args, nargs, kwnames) && convert_all(st, sig, a, out...);
 }
 
 template <class T>

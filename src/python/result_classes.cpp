@@ -124,10 +124,8 @@ PyObject* finding_repr(PyObject* self) {
 
 PyObject* finding_text(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<1> sig{"Finding.text", {"source_text"}, 1};
-    Arguments<1> a;
     std::string_view text;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "source_text", text)) return nullptr;
+    if (!parse(nullptr, "Finding.text", {"source_text"}, 1, args, nargs, kwnames, text)) return nullptr;
     const Span& span = value_of<Finding>(self).source;
     if (!check_slice(span, text)) return nullptr;
     return str(text.substr(span.byte_start, span.byte_end - span.byte_start));
@@ -242,11 +240,10 @@ PyType_Slot report_slots[] = {
 
 PyObject* detect_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<2> sig{"detect", {"text", "config"}, 1};
     ModuleState* st = state_of_module(module);
     std::string_view text;
     Config config;
-    if (!parse_text_and_config(sig, st, args, nargs, kwnames, text, config)) return nullptr;
+    if (!parse(st, "detect", {"text", "config"}, 1, args, nargs, kwnames, text, config)) return nullptr;
     Result<Report> report = without_gil(text.size(), [&] { return detect(text, config); });
     if (!report) return raise_core(st, report.error());
     return wrap(st, std::move(*report));

@@ -14,27 +14,18 @@ std::string range(std::uint32_t start, std::uint32_t end) {
   return std::to_string(start) + ".." + std::to_string(end);
 }
 
-// A Span argument.
-bool to_span(ModuleState* st, PyObject* o, const char* param, Span& out) {
-  const Span* span = unwrap<Span>(st, o);
-  if (!span) return wrong_type(param, o, "Span");
-  out = *span;
-  return true;
-}
-
 // ----------------------------------------------------------------------------------------------
 // Span
 
 PyObject* span_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
   return guarded([&]() -> PyObject* {
     static constexpr Signature<4> sig{"Span", {"byte_start", "byte_end", "char_start", "char_end"}, 4};
+    ModuleState* st = state_of(reinterpret_cast<PyObject*>(type));
     Arguments<4> a;
-    if (!a.parse(sig, args, kwargs)) return nullptr;
-    Span span;
-    if (!to_u32(a[0], "byte_start", span.byte_start) || !to_u32(a[1], "byte_end", span.byte_end) ||
-        !to_u32(a[2], "char_start", span.char_start) || !to_u32(a[3], "char_end", span.char_end))
+    Span s;
+    if (!a.parse(sig, args, kwargs) || !convert_all(st, sig, a, s.byte_start, s.byte_end, s.char_start, s.char_end))
       return nullptr;
-    return wrap(state_of(reinterpret_cast<PyObject*>(type)), span);
+    return wrap(st, s);
   });
 }
 
@@ -74,10 +65,8 @@ namespace {
 
 PyObject* span_slice(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<1> sig{"Span.slice", {"text"}, 1};
-    Arguments<1> a;
     std::string_view text;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text)) return nullptr;
+    if (!parse(nullptr, "Span.slice", {"text"}, 1, args, nargs, kwnames, text)) return nullptr;
     const Span& span = value_of<Span>(self);
     if (!check_slice(span, text)) return nullptr;
     return str(text.substr(span.byte_start, span.byte_end - span.byte_start));
@@ -110,17 +99,19 @@ bool span_from_chars(std::string_view text, std::uint64_t char_start, std::uint6
   return true;
 }
 
+// The arguments (text, char_start, char_end) as the span of those characters of the text.
+bool parse_char_range(const char* function, const char* text_param, PyObject* const* args, Py_ssize_t nargs,
+                      PyObject* kwnames, Span& out) {
+  std::string_view text;
+  std::uint64_t start = 0, end = 0;
+  return parse(nullptr, function, {text_param, "char_start", "char_end"}, 3, args, nargs, kwnames, text, start, end) &&
+         span_from_chars(text, start, end, out);
+}
+
 PyObject* span_from_char_range(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<3> sig{"Span.from_char_range", {"text", "char_start", "char_end"}, 3};
-    Arguments<3> a;
-    std::string_view text;
-    std::uint64_t start = 0, end = 0;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text) ||
-        !to_u64(a[1], "char_start", start) || !to_u64(a[2], "char_end", end))
-      return nullptr;
     Span span;
-    if (!span_from_chars(text, start, end, span)) return nullptr;
+    if (!parse_char_range("Span.from_char_range", "text", args, nargs, kwnames, span)) return nullptr;
     return wrap(state_of(type), span);
   });
 }
@@ -282,24 +273,17 @@ PyType_Slot source_span_slots[] = {
 
 PyObject* map_identity(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<1> sig{"SpanMap.identity", {"text"}, 1};
-    Arguments<1> a;
     std::string_view text;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text)) return nullptr;
+    if (!parse(nullptr, "SpanMap.identity", {"text"}, 1, args, nargs, kwnames, text)) return nullptr;
     return wrap(state_of(type), SpanMap::identity(text));
   });
 }
 
 PyObject* map_compose(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<2> sig{"SpanMap.compose", {"inner", "outer"}, 2};
-    Arguments<2> a;
-    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
     ModuleState* st = state_of(type);
-    const SpanMap* inner = unwrap<SpanMap>(st, a[0]);
-    if (!inner) return wrong_type("inner", a[0], "SpanMap"), nullptr;
-    const SpanMap* outer = unwrap<SpanMap>(st, a[1]);
-    if (!outer) return wrong_type("outer", a[1], "SpanMap"), nullptr;
+    const SpanMap *inner, *outer;
+    if (!parse(st, "SpanMap.compose", {"inner", "outer"}, 2, args, nargs, kwnames, inner, outer)) return nullptr;
     Result<SpanMap> composed = SpanMap::compose(*inner, *outer);
     if (!composed) return raise_core(st, composed.error());
     return wrap(st, std::move(*composed));
@@ -308,26 +292,17 @@ PyObject* map_compose(PyObject* type, PyObject* const* args, Py_ssize_t nargs, P
 
 PyObject* map_to_source(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<1> sig{"SpanMap.to_source", {"dst"}, 1};
-    Arguments<1> a;
     ModuleState* st = state_of(self);
-    Span dst;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_span(st, a[0], "dst", dst)) return nullptr;
-    return wrap(st, value_of<SpanMap>(self).to_source(dst));
+    const Span* dst;
+    if (!parse(st, "SpanMap.to_source", {"dst"}, 1, args, nargs, kwnames, dst)) return nullptr;
+    return wrap(st, value_of<SpanMap>(self).to_source(*dst));
   });
 }
 
 PyObject* map_to_source_from_chars(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<3> sig{"SpanMap.to_source_from_chars", {"normalized", "char_start", "char_end"}, 3};
-    Arguments<3> a;
-    std::string_view text;
-    std::uint64_t start = 0, end = 0;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "normalized", text) ||
-        !to_u64(a[1], "char_start", start) || !to_u64(a[2], "char_end", end))
-      return nullptr;
     Span span;
-    if (!span_from_chars(text, start, end, span)) return nullptr;
+    if (!parse_char_range("SpanMap.to_source_from_chars", "normalized", args, nargs, kwnames, span)) return nullptr;
     return wrap(state_of(self), value_of<SpanMap>(self).to_source(span));
   });
 }
@@ -398,10 +373,9 @@ PyObject* builder_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
   return guarded([&]() -> PyObject* {
     static constexpr Signature<1> sig{"SpanMapBuilder", {"text"}, 0};
     Arguments<1> a;
-    std::string_view text;
-    if (!a.parse(sig, args, kwargs)) return nullptr;
-    if (a.has(0) && !to_text(a[0], "text", text)) return nullptr;
-    return wrap(state_of(reinterpret_cast<PyObject*>(type)), BuilderBox{SpanMapBuilder(text.size()), false, 0, 0});
+    OrNone<std::string_view> text;
+    if (!a.parse(sig, args, kwargs) || !convert_all(nullptr, sig, a, text)) return nullptr;
+    return wrap(state_of(reinterpret_cast<PyObject*>(type)), BuilderBox{SpanMapBuilder(text.value.size()), false, 0, 0});
   });
 }
 
@@ -421,10 +395,8 @@ bool builder_usable(BuilderBox& box, std::string_view src, std::string_view dst)
 
 PyObject* builder_keep(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<1> sig{"SpanMapBuilder.keep", {"text"}, 1};
-    Arguments<1> a;
     std::string_view text;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "text", text)) return nullptr;
+    if (!parse(nullptr, "SpanMapBuilder.keep", {"text"}, 1, args, nargs, kwnames, text)) return nullptr;
     BuilderBox& box = value_of<BuilderBox>(self);
     if (!builder_usable(box, text, text)) return nullptr;
     box.builder.keep(text);
@@ -434,13 +406,11 @@ PyObject* builder_keep(PyObject* self, PyObject* const* args, Py_ssize_t nargs, 
 
 // replace() and numeral() share their arguments.
 template <void (SpanMapBuilder::*Operation)(std::string_view, std::string_view, RuleName)>
-PyObject* builder_transform(const Signature<3>& sig, PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+PyObject* builder_transform(const char* function, PyObject* self, PyObject* const* args, Py_ssize_t nargs,
                             PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    Arguments<3> a;
     std::string_view src, dst, rule;
-    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "src_text", src) || !to_text(a[1], "dst_text", dst) ||
-        !to_text(a[2], "rule", rule))
+    if (!parse(nullptr, function, {"src_text", "dst_text", "rule"}, 3, args, nargs, kwnames, src, dst, rule))
       return nullptr;
     RuleName interned = intern_rule(rule);
     BuilderBox& box = value_of<BuilderBox>(self);
@@ -451,23 +421,18 @@ PyObject* builder_transform(const Signature<3>& sig, PyObject* self, PyObject* c
 }
 
 PyObject* builder_replace(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  static constexpr Signature<3> sig{"SpanMapBuilder.replace", {"src_text", "dst_text", "rule"}, 3};
-  return builder_transform<&SpanMapBuilder::replace>(sig, self, args, nargs, kwnames);
+  return builder_transform<&SpanMapBuilder::replace>("SpanMapBuilder.replace", self, args, nargs, kwnames);
 }
 
 PyObject* builder_numeral(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  static constexpr Signature<3> sig{"SpanMapBuilder.numeral", {"src_text", "dst_text", "rule"}, 3};
-  return builder_transform<&SpanMapBuilder::numeral>(sig, self, args, nargs, kwnames);
+  return builder_transform<&SpanMapBuilder::numeral>("SpanMapBuilder.numeral", self, args, nargs, kwnames);
 }
 
 PyObject* builder_absorb(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<3> sig{"SpanMapBuilder.absorb", {"src_text", "rule", "class_"}, 2};
-    Arguments<3> a;
     std::string_view src, rule, cls = "separator";
-    if (!a.parse(sig, args, nargs, kwnames) || !to_text(a[0], "src_text", src) || !to_text(a[1], "rule", rule))
+    if (!parse(nullptr, "SpanMapBuilder.absorb", {"src_text", "rule", "class_"}, 2, args, nargs, kwnames, src, rule, cls))
       return nullptr;
-    if (a[2] && !to_text(a[2], "class_", cls)) return nullptr;
     RuleName interned = intern_rule(rule);
     AbsorbClass absorb_class;
     if (cls == "whitespace") {

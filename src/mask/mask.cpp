@@ -71,10 +71,38 @@ void append_hash(std::string& out, const Policy& p, EntityKind kind, std::string
   out += ']';
 }
 
+bool by_source(const Finding& a, const Finding& b) {
+  if (a.source.byte_start != b.source.byte_start) return a.source.byte_start < b.source.byte_start;
+  return a.source.byte_end < b.source.byte_end;
+}
+
+// A finding the pass replaces: after the previous replacement, inside the text, on character
+// boundaries (a span that does not fall on them would cut a character in two).
+bool replaceable(std::string_view text, const Finding& f, std::size_t done) {
+  const std::size_t start = f.source.byte_start;
+  const std::size_t end = f.source.byte_end;
+  return start >= done && end <= text.size() && end >= start && utf8::is_boundary(text, start) &&
+         utf8::is_boundary(text, end);
+}
+
+using PolicyTable = std::array<const Policy*, kEntityCount>;
+
+PolicyTable policy_table(const PolicySet& policies) {
+  PolicyTable table{};
+  for (EntityKind k : all_entities()) table[static_cast<std::size_t>(k)] = &policies.policy_for(k);
+  return table;
+}
+
+const Policy& policy_of(const PolicyTable& table, const PolicySet& policies, EntityKind entity) {
+  const auto idx = static_cast<std::size_t>(entity);
+  return idx < kEntityCount ? *table[idx] : policies.default_policy;
+}
+
 }  // namespace
 
 MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding> findings,
-                                     const PolicySet& policies, std::string_view prefix) {
+                                     const PolicySet& policies, std::string_view prefix,
+                                     std::size_t first_token) {
   MaskOutput result;
   if (policies.has_tokenize()) result.restore = RestoreMap{std::string(prefix), {}};
   if (findings.empty()) {
@@ -82,17 +110,11 @@ MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding>
     return result;
   }
 
-  auto by_source = [](const Finding& a, const Finding& b) {
-    if (a.source.byte_start != b.source.byte_start) return a.source.byte_start < b.source.byte_start;
-    return a.source.byte_end < b.source.byte_end;
-  };
   // Detection already reports in this order; only sort when something is out of place.
   if (!std::is_sorted(findings.begin(), findings.end(), by_source))
     std::stable_sort(findings.begin(), findings.end(), by_source);
 
-  std::array<const Policy*, kEntityCount> table{};
-  for (EntityKind k : all_entities()) table[static_cast<std::size_t>(k)] = &policies.policy_for(k);
-
+  const PolicyTable table = policy_table(policies);
   std::string& out = result.text;
   out.reserve(text.size() + text.size() / 4 + 16);
   std::size_t done = 0;
@@ -100,18 +122,15 @@ MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding>
   for (Finding& f : findings) {
     poll.reach(f.source.byte_start);  // findings are in start order
     poll.advance(64);                 // the replacement
-    const std::size_t start = f.source.byte_start;
-    const std::size_t end = f.source.byte_end;
-    // A span that does not fall on character boundaries would cut a character in two.
-    if (start < done || end > text.size() || end < start || !utf8::is_boundary(text, start) ||
-        !utf8::is_boundary(text, end)) {
+    if (!replaceable(text, f, done)) {
       result.skipped.push_back(std::move(f));
       continue;
     }
+    const std::size_t start = f.source.byte_start;
+    const std::size_t end = f.source.byte_end;
     out.append(text.substr(done, start - done));
     const std::string_view value = text.substr(start, end - start);
-    const auto idx = static_cast<std::size_t>(f.entity);
-    const Policy& p = idx < kEntityCount ? *table[idx] : policies.default_policy;
+    const Policy& p = policy_of(table, policies, f.entity);
     switch (p.kind) {
       case Policy::Kind::redact_label:
         append_bracketed(out, entity_label(f.entity));
@@ -134,7 +153,7 @@ MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding>
       case Policy::Kind::tokenize:
         if (result.restore) {
           result.token_starts.push_back(out.size());
-          out += result.restore->push(f.entity, value);
+          out += result.restore->push(f.entity, value, first_token + result.restore->entries.size());
         } else
           append_bracketed(out, entity_label(f.entity));
         break;
@@ -144,6 +163,24 @@ MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding>
   }
   out.append(text.substr(done));
   return result;
+}
+
+std::size_t count_tokens(std::string_view text, const std::vector<Finding>& findings,
+                         const PolicySet& policies) {
+  if (!policies.has_tokenize() || findings.empty()) return 0;
+  std::vector<const Finding*> order;
+  order.reserve(findings.size());
+  for (const Finding& f : findings) order.push_back(&f);
+  if (!std::is_sorted(findings.begin(), findings.end(), by_source))
+    std::stable_sort(order.begin(), order.end(), [](const Finding* a, const Finding* b) { return by_source(*a, *b); });
+  const PolicyTable table = policy_table(policies);
+  std::size_t count = 0, done = 0;
+  for (const Finding* f : order) {
+    if (!replaceable(text, *f, done)) continue;
+    if (policy_of(table, policies, f->entity).kind == Policy::Kind::tokenize) ++count;
+    done = f->source.byte_end;
+  }
+  return count;
 }
 
 MaskOutput mask_findings(std::string_view text, std::vector<Finding> findings,
@@ -184,11 +221,14 @@ void rewrite_tokens(MaskOutput& out, std::string_view prefix) {
   std::string text;
   text.reserve(out.text.size() + map.entries.size() * prefix.size());
   std::size_t done = 0;
+  const std::size_t old_opener = token_opener(map.prefix).size();
   for (std::size_t i = 0; i < map.entries.size(); ++i) {
     text.append(out.text, done, out.token_starts[i] - done);
     done = out.token_starts[i] + map.entries[i].token.size();
+    // The number between the opener and "]]" stays: maps shared by several texts number on.
+    const std::string& old = map.entries[i].token;
     std::string token = token_opener(prefix);
-    token += std::to_string(i);
+    token.append(old, old_opener, old.size() - old_opener - 2);
     token += "]]";
     out.token_starts[i] = text.size();
     text += token;

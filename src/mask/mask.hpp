@@ -32,14 +32,20 @@ MaskOutput mask_findings(std::string_view text, std::vector<Finding> findings,
 
 // The replacement pass with a token prefix chosen by the caller. Text around the tokens may
 // still form the prefix's opener; settle_token_prefix() mends that.
+// Tokens are numbered from first_token on (texts that share one restore map continue each
+// other's numbering); out.restore holds this text's entries only.
 MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding> findings,
-                                     const PolicySet& policies, std::string_view prefix);
+                                     const PolicySet& policies, std::string_view prefix,
+                                     std::size_t first_token = 0);
+// How many tokens the replacement pass writes for these findings.
+std::size_t count_tokens(std::string_view text, const std::vector<Finding>& findings,
+                         const PolicySet& policies);
 
 // Whether the token opener occurs in out.text only where a token was written (no map: true).
 bool tokens_stand_alone(const MaskOutput& out);
 // Appends the pieces of out.text before, between and after its tokens.
 void text_between_tokens(const MaskOutput& out, std::vector<std::string_view>& pieces);
-// Writes every token of out again with another prefix.
+// Writes every token of out again with another prefix (numbers stay).
 void rewrite_tokens(MaskOutput& out, std::string_view prefix);
 
 // For outputs that share one token prefix, masked from sources with

@@ -62,12 +62,16 @@ RestoreMap RestoreMap::for_text(std::string_view text) {
 }
 
 std::string RestoreMap::push(EntityKind entity, std::string_view original) {
+  return push(entity, original, entries.size());
+}
+
+std::string RestoreMap::push(EntityKind entity, std::string_view original, std::size_t number) {
   std::string token;
   token.reserve(prefix.size() + 26);
   token += "[[";
   token += prefix;
   token += ':';
-  token += std::to_string(entries.size());
+  token += std::to_string(number);
   token += "]]";
   entries.push_back(RestoreEntry{token, std::string(original), entity});
   return token;

@@ -25,6 +25,8 @@ struct RestoreMap {
   static RestoreMap for_text(std::string_view text);
   // Appends an entry and returns its token.
   std::string push(EntityKind entity, std::string_view original);
+  // The same with a given token number (maps that continue another's numbering).
+  std::string push(EntityKind entity, std::string_view original, std::size_t number);
   std::size_t len() const { return entries.size(); }
   bool is_empty() const { return entries.empty(); }
   bool operator==(const RestoreMap&) const = default;

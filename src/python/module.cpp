@@ -10,7 +10,8 @@ namespace {
 bool add_functions(PyObject* module) {
   // Function objects keep pointers to their definitions: the table must outlive them.
   static PyMethodDef functions[] = {normalize_function, detect_function, mask_function, unmask_function,
-                                    entity_names_function};
+                                    entity_names_function, detect_many_function,
+                                    mask_many_function};
   Ref public_module = Ref::steal(PyUnicode_FromString("norvane"));
   if (!public_module) return false;
   for (PyMethodDef& def : functions) {
@@ -27,7 +28,7 @@ int module_exec(PyObject* module) {
   if (!st->span_map_error) return -1;
   if (PyModule_AddObjectRef(module, "SpanMapError", st->span_map_error) < 0) return -1;
   if (!add_span_classes(module) || !add_config_classes(module) || !add_result_classes(module) ||
-      !add_mask_classes(module) || !add_functions(module))
+      !add_mask_classes(module) || !add_arrow_classes(module) || !add_functions(module))
     return -1;
   // Pickles name this private function by its true module, norvane._core.
   Ref name = Ref::steal(PyModule_GetNameObject(module));

@@ -276,6 +276,7 @@ enum class TypeId : int {
   RestoreEntry,
   RestoreMap,
   MaskOutput,
+  MaskedColumn,
   Count,
 };
 
@@ -566,6 +567,7 @@ bool add_span_classes(PyObject* module);
 bool add_config_classes(PyObject* module);
 bool add_result_classes(PyObject* module);
 bool add_mask_classes(PyObject* module);
+bool add_arrow_classes(PyObject* module);
 
 // The module's functions, defined beside the classes they return; added last, in this order.
 extern PyMethodDef normalize_function;
@@ -573,5 +575,7 @@ extern PyMethodDef detect_function;
 extern PyMethodDef mask_function;
 extern PyMethodDef unmask_function;
 extern PyMethodDef entity_names_function;
+extern PyMethodDef detect_many_function;
+extern PyMethodDef mask_many_function;
 
 }  // namespace norvane::py

@@ -1,0 +1,266 @@
+#include "batch/batch.hpp"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "batch/pool.hpp"
+#include "detect/detect.hpp"
+#include "mask/token_prefix.hpp"
+#include "span/limits.hpp"
+#include "span/utf8.hpp"
+
+namespace norvane::batch {
+
+std::optional<std::size_t> first_invalid_utf8(std::string_view s) {
+  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+  const std::size_t n = s.size();
+  std::size_t i = 0;
+  while (i < n) {
+    // Eight ASCII bytes at a time.
+    if (i + 8 <= n) {
+      std::uint64_t x;
+      std::memcpy(&x, p + i, 8);
+      if ((x & 0x8080808080808080ull) == 0) {
+        i += 8;
+        continue;
+      }
+    }
+    const unsigned char b = p[i];
+    if (b < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t len;
+    unsigned char lo = 0x80, hi = 0xBF;  // bounds of the second byte
+    if (b >= 0xC2 && b <= 0xDF) {
+      len = 2;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      len = 3;
+      if (b == 0xE0) lo = 0xA0;        // no overlong forms
+      else if (b == 0xED) hi = 0x9F;   // no surrogates
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      len = 4;
+      if (b == 0xF0) lo = 0x90;
+      else if (b == 0xF4) hi = 0x8F;   // nothing beyond U+10FFFF
+    } else {
+      return i;
+    }
+    if (i + len > n || p[i + 1] < lo || p[i + 1] > hi) return i;
+    for (std::size_t k = 2; k < len; ++k)
+      if (!utf8::is_continuation(p[i + k])) return i;
+    i += len;
+  }
+  return std::nullopt;
+}
+
+namespace {
+
+// A text from outside that the core cannot take: not UTF-8, or too large for 32-bit offsets.
+std::optional<ItemError> refuse(const Texts& texts, std::size_t i) {
+  if (!texts.check_utf8) return std::nullopt;
+  const std::string_view text = texts.items[i];
+  if (text.size() > kMaxTextBytes) return ItemError{ItemError::Kind::too_large, i, {}, text.size()};
+  if (auto bad = first_invalid_utf8(text)) return ItemError{ItemError::Kind::invalid_utf8, i, {}, *bad};
+  return std::nullopt;
+}
+
+// One pass over the texts of a batch on the planned threads.
+class Pass {
+ public:
+  Pass(const Texts& texts, const Options& options) : texts_(texts), options_(options) {
+    std::vector<std::size_t> costs(texts.items.size());
+    for (std::size_t i = 0; i < costs.size(); ++i) costs[i] = item_cost(texts.items[i].size());
+    plan_ = plan(costs, options.threads);
+  }
+
+  // Number of units; item() learns its unit's slot, so that per-unit state needs no lock.
+  std::size_t slots() const { return plan_.units.size(); }
+
+  // Slots ordered by their first text.
+  std::vector<std::size_t> slots_in_input_order() const {
+    std::vector<std::size_t> order(plan_.units.size());
+    for (std::size_t s = 0; s < order.size(); ++s) order[s] = s;
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return plan_.units[a].begin < plan_.units[b].begin; });
+    return order;
+  }
+
+  // Runs item(i, slot) -> std::optional<ItemError> for every text; a unit stops at its first
+  // failure. The failure of the lowest index wins, so the error does not depend on timing.
+  template <class Item>
+  std::optional<ItemError> each(Item&& item) const {
+    std::vector<std::optional<ItemError>> failures(plan_.units.size());
+    const Unit* first = plan_.units.data();
+    const bool finished = run(
+        plan_,
+        [&](const Unit& unit) {
+          const auto slot = static_cast<std::size_t>(&unit - first);
+          std::optional<ItemError>& failure = failures[slot];
+          for (std::size_t i = unit.begin; i < unit.end && !failure; ++i) {
+            failure = refuse(texts_, i);
+            if (!failure) failure = item(i, slot);
+          }
+        },
+        options_.stop);
+    if (!finished) return ItemError{ItemError::Kind::stopped, 0, {}, 0};
+    std::optional<ItemError> lowest;
+    for (auto& f : failures)
+      if (f && (!lowest || f->index < lowest->index)) lowest = std::move(f);
+    return lowest;
+  }
+
+ private:
+  const Texts& texts_;
+  const Options& options_;
+  Plan plan_;
+};
+
+ItemError core_failure(std::size_t index, Error error) {
+  return ItemError{ItemError::Kind::core, index, std::move(error), 0};
+}
+
+// Shared-map masking. First pass: each text's findings and token count; then the prefix (free in
+// every text) and each text's first token number. Second pass: the replacement, each text
+// numbering its tokens on from the texts before it; last, the prefix moves on if text around the
+// tokens formed its opener somewhere, and the entries are gathered into one map.
+struct Detected {
+  std::vector<std::vector<Finding>> findings;
+  std::vector<std::size_t> first_token;
+  std::string prefix;
+  std::size_t tokens = 0;
+};
+
+BatchResult<Detected> detect_for_shared_map(const Texts& texts, const PolicySet& policies, const Config& config,
+                                            const Options& options, bool keep_evidence) {
+  Detected d;
+  const std::size_t n = texts.items.size();
+  d.findings.resize(n);
+  std::vector<std::size_t> counts(n, 0);
+  auto failure = Pass(texts, options).each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
+    Result<Report> report = detect(texts.items[i], config);
+    if (!report) return core_failure(i, std::move(report.error()));
+    counts[i] = count_tokens(texts.items[i], report->findings, policies);
+    if (!keep_evidence)
+      for (Finding& f : report->findings) f.evidence = Evidence{};
+    d.findings[i] = std::move(report->findings);
+    return std::nullopt;
+  });
+  if (failure) return std::unexpected(std::move(*failure));
+  d.first_token.resize(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    d.first_token[i] = d.tokens;
+    d.tokens += counts[i];
+  }
+  d.prefix = choose_token_prefix(texts.items);
+  return d;
+}
+
+BatchResult<SharedMaskOutputs> mask_with_shared_map(Texts texts, const PolicySet& policies, const Config& config,
+                                                    const Options& options, bool keep_evidence) {
+  auto detected = detect_for_shared_map(texts, policies, config, options, keep_evidence);
+  if (!detected) return std::unexpected(std::move(detected.error()));
+  std::vector<MaskOutput> outputs(texts.items.size());
+  auto failure = Pass(Texts{texts.items, false}, options).each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
+    outputs[i] = mask_findings_with_prefix(texts.items[i], std::move(detected->findings[i]), policies,
+                                           detected->prefix, detected->first_token[i]);
+    return std::nullopt;
+  });
+  if (failure) return std::unexpected(std::move(*failure));
+  settle_token_prefix(outputs, texts.items);
+  RestoreMap map{outputs.empty() ? detected->prefix : outputs.front().restore->prefix, {}};
+  map.entries.reserve(detected->tokens);
+  for (MaskOutput& out : outputs) {
+    for (RestoreEntry& e : out.restore->entries) map.entries.push_back(std::move(e));
+    out.restore.reset();
+    std::vector<std::size_t>().swap(out.token_starts);
+  }
+  return SharedMaskOutputs{std::move(outputs), std::move(map)};
+}
+
+}  // namespace
+
+BatchResult<std::vector<Report>> detect_many(Texts texts, const Config& config, const Options& options) {
+  std::vector<Report> reports(texts.items.size());
+  auto failure = Pass(texts, options).each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
+    Result<Report> report = detect(texts.items[i], config);
+    if (!report) return core_failure(i, std::move(report.error()));
+    reports[i] = std::move(*report);
+    return std::nullopt;
+  });
+  if (failure) return std::unexpected(std::move(*failure));
+  return reports;
+}
+
+BatchResult<std::vector<MaskOutput>> mask_many(Texts texts, const PolicySet& policies, const Config& config,
+                                               const Options& options) {
+  std::vector<MaskOutput> outputs(texts.items.size());
+  auto failure = Pass(texts, options).each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
+    Result<MaskOutput> out = mask(texts.items[i], policies, config);
+    if (!out) return core_failure(i, std::move(out.error()));
+    outputs[i] = std::move(*out);
+    return std::nullopt;
+  });
+  if (failure) return std::unexpected(std::move(*failure));
+  return outputs;
+}
+
+BatchResult<SharedMaskOutputs> mask_many_shared(Texts texts, const PolicySet& policies, const Config& config,
+                                                const Options& options) {
+  if (policies.has_tokenize()) return mask_with_shared_map(texts, policies, config, options, true);
+  auto outputs = mask_many(texts, policies, config, options);
+  if (!outputs) return std::unexpected(std::move(outputs.error()));
+  return SharedMaskOutputs{std::move(*outputs), std::nullopt};
+}
+
+BatchResult<MaskedTexts> mask_texts(Texts texts, const PolicySet& policies, const Config& config,
+                                    const Options& options) {
+  MaskedTexts result;
+  if (policies.has_tokenize()) {
+    auto shared = mask_with_shared_map(texts, policies, config, options, false);
+    if (!shared) return std::unexpected(std::move(shared.error()));
+    std::size_t size = 0;
+    for (const MaskOutput& out : shared->outputs) size += out.text.size();
+    result.data.reserve(size);
+    result.ends.reserve(shared->outputs.size());
+    for (MaskOutput& out : shared->outputs) {
+      result.data += out.text;
+      result.ends.push_back(result.data.size());
+      out = MaskOutput{};
+    }
+    result.restore = std::move(shared->restore);
+    return result;
+  }
+
+  // Each unit writes its texts one after another into its own buffer; the buffers are joined in
+  // input order at the end.
+  struct UnitOutput {
+    std::string data;
+    std::vector<std::size_t> sizes;
+  };
+  const Pass pass(texts, options);
+  std::vector<UnitOutput> units(pass.slots());
+  auto failure = pass.each([&](std::size_t i, std::size_t slot) -> std::optional<ItemError> {
+    Result<MaskOutput> out = mask(texts.items[i], policies, config);
+    if (!out) return core_failure(i, std::move(out.error()));
+    UnitOutput& unit = units[slot];
+    unit.data += out->text;
+    unit.sizes.push_back(out->text.size());
+    return std::nullopt;
+  });
+  if (failure) return std::unexpected(std::move(*failure));
+
+  std::size_t size = 0;
+  for (const UnitOutput& u : units) size += u.data.size();
+  result.data.reserve(size);
+  result.ends.reserve(texts.items.size());
+  for (std::size_t slot : pass.slots_in_input_order()) {
+    UnitOutput& unit = units[slot];
+    result.data += unit.data;
+    for (std::size_t s : unit.sizes) result.ends.push_back((result.ends.empty() ? 0 : result.ends.back()) + s);
+    UnitOutput().data.swap(unit.data);
+  }
+  return result;
+}
+
+}  // namespace norvane::batch

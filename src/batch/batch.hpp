@@ -1,0 +1,75 @@
+#pragma once
+// Many texts at once: detect or mask every text of a batch on several threads. Results are the
+// per-text results exactly, in input order; the first failing text (lowest index) fails the batch.
+#include <cstddef>
+#include <cstdint>
+#include <expected>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "detect/report.hpp"
+#include "error/error.hpp"
+#include "mask/mask.hpp"
+#include "mask/policy.hpp"
+#include "normalize/config.hpp"
+
+namespace norvane::batch {
+
+// The texts of a batch: views into memory that stays unchanged for the whole call. Texts that
+// come from outside (raw buffers) are checked first: valid UTF-8, below 4 GiB.
+struct Texts {
+  std::span<const std::string_view> items;
+  bool check_utf8 = false;
+};
+
+struct Options {
+  std::size_t threads = 1;
+  // Asked between units of work; true abandons the batch.
+  std::function<bool()> stop;
+};
+
+struct ItemError {
+  enum class Kind : std::uint8_t { core, invalid_utf8, too_large, stopped };
+  Kind kind = Kind::core;
+  std::size_t index = 0;   // the failing text
+  Error error{};           // core: the per-text error
+  std::uint64_t byte = 0;  // invalid_utf8: offset of the first bad byte; too_large: the size
+};
+
+template <class T>
+using BatchResult = std::expected<T, ItemError>;
+
+// The first byte of s that does not begin or continue a well-formed UTF-8 sequence, if any.
+std::optional<std::size_t> first_invalid_utf8(std::string_view s);
+
+BatchResult<std::vector<Report>> detect_many(Texts texts, const Config& config, const Options& options);
+
+BatchResult<std::vector<MaskOutput>> mask_many(Texts texts, const PolicySet& policies, const Config& config,
+                                               const Options& options);
+
+// Masking with one restore map for the whole batch (when the policies tokenize): the prefix is
+// chosen against every text and token numbers continue from one text to the next, so unmask
+// restores each masked text with the one map. The outputs carry no maps of their own.
+struct SharedMaskOutputs {
+  std::vector<MaskOutput> outputs;
+  std::optional<RestoreMap> restore;
+};
+
+BatchResult<SharedMaskOutputs> mask_many_shared(Texts texts, const PolicySet& policies, const Config& config,
+                                                const Options& options);
+
+// The masked texts alone (with the shared map when the policies tokenize), one after another, one after another: text i is data[ends[i-1] .. ends[i]).
+struct MaskedTexts {
+  std::string data;
+  std::vector<std::size_t> ends;
+  std::optional<RestoreMap> restore;
+};
+
+BatchResult<MaskedTexts> mask_texts(Texts texts, const PolicySet& policies, const Config& config,
+                                    const Options& options);
+
+}  // namespace norvane::batch

@@ -1,0 +1,39 @@
+#pragma once
+// Work over many items on several threads: the items are grouped into units (a large item alone,
+// neighbouring small items together), the units are taken biggest first from a shared counter, so a
+// huge item among small ones starts at once and the other threads share out the rest.
+#include <cstddef>
+#include <functional>
+#include <span>
+#include <vector>
+
+namespace norvane::batch {
+
+// Threads this process may run on (its CPU affinity), at least 1.
+std::size_t usable_cores();
+
+struct Unit {
+  std::size_t begin = 0;  // first item
+  std::size_t end = 0;    // one past the last item
+  std::size_t cost = 0;
+};
+
+struct Plan {
+  std::vector<Unit> units;  // biggest first
+  std::size_t threads = 1;  // threads worth starting, the caller's included
+};
+
+// Cost of an item of `bytes` bytes: its bytes plus a fixed share for the per-item work.
+inline std::size_t item_cost(std::size_t bytes) { return bytes + 256; }
+
+// Groups items (costs[i] each) for at most `max_threads` threads. Fewer threads are planned when
+// the whole batch is too small to pay for starting them.
+Plan plan(std::span<const std::size_t> costs, std::size_t max_threads);
+
+// Runs work(unit) for every unit of the plan, on plan.threads threads (the caller is one of them).
+// `stop` is asked between units; once it answers true no further unit starts and run returns
+// false. An exception thrown by work stops the other threads and is rethrown here.
+bool run(const Plan& plan, const std::function<void(const Unit&)>& work,
+         const std::function<bool()>& stop = {});
+
+}  // namespace norvane::batch

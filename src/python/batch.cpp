@@ -1,0 +1,218 @@
+// detect_many() and mask_many(): many texts in one call, the work spread over C++ threads.
+#include "python/batch.hpp"
+
+#include <string>
+#include <vector>
+
+#include "batch/pool.hpp"
+#include "span/limits.hpp"
+
+namespace norvane::py {
+
+void name_item(std::size_t index) {
+  if (!PyErr_Occurred()) return;
+  const std::string prefix = "texts[" + std::to_string(index) + "]: ";
+  if (PyErr_ExceptionMatches(PyExc_UnicodeError)) {
+    // Unicode errors build their message from their fields: the reason carries the index.
+    PyObject *type, *value, *traceback;
+    PyErr_Fetch(&type, &value, &traceback);
+    PyErr_NormalizeException(&type, &value, &traceback);
+    Ref t = Ref::steal(type), v = Ref::steal(value), tb = Ref::steal(traceback);
+    Ref reason = Ref::steal(PyObject_GetAttrString(v.get(), "reason"));
+    if (reason && PyUnicode_Check(reason.get())) {
+      Ref named = Ref::steal(PyUnicode_FromFormat("%s%U", prefix.c_str(), reason.get()));
+      if (named && PyObject_SetAttrString(v.get(), "reason", named.get()) == 0) {
+        PyErr_Restore(t.release(), v.release(), tb.release());
+        return;
+      }
+    }
+    PyErr_Clear();
+    PyErr_Restore(t.release(), v.release(), tb.release());
+    return;
+  }
+  PyObject *type, *value, *traceback;
+  PyErr_Fetch(&type, &value, &traceback);
+  PyErr_NormalizeException(&type, &value, &traceback);
+  Ref t = Ref::steal(type), v = Ref::steal(value), tb = Ref::steal(traceback);
+  Ref text = Ref::steal(PyObject_Str(v.get()));
+  if (!text) return;
+  PyErr_Format(t.get(), "%s%U", prefix.c_str(), text.get());
+}
+
+PyObject* raise_item_error(ModuleState* st, const batch::ItemError& error, std::span<const std::size_t> rows) {
+  const std::size_t index = rows.empty() ? error.index : rows[error.index];
+  switch (error.kind) {
+    case batch::ItemError::Kind::core:
+      raise_core(st, error.error);
+      break;
+    case batch::ItemError::Kind::invalid_utf8:
+      PyErr_Format(PyExc_ValueError, "invalid UTF-8 at byte %llu of the text",
+                   static_cast<unsigned long long>(error.byte));
+      break;
+    case batch::ItemError::Kind::too_large:
+      check_text_size(error.byte, "text");
+      break;
+    case batch::ItemError::Kind::stopped:
+      // The stop hook left its exception pending (KeyboardInterrupt); it names no item.
+      if (!PyErr_Occurred()) PyErr_SetString(PyExc_KeyboardInterrupt, "");
+      return nullptr;
+  }
+  name_item(index);
+  return nullptr;
+}
+
+namespace {
+
+// threads: None is every usable core; otherwise at least 1.
+bool to_threads(PyObject* o, std::size_t& out) {
+  if (!o || o == Py_None) {
+    out = batch::usable_cores();
+    return true;
+  }
+  std::uint64_t n = 0;
+  if (!to_u64(o, "threads", n)) return false;
+  if (n == 0) {
+    PyErr_SetString(PyExc_ValueError, "argument 'threads': must be at least 1 (or None for every usable core)");
+    return false;
+  }
+  out = static_cast<std::size_t>(std::min<std::uint64_t>(n, 1024));
+  return true;
+}
+
+// The texts of a list-like argument: a tuple that holds every item (so that nothing the work
+// reads can be freed meanwhile) and the UTF-8 of each.
+struct TextItems {
+  Ref items;
+  std::vector<std::string_view> texts;
+};
+
+bool to_text_items(PyObject* o, TextItems& out) {
+  if (PyUnicode_Check(o) || PyBytes_Check(o) || PyByteArray_Check(o))
+    return type_error("texts", std::string("expected an iterable of str, not a single '") + Py_TYPE(o)->tp_name +
+                                   "'");
+  out.items = Ref::steal(PySequence_Tuple(o));
+  if (!out.items) return name_pending_type_error("texts");
+  const Py_ssize_t n = PyTuple_GET_SIZE(out.items.get());
+  out.texts.resize(static_cast<std::size_t>(n));
+  for (Py_ssize_t i = 0; i < n; ++i) {
+    if (!to_text(PyTuple_GET_ITEM(out.items.get(), i), "text", out.texts[static_cast<std::size_t>(i)])) {
+      name_item(static_cast<std::size_t>(i));
+      return false;
+    }
+  }
+  return true;
+}
+
+// Runs work() without the interpreter lock: the lock is taken once to read the inputs (before)
+// and once to build the outputs (after).
+template <class F>
+auto released(F&& work) -> decltype(work()) {
+  struct Reacquire {
+    PyThreadState* state;
+    ~Reacquire() { PyEval_RestoreThread(state); }
+  } reacquire{PyEval_SaveThread()};
+  return work();
+}
+
+template <class T>
+PyObject* wrap_all(ModuleState* st, std::vector<T>& values) {
+  Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(values.size())));
+  if (!list) return nullptr;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    PyObject* item = wrap(st, std::move(values[i]));
+    if (!item) return nullptr;
+    PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), item);
+  }
+  return list.release();
+}
+
+const PolicySet* to_policies(ModuleState* st, PyObject* o) {
+  static const PolicySet kDefaultPolicies{};
+  if (!o || o == Py_None) return &kDefaultPolicies;
+  const PolicySet* policies = unwrap<PolicySet>(st, o);
+  if (!policies) wrong_type("policies", o, "PolicySet");
+  return policies;
+}
+
+PyObject* detect_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<3> sig{"detect_many", {"texts", "config", "threads"}, 1};
+    Arguments<3> a;
+    ModuleState* st = state_of_module(module);
+    Config config;
+    batch::Options options;
+    if (!a.parse(sig, args, nargs, kwnames) || !to_config(st, a[1], "config", config) ||
+        !to_threads(a[2], options.threads))
+      return nullptr;
+    if (exports_arrow(a[0])) return detect_many_arrow(st, a[0], config, options);
+    TextItems items;
+    if (!to_text_items(a[0], items)) return nullptr;
+    auto reports = released([&] { return batch::detect_many(batch::Texts{items.texts}, config, options); });
+    if (!reports) return raise_item_error(st, reports.error());
+    return wrap_all(st, *reports);
+  });
+}
+
+PyObject* mask_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  return guarded([&]() -> PyObject* {
+    static constexpr Signature<5> sig{"mask_many", {"texts", "policies", "config", "threads", "shared_restore"}, 1};
+    Arguments<5> a;
+    ModuleState* st = state_of_module(module);
+    Config config;
+    batch::Options options;
+    bool shared = false;
+    if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
+    const PolicySet* policies = to_policies(st, a[1]);
+    if (!policies || !to_config(st, a[2], "config", config) || !to_threads(a[3], options.threads) ||
+        (a.has(4) && !to_bool(a[4], "shared_restore", shared)))
+      return nullptr;
+    if (exports_arrow(a[0])) {
+      if (a.has(4) && !shared && policies->has_tokenize()) {
+        PyErr_SetString(PyExc_ValueError,
+                        "argument 'shared_restore': an Arrow column keeps one restore map for all its rows; "
+                        "leave it None or pass True");
+        return nullptr;
+      }
+      return mask_many_arrow(st, a[0], *policies, config, options);
+    }
+    TextItems items;
+    if (!to_text_items(a[0], items)) return nullptr;
+    if (!shared) {
+      auto outputs =
+          released([&] { return batch::mask_many(batch::Texts{items.texts}, *policies, config, options); });
+      if (!outputs) return raise_item_error(st, outputs.error());
+      return wrap_all(st, *outputs);
+    }
+    auto result =
+        released([&] { return batch::mask_many_shared(batch::Texts{items.texts}, *policies, config, options); });
+    if (!result) return raise_item_error(st, result.error());
+    Ref list = Ref::steal(wrap_all(st, result->outputs));
+    if (!list) return nullptr;
+    Ref restore = result->restore ? Ref::steal(wrap(st, std::move(*result->restore))) : Ref::borrow(Py_None);
+    if (!restore) return nullptr;
+    return PyTuple_Pack(2, list.get(), restore.get());
+  });
+}
+
+}  // namespace
+
+PyMethodDef detect_many_function = {
+    "detect_many", fastcall(detect_many_impl), kMethod,
+    "detect_many(texts, config=None, threads=None)\n--\n\n"
+    "여러 텍스트를 한 번에 탐지해 입력 순서대로 Report 목록을 돌려준다. 각 항목은 detect(text, config) 의 "
+    "결과와 같다. texts 는 str 의 반복 가능 객체이거나 Arrow 문자열 열(__arrow_c_stream__ 또는 "
+    "__arrow_c_array__ 를 내보내는 객체: pyarrow 배열, polars Series 등)이며, 열의 null 행은 None 이 된다. "
+    "작업은 C++ 스레드 threads 개(None 이면 쓸 수 있는 코어 수, 1 이면 호출한 스레드 하나)에 나뉜다. "
+    "잘못된 항목이 있으면 단일 호출과 같은 예외를 그 위치(texts[i])와 함께 내고 아무것도 돌려주지 않는다."};
+
+PyMethodDef mask_many_function = {
+    "mask_many", fastcall(mask_many_impl), kMethod,
+    "mask_many(texts, policies=None, config=None, threads=None, shared_restore=None)\n--\n\n"
+    "여러 텍스트를 한 번에 가린다. texts 가 str 의 반복 가능 객체이면 입력 순서대로 MaskOutput 목록을 "
+    "돌려주며 각 항목은 mask(text, policies, config) 의 결과와 같다. shared_restore=True 이면 복원표 하나를 "
+    "모든 텍스트가 함께 쓴다(접두어는 모든 텍스트를 보고 고르고 토큰 번호는 텍스트를 넘어 이어진다): "
+    "(MaskOutput 목록, RestoreMap 또는 None) 튜플을 돌려주고, 각 MaskOutput.restore 는 None 이다. "
+    "texts 가 Arrow 문자열 열이면 가린 열을 같은 인터페이스로 내보내는 MaskedColumn 을 돌려준다(null 은 "
+    "null 로 남고, 복원표는 열 전체에 하나다). threads 와 오류는 detect_many 와 같다."};
+
+}  // namespace norvane::py

@@ -44,9 +44,13 @@ struct Imported {
   Imported(const Imported&) = delete;
   Imported& operator=(const Imported&) = delete;
   ~Imported() {
+    // A producer's release may run Python code: it must not find an exception pending.
+    PyObject *type, *value, *traceback;
+    PyErr_Fetch(&type, &value, &traceback);
     for (ArrowArray& chunk : chunks)
       if (chunk.release) chunk.release(&chunk);
     if (schema.release) schema.release(&schema);
+    PyErr_Restore(type, value, traceback);
   }
 };
 
@@ -214,7 +218,11 @@ bool import_from_stream(PyObject* o, Imported& imported) {
   struct Release {
     ArrowArrayStream* s;
     ~Release() {
-      if (s->release) s->release(s);
+      if (!s->release) return;
+      PyObject *type, *value, *traceback;
+      PyErr_Fetch(&type, &value, &traceback);
+      s->release(s);
+      PyErr_Restore(type, value, traceback);
     }
   } release{&stream};
   auto stream_error = [&](int code) {

@@ -19,6 +19,7 @@ __all__ = [
     "Evidence",
     "Finding",
     "MaskOutput",
+    "MaskedColumn",
     "NormalizationCost",
     "Normalized",
     "Policy",
@@ -34,8 +35,10 @@ __all__ = [
     "SpanMapBuilder",
     "SpanMapError",
     "detect",
+    "detect_many",
     "entity_names",
     "mask",
+    "mask_many",
     "normalize",
     "unmask",
 ]
@@ -324,3 +327,28 @@ class MaskOutput:
 
 def mask(text: str, policies: PolicySet | None = None, config: Config | None = None) -> MaskOutput: ...
 def unmask(masked: str, restore: RestoreMap) -> str: ...
+
+# Many texts at once (batch.cpp, arrow.cpp). texts is an iterable of str or an Arrow string column
+# (any object with __arrow_c_stream__ or __arrow_c_array__).
+@final
+class MaskedColumn:
+    def __arrow_c_array__(self, requested_schema: object | None = None) -> tuple[object, object]: ...
+    def __arrow_c_stream__(self, requested_schema: object | None = None) -> object: ...
+    def __len__(self) -> int: ...
+    @property
+    def restore(self) -> RestoreMap | None: ...
+    @property
+    def null_count(self) -> int: ...
+    @property
+    def type(self) -> str: ...
+
+def detect_many(
+    texts: Iterable[str] | object, config: Config | None = None, threads: int | None = None
+) -> list[Report] | list[Report | None]: ...
+def mask_many(
+    texts: Iterable[str] | object,
+    policies: PolicySet | None = None,
+    config: Config | None = None,
+    threads: int | None = None,
+    shared_restore: bool | None = None,
+) -> list[MaskOutput] | tuple[list[MaskOutput], RestoreMap | None] | MaskedColumn: ...

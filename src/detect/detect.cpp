@@ -9,6 +9,8 @@
 #include "detect/checksum.hpp"
 #include "detect/containment.hpp"
 #include "detect/context.hpp"
+#include "detect/extend.hpp"
+#include "detect/labels.hpp"
 #include "detect/scanner.hpp"
 #include "error/interrupt.hpp"
 #include "normalize/pipeline.hpp"
@@ -144,7 +146,20 @@ class Detector {
       for (const Span& s : shapes_.passports) {
         poll.reach(s.byte_end);
         poll.advance(kUnitsPerSearch);
-        add_passport(s);
+        if (cfg_.any_extension())
+          add_shape({s, EntityKind::passport, kPassportRule, kPassportBase, true,
+                     ChecksumResult::not_applicable(reason::passport)});
+        else
+          add_passport(s);
+      }
+    }
+    if (cfg_.extra_shapes) {
+      extend::scan_shapes(text_, extra_shapes_);
+      interrupt::Poll poll;
+      for (const extend::Shape& s : extra_shapes_) {
+        poll.reach(s.span.byte_end);
+        poll.advance(kUnitsPerSearch);
+        add_shape(s);
       }
     }
     interrupt::Poll poll;
@@ -201,6 +216,79 @@ class Detector {
                  std::move(src.rules), src.cost, src.snapped}});
   }
 
+  // The labels around a span as the extension families read them (none when both are off).
+  bool read_labels(const Span& span, const Span& source_span) {
+    if (!cfg_.label_reading && !cfg_.structure) return false;
+    if (cfg_.label_reading) labels_.run(text_, span, cfg_.context_window);
+    else labels_.clear();
+    if (cfg_.structure) labels_.run_structure(source_, source_span);
+    return true;
+  }
+
+  // Takes the labels read for `kind` instead of the base hits when they weigh more.
+  void improve(EntityKind kind, std::vector<ContextHit>& hits, float& ctx, RuleList& extensions) {
+    sources_.clear();
+    const float t = labels_.hits(static_cast<std::size_t>(kind), ext_hits_, &sources_);
+    if (!(t > ctx)) return;
+    hits = ext_hits_;
+    ctx = t;
+    for (RuleName r : sources_)
+      if (std::find(extensions.begin(), extensions.end(), r) == extensions.end()) extensions.push_back(r);
+  }
+
+  // Vetoes from the labels of look-alikes and company numbers against a reading's context.
+  std::optional<RejectReason> label_veto(float ctx, bool phone) {
+    if (cfg_.lookalike_veto && lookalike_ >= cfg_.min_veto && lookalike_ > ctx) return RejectReason::look_alike;
+    if (cfg_.company_veto && company_ >= cfg_.min_veto && company_ > ctx && !(phone && personal_))
+      return RejectReason::company_number;
+    return std::nullopt;
+  }
+
+  void weigh_vetoing_labels(bool read) {
+    lookalike_ = company_ = 0;
+    personal_ = false;
+    if (!read) return;
+    lookalike_ = labels_.hits(labels::kLookAlikeTable, ext_hits_, nullptr);
+    company_ = labels_.hits(labels::kCompanyTable, ext_hits_, nullptr);
+    personal_ = labels_.personal_phone();
+  }
+
+  // A shape of the extension families (or a passport when any family is on): scored like a
+  // passport, from the base cues and the labels the families read.
+  void add_shape(const extend::Shape& shape) {
+    SourceSpan src = map_.to_source(shape.span);
+    context::CueSet wanted = kCueSets.negative;
+    wanted |= kCueSets.of_kind[static_cast<std::size_t>(shape.kind)];
+    search_.run(text_, shape.span, cfg_.context_window, wanted);
+    std::vector<ContextHit> hits;
+    search_.hits(cues_for(shape.kind), hits);
+    float ctx = context::total(hits);
+    search_.hits(negative_cues(), neg_hits_);
+    const float neg = context::total(neg_hits_);
+    RuleList extensions;
+    if (shape.rule != kPassportRule) extensions.push_back(shape.rule);
+    const bool read = read_labels(shape.span, src.span);
+    if (read) improve(shape.kind, hits, ctx, extensions);
+    weigh_vetoing_labels(read);
+    float score = cfg_.context * ctx;
+    score = score + shape.base;
+    score = clamp_score(subtract_costs(score, src.cost, cfg_));
+
+    std::optional<RejectReason> why;
+    if (neg > ctx && neg >= cfg_.min_veto) why = RejectReason::business_context;
+    else if (auto v = label_veto(ctx, shape.kind == EntityKind::phone)) why = v;
+    else if (shape.needs_context && ctx < cfg_.min_context) why = RejectReason::no_context;
+    else if (score < cfg_.min_score) why = RejectReason::below_threshold;
+    if (why) {
+      rejections_.push_back(Rejection{src.span, score, shape.kind, *why});
+      return;
+    }
+    const Certainty certainty = !shape.needs_context || ctx > 0.0f ? Certainty::probable : Certainty::possible;
+    findings_.push_back(Finding{shape.kind, src.span, shape.span, certainty, score,
+                                Evidence{shape.rule, shape.checksum, std::move(hits), std::move(src.rules), src.cost,
+                                         src.snapped, std::move(extensions)}});
+  }
+
   // One digit run (or one piece of a list): its candidates, their decisions and the single
   // winner. Rejections go to `rejections` when it is given; without it, a run none of whose
   // candidates can pass is dropped before its projection is made.
@@ -211,6 +299,14 @@ class Detector {
     if (digits_text.size() < kMinCandidateDigits || digits_text.size() > kMaxCandidateDigits) return out;
     if (!to_digits(digits_text, digits_)) return out;
     candidates(digits_, cands_);
+    const std::size_t base_count = cands_.size();
+    const bool extended = cfg_.any_extension();
+    std::optional<SourceSpan> early;
+    if (extended) {
+      early = map_.to_source(run);
+      extend::extra_candidates(cfg_, digits_, source_.substr(early->span.byte_start, early->span.byte_len()),
+                               text_.substr(0, run.byte_start), cands_);
+    }
     const std::size_t n = cands_.size();
     if (n == 0) return out;
 
@@ -222,11 +318,21 @@ class Detector {
     if (cand_hits_.size() < n) cand_hits_.resize(n);
     ctx_.resize(n);
     raw_.resize(n);
+    const bool read = extended && read_labels(run, early->span);
+    if (extended) {
+      if (cand_ext_.size() < n) cand_ext_.resize(n);
+      weigh_vetoing_labels(read);
+    }
     bool any_can_pass = false;
     for (std::size_t i = 0; i < n; ++i) {
       const Candidate& c = cands_[i];
       search_.hits(c.cues, cand_hits_[i]);
       ctx_[i] = context::total(cand_hits_[i]);
+      if (extended) {
+        cand_ext_[i].clear();
+        if (i >= base_count) cand_ext_[i].push_back(c.rule);
+        if (read) improve(c.entity, cand_hits_[i], ctx_[i], cand_ext_[i]);
+      }
       float score = c.base;
       if (c.checksum.kind == ChecksumResult::Kind::passed) score = score + cfg_.checksum_passed;
       else if (c.checksum.kind == ChecksumResult::Kind::failed) score = score - cfg_.checksum_failed;
@@ -238,8 +344,11 @@ class Detector {
     // Subtracting non-negative costs never raises a rounded score.
     if (!rejections && !any_can_pass && costs_only_lower_) return out;
 
-    SourceSpan src = map_.to_source(run);
+    SourceSpan src = early ? std::move(*early) : map_.to_source(run);
     search_.rerun(source_, src.span, cfg_.context_window, kCueSets.negative);
+    std::optional<extend::Veto> run_veto;
+    if (extended)
+      run_veto = extend::veto(cfg_, digits_, source_.substr(src.span.byte_start, src.span.byte_len()), personal_);
     search_.hits(negative_cues(), neg_hits_);
     const float neg = context::total(neg_hits_);
 
@@ -261,9 +370,19 @@ class Detector {
       Certainty certainty = c.max_certainty;
       if (!passed) certainty = std::min(ctx > 0.0f ? Certainty::probable : Certainty::possible, c.max_certainty);
 
+      if (run_veto) {
+        reject(c, score, run_veto->reason);
+        continue;
+      }
       if (!passed && neg >= cfg_.min_veto && neg > ctx) {
         reject(c, score, RejectReason::business_context);
         continue;
+      }
+      if (extended) {
+        if (auto v = label_veto(ctx, c.entity == EntityKind::phone)) {
+          reject(c, score, *v);
+          continue;
+        }
       }
       if (c.needs_context && ctx < cfg_.min_context) {
         reject(c, score, RejectReason::no_context);
@@ -292,8 +411,9 @@ class Detector {
       // keeps its room for the next run.
       out.winner = Finding{c.entity, src.span, run, win_certainty, win_score,
                            Evidence{c.rule, c.checksum, cand_hits_[win], std::move(src.rules), src.cost,
-                                    src.snapped}};
+                                    src.snapped, extended ? cand_ext_[win] : RuleList{}}};
     }
+    if (run_veto && run_veto->final) out.vetoed = true;
     return out;
   }
 
@@ -417,6 +537,15 @@ class Detector {
   std::vector<Position> cuts_;
   std::size_t seg_cursor_ = 0;  // segment_after's last answer
   std::vector<SplitBest> best_;
+
+  // Scratch of the extension families.
+  extend::LabelSearch labels_;
+  std::vector<extend::Shape> extra_shapes_;
+  std::vector<RuleList> cand_ext_;
+  std::vector<ContextHit> ext_hits_;
+  RuleList sources_;
+  float lookalike_ = 0, company_ = 0;
+  bool personal_ = false;
 };
 
 }  // namespace

@@ -30,6 +30,8 @@ std::string_view reject_reason_name(RejectReason r) {
     case RejectReason::below_threshold: return "below_threshold";
     case RejectReason::outranked: return "outranked";
     case RejectReason::business_context: return "business_context";
+    case RejectReason::company_number: return "company_number";
+    case RejectReason::look_alike: return "look_alike";
   }
   return "below_threshold";
 }
@@ -72,6 +74,10 @@ void write(std::string& out, const Evidence& evidence) {
   write(out, evidence.cost);
   out += ",\"snapped\":";
   write_bool(out, evidence.snapped);
+  if (!evidence.extensions.empty()) {  // never under the base rules, whose output stays as it was
+    out += ",\"extensions\":";
+    write_rules(out, evidence.extensions);
+  }
   out += '}';
 }
 

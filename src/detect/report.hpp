@@ -39,6 +39,9 @@ struct Evidence {
   RuleList normalizations;
   NormalizationCost cost;
   bool snapped = false;
+  // Rule names of the extensions beyond the base rules that led to this finding (for
+  // example "context.column_header"), in the order they applied; empty under the base rules.
+  RuleList extensions;
 };
 
 struct Finding {
@@ -56,6 +59,9 @@ enum class RejectReason : std::uint8_t {
   below_threshold,
   outranked,
   business_context,
+  // Produced only by the extension families (see Config::thorough).
+  company_number,  // a representative or toll-free number without a personal label
+  look_alike,      // an IP address, version, ISBN, price, joined CSV fields or a labelled order number
 };
 std::string_view reject_reason_name(RejectReason r);
 

@@ -27,7 +27,54 @@ struct Config {
   float absorbed_separator = 0.01f;
   float expanded_syllable = 0.01f;
   float replaced_char = 0.002f;
+
+  // Extensions beyond the base rules, in families; every one is off here and on in thorough().
+  bool label_reading = false;     // more labels, distance counted in letters and digits, trailing labels
+  bool structure = false;         // column headers and questions on the line before as labels
+  bool extra_shapes = false;      // international phones, dates in words, disguised e-mails, ...
+  bool recent_resident = false;   // resident numbers issued since October 2020 (no check digit)
+  bool company_veto = false;      // representative and toll-free numbers are not personal
+  bool lookalike_veto = false;    // IP addresses, versions, ISBNs, prices, CSV fields, order numbers
+  bool numeral_words = false;     // a short numeral at the end of a word is part of the word
+
+  bool any_extension() const {
+    return label_reading || structure || extra_shapes || recent_resident || company_veto || lookalike_veto ||
+           numeral_words;
+  }
+
+  // Every extension on, with the thresholds and weights chosen for masking: leak little, stay precise.
+  static Config thorough();
 };
+
+// The extension families, in declared order, by name.
+struct FamilyField {
+  std::string_view name;
+  bool Config::*field;
+  std::string_view doc;
+};
+inline constexpr std::array<FamilyField, 7> kFamilyFields{{
+    {"label_reading", &Config::label_reading,
+     "영문/약어 라벨, 로그 키, 은행 이름, 뒤에 붙은 라벨을 읽고 라벨과 값 사이 거리를 글자와 숫자로만 센다(bool)."},
+    {"structure", &Config::structure, "표의 열 머리글과 앞 줄의 질문을 라벨로 읽는다(bool)."},
+    {"extra_shapes", &Config::extra_shapes,
+     "국제 전화번호, 새 여권번호, 글로 쓴 생년월일, 가린 이메일, 지역명 운전면허번호를 찾는다(bool)."},
+    {"recent_resident", &Config::recent_resident,
+     "2020년 10월 이후 발급된(검증 자리 없는) 주민등록번호를 읽는다(bool)."},
+    {"company_veto", &Config::company_veto,
+     "대표번호(15xx/16xx/18xx)와 080 번호는 개인 라벨이 없으면 보고하지 않는다(bool)."},
+    {"lookalike_veto", &Config::lookalike_veto,
+     "IP 주소, 버전, ISBN, 금액, CSV 필드, 주문/승인/예약 번호 같은 닮은 숫자를 보고하지 않는다(bool)."},
+    {"numeral_words", &Config::numeral_words, "낱말 끝에 붙은 짧은 한글 수사는 숫자로 읽지 않는다(bool)."},
+}};
+
+inline Config Config::thorough() {
+  Config c;
+  for (const FamilyField& f : kFamilyFields) c.*f.field = true;
+  // Labels count for more, and spaces inside a number cost less: people write numbers in groups.
+  c.context = 0.6f;
+  c.absorbed_whitespace = 0.04f;
+  return c;
+}
 
 // The seven weights, in declared order, by name.
 struct WeightField {

@@ -279,6 +279,10 @@ struct NumeralReader {
       r = read_run(text, start, run_end);
       if (!r.convert) return run_end;
     }
+    // A short reading right after another syllable is the end of a word (행사일, 구매일), not a number.
+    if (config.numeral_words && r.digits < config.numeral_min_digits_without_context && start >= 3 &&
+        unicode::syllable_at(text, start - 3) >= 0)
+      return run_end;
     bool convert;
     if (r.digits >= config.numeral_min_digits_without_context)
       convert = true;

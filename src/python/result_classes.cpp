@@ -99,6 +99,8 @@ PyGetSetDef evidence_getset[] = {
      "원문 구간에 닿은 정규화 규칙 이름들(오름차순, 중복 없음).", nullptr},
     {"cost", get<Evidence, &Evidence::cost>, nullptr, "원문 구간의 정규화 비용.", nullptr},
     {"snapped", get<Evidence, &Evidence::snapped>, nullptr, "원문 구간이 변환 구간 경계까지 넓혀졌으면 참.", nullptr},
+    {"extensions", get<Evidence, &Evidence::extensions>, nullptr,
+     "이 탐지에 쓰인 확장 규칙 이름들(예: \"context.column_header\"). 기본 규칙만 쓰면 비어 있다.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 

@@ -1,0 +1,725 @@
+#include "detect/extend.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "detect/checksum.hpp"
+#include "detect/cues.hpp"
+#include "detect/labels.hpp"
+#include "normalize/unicode.hpp"
+#include "span/utf8.hpp"
+
+namespace norvane::extend {
+
+namespace {
+
+// ------------------------------------------------------------------------------------------
+// Characters
+
+bool is_ascii_letter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+bool is_ascii_digit(unsigned char c) { return c >= '0' && c <= '9'; }
+unsigned char lower(unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c | 0x20) : c; }
+
+// Letters and digits: the characters a label distance counts.
+bool counts(char32_t c) {
+  if (c < 0x80) return is_ascii_letter(static_cast<unsigned char>(c)) || is_ascii_digit(static_cast<unsigned char>(c));
+  return (c >= 0xAC00 && c < 0xD7A4) || (c >= 0x3131 && c <= 0x318E) || (c >= 0x4E00 && c <= 0x9FFF);
+}
+
+char32_t char_at(std::string_view s, std::size_t i) { return utf8::decode(s, i); }
+
+std::size_t char_before(std::string_view s, std::size_t i) {
+  --i;
+  while (i > 0 && utf8::is_continuation(static_cast<unsigned char>(s[i]))) --i;
+  return i;
+}
+
+std::size_t alnum_count(std::string_view s, std::size_t from, std::size_t to) {
+  std::uint32_t n = 0;
+  for (std::size_t i = from; i < to;) n += counts(utf8::decode(s, i));
+  return n;
+}
+
+// ------------------------------------------------------------------------------------------
+// The label index: the base cue tables of the ten kinds and every table of labels.hpp, with a
+// lookup by first character.
+
+struct IndexedLabel {
+  std::string_view word;
+  float weight;
+  std::uint8_t flags;
+  std::uint8_t table;
+  bool base;
+  std::uint8_t alnum;  // letters and digits in the word
+};
+
+class LabelIndex {
+ public:
+  LabelIndex() {
+    for (EntityKind k : all_entities())
+      for (const Cue& c : cues_for(k)) add(c.word, c.weight, labels::kPlain, static_cast<std::uint8_t>(k), true);
+    for (std::size_t t = 0; t < labels::kTableCount; ++t)
+      for (const labels::Label& l : labels::kTables[t]) add(l.word, l.weight, l.flags, static_cast<std::uint8_t>(t), false);
+  }
+
+  const IndexedLabel& at(std::size_t i) const { return labels_[i]; }
+
+  // The labels whose first character is c (letters of either case), or nullptr.
+  const std::vector<std::uint16_t>* starting_with(char32_t c) const {
+    std::uint16_t b = 0;
+    if (c < 0x80) b = ascii_[lower(static_cast<unsigned char>(c))];
+    else if (c >= unicode::kSyllableFirst && c < unicode::kSyllableFirst + unicode::kSyllableCount)
+      b = hangul_[c - unicode::kSyllableFirst];
+    else
+      for (const auto& [k, v] : other_)
+        if (k == c) b = v;
+    return b ? &buckets_[b - 1] : nullptr;
+  }
+
+  // Whether label i stands at byte `at` of s and ends by `limit`, with no ASCII letter
+  // touching an ASCII end of it.
+  bool matches(std::size_t i, std::string_view s, std::size_t at, std::size_t limit) const {
+    const std::string_view w = labels_[i].word;
+    if (at + w.size() > limit) return false;
+    for (std::size_t k = 0; k < w.size(); ++k)
+      if (lower(static_cast<unsigned char>(s[at + k])) != lower(static_cast<unsigned char>(w[k]))) return false;
+    if (is_ascii_letter(static_cast<unsigned char>(w.front())) && at > 0 &&
+        is_ascii_letter(static_cast<unsigned char>(s[at - 1])))
+      return false;
+    const std::size_t end = at + w.size();
+    if (is_ascii_letter(static_cast<unsigned char>(w.back())) && end < s.size() &&
+        is_ascii_letter(static_cast<unsigned char>(s[end])))
+      return false;
+    return true;
+  }
+
+ private:
+  void add(std::string_view word, float weight, std::uint8_t flags, std::uint8_t table, bool base) {
+    const auto i = static_cast<std::uint16_t>(labels_.size());
+    labels_.push_back({word, weight, flags, table, base, static_cast<std::uint8_t>(alnum_count(word, 0, word.size()))});
+    const char32_t c = char_at(word, 0);
+    std::uint16_t* slot;
+    if (c < 0x80) slot = &ascii_[lower(static_cast<unsigned char>(c))];
+    else if (c >= unicode::kSyllableFirst && c < unicode::kSyllableFirst + unicode::kSyllableCount)
+      slot = &hangul_[c - unicode::kSyllableFirst];
+    else {
+      auto it = std::find_if(other_.begin(), other_.end(), [&](const auto& p) { return p.first == c; });
+      if (it == other_.end()) it = other_.insert(other_.end(), {c, std::uint16_t{0}});
+      slot = &it->second;
+    }
+    if (*slot == 0) {
+      buckets_.emplace_back();
+      *slot = static_cast<std::uint16_t>(buckets_.size());
+    }
+    buckets_[*slot - 1].push_back(i);
+  }
+
+  std::vector<IndexedLabel> labels_;
+  std::vector<std::vector<std::uint16_t>> buckets_;
+  std::array<std::uint16_t, 128> ascii_{};
+  std::vector<std::uint16_t> hangul_ = std::vector<std::uint16_t>(unicode::kSyllableCount, 0);
+  std::vector<std::pair<char32_t, std::uint16_t>> other_;
+};
+
+const LabelIndex& label_index() {
+  static const LabelIndex index;
+  return index;
+}
+
+RuleName left_source(const IndexedLabel& l) {
+  if (l.base) return rule::kLetterDistance;
+  if (l.flags & labels::kLogKey) return rule::kLogKey;
+  if (l.flags & labels::kBank) return rule::kBankName;
+  return rule::kExtraLabel;
+}
+
+constexpr std::uint32_t kTrailingReach = 6;  // letters and digits looked at after a value
+constexpr std::size_t kLineReach = 512;      // bytes looked at for a line's ends
+constexpr std::size_t kMaxWalk = 160;        // characters walked to the left at most
+
+void add_found(std::vector<LabelFound>& found, std::uint16_t label, std::uint32_t distance, RuleName source) {
+  for (LabelFound& f : found)
+    if (f.label == label) {
+      if (distance < f.distance) f = {label, distance, source};
+      return;
+    }
+  found.push_back({label, distance, source});
+}
+
+// The start of the line holding byte i, or npos when none is near.
+std::size_t line_start(std::string_view s, std::size_t i) {
+  const std::size_t low = i > kLineReach ? i - kLineReach : 0;
+  for (std::size_t k = i; k > low; --k)
+    if (s[k - 1] == '\n') return k;
+  return low == 0 ? 0 : std::string_view::npos;
+}
+
+std::size_t line_end(std::string_view s, std::size_t i) {
+  const std::size_t high = std::min(s.size(), i + kLineReach);
+  for (std::size_t k = i; k < high; ++k)
+    if (s[k] == '\n') return k;
+  return high == s.size() ? high : std::string_view::npos;
+}
+
+std::size_t count_char(std::string_view s, std::size_t from, std::size_t to, char c) {
+  return static_cast<std::size_t>(std::count(s.begin() + static_cast<std::ptrdiff_t>(from),
+                                             s.begin() + static_cast<std::ptrdiff_t>(to), c));
+}
+
+// The delimiter of a table row: tab, pipe, or a comma never followed by a space.
+char row_delimiter(std::string_view line) {
+  if (line.find('\t') != std::string_view::npos) return '\t';
+  if (line.find('|') != std::string_view::npos) return '|';
+  if (line.find(',') != std::string_view::npos && line.find(", ") == std::string_view::npos) return ',';
+  return 0;
+}
+
+std::size_t digit_count(std::string_view s) {
+  return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return is_ascii_digit(c); }));
+}
+
+}  // namespace
+
+// ------------------------------------------------------------------------------------------
+// LabelSearch
+
+void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t window) {
+  found_.clear();
+  const LabelIndex& index = label_index();
+  const std::size_t start = std::min<std::size_t>(span.byte_start, text.size());
+  const std::size_t end = std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), text.size());
+  // Left: counted in letters and digits; another number of four digits or more ends the walk.
+  std::uint32_t alnum = 0, digits = 0;
+  std::size_t i = start;
+  for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
+    const std::size_t j = char_before(text, i);
+    const char32_t c = char_at(text, j);
+    if (c == '\n') break;
+    digits = c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)) ? digits + 1 : 0;
+    if (digits >= 4) break;
+    alnum += counts(c);
+    if (alnum > window + 8) break;
+    if (const auto* bucket = index.starting_with(c)) {
+      for (std::uint16_t k : *bucket) {
+        const IndexedLabel& l = index.at(k);
+        if ((l.flags & labels::kTrailing) || !index.matches(k, text, j, start)) continue;
+        const std::uint32_t d = alnum - l.alnum;
+        if (d > window || ((l.flags & labels::kAdjacent) && d > 1)) continue;
+        add_found(found_, k, d, left_source(l));
+      }
+    }
+    i = j;
+  }
+  // Right: a label written after the value.
+  alnum = 0;
+  for (std::size_t k = end; k < text.size() && alnum <= kTrailingReach;) {
+    const std::size_t at = k;
+    const char32_t c = utf8::decode(text, k);
+    if (c == '\n' || (c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)))) break;
+    if (const auto* bucket = index.starting_with(c)) {
+      for (std::uint16_t b : *bucket) {
+        const IndexedLabel& l = index.at(b);
+        if (!index.matches(b, text, at, text.size())) continue;
+        if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
+        add_found(found_, b, alnum, rule::kTrailingLabel);
+      }
+    }
+    alnum += counts(c);
+  }
+}
+
+void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance,
+                          RuleName source) {
+  const LabelIndex& index = label_index();
+  for (std::size_t k = from; k < to;) {
+    const std::size_t at = k;
+    const char32_t c = utf8::decode(text, k);
+    const auto* bucket = index.starting_with(c);
+    if (!bucket) continue;
+    for (std::uint16_t b : *bucket) {
+      const IndexedLabel& l = index.at(b);
+      if ((l.flags & (labels::kTrailing | labels::kAdjacent)) || !index.matches(b, text, at, to)) continue;
+      add_found(found_, b, distance, source);
+    }
+  }
+}
+
+void LabelSearch::run_structure(std::string_view source, const Span& span) {
+  const std::size_t start = std::min<std::size_t>(span.byte_start, source.size());
+  const std::size_t ls = line_start(source, start);
+  const std::size_t le = line_end(source, std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), source.size()));
+  if (ls == std::string_view::npos || le == std::string_view::npos) return;
+  const std::string_view line = source.substr(ls, le - ls);
+
+  // The column header: the top line of the block of rows with as many delimiters as this one.
+  if (const char delim = row_delimiter(line)) {
+    const std::size_t count = count_char(source, ls, le, delim);
+    const std::size_t column = count_char(source, ls, start, delim);
+    std::size_t header = ls, header_end = le;
+    const bool cached = table_.text.data() == source.data() && table_.text.size() == source.size() &&
+                        table_.delimiter == delim && table_.count == count;
+    while (header > 0) {
+      if (cached && header - 1 <= table_.rows_end && header > table_.header_end) {
+        header = table_.header;
+        header_end = table_.header_end;
+        break;
+      }
+      const std::size_t pe = header - 1;
+      const std::size_t ps = line_start(source, pe);
+      if (ps == std::string_view::npos) break;
+      const std::string_view prev = source.substr(ps, pe - ps);
+      if (row_delimiter(prev) != delim || count_char(prev, 0, prev.size(), delim) != count) break;
+      header = ps;
+      header_end = pe;
+    }
+    if (header != ls) {
+      table_ = {source, delim, count, header, header_end, std::max(le, cached ? table_.rows_end : le)};
+      // The header's cell of this column.
+      std::size_t from = header, seen = 0;
+      while (seen < column && from < header_end) {
+        if (source[from] == delim) ++seen;
+        ++from;
+      }
+      std::size_t to = from;
+      while (to < header_end && source[to] != delim) ++to;
+      if (seen == column) find_in(source, from, to, 0, rule::kColumnHeader);
+    }
+    return;  // a table row takes its labels from the header, not from the row above
+  }
+
+  // The line before (empty lines skipped), when it holds no number of its own: a question
+  // or a label on its own line.
+  if (ls == 0) return;
+  std::size_t pe = ls - 1, ps = 0;
+  for (int skipped = 0;; ++skipped) {
+    ps = line_start(source, pe);
+    if (ps == std::string_view::npos) return;
+    const std::string_view prev = source.substr(ps, pe - ps);
+    if (prev.find_first_not_of(" \t\r") != std::string_view::npos) break;
+    if (ps == 0 || skipped == 2) return;
+    pe = ps - 1;
+  }
+  if (digit_count(source.substr(ps, pe - ps)) >= 6) return;
+  const auto before = static_cast<std::uint32_t>(alnum_count(source, ls, start));
+  find_in(source, ps, pe, before + 2, rule::kPreviousLine);
+}
+
+float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources) const {
+  out.clear();
+  const LabelIndex& index = label_index();
+  for (const LabelFound& f : found_) {
+    const IndexedLabel& l = index.at(f.label);
+    if (l.table != table) continue;
+    const float decay = 1.0f + 0.125f * static_cast<float>(f.distance);
+    const ContextHit h{l.word, f.distance, l.weight / decay};
+    auto same = std::find_if(out.begin(), out.end(), [&](const ContextHit& o) { return o.cue == h.cue; });
+    if (same == out.end()) out.push_back(h);
+    else if (h.weight > same->weight) *same = h;
+    else continue;
+    if (sources && std::find(sources->begin(), sources->end(), f.source) == sources->end())
+      sources->push_back(f.source);
+  }
+  std::sort(out.begin(), out.end(), [](const ContextHit& a, const ContextHit& b) {
+    if (a.weight != b.weight) return a.weight > b.weight;
+    return a.cue < b.cue;
+  });
+  return context::total(out);
+}
+
+bool LabelSearch::personal_phone() const {
+  const LabelIndex& index = label_index();
+  for (const LabelFound& f : found_)
+    if (index.at(f.label).flags & labels::kPersonal) return true;
+  return false;
+}
+
+// ------------------------------------------------------------------------------------------
+// Readings of runs
+
+namespace {
+
+namespace reason {
+inline constexpr std::string_view recent_resident = "2020년 10월 이후 발급된 번호는 검증 자리를 쓰지 않는다";
+}
+
+bool starts_with(std::span<const std::uint8_t> d, std::string_view prefix) {
+  if (d.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (d[i] != static_cast<std::uint8_t>(prefix[i] - '0')) return false;
+  return true;
+}
+
+bool any_masked(std::span<const std::uint8_t> d) {
+  return std::any_of(d.begin(), d.end(), [](std::uint8_t v) { return v == kMasked; });
+}
+
+// A Korean telephone number as dialled at home (with its leading 0).
+bool is_national_phone(std::span<const std::uint8_t> d) {
+  const std::size_t n = d.size();
+  if (n < 9 || n > 11 || d[0] != 0) return false;
+  if (d[1] == 1) return (d[2] == 0 && n == 11) || ((d[2] == 1 || d[2] >= 6) && (n == 10 || n == 11));
+  if (d[1] == 2) return n == 9 || n == 10;
+  if (d[1] == 7 && d[2] == 0) return n == 11;
+  return d[1] >= 3 && d[1] <= 6 && d[2] >= 1 && d[2] <= 5 && (n == 10 || n == 11);
+}
+
+constexpr std::string_view kRegions[] = {"서울", "부산", "경기", "강원", "충북", "충남", "전북", "전남", "경북",
+                                         "경남", "제주", "대구", "인천", "광주", "대전", "울산", "세종"};
+
+bool ends_with_region(std::string_view before) {
+  while (!before.empty() && before.back() == ' ') before.remove_suffix(1);
+  for (std::string_view r : kRegions) {
+    if (!before.ends_with(r)) continue;
+    const std::size_t at = before.size() - r.size();
+    return at == 0 || !counts(char_at(before, char_before(before, at)));
+  }
+  return false;
+}
+
+// Y sep M sep D (year of four or two digits; separators ".", "-", "/" with optional spaces; a
+// final "." allowed): the date, or nothing.
+std::optional<Date> separated_date(std::string_view s) {
+  std::size_t i = 0;
+  auto number = [&](std::size_t min, std::size_t max, unsigned& v) {
+    std::size_t k = 0;
+    v = 0;
+    while (i < s.size() && is_ascii_digit(s[i]) && k < max) v = v * 10 + (s[i++] - '0'), ++k;
+    return k >= min && !(i < s.size() && is_ascii_digit(s[i]));
+  };
+  auto separator = [&] {
+    while (i < s.size() && s[i] == ' ') ++i;
+    if (i >= s.size() || (s[i] != '.' && s[i] != '-' && s[i] != '/')) return false;
+    ++i;
+    while (i < s.size() && s[i] == ' ') ++i;
+    return true;
+  };
+  unsigned y, m, d;
+  const std::size_t y0 = i;
+  if (!number(2, 4, y) || (i - y0 == 3)) return std::nullopt;
+  const bool four = i - y0 == 4;
+  if (!separator() || !number(1, 2, m) || !separator() || !number(1, 2, d)) return std::nullopt;
+  while (i < s.size() && (s[i] == '.' || s[i] == ' ')) ++i;
+  if (i != s.size()) return std::nullopt;
+  const unsigned year = four ? y : 1900 + y;
+  if (four && (y < 1900 || y > 2099)) return std::nullopt;
+  if (!is_valid_date(year, m, d) && !(!four && is_valid_date(2000 + y, m, d))) return std::nullopt;
+  return Date{static_cast<std::uint16_t>(year), static_cast<std::uint8_t>(m), static_cast<std::uint8_t>(d)};
+}
+
+}  // namespace
+
+void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::string_view source,
+                      std::string_view before, std::vector<Candidate>& out) {
+  const std::size_t n = d.size();
+  const bool masked = any_masked(d);
+  if (cfg.extra_shapes && !masked) {
+    // International form: +82 or 0082, then the number without its leading 0.
+    std::span<const std::uint8_t> rest;
+    if (starts_with(d, "0082")) rest = d.subspan(4);
+    else if (starts_with(d, "82") && (before.ends_with('+') || before.ends_with("+ "))) rest = d.subspan(2);
+    if (!rest.empty()) {
+      std::uint8_t national[12];
+      std::size_t len = 0;
+      if (rest[0] != 0) national[len++] = 0;
+      for (std::size_t k = 0; k < rest.size() && len < 12; ++k) national[len++] = rest[k];
+      if (len <= 11 && is_national_phone({national, len}))
+        out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::phone), rule::kPhoneInternational,
+                                cues_for(EntityKind::phone), 0.7f, false, Certainty::probable, EntityKind::phone});
+    }
+    // A licence number after a region name: 서울 11-123456-78.
+    if (n == 10 && ends_with_region(before))
+      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::driver_license), rule::kLicenseRegion,
+                              cues_for(EntityKind::driver_license), 0.55f, false, Certainty::probable,
+                              EntityKind::driver_license});
+    // A date written with separators that the digits alone do not read as one.
+    const bool has_birth =
+        std::any_of(out.begin(), out.end(), [](const Candidate& c) { return c.entity == EntityKind::birth_date; });
+    if (!has_birth && n >= 4 && n <= 8 && separated_date(source))
+      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date), rule::kBirthSeparatedDate,
+                              cues_for(EntityKind::birth_date), 0.1f, true, Certainty::probable,
+                              EntityKind::birth_date});
+  }
+  if (cfg.recent_resident && n == 13 && !masked) {
+    if (auto a = analyze_resident(d); a && a->birth) {
+      if (a->checksum.kind == ChecksumResult::Kind::failed) {
+        // Born since October 2020 with a seventh digit of that century: issued without a check digit.
+        const Date b = *a->birth;
+        const bool recent = (b.year > 2020 || (b.year == 2020 && b.month >= 10)) &&
+                            (d[6] == 3 || d[6] == 4 || d[6] == 7 || d[6] == 8);
+        out.push_back(Candidate{ChecksumResult::not_applicable(reason::recent_resident), rule::kResidentRecent,
+                                cues_for(a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident),
+                                recent ? 0.55f : 0.3f, false, Certainty::probable,
+                                a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident});
+      }
+      // A 13-digit number that reads as a resident number is a card only under a card label.
+      for (Candidate& c : out)
+        if (c.entity == EntityKind::credit_card) c.needs_context = true;
+    }
+  }
+}
+
+// ------------------------------------------------------------------------------------------
+// Vetoes
+
+namespace {
+
+// 1,234 or 18,220,000: groups of three after the first.
+bool is_price(std::string_view s) {
+  std::size_t i = 0, first = 0;
+  while (i < s.size() && is_ascii_digit(s[i])) ++i, ++first;
+  if (first == 0 || first > 3 || i == s.size()) return false;
+  while (i < s.size()) {
+    if (s[i] != ',') return false;
+    ++i;
+    std::size_t g = 0;
+    while (i < s.size() && is_ascii_digit(s[i])) ++i, ++g;
+    if (g != 3) return false;
+  }
+  return true;
+}
+
+bool is_isbn13(std::span<const std::uint8_t> d) {
+  if (d.size() != 13 || !(starts_with(d, "978") || starts_with(d, "979"))) return false;
+  unsigned sum = 0;
+  for (std::size_t i = 0; i < 13; ++i) sum += d[i] * (i % 2 ? 3u : 1u);
+  return sum % 10 == 0;
+}
+
+}  // namespace
+
+std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std::string_view source,
+                         bool personal_phone) {
+  const std::size_t n = d.size();
+  if (cfg.lookalike_veto) {
+    if (count_char(source, 0, source.size(), '.') >= 3) return Veto{RejectReason::look_alike, true};  // IP, version
+    if (is_price(source)) return Veto{RejectReason::look_alike, true};
+    if (is_isbn13(d)) return Veto{RejectReason::look_alike, true};
+    for (std::size_t i = 0; i + 1 < source.size(); ++i)
+      if (source[i] == ',' && is_ascii_digit(source[i + 1])) return Veto{RejectReason::look_alike, false};
+  }
+  if (cfg.company_veto && !personal_phone) {
+    const bool representative = n == 8 && (starts_with(d, "15") || starts_with(d, "16") || starts_with(d, "18"));
+    const bool toll_free = (n == 10 || n == 11) && starts_with(d, "080");
+    if (representative || toll_free) return Veto{RejectReason::company_number, true};
+  }
+  return std::nullopt;
+}
+
+// ------------------------------------------------------------------------------------------
+// Shapes
+
+namespace {
+
+bool is_local_char(unsigned char c) {
+  return is_ascii_letter(c) || is_ascii_digit(c) || c == '%' || c == '+' || c == '-' || c == '.' || c == '_';
+}
+bool is_label_char(unsigned char c) { return is_ascii_letter(c) || is_ascii_digit(c) || c == '-'; }
+
+Span span_of(std::string_view text, std::size_t from, std::size_t to, std::uint32_t& chars_cursor,
+             std::size_t& byte_cursor) {
+  // Characters are counted forwards from the last span: shapes come in text order.
+  if (from < byte_cursor) {
+    byte_cursor = 0;
+    chars_cursor = 0;
+  }
+  std::uint32_t cs = chars_cursor;
+  for (std::size_t i = byte_cursor; i < from; ++i) cs += !utf8::is_continuation(static_cast<unsigned char>(text[i]));
+  std::uint32_t ce = cs;
+  for (std::size_t i = from; i < to; ++i) ce += !utf8::is_continuation(static_cast<unsigned char>(text[i]));
+  byte_cursor = from;
+  chars_cursor = cs;
+  return Span{static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to), cs, ce};
+}
+
+// Case-insensitive ASCII comparison at i.
+bool word_at(std::string_view s, std::size_t i, std::string_view w) {
+  if (i + w.size() > s.size()) return false;
+  for (std::size_t k = 0; k < w.size(); ++k)
+    if (lower(static_cast<unsigned char>(s[i + k])) != lower(static_cast<unsigned char>(w[k]))) return false;
+  return true;
+}
+
+constexpr std::string_view kAtMarks[] = {"(at)", "[at]", "{at}", "(골뱅이)", "[골뱅이]", " 골뱅이 ", "골뱅이", " at "};
+constexpr std::string_view kDotMarks[] = {"(dot)", "[dot]", "{dot}", " dot ", "(점)", " 점 ", "닷", " . ", "."};
+
+// Labels of a domain joined by dots or dot marks from i; the end, or npos. `marked` tells
+// whether a dot mark was used.
+std::size_t read_domain(std::string_view s, std::size_t i, bool& marked) {
+  std::size_t labels = 0, end = std::string_view::npos, last_start = i;
+  marked = false;
+  while (true) {
+    const std::size_t ls = i;
+    while (i < s.size() && is_label_char(static_cast<unsigned char>(s[i]))) ++i;
+    if (i == ls) break;
+    ++labels;
+    last_start = ls;
+    end = i;
+    bool joined = false;
+    for (std::string_view m : kDotMarks) {
+      // A mark in brackets or in words may stand between spaces: naver [dot] com.
+      std::size_t at = i;
+      if (m.front() != ' ' && m != ".")
+        while (at < s.size() && s[at] == ' ') ++at;
+      if (!word_at(s, at, m)) continue;
+      std::size_t next = at + m.size();
+      if (at != i)
+        while (next < s.size() && s[next] == ' ') ++next;
+      if (next < s.size() && is_label_char(static_cast<unsigned char>(s[next]))) {
+        marked |= m != ".";
+        i = next;
+        joined = true;
+        break;
+      }
+    }
+    if (!joined) break;
+  }
+  if (labels < 2 || end == std::string_view::npos || end - last_start < 2) return std::string_view::npos;
+  for (std::size_t k = last_start; k < end; ++k)
+    if (!is_ascii_letter(static_cast<unsigned char>(s[k]))) return std::string_view::npos;
+  return end;
+}
+
+}  // namespace
+
+void scan_shapes(std::string_view text, std::vector<Shape>& out) {
+  out.clear();
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  std::uint32_t chars_cursor = 0;
+  std::size_t byte_cursor = 0;
+  auto push = [&](std::size_t from, std::size_t to, EntityKind kind, RuleName rule, float base, bool needs,
+                  ChecksumResult ck) {
+    out.push_back(Shape{span_of(text, from, to, chars_cursor, byte_cursor), kind, rule, base, needs, ck});
+  };
+  const ChecksumResult birth_na = ChecksumResult::not_applicable(norvane::reason::birth_date);
+  const ChecksumResult email_na = ChecksumResult::not_applicable(norvane::reason::email);
+
+  for (std::size_t i = 0; i < n;) {
+    const unsigned char c = p[i];
+    // Dates from a run of digits: 1974년 10월 12일, 1990/01/01, 01/15/1990.
+    if (is_ascii_digit(c) && (i == 0 || !is_ascii_digit(p[i - 1]))) {
+      std::size_t k = i;
+      auto number = [&](std::size_t max, unsigned& v) {
+        const std::size_t s = k;
+        v = 0;
+        while (k < n && is_ascii_digit(p[k]) && k - s < max + 1) v = v * 10 + (p[k++] - '0');
+        return k - s;
+      };
+      auto skip_spaces = [&] {
+        while (k < n && p[k] == ' ') ++k;
+      };
+      unsigned y, m, d;
+      const std::size_t yl = number(4, y);
+      bool found = false;
+      if ((yl == 4 || yl == 2) && text.substr(k, 3) == "년") {
+        k += 3;
+        skip_spaces();
+        std::size_t ml = number(2, m);
+        if (ml >= 1 && ml <= 2 && text.substr(k, 3) == "월") {
+          k += 3;
+          skip_spaces();
+          std::size_t dl = number(2, d);
+          if (dl >= 1 && dl <= 2 && text.substr(k, 3) == "일") {
+            k += 3;
+            const unsigned year = yl == 4 ? y : 1900 + y;
+            if ((yl == 2 || (y >= 1900 && y <= 2099)) &&
+                (is_valid_date(year, m, d) || (yl == 2 && is_valid_date(2000 + y, m, d)))) {
+              push(i, k, EntityKind::birth_date, rule::kBirthKoreanDate, 0.1f, true, birth_na);
+              found = true;
+            }
+          }
+        }
+      } else if (yl == 4 && k < n && p[k] == '/') {
+        ++k;
+        std::size_t ml = number(2, m);
+        if (ml >= 1 && ml <= 2 && k < n && p[k] == '/') {
+          ++k;
+          std::size_t dl = number(2, d);
+          if (dl >= 1 && dl <= 2 && !(k < n && (is_ascii_digit(p[k]) || p[k] == '/')) && y >= 1900 && y <= 2099 &&
+              is_valid_date(y, m, d)) {
+            push(i, k, EntityKind::birth_date, rule::kBirthSeparatedDate, 0.1f, true, birth_na);
+            found = true;
+          }
+        }
+      } else if ((yl == 1 || yl == 2) && k < n && p[k] == '/') {  // month/day/year
+        m = y;
+        ++k;
+        std::size_t dl = number(2, d);
+        if (dl >= 1 && dl <= 2 && k < n && p[k] == '/') {
+          ++k;
+          std::size_t l = number(4, y);
+          if (l == 4 && !(k < n && (is_ascii_digit(p[k]) || p[k] == '/')) && y >= 1900 && y <= 2099 &&
+              is_valid_date(y, m, d)) {
+            push(i, k, EntityKind::birth_date, rule::kBirthSeparatedDate, 0.1f, true, birth_na);
+            found = true;
+          }
+        }
+      }
+      if (found) {
+        i = k;
+        continue;
+      }
+      while (i < n && is_ascii_digit(p[i])) ++i;
+      continue;
+    }
+    // Passports of the current format: M123A4567.
+    if (c >= 'A' && c <= 'Z' && (i == 0 || !(is_ascii_letter(p[i - 1]) || is_ascii_digit(p[i - 1]))) && i + 9 <= n &&
+        is_ascii_digit(p[i + 1]) && is_ascii_digit(p[i + 2]) && is_ascii_digit(p[i + 3]) && p[i + 4] >= 'A' &&
+        p[i + 4] <= 'Z' && is_ascii_digit(p[i + 5]) && is_ascii_digit(p[i + 6]) && is_ascii_digit(p[i + 7]) &&
+        is_ascii_digit(p[i + 8]) && (i + 9 == n || !(is_ascii_letter(p[i + 9]) || is_ascii_digit(p[i + 9])))) {
+      push(i, i + 9, EntityKind::passport, rule::kPassportCurrent, 0.1f, true,
+           ChecksumResult::not_applicable(norvane::reason::passport));
+      i += 9;
+      continue;
+    }
+    // E-mail glued to the digits that follow it: a.b@example.com010-1234-5678.
+    if (c == '@' && i > 0 && is_local_char(p[i - 1])) {
+      std::size_t s = i;
+      while (s > 0 && is_local_char(p[s - 1])) --s;
+      while (s < i && p[s] == '.') ++s;
+      std::size_t e = i + 1;
+      while (e < n && (is_label_char(p[e]) || p[e] == '.')) ++e;
+      // The last label: letters, then digits straight after them.
+      std::size_t dot = e;
+      while (dot > i + 1 && p[dot - 1] != '.') --dot;
+      std::size_t letters = dot;
+      while (letters < e && is_ascii_letter(p[letters])) ++letters;
+      if (s < i && p[i - 1] != '.' && dot > i + 2 && letters - dot >= 2 && letters < e && is_ascii_digit(p[letters])) {
+        bool marked = false;
+        if (read_domain(text.substr(0, letters), i + 1, marked) == letters) {
+          push(s, letters, EntityKind::email, rule::kEmailGlued, 0.85f, false, email_na);
+          i = letters;
+          continue;
+        }
+      }
+      ++i;
+      continue;
+    }
+    // E-mail written to defeat scrapers: hong(at)naver.com, hong [at] naver [dot] com.
+    if (c == '(' || c == '[' || c == '{' || c == ' ' || c == 0xEA) {
+      for (std::string_view mark : kAtMarks) {
+        if (!word_at(text, i, mark)) continue;
+        std::size_t s = i;
+        if (s > 0 && p[s - 1] == ' ' && mark.front() != ' ') --s;
+        const std::size_t local_end = s;
+        while (s > 0 && is_local_char(p[s - 1])) --s;
+        while (s < local_end && p[s] == '.') ++s;
+        if (s == local_end || p[local_end - 1] == '.') break;
+        std::size_t d = i + mark.size();
+        if (mark.back() != ' ' && d < n && p[d] == ' ') ++d;
+        bool marked = false;
+        const std::size_t e = read_domain(text, d, marked);
+        // A plain " at " is English prose unless the dots are disguised too.
+        if (e == std::string_view::npos || (mark == " at " && !marked)) break;
+        push(s, e, EntityKind::email, rule::kEmailObfuscated, 0.85f, false, email_na);
+        i = e;
+        goto next;
+      }
+    }
+    i += utf8::seq_len(c);
+  next:;
+  }
+}
+
+}  // namespace norvane::extend

@@ -1,0 +1,98 @@
+#pragma once
+// The extension families of Config (see Config::thorough): labels read further, table
+// structure, shapes beyond the base rules, recent resident numbers and the vetoes of company
+// numbers and look-alikes. The detector calls into this file only when a family is on.
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "detect/candidates.hpp"
+#include "detect/report.hpp"
+#include "normalize/config.hpp"
+#include "span/span.hpp"
+
+namespace norvane::extend {
+
+// Rule names of the extensions, as they show in Evidence::extensions.
+namespace rule {
+inline constexpr RuleName kLetterDistance = "context.letter_distance";
+inline constexpr RuleName kExtraLabel = "context.extra_label";
+inline constexpr RuleName kLogKey = "context.log_key";
+inline constexpr RuleName kBankName = "context.bank_name";
+inline constexpr RuleName kTrailingLabel = "context.trailing_label";
+inline constexpr RuleName kColumnHeader = "context.column_header";
+inline constexpr RuleName kPreviousLine = "context.previous_line";
+inline constexpr RuleName kPhoneInternational = "phone.international";
+inline constexpr RuleName kPassportCurrent = "passport.current";
+inline constexpr RuleName kBirthKoreanDate = "birth.korean_date";
+inline constexpr RuleName kBirthSeparatedDate = "birth.separated_date";
+inline constexpr RuleName kEmailObfuscated = "email.obfuscated";
+inline constexpr RuleName kEmailGlued = "email.glued";
+inline constexpr RuleName kLicenseRegion = "license.region";
+inline constexpr RuleName kResidentRecent = "resident.recent";
+inline constexpr RuleName kCardResidentShaped = "card.resident_shaped";
+}  // namespace rule
+
+// One label found near a span.
+struct LabelFound {
+  std::uint16_t label;  // index into the label index (base cues and labels.hpp)
+  std::uint32_t distance;
+  RuleName source;  // which extension found it
+};
+
+// Labels around a span, by letters and digits (label_reading), and from the table's column
+// header and the line before (structure).
+class LabelSearch {
+ public:
+  // The same line: `window` letters and digits to the left, a few to the right. Clears first.
+  void run(std::string_view text, const Span& span, std::uint32_t window);
+  void clear() { found_.clear(); }
+  // Adds the column header above a source span and the labels of the line before it.
+  void run_structure(std::string_view source, const Span& span);
+  // Hits of one table (an EntityKind as index, or labels::kLookAlikeTable / kCompanyTable),
+  // nearest occurrence per word, sorted by weight then word; the sources of the hits are
+  // added to `sources` (no duplicates). Returns their total (capped as context::total).
+  float hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources) const;
+  // A personal phone label (연락처, 휴대폰, Mobile, ...) was found.
+  bool personal_phone() const;
+
+ private:
+  void find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance, RuleName source);
+
+  std::vector<LabelFound> found_;
+  // The last table found: its header line and how far its rows have been seen.
+  struct Table {
+    std::string_view text;
+    char delimiter = 0;
+    std::size_t count = 0, header = 0, header_end = 0, rows_end = 0;
+  } table_;
+};
+
+// Readings of a run beyond the base rules, appended to `out` (after the base readings).
+// `source` is the text the run was read from, `before` the normalized text before the run.
+void extra_candidates(const Config& cfg, std::span<const std::uint8_t> digits, std::string_view source,
+                      std::string_view before, std::vector<Candidate>& out);
+
+// Why no reading of a run may be reported, from its digits and how the source writes them.
+struct Veto {
+  RejectReason reason;
+  bool final;  // false: the pieces of the run may still be read (fields joined across commas)
+};
+std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> digits, std::string_view source,
+                         bool personal_phone);
+
+// Shapes found in the normalized text beyond the base scanner: dates in words or with slashes,
+// passports of the current format, e-mails disguised or glued to following digits.
+struct Shape {
+  Span span;
+  EntityKind kind;
+  RuleName rule;
+  float base;
+  bool needs_context;
+  ChecksumResult checksum;
+};
+void scan_shapes(std::string_view text, std::vector<Shape>& out);
+
+}  // namespace norvane::extend

@@ -299,7 +299,6 @@ class Detector {
     if (digits_text.size() < kMinCandidateDigits || digits_text.size() > kMaxCandidateDigits) return out;
     if (!to_digits(digits_text, digits_)) return out;
     candidates(digits_, cands_);
-    const std::size_t base_count = cands_.size();
     const bool extended = cfg_.any_extension();
     std::optional<SourceSpan> early;
     if (extended) {
@@ -330,7 +329,7 @@ class Detector {
       ctx_[i] = context::total(cand_hits_[i]);
       if (extended) {
         cand_ext_[i].clear();
-        if (i >= base_count) cand_ext_[i].push_back(c.rule);
+        if (extend::rule::is_extension_reading(c.rule)) cand_ext_[i].push_back(c.rule);
         if (read) improve(c.entity, cand_hits_[i], ctx_[i], cand_ext_[i]);
       }
       float score = c.base;

@@ -447,6 +447,11 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
         const Date b = *a->birth;
         const bool recent = (b.year > 2020 || (b.year == 2020 && b.month >= 10)) &&
                             (d[6] == 3 || d[6] == 4 || d[6] == 7 || d[6] == 8);
+        // It takes the place of the reading whose check digit failed.
+        std::erase_if(out, [](const Candidate& c) {
+          return (c.entity == EntityKind::resident || c.entity == EntityKind::foreigner_registration) &&
+                 c.checksum.kind == ChecksumResult::Kind::failed;
+        });
         out.push_back(Candidate{ChecksumResult::not_applicable(reason::recent_resident), rule::kResidentRecent,
                                 cues_for(a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident),
                                 recent ? 0.55f : 0.3f, false, Certainty::probable,

@@ -32,7 +32,13 @@ inline constexpr RuleName kEmailObfuscated = "email.obfuscated";
 inline constexpr RuleName kEmailGlued = "email.glued";
 inline constexpr RuleName kLicenseRegion = "license.region";
 inline constexpr RuleName kResidentRecent = "resident.recent";
-inline constexpr RuleName kCardResidentShaped = "card.resident_shaped";
+
+// Whether a candidate rule is one of the extensions' own readings.
+inline bool is_extension_reading(RuleName r) {
+  for (RuleName e : {kPhoneInternational, kLicenseRegion, kBirthSeparatedDate, kResidentRecent})
+    if (r == e) return true;
+  return false;
+}
 }  // namespace rule
 
 // One label found near a span.

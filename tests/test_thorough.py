@@ -1,0 +1,274 @@
+"""The thorough mode: Config.thorough() and its extension families.
+
+Each group below is one cause of leaks or one category of false reports. Every case compares the
+whole outcome (kind, text as written, rule and the extensions named in the evidence), and the
+default settings are checked on the same text, so a case that stops needing its extension shows.
+"""
+import json
+
+import pytest
+
+import norvane
+from norvane import Config, Policy, PolicySet
+
+FAMILIES = ("label_reading", "structure", "extra_shapes", "recent_resident", "company_veto",
+            "lookalike_veto", "numeral_words")
+
+
+def found(text, config):
+    return [(f.entity, f.text(text), f.evidence.rule, f.evidence.extensions)
+            for f in norvane.detect(text, config).findings]
+
+
+def thorough_without(*families):
+    c = Config.thorough()
+    for name in families:
+        setattr(c, name, False)
+    return c
+
+
+# ---------------------------------------------------------------------------------------------
+# The settings
+
+
+def test_families_are_off_by_default_and_on_in_thorough():
+    assert [getattr(Config(), f) for f in FAMILIES] == [False] * len(FAMILIES)
+    assert [getattr(Config.thorough(), f) for f in FAMILIES] == [True] * len(FAMILIES)
+
+
+def test_repr_lists_only_the_families_switched_on():
+    assert repr(Config()) == "Config(min_score=0.5, min_context=0.3, context_window=24)"
+    c = Config()
+    c.structure = True
+    c.numeral_words = True
+    assert repr(c) == "Config(min_score=0.5, min_context=0.3, context_window=24, structure=True, numeral_words=True)"
+    assert repr(Config.thorough()) == (
+        "Config(min_score=0.5, min_context=0.3, context_window=24, label_reading=True, structure=True, "
+        "extra_shapes=True, recent_resident=True, company_veto=True, lookalike_veto=True, numeral_words=True)")
+
+
+def test_thorough_weights_and_a_fresh_object_each_time():
+    a, b = Config.thorough(), Config.thorough()
+    assert a is not b
+    a.structure = False
+    assert b.structure is True
+    assert dict(Config.thorough().weights) == {**dict(Config().weights), "context": pytest.approx(0.6),
+                                               "absorbed_whitespace": pytest.approx(0.04)}
+
+
+def test_family_attributes_refuse_bad_values():
+    c = Config()
+    with pytest.raises(TypeError):
+        c.label_reading = "yes"
+    with pytest.raises(TypeError):
+        del c.structure
+    with pytest.raises(TypeError):
+        Config.thorough(1)
+    assert c.label_reading is False
+
+
+# ---------------------------------------------------------------------------------------------
+# Causes of leaks, one group each
+
+LETTER_DISTANCE = [
+    ("생년월일: 1990.01.01", [("birth_date", "1990.01.01", "birth.yyyymmdd", ["context.letter_distance"])]),
+    ("여권 M12345678", [("passport", "M12345678", "passport.shape", ["context.letter_distance"])]),
+    ("☎ 010 8764 4688", [("phone", "010 8764 4688", "phone.mobile_11", ["context.extra_label"])]),
+]
+
+EXTRA_LABELS = [
+    ("DOB: 1985.03.02", [("birth_date", "1985.03.02", "birth.yyyymmdd", ["context.extra_label"])]),
+    ("account=351-600670-79-228",
+     [("bank_account", "351-600670-79-228", "account.length", ["context.extra_label", "context.log_key"])]),
+    ("passport=M12345678", [("passport", "M12345678", "passport.shape", ["context.extra_label", "context.log_key"])]),
+    ("NH농협 351-1234-5678-12", [("bank_account", "351-1234-5678-12", "account.length", ["context.bank_name"])]),
+    ("환불계좌 국민 123456-01-234567",
+     [("bank_account", "123456-01-234567", "account.length",
+       ["context.bank_name", "context.letter_distance", "context.extra_label"])]),
+]
+
+STRUCTURE = [
+    ("이름,연락처,생년월일\n홍길동,010-1234-5678,1990-01-01",
+     [("phone", "010-1234-5678", "phone.mobile_11", ["context.column_header"]),
+      ("birth_date", "1990-01-01", "birth.yyyymmdd", ["context.column_header"])]),
+    ("| 성명 | 생년월일 |\n|---|---|\n| 김민수 | 1988-02-14 |",
+     [("birth_date", "1988-02-14", "birth.yyyymmdd", ["context.column_header"])]),
+    ("환불받으실 계좌 말씀해주세요.\n고객: 1000-9512-7563",
+     [("bank_account", "1000-9512-7563", "account.length", ["context.previous_line"])]),
+    ("880726생", [("birth_date", "880726", "birth.yymmdd", ["context.trailing_label"])]),
+    ("1990. 01. 01 (생년월일)", [("birth_date", "1990. 01. 01", "birth.yyyymmdd", ["context.trailing_label"])]),
+]
+
+SHAPES = [
+    ("+82-10-1234-5678", [("phone", "82-10-1234-5678", "phone.international", ["phone.international"])]),
+    ("0082-10-1234-5678", [("phone", "0082-10-1234-5678", "phone.international", ["phone.international"])]),
+    ("+82 2 123 4567", [("phone", "82 2 123 4567", "phone.international", ["phone.international"])]),
+    ("여권번호 M123A4567",
+     [("passport", "M123A4567", "passport.current", ["passport.current", "context.letter_distance"])]),
+    ("생년월일 1974년 10월 12일",
+     [("birth_date", "1974년 10월 12일", "birth.korean_date", ["birth.korean_date", "context.letter_distance"])]),
+    ("90년 1월 1일생", [("birth_date", "90년 1월 1일", "birth.korean_date", ["birth.korean_date", "context.trailing_label"])]),
+    ("생일 1990/01/01",
+     [("birth_date", "1990/01/01", "birth.separated_date", ["birth.separated_date", "context.letter_distance"])]),
+    ("생년월일: 1990. 1. 13.",
+     [("birth_date", "1990. 1. 13", "birth.separated_date", ["birth.separated_date", "context.letter_distance"])]),
+    ("hong(at)naver.com", [("email", "hong(at)naver.com", "email.obfuscated", ["email.obfuscated"])]),
+    ("hong [at] naver [dot] com",
+     [("email", "hong [at] naver [dot] com", "email.obfuscated", ["email.obfuscated"])]),
+    ("hong 골뱅이 naver.com", [("email", "hong 골뱅이 naver.com", "email.obfuscated", ["email.obfuscated"])]),
+    ("a.b@example.com010-1234-5678",
+     [("email", "a.b@example.com", "email.glued", ["email.glued"]),
+      ("phone", "010-1234-5678", "phone.mobile_11", [])]),
+    ("운전면허 서울 11-123456-78",
+     [("driver_license", "11-123456-78", "license.region",
+       ["license.region", "context.extra_label", "context.letter_distance"])]),
+]
+
+RECENT_RESIDENT = [
+    # Born in 2021, seventh digit 3, no valid check digit: read without any label.
+    ("210315-3123456", [("resident", "210315-3123456", "resident.recent", ["resident.recent"])]),
+]
+
+
+@pytest.mark.parametrize("text,expected", LETTER_DISTANCE + EXTRA_LABELS + STRUCTURE + SHAPES + RECENT_RESIDENT)
+def test_thorough_finds_what_the_default_leaks(text, expected):
+    assert found(text, Config.thorough()) == expected
+    default = {(e, t) for e, t, _, _ in found(text, None)}
+    assert not {(e, t) for e, t, _, _ in expected} <= default
+
+
+def test_default_resident_reading_is_kept_when_the_check_digit_is_valid():
+    text = "주민번호 880101-1234568"
+    assert found(text, Config.thorough()) == [
+        ("resident", "880101-1234568", "resident.korean_13", ["context.letter_distance", "context.extra_label"])]
+
+
+def test_labelled_resident_without_valid_check_digit_says_so():
+    text = "주민번호 850315-1123450"
+    assert [(f.evidence.rule, f.evidence.checksum) for f in norvane.detect(text).findings] == [
+        ("resident.korean_13", "failed")]
+    assert found(text, Config.thorough()) == [
+        ("resident", "850315-1123450", "resident.recent",
+         ["resident.recent", "context.letter_distance", "context.extra_label"])]
+
+
+def test_recent_resident_is_not_read_as_card_without_card_label():
+    # Luhn passes by chance on this 13-digit number; it reads as a resident number born in 2021.
+    digits = next(f"2103154{n:06d}" for n in range(10**6) if _luhn(f"2103154{n:06d}")
+                  and not _resident_ok(f"2103154{n:06d}"))
+    text = f"{digits[:6]}-{digits[6:]}"
+    assert [f.entity for f in norvane.detect(text).findings] == ["credit_card"]
+    assert found(text, Config.thorough()) == [("resident", text, "resident.recent", ["resident.recent"])]
+
+
+def _luhn(s):
+    total = 0
+    for i, ch in enumerate(reversed(s)):
+        d = int(ch) * (2 if i % 2 else 1)
+        total += d - 9 if d > 9 else d
+    return total % 10 == 0
+
+
+def _resident_ok(s):
+    d = [int(c) for c in s]
+    return (11 - sum(x * w for x, w in zip(d, (2, 3, 4, 5, 6, 7, 8, 9, 2, 3, 4, 5))) % 11) % 10 == d[12]
+
+
+# ---------------------------------------------------------------------------------------------
+# False reports, one group each: nothing is found, and the rejections say why
+
+LOOK_ALIKES = [
+    ("상담전화 1566-6671", "company_number"),
+    ("수신자부담 080-123-4567", "company_number"),
+    ("ip=211.39.29.140", "look_alike"),
+    ("10.0.11036.946", "look_alike"),
+    ("ISBN 978-89-12345-67-5", "look_alike"),
+    ("결제금액 18,220,000", "look_alike"),
+    ("2023-10-12,87100", "look_alike"),
+    ("거래번호 2023101200123", "look_alike"),
+    ("order_id=20231012001234", "look_alike"),
+]
+
+
+@pytest.mark.parametrize("text,reason", LOOK_ALIKES)
+def test_thorough_rejects_look_alikes(text, reason):
+    report = norvane.detect(text, Config.thorough())
+    assert report.findings == []
+    assert reason in {r.reason for r in report.rejections}
+
+
+def test_new_rejection_reasons_only_in_thorough():
+    for text, _ in LOOK_ALIKES:
+        assert not {r.reason for r in norvane.detect(text).rejections} & {"company_number", "look_alike"}
+
+
+def test_company_number_with_a_personal_label_stays():
+    assert found("휴대폰 1588-1234", Config.thorough()) == [
+        ("phone", "1588-1234", "phone.representative", ["context.letter_distance"])]
+
+
+def test_numeral_inside_a_word_is_not_read():
+    text = "행사일 2024-09-27"
+    assert [f.entity for f in norvane.detect(text).findings] == ["business_registration"]
+    assert norvane.normalize(text, Config.thorough()).text == "행사일 20240927"
+    assert found(text, Config.thorough()) == []
+    # A numeral that stands alone is still read.
+    assert norvane.normalize("연락처 공일공 1234 5678", Config.thorough()).text == "연락처 01012345678"
+
+
+def test_csv_fields_joined_across_commas_are_read_one_by_one():
+    text = "날짜,연락처\n2023-10-12,010-1234-5678"
+    assert found(text, Config.thorough()) == [("phone", "010-1234-5678", "phone.mobile_11", ["context.column_header"])]
+
+
+# ---------------------------------------------------------------------------------------------
+# Switching one family off takes away exactly its part
+
+
+@pytest.mark.parametrize("family,text", [
+    ("extra_shapes", "+82-10-1234-5678"),
+    ("extra_shapes", "hong(at)naver.com"),
+    ("label_reading", "DOB: 1985.03.02"),
+    ("structure", "이름,생년월일\n홍길동,1990-01-01"),
+    ("recent_resident", "210315-3123456"),
+])
+def test_switching_a_family_off(family, text):
+    assert found(text, Config.thorough()) != []
+    assert found(text, thorough_without(family)) == []
+
+
+@pytest.mark.parametrize("family,text", [
+    ("company_veto", "상담전화 1566-6671"),
+    ("lookalike_veto", "ip=211.39.29.140"),
+    ("numeral_words", "행사일 2024-09-27"),
+])
+def test_switching_a_veto_off(family, text):
+    assert found(text, Config.thorough()) == []
+    assert found(text, thorough_without(family)) != []
+
+
+# ---------------------------------------------------------------------------------------------
+# Evidence, JSON, masking
+
+NOTE = ("고객 홍길동 DOB: 1985.03.02, Tel +82-10-8764-4688, 메일 hong(at)naver.com\n"
+        "이름,연락처,생년월일\n김민수,010-2222-3333,1990年\n환불받으실 계좌 말씀해주세요.\n고객: 1000-9512-7563\n"
+        "상담전화 1566-6671 / 행사일 2024-09-27 / 결제금액 18,220,000")
+
+
+def test_extensions_in_json_only_when_used():
+    default = json.loads(norvane.detect(NOTE).to_json())
+    assert all("extensions" not in f["evidence"] for f in default["findings"])
+    thorough = json.loads(norvane.detect(NOTE, Config.thorough()).to_json())
+    assert [f["evidence"].get("extensions") for f in thorough["findings"]] == [
+        f.evidence.extensions or None for f in norvane.detect(NOTE, Config.thorough()).findings]
+    assert any(f["evidence"].get("extensions") for f in thorough["findings"])
+
+
+def test_mask_and_unmask_on_thorough_findings():
+    out = norvane.mask(NOTE, PolicySet(Policy.tokenize()), Config.thorough())
+    assert norvane.unmask(out.text, out.restore) == NOTE
+    labelled = norvane.mask(NOTE, None, Config.thorough()).text
+    assert labelled == (
+        "고객 홍길동 DOB: [생년월일], Tel +[전화번호], 메일 [이메일]\n"
+        "이름,연락처,생년월일\n김민수,[전화번호],1990年\n환불받으실 계좌 말씀해주세요.\n고객: [계좌번호]\n"
+        "상담전화 1566-6671 / 행사일 2024-09-27 / 결제금액 18,220,000")

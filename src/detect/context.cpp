@@ -205,7 +205,7 @@ CueSet cue_set(std::span<const Cue> table) {
 
 void Search::run(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted) {
   const auto [start, end] = clip(text, span);
-  if (window > kIndexFrom && look_up(run_index_, text, start, end, window, wanted)) return;
+  if (use_index(run_index_, text, window) && look_up(run_index_, text, start, end, window, wanted)) return;
   indexed_ = false;
   walk_left(text, start, window, wanted);
   walk_right(text, end, window, wanted);
@@ -213,7 +213,7 @@ void Search::run(std::string_view text, const Span& span, std::uint32_t window, 
 
 void Search::rerun(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted) {
   const auto [start, end] = clip(text, span);
-  if (window > kIndexFrom && look_up(rerun_index_, text, start, end, window, wanted)) return;
+  if (use_index(rerun_index_, text, window) && look_up(rerun_index_, text, start, end, window, wanted)) return;
   if (indexed_) {  // nothing walked to compare with
     indexed_ = false;
     walk_left(text, start, window, wanted);
@@ -229,6 +229,11 @@ void Search::rerun(std::string_view text, const Span& span, std::uint32_t window
   if (!(right.size() <= text.size() - end && (right_.full || right.size() == text.size() - end) &&
         text.compare(end, right.size(), right) == 0))
     walk_right(text, end, window, wanted);
+}
+
+bool Search::use_index(Index& index, std::string_view text, std::uint32_t window) {
+  if (window > kIndexFrom) return true;
+  return window > kWalkAlways && index.walked_enough(text, 2 * std::uint64_t{window});
 }
 
 std::pair<std::size_t, std::size_t> Search::clip(std::string_view text, const Span& span) {

@@ -38,9 +38,11 @@ CueSet cue_set(std::span<const Cue> table);
 // The nearest occurrence of each wanted cue in the `window` characters on each side of a
 // span: one walk outwards from the span on each side, a lookup by character at each step.
 // Windows wider than kIndexFrom are answered from an index of the text's cues instead, so
-// a wide window costs one pass over the text, not one per span. A Search keeps one index
-// for the texts of run() and one for those of rerun(); a text must not change while a
-// Search that has seen it is in use.
+// a wide window costs one pass over the text, not one per span. Windows wider than
+// kWalkAlways walk until the walks over a text have covered as many characters as the text
+// holds, and use its index from then on: dense spans cost no more than with the default
+// window. A Search keeps one index for the texts of run() and one for those of rerun(); a
+// text must not change while a Search that has seen it is in use.
 class Search {
  public:
   void run(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted);
@@ -53,6 +55,7 @@ class Search {
   void hits(std::span<const Cue> table, std::vector<ContextHit>& out) const;
 
   static constexpr std::uint32_t kIndexFrom = 256;
+  static constexpr std::uint32_t kWalkAlways = 24;  // the default window
 
  private:
   // Where every cue of all_cues() starts in one text, by character, ascending per cue.
@@ -64,11 +67,23 @@ class Search {
       return built_ && text.data() == text_.data() && text.size() == text_.size();
     }
     bool usable() const { return usable_; }
+    // Counts a walk of up to `chars` characters over text; true once the walks over it have
+    // covered as many characters as it has bytes (an index then costs less than walking on).
+    bool walked_enough(std::string_view text, std::uint64_t chars) {
+      if (text.data() != walked_text_.data() || text.size() != walked_text_.size()) {
+        walked_text_ = text;
+        walked_ = 0;
+      }
+      walked_ += chars;
+      return walked_ > text.size();
+    }
     std::uint32_t char_at(std::size_t byte) const;
     const std::vector<std::uint32_t>& starts(std::size_t cue) const { return starts_[cue]; }
 
    private:
     std::string_view text_;
+    std::string_view walked_text_;
+    std::uint64_t walked_ = 0;
     bool built_ = false, usable_ = false;
     std::vector<std::uint32_t> blocks_;  // characters before each 64-byte block
     std::vector<std::uint32_t> starts_[kMaxCues];
@@ -82,6 +97,8 @@ class Search {
   static std::pair<std::size_t, std::size_t> clip(std::string_view text, const Span& span);
   void walk_left(std::string_view text, std::size_t start, std::uint32_t window, const CueSet& wanted);
   void walk_right(std::string_view text, std::size_t end, std::uint32_t window, const CueSet& wanted);
+  // Whether this window is answered from the text's index.
+  static bool use_index(Index& index, std::string_view text, std::uint32_t window);
   // Both sides from the index; false when the text has none (not well-formed).
   bool look_up(Index& index, std::string_view text, std::size_t start, std::size_t end, std::uint32_t window,
                const CueSet& wanted);

@@ -164,6 +164,16 @@ class Config:
     min_score: float
     min_context: float
     min_veto: float
+    # Detection extensions, all off in Config() and on in Config.thorough().
+    label_reading: bool
+    structure: bool
+    extra_shapes: bool
+    recent_resident: bool
+    company_veto: bool
+    lookalike_veto: bool
+    numeral_words: bool
+    @classmethod
+    def thorough(cls) -> Config: ...
     @property
     def weights(self) -> list[tuple[str, float]]: ...
     def set_weights(
@@ -215,6 +225,8 @@ class Evidence:
     def cost(self) -> NormalizationCost: ...
     @property
     def snapped(self) -> bool: ...
+    @property
+    def extensions(self) -> list[str]: ...
     def to_json(self) -> str: ...
 
 @final

@@ -8,7 +8,6 @@ import time
 
 import pytest
 
-import _norvane_testing
 import norvane
 from norvane import Config, Policy, PolicySet, RestoreMap, Span, SpanMap, SpanMapBuilder, SpanMapError
 
@@ -469,21 +468,6 @@ def test_config_values_outside_their_types(field, value, error):
     with pytest.raises(error):
         setattr(c, field, value)
     assert (repr(c), c.weights) == before
-
-
-# ---------------------------------------------------------------------------------------------
-# Texts of 4 GiB or more: refused with a clear error (the limit check itself, without 4 GiB)
-
-
-def test_text_size_limit():
-    assert _norvane_testing.text_size_error(0) is None
-    assert _norvane_testing.text_size_error(2**32 - 1) is None
-    message = (
-        "argument 'text': text of 4294967296 bytes is too large; "
-        "texts must be shorter than 4 GiB (4294967296 bytes) of UTF-8"
-    )
-    assert _norvane_testing.text_size_error(2**32) == message
-    assert "18446744073709551615 bytes" in _norvane_testing.text_size_error(2**64 - 1)
 
 
 # ---------------------------------------------------------------------------------------------

@@ -1,0 +1,107 @@
+// Digit values, dates and the check formulas of resident, business and card numbers.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "detect/checksum.hpp"
+
+namespace norvane {
+namespace {
+
+Digits digits(std::string_view text) {
+  Digits d;
+  EXPECT_TRUE(to_digits(text, d)) << text;
+  return d;
+}
+
+TEST(Checksum, ToDigitsReadsDigitsAndMasksOnly) {
+  EXPECT_EQ(digits("0189"), (Digits{0, 1, 8, 9}));
+  EXPECT_EQ(digits("1*Xx"), (Digits{1, kMasked, kMasked, kMasked}));
+  EXPECT_EQ(digits(""), Digits{});
+  Digits d;
+  for (std::string_view bad : {"12-3", "12 3", "1O", "١٢", "１２"}) EXPECT_FALSE(to_digits(bad, d)) << bad;
+}
+
+TEST(Checksum, AnyMasked) {
+  EXPECT_FALSE(any_masked(digits("0123456789")));
+  EXPECT_TRUE(any_masked(digits("012345678*")));
+  EXPECT_FALSE(any_masked(Digits{}));
+}
+
+TEST(Checksum, Dates) {
+  EXPECT_TRUE(is_leap_year(2000));
+  EXPECT_TRUE(is_leap_year(2024));
+  EXPECT_FALSE(is_leap_year(1900));
+  EXPECT_FALSE(is_leap_year(2023));
+  EXPECT_TRUE(is_valid_date(2024, 2, 29));
+  EXPECT_FALSE(is_valid_date(2023, 2, 29));
+  EXPECT_TRUE(is_valid_date(1988, 12, 31));
+  EXPECT_FALSE(is_valid_date(1988, 4, 31));
+  EXPECT_FALSE(is_valid_date(1988, 13, 1));
+  EXPECT_FALSE(is_valid_date(1988, 0, 1));
+  EXPECT_FALSE(is_valid_date(1988, 1, 0));
+}
+
+std::string checksum_text(const ChecksumResult& c) {
+  std::string out(checksum_name(c));
+  if (!c.reason.empty()) out += ": " + std::string(c.reason);
+  return out;
+}
+
+std::string birth_text(const std::optional<Date>& d) {
+  if (!d) return "none";
+  return std::to_string(d->year) + '-' + std::to_string(d->month) + '-' + std::to_string(d->day);
+}
+
+struct ResidentCase {
+  std::string_view number;
+  const char* birth;
+  bool foreigner;
+  const char* checksum;
+};
+
+TEST(Checksum, ResidentNumbers) {
+  const std::string masked = "not_applicable: " + std::string(reason::masked);
+  // clang-format off
+  const std::vector<ResidentCase> cases = {
+      {"8801011234568", "1988-1-1",  false, "passed"},        // born 1988, check digit right
+      {"8801011234567", "1988-1-1",  false, "failed"},        // check digit wrong
+      {"8801015234561", "1988-1-1",  true,  "passed"},        // foreigner: the check digit is moved by two
+      {"0503034234567", "2005-3-3",  false, "passed"},        // born in the 2000s
+      {"8813011234568", "none",      false, "failed"},        // no month 13
+      {"880101*******", "1988-1-1",  false, masked.c_str()},  // masked back half: century taken as 1900
+      {"000229*******", "2000-2-29", false, masked.c_str()},  // a leap day only the 2000s have
+      {"88**011234568", "none",      false, masked.c_str()},  // masked date: no birth
+  };
+  // clang-format on
+  for (const ResidentCase& c : cases) {
+    const std::optional<ResidentAnalysis> a = analyze_resident(digits(c.number));
+    ASSERT_TRUE(a) << c.number;
+    EXPECT_EQ(birth_text(a->birth), c.birth) << c.number;
+    EXPECT_EQ(a->foreigner, c.foreigner) << c.number;
+    EXPECT_EQ(checksum_text(a->checksum), c.checksum) << c.number;
+  }
+  EXPECT_FALSE(analyze_resident(digits("880101123456")));  // twelve positions
+}
+
+TEST(Checksum, BusinessNumbers) {
+  EXPECT_EQ(checksum_text(business_checksum(digits("1208147521"))), "passed");
+  EXPECT_EQ(checksum_text(business_checksum(digits("1208147522"))), "failed");
+  EXPECT_EQ(checksum_text(business_checksum(digits("120814752*"))),
+            "not_applicable: " + std::string(reason::masked));
+  EXPECT_EQ(checksum_text(business_checksum(digits("120814752"))), "failed");  // nine positions
+}
+
+TEST(Checksum, Luhn) {
+  EXPECT_EQ(checksum_text(luhn_checksum(digits("4111111111111111"))), "passed");
+  EXPECT_EQ(checksum_text(luhn_checksum(digits("4111111111111112"))), "failed");
+  EXPECT_EQ(checksum_text(luhn_checksum(digits("79927398713"))), "passed");  // doubling 9 and 7 past ten
+  EXPECT_EQ(checksum_text(luhn_checksum(digits("411111111111111*"))),
+            "not_applicable: " + std::string(reason::masked));
+}
+
+}  // namespace
+}  // namespace norvane

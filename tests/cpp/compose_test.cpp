@@ -1,0 +1,161 @@
+// Composition of span maps A -> B (inner) and B -> C (outer) into A -> C.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "test_support.hpp"
+
+namespace norvane {
+namespace {
+
+using namespace testing;
+using K = SegmentKind;
+
+const RuleName kFold = "fold.fullwidth";
+const RuleName kSpace = "separator.whitespace";
+const RuleName kUnits = "hangul.unit_reading";
+const RuleName kLookalike = "lookalike.digit";
+
+// Both overloads (copying and taking the rule lists) must give the same map.
+Result<SpanMap> compose_both(const SpanMap& inner, const SpanMap& outer) {
+  Result<SpanMap> copied = SpanMap::compose(inner, outer);
+  SpanMap inner_copy = inner, outer_copy = outer;
+  Result<SpanMap> taken = SpanMap::compose(std::move(inner_copy), std::move(outer_copy));
+  EXPECT_EQ(copied.has_value(), taken.has_value());
+  if (copied && taken) {
+    EXPECT_EQ(*copied, *taken);
+  } else if (!copied && !taken) {
+    EXPECT_EQ(copied.error().text(), taken.error().text());
+  }
+  return copied;
+}
+
+struct ComposeCase {
+  const char* what;
+  SpanMap inner, outer;
+  const char* composed;
+};
+
+TEST(SpanMapCompose, CombinesSegmentsOfBothMaps) {
+  const std::vector<ComposeCase> cases = {
+      {"nothing and nothing", SpanMap(), SpanMap(), ""},
+      {"a plain identity inside keeps the outer map",
+       SpanMap({id(A(0, 3))}),
+       SpanMap({id(A(0, 1)), seg(K::delete_, A(1, 2), A(1, 1), {kSpace}, cost(1, 0, 0, 0)), id(A(2, 3), A(1, 2))}),
+       "identity 0-1>0-1 | delete 1-2>1-1 [separator.whitespace] w1 | identity 2-3>1-2"},
+      {"a plain identity outside keeps the inner map",
+       SpanMap({seg(K::replace, S(0, 3, 0, 1), A(0, 1), {kFold}, cost(0, 0, 0, 1)), id(S(3, 4, 1, 2), A(1, 2))}),
+       SpanMap({id(A(0, 2))}),
+       "replace 0-3/0-1>0-1 [fold.fullwidth] r1 | identity 3-4/1-2>1-2"},
+      {"folded digits, then the space between them absorbed: \"１ ２\" -> \"1 2\" -> \"12\"",
+       SpanMap({seg(K::replace, S(0, 3, 0, 1), A(0, 1), {kFold}, cost(0, 0, 0, 1)), id(S(3, 4, 1, 2), A(1, 2)),
+                seg(K::replace, S(4, 7, 2, 3), A(2, 3), {kFold}, cost(0, 0, 0, 1))}),
+       SpanMap({id(A(0, 1)), seg(K::delete_, A(1, 2), A(1, 1), {kSpace}, cost(1, 0, 0, 0)), id(A(2, 3), A(1, 2))}),
+       "replace 0-3/0-1>0-1 [fold.fullwidth] r1 | delete 3-4/1-2>1-1 [separator.whitespace] w1"
+       " | replace 4-7/2-3>1-2 [fold.fullwidth] r1"},
+      {"a segment changed twice carries both rules, sorted, and both costs",
+       SpanMap({seg(K::replace, S(0, 3, 0, 1), A(0, 1), {kFold}, cost(0, 0, 0, 1)), id(S(3, 4, 1, 2), A(1, 2))}),
+       SpanMap({seg(K::replace, A(0, 1), A(0, 1), {kLookalike}, cost(0, 0, 0, 1)), id(A(1, 2))}),
+       "replace 0-3/0-1>0-1 [fold.fullwidth,lookalike.digit] r2 | identity 3-4/1-2>1-2"},
+      {"an inner deletion lands on the C point where its B point goes",
+       SpanMap({id(A(0, 1)), seg(K::delete_, A(1, 2), A(1, 1), {kSpace}, cost(1, 0, 0, 0)), id(A(2, 3), A(1, 2))}),
+       SpanMap({id(A(0, 1)), seg(K::expand, A(1, 2), A(1, 3), {kUnits}, cost(0, 0, 1, 0))}),
+       "identity 0-1>0-1 | delete 1-2>1-1 [separator.whitespace] w1"
+       " | expand 2-3>1-3 [hangul.unit_reading] e1"},
+      {"an outer cut inside an inner change makes one group of both",
+       SpanMap({seg(K::replace, A(0, 2), A(0, 2), {kFold}, cost(0, 0, 0, 2))}),
+       SpanMap({seg(K::replace, A(0, 1), A(0, 1), {kLookalike}, cost(0, 0, 0, 1)), id(A(1, 2))}),
+       "replace 0-2>0-2 [fold.fullwidth,lookalike.digit] r3"},
+      {"an inner cut inside an outer change makes one group of both",
+       SpanMap({seg(K::replace, A(0, 1), A(0, 1), {kFold}, cost(0, 0, 0, 1)), id(A(1, 2))}),
+       SpanMap({seg(K::expand, A(0, 2), A(0, 3), {kUnits}, cost(0, 0, 2, 0))}),
+       "expand 0-2>0-3 [fold.fullwidth,hangul.unit_reading] e2 r1"},
+      {"an outer identity over several inner segments passes each through",
+       SpanMap({seg(K::replace, S(0, 3, 0, 1), A(0, 1), {kFold}, cost(0, 0, 0, 1)), id(S(3, 5, 1, 3), A(1, 3)),
+                seg(K::replace, S(5, 8, 3, 4), A(3, 4), {kFold}, cost(0, 0, 0, 1))}),
+       SpanMap({id(A(0, 3)), seg(K::expand, A(3, 4), A(3, 5), {kUnits}, cost(0, 0, 1, 0))}),
+       "replace 0-3/0-1>0-1 [fold.fullwidth] r1 | identity 3-5/1-3>1-3"
+       " | expand 5-8/3-4>3-5 [fold.fullwidth,hangul.unit_reading] e1 r1"},
+      {"identities that meet are folded into one",
+       SpanMap({id(A(0, 4))}),
+       SpanMap({id(A(0, 2)), id(A(2, 4))}),
+       "identity 0-4>0-4"},
+  };
+  for (const ComposeCase& c : cases) {
+    const Result<SpanMap> r = compose_both(c.inner, c.outer);
+    ASSERT_TRUE(r) << c.what << ": " << r.error().text();
+    EXPECT_EQ(str(*r), c.composed) << c.what;
+    EXPECT_TRUE(r->validate()) << c.what;
+  }
+}
+
+struct ErrorCase {
+  SpanMap inner, outer;
+  const char* message;
+};
+
+TEST(SpanMapCompose, RefusesMapsThatDoNotMeet) {
+  const Span Z{};
+  const std::vector<ErrorCase> cases = {
+      // the inner output is longer than the outer input
+      {SpanMap({id(A(0, 3))}), SpanMap({id(A(0, 2))}), "inner output (3, 3) != outer input (2, 2)"},
+      // an outer insertion
+      {SpanMap(), SpanMap({seg(K::replace, Z, A(0, 1))}),
+       "outer segment 0 has an empty source range; insertion is not supported"},
+      // the inner map has a segment left when the outer one is done
+      {SpanMap({id(A(0, 1)), seg(K::replace, A(1, 2), A(0, 1))}), SpanMap({id(A(0, 1))}),
+       "segment exhausted at B byte 1 (inner 1/2, outer 1/1)"},
+      // growing a group runs out of inner segments
+      {SpanMap({seg(K::replace, A(0, 2), A(0, 2))}),
+       SpanMap({seg(K::replace, A(0, 3), A(0, 1)), seg(K::replace, A(1, 2), A(1, 2))}),
+       "inner exhausted while grouping at B byte 0"},
+      // growing a group runs out of outer segments
+      {SpanMap({seg(K::replace, A(0, 1), A(0, 3)), seg(K::replace, A(1, 2), A(1, 2))}),
+       SpanMap({seg(K::replace, A(0, 2), A(0, 1))}), "outer exhausted while grouping at B byte 0"},
+      // a B point inside an outer change cannot be carried to C
+      {SpanMap({id(A(0, 2))}), SpanMap({seg(K::replace, A(1, 2), A(0, 1))}),
+       "src byte 0 falls inside non-identity segment 0"},
+      // a B point inside an inner change cannot be carried back to A
+      {SpanMap({seg(K::replace, A(0, 2), A(1, 2))}), SpanMap({id(A(0, 2))}),
+       "dst byte 0 falls inside non-identity segment 0"},
+  };
+  for (const ErrorCase& c : cases) {
+    const Result<SpanMap> r = compose_both(c.inner, c.outer);
+    ASSERT_FALSE(r) << c.message;
+    EXPECT_EQ(r.error().kind, Error::Kind::coordinate_mismatch);
+    EXPECT_EQ(r.error().text(), std::string("span map coordinate mismatch: ") + c.message);
+  }
+}
+
+// Maps of random segments, mostly nonsense: composition and projection never fault, and
+// whenever both maps are valid and compose, the result is valid and joins their ends.
+TEST(SpanMapCompose, SurvivesArbitraryHandMadeMaps) {
+  std::mt19937 rng(7);
+  auto pick = [&](int n) { return static_cast<std::uint32_t>(rng() % static_cast<unsigned>(n)); };
+  auto garbage = [&] {
+    std::vector<Segment> segs;
+    const std::uint32_t count = pick(5);
+    for (std::uint32_t k = 0; k < count; ++k)
+      segs.push_back(seg(static_cast<K>(pick(4)), S(pick(7), pick(7), pick(7), pick(7)),
+                         S(pick(7), pick(7), pick(7), pick(7)), {kFold}));
+    return SpanMap(std::move(segs));
+  };
+  int valid_pairs = 0;
+  for (int round = 0; round < 3000; ++round) {
+    const SpanMap inner = garbage(), outer = garbage();
+    const Result<SpanMap> r = compose_both(inner, outer);
+    for (const Span q : {A(0, 3), A(2, 2), S(5, 1, 9, 0)}) (void)inner.to_source(q);
+    if (r && inner.validate() && outer.validate()) {
+      ++valid_pairs;
+      EXPECT_TRUE(r->validate()) << str(inner) << " then " << str(outer);
+      EXPECT_EQ(r->src_end(), inner.src_end());
+      EXPECT_EQ(r->dst_end(), outer.dst_end());
+    }
+  }
+  EXPECT_GT(valid_pairs, 0);
+}
+
+}  // namespace
+}  // namespace norvane

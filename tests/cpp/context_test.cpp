@@ -1,0 +1,141 @@
+// Cue words near a span: which are found, at what distance, with what weight.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "detect/candidates.hpp"
+#include "detect/context.hpp"
+
+namespace norvane {
+namespace {
+
+// The span of the first occurrence of `part` in `text` (characters counted by UTF-8 leads).
+Span span_of(std::string_view text, std::string_view part) {
+  const std::size_t at = text.find(part);
+  EXPECT_NE(at, std::string_view::npos) << part;
+  auto chars = [&](std::size_t bytes) {
+    std::uint32_t n = 0;
+    for (std::size_t i = 0; i < bytes; ++i) n += (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+    return n;
+  };
+  return Span{static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(at + part.size()), chars(at),
+              chars(at + part.size())};
+}
+
+// Hits as "cue distance weight", best first.
+std::string render(const std::vector<ContextHit>& hits) {
+  std::string out;
+  for (const ContextHit& h : hits) {
+    char weight[32];
+    std::snprintf(weight, sizeof weight, "%.4g", static_cast<double>(h.weight));
+    if (!out.empty()) out += ", ";
+    out += std::string(h.cue) + ' ' + std::to_string(h.distance) + ' ' + weight;
+  }
+  return out;
+}
+
+std::string hits_near(std::string_view text, std::string_view part, std::uint32_t window,
+                      std::span<const Cue> table) {
+  context::Search search;
+  search.run(text, span_of(text, part), window, context::cue_set(table));
+  std::vector<ContextHit> hits;
+  search.hits(table, hits);
+  return render(hits);
+}
+
+struct CueCase {
+  std::string_view text;
+  std::string_view part;  // the span: its first occurrence
+  std::uint32_t window;
+  EntityKind kind;
+  const char* hits;
+};
+
+TEST(CueSearch, DistancesWeightsAndWindows) {
+  using E = EntityKind;
+  // clang-format off
+  const std::vector<CueCase> cases = {
+      {"주민번호: 8801011234568", "8801011234568", 24, E::resident, "주민번호 2 0.8"},  // two characters between
+      {"8801011234568 (주민번호)", "8801011234568", 24, E::resident, "주민번호 2 0.8"},  // after the span
+      {"주민번호8801011234568", "8801011234568", 24, E::resident, "주민번호 0 1"},       // touching: full weight
+      {"주민번호: 8801011234568", "8801011234568", 6, E::resident, "주민번호 2 0.8"},   // the cue just fits
+      {"주민번호: 8801011234568", "8801011234568", 5, E::resident, ""},                 // one character short
+      {"8801011234568 (주민번호)", "8801011234568", 6, E::resident, "주민번호 2 0.8"},
+      {"8801011234568 (주민번호)", "8801011234568", 5, E::resident, ""},                // must end in the window
+      {"주민번호 x 8801011234568 주민번호", "8801011234568", 24, E::resident, "주민번호 1 0.8889"},  // the nearer side
+      {"전화 문자 연락처 01012345678", "01012345678", 24, E::phone,
+       "연락처 1 0.8889, 전화 8 0.3, 문자 5 0.2462"},                                    // by weight, best first
+      {"주민등록번호 8801011234568", "8801011234568", 24, E::resident,
+       "주민등록번호 1 0.8889, 주민등록 3 0.5818"},                                      // a cue inside a longer one
+      {"연락처 01012345678", "01012345678", 24, E::resident, ""},                       // another kind's cue
+      {"ARS 15881234", "15881234", 24, E::phone, ""},
+  };
+  // clang-format on
+  for (const CueCase& c : cases)
+    EXPECT_EQ(hits_near(c.text, c.part, c.window, cues_for(c.kind)), c.hits) << c.text << " window " << c.window;
+  // Negative cues are a table of their own.
+  EXPECT_EQ(hits_near("ARS 15881234", "15881234", 24, negative_cues()), "ARS 1 0.7111");
+}
+
+// Windows wider than kIndexFrom are answered from an index of the text: the same hits as
+// the walk wherever both reach, and cues far beyond the walk's reach.
+TEST(CueSearch, IndexedWindowsAgreeWithTheWalk) {
+  const std::string near = "연락처 " + std::string(50, ' ') + "01012345678 전화번호";
+  const auto phone = cues_for(EntityKind::phone);
+  const std::string walked = hits_near(near, "01012345678", context::Search::kIndexFrom, phone);
+  EXPECT_EQ(walked, "전화번호 1 0.8889, 전화 1 0.5333, 연락처 51 0.1356");
+  EXPECT_EQ(hits_near(near, "01012345678", context::Search::kIndexFrom + 1, phone), walked);
+
+  std::string far = "연락처";
+  for (int k = 0; k < 300; ++k) far += "가";
+  far += "01012345678";
+  EXPECT_EQ(hits_near(far, "01012345678", context::Search::kIndexFrom, phone), "");
+  // The cue must lie wholly in the window: it starts 303 characters before the span.
+  EXPECT_EQ(hits_near(far, "01012345678", 302, phone), "");
+  EXPECT_EQ(hits_near(far, "01012345678", 303, phone), "연락처 300 0.02597");
+
+  // Text that is not well-formed UTF-8 has no index; the walk answers.
+  const std::string broken = "\xFF 연락처 01012345678";
+  EXPECT_EQ(hits_near(broken, "01012345678", 300, phone), "연락처 1 0.8889");
+}
+
+// rerun() may keep what the last run found on a side whose bytes are the same; it must
+// always give what a fresh search gives.
+TEST(CueSearch, RerunGivesWhatAFreshSearchGives) {
+  const auto resident = cues_for(EntityKind::resident);
+  const context::CueSet wanted = context::cue_set(resident);
+  const std::vector<std::pair<std::string, std::string>> pairs = {
+      {"주민번호 8801011234568 끝", "주민번호 880101-1234568 끝"},  // same windows, other span
+      {"주민번호 8801011234568 끝", "실명확인 880101-1234568 끝"},  // the left window differs
+      {"8801011234568", "주민번호 8801011234568 주민등록"},         // the first walk stopped at the edges
+  };
+  for (std::uint32_t window : {24u, 300u}) {
+    for (const auto& [first, second] : pairs) {
+      const std::string_view part = second.find('-') != std::string::npos ? "880101-1234568" : "8801011234568";
+      context::Search reused;
+      reused.run(first, span_of(first, "8801011234568"), window, wanted);
+      reused.rerun(second, span_of(second, part), window, wanted);
+      std::vector<ContextHit> got;
+      reused.hits(resident, got);
+      EXPECT_EQ(render(got), hits_near(second, part, window, resident)) << second << " window " << window;
+    }
+  }
+}
+
+TEST(CueSearch, TablesOutsideTheCueListFindNothing) {
+  static constexpr Cue kOwn[] = {{"주민번호", 1.0f}};
+  EXPECT_TRUE(context::cue_set(kOwn).empty());
+  EXPECT_EQ(hits_near("주민번호 8801011234568", "8801011234568", 24, kOwn), "");
+}
+
+TEST(CueSearch, TotalIsCapped) {
+  EXPECT_EQ(context::total({}), 0.0f);
+  EXPECT_EQ(context::total({{"a", 0, 0.5f}, {"b", 0, 0.25f}}), 0.75f);
+  EXPECT_EQ(context::total({{"a", 0, 1.0f}, {"b", 0, 0.8f}}), 1.5f);
+}
+
+}  // namespace
+}  // namespace norvane

@@ -1,0 +1,230 @@
+// The normalization passes one by one, then normalize() running them in order. Each row:
+// input, output text, the pass's map (see test_support.hpp for the notation).
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "normalize/passes.hpp"
+#include "normalize/pipeline.hpp"
+#include "test_support.hpp"
+
+namespace norvane {
+namespace {
+
+using testing::str;
+
+struct PassCase {
+  std::string_view input;
+  const char* text;  // nullptr: the pass changes nothing and says so
+  const char* map;
+};
+
+template <class Pass>
+void check_pass(Pass pass, const std::vector<PassCase>& cases) {
+  for (const PassCase& c : cases) {
+    const std::optional<passes::PassOutput> out = pass(c.input);
+    if (!c.text) {
+      EXPECT_FALSE(out) << c.input << " became " << out->text;
+      continue;
+    }
+    ASSERT_TRUE(out) << c.input;
+    EXPECT_EQ(out->text, c.text) << c.input;
+    EXPECT_EQ(str(out->map), c.map) << c.input;
+    EXPECT_TRUE(out->map.validate()) << c.input;
+  }
+}
+
+// Conjoining jamo "\u1112\u1161\u11AB" are three characters of three bytes each.
+TEST(NormalizePasses, ComposeJamo) {
+  // clang-format off
+  check_pass(passes::compose_jamo, {
+      {"\u1112\u1161\u11AB\u1100\u1173\u11AF", "한글",
+       "replace 0-9/0-3>0-3/0-1 [nfc.hangul_jamo] r3 | replace 9-18/3-6>3-6/1-2 [nfc.hangul_jamo] r3"},  // L V T twice
+      {"a\u1100\u1161b", "a가b",
+       "identity 0-1>0-1 | replace 1-7/1-3>1-4/1-2 [nfc.hangul_jamo] r2 | identity 7-8/3-4>4-5/2-3"},  // L V between letters
+      {"\u1100\u1161\u11A8\u11A8", "각\u11A8",
+       "replace 0-9/0-3>0-3/0-1 [nfc.hangul_jamo] r3 | identity 9-12/3-4>3-6/1-2"},  // a second final stays
+      {"\u1100x", nullptr, ""},   // a leading consonant alone
+      {"\u1161", nullptr, ""},    // a vowel alone
+      {"한글", nullptr, ""},      // precomposed already
+  });
+  // clang-format on
+}
+
+TEST(NormalizePasses, Fold) {
+  // clang-format off
+  check_pass(passes::fold, {
+      {"０１２", "012",
+       "replace 0-3/0-1>0-1 [fold.fullwidth] r1 | replace 3-6/1-2>1-2 [fold.fullwidth] r1"
+       " | replace 6-9/2-3>2-3 [fold.fullwidth] r1"},  // one segment per character
+      {"Ａｂ\u3000－", "Ab -",
+       "replace 0-3/0-1>0-1 [fold.fullwidth] r1 | replace 3-6/1-2>1-2 [fold.fullwidth] r1"
+       " | replace 6-9/2-3>2-3 [fold.space] r1 | replace 9-12/3-4>3-4 [fold.fullwidth] r1"},  // ideographic space
+      {"a\u2212b\u00A0c\u00ADx", "a-b c-x",
+       "identity 0-1>0-1 | replace 1-4/1-2>1-2 [fold.dash] r1 | identity 4-5/2-3>2-3"
+       " | replace 5-7/3-4>3-4 [fold.space] r1 | identity 7-8/4-5>4-5"
+       " | replace 8-10/5-6>5-6 [fold.dash] r1 | identity 10-11/6-7>6-7"},  // minus, no-break space, soft hyphen
+      {"가\u3000나", "가 나",
+       "identity 0-3/0-1>0-3/0-1 | replace 3-6/1-2>3-4/1-2 [fold.space] r1"
+       " | identity 6-9/2-3>4-7/2-3"},  // between syllables
+      {"x - y", nullptr, ""},  // plain ASCII
+  });
+  // clang-format on
+}
+
+TEST(NormalizePasses, ReadHangulNumerals) {
+  const Config config;
+  auto pass = [&](std::string_view t) {
+    bool too_large = false;
+    auto out = passes::read_hangul_numerals(t, config, kMaxTextBytes, too_large);
+    EXPECT_FALSE(too_large) << t;
+    return out;
+  };
+  // clang-format off
+  check_pass(pass, {
+      {"공일공일이삼사오육칠팔", "01012345678",
+       "replace 0-33/0-11>0-11 [hangul.digit_reading] e11"},  // digit by digit
+      {"일이삼사오육", "123456",
+       "replace 0-18/0-6>0-6 [hangul.digit_reading] e6"},  // six digits need no context
+      {"일억", "100000000",
+       "expand 0-6/0-2>0-9 [hangul.unit_reading] e2"},  // units grow the text
+      {"삼천오백만", "35000000",
+       "expand 0-15/0-5>0-8 [hangul.unit_reading] e5"},
+      {"이천이십사년", "2024년",
+       "replace 0-15/0-5>0-4 [hangul.unit_reading] e5 | identity 15-18/5-6>4-7/4-5"},  // a year
+      {"이십삼번", "23번",
+       "replace 0-9/0-3>0-2 [hangul.unit_reading] e3 | identity 9-12/3-4>2-5/2-3"},  // short, with a counter word
+      {"일이삼사오", nullptr, ""},  // five digits, no context
+      {"공일공", nullptr, ""},      // three digits, no context
+      {"사과", nullptr, ""},        // a word that starts with a digit syllable
+      {"하나둘셋", nullptr, ""},    // native numbers are words here
+  });
+  // clang-format on
+  Config lenient;
+  lenient.numeral_min_digits_without_context = 3;
+  auto lenient_pass = [&](std::string_view t) {
+    bool too_large = false;
+    return passes::read_hangul_numerals(t, lenient, kMaxTextBytes, too_large);
+  };
+  check_pass(lenient_pass, {
+      {"공일공", "010", "replace 0-9/0-3>0-3 [hangul.digit_reading] e3"},  // three digits suffice now
+  });
+}
+
+TEST(NormalizePasses, ReadHangulNumeralsStopsBeforePassingTheLimit) {
+  // "일억" (6 bytes) reads as nine digits: three bytes over the input's size.
+  for (std::uint64_t limit : {6u, 8u}) {
+    bool too_large = false;
+    const auto out = passes::read_hangul_numerals("일억", Config{}, limit, too_large);
+    EXPECT_TRUE(too_large) << limit;
+    EXPECT_FALSE(out) << limit;
+  }
+  bool too_large = false;
+  const auto out = passes::read_hangul_numerals("일억", Config{}, 9, too_large);
+  EXPECT_FALSE(too_large);
+  ASSERT_TRUE(out);
+  EXPECT_EQ(out->text, "100000000");
+}
+
+TEST(NormalizePasses, CorrectLookalikes) {
+  // clang-format off
+  check_pass(passes::correct_lookalikes, {
+      {"1O1", "101", "identity 0-1>0-1 | replace 1-2>1-2 [lookalike.digit] r1 | identity 2-3>2-3"},  // O between digits
+      {"0l0-l234", "010-1234",
+       "identity 0-1>0-1 | replace 1-2>1-2 [lookalike.digit] r1 | identity 2-4>2-4"
+       " | replace 4-5>4-5 [lookalike.digit] r1 | identity 5-8>5-8"},  // l, also across a hyphen
+      {"1 O 1", "1 0 1", "identity 0-2>0-2 | replace 2-3>2-3 [lookalike.digit] r1 | identity 3-5>3-5"},  // across spaces
+      {"1(O)2", "1(0)2", "identity 0-2>0-2 | replace 2-3>2-3 [lookalike.digit] r1 | identity 3-5>3-5"},  // across parentheses
+      {"1·O·1", "1·0·1",
+       "identity 0-3/0-2>0-3/0-2 | replace 3-4/2-3>3-4/2-3 [lookalike.digit] r1"
+       " | identity 4-7/3-5>4-7/3-5"},  // across middle dots
+      {"12*O*3", "12*0*3", "identity 0-3>0-3 | replace 3-4>3-4 [lookalike.digit] r1 | identity 4-6>4-6"},  // masked digits count
+      {"IO", nullptr, ""},   // no digit on either side
+      {"O1", nullptr, ""},   // a digit on one side only
+      {"1O", nullptr, ""},
+      {"1\u30FBO", nullptr, ""},  // nothing after the separator
+  });
+  // clang-format on
+}
+
+TEST(NormalizePasses, AbsorbSeparators) {
+  // clang-format off
+  check_pass(passes::absorb_separators, {
+      {"010-1234-5678", "01012345678",
+       "identity 0-3>0-3 | delete 3-4>3-3 [separator.hyphen] s1 | identity 4-8>3-7"
+       " | delete 8-9>7-7 [separator.hyphen] s1 | identity 9-13>7-11"},
+      {"1 - 2", "12",
+       "identity 0-1>0-1 | delete 1-2>1-1 [separator.whitespace] w1 | delete 2-3>1-1 [separator.hyphen] s1"
+       " | delete 3-4>1-1 [separator.whitespace] w1 | identity 4-5>1-2"},  // one segment per rule stretch
+      {"1  2", "12", "identity 0-1>0-1 | delete 1-3>1-1 [separator.whitespace] w2 | identity 3-4>1-2"},  // a stretch of two
+      {"1,234", "1234", "identity 0-1>0-1 | delete 1-2>1-1 [separator.comma] s1 | identity 2-5>1-4"},
+      {"(02)123", "(02123", "identity 0-3>0-3 | delete 3-4>3-3 [separator.paren] s1 | identity 4-7>3-6"},  // only between digits
+      {"1.2·3\u30FB4", "1234",
+       "identity 0-1>0-1 | delete 1-2>1-1 [separator.dot] s1 | identity 2-3>1-2"
+       " | delete 3-5/3-4>2-2 [separator.middot] s1 | identity 5-6/4-5>2-3"
+       " | delete 6-9/5-6>3-3 [separator.middot] s1 | identity 9-10/6-7>3-4"},  // both middle dots
+      {"*-X-x", "*Xx",
+       "identity 0-1>0-1 | delete 1-2>1-1 [separator.hyphen] s1 | identity 2-3>1-2"
+       " | delete 3-4>2-2 [separator.hyphen] s1 | identity 4-5>2-3"},  // between masked digits
+      {"a - 2", nullptr, ""},  // a letter before
+      {"1 -", nullptr, ""},    // nothing after
+      {"12 ab", nullptr, ""},  // a letter after
+  });
+  // clang-format on
+}
+
+struct NormalizeCase {
+  std::string_view input;
+  const char* text;
+  const char* map;
+};
+
+TEST(Normalize, RunsThePassesInOrderAndComposesTheirMaps) {
+  const Config config;
+  // clang-format off
+  const std::vector<NormalizeCase> cases = {
+      {"전화 ０１０－１２３４ 5678", "전화 01012345678",
+       "identity 0-7/0-3>0-7/0-3"
+       " | replace 7-10/3-4>7-8/3-4 [fold.fullwidth] r1 | replace 10-13/4-5>8-9/4-5 [fold.fullwidth] r1"
+       " | replace 13-16/5-6>9-10/5-6 [fold.fullwidth] r1"
+       " | delete 16-19/6-7>10-10/6-6 [fold.fullwidth,separator.hyphen] s1 r1"  // folded, then absorbed
+       " | replace 19-22/7-8>10-11/6-7 [fold.fullwidth] r1 | replace 22-25/8-9>11-12/7-8 [fold.fullwidth] r1"
+       " | replace 25-28/9-10>12-13/8-9 [fold.fullwidth] r1 | replace 28-31/10-11>13-14/9-10 [fold.fullwidth] r1"
+       " | delete 31-32/11-12>14-14/10-10 [separator.whitespace] w1"
+       " | identity 32-36/12-16>14-18/10-14"},
+      {"１ O ２", "102",
+       "replace 0-3/0-1>0-1 [fold.fullwidth] r1 | delete 3-4/1-2>1-1 [separator.whitespace] w1"
+       " | replace 4-5/2-3>1-2 [lookalike.digit] r1 | delete 5-6/3-4>2-2 [separator.whitespace] w1"
+       " | replace 6-9/4-5>2-3 [fold.fullwidth] r1"},  // fold, lookalike and separator together
+      {"\u1100\u1161 일억", "가 100000000",
+       "replace 0-6/0-2>0-3/0-1 [nfc.hangul_jamo] r2 | identity 6-7/2-3>3-4/1-2"
+       " | expand 7-13/3-5>4-13/2-11 [hangul.unit_reading] e2"},  // jamo, then a numeral
+      {"plain text", "plain text", "identity 0-10>0-10"},  // nothing to do: the identity map
+      {"", "", ""},
+  };
+  // clang-format on
+  for (const NormalizeCase& c : cases) {
+    const Result<Normalized> r = normalize(c.input, config);
+    ASSERT_TRUE(r) << c.input;
+    EXPECT_EQ(r->text, c.text) << c.input;
+    EXPECT_EQ(str(r->map), c.map) << c.input;
+    EXPECT_TRUE(r->map.validate()) << c.input;
+  }
+}
+
+TEST(Normalize, SwitchedOffPassesLeaveTheirShapesAlone) {
+  Config config;
+  config.fold = false;
+  config.separator = false;
+  const Result<Normalized> r = normalize("０１０-１２ O 일억", config);
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->text, "０１０-１２ O 100000000");
+  EXPECT_EQ(str(r->map),
+            "identity 0-19/0-9>0-19/0-9 | expand 19-25/9-11>19-28/9-18 [hangul.unit_reading] e2");
+}
+
+}  // namespace
+}  // namespace norvane

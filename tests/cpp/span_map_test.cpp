@@ -1,0 +1,215 @@
+// Span maps: what the builder records, what validate() refuses, and where to_source() lands.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "test_support.hpp"
+
+namespace norvane {
+namespace {
+
+using namespace testing;
+using K = SegmentKind;
+
+const RuleName kFold = "fold.fullwidth";
+const RuleName kSpace = "separator.whitespace";
+const RuleName kHyphen = "separator.hyphen";
+const RuleName kUnits = "hangul.unit_reading";
+
+// "ab１２ - 3일억z" normalized to "ab123100000000z": two folded digits, three absorbed
+// separators, a kept digit, a numeral expanded from two syllables to nine digits.
+SpanMapBuilder::Output sample() {
+  SpanMapBuilder b;
+  b.keep("ab");
+  b.replace("１", "1", kFold);
+  b.replace("２", "2", kFold);
+  b.absorb(" ", kSpace, AbsorbClass::whitespace);
+  b.absorb("-", kHyphen, AbsorbClass::separator);
+  b.absorb(" ", kSpace, AbsorbClass::whitespace);
+  b.keep("3");
+  b.numeral("일억", "100000000", kUnits);
+  b.keep("z");
+  return b.finish();
+}
+
+TEST(SpanMapBuilder, RecordsEachOperationAsOneSegment) {
+  const auto out = sample();
+  EXPECT_EQ(out.text, "ab123100000000z");
+  EXPECT_EQ(str(out.map),
+            "identity 0-2>0-2"
+            " | replace 2-5/2-3>2-3 [fold.fullwidth] r1"
+            " | replace 5-8/3-4>3-4 [fold.fullwidth] r1"
+            " | delete 8-9/4-5>4-4 [separator.whitespace] w1"
+            " | delete 9-10/5-6>4-4 [separator.hyphen] s1"
+            " | delete 10-11/6-7>4-4 [separator.whitespace] w1"
+            " | identity 11-12/7-8>4-5"
+            " | expand 12-18/8-10>5-14 [hangul.unit_reading] e2"
+            " | identity 18-19/10-11>14-15");
+  EXPECT_TRUE(out.map.validate());
+  EXPECT_EQ(out.map.src_end(), (Position{19, 11}));
+  EXPECT_EQ(out.map.dst_end(), (Position{15, 15}));
+  EXPECT_FALSE(out.map.is_identity());
+}
+
+TEST(SpanMapBuilder, MergesKeptTextAndIgnoresEmptyOperations) {
+  SpanMapBuilder b;
+  b.keep("가");
+  b.keep("");
+  b.replace("", "x", kFold);
+  b.absorb("", kSpace, AbsorbClass::whitespace);
+  b.numeral("", "1", kUnits);
+  b.keep("나다");
+  const auto out = b.finish();
+  EXPECT_EQ(out.text, "가나다");
+  EXPECT_EQ(str(out.map), "identity 0-9/0-3>0-9/0-3");
+  EXPECT_TRUE(out.map.is_identity());
+  EXPECT_EQ(out.map, SpanMap::identity("가나다"));
+  // finish() leaves the builder empty: it starts again from offset zero.
+  b.keep("z");
+  EXPECT_EQ(str(b.finish().map), "identity 0-1>0-1");
+}
+
+TEST(SpanMapBuilder, KindFollowsTheShapeOfEachSide) {
+  SpanMapBuilder b;
+  b.replace("ab", "x", kFold);       // fewer characters: replace
+  b.numeral("십", "10", kUnits);     // more characters: expand
+  b.numeral("일이", "12", kUnits);   // as many characters: replace
+  b.absorb("\t", rule("test.other"), AbsorbClass::other);  // no cost of either class
+  EXPECT_EQ(str(b.finish().map),
+            "replace 0-2>0-1 [fold.fullwidth] r2"
+            " | expand 2-5/2-3>1-3 [hangul.unit_reading] e1"
+            " | replace 5-11/3-5>3-5 [hangul.unit_reading] e2"
+            " | delete 11-12/5-6>5-5 [test.other]");
+}
+
+TEST(SpanMap, IdentityOfATextAndOfNothing) {
+  EXPECT_EQ(str(SpanMap::identity("a가\xF0\x9F\x98\x80")), "identity 0-8/0-3>0-8/0-3");
+  EXPECT_TRUE(SpanMap::identity("").segments.empty());
+  EXPECT_EQ(SpanMap::identity(""), SpanMap());
+  EXPECT_EQ(SpanMap().src_end(), (Position{0, 0}));
+}
+
+// --- validate() -------------------------------------------------------------------------
+
+struct InvalidCase {
+  std::vector<Segment> segments;
+  const char* message;
+};
+
+TEST(SpanMapValidate, NamesTheFirstBrokenSegment) {
+  const Span Z{};
+  const std::vector<InvalidCase> cases = {
+      // source gap after the first segment
+      {{id(A(0, 1)), id(A(2, 3))}, "1: src not contiguous: expected byte 1 char 1, found byte 2 char 2"},
+      // bytes contiguous, characters not
+      {{id(A(0, 1)), id(S(1, 2, 2, 3), A(1, 2))},
+       "1: src not contiguous: expected byte 1 char 1, found byte 1 char 2"},
+      // output does not start at zero
+      {{id(A(0, 1), A(1, 2))}, "0: dst not contiguous: expected byte 0 char 0, found byte 1 char 1"},
+      // a replacement from nothing
+      {{seg(K::replace, Z, A(0, 1))}, "0: replace segment must have both sides"},
+      // a replacement by nothing
+      {{seg(K::replace, A(0, 1), Z)}, "0: replace segment must have both sides"},
+      // a deletion that writes something
+      {{seg(K::delete_, A(0, 1), A(0, 1))}, "0: delete segment must consume src and produce nothing"},
+      // an expansion that does not grow in characters (it grows in bytes only)
+      {{seg(K::expand, S(0, 3, 0, 1), A(0, 1))}, "0: expand segment must grow in chars"},
+      // an identity of two lengths
+      {{id(A(0, 2), A(0, 1))}, "0: identity segment has unequal lengths"},
+      // an identity with a rule
+      {{seg(K::identity, A(0, 1), A(0, 1), {rule("r")})}, "0: identity segment carries rules or cost"},
+      // an identity with a cost
+      {{seg(K::identity, A(0, 1), A(0, 1), {}, cost(0, 0, 0, 1))},
+       "0: identity segment carries rules or cost"},
+      // an insertion
+      {{id(Z)}, "0: segment has an empty source range; insertion is not supported"},
+      // bytes run backwards
+      {{id(A(0, 1)), id(A(1, 0))}, "1: reversed byte range"},
+      // characters run backwards
+      {{seg(K::replace, A(0, 1), S(0, 2, 0, 1)), seg(K::replace, S(1, 2, 1, 0), S(2, 3, 1, 2))},
+       "1: reversed char range"},
+  };
+  for (const InvalidCase& c : cases) {
+    const SpanMap map(c.segments);
+    const Result<void> r = map.validate();
+    ASSERT_FALSE(r) << c.message;
+    EXPECT_EQ(r.error().kind, Error::Kind::invariant_violation);
+    EXPECT_EQ(r.error().text(), std::string("span map invariant violated at segment ") + c.message);
+  }
+}
+
+TEST(SpanMapValidate, AcceptsHandMadeMapsOfEveryKind) {
+  const SpanMap map({id(A(0, 1)), seg(K::delete_, A(1, 2), A(1, 1), {rule("r")}, cost(0, 1, 0, 0)),
+                     seg(K::expand, S(2, 5, 2, 3), A(1, 3), {rule("n")}, cost(0, 0, 1, 0))});
+  EXPECT_TRUE(map.validate());
+  EXPECT_TRUE(SpanMap().validate());
+}
+
+// --- to_source() ------------------------------------------------------------------------
+
+struct ProjectionCase {
+  Span query;  // in the normalized text (ASCII here)
+  Span source;
+  bool snapped;
+  const char* rules;
+  NormalizationCost cost;
+};
+
+TEST(SpanMapToSource, ProjectsSpansOfTheSampleMap) {
+  const SpanMap map = sample().map;
+  // clang-format off
+  const std::vector<ProjectionCase> cases = {
+      {A(0, 2),   S(0, 2, 0, 2),   false, "", {}},                              // "ab": kept text
+      {A(1, 2),   S(1, 2, 1, 2),   false, "", {}},                              // "b": inside kept text
+      {A(3, 4),   S(5, 8, 3, 4),   false, "fold.fullwidth", cost(0, 0, 0, 1)},  // "2": one folded digit
+      {A(2, 4),   S(2, 8, 2, 4),   false, "fold.fullwidth", cost(0, 0, 0, 2)},  // "12": separators after it stay out
+      {A(2, 5),   S(2, 12, 2, 8),  false, "fold.fullwidth,separator.hyphen,separator.whitespace",
+                                           cost(2, 1, 0, 2)},                   // "123": absorbed separators inside
+      {A(3, 5),   S(5, 12, 3, 8),  false, "fold.fullwidth,separator.hyphen,separator.whitespace",
+                                           cost(2, 1, 0, 1)},                   // "23"
+      {A(4, 5),   S(11, 12, 7, 8), false, "", {}},                              // "3": separators before it stay out
+      {A(4, 14),  S(11, 18, 7, 10), false, "hangul.unit_reading", cost(0, 0, 2, 0)},  // "3100000000"
+      {A(5, 14),  S(12, 18, 8, 10), false, "hangul.unit_reading", cost(0, 0, 2, 0)},  // the whole numeral
+      {A(6, 9),   S(12, 18, 8, 10), true,  "hangul.unit_reading", cost(0, 0, 2, 0)},  // part of it: snapped out
+      {A(5, 6),   S(12, 18, 8, 10), true,  "hangul.unit_reading", cost(0, 0, 2, 0)},  // its first digit
+      {A(14, 15), S(18, 19, 10, 11), false, "", {}},                            // "z"
+      {A(0, 15),  S(0, 19, 0, 11), false,
+       "fold.fullwidth,hangul.unit_reading,separator.hyphen,separator.whitespace",
+       cost(2, 1, 2, 2)},                                                       // everything
+      {A(0, 0),   S(0, 0, 0, 0),   false, "", {}},                              // empty at the start
+      {A(1, 1),   S(1, 1, 1, 1),   false, "", {}},                              // empty inside kept text
+      {A(4, 4),   S(11, 11, 7, 7), false, "", {}},                              // empty where separators were absorbed: after them
+      {A(15, 15), S(19, 19, 11, 11), false, "", {}},                            // empty at the end
+      {A(20, 22), S(19, 19, 11, 11), false, "", {}},                            // past the end: the source's end
+  };
+  // clang-format on
+  for (const ProjectionCase& c : cases) {
+    const SourceSpan got = map.to_source(c.query);
+    EXPECT_EQ(got.span, c.source) << "query " << c.query;
+    EXPECT_EQ(got.snapped, c.snapped) << "query " << c.query;
+    EXPECT_EQ(str(got.rules), c.rules) << "query " << c.query;
+    EXPECT_EQ(got.cost, c.cost) << "query " << c.query;
+  }
+}
+
+TEST(SpanMapToSource, CharacterOffsetsInsideKeptKoreanText) {
+  // "가나다" kept, then "１" folded: a query inside the kept text keeps its own characters.
+  SpanMapBuilder b;
+  b.keep("가나다");
+  b.replace("１", "1", kFold);
+  const SpanMap map = b.finish().map;
+  EXPECT_EQ(map.to_source(S(3, 6, 1, 2)).span, S(3, 6, 1, 2));     // "나"
+  EXPECT_EQ(map.to_source(S(6, 10, 2, 4)).span, S(6, 12, 2, 4));    // "다1": the folded digit whole
+  EXPECT_EQ(map.to_source(S(3, 3, 1, 1)).span, S(3, 3, 1, 1));     // empty, inside
+}
+
+TEST(SpanMapToSource, EmptyMapGivesEmptySpanAtZero) {
+  const SourceSpan got = SpanMap().to_source(A(0, 3));
+  EXPECT_EQ(got.span, Span{});
+  EXPECT_FALSE(got.snapped);
+  EXPECT_TRUE(got.rules.empty());
+}
+
+}  // namespace
+}  // namespace norvane

@@ -92,8 +92,7 @@ class Pass {
   std::optional<ItemError> each(Item&& item) const {
     std::vector<std::optional<ItemError>> failures(plan_.units.size());
     const Unit* first = plan_.units.data();
-    const bool finished = run(
-        plan_,
+    run(plan_,
         [&](const Unit& unit) {
           const auto slot = static_cast<std::size_t>(&unit - first);
           std::optional<ItemError>& failure = failures[slot];
@@ -101,9 +100,7 @@ class Pass {
             failure = refuse(texts_, i);
             if (!failure) failure = item(i, slot);
           }
-        },
-        options_.stop);
-    if (!finished) return ItemError{ItemError::Kind::stopped, 0, {}, 0};
+        });
     std::optional<ItemError> lowest;
     for (auto& f : failures)
       if (f && (!lowest || f->index < lowest->index)) lowest = std::move(f);

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <expected>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -26,14 +25,14 @@ struct Texts {
   bool check_utf8 = false;
 };
 
+// threads: at most this many (the caller's included). An interrupt check installed by the caller
+// (error/interrupt.hpp) stops the whole batch with interrupt::Interrupted.
 struct Options {
   std::size_t threads = 1;
-  // Asked between units of work; true abandons the batch.
-  std::function<bool()> stop;
 };
 
 struct ItemError {
-  enum class Kind : std::uint8_t { core, invalid_utf8, too_large, stopped };
+  enum class Kind : std::uint8_t { core, invalid_utf8, too_large };
   Kind kind = Kind::core;
   std::size_t index = 0;   // the failing text
   Error error{};           // core: the per-text error

@@ -4,9 +4,13 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <exception>
 #include <mutex>
 #include <thread>
+
+#include "error/interrupt.hpp"
 
 namespace norvane::batch {
 
@@ -63,44 +67,84 @@ Plan plan(std::span<const std::size_t> costs, std::size_t max_threads) {
   return result;
 }
 
-bool run(const Plan& plan, const std::function<void(const Unit&)>& work, const std::function<bool()>& stop) {
+namespace {
+
+bool halt_requested(void* halted) { return static_cast<std::atomic<bool>*>(halted)->load(std::memory_order_relaxed); }
+
+}  // namespace
+
+void run(const Plan& plan, const std::function<void(const Unit&)>& work) {
   std::atomic<std::size_t> next{0};
   std::atomic<bool> halted{false};
-  std::atomic<bool> stopped{false};
-  std::mutex failure_lock;
+  std::mutex lock;
+  std::condition_variable finished;
+  std::size_t running = 0;
   std::exception_ptr failure;
 
-  auto worker = [&] {
+  auto fail = [&](std::exception_ptr e) {
+    std::lock_guard guard(lock);
+    if (!failure) failure = std::move(e);
+    halted.store(true, std::memory_order_relaxed);
+  };
+  auto take_units = [&] {
     try {
+      // Units count towards this thread's interrupt check too: many short texts poll rarely
+      // on their own.
+      interrupt::Poll poll;
       while (!halted.load(std::memory_order_relaxed)) {
-        if (stop && stop()) {
-          stopped.store(true, std::memory_order_relaxed);
-          halted.store(true, std::memory_order_relaxed);
-          return;
-        }
         const std::size_t u = next.fetch_add(1, std::memory_order_relaxed);
         if (u >= plan.units.size()) return;
         work(plan.units[u]);
+        poll.advance(plan.units[u].cost);
       }
     } catch (...) {
-      std::lock_guard lock(failure_lock);
-      if (!failure) failure = std::current_exception();
-      halted.store(true, std::memory_order_relaxed);
+      fail(std::current_exception());
     }
   };
+  auto helper = [&] {
+    {
+      // A helper's polls stop its work once the run is halted.
+      interrupt::Scope scope(&halt_requested, &halted);
+      take_units();
+    }
+    std::lock_guard guard(lock);
+    --running;
+    finished.notify_all();
+  };
 
-  {
-    std::vector<std::jthread> helpers;
-    helpers.reserve(plan.threads - 1);
+  std::vector<std::jthread> helpers;
+  helpers.reserve(plan.threads - 1);
+  for (std::size_t t = 1; t < plan.threads; ++t) {
     try {
-      for (std::size_t t = 1; t < plan.threads; ++t) helpers.emplace_back(worker);
+      {
+        std::lock_guard guard(lock);
+        ++running;
+      }
+      helpers.emplace_back(helper);
     } catch (const std::system_error&) {
       // No more threads to be had: the ones started and the caller do the work.
+      std::lock_guard guard(lock);
+      --running;
+      break;
     }
-    worker();
-  }  // joins the helpers
+  }
+  take_units();
+  // Waiting for the others, the caller keeps polling its interrupt check.
+  interrupt::Poll poll;
+  std::unique_lock guard(lock);
+  while (running > 0) {
+    if (finished.wait_for(guard, std::chrono::milliseconds(5), [&] { return running == 0; })) break;
+    guard.unlock();
+    try {
+      poll.advance(interrupt::kUnitsPerCheck + 1);
+    } catch (...) {
+      fail(std::current_exception());
+    }
+    guard.lock();
+  }
+  guard.unlock();
+  helpers.clear();  // joins
   if (failure) std::rethrow_exception(failure);
-  return !stopped.load();
 }
 
 }  // namespace norvane::batch

@@ -31,9 +31,10 @@ inline std::size_t item_cost(std::size_t bytes) { return bytes + 256; }
 Plan plan(std::span<const std::size_t> costs, std::size_t max_threads);
 
 // Runs work(unit) for every unit of the plan, on plan.threads threads (the caller is one of them).
-// `stop` is asked between units; once it answers true no further unit starts and run returns
-// false. An exception thrown by work stops the other threads and is rethrown here.
-bool run(const Plan& plan, const std::function<void(const Unit&)>& work,
-         const std::function<bool()>& stop = {});
+// An exception thrown by work stops the other threads and is rethrown here. The caller's
+// interrupt check (error/interrupt.hpp) stops the whole run: it is polled by the caller's own
+// work and, once the caller has no unit left, while it waits for the others; the other threads
+// then stop at their next poll and interrupt::Interrupted is rethrown here.
+void run(const Plan& plan, const std::function<void(const Unit&)>& work);
 
 }  // namespace norvane::batch

@@ -61,6 +61,7 @@ struct Column {
   std::vector<std::string_view> texts;  // non-null rows, in order
   std::vector<std::size_t> rows;        // rows[k]: the row of texts[k]
   std::vector<std::uint8_t> valid;      // per row; empty when no row is null
+  std::size_t bytes = 0;                // of the non-null rows
 };
 
 // Takes the struct out of a capsule: the capsule's copy is marked released, ours is the owner.
@@ -260,18 +261,10 @@ bool read_column(PyObject* o, Imported& imported, Column& column) {
   for (const ArrowArray& chunk : imported.chunks)
     if (!read_chunk(chunk, column)) return false;
   if (std::find(column.valid.begin(), column.valid.end(), 0) == column.valid.end()) column.valid.clear();
+  for (std::string_view t : column.texts) column.bytes += t.size();
   return true;
 }
 
-// Runs work() without the interpreter lock.
-template <class F>
-auto released(F&& work) -> decltype(work()) {
-  struct Reacquire {
-    PyThreadState* state;
-    ~Reacquire() { PyEval_RestoreThread(state); }
-  } reacquire{PyEval_SaveThread()};
-  return work();
-}
 
 // ---------------------------------------------------------------------------------------------
 // Writing
@@ -580,7 +573,7 @@ PyObject* detect_many_arrow(ModuleState* st, PyObject* o, const Config& config, 
   Imported imported;
   Column column;
   if (!read_column(o, imported, column)) return nullptr;
-  auto reports = released([&] { return batch::detect_many(batch::Texts{column.texts, true}, config, options); });
+  auto reports = without_gil(column.bytes, [&] { return batch::detect_many(batch::Texts{column.texts, true}, config, options); });
   if (!reports) return raise_item_error(st, reports.error(), column.rows);
   Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(column.length)));
   if (!list) return nullptr;
@@ -600,7 +593,7 @@ PyObject* mask_many_arrow(ModuleState* st, PyObject* o, const PolicySet& policie
   Imported imported;
   Column column;
   if (!read_column(o, imported, column)) return nullptr;
-  auto result = released([&]() -> batch::BatchResult<MaskedColumn> {
+  auto result = without_gil(column.bytes, [&]() -> batch::BatchResult<MaskedColumn> {
     auto texts = batch::mask_texts(batch::Texts{column.texts, true}, policies, config, options);
     if (!texts) return std::unexpected(std::move(texts.error()));
     return MaskedColumn{build_buffers(column.layout, column, *texts), std::move(texts->restore)};

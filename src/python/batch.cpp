@@ -52,10 +52,6 @@ PyObject* raise_item_error(ModuleState* st, const batch::ItemError& error, std::
     case batch::ItemError::Kind::too_large:
       check_text_size(error.byte, "text");
       break;
-    case batch::ItemError::Kind::stopped:
-      // The stop hook left its exception pending (KeyboardInterrupt); it names no item.
-      if (!PyErr_Occurred()) PyErr_SetString(PyExc_KeyboardInterrupt, "");
-      return nullptr;
   }
   name_item(index);
   return nullptr;
@@ -84,6 +80,7 @@ bool to_threads(PyObject* o, std::size_t& out) {
 struct TextItems {
   Ref items;
   std::vector<std::string_view> texts;
+  std::size_t bytes = 0;
 };
 
 bool to_text_items(PyObject* o, TextItems& out) {
@@ -99,20 +96,11 @@ bool to_text_items(PyObject* o, TextItems& out) {
       name_item(static_cast<std::size_t>(i));
       return false;
     }
+    out.bytes += out.texts[static_cast<std::size_t>(i)].size();
   }
   return true;
 }
 
-// Runs work() without the interpreter lock: the lock is taken once to read the inputs (before)
-// and once to build the outputs (after).
-template <class F>
-auto released(F&& work) -> decltype(work()) {
-  struct Reacquire {
-    PyThreadState* state;
-    ~Reacquire() { PyEval_RestoreThread(state); }
-  } reacquire{PyEval_SaveThread()};
-  return work();
-}
 
 template <class T>
 PyObject* wrap_all(ModuleState* st, std::vector<T>& values) {
@@ -147,7 +135,7 @@ PyObject* detect_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t n
     if (exports_arrow(a[0])) return detect_many_arrow(st, a[0], config, options);
     TextItems items;
     if (!to_text_items(a[0], items)) return nullptr;
-    auto reports = released([&] { return batch::detect_many(batch::Texts{items.texts}, config, options); });
+    auto reports = without_gil(items.bytes, [&] { return batch::detect_many(batch::Texts{items.texts}, config, options); });
     if (!reports) return raise_item_error(st, reports.error());
     return wrap_all(st, *reports);
   });
@@ -179,12 +167,12 @@ PyObject* mask_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t nar
     if (!to_text_items(a[0], items)) return nullptr;
     if (!shared) {
       auto outputs =
-          released([&] { return batch::mask_many(batch::Texts{items.texts}, *policies, config, options); });
+          without_gil(items.bytes, [&] { return batch::mask_many(batch::Texts{items.texts}, *policies, config, options); });
       if (!outputs) return raise_item_error(st, outputs.error());
       return wrap_all(st, *outputs);
     }
     auto result =
-        released([&] { return batch::mask_many_shared(batch::Texts{items.texts}, *policies, config, options); });
+        without_gil(items.bytes, [&] { return batch::mask_many_shared(batch::Texts{items.texts}, *policies, config, options); });
     if (!result) return raise_item_error(st, result.error());
     Ref list = Ref::steal(wrap_all(st, result->outputs));
     if (!list) return nullptr;

@@ -1,0 +1,79 @@
+"""Ctrl-C during a long batch call: every thread stops soon after the signal, the call raises
+KeyboardInterrupt with no partial result, nothing stays allocated, and the next call works."""
+import signal
+import subprocess
+import sys
+import textwrap
+import time
+
+import pytest
+
+CHILD = textwrap.dedent(
+    """
+    import ctypes, sys, time
+    import norvane
+
+    libc = ctypes.CDLL(None)
+
+    class MallInfo2(ctypes.Structure):
+        _fields_ = [(n, ctypes.c_size_t) for n in
+                    ("arena", "ordblks", "smblks", "hblks", "hblkhd", "usmblks", "fsmblks", "uordblks",
+                     "fordblks", "keepcost")]
+
+    libc.mallinfo2.restype = MallInfo2
+
+    def in_use():
+        info = libc.mallinfo2()
+        return info.uordblks + info.hblkhd
+
+    shape, function = sys.argv[1], getattr(norvane, sys.argv[2])
+    line = "연락처 010-1234-5678 메일 kim@example.com 주민번호 880101-1234568 금액 일억 원"
+    small = [f"{i}번 {line}" for i in range(400_000)]
+    # One text that alone takes seconds, first or among the small ones.
+    texts = small if shape == "small" else small[:1000] + [(line + "\\n") * 300_000] + small[:1000]
+    for t in texts:  # the UTF-8 form CPython keeps inside each str is made now, not counted
+        ctypes.pythonapi.PyUnicode_AsUTF8AndSize.restype = ctypes.c_void_p
+        ctypes.pythonapi.PyUnicode_AsUTF8AndSize(ctypes.py_object(t), None)
+    expected = [o.text for o in norvane.mask_many(small[:50], threads=2)]
+    before = in_use()
+    print("ready", flush=True)
+    started = time.monotonic()
+    result = None
+    try:
+        result = function(texts, threads=2)
+    except KeyboardInterrupt:
+        took = time.monotonic() - started
+        leaked = in_use() - before
+        assert [o.text for o in norvane.mask_many(small[:50], threads=2)] == expected
+        print(f"interrupted {took:.3f} {leaked}", flush=True)
+        sys.exit(0)
+    print("finished", len(result), flush=True)
+    """
+)
+
+
+@pytest.mark.parametrize("function", ["detect_many", "mask_many"])
+@pytest.mark.parametrize("shape", ["small", "huge"])
+def test_sigint_stops_every_thread_of_a_batch(shape, function):
+    child = subprocess.Popen(
+        [sys.executable, "-c", CHILD, shape, function],
+        stdout=subprocess.PIPE,
+        stderr=subprocess.PIPE,
+        text=True,
+    )
+    try:
+        assert child.stdout.readline().strip() == "ready"
+        time.sleep(0.3)
+        sent = time.monotonic()
+        child.send_signal(signal.SIGINT)
+        out, err = child.communicate(timeout=60)
+        ended = time.monotonic() - sent
+    finally:
+        if child.poll() is None:
+            child.kill()
+            child.wait()
+    assert child.returncode == 0, err
+    words = out.split()
+    assert words[0] == "interrupted", out
+    assert ended < 1.5
+    assert int(words[2]) < 256 * 1024, out

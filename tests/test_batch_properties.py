@@ -1,0 +1,79 @@
+"""Properties of the batch paths over generated batches: lists and Arrow columns give the
+per-call results in order for any threads, configs and policy sets, and a shared restore map
+restores every text."""
+import pytest
+from hypothesis import HealthCheck, given, settings
+from hypothesis import strategies as st
+
+import norvane
+from norvane import Policy, PolicySet
+
+from batch_cases import POLICY_SETS, output_view, report_view
+from test_properties import configs, texts
+
+pa = pytest.importorskip("pyarrow")
+
+SETTINGS = settings(max_examples=60, deadline=None, suppress_health_check=[HealthCheck.too_slow])
+
+batches = st.lists(texts, max_size=40)
+threads = st.sampled_from([1, 2, 3, None])
+policy_names = st.sampled_from(sorted(POLICY_SETS))
+
+
+@SETTINGS
+@given(batches, configs(), threads)
+def test_detect_many_is_detect_per_text(items, config, n):
+    assert [report_view(r) for r in norvane.detect_many(items, config, n)] == [
+        report_view(norvane.detect(t, config)) for t in items
+    ]
+
+
+@SETTINGS
+@given(batches, configs(), policy_names, threads)
+def test_mask_many_is_mask_per_text(items, config, name, n):
+    policies = POLICY_SETS[name]
+    got = norvane.mask_many(items, policies, config, n)
+    assert [output_view(o) for o in got] == [output_view(norvane.mask(t, policies, config)) for t in items]
+
+
+@SETTINGS
+@given(batches, configs(), threads)
+def test_a_shared_restore_map_restores_every_text(items, config, n):
+    outputs, restore = norvane.mask_many(items, PolicySet(Policy.tokenize()), config, n, shared_restore=True)
+    assert [norvane.unmask(o.text, restore) for o in outputs] == items
+    assert len(restore) == sum(len(o.applied) for o in outputs)
+    # No token opener stands in any masked text except where a token was written.
+    opener = "[[" + restore.prefix + ":"
+    assert sum(o.text.count(opener) for o in outputs) == len(restore)
+
+
+@st.composite
+def columns(draw):
+    items = draw(st.lists(st.one_of(st.none(), texts), max_size=40))
+    arrow_type = draw(st.sampled_from([pa.string(), pa.large_string(), pa.string_view()]))
+    start = draw(st.integers(0, len(items)))
+    stop = draw(st.integers(start, len(items)))
+    cut = draw(st.integers(0, len(items)))
+    column = pa.chunked_array([pa.array(items[:cut], arrow_type), pa.array(items[cut:], arrow_type)])
+    if draw(st.booleans()):
+        return column.slice(start, stop - start), items[start:stop]
+    return column, items
+
+
+@SETTINGS
+@given(columns(), configs(), policy_names, threads)
+def test_an_arrow_column_masks_like_the_shared_list_path(column_and_items, config, name, n):
+    column, items = column_and_items
+    policies = POLICY_SETS[name]
+    present = [t for t in items if t is not None]
+    outputs, restore = norvane.mask_many(present, policies, config, n, shared_restore=True)
+    masked = iter(o.text for o in outputs)
+    out = norvane.mask_many(column, policies, config, n)
+    assert pa.array(out).to_pylist() == [None if t is None else next(masked) for t in items]
+    assert (out.restore is None) == (restore is None)
+    if restore is not None:
+        assert out.restore.to_json() == restore.to_json()
+    reports = norvane.detect_many(column, config, n)
+    assert [None if r is None else report_view(r) for r in reports] == [
+        None if t is None else report_view(norvane.detect(t, config)) for t in items
+    ]

@@ -225,11 +225,13 @@ class Detector {
     return true;
   }
 
-  // Takes the labels read for `kind` instead of the base hits when they weigh more.
+  // With label reading, the labels read for `kind` take the place of the base hits: they belong
+  // to this line and to the nearest number. The structure alone adds to the base hits when its
+  // labels weigh more.
   void improve(EntityKind kind, std::vector<ContextHit>& hits, float& ctx, RuleList& extensions) {
     sources_.clear();
     const float t = labels_.hits(static_cast<std::size_t>(kind), ext_hits_, &sources_);
-    if (!(t > ctx)) return;
+    if (!cfg_.label_reading && !(t > ctx)) return;
     hits = ext_hits_;
     ctx = t;
     for (RuleName r : sources_)
@@ -238,6 +240,7 @@ class Detector {
 
   // Vetoes from the labels of look-alikes and company numbers against a reading's context.
   std::optional<RejectReason> label_veto(float ctx, bool phone) {
+    if (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > ctx) return RejectReason::business_context;
     if (cfg_.lookalike_veto && lookalike_ >= cfg_.min_veto && lookalike_ > ctx) return RejectReason::look_alike;
     if (cfg_.company_veto && company_ >= cfg_.min_veto && company_ > ctx && !(phone && personal_))
       return RejectReason::company_number;
@@ -245,9 +248,10 @@ class Detector {
   }
 
   void weigh_vetoing_labels(bool read) {
-    lookalike_ = company_ = 0;
+    lookalike_ = company_ = negative_ = 0;
     personal_ = false;
     if (!read) return;
+    negative_ = labels_.hits(labels::kNegativeTable, ext_hits_, nullptr);
     lookalike_ = labels_.hits(labels::kLookAlikeTable, ext_hits_, nullptr);
     company_ = labels_.hits(labels::kCompanyTable, ext_hits_, nullptr);
     personal_ = labels_.personal_phone();
@@ -275,7 +279,7 @@ class Detector {
     score = clamp_score(subtract_costs(score, src.cost, cfg_));
 
     std::optional<RejectReason> why;
-    if (neg > ctx && neg >= cfg_.min_veto) why = RejectReason::business_context;
+    if (!cfg_.label_reading && neg > ctx && neg >= cfg_.min_veto) why = RejectReason::business_context;
     else if (auto v = label_veto(ctx, shape.kind == EntityKind::phone)) why = v;
     else if (shape.needs_context && ctx < cfg_.min_context) why = RejectReason::no_context;
     else if (score < cfg_.min_score) why = RejectReason::below_threshold;
@@ -347,7 +351,8 @@ class Detector {
     search_.rerun(source_, src.span, cfg_.context_window, kCueSets.negative);
     std::optional<extend::Veto> run_veto;
     if (extended)
-      run_veto = extend::veto(cfg_, digits_, source_.substr(src.span.byte_start, src.span.byte_len()), personal_);
+      run_veto = extend::veto(cfg_, digits_, source_.substr(src.span.byte_start, src.span.byte_len()),
+                              source_.substr(src.span.byte_end, 2), personal_);
     search_.hits(negative_cues(), neg_hits_);
     const float neg = context::total(neg_hits_);
 
@@ -373,7 +378,7 @@ class Detector {
         reject(c, score, run_veto->reason);
         continue;
       }
-      if (!passed && neg >= cfg_.min_veto && neg > ctx) {
+      if (!(extended && cfg_.label_reading) && !passed && neg >= cfg_.min_veto && neg > ctx) {
         reject(c, score, RejectReason::business_context);
         continue;
       }
@@ -543,7 +548,7 @@ class Detector {
   std::vector<RuleList> cand_ext_;
   std::vector<ContextHit> ext_hits_;
   RuleList sources_;
-  float lookalike_ = 0, company_ = 0;
+  float lookalike_ = 0, company_ = 0, negative_ = 0;
   bool personal_ = false;
 };
 

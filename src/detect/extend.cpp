@@ -61,6 +61,8 @@ class LabelIndex {
       for (const Cue& c : cues_for(k)) add(c.word, c.weight, labels::kPlain, static_cast<std::uint8_t>(k), true);
     for (std::size_t t = 0; t < labels::kTableCount; ++t)
       for (const labels::Label& l : labels::kTables[t]) add(l.word, l.weight, l.flags, static_cast<std::uint8_t>(t), false);
+    for (const Cue& c : negative_cues())
+      add(c.word, c.weight, labels::kPlain, static_cast<std::uint8_t>(labels::kNegativeTable), true);
   }
 
   const IndexedLabel& at(std::size_t i) const { return labels_[i]; }
@@ -77,21 +79,30 @@ class LabelIndex {
     return b ? &buckets_[b - 1] : nullptr;
   }
 
-  // Whether label i stands at byte `at` of s and ends by `limit`, with no ASCII letter
-  // touching an ASCII end of it.
-  bool matches(std::size_t i, std::string_view s, std::size_t at, std::size_t limit) const {
+  // Where label i ends when it stands at byte `at` of s and ends by `limit`, or npos. ASCII
+  // letters match either case and no ASCII letter may touch an ASCII end of the label; spaces
+  // may stand between two Korean letters of it (주민 번호, 접수 번호).
+  std::size_t match_end(std::size_t i, std::string_view s, std::size_t at, std::size_t limit) const {
     const std::string_view w = labels_[i].word;
-    if (at + w.size() > limit) return false;
-    for (std::size_t k = 0; k < w.size(); ++k)
-      if (lower(static_cast<unsigned char>(s[at + k])) != lower(static_cast<unsigned char>(w[k]))) return false;
+    std::size_t t = at;
+    for (std::size_t k = 0; k < w.size();) {
+      if (t >= limit) return std::string_view::npos;
+      const auto wk = static_cast<unsigned char>(w[k]);
+      if (k > 0 && s[t] == ' ' && wk >= 0xC0 && static_cast<unsigned char>(w[k - 1]) >= 0x80) {
+        ++t;
+        continue;
+      }
+      if (lower(static_cast<unsigned char>(s[t])) != lower(wk)) return std::string_view::npos;
+      ++t;
+      ++k;
+    }
     if (is_ascii_letter(static_cast<unsigned char>(w.front())) && at > 0 &&
         is_ascii_letter(static_cast<unsigned char>(s[at - 1])))
-      return false;
-    const std::size_t end = at + w.size();
-    if (is_ascii_letter(static_cast<unsigned char>(w.back())) && end < s.size() &&
-        is_ascii_letter(static_cast<unsigned char>(s[end])))
-      return false;
-    return true;
+      return std::string_view::npos;
+    if (is_ascii_letter(static_cast<unsigned char>(w.back())) && t < s.size() &&
+        is_ascii_letter(static_cast<unsigned char>(s[t])))
+      return std::string_view::npos;
+    return t;
   }
 
  private:
@@ -175,6 +186,16 @@ char row_delimiter(std::string_view line) {
   return 0;
 }
 
+bool is_number_word(std::string_view w) {
+  auto is = [&](std::string_view x) {
+    if (w.size() != x.size()) return false;
+    for (std::size_t k = 0; k < w.size(); ++k)
+      if (lower(static_cast<unsigned char>(w[k])) != x[k]) return false;
+    return true;
+  };
+  return is("no") || is("number") || is("num") || is("nr");
+}
+
 std::size_t digit_count(std::string_view s) {
   return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return is_ascii_digit(c); }));
 }
@@ -193,18 +214,27 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   std::uint32_t alnum = 0, digits = 0;
   std::size_t i = start;
   for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
-    const std::size_t j = char_before(text, i);
+    std::size_t j = char_before(text, i);
     const char32_t c = char_at(text, j);
     if (c == '\n') break;
     digits = c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)) ? digits + 1 : 0;
     if (digits >= 4) break;
+    if (c < 0x80 && is_ascii_letter(static_cast<unsigned char>(c))) {
+      // "No", "Number" after a label are part of it: 여권NO., Passport Number.
+      std::size_t w = j;
+      while (w > 0 && is_ascii_letter(static_cast<unsigned char>(text[w - 1]))) --w;
+      if (is_number_word(text.substr(w, j + 1 - w))) {
+        i = w;
+        continue;
+      }
+    }
     alnum += counts(c);
     if (alnum > window + 8) break;
     if (const auto* bucket = index.starting_with(c)) {
       for (std::uint16_t k : *bucket) {
         const IndexedLabel& l = index.at(k);
-        if ((l.flags & labels::kTrailing) || !index.matches(k, text, j, start)) continue;
-        const std::uint32_t d = alnum - l.alnum;
+        if ((l.flags & labels::kTrailing) || index.match_end(k, text, j, start) == std::string_view::npos) continue;
+        const std::uint32_t d = alnum > l.alnum ? alnum - l.alnum : 0;
         if (d > window || ((l.flags & labels::kAdjacent) && d > 1)) continue;
         add_found(found_, k, d, left_source(l));
       }
@@ -220,7 +250,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     if (const auto* bucket = index.starting_with(c)) {
       for (std::uint16_t b : *bucket) {
         const IndexedLabel& l = index.at(b);
-        if (!index.matches(b, text, at, text.size())) continue;
+        if (index.match_end(b, text, at, text.size()) == std::string_view::npos) continue;
         if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
         add_found(found_, b, alnum, rule::kTrailingLabel);
       }
@@ -239,7 +269,8 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
     if (!bucket) continue;
     for (std::uint16_t b : *bucket) {
       const IndexedLabel& l = index.at(b);
-      if ((l.flags & (labels::kTrailing | labels::kAdjacent)) || !index.matches(b, text, at, to)) continue;
+      if ((l.flags & (labels::kTrailing | labels::kAdjacent)) || index.match_end(b, text, at, to) == std::string_view::npos)
+        continue;
       add_found(found_, b, distance, source);
     }
   }
@@ -301,8 +332,7 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
     pe = ps - 1;
   }
   if (digit_count(source.substr(ps, pe - ps)) >= 6) return;
-  const auto before = static_cast<std::uint32_t>(alnum_count(source, ls, start));
-  find_in(source, ps, pe, before + 2, rule::kPreviousLine);
+  find_in(source, ps, pe, 2, rule::kPreviousLine);
 }
 
 float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources) const {
@@ -377,6 +407,23 @@ bool ends_with_region(std::string_view before) {
   return false;
 }
 
+// Four groups of four digits or mask characters with some of each, joined by "-" or " ".
+bool masked_groups(std::string_view s) {
+  if (s.size() != 19) return false;
+  std::size_t masks = 0;
+  for (std::size_t i = 0; i < 19; ++i) {
+    const char c = s[i];
+    if (i % 5 == 4) {
+      if (c != '-' && c != ' ') return false;
+    } else if (c == '*' || c == 'X' || c == 'x') {
+      ++masks;
+    } else if (!is_ascii_digit(c)) {
+      return false;
+    }
+  }
+  return masks > 0 && masks < 16 && s[4] == s[9] && s[9] == s[14];
+}
+
 // Y sep M sep D (year of four or two digits; separators ".", "-", "/" with optional spaces; a
 // final "." allowed): the date, or nothing.
 std::optional<Date> separated_date(std::string_view s) {
@@ -413,6 +460,10 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                       std::string_view before, std::vector<Candidate>& out) {
   const std::size_t n = d.size();
   const bool masked = any_masked(d);
+  if (cfg.extra_shapes && masked && n == 16 && masked_groups(source))
+    out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::masked), rule::kCardMasked,
+                            cues_for(EntityKind::credit_card), 0.6f, false, Certainty::probable,
+                            EntityKind::credit_card});
   if (cfg.extra_shapes && !masked) {
     // International form: +82 or 0082, then the number without its leading 0.
     std::span<const std::uint8_t> rest;
@@ -432,6 +483,11 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
       out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::driver_license), rule::kLicenseRegion,
                               cues_for(EntityKind::driver_license), 0.55f, false, Certainty::probable,
                               EntityKind::driver_license});
+    // A passport whose letter was read as a digit (O12345678).
+    if (n == 9 && source.size() == 9 && source[0] >= 'A' && source[0] <= 'Z' &&
+        std::all_of(source.begin() + 1, source.end(), [](char ch) { return is_ascii_digit(ch); }))
+      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::passport), rule::kPassportLetterDigit,
+                              cues_for(EntityKind::passport), 0.1f, true, Certainty::probable, EntityKind::passport});
     // A date written with separators that the digits alone do not read as one.
     const bool has_birth =
         std::any_of(out.begin(), out.end(), [](const Candidate& c) { return c.entity == EntityKind::birth_date; });
@@ -484,6 +540,18 @@ bool is_price(std::string_view s) {
   return true;
 }
 
+bool is_timestamp(std::span<const std::uint8_t> d) {
+  if (d.size() != 14 || any_masked(d)) return false;
+  auto num = [&](std::size_t from, std::size_t len) {
+    unsigned v = 0;
+    for (std::size_t i = from; i < from + len; ++i) v = v * 10 + d[i];
+    return v;
+  };
+  const unsigned y = num(0, 4);
+  return y >= 1970 && y <= 2099 && is_valid_date(y, num(4, 2), num(6, 2)) && num(8, 2) < 24 && num(10, 2) < 60 &&
+         num(12, 2) < 60;
+}
+
 bool is_isbn13(std::span<const std::uint8_t> d) {
   if (d.size() != 13 || !(starts_with(d, "978") || starts_with(d, "979"))) return false;
   unsigned sum = 0;
@@ -494,12 +562,16 @@ bool is_isbn13(std::span<const std::uint8_t> d) {
 }  // namespace
 
 std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std::string_view source,
-                         bool personal_phone) {
+                         std::string_view after, bool personal_phone) {
   const std::size_t n = d.size();
   if (cfg.lookalike_veto) {
     if (count_char(source, 0, source.size(), '.') >= 3) return Veto{RejectReason::look_alike, true};  // IP, version
     if (is_price(source)) return Veto{RejectReason::look_alike, true};
     if (is_isbn13(d)) return Veto{RejectReason::look_alike, true};
+    // A date joined to the hour of a clock (2024.01.12 11:50), or a time stamp 20211021122410.
+    if (after.size() >= 2 && after[0] == ':' && is_ascii_digit(after[1])) return Veto{RejectReason::look_alike, true};
+    if (is_timestamp(d)) return Veto{RejectReason::look_alike, true};
+    if (source.find('\t') != std::string_view::npos) return Veto{RejectReason::look_alike, false};
     for (std::size_t i = 0; i + 1 < source.size(); ++i)
       if (source[i] == ',' && is_ascii_digit(source[i + 1])) return Veto{RejectReason::look_alike, false};
   }
@@ -677,6 +749,19 @@ void scan_shapes(std::string_view text, std::vector<Shape>& out) {
            ChecksumResult::not_applicable(norvane::reason::passport));
       i += 9;
       continue;
+    }
+    // E-mail with its local part masked: hj*****@gmail.com.
+    if (c == '@' && i > 0 && p[i - 1] == '*') {
+      std::size_t s = i;
+      while (s > 0 && (is_local_char(p[s - 1]) || p[s - 1] == '*')) --s;
+      while (s < i && p[s] == '.') ++s;
+      bool marked = false;
+      const std::size_t e = read_domain(text, i + 1, marked);
+      if (s < i && e != std::string_view::npos && !marked) {
+        push(s, e, EntityKind::email, rule::kEmailMasked, 0.85f, false, email_na);
+        i = e;
+        continue;
+      }
     }
     // E-mail glued to the digits that follow it: a.b@example.com010-1234-5678.
     if (c == '@' && i > 0 && is_local_char(p[i - 1])) {

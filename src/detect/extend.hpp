@@ -32,10 +32,14 @@ inline constexpr RuleName kEmailObfuscated = "email.obfuscated";
 inline constexpr RuleName kEmailGlued = "email.glued";
 inline constexpr RuleName kLicenseRegion = "license.region";
 inline constexpr RuleName kResidentRecent = "resident.recent";
+inline constexpr RuleName kCardMasked = "card.masked_groups";
+inline constexpr RuleName kPassportLetterDigit = "passport.letter_as_digit";
+inline constexpr RuleName kEmailMasked = "email.masked";
 
 // Whether a candidate rule is one of the extensions' own readings.
 inline bool is_extension_reading(RuleName r) {
-  for (RuleName e : {kPhoneInternational, kLicenseRegion, kBirthSeparatedDate, kResidentRecent})
+  for (RuleName e : {kPhoneInternational, kLicenseRegion, kBirthSeparatedDate, kResidentRecent, kCardMasked,
+                     kPassportLetterDigit})
     if (r == e) return true;
   return false;
 }
@@ -86,8 +90,9 @@ struct Veto {
   RejectReason reason;
   bool final;  // false: the pieces of the run may still be read (fields joined across commas)
 };
+// `after` is the source text after the run.
 std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> digits, std::string_view source,
-                         bool personal_phone);
+                         std::string_view after, bool personal_phone);
 
 // Shapes found in the normalized text beyond the base scanner: dates in words or with slashes,
 // passports of the current format, e-mails disguised or glued to following digits.

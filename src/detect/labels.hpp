@@ -26,24 +26,28 @@ struct Label {
 };
 
 inline constexpr Label kResident[] = {
-    {"RRN", 1.0f, kAscii},          {"rrn=", 1.0f, kLogKey},         {"jumin", 1.0f, kAscii | kLogKey},
+    {"RRN", 1.0f, kAscii},          {"rrn=", 1.0f, kLogKey},         {"rrn_no", 1.0f, kLogKey},
+    {"residentNo", 1.0f, kLogKey},  {"jumin_no", 1.0f, kLogKey},         {"jumin", 1.0f, kAscii | kLogKey},
     {"resident_no", 1.0f, kLogKey}, {"주민 번호", 1.0f},             {"주민등록 번호", 1.0f},
     {"주민", 0.8f},                 {"Resident No", 1.0f, kAscii},   {"Resident Registration", 1.0f, kAscii},
 };
 inline constexpr Label kForeigner[] = {
     {"외국인 등록번호", 1.0f},  {"외국인번호", 1.0f},         {"ARC", 0.9f, kAscii},
     {"Alien Registration", 1.0f, kAscii}, {"foreigner_no", 1.0f, kLogKey}, {"arc_no", 1.0f, kLogKey},
+    {"frn", 1.0f, kAscii | kLogKey}, {"foreignerNo", 1.0f, kLogKey}, {"등록증 번호", 0.8f},
 };
 inline constexpr Label kBusiness[] = {
     {"사업자 번호", 1.0f},        {"사업자 등록번호", 1.0f},        {"BRN", 1.0f, kAscii},
     {"biz_no", 1.0f, kLogKey},   {"business_no", 1.0f, kLogKey},  {"Business Registration", 1.0f, kAscii},
-    {"Business No", 1.0f, kAscii}, {"등록번호", 0.5f},
+    {"Business No", 1.0f, kAscii}, {"Biz No", 1.0f, kAscii},      {"bizNo", 1.0f, kLogKey},
+    {"brn=", 1.0f, kLogKey},       {"등록번호", 0.5f},
 };
 inline constexpr Label kCard[] = {
     {"Card No", 1.0f, kAscii}, {"Card Number", 1.0f, kAscii}, {"card_no=", 1.0f, kLogKey},
     {"card_no", 1.0f, kLogKey}, {"card=", 1.0f, kLogKey},     {"card_number", 1.0f, kLogKey},
     {"카드 번호", 1.0f},        {"결제카드", 1.0f},            {"카드정보", 1.0f},
     {"Card", 0.8f, kAscii},     {"VISA", 0.7f, kAscii},        {"Master", 0.7f, kAscii},
+    {"cardNumber", 1.0f, kLogKey}, {"cardNo", 1.0f, kLogKey},   {"pan", 1.0f, kAscii | kLogKey},
 };
 inline constexpr Label kPhone[] = {
     {"Tel", 1.0f, kAscii},           {"T.", 0.8f, kAscii},        {"M.", 0.8f, kAscii | kPersonal},
@@ -55,15 +59,22 @@ inline constexpr Label kPhone[] = {
     {"핸드폰", 1.0f, kPersonal},     {"연락처", 1.0f, kPersonal},   {"연락번호", 1.0f, kPersonal},
     {"전화 번호", 1.0f},             {"폰번호", 1.0f, kPersonal},   {"자택", 0.8f, kPersonal},
     {"집전화", 1.0f, kPersonal},     {"☎", 0.9f},                  {"📞", 0.9f},
-    {"번호로", 0.5f},                {"연락", 0.6f},
+    {"번호로", 0.5f},                {"연락", 0.6f},              {"phoneNumber", 1.0f, kLogKey},
+    {"cell=", 1.0f, kLogKey | kPersonal}, {"mobileNo", 1.0f, kLogKey | kPersonal}, {"tel_no", 1.0f, kLogKey},
+    {"회신번호", 0.8f},
 };
 inline constexpr Label kLicense[] = {
     {"면허 번호", 1.0f},        {"운전면허증", 1.0f},         {"License", 1.0f, kAscii},
     {"Licence", 1.0f, kAscii},  {"license=", 1.0f, kLogKey},  {"license_no", 1.0f, kLogKey},
-    {"면허", 0.8f},             {"DL", 0.8f, kAscii},
+    {"면허", 0.8f},             {"DL", 0.8f, kAscii},         {"licenseNo", 1.0f, kLogKey},
+    {"license_number", 1.0f, kLogKey}, {"dl_no", 1.0f, kLogKey},
 };
 inline constexpr Label kAccount[] = {
     {"환불계좌", 1.0f},           {"입금계좌", 1.0f},          {"계좌 번호", 1.0f},
+    {"급여계좌", 1.0f},           {"accountNo", 1.0f, kLogKey}, {"acct_no", 1.0f, kLogKey},
+    {"국민은행", 1.0f, kBank},    {"우리은행", 1.0f, kBank},    {"하나은행", 1.0f, kBank},
+    {"기업은행", 1.0f, kBank},    {"농협은행", 1.0f, kBank},    {"신한은행", 1.0f, kBank},
+    {"IBK기업", 1.0f, kBank},
     {"Account", 1.0f, kAscii},    {"Acct", 1.0f, kAscii},      {"account=", 1.0f, kLogKey},
     {"account_no", 1.0f, kLogKey}, {"acct=", 1.0f, kLogKey},   {"bank_account", 1.0f, kLogKey},
     {"NH농협", 0.9f, kBank},      {"농협", 0.9f, kBank},        {"KB국민", 0.9f, kBank},
@@ -83,10 +94,13 @@ inline constexpr Label kBirth[] = {
     {"Birthday", 1.0f, kAscii},    {"birth=", 1.0f, kLogKey},     {"dob=", 1.0f, kLogKey},
     {"birth_date", 1.0f, kLogKey}, {"birthdate", 1.0f, kLogKey},  {"생년 월일", 1.0f},
     {"생", 0.9f, kTrailing},       {"태어난", 0.8f},              {"탄생", 0.6f},
+    {"B/D", 1.0f, kAscii},         {"birthDate", 1.0f, kLogKey},  {"birthday=", 1.0f, kLogKey},
+    {"태어나신", 0.8f},
 };
 inline constexpr Label kPassport[] = {
     {"Passport", 1.0f, kAscii},    {"passport=", 1.0f, kLogKey}, {"passport_no", 1.0f, kLogKey},
-    {"여권 번호", 1.0f},           {"PP No", 0.9f, kAscii},
+    {"여권 번호", 1.0f},           {"PP No", 0.9f, kAscii},      {"pp_no", 1.0f, kLogKey},
+    {"passport_number", 1.0f, kLogKey}, {"passportNo", 1.0f, kLogKey},
 };
 // Labels of numbers that look like personal information and are not: a number under one of
 // these is a look-alike.
@@ -102,18 +116,31 @@ inline constexpr Label kLookAlike[] = {
     {"버전", 1.0f},       {"build", 1.0f, kAscii}, {"빌드", 1.0f},     {"Serial", 1.0f, kAscii},
     {"txn", 1.0f, kAscii}, {"transaction", 1.0f, kAscii}, {"invoice", 1.0f, kAscii}, {"tracking", 1.0f, kAscii},
     {"request_id", 1.0f, kLogKey}, {"id=", 0.8f, kLogKey}, {"금액", 1.0f},
+    {"tid", 1.0f, kAscii | kLogKey}, {"trade_no", 1.0f, kLogKey}, {"serialNo", 1.0f, kLogKey},
+    {"serial", 1.0f, kAscii | kLogKey}, {"memberNo", 1.0f, kLogKey}, {"member_id", 1.0f, kLogKey},
+    {"uid", 1.0f, kAscii | kLogKey}, {"approval_no", 1.0f, kLogKey}, {"auth_code", 1.0f, kLogKey},
+    {"order_no", 1.0f, kLogKey}, {"orderNo", 1.0f, kLogKey}, {"tracking_no", 1.0f, kLogKey},
+    {"invoice_no", 1.0f, kLogKey}, {"Booking", 1.0f, kAscii}, {"Reservation", 1.0f, kAscii},
+    {"Receipt", 1.0f, kAscii}, {"Approval", 1.0f, kAscii}, {"Member", 0.9f, kAscii},
+    // Dates that are not birth dates.
+    {"배송일", 1.0f}, {"가입일", 1.0f}, {"내원일", 1.0f}, {"결제일", 1.0f}, {"예정일", 1.0f},
+    {"주문일", 1.0f}, {"구매일", 1.0f}, {"발급일", 1.0f}, {"접수일", 1.0f}, {"등록일", 1.0f},
+    {"만료일", 1.0f}, {"방문일", 1.0f}, {"작성일", 1.0f}, {"입사일", 1.0f}, {"계약일", 1.0f},
     {"가격", 1.0f},       {"합계", 1.0f},        {"원", 0.6f, kTrailing}, {"건", 0.6f, kTrailing},
 };
 // Labels of company numbers: call centres, representative and toll-free numbers.
 inline constexpr Label kCompany[] = {
     {"상담전화", 1.0f}, {"문의전화", 1.0f}, {"고객상담", 1.0f}, {"수신자부담", 1.0f}, {"무료전화", 1.0f},
     {"대표전화", 1.0f}, {"고객센터", 1.0f}, {"콜센터", 1.0f},   {"대표번호", 1.0f},   {"ARS", 1.0f, kAscii},
+    {"무료상담", 1.0f}, {"상담센터", 1.0f}, {"문의처", 0.9f},
 };
 
 // The tables by what they label: the ten kinds in EntityKind order (e-mail has none), then
-// look-alikes, then company numbers.
+// look-alikes, then company numbers. The base negative cues (cues.hpp) are read with them as
+// one more table, kNegativeTable.
 inline constexpr std::size_t kLookAlikeTable = 10;
 inline constexpr std::size_t kCompanyTable = 11;
+inline constexpr std::size_t kNegativeTable = 12;
 inline constexpr std::size_t kTableCount = 12;
 inline constexpr std::span<const Label> kTables[kTableCount] = {
     kResident, kForeigner, kBusiness, kCard, kAccount, kPhone, {}, kLicense, kBirth, kPassport,

@@ -280,7 +280,8 @@ class Detector {
 
     std::optional<RejectReason> why;
     if (!cfg_.label_reading && neg > ctx && neg >= cfg_.min_veto) why = RejectReason::business_context;
-    else if (auto v = label_veto(ctx, shape.kind == EntityKind::phone)) why = v;
+    else if (auto v = shape.kind == EntityKind::email ? std::nullopt : label_veto(ctx, shape.kind == EntityKind::phone))
+      why = v;  // an e-mail address is never a look-alike number
     else if (shape.needs_context && ctx < cfg_.min_context) why = RejectReason::no_context;
     else if (score < cfg_.min_score) why = RejectReason::below_threshold;
     if (why) {

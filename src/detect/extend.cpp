@@ -149,13 +149,13 @@ constexpr std::uint32_t kTrailingReach = 6;  // letters and digits looked at aft
 constexpr std::size_t kLineReach = 512;      // bytes looked at for a line's ends
 constexpr std::size_t kMaxWalk = 160;        // characters walked to the left at most
 
-void add_found(std::vector<LabelFound>& found, std::uint16_t label, std::uint32_t distance, RuleName source) {
+void add_found(std::vector<LabelFound>& found, const LabelFound& add) {
   for (LabelFound& f : found)
-    if (f.label == label) {
-      if (distance < f.distance) f = {label, distance, source};
+    if (f.label == add.label) {
+      if (add.distance < f.distance) f = add;
       return;
     }
-  found.push_back({label, distance, source});
+  found.push_back(add);
 }
 
 // The start of the line holding byte i, or npos when none is near.
@@ -233,10 +233,12 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     if (const auto* bucket = index.starting_with(c)) {
       for (std::uint16_t k : *bucket) {
         const IndexedLabel& l = index.at(k);
-        if ((l.flags & labels::kTrailing) || index.match_end(k, text, j, start) == std::string_view::npos) continue;
+        if (l.flags & labels::kTrailing) continue;
+        const std::size_t e = index.match_end(k, text, j, start);
+        if (e == std::string_view::npos) continue;
         const std::uint32_t d = alnum > l.alnum ? alnum - l.alnum : 0;
         if (d > window || ((l.flags & labels::kAdjacent) && d > 1)) continue;
-        add_found(found_, k, d, left_source(l));
+        add_found(found_, {k, d, left_source(l), j, e, false});
       }
     }
     i = j;
@@ -250,9 +252,10 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     if (const auto* bucket = index.starting_with(c)) {
       for (std::uint16_t b : *bucket) {
         const IndexedLabel& l = index.at(b);
-        if (index.match_end(b, text, at, text.size()) == std::string_view::npos) continue;
+        const std::size_t e = index.match_end(b, text, at, text.size());
+        if (e == std::string_view::npos) continue;
         if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
-        add_found(found_, b, alnum, rule::kTrailingLabel);
+        add_found(found_, {b, alnum, rule::kTrailingLabel, at, e, false});
       }
     }
     alnum += counts(c);
@@ -269,9 +272,10 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
     if (!bucket) continue;
     for (std::uint16_t b : *bucket) {
       const IndexedLabel& l = index.at(b);
-      if ((l.flags & (labels::kTrailing | labels::kAdjacent)) || index.match_end(b, text, at, to) == std::string_view::npos)
-        continue;
-      add_found(found_, b, distance, source);
+      if (l.flags & (labels::kTrailing | labels::kAdjacent)) continue;
+      const std::size_t e = index.match_end(b, text, at, to);
+      if (e == std::string_view::npos) continue;
+      add_found(found_, {b, distance, source, at, e, true});
     }
   }
 }
@@ -332,7 +336,14 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
     pe = ps - 1;
   }
   if (digit_count(source.substr(ps, pe - ps)) >= 6) return;
-  find_in(source, ps, pe, 2, rule::kPreviousLine);
+  find_in(source, ps, pe, 1, rule::kPreviousLine);
+}
+
+bool LabelSearch::inside_another(const LabelFound& f) const {
+  for (const LabelFound& g : found_)
+    if (g.in_source == f.in_source && g.start <= f.start && f.end <= g.end && g.end - g.start > f.end - f.start)
+      return true;
+  return false;
 }
 
 float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources) const {
@@ -340,7 +351,7 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
   const LabelIndex& index = label_index();
   for (const LabelFound& f : found_) {
     const IndexedLabel& l = index.at(f.label);
-    if (l.table != table) continue;
+    if (l.table != table || inside_another(f)) continue;
     const float decay = 1.0f + 0.125f * static_cast<float>(f.distance);
     const ContextHit h{l.word, f.distance, l.weight / decay};
     auto same = std::find_if(out.begin(), out.end(), [&](const ContextHit& o) { return o.cue == h.cue; });

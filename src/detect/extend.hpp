@@ -50,6 +50,8 @@ struct LabelFound {
   std::uint16_t label;  // index into the label index (base cues and labels.hpp)
   std::uint32_t distance;
   RuleName source;  // which extension found it
+  std::size_t start, end;  // where it stands (in the text searched by run or by run_structure)
+  bool in_source;          // found by run_structure
 };
 
 // Labels around a span, by letters and digits (label_reading), and from the table's column
@@ -70,6 +72,8 @@ class LabelSearch {
 
  private:
   void find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance, RuleName source);
+  // Whether f stands inside a longer label found in the same text (주민 in 주민번호).
+  bool inside_another(const LabelFound& f) const;
 
   std::vector<LabelFound> found_;
   // The last table found: its header line and how far its rows have been seen.

@@ -71,7 +71,7 @@ inline Config Config::thorough() {
   Config c;
   for (const FamilyField& f : kFamilyFields) c.*f.field = true;
   // Labels count for more, and spaces inside a number cost less: people write numbers in groups.
-  c.context = 0.6f;
+  c.context = 0.7f;
   c.absorbed_whitespace = 0.04f;
   return c;
 }

@@ -18,6 +18,7 @@ std::optional<PassOutput> fold(std::string_view text);                          
 std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config,
                                                std::uint64_t max_bytes, bool& too_large);  // hangul.cpp
 std::optional<PassOutput> correct_lookalikes(std::string_view text);               // lookalike.cpp
-std::optional<PassOutput> absorb_separators(std::string_view text);                // separator.cpp
+// With keep_fields, a stretch of separators holding a comma or a tab is left alone.
+std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fields);  // separator.cpp
 
 }  // namespace norvane::passes

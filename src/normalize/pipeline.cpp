@@ -64,7 +64,10 @@ Result<Normalized> normalize(std::string_view text, const Config& config, std::u
             });
   }
   if (r) r = run(config.lookalike, passes::correct_lookalikes);
-  if (r) r = run(config.separator, passes::absorb_separators);
+  if (r) {
+    r = run(config.separator,
+            [&](std::string_view t) { return passes::absorb_separators(t, config.structure); });
+  }
   if (!r) return std::unexpected(std::move(r.error()));
 
   if (!changed) return Normalized{std::string(text), SpanMap::identity(text)};

@@ -74,7 +74,7 @@ bool digit_like_byte(std::string_view s, std::size_t i) {
 
 }  // namespace
 
-std::optional<PassOutput> absorb_separators(std::string_view text) {
+std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fields) {
   const std::size_t n = text.size();
   std::optional<SpanMapBuilder> b;
   std::size_t emitted = 0;
@@ -99,6 +99,8 @@ std::optional<PassOutput> absorb_separators(std::string_view text) {
     // Left alone when not followed by a digit-like character; the rest of the run cannot
     // start another one.
     if (!digit_like_byte(text, v)) continue;
+    // Fields of a row (CSV, TSV) stay apart: a comma or a tab is never inside one number there.
+    if (keep_fields && text.substr(i, v - i).find_first_of(",\t") != std::string_view::npos) continue;
     if (!b) b.emplace(n);
     b->keep(text.substr(emitted, i - emitted));
     // One segment per stretch of separators of one rule.

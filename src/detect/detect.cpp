@@ -154,7 +154,7 @@ class Detector {
       }
     }
     if (cfg_.extra_shapes) {
-      extend::scan_shapes(text_, extra_shapes_);
+      extend::scan_shapes(text_, shapes_.runs, extra_shapes_);
       interrupt::Poll poll;
       for (const extend::Shape& s : extra_shapes_) {
         poll.reach(s.span.byte_end);
@@ -261,14 +261,17 @@ class Detector {
   // passport, from the base cues and the labels the families read.
   void add_shape(const extend::Shape& shape) {
     SourceSpan src = map_.to_source(shape.span);
-    context::CueSet wanted = kCueSets.negative;
-    wanted |= kCueSets.of_kind[static_cast<std::size_t>(shape.kind)];
-    search_.run(text_, shape.span, cfg_.context_window, wanted);
     std::vector<ContextHit> hits;
-    search_.hits(cues_for(shape.kind), hits);
-    float ctx = context::total(hits);
-    search_.hits(negative_cues(), neg_hits_);
-    const float neg = context::total(neg_hits_);
+    float ctx = 0, neg = 0;
+    if (!cfg_.label_reading) {  // with label reading its own labels take the place of these
+      context::CueSet wanted = kCueSets.negative;
+      wanted |= kCueSets.of_kind[static_cast<std::size_t>(shape.kind)];
+      search_.run(text_, shape.span, cfg_.context_window, wanted);
+      search_.hits(cues_for(shape.kind), hits);
+      ctx = context::total(hits);
+      search_.hits(negative_cues(), neg_hits_);
+      neg = context::total(neg_hits_);
+    }
     RuleList extensions;
     if (shape.rule != kPassportRule) extensions.push_back(shape.rule);
     const bool read = read_labels(shape.span, src.span);
@@ -318,7 +321,9 @@ class Detector {
     // and the negative cues too in case the source has the same windows.
     context::CueSet wanted = kCueSets.negative;
     for (std::size_t i = 0; i < n; ++i) wanted |= kCueSets.of_kind[static_cast<std::size_t>(cands_[i].entity)];
-    search_.run(text_, run, cfg_.context_window, wanted);
+    // With label reading the families' own labels take the place of the base search.
+    const bool own_labels = extended && cfg_.label_reading;
+    if (!own_labels) search_.run(text_, run, cfg_.context_window, wanted);
     if (cand_hits_.size() < n) cand_hits_.resize(n);
     ctx_.resize(n);
     raw_.resize(n);
@@ -330,7 +335,8 @@ class Detector {
     bool any_can_pass = false;
     for (std::size_t i = 0; i < n; ++i) {
       const Candidate& c = cands_[i];
-      search_.hits(c.cues, cand_hits_[i]);
+      if (own_labels) cand_hits_[i].clear();
+      else search_.hits(c.cues, cand_hits_[i]);
       ctx_[i] = context::total(cand_hits_[i]);
       if (extended) {
         cand_ext_[i].clear();
@@ -349,13 +355,16 @@ class Detector {
     if (!rejections && !any_can_pass && costs_only_lower_) return out;
 
     SourceSpan src = early ? std::move(*early) : map_.to_source(run);
-    search_.rerun(source_, src.span, cfg_.context_window, kCueSets.negative);
+    float neg = 0;
+    if (!own_labels) {
+      search_.rerun(source_, src.span, cfg_.context_window, kCueSets.negative);
+      search_.hits(negative_cues(), neg_hits_);
+      neg = context::total(neg_hits_);
+    }
     std::optional<extend::Veto> run_veto;
     if (extended)
       run_veto = extend::veto(cfg_, digits_, source_.substr(src.span.byte_start, src.span.byte_len()),
                               source_.substr(src.span.byte_end, 2), personal_);
-    search_.hits(negative_cues(), neg_hits_);
-    const float neg = context::total(neg_hits_);
 
     std::size_t win = n;
     float win_score = 0;

@@ -161,15 +161,15 @@ void add_found(std::vector<LabelFound>& found, const LabelFound& add) {
 // The start of the line holding byte i, or npos when none is near.
 std::size_t line_start(std::string_view s, std::size_t i) {
   const std::size_t low = i > kLineReach ? i - kLineReach : 0;
-  for (std::size_t k = i; k > low; --k)
-    if (s[k - 1] == '\n') return k;
+  if (const void* nl = memrchr(s.data() + low, '\n', i - low))
+    return static_cast<std::size_t>(static_cast<const char*>(nl) - s.data()) + 1;
   return low == 0 ? 0 : std::string_view::npos;
 }
 
 std::size_t line_end(std::string_view s, std::size_t i) {
   const std::size_t high = std::min(s.size(), i + kLineReach);
-  for (std::size_t k = i; k < high; ++k)
-    if (s[k] == '\n') return k;
+  if (const void* nl = std::memchr(s.data() + i, '\n', high - i))
+    return static_cast<std::size_t>(static_cast<const char*>(nl) - s.data());
   return high == s.size() ? high : std::string_view::npos;
 }
 
@@ -285,11 +285,21 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
   const std::size_t ls = line_start(source, start);
   const std::size_t le = line_end(source, std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), source.size()));
   if (ls == std::string_view::npos || le == std::string_view::npos) return;
-  const std::string_view line = source.substr(ls, le - ls);
+  // Several numbers often share a line: what depends on the line alone is kept.
+  if (!(line_.data == source.data() && line_.size == source.size() && line_.start == ls && line_.end == le)) {
+    line_ = {source.data(), source.size(), ls, le, row_delimiter(source.substr(ls, le - ls)), 0, {}};
+    if (line_.delimiter) line_.count = count_char(source, ls, le, line_.delimiter);
+    else previous_line(source, ls);
+  }
+  if (!line_.delimiter) {
+    for (const LabelFound& f : line_.previous) add_found(found_, f);
+    return;
+  }
 
   // The column header: the top line of the block of rows with as many delimiters as this one.
-  if (const char delim = row_delimiter(line)) {
-    const std::size_t count = count_char(source, ls, le, delim);
+  {
+    const char delim = line_.delimiter;
+    const std::size_t count = line_.count;
     const std::size_t column = count_char(source, ls, start, delim);
     std::size_t header = ls, header_end = le;
     const bool cached = table_.text.data() == source.data() && table_.text.size() == source.size() &&
@@ -320,11 +330,12 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
       while (to < header_end && source[to] != delim) ++to;
       if (seen == column) find_in(source, from, to, 0, rule::kColumnHeader);
     }
-    return;  // a table row takes its labels from the header, not from the row above
-  }
+  }  // a table row takes its labels from the header, not from the row above
+}
 
-  // The line before (empty lines skipped), when it holds no number of its own: a question
-  // or a label on its own line.
+// The labels of the line before (empty lines skipped) into line_.previous, when it holds no
+// number of its own: a question or a label on its own line.
+void LabelSearch::previous_line(std::string_view source, std::size_t ls) {
   if (ls == 0) return;
   std::size_t pe = ls - 1, ps = 0;
   for (int skipped = 0;; ++skipped) {
@@ -336,7 +347,12 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
     pe = ps - 1;
   }
   if (digit_count(source.substr(ps, pe - ps)) >= 6) return;
+  // find_in adds to found_: the labels of this line wait aside meanwhile.
+  std::vector<LabelFound> same_line;
+  same_line.swap(found_);
   find_in(source, ps, pe, 1, rule::kPreviousLine);
+  line_.previous.swap(found_);
+  found_.swap(same_line);
 }
 
 bool LabelSearch::inside_another(const LabelFound& f) const {
@@ -604,22 +620,6 @@ bool is_local_char(unsigned char c) {
 }
 bool is_label_char(unsigned char c) { return is_ascii_letter(c) || is_ascii_digit(c) || c == '-'; }
 
-Span span_of(std::string_view text, std::size_t from, std::size_t to, std::uint32_t& chars_cursor,
-             std::size_t& byte_cursor) {
-  // Characters are counted forwards from the last span: shapes come in text order.
-  if (from < byte_cursor) {
-    byte_cursor = 0;
-    chars_cursor = 0;
-  }
-  std::uint32_t cs = chars_cursor;
-  for (std::size_t i = byte_cursor; i < from; ++i) cs += !utf8::is_continuation(static_cast<unsigned char>(text[i]));
-  std::uint32_t ce = cs;
-  for (std::size_t i = from; i < to; ++i) ce += !utf8::is_continuation(static_cast<unsigned char>(text[i]));
-  byte_cursor = from;
-  chars_cursor = cs;
-  return Span{static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to), cs, ce};
-}
-
 // Case-insensitive ASCII comparison at i.
 bool word_at(std::string_view s, std::size_t i, std::string_view w) {
   if (i + w.size() > s.size()) return false;
@@ -628,7 +628,6 @@ bool word_at(std::string_view s, std::size_t i, std::string_view w) {
   return true;
 }
 
-constexpr std::string_view kAtMarks[] = {"(at)", "[at]", "{at}", "(골뱅이)", "[골뱅이]", " 골뱅이 ", "골뱅이", " at "};
 constexpr std::string_view kDotMarks[] = {"(dot)", "[dot]", "{dot}", " dot ", "(점)", " 점 ", "닷", " . ", "."};
 
 // Labels of a domain joined by dots or dot marks from i; the end, or npos. `marked` tells
@@ -670,156 +669,189 @@ std::size_t read_domain(std::string_view s, std::size_t i, bool& marked) {
 
 }  // namespace
 
-void scan_shapes(std::string_view text, std::vector<Shape>& out) {
-  out.clear();
+namespace {
+
+// A shape by its bytes; characters are counted once all are known.
+struct Raw {
+  std::size_t from, to;
+  EntityKind kind;
+  RuleName rule;
+  float base;
+  bool needs_context;
+};
+
+// A date from the run of digits at i: 1974년 10월 12일, 1990/01/01, 01/15/1990; its end or 0.
+std::size_t date_at(std::string_view text, std::size_t i, RuleName& rule) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
-  std::uint32_t chars_cursor = 0;
-  std::size_t byte_cursor = 0;
-  auto push = [&](std::size_t from, std::size_t to, EntityKind kind, RuleName rule, float base, bool needs,
-                  ChecksumResult ck) {
-    out.push_back(Shape{span_of(text, from, to, chars_cursor, byte_cursor), kind, rule, base, needs, ck});
+  std::size_t k = i;
+  auto number = [&](std::size_t max, unsigned& v) {
+    const std::size_t s = k;
+    v = 0;
+    while (k < n && is_ascii_digit(p[k]) && k - s < max + 1) v = v * 10 + (p[k++] - '0');
+    return k - s;
   };
-  const ChecksumResult birth_na = ChecksumResult::not_applicable(norvane::reason::birth_date);
-  const ChecksumResult email_na = ChecksumResult::not_applicable(norvane::reason::email);
+  auto skip_spaces = [&] {
+    while (k < n && p[k] == ' ') ++k;
+  };
+  auto ends_here = [&] { return !(k < n && (is_ascii_digit(p[k]) || p[k] == '/')); };
+  unsigned y, m, d;
+  const std::size_t yl = number(4, y);
+  if ((yl == 4 || yl == 2) && text.substr(k, 3) == "년") {
+    k += 3;
+    skip_spaces();
+    const std::size_t ml = number(2, m);
+    if (ml < 1 || ml > 2 || text.substr(k, 3) != "월") return 0;
+    k += 3;
+    skip_spaces();
+    const std::size_t dl = number(2, d);
+    if (dl < 1 || dl > 2 || text.substr(k, 3) != "일") return 0;
+    k += 3;
+    const unsigned year = yl == 4 ? y : 1900 + y;
+    if (yl == 4 && (y < 1900 || y > 2099)) return 0;
+    if (!is_valid_date(year, m, d) && !(yl == 2 && is_valid_date(2000 + y, m, d))) return 0;
+    rule = rule::kBirthKoreanDate;
+    return k;
+  }
+  if (yl == 4 && k < n && p[k] == '/') {
+    ++k;
+    const std::size_t ml = number(2, m);
+    if (ml < 1 || ml > 2 || !(k < n && p[k] == '/')) return 0;
+    ++k;
+    const std::size_t dl = number(2, d);
+    if (dl < 1 || dl > 2 || !ends_here() || y < 1900 || y > 2099 || !is_valid_date(y, m, d)) return 0;
+    rule = rule::kBirthSeparatedDate;
+    return k;
+  }
+  if ((yl == 1 || yl == 2) && k < n && p[k] == '/') {  // month/day/year
+    m = y;
+    ++k;
+    const std::size_t dl = number(2, d);
+    if (dl < 1 || dl > 2 || !(k < n && p[k] == '/')) return 0;
+    ++k;
+    if (number(4, y) != 4 || !ends_here() || y < 1900 || y > 2099 || !is_valid_date(y, m, d)) return 0;
+    rule = rule::kBirthSeparatedDate;
+    return k;
+  }
+  return 0;
+}
 
-  for (std::size_t i = 0; i < n;) {
-    const unsigned char c = p[i];
-    // Dates from a run of digits: 1974년 10월 12일, 1990/01/01, 01/15/1990.
-    if (is_ascii_digit(c) && (i == 0 || !is_ascii_digit(p[i - 1]))) {
-      std::size_t k = i;
-      auto number = [&](std::size_t max, unsigned& v) {
-        const std::size_t s = k;
-        v = 0;
-        while (k < n && is_ascii_digit(p[k]) && k - s < max + 1) v = v * 10 + (p[k++] - '0');
-        return k - s;
-      };
-      auto skip_spaces = [&] {
-        while (k < n && p[k] == ' ') ++k;
-      };
-      unsigned y, m, d;
-      const std::size_t yl = number(4, y);
-      bool found = false;
-      if ((yl == 4 || yl == 2) && text.substr(k, 3) == "년") {
-        k += 3;
-        skip_spaces();
-        std::size_t ml = number(2, m);
-        if (ml >= 1 && ml <= 2 && text.substr(k, 3) == "월") {
-          k += 3;
-          skip_spaces();
-          std::size_t dl = number(2, d);
-          if (dl >= 1 && dl <= 2 && text.substr(k, 3) == "일") {
-            k += 3;
-            const unsigned year = yl == 4 ? y : 1900 + y;
-            if ((yl == 2 || (y >= 1900 && y <= 2099)) &&
-                (is_valid_date(year, m, d) || (yl == 2 && is_valid_date(2000 + y, m, d)))) {
-              push(i, k, EntityKind::birth_date, rule::kBirthKoreanDate, 0.1f, true, birth_na);
-              found = true;
-            }
-          }
-        }
-      } else if (yl == 4 && k < n && p[k] == '/') {
-        ++k;
-        std::size_t ml = number(2, m);
-        if (ml >= 1 && ml <= 2 && k < n && p[k] == '/') {
-          ++k;
-          std::size_t dl = number(2, d);
-          if (dl >= 1 && dl <= 2 && !(k < n && (is_ascii_digit(p[k]) || p[k] == '/')) && y >= 1900 && y <= 2099 &&
-              is_valid_date(y, m, d)) {
-            push(i, k, EntityKind::birth_date, rule::kBirthSeparatedDate, 0.1f, true, birth_na);
-            found = true;
-          }
-        }
-      } else if ((yl == 1 || yl == 2) && k < n && p[k] == '/') {  // month/day/year
-        m = y;
-        ++k;
-        std::size_t dl = number(2, d);
-        if (dl >= 1 && dl <= 2 && k < n && p[k] == '/') {
-          ++k;
-          std::size_t l = number(4, y);
-          if (l == 4 && !(k < n && (is_ascii_digit(p[k]) || p[k] == '/')) && y >= 1900 && y <= 2099 &&
-              is_valid_date(y, m, d)) {
-            push(i, k, EntityKind::birth_date, rule::kBirthSeparatedDate, 0.1f, true, birth_na);
-            found = true;
-          }
-        }
-      }
-      if (found) {
-        i = k;
-        continue;
-      }
-      while (i < n && is_ascii_digit(p[i])) ++i;
-      continue;
+// A passport of the current format at i: M123A4567.
+bool current_passport_at(std::string_view text, std::size_t i) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  auto alnum = [&](std::size_t k) { return is_ascii_letter(p[k]) || is_ascii_digit(p[k]); };
+  auto upper = [&](std::size_t k) { return p[k] >= 'A' && p[k] <= 'Z'; };
+  if (i + 9 > n || !upper(i) || !upper(i + 4) || (i > 0 && alnum(i - 1)) || (i + 9 < n && alnum(i + 9))) return false;
+  for (std::size_t k : {1, 2, 3, 5, 6, 7, 8})
+    if (!is_ascii_digit(p[i + k])) return false;
+  return true;
+}
+
+// The e-mail around the "@" at i that the base scanner leaves: masked local part
+// (hj*****@gmail.com) or digits glued after the domain (a.b@example.com010-...).
+std::optional<Raw> email_at(std::string_view text, std::size_t i) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  if (i == 0) return std::nullopt;
+  if (p[i - 1] == '*') {
+    std::size_t s = i;
+    while (s > 0 && (is_local_char(p[s - 1]) || p[s - 1] == '*')) --s;
+    while (s < i && p[s] == '.') ++s;
+    bool marked = false;
+    const std::size_t e = read_domain(text, i + 1, marked);
+    if (s < i && e != std::string_view::npos && !marked)
+      return Raw{s, e, EntityKind::email, rule::kEmailMasked, 0.85f, false};
+    return std::nullopt;
+  }
+  if (!is_local_char(p[i - 1]) || p[i - 1] == '.') return std::nullopt;
+  std::size_t s = i;
+  while (s > 0 && is_local_char(p[s - 1])) --s;
+  while (s < i && p[s] == '.') ++s;
+  std::size_t e = i + 1;
+  while (e < n && (is_label_char(p[e]) || p[e] == '.')) ++e;
+  // The last label: letters, then digits straight after them.
+  std::size_t dot = e;
+  while (dot > i + 1 && p[dot - 1] != '.') --dot;
+  std::size_t letters = dot;
+  while (letters < e && is_ascii_letter(p[letters])) ++letters;
+  if (!(s < i && dot > i + 2 && letters - dot >= 2 && letters < e && is_ascii_digit(p[letters]))) return std::nullopt;
+  bool marked = false;
+  if (read_domain(text.substr(0, letters), i + 1, marked) != letters) return std::nullopt;
+  return Raw{s, letters, EntityKind::email, rule::kEmailGlued, 0.85f, false};
+}
+
+// The e-mail around a disguised "@" (a mark from..to): hong(at)naver.com, hong 골뱅이 naver.com.
+std::optional<Raw> disguised_email(std::string_view text, std::size_t from, std::size_t to, bool needs_dot_mark) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  std::size_t local_end = from;
+  if (local_end > 0 && p[local_end - 1] == ' ') --local_end;
+  std::size_t s = local_end;
+  while (s > 0 && is_local_char(p[s - 1])) --s;
+  while (s < local_end && p[s] == '.') ++s;
+  if (s == local_end || p[local_end - 1] == '.') return std::nullopt;
+  std::size_t d = to;
+  if (d < n && p[d] == ' ') ++d;
+  bool marked = false;
+  const std::size_t e = read_domain(text, d, marked);
+  // A plain " at " is English prose unless the dots are disguised too.
+  if (e == std::string_view::npos || (needs_dot_mark && !marked)) return std::nullopt;
+  return Raw{s, e, EntityKind::email, rule::kEmailObfuscated, 0.85f, false};
+}
+
+}  // namespace
+
+void scan_shapes(std::string_view text, std::span<const Span> runs, std::vector<Shape>& out) {
+  out.clear();
+  std::vector<Raw> raw;
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  // Dates and current passports start where a run of digits starts, or one letter before.
+  for (const Span& r : runs) {
+    const std::size_t i = r.byte_start;
+    if (i >= n) continue;
+    RuleName rule;
+    if (is_ascii_digit(p[i]) && (i == 0 || !is_ascii_digit(p[i - 1]))) {
+      if (const std::size_t e = date_at(text, i, rule))
+        raw.push_back({i, e, EntityKind::birth_date, rule, 0.1f, true});
     }
-    // Passports of the current format: M123A4567.
-    if (c >= 'A' && c <= 'Z' && (i == 0 || !(is_ascii_letter(p[i - 1]) || is_ascii_digit(p[i - 1]))) && i + 9 <= n &&
-        is_ascii_digit(p[i + 1]) && is_ascii_digit(p[i + 2]) && is_ascii_digit(p[i + 3]) && p[i + 4] >= 'A' &&
-        p[i + 4] <= 'Z' && is_ascii_digit(p[i + 5]) && is_ascii_digit(p[i + 6]) && is_ascii_digit(p[i + 7]) &&
-        is_ascii_digit(p[i + 8]) && (i + 9 == n || !(is_ascii_letter(p[i + 9]) || is_ascii_digit(p[i + 9])))) {
-      push(i, i + 9, EntityKind::passport, rule::kPassportCurrent, 0.1f, true,
-           ChecksumResult::not_applicable(norvane::reason::passport));
-      i += 9;
-      continue;
-    }
-    // E-mail with its local part masked: hj*****@gmail.com.
-    if (c == '@' && i > 0 && p[i - 1] == '*') {
-      std::size_t s = i;
-      while (s > 0 && (is_local_char(p[s - 1]) || p[s - 1] == '*')) --s;
-      while (s < i && p[s] == '.') ++s;
-      bool marked = false;
-      const std::size_t e = read_domain(text, i + 1, marked);
-      if (s < i && e != std::string_view::npos && !marked) {
-        push(s, e, EntityKind::email, rule::kEmailMasked, 0.85f, false, email_na);
-        i = e;
-        continue;
+    if (i > 0 && current_passport_at(text, i - 1))
+      raw.push_back({i - 1, i + 8, EntityKind::passport, rule::kPassportCurrent, 0.1f, true});
+  }
+  for (const void* at = std::memchr(text.data(), '@', n); at;) {
+    const auto i = static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
+    if (auto e = email_at(text, i)) raw.push_back(*e);
+    at = i + 1 < n ? std::memchr(text.data() + i + 1, '@', n - i - 1) : nullptr;
+  }
+  for (std::string_view mark : {std::string_view("(at)"), std::string_view("[at]"), std::string_view("{at}"),
+                                std::string_view(" at "), std::string_view("골뱅이")}) {
+    for (std::size_t i = text.find(mark); i != std::string_view::npos; i = text.find(mark, i + 1)) {
+      std::size_t from = i, to = i + mark.size();
+      if (mark == "골뱅이" && from > 0 && to < n && (p[from - 1] == '(' || p[from - 1] == '[') &&
+          (p[to] == ')' || p[to] == ']')) {
+        --from;
+        ++to;
       }
+      if (auto e = disguised_email(text, from, to, mark == " at ")) raw.push_back(*e);
     }
-    // E-mail glued to the digits that follow it: a.b@example.com010-1234-5678.
-    if (c == '@' && i > 0 && is_local_char(p[i - 1])) {
-      std::size_t s = i;
-      while (s > 0 && is_local_char(p[s - 1])) --s;
-      while (s < i && p[s] == '.') ++s;
-      std::size_t e = i + 1;
-      while (e < n && (is_label_char(p[e]) || p[e] == '.')) ++e;
-      // The last label: letters, then digits straight after them.
-      std::size_t dot = e;
-      while (dot > i + 1 && p[dot - 1] != '.') --dot;
-      std::size_t letters = dot;
-      while (letters < e && is_ascii_letter(p[letters])) ++letters;
-      if (s < i && p[i - 1] != '.' && dot > i + 2 && letters - dot >= 2 && letters < e && is_ascii_digit(p[letters])) {
-        bool marked = false;
-        if (read_domain(text.substr(0, letters), i + 1, marked) == letters) {
-          push(s, letters, EntityKind::email, rule::kEmailGlued, 0.85f, false, email_na);
-          i = letters;
-          continue;
-        }
-      }
-      ++i;
-      continue;
-    }
-    // E-mail written to defeat scrapers: hong(at)naver.com, hong [at] naver [dot] com.
-    if (c == '(' || c == '[' || c == '{' || c == ' ' || c == 0xEA) {
-      for (std::string_view mark : kAtMarks) {
-        if (!word_at(text, i, mark)) continue;
-        std::size_t s = i;
-        if (s > 0 && p[s - 1] == ' ' && mark.front() != ' ') --s;
-        const std::size_t local_end = s;
-        while (s > 0 && is_local_char(p[s - 1])) --s;
-        while (s < local_end && p[s] == '.') ++s;
-        if (s == local_end || p[local_end - 1] == '.') break;
-        std::size_t d = i + mark.size();
-        if (mark.back() != ' ' && d < n && p[d] == ' ') ++d;
-        bool marked = false;
-        const std::size_t e = read_domain(text, d, marked);
-        // A plain " at " is English prose unless the dots are disguised too.
-        if (e == std::string_view::npos || (mark == " at " && !marked)) break;
-        push(s, e, EntityKind::email, rule::kEmailObfuscated, 0.85f, false, email_na);
-        i = e;
-        goto next;
-      }
-    }
-    i += utf8::seq_len(c);
-  next:;
+  }
+  if (raw.empty()) return;
+  std::sort(raw.begin(), raw.end(), [](const Raw& a, const Raw& b) { return a.from < b.from; });
+  // Characters counted once, forwards; a shape that overlaps the one before it is dropped.
+  std::size_t byte = 0, last_end = 0;
+  std::uint32_t chars = 0;
+  for (const Raw& r : raw) {
+    if (r.from < last_end) continue;
+    chars += static_cast<std::uint32_t>(utf8::count_chars(text.substr(byte, r.from - byte)));
+    const auto len = static_cast<std::uint32_t>(utf8::count_chars(text.substr(r.from, r.to - r.from)));
+    const ChecksumResult na = ChecksumResult::not_applicable(
+        r.kind == EntityKind::email ? norvane::reason::email
+        : r.kind == EntityKind::passport ? norvane::reason::passport : norvane::reason::birth_date);
+    out.push_back(Shape{Span{static_cast<std::uint32_t>(r.from), static_cast<std::uint32_t>(r.to), chars, chars + len},
+                        r.kind, r.rule, r.base, r.needs_context, na});
+    byte = r.from;
+    last_end = r.to;
   }
 }
 

@@ -72,10 +72,19 @@ class LabelSearch {
 
  private:
   void find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance, RuleName source);
+  void previous_line(std::string_view source, std::size_t line_start);
   // Whether f stands inside a longer label found in the same text (주민 in 주민번호).
   bool inside_another(const LabelFound& f) const;
 
   std::vector<LabelFound> found_;
+  // The line of the last structure search: its row delimiter and the labels of the line before.
+  struct Line {
+    const char* data = nullptr;
+    std::size_t size = 0, start = 0, end = 0;
+    char delimiter = 0;
+    std::size_t count = 0;
+    std::vector<LabelFound> previous;
+  } line_;
   // The last table found: its header line and how far its rows have been seen.
   struct Table {
     std::string_view text;
@@ -108,6 +117,7 @@ struct Shape {
   bool needs_context;
   ChecksumResult checksum;
 };
-void scan_shapes(std::string_view text, std::vector<Shape>& out);
+// `runs` are the digit runs of the base scanner, in text order.
+void scan_shapes(std::string_view text, std::span<const Span> runs, std::vector<Shape>& out);
 
 }  // namespace norvane::extend

@@ -155,13 +155,9 @@ std::string families_on(const Config& c) {
   return out;
 }
 
-PyObject* config_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    const Config& c = value_of<Config>(self);
-    return str("Config(min_score=" + format_f32_plain(c.min_score) + ", min_context=" +
-               format_f32_plain(c.min_context) + ", context_window=" + std::to_string(c.context_window) +
-               families_on(c) + ")");
-  });
+std::string config_repr(const Config& c) {
+  return "Config(min_score=" + format_f32_plain(c.min_score) + ", min_context=" + format_f32_plain(c.min_context) +
+         ", context_window=" + std::to_string(c.context_window) + families_on(c) + ")";
 }
 
 PyMethodDef config_methods[] = {
@@ -224,7 +220,7 @@ PyType_Slot config_slots[] = {
     {Py_tp_doc, const_cast<char*>("Config()\n--\n\n"
                                   "정규화와 탐지를 조정하는 설정. 인자 없이 만들면 권장 기본값을 가진다.")},
     {Py_tp_new, reinterpret_cast<void*>(&config_new)},
-    {Py_tp_repr, reinterpret_cast<void*>(&config_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<Config, config_repr>)},
     {Py_tp_methods, config_methods},
     {Py_tp_getset, config_getset.data()},
     {0, nullptr},
@@ -233,24 +229,20 @@ PyType_Slot config_slots[] = {
 // ----------------------------------------------------------------------------------------------
 // Normalized
 
-PyObject* normalized_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    const Normalized& n = value_of<Normalized>(self);
-    return str("Normalized(text=" + debug_quoted(n.text) + ", segments=" + std::to_string(n.map.len()) + ")");
-  });
+std::string normalized_repr(const Normalized& n) {
+  return "Normalized(text=" + debug_quoted(n.text) + ", segments=" + std::to_string(n.map.len()) + ")";
 }
 
 PyGetSetDef normalized_getset[] = {
-    {"text", [](PyObject* self, void*) { return str(value_of<Normalized>(self).text); }, nullptr,
-     "정규화된 텍스트.", nullptr},
-    {"map", [](PyObject* self, void*) { return guarded([&] { return wrap(state_of(self), value_of<Normalized>(self).map); }); },
-     nullptr, "원문에서 정규화된 텍스트로 가는 구간 정렬 테이블(새 SpanMap).", nullptr},
+    {"text", get<Normalized, &Normalized::text>, nullptr, "정규화된 텍스트.", nullptr},
+    {"map", get<Normalized, &Normalized::map>, nullptr, "원문에서 정규화된 텍스트로 가는 구간 정렬 테이블(새 SpanMap).",
+     nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
 PyType_Slot normalized_slots[] = {
     {Py_tp_doc, const_cast<char*>("정규화 결과: 정규화된 텍스트와 원문으로 되돌아가는 구간 정렬 테이블.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&normalized_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<Normalized, normalized_repr>)},
     {Py_tp_getset, normalized_getset},
     {0, nullptr},
 };

@@ -80,15 +80,8 @@ PyObject* policy_hash(PyObject* type, PyObject* const* args, Py_ssize_t nargs, P
   });
 }
 
-PyObject* policy_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    // Keys and fixed texts may be secrets: only the case name is shown.
-    std::string out = "Policy.";
-    out += policy_kind_name(value_of<Policy>(self).kind);
-    out += "()";
-    return str(out);
-  });
-}
+// Keys and fixed texts may be secrets: only the case name is shown.
+std::string policy_repr(const Policy& p) { return "Policy." + std::string(policy_kind_name(p.kind)) + "()"; }
 
 PyMethodDef policy_static_methods[] = {
     {"redact_label", fastcall(nullary<"Policy.redact_label", void, Policy::redact_label>), kMethod,
@@ -115,7 +108,7 @@ PyMethodDef policy_static_methods[] = {
 
 PyType_Slot policy_slots[] = {
     {Py_tp_doc, const_cast<char*>("찾은 개인정보 하나를 무엇으로 바꿀지 정하는 정책. 정적 생성자로만 만든다.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&policy_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<Policy, policy_repr>)},
     {0, nullptr},
 };
 
@@ -179,13 +172,10 @@ PyType_Slot policy_set_slots[] = {
 // ----------------------------------------------------------------------------------------------
 // RestoreEntry
 
-PyObject* entry_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    // The original is personal data: never shown.
-    const RestoreEntry& e = value_of<RestoreEntry>(self);
-    return str("RestoreEntry(token=" + debug_quoted(e.token) + ", entity=" + debug_quoted(entity_name(e.entity)) +
-               ")");
-  });
+// The original is personal data: never shown.
+std::string entry_repr(const RestoreEntry& e) {
+  return "RestoreEntry(token=" + debug_quoted(e.token) + ", entity=" + debug_quoted(entity_name(e.entity)) +
+         ")";
 }
 
 PyGetSetDef entry_getset[] = {
@@ -200,7 +190,7 @@ PyGetSetDef entry_getset[] = {
 
 PyType_Slot entry_slots[] = {
     {Py_tp_doc, const_cast<char*>("복원표의 항목 하나: 토큰과 그 토큰이 대신한 원문 조각.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&entry_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<RestoreEntry, entry_repr>)},
     {Py_tp_getset, entry_getset},
     {0, nullptr},
 };
@@ -224,11 +214,8 @@ PyObject* restore_from_json(PyObject* type, PyObject* const* args, Py_ssize_t na
 
 Py_ssize_t restore_len(PyObject* self) { return static_cast<Py_ssize_t>(value_of<RestoreMap>(self).len()); }
 
-PyObject* restore_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    const RestoreMap& m = value_of<RestoreMap>(self);
-    return str("RestoreMap(prefix=" + debug_quoted(m.prefix) + ", entries=" + std::to_string(m.len()) + ")");
-  });
+std::string restore_repr(const RestoreMap& m) {
+  return "RestoreMap(prefix=" + debug_quoted(m.prefix) + ", entries=" + std::to_string(m.len()) + ")";
 }
 
 PyMethodDef restore_methods[] = {
@@ -254,7 +241,7 @@ PyGetSetDef restore_getset[] = {
 
 PyType_Slot restore_slots[] = {
     {Py_tp_doc, const_cast<char*>("토큰과 그 토큰이 대신한 원문 조각의 표. unmask 로 가린 텍스트를 되돌린다.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&restore_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<RestoreMap, restore_repr>)},
     {Py_mp_length, reinterpret_cast<void*>(&restore_len)},
     {Py_tp_methods, restore_methods},
     {Py_tp_getset, restore_getset},
@@ -264,13 +251,10 @@ PyType_Slot restore_slots[] = {
 // ----------------------------------------------------------------------------------------------
 // MaskOutput
 
-PyObject* output_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    const MaskOutput& out = value_of<MaskOutput>(self);
-    return str("MaskOutput(applied=" + std::to_string(out.applied.size()) +
-               ", skipped=" + std::to_string(out.skipped.size()) +
-               ", restore=" + (out.restore ? "true" : "false") + ")");
-  });
+std::string output_repr(const MaskOutput& out) {
+  return "MaskOutput(applied=" + std::to_string(out.applied.size()) +
+         ", skipped=" + std::to_string(out.skipped.size()) +
+         ", restore=" + (out.restore ? "true" : "false") + ")";
 }
 
 PyGetSetDef output_getset[] = {
@@ -285,7 +269,7 @@ PyGetSetDef output_getset[] = {
 
 PyType_Slot output_slots[] = {
     {Py_tp_doc, const_cast<char*>("mask 의 결과: 가린 텍스트, 바꾼 발견, 건너뛴 발견, 복원표.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&output_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<MaskOutput, output_repr>)},
     {Py_tp_getset, output_getset},
     {0, nullptr},
 };

@@ -379,6 +379,12 @@ PyObject* get(PyObject* self, void*) {
   return guarded([&] { return project<Path...>(state_of(self), value_of<T>(self)); });
 }
 
+// tp_repr from the text of the boxed value.
+template <class T, std::string (*Text)(const T&)>
+PyObject* repr(PyObject* self) {
+  return guarded([&] { return str(Text(value_of<T>(self))); });
+}
+
 // A method's qualified name as a template argument, for its messages.
 template <std::size_t N>
 struct Name {

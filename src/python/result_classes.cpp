@@ -45,12 +45,9 @@ std::string report_json(const Report& report) {
 // ----------------------------------------------------------------------------------------------
 // ContextHit
 
-PyObject* hit_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    const ContextHit& h = value_of<ContextHit>(self);
-    return str("ContextHit(cue=" + debug_quoted(h.cue) + ", distance=" + std::to_string(h.distance) +
-               ", weight=" + format_f32_fixed(h.weight, 3) + ")");
-  });
+std::string hit_repr(const ContextHit& h) {
+  return "ContextHit(cue=" + debug_quoted(h.cue) + ", distance=" + std::to_string(h.distance) +
+         ", weight=" + format_f32_fixed(h.weight, 3) + ")";
 }
 
 PyGetSetDef hit_getset[] = {
@@ -62,7 +59,7 @@ PyGetSetDef hit_getset[] = {
 
 PyType_Slot hit_slots[] = {
     {Py_tp_doc, const_cast<char*>("후보 가까이에서 찾은 문맥 단서 하나.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&hit_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<ContextHit, hit_repr>)},
     {Py_tp_getset, hit_getset},
     {0, nullptr},
 };
@@ -70,12 +67,9 @@ PyType_Slot hit_slots[] = {
 // ----------------------------------------------------------------------------------------------
 // Evidence
 
-PyObject* evidence_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    const Evidence& e = value_of<Evidence>(self);
-    return str("Evidence(rule=" + debug_quoted(e.rule) + ", checksum=" + debug_quoted(checksum_name(e.checksum)) +
-               ", context_hits=" + std::to_string(e.context_hits.size()) + ")");
-  });
+std::string evidence_repr(const Evidence& e) {
+  return "Evidence(rule=" + debug_quoted(e.rule) + ", checksum=" + debug_quoted(checksum_name(e.checksum)) +
+         ", context_hits=" + std::to_string(e.context_hits.size()) + ")";
 }
 
 std::optional<std::string_view> checksum_reason(const ChecksumResult& c) {
@@ -106,7 +100,7 @@ PyGetSetDef evidence_getset[] = {
 
 PyType_Slot evidence_slots[] = {
     {Py_tp_doc, const_cast<char*>("후보가 받아들여진 근거: 규칙, 검증식, 문맥 단서, 정규화 내역.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&evidence_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<Evidence, evidence_repr>)},
     {Py_tp_methods, evidence_methods},
     {Py_tp_getset, evidence_getset},
     {0, nullptr},
@@ -115,13 +109,10 @@ PyType_Slot evidence_slots[] = {
 // ----------------------------------------------------------------------------------------------
 // Finding
 
-PyObject* finding_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    const Finding& f = value_of<Finding>(self);
-    return str("Finding(entity=" + debug_quoted(entity_name(f.entity)) + ", certainty=" +
-               debug_quoted(certainty_name(f.certainty)) + ", score=" + format_f32_fixed(f.score, 2) +
-               ", byte=" + range(f.source.byte_start, f.source.byte_end) + ")");
-  });
+std::string finding_repr(const Finding& f) {
+  return "Finding(entity=" + debug_quoted(entity_name(f.entity)) + ", certainty=" +
+         debug_quoted(certainty_name(f.certainty)) + ", score=" + format_f32_fixed(f.score, 2) +
+         ", byte=" + range(f.source.byte_start, f.source.byte_end) + ")";
 }
 
 PyObject* finding_text(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
@@ -157,7 +148,7 @@ PyGetSetDef finding_getset[] = {
 
 PyType_Slot finding_slots[] = {
     {Py_tp_doc, const_cast<char*>("받아들여진 탐지 결과 하나: 종류, 원문과 정규화 구간, 확신도, 점수, 근거.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&finding_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<Finding, finding_repr>)},
     {Py_tp_methods, finding_methods},
     {Py_tp_getset, finding_getset},
     {0, nullptr},
@@ -166,12 +157,9 @@ PyType_Slot finding_slots[] = {
 // ----------------------------------------------------------------------------------------------
 // Rejection
 
-PyObject* rejection_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    const Rejection& r = value_of<Rejection>(self);
-    return str("Rejection(entity=" + debug_quoted(entity_name(r.entity)) + ", reason=" +
-               debug_quoted(reject_reason_name(r.reason)) + ", score=" + format_f32_fixed(r.score, 2) + ")");
-  });
+std::string rejection_repr(const Rejection& r) {
+  return "Rejection(entity=" + debug_quoted(entity_name(r.entity)) + ", reason=" +
+         debug_quoted(reject_reason_name(r.reason)) + ", score=" + format_f32_fixed(r.score, 2) + ")";
 }
 
 PyMethodDef rejection_methods[] = {
@@ -193,7 +181,7 @@ PyGetSetDef rejection_getset[] = {
 
 PyType_Slot rejection_slots[] = {
     {Py_tp_doc, const_cast<char*>("모양은 맞았으나 떨어진 후보와 그 까닭.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&rejection_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<Rejection, rejection_repr>)},
     {Py_tp_methods, rejection_methods},
     {Py_tp_getset, rejection_getset},
     {0, nullptr},
@@ -202,12 +190,9 @@ PyType_Slot rejection_slots[] = {
 // ----------------------------------------------------------------------------------------------
 // Report
 
-PyObject* report_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    const Report& r = value_of<Report>(self);
-    return str("Report(findings=" + std::to_string(r.findings.size()) +
-               ", rejections=" + std::to_string(r.rejections.size()) + ")");
-  });
+std::string report_repr(const Report& r) {
+  return "Report(findings=" + std::to_string(r.findings.size()) +
+         ", rejections=" + std::to_string(r.rejections.size()) + ")";
 }
 
 std::size_t finding_count(const Report& r) { return r.findings.size(); }
@@ -230,7 +215,7 @@ PyGetSetDef report_getset[] = {
 
 PyType_Slot report_slots[] = {
     {Py_tp_doc, const_cast<char*>("탐지 보고서: 탐지 결과, 떨어진 후보, 정규화된 텍스트.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&report_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<Report, report_repr>)},
     {Py_mp_length, reinterpret_cast<void*>(&report_len)},
     {Py_tp_methods, report_methods},
     {Py_tp_getset, report_getset},

@@ -29,11 +29,8 @@ PyObject* span_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
   });
 }
 
-PyObject* span_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    const Span& s = value_of<Span>(self);
-    return str("Span(byte=" + range(s.byte_start, s.byte_end) + ", char=" + range(s.char_start, s.char_end) + ")");
-  });
+std::string span_repr(const Span& s) {
+  return "Span(byte=" + range(s.byte_start, s.byte_end) + ", char=" + range(s.char_start, s.char_end) + ")";
 }
 
 PyObject* span_richcompare(PyObject* self, PyObject* other, int op) {
@@ -147,7 +144,7 @@ PyType_Slot span_slots[] = {
     {Py_tp_doc, const_cast<char*>("Span(byte_start, byte_end, char_start, char_end)\n--\n\n"
                                   "UTF-8 바이트 좌표와 문자 좌표를 함께 지닌 반열린 텍스트 구간.")},
     {Py_tp_new, reinterpret_cast<void*>(&span_new)},
-    {Py_tp_repr, reinterpret_cast<void*>(&span_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<Span, span_repr>)},
     {Py_tp_richcompare, reinterpret_cast<void*>(&span_richcompare)},
     {Py_tp_hash, reinterpret_cast<void*>(&PyObject_HashNotImplemented)},
     {Py_tp_methods, span_methods},
@@ -160,14 +157,11 @@ PyType_Slot span_slots[] = {
 
 using Cost = NormalizationCost;
 
-PyObject* cost_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    const NormalizationCost& c = value_of<NormalizationCost>(self);
-    return str("NormalizationCost(absorbed_whitespace=" + std::to_string(c.absorbed_whitespace) +
-               ", absorbed_separators=" + std::to_string(c.absorbed_separators) +
-               ", expanded_syllables=" + std::to_string(c.expanded_syllables) +
-               ", replaced_chars=" + std::to_string(c.replaced_chars) + ")");
-  });
+std::string cost_repr(const NormalizationCost& c) {
+  return "NormalizationCost(absorbed_whitespace=" + std::to_string(c.absorbed_whitespace) +
+         ", absorbed_separators=" + std::to_string(c.absorbed_separators) +
+         ", expanded_syllables=" + std::to_string(c.expanded_syllables) +
+         ", replaced_chars=" + std::to_string(c.replaced_chars) + ")";
 }
 
 PyMethodDef cost_methods[] = {
@@ -185,7 +179,7 @@ PyGetSetDef cost_getset[] = {
 
 PyType_Slot cost_slots[] = {
     {Py_tp_doc, const_cast<char*>("정규화가 한 일을 세는 네 계수(각각 65535 에서 포화).")},
-    {Py_tp_repr, reinterpret_cast<void*>(&cost_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<NormalizationCost, cost_repr>)},
     {Py_tp_methods, cost_methods},
     {Py_tp_getset, cost_getset},
     {0, nullptr},
@@ -194,12 +188,9 @@ PyType_Slot cost_slots[] = {
 // ----------------------------------------------------------------------------------------------
 // Segment
 
-PyObject* segment_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    const Segment& s = value_of<Segment>(self);
-    return str("Segment(kind=" + debug_quoted(segment_kind_name(s.kind)) + ", src=" +
-               range(s.src.byte_start, s.src.byte_end) + ", dst=" + range(s.dst.byte_start, s.dst.byte_end) + ")");
-  });
+std::string segment_repr(const Segment& s) {
+  return "Segment(kind=" + debug_quoted(segment_kind_name(s.kind)) + ", src=" +
+         range(s.src.byte_start, s.src.byte_end) + ", dst=" + range(s.dst.byte_start, s.dst.byte_end) + ")";
 }
 
 PyGetSetDef segment_getset[] = {
@@ -215,7 +206,7 @@ PyGetSetDef segment_getset[] = {
 
 PyType_Slot segment_slots[] = {
     {Py_tp_doc, const_cast<char*>("원문의 한 조각이 출력의 한 조각이 된 방식을 기록한 구간.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&segment_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<Segment, segment_repr>)},
     {Py_tp_getset, segment_getset},
     {0, nullptr},
 };
@@ -232,13 +223,10 @@ std::string rules_repr(const RuleList& rules) {
   return out + "]";
 }
 
-PyObject* source_span_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    const SourceSpan& s = value_of<SourceSpan>(self);
-    return str("SourceSpan(byte=" + range(s.span.byte_start, s.span.byte_end) + ", char=" +
-               range(s.span.char_start, s.span.char_end) + ", snapped=" + (s.snapped ? "true" : "false") +
-               ", rules=" + rules_repr(s.rules) + ")");
-  });
+std::string source_span_repr(const SourceSpan& s) {
+  return "SourceSpan(byte=" + range(s.span.byte_start, s.span.byte_end) + ", char=" +
+         range(s.span.char_start, s.span.char_end) + ", snapped=" + (s.snapped ? "true" : "false") +
+         ", rules=" + rules_repr(s.rules) + ")";
 }
 
 PyMethodDef source_span_methods[] = {
@@ -262,7 +250,7 @@ PyGetSetDef source_span_getset[] = {
 
 PyType_Slot source_span_slots[] = {
     {Py_tp_doc, const_cast<char*>("정규화된 구간이 원문의 어디에서 왔는지에 대한 답.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&source_span_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<SourceSpan, source_span_repr>)},
     {Py_tp_methods, source_span_methods},
     {Py_tp_getset, source_span_getset},
     {0, nullptr},
@@ -316,12 +304,9 @@ PyObject* map_validate(PyObject* self, PyObject* const* args, Py_ssize_t nargs, 
 
 Py_ssize_t map_len(PyObject* self) { return static_cast<Py_ssize_t>(value_of<SpanMap>(self).len()); }
 
-PyObject* map_repr(PyObject* self) {
-  return guarded([&]() -> PyObject* {
-    const SpanMap& m = value_of<SpanMap>(self);
-    return str("SpanMap(segments=" + std::to_string(m.len()) + ", src_bytes=" + std::to_string(m.src_end().first) +
-               ", dst_bytes=" + std::to_string(m.dst_end().first) + ")");
-  });
+std::string map_repr(const SpanMap& m) {
+  return "SpanMap(segments=" + std::to_string(m.len()) + ", src_bytes=" + std::to_string(m.src_end().first) +
+         ", dst_bytes=" + std::to_string(m.dst_end().first) + ")";
 }
 
 PyMethodDef map_methods[] = {
@@ -359,7 +344,7 @@ PyGetSetDef map_getset[] = {
 
 PyType_Slot map_slots[] = {
     {Py_tp_doc, const_cast<char*>("원문과 정규화된 텍스트 사이의 구간 정렬 테이블.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&map_repr)},
+    {Py_tp_repr, reinterpret_cast<void*>(&repr<SpanMap, map_repr>)},
     {Py_mp_length, reinterpret_cast<void*>(&map_len)},
     {Py_tp_methods, map_methods},
     {Py_tp_getset, map_getset},

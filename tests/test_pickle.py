@@ -26,6 +26,8 @@ POLICIES = (PolicySet(Policy.redact_code())
             .with_entity("credit_card", Policy.redact_fill("■"))
             .with_entity("birth_date", Policy.redact_fixed("<생일>")))
 PROTOCOLS = range(2, pickle.HIGHEST_PROTOCOL + 1)
+# Findings that name extensions, and rejections only the extensions give.
+THOROUGH_TEXT = "이름 | 전화\n홍길동 | 01012345678\n상담전화 1566-6671, ip=211.39.29.140 Tel: 010 1234 5678"
 
 
 def lenient():
@@ -57,7 +59,7 @@ def samples():
         *[Policy.redact_label(), Policy.redact_code(), Policy.tokenize(), Policy.redact_fill("x"),
           Policy.redact_fixed(""), Policy.partial(0, 2), Policy.hash([1, 2, 3], 64)],
         PolicySet(), POLICIES, out.restore, *out.restore.entries, out, norvane.mask("", None),
-        Config(), lenient(),
+        Config(), lenient(), Config.thorough(), norvane.detect(THOROUGH_TEXT, Config.thorough()),
     ]
 
 
@@ -90,6 +92,16 @@ def test_every_class_pickles_to_an_equal_value(protocol):
 def test_every_class_copies_to_an_equal_value(copier):
     for o in samples():
         same(o, copier(o))
+
+
+def test_extensions_and_their_rejections_travel():
+    report = norvane.detect(THOROUGH_TEXT, Config.thorough())
+    twin = pickle.loads(pickle.dumps(report))
+    assert [f.evidence.extensions for f in twin.findings] == [["context.column_header"], ["context.extra_label"]]
+    assert [r.reason for r in twin.rejections] == [r.reason for r in report.rejections]
+    assert {"company_number", "look_alike"} <= {r.reason for r in twin.rejections}
+    assert twin.to_json() == report.to_json()
+    assert repr(pickle.loads(pickle.dumps(Config.thorough()))) == repr(Config.thorough())
 
 
 def test_a_copied_config_is_independent():
@@ -222,15 +234,17 @@ REPLACE = ("replace", (0, 3, 0, 1), (0, 1, 0, 1), ("fold.width",), (0, 0, 0, 1))
     (SourceSpan, ((0, 9, 0, 1), False, (), (0, 0, 0, 0)), ValueError, "is reversed or its lengths disagree"),
     (SourceSpan, ((0, 1, 0, 1), 0, (), (0, 0, 0, 0)), TypeError, "'int' object cannot be converted to 'bool'"),
     (ContextHit, ("연락처", 1, "heavy"), TypeError, "must be real number, not str"),
-    (Evidence, ("card.luhn", "passed", "no reason expected", (), (), (0, 0, 0, 0), False), ValueError,
+    (Evidence, ("card.luhn", "passed", "no reason expected", (), (), (0, 0, 0, 0), False, ()), ValueError,
      "only a checksum that does not apply has a reason"),
-    (Evidence, ("card.luhn", "maybe", None, (), (), (0, 0, 0, 0), False), ValueError, "unknown name \"maybe\""),
+    (Evidence, ("card.luhn", "maybe", None, (), (), (0, 0, 0, 0), False, ()), ValueError, "unknown name \"maybe\""),
+    (Evidence, ("card.luhn", "passed", None, (), (), (0, 0, 0, 0), False, ["structure.header"]), TypeError,
+     "cannot unpickle Evidence.extensions: expected a tuple, got list"),
     (Evidence, PHONE_EVIDENCE[:2] + (None,) + PHONE_EVIDENCE[3:], TypeError, "'NoneType' object cannot be converted"),
     (Finding, finding_state(entity="ssn"), ValueError, "unknown entity \"ssn\"; expected one of resident"),
     (Finding, finding_state(certainty="sure"), ValueError, "unknown name \"sure\""),
     (Finding, finding_state(source=(9, 3, 0, 1)), ValueError, "cannot unpickle Finding.source: span 9..3"),
     (Finding, finding_state(normalized=(0, 9, 0, 1)), ValueError, "is reversed or its lengths disagree"),
-    (Finding, finding_state(evidence=PHONE_EVIDENCE[:-1]), ValueError, "expected 7 items, got 6"),
+    (Finding, finding_state(evidence=PHONE_EVIDENCE[:-1]), ValueError, "expected 8 items, got 7"),
     (Rejection, ("phone", (0, 3, 0, 1), "too_short", 0.1), ValueError, "unknown name \"too_short\""),
     (Report, ((finding_state(source=(30, 33, 20, 23)), finding_state(source=(0, 3, 0, 3))), (), ""), ValueError,
      "cannot unpickle Report.findings: items must be in source order"),
@@ -358,8 +372,10 @@ def test_mutated_states_fail_cleanly_or_stay_valid(base, data, leaf):
 
 
 @SETTINGS
-@given(texts, configs())
-def test_results_of_any_text_round_trip(text, config):
+@given(texts, configs(), st.booleans())
+def test_results_of_any_text_round_trip(text, config, thorough):
+    if thorough:
+        config = Config.thorough()
     results = [norvane.normalize(text, config), norvane.detect(text, config), norvane.mask(text, POLICIES, config)]
     for result in results:
         assert pickle.loads(pickle.dumps(result)) == result

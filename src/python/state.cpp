@@ -314,14 +314,18 @@ bool Codec<ContextHit>::read(ModuleState*, PyObject* o, ContextHit& out) {
 }
 
 PyObject* Codec<Evidence>::state(ModuleState* st, const Evidence& e) {
-  const bool has_reason = e.checksum.kind == ChecksumResult::Kind::not_applicable;
-  return Py_BuildValue("(NNNNNNO)", str(e.rule), str(checksum_kind_name(e.checksum.kind)),
-                       has_reason ? str(e.checksum.reason) : Py_NewRef(Py_None), states_of(st, e.context_hits),
-                       rules_state(e.normalizations), Codec<NormalizationCost>::state(st, e.cost), flag(e.snapped));
+  const auto& [rule, checksum, context_hits, normalizations, cost, snapped, extensions] = e;
+  const bool has_reason = checksum.kind == ChecksumResult::Kind::not_applicable;
+  return Py_BuildValue("(NNNNNNON)", str(rule), str(checksum_kind_name(checksum.kind)),
+                       has_reason ? str(checksum.reason) : Py_NewRef(Py_None), states_of(st, context_hits),
+                       rules_state(normalizations), Codec<NormalizationCost>::state(st, cost), flag(snapped),
+                       tuple_of(extensions, [](RuleName rule) { return str(rule); }));
 }
+// Extensions are listed in the order they applied, so they need not be sorted.
 bool Codec<Evidence>::read(ModuleState* st, PyObject* o, Evidence& out) {
   PyObject* const* v;
-  if (!items_of(o, "Evidence", 7, v) || !read_interned(v[0], "Evidence.rule", out.rule) ||
+  auto read_extension = [](PyObject* item, RuleName& rule) { return read_interned(item, "Evidence.extensions", rule); };
+  if (!items_of(o, "Evidence", 8, v) || !read_interned(v[0], "Evidence.rule", out.rule) ||
       !read_name(v[1], "Evidence.checksum", checksum_kind_name, out.checksum.kind))
     return false;
   // A reason exactly when the checksum does not apply.
@@ -332,7 +336,8 @@ bool Codec<Evidence>::read(ModuleState* st, PyObject* o, Evidence& out) {
   }
   return read_all(st, v[3], "Evidence.context_hits", out.context_hits) &&
          read_rules(v[4], "Evidence.normalizations", out.normalizations) &&
-         Codec<NormalizationCost>::read(st, v[5], out.cost) && to_bool(v[6], "Evidence.snapped", out.snapped);
+         Codec<NormalizationCost>::read(st, v[5], out.cost) && to_bool(v[6], "Evidence.snapped", out.snapped) &&
+         read_all(v[7], "Evidence.extensions", out.extensions, read_extension);
 }
 
 PyObject* Codec<Finding>::state(ModuleState* st, const Finding& f) {

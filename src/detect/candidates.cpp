@@ -62,6 +62,11 @@ std::span<const Cue> passport_cues() { return cues::kTables.passport; }
 std::span<const Cue> negative_cues() { return cues::kTables.negative; }
 std::span<const Cue> all_cues() { return cues::kCues; }
 
+bool has_checksum_rule(std::size_t digits) {
+  // business.10, resident.*_13 and card.luhn (13 to 19 digits) below.
+  return digits == 10 || (digits >= 13 && digits <= 19);
+}
+
 void candidates(std::span<const std::uint8_t> d, std::vector<Candidate>& out) {
   out.clear();
   const std::size_t n = d.size();
@@ -69,7 +74,9 @@ void candidates(std::span<const std::uint8_t> d, std::vector<Candidate>& out) {
   const bool masked = any_masked(d);
   const auto phone_na = ChecksumResult::not_applicable(reason::phone);
   auto push = [&](ChecksumResult ck, std::string_view rule, EntityKind kind, float base, bool needs,
-                  Certainty max) { out.push_back(Candidate{ck, rule, cues_for(kind), base, needs, max, kind}); };
+                  Certainty max) {
+    out.push_back(Candidate{ck, rule, cues_for(kind), std::min(base, kMaxCandidateBase), needs, max, kind});
+  };
 
   if (n == 13) {
     if (auto a = analyze_resident(d)) {

@@ -34,5 +34,9 @@ void candidates(std::span<const std::uint8_t> digits, std::vector<Candidate>& ou
 // No rule matches a run shorter or longer than these.
 inline constexpr std::size_t kMinCandidateDigits = 6;
 inline constexpr std::size_t kMaxCandidateDigits = 19;
+// No rule of candidates() gives a higher base score.
+inline constexpr float kMaxCandidateBase = 0.6f;
+// Whether candidates() can give a run of this many digits a candidate with a checksum.
+bool has_checksum_rule(std::size_t digits);
 
 }  // namespace norvane

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "detect/cues.hpp"
+#include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane::context {
@@ -104,6 +105,7 @@ class FirstChars {
 
   std::uint32_t chars_of(std::size_t cue) const { return chars_[cue]; }
   const Cue& cue(std::size_t c) const { return all_[c]; }
+  std::size_t size() const { return all_.size() < kMaxCues ? all_.size() : kMaxCues; }
 
   // The place of a table in all_cues(), or false for any other table.
   bool find_table(std::span<const Cue> table, std::size_t& from) const {
@@ -229,6 +231,29 @@ void Search::rerun(std::string_view text, const Span& span, std::uint32_t window
   if (!(right.size() <= text.size() - end && (right_.full || right.size() == text.size() - end) &&
         text.compare(end, right.size(), right) == 0))
     walk_right(text, end, window, wanted);
+}
+
+namespace {
+
+// Whether some cue holds a digit-like byte (it could then start or end inside a digit run).
+constexpr bool cue_holds_digit_like() {
+  for (const Cue& c : cues::kCues)
+    for (char b : c.word)
+      if (unicode::is_digit_like(static_cast<unsigned char>(b))) return true;
+  return false;
+}
+
+}  // namespace
+
+bool Search::quiet_around(std::string_view text, const Span& span, std::uint32_t window) {
+  if constexpr (cue_holds_digit_like()) return false;
+  const auto [start, end] = clip(text, span);
+  for (std::size_t i = start; i < end; ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b >= 0x80 || kFirstChars.may_start(b)) return false;
+  }
+  run(text, span, window, range_set(0, kFirstChars.size()));
+  return left_.found.empty() && right_.found.empty();
 }
 
 bool Search::use_index(Index& index, std::string_view text, std::uint32_t window) {

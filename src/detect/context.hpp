@@ -50,6 +50,9 @@ class Search {
   // those of the last run (the source text around a run's projection): a side with the
   // same bytes keeps what the last run found there, so `wanted` must be part of its set.
   void rerun(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted);
+  // Whether no cue at all can be found in the window of any span inside this one of digit-like
+  // characters: none lies in its own window, and none can start or end among its characters.
+  bool quiet_around(std::string_view text, const Span& span, std::uint32_t window);
   // Hits of one table whose cues were wanted, sorted by weight (highest first), then by cue
   // bytes. Clears `out` first.
   void hits(std::span<const Cue> table, std::vector<ContextHit>& out) const;

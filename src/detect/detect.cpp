@@ -448,6 +448,20 @@ class Detector {
     cuts_.push_back({run.byte_end, run.char_end});
     const std::size_t k = cuts_.size() - 1;  // elementary pieces
     if (k < 2) return;
+    // The costs of the separators absorbed at each cut: a piece's projection holds at least
+    // those of its inner cuts.
+    const bool prune = can_prune_pieces();
+    const bool quiet = prune && search_.quiet_around(text_, run, cfg_.context_window);
+    if (prune) {
+      cut_costs_.assign(k + 1, NormalizationCost{});
+      std::size_t c = 0;
+      for (auto s = segs.begin() + static_cast<std::ptrdiff_t>(segment_after(run.byte_start));
+           s != segs.end() && s->dst.byte_start < run.byte_end; ++s) {
+        if (!is_list_break(*s)) continue;
+        while (c < k && cuts_[c].first < s->dst.byte_start) ++c;
+        if (c < k && cuts_[c].first == s->dst.byte_start) cut_costs_[c] += s->cost;
+      }
+    }
 
     auto piece = [&](std::size_t i, std::size_t j) {
       return Span{cuts_[i].first, cuts_[j].first, cuts_[i].second, cuts_[j].second};
@@ -463,14 +477,16 @@ class Detector {
     for (std::size_t i = k; i-- > 0;) {
       bool have = false;
       SplitBest b;
+      NormalizationCost inner;  // of the cuts i+1 .. j-1
       for (std::size_t j = i + 1; j <= k; ++j) {
+        if (prune && j > i + 1) inner += cut_costs_[j - 1];
         if (i == 0 && j == k) break;  // the whole run is not a piece
         // Longer pieces only ever lose to their own finer split.
         if (j > i + 1 && cuts_[j].second - cuts_[i].second > kMaxCandidateDigits) break;
         const Span p = piece(i, j);
         std::uint32_t w = 0;
         double s = 0;
-        if (eligible(p)) {
+        if (eligible(p) && !(prune && cannot_win(inner, p.char_len(), quiet))) {
           RunOutcome o = evaluate_run(p, nullptr);
           if (o.winner) {
             w = 1;
@@ -493,6 +509,22 @@ class Detector {
       RunOutcome o = evaluate_run(p, nullptr);
       if (o.winner) findings_.push_back(std::move(*o.winner));
     }
+  }
+
+  // Whether a piece whose costs are at least `cost` cannot win: its best score, with the
+  // highest base, checksum and context it can have, still falls below the threshold. Only for the default
+  // rules (extensions add their own scores) and costs that can only lower a score.
+  bool can_prune_pieces() const {
+    return costs_only_lower_ && !cfg_.any_extension() && std::isfinite(cfg_.checksum_passed) &&
+           std::isfinite(cfg_.checksum_failed) && std::isfinite(cfg_.context) && std::isfinite(cfg_.min_score);
+  }
+  // A piece of `digits` characters; `quiet`: no cue in any window inside its run.
+  bool cannot_win(const NormalizationCost& cost, std::size_t digits, bool quiet) const {
+    const float checksum =
+        has_checksum_rule(digits) ? std::max({cfg_.checksum_passed, -cfg_.checksum_failed, 0.0f}) : 0.0f;
+    const float context = quiet ? 0.0f : std::max(cfg_.context * 1.5f, 0.0f);
+    const float best = clamp_score(subtract_costs((kMaxCandidateBase + checksum) + context, cost, cfg_));
+    return best < cfg_.min_score;  // false for NaN
   }
 
   // The first segment whose output starts after `pos`. Runs are mended in text order, so
@@ -549,6 +581,7 @@ class Detector {
   std::vector<float> ctx_, raw_;
   std::vector<ContextHit> neg_hits_;
   std::vector<Position> cuts_;
+  std::vector<NormalizationCost> cut_costs_;  // see mend_list
   std::size_t seg_cursor_ = 0;  // segment_after's last answer
   std::vector<SplitBest> best_;
 

@@ -72,24 +72,34 @@ inline std::vector<std::int64_t> char_index(std::string_view s) {
 }
 
 // An input may start with the byte 0xFF (never part of UTF-8) and two configuration bytes;
-// the rest is the text. Without that header the defaults apply.
+// the rest is the text. Without that header the defaults apply. An input that starts with 0xFE
+// (never part of UTF-8 either) has a third byte: the extension families, one bit each in
+// kFamilyFields order, on top of Config::thorough() when its high bit is set.
 struct Input {
   norvane::Config config;
   std::string_view text;
   std::uint8_t a = 0, b = 0;  // the raw configuration bytes (0 without a header)
+  std::uint8_t families = 0;  // the third byte after 0xFE (0 otherwise)
 };
 
 inline Input split_input(const std::uint8_t* data, std::size_t size) {
   Input in;
   std::string_view all(reinterpret_cast<const char*>(data), size);
-  if (size < 3 || data[0] != 0xFF) {
+  const bool extended = size >= 4 && data[0] == 0xFE;
+  if (!extended && (size < 3 || data[0] != 0xFF)) {
     in.text = all;
     return in;
   }
   in.a = data[1];
   in.b = data[2];
-  in.text = all.substr(3);
+  in.text = all.substr(extended ? 4 : 3);
   norvane::Config& c = in.config;
+  if (extended) {
+    in.families = data[3];
+    if (in.families & 0x80) c = norvane::Config::thorough();
+    for (std::size_t k = 0; k < norvane::kFamilyFields.size(); ++k)
+      if (in.families & (1u << k)) c.*(norvane::kFamilyFields[k].field) = true;
+  }
   // Byte a: pass switches and numeral thresholds.
   c.nfc = !(in.a & 0x01);
   c.fold = !(in.a & 0x02);

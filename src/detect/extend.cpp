@@ -186,6 +186,26 @@ char row_delimiter(std::string_view line) {
   return 0;
 }
 
+// Whether a label that ends at e is the key of a value after it (order_id=..., "tel":...): on
+// the right of a number such a label belongs to the next one.
+bool introduces_value(std::string_view text, std::size_t e, std::string_view word) {
+  if (word.back() == '=' || word.back() == ':') return true;
+  if (e < text.size() && text[e] == '"') ++e;
+  while (e < text.size() && text[e] == ' ') ++e;
+  return e < text.size() && (text[e] == '=' || text[e] == ':');
+}
+
+// Delimiters in [from, to) outside double quotes ("2,430" is one field).
+std::size_t count_delimiters(std::string_view s, std::size_t from, std::size_t to, char delim) {
+  std::size_t count = 0;
+  bool quoted = false;
+  for (std::size_t k = from; k < to; ++k) {
+    if (s[k] == '"') quoted = !quoted;
+    else if (s[k] == delim && !quoted) ++count;
+  }
+  return count;
+}
+
 bool is_number_word(std::string_view w) {
   auto is = [&](std::string_view x) {
     if (w.size() != x.size()) return false;
@@ -253,7 +273,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
       for (std::uint16_t b : *bucket) {
         const IndexedLabel& l = index.at(b);
         const std::size_t e = index.match_end(b, text, at, text.size());
-        if (e == std::string_view::npos) continue;
+        if (e == std::string_view::npos || introduces_value(text, e, l.word)) continue;
         if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
         add_found(found_, {b, alnum, rule::kTrailingLabel, at, e, false});
       }
@@ -288,7 +308,7 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
   // Several numbers often share a line: what depends on the line alone is kept.
   if (!(line_.data == source.data() && line_.size == source.size() && line_.start == ls && line_.end == le)) {
     line_ = {source.data(), source.size(), ls, le, row_delimiter(source.substr(ls, le - ls)), 0, {}};
-    if (line_.delimiter) line_.count = count_char(source, ls, le, line_.delimiter);
+    if (line_.delimiter) line_.count = count_delimiters(source, ls, le, line_.delimiter);
     else previous_line(source, ls);
   }
   if (!line_.delimiter) {
@@ -300,7 +320,7 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
   {
     const char delim = line_.delimiter;
     const std::size_t count = line_.count;
-    const std::size_t column = count_char(source, ls, start, delim);
+    const std::size_t column = count_delimiters(source, ls, start, delim);
     std::size_t header = ls, header_end = le;
     const bool cached = table_.text.data() == source.data() && table_.text.size() == source.size() &&
                         table_.delimiter == delim && table_.count == count;
@@ -314,7 +334,7 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
       const std::size_t ps = line_start(source, pe);
       if (ps == std::string_view::npos) break;
       const std::string_view prev = source.substr(ps, pe - ps);
-      if (row_delimiter(prev) != delim || count_char(prev, 0, prev.size(), delim) != count) break;
+      if (row_delimiter(prev) != delim || count_delimiters(prev, 0, prev.size(), delim) != count) break;
       header = ps;
       header_end = pe;
     }
@@ -322,8 +342,10 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
       table_ = {source, delim, count, header, header_end, std::max(le, cached ? table_.rows_end : le)};
       // The header's cell of this column.
       std::size_t from = header, seen = 0;
+      bool quoted = false;
       while (seen < column && from < header_end) {
-        if (source[from] == delim) ++seen;
+        if (source[from] == '"') quoted = !quoted;
+        else if (source[from] == delim && !quoted) ++seen;
         ++from;
       }
       std::size_t to = from;
@@ -825,6 +847,7 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, std::vector<
     at = i + 1 < n ? std::memchr(text.data() + i + 1, '@', n - i - 1) : nullptr;
   }
   for (std::string_view mark : {std::string_view("(at)"), std::string_view("[at]"), std::string_view("{at}"),
+                                std::string_view("(AT)"), std::string_view("[AT]"), std::string_view("{AT}"),
                                 std::string_view(" at "), std::string_view("골뱅이")}) {
     for (std::size_t i = text.find(mark); i != std::string_view::npos; i = text.find(mark, i + 1)) {
       std::size_t from = i, to = i + mark.size();

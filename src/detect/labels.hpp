@@ -27,7 +27,7 @@ struct Label {
 
 inline constexpr Label kResident[] = {
     {"RRN", 1.0f, kAscii},          {"rrn=", 1.0f, kLogKey},         {"rrn_no", 1.0f, kLogKey},
-    {"residentNo", 1.0f, kLogKey},  {"jumin_no", 1.0f, kLogKey},         {"jumin", 1.0f, kAscii | kLogKey},
+    {"residentNo", 1.0f, kLogKey},  {"jumin_no", 1.0f, kLogKey},    {"ssn", 1.0f, kAscii | kLogKey},         {"jumin", 1.0f, kAscii | kLogKey},
     {"resident_no", 1.0f, kLogKey}, {"주민 번호", 1.0f},             {"주민등록 번호", 1.0f},
     {"주민", 0.8f},                 {"Resident No", 1.0f, kAscii},   {"Resident Registration", 1.0f, kAscii},
 };
@@ -61,7 +61,7 @@ inline constexpr Label kPhone[] = {
     {"집전화", 1.0f, kPersonal},     {"☎", 0.9f},                  {"📞", 0.9f},
     {"번호로", 0.5f},                {"연락", 0.6f},              {"phoneNumber", 1.0f, kLogKey},
     {"cell=", 1.0f, kLogKey | kPersonal}, {"mobileNo", 1.0f, kLogKey | kPersonal}, {"tel_no", 1.0f, kLogKey},
-    {"회신번호", 0.8f},
+    {"회신번호", 0.8f},             {"☏", 0.9f},                  {"✆", 0.9f},
 };
 inline constexpr Label kLicense[] = {
     {"면허 번호", 1.0f},        {"운전면허증", 1.0f},         {"License", 1.0f, kAscii},
@@ -74,7 +74,7 @@ inline constexpr Label kAccount[] = {
     {"급여계좌", 1.0f},           {"accountNo", 1.0f, kLogKey}, {"acct_no", 1.0f, kLogKey},
     {"국민은행", 1.0f, kBank},    {"우리은행", 1.0f, kBank},    {"하나은행", 1.0f, kBank},
     {"기업은행", 1.0f, kBank},    {"농협은행", 1.0f, kBank},    {"신한은행", 1.0f, kBank},
-    {"IBK기업", 1.0f, kBank},
+    {"IBK기업", 1.0f, kBank},     {"어디로 보내", 0.8f},
     {"Account", 1.0f, kAscii},    {"Acct", 1.0f, kAscii},      {"account=", 1.0f, kLogKey},
     {"account_no", 1.0f, kLogKey}, {"acct=", 1.0f, kLogKey},   {"bank_account", 1.0f, kLogKey},
     {"NH농협", 0.9f, kBank},      {"농협", 0.9f, kBank},        {"KB국민", 0.9f, kBank},
@@ -126,7 +126,7 @@ inline constexpr Label kLookAlike[] = {
     {"배송일", 1.0f}, {"가입일", 1.0f}, {"내원일", 1.0f}, {"결제일", 1.0f}, {"예정일", 1.0f},
     {"주문일", 1.0f}, {"구매일", 1.0f}, {"발급일", 1.0f}, {"접수일", 1.0f}, {"등록일", 1.0f},
     {"만료일", 1.0f}, {"방문일", 1.0f}, {"작성일", 1.0f}, {"입사일", 1.0f}, {"계약일", 1.0f},
-    {"가격", 1.0f},       {"합계", 1.0f},        {"원", 0.6f, kTrailing}, {"건", 0.6f, kTrailing},
+    {"가격", 1.0f},       {"합계", 1.0f},        {"원", 0.6f, kTrailing},
 };
 // Labels of company numbers: call centres, representative and toll-free numbers.
 inline constexpr Label kCompany[] = {

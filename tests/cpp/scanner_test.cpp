@@ -35,6 +35,7 @@ TEST(Scanner, FindsEachShapeWithItsOffsets) {
       {"1 22 333", "2-4 5-8", "", ""},                           // one digit is no run
       {"880101*******", "0-13", "", ""},                         // masked digits belong to the run
       {"주민 **12xX", "7-13/3-9", "", ""},                       // a run may start with masks before its digit
+      {"x*12", "0-4", "", ""},                                   // lower-case "x" masks a digit too
       {"xX*", "", "", ""},                                       // masks alone are no run
       {"M12345678", "1-9", "", "0-9"},                           // one letter, eight digits
       {"여권 AB1234567.", "9-16/5-12", "", "7-16/3-12"},         // two letters, seven digits

@@ -7,18 +7,10 @@ namespace norvane {
 
 namespace {
 
-// Compares on digit values; a masked position never matches.
-bool starts_with(std::span<const std::uint8_t> d, std::string_view prefix) {
-  if (d.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (d[i] != static_cast<std::uint8_t>(prefix[i] - '0')) return false;
-  return true;
-}
-
 template <std::size_t N>
 bool starts_with_any(std::span<const std::uint8_t> d, const std::string_view (&prefixes)[N]) {
   for (auto p : prefixes)
-    if (starts_with(d, p)) return true;
+    if (digits_start_with(d, p)) return true;
   return false;
 }
 
@@ -104,7 +96,7 @@ void candidates(std::span<const std::uint8_t> d, std::vector<Candidate>& out) {
     push(phone_na, "phone.mobile_10", EntityKind::phone, 0.6f, false, Certainty::probable);
     mobile = true;
   }
-  if ((n == 9 || n == 10) && !mobile && starts_with(d, "02"))
+  if ((n == 9 || n == 10) && !mobile && digits_start_with(d, "02"))
     push(phone_na, "phone.seoul", EntityKind::phone, 0.6f, false, Certainty::probable);
   if (n == 8 && starts_with_any(d, kRepresentative))
     push(phone_na, "phone.representative", EntityKind::phone, 0.6f, false, Certainty::probable);

@@ -27,6 +27,13 @@ bool any_masked(std::span<const std::uint8_t> digits) {
   return false;
 }
 
+bool digits_start_with(std::span<const std::uint8_t> digits, std::string_view prefix) {
+  if (digits.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (digits[i] != static_cast<std::uint8_t>(prefix[i] - '0')) return false;
+  return true;
+}
+
 bool is_leap_year(unsigned y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
 bool is_valid_date(unsigned year, unsigned month, unsigned day) {

@@ -19,6 +19,9 @@ using Digits = std::vector<std::uint8_t>;
 bool to_digits(std::string_view text, Digits& out);
 // True when some position is masked.
 bool any_masked(std::span<const std::uint8_t> digits);
+// True when the digits begin with the digit characters of `prefix`; a masked position never
+// matches.
+bool digits_start_with(std::span<const std::uint8_t> digits, std::string_view prefix);
 
 namespace reason {
 inline constexpr std::string_view masked = "가려진 자리가 있어 검증식을 적용할 수 없다";

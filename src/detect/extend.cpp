@@ -422,17 +422,6 @@ namespace reason {
 inline constexpr std::string_view recent_resident = "2020년 10월 이후 발급된 번호는 검증 자리를 쓰지 않는다";
 }
 
-bool starts_with(std::span<const std::uint8_t> d, std::string_view prefix) {
-  if (d.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (d[i] != static_cast<std::uint8_t>(prefix[i] - '0')) return false;
-  return true;
-}
-
-bool any_masked(std::span<const std::uint8_t> d) {
-  return std::any_of(d.begin(), d.end(), [](std::uint8_t v) { return v == kMasked; });
-}
-
 // A Korean telephone number as dialled at home (with its leading 0).
 bool is_national_phone(std::span<const std::uint8_t> d) {
   const std::size_t n = d.size();
@@ -516,8 +505,8 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
   if (cfg.extra_shapes && !masked) {
     // International form: +82 or 0082, then the number without its leading 0.
     std::span<const std::uint8_t> rest;
-    if (starts_with(d, "0082")) rest = d.subspan(4);
-    else if (starts_with(d, "82") && (before.ends_with('+') || before.ends_with("+ "))) rest = d.subspan(2);
+    if (digits_start_with(d, "0082")) rest = d.subspan(4);
+    else if (digits_start_with(d, "82") && (before.ends_with('+') || before.ends_with("+ "))) rest = d.subspan(2);
     if (!rest.empty()) {
       std::uint8_t national[12];
       std::size_t len = 0;
@@ -602,7 +591,7 @@ bool is_timestamp(std::span<const std::uint8_t> d) {
 }
 
 bool is_isbn13(std::span<const std::uint8_t> d) {
-  if (d.size() != 13 || !(starts_with(d, "978") || starts_with(d, "979"))) return false;
+  if (d.size() != 13 || !(digits_start_with(d, "978") || digits_start_with(d, "979"))) return false;
   unsigned sum = 0;
   for (std::size_t i = 0; i < 13; ++i) sum += d[i] * (i % 2 ? 3u : 1u);
   return sum % 10 == 0;
@@ -625,8 +614,8 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
       if (source[i] == ',' && is_ascii_digit(source[i + 1])) return Veto{RejectReason::look_alike, false};
   }
   if (cfg.company_veto && !personal_phone) {
-    const bool representative = n == 8 && (starts_with(d, "15") || starts_with(d, "16") || starts_with(d, "18"));
-    const bool toll_free = (n == 10 || n == 11) && starts_with(d, "080");
+    const bool representative = n == 8 && (digits_start_with(d, "15") || digits_start_with(d, "16") || digits_start_with(d, "18"));
+    const bool toll_free = (n == 10 || n == 11) && digits_start_with(d, "080");
     if (representative || toll_free) return Veto{RejectReason::company_number, true};
   }
   return std::nullopt;

@@ -31,6 +31,15 @@ TEST(Checksum, AnyMasked) {
   EXPECT_FALSE(any_masked(Digits{}));
 }
 
+TEST(Checksum, DigitsStartWith) {
+  EXPECT_TRUE(digits_start_with(digits("01012345678"), "010"));
+  EXPECT_TRUE(digits_start_with(digits("010"), "010"));
+  EXPECT_TRUE(digits_start_with(digits("010"), ""));
+  EXPECT_FALSE(digits_start_with(digits("01"), "010"));          // shorter than the prefix
+  EXPECT_FALSE(digits_start_with(digits("011"), "010"));
+  EXPECT_FALSE(digits_start_with(digits("0*0"), "010"));         // a mask matches no digit
+}
+
 TEST(Checksum, Dates) {
   EXPECT_TRUE(is_leap_year(2000));
   EXPECT_TRUE(is_leap_year(2024));

@@ -114,6 +114,18 @@ TEST(NormalizePasses, ReadHangulNumerals) {
   });
 }
 
+TEST(NormalizePasses, AbsorbSeparatorsKeepingFields) {
+  auto pass = [](std::string_view t) { return passes::absorb_separators(t, true); };
+  // clang-format off
+  check_pass(pass, {
+      {"1,234\t5 - 6", "1,234\t56",
+       "identity 0-7>0-7 | delete 7-8>7-7 [separator.whitespace] w1 | delete 8-9>7-7 [separator.hyphen] s1"
+       " | delete 9-10>7-7 [separator.whitespace] w1 | identity 10-11>7-8"},  // commas and tabs part fields
+      {"1 ,2", nullptr, ""},  // a stretch with a comma in it is kept whole
+  });
+  // clang-format on
+}
+
 TEST(NormalizePasses, ReadHangulNumeralsStopsBeforePassingTheLimit) {
   // "일억" (6 bytes) reads as nine digits: three bytes over the input's size.
   for (std::uint64_t limit : {6u, 8u}) {
@@ -152,7 +164,8 @@ TEST(NormalizePasses, CorrectLookalikes) {
 
 TEST(NormalizePasses, AbsorbSeparators) {
   // clang-format off
-  check_pass(passes::absorb_separators, {
+  auto pass = [](std::string_view t) { return passes::absorb_separators(t, false); };
+  check_pass(pass, {
       {"010-1234-5678", "01012345678",
        "identity 0-3>0-3 | delete 3-4>3-3 [separator.hyphen] s1 | identity 4-8>3-7"
        " | delete 8-9>7-7 [separator.hyphen] s1 | identity 9-13>7-11"},

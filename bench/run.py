@@ -26,6 +26,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
+import batch_bench  # noqa: E402
 import corpus  # noqa: E402
 import re_masker  # noqa: E402
 
@@ -622,6 +623,8 @@ def main() -> None:
     ap.add_argument("--no-peers", action="store_true", help="do not measure Presidio")
     ap.add_argument("--out", default=os.path.join(HERE, "out", "results.json"))
     ap.add_argument("--note", default="", help="free text kept with the results (e.g. the build)")
+    ap.add_argument("--batch-only", action="store_true",
+                    help="only the many-texts figures (detect_many, mask_many, Arrow, threads)")
     ap.add_argument("--child-memory", nargs=2, metavar=("OP", "PATH"), help=argparse.SUPPRESS)
     ap.add_argument("--child-cache", nargs=2, metavar=("KIND", "SIZE"), help=argparse.SUPPRESS)
     a = ap.parse_args()
@@ -635,10 +638,19 @@ def main() -> None:
     if a.quick:
         MIN_TOTAL_S = 0.1
     t0 = time.perf_counter()
-    res = run(QUICK if a.quick else FULL, a.quick, not a.no_peers)
+    log = lambda *m: print(*m, file=sys.stderr, flush=True)  # noqa: E731
+    batch_cfg = batch_bench.QUICK if a.quick else batch_bench.FULL
+    if a.batch_only:
+        res = {"mode": "quick" if a.quick else "full", "machine": machine()}
+    else:
+        res = run(QUICK if a.quick else FULL, a.quick, not a.no_peers)
+    res["batch"] = batch_bench.run(batch_cfg, log)
     res["elapsed_s"] = time.perf_counter() - t0
     res["note"] = a.note
-    show(res)
+    if not a.batch_only:
+        show(res)
+        print()
+    batch_bench.show(res["batch"])
     if a.note:
         print(f"note: {a.note}")
     print(f"\n{res['mode']} run took {res['elapsed_s']:.0f} s; JSON in {os.path.relpath(a.out)}")

@@ -77,3 +77,24 @@ def test_an_arrow_column_masks_like_the_shared_list_path(column_and_items, confi
     assert [None if r is None else report_view(r) for r in reports] == [
         None if t is None else report_view(norvane.detect(t, config)) for t in items
     ]
+
+
+utf8_pieces = st.sampled_from([b"a", b"\x00", b"\xc2\xa0", b"\xed\x9f\xbf", b"\xed\xa0\x80", b"\xe0\xa0\x80",
+                               b"\xe0\x9f\xbf", b"\xf0\x90\x80\x80", b"\xf4\x8f\xbf\xbf", b"\xf4\x90\x80\x80",
+                               b"\xc0\xaf", b"\xc1\xbf", b"\xf5\x80\x80\x80", b"\xff", b"\x80", b"\xea\xb0",
+                               "한국어 010-1234-5678".encode(), b"12345678abcdefgh"])
+raw_rows = st.lists(st.one_of(utf8_pieces, st.binary(max_size=6)), max_size=12).map(b"".join)
+
+
+@SETTINGS
+@given(raw_rows)
+def test_arrow_rows_are_refused_exactly_where_utf8_breaks(data):
+    offsets = pa.array([0, len(data)], pa.int32()).buffers()[1]
+    column = pa.StringArray.from_buffers(1, offsets, pa.py_buffer(data))
+    try:
+        text = data.decode("utf-8")
+    except UnicodeDecodeError as e:
+        with pytest.raises(ValueError, match=rf"^texts\[0\]: invalid UTF-8 at byte {e.start} of the text$"):
+            norvane.mask_many(column)
+        return
+    assert pa.array(norvane.mask_many(column)).to_pylist() == [norvane.mask(text).text]

@@ -17,38 +17,36 @@ std::optional<std::size_t> first_invalid_utf8(std::string_view s) {
   const std::size_t n = s.size();
   std::size_t i = 0;
   while (i < n) {
-    // Eight ASCII bytes at a time.
-    if (i + 8 <= n) {
-      std::uint64_t x;
-      std::memcpy(&x, p + i, 8);
-      if ((x & 0x8080808080808080ull) == 0) {
-        i += 8;
-        continue;
-      }
-    }
     const unsigned char b = p[i];
     if (b < 0x80) {
+      // After an ASCII byte, eight bytes at a time while they stay ASCII.
       ++i;
+      while (i + 8 <= n) {
+        std::uint64_t x;
+        std::memcpy(&x, p + i, 8);
+        if (x & 0x8080808080808080ull) break;
+        i += 8;
+      }
       continue;
     }
-    std::size_t len;
     unsigned char lo = 0x80, hi = 0xBF;  // bounds of the second byte
-    if (b >= 0xC2 && b <= 0xDF) {
-      len = 2;
-    } else if (b >= 0xE0 && b <= 0xEF) {
+    std::size_t len;
+    if (b >= 0xE0 && b <= 0xEF) {
       len = 3;
-      if (b == 0xE0) lo = 0xA0;        // no overlong forms
-      else if (b == 0xED) hi = 0x9F;   // no surrogates
+      if (b == 0xE0) lo = 0xA0;       // no overlong forms
+      else if (b == 0xED) hi = 0x9F;  // no surrogates
+    } else if (b >= 0xC2 && b <= 0xDF) {
+      len = 2;
     } else if (b >= 0xF0 && b <= 0xF4) {
       len = 4;
       if (b == 0xF0) lo = 0x90;
-      else if (b == 0xF4) hi = 0x8F;   // nothing beyond U+10FFFF
+      else if (b == 0xF4) hi = 0x8F;  // nothing beyond U+10FFFF
     } else {
       return i;
     }
-    if (i + len > n || p[i + 1] < lo || p[i + 1] > hi) return i;
-    for (std::size_t k = 2; k < len; ++k)
-      if (!utf8::is_continuation(p[i + k])) return i;
+    if (n - i < len || p[i + 1] < lo || p[i + 1] > hi) return i;
+    if (len >= 3 && (p[i + 2] & 0xC0) != 0x80) return i;
+    if (len == 4 && (p[i + 3] & 0xC0) != 0x80) return i;
     i += len;
   }
   return std::nullopt;

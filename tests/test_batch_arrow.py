@@ -12,7 +12,6 @@ from norvane import Policy, PolicySet
 from batch_cases import POLICY_SETS, report_view, texts
 
 pa = pytest.importorskip("pyarrow")
-pl = pytest.importorskip("polars")
 
 ARROW_TYPES = [pa.string(), pa.large_string(), pa.string_view()]
 TYPE_NAMES = {pa.string(): "string", pa.large_string(): "large_string", pa.string_view(): "string_view"}
@@ -86,6 +85,7 @@ def test_tokens_in_a_column_share_one_restore_map():
 
 
 def test_polars_series_in_and_out():
+    pl = pytest.importorskip("polars")
     items = with_nulls(texts(300, seed=29))
     series = pl.Series("notes", items)
     out = norvane.mask_many(series, threads=2)

@@ -39,46 +39,12 @@ bool refuse_delete(PyObject* value) {
   return true;
 }
 
-template <bool Config::*Field>
-PyObject* get_bool(PyObject* self, void*) {
-  return boolean(value_of<Config>(self).*Field);
-}
-
-template <bool Config::*Field>
-int set_bool(PyObject* self, PyObject* value, void*) {
+// The setter of a Config attribute: the value converted by the type of the field.
+template <auto Field>
+int set(PyObject* self, PyObject* value, void*) {
   return guarded([&]() -> int {
-    bool v;
-    if (refuse_delete(value) || !to_bool(value, "value", v)) return -1;
-    value_of<Config>(self).*Field = v;
-    return 0;
-  });
-}
-
-template <float Config::*Field>
-PyObject* get_f32(PyObject* self, void*) {
-  return PyFloat_FromDouble(static_cast<double>(value_of<Config>(self).*Field));
-}
-
-template <float Config::*Field>
-int set_f32(PyObject* self, PyObject* value, void*) {
-  return guarded([&]() -> int {
-    float v;
-    if (refuse_delete(value) || !to_f32(value, "value", v)) return -1;
-    value_of<Config>(self).*Field = v;
-    return 0;
-  });
-}
-
-template <std::uint64_t Config::*Field>
-PyObject* get_u64(PyObject* self, void*) {
-  return PyLong_FromUnsignedLongLong(value_of<Config>(self).*Field);
-}
-
-template <std::uint64_t Config::*Field>
-int set_u64(PyObject* self, PyObject* value, void*) {
-  return guarded([&]() -> int {
-    std::uint64_t v;
-    if (refuse_delete(value) || !to_u64(value, "value", v)) return -1;
+    std::remove_cvref_t<decltype(std::declval<Config&>().*Field)> v;
+    if (refuse_delete(value) || !from_python(nullptr, value, "value", v)) return -1;
     value_of<Config>(self).*Field = v;
     return 0;
   });
@@ -93,38 +59,17 @@ PyObject* get_family(PyObject* self, void* closure) {
 int set_family(PyObject* self, PyObject* value, void* closure) {
   return guarded([&]() -> int {
     bool v;
-    if (refuse_delete(value) || !to_bool(value, "value", v)) return -1;
+    if (refuse_delete(value) || !from_python(nullptr, value, "value", v)) return -1;
     value_of<Config>(self).*static_cast<const FamilyField*>(closure)->field = v;
     return 0;
   });
 }
 
-PyObject* get_window(PyObject* self, void*) { return PyLong_FromUnsignedLong(value_of<Config>(self).context_window); }
-
-int set_window(PyObject* self, PyObject* value, void*) {
-  return guarded([&]() -> int {
-    std::uint32_t v;
-    if (refuse_delete(value) || !to_u32(value, "value", v)) return -1;
-    value_of<Config>(self).context_window = v;
-    return 0;
-  });
-}
-
-PyObject* get_weights(PyObject* self, void*) {
-  return guarded([&]() -> PyObject* {
-    const Config& c = value_of<Config>(self);
-    Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(kWeightFields.size())));
-    if (!list) return nullptr;
-    for (std::size_t i = 0; i < kWeightFields.size(); ++i) {
-      Ref name = Ref::steal(str(kWeightFields[i].name));
-      Ref weight = Ref::steal(PyFloat_FromDouble(static_cast<double>(c.*kWeightFields[i].field)));
-      if (!name || !weight) return nullptr;
-      PyObject* pair = PyTuple_Pack(2, name.get(), weight.get());
-      if (!pair) return nullptr;
-      PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), pair);
-    }
-    return list.release();
-  });
+// The seven weights as (name, value) pairs.
+std::array<std::pair<std::string_view, float>, kWeightFields.size()> weights(const Config& c) {
+  std::array<std::pair<std::string_view, float>, kWeightFields.size()> out;
+  for (std::size_t i = 0; i < out.size(); ++i) out[i] = {kWeightFields[i].name, c.*kWeightFields[i].field};
+  return out;
 }
 
 PyObject* config_set_weights(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
@@ -170,29 +115,30 @@ PyMethodDef config_methods[] = {
 };
 
 PyGetSetDef config_base_getset[] = {
-    {"nfc", get_bool<&Config::nfc>, set_bool<&Config::nfc>, "한글 자모 조합 단계를 실행한다(bool).", nullptr},
-    {"fold", get_bool<&Config::fold>, set_bool<&Config::fold>, "전각, 대시, 공백 접기 단계를 실행한다(bool).",
+    {"nfc", get<Config, &Config::nfc>, set<&Config::nfc>, "한글 자모 조합 단계를 실행한다(bool).", nullptr},
+    {"fold", get<Config, &Config::fold>, set<&Config::fold>, "전각, 대시, 공백 접기 단계를 실행한다(bool).",
      nullptr},
-    {"hangul", get_bool<&Config::hangul>, set_bool<&Config::hangul>, "한글 수사 읽기 단계를 실행한다(bool).",
+    {"hangul", get<Config, &Config::hangul>, set<&Config::hangul>, "한글 수사 읽기 단계를 실행한다(bool).",
      nullptr},
-    {"lookalike", get_bool<&Config::lookalike>, set_bool<&Config::lookalike>,
+    {"lookalike", get<Config, &Config::lookalike>, set<&Config::lookalike>,
      "숫자 대신 쓴 닮은 글자(I, l, O, o) 교정 단계를 실행한다(bool).", nullptr},
-    {"separator", get_bool<&Config::separator>, set_bool<&Config::separator>,
+    {"separator", get<Config, &Config::separator>, set<&Config::separator>,
      "숫자 안의 구분 문자 흡수 단계를 실행한다(bool).", nullptr},
-    {"context_window", get_window, set_window, "문맥 단서를 찾는 창의 크기(문자 수, 부호 없는 32비트).", nullptr},
-    {"min_score", get_f32<&Config::min_score>, set_f32<&Config::min_score>,
+    {"context_window", get<Config, &Config::context_window>, set<&Config::context_window>,
+     "문맥 단서를 찾는 창의 크기(문자 수, 부호 없는 32비트).", nullptr},
+    {"min_score", get<Config, &Config::min_score>, set<&Config::min_score>,
      "이 점수보다 낮은 후보는 탐지 결과로 보고하지 않는다.", nullptr},
-    {"min_context", get_f32<&Config::min_context>, set_f32<&Config::min_context>,
+    {"min_context", get<Config, &Config::min_context>, set<&Config::min_context>,
      "문맥이 필요한 종류가 넘어야 하는 최소 문맥 점수 합.", nullptr},
-    {"min_veto", get_f32<&Config::min_veto>, set_f32<&Config::min_veto>,
+    {"min_veto", get<Config, &Config::min_veto>, set<&Config::min_veto>,
      "부정 문맥이 후보를 떨어뜨릴 수 있는 최소 점수 합.", nullptr},
-    {"numeral_min_digits_with_context", get_u64<&Config::numeral_min_digits_with_context>,
-     set_u64<&Config::numeral_min_digits_with_context>,
+    {"numeral_min_digits_with_context", get<Config, &Config::numeral_min_digits_with_context>,
+     set<&Config::numeral_min_digits_with_context>,
      "이웃 문맥이 있을 때 한글 수사를 숫자로 바꾸는 최소 자릿수.", nullptr},
-    {"numeral_min_digits_without_context", get_u64<&Config::numeral_min_digits_without_context>,
-     set_u64<&Config::numeral_min_digits_without_context>,
+    {"numeral_min_digits_without_context", get<Config, &Config::numeral_min_digits_without_context>,
+     set<&Config::numeral_min_digits_without_context>,
      "이웃 문맥이 없을 때 한글 수사를 숫자로 바꾸는 최소 자릿수.", nullptr},
-    {"weights", get_weights, nullptr,
+    {"weights", get<Config, weights>, nullptr,
      "점수 가중치 일곱 개의 (이름, 값) 목록(읽기 전용, 바꾸려면 set_weights).", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };

@@ -429,6 +429,8 @@ inline bool from_python(ModuleState*, PyObject* o, const char* param, std::uint6
   return to_u64(o, param, out);
 }
 inline bool from_python(ModuleState*, PyObject* o, const char* param, char32_t& out) { return to_char(o, param, out); }
+inline bool from_python(ModuleState*, PyObject* o, const char* param, float& out) { return to_f32(o, param, out); }
+inline bool from_python(ModuleState*, PyObject* o, const char* param, bool& out) { return to_bool(o, param, out); }
 
 // An object of one of the module's classes, as its boxed value.
 template <class T>

@@ -141,7 +141,8 @@ PyObject* policy_set_with_entity(PyObject* self, PyObject* const* args, Py_ssize
     ModuleState* st = state_of(self);
     EntityKind kind = EntityKind::resident;
     const Policy* policy;
-    if (!parse(st, "PolicySet.with_entity", {"entity", "policy"}, 2, args, nargs, kwnames, kind, policy)) return nullptr;
+    if (!parse(st, "PolicySet.with_entity", {"entity", "policy"}, 2, args, nargs, kwnames, kind, policy))
+      return nullptr;
     return wrap(st, value_of<PolicySet>(self).with(kind, *policy));
   });
 }
@@ -219,7 +220,8 @@ std::string restore_repr(const RestoreMap& m) {
 }
 
 PyMethodDef restore_methods[] = {
-    {"is_empty", fastcall(nullary<"RestoreMap.is_empty", RestoreMap, &RestoreMap::is_empty>), kMethod, "is_empty($self)\n--\n\n항목이 하나도 없으면 참이다."},
+    {"is_empty", fastcall(nullary<"RestoreMap.is_empty", RestoreMap, &RestoreMap::is_empty>), kMethod,
+     "is_empty($self)\n--\n\n항목이 하나도 없으면 참이다."},
     {"to_json", fastcall(nullary<"RestoreMap.to_json", RestoreMap, restore_map_to_json>), kMethod,
      "to_json($self)\n--\n\n복원표를 간결한 JSON 텍스트로 돌려준다. 원문 조각이 들어 있으니 따로 보관한다."},
     {nullptr, nullptr, 0, nullptr},

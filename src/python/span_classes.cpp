@@ -165,7 +165,8 @@ std::string cost_repr(const NormalizationCost& c) {
 }
 
 PyMethodDef cost_methods[] = {
-    {"is_zero", fastcall(nullary<"NormalizationCost.is_zero", NormalizationCost, &NormalizationCost::is_zero>), kMethod, "is_zero($self)\n--\n\n네 계수가 모두 0 이면 참이다."},
+    {"is_zero", fastcall(nullary<"NormalizationCost.is_zero", Cost, &Cost::is_zero>), kMethod,
+     "is_zero($self)\n--\n\n네 계수가 모두 0 이면 참이다."},
     {nullptr, nullptr, 0, nullptr},
 };
 
@@ -360,7 +361,7 @@ PyObject* builder_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
     Arguments<1> a;
     OrNone<std::string_view> text;
     if (!a.parse(sig, args, kwargs) || !convert_all(nullptr, sig, a, text)) return nullptr;
-    return wrap(state_of(reinterpret_cast<PyObject*>(type)), BuilderBox{SpanMapBuilder(text.value.size()), false, 0, 0});
+    return wrap(state_of(reinterpret_cast<PyObject*>(type)), BuilderBox{SpanMapBuilder(text.value.size())});
   });
 }
 
@@ -371,7 +372,8 @@ bool builder_usable(BuilderBox& box, std::string_view src, std::string_view dst)
     return false;
   }
   if (src.empty()) return true;
-  if (!check_text_size(box.src_bytes + src.size(), "src_text") || !check_text_size(box.dst_bytes + dst.size(), "dst_text"))
+  if (!check_text_size(box.src_bytes + src.size(), "src_text") ||
+      !check_text_size(box.dst_bytes + dst.size(), "dst_text"))
     return false;
   box.src_bytes += src.size();
   box.dst_bytes += dst.size();
@@ -416,7 +418,8 @@ PyObject* builder_numeral(PyObject* self, PyObject* const* args, Py_ssize_t narg
 PyObject* builder_absorb(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     std::string_view src, rule, cls = "separator";
-    if (!parse(nullptr, "SpanMapBuilder.absorb", {"src_text", "rule", "class_"}, 2, args, nargs, kwnames, src, rule, cls))
+    if (!parse(nullptr, "SpanMapBuilder.absorb", {"src_text", "rule", "class_"}, 2, args, nargs, kwnames, src, rule,
+               cls))
       return nullptr;
     RuleName interned = intern_rule(rule);
     AbsorbClass absorb_class;

@@ -42,8 +42,7 @@ std::string position_text(std::string_view input, std::size_t pos) {
   return " at line " + std::to_string(line) + " column " + std::to_string(pos - line_start);
 }
 
-
-using json = nlohmann::json;
+using json_document = nlohmann::json;
 
 // A char iterator that records how far the parser has read, so that errors raised by the
 // handler (not only syntax errors) can name a line and column.
@@ -119,7 +118,7 @@ struct Level {
 constexpr std::string_view kMapFields[] = {"prefix", "entries"};
 constexpr std::string_view kEntryFields[] = {"token", "original", "entity"};
 
-class Reader final : public nlohmann::json_sax<json> {
+class Reader final : public nlohmann::json_sax<json_document> {
  public:
   // patched: [start, end) of each out-of-range number that was replaced by 0 (see below).
   Reader(std::string_view input, const char** mark, const std::vector<NumberSpan>& patched)
@@ -537,7 +536,7 @@ Outcome read_once(std::string_view text, const std::vector<NumberSpan>& patched)
   Reader reader(text, &mark, patched);
   TrackingIter first(text.data(), &mark);
   TrackingIter last(text.data() + text.size(), &mark);
-  const bool ok = json::sax_parse(first, last, &reader);
+  const bool ok = json_document::sax_parse(first, last, &reader);
   Outcome out;
   if (ok && reader.done()) {
     out.map = reader.take();

@@ -239,10 +239,14 @@ class Detector {
   }
 
   // Vetoes from the labels of look-alikes and company numbers against a reading's context.
-  std::optional<RejectReason> label_veto(float ctx, bool phone) {
+  // A resident or foreigner number whose birth date and check digit agree (`registration`)
+  // gives way to a full look-alike label only, not to a word such as 회원 or 예약 nearby.
+  std::optional<RejectReason> label_veto(float ctx, bool phone, bool registration = false) {
     if (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > ctx) return RejectReason::business_context;
+    if (registration && lookalike_ < 1.0f) return std::nullopt;
     if (cfg_.lookalike_veto && lookalike_ >= cfg_.min_veto && lookalike_ > ctx) return RejectReason::look_alike;
-    if (cfg_.company_veto && company_ >= cfg_.min_veto && company_ > ctx && !(phone && personal_))
+    // Company labels name telephone numbers only.
+    if (cfg_.company_veto && phone && company_ >= cfg_.min_veto && company_ > ctx && !personal_)
       return RejectReason::company_number;
     return std::nullopt;
   }
@@ -393,7 +397,9 @@ class Detector {
         continue;
       }
       if (extended) {
-        if (auto v = label_veto(ctx, c.entity == EntityKind::phone)) {
+        const bool registration = passed && (c.entity == EntityKind::resident ||
+                                             c.entity == EntityKind::foreigner_registration);
+        if (auto v = label_veto(ctx, c.entity == EntityKind::phone, registration)) {
           reject(c, score, *v);
           continue;
         }
@@ -406,9 +412,19 @@ class Detector {
         reject(c, score, failed ? RejectReason::checksum_failed : RejectReason::below_threshold);
         continue;
       }
+      // With label reading, a reading under a label of its kind outranks one without, unless
+      // that one is a resident or foreigner number whose birth date and check digit agree.
+      auto strong = [&](std::size_t k) {
+        const Candidate& d = cands_[k];
+        const bool registration =
+            d.entity == EntityKind::resident || d.entity == EntityKind::foreigner_registration;
+        return ctx_[k] >= cfg_.min_context || (registration && d.checksum.kind == ChecksumResult::Kind::passed);
+      };
+      const bool labelled = own_labels && strong(i);
+      const bool win_labelled = own_labels && win != n && strong(win);
       if (win == n) {
         win = i;
-      } else if (score > win_score) {
+      } else if (labelled != win_labelled ? labelled : score > win_score) {
         reject(cands_[win], win_score, RejectReason::outranked);
         win = i;
       } else {

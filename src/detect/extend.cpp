@@ -828,7 +828,8 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, std::vector<
         raw.push_back({i, e, EntityKind::birth_date, rule, 0.1f, true});
     }
     if (i > 0 && current_passport_at(text, i - 1))
-      raw.push_back({i - 1, i + 8, EntityKind::passport, rule::kPassportCurrent, 0.1f, true});
+      // The current format belongs to passports alone: it needs no label (look-alike labels still veto it).
+      raw.push_back({i - 1, i + 8, EntityKind::passport, rule::kPassportCurrent, 0.5f, false});
   }
   for (const void* at = std::memchr(text.data(), '@', n); at;) {
     const auto i = static_cast<std::size_t>(static_cast<const char*>(at) - text.data());

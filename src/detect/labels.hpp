@@ -29,18 +29,21 @@ inline constexpr Label kResident[] = {
     {"RRN", 1.0f, kAscii},          {"rrn=", 1.0f, kLogKey},         {"rrn_no", 1.0f, kLogKey},
     {"residentNo", 1.0f, kLogKey},  {"jumin_no", 1.0f, kLogKey},    {"ssn", 1.0f, kAscii | kLogKey},         {"jumin", 1.0f, kAscii | kLogKey},
     {"resident_no", 1.0f, kLogKey}, {"주민 번호", 1.0f},             {"주민등록 번호", 1.0f},
-    {"주민", 0.8f},                 {"Resident No", 1.0f, kAscii},   {"Resident Registration", 1.0f, kAscii},
+    {"주민", 0.8f},                 {"Resident No", 1.0f, kAscii},   {"Resident Registration", 1.0f, kAscii}, {"Resident ID", 1.0f, kAscii},
+    {"Resident Reg", 1.0f, kAscii},  {"National ID", 1.0f, kAscii},
 };
 inline constexpr Label kForeigner[] = {
     {"외국인 등록번호", 1.0f},  {"외국인번호", 1.0f},         {"ARC", 0.9f, kAscii},
     {"Alien Registration", 1.0f, kAscii}, {"foreigner_no", 1.0f, kLogKey}, {"arc_no", 1.0f, kLogKey},
     {"frn", 1.0f, kAscii | kLogKey}, {"foreignerNo", 1.0f, kLogKey}, {"등록증 번호", 0.8f},
+    {"Foreigner ID", 1.0f, kAscii}, {"Foreigner", 1.0f, kAscii}, {"Alien Reg", 1.0f, kAscii}, {"ARC No", 1.0f, kAscii},
 };
 inline constexpr Label kBusiness[] = {
     {"사업자 번호", 1.0f},        {"사업자 등록번호", 1.0f},        {"BRN", 1.0f, kAscii},
     {"biz_no", 1.0f, kLogKey},   {"business_no", 1.0f, kLogKey},  {"Business Registration", 1.0f, kAscii},
     {"Business No", 1.0f, kAscii}, {"Biz No", 1.0f, kAscii},      {"bizNo", 1.0f, kLogKey},
-    {"brn=", 1.0f, kLogKey},       {"등록번호", 0.5f},
+    {"brn=", 1.0f, kLogKey},       {"등록번호", 0.5f},            {"Tax ID", 1.0f, kAscii},
+    {"Business Reg", 1.0f, kAscii}, {"Company Reg", 1.0f, kAscii}, {"사업자 ID", 1.0f},
 };
 inline constexpr Label kCard[] = {
     {"Card No", 1.0f, kAscii}, {"Card Number", 1.0f, kAscii}, {"card_no=", 1.0f, kLogKey},
@@ -74,7 +77,11 @@ inline constexpr Label kAccount[] = {
     {"급여계좌", 1.0f},           {"accountNo", 1.0f, kLogKey}, {"acct_no", 1.0f, kLogKey},
     {"국민은행", 1.0f, kBank},    {"우리은행", 1.0f, kBank},    {"하나은행", 1.0f, kBank},
     {"기업은행", 1.0f, kBank},    {"농협은행", 1.0f, kBank},    {"신한은행", 1.0f, kBank},
-    {"IBK기업", 1.0f, kBank},     {"어디로 보내", 0.8f},
+    {"IBK기업", 1.0f, kBank},     {"어디로 보내", 0.8f},        {"은행", 0.9f, kBank},
+    {"증권", 0.8f, kBank},         {"account_number", 1.0f, kLogKey}, {"accountNumber", 1.0f, kLogKey},
+    {"예금", 0.8f},                {"Bank", 0.9f, kAscii | kBank}, {"통장", 1.0f},
+    {"KB", 0.8f, kAscii | kBank | kAdjacent}, {"NH", 0.8f, kAscii | kBank | kAdjacent}, {"카뱅", 0.9f, kBank},
+    {"새마을", 0.8f, kBank},
     {"Account", 1.0f, kAscii},    {"Acct", 1.0f, kAscii},      {"account=", 1.0f, kLogKey},
     {"account_no", 1.0f, kLogKey}, {"acct=", 1.0f, kLogKey},   {"bank_account", 1.0f, kLogKey},
     {"NH농협", 0.9f, kBank},      {"농협", 0.9f, kBank},        {"KB국민", 0.9f, kBank},
@@ -95,12 +102,16 @@ inline constexpr Label kBirth[] = {
     {"birth_date", 1.0f, kLogKey}, {"birthdate", 1.0f, kLogKey},  {"생년 월일", 1.0f},
     {"생", 0.9f, kTrailing},       {"태어난", 0.8f},              {"탄생", 0.6f},
     {"B/D", 1.0f, kAscii},         {"birthDate", 1.0f, kLogKey},  {"birthday=", 1.0f, kLogKey},
-    {"태어나신", 0.8f},
+    {"태어나신", 0.8f},            {"태어", 0.8f},                {"생신", 0.9f},
+    {"생년", 0.9f},                {"Date of Birth", 1.0f, kAscii}, {"dateOfBirth", 1.0f, kLogKey},
+    {"date_of_birth", 1.0f, kLogKey}, {"birth_dt", 1.0f, kLogKey}, {"bday", 1.0f, kAscii | kLogKey},
+    {"년생", 0.9f, kTrailing},
 };
 inline constexpr Label kPassport[] = {
     {"Passport", 1.0f, kAscii},    {"passport=", 1.0f, kLogKey}, {"passport_no", 1.0f, kLogKey},
     {"여권 번호", 1.0f},           {"PP No", 0.9f, kAscii},      {"pp_no", 1.0f, kLogKey},
-    {"passport_number", 1.0f, kLogKey}, {"passportNo", 1.0f, kLogKey},
+    {"passport_number", 1.0f, kLogKey}, {"passportNo", 1.0f, kLogKey}, {"passportNumber", 1.0f, kLogKey},
+    {"passport_num", 1.0f, kLogKey}, {"여권정보", 1.0f},
 };
 // Labels of numbers that look like personal information and are not: a number under one of
 // these is a look-alike.
@@ -121,7 +132,13 @@ inline constexpr Label kLookAlike[] = {
     {"uid", 1.0f, kAscii | kLogKey}, {"approval_no", 1.0f, kLogKey}, {"auth_code", 1.0f, kLogKey},
     {"order_no", 1.0f, kLogKey}, {"orderNo", 1.0f, kLogKey}, {"tracking_no", 1.0f, kLogKey},
     {"invoice_no", 1.0f, kLogKey}, {"Booking", 1.0f, kAscii}, {"Reservation", 1.0f, kAscii},
-    {"Receipt", 1.0f, kAscii}, {"Approval", 1.0f, kAscii}, {"Member", 0.9f, kAscii},
+    {"Receipt", 1.0f, kAscii}, {"Approval", 1.0f, kAscii}, {"Member", 0.6f, kAscii},
+    {"회원", 0.6f},       {"아이디", 1.0f},      {"user_no", 1.0f, kLogKey},
+    {"user_id", 1.0f, kLogKey}, {"userNo", 1.0f, kLogKey}, {"customer_id", 1.0f, kLogKey}, {"cust_no", 1.0f, kLogKey},
+    {"거래", 0.6f},       {"txn_id", 1.0f, kLogKey}, {"transaction_id", 1.0f, kLogKey}, {"transactionId", 1.0f, kLogKey},
+    {"tx_id", 1.0f, kLogKey}, {"결제 ID", 1.0f},  {"학생증", 1.0f},     {"student_id", 1.0f, kLogKey},
+    {"Student", 1.0f, kAscii}, {"예매번호", 1.0f}, {"booking_no", 1.0f, kLogKey}, {"reservation_no", 1.0f, kLogKey},
+    {"예약", 0.6f},       {"수강", 0.6f},       {"재학", 0.6f},
     // Dates that are not birth dates.
     {"배송일", 1.0f}, {"가입일", 1.0f}, {"내원일", 1.0f}, {"결제일", 1.0f}, {"예정일", 1.0f},
     {"주문일", 1.0f}, {"구매일", 1.0f}, {"발급일", 1.0f}, {"접수일", 1.0f}, {"등록일", 1.0f},
@@ -132,7 +149,9 @@ inline constexpr Label kLookAlike[] = {
 inline constexpr Label kCompany[] = {
     {"상담전화", 1.0f}, {"문의전화", 1.0f}, {"고객상담", 1.0f}, {"수신자부담", 1.0f}, {"무료전화", 1.0f},
     {"대표전화", 1.0f}, {"고객센터", 1.0f}, {"콜센터", 1.0f},   {"대표번호", 1.0f},   {"ARS", 1.0f, kAscii},
-    {"무료상담", 1.0f}, {"상담센터", 1.0f}, {"문의처", 0.9f},
+    {"무료상담", 1.0f}, {"상담센터", 1.0f}, {"문의처", 0.9f},   {"고객지원", 1.0f},   {"상담실", 1.0f},
+    {"안내센터", 1.0f}, {"예약센터", 1.0f}, {"헬프데스크", 1.0f}, {"CS센터", 1.0f},   {"대표", 0.6f},
+    {"문의", 0.6f},     {"Call Center", 1.0f, kAscii}, {"Customer Service", 1.0f, kAscii}, {"Help Desk", 1.0f, kAscii},
 };
 
 // The tables by what they label: the ten kinds in EntityKind order (e-mail has none), then

@@ -13,7 +13,7 @@ import json
 import re
 from dataclasses import dataclass, field
 from json.decoder import JSONDecodeError, scanstring
-from typing import BinaryIO, Callable, Iterable, Iterator, List, Optional, Sequence, Tuple, Union
+from typing import BinaryIO, Callable, Iterator, List, Optional, Sequence, Tuple, Union
 
 FORMATS = ("text", "jsonl", "csv", "tsv")
 _SUFFIX_FORMATS = {".jsonl": "jsonl", ".ndjson": "jsonl", ".csv": "csv", ".tsv": "tsv"}

@@ -13,24 +13,23 @@ import argparse
 import io
 import json
 import os
-import re
 import struct
 import sys
 import tempfile
-from concurrent.futures import ThreadPoolExecutor
-from typing import Callable, Dict, Iterable, Iterator, List, Optional, Sequence, Tuple
+from typing import Callable, Dict, Iterator, List, Optional, Sequence
 
 import norvane
 
+from ._batch import detect_texts, mask_texts
 from ._policytext import POLICY_FORMS, PolicyTextError, parse_override, parse_policy
 from ._records import (FORMATS, Field, InputError, Item, LineReader, Record, Source, check_encoding,
                        format_for, json_string_content, make_reader)
+from ._tokens import RUN_PREFIX, RawText, TokenError, TokenNumbering, tokenized_kinds
 
 EXIT_OK, EXIT_FOUND, EXIT_ERROR = 0, 1, 2
 DEFAULT_KEY_VARIABLE = "NORVANE_HASH_KEY"
 CHUNK_RECORDS = 2048
 CHUNK_CHARS = 1 << 20
-RUN_PREFIX = "PII"
 
 
 class UsageError(Exception):
@@ -237,22 +236,18 @@ def _records(chunk: List[Item]) -> List[Record]:
 
 
 class Engine:
-    """Runs mask/detect over the texts of a chunk, on `jobs` threads."""
+    """Runs mask/detect over the texts of a chunk through the batch functions, on `jobs` threads."""
 
     def __init__(self, jobs: int):
         if jobs < 1:
             raise UsageError("--jobs must be at least 1")
         self.jobs = jobs
-        self._pool = ThreadPoolExecutor(jobs) if jobs > 1 else None
 
-    def map(self, function: Callable, texts: List[str]) -> list:
-        if self._pool is None:
-            return [function(t) for t in texts]
-        return list(self._pool.map(function, texts, chunksize=max(1, len(texts) // (4 * self.jobs))))
+    def mask(self, texts: List[str], policies, config) -> list:
+        return mask_texts(texts, policies, config, self.jobs)
 
-    def close(self) -> None:
-        if self._pool is not None:
-            self._pool.shutdown()
+    def detect(self, texts: List[str], config) -> list:
+        return detect_texts(texts, config, self.jobs)
 
 
 def _score(value: float) -> float:
@@ -284,108 +279,6 @@ def finding_line(record: Record, field: Field, finding) -> dict:
 
 def _json_line(value) -> str:
     return json.dumps(value, ensure_ascii=False, separators=(",", ":")) + "\n"
-
-
-# --------------------------------------------------------------------------------------------
-# Tokens: the tokens of a record's fields are numbered as one restore map (or one for the run).
-
-
-def _tokenized_kinds(policies: norvane.PolicySet) -> set:
-    return {kind for kind in norvane.entity_names() if repr(policies.policy_for(kind)) == "Policy.tokenize()"}
-
-
-def _token_pattern(prefix: str) -> "re.Pattern[str]":
-    return re.compile(re.escape("[[" + prefix + ":") + r"(\d+)\]\]")
-
-
-def _pick_prefix(pieces: List[List[str]]) -> str:
-    """The first of PII, PII0, PII1, ... whose token opener occurs in none of the texts between
-    tokens, so that unmasking finds only real tokens."""
-    candidate, counter = RUN_PREFIX, 0
-    while any("[[" + candidate + ":" in piece for parts in pieces for piece in parts):
-        candidate, counter = RUN_PREFIX + str(counter), counter + 1
-    return candidate
-
-
-class TokenNumbering:
-    """Renumbers the tokens of each field's mask output into one map per record or per run."""
-
-    def __init__(self, one_map: bool, tokenized: set):
-        self.one_map = one_map
-        self.tokenized = tokenized
-        self.next_number = 0
-
-    def apply(self, record: Record, outputs: list) -> Tuple[List[str], Optional[str], List[dict]]:
-        """The fields' new texts, the map prefix and the new entries."""
-        splits = []
-        for field, out in zip(record.fields, outputs):
-            restore = out.restore
-            if restore is None or len(restore) == 0:
-                splits.append(([out.text], [], None))
-                continue
-            parts = _token_pattern(restore.prefix).split(out.text)
-            texts, numbers = parts[0::2], [int(n) for n in parts[1::2]]
-            if numbers != list(range(len(restore))):
-                raise InputError(record.file, record.line, None,
-                                 f"a replacement text holds the token opener [[{restore.prefix}: "
-                                 "(choose another fixed text)")
-            splits.append((texts, restore.entries, out))
-        if all(not entries for _, entries, _ in splits):
-            return [out.text for out in outputs], None, []
-        if self.one_map:
-            prefix = RUN_PREFIX
-            if _pick_prefix([texts for texts, _, _ in splits]) != prefix:
-                raise InputError(record.file, record.line, None,
-                                 f"the text holds [[{prefix}:, which --one-map uses for its tokens; "
-                                 "run without --one-map (one restore map per record)")
-        else:
-            self.next_number = 0
-            prefix = _pick_prefix([texts for texts, _, _ in splits])
-        new_texts, entries = [], []
-        for field, (texts, field_entries, out) in zip(record.fields, splits):
-            if not field_entries:
-                new_texts.append(texts[0])
-                continue
-            spans = _token_spans(out, self.tokenized)
-            pieces = [texts[0]]
-            raw_pieces = [field.raw_slice(0, spans[0][0])] if field.raw is not None else None
-            for index, (entry, span, text) in enumerate(zip(field_entries, spans, texts[1:])):
-                token = f"[[{prefix}:{self.next_number}]]"
-                self.next_number += 1
-                pieces += [token, text]
-                item = {"token": token, "original": entry.original, "entity": entry.entity}
-                if field.name is not None:
-                    item["field"] = field.name
-                raw = field.raw_slice(*span)
-                if raw != entry.original:
-                    item["raw"] = raw
-                if self.one_map:
-                    item["record"] = record.number
-                entries.append(item)
-                if raw_pieces is not None:
-                    following = spans[index + 1][0] if index + 1 < len(spans) else len(field.value)
-                    raw_pieces += [token, field.raw_slice(span[1], following)]
-            text = "".join(pieces)
-            if raw_pieces is not None and len(spans) == len(out.applied):
-                # Every replacement is a token: the rest is the input as it was written.
-                text = RawText(text, "".join(raw_pieces))
-            new_texts.append(text)
-        return new_texts, prefix, entries
-
-
-class RawText(str):
-    """A new field text that also knows its exact encoded form (JSONL string content)."""
-
-    def __new__(cls, text: str, raw: str):
-        self = super().__new__(cls, text)
-        self.raw = raw
-        return self
-
-
-def _token_spans(out, tokenized: set) -> List[Tuple[int, int]]:
-    """Character spans in the input of the tokenized findings: tokens are written in the order
-    of the applied findings, and a kind is either always tokenized or never."""
-    return [(f.source.char_start, f.source.char_end) for f in out.applied if f.entity in tokenized]
 
 
 # --------------------------------------------------------------------------------------------
@@ -481,10 +374,9 @@ def run_mask(args) -> int:
         raise UsageError("--one-map needs --restore-out FILE")
     policies = build_policies(args)
     config = _config(args)
-    numbering = TokenNumbering(args.one_map, _tokenized_kinds(policies))
+    numbering = TokenNumbering(args.one_map, tokenized_kinds(policies))
     engine = Engine(args.jobs)
     progress = Progress(paths, "mask")
-    mask_one = lambda text: norvane.mask(text, policies, config)
     try:
         with Outputs() as outputs:
             out = outputs.open(args.output, encoding)
@@ -495,11 +387,14 @@ def run_mask(args) -> int:
                 restore.write('{"prefix":"%s","entries":[' % RUN_PREFIX)
             for chunk in read_chunks(paths, reader, encoding, args.errors, progress):
                 records = _records(chunk)
-                results = iter(engine.map(mask_one, [f.value for r in records for f in r.fields]))
+                results = iter(engine.mask([f.value for r in records for f in r.fields], policies, config))
                 rendered: Dict[int, str] = {}
                 for record in records:
                     masked = [next(results) for _ in record.fields]
-                    texts, prefix, entries = numbering.apply(record, masked)
+                    try:
+                        texts, prefix, entries = numbering.apply(record.fields, masked, record.number)
+                    except TokenError as err:
+                        raise InputError(record.file, record.line, None, str(err))
                     rendered[id(record)] = record.render({
                         i: _encode_field(fmt, f, t) for i, (f, t) in enumerate(zip(record.fields, texts))
                         if t != f.value})
@@ -519,7 +414,6 @@ def run_mask(args) -> int:
             if restore is not None and args.one_map:
                 restore.write("]}\n")
     finally:
-        engine.close()
         progress.close()
     return EXIT_OK
 
@@ -538,15 +432,13 @@ def run_detect(args) -> int:
             out = outputs.open(args.output)
             for chunk in read_chunks(paths, reader, encoding, args.errors, progress):
                 records = _records(chunk)
-                reports = iter(engine.map(lambda text: norvane.detect(text, config),
-                                          [f.value for r in records for f in r.fields]))
+                reports = iter(engine.detect([f.value for r in records for f in r.fields], config))
                 for record in records:
                     for field in record.fields:
                         for finding in next(reports).findings:
                             out.write(_json_line(finding_line(record, field, finding)))
                             found += 1
     finally:
-        engine.close()
         progress.close()
     return EXIT_FOUND if found else EXIT_OK
 

@@ -1,0 +1,24 @@
+"""Many texts in one call: the library's batch functions, with the per-text functions as the
+fallback of a build without them."""
+
+from __future__ import annotations
+
+from typing import List
+
+import norvane
+
+
+def mask_texts(texts: List[str], policies, config, threads: int = 1) -> list:
+    """`norvane.mask` of every text, in order."""
+    many = getattr(norvane, "mask_many", None)
+    if many is not None:
+        return many(texts, policies, config, threads=threads)
+    return [norvane.mask(text, policies, config) for text in texts]
+
+
+def detect_texts(texts: List[str], config, threads: int = 1) -> list:
+    """`norvane.detect` of every text, in order."""
+    many = getattr(norvane, "detect_many", None)
+    if many is not None:
+        return many(texts, config, threads=threads)
+    return [norvane.detect(text, config) for text in texts]

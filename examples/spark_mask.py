@@ -26,7 +26,8 @@ masked.show(truncate=False)
 
 # The restore map of a row gives its tokens back.
 row = masked.orderBy("id").first()
-print(norvane.unmask(row.memo, norvane.RestoreMap.from_json(row.restore)))
+if row is not None:
+    print(norvane.unmask(row.memo, norvane.RestoreMap.from_json(row.restore)))
 
 detect_columns(calls, ["memo", "note"]).select("id", "findings.entity").show(truncate=False)
 spark.stop()

@@ -5,7 +5,7 @@ them one prefix and consecutive numbers, and note where each value came from."""
 from __future__ import annotations
 
 import re
-from typing import List, Optional, Sequence, Tuple
+from typing import Any, List, Optional, Sequence, Tuple
 
 import norvane
 
@@ -46,7 +46,7 @@ class TokenNumbering:
     def apply(self, fields: Sequence[Field], outputs: list, record: int) -> Tuple[List[str], Optional[str], List[dict]]:
         """The new texts of a record's fields (masked into `outputs`), the map prefix and the new
         entries; `record` is the record's number, kept in the entries of a map for the run."""
-        splits = []
+        splits: List[Tuple[List[str], list, Any]] = []
         for field, out in zip(fields, outputs):
             restore = out.restore
             if restore is None or len(restore) == 0:
@@ -102,6 +102,8 @@ class TokenNumbering:
 
 class RawText(str):
     """A new field text that also knows its exact encoded form (JSONL string content)."""
+
+    raw: str
 
     def __new__(cls, text: str, raw: str):
         self = super().__new__(cls, text)

@@ -77,6 +77,7 @@ class NorvaneRecognizer(LocalRecognizer):
             if unknown:
                 raise ValueError(f"unknown entity {unknown[0]!r}; expected some of: {', '.join(known)}")
         self.config = config if config is not None else norvane.Config()
+        self.recognizer_name: str = name
         super().__init__(supported_entities=list(entities) if entities is not None else known,
                          name=name, supported_language=supported_language)
 
@@ -91,14 +92,15 @@ class NorvaneRecognizer(LocalRecognizer):
             if entity not in wanted:
                 continue
             score = presidio_score(finding.score)
-            checksum = {"passed": True, "failed": False}.get(finding.evidence.checksum)
-            explanation = AnalysisExplanation(recognizer=self.name, original_score=score,
-                                              pattern_name=finding.evidence.rule, validation_result=checksum,
+            explanation = AnalysisExplanation(recognizer=self.recognizer_name, original_score=score,
+                                              pattern_name=finding.evidence.rule,
                                               textual_explanation=explain(finding))
+            if finding.evidence.checksum != "not_applicable":
+                explanation.validation_result = finding.evidence.checksum == "passed"
             results.append(RecognizerResult(
                 entity_type=entity, start=finding.source.char_start, end=finding.source.char_end, score=score,
                 analysis_explanation=explanation,
-                recognition_metadata={RecognizerResult.RECOGNIZER_NAME_KEY: self.name,
+                recognition_metadata={RecognizerResult.RECOGNIZER_NAME_KEY: self.recognizer_name,
                                       RecognizerResult.RECOGNIZER_IDENTIFIER_KEY: self.id,
                                       "norvane_entity": finding.entity,
                                       "norvane_certainty": finding.certainty,

@@ -212,6 +212,19 @@ def test_detect_exits_0_on_clean_input_and_writes_nothing(tmp_path):
     assert (tmp_path / "out.jsonl").read_bytes() == b""
 
 
+@pytest.mark.parametrize("jobs", ["1", "2"])
+def test_thorough_and_jobs_give_the_library_results(jobs):
+    texts = ["이름: 홍길동 / 전화: 010.1234.5678", "주민등록번호는 880101-1234568 입니다", "연락 공일공 일이삼사 오육칠팔"] * 40
+    data = "".join(t + "\n" for t in texts).encode()
+    done = run("detect", "--lines", "--thorough", "--jobs", jobs, stdin=data)
+    got = [(x["record"], x["entity"], x["start"], x["end"], x["rule"]) for x in map(json.loads, done.stdout.decode().splitlines())]
+    expected = [(i + 1, f.entity, f.source.char_start, f.source.char_end, f.evidence.rule)
+                for i, t in enumerate(texts) for f in norvane.detect(t, norvane.Config.thorough()).findings]
+    assert (done.returncode, got) == (1 if expected else 0, expected)
+    masked = ok("mask", "--lines", "--thorough", "--jobs", jobs, stdin=data).stdout.decode().splitlines()
+    assert masked == [norvane.mask(t, None, norvane.Config.thorough()).text for t in texts]
+
+
 def test_detect_on_whole_text_gives_each_finding_its_line_and_column():
     done = run("detect", stdin="머리말\n\n  연락처 010-1234-5678\n".encode())
     assert done.returncode == 1

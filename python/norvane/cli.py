@@ -58,9 +58,10 @@ def _selection_options(parser: argparse.ArgumentParser) -> None:
                         help="jsonl: a top-level string field to look at (repeatable)")
     parser.add_argument("--column", action="append", default=[], metavar="NAME",
                         help="csv/tsv: a column to look at, by its header name (repeatable)")
-    parser.add_argument("--jobs", type=int, default=1, metavar="N", help="worker threads (default 1)")
-    if hasattr(norvane.Config, "thorough"):
-        parser.add_argument("--thorough", action="store_true", help="use the thorough detection settings")
+    parser.add_argument("--jobs", type=int, default=1, metavar="N",
+                        help="threads of the library's batch functions (default 1)")
+    parser.add_argument("--thorough", action="store_true",
+                        help="detect with Config.thorough(): more cue readings and shapes, for finding more")
 
 
 def build_parser(prog: str = "norvane") -> argparse.ArgumentParser:
@@ -324,7 +325,7 @@ def _encoding(args) -> str:
 
 
 def _config(args) -> norvane.Config:
-    if getattr(args, "thorough", False):
+    if args.thorough:
         return norvane.Config.thorough()
     return norvane.Config()
 

@@ -215,8 +215,11 @@ class JsonlReader(Reader):
             if not body.strip(" \t\r"):
                 yield line
                 continue
+            found = _top_level_strings_fast(body, wanted)
+            if found is None:   # not plain JSON: the careful walk says where it goes wrong
+                found = list(_top_level_strings(body, wanted, lines.name, lines.line))
             fields = [Field(key, value, raw=body[start + 1:stop - 1], start=start, end=stop)
-                      for key, value, start, stop in _top_level_strings(body, wanted, lines.name, lines.line)]
+                      for key, value, start, stop in found]
             yield Record(self.next_number(), lines.name, lines.line, fields,
                          render=lambda new, body=body, end=end, fields=fields: _render_jsonl(body, end, fields, new))
 
@@ -250,6 +253,49 @@ def json_string_content(value: str, like: str) -> str:
 
 _WHITESPACE = re.compile(r"[ \t\n\r]*")
 _DECODER = json.JSONDecoder()
+
+
+_OPEN = re.compile(r"[ \t\n\r]*\{[ \t\n\r]*")
+_KEY = re.compile(r'"([^"\\]*(?:\\.[^"\\]*)*)"[ \t\n\r]*:[ \t\n\r]*')
+_AFTER = re.compile(r"[ \t\n\r]*([,}])[ \t\n\r]*")
+
+
+def _top_level_strings_fast(body: str, wanted: Optional[set]) -> Optional[List[Tuple[str, str, int, int]]]:
+    """What `_top_level_strings` gives, in a few regular-expression steps per key; None for any
+    line it does not accept (which `_top_level_strings` then reports)."""
+    opened = _OPEN.match(body)
+    if opened is None:
+        return None
+    pos, found = opened.end(), []
+    if body.startswith("}", pos):
+        return found if body[pos + 1:].strip(" \t\n\r") == "" else None
+    scan = _DECODER.scan_once
+    while True:
+        key_match = _KEY.match(body, pos)
+        if key_match is None:
+            return None
+        key = key_match.group(1)
+        if "\\" in key:
+            try:
+                key = json.loads('"' + key + '"')
+            except ValueError:
+                return None
+        start = key_match.end()
+        try:
+            value, pos = scan(body, start)
+        except (StopIteration, ValueError):
+            return None
+        if wanted is None or key in wanted:
+            if isinstance(value, str):
+                found.append((key, value, start, pos))
+            elif value is not None and wanted is not None:
+                return None
+        after = _AFTER.match(body, pos)
+        if after is None:
+            return None
+        pos = after.end()
+        if after.group(1) == "}":
+            return found if pos == len(body) else None
 
 
 def _top_level_strings(body: str, wanted: Optional[set], name: str, line: int) -> Iterator[Tuple[str, str, int, int]]:

@@ -369,6 +369,15 @@ class Detector {
     if (extended)
       run_veto = extend::veto(cfg_, digits_, source_.substr(src.span.byte_start, src.span.byte_len()),
                               source_.substr(src.span.byte_end, 2), personal_);
+    // A number that reads as a telephone number under a company label is the company's,
+    // whatever else its digits could be.
+    if (extended && !run_veto) {
+      for (std::size_t i = 0; i < n; ++i)
+        if (cands_[i].entity == EntityKind::phone && label_veto(ctx_[i], true) == RejectReason::company_number) {
+          run_veto = extend::Veto{RejectReason::company_number, true};
+          break;
+        }
+    }
 
     std::size_t win = n;
     float win_score = 0;

@@ -190,6 +190,10 @@ char row_delimiter(std::string_view line) {
 // the right of a number such a label belongs to the next one.
 bool introduces_value(std::string_view text, std::size_t e, std::string_view word) {
   if (word.back() == '=' || word.back() == ':') return true;
+  // The rest of the key (acct_no after Acct), a closing quote, spaces.
+  while (e < text.size() && (is_ascii_letter(static_cast<unsigned char>(text[e])) ||
+                             is_ascii_digit(static_cast<unsigned char>(text[e])) || text[e] == '_'))
+    ++e;
   if (e < text.size() && text[e] == '"') ++e;
   while (e < text.size() && text[e] == ' ') ++e;
   return e < text.size() && (text[e] == '=' || text[e] == ':');

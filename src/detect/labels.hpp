@@ -138,7 +138,7 @@ inline constexpr Label kLookAlike[] = {
     {"거래", 0.6f},       {"txn_id", 1.0f, kLogKey}, {"transaction_id", 1.0f, kLogKey}, {"transactionId", 1.0f, kLogKey},
     {"tx_id", 1.0f, kLogKey}, {"결제 ID", 1.0f},  {"학생증", 1.0f},     {"student_id", 1.0f, kLogKey},
     {"Student", 1.0f, kAscii}, {"예매번호", 1.0f}, {"booking_no", 1.0f, kLogKey}, {"reservation_no", 1.0f, kLogKey},
-    {"예약", 0.6f},       {"수강", 0.6f},       {"재학", 0.6f},
+    {"예약", 0.6f},       {"시리얼", 1.0f},     {"거래 ID", 1.0f},    {"거래ID", 1.0f},       {"수강", 0.6f},       {"재학", 0.6f},
     // Dates that are not birth dates.
     {"배송일", 1.0f}, {"가입일", 1.0f}, {"내원일", 1.0f}, {"결제일", 1.0f}, {"예정일", 1.0f},
     {"주문일", 1.0f}, {"구매일", 1.0f}, {"발급일", 1.0f}, {"접수일", 1.0f}, {"등록일", 1.0f},

@@ -124,6 +124,21 @@ SHAPES = [
        ["license.region", "context.letter_distance"])]),
 ]
 
+MORE_SHAPES_AND_LABELS = [
+    ("E-mail: hj*****@gmail.com", [("email", "hj*****@gmail.com", "email.masked", ["email.masked"])]),
+    ("결제카드 3568-42**-****-3410",
+     [("credit_card", "3568-42**-****-3410", "card.masked_groups", ["card.masked_groups", "context.extra_label"])]),
+    ("hp=010-9501-3892 build=10.0.18463.106",
+     [("phone", "010-9501-3892", "phone.mobile_11", ["context.log_key"])]),
+    ('"acct_no":"658098555211","tid":"20210121634475"',
+     [("bank_account", "658098555211", "account.length", ["context.log_key"])]),
+    ('이름,금액,생년월일\n김,"2,430",1990-01-01',
+     [("birth_date", "1990-01-01", "birth.yyyymmdd", ["context.column_header"])]),
+    ("Foreigner ID: 800213-6815036",
+     [("foreigner_registration", "800213-6815036", "resident.foreigner_13", ["context.extra_label"])]),
+    ("우리은행 73863534672539", [("bank_account", "73863534672539", "account.length", ["context.bank_name"])]),
+]
+
 RECENT_RESIDENT = [
     # Born in 2021, seventh digit 3, no valid check digit: read without any label.
     ("210315-3123456", [("resident", "210315-3123456", "resident.recent", ["resident.recent"])]),
@@ -135,6 +150,11 @@ def test_thorough_finds_what_the_default_leaks(text, expected):
     assert found(text, Config.thorough()) == expected
     default = {(e, t) for e, t, _, _ in found(text, None)}
     assert not {(e, t) for e, t, _, _ in expected} <= default
+
+
+@pytest.mark.parametrize("text,expected", MORE_SHAPES_AND_LABELS)
+def test_thorough_reads_masked_values_keys_and_quoted_fields(text, expected):
+    assert found(text, Config.thorough()) == expected
 
 
 def test_default_resident_reading_is_kept_when_the_check_digit_is_valid():
@@ -187,6 +207,10 @@ LOOK_ALIKES = [
     ("2023-10-12,87100", "look_alike"),
     ("거래번호 2023101200123", "look_alike"),
     ("order_id=20231012001234", "look_alike"),
+    ("2024.01.12 11:50 WARN", "look_alike"),
+    ("ts=20211021122410 level=INFO", "look_alike"),
+    ("시리얼 8638892083784317", "look_alike"),
+    ("무료상담 02-3944-5654", "company_number"),
 ]
 
 

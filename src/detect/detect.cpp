@@ -185,7 +185,7 @@ class Detector {
     findings_.push_back(Finding{
         EntityKind::email, src.span, span, Certainty::probable, kEmailScore,
         Evidence{kEmailRule, ChecksumResult::not_applicable(reason::email), {}, std::move(src.rules), src.cost,
-                 src.snapped}});
+                 src.snapped, {}}});
   }
 
   void add_passport(const Span& span) {
@@ -213,7 +213,7 @@ class Detector {
     findings_.push_back(Finding{
         EntityKind::passport, src.span, span, certainty, score,
         Evidence{kPassportRule, ChecksumResult::not_applicable(reason::passport), std::move(hits),
-                 std::move(src.rules), src.cost, src.snapped}});
+                 std::move(src.rules), src.cost, src.snapped, {}}});
   }
 
   // The labels around a span as the extension families read them (none when both are off).

@@ -394,6 +394,8 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
   for (const LabelFound& f : found_) {
     const IndexedLabel& l = index.at(f.label);
     if (l.table != table || inside_another(f)) continue;
+    // The line before may name what is asked for, but does not veto: it is often a remark.
+    if (table >= labels::kLookAlikeTable && f.source == rule::kPreviousLine) continue;
     const float decay = 1.0f + 0.125f * static_cast<float>(f.distance);
     const ContextHit h{l.word, f.distance, l.weight / decay};
     auto same = std::find_if(out.begin(), out.end(), [&](const ContextHit& o) { return o.cue == h.cue; });
@@ -533,9 +535,10 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
     // A date written with separators that the digits alone do not read as one.
     const bool has_birth =
         std::any_of(out.begin(), out.end(), [](const Candidate& c) { return c.entity == EntityKind::birth_date; });
+    // Written as a date, it weighs a little more than the bare digits (0.1) of the base rules.
     if (!has_birth && n >= 4 && n <= 8 && separated_date(source))
       out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date), rule::kBirthSeparatedDate,
-                              cues_for(EntityKind::birth_date), 0.1f, true, Certainty::probable,
+                              cues_for(EntityKind::birth_date), 0.2f, true, Certainty::probable,
                               EntityKind::birth_date});
   }
   if (cfg.recent_resident && n == 13 && !masked) {

@@ -105,7 +105,7 @@ inline constexpr Label kBirth[] = {
     {"태어나신", 0.8f},            {"태어", 0.8f},                {"생신", 0.9f},
     {"생년", 0.9f},                {"Date of Birth", 1.0f, kAscii}, {"dateOfBirth", 1.0f, kLogKey},
     {"date_of_birth", 1.0f, kLogKey}, {"birth_dt", 1.0f, kLogKey}, {"bday", 1.0f, kAscii | kLogKey},
-    {"년생", 0.9f, kTrailing},
+    {"년생", 0.9f, kTrailing},     {"출생", 1.0f, kTrailing},
 };
 inline constexpr Label kPassport[] = {
     {"Passport", 1.0f, kAscii},    {"passport=", 1.0f, kLogKey}, {"passport_no", 1.0f, kLogKey},

@@ -1,0 +1,183 @@
+// Many texts at once: how work is split into units, the thread pool, the UTF-8 check, and the
+// batch driver's results against the per-text calls.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/batch.hpp"
+#include "batch/pool.hpp"
+#include "mask/mask.hpp"
+
+namespace norvane::batch {
+namespace {
+
+// Every item in exactly one unit; units are runs of neighbours.
+void expect_cover(const Plan& p, std::size_t items) {
+  std::vector<int> seen(items, 0);
+  for (const Unit& u : p.units) {
+    ASSERT_LT(u.begin, u.end);
+    for (std::size_t i = u.begin; i < u.end; ++i) ++seen[i];
+  }
+  EXPECT_EQ(seen, std::vector<int>(items, 1));
+}
+
+// The time the last thread finishes when each takes the next unit as soon as it is free, with
+// an item's cost as its time; never less than the biggest item or an equal share.
+std::size_t finish_time(const Plan& p) {
+  std::vector<std::size_t> busy(p.threads, 0);
+  for (const Unit& u : p.units) *std::min_element(busy.begin(), busy.end()) += u.cost;
+  return *std::max_element(busy.begin(), busy.end());
+}
+
+TEST(Plan, AHugeItemIsAUnitOfItsOwnComesFirstAndLeavesNoThreadIdle) {
+  for (std::size_t huge : {std::size_t{10} << 20, std::size_t{300} << 10, std::size_t{60} << 10}) {
+    std::vector<std::size_t> costs(2000, item_cost(100));
+    costs[1500] = item_cost(huge);
+    const Plan p = plan(costs, 2);
+    expect_cover(p, costs.size());
+    EXPECT_EQ(p.threads, 2u);
+    ASSERT_FALSE(p.units.empty());
+    EXPECT_EQ(p.units.front().begin, 1500u);
+    EXPECT_EQ(p.units.front().end, 1501u);
+    for (std::size_t k = 1; k < p.units.size(); ++k) EXPECT_GE(p.units[k - 1].cost, p.units[k].cost);
+    std::size_t total = 0;
+    for (std::size_t c : costs) total += c;
+    const std::size_t bound = std::max(costs[1500], (total + 1) / 2);
+    EXPECT_LE(finish_time(p), bound + bound / 16) << huge;
+  }
+}
+
+TEST(Plan, SmallBatchesRunOnTheCallerAlone) {
+  const std::vector<std::size_t> costs(10, item_cost(100));
+  const Plan p = plan(costs, 8);
+  expect_cover(p, costs.size());
+  EXPECT_EQ(p.threads, 1u);
+  EXPECT_EQ(plan({}, 4).units.size(), 0u);
+  EXPECT_EQ(plan({}, 4).threads, 1u);
+}
+
+TEST(Plan, NeverMoreThreadsThanUnitsOrThanAsked) {
+  const std::vector<std::size_t> two(2, item_cost(1 << 20));
+  EXPECT_EQ(plan(two, 16).threads, 2u);
+  EXPECT_EQ(plan(two, 1).threads, 1u);
+  EXPECT_EQ(plan(two, 0).threads, 1u);
+}
+
+TEST(Run, EveryUnitRunsOnce) {
+  const std::vector<std::size_t> costs(5000, item_cost(300));
+  const Plan p = plan(costs, 4);
+  ASSERT_GT(p.threads, 1u);
+  std::vector<std::atomic<int>> runs(costs.size());
+  run(p, [&](const Unit& u) {
+    for (std::size_t i = u.begin; i < u.end; ++i) runs[i].fetch_add(1);
+  });
+  for (const auto& r : runs) EXPECT_EQ(r.load(), 1);
+}
+
+TEST(Run, AnExceptionStopsTheRunAndIsRethrown) {
+  const std::vector<std::size_t> costs(5000, item_cost(300));
+  const Plan p = plan(costs, 2);
+  std::atomic<int> started{0};
+  EXPECT_THROW(run(p,
+                   [&](const Unit&) {
+                     if (started.fetch_add(1) == 3) throw std::runtime_error("unit failed");
+                   }),
+               std::runtime_error);
+  EXPECT_LT(started.load(), static_cast<int>(p.units.size()) + 2);
+}
+
+TEST(Utf8, TheFirstBadByteIsFound) {
+  struct Case {
+    std::string_view bytes;
+    std::optional<std::size_t> bad;
+  };
+  // clang-format off
+  const std::vector<Case> cases = {
+      {"", std::nullopt},
+      {"plain ascii, long enough for whole words", std::nullopt},
+      {"\xea\xb0\x80\xed\x9e\xa3 \xf0\x9f\x98\x80", std::nullopt},  // 가힣 😀
+      {"abc\xed\xa0\x80", 3},                // a surrogate
+      {"\xe0\x9f\xbf", 0},                   // overlong
+      {"\xc0\xaf", 0},                       // overlong
+      {"12345678\xf4\x90\x80\x80", 8},       // beyond U+10FFFF
+      {"\xea\xb0", 0},                       // cut short
+      {"ok\x80", 2},                         // a lone continuation byte
+      {"\xea\xb0\x80\xea\x41\x80", 3},       // a bad third byte
+      {"\xf5\x80\x80\x80", 0},
+  };
+  // clang-format on
+  for (const Case& c : cases) EXPECT_EQ(first_invalid_utf8(c.bytes), c.bad) << testing::PrintToString(c.bytes);
+}
+
+std::vector<std::string_view> views(const std::vector<std::string>& texts) {
+  return std::vector<std::string_view>(texts.begin(), texts.end());
+}
+
+TEST(Batch, ResultsEqualThePerTextCallsOnAnyNumberOfThreads) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < 3000; ++i)
+    texts.push_back(std::to_string(i) + "번 연락처 010-1234-" + std::to_string(1000 + i % 9000) +
+                    (i % 7 == 0 ? " 주민번호 880101-1234568" : ""));
+  texts.push_back(std::string(300000, 'x') + " 010-9876-5432");
+  const auto items = views(texts);
+  const PolicySet policies;
+  const Config config;
+  for (std::size_t threads : {1u, 2u, 3u}) {
+    auto outputs = mask_many(Texts{items}, policies, config, Options{threads});
+    ASSERT_TRUE(outputs.has_value());
+    ASSERT_EQ(outputs->size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      auto single = mask(texts[i], policies, config);
+      ASSERT_TRUE(single.has_value());
+      EXPECT_EQ((*outputs)[i].text, single->text) << i;
+      EXPECT_EQ((*outputs)[i].applied.size(), single->applied.size()) << i;
+    }
+    auto masked = mask_texts(Texts{items, true}, policies, config, Options{threads});
+    ASSERT_TRUE(masked.has_value());
+    ASSERT_EQ(masked->ends.size(), texts.size());
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      EXPECT_EQ(masked->data.substr(start, masked->ends[i] - start), (*outputs)[i].text) << i;
+      start = masked->ends[i];
+    }
+  }
+}
+
+TEST(Batch, OneRestoreMapNumbersTokensAcrossTexts) {
+  const std::vector<std::string> texts = {"010-1234-5678", "이미 [[PII:0]] 가 있다", "880101-1234568, 010-2222-3333"};
+  PolicySet policies;
+  policies.default_policy = Policy::tokenize();
+  auto shared = mask_many_shared(Texts{views(texts)}, policies, Config{}, Options{2});
+  ASSERT_TRUE(shared.has_value());
+  ASSERT_TRUE(shared->restore.has_value());
+  const RestoreMap& map = *shared->restore;
+  EXPECT_EQ(map.prefix, "PII0");
+  ASSERT_EQ(map.entries.size(), 3u);
+  EXPECT_EQ(shared->outputs[0].text, "[[PII0:0]]");
+  EXPECT_EQ(shared->outputs[1].text, texts[1]);
+  EXPECT_EQ(shared->outputs[2].text, "[[PII0:1]], [[PII0:2]]");
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    EXPECT_FALSE(shared->outputs[i].restore.has_value());
+    auto restored = unmask(shared->outputs[i].text, map);
+    ASSERT_TRUE(restored.has_value());
+    EXPECT_EQ(*restored, texts[i]);
+  }
+}
+
+TEST(Batch, TheLowestFailingIndexIsReported) {
+  const std::vector<std::string> texts = {"fine", "bad \xff", "fine", "\xc0 also bad"};
+  auto result = detect_many(Texts{views(texts), true}, Config{}, Options{2});
+  ASSERT_FALSE(result.has_value());
+  EXPECT_EQ(result.error().kind, ItemError::Kind::invalid_utf8);
+  EXPECT_EQ(result.error().index, 1u);
+  EXPECT_EQ(result.error().byte, 4u);
+}
+
+}  // namespace
+}  // namespace norvane::batch

@@ -998,17 +998,37 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     Same arguments, same documents on every machine."""
     if part not in PARTS:
         raise ValueError(f"part must be one of {PARTS}, not {part!r}")
+    stream = _documents(part, seed)
+    return [next(stream) for _ in range(documents)]
+
+
+def _documents(part: str, seed: int):
     b = _Builder(part, _seed(part, seed))
-    out = []
-    for _ in range(documents):
+    while True:
         genre = b.weighted(GENRE_WEIGHTS)
         if genre in TABLE_GENRES:
-            out.append(b.table(genre))
+            yield b.table(genre)
         elif genre == "app_log":
-            out.append(b.log())
+            yield b.log()
         else:
-            out.append(b.prose(genre))
-    return out
+            yield b.prose(genre)
+
+
+def dense_text(size: int, part: str = "tuning", seed: int = 1) -> str:
+    """Documents of one part joined by blank lines, at most `size` UTF-8 bytes: realistic text
+    where values and look-alike numbers are dense (about nine of each per KB). The first
+    documents are those of `generate(part, n, seed)`."""
+    if part not in PARTS:
+        raise ValueError(f"part must be one of {PARTS}, not {part!r}")
+    pieces: list[str] = []
+    used = 0
+    for doc in _documents(part, seed):
+        n = len(doc.text.encode()) + (2 if pieces else 0)
+        if used + n > size:
+            break
+        pieces.append(doc.text)
+        used += n
+    return "\n\n".join(pieces)
 
 
 def summary(docs: list[Document]) -> dict:

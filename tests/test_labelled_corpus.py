@@ -158,6 +158,23 @@ def test_same_seed_same_documents_and_parts_differ():
         labelled.generate("training", 1)
 
 
+def test_dense_text_is_the_documents_back_to_back_within_the_size():
+    docs = labelled.generate("tuning", 40, seed=3)
+    text = labelled.dense_text(8000, seed=3)
+    size = len(text.encode())
+    assert 8000 - 2000 < size <= 8000
+    joined = "\n\n".join(d.text for d in docs)
+    assert joined.startswith(text) and joined[len(text):].startswith("\n\n")
+    kept = [d for d in docs if joined.index(d.text) < len(text)]
+    values = sum(len(d.values) for d in kept)
+    negatives = sum(len(d.negatives) for d in kept)
+    assert 5 <= values / (size / 1024) <= 14 and 5 <= negatives / (size / 1024) <= 14
+    assert labelled.dense_text(8000, seed=3) == text
+    assert labelled.dense_text(8000, "heldout", seed=3) != text
+    with pytest.raises(ValueError):
+        labelled.dense_text(100, "other")
+
+
 def test_benchmark_corpus_truth_includes_chat_speaker_prefixes():
     for seed in (1, 2, 3):
         text, truth = corpus.generate_with_truth("mixed", 40_000, seed=seed)

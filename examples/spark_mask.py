@@ -3,12 +3,16 @@
 Needs the extra: pip install '.[spark]' (and Java 17 or newer for Spark itself).
 """
 
+import os
+import sys
+
 from pyspark.sql import SparkSession
 
 import norvane
 from norvane import Policy, PolicySet
 from norvane.spark import detect_columns, mask_columns
 
+os.environ.setdefault("PYSPARK_PYTHON", sys.executable)   # workers run this interpreter (and see norvane)
 spark = SparkSession.builder.master("local[2]").config("spark.ui.enabled", "false").getOrCreate()
 spark.sparkContext.setLogLevel("ERROR")
 

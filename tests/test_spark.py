@@ -3,6 +3,7 @@
 import json
 import os
 import shutil
+import sys
 
 import pytest
 
@@ -26,6 +27,7 @@ ROWS = [
 
 @pytest.fixture(scope="module")
 def spark():
+    os.environ.setdefault("PYSPARK_PYTHON", sys.executable)   # workers run the interpreter under test
     session = (SparkSession.builder.master("local[2]").appName("norvane-tests")
                .config("spark.ui.enabled", "false").config("spark.sql.shuffle.partitions", "2")
                .getOrCreate())

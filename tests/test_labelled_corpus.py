@@ -175,6 +175,16 @@ def test_dense_text_is_the_documents_back_to_back_within_the_size():
         labelled.dense_text(100, "other")
 
 
+def test_output_hash_is_stable_and_tells_settings_and_documents_apart():
+    import output_hash
+    first = output_hash.output_hashes(6)
+    assert first == output_hash.output_hashes(6)
+    assert set(first) == {"default", "thorough"} and first["default"] != first["thorough"]
+    assert all(len(h) == 64 for h in first.values())
+    other = output_hash.output_hashes(6, seed=2)
+    assert other["default"] != first["default"] and other["thorough"] != first["thorough"]
+
+
 def test_benchmark_corpus_truth_includes_chat_speaker_prefixes():
     for seed in (1, 2, 3):
         text, truth = corpus.generate_with_truth("mixed", 40_000, seed=seed)

@@ -91,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // plain reading here, but their findings obey every check above.
   if (in.config.any_extension()) {
     for (const norvane::Finding& f : report.findings)
-      for (const norvane::ContextHit& h : f.evidence.context_hits) FUZZ_CHECK(h.weight >= 0.0f && h.weight <= 1.0f);
+      for (const norvane::ContextHit& h : f.evidence.context_hits)
+        FUZZ_CHECK(h.weight >= 0.0f && h.weight <= 1.0f);
   }
   for (const norvane::Finding& f : report.findings) {
     if (in.config.any_extension()) break;
@@ -101,7 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto table = f.entity == norvane::EntityKind::passport ? norvane::passport_cues()
                                                                  : norvane::cues_for(f.entity);
-    const auto want = fuzz::ref::cue_hits(norm, norm_idx, f.normalized, in.config.context_window, table);
+    const auto want =
+        fuzz::ref::cue_hits(norm, norm_idx, f.normalized, in.config.context_window, table);
     const auto& got = f.evidence.context_hits;
     FUZZ_CHECK(got.size() == want.size());
     for (std::size_t k = 0; k < got.size(); ++k) {

@@ -107,15 +107,22 @@ inline Input split_input(const std::uint8_t* data, std::size_t size) {
   c.lookalike = !(in.a & 0x08);
   c.separator = !(in.a & 0x10);
   switch ((in.a >> 5) & 0x03) {
-    case 1: c.numeral_min_digits_without_context = 0; c.numeral_min_digits_with_context = 0; break;
-    case 2: c.numeral_min_digits_without_context = 1; c.numeral_min_digits_with_context = 1; break;
+    case 1:
+      c.numeral_min_digits_without_context = 0;
+      c.numeral_min_digits_with_context = 0;
+      break;
+    case 2:
+      c.numeral_min_digits_without_context = 1;
+      c.numeral_min_digits_with_context = 1;
+      break;
     case 3:
       c.numeral_min_digits_without_context = std::numeric_limits<std::uint64_t>::max();
       c.numeral_min_digits_with_context = std::numeric_limits<std::uint64_t>::max();
       break;
     default: break;
   }
-  if (in.a & 0x80) c.numeral_context_gap = (in.b & 0x80) ? 0 : std::numeric_limits<std::uint64_t>::max();
+  if (in.a & 0x80)
+    c.numeral_context_gap = (in.b & 0x80) ? 0 : std::numeric_limits<std::uint64_t>::max();
   // Byte b: window, thresholds and weights, including values nobody should pass.
   switch (in.b & 0x03) {
     case 1: c.context_window = 0; break;
@@ -130,7 +137,10 @@ inline Input split_input(const std::uint8_t* data, std::size_t size) {
     case 2: c.min_score = c.min_context = c.min_veto = -1.0f; break;
     case 3: c.min_score = c.min_context = c.min_veto = nan; break;
     case 4: c.min_score = c.min_context = c.min_veto = inf; break;
-    case 5: c.min_score = -inf; c.min_veto = -inf; break;
+    case 5:
+      c.min_score = -inf;
+      c.min_veto = -inf;
+      break;
     default: break;
   }
   const float weight = [&] {

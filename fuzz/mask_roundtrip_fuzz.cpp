@@ -1,7 +1,7 @@
 // mask under a tokenize policy, then unmask: the source comes back byte for byte, also through
 // the restore map's JSON. The other policies run over the same findings for their own faults.
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -45,7 +45,8 @@ std::string utf8_of(char32_t c) {
 }
 
 // The replacement of one value, written from the policy's definition.
-std::string replacement(const Policy& p, EntityKind kind, std::string_view value, norvane::RestoreMap& tokens) {
+std::string replacement(const Policy& p, EntityKind kind, std::string_view value,
+                        norvane::RestoreMap& tokens) {
   std::vector<std::string> chars;
   for (std::size_t i = 0; i < value.size();) {
     const std::size_t n = norvane::utf8::seq_len(static_cast<unsigned char>(value[i]));
@@ -75,7 +76,8 @@ std::string replacement(const Policy& p, EntityKind kind, std::string_view value
     case Policy::Kind::hash: {
       const std::string digest = norvane::hmac_sha256_hex(p.key, value);
       FUZZ_CHECK(digest.size() == 64);
-      return "[" + std::string(norvane::entity_code(kind)) + ":" + digest.substr(0, std::min<std::uint64_t>(p.length, 64)) + "]";
+      return "[" + std::string(norvane::entity_code(kind)) + ":" +
+             digest.substr(0, std::min<std::uint64_t>(p.length, 64)) + "]";
     }
     case Policy::Kind::tokenize: return tokens.push(kind, value);
   }
@@ -85,7 +87,8 @@ std::string replacement(const Policy& p, EntityKind kind, std::string_view value
 bool sorted_disjoint(const std::vector<Finding>& applied, std::size_t size) {
   std::size_t done = 0;
   for (const Finding& f : applied) {
-    if (f.source.byte_start < done || f.source.byte_end > size || f.source.byte_end < f.source.byte_start)
+    if (f.source.byte_start < done || f.source.byte_end > size ||
+        f.source.byte_end < f.source.byte_start)
       return false;
     done = f.source.byte_end;
   }
@@ -147,7 +150,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t done = 0;
   for (const Finding& f : other.applied) {
     want.append(src.substr(done, f.source.byte_start - done));
-    want += replacement(mixed.policy_for(f.entity), f.entity, src.substr(f.source.byte_start, f.source.byte_len()), tokens);
+    want += replacement(mixed.policy_for(f.entity), f.entity,
+                        src.substr(f.source.byte_start, f.source.byte_len()), tokens);
     done = f.source.byte_end;
   }
   want.append(src.substr(done));
@@ -155,7 +159,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(tokens == *other.restore);
   const std::string opener = norvane::token_opener(prefix);
   std::size_t openers = 0;
-  for (std::size_t at = other.text.find(opener); at != std::string::npos; at = other.text.find(opener, at + 1))
+  for (std::size_t at = other.text.find(opener); at != std::string::npos;
+       at = other.text.find(opener, at + 1))
     ++openers;
   FUZZ_CHECK(openers == tokens.len());
   return 0;

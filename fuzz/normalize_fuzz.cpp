@@ -23,7 +23,8 @@ void check_span(const Span& span, const std::vector<std::int64_t>& idx) {
 }
 
 Span make_span(const std::vector<std::uint32_t>& starts, std::size_t c0, std::size_t c1) {
-  return Span{starts[c0], starts[c1], static_cast<std::uint32_t>(c0), static_cast<std::uint32_t>(c1)};
+  return Span{starts[c0], starts[c1], static_cast<std::uint32_t>(c0),
+              static_cast<std::uint32_t>(c1)};
 }
 
 }  // namespace
@@ -58,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       FUZZ_CHECK(s == d);
     } else {
       FUZZ_CHECK(!seg.rules.empty());
-      for (std::size_t i = 1; i < seg.rules.size(); ++i) FUZZ_CHECK(seg.rules[i - 1] < seg.rules[i]);
+      for (std::size_t i = 1; i < seg.rules.size(); ++i)
+        FUZZ_CHECK(seg.rules[i - 1] < seg.rules[i]);
     }
   }
 
@@ -76,7 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 1; i < ss.rules.size(); ++i) FUZZ_CHECK(ss.rules[i - 1] < ss.rules[i]);
     // A point maps to a point, unless it lies strictly inside a transformed segment, which
     // it then widens to.
-    if (c0 == c1 && !ss.snapped) FUZZ_CHECK(ss.span.is_empty() && ss.rules.empty() && ss.cost.is_zero());
+    if (c0 == c1 && !ss.snapped)
+      FUZZ_CHECK(ss.span.is_empty() && ss.rules.empty() && ss.cost.is_zero());
     if (ss.snapped) FUZZ_CHECK(!ss.rules.empty());
     // Every output character comes from some source text: no insertions.
     if (c0 < c1) FUZZ_CHECK(!ss.span.is_empty());

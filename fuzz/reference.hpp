@@ -22,11 +22,12 @@ inline bool alnum(unsigned char c) { return letter(c) || digit(c); }
 // Byte-level walks are enough: every class below is ASCII, and no byte of a multi-byte
 // character is ASCII. idx maps byte offsets to character indexes.
 inline norvane::Span span(const std::vector<std::int64_t>& idx, std::size_t b, std::size_t e) {
-  return {static_cast<std::uint32_t>(b), static_cast<std::uint32_t>(e), static_cast<std::uint32_t>(idx[b]),
-          static_cast<std::uint32_t>(idx[e])};
+  return {static_cast<std::uint32_t>(b), static_cast<std::uint32_t>(e),
+          static_cast<std::uint32_t>(idx[b]), static_cast<std::uint32_t>(idx[e])};
 }
 
-inline std::vector<norvane::Span> digit_runs(std::string_view t, const std::vector<std::int64_t>& idx) {
+inline std::vector<norvane::Span> digit_runs(std::string_view t,
+                                             const std::vector<std::int64_t>& idx) {
   std::vector<norvane::Span> out;
   auto run_char = [](unsigned char c) { return digit(c) || c == '*' || c == 'X' || c == 'x'; };
   for (std::size_t i = 0; i < t.size();) {
@@ -71,7 +72,8 @@ inline std::vector<norvane::Span> emails(std::string_view t, const std::vector<s
           ++labels;
           if (k == domain.size() && ok) {
             const std::string_view last = domain.substr(start);
-            ok = last.size() >= 2 && std::all_of(last.begin(), last.end(), [](char c) { return letter(c); });
+            ok = last.size() >= 2 &&
+                 std::all_of(last.begin(), last.end(), [](char c) { return letter(c); });
           }
           start = k + 1;
         }
@@ -88,7 +90,8 @@ inline std::vector<norvane::Span> emails(std::string_view t, const std::vector<s
   return out;
 }
 
-inline std::vector<norvane::Span> passports(std::string_view t, const std::vector<std::int64_t>& idx) {
+inline std::vector<norvane::Span> passports(std::string_view t,
+                                            const std::vector<std::int64_t>& idx) {
   std::vector<norvane::Span> out;
   std::size_t i = 0;
   while (i < t.size()) {
@@ -110,7 +113,8 @@ inline std::vector<norvane::Span> passports(std::string_view t, const std::vecto
 
 // Cue hits around a span, as the cue search defines them: the last occurrence in the left
 // window, the first in the right one, the nearer counts; sorted by weight, then cue bytes.
-inline std::vector<norvane::ContextHit> cue_hits(std::string_view t, const std::vector<std::int64_t>& idx,
+inline std::vector<norvane::ContextHit> cue_hits(std::string_view t,
+                                                 const std::vector<std::int64_t>& idx,
                                                  const norvane::Span& s, std::uint32_t window,
                                                  std::span<const norvane::Cue> cues) {
   // Character starts, to move by characters.
@@ -119,8 +123,10 @@ inline std::vector<norvane::ContextHit> cue_hits(std::string_view t, const std::
     if (idx[b] >= 0) starts.push_back(b);
   const std::int64_t cs = idx[s.byte_start], ce = idx[s.byte_end];
   const std::int64_t nchars = static_cast<std::int64_t>(starts.size()) - 1;
-  const std::size_t lb = starts[static_cast<std::size_t>(std::max<std::int64_t>(0, cs - std::int64_t{window}))];
-  const std::size_t rb = starts[static_cast<std::size_t>(std::min<std::int64_t>(nchars, ce + std::int64_t{window}))];
+  const std::size_t lb =
+      starts[static_cast<std::size_t>(std::max<std::int64_t>(0, cs - std::int64_t{window}))];
+  const std::size_t rb =
+      starts[static_cast<std::size_t>(std::min<std::int64_t>(nchars, ce + std::int64_t{window}))];
   const std::string_view left = t.substr(lb, s.byte_start - lb);
   const std::string_view right = t.substr(s.byte_end, rb - s.byte_end);
   std::vector<norvane::ContextHit> hits;
@@ -136,12 +142,15 @@ inline std::vector<norvane::ContextHit> cue_hits(std::string_view t, const std::
       if (!found || d < distance) distance = d;
       found = true;
     }
-    if (found) hits.push_back({cue.word, distance, cue.weight / (1.0f + 0.125f * static_cast<float>(distance))});
+    if (found)
+      hits.push_back(
+          {cue.word, distance, cue.weight / (1.0f + 0.125f * static_cast<float>(distance))});
   }
-  std::stable_sort(hits.begin(), hits.end(), [](const norvane::ContextHit& a, const norvane::ContextHit& b) {
-    if (a.weight != b.weight) return a.weight > b.weight;
-    return a.cue < b.cue;
-  });
+  std::stable_sort(hits.begin(), hits.end(),
+                   [](const norvane::ContextHit& a, const norvane::ContextHit& b) {
+                     if (a.weight != b.weight) return a.weight > b.weight;
+                     return a.cue < b.cue;
+                   });
   return hits;
 }
 

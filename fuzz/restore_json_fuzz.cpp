@@ -1,7 +1,7 @@
 // restore_map_from_json on any text: an error or a map; a map writes JSON that reads back
 // equal, holds only valid UTF-8, and can unmask the input itself without fault.
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,7 +29,8 @@ std::optional<norvane::EntityKind> entity_of(const json& j) {
 std::optional<norvane::RestoreEntry> entry_of(const json& j) {
   const json *token, *original, *entity;
   if (j.is_object()) {
-    if (!j.contains("token") || !j.contains("original") || !j.contains("entity")) return std::nullopt;
+    if (!j.contains("token") || !j.contains("original") || !j.contains("entity"))
+      return std::nullopt;
     token = &j["token"], original = &j["original"], entity = &j["entity"];
   } else if (j.is_array() && j.size() == 3) {
     token = &j[0], original = &j[1], entity = &j[2];

@@ -59,7 +59,8 @@ std::optional<ItemError> refuse(const Texts& texts, std::size_t i) {
   if (!texts.check_utf8) return std::nullopt;
   const std::string_view text = texts.items[i];
   if (text.size() > kMaxTextBytes) return ItemError{ItemError::Kind::too_large, i, {}, text.size()};
-  if (auto bad = first_invalid_utf8(text)) return ItemError{ItemError::Kind::invalid_utf8, i, {}, *bad};
+  if (auto bad = first_invalid_utf8(text))
+    return ItemError{ItemError::Kind::invalid_utf8, i, {}, *bad};
   return std::nullopt;
 }
 
@@ -79,8 +80,9 @@ class Pass {
   std::vector<std::size_t> slots_in_input_order() const {
     std::vector<std::size_t> order(plan_.units.size());
     for (std::size_t s = 0; s < order.size(); ++s) order[s] = s;
-    std::sort(order.begin(), order.end(),
-              [&](std::size_t a, std::size_t b) { return plan_.units[a].begin < plan_.units[b].begin; });
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+      return plan_.units[a].begin < plan_.units[b].begin;
+    });
     return order;
   }
 
@@ -90,15 +92,14 @@ class Pass {
   std::optional<ItemError> each(Item&& item) const {
     std::vector<std::optional<ItemError>> failures(plan_.units.size());
     const Unit* first = plan_.units.data();
-    run(plan_,
-        [&](const Unit& unit) {
-          const auto slot = static_cast<std::size_t>(&unit - first);
-          std::optional<ItemError>& failure = failures[slot];
-          for (std::size_t i = unit.begin; i < unit.end && !failure; ++i) {
-            failure = refuse(texts_, i);
-            if (!failure) failure = item(i, slot);
-          }
-        });
+    run(plan_, [&](const Unit& unit) {
+      const auto slot = static_cast<std::size_t>(&unit - first);
+      std::optional<ItemError>& failure = failures[slot];
+      for (std::size_t i = unit.begin; i < unit.end && !failure; ++i) {
+        failure = refuse(texts_, i);
+        if (!failure) failure = item(i, slot);
+      }
+    });
     std::optional<ItemError> lowest;
     for (auto& f : failures)
       if (f && (!lowest || f->index < lowest->index)) lowest = std::move(f);
@@ -126,21 +127,23 @@ struct Detected {
   std::size_t tokens = 0;
 };
 
-BatchResult<Detected> detect_for_shared_map(const Texts& texts, const PolicySet& policies, const Config& config,
-                                            const Options& options, bool keep_evidence) {
+BatchResult<Detected> detect_for_shared_map(const Texts& texts, const PolicySet& policies,
+                                            const Config& config, const Options& options,
+                                            bool keep_evidence) {
   Detected d;
   const std::size_t n = texts.items.size();
   d.findings.resize(n);
   std::vector<std::size_t> counts(n, 0);
-  auto failure = Pass(texts, options).each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
-    Result<Report> report = detect(texts.items[i], config);
-    if (!report) return core_failure(i, std::move(report.error()));
-    counts[i] = count_tokens(texts.items[i], report->findings, policies);
-    if (!keep_evidence)
-      for (Finding& f : report->findings) f.evidence = Evidence{};
-    d.findings[i] = std::move(report->findings);
-    return std::nullopt;
-  });
+  auto failure =
+      Pass(texts, options).each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
+        Result<Report> report = detect(texts.items[i], config);
+        if (!report) return core_failure(i, std::move(report.error()));
+        counts[i] = count_tokens(texts.items[i], report->findings, policies);
+        if (!keep_evidence)
+          for (Finding& f : report->findings) f.evidence = Evidence{};
+        d.findings[i] = std::move(report->findings);
+        return std::nullopt;
+      });
   if (failure) return std::unexpected(std::move(*failure));
   d.first_token.resize(n);
   for (std::size_t i = 0; i < n; ++i) {
@@ -151,16 +154,19 @@ BatchResult<Detected> detect_for_shared_map(const Texts& texts, const PolicySet&
   return d;
 }
 
-BatchResult<SharedMaskOutputs> mask_with_shared_map(Texts texts, const PolicySet& policies, const Config& config,
-                                                    const Options& options, bool keep_evidence) {
+BatchResult<SharedMaskOutputs> mask_with_shared_map(Texts texts, const PolicySet& policies,
+                                                    const Config& config, const Options& options,
+                                                    bool keep_evidence) {
   auto detected = detect_for_shared_map(texts, policies, config, options, keep_evidence);
   if (!detected) return std::unexpected(std::move(detected.error()));
   std::vector<MaskOutput> outputs(texts.items.size());
-  auto failure = Pass(Texts{texts.items, false}, options).each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
-    outputs[i] = mask_findings_with_prefix(texts.items[i], std::move(detected->findings[i]), policies,
-                                           detected->prefix, detected->first_token[i]);
-    return std::nullopt;
-  });
+  auto failure = Pass(Texts{texts.items, false}, options)
+                     .each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
+                       outputs[i] = mask_findings_with_prefix(
+                           texts.items[i], std::move(detected->findings[i]), policies,
+                           detected->prefix, detected->first_token[i]);
+                       return std::nullopt;
+                     });
   if (failure) return std::unexpected(std::move(*failure));
   settle_token_prefix(outputs, texts.items);
   RestoreMap map{outputs.empty() ? detected->prefix : outputs.front().restore->prefix, {}};
@@ -175,33 +181,36 @@ BatchResult<SharedMaskOutputs> mask_with_shared_map(Texts texts, const PolicySet
 
 }  // namespace
 
-BatchResult<std::vector<Report>> detect_many(Texts texts, const Config& config, const Options& options) {
+BatchResult<std::vector<Report>> detect_many(Texts texts, const Config& config,
+                                             const Options& options) {
   std::vector<Report> reports(texts.items.size());
-  auto failure = Pass(texts, options).each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
-    Result<Report> report = detect(texts.items[i], config);
-    if (!report) return core_failure(i, std::move(report.error()));
-    reports[i] = std::move(*report);
-    return std::nullopt;
-  });
+  auto failure =
+      Pass(texts, options).each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
+        Result<Report> report = detect(texts.items[i], config);
+        if (!report) return core_failure(i, std::move(report.error()));
+        reports[i] = std::move(*report);
+        return std::nullopt;
+      });
   if (failure) return std::unexpected(std::move(*failure));
   return reports;
 }
 
-BatchResult<std::vector<MaskOutput>> mask_many(Texts texts, const PolicySet& policies, const Config& config,
-                                               const Options& options) {
+BatchResult<std::vector<MaskOutput>> mask_many(Texts texts, const PolicySet& policies,
+                                               const Config& config, const Options& options) {
   std::vector<MaskOutput> outputs(texts.items.size());
-  auto failure = Pass(texts, options).each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
-    Result<MaskOutput> out = mask(texts.items[i], policies, config);
-    if (!out) return core_failure(i, std::move(out.error()));
-    outputs[i] = std::move(*out);
-    return std::nullopt;
-  });
+  auto failure =
+      Pass(texts, options).each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
+        Result<MaskOutput> out = mask(texts.items[i], policies, config);
+        if (!out) return core_failure(i, std::move(out.error()));
+        outputs[i] = std::move(*out);
+        return std::nullopt;
+      });
   if (failure) return std::unexpected(std::move(*failure));
   return outputs;
 }
 
-BatchResult<SharedMaskOutputs> mask_many_shared(Texts texts, const PolicySet& policies, const Config& config,
-                                                const Options& options) {
+BatchResult<SharedMaskOutputs> mask_many_shared(Texts texts, const PolicySet& policies,
+                                                const Config& config, const Options& options) {
   if (policies.has_tokenize()) return mask_with_shared_map(texts, policies, config, options, true);
   auto outputs = mask_many(texts, policies, config, options);
   if (!outputs) return std::unexpected(std::move(outputs.error()));
@@ -252,7 +261,8 @@ BatchResult<MaskedTexts> mask_texts(Texts texts, const PolicySet& policies, cons
   for (std::size_t slot : pass.slots_in_input_order()) {
     UnitOutput& unit = units[slot];
     result.data += unit.data;
-    for (std::size_t s : unit.sizes) result.ends.push_back((result.ends.empty() ? 0 : result.ends.back()) + s);
+    for (std::size_t s : unit.sizes)
+      result.ends.push_back((result.ends.empty() ? 0 : result.ends.back()) + s);
     UnitOutput().data.swap(unit.data);
   }
   return result;

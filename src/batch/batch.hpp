@@ -45,10 +45,11 @@ using BatchResult = std::expected<T, ItemError>;
 // The first byte of s that does not begin or continue a well-formed UTF-8 sequence, if any.
 std::optional<std::size_t> first_invalid_utf8(std::string_view s);
 
-BatchResult<std::vector<Report>> detect_many(Texts texts, const Config& config, const Options& options);
+BatchResult<std::vector<Report>> detect_many(Texts texts, const Config& config,
+                                             const Options& options);
 
-BatchResult<std::vector<MaskOutput>> mask_many(Texts texts, const PolicySet& policies, const Config& config,
-                                               const Options& options);
+BatchResult<std::vector<MaskOutput>> mask_many(Texts texts, const PolicySet& policies,
+                                               const Config& config, const Options& options);
 
 // Masking with one restore map for the whole batch (when the policies tokenize): the prefix is
 // chosen against every text and token numbers continue from one text to the next, so unmask
@@ -58,10 +59,11 @@ struct SharedMaskOutputs {
   std::optional<RestoreMap> restore;
 };
 
-BatchResult<SharedMaskOutputs> mask_many_shared(Texts texts, const PolicySet& policies, const Config& config,
-                                                const Options& options);
+BatchResult<SharedMaskOutputs> mask_many_shared(Texts texts, const PolicySet& policies,
+                                                const Config& config, const Options& options);
 
-// The masked texts alone (with the shared map when the policies tokenize), one after another, one after another: text i is data[ends[i-1] .. ends[i]).
+// The masked texts alone (with the shared map when the policies tokenize), one after another, one
+// after another: text i is data[ends[i-1] .. ends[i]).
 struct MaskedTexts {
   std::string data;
   std::vector<std::size_t> ends;

@@ -39,10 +39,10 @@ Plan plan(std::span<const std::size_t> costs, std::size_t max_threads) {
   Plan result;
   std::size_t total = 0;
   for (std::size_t c : costs) total += c;
-  result.threads = std::clamp<std::size_t>(total / kMinCostPerThread, 1, std::max<std::size_t>(max_threads, 1));
+  result.threads =
+      std::clamp<std::size_t>(total / kMinCostPerThread, 1, std::max<std::size_t>(max_threads, 1));
 
-  const std::size_t unit_cost =
-      std::max(kMinUnitCost, total / (result.threads * kUnitsPerThread));
+  const std::size_t unit_cost = std::max(kMinUnitCost, total / (result.threads * kUnitsPerThread));
   Unit open;
   for (std::size_t i = 0; i < costs.size(); ++i) {
     if (costs[i] >= unit_cost) {
@@ -69,7 +69,9 @@ Plan plan(std::span<const std::size_t> costs, std::size_t max_threads) {
 
 namespace {
 
-bool halt_requested(void* halted) { return static_cast<std::atomic<bool>*>(halted)->load(std::memory_order_relaxed); }
+bool halt_requested(void* halted) {
+  return static_cast<std::atomic<bool>*>(halted)->load(std::memory_order_relaxed);
+}
 
 }  // namespace
 

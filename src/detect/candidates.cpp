@@ -29,8 +29,9 @@ bool all_digits(std::span<const std::uint8_t> d, std::size_t from, std::size_t c
 constexpr std::string_view kMobile11[] = {"010", "011", "016", "017", "018", "019"};
 constexpr std::string_view kMobile10[] = {"011", "016", "017", "018", "019"};
 constexpr std::string_view kRepresentative[] = {"15", "16", "18"};
-constexpr std::string_view kLandline[] = {"031", "032", "033", "041", "042", "043", "044", "051", "052",
-                                          "053", "054", "055", "061", "062", "063", "064", "070"};
+constexpr std::string_view kLandline[] = {"031", "032", "033", "041", "042", "043",
+                                          "044", "051", "052", "053", "054", "055",
+                                          "061", "062", "063", "064", "070"};
 
 }  // namespace
 
@@ -67,23 +68,26 @@ void candidates(std::span<const std::uint8_t> d, std::vector<Candidate>& out) {
   const auto phone_na = ChecksumResult::not_applicable(reason::phone);
   auto push = [&](ChecksumResult ck, std::string_view rule, EntityKind kind, float base, bool needs,
                   Certainty max) {
-    out.push_back(Candidate{ck, rule, cues_for(kind), std::min(base, kMaxCandidateBase), needs, max, kind});
+    out.push_back(
+        Candidate{ck, rule, cues_for(kind), std::min(base, kMaxCandidateBase), needs, max, kind});
   };
 
   if (n == 13) {
     if (auto a = analyze_resident(d)) {
-      const EntityKind kind = a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident;
+      const EntityKind kind =
+          a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident;
       if (a->birth) {
-        push(a->checksum, a->foreigner ? "resident.foreigner_13" : "resident.korean_13", kind, 0.6f, false,
-             masked ? Certainty::probable : Certainty::certain);
+        push(a->checksum, a->foreigner ? "resident.foreigner_13" : "resident.korean_13", kind, 0.6f,
+             false, masked ? Certainty::probable : Certainty::certain);
       } else if (masked) {
-        push(a->checksum, a->foreigner ? "resident.foreigner_masked" : "resident.korean_masked", kind, 0.2f,
-             false, Certainty::probable);
+        push(a->checksum, a->foreigner ? "resident.foreigner_masked" : "resident.korean_masked",
+             kind, 0.2f, false, Certainty::probable);
       }
     }
   }
   if (n == 10)
-    push(business_checksum(d), "business.10", EntityKind::business_registration, 0.4f, false, Certainty::certain);
+    push(business_checksum(d), "business.10", EntityKind::business_registration, 0.4f, false,
+         Certainty::certain);
   if (n >= 13 && n <= 19)
     push(luhn_checksum(d), "card.luhn", EntityKind::credit_card, 0.4f, false, Certainty::certain);
 
@@ -106,24 +110,25 @@ void candidates(std::span<const std::uint8_t> d, std::vector<Candidate>& out) {
   if (n == 12 && all_digits(d, 0, 2)) {
     const unsigned region = number(d, 0, 2);
     if ((region >= 11 && region <= 26) || region == 28)
-      push(ChecksumResult::not_applicable(reason::driver_license), "license.12", EntityKind::driver_license, 0.2f,
-           true, Certainty::probable);
+      push(ChecksumResult::not_applicable(reason::driver_license), "license.12",
+           EntityKind::driver_license, 0.2f, true, Certainty::probable);
   }
   if (n >= 10 && n <= 14)
-    push(ChecksumResult::not_applicable(reason::bank_account), "account.length", EntityKind::bank_account, 0.1f,
-         true, Certainty::probable);
+    push(ChecksumResult::not_applicable(reason::bank_account), "account.length",
+         EntityKind::bank_account, 0.1f, true, Certainty::probable);
   if (n == 8 && !masked) {
     const unsigned y = number(d, 0, 4), m = number(d, 4, 2), day = number(d, 6, 2);
     if (y >= 1800 && y <= 2200 && is_valid_date(y, m, day))
-      push(ChecksumResult::not_applicable(reason::birth_date), "birth.yyyymmdd", EntityKind::birth_date, 0.1f, true,
-           Certainty::probable);
+      push(ChecksumResult::not_applicable(reason::birth_date), "birth.yyyymmdd",
+           EntityKind::birth_date, 0.1f, true, Certainty::probable);
   }
   if (n == 6 && !masked) {
     const unsigned yy = number(d, 0, 2), m = number(d, 2, 2), day = number(d, 4, 2);
-    const bool valid = is_valid_date(1900 + yy, m, day) || (m == 2 && day == 29 && is_valid_date(2000 + yy, m, day));
+    const bool valid = is_valid_date(1900 + yy, m, day) ||
+                       (m == 2 && day == 29 && is_valid_date(2000 + yy, m, day));
     if (valid)
-      push(ChecksumResult::not_applicable(reason::birth_date), "birth.yymmdd", EntityKind::birth_date, 0.1f, true,
-           Certainty::probable);
+      push(ChecksumResult::not_applicable(reason::birth_date), "birth.yymmdd",
+           EntityKind::birth_date, 0.1f, true, Certainty::probable);
   }
 }
 

@@ -49,11 +49,22 @@ std::optional<ResidentAnalysis> analyze_resident(std::span<const std::uint8_t> d
   ResidentAnalysis a;
   const std::uint8_t g = d[6];
   switch (g) {
-    case 9: case 0: a.century = 1800; break;
-    case 1: case 2: a.century = 1900; break;
-    case 3: case 4: a.century = 2000; break;
-    case 5: case 6: a.century = 1900; a.foreigner = true; break;
-    case 7: case 8: a.century = 2000; a.foreigner = true; break;
+    case 9:
+    case 0: a.century = 1800; break;
+    case 1:
+    case 2: a.century = 1900; break;
+    case 3:
+    case 4: a.century = 2000; break;
+    case 5:
+    case 6:
+      a.century = 1900;
+      a.foreigner = true;
+      break;
+    case 7:
+    case 8:
+      a.century = 2000;
+      a.foreigner = true;
+      break;
     default: a.century = 1900; break;  // masked
   }
 
@@ -68,7 +79,9 @@ std::optional<ResidentAnalysis> analyze_resident(std::span<const std::uint8_t> d
       year = 2000 + yy;
       valid = true;
     }
-    if (valid) a.birth = Date{static_cast<std::uint16_t>(year), static_cast<std::uint8_t>(mm), static_cast<std::uint8_t>(dd)};
+    if (valid)
+      a.birth = Date{static_cast<std::uint16_t>(year), static_cast<std::uint8_t>(mm),
+                     static_cast<std::uint8_t>(dd)};
   }
 
   if (any_masked(d)) {

@@ -26,7 +26,8 @@ bool digits_start_with(std::span<const std::uint8_t> digits, std::string_view pr
 namespace reason {
 inline constexpr std::string_view masked = "가려진 자리가 있어 검증식을 적용할 수 없다";
 inline constexpr std::string_view phone = "전화번호에는 검증식이 없다";
-inline constexpr std::string_view driver_license = "검증 자릿수는 존재하나 계산식이 공개돼 있지 않다";
+inline constexpr std::string_view driver_license =
+    "검증 자릿수는 존재하나 계산식이 공개돼 있지 않다";
 inline constexpr std::string_view bank_account = "은행별 체계가 달라 공통 검증식이 없다";
 inline constexpr std::string_view birth_date = "생년월일에는 검증식이 없다";
 inline constexpr std::string_view email = "이메일에는 검증식이 없다";

@@ -20,7 +20,8 @@ std::vector<char> contained_spans(std::span<const Span> spans) {
   if (!sorted) {
     order.resize(n);
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return by_start(spans[a], spans[b]); });
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return by_start(spans[a], spans[b]); });
   }
   auto at = [&](std::size_t k) { return sorted ? k : order[k]; };
   // Anything that starts earlier and ends no earlier is strictly longer; among equal starts
@@ -31,7 +32,8 @@ std::vector<char> contained_spans(std::span<const Span> spans) {
     const std::uint32_t start = spans[at(g)].byte_start;
     std::uint32_t group_end = 0;
     std::size_t m = g;
-    for (; m < n && spans[at(m)].byte_start == start; ++m) group_end = std::max(group_end, end_of(at(m)));
+    for (; m < n && spans[at(m)].byte_start == start; ++m)
+      group_end = std::max(group_end, end_of(at(m)));
     for (std::size_t k = g; k < m; ++k) {
       const std::uint32_t e = end_of(at(k));
       if ((any_before && max_end_before >= e) || group_end > e) inside[at(k)] = 1;

@@ -17,7 +17,8 @@ constexpr bool kLittle = std::endian::native == std::endian::little;
 
 // The bytes of the character at p[i] (at most four, clipped at n), packed low byte first;
 // `len` gets its length in bytes.
-inline std::uint32_t char_key(const unsigned char* p, std::size_t i, std::size_t n, std::size_t& len) {
+inline std::uint32_t char_key(const unsigned char* p, std::size_t i, std::size_t n,
+                              std::size_t& len) {
   len = utf8::seq_len(p[i]);
   if (kLittle && n - i >= 4) {
     static constexpr std::uint32_t kMask[5] = {0, 0xFF, 0xFFFF, 0xFFFFFF, 0xFFFFFFFF};
@@ -109,7 +110,8 @@ class FirstChars {
 
   // The place of a table in all_cues(), or false for any other table.
   bool find_table(std::span<const Cue> table, std::size_t& from) const {
-    if (table.empty() || table.data() < all_.data() || table.data() + table.size() > all_.data() + all_.size())
+    if (table.empty() || table.data() < all_.data() ||
+        table.data() + table.size() > all_.data() + all_.size())
       return false;
     from = static_cast<std::size_t>(table.data() - all_.data());
     return true;
@@ -118,13 +120,15 @@ class FirstChars {
   // Whether the cue's word stands at q, with `room` bytes before the end of the place it
   // must fit in and `readable` bytes before the end of the text (room <= readable). The
   // first sixteen bytes (five Hangul syllables) are compared eight at a time.
-  bool word_at(std::size_t cue, const unsigned char* q, std::size_t room, std::size_t readable) const {
+  bool word_at(std::size_t cue, const unsigned char* q, std::size_t room,
+               std::size_t readable) const {
     const std::string_view w = all_[cue].word;
     if (w.size() > room) return false;
     if (kLittle && readable >= 16) {
       std::uint64_t x[2];
       std::memcpy(x, q, 16);
-      if ((x[0] & head_mask_[cue][0]) != head_[cue][0] || (x[1] & head_mask_[cue][1]) != head_[cue][1])
+      if ((x[0] & head_mask_[cue][0]) != head_[cue][0] ||
+          (x[1] & head_mask_[cue][1]) != head_[cue][1])
         return false;
       return w.size() <= 16 || std::memcmp(q + 16, w.data() + 16, w.size() - 16) == 0;
     }
@@ -141,7 +145,8 @@ class FirstChars {
     std::size_t len = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;  // as utf8::seq_len
     if (len > w.size()) len = w.size();
     std::uint32_t key = 0;
-    for (std::size_t k = 0; k < len; ++k) key |= std::uint32_t{static_cast<unsigned char>(w[k])} << (8 * k);
+    for (std::size_t k = 0; k < len; ++k)
+      key |= std::uint32_t{static_cast<unsigned char>(w[k])} << (8 * k);
     return key;
   }
 
@@ -151,10 +156,10 @@ class FirstChars {
   bool ascii_[128] = {};  // the ASCII first characters
   std::uint32_t keys_[kSlots] = {};
   std::uint8_t index_[kSlots] = {};
-  std::size_t count_ = 0;               // distinct first characters
-  std::uint32_t firsts_[kMaxCues] = {};  // their keys
-  CueSet sets_[kMaxCues] = {};          // the cues that begin with each
-  std::uint32_t chars_[kMaxCues] = {};  // characters of each cue
+  std::size_t count_ = 0;                 // distinct first characters
+  std::uint32_t firsts_[kMaxCues] = {};   // their keys
+  CueSet sets_[kMaxCues] = {};            // the cues that begin with each
+  std::uint32_t chars_[kMaxCues] = {};    // characters of each cue
   std::uint64_t head_[kMaxCues][2] = {};  // its first sixteen bytes, low byte first
   std::uint64_t head_mask_[kMaxCues][2] = {};
 };
@@ -189,7 +194,9 @@ CueSet range_set(std::size_t from, std::size_t count) {
 bool has(const CueSet& s, std::size_t c) { return (s.bits[c / 64] >> (c % 64)) & 1; }
 void add(CueSet& s, std::size_t c) { s.bits[c / 64] |= std::uint64_t{1} << (c % 64); }
 
-bool meet(const CueSet& a, const CueSet& b) { return ((a.bits[0] & b.bits[0]) | (a.bits[1] & b.bits[1])) != 0; }
+bool meet(const CueSet& a, const CueSet& b) {
+  return ((a.bits[0] & b.bits[0]) | (a.bits[1] & b.bits[1])) != 0;
+}
 
 CueSet intersect(const CueSet& a, const CueSet& b) {
   CueSet r;
@@ -205,17 +212,22 @@ CueSet cue_set(std::span<const Cue> table) {
   return kFirstChars.find_table(table, from) ? range_set(from, table.size()) : CueSet{};
 }
 
-void Search::run(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted) {
+void Search::run(std::string_view text, const Span& span, std::uint32_t window,
+                 const CueSet& wanted) {
   const auto [start, end] = clip(text, span);
-  if (use_index(run_index_, text, window) && look_up(run_index_, text, start, end, window, wanted)) return;
+  if (use_index(run_index_, text, window) && look_up(run_index_, text, start, end, window, wanted))
+    return;
   indexed_ = false;
   walk_left(text, start, window, wanted);
   walk_right(text, end, window, wanted);
 }
 
-void Search::rerun(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted) {
+void Search::rerun(std::string_view text, const Span& span, std::uint32_t window,
+                   const CueSet& wanted) {
   const auto [start, end] = clip(text, span);
-  if (use_index(rerun_index_, text, window) && look_up(rerun_index_, text, start, end, window, wanted)) return;
+  if (use_index(rerun_index_, text, window) &&
+      look_up(rerun_index_, text, start, end, window, wanted))
+    return;
   if (indexed_) {  // nothing walked to compare with
     indexed_ = false;
     walk_left(text, start, window, wanted);
@@ -270,7 +282,8 @@ std::pair<std::size_t, std::size_t> Search::clip(std::string_view text, const Sp
 
 // Walking back from the span, the first occurrence met is the last in the window. `k`
 // counts the characters from byte i to the span's start.
-void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t window, const CueSet& wanted) {
+void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t window,
+                       const CueSet& wanted) {
   Side& side = left_;
   side.found = CueSet{};
   const FirstChars& first = kFirstChars;
@@ -305,7 +318,8 @@ void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t w
 
 // Walking on from the span, the first occurrence met is the first; it must end inside the
 // window. `k` counts the characters from the span's end to byte i.
-void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t window, const CueSet& wanted) {
+void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t window,
+                        const CueSet& wanted) {
   Side& side = right_;
   side.found = CueSet{};
   const FirstChars& first = kFirstChars;
@@ -332,7 +346,9 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
     }
     if (const CueSet* starting = first.starting_with(key); starting && meet(*starting, wanted)) {
       for_each(intersect(*starting, wanted), [&](std::size_t c) {
-        if (has(side.found, c) || first.chars_of(c) > window - k || !first.word_at(c, p + i, n - i, n - i)) return;
+        if (has(side.found, c) || first.chars_of(c) > window - k ||
+            !first.word_at(c, p + i, n - i, n - i))
+          return;
         side.distance[c] = k;
         add(side.found, c);
       });
@@ -396,8 +412,8 @@ std::uint32_t Search::Index::char_at(std::size_t byte) const {
   return chars;
 }
 
-bool Search::look_up(Index& index, std::string_view text, std::size_t start, std::size_t end, std::uint32_t window,
-                     const CueSet& wanted) {
+bool Search::look_up(Index& index, std::string_view text, std::size_t start, std::size_t end,
+                     std::uint32_t window, const CueSet& wanted) {
   if (!index.built_for(text)) index.build(text);
   if (!index.usable()) return false;
   indexed_ = true;
@@ -439,8 +455,9 @@ void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) cons
   for_each(intersect(found, range_set(from, table.size())), [&](std::size_t c) {
     // Found on both sides, the nearer counts.
     const bool l = has(left_.found, c), r = has(right_.found, c);
-    const std::uint32_t d =
-        l && r ? std::min(left_.distance[c], right_.distance[c]) : l ? left_.distance[c] : right_.distance[c];
+    const std::uint32_t d = l && r ? std::min(left_.distance[c], right_.distance[c])
+                            : l    ? left_.distance[c]
+                                   : right_.distance[c];
     const float decay = 1.0f + 0.125f * static_cast<float>(d);
     const Cue& cue = kFirstChars.cue(c);
     out.push_back(ContextHit{cue.word, d, cue.weight / decay});

@@ -98,13 +98,15 @@ class Search {
     std::uint32_t distance[kMaxCues];  // meaningful where `found` is set
   };
   static std::pair<std::size_t, std::size_t> clip(std::string_view text, const Span& span);
-  void walk_left(std::string_view text, std::size_t start, std::uint32_t window, const CueSet& wanted);
-  void walk_right(std::string_view text, std::size_t end, std::uint32_t window, const CueSet& wanted);
+  void walk_left(std::string_view text, std::size_t start, std::uint32_t window,
+                 const CueSet& wanted);
+  void walk_right(std::string_view text, std::size_t end, std::uint32_t window,
+                  const CueSet& wanted);
   // Whether this window is answered from the text's index.
   static bool use_index(Index& index, std::string_view text, std::uint32_t window);
   // Both sides from the index; false when the text has none (not well-formed).
-  bool look_up(Index& index, std::string_view text, std::size_t start, std::size_t end, std::uint32_t window,
-               const CueSet& wanted);
+  bool look_up(Index& index, std::string_view text, std::size_t start, std::size_t end,
+               std::uint32_t window, const CueSet& wanted);
 
   Side left_, right_;
   bool indexed_ = false;  // the sides came from an index: their windows are not set

@@ -61,7 +61,8 @@ bool is_list_break(const Segment& s) {
 template <class T>
 void sort_by_source(std::vector<T>& v) {
   auto before = [](const T& a, const T& b) {
-    if (a.source.byte_start != b.source.byte_start) return a.source.byte_start < b.source.byte_start;
+    if (a.source.byte_start != b.source.byte_start)
+      return a.source.byte_start < b.source.byte_start;
     return a.source.byte_end < b.source.byte_end;
   };
   constexpr std::size_t kMaxStretches = 16;
@@ -99,7 +100,8 @@ struct CueSets {
 
   CueSets() : negative(context::cue_set(negative_cues())), passport_and_negative(negative) {
     passport_and_negative |= context::cue_set(passport_cues());
-    for (EntityKind k : all_entities()) of_kind[static_cast<std::size_t>(k)] = context::cue_set(cues_for(k));
+    for (EntityKind k : all_entities())
+      of_kind[static_cast<std::size_t>(k)] = context::cue_set(cues_for(k));
   }
 };
 const CueSets kCueSets;
@@ -149,8 +151,7 @@ class Detector {
         if (cfg_.any_extension())
           add_shape({s, EntityKind::passport, kPassportRule, kPassportBase, true,
                      ChecksumResult::not_applicable(reason::passport)});
-        else
-          add_passport(s);
+        else add_passport(s);
       }
     }
     if (cfg_.extra_shapes) {
@@ -182,10 +183,14 @@ class Detector {
  private:
   void add_email(const Span& span) {
     SourceSpan src = map_.to_source(span);
-    findings_.push_back(Finding{
-        EntityKind::email, src.span, span, Certainty::probable, kEmailScore,
-        Evidence{kEmailRule, ChecksumResult::not_applicable(reason::email), {}, std::move(src.rules), src.cost,
-                 src.snapped, {}}});
+    findings_.push_back(Finding{EntityKind::email, src.span, span, Certainty::probable, kEmailScore,
+                                Evidence{kEmailRule,
+                                         ChecksumResult::not_applicable(reason::email),
+                                         {},
+                                         std::move(src.rules),
+                                         src.cost,
+                                         src.snapped,
+                                         {}}});
   }
 
   void add_passport(const Span& span) {
@@ -210,10 +215,14 @@ class Detector {
       return;
     }
     const Certainty certainty = ctx > 0.0f ? Certainty::probable : Certainty::possible;
-    findings_.push_back(Finding{
-        EntityKind::passport, src.span, span, certainty, score,
-        Evidence{kPassportRule, ChecksumResult::not_applicable(reason::passport), std::move(hits),
-                 std::move(src.rules), src.cost, src.snapped, {}}});
+    findings_.push_back(Finding{EntityKind::passport, src.span, span, certainty, score,
+                                Evidence{kPassportRule,
+                                         ChecksumResult::not_applicable(reason::passport),
+                                         std::move(hits),
+                                         std::move(src.rules),
+                                         src.cost,
+                                         src.snapped,
+                                         {}}});
   }
 
   // The labels around a span as the extension families read them (none when both are off).
@@ -235,16 +244,19 @@ class Detector {
     hits = ext_hits_;
     ctx = t;
     for (RuleName r : sources_)
-      if (std::find(extensions.begin(), extensions.end(), r) == extensions.end()) extensions.push_back(r);
+      if (std::find(extensions.begin(), extensions.end(), r) == extensions.end())
+        extensions.push_back(r);
   }
 
   // Vetoes from the labels of look-alikes and company numbers against a reading's context.
   // A resident or foreigner number whose birth date and check digit agree (`registration`)
   // gives way to a full look-alike label only, not to a word such as 회원 or 예약 nearby.
   std::optional<RejectReason> label_veto(float ctx, bool phone, bool registration = false) {
-    if (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > ctx) return RejectReason::business_context;
+    if (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > ctx)
+      return RejectReason::business_context;
     if (registration && lookalike_ < 1.0f) return std::nullopt;
-    if (cfg_.lookalike_veto && lookalike_ >= cfg_.min_veto && lookalike_ > ctx) return RejectReason::look_alike;
+    if (cfg_.lookalike_veto && lookalike_ >= cfg_.min_veto && lookalike_ > ctx)
+      return RejectReason::look_alike;
     // Company labels name telephone numbers only.
     if (cfg_.company_veto && phone && company_ >= cfg_.min_veto && company_ > ctx && !personal_)
       return RejectReason::company_number;
@@ -286,8 +298,11 @@ class Detector {
     score = clamp_score(subtract_costs(score, src.cost, cfg_));
 
     std::optional<RejectReason> why;
-    if (!cfg_.label_reading && neg > ctx && neg >= cfg_.min_veto) why = RejectReason::business_context;
-    else if (auto v = shape.kind == EntityKind::email ? std::nullopt : label_veto(ctx, shape.kind == EntityKind::phone))
+    if (!cfg_.label_reading && neg > ctx && neg >= cfg_.min_veto)
+      why = RejectReason::business_context;
+    else if (auto v = shape.kind == EntityKind::email
+                          ? std::nullopt
+                          : label_veto(ctx, shape.kind == EntityKind::phone))
       why = v;  // an e-mail address is never a look-alike number
     else if (shape.needs_context && ctx < cfg_.min_context) why = RejectReason::no_context;
     else if (score < cfg_.min_score) why = RejectReason::below_threshold;
@@ -295,10 +310,12 @@ class Detector {
       rejections_.push_back(Rejection{src.span, score, shape.kind, *why});
       return;
     }
-    const Certainty certainty = !shape.needs_context || ctx > 0.0f ? Certainty::probable : Certainty::possible;
-    findings_.push_back(Finding{shape.kind, src.span, shape.span, certainty, score,
-                                Evidence{shape.rule, shape.checksum, std::move(hits), std::move(src.rules), src.cost,
-                                         src.snapped, std::move(extensions)}});
+    const Certainty certainty =
+        !shape.needs_context || ctx > 0.0f ? Certainty::probable : Certainty::possible;
+    findings_.push_back(
+        Finding{shape.kind, src.span, shape.span, certainty, score,
+                Evidence{shape.rule, shape.checksum, std::move(hits), std::move(src.rules),
+                         src.cost, src.snapped, std::move(extensions)}});
   }
 
   // One digit run (or one piece of a list): its candidates, their decisions and the single
@@ -308,14 +325,16 @@ class Detector {
     RunOutcome out;
     const std::string_view digits_text = text_.substr(run.byte_start, run.byte_len());
     // Runs are ASCII, so bytes are characters here.
-    if (digits_text.size() < kMinCandidateDigits || digits_text.size() > kMaxCandidateDigits) return out;
+    if (digits_text.size() < kMinCandidateDigits || digits_text.size() > kMaxCandidateDigits)
+      return out;
     if (!to_digits(digits_text, digits_)) return out;
     candidates(digits_, cands_);
     const bool extended = cfg_.any_extension();
     std::optional<SourceSpan> early;
     if (extended) {
       early = map_.to_source(run);
-      extend::extra_candidates(cfg_, digits_, source_.substr(early->span.byte_start, early->span.byte_len()),
+      extend::extra_candidates(cfg_, digits_,
+                               source_.substr(early->span.byte_start, early->span.byte_len()),
                                text_.substr(0, run.byte_start), cands_);
     }
     const std::size_t n = cands_.size();
@@ -324,7 +343,8 @@ class Detector {
     // Context and the score before costs, per candidate: one search for all their tables,
     // and the negative cues too in case the source has the same windows.
     context::CueSet wanted = kCueSets.negative;
-    for (std::size_t i = 0; i < n; ++i) wanted |= kCueSets.of_kind[static_cast<std::size_t>(cands_[i].entity)];
+    for (std::size_t i = 0; i < n; ++i)
+      wanted |= kCueSets.of_kind[static_cast<std::size_t>(cands_[i].entity)];
     // With label reading the families' own labels take the place of the base search.
     const bool own_labels = extended && cfg_.label_reading;
     if (!own_labels) search_.run(text_, run, cfg_.context_window, wanted);
@@ -349,10 +369,12 @@ class Detector {
       }
       float score = c.base;
       if (c.checksum.kind == ChecksumResult::Kind::passed) score = score + cfg_.checksum_passed;
-      else if (c.checksum.kind == ChecksumResult::Kind::failed) score = score - cfg_.checksum_failed;
+      else if (c.checksum.kind == ChecksumResult::Kind::failed)
+        score = score - cfg_.checksum_failed;
       const float weighted = cfg_.context * ctx_[i];
       raw_[i] = score + weighted;
-      if (!(c.needs_context && ctx_[i] < cfg_.min_context) && !(clamp_score(raw_[i]) < cfg_.min_score))
+      if (!(c.needs_context && ctx_[i] < cfg_.min_context) &&
+          !(clamp_score(raw_[i]) < cfg_.min_score))
         any_can_pass = true;
     }
     // Subtracting non-negative costs never raises a rounded score.
@@ -367,13 +389,15 @@ class Detector {
     }
     std::optional<extend::Veto> run_veto;
     if (extended)
-      run_veto = extend::veto(cfg_, digits_, source_.substr(src.span.byte_start, src.span.byte_len()),
-                              source_.substr(src.span.byte_end, 2), personal_);
+      run_veto =
+          extend::veto(cfg_, digits_, source_.substr(src.span.byte_start, src.span.byte_len()),
+                       source_.substr(src.span.byte_end, 2), personal_);
     // A number that reads as a telephone number under a company label is the company's,
     // whatever else its digits could be.
     if (extended && !run_veto) {
       for (std::size_t i = 0; i < n; ++i)
-        if (cands_[i].entity == EntityKind::phone && label_veto(ctx_[i], true) == RejectReason::company_number) {
+        if (cands_[i].entity == EntityKind::phone &&
+            label_veto(ctx_[i], true) == RejectReason::company_number) {
           run_veto = extend::Veto{RejectReason::company_number, true};
           break;
         }
@@ -395,7 +419,9 @@ class Detector {
       const float score = clamp_score(subtract_costs(raw_[i], src.cost, cfg_));
 
       Certainty certainty = c.max_certainty;
-      if (!passed) certainty = std::min(ctx > 0.0f ? Certainty::probable : Certainty::possible, c.max_certainty);
+      if (!passed)
+        certainty =
+            std::min(ctx > 0.0f ? Certainty::probable : Certainty::possible, c.max_certainty);
 
       if (run_veto) {
         reject(c, score, run_veto->reason);
@@ -427,7 +453,8 @@ class Detector {
         const Candidate& d = cands_[k];
         const bool registration =
             d.entity == EntityKind::resident || d.entity == EntityKind::foreigner_registration;
-        return ctx_[k] >= cfg_.min_context || (registration && d.checksum.kind == ChecksumResult::Kind::passed);
+        return ctx_[k] >= cfg_.min_context ||
+               (registration && d.checksum.kind == ChecksumResult::Kind::passed);
       };
       const bool labelled = own_labels && strong(i);
       const bool win_labelled = own_labels && win != n && strong(win);
@@ -448,9 +475,13 @@ class Detector {
       const Candidate& c = cands_[win];
       // The hits are copied, not moved: one allocation of their size, and the scratch list
       // keeps its room for the next run.
-      out.winner = Finding{c.entity, src.span, run, win_certainty, win_score,
-                           Evidence{c.rule, c.checksum, cand_hits_[win], std::move(src.rules), src.cost,
-                                    src.snapped, extended ? cand_ext_[win] : RuleList{}}};
+      out.winner = Finding{c.entity,
+                           src.span,
+                           run,
+                           win_certainty,
+                           win_score,
+                           Evidence{c.rule, c.checksum, cand_hits_[win], std::move(src.rules),
+                                    src.cost, src.snapped, extended ? cand_ext_[win] : RuleList{}}};
     }
     if (run_veto && run_veto->final) out.vetoed = true;
     return out;
@@ -468,7 +499,8 @@ class Detector {
     auto it = segs.begin() + static_cast<std::ptrdiff_t>(segment_after(run.byte_start));
     for (; it != segs.end() && it->dst.byte_start < run.byte_end; ++it) {
       if (!is_list_break(*it)) continue;
-      if (cuts_.back().first != it->dst.byte_start) cuts_.push_back({it->dst.byte_start, it->dst.char_start});
+      if (cuts_.back().first != it->dst.byte_start)
+        cuts_.push_back({it->dst.byte_start, it->dst.char_start});
     }
     cuts_.push_back({run.byte_end, run.char_end});
     const std::size_t k = cuts_.size() - 1;  // elementary pieces
@@ -537,18 +569,21 @@ class Detector {
   }
 
   // Whether a piece whose costs are at least `cost` cannot win: its best score, with the
-  // highest base, checksum and context it can have, still falls below the threshold. Only for the default
-  // rules (extensions add their own scores) and costs that can only lower a score.
+  // highest base, checksum and context it can have, still falls below the threshold. Only for the
+  // default rules (extensions add their own scores) and costs that can only lower a score.
   bool can_prune_pieces() const {
     return costs_only_lower_ && !cfg_.any_extension() && std::isfinite(cfg_.checksum_passed) &&
-           std::isfinite(cfg_.checksum_failed) && std::isfinite(cfg_.context) && std::isfinite(cfg_.min_score);
+           std::isfinite(cfg_.checksum_failed) && std::isfinite(cfg_.context) &&
+           std::isfinite(cfg_.min_score);
   }
   // A piece of `digits` characters; `quiet`: no cue in any window inside its run.
   bool cannot_win(const NormalizationCost& cost, std::size_t digits, bool quiet) const {
-    const float checksum =
-        has_checksum_rule(digits) ? std::max({cfg_.checksum_passed, -cfg_.checksum_failed, 0.0f}) : 0.0f;
+    const float checksum = has_checksum_rule(digits)
+                               ? std::max({cfg_.checksum_passed, -cfg_.checksum_failed, 0.0f})
+                               : 0.0f;
     const float context = quiet ? 0.0f : std::max(cfg_.context * 1.5f, 0.0f);
-    const float best = clamp_score(subtract_costs((kMaxCandidateBase + checksum) + context, cost, cfg_));
+    const float best =
+        clamp_score(subtract_costs((kMaxCandidateBase + checksum) + context, cost, cfg_));
     return best < cfg_.min_score;  // false for NaN
   }
 
@@ -582,7 +617,8 @@ class Detector {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < n; ++i) {
       Finding& f = findings_[i];
-      if (removed[i]) rejections_.push_back(Rejection{f.source, f.score, f.entity, RejectReason::outranked});
+      if (removed[i])
+        rejections_.push_back(Rejection{f.source, f.score, f.entity, RejectReason::outranked});
       else if (kept++ != i) findings_[kept - 1] = std::move(f);
     }
     findings_.erase(findings_.begin() + static_cast<std::ptrdiff_t>(kept), findings_.end());
@@ -607,7 +643,7 @@ class Detector {
   std::vector<ContextHit> neg_hits_;
   std::vector<Position> cuts_;
   std::vector<NormalizationCost> cut_costs_;  // see mend_list
-  std::size_t seg_cursor_ = 0;  // segment_after's last answer
+  std::size_t seg_cursor_ = 0;                // segment_after's last answer
   std::vector<SplitBest> best_;
 
   // Scratch of the extension families.

@@ -26,9 +26,9 @@ constexpr std::array<KindText, kEntityCount> kKinds{{
 }};
 
 constexpr std::array<EntityKind, kEntityCount> kAll{
-    EntityKind::resident,      EntityKind::foreigner_registration, EntityKind::business_registration,
-    EntityKind::credit_card,   EntityKind::bank_account,           EntityKind::phone,
-    EntityKind::email,         EntityKind::driver_license,         EntityKind::birth_date,
+    EntityKind::resident,    EntityKind::foreigner_registration, EntityKind::business_registration,
+    EntityKind::credit_card, EntityKind::bank_account,           EntityKind::phone,
+    EntityKind::email,       EntityKind::driver_license,         EntityKind::birth_date,
     EntityKind::passport,
 };
 

@@ -19,12 +19,17 @@ namespace {
 
 bool is_ascii_letter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
 bool is_ascii_digit(unsigned char c) { return c >= '0' && c <= '9'; }
-unsigned char lower(unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c | 0x20) : c; }
+unsigned char lower(unsigned char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c | 0x20) : c;
+}
 
 // Letters and digits: the characters a label distance counts.
 bool counts(char32_t c) {
-  if (c < 0x80) return is_ascii_letter(static_cast<unsigned char>(c)) || is_ascii_digit(static_cast<unsigned char>(c));
-  return (c >= 0xAC00 && c < 0xD7A4) || (c >= 0x3131 && c <= 0x318E) || (c >= 0x4E00 && c <= 0x9FFF);
+  if (c < 0x80)
+    return is_ascii_letter(static_cast<unsigned char>(c)) ||
+           is_ascii_digit(static_cast<unsigned char>(c));
+  return (c >= 0xAC00 && c < 0xD7A4) || (c >= 0x3131 && c <= 0x318E) ||
+         (c >= 0x4E00 && c <= 0x9FFF);
 }
 
 char32_t char_at(std::string_view s, std::size_t i) { return utf8::decode(s, i); }
@@ -58,11 +63,14 @@ class LabelIndex {
  public:
   LabelIndex() {
     for (EntityKind k : all_entities())
-      for (const Cue& c : cues_for(k)) add(c.word, c.weight, labels::kPlain, static_cast<std::uint8_t>(k), true);
+      for (const Cue& c : cues_for(k))
+        add(c.word, c.weight, labels::kPlain, static_cast<std::uint8_t>(k), true);
     for (std::size_t t = 0; t < labels::kTableCount; ++t)
-      for (const labels::Label& l : labels::kTables[t]) add(l.word, l.weight, l.flags, static_cast<std::uint8_t>(t), false);
+      for (const labels::Label& l : labels::kTables[t])
+        add(l.word, l.weight, l.flags, static_cast<std::uint8_t>(t), false);
     for (const Cue& c : negative_cues())
-      add(c.word, c.weight, labels::kPlain, static_cast<std::uint8_t>(labels::kNegativeTable), true);
+      add(c.word, c.weight, labels::kPlain, static_cast<std::uint8_t>(labels::kNegativeTable),
+          true);
   }
 
   const IndexedLabel& at(std::size_t i) const { return labels_[i]; }
@@ -82,7 +90,8 @@ class LabelIndex {
   // Where label i ends when it stands at byte `at` of s and ends by `limit`, or npos. ASCII
   // letters match either case and no ASCII letter may touch an ASCII end of the label; spaces
   // may stand between two Korean letters of it (주민 번호, 접수 번호).
-  std::size_t match_end(std::size_t i, std::string_view s, std::size_t at, std::size_t limit) const {
+  std::size_t match_end(std::size_t i, std::string_view s, std::size_t at,
+                        std::size_t limit) const {
     const std::string_view w = labels_[i].word;
     std::size_t t = at;
     for (std::size_t k = 0; k < w.size();) {
@@ -108,14 +117,16 @@ class LabelIndex {
  private:
   void add(std::string_view word, float weight, std::uint8_t flags, std::uint8_t table, bool base) {
     const auto i = static_cast<std::uint16_t>(labels_.size());
-    labels_.push_back({word, weight, flags, table, base, static_cast<std::uint8_t>(alnum_count(word, 0, word.size()))});
+    labels_.push_back({word, weight, flags, table, base,
+                       static_cast<std::uint8_t>(alnum_count(word, 0, word.size()))});
     const char32_t c = char_at(word, 0);
     std::uint16_t* slot;
     if (c < 0x80) slot = &ascii_[lower(static_cast<unsigned char>(c))];
     else if (c >= unicode::kSyllableFirst && c < unicode::kSyllableFirst + unicode::kSyllableCount)
       slot = &hangul_[c - unicode::kSyllableFirst];
     else {
-      auto it = std::find_if(other_.begin(), other_.end(), [&](const auto& p) { return p.first == c; });
+      auto it =
+          std::find_if(other_.begin(), other_.end(), [&](const auto& p) { return p.first == c; });
       if (it == other_.end()) it = other_.insert(other_.end(), {c, std::uint16_t{0}});
       slot = &it->second;
     }
@@ -182,7 +193,8 @@ std::size_t count_char(std::string_view s, std::size_t from, std::size_t to, cha
 char row_delimiter(std::string_view line) {
   if (line.find('\t') != std::string_view::npos) return '\t';
   if (line.find('|') != std::string_view::npos) return '|';
-  if (line.find(',') != std::string_view::npos && line.find(", ") == std::string_view::npos) return ',';
+  if (line.find(',') != std::string_view::npos && line.find(", ") == std::string_view::npos)
+    return ',';
   return 0;
 }
 
@@ -221,7 +233,8 @@ bool is_number_word(std::string_view w) {
 }
 
 std::size_t digit_count(std::string_view s) {
-  return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return is_ascii_digit(c); }));
+  return static_cast<std::size_t>(
+      std::count_if(s.begin(), s.end(), [](char c) { return is_ascii_digit(c); }));
 }
 
 }  // namespace
@@ -233,7 +246,8 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   found_.clear();
   const LabelIndex& index = label_index();
   const std::size_t start = std::min<std::size_t>(span.byte_start, text.size());
-  const std::size_t end = std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), text.size());
+  const std::size_t end =
+      std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), text.size());
   // Left: counted in letters and digits; another number of four digits or more ends the walk.
   std::uint32_t alnum = 0, digits = 0;
   std::size_t i = start;
@@ -286,8 +300,8 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   }
 }
 
-void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance,
-                          RuleName source) {
+void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t to,
+                          std::uint32_t distance, RuleName source) {
   const LabelIndex& index = label_index();
   for (std::size_t k = from; k < to;) {
     const std::size_t at = k;
@@ -307,11 +321,14 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
 void LabelSearch::run_structure(std::string_view source, const Span& span) {
   const std::size_t start = std::min<std::size_t>(span.byte_start, source.size());
   const std::size_t ls = line_start(source, start);
-  const std::size_t le = line_end(source, std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), source.size()));
+  const std::size_t le = line_end(
+      source, std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), source.size()));
   if (ls == std::string_view::npos || le == std::string_view::npos) return;
   // Several numbers often share a line: what depends on the line alone is kept.
-  if (!(line_.data == source.data() && line_.size == source.size() && line_.start == ls && line_.end == le)) {
-    line_ = {source.data(), source.size(), ls, le, row_delimiter(source.substr(ls, le - ls)), 0, {}};
+  if (!(line_.data == source.data() && line_.size == source.size() && line_.start == ls &&
+        line_.end == le)) {
+    line_ = {
+        source.data(), source.size(), ls, le, row_delimiter(source.substr(ls, le - ls)), 0, {}};
     if (line_.delimiter) line_.count = count_delimiters(source, ls, le, line_.delimiter);
     else previous_line(source, ls);
   }
@@ -326,8 +343,9 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
     const std::size_t count = line_.count;
     const std::size_t column = count_delimiters(source, ls, start, delim);
     std::size_t header = ls, header_end = le;
-    const bool cached = table_.text.data() == source.data() && table_.text.size() == source.size() &&
-                        table_.delimiter == delim && table_.count == count;
+    const bool cached = table_.text.data() == source.data() &&
+                        table_.text.size() == source.size() && table_.delimiter == delim &&
+                        table_.count == count;
     while (header > 0) {
       if (cached && header - 1 <= table_.rows_end && header > table_.header_end) {
         header = table_.header;
@@ -338,12 +356,14 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
       const std::size_t ps = line_start(source, pe);
       if (ps == std::string_view::npos) break;
       const std::string_view prev = source.substr(ps, pe - ps);
-      if (row_delimiter(prev) != delim || count_delimiters(prev, 0, prev.size(), delim) != count) break;
+      if (row_delimiter(prev) != delim || count_delimiters(prev, 0, prev.size(), delim) != count)
+        break;
       header = ps;
       header_end = pe;
     }
     if (header != ls) {
-      table_ = {source, delim, count, header, header_end, std::max(le, cached ? table_.rows_end : le)};
+      table_ = {source, delim,      count,
+                header, header_end, std::max(le, cached ? table_.rows_end : le)};
       // The header's cell of this column.
       std::size_t from = header, seen = 0;
       bool quoted = false;
@@ -383,7 +403,8 @@ void LabelSearch::previous_line(std::string_view source, std::size_t ls) {
 
 bool LabelSearch::inside_another(const LabelFound& f) const {
   for (const LabelFound& g : found_)
-    if (g.in_source == f.in_source && g.start <= f.start && f.end <= g.end && g.end - g.start > f.end - f.start)
+    if (g.in_source == f.in_source && g.start <= f.start && f.end <= g.end &&
+        g.end - g.start > f.end - f.start)
       return true;
   return false;
 }
@@ -398,7 +419,8 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
     if (table >= labels::kLookAlikeTable && f.source == rule::kPreviousLine) continue;
     const float decay = 1.0f + 0.125f * static_cast<float>(f.distance);
     const ContextHit h{l.word, f.distance, l.weight / decay};
-    auto same = std::find_if(out.begin(), out.end(), [&](const ContextHit& o) { return o.cue == h.cue; });
+    auto same =
+        std::find_if(out.begin(), out.end(), [&](const ContextHit& o) { return o.cue == h.cue; });
     if (same == out.end()) out.push_back(h);
     else if (h.weight > same->weight) *same = h;
     else continue;
@@ -425,21 +447,24 @@ bool LabelSearch::personal_phone() const {
 namespace {
 
 namespace reason {
-inline constexpr std::string_view recent_resident = "2020년 10월 이후 발급된 번호는 검증 자리를 쓰지 않는다";
+inline constexpr std::string_view recent_resident =
+    "2020년 10월 이후 발급된 번호는 검증 자리를 쓰지 않는다";
 }
 
 // A Korean telephone number as dialled at home (with its leading 0).
 bool is_national_phone(std::span<const std::uint8_t> d) {
   const std::size_t n = d.size();
   if (n < 9 || n > 11 || d[0] != 0) return false;
-  if (d[1] == 1) return (d[2] == 0 && n == 11) || ((d[2] == 1 || d[2] >= 6) && (n == 10 || n == 11));
+  if (d[1] == 1)
+    return (d[2] == 0 && n == 11) || ((d[2] == 1 || d[2] >= 6) && (n == 10 || n == 11));
   if (d[1] == 2) return n == 9 || n == 10;
   if (d[1] == 7 && d[2] == 0) return n == 11;
   return d[1] >= 3 && d[1] <= 6 && d[2] >= 1 && d[2] <= 5 && (n == 10 || n == 11);
 }
 
-constexpr std::string_view kRegions[] = {"서울", "부산", "경기", "강원", "충북", "충남", "전북", "전남", "경북",
-                                         "경남", "제주", "대구", "인천", "광주", "대전", "울산", "세종"};
+constexpr std::string_view kRegions[] = {"서울", "부산", "경기", "강원", "충북", "충남",
+                                         "전북", "전남", "경북", "경남", "제주", "대구",
+                                         "인천", "광주", "대전", "울산", "세종"};
 
 bool ends_with_region(std::string_view before) {
   while (!before.empty() && before.back() == ' ') before.remove_suffix(1);
@@ -495,7 +520,8 @@ std::optional<Date> separated_date(std::string_view s) {
   const unsigned year = four ? y : 1900 + y;
   if (four && (y < 1900 || y > 2099)) return std::nullopt;
   if (!is_valid_date(year, m, d) && !(!four && is_valid_date(2000 + y, m, d))) return std::nullopt;
-  return Date{static_cast<std::uint16_t>(year), static_cast<std::uint8_t>(m), static_cast<std::uint8_t>(d)};
+  return Date{static_cast<std::uint16_t>(year), static_cast<std::uint8_t>(m),
+              static_cast<std::uint8_t>(d)};
 }
 
 }  // namespace
@@ -505,58 +531,65 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
   const std::size_t n = d.size();
   const bool masked = any_masked(d);
   if (cfg.extra_shapes && masked && n == 16 && masked_groups(source))
-    out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::masked), rule::kCardMasked,
-                            cues_for(EntityKind::credit_card), 0.6f, false, Certainty::probable,
-                            EntityKind::credit_card});
+    out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::masked),
+                            rule::kCardMasked, cues_for(EntityKind::credit_card), 0.6f, false,
+                            Certainty::probable, EntityKind::credit_card});
   if (cfg.extra_shapes && !masked) {
     // International form: +82 or 0082, then the number without its leading 0.
     std::span<const std::uint8_t> rest;
     if (digits_start_with(d, "0082")) rest = d.subspan(4);
-    else if (digits_start_with(d, "82") && (before.ends_with('+') || before.ends_with("+ "))) rest = d.subspan(2);
+    else if (digits_start_with(d, "82") && (before.ends_with('+') || before.ends_with("+ ")))
+      rest = d.subspan(2);
     if (!rest.empty()) {
       std::uint8_t national[12];
       std::size_t len = 0;
       if (rest[0] != 0) national[len++] = 0;
       for (std::size_t k = 0; k < rest.size() && len < 12; ++k) national[len++] = rest[k];
       if (len <= 11 && is_national_phone({national, len}))
-        out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::phone), rule::kPhoneInternational,
-                                cues_for(EntityKind::phone), 0.7f, false, Certainty::probable, EntityKind::phone});
+        out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
+                                rule::kPhoneInternational, cues_for(EntityKind::phone), 0.7f, false,
+                                Certainty::probable, EntityKind::phone});
     }
     // A licence number after a region name: 서울 11-123456-78.
     if (n == 10 && ends_with_region(before))
-      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::driver_license), rule::kLicenseRegion,
-                              cues_for(EntityKind::driver_license), 0.55f, false, Certainty::probable,
-                              EntityKind::driver_license});
+      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::driver_license),
+                              rule::kLicenseRegion, cues_for(EntityKind::driver_license), 0.55f,
+                              false, Certainty::probable, EntityKind::driver_license});
     // A passport whose letter was read as a digit (O12345678).
     if (n == 9 && source.size() == 9 && source[0] >= 'A' && source[0] <= 'Z' &&
         std::all_of(source.begin() + 1, source.end(), [](char ch) { return is_ascii_digit(ch); }))
-      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::passport), rule::kPassportLetterDigit,
-                              cues_for(EntityKind::passport), 0.1f, true, Certainty::probable, EntityKind::passport});
+      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::passport),
+                              rule::kPassportLetterDigit, cues_for(EntityKind::passport), 0.1f,
+                              true, Certainty::probable, EntityKind::passport});
     // A date written with separators that the digits alone do not read as one.
-    const bool has_birth =
-        std::any_of(out.begin(), out.end(), [](const Candidate& c) { return c.entity == EntityKind::birth_date; });
+    const bool has_birth = std::any_of(out.begin(), out.end(), [](const Candidate& c) {
+      return c.entity == EntityKind::birth_date;
+    });
     // Written as a date, it weighs a little more than the bare digits (0.1) of the base rules.
     if (!has_birth && n >= 4 && n <= 8 && separated_date(source))
-      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date), rule::kBirthSeparatedDate,
-                              cues_for(EntityKind::birth_date), 0.2f, true, Certainty::probable,
-                              EntityKind::birth_date});
+      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date),
+                              rule::kBirthSeparatedDate, cues_for(EntityKind::birth_date), 0.2f,
+                              true, Certainty::probable, EntityKind::birth_date});
   }
   if (cfg.recent_resident && n == 13 && !masked) {
     if (auto a = analyze_resident(d); a && a->birth) {
       if (a->checksum.kind == ChecksumResult::Kind::failed) {
-        // Born since October 2020 with a seventh digit of that century: issued without a check digit.
+        // Born since October 2020 with a seventh digit of that century: issued without a check
+        // digit.
         const Date b = *a->birth;
         const bool recent = (b.year > 2020 || (b.year == 2020 && b.month >= 10)) &&
                             (d[6] == 3 || d[6] == 4 || d[6] == 7 || d[6] == 8);
         // It takes the place of the reading whose check digit failed.
         std::erase_if(out, [](const Candidate& c) {
-          return (c.entity == EntityKind::resident || c.entity == EntityKind::foreigner_registration) &&
+          return (c.entity == EntityKind::resident ||
+                  c.entity == EntityKind::foreigner_registration) &&
                  c.checksum.kind == ChecksumResult::Kind::failed;
         });
-        out.push_back(Candidate{ChecksumResult::not_applicable(reason::recent_resident), rule::kResidentRecent,
-                                cues_for(a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident),
-                                recent ? 0.55f : 0.3f, false, Certainty::probable,
-                                a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident});
+        out.push_back(Candidate{
+            ChecksumResult::not_applicable(reason::recent_resident), rule::kResidentRecent,
+            cues_for(a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident),
+            recent ? 0.55f : 0.3f, false, Certainty::probable,
+            a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident});
       }
       // A 13-digit number that reads as a resident number is a card only under a card label.
       for (Candidate& c : out)
@@ -593,8 +626,8 @@ bool is_timestamp(std::span<const std::uint8_t> d) {
     return v;
   };
   const unsigned y = num(0, 4);
-  return y >= 1970 && y <= 2099 && is_valid_date(y, num(4, 2), num(6, 2)) && num(8, 2) < 24 && num(10, 2) < 60 &&
-         num(12, 2) < 60;
+  return y >= 1970 && y <= 2099 && is_valid_date(y, num(4, 2), num(6, 2)) && num(8, 2) < 24 &&
+         num(10, 2) < 60 && num(12, 2) < 60;
 }
 
 bool is_isbn13(std::span<const std::uint8_t> d) {
@@ -606,22 +639,27 @@ bool is_isbn13(std::span<const std::uint8_t> d) {
 
 }  // namespace
 
-std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std::string_view source,
-                         std::string_view after, bool personal_phone) {
+std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d,
+                         std::string_view source, std::string_view after, bool personal_phone) {
   const std::size_t n = d.size();
   if (cfg.lookalike_veto) {
-    if (count_char(source, 0, source.size(), '.') >= 3) return Veto{RejectReason::look_alike, true};  // IP, version
+    if (count_char(source, 0, source.size(), '.') >= 3)
+      return Veto{RejectReason::look_alike, true};  // IP, version
     if (is_price(source)) return Veto{RejectReason::look_alike, true};
     if (is_isbn13(d)) return Veto{RejectReason::look_alike, true};
     // A date joined to the hour of a clock (2024.01.12 11:50), or a time stamp 20211021122410.
-    if (after.size() >= 2 && after[0] == ':' && is_ascii_digit(after[1])) return Veto{RejectReason::look_alike, true};
+    if (after.size() >= 2 && after[0] == ':' && is_ascii_digit(after[1]))
+      return Veto{RejectReason::look_alike, true};
     if (is_timestamp(d)) return Veto{RejectReason::look_alike, true};
     if (source.find('\t') != std::string_view::npos) return Veto{RejectReason::look_alike, false};
     for (std::size_t i = 0; i + 1 < source.size(); ++i)
-      if (source[i] == ',' && is_ascii_digit(source[i + 1])) return Veto{RejectReason::look_alike, false};
+      if (source[i] == ',' && is_ascii_digit(source[i + 1]))
+        return Veto{RejectReason::look_alike, false};
   }
   if (cfg.company_veto && !personal_phone) {
-    const bool representative = n == 8 && (digits_start_with(d, "15") || digits_start_with(d, "16") || digits_start_with(d, "18"));
+    const bool representative =
+        n == 8 &&
+        (digits_start_with(d, "15") || digits_start_with(d, "16") || digits_start_with(d, "18"));
     const bool toll_free = (n == 10 || n == 11) && digits_start_with(d, "080");
     if (representative || toll_free) return Veto{RejectReason::company_number, true};
   }
@@ -634,7 +672,8 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
 namespace {
 
 bool is_local_char(unsigned char c) {
-  return is_ascii_letter(c) || is_ascii_digit(c) || c == '%' || c == '+' || c == '-' || c == '.' || c == '_';
+  return is_ascii_letter(c) || is_ascii_digit(c) || c == '%' || c == '+' || c == '-' || c == '.' ||
+         c == '_';
 }
 bool is_label_char(unsigned char c) { return is_ascii_letter(c) || is_ascii_digit(c) || c == '-'; }
 
@@ -642,11 +681,13 @@ bool is_label_char(unsigned char c) { return is_ascii_letter(c) || is_ascii_digi
 bool word_at(std::string_view s, std::size_t i, std::string_view w) {
   if (i + w.size() > s.size()) return false;
   for (std::size_t k = 0; k < w.size(); ++k)
-    if (lower(static_cast<unsigned char>(s[i + k])) != lower(static_cast<unsigned char>(w[k]))) return false;
+    if (lower(static_cast<unsigned char>(s[i + k])) != lower(static_cast<unsigned char>(w[k])))
+      return false;
   return true;
 }
 
-constexpr std::string_view kDotMarks[] = {"(dot)", "[dot]", "{dot}", " dot ", "(점)", " 점 ", "닷", " . ", "."};
+constexpr std::string_view kDotMarks[] = {"(dot)", "[dot]", "{dot}", " dot ", "(점)",
+                                          " 점 ",  "닷",    " . ",   "."};
 
 // Labels of a domain joined by dots or dot marks from i; the end, or npos. `marked` tells
 // whether a dot mark was used.
@@ -679,7 +720,8 @@ std::size_t read_domain(std::string_view s, std::size_t i, bool& marked) {
     }
     if (!joined) break;
   }
-  if (labels < 2 || end == std::string_view::npos || end - last_start < 2) return std::string_view::npos;
+  if (labels < 2 || end == std::string_view::npos || end - last_start < 2)
+    return std::string_view::npos;
   for (std::size_t k = last_start; k < end; ++k)
     if (!is_ascii_letter(static_cast<unsigned char>(s[k]))) return std::string_view::npos;
   return end;
@@ -737,7 +779,8 @@ std::size_t date_at(std::string_view text, std::size_t i, RuleName& rule) {
     if (ml < 1 || ml > 2 || !(k < n && p[k] == '/')) return 0;
     ++k;
     const std::size_t dl = number(2, d);
-    if (dl < 1 || dl > 2 || !ends_here() || y < 1900 || y > 2099 || !is_valid_date(y, m, d)) return 0;
+    if (dl < 1 || dl > 2 || !ends_here() || y < 1900 || y > 2099 || !is_valid_date(y, m, d))
+      return 0;
     rule = rule::kBirthSeparatedDate;
     return k;
   }
@@ -747,7 +790,8 @@ std::size_t date_at(std::string_view text, std::size_t i, RuleName& rule) {
     const std::size_t dl = number(2, d);
     if (dl < 1 || dl > 2 || !(k < n && p[k] == '/')) return 0;
     ++k;
-    if (number(4, y) != 4 || !ends_here() || y < 1900 || y > 2099 || !is_valid_date(y, m, d)) return 0;
+    if (number(4, y) != 4 || !ends_here() || y < 1900 || y > 2099 || !is_valid_date(y, m, d))
+      return 0;
     rule = rule::kBirthSeparatedDate;
     return k;
   }
@@ -760,7 +804,9 @@ bool current_passport_at(std::string_view text, std::size_t i) {
   const std::size_t n = text.size();
   auto alnum = [&](std::size_t k) { return is_ascii_letter(p[k]) || is_ascii_digit(p[k]); };
   auto upper = [&](std::size_t k) { return p[k] >= 'A' && p[k] <= 'Z'; };
-  if (i + 9 > n || !upper(i) || !upper(i + 4) || (i > 0 && alnum(i - 1)) || (i + 9 < n && alnum(i + 9))) return false;
+  if (i + 9 > n || !upper(i) || !upper(i + 4) || (i > 0 && alnum(i - 1)) ||
+      (i + 9 < n && alnum(i + 9)))
+    return false;
   for (std::size_t k : {1, 2, 3, 5, 6, 7, 8})
     if (!is_ascii_digit(p[i + k])) return false;
   return true;
@@ -793,14 +839,16 @@ std::optional<Raw> email_at(std::string_view text, std::size_t i) {
   while (dot > i + 1 && p[dot - 1] != '.') --dot;
   std::size_t letters = dot;
   while (letters < e && is_ascii_letter(p[letters])) ++letters;
-  if (!(s < i && dot > i + 2 && letters - dot >= 2 && letters < e && is_ascii_digit(p[letters]))) return std::nullopt;
+  if (!(s < i && dot > i + 2 && letters - dot >= 2 && letters < e && is_ascii_digit(p[letters])))
+    return std::nullopt;
   bool marked = false;
   if (read_domain(text.substr(0, letters), i + 1, marked) != letters) return std::nullopt;
   return Raw{s, letters, EntityKind::email, rule::kEmailGlued, 0.85f, false};
 }
 
 // The e-mail around a disguised "@" (a mark from..to): hong(at)naver.com, hong 골뱅이 naver.com.
-std::optional<Raw> disguised_email(std::string_view text, std::size_t from, std::size_t to, bool needs_dot_mark) {
+std::optional<Raw> disguised_email(std::string_view text, std::size_t from, std::size_t to,
+                                   bool needs_dot_mark) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
   std::size_t local_end = from;
@@ -835,7 +883,8 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, std::vector<
         raw.push_back({i, e, EntityKind::birth_date, rule, 0.1f, true});
     }
     if (i > 0 && current_passport_at(text, i - 1))
-      // The current format belongs to passports alone: it needs no label (look-alike labels still veto it).
+      // The current format belongs to passports alone: it needs no label (look-alike labels still
+      // veto it).
       raw.push_back({i - 1, i + 8, EntityKind::passport, rule::kPassportCurrent, 0.5f, false});
   }
   for (const void* at = std::memchr(text.data(), '@', n); at;) {
@@ -843,9 +892,10 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, std::vector<
     if (auto e = email_at(text, i)) raw.push_back(*e);
     at = i + 1 < n ? std::memchr(text.data() + i + 1, '@', n - i - 1) : nullptr;
   }
-  for (std::string_view mark : {std::string_view("(at)"), std::string_view("[at]"), std::string_view("{at}"),
-                                std::string_view("(AT)"), std::string_view("[AT]"), std::string_view("{AT}"),
-                                std::string_view(" at "), std::string_view("골뱅이")}) {
+  for (std::string_view mark :
+       {std::string_view("(at)"), std::string_view("[at]"), std::string_view("{at}"),
+        std::string_view("(AT)"), std::string_view("[AT]"), std::string_view("{AT}"),
+        std::string_view(" at "), std::string_view("골뱅이")}) {
     for (std::size_t i = text.find(mark); i != std::string_view::npos; i = text.find(mark, i + 1)) {
       std::size_t from = i, to = i + mark.size();
       if (mark == "골뱅이" && from > 0 && to < n && (p[from - 1] == '(' || p[from - 1] == '[') &&
@@ -864,11 +914,14 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, std::vector<
   for (const Raw& r : raw) {
     if (r.from < last_end) continue;
     chars += static_cast<std::uint32_t>(utf8::count_chars(text.substr(byte, r.from - byte)));
-    const auto len = static_cast<std::uint32_t>(utf8::count_chars(text.substr(r.from, r.to - r.from)));
+    const auto len =
+        static_cast<std::uint32_t>(utf8::count_chars(text.substr(r.from, r.to - r.from)));
     const ChecksumResult na = ChecksumResult::not_applicable(
-        r.kind == EntityKind::email ? norvane::reason::email
-        : r.kind == EntityKind::passport ? norvane::reason::passport : norvane::reason::birth_date);
-    out.push_back(Shape{Span{static_cast<std::uint32_t>(r.from), static_cast<std::uint32_t>(r.to), chars, chars + len},
+        r.kind == EntityKind::email      ? norvane::reason::email
+        : r.kind == EntityKind::passport ? norvane::reason::passport
+                                         : norvane::reason::birth_date);
+    out.push_back(Shape{Span{static_cast<std::uint32_t>(r.from), static_cast<std::uint32_t>(r.to),
+                             chars, chars + len},
                         r.kind, r.rule, r.base, r.needs_context, na});
     byte = r.from;
     last_end = r.to;

@@ -38,8 +38,8 @@ inline constexpr RuleName kEmailMasked = "email.masked";
 
 // Whether a candidate rule is one of the extensions' own readings.
 inline bool is_extension_reading(RuleName r) {
-  for (RuleName e : {kPhoneInternational, kLicenseRegion, kBirthSeparatedDate, kResidentRecent, kCardMasked,
-                     kPassportLetterDigit})
+  for (RuleName e : {kPhoneInternational, kLicenseRegion, kBirthSeparatedDate, kResidentRecent,
+                     kCardMasked, kPassportLetterDigit})
     if (r == e) return true;
   return false;
 }
@@ -49,7 +49,7 @@ inline bool is_extension_reading(RuleName r) {
 struct LabelFound {
   std::uint16_t label;  // index into the label index (base cues and labels.hpp)
   std::uint32_t distance;
-  RuleName source;  // which extension found it
+  RuleName source;         // which extension found it
   std::size_t start, end;  // where it stands (in the text searched by run or by run_structure)
   bool in_source;          // found by run_structure
 };
@@ -71,7 +71,8 @@ class LabelSearch {
   bool personal_phone() const;
 
  private:
-  void find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance, RuleName source);
+  void find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance,
+               RuleName source);
   void previous_line(std::string_view source, std::size_t line_start);
   // Whether f stands inside a longer label found in the same text (주민 in 주민번호).
   bool inside_another(const LabelFound& f) const;
@@ -95,8 +96,9 @@ class LabelSearch {
 
 // Readings of a run beyond the base rules, appended to `out` (after the base readings).
 // `source` is the text the run was read from, `before` the normalized text before the run.
-void extra_candidates(const Config& cfg, std::span<const std::uint8_t> digits, std::string_view source,
-                      std::string_view before, std::vector<Candidate>& out);
+void extra_candidates(const Config& cfg, std::span<const std::uint8_t> digits,
+                      std::string_view source, std::string_view before,
+                      std::vector<Candidate>& out);
 
 // Why no reading of a run may be reported, from its digits and how the source writes them.
 struct Veto {
@@ -104,8 +106,8 @@ struct Veto {
   bool final;  // false: the pieces of the run may still be read (fields joined across commas)
 };
 // `after` is the source text after the run.
-std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> digits, std::string_view source,
-                         std::string_view after, bool personal_phone);
+std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> digits,
+                         std::string_view source, std::string_view after, bool personal_phone);
 
 // Shapes found in the normalized text beyond the base scanner: dates in words or with slashes,
 // passports of the current format, e-mails disguised or glued to following digits.

@@ -20,7 +20,9 @@ struct ChecksumResult {
 
   static ChecksumResult passed() { return {Kind::passed, {}}; }
   static ChecksumResult failed() { return {Kind::failed, {}}; }
-  static ChecksumResult not_applicable(std::string_view reason) { return {Kind::not_applicable, reason}; }
+  static ChecksumResult not_applicable(std::string_view reason) {
+    return {Kind::not_applicable, reason};
+  }
   bool operator==(const ChecksumResult&) const = default;
 };
 // "passed", "failed" or "not_applicable".
@@ -61,7 +63,7 @@ enum class RejectReason : std::uint8_t {
   business_context,
   // Produced only by the extension families (see Config::thorough).
   company_number,  // a representative or toll-free number without a personal label
-  look_alike,      // an IP address, version, ISBN, price, joined CSV fields or a labelled order number
+  look_alike,  // an IP address, version, ISBN, price, joined CSV fields or a labelled order number
 };
 std::string_view reject_reason_name(RejectReason r);
 

@@ -119,7 +119,8 @@ class Scanner {
       if (stops == 0) {
         // Sum of the sixteen 0/1 flags, by halves.
         const __m128i sums = _mm_sad_epu8(_mm_and_si128(cont, one), _mm_setzero_si128());
-        const auto c = static_cast<std::uint32_t>(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
+        const auto c =
+            static_cast<std::uint32_t>(_mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4));
         chars += 16 - c;
         continue;
       }

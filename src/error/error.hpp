@@ -9,7 +9,12 @@ namespace norvane {
 
 struct Error {
   // text_too_large: an input the offsets cannot cover; its message is the whole text.
-  enum class Kind : std::uint8_t { invariant_violation, coordinate_mismatch, restore_token, text_too_large };
+  enum class Kind : std::uint8_t {
+    invariant_violation,
+    coordinate_mismatch,
+    restore_token,
+    text_too_large
+  };
 
   Kind kind;
   std::size_t segment = 0;  // only meaningful for invariant_violation

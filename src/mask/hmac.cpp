@@ -26,8 +26,8 @@ std::string hmac_sha256_hex(std::string_view key, std::string_view message) {
   // Never hand OpenSSL a null pointer, even for an empty key or message.
   static const unsigned char empty = 0;
   if (key_len == 0) key_bytes = &empty;
-  const unsigned char* msg = message.empty() ? &empty
-                                             : reinterpret_cast<const unsigned char*>(message.data());
+  const unsigned char* msg =
+      message.empty() ? &empty : reinterpret_cast<const unsigned char*>(message.data());
 
   unsigned char md[EVP_MAX_MD_SIZE];
   unsigned int md_len = 0;

@@ -8,8 +8,8 @@
 
 #include "detect/detect.hpp"
 #include "error/interrupt.hpp"
-#include "mask/token_prefix.hpp"
 #include "mask/hmac.hpp"
+#include "mask/token_prefix.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane {
@@ -132,30 +132,18 @@ MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding>
     const std::string_view value = text.substr(start, end - start);
     const Policy& p = policy_of(table, policies, f.entity);
     switch (p.kind) {
-      case Policy::Kind::redact_label:
-        append_bracketed(out, entity_label(f.entity));
-        break;
-      case Policy::Kind::redact_code:
-        append_bracketed(out, entity_code(f.entity));
-        break;
-      case Policy::Kind::redact_fill:
-        append_fill(out, p.fill, utf8::count_chars(value));
-        break;
-      case Policy::Kind::redact_fixed:
-        out += p.text;
-        break;
-      case Policy::Kind::partial:
-        append_partial(out, p, value);
-        break;
-      case Policy::Kind::hash:
-        append_hash(out, p, f.entity, value);
-        break;
+      case Policy::Kind::redact_label: append_bracketed(out, entity_label(f.entity)); break;
+      case Policy::Kind::redact_code: append_bracketed(out, entity_code(f.entity)); break;
+      case Policy::Kind::redact_fill: append_fill(out, p.fill, utf8::count_chars(value)); break;
+      case Policy::Kind::redact_fixed: out += p.text; break;
+      case Policy::Kind::partial: append_partial(out, p, value); break;
+      case Policy::Kind::hash: append_hash(out, p, f.entity, value); break;
       case Policy::Kind::tokenize:
         if (result.restore) {
           result.token_starts.push_back(out.size());
-          out += result.restore->push(f.entity, value, first_token + result.restore->entries.size());
-        } else
-          append_bracketed(out, entity_label(f.entity));
+          out +=
+              result.restore->push(f.entity, value, first_token + result.restore->entries.size());
+        } else append_bracketed(out, entity_label(f.entity));
         break;
     }
     result.applied.push_back(std::move(f));
@@ -172,7 +160,8 @@ std::size_t count_tokens(std::string_view text, const std::vector<Finding>& find
   order.reserve(findings.size());
   for (const Finding& f : findings) order.push_back(&f);
   if (!std::is_sorted(findings.begin(), findings.end(), by_source))
-    std::stable_sort(order.begin(), order.end(), [](const Finding* a, const Finding* b) { return by_source(*a, *b); });
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Finding* a, const Finding* b) { return by_source(*a, *b); });
   const PolicyTable table = policy_table(policies);
   std::size_t count = 0, done = 0;
   for (const Finding* f : order) {
@@ -186,8 +175,9 @@ std::size_t count_tokens(std::string_view text, const std::vector<Finding>& find
 MaskOutput mask_findings(std::string_view text, std::vector<Finding> findings,
                          const PolicySet& policies) {
   const std::span<const std::string_view> source(&text, 1);
-  MaskOutput out = mask_findings_with_prefix(text, std::move(findings), policies,
-                                             policies.has_tokenize() ? choose_token_prefix(source) : "");
+  MaskOutput out =
+      mask_findings_with_prefix(text, std::move(findings), policies,
+                                policies.has_tokenize() ? choose_token_prefix(source) : "");
   settle_token_prefix(std::span<MaskOutput>(&out, 1), source);
   return out;
 }
@@ -198,7 +188,8 @@ bool tokens_stand_alone(const MaskOutput& out) {
   // start) nor run into one from the text before it: every other occurrence lies between tokens.
   const std::string opener = token_opener(out.restore->prefix);
   std::size_t next_token = 0;
-  for (std::size_t at = out.text.find(opener); at != std::string::npos; at = out.text.find(opener, at + 1)) {
+  for (std::size_t at = out.text.find(opener); at != std::string::npos;
+       at = out.text.find(opener, at + 1)) {
     while (next_token < out.token_starts.size() && out.token_starts[next_token] < at) ++next_token;
     if (next_token == out.token_starts.size() || out.token_starts[next_token] != at) return false;
   }

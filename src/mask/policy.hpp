@@ -21,24 +21,51 @@ struct Policy {
     tokenize,
   };
   Kind kind = Kind::redact_label;
-  char32_t fill = U'*';          // redact_fill, partial
-  std::string text;              // redact_fixed
-  std::uint64_t keep_prefix = 0; // partial
-  std::uint64_t keep_suffix = 0; // partial
-  std::string key;               // hash: raw key bytes
-  std::uint64_t length = 12;     // hash
+  char32_t fill = U'*';           // redact_fill, partial
+  std::string text;               // redact_fixed
+  std::uint64_t keep_prefix = 0;  // partial
+  std::uint64_t keep_suffix = 0;  // partial
+  std::string key;                // hash: raw key bytes
+  std::uint64_t length = 12;      // hash
 
   static Policy redact_label() { return {}; }
-  static Policy redact_code() { Policy p; p.kind = Kind::redact_code; return p; }
-  static Policy redact_fill(char32_t fill) { Policy p; p.kind = Kind::redact_fill; p.fill = fill; return p; }
-  static Policy redact_fixed(std::string text) { Policy p; p.kind = Kind::redact_fixed; p.text = std::move(text); return p; }
+  static Policy redact_code() {
+    Policy p;
+    p.kind = Kind::redact_code;
+    return p;
+  }
+  static Policy redact_fill(char32_t fill) {
+    Policy p;
+    p.kind = Kind::redact_fill;
+    p.fill = fill;
+    return p;
+  }
+  static Policy redact_fixed(std::string text) {
+    Policy p;
+    p.kind = Kind::redact_fixed;
+    p.text = std::move(text);
+    return p;
+  }
   static Policy partial(std::uint64_t prefix, std::uint64_t suffix, char32_t fill = U'*') {
-    Policy p; p.kind = Kind::partial; p.keep_prefix = prefix; p.keep_suffix = suffix; p.fill = fill; return p;
+    Policy p;
+    p.kind = Kind::partial;
+    p.keep_prefix = prefix;
+    p.keep_suffix = suffix;
+    p.fill = fill;
+    return p;
   }
   static Policy hash(std::string key, std::uint64_t length = 12) {
-    Policy p; p.kind = Kind::hash; p.key = std::move(key); p.length = length; return p;
+    Policy p;
+    p.kind = Kind::hash;
+    p.key = std::move(key);
+    p.length = length;
+    return p;
   }
-  static Policy tokenize() { Policy p; p.kind = Kind::tokenize; return p; }
+  static Policy tokenize() {
+    Policy p;
+    p.kind = Kind::tokenize;
+    return p;
+  }
 };
 
 // "redact_label", "redact_code", ... "tokenize".

@@ -100,8 +100,8 @@ Result<std::string> unmask(std::string_view masked, const RestoreMap& map) {
     std::string_view number_text = masked.substr(num_start, close - num_start);
     std::uint64_t number = 0;
     if (!parse_token_number(number_text, number))
-      return std::unexpected(Error::restore_token("토큰 번호가 숫자가 아니다: '" +
-                                                  std::string(number_text) + "'"));
+      return std::unexpected(
+          Error::restore_token("토큰 번호가 숫자가 아니다: '" + std::string(number_text) + "'"));
     if (number >= map.entries.size())
       return std::unexpected(Error::restore_token("표에 없는 토큰 번호 " + std::to_string(number)));
     out.append(map.entries[number].original);

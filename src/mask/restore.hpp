@@ -34,5 +34,4 @@ struct RestoreMap {
 
 Result<std::string> unmask(std::string_view masked, const RestoreMap& map);
 
-
 }  // namespace norvane

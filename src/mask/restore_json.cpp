@@ -4,10 +4,10 @@
 // builds a document tree, and keeps no recursion of its own (values of unknown keys are
 // skipped by counting their nesting), so any input ends in a map or an error message.
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <charconv>
 #include <iterator>
 #include <new>
 #include <optional>
@@ -110,9 +110,9 @@ enum class Frame : std::uint8_t { map_obj, map_arr, entries, entry_obj, entry_ar
 
 struct Level {
   Frame frame;
-  std::uint8_t seen = 0;     // objects: bit per known field already given
-  int pending = -1;          // objects: field index of the value to come, -1 for unknown keys
-  std::uint64_t count = 0;   // arrays: elements started; entity maps: keys
+  std::uint8_t seen = 0;    // objects: bit per known field already given
+  int pending = -1;         // objects: field index of the value to come, -1 for unknown keys
+  std::uint64_t count = 0;  // arrays: elements started; entity maps: keys
 };
 
 constexpr std::string_view kMapFields[] = {"prefix", "entries"};
@@ -229,7 +229,8 @@ class Reader final : public nlohmann::json_sax<json_document> {
         break;
       case Frame::entry_obj:
         for (int i = 0; i < 3; ++i)
-          if (!(l.seen & (1u << i))) return fail("missing field `" + std::string(kEntryFields[i]) + "`");
+          if (!(l.seen & (1u << i)))
+            return fail("missing field `" + std::string(kEntryFields[i]) + "`");
         entries_.push_back(std::move(cur_));
         break;
       case Frame::entity_obj:
@@ -338,8 +339,7 @@ class Reader final : public nlohmann::json_sax<json_document> {
         cur_.entity = *kind;
         return true;
       }
-      case Want::unit:
-        return is_null ? true : invalid_type(describe(), "unit");
+      case Want::unit: return is_null ? true : invalid_type(describe(), "unit");
       case Want::map: return invalid_type(describe(), "struct RestoreMap");
       case Want::entries: return invalid_type(describe(), "a sequence");
       case Want::entry: return invalid_type(describe(), "struct RestoreEntry");
@@ -370,7 +370,8 @@ class Reader final : public nlohmann::json_sax<json_document> {
       names += '`';
     }
     std::string shown = quote_short(name);
-    return fail("unknown variant `" + shown.substr(1, shown.size() - 2) + "`, expected one of " + names);
+    return fail("unknown variant `" + shown.substr(1, shown.size() - 2) + "`, expected one of " +
+                names);
   }
 
   bool invalid_type(const std::string& got, std::string_view expected) {
@@ -445,7 +446,8 @@ std::size_t number_end(std::string_view s, std::size_t i) {
   if (j < s.size() && s[j] == '-') ++j;
   if (!digit(j)) return i;
   if (s[j] == '0') ++j;
-  else while (digit(j)) ++j;
+  else
+    while (digit(j)) ++j;
   if (j + 1 < s.size() && s[j] == '.' && digit(j + 1)) {
     j += 2;
     while (digit(j)) ++j;

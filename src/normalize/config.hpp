@@ -29,27 +29,29 @@ struct Config {
   float replaced_char = 0.002f;
 
   // Extensions beyond the base rules, in families; every one is off here and on in thorough().
-  bool label_reading = false;     // more labels, distance counted in letters and digits, trailing labels
-  bool structure = false;         // column headers and questions on the line before; fields stay apart
-  bool extra_shapes = false;      // international phones, dates in words, disguised e-mails, ...
-  bool recent_resident = false;   // resident numbers issued since October 2020 (no check digit)
-  bool company_veto = false;      // representative and toll-free numbers are not personal
-  bool lookalike_veto = false;    // IP addresses, versions, ISBNs, prices, CSV fields, order numbers
-  bool numeral_words = false;     // a short numeral at the end of a word is part of the word
+  bool label_reading =
+      false;               // more labels, distance counted in letters and digits, trailing labels
+  bool structure = false;  // column headers and questions on the line before; fields stay apart
+  bool extra_shapes = false;     // international phones, dates in words, disguised e-mails, ...
+  bool recent_resident = false;  // resident numbers issued since October 2020 (no check digit)
+  bool company_veto = false;     // representative and toll-free numbers are not personal
+  bool lookalike_veto = false;   // IP addresses, versions, ISBNs, prices, CSV fields, order numbers
+  bool numeral_words = false;    // a short numeral at the end of a word is part of the word
 
   bool any_extension() const {
-    return label_reading || structure || extra_shapes || recent_resident || company_veto || lookalike_veto ||
-           numeral_words;
+    return label_reading || structure || extra_shapes || recent_resident || company_veto ||
+           lookalike_veto || numeral_words;
   }
 
-  // Every extension on, with the thresholds and weights chosen for masking: leak little, stay precise.
+  // Every extension on, with the thresholds and weights chosen for masking: leak little, stay
+  // precise.
   static Config thorough();
 };
 
 // The extension families, in declared order, by name.
 struct FamilyField {
   std::string_view name;
-  bool Config::*field;
+  bool Config::* field;
   std::string_view doc;
 };
 inline constexpr std::array<FamilyField, 7> kFamilyFields{{
@@ -65,7 +67,8 @@ inline constexpr std::array<FamilyField, 7> kFamilyFields{{
      "대표번호(15xx/16xx/18xx)와 080 번호는 개인 라벨이 없으면 보고하지 않는다(bool)."},
     {"lookalike_veto", &Config::lookalike_veto,
      "IP 주소, 버전, ISBN, 금액, CSV 필드, 주문/승인/예약 번호 같은 닮은 숫자를 보고하지 않는다(bool)."},
-    {"numeral_words", &Config::numeral_words, "낱말 끝에 붙은 짧은 한글 수사는 숫자로 읽지 않는다(bool)."},
+    {"numeral_words", &Config::numeral_words,
+     "낱말 끝에 붙은 짧은 한글 수사는 숫자로 읽지 않는다(bool)."},
 }};
 
 inline Config Config::thorough() {
@@ -80,7 +83,7 @@ inline Config Config::thorough() {
 // The seven weights, in declared order, by name.
 struct WeightField {
   std::string_view name;
-  float Config::*field;
+  float Config::* field;
 };
 inline constexpr std::array<WeightField, 7> kWeightFields{{
     {"checksum_passed", &Config::checksum_passed},

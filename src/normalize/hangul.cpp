@@ -20,8 +20,8 @@ namespace {
 // Per-syllable flags. Low nibble: 0 none, 1..10 digit 0..9, 11..15 unit 10..10^8.
 constexpr std::uint8_t kKindMask = 0x0F;
 constexpr std::uint8_t kFirstUnit = 11;
-constexpr std::uint8_t kNativeFirst = 0x10;  // may start a two-syllable native number
-constexpr std::uint8_t kContext = 0x20;      // a neighbour that supports a short numeral
+constexpr std::uint8_t kNativeFirst = 0x10;   // may start a two-syllable native number
+constexpr std::uint8_t kContext = 0x20;       // a neighbour that supports a short numeral
 constexpr std::uint8_t kNativeSecond = 0x40;  // may end a two-syllable native number
 
 constexpr std::array<std::uint64_t, 5> kUnits{10, 100, 1000, 10000, 100000000};
@@ -45,8 +45,8 @@ constexpr std::array<std::uint8_t, unicode::kSyllableCount> kTable = [] {
   for (std::uint8_t k = 0; k < 5; ++k) t[idx(units[k])] = static_cast<std::uint8_t>(kFirstUnit + k);
   for (char32_t c : {U'하', U'다', U'여', U'일', U'아'}) t[idx(c)] |= kNativeFirst;
   for (char32_t c : {U'나', U'섯', U'곱', U'덟', U'홉'}) t[idx(c)] |= kNativeSecond;
-  for (char32_t c : {U'기', U'년', U'번', U'분', U'생', U'세', U'시', U'원', U'월', U'일', U'차',
-                     U'초', U'호'})
+  for (char32_t c :
+       {U'기', U'년', U'번', U'분', U'생', U'세', U'시', U'원', U'월', U'일', U'차', U'초', U'호'})
     t[idx(c)] |= kContext;
   return t;
 }();
@@ -77,7 +77,7 @@ struct Token {
   std::uint8_t bytes = 0;  // 3 or 6
   std::uint8_t syllables = 0;
   bool unit = false;
-  std::uint8_t digit = 0;  // when !unit
+  std::uint8_t digit = 0;   // when !unit
   std::uint64_t value = 0;  // unit value when unit
   int last = -1;            // last syllable (index)
   int first = -1;           // first syllable (index)
@@ -113,10 +113,8 @@ inline bool token_at(std::string_view s, std::size_t i, std::size_t limit, Token
   }
   std::uint8_t k = f & kKindMask;
   if (k == 0) return false;
-  if (k >= kFirstUnit)
-    t = Token{3, 1, true, 0, kUnits[k - kFirstUnit], a, a};
-  else
-    t = Token{3, 1, false, static_cast<std::uint8_t>(k - 1), 0, a, a};
+  if (k >= kFirstUnit) t = Token{3, 1, true, 0, kUnits[k - kFirstUnit], a, a};
+  else t = Token{3, 1, false, static_cast<std::uint8_t>(k - 1), 0, a, a};
   return true;
 }
 
@@ -142,7 +140,8 @@ std::size_t trimmed_end(std::string_view s, std::size_t end, std::size_t syllabl
 
 bool supports(char32_t c) {
   if ((c >= '0' && c <= '9') || c == '-') return true;
-  if (c < unicode::kSyllableFirst || c >= unicode::kSyllableFirst + unicode::kSyllableCount) return false;
+  if (c < unicode::kSyllableFirst || c >= unicode::kSyllableFirst + unicode::kSyllableCount)
+    return false;
   return kTable[idx(c)] & kContext;
 }
 
@@ -279,17 +278,15 @@ struct NumeralReader {
       r = read_run(text, start, run_end);
       if (!r.convert) return run_end;
     }
-    // A short reading right after another syllable is the end of a word (행사일, 구매일), not a number.
-    if (config.numeral_words && r.digits < config.numeral_min_digits_without_context && start >= 3 &&
-        unicode::syllable_at(text, start - 3) >= 0)
+    // A short reading right after another syllable is the end of a word (행사일, 구매일), not a
+    // number.
+    if (config.numeral_words && r.digits < config.numeral_min_digits_without_context &&
+        start >= 3 && unicode::syllable_at(text, start - 3) >= 0)
       return run_end;
     bool convert;
-    if (r.digits >= config.numeral_min_digits_without_context)
-      convert = true;
-    else if (r.digits < config.numeral_min_digits_with_context)
-      convert = false;
-    else
-      convert = has_context(text, start, run_end, config.numeral_context_gap);
+    if (r.digits >= config.numeral_min_digits_without_context) convert = true;
+    else if (r.digits < config.numeral_min_digits_with_context) convert = false;
+    else convert = has_context(text, start, run_end, config.numeral_context_gap);
     if (!convert) return run_end;
 
     digits.clear();

@@ -13,13 +13,10 @@ namespace {
 char digit_for(unsigned char c) {
   switch (c) {
     case 'I':
-    case 'l':
-      return '1';
+    case 'l': return '1';
     case 'O':
-    case 'o':
-      return '0';
-    default:
-      return 0;
+    case 'o': return '0';
+    default: return 0;
   }
 }
 
@@ -35,10 +32,8 @@ bool is_skippable(char32_t c) {
     case '-':
     case '.':
     case 0x00B7:
-    case 0x30FB:
-      return true;
-    default:
-      return false;
+    case 0x30FB: return true;
+    default: return false;
   }
 }
 

@@ -25,7 +25,8 @@ char32_t jamo_at(std::string_view s, std::size_t i) {
   if (i + 2 >= s.size() || static_cast<unsigned char>(s[i]) != 0xE1) return 0;
   auto b1 = static_cast<unsigned char>(s[i + 1]);
   if (b1 < 0x84 || b1 > 0x87) return 0;
-  return (char32_t{1} << 12) | (char32_t{b1 & 0x3Fu} << 6) | (static_cast<unsigned char>(s[i + 2]) & 0x3Fu);
+  return (char32_t{1} << 12) | (char32_t{b1 & 0x3Fu} << 6) |
+         (static_cast<unsigned char>(s[i + 2]) & 0x3Fu);
 }
 
 }  // namespace

@@ -12,13 +12,15 @@ namespace norvane::passes {
 
 using PassOutput = SpanMapBuilder::Output;
 
-std::optional<PassOutput> compose_jamo(std::string_view text);                     // nfc.cpp
-std::optional<PassOutput> fold(std::string_view text);                             // fold.cpp
+std::optional<PassOutput> compose_jamo(std::string_view text);  // nfc.cpp
+std::optional<PassOutput> fold(std::string_view text);          // fold.cpp
 // Stops and sets too_large when its output would pass max_bytes.
 std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config,
-                                               std::uint64_t max_bytes, bool& too_large);  // hangul.cpp
-std::optional<PassOutput> correct_lookalikes(std::string_view text);               // lookalike.cpp
+                                               std::uint64_t max_bytes,
+                                               bool& too_large);      // hangul.cpp
+std::optional<PassOutput> correct_lookalikes(std::string_view text);  // lookalike.cpp
 // With keep_fields, a stretch of separators holding a comma or a tab is left alone.
-std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fields);  // separator.cpp
+std::optional<PassOutput> absorb_separators(std::string_view text,
+                                            bool keep_fields);  // separator.cpp
 
 }  // namespace norvane::passes

@@ -13,7 +13,8 @@ Result<Normalized> normalize(std::string_view text, const Config& config, std::u
   if (auto error = text_size_error("text", text.size(), max_bytes))
     return std::unexpected(Error::text_too_large(std::move(*error)));
   auto too_large = [&] {
-    return std::unexpected(Error::text_too_large(normalized_size_error("text", text.size(), max_bytes)));
+    return std::unexpected(
+        Error::text_too_large(normalized_size_error("text", text.size(), max_bytes)));
   };
 
   // Until a pass changes something the running text is the caller's and the map its identity;
@@ -22,7 +23,9 @@ Result<Normalized> normalize(std::string_view text, const Config& config, std::u
   SpanMap running;
   bool changed = false;
 
-  auto current = [&]() -> std::string_view { return changed ? std::string_view(running_text) : text; };
+  auto current = [&]() -> std::string_view {
+    return changed ? std::string_view(running_text) : text;
+  };
 
   auto apply = [&](std::optional<passes::PassOutput> out) -> Result<void> {
     if (!out) return {};
@@ -55,13 +58,12 @@ Result<Normalized> normalize(std::string_view text, const Config& config, std::u
   Result<void> r = run(config.nfc, passes::compose_jamo);
   if (r) r = run(config.fold, passes::fold);
   if (r) {
-    r = run(config.hangul,
-            [&](std::string_view t) -> Result<std::optional<passes::PassOutput>> {
-              bool grew_too_large = false;
-              auto out = passes::read_hangul_numerals(t, config, max_bytes, grew_too_large);
-              if (grew_too_large) return too_large();
-              return out;
-            });
+    r = run(config.hangul, [&](std::string_view t) -> Result<std::optional<passes::PassOutput>> {
+      bool grew_too_large = false;
+      auto out = passes::read_hangul_numerals(t, config, max_bytes, grew_too_large);
+      if (grew_too_large) return too_large();
+      return out;
+    });
   }
   if (r) r = run(config.lookalike, passes::correct_lookalikes);
   if (r) {

@@ -100,7 +100,8 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
     // start another one.
     if (!digit_like_byte(text, v)) continue;
     // Fields of a row (CSV, TSV) stay apart: a comma or a tab is never inside one number there.
-    if (keep_fields && text.substr(i, v - i).find_first_of(",\t") != std::string_view::npos) continue;
+    if (keep_fields && text.substr(i, v - i).find_first_of(",\t") != std::string_view::npos)
+      continue;
     if (!b) b.emplace(n);
     b->keep(text.substr(emitted, i - emitted));
     // One segment per stretch of separators of one rule.

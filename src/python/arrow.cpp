@@ -82,10 +82,11 @@ bool take_capsule(PyObject* capsule, const char* name, T& out) {
 bool read_layout(const ArrowSchema& schema, Layout& out) {
   const char* format = schema.format ? schema.format : "";
   if (schema.dictionary) {
-    PyErr_Format(PyExc_TypeError,
-                 "argument 'texts': a dictionary-encoded Arrow column (indices '%s') is not a string column; "
-                 "cast it to string first",
-                 format);
+    PyErr_Format(
+        PyExc_TypeError,
+        "argument 'texts': a dictionary-encoded Arrow column (indices '%s') is not a string column; "
+        "cast it to string first",
+        format);
     return false;
   }
   if (std::strcmp(format, "u") == 0) out = Layout::utf8;
@@ -116,11 +117,13 @@ bool read_offsets_chunk(const ArrowArray& a, Column& column, std::size_t first_r
   if (previous < 0) return malformed("a negative offset");
   for (std::int64_t i = 0; i < a.length; ++i) {
     const Offset end = offsets[a.offset + i + 1];
-    if (end < previous) return malformed("offsets decrease at row " + std::to_string(first_row + i));
+    if (end < previous)
+      return malformed("offsets decrease at row " + std::to_string(first_row + i));
     const std::size_t row = first_row + static_cast<std::size_t>(i);
     if (is_valid_row(bitmap, a.offset + i)) {
       if (end > previous && !data) return malformed("a string chunk has no data buffer");
-      column.texts.emplace_back(data ? data + previous : "", static_cast<std::size_t>(end - previous));
+      column.texts.emplace_back(data ? data + previous : "",
+                                static_cast<std::size_t>(end - previous));
       column.rows.push_back(row);
     } else {
       column.valid[row] = 0;
@@ -149,13 +152,14 @@ bool read_view_chunk(const ArrowArray& a, Column& column, std::size_t first_row)
     std::memcpy(&length, view, 4);
     if (length < 0) return malformed("a negative string length at row " + std::to_string(row));
     if (length <= 12) {
-      column.texts.emplace_back(reinterpret_cast<const char*>(view + 4), static_cast<std::size_t>(length));
+      column.texts.emplace_back(reinterpret_cast<const char*>(view + 4),
+                                static_cast<std::size_t>(length));
     } else {
       std::memcpy(&buffer, view + 8, 4);
       std::memcpy(&offset, view + 12, 4);
       if (buffer < 0 || buffer >= data_buffers)
-        return malformed("row " + std::to_string(row) + " points to data buffer " + std::to_string(buffer) +
-                         " of " + std::to_string(data_buffers));
+        return malformed("row " + std::to_string(row) + " points to data buffer " +
+                         std::to_string(buffer) + " of " + std::to_string(data_buffers));
       const auto* data = static_cast<const char*>(a.buffers[2 + buffer]);
       if (offset < 0 || !data || static_cast<std::int64_t>(offset) + length > sizes[buffer])
         return malformed("row " + std::to_string(row) + " reaches past the end of its data buffer");
@@ -171,7 +175,8 @@ bool read_chunk(const ArrowArray& a, Column& column) {
   constexpr std::int64_t kMaxRows = std::int64_t{1} << 48;
   if (a.length < 0 || a.offset < 0 || a.length > kMaxRows || a.offset > kMaxRows)
     return malformed("a chunk has a negative or impossible length or offset");
-  if (a.n_children != 0 || a.dictionary) return malformed("a string chunk has children or a dictionary");
+  if (a.n_children != 0 || a.dictionary)
+    return malformed("a string chunk has children or a dictionary");
   const bool view = column.layout == Layout::utf8_view;
   if (view ? a.n_buffers < 3 : a.n_buffers != 3)
     return malformed("a chunk has " + std::to_string(a.n_buffers) + " buffers");
@@ -190,13 +195,15 @@ bool read_chunk(const ArrowArray& a, Column& column) {
 // pyarrow checks its own buffers against the offsets (sizes the C interface does not carry):
 // a pyarrow object is asked to validate itself before it is read.
 bool validate_pyarrow(PyObject* o) {
-  Ref module = Ref::steal(PyObject_GetAttrString(reinterpret_cast<PyObject*>(Py_TYPE(o)), "__module__"));
+  Ref module =
+      Ref::steal(PyObject_GetAttrString(reinterpret_cast<PyObject*>(Py_TYPE(o)), "__module__"));
   if (!module) {
     PyErr_Clear();
     return true;
   }
-  if (!PyUnicode_Check(module.get()) || PyUnicode_Tailmatch(module.get(), Ref::steal(str("pyarrow")).get(), 0,
-                                                            PY_SSIZE_T_MAX, -1) != 1)
+  if (!PyUnicode_Check(module.get()) ||
+      PyUnicode_Tailmatch(module.get(), Ref::steal(str("pyarrow")).get(), 0, PY_SSIZE_T_MAX, -1) !=
+          1)
     return true;
   if (!PyObject_HasAttrString(o, "validate")) return true;
   Ref result = Ref::steal(PyObject_CallMethod(o, "validate", nullptr));
@@ -244,7 +251,8 @@ bool import_from_array(PyObject* o, Imported& imported) {
   Ref pair = Ref::steal(PyObject_CallMethod(o, "__arrow_c_array__", nullptr));
   if (!pair) return false;
   if (!PyTuple_Check(pair.get()) || PyTuple_GET_SIZE(pair.get()) != 2)
-    return type_error("texts", "__arrow_c_array__() must return a (schema, array) pair of capsules");
+    return type_error("texts",
+                      "__arrow_c_array__() must return a (schema, array) pair of capsules");
   ArrowArray chunk{};
   if (!take_capsule(PyTuple_GET_ITEM(pair.get(), 0), "arrow_schema", imported.schema) ||
       !take_capsule(PyTuple_GET_ITEM(pair.get(), 1), "arrow_array", chunk))
@@ -260,11 +268,11 @@ bool read_column(PyObject* o, Imported& imported, Column& column) {
   if (!read_layout(imported.schema, column.layout)) return false;
   for (const ArrowArray& chunk : imported.chunks)
     if (!read_chunk(chunk, column)) return false;
-  if (std::find(column.valid.begin(), column.valid.end(), 0) == column.valid.end()) column.valid.clear();
+  if (std::find(column.valid.begin(), column.valid.end(), 0) == column.valid.end())
+    column.valid.clear();
   for (std::string_view t : column.texts) column.bytes += t.size();
   return true;
 }
-
 
 // ---------------------------------------------------------------------------------------------
 // Writing
@@ -282,12 +290,14 @@ struct ColumnBuffers {
   std::int64_t data_size = 0;  // the variadic buffer size of a string_view column
 };
 
-std::shared_ptr<ColumnBuffers> build_buffers(Layout input, const Column& column, batch::MaskedTexts& masked) {
+std::shared_ptr<ColumnBuffers> build_buffers(Layout input, const Column& column,
+                                             batch::MaskedTexts& masked) {
   auto out = std::make_shared<ColumnBuffers>();
   out->length = static_cast<std::int64_t>(column.length);
   // string keeps 32-bit offsets while the data fits them; string_view needs 32-bit offsets into
   // its one data buffer. Past that the column becomes large_string.
-  const bool fits32 = masked.data.size() <= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
+  const bool fits32 =
+      masked.data.size() <= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
   out->layout = input == Layout::large_utf8 || !fits32 ? Layout::large_utf8 : input;
   if (!column.valid.empty()) {
     out->validity.assign((column.length + 7) / 8, 0);
@@ -306,12 +316,14 @@ std::shared_ptr<ColumnBuffers> build_buffers(Layout input, const Column& column,
     case Layout::utf8:
       out->offsets32.resize(column.length + 1);
       out->offsets32[0] = 0;
-      for (std::size_t r = 0; r < column.length; ++r) out->offsets32[r + 1] = static_cast<std::int32_t>(next_end(r));
+      for (std::size_t r = 0; r < column.length; ++r)
+        out->offsets32[r + 1] = static_cast<std::int32_t>(next_end(r));
       break;
     case Layout::large_utf8:
       out->offsets64.resize(column.length + 1);
       out->offsets64[0] = 0;
-      for (std::size_t r = 0; r < column.length; ++r) out->offsets64[r + 1] = static_cast<std::int64_t>(next_end(r));
+      for (std::size_t r = 0; r < column.length; ++r)
+        out->offsets64[r + 1] = static_cast<std::int64_t>(next_end(r));
       break;
     case Layout::utf8_view: {
       out->views.assign(16 * column.length, 0);
@@ -381,7 +393,8 @@ void export_array(const std::shared_ptr<const ColumnBuffers>& buffers, ArrowArra
       exported->pointers.push_back(data);
       break;
     case Layout::utf8_view:
-      exported->pointers.push_back(b.views.empty() ? static_cast<const void*>(kEmpty) : b.views.data());
+      exported->pointers.push_back(b.views.empty() ? static_cast<const void*>(kEmpty)
+                                                   : b.views.data());
       exported->pointers.push_back(data);
       exported->pointers.push_back(&b.data_size);
       break;
@@ -466,9 +479,12 @@ namespace {
 
 void schema_capsule_destructor(PyObject* c) { capsule_destructor<ArrowSchema>(c, "arrow_schema"); }
 void array_capsule_destructor(PyObject* c) { capsule_destructor<ArrowArray>(c, "arrow_array"); }
-void stream_capsule_destructor(PyObject* c) { capsule_destructor<ArrowArrayStream>(c, "arrow_array_stream"); }
+void stream_capsule_destructor(PyObject* c) {
+  capsule_destructor<ArrowArrayStream>(c, "arrow_array_stream");
+}
 
-PyObject* column_arrow_c_array(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* column_arrow_c_array(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                               PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     // The requested schema is a hint a producer may ignore: the column has one type.
     static constexpr Signature<1> sig{"MaskedColumn.__arrow_c_array__", {"requested_schema"}, 0};
@@ -479,15 +495,18 @@ PyObject* column_arrow_c_array(PyObject* self, PyObject* const* args, Py_ssize_t
     export_schema(buffers->layout, schema.get());
     auto array = std::make_unique<ArrowArray>();
     export_array(buffers, array.get());
-    Ref schema_capsule = Ref::steal(new_capsule(std::move(schema), "arrow_schema", &schema_capsule_destructor));
+    Ref schema_capsule =
+        Ref::steal(new_capsule(std::move(schema), "arrow_schema", &schema_capsule_destructor));
     if (!schema_capsule) return nullptr;
-    Ref array_capsule = Ref::steal(new_capsule(std::move(array), "arrow_array", &array_capsule_destructor));
+    Ref array_capsule =
+        Ref::steal(new_capsule(std::move(array), "arrow_array", &array_capsule_destructor));
     if (!array_capsule) return nullptr;
     return PyTuple_Pack(2, schema_capsule.get(), array_capsule.get());
   });
 }
 
-PyObject* column_arrow_c_stream(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* column_arrow_c_stream(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                                PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     static constexpr Signature<1> sig{"MaskedColumn.__arrow_c_stream__", {"requested_schema"}, 0};
     Arguments<1> a;
@@ -539,22 +558,27 @@ PyMethodDef column_methods[] = {
 PyGetSetDef column_getset[] = {
     {"restore", column_restore, nullptr,
      "정책 집합에 tokenize 가 있으면 열 전체가 함께 쓰는 복원표의 사본, 없으면 None.", nullptr},
-    {"null_count", [](PyObject* self, void*) {
+    {"null_count",
+     [](PyObject* self, void*) {
        return PyLong_FromLongLong(value_of<MaskedColumn>(self).buffers->null_count);
-     }, nullptr, "null 행의 수.", nullptr},
-    {"type", [](PyObject* self, void*) {
+     },
+     nullptr, "null 행의 수.", nullptr},
+    {"type",
+     [](PyObject* self, void*) {
        static constexpr const char* kNames[] = {"string", "large_string", "string_view"};
        return str(kNames[static_cast<int>(value_of<MaskedColumn>(self).buffers->layout)]);
-     }, nullptr, "Arrow 형식의 이름: 'string', 'large_string' 또는 'string_view'.", nullptr},
+     },
+     nullptr, "Arrow 형식의 이름: 'string', 'large_string' 또는 'string_view'.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
 PyType_Slot column_slots[] = {
-    {Py_tp_doc, const_cast<char*>(
-                    "Arrow 열에 mask_many 를 쓴 결과: 가린 문자열 열. Arrow PyCapsule 인터페이스로 내보내므로 "
-                    "pyarrow.array(...), polars.from_arrow(...) 등이 복사 없이 읽는다. null 행은 null 로 남는다. "
-                    "입력과 같은 형식(string, large_string, string_view)이며, string 의 데이터가 2 GiB 를 넘으면 "
-                    "large_string 이 된다.")},
+    {Py_tp_doc,
+     const_cast<char*>(
+         "Arrow 열에 mask_many 를 쓴 결과: 가린 문자열 열. Arrow PyCapsule 인터페이스로 내보내므로 "
+         "pyarrow.array(...), polars.from_arrow(...) 등이 복사 없이 읽는다. null 행은 null 로 남는다. "
+         "입력과 같은 형식(string, large_string, string_view)이며, string 의 데이터가 2 GiB 를 넘으면 "
+         "large_string 이 된다.")},
     {Py_tp_repr, reinterpret_cast<void*>(&column_repr)},
     {Py_mp_length, reinterpret_cast<void*>(&column_len)},
     {Py_tp_methods, column_methods},
@@ -565,15 +589,18 @@ PyType_Slot column_slots[] = {
 }  // namespace
 
 bool exports_arrow(PyObject* o) {
-  return !PyUnicode_Check(o) &&
-         (PyObject_HasAttrString(o, "__arrow_c_stream__") || PyObject_HasAttrString(o, "__arrow_c_array__"));
+  return !PyUnicode_Check(o) && (PyObject_HasAttrString(o, "__arrow_c_stream__") ||
+                                 PyObject_HasAttrString(o, "__arrow_c_array__"));
 }
 
-PyObject* detect_many_arrow(ModuleState* st, PyObject* o, const Config& config, const batch::Options& options) {
+PyObject* detect_many_arrow(ModuleState* st, PyObject* o, const Config& config,
+                            const batch::Options& options) {
   Imported imported;
   Column column;
   if (!read_column(o, imported, column)) return nullptr;
-  auto reports = without_gil(column.bytes, [&] { return batch::detect_many(batch::Texts{column.texts, true}, config, options); });
+  auto reports = without_gil(column.bytes, [&] {
+    return batch::detect_many(batch::Texts{column.texts, true}, config, options);
+  });
   if (!reports) return raise_item_error(st, reports.error(), column.rows);
   Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(column.length)));
   if (!list) return nullptr;
@@ -588,8 +615,8 @@ PyObject* detect_many_arrow(ModuleState* st, PyObject* o, const Config& config, 
   return list.release();
 }
 
-PyObject* mask_many_arrow(ModuleState* st, PyObject* o, const PolicySet& policies, const Config& config,
-                          const batch::Options& options) {
+PyObject* mask_many_arrow(ModuleState* st, PyObject* o, const PolicySet& policies,
+                          const Config& config, const batch::Options& options) {
   Imported imported;
   Column column;
   if (!read_column(o, imported, column)) return nullptr;

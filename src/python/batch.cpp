@@ -39,19 +39,16 @@ void name_item(std::size_t index) {
   PyErr_Format(t.get(), "%s%U", prefix.c_str(), text.get());
 }
 
-PyObject* raise_item_error(ModuleState* st, const batch::ItemError& error, std::span<const std::size_t> rows) {
+PyObject* raise_item_error(ModuleState* st, const batch::ItemError& error,
+                           std::span<const std::size_t> rows) {
   const std::size_t index = rows.empty() ? error.index : rows[error.index];
   switch (error.kind) {
-    case batch::ItemError::Kind::core:
-      raise_core(st, error.error);
-      break;
+    case batch::ItemError::Kind::core: raise_core(st, error.error); break;
     case batch::ItemError::Kind::invalid_utf8:
       PyErr_Format(PyExc_ValueError, "invalid UTF-8 at byte %llu of the text",
                    static_cast<unsigned long long>(error.byte));
       break;
-    case batch::ItemError::Kind::too_large:
-      check_text_size(error.byte, "text");
-      break;
+    case batch::ItemError::Kind::too_large: check_text_size(error.byte, "text"); break;
   }
   name_item(index);
   return nullptr;
@@ -68,7 +65,8 @@ bool to_threads(PyObject* o, std::size_t& out) {
   std::uint64_t n = 0;
   if (!to_u64(o, "threads", n)) return false;
   if (n == 0) {
-    PyErr_SetString(PyExc_ValueError, "argument 'threads': must be at least 1 (or None for every usable core)");
+    PyErr_SetString(PyExc_ValueError,
+                    "argument 'threads': must be at least 1 (or None for every usable core)");
     return false;
   }
   out = static_cast<std::size_t>(std::min<std::uint64_t>(n, 1024));
@@ -85,14 +83,15 @@ struct TextItems {
 
 bool to_text_items(PyObject* o, TextItems& out) {
   if (PyUnicode_Check(o) || PyBytes_Check(o) || PyByteArray_Check(o))
-    return type_error("texts", std::string("expected an iterable of str, not a single '") + Py_TYPE(o)->tp_name +
-                                   "'");
+    return type_error("texts", std::string("expected an iterable of str, not a single '") +
+                                   Py_TYPE(o)->tp_name + "'");
   out.items = Ref::steal(PySequence_Tuple(o));
   if (!out.items) return name_pending_type_error("texts");
   const Py_ssize_t n = PyTuple_GET_SIZE(out.items.get());
   out.texts.resize(static_cast<std::size_t>(n));
   for (Py_ssize_t i = 0; i < n; ++i) {
-    if (!to_text(PyTuple_GET_ITEM(out.items.get(), i), "text", out.texts[static_cast<std::size_t>(i)])) {
+    if (!to_text(PyTuple_GET_ITEM(out.items.get(), i), "text",
+                 out.texts[static_cast<std::size_t>(i)])) {
       name_item(static_cast<std::size_t>(i));
       return false;
     }
@@ -100,7 +99,6 @@ bool to_text_items(PyObject* o, TextItems& out) {
   }
   return true;
 }
-
 
 template <class T>
 PyObject* wrap_all(ModuleState* st, std::vector<T>& values) {
@@ -122,7 +120,8 @@ const PolicySet* to_policies(ModuleState* st, PyObject* o) {
   return policies;
 }
 
-PyObject* detect_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* detect_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
+                           PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     static constexpr Signature<3> sig{"detect_many", {"texts", "config", "threads"}, 1};
     Arguments<3> a;
@@ -135,15 +134,19 @@ PyObject* detect_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t n
     if (exports_arrow(a[0])) return detect_many_arrow(st, a[0], config, options);
     TextItems items;
     if (!to_text_items(a[0], items)) return nullptr;
-    auto reports = without_gil(items.bytes, [&] { return batch::detect_many(batch::Texts{items.texts}, config, options); });
+    auto reports = without_gil(items.bytes, [&] {
+      return batch::detect_many(batch::Texts{items.texts}, config, options);
+    });
     if (!reports) return raise_item_error(st, reports.error());
     return wrap_all(st, *reports);
   });
 }
 
-PyObject* mask_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* mask_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
+                         PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<5> sig{"mask_many", {"texts", "policies", "config", "threads", "shared_restore"}, 1};
+    static constexpr Signature<5> sig{
+        "mask_many", {"texts", "policies", "config", "threads", "shared_restore"}, 1};
     Arguments<5> a;
     ModuleState* st = state_of_module(module);
     Config config;
@@ -156,9 +159,10 @@ PyObject* mask_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t nar
       return nullptr;
     if (exports_arrow(a[0])) {
       if (a.has(4) && !shared && policies->has_tokenize()) {
-        PyErr_SetString(PyExc_ValueError,
-                        "argument 'shared_restore': an Arrow column keeps one restore map for all its rows; "
-                        "leave it None or pass True");
+        PyErr_SetString(
+            PyExc_ValueError,
+            "argument 'shared_restore': an Arrow column keeps one restore map for all its rows; "
+            "leave it None or pass True");
         return nullptr;
       }
       return mask_many_arrow(st, a[0], *policies, config, options);
@@ -166,17 +170,20 @@ PyObject* mask_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t nar
     TextItems items;
     if (!to_text_items(a[0], items)) return nullptr;
     if (!shared) {
-      auto outputs =
-          without_gil(items.bytes, [&] { return batch::mask_many(batch::Texts{items.texts}, *policies, config, options); });
+      auto outputs = without_gil(items.bytes, [&] {
+        return batch::mask_many(batch::Texts{items.texts}, *policies, config, options);
+      });
       if (!outputs) return raise_item_error(st, outputs.error());
       return wrap_all(st, *outputs);
     }
-    auto result =
-        without_gil(items.bytes, [&] { return batch::mask_many_shared(batch::Texts{items.texts}, *policies, config, options); });
+    auto result = without_gil(items.bytes, [&] {
+      return batch::mask_many_shared(batch::Texts{items.texts}, *policies, config, options);
+    });
     if (!result) return raise_item_error(st, result.error());
     Ref list = Ref::steal(wrap_all(st, result->outputs));
     if (!list) return nullptr;
-    Ref restore = result->restore ? Ref::steal(wrap(st, std::move(*result->restore))) : Ref::borrow(Py_None);
+    Ref restore =
+        result->restore ? Ref::steal(wrap(st, std::move(*result->restore))) : Ref::borrow(Py_None);
     if (!restore) return nullptr;
     return PyTuple_Pack(2, list.get(), restore.get());
   });

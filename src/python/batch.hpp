@@ -14,14 +14,16 @@ void name_item(std::size_t index);
 
 // Raises the error of a failed batch as the single call would, naming the failing item. rows[i]
 // is the caller's index of batch item i (empty: the same).
-PyObject* raise_item_error(ModuleState* st, const batch::ItemError& error, std::span<const std::size_t> rows = {});
+PyObject* raise_item_error(ModuleState* st, const batch::ItemError& error,
+                           std::span<const std::size_t> rows = {});
 
 // True when o exports an Arrow column (__arrow_c_stream__ or __arrow_c_array__).
 bool exports_arrow(PyObject* o);
 
 // The Arrow forms: a list of Report (None for null rows) and a MaskedColumn.
-PyObject* detect_many_arrow(ModuleState* st, PyObject* column, const Config& config, const batch::Options& options);
-PyObject* mask_many_arrow(ModuleState* st, PyObject* column, const PolicySet& policies, const Config& config,
-                          const batch::Options& options);
+PyObject* detect_many_arrow(ModuleState* st, PyObject* column, const Config& config,
+                            const batch::Options& options);
+PyObject* mask_many_arrow(ModuleState* st, PyObject* column, const PolicySet& policies,
+                          const Config& config, const batch::Options& options);
 
 }  // namespace norvane::py

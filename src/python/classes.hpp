@@ -18,10 +18,10 @@ struct BuilderBox {
   std::size_t dst_bytes = 0;
 };
 
-#define NORVANE_WRAPPED(T, ID)                  \
-  template <>                                   \
-  struct Wrapped<T> {                           \
-    static constexpr TypeId id = TypeId::ID;    \
+#define NORVANE_WRAPPED(T, ID)               \
+  template <>                                \
+  struct Wrapped<T> {                        \
+    static constexpr TypeId id = TypeId::ID; \
   };
 
 NORVANE_WRAPPED(Span, Span)
@@ -47,12 +47,12 @@ NORVANE_WRAPPED(MaskOutput, MaskOutput)
 
 // Codecs (state.cpp); every class but SpanMapBuilder pickles. Span keeps its own comparisons and
 // Config, being mutable, compares by identity.
-#define NORVANE_CODEC(T, BY_VALUE)                                \
-  template <>                                                     \
-  struct Codec<T> {                                               \
-    static constexpr bool by_value = BY_VALUE;                    \
-    static PyObject* state(ModuleState* st, const T& value);      \
-    static bool read(ModuleState* st, PyObject* state, T& out);   \
+#define NORVANE_CODEC(T, BY_VALUE)                              \
+  template <>                                                   \
+  struct Codec<T> {                                             \
+    static constexpr bool by_value = BY_VALUE;                  \
+    static PyObject* state(ModuleState* st, const T& value);    \
+    static bool read(ModuleState* st, PyObject* state, T& out); \
   };
 
 NORVANE_CODEC(Span, false)

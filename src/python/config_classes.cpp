@@ -68,16 +68,19 @@ int set_family(PyObject* self, PyObject* value, void* closure) {
 // The seven weights as (name, value) pairs.
 std::array<std::pair<std::string_view, float>, kWeightFields.size()> weights(const Config& c) {
   std::array<std::pair<std::string_view, float>, kWeightFields.size()> out;
-  for (std::size_t i = 0; i < out.size(); ++i) out[i] = {kWeightFields[i].name, c.*kWeightFields[i].field};
+  for (std::size_t i = 0; i < out.size(); ++i)
+    out[i] = {kWeightFields[i].name, c.*kWeightFields[i].field};
   return out;
 }
 
-PyObject* config_set_weights(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* config_set_weights(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                             PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<7> sig{"Config.set_weights",
-                                      {"checksum_passed", "checksum_failed", "context", "absorbed_whitespace",
-                                       "absorbed_separator", "expanded_syllable", "replaced_char"},
-                                      0};
+    static constexpr Signature<7> sig{
+        "Config.set_weights",
+        {"checksum_passed", "checksum_failed", "context", "absorbed_whitespace",
+         "absorbed_separator", "expanded_syllable", "replaced_char"},
+        0};
     static_assert(kWeightFields.size() == 7);
     Arguments<7> a;
     if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
@@ -101,7 +104,8 @@ std::string families_on(const Config& c) {
 }
 
 std::string config_repr(const Config& c) {
-  return "Config(min_score=" + format_f32_plain(c.min_score) + ", min_context=" + format_f32_plain(c.min_context) +
+  return "Config(min_score=" + format_f32_plain(c.min_score) +
+         ", min_context=" + format_f32_plain(c.min_context) +
          ", context_window=" + std::to_string(c.context_window) + families_on(c) + ")";
 }
 
@@ -115,11 +119,12 @@ PyMethodDef config_methods[] = {
 };
 
 PyGetSetDef config_base_getset[] = {
-    {"nfc", get<Config, &Config::nfc>, set<&Config::nfc>, "한글 자모 조합 단계를 실행한다(bool).", nullptr},
-    {"fold", get<Config, &Config::fold>, set<&Config::fold>, "전각, 대시, 공백 접기 단계를 실행한다(bool).",
+    {"nfc", get<Config, &Config::nfc>, set<&Config::nfc>, "한글 자모 조합 단계를 실행한다(bool).",
      nullptr},
-    {"hangul", get<Config, &Config::hangul>, set<&Config::hangul>, "한글 수사 읽기 단계를 실행한다(bool).",
-     nullptr},
+    {"fold", get<Config, &Config::fold>, set<&Config::fold>,
+     "전각, 대시, 공백 접기 단계를 실행한다(bool).", nullptr},
+    {"hangul", get<Config, &Config::hangul>, set<&Config::hangul>,
+     "한글 수사 읽기 단계를 실행한다(bool).", nullptr},
     {"lookalike", get<Config, &Config::lookalike>, set<&Config::lookalike>,
      "숫자 대신 쓴 닮은 글자(I, l, O, o) 교정 단계를 실행한다(bool).", nullptr},
     {"separator", get<Config, &Config::separator>, set<&Config::separator>,
@@ -163,8 +168,9 @@ PyMethodDef config_static_methods[] = {
 };
 
 PyType_Slot config_slots[] = {
-    {Py_tp_doc, const_cast<char*>("Config()\n--\n\n"
-                                  "정규화와 탐지를 조정하는 설정. 인자 없이 만들면 권장 기본값을 가진다.")},
+    {Py_tp_doc,
+     const_cast<char*>("Config()\n--\n\n"
+                       "정규화와 탐지를 조정하는 설정. 인자 없이 만들면 권장 기본값을 가진다.")},
     {Py_tp_new, reinterpret_cast<void*>(&config_new)},
     {Py_tp_repr, reinterpret_cast<void*>(&repr<Config, config_repr>)},
     {Py_tp_methods, config_methods},
@@ -176,18 +182,20 @@ PyType_Slot config_slots[] = {
 // Normalized
 
 std::string normalized_repr(const Normalized& n) {
-  return "Normalized(text=" + debug_quoted(n.text) + ", segments=" + std::to_string(n.map.len()) + ")";
+  return "Normalized(text=" + debug_quoted(n.text) + ", segments=" + std::to_string(n.map.len()) +
+         ")";
 }
 
 PyGetSetDef normalized_getset[] = {
     {"text", get<Normalized, &Normalized::text>, nullptr, "정규화된 텍스트.", nullptr},
-    {"map", get<Normalized, &Normalized::map>, nullptr, "원문에서 정규화된 텍스트로 가는 구간 정렬 테이블(새 SpanMap).",
-     nullptr},
+    {"map", get<Normalized, &Normalized::map>, nullptr,
+     "원문에서 정규화된 텍스트로 가는 구간 정렬 테이블(새 SpanMap).", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
 PyType_Slot normalized_slots[] = {
-    {Py_tp_doc, const_cast<char*>("정규화 결과: 정규화된 텍스트와 원문으로 되돌아가는 구간 정렬 테이블.")},
+    {Py_tp_doc,
+     const_cast<char*>("정규화 결과: 정규화된 텍스트와 원문으로 되돌아가는 구간 정렬 테이블.")},
     {Py_tp_repr, reinterpret_cast<void*>(&repr<Normalized, normalized_repr>)},
     {Py_tp_getset, normalized_getset},
     {0, nullptr},
@@ -196,12 +204,14 @@ PyType_Slot normalized_slots[] = {
 // ----------------------------------------------------------------------------------------------
 // normalize()
 
-PyObject* normalize_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* normalize_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
+                         PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     ModuleState* st = state_of_module(module);
     std::string_view text;
     Config config;
-    if (!parse(st, "normalize", {"text", "config"}, 1, args, nargs, kwnames, text, config)) return nullptr;
+    if (!parse(st, "normalize", {"text", "config"}, 1, args, nargs, kwnames, text, config))
+      return nullptr;
     Result<Normalized> result = without_gil(text.size(), [&] { return normalize(text, config); });
     if (!result) return raise_core(st, result.error());
     return wrap(st, std::move(*result));

@@ -39,33 +39,40 @@ struct HashKey {
   std::string bytes;
 };
 
-bool from_python(ModuleState*, PyObject* o, const char* param, HashKey& out) { return to_key(o, param, out.bytes); }
+bool from_python(ModuleState*, PyObject* o, const char* param, HashKey& out) {
+  return to_key(o, param, out.bytes);
+}
 
 // ----------------------------------------------------------------------------------------------
 // Policy
 
-PyObject* policy_redact_fill(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* policy_redact_fill(PyObject* type, PyObject* const* args, Py_ssize_t nargs,
+                             PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     char32_t fill = U'*';
-    if (!parse(nullptr, "Policy.redact_fill", {"fill"}, 1, args, nargs, kwnames, fill)) return nullptr;
+    if (!parse(nullptr, "Policy.redact_fill", {"fill"}, 1, args, nargs, kwnames, fill))
+      return nullptr;
     return wrap(state_of(type), Policy::redact_fill(fill));
   });
 }
 
-PyObject* policy_redact_fixed(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* policy_redact_fixed(PyObject* type, PyObject* const* args, Py_ssize_t nargs,
+                              PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     std::string_view text;
-    if (!parse(nullptr, "Policy.redact_fixed", {"text"}, 1, args, nargs, kwnames, text)) return nullptr;
+    if (!parse(nullptr, "Policy.redact_fixed", {"text"}, 1, args, nargs, kwnames, text))
+      return nullptr;
     return wrap(state_of(type), Policy::redact_fixed(std::string(text)));
   });
 }
 
-PyObject* policy_partial(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* policy_partial(PyObject* type, PyObject* const* args, Py_ssize_t nargs,
+                         PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     std::uint64_t prefix = 0, suffix = 0;
     char32_t fill = U'*';
-    if (!parse(nullptr, "Policy.partial", {"keep_prefix", "keep_suffix", "fill"}, 2, args, nargs, kwnames, prefix,
-               suffix, fill))
+    if (!parse(nullptr, "Policy.partial", {"keep_prefix", "keep_suffix", "fill"}, 2, args, nargs,
+               kwnames, prefix, suffix, fill))
       return nullptr;
     return wrap(state_of(type), Policy::partial(prefix, suffix, fill));
   });
@@ -75,13 +82,16 @@ PyObject* policy_hash(PyObject* type, PyObject* const* args, Py_ssize_t nargs, P
   return guarded([&]() -> PyObject* {
     HashKey key;
     std::uint64_t length = 12;
-    if (!parse(nullptr, "Policy.hash", {"key", "length"}, 1, args, nargs, kwnames, key, length)) return nullptr;
+    if (!parse(nullptr, "Policy.hash", {"key", "length"}, 1, args, nargs, kwnames, key, length))
+      return nullptr;
     return wrap(state_of(type), Policy::hash(std::move(key.bytes), length));
   });
 }
 
 // Keys and fixed texts may be secrets: only the case name is shown.
-std::string policy_repr(const Policy& p) { return "Policy." + std::string(policy_kind_name(p.kind)) + "()"; }
+std::string policy_repr(const Policy& p) {
+  return "Policy." + std::string(policy_kind_name(p.kind)) + "()";
+}
 
 PyMethodDef policy_static_methods[] = {
     {"redact_label", fastcall(nullary<"Policy.redact_label", void, Policy::redact_label>), kMethod,
@@ -107,7 +117,8 @@ PyMethodDef policy_static_methods[] = {
 };
 
 PyType_Slot policy_slots[] = {
-    {Py_tp_doc, const_cast<char*>("찾은 개인정보 하나를 무엇으로 바꿀지 정하는 정책. 정적 생성자로만 만든다.")},
+    {Py_tp_doc, const_cast<char*>(
+                    "찾은 개인정보 하나를 무엇으로 바꿀지 정하는 정책. 정적 생성자로만 만든다.")},
     {Py_tp_repr, reinterpret_cast<void*>(&repr<Policy, policy_repr>)},
     {0, nullptr},
 };
@@ -128,20 +139,24 @@ PyObject* policy_set_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
   });
 }
 
-PyObject* policy_set_policy_for(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* policy_set_policy_for(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                                PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     EntityKind kind = EntityKind::resident;
-    if (!parse(nullptr, "PolicySet.policy_for", {"entity"}, 1, args, nargs, kwnames, kind)) return nullptr;
+    if (!parse(nullptr, "PolicySet.policy_for", {"entity"}, 1, args, nargs, kwnames, kind))
+      return nullptr;
     return wrap(state_of(self), Policy(value_of<PolicySet>(self).policy_for(kind)));
   });
 }
 
-PyObject* policy_set_with_entity(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* policy_set_with_entity(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                                 PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     ModuleState* st = state_of(self);
     EntityKind kind = EntityKind::resident;
     const Policy* policy;
-    if (!parse(st, "PolicySet.with_entity", {"entity", "policy"}, 2, args, nargs, kwnames, kind, policy))
+    if (!parse(st, "PolicySet.with_entity", {"entity", "policy"}, 2, args, nargs, kwnames, kind,
+               policy))
       return nullptr;
     return wrap(st, value_of<PolicySet>(self).with(kind, *policy));
   });
@@ -175,17 +190,19 @@ PyType_Slot policy_set_slots[] = {
 
 // The original is personal data: never shown.
 std::string entry_repr(const RestoreEntry& e) {
-  return "RestoreEntry(token=" + debug_quoted(e.token) + ", entity=" + debug_quoted(entity_name(e.entity)) +
-         ")";
+  return "RestoreEntry(token=" + debug_quoted(e.token) +
+         ", entity=" + debug_quoted(entity_name(e.entity)) + ")";
 }
 
 PyGetSetDef entry_getset[] = {
-    {"token", get<RestoreEntry, &RestoreEntry::token>, nullptr, "가린 텍스트에 쓰인 토큰 그대로.", nullptr},
-    {"entity", get<RestoreEntry, &RestoreEntry::entity, entity_name>, nullptr, "개인정보 종류의 snake_case 이름.",
+    {"token", get<RestoreEntry, &RestoreEntry::token>, nullptr, "가린 텍스트에 쓰인 토큰 그대로.",
      nullptr},
-    {"entity_label", get<RestoreEntry, &RestoreEntry::entity, entity_label>, nullptr, "개인정보 종류의 한국어 이름.",
+    {"entity", get<RestoreEntry, &RestoreEntry::entity, entity_name>, nullptr,
+     "개인정보 종류의 snake_case 이름.", nullptr},
+    {"entity_label", get<RestoreEntry, &RestoreEntry::entity, entity_label>, nullptr,
+     "개인정보 종류의 한국어 이름.", nullptr},
+    {"original", get<RestoreEntry, &RestoreEntry::original>, nullptr, "토큰이 대신한 원문 조각.",
      nullptr},
-    {"original", get<RestoreEntry, &RestoreEntry::original>, nullptr, "토큰이 대신한 원문 조각.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -199,10 +216,12 @@ PyType_Slot entry_slots[] = {
 // ----------------------------------------------------------------------------------------------
 // RestoreMap
 
-PyObject* restore_from_json(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* restore_from_json(PyObject* type, PyObject* const* args, Py_ssize_t nargs,
+                            PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     std::string_view text;
-    if (!parse(nullptr, "RestoreMap.from_json", {"text"}, 1, args, nargs, kwnames, text)) return nullptr;
+    if (!parse(nullptr, "RestoreMap.from_json", {"text"}, 1, args, nargs, kwnames, text))
+      return nullptr;
     auto map = without_gil(text.size(), [&] { return restore_map_from_json(text); });
     if (!map) {
       Ref message = Ref::steal(str("restore map JSON 을 읽지 못했다: " + map.error()));
@@ -213,15 +232,18 @@ PyObject* restore_from_json(PyObject* type, PyObject* const* args, Py_ssize_t na
   });
 }
 
-Py_ssize_t restore_len(PyObject* self) { return static_cast<Py_ssize_t>(value_of<RestoreMap>(self).len()); }
+Py_ssize_t restore_len(PyObject* self) {
+  return static_cast<Py_ssize_t>(value_of<RestoreMap>(self).len());
+}
 
 std::string restore_repr(const RestoreMap& m) {
-  return "RestoreMap(prefix=" + debug_quoted(m.prefix) + ", entries=" + std::to_string(m.len()) + ")";
+  return "RestoreMap(prefix=" + debug_quoted(m.prefix) + ", entries=" + std::to_string(m.len()) +
+         ")";
 }
 
 PyMethodDef restore_methods[] = {
-    {"is_empty", fastcall(nullary<"RestoreMap.is_empty", RestoreMap, &RestoreMap::is_empty>), kMethod,
-     "is_empty($self)\n--\n\n항목이 하나도 없으면 참이다."},
+    {"is_empty", fastcall(nullary<"RestoreMap.is_empty", RestoreMap, &RestoreMap::is_empty>),
+     kMethod, "is_empty($self)\n--\n\n항목이 하나도 없으면 참이다."},
     {"to_json", fastcall(nullary<"RestoreMap.to_json", RestoreMap, restore_map_to_json>), kMethod,
      "to_json($self)\n--\n\n복원표를 간결한 JSON 텍스트로 돌려준다. 원문 조각이 들어 있으니 따로 보관한다."},
     {nullptr, nullptr, 0, nullptr},
@@ -237,12 +259,14 @@ PyMethodDef restore_static_methods[] = {
 PyGetSetDef restore_getset[] = {
     {"prefix", get<RestoreMap, &RestoreMap::prefix>, nullptr,
      "토큰의 접두어(보통 \"PII\", 원문과 겹치면 \"PII0\", \"PII1\", ...).", nullptr},
-    {"entries", get<RestoreMap, &RestoreMap::entries>, nullptr, "항목 목록(새 RestoreEntry 객체들). 위치가 곧 토큰 번호다.", nullptr},
+    {"entries", get<RestoreMap, &RestoreMap::entries>, nullptr,
+     "항목 목록(새 RestoreEntry 객체들). 위치가 곧 토큰 번호다.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
 PyType_Slot restore_slots[] = {
-    {Py_tp_doc, const_cast<char*>("토큰과 그 토큰이 대신한 원문 조각의 표. unmask 로 가린 텍스트를 되돌린다.")},
+    {Py_tp_doc, const_cast<char*>(
+                    "토큰과 그 토큰이 대신한 원문 조각의 표. unmask 로 가린 텍스트를 되돌린다.")},
     {Py_tp_repr, reinterpret_cast<void*>(&repr<RestoreMap, restore_repr>)},
     {Py_mp_length, reinterpret_cast<void*>(&restore_len)},
     {Py_tp_methods, restore_methods},
@@ -261,7 +285,8 @@ std::string output_repr(const MaskOutput& out) {
 
 PyGetSetDef output_getset[] = {
     {"text", get<MaskOutput, &MaskOutput::text>, nullptr, "가린 텍스트.", nullptr},
-    {"applied", get<MaskOutput, &MaskOutput::applied>, nullptr, "바꾼 발견들(적용한 순서, 새 Finding 목록).", nullptr},
+    {"applied", get<MaskOutput, &MaskOutput::applied>, nullptr,
+     "바꾼 발견들(적용한 순서, 새 Finding 목록).", nullptr},
     {"skipped", get<MaskOutput, &MaskOutput::skipped>, nullptr,
      "앞의 것과 겹치거나 텍스트 밖에 있어 바꾸지 않은 발견들(보통 빈 목록).", nullptr},
     {"restore", get<MaskOutput, &MaskOutput::restore>, nullptr,
@@ -286,20 +311,24 @@ PyObject* mask_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, P
     std::string_view text;
     OrNone<const PolicySet*> policies{&kDefaultPolicies};
     Config config;
-    if (!parse(st, "mask", {"text", "policies", "config"}, 1, args, nargs, kwnames, text, policies, config))
+    if (!parse(st, "mask", {"text", "policies", "config"}, 1, args, nargs, kwnames, text, policies,
+               config))
       return nullptr;
-    Result<MaskOutput> out = without_gil(text.size(), [&] { return mask(text, *policies.value, config); });
+    Result<MaskOutput> out =
+        without_gil(text.size(), [&] { return mask(text, *policies.value, config); });
     if (!out) return raise_core(st, out.error());
     return wrap(st, std::move(*out));
   });
 }
 
-PyObject* unmask_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* unmask_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
+                      PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     ModuleState* st = state_of_module(module);
     std::string_view masked;
     const RestoreMap* map;
-    if (!parse(st, "unmask", {"masked", "restore"}, 2, args, nargs, kwnames, masked, map)) return nullptr;
+    if (!parse(st, "unmask", {"masked", "restore"}, 2, args, nargs, kwnames, masked, map))
+      return nullptr;
     Result<std::string> text = without_gil(masked.size(), [&] { return unmask(masked, *map); });
     if (!text) return raise_core(st, text.error());
     return str(*text);
@@ -324,7 +353,8 @@ bool add_mask_classes(PyObject* module) {
   return add_class<Policy>(module, "norvane.Policy", policy_slots, false, policy_static_methods) &&
          add_class<PolicySet>(module, "norvane.PolicySet", policy_set_slots, true) &&
          add_class<RestoreEntry>(module, "norvane.RestoreEntry", entry_slots) &&
-         add_class<RestoreMap>(module, "norvane.RestoreMap", restore_slots, false, restore_static_methods) &&
+         add_class<RestoreMap>(module, "norvane.RestoreMap", restore_slots, false,
+                               restore_static_methods) &&
          add_class<MaskOutput>(module, "norvane.MaskOutput", output_slots);
 }
 

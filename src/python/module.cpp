@@ -9,8 +9,8 @@ namespace {
 
 bool add_functions(PyObject* module) {
   // Function objects keep pointers to their definitions: the table must outlive them.
-  static PyMethodDef functions[] = {normalize_function, detect_function, mask_function, unmask_function,
-                                    entity_names_function, detect_many_function,
+  static PyMethodDef functions[] = {normalize_function, detect_function,       mask_function,
+                                    unmask_function,    entity_names_function, detect_many_function,
                                     mask_many_function};
   Ref public_module = Ref::steal(PyUnicode_FromString("norvane"));
   if (!public_module) return false;
@@ -24,7 +24,8 @@ bool add_functions(PyObject* module) {
 int module_exec(PyObject* module) {
   ModuleState* st = state_of_module(module);
   st->span_map_error = PyErr_NewExceptionWithDoc(
-      "norvane.SpanMapError", "구간 정렬 테이블의 불변식이 깨졌거나 좌표계가 맞지 않는다.", PyExc_Exception, nullptr);
+      "norvane.SpanMapError", "구간 정렬 테이블의 불변식이 깨졌거나 좌표계가 맞지 않는다.",
+      PyExc_Exception, nullptr);
   if (!st->span_map_error) return -1;
   if (PyModule_AddObjectRef(module, "SpanMapError", st->span_map_error) < 0) return -1;
   if (!add_span_classes(module) || !add_config_classes(module) || !add_result_classes(module) ||

@@ -27,8 +27,9 @@ std::string quoted_list(const char* const* names, std::size_t count) {
 }
 
 bool report_arity(const char* function, std::size_t required, std::size_t total, Py_ssize_t given) {
-  std::string takes = required == total ? std::to_string(total)
-                                        : "from " + std::to_string(required) + " to " + std::to_string(total);
+  std::string takes = required == total
+                          ? std::to_string(total)
+                          : "from " + std::to_string(required) + " to " + std::to_string(total);
   PyErr_Format(PyExc_TypeError, "%s() takes %s positional argument%s but %zd %s given", function,
                takes.c_str(), total == 1 && required == total ? "" : "s", given,
                given == 1 ? "was" : "were");
@@ -36,8 +37,8 @@ bool report_arity(const char* function, std::size_t required, std::size_t total,
 }
 
 bool report_missing(const char* function, const char* const* names, std::size_t count) {
-  PyErr_Format(PyExc_TypeError, "%s() missing %zu required positional argument%s: %s", function, count,
-               count == 1 ? "" : "s", quoted_list(names, count).c_str());
+  PyErr_Format(PyExc_TypeError, "%s() missing %zu required positional argument%s: %s", function,
+               count, count == 1 ? "" : "s", quoted_list(names, count).c_str());
   return false;
 }
 
@@ -68,7 +69,8 @@ bool wrong_type(const char* param, PyObject* given, const char* target) {
   // Our classes are named "norvane.X"; messages name the class alone, as Python's own do.
   const char* name = Py_TYPE(given)->tp_name;
   if (const char* dot = std::strrchr(name, '.')) name = dot + 1;
-  return type_error(param, std::string("'") + name + "' object cannot be converted to '" + target + "'");
+  return type_error(param,
+                    std::string("'") + name + "' object cannot be converted to '" + target + "'");
 }
 
 bool name_pending_type_error(const char* param) {
@@ -211,11 +213,13 @@ std::string debug_quoted(std::string_view s) {
   return out;
 }
 
-ModuleState* state_of_module(PyObject* module) { return static_cast<ModuleState*>(PyModule_GetState(module)); }
+ModuleState* state_of_module(PyObject* module) {
+  return static_cast<ModuleState*>(PyModule_GetState(module));
+}
 
 ModuleState* state_of(PyObject* self_or_type) {
-  PyTypeObject* type =
-      PyType_Check(self_or_type) ? reinterpret_cast<PyTypeObject*>(self_or_type) : Py_TYPE(self_or_type);
+  PyTypeObject* type = PyType_Check(self_or_type) ? reinterpret_cast<PyTypeObject*>(self_or_type)
+                                                  : Py_TYPE(self_or_type);
   PyObject* module = PyType_GetModuleByDef(type, &module_def);
   return module ? state_of_module(module) : nullptr;
 }
@@ -223,7 +227,8 @@ ModuleState* state_of(PyObject* self_or_type) {
 PyObject* raise_core(ModuleState* st, const Error& error) {
   Ref text = Ref::steal(str(error.text()));
   // An input too large for the offsets is a bad argument value, as at the argument check.
-  PyObject* type = error.kind == Error::Kind::text_too_large ? PyExc_ValueError : st->span_map_error;
+  PyObject* type =
+      error.kind == Error::Kind::text_too_large ? PyExc_ValueError : st->span_map_error;
   if (text) PyErr_SetObject(type, text.get());
   return nullptr;
 }
@@ -246,22 +251,26 @@ bool add_static_methods(PyTypeObject* type, PyMethodDef* defs) {
     Ref function = Ref::steal(PyCFunction_NewEx(def, reinterpret_cast<PyObject*>(type), nullptr));
     if (!function) return false;
     Ref method = Ref::steal(PyStaticMethod_New(function.get()));
-    if (!method || PyDict_SetItemString(type->tp_dict, def->ml_name, method.get()) < 0) return false;
+    if (!method || PyDict_SetItemString(type->tp_dict, def->ml_name, method.get()) < 0)
+      return false;
   }
   PyType_Modified(type);
   return true;
 }
 
 // Each class's _rebuild reader, by TypeId; the same for every instance of the module.
-std::array<PyObject* (*)(ModuleState*, PyObject*), static_cast<std::size_t>(TypeId::Count)> rebuilders{};
+std::array<PyObject* (*)(ModuleState*, PyObject*), static_cast<std::size_t>(TypeId::Count)>
+    rebuilders{};
 
-PyObject* rebuild_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* rebuild_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
+                       PyObject* kwnames) {
   static constexpr Signature<2> sig{"_rebuild", {"cls", "state"}, 2};
   Arguments<2> a;
   if (!a.parse(sig, args, nargs, kwnames)) return nullptr;
   ModuleState* st = state_of_module(module);
   for (std::size_t i = 0; i < st->types.size(); ++i)
-    if (reinterpret_cast<PyObject*>(st->types[i]) == a[0] && rebuilders[i]) return rebuilders[i](st, a[1]);
+    if (reinterpret_cast<PyObject*>(st->types[i]) == a[0] && rebuilders[i])
+      return rebuilders[i](st, a[1]);
   PyErr_Format(PyExc_TypeError, "cannot unpickle %R: not a norvane class that pickles", a[0]);
   return nullptr;
 }
@@ -274,8 +283,9 @@ bool add_method(PyTypeObject* type, PyMethodDef* def) {
 
 }  // namespace
 
-PyMethodDef rebuild_function = {"_rebuild", fastcall(rebuild_impl), kMethod,
-                                "_rebuild(cls, state)\n--\n\n피클이 부르는 함수: state 를 검사해 cls 의 객체를 만든다."};
+PyMethodDef rebuild_function = {
+    "_rebuild", fastcall(rebuild_impl), kMethod,
+    "_rebuild(cls, state)\n--\n\n피클이 부르는 함수: state 를 검사해 cls 의 객체를 만든다."};
 
 bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int basicsize,
                     PyType_Slot* slots, destructor dealloc, bool constructible,
@@ -303,7 +313,8 @@ bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int
   all[n] = {0, nullptr};
 
   // Final, no instance dictionary, no weak-reference slot.
-  PyType_Spec type_spec{qualified_name, basicsize, 0, Py_TPFLAGS_DEFAULT | Py_TPFLAGS_IMMUTABLETYPE, all.data()};
+  PyType_Spec type_spec{qualified_name, basicsize, 0, Py_TPFLAGS_DEFAULT | Py_TPFLAGS_IMMUTABLETYPE,
+                        all.data()};
   PyObject* type = PyType_FromModuleAndSpec(module, &type_spec, nullptr);
   if (!type) return false;
   ModuleState* st = state_of_module(module);
@@ -314,7 +325,8 @@ bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int
     // One definition per class: method objects keep a pointer to it.
     static std::array<PyMethodDef, static_cast<std::size_t>(TypeId::Count)> reduce_defs{};
     PyMethodDef& def = reduce_defs[static_cast<std::size_t>(id)];
-    def = {"__reduce__", hooks.reduce, kMethod, "__reduce__($self)\n--\n\npickle 과 copy 가 쓰는 (함수, 인자)."};
+    def = {"__reduce__", hooks.reduce, kMethod,
+           "__reduce__($self)\n--\n\npickle 과 copy 가 쓰는 (함수, 인자)."};
     if (!add_method(reinterpret_cast<PyTypeObject*>(type), &def)) return false;
     PyType_Modified(reinterpret_cast<PyTypeObject*>(type));
   }
@@ -336,7 +348,8 @@ bool on_main_thread() {
   unsigned long id = main_id.load(std::memory_order_relaxed);
   if (id == 0) {
     Ref threading = Ref::steal(PyImport_ImportModule("threading"));
-    Ref main = Ref::steal(threading ? PyObject_CallMethod(threading.get(), "main_thread", nullptr) : nullptr);
+    Ref main = Ref::steal(threading ? PyObject_CallMethod(threading.get(), "main_thread", nullptr)
+                                    : nullptr);
     Ref ident = Ref::steal(main ? PyObject_GetAttrString(main.get(), "ident") : nullptr);
     id = ident ? PyLong_AsUnsignedLong(ident.get()) : 0;
     if (PyErr_Occurred()) {
@@ -365,7 +378,8 @@ bool pending_signal_raised(void* released_lock) {
 
 RuleName intern_rule(std::string_view name) {
   static std::mutex mutex;
-  static auto* names = new std::unordered_set<std::string>();  // never freed: names outlive every map
+  static auto* names =
+      new std::unordered_set<std::string>();  // never freed: names outlive every map
   std::lock_guard<std::mutex> lock(mutex);
   return *names->emplace(name).first;
 }

@@ -165,11 +165,12 @@ class Arguments {
   }
 
   std::array<PyObject*, N + 1> values_{};  // +1 keeps N == 0 well-formed
-  std::array<Ref, N + 1> owned_{};           // references held for values taken from a dict
+  std::array<Ref, N + 1> owned_{};         // references held for values taken from a dict
 };
 
 // The check of a method without parameters, under its qualified name.
-inline bool no_arguments(const char* function, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+inline bool no_arguments(const char* function, PyObject* const* args, Py_ssize_t nargs,
+                         PyObject* kwnames) {
   return Arguments<0>().parse(Signature<0>{function, {}, 0}, args, nargs, kwnames);
 }
 
@@ -302,8 +303,7 @@ PyObject* raise_core(ModuleState* st, const Error& error);
 
 template <class T>
 struct Box {
-  PyObject_HEAD
-  T value;
+  PyObject_HEAD T value;
 };
 
 // Which class wraps which core value; each class file specialises it.
@@ -428,9 +428,15 @@ inline bool from_python(ModuleState*, PyObject* o, const char* param, std::uint3
 inline bool from_python(ModuleState*, PyObject* o, const char* param, std::uint64_t& out) {
   return to_u64(o, param, out);
 }
-inline bool from_python(ModuleState*, PyObject* o, const char* param, char32_t& out) { return to_char(o, param, out); }
-inline bool from_python(ModuleState*, PyObject* o, const char* param, float& out) { return to_f32(o, param, out); }
-inline bool from_python(ModuleState*, PyObject* o, const char* param, bool& out) { return to_bool(o, param, out); }
+inline bool from_python(ModuleState*, PyObject* o, const char* param, char32_t& out) {
+  return to_char(o, param, out);
+}
+inline bool from_python(ModuleState*, PyObject* o, const char* param, float& out) {
+  return to_f32(o, param, out);
+}
+inline bool from_python(ModuleState*, PyObject* o, const char* param, bool& out) {
+  return to_bool(o, param, out);
+}
 
 // An object of one of the module's classes, as its boxed value.
 template <class T>
@@ -458,8 +464,9 @@ bool convert_all(ModuleState* st, const Signature<N>& sig, const Arguments<N>& a
 // The fast-call form, for a function of that name with parameters of those names, the first
 // `required` of them without default. Values are borrowed from the caller, who keeps them alive.
 template <class... Out>
-bool parse(ModuleState* st, const char* function, std::initializer_list<const char*> names, std::size_t required,
-           PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames, Out&... out) {
+bool parse(ModuleState* st, const char* function, std::initializer_list<const char*> names,
+           std::size_t required, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames,
+           Out&... out) {
   Signature<sizeof...(Out)> sig{function, {}, required};
   std::copy(names.begin(), names.end(), sig.names.begin());
   Arguments<sizeof...(Out)> a;
@@ -528,7 +535,8 @@ PyObject* compare_states(PyObject* self, PyObject* other, int op) {
 
 template <class T>
 Py_hash_t hash_state(PyObject* self) {
-  Ref state = Ref::steal(guarded([&] { return Codec<T>::state(state_of(self), value_of<T>(self)); }));
+  Ref state =
+      Ref::steal(guarded([&] { return Codec<T>::state(state_of(self), value_of<T>(self)); }));
   return state ? PyObject_Hash(state.get()) : -1;
 }
 

@@ -52,8 +52,10 @@ std::string hit_repr(const ContextHit& h) {
 
 PyGetSetDef hit_getset[] = {
     {"cue", get<ContextHit, &ContextHit::cue>, nullptr, "찾은 단서 낱말.", nullptr},
-    {"distance", get<ContextHit, &ContextHit::distance>, nullptr, "후보의 정규화 구간까지의 거리(문자 수).", nullptr},
-    {"weight", get<ContextHit, &ContextHit::weight>, nullptr, "거리에 따라 줄어든 단서 가중치.", nullptr},
+    {"distance", get<ContextHit, &ContextHit::distance>, nullptr,
+     "후보의 정규화 구간까지의 거리(문자 수).", nullptr},
+    {"weight", get<ContextHit, &ContextHit::weight>, nullptr, "거리에 따라 줄어든 단서 가중치.",
+     nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -68,7 +70,8 @@ PyType_Slot hit_slots[] = {
 // Evidence
 
 std::string evidence_repr(const Evidence& e) {
-  return "Evidence(rule=" + debug_quoted(e.rule) + ", checksum=" + debug_quoted(checksum_name(e.checksum)) +
+  return "Evidence(rule=" + debug_quoted(e.rule) +
+         ", checksum=" + debug_quoted(checksum_name(e.checksum)) +
          ", context_hits=" + std::to_string(e.context_hits.size()) + ")";
 }
 
@@ -78,23 +81,28 @@ std::optional<std::string_view> checksum_reason(const ChecksumResult& c) {
 }
 
 PyMethodDef evidence_methods[] = {
-    {"to_json", fastcall(nullary<"Evidence.to_json", Evidence, json_text<Evidence>>), kMethod, kToJsonDoc},
+    {"to_json", fastcall(nullary<"Evidence.to_json", Evidence, json_text<Evidence>>), kMethod,
+     kToJsonDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 
 PyGetSetDef evidence_getset[] = {
-    {"rule", get<Evidence, &Evidence::rule>, nullptr, "후보 규칙 이름(예: \"card.luhn\").", nullptr},
+    {"rule", get<Evidence, &Evidence::rule>, nullptr, "후보 규칙 이름(예: \"card.luhn\").",
+     nullptr},
     {"checksum", get<Evidence, &Evidence::checksum, checksum_name>, nullptr,
      "검증식 결과: \"passed\", \"failed\", \"not_applicable\".", nullptr},
     {"checksum_reason", get<Evidence, &Evidence::checksum, checksum_reason>, nullptr,
      "검증식을 적용할 수 없는 까닭. 그 밖의 경우 None.", nullptr},
-    {"context_hits", get<Evidence, &Evidence::context_hits>, nullptr, "찾은 문맥 단서(ContextHit) 목록.", nullptr},
+    {"context_hits", get<Evidence, &Evidence::context_hits>, nullptr,
+     "찾은 문맥 단서(ContextHit) 목록.", nullptr},
     {"normalizations", get<Evidence, &Evidence::normalizations>, nullptr,
      "원문 구간에 닿은 정규화 규칙 이름들(오름차순, 중복 없음).", nullptr},
     {"cost", get<Evidence, &Evidence::cost>, nullptr, "원문 구간의 정규화 비용.", nullptr},
-    {"snapped", get<Evidence, &Evidence::snapped>, nullptr, "원문 구간이 변환 구간 경계까지 넓혀졌으면 참.", nullptr},
+    {"snapped", get<Evidence, &Evidence::snapped>, nullptr,
+     "원문 구간이 변환 구간 경계까지 넓혀졌으면 참.", nullptr},
     {"extensions", get<Evidence, &Evidence::extensions>, nullptr,
-     "이 탐지에 쓰인 확장 규칙 이름들(예: \"context.column_header\"). 기본 규칙만 쓰면 비어 있다.", nullptr},
+     "이 탐지에 쓰인 확장 규칙 이름들(예: \"context.column_header\"). 기본 규칙만 쓰면 비어 있다.",
+     nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -110,15 +118,17 @@ PyType_Slot evidence_slots[] = {
 // Finding
 
 std::string finding_repr(const Finding& f) {
-  return "Finding(entity=" + debug_quoted(entity_name(f.entity)) + ", certainty=" +
-         debug_quoted(certainty_name(f.certainty)) + ", score=" + format_f32_fixed(f.score, 2) +
+  return "Finding(entity=" + debug_quoted(entity_name(f.entity)) +
+         ", certainty=" + debug_quoted(certainty_name(f.certainty)) +
+         ", score=" + format_f32_fixed(f.score, 2) +
          ", byte=" + range(f.source.byte_start, f.source.byte_end) + ")";
 }
 
 PyObject* finding_text(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     std::string_view text;
-    if (!parse(nullptr, "Finding.text", {"source_text"}, 1, args, nargs, kwnames, text)) return nullptr;
+    if (!parse(nullptr, "Finding.text", {"source_text"}, 1, args, nargs, kwnames, text))
+      return nullptr;
     const Span& span = value_of<Finding>(self).source;
     if (!check_slice(span, text)) return nullptr;
     return str(text.substr(span.byte_start, span.byte_end - span.byte_start));
@@ -130,15 +140,20 @@ PyMethodDef finding_methods[] = {
      "text($self, source_text)\n--\n\n"
      "원문 source_text 에서 이 탐지 결과의 원문 구간에 해당하는 부분을 돌려준다. 범위를 벗어나거나 UTF-8 "
      "문자 경계를 자르면 ValueError 를 낸다."},
-    {"to_json", fastcall(nullary<"Finding.to_json", Finding, json_text<Finding>>), kMethod, kToJsonDoc},
+    {"to_json", fastcall(nullary<"Finding.to_json", Finding, json_text<Finding>>), kMethod,
+     kToJsonDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 
 PyGetSetDef finding_getset[] = {
-    {"entity", get<Finding, &Finding::entity, entity_name>, nullptr, "개인정보 종류 이름(snake_case).", nullptr},
-    {"entity_label", get<Finding, &Finding::entity, entity_label>, nullptr, "개인정보 종류의 한국어 이름.", nullptr},
-    {"source", get<Finding, &Finding::source>, nullptr, "원문 구간(가리기는 여기에 적용된다).", nullptr},
-    {"normalized", get<Finding, &Finding::normalized>, nullptr, "정규화된 텍스트에서의 구간.", nullptr},
+    {"entity", get<Finding, &Finding::entity, entity_name>, nullptr,
+     "개인정보 종류 이름(snake_case).", nullptr},
+    {"entity_label", get<Finding, &Finding::entity, entity_label>, nullptr,
+     "개인정보 종류의 한국어 이름.", nullptr},
+    {"source", get<Finding, &Finding::source>, nullptr, "원문 구간(가리기는 여기에 적용된다).",
+     nullptr},
+    {"normalized", get<Finding, &Finding::normalized>, nullptr, "정규화된 텍스트에서의 구간.",
+     nullptr},
     {"certainty", get<Finding, &Finding::certainty, certainty_name>, nullptr,
      "확신도: \"possible\", \"probable\", \"certain\".", nullptr},
     {"score", get<Finding, &Finding::score>, nullptr, "연속 점수.", nullptr},
@@ -147,7 +162,8 @@ PyGetSetDef finding_getset[] = {
 };
 
 PyType_Slot finding_slots[] = {
-    {Py_tp_doc, const_cast<char*>("받아들여진 탐지 결과 하나: 종류, 원문과 정규화 구간, 확신도, 점수, 근거.")},
+    {Py_tp_doc,
+     const_cast<char*>("받아들여진 탐지 결과 하나: 종류, 원문과 정규화 구간, 확신도, 점수, 근거.")},
     {Py_tp_repr, reinterpret_cast<void*>(&repr<Finding, finding_repr>)},
     {Py_tp_methods, finding_methods},
     {Py_tp_getset, finding_getset},
@@ -158,19 +174,22 @@ PyType_Slot finding_slots[] = {
 // Rejection
 
 std::string rejection_repr(const Rejection& r) {
-  return "Rejection(entity=" + debug_quoted(entity_name(r.entity)) + ", reason=" +
-         debug_quoted(reject_reason_name(r.reason)) + ", score=" + format_f32_fixed(r.score, 2) + ")";
+  return "Rejection(entity=" + debug_quoted(entity_name(r.entity)) +
+         ", reason=" + debug_quoted(reject_reason_name(r.reason)) +
+         ", score=" + format_f32_fixed(r.score, 2) + ")";
 }
 
 PyMethodDef rejection_methods[] = {
-    {"to_json", fastcall(nullary<"Rejection.to_json", Rejection, json_text<Rejection>>), kMethod, kToJsonDoc},
+    {"to_json", fastcall(nullary<"Rejection.to_json", Rejection, json_text<Rejection>>), kMethod,
+     kToJsonDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 
 PyGetSetDef rejection_getset[] = {
-    {"entity", get<Rejection, &Rejection::entity, entity_name>, nullptr, "개인정보 종류 이름(snake_case).", nullptr},
-    {"entity_label", get<Rejection, &Rejection::entity, entity_label>, nullptr, "개인정보 종류의 한국어 이름.",
-     nullptr},
+    {"entity", get<Rejection, &Rejection::entity, entity_name>, nullptr,
+     "개인정보 종류 이름(snake_case).", nullptr},
+    {"entity_label", get<Rejection, &Rejection::entity, entity_label>, nullptr,
+     "개인정보 종류의 한국어 이름.", nullptr},
     {"source", get<Rejection, &Rejection::source>, nullptr, "원문 구간.", nullptr},
     {"reason", get<Rejection, &Rejection::reason, reject_reason_name>, nullptr,
      "떨어진 까닭: \"checksum_failed\", \"no_context\", \"below_threshold\", \"outranked\", \"business_context\".",
@@ -197,19 +216,24 @@ std::string report_repr(const Report& r) {
 
 std::size_t finding_count(const Report& r) { return r.findings.size(); }
 
-Py_ssize_t report_len(PyObject* self) { return static_cast<Py_ssize_t>(value_of<Report>(self).findings.size()); }
+Py_ssize_t report_len(PyObject* self) {
+  return static_cast<Py_ssize_t>(value_of<Report>(self).findings.size());
+}
 
 PyMethodDef report_methods[] = {
-    {"len", fastcall(nullary<"Report.len", Report, finding_count>), kMethod, "len($self)\n--\n\n탐지 결과의 수."},
+    {"len", fastcall(nullary<"Report.len", Report, finding_count>), kMethod,
+     "len($self)\n--\n\n탐지 결과의 수."},
     {"to_json", fastcall(nullary<"Report.to_json", Report, report_json>), kMethod, kToJsonDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 
 PyGetSetDef report_getset[] = {
-    {"findings", get<Report, &Report::findings>, nullptr, "탐지 결과(Finding) 목록, 원문 위치 오름차순.", nullptr},
-    {"rejections", get<Report, &Report::rejections>, nullptr, "떨어진 후보(Rejection) 목록, 원문 위치 오름차순.",
-     nullptr},
-    {"normalized_text", get<Report, &Report::normalized_text>, nullptr, "탐지가 읽은 정규화된 텍스트.", nullptr},
+    {"findings", get<Report, &Report::findings>, nullptr,
+     "탐지 결과(Finding) 목록, 원문 위치 오름차순.", nullptr},
+    {"rejections", get<Report, &Report::rejections>, nullptr,
+     "떨어진 후보(Rejection) 목록, 원문 위치 오름차순.", nullptr},
+    {"normalized_text", get<Report, &Report::normalized_text>, nullptr,
+     "탐지가 읽은 정규화된 텍스트.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -225,12 +249,14 @@ PyType_Slot report_slots[] = {
 // ----------------------------------------------------------------------------------------------
 // Functions
 
-PyObject* detect_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* detect_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
+                      PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     ModuleState* st = state_of_module(module);
     std::string_view text;
     Config config;
-    if (!parse(st, "detect", {"text", "config"}, 1, args, nargs, kwnames, text, config)) return nullptr;
+    if (!parse(st, "detect", {"text", "config"}, 1, args, nargs, kwnames, text, config))
+      return nullptr;
     Result<Report> report = without_gil(text.size(), [&] { return detect(text, config); });
     if (!report) return raise_core(st, report.error());
     return wrap(st, std::move(*report));
@@ -239,7 +265,9 @@ PyObject* detect_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
 
 PyObject* entity_names_impl(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   if (!no_arguments("entity_names", args, nargs, kwnames)) return nullptr;
-  return guarded([] { return list_of(all_entities(), [](EntityKind kind) { return str(entity_name(kind)); }); });
+  return guarded([] {
+    return list_of(all_entities(), [](EntityKind kind) { return str(entity_name(kind)); });
+  });
 }
 
 }  // namespace

@@ -19,18 +19,21 @@ std::string range(std::uint32_t start, std::uint32_t end) {
 
 PyObject* span_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
   return guarded([&]() -> PyObject* {
-    static constexpr Signature<4> sig{"Span", {"byte_start", "byte_end", "char_start", "char_end"}, 4};
+    static constexpr Signature<4> sig{
+        "Span", {"byte_start", "byte_end", "char_start", "char_end"}, 4};
     ModuleState* st = state_of(reinterpret_cast<PyObject*>(type));
     Arguments<4> a;
     Span s;
-    if (!a.parse(sig, args, kwargs) || !convert_all(st, sig, a, s.byte_start, s.byte_end, s.char_start, s.char_end))
+    if (!a.parse(sig, args, kwargs) ||
+        !convert_all(st, sig, a, s.byte_start, s.byte_end, s.char_start, s.char_end))
       return nullptr;
     return wrap(st, s);
   });
 }
 
 std::string span_repr(const Span& s) {
-  return "Span(byte=" + range(s.byte_start, s.byte_end) + ", char=" + range(s.char_start, s.char_end) + ")";
+  return "Span(byte=" + range(s.byte_start, s.byte_end) +
+         ", char=" + range(s.char_start, s.char_end) + ")";
 }
 
 PyObject* span_richcompare(PyObject* self, PyObject* other, int op) {
@@ -71,10 +74,12 @@ PyObject* span_slice(PyObject* self, PyObject* const* args, Py_ssize_t nargs, Py
 }
 
 // The span of characters [char_start, char_end) of text, or a ValueError.
-bool span_from_chars(std::string_view text, std::uint64_t char_start, std::uint64_t char_end, Span& out) {
+bool span_from_chars(std::string_view text, std::uint64_t char_start, std::uint64_t char_end,
+                     Span& out) {
   if (char_end < char_start) {
     PyErr_Format(PyExc_ValueError, "char_start %llu must not exceed char_end %llu",
-                 static_cast<unsigned long long>(char_start), static_cast<unsigned long long>(char_end));
+                 static_cast<unsigned long long>(char_start),
+                 static_cast<unsigned long long>(char_end));
     return false;
   }
   // One walk finds both byte offsets and the character count.
@@ -97,18 +102,21 @@ bool span_from_chars(std::string_view text, std::uint64_t char_start, std::uint6
 }
 
 // The arguments (text, char_start, char_end) as the span of those characters of the text.
-bool parse_char_range(const char* function, const char* text_param, PyObject* const* args, Py_ssize_t nargs,
-                      PyObject* kwnames, Span& out) {
+bool parse_char_range(const char* function, const char* text_param, PyObject* const* args,
+                      Py_ssize_t nargs, PyObject* kwnames, Span& out) {
   std::string_view text;
   std::uint64_t start = 0, end = 0;
-  return parse(nullptr, function, {text_param, "char_start", "char_end"}, 3, args, nargs, kwnames, text, start, end) &&
+  return parse(nullptr, function, {text_param, "char_start", "char_end"}, 3, args, nargs, kwnames,
+               text, start, end) &&
          span_from_chars(text, start, end, out);
 }
 
-PyObject* span_from_char_range(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* span_from_char_range(PyObject* type, PyObject* const* args, Py_ssize_t nargs,
+                               PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     Span span;
-    if (!parse_char_range("Span.from_char_range", "text", args, nargs, kwnames, span)) return nullptr;
+    if (!parse_char_range("Span.from_char_range", "text", args, nargs, kwnames, span))
+      return nullptr;
     return wrap(state_of(type), span);
   });
 }
@@ -132,11 +140,15 @@ PyMethodDef span_static_methods[] = {
 
 PyGetSetDef span_getset[] = {
     {"byte_start", get<Span, &Span::byte_start>, nullptr, "UTF-8 바이트 시작 위치.", nullptr},
-    {"byte_end", get<Span, &Span::byte_end>, nullptr, "UTF-8 바이트 끝 위치(포함하지 않음).", nullptr},
-    {"char_start", get<Span, &Span::char_start>, nullptr, "문자(유니코드 스칼라 값) 시작 위치.", nullptr},
+    {"byte_end", get<Span, &Span::byte_end>, nullptr, "UTF-8 바이트 끝 위치(포함하지 않음).",
+     nullptr},
+    {"char_start", get<Span, &Span::char_start>, nullptr, "문자(유니코드 스칼라 값) 시작 위치.",
+     nullptr},
     {"char_end", get<Span, &Span::char_end>, nullptr, "문자 끝 위치(포함하지 않음).", nullptr},
-    {"byte_len", get<Span, &Span::byte_len>, nullptr, "바이트 길이. 끝이 시작보다 앞이면 0.", nullptr},
-    {"char_len", get<Span, &Span::char_len>, nullptr, "문자 길이. 끝이 시작보다 앞이면 0.", nullptr},
+    {"byte_len", get<Span, &Span::byte_len>, nullptr, "바이트 길이. 끝이 시작보다 앞이면 0.",
+     nullptr},
+    {"char_len", get<Span, &Span::char_len>, nullptr, "문자 길이. 끝이 시작보다 앞이면 0.",
+     nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -171,10 +183,14 @@ PyMethodDef cost_methods[] = {
 };
 
 PyGetSetDef cost_getset[] = {
-    {"absorbed_whitespace", get<Cost, &Cost::absorbed_whitespace>, nullptr, "흡수된 공백 문자 수.", nullptr},
-    {"absorbed_separators", get<Cost, &Cost::absorbed_separators>, nullptr, "흡수된 구분 문자 수.", nullptr},
-    {"expanded_syllables", get<Cost, &Cost::expanded_syllables>, nullptr, "숫자로 읽힌 한글 음절 수.", nullptr},
-    {"replaced_chars", get<Cost, &Cost::replaced_chars>, nullptr, "치환된(접힘, 조합, 교정) 문자 수.", nullptr},
+    {"absorbed_whitespace", get<Cost, &Cost::absorbed_whitespace>, nullptr, "흡수된 공백 문자 수.",
+     nullptr},
+    {"absorbed_separators", get<Cost, &Cost::absorbed_separators>, nullptr, "흡수된 구분 문자 수.",
+     nullptr},
+    {"expanded_syllables", get<Cost, &Cost::expanded_syllables>, nullptr,
+     "숫자로 읽힌 한글 음절 수.", nullptr},
+    {"replaced_chars", get<Cost, &Cost::replaced_chars>, nullptr,
+     "치환된(접힘, 조합, 교정) 문자 수.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -190,8 +206,9 @@ PyType_Slot cost_slots[] = {
 // Segment
 
 std::string segment_repr(const Segment& s) {
-  return "Segment(kind=" + debug_quoted(segment_kind_name(s.kind)) + ", src=" +
-         range(s.src.byte_start, s.src.byte_end) + ", dst=" + range(s.dst.byte_start, s.dst.byte_end) + ")";
+  return "Segment(kind=" + debug_quoted(segment_kind_name(s.kind)) +
+         ", src=" + range(s.src.byte_start, s.src.byte_end) +
+         ", dst=" + range(s.dst.byte_start, s.dst.byte_end) + ")";
 }
 
 PyGetSetDef segment_getset[] = {
@@ -199,8 +216,10 @@ PyGetSetDef segment_getset[] = {
     {"dst", get<Segment, &Segment::dst>, nullptr, "출력 쪽 구간.", nullptr},
     {"kind", get<Segment, &Segment::kind, segment_kind_name>, nullptr,
      "구간 종류: \"identity\", \"replace\", \"delete\", \"expand\". 원문 없이 출력만 있는 삽입 구간은 만들지 "
-     "않는다.", nullptr},
-    {"rules", get<Segment, &Segment::rules>, nullptr, "이 구간을 만든 규칙 이름들(정렬됨, identity 는 빈 목록).", nullptr},
+     "않는다.",
+     nullptr},
+    {"rules", get<Segment, &Segment::rules>, nullptr,
+     "이 구간을 만든 규칙 이름들(정렬됨, identity 는 빈 목록).", nullptr},
     {"cost", get<Segment, &Segment::cost>, nullptr, "이 구간의 정규화 비용.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
@@ -225,26 +244,31 @@ std::string rules_repr(const RuleList& rules) {
 }
 
 std::string source_span_repr(const SourceSpan& s) {
-  return "SourceSpan(byte=" + range(s.span.byte_start, s.span.byte_end) + ", char=" +
-         range(s.span.char_start, s.span.char_end) + ", snapped=" + (s.snapped ? "true" : "false") +
-         ", rules=" + rules_repr(s.rules) + ")";
+  return "SourceSpan(byte=" + range(s.span.byte_start, s.span.byte_end) +
+         ", char=" + range(s.span.char_start, s.span.char_end) +
+         ", snapped=" + (s.snapped ? "true" : "false") + ", rules=" + rules_repr(s.rules) + ")";
 }
 
 PyMethodDef source_span_methods[] = {
-    {"to_json", fastcall(nullary<"SourceSpan.to_json", SourceSpan, json::to_json<SourceSpan>>), kMethod, kToJsonDoc},
+    {"to_json", fastcall(nullary<"SourceSpan.to_json", SourceSpan, json::to_json<SourceSpan>>),
+     kMethod, kToJsonDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 
 PyGetSetDef source_span_getset[] = {
     {"span", get<SourceSpan, &SourceSpan::span>, nullptr, "원문 쪽 구간.", nullptr},
-    {"byte_start", get<SourceSpan, &SourceSpan::span, &Span::byte_start>, nullptr, "원문 바이트 시작 위치.", nullptr},
-    {"byte_end", get<SourceSpan, &SourceSpan::span, &Span::byte_end>, nullptr, "원문 바이트 끝 위치.", nullptr},
-    {"char_start", get<SourceSpan, &SourceSpan::span, &Span::char_start>, nullptr, "원문 문자 시작 위치.", nullptr},
-    {"char_end", get<SourceSpan, &SourceSpan::span, &Span::char_end>, nullptr, "원문 문자 끝 위치.", nullptr},
-    {"snapped", get<SourceSpan, &SourceSpan::snapped>, nullptr, "질의의 끝이 변환 구간의 끝까지 넓혀졌으면 참.",
+    {"byte_start", get<SourceSpan, &SourceSpan::span, &Span::byte_start>, nullptr,
+     "원문 바이트 시작 위치.", nullptr},
+    {"byte_end", get<SourceSpan, &SourceSpan::span, &Span::byte_end>, nullptr,
+     "원문 바이트 끝 위치.", nullptr},
+    {"char_start", get<SourceSpan, &SourceSpan::span, &Span::char_start>, nullptr,
+     "원문 문자 시작 위치.", nullptr},
+    {"char_end", get<SourceSpan, &SourceSpan::span, &Span::char_end>, nullptr, "원문 문자 끝 위치.",
      nullptr},
-    {"rules", get<SourceSpan, &SourceSpan::rules>, nullptr, "구간 아래에 놓인 변환의 규칙 이름들(정렬, 중복 없음).",
-     nullptr},
+    {"snapped", get<SourceSpan, &SourceSpan::snapped>, nullptr,
+     "질의의 끝이 변환 구간의 끝까지 넓혀졌으면 참.", nullptr},
+    {"rules", get<SourceSpan, &SourceSpan::rules>, nullptr,
+     "구간 아래에 놓인 변환의 규칙 이름들(정렬, 중복 없음).", nullptr},
     {"cost", get<SourceSpan, &SourceSpan::cost>, nullptr, "그 변환들의 비용 합(포화).", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
@@ -263,7 +287,8 @@ PyType_Slot source_span_slots[] = {
 PyObject* map_identity(PyObject* type, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     std::string_view text;
-    if (!parse(nullptr, "SpanMap.identity", {"text"}, 1, args, nargs, kwnames, text)) return nullptr;
+    if (!parse(nullptr, "SpanMap.identity", {"text"}, 1, args, nargs, kwnames, text))
+      return nullptr;
     return wrap(state_of(type), SpanMap::identity(text));
   });
 }
@@ -272,14 +297,16 @@ PyObject* map_compose(PyObject* type, PyObject* const* args, Py_ssize_t nargs, P
   return guarded([&]() -> PyObject* {
     ModuleState* st = state_of(type);
     const SpanMap *inner, *outer;
-    if (!parse(st, "SpanMap.compose", {"inner", "outer"}, 2, args, nargs, kwnames, inner, outer)) return nullptr;
+    if (!parse(st, "SpanMap.compose", {"inner", "outer"}, 2, args, nargs, kwnames, inner, outer))
+      return nullptr;
     Result<SpanMap> composed = SpanMap::compose(*inner, *outer);
     if (!composed) return raise_core(st, composed.error());
     return wrap(st, std::move(*composed));
   });
 }
 
-PyObject* map_to_source(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* map_to_source(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                        PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     ModuleState* st = state_of(self);
     const Span* dst;
@@ -288,10 +315,12 @@ PyObject* map_to_source(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
   });
 }
 
-PyObject* map_to_source_from_chars(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* map_to_source_from_chars(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                                   PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     Span span;
-    if (!parse_char_range("SpanMap.to_source_from_chars", "normalized", args, nargs, kwnames, span)) return nullptr;
+    if (!parse_char_range("SpanMap.to_source_from_chars", "normalized", args, nargs, kwnames, span))
+      return nullptr;
     return wrap(state_of(self), value_of<SpanMap>(self).to_source(span));
   });
 }
@@ -303,10 +332,13 @@ PyObject* map_validate(PyObject* self, PyObject* const* args, Py_ssize_t nargs, 
   Py_RETURN_NONE;
 }
 
-Py_ssize_t map_len(PyObject* self) { return static_cast<Py_ssize_t>(value_of<SpanMap>(self).len()); }
+Py_ssize_t map_len(PyObject* self) {
+  return static_cast<Py_ssize_t>(value_of<SpanMap>(self).len());
+}
 
 std::string map_repr(const SpanMap& m) {
-  return "SpanMap(segments=" + std::to_string(m.len()) + ", src_bytes=" + std::to_string(m.src_end().first) +
+  return "SpanMap(segments=" + std::to_string(m.len()) +
+         ", src_bytes=" + std::to_string(m.src_end().first) +
          ", dst_bytes=" + std::to_string(m.dst_end().first) + ")";
 }
 
@@ -318,10 +350,12 @@ PyMethodDef map_methods[] = {
      "정규화된 텍스트의 문자 위치로 구간을 만들어 원문으로 되돌린다."},
     {"validate", fastcall(map_validate), kMethod,
      "validate($self)\n--\n\n불변식을 검사한다. 깨졌으면 SpanMapError 를 낸다."},
-    {"is_identity", fastcall(nullary<"SpanMap.is_identity", SpanMap, &SpanMap::is_identity>), kMethod,
-     "is_identity($self)\n--\n\n모든 구간이 항등 구간이면 참(빈 테이블도 참)."},
-    {"len", fastcall(nullary<"SpanMap.len", SpanMap, &SpanMap::len>), kMethod, "len($self)\n--\n\n구간의 수."},
-    {"to_json", fastcall(nullary<"SpanMap.to_json", SpanMap, json::to_json<SpanMap>>), kMethod, kToJsonDoc},
+    {"is_identity", fastcall(nullary<"SpanMap.is_identity", SpanMap, &SpanMap::is_identity>),
+     kMethod, "is_identity($self)\n--\n\n모든 구간이 항등 구간이면 참(빈 테이블도 참)."},
+    {"len", fastcall(nullary<"SpanMap.len", SpanMap, &SpanMap::len>), kMethod,
+     "len($self)\n--\n\n구간의 수."},
+    {"to_json", fastcall(nullary<"SpanMap.to_json", SpanMap, json::to_json<SpanMap>>), kMethod,
+     kToJsonDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 
@@ -361,7 +395,8 @@ PyObject* builder_new(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
     Arguments<1> a;
     OrNone<std::string_view> text;
     if (!a.parse(sig, args, kwargs) || !convert_all(nullptr, sig, a, text)) return nullptr;
-    return wrap(state_of(reinterpret_cast<PyObject*>(type)), BuilderBox{SpanMapBuilder(text.value.size())});
+    return wrap(state_of(reinterpret_cast<PyObject*>(type)),
+                BuilderBox{SpanMapBuilder(text.value.size())});
   });
 }
 
@@ -383,7 +418,8 @@ bool builder_usable(BuilderBox& box, std::string_view src, std::string_view dst)
 PyObject* builder_keep(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     std::string_view text;
-    if (!parse(nullptr, "SpanMapBuilder.keep", {"text"}, 1, args, nargs, kwnames, text)) return nullptr;
+    if (!parse(nullptr, "SpanMapBuilder.keep", {"text"}, 1, args, nargs, kwnames, text))
+      return nullptr;
     BuilderBox& box = value_of<BuilderBox>(self);
     if (!builder_usable(box, text, text)) return nullptr;
     box.builder.keep(text);
@@ -393,11 +429,12 @@ PyObject* builder_keep(PyObject* self, PyObject* const* args, Py_ssize_t nargs, 
 
 // replace() and numeral() share their arguments.
 template <void (SpanMapBuilder::*Operation)(std::string_view, std::string_view, RuleName)>
-PyObject* builder_transform(const char* function, PyObject* self, PyObject* const* args, Py_ssize_t nargs,
-                            PyObject* kwnames) {
+PyObject* builder_transform(const char* function, PyObject* self, PyObject* const* args,
+                            Py_ssize_t nargs, PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     std::string_view src, dst, rule;
-    if (!parse(nullptr, function, {"src_text", "dst_text", "rule"}, 3, args, nargs, kwnames, src, dst, rule))
+    if (!parse(nullptr, function, {"src_text", "dst_text", "rule"}, 3, args, nargs, kwnames, src,
+               dst, rule))
       return nullptr;
     RuleName interned = intern_rule(rule);
     BuilderBox& box = value_of<BuilderBox>(self);
@@ -407,19 +444,24 @@ PyObject* builder_transform(const char* function, PyObject* self, PyObject* cons
   });
 }
 
-PyObject* builder_replace(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  return builder_transform<&SpanMapBuilder::replace>("SpanMapBuilder.replace", self, args, nargs, kwnames);
+PyObject* builder_replace(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                          PyObject* kwnames) {
+  return builder_transform<&SpanMapBuilder::replace>("SpanMapBuilder.replace", self, args, nargs,
+                                                     kwnames);
 }
 
-PyObject* builder_numeral(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  return builder_transform<&SpanMapBuilder::numeral>("SpanMapBuilder.numeral", self, args, nargs, kwnames);
+PyObject* builder_numeral(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                          PyObject* kwnames) {
+  return builder_transform<&SpanMapBuilder::numeral>("SpanMapBuilder.numeral", self, args, nargs,
+                                                     kwnames);
 }
 
-PyObject* builder_absorb(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* builder_absorb(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                         PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     std::string_view src, rule, cls = "separator";
-    if (!parse(nullptr, "SpanMapBuilder.absorb", {"src_text", "rule", "class_"}, 2, args, nargs, kwnames, src, rule,
-               cls))
+    if (!parse(nullptr, "SpanMapBuilder.absorb", {"src_text", "rule", "class_"}, 2, args, nargs,
+               kwnames, src, rule, cls))
       return nullptr;
     RuleName interned = intern_rule(rule);
     AbsorbClass absorb_class;
@@ -430,7 +472,8 @@ PyObject* builder_absorb(PyObject* self, PyObject* const* args, Py_ssize_t nargs
     } else if (cls == "other") {
       absorb_class = AbsorbClass::other;
     } else {
-      PyErr_Format(PyExc_ValueError, "unknown absorbed class %s; expected 'whitespace', 'separator', or 'other'",
+      PyErr_Format(PyExc_ValueError,
+                   "unknown absorbed class %s; expected 'whitespace', 'separator', or 'other'",
                    debug_quoted(cls).c_str());
       return nullptr;
     }
@@ -441,7 +484,8 @@ PyObject* builder_absorb(PyObject* self, PyObject* const* args, Py_ssize_t nargs
   });
 }
 
-PyObject* builder_finish(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+PyObject* builder_finish(PyObject* self, PyObject* const* args, Py_ssize_t nargs,
+                         PyObject* kwnames) {
   return guarded([&]() -> PyObject* {
     if (!no_arguments("SpanMapBuilder.finish", args, nargs, kwnames)) return nullptr;
     BuilderBox& box = value_of<BuilderBox>(self);
@@ -457,11 +501,13 @@ PyObject* builder_finish(PyObject* self, PyObject* const* args, Py_ssize_t nargs
 }
 
 PyObject* builder_repr(PyObject* self) {
-  return str(value_of<BuilderBox>(self).consumed ? "SpanMapBuilder(consumed)" : "SpanMapBuilder(active)");
+  return str(value_of<BuilderBox>(self).consumed ? "SpanMapBuilder(consumed)"
+                                                 : "SpanMapBuilder(active)");
 }
 
 PyMethodDef builder_methods[] = {
-    {"keep", fastcall(builder_keep), kMethod, "keep($self, text)\n--\n\ntext 를 그대로 통과시킨다."},
+    {"keep", fastcall(builder_keep), kMethod,
+     "keep($self, text)\n--\n\ntext 를 그대로 통과시킨다."},
     {"replace", fastcall(builder_replace), kMethod,
      "replace($self, src_text, dst_text, rule)\n--\n\n"
      "src_text 를 dst_text 로 바꾼다. 원문 문자 수만큼 replaced_chars 비용을 매긴다."},
@@ -477,8 +523,10 @@ PyMethodDef builder_methods[] = {
 };
 
 PyType_Slot builder_slots[] = {
-    {Py_tp_doc, const_cast<char*>("SpanMapBuilder(text=None)\n--\n\n"
-                                  "출력 텍스트와 구간 정렬 테이블을 함께 쌓는 빌더. text 는 출력 버퍼의 크기만 정한다.")},
+    {Py_tp_doc,
+     const_cast<char*>(
+         "SpanMapBuilder(text=None)\n--\n\n"
+         "출력 텍스트와 구간 정렬 테이블을 함께 쌓는 빌더. text 는 출력 버퍼의 크기만 정한다.")},
     {Py_tp_new, reinterpret_cast<void*>(&builder_new)},
     {Py_tp_repr, reinterpret_cast<void*>(&builder_repr)},
     {Py_tp_methods, builder_methods},

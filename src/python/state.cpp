@@ -18,15 +18,17 @@ bool refuse(PyObject* exception, const char* what, const std::string& message) {
 }
 
 bool not_a(const char* expected, PyObject* o, const char* what) {
-  return refuse(PyExc_TypeError, what, std::string("expected a ") + expected + ", got " + Py_TYPE(o)->tp_name);
+  return refuse(PyExc_TypeError, what,
+                std::string("expected a ") + expected + ", got " + Py_TYPE(o)->tp_name);
 }
 
 // The n items of a state tuple.
 bool items_of(PyObject* o, const char* what, Py_ssize_t n, PyObject* const*& items) {
   if (!PyTuple_Check(o)) return not_a("tuple", o, what);
   if (PyTuple_GET_SIZE(o) != n)
-    return refuse(PyExc_ValueError, what,
-                  "expected " + std::to_string(n) + " items, got " + std::to_string(PyTuple_GET_SIZE(o)));
+    return refuse(
+        PyExc_ValueError, what,
+        "expected " + std::to_string(n) + " items, got " + std::to_string(PyTuple_GET_SIZE(o)));
   items = reinterpret_cast<PyTupleObject*>(o)->ob_item;
   return true;
 }
@@ -43,7 +45,8 @@ bool read_all(PyObject* o, const char* what, std::vector<T>& out, Read&& read) {
 
 template <class T>
 bool read_all(ModuleState* st, PyObject* o, const char* what, std::vector<T>& out) {
-  return read_all(o, what, out, [&](PyObject* item, T& value) { return Codec<T>::read(st, item, value); });
+  return read_all(o, what, out,
+                  [&](PyObject* item, T& value) { return Codec<T>::read(st, item, value); });
 }
 
 // A tuple holding convert(item) for every item.
@@ -105,19 +108,20 @@ PyObject* flag(bool b) { return b ? Py_True : Py_False; }
 // Spans travel as (byte_start, byte_end, char_start, char_end).
 bool read_span(PyObject* o, const char* what, Span& out) {
   PyObject* const* v;
-  return items_of(o, what, 4, v) && to_u32(v[0], what, out.byte_start) && to_u32(v[1], what, out.byte_end) &&
-         to_u32(v[2], what, out.char_start) && to_u32(v[3], what, out.char_end);
+  return items_of(o, what, 4, v) && to_u32(v[0], what, out.byte_start) &&
+         to_u32(v[1], what, out.byte_end) && to_u32(v[2], what, out.char_start) &&
+         to_u32(v[3], what, out.char_end);
 }
 
 // A span of a real text: in order, and each character one to four bytes long.
 bool read_text_span(PyObject* o, const char* what, Span& out) {
   if (!read_span(o, what, out)) return false;
-  if (out.byte_end < out.byte_start || out.char_end < out.char_start || out.char_len() > out.byte_len() ||
-      out.byte_len() > 4ull * out.char_len())
+  if (out.byte_end < out.byte_start || out.char_end < out.char_start ||
+      out.char_len() > out.byte_len() || out.byte_len() > 4ull * out.char_len())
     return refuse(PyExc_ValueError, what,
-                  "span " + std::to_string(out.byte_start) + ".." + std::to_string(out.byte_end) + " (chars " +
-                      std::to_string(out.char_start) + ".." + std::to_string(out.char_end) +
-                      ") is reversed or its lengths disagree");
+                  "span " + std::to_string(out.byte_start) + ".." + std::to_string(out.byte_end) +
+                      " (chars " + std::to_string(out.char_start) + ".." +
+                      std::to_string(out.char_end) + ") is reversed or its lengths disagree");
   return true;
 }
 
@@ -127,7 +131,8 @@ PyObject* rules_state(const RuleList& rules) {
 
 // Rule lists are sorted by bytes without duplicates wherever the library makes them.
 bool read_rules(PyObject* o, const char* what, RuleList& out) {
-  if (!read_all(o, what, out, [&](PyObject* item, RuleName& rule) { return read_interned(item, what, rule); }))
+  if (!read_all(o, what, out,
+                [&](PyObject* item, RuleName& rule) { return read_interned(item, what, rule); }))
     return false;
   return std::adjacent_find(out.begin(), out.end(), std::greater_equal<>()) == out.end() ||
          refuse(PyExc_ValueError, what, "rule names must be sorted and distinct");
@@ -136,9 +141,11 @@ bool read_rules(PyObject* o, const char* what, RuleList& out) {
 // The fields of a segment; the checks are those of the map it belongs to.
 bool read_segment(PyObject* o, Segment& out) {
   PyObject* const* v;
-  return items_of(o, "Segment", 5, v) && read_name(v[0], "Segment.kind", segment_kind_name, out.kind) &&
+  return items_of(o, "Segment", 5, v) &&
+         read_name(v[0], "Segment.kind", segment_kind_name, out.kind) &&
          read_span(v[1], "Segment.src", out.src) && read_span(v[2], "Segment.dst", out.dst) &&
-         read_rules(v[3], "Segment.rules", out.rules) && Codec<NormalizationCost>::read(nullptr, v[4], out.cost);
+         read_rules(v[3], "Segment.rules", out.rules) &&
+         Codec<NormalizationCost>::read(nullptr, v[4], out.cost);
 }
 
 // The core's own invariants, or ValueError with its message.
@@ -152,7 +159,8 @@ template <class T>
 bool read_in_source_order(ModuleState* st, PyObject* o, const char* what, std::vector<T>& out) {
   auto key = [](const T& x) { return std::pair(x.source.byte_start, x.source.byte_end); };
   return read_all(st, o, what, out) &&
-         (std::is_sorted(out.begin(), out.end(), [&](const T& a, const T& b) { return key(a) < key(b); }) ||
+         (std::is_sorted(out.begin(), out.end(),
+                         [&](const T& a, const T& b) { return key(a) < key(b); }) ||
           refuse(PyExc_ValueError, what, "items must be in source order"));
 }
 
@@ -176,8 +184,9 @@ bool read_restore(PyObject* o, RestoreMap& out) {
 // Span layer
 
 PyObject* Codec<Span>::state(ModuleState*, const Span& s) {
-  return Py_BuildValue("(kkkk)", static_cast<unsigned long>(s.byte_start), static_cast<unsigned long>(s.byte_end),
-                       static_cast<unsigned long>(s.char_start), static_cast<unsigned long>(s.char_end));
+  return Py_BuildValue(
+      "(kkkk)", static_cast<unsigned long>(s.byte_start), static_cast<unsigned long>(s.byte_end),
+      static_cast<unsigned long>(s.char_start), static_cast<unsigned long>(s.char_end));
 }
 bool Codec<Span>::read(ModuleState*, PyObject* o, Span& out) { return read_span(o, "Span", out); }
 
@@ -189,14 +198,15 @@ bool Codec<NormalizationCost>::read(ModuleState*, PyObject* o, NormalizationCost
   PyObject* const* v;
   const char* what = "NormalizationCost";
   return items_of(o, what, 4, v) && read_u16(v[0], what, out.absorbed_whitespace) &&
-         read_u16(v[1], what, out.absorbed_separators) && read_u16(v[2], what, out.expanded_syllables) &&
-         read_u16(v[3], what, out.replaced_chars);
+         read_u16(v[1], what, out.absorbed_separators) &&
+         read_u16(v[2], what, out.expanded_syllables) && read_u16(v[3], what, out.replaced_chars);
 }
 
 PyObject* Codec<Segment>::state(ModuleState* st, const Segment& s) {
   const auto& [rules, src, dst, cost, kind] = s;
   return Py_BuildValue("(NNNNN)", str(segment_kind_name(kind)), Codec<Span>::state(st, src),
-                       Codec<Span>::state(st, dst), rules_state(rules), Codec<NormalizationCost>::state(st, cost));
+                       Codec<Span>::state(st, dst), rules_state(rules),
+                       Codec<NormalizationCost>::state(st, cost));
 }
 // A segment alone must pass the map checks as the only segment of a map that starts where it does.
 bool Codec<Segment>::read(ModuleState*, PyObject* o, Segment& out) {
@@ -218,11 +228,14 @@ PyObject* Codec<SourceSpan>::state(ModuleState* st, const SourceSpan& s) {
 bool Codec<SourceSpan>::read(ModuleState* st, PyObject* o, SourceSpan& out) {
   PyObject* const* v;
   return items_of(o, "SourceSpan", 4, v) && read_text_span(v[0], "SourceSpan.span", out.span) &&
-         to_bool(v[1], "SourceSpan.snapped", out.snapped) && read_rules(v[2], "SourceSpan.rules", out.rules) &&
+         to_bool(v[1], "SourceSpan.snapped", out.snapped) &&
+         read_rules(v[2], "SourceSpan.rules", out.rules) &&
          Codec<NormalizationCost>::read(st, v[3], out.cost);
 }
 
-PyObject* Codec<SpanMap>::state(ModuleState* st, const SpanMap& map) { return states_of(st, map.segments); }
+PyObject* Codec<SpanMap>::state(ModuleState* st, const SpanMap& map) {
+  return states_of(st, map.segments);
+}
 bool Codec<SpanMap>::read(ModuleState*, PyObject* o, SpanMap& out) {
   return read_all(o, "SpanMap", out.segments, read_segment) && check_map(out, "SpanMap");
 }
@@ -260,7 +273,8 @@ PyObject* Codec<Config>::state(ModuleState* st, const Config& config) {
   }
   for (const WeightField& w : kWeightFields) {
     Ref value = Ref::steal(PyFloat_FromDouble(static_cast<double>(config.*w.field)));
-    if (!value || PyDict_SetItemString(weights.get(), std::string(w.name).c_str(), value.get()) < 0) return nullptr;
+    if (!value || PyDict_SetItemString(weights.get(), std::string(w.name).c_str(), value.get()) < 0)
+      return nullptr;
   }
   if (PyDict_SetItemString(out.get(), "weights", weights.get()) < 0) return nullptr;
   return out.release();
@@ -293,7 +307,8 @@ bool Codec<Config>::read(ModuleState* st, PyObject* o, Config& out) {
     }
     PyGetSetDef* def = st->type(TypeId::Config)->tp_getset;
     while (def->name && (!def->set || name != def->name)) ++def;
-    if (!def->name) return refuse(PyExc_ValueError, "Config", "unknown setting " + debug_quoted(name));
+    if (!def->name)
+      return refuse(PyExc_ValueError, "Config", "unknown setting " + debug_quoted(name));
     if (def->set(object.get(), value, def->closure) < 0) return false;
   }
   out = config;
@@ -305,26 +320,31 @@ bool Codec<Config>::read(ModuleState* st, PyObject* o, Config& out) {
 
 PyObject* Codec<ContextHit>::state(ModuleState*, const ContextHit& h) {
   const auto& [cue, distance, weight] = h;
-  return Py_BuildValue("(Nkd)", str(cue), static_cast<unsigned long>(distance), static_cast<double>(weight));
+  return Py_BuildValue("(Nkd)", str(cue), static_cast<unsigned long>(distance),
+                       static_cast<double>(weight));
 }
 bool Codec<ContextHit>::read(ModuleState*, PyObject* o, ContextHit& out) {
   PyObject* const* v;
   return items_of(o, "ContextHit", 3, v) && read_interned(v[0], "ContextHit.cue", out.cue) &&
-         to_u32(v[1], "ContextHit.distance", out.distance) && to_f32(v[2], "ContextHit.weight", out.weight);
+         to_u32(v[1], "ContextHit.distance", out.distance) &&
+         to_f32(v[2], "ContextHit.weight", out.weight);
 }
 
 PyObject* Codec<Evidence>::state(ModuleState* st, const Evidence& e) {
   const auto& [rule, checksum, context_hits, normalizations, cost, snapped, extensions] = e;
   const bool has_reason = checksum.kind == ChecksumResult::Kind::not_applicable;
   return Py_BuildValue("(NNNNNNON)", str(rule), str(checksum_kind_name(checksum.kind)),
-                       has_reason ? str(checksum.reason) : Py_NewRef(Py_None), states_of(st, context_hits),
-                       rules_state(normalizations), Codec<NormalizationCost>::state(st, cost), flag(snapped),
+                       has_reason ? str(checksum.reason) : Py_NewRef(Py_None),
+                       states_of(st, context_hits), rules_state(normalizations),
+                       Codec<NormalizationCost>::state(st, cost), flag(snapped),
                        tuple_of(extensions, [](RuleName rule) { return str(rule); }));
 }
 // Extensions are listed in the order they applied, so they need not be sorted.
 bool Codec<Evidence>::read(ModuleState* st, PyObject* o, Evidence& out) {
   PyObject* const* v;
-  auto read_extension = [](PyObject* item, RuleName& rule) { return read_interned(item, "Evidence.extensions", rule); };
+  auto read_extension = [](PyObject* item, RuleName& rule) {
+    return read_interned(item, "Evidence.extensions", rule);
+  };
   if (!items_of(o, "Evidence", 8, v) || !read_interned(v[0], "Evidence.rule", out.rule) ||
       !read_name(v[1], "Evidence.checksum", checksum_kind_name, out.checksum.kind))
     return false;
@@ -332,19 +352,21 @@ bool Codec<Evidence>::read(ModuleState* st, PyObject* o, Evidence& out) {
   if (out.checksum.kind == ChecksumResult::Kind::not_applicable) {
     if (!read_interned(v[2], "Evidence.checksum_reason", out.checksum.reason)) return false;
   } else if (v[2] != Py_None) {
-    return refuse(PyExc_ValueError, "Evidence.checksum_reason", "only a checksum that does not apply has a reason");
+    return refuse(PyExc_ValueError, "Evidence.checksum_reason",
+                  "only a checksum that does not apply has a reason");
   }
   return read_all(st, v[3], "Evidence.context_hits", out.context_hits) &&
          read_rules(v[4], "Evidence.normalizations", out.normalizations) &&
-         Codec<NormalizationCost>::read(st, v[5], out.cost) && to_bool(v[6], "Evidence.snapped", out.snapped) &&
+         Codec<NormalizationCost>::read(st, v[5], out.cost) &&
+         to_bool(v[6], "Evidence.snapped", out.snapped) &&
          read_all(v[7], "Evidence.extensions", out.extensions, read_extension);
 }
 
 PyObject* Codec<Finding>::state(ModuleState* st, const Finding& f) {
   const auto& [entity, source, normalized, certainty, score, evidence] = f;
   return Py_BuildValue("(NNNNdN)", str(entity_name(entity)), Codec<Span>::state(st, source),
-                       Codec<Span>::state(st, normalized), str(certainty_name(certainty)), static_cast<double>(score),
-                       Codec<Evidence>::state(st, evidence));
+                       Codec<Span>::state(st, normalized), str(certainty_name(certainty)),
+                       static_cast<double>(score), Codec<Evidence>::state(st, evidence));
 }
 bool Codec<Finding>::read(ModuleState* st, PyObject* o, Finding& out) {
   PyObject* const* v;
@@ -370,11 +392,13 @@ bool Codec<Rejection>::read(ModuleState*, PyObject* o, Rejection& out) {
 
 PyObject* Codec<Report>::state(ModuleState* st, const Report& r) {
   const auto& [findings, rejections, normalized_text] = r;
-  return Py_BuildValue("(NNN)", states_of(st, findings), states_of(st, rejections), str(normalized_text));
+  return Py_BuildValue("(NNN)", states_of(st, findings), states_of(st, rejections),
+                       str(normalized_text));
 }
 bool Codec<Report>::read(ModuleState* st, PyObject* o, Report& out) {
   PyObject* const* v;
-  return items_of(o, "Report", 3, v) && read_in_source_order(st, v[0], "Report.findings", out.findings) &&
+  return items_of(o, "Report", 3, v) &&
+         read_in_source_order(st, v[0], "Report.findings", out.findings) &&
          read_in_source_order(st, v[1], "Report.rejections", out.rejections) &&
          read_string(v[2], "Report.normalized_text", out.normalized_text);
 }
@@ -401,9 +425,11 @@ PyObject* Codec<Policy>::state(ModuleState*, const Policy& p) {
 bool Codec<Policy>::read(ModuleState* st, PyObject* o, Policy& out) {
   PyObject* const* v;
   Policy::Kind kind;
-  if (!items_of(o, "Policy", 2, v) || !read_name(v[0], "Policy.kind", policy_kind_name, kind)) return false;
+  if (!items_of(o, "Policy", 2, v) || !read_name(v[0], "Policy.kind", policy_kind_name, kind))
+    return false;
   if (!PyTuple_Check(v[1])) return not_a("tuple of arguments", v[1], "Policy");
-  Ref constructor = Ref::steal(PyObject_GetAttr(reinterpret_cast<PyObject*>(st->type(TypeId::Policy)), v[0]));
+  Ref constructor =
+      Ref::steal(PyObject_GetAttr(reinterpret_cast<PyObject*>(st->type(TypeId::Policy)), v[0]));
   Ref policy = Ref::steal(constructor ? PyObject_Call(constructor.get(), v[1], nullptr) : nullptr);
   if (!policy) return false;
   out = value_of<Policy>(policy.get());
@@ -413,17 +439,20 @@ bool Codec<Policy>::read(ModuleState* st, PyObject* o, Policy& out) {
 // Overrides in entity order, so that sets that map every entity alike are equal.
 PyObject* Codec<PolicySet>::state(ModuleState* st, const PolicySet& set) {
   auto overrides = set.overrides;
-  std::sort(overrides.begin(), overrides.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  return Py_BuildValue("(NN)", Codec<Policy>::state(st, set.default_policy), tuple_of(overrides, [&](const auto& e) {
-                         return Py_BuildValue("(NN)", str(entity_name(e.first)), Codec<Policy>::state(st, e.second));
-                       }));
+  std::sort(overrides.begin(), overrides.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  return Py_BuildValue(
+      "(NN)", Codec<Policy>::state(st, set.default_policy), tuple_of(overrides, [&](const auto& e) {
+        return Py_BuildValue("(NN)", str(entity_name(e.first)), Codec<Policy>::state(st, e.second));
+      }));
 }
 bool Codec<PolicySet>::read(ModuleState* st, PyObject* o, PolicySet& out) {
   PyObject* const* v;
   std::vector<std::pair<EntityKind, Policy>> overrides;
   auto read_override = [&](PyObject* item, std::pair<EntityKind, Policy>& entry) {
     PyObject* const* e;
-    return items_of(item, "PolicySet.overrides", 2, e) && to_entity(e[0], "PolicySet.overrides", entry.first) &&
+    return items_of(item, "PolicySet.overrides", 2, e) &&
+           to_entity(e[0], "PolicySet.overrides", entry.first) &&
            Codec<Policy>::read(st, e[1], entry.second);
   };
   if (!items_of(o, "PolicySet", 2, v) || !Codec<Policy>::read(st, v[0], out.default_policy) ||
@@ -433,7 +462,8 @@ bool Codec<PolicySet>::read(ModuleState* st, PyObject* o, PolicySet& out) {
     const std::size_t before = out.overrides.size();
     out = out.with(kind, std::move(policy));
     if (out.overrides.size() == before)
-      return refuse(PyExc_ValueError, "PolicySet", "entity " + debug_quoted(entity_name(kind)) + " is given twice");
+      return refuse(PyExc_ValueError, "PolicySet",
+                    "entity " + debug_quoted(entity_name(kind)) + " is given twice");
   }
   return true;
 }
@@ -445,17 +475,23 @@ PyObject* Codec<RestoreEntry>::state(ModuleState*, const RestoreEntry& e) {
 bool Codec<RestoreEntry>::read(ModuleState*, PyObject* o, RestoreEntry& out) {
   PyObject* const* v;
   return items_of(o, "RestoreEntry", 3, v) && read_string(v[0], "RestoreEntry.token", out.token) &&
-         read_string(v[1], "RestoreEntry.original", out.original) && to_entity(v[2], "RestoreEntry.entity", out.entity);
+         read_string(v[1], "RestoreEntry.original", out.original) &&
+         to_entity(v[2], "RestoreEntry.entity", out.entity);
 }
 
-PyObject* Codec<RestoreMap>::state(ModuleState*, const RestoreMap& map) { return str(restore_map_to_json(map)); }
-bool Codec<RestoreMap>::read(ModuleState*, PyObject* o, RestoreMap& out) { return read_restore(o, out); }
+PyObject* Codec<RestoreMap>::state(ModuleState*, const RestoreMap& map) {
+  return str(restore_map_to_json(map));
+}
+bool Codec<RestoreMap>::read(ModuleState*, PyObject* o, RestoreMap& out) {
+  return read_restore(o, out);
+}
 
 PyObject* Codec<MaskOutput>::state(ModuleState* st, const MaskOutput& m) {
   const auto& [text, applied, skipped, restore, token_starts] = m;
-  return Py_BuildValue("(NNNNN)", str(text), states_of(st, applied), states_of(st, skipped),
-                       restore ? Codec<RestoreMap>::state(st, *restore) : Py_NewRef(Py_None),
-                       tuple_of(token_starts, [](std::size_t at) { return PyLong_FromSize_t(at); }));
+  return Py_BuildValue(
+      "(NNNNN)", str(text), states_of(st, applied), states_of(st, skipped),
+      restore ? Codec<RestoreMap>::state(st, *restore) : Py_NewRef(Py_None),
+      tuple_of(token_starts, [](std::size_t at) { return PyLong_FromSize_t(at); }));
 }
 // Each token of the restore map stands in the text where its start says, in order.
 bool Codec<MaskOutput>::read(ModuleState* st, PyObject* o, MaskOutput& out) {
@@ -478,7 +514,8 @@ bool Codec<MaskOutput>::read(ModuleState* st, PyObject* o, MaskOutput& out) {
              out.text.compare(out.token_starts[i], token.size(), token) == 0;
     done = out.token_starts[i] + token.size();
   }
-  return placed || refuse(PyExc_ValueError, "MaskOutput", "the tokens of the restore map are not where it says");
+  return placed || refuse(PyExc_ValueError, "MaskOutput",
+                          "the tokens of the restore map are not where it says");
 }
 
 }  // namespace norvane::py

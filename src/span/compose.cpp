@@ -31,7 +31,8 @@ inline bool carry(const Segment& s, const Span& from, const Span& to, Position p
     out = {to.byte_end, to.char_end};
   } else if (s.kind == SegmentKind::identity && p.first > from.byte_start &&
              p.first < from.byte_end) {
-    out = {to.byte_start + (p.first - from.byte_start), to.char_start + (p.second - from.char_start)};
+    out = {to.byte_start + (p.first - from.byte_start),
+           to.char_start + (p.second - from.char_start)};
   } else {
     return false;
   }
@@ -215,8 +216,8 @@ inline void push_identity(std::vector<Segment>& result, const Span& src, const S
 
 // The segment of a group of one segment per side, one of the inner map and one of the outer.
 template <class Seg>
-inline void push_pair(std::vector<Segment>& result, Seg& inner_seg, Seg& outer_seg,
-                      const Span& src, const Span& dst) {
+inline void push_pair(std::vector<Segment>& result, Seg& inner_seg, Seg& outer_seg, const Span& src,
+                      const Span& dst) {
   const bool inner_changes = inner_seg.kind != SegmentKind::identity;
   const bool outer_changes = outer_seg.kind != SegmentKind::identity;
   if (!inner_changes && !outer_changes) {
@@ -360,8 +361,7 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
 
     if (last_inner != i || last_outer != j)
       push_group(result, inner, outer, i, last_inner, j, last_outer, src, dst);
-    else
-      push_pair(result, inner_seg, outer_seg, src, dst);
+    else push_pair(result, inner_seg, outer_seg, src, dst);
 
     i = last_inner_seg.dst.byte_end <= group_end.first ? last_inner + 1 : last_inner;
     j = last_outer_seg.src.byte_end <= group_end.first ? last_outer + 1 : last_outer;

@@ -109,7 +109,8 @@ std::string format_f32_fixed(float value, int decimals) {
   char small[64];
   const int len = std::snprintf(small, sizeof small, "%.*f", decimals, v);
   if (len < 0) return std::string();
-  if (static_cast<std::size_t>(len) < sizeof small) return std::string(small, static_cast<std::size_t>(len));
+  if (static_cast<std::size_t>(len) < sizeof small)
+    return std::string(small, static_cast<std::size_t>(len));
   std::string out(static_cast<std::size_t>(len) + 1, '\0');
   std::snprintf(out.data(), out.size(), "%.*f", decimals, v);
   out.resize(static_cast<std::size_t>(len));

@@ -23,7 +23,8 @@ inline std::optional<std::string> text_size_error(std::string_view param, std::u
                                                   std::uint64_t max_bytes = kMaxTextBytes) {
   if (bytes <= max_bytes) return std::nullopt;
   return "argument '" + std::string(param) + "': text of " + std::to_string(bytes) +
-         " bytes is too large; texts must be shorter than " + detail::size_bound(max_bytes) + " of UTF-8";
+         " bytes is too large; texts must be shorter than " + detail::size_bound(max_bytes) +
+         " of UTF-8";
 }
 
 // The refusal for a text of `bytes` bytes whose normalized form would pass max_bytes (reading

@@ -45,7 +45,9 @@ struct NormalizationCost {
     replaced_chars = saturate(std::uint64_t{replaced_chars} + o.replaced_chars);
     return *this;
   }
-  friend NormalizationCost operator+(NormalizationCost a, const NormalizationCost& b) { return a += b; }
+  friend NormalizationCost operator+(NormalizationCost a, const NormalizationCost& b) {
+    return a += b;
+  }
 };
 
 struct SourceSpan {

@@ -22,7 +22,8 @@ std::string_view segment_kind_name(SegmentKind kind) {
 
 // What a builder that keeps the whole text gives, without copying the text.
 SpanMap SpanMap::identity(std::string_view text) {
-  return identity(static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(utf8::count_chars(text)));
+  return identity(static_cast<std::uint32_t>(text.size()),
+                  static_cast<std::uint32_t>(utf8::count_chars(text)));
 }
 
 SpanMap SpanMap::identity(std::uint32_t bytes, std::uint32_t chars) {

@@ -25,14 +25,21 @@ inline bool is_continuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 // Decodes the character at byte offset i; returns the code point and advances i.
 inline char32_t decode(std::string_view s, std::size_t& i) {
   auto b0 = static_cast<unsigned char>(s[i]);
-  if (b0 < 0x80) { ++i; return b0; }
+  if (b0 < 0x80) {
+    ++i;
+    return b0;
+  }
   std::size_t n = seq_len(b0);
-  if (i + n > s.size()) { ++i; return 0xFFFD; }
+  if (i + n > s.size()) {
+    ++i;
+    return 0xFFFD;
+  }
   char32_t cp;
   if (n == 2) cp = b0 & 0x1F;
   else if (n == 3) cp = b0 & 0x0F;
   else cp = b0 & 0x07;
-  for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+  for (std::size_t k = 1; k < n; ++k)
+    cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
   i += n;
   return cp;
 }
@@ -81,11 +88,10 @@ inline std::size_t count_chars(std::string_view s) {
     }
     if (i < n) {
       // The last sixteen bytes, less the ones counted already: lanes from 16 - (n - i) on.
-      static constexpr unsigned char kTail[32] = {
-          0,    0,    0,    0,    0,    0,    0,    0,
-          0,    0,    0,    0,    0,    0,    0,    0,
-          0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
-          0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff};
+      static constexpr unsigned char kTail[32] = {0,    0,    0,    0,    0,    0,    0,    0,
+                                                  0,    0,    0,    0,    0,    0,    0,    0,
+                                                  0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
+                                                  0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff};
       const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + n - 16));
       const __m128i lanes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kTail + (n - i)));
       const __m128i hits = _mm_and_si128(_mm_cmpgt_epi8(x, limit), lanes);

@@ -45,7 +45,8 @@ TEST(Plan, AHugeItemIsAUnitOfItsOwnComesFirstAndLeavesNoThreadIdle) {
     ASSERT_FALSE(p.units.empty());
     EXPECT_EQ(p.units.front().begin, 1500u);
     EXPECT_EQ(p.units.front().end, 1501u);
-    for (std::size_t k = 1; k < p.units.size(); ++k) EXPECT_GE(p.units[k - 1].cost, p.units[k].cost);
+    for (std::size_t k = 1; k < p.units.size(); ++k)
+      EXPECT_GE(p.units[k - 1].cost, p.units[k].cost);
     std::size_t total = 0;
     for (std::size_t c : costs) total += c;
     const std::size_t bound = std::max(costs[1500], (total + 1) / 2);
@@ -112,7 +113,8 @@ TEST(Utf8, TheFirstBadByteIsFound) {
       {"\xf5\x80\x80\x80", 0},
   };
   // clang-format on
-  for (const Case& c : cases) EXPECT_EQ(first_invalid_utf8(c.bytes), c.bad) << testing::PrintToString(c.bytes);
+  for (const Case& c : cases)
+    EXPECT_EQ(first_invalid_utf8(c.bytes), c.bad) << testing::PrintToString(c.bytes);
 }
 
 std::vector<std::string_view> views(const std::vector<std::string>& texts) {
@@ -150,7 +152,8 @@ TEST(Batch, ResultsEqualThePerTextCallsOnAnyNumberOfThreads) {
 }
 
 TEST(Batch, OneRestoreMapNumbersTokensAcrossTexts) {
-  const std::vector<std::string> texts = {"010-1234-5678", "이미 [[PII:0]] 가 있다", "880101-1234568, 010-2222-3333"};
+  const std::vector<std::string> texts = {"010-1234-5678", "이미 [[PII:0]] 가 있다",
+                                          "880101-1234568, 010-2222-3333"};
   PolicySet policies;
   policies.default_policy = Policy::tokenize();
   auto shared = mask_many_shared(Texts{views(texts)}, policies, Config{}, Options{2});

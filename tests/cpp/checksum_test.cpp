@@ -22,7 +22,8 @@ TEST(Checksum, ToDigitsReadsDigitsAndMasksOnly) {
   EXPECT_EQ(digits("1*Xx"), (Digits{1, kMasked, kMasked, kMasked}));
   EXPECT_EQ(digits(""), Digits{});
   Digits d;
-  for (std::string_view bad : {"12-3", "12 3", "1O", "١٢", "１２"}) EXPECT_FALSE(to_digits(bad, d)) << bad;
+  for (std::string_view bad : {"12-3", "12 3", "1O", "١٢", "１２"})
+    EXPECT_FALSE(to_digits(bad, d)) << bad;
 }
 
 TEST(Checksum, AnyMasked) {
@@ -35,9 +36,9 @@ TEST(Checksum, DigitsStartWith) {
   EXPECT_TRUE(digits_start_with(digits("01012345678"), "010"));
   EXPECT_TRUE(digits_start_with(digits("010"), "010"));
   EXPECT_TRUE(digits_start_with(digits("010"), ""));
-  EXPECT_FALSE(digits_start_with(digits("01"), "010"));          // shorter than the prefix
+  EXPECT_FALSE(digits_start_with(digits("01"), "010"));  // shorter than the prefix
   EXPECT_FALSE(digits_start_with(digits("011"), "010"));
-  EXPECT_FALSE(digits_start_with(digits("0*0"), "010"));         // a mask matches no digit
+  EXPECT_FALSE(digits_start_with(digits("0*0"), "010"));  // a mask matches no digit
 }
 
 TEST(Checksum, Dates) {
@@ -107,7 +108,8 @@ TEST(Checksum, BusinessNumbers) {
 TEST(Checksum, Luhn) {
   EXPECT_EQ(checksum_text(luhn_checksum(digits("4111111111111111"))), "passed");
   EXPECT_EQ(checksum_text(luhn_checksum(digits("4111111111111112"))), "failed");
-  EXPECT_EQ(checksum_text(luhn_checksum(digits("79927398713"))), "passed");  // doubling 9 and 7 past ten
+  EXPECT_EQ(checksum_text(luhn_checksum(digits("79927398713"))),
+            "passed");  // doubling 9 and 7 past ten
   EXPECT_EQ(checksum_text(luhn_checksum(digits("411111111111111*"))),
             "not_applicable: " + std::string(reason::masked));
 }

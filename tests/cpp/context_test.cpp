@@ -18,11 +18,12 @@ Span span_of(std::string_view text, std::string_view part) {
   EXPECT_NE(at, std::string_view::npos) << part;
   auto chars = [&](std::size_t bytes) {
     std::uint32_t n = 0;
-    for (std::size_t i = 0; i < bytes; ++i) n += (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+    for (std::size_t i = 0; i < bytes; ++i)
+      n += (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
     return n;
   };
-  return Span{static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(at + part.size()), chars(at),
-              chars(at + part.size())};
+  return Span{static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(at + part.size()),
+              chars(at), chars(at + part.size())};
 }
 
 // Hits as "cue distance weight", best first.
@@ -75,7 +76,8 @@ TEST(CueSearch, DistancesWeightsAndWindows) {
   };
   // clang-format on
   for (const CueCase& c : cases)
-    EXPECT_EQ(hits_near(c.text, c.part, c.window, cues_for(c.kind)), c.hits) << c.text << " window " << c.window;
+    EXPECT_EQ(hits_near(c.text, c.part, c.window, cues_for(c.kind)), c.hits)
+        << c.text << " window " << c.window;
   // Negative cues are a table of their own.
   EXPECT_EQ(hits_near("ARS 15881234", "15881234", 24, negative_cues()), "ARS 1 0.7111");
 }
@@ -110,17 +112,19 @@ TEST(CueSearch, RerunGivesWhatAFreshSearchGives) {
   const std::vector<std::pair<std::string, std::string>> pairs = {
       {"주민번호 8801011234568 끝", "주민번호 880101-1234568 끝"},  // same windows, other span
       {"주민번호 8801011234568 끝", "실명확인 880101-1234568 끝"},  // the left window differs
-      {"8801011234568", "주민번호 8801011234568 주민등록"},         // the first walk stopped at the edges
+      {"8801011234568", "주민번호 8801011234568 주민등록"},  // the first walk stopped at the edges
   };
   for (std::uint32_t window : {24u, 300u}) {
     for (const auto& [first, second] : pairs) {
-      const std::string_view part = second.find('-') != std::string::npos ? "880101-1234568" : "8801011234568";
+      const std::string_view part =
+          second.find('-') != std::string::npos ? "880101-1234568" : "8801011234568";
       context::Search reused;
       reused.run(first, span_of(first, "8801011234568"), window, wanted);
       reused.rerun(second, span_of(second, part), window, wanted);
       std::vector<ContextHit> got;
       reused.hits(resident, got);
-      EXPECT_EQ(render(got), hits_near(second, part, window, resident)) << second << " window " << window;
+      EXPECT_EQ(render(got), hits_near(second, part, window, resident))
+          << second << " window " << window;
     }
   }
 }

@@ -21,8 +21,9 @@ TEST(TextSizeLimit, AcceptsUpToTheLastByteOffsetAndRefusesBeyond) {
   EXPECT_EQ(text_size_error("masked", UINT64_MAX),
             "argument 'masked': text of 18446744073709551615 bytes is too large; texts must be "
             "shorter than 4 GiB (4294967296 bytes) of UTF-8");
-  EXPECT_EQ(text_size_error("text", 4, 3),
-            "argument 'text': text of 4 bytes is too large; texts must be shorter than 4 bytes of UTF-8");
+  EXPECT_EQ(
+      text_size_error("text", 4, 3),
+      "argument 'text': text of 4 bytes is too large; texts must be shorter than 4 bytes of UTF-8");
 }
 
 // "일억 " (7 bytes) reads as "100000000 " (10 bytes) before the separator pass joins the runs
@@ -65,8 +66,9 @@ TEST(NormalizedSizeLimit, AnInputPastTheLimitGetsTheArgumentMessage) {
   const Result<Normalized> r = normalize("abcd", Config{}, 3);
   ASSERT_FALSE(r);
   EXPECT_EQ(r.error().kind, Error::Kind::text_too_large);
-  EXPECT_EQ(r.error().text(),
-            "argument 'text': text of 4 bytes is too large; texts must be shorter than 4 bytes of UTF-8");
+  EXPECT_EQ(
+      r.error().text(),
+      "argument 'text': text of 4 bytes is too large; texts must be shorter than 4 bytes of UTF-8");
 }
 
 }  // namespace

@@ -109,9 +109,11 @@ TEST(NormalizePasses, ReadHangulNumerals) {
     bool too_large = false;
     return passes::read_hangul_numerals(t, lenient, kMaxTextBytes, too_large);
   };
-  check_pass(lenient_pass, {
-      {"공일공", "010", "replace 0-9/0-3>0-3 [hangul.digit_reading] e3"},  // three digits suffice now
-  });
+  check_pass(lenient_pass,
+             {
+                 {"공일공", "010",
+                  "replace 0-9/0-3>0-3 [hangul.digit_reading] e3"},  // three digits suffice now
+             });
 }
 
 TEST(NormalizePasses, AbsorbSeparatorsKeepingFields) {

@@ -29,7 +29,8 @@ TEST(RestoreMap, PrefixIsTheFirstWhoseOpenerTheTextLacks) {
       {"[[PII:[[PII0:[[PII2:", "PII1"},         // the first gap
   };
   // clang-format on
-  for (const PrefixCase& c : cases) EXPECT_EQ(RestoreMap::for_text(c.text).prefix, c.prefix) << c.text;
+  for (const PrefixCase& c : cases)
+    EXPECT_EQ(RestoreMap::for_text(c.text).prefix, c.prefix) << c.text;
 }
 
 TEST(RestoreMap, TokensAreNumberedInOrderAndUnmaskReplacesThem) {
@@ -37,10 +38,13 @@ TEST(RestoreMap, TokensAreNumberedInOrderAndUnmaskReplacesThem) {
   EXPECT_EQ(map.push(EntityKind::phone, "010-1234-5678"), "[[PII:0]]");
   EXPECT_EQ(map.push(EntityKind::resident, "８８０１０１－１２３４５６８"), "[[PII:1]]");
   EXPECT_EQ(map.len(), 2u);
-  const Result<std::string> back = unmask("전화 [[PII:0]], 주민 [[PII:1]] [[PII:0]] [[OTHER:1]]", map);
+  const Result<std::string> back =
+      unmask("전화 [[PII:0]], 주민 [[PII:1]] [[PII:0]] [[OTHER:1]]", map);
   ASSERT_TRUE(back);
-  EXPECT_EQ(*back, "전화 010-1234-5678, 주민 ８８０１０１－１２３４５６８ 010-1234-5678 [[OTHER:1]]");
-  EXPECT_EQ(unmask("[[PII:+1]]", map).value(), "８８０１０１－１２３４５６８");  // a sign is allowed
+  EXPECT_EQ(*back,
+            "전화 010-1234-5678, 주민 ８８０１０１－１２３４５６８ 010-1234-5678 [[OTHER:1]]");
+  EXPECT_EQ(unmask("[[PII:+1]]", map).value(),
+            "８８０１０１－１２３４５６８");  // a sign is allowed
 }
 
 TEST(RestoreMap, UnmaskRefusesBrokenTokens) {
@@ -51,7 +55,8 @@ TEST(RestoreMap, UnmaskRefusesBrokenTokens) {
       {"[[PII:zero]]", "토큰 번호가 숫자가 아니다: 'zero'"},
       {"[[PII:]]", "토큰 번호가 숫자가 아니다: ''"},
       {"[[PII:1]]", "표에 없는 토큰 번호 1"},
-      {"[[PII:18446744073709551616]]", "토큰 번호가 숫자가 아니다: '18446744073709551616'"},  // past 64 bits
+      {"[[PII:18446744073709551616]]",
+       "토큰 번호가 숫자가 아니다: '18446744073709551616'"},  // past 64 bits
   };
   for (const auto& [masked, message] : cases) {
     const Result<std::string> r = unmask(masked, map);
@@ -67,10 +72,11 @@ TEST(RestoreJson, WritesCompactJsonThatReadsBackEqual) {
   map.push(EntityKind::email, "kim@example.kr");
   map.push(EntityKind::phone, "\"010\"\n\u0001가");
   const std::string json = restore_map_to_json(map);
-  EXPECT_EQ(json,
-            "{\"prefix\":\"PII\",\"entries\":["
-            "{\"token\":\"[[PII:0]]\",\"original\":\"kim@example.kr\",\"entity\":\"email\"},"
-            "{\"token\":\"[[PII:1]]\",\"original\":\"\\\"010\\\"\\n\\u0001가\",\"entity\":\"phone\"}]}");
+  EXPECT_EQ(
+      json,
+      "{\"prefix\":\"PII\",\"entries\":["
+      "{\"token\":\"[[PII:0]]\",\"original\":\"kim@example.kr\",\"entity\":\"email\"},"
+      "{\"token\":\"[[PII:1]]\",\"original\":\"\\\"010\\\"\\n\\u0001가\",\"entity\":\"phone\"}]}");
   const auto back = restore_map_from_json(json);
   ASSERT_TRUE(back) << back.error();
   EXPECT_EQ(*back, map);
@@ -118,7 +124,8 @@ TEST(RestoreJson, ReadsEveryFormAndNamesEachFault) {
            "expected JSON at line 1 column 0"},
   };
   // clang-format on
-  for (const ReadCase& c : cases) EXPECT_EQ(describe(restore_map_from_json(c.json)), c.read) << c.json;
+  for (const ReadCase& c : cases)
+    EXPECT_EQ(describe(restore_map_from_json(c.json)), c.read) << c.json;
   // Escapes, NUL included, come back as the bytes they stand for.
   const auto escaped = restore_map_from_json(R"({"prefix":"a\"b\u0000가","entries":[]})");
   ASSERT_TRUE(escaped);

@@ -72,9 +72,9 @@ TEST(SpanMapBuilder, MergesKeptTextAndIgnoresEmptyOperations) {
 
 TEST(SpanMapBuilder, KindFollowsTheShapeOfEachSide) {
   SpanMapBuilder b;
-  b.replace("ab", "x", kFold);       // fewer characters: replace
-  b.numeral("십", "10", kUnits);     // more characters: expand
-  b.numeral("일이", "12", kUnits);   // as many characters: replace
+  b.replace("ab", "x", kFold);                             // fewer characters: replace
+  b.numeral("십", "10", kUnits);                           // more characters: expand
+  b.numeral("일이", "12", kUnits);                         // as many characters: replace
   b.absorb("\t", rule("test.other"), AbsorbClass::other);  // no cost of either class
   EXPECT_EQ(str(b.finish().map),
             "replace 0-2>0-1 [fold.fullwidth] r2"
@@ -101,24 +101,28 @@ TEST(SpanMapValidate, NamesTheFirstBrokenSegment) {
   const Span Z{};
   const std::vector<InvalidCase> cases = {
       // source gap after the first segment
-      {{id(A(0, 1)), id(A(2, 3))}, "1: src not contiguous: expected byte 1 char 1, found byte 2 char 2"},
+      {{id(A(0, 1)), id(A(2, 3))},
+       "1: src not contiguous: expected byte 1 char 1, found byte 2 char 2"},
       // bytes contiguous, characters not
       {{id(A(0, 1)), id(S(1, 2, 2, 3), A(1, 2))},
        "1: src not contiguous: expected byte 1 char 1, found byte 1 char 2"},
       // output does not start at zero
-      {{id(A(0, 1), A(1, 2))}, "0: dst not contiguous: expected byte 0 char 0, found byte 1 char 1"},
+      {{id(A(0, 1), A(1, 2))},
+       "0: dst not contiguous: expected byte 0 char 0, found byte 1 char 1"},
       // a replacement from nothing
       {{seg(K::replace, Z, A(0, 1))}, "0: replace segment must have both sides"},
       // a replacement by nothing
       {{seg(K::replace, A(0, 1), Z)}, "0: replace segment must have both sides"},
       // a deletion that writes something
-      {{seg(K::delete_, A(0, 1), A(0, 1))}, "0: delete segment must consume src and produce nothing"},
+      {{seg(K::delete_, A(0, 1), A(0, 1))},
+       "0: delete segment must consume src and produce nothing"},
       // an expansion that does not grow in characters (it grows in bytes only)
       {{seg(K::expand, S(0, 3, 0, 1), A(0, 1))}, "0: expand segment must grow in chars"},
       // an identity of two lengths
       {{id(A(0, 2), A(0, 1))}, "0: identity segment has unequal lengths"},
       // an identity with a rule
-      {{seg(K::identity, A(0, 1), A(0, 1), {rule("r")})}, "0: identity segment carries rules or cost"},
+      {{seg(K::identity, A(0, 1), A(0, 1), {rule("r")})},
+       "0: identity segment carries rules or cost"},
       // an identity with a cost
       {{seg(K::identity, A(0, 1), A(0, 1), {}, cost(0, 0, 0, 1))},
        "0: identity segment carries rules or cost"},
@@ -199,9 +203,9 @@ TEST(SpanMapToSource, CharacterOffsetsInsideKeptKoreanText) {
   b.keep("가나다");
   b.replace("１", "1", kFold);
   const SpanMap map = b.finish().map;
-  EXPECT_EQ(map.to_source(S(3, 6, 1, 2)).span, S(3, 6, 1, 2));     // "나"
-  EXPECT_EQ(map.to_source(S(6, 10, 2, 4)).span, S(6, 12, 2, 4));    // "다1": the folded digit whole
-  EXPECT_EQ(map.to_source(S(3, 3, 1, 1)).span, S(3, 3, 1, 1));     // empty, inside
+  EXPECT_EQ(map.to_source(S(3, 6, 1, 2)).span, S(3, 6, 1, 2));    // "나"
+  EXPECT_EQ(map.to_source(S(6, 10, 2, 4)).span, S(6, 12, 2, 4));  // "다1": the folded digit whole
+  EXPECT_EQ(map.to_source(S(3, 3, 1, 1)).span, S(3, 3, 1, 1));    // empty, inside
 }
 
 TEST(SpanMapToSource, EmptyMapGivesEmptySpanAtZero) {

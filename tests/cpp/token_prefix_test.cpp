@@ -27,7 +27,8 @@ TEST(TokenPrefix, SkipsTheOpenersOfEveryText) {
 }
 
 // Masks each source with the prefix chosen over all of them, then settles the batch.
-std::vector<MaskOutput> mask_batch(const std::vector<std::string>& sources, const PolicySet& policies) {
+std::vector<MaskOutput> mask_batch(const std::vector<std::string>& sources,
+                                   const PolicySet& policies) {
   std::vector<std::string_view> views(sources.begin(), sources.end());
   const std::string prefix = choose_token_prefix(views);
   std::vector<MaskOutput> outputs;
@@ -43,7 +44,9 @@ std::vector<MaskOutput> mask_batch(const std::vector<std::string>& sources, cons
 std::size_t openers(const MaskOutput& out) {
   const std::string opener = token_opener(out.restore->prefix);
   std::size_t n = 0;
-  for (std::size_t at = out.text.find(opener); at != std::string::npos; at = out.text.find(opener, at + 1)) ++n;
+  for (std::size_t at = out.text.find(opener); at != std::string::npos;
+       at = out.text.find(opener, at + 1))
+    ++n;
   return n;
 }
 
@@ -57,8 +60,10 @@ TEST(TokenPrefix, ABatchKeepsItsPrefixWhereNothingCollides) {
 }
 
 TEST(TokenPrefix, AFixedTextInOneOutputMovesThePrefixOfAll) {
-  const PolicySet policies = PolicySet{{}, Policy::tokenize()}.with(EntityKind::phone, Policy::redact_fixed("[[PII:0]]"));
-  const auto outs = mask_batch({"주민번호 880101-1234568", "연락처 010-1234-5678 주민번호 880101-1234568"}, policies);
+  const PolicySet policies =
+      PolicySet{{}, Policy::tokenize()}.with(EntityKind::phone, Policy::redact_fixed("[[PII:0]]"));
+  const auto outs = mask_batch(
+      {"주민번호 880101-1234568", "연락처 010-1234-5678 주민번호 880101-1234568"}, policies);
   EXPECT_EQ(outs[0].text, "주민번호 [[PII0:0]]");
   EXPECT_EQ(outs[1].text, "연락처 [[PII:0]] 주민번호 [[PII0:0]]");
   for (const MaskOutput& out : outs) {

@@ -1,12 +1,9 @@
 """Ctrl-C during a long batch call: every thread stops soon after the signal, the call raises
 KeyboardInterrupt with no partial result, nothing stays allocated, and the next call works."""
-import signal
-import subprocess
-import sys
 import textwrap
-import time
 
 import pytest
+from interrupting import interrupt_child
 
 CHILD = textwrap.dedent(
     """
@@ -55,25 +52,7 @@ CHILD = textwrap.dedent(
 @pytest.mark.parametrize("function", ["detect_many", "mask_many"])
 @pytest.mark.parametrize("shape", ["small", "huge"])
 def test_sigint_stops_every_thread_of_a_batch(shape, function):
-    child = subprocess.Popen(
-        [sys.executable, "-c", CHILD, shape, function],
-        stdout=subprocess.PIPE,
-        stderr=subprocess.PIPE,
-        text=True,
-    )
-    try:
-        assert child.stdout.readline().strip() == "ready"
-        time.sleep(0.3)
-        sent = time.monotonic()
-        child.send_signal(signal.SIGINT)
-        out, err = child.communicate(timeout=60)
-        ended = time.monotonic() - sent
-    finally:
-        if child.poll() is None:
-            child.kill()
-            child.wait()
-    assert child.returncode == 0, err
-    words = out.split()
-    assert words[0] == "interrupted", out
+    words, ended = interrupt_child(CHILD, shape, function, timeout=60)
+    assert words[0] == "interrupted", words
     assert ended < 1.5
-    assert int(words[2]) < 256 * 1024, out
+    assert int(words[2]) < 256 * 1024, words

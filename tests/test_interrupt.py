@@ -1,12 +1,11 @@
 """Ctrl-C during a long call: the call ends with KeyboardInterrupt soon after the signal, gives no
 partial result and leaves nothing allocated; the module works as before afterwards."""
-import signal
 import subprocess
 import sys
 import textwrap
-import time
 
 import pytest
+from interrupting import interrupt_child
 
 CHILD = textwrap.dedent(
     """
@@ -60,29 +59,11 @@ REPETITIONS = {"normalize": 400_000, "detect": 200_000, "mask": 200_000, "to_jso
 
 @pytest.mark.parametrize("op", sorted(REPETITIONS))
 def test_sigint_ends_a_long_call_within_a_second(op):
-    child = subprocess.Popen(
-        [sys.executable, "-c", CHILD, op, str(REPETITIONS[op])],
-        stdout=subprocess.PIPE,
-        stderr=subprocess.PIPE,
-        text=True,
-    )
-    try:
-        assert child.stdout.readline().strip() == "ready"
-        time.sleep(0.3)
-        sent = time.monotonic()
-        child.send_signal(signal.SIGINT)
-        out, err = child.communicate(timeout=30)
-        ended = time.monotonic() - sent
-    finally:
-        if child.poll() is None:
-            child.kill()
-            child.wait()
-    assert child.returncode == 0, err
-    words = out.split()
-    assert words[0] == "interrupted", out
+    words, ended = interrupt_child(CHILD, op, str(REPETITIONS[op]), timeout=30)
+    assert words[0] == "interrupted", words
     assert ended < 1.0
     # Whatever the call had allocated is freed (a few pages of interpreter state aside).
-    assert int(words[2]) < 256 * 1024, out
+    assert int(words[2]) < 256 * 1024, words
 
 
 def test_other_signal_handlers_stop_a_long_call_with_their_exception():

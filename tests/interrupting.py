@@ -1,0 +1,33 @@
+"""Sends SIGINT to a child process in the middle of a long call and times how it ends."""
+
+import signal
+import subprocess
+import sys
+import time
+
+
+def interrupt_child(script, *args, timeout):
+    """Runs `script` with `args`; once it prints "ready", waits 0.3 s and sends SIGINT.
+
+    Returns the child's output words, its standard error and the seconds from the signal to
+    its end. The child must exit 0 (it catches the KeyboardInterrupt and reports on stdout).
+    """
+    child = subprocess.Popen(
+        [sys.executable, "-c", script, *args],
+        stdout=subprocess.PIPE,
+        stderr=subprocess.PIPE,
+        text=True,
+    )
+    try:
+        assert child.stdout.readline().strip() == "ready"
+        time.sleep(0.3)
+        sent = time.monotonic()
+        child.send_signal(signal.SIGINT)
+        out, err = child.communicate(timeout=timeout)
+        ended = time.monotonic() - sent
+    finally:
+        if child.poll() is None:
+            child.kill()
+            child.wait()
+    assert child.returncode == 0, err
+    return out.split(), ended

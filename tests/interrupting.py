@@ -3,7 +3,30 @@
 import signal
 import subprocess
 import sys
+import textwrap
 import time
+
+# The start of a child script: `in_use()` gives the bytes malloc has handed out and not taken
+# back, so a child can show that an interrupted call freed what it had allocated.
+MEMORY_IN_USE = textwrap.dedent(
+    """
+    import ctypes
+    import norvane
+
+    libc = ctypes.CDLL(None)
+
+    class MallInfo2(ctypes.Structure):
+        _fields_ = [(n, ctypes.c_size_t) for n in
+                    ("arena", "ordblks", "smblks", "hblks", "hblkhd", "usmblks", "fsmblks", "uordblks",
+                     "fordblks", "keepcost")]
+
+    libc.mallinfo2.restype = MallInfo2
+
+    def in_use():
+        info = libc.mallinfo2()
+        return info.uordblks + info.hblkhd
+    """
+)
 
 
 def interrupt_child(script, *args, timeout):

@@ -5,25 +5,11 @@ import sys
 import textwrap
 
 import pytest
-from interrupting import interrupt_child
+from interrupting import MEMORY_IN_USE, interrupt_child
 
-CHILD = textwrap.dedent(
+CHILD = MEMORY_IN_USE + textwrap.dedent(
     """
-    import ctypes, signal, sys, time
-    import norvane
-
-    libc = ctypes.CDLL(None)
-
-    class MallInfo2(ctypes.Structure):
-        _fields_ = [(n, ctypes.c_size_t) for n in
-                    ("arena", "ordblks", "smblks", "hblks", "hblkhd", "usmblks", "fsmblks", "uordblks",
-                     "fordblks", "keepcost")]
-
-    libc.mallinfo2.restype = MallInfo2
-
-    def in_use():
-        info = libc.mallinfo2()
-        return info.uordblks + info.hblkhd
+    import signal, sys, time
 
     op = sys.argv[1]
     line = "연락처 010-1234-5678 메일 kim@example.com 주민번호 880101-1234568 금액 일억 원\\n"

@@ -1,8 +1,10 @@
 """How much personal information masking leaves in clear, and how much else it hides, on the
-labelled documents of `labelled.py` (tuning part and held-out part).
+labelled documents of `labelled.py` (tuning part and held-out part) and `labelled_blind.py`
+(blind part).
 
     python bench/quality.py                      # both parts, every system that is installed
     python bench/quality.py --documents 300      # smaller and faster
+    python bench/quality.py --parts blind        # the blind part: read its figures, never tune on them
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
 
 Systems: norvane with `Config()`, norvane with `Config.thorough()` when the installed build
@@ -34,6 +36,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 import labelled  # noqa: E402
+import labelled_blind  # noqa: E402
 
 README = os.path.join(HERE, "README.md")
 BEGIN, END = "<!-- quality:begin -->", "<!-- quality:end -->"
@@ -174,6 +177,17 @@ class Tally:
         }
 
 
+PARTS = labelled.PARTS + (labelled_blind.PART,)
+
+
+def documents(part: str, count: int, seed: int) -> list:
+    """The labelled documents of one part: "tuning" and "heldout" from labelled.py, "blind" from
+    labelled_blind.py."""
+    if part == labelled_blind.PART:
+        return labelled_blind.generate(count, seed)
+    return labelled.generate(part, count, seed)
+
+
 def evaluate(find, docs) -> dict:
     t = Tally()
     t0 = time.perf_counter()
@@ -198,12 +212,22 @@ def columns(res: dict) -> list[tuple[str, str]]:
     return [(s, p) for s in res["systems"] for p in res["parts"]]
 
 
+def part_title(p: str) -> str:
+    return "held-out" if p == "heldout" else p
+
+
 def col_title(s: str, p: str) -> str:
-    return f"{s} {'held-out' if p == 'heldout' else p}"
+    return f"{s} {part_title(p)}"
+
+
+def count_part(res: dict) -> str:
+    """The part whose counts the tables show next to each row: held-out when measured."""
+    return "heldout" if "heldout" in res["parts"] else res["parts"][-1]
 
 
 def markdown(res: dict) -> str:
     cols = columns(res)
+    ref = count_part(res)
     lines = []
     meta = res["meta"]
     lines.append(f"Measured with `{meta['command']}` ({meta['documents']} documents per part, "
@@ -222,7 +246,7 @@ def markdown(res: dict) -> str:
     lines.append("|---|---|--:|--:|--:|--:|--:|")
     for s, p in cols:
         r = res["results"][s][p]
-        lines.append(f"| {NAMES[s]} | {'held-out' if p == 'heldout' else p} | {pct(r['masking_recall'])} | "
+        lines.append(f"| {NAMES[s]} | {part_title(p)} | {pct(r['masking_recall'])} | "
                      f"{pct(r['typed_recall'])} | {pct(r['precision'])} | "
                      f"{pct(r['negatives_reported'])} | {r['findings']} |")
 
@@ -235,11 +259,11 @@ def markdown(res: dict) -> str:
         else:
             lines.append(f"{title}:")
             lines.append("")
-        lines.append(f"| {group} | n (held-out) | " + " | ".join(col_title(s, p) for s, p in cols) + " |")
+        lines.append(f"| {group} | n ({part_title(ref)}) | " + " | ".join(col_title(s, p) for s, p in cols)
+                     + " |")
         lines.append("|---|--:|" + "--:|" * len(cols))
         for k in keys:
-            n = res["results"][cols[0][0]]["heldout"]["by"][group].get(k, {}).get("n", 0) \
-                if "heldout" in res["parts"] else ""
+            n = res["results"][cols[0][0]][ref]["by"][group].get(k, {}).get("n", 0)
             cells = [pct(res["results"][s][p]["by"][group].get(k, {}).get(metric)) for s, p in cols]
             lines.append(f"| {k} | {n} | " + " | ".join(cells) + " |")
         if not open_:
@@ -255,11 +279,11 @@ def markdown(res: dict) -> str:
     lines.append("")
     lines.append("Hard negatives reported % by category (lower is better):")
     lines.append("")
-    lines.append("| category | n (held-out) | " + " | ".join(col_title(s, p) for s, p in cols) + " |")
+    lines.append(f"| category | n ({part_title(ref)}) | " + " | ".join(col_title(s, p) for s, p in cols)
+                 + " |")
     lines.append("|---|--:|" + "--:|" * len(cols))
     for c in cats:
-        n = res["results"][cols[0][0]]["heldout"]["negatives_by_category"].get(c, {}).get("n", 0) \
-            if "heldout" in res["parts"] else ""
+        n = res["results"][cols[0][0]][ref]["negatives_by_category"].get(c, {}).get("n", 0)
         cells = [pct(res["results"][s][p]["negatives_by_category"].get(c, {}).get("reported"))
                  for s, p in cols]
         lines.append(f"| {c} | {n} | " + " | ".join(cells) + " |")
@@ -281,13 +305,17 @@ def main(argv=None) -> dict:
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     ap.add_argument("--documents", type=int, default=1500, help="documents per part (default 1500)")
     ap.add_argument("--seed", type=int, default=1)
-    ap.add_argument("--parts", default="tuning,heldout")
+    ap.add_argument("--parts", default="tuning,heldout",
+                    help="comma-separated parts among " + ", ".join(PARTS) + " (default tuning,heldout)")
     ap.add_argument("--no-presidio", action="store_true", help="do not measure Presidio")
     ap.add_argument("--out", default=os.path.join(HERE, "out", "quality.json"))
     ap.add_argument("--markdown", default=os.path.join(HERE, "out", "quality.md"))
     ap.add_argument("--readme", action="store_true", help="rewrite the table in bench/README.md")
     args = ap.parse_args(argv)
     parts = tuple(p for p in args.parts.split(",") if p)
+    unknown = [p for p in parts if p not in PARTS]
+    if unknown or not parts:
+        ap.error(f"--parts takes some of {', '.join(PARTS)}, not {args.parts!r}")
     import norvane
     found, skipped = systems(not args.no_presidio)
     given = [a for a in (sys.argv[1:] if argv is None else argv) if a != "--readme"]
@@ -300,7 +328,7 @@ def main(argv=None) -> dict:
     res = {"meta": meta, "systems": list(found), "parts": list(parts), "skipped": skipped,
            "counts": {}, "results": {s: {} for s in found}}
     for part in parts:
-        docs = labelled.generate(part, args.documents, args.seed)
+        docs = documents(part, args.documents, args.seed)
         s = labelled.summary(docs)
         res["counts"][part] = {"values": sum(s["values"].values()),
                                "negatives": sum(s["negatives"].values()),

@@ -512,6 +512,17 @@ NEG = {
                             "[[오픈 이벤트 {v}]]", "[[일반 구매 {v}]]", "[[구독 갱신 {v}]]", "[[사무실 이전 {v}]]"),
 }
 
+# Dates of other events, in the words each genre uses for them (other genres use NEG's).
+EVENTS = {
+    "rental_contract": ("계약 만료일 [[{v}]]", "입주일 [[{v}]]", "잔금일 [[{v}]]", "계약일자: [[{v}]]"),
+    "insurance_claim": ("사고일자 [[{v}]]", "진료일: [[{v}]]", "입원일 [[{v}]]", "청구일 [[{v}]]"),
+    "clinic_booking": ("진료 예약일 [[{v}]]", "검진일 [[{v}]]", "내원 예정일 [[{v}]]"),
+    "travel_booking": ("출국일 [[{v}]]", "귀국일: [[{v}]]", "체크인 [[{v}]]", "발권일 [[{v}]]"),
+    "onboarding_mail": ("입사일자 [[{v}]]", "첫 출근일 [[{v}]]", "수습 종료일 [[{v}]]"),
+    "school_form": ("체험학습일 [[{v}]]", "제출 기한 [[{v}]]", "방학식 [[{v}]]"),
+    "bank_sms": ("납부기한 [[{v}]]", "이체 예정일 [[{v}]]", "만기일 [[{v}]]"),
+}
+
 # --------------------------------------------------------------------------- prose genres
 
 # Per genre: frames ({X} the label and value), filler lines, kinds, label situations and
@@ -551,7 +562,7 @@ PROSE = {
                  "통화 내용은 품질 향상을 위해 녹음됩니다", "네 말씀하세요", "확인됐습니다 감사합니다",
                  "혹시 다른 번호로 연락드려도 될까요", "네 그렇게 해 주세요", "처리까지 이삼 일 정도 소요됩니다"),
         kinds={"phone": 3, "resident": 2.5, "birth_date": 2, "credit_card": 2, "bank_account": 2,
-               "foreigner_registration": 0.7, "driver_license": 0.5, "business_registration": 1},
+               "foreigner_registration": 0.7, "driver_license": 1, "business_registration": 1},
         situations={"previous_line": 5, "label_plain": 2, "trailing_label": 1, "bank_name": 1.5},
         negatives={"company_number": 2, "receipt_number": 2, "member_number": 1, "approval_number": 1,
                    "hangul_numeral_word": 1.5, "event_date": 1, "price": 1}),
@@ -619,7 +630,7 @@ PROSE = {
         frames=("{X}", "{X} 로 등록 부탁드립니다", "{X} 입니다.", "* {X}"),
         fillers=("인사팀 담당자님 안녕하세요.", "입사 서류 회신드립니다.", "{name} 드림",
                  "첨부: 가족관계증명서, 통장사본", "다음 주 월요일 첫 출근 예정입니다.", "확인 부탁드립니다."),
-        kinds={"resident": 3, "bank_account": 3, "phone": 2, "email": 1.5, "driver_license": 0.5,
+        kinds={"resident": 3, "bank_account": 3, "phone": 2, "email": 1.5, "driver_license": 1,
                "foreigner_registration": 1},
         situations={"label_punct": 3, "label_plain": 2, "bank_name": 1.5, "trailing_label": 1},
         negatives={"employee_number": 3, "event_date": 2, "price": 1, "company_number": 0.5,
@@ -631,9 +642,13 @@ TITLES = {"resident": ("주민등록증",), "driver_license": ("자동차운전�
           "passport": ("여권 PASSPORT", "대한민국 여권"), "foreigner_registration": ("외국인등록증", "RESIDENCE CARD"),
           "birth_date": ("주민등록증", "자동차운전면허증")}
 
+ISSUERS = {"resident": ("서울특별시 마포구청장", "성남시 분당구청장", "부산광역시 해운대구청장"),
+           "driver_license": ("서울경찰청장", "경기남부경찰청장", "부산경찰청장"),
+           "foreigner_registration": ("서울출입국·외국인청장", "수원출입국·외국인사무소장")}
+
 # --------------------------------------------------------------------------- structured genres
 
-STRUCTURED = ("json_api", "xml_record", "sql_insert", "csv_quoted", "csv_semicolon", "fixed_width",
+STRUCTURED = ("json_api", "xml_record", "sql_insert", "csv_quoted", "csv_semicolon", "csv_excel", "fixed_width",
               "audit_log", "access_log")
 GENRES = tuple(PROSE) + STRUCTURED
 GENRE_WEIGHTS = {**{g: 1.0 for g in PROSE}, **{g: 0.4 for g in STRUCTURED}, "audit_log": 0.7, "access_log": 0.7}
@@ -757,11 +772,14 @@ class _Builder:
         w.add(after)
 
     def negative_phrase(self, w: _Writer, category: str) -> None:
-        phr = self.r.choice(NEG[category])
+        phr = self.r.choice(EVENTS.get(w.genre, NEG[category]) if category == "event_date" else NEG[category])
         head, rest = phr.split("[[")
         inner, tail = rest.split("]]")
         w.add(head)
-        w.negative(category, inner.replace("{v}", self.v.negative(category)), phr)
+        value = self.v.negative(category)
+        if "수신거부" in phr:  # opt-out lines of advertising messages give a toll-free 080 number
+            value = f"080-{self.r.randrange(200, 999)}-{self.v.d(4)}"
+        w.negative(category, inner.replace("{v}", value), phr)
         w.add(tail)
 
     # ------------------------------------------------------------------ prose
@@ -801,6 +819,8 @@ class _Builder:
                 self.emit(w, self.v.make(kind, writing), "previous_line", q, "answer")
                 w.add(r.choice(("", " 입니다", "요", " 이에요", " 맞죠?")) + "\n")
                 continue
+            if sit == "trailing_label":  # the label after the value ends the line
+                tail = ""
             self.line_start(w, genre, True)
             w.add(head)
             self.value_with_label(w, kind, sit, frame)
@@ -849,7 +869,7 @@ class _Builder:
             w.add("\n")
         y, m, d = v.date(2005, 2025)
         w.negative("event_date", f"{y}. {m}. {d}.", "ocr.issue")
-        w.add("\n" + r.choice(("서울특별시 강남구청장", "서울경찰청장", "서울출입국·외국인청장", "경기도지사")) + "\n")
+        w.add("\n" + r.choice(ISSUERS[card]) + "\n")
         return w.document()
 
     # ------------------------------------------------------------------ records
@@ -943,11 +963,16 @@ class _Builder:
             widths = [max(len(f.key), 24 if f.role != "name" else 8) + 2 for f in fs]
             w.add("".join(f.key.ljust(n) for f, n in zip(fs, widths)).rstrip() + "\n")
             w.add("-" * sum(widths) + "\n")
-        sep = {"csv_quoted": ",", "csv_semicolon": ";"}.get(genre, "")
+        sep = {"csv_quoted": ",", "csv_semicolon": ";", "csv_excel": ","}.get(genre, "")
         quote = genre == "csv_quoted"
+        # An Excel export ends with the payment date and the amount, unquoted, side by side.
+        paid = genre == "csv_excel"
+        if paid:
+            fs = [f for f in fs if f.what not in ("price", "event_date")]
+            w.add("\ufeff")
         if genre != "fixed_width":
-            w.add(sep.join(f'"{f.key}"' if quote else f.key for f in fs) + "\r\n" * (genre == "csv_quoted")
-                  + "\n" * (genre != "csv_quoted"))
+            heads = [f'"{f.key}"' if quote else f.key for f in fs] + (["결제일", "결제금액"] if paid else [])
+            w.add(sep.join(heads) + ("\r\n" if quote else "\n"))
         for _ in range(r.randrange(2, 6)):
             for j, f in enumerate(fs):
                 x = self.field_value(f)
@@ -964,6 +989,10 @@ class _Builder:
                 self.put(w, f, x, "column_header", genre)
                 if quote:
                     w.add('"')
+            if paid:
+                y, m, d = self.v.date(2023, 2026)
+                w.add(",")
+                w.negative("csv_joined", f"{y}-{m:02d}-{d:02d},{r.randrange(10, 99999) * 100}", "csv_excel.paid")
             w.add("\r\n" if genre == "csv_quoted" else "\n")
         if genre == "csv_semicolon" and r.random() < 0.5:  # a summary row: date and amount side by side
             y, m, d = self.v.date(2023, 2026)
@@ -1020,7 +1049,7 @@ class _Builder:
     def document(self, genre: str) -> Document:
         if genre in PROSE:
             return self.prose(genre)
-        if genre in ("csv_quoted", "csv_semicolon", "fixed_width"):
+        if genre in ("csv_quoted", "csv_semicolon", "csv_excel", "fixed_width"):
             return self.table(genre)
         return getattr(self, genre)()
 

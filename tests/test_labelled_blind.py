@@ -39,6 +39,10 @@ def digits_of(text: str, hangul: bool = False) -> str:
     return "".join(out)
 
 
+def full_year(yy: int) -> int:
+    return 2000 + yy if yy <= 16 else 1900 + yy  # birth dates run from 1938 to 2016
+
+
 def birth_date(v) -> datetime.date:
     """The date a birth-date value stands for, read by its way of writing (fails if invalid)."""
     nums = [int(x) for x in re.findall(r"\d+", v.text)]
@@ -48,13 +52,13 @@ def birth_date(v) -> datetime.date:
         return datetime.date(int(t[:4]), int(t[4:6]), int(t[6:]))
     if v.writing == "yymmdd":
         t = v.text
-        return datetime.date(1900 + int(t[:2]), int(t[2:4]), int(t[4:]))  # any century: a valid day
+        return datetime.date(full_year(int(t[:2])), int(t[2:4]), int(t[4:]))
     if v.writing == "english_day_month":
         return datetime.date(nums[1], month[0], nums[0])
     if v.writing == "english_month_day":
         return datetime.date(nums[1], month[0], nums[0])
     y, m, d = nums
-    return datetime.date(y if y > 99 else 1900 + y, m, d)
+    return datetime.date(y if y > 99 else full_year(y), m, d)
 
 
 def test_spans_slice_back_exactly_and_never_overlap(docs):

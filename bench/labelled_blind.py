@@ -10,7 +10,7 @@ categories are the same, so `quality.py --parts blind` reports it in the same ta
 else is its own: the genres (in-app support chats, KakaoTalk exports, second-hand trade chats,
 call transcripts, bank and card text messages, e-mail signatures, insurance claims, lease
 contracts, scanned ID cards and passports, school and clinic forms, travel bookings, onboarding
-mails, JSON API responses, XML records, SQL inserts, quoted and semicolon CSV, fixed-width
+mails, JSON API responses, XML records, SQL inserts, quoted, semicolon and Excel CSV, fixed-width
 reports, audit logs, web access logs), the labels, keys, column headers, bank names, questions
 and sentence frames, several ways of writing (spoken Hangul digits, ㅡ for a hyphen, wrapped
 lines, +82 (0)10, PG-style masked cards, dates in English) and the look-alike phrasings.

@@ -2,6 +2,7 @@
 any number of threads; a bad item fails the whole call naming its index; one restore map for a
 whole batch."""
 import re
+import sys
 
 import pytest
 
@@ -88,6 +89,68 @@ def test_the_first_bad_item_is_named():
     items = ["ok", 1, "ok", 2.5]
     with pytest.raises(TypeError, match=r"^texts\[1\]: argument 'text': 'int' object"):
         norvane.mask_many(items, threads=2)
+
+
+@pytest.mark.parametrize(
+    "items, index, kind",
+    [
+        (["ok", "a\ud800", "ok", 5], 1, UnicodeEncodeError),  # a surrogate before a non-str
+        (["ok", 5, "a\ud800"], 1, TypeError),  # a non-str before a surrogate
+        (["ok"] * 300 + ["\udfff"] + ["ok"] * 300 + ["\ud800"], 300, UnicodeEncodeError),
+        (["010-1234-5678"] * 40 + [None, "x\udc00"], 40, TypeError),
+    ],
+)
+@pytest.mark.parametrize("threads", [1, 2])
+def test_the_lowest_bad_index_wins_whatever_is_wrong_with_it(items, index, kind, threads):
+    for batch in (norvane.detect_many, norvane.mask_many):
+        with pytest.raises(kind) as info:
+            batch(items, threads=threads)
+        message = info.value.reason if kind is UnicodeEncodeError else str(info.value)
+        assert message.startswith(f"texts[{index}]: ")
+
+
+class Text(str):
+    pass
+
+
+# Every way CPython stores a str: ASCII, Latin-1, two and four bytes a character, a subclass, one
+# whose UTF-8 form is already cached, and the empty text.
+STORAGE_KINDS = [
+    "고객 010-1234-5678 hong@example.com",
+    "caf\u00e9 \u00a0010-1234-5678 \u00ff",
+    "\u00e9",
+    "주민번호 880101-1234568 😀 𝟘𝟙𝟘-𝟙𝟚𝟛𝟜-𝟝𝟞𝟟𝟠",
+    "😀" * 50 + " 4111 1111 1111 1111",
+    "plain ascii 010-1234-5678 and 4111-1111-1111-1111",
+    Text("서브클래스 010-1234-5678"),
+    Text("subclass ascii 010-9876-5432"),
+    "",
+]
+
+
+@pytest.mark.parametrize("threads", [1, 2])
+def test_every_str_storage_gives_the_per_call_results(threads):
+    cached = "캐시된 UTF-8 010-2222-3333"
+    norvane.mask(cached)  # the single call leaves the UTF-8 form cached in the str
+    items = (STORAGE_KINDS + [cached]) * 40
+    for name in ("default", "mixed"):
+        policies = POLICY_SETS[name]
+        got = norvane.mask_many(items, policies, threads=threads)
+        assert [output_view(o) for o in got] == [output_view(norvane.mask(t, policies)) for t in items]
+    got = norvane.detect_many(items, threads=threads)
+    assert [report_view(r) for r in got] == [report_view(norvane.detect(t)) for t in items]
+
+
+def test_the_texts_keep_no_utf8_copy_after_a_batch():
+    # A str that was asked for its UTF-8 form keeps that copy as long as it lives (its size grows);
+    # the batch functions read the characters and leave the texts as they were.
+    items = [t[:1] + t[1:] for t in texts(50, seed=2) if any(ord(c) > 127 for c in t)]
+    sizes = [sys.getsizeof(t) for t in items]
+    norvane.mask_many(items, threads=2)
+    norvane.detect_many(items, threads=1)
+    assert [sys.getsizeof(t) for t in items] == sizes
+    norvane.mask(items[0])
+    assert sys.getsizeof(items[0]) > sizes[0]
 
 
 @pytest.mark.parametrize("texts_argument", ["010-1234-5678", b"abc", bytearray(b"abc")])

@@ -64,12 +64,19 @@ std::optional<ItemError> refuse(const Texts& texts, std::size_t i) {
   return std::nullopt;
 }
 
-// One pass over the texts of a batch on the planned threads.
+// One pass over the texts of a batch on the planned threads, the texts given as views or made by
+// a source.
 class Pass {
  public:
-  Pass(const Texts& texts, const Options& options) : texts_(texts), options_(options) {
+  Pass(const Texts& texts, const Options& options) : texts_(&texts) {
     std::vector<std::size_t> costs(texts.items.size());
     for (std::size_t i = 0; i < costs.size(); ++i) costs[i] = item_cost(texts.items[i].size());
+    plan_ = plan(costs, options.threads);
+  }
+
+  Pass(const TextSource& source, const Options& options) : source_(&source) {
+    std::vector<std::size_t> costs(source.count);
+    for (std::size_t i = 0; i < costs.size(); ++i) costs[i] = item_cost(source.bytes(i));
     plan_ = plan(costs, options.threads);
   }
 
@@ -86,8 +93,8 @@ class Pass {
     return order;
   }
 
-  // Runs item(i, slot) -> std::optional<ItemError> for every text; a unit stops at its first
-  // failure. The failure of the lowest index wins, so the error does not depend on timing.
+  // Runs item(i, text, slot) -> std::optional<ItemError> for every text; a unit stops at its
+  // first failure. The failure of the lowest index wins, so the error does not depend on timing.
   template <class Item>
   std::optional<ItemError> each(Item&& item) const {
     std::vector<std::optional<ItemError>> failures(plan_.units.size());
@@ -95,9 +102,11 @@ class Pass {
     run(plan_, [&](const Unit& unit) {
       const auto slot = static_cast<std::size_t>(&unit - first);
       std::optional<ItemError>& failure = failures[slot];
+      std::string buffer;  // a source's texts, one after another
       for (std::size_t i = unit.begin; i < unit.end && !failure; ++i) {
-        failure = refuse(texts_, i);
-        if (!failure) failure = item(i, slot);
+        std::string_view text;
+        failure = fetch(i, buffer, text);
+        if (!failure) failure = item(i, text, slot);
       }
     });
     std::optional<ItemError> lowest;
@@ -107,8 +116,20 @@ class Pass {
   }
 
  private:
-  const Texts& texts_;
-  const Options& options_;
+  std::optional<ItemError> fetch(std::size_t i, std::string& buffer, std::string_view& text) const {
+    if (source_) {
+      std::optional<std::string_view> made = source_->text(i, buffer);
+      if (!made) return ItemError{ItemError::Kind::refused, i, {}, 0};
+      text = *made;
+      return std::nullopt;
+    }
+    if (auto refused = refuse(*texts_, i)) return refused;
+    text = texts_->items[i];
+    return std::nullopt;
+  }
+
+  const Texts* texts_ = nullptr;
+  const TextSource* source_ = nullptr;
   Plan plan_;
 };
 
@@ -135,15 +156,16 @@ BatchResult<Detected> detect_for_shared_map(const Texts& texts, const PolicySet&
   d.findings.resize(n);
   std::vector<std::size_t> counts(n, 0);
   auto failure =
-      Pass(texts, options).each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
-        Result<Report> report = detect(texts.items[i], config);
-        if (!report) return core_failure(i, std::move(report.error()));
-        counts[i] = count_tokens(texts.items[i], report->findings, policies);
-        if (!keep_evidence)
-          for (Finding& f : report->findings) f.evidence = Evidence{};
-        d.findings[i] = std::move(report->findings);
-        return std::nullopt;
-      });
+      Pass(texts, options)
+          .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
+            Result<Report> report = detect(text, config);
+            if (!report) return core_failure(i, std::move(report.error()));
+            counts[i] = count_tokens(text, report->findings, policies);
+            if (!keep_evidence)
+              for (Finding& f : report->findings) f.evidence = Evidence{};
+            d.findings[i] = std::move(report->findings);
+            return std::nullopt;
+          });
   if (failure) return std::unexpected(std::move(*failure));
   d.first_token.resize(n);
   for (std::size_t i = 0; i < n; ++i) {
@@ -160,13 +182,13 @@ BatchResult<SharedMaskOutputs> mask_with_shared_map(Texts texts, const PolicySet
   auto detected = detect_for_shared_map(texts, policies, config, options, keep_evidence);
   if (!detected) return std::unexpected(std::move(detected.error()));
   std::vector<MaskOutput> outputs(texts.items.size());
-  auto failure = Pass(Texts{texts.items, false}, options)
-                     .each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
-                       outputs[i] = mask_findings_with_prefix(
-                           texts.items[i], std::move(detected->findings[i]), policies,
-                           detected->prefix, detected->first_token[i]);
-                       return std::nullopt;
-                     });
+  auto failure =
+      Pass(Texts{texts.items, false}, options)
+          .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
+            outputs[i] = mask_findings_with_prefix(text, std::move(detected->findings[i]), policies,
+                                                   detected->prefix, detected->first_token[i]);
+            return std::nullopt;
+          });
   if (failure) return std::unexpected(std::move(*failure));
   settle_token_prefix(outputs, texts.items);
   RestoreMap map{outputs.empty() ? detected->prefix : outputs.front().restore->prefix, {}};
@@ -179,34 +201,60 @@ BatchResult<SharedMaskOutputs> mask_with_shared_map(Texts texts, const PolicySet
   return SharedMaskOutputs{std::move(outputs), std::move(map)};
 }
 
-}  // namespace
-
-BatchResult<std::vector<Report>> detect_many(Texts texts, const Config& config,
-                                             const Options& options) {
-  std::vector<Report> reports(texts.items.size());
+// The texts of a batch as views or from a source.
+template <class Given>
+BatchResult<std::vector<Report>> detect_each(const Given& texts, std::size_t count,
+                                             const Config& config, const Options& options) {
+  std::vector<Report> reports(count);
   auto failure =
-      Pass(texts, options).each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
-        Result<Report> report = detect(texts.items[i], config);
-        if (!report) return core_failure(i, std::move(report.error()));
-        reports[i] = std::move(*report);
-        return std::nullopt;
-      });
+      Pass(texts, options)
+          .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
+            Result<Report> report = detect(text, config);
+            if (!report) return core_failure(i, std::move(report.error()));
+            reports[i] = std::move(*report);
+            return std::nullopt;
+          });
   if (failure) return std::unexpected(std::move(*failure));
   return reports;
 }
 
-BatchResult<std::vector<MaskOutput>> mask_many(Texts texts, const PolicySet& policies,
-                                               const Config& config, const Options& options) {
-  std::vector<MaskOutput> outputs(texts.items.size());
+template <class Given>
+BatchResult<std::vector<MaskOutput>> mask_each(const Given& texts, std::size_t count,
+                                               const PolicySet& policies, const Config& config,
+                                               const Options& options) {
+  std::vector<MaskOutput> outputs(count);
   auto failure =
-      Pass(texts, options).each([&](std::size_t i, std::size_t) -> std::optional<ItemError> {
-        Result<MaskOutput> out = mask(texts.items[i], policies, config);
-        if (!out) return core_failure(i, std::move(out.error()));
-        outputs[i] = std::move(*out);
-        return std::nullopt;
-      });
+      Pass(texts, options)
+          .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
+            Result<MaskOutput> out = mask(text, policies, config);
+            if (!out) return core_failure(i, std::move(out.error()));
+            outputs[i] = std::move(*out);
+            return std::nullopt;
+          });
   if (failure) return std::unexpected(std::move(*failure));
   return outputs;
+}
+
+}  // namespace
+
+BatchResult<std::vector<Report>> detect_many(Texts texts, const Config& config,
+                                             const Options& options) {
+  return detect_each(texts, texts.items.size(), config, options);
+}
+
+BatchResult<std::vector<MaskOutput>> mask_many(Texts texts, const PolicySet& policies,
+                                               const Config& config, const Options& options) {
+  return mask_each(texts, texts.items.size(), policies, config, options);
+}
+
+BatchResult<std::vector<Report>> detect_many(const TextSource& texts, const Config& config,
+                                             const Options& options) {
+  return detect_each(texts, texts.count, config, options);
+}
+
+BatchResult<std::vector<MaskOutput>> mask_many(const TextSource& texts, const PolicySet& policies,
+                                               const Config& config, const Options& options) {
+  return mask_each(texts, texts.count, policies, config, options);
 }
 
 BatchResult<SharedMaskOutputs> mask_many_shared(Texts texts, const PolicySet& policies,
@@ -244,14 +292,15 @@ BatchResult<MaskedTexts> mask_texts(Texts texts, const PolicySet& policies, cons
   };
   const Pass pass(texts, options);
   std::vector<UnitOutput> units(pass.slots());
-  auto failure = pass.each([&](std::size_t i, std::size_t slot) -> std::optional<ItemError> {
-    Result<MaskOutput> out = mask(texts.items[i], policies, config);
-    if (!out) return core_failure(i, std::move(out.error()));
-    UnitOutput& unit = units[slot];
-    unit.data += out->text;
-    unit.sizes.push_back(out->text.size());
-    return std::nullopt;
-  });
+  auto failure = pass.each(
+      [&](std::size_t i, std::string_view text, std::size_t slot) -> std::optional<ItemError> {
+        Result<MaskOutput> out = mask(text, policies, config);
+        if (!out) return core_failure(i, std::move(out.error()));
+        UnitOutput& unit = units[slot];
+        unit.data += out->text;
+        unit.sizes.push_back(out->text.size());
+        return std::nullopt;
+      });
   if (failure) return std::unexpected(std::move(*failure));
 
   std::size_t size = 0;

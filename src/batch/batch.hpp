@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <expected>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -25,6 +26,17 @@ struct Texts {
   bool check_utf8 = false;
 };
 
+// Texts whose UTF-8 is made one at a time on the worker threads (text objects of a host
+// language): text(i, buffer) gives text i, written into buffer when it has to be made (the buffer
+// belongs to the calling unit of work and is reused from one text to the next, so the view is
+// only used until the next text), or nullopt when the source refuses text i; the caller knows
+// why (ItemError::Kind::refused). bytes(i) is about the size of text i, for planning the work.
+struct TextSource {
+  std::size_t count = 0;
+  std::function<std::optional<std::string_view>(std::size_t, std::string&)> text;
+  std::function<std::size_t(std::size_t)> bytes;
+};
+
 // threads: at most this many (the caller's included). An interrupt check installed by the caller
 // (error/interrupt.hpp) stops the whole batch with interrupt::Interrupted.
 struct Options {
@@ -32,7 +44,7 @@ struct Options {
 };
 
 struct ItemError {
-  enum class Kind : std::uint8_t { core, invalid_utf8, too_large };
+  enum class Kind : std::uint8_t { core, invalid_utf8, too_large, refused };
   Kind kind = Kind::core;
   std::size_t index = 0;   // the failing text
   Error error{};           // core: the per-text error
@@ -51,6 +63,12 @@ BatchResult<std::vector<Report>> detect_many(Texts texts, const Config& config,
 BatchResult<std::vector<MaskOutput>> mask_many(Texts texts, const PolicySet& policies,
                                                const Config& config, const Options& options);
 
+BatchResult<std::vector<Report>> detect_many(const TextSource& texts, const Config& config,
+                                             const Options& options);
+
+BatchResult<std::vector<MaskOutput>> mask_many(const TextSource& texts, const PolicySet& policies,
+                                               const Config& config, const Options& options);
+
 // Masking with one restore map for the whole batch (when the policies tokenize): the prefix is
 // chosen against every text and token numbers continue from one text to the next, so unmask
 // restores each masked text with the one map. The outputs carry no maps of their own.
@@ -62,8 +80,8 @@ struct SharedMaskOutputs {
 BatchResult<SharedMaskOutputs> mask_many_shared(Texts texts, const PolicySet& policies,
                                                 const Config& config, const Options& options);
 
-// The masked texts alone (with the shared map when the policies tokenize), one after another, one
-// after another: text i is data[ends[i-1] .. ends[i]).
+// The masked texts alone (with the shared map when the policies tokenize), one after another:
+// text i is data[ends[i-1] .. ends[i]).
 struct MaskedTexts {
   std::string data;
   std::vector<std::size_t> ends;

@@ -1,6 +1,8 @@
 // detect_many() and mask_many(): many texts in one call, the work spread over C++ threads.
 #include "python/batch.hpp"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,9 @@ PyObject* raise_item_error(ModuleState* st, const batch::ItemError& error,
                    static_cast<unsigned long long>(error.byte));
       break;
     case batch::ItemError::Kind::too_large: check_text_size(error.byte, "text"); break;
+    case batch::ItemError::Kind::refused:
+      PyErr_SetString(PyExc_ValueError, "the text could not be read");
+      break;
   }
   name_item(index);
   return nullptr;
@@ -81,12 +86,21 @@ struct TextItems {
   std::size_t bytes = 0;
 };
 
+// A tuple of the items of o; TypeError for a single text or something not iterable.
+Ref item_tuple(PyObject* o) {
+  if (PyUnicode_Check(o) || PyBytes_Check(o) || PyByteArray_Check(o)) {
+    type_error("texts", std::string("expected an iterable of str, not a single '") +
+                            Py_TYPE(o)->tp_name + "'");
+    return Ref();
+  }
+  Ref items = Ref::steal(PySequence_Tuple(o));
+  if (!items) name_pending_type_error("texts");
+  return items;
+}
+
 bool to_text_items(PyObject* o, TextItems& out) {
-  if (PyUnicode_Check(o) || PyBytes_Check(o) || PyByteArray_Check(o))
-    return type_error("texts", std::string("expected an iterable of str, not a single '") +
-                                   Py_TYPE(o)->tp_name + "'");
-  out.items = Ref::steal(PySequence_Tuple(o));
-  if (!out.items) return name_pending_type_error("texts");
+  out.items = item_tuple(o);
+  if (!out.items) return false;
   const Py_ssize_t n = PyTuple_GET_SIZE(out.items.get());
   out.texts.resize(static_cast<std::size_t>(n));
   for (Py_ssize_t i = 0; i < n; ++i) {
@@ -98,6 +112,146 @@ bool to_text_items(PyObject* o, TextItems& out) {
     out.bytes += out.texts[static_cast<std::size_t>(i)].size();
   }
   return true;
+}
+
+// The str items of a list-like argument, read on the worker threads: their UTF-8 is made there,
+// into each unit's buffer (an ASCII str is UTF-8 already), so the lock is held only to check the
+// types, and the str objects get no cached UTF-8 copy. Reading a str's characters needs no lock:
+// the tuple keeps every item alive and a str never changes.
+struct StrItems {
+  struct Item {
+    const void* data;
+    std::size_t length;  // characters
+    int kind;            // bytes per character
+    bool ascii;
+  };
+  Ref items;
+  std::vector<Item> texts;
+  std::size_t bytes = 0;  // about the UTF-8 size of all
+};
+
+bool to_str_items(PyObject* o, StrItems& out) {
+  out.items = item_tuple(o);
+  if (!out.items) return false;
+  const Py_ssize_t n = PyTuple_GET_SIZE(out.items.get());
+  out.texts.resize(static_cast<std::size_t>(n));
+  for (Py_ssize_t i = 0; i < n; ++i) {
+    PyObject* item = PyTuple_GET_ITEM(out.items.get(), i);
+    bool ready = PyUnicode_Check(item);
+#if PY_VERSION_HEX < 0x030C0000
+    ready = ready && PyUnicode_READY(item) == 0;
+#endif
+    if (!ready) {
+      // The first bad item names the error: one before this one may hold a surrogate or be too
+      // large, which the single call (reading the UTF-8 at once) would have raised.
+      std::string_view text;
+      for (Py_ssize_t j = 0; j <= i; ++j) {
+        if (!to_text(PyTuple_GET_ITEM(out.items.get(), j), "text", text)) {
+          name_item(static_cast<std::size_t>(j));
+          return false;
+        }
+      }
+      return false;  // not reached: item i fails to_text
+    }
+    const auto length = static_cast<std::size_t>(PyUnicode_GET_LENGTH(item));
+    const int kind = PyUnicode_KIND(item);
+    out.texts[static_cast<std::size_t>(i)] = {PyUnicode_DATA(item), length, kind,
+                                              PyUnicode_IS_ASCII(item) != 0};
+    out.bytes += length * static_cast<std::size_t>(kind);
+  }
+  return true;
+}
+
+// Bytes of UTF-8 for the characters of a str, or nothing for a surrogate (which UTF-8 cannot
+// hold).
+template <class Char>
+std::optional<std::size_t> utf8_size(const Char* chars, std::size_t length) {
+  std::size_t size = 0;
+  for (std::size_t i = 0; i < length; ++i) {
+    const std::uint32_t c = chars[i];
+    if (c >= 0xD800 && c <= 0xDFFF) return std::nullopt;
+    size += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+  }
+  return size;
+}
+
+// Writes the UTF-8 of the characters at out; the number of bytes, or nothing for a surrogate.
+template <class Char>
+std::optional<std::size_t> encode_utf8(const Char* chars, std::size_t length, char* out) {
+  char* p = out;
+  for (std::size_t i = 0; i < length; ++i) {
+    const std::uint32_t c = chars[i];
+    if (c < 0x80) {
+      *p++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+      *p++ = static_cast<char>(0xC0 | (c >> 6));
+      *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      if (c >= 0xD800 && c <= 0xDFFF) return std::nullopt;
+      *p++ = static_cast<char>(0xE0 | (c >> 12));
+      *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      *p++ = static_cast<char>(0xF0 | (c >> 18));
+      *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return static_cast<std::size_t>(p - out);
+}
+
+template <class Char>
+std::optional<std::string_view> chars_as_utf8(const void* data, std::size_t length,
+                                              std::string& buffer) {
+  const auto* chars = static_cast<const Char*>(data);
+  constexpr std::size_t most = sizeof(Char) == 1 ? 2 : sizeof(Char) == 2 ? 3 : 4;
+  std::size_t room = length * most;
+  if (room > kMaxTextBytes) {
+    // Only a huge text: its exact size first, so that it is refused before any copy.
+    std::optional<std::size_t> size = utf8_size(chars, length);
+    if (!size || *size > kMaxTextBytes) return std::nullopt;
+    room = *size;
+  }
+  if (buffer.size() < room) buffer.resize(room);
+  std::optional<std::size_t> size = encode_utf8(chars, length, buffer.data());
+  if (!size) return std::nullopt;
+  return std::string_view(buffer.data(), *size);
+}
+
+// Text i of the items as UTF-8; nothing when the single call would refuse it (a surrogate, too
+// large): to_text under the lock then raises its error.
+std::optional<std::string_view> str_as_utf8(const StrItems::Item& item, std::string& buffer) {
+  if (item.ascii) {
+    if (item.length > kMaxTextBytes) return std::nullopt;
+    return std::string_view(static_cast<const char*>(item.data), item.length);
+  }
+  switch (item.kind) {
+    case PyUnicode_1BYTE_KIND: return chars_as_utf8<Py_UCS1>(item.data, item.length, buffer);
+    case PyUnicode_2BYTE_KIND: return chars_as_utf8<Py_UCS2>(item.data, item.length, buffer);
+    default: return chars_as_utf8<Py_UCS4>(item.data, item.length, buffer);
+  }
+}
+
+batch::TextSource text_source(const StrItems& items) {
+  return batch::TextSource{
+      items.texts.size(),
+      [&items](std::size_t i, std::string& buffer) { return str_as_utf8(items.texts[i], buffer); },
+      [&items](std::size_t i) {
+        return items.texts[i].length * static_cast<std::size_t>(items.texts[i].kind);
+      }};
+}
+
+// The error of a failed batch over str items: a refused item raises what to_text raises.
+PyObject* raise_str_item_error(ModuleState* st, const StrItems& items,
+                               const batch::ItemError& error) {
+  if (error.kind != batch::ItemError::Kind::refused) return raise_item_error(st, error);
+  std::string_view text;
+  if (to_text(PyTuple_GET_ITEM(items.items.get(), static_cast<Py_ssize_t>(error.index)), "text",
+              text))
+    PyErr_SetString(PyExc_SystemError, "a text was refused that reads as UTF-8");
+  name_item(error.index);
+  return nullptr;
 }
 
 template <class T>
@@ -132,12 +286,12 @@ PyObject* detect_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t n
         !to_threads(a[2], options.threads))
       return nullptr;
     if (exports_arrow(a[0])) return detect_many_arrow(st, a[0], config, options);
-    TextItems items;
-    if (!to_text_items(a[0], items)) return nullptr;
-    auto reports = without_gil(items.bytes, [&] {
-      return batch::detect_many(batch::Texts{items.texts}, config, options);
-    });
-    if (!reports) return raise_item_error(st, reports.error());
+    StrItems items;
+    if (!to_str_items(a[0], items)) return nullptr;
+    const batch::TextSource source = text_source(items);
+    auto reports =
+        without_gil(items.bytes, [&] { return batch::detect_many(source, config, options); });
+    if (!reports) return raise_str_item_error(st, items, reports.error());
     return wrap_all(st, *reports);
   });
 }
@@ -167,15 +321,17 @@ PyObject* mask_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t nar
       }
       return mask_many_arrow(st, a[0], *policies, config, options);
     }
-    TextItems items;
-    if (!to_text_items(a[0], items)) return nullptr;
     if (!shared) {
-      auto outputs = without_gil(items.bytes, [&] {
-        return batch::mask_many(batch::Texts{items.texts}, *policies, config, options);
-      });
-      if (!outputs) return raise_item_error(st, outputs.error());
+      StrItems items;
+      if (!to_str_items(a[0], items)) return nullptr;
+      const batch::TextSource source = text_source(items);
+      auto outputs = without_gil(
+          items.bytes, [&] { return batch::mask_many(source, *policies, config, options); });
+      if (!outputs) return raise_str_item_error(st, items, outputs.error());
       return wrap_all(st, *outputs);
     }
+    TextItems items;
+    if (!to_text_items(a[0], items)) return nullptr;
     auto result = without_gil(items.bytes, [&] {
       return batch::mask_many_shared(batch::Texts{items.texts}, *policies, config, options);
     });

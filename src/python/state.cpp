@@ -125,7 +125,7 @@ bool read_text_span(PyObject* o, const char* what, Span& out) {
   return true;
 }
 
-PyObject* rules_state(const RuleList& rules) {
+PyObject* rules_state(std::span<const RuleName> rules) {
   return tuple_of(rules, [](RuleName rule) { return str(rule); });
 }
 
@@ -138,13 +138,20 @@ bool read_rules(PyObject* o, const char* what, RuleList& out) {
          refuse(PyExc_ValueError, what, "rule names must be sorted and distinct");
 }
 
+bool read_rule_set(PyObject* o, const char* what, RuleSet& out) {
+  RuleList rules;
+  if (!read_rules(o, what, rules)) return false;
+  out = RuleSet::of(rules);
+  return true;
+}
+
 // The fields of a segment; the checks are those of the map it belongs to.
 bool read_segment(PyObject* o, Segment& out) {
   PyObject* const* v;
   return items_of(o, "Segment", 5, v) &&
          read_name(v[0], "Segment.kind", segment_kind_name, out.kind) &&
          read_span(v[1], "Segment.src", out.src) && read_span(v[2], "Segment.dst", out.dst) &&
-         read_rules(v[3], "Segment.rules", out.rules) &&
+         read_rule_set(v[3], "Segment.rules", out.rules) &&
          Codec<NormalizationCost>::read(nullptr, v[4], out.cost);
 }
 
@@ -205,7 +212,7 @@ bool Codec<NormalizationCost>::read(ModuleState*, PyObject* o, NormalizationCost
 PyObject* Codec<Segment>::state(ModuleState* st, const Segment& s) {
   const auto& [rules, src, dst, cost, kind] = s;
   return Py_BuildValue("(NNNNN)", str(segment_kind_name(kind)), Codec<Span>::state(st, src),
-                       Codec<Span>::state(st, dst), rules_state(rules),
+                       Codec<Span>::state(st, dst), rules_state(rules.names()),
                        Codec<NormalizationCost>::state(st, cost));
 }
 // A segment alone must pass the map checks as the only segment of a map that starts where it does.

@@ -61,21 +61,8 @@ Span span_of(Position start, Position end) {
   return Span{start.first, end.first, start.second, end.second};
 }
 
-// The rules of a consumed segment: moved out when the map is ours to take, else copied.
-template <class Seg>
-void take_rules(RuleList& to, Seg& from) {
-  if constexpr (std::is_const_v<Seg>) to = from.rules;
-  else to = std::move(from.rules);
-}
-
-bool rules_sorted_unique(const RuleList& rules) {
-  for (std::size_t k = 1; k < rules.size(); ++k)
-    if (!(rules[k - 1] < rules[k])) return false;
-  return true;
-}
-
 // True when composing with an identity on the other side reproduces the map unchanged: a
-// contiguous cover from (0, 0), kinds that match their shapes, sorted rules, no two identity
+// contiguous cover from (0, 0), kinds that match their shapes, no two identity
 // segments in a row. Builder-made maps always pass.
 bool is_canonical(const SpanMap& map) {
   std::uint32_t src_byte = 0, src_char = 0, dst_byte = 0, dst_char = 0;
@@ -94,7 +81,7 @@ bool is_canonical(const SpanMap& map) {
         return false;
       prev_identity = true;
     } else {
-      if (s.kind != kind_from_shape(s.src, s.dst) || !rules_sorted_unique(s.rules)) return false;
+      if (s.kind != kind_from_shape(s.src, s.dst)) return false;
       prev_identity = false;
     }
     src_byte = s.src.byte_end;
@@ -181,33 +168,33 @@ inline void push_identity(std::vector<Segment>& result, const Span& src, const S
 }
 
 // The segment of a group of several segments on one side: the rules and costs of all its
-// transformed segments, inner ones first. Rare enough to copy the rules.
-[[gnu::noinline]] void push_group(std::vector<Segment>& result, const std::vector<Segment>& inner,
+// transformed segments, inner ones first.
+[[gnu::noinline]] void push_group(std::vector<Segment>& result, RuleSetUnions& unions,
+                                  const std::vector<Segment>& inner,
                                   const std::vector<Segment>& outer, std::size_t i,
                                   std::size_t last_inner, std::size_t j, std::size_t last_outer,
                                   const Span& src, const Span& dst) {
   bool transformed = false;
   NormalizationCost cost;
-  RuleList rules;
+  RuleSet rules;
   for (std::size_t k = i; k <= last_inner; ++k) {
     if (inner[k].kind == SegmentKind::identity) continue;
     transformed = true;
-    rules.insert(rules.end(), inner[k].rules.begin(), inner[k].rules.end());
+    rules = unions.of(rules, inner[k].rules);
     cost += inner[k].cost;
   }
   for (std::size_t k = j; k <= last_outer; ++k) {
     if (outer[k].kind == SegmentKind::identity) continue;
     transformed = true;
-    rules.insert(rules.end(), outer[k].rules.begin(), outer[k].rules.end());
+    rules = unions.of(rules, outer[k].rules);
     cost += outer[k].cost;
   }
   if (!transformed) {
     push_identity(result, src, dst);
     return;
   }
-  sort_unique(rules);
   Segment& seg = result.emplace_back();
-  seg.rules = std::move(rules);
+  seg.rules = rules;
   seg.src = src;
   seg.dst = dst;
   seg.cost = cost;
@@ -215,25 +202,22 @@ inline void push_identity(std::vector<Segment>& result, const Span& src, const S
 }
 
 // The segment of a group of one segment per side, one of the inner map and one of the outer.
-template <class Seg>
-inline void push_pair(std::vector<Segment>& result, Seg& inner_seg, Seg& outer_seg, const Span& src,
-                      const Span& dst) {
+inline void push_pair(std::vector<Segment>& result, RuleSetUnions& unions, const Segment& inner_seg,
+                      const Segment& outer_seg, const Span& src, const Span& dst) {
   const bool inner_changes = inner_seg.kind != SegmentKind::identity;
   const bool outer_changes = outer_seg.kind != SegmentKind::identity;
   if (!inner_changes && !outer_changes) {
     push_identity(result, src, dst);
     return;
   }
-  RuleList rules;
-  take_rules(rules, inner_changes ? inner_seg : outer_seg);
-  if (inner_changes && outer_changes)
-    rules.insert(rules.end(), outer_seg.rules.begin(), outer_seg.rules.end());
-  if (rules.size() > 1) sort_unique(rules);
+  const RuleSet rules = inner_changes && outer_changes ? unions.of(inner_seg.rules, outer_seg.rules)
+                        : inner_changes                ? inner_seg.rules
+                                                       : outer_seg.rules;
   // Adding to a zero cost gives the other cost unchanged.
   const NormalizationCost cost = inner_changes && outer_changes ? inner_seg.cost + outer_seg.cost
                                  : inner_changes                ? inner_seg.cost
                                                                 : outer_seg.cost;
-  result.emplace_back(std::move(rules), src, dst, cost, kind_from_shape(src, dst));
+  result.emplace_back(rules, src, dst, cost, kind_from_shape(src, dst));
 }
 
 // The full re-cutting algorithm, without the identity shortcuts. Map is SpanMap when the rule
@@ -258,6 +242,7 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
   std::size_t i = 0, j = 0;
   Position at_b{0, 0};
   interrupt::Poll poll;
+  RuleSetUnions unions;
 
   while (i < inner_count || j < outer_count) {
     poll.reach(i + j);
@@ -267,7 +252,7 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
       if (j < outer_count && !to_c(outer[j], at_b, at_c))
         return std::unexpected(forward_error(j, at_b));
       Segment& seg = result.emplace_back();
-      take_rules(seg.rules, inner[i]);
+      seg.rules = inner[i].rules;
       seg.src = inner[i].src;
       seg.dst = span_of(at_c, at_c);
       seg.cost = inner[i].cost;
@@ -294,7 +279,8 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
         if (!to_a(inner_seg, at_b, a_start) || !to_a(inner_seg, end, a_end) ||
             !to_c(outer_seg, at_b, c_start) || !to_c(outer_seg, end, c_end))
           break;
-        push_pair(result, inner_seg, outer_seg, span_of(a_start, a_end), span_of(c_start, c_end));
+        push_pair(result, unions, inner_seg, outer_seg, span_of(a_start, a_end),
+                  span_of(c_start, c_end));
         ++i;
         at_b = end;
         if (outer_seg.src.byte_end <= end.first) {
@@ -317,7 +303,8 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
         if (!to_a(inner_seg, at_b, a_start) || !to_a(inner_seg, end, a_end) ||
             !to_c(outer_seg, at_b, c_start) || !to_c(outer_seg, end, c_end))
           break;
-        push_pair(result, inner_seg, outer_seg, span_of(a_start, a_end), span_of(c_start, c_end));
+        push_pair(result, unions, inner_seg, outer_seg, span_of(a_start, a_end),
+                  span_of(c_start, c_end));
         ++j;
         at_b = end;
         if (inner_seg.dst.byte_end <= end.first) {
@@ -360,8 +347,8 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
     const Span src = span_of(a_start, a_end), dst = span_of(c_start, c_end);
 
     if (last_inner != i || last_outer != j)
-      push_group(result, inner, outer, i, last_inner, j, last_outer, src, dst);
-    else push_pair(result, inner_seg, outer_seg, src, dst);
+      push_group(result, unions, inner, outer, i, last_inner, j, last_outer, src, dst);
+    else push_pair(result, unions, inner_seg, outer_seg, src, dst);
 
     i = last_inner_seg.dst.byte_end <= group_end.first ? last_inner + 1 : last_inner;
     j = last_outer_seg.src.byte_end <= group_end.first ? last_outer + 1 : last_outer;

@@ -62,7 +62,7 @@ void write_u64(std::string& out, std::uint64_t value) {
   out.append(buf, static_cast<std::size_t>(res.ptr - buf));
 }
 
-void write_rules(std::string& out, const RuleList& rules) {
+void write_rules(std::string& out, std::span<const RuleName> rules) {
   out.push_back('[');
   for (std::size_t i = 0; i < rules.size(); ++i) {
     if (i) out.push_back(',');
@@ -115,7 +115,7 @@ void write(std::string& out, const Segment& segment) {
   out += ",\"kind\":\"";
   out += segment_kind_name(segment.kind);
   out += "\",\"rules\":";
-  write_rules(out, segment.rules);
+  write_rules(out, segment.rules.names());
   out += ",\"cost\":";
   write(out, segment.cost);
   out.push_back('}');

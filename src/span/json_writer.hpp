@@ -1,6 +1,7 @@
 #pragma once
 // Compact JSON writing for the fixed record shapes (keys in declared order, no spaces).
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,7 @@ void write_string(std::string& out, std::string_view s);
 void write_f32(std::string& out, float value);
 void write_u64(std::string& out, std::uint64_t value);
 inline void write_bool(std::string& out, bool b) { out += b ? "true" : "false"; }
-void write_rules(std::string& out, const RuleList& rules);
+void write_rules(std::string& out, std::span<const RuleName> rules);
 
 void write(std::string& out, const Span& span);
 void write(std::string& out, const NormalizationCost& cost);

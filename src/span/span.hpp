@@ -5,11 +5,9 @@
 #include <string_view>
 #include <vector>
 
-namespace norvane {
+#include "span/rule_set.hpp"
 
-// Rule names are static strings, or names interned for the life of the process.
-using RuleName = std::string_view;
-using RuleList = std::vector<RuleName>;
+namespace norvane {
 
 struct Span {
   std::uint32_t byte_start = 0;

@@ -96,8 +96,12 @@ void SpanMapBuilder::push_transformed(std::string_view src_text, std::string_vie
   dst_byte_ += u32(dst_text.size());
   dst_char_ += u32(utf8::count_chars(dst_text));
   output_.append(dst_text);
+  if (last_rules_.empty() || rule.data() != last_rule_.data() || rule.size() != last_rule_.size()) {
+    last_rule_ = rule;
+    last_rules_ = RuleSet::of(rule);
+  }
   Segment seg;
-  seg.rules.push_back(rule);
+  seg.rules = last_rules_;
   seg.src = Span{sb, src_byte_, sc, src_char_};
   seg.dst = Span{db, dst_byte_, dc, dst_char_};
   seg.cost = cost;
@@ -261,13 +265,17 @@ SourceSpan SpanMap::to_source(Span q) const {
     }
     // The same few rules recur along a span (one per folded digit or absorbed separator):
     // each is kept once as it comes, and only the distinct ones are sorted.
+    RuleSet seen;  // the set of the last segment whose rules were added
     for (std::size_t k = first; k < last; ++k) {
       const Segment& s = segments[k];
       // A separator absorbed right at an end of the query lies outside it.
       if (empty_output_at(s, q.byte_start) || empty_output_at(s, q.byte_end)) continue;
-      for (const RuleName rule : s.rules)
-        if (std::find(out.rules.begin(), out.rules.end(), rule) == out.rules.end())
-          out.rules.push_back(rule);
+      if (!s.rules.empty() && s.rules != seen) {
+        seen = s.rules;
+        for (const RuleName rule : s.rules)
+          if (std::find(out.rules.begin(), out.rules.end(), rule) == out.rules.end())
+            out.rules.push_back(rule);
+      }
       out.cost += s.cost;
     }
     sort_unique(out.rules);

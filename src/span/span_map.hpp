@@ -19,7 +19,7 @@ enum class SegmentKind : std::uint8_t { identity, replace, delete_, expand };
 std::string_view segment_kind_name(SegmentKind kind);
 
 struct Segment {
-  RuleList rules;  // empty for identity segments
+  RuleSet rules;  // empty for identity segments
   Span src;
   Span dst;
   NormalizationCost cost;
@@ -90,6 +90,9 @@ class SpanMapBuilder {
   std::vector<Segment> segments_;
   std::string output_;
   std::uint32_t src_byte_ = 0, src_char_ = 0, dst_byte_ = 0, dst_char_ = 0;
+  // A pass writes the same few rules over and over: the set of the last one is kept.
+  RuleName last_rule_;
+  RuleSet last_rules_;
 };
 
 }  // namespace norvane

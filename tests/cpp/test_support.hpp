@@ -39,7 +39,7 @@ inline Segment seg(SegmentKind kind, Span src, Span dst, RuleList rules = {},
   s.kind = kind;
   s.src = src;
   s.dst = dst;
-  s.rules = std::move(rules);
+  s.rules = RuleSet::of(rules);
   s.cost = cost;
   return s;
 }

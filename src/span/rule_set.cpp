@@ -1,0 +1,84 @@
+#include "span/rule_set.hpp"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <bit>
+#include <functional>
+#include <mutex>
+#include <unordered_map>
+
+namespace norvane {
+
+namespace {
+
+struct ListHash {
+  std::size_t operator()(const RuleList& rules) const {
+    std::size_t h = rules.size();
+    for (RuleName r : rules) h = h * 1000003u ^ std::hash<std::string_view>{}(r);
+    return h;
+  }
+};
+
+// Set n (n >= 1) lives in chunk bit_width(n) - 1, which holds the 2^k sets from 2^k on; chunks
+// never move, so a set is read without the lock once its number is known.
+struct Table {
+  std::mutex mutex;
+  std::unordered_map<RuleList, std::uint32_t, ListHash> ids;  // nodes never move
+  std::array<std::atomic<const RuleList**>, 32> chunks{};
+  std::uint32_t next = 1;  // 0 is the empty set
+};
+
+Table& table() {
+  static Table* t = new Table();  // never freed: sets outlive every map
+  return *t;
+}
+
+}  // namespace
+
+RuleSet RuleSet::intern(RuleList&& sorted_unique) {
+  if (sorted_unique.empty()) return RuleSet();
+  Table& t = table();
+  std::lock_guard<std::mutex> lock(t.mutex);
+  auto [it, added] = t.ids.try_emplace(std::move(sorted_unique), t.next);
+  if (added) {
+    const std::uint32_t id = t.next++;
+    const int k = std::bit_width(id) - 1;
+    const RuleList** chunk = t.chunks[k].load(std::memory_order_relaxed);
+    if (!chunk) {
+      chunk = new const RuleList*[std::size_t{1} << k]();
+      t.chunks[k].store(chunk, std::memory_order_release);
+    }
+    chunk[id - (std::uint32_t{1} << k)] = &it->first;
+  }
+  return RuleSet(it->second);
+}
+
+RuleSet RuleSet::of(RuleName rule) { return intern(RuleList{rule}); }
+
+RuleSet RuleSet::of(std::span<const RuleName> rules) {
+  RuleList sorted(rules.begin(), rules.end());
+  std::sort(sorted.begin(), sorted.end());
+  sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+  return intern(std::move(sorted));
+}
+
+RuleSet RuleSet::operator|(RuleSet other) const {
+  if (*this == other || other.empty()) return *this;
+  if (empty()) return other;
+  const auto a = names(), b = other.names();
+  RuleList merged;
+  merged.reserve(a.size() + b.size());
+  std::set_union(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(merged));
+  return intern(std::move(merged));
+}
+
+std::span<const RuleName> RuleSet::names() const {
+  if (id_ == 0) return {};
+  const int k = std::bit_width(id_) - 1;
+  const RuleList* list =
+      table().chunks[k].load(std::memory_order_acquire)[id_ - (std::uint32_t{1} << k)];
+  return {list->data(), list->size()};
+}
+
+}  // namespace norvane

@@ -1,0 +1,67 @@
+// Interned rule sets: equal contents give the same value from any thread, in sorted order.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "span/rule_set.hpp"
+#include "test_support.hpp"
+
+namespace norvane {
+namespace {
+
+std::vector<std::string> texts(RuleSet s) { return {s.begin(), s.end()}; }
+
+TEST(RuleSet, EqualContentsAreOneSetSortedWithoutDuplicates) {
+  const RuleSet a = RuleSet::of({"separator.whitespace", "fold.dash", "fold.dash"});
+  // The same names from other storage, in another order.
+  const RuleSet b =
+      RuleSet::of({testing::rule("fold.dash"), testing::rule("separator.whitespace")});
+  EXPECT_EQ(a, b);
+  EXPECT_EQ(texts(a), (std::vector<std::string>{"fold.dash", "separator.whitespace"}));
+  EXPECT_NE(a, RuleSet::of("fold.dash"));
+  EXPECT_TRUE(RuleSet::of(std::span<const RuleName>{}).empty());
+  EXPECT_EQ(RuleSet::of(std::span<const RuleName>{}), RuleSet());
+  EXPECT_EQ(RuleSet().size(), 0u);
+}
+
+TEST(RuleSet, UnionsMergeInOrderAndCachedUnionsAgree) {
+  const RuleSet dash = RuleSet::of("fold.dash"), space = RuleSet::of("separator.whitespace");
+  const RuleSet both = RuleSet::of({"fold.dash", "lookalike.digit", "separator.whitespace"});
+  const RuleSet lookalike_space = RuleSet::of({"separator.whitespace", "lookalike.digit"});
+  EXPECT_EQ(dash | lookalike_space, both);
+  EXPECT_EQ(lookalike_space | dash, both);
+  EXPECT_EQ(dash | RuleSet(), dash);
+  EXPECT_EQ(RuleSet() | space, space);
+  EXPECT_EQ(both | dash, both);
+  RuleSetUnions unions;
+  for (int round = 0; round < 3; ++round) {
+    EXPECT_EQ(unions.of(dash, lookalike_space), both);
+    EXPECT_EQ(unions.of(space, dash), dash | space);
+    EXPECT_EQ(unions.of(both, RuleSet()), both);
+  }
+}
+
+TEST(RuleSet, ThreadsInterningTheSameSetsGetTheSameValues) {
+  constexpr int kSets = 300;
+  std::vector<RuleName> names;
+  for (int i = 0; i < kSets; ++i) names.push_back(testing::rule("test.rule_" + std::to_string(i)));
+  auto intern_all = [&](std::vector<RuleSet>& out) {
+    for (int i = 0; i < kSets; ++i) out.push_back(RuleSet::of({names[i], names[(i + 1) % kSets]}));
+  };
+  std::vector<RuleSet> first, second;
+  std::thread t(intern_all, std::ref(first));
+  intern_all(second);
+  t.join();
+  ASSERT_EQ(first, second);
+  for (int i = 0; i < kSets; ++i) {
+    std::vector<std::string> want{std::string(names[i]), std::string(names[(i + 1) % kSets])};
+    std::sort(want.begin(), want.end());
+    EXPECT_EQ(texts(first[i]), want);
+  }
+}
+
+}  // namespace
+}  // namespace norvane

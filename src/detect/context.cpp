@@ -215,7 +215,8 @@ CueSet cue_set(std::span<const Cue> table) {
 void Search::run(std::string_view text, const Span& span, std::uint32_t window,
                  const CueSet& wanted) {
   const auto [start, end] = clip(text, span);
-  if (use_index(run_index_, text, window) && look_up(run_index_, text, start, end, window, wanted))
+  if (window > kWalkAlways && use_index(run_index_, text, window) &&
+      look_up(*run_index_, text, start, end, window, wanted))
     return;
   indexed_ = false;
   walk_left(text, start, window, wanted);
@@ -225,8 +226,8 @@ void Search::run(std::string_view text, const Span& span, std::uint32_t window,
 void Search::rerun(std::string_view text, const Span& span, std::uint32_t window,
                    const CueSet& wanted) {
   const auto [start, end] = clip(text, span);
-  if (use_index(rerun_index_, text, window) &&
-      look_up(rerun_index_, text, start, end, window, wanted))
+  if (window > kWalkAlways && use_index(rerun_index_, text, window) &&
+      look_up(*rerun_index_, text, start, end, window, wanted))
     return;
   if (indexed_) {  // nothing walked to compare with
     indexed_ = false;
@@ -268,9 +269,10 @@ bool Search::quiet_around(std::string_view text, const Span& span, std::uint32_t
   return left_.found.empty() && right_.found.empty();
 }
 
-bool Search::use_index(Index& index, std::string_view text, std::uint32_t window) {
-  if (window > kIndexFrom) return true;
-  return window > kWalkAlways && index.walked_enough(text, 2 * std::uint64_t{window});
+bool Search::use_index(std::unique_ptr<Index>& index, std::string_view text,
+                       std::uint32_t window) {
+  if (!index) index = std::make_unique<Index>();
+  return window > kIndexFrom || index->walked_enough(text, 2 * std::uint64_t{window});
 }
 
 std::pair<std::size_t, std::size_t> Search::clip(std::string_view text, const Span& span) {

@@ -1,6 +1,7 @@
 #pragma once
 // Cue words near a span: where they are found and how much they weigh.
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -102,15 +103,19 @@ class Search {
                  const CueSet& wanted);
   void walk_right(std::string_view text, std::size_t end, std::uint32_t window,
                   const CueSet& wanted);
-  // Whether this window is answered from the text's index.
-  static bool use_index(Index& index, std::string_view text, std::uint32_t window);
+  // Whether this window (wider than kWalkAlways) is answered from the text's index, made
+  // here on first need.
+  static bool use_index(std::unique_ptr<Index>& index, std::string_view text,
+                        std::uint32_t window);
   // Both sides from the index; false when the text has none (not well-formed).
   bool look_up(Index& index, std::string_view text, std::size_t start, std::size_t end,
                std::uint32_t window, const CueSet& wanted);
 
   Side left_, right_;
   bool indexed_ = false;  // the sides came from an index: their windows are not set
-  Index run_index_, rerun_index_;
+  // Made on first use: the default window never needs one, and a call that makes a Search
+  // would otherwise set up and tear down 2 x kMaxCues empty lists.
+  std::unique_ptr<Index> run_index_, rerun_index_;
 };
 
 // Sum of the hit weights in list order, capped at 1.5.

@@ -38,3 +38,85 @@ def test_quick_walk_agrees_with_the_careful_one(obj, ascii_only, spaced, wanted,
     if wanted is not None and all(isinstance(obj.get(k), (str, type(None))) for k in wanted):
         assert [(k, v) for k, v, _, _ in _top_level_strings_fast(line, wanted)] == \
             [(k, v) for k, v in obj.items() if k in wanted and isinstance(v, str)]
+
+
+# ---------------------------------------------------------------------------------------------
+# Lines of plain members are read a block at a time; every other line on its own. Both ways must
+# give the same chunks, records, texts, errors and output, wherever blocks and chunks end.
+
+import io
+
+import pytest
+
+from norvane import _records
+from norvane._records import JsonlReader, LineReader, Source
+
+plain_values = st.none() | st.booleans() | st.integers() | st.text(max_size=6) | \
+    st.floats(allow_nan=False, allow_infinity=False)
+plain_objects = st.dictionaries(st.sampled_from(["memo", "note", "id", "키"]), plain_values, max_size=4)
+
+
+@st.composite
+def jsonl_texts(draw):
+    lines = []
+    for _ in range(draw(st.integers(min_value=0, max_value=14))):
+        kind = draw(st.sampled_from(["plain"] * 6 + ["nested", "blank", "bad", "escaped-key", "duplicate"]))
+        obj = draw(plain_objects)
+        if kind == "nested":
+            obj = dict(obj, tags=draw(objects))
+        separators = draw(st.sampled_from([(",", ":"), (", ", ": "), (" ,", " : ")]))
+        line = json.dumps(obj, ensure_ascii=draw(st.booleans()), separators=separators)
+        if kind == "blank":
+            line = draw(st.sampled_from(["", " ", "\t \r"]))
+        elif kind == "bad":
+            line = draw(st.sampled_from(['{"memo": 5}', '{"id": 1, "memo": true}', '{"memo": "x"', '[1]', '{"memo": "a\tb"}']))
+        elif kind == "escaped-key":
+            line = line.replace('"memo"', '"\\u006demo"')
+        elif kind == "duplicate":
+            line = '{"memo": "one", "id": 2, "memo": "two"}'
+        lines.append(line + draw(st.sampled_from(["\n", "\n", "\r\n"])))
+    text = "".join(lines)
+    if draw(st.booleans()):
+        text = text.rstrip("\r\n")
+    return text
+
+
+def _read(data: bytes, names, block_path: bool, chunk_records: int, block_bytes: int):
+    """Everything a reader gives for `data`: per chunk its texts, records and output (plain and with
+    every text replaced), then the error, if any."""
+    saved = _records.CHUNK_RECORDS, _records.CHUNK_CHARS, _records.BLOCK_BYTES
+    _records.CHUNK_RECORDS, _records.CHUNK_CHARS, _records.BLOCK_BYTES = chunk_records, 12, block_bytes
+    try:
+        reader = JsonlReader(names)
+        if not block_path:
+            reader._member = None
+        seen = []
+        try:
+            for chunk in reader.chunks([LineReader(Source("f", io.BytesIO(data)), "utf-8", "strict", lambda n: None)]):
+                new = {i: "<" + t + ">" for i, t in enumerate(chunk.texts)}
+                records = [(first, r.number, r.line, r.file, [(f.name, f.value, f.raw, f.start, f.end) for f in r.fields],
+                            r.render({}))
+                           for first, r in chunk.records(range(len(chunk.texts)))]
+                items = [(text, None if r is None else (r.number, r.line)) for text, r in chunk.items(new)]
+                seen.append((chunk.texts, records, chunk.render({}), chunk.render(new), items))
+        except InputError as err:
+            seen.append(str(err))
+        return seen
+    finally:
+        _records.CHUNK_RECORDS, _records.CHUNK_CHARS, _records.BLOCK_BYTES = saved
+
+
+@settings(max_examples=300, deadline=None)
+@given(text=jsonl_texts(), names=st.sampled_from([["memo"], ["memo", "note"], ["키"]]),
+       chunk_records=st.integers(min_value=1, max_value=5), block_bytes=st.integers(min_value=1, max_value=300))
+def test_block_reading_gives_what_line_by_line_reading_gives(text, names, chunk_records, block_bytes):
+    data = text.encode()
+    by_block = _read(data, names, True, chunk_records, block_bytes)
+    assert by_block == _read(data, names, False, chunk_records, block_bytes)
+    if by_block and not isinstance(by_block[-1], str):
+        assert "".join(chunk[2] for chunk in by_block) == text    # nothing replaced: the input comes back
+
+
+@pytest.mark.parametrize("names", [[], [" memo"], [":x"], ['a"b'], ["a\\b"]])
+def test_names_that_could_be_misread_in_a_block_are_read_line_by_line(names):
+    assert _records._plain_member_pattern(names) is None

@@ -8,14 +8,19 @@ byte as it went in.
 
 from __future__ import annotations
 
+import bisect
 import codecs
 import json
 import re
-from dataclasses import dataclass, field
+from dataclasses import dataclass
 from json.decoder import JSONDecodeError, scanstring
-from typing import BinaryIO, Callable, Iterator, List, Optional, Sequence, Tuple, Union
+from json.encoder import encode_basestring, encode_basestring_ascii
+from typing import BinaryIO, Callable, Dict, Iterable, Iterator, List, Optional, Sequence, Tuple, Union
 
 FORMATS = ("text", "jsonl", "csv", "tsv")
+BLOCK_BYTES = 1 << 20        # input is read and decoded in blocks of about this size (whole lines)
+CHUNK_RECORDS = 2048         # a chunk ends after this many records,
+CHUNK_CHARS = 1 << 20        # or once its texts hold this many characters
 _SUFFIX_FORMATS = {".jsonl": "jsonl", ".ndjson": "jsonl", ".csv": "csv", ".tsv": "tsv"}
 
 
@@ -58,8 +63,15 @@ class Source:
     stream: BinaryIO
 
 
+# Codecs in which a newline byte is always a line end (never part of a character), so a block
+# of whole lines decodes to the same text as its lines one by one.
+_WHOLE_BLOCK_CODECS = {"utf-8", "cp949", "euc_kr", "ascii", "iso8859-1"}
+
+
 class LineReader:
-    """Decoded lines (terminators kept) of one source, counting lines and bytes read."""
+    """Decoded lines (terminators kept) of one source, counting lines and bytes read. Reads a
+    block of whole lines at a time and decodes it in one go; a block that does not decode is
+    decoded line by line, so that an error names its line and comes only when that line is read."""
 
     def __init__(self, source: Source, encoding: str, errors: str, on_bytes: Callable[[int], None]):
         self.name = source.name
@@ -67,18 +79,80 @@ class LineReader:
         self._encoding = encoding
         self._errors = errors
         self._on_bytes = on_bytes
-        self.line = 0
+        self._whole = codecs.lookup(encoding).name in _WHOLE_BLOCK_CODECS
+        self.line = 0                           # lines handed out so far
+        self._text = ""                         # the decoded block, before any line of it is handed out
+        self._lines: List[str] = []             # its lines, once handed out one by one
+        self._raw: Optional[List[bytes]] = None  # or: its undecoded lines (when it did not decode whole)
+        self._pos = 0
 
     def __iter__(self) -> Iterator[str]:
         return self
 
-    def __next__(self) -> str:
-        raw = self._stream.readline()
+    def _fill(self) -> bool:
+        raw = self._stream.read(BLOCK_BYTES)
         if not raw:
-            raise StopIteration
-        self.line += 1
+            return False
+        if not raw.endswith(b"\n"):
+            raw += self._stream.readline()
         self._on_bytes(len(raw))
-        return decode_bytes(raw, self._encoding, self._errors, self.name, self.line)
+        self._pos, self._lines, self._raw, self._text = 0, [], None, ""
+        if self._whole:
+            try:
+                self._text = raw.decode(self._encoding)
+                return True
+            except UnicodeDecodeError:
+                pass
+        pieces = raw.split(b"\n")
+        self._raw = [piece + b"\n" for piece in pieces[:-1]]
+        if pieces[-1]:
+            self._raw.append(pieces[-1])
+        return True
+
+    def _decode(self, index: int) -> str:
+        return decode_bytes(self._raw[index], self._encoding, self._errors, self.name, self.line + 1)
+
+    def __next__(self) -> str:
+        if self._text:
+            self._lines = _split_lines(self._text)
+            self._text = ""
+        while self._pos >= len(self._lines if self._raw is None else self._raw):
+            if not self._fill():
+                raise StopIteration
+            if self._text:
+                self._lines = _split_lines(self._text)
+                self._text = ""
+        text = self._lines[self._pos] if self._raw is None else self._decode(self._pos)
+        self._pos += 1
+        self.line += 1
+        return text
+
+    def take_text(self) -> str:
+        """The rest of the current block (the next block once it is used up) as one text of whole
+        lines; "" at the end. A line that does not decode ends the text before it (and is raised by
+        the next call)."""
+        if not self._text and self._pos >= len(self._lines if self._raw is None else self._raw):
+            if not self._fill():
+                return ""
+        if self._text:
+            text, self._text = self._text, ""
+            self.line += text.count("\n") + (not text.endswith("\n"))
+            return text
+        if self._raw is None:
+            lines, self._pos = self._lines[self._pos:], len(self._lines)
+            self.line += len(lines)
+            return "".join(lines)
+        lines = []
+        while self._pos < len(self._raw):
+            try:
+                lines.append(self._decode(self._pos))
+            except InputError:
+                if lines:
+                    break
+                raise
+            self._pos += 1
+            self.line += 1
+        return "".join(lines)
 
     def read_all(self) -> str:
         raw = self._stream.read()
@@ -89,6 +163,16 @@ class LineReader:
             line = raw.count(b"\n", 0, err.start) + 1
             start = raw.rfind(b"\n", 0, err.start) + 1
             raise _decode_error(raw[start:], err.start - start, err, self._encoding, self.name, line)
+
+
+def _split_lines(text: str) -> List[str]:
+    """`text` cut after each newline."""
+    lines = text.split("\n")
+    last = lines.pop()
+    lines = [line + "\n" for line in lines]
+    if last:
+        lines.append(last)
+    return lines
 
 
 def decode_bytes(raw: bytes, encoding: str, errors: str, name: str, line: int) -> str:
@@ -119,7 +203,7 @@ def split_terminator(line: str) -> Tuple[str, str]:
 # Records.
 
 
-@dataclass
+@dataclass(slots=True)
 class Field:
     """One text of a record: `name` is the JSONL key or CSV column (None for text)."""
 
@@ -159,31 +243,268 @@ def _raw_offset(raw: str, char_offset: int) -> int:
     return len(raw)
 
 
-@dataclass
+class RawText(str):
+    """A new field text that also knows its exact encoded form (JSONL string content)."""
+
+    raw: str
+
+    def __new__(cls, text: str, raw: str):
+        self = super().__new__(cls, text)
+        self.raw = raw
+        return self
+
+
 class Record:
-    number: int          # 1-based over the whole run
-    file: str
-    line: int            # the line the record starts on
-    fields: List[Field]
-    render: Optional[Callable[[dict], str]] = field(repr=False, default=None)  # {field position: new text} -> output
+    """One record: its number (1-based over the whole run), where it starts and its texts.
+    `render` writes it again with some texts replaced ({field position: new text})."""
+
+    __slots__ = ("number", "file", "line", "fields")
+
+    def __init__(self, number: int, file: str, line: int, fields: List[Field]):
+        self.number, self.file, self.line, self.fields = number, file, line, fields
+
+    def render(self, new: Dict[int, str]) -> str:
+        raise NotImplementedError
+
+
+class WholeRecord(Record):
+    __slots__ = ()
+
+    def render(self, new: Dict[int, str]) -> str:
+        return new.get(0, self.fields[0].value)
+
+
+class LineRecord(Record):
+    __slots__ = ("end",)
+
+    def __init__(self, number: int, file: str, line: int, body: str, end: str):
+        super().__init__(number, file, line, [Field(None, body)])
+        self.end = end
+
+    def render(self, new: Dict[int, str]) -> str:
+        return new.get(0, self.fields[0].value) + self.end
+
+
+class JsonlRecord(Record):
+    __slots__ = ("body", "end")
+
+    def __init__(self, number: int, file: str, line: int, fields: List[Field], body: str, end: str):
+        super().__init__(number, file, line, fields)
+        self.body, self.end = body, end
+
+    def render(self, new: Dict[int, str]) -> str:
+        if not new:
+            return self.body + self.end
+        body, fields, out, done = self.body, self.fields, [], 0
+        for position in sorted(new):
+            f = fields[position]
+            out.append(body[done:f.start + 1])
+            out.append(json_field_text(new[position], f.raw))
+            done = f.end - 1
+        out.append(body[done:])
+        out.append(self.end)
+        return "".join(out)
+
+
+class CsvRecord(Record):
+    __slots__ = ("cells", "end", "raw", "delimiter")
+
+    def __init__(self, number: int, file: str, line: int, fields: List[Field], cells, end: str, raw: str,
+                 delimiter: str):
+        super().__init__(number, file, line, fields)
+        self.cells, self.end, self.raw, self.delimiter = cells, end, raw, delimiter
+
+    def render(self, new: Dict[int, str]) -> str:
+        return _render_csv(self.cells, self.end, self.fields, new, self.delimiter) if new else self.raw
 
 
 Item = Union[Record, str]   # a record, or text that passes through unchanged
 
 
+class Run:
+    """Consecutive JSONL lines read in one go (each a JSON object of plain members, or blank):
+    the wanted texts of all of them, with what is needed to write them again or to make the
+    `Record` of any of them."""
+
+    __slots__ = ("file", "text", "first_line", "first_number", "records", "values", "starts", "stops",
+                 "keys", "record_of", "line_of_record", "full")
+
+    def __init__(self, file: str, text: str, first_line: int, first_number: int):
+        self.file, self.text, self.first_line, self.first_number = file, text, first_line, first_number
+        self.records = 0                       # records in the run
+        self.values: List[str] = []            # the wanted texts, in order
+        self.starts: List[int] = []            # where each one's string literal starts and stops in `text`
+        self.stops: List[int] = []
+        self.keys: List[str] = []
+        self.record_of: List[int] = []         # the record (0-based in the run) of each text
+        self.line_of_record: Optional[List[int]] = None  # each record's line (0-based); None: record == line
+        self.full = False                      # the chunk ends with this run
+
+    def record(self, first: int) -> Tuple[int, "JsonlRecord"]:
+        """The record holding text `first`: the index of its first text, and the record."""
+        which = self.record_of[first]
+        while first > 0 and self.record_of[first - 1] == which:
+            first -= 1
+        stop = first + 1
+        while stop < len(self.values) and self.record_of[stop] == which:
+            stop += 1
+        text = self.text
+        line_start = text.rfind("\n", 0, self.starts[first]) + 1
+        line_stop = text.find("\n", line_start)
+        body, end = split_terminator(text[line_start:] if line_stop < 0 else text[line_start:line_stop + 1])
+        fields = [Field(self.keys[i], self.values[i], raw=text[self.starts[i] + 1:self.stops[i] - 1],
+                        start=self.starts[i] - line_start, end=self.stops[i] - line_start) for i in range(first, stop)]
+        line = which if self.line_of_record is None else self.line_of_record[which]
+        return first, JsonlRecord(self.first_number + which, self.file, self.first_line + line, fields, body, end)
+
+    def render(self, new: Dict[int, str]) -> str:
+        """The text of the run with the texts at the positions of `new` replaced."""
+        if not new:
+            return self.text
+        text, out, done = self.text, [], 0
+        for position in sorted(new):
+            out.append(text[done:self.starts[position] + 1])
+            out.append(json_field_text(new[position], text[self.starts[position] + 1:self.stops[position] - 1]))
+            done = self.stops[position] - 1
+        out.append(text[done:])
+        return "".join(out)
+
+    def items(self, new: Dict[int, str]) -> List[Tuple[str, Optional[Record]]]:
+        """Each line of the run written again, with the record it is (None for a blank line)."""
+        records: Dict[int, Tuple[int, JsonlRecord]] = {}
+        for position in range(len(self.values)):
+            first, record = self.record(position)
+            records.setdefault(record.number, (first, record))
+        out, number = [], self.first_number
+        for offset, line in enumerate(_split_lines(self.text)):
+            body, end = split_terminator(line)
+            if not body.strip(" \t\r"):
+                out.append((line, None))
+                continue
+            first, record = records.get(number, (0, None))
+            if record is None:
+                record = JsonlRecord(number, self.file, self.first_line + offset, [], body, end)
+            changes = {k: new[first + k] for k in range(len(record.fields)) if first + k in new}
+            out.append((record.render(changes), record))
+            number += 1
+        return out
+
+
+Unit = Union[Record, Run, str]
+
+
+class Chunk:
+    """The records of a piece of the input, with all their texts in one list."""
+
+    def __init__(self, units: List[Unit]):
+        self.units = units
+        self.texts: List[str] = []
+        self._firsts: List[int] = []      # the first text of each unit that has texts
+        self._holders: List[Union[Record, Run]] = []
+        for unit in units:
+            if isinstance(unit, str):
+                continue
+            values = unit.values if isinstance(unit, Run) else [f.value for f in unit.fields]
+            if values:
+                self._firsts.append(len(self.texts))
+                self._holders.append(unit)
+                self.texts += values
+
+    def records(self, positions: Iterable[int]) -> Iterator[Tuple[int, Record]]:
+        """(index of its first text, record) of each record holding a text at one of `positions`
+        (ascending), in order."""
+        done = -1
+        for position in positions:
+            if position < done:
+                continue
+            which = bisect.bisect_right(self._firsts, position) - 1
+            holder, base = self._holders[which], self._firsts[which]
+            if isinstance(holder, Run):
+                first, record = holder.record(position - base)
+                first += base
+            else:
+                first, record = base, holder
+            done = first + len(record.fields)
+            yield first, record
+
+    @staticmethod
+    def _changes(new: Dict[int, str], base: int, count: int) -> Dict[int, str]:
+        """The entries of `new` for texts base..base+count, numbered from 0."""
+        return {k - base: new[k] for k in range(base, base + count) if k in new} if new else {}
+
+    def render(self, new: Dict[int, str]) -> str:
+        """The text of the chunk with the texts at the positions of `new` replaced."""
+        out, base = [], 0
+        for unit in self.units:
+            if isinstance(unit, str):
+                out.append(unit)
+            elif isinstance(unit, Run):
+                out.append(unit.render(self._changes(new, base, len(unit.values))))
+                base += len(unit.values)
+            else:
+                out.append(unit.render(self._changes(new, base, len(unit.fields))))
+                base += len(unit.fields)
+        return "".join(out)
+
+    def items(self, new: Dict[int, str]) -> List[Tuple[str, Optional[Record]]]:
+        """What `render` gives, item by item, with the record of each (None for pass-through text)."""
+        out, base = [], 0
+        for unit in self.units:
+            if isinstance(unit, str):
+                out.append((unit, None))
+            elif isinstance(unit, Run):
+                out += unit.items(self._changes(new, base, len(unit.values)))
+                base += len(unit.values)
+            else:
+                out.append((unit.render(self._changes(new, base, len(unit.fields))), unit))
+                base += len(unit.fields)
+        return out
+
+
 class Reader:
-    """Reads records of one format from a sequence of sources."""
+    """Reads records of one format from a sequence of sources, in chunks of bounded size."""
 
     def __init__(self, names: Optional[Sequence[str]] = ()):
         self.names = None if names is None else list(names)   # None: every field
         self.count = 0
+        self.chunk_records = 0    # records and characters of texts in the chunk being read
+        self.chunk_chars = 0
 
     def next_number(self) -> int:
         self.count += 1
         return self.count
 
-    def items(self, lines: LineReader) -> Iterator[Item]:
+    def items(self, lines: LineReader) -> Iterator[Unit]:
         raise NotImplementedError
+
+    def _count(self, chars: int) -> bool:
+        """Counts one record of the chunk being read; True when that fills the chunk."""
+        self.chunk_records += 1
+        self.chunk_chars += chars
+        if self.chunk_records >= CHUNK_RECORDS or self.chunk_chars >= CHUNK_CHARS:
+            self.chunk_records = self.chunk_chars = 0
+            return True
+        return False
+
+    def chunks(self, sources: Iterable[LineReader]) -> Iterator[Chunk]:
+        """The records of every source in order, in chunks: a chunk ends after CHUNK_RECORDS
+        records or once it holds CHUNK_CHARS characters of texts, whatever the sources."""
+        units: List[Unit] = []
+        self.chunk_records = self.chunk_chars = 0
+        for lines in sources:
+            for unit in self.items(lines):
+                units.append(unit)
+                if isinstance(unit, Run):
+                    full = unit.full
+                elif isinstance(unit, Record):
+                    full = self._count(sum(len(f.value) for f in unit.fields))
+                else:
+                    continue
+                if full:
+                    yield Chunk(units)
+                    units = []
+        if units:
+            yield Chunk(units)
 
 
 class WholeTextReader(Reader):
@@ -191,8 +512,7 @@ class WholeTextReader(Reader):
 
     def items(self, lines: LineReader) -> Iterator[Item]:
         text = lines.read_all()
-        yield Record(self.next_number(), lines.name, 1, [Field(None, text)],
-                     render=lambda new: new.get(0, text))
+        yield WholeRecord(self.next_number(), lines.name, 1, [Field(None, text)])
 
 
 class LinesReader(Reader):
@@ -201,41 +521,152 @@ class LinesReader(Reader):
     def items(self, lines: LineReader) -> Iterator[Item]:
         for line in lines:
             body, end = split_terminator(line)
-            yield Record(self.next_number(), lines.name, lines.line, [Field(None, body)],
-                         render=lambda new, body=body, end=end: new.get(0, body) + end)
+            yield LineRecord(self.next_number(), lines.name, lines.line, body, end)
+
+
+# A line of plain members: string, number, true, false or null values, keys without escapes.
+_JSON_SPACE = r"[ \t\r]*"
+_JSON_STRING = r'"[^"\\\x00-\x1f]*+(?:\\(?:["\\/bfnrt]|u[0-9a-fA-F]{4})[^"\\\x00-\x1f]*+)*+"'
+_JSON_PLAIN_MEMBER = (r'"[^"\\\x00-\x1f]*+"' + _JSON_SPACE + ":" + _JSON_SPACE +
+                      r"(?:" + _JSON_STRING + r"|-?+(?:0|[1-9][0-9]*+)(?:\.[0-9]++)?+(?:[eE][-+]?+[0-9]++)?+"
+                      r"|true|false|null)")
+_JSON_PLAIN_LINE = (_JSON_SPACE + r"(?:\{" + _JSON_SPACE + r"(?:" + _JSON_PLAIN_MEMBER + r"(?:" + _JSON_SPACE + "," +
+                    _JSON_SPACE + _JSON_PLAIN_MEMBER + r")*+)?+" + _JSON_SPACE + r"\}" + _JSON_SPACE + r")?+")
+_PLAIN_LINES = re.compile(r"(?:" + _JSON_PLAIN_LINE + r"\n)*+(?:" + _JSON_PLAIN_LINE + r"\Z)?+")
+_BLANK_LINE = re.compile(r"^[ \t\r]*$", re.MULTILINE)
+
+
+def _plain_member_pattern(names: Optional[Sequence[str]]) -> Optional["re.Pattern[str]"]:
+    """The start of a top-level member with one of `names` as its key, in a line of plain
+    members: there a key opens right after '{' or ',' and nowhere else. None when a name could
+    make that ambiguous (or every key is wanted)."""
+    if not names or any(not n or n[0] in " \t\r:,}" or re.search(r'["\\\x00-\x1f]', n) for n in names):
+        return None
+    keys = "|".join(re.escape(n) for n in sorted(set(names), key=len, reverse=True))
+    return re.compile(r'[{,]' + _JSON_SPACE + '"(' + keys + ')"' + _JSON_SPACE + ":" + _JSON_SPACE)
 
 
 class JsonlReader(Reader):
-    """One JSON object per line; the named top-level string fields are the texts."""
+    """One JSON object per line; the named top-level string fields are the texts. Lines of plain
+    members (the usual export) are read a block at a time into `Run`s; any other line is walked
+    on its own, and a line that is not valid JSON is reported with its line and column."""
 
-    def items(self, lines: LineReader) -> Iterator[Item]:
-        wanted = None if self.names is None else set(self.names)
-        for line in lines:
-            body, end = split_terminator(line)
-            if not body.strip(" \t\r"):
-                yield line
+    def __init__(self, names: Optional[Sequence[str]] = ()):
+        super().__init__(names)
+        self._member = _plain_member_pattern(self.names)
+        self._wanted = None if self.names is None else set(self.names)
+
+    def items(self, lines: LineReader) -> Iterator[Unit]:
+        while True:
+            first_line = lines.line + 1
+            text = lines.take_text()
+            if not text:
+                return
+            pos = 0
+            while pos < len(text):
+                stop = _PLAIN_LINES.match(text, pos).end() if self._member is not None else pos
+                if stop > pos:
+                    yield from self._plain(text, pos, stop, first_line + text.count("\n", 0, pos), lines.name)
+                    pos = stop
+                    continue
+                stop = text.find("\n", pos) + 1 or len(text)
+                yield self._line(text[pos:stop], lines.name, first_line + text.count("\n", 0, pos))
+                pos = stop
+
+    def _line(self, line: str, name: str, number: int) -> Item:
+        body, end = split_terminator(line)
+        if not body.strip(" \t\r"):
+            return line
+        found = _top_level_strings_fast(body, self._wanted)
+        if found is None:   # not plain JSON: the careful walk says where it goes wrong
+            found = list(_top_level_strings(body, self._wanted, name, number))
+        fields = [Field(key, value, raw=body[start + 1:stop - 1], start=start, end=stop)
+                  for key, value, start, stop in found]
+        return JsonlRecord(self.next_number(), name, number, fields, body, end)
+
+    def _plain(self, text: str, start: int, stop: int, line: int, name: str) -> Iterator[Unit]:
+        """The lines text[start:stop] (plain members or blank; `line` is the number of the first)."""
+        if _BLANK_LINE.search(text, start, stop - 1 if text.endswith("\n", start, stop) else stop) is not None:
+            piece_start = pos = start
+            for piece in _split_lines(text[start:stop]):
+                if not piece.strip(" \t\r\n"):   # blank lines pass through between runs
+                    if piece_start < pos:
+                        yield from self._plain(text, piece_start, pos, line, name)
+                    yield piece
+                    line += text.count("\n", piece_start, pos) + 1
+                    piece_start = pos + len(piece)
+                pos += len(piece)
+            if piece_start < stop:
+                yield from self._plain(text, piece_start, stop, line, name)
+            return
+        values: List[str] = []
+        spans: List[Tuple[int, int]] = []
+        keys: List[str] = []
+        record_of: List[int] = []
+        line_index, counted_to = 0, start
+        for member in self._member.finditer(text, start, stop):
+            at = member.end()
+            if text.startswith('"', at):
+                value, end = scanstring(text, at + 1)
+            elif text.startswith("null", at):
                 continue
-            found = _top_level_strings_fast(body, wanted)
-            if found is None:   # not plain JSON: the careful walk says where it goes wrong
-                found = list(_top_level_strings(body, wanted, lines.name, lines.line))
-            fields = [Field(key, value, raw=body[start + 1:stop - 1], start=start, end=stop)
-                      for key, value, start, stop in found]
-            yield Record(self.next_number(), lines.name, lines.line, fields,
-                         render=lambda new, body=body, end=end, fields=fields: _render_jsonl(body, end, fields, new))
+            else:   # a number, true or false where a text was wanted: that line is reported
+                bad_start = text.rfind("\n", 0, at) + 1
+                bad_stop = text.find("\n", at) + 1 or stop
+                if bad_start > start:
+                    kept = bisect.bisect_left(spans, (bad_start, 0))
+                    yield from self._runs(text, start, bad_start, line, name, values[:kept], spans[:kept],
+                                          keys[:kept], record_of[:kept])
+                bad_line = line + text.count("\n", start, bad_start)
+                yield self._line(text[bad_start:bad_stop], name, bad_line)
+                if bad_stop < stop:
+                    yield from self._plain(text, bad_stop, stop, bad_line + 1, name)
+                return
+            line_index += text.count("\n", counted_to, at)
+            counted_to = at
+            values.append(value)
+            spans.append((at, end))
+            keys.append(member.group(1))
+            record_of.append(line_index)
+        yield from self._runs(text, start, stop, line, name, values, spans, keys, record_of)
+
+    def _runs(self, text: str, start: int, stop: int, line: int, name: str, values: List[str],
+              spans: List[Tuple[int, int]], keys: List[str], record_of: List[int]) -> Iterator[Run]:
+        """Runs of the non-blank lines text[start:stop], each line a record, cut where chunks end."""
+        records = text.count("\n", start, stop) + (not text.endswith("\n", start, stop))
+        chars = [0] * records
+        for record, value in zip(record_of, values):
+            chars[record] += len(value)
+        run_first, run_start, taken = 0, start, 0
+        for record in range(records):
+            if self._count(chars[record]) or record == records - 1:
+                full = record < records - 1 or self.chunk_records == 0
+                run_stop = stop if record == records - 1 else _line_after(text, run_start, record - run_first)
+                count = bisect.bisect_left(record_of, record + 1, taken)
+                run = Run(name, text[run_start:run_stop], line + run_first, self.count + 1)
+                run.values = values[taken:count]
+                run.starts = [span[0] - run_start for span in spans[taken:count]]
+                run.stops = [span[1] - run_start for span in spans[taken:count]]
+                run.keys = keys[taken:count]
+                run.record_of = [r - run_first for r in record_of[taken:count]]
+                run.full = full
+                self.count += record + 1 - run_first
+                yield run
+                run_first, run_start, taken = record + 1, run_stop, count
 
 
-def _render_jsonl(body: str, end: str, fields: List[Field], new: dict) -> str:
-    if not new:
-        return body + end
-    out, done = [], 0
-    for position in sorted(new):
-        f = fields[position]
-        out.append(body[done:f.start + 1])
-        out.append(new[position])
-        done = f.end - 1
-    out.append(body[done:])
-    out.append(end)
-    return "".join(out)
+def _line_after(text: str, start: int, lines: int) -> int:
+    """Where the line after the `lines`-th (0-based) line from `start` begins."""
+    pos = start
+    for _ in range(lines + 1):
+        pos = text.find("\n", pos) + 1
+    return pos
+
+
+def json_field_text(text: str, like: str) -> str:
+    """A new field text as the content of a JSON string literal, written like the old one."""
+    raw = getattr(text, "raw", None)
+    return raw if raw is not None else json_string_content(text, like)
 
 
 _NON_ASCII_ESCAPE = re.compile(r"\\u(?!00[0-7])[0-9a-fA-F]{4}")
@@ -244,8 +675,8 @@ _NON_ASCII_ESCAPE = re.compile(r"\\u(?!00[0-7])[0-9a-fA-F]{4}")
 def json_string_content(value: str, like: str) -> str:
     """`value` as the content of a JSON string literal, written the way `like` (another literal's
     content) writes non-ASCII characters: escaped (lower- or upper-case hex) or as they are."""
-    escape = _NON_ASCII_ESCAPE.search(like)
-    text = json.dumps(value, ensure_ascii=escape is not None)[1:-1]
+    escape = _NON_ASCII_ESCAPE.search(like) if "\\" in like else None
+    text = (encode_basestring_ascii if escape is not None else encode_basestring)(value)[1:-1]
     if escape and any(c in "ABCDEF" for c in escape.group()[2:]):
         text = re.sub(r"\\u[0-9a-f]{4}", lambda e: "\\u" + e.group()[2:].upper(), text)
     return text
@@ -391,10 +822,8 @@ class CsvReader(Reader):
             if len(cells) != len(self.header):
                 raise InputError(lines.name, start_line, None,
                                  f"the record has {len(cells)} fields, the header has {len(self.header)}")
-            fields = [Field(self.header[i], cells[i][0], index=i, quoted=cells[i][1]) for i in self.columns]
-            yield Record(self.next_number(), lines.name, start_line, fields,
-                         render=lambda new, cells=cells, end=end, fields=fields, raw=raw:
-                         _render_csv(cells, end, fields, new, self.delimiter) if new else raw)
+            fields = [Field(self.header[i], cells[i][0], None, 0, 0, i, cells[i][1]) for i in self.columns]
+            yield CsvRecord(self.next_number(), lines.name, start_line, fields, cells, end, raw, self.delimiter)
 
     def _check_header(self, header: List[str], name: str, line: int) -> None:
         if self.header is None:

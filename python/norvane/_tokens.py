@@ -9,7 +9,7 @@ from typing import Any, List, Optional, Sequence, Tuple
 
 import norvane
 
-from ._records import Field
+from ._records import Field, RawText
 
 RUN_PREFIX = "PII"
 
@@ -98,17 +98,6 @@ class TokenNumbering:
                 text = RawText(text, "".join(raw_pieces))
             new_texts.append(text)
         return new_texts, prefix, entries
-
-
-class RawText(str):
-    """A new field text that also knows its exact encoded form (JSONL string content)."""
-
-    raw: str
-
-    def __new__(cls, text: str, raw: str):
-        self = super().__new__(cls, text)
-        self.raw = raw
-        return self
 
 
 def _token_spans(out, tokenized: set) -> List[Tuple[int, int]]:

@@ -16,20 +16,19 @@ import os
 import struct
 import sys
 import tempfile
-from typing import Callable, Dict, Iterator, List, Optional, Sequence
+from concurrent.futures import ThreadPoolExecutor
+from typing import Callable, Dict, Iterator, List, Optional, Sequence, Tuple
 
 import norvane
 
 from ._batch import detect_texts, mask_texts
 from ._policytext import POLICY_FORMS, PolicyTextError, parse_override, parse_policy
-from ._records import (FORMATS, Field, InputError, Item, LineReader, Record, Source, check_encoding,
-                       format_for, json_string_content, make_reader)
-from ._tokens import RUN_PREFIX, RawText, TokenError, TokenNumbering, tokenized_kinds
+from ._records import (FORMATS, Chunk, Field, InputError, LineReader, RawText, Record, Source, check_encoding,
+                       format_for, make_reader)
+from ._tokens import RUN_PREFIX, TokenError, TokenNumbering, tokenized_kinds
 
 EXIT_OK, EXIT_FOUND, EXIT_ERROR = 0, 1, 2
 DEFAULT_KEY_VARIABLE = "NORVANE_HASH_KEY"
-CHUNK_RECORDS = 2048
-CHUNK_CHARS = 1 << 20
 
 
 class UsageError(Exception):
@@ -131,6 +130,17 @@ class Output:
                              f"the output cannot hold {err.object[err.start:err.end]!r} in {self.encoding}")
         self._stream.write(data)
 
+    def write_chunk(self, text: str, items: Callable[[], List[Tuple[str, Optional[Record]]]]) -> None:
+        """Writes a chunk's text in one go; when it cannot be encoded, `items` (the same text item
+        by item, with their records) says which record is at fault."""
+        try:
+            data = text.encode(self.encoding)
+        except UnicodeEncodeError:
+            for piece, record in items():
+                self.write(piece, record)
+            return
+        self._stream.write(data)
+
     def commit(self) -> None:
         self._stream.flush()
         if self._temp is not None:
@@ -211,25 +221,9 @@ def _open_sources(paths: Sequence[str]) -> Iterator[Source]:
             yield Source(path, stream)
 
 
-def read_chunks(paths: Sequence[str], reader, encoding: str, errors: str,
-                progress: Progress) -> Iterator[List[Item]]:
-    """Items of every input in order, in chunks of bounded size."""
-    chunk: List[Item] = []
-    chars = 0
-    for source in _open_sources(paths):
-        for item in reader.items(LineReader(source, encoding, errors, progress.advance)):
-            chunk.append(item)
-            if isinstance(item, Record):
-                chars += sum(len(f.value) for f in item.fields)
-                if len(chunk) >= CHUNK_RECORDS or chars >= CHUNK_CHARS:
-                    yield chunk
-                    chunk, chars = [], 0
-    if chunk:
-        yield chunk
-
-
-def _records(chunk: List[Item]) -> List[Record]:
-    return [item for item in chunk if isinstance(item, Record)]
+def read_chunks(paths: Sequence[str], reader, encoding: str, errors: str, progress: Progress) -> Iterator[Chunk]:
+    """The records of every input in order, in chunks of bounded size."""
+    return reader.chunks(LineReader(source, encoding, errors, progress.advance) for source in _open_sources(paths))
 
 
 # --------------------------------------------------------------------------------------------
@@ -237,7 +231,9 @@ def _records(chunk: List[Item]) -> List[Record]:
 
 
 class Engine:
-    """Runs mask/detect over the texts of a chunk through the batch functions, on `jobs` threads."""
+    """Runs mask/detect over the texts of each chunk through the batch functions, on `jobs`
+    threads. With more than one, the library works on a chunk on its own thread (it runs without
+    Python's lock) while the next chunk is read, and the one before written."""
 
     def __init__(self, jobs: int):
         if jobs < 1:
@@ -250,14 +246,46 @@ class Engine:
     def detect(self, texts: List[str], config) -> list:
         return detect_texts(texts, config, self.jobs)
 
+    def over(self, chunks: Iterator[Chunk], work: Callable[[List[str]], list]) -> Iterator[Tuple[Chunk, list]]:
+        """(chunk, work(chunk.texts)) of every chunk, in order. Errors come in the order of a
+        run on one thread: a chunk read before a bad one is finished first."""
+        if self.jobs == 1:
+            for chunk in chunks:
+                yield chunk, work(chunk.texts)
+            return
+        with ThreadPoolExecutor(max_workers=1) as pool:
+            pending = None
+            try:
+                for chunk in chunks:
+                    submitted = (chunk, pool.submit(work, chunk.texts))
+                    if pending is not None:
+                        yield pending[0], pending[1].result()
+                    pending = submitted
+            except Exception:
+                if pending is not None:
+                    yield pending[0], pending[1].result()
+                raise
+            if pending is not None:
+                yield pending[0], pending[1].result()
+
+
+_SCORES: Dict[float, float] = {}
+
 
 def _score(value: float) -> float:
     """The shortest decimal that reads back to the same 32-bit float."""
+    short = _SCORES.get(value)
+    if short is not None:
+        return short
+    short = value
     for digits in range(1, 10):
-        short = float(f"{value:.{digits}g}")
-        if struct.unpack("f", struct.pack("f", short))[0] == value:
-            return short
-    return value
+        candidate = float(f"{value:.{digits}g}")
+        if struct.unpack("f", struct.pack("f", candidate))[0] == value:
+            short = candidate
+            break
+    if len(_SCORES) < 4096:
+        _SCORES[value] = short
+    return short
 
 
 def finding_line(record: Record, field: Field, finding) -> dict:
@@ -278,8 +306,11 @@ def finding_line(record: Record, field: Field, finding) -> dict:
     return line
 
 
+_LINE_ENCODER = json.JSONEncoder(ensure_ascii=False, separators=(",", ":"))
+
+
 def _json_line(value) -> str:
-    return json.dumps(value, ensure_ascii=False, separators=(",", ":")) + "\n"
+    return _LINE_ENCODER.encode(value) + "\n"
 
 
 # --------------------------------------------------------------------------------------------
@@ -360,12 +391,6 @@ def build_policies(args) -> norvane.PolicySet:
     return policies
 
 
-def _encode_field(fmt: str, field: Field, text: str) -> str:
-    if fmt != "jsonl":
-        return text
-    return text.raw if isinstance(text, RawText) else json_string_content(text, field.raw)
-
-
 def run_mask(args) -> int:
     paths = args.files or ["-"]
     fmt = _input_format(args, paths)
@@ -386,32 +411,45 @@ def run_mask(args) -> int:
             first_entry = True
             if restore is not None and args.one_map:
                 restore.write('{"prefix":"%s","entries":[' % RUN_PREFIX)
-            for chunk in read_chunks(paths, reader, encoding, args.errors, progress):
-                records = _records(chunk)
-                results = iter(engine.mask([f.value for r in records for f in r.fields], policies, config))
-                rendered: Dict[int, str] = {}
-                for record in records:
-                    masked = [next(results) for _ in record.fields]
-                    try:
-                        texts, prefix, entries = numbering.apply(record.fields, masked, record.number)
-                    except TokenError as err:
-                        raise InputError(record.file, record.line, None, str(err))
-                    rendered[id(record)] = record.render({
-                        i: _encode_field(fmt, f, t) for i, (f, t) in enumerate(zip(record.fields, texts))
-                        if t != f.value})
-                    if restore is not None and entries:
-                        if args.one_map:
-                            for entry in entries:
-                                restore.write(("" if first_entry else ",") + _json_line(entry)[:-1])
-                                first_entry = False
-                        else:
-                            restore.write(_json_line({"record": record.number, "prefix": prefix, "entries": entries}))
-                    if report is not None:
-                        for field, result in zip(record.fields, masked):
-                            for finding in result.applied:
-                                report.write(_json_line(finding_line(record, field, finding)))
-                for item in chunk:
-                    out.write(item if isinstance(item, str) else rendered[id(item)], item if isinstance(item, Record) else None)
+            chunks = read_chunks(paths, reader, encoding, args.errors, progress)
+            for chunk, masked in engine.over(chunks, lambda texts: engine.mask(texts, policies, config)):
+                texts = chunk.texts
+                new = {}
+                found = []
+                for position, (text, result) in enumerate(zip(texts, masked)):
+                    if result.applied:
+                        found.append(position)
+                        if result.text != text:
+                            new[position] = result.text
+                restore_lines: List[str] = []
+                report_lines: List[str] = []
+                if numbering.tokenized or report is not None:
+                    for first, record in chunk.records(found):
+                        results = masked[first:first + len(record.fields)]
+                        try:
+                            new_texts, prefix, entries = numbering.apply(record.fields, results, record.number)
+                        except TokenError as err:
+                            raise InputError(record.file, record.line, None, str(err))
+                        for k, (field, text) in enumerate(zip(record.fields, new_texts)):
+                            if text != field.value:
+                                new[first + k] = text
+                        if restore is not None and entries:
+                            if args.one_map:
+                                for entry in entries:
+                                    restore_lines.append(("" if first_entry else ",") + _json_line(entry)[:-1])
+                                    first_entry = False
+                            else:
+                                restore_lines.append(_json_line({"record": record.number, "prefix": prefix,
+                                                                 "entries": entries}))
+                        if report is not None:
+                            for field, result in zip(record.fields, results):
+                                for finding in result.applied:
+                                    report_lines.append(_json_line(finding_line(record, field, finding)))
+                out.write_chunk(chunk.render(new), lambda: chunk.items(new))
+                if restore_lines:
+                    restore.write("".join(restore_lines))
+                if report_lines:
+                    report.write("".join(report_lines))
             if restore is not None and args.one_map:
                 restore.write("]}\n")
     finally:
@@ -431,14 +469,17 @@ def run_detect(args) -> int:
     try:
         with Outputs() as outputs:
             out = outputs.open(args.output)
-            for chunk in read_chunks(paths, reader, encoding, args.errors, progress):
-                records = _records(chunk)
-                reports = iter(engine.detect([f.value for r in records for f in r.fields], config))
-                for record in records:
-                    for field in record.fields:
-                        for finding in next(reports).findings:
-                            out.write(_json_line(finding_line(record, field, finding)))
-                            found += 1
+            chunks = read_chunks(paths, reader, encoding, args.errors, progress)
+            for chunk, reports in engine.over(chunks, lambda texts: engine.detect(texts, config)):
+                lines: List[str] = []
+                hits = [position for position, report in enumerate(reports) if report.findings]
+                for first, record in chunk.records(hits):
+                    for field, report in zip(record.fields, reports[first:first + len(record.fields)]):
+                        for finding in report.findings:
+                            lines.append(_json_line(finding_line(record, field, finding)))
+                found += len(lines)
+                if lines:
+                    out.write("".join(lines))
     finally:
         progress.close()
     return EXIT_FOUND if found else EXIT_OK
@@ -529,9 +570,10 @@ def run_unmask(args) -> int:
         with Outputs() as outputs:
             out = outputs.open(args.output, encoding)
             for chunk in read_chunks([args.masked], reader, encoding, args.errors, progress):
-                for item in chunk:
+                written: List[Tuple[str, Optional[Record]]] = []
+                for item in chunk.units:
                     if isinstance(item, str):
-                        out.write(item)
+                        written.append((item, None))
                         continue
                     found = maps.for_record(item.number)
                     new = {}
@@ -547,8 +589,9 @@ def run_unmask(args) -> int:
                                 where = f"field {field.name!r}: " if field.name is not None else ""
                                 raise InputError(item.file, item.line, None, where + str(err))
                             if after != before:
-                                new[i] = after
-                    out.write(item.render(new), item)
+                                new[i] = RawText(after, after) if fmt == "jsonl" else after
+                    written.append((item.render(new), item))
+                out.write_chunk("".join(text for text, _ in written), lambda: written)
             maps.finish()
     finally:
         progress.close()

@@ -6,6 +6,7 @@
 
 #include "batch/pool.hpp"
 #include "detect/detect.hpp"
+#include "error/interrupt.hpp"
 #include "mask/token_prefix.hpp"
 #include "span/limits.hpp"
 #include "span/utf8.hpp"
@@ -103,10 +104,14 @@ class Pass {
       const auto slot = static_cast<std::size_t>(&unit - first);
       std::optional<ItemError>& failure = failures[slot];
       std::string buffer;  // a source's texts, one after another
+      // Texts too short to reach a check of their own still count, so that an interrupt stops
+      // a unit of many short texts within a few hundred of them.
+      interrupt::Poll poll;
       for (std::size_t i = unit.begin; i < unit.end && !failure; ++i) {
         std::string_view text;
         failure = fetch(i, buffer, text);
         if (!failure) failure = item(i, text, slot);
+        poll.advance(item_cost(text.size()));
       }
     });
     std::optional<ItemError> lowest;

@@ -319,3 +319,28 @@ def test_entity_parameter_must_be_a_str():
     with pytest.raises(TypeError) as e:
         norvane.PolicySet().policy_for(5)
     assert str(e.value) == "argument 'entity': 'int' object cannot be converted to 'str'"
+
+
+def _report_json_from_parts(report):
+    # The report's JSON assembled from the JSON of its parts and the text's JSON string.
+    import json
+    return ('{"findings":[' + ",".join(f.to_json() for f in report.findings) + '],"rejections":['
+            + ",".join(r.to_json() for r in report.rejections) + '],"normalized_text":'
+            + json.dumps(report.normalized_text, ensure_ascii=False) + "}")
+
+
+@pytest.mark.parametrize("text", [
+    "phone 010-1234-5678, mail kim@example.com; " * 3000,  # ASCII only, many pieces
+    "café 010-1234-5678 \x01\t\"\\ " * 3000,  # Latin-1
+    "연락처 010-1234-5678 주민번호 880101-1234568\n" * 3000,  # two bytes a character
+    "😀 010-1234-5678 " * 5000 + "끝",  # four bytes a character
+    "x" * 200_000 + " 010-1234-5678",  # one string longer than a piece
+    "전화 010-1234-5678",  # small: written with the lock held
+])
+def test_report_json_is_the_json_of_its_parts_in_the_narrowest_str(text):
+    report = norvane.detect(text, Config.thorough())
+    got = report.to_json()
+    want = _report_json_from_parts(report)
+    assert got == want
+    # Equal strs of different storage widths would compare unequal: the width is the narrowest.
+    assert got.encode("utf-8").decode("utf-8") == got

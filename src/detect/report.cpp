@@ -109,22 +109,32 @@ void write(std::string& out, const Rejection& rejection) {
   out += '}';
 }
 
-void write(std::string& out, const Report& report) {
+void write(std::string& out, const Report& report) { write(out, report, Flush()); }
+
+void write(std::string& out, const Report& report, const Flush& flush) {
   interrupt::Poll poll;  // counts the bytes written
+  std::size_t flushed = 0;
+  auto written = [&] {
+    if (flush && out.size() >= kPieceBytes) {
+      flushed += out.size();
+      flush(out);
+    }
+    poll.reach(flushed + out.size());
+  };
   out += "{\"findings\":[";
   for (std::size_t i = 0; i < report.findings.size(); ++i) {
     if (i) out += ',';
     write(out, report.findings[i]);
-    poll.reach(out.size());
+    written();
   }
   out += "],\"rejections\":[";
   for (std::size_t i = 0; i < report.rejections.size(); ++i) {
     if (i) out += ',';
     write(out, report.rejections[i]);
-    poll.reach(out.size());
+    written();
   }
   out += "],\"normalized_text\":";
-  write_string(out, report.normalized_text);
+  write_string(out, report.normalized_text, flush);
   out += '}';
 }
 

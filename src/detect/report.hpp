@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "detect/entity.hpp"
+#include "span/json_writer.hpp"
 #include "span/span.hpp"
 
 namespace norvane {
@@ -87,6 +88,8 @@ void write(std::string& out, const Evidence& evidence);
 void write(std::string& out, const Finding& finding);
 void write(std::string& out, const Rejection& rejection);
 void write(std::string& out, const Report& report);
+// The same JSON, handed to flush a piece at a time (see json::Flush); the last piece stays in out.
+void write(std::string& out, const Report& report, const Flush& flush);
 }  // namespace json
 
 }  // namespace norvane

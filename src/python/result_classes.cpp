@@ -1,4 +1,5 @@
 // ContextHit, Evidence, Finding, Rejection, Report and the detect() and entity_names() functions.
+#include <algorithm>
 #include <string>
 
 #include "detect/detect.hpp"
@@ -35,11 +36,108 @@ std::string json_text(const T& value) {
   return out;
 }
 
-// Reports are written without the interpreter lock when large: nothing can change them meanwhile.
-std::string report_json(const Report& report) {
-  std::string out;
-  without_gil(report.normalized_text.size(), [&] { json::write(out, report); });
-  return out;
+// The characters of pieces of UTF-8 and the widest of them, as str storage needs them: ASCII,
+// Latin-1, two bytes or four. The library writes only valid UTF-8.
+struct Utf8Measure {
+  std::size_t chars = 0;
+  Py_UCS4 widest = 0;
+
+  void add(std::string_view s) {
+    unsigned char lead_max = 0;
+    for (const char ch : s) {
+      const auto c = static_cast<unsigned char>(ch);
+      chars += (c & 0xC0) != 0x80;
+      lead_max = std::max(lead_max, c);
+    }
+    // The lead byte bounds the code point exactly enough to choose the storage.
+    const Py_UCS4 w = lead_max < 0x80   ? 0x7F
+                      : lead_max < 0xC4 ? 0xFF
+                      : lead_max < 0xF0 ? 0xFFFF
+                                        : 0x10FFFF;
+    widest = std::max(widest, w);
+  }
+};
+
+// Where the last whole character of a piece of UTF-8 ends: pieces may end inside a character.
+std::size_t whole_characters(std::string_view s) {
+  std::size_t lead = s.size();
+  while (lead > 0 && (static_cast<unsigned char>(s[lead - 1]) & 0xC0) == 0x80) --lead;
+  if (lead == 0) return s.size();
+  const auto c = static_cast<unsigned char>(s[--lead]);
+  const std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+  return s.size() - lead >= n ? s.size() : lead;
+}
+
+// Decodes pieces of UTF-8, each made of whole characters, into a str's buffer of code units.
+template <class Unit>
+struct Utf8Fill {
+  Unit* at;
+  Unit* end;
+
+  bool add(std::string_view s) {
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    const auto* const stop = p + s.size();
+    while (p < stop) {
+      if (at == end) return false;
+      const unsigned char c = *p;
+      Py_UCS4 cp;
+      std::size_t n;
+      if (c < 0x80) cp = c, n = 1;
+      else if (c < 0xE0) cp = c & 0x1F, n = 2;
+      else if (c < 0xF0) cp = c & 0x0F, n = 3;
+      else cp = c & 0x07, n = 4;
+      if (static_cast<std::size_t>(stop - p) < n) return false;
+      for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (p[k] & 0x3F);
+      *at++ = static_cast<Unit>(cp);
+      p += n;
+    }
+    return true;
+  }
+};
+
+// A report's JSON straight into a str: written once to measure it, then again into the str's
+// own buffer a piece at a time, so the UTF-8 text is never held whole beside the str (a str of
+// Korean text takes two bytes a character; the JSON alone is several times the input). Large
+// reports are written without the interpreter lock: nothing can change them meanwhile, and the
+// new str is nobody else's yet.
+PyObject* report_json(const Report& report) {
+  const std::size_t size = report.normalized_text.size();
+  Utf8Measure measure;
+  without_gil(size, [&] {
+    std::string piece;
+    json::write(piece, report, [&](std::string& p) {
+      measure.add(p);
+      p.clear();
+    });
+    measure.add(piece);
+  });
+  Ref text = Ref::steal(PyUnicode_New(static_cast<Py_ssize_t>(measure.chars), measure.widest));
+  if (!text) return nullptr;
+  auto fill = [&]<class Unit>(Unit* units) {
+    Utf8Fill<Unit> into{units, units + measure.chars};
+    bool fits = true;
+    without_gil(size, [&] {
+      std::string piece;
+      json::write(piece, report, [&](std::string& p) {
+        const std::size_t whole = whole_characters(p);
+        fits = fits && into.add(std::string_view(p).substr(0, whole));
+        p.erase(0, whole);
+      });
+      fits = fits && into.add(piece) && into.at == into.end;
+    });
+    return fits;
+  };
+  void* data = PyUnicode_DATA(text.get());
+  const int kind = PyUnicode_KIND(text.get());
+  const bool fits = kind == PyUnicode_1BYTE_KIND   ? fill(static_cast<Py_UCS1*>(data))
+                    : kind == PyUnicode_2BYTE_KIND ? fill(static_cast<Py_UCS2*>(data))
+                                                   : fill(static_cast<Py_UCS4*>(data));
+  if (!fits) {
+    PyErr_SetString(PyExc_RuntimeError,
+                    "Report.to_json: the JSON changed between its two writings");
+    return nullptr;
+  }
+  return text.release();
 }
 
 // ----------------------------------------------------------------------------------------------

@@ -35,11 +35,13 @@ void append_escaped(std::string& out, std::string_view s) {
   out.append(s.data() + run, s.size() - run);
 }
 
-constexpr std::size_t kEscapeBlock = std::size_t{1} << 16;
+constexpr std::size_t kEscapeBlock = kPieceBytes;
 
 }  // namespace
 
-void write_string(std::string& out, std::string_view s) {
+void write_string(std::string& out, std::string_view s) { write_string(out, s, Flush()); }
+
+void write_string(std::string& out, std::string_view s, const Flush& flush) {
   out.push_back('"');
   if (s.size() <= kEscapeBlock) {
     append_escaped(out, s);
@@ -49,6 +51,7 @@ void write_string(std::string& out, std::string_view s) {
     for (std::size_t at = 0; at < s.size(); at += kEscapeBlock) {
       poll.advance(kEscapeBlock);
       append_escaped(out, s.substr(at, kEscapeBlock));
+      if (flush && out.size() >= kPieceBytes) flush(out);
     }
   }
   out.push_back('"');

@@ -312,6 +312,8 @@ def test_report_out_lists_the_masked_findings(tmp_path):
     ("a.jsonl", '{"a": "x\\q"}\n', ["--field", "a"], "a.jsonl:1:9: Invalid \\escape"),
     ("a.jsonl", '{"a": 12}\n', ["--field", "a"], "a.jsonl:1:7: field 'a' holds a number, not a string"),
     ("a.jsonl", '{"a": {"b": "c"}}\n', ["--field", "a"], "a.jsonl:1:7: field 'a' holds an object, not a string"),
+    ("a.jsonl", '{"a": "ok"}\n{"b": 1, "a": "x \\udc00 010-1234-5678"}\n', ["--field", "a"],
+     "a.jsonl:2: field 'a': the text holds an unpaired surrogate '\\udc00' (a \\uD800-\\uDFFF escape without its pair)"),
 ])
 def test_bad_input_says_where_and_leaves_no_output(tmp_path, name, data, args, message):
     (tmp_path / name).write_text(data)

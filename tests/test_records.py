@@ -120,3 +120,59 @@ def test_block_reading_gives_what_line_by_line_reading_gives(text, names, chunk_
 @pytest.mark.parametrize("names", [[], [" memo"], [":x"], ['a"b'], ["a\\b"]])
 def test_names_that_could_be_misread_in_a_block_are_read_line_by_line(names):
     assert _records._plain_member_pattern(names) is None
+
+
+csv_cells = st.text(alphabet='ab,"\n\r 가', max_size=5)
+
+
+@st.composite
+def csv_texts(draw):
+    width = draw(st.integers(min_value=1, max_value=3))
+    rows = [["memo", "id", "note"][:width]]
+    for _ in range(draw(st.integers(min_value=0, max_value=12))):
+        rows.append([draw(csv_cells) for _ in range(draw(st.sampled_from([width] * 5 + [width + 1])))])
+    out = []
+    for row in rows:
+        cells = []
+        for cell in row:
+            quoted = draw(st.booleans()) or any(c in cell for c in ',"\n\r') or cell.startswith('"')
+            cells.append('"' + cell.replace('"', '""') + '"' if quoted else cell)
+        line = ",".join(cells)
+        if draw(st.integers(0, 9)) == 0:
+            line = draw(st.sampled_from(['', 'a,"b"c', '"open', 'x\r,y']))
+        out.append(line + draw(st.sampled_from(["\n", "\n", "\r\n"])))
+    text = "".join(out)
+    return text.rstrip("\r\n") if draw(st.booleans()) else text
+
+
+def _read_csv(data: bytes, names, block_path: bool, chunk_records: int, block_bytes: int):
+    saved = _records.CHUNK_RECORDS, _records.CHUNK_CHARS, _records.BLOCK_BYTES
+    _records.CHUNK_RECORDS, _records.CHUNK_CHARS, _records.BLOCK_BYTES = chunk_records, 12, block_bytes
+    try:
+        reader = _records.CsvReader(names)
+        if not block_path:
+            reader._rows_pattern = lambda: None
+        seen = []
+        try:
+            for chunk in reader.chunks([LineReader(Source("f", io.BytesIO(data)), "utf-8", "strict", lambda n: None)]):
+                new = {i: "<" + t + ">" for i, t in enumerate(chunk.texts)}
+                records = [(first, r.number, r.line, [(f.name, f.value, f.index, f.quoted) for f in r.fields], r.render({}))
+                           for first, r in chunk.records(range(len(chunk.texts)))]
+                items = [(text, None if r is None else (r.number, r.line)) for text, r in chunk.items(new)]
+                seen.append((chunk.texts, records, chunk.render({}), chunk.render(new), items))
+        except InputError as err:
+            seen.append(str(err))
+        return seen
+    finally:
+        _records.CHUNK_RECORDS, _records.CHUNK_CHARS, _records.BLOCK_BYTES = saved
+
+
+@settings(max_examples=300, deadline=None)
+@given(text=csv_texts(), names=st.sampled_from([["memo"], ["memo", "note"], ["id"]]),
+       chunk_records=st.integers(min_value=1, max_value=5), block_bytes=st.integers(min_value=1, max_value=200))
+def test_csv_block_reading_gives_what_row_by_row_reading_gives(text, names, chunk_records, block_bytes):
+    data = text.encode()
+    by_block = _read_csv(data, names, True, chunk_records, block_bytes)
+    assert by_block == _read_csv(data, names, False, chunk_records, block_bytes)
+    if not by_block or not isinstance(by_block[-1], str):
+        assert "".join(chunk[2] for chunk in by_block) == text    # nothing replaced: the input comes back

@@ -154,6 +154,15 @@ class LineReader:
             self.line += 1
         return "".join(lines)
 
+    def give_back(self, text: str) -> None:
+        """Takes back the end of the text `take_text` gave (whole lines), to hand it out line by line."""
+        self._lines, self._pos, self._text, self._raw = _split_lines(text), 0, "", None
+        self.line -= len(self._lines)
+
+    def lines_left(self) -> bool:
+        """Whether the current block has lines not handed out yet."""
+        return bool(self._text) or self._pos < len(self._lines if self._raw is None else self._raw)
+
     def read_all(self) -> str:
         raw = self._stream.read()
         self._on_bytes(len(raw))
@@ -322,40 +331,43 @@ Item = Union[Record, str]   # a record, or text that passes through unchanged
 
 
 class Run:
-    """Consecutive JSONL lines read in one go (each a JSON object of plain members, or blank):
-    the wanted texts of all of them, with what is needed to write them again or to make the
-    `Record` of any of them."""
+    """Consecutive records read in one go, one per line (JSONL objects of plain members, or CSV
+    rows without line breaks in quotes): the wanted texts of all of them, with what is needed to
+    write them again or to make the `Record` of any of them."""
 
-    __slots__ = ("file", "text", "first_line", "first_number", "records", "values", "starts", "stops",
-                 "keys", "record_of", "line_of_record", "full")
+    __slots__ = ("file", "text", "first_line", "first_number", "values", "starts", "stops", "keys",
+                 "record_of", "full")
 
     def __init__(self, file: str, text: str, first_line: int, first_number: int):
         self.file, self.text, self.first_line, self.first_number = file, text, first_line, first_number
-        self.records = 0                       # records in the run
         self.values: List[str] = []            # the wanted texts, in order
-        self.starts: List[int] = []            # where each one's string literal starts and stops in `text`
+        self.starts: List[int] = []            # where each one is written in `text` (JSONL: between the quotes)
         self.stops: List[int] = []
         self.keys: List[str] = []
-        self.record_of: List[int] = []         # the record (0-based in the run) of each text
-        self.line_of_record: Optional[List[int]] = None  # each record's line (0-based); None: record == line
+        self.record_of: List[int] = []         # the record (0-based in the run, one per line) of each text
         self.full = False                      # the chunk ends with this run
 
-    def record(self, first: int) -> Tuple[int, "JsonlRecord"]:
+    def record(self, first: int) -> Tuple[int, Record]:
         """The record holding text `first`: the index of its first text, and the record."""
         which = self.record_of[first]
-        while first > 0 and self.record_of[first - 1] == which:
-            first -= 1
-        stop = first + 1
-        while stop < len(self.values) and self.record_of[stop] == which:
-            stop += 1
+        first = bisect.bisect_left(self.record_of, which, 0, first)
+        stop = bisect.bisect_right(self.record_of, which, first)
         text = self.text
         line_start = text.rfind("\n", 0, self.starts[first]) + 1
-        line_stop = text.find("\n", line_start)
-        body, end = split_terminator(text[line_start:] if line_stop < 0 else text[line_start:line_stop + 1])
-        fields = [Field(self.keys[i], self.values[i], raw=text[self.starts[i] + 1:self.stops[i] - 1],
-                        start=self.starts[i] - line_start, end=self.stops[i] - line_start) for i in range(first, stop)]
-        line = which if self.line_of_record is None else self.line_of_record[which]
-        return first, JsonlRecord(self.first_number + which, self.file, self.first_line + line, fields, body, end)
+        line_stop = text.find("\n", line_start) + 1 or len(text)
+        return first, self._build(which, text[line_start:line_stop], line_start, first, stop)
+
+    def _build(self, which: int, line: str, line_start: int, first: int, stop: int) -> Record:
+        """The record `which` of the run: `line`, at `line_start` in the text, holds texts first..stop."""
+        body, end = split_terminator(line)
+        fields = [Field(self.keys[i], self.values[i], raw=self.text[self.starts[i]:self.stops[i]],
+                        start=self.starts[i] - 1 - line_start, end=self.stops[i] + 1 - line_start)
+                  for i in range(first, stop)]
+        return JsonlRecord(self.first_number + which, self.file, self.first_line + which, fields, body, end)
+
+    def _written(self, position: int, new: str) -> str:
+        """How the new text of text `position` is written in place of the old."""
+        return json_field_text(new, self.text[self.starts[position]:self.stops[position]])
 
     def render(self, new: Dict[int, str]) -> str:
         """The text of the run with the texts at the positions of `new` replaced."""
@@ -363,31 +375,36 @@ class Run:
             return self.text
         text, out, done = self.text, [], 0
         for position in sorted(new):
-            out.append(text[done:self.starts[position] + 1])
-            out.append(json_field_text(new[position], text[self.starts[position] + 1:self.stops[position] - 1]))
-            done = self.stops[position] - 1
+            out.append(text[done:self.starts[position]])
+            out.append(self._written(position, new[position]))
+            done = self.stops[position]
         out.append(text[done:])
         return "".join(out)
 
     def items(self, new: Dict[int, str]) -> List[Tuple[str, Optional[Record]]]:
-        """Each line of the run written again, with the record it is (None for a blank line)."""
-        records: Dict[int, Tuple[int, JsonlRecord]] = {}
-        for position in range(len(self.values)):
-            first, record = self.record(position)
-            records.setdefault(record.number, (first, record))
-        out, number = [], self.first_number
-        for offset, line in enumerate(_split_lines(self.text)):
-            body, end = split_terminator(line)
-            if not body.strip(" \t\r"):
-                out.append((line, None))
-                continue
-            first, record = records.get(number, (0, None))
-            if record is None:
-                record = JsonlRecord(number, self.file, self.first_line + offset, [], body, end)
-            changes = {k: new[first + k] for k in range(len(record.fields)) if first + k in new}
-            out.append((record.render(changes), record))
-            number += 1
+        """Each line of the run written again, with the record it is."""
+        out, first, line_start = [], 0, 0
+        for which, line in enumerate(_split_lines(self.text)):
+            stop = bisect.bisect_right(self.record_of, which, first)
+            record = self._build(which, line, line_start, first, stop)
+            out.append((record.render({k - first: new[k] for k in range(first, stop) if k in new}), record))
+            first, line_start = stop, line_start + len(line)
         return out
+
+
+class CsvRun(Run):
+    """A `Run` of CSV rows (texts are whole cells, quotes included)."""
+
+    __slots__ = ("reader",)
+
+    def _build(self, which: int, line: str, line_start: int, first: int, stop: int) -> Record:
+        cells, end, raw = self.reader._parse(line, None, self.first_line + which)
+        fields = [Field(self.reader.header[i], cells[i][0], None, 0, 0, i, cells[i][1]) for i in self.reader.columns]
+        return CsvRecord(self.first_number + which, self.file, self.first_line + which, fields, cells, end, raw,
+                         self.reader.delimiter)
+
+    def _written(self, position: int, new: str) -> str:
+        return csv_cell(new, self.text.startswith('"', self.starts[position]), self.reader.delimiter)
 
 
 Unit = Union[Record, Run, str]
@@ -435,15 +452,21 @@ class Chunk:
     def render(self, new: Dict[int, str]) -> str:
         """The text of the chunk with the texts at the positions of `new` replaced."""
         out, base = [], 0
+        changed = sorted(new)
+        next_change = changed[0] if changed else -1
+        none: Dict[int, str] = {}
         for unit in self.units:
             if isinstance(unit, str):
                 out.append(unit)
-            elif isinstance(unit, Run):
-                out.append(unit.render(self._changes(new, base, len(unit.values))))
-                base += len(unit.values)
+                continue
+            count = len(unit.values) if isinstance(unit, Run) else len(unit.fields)
+            if base <= next_change < base + count:
+                out.append(unit.render(self._changes(new, base, count)))
+                index = bisect.bisect_left(changed, base + count)
+                next_change = changed[index] if index < len(changed) else -1
             else:
-                out.append(unit.render(self._changes(new, base, len(unit.fields))))
-                base += len(unit.fields)
+                out.append(unit.render(none))
+            base += count
         return "".join(out)
 
     def items(self, new: Dict[int, str]) -> List[Tuple[str, Optional[Record]]]:
@@ -486,6 +509,33 @@ class Reader:
             return True
         return False
 
+    def _runs(self, text: str, start: int, stop: int, line: int, name: str, values: List[str],
+              spans: List[Tuple[int, int]], keys: List[str], record_of: List[int]) -> Iterator[Run]:
+        """Runs of the non-blank lines text[start:stop], each line a record, cut where chunks end."""
+        records = text.count("\n", start, stop) + (not text.endswith("\n", start, stop))
+        chars = [0] * records
+        for record, value in zip(record_of, values):
+            chars[record] += len(value)
+        run_first, run_start, taken = 0, start, 0
+        for record in range(records):
+            if self._count(chars[record]) or record == records - 1:
+                full = record < records - 1 or self.chunk_records == 0
+                run_stop = stop if record == records - 1 else _line_after(text, run_start, record - run_first)
+                count = bisect.bisect_left(record_of, record + 1, taken)
+                run = self._new_run(name, text[run_start:run_stop], line + run_first, self.count + 1)
+                run.values = values[taken:count]
+                run.starts = [span[0] - run_start for span in spans[taken:count]]
+                run.stops = [span[1] - run_start for span in spans[taken:count]]
+                run.keys = keys[taken:count]
+                run.record_of = [r - run_first for r in record_of[taken:count]]
+                run.full = full
+                self.count += record + 1 - run_first
+                yield run
+                run_first, run_start, taken = record + 1, run_stop, count
+
+    def _new_run(self, file: str, text: str, first_line: int, first_number: int) -> Run:
+        return Run(file, text, first_line, first_number)
+
     def chunks(self, sources: Iterable[LineReader]) -> Iterator[Chunk]:
         """The records of every source in order, in chunks: a chunk ends after CHUNK_RECORDS
         records or once it holds CHUNK_CHARS characters of texts, whatever the sources."""
@@ -497,7 +547,8 @@ class Reader:
                 if isinstance(unit, Run):
                     full = unit.full
                 elif isinstance(unit, Record):
-                    full = self._count(sum(len(f.value) for f in unit.fields))
+                    fields = unit.fields
+                    full = self._count(len(fields[0].value) if len(fields) == 1 else sum(len(f.value) for f in fields))
                 else:
                     continue
                 if full:
@@ -614,7 +665,7 @@ class JsonlReader(Reader):
                 bad_start = text.rfind("\n", 0, at) + 1
                 bad_stop = text.find("\n", at) + 1 or stop
                 if bad_start > start:
-                    kept = bisect.bisect_left(spans, (bad_start, 0))
+                    kept = bisect.bisect_left(spans, (bad_start, 0))   # texts on lines before the bad one
                     yield from self._runs(text, start, bad_start, line, name, values[:kept], spans[:kept],
                                           keys[:kept], record_of[:kept])
                 bad_line = line + text.count("\n", start, bad_start)
@@ -625,35 +676,10 @@ class JsonlReader(Reader):
             line_index += text.count("\n", counted_to, at)
             counted_to = at
             values.append(value)
-            spans.append((at, end))
+            spans.append((at + 1, end - 1))
             keys.append(member.group(1))
             record_of.append(line_index)
         yield from self._runs(text, start, stop, line, name, values, spans, keys, record_of)
-
-    def _runs(self, text: str, start: int, stop: int, line: int, name: str, values: List[str],
-              spans: List[Tuple[int, int]], keys: List[str], record_of: List[int]) -> Iterator[Run]:
-        """Runs of the non-blank lines text[start:stop], each line a record, cut where chunks end."""
-        records = text.count("\n", start, stop) + (not text.endswith("\n", start, stop))
-        chars = [0] * records
-        for record, value in zip(record_of, values):
-            chars[record] += len(value)
-        run_first, run_start, taken = 0, start, 0
-        for record in range(records):
-            if self._count(chars[record]) or record == records - 1:
-                full = record < records - 1 or self.chunk_records == 0
-                run_stop = stop if record == records - 1 else _line_after(text, run_start, record - run_first)
-                count = bisect.bisect_left(record_of, record + 1, taken)
-                run = Run(name, text[run_start:run_stop], line + run_first, self.count + 1)
-                run.values = values[taken:count]
-                run.starts = [span[0] - run_start for span in spans[taken:count]]
-                run.stops = [span[1] - run_start for span in spans[taken:count]]
-                run.keys = keys[taken:count]
-                run.record_of = [r - run_first for r in record_of[taken:count]]
-                run.full = full
-                self.count += record + 1 - run_first
-                yield run
-                run_first, run_start, taken = record + 1, run_stop, count
-
 
 def _line_after(text: str, start: int, lines: int) -> int:
     """Where the line after the `lines`-th (0-based) line from `start` begins."""
@@ -801,29 +827,72 @@ class CsvReader(Reader):
         self.header: Optional[List[str]] = None
         self.columns: List[int] = []
 
-    def items(self, lines: LineReader) -> Iterator[Item]:
+    def items(self, lines: LineReader) -> Iterator[Unit]:
         first_source = self.header is None
-        header_line = None
         for line in lines:
             start_line = lines.line
-            if header_line is None:
-                header_line = start_line
-                cells, end, raw = self._parse(line, lines, start_line)
-                header = [value for value, _ in cells]
-                header[0] = header[0].lstrip("\ufeff")
-                self._check_header(header, lines.name, start_line)
-                if first_source:
-                    yield raw
-                continue
-            if line in ("\n", "\r\n"):
-                yield line
-                continue
             cells, end, raw = self._parse(line, lines, start_line)
-            if len(cells) != len(self.header):
-                raise InputError(lines.name, start_line, None,
-                                 f"the record has {len(cells)} fields, the header has {len(self.header)}")
-            fields = [Field(self.header[i], cells[i][0], None, 0, 0, i, cells[i][1]) for i in self.columns]
-            yield CsvRecord(self.next_number(), lines.name, start_line, fields, cells, end, raw, self.delimiter)
+            header = [value for value, _ in cells]
+            header[0] = header[0].lstrip("\ufeff")
+            self._check_header(header, lines.name, start_line)
+            if first_source:
+                yield raw
+            break
+        rows = self._rows_pattern()
+        while True:
+            first_line = lines.line + 1
+            text = lines.take_text()
+            if not text:
+                return
+            stop = rows.match(text).end() if rows is not None else 0
+            if stop:
+                yield from self._plain_rows(rows, text, stop, first_line, lines.name)
+            if stop < len(text):   # the rest of this block row by row
+                lines.give_back(text[stop:])
+                while lines.lines_left():
+                    yield self._row(next(lines), lines)
+
+    def _row(self, line: str, lines: LineReader) -> Item:
+        start_line = lines.line
+        if line in ("\n", "\r\n"):
+            return line
+        cells, end, raw = self._parse(line, lines, start_line)
+        if len(cells) != len(self.header):
+            raise InputError(lines.name, start_line, None,
+                             f"the record has {len(cells)} fields, the header has {len(self.header)}")
+        fields = [Field(self.header[i], cells[i][0], None, 0, 0, i, cells[i][1]) for i in self.columns]
+        return CsvRecord(self.next_number(), lines.name, start_line, fields, cells, end, raw, self.delimiter)
+
+    def _rows_pattern(self) -> Optional["re.Pattern[str]"]:
+        """Lines that are rows of the header's width (quoted cells without line breaks); None for a
+        one-column file, where a blank line is a row. Sets `_row`: one such row, its wanted cells
+        as groups."""
+        if self.header is None or len(self.header) < 2:
+            return None
+        d = re.escape(self.delimiter)
+        cell = r'(?:"[^"\r\n]*+(?:""[^"\r\n]*+)*+"|[^"%s\r\n][^%s\r\n]*+|)' % (d, d)
+        row = d.join("(" + cell + ")" if i in self.columns else cell for i in range(len(self.header))) + r"\r?\n"
+        self._row_pattern = re.compile(row)
+        return re.compile("(?:" + row.replace("(", "(?:").replace("(?:?:", "(?:") + ")*+")
+
+    def _plain_rows(self, rows: "re.Pattern[str]", text: str, stop: int, line: int, name: str) -> Iterator[Unit]:
+        """The rows text[:stop] (matched by `rows`; `line` is the number of the first) as runs."""
+        values, spans, keys, record_of = [], [], [], []
+        names = [self.header[i] for i in self.columns]
+        for index, match in enumerate(self._row_pattern.finditer(text, 0, stop)):
+            for group, key in enumerate(names, 1):
+                cell_start, cell_stop = match.span(group)
+                cell = text[cell_start:cell_stop]
+                values.append(cell[1:-1].replace('""', '"') if cell.startswith('"') else cell)
+                spans.append((cell_start, cell_stop))
+                keys.append(key)
+                record_of.append(index)
+        yield from self._runs(text, 0, stop, line, name, values, spans, keys, record_of)
+
+    def _new_run(self, file: str, text: str, first_line: int, first_number: int) -> Run:
+        run = CsvRun(file, text, first_line, first_number)
+        run.reader = self
+        return run
 
     def _check_header(self, header: List[str], name: str, line: int) -> None:
         if self.header is None:

@@ -17,13 +17,13 @@ import struct
 import sys
 import tempfile
 from concurrent.futures import ThreadPoolExecutor
-from typing import Callable, Dict, Iterator, List, Optional, Sequence, Tuple
+from typing import Callable, Dict, Iterator, List, Optional, Sequence, Tuple, Union
 
 import norvane
 
 from ._batch import detect_texts, mask_texts
 from ._policytext import POLICY_FORMS, PolicyTextError, parse_override, parse_policy
-from ._records import (FORMATS, Chunk, Field, InputError, LineReader, RawText, Record, Source, check_encoding,
+from ._records import (FORMATS, Chunk, Field, InputError, LineReader, RawText, Record, Run, Source, check_encoding,
                        format_for, make_reader)
 from ._tokens import RUN_PREFIX, TokenError, TokenNumbering, tokenized_kinds
 
@@ -251,13 +251,13 @@ class Engine:
         run on one thread: a chunk read before a bad one is finished first."""
         if self.jobs == 1:
             for chunk in chunks:
-                yield chunk, work(chunk.texts)
+                yield chunk, _work_on(chunk, work)
             return
         with ThreadPoolExecutor(max_workers=1) as pool:
             pending = None
             try:
                 for chunk in chunks:
-                    submitted = (chunk, pool.submit(work, chunk.texts))
+                    submitted = (chunk, pool.submit(_work_on, chunk, work))
                     if pending is not None:
                         yield pending[0], pending[1].result()
                     pending = submitted
@@ -267,6 +267,23 @@ class Engine:
                 raise
             if pending is not None:
                 yield pending[0], pending[1].result()
+
+
+def _work_on(chunk: Chunk, work: Callable[[List[str]], list]) -> list:
+    try:
+        return work(chunk.texts)
+    except UnicodeEncodeError as err:
+        # Only a JSON escape can give a text half of a surrogate pair: say where it is.
+        for position, text in enumerate(chunk.texts):
+            try:
+                text.encode("utf-8")
+            except UnicodeEncodeError as bad:
+                first, record = next(chunk.records([position]))
+                field = record.fields[position - first]
+                where = f"field {field.name!r}: " if field.name is not None else ""
+                raise InputError(record.file, record.line, None, where + "the text holds an unpaired surrogate "
+                                 f"{bad.object[bad.start:bad.end]!r} (a \\uD800-\\uDFFF escape without its pair)") from err
+        raise
 
 
 _SCORES: Dict[float, float] = {}
@@ -560,6 +577,15 @@ class RestoreMaps:
         self._stream.close()
 
 
+def _records_and_text(chunk: Chunk) -> Iterator[Union[Record, str]]:
+    """Each record of the chunk, and the text that passes through between them."""
+    for unit in chunk.units:
+        if isinstance(unit, Run):
+            yield from (record for _, record in unit.items({}))
+        else:
+            yield unit
+
+
 def run_unmask(args) -> int:
     fmt = _input_format(args, [args.masked])
     reader = _reader(args, fmt, None)
@@ -571,7 +597,7 @@ def run_unmask(args) -> int:
             out = outputs.open(args.output, encoding)
             for chunk in read_chunks([args.masked], reader, encoding, args.errors, progress):
                 written: List[Tuple[str, Optional[Record]]] = []
-                for item in chunk.units:
+                for item in _records_and_text(chunk):
                     if isinstance(item, str):
                         written.append((item, None))
                         continue

@@ -253,6 +253,82 @@ def test_csv_fields_joined_across_commas_are_read_one_by_one():
 
 
 # ---------------------------------------------------------------------------------------------
+# Labels read by their words, not by their exact wording: keys split at camel-case steps and
+# joiners, short forms, generic words after the head word. None of these wordings is in the
+# label tables as written.
+
+KEY_WORDS = [
+    ("refundAccount: 110-123-456789",
+     [("bank_account", "110-123-456789", "account.length", ["context.extra_label", "context.key_words"])]),
+    ('"customerBirthDate": "1990-01-01"',
+     [("birth_date", "1990-01-01", "birth.yyyymmdd", ["context.log_key", "context.key_words"])]),
+    ("payout.bankAcctNo | 110-123-456789",
+     [("bank_account", "110-123-456789", "account.length",
+       ["context.extra_label", "context.key_words", "context.bank_name"])]),
+    ("driverLicenseNumber: 11-12-345678-90",
+     [("driver_license", "11-12-345678-90", "license.12", ["context.extra_label", "context.key_words"])]),
+    ("name\tbirthDt\tbankAcctNo\n김\t19900101\t110123456789",
+     [("birth_date", "19900101", "birth.yyyymmdd", ["context.column_header", "context.key_words"]),
+      ("bank_account", "110123456789", "account.length", ["context.column_header", "context.key_words"])]),
+]
+
+ABBREVIATIONS = [
+    ("A/C No. 110-123-456789",
+     [("bank_account", "110-123-456789", "account.length", ["context.extra_label", "context.abbreviation"])]),
+    ("A.C: 110-123-456789",
+     [("bank_account", "110-123-456789", "account.length", ["context.extra_label", "context.abbreviation"])]),
+    ("D/L 11-12-345678-90",
+     [("driver_license", "11-12-345678-90", "license.12", ["context.extra_label", "context.abbreviation"])]),
+    ("PPT No. M12345678",
+     [("passport", "M12345678", "passport.shape", ["context.extra_label", "context.abbreviation"])]),
+    ("PSPT M12345678",
+     [("passport", "M12345678", "passport.shape", ["context.extra_label", "context.abbreviation"])]),
+]
+
+COMPOUND_LABELS = [
+    ("출생 일자: 1990.01.01",
+     [("birth_date", "1990.01.01", "birth.yyyymmdd", ["context.letter_distance", "context.compound_label"])]),
+    ("계좌 정보: 110-123-456789",
+     [("bank_account", "110-123-456789", "account.length", ["context.letter_distance", "context.compound_label"])]),
+    ("여권 넘버 M12345678",
+     [("passport", "M12345678", "passport.shape", ["context.letter_distance", "context.compound_label"])]),
+    ("birth_ymd=19900101",
+     [("birth_date", "19900101", "birth.yyyymmdd", ["context.extra_label", "context.compound_label"])]),
+]
+
+
+@pytest.mark.parametrize("text,expected", KEY_WORDS + ABBREVIATIONS + COMPOUND_LABELS)
+def test_labels_are_read_by_their_words(text, expected):
+    assert found(text, Config.thorough()) == expected
+    assert found(text, None) == []
+
+
+def test_abbreviations_are_read_as_short_forms_of_a_known_kind():
+    # Mob. and H/P name phones that the base rules find anyway: the short form shows as read.
+    for text in ("Mob. 010-1234-5678", "H/P: 010-1234-5678"):
+        assert found(text, Config.thorough()) == [
+            ("phone", "010-1234-5678", "phone.mobile_11", ["context.extra_label", "context.abbreviation"])]
+
+
+@pytest.mark.parametrize("text,reason", [
+    ("cardApprovalNo=4111-1111-1111-1111", "look_alike"),   # the head word (approval) decides
+    ("orderNumber: 1990-01-01", "look_alike"),
+    ("주문 정보: 010-1234-5678", "look_alike"),             # 주문 read across 정보
+])
+def test_look_alike_keys_and_compounds_veto(text, reason):
+    report = norvane.detect(text, Config.thorough())
+    assert report.findings == []
+    assert {r.reason for r in report.rejections} == {reason}
+
+
+def test_words_glued_without_a_step_are_not_split():
+    # refundaccount could be cut anywhere: no label is read in it.
+    assert found("refundaccount: 110-123-456789", Config.thorough()) == []
+    assert found("accessCode=010-1234-5678", Config.thorough()) == [
+        ("phone", "010-1234-5678", "phone.mobile_11", [])]
+
+
+# ---------------------------------------------------------------------------------------------
 # Switching one family off takes away exactly its part
 
 

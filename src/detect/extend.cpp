@@ -22,6 +22,21 @@ bool is_ascii_digit(unsigned char c) { return c >= '0' && c <= '9'; }
 unsigned char lower(unsigned char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c | 0x20) : c;
 }
+bool is_upper(unsigned char c) { return c >= 'A' && c <= 'Z'; }
+bool is_lower(unsigned char c) { return c >= 'a' && c <= 'z'; }
+
+// Whether a word of a camel-case key begins at byte p, between two letters: refund|Account,
+// ACCT|No.
+bool camel_step(std::string_view s, std::size_t p) {
+  if (p == 0 || p >= s.size()) return false;
+  const auto a = static_cast<unsigned char>(s[p - 1]), b = static_cast<unsigned char>(s[p]);
+  if (is_lower(a) && is_upper(b)) return true;
+  return is_upper(a) && is_upper(b) && p + 1 < s.size() &&
+         is_lower(static_cast<unsigned char>(s[p + 1]));
+}
+
+// What joins the words of a key: refund_account, refund-account, customer.account.
+bool joins_key_words(char c) { return c == '_' || c == '-' || c == '.'; }
 
 // Letters and digits: the characters a label distance counts.
 bool counts(char32_t c) {
@@ -89,10 +104,14 @@ class LabelIndex {
 
   // Where label i ends when it stands at byte `at` of s and ends by `limit`, or npos. ASCII
   // letters match either case and no ASCII letter may touch an ASCII end of the label; spaces
-  // may stand between two Korean letters of it (주민 번호, 접수 번호).
-  std::size_t match_end(std::size_t i, std::string_view s, std::size_t at,
-                        std::size_t limit) const {
+  // may stand between two Korean letters of it (주민 번호, 접수 번호). The words of a key are
+  // read as words (`readings` gets kKeyWords): a camel-case step ends a word, and a space
+  // between ASCII words of the label matches "_", "-", "." or a camel-case step (cardNo,
+  // date_of_birth). "/" and "." inside an abbreviation stand for each other (H/P, A.C).
+  std::size_t match_end(std::size_t i, std::string_view s, std::size_t at, std::size_t limit,
+                        std::uint8_t& readings) const {
     const std::string_view w = labels_[i].word;
+    std::uint8_t read = 0;
     std::size_t t = at;
     for (std::size_t k = 0; k < w.size();) {
       if (t >= limit) return std::string_view::npos;
@@ -101,16 +120,31 @@ class LabelIndex {
         ++t;
         continue;
       }
-      if (lower(static_cast<unsigned char>(s[t])) != lower(wk)) return std::string_view::npos;
+      const auto st = static_cast<unsigned char>(s[t]);
+      if (wk == ' ' && st != ' ' && k > 0 && is_ascii_letter(static_cast<unsigned char>(w[k - 1]))) {
+        if (joins_key_words(s[t])) ++t;
+        else if (!camel_step(s, t)) return std::string_view::npos;
+        read |= kKeyWords;
+        ++k;
+        continue;
+      }
+      if ((wk == '/' || wk == '.') && (st == '/' || st == '.') && wk != st) read |= kAbbreviation;
+      else if (lower(st) != lower(wk)) return std::string_view::npos;
       ++t;
       ++k;
     }
     if (is_ascii_letter(static_cast<unsigned char>(w.front())) && at > 0 &&
-        is_ascii_letter(static_cast<unsigned char>(s[at - 1])))
-      return std::string_view::npos;
+        is_ascii_letter(static_cast<unsigned char>(s[at - 1]))) {
+      if (!camel_step(s, at)) return std::string_view::npos;
+      read |= kKeyWords;
+    }
     if (is_ascii_letter(static_cast<unsigned char>(w.back())) && t < s.size() &&
-        is_ascii_letter(static_cast<unsigned char>(s[t])))
-      return std::string_view::npos;
+        is_ascii_letter(static_cast<unsigned char>(s[t]))) {
+      if (!camel_step(s, t)) return std::string_view::npos;
+      read |= kKeyWords;
+    }
+    if (labels_[i].flags & labels::kAbbreviation) read |= kAbbreviation;
+    readings = read;
     return t;
   }
 
@@ -208,7 +242,8 @@ bool introduces_value(std::string_view text, std::size_t e, std::string_view wor
     ++e;
   if (e < text.size() && text[e] == '"') ++e;
   while (e < text.size() && text[e] == ' ') ++e;
-  return e < text.size() && (text[e] == '=' || text[e] == ':');
+  const std::string_view rest = text.substr(e);
+  return rest.starts_with('=') || rest.starts_with(':') || rest.starts_with("->");
 }
 
 // Delimiters in [from, to) outside double quotes ("2,430" is one field).
@@ -222,14 +257,74 @@ std::size_t count_delimiters(std::string_view s, std::size_t from, std::size_t t
   return count;
 }
 
-bool is_number_word(std::string_view w) {
-  auto is = [&](std::string_view x) {
-    if (w.size() != x.size()) return false;
-    for (std::size_t k = 0; k < w.size(); ++k)
-      if (lower(static_cast<unsigned char>(w[k])) != x[k]) return false;
-    return true;
+bool equals_ignoring_case(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t k = 0; k < a.size(); ++k)
+    if (lower(static_cast<unsigned char>(a[k])) != lower(static_cast<unsigned char>(b[k])))
+      return false;
+  return true;
+}
+
+bool is_hangul_syllable(char32_t c) {
+  return c >= unicode::kSyllableFirst && c < unicode::kSyllableFirst + unicode::kSyllableCount;
+}
+
+// The start of the word of ASCII letters that ends at byte e (exclusive), camel-case steps
+// ending words: "No" in bankAcctNo.
+std::size_t ascii_word_start(std::string_view s, std::size_t e) {
+  std::size_t w = e;
+  while (w > 0 && is_ascii_letter(static_cast<unsigned char>(s[w - 1]))) {
+    --w;
+    if (camel_step(s, w)) break;
+  }
+  return w;
+}
+
+// A word that ends a label without naming a kind, at the end of a word that ends at byte e
+// (exclusive), maybe before a particle (번호는): its start, or npos. `word_end` gets its end
+// (before the particle, which counts as distance). `number_word` tells a word for "number"
+// (No, num), which the base label reading skipped too.
+std::size_t generic_word_before(std::string_view s, std::size_t e, std::size_t& word_end,
+                                bool& number_word) {
+  word_end = e;
+  number_word = false;
+  if (e == 0) return std::string_view::npos;
+  const auto last = static_cast<unsigned char>(s[e - 1]);
+  if (last < 0x80) {
+    if (!is_ascii_letter(last) || (e < s.size() && is_ascii_letter(static_cast<unsigned char>(s[e])) &&
+                                   !camel_step(s, e)))
+      return std::string_view::npos;
+    const std::size_t w = ascii_word_start(s, e);
+    const std::string_view word = s.substr(w, e - w);
+    for (std::string_view g : labels::kNumberWords)
+      if (equals_ignoring_case(word, g)) {
+        number_word = true;
+        return w;
+      }
+    for (std::string_view g : labels::kGenericWords)
+      if (equals_ignoring_case(word, g)) return w;
+    return std::string_view::npos;
+  }
+  if (e < s.size()) {
+    std::size_t k = e;
+    if (is_hangul_syllable(utf8::decode(s, k))) return std::string_view::npos;
+  }
+  const std::string_view head = s.substr(0, e);
+  auto generic_at_end = [&](std::string_view h) -> std::size_t {
+    for (std::string_view g : labels::kGenericWords)
+      if (static_cast<unsigned char>(g.front()) >= 0x80 && h.ends_with(g)) return h.size() - g.size();
+    return std::string_view::npos;
   };
-  return is("no") || is("number") || is("num") || is("nr");
+  if (const std::size_t g = generic_at_end(head); g != std::string_view::npos) return g;
+  for (std::string_view p : labels::kParticles) {
+    if (!head.ends_with(p)) continue;
+    if (const std::size_t g = generic_at_end(head.substr(0, e - p.size()));
+        g != std::string_view::npos) {
+      word_end = e - p.size();
+      return g;
+    }
+  }
+  return std::string_view::npos;
 }
 
 std::size_t digit_count(std::string_view s) {
@@ -249,34 +344,46 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   const std::size_t end =
       std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), text.size());
   // Left: counted in letters and digits; another number of four digits or more ends the walk.
-  std::uint32_t alnum = 0, digits = 0;
+  // Generic words at the end of a word (번호, 연월일, No, date) are not counted; `skipped`
+  // counts those the base label reading counted, to tell when a label was read across them.
+  std::uint32_t alnum = 0, digits = 0, skipped = 0;
   std::size_t i = start;
+  // The generic word being walked over: [quiet_from, quiet_to). Its letters are still read, as
+  // labels may begin with one (번호로, Date of Birth).
+  std::size_t quiet_from = start, quiet_to = start;
+  bool quiet_number = false;
   for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
+    if (i <= quiet_from) {
+      std::size_t word_end;
+      const std::size_t g = generic_word_before(text, i, word_end, quiet_number);
+      if (g != std::string_view::npos) {
+        quiet_from = g;
+        quiet_to = word_end;
+      }
+    }
     std::size_t j = char_before(text, i);
     const char32_t c = char_at(text, j);
     if (c == '\n') break;
     digits = c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)) ? digits + 1 : 0;
     if (digits >= 4) break;
-    if (c < 0x80 && is_ascii_letter(static_cast<unsigned char>(c))) {
-      // "No", "Number" after a label are part of it: 여권NO., Passport Number.
-      std::size_t w = j;
-      while (w > 0 && is_ascii_letter(static_cast<unsigned char>(text[w - 1]))) --w;
-      if (is_number_word(text.substr(w, j + 1 - w))) {
-        i = w;
-        continue;
-      }
+    if (j >= quiet_from && j < quiet_to) {
+      if (!quiet_number) skipped += counts(c);
+    } else {
+      alnum += counts(c);
     }
-    alnum += counts(c);
     if (alnum > window + 8) break;
     if (const auto* bucket = index.starting_with(c)) {
       for (std::uint16_t k : *bucket) {
         const IndexedLabel& l = index.at(k);
         if (l.flags & labels::kTrailing) continue;
-        const std::size_t e = index.match_end(k, text, j, start);
+        std::uint8_t readings;
+        const std::size_t e = index.match_end(k, text, j, start, readings);
         if (e == std::string_view::npos) continue;
         const std::uint32_t d = alnum > l.alnum ? alnum - l.alnum : 0;
         if (d > window || ((l.flags & labels::kAdjacent) && d > 1)) continue;
-        add_found(found_, {k, d, left_source(l), j, e, false});
+        const std::uint32_t base_d = alnum + skipped > l.alnum ? alnum + skipped - l.alnum : 0;
+        if (base_d > d) readings |= kCompoundLabel;
+        add_found(found_, {k, d, left_source(l), j, e, false, readings});
       }
     }
     i = j;
@@ -290,10 +397,11 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     if (const auto* bucket = index.starting_with(c)) {
       for (std::uint16_t b : *bucket) {
         const IndexedLabel& l = index.at(b);
-        const std::size_t e = index.match_end(b, text, at, text.size());
+        std::uint8_t readings;
+        const std::size_t e = index.match_end(b, text, at, text.size(), readings);
         if (e == std::string_view::npos || introduces_value(text, e, l.word)) continue;
         if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
-        add_found(found_, {b, alnum, rule::kTrailingLabel, at, e, false});
+        add_found(found_, {b, alnum, rule::kTrailingLabel, at, e, false, readings});
       }
     }
     alnum += counts(c);
@@ -311,9 +419,10 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
     for (std::uint16_t b : *bucket) {
       const IndexedLabel& l = index.at(b);
       if (l.flags & (labels::kTrailing | labels::kAdjacent)) continue;
-      const std::size_t e = index.match_end(b, text, at, to);
+      std::uint8_t readings;
+      const std::size_t e = index.match_end(b, text, at, to, readings);
       if (e == std::string_view::npos) continue;
-      add_found(found_, {b, distance, source, at, e, true});
+      add_found(found_, {b, distance, source, at, e, true, readings});
     }
   }
 }
@@ -402,10 +511,17 @@ void LabelSearch::previous_line(std::string_view source, std::size_t ls) {
 }
 
 bool LabelSearch::inside_another(const LabelFound& f) const {
-  for (const LabelFound& g : found_)
-    if (g.in_source == f.in_source && g.start <= f.start && f.end <= g.end &&
-        g.end - g.start > f.end - f.start)
+  for (const LabelFound& g : found_) {
+    if (g.in_source != f.in_source || g.start > f.start || f.end > g.end) continue;
+    if (g.end - g.start > f.end - f.start) return true;
+    // The same words read twice (Card No and card_no on card_no): the plainer reading counts,
+    // then the heavier label.
+    if (g.end - g.start != f.end - f.start || &g == &f) continue;
+    const float gw = label_index().at(g.label).weight, fw = label_index().at(f.label).weight;
+    if (g.readings != f.readings ? g.readings < f.readings
+                                 : gw != fw ? gw > fw : g.label < f.label)
       return true;
+  }
   return false;
 }
 
@@ -424,8 +540,14 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
     if (same == out.end()) out.push_back(h);
     else if (h.weight > same->weight) *same = h;
     else continue;
-    if (sources && std::find(sources->begin(), sources->end(), f.source) == sources->end())
-      sources->push_back(f.source);
+    if (!sources) continue;
+    auto note = [&](RuleName r) {
+      if (std::find(sources->begin(), sources->end(), r) == sources->end()) sources->push_back(r);
+    };
+    note(f.source);
+    if (f.readings & kKeyWords) note(rule::kKeyWords);
+    if (f.readings & kAbbreviation) note(rule::kAbbreviation);
+    if (f.readings & kCompoundLabel) note(rule::kCompoundLabel);
   }
   std::sort(out.begin(), out.end(), [](const ContextHit& a, const ContextHit& b) {
     if (a.weight != b.weight) return a.weight > b.weight;

@@ -23,6 +23,9 @@ inline constexpr RuleName kLogKey = "context.log_key";
 inline constexpr RuleName kBankName = "context.bank_name";
 inline constexpr RuleName kTrailingLabel = "context.trailing_label";
 inline constexpr RuleName kColumnHeader = "context.column_header";
+inline constexpr RuleName kKeyWords = "context.key_words";
+inline constexpr RuleName kCompoundLabel = "context.compound_label";
+inline constexpr RuleName kAbbreviation = "context.abbreviation";
 inline constexpr RuleName kPreviousLine = "context.previous_line";
 inline constexpr RuleName kPhoneInternational = "phone.international";
 inline constexpr RuleName kPassportCurrent = "passport.current";
@@ -45,6 +48,13 @@ inline bool is_extension_reading(RuleName r) {
 }
 }  // namespace rule
 
+// How a label was read beyond its plain wording (bits of LabelFound::readings).
+enum Reading : std::uint8_t {
+  kKeyWords = 1,       // as words of a key or a label: refundAccount, card-no, Date of Birth
+  kAbbreviation = 2,   // a short form: A/C, D/L, PPT
+  kCompoundLabel = 4,  // across a generic word after it: 출생 연월일, 계좌 정보, birth_ymd
+};
+
 // One label found near a span.
 struct LabelFound {
   std::uint16_t label;  // index into the label index (base cues and labels.hpp)
@@ -52,6 +62,7 @@ struct LabelFound {
   RuleName source;         // which extension found it
   std::size_t start, end;  // where it stands (in the text searched by run or by run_structure)
   bool in_source;          // found by run_structure
+  std::uint8_t readings = 0;
 };
 
 // Labels around a span, by letters and digits (label_reading), and from the table's column

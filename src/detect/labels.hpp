@@ -17,6 +17,7 @@ enum Flags : std::uint8_t {
   kLogKey = 8,     // a key of a log or key=value text: reported as "context.log_key"
   kBank = 16,      // a bank name before an account: reported as "context.bank_name"
   kPersonal = 32,  // a phone label that makes a representative or toll-free number personal
+  kAbbreviation = 64,  // a short form (A/C, D/L, PPT, Mob.): reported as "context.abbreviation"
 };
 
 struct Label {
@@ -42,6 +43,7 @@ inline constexpr Label kResident[] = {
     {"Resident ID", 1.0f, kAscii},
     {"Resident Reg", 1.0f, kAscii},
     {"National ID", 1.0f, kAscii},
+    {"Resident", 0.9f, kAscii},
 };
 inline constexpr Label kForeigner[] = {
     {"외국인 등록번호", 1.0f},       {"외국인번호", 1.0f},
@@ -51,6 +53,7 @@ inline constexpr Label kForeigner[] = {
     {"등록증 번호", 0.8f},           {"Foreigner ID", 1.0f, kAscii},
     {"Foreigner", 1.0f, kAscii},     {"Alien Reg", 1.0f, kAscii},
     {"ARC No", 1.0f, kAscii},
+    {"Alien", 0.9f, kAscii},
 };
 inline constexpr Label kBusiness[] = {
     {"사업자 번호", 1.0f},
@@ -68,6 +71,8 @@ inline constexpr Label kBusiness[] = {
     {"Business Reg", 1.0f, kAscii},
     {"Company Reg", 1.0f, kAscii},
     {"사업자 ID", 1.0f},
+    {"Biz", 0.8f, kAscii | kAbbreviation},
+    {"Business", 0.8f, kAscii},
 };
 inline constexpr Label kCard[] = {
     {"Card No", 1.0f, kAscii},
@@ -85,6 +90,8 @@ inline constexpr Label kCard[] = {
     {"cardNumber", 1.0f, kLogKey},
     {"cardNo", 1.0f, kLogKey},
     {"pan", 1.0f, kAscii | kLogKey},
+    {"CC", 0.8f, kAscii | kAbbreviation},
+    {"Credit Card", 1.0f, kAscii},
 };
 inline constexpr Label kPhone[] = {
     {"Tel", 1.0f, kAscii},
@@ -122,6 +129,10 @@ inline constexpr Label kPhone[] = {
     {"회신번호", 0.8f},
     {"☏", 0.9f},
     {"✆", 0.9f},
+    {"Mob", 0.9f, kAscii | kAbbreviation | kPersonal},
+    {"Ph", 0.8f, kAscii | kAbbreviation},
+    {"Telephone", 1.0f, kAscii},
+    {"모바일", 0.9f, kPersonal},
 };
 inline constexpr Label kLicense[] = {
     {"면허 번호", 1.0f},
@@ -135,6 +146,8 @@ inline constexpr Label kLicense[] = {
     {"licenseNo", 1.0f, kLogKey},
     {"license_number", 1.0f, kLogKey},
     {"dl_no", 1.0f, kLogKey},
+    {"Lic", 0.8f, kAscii | kAbbreviation},
+    {"D/L", 0.9f, kAscii | kAbbreviation},
 };
 inline constexpr Label kAccount[] = {
     {"환불계좌", 1.0f},
@@ -200,6 +213,8 @@ inline constexpr Label kAccount[] = {
     {"대구", 0.7f, kBank | kAdjacent},
     {"KDB", 0.9f, kBank | kAscii},
     {"산업", 0.7f, kBank | kAdjacent},
+    {"Acc", 0.8f, kAscii | kAbbreviation},
+    {"A/C", 0.9f, kAscii | kAbbreviation},
 };
 inline constexpr Label kBirth[] = {
     {"DOB", 1.0f, kAscii},
@@ -228,6 +243,8 @@ inline constexpr Label kBirth[] = {
     {"bday", 1.0f, kAscii | kLogKey},
     {"년생", 0.9f, kTrailing},
     {"출생", 1.0f, kTrailing},
+    {"Born", 0.9f, kAscii},
+    {"brth", 0.9f, kAscii | kAbbreviation},
 };
 inline constexpr Label kPassport[] = {
     {"Passport", 1.0f, kAscii},
@@ -241,6 +258,9 @@ inline constexpr Label kPassport[] = {
     {"passportNumber", 1.0f, kLogKey},
     {"passport_num", 1.0f, kLogKey},
     {"여권정보", 1.0f},
+    {"PP", 0.8f, kAscii | kAbbreviation},
+    {"PPT", 0.9f, kAscii | kAbbreviation},
+    {"PSPT", 0.9f, kAscii | kAbbreviation},
 };
 // Labels of numbers that look like personal information and are not: a number under one of
 // these is a look-alike.
@@ -380,6 +400,16 @@ inline constexpr Label kCompany[] = {
     {"Customer Service", 1.0f, kAscii},
     {"Help Desk", 1.0f, kAscii},
 };
+
+// Words that qualify a label without naming a kind: a number, a date, the information. Between
+// a label and its value they count as no distance, so a label is read by its head word
+// (출생 연월일, 계좌 정보, birth_ymd). Korean ones may carry a particle (번호는).
+inline constexpr std::string_view kGenericWords[] = {
+    "번호", "넘버", "연월일", "년월일", "일자", "날짜", "정보", "date", "dt", "ymd", "info",
+};
+inline constexpr std::string_view kParticles[] = {"은", "는", "이", "가", "을", "를", "로", "으로", "도", "란"};
+// Words for "number" after a label (Passport No., 여권NO., card_num): never counted either.
+inline constexpr std::string_view kNumberWords[] = {"no", "number", "num", "nr", "nbr"};
 
 // The tables by what they label: the ten kinds in EntityKind order (e-mail has none), then
 // look-alikes, then company numbers. The base negative cues (cues.hpp) are read with them as

@@ -286,8 +286,17 @@ ABBREVIATIONS = [
 ]
 
 COMPOUND_LABELS = [
-    ("출생 일자: 1990.01.01",
-     [("birth_date", "1990.01.01", "birth.yyyymmdd", ["context.letter_distance", "context.compound_label"])]),
+    ("출생 날짜: 1990.01.01",
+     [("birth_date", "1990.01.01", "birth.yyyymmdd",
+       ["context.letter_distance", "context.compound_label", "context.extra_label"])]),
+    ("출생 연월일은 1990.01.01 입니다",
+     [("birth_date", "1990.01.01", "birth.yyyymmdd",
+       ["context.letter_distance", "context.compound_label", "context.extra_label"])]),
+    # A remark in brackets after the label is no distance either.
+    ("생년월일(YYYYMMDD): 19900101",
+     [("birth_date", "19900101", "birth.yyyymmdd", ["context.letter_distance", "context.compound_label"])]),
+    ("계좌번호 [하이픈 제외] 110123456789",
+     [("bank_account", "110123456789", "account.length", ["context.letter_distance", "context.compound_label"])]),
     ("계좌 정보: 110-123-456789",
      [("bank_account", "110-123-456789", "account.length", ["context.letter_distance", "context.compound_label"])]),
     ("여권 넘버 M12345678",

@@ -35,6 +35,13 @@ bool camel_step(std::string_view s, std::size_t p) {
          is_lower(static_cast<unsigned char>(s[p + 1]));
 }
 
+// Whether a label may begin at byte p: not inside a word of ASCII letters (labels that begin with
+// a letter need a word to begin there).
+bool may_begin_label(std::string_view s, std::size_t p) {
+  return p == 0 || !is_ascii_letter(static_cast<unsigned char>(s[p])) ||
+         !is_ascii_letter(static_cast<unsigned char>(s[p - 1])) || camel_step(s, p);
+}
+
 // What joins the words of a key: refund_account, refund-account, customer.account.
 bool joins_key_words(char c) { return c == '_' || c == '-' || c == '.'; }
 
@@ -111,27 +118,39 @@ class LabelIndex {
   std::size_t match_end(std::size_t i, std::string_view s, std::size_t at, std::size_t limit,
                         std::uint8_t& readings) const {
     const std::string_view w = labels_[i].word;
+    // Most tries fail on the second character of a Korean label: one byte tells.
+    if (w.size() > 3 && static_cast<unsigned char>(w[0]) >= 0xE0 && at + 3 < limit &&
+        s[at + 3] != w[3] && s[at + 3] != ' ')
+      return std::string_view::npos;
     std::uint8_t read = 0;
     std::size_t t = at;
     for (std::size_t k = 0; k < w.size();) {
       if (t >= limit) return std::string_view::npos;
-      const auto wk = static_cast<unsigned char>(w[k]);
-      if (k > 0 && s[t] == ' ' && wk >= 0xC0 && static_cast<unsigned char>(w[k - 1]) >= 0x80) {
+      const auto wk = static_cast<unsigned char>(w[k]), st = static_cast<unsigned char>(s[t]);
+      if (lower(st) == lower(wk)) {
+        ++t;
+        ++k;
+        continue;
+      }
+      const auto before = k > 0 ? static_cast<unsigned char>(w[k - 1]) : 0;
+      if (st == ' ' && wk >= 0xC0 && before >= 0x80) {
         ++t;
         continue;
       }
-      const auto st = static_cast<unsigned char>(s[t]);
-      if (wk == ' ' && st != ' ' && k > 0 && is_ascii_letter(static_cast<unsigned char>(w[k - 1]))) {
+      if (wk == ' ' && is_ascii_letter(before)) {
         if (joins_key_words(s[t])) ++t;
         else if (!camel_step(s, t)) return std::string_view::npos;
         read |= kKeyWords;
         ++k;
         continue;
       }
-      if ((wk == '/' || wk == '.') && (st == '/' || st == '.') && wk != st) read |= kAbbreviation;
-      else if (lower(st) != lower(wk)) return std::string_view::npos;
-      ++t;
-      ++k;
+      if ((wk == '/' || wk == '.') && (st == '/' || st == '.')) {
+        read |= kAbbreviation;
+        ++t;
+        ++k;
+        continue;
+      }
+      return std::string_view::npos;
     }
     if (is_ascii_letter(static_cast<unsigned char>(w.front())) && at > 0 &&
         is_ascii_letter(static_cast<unsigned char>(s[at - 1]))) {
@@ -195,11 +214,21 @@ constexpr std::size_t kLineReach = 512;      // bytes looked at for a line's end
 constexpr std::size_t kMaxWalk = 160;        // characters walked to the left at most
 
 void add_found(std::vector<LabelFound>& found, const LabelFound& add) {
-  for (LabelFound& f : found)
+  for (LabelFound& f : found) {
     if (f.label == add.label) {
       if (add.distance < f.distance) f = add;
       return;
     }
+    // The same words read as two wordings (Card No and card_no on card_no): the plainer reading
+    // counts, then the heavier label. (One wording in two tables stays twice: 휴대폰 is a cue and
+    // a personal label.)
+    if (f.start == add.start && f.end == add.end && f.in_source == add.in_source) {
+      const IndexedLabel &fl = label_index().at(f.label), &al = label_index().at(add.label);
+      if (fl.word == al.word) continue;
+      if (add.readings != f.readings ? add.readings < f.readings : al.weight > fl.weight) f = add;
+      return;
+    }
+  }
   found.push_back(add);
 }
 
@@ -265,8 +294,14 @@ bool equals_ignoring_case(std::string_view a, std::string_view b) {
   return true;
 }
 
-bool is_hangul_syllable(char32_t c) {
-  return c >= unicode::kSyllableFirst && c < unicode::kSyllableFirst + unicode::kSyllableCount;
+// Whether a Hangul syllable starts at byte p (U+AC00 to U+D7A3, read from its bytes).
+bool hangul_syllable_at(std::string_view s, std::size_t p) {
+  if (p + 2 >= s.size()) return false;
+  const auto a = static_cast<unsigned char>(s[p]), b = static_cast<unsigned char>(s[p + 1]);
+  if (a == 0xEB || a == 0xEC) return true;
+  if (a == 0xEA) return b >= 0xB0;
+  if (a == 0xED) return b < 0x9E || (b == 0x9E && static_cast<unsigned char>(s[p + 2]) <= 0xA3);
+  return false;
 }
 
 // The start of the word of ASCII letters that ends at byte e (exclusive), camel-case steps
@@ -279,6 +314,32 @@ std::size_t ascii_word_start(std::string_view s, std::size_t e) {
   }
   return w;
 }
+
+// The three bytes of a syllable at p, packed.
+constexpr std::uint32_t syllable_key(std::string_view s, std::size_t p) {
+  return std::uint32_t{static_cast<unsigned char>(s[p])} |
+         std::uint32_t{static_cast<unsigned char>(s[p + 1])} << 8 |
+         std::uint32_t{static_cast<unsigned char>(s[p + 2])} << 16;
+}
+
+// The last syllables of the Korean generic words and of the particles.
+struct KoreanEnds {
+  std::uint32_t generic[std::size(labels::kGenericWords)] = {};
+  std::uint32_t particle[std::size(labels::kParticles)] = {};
+  constexpr KoreanEnds() {
+    std::size_t k = 0;
+    for (std::string_view g : labels::kGenericWords)
+      generic[k++] = static_cast<unsigned char>(g.front()) >= 0x80 ? syllable_key(g, g.size() - 3) : 0;
+    k = 0;
+    for (std::string_view p : labels::kParticles) particle[k++] = syllable_key(p, p.size() - 3);
+  }
+  constexpr bool ends_generic(std::uint32_t key) const {
+    return std::find(std::begin(generic), std::end(generic), key) != std::end(generic);
+  }
+  constexpr bool ends_particle(std::uint32_t key) const {
+    return std::find(std::begin(particle), std::end(particle), key) != std::end(particle);
+  }
+};
 
 // A word that ends a label without naming a kind, at the end of a word that ends at byte e
 // (exclusive), maybe before a particle (번호는): its start, or npos. `word_end` gets its end
@@ -305,26 +366,93 @@ std::size_t generic_word_before(std::string_view s, std::size_t e, std::size_t& 
       if (equals_ignoring_case(word, g)) return w;
     return std::string_view::npos;
   }
-  if (e < s.size()) {
-    std::size_t k = e;
-    if (is_hangul_syllable(utf8::decode(s, k))) return std::string_view::npos;
-  }
-  const std::string_view head = s.substr(0, e);
-  auto generic_at_end = [&](std::string_view h) -> std::size_t {
+  // Korean: the word must end at e, and its last syllable must end a generic word or a particle
+  // (a few comparisons of three bytes, for most words of a text).
+  if (e < 3 || !(last >= 0x80 && utf8::is_continuation(last)) || hangul_syllable_at(s, e))
+    return std::string_view::npos;
+  static constexpr KoreanEnds kEnds;
+  auto generic_ending_at = [&](std::size_t end) -> std::size_t {
+    if (end < 3 || !kEnds.ends_generic(syllable_key(s, end - 3))) return std::string_view::npos;
+    const std::string_view h = s.substr(0, end);
     for (std::string_view g : labels::kGenericWords)
-      if (static_cast<unsigned char>(g.front()) >= 0x80 && h.ends_with(g)) return h.size() - g.size();
+      if (static_cast<unsigned char>(g.front()) >= 0x80 && h.ends_with(g)) return end - g.size();
     return std::string_view::npos;
   };
-  if (const std::size_t g = generic_at_end(head); g != std::string_view::npos) return g;
+  if (const std::size_t g = generic_ending_at(e); g != std::string_view::npos) return g;
+  if (!kEnds.ends_particle(syllable_key(s, e - 3))) return std::string_view::npos;
   for (std::string_view p : labels::kParticles) {
-    if (!head.ends_with(p)) continue;
-    if (const std::size_t g = generic_at_end(head.substr(0, e - p.size()));
-        g != std::string_view::npos) {
-      word_end = e - p.size();
-      return g;
-    }
+    if (!s.substr(0, e).ends_with(p)) continue;
+    const std::size_t g = generic_ending_at(e - p.size());
+    if (g != std::string_view::npos) word_end = e - p.size();
+    return g;
   }
   return std::string_view::npos;
+}
+
+// A remark in brackets that ends at byte e (exclusive), on a label or about how to write the
+// value: 연락처(휴대폰), 생년월일(YYYYMMDD), 계좌번호 [하이픈 제외]. Its start, or npos. It holds no
+// number of four digits or more, and is short.
+std::size_t remark_before(std::string_view s, std::size_t e) {
+  constexpr std::size_t kRemarkReach = 40;  // bytes: a dozen Korean letters
+  if (e == 0) return std::string_view::npos;
+  const char close = s[e - 1];
+  const char open = close == ')' ? '(' : close == ']' ? '[' : 0;
+  if (!open) return std::string_view::npos;
+  const std::size_t low = e - 1 > kRemarkReach ? e - 1 - kRemarkReach : 0;
+  std::size_t digits = 0;
+  for (std::size_t k = e - 1; k > low;) {
+    --k;
+    const char c = s[k];
+    if (c == open) return k;
+    if (c == '\n' || c == close || c == ')' || c == ']') return std::string_view::npos;
+    digits = is_ascii_digit(static_cast<unsigned char>(c)) ? digits + 1 : 0;
+    if (digits >= 4) return std::string_view::npos;
+  }
+  return std::string_view::npos;
+}
+
+// Letters and digits in [from, to), between a label and its value, that the distance does not
+// count: generic words at the end of a word (번호, 연월일, date) and remarks in brackets.
+// `number_words` gets those of words for "number" (No, num), counted apart.
+std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_t to,
+                                std::uint32_t& number_words) {
+  std::uint32_t generic = 0;
+  number_words = 0;
+  for (std::size_t i = from; i < to;) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (b == '(' || b == '[') {
+      const char close = b == '(' ? ')' : ']';
+      if (const void* at = std::memchr(s.data() + i + 1, close, to - i - 1)) {
+        const auto c = static_cast<std::size_t>(static_cast<const char*>(at) - s.data());
+        if (remark_before(s, c + 1) == i) {
+          generic += static_cast<std::uint32_t>(alnum_count(s, i + 1, c));
+          i = c + 1;
+          continue;
+        }
+      }
+      ++i;
+      continue;
+    }
+    std::size_t e = i;
+    if (is_ascii_letter(b)) {
+      ++e;
+      while (e < to && is_ascii_letter(static_cast<unsigned char>(s[e])) && !camel_step(s, e)) ++e;
+    } else if (hangul_syllable_at(s, i)) {
+      while (e < to && hangul_syllable_at(s, e)) e += 3;
+    } else {
+      i += utf8::seq_len(b);
+      continue;
+    }
+    std::size_t word_end;
+    bool number_word;
+    const std::size_t g = generic_word_before(s, e, word_end, number_word);
+    if (g != std::string_view::npos && g >= i) {
+      const auto letters = static_cast<std::uint32_t>(alnum_count(s, g, word_end));
+      (number_word ? number_words : generic) += letters;
+    }
+    i = e;
+  }
+  return generic;
 }
 
 std::size_t digit_count(std::string_view s) {
@@ -344,45 +472,34 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   const std::size_t end =
       std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), text.size());
   // Left: counted in letters and digits; another number of four digits or more ends the walk.
-  // Generic words at the end of a word (번호, 연월일, No, date) are not counted; `skipped`
-  // counts those the base label reading counted, to tell when a label was read across them.
-  std::uint32_t alnum = 0, digits = 0, skipped = 0;
+  std::uint32_t alnum = 0, digits = 0;
   std::size_t i = start;
-  // The generic word being walked over: [quiet_from, quiet_to). Its letters are still read, as
-  // labels may begin with one (번호로, Date of Birth).
-  std::size_t quiet_from = start, quiet_to = start;
-  bool quiet_number = false;
   for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
-    if (i <= quiet_from) {
-      std::size_t word_end;
-      const std::size_t g = generic_word_before(text, i, word_end, quiet_number);
-      if (g != std::string_view::npos) {
-        quiet_from = g;
-        quiet_to = word_end;
-      }
-    }
     std::size_t j = char_before(text, i);
     const char32_t c = char_at(text, j);
     if (c == '\n') break;
     digits = c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)) ? digits + 1 : 0;
     if (digits >= 4) break;
-    if (j >= quiet_from && j < quiet_to) {
-      if (!quiet_number) skipped += counts(c);
-    } else {
-      alnum += counts(c);
-    }
+    alnum += counts(c);
     if (alnum > window + 8) break;
-    if (const auto* bucket = index.starting_with(c)) {
+    if (const auto* bucket = c >= 0x80 || may_begin_label(text, j) ? index.starting_with(c) : nullptr) {
       for (std::uint16_t k : *bucket) {
         const IndexedLabel& l = index.at(k);
         if (l.flags & labels::kTrailing) continue;
         std::uint8_t readings;
         const std::size_t e = index.match_end(k, text, j, start, readings);
         if (e == std::string_view::npos) continue;
-        const std::uint32_t d = alnum > l.alnum ? alnum - l.alnum : 0;
+        std::uint32_t d = alnum > l.alnum ? alnum - l.alnum : 0;
+        if (d > 0) {
+          // Generic words and remarks between label and value are no distance; words for
+          // "number" were none before these were read either.
+          std::uint32_t number_words;
+          const std::uint32_t generic = uncounted_between(text, e, start, number_words);
+          d -= std::min(d, number_words);
+          if (generic > 0 && d > 0) readings |= kCompoundLabel;
+          d -= std::min(d, generic);
+        }
         if (d > window || ((l.flags & labels::kAdjacent) && d > 1)) continue;
-        const std::uint32_t base_d = alnum + skipped > l.alnum ? alnum + skipped - l.alnum : 0;
-        if (base_d > d) readings |= kCompoundLabel;
         add_found(found_, {k, d, left_source(l), j, e, false, readings});
       }
     }
@@ -394,7 +511,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     const std::size_t at = k;
     const char32_t c = utf8::decode(text, k);
     if (c == '\n' || (c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)))) break;
-    if (const auto* bucket = index.starting_with(c)) {
+    if (const auto* bucket = may_begin_label(text, at) ? index.starting_with(c) : nullptr) {
       for (std::uint16_t b : *bucket) {
         const IndexedLabel& l = index.at(b);
         std::uint8_t readings;
@@ -414,7 +531,7 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
   for (std::size_t k = from; k < to;) {
     const std::size_t at = k;
     const char32_t c = utf8::decode(text, k);
-    const auto* bucket = index.starting_with(c);
+    const auto* bucket = may_begin_label(text, at) ? index.starting_with(c) : nullptr;
     if (!bucket) continue;
     for (std::uint16_t b : *bucket) {
       const IndexedLabel& l = index.at(b);
@@ -511,19 +628,25 @@ void LabelSearch::previous_line(std::string_view source, std::size_t ls) {
 }
 
 bool LabelSearch::inside_another(const LabelFound& f) const {
-  for (const LabelFound& g : found_) {
-    if (g.in_source != f.in_source || g.start > f.start || f.end > g.end) continue;
-    if (g.end - g.start > f.end - f.start) return true;
-    // The same words read twice (Card No and card_no on card_no): the plainer reading counts,
-    // then the heavier label.
-    if (g.end - g.start != f.end - f.start || &g == &f) continue;
-    const float gw = label_index().at(g.label).weight, fw = label_index().at(f.label).weight;
-    if (g.readings != f.readings ? g.readings < f.readings
-                                 : gw != fw ? gw > fw : g.label < f.label)
+  for (const LabelFound& g : found_)
+    if (g.in_source == f.in_source && g.start <= f.start && f.end <= g.end &&
+        g.end - g.start > f.end - f.start)
       return true;
-  }
   return false;
 }
+
+namespace {
+
+// The rule names of the readings of a label, each once in `sources`.
+void note_readings(std::uint8_t readings, RuleList& sources) {
+  for (const auto& [bit, name] : {std::pair{kKeyWords, rule::kKeyWords},
+                                  std::pair{kAbbreviation, rule::kAbbreviation},
+                                  std::pair{kCompoundLabel, rule::kCompoundLabel}})
+    if ((readings & bit) && std::find(sources.begin(), sources.end(), name) == sources.end())
+      sources.push_back(name);
+}
+
+}  // namespace
 
 float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources) const {
   out.clear();
@@ -541,13 +664,9 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
     else if (h.weight > same->weight) *same = h;
     else continue;
     if (!sources) continue;
-    auto note = [&](RuleName r) {
-      if (std::find(sources->begin(), sources->end(), r) == sources->end()) sources->push_back(r);
-    };
-    note(f.source);
-    if (f.readings & kKeyWords) note(rule::kKeyWords);
-    if (f.readings & kAbbreviation) note(rule::kAbbreviation);
-    if (f.readings & kCompoundLabel) note(rule::kCompoundLabel);
+    if (std::find(sources->begin(), sources->end(), f.source) == sources->end())
+      sources->push_back(f.source);
+    if (f.readings) note_readings(f.readings, *sources);
   }
   std::sort(out.begin(), out.end(), [](const ContextHit& a, const ContextHit& b) {
     if (a.weight != b.weight) return a.weight > b.weight;

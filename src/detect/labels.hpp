@@ -242,7 +242,7 @@ inline constexpr Label kBirth[] = {
     {"birth_dt", 1.0f, kLogKey},
     {"bday", 1.0f, kAscii | kLogKey},
     {"년생", 0.9f, kTrailing},
-    {"출생", 1.0f, kTrailing},
+    {"출생", 1.0f},
     {"Born", 0.9f, kAscii},
     {"brth", 0.9f, kAscii | kAbbreviation},
 };

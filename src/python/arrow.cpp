@@ -545,45 +545,41 @@ PyObject* column_repr(PyObject* self) {
   });
 }
 
-PyMethodDef column_methods[] = {
-    {"__arrow_c_array__", fastcall(column_arrow_c_array), kMethod,
-     "__arrow_c_array__($self, requested_schema=None)\n--\n\n"
-     "가린 열을 Arrow C 데이터 인터페이스의 (스키마, 배열) PyCapsule 쌍으로 내보낸다."},
-    {"__arrow_c_stream__", fastcall(column_arrow_c_stream), kMethod,
-     "__arrow_c_stream__($self, requested_schema=None)\n--\n\n"
-     "가린 열을 청크 하나짜리 Arrow C 스트림 PyCapsule 로 내보낸다."},
-    {nullptr, nullptr, 0, nullptr},
-};
-
-PyGetSetDef column_getset[] = {
-    {"restore", column_restore, nullptr,
-     "정책 집합에 tokenize 가 있으면 열 전체가 함께 쓰는 복원표의 사본, 없으면 None.", nullptr},
-    {"null_count",
-     [](PyObject* self, void*) {
-       return PyLong_FromLongLong(value_of<MaskedColumn>(self).buffers->null_count);
-     },
-     nullptr, "null 행의 수.", nullptr},
-    {"type",
-     [](PyObject* self, void*) {
-       static constexpr const char* kNames[] = {"string", "large_string", "string_view"};
-       return str(kNames[static_cast<int>(value_of<MaskedColumn>(self).buffers->layout)]);
-     },
-     nullptr, "Arrow 형식의 이름: 'string', 'large_string' 또는 'string_view'.", nullptr},
-    {nullptr, nullptr, nullptr, nullptr, nullptr},
-};
-
-PyType_Slot column_slots[] = {
-    {Py_tp_doc,
-     const_cast<char*>(
-         "Arrow 열에 mask_many 를 쓴 결과: 가린 문자열 열. Arrow PyCapsule 인터페이스로 내보내므로 "
-         "pyarrow.array(...), polars.from_arrow(...) 등이 복사 없이 읽는다. null 행은 null 로 남는다. "
-         "입력과 같은 형식(string, large_string, string_view)이며, string 의 데이터가 2 GiB 를 넘으면 "
-         "large_string 이 된다.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&column_repr)},
-    {Py_mp_length, reinterpret_cast<void*>(&column_len)},
-    {Py_tp_methods, column_methods},
-    {Py_tp_getset, column_getset},
-    {0, nullptr},
+Class column_class{
+    .name = "MaskedColumn",
+    .doc =
+        "Arrow 열에 mask_many 를 쓴 결과: 가린 문자열 열. Arrow PyCapsule 인터페이스로 내보내므로 "
+        "pyarrow.array(...), polars.from_arrow(...) 등이 복사 없이 읽는다. null 행은 null 로 남는다. "
+        "입력과 같은 형식(string, large_string, string_view)이며, string 의 데이터가 2 GiB 를 넘으면 "
+        "large_string 이 된다.",
+    .attributes =
+        {
+            {"restore", column_restore, nullptr,
+             "정책 집합에 tokenize 가 있으면 열 전체가 함께 쓰는 복원표의 사본, 없으면 None.",
+             nullptr},
+            {"null_count",
+             [](PyObject* self, void*) {
+               return PyLong_FromLongLong(value_of<MaskedColumn>(self).buffers->null_count);
+             },
+             nullptr, "null 행의 수.", nullptr},
+            {"type",
+             [](PyObject* self, void*) {
+               static constexpr const char* kNames[] = {"string", "large_string", "string_view"};
+               return str(kNames[static_cast<int>(value_of<MaskedColumn>(self).buffers->layout)]);
+             },
+             nullptr, "Arrow 형식의 이름: 'string', 'large_string' 또는 'string_view'.", nullptr},
+        },
+    .methods =
+        {
+            {"__arrow_c_array__", fastcall(column_arrow_c_array), kMethod,
+             "__arrow_c_array__($self, requested_schema=None)\n--\n\n"
+             "가린 열을 Arrow C 데이터 인터페이스의 (스키마, 배열) PyCapsule 쌍으로 내보낸다."},
+            {"__arrow_c_stream__", fastcall(column_arrow_c_stream), kMethod,
+             "__arrow_c_stream__($self, requested_schema=None)\n--\n\n"
+             "가린 열을 청크 하나짜리 Arrow C 스트림 PyCapsule 로 내보낸다."},
+        },
+    .repr = column_repr,
+    .len = column_len,
 };
 
 }  // namespace
@@ -629,8 +625,6 @@ PyObject* mask_many_arrow(ModuleState* st, PyObject* o, const PolicySet& policie
   return wrap(st, std::move(*result));
 }
 
-bool add_arrow_classes(PyObject* module) {
-  return add_class<MaskedColumn>(module, "norvane.MaskedColumn", column_slots);
-}
+bool add_arrow_classes(PyObject* module) { return add_class<MaskedColumn>(module, column_class); }
 
 }  // namespace norvane::py

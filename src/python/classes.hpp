@@ -22,6 +22,7 @@ struct BuilderBox {
   template <>                                \
   struct Wrapped<T> {                        \
     static constexpr TypeId id = TypeId::ID; \
+    static constexpr const char* name = #ID; \
   };
 
 NORVANE_WRAPPED(Span, Span)
@@ -80,9 +81,11 @@ inline constexpr const char* kToJsonDoc = "to_json($self)\n--\n\n간결한 JSON 
 // An optional Config argument: None or absent gives the defaults.
 bool to_config(ModuleState* st, PyObject* o, const char* param, Config& out);
 
-// Checks that span selects whole characters of text; raises ValueError otherwise (Span.slice's
-// checks and messages).
-bool check_slice(const Span& span, std::string_view text);
+// "start..end", as reprs and messages show ranges.
+std::string range(std::uint32_t start, std::uint32_t end);
+
+// The part of text that span selects; ValueError unless it selects whole characters of text.
+Checked<std::string_view> slice(const Span& span, std::string_view text);
 
 // An entity kind given by its snake-case name: a non-str raises TypeError naming the parameter,
 // an unknown name ValueError "unknown entity {name:?}; expected one of {names}".

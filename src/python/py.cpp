@@ -1,12 +1,15 @@
 #include "python/py.hpp"
 
 #include <atomic>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "span/limits.hpp"
 #include "span/utf8.hpp"
@@ -240,6 +243,72 @@ PyObject* no_constructor(PyTypeObject* type, PyObject*, PyObject*) {
   return nullptr;
 }
 
+PyObject* call_with_tuple(PyCFunction f, PyObject* self, PyObject* args, PyObject* kwargs) {
+  // The positional items, then the keyword values, held here: a conversion that runs Python
+  // code could empty the dict.
+  std::vector<Ref> held;
+  Py_ssize_t nargs = PyTuple_GET_SIZE(args), nkw = kwargs ? PyDict_GET_SIZE(kwargs) : 0;
+  for (Py_ssize_t i = 0; i < nargs; ++i) held.push_back(Ref::borrow(PyTuple_GET_ITEM(args, i)));
+  Ref kwnames = Ref::steal(nkw ? PyTuple_New(nkw) : nullptr);
+  if (nkw && !kwnames) return nullptr;
+  PyObject *key, *value;
+  for (Py_ssize_t pos = 0, k = 0; kwargs && PyDict_Next(kwargs, &pos, &key, &value); ++k) {
+    PyTuple_SET_ITEM(kwnames.get(), k, Py_NewRef(key));
+    held.push_back(Ref::borrow(value));
+  }
+  std::vector<PyObject*> stack;
+  for (const Ref& r : held) stack.push_back(r.get());
+  auto fast = reinterpret_cast<PyObject* (*)(PyObject*, PyObject* const*, Py_ssize_t, PyObject*)>(
+      reinterpret_cast<void (*)()>(f));
+  return fast(self, stack.data(), nargs, kwnames.get());
+}
+
+TextSignature read_signature(const char* doc) {
+  std::string_view text = doc;
+  std::size_t open = text.find('('), close = text.find(")\n--\n\n");
+  if (open == text.npos || close == text.npos || close < open)
+    bad_definition(doc, "no text signature");
+  TextSignature s{text.substr(0, open)};
+  std::string_view params = text.substr(open + 1, close - open - 1);
+  while (!params.empty()) {
+    std::size_t comma = params.find(", ");
+    std::string_view param = params.substr(0, comma);
+    params = comma == params.npos ? std::string_view() : params.substr(comma + 2);
+    if (param == "$self") {
+      s.bound = true;
+      continue;
+    }
+    std::size_t equals = param.find('=');
+    if (equals == param.npos) s.params.emplace_back(param, std::string_view());
+    else s.params.emplace_back(param.substr(0, equals), param.substr(equals + 1));
+  }
+  return s;
+}
+
+void bad_definition(const char* doc, const char* problem) {
+  std::fprintf(stderr, "norvane: %s: %s\n", problem, doc);
+  std::abort();
+}
+
+bool from_default(std::string_view text, std::uint64_t& out) {
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
+bool from_default(std::string_view text, std::string_view& out) {
+  if (text.size() < 2 || text.front() != '\'' || text.back() != '\'') return false;
+  out = text.substr(1, text.size() - 2);
+  return true;
+}
+
+bool from_default(std::string_view text, char32_t& out) {
+  std::string_view quoted;
+  std::size_t i = 0;
+  if (!from_default(text, quoted) || quoted.empty()) return false;
+  out = utf8::decode(quoted, i);
+  return i == quoted.size();
+}
+
 namespace {
 
 // CPython hands a METH_STATIC function a NULL self, which leaves it no way to reach the module
@@ -287,39 +356,33 @@ PyMethodDef rebuild_function = {
     "_rebuild", fastcall(rebuild_impl), kMethod,
     "_rebuild(cls, state)\n--\n\n피클이 부르는 함수: state 를 검사해 cls 의 객체를 만든다."};
 
-bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int basicsize,
-                    PyType_Slot* slots, destructor dealloc, bool constructible,
-                    PyMethodDef* static_methods, const ValueHooks& hooks) {
-  // The caller's slots, then dealloc, the constructor guard and value comparison unless given.
-  std::array<PyType_Slot, 64> all{};
-  std::size_t n = 0;
-  bool has_dealloc = false, has_new = false, has_compare = false;
-  for (PyType_Slot* s = slots; s && s->slot != 0; ++s) {
-    if (n + 5 >= all.size()) {
-      PyErr_SetString(PyExc_SystemError, "too many type slots");
-      return false;
-    }
-    has_dealloc |= s->slot == Py_tp_dealloc;
-    has_new |= s->slot == Py_tp_new;
-    has_compare |= s->slot == Py_tp_richcompare;
-    all[n++] = *s;
-  }
-  if (!has_dealloc) all[n++] = {Py_tp_dealloc, reinterpret_cast<void*>(dealloc)};
-  if (!has_new && !constructible) all[n++] = {Py_tp_new, reinterpret_cast<void*>(&no_constructor)};
-  if (!has_compare && hooks.compare) {
-    all[n++] = {Py_tp_richcompare, reinterpret_cast<void*>(hooks.compare)};
-    all[n++] = {Py_tp_hash, reinterpret_cast<void*>(hooks.hash)};
-  }
-  all[n] = {0, nullptr};
+bool add_class_impl(PyObject* module, TypeId id, Class& c, int basicsize, destructor dealloc,
+                    const Hooks& hooks) {
+  auto slot = [](int kind, auto* pointer) { return PyType_Slot{kind, (void*)pointer}; };
+  const char* doc = c.init.ml_meth ? c.init.ml_doc : c.doc;
+  std::vector<PyType_Slot> slots = {
+      slot(Py_tp_doc, doc),
+      slot(Py_tp_dealloc, dealloc),
+      slot(Py_tp_new, hooks.construct ? hooks.construct : &no_constructor),
+      slot(Py_tp_methods, c.methods.entries()),
+      slot(Py_tp_getset, c.attributes.entries()),
+      slot(Py_tp_repr, c.repr),
+      slot(Py_mp_length, c.len),
+      slot(Py_tp_richcompare, c.compare ? c.compare : hooks.compare),
+      slot(Py_tp_hash, c.compare ? c.hash : hooks.hash),
+  };
+  // Slots left empty are not given at all.
+  std::erase_if(slots, [](const PyType_Slot& s) { return s.pfunc == nullptr; });
+  slots.push_back({0, nullptr});
 
-  // Final, no instance dictionary, no weak-reference slot.
-  PyType_Spec type_spec{qualified_name, basicsize, 0, Py_TPFLAGS_DEFAULT | Py_TPFLAGS_IMMUTABLETYPE,
-                        all.data()};
+  std::string qualified_name = std::string("norvane.") + c.name;
+  PyType_Spec type_spec{qualified_name.c_str(), basicsize, 0,
+                        Py_TPFLAGS_DEFAULT | Py_TPFLAGS_IMMUTABLETYPE, slots.data()};
   PyObject* type = PyType_FromModuleAndSpec(module, &type_spec, nullptr);
   if (!type) return false;
   ModuleState* st = state_of_module(module);
   st->types[static_cast<std::size_t>(id)] = reinterpret_cast<PyTypeObject*>(type);
-  if (!add_static_methods(reinterpret_cast<PyTypeObject*>(type), static_methods)) return false;
+  if (!add_static_methods(reinterpret_cast<PyTypeObject*>(type), c.statics.entries())) return false;
   rebuilders[static_cast<std::size_t>(id)] = hooks.rebuild;
   if (hooks.reduce) {
     // One definition per class: method objects keep a pointer to it.
@@ -330,11 +393,9 @@ bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int
     if (!add_method(reinterpret_cast<PyTypeObject*>(type), &def)) return false;
     PyType_Modified(reinterpret_cast<PyTypeObject*>(type));
   }
-  const char* short_name = std::strrchr(qualified_name, '.');
-  short_name = short_name ? short_name + 1 : qualified_name;
   // The state keeps its own reference; the module gets another.
   Py_INCREF(type);
-  if (PyModule_AddObject(module, short_name, type) < 0) {
+  if (PyModule_AddObject(module, c.name, type) < 0) {
     Py_DECREF(type);
     return false;
   }

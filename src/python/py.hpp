@@ -11,14 +11,18 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <expected>
 #include <functional>
 #include <initializer_list>
 #include <iterator>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "error/error.hpp"
 #include "error/interrupt.hpp"
@@ -120,29 +124,12 @@ class Arguments {
     return check_required(sig);
   }
 
-  // Tuple-and-dict form, for constructors.
-  bool parse(const Signature<N>& sig, PyObject* args, PyObject* kwargs) {
-    Py_ssize_t nargs = PyTuple_GET_SIZE(args);
-    if (nargs > static_cast<Py_ssize_t>(N))
-      return detail::report_arity(sig.function, sig.required, N, nargs);
-    for (Py_ssize_t i = 0; i < nargs; ++i) values_[i] = PyTuple_GET_ITEM(args, i);
-    if (kwargs) {
-      Py_ssize_t pos = 0;
-      PyObject *key, *value;
-      // The dict lends its values and a conversion that runs Python code could empty it,
-      // so each value taken from it is held here.
-      while (PyDict_Next(kwargs, &pos, &key, &value))
-        if (!place(sig, key, value, true)) return false;
-    }
-    return check_required(sig);
-  }
-
   PyObject* operator[](std::size_t i) const { return values_[i]; }
   // Given and not None.
   bool has(std::size_t i) const { return values_[i] != nullptr && values_[i] != Py_None; }
 
  private:
-  bool place(const Signature<N>& sig, PyObject* key, PyObject* value, bool hold = false) {
+  bool place(const Signature<N>& sig, PyObject* key, PyObject* value) {
     if (!PyUnicode_Check(key)) {
       PyErr_SetString(PyExc_TypeError, "keywords must be strings");
       return false;
@@ -151,7 +138,6 @@ class Arguments {
     if (i < 0) return detail::report_unexpected(sig.function, key);
     if (values_[i]) return detail::report_duplicate(sig.function, sig.names[i]);
     values_[i] = value;
-    if (hold) owned_[static_cast<std::size_t>(i)] = Ref::borrow(value);
     return true;
   }
 
@@ -165,7 +151,6 @@ class Arguments {
   }
 
   std::array<PyObject*, N + 1> values_{};  // +1 keeps N == 0 well-formed
-  std::array<Ref, N + 1> owned_{};         // references held for values taken from a dict
 };
 
 // The check of a method without parameters, under its qualified name.
@@ -335,10 +320,19 @@ T* unwrap(ModuleState* st, PyObject* o) {
 // ---------------------------------------------------------------------------------------------
 // Python values of core values: one conversion behind every attribute, result and list.
 
-// A new Python object for v: bool, number, text, a wrapped class, a pair as a tuple, an empty
-// optional as None, a range as a list; a PyObject* is passed through.
+// The error of a Checked value: a Python error is already set.
+struct Raised {};
 template <class T>
-PyObject* to_python(ModuleState* st, const T& v) {
+using Checked = std::expected<T, Raised>;
+inline const std::unexpected<Raised> raised{Raised{}};
+
+// A new Python object for v: bool, number, text, a wrapped class (moved in when v is an rvalue),
+// a pair as a tuple, an empty optional as None, a range as a list; a failed Result raises
+// SpanMapError (text_too_large: ValueError), a failed Checked leaves its error; a PyObject* is
+// passed through.
+template <class V>
+PyObject* to_python(ModuleState* st, V&& v) {
+  using T = std::remove_cvref_t<V>;
   if constexpr (std::is_same_v<T, PyObject*>) {
     return v;
   } else if constexpr (std::is_same_v<T, bool>) {
@@ -350,17 +344,38 @@ PyObject* to_python(ModuleState* st, const T& v) {
   } else if constexpr (std::is_convertible_v<const T&, std::string_view>) {
     return str(v);
   } else if constexpr (requires { Wrapped<T>::id; }) {
-    return wrap(st, v);
+    return wrap(st, std::forward<V>(v));
   } else if constexpr (requires { v.first, v.second; }) {
-    Ref first = Ref::steal(to_python(st, v.first));
-    Ref second = Ref::steal(first ? to_python(st, v.second) : nullptr);
+    Ref first = Ref::steal(to_python(st, std::get<0>(std::forward<V>(v))));
+    Ref second = Ref::steal(first ? to_python(st, std::get<1>(std::forward<V>(v))) : nullptr);
     return second ? PyTuple_Pack(2, first.get(), second.get()) : nullptr;
+  } else if constexpr (requires { v.error(); }) {
+    if (!v) {
+      if constexpr (std::is_same_v<typename T::error_type, Error>) return raise_core(st, v.error());
+      return nullptr;
+    }
+    if constexpr (std::is_void_v<typename T::value_type>) return Py_NewRef(Py_None);
+    else return to_python(st, *std::forward<V>(v));
   } else if constexpr (requires { v.has_value(); }) {
-    return v ? to_python(st, *v) : Py_NewRef(Py_None);
+    return v ? to_python(st, *std::forward<V>(v)) : Py_NewRef(Py_None);
   } else {
     return list_of(v, [&](const auto& item) { return to_python(st, item); });
   }
 }
+
+// The class whose value a step reads: that of a member, or of a function's only parameter.
+template <class>
+struct ClassOf;
+template <class M, class C>
+struct ClassOf<M C::*> {
+  using type = C;
+};
+template <class R, class C>
+struct ClassOf<R (*)(const C&)> {
+  using type = C;
+};
+template <auto Step>
+using ClassOfStep = typename ClassOf<decltype(Step)>::type;
 
 // to_python of the value reached from v by each step in turn: a data member, a member
 // function or a function of the previous value.
@@ -373,41 +388,29 @@ PyObject* project(ModuleState* st, const V& v) {
   }
 }
 
-// The getter of a read-only attribute: project<Path...> of the boxed T.
-template <class T, auto... Path>
+// The getter of a read-only attribute: project<Path...> of the boxed value.
+template <auto First, auto... Rest>
 PyObject* get(PyObject* self, void*) {
-  return guarded([&] { return project<Path...>(state_of(self), value_of<T>(self)); });
+  return guarded(
+      [&] { return project<First, Rest...>(state_of(self), value_of<ClassOfStep<First>>(self)); });
+}
+
+// A read-only attribute of that name and doc whose value is reached by Path.
+template <auto... Path>
+PyGetSetDef attr(const char* name, const char* doc) {
+  return {name, get<Path...>, nullptr, doc, nullptr};
 }
 
 // tp_repr from the text of the boxed value.
-template <class T, std::string (*Text)(const T&)>
+template <auto Text>
 PyObject* repr(PyObject* self) {
-  return guarded([&] { return str(Text(value_of<T>(self))); });
+  return guarded([&] { return str(Text(value_of<ClassOfStep<Text>>(self))); });
 }
 
-// A method's qualified name as a template argument, for its messages.
-template <std::size_t N>
-struct Name {
-  char text[N];
-  constexpr Name(const char (&s)[N]) { std::copy_n(s, N, text); }
-};
-
-// A method without parameters returning project<Path...> of the boxed T. With T = void it is a
-// static method: the first step takes no argument.
-template <Name Qualified, class T, auto First, auto... Rest>
-PyObject* nullary(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  if (!no_arguments(Qualified.text, args, nargs, kwnames)) return nullptr;
-  return guarded([&]() -> PyObject* {
-    if constexpr (std::is_void_v<T>) {
-      if constexpr (sizeof...(Rest) == 0) {
-        return to_python(state_of(self), std::invoke(First));
-      } else {
-        return project<Rest...>(state_of(self), std::invoke(First));
-      }
-    } else {
-      return project<First, Rest...>(state_of(self), value_of<T>(self));
-    }
-  });
+// mp_length from the size of the boxed value.
+template <auto Size>
+Py_ssize_t length(PyObject* self) {
+  return static_cast<Py_ssize_t>(std::invoke(Size, value_of<ClassOfStep<Size>>(self)));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -421,6 +424,12 @@ struct OrNone {
 
 inline bool from_python(ModuleState*, PyObject* o, const char* param, std::string_view& out) {
   return to_text(o, param, out);
+}
+inline bool from_python(ModuleState*, PyObject* o, const char* param, std::string& out) {
+  std::string_view text;
+  if (!to_text(o, param, text)) return false;
+  out.assign(text);
+  return true;
 }
 inline bool from_python(ModuleState*, PyObject* o, const char* param, std::uint32_t& out) {
   return to_u32(o, param, out);
@@ -449,6 +458,11 @@ bool from_python(ModuleState* st, PyObject* o, const char* param, const T*& out)
 }
 
 template <class T>
+bool from_python(ModuleState* st, PyObject* o, const char* param, std::optional<T>& out) {
+  return from_python(st, o, param, out.emplace());
+}
+
+template <class T>
 bool from_python(ModuleState* st, PyObject* o, const char* param, OrNone<T>& out) {
   return o == Py_None || from_python(st, o, param, out.value);
 }
@@ -461,16 +475,158 @@ bool convert_all(ModuleState* st, const Signature<N>& sig, const Arguments<N>& a
   }(std::index_sequence_for<Out...>{});
 }
 
-// The fast-call form, for a function of that name with parameters of those names, the first
-// `required` of them without default. Values are borrowed from the caller, who keeps them alive.
-template <class... Out>
-bool parse(ModuleState* st, const char* function, std::initializer_list<const char*> names,
-           std::size_t required, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames,
-           Out&... out) {
-  Signature<sizeof...(Out)> sig{function, {}, required};
-  std::copy(names.begin(), names.end(), sig.names.begin());
-  Arguments<sizeof...(Out)> a;
-  return a.parse(sig, args, nargs, kwnames) && convert_all(st, sig, a, out...);
+// A default written in a text signature: a number, a quoted text or character, or None (which
+// leaves the type's own default). False if the text does not fit the type.
+bool from_default(std::string_view text, std::uint64_t& out);
+bool from_default(std::string_view text, std::string_view& out);
+bool from_default(std::string_view text, char32_t& out);
+template <class T>
+bool from_default(std::string_view text, T&) {
+  return text == "None";
+}
+
+// The head of a docstring, "name($self, a, b=1)\n--\n\n...": the function's name, whether it is
+// a method ($self), and each parameter's name and default ("" for a required one).
+struct TextSignature {
+  std::string_view name;
+  bool bound = false;
+  std::vector<std::pair<std::string_view, std::string_view>> params;
+};
+TextSignature read_signature(const char* doc);
+
+// Stops the import with a message: a table and its function disagree (a programming error).
+[[noreturn]] void bad_definition(const char* doc, const char* problem);
+
+// ---------------------------------------------------------------------------------------------
+// Functions from typed C++ callables. def<F>(doc) is the PyMethodDef of a fast-call function
+// whose parameters are those of the text signature heading doc, in order: every parameter is
+// positional-or-keyword, a given argument is converted by its C++ parameter's type (a
+// reference to a class's value takes an object of that class), an absent one is the default
+// written in the signature, and the return value becomes a Python object by to_python().
+// F is a method if it is a member function or its first parameter is a reference to a boxed
+// value (the signature starts with $self); otherwise a module function, or with Owner a static
+// method or, if named as its class, the constructor of Owner.
+
+template <class T>
+concept BoxedRef = std::is_reference_v<T> && requires { Wrapped<std::remove_cvref_t<T>>::id; };
+
+template <class F>
+struct Callable;
+template <class R, class... A>
+struct Callable<R (*)(A...)> {
+  using Self = void;
+  using Params = std::tuple<A...>;
+};
+template <class R, class First, class... A>
+  requires BoxedRef<First>
+struct Callable<R (*)(First, A...)> {
+  using Self = std::remove_reference_t<First>;
+  using Params = std::tuple<A...>;
+};
+template <class R, class C, class... A>
+struct Callable<R (C::*)(A...) const> {
+  using Self = const C;
+  using Params = std::tuple<A...>;
+};
+
+// The variable an argument is converted into: for a class's value, the object's boxed value.
+template <class A>
+using Stored =
+    std::conditional_t<BoxedRef<A>, const std::remove_cvref_t<A>*, std::remove_cvref_t<A>>;
+
+template <class A, class S>
+decltype(auto) pass(S& stored) {
+  if constexpr (BoxedRef<A>) return (*stored);
+  else return std::move(stored);
+}
+
+template <auto F>
+struct Described {
+  using C = Callable<decltype(F)>;
+  static constexpr std::size_t arity = std::tuple_size_v<typename C::Params>;
+  using Values = decltype([]<std::size_t... I>(std::index_sequence<I...>) {
+    return std::tuple<Stored<std::tuple_element_t<I, typename C::Params>>...>{};
+  }(std::make_index_sequence<arity>{}));
+
+  std::string name, qualified;
+  std::array<std::string, arity> names;
+  Signature<arity> sig{};
+  Values defaults{};
+};
+
+template <auto F>
+Described<F>& described() {
+  static Described<F> d;
+  return d;
+}
+
+template <auto F, std::size_t... I>
+PyObject* invoke(ModuleState* st, PyObject* self, typename Described<F>::Values& values,
+                 std::index_sequence<I...>) {
+  using C = Callable<decltype(F)>;
+  auto run = [&]() -> decltype(auto) {
+    using Params = typename C::Params;
+    if constexpr (std::is_void_v<typename C::Self>) {
+      return std::invoke(F, pass<std::tuple_element_t<I, Params>>(std::get<I>(values))...);
+    } else {
+      return std::invoke(F, value_of<std::remove_const_t<typename C::Self>>(self),
+                         pass<std::tuple_element_t<I, Params>>(std::get<I>(values))...);
+    }
+  };
+  if constexpr (std::is_void_v<decltype(run())>) {
+    run();
+    return Py_NewRef(Py_None);
+  } else {
+    return to_python(st, run());
+  }
+}
+
+// self is the module for a function, the class for a static method or constructor.
+template <auto F>
+PyObject* call(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+  using D = Described<F>;
+  const D& d = described<F>();
+  return guarded([&]() -> PyObject* {
+    Arguments<D::arity> a;
+    if (!a.parse(d.sig, args, nargs, kwnames)) return nullptr;
+    ModuleState* st = PyModule_Check(self) ? state_of_module(self) : state_of(self);
+    typename D::Values values = d.defaults;
+    if (!std::apply([&](auto&... v) { return convert_all(st, d.sig, a, v...); }, values))
+      return nullptr;
+    return invoke<F>(st, self, values, std::make_index_sequence<D::arity>{});
+  });
+}
+
+// A METH_FASTCALL | METH_KEYWORDS function as the PyCFunction that PyMethodDef stores.
+inline PyCFunction fastcall(PyObject* (*f)(PyObject*, PyObject* const*, Py_ssize_t, PyObject*)) {
+  return reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(f));
+}
+inline constexpr int kMethod = METH_FASTCALL | METH_KEYWORDS;
+
+template <auto F, class Owner = void>
+PyMethodDef def(const char* doc) {
+  using D = Described<F>;
+  using Self = std::remove_const_t<typename D::C::Self>;
+  D& d = described<F>();
+  TextSignature s = read_signature(doc);
+  if (s.bound != !std::is_void_v<Self> || s.params.size() != D::arity)
+    bad_definition(doc, "the signature does not match the function");
+  d.name = s.name;
+  d.qualified = d.name;
+  if constexpr (!std::is_void_v<Self>) d.qualified = Wrapped<Self>::name + ("." + d.name);
+  if constexpr (!std::is_void_v<Owner>) {
+    if (d.name != Wrapped<Owner>::name) d.qualified = Wrapped<Owner>::name + ("." + d.name);
+  }
+  d.sig.function = d.qualified.c_str();
+  [&]<std::size_t... I>(std::index_sequence<I...>) {
+    ((d.names[I] = s.params[I].first, d.sig.names[I] = d.names[I].c_str()), ...);
+    bool fits = ((s.params[I].second.empty() ||
+                  from_default(s.params[I].second, std::get<I>(d.defaults))) &&
+                 ...);
+    if (!fits) bad_definition(doc, "a default does not fit its parameter");
+  }(std::make_index_sequence<D::arity>{});
+  while (d.sig.required < D::arity && s.params[d.sig.required].second.empty()) ++d.sig.required;
+  return {d.name.c_str(), fastcall(call<F>), kMethod, doc};
 }
 
 template <class T>
@@ -484,11 +640,17 @@ void box_dealloc(PyObject* self) {
 // tp_new of classes that Python cannot construct.
 PyObject* no_constructor(PyTypeObject* type, PyObject* args, PyObject* kwargs);
 
-// A METH_FASTCALL | METH_KEYWORDS function as the PyCFunction that PyMethodDef stores.
-inline PyCFunction fastcall(PyObject* (*f)(PyObject*, PyObject* const*, Py_ssize_t, PyObject*)) {
-  return reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(f));
+// The fast-call function f with the arguments of a tuple-and-dict call.
+PyObject* call_with_tuple(PyCFunction f, PyObject* self, PyObject* args, PyObject* kwargs);
+
+// Each class's constructor, a def<F, T> function.
+template <class T>
+inline PyCFunction constructor_of = nullptr;
+
+template <class T>
+PyObject* construct(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
+  return call_with_tuple(constructor_of<T>, reinterpret_cast<PyObject*>(type), args, kwargs);
 }
-inline constexpr int kMethod = METH_FASTCALL | METH_KEYWORDS;
 
 // ---------------------------------------------------------------------------------------------
 // Pickling, copying and value equality. A class whose values can travel specialises Codec:
@@ -540,8 +702,34 @@ Py_hash_t hash_state(PyObject* self) {
   return state ? PyObject_Hash(state.get()) : -1;
 }
 
-// What add_class adds for pickling and comparing; all null for a class without a Codec.
-struct ValueHooks {
+// ---------------------------------------------------------------------------------------------
+// Classes. Each is described once, by a Class; add_class makes its heap type.
+
+// A table of definitions; the end mark is added here.
+template <class Def>
+struct Table : std::vector<Def> {
+  Table() = default;
+  Table(std::initializer_list<Def> defs) : std::vector<Def>(defs) { this->emplace_back(); }
+  Def* entries() { return this->empty() ? nullptr : this->data(); }
+};
+
+struct Class {
+  const char* name;    // the public name, e.g. "Span"
+  PyMethodDef init{};  // the constructor, def<F, T>, whose doc is the class's; none: Python
+                       // cannot construct the class
+  const char* doc{};   // the doc of a class without constructor
+  Table<PyGetSetDef> attributes;
+  Table<PyMethodDef> methods;
+  Table<PyMethodDef> statics;  // static methods: they receive their class as self
+  reprfunc repr{};
+  lenfunc len{};
+  richcmpfunc compare{};  // comparisons of the class's own; by default those of its Codec
+  hashfunc hash{};
+};
+
+// What add_class adds for the constructor, pickling and comparing; null where the class has none.
+struct Hooks {
+  newfunc construct = nullptr;
   PyCFunction reduce = nullptr;
   PyObject* (*rebuild)(ModuleState*, PyObject*) = nullptr;
   richcmpfunc compare = nullptr;
@@ -549,17 +737,18 @@ struct ValueHooks {
 };
 
 // Non-template part of add_class.
-bool add_class_impl(PyObject* module, TypeId id, const char* qualified_name, int basicsize,
-                    PyType_Slot* slots, destructor dealloc, bool constructible,
-                    PyMethodDef* static_methods, const ValueHooks& hooks);
+bool add_class_impl(PyObject* module, TypeId id, Class& c, int basicsize, destructor dealloc,
+                    const Hooks& hooks);
 
-// Creates the heap type of T from its slots (dealloc and the constructor guard are added here
-// unless given), stores it in the module state and adds it to the module. Static methods are
-// kMethod functions listed apart; they receive their class as self.
+// Creates the heap type of T (final, no instance dictionary), stores it in the module state
+// and adds it to the module.
 template <class T>
-bool add_class(PyObject* module, const char* name, PyType_Slot* slots, bool constructible = false,
-               PyMethodDef* static_methods = nullptr) {
-  ValueHooks hooks;
+bool add_class(PyObject* module, Class& c) {
+  Hooks hooks;
+  if (c.init.ml_meth) {
+    constructor_of<T> = c.init.ml_meth;
+    hooks.construct = construct<T>;
+  }
   if constexpr (requires { Codec<T>::by_value; }) {
     hooks.reduce = fastcall(reduce<T>);
     hooks.rebuild = rebuild<T>;
@@ -568,8 +757,8 @@ bool add_class(PyObject* module, const char* name, PyType_Slot* slots, bool cons
       hooks.hash = hash_state<T>;
     }
   }
-  return add_class_impl(module, Wrapped<T>::id, name, static_cast<int>(sizeof(Box<T>)), slots,
-                        &box_dealloc<T>, constructible, static_methods, hooks);
+  return add_class_impl(module, Wrapped<T>::id, c, static_cast<int>(sizeof(Box<T>)),
+                        &box_dealloc<T>, hooks);
 }
 
 // _rebuild(cls, state): the object of class cls that state describes.

@@ -1,5 +1,6 @@
 // ContextHit, Evidence, Finding, Rejection, Report and the detect() and entity_names() functions.
 #include <algorithm>
+#include <ranges>
 #include <string>
 
 #include "detect/detect.hpp"
@@ -24,10 +25,6 @@ bool to_entity(PyObject* o, const char* param, EntityKind& out) {
 }
 
 namespace {
-
-std::string range(std::uint32_t start, std::uint32_t end) {
-  return std::to_string(start) + ".." + std::to_string(end);
-}
 
 template <class T>
 std::string json_text(const T& value) {
@@ -148,20 +145,14 @@ std::string hit_repr(const ContextHit& h) {
          ", weight=" + format_f32_fixed(h.weight, 3) + ")";
 }
 
-PyGetSetDef hit_getset[] = {
-    {"cue", get<ContextHit, &ContextHit::cue>, nullptr, "찾은 단서 낱말.", nullptr},
-    {"distance", get<ContextHit, &ContextHit::distance>, nullptr,
-     "후보의 정규화 구간까지의 거리(문자 수).", nullptr},
-    {"weight", get<ContextHit, &ContextHit::weight>, nullptr, "거리에 따라 줄어든 단서 가중치.",
-     nullptr},
-    {nullptr, nullptr, nullptr, nullptr, nullptr},
-};
-
-PyType_Slot hit_slots[] = {
-    {Py_tp_doc, const_cast<char*>("후보 가까이에서 찾은 문맥 단서 하나.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&repr<ContextHit, hit_repr>)},
-    {Py_tp_getset, hit_getset},
-    {0, nullptr},
+Class hit_class{
+    .name = "ContextHit",
+    .doc = "후보 가까이에서 찾은 문맥 단서 하나.",
+    .attributes = {attr<&ContextHit::cue>("cue", "찾은 단서 낱말."),
+                   attr<&ContextHit::distance>("distance",
+                                               "후보의 정규화 구간까지의 거리(문자 수)."),
+                   attr<&ContextHit::weight>("weight", "거리에 따라 줄어든 단서 가중치.")},
+    .repr = repr<hit_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
@@ -178,38 +169,26 @@ std::optional<std::string_view> checksum_reason(const ChecksumResult& c) {
   return c.reason;
 }
 
-PyMethodDef evidence_methods[] = {
-    {"to_json", fastcall(nullary<"Evidence.to_json", Evidence, json_text<Evidence>>), kMethod,
-     kToJsonDoc},
-    {nullptr, nullptr, 0, nullptr},
-};
-
-PyGetSetDef evidence_getset[] = {
-    {"rule", get<Evidence, &Evidence::rule>, nullptr, "후보 규칙 이름(예: \"card.luhn\").",
-     nullptr},
-    {"checksum", get<Evidence, &Evidence::checksum, checksum_name>, nullptr,
-     "검증식 결과: \"passed\", \"failed\", \"not_applicable\".", nullptr},
-    {"checksum_reason", get<Evidence, &Evidence::checksum, checksum_reason>, nullptr,
-     "검증식을 적용할 수 없는 까닭. 그 밖의 경우 None.", nullptr},
-    {"context_hits", get<Evidence, &Evidence::context_hits>, nullptr,
-     "찾은 문맥 단서(ContextHit) 목록.", nullptr},
-    {"normalizations", get<Evidence, &Evidence::normalizations>, nullptr,
-     "원문 구간에 닿은 정규화 규칙 이름들(오름차순, 중복 없음).", nullptr},
-    {"cost", get<Evidence, &Evidence::cost>, nullptr, "원문 구간의 정규화 비용.", nullptr},
-    {"snapped", get<Evidence, &Evidence::snapped>, nullptr,
-     "원문 구간이 변환 구간 경계까지 넓혀졌으면 참.", nullptr},
-    {"extensions", get<Evidence, &Evidence::extensions>, nullptr,
-     "이 탐지에 쓰인 확장 규칙 이름들(예: \"context.column_header\"). 기본 규칙만 쓰면 비어 있다.",
-     nullptr},
-    {nullptr, nullptr, nullptr, nullptr, nullptr},
-};
-
-PyType_Slot evidence_slots[] = {
-    {Py_tp_doc, const_cast<char*>("후보가 받아들여진 근거: 규칙, 검증식, 문맥 단서, 정규화 내역.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&repr<Evidence, evidence_repr>)},
-    {Py_tp_methods, evidence_methods},
-    {Py_tp_getset, evidence_getset},
-    {0, nullptr},
+Class evidence_class{
+    .name = "Evidence",
+    .doc = "후보가 받아들여진 근거: 규칙, 검증식, 문맥 단서, 정규화 내역.",
+    .attributes =
+        {attr<&Evidence::rule>("rule", "후보 규칙 이름(예: \"card.luhn\")."),
+         attr<&Evidence::checksum, checksum_name>(
+             "checksum", "검증식 결과: \"passed\", \"failed\", \"not_applicable\"."),
+         attr<&Evidence::checksum, checksum_reason>(
+             "checksum_reason", "검증식을 적용할 수 없는 까닭. 그 밖의 경우 None."),
+         attr<&Evidence::context_hits>("context_hits", "찾은 문맥 단서(ContextHit) 목록."),
+         attr<&Evidence::normalizations>(
+             "normalizations", "원문 구간에 닿은 정규화 규칙 이름들(오름차순, 중복 없음)."),
+         attr<&Evidence::cost>("cost", "원문 구간의 정규화 비용."),
+         attr<&Evidence::snapped>("snapped", "원문 구간이 변환 구간 경계까지 넓혀졌으면 참."),
+         attr<&Evidence::extensions>(
+             "extensions",
+             "이 탐지에 쓰인 확장 규칙 이름들(예: \"context.column_header\"). 기본 규칙만 쓰면 "
+             "비어 있다.")},
+    .methods = {def<json_text<Evidence>>(kToJsonDoc)},
+    .repr = repr<evidence_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
@@ -222,50 +201,29 @@ std::string finding_repr(const Finding& f) {
          ", byte=" + range(f.source.byte_start, f.source.byte_end) + ")";
 }
 
-PyObject* finding_text(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  return guarded([&]() -> PyObject* {
-    std::string_view text;
-    if (!parse(nullptr, "Finding.text", {"source_text"}, 1, args, nargs, kwnames, text))
-      return nullptr;
-    const Span& span = value_of<Finding>(self).source;
-    if (!check_slice(span, text)) return nullptr;
-    return str(text.substr(span.byte_start, span.byte_end - span.byte_start));
-  });
+Checked<std::string_view> finding_text(const Finding& finding, std::string_view source_text) {
+  return slice(finding.source, source_text);
 }
 
-PyMethodDef finding_methods[] = {
-    {"text", fastcall(finding_text), kMethod,
-     "text($self, source_text)\n--\n\n"
-     "원문 source_text 에서 이 탐지 결과의 원문 구간에 해당하는 부분을 돌려준다. 범위를 벗어나거나 UTF-8 "
-     "문자 경계를 자르면 ValueError 를 낸다."},
-    {"to_json", fastcall(nullary<"Finding.to_json", Finding, json_text<Finding>>), kMethod,
-     kToJsonDoc},
-    {nullptr, nullptr, 0, nullptr},
-};
-
-PyGetSetDef finding_getset[] = {
-    {"entity", get<Finding, &Finding::entity, entity_name>, nullptr,
-     "개인정보 종류 이름(snake_case).", nullptr},
-    {"entity_label", get<Finding, &Finding::entity, entity_label>, nullptr,
-     "개인정보 종류의 한국어 이름.", nullptr},
-    {"source", get<Finding, &Finding::source>, nullptr, "원문 구간(가리기는 여기에 적용된다).",
-     nullptr},
-    {"normalized", get<Finding, &Finding::normalized>, nullptr, "정규화된 텍스트에서의 구간.",
-     nullptr},
-    {"certainty", get<Finding, &Finding::certainty, certainty_name>, nullptr,
-     "확신도: \"possible\", \"probable\", \"certain\".", nullptr},
-    {"score", get<Finding, &Finding::score>, nullptr, "연속 점수.", nullptr},
-    {"evidence", get<Finding, &Finding::evidence>, nullptr, "받아들인 근거(Evidence).", nullptr},
-    {nullptr, nullptr, nullptr, nullptr, nullptr},
-};
-
-PyType_Slot finding_slots[] = {
-    {Py_tp_doc,
-     const_cast<char*>("받아들여진 탐지 결과 하나: 종류, 원문과 정규화 구간, 확신도, 점수, 근거.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&repr<Finding, finding_repr>)},
-    {Py_tp_methods, finding_methods},
-    {Py_tp_getset, finding_getset},
-    {0, nullptr},
+Class finding_class{
+    .name = "Finding",
+    .doc = "받아들여진 탐지 결과 하나: 종류, 원문과 정규화 구간, 확신도, 점수, 근거.",
+    .attributes = {attr<&Finding::entity, entity_name>("entity", "개인정보 종류 이름(snake_case)."),
+                   attr<&Finding::entity, entity_label>("entity_label",
+                                                        "개인정보 종류의 한국어 이름."),
+                   attr<&Finding::source>("source", "원문 구간(가리기는 여기에 적용된다)."),
+                   attr<&Finding::normalized>("normalized", "정규화된 텍스트에서의 구간."),
+                   attr<&Finding::certainty, certainty_name>(
+                       "certainty", "확신도: \"possible\", \"probable\", \"certain\"."),
+                   attr<&Finding::score>("score", "연속 점수."),
+                   attr<&Finding::evidence>("evidence", "받아들인 근거(Evidence).")},
+    .methods =
+        {def<finding_text>(
+             "text($self, source_text)\n--\n\n"
+             "원문 source_text 에서 이 탐지 결과의 원문 구간에 해당하는 부분을 돌려준다. 범위를 "
+             "벗어나거나 UTF-8 문자 경계를 자르면 ValueError 를 낸다."),
+         def<json_text<Finding>>(kToJsonDoc)},
+    .repr = repr<finding_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
@@ -277,31 +235,21 @@ std::string rejection_repr(const Rejection& r) {
          ", score=" + format_f32_fixed(r.score, 2) + ")";
 }
 
-PyMethodDef rejection_methods[] = {
-    {"to_json", fastcall(nullary<"Rejection.to_json", Rejection, json_text<Rejection>>), kMethod,
-     kToJsonDoc},
-    {nullptr, nullptr, 0, nullptr},
-};
-
-PyGetSetDef rejection_getset[] = {
-    {"entity", get<Rejection, &Rejection::entity, entity_name>, nullptr,
-     "개인정보 종류 이름(snake_case).", nullptr},
-    {"entity_label", get<Rejection, &Rejection::entity, entity_label>, nullptr,
-     "개인정보 종류의 한국어 이름.", nullptr},
-    {"source", get<Rejection, &Rejection::source>, nullptr, "원문 구간.", nullptr},
-    {"reason", get<Rejection, &Rejection::reason, reject_reason_name>, nullptr,
-     "떨어진 까닭: \"checksum_failed\", \"no_context\", \"below_threshold\", \"outranked\", \"business_context\".",
-     nullptr},
-    {"score", get<Rejection, &Rejection::score>, nullptr, "점수.", nullptr},
-    {nullptr, nullptr, nullptr, nullptr, nullptr},
-};
-
-PyType_Slot rejection_slots[] = {
-    {Py_tp_doc, const_cast<char*>("모양은 맞았으나 떨어진 후보와 그 까닭.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&repr<Rejection, rejection_repr>)},
-    {Py_tp_methods, rejection_methods},
-    {Py_tp_getset, rejection_getset},
-    {0, nullptr},
+Class rejection_class{
+    .name = "Rejection",
+    .doc = "모양은 맞았으나 떨어진 후보와 그 까닭.",
+    .attributes = {attr<&Rejection::entity, entity_name>("entity",
+                                                         "개인정보 종류 이름(snake_case)."),
+                   attr<&Rejection::entity, entity_label>("entity_label",
+                                                          "개인정보 종류의 한국어 이름."),
+                   attr<&Rejection::source>("source", "원문 구간."),
+                   attr<&Rejection::reason, reject_reason_name>(
+                       "reason",
+                       "떨어진 까닭: \"checksum_failed\", \"no_context\", \"below_threshold\", "
+                       "\"outranked\", \"business_context\"."),
+                   attr<&Rejection::score>("score", "점수.")},
+    .methods = {def<json_text<Rejection>>(kToJsonDoc)},
+    .repr = repr<rejection_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
@@ -314,78 +262,44 @@ std::string report_repr(const Report& r) {
 
 std::size_t finding_count(const Report& r) { return r.findings.size(); }
 
-Py_ssize_t report_len(PyObject* self) {
-  return static_cast<Py_ssize_t>(value_of<Report>(self).findings.size());
-}
-
-PyMethodDef report_methods[] = {
-    {"len", fastcall(nullary<"Report.len", Report, finding_count>), kMethod,
-     "len($self)\n--\n\n탐지 결과의 수."},
-    {"to_json", fastcall(nullary<"Report.to_json", Report, report_json>), kMethod, kToJsonDoc},
-    {nullptr, nullptr, 0, nullptr},
-};
-
-PyGetSetDef report_getset[] = {
-    {"findings", get<Report, &Report::findings>, nullptr,
-     "탐지 결과(Finding) 목록, 원문 위치 오름차순.", nullptr},
-    {"rejections", get<Report, &Report::rejections>, nullptr,
-     "떨어진 후보(Rejection) 목록, 원문 위치 오름차순.", nullptr},
-    {"normalized_text", get<Report, &Report::normalized_text>, nullptr,
-     "탐지가 읽은 정규화된 텍스트.", nullptr},
-    {nullptr, nullptr, nullptr, nullptr, nullptr},
-};
-
-PyType_Slot report_slots[] = {
-    {Py_tp_doc, const_cast<char*>("탐지 보고서: 탐지 결과, 떨어진 후보, 정규화된 텍스트.")},
-    {Py_tp_repr, reinterpret_cast<void*>(&repr<Report, report_repr>)},
-    {Py_mp_length, reinterpret_cast<void*>(&report_len)},
-    {Py_tp_methods, report_methods},
-    {Py_tp_getset, report_getset},
-    {0, nullptr},
+Class report_class{
+    .name = "Report",
+    .doc = "탐지 보고서: 탐지 결과, 떨어진 후보, 정규화된 텍스트.",
+    .attributes = {attr<&Report::findings>("findings",
+                                           "탐지 결과(Finding) 목록, 원문 위치 오름차순."),
+                   attr<&Report::rejections>("rejections",
+                                             "떨어진 후보(Rejection) 목록, 원문 위치 오름차순."),
+                   attr<&Report::normalized_text>("normalized_text",
+                                                  "탐지가 읽은 정규화된 텍스트.")},
+    .methods = {def<finding_count>("len($self)\n--\n\n탐지 결과의 수."),
+                def<report_json>(kToJsonDoc)},
+    .repr = repr<report_repr>,
+    .len = length<finding_count>,
 };
 
 // ----------------------------------------------------------------------------------------------
 // Functions
 
-PyObject* detect_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs,
-                      PyObject* kwnames) {
-  return guarded([&]() -> PyObject* {
-    ModuleState* st = state_of_module(module);
-    std::string_view text;
-    Config config;
-    if (!parse(st, "detect", {"text", "config"}, 1, args, nargs, kwnames, text, config))
-      return nullptr;
-    Result<Report> report = without_gil(text.size(), [&] { return detect(text, config); });
-    if (!report) return raise_core(st, report.error());
-    return wrap(st, std::move(*report));
-  });
+Result<Report> detect_text(std::string_view text, Config config) {
+  return without_gil(text.size(), [&] { return detect(text, config); });
 }
 
-PyObject* entity_names_impl(PyObject*, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  if (!no_arguments("entity_names", args, nargs, kwnames)) return nullptr;
-  return guarded([] {
-    return list_of(all_entities(), [](EntityKind kind) { return str(entity_name(kind)); });
-  });
-}
+auto entity_name_list() { return all_entities() | std::views::transform(entity_name); }
 
 }  // namespace
 
-PyMethodDef detect_function = {
-    "detect", fastcall(detect_impl), kMethod,
+PyMethodDef detect_function = def<detect_text>(
     "detect(text, config=None)\n--\n\n"
     "text 에서 개인정보를 찾는다. config 가 None 이면 기본 설정을 쓴다. 탐지 결과와 떨어진 후보를 원문 "
-    "좌표로 담은 Report 를 돌려준다. 좌표가 맞지 않으면 SpanMapError."};
+    "좌표로 담은 Report 를 돌려준다. 좌표가 맞지 않으면 SpanMapError.");
 
-PyMethodDef entity_names_function = {
-    "entity_names", fastcall(entity_names_impl), kMethod,
-    "entity_names()\n--\n\n개인정보 종류 열 가지의 snake_case 이름을 정해진 순서의 새 목록으로 돌려준다."};
+PyMethodDef entity_names_function = def<entity_name_list>(
+    "entity_names()\n--\n\n개인정보 종류 열 가지의 snake_case 이름을 정해진 순서의 새 목록으로 돌려준다.");
 
 bool add_result_classes(PyObject* module) {
-  return add_class<ContextHit>(module, "norvane.ContextHit", hit_slots) &&
-         add_class<Evidence>(module, "norvane.Evidence", evidence_slots) &&
-         add_class<Finding>(module, "norvane.Finding", finding_slots) &&
-         add_class<Rejection>(module, "norvane.Rejection", rejection_slots) &&
-         add_class<Report>(module, "norvane.Report", report_slots);
+  return add_class<ContextHit>(module, hit_class) && add_class<Evidence>(module, evidence_class) &&
+         add_class<Finding>(module, finding_class) &&
+         add_class<Rejection>(module, rejection_class) && add_class<Report>(module, report_class);
 }
 
 }  // namespace norvane::py

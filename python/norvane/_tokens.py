@@ -4,6 +4,7 @@ them one prefix and consecutive numbers, and note where each value came from."""
 
 from __future__ import annotations
 
+import functools
 import re
 from typing import Any, List, Optional, Sequence, Tuple
 
@@ -22,6 +23,7 @@ def tokenized_kinds(policies: norvane.PolicySet) -> set:
     return {kind for kind in norvane.entity_names() if repr(policies.policy_for(kind)) == "Policy.tokenize()"}
 
 
+@functools.lru_cache(maxsize=64)
 def _token_pattern(prefix: str) -> "re.Pattern[str]":
     return re.compile(re.escape("[[" + prefix + ":") + r"(\d+)\]\]")
 
@@ -73,7 +75,8 @@ class TokenNumbering:
             if not field_entries:
                 new_texts.append(texts[0])
                 continue
-            spans = _token_spans(out, self.tokenized)
+            applied = out.applied
+            spans = _token_spans(applied, self.tokenized)
             pieces = [texts[0]]
             raw_pieces = [field.raw_slice(0, spans[0][0])] if field.raw is not None else None
             for index, (entry, span, text) in enumerate(zip(field_entries, spans, texts[1:])):
@@ -93,14 +96,15 @@ class TokenNumbering:
                     following = spans[index + 1][0] if index + 1 < len(spans) else len(field.value)
                     raw_pieces += [token, field.raw_slice(span[1], following)]
             text = "".join(pieces)
-            if raw_pieces is not None and len(spans) == len(out.applied):
+            if raw_pieces is not None and len(spans) == len(applied):
                 # Every replacement is a token: the rest is the input as it was written.
                 text = RawText(text, "".join(raw_pieces))
             new_texts.append(text)
         return new_texts, prefix, entries
 
 
-def _token_spans(out, tokenized: set) -> List[Tuple[int, int]]:
-    """Character spans in the input of the tokenized findings: tokens are written in the order
-    of the applied findings, and a kind is either always tokenized or never."""
-    return [(f.source.char_start, f.source.char_end) for f in out.applied if f.entity in tokenized]
+def _token_spans(applied, tokenized: set) -> List[Tuple[int, int]]:
+    """Character spans in the input of the tokenized findings of `applied` (a mask output's):
+    tokens are written in the order of the applied findings, and a kind is either always
+    tokenized or never."""
+    return [(f.source.char_start, f.source.char_end) for f in applied if f.entity in tokenized]

@@ -432,15 +432,20 @@ def run_mask(args) -> int:
             for chunk, masked in engine.over(chunks, lambda texts: engine.mask(texts, policies, config)):
                 texts = chunk.texts
                 new = {}
-                found = []
-                for position, (text, result) in enumerate(zip(texts, masked)):
-                    if result.applied:
-                        found.append(position)
-                        if result.text != text:
-                            new[position] = result.text
                 restore_lines: List[str] = []
                 report_lines: List[str] = []
-                if numbering.tokenized or report is not None:
+                if not numbering.tokenized and report is None:   # the masked texts are all it takes
+                    for position, (text, result) in enumerate(zip(texts, masked)):
+                        masked_text = result.text
+                        if masked_text != text:
+                            new[position] = masked_text
+                else:
+                    found = []
+                    for position, (text, result) in enumerate(zip(texts, masked)):
+                        if result.applied:
+                            found.append(position)
+                            if result.text != text:
+                                new[position] = result.text
                     for first, record in chunk.records(found):
                         results = masked[first:first + len(record.fields)]
                         try:
@@ -450,6 +455,8 @@ def run_mask(args) -> int:
                         for k, (field, text) in enumerate(zip(record.fields, new_texts)):
                             if text != field.value:
                                 new[first + k] = text
+                            else:
+                                new.pop(first + k, None)
                         if restore is not None and entries:
                             if args.one_map:
                                 for entry in entries:

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The batch tests against an extension built with AddressSanitizer or ThreadSanitizer:
 #   bash tests/run_sanitized.sh address|thread [pytest arguments]
-# Builds in /tmp/norvane-<sanitizer> (separate from the normal build), preloads the sanitizer
+# Builds in /tmp/norvane-<sanitizer> (separate from the normal build; NORVANE_SANITIZED_BUILD
+# names another directory, for worktrees side by side), preloads the sanitizer
 # runtime and libstdc++ (Python links neither; the runtime must come first to intercept C++
 # exceptions) and runs the tests on that build. Python's own allocations are not leak-checked.
 # polars crashes on import under the ThreadSanitizer runtime; its test is skipped there
@@ -10,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 san="${1:?address or thread}"
 shift
-build="/tmp/norvane-$san"
+build="${NORVANE_SANITIZED_BUILD:-/tmp/norvane-$san}"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPython_EXECUTABLE="$(command -v python)" \
   -DCMAKE_CXX_FLAGS="-fsanitize=$san -fno-omit-frame-pointer" -DCMAKE_MODULE_LINKER_FLAGS="-fsanitize=$san" >/dev/null
 cmake --build "$build" --target norvane -j "$(nproc)" >/dev/null

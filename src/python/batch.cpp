@@ -1,12 +1,14 @@
 // detect_many() and mask_many(): many texts in one call, the work spread over C++ threads.
 #include "python/batch.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "batch/pool.hpp"
+#include "error/interrupt.hpp"
 #include "span/limits.hpp"
 
 namespace norvane::py {
@@ -115,15 +117,18 @@ bool to_text_items(PyObject* o, TextItems& out) {
 }
 
 // The str items of a list-like argument, read on the worker threads: their UTF-8 is made there,
-// into each unit's buffer (an ASCII str is UTF-8 already), so the lock is held only to check the
-// types, and the str objects get no cached UTF-8 copy. Reading a str's characters needs no lock:
-// the tuple keeps every item alive and a str never changes.
+// into each unit's buffer, so the lock is held only to check the types, and the str objects get
+// no cached UTF-8 copy. An ASCII str is UTF-8 already, and a str that was asked for its UTF-8
+// form before keeps it: both are read as they are. Reading a str needs no lock: the tuple keeps
+// every item alive, a str never changes, and the UTF-8 form it keeps is taken under the lock.
 struct StrItems {
   struct Item {
     const void* data;
     std::size_t length;  // characters
     int kind;            // bytes per character
     bool ascii;
+    const char* utf8 = nullptr;  // the UTF-8 form the str keeps, if any
+    std::size_t utf8_size = 0;
   };
   Ref items;
   std::vector<Item> texts;
@@ -155,8 +160,14 @@ bool to_str_items(PyObject* o, StrItems& out) {
     }
     const auto length = static_cast<std::size_t>(PyUnicode_GET_LENGTH(item));
     const int kind = PyUnicode_KIND(item);
-    out.texts[static_cast<std::size_t>(i)] = {PyUnicode_DATA(item), length, kind,
-                                              PyUnicode_IS_ASCII(item) != 0};
+    StrItems::Item& text = out.texts[static_cast<std::size_t>(i)];
+    text = {PyUnicode_DATA(item), length, kind, PyUnicode_IS_ASCII(item) != 0};
+    if (!text.ascii) {
+      // A non-ASCII str, compact or not, begins with the compact layout that holds the form.
+      const auto* compact = reinterpret_cast<const PyCompactUnicodeObject*>(item);
+      text.utf8 = compact->utf8;
+      text.utf8_size = static_cast<std::size_t>(compact->utf8_length);
+    }
     out.bytes += length * static_cast<std::size_t>(kind);
   }
   return true;
@@ -214,9 +225,19 @@ std::optional<std::string_view> chars_as_utf8(const void* data, std::size_t leng
     room = *size;
   }
   if (buffer.size() < room) buffer.resize(room);
-  std::optional<std::size_t> size = encode_utf8(chars, length, buffer.data());
-  if (!size) return std::nullopt;
-  return std::string_view(buffer.data(), *size);
+  // A long text a block at a time, each counting towards the interrupt check.
+  constexpr std::size_t kBlock = std::size_t{1} << 16;
+  std::size_t written = 0;
+  std::optional<interrupt::Poll> poll;
+  if (length > kBlock) poll.emplace();
+  for (std::size_t at = 0; at < length; at += kBlock) {
+    const std::size_t n = std::min(kBlock, length - at);
+    std::optional<std::size_t> size = encode_utf8(chars + at, n, buffer.data() + written);
+    if (!size) return std::nullopt;
+    written += *size;
+    if (poll) poll->advance(n);
+  }
+  return std::string_view(buffer.data(), written);
 }
 
 // Text i of the items as UTF-8; nothing when the single call would refuse it (a surrogate, too
@@ -225,6 +246,10 @@ std::optional<std::string_view> str_as_utf8(const StrItems::Item& item, std::str
   if (item.ascii) {
     if (item.length > kMaxTextBytes) return std::nullopt;
     return std::string_view(static_cast<const char*>(item.data), item.length);
+  }
+  if (item.utf8) {
+    if (item.utf8_size > kMaxTextBytes) return std::nullopt;
+    return std::string_view(item.utf8, item.utf8_size);
   }
   switch (item.kind) {
     case PyUnicode_1BYTE_KIND: return chars_as_utf8<Py_UCS1>(item.data, item.length, buffer);

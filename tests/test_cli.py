@@ -147,6 +147,39 @@ def test_one_map_refuses_a_text_that_holds_its_token_opener(tmp_path):
     assert sorted(os.listdir(tmp_path)) == []
 
 
+@pytest.mark.parametrize("bad_line, message", [
+    (3000, "big.jsonl:10: the text holds [[PII:, which --one-map uses for its tokens; "
+           "run without --one-map (one restore map per record)"),   # the earlier chunk's error comes first
+    (1500, "big.jsonl:1500:1: a JSONL record must be a JSON object"),  # a bad line ends its chunk's reading
+])
+@pytest.mark.parametrize("jobs", ["1", "2"])
+def test_errors_come_in_input_order_over_several_chunks(tmp_path, bad_line, message, jobs):
+    rows = [json.dumps({"id": n, "memo": f"메모 {n} 010-1234-{n % 10000:04d}"}, ensure_ascii=False) for n in range(1, 5001)]
+    rows[9] = json.dumps({"id": 10, "memo": "[[PII:0]] 010-2222-3333"})
+    rows[bad_line - 1] = "[1]"
+    (tmp_path / "big.jsonl").write_text("\n".join(rows) + "\n")
+    done = run("mask", "big.jsonl", "--field", "memo", "--default", "tokenize", "--one-map", "--restore-out", "r",
+               "--jobs", jobs, "-o", "out", cwd=tmp_path)
+    assert (done.returncode, done.stderr.decode()) == (2, f"norvane mask: {message}\n")
+    assert sorted(os.listdir(tmp_path)) == ["big.jsonl"]
+
+
+def test_jobs_do_not_change_the_output_over_many_chunks(tmp_path):
+    rows = [json.dumps({"id": n, "memo": f"연락처 010-{n % 9000 + 1000:04d}-5678", "x": [n]} if n % 7 == 0 else
+                       {"id": n, "memo": f"메일 u{n}@example.com 전화 02-123-{n % 10000:04d}"}, ensure_ascii=n % 3 == 0)
+            for n in range(12000)]
+    (tmp_path / "in.jsonl").write_text("\n".join(rows) + "\n")
+    outputs = []
+    for jobs in ("1", "2"):
+        ok("mask", "in.jsonl", "--field", "memo", "--default", "tokenize", "--jobs", jobs, "-o", f"out{jobs}.jsonl",
+           "--restore-out", f"r{jobs}", "--report-out", f"p{jobs}", cwd=tmp_path)
+        outputs.append([(tmp_path / name).read_bytes() for name in (f"out{jobs}.jsonl", f"r{jobs}", f"p{jobs}")])
+    assert outputs[0] == outputs[1]
+    assert outputs[0][0] != (tmp_path / "in.jsonl").read_bytes()
+    ok("unmask", "out1.jsonl", "--restore", "r1", "-o", "back.jsonl", cwd=tmp_path)
+    assert (tmp_path / "back.jsonl").read_bytes() == (tmp_path / "in.jsonl").read_bytes()
+
+
 # ---------------------------------------------------------------------------------------------
 # Encodings.
 

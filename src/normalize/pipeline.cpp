@@ -30,6 +30,8 @@ Result<Normalized> normalize(std::string_view text, const Config& config, std::u
   auto apply = [&](std::optional<passes::PassOutput> out) -> Result<void> {
     if (!out) return {};
     if (out->text.size() > max_bytes) return too_large();
+    // The text before this pass is no longer read: it goes before the maps are composed.
+    running_text = std::move(out->text);
     if (!changed) {
       // compose(identity, m) == m: take the pass map as it is.
       running = std::move(out->map);
@@ -39,7 +41,6 @@ Result<Normalized> normalize(std::string_view text, const Config& config, std::u
       if (!composed) return std::unexpected(std::move(composed.error()));
       running = std::move(*composed);
     }
-    running_text = std::move(out->text);
     return {};
   };
 

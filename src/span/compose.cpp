@@ -1,7 +1,13 @@
 // Composition of two span maps, A -> B (inner) and B -> C (outer), into one map A -> C.
+#include <cstdint>
 #include <string>
 #include <type_traits>
 #include <vector>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 #include "error/interrupt.hpp"
 #include "span/span_map.hpp"
@@ -220,6 +226,34 @@ inline void push_pair(std::vector<Segment>& result, RuleSetUnions& unions, const
   result.emplace_back(rules, src, dst, cost, kind_from_shape(src, dst));
 }
 
+// Gives the memory of the segments a walk has passed back to the system as it goes, when the
+// two maps are the walk's to take: their segments are never read again, and destroying them
+// reads nothing (segments are trivially destructible), so whole pages of them can be dropped
+// while the result grows. Without it a walk holds both maps and the result at once.
+class PassedSegments {
+ public:
+  static_assert(std::is_trivially_destructible_v<Segment>);
+
+  void release(std::vector<Segment>& segments, std::size_t passed, std::size_t& released) {
+#if defined(__linux__)
+    if ((passed - released) * sizeof(Segment) < kStride) return;
+    const auto first = reinterpret_cast<std::uintptr_t>(segments.data() + released);
+    const auto last = reinterpret_cast<std::uintptr_t>(segments.data() + passed);
+    const std::uintptr_t from = (first + page_ - 1) / page_ * page_, to = last / page_ * page_;
+    if (from < to) madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+    released = passed;
+#else
+    (void)segments, (void)passed, (void)released;
+#endif
+  }
+
+ private:
+  static constexpr std::size_t kStride = std::size_t{1} << 20;
+#if defined(__linux__)
+  const std::uintptr_t page_ = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+#endif
+};
+
 // The full re-cutting algorithm, without the identity shortcuts. Map is SpanMap when the rule
 // lists of both maps may be taken (every segment that carries rules is consumed once), or
 // const SpanMap when they must be copied.
@@ -243,9 +277,16 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
   Position at_b{0, 0};
   interrupt::Poll poll;
   RuleSetUnions unions;
+  constexpr bool taken = !std::is_const_v<Map>;
+  PassedSegments passed;
+  std::size_t inner_released = 0, outer_released = 0;
 
   while (i < inner_count || j < outer_count) {
     poll.reach(i + j);
+    if constexpr (taken) {
+      passed.release(inner, i, inner_released);
+      passed.release(outer, j, outer_released);
+    }
     // Deletions of the inner map produce no B text: they land on one C point.
     while (i < inner_count && inner[i].dst.is_empty()) {
       Position at_c = outer_output_end;
@@ -355,6 +396,11 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
     at_b = group_end;
   }
 
+  if constexpr (taken) {
+    // Nothing of the taken maps is left to read.
+    inner_map = SpanMap();
+    outer_map = SpanMap();
+  }
   return SpanMap(std::move(result));
 }
 

@@ -165,5 +165,33 @@ TEST(SpanMapCompose, SurvivesArbitraryHandMadeMaps) {
   EXPECT_GT(valid_pairs, 0);
 }
 
+// Long maps, whose passed segments a walk that takes them gives back page by page: the result
+// is the one the copying walk gives, and the taken maps are left empty.
+TEST(SpanMapCompose, TakingLongMapsGivesTheSameMapAndEmptiesThem) {
+  constexpr int kRepeats = 200000;  // several MB of segments on each side
+  SpanMapBuilder letters, spaces;   // "1 O " -> "1 0 " -> "10"
+  for (int k = 0; k < kRepeats; ++k) {
+    letters.keep("1 ");
+    letters.replace("O", "0", kLookalike);
+    letters.keep(" ");
+    spaces.keep("1");
+    spaces.absorb(" ", kSpace, AbsorbClass::whitespace);
+    spaces.keep("0");
+    spaces.absorb(" ", kSpace, AbsorbClass::whitespace);
+  }
+  SpanMap inner = letters.finish().map, outer = spaces.finish().map;
+  const Result<SpanMap> copied = SpanMap::compose(inner, outer);
+  ASSERT_TRUE(copied);
+  Result<SpanMap> taken = SpanMap::compose(std::move(inner), std::move(outer));
+  ASSERT_TRUE(taken);
+  EXPECT_TRUE(*copied == *taken);
+  EXPECT_EQ(taken->len(), 4u * kRepeats);
+  EXPECT_EQ(str(taken->segments[4 * kRepeats - 2]),
+            "replace " + str(A(4 * kRepeats - 2, 4 * kRepeats - 1)) + ">" +
+                str(A(2 * kRepeats - 1, 2 * kRepeats)) + " [lookalike.digit] r1");
+  EXPECT_EQ(inner.len(), 0u);
+  EXPECT_EQ(outer.len(), 0u);
+}
+
 }  // namespace
 }  // namespace norvane

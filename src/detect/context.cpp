@@ -9,6 +9,10 @@
 #include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace norvane::context {
 
 namespace {
@@ -167,6 +171,70 @@ class FirstChars {
 constexpr FirstChars kFirstChars(cues::kCues);
 static_assert(kFirstChars.distinct(), "no multiplier keeps the first characters of the cues apart");
 
+// The lowest and highest ASCII byte a cue begins with (low > high when none does).
+constexpr std::pair<int, int> ascii_first_range() {
+  int low = 0x80, high = -1;
+  for (const Cue& c : cues::kCues) {
+    if (c.word.empty()) continue;
+    const int b = static_cast<unsigned char>(c.word[0]);
+    if (b >= 0x80) continue;
+    low = std::min(low, b);
+    high = std::max(high, b);
+  }
+  return {low, high};
+}
+
+#if defined(__SSE2__)
+// One bit per byte of the sixteen at q, set where the byte is not ASCII or lies in the range
+// of ASCII bytes a cue begins with. The walks step over the other bytes one character each
+// and look nothing up, so they may step over a stretch of them at once.
+inline unsigned stops16(const unsigned char* q) {
+  constexpr auto kAscii = ascii_first_range();
+  const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+  auto stops = static_cast<unsigned>(_mm_movemask_epi8(x));  // bytes from 0x80 on
+  if constexpr (kAscii.first <= kAscii.second) {
+    const __m128i in_range =
+        _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8(static_cast<char>(kAscii.first - 1))),
+                      _mm_cmplt_epi8(x, _mm_set1_epi8(static_cast<char>(kAscii.second + 1))));
+    stops |= static_cast<unsigned>(_mm_movemask_epi8(in_range));
+  }
+  return stops;
+}
+#endif
+
+// An ASCII byte that begins no cue: the walks step over it without a lookup.
+inline bool plain(unsigned char b) { return b < 0x80 && !kFirstChars.may_start(b); }
+
+// After a step over a plain byte at step k: when the next byte is plain too, the walks take
+// the whole stretch of plain bytes that follows at once, up to the window's last step, as
+// if stepping over them one by one (the loop then counts one more step).
+inline void skip_plain_left(const unsigned char* p, std::size_t& i, std::uint32_t& k,
+                            std::uint32_t window) {
+#if defined(__SSE2__)
+  if (i < 16 || k >= window || !plain(p[i - 1])) return;
+  const auto run = static_cast<std::uint32_t>(
+      std::countl_zero(static_cast<std::uint16_t>(stops16(p + i - 16))));
+  const std::uint32_t m = std::min(run, window - k);  // steps k + 1 .. k + m
+  i -= m;
+  k += m;
+#else
+  (void)p, (void)i, (void)k, (void)window;
+#endif
+}
+
+inline void skip_plain_right(const unsigned char* p, std::size_t n, std::size_t& i,
+                             std::uint32_t& k, std::uint32_t window) {
+#if defined(__SSE2__)
+  if (n - i < 16 || k + 1 >= window || !plain(p[i])) return;
+  const auto run = static_cast<std::uint32_t>(std::countr_zero(stops16(p + i) | 0x10000u));
+  const std::uint32_t m = std::min(run, window - k - 1);  // steps k + 1 .. k + m
+  i += m;
+  k += m;
+#else
+  (void)p, (void)n, (void)i, (void)k, (void)window;
+#endif
+}
+
 // Calls f(cue index) for every member of the set, lowest first.
 template <class F>
 void for_each(CueSet set, F f) {
@@ -297,7 +365,10 @@ void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t w
     std::uint32_t key;
     if (p[i - 1] < 0x80) {  // a space, digit or sign, most often: few cues start with one
       key = p[--i];
-      if (!first.may_start(key)) continue;
+      if (!first.may_start(key)) {
+        skip_plain_left(p, i, k, window);
+        continue;
+      }
     } else if (kLittle && i >= 4 && (p[i - 3] & 0xF0) == 0xE0) {  // three bytes, as Hangul
       std::uint32_t w;
       std::memcpy(&w, p + i - 4, 4);
@@ -336,6 +407,7 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
       key = p[i];
       if (!first.may_start(key)) {
         ++i;
+        skip_plain_right(p, n, i, k, window);
         continue;
       }
     } else if (kLittle && n - i >= 4 && (p[i] & 0xF0) == 0xE0) {  // three bytes, as Hangul

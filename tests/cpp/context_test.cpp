@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "../../fuzz/reference.hpp"
 #include "detect/candidates.hpp"
 #include "detect/context.hpp"
 
@@ -127,6 +128,45 @@ TEST(CueSearch, RerunGivesWhatAFreshSearchGives) {
           << second << " window " << window;
     }
   }
+}
+
+// The walks step over stretches of ASCII bytes that begin no cue at once: stretches of every
+// length around the window's edges, on both sides, must give the hits of the plain reading.
+TEST(CueSearch, AsciiStretchesAgreeWithTheReference) {
+  auto char_index = [](std::string_view t) {
+    std::vector<std::int64_t> idx(t.size() + 1, -1);
+    std::int64_t chars = 0;
+    for (std::size_t b = 0; b < t.size(); ++b)
+      if ((static_cast<unsigned char>(t[b]) & 0xC0) != 0x80) idx[b] = chars++;
+    idx[t.size()] = chars;
+    return idx;
+  };
+  const auto phone = cues_for(EntityKind::phone);
+  const auto negative = negative_cues();
+  context::CueSet wanted = context::cue_set(phone);
+  wanted |= context::cue_set(negative);
+  const std::string stretches[] = {"", "-", "1 2", "0-1234-5678", "abc def ghi jk", std::string(17, '9'),
+                                   std::string(33, ' '), "x-y.z/12:34|" + std::string(20, '0')};
+  int compared = 0;
+  for (const std::string& before : stretches)
+    for (const std::string& after : stretches)
+      for (const std::string_view cue_left : {"연락처", "ARS", "전화"})
+        for (std::uint32_t window : {1u, 2u, 3u, 7u, 8u, 9u, 15u, 16u, 17u, 23u, 24u}) {
+          const std::string text = std::string(20, '7') + std::string(cue_left) + before +
+                                   "01012345678" + after + "고객센터" + before + "연락처 끝";
+          const Span span = span_of(text, "01012345678");
+          context::Search search;
+          search.run(text, span, window, wanted);
+          for (const auto table : {phone, negative}) {
+            std::vector<ContextHit> got;
+            search.hits(table, got);
+            EXPECT_EQ(render(got), render(fuzz::ref::cue_hits(text, char_index(text), span,
+                                                               window, table)))
+                << text << " window " << window;
+            ++compared;
+          }
+        }
+  EXPECT_EQ(compared, 8 * 8 * 3 * 11 * 2);
 }
 
 TEST(CueSearch, TablesOutsideTheCueListFindNothing) {

@@ -1,7 +1,7 @@
 """Runs one operation once on one benchmark corpus, for a profiler to watch:
 
-    valgrind --tool=callgrind --toggle-collect='*detect_impl*' python bench/profile_one.py detect dense
-    valgrind --tool=callgrind --toggle-collect='*mask_impl*' python bench/profile_one.py mask dense
+    valgrind --tool=callgrind --toggle-collect='*call<&norvane::py::(anonymous namespace)::detect_text>(_object*, _object* const*, long, _object*)' python bench/profile_one.py detect dense
+    valgrind --tool=callgrind --toggle-collect='*call<&norvane::py::(anonymous namespace)::mask_text>(_object*, _object* const*, long, _object*)' python bench/profile_one.py mask dense
 
 The text is read (and cached) as bench/run.py does, and the operation is called once before
 the measured call so that first-call set-up stays out of the profile; with --toggle-collect the

@@ -490,7 +490,7 @@ bool from_default(std::string_view text, T&) {
 struct TextSignature {
   std::string_view name;
   bool bound = false;
-  std::vector<std::pair<std::string_view, std::string_view>> params;
+  std::vector<std::pair<std::string_view, std::string_view>> params{};
 };
 TextSignature read_signature(const char* doc);
 
@@ -714,13 +714,13 @@ struct Table : std::vector<Def> {
 };
 
 struct Class {
-  const char* name;    // the public name, e.g. "Span"
+  const char* name{};  // the public name, e.g. "Span"
   PyMethodDef init{};  // the constructor, def<F, T>, whose doc is the class's; none: Python
                        // cannot construct the class
   const char* doc{};   // the doc of a class without constructor
-  Table<PyGetSetDef> attributes;
-  Table<PyMethodDef> methods;
-  Table<PyMethodDef> statics;  // static methods: they receive their class as self
+  Table<PyGetSetDef> attributes{};
+  Table<PyMethodDef> methods{};
+  Table<PyMethodDef> statics{};  // static methods: they receive their class as self
   reprfunc repr{};
   lenfunc len{};
   richcmpfunc compare{};  // comparisons of the class's own; by default those of its Codec

@@ -4,12 +4,8 @@
 #include <type_traits>
 #include <vector>
 
-#if defined(__linux__)
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
-
 #include "error/interrupt.hpp"
+#include "span/pages.hpp"
 #include "span/span_map.hpp"
 
 namespace norvane {
@@ -235,23 +231,10 @@ class PassedSegments {
   static_assert(std::is_trivially_destructible_v<Segment>);
 
   void release(std::vector<Segment>& segments, std::size_t passed, std::size_t& released) {
-#if defined(__linux__)
-    if ((passed - released) * sizeof(Segment) < kStride) return;
-    const auto first = reinterpret_cast<std::uintptr_t>(segments.data() + released);
-    const auto last = reinterpret_cast<std::uintptr_t>(segments.data() + passed);
-    const std::uintptr_t from = (first + page_ - 1) / page_ * page_, to = last / page_ * page_;
-    if (from < to) madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+    if ((passed - released) * sizeof(Segment) < pages::kReleaseBytes) return;
+    pages::release(segments.data() + released, segments.data() + passed);
     released = passed;
-#else
-    (void)segments, (void)passed, (void)released;
-#endif
   }
-
- private:
-  static constexpr std::size_t kStride = std::size_t{1} << 20;
-#if defined(__linux__)
-  const std::uintptr_t page_ = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-#endif
 };
 
 // The full re-cutting algorithm, without the identity shortcuts. Map is SpanMap when the rule

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "span/pages.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane {
@@ -85,6 +86,7 @@ void SpanMapBuilder::keep(std::string_view text) {
   seg.src = Span{sb, src_byte_, sc, src_char_};
   seg.dst = Span{db, dst_byte_, dc, dst_char_};
   seg.kind = SegmentKind::identity;
+  pages::grow_for_one(segments_);
   segments_.push_back(std::move(seg));
 }
 
@@ -106,6 +108,7 @@ void SpanMapBuilder::push_transformed(std::string_view src_text, std::string_vie
   seg.dst = Span{db, dst_byte_, dc, dst_char_};
   seg.cost = cost;
   seg.kind = kind_from_shape(seg.src, seg.dst);
+  pages::grow_for_one(segments_);
   segments_.push_back(std::move(seg));
 }
 

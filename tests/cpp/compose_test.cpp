@@ -180,6 +180,17 @@ TEST(SpanMapCompose, TakingLongMapsGivesTheSameMapAndEmptiesThem) {
     spaces.absorb(" ", kSpace, AbsorbClass::whitespace);
   }
   SpanMap inner = letters.finish().map, outer = spaces.finish().map;
+  // Builders grow large maps a block at a time, giving back the old buffer as they copy it.
+  ASSERT_EQ(inner.len(), 2u * kRepeats + 1);  // the spaces around each letter kept as one
+  ASSERT_EQ(outer.len(), 4u * kRepeats);
+  for (std::uint32_t k = 0; k < kRepeats; ++k) {
+    const std::uint32_t at = 4 * k, out = 2 * k;
+    ASSERT_EQ(inner.segments[2 * k + 1], seg(K::replace, A(at + 2, at + 3), A(at + 2, at + 3),
+                                             {kLookalike}, cost(0, 0, 0, 1)));
+    ASSERT_EQ(outer.segments[4 * k + 3],
+              seg(K::delete_, A(at + 3, at + 4), A(out + 2, out + 2), {kSpace}, cost(1, 0, 0, 0)));
+  }
+  EXPECT_TRUE(inner.validate() && outer.validate());
   const Result<SpanMap> copied = SpanMap::compose(inner, outer);
   ASSERT_TRUE(copied);
   Result<SpanMap> taken = SpanMap::compose(std::move(inner), std::move(outer));

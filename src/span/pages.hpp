@@ -1,0 +1,35 @@
+#pragma once
+// Giving memory that will not be read again back to the system before it is freed.
+#include <algorithm>
+#include <cstddef>
+#include <type_traits>
+#include <vector>
+
+namespace norvane::pages {
+
+// Below this many bytes nothing is given back: not worth a system call.
+inline constexpr std::size_t kReleaseBytes = std::size_t{1} << 20;
+
+// Drops the whole pages inside [from, to) (their contents read as zeros afterwards). The caller
+// must never read those bytes again; freeing the block they belong to stays as it was.
+void release(const void* from, const void* to);
+
+// Makes room for one more item in a large vector of trivially destructible items without
+// holding the old and the new buffer whole at once: the old one is given back as it is copied.
+template <class T>
+void grow_for_one(std::vector<T>& v) {
+  static_assert(std::is_trivially_destructible_v<T> && std::is_trivially_copyable_v<T>);
+  if (v.size() < v.capacity() || v.capacity() * sizeof(T) < kReleaseBytes) return;
+  std::vector<T> bigger;
+  bigger.reserve(v.capacity() * 2);
+  constexpr std::size_t kBlock = kReleaseBytes / sizeof(T);
+  for (std::size_t at = 0; at < v.size(); at += kBlock) {
+    const T* const first = v.data() + at;
+    const T* const last = v.data() + std::min(v.size(), at + kBlock);
+    bigger.insert(bigger.end(), first, last);
+    release(first, last);
+  }
+  v = std::move(bigger);
+}
+
+}  // namespace norvane::pages

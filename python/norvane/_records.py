@@ -3,7 +3,9 @@
 Each reader turns decoded lines into `Record`s (the texts to look at, with where they came
 from) and pass-through text (blank lines, repeated CSV headers); each record renders itself
 again with some of its fields replaced, and everything it did not replace comes out byte for
-byte as it went in.
+byte as it went in. Input is decoded a block of whole lines at a time; JSONL lines of plain
+members and CSV rows on one line are taken a block at a time into `Run`s, which make the
+`Record` of a line only when it is asked for. Readers hand out `Chunk`s of bounded size.
 """
 
 from __future__ import annotations

@@ -615,15 +615,17 @@ class JsonlReader(Reader):
             text = lines.take_text()
             if not text:
                 return
-            pos = 0
+            pos, line = 0, first_line   # `line` is the number of the line at `pos`
             while pos < len(text):
                 stop = _PLAIN_LINES.match(text, pos).end() if self._member is not None else pos
                 if stop > pos:
-                    yield from self._plain(text, pos, stop, first_line + text.count("\n", 0, pos), lines.name)
+                    yield from self._plain(text, pos, stop, line, lines.name)
+                    line += text.count("\n", pos, stop)
                     pos = stop
                     continue
                 stop = text.find("\n", pos) + 1 or len(text)
-                yield self._line(text[pos:stop], lines.name, first_line + text.count("\n", 0, pos))
+                yield self._line(text[pos:stop], lines.name, line)
+                line += 1
                 pos = stop
 
     def _line(self, line: str, name: str, number: int) -> Item:

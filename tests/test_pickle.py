@@ -360,7 +360,8 @@ def test_mutated_states_fail_cleanly_or_stay_valid(base, data, leaf):
     except (TypeError, ValueError, OverflowError) as error:
         assert str(error)
         return
-    assert state(rebuilt) == state(_rebuild(type(base), state(rebuilt)))
+    # Compared by repr: a NaN score is a value weights of inf can produce, and NaN != NaN.
+    assert repr(state(rebuilt)) == repr(state(_rebuild(type(base), state(rebuilt))))
     if isinstance(rebuilt, Normalized):
         rebuilt.map.validate()
     if isinstance(rebuilt, Report):

@@ -398,6 +398,7 @@ class CsvRun(Run):
     """A `Run` of CSV rows (texts are whole cells, quotes included)."""
 
     __slots__ = ("reader",)
+    reader: "CsvReader"
 
     def _build(self, which: int, line: str, line_start: int, first: int, stop: int) -> Record:
         cells, end, raw = self.reader._parse(line, None, self.first_line + which)

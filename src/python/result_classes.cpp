@@ -96,25 +96,29 @@ struct Utf8Fill {
 // own buffer a piece at a time, so the UTF-8 text is never held whole beside the str (a str of
 // Korean text takes two bytes a character; the JSON alone is several times the input). Large
 // reports are written without the interpreter lock: nothing can change them meanwhile, and the
-// new str is nobody else's yet.
+// new str is nobody else's yet. A JSON that never fills a piece is decoded from that piece:
+// one writing, and the copy costs at most a piece.
 PyObject* report_json(const Report& report) {
   const std::size_t size = report.normalized_text.size();
   Utf8Measure measure;
+  bool one_piece = true;
+  std::string piece;
   without_gil(size, [&] {
-    std::string piece;
     json::write(piece, report, [&](std::string& p) {
+      one_piece = false;
       measure.add(p);
       p.clear();
     });
-    measure.add(piece);
   });
+  if (one_piece) return str(piece);
+  measure.add(piece);
+  piece = std::string();
   Ref text = Ref::steal(PyUnicode_New(static_cast<Py_ssize_t>(measure.chars), measure.widest));
   if (!text) return nullptr;
   auto fill = [&]<class Unit>(Unit* units) {
     Utf8Fill<Unit> into{units, units + measure.chars};
     bool fits = true;
     without_gil(size, [&] {
-      std::string piece;
       json::write(piece, report, [&](std::string& p) {
         const std::size_t whole = whole_characters(p);
         fits = fits && into.add(std::string_view(p).substr(0, whole));

@@ -122,15 +122,92 @@ struct RunOutcome {
   bool vetoed = false;  // some candidate was rejected as "business_context"
 };
 
+// The lists a detection fills and clears again as it goes (every user clears or overwrites
+// what it reads). Short texts spend a good part of their time allocating and freeing them, so
+// each thread keeps one set from call to call. Only a text longer than kLongText can grow them
+// much (every list holds at most a few entries per byte of text), and lists it grew past
+// kKeptCapacity are given back after it.
+struct Scratch {
+  Shapes shapes;
+  Digits digits;
+  std::vector<Candidate> cands;
+  std::vector<std::vector<ContextHit>> cand_hits;
+  std::vector<float> ctx, raw;
+  std::vector<ContextHit> neg_hits;
+  std::vector<Position> cuts;
+  std::vector<NormalizationCost> cut_costs;
+  std::vector<SplitBest> best;
+  std::vector<extend::Shape> extra_shapes;
+  std::vector<RuleList> cand_ext;
+  std::vector<ContextHit> ext_hits;
+  RuleList sources;
+
+  static constexpr std::size_t kKeptCapacity = 256;
+  static constexpr std::size_t kLongText = 4096;
+
+  template <class T>
+  static void trim(std::vector<T>& v) {
+    if (v.capacity() > kKeptCapacity) std::vector<T>().swap(v);
+  }
+  void trim() {
+    trim(shapes.emails), trim(shapes.passports), trim(shapes.runs), trim(digits), trim(cands);
+    trim(cand_hits), trim(ctx), trim(raw), trim(neg_hits), trim(cuts), trim(cut_costs);
+    trim(best), trim(extra_shapes), trim(cand_ext), trim(ext_hits), trim(sources);
+    for (auto& hits : cand_hits) trim(hits);
+    for (auto& rules : cand_ext) trim(rules);
+  }
+};
+
+// The thread's Scratch while no detection on this thread uses it; a detection started while
+// one is under way (from an interrupt check's handler) gets a set of its own.
+class ScratchLease {
+ public:
+  explicit ScratchLease(std::size_t text_size)
+      : long_text_(text_size > Scratch::kLongText), scratch_(busy_ ? own_.emplace() : shared_) {
+    busy_ = true;
+  }
+  ~ScratchLease() {
+    if (&scratch_ != &shared_) return;
+    if (long_text_) shared_.trim();
+    busy_ = false;
+  }
+  ScratchLease(const ScratchLease&) = delete;
+  ScratchLease& operator=(const ScratchLease&) = delete;
+  Scratch& get() { return scratch_; }
+
+ private:
+  static thread_local Scratch shared_;
+  static thread_local bool busy_;
+  bool long_text_;
+  std::optional<Scratch> own_;
+  Scratch& scratch_;
+};
+thread_local Scratch ScratchLease::shared_;
+thread_local bool ScratchLease::busy_ = false;
+
 class Detector {
  public:
-  Detector(std::string_view source, const Normalized& norm, const Config& cfg)
+  Detector(std::string_view source, const Normalized& norm, const Config& cfg, Scratch& scratch)
       : source_(source),
         text_(norm.text),
         map_(norm.map),
         cfg_(cfg),
         costs_only_lower_(lowers(cfg.absorbed_whitespace) && lowers(cfg.absorbed_separator) &&
-                          lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)) {}
+                          lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)),
+        shapes_(scratch.shapes),
+        digits_(scratch.digits),
+        cands_(scratch.cands),
+        cand_hits_(scratch.cand_hits),
+        ctx_(scratch.ctx),
+        raw_(scratch.raw),
+        neg_hits_(scratch.neg_hits),
+        cuts_(scratch.cuts),
+        cut_costs_(scratch.cut_costs),
+        best_(scratch.best),
+        extra_shapes_(scratch.extra_shapes),
+        cand_ext_(scratch.cand_ext),
+        ext_hits_(scratch.ext_hits),
+        sources_(scratch.sources) {}
 
   void run(Report& report) {
     scan(text_, shapes_);
@@ -633,25 +710,25 @@ class Detector {
   std::vector<Finding> findings_;
   std::vector<Rejection> rejections_;
 
-  // Scratch reused across runs.
-  Shapes shapes_;
+  // Scratch reused across runs (the lists are the thread's, see Scratch).
+  Shapes& shapes_;
   context::Search search_;
-  Digits digits_;
-  std::vector<Candidate> cands_;
-  std::vector<std::vector<ContextHit>> cand_hits_;
-  std::vector<float> ctx_, raw_;
-  std::vector<ContextHit> neg_hits_;
-  std::vector<Position> cuts_;
-  std::vector<NormalizationCost> cut_costs_;  // see mend_list
-  std::size_t seg_cursor_ = 0;                // segment_after's last answer
-  std::vector<SplitBest> best_;
+  Digits& digits_;
+  std::vector<Candidate>& cands_;
+  std::vector<std::vector<ContextHit>>& cand_hits_;
+  std::vector<float>&ctx_, &raw_;
+  std::vector<ContextHit>& neg_hits_;
+  std::vector<Position>& cuts_;
+  std::vector<NormalizationCost>& cut_costs_;  // see mend_list
+  std::size_t seg_cursor_ = 0;                 // segment_after's last answer
+  std::vector<SplitBest>& best_;
 
   // Scratch of the extension families.
   extend::LabelSearch labels_;
-  std::vector<extend::Shape> extra_shapes_;
-  std::vector<RuleList> cand_ext_;
-  std::vector<ContextHit> ext_hits_;
-  RuleList sources_;
+  std::vector<extend::Shape>& extra_shapes_;
+  std::vector<RuleList>& cand_ext_;
+  std::vector<ContextHit>& ext_hits_;
+  RuleList& sources_;
   float lookalike_ = 0, company_ = 0, negative_ = 0;
   bool personal_ = false;
 };
@@ -662,7 +739,8 @@ Result<Report> detect(std::string_view text, const Config& config) {
   Result<Normalized> norm = normalize(text, config);
   if (!norm) return std::unexpected(std::move(norm.error()));
   Report report;
-  Detector(text, *norm, config).run(report);
+  ScratchLease scratch(text.size());
+  Detector(text, *norm, config, scratch.get()).run(report);
   report.normalized_text = std::move(norm->text);
   return report;
 }

@@ -54,7 +54,25 @@ RuleSet RuleSet::intern(RuleList&& sorted_unique) {
   return RuleSet(it->second);
 }
 
-RuleSet RuleSet::of(RuleName rule) { return intern(RuleList{rule}); }
+RuleSet RuleSet::of(RuleName rule) {
+  // Passes ask for the sets of the same few static names on every call: the last ones asked
+  // for on this thread are remembered by where the name lives, which spares the lock, the
+  // hash and the list; a name stored elsewhere only misses.
+  struct Recent {
+    const char* data = nullptr;
+    std::size_t size = 0;
+    RuleSet set;
+  };
+  constexpr std::size_t kRecent = 16;
+  thread_local std::array<Recent, kRecent> recent{};
+  thread_local std::size_t next_slot = 0;
+  for (const Recent& r : recent)
+    if (r.data == rule.data() && r.size == rule.size() && !r.set.empty()) return r.set;
+  const RuleSet set = intern(RuleList{rule});
+  recent[next_slot] = Recent{rule.data(), rule.size(), set};
+  next_slot = (next_slot + 1) % kRecent;
+  return set;
+}
 
 RuleSet RuleSet::of(std::span<const RuleName> rules) {
   RuleList sorted(rules.begin(), rules.end());

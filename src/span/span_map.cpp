@@ -266,22 +266,34 @@ SourceSpan SpanMap::to_source(Span q) const {
       out.span.char_end = z.src.char_end;
       if (q.byte_end != z.dst.byte_end) out.snapped = true;
     }
-    // The same few rules recur along a span (one per folded digit or absorbed separator):
-    // each is kept once as it comes, and only the distinct ones are sorted.
+    // The same few rules recur along a span (one per folded digit or absorbed separator),
+    // and most spans meet one set only: its names are sorted already and are taken as they
+    // are. From a second distinct set on, each name is kept once as it comes and the distinct
+    // ones are sorted.
+    RuleSet only;   // the one set met so far
+    bool mixed = false;
     RuleSet seen;  // the set of the last segment whose rules were added
     for (std::size_t k = first; k < last; ++k) {
       const Segment& s = segments[k];
       // A separator absorbed right at an end of the query lies outside it.
       if (empty_output_at(s, q.byte_start) || empty_output_at(s, q.byte_end)) continue;
-      if (!s.rules.empty() && s.rules != seen) {
-        seen = s.rules;
-        for (const RuleName rule : s.rules)
-          if (std::find(out.rules.begin(), out.rules.end(), rule) == out.rules.end())
-            out.rules.push_back(rule);
-      }
       out.cost += s.cost;
+      if (s.rules.empty() || s.rules == seen) continue;
+      seen = s.rules;
+      if (!mixed) {
+        if (only.empty()) {
+          only = s.rules;
+          continue;
+        }
+        mixed = true;
+        out.rules.assign(only.begin(), only.end());
+      }
+      for (const RuleName rule : s.rules)
+        if (std::find(out.rules.begin(), out.rules.end(), rule) == out.rules.end())
+          out.rules.push_back(rule);
     }
-    sort_unique(out.rules);
+    if (mixed) sort_unique(out.rules);
+    else if (!only.empty()) out.rules.assign(only.begin(), only.end());
     return out;
   }
 

@@ -63,5 +63,29 @@ TEST(RuleSet, ThreadsInterningTheSameSetsGetTheSameValues) {
   }
 }
 
+// Single names are remembered per thread by where they live: more names than are remembered,
+// asked for again and again, from two storages of the same text, and the empty name, must give
+// the set of the one-name list every time.
+TEST(RuleSet, SingleNamesGiveTheSetOfTheirListEveryTime) {
+  constexpr int kNames = 40;
+  std::vector<RuleName> names, copies;
+  for (int i = 0; i < kNames; ++i) {
+    names.push_back(testing::rule("test.single_" + std::to_string(i)));
+    copies.push_back(testing::rule("test.single_" + std::to_string(i)));
+  }
+  names.push_back(testing::rule(""));
+  copies.push_back(RuleName{});
+  for (int round = 0; round < 3; ++round) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      const RuleSet want = RuleSet::of(std::span<const RuleName>(&names[i], 1));
+      EXPECT_EQ(RuleSet::of(names[i]), want) << i;
+      EXPECT_EQ(RuleSet::of(copies[i]), want) << i;
+      EXPECT_EQ(texts(RuleSet::of(names[i])), std::vector<std::string>{std::string(names[i])});
+      // A few names over and over, as a pass asks for them.
+      EXPECT_EQ(RuleSet::of(names[i % 3]), RuleSet::of(std::span<const RuleName>(&names[i % 3], 1)));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace norvane

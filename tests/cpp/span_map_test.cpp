@@ -215,5 +215,79 @@ TEST(SpanMapToSource, EmptyMapGivesEmptySpanAtZero) {
   EXPECT_TRUE(got.rules.empty());
 }
 
+// The rules and cost of a projection read the plain way: every segment whose output overlaps
+// the query, less separators absorbed right at one of its ends, names sorted once at the end.
+SourceSpan plain_rules_and_cost(const SpanMap& map, Span q) {
+  SourceSpan out;
+  for (const Segment& s : map.segments) {
+    if (!(s.dst.byte_end > q.byte_start && s.dst.byte_start < q.byte_end)) continue;
+    if (s.dst.is_empty() && (s.dst.byte_start == q.byte_start || s.dst.byte_start == q.byte_end))
+      continue;
+    out.rules.insert(out.rules.end(), s.rules.begin(), s.rules.end());
+    out.cost += s.cost;
+  }
+  sort_unique(out.rules);
+  return out;
+}
+
+// Maps whose spans meet no set, one set over and over, two sets, sets that share names, and a
+// set met again after another: to_source takes the one set of a span as it is and merges from
+// a second on, and both ways must give the plain reading's names and cost for every query.
+TEST(SpanMapToSource, RulesAndCostOfEveryQueryMatchThePlainReading) {
+  const RuleName kDash = "fold.dash", kLookalike = "lookalike.digit";
+  std::vector<SpanMap> maps;
+  maps.push_back(SpanMap::identity("0123456789"));
+  maps.push_back(sample().map);
+  {
+    SpanMapBuilder b;  // "010-1234-5678" with both hyphens absorbed
+    b.keep("010");
+    b.absorb("-", kHyphen, AbsorbClass::separator);
+    b.keep("1234");
+    b.absorb("-", kHyphen, AbsorbClass::separator);
+    b.keep("5678");
+    maps.push_back(b.finish().map);
+  }
+  {
+    SpanMapBuilder b;  // separators of two rules, a folded digit, a lookalike, a rule again
+    b.keep("x1");
+    b.absorb(" ", kSpace, AbsorbClass::whitespace);
+    b.absorb("-", kHyphen, AbsorbClass::separator);
+    b.replace("２", "2", kFold);
+    b.keep("3");
+    b.replace("O", "0", kLookalike);
+    b.absorb(" ", kSpace, AbsorbClass::whitespace);
+    b.replace("‐", "-", kDash);
+    b.keep("4");
+    b.absorb(" ", kSpace, AbsorbClass::whitespace);
+    b.keep("5y");
+    maps.push_back(b.finish().map);
+  }
+  {
+    // Segments holding sets of two names, overlapping the single ones.
+    SpanMap m;
+    m.segments = {seg(K::replace, A(0, 2), A(0, 2), {kFold, kSpace}, cost(0, 0, 0, 2)),
+                  seg(K::replace, A(2, 3), A(2, 3), {kSpace}, cost(0, 0, 0, 1)),
+                  id(A(3, 5)),
+                  seg(K::delete_, A(5, 6), A(5, 5), {kHyphen}, cost(0, 1, 0, 0)),
+                  seg(K::replace, A(6, 8), A(5, 7), {kSpace, kFold}, cost(0, 0, 0, 2)),
+                  seg(K::replace, A(8, 9), A(7, 8), {kHyphen, kDash}, cost(0, 0, 0, 1))};
+    maps.push_back(std::move(m));
+  }
+  for (std::size_t m = 0; m < maps.size(); ++m) {
+    const SpanMap& map = maps[m];
+    ASSERT_TRUE(map.validate()) << "map " << m;
+    const std::uint32_t end = map.dst_end().first;
+    for (std::uint32_t a = 0; a <= end; ++a) {
+      for (std::uint32_t z = a + 1; z <= end; ++z) {
+        // Character offsets do not take part in which segments a query meets.
+        const Span q = S(a, z, a, z);
+        const SourceSpan got = map.to_source(q), want = plain_rules_and_cost(map, q);
+        EXPECT_EQ(got.rules, want.rules) << "map " << m << " query " << a << '-' << z;
+        EXPECT_EQ(got.cost, want.cost) << "map " << m << " query " << a << '-' << z;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace norvane

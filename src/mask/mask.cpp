@@ -85,18 +85,24 @@ bool replaceable(std::string_view text, const Finding& f, std::size_t done) {
          utf8::is_boundary(text, end);
 }
 
-using PolicyTable = std::array<const Policy*, kEntityCount>;
+// The policy of each kind, looked up once per kind: policy_for() searches the overrides. A set
+// without overrides (the default) needs no table.
+class PolicyLookup {
+ public:
+  explicit PolicyLookup(const PolicySet& policies) : policies_(policies) {
+    if (policies.overrides.empty()) return;
+    for (EntityKind k : all_entities()) table_[static_cast<std::size_t>(k)] = &policies.policy_for(k);
+  }
+  const Policy& of(EntityKind entity) const {
+    const auto idx = static_cast<std::size_t>(entity);
+    if (policies_.overrides.empty() || idx >= kEntityCount) return policies_.default_policy;
+    return *table_[idx];
+  }
 
-PolicyTable policy_table(const PolicySet& policies) {
-  PolicyTable table{};
-  for (EntityKind k : all_entities()) table[static_cast<std::size_t>(k)] = &policies.policy_for(k);
-  return table;
-}
-
-const Policy& policy_of(const PolicyTable& table, const PolicySet& policies, EntityKind entity) {
-  const auto idx = static_cast<std::size_t>(entity);
-  return idx < kEntityCount ? *table[idx] : policies.default_policy;
-}
+ private:
+  const PolicySet& policies_;
+  std::array<const Policy*, kEntityCount> table_{};
+};
 
 }  // namespace
 
@@ -114,12 +120,16 @@ MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding>
   if (!std::is_sorted(findings.begin(), findings.end(), by_source))
     std::stable_sort(findings.begin(), findings.end(), by_source);
 
-  const PolicyTable table = policy_table(policies);
+  const PolicyLookup lookup(policies);
   std::string& out = result.text;
   out.reserve(text.size() + text.size() / 4 + 16);
   std::size_t done = 0;
+  // The applied findings are gathered at the front of `findings` (in order), which then
+  // becomes result.applied: no second list, and no move at all while none is skipped.
+  std::size_t applied = 0;
   interrupt::Poll poll;
-  for (Finding& f : findings) {
+  for (std::size_t i = 0; i < findings.size(); ++i) {
+    Finding& f = findings[i];
     poll.reach(f.source.byte_start);  // findings are in start order
     poll.advance(64);                 // the replacement
     if (!replaceable(text, f, done)) {
@@ -130,7 +140,7 @@ MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding>
     const std::size_t end = f.source.byte_end;
     out.append(text.substr(done, start - done));
     const std::string_view value = text.substr(start, end - start);
-    const Policy& p = policy_of(table, policies, f.entity);
+    const Policy& p = lookup.of(f.entity);
     switch (p.kind) {
       case Policy::Kind::redact_label: append_bracketed(out, entity_label(f.entity)); break;
       case Policy::Kind::redact_code: append_bracketed(out, entity_code(f.entity)); break;
@@ -146,10 +156,13 @@ MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding>
         } else append_bracketed(out, entity_label(f.entity));
         break;
     }
-    result.applied.push_back(std::move(f));
+    if (applied != i) findings[applied] = std::move(f);
+    ++applied;
     done = end;
   }
   out.append(text.substr(done));
+  findings.erase(findings.begin() + static_cast<std::ptrdiff_t>(applied), findings.end());
+  result.applied = std::move(findings);
   return result;
 }
 
@@ -162,11 +175,11 @@ std::size_t count_tokens(std::string_view text, const std::vector<Finding>& find
   if (!std::is_sorted(findings.begin(), findings.end(), by_source))
     std::stable_sort(order.begin(), order.end(),
                      [](const Finding* a, const Finding* b) { return by_source(*a, *b); });
-  const PolicyTable table = policy_table(policies);
+  const PolicyLookup lookup(policies);
   std::size_t count = 0, done = 0;
   for (const Finding* f : order) {
     if (!replaceable(text, *f, done)) continue;
-    if (policy_of(table, policies, f->entity).kind == Policy::Kind::tokenize) ++count;
+    if (lookup.of(f->entity).kind == Policy::Kind::tokenize) ++count;
     done = f->source.byte_end;
   }
   return count;

@@ -67,7 +67,13 @@ enum class AbsorbClass : std::uint8_t { whitespace, separator, other };
 
 class SpanMapBuilder {
  public:
-  explicit SpanMapBuilder(std::size_t reserve = 0) { output_.reserve(reserve); }
+  // A pass makes a builder only once it changes something, so it writes at least a kept
+  // stretch and a changed one, and in short texts rarely more than a few: room for the first
+  // few spares the doublings from one.
+  explicit SpanMapBuilder(std::size_t reserve = 0) {
+    output_.reserve(reserve);
+    segments_.reserve(kFirstSegments);
+  }
 
   // Every operation does nothing when its source text is empty.
   // Rule names must outlive every map built from them (static or interned).
@@ -86,6 +92,8 @@ class SpanMapBuilder {
  private:
   void push_transformed(std::string_view src_text, std::string_view dst_text, RuleName rule,
                         NormalizationCost cost);
+
+  static constexpr std::size_t kFirstSegments = 8;
 
   std::vector<Segment> segments_;
   std::string output_;

@@ -67,6 +67,17 @@ def days_in(year: int, month: int) -> int:
     return _MDAYS[month - 1]
 
 
+def random_digits(r: random.Random, n: int) -> str:
+    return "".join(str(r.randrange(10)) for _ in range(n))
+
+
+def random_date(r: random.Random, lo: int, hi: int) -> tuple[int, int, int]:
+    """A real (year, month, day) with the year between lo and hi."""
+    y = r.randrange(lo, hi + 1)
+    m = r.randrange(1, 13)
+    return y, m, r.randrange(1, days_in(y, m) + 1)
+
+
 # --------------------------------------------------------------------------- word pools
 
 SURNAMES = "김이박최정강조윤장임한오서신권황안송류홍전고문양손배백허유남심노하곽성차주우구민진나지엄채원천방공현함변염여추도소석선설마길연위표명기반왕금옥육인맹제모탁국어은편용"
@@ -222,10 +233,7 @@ class _Gen:
         return [self.r.randrange(10) for _ in range(n)]
 
     def date(self, lo: int = 1940, hi: int = 2015) -> tuple[int, int, int]:
-        r = self.r
-        y = r.randrange(lo, hi + 1)
-        m = r.randrange(1, 13)
-        return y, m, r.randrange(1, days_in(y, m) + 1)
+        return random_date(self.r, lo, hi)
 
     # ------------------------------------------------------------------ values by kind
     # Each returns the groups of digits as written with hyphens, and which styles fit.
@@ -386,7 +394,7 @@ class _Gen:
     def numeric_line(self) -> str:
         r = self.r
         y, m, d = self.date(2019, 2025)
-        rn = lambda n: "".join(str(r.randrange(10)) for _ in range(n))  # noqa: E731
+        rn = lambda n: random_digits(r, n)  # noqa: E731
         slots = {
             "d8": lambda: f"{y}{m:02d}{d:02d}", "yr": lambda: str(y),
             "r4": lambda: rn(4), "r5": lambda: rn(5), "r6": lambda: rn(6), "r10": lambda: rn(10),

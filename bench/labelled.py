@@ -405,13 +405,10 @@ class _Values:
         self.r = r
 
     def digits(self, n: int) -> str:
-        return "".join(str(self.r.randrange(10)) for _ in range(n))
+        return corpus.random_digits(self.r, n)
 
     def date(self, lo: int, hi: int) -> tuple[int, int, int]:
-        r = self.r
-        y = r.randrange(lo, hi + 1)
-        m = r.randrange(1, 13)
-        return y, m, r.randrange(1, corpus.days_in(y, m) + 1)
+        return corpus.random_date(self.r, lo, hi)
 
     def make(self, kind: str, writing: str) -> Written:
         text = getattr(self, "_" + kind)(writing)

@@ -225,12 +225,10 @@ class _Values:
         self.r = r
 
     def d(self, n: int) -> str:
-        return "".join(str(self.r.randrange(10)) for _ in range(n))
+        return corpus.random_digits(self.r, n)
 
     def date(self, lo: int, hi: int) -> tuple[int, int, int]:
-        y = self.r.randrange(lo, hi + 1)
-        m = self.r.randrange(1, 13)
-        return y, m, self.r.randrange(1, corpus.days_in(y, m) + 1)
+        return corpus.random_date(self.r, lo, hi)
 
     def writing(self, kind: str, allowed=None) -> str:
         opts = [(w, p) for w, p in WRITE[kind] if allowed is None or w in allowed]
@@ -714,8 +712,8 @@ class _Builder:
 
     # ------------------------------------------------------------------ one value
 
-    def situation(self, spec: dict, kind: str) -> str:
-        table = dict(spec["situations"])
+    def situation(self, plan: dict, kind: str) -> str:
+        table = dict(plan["situations"])
         if kind not in SHAPES_ALONE:
             table.pop("no_label", None)
         if kind != "bank_account":
@@ -786,27 +784,27 @@ class _Builder:
 
     def prose(self, genre: str) -> Document:
         r = self.r
-        spec = PROSE[genre]
+        plan = PROSE[genre]
         if genre == "id_ocr":
-            return self.id_scan(spec)
+            return self.id_scan(plan)
         w = _Writer(genre, PART)
         items = ["v"] * r.randrange(2, 6) + ["n"] * r.randrange(2, 5) + ["f"] * r.randrange(2, 6)
         r.shuffle(items)
         for it in items:
             if it == "f":
                 self.line_start(w, genre, r.random() < 0.5)
-                w.add(self.fill(r.choice(spec["fillers"])) + "\n")
+                w.add(self.fill(r.choice(plan["fillers"])) + "\n")
                 continue
-            frame = r.choice(spec["frames"])
+            frame = r.choice(plan["frames"])
             head, tail = self.fill(frame).split("{X}")
             if it == "n":
                 self.line_start(w, genre, True)
                 w.add(head)
-                self.negative_phrase(w, self.weighted(spec["negatives"]))
+                self.negative_phrase(w, self.weighted(plan["negatives"]))
                 w.add(tail + "\n")
                 continue
-            kind = self.weighted(spec["kinds"])
-            sit = self.situation(spec, kind)
+            kind = self.weighted(plan["kinds"])
+            sit = self.situation(plan, kind)
             if sit == "previous_line":
                 q = r.choice(ASK[kind])
                 self.line_start(w, genre, False)
@@ -827,7 +825,7 @@ class _Builder:
             w.add(tail + "\n")
         return w.document()
 
-    def id_scan(self, spec: dict) -> Document:
+    def id_scan(self, plan: dict) -> Document:
         """The text an OCR reads off an ID card, licence, residence card or passport."""
         r, v = self.r, self.v
         w = _Writer("id_ocr", PART)
@@ -858,7 +856,7 @@ class _Builder:
             w.add("\n")
         kind = "foreigner_registration" if card == "foreigner_registration" else "resident"
         w.value(v.make(kind, v.writing(kind, {"hyphen", "plain"})), "document_title", title, "id_card")
-        w.add("\n" + self.fill(r.choice(spec["fillers"][1:3])) + "\n")
+        w.add("\n" + self.fill(r.choice(plan["fillers"][1:3])) + "\n")
         if card == "driver_license":
             y, m, d = v.date(2024, 2026)
             w.add("적성검사 기간 ")

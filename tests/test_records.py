@@ -81,29 +81,33 @@ def jsonl_texts(draw):
     return text
 
 
-def _read(data: bytes, names, block_path: bool, chunk_records: int, block_bytes: int):
-    """Everything a reader gives for `data`: per chunk its texts, records and output (plain and with
-    every text replaced), then the error, if any."""
+def _read_chunks(reader, data: bytes, record_fields, chunk_records: int, block_bytes: int):
+    """Everything a reader gives for `data`: per chunk its texts, records (their fields as
+    `record_fields` describes them) and output (plain and with every text replaced), then the
+    error, if any."""
     saved = _records.CHUNK_RECORDS, _records.CHUNK_CHARS, _records.BLOCK_BYTES
     _records.CHUNK_RECORDS, _records.CHUNK_CHARS, _records.BLOCK_BYTES = chunk_records, 12, block_bytes
+    seen = []
     try:
-        reader = JsonlReader(names)
-        if not block_path:
-            reader._member = None
-        seen = []
-        try:
-            for chunk in reader.chunks([LineReader(Source("f", io.BytesIO(data)), "utf-8", "strict", lambda n: None)]):
-                new = {i: "<" + t + ">" for i, t in enumerate(chunk.texts)}
-                records = [(first, r.number, r.line, r.file, [(f.name, f.value, f.raw, f.start, f.end) for f in r.fields],
-                            r.render({}))
-                           for first, r in chunk.records(range(len(chunk.texts)))]
-                items = [(text, None if r is None else (r.number, r.line)) for text, r in chunk.items(new)]
-                seen.append((chunk.texts, records, chunk.render({}), chunk.render(new), items))
-        except InputError as err:
-            seen.append(str(err))
-        return seen
+        for chunk in reader.chunks([LineReader(Source("f", io.BytesIO(data)), "utf-8", "strict", lambda n: None)]):
+            new = {i: "<" + t + ">" for i, t in enumerate(chunk.texts)}
+            records = [(first, r.number, r.line, record_fields(r), r.render({}))
+                       for first, r in chunk.records(range(len(chunk.texts)))]
+            items = [(text, None if r is None else (r.number, r.line)) for text, r in chunk.items(new)]
+            seen.append((chunk.texts, records, chunk.render({}), chunk.render(new), items))
+    except InputError as err:
+        seen.append(str(err))
     finally:
         _records.CHUNK_RECORDS, _records.CHUNK_CHARS, _records.BLOCK_BYTES = saved
+    return seen
+
+
+def _read(data: bytes, names, block_path: bool, chunk_records: int, block_bytes: int):
+    reader = JsonlReader(names)
+    if not block_path:
+        reader._member = None
+    return _read_chunks(reader, data, lambda r: (r.file, [(f.name, f.value, f.raw, f.start, f.end) for f in r.fields]),
+                        chunk_records, block_bytes)
 
 
 @settings(max_examples=300, deadline=None)
@@ -146,25 +150,11 @@ def csv_texts(draw):
 
 
 def _read_csv(data: bytes, names, block_path: bool, chunk_records: int, block_bytes: int):
-    saved = _records.CHUNK_RECORDS, _records.CHUNK_CHARS, _records.BLOCK_BYTES
-    _records.CHUNK_RECORDS, _records.CHUNK_CHARS, _records.BLOCK_BYTES = chunk_records, 12, block_bytes
-    try:
-        reader = _records.CsvReader(names)
-        if not block_path:
-            reader._rows_pattern = lambda: None
-        seen = []
-        try:
-            for chunk in reader.chunks([LineReader(Source("f", io.BytesIO(data)), "utf-8", "strict", lambda n: None)]):
-                new = {i: "<" + t + ">" for i, t in enumerate(chunk.texts)}
-                records = [(first, r.number, r.line, [(f.name, f.value, f.index, f.quoted) for f in r.fields], r.render({}))
-                           for first, r in chunk.records(range(len(chunk.texts)))]
-                items = [(text, None if r is None else (r.number, r.line)) for text, r in chunk.items(new)]
-                seen.append((chunk.texts, records, chunk.render({}), chunk.render(new), items))
-        except InputError as err:
-            seen.append(str(err))
-        return seen
-    finally:
-        _records.CHUNK_RECORDS, _records.CHUNK_CHARS, _records.BLOCK_BYTES = saved
+    reader = _records.CsvReader(names)
+    if not block_path:
+        reader._rows_pattern = lambda: None
+    return _read_chunks(reader, data, lambda r: [(f.name, f.value, f.index, f.quoted) for f in r.fields],
+                        chunk_records, block_bytes)
 
 
 @settings(max_examples=300, deadline=None)

@@ -7,6 +7,7 @@
 #include "python/classes.hpp"
 #include "span/float_format.hpp"
 #include "span/json_writer.hpp"
+#include "span/utf8.hpp"
 
 namespace norvane::py {
 
@@ -40,17 +41,11 @@ struct Utf8Measure {
   Py_UCS4 widest = 0;
 
   void add(std::string_view s) {
-    unsigned char lead_max = 0;
-    for (const char ch : s) {
-      const auto c = static_cast<unsigned char>(ch);
-      chars += (c & 0xC0) != 0x80;
-      lead_max = std::max(lead_max, c);
-    }
-    // The lead byte bounds the code point exactly enough to choose the storage.
-    const Py_UCS4 w = lead_max < 0x80   ? 0x7F
-                      : lead_max < 0xC4 ? 0xFF
-                      : lead_max < 0xF0 ? 0xFFFF
-                                        : 0x10FFFF;
+    chars += utf8::count_chars(s);
+    unsigned char top = 0;
+    for (const char ch : s) top = std::max(top, static_cast<unsigned char>(ch));
+    // The largest lead byte bounds the code points exactly enough to choose the storage.
+    const Py_UCS4 w = top < 0x80 ? 0x7F : top < 0xC4 ? 0xFF : top < 0xF0 ? 0xFFFF : 0x10FFFF;
     widest = std::max(widest, w);
   }
 };
@@ -58,11 +53,10 @@ struct Utf8Measure {
 // Where the last whole character of a piece of UTF-8 ends: pieces may end inside a character.
 std::size_t whole_characters(std::string_view s) {
   std::size_t lead = s.size();
-  while (lead > 0 && (static_cast<unsigned char>(s[lead - 1]) & 0xC0) == 0x80) --lead;
+  while (lead > 0 && utf8::is_continuation(static_cast<unsigned char>(s[lead - 1]))) --lead;
   if (lead == 0) return s.size();
-  const auto c = static_cast<unsigned char>(s[--lead]);
-  const std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-  return s.size() - lead >= n ? s.size() : lead;
+  --lead;
+  return s.size() - lead >= utf8::seq_len(static_cast<unsigned char>(s[lead])) ? s.size() : lead;
 }
 
 // Decodes pieces of UTF-8, each made of whole characters, into a str's buffer of code units.
@@ -72,21 +66,9 @@ struct Utf8Fill {
   Unit* end;
 
   bool add(std::string_view s) {
-    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-    const auto* const stop = p + s.size();
-    while (p < stop) {
-      if (at == end) return false;
-      const unsigned char c = *p;
-      Py_UCS4 cp;
-      std::size_t n;
-      if (c < 0x80) cp = c, n = 1;
-      else if (c < 0xE0) cp = c & 0x1F, n = 2;
-      else if (c < 0xF0) cp = c & 0x0F, n = 3;
-      else cp = c & 0x07, n = 4;
-      if (static_cast<std::size_t>(stop - p) < n) return false;
-      for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (p[k] & 0x3F);
-      *at++ = static_cast<Unit>(cp);
-      p += n;
+    for (std::size_t i = 0; i < s.size();) {
+      if (at == end || i + utf8::seq_len(static_cast<unsigned char>(s[i])) > s.size()) return false;
+      *at++ = static_cast<Unit>(utf8::decode(s, i));
     }
     return true;
   }

@@ -58,6 +58,11 @@ def luhn_ok(digits: list[int]) -> bool:
     return s % 10 == 0
 
 
+def isbn_check(body: list[int]) -> int:
+    """Check digit to append to the twelve digits of an ISBN-13 (weights 1, 3, 1, 3, ...)."""
+    return (10 - sum(x * (1 if i % 2 == 0 else 3) for i, x in enumerate(body)) % 10) % 10
+
+
 _MDAYS = (31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31)
 
 

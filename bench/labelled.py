@@ -606,8 +606,7 @@ class _Values:
                              lambda: f"2024{r.randrange(1, 13):02d}{r.randrange(1, 29):02d}.{r.randrange(1, 9)}"))()
         if category == "isbn":
             body = [9, 7, r.choice((8, 9))] + [int(c) for c in ("89" + d(7))]
-            s = sum(x * (1 if i % 2 == 0 else 3) for i, x in enumerate(body))
-            t = "".join(map(str, body + [(10 - s % 10) % 10]))
+            t = "".join(map(str, body + [corpus.isbn_check(body)]))
             return f"{t[:3]}-{t[3:5]}-{t[5:9]}-{t[9:12]}-{t[12]}" if r.random() < 0.6 else t
         if category == "price":
             return f"{r.randrange(100, 99000) * r.choice((100, 1000, 10)):,}"

@@ -423,8 +423,7 @@ class _Values:
                                      f"{r.randrange(10000, 99999)}"))()
         if category == "isbn":
             body = [9, 7, r.choice((8, 9)), 1, 1] + [int(c) for c in d(7)]
-            s = sum(x * (1 if i % 2 == 0 else 3) for i, x in enumerate(body))
-            t = "".join(map(str, body + [(10 - s % 10) % 10]))
+            t = "".join(map(str, body + [corpus.isbn_check(body)]))
             return r.choice((t, f"{t[:3]}-{t[3:5]}-{t[5:8]}-{t[8:12]}-{t[12]}",
                              f"{t[:3]} {t[3:5]} {t[5:8]} {t[8:12]} {t[12]}"))
         if category == "price":

@@ -135,7 +135,7 @@ struct Scratch {
   std::vector<float> ctx, raw;
   std::vector<ContextHit> neg_hits;
   std::vector<Position> cuts;
-  std::vector<NormalizationCost> cut_costs;
+  std::vector<NormalizationCost> cut_costs;  // see mend_list
   std::vector<SplitBest> best;
   std::vector<extend::Shape> extra_shapes;
   std::vector<RuleList> cand_ext;
@@ -194,35 +194,22 @@ class Detector {
         cfg_(cfg),
         costs_only_lower_(lowers(cfg.absorbed_whitespace) && lowers(cfg.absorbed_separator) &&
                           lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)),
-        shapes_(scratch.shapes),
-        digits_(scratch.digits),
-        cands_(scratch.cands),
-        cand_hits_(scratch.cand_hits),
-        ctx_(scratch.ctx),
-        raw_(scratch.raw),
-        neg_hits_(scratch.neg_hits),
-        cuts_(scratch.cuts),
-        cut_costs_(scratch.cut_costs),
-        best_(scratch.best),
-        extra_shapes_(scratch.extra_shapes),
-        cand_ext_(scratch.cand_ext),
-        ext_hits_(scratch.ext_hits),
-        sources_(scratch.sources) {}
+        s_(scratch) {}
 
   void run(Report& report) {
-    scan(text_, shapes_);
+    scan(text_, s_.shapes);
     // Each shape list is in text order; a poll counts the bytes each list has covered, and a
     // cue search around a shape as that many more.
     {
       interrupt::Poll poll;
-      for (const Span& s : shapes_.emails) {
+      for (const Span& s : s_.shapes.emails) {
         poll.reach(s.byte_end);
         add_email(s);
       }
     }
     {
       interrupt::Poll poll;
-      for (const Span& s : shapes_.passports) {
+      for (const Span& s : s_.shapes.passports) {
         poll.reach(s.byte_end);
         poll.advance(kUnitsPerSearch);
         if (cfg_.any_extension())
@@ -232,16 +219,16 @@ class Detector {
       }
     }
     if (cfg_.extra_shapes) {
-      extend::scan_shapes(text_, shapes_.runs, extra_shapes_);
+      extend::scan_shapes(text_, s_.shapes.runs, s_.extra_shapes);
       interrupt::Poll poll;
-      for (const extend::Shape& s : extra_shapes_) {
+      for (const extend::Shape& s : s_.extra_shapes) {
         poll.reach(s.span.byte_end);
         poll.advance(kUnitsPerSearch);
         add_shape(s);
       }
     }
     interrupt::Poll poll;
-    for (const Span& run : shapes_.runs) {
+    for (const Span& run : s_.shapes.runs) {
       poll.reach(run.byte_end);
       poll.advance(kUnitsPerSearch);
       RunOutcome out = evaluate_run(run, &rejections_);
@@ -277,8 +264,8 @@ class Detector {
     std::vector<ContextHit> hits;
     search_.hits(passport_cues(), hits);
     const float ctx = context::total(hits);
-    search_.hits(negative_cues(), neg_hits_);
-    const float neg = context::total(neg_hits_);
+    search_.hits(negative_cues(), s_.neg_hits);
+    const float neg = context::total(s_.neg_hits);
     float score = cfg_.context * ctx;
     score = score + kPassportBase;
     score = clamp_score(subtract_costs(score, src.cost, cfg_));
@@ -315,12 +302,12 @@ class Detector {
   // to this line and to the nearest number. The structure alone adds to the base hits when its
   // labels weigh more.
   void improve(EntityKind kind, std::vector<ContextHit>& hits, float& ctx, RuleList& extensions) {
-    sources_.clear();
-    const float t = labels_.hits(static_cast<std::size_t>(kind), ext_hits_, &sources_);
+    s_.sources.clear();
+    const float t = labels_.hits(static_cast<std::size_t>(kind), s_.ext_hits, &s_.sources);
     if (!cfg_.label_reading && !(t > ctx)) return;
-    hits = ext_hits_;
+    hits = s_.ext_hits;
     ctx = t;
-    for (RuleName r : sources_)
+    for (RuleName r : s_.sources)
       if (std::find(extensions.begin(), extensions.end(), r) == extensions.end())
         extensions.push_back(r);
   }
@@ -344,9 +331,9 @@ class Detector {
     lookalike_ = company_ = negative_ = 0;
     personal_ = false;
     if (!read) return;
-    negative_ = labels_.hits(labels::kNegativeTable, ext_hits_, nullptr);
-    lookalike_ = labels_.hits(labels::kLookAlikeTable, ext_hits_, nullptr);
-    company_ = labels_.hits(labels::kCompanyTable, ext_hits_, nullptr);
+    negative_ = labels_.hits(labels::kNegativeTable, s_.ext_hits, nullptr);
+    lookalike_ = labels_.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr);
+    company_ = labels_.hits(labels::kCompanyTable, s_.ext_hits, nullptr);
     personal_ = labels_.personal_phone();
   }
 
@@ -362,8 +349,8 @@ class Detector {
       search_.run(text_, shape.span, cfg_.context_window, wanted);
       search_.hits(cues_for(shape.kind), hits);
       ctx = context::total(hits);
-      search_.hits(negative_cues(), neg_hits_);
-      neg = context::total(neg_hits_);
+      search_.hits(negative_cues(), s_.neg_hits);
+      neg = context::total(s_.neg_hits);
     }
     RuleList extensions;
     if (shape.rule != kPassportRule) extensions.push_back(shape.rule);
@@ -404,54 +391,54 @@ class Detector {
     // Runs are ASCII, so bytes are characters here.
     if (digits_text.size() < kMinCandidateDigits || digits_text.size() > kMaxCandidateDigits)
       return out;
-    if (!to_digits(digits_text, digits_)) return out;
-    candidates(digits_, cands_);
+    if (!to_digits(digits_text, s_.digits)) return out;
+    candidates(s_.digits, s_.cands);
     const bool extended = cfg_.any_extension();
     std::optional<SourceSpan> early;
     if (extended) {
       early = map_.to_source(run);
-      extend::extra_candidates(cfg_, digits_,
+      extend::extra_candidates(cfg_, s_.digits,
                                source_.substr(early->span.byte_start, early->span.byte_len()),
-                               text_.substr(0, run.byte_start), cands_);
+                               text_.substr(0, run.byte_start), s_.cands);
     }
-    const std::size_t n = cands_.size();
+    const std::size_t n = s_.cands.size();
     if (n == 0) return out;
 
     // Context and the score before costs, per candidate: one search for all their tables,
     // and the negative cues too in case the source has the same windows.
     context::CueSet wanted = kCueSets.negative;
     for (std::size_t i = 0; i < n; ++i)
-      wanted |= kCueSets.of_kind[static_cast<std::size_t>(cands_[i].entity)];
+      wanted |= kCueSets.of_kind[static_cast<std::size_t>(s_.cands[i].entity)];
     // With label reading the families' own labels take the place of the base search.
     const bool own_labels = extended && cfg_.label_reading;
     if (!own_labels) search_.run(text_, run, cfg_.context_window, wanted);
-    if (cand_hits_.size() < n) cand_hits_.resize(n);
-    ctx_.resize(n);
-    raw_.resize(n);
+    if (s_.cand_hits.size() < n) s_.cand_hits.resize(n);
+    s_.ctx.resize(n);
+    s_.raw.resize(n);
     const bool read = extended && read_labels(run, early->span);
     if (extended) {
-      if (cand_ext_.size() < n) cand_ext_.resize(n);
+      if (s_.cand_ext.size() < n) s_.cand_ext.resize(n);
       weigh_vetoing_labels(read);
     }
     bool any_can_pass = false;
     for (std::size_t i = 0; i < n; ++i) {
-      const Candidate& c = cands_[i];
-      if (own_labels) cand_hits_[i].clear();
-      else search_.hits(c.cues, cand_hits_[i]);
-      ctx_[i] = context::total(cand_hits_[i]);
+      const Candidate& c = s_.cands[i];
+      if (own_labels) s_.cand_hits[i].clear();
+      else search_.hits(c.cues, s_.cand_hits[i]);
+      s_.ctx[i] = context::total(s_.cand_hits[i]);
       if (extended) {
-        cand_ext_[i].clear();
-        if (extend::rule::is_extension_reading(c.rule)) cand_ext_[i].push_back(c.rule);
-        if (read) improve(c.entity, cand_hits_[i], ctx_[i], cand_ext_[i]);
+        s_.cand_ext[i].clear();
+        if (extend::rule::is_extension_reading(c.rule)) s_.cand_ext[i].push_back(c.rule);
+        if (read) improve(c.entity, s_.cand_hits[i], s_.ctx[i], s_.cand_ext[i]);
       }
       float score = c.base;
       if (c.checksum.kind == ChecksumResult::Kind::passed) score = score + cfg_.checksum_passed;
       else if (c.checksum.kind == ChecksumResult::Kind::failed)
         score = score - cfg_.checksum_failed;
-      const float weighted = cfg_.context * ctx_[i];
-      raw_[i] = score + weighted;
-      if (!(c.needs_context && ctx_[i] < cfg_.min_context) &&
-          !(clamp_score(raw_[i]) < cfg_.min_score))
+      const float weighted = cfg_.context * s_.ctx[i];
+      s_.raw[i] = score + weighted;
+      if (!(c.needs_context && s_.ctx[i] < cfg_.min_context) &&
+          !(clamp_score(s_.raw[i]) < cfg_.min_score))
         any_can_pass = true;
     }
     // Subtracting non-negative costs never raises a rounded score.
@@ -461,20 +448,20 @@ class Detector {
     float neg = 0;
     if (!own_labels) {
       search_.rerun(source_, src.span, cfg_.context_window, kCueSets.negative);
-      search_.hits(negative_cues(), neg_hits_);
-      neg = context::total(neg_hits_);
+      search_.hits(negative_cues(), s_.neg_hits);
+      neg = context::total(s_.neg_hits);
     }
     std::optional<extend::Veto> run_veto;
     if (extended)
       run_veto =
-          extend::veto(cfg_, digits_, source_.substr(src.span.byte_start, src.span.byte_len()),
+          extend::veto(cfg_, s_.digits, source_.substr(src.span.byte_start, src.span.byte_len()),
                        source_.substr(src.span.byte_end, 2), personal_);
     // A number that reads as a telephone number under a company label is the company's,
     // whatever else its digits could be.
     if (extended && !run_veto) {
       for (std::size_t i = 0; i < n; ++i)
-        if (cands_[i].entity == EntityKind::phone &&
-            label_veto(ctx_[i], true) == RejectReason::company_number) {
+        if (s_.cands[i].entity == EntityKind::phone &&
+            label_veto(s_.ctx[i], true) == RejectReason::company_number) {
           run_veto = extend::Veto{RejectReason::company_number, true};
           break;
         }
@@ -489,11 +476,11 @@ class Detector {
     };
 
     for (std::size_t i = 0; i < n; ++i) {
-      const Candidate& c = cands_[i];
-      const float ctx = ctx_[i];
+      const Candidate& c = s_.cands[i];
+      const float ctx = s_.ctx[i];
       const bool passed = c.checksum.kind == ChecksumResult::Kind::passed;
       const bool failed = c.checksum.kind == ChecksumResult::Kind::failed;
-      const float score = clamp_score(subtract_costs(raw_[i], src.cost, cfg_));
+      const float score = clamp_score(subtract_costs(s_.raw[i], src.cost, cfg_));
 
       Certainty certainty = c.max_certainty;
       if (!passed)
@@ -527,10 +514,10 @@ class Detector {
       // With label reading, a reading under a label of its kind outranks one without, unless
       // that one is a resident or foreigner number whose birth date and check digit agree.
       auto strong = [&](std::size_t k) {
-        const Candidate& d = cands_[k];
+        const Candidate& d = s_.cands[k];
         const bool registration =
             d.entity == EntityKind::resident || d.entity == EntityKind::foreigner_registration;
-        return ctx_[k] >= cfg_.min_context ||
+        return s_.ctx[k] >= cfg_.min_context ||
                (registration && d.checksum.kind == ChecksumResult::Kind::passed);
       };
       const bool labelled = own_labels && strong(i);
@@ -538,7 +525,7 @@ class Detector {
       if (win == n) {
         win = i;
       } else if (labelled != win_labelled ? labelled : score > win_score) {
-        reject(cands_[win], win_score, RejectReason::outranked);
+        reject(s_.cands[win], win_score, RejectReason::outranked);
         win = i;
       } else {
         reject(c, score, RejectReason::outranked);
@@ -549,16 +536,17 @@ class Detector {
     }
 
     if (win != n) {
-      const Candidate& c = cands_[win];
+      const Candidate& c = s_.cands[win];
       // The hits are copied, not moved: one allocation of their size, and the scratch list
       // keeps its room for the next run.
-      out.winner = Finding{c.entity,
-                           src.span,
-                           run,
-                           win_certainty,
-                           win_score,
-                           Evidence{c.rule, c.checksum, cand_hits_[win], std::move(src.rules),
-                                    src.cost, src.snapped, extended ? cand_ext_[win] : RuleList{}}};
+      out.winner =
+          Finding{c.entity,
+                  src.span,
+                  run,
+                  win_certainty,
+                  win_score,
+                  Evidence{c.rule, c.checksum, s_.cand_hits[win], std::move(src.rules), src.cost,
+                           src.snapped, extended ? s_.cand_ext[win] : RuleList{}}};
     }
     if (run_veto && run_veto->final) out.vetoed = true;
     return out;
@@ -570,35 +558,35 @@ class Detector {
   void mend_list(const Span& run) {
     // A winning piece needs kMinCandidateDigits characters and is never the whole run.
     if (run.char_len() <= kMinCandidateDigits) return;
-    cuts_.clear();
-    cuts_.push_back({run.byte_start, run.char_start});
+    s_.cuts.clear();
+    s_.cuts.push_back({run.byte_start, run.char_start});
     const auto& segs = map_.segments;
     auto it = segs.begin() + static_cast<std::ptrdiff_t>(segment_after(run.byte_start));
     for (; it != segs.end() && it->dst.byte_start < run.byte_end; ++it) {
       if (!is_list_break(*it)) continue;
-      if (cuts_.back().first != it->dst.byte_start)
-        cuts_.push_back({it->dst.byte_start, it->dst.char_start});
+      if (s_.cuts.back().first != it->dst.byte_start)
+        s_.cuts.push_back({it->dst.byte_start, it->dst.char_start});
     }
-    cuts_.push_back({run.byte_end, run.char_end});
-    const std::size_t k = cuts_.size() - 1;  // elementary pieces
+    s_.cuts.push_back({run.byte_end, run.char_end});
+    const std::size_t k = s_.cuts.size() - 1;  // elementary pieces
     if (k < 2) return;
     // The costs of the separators absorbed at each cut: a piece's projection holds at least
     // those of its inner cuts.
     const bool prune = can_prune_pieces();
     const bool quiet = prune && search_.quiet_around(text_, run, cfg_.context_window);
     if (prune) {
-      cut_costs_.assign(k + 1, NormalizationCost{});
+      s_.cut_costs.assign(k + 1, NormalizationCost{});
       std::size_t c = 0;
       for (auto s = segs.begin() + static_cast<std::ptrdiff_t>(segment_after(run.byte_start));
            s != segs.end() && s->dst.byte_start < run.byte_end; ++s) {
         if (!is_list_break(*s)) continue;
-        while (c < k && cuts_[c].first < s->dst.byte_start) ++c;
-        if (c < k && cuts_[c].first == s->dst.byte_start) cut_costs_[c] += s->cost;
+        while (c < k && s_.cuts[c].first < s->dst.byte_start) ++c;
+        if (c < k && s_.cuts[c].first == s->dst.byte_start) s_.cut_costs[c] += s->cost;
       }
     }
 
     auto piece = [&](std::size_t i, std::size_t j) {
-      return Span{cuts_[i].first, cuts_[j].first, cuts_[i].second, cuts_[j].second};
+      return Span{s_.cuts[i].first, s_.cuts[j].first, s_.cuts[i].second, s_.cuts[j].second};
     };
     auto eligible = [&](const Span& p) {
       if (p.char_len() > kMaxCandidateDigits) return false;
@@ -607,16 +595,16 @@ class Detector {
       return digits >= 2;
     };
 
-    best_.assign(k + 1, SplitBest{});
+    s_.best.assign(k + 1, SplitBest{});
     for (std::size_t i = k; i-- > 0;) {
       bool have = false;
       SplitBest b;
       NormalizationCost inner;  // of the cuts i+1 .. j-1
       for (std::size_t j = i + 1; j <= k; ++j) {
-        if (prune && j > i + 1) inner += cut_costs_[j - 1];
+        if (prune && j > i + 1) inner += s_.cut_costs[j - 1];
         if (i == 0 && j == k) break;  // the whole run is not a piece
         // Longer pieces only ever lose to their own finer split.
-        if (j > i + 1 && cuts_[j].second - cuts_[i].second > kMaxCandidateDigits) break;
+        if (j > i + 1 && s_.cuts[j].second - s_.cuts[i].second > kMaxCandidateDigits) break;
         const Span p = piece(i, j);
         std::uint32_t w = 0;
         double s = 0;
@@ -627,18 +615,18 @@ class Detector {
             s = o.winner->score;
           }
         }
-        SplitBest c{best_[j].winners + w, best_[j].pieces + 1, best_[j].score + s, j};
+        SplitBest c{s_.best[j].winners + w, s_.best[j].pieces + 1, s_.best[j].score + s, j};
         if (!have || c.winners > b.winners || (c.winners == b.winners && c.pieces > b.pieces) ||
             (c.winners == b.winners && c.pieces == b.pieces && c.score > b.score)) {
           b = c;
           have = true;
         }
       }
-      best_[i] = b;
+      s_.best[i] = b;
     }
-    if (best_[0].winners == 0) return;
-    for (std::size_t i = 0; i < k; i = best_[i].next) {
-      const Span p = piece(i, best_[i].next);
+    if (s_.best[0].winners == 0) return;
+    for (std::size_t i = 0; i < k; i = s_.best[i].next) {
+      const Span p = piece(i, s_.best[i].next);
       if (!eligible(p)) continue;
       RunOutcome o = evaluate_run(p, nullptr);
       if (o.winner) findings_.push_back(std::move(*o.winner));
@@ -710,25 +698,13 @@ class Detector {
   std::vector<Finding> findings_;
   std::vector<Rejection> rejections_;
 
-  // Scratch reused across runs (the lists are the thread's, see Scratch).
-  Shapes& shapes_;
+  // Lists reused across runs: the thread's (see Scratch).
+  Scratch& s_;
   context::Search search_;
-  Digits& digits_;
-  std::vector<Candidate>& cands_;
-  std::vector<std::vector<ContextHit>>& cand_hits_;
-  std::vector<float>&ctx_, &raw_;
-  std::vector<ContextHit>& neg_hits_;
-  std::vector<Position>& cuts_;
-  std::vector<NormalizationCost>& cut_costs_;  // see mend_list
-  std::size_t seg_cursor_ = 0;                 // segment_after's last answer
-  std::vector<SplitBest>& best_;
+  std::size_t seg_cursor_ = 0;  // segment_after's last answer
 
   // Scratch of the extension families.
   extend::LabelSearch labels_;
-  std::vector<extend::Shape>& extra_shapes_;
-  std::vector<RuleList>& cand_ext_;
-  std::vector<ContextHit>& ext_hits_;
-  RuleList& sources_;
   float lookalike_ = 0, company_ = 0, negative_ = 0;
   bool personal_ = false;
 };

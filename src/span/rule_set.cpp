@@ -8,6 +8,8 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "span/span.hpp"
+
 namespace norvane {
 
 namespace {
@@ -76,8 +78,7 @@ RuleSet RuleSet::of(RuleName rule) {
 
 RuleSet RuleSet::of(std::span<const RuleName> rules) {
   RuleList sorted(rules.begin(), rules.end());
-  std::sort(sorted.begin(), sorted.end());
-  sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+  sort_unique(sorted);
   return intern(std::move(sorted));
 }
 

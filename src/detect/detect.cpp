@@ -177,13 +177,15 @@ class ScratchLease {
 
  private:
   static thread_local Scratch shared_;
-  static thread_local bool busy_;
+  // Read and written twice a detection: initial-exec spares a __tls_get_addr call each time
+  // (one byte of the loader's static TLS room; the Scratch itself stays general-dynamic).
+  [[gnu::tls_model("initial-exec")]] static thread_local bool busy_;
   bool long_text_;
   std::optional<Scratch> own_;
   Scratch& scratch_;
 };
 thread_local Scratch ScratchLease::shared_;
-thread_local bool ScratchLease::busy_ = false;
+[[gnu::tls_model("initial-exec")]] thread_local bool ScratchLease::busy_ = false;
 
 class Detector {
  public:

@@ -102,7 +102,8 @@ def test_the_first_bad_item_is_named():
 )
 @pytest.mark.parametrize("threads", [1, 2])
 def test_the_lowest_bad_index_wins_whatever_is_wrong_with_it(items, index, kind, threads):
-    for batch in (norvane.detect_many, norvane.mask_many):
+    shared = lambda xs, threads: norvane.mask_many(xs, PolicySet(Policy.tokenize()), threads=threads, shared_restore=True)
+    for batch in (norvane.detect_many, norvane.mask_many, shared):
         with pytest.raises(kind) as info:
             batch(items, threads=threads)
         message = info.value.reason if kind is UnicodeEncodeError else str(info.value)
@@ -143,6 +144,26 @@ def test_every_str_storage_gives_the_per_call_results(threads):
     assert [report_view(r) for r in got] == [report_view(norvane.detect(t)) for t in items]
 
 
+# Characters at the edges of each UTF-8 length (1 to 4 bytes) and around the surrogates, in every
+# order of three, so that each kind of run starts and ends the text and follows every other.
+EDGE_CHARACTERS = ["a", "\x7f", "\x80", "é", "\u07ff", "\u0800", "가", "\ud7ff", "\ue000", "\uffff", "😀", "\U0010ffff"]
+
+
+@pytest.mark.parametrize("threads", [1, 2])
+def test_texts_made_on_the_workers_are_the_utf8_of_the_str(threads):
+    import itertools
+    pieces = ["".join(p) for p in itertools.product(EDGE_CHARACTERS, repeat=3)]
+    # Each piece alone, and within digits that make a finding whose byte offsets depend on it.
+    items = pieces + [f"{p}010-1234-5678{p}" for p in pieces]
+    fresh = [t[:1] + t[1:] for t in items]
+    got = norvane.mask_many(fresh, threads=threads)
+    assert [output_view(o) for o in got] == [output_view(norvane.mask(t)) for t in items]
+    assert [o.text for o in got[: len(pieces)]] == pieces
+    tokenized = PolicySet(Policy.tokenize())
+    outputs, restore = norvane.mask_many([t[:1] + t[1:] for t in items], tokenized, threads=threads, shared_restore=True)
+    assert [norvane.unmask(o.text, restore) for o in outputs] == items
+
+
 def test_the_texts_keep_no_utf8_copy_after_a_batch():
     # A str that was asked for its UTF-8 form keeps that copy as long as it lives (its size grows);
     # the batch functions read the characters and leave the texts as they were.
@@ -150,6 +171,7 @@ def test_the_texts_keep_no_utf8_copy_after_a_batch():
     sizes = [sys.getsizeof(t) for t in items]
     norvane.mask_many(items, threads=2)
     norvane.detect_many(items, threads=1)
+    norvane.mask_many(items, PolicySet(Policy.tokenize()), threads=2, shared_restore=True)
     assert [sys.getsizeof(t) for t in items] == sizes
     norvane.mask(items[0])
     assert sys.getsizeof(items[0]) > sizes[0]

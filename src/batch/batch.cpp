@@ -270,6 +270,32 @@ BatchResult<SharedMaskOutputs> mask_many_shared(Texts texts, const PolicySet& po
   return SharedMaskOutputs{std::move(*outputs), std::nullopt};
 }
 
+BatchResult<SharedMaskOutputs> mask_many_shared(const TextSource& texts, const PolicySet& policies,
+                                                const Config& config, const Options& options) {
+  // Each unit appends its texts to its own buffer; a text is known by its unit and its end there.
+  struct Made {
+    std::string data;
+  };
+  const Pass pass(texts, options);
+  std::vector<Made> made(pass.slots());
+  std::vector<std::size_t> slot_of(texts.count), end_of(texts.count);
+  auto failure = pass.each(
+      [&](std::size_t i, std::string_view text, std::size_t slot) -> std::optional<ItemError> {
+        std::string& data = made[slot].data;
+        data += text;
+        slot_of[i] = slot;
+        end_of[i] = data.size();
+        return std::nullopt;
+      });
+  if (failure) return std::unexpected(std::move(*failure));
+  std::vector<std::string_view> views(texts.count);
+  for (std::size_t i = 0; i < texts.count; ++i) {
+    const std::size_t begin = i > 0 && slot_of[i - 1] == slot_of[i] ? end_of[i - 1] : 0;
+    views[i] = std::string_view(made[slot_of[i]].data).substr(begin, end_of[i] - begin);
+  }
+  return mask_many_shared(Texts{views, false}, policies, config, options);
+}
+
 BatchResult<MaskedTexts> mask_texts(Texts texts, const PolicySet& policies, const Config& config,
                                     const Options& options) {
   MaskedTexts result;

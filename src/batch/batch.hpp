@@ -79,6 +79,10 @@ struct SharedMaskOutputs {
 
 BatchResult<SharedMaskOutputs> mask_many_shared(Texts texts, const PolicySet& policies,
                                                 const Config& config, const Options& options);
+// The same over texts made by a source: each is made once, on the worker threads, and kept
+// (as UTF-8, one buffer a unit of work) for the call, since the shared map reads every text twice.
+BatchResult<SharedMaskOutputs> mask_many_shared(const TextSource& texts, const PolicySet& policies,
+                                                const Config& config, const Options& options);
 
 // The masked texts alone (with the shared map when the policies tokenize), one after another:
 // text i is data[ends[i-1] .. ends[i]).

@@ -80,14 +80,6 @@ bool to_threads(PyObject* o, std::size_t& out) {
   return true;
 }
 
-// The texts of a list-like argument: a tuple that holds every item (so that nothing the work
-// reads can be freed meanwhile) and the UTF-8 of each.
-struct TextItems {
-  Ref items;
-  std::vector<std::string_view> texts;
-  std::size_t bytes = 0;
-};
-
 // A tuple of the items of o; TypeError for a single text or something not iterable.
 Ref item_tuple(PyObject* o) {
   if (PyUnicode_Check(o) || PyBytes_Check(o) || PyByteArray_Check(o)) {
@@ -98,22 +90,6 @@ Ref item_tuple(PyObject* o) {
   Ref items = Ref::steal(PySequence_Tuple(o));
   if (!items) name_pending_type_error("texts");
   return items;
-}
-
-bool to_text_items(PyObject* o, TextItems& out) {
-  out.items = item_tuple(o);
-  if (!out.items) return false;
-  const Py_ssize_t n = PyTuple_GET_SIZE(out.items.get());
-  out.texts.resize(static_cast<std::size_t>(n));
-  for (Py_ssize_t i = 0; i < n; ++i) {
-    if (!to_text(PyTuple_GET_ITEM(out.items.get(), i), "text",
-                 out.texts[static_cast<std::size_t>(i)])) {
-      name_item(static_cast<std::size_t>(i));
-      return false;
-    }
-    out.bytes += out.texts[static_cast<std::size_t>(i)].size();
-  }
-  return true;
 }
 
 // The str items of a list-like argument, read on the worker threads: their UTF-8 is made there,
@@ -355,12 +331,12 @@ PyObject* mask_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t nar
       if (!outputs) return raise_str_item_error(st, items, outputs.error());
       return wrap_all(st, *outputs);
     }
-    TextItems items;
-    if (!to_text_items(a[0], items)) return nullptr;
-    auto result = without_gil(items.bytes, [&] {
-      return batch::mask_many_shared(batch::Texts{items.texts}, *policies, config, options);
-    });
-    if (!result) return raise_item_error(st, result.error());
+    StrItems items;
+    if (!to_str_items(a[0], items)) return nullptr;
+    const batch::TextSource source = text_source(items);
+    auto result = without_gil(
+        items.bytes, [&] { return batch::mask_many_shared(source, *policies, config, options); });
+    if (!result) return raise_str_item_error(st, items, result.error());
     Ref list = Ref::steal(wrap_all(st, result->outputs));
     if (!list) return nullptr;
     Ref restore =

@@ -155,6 +155,33 @@ def test_numeral_thresholds_are_read_from_the_config():
     assert norm("삼십세", "hangul", numeral_min_digits_with_context=3).text == "삼십세"
 
 
+# Numerals at the start, inside and at the end of the scan's blocks: stand-alone candidates,
+# runs across a block's last bytes, native pairs, units, a dropped spoken ending, context.
+NUMERAL_BODIES = [
+    "팔팔공일공일",
+    "사과 이천원, 번호  공일, 번호   공일",
+    "하나 둘 셋 이 사 다 하 아 여 일곱여덟 다섯여섯 공 번호 다섯여섯",
+    "삼일이구요 이구요 일이요 칠이고 오이래요",
+    "전화번호는 공일공 일이삼사 오육칠팔 입니다. 이만오천원 삼십세 백만원 일억이천",
+    "이" * 40 + " " + "사다" * 20 + "구",
+]
+
+
+@pytest.mark.parametrize("settings", [{}, {"numeral_min_digits_with_context": 1},
+                                      {"numeral_min_digits_without_context": 1}])
+def test_numeral_reading_does_not_depend_on_the_offset(settings):
+    def readings(text, n):
+        return [s for s in segs(text, n) if s[0] != "identity"]
+
+    for body in NUMERAL_BODIES:
+        alone = norm(body, "hangul", **settings)
+        assert readings(body, alone)  # every body holds a numeral that is read
+        for k in range(70):
+            pad = "q" * k
+            n = norm(pad + body, "hangul", **settings)
+            assert (n.text, readings(pad + body, n)) == (pad + alone.text, readings(body, alone)), k
+
+
 def test_fullwidth_resident_number_maps_back_onto_the_whole_source_run():
     text = "주민번호 ８８０１０１－１２３４５６７"
     n = norm(text)

@@ -320,37 +320,63 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
   const bool single_digit_stays =
       config.numeral_min_digits_without_context > 1 && config.numeral_min_digits_with_context > 1;
 
-  // Syllable leads come sixteen offsets at a time as a bit mask. Lead bytes never occur inside
-  // another character, so the masks visit every syllable; most are no numeral at all.
+  // Syllable leads come thirty-two offsets at a time as a bit mask. Lead bytes never occur
+  // inside another character, so the masks visit every syllable; most are no numeral at all.
+  constexpr std::size_t kBlock = 32;
+  auto leads_at = [&](std::size_t at) -> std::uint32_t {
+    return unicode::block_mask<kSyllableLeads>(text, at) |
+           unicode::block_mask<kSyllableLeads>(text, at + 16) << 16;
+  };
   std::size_t i = 0;  // everything before i has been read
   interrupt::Poll poll;
   while (i < n) {
     poll.reach(i);
     const std::size_t base = i;
-    unsigned mask = unicode::block_mask<kSyllableLeads>(text, base);
+    std::uint32_t mask = leads_at(base);
     // A lead needs its two continuation bytes (valid UTF-8 never ends inside a character).
-    if (base + 18 > n) mask &= n - base > 2 ? (1u << (n - base - 2)) - 1 : 0u;
+    if (base + kBlock + 2 > n) mask &= n - base > 2 ? (1u << (n - base - 2)) - 1 : 0u;
+    if (single_digit_stays) {
+      // Then only a run of two syllables or more converts: a lead whose next character is no
+      // complete syllable starts none, and is not looked up at all (the last of every word).
+      std::uint32_t next_leads = leads_at(base + 3);
+      if (base + kBlock + 5 > n) next_leads &= n - base > 5 ? (1u << (n - base - 5)) - 1 : 0u;
+      mask &= next_leads;
+    }
     while (mask != 0) {
       const std::size_t at = base + static_cast<std::size_t>(__builtin_ctz(mask));
       mask &= mask - 1;
-      const std::uint8_t f = lead_flags(text, at);
-      if ((f & (kKindMask | kNativeFirst)) == 0) continue;
-      // Most candidates in prose stand alone (이, 사, 다, 하 ...): when the next syllable
-      // starts no token and ends no native pair with this one, the run is this syllable, and
-      // a bare unit or a single digit below both thresholds is left as it is.
-      const std::uint8_t next =
-          at + 6 <= n && is_syllable_lead(text[at + 3]) ? lead_flags(text, at + 3) : 0;
-      if ((next & (kKindMask | kNativeFirst)) == 0 &&
-          !((f & kNativeFirst) && (next & kNativeSecond))) {
+      if (single_digit_stays) {
+        // The next syllable first: when it can neither start nor end a token, neither it nor
+        // this one starts a run, and one look-up rules out both.
+        const std::uint8_t next = lead_flags(text, at + 3);
+        if ((next & (kKindMask | kNativeFirst | kNativeSecond)) == 0) {
+          if (at + 3 - base < kBlock) mask &= ~(1u << (at + 3 - base));
+          continue;
+        }
+        const std::uint8_t f = lead_flags(text, at);
+        if ((f & (kKindMask | kNativeFirst)) == 0) continue;
+        if ((next & (kKindMask | kNativeFirst)) == 0 &&
+            !((f & kNativeFirst) && (next & kNativeSecond)))
+          continue;
+      } else {
+        const std::uint8_t f = lead_flags(text, at);
+        if ((f & (kKindMask | kNativeFirst)) == 0) continue;
+        // Most candidates in prose stand alone (이, 사, 다, 하 ...): when the next syllable
+        // starts no token and ends no native pair with this one, the run is this syllable, and
+        // a bare unit is left as it is.
+        const std::uint8_t next =
+            at + 6 <= n && is_syllable_lead(text[at + 3]) ? lead_flags(text, at + 3) : 0;
         const std::uint8_t k = f & kKindMask;
-        if (k == 0 || k >= kFirstUnit || single_digit_stays) continue;
+        if ((next & (kKindMask | kNativeFirst)) == 0 &&
+            !((f & kNativeFirst) && (next & kNativeSecond)) && (k == 0 || k >= kFirstUnit))
+          continue;
       }
       i = reader.read_at(at);
       // Leads inside the run just read are not looked at again.
       const std::size_t read = i - base;
-      mask = read >= 16 ? 0u : mask & (~0u << read);
+      mask = read >= kBlock ? 0u : mask & (~0u << read);
     }
-    i = std::max(i, base + 16);
+    i = std::max(i, base + kBlock);
   }
   if (reader.too_large) {
     too_large = true;

@@ -37,6 +37,7 @@ sys.path.insert(0, HERE)
 
 import labelled  # noqa: E402
 import labelled_blind  # noqa: E402
+import labelled_structure  # noqa: E402
 
 README = os.path.join(HERE, "README.md")
 BEGIN, END = "<!-- quality:begin -->", "<!-- quality:end -->"
@@ -177,14 +178,19 @@ class Tally:
         }
 
 
-PARTS = labelled.PARTS + (labelled_blind.PART,)
+# Parts of labelled_structure.py: labels lines away (reports, XML, SQL, JSON, tables, forms,
+# dialogues), with their own tuning and held-out wording.
+STRUCTURE_PARTS = tuple(f"structure-{p}" for p in labelled_structure.PARTS)
+PARTS = labelled.PARTS + (labelled_blind.PART,) + STRUCTURE_PARTS
 
 
 def documents(part: str, count: int, seed: int) -> list:
     """The labelled documents of one part: "tuning" and "heldout" from labelled.py, "blind" from
-    labelled_blind.py."""
+    labelled_blind.py, "structure-tuning" and "structure-heldout" from labelled_structure.py."""
     if part == labelled_blind.PART:
         return labelled_blind.generate(count, seed)
+    if part in STRUCTURE_PARTS:
+        return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     return labelled.generate(part, count, seed)
 
 
@@ -213,7 +219,7 @@ def columns(res: dict) -> list[tuple[str, str]]:
 
 
 def part_title(p: str) -> str:
-    return "held-out" if p == "heldout" else p
+    return p.replace("heldout", "held-out")
 
 
 def col_title(s: str, p: str) -> str:

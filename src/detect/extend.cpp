@@ -210,7 +210,6 @@ RuleName left_source(const IndexedLabel& l) {
 }
 
 constexpr std::uint32_t kTrailingReach = 6;  // letters and digits looked at after a value
-constexpr std::size_t kLineReach = 512;      // bytes looked at for a line's ends
 constexpr std::size_t kMaxWalk = 160;        // characters walked to the left at most
 
 void add_found(std::vector<LabelFound>& found, const LabelFound& add) {
@@ -232,33 +231,9 @@ void add_found(std::vector<LabelFound>& found, const LabelFound& add) {
   found.push_back(add);
 }
 
-// The start of the line holding byte i, or npos when none is near.
-std::size_t line_start(std::string_view s, std::size_t i) {
-  const std::size_t low = i > kLineReach ? i - kLineReach : 0;
-  if (const void* nl = memrchr(s.data() + low, '\n', i - low))
-    return static_cast<std::size_t>(static_cast<const char*>(nl) - s.data()) + 1;
-  return low == 0 ? 0 : std::string_view::npos;
-}
-
-std::size_t line_end(std::string_view s, std::size_t i) {
-  const std::size_t high = std::min(s.size(), i + kLineReach);
-  if (const void* nl = std::memchr(s.data() + i, '\n', high - i))
-    return static_cast<std::size_t>(static_cast<const char*>(nl) - s.data());
-  return high == s.size() ? high : std::string_view::npos;
-}
-
 std::size_t count_char(std::string_view s, std::size_t from, std::size_t to, char c) {
   return static_cast<std::size_t>(std::count(s.begin() + static_cast<std::ptrdiff_t>(from),
                                              s.begin() + static_cast<std::ptrdiff_t>(to), c));
-}
-
-// The delimiter of a table row: tab, pipe, or a comma never followed by a space.
-char row_delimiter(std::string_view line) {
-  if (line.find('\t') != std::string_view::npos) return '\t';
-  if (line.find('|') != std::string_view::npos) return '|';
-  if (line.find(',') != std::string_view::npos && line.find(", ") == std::string_view::npos)
-    return ',';
-  return 0;
 }
 
 // Whether a label that ends at e is the key of a value after it (order_id=..., "tel":...): on
@@ -273,17 +248,6 @@ bool introduces_value(std::string_view text, std::size_t e, std::string_view wor
   while (e < text.size() && text[e] == ' ') ++e;
   const std::string_view rest = text.substr(e);
   return rest.starts_with('=') || rest.starts_with(':') || rest.starts_with("->");
-}
-
-// Delimiters in [from, to) outside double quotes ("2,430" is one field).
-std::size_t count_delimiters(std::string_view s, std::size_t from, std::size_t to, char delim) {
-  std::size_t count = 0;
-  bool quoted = false;
-  for (std::size_t k = from; k < to; ++k) {
-    if (s[k] == '"') quoted = !quoted;
-    else if (s[k] == delim && !quoted) ++count;
-  }
-  return count;
 }
 
 bool equals_ignoring_case(std::string_view a, std::string_view b) {
@@ -455,11 +419,6 @@ std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_
   return generic;
 }
 
-std::size_t digit_count(std::string_view s) {
-  return static_cast<std::size_t>(
-      std::count_if(s.begin(), s.end(), [](char c) { return is_ascii_digit(c); }));
-}
-
 }  // namespace
 
 // ------------------------------------------------------------------------------------------
@@ -546,85 +505,26 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
 
 void LabelSearch::run_structure(std::string_view source, const Span& span) {
   const std::size_t start = std::min<std::size_t>(span.byte_start, source.size());
-  const std::size_t ls = line_start(source, start);
-  const std::size_t le = line_end(
-      source, std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), source.size()));
-  if (ls == std::string_view::npos || le == std::string_view::npos) return;
-  // Several numbers often share a line: what depends on the line alone is kept.
-  if (!(line_.data == source.data() && line_.size == source.size() && line_.start == ls &&
-        line_.end == le)) {
-    line_ = {
-        source.data(), source.size(), ls, le, row_delimiter(source.substr(ls, le - ls)), 0, {}};
-    if (line_.delimiter) line_.count = count_delimiters(source, ls, le, line_.delimiter);
-    else previous_line(source, ls);
-  }
-  if (!line_.delimiter) {
-    for (const LabelFound& f : line_.previous) add_found(found_, f);
-    return;
-  }
-
-  // The column header: the top line of the block of rows with as many delimiters as this one.
-  {
-    const char delim = line_.delimiter;
-    const std::size_t count = line_.count;
-    const std::size_t column = count_delimiters(source, ls, start, delim);
-    std::size_t header = ls, header_end = le;
-    const bool cached = table_.text.data() == source.data() &&
-                        table_.text.size() == source.size() && table_.delimiter == delim &&
-                        table_.count == count;
-    while (header > 0) {
-      if (cached && header - 1 <= table_.rows_end && header > table_.header_end) {
-        header = table_.header;
-        header_end = table_.header_end;
-        break;
-      }
-      const std::size_t pe = header - 1;
-      const std::size_t ps = line_start(source, pe);
-      if (ps == std::string_view::npos) break;
-      const std::string_view prev = source.substr(ps, pe - ps);
-      if (row_delimiter(prev) != delim || count_delimiters(prev, 0, prev.size(), delim) != count)
-        break;
-      header = ps;
-      header_end = pe;
+  const std::size_t end =
+      std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), source.size());
+  places_.clear();
+  reader_.places(source, start, end, places_);
+  if (places_.empty()) return;
+  if (!(last_data_ == source.data() && last_size_ == source.size() && places_ == last_places_)) {
+    // find_in adds to found_: the labels of the value's own line wait aside meanwhile.
+    aside_.swap(found_);
+    found_.clear();
+    for (const structure::Place& p : places_) {
+      if (p.only_if_none_before && !found_.empty()) break;
+      find_in(source, p.from, p.to, p.distance, p.rule);
     }
-    if (header != ls) {
-      table_ = {source, delim,      count,
-                header, header_end, std::max(le, cached ? table_.rows_end : le)};
-      // The header's cell of this column.
-      std::size_t from = header, seen = 0;
-      bool quoted = false;
-      while (seen < column && from < header_end) {
-        if (source[from] == '"') quoted = !quoted;
-        else if (source[from] == delim && !quoted) ++seen;
-        ++from;
-      }
-      std::size_t to = from;
-      while (to < header_end && source[to] != delim) ++to;
-      if (seen == column) find_in(source, from, to, 0, rule::kColumnHeader);
-    }
-  }  // a table row takes its labels from the header, not from the row above
-}
-
-// The labels of the line before (empty lines skipped) into line_.previous, when it holds no
-// number of its own: a question or a label on its own line.
-void LabelSearch::previous_line(std::string_view source, std::size_t ls) {
-  if (ls == 0) return;
-  std::size_t pe = ls - 1, ps = 0;
-  for (int skipped = 0;; ++skipped) {
-    ps = line_start(source, pe);
-    if (ps == std::string_view::npos) return;
-    const std::string_view prev = source.substr(ps, pe - ps);
-    if (prev.find_first_not_of(" \t\r") != std::string_view::npos) break;
-    if (ps == 0 || skipped == 2) return;
-    pe = ps - 1;
+    last_found_.swap(found_);
+    found_.swap(aside_);
+    last_places_ = places_;
+    last_data_ = source.data();
+    last_size_ = source.size();
   }
-  if (digit_count(source.substr(ps, pe - ps)) >= 6) return;
-  // find_in adds to found_: the labels of this line wait aside meanwhile.
-  std::vector<LabelFound> same_line;
-  same_line.swap(found_);
-  find_in(source, ps, pe, 1, rule::kPreviousLine);
-  line_.previous.swap(found_);
-  found_.swap(same_line);
+  for (const LabelFound& f : last_found_) add_found(found_, f);
 }
 
 bool LabelSearch::inside_another(const LabelFound& f) const {
@@ -654,8 +554,10 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
   for (const LabelFound& f : found_) {
     const IndexedLabel& l = index.at(f.label);
     if (l.table != table || inside_another(f)) continue;
-    // The line before may name what is asked for, but does not veto: it is often a remark.
-    if (table >= labels::kLookAlikeTable && f.source == rule::kPreviousLine) continue;
+    // The lines before may name what is asked for, but do not veto: they are often remarks.
+    if (table >= labels::kLookAlikeTable &&
+        (f.source == structure::rule::kPreviousLine || f.source == structure::rule::kEarlierLine))
+      continue;
     const float decay = 1.0f + 0.125f * static_cast<float>(f.distance);
     const ContextHit h{l.word, f.distance, l.weight / decay};
     auto same =

@@ -10,6 +10,7 @@
 
 #include "detect/candidates.hpp"
 #include "detect/report.hpp"
+#include "detect/structure.hpp"
 #include "normalize/config.hpp"
 #include "span/span.hpp"
 
@@ -22,11 +23,9 @@ inline constexpr RuleName kExtraLabel = "context.extra_label";
 inline constexpr RuleName kLogKey = "context.log_key";
 inline constexpr RuleName kBankName = "context.bank_name";
 inline constexpr RuleName kTrailingLabel = "context.trailing_label";
-inline constexpr RuleName kColumnHeader = "context.column_header";
 inline constexpr RuleName kKeyWords = "context.key_words";
 inline constexpr RuleName kCompoundLabel = "context.compound_label";
 inline constexpr RuleName kAbbreviation = "context.abbreviation";
-inline constexpr RuleName kPreviousLine = "context.previous_line";
 inline constexpr RuleName kPhoneInternational = "phone.international";
 inline constexpr RuleName kPassportCurrent = "passport.current";
 inline constexpr RuleName kBirthKoreanDate = "birth.korean_date";
@@ -72,7 +71,8 @@ class LabelSearch {
   // The same line: `window` letters and digits to the left, a few to the right. Clears first.
   void run(std::string_view text, const Span& span, std::uint32_t window);
   void clear() { found_.clear(); }
-  // Adds the column header above a source span and the labels of the line before it.
+  // Adds the labels the structure around a source span gives it: column headers, XML elements,
+  // SQL columns, JSON array keys, the lines before (structure.hpp).
   void run_structure(std::string_view source, const Span& span);
   // Hits of one table (an EntityKind as index, or labels::kLookAlikeTable / kCompanyTable),
   // nearest occurrence per word, sorted by weight then word; the sources of the hits are
@@ -84,25 +84,17 @@ class LabelSearch {
  private:
   void find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance,
                RuleName source);
-  void previous_line(std::string_view source, std::size_t line_start);
   // Whether f stands inside a longer label found in the same text (주민 in 주민번호).
   bool inside_another(const LabelFound& f) const;
 
   std::vector<LabelFound> found_;
-  // The line of the last structure search: its row delimiter and the labels of the line before.
-  struct Line {
-    const char* data = nullptr;
-    std::size_t size = 0, start = 0, end = 0;
-    char delimiter = 0;
-    std::size_t count = 0;
-    std::vector<LabelFound> previous;
-  } line_;
-  // The last table found: its header line and how far its rows have been seen.
-  struct Table {
-    std::string_view text;
-    char delimiter = 0;
-    std::size_t count = 0, header = 0, header_end = 0, rows_end = 0;
-  } table_;
+  // The structure reader, and the places and labels of the last value it read: values of one
+  // column or one line often have the same places.
+  structure::Reader reader_;
+  std::vector<structure::Place> places_, last_places_;
+  std::vector<LabelFound> last_found_, aside_;
+  const char* last_data_ = nullptr;
+  std::size_t last_size_ = 0;
 };
 
 // Readings of a run beyond the base rules, appended to `out` (after the base readings).

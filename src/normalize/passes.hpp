@@ -19,7 +19,7 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
                                                std::uint64_t max_bytes,
                                                bool& too_large);      // hangul.cpp
 std::optional<PassOutput> correct_lookalikes(std::string_view text);  // lookalike.cpp
-// With keep_fields, a stretch of separators holding a comma or a tab is left alone.
+// With keep_fields, a stretch of separators holding a comma, a tab or two spaces is left alone.
 std::optional<PassOutput> absorb_separators(std::string_view text,
                                             bool keep_fields);  // separator.cpp
 

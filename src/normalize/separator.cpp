@@ -99,8 +99,10 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
     // Left alone when not followed by a digit-like character; the rest of the run cannot
     // start another one.
     if (!digit_like_byte(text, v)) continue;
-    // Fields of a row (CSV, TSV) stay apart: a comma or a tab is never inside one number there.
-    if (keep_fields && text.substr(i, v - i).find_first_of(",\t") != std::string_view::npos)
+    // Fields of a row (CSV, TSV, a report's columns) stay apart: a comma, a tab or two spaces
+    // are never inside one number there.
+    if (keep_fields && (text.substr(i, v - i).find_first_of(",\t") != std::string_view::npos ||
+                        text.substr(i, v - i).find("  ") != std::string_view::npos))
       continue;
     if (!b) b.emplace(n);
     b->keep(text.substr(emitted, i - emitted));

@@ -1,0 +1,513 @@
+"""Labelled documents where the label of a value stands lines away from it, in the structures
+people and systems write: fixed-width reports, XML, SQL inserts, JSON API responses, delimited
+tables whose header is not right above the row, form dumps (a label on one line, the value on
+the next) and dialogues where a question is answered on a following line by another speaker.
+Everything is made from a seed; nothing is downloaded.
+
+    docs = labelled_structure.generate("tuning", documents=300)
+    docs = labelled_structure.generate("heldout", documents=300)
+
+Records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
+them the same way. A value's `label` tells how its label is placed (e.g. "fixed_width_header",
+"xml_element", "sql_column", "json_array_key", "question_previous"); hard negatives (order
+numbers, prices, event dates, serials, company numbers, ...) sit in the same structures under
+their own headers, keys and questions.
+
+Every pool of wordings (column and key names, questions, answer forms, titles) is cut in two
+as in `labelled.py`: the held-out part uses names and questions the tuning part never shows.
+"""
+
+from __future__ import annotations
+
+import random
+import unicodedata
+
+import corpus
+import labelled
+from labelled import Written, _Values, _Writer, share
+
+KINDS = corpus.KINDS
+PARTS = ("tuning", "heldout")
+
+# --------------------------------------------------------------------------- wording pools
+
+# Identifiers a system gives a field: XML elements and attributes, JSON keys, SQL columns.
+KEYS = {
+    "resident": ("rrn", "jumin_no", "residentNo", "resRegNo", "juminNo", "rrnNo", "resident_id",
+                 "jumin", "ssn", "residentRegNo"),
+    "foreigner_registration": ("arcNo", "foreignerNo", "alien_reg_no", "frgnrNo", "arc_number",
+                               "foreigner_reg_no", "alienNo"),
+    "business_registration": ("bizNo", "brn", "bizRegNo", "business_no", "bizr_no", "tax_id",
+                              "businessRegNo"),
+    "credit_card": ("cardNo", "card_number", "pan", "cardNum", "ccNo", "paymentCardNo", "card_no",
+                    "creditCard"),
+    "bank_account": ("acctNo", "accountNo", "bank_account", "refundAcct", "depositAccount",
+                     "acnt_no", "payoutAccount", "account_number", "refund_account"),
+    "phone": ("phone", "mobile", "hpNo", "telNo", "cellPhone", "mobileNo", "contactPhone",
+              "guardianPhone", "phone_number", "hp", "tel", "mobile_no"),
+    "email": ("email", "mail", "emailAddr", "user_email", "contactEmail", "e_mail",
+              "emailAddress", "mail_addr"),
+    "driver_license": ("licenseNo", "dl_no", "driverLicense", "drvLicNo", "license_number",
+                       "driver_license_no"),
+    "birth_date": ("birthDate", "dob", "birth_ymd", "birthday", "dateOfBirth", "birth_dt",
+                   "birthYmd", "brth_dt"),
+    "passport": ("passportNo", "passport_no", "ppNo", "passport", "passportNumber", "pspt_no"),
+}
+# Headers a person gives a column or a form field.
+HEADERS = {
+    "resident": ("주민등록번호", "주민번호", "주민등록번호(앞-뒤)", "실명번호", "주민 번호", "주민등록 번호",
+                 "RRN", "Resident No."),
+    "foreigner_registration": ("외국인등록번호", "외국인번호", "외국인 등록번호", "등록번호(외국인)",
+                               "ARC No.", "외국인등록증번호"),
+    "business_registration": ("사업자등록번호", "사업자번호", "사업자 등록번호", "사업자 번호", "Biz Reg. No",
+                              "사업자등록번호(10자리)"),
+    "credit_card": ("카드번호", "결제카드번호", "신용카드", "카드 번호", "Card No", "결제카드"),
+    "bank_account": ("계좌번호", "환불계좌", "입금계좌번호", "지급계좌", "계좌", "환불 계좌", "Account No",
+                     "입금 계좌"),
+    "phone": ("연락처", "휴대폰", "휴대전화", "전화번호", "핸드폰번호", "보호자연락처", "비상연락처", "Phone",
+              "휴대폰 번호", "Mobile", "연락처(휴대폰)"),
+    "email": ("이메일", "메일주소", "전자우편", "이메일 주소", "E-mail", "Email"),
+    "driver_license": ("운전면허번호", "면허번호", "운전면허", "면허 번호", "Driver License", "운전면허증번호"),
+    "birth_date": ("생년월일", "생일", "출생일", "생년월일(8자리)", "DOB", "Date of Birth", "출생 연월일"),
+    "passport": ("여권번호", "여권", "여권 번호", "Passport No", "여권번호(영문)", "Passport"),
+}
+# Look-alikes in the same structures, under their own headers and keys.
+NEG_KEYS = {
+    "order_number": ("orderNo", "order_id", "ordNo", "order_number"),
+    "price": ("amount", "totalPrice", "payAmt", "price", "settle_amt"),
+    "event_date": ("orderDate", "reg_date", "joinDate", "visit_dt", "payDate", "created_date"),
+    "serial_number": ("serialNo", "device_sn", "sn", "serial_number", "imei"),
+    "company_number": ("csTel", "helpdesk_tel", "callCenter", "repTel", "cs_phone"),
+    "tracking_number": ("trackingNo", "invoice_no", "waybill"),
+    "approval_number": ("approvalNo", "auth_no", "apprNo"),
+    "member_number": ("memberNo", "member_id", "custNo"),
+}
+NEG_HEADERS = {
+    "order_number": ("주문번호", "주문 번호", "Order No", "주문No"),
+    "price": ("결제금액", "금액", "단가", "합계금액", "Amount"),
+    "event_date": ("주문일", "가입일", "결제일자", "방문일", "등록일", "Order Date"),
+    "serial_number": ("제품번호", "일련번호", "S/N", "시리얼번호", "기기번호"),
+    "company_number": ("고객센터", "대표번호", "대표전화", "상담전화", "A/S 센터"),
+    "tracking_number": ("송장번호", "운송장번호", "Tracking No"),
+    "approval_number": ("승인번호", "카드승인번호", "Approval No"),
+    "member_number": ("회원번호", "고객번호", "Member No"),
+}
+NEG_WEIGHTS = {"order_number": 3, "price": 3, "event_date": 3, "serial_number": 1.5,
+               "company_number": 2, "tracking_number": 1, "approval_number": 1, "member_number": 1}
+
+# A question by one speaker, answered on a following line by another.
+QUESTIONS = {
+    "resident": ("주민등록번호 13자리 불러주시겠어요?", "주민번호 확인 부탁드립니다.", "주민등록번호가 어떻게 되세요?",
+                 "Could you give me your resident registration number?", "본인 확인차 주민번호 여쭤볼게요.",
+                 "주민번호 앞자리랑 뒷자리 다 말씀해 주세요."),
+    "foreigner_registration": ("외국인등록번호 알려주시겠어요?", "외국인등록증 번호가 어떻게 되세요?",
+                               "What is your alien registration number?", "등록증 번호 불러주세요."),
+    "business_registration": ("사업자등록번호가 어떻게 되세요?", "사업자번호 알려주시면 계산서 발행해 드릴게요.",
+                              "What's your business registration number?", "사업자 번호 불러주시겠어요?"),
+    "credit_card": ("결제하실 카드번호 알려주세요.", "카드번호 16자리 부탁드립니다.", "카드 번호가 어떻게 되세요?",
+                    "What card number would you like to use?", "Can you read me the card number?"),
+    "bank_account": ("환불받으실 계좌번호 알려주시겠어요?", "입금받을 계좌 불러주세요.", "계좌번호가 어떻게 되세요?",
+                     "Which account should we refund to?", "돈 받을 계좌 알려줘", "환불 계좌 말씀해 주시겠어요?",
+                     "What's your bank account number?"),
+    "phone": ("연락받으실 번호가 어떻게 되세요?", "휴대폰 번호 좀 알려주시겠어요?", "What's the best number to reach you?",
+              "Can I get your mobile number?", "전화번호 다시 한번 불러주실래요?", "연락처 남겨주시면 회신드릴게요.",
+              "보호자분 연락처도 부탁드려요.", "번호 뭐야?", "What is your phone number?"),
+    "email": ("이메일 주소가 어떻게 되세요?", "메일 어디로 보내드릴까요?", "What's your email address?",
+              "견적서 받으실 메일 주소 알려주세요.", "Where should I send the e-mail?"),
+    "driver_license": ("운전면허번호가 어떻게 되세요?", "면허증 번호 불러주세요.", "What's your driver's license number?",
+                       "운전면허 번호 확인 부탁드립니다."),
+    "birth_date": ("생년월일이 어떻게 되세요?", "생일 여덟 자리로 말씀해 주세요.", "What is your date of birth?",
+                   "Could you confirm your birth date?", "생년월일 확인 부탁드려요.", "태어나신 날짜가 언제세요?",
+                   "When were you born?"),
+    "passport": ("여권번호 알려주시겠어요?", "Could you read me your passport number?", "여권 번호가 어떻게 되세요?",
+                 "What's your passport number?"),
+}
+NEG_QUESTIONS = {
+    "order_number": ("주문번호 알려주시겠어요?", "What's your order number?", "주문 번호가 어떻게 되세요?"),
+    "price": ("결제 금액이 얼마였죠?", "How much did you pay?", "금액 얼마 나왔어?"),
+    "event_date": ("언제 주문하셨어요?", "방문 날짜가 언제였죠?", "When did you order it?"),
+    "serial_number": ("제품 시리얼 번호 알려주세요.", "What's the serial number on the device?",
+                      "기기 뒷면 일련번호 불러주시겠어요?"),
+    "tracking_number": ("송장번호 불러주시겠어요?", "What's the tracking number?"),
+    "approval_number": ("카드 승인번호 알려주세요.", "What's the approval number on the receipt?"),
+    "member_number": ("회원번호가 어떻게 되세요?", "What's your member number?"),
+    "company_number": ("고객센터 번호가 뭐였죠?", "What's the customer center number?"),
+}
+SPEAKERS = (("상담사: ", "고객: "), ("Agent: ", "Customer: "), ("[상담원] ", "[고객] "), ("A: ", "B: "),
+            ("직원: ", "손님: "), ("Q. ", "A. "), ("CS> ", "USER> "))
+ANSWERS = ("{v}", "네 {v}입니다", "{v} 이에요", "It's {v}", "{v}요", "아 네, {v}", "{v} 입니다.",
+           "Sure, {v}", "{v} 맞아요", "음.. {v}")
+STALLS = ("잠시만요", "네 잠깐만요, 찾아볼게요", "Just a sec.", "음 그게...", "잠깐만 기다려 주세요",
+          "Let me check.", "어디 적어놨는데..")
+FILLERS = ("안녕하세요, 무엇을 도와드릴까요?", "네 감사합니다.", "확인해 보겠습니다.", "Thanks, one moment please.",
+           "처리되면 문자 드릴게요.", "다른 문의 있으세요?", "네 알겠습니다.", "OK, got it.")
+FORM_LABEL_STYLES = ("{h}", "{h}:", "■ {h}", "[{h}]", "- {h}", "{h} *", "▶ {h}", "<{h}>")
+FORM_VALUE_STYLES = ("{v}", "  {v}", "→ {v}", "    {v}", ": {v}")
+TITLES = ("회원 목록", "주문 내역", "고객 정보 조회", "환불 신청 목록", "배송 대상자", "MEMBER LIST",
+          "결제 내역 보고서", "인사 명부", "접수 현황")
+SQL_TABLES = ("customer", "tb_member", "users", "refund_request", "order_info", "t_cust_master",
+              "member_profile")
+XML_RECORDS = ("member", "customer", "user", "record", "applicant", "row")
+JSON_LISTS = ("members", "items", "customers", "results", "records", "users")
+NAME_KEYS = ("name", "custNm", "user_name", "memberName")
+NAME_HEADERS = ("성명", "이름", "고객명", "Name", "신청자")
+
+# --------------------------------------------------------------------------- genres
+
+GENRES = ("fixed_width", "xml", "sql", "json_api", "table_csv", "table_tsv", "table_pipe",
+          "table_markdown", "form_dump", "dialogue")
+GENRE_WEIGHTS = {g: 1.0 for g in GENRES} | {"dialogue": 2.0, "form_dump": 1.5}
+SITUATIONS = ("fixed_width_header", "xml_element", "xml_attribute", "xml_field_name", "sql_column",
+              "json_key", "json_array_key", "column_header", "form_next_line", "question_previous",
+              "question_later")
+# Ways of writing a system stores (no spaces inside; nothing needing quotes).
+STORED = labelled.COMPACT_WRITINGS
+# Ways of writing a person says or types on a line of their own.
+SPOKEN = {w for k in KINDS for w, _ in labelled.WRITINGS[k]} - {"glued_digits"}
+
+
+def width(s: str) -> int:
+    """Columns a string takes in a fixed-width report: East Asian wide characters take two."""
+    return sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in s)
+
+
+class _Builder:
+    def __init__(self, part: str, seed: int) -> None:
+        self.part = part
+        self.r = random.Random(seed)
+        self.v = _Values(self.r)
+
+    def pick(self, name: str, items) -> str:
+        return self.r.choice(share("structure." + name, items, self.part))
+
+    def weighted(self, table: dict) -> str:
+        return self.r.choices(list(table), list(table.values()))[0]
+
+    def name(self) -> str:
+        return self.r.choice(corpus.SURNAMES) + self.r.choice(corpus.GIVEN)
+
+    def value(self, kind: str, allowed) -> Written:
+        return self.v.make(kind, self.v.pick_writing(kind, allowed))
+
+    def negative(self, category: str) -> str:
+        val = self.v.negative(category)
+        if category == "event_date":  # stored dates are compact
+            y, m, d = self.v.date(2015, 2026)
+            val = self.r.choice((f"{y}-{m:02d}-{d:02d}", f"{y}.{m:02d}.{d:02d}", f"{y}/{m:02d}/{d:02d}"))
+        return val
+
+    def columns(self, keyed: bool) -> list[tuple[str, str, str]]:
+        """The fields of one record: (role, kind or category, header or key), a name first."""
+        r = self.r
+        kinds = r.sample(KINDS, r.randrange(1, 4))
+        negs = r.sample(list(NEG_WEIGHTS), r.randrange(1, 3))
+        pool = KEYS if keyed else HEADERS
+        cols = [("value", k, self.pick(("key." if keyed else "header.") + k, pool[k])) for k in kinds]
+        npool = NEG_KEYS if keyed else NEG_HEADERS
+        cols += [("negative", c, self.pick(("negkey." if keyed else "negheader.") + c, npool[c]))
+                 for c in negs]
+        r.shuffle(cols)
+        head = self.pick("namekey", NAME_KEYS) if keyed else self.pick("nameheader", NAME_HEADERS)
+        return [("name", "", head)] + cols
+
+    def cell(self, w: _Writer, col, situation: str, frame: str, quote: str = "") -> None:
+        role, what, header = col
+        if role == "name":
+            w.add(quote + self.name() + quote)
+        elif role == "value":
+            w.add(quote)
+            w.value(self.value(what, STORED), situation, header, frame)
+            w.add(quote)
+        else:
+            w.add(quote)
+            w.negative(what, self.negative(what), f"{frame}.{header}")
+            w.add(quote)
+
+    # ------------------------------------------------------------------ fixed-width reports
+
+    def fixed_width(self) -> Document:
+        r = self.r
+        w = _Writer("fixed_width", self.part)
+        cols = self.columns(False)
+        rows = []
+        for _ in range(r.randrange(2, 7)):
+            row = []
+            for role, what, _ in cols:
+                if role == "name":
+                    row.append(("", self.name()))
+                elif role == "value":
+                    row.append(("v", self.value(what, STORED)))
+                else:
+                    row.append(("n", self.negative(what)))
+            rows.append(row)
+        by_width = r.random() < 0.7  # wide characters count two columns, as a terminal shows them
+        measure = width if by_width else len
+
+        def text_of(c) -> str:
+            return c[1].text if c[0] == "v" else c[1]
+        widths = [max([measure(h)] + [measure(text_of(row[i])) for row in rows]) + r.randrange(2, 5)
+                  for i, (_, _, h) in enumerate(cols)]
+        if r.random() < 0.7:
+            w.add(f"{self.pick('title', TITLES)}\n")
+        if r.random() < 0.4:
+            w.add("=" * (sum(widths) - 2) + "\n")
+        w.add("".join(h + " " * (widths[i] - measure(h)) for i, (_, _, h) in enumerate(cols)).rstrip() + "\n")
+        if r.random() < 0.6:
+            rule = r.choice("-=")
+            w.add(" ".join(rule * (widths[i] - 1) for i in range(len(cols))) + "\n")
+        for row in rows:
+            line_parts = []
+            for i, c in enumerate(row):
+                t = text_of(c)
+                pad = " " * (widths[i] - measure(t))
+                line_parts.append((c, t, pad))
+            last = len(line_parts) - 1
+            for i, (c, t, pad) in enumerate(line_parts):
+                if c[0] == "v":
+                    w.value(c[1], "fixed_width_header", cols[i][2], "fixed_width")
+                elif c[0] == "n":
+                    w.negative(cols[i][1], c[1], f"fixed_width.{cols[i][2]}")
+                else:
+                    w.add(t)
+                if i < last:
+                    w.add(pad)
+            w.add("\n")
+        if r.random() < 0.5:
+            w.add(f"총 {len(rows)}건\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ XML
+
+    def xml(self) -> Document:
+        r = self.r
+        w = _Writer("xml", self.part)
+        cols = self.columns(True)
+        rec = self.pick("xmlrecord", XML_RECORDS)
+        style = r.choice(("element", "element", "attribute", "field"))
+        pretty = style != "attribute" or r.random() < 0.5
+        if r.random() < 0.6:
+            w.add('<?xml version="1.0" encoding="UTF-8"?>\n')
+        w.add(f"<{rec}List>\n")
+        for _ in range(r.randrange(1, 4)):
+            if style == "attribute":
+                w.add(f"  <{rec}")
+                for col in cols:
+                    w.add(f' {col[2]}="')
+                    self.cell(w, col, "xml_attribute", "xml.attribute")
+                    w.add('"')
+                w.add("/>\n")
+                continue
+            w.add(f"  <{rec}>" + ("\n" if pretty else ""))
+            for col in cols:
+                if pretty:
+                    w.add("    ")
+                if style == "field":
+                    w.add(f'<field name="{col[2]}">')
+                    self.cell(w, col, "xml_field_name", "xml.field")
+                    w.add("</field>")
+                else:
+                    w.add(f"<{col[2]}>")
+                    self.cell(w, col, "xml_element", "xml.element")
+                    w.add(f"</{col[2]}>")
+                if pretty:
+                    w.add("\n")
+            w.add(f"{'  ' if pretty else ''}</{rec}>\n")
+        w.add(f"</{rec}List>\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ SQL
+
+    def sql(self) -> Document:
+        r = self.r
+        w = _Writer("sql", self.part)
+        cols = self.columns(True)
+        q = r.choice(("", "`", '"'))
+        table = self.pick("sqltable", SQL_TABLES)
+        w.add(f"INSERT INTO {table} ({', '.join(q + c[2] + q for c in cols)}) VALUES")
+        n = r.randrange(1, 5)
+        for k in range(n):
+            w.add("\n  (" if n > 1 or r.random() < 0.5 else " (")
+            for i, col in enumerate(cols):
+                if i:
+                    w.add(", ")
+                plain_number = col[0] == "negative" and col[1] == "price" and r.random() < 0.5
+                if plain_number:
+                    w.negative("price", str(r.randrange(100, 99000) * 100), f"sql.{col[2]}")
+                else:
+                    self.cell(w, col, "sql_column", "sql", "'")
+            w.add(")" + ("," if k + 1 < n else ";"))
+        w.add("\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ JSON API responses
+
+    def json_api(self) -> Document:
+        r = self.r
+        w = _Writer("json_api", self.part)
+        cols = self.columns(True)
+        pretty = r.random() < 0.7
+        nl = "\n" if pretty else ""
+
+        def ind(n: int) -> str:
+            return "  " * n if pretty else ""
+        sp = " " if pretty else ""
+        lst = self.pick("jsonlist", JSON_LISTS)
+        w.add(f'{{{nl}{ind(1)}"code":{sp}200,{nl}{ind(1)}"message":{sp}"OK",{nl}'
+              f'{ind(1)}"data":{sp}{{{nl}{ind(2)}"{lst}":{sp}[{nl}')
+        n = r.randrange(1, 4)
+        for k in range(n):
+            w.add(f"{ind(3)}{{{nl}")
+            for i, col in enumerate(cols):
+                w.add(f'{ind(4)}"{col[2]}":{sp}')
+                role, what, key = col
+                if role == "value" and r.random() < 0.3:
+                    # An array of values under one key: the key stands lines above the later ones.
+                    items = r.randrange(2, 4)
+                    w.add("[" + nl)
+                    for j in range(items):
+                        w.add(ind(5) + '"')
+                        w.value(self.value(what, STORED), "json_array_key", key, "json.array")
+                        w.add('"' + ("," if j + 1 < items else "") + nl)
+                    w.add(ind(4) + "]")
+                elif role == "negative" and what == "price":
+                    w.negative("price", str(r.randrange(100, 99000) * 100), f"json.{key}")
+                else:
+                    self.cell(w, col, "json_key", "json", '"')
+                w.add(("," if i + 1 < len(cols) else "") + nl)
+            w.add(f"{ind(3)}}}" + ("," if k + 1 < n else "") + nl)
+        w.add(f'{ind(2)}],{nl}{ind(2)}"total":{sp}{n}{nl}{ind(1)}}}{nl}}}\n')
+        return w.document()
+
+    # ------------------------------------------------------------------ delimited tables
+
+    def table(self, genre: str) -> Document:
+        r = self.r
+        w = _Writer(genre, self.part)
+        fmt = genre.split("_")[1]
+        cols = self.columns(r.random() < 0.3)
+        sep = {"csv": ",", "tsv": "\t", "pipe": "|", "markdown": " | "}[fmt]
+        quote_headers = fmt == "csv" and r.random() < 0.5
+        names = [f'"{c[2]}"' if quote_headers else c[2] for c in cols]
+        if r.random() < 0.4:
+            w.add(f"# {self.pick('title', TITLES)}\n")
+        if fmt == "markdown":
+            w.add("| " + " | ".join(names) + " |\n|" + "|".join("---" for _ in names) + "|\n")
+        else:
+            w.add(sep.join(names) + "\n")
+            gap = r.random()
+            if gap < 0.25:  # a rule under the header
+                w.add(r.choice(("-", "=")) * 30 + "\n")
+            elif gap < 0.4:
+                w.add("\n")
+        for _ in range(r.randrange(2, 12)):
+            if fmt == "markdown":
+                w.add("| ")
+            for i, col in enumerate(cols):
+                if i:
+                    w.add(sep)
+                if col[0] != "name" and r.random() < 0.12:
+                    continue  # an empty cell
+                quote = '"' if fmt == "csv" and (quote_headers or col[1] == "price" or r.random() < 0.2) else ""
+                self.cell(w, col, "column_header", f"table.{fmt}", quote)
+            w.add(" |\n" if fmt == "markdown" else "\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ form dumps
+
+    def form_dump(self) -> Document:
+        r = self.r
+        w = _Writer("form_dump", self.part)
+        cols = self.columns(False)
+        label_style = self.pick("formlabel", FORM_LABEL_STYLES)
+        value_style = self.pick("formvalue", FORM_VALUE_STYLES)
+        if r.random() < 0.6:
+            w.add(f"{self.pick('title', TITLES)}\n\n")
+        for role, what, header in cols:
+            w.add(label_style.format(h=header) + "\n")
+            if r.random() < 0.2:
+                w.add("\n")
+            head, tail = value_style.split("{v}")
+            w.add(head)
+            if role == "name":
+                w.add(self.name())
+            elif role == "value":
+                w.value(self.value(what, SPOKEN), "form_next_line", header, "form")
+            else:
+                w.negative(what, self.negative(what), f"form.{header}")
+            w.add(tail + "\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ dialogues
+
+    def dialogue(self) -> Document:
+        r = self.r
+        w = _Writer("dialogue", self.part)
+        asker, answerer = self.pick("speakers", SPEAKERS) if r.random() < 0.85 else ("", "")
+        if r.random() < 0.5:
+            answerer, asker = asker, answerer  # either side may ask
+        kinds = [k for k in KINDS if k in QUESTIONS]
+        for _ in range(r.randrange(2, 6)):
+            if r.random() < 0.35:
+                w.add(r.choice((asker, answerer)) + r.choice(FILLERS) + "\n")
+            negative = r.random() < 0.3
+            if negative:
+                what = self.weighted(NEG_WEIGHTS)
+                q = self.pick(f"negq.{what}", NEG_QUESTIONS[what])
+            else:
+                what = r.choice(kinds)
+                q = self.pick(f"q.{what}", QUESTIONS[what])
+            w.add(asker + q + "\n")
+            later = r.random() < 0.3
+            if later:
+                w.add(answerer + r.choice(STALLS) + "\n")
+            answer = self.pick("answer", ANSWERS)
+            head, tail = answer.split("{v}")
+            w.add(answerer + head)
+            if negative:
+                w.negative(what, self.v.negative(what), f"question.{q}")
+            else:
+                w.value(self.value(what, SPOKEN), "question_later" if later else "question_previous",
+                        q, "dialogue")
+            w.add(tail + "\n")
+        if r.random() < 0.5:
+            w.add(asker + r.choice(FILLERS) + "\n")
+        return w.document()
+
+
+Document = labelled.Document
+
+
+def _seed(part: str, seed: int) -> int:
+    return seed * 2_000_029 + (53 if part == "tuning" else 127)
+
+
+def _documents(part: str, seed: int):
+    b = _Builder(part, _seed(part, seed))
+    while True:
+        genre = b.weighted(GENRE_WEIGHTS)
+        if genre.startswith("table_"):
+            yield b.table(genre)
+        else:
+            yield getattr(b, genre)()
+
+
+def generate(part: str, documents: int = 300, seed: int = 1) -> list[Document]:
+    """`documents` labelled documents of one part ("tuning" or "heldout"). Same arguments, same
+    documents on every machine."""
+    if part not in PARTS:
+        raise ValueError(f"part must be one of {PARTS}, not {part!r}")
+    stream = _documents(part, seed)
+    return [next(stream) for _ in range(documents)]
+
+
+if __name__ == "__main__":
+    import sys
+    part = sys.argv[1] if len(sys.argv) > 1 else "tuning"
+    n = int(sys.argv[2]) if len(sys.argv) > 2 else len(GENRES)
+    for d in generate(part, n):
+        print(f"=== {d.genre} ===")
+        print(d.text)
+        for v in d.values:
+            print(f"  value {v.kind:24} {v.writing:18} {v.label:20} {v.label_text!r} {v.text!r}")
+        for ng in d.negatives:
+            print(f"  neg   {ng.category:24} {ng.text!r}")

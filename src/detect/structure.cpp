@@ -1,0 +1,437 @@
+#include "detect/structure.hpp"
+
+#include <algorithm>
+#include <cstring>
+
+#include "span/utf8.hpp"
+
+namespace norvane::structure {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+constexpr std::size_t kLineReach = 512;       // bytes looked at for a line's ends
+constexpr std::size_t kArrayReach = 2048;     // bytes walked back over a JSON array's elements
+constexpr std::size_t kStatementReach = 16384;  // bytes walked back to an insert's VALUES
+constexpr std::size_t kColumnsReach = 2048;   // bytes of an insert's column list
+constexpr std::size_t kReportLines = 40;      // rows walked up to a report's header
+constexpr std::size_t kTagReach = 256;        // bytes of an XML start tag
+constexpr std::size_t kShortLine = 80;        // bytes: a remark between a question and its answer
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_space(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// The start of the line holding byte i, or npos when none is near.
+std::size_t line_start(std::string_view s, std::size_t i) {
+  const std::size_t low = i > kLineReach ? i - kLineReach : 0;
+  if (const void* nl = memrchr(s.data() + low, '\n', i - low))
+    return static_cast<std::size_t>(static_cast<const char*>(nl) - s.data()) + 1;
+  return low == 0 ? 0 : npos;
+}
+
+std::size_t line_end(std::string_view s, std::size_t i) {
+  const std::size_t high = std::min(s.size(), i + kLineReach);
+  if (const void* nl = std::memchr(s.data() + i, '\n', high - i))
+    return static_cast<std::size_t>(static_cast<const char*>(nl) - s.data());
+  return high == s.size() ? high : npos;
+}
+
+bool is_blank(std::string_view line) {
+  return line.find_first_not_of(" \t\r") == npos;
+}
+
+// A rule drawn under a header or between blocks: ----, ====, |---|---|, +----+.
+bool is_rule(std::string_view line) {
+  std::size_t strokes = 0;
+  for (char c : line) {
+    if (c == '-' || c == '=') ++strokes;
+    else if (c != ' ' && c != '\t' && c != '|' && c != '+' && c != ':' && c != '\r') return false;
+  }
+  return strokes >= 3;
+}
+
+// Whether the line holds a number of three digits or more: a row, not a header.
+bool has_number(std::string_view line) {
+  std::size_t run = 0;
+  for (char c : line) {
+    run = is_digit(c) ? run + 1 : 0;
+    if (run >= 3) return true;
+  }
+  return false;
+}
+
+std::size_t digit_count(std::string_view s) {
+  return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), is_digit));
+}
+
+// The delimiter of a table row: tab, pipe, or a comma never followed by a space.
+char row_delimiter(std::string_view line) {
+  if (line.find('\t') != npos) return '\t';
+  if (line.find('|') != npos) return '|';
+  if (line.find(',') != npos && line.find(", ") == npos) return ',';
+  return 0;
+}
+
+// Delimiters in [from, to) outside `quote` ("2,430" is one field).
+std::size_t count_delimiters(std::string_view s, std::size_t from, std::size_t to, char delim,
+                             char quote = '"') {
+  std::size_t count = 0;
+  bool quoted = false;
+  for (std::size_t k = from; k < to; ++k) {
+    if (s[k] == quote) quoted = !quoted;
+    else if (s[k] == delim && !quoted) ++count;
+  }
+  return count;
+}
+
+// Columns a character takes in a report printed for a terminal: East Asian wide ones take two.
+std::size_t columns_of(char32_t c) {
+  const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+                    (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                    (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                    (c >= 0xFFE0 && c <= 0xFFE6);
+  return wide ? 2 : 1;
+}
+
+// The columns [from, to) bytes take from the start of their line, by terminal width or by
+// characters.
+std::size_t column_at(std::string_view s, std::size_t ls, std::size_t at, bool by_width) {
+  std::size_t col = 0;
+  for (std::size_t k = ls; k < at;) {
+    const char32_t c = utf8::decode(s, k);
+    col += by_width ? columns_of(c) : 1;
+  }
+  return col;
+}
+
+// Whether two fields or more stand apart by two spaces or a tab somewhere in the line.
+std::size_t field_gaps(std::string_view line) {
+  std::size_t gaps = 0;
+  const std::size_t first = line.find_first_not_of(' ');
+  for (std::size_t k = first == npos ? line.size() : first; k < line.size(); ++k) {
+    if (line[k] == '\t' || (line[k] == ' ' && k + 1 < line.size() && line[k + 1] == ' ')) {
+      while (k + 1 < line.size() && (line[k + 1] == ' ' || line[k + 1] == '\t')) ++k;
+      if (k + 1 < line.size()) ++gaps;
+    }
+  }
+  return gaps;
+}
+
+// The key of the JSON array whose element starts at `start` ("phones": [ "010-...", ...), its
+// bytes, or {npos, npos}. The elements before it must be strings or plain scalars.
+std::pair<std::size_t, std::size_t> json_array_key(std::string_view s, std::size_t start) {
+  std::size_t p = start;
+  if (p > 0 && s[p - 1] == '"') --p;
+  const std::size_t low = p > kArrayReach ? p - kArrayReach : 0;
+  auto skip_space = [&] {
+    while (p > low && is_space(s[p - 1])) --p;
+  };
+  constexpr std::pair<std::size_t, std::size_t> none{npos, npos};
+  skip_space();
+  while (true) {
+    if (p <= low) return none;
+    if (s[p - 1] == '[') {
+      --p;
+      break;
+    }
+    if (s[p - 1] != ',') return none;
+    --p;
+    skip_space();
+    if (p <= low) return none;
+    if (s[p - 1] == '"') {
+      const void* q = memrchr(s.data() + low, '"', p - 1 - low);
+      if (!q) return none;
+      const auto open = static_cast<std::size_t>(static_cast<const char*>(q) - s.data());
+      if (std::memchr(s.data() + open, '\n', p - open)) return none;
+      p = open;
+    } else {
+      const std::size_t e = p;
+      while (p > low && (is_digit(s[p - 1]) || s[p - 1] == '.' || s[p - 1] == '-' ||
+                         s[p - 1] == '+' || (s[p - 1] >= 'a' && s[p - 1] <= 'z')))
+        --p;
+      if (p == e) return none;
+    }
+    skip_space();
+  }
+  skip_space();
+  if (p <= low || s[p - 1] != ':') return none;
+  --p;
+  skip_space();
+  if (p <= low || s[p - 1] != '"') return none;
+  const std::size_t key_end = p - 1;
+  const void* q = memrchr(s.data() + low, '"', key_end - low);
+  if (!q) return none;
+  const auto key = static_cast<std::size_t>(static_cast<const char*>(q) - s.data()) + 1;
+  if (key_end - key > 64 || std::memchr(s.data() + key, '\n', key_end - key)) return none;
+  return {key, key_end};
+}
+
+// The start tag right before a value (<hpNo>010-..., <field name="hpNo">010-..., maybe on the
+// line before): the bytes inside it, or {npos, npos}.
+std::pair<std::size_t, std::size_t> xml_start_tag(std::string_view s, std::size_t start) {
+  constexpr std::pair<std::size_t, std::size_t> none{npos, npos};
+  std::size_t p = start;
+  for (std::size_t k = 0; p > 0 && is_space(s[p - 1]) && k < 64; ++k) --p;
+  if (p == 0 || s[p - 1] != '>') return none;
+  const std::size_t close = p - 1;
+  const std::size_t low = close > kTagReach ? close - kTagReach : 0;
+  const void* q = memrchr(s.data() + low, '<', close - low);
+  if (!q) return none;
+  const auto open = static_cast<std::size_t>(static_cast<const char*>(q) - s.data());
+  const std::string_view tag = s.substr(open + 1, close - open - 1);
+  if (tag.empty() || tag.front() == '/' || tag.front() == '!' || tag.front() == '?' ||
+      tag.back() == '/' || tag.find_first_of("<>\n") != npos)
+    return none;
+  return {open + 1, close};
+}
+
+bool equals_word(std::string_view s, std::size_t at, std::string_view word) {
+  if (at + word.size() > s.size()) return false;
+  for (std::size_t k = 0; k < word.size(); ++k)
+    if ((s[at + k] | 0x20) != word[k]) return false;
+  return true;
+}
+
+}  // namespace
+
+void Reader::places(std::string_view text, std::size_t start, std::size_t end,
+                    std::vector<Place>& out) {
+  const std::size_t ls = line_start(text, start);
+  const std::size_t le = line_end(text, end);
+  if (ls == npos || le == npos) return;
+  if (const auto [from, to] = json_array_key(text, start); from != npos) {
+    out.push_back({from, to, 0, rule::kJsonArrayKey, false});
+    return;
+  }
+  if (const auto [from, to] = xml_start_tag(text, start); from != npos) {
+    out.push_back({from, to, 0, rule::kXmlElement, false});
+    return;
+  }
+  if (sql_column(text, ls, start, out)) return;
+  // A row of a delimited table takes its labels from the header, not from the row above.
+  if (row_delimiter(text.substr(ls, le - ls))) {
+    column_header(text, ls, le, start, out);
+    return;
+  }
+  if (fixed_width_header(text, ls, le, start, end, out)) return;
+
+  // The line before (blank lines skipped), when it holds no number of its own: a label on its
+  // own line, or a question. When it names nothing, the line before it, across a short remark
+  // (잠시만요, Let me check.) by the one who answers.
+  if (ls == 0) return;
+  std::size_t pe = ls - 1, ps = 0;
+  for (int skipped = 0;; ++skipped) {
+    ps = line_start(text, pe);
+    if (ps == npos) return;
+    if (!is_blank(text.substr(ps, pe - ps))) break;
+    if (ps == 0 || skipped == 2) return;
+    pe = ps - 1;
+  }
+  const std::string_view previous = text.substr(ps, pe - ps);
+  if (digit_count(previous) >= 6) return;
+  out.push_back({ps, pe, 1, rule::kPreviousLine, false});
+  if (ps == 0 || previous.size() > kShortLine || digit_count(previous) > 0) return;
+  const std::size_t ee = ps - 1, es = line_start(text, ee);
+  if (es == npos || is_blank(text.substr(es, ee - es)) || digit_count(text.substr(es, ee - es)) >= 6)
+    return;
+  out.push_back({es, ee, 2, rule::kEarlierLine, true});
+}
+
+bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le,
+                           std::size_t start, std::vector<Place>& out) {
+  const char delim = row_delimiter(text.substr(ls, le - ls));
+  const std::size_t count = count_delimiters(text, ls, le, delim);
+  const std::size_t column = count_delimiters(text, ls, start, delim);
+  auto same_table = [&](std::size_t ps, std::size_t pe) {
+    const std::string_view line = text.substr(ps, pe - ps);
+    return row_delimiter(line) == delim && count_delimiters(line, 0, line.size(), delim) == count;
+  };
+  // The header: the top line of the block of rows with as many delimiters as this one, across
+  // a rule or a blank line right under it.
+  std::size_t header = ls, header_end = le;
+  const bool cached = table_.data == text.data() && table_.size == text.size() &&
+                      table_.delimiter == delim && table_.count == count;
+  while (header > 0) {
+    if (cached && header - 1 <= table_.rows_end && header > table_.header_end) {
+      header = table_.header;
+      header_end = table_.header_end;
+      break;
+    }
+    std::size_t pe = header - 1, ps = line_start(text, pe);
+    if (ps == npos) break;
+    if (same_table(ps, pe)) {
+      header = ps;
+      header_end = pe;
+      continue;
+    }
+    // Across a gap only from rows (a top line without numbers is the header already) and only
+    // to a line without numbers.
+    if (header != ls && !has_number(text.substr(header, header_end - header))) break;
+    for (int gap = 0; gap < 2 && ps != npos; ++gap) {
+      const std::string_view line = text.substr(ps, pe - ps);
+      if (!is_rule(line) && !is_blank(line)) break;
+      if (ps == 0) {
+        ps = npos;
+        break;
+      }
+      pe = ps - 1;
+      ps = line_start(text, pe);
+    }
+    if (ps != npos && same_table(ps, pe) && !has_number(text.substr(ps, pe - ps))) {
+      header = ps;
+      header_end = pe;
+    }
+    break;
+  }
+  if (header == ls) return false;
+  table_ = {text.data(), text.size(), delim, count, header, header_end,
+            std::max(le, cached ? table_.rows_end : le)};
+  // The header's cell of this column.
+  std::size_t from = header, seen = 0;
+  bool quoted = false;
+  while (seen < column && from < header_end) {
+    if (text[from] == '"') quoted = !quoted;
+    else if (text[from] == delim && !quoted) ++seen;
+    ++from;
+  }
+  std::size_t to = from;
+  while (to < header_end && text[to] != delim) ++to;
+  if (seen != column) return false;
+  out.push_back({from, to, 0, rule::kColumnHeader, false});
+  return true;
+}
+
+bool Reader::fixed_width_header(std::string_view text, std::size_t ls, std::size_t le,
+                                std::size_t start, std::size_t end, std::vector<Place>& out) {
+  // A field of a report stands apart from its neighbours by two spaces or more.
+  const bool apart = (start >= ls + 2 && text[start - 1] == ' ' && text[start - 2] == ' ') ||
+                     (end + 2 <= le && text[end] == ' ' && text[end + 1] == ' ') ||
+                     (start > ls && text[start - 1] == '\t');
+  if (!apart) return false;
+  std::size_t header = npos, header_end = 0;
+  const bool cached = report_.data == text.data() && report_.size == text.size() &&
+                      ls > report_.header_end && ls - 1 <= report_.rows_end;
+  if (cached) {
+    header = report_.header;
+    header_end = report_.header_end;
+  } else {
+    // Up over rows (numbers in fields apart) and rules to a line of names apart.
+    std::size_t top = ls;
+    for (std::size_t lines = 0; top > 0 && lines < kReportLines; ++lines) {
+      const std::size_t pe = top - 1, ps = line_start(text, pe);
+      if (ps == npos) break;
+      const std::string_view line = text.substr(ps, pe - ps);
+      top = ps;
+      if (is_rule(line)) continue;
+      if (is_blank(line) || field_gaps(line) == 0) break;
+      if (has_number(line)) continue;
+      if (field_gaps(line) >= 1) {
+        header = ps;
+        header_end = pe;
+      }
+      break;
+    }
+    if (header == npos) return false;
+  }
+  report_ = {text.data(), text.size(), header, header_end,
+             std::max(le, cached ? report_.rows_end : le)};
+  // The header's name whose columns overlap the value's most, by terminal width first (as a
+  // report is printed), then by characters.
+  for (const bool by_width : {true, false}) {
+    const std::size_t v0 = column_at(text, ls, start, by_width);
+    const std::size_t v1 = v0 + column_at(text, start, end, by_width);
+    std::size_t best_from = npos, best_to = 0, best = 0;
+    for (std::size_t k = header; k < header_end;) {
+      while (k < header_end && (text[k] == ' ' || text[k] == '\t')) ++k;
+      if (k >= header_end) break;
+      std::size_t e = k;
+      while (e < header_end && text[e] != '\t' &&
+             !(text[e] == ' ' && (e + 1 >= header_end || text[e + 1] == ' ')))
+        ++e;
+      const std::size_t h0 = column_at(text, header, k, by_width);
+      const std::size_t h1 = h0 + column_at(text, k, e, by_width);
+      const std::size_t overlap = std::min(h1, v1) > std::max(h0, v0) ? std::min(h1, v1) - std::max(h0, v0) : 0;
+      if (overlap > best) {
+        best = overlap;
+        best_from = k;
+        best_to = e;
+      }
+      k = e;
+    }
+    if (best_from != npos) {
+      out.push_back({best_from, best_to, 0, rule::kFixedWidthHeader, false});
+      return true;
+    }
+  }
+  return true;  // a report row: the line above is another row, not a label
+}
+
+bool Reader::sql_column(std::string_view text, std::size_t ls, std::size_t start,
+                        std::vector<Place>& out) {
+  // The tuple the value stands in, opened on its line: ('홍길동', '010-...', ...
+  const void* q = memrchr(text.data() + ls, '(', start - ls);
+  if (!q) return false;
+  const auto open = static_cast<std::size_t>(static_cast<const char*>(q) - text.data());
+  const std::size_t first = text.find_first_not_of(" \t", ls);
+  // A line that opens a tuple holds a quoted cell ((+82) 10-..., (02) 123-4567 open none).
+  const bool tuple_line = first == open && std::memchr(text.data() + open, '\'', start - open + 1);
+  std::size_t values = npos;
+  if (!tuple_line) {
+    // VALUES on the same line, right before the tuple.
+    std::size_t p = open;
+    while (p > ls && is_space(text[p - 1])) --p;
+    if (p >= ls + 6 && equals_word(text, p - 6, "values")) values = p;
+    else return false;
+  }
+  const bool cached = insert_.data == text.data() && insert_.size == text.size() &&
+                      insert_.values <= open && insert_.values != 0 &&
+                      (values == npos || values == insert_.values);
+  if (cached) {
+    // Still the same statement: no ';' outside quotes since what was seen.
+    if (insert_.seen_to < open &&
+        count_delimiters(text, insert_.seen_to, open, ';', '\'') > 0)
+      return false;
+    insert_.seen_to = std::max(insert_.seen_to, open);
+  } else {
+    if (values == npos) {
+      // Back to the VALUES of the statement, not past the end of another.
+      const std::size_t low = open > kStatementReach ? open - kStatementReach : 0;
+      for (std::size_t p = open; p > low + 6; --p) {
+        if (text[p - 1] == ';') return false;
+        if ((text[p - 1] | 0x20) == 's' && equals_word(text, p - 6, "values")) {
+          values = p;
+          break;
+        }
+      }
+      if (values == npos) return false;
+    }
+    // The column list: INSERT INTO t (a, b, c) VALUES
+    std::size_t p = values - 6;
+    while (p > 0 && is_space(text[p - 1])) --p;
+    if (p == 0 || text[p - 1] != ')') return false;
+    const std::size_t close = p - 1;
+    const std::size_t low = close > kColumnsReach ? close - kColumnsReach : 0;
+    const void* o = memrchr(text.data() + low, '(', close - low);
+    if (!o) return false;
+    const auto list = static_cast<std::size_t>(static_cast<const char*>(o) - text.data()) + 1;
+    insert_ = {text.data(), text.size(), values, open, {}};
+    for (std::size_t k = list; k <= close;) {
+      std::size_t e = k;
+      while (e < close && text[e] != ',') ++e;
+      std::size_t a = k, b = e;
+      while (a < b && (is_space(text[a]) || text[a] == '`' || text[a] == '"' || text[a] == '[')) ++a;
+      while (b > a && (is_space(text[b - 1]) || text[b - 1] == '`' || text[b - 1] == '"' ||
+                       text[b - 1] == ']'))
+        --b;
+      insert_.columns.emplace_back(a, b);
+      k = e + 1;
+    }
+  }
+  const std::size_t column = count_delimiters(text, open + 1, start, ',', '\'');
+  if (column >= insert_.columns.size()) return true;
+  const auto [from, to] = insert_.columns[column];
+  out.push_back({from, to, 0, rule::kSqlColumn, false});
+  return true;
+}
+
+}  // namespace norvane::structure

@@ -1,0 +1,72 @@
+#pragma once
+// Where the label of a value stands when it is lines away: the column header of a delimited
+// table or of a fixed-width report, the element around a value in XML, the column of a value in
+// an SQL insert, the key of a JSON array, and the line or lines before (a label on its own line,
+// a question answered on the next). Only places are found here; the labels in them are read by
+// the label search of the structure family (extend.hpp).
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "detect/report.hpp"
+
+namespace norvane::structure {
+
+// Rule names of the readings, as they show in Evidence::extensions.
+namespace rule {
+inline constexpr RuleName kColumnHeader = "context.column_header";
+inline constexpr RuleName kFixedWidthHeader = "context.fixed_width_header";
+inline constexpr RuleName kXmlElement = "context.xml_element";
+inline constexpr RuleName kSqlColumn = "context.sql_column";
+inline constexpr RuleName kJsonArrayKey = "context.json_array_key";
+inline constexpr RuleName kPreviousLine = "context.previous_line";
+inline constexpr RuleName kEarlierLine = "context.earlier_line";
+}  // namespace rule
+
+// Bytes [from, to) of the text where labels of the value may stand, at a label distance.
+struct Place {
+  std::size_t from, to;
+  std::uint32_t distance;
+  RuleName rule;
+  bool only_if_none_before;  // read only when the places before it held no label
+  bool operator==(const Place&) const = default;
+};
+
+// Finds the places for one value at a time. Values of one text come in order; what a table,
+// report or statement looks like is kept from one value to the next.
+class Reader {
+ public:
+  // The places for the value at bytes [start, end) of `text`, appended to `out`. Nothing when
+  // its line is too long to see whole.
+  void places(std::string_view text, std::size_t start, std::size_t end, std::vector<Place>& out);
+
+ private:
+  bool column_header(std::string_view text, std::size_t ls, std::size_t le, std::size_t start,
+                     std::vector<Place>& out);
+  bool fixed_width_header(std::string_view text, std::size_t ls, std::size_t le,
+                          std::size_t start, std::size_t end, std::vector<Place>& out);
+  bool sql_column(std::string_view text, std::size_t ls, std::size_t start,
+                  std::vector<Place>& out);
+
+  // The last delimited table: its header line and how far its rows have been seen.
+  struct Table {
+    const char* data = nullptr;
+    std::size_t size = 0;
+    char delimiter = 0;
+    std::size_t count = 0, header = 0, header_end = 0, rows_end = 0;
+  } table_;
+  // The last fixed-width report: its header line and how far its rows have been seen.
+  struct Report {
+    const char* data = nullptr;
+    std::size_t size = 0, header = 0, header_end = 0, rows_end = 0;
+  } report_;
+  // The last SQL insert: where its VALUES end, how far it is known to go on, its columns.
+  struct Insert {
+    const char* data = nullptr;
+    std::size_t size = 0, values = 0, seen_to = 0;
+    std::vector<std::pair<std::size_t, std::size_t>> columns;
+  } insert_;
+};
+
+}  // namespace norvane::structure

@@ -1,0 +1,144 @@
+"""The structure documents (bench/labelled_structure.py): spans exact, kinds and categories
+valid, every label standing where its situation says (the header's column above the value, the
+element around it, the question lines before it), and the two parts disjoint in wording."""
+
+import os
+import re
+import sys
+
+import pytest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "bench"))
+
+import corpus  # noqa: E402
+import labelled  # noqa: E402
+import labelled_structure as ls  # noqa: E402
+import quality  # noqa: E402
+
+N = 160  # documents per part: every genre several times, well under a second
+
+
+@pytest.fixture(scope="module")
+def parts():
+    return {p: ls.generate(p, N, seed=3) for p in ls.PARTS}
+
+
+def test_spans_slice_back_and_never_overlap(parts):
+    for docs in parts.values():
+        for d in docs:
+            raw = d.text.encode()
+            for r in d.values + d.negatives:
+                assert d.text[r.char_start:r.char_end] == r.text
+                assert raw[r.byte_start:r.byte_end].decode() == r.text
+            spans = sorted((r.char_start, r.char_end) for r in d.values + d.negatives)
+            for (s0, e0), (s1, e1) in zip(spans, spans[1:]):
+                assert e0 <= s1, (d.genre, d.text[s0:e1])
+
+
+def test_every_genre_kind_situation_and_category_occurs(parts):
+    for docs in parts.values():
+        assert {d.genre for d in docs} == set(ls.GENRES)
+        values = [v for d in docs for v in d.values]
+        assert {v.kind for v in values} == set(corpus.KINDS)
+        assert {v.label for v in values} == set(ls.SITUATIONS)
+        assert {n.category for d in docs for n in d.negatives} == set(ls.NEG_WEIGHTS)
+        for v in values:
+            assert v.label_text and v.writing in {w for w, _ in labelled.WRITINGS[v.kind]}, v
+            assert v.masked == (v.writing == "masked")
+
+
+def outside_quotes(s: str) -> str:
+    """s with every quoted stretch ("77,666,000") taken out."""
+    return re.sub(r'"[^"]*"', "", s)
+
+
+def lines_before(text: str, start: int, n: int) -> list[str]:
+    """The n lines before the line holding offset `start`, nearest first."""
+    head = text[:start].split("\n")
+    return head[-2:-2 - n:-1]
+
+
+def test_each_label_stands_where_its_situation_says(parts):
+    seen = set()
+    for docs in parts.values():
+        for d in docs:
+            for v in d.values:
+                t = d.text
+                line_start = t.rfind("\n", 0, v.char_start) + 1
+                line = t[line_start:t.find("\n", v.char_end) if "\n" in t[v.char_end:] else len(t)]
+                before = t[:v.char_start]
+                if v.label == "xml_element":
+                    assert before.endswith(f"<{v.label_text}>") and t[v.char_end:].startswith(f"</{v.label_text}>")
+                elif v.label == "xml_attribute":
+                    assert before.endswith(f' {v.label_text}="')
+                elif v.label == "xml_field_name":
+                    assert before.endswith(f'<field name="{v.label_text}">')
+                elif v.label == "json_key":
+                    assert re.search(rf'"{re.escape(v.label_text)}": ?"?$', before)
+                elif v.label == "json_array_key":
+                    key = before.rfind(f'"{v.label_text}":')
+                    assert key >= 0 and "]" not in before[key:] and "[" in before[key:]
+                elif v.label == "sql_column":
+                    stmt = before[before.rfind("INSERT INTO"):]
+                    cols = [c.strip(' `"') for c in stmt[stmt.index("(") + 1:stmt.index(")")].split(",")]
+                    row = stmt[stmt.rfind("(") + 1:]  # cells hold no ", " of their own
+                    assert cols[row.count(", ")] == v.label_text
+                elif v.label in ("question_previous", "question_later"):
+                    back = lines_before(t, v.char_start, 2)
+                    asked = back[0] if v.label == "question_previous" else back[1]
+                    assert asked.endswith(v.label_text), (asked, v)
+                elif v.label == "form_next_line":
+                    back = [x for x in lines_before(t, v.char_start, 2) if x][0]
+                    assert v.label_text in back
+                elif v.label == "column_header":
+                    header = next(x for x in t[:line_start].split("\n") if x and not x.startswith("#"))
+                    delim = " | " if header.startswith("| ") else \
+                        "\t" if "\t" in header else "|" if "|" in header else ","
+                    cells = [c.strip('" ') for c in header.strip("|").split(delim.strip(" "))]
+                    col = outside_quotes(t[line_start:v.char_start].removesuffix('"')).count(delim)
+                    assert cells[col] == v.label_text, (header, line, v)
+                elif v.label == "fixed_width_header":
+                    header = next(x for x in reversed(t[:line_start].split("\n")[:-1])
+                                  if v.label_text in x and not set(x) <= set("-= "))
+                    # The header's columns (in either measure) overlap the value's.
+                    at = header.index(v.label_text)
+                    spans = [(ls.width(header[:at]), ls.width(header[:at]) + ls.width(v.label_text)),
+                             (at, at + len(v.label_text))]
+                    col = v.char_start - line_start
+                    mine = [(ls.width(line[:col]), ls.width(line[:col]) + ls.width(v.text)),
+                            (col, col + len(v.text))]
+                    assert any(a0 < b1 and b0 < a1 for (a0, a1), (b0, b1) in zip(spans, mine)), (header, line)
+                seen.add(v.label)
+    assert seen == set(ls.SITUATIONS)
+
+
+def test_parts_share_no_wording(parts):
+    def used(docs):
+        return ({(v.kind, v.label_text) for d in docs for v in d.values},
+                {n.phrasing for d in docs for n in d.negatives if n.phrasing.startswith("question.")})
+    tuning, heldout = used(parts["tuning"]), used(parts["heldout"])
+    for a, b in zip(tuning, heldout):
+        assert a and b and not a & b, sorted(a & b)[:5]
+
+
+def test_same_seed_same_documents_and_unknown_part_refused():
+    a = ls.generate("heldout", 15, seed=5)
+    assert [(d.text, d.values, d.negatives) for d in a] == \
+        [(d.text, d.values, d.negatives) for d in ls.generate("heldout", 15, seed=5)]
+    assert {d.text for d in a}.isdisjoint(d.text for d in ls.generate("tuning", 15, seed=5))
+    with pytest.raises(ValueError):
+        ls.generate("blind", 1)
+
+
+def test_quality_scores_the_structure_parts_like_the_others():
+    assert {"structure-tuning", "structure-heldout"} <= set(quality.PARTS)
+    docs = quality.documents("structure-heldout", 12, 4)
+    assert [d.text for d in docs] == [d.text for d in ls.generate("heldout", 12, 4)]
+
+    def perfect(text):  # findings exactly on every value of the document being scored
+        d = next(d for d in docs if d.text == text)
+        return [(v.char_start, v.char_end, v.kind) for v in d.values]
+    res = quality.evaluate(perfect, docs)
+    assert res["masking_recall"] == res["typed_recall"] == res["precision"] == 1.0
+    assert res["negatives_reported"] == 0.0
+    assert set(res["by"]["label"]) <= set(ls.SITUATIONS)

@@ -1,6 +1,7 @@
 #include "detect/structure.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 #include "span/utf8.hpp"
@@ -185,6 +186,20 @@ std::pair<std::size_t, std::size_t> xml_start_tag(std::string_view s, std::size_
   return {open + 1, close};
 }
 
+// A label on a line of its own (■ 계좌번호, [주문번호], Phone:), not a sentence: a few letters
+// and digits, no question.
+bool label_line(std::string_view line) {
+  constexpr std::size_t kLabelLetters = 12;
+  if (line.find('?') != npos) return false;
+  std::size_t letters = 0;
+  for (std::size_t k = 0; k < line.size();) {
+    const char32_t c = utf8::decode(line, k);
+    letters += (c >= 0xAC00 && c <= 0xD7A3) || (c < 0x80 && std::isalnum(static_cast<int>(c)));
+    if (letters > kLabelLetters) return false;
+  }
+  return true;
+}
+
 bool equals_word(std::string_view s, std::size_t at, std::string_view word) {
   if (at + word.size() > s.size()) return false;
   for (std::size_t k = 0; k < word.size(); ++k)
@@ -208,9 +223,10 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
     return;
   }
   if (sql_column(text, ls, start, out)) return;
-  // A row of a delimited table takes its labels from the header, not from the row above.
+  // A row of a delimited table takes its labels from the header, not from the row above; so
+  // does a row of a report (whose amounts may hold commas).
   if (row_delimiter(text.substr(ls, le - ls))) {
-    column_header(text, ls, le, start, out);
+    if (!column_header(text, ls, le, start, out)) fixed_width_header(text, ls, le, start, end, out);
     return;
   }
   if (fixed_width_header(text, ls, le, start, end, out)) return;
@@ -229,7 +245,7 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
   }
   const std::string_view previous = text.substr(ps, pe - ps);
   if (digit_count(previous) >= 6) return;
-  out.push_back({ps, pe, 1, rule::kPreviousLine, false});
+  out.push_back({ps, pe, 1, label_line(previous) ? rule::kLabelLine : rule::kPreviousLine, false});
   if (ps == 0 || previous.size() > kShortLine || digit_count(previous) > 0) return;
   const std::size_t ee = ps - 1, es = line_start(text, ee);
   if (es == npos || is_blank(text.substr(es, ee - es)) || digit_count(text.substr(es, ee - es)) >= 6)

@@ -296,7 +296,9 @@ class Detector {
     if (!cfg_.label_reading && !cfg_.structure) return false;
     if (cfg_.label_reading) labels_.run(text_, span, cfg_.context_window);
     else labels_.clear();
-    if (cfg_.structure) labels_.run_structure(source_, source_span);
+    // Structure is read for a value whose own line names nothing: it costs little that way.
+    if (cfg_.structure && (!cfg_.label_reading || labels_.empty()))
+      labels_.run_structure(source_, source_span);
     return true;
   }
 

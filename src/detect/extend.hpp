@@ -71,6 +71,7 @@ class LabelSearch {
   // The same line: `window` letters and digits to the left, a few to the right. Clears first.
   void run(std::string_view text, const Span& span, std::uint32_t window);
   void clear() { found_.clear(); }
+  bool empty() const { return found_.empty(); }
   // Adds the labels the structure around a source span gives it: column headers, XML elements,
   // SQL columns, JSON array keys, the lines before (structure.hpp).
   void run_structure(std::string_view source, const Span& span);

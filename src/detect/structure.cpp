@@ -223,17 +223,31 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
     return;
   }
   if (sql_column(text, ls, start, out)) return;
+  // What depends on the line alone is kept: several values often share a line.
+  if (!(line_.data == text.data() && line_.size == text.size() && line_.start == ls &&
+        line_.end == le)) {
+    line_.data = text.data();
+    line_.size = text.size();
+    line_.start = ls;
+    line_.end = le;
+    line_.delimiter = row_delimiter(text.substr(ls, le - ls));
+    line_.before.clear();
+    if (!line_.delimiter) lines_before(text, ls, line_.before);
+  }
   // A row of a delimited table takes its labels from the header, not from the row above; so
   // does a row of a report (whose amounts may hold commas).
-  if (row_delimiter(text.substr(ls, le - ls))) {
+  if (line_.delimiter) {
     if (!column_header(text, ls, le, start, out)) fixed_width_header(text, ls, le, start, end, out);
     return;
   }
   if (fixed_width_header(text, ls, le, start, end, out)) return;
+  out.insert(out.end(), line_.before.begin(), line_.before.end());
+}
 
-  // The line before (blank lines skipped), when it holds no number of its own: a label on its
-  // own line, or a question. When it names nothing, the line before it, across a short remark
-  // (잠시만요, Let me check.) by the one who answers.
+// The line before (blank lines skipped), when it holds no number of its own: a label on its
+// own line, or a question. When it names nothing, the line before it, across a short remark
+// (잠시만요, Let me check.) by the one who answers.
+void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Place>& out) const {
   if (ls == 0) return;
   std::size_t pe = ls - 1, ps = 0;
   for (int skipped = 0;; ++skipped) {
@@ -255,7 +269,7 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
 
 bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le,
                            std::size_t start, std::vector<Place>& out) {
-  const char delim = row_delimiter(text.substr(ls, le - ls));
+  const char delim = line_.delimiter;
   const std::size_t count = count_delimiters(text, ls, le, delim);
   const std::size_t column = count_delimiters(text, ls, start, delim);
   auto same_table = [&](std::size_t ps, std::size_t pe) {

@@ -50,6 +50,14 @@ class Reader {
   bool sql_column(std::string_view text, std::size_t ls, std::size_t start,
                   std::vector<Place>& out);
 
+  // The line of the last value: its row delimiter and the places of the lines before it.
+  struct Line {
+    const char* data = nullptr;
+    std::size_t size = 0, start = 0, end = 0;
+    char delimiter = 0;
+    std::vector<Place> before;
+  } line_;
+  void lines_before(std::string_view text, std::size_t ls, std::vector<Place>& out) const;
   // The last delimited table: its header line and how far its rows have been seen.
   struct Table {
     const char* data = nullptr;

@@ -39,6 +39,11 @@ REPORTS = [
      [("passport", "M12345678", "passport.shape", FW), ("birth_date", "1990-01-01", "birth.yyyymmdd", FW),
       ("passport", "S98765432", "passport.shape", FW), ("birth_date", "1988-12-31", "birth.yyyymmdd", FW)],
      []),
+    # Padded by characters: by terminal width the date would straddle two names; by characters
+    # it starts where its name does.
+    ("고객명   승인번호  생일\n현은비   94998439  1981.06.14\n나민호   81616324  2013.12.18",
+     [("birth_date", "1981.06.14", "birth.yyyymmdd", FW), ("birth_date", "2013.12.18", "birth.yyyymmdd", FW)],
+     []),
     # An order number under its own header, beside an amount with commas: nothing personal.
     ("고객명   주문번호          결제금액\n홍길동   2023120112345678  18,220,000",
      [],
@@ -78,6 +83,10 @@ MARKUP = [
       ("birth_date", "1985.03.02", "birth.yyyymmdd", ["context.json_array_key"]),
       ("bank_account", "110123456789", "account.length", ["context.extra_label", "context.key_words"])],
      []),
+    # "key": "value", lines are no table rows: a key naming the kind on the line before counts.
+    ('{\n  "type": "mobile",\n  "value": "01012345678",\n  "x": 1\n}',
+     [("phone", "01012345678", "phone.mobile_11", ["context.label_line"])],
+     [("phone", "01012345678", "phone.mobile_11", [])]),
     ('{\n  "refundAccount": [\n    "110123456789",\n    "3333012345678"\n  ]\n}',
      [("bank_account", "110123456789", "account.length", ["context.json_array_key", "context.key_words"]),
       ("bank_account", "3333012345678", "account.length", ["context.json_array_key", "context.key_words"])],
@@ -93,6 +102,11 @@ TABLES = [
     ("성명\t생년월일\t결제금액\n\n홍길동\t19900101\t18220000",
      [("birth_date", "19900101", "birth.yyyymmdd", ["context.column_header"])],
      [("phone", "18220000", "phone.representative", [])]),
+    # Rows written by hand drop their empty last cells.
+    ("이름,연락처,주소,비고\n홍,010-1234-5678\n김,010-2222-3333,서울",
+     [("phone", "010-1234-5678", "phone.mobile_11", ["context.column_header"]),
+      ("phone", "010-2222-3333", "phone.mobile_11", ["context.column_header"])],
+     [("phone", "010-1234-5678", "phone.mobile_11", []), ("phone", "010-2222-3333", "phone.mobile_11", [])]),
     # A blank line between two tables: the second one's rows do not read the first one's header.
     ("성명,생년월일\n홍,19900101\n\n성명,주문일\n김,20230101",
      [("birth_date", "19900101", "birth.yyyymmdd", ["context.column_header"])],

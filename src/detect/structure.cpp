@@ -65,11 +65,13 @@ std::size_t digit_count(std::string_view s) {
   return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), is_digit));
 }
 
-// The delimiter of a table row: tab, pipe, or a comma never followed by a space.
+// The delimiter of a table row: tab, pipe, or a comma never followed by a space (and not only
+// one ending the line, as in "key": "value",).
 char row_delimiter(std::string_view line) {
   if (line.find('\t') != npos) return '\t';
   if (line.find('|') != npos) return '|';
-  if (line.find(',') != npos && line.find(", ") == npos) return ',';
+  const std::size_t comma = line.find(',');
+  if (comma != npos && line.find(", ") == npos && comma != line.find_last_not_of(" \r")) return ',';
   return 0;
 }
 
@@ -270,17 +272,18 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
 bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le,
                            std::size_t start, std::vector<Place>& out) {
   const char delim = line_.delimiter;
-  const std::size_t count = count_delimiters(text, ls, le, delim);
   const std::size_t column = count_delimiters(text, ls, start, delim);
+  // Rows of one table: the same delimiter, and cells up to this one (rows written by hand drop
+  // their empty last cells).
   auto same_table = [&](std::size_t ps, std::size_t pe) {
     const std::string_view line = text.substr(ps, pe - ps);
-    return row_delimiter(line) == delim && count_delimiters(line, 0, line.size(), delim) == count;
+    return row_delimiter(line) == delim && count_delimiters(line, 0, line.size(), delim) >= column;
   };
   // The header: the top line of the block of rows with as many delimiters as this one, across
   // a rule or a blank line right under it.
   std::size_t header = ls, header_end = le;
   const bool cached = table_.data == text.data() && table_.size == text.size() &&
-                      table_.delimiter == delim && table_.count == count;
+                      table_.delimiter == delim;
   while (header > 0) {
     if (cached && header - 1 <= table_.rows_end && header > table_.header_end) {
       header = table_.header;
@@ -313,8 +316,9 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
     }
     break;
   }
-  if (header == ls) return false;
-  table_ = {text.data(), text.size(), delim, count, header, header_end,
+  // A header names columns: a top line with numbers is a row of a table without one.
+  if (header == ls || has_number(text.substr(header, header_end - header))) return false;
+  table_ = {text.data(), text.size(), delim, header, header_end,
             std::max(le, cached ? table_.rows_end : le)};
   // The header's cell of this column.
   std::size_t from = header, seen = 0;
@@ -365,12 +369,15 @@ bool Reader::fixed_width_header(std::string_view text, std::size_t ls, std::size
   }
   report_ = {text.data(), text.size(), header, header_end,
              std::max(le, cached ? report_.rows_end : le)};
-  // The header's name whose columns overlap the value's most, by terminal width first (as a
-  // report is printed), then by characters.
+  // The header's name whose columns overlap the value's most, by terminal width (as a report
+  // is printed) or by characters (as it is padded by a program): the measure in which a name
+  // starts or ends where the value does wins, else terminal width.
+  std::size_t pick_from = npos, pick_to = 0;
   for (const bool by_width : {true, false}) {
     const std::size_t v0 = column_at(text, ls, start, by_width);
     const std::size_t v1 = v0 + column_at(text, start, end, by_width);
     std::size_t best_from = npos, best_to = 0, best = 0;
+    bool aligned = false;
     for (std::size_t k = header; k < header_end;) {
       while (k < header_end && (text[k] == ' ' || text[k] == '\t')) ++k;
       if (k >= header_end) break;
@@ -380,19 +387,23 @@ bool Reader::fixed_width_header(std::string_view text, std::size_t ls, std::size
         ++e;
       const std::size_t h0 = column_at(text, header, k, by_width);
       const std::size_t h1 = h0 + column_at(text, k, e, by_width);
-      const std::size_t overlap = std::min(h1, v1) > std::max(h0, v0) ? std::min(h1, v1) - std::max(h0, v0) : 0;
+      const std::size_t overlap =
+          std::min(h1, v1) > std::max(h0, v0) ? std::min(h1, v1) - std::max(h0, v0) : 0;
       if (overlap > best) {
         best = overlap;
         best_from = k;
         best_to = e;
+        aligned = h0 == v0 || h1 == v1;
       }
       k = e;
     }
-    if (best_from != npos) {
-      out.push_back({best_from, best_to, 0, rule::kFixedWidthHeader, false});
-      return true;
+    if (best_from != npos && (aligned || pick_from == npos)) {
+      pick_from = best_from;
+      pick_to = best_to;
+      if (aligned) break;
     }
   }
+  if (pick_from != npos) out.push_back({pick_from, pick_to, 0, rule::kFixedWidthHeader, false});
   return true;  // a report row: the line above is another row, not a label
 }
 

@@ -63,7 +63,7 @@ class Reader {
     const char* data = nullptr;
     std::size_t size = 0;
     char delimiter = 0;
-    std::size_t count = 0, header = 0, header_end = 0, rows_end = 0;
+    std::size_t header = 0, header_end = 0, rows_end = 0;
   } table_;
   // The last fixed-width report: its header line and how far its rows have been seen.
   struct Report {

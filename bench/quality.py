@@ -5,6 +5,7 @@ labelled documents of `labelled.py` (tuning part and held-out part) and `labelle
     python bench/quality.py                      # both parts, every system that is installed
     python bench/quality.py --documents 300      # smaller and faster
     python bench/quality.py --parts blind        # the blind part: read its figures, never tune on them
+    python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
 
 Systems: norvane with `Config()`, norvane with `Config.thorough()` when the installed build
@@ -38,6 +39,7 @@ sys.path.insert(0, HERE)
 import labelled  # noqa: E402
 import labelled_blind  # noqa: E402
 import labelled_structure  # noqa: E402
+import labelled_ways  # noqa: E402
 
 README = os.path.join(HERE, "README.md")
 BEGIN, END = "<!-- quality:begin -->", "<!-- quality:end -->"
@@ -89,12 +91,16 @@ def systems(with_presidio: bool) -> tuple[dict, dict]:
 # --------------------------------------------------------------------------- scoring
 
 def informative(value) -> list[int]:
-    """Character offsets (in the document) that must be covered for the value to be hidden."""
+    """Character offsets (in the document) that must be covered for the value to be hidden. In a
+    partly masked value, X and x are mask characters."""
     out = []
+    spoken = value.writing in ("hangul_numerals", "hangul_spoken", "hangul_mixed")
     for i, ch in enumerate(value.text):
         cat = unicodedata.category(ch)
+        if value.masked and ch in "Xx":
+            continue
         if (cat == "Nd" or (cat in ("Lu", "Ll") and (ch.isascii() or "FULLWIDTH" in unicodedata.name(ch, "")))
-                or (value.writing == "hangul_numerals" and ch in labelled.HANGUL_DIGITS)):
+                or (spoken and ch in labelled_ways.HANGUL_SPOKEN + "영")):
             out.append(value.char_start + i)
     return out
 
@@ -181,16 +187,19 @@ class Tally:
 # Parts of labelled_structure.py: labels lines away (reports, XML, SQL, JSON, tables, forms,
 # dialogues), with their own tuning and held-out wording.
 STRUCTURE_PARTS = tuple(f"structure-{p}" for p in labelled_structure.PARTS)
-PARTS = labelled.PARTS + (labelled_blind.PART,) + STRUCTURE_PARTS
+PARTS = labelled.PARTS + (labelled_blind.PART,) + STRUCTURE_PARTS + labelled_ways.PARTS
 
 
 def documents(part: str, count: int, seed: int) -> list:
     """The labelled documents of one part: "tuning" and "heldout" from labelled.py, "blind" from
-    labelled_blind.py, "structure-tuning" and "structure-heldout" from labelled_structure.py."""
+    labelled_blind.py, "structure-tuning" and "structure-heldout" from labelled_structure.py,
+    "ways-tuning" and "ways-heldout" from labelled_ways.py."""
     if part == labelled_blind.PART:
         return labelled_blind.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
+    if part in labelled_ways.PARTS:
+        return labelled_ways.generate(part, count, seed)
     return labelled.generate(part, count, seed)
 
 

@@ -1,0 +1,422 @@
+"""Labelled Korean documents about ways of writing and look-alikes: values written the way people
+really type them when no form is there to stop them, and numbers that look personal but are not.
+Everything is made from a seed; nothing is downloaded.
+
+    docs = labelled_ways.generate("ways-tuning", documents=400)
+    docs = labelled_ways.generate("ways-heldout", documents=400)
+
+Ways of writing: dates with English month names (5 Jan 1990, Jan. 5, 1990, January 5th, 1990,
+05-JAN-1990, and Korean mixed with English), Hangul letters and other dashes typed as hyphens
+(010ㅡ1234ㅡ5678, －, —, –, ‐, ~, ㆍ), values wrapped over two lines (a line break after a hyphen
+or a space), digits read out in Hangul (공일공 일이삼사 오육칠팔, 영 for 0, mixed with digits), partly
+masked values (●, ○, *, #, X, x, ■ over some digits), international phones, disguised e-mails,
+e-mails glued to digits, licences with a region name and resident numbers issued since October
+2020. Look-alikes: company and representative numbers, IMEI and serial numbers, MAC addresses,
+tracking numbers, IP addresses, versions, ISBNs, prices, CSV fields, order, receipt and approval
+numbers, and dates with English month names that are not birth dates.
+
+The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
+them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
+hash, about a third going to the held-out part only.
+"""
+
+from __future__ import annotations
+
+import random
+
+import corpus
+import labelled
+from labelled import Document, _Writer
+
+PARTS = ("ways-tuning", "ways-heldout")
+
+MONTHS = ("January", "February", "March", "April", "May", "June", "July", "August", "September",
+          "October", "November", "December")
+HANGUL_SPOKEN = "공일이삼사오육칠팔구"
+# Characters people type for a hyphen inside a number.
+DASH_EU = "\u3161"                                   # ㅡ, the Hangul letter eu
+DASH_OTHERS = ("\uff0d", "\u2014", "\u2013", "\u2010", "~", "\u318d")  # － — – ‐ ~ ㆍ
+MASK_CHARS = ("●", "○", "*", "#", "X", "x", "■")
+
+# --------------------------------------------------------------------------- wording pools
+
+LABELS = {
+    "resident": ("주민등록번호", "주민번호", "주민등록 번호", "본인 주민번호", "RRN", "주민 번호"),
+    "foreigner_registration": ("외국인등록번호", "외국인번호", "등록증 번호", "외국인 등록번호"),
+    "credit_card": ("카드번호", "결제카드", "카드 번호", "Card No.", "신용카드 번호", "카드"),
+    "bank_account": ("계좌번호", "환불계좌", "입금계좌", "계좌", "Account", "환불 계좌번호"),
+    "phone": ("연락처", "휴대폰", "핸드폰 번호", "전화번호", "Mobile", "HP", "Tel", "비상연락처",
+              "보호자 연락처", "휴대전화"),
+    "email": ("이메일", "E-mail", "메일 주소", "email", "메일", "이메일 주소"),
+    "driver_license": ("운전면허번호", "면허번호", "운전면허", "면허 번호", "License No.",
+                       "운전면허증 번호"),
+    "birth_date": ("생년월일", "생일", "DOB", "Birth", "Date of Birth", "출생일", "생년월일(양력)",
+                   "Birthday"),
+    "passport": ("여권번호", "여권", "Passport No.", "여권 번호", "passport"),
+}
+PUNCT = (": ", " : ", ":", " ", " - ", ") ", " = ")
+
+# Sentences that carry one labelled value: {L} label, {P} punctuation, [[V]] the value.
+FRAMES = {
+    "chat": ("{L}{P}[[V]] 입니다", "네 {L}{P}[[V]]", "{L}{P}[[V]] 이에요", "{L}는 [[V]] 요",
+             "확인 부탁드려요. {L}{P}[[V]]", "제 {L}{P}[[V]] 맞아요", "{L}{P}[[V]] 로 해주세요",
+             "{L}{P}[[V]]", "아 {L}요? [[V]] 입니다"),
+    "email": ("{L}{P}[[V]]", "- {L}{P}[[V]]", "{L}{P}[[V]] (본인)", "* {L}{P}[[V]]",
+              "아래 정보로 처리 부탁드립니다. {L}{P}[[V]]", "{L}{P}[[V]] 입니다."),
+    "call_note": ("고객 {L}{P}[[V]] 확인", "{L}{P}[[V]] 재확인함", "{L}{P}[[V]] (고객 구두)",
+                  "{L} 불러줌: [[V]]", "{L}{P}[[V]] 변경 요청"),
+    "form": ("{L}{P}[[V]]", "{L} *{P}[[V]]", "[{L}] [[V]]", "{L} (필수){P}[[V]]", "{L} |[[V]]"),
+    "sms": ("[{L}] [[V]]", "{L}{P}[[V]] 로 보내주세요", "{L} [[V]] 입니다~", "{L}{P}[[V]]!!"),
+}
+GENRES = tuple(FRAMES)
+FILLERS = {
+    "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
+             "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
+    "email": ("안녕하세요, {name}입니다.", "요청하신 서류 보내드립니다.", "감사합니다.",
+              "첨부 파일 확인 부탁드립니다.", "-----Original Message-----", "회신 부탁드립니다."),
+    "call_note": ("통화 종료", "본인 확인 완료", "재통화 예정", "상담 내용 요약", "{product} 환불 문의"),
+    "form": ("■ 신청인 정보", "■ 제출 서류", "성명: {name}", "신청일: 오늘", "※ 필수 항목"),
+    "sms": ("[{courier}] 배송 안내", "문의는 답장 주세요", "오늘 도착 예정", "[Web발신]"),
+}
+COURIERS = ("CJ대한통운", "한진택배", "롯데택배", "우체국택배", "로젠택배")
+
+# Look-alikes: phrasings with the look-alike in [[...]]; {v} is its value.
+NEG_PHRASES = {
+    "company_number": ("대표번호 [[{v}]]", "고객센터: [[{v}]]", "상담전화 [[{v}]]", "상담 문의 [[{v}]]",
+                       "고객센터([[{v}]])", "대표전화 [[{v}]]", "콜센터 [[{v}]] 로 문의", "무료상담 [[{v}]]",
+                       "고객상담실 [[{v}]]", "상담센터: [[{v}]]"),
+    "imei": ("IMEI [[{v}]]", "IMEI: [[{v}]]", "단말기 IMEI [[{v}]]", "imei=[[{v}]]", "IMEI번호 [[{v}]]",
+             "기기 식별번호(IMEI) [[{v}]]"),
+    "serial_number": ("일련번호 [[{v}]]", "S/N [[{v}]]", "S/N: [[{v}]]", "제품번호 [[{v}]]",
+                      "제품 일련번호: [[{v}]]", "시리얼번호 [[{v}]]", "SN [[{v}]]", "Serial No. [[{v}]]"),
+    "mac_address": ("MAC [[{v}]]", "MAC 주소: [[{v}]]", "mac=[[{v}]]", "맥 주소 [[{v}]]",
+                    "Wi-Fi MAC [[{v}]]"),
+    "tracking_number": ("운송장 [[{v}]]", "운송장번호 [[{v}]]", "송장번호: [[{v}]]", "[{courier}] [[{v}]]",
+                        "배송조회 [[{v}]]", "운송장 번호는 [[{v}]] 입니다"),
+    "ip_address": ("접속 IP [[{v}]]", "ip=[[{v}]]", "IP: [[{v}]]", "원격 주소 [[{v}]]"),
+    "version_number": ("버전 [[{v}]]", "앱 버전 [[{v}]]", "build [[{v}]]", "펌웨어 [[{v}]]"),
+    "isbn": ("ISBN [[{v}]]", "ISBN: [[{v}]]", "isbn=[[{v}]]"),
+    "price": ("결제금액 [[{v}]]원", "합계: [[{v}]]원", "총액 [[{v}]]", "환불 금액 [[{v}]]원"),
+    "order_number": ("주문번호 [[{v}]]", "주문 No. [[{v}]]", "order_id=[[{v}]]", "주문번호: [[{v}]]"),
+    "receipt_number": ("접수번호 [[{v}]]", "영수증번호 [[{v}]]", "receipt_no=[[{v}]]"),
+    "approval_number": ("승인번호 [[{v}]]", "승인번호: [[{v}]]", "approval_no=[[{v}]]"),
+    "english_date_event": ("Order date: [[{v}]]", "배송일 [[{v}]]", "가입일: [[{v}]]",
+                           "Issued [[{v}]]", "결제일 [[{v}]]", "Meeting on [[{v}]]", "만료일 [[{v}]]"),
+    "csv_joined": ("[[{v}]]",),
+}
+NEG_CATEGORIES = tuple(NEG_PHRASES)
+
+# --------------------------------------------------------------------------- ways of writing
+
+# (writing, weight) by kind. Writings of one family share a prefix: english_*, dash_*,
+# wrapped_*, hangul_*, masked_*.
+WRITINGS = {
+    "birth_date": (("english_day_month", 2), ("english_month_day", 2), ("english_ordinal", 1),
+                   ("english_oracle", 1), ("english_korean_mix", 1.5), ("dash_eu", 0.5),
+                   ("hangul_spoken", 0.5), ("masked_partly", 0.5)),
+    "phone": (("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
+              ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
+              ("intl_variant", 1.5)),
+    "resident": (("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
+                 ("masked_partly", 2), ("post2020", 1.5)),
+    "foreigner_registration": (("dash_eu", 1), ("masked_partly", 1)),
+    "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1),
+                    ("masked_partly", 2)),
+    "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1),
+                     ("hangul_spoken", 1), ("masked_partly", 2)),
+    "driver_license": (("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
+                       ("masked_partly", 1.5)),
+    "passport": (("masked_partly", 1), ("spaced_letter", 1)),
+    "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
+              ("masked_partly", 1)),
+}
+KIND_WEIGHTS = {"birth_date": 2.5, "phone": 3, "resident": 2, "foreigner_registration": 0.5,
+                "credit_card": 1.5, "bank_account": 2, "driver_license": 2, "passport": 0.7,
+                "email": 1.2}
+MASKED_PREFIX = "masked_"
+LICENSE_REGIONS = ("서울", "부산", "경기", "강원", "충북", "충남", "전북", "전남", "경북", "경남", "제주",
+                   "대구", "인천", "광주", "대전", "울산")
+
+
+def spoken(digits: str, zero: str) -> str:
+    """Digits read out in Hangul, with the given word for 0 (공 or 영)."""
+    return "".join(zero if c == "0" else HANGUL_SPOKEN[int(c)] for c in digits)
+
+
+class _Ways:
+    """Values in the ways of writing above, built on the groups of labelled._Values (valid check
+    digits where a kind has them)."""
+
+    def __init__(self, r: random.Random) -> None:
+        self.r = r
+        self.v = labelled._Values(r)
+
+    def groups(self, kind: str) -> list[str]:
+        v, r = self.v, self.r
+        if kind in ("resident", "foreigner_registration"):
+            return v._resident_groups(kind == "foreigner_registration")
+        if kind == "phone":
+            return v._phone_groups(r.random() < 0.5)
+        if kind == "credit_card":
+            return v._credit_card("hyphen").split("-")
+        if kind == "bank_account":
+            return v._bank_account("hyphen").split("-")
+        if kind == "driver_license":
+            return v._driver_license("hyphen").split("-")
+        raise ValueError(kind)
+
+    def pick_writing(self, kind: str) -> str:
+        opts = WRITINGS[kind]
+        return self.r.choices([w for w, _ in opts], [p for _, p in opts])[0]
+
+    def join_writing(self, g: list[str], writing: str) -> str:
+        r = self.r
+        if writing == "dash_eu":
+            return (r.choice((DASH_EU, f" {DASH_EU} ")) if r.random() < 0.2 else DASH_EU).join(g)
+        if writing == "dash_other":
+            return r.choice(DASH_OTHERS).join(g)
+        if writing == "wrapped_hyphen":
+            cut = r.randrange(1, len(g))
+            return "-".join(g[:cut]) + "-\n" + "-".join(g[cut:])
+        if writing == "wrapped_space":
+            cut = r.randrange(1, len(g))
+            return " ".join(g[:cut]) + r.choice((" \n", "\n")) + " ".join(g[cut:])
+        if writing == "hangul_spoken":
+            zero = r.choice(("공", "영"))
+            return r.choice((" ", "-", " ")).join(spoken(x, zero) for x in g)
+        if writing == "hangul_mixed":
+            k = r.randrange(len(g))
+            return "-".join(spoken(x, r.choice(("공", "영"))) if i == k else x for i, x in enumerate(g))
+        if writing == "masked_partly":
+            return "-".join(self.mask_groups(g))
+        return "-".join(g)
+
+    def mask_groups(self, g: list[str]) -> list[str]:
+        """Some digits hidden with one mask character, some left in clear."""
+        r = self.r
+        m = r.choice(MASK_CHARS)
+        out = list(g)
+        if len(g) == 2:  # resident: the back after its first digit
+            out[1] = out[1][0] + m * (len(out[1]) - 1) if r.random() < 0.7 else out[1][:3] + m * 4
+        elif len(g) == 3:
+            out[1] = m * len(out[1])
+        else:
+            k = r.randrange(1, len(g) - 1)
+            out[k] = m * len(out[k])
+        return out
+
+    def make(self, kind: str) -> tuple[str, str]:
+        writing = self.pick_writing(kind)
+        return getattr(self, "_" + kind, self._grouped)(kind, writing), writing
+
+    def _grouped(self, kind: str, writing: str) -> str:
+        if kind == "resident" and writing == "post2020":
+            return "-".join(self.v._resident_groups(False, True))
+        if kind == "driver_license" and writing == "region_named":
+            g = self.groups(kind)
+            return self.r.choice(LICENSE_REGIONS) + self.r.choice((" ", "")) + "-".join(g[1:])
+        return self.join_writing(self.groups(kind), writing)
+
+    def _phone(self, kind: str, writing: str) -> str:
+        r = self.r
+        if writing == "intl_variant":
+            g = self.v._phone_groups(r.random() < 0.7)
+            n = [g[0][1:]] + g[1:]
+            return r.choice((f"+82 (0){g[0][1:]}-{g[1]}-{g[2]}", f"+82.{'.'.join(n)}",
+                             f"+82 {n[0]}-{n[1]}-{n[2]}", f"82-{'-'.join(n)}", f"+82-{n[0]} {n[1]} {n[2]}",
+                             f"(+82){'-'.join(n)}"))
+        return self._grouped(kind, writing)
+
+    def _birth_date(self, kind: str, writing: str) -> str:
+        r = self.r
+        y, m, d = self.v.date(1940, 2012)
+        mon = MONTHS[m - 1]
+        short = mon[:3]
+        if writing == "english_day_month":
+            return r.choice((f"{d} {short} {y}", f"{d:02d} {short} {y}", f"{d} {mon} {y}",
+                             f"{d}-{short}-{y}", f"{d} {short}. {y}"))
+        if writing == "english_month_day":
+            return r.choice((f"{short}. {d}, {y}", f"{mon} {d}, {y}", f"{short} {d} {y}",
+                             f"{short} {d:02d}, {y}", f"{mon} {d} {y}"))
+        if writing == "english_ordinal":
+            suffix = "th" if 11 <= d <= 13 else {1: "st", 2: "nd", 3: "rd"}.get(d % 10, "th")
+            return r.choice((f"{mon} {d}{suffix}, {y}", f"{d}{suffix} {mon} {y}",
+                             f"{d}{suffix} of {mon}, {y}"))
+        if writing == "english_oracle":
+            return r.choice((f"{d:02d}-{short.upper()}-{y}", f"{d:02d}-{short.upper()}-{y % 100:02d}",
+                             f"{d:02d}{short.upper()}{y}"))
+        if writing == "english_korean_mix":
+            return r.choice((f"{y}년 {short} {d}일", f"{short} {d}일 {y}년", f"{d} {short} {y}년",
+                             f"{y}년 {mon} {d}일"))
+        if writing == "dash_eu":
+            return f"{y}{DASH_EU}{m:02d}{DASH_EU}{d:02d}"
+        if writing == "hangul_spoken":
+            zero = r.choice(("공", "영"))
+            return f"{spoken(str(y), zero)} {spoken(f'{m:02d}', zero)} {spoken(f'{d:02d}', zero)}"
+        if writing == "masked_partly":
+            ch = r.choice(MASK_CHARS)
+            return r.choice((f"{y}-{ch * 2}-{ch * 2}", f"{y}.{m:02d}.{ch * 2}", f"{y % 100:02d}{m:02d}{ch * 2}"))
+        raise ValueError(writing)
+
+    def _passport(self, kind: str, writing: str) -> str:
+        r = self.r
+        body = r.choice("MSRDG") + self.v.digits(8)
+        if writing == "masked_partly":
+            ch = r.choice(("*", "●", "X", "#"))
+            return body[:4] + ch * 4 + body[8:]
+        return body[0] + " " + body[1:5] + " " + body[5:]
+
+    def _email(self, kind: str, writing: str) -> str:
+        r = self.r
+        local = f"{r.choice(corpus.ROMAN)}{r.choice(('.', '_', ''))}{r.choice(corpus.ROMAN_SUR)}" \
+                f"{r.choice(('', str(r.randrange(70, 100))))}"
+        host, _, tld = r.choice(corpus.DOMAINS).partition(".")
+        if writing == "obfuscated_words":
+            at, dot = r.choice((("at", "dot"), ("AT", "DOT"), ("골뱅이", "점"), ("앳", "닷")))
+            if r.random() < 0.2:
+                return f"{local}({at}){host}.{tld}"
+            return f"{local} {at} {host} {dot} " + tld.replace(".", f" {dot} ")
+        if writing == "obfuscated_marks":
+            return r.choice((f"{local}[@]{host}.{tld}", f"{local} (at) {host} (dot) {tld}",
+                             f"{local}＠{host}．{tld}", f"{local} @ {host} . {tld}",
+                             f"{local}{{at}}{host}{{dot}}{tld}", f"{local}@{host}[.]{tld}"))
+        if writing == "glued_digits":
+            return f"{local}@{host}.{tld}"  # the digits glued after it are written by the caller
+        if writing == "masked_partly":
+            ch = r.choice(("*", "●", "x", "#"))
+            return f"{local[:3]}{ch * max(3, len(local) - 3)}@{host}.{tld}"
+        raise ValueError(writing)
+
+    # ------------------------------------------------------------------ look-alikes
+
+    def negative(self, category: str) -> str:
+        r, v = self.r, self.v
+        d = v.digits
+        if category == "company_number":
+            sep = r.choice(("-", "-", "-", DASH_EU, " ", "."))
+            return r.choice((
+                lambda: f"{r.choice(('1566', '1588', '1577', '1644', '1661', '1600', '1800', '1899', '1522', '1670'))}{sep}{d(4)}",
+                lambda: f"080{sep}{d(3)}{sep}{d(4)}", lambda: f"080{sep}{d(4)}{sep}{d(4)}",
+                lambda: f"02{sep}{r.randrange(2, 10)}{d(3)}{sep}{d(4)}",
+                lambda: f"0{r.choice(('31', '51', '42', '2'))}{sep}{r.randrange(2, 10)}{d(2)}{sep}{d(4)}"))()
+        if category == "imei":
+            body = [3, 5] + [int(c) for c in d(12)]
+            s = "".join(map(str, body + [corpus.luhn_check(body)]))
+            return r.choice((s, f"{s[:2]}-{s[2:8]}-{s[8:14]}-{s[14]}", f"{s[:8]} {s[8:14]} {s[14]}"))
+        if category == "serial_number":
+            return r.choice((lambda: d(12), lambda: d(14), lambda: f"{d(4)}-{d(4)}-{d(4)}",
+                             lambda: f"{d(3)}-{d(2)}-{d(5)}", lambda: f"{d(6)}-{d(7)}", lambda: d(10),
+                             lambda: f"{d(4)} {d(4)} {d(4)} {d(4)}"))()
+        if category == "mac_address":
+            hexd = "0123456789ABCDEF" if r.random() < 0.5 else "0123456789"
+            octets = ["".join(r.choice(hexd) for _ in range(2)) for _ in range(6)]
+            return r.choice(":-").join(octets) if r.random() < 0.8 else \
+                ".".join("".join(octets[i:i + 2]) for i in (0, 2, 4))
+        if category == "tracking_number":
+            return r.choice((lambda: d(12), lambda: f"{d(4)}-{d(4)}-{d(4)}", lambda: d(13),
+                             lambda: f"{d(3)}-{d(4)}-{d(4)}", lambda: f"{d(4)} {d(4)} {d(4)}"))()
+        if category == "english_date_event":
+            y, m, dd = v.date(2018, 2026)
+            mon = MONTHS[m - 1]
+            return r.choice((f"{dd} {mon[:3]} {y}", f"{mon[:3]}. {dd}, {y}", f"{mon} {dd}, {y}",
+                             f"{dd:02d}-{mon[:3].upper()}-{y}"))
+        if category == "csv_joined":
+            y, m, dd = v.date(2019, 2026)
+            return r.choice((f"{y}-{m:02d}-{dd:02d},{r.randrange(10000, 99999)}",
+                             f"{r.randrange(100, 999)},{d(4)},{d(4)}", f"{d(6)},{d(7)}"))
+        return v.negative(category)
+
+
+# --------------------------------------------------------------------------- documents
+
+class _Builder:
+    def __init__(self, part: str, seed: int) -> None:
+        self.part = part
+        self.r = random.Random(seed)
+        self.w = _Ways(self.r)
+
+    def pool(self, name: str, items) -> tuple:
+        return labelled.share("ways:" + name, items, "heldout" if self.part == PARTS[1] else "tuning")
+
+    def pick(self, name: str, items) -> str:
+        return self.r.choice(self.pool(name, items))
+
+    def fill(self, s: str) -> str:
+        r = self.r
+        return (s.replace("{name}", r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN))
+                 .replace("{product}", r.choice(corpus.PRODUCTS)).replace("{courier}", r.choice(COURIERS)))
+
+    def value(self, w: _Writer, genre: str) -> None:
+        r = self.r
+        kind = r.choices(list(KIND_WEIGHTS), list(KIND_WEIGHTS.values()))[0]
+        text, writing = self.w.make(kind)
+        frame = self.pick("frame:" + genre, FRAMES[genre])
+        label = self.pick("label:" + kind, LABELS[kind])
+        punct = self.pick("punct", PUNCT)
+        situation = "label_en" if label.isascii() else "label"
+        if frame.startswith("{L}{P}[[V]]") and r.random() < 0.15 and kind in ("phone", "email", "resident"):
+            situation, label, frame = "no_label", "", "[[V]]"  # shapes a reader knows alone
+        head, tail = frame.split("[[V]]")
+        head = head.replace("{L}", label).replace("{P}", punct)
+        w.add(self.fill(head))
+        w.value(labelled.Written(kind, text, writing, writing.startswith(MASKED_PREFIX)), situation,
+                label, frame)
+        if writing == "glued_digits":
+            g = self.w.v._phone_groups(True)
+            w.add("-".join(g))
+        w.add(self.fill(tail))
+
+    def negative(self, w: _Writer) -> None:
+        r = self.r
+        category = r.choice(NEG_CATEGORIES)
+        phrase = self.pick("neg:" + category, NEG_PHRASES[category])
+        val = self.w.negative(category)
+        head, rest = phrase.split("[[", 1)
+        inner, tail = rest.split("]]", 1)
+        w.add(self.fill(head))
+        w.negative(category, inner.replace("{v}", val), phrase)
+        w.add(self.fill(tail))
+
+    def document(self, genre: str) -> Document:
+        r = self.r
+        w = _Writer(genre, self.part)
+        lines = r.randrange(4, 10)
+        for i in range(lines):
+            if i:
+                w.add("\n")
+            x = r.random()
+            if genre == "chat" and x < 0.9:
+                w.add(r.choice(("고객: ", "상담사: ")))
+            if x < 0.4:
+                self.value(w, genre)
+            elif x < 0.75:
+                self.negative(w)
+            else:
+                w.add(self.fill(self.pick("filler:" + genre, FILLERS[genre])))
+        return w.document()
+
+
+def _seed(part: str, seed: int) -> int:
+    return seed * 1_000_033 + (23 if part == PARTS[0] else 71)
+
+
+def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
+    """`documents` labelled documents of one part ("ways-tuning" or "ways-heldout"), genres at
+    random. Same arguments, same documents on every machine."""
+    if part not in PARTS:
+        raise ValueError(f"part must be one of {PARTS}, not {part!r}")
+    b = _Builder(part, _seed(part, seed))
+    return [b.document(b.r.choice(GENRES)) for _ in range(documents)]
+
+
+if __name__ == "__main__":
+    import sys
+    part = sys.argv[1] if len(sys.argv) > 1 else PARTS[0]
+    n = int(sys.argv[2]) if len(sys.argv) > 2 else 5
+    for d in generate(part, n):
+        print(f"=== {d.genre} ===")
+        print(d.text)
+        for v in d.values:
+            print(f"  value {v.kind:24} {v.writing:18} {v.label:10} {v.text!r}")
+        for ng in d.negatives:
+            print(f"  neg   {ng.category:24} {ng.text!r}")

@@ -11,7 +11,7 @@ from norvane import Config, Policy, PolicySet, RestoreMap
 SETTINGS = settings(max_examples=200, deadline=None, suppress_health_check=[HealthCheck.too_slow])
 
 FAMILIES = ("label_reading", "structure", "extra_shapes", "recent_resident", "company_veto",
-            "lookalike_veto", "numeral_words")
+            "lookalike_veto", "numeral_words", "writing_variants")
 
 # Pieces of the writing the families read, so that generated text reaches them.
 FRAGMENTS = [
@@ -25,6 +25,9 @@ FRAGMENTS = [
     "3568-42**-****-3410", "2024.01.12 11:50", "20211021122410", "이름,연락처,생년월일\n", "\t", ",", "|",
     "\n", "|---|---|\n", "계좌 불러줘\n", "주민 번호 ", "refundAccount", "bankAcctNo=", "A/C ", "D.L ", "PPT ",
     "출생 연월일은 ", "정보: ", "birth_ymd", "(13자리) ", "번호는 ", "ACCTNo", "880101-1234568", "010-1234-5678", "😀", "\x00",
+    "ㅡ", " ㅡ ", "~", "ㆍ", "●", "○", "■", "#", "##", "-\n", " \n", "\r\n", "공일공 ", "일이삼사 ", "영", "5 Jan 1990",
+    "Jan. 5, 1990", "January 5th, 1990", "05-JAN-1990", "1990년 Jan 5일", "IMEI ", "353456789012347", "운송장 ",
+    "hong AT naver DOT com", "hong[@]naver.com", "naver[.]com", " 앳 ", " 닷 ",
 ]
 SPECIAL = "0123456789-./ ()*Xx@:,|\t\nIlOoMT가일이삼사년월생공팔Ａ０\u3000"
 chars = st.one_of(st.sampled_from(SPECIAL), st.characters().filter(lambda c: not "\ud800" <= c <= "\udfff"))

@@ -172,6 +172,7 @@ class Config:
     company_veto: bool
     lookalike_veto: bool
     numeral_words: bool
+    writing_variants: bool
     @classmethod
     def thorough(cls) -> Config: ...
     @property

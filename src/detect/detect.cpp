@@ -220,8 +220,9 @@ class Detector {
         else add_passport(s);
       }
     }
-    if (cfg_.extra_shapes) {
-      extend::scan_shapes(text_, s_.shapes.runs, s_.extra_shapes);
+    if (cfg_.extra_shapes || cfg_.writing_variants) {
+      extend::scan_shapes(text_, s_.shapes.runs, cfg_.extra_shapes, cfg_.writing_variants,
+                          s_.extra_shapes);
       interrupt::Poll poll;
       for (const extend::Shape& s : s_.extra_shapes) {
         poll.reach(s.span.byte_end);

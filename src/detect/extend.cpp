@@ -6,6 +6,7 @@
 
 #include "detect/checksum.hpp"
 #include "detect/cues.hpp"
+#include "detect/english_date.hpp"
 #include "detect/labels.hpp"
 #include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
@@ -681,8 +682,9 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
     // International form: +82 or 0082, then the number without its leading 0.
     std::span<const std::uint8_t> rest;
     if (digits_start_with(d, "0082")) rest = d.subspan(4);
-    else if (digits_start_with(d, "82") && (before.ends_with('+') || before.ends_with("+ ")))
-      rest = d.subspan(2);
+    else if (digits_start_with(d, "82")) rest = d.subspan(2);
+    // Without "+" (82-10-1234-5678) the country code is read only under a phone label.
+    const bool plus = before.ends_with('+') || before.ends_with("+ ") || digits_start_with(d, "0082");
     if (!rest.empty()) {
       std::uint8_t national[12];
       std::size_t len = 0;
@@ -690,8 +692,8 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
       for (std::size_t k = 0; k < rest.size() && len < 12; ++k) national[len++] = rest[k];
       if (len <= 11 && is_national_phone({national, len}))
         out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
-                                rule::kPhoneInternational, cues_for(EntityKind::phone), 0.7f, false,
-                                Certainty::probable, EntityKind::phone});
+                                rule::kPhoneInternational, cues_for(EntityKind::phone),
+                                plus ? 0.7f : 0.1f, !plus, Certainty::probable, EntityKind::phone});
     }
     // A licence number after a region name: 서울 11-123456-78.
     if (n == 10 && ends_with_region(before))
@@ -773,6 +775,16 @@ bool is_timestamp(std::span<const std::uint8_t> d) {
          num(10, 2) < 60 && num(12, 2) < 60;
 }
 
+// A device identity (IMEI): fifteen digits with a Luhn check digit, from one of the reporting
+// bodies whose codes phones carry today (35, 86, 01, 99). No card has fifteen such digits (those
+// start with 34 or 37).
+bool is_imei(std::span<const std::uint8_t> d) {
+  if (d.size() != 15 || any_masked(d)) return false;
+  const bool body = digits_start_with(d, "35") || digits_start_with(d, "86") ||
+                    digits_start_with(d, "01") || digits_start_with(d, "99");
+  return body && luhn_checksum(d).kind == ChecksumResult::Kind::passed;
+}
+
 bool is_isbn13(std::span<const std::uint8_t> d) {
   if (d.size() != 13 || !(digits_start_with(d, "978") || digits_start_with(d, "979"))) return false;
   unsigned sum = 0;
@@ -786,10 +798,12 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d,
                          std::string_view source, std::string_view after, bool personal_phone) {
   const std::size_t n = d.size();
   if (cfg.lookalike_veto) {
-    if (count_char(source, 0, source.size(), '.') >= 3)
-      return Veto{RejectReason::look_alike, true};  // IP, version
+    // IP, version; not a telephone number after its country code (+82.10.1234.5678).
+    if (count_char(source, 0, source.size(), '.') >= 3 && !(digits_start_with(d, "82") && n >= 10))
+      return Veto{RejectReason::look_alike, true};
     if (is_price(source)) return Veto{RejectReason::look_alike, true};
     if (is_isbn13(d)) return Veto{RejectReason::look_alike, true};
+    if (is_imei(d)) return Veto{RejectReason::look_alike, true};
     // A date joined to the hour of a clock (2024.01.12 11:50), or a time stamp 20211021122410.
     if (after.size() >= 2 && after[0] == ':' && is_ascii_digit(after[1]))
       return Veto{RejectReason::look_alike, true};
@@ -829,8 +843,8 @@ bool word_at(std::string_view s, std::size_t i, std::string_view w) {
   return true;
 }
 
-constexpr std::string_view kDotMarks[] = {"(dot)", "[dot]", "{dot}", " dot ", "(점)",
-                                          " 점 ",  "닷",    " . ",   "."};
+constexpr std::string_view kDotMarks[] = {"(dot)", "[dot]", "{dot}", " dot ", "(점)", " 점 ",
+                                          "닷",    "[.]",   "(.)",   " . ",  "."};
 
 // Labels of a domain joined by dots or dot marks from i; the end, or npos. `marked` tells
 // whether a dot mark was used.
@@ -975,6 +989,16 @@ std::optional<Raw> email_at(std::string_view text, std::size_t i) {
   std::size_t s = i;
   while (s > 0 && is_local_char(p[s - 1])) --s;
   while (s < i && p[s] == '.') ++s;
+  // A domain whose dots are disguised from its first one on: hong@naver[.]com,
+  // hong@naver dot com (with a plain first dot the base scanner reads the e-mail).
+  std::size_t first_label = i + 1;
+  while (first_label < n && is_label_char(p[first_label])) ++first_label;
+  if (first_label > i + 1 && first_label < n && p[first_label] != '.') {
+    bool marked = false;
+    const std::size_t e = read_domain(text, i + 1, marked);
+    if (marked && s < i && e != std::string_view::npos)
+      return Raw{s, e, EntityKind::email, rule::kEmailObfuscated, 0.85f, false};
+  }
   std::size_t e = i + 1;
   while (e < n && (is_label_char(p[e]) || p[e] == '.')) ++e;
   // The last label: letters, then digits straight after them.
@@ -1011,11 +1035,24 @@ std::optional<Raw> disguised_email(std::string_view text, std::size_t from, std:
 
 }  // namespace
 
-void scan_shapes(std::string_view text, std::span<const Span> runs, std::vector<Shape>& out) {
+void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_shapes,
+                 bool variants, std::vector<Shape>& out) {
   out.clear();
   std::vector<Raw> raw;
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
+  if (variants) {
+    // Dates with an English month name hold a run of digits (the year, or the day).
+    std::size_t last = 0;
+    for (const Span& r : runs) {
+      if (r.byte_start < last) continue;
+      if (const auto d = english_date_around(text, r.byte_start, r.byte_end)) {
+        raw.push_back({d->from, d->to, EntityKind::birth_date, rule::kBirthEnglishMonth, 0.1f, true});
+        last = d->to;
+      }
+    }
+  }
+  if (!base_shapes) runs = {};
   // Dates and current passports start where a run of digits starts, or one letter before.
   for (const Span& r : runs) {
     const std::size_t i = r.byte_start;
@@ -1030,7 +1067,7 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, std::vector<
       // veto it).
       raw.push_back({i - 1, i + 8, EntityKind::passport, rule::kPassportCurrent, 0.5f, false});
   }
-  for (const void* at = std::memchr(text.data(), '@', n); at;) {
+  for (const void* at = base_shapes ? std::memchr(text.data(), '@', n) : nullptr; at;) {
     const auto i = static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
     if (auto e = email_at(text, i)) raw.push_back(*e);
     at = i + 1 < n ? std::memchr(text.data() + i + 1, '@', n - i - 1) : nullptr;
@@ -1038,7 +1075,10 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, std::vector<
   for (std::string_view mark :
        {std::string_view("(at)"), std::string_view("[at]"), std::string_view("{at}"),
         std::string_view("(AT)"), std::string_view("[AT]"), std::string_view("{AT}"),
-        std::string_view(" at "), std::string_view("골뱅이")}) {
+        std::string_view(" at "), std::string_view(" AT "), std::string_view("[@]"),
+        std::string_view("(@)"), std::string_view(" @ "), std::string_view(" 앳 "),
+        std::string_view("골뱅이")}) {
+    if (!base_shapes) break;
     for (std::size_t i = text.find(mark); i != std::string_view::npos; i = text.find(mark, i + 1)) {
       std::size_t from = i, to = i + mark.size();
       if (mark == "골뱅이" && from > 0 && to < n && (p[from - 1] == '(' || p[from - 1] == '[') &&
@@ -1046,7 +1086,8 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, std::vector<
         --from;
         ++to;
       }
-      if (auto e = disguised_email(text, from, to, mark == " at ")) raw.push_back(*e);
+      if (auto e = disguised_email(text, from, to, mark == " at " || mark == " AT "))
+        raw.push_back(*e);
     }
   }
   if (raw.empty()) return;

@@ -37,6 +37,7 @@ inline constexpr RuleName kResidentRecent = "resident.recent";
 inline constexpr RuleName kCardMasked = "card.masked_groups";
 inline constexpr RuleName kPassportLetterDigit = "passport.letter_as_digit";
 inline constexpr RuleName kEmailMasked = "email.masked";
+inline constexpr RuleName kBirthEnglishMonth = "birth.english_month";
 
 // Whether a candidate rule is one of the extensions' own readings.
 inline bool is_extension_reading(RuleName r) {
@@ -123,7 +124,9 @@ struct Shape {
   bool needs_context;
   ChecksumResult checksum;
 };
-// `runs` are the digit runs of the base scanner, in text order.
-void scan_shapes(std::string_view text, std::span<const Span> runs, std::vector<Shape>& out);
+// `runs` are the digit runs of the base scanner, in text order. `base_shapes` reads the
+// extra_shapes family's shapes, `variants` those of writing_variants (English month names).
+void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_shapes,
+                 bool variants, std::vector<Shape>& out);
 
 }  // namespace norvane::extend

@@ -372,6 +372,16 @@ inline constexpr Label kLookAlike[] = {
     {"가격", 1.0f},
     {"합계", 1.0f},
     {"원", 0.6f, kTrailing},
+    // Devices and parcels.
+    {"IMEI", 1.0f, kAscii},
+    {"MEID", 1.0f, kAscii},
+    {"단말기", 0.9f},
+    {"일련번호", 1.0f},
+    {"MAC", 1.0f, kAscii},
+    {"맥 주소", 1.0f},
+    {"운송장", 1.0f},
+    {"송장", 1.0f},
+    {"배송조회", 1.0f},
 };
 // Labels of company numbers: call centres, representative and toll-free numbers.
 inline constexpr Label kCompany[] = {

@@ -37,10 +37,11 @@ struct Config {
   bool company_veto = false;     // representative and toll-free numbers are not personal
   bool lookalike_veto = false;   // IP addresses, versions, ISBNs, prices, CSV fields, order numbers
   bool numeral_words = false;    // a short numeral at the end of a word is part of the word
+  bool writing_variants = false;  // ㅡ or ~ for hyphens, wrapped lines, masks, spoken digits, ...
 
   bool any_extension() const {
     return label_reading || structure || extra_shapes || recent_resident || company_veto ||
-           lookalike_veto || numeral_words;
+           lookalike_veto || numeral_words || writing_variants;
   }
 
   // Every extension on, with the thresholds and weights chosen for masking: leak little, stay
@@ -54,7 +55,7 @@ struct FamilyField {
   bool Config::* field;
   std::string_view doc;
 };
-inline constexpr std::array<FamilyField, 7> kFamilyFields{{
+inline constexpr std::array<FamilyField, 8> kFamilyFields{{
     {"label_reading", &Config::label_reading,
      "영문/약어 라벨, 로그 키, 은행 이름, 뒤에 붙은 라벨을 읽고 라벨과 값 사이 거리를 글자와 숫자로만 센다(bool)."},
     {"structure", &Config::structure,
@@ -69,6 +70,8 @@ inline constexpr std::array<FamilyField, 7> kFamilyFields{{
      "IP 주소, 버전, ISBN, 금액, CSV 필드, 주문/승인/예약 번호 같은 닮은 숫자를 보고하지 않는다(bool)."},
     {"numeral_words", &Config::numeral_words,
      "낱말 끝에 붙은 짧은 한글 수사는 숫자로 읽지 않는다(bool)."},
+    {"writing_variants", &Config::writing_variants,
+     "하이픈 대신 쓴 ㅡ/~/ㆍ, 두 줄에 걸친 값, 띄어 읽은 한글 숫자, ●/#/■ 로 일부 가린 값, 영문 월 이름 날짜를 읽는다(bool)."},
 }};
 
 inline Config Config::thorough() {

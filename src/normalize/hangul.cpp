@@ -250,6 +250,42 @@ struct NumeralReader {
   std::int64_t grown = 0;  // output bytes beyond the input so far (negative: fewer)
   bool too_large = false;
   Token t{};
+  std::size_t chain_end = 0;  // the end of the last group of spoken digits read as one number
+
+  // Where a chain of groups of spoken digits that starts with the run [start, end) ends: the
+  // groups are two digits or more, joined by a space or two or by a hyphen, and hold at least
+  // as many digits together as a numeral needs alone. The run's end when there is no chain.
+  // A syllable after a group that does not make the group part of a word: 입니다, 이요, 으로, ...
+  bool ends_group(std::size_t i) const {
+    for (char32_t c : {U'입', U'이', U'요', U'으', U'로', U'을', U'를', U'은', U'는', U'가', U'도',
+                       U'에', U'까', U'만', U'번'})
+      if (is_syllable(text, i, c)) return true;
+    return false;
+  }
+
+  std::size_t spoken_chain_end(std::size_t start, std::size_t end, std::size_t digits) const {
+    if (start >= 3 && unicode::syllable_at(text, start - 3) >= 0) return end;  // inside a word
+    std::size_t groups = 1, last = end;
+    for (std::size_t k = end;;) {
+      std::size_t g = k, spaces = 0;
+      while (g < text.size() && text[g] == ' ' && spaces < 3) ++g, ++spaces;
+      if (g < text.size() && text[g] == '-') {
+        ++g;
+        if (g < text.size() && text[g] == ' ') ++g;
+      } else if (spaces == 0 || spaces > 2) {
+        break;
+      }
+      std::size_t n = 0, e = g;
+      Token u{};
+      while (token_at(text, e, text.size(), u) && !u.unit) e += u.bytes, ++n;
+      if (n < 2 || (e < text.size() && unicode::syllable_at(text, e) >= 0 && !ends_group(e)))
+        break;
+      digits += n;
+      ++groups;
+      last = k = e;
+    }
+    return groups >= 2 && digits >= config.numeral_min_digits_without_context ? last : end;
+  }
 
   // Reads the run of tokens that starts with the candidate syllable at `start`; gives the
   // offset where the scan goes on. Kept out of line so the scan loop stays in registers.
@@ -287,6 +323,16 @@ struct NumeralReader {
     if (r.digits >= config.numeral_min_digits_without_context) convert = true;
     else if (r.digits < config.numeral_min_digits_with_context) convert = false;
     else convert = has_context(text, start, run_end, config.numeral_context_gap);
+    // Digits read out in groups (공일공 일이삼사 오육칠팔): each group is short, together they
+    // make a number.
+    RuleName digit_rule = rules::kHangulDigitReading;
+    if (config.writing_variants && !r.units && r.digits >= 2) {
+      if (start >= chain_end) chain_end = spoken_chain_end(start, run_end, r.digits);
+      if (!convert && start < chain_end) {
+        convert = true;
+        digit_rule = rules::kDigitsHangulSpoken;
+      }
+    }
     if (!convert) return run_end;
 
     digits.clear();
@@ -305,7 +351,7 @@ struct NumeralReader {
     if (!b) b.emplace(text.size());
     b->keep(text.substr(emitted, start - emitted));
     b->numeral(text.substr(start, run_end - start), digits,
-               r.units ? rules::kHangulUnitReading : rules::kHangulDigitReading);
+               r.units ? rules::kHangulUnitReading : digit_rule);
     emitted = run_end;
     return run_end;
   }

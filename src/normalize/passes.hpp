@@ -1,5 +1,5 @@
 #pragma once
-// The five normalization passes. Each returns nothing when it has nothing to do (the text
+// The normalization passes. Each returns nothing when it has nothing to do (the text
 // and the identity map stand), otherwise its output text and the map from input to output.
 #include <cstdint>
 #include <optional>
@@ -14,6 +14,8 @@ using PassOutput = SpanMapBuilder::Output;
 
 std::optional<PassOutput> compose_jamo(std::string_view text);  // nfc.cpp
 std::optional<PassOutput> fold(std::string_view text);          // fold.cpp
+// Hyphens, masks and line breaks as people type them by hand (the writing_variants family).
+std::optional<PassOutput> read_writing_variants(std::string_view text);  // variants.cpp
 // Stops and sets too_large when its output would pass max_bytes.
 std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config,
                                                std::uint64_t max_bytes,

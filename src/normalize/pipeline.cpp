@@ -58,6 +58,7 @@ Result<Normalized> normalize(std::string_view text, const Config& config, std::u
   };
   Result<void> r = run(config.nfc, passes::compose_jamo);
   if (r) r = run(config.fold, passes::fold);
+  if (r) r = run(config.writing_variants, passes::read_writing_variants);
   if (r) {
     r = run(config.hangul, [&](std::string_view t) -> Result<std::optional<passes::PassOutput>> {
       bool grew_too_large = false;

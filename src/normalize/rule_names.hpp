@@ -23,4 +23,10 @@ inline constexpr RuleName kSeparatorHyphen = "separator.hyphen";
 inline constexpr RuleName kSeparatorDot = "separator.dot";
 inline constexpr RuleName kSeparatorMiddot = "separator.middot";
 
+// Ways of writing read by the writing_variants family.
+inline constexpr RuleName kValueDashLookalike = "value.dash_lookalike";
+inline constexpr RuleName kValuePartlyMasked = "value.partly_masked";
+inline constexpr RuleName kValueWrappedLine = "value.wrapped_line";
+inline constexpr RuleName kDigitsHangulSpoken = "digits.hangul_spoken";
+
 }  // namespace norvane::rules

@@ -1,0 +1,183 @@
+#include "detect/english_date.hpp"
+
+#include <algorithm>
+
+#include "detect/checksum.hpp"
+
+namespace norvane::extend {
+
+namespace {
+
+constexpr std::string_view kMonths[] = {"january", "february", "march",     "april",
+                                        "may",     "june",     "july",      "august",
+                                        "september", "october", "november", "december"};
+constexpr std::size_t kReachBefore = 28;  // bytes: "September 30th, " and a little
+constexpr std::size_t kReachAfter = 24;
+
+bool letter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+bool digit(unsigned char c) { return c >= '0' && c <= '9'; }
+unsigned char lower(unsigned char c) { return c >= 'A' && c <= 'Z' ? c | 0x20 : c; }
+
+class Reader {
+ public:
+  Reader(std::string_view s, std::size_t at) : s_(s), i_(at) {}
+  std::size_t at() const { return i_; }
+
+  bool byte(char c) {
+    if (i_ < s_.size() && s_[i_] == c) return ++i_, true;
+    return false;
+  }
+  bool word(std::string_view w) {
+    if (s_.substr(i_, w.size()) != w) return false;
+    i_ += w.size();
+    return true;
+  }
+  // A month name in full or cut to three letters (four for Sept), any case, maybe with a dot.
+  unsigned month() {
+    std::size_t e = i_;
+    while (e < s_.size() && letter(static_cast<unsigned char>(s_[e]))) ++e;
+    const std::size_t len = e - i_;
+    if (len < 3) return 0;
+    for (unsigned m = 0; m < 12; ++m) {
+      const std::string_view name = kMonths[m];
+      if (len != 3 && len != name.size() && !(m == 8 && len == 4)) continue;
+      if (len > name.size()) continue;
+      bool same = true;
+      for (std::size_t k = 0; k < len && same; ++k)
+        same = lower(static_cast<unsigned char>(s_[i_ + k])) == static_cast<unsigned char>(name[k]);
+      if (!same) continue;
+      i_ = e;
+      if (len < name.size()) byte('.');
+      return m + 1;
+    }
+    return 0;
+  }
+  // One or two digits (a day), with an English ordinal ending or 일.
+  unsigned day() {
+    const unsigned v = number(1, 2);
+    if (v == 0 || v > 31) return 0;
+    for (std::string_view w : {"st", "nd", "rd", "th", "ST", "ND", "RD", "TH", "일"})
+      if (word(w)) break;
+    return v;
+  }
+  // A year of four digits (1900 to 2099), maybe with 년.
+  unsigned year() {
+    const unsigned v = number(4, 4);
+    if (v < 1900 || v > 2099) return 0;
+    word("년");
+    return v;
+  }
+  unsigned number(std::size_t min, std::size_t max) {
+    std::size_t k = 0;
+    unsigned v = 0;
+    while (i_ + k < s_.size() && digit(static_cast<unsigned char>(s_[i_ + k]))) {
+      if (k == max) return 0;
+      v = v * 10 + static_cast<unsigned>(s_[i_ + k] - '0');
+      ++k;
+    }
+    if (k < min) return 0;
+    i_ += k;
+    return v;
+  }
+  // Between the parts: spaces, and at most one of "-", ",", "/", "." (maybe none).
+  void gap() {
+    skip_spaces();
+    if (i_ < s_.size() && (s_[i_] == '-' || s_[i_] == ',' || s_[i_] == '/' || s_[i_] == '.')) ++i_;
+    skip_spaces();
+  }
+  void skip_spaces() {
+    for (std::size_t n = 0; i_ < s_.size() && s_[i_] == ' ' && n < 2; ++n) ++i_;
+  }
+  bool ends_word() const {
+    return i_ >= s_.size() || !(letter(static_cast<unsigned char>(s_[i_])) ||
+                                digit(static_cast<unsigned char>(s_[i_])));
+  }
+
+ private:
+  std::string_view s_;
+  std::size_t i_;
+};
+
+// A date with a month name that starts at byte p: its end, or 0.
+std::size_t date_from(std::string_view s, std::size_t p) {
+  const auto c = static_cast<unsigned char>(s[p]);
+  unsigned y = 0, m = 0, d = 0;
+  Reader r(s, p);
+  if (letter(c)) {  // Jan. 5, 1990; January 5th 1990; Jan 5일 1990년
+    if (!(m = r.month())) return 0;
+    r.gap();
+    // Normalization joins a day and a year that only spaces or a comma part (Jan 5, 1990 is
+    // read as Jan 51990): five or six digits are the day and the year.
+    const std::size_t at = r.at();
+    if (const unsigned joined = r.number(5, 6)) {
+      d = joined / 10000;
+      y = joined % 10000;
+      if (d == 0 || d > 31 || y < 1900 || y > 2099) return 0;
+      r.word("년");
+    } else {
+      Reader again(s, at);
+      r = again;
+      if (!(d = r.day())) return 0;
+      r.gap();
+      if (!(y = r.year())) return 0;
+    }
+  } else {
+    const std::size_t digits = std::find_if(s.begin() + static_cast<std::ptrdiff_t>(p), s.end(),
+                                            [](char x) { return !digit(static_cast<unsigned char>(x)); }) -
+                               (s.begin() + static_cast<std::ptrdiff_t>(p));
+    if (digits == 4) {  // 1990년 Jan 5일, 1990 Jan 05, 1990-JAN-05
+      if (!(y = r.year())) return 0;
+      r.gap();
+      if (!(m = r.month())) return 0;
+      r.gap();
+      if (!(d = r.day())) return 0;
+    } else {  // 5 Jan 1990, 05-JAN-1990, 05JAN1990, 5th of January, 1990, 05-JAN-90
+      if (!(d = r.day())) return 0;
+      r.gap();
+      r.word("of ");
+      if (!(m = r.month())) return 0;
+      const std::size_t before_year = r.at();
+      r.gap();
+      if (!(y = r.year())) {
+        // day-MON-yy: two digits after a hyphen, nothing after them.
+        Reader two(s, before_year);
+        if (!two.byte('-')) return 0;
+        const unsigned yy = two.number(2, 2);
+        if (two.at() != before_year + 3 || !two.ends_word()) return 0;
+        y = 1900 + yy;
+        if (!is_valid_date(y, m, d) && !is_valid_date(2000 + yy, m, d)) return 0;
+        return two.at();
+      }
+    }
+  }
+  if (!r.ends_word() && !(r.at() < s.size() && static_cast<unsigned char>(s[r.at()]) >= 0x80))
+    return 0;
+  return is_valid_date(y, m, d) ? r.at() : 0;
+}
+
+}  // namespace
+
+std::optional<ByteRange> english_date_around(std::string_view text, std::size_t run_start,
+                                             std::size_t run_end) {
+  // Cheap first: a Latin letter near the run.
+  const std::size_t low = run_start > kReachBefore ? run_start - kReachBefore : 0;
+  const std::size_t high = std::min(text.size(), run_end + kReachAfter);
+  if (std::none_of(text.begin() + static_cast<std::ptrdiff_t>(low),
+                   text.begin() + static_cast<std::ptrdiff_t>(high),
+                   [](char c) { return letter(static_cast<unsigned char>(c)); }))
+    return std::nullopt;
+  // From the farthest start that begins a word: the longest reading holding the run.
+  for (std::size_t p = low; p <= run_start; ++p) {
+    const auto c = static_cast<unsigned char>(text[p]);
+    if (!(letter(c) || digit(c))) continue;
+    if (p > 0) {
+      const auto b = static_cast<unsigned char>(text[p - 1]);
+      if (letter(b) || digit(b)) continue;
+    }
+    const std::size_t e = date_from(text, p);
+    if (e >= run_end) return ByteRange{p, e};
+  }
+  return std::nullopt;
+}
+
+}  // namespace norvane::extend

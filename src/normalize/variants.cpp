@@ -1,0 +1,193 @@
+// How people type numbers when nothing checks them (the writing_variants family): a Hangul
+// letter ㅡ, a tilde or ㆍ for a hyphen, masks drawn with ●, ○, ■ or # over some digits, and a
+// line break inside a number after a hyphen or a space. Each becomes what the later passes and
+// the detector know: "-", "*", or nothing.
+#include <array>
+
+#include "error/interrupt.hpp"
+#include "normalize/passes.hpp"
+#include "normalize/rule_names.hpp"
+#include "normalize/unicode.hpp"
+#include "span/utf8.hpp"
+
+namespace norvane::passes {
+
+namespace {
+
+// Every character read here starts with one of these bytes (the symbols with E2, the Hangul
+// letters with E3).
+constexpr unicode::ByteSet kMayVary{0xE2, 0xE3, {'\n', '#', '~'}, 3};
+
+enum class Variant : std::uint8_t { none, dash, joiner, mask };
+
+struct Char {
+  Variant kind = Variant::none;
+  std::size_t len = 0;
+};
+
+// What the character at i stands for. A dash stands for a hyphen wherever digits are on both
+// sides; a joiner (~, ㆍ) only when it joins three groups the same way (a single one between
+// numbers is a range or a list: 10~20, 3ㆍ1절).
+Char classify(std::string_view s, std::size_t i) {
+  std::size_t k = i;
+  switch (utf8::decode(s, k)) {
+    case U'ㅡ': return {Variant::dash, k - i};
+    case U'~':
+    case U'ㆍ':
+    case U'〜': return {Variant::joiner, k - i};
+    case U'●':
+    case U'○':
+    case U'◯':
+    case U'■':
+    case U'□':
+    case U'#': return {Variant::mask, k - i};
+    default: return {};
+  }
+}
+
+bool digit_at(std::string_view s, std::size_t i) {
+  return i < s.size() && unicode::is_digit_like(static_cast<unsigned char>(s[i]));
+}
+bool ascii_digit_at(std::string_view s, std::size_t i) {
+  return i < s.size() && s[i] >= '0' && s[i] <= '9';
+}
+
+// ASCII digits ending at byte e (exclusive), and starting at byte b.
+std::size_t digits_before(std::string_view s, std::size_t e) {
+  std::size_t n = 0;
+  while (e > n && ascii_digit_at(s, e - n - 1)) ++n;
+  return n;
+}
+std::size_t digits_from(std::string_view s, std::size_t b) {
+  std::size_t n = 0;
+  while (ascii_digit_at(s, b + n)) ++n;
+  return n;
+}
+
+// A stretch of masks [a, b) belongs to a number: a digit, or a hyphen, dot or space after a
+// digit, just before it; or (two masks or more) a digit, "@", or a hyphen or dot before a
+// digit or mask just after it.
+bool masks_a_number(std::string_view s, std::size_t a, std::size_t b, std::size_t count) {
+  if (a > 0 && digit_at(s, a - 1)) return true;
+  if (a > 1 && (s[a - 1] == '-' || s[a - 1] == '.' || s[a - 1] == ' ') && digit_at(s, a - 2))
+    return true;
+  if (count < 2 || b >= s.size()) return false;
+  if (digit_at(s, b) || s[b] == '@') return true;
+  return (s[b] == '-' || s[b] == '.') && b + 1 < s.size() &&
+         (digit_at(s, b + 1) || classify(s, b + 1).kind == Variant::mask);
+}
+
+// A line break at i (a "\n", maybe after "\r") inside a number: before it a hyphen or a space
+// after a digit, after it (past any indent) a digit or a hyphen and a digit. The end of the
+// stretch to drop, or 0. `from` gets its start (the "\r" when there is one).
+std::size_t wrapped_line(std::string_view s, std::size_t i, std::size_t& from) {
+  from = i > 0 && s[i - 1] == '\r' ? i - 1 : i;
+  std::size_t k = from;
+  std::size_t seps = 0;
+  while (k > 0 && seps < 3 && (s[k - 1] == '-' || s[k - 1] == ' ')) --k, ++seps;
+  if (seps == 0 || k == 0 || !ascii_digit_at(s, k - 1)) return 0;
+  std::size_t e = i + 1;
+  while (e < s.size() && (s[e] == ' ' || s[e] == '\t') && e - i <= 8) ++e;
+  if (ascii_digit_at(s, e) || (e + 1 < s.size() && s[e] == '-' && ascii_digit_at(s, e + 1)))
+    return e;
+  return 0;
+}
+
+// Spaces around a dash: one on each side at most.
+std::size_t space_before(std::string_view s, std::size_t i) {
+  return i > 0 && s[i - 1] == ' ' ? 1 : 0;
+}
+std::size_t space_after(std::string_view s, std::size_t i) {
+  return i < s.size() && s[i] == ' ' ? 1 : 0;
+}
+
+// A joiner at i of length len joins three groups the same way: digits, joiner, digits, the
+// same joiner, digits (either as the first or as the second joiner).
+bool joins_groups(std::string_view s, std::size_t i, std::size_t len) {
+  const std::string_view j = s.substr(i, len);
+  const std::size_t left = digits_before(s, i), right = digits_from(s, i + len);
+  if (left < 2 || right < 2) return false;
+  const std::size_t after = i + len + right;
+  if (s.substr(after, len) == j && digits_from(s, after + len) >= 2) return true;
+  const std::size_t before = i - left;
+  return before >= len && s.substr(before - len, len) == j && digits_before(s, before - len) >= 2;
+}
+
+}  // namespace
+
+std::optional<PassOutput> read_writing_variants(std::string_view text) {
+  const std::size_t n = text.size();
+  std::optional<SpanMapBuilder> b;
+  std::size_t emitted = 0;
+  auto start = [&](std::size_t at) {
+    if (!b) b.emplace(n);
+    b->keep(text.substr(emitted, at - emitted));
+  };
+  interrupt::Poll poll;
+  for (std::size_t i = 0;;) {
+    i = unicode::find_byte<kMayVary>(text, i);
+    if (i >= n) break;
+    poll.reach(i);
+    if (text[i] == '\n') {
+      std::size_t from;
+      if (const std::size_t e = wrapped_line(text, i, from); e != 0 && from >= emitted) {
+        start(from);
+        b->absorb(text.substr(from, e - from), rules::kValueWrappedLine, AbsorbClass::whitespace);
+        emitted = e;
+        i = e;
+        continue;
+      }
+      ++i;
+      continue;
+    }
+    const Char c = classify(text, i);
+    if (c.kind == Variant::none) {
+      i += utf8::seq_len(static_cast<unsigned char>(text[i]));
+      continue;
+    }
+    if (c.kind == Variant::mask) {
+      std::size_t e = i, count = 0;
+      for (Char m = c; m.kind == Variant::mask && (text[i] == '#') == (text[e] == '#');
+           m = classify(text, e)) {
+        e += m.len;
+        ++count;
+        if (e >= n) break;
+      }
+      const bool hashes = text[i] == '#';
+      if ((hashes && count < 2) || !masks_a_number(text, i, e, count)) {
+        i = e;
+        continue;
+      }
+      start(i);
+      for (std::size_t k = i; k < e;) {
+        const std::size_t len = classify(text, k).len;
+        b->replace(text.substr(k, len), "*", rules::kValuePartlyMasked);
+        k += len;
+      }
+      emitted = e;
+      i = e;
+      continue;
+    }
+    // A dash or joiner between digits, maybe with a space on each side (010 ㅡ 1234).
+    const std::size_t sb = space_before(text, i), sa = space_after(text, i + c.len);
+    const std::size_t from = i - sb, to = i + c.len + sa;
+    const bool between = digits_before(text, from) >= 2 && digits_from(text, to) >= 2;
+    const bool ok = c.kind == Variant::dash ? between
+                                            : sb == 0 && sa == 0 && joins_groups(text, i, c.len);
+    if (!ok || from < emitted) {
+      i += c.len;
+      continue;
+    }
+    start(from);
+    if (sb) b->keep(text.substr(from, sb));
+    b->replace(text.substr(i, c.len), "-", rules::kValueDashLookalike);
+    if (sa) b->keep(text.substr(i + c.len, sa));
+    emitted = to;
+    i = to;
+  }
+  if (!b) return std::nullopt;
+  b->keep(text.substr(emitted));
+  return b->finish();
+}
+
+}  // namespace norvane::passes

@@ -1,0 +1,143 @@
+"""The thorough mode on ways of writing (the writing_variants family and the shapes beyond the
+base rules) and on look-alikes. Each group compares the whole outcome: kind, text as written,
+rule, the extensions in the evidence, and the normalization rules of the family that read it;
+the default settings and thorough with the family off are checked on the same text."""
+import pytest
+
+import norvane
+from norvane import Config, Policy, PolicySet
+
+FAMILY_RULES = ("value.", "digits.")
+
+
+def found(text, config):
+    return [(f.entity, f.text(text), f.evidence.rule, f.evidence.extensions,
+             [n for n in f.evidence.normalizations if n.startswith(FAMILY_RULES)])
+            for f in norvane.detect(text, config).findings]
+
+
+def without_variants():
+    c = Config.thorough()
+    c.writing_variants = False
+    return c
+
+
+LD, EL = ["context.letter_distance"], ["context.extra_label"]
+
+DASHES = [
+    ("연락처 010ㅡ1234ㅡ5678", [("phone", "010ㅡ1234ㅡ5678", "phone.mobile_11", LD, ["value.dash_lookalike"])]),
+    ("주민번호 900101 ㅡ 1234568",
+     [("resident", "900101 ㅡ 1234568", "resident.korean_13", LD, ["value.dash_lookalike"])]),
+    ("휴대폰 010~1234~5678", [("phone", "010~1234~5678", "phone.mobile_11", LD, ["value.dash_lookalike"])]),
+    ("계좌 110ㆍ123ㆍ456789",
+     [("bank_account", "110ㆍ123ㆍ456789", "account.length", LD, ["value.dash_lookalike"])]),
+]
+WRAPPED = [
+    ("연락처 010-1234-\n5678 입니다", [("phone", "010-1234-\n5678", "phone.mobile_11", LD, ["value.wrapped_line"])]),
+    ("카드번호 4111 1111 \r\n  1111 1111",
+     [("credit_card", "4111 1111 \r\n  1111 1111", "card.luhn", LD, ["value.wrapped_line"])]),
+    ("계좌 110-123-\n456789", [("bank_account", "110-123-\n456789", "account.length", LD, ["value.wrapped_line"])]),
+]
+SPOKEN = [
+    ("연락처 공일공 일이삼사 오육칠팔",
+     [("phone", "공일공 일이삼사 오육칠팔", "phone.mobile_11", LD, ["digits.hangul_spoken"])]),
+    ("생년월일 이공공칠 공오 공일 입니다",
+     [("birth_date", "이공공칠 공오 공일", "birth.yyyymmdd", LD, ["digits.hangul_spoken"])]),
+    ("휴대폰 영일영 구팔칠육 오사삼이",
+     [("phone", "영일영 구팔칠육 오사삼이", "phone.mobile_11", LD, ["digits.hangul_spoken"])]),
+]
+MASKED = [
+    ("연락처: 010-●●●●-5678", [("phone", "010-●●●●-5678", "phone.mobile_11", LD, ["value.partly_masked"])]),
+    ("주민번호 900101-1○○○○○○",
+     [("resident", "900101-1○○○○○○", "resident.korean_13", LD, ["value.partly_masked"])]),
+    ("계좌 110-###-123456", [("bank_account", "110-###-123456", "account.length", LD, ["value.partly_masked"])]),
+    ("카드 4111-■■■■-■■■■-1111",
+     [("credit_card", "4111-■■■■-■■■■-1111", "card.luhn", LD, ["value.partly_masked"])]),
+    ("이메일 hon●●●●@naver.com", [("email", "hon●●●●@naver.com", "email.masked", ["email.masked"],
+                                  ["value.partly_masked"])]),
+]
+ENGLISH_DATES = [
+    ("생년월일: 5 Jan 1990", "5 Jan 1990", LD),
+    ("DOB Jan. 5, 1990", "Jan. 5, 1990", EL),
+    ("Birth: January 5th, 1990", "January 5th, 1990", EL),
+    ("생일 05-JAN-1990", "05-JAN-1990", LD),
+    ("생년월일 1990년 Jan 5일", "1990년 Jan 5일", LD),
+    ("DOB: 05-JAN-90", "05-JAN-90", EL),
+    ("DOB 5th of March, 1990", "5th of March, 1990", EL),
+]
+
+
+@pytest.mark.parametrize("text,expected", DASHES + WRAPPED + SPOKEN + MASKED)
+def test_ways_of_writing_read_only_by_their_family(text, expected):
+    assert found(text, Config.thorough()) == expected
+    assert found(text, without_variants()) != expected
+    assert found(text, Config()) != expected
+
+
+@pytest.mark.parametrize("text,value,labels", ENGLISH_DATES)
+def test_dates_with_english_month_names(text, value, labels):
+    assert found(text, Config.thorough()) == [
+        ("birth_date", value, "birth.english_month", ["birth.english_month"] + labels, [])]
+    assert found(text, without_variants()) == []
+    assert found(text, Config()) == []
+
+
+SHAPES = [
+    ("메일 hong AT naver DOT com", [("email", "hong AT naver DOT com", "email.obfuscated", ["email.obfuscated"], [])]),
+    ("E-mail: hong[@]naver.com", [("email", "hong[@]naver.com", "email.obfuscated", ["email.obfuscated"], [])]),
+    ("email hong@naver[.]com", [("email", "hong@naver[.]com", "email.obfuscated", ["email.obfuscated"], [])]),
+    ("메일 hong 앳 naver 닷 com", [("email", "hong 앳 naver 닷 com", "email.obfuscated", ["email.obfuscated"], [])]),
+    ("휴대폰 82-10-1234-5678",
+     [("phone", "82-10-1234-5678", "phone.international", ["phone.international"] + LD, [])]),
+    ("+82.10.1234.5678", [("phone", "82.10.1234.5678", "phone.international", ["phone.international"], [])]),
+]
+
+
+@pytest.mark.parametrize("text,expected", SHAPES)
+def test_more_shapes_of_the_issue(text, expected):
+    assert found(text, Config.thorough()) == expected
+    assert found(text, Config()) != expected
+
+
+# Nothing is reported; the rejections (if any) say why.
+LOOK_ALIKES = [
+    ("기간 10~20명", set()),
+    ("3ㆍ1절 기념", set()),
+    ("Order #1234", set()),
+    ("● 1층 안내", set()),
+    ("3 \n4명", set()),
+    ("총 2개\n3개 남음", set()),
+    ("이사 일정 잡았어요", set()),
+    ("배송일 5 Jan 2024", {"look_alike"}),
+    ("Order date: Jan. 5, 2024", {"look_alike"}),
+    ("IMEI 353456789012347", {"look_alike"}),
+    ("단말기 IMEI 35-775438-293119-5", {"look_alike"}),
+    ("353456789012348", {"look_alike"}),  # no label: the Luhn check and the code tell
+    ("배송조회 1324979208637", {"look_alike"}),
+    ("MAC 00:11:22:33:44:55", set()),
+    ("IP: 82.165.123.201", {"look_alike"}),
+    ("고객센터 1588ㅡ1234", {"company_number"}),
+    ("상담 문의 080ㅡ123ㅡ4567", {"company_number"}),
+]
+
+
+@pytest.mark.parametrize("text,reasons", LOOK_ALIKES)
+def test_look_alikes_are_not_reported(text, reasons):
+    report = norvane.detect(text, Config.thorough())
+    assert report.findings == []
+    assert {r.reason for r in report.rejections} == reasons
+
+
+def test_a_wrapped_number_is_not_joined_across_a_plain_line_break():
+    text = "연락처 010-1234-5678\n010-2345-6789"
+    assert [f.text(text) for f in norvane.detect(text, Config.thorough()).findings] == [
+        "010-1234-5678", "010-2345-6789"]
+
+
+def test_masks_round_trip_on_the_new_ways_of_writing():
+    text = "\n".join(t for t, _ in DASHES + WRAPPED + SPOKEN + MASKED) + "\nDOB Jan. 5, 1990"
+    out = norvane.mask(text, PolicySet(Policy.tokenize()), Config.thorough())
+    assert norvane.unmask(out.text, out.restore) == text
+    for _, expected in DASHES + WRAPPED + SPOKEN + MASKED:
+        assert expected[0][1] not in out.text
+    assert len(out.applied) == len(DASHES + WRAPPED + SPOKEN + MASKED) + 1

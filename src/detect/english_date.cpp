@@ -12,7 +12,10 @@ constexpr std::string_view kMonths[] = {"january", "february", "march",     "apr
                                         "may",     "june",     "july",      "august",
                                         "september", "october", "november", "december"};
 constexpr std::size_t kReachBefore = 28;  // bytes: "September 30th, " and a little
-constexpr std::size_t kReachAfter = 24;
+// A month name touches the run closely: it ends at most this many bytes before it (Jan 05일
+// 1990, 5th of March, 1990) or starts at most this many after it (1990년 Jan, 05-JAN).
+constexpr std::size_t kNameBefore = 10;
+constexpr std::size_t kNameAfter = 6;
 
 bool letter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
 bool digit(unsigned char c) { return c >= '0' && c <= '9'; }
@@ -159,13 +162,16 @@ std::size_t date_from(std::string_view s, std::size_t p) {
 
 std::optional<ByteRange> english_date_around(std::string_view text, std::size_t run_start,
                                              std::size_t run_end) {
-  // Cheap first: a Latin letter near the run.
-  const std::size_t low = run_start > kReachBefore ? run_start - kReachBefore : 0;
-  const std::size_t high = std::min(text.size(), run_end + kReachAfter);
-  if (std::none_of(text.begin() + static_cast<std::ptrdiff_t>(low),
-                   text.begin() + static_cast<std::ptrdiff_t>(high),
-                   [](char c) { return letter(static_cast<unsigned char>(c)); }))
+  // Cheap first: a Latin letter close to the run.
+  auto any_letter = [&](std::size_t from, std::size_t to) {
+    for (std::size_t k = from; k < to; ++k)
+      if (letter(static_cast<unsigned char>(text[k]))) return true;
+    return false;
+  };
+  if (!any_letter(run_start > kNameBefore ? run_start - kNameBefore : 0, run_start) &&
+      !any_letter(run_end, std::min(text.size(), run_end + kNameAfter)))
     return std::nullopt;
+  const std::size_t low = run_start > kReachBefore ? run_start - kReachBefore : 0;
   // From the farthest start that begins a word: the longest reading holding the run.
   for (std::size_t p = low; p <= run_start; ++p) {
     const auto c = static_cast<unsigned char>(text[p]);

@@ -1070,16 +1070,24 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
   for (const void* at = base_shapes ? std::memchr(text.data(), '@', n) : nullptr; at;) {
     const auto i = static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
     if (auto e = email_at(text, i)) raw.push_back(*e);
+    // An "@" set apart: hong [@] naver.com, hong @ naver.com, hong(@)naver.com.
+    else if (i > 0 && i + 1 < n &&
+             ((p[i - 1] == '[' && p[i + 1] == ']') || (p[i - 1] == '(' && p[i + 1] == ')') ||
+              (p[i - 1] == ' ' && p[i + 1] == ' ')))
+      if (auto d = disguised_email(text, i - 1, i + 2, false)) raw.push_back(*d);
     at = i + 1 < n ? std::memchr(text.data() + i + 1, '@', n - i - 1) : nullptr;
   }
   for (std::string_view mark :
        {std::string_view("(at)"), std::string_view("[at]"), std::string_view("{at}"),
         std::string_view("(AT)"), std::string_view("[AT]"), std::string_view("{AT}"),
-        std::string_view(" at "), std::string_view(" AT "), std::string_view("[@]"),
-        std::string_view("(@)"), std::string_view(" @ "), std::string_view(" 앳 "),
-        std::string_view("골뱅이")}) {
+        std::string_view(" at "), std::string_view(" AT "), std::string_view("골뱅이")}) {
     if (!base_shapes) break;
-    for (std::size_t i = text.find(mark); i != std::string_view::npos; i = text.find(mark, i + 1)) {
+    // A mark that starts with a space is looked for without it: spaces are everywhere.
+    const bool spaced = mark.front() == ' ';
+    const std::string_view key = spaced ? mark.substr(1) : mark;
+    for (std::size_t k = text.find(key); k != std::string_view::npos; k = text.find(key, k + 1)) {
+      if (spaced && (k == 0 || p[k - 1] != ' ')) continue;
+      const std::size_t i = spaced ? k - 1 : k;
       std::size_t from = i, to = i + mark.size();
       if (mark == "골뱅이" && from > 0 && to < n && (p[from - 1] == '(' || p[from - 1] == '[') &&
           (p[to] == ')' || p[to] == ']')) {

@@ -44,6 +44,10 @@ REPORTS = [
     ("고객명   승인번호  생일\n현은비   94998439  1981.06.14\n나민호   81616324  2013.12.18",
      [("birth_date", "1981.06.14", "birth.yyyymmdd", FW), ("birth_date", "2013.12.18", "birth.yyyymmdd", FW)],
      []),
+    # A blank line under the header.
+    ("성명    생년월일\n\n홍길동  19900101",
+     [("birth_date", "19900101", "birth.yyyymmdd", FW)],
+     []),
     # An order number under its own header, beside an amount with commas: nothing personal.
     ("고객명   주문번호          결제금액\n홍길동   2023120112345678  18,220,000",
      [],
@@ -83,6 +87,12 @@ MARKUP = [
       ("birth_date", "1985.03.02", "birth.yyyymmdd", ["context.json_array_key"]),
       ("bank_account", "110123456789", "account.length", ["context.extra_label", "context.key_words"])],
      []),
+    # Arrays are named in the plural.
+    ('{"phones": ["01012345678", "0212345678"], "birthdays": ["19900101"]}',
+     [("phone", "01012345678", "phone.mobile_11", ["context.json_array_key"]),
+      ("phone", "0212345678", "phone.seoul", ["context.json_array_key"]),
+      ("birth_date", "19900101", "birth.yyyymmdd", ["context.json_array_key"])],
+     [("phone", "01012345678", "phone.mobile_11", []), ("phone", "0212345678", "phone.seoul", [])]),
     # "key": "value", lines are no table rows: a key naming the kind on the line before counts.
     ('{\n  "type": "mobile",\n  "value": "01012345678",\n  "x": 1\n}',
      [("phone", "01012345678", "phone.mobile_11", ["context.label_line"])],
@@ -113,6 +123,17 @@ TABLES = [
      []),
 ]
 
+# A company's line named by a key or a header: not a person's number.
+COMPANY = [
+    ("helpdesk_tel=02-1234-5678 hotline: 02-555-0101 csTel=02-3456-7890 phone=02-1234-5679",
+     [("phone", "02-1234-5679", "phone.seoul", ["context.log_key"])],
+     [("phone", "02-1234-5678", "phone.seoul", []), ("phone", "02-555-0101", "phone.seoul", []),
+      ("phone", "02-3456-7890", "phone.seoul", []), ("phone", "02-1234-5679", "phone.seoul", [])]),
+    ("name,repTel,mobile\n홍,02-1234-5678,010-1234-5678",
+     [("phone", "010-1234-5678", "phone.mobile_11", ["context.column_header"])],
+     [("phone", "02-1234-5678", "phone.seoul", []), ("phone", "010-1234-5678", "phone.mobile_11", [])]),
+]
+
 LINES = [
     ("■ 계좌번호\n110-123-456789\n■ 주문번호\n2023120112345678",
      [("bank_account", "110-123-456789", "account.length", ["context.label_line"])],
@@ -134,14 +155,14 @@ LINES = [
 ]
 
 
-@pytest.mark.parametrize("text,thorough,default", REPORTS + MARKUP + TABLES + LINES)
+@pytest.mark.parametrize("text,thorough,default", REPORTS + MARKUP + TABLES + COMPANY + LINES)
 def test_structure_readings_whole_outcome(text, thorough, default):
     assert found(text, Config.thorough()) == thorough
     assert found(text, Config()) == default
 
 
 def test_without_the_structure_family_no_structure_reading_shows():
-    for text, _, _ in REPORTS + MARKUP + TABLES + LINES:
+    for text, _, _ in REPORTS + MARKUP + TABLES + COMPANY + LINES:
         for f in norvane.detect(text, without_structure()).findings:
             assert not {"context.fixed_width_header", "context.xml_element", "context.sql_column",
                         "context.json_array_key", "context.label_line", "context.earlier_line",

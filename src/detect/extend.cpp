@@ -517,7 +517,8 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
     found_.clear();
     for (const structure::Place& p : places_) {
       if (p.only_if_none_before && !found_.empty()) break;
-      find_in(source, p.from, p.to, p.distance, p.rule);
+      // The text ends at the place: a label may end where it ends (phone in phones).
+      find_in(source.substr(0, p.to), p.from, p.to, p.distance, p.rule);
     }
     last_found_.swap(found_);
     found_.swap(aside_);
@@ -526,6 +527,16 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
     last_size_ = source.size();
   }
   for (const LabelFound& f : last_found_) add_found(found_, f);
+}
+
+bool LabelSearch::qualified_by_company(const LabelFound& f) const {
+  const LabelIndex& index = label_index();
+  if (index.at(f.label).table != static_cast<std::uint8_t>(EntityKind::phone)) return false;
+  for (const LabelFound& g : found_)
+    if (g.in_source == f.in_source && g.start < f.start && f.start <= g.end + 1 &&
+        index.at(g.label).table == labels::kCompanyTable)
+      return true;
+  return false;
 }
 
 bool LabelSearch::inside_another(const LabelFound& f) const {
@@ -554,7 +565,7 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
   const LabelIndex& index = label_index();
   for (const LabelFound& f : found_) {
     const IndexedLabel& l = index.at(f.label);
-    if (l.table != table || inside_another(f)) continue;
+    if (l.table != table || inside_another(f) || qualified_by_company(f)) continue;
     // The lines before may name what is asked for, but do not veto: they are often remarks.
     if (table >= labels::kLookAlikeTable &&
         (f.source == structure::rule::kPreviousLine || f.source == structure::rule::kEarlierLine))
@@ -581,7 +592,7 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
 bool LabelSearch::personal_phone() const {
   const LabelIndex& index = label_index();
   for (const LabelFound& f : found_)
-    if (index.at(f.label).flags & labels::kPersonal) return true;
+    if ((index.at(f.label).flags & labels::kPersonal) && !qualified_by_company(f)) return true;
   return false;
 }
 

@@ -88,6 +88,9 @@ class LabelSearch {
                RuleName source);
   // Whether f stands inside a longer label found in the same text (주민 in 주민번호).
   bool inside_another(const LabelFound& f) const;
+  // Whether f is a phone label within or right after a company's key (csTel=, helpdesk_tel,
+  // 대표 전화): the company's number, not a person's.
+  bool qualified_by_company(const LabelFound& f) const;
 
   std::vector<LabelFound> found_;
   // The structure reader, and the places and labels of the last value it read: values of one

@@ -409,6 +409,13 @@ inline constexpr Label kCompany[] = {
     {"Call Center", 1.0f, kAscii},
     {"Customer Service", 1.0f, kAscii},
     {"Help Desk", 1.0f, kAscii},
+    // Keys that name a company's line: cs_phone, csTel, repTel, helpdesk_tel, hotline.
+    {"CS Tel", 1.0f, kAscii},
+    {"CS Phone", 1.0f, kAscii},
+    {"Rep Tel", 1.0f, kAscii},
+    {"Rep Phone", 1.0f, kAscii},
+    {"helpdesk", 1.0f, kAscii},
+    {"hotline", 1.0f, kAscii},
 };
 
 // Words that qualify a label without naming a kind: a number, a date, the information. Between

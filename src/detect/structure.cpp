@@ -166,6 +166,10 @@ std::pair<std::size_t, std::size_t> json_array_key(std::string_view s, std::size
   if (!q) return none;
   const auto key = static_cast<std::size_t>(static_cast<const char*>(q) - s.data()) + 1;
   if (key_end - key > 64 || std::memchr(s.data() + key, '\n', key_end - key)) return none;
+  // An array is named in the plural (phones, emails, phoneNumbers): its label is the singular.
+  if (key_end - key > 3 && s[key_end - 1] == 's' && s[key_end - 2] >= 'a' && s[key_end - 2] <= 'z' &&
+      s[key_end - 2] != 's')
+    return {key, key_end - 1};
   return {key, key_end};
 }
 
@@ -350,13 +354,13 @@ bool Reader::fixed_width_header(std::string_view text, std::size_t ls, std::size
     header_end = report_.header_end;
   } else {
     // Up over rows (numbers in fields apart) and rules to a line of names apart.
-    std::size_t top = ls;
+    std::size_t top = ls, blank = 0;
     for (std::size_t lines = 0; top > 0 && lines < kReportLines; ++lines) {
       const std::size_t pe = top - 1, ps = line_start(text, pe);
       if (ps == npos) break;
       const std::string_view line = text.substr(ps, pe - ps);
       top = ps;
-      if (is_rule(line)) continue;
+      if (is_rule(line) || (is_blank(line) && blank++ == 0)) continue;  // one blank line may follow the header
       if (is_blank(line) || field_gaps(line) == 0) break;
       if (has_number(line)) continue;
       if (field_gaps(line) >= 1) {

@@ -134,6 +134,12 @@ KIND_WEIGHTS = {"birth_date": 2.5, "phone": 3, "resident": 2, "foreigner_registr
                 "credit_card": 1.5, "bank_account": 2, "driver_license": 2, "passport": 0.7,
                 "email": 1.2}
 MASKED_PREFIX = "masked_"
+# Kinds and writings a reader recognises without any label: the number keeps its shape.
+UNLABELLED_OK = {
+    "phone": {"dash_eu", "dash_other", "wrapped_hyphen", "masked_partly"},
+    "resident": {"dash_eu", "dash_other", "wrapped_hyphen", "masked_partly", "post2020"},
+    "email": {"obfuscated_words", "obfuscated_marks", "glued_digits", "masked_partly"},
+}
 LICENSE_REGIONS = ("서울", "부산", "경기", "강원", "충북", "충남", "전북", "전남", "경북", "경남", "제주",
                    "대구", "인천", "광주", "대전", "울산")
 
@@ -354,7 +360,8 @@ class _Builder:
         label = self.pick("label:" + kind, LABELS[kind])
         punct = self.pick("punct", PUNCT)
         situation = "label_en" if label.isascii() else "label"
-        if frame.startswith("{L}{P}[[V]]") and r.random() < 0.15 and kind in ("phone", "email", "resident"):
+        if (frame.startswith("{L}{P}[[V]]") and r.random() < 0.15
+                and writing in UNLABELLED_OK.get(kind, ())):
             situation, label, frame = "no_label", "", "[[V]]"  # shapes a reader knows alone
         head, tail = frame.split("[[V]]")
         head = head.replace("{L}", label).replace("{P}", punct)

@@ -62,6 +62,8 @@ def test_every_writing_and_category_is_present_and_known(parts):
                 assert v.writing in {w for w, _ in ways.WRITINGS[v.kind]}, v
                 assert v.masked == v.writing.startswith(ways.MASKED_PREFIX)
                 assert (v.label == "no_label") == (v.label_text == ""), v
+                if v.label == "no_label":
+                    assert v.writing in ways.UNLABELLED_OK[v.kind], v
                 seen_writings.add((v.kind, v.writing))
             for n in d.negatives:
                 assert n.category in ways.NEG_CATEGORIES

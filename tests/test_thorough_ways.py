@@ -31,6 +31,8 @@ DASHES = [
     ("휴대폰 010~1234~5678", [("phone", "010~1234~5678", "phone.mobile_11", LD, ["value.dash_lookalike"])]),
     ("계좌 110ㆍ123ㆍ456789",
      [("bank_account", "110ㆍ123ㆍ456789", "account.length", LD, ["value.dash_lookalike"])]),
+    ("RRN:710216~1451469 입니다",
+     [("resident", "710216~1451469", "resident.korean_13", EL, ["value.dash_lookalike"])]),
 ]
 WRAPPED = [
     ("연락처 010-1234-\n5678 입니다", [("phone", "010-1234-\n5678", "phone.mobile_11", LD, ["value.wrapped_line"])]),
@@ -92,6 +94,21 @@ SHAPES = [
      [("phone", "82-10-1234-5678", "phone.international", ["phone.international"] + LD, [])]),
     ("+82.10.1234.5678", [("phone", "82.10.1234.5678", "phone.international", ["phone.international"], [])]),
 ]
+PASSPORTS = [
+    ("여권 번호 R 4573 6771 재확인", [("passport", "R 4573 6771", "passport.spaced", ["passport.spaced"] + LD, [])]),
+    ("passport : D823####9 확인",
+     [("passport", "D823####9", "passport.masked", ["passport.masked", "context.extra_label"],
+       ["value.partly_masked"])]),
+    ("[여권번호] S991XXXX5", [("passport", "S991XXXX5", "passport.masked", ["passport.masked"] + LD, [])]),
+]
+
+
+@pytest.mark.parametrize("text,expected", PASSPORTS)
+def test_passports_in_groups_or_partly_masked_need_their_label(text, expected):
+    assert found(text, Config.thorough()) == expected
+    assert found(text, without_variants()) != expected
+    bare = text[text.index(expected[0][1]):]
+    assert found(bare, Config.thorough()) == []
 
 
 @pytest.mark.parametrize("text,expected", SHAPES)
@@ -107,6 +124,8 @@ LOOK_ALIKES = [
     ("Order #1234", set()),
     ("● 1층 안내", set()),
     ("3 \n4명", set()),
+    ("10~20 사이, 2024.01.01~2024.01.31", {"no_context"}),
+    ("M 1234 5678", {"no_context"}),
     ("총 2개\n3개 남음", set()),
     ("이사 일정 잡았어요", set()),
     ("배송일 5 Jan 2024", {"look_alike"}),

@@ -1046,6 +1046,30 @@ std::optional<Raw> disguised_email(std::string_view text, std::size_t from, std:
 
 }  // namespace
 
+namespace {
+
+// A passport number written in groups after its letter (R 4573 6771: the run holds the digits
+// with the space absorbed) or partly masked (S991XXXX5, D823****9). Both need a label.
+std::optional<Raw> passport_variant(std::string_view text, const Span& r) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t i = r.byte_start, e = r.byte_end;
+  if (e - i != 8 || (e < text.size() && (is_ascii_letter(p[e]) || is_ascii_digit(p[e]))))
+    return std::nullopt;
+  auto letter_at = [&](std::size_t k) {
+    return p[k] >= 'A' && p[k] <= 'Z' &&
+           (k == 0 || !(is_ascii_letter(p[k - 1]) || is_ascii_digit(p[k - 1])));
+  };
+  std::size_t digits = 0;
+  for (std::size_t k = i; k < e; ++k) digits += is_ascii_digit(p[k]);
+  if (digits == 8 && i >= 2 && p[i - 1] == ' ' && letter_at(i - 2))
+    return Raw{i - 2, e, EntityKind::passport, rule::kPassportSpaced, 0.3f, true};
+  if (digits >= 2 && digits < 8 && i >= 1 && letter_at(i - 1))
+    return Raw{i - 1, e, EntityKind::passport, rule::kPassportMasked, 0.3f, true};
+  return std::nullopt;
+}
+
+}  // namespace
+
 void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_shapes,
                  bool variants, std::vector<Shape>& out) {
   out.clear();
@@ -1056,6 +1080,7 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
     // Dates with an English month name hold a run of digits (the year, or the day).
     std::size_t last = 0;
     for (const Span& r : runs) {
+      if (const auto passport = passport_variant(text, r)) raw.push_back(*passport);
       if (r.byte_start < last) continue;
       if (const auto d = english_date_around(text, r.byte_start, r.byte_end)) {
         raw.push_back({d->from, d->to, EntityKind::birth_date, rule::kBirthEnglishMonth, 0.1f, true});

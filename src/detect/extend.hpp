@@ -38,6 +38,8 @@ inline constexpr RuleName kCardMasked = "card.masked_groups";
 inline constexpr RuleName kPassportLetterDigit = "passport.letter_as_digit";
 inline constexpr RuleName kEmailMasked = "email.masked";
 inline constexpr RuleName kBirthEnglishMonth = "birth.english_month";
+inline constexpr RuleName kPassportSpaced = "passport.spaced";
+inline constexpr RuleName kPassportMasked = "passport.masked";
 
 // Whether a candidate rule is one of the extensions' own readings.
 inline bool is_extension_reading(RuleName r) {
@@ -128,7 +130,8 @@ struct Shape {
   ChecksumResult checksum;
 };
 // `runs` are the digit runs of the base scanner, in text order. `base_shapes` reads the
-// extra_shapes family's shapes, `variants` those of writing_variants (English month names).
+// extra_shapes family's shapes, `variants` those of writing_variants (English month names,
+// passports written in groups or partly masked).
 void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_shapes,
                  bool variants, std::vector<Shape>& out);
 

@@ -26,8 +26,8 @@ struct Char {
 };
 
 // What the character at i stands for. A dash stands for a hyphen wherever digits are on both
-// sides; a joiner (~, ㆍ) only when it joins three groups the same way (a single one between
-// numbers is a range or a list: 10~20, 3ㆍ1절).
+// sides; a joiner (~, ㆍ) only when it joins three groups the same way or the halves of a
+// resident number (a single one between other numbers is a range or a list: 10~20, 3ㆍ1절).
 Char classify(std::string_view s, std::size_t i) {
   std::size_t k = i;
   switch (utf8::decode(s, k)) {
@@ -102,11 +102,13 @@ std::size_t space_after(std::string_view s, std::size_t i) {
 }
 
 // A joiner at i of length len joins three groups the same way: digits, joiner, digits, the
-// same joiner, digits (either as the first or as the second joiner).
+// same joiner, digits (either as the first or as the second joiner); or the two halves of a
+// resident number (six digits and seven).
 bool joins_groups(std::string_view s, std::size_t i, std::size_t len) {
   const std::string_view j = s.substr(i, len);
   const std::size_t left = digits_before(s, i), right = digits_from(s, i + len);
   if (left < 2 || right < 2) return false;
+  if (left == 6 && right == 7) return true;
   const std::size_t after = i + len + right;
   if (s.substr(after, len) == j && digits_from(s, after + len) >= 2) return true;
   const std::size_t before = i - left;

@@ -138,7 +138,16 @@ LOOK_ALIKES = [
     ("IP: 82.165.123.201", {"look_alike"}),
     ("고객센터 1588ㅡ1234", {"company_number"}),
     ("상담 문의 080ㅡ123ㅡ4567", {"company_number"}),
+    ("팩스: 02-123-4567", {"company_number"}),
+    ("매장 전화번호 031-123-4567", {"company_number"}),
 ]
+
+
+def test_a_personal_label_still_wins_next_to_a_company_one():
+    text = "연락처 010-1234-5678 팩스 02-123-4567\n본사 직원 김민수 연락처 010-2345-6789"
+    assert found(text, Config.thorough()) == [
+        ("phone", "010-1234-5678", "phone.mobile_11", LD, []),
+        ("phone", "010-2345-6789", "phone.mobile_11", LD, [])]
 
 
 @pytest.mark.parametrize("text,reasons", LOOK_ALIKES)

@@ -416,6 +416,11 @@ inline constexpr Label kCompany[] = {
     {"Rep Phone", 1.0f, kAscii},
     {"helpdesk", 1.0f, kAscii},
     {"hotline", 1.0f, kAscii},
+    // A fax number, or the number of a shop or a head office, is the business's.
+    {"팩스", 1.0f},
+    {"FAX", 1.0f, kAscii},
+    {"매장", 0.9f},
+    {"본사", 0.9f},
 };
 
 // Words that qualify a label without naming a kind: a number, a date, the information. Between

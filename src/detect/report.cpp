@@ -138,5 +138,19 @@ void write(std::string& out, const Report& report, const Flush& flush) {
   out += '}';
 }
 
+utf8::Measure measure_json(const Report& report, std::string& whole) {
+  utf8::Measure measure;
+  bool one_piece = true;
+  write(whole, report, [&](std::string& p) {
+    one_piece = false;
+    measure.add(p);
+    p.clear();
+  });
+  if (one_piece) return measure;
+  measure.add(whole);
+  whole = std::string();
+  return measure;
+}
+
 }  // namespace json
 }  // namespace norvane

@@ -8,6 +8,7 @@
 #include "detect/entity.hpp"
 #include "span/json_writer.hpp"
 #include "span/span.hpp"
+#include "span/utf8.hpp"
 
 namespace norvane {
 
@@ -90,6 +91,24 @@ void write(std::string& out, const Rejection& rejection);
 void write(std::string& out, const Report& report);
 // The same JSON, handed to flush a piece at a time (see json::Flush); the last piece stays in out.
 void write(std::string& out, const Report& report, const Flush& flush);
+
+// The JSON of a report for a caller that keeps text as code points (a Python str), written
+// twice so that its UTF-8 is never held whole: measure_json counts its characters and widest
+// code point (and leaves in `whole` a JSON that never filled a piece: nothing more to write),
+// decode_json writes it again into `count` code units. False if the two writings differ.
+utf8::Measure measure_json(const Report& report, std::string& whole);
+template <class Unit>
+bool decode_json(const Report& report, Unit* units, std::size_t count) {
+  utf8::Fill<Unit> into{units, units + count};
+  bool fits = true;
+  std::string piece;
+  write(piece, report, [&](std::string& p) {
+    const std::size_t whole = utf8::whole_characters(p);
+    fits = fits && into.add(std::string_view(p).substr(0, whole));
+    p.erase(0, whole);
+  });
+  return fits && into.add(piece) && into.at == into.end;
+}
 }  // namespace json
 
 }  // namespace norvane

@@ -10,6 +10,7 @@
 #include "batch/pool.hpp"
 #include "error/interrupt.hpp"
 #include "span/limits.hpp"
+#include "span/utf8.hpp"
 
 namespace norvane::py {
 
@@ -149,45 +150,6 @@ bool to_str_items(PyObject* o, StrItems& out) {
   return true;
 }
 
-// Bytes of UTF-8 for the characters of a str, or nothing for a surrogate (which UTF-8 cannot
-// hold).
-template <class Char>
-std::optional<std::size_t> utf8_size(const Char* chars, std::size_t length) {
-  std::size_t size = 0;
-  for (std::size_t i = 0; i < length; ++i) {
-    const std::uint32_t c = chars[i];
-    if (c >= 0xD800 && c <= 0xDFFF) return std::nullopt;
-    size += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-  }
-  return size;
-}
-
-// Writes the UTF-8 of the characters at out; the number of bytes, or nothing for a surrogate.
-template <class Char>
-std::optional<std::size_t> encode_utf8(const Char* chars, std::size_t length, char* out) {
-  char* p = out;
-  for (std::size_t i = 0; i < length; ++i) {
-    const std::uint32_t c = chars[i];
-    if (c < 0x80) {
-      *p++ = static_cast<char>(c);
-    } else if (c < 0x800) {
-      *p++ = static_cast<char>(0xC0 | (c >> 6));
-      *p++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      if (c >= 0xD800 && c <= 0xDFFF) return std::nullopt;
-      *p++ = static_cast<char>(0xE0 | (c >> 12));
-      *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      *p++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      *p++ = static_cast<char>(0xF0 | (c >> 18));
-      *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      *p++ = static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return static_cast<std::size_t>(p - out);
-}
-
 template <class Char>
 std::optional<std::string_view> chars_as_utf8(const void* data, std::size_t length,
                                               std::string& buffer) {
@@ -196,7 +158,7 @@ std::optional<std::string_view> chars_as_utf8(const void* data, std::size_t leng
   std::size_t room = length * most;
   if (room > kMaxTextBytes) {
     // Only a huge text: its exact size first, so that it is refused before any copy.
-    std::optional<std::size_t> size = utf8_size(chars, length);
+    std::optional<std::size_t> size = utf8::encoded_size(chars, length);
     if (!size || *size > kMaxTextBytes) return std::nullopt;
     room = *size;
   }
@@ -208,7 +170,7 @@ std::optional<std::string_view> chars_as_utf8(const void* data, std::size_t leng
   if (length > kBlock) poll.emplace();
   for (std::size_t at = 0; at < length; at += kBlock) {
     const std::size_t n = std::min(kBlock, length - at);
-    std::optional<std::size_t> size = encode_utf8(chars + at, n, buffer.data() + written);
+    std::optional<std::size_t> size = utf8::encode(chars + at, n, buffer.data() + written);
     if (!size) return std::nullopt;
     written += *size;
     if (poll) poll->advance(n);

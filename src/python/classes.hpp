@@ -6,6 +6,7 @@
 #include "normalize/pipeline.hpp"
 #include "python/py.hpp"
 #include "span/span_map.hpp"
+#include "span/span_text.hpp"
 
 namespace norvane::py {
 
@@ -80,12 +81,6 @@ inline constexpr const char* kToJsonDoc = "to_json($self)\n--\n\n간결한 JSON 
 
 // An optional Config argument: None or absent gives the defaults.
 bool to_config(ModuleState* st, PyObject* o, const char* param, Config& out);
-
-// "start..end", as reprs and messages show ranges.
-std::string range(std::uint32_t start, std::uint32_t end);
-
-// The part of text that span selects; ValueError unless it selects whole characters of text.
-Checked<std::string_view> slice(const Span& span, std::string_view text);
 
 // An entity kind given by its snake-case name: a non-str raises TypeError naming the parameter,
 // an unknown name ValueError "unknown entity {name:?}; expected one of {names}".

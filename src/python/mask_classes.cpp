@@ -138,12 +138,10 @@ Class entry_class{
 // ----------------------------------------------------------------------------------------------
 // RestoreMap
 
-Checked<RestoreMap> restore_from_json(std::string_view text) {
+std::expected<RestoreMap, std::string> restore_from_json(std::string_view text) {
   auto map = without_gil(text.size(), [&] { return restore_map_from_json(text); });
-  if (map) return std::move(*map);
-  Ref message = Ref::steal(str("restore map JSON 을 읽지 못했다: " + map.error()));
-  if (message) PyErr_SetObject(PyExc_ValueError, message.get());
-  return raised;
+  if (!map) return std::unexpected("restore map JSON 을 읽지 못했다: " + map.error());
+  return map;
 }
 
 std::string restore_repr(const RestoreMap& m) {

@@ -6,9 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "span/limits.hpp"
@@ -185,35 +183,6 @@ bool to_char(PyObject* o, const char* param, char32_t& out) {
   }
   out = static_cast<char32_t>(c);
   return true;
-}
-
-std::string debug_quoted(std::string_view s) {
-  std::string out;
-  out.reserve(s.size() + 2);
-  out += '"';
-  std::size_t i = 0;
-  while (i < s.size()) {
-    std::size_t start = i;
-    char32_t c = utf8::decode(s, i);
-    switch (c) {
-      case U'"': out += "\\\""; break;
-      case U'\\': out += "\\\\"; break;
-      case U'\n': out += "\\n"; break;
-      case U'\r': out += "\\r"; break;
-      case U'\t': out += "\\t"; break;
-      case U'\0': out += "\\0"; break;
-      default:
-        if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
-          char buf[16];
-          std::snprintf(buf, sizeof buf, "\\u{%x}", static_cast<unsigned>(c));
-          out += buf;
-        } else {
-          out.append(s.substr(start, i - start));
-        }
-    }
-  }
-  out += '"';
-  return out;
 }
 
 ModuleState* state_of_module(PyObject* module) {
@@ -435,14 +404,6 @@ bool pending_signal_raised(void* released_lock) {
   const bool raised = PyErr_CheckSignals() < 0;
   lock.state = PyEval_SaveThread();
   return raised;
-}
-
-RuleName intern_rule(std::string_view name) {
-  static std::mutex mutex;
-  static auto* names =
-      new std::unordered_set<std::string>();  // never freed: names outlive every map
-  std::lock_guard<std::mutex> lock(mutex);
-  return *names->emplace(name).first;
 }
 
 }  // namespace norvane::py

@@ -26,6 +26,7 @@
 
 #include "error/error.hpp"
 #include "error/interrupt.hpp"
+#include "span/debug_text.hpp"
 #include "span/span.hpp"
 
 namespace norvane::py {
@@ -236,10 +237,6 @@ PyObject* list_of(const Range& items, Convert&& convert) {
   return list.release();
 }
 
-// {x:?} of a string: double quotes, backslash escapes for `"` `\` \n \r \t \0, other controls as
-// \u{hex}.
-std::string debug_quoted(std::string_view s);
-
 // ---------------------------------------------------------------------------------------------
 // Module state: every class and the exception live here, not in mutable globals.
 
@@ -328,8 +325,8 @@ inline const std::unexpected<Raised> raised{Raised{}};
 
 // A new Python object for v: bool, number, text, a wrapped class (moved in when v is an rvalue),
 // a pair as a tuple, an empty optional as None, a range as a list; a failed Result raises
-// SpanMapError (text_too_large: ValueError), a failed Checked leaves its error; a PyObject* is
-// passed through.
+// SpanMapError (text_too_large: ValueError), a failure with a message ValueError, a failed
+// Checked leaves its error; a PyObject* is passed through.
 template <class V>
 PyObject* to_python(ModuleState* st, V&& v) {
   using T = std::remove_cvref_t<V>;
@@ -352,6 +349,10 @@ PyObject* to_python(ModuleState* st, V&& v) {
   } else if constexpr (requires { v.error(); }) {
     if (!v) {
       if constexpr (std::is_same_v<typename T::error_type, Error>) return raise_core(st, v.error());
+      if constexpr (std::is_same_v<typename T::error_type, std::string>) {
+        Ref message = Ref::steal(str(v.error()));
+        if (message) PyErr_SetObject(PyExc_ValueError, message.get());
+      }
       return nullptr;
     }
     if constexpr (std::is_void_v<typename T::value_type>) return Py_NewRef(Py_None);
@@ -422,29 +423,20 @@ struct OrNone {
   T value;
 };
 
-inline bool from_python(ModuleState*, PyObject* o, const char* param, std::string_view& out) {
-  return to_text(o, param, out);
-}
-inline bool from_python(ModuleState*, PyObject* o, const char* param, std::string& out) {
-  std::string_view text;
-  if (!to_text(o, param, text)) return false;
-  out.assign(text);
-  return true;
-}
-inline bool from_python(ModuleState*, PyObject* o, const char* param, std::uint32_t& out) {
-  return to_u32(o, param, out);
-}
-inline bool from_python(ModuleState*, PyObject* o, const char* param, std::uint64_t& out) {
-  return to_u64(o, param, out);
-}
-inline bool from_python(ModuleState*, PyObject* o, const char* param, char32_t& out) {
-  return to_char(o, param, out);
-}
-inline bool from_python(ModuleState*, PyObject* o, const char* param, float& out) {
-  return to_f32(o, param, out);
-}
-inline bool from_python(ModuleState*, PyObject* o, const char* param, bool& out) {
-  return to_bool(o, param, out);
+// Text, numbers, a character and bool by their converters.
+template <class T>
+  requires std::is_arithmetic_v<T> || std::is_same_v<T, std::string_view> ||
+           std::is_same_v<T, std::string>
+bool from_python(ModuleState*, PyObject* o, const char* param, T& out) {
+  if constexpr (std::is_same_v<T, std::string>) {
+    std::string_view text;
+    return to_text(o, param, text) && (out.assign(text), true);
+  } else if constexpr (std::is_same_v<T, std::string_view>) return to_text(o, param, out);
+  else if constexpr (std::is_same_v<T, std::uint32_t>) return to_u32(o, param, out);
+  else if constexpr (std::is_same_v<T, std::uint64_t>) return to_u64(o, param, out);
+  else if constexpr (std::is_same_v<T, char32_t>) return to_char(o, param, out);
+  else if constexpr (std::is_same_v<T, float>) return to_f32(o, param, out);
+  else return to_bool(o, param, out);
 }
 
 // An object of one of the module's classes, as its boxed value.
@@ -763,9 +755,6 @@ bool add_class(PyObject* module, Class& c) {
 
 // _rebuild(cls, state): the object of class cls that state describes.
 extern PyMethodDef rebuild_function;
-
-// Interned rule names: copies live for the life of the process.
-RuleName intern_rule(std::string_view name);
 
 // Each file that defines classes exports one of these; the module calls them in order.
 bool add_span_classes(PyObject* module);

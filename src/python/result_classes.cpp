@@ -7,7 +7,6 @@
 #include "python/classes.hpp"
 #include "span/float_format.hpp"
 #include "span/json_writer.hpp"
-#include "span/utf8.hpp"
 
 namespace norvane::py {
 
@@ -34,93 +33,29 @@ std::string json_text(const T& value) {
   return out;
 }
 
-// The characters of pieces of UTF-8 and the widest of them, as str storage needs them: ASCII,
-// Latin-1, two bytes or four. The library writes only valid UTF-8.
-struct Utf8Measure {
-  std::size_t chars = 0;
-  Py_UCS4 widest = 0;
-
-  void add(std::string_view s) {
-    chars += utf8::count_chars(s);
-    unsigned char top = 0;
-    for (const char ch : s) top = std::max(top, static_cast<unsigned char>(ch));
-    // The largest lead byte bounds the code points exactly enough to choose the storage.
-    const Py_UCS4 w = top < 0x80 ? 0x7F : top < 0xC4 ? 0xFF : top < 0xF0 ? 0xFFFF : 0x10FFFF;
-    widest = std::max(widest, w);
-  }
-};
-
-// Where the last whole character of a piece of UTF-8 ends: pieces may end inside a character.
-std::size_t whole_characters(std::string_view s) {
-  std::size_t lead = s.size();
-  while (lead > 0 && utf8::is_continuation(static_cast<unsigned char>(s[lead - 1]))) --lead;
-  if (lead == 0) return s.size();
-  --lead;
-  return s.size() - lead >= utf8::seq_len(static_cast<unsigned char>(s[lead])) ? s.size() : lead;
-}
-
-// Decodes pieces of UTF-8, each made of whole characters, into a str's buffer of code units.
-template <class Unit>
-struct Utf8Fill {
-  Unit* at;
-  Unit* end;
-
-  bool add(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-      if (at == end || i + utf8::seq_len(static_cast<unsigned char>(s[i])) > s.size()) return false;
-      *at++ = static_cast<Unit>(utf8::decode(s, i));
-    }
-    return true;
-  }
-};
-
-// A report's JSON straight into a str: written once to measure it, then again into the str's
-// own buffer a piece at a time, so the UTF-8 text is never held whole beside the str (a str of
-// Korean text takes two bytes a character; the JSON alone is several times the input). Large
-// reports are written without the interpreter lock: nothing can change them meanwhile, and the
-// new str is nobody else's yet. A JSON that never fills a piece is decoded from that piece:
-// one writing, and the copy costs at most a piece.
+// A report's JSON straight into a str's own buffer, measured first, so that the UTF-8 text is
+// never held whole beside the str (a str of Korean text takes two bytes a character; the JSON
+// alone is several times the input). Large reports are written without the interpreter lock:
+// nothing can change them meanwhile, and the new str is nobody else's yet.
 PyObject* report_json(const Report& report) {
   const std::size_t size = report.normalized_text.size();
-  Utf8Measure measure;
-  bool one_piece = true;
-  std::string piece;
-  without_gil(size, [&] {
-    json::write(piece, report, [&](std::string& p) {
-      one_piece = false;
-      measure.add(p);
-      p.clear();
-    });
-  });
-  if (one_piece) return str(piece);
-  measure.add(piece);
-  piece = std::string();
+  std::string whole;
+  const utf8::Measure measure =
+      without_gil(size, [&] { return json::measure_json(report, whole); });
+  if (!whole.empty()) return str(whole);
   Ref text = Ref::steal(PyUnicode_New(static_cast<Py_ssize_t>(measure.chars), measure.widest));
   if (!text) return nullptr;
-  auto fill = [&]<class Unit>(Unit* units) {
-    Utf8Fill<Unit> into{units, units + measure.chars};
-    bool fits = true;
-    without_gil(size, [&] {
-      json::write(piece, report, [&](std::string& p) {
-        const std::size_t whole = whole_characters(p);
-        fits = fits && into.add(std::string_view(p).substr(0, whole));
-        p.erase(0, whole);
-      });
-      fits = fits && into.add(piece) && into.at == into.end;
-    });
-    return fits;
-  };
   void* data = PyUnicode_DATA(text.get());
   const int kind = PyUnicode_KIND(text.get());
-  const bool fits = kind == PyUnicode_1BYTE_KIND   ? fill(static_cast<Py_UCS1*>(data))
-                    : kind == PyUnicode_2BYTE_KIND ? fill(static_cast<Py_UCS2*>(data))
-                                                   : fill(static_cast<Py_UCS4*>(data));
-  if (!fits) {
-    PyErr_SetString(PyExc_RuntimeError,
-                    "Report.to_json: the JSON changed between its two writings");
-    return nullptr;
-  }
-  return text.release();
+  auto decode = [&](auto* units) { return json::decode_json(report, units, measure.chars); };
+  const bool fits = without_gil(size, [&] {
+    if (kind == PyUnicode_1BYTE_KIND) return decode(static_cast<Py_UCS1*>(data));
+    if (kind == PyUnicode_2BYTE_KIND) return decode(static_cast<Py_UCS2*>(data));
+    return decode(static_cast<Py_UCS4*>(data));
+  });
+  if (fits) return text.release();
+  PyErr_SetString(PyExc_RuntimeError, "Report.to_json: the JSON changed between its two writings");
+  return nullptr;
 }
 
 // ----------------------------------------------------------------------------------------------
@@ -183,12 +118,12 @@ Class evidence_class{
 std::string finding_repr(const Finding& f) {
   return "Finding(entity=" + debug_quoted(entity_name(f.entity)) +
          ", certainty=" + debug_quoted(certainty_name(f.certainty)) +
-         ", score=" + format_f32_fixed(f.score, 2) +
-         ", byte=" + range(f.source.byte_start, f.source.byte_end) + ")";
+         ", score=" + format_f32_fixed(f.score, 2) + ", byte=" + byte_range(f.source) + ")";
 }
 
-Checked<std::string_view> finding_text(const Finding& finding, std::string_view source_text) {
-  return slice(finding.source, source_text);
+std::expected<std::string_view, std::string> finding_text(const Finding& finding,
+                                                          std::string_view source_text) {
+  return text_of(finding.source, source_text);
 }
 
 Class finding_class{

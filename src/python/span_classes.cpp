@@ -4,27 +4,8 @@
 #include "python/classes.hpp"
 #include "span/float_format.hpp"
 #include "span/json_writer.hpp"
-#include "span/utf8.hpp"
 
 namespace norvane::py {
-
-std::string range(std::uint32_t start, std::uint32_t end) {
-  return std::to_string(start) + ".." + std::to_string(end);
-}
-
-Checked<std::string_view> slice(const Span& span, std::string_view text) {
-  if (span.byte_end > text.size() || span.byte_start > span.byte_end) {
-    PyErr_Format(PyExc_ValueError, "span %s is out of range for text of %zu bytes",
-                 range(span.byte_start, span.byte_end).c_str(), text.size());
-    return raised;
-  }
-  if (!utf8::is_boundary(text, span.byte_start) || !utf8::is_boundary(text, span.byte_end)) {
-    PyErr_Format(PyExc_ValueError, "span %s does not fall on UTF-8 character boundaries",
-                 range(span.byte_start, span.byte_end).c_str());
-    return raised;
-  }
-  return text.substr(span.byte_start, span.byte_end - span.byte_start);
-}
 
 namespace {
 
@@ -32,8 +13,7 @@ namespace {
 // Span
 
 std::string span_repr(const Span& s) {
-  return "Span(byte=" + range(s.byte_start, s.byte_end) +
-         ", char=" + range(s.char_start, s.char_end) + ")";
+  return "Span(byte=" + byte_range(s) + ", char=" + char_range(s) + ")";
 }
 
 PyObject* span_richcompare(PyObject* self, PyObject* other, int op) {
@@ -49,33 +29,6 @@ Span make_span(std::uint32_t byte_start, std::uint32_t byte_end, std::uint32_t c
   return Span{byte_start, byte_end, char_start, char_end};
 }
 
-// The span of characters [char_start, char_end) of text, or a ValueError.
-Checked<Span> span_from_chars(std::string_view text, std::uint64_t char_start,
-                              std::uint64_t char_end) {
-  if (char_end < char_start) {
-    PyErr_Format(PyExc_ValueError, "char_start %llu must not exceed char_end %llu",
-                 static_cast<unsigned long long>(char_start),
-                 static_cast<unsigned long long>(char_end));
-    return raised;
-  }
-  // One walk finds both byte offsets and the character count.
-  std::uint64_t chars = 0;
-  std::size_t byte_start = text.size(), byte_end = text.size();
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (utf8::is_continuation(static_cast<unsigned char>(text[i]))) continue;
-    if (chars == char_start) byte_start = i;
-    if (chars == char_end) byte_end = i;
-    ++chars;
-  }
-  if (char_end > chars) {
-    PyErr_Format(PyExc_ValueError, "char_end %llu is out of range; text has %llu characters",
-                 static_cast<unsigned long long>(char_end), static_cast<unsigned long long>(chars));
-    return raised;
-  }
-  return Span{static_cast<std::uint32_t>(byte_start), static_cast<std::uint32_t>(byte_end),
-              static_cast<std::uint32_t>(char_start), static_cast<std::uint32_t>(char_end)};
-}
-
 Class span_class{
     .name = "Span",
     .init = def<make_span, Span>("Span(byte_start, byte_end, char_start, char_end)\n--\n\n"
@@ -88,11 +41,11 @@ Class span_class{
                    attr<&Span::char_len>("char_len", "문자 길이. 끝이 시작보다 앞이면 0.")},
     .methods = {def<&Span::is_empty>("is_empty($self)\n--\n\n"
                                      "바이트 시작이 바이트 끝보다 작지 않으면 참이다."),
-                def<slice>(
+                def<text_of>(
                     "slice($self, text)\n--\n\n"
                     "text 에서 이 구간의 바이트 범위에 해당하는 부분 문자열을 돌려준다. 범위를 "
                     "벗어나거나 UTF-8 문자 경계를 자르면 ValueError 를 낸다.")},
-    .statics = {def<span_from_chars, Span>(
+    .statics = {def<span_of_chars, Span>(
         "from_char_range(text, char_start, char_end)\n--\n\n"
         "text 의 문자 위치 char_start..char_end 에 해당하는 바이트 좌표를 계산해 구간을 "
         "만든다.")},
@@ -130,9 +83,8 @@ Class cost_class{
 // Segment
 
 std::string segment_repr(const Segment& s) {
-  return "Segment(kind=" + debug_quoted(segment_kind_name(s.kind)) +
-         ", src=" + range(s.src.byte_start, s.src.byte_end) +
-         ", dst=" + range(s.dst.byte_start, s.dst.byte_end) + ")";
+  return "Segment(kind=" + debug_quoted(segment_kind_name(s.kind)) + ", src=" + byte_range(s.src) +
+         ", dst=" + byte_range(s.dst) + ")";
 }
 
 Class segment_class{
@@ -162,8 +114,7 @@ std::string rules_repr(const RuleList& rules) {
 }
 
 std::string source_span_repr(const SourceSpan& s) {
-  return "SourceSpan(byte=" + range(s.span.byte_start, s.span.byte_end) +
-         ", char=" + range(s.span.char_start, s.span.char_end) +
+  return "SourceSpan(byte=" + byte_range(s.span) + ", char=" + char_range(s.span) +
          ", snapped=" + (s.snapped ? "true" : "false") + ", rules=" + rules_repr(s.rules) + ")";
 }
 
@@ -192,10 +143,12 @@ Result<SpanMap> compose_maps(const SpanMap* inner, const SpanMap* outer) {
 
 SourceSpan to_source(const SpanMap& map, const Span& dst) { return map.to_source(dst); }
 
-Checked<SourceSpan> to_source_from_chars(const SpanMap& map, std::string_view normalized,
-                                         std::uint64_t char_start, std::uint64_t char_end) {
-  Checked<Span> span = span_from_chars(normalized, char_start, char_end);
-  if (!span) return raised;
+std::expected<SourceSpan, std::string> to_source_from_chars(const SpanMap& map,
+                                                            std::string_view normalized,
+                                                            std::uint64_t char_start,
+                                                            std::uint64_t char_end) {
+  auto span = span_of_chars(normalized, char_start, char_end);
+  if (!span) return std::unexpected(std::move(span.error()));
   return map.to_source(*span);
 }
 

@@ -6,7 +6,9 @@
 #include <bit>
 #include <functional>
 #include <mutex>
+#include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "span/span.hpp"
 
@@ -98,6 +100,14 @@ std::span<const RuleName> RuleSet::names() const {
   const RuleList* list =
       table().chunks[k].load(std::memory_order_acquire)[id_ - (std::uint32_t{1} << k)];
   return {list->data(), list->size()};
+}
+
+RuleName intern_rule(std::string_view name) {
+  static std::mutex mutex;
+  static auto* names =
+      new std::unordered_set<std::string>();  // never freed: names outlive every map
+  std::lock_guard<std::mutex> lock(mutex);
+  return *names->emplace(name).first;
 }
 
 }  // namespace norvane

@@ -14,6 +14,10 @@ namespace norvane {
 using RuleName = std::string_view;
 using RuleList = std::vector<RuleName>;
 
+// A rule name read from outside (a pickle, a Python caller) as a copy that lives for the life of
+// the process; equal names give the same copy.
+RuleName intern_rule(std::string_view name);
+
 class RuleSetUnions;
 
 class RuleSet {

@@ -1,8 +1,10 @@
 #pragma once
 // Small UTF-8 helpers. Input text is always valid UTF-8 (the binding guarantees it).
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -118,5 +120,85 @@ inline std::size_t count_chars(std::string_view s) {
 inline bool is_boundary(std::string_view s, std::size_t i) {
   return i == s.size() || (i < s.size() && !is_continuation(static_cast<unsigned char>(s[i])));
 }
+
+// Bytes of UTF-8 for a text given as code points (the units of a str's storage), or nothing for
+// a surrogate, which UTF-8 cannot hold.
+template <class Char>
+std::optional<std::size_t> encoded_size(const Char* chars, std::size_t length) {
+  std::size_t size = 0;
+  for (std::size_t i = 0; i < length; ++i) {
+    const std::uint32_t c = chars[i];
+    if (c >= 0xD800 && c <= 0xDFFF) return std::nullopt;
+    size += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+  }
+  return size;
+}
+
+// Writes the UTF-8 of the code points at out; the number of bytes, or nothing for a surrogate.
+template <class Char>
+std::optional<std::size_t> encode(const Char* chars, std::size_t length, char* out) {
+  char* p = out;
+  for (std::size_t i = 0; i < length; ++i) {
+    const std::uint32_t c = chars[i];
+    if (c < 0x80) {
+      *p++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+      *p++ = static_cast<char>(0xC0 | (c >> 6));
+      *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      if (c >= 0xD800 && c <= 0xDFFF) return std::nullopt;
+      *p++ = static_cast<char>(0xE0 | (c >> 12));
+      *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      *p++ = static_cast<char>(0xF0 | (c >> 18));
+      *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      *p++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return static_cast<std::size_t>(p - out);
+}
+
+// The characters of pieces of valid UTF-8 and the widest of them, as the storage of a text of
+// code points needs them: ASCII (0x7F), Latin-1 (0xFF), two bytes (0xFFFF) or four (0x10FFFF).
+struct Measure {
+  std::size_t chars = 0;
+  char32_t widest = 0;
+
+  void add(std::string_view s) {
+    chars += count_chars(s);
+    unsigned char top = 0;
+    for (const char ch : s) top = std::max(top, static_cast<unsigned char>(ch));
+    // The largest lead byte bounds the code points exactly enough to choose the storage.
+    const char32_t w = top < 0x80 ? 0x7F : top < 0xC4 ? 0xFF : top < 0xF0 ? 0xFFFF : 0x10FFFF;
+    widest = std::max(widest, w);
+  }
+};
+
+// Where the last whole character of a piece of UTF-8 ends: pieces may end inside a character.
+inline std::size_t whole_characters(std::string_view s) {
+  std::size_t lead = s.size();
+  while (lead > 0 && is_continuation(static_cast<unsigned char>(s[lead - 1]))) --lead;
+  if (lead == 0) return s.size();
+  --lead;
+  return s.size() - lead >= seq_len(static_cast<unsigned char>(s[lead])) ? s.size() : lead;
+}
+
+// Decodes pieces of UTF-8, each made of whole characters, into a buffer of code units; false
+// when a piece does not fit or ends inside a character.
+template <class Unit>
+struct Fill {
+  Unit* at;
+  Unit* end;
+
+  bool add(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+      if (at == end || i + seq_len(static_cast<unsigned char>(s[i])) > s.size()) return false;
+      *at++ = static_cast<Unit>(decode(s, i));
+    }
+    return true;
+  }
+};
 
 }  // namespace norvane::utf8

@@ -1,0 +1,19 @@
+#pragma once
+// Spans against the text they measure. A failure carries its message for the caller to raise.
+#include <cstdint>
+#include <expected>
+#include <string>
+#include <string_view>
+
+#include "span/span.hpp"
+
+namespace norvane {
+
+// The span of characters [char_start, char_end) of text.
+std::expected<Span, std::string> span_of_chars(std::string_view text, std::uint64_t char_start,
+                                               std::uint64_t char_end);
+
+// The part of text that span selects: it must lie inside text and on character boundaries.
+std::expected<std::string_view, std::string> text_of(const Span& span, std::string_view text);
+
+}  // namespace norvane

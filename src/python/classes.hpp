@@ -26,30 +26,10 @@ struct BuilderBox {
     static constexpr const char* name = #ID; \
   };
 
-NORVANE_WRAPPED(Span, Span)
-NORVANE_WRAPPED(NormalizationCost, NormalizationCost)
-NORVANE_WRAPPED(Segment, Segment)
-NORVANE_WRAPPED(SourceSpan, SourceSpan)
-NORVANE_WRAPPED(SpanMap, SpanMap)
-NORVANE_WRAPPED(BuilderBox, SpanMapBuilder)
-NORVANE_WRAPPED(Config, Config)
-NORVANE_WRAPPED(Normalized, Normalized)
-NORVANE_WRAPPED(ContextHit, ContextHit)
-NORVANE_WRAPPED(Evidence, Evidence)
-NORVANE_WRAPPED(Finding, Finding)
-NORVANE_WRAPPED(Rejection, Rejection)
-NORVANE_WRAPPED(Report, Report)
-NORVANE_WRAPPED(Policy, Policy)
-NORVANE_WRAPPED(PolicySet, PolicySet)
-NORVANE_WRAPPED(RestoreEntry, RestoreEntry)
-NORVANE_WRAPPED(RestoreMap, RestoreMap)
-NORVANE_WRAPPED(MaskOutput, MaskOutput)
-
-#undef NORVANE_WRAPPED
-
-// Codecs (state.cpp); every class but SpanMapBuilder pickles. Span keeps its own comparisons and
-// Config, being mutable, compares by identity.
-#define NORVANE_CODEC(T, BY_VALUE)                              \
+// A class that pickles has a Codec (state.cpp): every class but SpanMapBuilder. Span keeps its
+// own comparisons and Config, being mutable, compares by identity.
+#define NORVANE_PICKLED(T, BY_VALUE)                            \
+  NORVANE_WRAPPED(T, T)                                         \
   template <>                                                   \
   struct Codec<T> {                                             \
     static constexpr bool by_value = BY_VALUE;                  \
@@ -57,25 +37,27 @@ NORVANE_WRAPPED(MaskOutput, MaskOutput)
     static bool read(ModuleState* st, PyObject* state, T& out); \
   };
 
-NORVANE_CODEC(Span, false)
-NORVANE_CODEC(NormalizationCost, true)
-NORVANE_CODEC(Segment, true)
-NORVANE_CODEC(SourceSpan, true)
-NORVANE_CODEC(SpanMap, true)
-NORVANE_CODEC(Config, false)
-NORVANE_CODEC(Normalized, true)
-NORVANE_CODEC(ContextHit, true)
-NORVANE_CODEC(Evidence, true)
-NORVANE_CODEC(Finding, true)
-NORVANE_CODEC(Rejection, true)
-NORVANE_CODEC(Report, true)
-NORVANE_CODEC(Policy, true)
-NORVANE_CODEC(PolicySet, true)
-NORVANE_CODEC(RestoreEntry, true)
-NORVANE_CODEC(RestoreMap, true)
-NORVANE_CODEC(MaskOutput, true)
+NORVANE_WRAPPED(BuilderBox, SpanMapBuilder)
+NORVANE_PICKLED(Span, false)
+NORVANE_PICKLED(NormalizationCost, true)
+NORVANE_PICKLED(Segment, true)
+NORVANE_PICKLED(SourceSpan, true)
+NORVANE_PICKLED(SpanMap, true)
+NORVANE_PICKLED(Config, false)
+NORVANE_PICKLED(Normalized, true)
+NORVANE_PICKLED(ContextHit, true)
+NORVANE_PICKLED(Evidence, true)
+NORVANE_PICKLED(Finding, true)
+NORVANE_PICKLED(Rejection, true)
+NORVANE_PICKLED(Report, true)
+NORVANE_PICKLED(Policy, true)
+NORVANE_PICKLED(PolicySet, true)
+NORVANE_PICKLED(RestoreEntry, true)
+NORVANE_PICKLED(RestoreMap, true)
+NORVANE_PICKLED(MaskOutput, true)
 
-#undef NORVANE_CODEC
+#undef NORVANE_PICKLED
+#undef NORVANE_WRAPPED
 
 inline constexpr const char* kToJsonDoc = "to_json($self)\n--\n\n간결한 JSON 텍스트를 돌려준다.";
 

@@ -90,8 +90,8 @@ std::string config_repr(const Config& c) {
 // The fields, the weights, then one attribute for each extension family.
 Table<PyGetSetDef> config_attributes(Table<PyGetSetDef> all) {
   [&]<std::size_t... I>(std::index_sequence<I...>) {
-    (all.insert(all.end() - 1, field<kFamilyFields[I].field>(kFamilyFields[I].name.data(),
-                                                             kFamilyFields[I].doc.data())),
+    (all.add(
+         field<kFamilyFields[I].field>(kFamilyFields[I].name.data(), kFamilyFields[I].doc.data())),
      ...);
   }(std::make_index_sequence<kFamilyFields.size()>{});
   return all;

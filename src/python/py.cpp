@@ -313,12 +313,6 @@ PyObject* rebuild_impl(PyObject* module, PyObject* const* args, Py_ssize_t nargs
   return nullptr;
 }
 
-// Adds a method object for def to the type's dictionary.
-bool add_method(PyTypeObject* type, PyMethodDef* def) {
-  Ref method = Ref::steal(PyDescr_NewMethod(type, def));
-  return method && PyDict_SetItemString(type->tp_dict, def->ml_name, method.get()) == 0;
-}
-
 }  // namespace
 
 PyMethodDef rebuild_function = {
@@ -326,19 +320,19 @@ PyMethodDef rebuild_function = {
     "_rebuild(cls, state)\n--\n\n피클이 부르는 함수: state 를 검사해 cls 의 객체를 만든다."};
 
 bool add_class_impl(PyObject* module, TypeId id, Class& c, int basicsize, destructor dealloc,
-                    const Hooks& hooks) {
+                    newfunc construct, PyObject* (*rebuild)(ModuleState*, PyObject*)) {
   auto slot = [](int kind, auto* pointer) { return PyType_Slot{kind, (void*)pointer}; };
   const char* doc = c.init.ml_meth ? c.init.ml_doc : c.doc;
   std::vector<PyType_Slot> slots = {
       slot(Py_tp_doc, doc),
       slot(Py_tp_dealloc, dealloc),
-      slot(Py_tp_new, hooks.construct ? hooks.construct : &no_constructor),
+      slot(Py_tp_new, construct ? construct : &no_constructor),
       slot(Py_tp_methods, c.methods.entries()),
       slot(Py_tp_getset, c.attributes.entries()),
       slot(Py_tp_repr, c.repr),
       slot(Py_mp_length, c.len),
-      slot(Py_tp_richcompare, c.compare ? c.compare : hooks.compare),
-      slot(Py_tp_hash, c.compare ? c.hash : hooks.hash),
+      slot(Py_tp_richcompare, c.compare),
+      slot(Py_tp_hash, c.hash),
   };
   // Slots left empty are not given at all.
   std::erase_if(slots, [](const PyType_Slot& s) { return s.pfunc == nullptr; });
@@ -352,16 +346,7 @@ bool add_class_impl(PyObject* module, TypeId id, Class& c, int basicsize, destru
   ModuleState* st = state_of_module(module);
   st->types[static_cast<std::size_t>(id)] = reinterpret_cast<PyTypeObject*>(type);
   if (!add_static_methods(reinterpret_cast<PyTypeObject*>(type), c.statics.entries())) return false;
-  rebuilders[static_cast<std::size_t>(id)] = hooks.rebuild;
-  if (hooks.reduce) {
-    // One definition per class: method objects keep a pointer to it.
-    static std::array<PyMethodDef, static_cast<std::size_t>(TypeId::Count)> reduce_defs{};
-    PyMethodDef& def = reduce_defs[static_cast<std::size_t>(id)];
-    def = {"__reduce__", hooks.reduce, kMethod,
-           "__reduce__($self)\n--\n\npickle 과 copy 가 쓰는 (함수, 인자)."};
-    if (!add_method(reinterpret_cast<PyTypeObject*>(type), &def)) return false;
-    PyType_Modified(reinterpret_cast<PyTypeObject*>(type));
-  }
+  rebuilders[static_cast<std::size_t>(id)] = rebuild;
   // The state keeps its own reference; the module gets another.
   Py_INCREF(type);
   if (PyModule_AddObject(module, c.name, type) < 0) {

@@ -703,6 +703,11 @@ struct Table : std::vector<Def> {
   Table() = default;
   Table(std::initializer_list<Def> defs) : std::vector<Def>(defs) { this->emplace_back(); }
   Def* entries() { return this->empty() ? nullptr : this->data(); }
+  // Adds def before the end mark.
+  void add(const Def& def) {
+    if (this->empty()) this->emplace_back();
+    this->insert(this->end() - 1, def);
+  }
 };
 
 struct Class {
@@ -719,38 +724,30 @@ struct Class {
   hashfunc hash{};
 };
 
-// What add_class adds for the constructor, pickling and comparing; null where the class has none.
-struct Hooks {
-  newfunc construct = nullptr;
-  PyCFunction reduce = nullptr;
-  PyObject* (*rebuild)(ModuleState*, PyObject*) = nullptr;
-  richcmpfunc compare = nullptr;
-  hashfunc hash = nullptr;
-};
-
-// Non-template part of add_class.
+// Non-template part of add_class; construct and rebuild are null where the class has none.
 bool add_class_impl(PyObject* module, TypeId id, Class& c, int basicsize, destructor dealloc,
-                    const Hooks& hooks);
+                    newfunc construct, PyObject* (*rebuild)(ModuleState*, PyObject*));
 
 // Creates the heap type of T (final, no instance dictionary), stores it in the module state
 // and adds it to the module.
 template <class T>
 bool add_class(PyObject* module, Class& c) {
-  Hooks hooks;
-  if (c.init.ml_meth) {
-    constructor_of<T> = c.init.ml_meth;
-    hooks.construct = construct<T>;
-  }
+  if (c.init.ml_meth) constructor_of<T> = c.init.ml_meth;
+  PyObject* (*rebuilder)(ModuleState*, PyObject*) = nullptr;
   if constexpr (requires { Codec<T>::by_value; }) {
-    hooks.reduce = fastcall(reduce<T>);
-    hooks.rebuild = rebuild<T>;
-    if constexpr (Codec<T>::by_value) {
-      hooks.compare = compare_states<T>;
-      hooks.hash = hash_state<T>;
+    // Once, however many times the module is made.
+    [[maybe_unused]] static const bool reduces =
+        (c.methods.add({"__reduce__", fastcall(reduce<T>), kMethod,
+                        "__reduce__($self)\n--\n\npickle 과 copy 가 쓰는 (함수, 인자)."}),
+         true);
+    rebuilder = rebuild<T>;
+    if (Codec<T>::by_value && !c.compare) {
+      c.compare = compare_states<T>;
+      c.hash = hash_state<T>;
     }
   }
   return add_class_impl(module, Wrapped<T>::id, c, static_cast<int>(sizeof(Box<T>)),
-                        &box_dealloc<T>, hooks);
+                        &box_dealloc<T>, c.init.ml_meth ? construct<T> : nullptr, rebuilder);
 }
 
 // _rebuild(cls, state): the object of class cls that state describes.

@@ -1,0 +1,118 @@
+// Spans against their text, the quoted forms of reprs and messages, and the UTF-8 helpers that
+// turn text into code points and back.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "detect/report.hpp"
+#include "span/debug_text.hpp"
+#include "span/span_text.hpp"
+#include "span/utf8.hpp"
+
+namespace norvane {
+namespace {
+
+TEST(SpanOfChars, ByteOffsetsOfACharacterRangeOrWhyNot) {
+  const std::string text = "a가b";  // bytes 0, 1..4, 4
+  EXPECT_EQ(span_of_chars(text, 0, 3), (Span{0, 5, 0, 3}));
+  EXPECT_EQ(span_of_chars(text, 1, 2), (Span{1, 4, 1, 2}));
+  EXPECT_EQ(span_of_chars(text, 3, 3), (Span{5, 5, 3, 3}));  // the end of the text
+  EXPECT_EQ(span_of_chars(text, 2, 1).error(), "char_start 2 must not exceed char_end 1");
+  EXPECT_EQ(span_of_chars(text, 0, 4).error(), "char_end 4 is out of range; text has 3 characters");
+  EXPECT_EQ(span_of_chars("", 0, 0), (Span{0, 0, 0, 0}));
+}
+
+TEST(TextOf, TheSelectedTextOnlyInsideAndOnCharacterBoundaries) {
+  const std::string text = "a가b";
+  EXPECT_EQ(text_of(Span{1, 4, 1, 2}, text), "가");
+  EXPECT_EQ(text_of(Span{5, 5, 3, 3}, text), "");
+  EXPECT_EQ(text_of(Span{0, 6, 0, 3}, text).error(),
+            "span 0..6 is out of range for text of 5 bytes");
+  EXPECT_EQ(text_of(Span{3, 1, 0, 0}, text).error(),
+            "span 3..1 is out of range for text of 5 bytes");
+  EXPECT_EQ(text_of(Span{0, 2, 0, 1}, text).error(),
+            "span 0..2 does not fall on UTF-8 character boundaries");
+}
+
+TEST(DebugQuoted, EscapesQuotesBackslashesAndControls) {
+  EXPECT_EQ(debug_quoted(""), "\"\"");
+  EXPECT_EQ(debug_quoted("가\"\\"), "\"가\\\"\\\\\"");
+  EXPECT_EQ(debug_quoted(std::string("\n\r\t\0", 4)), "\"\\n\\r\\t\\0\"");
+  EXPECT_EQ(debug_quoted("\x01\x7f\u0085"), "\"\\u{1}\\u{7f}\\u{85}\"");  // C0, DEL, C1
+  EXPECT_EQ(byte_range(Span{1, 4, 1, 2}) + " " + char_range(Span{1, 4, 1, 2}), "1..4 1..2");
+}
+
+TEST(Utf8, CodePointsEncodeAndSurrogatesDoNot) {
+  const std::vector<char32_t> chars = {U'a', 0xE9, 0xAC00, 0x1D49C};
+  std::string out(10, '\0');
+  EXPECT_EQ(utf8::encoded_size(chars.data(), chars.size()), 10u);
+  EXPECT_EQ(utf8::encode(chars.data(), chars.size(), out.data()), 10u);
+  EXPECT_EQ(out, "a\u00e9\uac00\U0001d49c");
+  const std::uint16_t surrogate[] = {'a', 0xD800};
+  EXPECT_EQ(utf8::encoded_size(surrogate, 2), std::nullopt);
+  EXPECT_EQ(utf8::encode(surrogate, 2, out.data()), std::nullopt);
+}
+
+TEST(Utf8, MeasureChoosesTheNarrowestStorage) {
+  struct Case {
+    std::string text;
+    std::size_t chars;
+    char32_t widest;
+  };
+  const Case cases[] = {
+      {"", 0, 0},                     // nothing measured
+      {"ab", 2, 0x7F},                // ASCII
+      {"\u00e9", 1, 0xFF},            // Latin-1
+      {"\u0100", 1, 0xFFFF},          // past Latin-1: two bytes a unit
+      {"가\U0001d49c", 2, 0x10FFFF},  // past the BMP
+  };
+  for (const Case& c : cases) {
+    utf8::Measure m;
+    m.add(c.text);
+    EXPECT_EQ(m.chars, c.chars) << c.text;
+    EXPECT_EQ(m.widest, c.widest) << c.text;
+  }
+}
+
+TEST(Utf8, PiecesCutInsideACharacterWaitForTheirRest) {
+  const std::string text = "a가";
+  EXPECT_EQ(utf8::whole_characters(text), 4u);
+  EXPECT_EQ(utf8::whole_characters(text.substr(0, 3)), 1u);  // 가 cut after two bytes
+  EXPECT_EQ(utf8::whole_characters(text.substr(0, 1)), 1u);
+  std::u32string units(2, U'\0');
+  utf8::Fill<char32_t> fill{units.data(), units.data() + units.size()};
+  EXPECT_FALSE(utf8::Fill<char32_t>(fill).add(text.substr(0, 3)));  // ends inside a character
+  EXPECT_TRUE(fill.add("a") && fill.add("가"));
+  EXPECT_EQ(units, U"a가");
+  EXPECT_FALSE(fill.add("b"));  // no room left
+}
+
+TEST(ReportJson, TheTwoWritingsGiveTheOneJson) {
+  // Longer than a piece, with characters of every width, so that pieces end inside characters.
+  Report report;
+  for (int i = 0; i < 5000; ++i) report.normalized_text += "a\u00e9가\U0001d49c";
+  std::string json;
+  json::write(json, report);
+  std::string whole;
+  const utf8::Measure measure = json::measure_json(report, whole);
+  EXPECT_TRUE(whole.empty());  // too long for one piece
+  utf8::Measure expected;
+  expected.add(json);
+  EXPECT_EQ(measure.chars, expected.chars);
+  EXPECT_EQ(measure.widest, 0x10FFFFu);
+  std::u32string units(measure.chars, U'\0');
+  ASSERT_TRUE(json::decode_json(report, units.data(), units.size()));
+  std::string back;
+  for (char32_t c : units) utf8::append(back, c);
+  EXPECT_EQ(back, json);
+  EXPECT_FALSE(json::decode_json(report, units.data(), units.size() - 1));  // no room
+  Report small;
+  small.normalized_text = "가";
+  EXPECT_EQ(json::measure_json(small, whole).chars, 0u);
+  EXPECT_EQ(whole, R"({"findings":[],"rejections":[],"normalized_text":"가"})");
+}
+
+}  // namespace
+}  // namespace norvane

@@ -28,8 +28,8 @@ bool to_key(PyObject* o, const char* param, std::string& out) {
   Py_ssize_t n = PyTuple_GET_SIZE(items.get());
   out.resize(static_cast<std::size_t>(n));
   for (Py_ssize_t i = 0; i < n; ++i) {
-    std::uint8_t byte = 0;
-    if (!to_u8(PyTuple_GET_ITEM(items.get(), i), param, byte)) return false;
+    std::uint32_t byte = 0;
+    if (!to_u32(PyTuple_GET_ITEM(items.get(), i), param, byte, 0xFF)) return false;
     out[static_cast<std::size_t>(i)] = static_cast<char>(byte);
   }
   return true;

@@ -105,10 +105,8 @@ bool to_u64(PyObject* o, const char* param, std::uint64_t& out) {
   return true;
 }
 
-namespace {
-
-// An integer in 0..max; anything outside is the OverflowError of a narrowing conversion.
-bool to_bounded(PyObject* o, const char* param, long long max, long long& out) {
+// Beyond max, the OverflowError of a narrowing conversion.
+bool to_u32(PyObject* o, const char* param, std::uint32_t& out, std::uint32_t max) {
   Ref index = as_index(o, param);
   if (!index) return false;
   int overflow = 0;
@@ -118,23 +116,7 @@ bool to_bounded(PyObject* o, const char* param, long long max, long long& out) {
     PyErr_SetString(PyExc_OverflowError, "out of range integral type conversion attempted");
     return false;
   }
-  out = v;
-  return true;
-}
-
-}  // namespace
-
-bool to_u32(PyObject* o, const char* param, std::uint32_t& out) {
-  long long v = 0;
-  if (!to_bounded(o, param, 0xFFFFFFFFLL, v)) return false;
   out = static_cast<std::uint32_t>(v);
-  return true;
-}
-
-bool to_u8(PyObject* o, const char* param, std::uint8_t& out) {
-  long long v = 0;
-  if (!to_bounded(o, param, 0xFF, v)) return false;
-  out = static_cast<std::uint8_t>(v);
   return true;
 }
 

@@ -171,8 +171,8 @@ bool wrong_type(const char* param, PyObject* given, const char* target);
 // Prefixes a pending TypeError with "argument '<param>': "; other errors pass unchanged.
 bool name_pending_type_error(const char* param);
 
-bool to_u8(PyObject* o, const char* param, std::uint8_t& out);
-bool to_u32(PyObject* o, const char* param, std::uint32_t& out);
+// An integer in 0..max.
+bool to_u32(PyObject* o, const char* param, std::uint32_t& out, std::uint32_t max = 0xFFFFFFFF);
 bool to_u64(PyObject* o, const char* param, std::uint64_t& out);
 bool to_f32(PyObject* o, const char* param, float& out);
 bool to_bool(PyObject* o, const char* param, bool& out);

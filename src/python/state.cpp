@@ -79,13 +79,7 @@ bool read_name(PyObject* o, const char* what, std::string_view (*name_of)(E), E&
 
 bool read_u16(PyObject* o, const char* what, std::uint16_t& out) {
   std::uint32_t v = 0;
-  if (!to_u32(o, what, v)) return false;
-  if (v > 0xFFFF) {
-    PyErr_SetString(PyExc_OverflowError, "out of range integral type conversion attempted");
-    return false;
-  }
-  out = static_cast<std::uint16_t>(v);
-  return true;
+  return to_u32(o, what, v, 0xFFFF) && (out = static_cast<std::uint16_t>(v), true);
 }
 
 // A text the core keeps as a view of static or interned storage.

@@ -62,7 +62,7 @@ TEST(Utf8, MeasureChoosesTheNarrowestStorage) {
     char32_t widest;
   };
   const Case cases[] = {
-      {"", 0, 0},                     // nothing measured
+      {"", 0, 0x7F},                  // nothing yet: ASCII
       {"ab", 2, 0x7F},                // ASCII
       {"\u00e9", 1, 0xFF},            // Latin-1
       {"\u0100", 1, 0xFFFF},          // past Latin-1: two bytes a unit
@@ -92,7 +92,7 @@ TEST(Utf8, PiecesCutInsideACharacterWaitForTheirRest) {
 TEST(ReportJson, TheTwoWritingsGiveTheOneJson) {
   // Longer than a piece, with characters of every width, so that pieces end inside characters.
   Report report;
-  for (int i = 0; i < 5000; ++i) report.normalized_text += "a\u00e9가\U0001d49c";
+  for (int i = 0; i < 20000; ++i) report.normalized_text += "a\u00e9가\U0001d49c";
   std::string json;
   json::write(json, report);
   std::string whole;

@@ -1,10 +1,12 @@
 """How much personal information masking leaves in clear, and how much else it hides, on the
-labelled documents of `labelled.py` (tuning part and held-out part) and `labelled_blind.py`
-(blind part).
+labelled documents of `labelled.py` (tuning part and held-out part), `labelled_blind.py`
+(blind part) and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines
+away, in reports, XML, SQL, JSON, tables, form dumps and dialogues).
 
     python bench/quality.py                      # both parts, every system that is installed
     python bench/quality.py --documents 300      # smaller and faster
     python bench/quality.py --parts blind        # the blind part: read its figures, never tune on them
+    python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
 

@@ -31,7 +31,7 @@ struct Config {
   // Extensions beyond the base rules, in families; every one is off here and on in thorough().
   bool label_reading =
       false;               // more labels, distance counted in letters and digits, trailing labels
-  bool structure = false;  // column headers and questions on the line before; fields stay apart
+  bool structure = false;  // labels lines away (headers, tags, columns, lines before); fields apart
   bool extra_shapes = false;     // international phones, dates in words, disguised e-mails, ...
   bool recent_resident = false;  // resident numbers issued since October 2020 (no check digit)
   bool company_veto = false;     // representative and toll-free numbers are not personal
@@ -59,7 +59,7 @@ inline constexpr std::array<FamilyField, 8> kFamilyFields{{
     {"label_reading", &Config::label_reading,
      "영문/약어 라벨, 로그 키, 은행 이름, 뒤에 붙은 라벨을 읽고 라벨과 값 사이 거리를 글자와 숫자로만 센다(bool)."},
     {"structure", &Config::structure,
-     "표의 열 머리글과 앞 줄의 질문을 라벨로 읽고, 쉼표나 탭으로 나뉜 필드를 한 숫자로 잇지 않는다(bool)."},
+     "표와 고정폭 보고서의 열 머리글, XML 태그, SQL 열 이름, JSON 배열 키, 앞 줄의 라벨과 질문을 라벨로 읽고, 쉼표, 탭, 두 칸 공백으로 나뉜 필드를 한 숫자로 잇지 않는다(bool)."},
     {"extra_shapes", &Config::extra_shapes,
      "국제 전화번호, 새 여권번호, 글로 쓴 생년월일, 가린 이메일, 지역명 운전면허번호를 찾는다(bool)."},
     {"recent_resident", &Config::recent_resident,

@@ -134,7 +134,8 @@ NEG_QUESTIONS = {
     "company_number": ("고객센터 번호가 뭐였죠?", "What's the customer center number?"),
 }
 SPEAKERS = (("상담사: ", "고객: "), ("Agent: ", "Customer: "), ("[상담원] ", "[고객] "), ("A: ", "B: "),
-            ("직원: ", "손님: "), ("Q. ", "A. "), ("CS> ", "USER> "))
+            ("직원: ", "손님: "), ("Q. ", "A. "), ("CS> ", "USER> "),
+            ("[{stamp}] 상담사: ", "[{stamp}] 고객: "), ("{stamp} Agent: ", "{stamp} Customer: "))
 ANSWERS = ("{v}", "네 {v}입니다", "{v} 이에요", "It's {v}", "{v}요", "아 네, {v}", "{v} 입니다.",
            "Sure, {v}", "{v} 맞아요", "음.. {v}")
 STALLS = ("잠시만요", "네 잠깐만요, 찾아볼게요", "Just a sec.", "음 그게...", "잠깐만 기다려 주세요",
@@ -443,12 +444,18 @@ class _Builder:
         r = self.r
         w = _Writer("dialogue", self.part)
         asker, answerer = self.pick("speakers", SPEAKERS) if r.random() < 0.85 else ("", "")
+        y, m, d = self.v.date(2020, 2026)
+        clock = [r.randrange(9, 19), r.randrange(60)]
+
+        def said(who: str) -> str:  # a chat export stamps every line with the time
+            clock[1] += r.randrange(0, 3)
+            return who.replace("{stamp}", f"{y}-{m:02d}-{d:02d} {clock[0] + clock[1] // 60:02d}:{clock[1] % 60:02d}")
         if r.random() < 0.5:
             answerer, asker = asker, answerer  # either side may ask
         kinds = [k for k in KINDS if k in QUESTIONS]
         for _ in range(r.randrange(2, 6)):
             if r.random() < 0.35:
-                w.add(r.choice((asker, answerer)) + r.choice(FILLERS) + "\n")
+                w.add(said(r.choice((asker, answerer))) + r.choice(FILLERS) + "\n")
             negative = r.random() < 0.3
             if negative:
                 what = self.weighted(NEG_WEIGHTS)
@@ -456,13 +463,13 @@ class _Builder:
             else:
                 what = r.choice(kinds)
                 q = self.pick(f"q.{what}", QUESTIONS[what])
-            w.add(asker + q + "\n")
+            w.add(said(asker) + q + "\n")
             later = r.random() < 0.3
             if later:
-                w.add(answerer + r.choice(STALLS) + "\n")
+                w.add(said(answerer) + r.choice(STALLS) + "\n")
             answer = self.pick("answer", ANSWERS)
             head, tail = answer.split("{v}")
-            w.add(answerer + head)
+            w.add(said(answerer) + head)
             if negative:
                 w.negative(what, self.v.negative(what), f"question.{q}")
             else:
@@ -470,7 +477,7 @@ class _Builder:
                         q, "dialogue")
             w.add(tail + "\n")
         if r.random() < 0.5:
-            w.add(asker + r.choice(FILLERS) + "\n")
+            w.add(said(asker) + r.choice(FILLERS) + "\n")
         return w.document()
 
 

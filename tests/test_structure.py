@@ -144,6 +144,17 @@ LINES = [
     ("Agent: What's your date of birth?\nCustomer: Let me check.\nCustomer: 1990-01-01",
      [("birth_date", "1990-01-01", "birth.yyyymmdd", ["context.earlier_line"])],
      []),
+    # A chat export stamps each line with the time: the stamp is no number of the question.
+    ("[2024-05-01 14:22] 상담사: 생년월일이 어떻게 되세요?\n[2024-05-01 14:23] 고객: 19900101",
+     [("birth_date", "19900101", "birth.yyyymmdd", ["context.previous_line"])],
+     []),
+    ("2024-05-01 14:22 Agent: What's your date of birth?\n2024-05-01 14:23 Customer: 1990-01-01",
+     [("birth_date", "1990-01-01", "birth.yyyymmdd", ["context.previous_line"])],
+     []),
+    # A number first on the line is no stamp: its line names its own value, not the next one.
+    ("010-1234-5678 (휴대폰)\n19900101",
+     [("phone", "010-1234-5678", "phone.mobile_11", ["context.trailing_label"])],
+     [("phone", "010-1234-5678", "phone.mobile_11", [])]),
     # The nearer line names the value: the earlier one is not read.
     ("생년월일\n연락처\n01012345678",
      [("phone", "01012345678", "phone.mobile_11", ["context.label_line"])],

@@ -192,6 +192,25 @@ std::pair<std::size_t, std::size_t> xml_start_tag(std::string_view s, std::size_
   return {open + 1, close};
 }
 
+// The line after the time stamp a chat export puts first ([2024-05-01 14:22], 2024.05.01 14:22:03,
+// (오후 3:12)): its digits are no number of the line.
+std::string_view after_stamp(std::string_view line) {
+  constexpr std::size_t kStampReach = 40;
+  std::size_t k = line.find_first_not_of(" \t");
+  if (k == npos) return line;
+  if (line[k] == '[' || line[k] == '(') {
+    const std::size_t close = line.find(line[k] == '[' ? ']' : ')', k);
+    if (close != npos && close - k <= kStampReach) return line.substr(close + 1);
+    return line;
+  }
+  const std::size_t e = line.find_first_not_of("0123456789-:./ T", k);
+  const std::string_view stamp = line.substr(k, e == npos ? 0 : e - k);
+  if (stamp.size() >= 8 && stamp.size() <= kStampReach && stamp.find(':') != npos &&
+      digit_count(stamp) >= 6)
+    return line.substr(e);
+  return line;
+}
+
 // A label on a line of its own (■ 계좌번호, [주문번호], Phone:), not a sentence: a few letters
 // and digits, no question.
 bool label_line(std::string_view line) {
@@ -263,12 +282,13 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
     if (ps == 0 || skipped == 2) return;
     pe = ps - 1;
   }
-  const std::string_view previous = text.substr(ps, pe - ps);
+  const std::string_view previous = after_stamp(text.substr(ps, pe - ps));
   if (digit_count(previous) >= 6) return;
   out.push_back({ps, pe, 1, label_line(previous) ? rule::kLabelLine : rule::kPreviousLine, false});
   if (ps == 0 || previous.size() > kShortLine || digit_count(previous) > 0) return;
   const std::size_t ee = ps - 1, es = line_start(text, ee);
-  if (es == npos || is_blank(text.substr(es, ee - es)) || digit_count(text.substr(es, ee - es)) >= 6)
+  if (es == npos || is_blank(text.substr(es, ee - es)) ||
+      digit_count(after_stamp(text.substr(es, ee - es))) >= 6)
     return;
   out.push_back({es, ee, 2, rule::kEarlierLine, true});
 }

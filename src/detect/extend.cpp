@@ -511,7 +511,11 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
   places_.clear();
   reader_.places(source, start, end, places_);
   if (places_.empty()) return;
-  if (!(last_data_ == source.data() && last_size_ == source.size() && places_ == last_places_)) {
+  auto read = std::find_if(reads_.begin(), reads_.end(),
+                           [&](const Read& r) { return r.places == places_; });
+  if (read == reads_.end()) {
+    read = reads_.begin() + static_cast<std::ptrdiff_t>(next_read_);
+    next_read_ = (next_read_ + 1) % reads_.size();
     // find_in adds to found_: the labels of the value's own line wait aside meanwhile.
     aside_.swap(found_);
     found_.clear();
@@ -520,13 +524,11 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
       // The text ends at the place: a label may end where it ends (phone in phones).
       find_in(source.substr(0, p.to), p.from, p.to, p.distance, p.rule);
     }
-    last_found_.swap(found_);
+    read->found.swap(found_);
+    read->places = places_;
     found_.swap(aside_);
-    last_places_ = places_;
-    last_data_ = source.data();
-    last_size_ = source.size();
   }
-  for (const LabelFound& f : last_found_) add_found(found_, f);
+  for (const LabelFound& f : read->found) add_found(found_, f);
 }
 
 bool LabelSearch::qualified_by_company(const LabelFound& f) const {

@@ -2,6 +2,7 @@
 // The extension families of Config (see Config::thorough): labels read further, table
 // structure, shapes beyond the base rules, recent resident numbers and the vetoes of company
 // numbers and look-alikes. The detector calls into this file only when a family is on.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -95,13 +96,17 @@ class LabelSearch {
   bool qualified_by_company(const LabelFound& f) const;
 
   std::vector<LabelFound> found_;
-  // The structure reader, and the places and labels of the last value it read: values of one
-  // column or one line often have the same places.
+  // The structure reader, and the places and labels of the last values it read: the values of
+  // one column, or of one line, have the same places (a detection reads one text).
   structure::Reader reader_;
-  std::vector<structure::Place> places_, last_places_;
-  std::vector<LabelFound> last_found_, aside_;
-  const char* last_data_ = nullptr;
-  std::size_t last_size_ = 0;
+  std::vector<structure::Place> places_;
+  std::vector<LabelFound> aside_;
+  struct Read {
+    std::vector<structure::Place> places;
+    std::vector<LabelFound> found;
+  };
+  std::array<Read, 8> reads_;
+  std::size_t next_read_ = 0;
 };
 
 // Readings of a run beyond the base rules, appended to `out` (after the base readings).

@@ -146,10 +146,21 @@ LINES = [
      []),
     # A chat export stamps each line with the time: the stamp is no number of the question.
     ("[2024-05-01 14:22] 상담사: 생년월일이 어떻게 되세요?\n[2024-05-01 14:23] 고객: 19900101",
-     [("birth_date", "19900101", "birth.yyyymmdd", ["context.previous_line"])],
+     [("birth_date", "19900101", "birth.yyyymmdd", ["context.question_line"])],
      []),
     ("2024-05-01 14:22 Agent: What's your date of birth?\n2024-05-01 14:23 Customer: 1990-01-01",
-     [("birth_date", "1990-01-01", "birth.yyyymmdd", ["context.previous_line"])],
+     [("birth_date", "1990-01-01", "birth.yyyymmdd", ["context.question_line"])],
+     []),
+    # A question names what the answer is, look-alikes too; a remark names nothing, and a short
+    # sentence is no label.
+    ("주문번호 알려주시겠어요?\n고객: 2023120112345678\nWhat is your order number?\n2023120112345679",
+     [],
+     [("credit_card", "2023120112345678", "card.luhn", [])]),
+    ("주문번호 확인했습니다.\n010-1234-5678",
+     [("phone", "010-1234-5678", "phone.mobile_11", [])],
+     [("phone", "010-1234-5678", "phone.mobile_11", [])]),
+    ("[생년월일 (8자리)]\n19900101",
+     [("birth_date", "19900101", "birth.yyyymmdd", ["context.label_line"])],
      []),
     # A number first on the line is no stamp: its line names its own value, not the next one.
     ("010-1234-5678 (휴대폰)\n19900101",
@@ -177,7 +188,8 @@ def test_without_the_structure_family_no_structure_reading_shows():
         for f in norvane.detect(text, without_structure()).findings:
             assert not {"context.fixed_width_header", "context.xml_element", "context.sql_column",
                         "context.json_array_key", "context.label_line", "context.earlier_line",
-                        "context.column_header", "context.previous_line"} & set(f.evidence.extensions)
+                        "context.column_header", "context.previous_line",
+                        "context.question_line"} & set(f.evidence.extensions)
 
 
 def test_report_fields_two_spaces_apart_stay_apart_only_under_structure():

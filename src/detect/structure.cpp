@@ -211,18 +211,33 @@ std::string_view after_stamp(std::string_view line) {
   return line;
 }
 
-// A label on a line of its own (■ 계좌번호, [주문번호], Phone:), not a sentence: a few letters
-// and digits, no question.
+// A label on a line of its own (■ 계좌번호, [주문번호], Date of Birth:), not a sentence: three
+// words at most, a few letters, no question, no sentence ending (확인했습니다., 드릴게요).
 bool label_line(std::string_view line) {
-  constexpr std::size_t kLabelLetters = 12;
-  if (line.find('?') != npos) return false;
-  std::size_t letters = 0;
+  constexpr std::size_t kLabelLetters = 16, kLabelWords = 3;
+  const std::size_t last = line.find_last_not_of(" \t\r");
+  if (last == npos || line.find('?') != npos || line[last] == '.') return false;
+  const std::string_view end = line.substr(0, last + 1);
+  if (end.ends_with("다") || end.ends_with("요") || end.ends_with("죠")) return false;
+  std::size_t letters = 0, words = 0;
+  bool in_word = false;
   for (std::size_t k = 0; k < line.size();) {
     const char32_t c = utf8::decode(line, k);
-    letters += (c >= 0xAC00 && c <= 0xD7A3) || (c < 0x80 && std::isalnum(static_cast<int>(c)));
-    if (letters > kLabelLetters) return false;
+    const bool letter = (c >= 0xAC00 && c <= 0xD7A3) || (c < 0x80 && std::isalnum(static_cast<int>(c)));
+    letters += letter;
+    if (letter && !in_word) ++words;
+    if (c == ' ' || c == '\t') in_word = false;
+    else if (letter) in_word = true;
+    if (letters > kLabelLetters || words > kLabelWords) return false;
   }
   return true;
+}
+
+// A question (it ends with a question mark): what it asks for is what the answer is, look-alikes
+// too (주문번호 알려주시겠어요?).
+bool question(std::string_view line) {
+  const std::size_t last = line.find_last_not_of(" \t\r");
+  return last != npos && (line[last] == '?' || (last >= 2 && line.substr(last - 2, 3) == "？"));
 }
 
 bool equals_word(std::string_view s, std::size_t at, std::string_view word) {
@@ -282,9 +297,13 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
     if (ps == 0 || skipped == 2) return;
     pe = ps - 1;
   }
-  const std::string_view previous = after_stamp(text.substr(ps, pe - ps));
+  const std::string_view line = text.substr(ps, pe - ps), previous = after_stamp(line);
   if (digit_count(previous) >= 6) return;
-  out.push_back({ps, pe, 1, label_line(previous) ? rule::kLabelLine : rule::kPreviousLine, false});
+  out.push_back({ps, pe, 1,
+                 label_line(line) ? rule::kLabelLine
+                 : question(line) ? rule::kQuestionLine
+                                  : rule::kPreviousLine,
+                 false});
   if (ps == 0 || previous.size() > kShortLine || digit_count(previous) > 0) return;
   const std::size_t ee = ps - 1, es = line_start(text, ee);
   if (es == npos || is_blank(text.substr(es, ee - es)) ||

@@ -20,8 +20,9 @@ inline constexpr RuleName kFixedWidthHeader = "context.fixed_width_header";
 inline constexpr RuleName kXmlElement = "context.xml_element";
 inline constexpr RuleName kSqlColumn = "context.sql_column";
 inline constexpr RuleName kJsonArrayKey = "context.json_array_key";
-inline constexpr RuleName kPreviousLine = "context.previous_line";  // a question or remark
+inline constexpr RuleName kPreviousLine = "context.previous_line";  // a request or remark
 inline constexpr RuleName kLabelLine = "context.label_line";        // a label on its own line
+inline constexpr RuleName kQuestionLine = "context.question_line";  // a question before the answer
 inline constexpr RuleName kEarlierLine = "context.earlier_line";
 }  // namespace rule
 

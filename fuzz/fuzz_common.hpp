@@ -74,7 +74,8 @@ inline std::vector<std::int64_t> char_index(std::string_view s) {
 // An input may start with the byte 0xFF (never part of UTF-8) and two configuration bytes;
 // the rest is the text. Without that header the defaults apply. An input that starts with 0xFE
 // (never part of UTF-8 either) has a third byte: the extension families, one bit each in
-// kFamilyFields order, on top of Config::thorough() when its high bit is set.
+// kFamilyFields order, on top of Config::thorough() when its high bit is set. The eighth family
+// (writing_variants) shares that bit: it is on whenever thorough is.
 struct Input {
   norvane::Config config;
   std::string_view text;

@@ -39,6 +39,11 @@ WRAPPED = [
     ("카드번호 4111 1111 \r\n  1111 1111",
      [("credit_card", "4111 1111 \r\n  1111 1111", "card.luhn", LD, ["value.wrapped_line"])]),
     ("계좌 110-123-\n456789", [("bank_account", "110-123-\n456789", "account.length", LD, ["value.wrapped_line"])]),
+    # A plain line break only inside a telephone number too short to end there.
+    ("핸드폰 번호:010\n6509 9470",
+     [("phone", "010\n6509 9470", "phone.mobile_11",
+       ["context.extra_label", "context.letter_distance", "context.compound_label"], ["value.wrapped_line"])]),
+    ("연락처) 02 9007\n2229 확인", [("phone", "02 9007\n2229", "phone.seoul", LD, ["value.wrapped_line"])]),
 ]
 SPOKEN = [
     ("연락처 공일공 일이삼사 오육칠팔",
@@ -157,8 +162,8 @@ def test_look_alikes_are_not_reported(text, reasons):
     assert {r.reason for r in report.rejections} == reasons
 
 
-def test_a_wrapped_number_is_not_joined_across_a_plain_line_break():
-    text = "연락처 010-1234-5678\n010-2345-6789"
+def test_numbers_on_two_lines_stay_two_numbers():
+    text = "연락처 010-1234-5678\n010-2345-6789\n카드 4111 1111\n1111 1111\n총 03\n1234567 건"
     assert [f.text(text) for f in norvane.detect(text, Config.thorough()).findings] == [
         "010-1234-5678", "010-2345-6789"]
 

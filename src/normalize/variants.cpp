@@ -77,17 +77,62 @@ bool masks_a_number(std::string_view s, std::size_t a, std::size_t b, std::size_
          (digit_at(s, b + 1) || classify(s, b + 1).kind == Variant::mask);
 }
 
+// Digits in groups joined by single spaces or hyphens, from b (forwards) or ending at e
+// (backwards); the count, and where the stretch ends or starts.
+std::size_t grouped_digits_from(std::string_view s, std::size_t b, std::size_t& end) {
+  std::size_t n = 0;
+  end = b;
+  for (std::size_t k = b; ascii_digit_at(s, k);) {
+    while (ascii_digit_at(s, k)) ++k, ++n;
+    end = k;
+    if (k + 1 < s.size() && (s[k] == ' ' || s[k] == '-') && ascii_digit_at(s, k + 1)) ++k;
+  }
+  return n;
+}
+std::size_t grouped_digits_before(std::string_view s, std::size_t e, std::size_t& start) {
+  std::size_t n = 0;
+  start = e;
+  for (std::size_t k = e; k > 0 && ascii_digit_at(s, k - 1);) {
+    while (k > 0 && ascii_digit_at(s, k - 1)) --k, ++n;
+    start = k;
+    if (k > 1 && (s[k - 1] == ' ' || s[k - 1] == '-') && ascii_digit_at(s, k - 2)) --k;
+  }
+  return n;
+}
+
+// A telephone number cut by a plain line break (010 / 1234 5678): the digits before the break
+// start with a mobile or area code and are too few for a number, and with those after it they
+// make one (nine to eleven digits).
+bool phone_cut_at_line_end(std::string_view s, std::size_t before_end, std::size_t after_start) {
+  std::size_t start, end;
+  const std::size_t a = grouped_digits_before(s, before_end, start);
+  if (a < 2 || a > 7 || s[start] != '0' || start + 2 > s.size()) return false;
+  if (start > 0 && (unicode::is_digit_like(static_cast<unsigned char>(s[start - 1])) ||
+                    s[start - 1] == '-' || s[start - 1] == '.'))
+    return false;
+  const char c1 = s[start + 1];
+  if (!(c1 == '1' || c1 == '2' || (c1 >= '3' && c1 <= '7'))) return false;
+  const std::size_t b = grouped_digits_from(s, after_start, end);
+  if (b < 4 || (end < s.size() && (unicode::is_digit_like(static_cast<unsigned char>(s[end])) ||
+                                   s[end] == '-' || s[end] == '.')))
+    return false;
+  const std::size_t total = a + b;
+  return total >= 9 && total <= 11;
+}
+
 // A line break at i (a "\n", maybe after "\r") inside a number: before it a hyphen or a space
-// after a digit, after it (past any indent) a digit or a hyphen and a digit. The end of the
-// stretch to drop, or 0. `from` gets its start (the "\r" when there is one).
+// after a digit, after it (past any indent) a digit or a hyphen and a digit; or a telephone
+// number cut with nothing before the break. The end of the stretch to drop, or 0. `from` gets
+// its start (the "\r" when there is one).
 std::size_t wrapped_line(std::string_view s, std::size_t i, std::size_t& from) {
   from = i > 0 && s[i - 1] == '\r' ? i - 1 : i;
   std::size_t k = from;
   std::size_t seps = 0;
   while (k > 0 && seps < 3 && (s[k - 1] == '-' || s[k - 1] == ' ')) --k, ++seps;
-  if (seps == 0 || k == 0 || !ascii_digit_at(s, k - 1)) return 0;
+  if (k == 0 || !ascii_digit_at(s, k - 1)) return 0;
   std::size_t e = i + 1;
   while (e < s.size() && (s[e] == ' ' || s[e] == '\t') && e - i <= 8) ++e;
+  if (seps == 0) return e < s.size() && phone_cut_at_line_end(s, k, e) ? e : 0;
   if (ascii_digit_at(s, e) || (e + 1 < s.size() && s[e] == '-' && ascii_digit_at(s, e + 1)))
     return e;
   return 0;

@@ -20,15 +20,29 @@ std::optional<std::size_t> first_invalid_utf8(std::string_view s) {
   while (i < n) {
     const unsigned char b = p[i];
     if (b < 0x80) {
-      // After an ASCII byte, eight bytes at a time while they stay ASCII.
+      // After two ASCII bytes, eight bytes at a time while they stay ASCII (a single space
+      // between words of another script does not pay for the wide read).
       ++i;
-      while (i + 8 <= n) {
-        std::uint64_t x;
-        std::memcpy(&x, p + i, 8);
-        if (x & 0x8080808080808080ull) break;
-        i += 8;
+      if (i < n && p[i] < 0x80) {
+        while (i + 8 <= n) {
+          std::uint64_t x;
+          std::memcpy(&x, p + i, 8);
+          if (x & 0x8080808080808080ull) break;
+          i += 8;
+        }
       }
       continue;
+    }
+    // The common three-byte sequences (Hangul, CJK, most symbols): a lead other than E0 and ED,
+    // whose second byte may be any continuation byte.
+    if (b - 0xE1u <= 0xEFu - 0xE1u && b != 0xED && n - i >= 3) {
+      std::uint16_t rest;
+      std::memcpy(&rest, p + i + 1, 2);
+      if ((rest & 0xC0C0) == 0x8080) {
+        i += 3;
+        continue;
+      }
+      return i;
     }
     unsigned char lo = 0x80, hi = 0xBF;  // bounds of the second byte
     std::size_t len;
@@ -325,11 +339,19 @@ BatchResult<MaskedTexts> mask_texts(Texts texts, const PolicySet& policies, cons
   std::vector<UnitOutput> units(pass.slots());
   auto failure = pass.each(
       [&](std::size_t i, std::string_view text, std::size_t slot) -> std::optional<ItemError> {
-        Result<MaskOutput> out = mask(text, policies, config);
-        if (!out) return core_failure(i, std::move(out.error()));
+        // mask() without its output text where nothing is found (the text is written as it
+        // is; without tokens the policies need no prefix).
+        Result<Report> report = detect(text, config);
+        if (!report) return core_failure(i, std::move(report.error()));
         UnitOutput& unit = units[slot];
-        unit.data += out->text;
-        unit.sizes.push_back(out->text.size());
+        if (report->findings.empty()) {
+          unit.data += text;
+          unit.sizes.push_back(text.size());
+          return std::nullopt;
+        }
+        const MaskOutput out = mask_findings(text, std::move(report->findings), policies);
+        unit.data += out.text;
+        unit.sizes.push_back(out.text.size());
         return std::nullopt;
       });
   if (failure) return std::unexpected(std::move(*failure));

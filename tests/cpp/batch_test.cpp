@@ -111,6 +111,11 @@ TEST(Utf8, TheFirstBadByteIsFound) {
       {"ok\x80", 2},                         // a lone continuation byte
       {"\xea\xb0\x80\xea\x41\x80", 3},       // a bad third byte
       {"\xf5\x80\x80\x80", 0},
+      {"\xea\x41\x80", 0},                   // a bad second byte
+      {"a\xef\xbf\xbf\xee\x80\x80 \xe1\x80\x80", std::nullopt},  // U+FFFF U+E000 U+1000
+      {"ab\xea\xb0", 2},                     // cut short after ASCII
+      {"\xed\x9f\xbf\xed\xa0\x80", 3},        // U+D7FF, then a surrogate
+      {"\xe0\xa0\x80 ab12345678\xc3", 14},  // U+0800, a wide ASCII read, a lead at the end
   };
   // clang-format on
   for (const Case& c : cases)

@@ -220,60 +220,83 @@ BatchResult<SharedMaskOutputs> mask_with_shared_map(Texts texts, const PolicySet
   return SharedMaskOutputs{std::move(outputs), std::move(map)};
 }
 
-// The texts of a batch as views or from a source.
-template <class Given>
-BatchResult<std::vector<Report>> detect_each(const Given& texts, std::size_t count,
-                                             const Config& config, const Options& options) {
-  std::vector<Report> reports(count);
-  auto failure =
-      Pass(texts, options)
-          .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
-            Result<Report> report = detect(text, config);
-            if (!report) return core_failure(i, std::move(report.error()));
-            reports[i] = std::move(*report);
-            return std::nullopt;
-          });
-  if (failure) return std::unexpected(std::move(*failure));
-  return reports;
+// The texts of a batch as views or from a source; place(i, result) keeps result i.
+template <class Given, class Place>
+std::optional<ItemError> detect_each(const Given& texts, const Config& config,
+                                     const Options& options, Place&& place) {
+  return Pass(texts, options)
+      .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
+        Result<Report> report = detect(text, config);
+        if (!report) return core_failure(i, std::move(report.error()));
+        place(i, std::move(*report));
+        return std::nullopt;
+      });
 }
 
-template <class Given>
-BatchResult<std::vector<MaskOutput>> mask_each(const Given& texts, std::size_t count,
-                                               const PolicySet& policies, const Config& config,
-                                               const Options& options) {
-  std::vector<MaskOutput> outputs(count);
-  auto failure =
-      Pass(texts, options)
-          .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
-            Result<MaskOutput> out = mask(text, policies, config);
-            if (!out) return core_failure(i, std::move(out.error()));
-            outputs[i] = std::move(*out);
-            return std::nullopt;
-          });
-  if (failure) return std::unexpected(std::move(*failure));
-  return outputs;
+template <class Given, class Place>
+std::optional<ItemError> mask_each(const Given& texts, const PolicySet& policies,
+                                   const Config& config, const Options& options, Place&& place) {
+  return Pass(texts, options)
+      .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
+        Result<MaskOutput> out = mask(text, policies, config);
+        if (!out) return core_failure(i, std::move(out.error()));
+        place(i, std::move(*out));
+        return std::nullopt;
+      });
+}
+
+// The results gathered into a vector.
+template <class T, class Each>
+BatchResult<std::vector<T>> gathered(std::size_t count, Each&& each) {
+  std::vector<T> results(count);
+  if (auto failure = each([&](std::size_t i, T&& r) { results[i] = std::move(r); }))
+    return std::unexpected(std::move(*failure));
+  return results;
+}
+
+// The results moved to the caller's places.
+template <class T>
+auto to_places(std::span<T* const> into) {
+  return [into](std::size_t i, T&& r) { *into[i] = std::move(r); };
 }
 
 }  // namespace
 
 BatchResult<std::vector<Report>> detect_many(Texts texts, const Config& config,
                                              const Options& options) {
-  return detect_each(texts, texts.items.size(), config, options);
+  return gathered<Report>(texts.items.size(),
+                          [&](auto&& place) { return detect_each(texts, config, options, place); });
 }
 
 BatchResult<std::vector<MaskOutput>> mask_many(Texts texts, const PolicySet& policies,
                                                const Config& config, const Options& options) {
-  return mask_each(texts, texts.items.size(), policies, config, options);
+  return gathered<MaskOutput>(texts.items.size(), [&](auto&& place) {
+    return mask_each(texts, policies, config, options, place);
+  });
 }
 
 BatchResult<std::vector<Report>> detect_many(const TextSource& texts, const Config& config,
                                              const Options& options) {
-  return detect_each(texts, texts.count, config, options);
+  return gathered<Report>(texts.count,
+                          [&](auto&& place) { return detect_each(texts, config, options, place); });
 }
 
 BatchResult<std::vector<MaskOutput>> mask_many(const TextSource& texts, const PolicySet& policies,
                                                const Config& config, const Options& options) {
-  return mask_each(texts, texts.count, policies, config, options);
+  return gathered<MaskOutput>(texts.count, [&](auto&& place) {
+    return mask_each(texts, policies, config, options, place);
+  });
+}
+
+std::optional<ItemError> detect_many(const TextSource& texts, const Config& config,
+                                     const Options& options, std::span<Report* const> into) {
+  return detect_each(texts, config, options, to_places(into));
+}
+
+std::optional<ItemError> mask_many(const TextSource& texts, const PolicySet& policies,
+                                   const Config& config, const Options& options,
+                                   std::span<MaskOutput* const> into) {
+  return mask_each(texts, policies, config, options, to_places(into));
 }
 
 BatchResult<SharedMaskOutputs> mask_many_shared(Texts texts, const PolicySet& policies,

@@ -69,6 +69,16 @@ BatchResult<std::vector<Report>> detect_many(const TextSource& texts, const Conf
 BatchResult<std::vector<MaskOutput>> mask_many(const TextSource& texts, const PolicySet& policies,
                                                const Config& config, const Options& options);
 
+// The same, each result moved to *into[i] (into.size() == texts.count) on the thread that made
+// it, in place of a vector of results: a caller that keeps each result in an object of its own
+// makes the objects first and the results go straight there. On failure some may be written.
+std::optional<ItemError> detect_many(const TextSource& texts, const Config& config,
+                                     const Options& options, std::span<Report* const> into);
+
+std::optional<ItemError> mask_many(const TextSource& texts, const PolicySet& policies,
+                                   const Config& config, const Options& options,
+                                   std::span<MaskOutput* const> into);
+
 // Masking with one restore map for the whole batch (when the policies tokenize): the prefix is
 // chosen against every text and token numbers continue from one text to the next, so unmask
 // restores each masked text with the one map. The outputs carry no maps of their own.

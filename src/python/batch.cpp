@@ -217,6 +217,23 @@ PyObject* raise_str_item_error(ModuleState* st, const StrItems& items,
   return nullptr;
 }
 
+// A list of n new objects of T's class, each holding an empty T, and where each T lives: the
+// batch moves its results there from the worker threads. Until the list is returned no Python
+// code can reach the objects, and the threads write only the T inside each.
+template <class T>
+Ref new_results(ModuleState* st, std::size_t n, std::vector<T*>& places) {
+  Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(n)));
+  if (!list) return list;
+  places.resize(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    PyObject* item = wrap(st, T{});
+    if (!item) return Ref();
+    PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), item);
+    places[i] = &value_of<T>(item);
+  }
+  return list;
+}
+
 template <class T>
 PyObject* wrap_all(ModuleState* st, std::vector<T>& values) {
   Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(values.size())));
@@ -252,10 +269,13 @@ PyObject* detect_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t n
     StrItems items;
     if (!to_str_items(a[0], items)) return nullptr;
     const batch::TextSource source = text_source(items);
-    auto reports =
-        without_gil(items.bytes, [&] { return batch::detect_many(source, config, options); });
-    if (!reports) return raise_str_item_error(st, items, reports.error());
-    return wrap_all(st, *reports);
+    std::vector<Report*> places;
+    Ref reports = new_results(st, items.texts.size(), places);
+    if (!reports) return nullptr;
+    auto failure = without_gil(
+        items.bytes, [&] { return batch::detect_many(source, config, options, places); });
+    if (failure) return raise_str_item_error(st, items, *failure);
+    return reports.release();
   });
 }
 
@@ -288,10 +308,14 @@ PyObject* mask_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t nar
       StrItems items;
       if (!to_str_items(a[0], items)) return nullptr;
       const batch::TextSource source = text_source(items);
-      auto outputs = without_gil(
-          items.bytes, [&] { return batch::mask_many(source, *policies, config, options); });
-      if (!outputs) return raise_str_item_error(st, items, outputs.error());
-      return wrap_all(st, *outputs);
+      std::vector<MaskOutput*> places;
+      Ref outputs = new_results(st, items.texts.size(), places);
+      if (!outputs) return nullptr;
+      auto failure = without_gil(items.bytes, [&] {
+        return batch::mask_many(source, *policies, config, options, places);
+      });
+      if (failure) return raise_str_item_error(st, items, *failure);
+      return outputs.release();
     }
     StrItems items;
     if (!to_str_items(a[0], items)) return nullptr;

@@ -48,9 +48,9 @@ float clamp_score(float s) {
 // A cost weight that can only lower a score (infinity times a zero count would give NaN).
 bool lowers(float w) { return std::isfinite(w) && w >= 0.0f; }
 
-bool is_list_break(const Segment& s) {
-  if (s.kind != SegmentKind::delete_) return false;
-  for (RuleName r : s.rules)
+bool is_list_break(const SegmentChange& c) {
+  if (c.kind != SegmentKind::delete_) return false;
+  for (RuleName r : c.rules)
     if (r == rules::kSeparatorWhitespace || r == rules::kSeparatorComma) return true;
   return false;
 }
@@ -565,12 +565,12 @@ class Detector {
     if (run.char_len() <= kMinCandidateDigits) return;
     s_.cuts.clear();
     s_.cuts.push_back({run.byte_start, run.char_start});
-    const auto& segs = map_.segments;
-    auto it = segs.begin() + static_cast<std::ptrdiff_t>(segment_after(run.byte_start));
-    for (; it != segs.end() && it->dst.byte_start < run.byte_end; ++it) {
-      if (!is_list_break(*it)) continue;
-      if (s_.cuts.back().first != it->dst.byte_start)
-        s_.cuts.push_back({it->dst.byte_start, it->dst.char_start});
+    const std::size_t n = map_.len();
+    for (std::size_t k = segment_after(run.byte_start);
+         k < n && map_.dst_byte_start(k) < run.byte_end; ++k) {
+      if (!is_list_break(map_.change_of(k))) continue;
+      const std::uint32_t at = map_.dst_byte_start(k);
+      if (s_.cuts.back().first != at) s_.cuts.push_back({at, map_.dst_char_start(k)});
     }
     s_.cuts.push_back({run.byte_end, run.char_end});
     const std::size_t k = s_.cuts.size() - 1;  // elementary pieces
@@ -582,11 +582,13 @@ class Detector {
     if (prune) {
       s_.cut_costs.assign(k + 1, NormalizationCost{});
       std::size_t c = 0;
-      for (auto s = segs.begin() + static_cast<std::ptrdiff_t>(segment_after(run.byte_start));
-           s != segs.end() && s->dst.byte_start < run.byte_end; ++s) {
-        if (!is_list_break(*s)) continue;
-        while (c < k && s_.cuts[c].first < s->dst.byte_start) ++c;
-        if (c < k && s_.cuts[c].first == s->dst.byte_start) s_.cut_costs[c] += s->cost;
+      for (std::size_t m = segment_after(run.byte_start);
+           m < n && map_.dst_byte_start(m) < run.byte_end; ++m) {
+        const SegmentChange& change = map_.change_of(m);
+        if (!is_list_break(change)) continue;
+        const std::uint32_t at = map_.dst_byte_start(m);
+        while (c < k && s_.cuts[c].first < at) ++c;
+        if (c < k && s_.cuts[c].first == at) s_.cut_costs[c] += change.cost;
       }
     }
 
@@ -660,18 +662,16 @@ class Detector {
   // The first segment whose output starts after `pos`. Runs are mended in text order, so
   // the search gallops on from the last answer: near segments, few cache lines.
   std::size_t segment_after(std::uint32_t pos) {
-    const auto& segs = map_.segments;
-    const std::size_t n = segs.size();
+    const std::size_t n = map_.len();
     std::size_t from = seg_cursor_, to = from;
-    for (std::size_t step = 1; to < n && segs[to].dst.byte_start <= pos; step *= 2) {
+    for (std::size_t step = 1; to < n && map_.dst_byte_start(to) <= pos; step *= 2) {
       from = to + 1;
       to = from + step;
     }
     to = std::min(to, n);
-    const auto it = std::partition_point(segs.begin() + static_cast<std::ptrdiff_t>(from),
-                                         segs.begin() + static_cast<std::ptrdiff_t>(to),
-                                         [&](const Segment& s) { return s.dst.byte_start <= pos; });
-    seg_cursor_ = static_cast<std::size_t>(it - segs.begin());
+    seg_cursor_ = from + first_index(to - from, [&](std::size_t i) {
+                    return map_.dst_byte_start(from + i) <= pos;
+                  });
     return seg_cursor_;
   }
 

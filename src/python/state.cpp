@@ -235,10 +235,13 @@ bool Codec<SourceSpan>::read(ModuleState* st, PyObject* o, SourceSpan& out) {
 }
 
 PyObject* Codec<SpanMap>::state(ModuleState* st, const SpanMap& map) {
-  return states_of(st, map.segments);
+  return states_of(st, map.segments());
 }
 bool Codec<SpanMap>::read(ModuleState*, PyObject* o, SpanMap& out) {
-  return read_all(o, "SpanMap", out.segments, read_segment) && check_map(out, "SpanMap");
+  std::vector<Segment> segments;
+  if (!read_all(o, "SpanMap", segments, read_segment)) return false;
+  out = SpanMap(segments);
+  return check_map(out, "SpanMap");
 }
 
 // ----------------------------------------------------------------------------------------------

@@ -23,15 +23,29 @@ std::string pair_text(Position p) {
 
 Error mismatch(std::string message) { return Error::coordinate(std::move(message)); }
 
+// A segment as the walk reads it: both sides, its kind and the number of its change.
+struct Piece {
+  Span src, dst;
+  std::uint32_t change;
+  SegmentKind kind;
+};
+
+inline Piece piece(const SpanMap& map, std::size_t i) {
+  const SegmentEnd& e = map.end_of(i);
+  return Piece{Span{map.src_byte_start(i), e.src_byte, map.src_char_start(i), e.src_char},
+               Span{map.dst_byte_start(i), e.dst_byte, map.dst_char_start(i), e.dst_char},
+               e.change, map.change(e.change).kind};
+}
+
 // Carries B position p from one side of segment s to the other. `from` is the B side of s and
 // `to` the other side. Byte offsets decide; chars follow. Unsigned arithmetic only wraps on
 // hand-built maps whose chars disagree with their bytes.
-inline bool carry(const Segment& s, const Span& from, const Span& to, Position p, Position& out) {
+inline bool carry(SegmentKind kind, const Span& from, const Span& to, Position p, Position& out) {
   if (p.first == from.byte_start) {
     out = {to.byte_start, to.char_start};
   } else if (p.first == from.byte_end) {
     out = {to.byte_end, to.char_end};
-  } else if (s.kind == SegmentKind::identity && p.first > from.byte_start &&
+  } else if (kind == SegmentKind::identity && p.first > from.byte_start &&
              p.first < from.byte_end) {
     out = {to.byte_start + (p.first - from.byte_start),
            to.char_start + (p.second - from.char_start)};
@@ -42,11 +56,11 @@ inline bool carry(const Segment& s, const Span& from, const Span& to, Position p
 }
 
 // A B position carried back to A through an inner segment, or on to C through an outer one.
-inline bool to_a(const Segment& s, Position at_b, Position& out) {
-  return carry(s, s.dst, s.src, at_b, out);
+inline bool to_a(const Piece& s, Position at_b, Position& out) {
+  return carry(s.kind, s.dst, s.src, at_b, out);
 }
-inline bool to_c(const Segment& s, Position at_b, Position& out) {
-  return carry(s, s.src, s.dst, at_b, out);
+inline bool to_c(const Piece& s, Position at_b, Position& out) {
+  return carry(s.kind, s.src, s.dst, at_b, out);
 }
 
 [[gnu::cold]] Error forward_error(std::size_t j, Position p) {
@@ -69,7 +83,8 @@ Span span_of(Position start, Position end) {
 bool is_canonical(const SpanMap& map) {
   std::uint32_t src_byte = 0, src_char = 0, dst_byte = 0, dst_char = 0;
   bool prev_identity = false;
-  for (const Segment& s : map.segments) {
+  for (std::size_t i = 0; i < map.len(); ++i) {
+    const Segment s = map[i];
     if (s.src.byte_start != src_byte || s.src.char_start != src_char ||
         s.dst.byte_start != dst_byte || s.dst.char_start != dst_char)
       return false;
@@ -97,9 +112,9 @@ bool is_canonical(const SpanMap& map) {
 // A map that passes every position through unchanged: empty, or one identity segment from
 // (0, 0) whose two sides are the same span.
 bool is_plain_identity(const SpanMap& map) {
-  if (map.segments.empty()) return true;
-  if (map.segments.size() != 1) return false;
-  const Segment& s = map.segments.front();
+  if (map.empty()) return true;
+  if (map.len() != 1) return false;
+  const Segment s = map[0];
   return s.kind == SegmentKind::identity && s.src == s.dst && s.src.byte_start == 0 &&
          s.src.char_start == 0 && s.src.byte_start < s.src.byte_end &&
          s.src.char_start <= s.src.char_end;
@@ -125,141 +140,163 @@ struct GroupEnd {
 
 // Grows the group that starts at inner[i] and outer[j] until both sides share an end, or one
 // side can be cut there.
-[[gnu::noinline]] Result<GroupEnd> grow_group(const std::vector<Segment>& inner,
-                                              const std::vector<Segment>& outer, std::size_t i,
-                                              std::size_t j, Position at_b) {
-  const std::size_t inner_count = inner.size(), outer_count = outer.size();
+[[gnu::noinline]] Result<GroupEnd> grow_group(const SpanMap& inner, const SpanMap& outer,
+                                              std::size_t i, std::size_t j, Position at_b) {
+  const std::size_t inner_count = inner.len(), outer_count = outer.len();
   std::size_t last_inner = i, last_outer = j;
   // Where the group's last segment of each side ends in B.
-  std::uint32_t inner_end = inner[last_inner].dst.byte_end;
-  std::uint32_t outer_end = outer[last_outer].src.byte_end;
+  std::uint32_t inner_end = inner.end_of(last_inner).dst_byte;
+  std::uint32_t outer_end = outer.end_of(last_outer).src_byte;
   for (;;) {
-    const Position at_inner_end{inner_end, inner[last_inner].dst.char_end};
+    const Position at_inner_end{inner_end, inner.end_of(last_inner).dst_char};
     if (inner_end == outer_end) return GroupEnd{last_inner, last_outer, at_inner_end};
     if (inner_end < outer_end) {
-      if (outer[last_outer].kind == SegmentKind::identity)
+      if (outer.kind_of(last_outer) == SegmentKind::identity)
         return GroupEnd{last_inner, last_outer, at_inner_end};
       if (++last_inner >= inner_count)
         return std::unexpected(
             mismatch("inner exhausted while grouping at B byte " + std::to_string(at_b.first)));
-      inner_end = inner[last_inner].dst.byte_end;
+      inner_end = inner.end_of(last_inner).dst_byte;
     } else {
-      if (inner[last_inner].kind == SegmentKind::identity)
-        return GroupEnd{last_inner, last_outer, {outer_end, outer[last_outer].src.char_end}};
+      if (inner.kind_of(last_inner) == SegmentKind::identity)
+        return GroupEnd{last_inner, last_outer, {outer_end, outer.end_of(last_outer).src_char}};
       if (++last_outer >= outer_count)
         return std::unexpected(
             mismatch("outer exhausted while grouping at B byte " + std::to_string(at_b.first)));
-      outer_end = outer[last_outer].src.byte_end;
+      outer_end = outer.end_of(last_outer).src_byte;
     }
   }
 }
 
-// Adjacent identity pieces fold into one, as the builder's keep does.
-inline void push_identity(std::vector<Segment>& result, const Span& src, const Span& dst) {
-  if (!result.empty() && result.back().kind == SegmentKind::identity) {
-    Segment& prev = result.back();
-    prev.src.byte_end = src.byte_end;
-    prev.src.char_end = src.char_end;
-    prev.dst.byte_end = dst.byte_end;
-    prev.dst.char_end = dst.char_end;
-    return;
-  }
-  Segment& seg = result.emplace_back();
-  seg.src = src;
-  seg.dst = dst;
-}
+// The changes of the result, by the changes of the inner and outer segments they come from:
+// a walk meets the same few pairs over and over, and each is worked out once.
+class ResultChanges {
+ public:
+  static constexpr std::uint32_t kNoOuter = 0xFFFFFFFFu;
 
-// The segment of a group of several segments on one side: the rules and costs of all its
-// transformed segments, inner ones first.
-[[gnu::noinline]] void push_group(std::vector<Segment>& result, RuleSetUnions& unions,
-                                  const std::vector<Segment>& inner,
-                                  const std::vector<Segment>& outer, std::size_t i,
-                                  std::size_t last_inner, std::size_t j, std::size_t last_outer,
-                                  const Span& src, const Span& dst) {
-  bool transformed = false;
-  NormalizationCost cost;
-  RuleSet rules;
-  for (std::size_t k = i; k <= last_inner; ++k) {
-    if (inner[k].kind == SegmentKind::identity) continue;
-    transformed = true;
-    rules = unions.of(rules, inner[k].rules);
-    cost += inner[k].cost;
-  }
-  for (std::size_t k = j; k <= last_outer; ++k) {
-    if (outer[k].kind == SegmentKind::identity) continue;
-    transformed = true;
-    rules = unions.of(rules, outer[k].rules);
-    cost += outer[k].cost;
-  }
-  if (!transformed) {
-    push_identity(result, src, dst);
-    return;
-  }
-  Segment& seg = result.emplace_back();
-  seg.rules = rules;
-  seg.src = src;
-  seg.dst = dst;
-  seg.cost = cost;
-  seg.kind = kind_from_shape(src, dst);
-}
+  ResultChanges(const SpanMap& inner, const SpanMap& outer, SpanMapWriter& result)
+      : inner_(inner), outer_(outer), result_(result) {}
 
-// The segment of a group of one segment per side, one of the inner map and one of the outer.
-inline void push_pair(std::vector<Segment>& result, RuleSetUnions& unions, const Segment& inner_seg,
-                      const Segment& outer_seg, const Span& src, const Span& dst) {
-  const bool inner_changes = inner_seg.kind != SegmentKind::identity;
-  const bool outer_changes = outer_seg.kind != SegmentKind::identity;
-  if (!inner_changes && !outer_changes) {
-    push_identity(result, src, dst);
-    return;
+  // A group of inner change a and outer change b (kNoOuter: an inner deletion alone) whose
+  // composed shape is of this kind; at least one of the two changes something.
+  std::uint32_t of(std::uint32_t a, std::uint32_t b, SegmentKind kind) {
+    Entry& e = entries_[(a * 5u + b * 3u + static_cast<std::uint32_t>(kind)) % kSlots];
+    if (e.used && e.a == a && e.b == b && e.kind == kind) return e.id;
+    const SegmentChange& ci = inner_.change(a);
+    SegmentChange c;
+    if (b == kNoOuter) {
+      c = SegmentChange{ci.rules, ci.cost, kind};
+    } else {
+      const SegmentChange& co = outer_.change(b);
+      const bool inner_changes = ci.kind != SegmentKind::identity;
+      const bool outer_changes = co.kind != SegmentKind::identity;
+      // Adding to a zero cost gives the other cost unchanged.
+      c.rules = inner_changes && outer_changes ? unions_.of(ci.rules, co.rules)
+                : inner_changes                ? ci.rules
+                                               : co.rules;
+      c.cost = inner_changes && outer_changes ? ci.cost + co.cost
+               : inner_changes                ? ci.cost
+                                              : co.cost;
+      c.kind = kind;
+    }
+    e = Entry{a, b, kind, true, result_.intern(c)};
+    return e.id;
   }
-  const RuleSet rules = inner_changes && outer_changes ? unions.of(inner_seg.rules, outer_seg.rules)
-                        : inner_changes                ? inner_seg.rules
-                                                       : outer_seg.rules;
-  // Adding to a zero cost gives the other cost unchanged.
-  const NormalizationCost cost = inner_changes && outer_changes ? inner_seg.cost + outer_seg.cost
-                                 : inner_changes                ? inner_seg.cost
-                                                                : outer_seg.cost;
-  result.emplace_back(rules, src, dst, cost, kind_from_shape(src, dst));
-}
+
+  // A group of several segments on a side: the rules and costs of all its transformed
+  // segments, inner ones first.
+  void push_group(std::size_t i, std::size_t last_inner, std::size_t j, std::size_t last_outer,
+                  const Span& src, const Span& dst) {
+    bool transformed = false;
+    NormalizationCost cost;
+    RuleSet rules;
+    for (std::size_t k = i; k <= last_inner; ++k) {
+      const SegmentChange& c = inner_.change_of(k);
+      if (c.kind == SegmentKind::identity) continue;
+      transformed = true;
+      rules = unions_.of(rules, c.rules);
+      cost += c.cost;
+    }
+    for (std::size_t k = j; k <= last_outer; ++k) {
+      const SegmentChange& c = outer_.change_of(k);
+      if (c.kind == SegmentKind::identity) continue;
+      transformed = true;
+      rules = unions_.of(rules, c.rules);
+      cost += c.cost;
+    }
+    if (!transformed) {
+      result_.push(src, dst, 0);
+      return;
+    }
+    result_.push_unfolded(src, dst,
+                          result_.intern(SegmentChange{rules, cost, kind_from_shape(src, dst)}));
+  }
+
+  // The segment of a group of one segment per side.
+  void push_pair(const Piece& inner_seg, const Piece& outer_seg, const Span& src,
+                 const Span& dst) {
+    if (inner_seg.kind == SegmentKind::identity && outer_seg.kind == SegmentKind::identity) {
+      result_.push(src, dst, 0);
+      return;
+    }
+    result_.push_unfolded(src, dst,
+                          of(inner_seg.change, outer_seg.change, kind_from_shape(src, dst)));
+  }
+
+ private:
+  struct Entry {
+    std::uint32_t a = 0, b = 0;
+    SegmentKind kind = SegmentKind::identity;
+    bool used = false;
+    std::uint32_t id = 0;
+  };
+  static constexpr std::size_t kSlots = 16;
+
+  const SpanMap& inner_;
+  const SpanMap& outer_;
+  SpanMapWriter& result_;
+  RuleSetUnions unions_;
+  Entry entries_[kSlots];
+};
 
 // Gives the memory of the segments a walk has passed back to the system as it goes, when the
 // two maps are the walk's to take: their segments are never read again, and destroying them
-// reads nothing (segments are trivially destructible), so whole pages of them can be dropped
-// while the result grows. Without it a walk holds both maps and the result at once.
+// reads nothing (stored ends are trivially destructible), so whole pages of them can be
+// dropped while the result grows. Without it a walk holds both maps and the result at once.
 class PassedSegments {
  public:
-  static_assert(std::is_trivially_destructible_v<Segment>);
+  static_assert(std::is_trivially_destructible_v<SegmentEnd>);
 
-  void release(std::vector<Segment>& segments, std::size_t passed, std::size_t& released) {
-    if ((passed - released) * sizeof(Segment) < pages::kReleaseBytes) return;
-    pages::release(segments.data() + released, segments.data() + passed);
-    released = passed;
+  // The segment before `passed` stays: the next one starts where it ends.
+  void release(std::vector<SegmentEnd>& ends, std::size_t passed, std::size_t& released) {
+    if (passed == 0) return;
+    const std::size_t upto = passed - 1;
+    if (upto < released || (upto - released) * sizeof(SegmentEnd) < pages::kReleaseBytes) return;
+    pages::release(ends.data() + released, ends.data() + upto);
+    released = upto;
   }
 };
 
-// The full re-cutting algorithm, without the identity shortcuts. Map is SpanMap when the rule
-// lists of both maps may be taken (every segment that carries rules is consumed once), or
-// const SpanMap when they must be copied.
+// The full re-cutting algorithm, without the identity shortcuts. Map is SpanMap when both maps
+// may be taken (their passed pages are given back), or const SpanMap when they are only read.
 template <class Map>
-Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
-  const Position inner_output_end = inner_map.dst_end();
-  const Position outer_input_end = outer_map.src_end();
+Result<SpanMap> compose_walk(Map& inner, Map& outer) {
+  const Position inner_output_end = inner.dst_end();
+  const Position outer_input_end = outer.src_end();
   if (inner_output_end != outer_input_end)
     return std::unexpected(mismatch("inner output " + pair_text(inner_output_end) +
                                     " != outer input " + pair_text(outer_input_end)));
 
-  auto& inner = inner_map.segments;
-  auto& outer = outer_map.segments;
-  const std::size_t inner_count = inner.size(), outer_count = outer.size();
-  std::vector<Segment> result;
-  if (inner_count == 0 && outer_count == 0) return SpanMap(std::move(result));
+  const std::size_t inner_count = inner.len(), outer_count = outer.len();
+  SpanMapWriter result;
+  if (inner_count == 0 && outer_count == 0) return result.finish();
   result.reserve(inner_count + outer_count);
+  ResultChanges changes(inner, outer, result);
 
-  const Position outer_output_end = outer_map.dst_end();  // (0, 0) for an empty outer map
+  const Position outer_output_end = outer.dst_end();  // (0, 0) for an empty outer map
   std::size_t i = 0, j = 0;
   Position at_b{0, 0};
   interrupt::Poll poll;
-  RuleSetUnions unions;
   constexpr bool taken = !std::is_const_v<Map>;
   PassedSegments passed;
   std::size_t inner_released = 0, outer_released = 0;
@@ -267,24 +304,22 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
   while (i < inner_count || j < outer_count) {
     poll.reach(i + j);
     if constexpr (taken) {
-      passed.release(inner, i, inner_released);
-      passed.release(outer, j, outer_released);
+      passed.release(inner.stored_ends(), i, inner_released);
+      passed.release(outer.stored_ends(), j, outer_released);
     }
     // Deletions of the inner map produce no B text: they land on one C point.
-    while (i < inner_count && inner[i].dst.is_empty()) {
+    while (i < inner_count && !(inner.dst_byte_start(i) < inner.end_of(i).dst_byte)) {
       Position at_c = outer_output_end;
-      if (j < outer_count && !to_c(outer[j], at_b, at_c))
+      if (j < outer_count && !to_c(piece(outer, j), at_b, at_c))
         return std::unexpected(forward_error(j, at_b));
-      Segment& seg = result.emplace_back();
-      seg.rules = inner[i].rules;
-      seg.src = inner[i].src;
-      seg.dst = span_of(at_c, at_c);
-      seg.cost = inner[i].cost;
-      seg.kind = SegmentKind::delete_;
+      const Piece del = piece(inner, i);
+      result.push_unfolded(del.src, span_of(at_c, at_c),
+                           changes.of(del.change, ResultChanges::kNoOuter, SegmentKind::delete_));
       ++i;
     }
     if (i >= inner_count && j >= outer_count) break;
-    if (j < outer_count && outer[j].src.is_empty()) return std::unexpected(insertion_error(j));
+    if (j < outer_count && !(outer.src_byte_start(j) < outer.end_of(j).src_byte))
+      return std::unexpected(insertion_error(j));
     if (i >= inner_count || j >= outer_count)
       return std::unexpected(exhausted_error(at_b, i, inner_count, j, outer_count));
 
@@ -292,19 +327,18 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
     // walk those in a tight loop. Each step is the general group below with its branches
     // known; anything else (a deletion, a segment that crosses the identity's end, a failed
     // carry) leaves the loop and comes back through the general steps.
-    if (outer[j].kind == SegmentKind::identity) {
-      auto& outer_seg = outer[j];
+    if (outer.kind_of(j) == SegmentKind::identity) {
+      const Piece outer_seg = piece(outer, j);
       const std::size_t first_inner = i;
       while (i < inner_count) {
-        auto& inner_seg = inner[i];
+        const Piece inner_seg = piece(inner, i);
         if (inner_seg.dst.is_empty() || inner_seg.dst.byte_end > outer_seg.src.byte_end) break;
         const Position end{inner_seg.dst.byte_end, inner_seg.dst.char_end};
         Position a_start, a_end, c_start, c_end;
         if (!to_a(inner_seg, at_b, a_start) || !to_a(inner_seg, end, a_end) ||
             !to_c(outer_seg, at_b, c_start) || !to_c(outer_seg, end, c_end))
           break;
-        push_pair(result, unions, inner_seg, outer_seg, span_of(a_start, a_end),
-                  span_of(c_start, c_end));
+        changes.push_pair(inner_seg, outer_seg, span_of(a_start, a_end), span_of(c_start, c_end));
         ++i;
         at_b = end;
         if (outer_seg.src.byte_end <= end.first) {
@@ -314,11 +348,11 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
       }
       if (i != first_inner) continue;
     }
-    if (inner[i].kind == SegmentKind::identity) {
-      auto& inner_seg = inner[i];
+    if (inner.kind_of(i) == SegmentKind::identity) {
+      const Piece inner_seg = piece(inner, i);
       const std::size_t first_outer = j;
       while (j < outer_count) {
-        auto& outer_seg = outer[j];
+        const Piece outer_seg = piece(outer, j);
         if (outer_seg.src.is_empty() || outer_seg.src.byte_end > inner_seg.dst.byte_end) break;
         const Position end = outer_seg.src.byte_end == inner_seg.dst.byte_end
                                  ? Position{inner_seg.dst.byte_end, inner_seg.dst.char_end}
@@ -327,8 +361,7 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
         if (!to_a(inner_seg, at_b, a_start) || !to_a(inner_seg, end, a_end) ||
             !to_c(outer_seg, at_b, c_start) || !to_c(outer_seg, end, c_end))
           break;
-        push_pair(result, unions, inner_seg, outer_seg, span_of(a_start, a_end),
-                  span_of(c_start, c_end));
+        changes.push_pair(inner_seg, outer_seg, span_of(a_start, a_end), span_of(c_start, c_end));
         ++j;
         at_b = end;
         if (inner_seg.dst.byte_end <= end.first) {
@@ -341,8 +374,8 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
 
     // Most groups are one segment of each side: both end together, or one of them is an
     // identity cut where the other ends.
-    auto& inner_seg = inner[i];
-    auto& outer_seg = outer[j];
+    const Piece inner_seg = piece(inner, i);
+    const Piece outer_seg = piece(outer, j);
     std::size_t last_inner = i, last_outer = j;
     Position group_end;
     const std::uint32_t inner_end = inner_seg.dst.byte_end, outer_end = outer_seg.src.byte_end;
@@ -358,8 +391,8 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
       last_outer = grown->last_outer;
       group_end = grown->end;
     }
-    auto& last_inner_seg = inner[last_inner];
-    auto& last_outer_seg = outer[last_outer];
+    const Piece last_inner_seg = last_inner == i ? inner_seg : piece(inner, last_inner);
+    const Piece last_outer_seg = last_outer == j ? outer_seg : piece(outer, last_outer);
 
     Position a_start, a_end, c_start, c_end;
     if (!to_a(inner_seg, at_b, a_start)) return std::unexpected(backward_error(i, at_b));
@@ -371,8 +404,8 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
     const Span src = span_of(a_start, a_end), dst = span_of(c_start, c_end);
 
     if (last_inner != i || last_outer != j)
-      push_group(result, unions, inner, outer, i, last_inner, j, last_outer, src, dst);
-    else push_pair(result, unions, inner_seg, outer_seg, src, dst);
+      changes.push_group(i, last_inner, j, last_outer, src, dst);
+    else changes.push_pair(inner_seg, outer_seg, src, dst);
 
     i = last_inner_seg.dst.byte_end <= group_end.first ? last_inner + 1 : last_inner;
     j = last_outer_seg.src.byte_end <= group_end.first ? last_outer + 1 : last_outer;
@@ -381,10 +414,10 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
 
   if constexpr (taken) {
     // Nothing of the taken maps is left to read.
-    inner_map = SpanMap();
-    outer_map = SpanMap();
+    inner = SpanMap();
+    outer = SpanMap();
   }
-  return SpanMap(std::move(result));
+  return result.finish();
 }
 
 }  // namespace
@@ -392,8 +425,8 @@ Result<SpanMap> compose_walk(Map& inner_map, Map& outer_map) {
 Result<SpanMap> SpanMap::compose(const SpanMap& inner, const SpanMap& outer) {
   // Shortcuts for a pass that changed nothing; they give exactly what the general walk gives.
   if (inner.dst_end() == outer.src_end()) {
-    if (inner.segments.empty() && outer.segments.empty()) return SpanMap();
-    if (!inner.segments.empty() && is_plain_identity(inner) && is_canonical(outer)) return outer;
+    if (inner.empty() && outer.empty()) return SpanMap();
+    if (!inner.empty() && is_plain_identity(inner) && is_canonical(outer)) return outer;
     if (is_plain_identity(outer) && is_canonical(inner)) return inner;
   }
   return compose_walk(inner, outer);
@@ -401,8 +434,8 @@ Result<SpanMap> SpanMap::compose(const SpanMap& inner, const SpanMap& outer) {
 
 Result<SpanMap> SpanMap::compose(SpanMap&& inner, SpanMap&& outer) {
   if (inner.dst_end() == outer.src_end()) {
-    if (inner.segments.empty() && outer.segments.empty()) return SpanMap();
-    if (!inner.segments.empty() && is_plain_identity(inner) && is_canonical(outer))
+    if (inner.empty() && outer.empty()) return SpanMap();
+    if (!inner.empty() && is_plain_identity(inner) && is_canonical(outer))
       return std::move(outer);
     if (is_plain_identity(outer) && is_canonical(inner)) return std::move(inner);
   }

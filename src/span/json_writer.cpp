@@ -126,9 +126,9 @@ void write(std::string& out, const Segment& segment) {
 
 void write(std::string& out, const SpanMap& map) {
   out += "{\"segments\":[";
-  for (std::size_t i = 0; i < map.segments.size(); ++i) {
+  for (std::size_t i = 0; i < map.len(); ++i) {
     if (i) out.push_back(',');
-    write(out, map.segments[i]);
+    write(out, map[i]);
   }
   out += "]}";
 }

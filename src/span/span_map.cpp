@@ -21,6 +21,31 @@ std::string_view segment_kind_name(SegmentKind kind) {
 // ---------------------------------------------------------------------------
 // SpanMap accessors
 
+SpanMap::SpanMap(const std::vector<Segment>& segments) {
+  SpanMapWriter writer;
+  writer.reserve(segments.size());
+  for (const Segment& s : segments)
+    writer.push_unfolded(s.src, s.dst,
+                         s == Segment{.src = s.src, .dst = s.dst}
+                             ? 0
+                             : writer.intern(SegmentChange{s.rules, s.cost, s.kind}));
+  *this = writer.finish();
+}
+
+std::vector<Segment> SpanMap::segments() const {
+  std::vector<Segment> out;
+  out.reserve(len());
+  for (std::size_t i = 0; i < len(); ++i) out.push_back((*this)[i]);
+  return out;
+}
+
+bool SpanMap::operator==(const SpanMap& other) const {
+  if (len() != other.len()) return false;
+  for (std::size_t i = 0; i < len(); ++i)
+    if (!((*this)[i] == other[i])) return false;
+  return true;
+}
+
 // What a builder that keeps the whole text gives, without copying the text.
 SpanMap SpanMap::identity(std::string_view text) {
   return identity(static_cast<std::uint32_t>(text.size()),
@@ -30,28 +55,86 @@ SpanMap SpanMap::identity(std::string_view text) {
 SpanMap SpanMap::identity(std::uint32_t bytes, std::uint32_t chars) {
   SpanMap m;
   if (bytes == 0) return m;
-  Segment seg;
-  seg.src = Span{0, bytes, 0, chars};
-  seg.dst = seg.src;
-  m.segments.push_back(std::move(seg));
+  m.ends_.push_back(SegmentEnd{bytes, chars, bytes, chars, 0});
   return m;
 }
 
 Position SpanMap::src_end() const {
-  if (segments.empty()) return {0, 0};
-  const Span& s = segments.back().src;
-  return {s.byte_end, s.char_end};
+  if (ends_.empty()) return {0, 0};
+  return ends_.back().src();
 }
 
 Position SpanMap::dst_end() const {
-  if (segments.empty()) return {0, 0};
-  const Span& s = segments.back().dst;
-  return {s.byte_end, s.char_end};
+  if (ends_.empty()) return {0, 0};
+  return ends_.back().dst();
 }
 
 bool SpanMap::is_identity() const {
-  return std::all_of(segments.begin(), segments.end(),
-                     [](const Segment& s) { return s.kind == SegmentKind::identity; });
+  for (std::size_t i = 0; i < len(); ++i)
+    if (kind_of(i) != SegmentKind::identity) return false;
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// Writer
+
+std::size_t SpanMapWriter::ChangeHash::operator()(const SegmentChange& c) const {
+  std::size_t h = std::hash<std::string_view>{}(std::string_view(
+      reinterpret_cast<const char*>(c.rules.begin()), c.rules.size() * sizeof(RuleName)));
+  h = h * 1000003u ^ c.cost.absorbed_whitespace;
+  h = h * 1000003u ^ c.cost.absorbed_separators;
+  h = h * 1000003u ^ c.cost.expanded_syllables;
+  h = h * 1000003u ^ c.cost.replaced_chars;
+  return h * 1000003u ^ static_cast<std::size_t>(c.kind);
+}
+
+std::uint32_t SpanMapWriter::intern(const SegmentChange& change) {
+  if (last_id_ != 0 && change == last_change_) return last_id_;
+  return intern_new(change);
+}
+
+std::uint32_t SpanMapWriter::intern_new(const SegmentChange& change) {
+  auto [it, added] =
+      ids_.try_emplace(change, static_cast<std::uint32_t>(map_.changes_.size() + 1));
+  if (added) map_.changes_.push_back(change);
+  last_change_ = change;
+  last_id_ = it->second;
+  return last_id_;
+}
+
+void SpanMapWriter::push_unfolded(const Span& src, const Span& dst, std::uint32_t change) {
+  std::vector<SegmentEnd>& ends = map_.ends_;
+  if (!loose_) {
+    const Position src_from = ends.empty() ? Position{0, 0} : ends.back().src();
+    const Position dst_from = ends.empty() ? Position{0, 0} : ends.back().dst();
+    if (src.byte_start != src_from.first || src.char_start != src_from.second ||
+        dst.byte_start != dst_from.first || dst.char_start != dst_from.second)
+      become_loose();
+  }
+  if (loose_)
+    map_.starts_.push_back(
+        SegmentEnd{src.byte_start, src.char_start, dst.byte_start, dst.char_start, 0});
+  pages::grow_for_one(ends);
+  ends.push_back(SegmentEnd{src.byte_end, src.char_end, dst.byte_end, dst.char_end, change});
+}
+
+void SpanMapWriter::become_loose() {
+  std::vector<SegmentEnd>& starts = map_.starts_;
+  starts.reserve(map_.ends_.capacity());
+  starts.push_back(SegmentEnd{0, 0, 0, 0, 0});
+  for (std::size_t i = 1; i < map_.ends_.size(); ++i) starts.push_back(map_.ends_[i - 1]);
+  // A map of no segments has nothing to keep: the start goes in with the first one.
+  if (map_.ends_.empty()) starts.clear();
+  loose_ = true;
+}
+
+SpanMap SpanMapWriter::finish() {
+  SpanMap out = std::move(map_);
+  map_ = SpanMap();
+  ids_.clear();
+  last_id_ = 0;
+  loose_ = false;
+  return out;
 }
 
 // ---------------------------------------------------------------------------
@@ -74,20 +157,7 @@ void SpanMapBuilder::keep(std::string_view text) {
   src_char_ += nc;
   dst_byte_ += nb;
   dst_char_ += nc;
-  if (!segments_.empty() && segments_.back().kind == SegmentKind::identity) {
-    Segment& last = segments_.back();
-    last.src.byte_end = src_byte_;
-    last.src.char_end = src_char_;
-    last.dst.byte_end = dst_byte_;
-    last.dst.char_end = dst_char_;
-    return;
-  }
-  Segment seg;
-  seg.src = Span{sb, src_byte_, sc, src_char_};
-  seg.dst = Span{db, dst_byte_, dc, dst_char_};
-  seg.kind = SegmentKind::identity;
-  pages::grow_for_one(segments_);
-  segments_.push_back(std::move(seg));
+  segments_.push(Span{sb, src_byte_, sc, src_char_}, Span{db, dst_byte_, dc, dst_char_}, 0);
 }
 
 void SpanMapBuilder::push_transformed(std::string_view src_text, std::string_view dst_text,
@@ -102,14 +172,10 @@ void SpanMapBuilder::push_transformed(std::string_view src_text, std::string_vie
     last_rule_ = rule;
     last_rules_ = RuleSet::of(rule);
   }
-  Segment seg;
-  seg.rules = last_rules_;
-  seg.src = Span{sb, src_byte_, sc, src_char_};
-  seg.dst = Span{db, dst_byte_, dc, dst_char_};
-  seg.cost = cost;
-  seg.kind = kind_from_shape(seg.src, seg.dst);
-  pages::grow_for_one(segments_);
-  segments_.push_back(std::move(seg));
+  const Span src{sb, src_byte_, sc, src_char_};
+  const Span dst{db, dst_byte_, dc, dst_char_};
+  segments_.push_unfolded(src, dst,
+                          segments_.intern(SegmentChange{last_rules_, cost, kind_from_shape(src, dst)}));
 }
 
 void SpanMapBuilder::replace(std::string_view src_text, std::string_view dst_text, RuleName rule) {
@@ -136,9 +202,8 @@ void SpanMapBuilder::absorb(std::string_view src_text, RuleName rule, AbsorbClas
 }
 
 SpanMapBuilder::Output SpanMapBuilder::finish() {
-  Output out{std::move(output_), SpanMap(std::move(segments_))};
+  Output out{std::move(output_), segments_.finish()};
   output_ = std::string();
-  segments_ = std::vector<Segment>();
   src_byte_ = src_char_ = dst_byte_ = dst_char_ = 0;
   return out;
 }
@@ -169,8 +234,8 @@ bool reversed_chars(const Span& s) { return s.char_end < s.char_start; }
 
 Result<void> SpanMap::validate() const {
   std::uint32_t eb_src = 0, ec_src = 0, eb_dst = 0, ec_dst = 0;
-  for (std::size_t i = 0; i < segments.size(); ++i) {
-    const Segment& s = segments[i];
+  for (std::size_t i = 0; i < len(); ++i) {
+    const Segment s = (*this)[i];
     if (s.src.byte_start != eb_src || s.src.char_start != ec_src)
       return std::unexpected(Error::invariant(i, contiguity_message("src", eb_src, ec_src, s.src)));
     if (s.dst.byte_start != eb_dst || s.dst.char_start != ec_dst)
@@ -222,29 +287,20 @@ Position interior(const Segment& s, std::uint32_t byte, std::uint32_t ch) {
   return {s.src.byte_start + (byte - s.dst.byte_start), ch + s.src.char_start - s.dst.char_start};
 }
 
-bool empty_output_at(const Segment& s, std::uint32_t byte) {
-  return s.dst.is_empty() && s.dst.byte_start == byte;
-}
-
 }  // namespace
 
 SourceSpan SpanMap::to_source(Span q) const {
   SourceSpan out;
-  const std::size_t n = segments.size();
+  const std::size_t n = len();
   if (n == 0) return out;
 
-  const auto begin = segments.begin(), end = segments.end();
-  const std::size_t first = static_cast<std::size_t>(
-      std::partition_point(begin, end,
-                           [&](const Segment& s) { return s.dst.byte_end <= q.byte_start; }) -
-      begin);
-  const std::size_t last = static_cast<std::size_t>(
-      std::partition_point(begin, end,
-                           [&](const Segment& s) { return s.dst.byte_start < q.byte_end; }) -
-      begin);
+  const std::size_t first =
+      first_index(n, [&](std::size_t i) { return ends_[i].dst_byte <= q.byte_start; });
+  const std::size_t last =
+      first_index(n, [&](std::size_t i) { return dst_byte_start(i) < q.byte_end; });
 
   if (first < last) {
-    const Segment& a = segments[first];
+    const Segment a = (*this)[first];
     if (a.kind == SegmentKind::identity && q.byte_start > a.dst.byte_start &&
         q.byte_start < a.dst.byte_end) {
       const Position p = interior(a, q.byte_start, q.char_start);
@@ -255,7 +311,7 @@ SourceSpan SpanMap::to_source(Span q) const {
       out.span.char_start = a.src.char_start;
       if (q.byte_start != a.dst.byte_start) out.snapped = true;
     }
-    const Segment& z = segments[last - 1];
+    const Segment z = (*this)[last - 1];
     if (z.kind == SegmentKind::identity && q.byte_end < z.dst.byte_end &&
         q.byte_end > z.dst.byte_start) {
       const Position p = interior(z, q.byte_end, q.char_end);
@@ -274,21 +330,25 @@ SourceSpan SpanMap::to_source(Span q) const {
     bool mixed = false;
     RuleSet seen;  // the set of the last segment whose rules were added
     for (std::size_t k = first; k < last; ++k) {
-      const Segment& s = segments[k];
-      // A separator absorbed right at an end of the query lies outside it.
-      if (empty_output_at(s, q.byte_start) || empty_output_at(s, q.byte_end)) continue;
-      out.cost += s.cost;
-      if (s.rules.empty() || s.rules == seen) continue;
-      seen = s.rules;
+      const SegmentEnd& e = ends_[k];
+      // A separator absorbed right at an end of the query lies outside it: its output is
+      // empty and starts (so ends) there.
+      const std::uint32_t dst_start = dst_byte_start(k);
+      if (!(dst_start < e.dst_byte) && (dst_start == q.byte_start || dst_start == q.byte_end))
+        continue;
+      const SegmentChange& c = change(e.change);
+      out.cost += c.cost;
+      if (c.rules.empty() || c.rules == seen) continue;
+      seen = c.rules;
       if (!mixed) {
         if (only.empty()) {
-          only = s.rules;
+          only = c.rules;
           continue;
         }
         mixed = true;
         out.rules.assign(only.begin(), only.end());
       }
-      for (const RuleName rule : s.rules)
+      for (const RuleName rule : c.rules)
         if (std::find(out.rules.begin(), out.rules.end(), rule) == out.rules.end())
           out.rules.push_back(rule);
     }
@@ -297,7 +357,7 @@ SourceSpan SpanMap::to_source(Span q) const {
     return out;
   }
 
-  const Segment& s = segments[std::min(n - 1, first)];
+  const Segment s = (*this)[std::min(n - 1, first)];
   Position p;
   if (q.byte_start == s.dst.byte_start) {
     p = {s.src.byte_start, s.src.char_start};

@@ -185,9 +185,9 @@ TEST(SpanMapCompose, TakingLongMapsGivesTheSameMapAndEmptiesThem) {
   ASSERT_EQ(outer.len(), 4u * kRepeats);
   for (std::uint32_t k = 0; k < kRepeats; ++k) {
     const std::uint32_t at = 4 * k, out = 2 * k;
-    ASSERT_EQ(inner.segments[2 * k + 1], seg(K::replace, A(at + 2, at + 3), A(at + 2, at + 3),
+    ASSERT_EQ(inner[2 * k + 1], seg(K::replace, A(at + 2, at + 3), A(at + 2, at + 3),
                                              {kLookalike}, cost(0, 0, 0, 1)));
-    ASSERT_EQ(outer.segments[4 * k + 3],
+    ASSERT_EQ(outer[4 * k + 3],
               seg(K::delete_, A(at + 3, at + 4), A(out + 2, out + 2), {kSpace}, cost(1, 0, 0, 0)));
   }
   EXPECT_TRUE(inner.validate() && outer.validate());
@@ -197,7 +197,7 @@ TEST(SpanMapCompose, TakingLongMapsGivesTheSameMapAndEmptiesThem) {
   ASSERT_TRUE(taken);
   EXPECT_TRUE(*copied == *taken);
   EXPECT_EQ(taken->len(), 4u * kRepeats);
-  EXPECT_EQ(str(taken->segments[4 * kRepeats - 2]),
+  EXPECT_EQ(str((*taken)[4 * kRepeats - 2]),
             "replace " + str(A(4 * kRepeats - 2, 4 * kRepeats - 1)) + ">" +
                 str(A(2 * kRepeats - 1, 2 * kRepeats)) + " [lookalike.digit] r1");
   EXPECT_EQ(inner.len(), 0u);

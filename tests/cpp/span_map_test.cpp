@@ -85,7 +85,7 @@ TEST(SpanMapBuilder, KindFollowsTheShapeOfEachSide) {
 
 TEST(SpanMap, IdentityOfATextAndOfNothing) {
   EXPECT_EQ(str(SpanMap::identity("a가\xF0\x9F\x98\x80")), "identity 0-8/0-3>0-8/0-3");
-  EXPECT_TRUE(SpanMap::identity("").segments.empty());
+  EXPECT_TRUE(SpanMap::identity("").empty());
   EXPECT_EQ(SpanMap::identity(""), SpanMap());
   EXPECT_EQ(SpanMap().src_end(), (Position{0, 0}));
 }
@@ -219,7 +219,7 @@ TEST(SpanMapToSource, EmptyMapGivesEmptySpanAtZero) {
 // the query, less separators absorbed right at one of its ends, names sorted once at the end.
 SourceSpan plain_rules_and_cost(const SpanMap& map, Span q) {
   SourceSpan out;
-  for (const Segment& s : map.segments) {
+  for (const Segment& s : map.segments()) {
     if (!(s.dst.byte_end > q.byte_start && s.dst.byte_start < q.byte_end)) continue;
     if (s.dst.is_empty() && (s.dst.byte_start == q.byte_start || s.dst.byte_start == q.byte_end))
       continue;
@@ -264,13 +264,12 @@ TEST(SpanMapToSource, RulesAndCostOfEveryQueryMatchThePlainReading) {
   }
   {
     // Segments holding sets of two names, overlapping the single ones.
-    SpanMap m;
-    m.segments = {seg(K::replace, A(0, 2), A(0, 2), {kFold, kSpace}, cost(0, 0, 0, 2)),
-                  seg(K::replace, A(2, 3), A(2, 3), {kSpace}, cost(0, 0, 0, 1)),
-                  id(A(3, 5)),
-                  seg(K::delete_, A(5, 6), A(5, 5), {kHyphen}, cost(0, 1, 0, 0)),
-                  seg(K::replace, A(6, 8), A(5, 7), {kSpace, kFold}, cost(0, 0, 0, 2)),
-                  seg(K::replace, A(8, 9), A(7, 8), {kHyphen, kDash}, cost(0, 0, 0, 1))};
+    SpanMap m({seg(K::replace, A(0, 2), A(0, 2), {kFold, kSpace}, cost(0, 0, 0, 2)),
+               seg(K::replace, A(2, 3), A(2, 3), {kSpace}, cost(0, 0, 0, 1)),
+               id(A(3, 5)),
+               seg(K::delete_, A(5, 6), A(5, 5), {kHyphen}, cost(0, 1, 0, 0)),
+               seg(K::replace, A(6, 8), A(5, 7), {kSpace, kFold}, cost(0, 0, 0, 2)),
+               seg(K::replace, A(8, 9), A(7, 8), {kHyphen, kDash}, cost(0, 0, 0, 1))});
     maps.push_back(std::move(m));
   }
   for (std::size_t m = 0; m < maps.size(); ++m) {

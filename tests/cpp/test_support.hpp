@@ -83,9 +83,9 @@ inline std::string str(const Segment& s) {
 // The segments of a map joined by " | ".
 inline std::string str(const SpanMap& m) {
   std::string out;
-  for (std::size_t i = 0; i < m.segments.size(); ++i) {
+  for (std::size_t i = 0; i < m.len(); ++i) {
     if (i) out += " | ";
-    out += str(m.segments[i]);
+    out += str(m[i]);
   }
   return out;
 }

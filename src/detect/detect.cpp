@@ -15,6 +15,7 @@
 #include "error/interrupt.hpp"
 #include "normalize/pipeline.hpp"
 #include "normalize/rule_names.hpp"
+#include "span/pages.hpp"
 
 namespace norvane {
 
@@ -117,6 +118,16 @@ struct SplitBest {
   std::size_t next = 0;
 };
 
+// Splits of a run look this many cuts ahead at most (more than kMaxCandidateDigits + 1).
+constexpr std::size_t kSplitWindow = 32;
+static_assert(kSplitWindow > kMaxCandidateDigits + 1 && kSplitWindow <= 256);
+
+// A place where a run may be split, and the costs of the separators absorbed there.
+struct ListCut {
+  std::uint32_t byte, ch;
+  NormalizationCost cost;
+};
+
 struct RunOutcome {
   std::optional<Finding> winner;
   bool vetoed = false;  // some candidate was rejected as "business_context"
@@ -134,9 +145,8 @@ struct Scratch {
   std::vector<std::vector<ContextHit>> cand_hits;
   std::vector<float> ctx, raw;
   std::vector<ContextHit> neg_hits;
-  std::vector<Position> cuts;
-  std::vector<NormalizationCost> cut_costs;  // see mend_list
-  std::vector<SplitBest> best;
+  std::vector<ListCut> cuts;           // see mend_list
+  std::vector<std::uint8_t> steps;     // from each cut to the next of its best split
   std::vector<extend::Shape> extra_shapes;
   std::vector<RuleList> cand_ext;
   std::vector<ContextHit> ext_hits;
@@ -151,8 +161,8 @@ struct Scratch {
   }
   void trim() {
     trim(shapes.emails), trim(shapes.passports), trim(shapes.runs), trim(digits), trim(cands);
-    trim(cand_hits), trim(ctx), trim(raw), trim(neg_hits), trim(cuts), trim(cut_costs);
-    trim(best), trim(extra_shapes), trim(cand_ext), trim(ext_hits), trim(sources);
+    trim(cand_hits), trim(ctx), trim(raw), trim(neg_hits), trim(cuts), trim(steps);
+    trim(extra_shapes), trim(cand_ext), trim(ext_hits), trim(sources);
     for (auto& hits : cand_hits) trim(hits);
     for (auto& rules : cand_ext) trim(rules);
   }
@@ -563,37 +573,30 @@ class Detector {
   void mend_list(const Span& run) {
     // A winning piece needs kMinCandidateDigits characters and is never the whole run.
     if (run.char_len() <= kMinCandidateDigits) return;
+    // Cuts where whitespace or commas were absorbed, each with the costs of the separators
+    // absorbed there: a piece's projection holds at least those of its inner cuts.
     s_.cuts.clear();
-    s_.cuts.push_back({run.byte_start, run.char_start});
+    s_.cuts.push_back(ListCut{run.byte_start, run.char_start, {}});
     const std::size_t n = map_.len();
-    for (std::size_t k = segment_after(run.byte_start);
-         k < n && map_.dst_byte_start(k) < run.byte_end; ++k) {
-      if (!is_list_break(map_.change_of(k))) continue;
-      const std::uint32_t at = map_.dst_byte_start(k);
-      if (s_.cuts.back().first != at) s_.cuts.push_back({at, map_.dst_char_start(k)});
+    for (std::size_t m = segment_after(run.byte_start);
+         m < n && map_.dst_byte_start(m) < run.byte_end; ++m) {
+      const SegmentChange& change = map_.change_of(m);
+      if (!is_list_break(change)) continue;
+      const std::uint32_t at = map_.dst_byte_start(m);
+      if (s_.cuts.back().byte != at) {
+        pages::grow_for_one(s_.cuts);  // a run of a whole text cuts at every other byte
+        s_.cuts.push_back(ListCut{at, map_.dst_char_start(m), {}});
+      }
+      s_.cuts.back().cost += change.cost;
     }
-    s_.cuts.push_back({run.byte_end, run.char_end});
+    s_.cuts.push_back(ListCut{run.byte_end, run.char_end, {}});
     const std::size_t k = s_.cuts.size() - 1;  // elementary pieces
     if (k < 2) return;
-    // The costs of the separators absorbed at each cut: a piece's projection holds at least
-    // those of its inner cuts.
     const bool prune = can_prune_pieces();
     const bool quiet = prune && search_.quiet_around(text_, run, cfg_.context_window);
-    if (prune) {
-      s_.cut_costs.assign(k + 1, NormalizationCost{});
-      std::size_t c = 0;
-      for (std::size_t m = segment_after(run.byte_start);
-           m < n && map_.dst_byte_start(m) < run.byte_end; ++m) {
-        const SegmentChange& change = map_.change_of(m);
-        if (!is_list_break(change)) continue;
-        const std::uint32_t at = map_.dst_byte_start(m);
-        while (c < k && s_.cuts[c].first < at) ++c;
-        if (c < k && s_.cuts[c].first == at) s_.cut_costs[c] += change.cost;
-      }
-    }
 
     auto piece = [&](std::size_t i, std::size_t j) {
-      return Span{s_.cuts[i].first, s_.cuts[j].first, s_.cuts[i].second, s_.cuts[j].second};
+      return Span{s_.cuts[i].byte, s_.cuts[j].byte, s_.cuts[i].ch, s_.cuts[j].ch};
     };
     auto eligible = [&](const Span& p) {
       if (p.char_len() > kMaxCandidateDigits) return false;
@@ -602,16 +605,22 @@ class Detector {
       return digits >= 2;
     };
 
-    s_.best.assign(k + 1, SplitBest{});
+    // The best split from cut i on needs those from the next kSplitWindow cuts only (a piece
+    // holds a character at least, so one of at most kMaxCandidateDigits characters spans
+    // fewer cuts): they are kept in a ring, and of the rest only the step to the next cut.
+    SplitBest ring[kSplitWindow];
+    auto best = [&](std::size_t at) -> SplitBest& { return ring[at % kSplitWindow]; };
+    best(k) = SplitBest{};
+    s_.steps.assign(k, 0);
     for (std::size_t i = k; i-- > 0;) {
       bool have = false;
       SplitBest b;
       NormalizationCost inner;  // of the cuts i+1 .. j-1
-      for (std::size_t j = i + 1; j <= k; ++j) {
-        if (prune && j > i + 1) inner += s_.cut_costs[j - 1];
+      for (std::size_t j = i + 1; j <= k && j - i < kSplitWindow; ++j) {
+        if (prune && j > i + 1) inner += s_.cuts[j - 1].cost;
         if (i == 0 && j == k) break;  // the whole run is not a piece
         // Longer pieces only ever lose to their own finer split.
-        if (j > i + 1 && s_.cuts[j].second - s_.cuts[i].second > kMaxCandidateDigits) break;
+        if (j > i + 1 && s_.cuts[j].ch - s_.cuts[i].ch > kMaxCandidateDigits) break;
         const Span p = piece(i, j);
         std::uint32_t w = 0;
         double s = 0;
@@ -622,18 +631,20 @@ class Detector {
             s = o.winner->score;
           }
         }
-        SplitBest c{s_.best[j].winners + w, s_.best[j].pieces + 1, s_.best[j].score + s, j};
+        const SplitBest& after = best(j);
+        SplitBest c{after.winners + w, after.pieces + 1, after.score + s, j};
         if (!have || c.winners > b.winners || (c.winners == b.winners && c.pieces > b.pieces) ||
             (c.winners == b.winners && c.pieces == b.pieces && c.score > b.score)) {
           b = c;
           have = true;
         }
       }
-      s_.best[i] = b;
+      best(i) = b;
+      s_.steps[i] = static_cast<std::uint8_t>(b.next - i);
     }
-    if (s_.best[0].winners == 0) return;
-    for (std::size_t i = 0; i < k; i = s_.best[i].next) {
-      const Span p = piece(i, s_.best[i].next);
+    if (best(0).winners == 0) return;
+    for (std::size_t i = 0; i < k; i += s_.steps[i]) {
+      const Span p = piece(i, i + s_.steps[i]);
       if (!eligible(p)) continue;
       RunOutcome o = evaluate_run(p, nullptr);
       if (o.winner) findings_.push_back(std::move(*o.winner));

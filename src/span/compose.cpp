@@ -32,9 +32,9 @@ struct Piece {
 
 inline Piece piece(const SpanMap& map, std::size_t i) {
   const SegmentEnd& e = map.end_of(i);
-  return Piece{Span{map.src_byte_start(i), e.src_byte, map.src_char_start(i), e.src_char},
-               Span{map.dst_byte_start(i), e.dst_byte, map.dst_char_start(i), e.dst_char},
-               e.change, map.change(e.change).kind};
+  const SegmentEnd& from = map.start_of(i);
+  return Piece{Span{from.src_byte, e.src_byte, from.src_char, e.src_char},
+               Span{from.dst_byte, e.dst_byte, from.dst_char, e.dst_char}, e.change, e.kind()};
 }
 
 // Carries B position p from one side of segment s to the other. `from` is the B side of s and
@@ -261,19 +261,17 @@ class ResultChanges {
 
 // Gives the memory of the segments a walk has passed back to the system as it goes, when the
 // two maps are the walk's to take: their segments are never read again, and destroying them
-// reads nothing (stored ends are trivially destructible), so whole pages of them can be
+// reads nothing (stored bounds are trivially destructible), so whole pages of them can be
 // dropped while the result grows. Without it a walk holds both maps and the result at once.
 class PassedSegments {
  public:
   static_assert(std::is_trivially_destructible_v<SegmentEnd>);
 
-  // The segment before `passed` stays: the next one starts where it ends.
-  void release(std::vector<SegmentEnd>& ends, std::size_t passed, std::size_t& released) {
-    if (passed == 0) return;
-    const std::size_t upto = passed - 1;
-    if (upto < released || (upto - released) * sizeof(SegmentEnd) < pages::kReleaseBytes) return;
-    pages::release(ends.data() + released, ends.data() + upto);
-    released = upto;
+  // Bound `passed` stays: segment `passed` starts there.
+  void release(std::vector<SegmentEnd>& bounds, std::size_t passed, std::size_t& released) {
+    if ((passed - released) * sizeof(SegmentEnd) < pages::kReleaseBytes) return;
+    pages::release(bounds.data() + released, bounds.data() + passed);
+    released = passed;
   }
 };
 
@@ -304,8 +302,8 @@ Result<SpanMap> compose_walk(Map& inner, Map& outer) {
   while (i < inner_count || j < outer_count) {
     poll.reach(i + j);
     if constexpr (taken) {
-      passed.release(inner.stored_ends(), i, inner_released);
-      passed.release(outer.stored_ends(), j, outer_released);
+      passed.release(inner.stored_bounds(), i, inner_released);
+      passed.release(outer.stored_bounds(), j, outer_released);
     }
     // Deletions of the inner map produce no B text: they land on one C point.
     while (i < inner_count && !(inner.dst_byte_start(i) < inner.end_of(i).dst_byte)) {

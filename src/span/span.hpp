@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "span/rule_set.hpp"
@@ -18,6 +19,7 @@ struct Span {
   std::uint32_t byte_len() const { return byte_end > byte_start ? byte_end - byte_start : 0; }
   std::uint32_t char_len() const { return char_end > char_start ? char_end - char_start : 0; }
   bool is_empty() const { return !(byte_start < byte_end); }
+  std::pair<std::uint32_t, std::uint32_t> end_position() const { return {byte_end, char_end}; }
   bool operator==(const Span&) const = default;
 };
 

@@ -24,11 +24,11 @@ std::string_view segment_kind_name(SegmentKind kind) {
 SpanMap::SpanMap(const std::vector<Segment>& segments) {
   SpanMapWriter writer;
   writer.reserve(segments.size());
-  for (const Segment& s : segments)
+  for (const Segment& s : segments) {
+    const bool plain = s.kind == SegmentKind::identity && s.rules.empty() && s.cost.is_zero();
     writer.push_unfolded(s.src, s.dst,
-                         s == Segment{.src = s.src, .dst = s.dst}
-                             ? 0
-                             : writer.intern(SegmentChange{s.rules, s.cost, s.kind}));
+                         plain ? 0 : writer.intern(SegmentChange{s.rules, s.cost, s.kind}));
+  }
   *this = writer.finish();
 }
 
@@ -55,18 +55,18 @@ SpanMap SpanMap::identity(std::string_view text) {
 SpanMap SpanMap::identity(std::uint32_t bytes, std::uint32_t chars) {
   SpanMap m;
   if (bytes == 0) return m;
-  m.ends_.push_back(SegmentEnd{bytes, chars, bytes, chars, 0});
+  m.bounds_ = {SegmentEnd{0, 0, 0, 0, 0}, SegmentEnd{bytes, chars, bytes, chars, 0}};
   return m;
 }
 
 Position SpanMap::src_end() const {
-  if (ends_.empty()) return {0, 0};
-  return ends_.back().src();
+  if (bounds_.empty()) return {0, 0};
+  return bounds_.back().src();
 }
 
 Position SpanMap::dst_end() const {
-  if (ends_.empty()) return {0, 0};
-  return ends_.back().dst();
+  if (bounds_.empty()) return {0, 0};
+  return bounds_.back().dst();
 }
 
 bool SpanMap::is_identity() const {
@@ -89,42 +89,38 @@ std::size_t SpanMapWriter::ChangeHash::operator()(const SegmentChange& c) const 
 }
 
 std::uint32_t SpanMapWriter::intern(const SegmentChange& change) {
-  if (last_id_ != 0 && change == last_change_) return last_id_;
+  for (const Recent& r : recent_)
+    if (r.id != 0 && r.change == change) return r.id;
   return intern_new(change);
 }
 
 std::uint32_t SpanMapWriter::intern_new(const SegmentChange& change) {
-  auto [it, added] =
-      ids_.try_emplace(change, static_cast<std::uint32_t>(map_.changes_.size() + 1));
+  const std::uint32_t next = static_cast<std::uint32_t>(map_.changes_.size() + 1) |
+                             static_cast<std::uint32_t>(change.kind) << SegmentEnd::kKindShift;
+  auto [it, added] = ids_.try_emplace(change, next);
   if (added) map_.changes_.push_back(change);
-  last_change_ = change;
-  last_id_ = it->second;
-  return last_id_;
+  recent_[next_recent_] = Recent{change, it->second};
+  next_recent_ = (next_recent_ + 1) % kRecent;
+  return it->second;
 }
 
-void SpanMapWriter::push_unfolded(const Span& src, const Span& dst, std::uint32_t change) {
-  std::vector<SegmentEnd>& ends = map_.ends_;
-  if (!loose_) {
-    const Position src_from = ends.empty() ? Position{0, 0} : ends.back().src();
-    const Position dst_from = ends.empty() ? Position{0, 0} : ends.back().dst();
-    if (src.byte_start != src_from.first || src.char_start != src_from.second ||
-        dst.byte_start != dst_from.first || dst.char_start != dst_from.second)
-      become_loose();
+void SpanMapWriter::grow() {
+  std::vector<SegmentEnd>& bounds = map_.bounds_;
+  // Large maps grow a block at a time, giving back the old buffer as it is copied.
+  if (bounds.empty()) {
+    if (bounds.capacity() < 2) bounds.reserve(8);
+    bounds.push_back(SegmentEnd{0, 0, 0, 0, 0});
+    return;
   }
-  if (loose_)
-    map_.starts_.push_back(
-        SegmentEnd{src.byte_start, src.char_start, dst.byte_start, dst.char_start, 0});
-  pages::grow_for_one(ends);
-  ends.push_back(SegmentEnd{src.byte_end, src.char_end, dst.byte_end, dst.char_end, change});
+  if (bounds.capacity() * sizeof(SegmentEnd) >= pages::kReleaseBytes) pages::grow_for_one(bounds);
+  else bounds.reserve(std::max<std::size_t>(8, bounds.capacity() * 2));
 }
 
 void SpanMapWriter::become_loose() {
+  // Segment i starts at bound i so far.
   std::vector<SegmentEnd>& starts = map_.starts_;
-  starts.reserve(map_.ends_.capacity());
-  starts.push_back(SegmentEnd{0, 0, 0, 0, 0});
-  for (std::size_t i = 1; i < map_.ends_.size(); ++i) starts.push_back(map_.ends_[i - 1]);
-  // A map of no segments has nothing to keep: the start goes in with the first one.
-  if (map_.ends_.empty()) starts.clear();
+  starts.reserve(map_.bounds_.capacity());
+  starts.assign(map_.bounds_.begin(), map_.bounds_.end() - 1);
   loose_ = true;
 }
 
@@ -132,7 +128,7 @@ SpanMap SpanMapWriter::finish() {
   SpanMap out = std::move(map_);
   map_ = SpanMap();
   ids_.clear();
-  last_id_ = 0;
+  for (Recent& r : recent_) r = Recent{};
   loose_ = false;
   return out;
 }
@@ -152,12 +148,11 @@ void SpanMapBuilder::keep(std::string_view text) {
   const std::uint32_t nb = u32(text.size());
   const std::uint32_t nc = u32(utf8::count_chars(text));
   output_.append(text);
-  const std::uint32_t sb = src_byte_, sc = src_char_, db = dst_byte_, dc = dst_char_;
   src_byte_ += nb;
   src_char_ += nc;
   dst_byte_ += nb;
   dst_char_ += nc;
-  segments_.push(Span{sb, src_byte_, sc, src_char_}, Span{db, dst_byte_, dc, dst_char_}, 0);
+  segments_.push_next(SegmentEnd{src_byte_, src_char_, dst_byte_, dst_char_, 0});
 }
 
 void SpanMapBuilder::push_transformed(std::string_view src_text, std::string_view dst_text,
@@ -172,10 +167,10 @@ void SpanMapBuilder::push_transformed(std::string_view src_text, std::string_vie
     last_rule_ = rule;
     last_rules_ = RuleSet::of(rule);
   }
-  const Span src{sb, src_byte_, sc, src_char_};
-  const Span dst{db, dst_byte_, dc, dst_char_};
-  segments_.push_unfolded(src, dst,
-                          segments_.intern(SegmentChange{last_rules_, cost, kind_from_shape(src, dst)}));
+  const SegmentKind kind =
+      kind_from_shape(Span{sb, src_byte_, sc, src_char_}, Span{db, dst_byte_, dc, dst_char_});
+  segments_.push_next(SegmentEnd{src_byte_, src_char_, dst_byte_, dst_char_,
+                                 segments_.intern(SegmentChange{last_rules_, cost, kind})});
 }
 
 void SpanMapBuilder::replace(std::string_view src_text, std::string_view dst_text, RuleName rule) {
@@ -295,7 +290,7 @@ SourceSpan SpanMap::to_source(Span q) const {
   if (n == 0) return out;
 
   const std::size_t first =
-      first_index(n, [&](std::size_t i) { return ends_[i].dst_byte <= q.byte_start; });
+      first_index(n, [&](std::size_t i) { return end_of(i).dst_byte <= q.byte_start; });
   const std::size_t last =
       first_index(n, [&](std::size_t i) { return dst_byte_start(i) < q.byte_end; });
 
@@ -330,7 +325,7 @@ SourceSpan SpanMap::to_source(Span q) const {
     bool mixed = false;
     RuleSet seen;  // the set of the last segment whose rules were added
     for (std::size_t k = first; k < last; ++k) {
-      const SegmentEnd& e = ends_[k];
+      const SegmentEnd& e = end_of(k);
       // A separator absorbed right at an end of the query lies outside it: its output is
       // empty and starts (so ends) there.
       const std::uint32_t dst_start = dst_byte_start(k);

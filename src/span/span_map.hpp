@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "error/error.hpp"
+#include "span/pages.hpp"
 #include "span/span.hpp"
 
 namespace norvane {
@@ -50,14 +51,18 @@ struct SegmentChange {
 };
 
 // A segment as a map stores it: where it ends on both sides (it starts where the one before it
-// ends) and the number of its change. 20 bytes where a Segment takes 48: maps of dense or
-// hostile text hold about one segment per input byte.
+// ends) and its change, a number in the map's table with the kind in the top two bits. 20 bytes
+// where a Segment takes 48: maps of dense or hostile text hold about one segment per input byte.
 struct SegmentEnd {
   std::uint32_t src_byte, src_char, dst_byte, dst_char;
-  std::uint32_t change;  // 0: an identity segment without rules or cost; n: the map's change n
+  std::uint32_t change;  // 0: an identity segment without rules or cost
+
+  static constexpr int kKindShift = 30;
+  static constexpr std::uint32_t kNumberMask = (std::uint32_t{1} << kKindShift) - 1;
 
   Position src() const { return {src_byte, src_char}; }
   Position dst() const { return {dst_byte, dst_char}; }
+  SegmentKind kind() const { return static_cast<SegmentKind>(change >> kKindShift); }
 };
 
 class SpanMapWriter;
@@ -89,42 +94,40 @@ class SpanMap {
   // The identity map of a text whose size and character count are known.
   static SpanMap identity(std::uint32_t bytes, std::uint32_t chars);
 
-  std::size_t len() const { return ends_.size(); }
-  bool empty() const { return ends_.empty(); }
+  std::size_t len() const { return bounds_.empty() ? 0 : bounds_.size() - 1; }
+  bool empty() const { return bounds_.empty(); }
+  // How many distinct changes other than the plain identity the map keeps.
+  std::size_t change_count() const { return changes_.size(); }
   // Segment i, made from the stored ends.
   Segment operator[](std::size_t i) const {
-    const SegmentEnd& e = ends_[i];
+    const SegmentEnd& e = end_of(i);
+    const SegmentEnd& from = start_of(i);
     const SegmentChange& c = change(e.change);
     Segment s;
     s.rules = c.rules;
     s.cost = c.cost;
     s.kind = c.kind;
-    s.src = Span{src_byte_start(i), e.src_byte, src_char_start(i), e.src_char};
-    s.dst = Span{dst_byte_start(i), e.dst_byte, dst_char_start(i), e.dst_char};
+    s.src = Span{from.src_byte, e.src_byte, from.src_char, e.src_char};
+    s.dst = Span{from.dst_byte, e.dst_byte, from.dst_char, e.dst_char};
     return s;
   }
   // All segments, made from the stored ends (a new list).
   std::vector<Segment> segments() const;
 
   // Single fields of segment i, for walks that read few of them.
-  const SegmentEnd& end_of(std::size_t i) const { return ends_[i]; }
-  const SegmentChange& change_of(std::size_t i) const { return change(ends_[i].change); }
-  const SegmentChange& change(std::uint32_t id) const {
-    return id ? changes_[id - 1] : kIdentityChange;
+  const SegmentEnd& end_of(std::size_t i) const { return bounds_[i + 1]; }
+  // Where segment i starts (its change field means nothing).
+  const SegmentEnd& start_of(std::size_t i) const { return loose() ? starts_[i] : bounds_[i]; }
+  const SegmentChange& change_of(std::size_t i) const { return change(end_of(i).change); }
+  const SegmentChange& change(std::uint32_t tagged) const {
+    const std::uint32_t number = tagged & SegmentEnd::kNumberMask;
+    return number ? changes_[number - 1] : kIdentityChange;
   }
-  SegmentKind kind_of(std::size_t i) const { return change_of(i).kind; }
-  std::uint32_t src_byte_start(std::size_t i) const {
-    return loose() ? starts_[i].src_byte : i ? ends_[i - 1].src_byte : 0;
-  }
-  std::uint32_t src_char_start(std::size_t i) const {
-    return loose() ? starts_[i].src_char : i ? ends_[i - 1].src_char : 0;
-  }
-  std::uint32_t dst_byte_start(std::size_t i) const {
-    return loose() ? starts_[i].dst_byte : i ? ends_[i - 1].dst_byte : 0;
-  }
-  std::uint32_t dst_char_start(std::size_t i) const {
-    return loose() ? starts_[i].dst_char : i ? ends_[i - 1].dst_char : 0;
-  }
+  SegmentKind kind_of(std::size_t i) const { return end_of(i).kind(); }
+  std::uint32_t src_byte_start(std::size_t i) const { return start_of(i).src_byte; }
+  std::uint32_t src_char_start(std::size_t i) const { return start_of(i).src_char; }
+  std::uint32_t dst_byte_start(std::size_t i) const { return start_of(i).dst_byte; }
+  std::uint32_t dst_char_start(std::size_t i) const { return start_of(i).dst_char; }
 
   Position src_end() const;
   Position dst_end() const;
@@ -140,8 +143,10 @@ class SpanMap {
   // Equal segment lists, however they are stored.
   bool operator==(const SpanMap& other) const;
 
-  // The ends of the stored segments, for walks that give back pages they have passed.
-  std::vector<SegmentEnd>& stored_ends() { return ends_; }
+  // The stored bounds: the origin, then the end of each segment in turn (segment i starts at
+  // bound i unless the map keeps its starts apart). For walks that give back pages they have
+  // passed.
+  std::vector<SegmentEnd>& stored_bounds() { return bounds_; }
 
  private:
   friend class SpanMapWriter;
@@ -151,7 +156,7 @@ class SpanMap {
 
   static constexpr SegmentChange kIdentityChange{};
 
-  std::vector<SegmentEnd> ends_;
+  std::vector<SegmentEnd> bounds_;      // empty, or the origin and one end per segment
   std::vector<SegmentChange> changes_;  // change n is changes_[n - 1]
   std::vector<SegmentEnd> starts_;      // empty unless loose
 };
@@ -159,41 +164,70 @@ class SpanMap {
 // Appends segments to a map, keeping each distinct change once.
 class SpanMapWriter {
  public:
-  void reserve(std::size_t segments) { map_.ends_.reserve(segments); }
+  void reserve(std::size_t segments) { map_.bounds_.reserve(segments + 1); }
 
-  // The number of this change in the map being written.
+  // This change as the map being written stores it (its number and kind).
   std::uint32_t intern(const SegmentChange& change);
 
   // Appends a segment; adjacent identity segments fold into one.
   void push(const Span& src, const Span& dst, std::uint32_t change) {
-    if (change == 0 && !map_.ends_.empty() && last_is_identity()) {
-      SegmentEnd& last = map_.ends_.back();
-      last.src_byte = src.byte_end;
-      last.src_char = src.char_end;
-      last.dst_byte = dst.byte_end;
-      last.dst_char = dst.char_end;
-      return;
-    }
+    if (change == 0 && fold_identity(src.end_position(), dst.end_position())) return;
     push_unfolded(src, dst, change);
   }
   // Appends a segment as it is.
-  void push_unfolded(const Span& src, const Span& dst, std::uint32_t change);
+  void push_unfolded(const Span& src, const Span& dst, std::uint32_t change) {
+    std::vector<SegmentEnd>& bounds = map_.bounds_;
+    if (bounds.size() == bounds.capacity() || bounds.empty()) [[unlikely]] grow();
+    if (!loose_) [[likely]] {
+      const SegmentEnd& last = bounds.back();
+      if (src.byte_start != last.src_byte || src.char_start != last.src_char ||
+          dst.byte_start != last.dst_byte || dst.char_start != last.dst_char) [[unlikely]]
+        become_loose();
+    }
+    if (loose_) [[unlikely]]
+      map_.starts_.push_back(
+          SegmentEnd{src.byte_start, src.char_start, dst.byte_start, dst.char_start, 0});
+    bounds.push_back(SegmentEnd{src.byte_end, src.char_end, dst.byte_end, dst.char_end, change});
+  }
+  // Appends a segment that starts where the last one ends, as builders write them; an
+  // identity folds into an identity before it.
+  void push_next(const SegmentEnd& end) {
+    if (end.change == 0 && fold_identity(end.src(), end.dst())) return;
+    std::vector<SegmentEnd>& bounds = map_.bounds_;
+    if (bounds.size() == bounds.capacity() || bounds.empty()) [[unlikely]] grow();
+    bounds.push_back(end);
+  }
 
-  std::size_t len() const { return map_.ends_.size(); }
+  std::size_t len() const { return map_.len(); }
   SpanMap finish();
 
  private:
-  bool last_is_identity() const {
-    return map_.change(map_.ends_.back().change).kind == SegmentKind::identity;
-  }
   [[gnu::cold]] void become_loose();
+  // Room for the next end; an empty map gets its origin first.
+  [[gnu::noinline]] void grow();
+  // Moves the end of a last identity segment to these ends; false if the last is no identity.
+  bool fold_identity(Position src_end, Position dst_end) {
+    std::vector<SegmentEnd>& bounds = map_.bounds_;
+    if (bounds.size() < 2 || bounds.back().kind() != SegmentKind::identity) return false;
+    SegmentEnd& last = bounds.back();
+    last.src_byte = src_end.first;
+    last.src_char = src_end.second;
+    last.dst_byte = dst_end.first;
+    last.dst_char = dst_end.second;
+    return true;
+  }
   std::uint32_t intern_new(const SegmentChange& change);
 
   SpanMap map_;
   bool loose_ = false;  // a segment did not start where the one before ended
-  // The last change interned: a pass writes the same one over and over.
-  SegmentChange last_change_;
-  std::uint32_t last_id_ = 0;
+  // The last changes interned: a pass writes the same few over and over.
+  struct Recent {
+    SegmentChange change;
+    std::uint32_t id = 0;
+  };
+  static constexpr std::size_t kRecent = 4;
+  Recent recent_[kRecent];
+  std::size_t next_recent_ = 0;
   struct ChangeHash {
     std::size_t operator()(const SegmentChange& c) const;
   };

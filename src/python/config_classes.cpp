@@ -26,19 +26,14 @@ namespace {
 
 Config make_config() { return Config{}; }
 
-// Attributes can be replaced but never removed.
-bool refuse_delete(PyObject* value) {
-  if (value) return false;
-  PyErr_SetString(PyExc_TypeError, "can't delete attribute");
-  return true;
-}
-
-// The setter of a Config attribute: the value converted by the type of the field.
+// The setter of a Config attribute: the value converted by the type of the field. Attributes
+// can be replaced but never removed.
 template <auto Field>
 int set(PyObject* self, PyObject* value, void*) {
+  if (!value) PyErr_SetString(PyExc_TypeError, "can't delete attribute");
   return guarded([&]() -> int {
     std::remove_cvref_t<decltype(std::declval<Config&>().*Field)> v;
-    if (refuse_delete(value) || !from_python(nullptr, value, "value", v)) return -1;
+    if (!value || !from_python(nullptr, value, "value", v)) return -1;
     value_of<Config>(self).*Field = v;
     return 0;
   });

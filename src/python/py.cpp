@@ -194,26 +194,6 @@ PyObject* no_constructor(PyTypeObject* type, PyObject*, PyObject*) {
   return nullptr;
 }
 
-PyObject* call_with_tuple(PyCFunction f, PyObject* self, PyObject* args, PyObject* kwargs) {
-  // The positional items, then the keyword values, held here: a conversion that runs Python
-  // code could empty the dict.
-  std::vector<Ref> held;
-  Py_ssize_t nargs = PyTuple_GET_SIZE(args), nkw = kwargs ? PyDict_GET_SIZE(kwargs) : 0;
-  for (Py_ssize_t i = 0; i < nargs; ++i) held.push_back(Ref::borrow(PyTuple_GET_ITEM(args, i)));
-  Ref kwnames = Ref::steal(nkw ? PyTuple_New(nkw) : nullptr);
-  if (nkw && !kwnames) return nullptr;
-  PyObject *key, *value;
-  for (Py_ssize_t pos = 0, k = 0; kwargs && PyDict_Next(kwargs, &pos, &key, &value); ++k) {
-    PyTuple_SET_ITEM(kwnames.get(), k, Py_NewRef(key));
-    held.push_back(Ref::borrow(value));
-  }
-  std::vector<PyObject*> stack;
-  for (const Ref& r : held) stack.push_back(r.get());
-  auto fast = reinterpret_cast<PyObject* (*)(PyObject*, PyObject* const*, Py_ssize_t, PyObject*)>(
-      reinterpret_cast<void (*)()>(f));
-  return fast(self, stack.data(), nargs, kwnames.get());
-}
-
 TextSignature read_signature(const char* doc) {
   std::string_view text = doc;
   std::size_t open = text.find('('), close = text.find(")\n--\n\n");

@@ -632,16 +632,16 @@ void box_dealloc(PyObject* self) {
 // tp_new of classes that Python cannot construct.
 PyObject* no_constructor(PyTypeObject* type, PyObject* args, PyObject* kwargs);
 
-// The fast-call function f with the arguments of a tuple-and-dict call.
-PyObject* call_with_tuple(PyCFunction f, PyObject* self, PyObject* args, PyObject* kwargs);
-
 // Each class's constructor, a def<F, T> function.
 template <class T>
-inline PyCFunction constructor_of = nullptr;
+inline PyMethodDef* constructor_of = nullptr;
 
+// tp_new: the constructor as a function of the class, which Python calls as fast-call.
 template <class T>
 PyObject* construct(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
-  return call_with_tuple(constructor_of<T>, reinterpret_cast<PyObject*>(type), args, kwargs);
+  Ref f =
+      Ref::steal(PyCFunction_NewEx(constructor_of<T>, reinterpret_cast<PyObject*>(type), nullptr));
+  return f ? PyObject_Call(f.get(), args, kwargs) : nullptr;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -732,7 +732,7 @@ bool add_class_impl(PyObject* module, TypeId id, Class& c, int basicsize, destru
 // and adds it to the module.
 template <class T>
 bool add_class(PyObject* module, Class& c) {
-  if (c.init.ml_meth) constructor_of<T> = c.init.ml_meth;
+  if (c.init.ml_meth) constructor_of<T> = &c.init;
   PyObject* (*rebuilder)(ModuleState*, PyObject*) = nullptr;
   if constexpr (requires { Codec<T>::by_value; }) {
     // Once, however many times the module is made.

@@ -62,6 +62,11 @@ MASKED = [
      [("credit_card", "4111-■■■■-■■■■-1111", "card.luhn", LD, ["value.partly_masked"])]),
     ("이메일 hon●●●●@naver.com", [("email", "hon●●●●@naver.com", "email.masked", ["email.masked"],
                                   ["value.partly_masked"])]),
+    # A birth date with its day or its month and day masked: the year and month still show.
+    ("DOB : 1988-●●-●●", [("birth_date", "1988-●●-●●", "birth.masked", ["birth.masked", "context.extra_label"],
+                           ["value.partly_masked"])]),
+    ("출생일 - 1968.07.●●", [("birth_date", "1968.07.●●", "birth.masked", ["birth.masked"] + LD,
+                            ["value.partly_masked"])]),
 ]
 ENGLISH_DATES = [
     ("생년월일: 5 Jan 1990", "5 Jan 1990", LD),
@@ -128,6 +133,8 @@ LOOK_ALIKES = [
     ("3ㆍ1절 기념", set()),
     ("Order #1234", set()),
     ("● 1층 안내", set()),
+    ("■ 1 ■ ■ 목록", set()),
+    ("주문일 2024-**-**", {"look_alike"}),
     ("3 \n4명", set()),
     ("10~20 사이, 2024.01.01~2024.01.31", {"no_context"}),
     ("M 1234 5678", {"no_context"}),

@@ -650,6 +650,19 @@ bool masked_groups(std::string_view s) {
   return masks > 0 && masks < 16 && s[4] == s[9] && s[9] == s[14];
 }
 
+// A date of birth whose day, or month and day, are masked: 1968.07.**, 1988-**-**. The year
+// and the month stay in clear, so the value still needs hiding.
+bool masked_birth_date(std::span<const std::uint8_t> d) {
+  if (d.size() != 8) return false;
+  for (std::size_t k = 0; k < 4; ++k)
+    if (d[k] == kMasked) return false;
+  const unsigned year = d[0] * 1000u + d[1] * 100u + d[2] * 10u + d[3];
+  if (year < 1900 || year > 2029 || d[6] != kMasked || d[7] != kMasked) return false;
+  if (d[4] == kMasked || d[5] == kMasked) return d[4] == kMasked && d[5] == kMasked;
+  const unsigned month = d[4] * 10u + d[5];
+  return month >= 1 && month <= 12;
+}
+
 // Y sep M sep D (year of four or two digits; separators ".", "-", "/" with optional spaces; a
 // final "." allowed): the date, or nothing.
 std::optional<Date> separated_date(std::string_view s) {
@@ -729,6 +742,10 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                               rule::kBirthSeparatedDate, cues_for(EntityKind::birth_date), 0.2f,
                               true, Certainty::probable, EntityKind::birth_date});
   }
+  if (cfg.writing_variants && masked && masked_birth_date(d))
+    out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date),
+                            rule::kBirthMasked, cues_for(EntityKind::birth_date), 0.1f, true,
+                            Certainty::probable, EntityKind::birth_date});
   if (cfg.recent_resident && n == 13 && !masked) {
     if (auto a = analyze_resident(d); a && a->birth) {
       if (a->checksum.kind == ChecksumResult::Kind::failed) {

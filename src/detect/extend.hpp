@@ -41,11 +41,12 @@ inline constexpr RuleName kEmailMasked = "email.masked";
 inline constexpr RuleName kBirthEnglishMonth = "birth.english_month";
 inline constexpr RuleName kPassportSpaced = "passport.spaced";
 inline constexpr RuleName kPassportMasked = "passport.masked";
+inline constexpr RuleName kBirthMasked = "birth.masked";
 
 // Whether a candidate rule is one of the extensions' own readings.
 inline bool is_extension_reading(RuleName r) {
   for (RuleName e : {kPhoneInternational, kLicenseRegion, kBirthSeparatedDate, kResidentRecent,
-                     kCardMasked, kPassportLetterDigit})
+                     kCardMasked, kPassportLetterDigit, kBirthMasked})
     if (r == e) return true;
   return false;
 }

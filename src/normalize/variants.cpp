@@ -64,12 +64,21 @@ std::size_t digits_from(std::string_view s, std::size_t b) {
   return n;
 }
 
-// A stretch of masks [a, b) belongs to a number: a digit, or a hyphen, dot or space after a
-// digit, just before it; or (two masks or more) a digit, "@", or a hyphen or dot before a
-// digit or mask just after it.
+// Whether a mask character ends at byte e (the group before: 1988-●●-●●).
+bool mask_before(std::string_view s, std::size_t e) {
+  if (e == 0) return false;
+  std::size_t k = e;
+  unicode::decode_before(s, k);
+  return classify(s, k).kind == Variant::mask;
+}
+
+// A stretch of masks [a, b) belongs to a number: just before it a digit, a hyphen, dot or space
+// after a digit, or a hyphen or dot after a mask; or (two masks or more) just after it a digit,
+// "@", or a hyphen or dot before a digit or a mask.
 bool masks_a_number(std::string_view s, std::size_t a, std::size_t b, std::size_t count) {
   if (a > 0 && digit_at(s, a - 1)) return true;
-  if (a > 1 && (s[a - 1] == '-' || s[a - 1] == '.' || s[a - 1] == ' ') && digit_at(s, a - 2))
+  if (a > 1 && (s[a - 1] == '-' || s[a - 1] == '.' || s[a - 1] == ' ') &&
+      (digit_at(s, a - 2) || (s[a - 1] != ' ' && mask_before(s, a - 1))))
     return true;
   if (count < 2 || b >= s.size()) return false;
   if (digit_at(s, b) || s[b] == '@') return true;

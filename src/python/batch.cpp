@@ -8,9 +8,7 @@
 #include <vector>
 
 #include "batch/pool.hpp"
-#include "error/interrupt.hpp"
-#include "span/limits.hpp"
-#include "span/utf8.hpp"
+#include "python/str_utf8.hpp"
 
 namespace norvane::py {
 
@@ -99,14 +97,7 @@ Ref item_tuple(PyObject* o) {
 // form before keeps it: both are read as they are. Reading a str needs no lock: the tuple keeps
 // every item alive, a str never changes, and the UTF-8 form it keeps is taken under the lock.
 struct StrItems {
-  struct Item {
-    const void* data;
-    std::size_t length;  // characters
-    int kind;            // bytes per character
-    bool ascii;
-    const char* utf8 = nullptr;  // the UTF-8 form the str keeps, if any
-    std::size_t utf8_size = 0;
-  };
+  using Item = StrView;
   Ref items;
   std::vector<Item> texts;
   std::size_t bytes = 0;  // about the UTF-8 size of all
@@ -135,65 +126,10 @@ bool to_str_items(PyObject* o, StrItems& out) {
       }
       return false;  // not reached: item i fails to_text
     }
-    const auto length = static_cast<std::size_t>(PyUnicode_GET_LENGTH(item));
-    const int kind = PyUnicode_KIND(item);
-    StrItems::Item& text = out.texts[static_cast<std::size_t>(i)];
-    text = {PyUnicode_DATA(item), length, kind, PyUnicode_IS_ASCII(item) != 0};
-    if (!text.ascii) {
-      // A non-ASCII str, compact or not, begins with the compact layout that holds the form.
-      const auto* compact = reinterpret_cast<const PyCompactUnicodeObject*>(item);
-      text.utf8 = compact->utf8;
-      text.utf8_size = static_cast<std::size_t>(compact->utf8_length);
-    }
-    out.bytes += length * static_cast<std::size_t>(kind);
+    const StrView& text = out.texts[static_cast<std::size_t>(i)] = str_view(item);
+    out.bytes += text.length * static_cast<std::size_t>(text.kind);
   }
   return true;
-}
-
-template <class Char>
-std::optional<std::string_view> chars_as_utf8(const void* data, std::size_t length,
-                                              std::string& buffer) {
-  const auto* chars = static_cast<const Char*>(data);
-  constexpr std::size_t most = sizeof(Char) == 1 ? 2 : sizeof(Char) == 2 ? 3 : 4;
-  std::size_t room = length * most;
-  if (room > kMaxTextBytes) {
-    // Only a huge text: its exact size first, so that it is refused before any copy.
-    std::optional<std::size_t> size = utf8::encoded_size(chars, length);
-    if (!size || *size > kMaxTextBytes) return std::nullopt;
-    room = *size;
-  }
-  if (buffer.size() < room) buffer.resize(room);
-  // A long text a block at a time, each counting towards the interrupt check.
-  constexpr std::size_t kBlock = std::size_t{1} << 16;
-  std::size_t written = 0;
-  std::optional<interrupt::Poll> poll;
-  if (length > kBlock) poll.emplace();
-  for (std::size_t at = 0; at < length; at += kBlock) {
-    const std::size_t n = std::min(kBlock, length - at);
-    std::optional<std::size_t> size = utf8::encode(chars + at, n, buffer.data() + written);
-    if (!size) return std::nullopt;
-    written += *size;
-    if (poll) poll->advance(n);
-  }
-  return std::string_view(buffer.data(), written);
-}
-
-// Text i of the items as UTF-8; nothing when the single call would refuse it (a surrogate, too
-// large): to_text under the lock then raises its error.
-std::optional<std::string_view> str_as_utf8(const StrItems::Item& item, std::string& buffer) {
-  if (item.ascii) {
-    if (item.length > kMaxTextBytes) return std::nullopt;
-    return std::string_view(static_cast<const char*>(item.data), item.length);
-  }
-  if (item.utf8) {
-    if (item.utf8_size > kMaxTextBytes) return std::nullopt;
-    return std::string_view(item.utf8, item.utf8_size);
-  }
-  switch (item.kind) {
-    case PyUnicode_1BYTE_KIND: return chars_as_utf8<Py_UCS1>(item.data, item.length, buffer);
-    case PyUnicode_2BYTE_KIND: return chars_as_utf8<Py_UCS2>(item.data, item.length, buffer);
-    default: return chars_as_utf8<Py_UCS4>(item.data, item.length, buffer);
-  }
 }
 
 batch::TextSource text_source(const StrItems& items) {

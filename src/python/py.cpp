@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "python/str_utf8.hpp"
 #include "span/limits.hpp"
 #include "span/utf8.hpp"
 
@@ -149,6 +150,24 @@ bool to_text(PyObject* o, const char* param, std::string_view& out) {
   if (!check_text_size(static_cast<std::size_t>(size), param)) return false;
   out = std::string_view(data, static_cast<std::size_t>(size));
   return true;
+}
+
+bool to_text(PyObject* o, const char* param, std::string_view& out, std::string& buffer) {
+  // Below this many characters CPython's encoder costs little next to the call, and the form it
+  // keeps makes later calls with the same str free.
+  constexpr Py_ssize_t kTranscodedFrom = 1024;
+  bool ready = PyUnicode_Check(o);
+#if PY_VERSION_HEX < 0x030C0000
+  ready = ready && PyUnicode_READY(o) == 0;
+#endif
+  if (ready && PyUnicode_GET_LENGTH(o) >= kTranscodedFrom) {
+    if (std::optional<std::string_view> text = str_as_utf8(str_view(o), buffer)) {
+      out = *text;
+      return true;
+    }
+    // A surrogate or too large: CPython's reading raises the error.
+  }
+  return to_text(o, param, out);
 }
 
 bool to_char(PyObject* o, const char* param, char32_t& out) {

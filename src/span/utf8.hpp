@@ -134,31 +134,12 @@ std::optional<std::size_t> encoded_size(const Char* chars, std::size_t length) {
   return size;
 }
 
-// Writes the UTF-8 of the code points at out; the number of bytes, or nothing for a surrogate.
+// Writes the UTF-8 of the code points at out, which has room for it (exactly, or more); the
+// number of bytes, or nothing for a surrogate. Eight at a time where SSE2 exists
+// (utf8_encode.cpp); for code points held as std::uint8_t, std::uint16_t, std::uint32_t and
+// char32_t.
 template <class Char>
-std::optional<std::size_t> encode(const Char* chars, std::size_t length, char* out) {
-  char* p = out;
-  for (std::size_t i = 0; i < length; ++i) {
-    const std::uint32_t c = chars[i];
-    if (c < 0x80) {
-      *p++ = static_cast<char>(c);
-    } else if (c < 0x800) {
-      *p++ = static_cast<char>(0xC0 | (c >> 6));
-      *p++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      if (c >= 0xD800 && c <= 0xDFFF) return std::nullopt;
-      *p++ = static_cast<char>(0xE0 | (c >> 12));
-      *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      *p++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      *p++ = static_cast<char>(0xF0 | (c >> 18));
-      *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      *p++ = static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return static_cast<std::size_t>(p - out);
-}
+std::optional<std::size_t> encode(const Char* chars, std::size_t length, char* out);
 
 // The characters of pieces of valid UTF-8 and the widest of them, as the storage of a text of
 // code points needs them: ASCII (0x7F), Latin-1 (0xFF), two bytes (0xFFFF) or four (0x10FFFF).

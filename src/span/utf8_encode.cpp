@@ -1,0 +1,211 @@
+// utf8::encode: code points to UTF-8, eight at a time where SSE2 exists (the common shapes of
+// Korean text, one- and three-byte characters, in sixteen-bit lanes), one at a time in the last
+// few and elsewhere.
+#include <cstdint>
+#include <cstring>
+
+#include "span/utf8.hpp"
+
+#if defined(__SSE2__) && defined(__x86_64__)
+#include <emmintrin.h>
+#define NORVANE_UTF8_ENCODE_SSE2 1
+#endif
+
+namespace norvane::utf8 {
+
+namespace {
+
+// Writes the UTF-8 of one character at p; false for a surrogate.
+inline bool put_char(std::uint32_t c, char*& p) {
+  if (c < 0x80) {
+    *p++ = static_cast<char>(c);
+  } else if (c < 0x800) {
+    *p++ = static_cast<char>(0xC0 | (c >> 6));
+    *p++ = static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    if (c >= 0xD800 && c <= 0xDFFF) return false;
+    *p++ = static_cast<char>(0xE0 | (c >> 12));
+    *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *p++ = static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    *p++ = static_cast<char>(0xF0 | (c >> 18));
+    *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *p++ = static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return true;
+}
+
+#ifdef NORVANE_UTF8_ENCODE_SSE2
+
+inline __m128i select(__m128i mask, __m128i yes, __m128i no) {
+  return _mm_or_si128(_mm_and_si128(mask, yes), _mm_andnot_si128(mask, no));
+}
+
+// The low eight bytes of v: the lengths of eight characters.
+inline std::uint64_t length_bytes(__m128i v) {
+  return static_cast<std::uint64_t>(_mm_cvtsi128_si64(v));
+}
+
+// Eight characters' UTF-8, each in the low bytes of its word, with their lengths a byte each:
+// each word is stored whole and p moves on by its length, so up to three bytes past the end are
+// written (the caller leaves room for them).
+inline void put_words(const std::uint32_t* word, std::uint64_t lengths, char*& p) {
+  for (int k = 0; k < 8; ++k) {
+    std::memcpy(p, &word[k], 4);
+    p += lengths & 0xFF;
+    lengths >>= 8;
+  }
+}
+
+// Four code points, one a 32-bit lane: the UTF-8 of each in its lane's low bytes (first byte
+// lowest) and its length. Longest says how long a character of the str can be.
+template <int Longest>
+inline void utf8_lanes(__m128i c, __m128i& bytes, __m128i& lengths) {
+  const __m128i low6 = _mm_set1_epi32(0x3F);
+  const __m128i marker = _mm_set1_epi32(0x80);
+  // The continuation byte that carries bits shift .. shift + 5.
+  auto continuation = [&](int shift) {
+    return _mm_or_si128(_mm_and_si128(_mm_srli_epi32(c, shift), low6), marker);
+  };
+  const __m128i ascii = _mm_cmplt_epi32(c, marker);
+  __m128i out = _mm_or_si128(_mm_or_si128(_mm_set1_epi32(0xC0), _mm_srli_epi32(c, 6)),
+                             _mm_slli_epi32(continuation(0), 8));
+  __m128i length = _mm_set1_epi32(2);
+  if constexpr (Longest >= 3) {
+    const __m128i three = _mm_cmpgt_epi32(c, _mm_set1_epi32(0x7FF));
+    const __m128i first = _mm_or_si128(_mm_set1_epi32(0xE0), _mm_srli_epi32(c, 12));
+    const __m128i rest =
+        _mm_or_si128(_mm_slli_epi32(continuation(6), 8), _mm_slli_epi32(continuation(0), 16));
+    out = select(three, _mm_or_si128(first, rest), out);
+    length = _mm_sub_epi32(length, three);  // a mask lane is -1
+  }
+  if constexpr (Longest >= 4) {
+    const __m128i four = _mm_cmpgt_epi32(c, _mm_set1_epi32(0xFFFF));
+    const __m128i first = _mm_or_si128(_mm_set1_epi32(0xF0), _mm_srli_epi32(c, 18));
+    const __m128i rest = _mm_or_si128(
+        _mm_or_si128(_mm_slli_epi32(continuation(12), 8), _mm_slli_epi32(continuation(6), 16)),
+        _mm_slli_epi32(continuation(0), 24));
+    out = select(four, _mm_or_si128(first, rest), out);
+    length = _mm_sub_epi32(length, four);
+  }
+  bytes = select(ascii, c, out);
+  lengths = _mm_add_epi32(length, ascii);
+}
+
+// Writes the UTF-8 of eight characters, given as two groups of four lanes, at p (see put_words).
+template <int Longest>
+inline void put_lanes(__m128i low, __m128i high, char*& p) {
+  __m128i bytes[2], lengths[2];
+  utf8_lanes<Longest>(low, bytes[0], lengths[0]);
+  utf8_lanes<Longest>(high, bytes[1], lengths[1]);
+  alignas(16) std::uint32_t word[8];
+  _mm_store_si128(reinterpret_cast<__m128i*>(word), bytes[0]);
+  _mm_store_si128(reinterpret_cast<__m128i*>(word + 4), bytes[1]);
+  const __m128i packed = _mm_packs_epi32(lengths[0], lengths[1]);
+  put_words(word, length_bytes(_mm_packus_epi16(packed, packed)), p);
+}
+
+// Eight characters from chars at p: false (nothing written) for a surrogate.
+inline bool put_eight(const std::uint8_t* chars, char*& p) {
+  const __m128i x = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(chars));
+  if (_mm_movemask_epi8(x) == 0) {
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(p), x);
+    p += 8;
+    return true;
+  }
+  const __m128i wide = _mm_unpacklo_epi8(x, _mm_setzero_si128());
+  put_lanes<2>(_mm_unpacklo_epi16(wide, _mm_setzero_si128()),
+               _mm_unpackhi_epi16(wide, _mm_setzero_si128()), p);
+  return true;
+}
+
+// Eight characters of one or three bytes each, in 16-bit lanes (ascii: the lanes below 0x80), the
+// case of Korean text: the three bytes of each are made eight at a time.
+inline void put_one_or_three(__m128i x, __m128i ascii, char*& p) {
+  const __m128i low6 = _mm_set1_epi16(0x3F), marker = _mm_set1_epi16(0x80);
+  const __m128i first = _mm_or_si128(_mm_srli_epi16(x, 12), _mm_set1_epi16(0xE0));
+  const __m128i second = _mm_or_si128(_mm_and_si128(_mm_srli_epi16(x, 6), low6), marker);
+  const __m128i third = _mm_or_si128(_mm_and_si128(x, low6), marker);
+  const __m128i lead = select(ascii, x, _mm_or_si128(first, _mm_slli_epi16(second, 8)));
+  alignas(16) std::uint32_t word[8];
+  _mm_store_si128(reinterpret_cast<__m128i*>(word), _mm_unpacklo_epi16(lead, third));
+  _mm_store_si128(reinterpret_cast<__m128i*>(word + 4), _mm_unpackhi_epi16(lead, third));
+  // 3 bytes, or 1 where ascii is -1.
+  const __m128i length = _mm_add_epi16(_mm_set1_epi16(3), _mm_add_epi16(ascii, ascii));
+  put_words(word, length_bytes(_mm_packus_epi16(length, length)), p);
+}
+
+// Eight characters of a two-byte str in 16-bit lanes: false (nothing written) for a surrogate.
+inline bool put_eight_lanes16(__m128i x, char*& p) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i ascii = _mm_cmpeq_epi16(_mm_and_si128(x, _mm_set1_epi16(-0x80)), zero);
+  if (_mm_movemask_epi8(ascii) == 0xFFFF) {
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_packus_epi16(x, x));
+    p += 8;
+    return true;
+  }
+  const __m128i top5 = _mm_and_si128(x, _mm_set1_epi16(-0x800));
+  const __m128i two = _mm_andnot_si128(ascii, _mm_cmpeq_epi16(top5, zero));
+  const __m128i surrogate = _mm_cmpeq_epi16(top5, _mm_set1_epi16(static_cast<short>(0xD800)));
+  if (_mm_movemask_epi8(_mm_or_si128(two, surrogate)) == 0) {
+    put_one_or_three(x, ascii, p);
+    return true;
+  }
+  if (_mm_movemask_epi8(surrogate) != 0) return false;
+  put_lanes<3>(_mm_unpacklo_epi16(x, zero), _mm_unpackhi_epi16(x, zero), p);
+  return true;
+}
+
+inline bool put_eight(const std::uint16_t* chars, char*& p) {
+  return put_eight_lanes16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(chars)), p);
+}
+
+inline bool put_eight(const std::uint32_t* chars, char*& p) {
+  const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chars));
+  const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chars + 4));
+  const __m128i beyond_16_bits = _mm_set1_epi32(-0x10000);
+  if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(_mm_or_si128(low, high), beyond_16_bits),
+                                        _mm_setzero_si128())) == 0xFFFF) {
+    // Every character fits sixteen bits, as in a two-byte str (a signed pack, shifted to fit).
+    const __m128i shift32 = _mm_set1_epi32(0x8000);
+    const __m128i packed = _mm_packs_epi32(_mm_sub_epi32(low, shift32), _mm_sub_epi32(high, shift32));
+    return put_eight_lanes16(_mm_add_epi16(packed, _mm_set1_epi16(-0x8000)), p);
+  }
+  const __m128i mask = _mm_set1_epi32(-0x800), d800 = _mm_set1_epi32(0xD800);
+  const __m128i surrogate = _mm_or_si128(_mm_cmpeq_epi32(_mm_and_si128(low, mask), d800),
+                                         _mm_cmpeq_epi32(_mm_and_si128(high, mask), d800));
+  if (_mm_movemask_epi8(surrogate) != 0) return false;
+  put_lanes<4>(low, high, p);
+  return true;
+}
+
+inline bool put_eight(const char32_t* chars, char*& p) {
+  return put_eight(reinterpret_cast<const std::uint32_t*>(chars), p);  // vector loads only
+}
+
+#endif
+
+}  // namespace
+
+template <class Char>
+std::optional<std::size_t> encode(const Char* chars, std::size_t length, char* out) {
+  char* p = out;
+  std::size_t i = 0;
+#ifdef NORVANE_UTF8_ENCODE_SSE2
+  // A block writes up to three bytes past its end: three characters left after it have at least
+  // that much room, even where the room is the exact size.
+  for (; i + 8 + 3 <= length; i += 8)
+    if (!put_eight(chars + i, p)) return std::nullopt;
+#endif
+  for (; i < length; ++i)
+    if (!put_char(chars[i], p)) return std::nullopt;
+  return static_cast<std::size_t>(p - out);
+}
+
+template std::optional<std::size_t> encode(const std::uint8_t*, std::size_t, char*);
+template std::optional<std::size_t> encode(const std::uint16_t*, std::size_t, char*);
+template std::optional<std::size_t> encode(const std::uint32_t*, std::size_t, char*);
+template std::optional<std::size_t> encode(const char32_t*, std::size_t, char*);
+
+}  // namespace norvane::utf8

@@ -10,7 +10,6 @@ import hashlib
 import json
 import os
 import random
-import resource
 import statistics
 import subprocess
 import sys
@@ -20,6 +19,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 import corpus  # noqa: E402
+import rss  # noqa: E402
 
 MB = 1 << 20
 FULL = dict(short_count=100_000, large_count=16, large_bytes=512 * 1024, repeats=5, control_passes=8)
@@ -178,11 +178,6 @@ def child(op: str, count: int) -> dict:
     return json.loads(p.stdout.strip().splitlines()[-1])
 
 
-def _rss_kb() -> int:
-    with open("/proc/self/statm") as fh:
-        return int(fh.read().split()[1]) * (os.sysconf("SC_PAGE_SIZE") // 1024)
-
-
 def child_memory(op: str, count: int) -> None:
     import norvane
     import pyarrow as pa
@@ -191,19 +186,15 @@ def child_memory(op: str, count: int) -> None:
     column = pa.array(texts) if op == "arrow" else None
     norvane.mask_many(texts[:10], threads=2)
     gc.collect()
-    try:
-        with open("/proc/self/clear_refs", "w") as fh:
-            fh.write("5")  # the peak counter starts from the present size
-    except OSError:
-        pass
-    before = _rss_kb()
+    rss.reset_peak()
+    before = rss.current_kb()
     if op == "loop":
         result = [norvane.mask(t) for t in texts]
     elif op == "mask_many":
         result = norvane.mask_many(texts)
     else:
         result = pa.array(norvane.mask_many(column))
-    peak = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+    peak = rss.peak_kb()
     del result
     print(json.dumps({"op": op, "growth_bytes": max(0, peak - before) * 1024}))
 

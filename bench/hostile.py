@@ -17,13 +17,14 @@ import argparse
 import gc
 import json
 import os
-import resource
 import subprocess
 import sys
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
+
+import rss  # noqa: E402
 
 MB = 1 << 20
 
@@ -62,22 +63,16 @@ def run_op(op: str, text: str, config=None):
 
 # --------------------------------------------------------------------------- memory
 
-def _rss_kb() -> int:
-    with open("/proc/self/statm") as fh:
-        return int(fh.read().split()[1]) * (os.sysconf("SC_PAGE_SIZE") // 1024)
-
-
 def child_memory(shape: str, size: int, op: str) -> None:
     import norvane
     text = text_of(shape, size)
     nbytes = len(text.encode())
     norvane.mask("연락처 010-1234-5678")  # first-call set-up is not measured
     gc.collect()
-    with open("/proc/self/clear_refs", "w") as fh:
-        fh.write("5")
-    before = _rss_kb()
+    rss.reset_peak()
+    before = rss.current_kb()
     result = run_op(op, text)
-    peak = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+    peak = rss.peak_kb()
     del result
     print(json.dumps({"input_bytes": nbytes, "growth_bytes": max(0, peak - before) * 1024}))
 

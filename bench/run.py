@@ -17,7 +17,6 @@ import gc
 import json
 import os
 import platform
-import resource
 import statistics
 import subprocess
 import sys
@@ -30,6 +29,7 @@ import batch_bench  # noqa: E402
 import corpus  # noqa: E402
 import labelled  # noqa: E402
 import re_masker  # noqa: E402
+import rss  # noqa: E402
 
 MB = 1 << 20
 # dense: labelled documents (forms, exports, logs, chats) back to back, about nine values and
@@ -85,21 +85,6 @@ def load(kind: str, size: int) -> str:
 
 # --------------------------------------------------------------------------- memory child
 
-def _rss_kb() -> int:
-    with open("/proc/self/statm") as fh:
-        return int(fh.read().split()[1]) * (os.sysconf("SC_PAGE_SIZE") // 1024)
-
-
-def _reset_peak() -> bool:
-    # Lets getrusage's peak start from the present size instead of loading's transient peak.
-    try:
-        with open("/proc/self/clear_refs", "w") as fh:
-            fh.write("5")
-        return True
-    except OSError:
-        return False
-
-
 def child_memory(op: str, path: str) -> None:
     import norvane
     with open(path, encoding="utf-8", newline="") as fh:
@@ -109,9 +94,9 @@ def child_memory(op: str, path: str) -> None:
     re_masker.mask(corpus.SHORT_PHONE)
     report = norvane.detect(text) if op == "to_json" else None
     gc.collect()
-    reset = _reset_peak()
-    cur = _rss_kb()
-    base = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+    reset = rss.reset_peak()
+    cur = rss.current_kb()
+    base = rss.peak_kb()
     if op == "floor":
         result = text.encode("utf-8")
     elif op == "normalize":
@@ -126,7 +111,7 @@ def child_memory(op: str, path: str) -> None:
         result = re_masker.mask(text)
     else:
         raise SystemExit(f"unknown op {op}")
-    peak = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+    peak = rss.peak_kb()
     del result
     start = max(cur, base) if reset else cur
     print(json.dumps({"op": op, "input_bytes": nbytes, "rss_before_kb": cur, "peak_before_kb": base,

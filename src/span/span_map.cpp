@@ -94,14 +94,36 @@ std::uint32_t SpanMapWriter::intern(const SegmentChange& change) {
   return intern_new(change);
 }
 
+namespace {
+// A change's number in its map: its place among the map's changes, and its kind in the top bits.
+std::uint32_t change_number(std::size_t index, SegmentKind kind) {
+  return static_cast<std::uint32_t>(index + 1) |
+         static_cast<std::uint32_t>(kind) << SegmentEnd::kKindShift;
+}
+}  // namespace
+
 std::uint32_t SpanMapWriter::intern_new(const SegmentChange& change) {
-  const std::uint32_t next = static_cast<std::uint32_t>(map_.changes_.size() + 1) |
-                             static_cast<std::uint32_t>(change.kind) << SegmentEnd::kKindShift;
-  auto [it, added] = ids_.try_emplace(change, next);
-  if (added) map_.changes_.push_back(change);
-  recent_[next_recent_] = Recent{change, it->second};
+  std::vector<SegmentChange>& changes = map_.changes_;
+  std::uint32_t id = 0;
+  if (changes.size() <= kScannedChanges) {
+    // A short text's map holds a handful of changes: scanning them costs less than hashing.
+    for (std::size_t i = 0; i < changes.size() && id == 0; ++i)
+      if (changes[i] == change) id = change_number(i, change.kind);
+    if (id == 0) {
+      id = change_number(changes.size(), change.kind);
+      changes.push_back(change);
+      if (changes.size() > kScannedChanges)
+        for (std::size_t i = 0; i < changes.size(); ++i)
+          ids_.emplace(changes[i], change_number(i, changes[i].kind));
+    }
+  } else {
+    auto [it, added] = ids_.try_emplace(change, change_number(changes.size(), change.kind));
+    if (added) changes.push_back(change);
+    id = it->second;
+  }
+  recent_[next_recent_] = Recent{change, id};
   next_recent_ = (next_recent_ + 1) % kRecent;
-  return it->second;
+  return id;
 }
 
 void SpanMapWriter::grow() {

@@ -231,7 +231,9 @@ class SpanMapWriter {
   struct ChangeHash {
     std::size_t operator()(const SegmentChange& c) const;
   };
-  std::unordered_map<SegmentChange, std::uint32_t, ChangeHash> ids_;
+  // Changes are looked up by scanning until there are more than this many, then by hash.
+  static constexpr std::size_t kScannedChanges = 16;
+  std::unordered_map<SegmentChange, std::uint32_t, ChangeHash> ids_;  // empty while scanned
 };
 
 enum class AbsorbClass : std::uint8_t { whitespace, separator, other };

@@ -93,6 +93,38 @@ TEST(SegmentStorage, WriterFoldsIdentitiesAndKeepsStartsAfterAGap) {
   EXPECT_EQ(w.len(), 0u);  // finished: the writer starts again from nothing
 }
 
+// A writer numbers each distinct change once, whether it still finds changes by scanning them
+// (a few) or by hash (many): interning the same change again, before and after the switch,
+// gives its first number, and every segment reads back its own change.
+TEST(SegmentStorage, WriterNumbersChangesOnceBeforeAndAfterManyAreKept) {
+  SpanMapWriter w;
+  const K kinds[] = {K::replace, K::delete_, K::expand, K::replace};
+  auto change = [&](int k) {
+    return SegmentChange{RuleSet::of(k % 2 ? kFold : kSpace),
+                         cost(static_cast<std::uint16_t>(k), 0, 0, 0), kinds[k % 4]};
+  };
+  std::vector<std::uint32_t> first;
+  std::vector<Segment> expected;
+  std::uint32_t at = 0, out = 0;  // the segments meet on both sides
+  for (int k = 0; k < 60; ++k) {
+    const std::uint32_t n = w.intern(change(k));
+    first.push_back(n);
+    for (int again = 0; again <= k; again += 7) {  // earlier changes, far beyond the recent ones
+      ASSERT_EQ(w.intern(change(again)), first[static_cast<std::size_t>(again)]) << k;
+      const K kind = kinds[again % 4];
+      const std::uint32_t written = kind == K::delete_ ? 0 : kind == K::expand ? 3 : 1;
+      const Span src = A(at, at + 1), dst = A(out, out + written);
+      w.push_unfolded(src, dst, first[static_cast<std::size_t>(again)]);
+      expected.push_back(seg(kind, src, dst, {again % 2 ? kFold : kSpace},
+                             cost(static_cast<std::uint16_t>(again), 0, 0, 0)));
+      ++at, out += written;
+    }
+  }
+  const SpanMap map = w.finish();
+  EXPECT_EQ(map.change_count(), 60u);
+  EXPECT_EQ(map.segments(), expected);
+}
+
 // Maps of random segments built both ways (as a list, and through the writer one segment at
 // a time) read back the same, and project every query the same as the list says.
 TEST(SegmentStorage, RandomMapsReadBackAsWritten) {

@@ -14,6 +14,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(
 
 import corpus  # noqa: E402
 import labelled  # noqa: E402
+from labelled_checks import assert_disjoint, assert_spans_exact  # noqa: E402
 import quality  # noqa: E402
 
 N = 160  # documents per part: every genre several times, well under a second
@@ -42,19 +43,13 @@ def digits_of(text: str) -> str:
 def test_spans_slice_back_exactly_in_characters_and_bytes(parts):
     for docs in parts.values():
         for d in docs:
-            raw = d.text.encode()
-            for r in d.values + d.negatives:
-                assert d.text[r.char_start:r.char_end] == r.text
-                assert raw[r.byte_start:r.byte_end].decode() == r.text
-                assert len(d.text[:r.char_start].encode()) == r.byte_start
+            assert_spans_exact(d)
 
 
 def test_values_and_negatives_never_overlap(parts):
     for docs in parts.values():
         for d in docs:
-            spans = sorted((r.char_start, r.char_end) for r in d.values + d.negatives)
-            for (s0, e0), (s1, e1) in zip(spans, spans[1:]):
-                assert e0 <= s1, (d.genre, d.text[s0:e1])
+            assert_disjoint(d)
 
 
 def test_kinds_writings_labels_and_categories_are_known(parts):

@@ -12,6 +12,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(
 
 import corpus  # noqa: E402
 import labelled  # noqa: E402
+from labelled_checks import assert_disjoint, assert_spans_exact  # noqa: E402
 import labelled_structure as ls  # noqa: E402
 import quality  # noqa: E402
 
@@ -26,13 +27,8 @@ def parts():
 def test_spans_slice_back_and_never_overlap(parts):
     for docs in parts.values():
         for d in docs:
-            raw = d.text.encode()
-            for r in d.values + d.negatives:
-                assert d.text[r.char_start:r.char_end] == r.text
-                assert raw[r.byte_start:r.byte_end].decode() == r.text
-            spans = sorted((r.char_start, r.char_end) for r in d.values + d.negatives)
-            for (s0, e0), (s1, e1) in zip(spans, spans[1:]):
-                assert e0 <= s1, (d.genre, d.text[s0:e1])
+            assert_spans_exact(d)
+            assert_disjoint(d)
 
 
 def test_every_genre_kind_situation_and_category_occurs(parts):

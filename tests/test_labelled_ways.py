@@ -14,6 +14,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(
 
 import corpus  # noqa: E402
 import labelled  # noqa: E402
+from labelled_checks import assert_disjoint, assert_spans_exact  # noqa: E402
 import labelled_ways as ways  # noqa: E402
 import quality  # noqa: E402
 
@@ -41,16 +42,8 @@ def digits_of(text: str) -> str:
 def test_spans_slice_back_and_never_overlap(parts):
     for docs in parts.values():
         for d in docs:
-            raw = d.text.encode()
-            spans = []
-            for r in d.values + d.negatives:
-                assert d.text[r.char_start:r.char_end] == r.text
-                assert raw[r.byte_start:r.byte_end].decode() == r.text
-                assert len(d.text[:r.char_start].encode()) == r.byte_start
-                spans.append((r.char_start, r.char_end))
-            spans.sort()
-            for (s0, e0), (s1, e1) in zip(spans, spans[1:]):
-                assert e0 <= s1, d.text[s0:e1]
+            assert_spans_exact(d)
+            assert_disjoint(d)
 
 
 def test_every_writing_and_category_is_present_and_known(parts):

@@ -1039,14 +1039,19 @@ def summary(docs: list[Document]) -> dict:
     return {"values": kinds, "negatives": cats}
 
 
+def show(docs: list, label_of=lambda v: f"{v.label:14}") -> None:
+    """Prints documents with their values and negatives, for a look at a generator's output."""
+    for d in docs:
+        print(f"=== {d.genre} ===")
+        print(d.text)
+        for v in d.values:
+            print(f"  value {v.kind:24} {v.writing:18} {label_of(v)} {v.text!r}")
+        for ng in d.negatives:
+            print(f"  neg   {ng.category:24} {ng.text!r}")
+
+
 if __name__ == "__main__":
     import sys
     part = sys.argv[1] if len(sys.argv) > 1 else "tuning"
     n = int(sys.argv[2]) if len(sys.argv) > 2 else len(GENRES)
-    for d in generate(part, n):
-        print(f"=== {d.genre} ===")
-        print(d.text)
-        for v in d.values:
-            print(f"  value {v.kind:24} {v.writing:18} {v.label:14} {v.text!r}")
-        for ng in d.negatives:
-            print(f"  neg   {ng.category:24} {ng.text!r}")
+    show(generate(part, n))

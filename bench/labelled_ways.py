@@ -421,10 +421,4 @@ if __name__ == "__main__":
     import sys
     part = sys.argv[1] if len(sys.argv) > 1 else PARTS[0]
     n = int(sys.argv[2]) if len(sys.argv) > 2 else 5
-    for d in generate(part, n):
-        print(f"=== {d.genre} ===")
-        print(d.text)
-        for v in d.values:
-            print(f"  value {v.kind:24} {v.writing:18} {v.label:10} {v.text!r}")
-        for ng in d.negatives:
-            print(f"  neg   {ng.category:24} {ng.text!r}")
+    labelled.show(generate(part, n), lambda v: f"{v.label:10}")

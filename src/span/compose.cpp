@@ -210,20 +210,17 @@ class ResultChanges {
     bool transformed = false;
     NormalizationCost cost;
     RuleSet rules;
-    for (std::size_t k = i; k <= last_inner; ++k) {
-      const SegmentChange& c = inner_.change_of(k);
-      if (c.kind == SegmentKind::identity) continue;
-      transformed = true;
-      rules = unions_.of(rules, c.rules);
-      cost += c.cost;
-    }
-    for (std::size_t k = j; k <= last_outer; ++k) {
-      const SegmentChange& c = outer_.change_of(k);
-      if (c.kind == SegmentKind::identity) continue;
-      transformed = true;
-      rules = unions_.of(rules, c.rules);
-      cost += c.cost;
-    }
+    const auto gather = [&](const SpanMap& map, std::size_t first, std::size_t last) {
+      for (std::size_t k = first; k <= last; ++k) {
+        const SegmentChange& c = map.change_of(k);
+        if (c.kind == SegmentKind::identity) continue;
+        transformed = true;
+        rules = unions_.of(rules, c.rules);
+        cost += c.cost;
+      }
+    };
+    gather(inner_, i, last_inner);
+    gather(outer_, j, last_outer);
     if (!transformed) {
       result_.push(src, dst, 0);
       return;

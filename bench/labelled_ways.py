@@ -8,12 +8,15 @@ Everything is made from a seed; nothing is downloaded.
 Ways of writing: dates with English month names (5 Jan 1990, Jan. 5, 1990, January 5th, 1990,
 05-JAN-1990, and Korean mixed with English), Hangul letters and other dashes typed as hyphens
 (010ㅡ1234ㅡ5678, －, —, –, ‐, ~, ㆍ), values wrapped over two lines (a line break after a hyphen
-or a space), digits read out in Hangul (공일공 일이삼사 오육칠팔, 영 for 0, mixed with digits), partly
+or a space, or a plain line break inside a card or account), digits read out in Hangul (공일공 일이삼사 오육칠팔, 영 for 0, mixed with digits), partly
 masked values (●, ○, *, #, X, x, ■ over some digits), international phones, disguised e-mails,
-e-mails glued to digits, licences with a region name and resident numbers issued since October
-2020. Look-alikes: company and representative numbers, IMEI and serial numbers, MAC addresses,
-tracking numbers, IP addresses, versions, ISBNs, prices, CSV fields, order, receipt and approval
-numbers, and dates with English month names that are not birth dates.
+e-mails glued to digits, licences with a region name (joined to the groups or not) or with dots
+or spaces between the groups, American Express cards in 4-6-5, birth dates with a short year
+('90.1.1, 90. 1. 1.), in Korean words (1990년 1월 1일생) or as bare digits, and resident numbers
+issued since October 2020. Look-alikes: company and representative numbers, IMEI and serial
+numbers, MAC addresses, tracking numbers, IP addresses, versions, ISBNs, prices, CSV fields,
+order, receipt and approval numbers, certificate numbers, dates with English month names or a
+short year that are not birth dates, and numbers on two lines that are two numbers.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -44,14 +47,17 @@ LABELS = {
     "resident": ("주민등록번호", "주민번호", "주민등록 번호", "본인 주민번호", "RRN", "주민 번호"),
     "foreigner_registration": ("외국인등록번호", "외국인번호", "등록증 번호", "외국인 등록번호"),
     "credit_card": ("카드번호", "결제카드", "카드 번호", "Card No.", "신용카드 번호", "카드"),
-    "bank_account": ("계좌번호", "환불계좌", "입금계좌", "계좌", "Account", "환불 계좌번호"),
+    "bank_account": ("계좌번호", "환불계좌", "입금계좌", "계좌", "Account", "환불 계좌번호", "가상계좌",
+                     "입금하실 계좌", "송금 계좌", "예금계좌", "통장번호", "계좌 번호", "가상계좌번호",
+                     "받는 계좌"),
     "phone": ("연락처", "휴대폰", "핸드폰 번호", "전화번호", "Mobile", "HP", "Tel", "비상연락처",
               "보호자 연락처", "휴대전화"),
     "email": ("이메일", "E-mail", "메일 주소", "email", "메일", "이메일 주소"),
     "driver_license": ("운전면허번호", "면허번호", "운전면허", "면허 번호", "License No.",
-                       "운전면허증 번호"),
+                       "운전면허증 번호", "면허증 번호", "운전면허증", "면허증번호", "Driver's License",
+                       "DL No.", "운전 면허 번호"),
     "birth_date": ("생년월일", "생일", "DOB", "Birth", "Date of Birth", "출생일", "생년월일(양력)",
-                   "Birthday"),
+                   "Birthday", "출생", "생년월일(음력)", "태어난 날", "D.O.B"),
     "passport": ("여권번호", "여권", "Passport No.", "여권 번호", "passport"),
 }
 PUNCT = (": ", " : ", ":", " ", " - ", ") ", " = ")
@@ -104,6 +110,12 @@ NEG_PHRASES = {
     "english_date_event": ("Order date: [[{v}]]", "배송일 [[{v}]]", "가입일: [[{v}]]",
                            "Issued [[{v}]]", "결제일 [[{v}]]", "Meeting on [[{v}]]", "만료일 [[{v}]]"),
     "csv_joined": ("[[{v}]]",),
+    "certificate_number": ("자격번호 [[{v}]]", "자격증 번호: [[{v}]]", "자격증번호 [[{v}]]",
+                           "수료증 번호 [[{v}]]", "자격등록번호 [[{v}]]", "교육 이수번호 [[{v}]]"),
+    "short_date_event": ("작성일 [[{v}]]", "방문일: [[{v}]]", "접수일 [[{v}]]", "[[{v}]] 입금 확인",
+                         "계약일 [[{v}]]", "[[{v}]] 배송 예정", "최종 수정 [[{v}]]"),
+    "numbers_on_two_lines": ("입고 수량 [[{v}]]", "좌석 [[{v}]]", "재고\n[[{v}]]", "점수: [[{v}]]",
+                             "층/호수 [[{v}]]", "측정값 [[{v}]]"),
 }
 NEG_CATEGORIES = tuple(NEG_PHRASES)
 
@@ -114,19 +126,20 @@ NEG_CATEGORIES = tuple(NEG_PHRASES)
 WRITINGS = {
     "birth_date": (("english_day_month", 2), ("english_month_day", 2), ("english_ordinal", 1),
                    ("english_oracle", 1), ("english_korean_mix", 1.5), ("dash_eu", 0.5),
-                   ("hangul_spoken", 0.5), ("masked_partly", 0.5)),
+                   ("hangul_spoken", 0.5), ("masked_partly", 0.5), ("short_year_dot", 1.5),
+                   ("korean_birth", 1), ("compact", 0.5)),
     "phone": (("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5)),
     "resident": (("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5)),
     "foreigner_registration": (("dash_eu", 1), ("masked_partly", 1)),
-    "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1),
-                    ("masked_partly", 2)),
-    "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1),
-                     ("hangul_spoken", 1), ("masked_partly", 2)),
+    "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
+                    ("masked_partly", 2), ("amex_grouped", 1)),
+    "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
+                     ("hangul_spoken", 1.5), ("masked_partly", 2)),
     "driver_license": (("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
-                       ("masked_partly", 1.5)),
+                       ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1)),
     "passport": (("masked_partly", 1), ("spaced_letter", 1)),
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
               ("masked_partly", 1)),
@@ -137,7 +150,7 @@ KIND_WEIGHTS = {"birth_date": 2.5, "phone": 3, "resident": 2, "foreigner_registr
 MASKED_PREFIX = "masked_"
 # Kinds and writings a reader recognises without any label: the number keeps its shape.
 UNLABELLED_OK = {
-    "phone": {"dash_eu", "dash_other", "wrapped_hyphen", "masked_partly"},
+    "phone": {"dash_eu", "dash_other", "wrapped_hyphen", "masked_partly", "hangul_spoken"},
     "resident": {"dash_eu", "dash_other", "wrapped_hyphen", "masked_partly", "post2020"},
     "email": {"obfuscated_words", "obfuscated_marks", "glued_digits", "masked_partly"},
 }
@@ -222,6 +235,18 @@ class _Ways:
         if kind == "driver_license" and writing == "region_named":
             g = self.groups(kind)
             return self.r.choice(LICENSE_REGIONS) + self.r.choice((" ", "")) + "-".join(g[1:])
+        if kind == "driver_license" and writing == "region_joined":
+            # The region name joined like the groups: 부산-12-345678-90, 서울.12.345678.90
+            g = self.groups(kind)
+            sep = self.r.choice(("-", "-", ".", " "))
+            return self.r.choice(LICENSE_REGIONS) + sep + sep.join(g[1:])
+        if kind == "driver_license" and writing in ("dotted", "spaced"):
+            sep = "." if writing == "dotted" else self.r.choice((" ", " ", " - "))
+            return sep.join(self.groups(kind))
+        if kind == "credit_card" and writing == "amex_grouped":
+            body = [3, self.r.choice((4, 7))] + [int(c) for c in self.v.digits(12)]
+            s = "".join(map(str, body + [corpus.luhn_check(body)]))
+            return self.r.choice((" ", "-")).join((s[:4], s[4:10], s[10:]))
         return self.join_writing(self.groups(kind), writing)
 
     def _phone(self, kind: str, writing: str) -> str:
@@ -263,6 +288,15 @@ class _Ways:
         if writing == "masked_partly":
             ch = r.choice(MASK_CHARS)
             return r.choice((f"{y}-{ch * 2}-{ch * 2}", f"{y}.{m:02d}.{ch * 2}", f"{y % 100:02d}{m:02d}{ch * 2}"))
+        yy = y % 100
+        if writing == "short_year_dot":  # '90.1.1, 90. 1. 1.
+            return r.choice((f"'{yy:02d}.{m}.{d}", f"{yy:02d}.{m}.{d}.", f"'{yy:02d}. {m}. {d}.",
+                             f"{yy:02d}.{m:02d}.{d:02d}", f"'{yy:02d}.{m:02d}.{d:02d}", f"{yy:02d}/{m}/{d}"))
+        if writing == "korean_birth":  # 1990년 1월 1일생, 90년 1월 1일 출생
+            return r.choice((f"{y}년 {m}월 {d}일생", f"{yy:02d}년 {m}월 {d}일생", f"{y}년 {m}월 {d}일 출생",
+                             f"{y}년{m}월{d}일생"))
+        if writing == "compact":
+            return r.choice((f"{y}{m:02d}{d:02d}", f"{yy:02d}{m:02d}{d:02d}"))
         raise ValueError(writing)
 
     def _passport(self, kind: str, writing: str) -> str:
@@ -327,6 +361,18 @@ class _Ways:
             mon = MONTHS[m - 1]
             return r.choice((f"{dd} {mon[:3]} {y}", f"{mon[:3]}. {dd}, {y}", f"{mon} {dd}, {y}",
                              f"{dd:02d}-{mon[:3].upper()}-{y}"))
+        if category == "certificate_number":
+            y = r.randrange(2005, 2026)
+            return r.choice((lambda: f"{y}-{d(6)}", lambda: f"{y % 100:02d}{d(9)}",
+                             lambda: f"제{y}-{d(5)}호", lambda: f"{d(2)}-{d(6)}-{d(2)}"))()
+        if category == "short_date_event":
+            y, m, dd = v.date(2019, 2026)
+            yy = y % 100
+            return r.choice((f"'{yy:02d}.{m}.{dd}", f"{yy:02d}.{m:02d}.{dd:02d}", f"'{yy:02d}. {m}. {dd}.",
+                             f"{yy:02d}.{m}.{dd}."))
+        if category == "numbers_on_two_lines":
+            return r.choice((lambda: f"{d(4)} {d(4)}\n{d(4)} {d(4)}", lambda: f"{d(3)} {d(3)}\n{d(6)}",
+                             lambda: f"{d(4)}\n{d(4)}", lambda: f"{d(2)} {d(3)}\n{d(4)} {d(2)}"))()
         if category == "csv_joined":
             y, m, dd = v.date(2019, 2026)
             return r.choice((f"{y}-{m:02d}-{dd:02d},{r.randrange(10000, 99999)}",

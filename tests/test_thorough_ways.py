@@ -44,6 +44,12 @@ WRAPPED = [
      [("phone", "010\n6509 9470", "phone.mobile_11",
        ["context.extra_label", "context.letter_distance", "context.compound_label"], ["value.wrapped_line"])]),
     ("연락처) 02 9007\n2229 확인", [("phone", "02 9007\n2229", "phone.seoul", LD, ["value.wrapped_line"])]),
+    # ... or between two groups of a card number, grouped as cards are (4-4-4-4, 4-6-5).
+    ("카드번호 4111 1111\n1111 1111",
+     [("credit_card", "4111 1111\n1111 1111", "card.luhn", LD, ["value.wrapped_line"])]),
+    ("카드 3712\n345678 90120", [("credit_card", "3712\n345678 90120", "card.luhn", LD, ["value.wrapped_line"])]),
+    ("결제카드 4111 1111 1111\n1111 확인",
+     [("credit_card", "4111 1111 1111\n1111", "card.luhn", EL, ["value.wrapped_line"])]),
 ]
 SPOKEN = [
     ("연락처 공일공 일이삼사 오육칠팔",
@@ -103,6 +109,18 @@ SHAPES = [
     ("휴대폰 82-10-1234-5678",
      [("phone", "82-10-1234-5678", "phone.international", ["phone.international"] + LD, [])]),
     ("+82.10.1234.5678", [("phone", "82.10.1234.5678", "phone.international", ["phone.international"], [])]),
+    # The at-mark spelled in Hangul, with the dot in Hangul or not.
+    ("메일 hong.gildong 앳 naver 닷 com",
+     [("email", "hong.gildong 앳 naver 닷 com", "email.obfuscated", ["email.obfuscated"], [])]),
+    ("gildong앳gmail닷com 으로", [("email", "gildong앳gmail닷com", "email.obfuscated", ["email.obfuscated"], [])]),
+    ("E-mail: hong(앳)daum.net", [("email", "hong(앳)daum.net", "email.obfuscated", ["email.obfuscated"], [])]),
+    # A licence with dots between its groups, or after a region name joined like the groups.
+    ("면허번호: 11.23.456789.01", [("driver_license", "11.23.456789.01", "license.12", LD, [])]),
+    ("운전면허증번호 부산-12-345678-90",
+     [("driver_license", "12-345678-90", "license.region",
+       ["license.region", "context.extra_label", "context.compound_label"], [])]),
+    ("면허번호: 서울.12.345678.90",
+     [("driver_license", "12.345678.90", "license.region", ["license.region"] + LD, [])]),
 ]
 PASSPORTS = [
     ("여권 번호 R 4573 6771 재확인", [("passport", "R 4573 6771", "passport.spaced", ["passport.spaced"] + LD, [])]),
@@ -152,6 +170,11 @@ LOOK_ALIKES = [
     ("상담 문의 080ㅡ123ㅡ4567", {"company_number"}),
     ("팩스: 02-123-4567", {"company_number"}),
     ("매장 전화번호 031-123-4567", {"company_number"}),
+    ("버전 11.23.456789.01", {"look_alike"}),  # dotted like a licence, under no licence label
+    ("IP 11.23.45.67", set()),
+    ("앳된 얼굴의 선수 abc", set()),
+    ("hong 앳 home", set()),
+    ("앳앳 닷닷 (앳) a앳 앳b", set()),
 ]
 
 
@@ -170,7 +193,9 @@ def test_look_alikes_are_not_reported(text, reasons):
 
 
 def test_numbers_on_two_lines_stay_two_numbers():
-    text = "연락처 010-1234-5678\n010-2345-6789\n카드 4111 1111\n1111 1111\n총 03\n1234567 건"
+    # Joined only where the groups on both lines make a telephone or a card number together.
+    text = ("연락처 010-1234-5678\n010-2345-6789\n카드 4111 1111\n1111 111\n총 03\n1234567 건\n"
+            "좌석 4111 1111\n1111 1111 1111\n주문 1234 5678\n9012 3456 개")
     assert [f.text(text) for f in norvane.detect(text, Config.thorough()).findings] == [
         "010-1234-5678", "010-2345-6789"]
 
@@ -182,3 +207,26 @@ def test_masks_round_trip_on_the_new_ways_of_writing():
     for _, expected in DASHES + WRAPPED + SPOKEN + MASKED:
         assert expected[0][1] not in out.text
     assert len(out.applied) == len(DASHES + WRAPPED + SPOKEN + MASKED) + 1
+
+
+HOSTILE = [
+    "앳" * 50_000,                          # the at-mark alone, back to back
+    "a앳" * 30_000 + "b",                    # every mark with a local part and no domain
+    "(앳)" * 20_000,
+    "h 앳 n 닷 " * 10_000 + "com",           # one long chain of marks
+    "4111 1111\n" * 20_000,                 # card halves on every line
+    "3712\n345678\n" * 10_000,
+    "11.23.456789.01." * 10_000,             # dotted licences glued to each other
+    "부산-12-345678-90-" * 10_000,
+]
+
+
+@pytest.mark.parametrize("text", HOSTILE, ids=range(len(HOSTILE)))
+def test_hostile_inputs_of_the_new_readings(text):
+    report = norvane.detect(text, Config.thorough())
+    raw = text.encode()
+    for f in report.findings:
+        s = f.source
+        assert text[s.char_start:s.char_end].encode() == raw[s.byte_start:s.byte_end]
+    out = norvane.mask(text, PolicySet(Policy.tokenize()), Config.thorough())
+    assert norvane.unmask(out.text, out.restore) == text

@@ -623,8 +623,10 @@ constexpr std::string_view kRegions[] = {"서울", "부산", "경기", "강원",
                                          "전북", "전남", "경북", "경남", "제주", "대구",
                                          "인천", "광주", "대전", "울산", "세종"};
 
+// The region name may stand apart or be joined like the groups: 서울 11-..., 부산-11-..., 서울.11....
 bool ends_with_region(std::string_view before) {
   while (!before.empty() && before.back() == ' ') before.remove_suffix(1);
+  if (!before.empty() && (before.back() == '-' || before.back() == '.')) before.remove_suffix(1);
   for (std::string_view r : kRegions) {
     if (!before.ends_with(r)) continue;
     const std::size_t at = before.size() - r.size();
@@ -815,6 +817,19 @@ bool is_imei(std::span<const std::uint8_t> d) {
   return body && luhn_checksum(d).kind == ChecksumResult::Kind::passed;
 }
 
+// A driver licence number written with dots: region code, year, serial, check (11.23.456789.01).
+bool is_dotted_licence(std::string_view s) {
+  constexpr std::size_t kGroups[] = {2, 2, 6, 2};
+  std::size_t i = 0;
+  for (std::size_t g = 0; g < std::size(kGroups); ++g) {
+    if (g > 0 && (i >= s.size() || s[i++] != '.')) return false;
+    for (std::size_t k = 0; k < kGroups[g]; ++k, ++i)
+      if (i >= s.size() || !is_ascii_digit(s[i])) return false;
+  }
+  const unsigned region = (s[0] - '0') * 10u + (s[1] - '0');
+  return i == s.size() && ((region >= 11 && region <= 26) || region == 28);
+}
+
 bool is_isbn13(std::span<const std::uint8_t> d) {
   if (d.size() != 13 || !(digits_start_with(d, "978") || digits_start_with(d, "979"))) return false;
   unsigned sum = 0;
@@ -828,8 +843,10 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d,
                          std::string_view source, std::string_view after, bool personal_phone) {
   const std::size_t n = d.size();
   if (cfg.lookalike_veto) {
-    // IP, version; not a telephone number after its country code (+82.10.1234.5678).
-    if (count_char(source, 0, source.size(), '.') >= 3 && !(digits_start_with(d, "82") && n >= 10))
+    // IP, version; not a telephone number after its country code (+82.10.1234.5678) nor a
+    // licence number in dotted groups.
+    if (count_char(source, 0, source.size(), '.') >= 3 && !(digits_start_with(d, "82") && n >= 10) &&
+        !(cfg.writing_variants && is_dotted_licence(source)))
       return Veto{RejectReason::look_alike, true};
     if (is_price(source)) return Veto{RejectReason::look_alike, true};
     if (is_isbn13(d)) return Veto{RejectReason::look_alike, true};
@@ -1151,6 +1168,23 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
       }
       if (auto e = disguised_email(text, from, to, mark == " at " || mark == " AT "))
         raw.push_back(*e);
+    }
+  }
+  if (variants) {
+    // "앳", the at-mark spelled in Hangul (hong 앳 naver 닷 com), looked for by its last byte:
+    // its first (EC) starts a good share of all Hangul syllables, and a search led by it would
+    // stop at most of them.
+    constexpr std::string_view kAtHangul = "앳";
+    const char last = kAtHangul.back();
+    for (const void* at = std::memchr(text.data(), last, n); at;) {
+      const auto k = static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
+      const std::size_t mark = k + 1 >= kAtHangul.size() ? k + 1 - kAtHangul.size() : n;
+      if (mark < n && text.substr(mark, kAtHangul.size()) == kAtHangul) {
+        std::size_t from = mark, to = k + 1;
+        if (from > 0 && to < n && p[from - 1] == '(' && p[to] == ')') --from, ++to;
+        if (auto e = disguised_email(text, from, to, false)) raw.push_back(*e);
+      }
+      at = k + 1 < n ? std::memchr(text.data() + k + 1, last, n - k - 1) : nullptr;
     }
   }
   if (raw.empty()) return;

@@ -1,7 +1,9 @@
 // How people type numbers when nothing checks them (the writing_variants family): a Hangul
 // letter ㅡ, a tilde or ㆍ for a hyphen, masks drawn with ●, ○, ■ or # over some digits, and a
-// line break inside a number after a hyphen or a space. Each becomes what the later passes and
+// line break inside a number after a hyphen or a space (or a plain one inside a telephone or
+// card number). Each becomes what the later passes and
 // the detector know: "-", "*", or nothing.
+#include <algorithm>
 #include <array>
 
 #include "error/interrupt.hpp"
@@ -129,10 +131,67 @@ bool phone_cut_at_line_end(std::string_view s, std::size_t before_end, std::size
   return total >= 9 && total <= 11;
 }
 
+// Group lengths of digits joined by single spaces or hyphens, at most `max` of them, from b
+// forwards or ending at e backwards; 0 when there are more or when a group is longer than 9.
+std::size_t group_lengths_from(std::string_view s, std::size_t b, std::uint8_t* out,
+                               std::size_t max, std::size_t& end) {
+  std::size_t groups = 0;
+  end = b;
+  for (std::size_t k = b; ascii_digit_at(s, k);) {
+    const std::size_t g = digits_from(s, k);
+    if (groups == max || g > 9) return 0;
+    out[groups++] = static_cast<std::uint8_t>(g);
+    k += g;
+    end = k;
+    if (k + 1 < s.size() && (s[k] == ' ' || s[k] == '-') && ascii_digit_at(s, k + 1)) ++k;
+  }
+  return groups;
+}
+std::size_t group_lengths_before(std::string_view s, std::size_t e, std::uint8_t* out,
+                                 std::size_t max, std::size_t& start) {
+  std::size_t groups = 0;
+  start = e;
+  for (std::size_t k = e; k > 0 && ascii_digit_at(s, k - 1);) {
+    const std::size_t g = digits_before(s, k);
+    if (groups == max || g > 9) return 0;
+    out[groups++] = static_cast<std::uint8_t>(g);
+    k -= g;
+    start = k;
+    if (k > 1 && (s[k - 1] == ' ' || s[k - 1] == '-') && ascii_digit_at(s, k - 2)) --k;
+  }
+  std::reverse(out, out + groups);
+  return groups;
+}
+
+// How card numbers are grouped: four groups of four, or American Express's 4-6-5.
+constexpr std::array<std::array<std::uint8_t, 4>, 2> kCardGroupings{{{4, 4, 4, 4}, {4, 6, 5, 0}}};
+
+// A card number cut by a plain line break between two of its groups (4123 5678 / 9012 3456):
+// the groups on both sides together are grouped as cards are, and start as cards do (3 to 6,
+// or 9 for domestic cards). Whether the digits make a card is for detection to say.
+bool card_cut_at_line_end(std::string_view s, std::size_t before_end, std::size_t after_start) {
+  std::uint8_t g[8];
+  std::size_t start, end;
+  const std::size_t a = group_lengths_before(s, before_end, g, 3, start);
+  if (a == 0 || (start > 0 && (unicode::is_digit_like(static_cast<unsigned char>(s[start - 1])) ||
+                               s[start - 1] == '-' || s[start - 1] == '.')))
+    return false;
+  if (!(s[start] >= '3' && s[start] <= '6') && s[start] != '9') return false;
+  const std::size_t b = group_lengths_from(s, after_start, g + a, 4 - a, end);
+  if (b == 0 || (end < s.size() && (unicode::is_digit_like(static_cast<unsigned char>(s[end])) ||
+                                    s[end] == '-' || s[end] == '.')))
+    return false;
+  for (const auto& grouping : kCardGroupings) {
+    const std::size_t count = grouping[3] == 0 ? 3 : 4;
+    if (a + b == count && std::equal(g, g + count, grouping.begin())) return true;
+  }
+  return false;
+}
+
 // A line break at i (a "\n", maybe after "\r") inside a number: before it a hyphen or a space
-// after a digit, after it (past any indent) a digit or a hyphen and a digit; or a telephone
-// number cut with nothing before the break. The end of the stretch to drop, or 0. `from` gets
-// its start (the "\r" when there is one).
+// after a digit, after it (past any indent) a digit or a hyphen and a digit; or a telephone or
+// card number cut with nothing before the break. The end of the stretch to drop, or 0. `from`
+// gets its start (the "\r" when there is one).
 std::size_t wrapped_line(std::string_view s, std::size_t i, std::size_t& from) {
   from = i > 0 && s[i - 1] == '\r' ? i - 1 : i;
   std::size_t k = from;
@@ -141,7 +200,8 @@ std::size_t wrapped_line(std::string_view s, std::size_t i, std::size_t& from) {
   if (k == 0 || !ascii_digit_at(s, k - 1)) return 0;
   std::size_t e = i + 1;
   while (e < s.size() && (s[e] == ' ' || s[e] == '\t') && e - i <= 8) ++e;
-  if (seps == 0) return e < s.size() && phone_cut_at_line_end(s, k, e) ? e : 0;
+  if (seps == 0)
+    return e < s.size() && (phone_cut_at_line_end(s, k, e) || card_cut_at_line_end(s, k, e)) ? e : 0;
   if (ascii_digit_at(s, e) || (e + 1 < s.size() && s[e] == '-' && ascii_digit_at(s, e + 1)))
     return e;
   return 0;

@@ -9,7 +9,7 @@ Everything is made from a seed; nothing is downloaded.
 
 Records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. A value's `label` tells how its label is placed (e.g. "fixed_width_header",
-"xml_element", "sql_column", "json_array_key", "question_previous"); hard negatives (order
+"xml_element", "sql_column", "json_array_key", "question_previous", "html_header", "two_row_header"); hard negatives (order
 numbers, prices, event dates, serials, company numbers, ...) sit in the same structures under
 their own headers, keys and questions.
 
@@ -81,6 +81,7 @@ NEG_KEYS = {
     "tracking_number": ("trackingNo", "invoice_no", "waybill"),
     "approval_number": ("approvalNo", "auth_no", "apprNo"),
     "member_number": ("memberNo", "member_id", "custNo"),
+    "corporate_number": ("corpRegNo", "corp_reg_no", "corpNo", "bizCorpNo"),
 }
 NEG_HEADERS = {
     "order_number": ("주문번호", "주문 번호", "Order No", "주문No"),
@@ -91,9 +92,11 @@ NEG_HEADERS = {
     "tracking_number": ("송장번호", "운송장번호", "Tracking No"),
     "approval_number": ("승인번호", "카드승인번호", "Approval No"),
     "member_number": ("회원번호", "고객번호", "Member No"),
+    "corporate_number": ("법인등록번호", "법인번호", "법인 등록번호", "법인등록번호(13자리)"),
 }
 NEG_WEIGHTS = {"order_number": 3, "price": 3, "event_date": 3, "serial_number": 1.5,
-               "company_number": 2, "tracking_number": 1, "approval_number": 1, "member_number": 1}
+               "company_number": 2, "tracking_number": 1, "approval_number": 1, "member_number": 1,
+               "corporate_number": 1}
 
 # A question by one speaker, answered on a following line by another.
 QUESTIONS = {
@@ -132,6 +135,8 @@ NEG_QUESTIONS = {
     "approval_number": ("카드 승인번호 알려주세요.", "What's the approval number on the receipt?"),
     "member_number": ("회원번호가 어떻게 되세요?", "What's your member number?"),
     "company_number": ("고객센터 번호가 뭐였죠?", "What's the customer center number?"),
+    "corporate_number": ("법인등록번호도 불러주시겠어요?", "What's the corporate registration number?",
+                         "법인번호 알려주세요."),
 }
 SPEAKERS = (("상담사: ", "고객: "), ("Agent: ", "Customer: "), ("[상담원] ", "[고객] "), ("A: ", "B: "),
             ("직원: ", "손님: "), ("Q. ", "A. "), ("CS> ", "USER> "),
@@ -152,15 +157,32 @@ XML_RECORDS = ("member", "customer", "user", "record", "applicant", "row")
 JSON_LISTS = ("members", "items", "customers", "results", "records", "users")
 NAME_KEYS = ("name", "custNm", "user_name", "memberName")
 NAME_HEADERS = ("성명", "이름", "고객명", "Name", "신청자")
+# The bank of an account in a column of its own, and the account's holder.
+BANK_HEADERS = ("은행", "은행명", "입금은행", "Bank", "거래은행", "환불은행")
+BANK_KEYS = ("bankNm", "bank_name", "bank", "bankCd", "refundBank")
+HOLDER_HEADERS = ("예금주", "예금주명", "Account Holder", "수취인")
+HOLDER_KEYS = ("holderNm", "account_holder", "depositor")
+# The line over a header that groups its columns (merged cells of a spreadsheet).
+GROUPS = ("고객정보", "기본정보", "연락처 정보", "환불정보", "결제정보", "신청 내용", "Customer", "비고")
+# Separators between the pairs of a record written on one line.
+PAIR_SEPARATORS = ("  ", " / ", " | ", ", ", "\t", "   ")
+PAIR_STYLES = ("{h}: {v}", "{h} : {v}", "{h} {v}", "{h}：{v}", "[{h}] {v}")
+# Labels before a phone in an e-mail signature, and the company's own lines.
+SIGNATURE_LABELS = ("M.", "Mobile", "H.P", "HP", "휴대폰", "Mob.", "C.", "핸드폰")
+MAIL_PEOPLE_HEADERS = ("From", "To", "Cc", "Reply-To", "보낸사람", "받는사람", "참조")
+COMPANY_LINES = ("대표번호", "고객센터", "Fax", "F.", "팩스", "대표전화")
 
 # --------------------------------------------------------------------------- genres
 
 GENRES = ("fixed_width", "xml", "sql", "json_api", "table_csv", "table_tsv", "table_pipe",
-          "table_markdown", "form_dump", "dialogue")
-GENRE_WEIGHTS = {g: 1.0 for g in GENRES} | {"dialogue": 2.0, "form_dump": 1.5}
+          "table_markdown", "form_dump", "dialogue", "html_table", "two_row_table", "pair_line",
+          "mail", "yaml")
+GENRE_WEIGHTS = {g: 1.0 for g in GENRES} | {"dialogue": 2.0, "form_dump": 1.5, "html_table": 1.5,
+                                             "mail": 0.7, "yaml": 0.8}
 SITUATIONS = ("fixed_width_header", "xml_element", "xml_attribute", "xml_field_name", "sql_column",
               "json_key", "json_array_key", "column_header", "form_next_line", "question_previous",
-              "question_later")
+              "question_later", "question_two_later", "html_header", "html_row_header",
+              "two_row_header", "same_line_pairs", "mail_header", "signature_label", "yaml_key")
 # Ways of writing a system stores (no spaces inside; nothing needing quotes).
 STORED = labelled.COMPACT_WRITINGS
 # Ways of writing a person says or types on a line of their own.
@@ -190,7 +212,22 @@ class _Builder:
     def value(self, kind: str, allowed) -> Written:
         return self.v.make(kind, self.v.pick_writing(kind, allowed))
 
+    def corporate_number(self) -> str:
+        """A corporation's registration number: registry office, kind of corporation, serial,
+        check digit (weights 1, 2, 1, 2, ...); shaped like a resident number."""
+        r = self.r
+        body = r.choice(("1101", "1311", "1345", "1201", "2801", "1601", "2001", "1749")) + \
+            r.choice(("11", "11", "71", "14", "81")) + self.v.digits(6)
+        check = (10 - sum(int(c) * (1 if i % 2 == 0 else 2) for i, c in enumerate(body)) % 10) % 10
+        t = body + str(check)
+        return f"{t[:6]}-{t[6:]}" if r.random() < 0.8 else t
+
+    def spoken_negative(self, category: str) -> str:
+        return self.corporate_number() if category == "corporate_number" else self.v.negative(category)
+
     def negative(self, category: str) -> str:
+        if category == "corporate_number":
+            return self.corporate_number()
         val = self.v.negative(category)
         if category == "event_date":  # stored dates are compact
             y, m, d = self.v.date(2015, 2026)
@@ -208,13 +245,27 @@ class _Builder:
         cols += [("negative", c, self.pick(("negkey." if keyed else "negheader.") + c, npool[c]))
                  for c in negs]
         r.shuffle(cols)
+        # An account's bank often has a column of its own right before it, its holder after it.
+        for i, col in enumerate(cols):
+            if col[1] == "bank_account" and r.random() < 0.5:
+                cols.insert(i, ("bank", "", self.pick("bankkey", BANK_KEYS) if keyed
+                                else self.pick("bankheader", BANK_HEADERS)))
+                if r.random() < 0.4:
+                    cols.insert(i + 2, ("name", "", self.pick("holderkey", HOLDER_KEYS) if keyed
+                                        else self.pick("holderheader", HOLDER_HEADERS)))
+                break
         head = self.pick("namekey", NAME_KEYS) if keyed else self.pick("nameheader", NAME_HEADERS)
         return [("name", "", head)] + cols
+
+    def bank(self) -> str:
+        return self.r.choice(labelled.BANKS)
 
     def cell(self, w: _Writer, col, situation: str, frame: str, quote: str = "") -> None:
         role, what, header = col
         if role == "name":
             w.add(quote + self.name() + quote)
+        elif role == "bank":
+            w.add(quote + self.bank() + quote)
         elif role == "value":
             w.add(quote)
             w.value(self.value(what, STORED), situation, header, frame)
@@ -236,6 +287,8 @@ class _Builder:
             for role, what, _ in cols:
                 if role == "name":
                     row.append(("", self.name()))
+                elif role == "bank":
+                    row.append(("", self.bank()))
                 elif role == "value":
                     row.append(("v", self.value(what, STORED)))
                 else:
@@ -431,6 +484,8 @@ class _Builder:
             w.add(head)
             if role == "name":
                 w.add(self.name())
+            elif role == "bank":
+                w.add(self.bank())
             elif role == "value":
                 w.value(self.value(what, SPOKEN), "form_next_line", header, "form")
             else:
@@ -465,19 +520,221 @@ class _Builder:
                 q = self.pick(f"q.{what}", QUESTIONS[what])
             w.add(said(asker) + q + "\n")
             later = r.random() < 0.3
+            stalls = 0
             if later:
-                w.add(said(answerer) + r.choice(STALLS) + "\n")
+                stalls = 2 if r.random() < 0.35 else 1
+                for stall in r.sample(STALLS, stalls):
+                    w.add(said(answerer) + stall + "\n")
             answer = self.pick("answer", ANSWERS)
             head, tail = answer.split("{v}")
             w.add(said(answerer) + head)
             if negative:
-                w.negative(what, self.v.negative(what), f"question.{q}")
+                w.negative(what, self.spoken_negative(what), f"question.{q}")
             else:
-                w.value(self.value(what, SPOKEN), "question_later" if later else "question_previous",
-                        q, "dialogue")
+                situation = ("question_previous", "question_later", "question_two_later")[stalls]
+                w.value(self.value(what, SPOKEN), situation, q, "dialogue")
             w.add(tail + "\n")
         if r.random() < 0.5:
             w.add(said(asker) + r.choice(FILLERS) + "\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ HTML tables
+
+    def html_table(self) -> Document:
+        """A table of a web page or an HTML e-mail: a header row over rows of records, or a form
+        laid out as rows of a name cell and a value cell."""
+        r = self.r
+        w = _Writer("html_table", self.part)
+        cols = self.columns(False)
+        layout = r.choice(("grid", "grid", "grid_cells", "one_line", "form", "form_cells"))
+        nl = "" if layout == "one_line" else "\n"
+        attrs = r.choice(("", ' border="1"', ' class="tbl"', ' style="width:100%"'))
+        if r.random() < 0.4:
+            w.add(f"<h3>{self.pick('title', TITLES)}</h3>{nl}")
+        w.add(f"<table{attrs}>{nl}")
+        if layout.startswith("form"):
+            for col in cols:
+                head = col[2]
+                if layout == "form":
+                    w.add(f"<tr><th>{head}</th><td>")
+                else:
+                    w.add(f"  <tr>\n    <th>{head}</th>\n    <td>")
+                self.html_cell(w, col, "html_row_header", "html.form")
+                w.add("</td></tr>\n" if layout == "form" else "</td>\n  </tr>\n")
+            w.add("</table>\n")
+            return w.document()
+        bold = r.random() < 0.2  # a header row of bold td cells instead of th
+        head_cells = "".join(f"<td><b>{c[2]}</b></td>" if bold else f"<th>{c[2]}</th>" for c in cols)
+        if layout == "grid_cells":
+            head_cells = "".join(f"\n    {c}" for c in head_cells.replace("</th>", "</th>\x00")
+                                 .replace("</td>", "</td>\x00").split("\x00") if c) + "\n  "
+        thead = r.random() < 0.5 and not bold
+        w.add(("<thead>" + nl if thead else "") + f"  <tr>{head_cells}</tr>{nl}" +
+              ("</thead>" + nl + "<tbody>" + nl if thead else ""))
+        for _ in range(r.randrange(1, 6)):
+            w.add("  <tr>")
+            for col in cols:
+                w.add("\n    <td>" if layout == "grid_cells" else "<td>")
+                if col[0] != "name" and r.random() < 0.08:
+                    w.add("&nbsp;</td>")
+                    continue
+                self.html_cell(w, col, "html_header", "html.grid")
+                w.add("</td>")
+            w.add(("\n  " if layout == "grid_cells" else "") + "</tr>" + nl)
+        w.add(("</tbody>" + nl if thead else "") + "</table>\n")
+        return w.document()
+
+    def html_cell(self, w: _Writer, col, situation: str, frame: str) -> None:
+        role, what, header = col
+        if role == "value":
+            w.value(self.value(what, STORED), situation, header, frame)
+        elif role == "negative":
+            w.negative(what, self.negative(what), f"{frame}.{header}")
+        else:
+            w.add(self.name() if role == "name" else self.bank())
+
+    # ------------------------------------------------------------------ headers over two lines
+
+    def two_row_table(self) -> Document:
+        """A spreadsheet pasted or exported with its header over two lines: a line of groups
+        over the column names (merged cells), or names wrapped in their cells."""
+        r = self.r
+        w = _Writer("two_row_table", self.part)
+        cols = self.columns(False)
+        sep = r.choice((",", "\t", "|"))
+        style = r.choice(("group", "wrapped"))
+        upper, lower = [], []
+        if style == "group":
+            k = 0
+            while k < len(cols):
+                span = min(len(cols) - k, r.randrange(1, 4))
+                upper += [self.pick("group", GROUPS)] + [""] * (span - 1)
+                k += span
+            lower = [c[2] for c in cols]
+        else:
+            for c in cols:
+                h = c[2]  # wrapped at a space, or before 번호 (운전면허증 / 번호)
+                if " " in h:
+                    a, b = h.split(" ", 1)
+                elif h.endswith("번호") and len(h) > 3:
+                    a, b = h[:-2], h[-2:]
+                else:
+                    a, b = h, ""
+                upper.append(a)
+                lower.append(b)
+        if r.random() < 0.3:
+            w.add(f"{self.pick('title', TITLES)}\n")
+        w.add(sep.join(upper) + "\n" + sep.join(lower) + "\n")
+        for _ in range(r.randrange(2, 9)):
+            for i, col in enumerate(cols):
+                if i:
+                    w.add(sep)
+                if col[0] != "name" and r.random() < 0.1:
+                    continue
+                quote = '"' if sep == "," and col[1] == "price" else ""
+                self.cell(w, col, "two_row_header", "table.two_row", quote)
+            w.add("\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ several pairs on a line
+
+    def pair_line(self) -> Document:
+        """Records written one to a line as label and value pairs: a form pasted into a note
+        (성명: 홍길동  연락처: 010-...), or a log line of key=value pairs."""
+        r = self.r
+        w = _Writer("pair_line", self.part)
+        keyed = r.random() < 0.4
+        cols = self.columns(keyed)
+        sep = " " if keyed else self.pick("pairsep", PAIR_SEPARATORS).replace("\\t", "\t")
+        style = "{h}={v}" if keyed else self.pick("pairstyle", PAIR_STYLES)
+        head_h, tail_h = style.split("{h}")
+        mid, tail = tail_h.split("{v}")
+        for _ in range(r.randrange(1, 5)):
+            if keyed:
+                y, m, d = self.v.date(2023, 2026)
+                w.add(f"{y}-{m:02d}-{d:02d}T{r.randrange(24):02d}:{r.randrange(60):02d}:"
+                      f"{r.randrange(60):02d} {r.choice(('INFO', 'DEBUG', 'WARN'))} ")
+            for i, col in enumerate(cols):
+                if i:
+                    w.add(sep)
+                role, what, header = col
+                w.add(head_h + header + mid)
+                if role == "value":
+                    w.value(self.value(what, STORED if keyed else SPOKEN), "same_line_pairs", header,
+                            "pairs")
+                elif role == "negative":
+                    w.negative(what, self.negative(what) if keyed else self.spoken_negative(what),
+                               f"pairs.{header}")
+                else:
+                    w.add(self.name() if role == "name" else self.bank())
+                w.add(tail)
+            w.add("\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ e-mail
+
+    def mail(self) -> Document:
+        """An e-mail as saved or forwarded: the people in its header (names and addresses), a
+        short body, a signature with the sender's mobile and the company's own numbers."""
+        r = self.r
+        w = _Writer("mail", self.part)
+        for head in r.sample(share("structure.mailhead", MAIL_PEOPLE_HEADERS, self.part), 2):
+            w.add(f"{head}: ")
+            for k in range(r.randrange(1, 3)):
+                if k:
+                    w.add(", ")
+                if r.random() < 0.7:
+                    w.add(f'"{self.name()}" <' if r.random() < 0.3 else f"{self.name()} <")
+                    w.value(self.value("email", {"plain"}), "mail_header", head, "mail.header")
+                    w.add(">")
+                else:
+                    w.value(self.value("email", {"plain"}), "mail_header", head, "mail.header")
+            w.add("\n")
+        y, m, d = self.v.date(2022, 2026)
+        w.add(f"Date: {y}-{m:02d}-{d:02d} {r.randrange(24):02d}:{r.randrange(60):02d}\n")
+        w.add(f"Subject: {self.pick('title', TITLES)} 문의\n\n")
+        w.add(r.choice(FILLERS) + "\n" + r.choice(FILLERS) + "\n\n--\n")
+        w.add(f"{self.name()} {r.choice(('드림', '올림', '매니저', '대리', ''))}\n")
+        label = self.pick("signature", SIGNATURE_LABELS)
+        w.add(label + r.choice((" ", ": ") if label.endswith(".") else (" ", ": ", ". ")))
+        w.value(self.value("phone", {"hyphen", "dot", "intl_plus", "plain"}), "signature_label", label,
+                "mail.signature")
+        w.add("\n")
+        for line in r.sample(COMPANY_LINES, r.randrange(1, 3)):
+            w.add(line + r.choice((" ", ": ")))
+            w.negative("company_number", self.v.negative("company_number"), f"mail.{line}")
+            w.add("\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ YAML
+
+    def yaml(self) -> Document:
+        """A YAML file of records (a configuration, a test fixture, an export): keys over
+        nested blocks, an account's bank in the block with it."""
+        r = self.r
+        w = _Writer("yaml", self.part)
+        cols = self.columns(True)
+        w.add(f"{self.pick('jsonlist', JSON_LISTS)}:\n")
+        for _ in range(r.randrange(1, 4)):
+            for i, col in enumerate(cols):
+                role, what, key = col
+                lead = "  - " if i == 0 else "    "
+                if role == "value" and what == "bank_account" and r.random() < 0.5:
+                    # The account in a block of its own, its bank beside it.
+                    w.add(f"{lead}{r.choice(('refund', 'payout', 'deposit'))}:\n"
+                          f"      bank: {self.bank()}\n      {key}: ")
+                    lead = None
+                else:
+                    w.add(f"{lead}{key}: ")
+                quote = r.choice(("", "", "'", '"')) if role == "value" else ""
+                w.add(quote)
+                if role == "value":
+                    w.value(self.value(what, STORED), "yaml_key", key, "yaml")
+                elif role == "negative":
+                    w.negative(what, self.negative(what), f"yaml.{key}")
+                else:
+                    w.add(self.name() if role == "name" else self.bank())
+                w.add(quote + "\n")
         return w.document()
 
 

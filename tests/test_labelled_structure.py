@@ -79,10 +79,37 @@ def test_each_label_stands_where_its_situation_says(parts):
                     cols = [c.strip(' `"') for c in stmt[stmt.index("(") + 1:stmt.index(")")].split(",")]
                     row = stmt[stmt.rfind("(") + 1:]  # cells hold no ", " of their own
                     assert cols[row.count(", ")] == v.label_text
-                elif v.label in ("question_previous", "question_later"):
-                    back = lines_before(t, v.char_start, 2)
-                    asked = back[0] if v.label == "question_previous" else back[1]
+                elif v.label in ("question_previous", "question_later", "question_two_later"):
+                    back = lines_before(t, v.char_start, 3)
+                    asked = back[("question_previous", "question_later", "question_two_later").index(v.label)]
                     assert asked.endswith(v.label_text), (asked, v)
+                elif v.label == "html_header":
+                    table = before[before.rfind("<table"):]
+                    row = table[table.rfind("<tr"):]
+                    col = len(re.findall(r"<t[dh][ >]", row)) - 1
+                    header = table[table.index("<tr"):]
+                    header = header[:header.index("</tr>")]
+                    cells = re.findall(r"<t[dh][^>]*>(?:<b>)?([^<]*)", header)
+                    assert cells[col] == v.label_text, (cells, col, v)
+                elif v.label == "html_row_header":
+                    row = before[before.rfind("<tr"):]
+                    assert re.search(rf"<th>{re.escape(v.label_text)}</th>\s*<td>$", row), (row, v)
+                elif v.label == "two_row_header":
+                    delim = "\t" if "\t" in line else "|" if "|" in line else ","
+                    lines = t.split("\n")
+                    upper, lower = lines[1:3] if delim not in lines[0] else lines[:2]  # after a title
+                    col = outside_quotes(t[line_start:v.char_start].removesuffix('"')).count(delim)
+                    up, lo = upper.split(delim)[col], lower.split(delim)[col]
+                    assert lo == v.label_text or (up + " " + lo).strip() == v.label_text or \
+                        up + lo == v.label_text, (upper, lower, v)
+                elif v.label == "same_line_pairs":
+                    head = line[:v.char_start - line_start]
+                    assert head.rstrip(" :：=]'\"").endswith(v.label_text), (line, v)
+                elif v.label == "mail_header":
+                    assert line.startswith(v.label_text + ": "), (line, v)
+                elif v.label in ("signature_label", "yaml_key"):
+                    head = line[:v.char_start - line_start].strip().rstrip("'\" ")
+                    assert head in (v.label_text, v.label_text + ":", v.label_text + "."), (line, v)
                 elif v.label == "form_next_line":
                     back = [x for x in lines_before(t, v.char_start, 2) if x][0]
                     assert v.label_text in back

@@ -1,7 +1,7 @@
 """The structure family of the thorough mode: labels that stand lines away from the value.
 
 Each group is one structure people or systems write (reports, XML, SQL, JSON, delimited tables,
-form dumps, dialogues); every case compares the whole outcome under Config.thorough() (kind,
+HTML tables, headers over two lines, form dumps, dialogues); every case compares the whole outcome under Config.thorough() (kind,
 text as written, rule, extensions named in the evidence) and under Config(), which must not
 read structure at all. Look-alikes under their own headers stand in the same structures.
 """
@@ -123,6 +123,77 @@ TABLES = [
      []),
 ]
 
+HT = ["context.html_header"]
+HTML = [
+    # A header row of <th> over rows of <td>; the order number under its own header.
+    ("<table>\n<tr><th>이름</th><th>연락처</th><th>계좌번호</th><th>주문번호</th></tr>\n"
+     "<tr><td>홍길동</td><td>01023456789</td><td>110-234-567890</td><td>2023120112345678</td></tr>\n</table>",
+     [("phone", "01023456789", "phone.mobile_11", HT), ("bank_account", "110-234-567890", "account.length", HT)],
+     [("phone", "01023456789", "phone.mobile_11", []), ("credit_card", "2023120112345678", "card.luhn", [])]),
+    # A whole table on one line: the header cells on that line name other columns, so the
+    # labels of other rows are not read; the column's own header is.
+    ("<table><thead><tr><th>성명</th><th>생년월일</th><th>휴대폰</th></tr></thead><tbody><tr><td>홍길동</td>"
+     "<td>1988-03-12</td><td>010 2345 6789</td></tr></tbody></table>",
+     [("birth_date", "1988-03-12", "birth.yyyymmdd", HT), ("phone", "010 2345 6789", "phone.mobile_11", HT)],
+     []),
+    # A header row of bold <td> cells: the first row, without numbers.
+    ("<table>\n  <tr><td><b>고객명</b></td><td><b>여권번호</b></td></tr>\n  <tr><td>홍길동</td><td>M12345678</td></tr>\n</table>",
+     [("passport", "M12345678", "passport.shape", HT)],
+     []),
+    # A form laid out as a table, one cell to a line: the row's own <th> names the value, and a
+    # corporation's registration number under its name is not a resident number.
+    ("<table>\n  <tr>\n    <th>법인등록번호</th>\n    <td>110111-0012345</td>\n  </tr>\n  <tr>\n"
+     "    <th>생년월일</th>\n    <td>1988-03-12</td>\n  </tr>\n</table>",
+     [("birth_date", "1988-03-12", "birth.yyyymmdd", HT)],
+     []),
+    # The tags between a label cell and its value are no distance.
+    ("<tr><th>법인번호</th><td>200111-9286167</td></tr>",
+     [],
+     [("resident", "200111-9286167", "resident.korean_13", [])]),
+    ("<table><tr><th>이름</th><th>은행</th><th>계좌</th></tr><tr><td>홍길동</td><td>카카오뱅크</td>"
+     "<td>558-56-489847</td></tr></table>",
+     [("bank_account", "558-56-489847", "account.length", ["context.bank_name"])],
+     []),
+]
+
+CH = ["context.column_header"]
+TWO_LINE_HEADERS = [
+    # Groups over the column names (merged cells); the bank in the column before the account.
+    ("고객명,연락처,환불,환불\n,,은행,계좌번호\n홍길동,010-2345-6789,국민,123456-01-234567",
+     [("phone", "010-2345-6789", "phone.mobile_11", CH),
+      ("bank_account", "123456-01-234567", "account.length", ["context.bank_name"])],
+     [("bank_account", "010-2345-6789", "account.length", [])]),
+    # A name wrapped in its cell.
+    ("이름\t운전면허증\t휴대폰\n\t번호\t\n홍길동\t11-12-345678-90\t01023456789",
+     [("driver_license", "11-12-345678-90", "license.12", CH), ("phone", "01023456789", "phone.mobile_11", CH)],
+     [("phone", "01023456789", "phone.mobile_11", [])]),
+    # Groups over the names, a rule under them.
+    ("고객정보,,환불정보\n성명,생년월일,계좌\n==========\n홍길동,19880312,110234567890",
+     [("birth_date", "19880312", "birth.yyyymmdd", CH), ("bank_account", "110234567890", "account.length", CH)],
+     []),
+]
+
+# A label after a value belongs to it only within its own field: the next cell, pair or report
+# field names the next value; a bank's short name ending a place name (해운대구) is no bank.
+OWN_FIELD = [
+    ('이름,주소,연락처,메모\n김영희,"부산시, 해운대구",01098765432,"생일 1990-01-13"',
+     [("phone", "01098765432", "phone.mobile_11", CH),
+      ("birth_date", "1990-01-13", "birth.yyyymmdd", ["context.letter_distance"])],
+     [("phone", "01098765432", "phone.mobile_11", [])]),
+    ("이름    여권번호     은행\n홍정희    O51055216    신협",
+     [("passport", "O51055216", "passport.shape", FW)],
+     []),
+    ("면허 번호: 15-59-525262-26, 법인번호: 131111-0982213, 입금계좌번호: 110-234-567890",
+     [("driver_license", "15-59-525262-26", "license.12", ["context.extra_label"]),
+      ("bank_account", "110-234-567890", "account.length",
+       ["context.letter_distance", "context.extra_label", "context.compound_label"])],
+     [("bank_account", "131111-0982213", "account.length", []),
+      ("bank_account", "110-234-567890", "account.length", [])]),
+    ("corpNo=1101110012345 rrn=880312-1234567",
+     [("resident", "880312-1234567", "resident.korean_13", ["context.log_key"])],
+     [("resident", "880312-1234567", "resident.korean_13", [])]),
+]
+
 # A company's line named by a key or a header: not a person's number.
 COMPANY = [
     ("helpdesk_tel=02-1234-5678 hotline: 02-555-0101 csTel=02-3456-7890 phone=02-1234-5679",
@@ -132,6 +203,10 @@ COMPANY = [
     ("name,repTel,mobile\n홍,02-1234-5678,010-1234-5678",
      [("phone", "010-1234-5678", "phone.mobile_11", ["context.column_header"])],
      [("phone", "02-1234-5678", "phone.seoul", []), ("phone", "010-1234-5678", "phone.mobile_11", [])]),
+    # A signature: the sender's mobile, the company's fax.
+    ("홍길동 매니저\nM. 010-2345-6789\nF. 02-555-1234",
+     [("phone", "010-2345-6789", "phone.mobile_11", ["context.extra_label"])],
+     [("phone", "010-2345-6789", "phone.mobile_11", []), ("phone", "02-555-1234", "phone.seoul", [])]),
 ]
 
 LINES = [
@@ -174,19 +249,32 @@ LINES = [
     ("생년월일이 어떻게 되세요?\n주문 12345678 건이요\n19900101",
      [],
      []),
+    # Two remarks between the question and the answer, each after a chat time stamp; three are
+    # too many.
+    ("[14:22] 상담사: 환불받으실 계좌번호 알려주시겠어요?\n[14:23] 고객: 잠시만요\n[14:23] 고객: 어디 적어놨는데..\n"
+     "[14:24] 고객: 110-234-567890 입니다",
+     [("bank_account", "110-234-567890", "account.length", ["context.earlier_line"])],
+     []),
+    ("상담사: 생년월일이 어떻게 되세요?\n고객: 잠시만요\n고객: 어디 보자\n고객: 지금 찾는 중\n고객: 19900101",
+     [],
+     []),
 ]
 
 
-@pytest.mark.parametrize("text,thorough,default", REPORTS + MARKUP + TABLES + COMPANY + LINES)
+CASES = REPORTS + MARKUP + TABLES + HTML + TWO_LINE_HEADERS + OWN_FIELD + COMPANY + LINES
+
+
+@pytest.mark.parametrize("text,thorough,default", CASES)
 def test_structure_readings_whole_outcome(text, thorough, default):
     assert found(text, Config.thorough()) == thorough
     assert found(text, Config()) == default
 
 
 def test_without_the_structure_family_no_structure_reading_shows():
-    for text, _, _ in REPORTS + MARKUP + TABLES + COMPANY + LINES:
+    for text, _, _ in CASES:
         for f in norvane.detect(text, without_structure()).findings:
             assert not {"context.fixed_width_header", "context.xml_element", "context.sql_column",
+                        "context.html_header",
                         "context.json_array_key", "context.label_line", "context.earlier_line",
                         "context.column_header", "context.previous_line",
                         "context.question_line"} & set(f.evidence.extensions)
@@ -212,6 +300,15 @@ HOSTILE = [
     ("연락처,생년월일\n" + "01012345678,19900101\n" * 5_000),
     "\n".join(["잠시만요"] * 20_000 + ["01012345678"]),
     "x" * 600 + "\n" + "y" * 600 + " 01012345678 " + "z" * 600,
+    # HTML: a huge table, deep nesting, tags never closed, cells without rows or tables.
+    "<table><tr><th>연락처</th><th>생년월일</th></tr>" + "<tr><td>01012345678</td><td>19900101</td></tr>" * 5_000,
+    "<table>" * 5_000 + "<tr>" * 5_000 + "<td>" * 5_000 + "01012345678",
+    "<table><tr><th" + " x" * 30_000 + "<td>01012345678",
+    "<td>01012345678</td>" * 5_000,
+    "<table><tr><th>연락처" + "<tr><td>x</td>" * 5_000 + "<td>01012345678",
+    "<tr><th>" + "연락처" * 20_000 + "<td>01012345678",
+    # A header over two lines of a table with a thousand columns.
+    "a" + ",b" * 1_000 + "\n" + ",c" * 1_000 + "\n" + "1," * 999 + "01012345678",
 ]
 
 
@@ -230,7 +327,8 @@ FRAGMENTS = [
     "성명    연락처    생년월일\n", "------  ------\n", "====\n", "잠시만요\n", "생년월일이 어떻게 되세요?\n",
     "■ 계좌번호\n", "이름,연락처\n", "\t", ",", "|", '"', "'", "(", ")", ";", "[", "]", "{", "}",
     "010-1234-5678", "01012345678", "19900101", "1990-01-01", "110-123-456789", "M12345678", "18,220,000",
-    "2023120112345678", "홍길동", "Passport No", "😀",
+    "2023120112345678", "홍길동", "Passport No", "😀", "<table>", "<tr>", "<td>", "</td>", "<th>연락처</th>",
+    "</tr>", "<TD class=x>", "법인번호", "고객정보,,환불\n", "  ",
 ]
 texts = st.lists(st.one_of(st.sampled_from(FRAGMENTS), st.text(max_size=4)), max_size=24).map("".join)
 SETTINGS = settings(max_examples=150, deadline=None, suppress_health_check=[HealthCheck.too_slow])

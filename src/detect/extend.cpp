@@ -378,13 +378,23 @@ std::size_t remark_before(std::string_view s, std::size_t e) {
 
 // Letters and digits in [from, to), between a label and its value, that the distance does not
 // count: generic words at the end of a word (번호, 연월일, date) and remarks in brackets.
-// `number_words` gets those of words for "number" (No, num), counted apart.
+// `number_words` gets those of words for "number" (No, num) and of markup tags between cells
+// (<th>연락처</th><td>010-...), counted apart.
 std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_t to,
                                 std::uint32_t& number_words) {
   std::uint32_t generic = 0;
   number_words = 0;
   for (std::size_t i = from; i < to;) {
     const auto b = static_cast<unsigned char>(s[i]);
+    if (b == '<' && i + 1 < to && (s[i + 1] == '/' || is_ascii_letter(static_cast<unsigned char>(s[i + 1])))) {
+      constexpr std::size_t kTagReach = 64;
+      if (const void* at = std::memchr(s.data() + i + 1, '>', std::min(to - i - 1, kTagReach))) {
+        const auto c = static_cast<std::size_t>(static_cast<const char*>(at) - s.data());
+        number_words += static_cast<std::uint32_t>(alnum_count(s, i + 1, c));
+        i = c + 1;
+        continue;
+      }
+    }
     if (b == '(' || b == '[') {
       const char close = b == '(' ? ')' : ']';
       if (const void* at = std::memchr(s.data() + i + 1, close, to - i - 1)) {
@@ -420,6 +430,25 @@ std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_
   return generic;
 }
 
+// Whether byte `at` ends the value's own field: a tab, a pipe, a comma (the next field or the
+// next pair: 법인번호: 1311..., 입금계좌번호: ...), two spaces (the next field of a report) or
+// markup (</td><td>우리은행).
+bool ends_cell(std::string_view s, std::size_t at) {
+  const char c = s[at];
+  return c == '\t' || c == '|' || c == ',' || c == '<' ||
+         (c == ' ' && at + 1 < s.size() && s[at + 1] == ' ');
+}
+
+// Whether an HTML table row starts or ends at byte `at` (<tr>, </TR>): the labels of a table
+// on one line stand in other rows.
+bool row_tag(std::string_view s, std::size_t at) {
+  if (s[at] != '<') return false;
+  std::size_t k = at + 1;
+  if (k < s.size() && s[k] == '/') ++k;
+  return k + 2 < s.size() && (s[k] | 0x20) == 't' && (s[k + 1] | 0x20) == 'r' &&
+         (s[k + 2] == '>' || s[k + 2] == ' ');
+}
+
 }  // namespace
 
 // ------------------------------------------------------------------------------------------
@@ -437,7 +466,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
     std::size_t j = char_before(text, i);
     const char32_t c = char_at(text, j);
-    if (c == '\n') break;
+    if (c == '\n' || (c == '<' && row_tag(text, j))) break;
     digits = c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)) ? digits + 1 : 0;
     if (digits >= 4) break;
     alnum += counts(c);
@@ -460,17 +489,23 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
           d -= std::min(d, generic);
         }
         if (d > window || ((l.flags & labels::kAdjacent) && d > 1)) continue;
+        // A bank's short name ending a longer word is a place (해운대구, 서부산), not the bank.
+        if ((l.flags & labels::kAdjacent) && (l.flags & labels::kBank) && j > 0 &&
+            hangul_syllable_at(text, char_before(text, j)))
+          continue;
         add_found(found_, {k, d, left_source(l), j, e, false, readings});
       }
     }
     i = j;
   }
-  // Right: a label written after the value.
+  // Right: a label written after the value, in the value's own cell (in a row 010-...,국민,
+  // the bank names the next cell).
   alnum = 0;
   for (std::size_t k = end; k < text.size() && alnum <= kTrailingReach;) {
     const std::size_t at = k;
     const char32_t c = utf8::decode(text, k);
     if (c == '\n' || (c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)))) break;
+    if (ends_cell(text, at)) break;
     if (const auto* bucket = may_begin_label(text, at) ? index.starting_with(c) : nullptr) {
       for (std::uint16_t b : *bucket) {
         const IndexedLabel& l = index.at(b);

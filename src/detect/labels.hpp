@@ -294,6 +294,12 @@ inline constexpr Label kLookAlike[] = {
     {"수험번호", 1.0f},
     {"고객번호", 1.0f},
     {"가입번호", 1.0f},
+    {"법인등록번호", 1.0f},
+    {"법인번호", 1.0f},
+    {"법인 등록번호", 1.0f},
+    {"corpRegNo", 1.0f, kLogKey},
+    {"corp_reg_no", 1.0f, kLogKey},
+    {"corpNo", 1.0f, kLogKey},
     {"ISBN", 1.0f, kAscii},
     {"IP", 1.0f, kAscii},
     {"ip=", 1.0f, kLogKey},
@@ -419,6 +425,7 @@ inline constexpr Label kCompany[] = {
     // A fax number, or the number of a shop or a head office, is the business's.
     {"팩스", 1.0f},
     {"FAX", 1.0f, kAscii},
+    {"F.", 0.9f, kAscii | kAbbreviation},  // a signature's fax line: F. 02-...
     {"매장", 0.9f},
     {"본사", 0.9f},
 };

@@ -18,6 +18,9 @@ constexpr std::size_t kColumnsReach = 2048;   // bytes of an insert's column lis
 constexpr std::size_t kReportLines = 40;      // rows walked up to a report's header
 constexpr std::size_t kTagReach = 256;        // bytes of an XML start tag
 constexpr std::size_t kShortLine = 80;        // bytes: a remark between a question and its answer
+constexpr std::uint32_t kRemarks = 2;         // remarks between a question and its answer
+constexpr std::size_t kHtmlRowReach = 4096;   // bytes walked back to a cell's <tr>
+constexpr std::size_t kHtmlTableReach = 65536;  // bytes walked back to a row's <table>
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool is_space(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -65,13 +68,26 @@ std::size_t digit_count(std::string_view s) {
   return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), is_digit));
 }
 
-// The delimiter of a table row: tab, pipe, or a comma never followed by a space (and not only
-// one ending the line, as in "key": "value",).
+// Whether a comma followed by a space stands outside double quotes ("서울시 강남구, 역삼동" is
+// one cell of a CSV row; 홍길동, 010-... is prose).
+bool comma_space_outside_quotes(std::string_view line) {
+  bool quoted = false;
+  for (std::size_t k = 0; k + 1 < line.size(); ++k) {
+    if (line[k] == '"') quoted = !quoted;
+    else if (!quoted && line[k] == ',' && line[k + 1] == ' ') return true;
+  }
+  return false;
+}
+
+// The delimiter of a table row: tab, pipe, or a comma never followed by a space outside quotes
+// (and not only one ending the line, as in "key": "value",).
 char row_delimiter(std::string_view line) {
   if (line.find('\t') != npos) return '\t';
   if (line.find('|') != npos) return '|';
   const std::size_t comma = line.find(',');
-  if (comma != npos && line.find(", ") == npos && comma != line.find_last_not_of(" \r")) return ',';
+  if (comma != npos && comma != line.find_last_not_of(" \r") &&
+      (line.find(", ") == npos || !comma_space_outside_quotes(line)))
+    return ',';
   return 0;
 }
 
@@ -247,19 +263,76 @@ bool equals_word(std::string_view s, std::size_t at, std::string_view word) {
   return true;
 }
 
+// Whether an HTML tag `name` (lower case) opens at byte `at`: <td>, <TD class="x">, </tr>.
+bool opens_tag(std::string_view s, std::size_t at, std::string_view name) {
+  if (s[at] != '<' || at + 1 + name.size() >= s.size() || !equals_word(s, at + 1, name))
+    return false;
+  const char c = s[at + 1 + name.size()];
+  return c == '>' || c == '/' || is_space(c);
+}
+
+bool opens_cell(std::string_view s, std::size_t at) {
+  return opens_tag(s, at, "td") || opens_tag(s, at, "th");
+}
+
+// The last tag `name` opened in [low, at), or npos.
+std::size_t last_tag(std::string_view s, std::size_t low, std::size_t at, std::string_view name) {
+  while (at > low) {
+    const void* q = memrchr(s.data() + low, '<', at - low);
+    if (!q) return npos;
+    at = static_cast<std::size_t>(static_cast<const char*>(q) - s.data());
+    if (opens_tag(s, at, name)) return at;
+  }
+  return npos;
+}
+
+// The first tag in [from, to) that `wanted` accepts, or npos.
+template <class Wanted>
+std::size_t next_tag(std::string_view s, std::size_t from, std::size_t to, Wanted wanted) {
+  while (from < to) {
+    const void* q = std::memchr(s.data() + from, '<', to - from);
+    if (!q) return npos;
+    from = static_cast<std::size_t>(static_cast<const char*>(q) - s.data());
+    if (wanted(from)) return from;
+    ++from;
+  }
+  return npos;
+}
+
+// The cells opened in [from, to).
+std::size_t cells_in(std::string_view s, std::size_t from, std::size_t to) {
+  std::size_t cells = 0;
+  for (std::size_t k = from; (k = next_tag(s, k, to, [&](std::size_t at) { return opens_cell(s, at); })) != npos; ++k)
+    ++cells;
+  return cells;
+}
+
+// Whether a table starts or ends in [from, to).
+bool table_tag_in(std::string_view s, std::size_t from, std::size_t to) {
+  return next_tag(s, from, to, [&](std::size_t at) {
+           return opens_tag(s, at, "table") || opens_tag(s, at, "/table");
+         }) != npos;
+}
+
 }  // namespace
 
 void Reader::places(std::string_view text, std::size_t start, std::size_t end,
                     std::vector<Place>& out) {
   const std::size_t ls = line_start(text, start);
   const std::size_t le = line_end(text, end);
+  const auto [tag_from, tag_to] = xml_start_tag(text, start);
+  // A cell of an HTML table (a page saved or mailed may be one long line).
+  if (tag_from != npos && opens_cell(text, tag_from - 1)) {
+    html_header(text, tag_from - 1, out);
+    return;
+  }
   if (ls == npos || le == npos) return;
   if (const auto [from, to] = json_array_key(text, start); from != npos) {
     out.push_back({from, to, 0, rule::kJsonArrayKey, false});
     return;
   }
-  if (const auto [from, to] = xml_start_tag(text, start); from != npos) {
-    out.push_back({from, to, 0, rule::kXmlElement, false});
+  if (tag_from != npos) {
+    out.push_back({tag_from, tag_to, 0, rule::kXmlElement, false});
     return;
   }
   if (sql_column(text, ls, start, out)) return;
@@ -304,12 +377,18 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
                  : question(line) ? rule::kQuestionLine
                                   : rule::kPreviousLine,
                  false});
-  if (ps == 0 || previous.size() > kShortLine || digit_count(previous) > 0) return;
-  const std::size_t ee = ps - 1, es = line_start(text, ee);
-  if (es == npos || is_blank(text.substr(es, ee - es)) ||
-      digit_count(after_stamp(text.substr(es, ee - es))) >= 6)
-    return;
-  out.push_back({es, ee, 2, rule::kEarlierLine, true});
+  // Up over short remarks (잠시만요, then 통장 찾아볼게요) to the question.
+  std::string_view remark = previous;
+  for (std::uint32_t distance = 2; distance <= kRemarks + 1; ++distance) {
+    if (ps == 0 || remark.size() > kShortLine || digit_count(remark) > 0) return;
+    const std::size_t ee = ps - 1, es = line_start(text, ee);
+    if (es == npos) return;
+    const std::string_view earlier = text.substr(es, ee - es);
+    remark = after_stamp(earlier);
+    if (is_blank(earlier) || digit_count(remark) >= 6) return;
+    out.push_back({es, ee, distance, rule::kEarlierLine, true});
+    ps = es;
+  }
 }
 
 bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le,
@@ -327,10 +406,12 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
   std::size_t header = ls, header_end = le;
   const bool cached = table_.data == text.data() && table_.size == text.size() &&
                       table_.delimiter == delim;
+  bool known = false;
   while (header > 0) {
     if (cached && header - 1 <= table_.rows_end && header > table_.header_end) {
       header = table_.header;
       header_end = table_.header_end;
+      known = true;
       break;
     }
     std::size_t pe = header - 1, ps = line_start(text, pe);
@@ -361,21 +442,104 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
   }
   // A header names columns: a top line with numbers is a row of a table without one.
   if (header == ls || has_number(text.substr(header, header_end - header))) return false;
-  table_ = {text.data(), text.size(), delim, header, header_end,
-            std::max(le, cached ? table_.rows_end : le)};
-  // The header's cell of this column.
-  std::size_t from = header, seen = 0;
-  bool quoted = false;
-  while (seen < column && from < header_end) {
-    if (text[from] == '"') quoted = !quoted;
-    else if (text[from] == delim && !quoted) ++seen;
-    ++from;
+  // A header over two lines (a group over its columns, a name wrapped in its cell): the line
+  // right under it, a row of the table without numbers, names the columns too; so does the
+  // line right over it when a rule or blank line parts the header from the rows.
+  std::size_t second = known ? table_.second : npos, second_end = known ? table_.second_end : 0;
+  auto second_line = [&](std::size_t ns, std::size_t ne) {
+    if (ns == npos || ne == npos || ns >= ne) return false;
+    const std::string_view line = text.substr(ns, ne - ns);
+    if (!same_table(ns, ne) || has_number(line) || is_rule(line)) return false;
+    second = ns;
+    second_end = ne;
+    return true;
+  };
+  if (!known && header_end + 1 < ls) {
+    const std::size_t ne = line_end(text, header_end + 1);
+    if (!(ne != npos && ne < ls && second_line(header_end + 1, ne)) && header > 0)
+      second_line(line_start(text, header - 1), header - 1);
   }
-  std::size_t to = from;
-  while (to < header_end && text[to] != delim) ++to;
-  if (seen != column) return false;
-  out.push_back({from, to, 0, rule::kColumnHeader, false});
-  return true;
+  table_ = {text.data(), text.size(),  delim,  header, header_end,
+            second,      second_end,   std::max(le, cached ? table_.rows_end : le)};
+  // The cells of this column in the header's lines.
+  bool named = false;
+  for (const auto [line, stop] : {std::pair{header, header_end}, std::pair{second, second_end}}) {
+    if (line == npos) continue;
+    std::size_t from = line, seen = 0;
+    bool quoted = false;
+    while (seen < column && from < stop) {
+      if (text[from] == '"') quoted = !quoted;
+      else if (text[from] == delim && !quoted) ++seen;
+      ++from;
+    }
+    std::size_t to = from;
+    while (to < stop && text[to] != delim) ++to;
+    if (seen != column) continue;
+    out.push_back({from, to, 0, rule::kColumnHeader, false});
+    named = true;
+  }
+  return named;
+}
+
+void Reader::html_header(std::string_view text, std::size_t cell, std::vector<Place>& out) {
+  const std::size_t row = last_tag(text, cell > kHtmlRowReach ? cell - kHtmlRowReach : 0, cell, "tr");
+  if (row == npos) return;
+  // A form laid out as a table names the value in its own row: <tr><th>연락처</th><td>010-...
+  if (const std::size_t th = last_tag(text, row, cell, "th"); th != npos) {
+    if (const void* gt = std::memchr(text.data() + th, '>', cell - th)) {
+      const auto from = static_cast<std::size_t>(static_cast<const char*>(gt) - text.data()) + 1;
+      out.push_back({from, cell, 0, rule::kHtmlHeader, false});
+      return;
+    }
+  }
+  const bool cached = html_.data == text.data() && html_.size == text.size() &&
+                      html_.table < row && html_.seen_to <= row &&
+                      !table_tag_in(text, html_.seen_to, row);
+  if (!cached) {
+    const std::size_t table =
+        last_tag(text, row > kHtmlTableReach ? row - kHtmlTableReach : 0, row, "table");
+    if (table == npos) return;
+    html_ = {text.data(), text.size(), table, row, {}};
+    // The header row: the row of the table's first <th>, else its first row when that holds
+    // no number; never the value's own row.
+    std::size_t header = npos;
+    if (const std::size_t th = next_tag(text, table, row, [&](std::size_t at) {
+          return opens_tag(text, at, "th");
+        });
+        th != npos) {
+      header = last_tag(text, table, th, "tr");
+    } else if (const std::size_t first = next_tag(text, table, row, [&](std::size_t at) {
+                 return opens_tag(text, at, "tr");
+               });
+               first != npos) {
+      const std::size_t first_end = next_tag(text, first + 1, row, [&](std::size_t at) {
+        return opens_tag(text, at, "tr") || opens_tag(text, at, "/tr");
+      });
+      if (!has_number(text.substr(first, (first_end == npos ? row : first_end) - first)))
+        header = first;
+    }
+    if (header != npos) {
+      // Each cell runs from its start tag's end to the next cell or the row's end.
+      const std::size_t header_end = next_tag(text, header + 1, row, [&](std::size_t at) {
+        return opens_tag(text, at, "tr") || opens_tag(text, at, "/tr");
+      });
+      const std::size_t stop = header_end == npos ? row : header_end;
+      for (std::size_t k = header;
+           (k = next_tag(text, k + 1, stop, [&](std::size_t at) { return opens_cell(text, at); })) != npos;) {
+        const void* gt = std::memchr(text.data() + k, '>', stop - k);
+        if (!gt) break;
+        const auto from = static_cast<std::size_t>(static_cast<const char*>(gt) - text.data()) + 1;
+        const std::size_t next =
+            next_tag(text, from, stop, [&](std::size_t at) { return opens_cell(text, at); });
+        html_.header_cells.emplace_back(from, next == npos ? stop : next);
+      }
+    }
+  }
+  html_.seen_to = row;
+  const std::size_t column = cells_in(text, row, cell);
+  if (column >= html_.header_cells.size()) return;
+  const auto [from, to] = html_.header_cells[column];
+  out.push_back({from, to, 0, rule::kHtmlHeader, false});
 }
 
 bool Reader::fixed_width_header(std::string_view text, std::size_t ls, std::size_t le,

@@ -16,6 +16,7 @@ namespace norvane::structure {
 // Rule names of the readings, as they show in Evidence::extensions.
 namespace rule {
 inline constexpr RuleName kColumnHeader = "context.column_header";
+inline constexpr RuleName kHtmlHeader = "context.html_header";
 inline constexpr RuleName kFixedWidthHeader = "context.fixed_width_header";
 inline constexpr RuleName kXmlElement = "context.xml_element";
 inline constexpr RuleName kSqlColumn = "context.sql_column";
@@ -50,6 +51,8 @@ class Reader {
                           std::size_t start, std::size_t end, std::vector<Place>& out);
   bool sql_column(std::string_view text, std::size_t ls, std::size_t start,
                   std::vector<Place>& out);
+  // The header cell over the HTML table cell whose start tag opens at byte `cell`.
+  void html_header(std::string_view text, std::size_t cell, std::vector<Place>& out);
 
   // The line of the last value: its row delimiter and the places of the lines before it.
   struct Line {
@@ -64,13 +67,21 @@ class Reader {
     const char* data = nullptr;
     std::size_t size = 0;
     char delimiter = 0;
-    std::size_t header = 0, header_end = 0, rows_end = 0;
+    std::size_t header = 0, header_end = 0;
+    std::size_t second = 0, second_end = 0;  // the header's second line, or npos
+    std::size_t rows_end = 0;
   } table_;
   // The last fixed-width report: its header line and how far its rows have been seen.
   struct Report {
     const char* data = nullptr;
     std::size_t size = 0, header = 0, header_end = 0, rows_end = 0;
   } report_;
+  // The last HTML table: where it starts, how far its rows have been seen, its header's cells.
+  struct Html {
+    const char* data = nullptr;
+    std::size_t size = 0, table = 0, seen_to = 0;
+    std::vector<std::pair<std::size_t, std::size_t>> header_cells;
+  } html_;
   // The last SQL insert: where its VALUES end, how far it is known to go on, its columns.
   struct Insert {
     const char* data = nullptr;

@@ -259,7 +259,7 @@ class Detector {
 
  private:
   void add_email(const Span& span) {
-    SourceSpan src = map_.to_source(span);
+    SourceSpan src = source_of(span);
     findings_.push_back(Finding{EntityKind::email, src.span, span, Certainty::probable, kEmailScore,
                                 Evidence{kEmailRule,
                                          ChecksumResult::not_applicable(reason::email),
@@ -271,7 +271,7 @@ class Detector {
   }
 
   void add_passport(const Span& span) {
-    SourceSpan src = map_.to_source(span);
+    SourceSpan src = source_of(span);
     // Both tables are searched around the normalized span.
     search_.run(text_, span, cfg_.context_window, kCueSets.passport_and_negative);
     std::vector<ContextHit> hits;
@@ -355,7 +355,7 @@ class Detector {
   // A shape of the extension families (or a passport when any family is on): scored like a
   // passport, from the base cues and the labels the families read.
   void add_shape(const extend::Shape& shape) {
-    SourceSpan src = map_.to_source(shape.span);
+    SourceSpan src = source_of(shape.span);
     std::vector<ContextHit> hits;
     float ctx = 0, neg = 0;
     if (!cfg_.label_reading) {  // with label reading its own labels take the place of these
@@ -411,7 +411,7 @@ class Detector {
     const bool extended = cfg_.any_extension();
     std::optional<SourceSpan> early;
     if (extended) {
-      early = map_.to_source(run);
+      early = source_of(run);
       extend::extra_candidates(cfg_, s_.digits,
                                source_.substr(early->span.byte_start, early->span.byte_len()),
                                text_.substr(0, run.byte_start), s_.cands);
@@ -459,7 +459,7 @@ class Detector {
     // Subtracting non-negative costs never raises a rounded score.
     if (!rejections && !any_can_pass && costs_only_lower_) return out;
 
-    SourceSpan src = early ? std::move(*early) : map_.to_source(run);
+    SourceSpan src = early ? std::move(*early) : source_of(run);
     float neg = 0;
     if (!own_labels) {
       search_.rerun(source_, src.span, cfg_.context_window, kCueSets.negative);
@@ -673,18 +673,15 @@ class Detector {
   // The first segment whose output starts after `pos`. Runs are mended in text order, so
   // the search gallops on from the last answer: near segments, few cache lines.
   std::size_t segment_after(std::uint32_t pos) {
-    const std::size_t n = map_.len();
-    std::size_t from = seg_cursor_, to = from;
-    for (std::size_t step = 1; to < n && map_.dst_byte_start(to) <= pos; step *= 2) {
-      from = to + 1;
-      to = from + step;
-    }
-    to = std::min(to, n);
-    seg_cursor_ = from + first_index(to - from, [&](std::size_t i) {
-                    return map_.dst_byte_start(from + i) <= pos;
-                  });
+    seg_cursor_ = first_index_near(map_.len(), seg_cursor_, [&](std::size_t i) {
+      return map_.dst_byte_start(i) <= pos;
+    });
     return seg_cursor_;
   }
+
+  // The source of a span of the normalized text. Spans come mostly in text order (runs,
+  // their pieces, then e-mails, then shapes), so the map is searched from the last answer.
+  SourceSpan source_of(const Span& span) { return map_.to_source(span, source_cursor_); }
 
   // Findings inside a strictly longer finding give way to it, judged on the findings as
   // they stand before any removal. Rejections for them follow the findings' order.
@@ -717,7 +714,8 @@ class Detector {
   // Lists reused across runs: the thread's (see Scratch).
   Scratch& s_;
   context::Search search_;
-  std::size_t seg_cursor_ = 0;  // segment_after's last answer
+  std::size_t seg_cursor_ = 0;     // segment_after's last answer
+  std::size_t source_cursor_ = 0;  // source_of's last first segment
 
   // Scratch of the extension families.
   extend::LabelSearch labels_;

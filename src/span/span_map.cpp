@@ -307,15 +307,29 @@ Position interior(const Segment& s, std::uint32_t byte, std::uint32_t ch) {
 }  // namespace
 
 SourceSpan SpanMap::to_source(Span q) const {
-  SourceSpan out;
   const std::size_t n = len();
-  if (n == 0) return out;
-
+  if (n == 0) return SourceSpan{};
   const std::size_t first =
       first_index(n, [&](std::size_t i) { return end_of(i).dst_byte <= q.byte_start; });
   const std::size_t last =
       first_index(n, [&](std::size_t i) { return dst_byte_start(i) < q.byte_end; });
+  return source_of(q, first, last);
+}
 
+SourceSpan SpanMap::to_source(Span q, std::size_t& cursor) const {
+  const std::size_t n = len();
+  if (n == 0) return SourceSpan{};
+  const std::size_t first = first_index_near(
+      n, cursor, [&](std::size_t i) { return end_of(i).dst_byte <= q.byte_start; });
+  const std::size_t last = first_index_near(
+      n, first, [&](std::size_t i) { return dst_byte_start(i) < q.byte_end; });
+  cursor = first;
+  return source_of(q, first, last);
+}
+
+SourceSpan SpanMap::source_of(Span q, std::size_t first, std::size_t last) const {
+  SourceSpan out;
+  const std::size_t n = len();
   if (first < last) {
     const Segment a = (*this)[first];
     if (a.kind == SegmentKind::identity && q.byte_start > a.dst.byte_start &&

@@ -84,6 +84,37 @@ std::size_t first_index(std::size_t n, Holds holds) {
   return first;
 }
 
+// The same answer, searched outwards from `near` (any value): steps of 1, 2, 4, ... bracket
+// it, then halves within the last step. An answer near `near` costs a few probes, a far one
+// about twice a plain search; for queries that come mostly in order.
+template <class Holds>
+std::size_t first_index_near(std::size_t n, std::size_t near, Holds holds) {
+  std::size_t lo = 0, hi = n;  // the answer lies in [lo, hi]
+  if (near > n) near = n;
+  if (near > 0 && !holds(near - 1)) {
+    hi = near - 1;
+    for (std::size_t step = 1; hi > 0; step *= 2) {
+      const std::size_t probe = hi - (step < hi ? step : hi);
+      if (holds(probe)) {
+        lo = probe + 1;
+        break;
+      }
+      hi = probe;
+    }
+  } else {
+    lo = near;
+    for (std::size_t step = 1; lo < n; step *= 2) {
+      const std::size_t probe = (n - lo > step ? lo + step : n) - 1;
+      if (!holds(probe)) {
+        hi = probe;
+        break;
+      }
+      lo = probe + 1;
+    }
+  }
+  return lo + first_index(hi - lo, [&](std::size_t i) { return holds(lo + i); });
+}
+
 class SpanMap {
  public:
   SpanMap() = default;
@@ -135,6 +166,9 @@ class SpanMap {
 
   Result<void> validate() const;
   SourceSpan to_source(Span query) const;
+  // The same for queries near one another: the segments are searched outwards from `cursor`,
+  // where the previous query left it. Any value of it gives the same answer.
+  SourceSpan to_source(Span query, std::size_t& cursor) const;
   static Result<SpanMap> compose(const SpanMap& inner, const SpanMap& outer);
   // The same, taking the two maps: the pages of their segments are given back as the walk
   // passes them.
@@ -155,6 +189,10 @@ class SpanMap {
   bool loose() const { return !starts_.empty(); }
 
   static constexpr SegmentChange kIdentityChange{};
+
+  // to_source of a query whose segments are first..last-1 (the first that ends after its
+  // start, the first that starts at or after its end).
+  SourceSpan source_of(Span query, std::size_t first, std::size_t last) const;
 
   std::vector<SegmentEnd> bounds_;      // empty, or the origin and one end per segment
   std::vector<SegmentChange> changes_;  // change n is changes_[n - 1]

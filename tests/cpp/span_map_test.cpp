@@ -1,6 +1,8 @@
 // Span maps: what the builder records, what validate() refuses, and where to_source() lands.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -286,6 +288,73 @@ TEST(SpanMapToSource, RulesAndCostOfEveryQueryMatchThePlainReading) {
       }
     }
   }
+}
+
+// The search from a cursor lands where the plain search does, whatever the cursor (before, at,
+// past the answer, past the end), for every query, empty ones included, and for queries in and
+// out of order carrying the cursor along.
+TEST(SpanMapToSource, FromAnyCursorAsFromNone) {
+  std::vector<SpanMap> maps;
+  maps.push_back(sample().map);
+  maps.push_back(SpanMap::identity("0123456789"));
+  {
+    // Many segments, so that the search steps out far both ways: digits with separators
+    // absorbed between them, folded digits and a kept word now and then.
+    SpanMapBuilder b;
+    for (int k = 0; k < 60; ++k) {
+      b.keep(std::string(1 + k % 3, static_cast<char>('0' + k % 10)));
+      if (k % 4 == 0) b.absorb(" ", kSpace, AbsorbClass::whitespace);
+      if (k % 5 == 0) b.absorb("-", kHyphen, AbsorbClass::separator);
+      if (k % 7 == 0) b.replace("\xEF\xBC\x92", "2", kFold);
+      if (k % 11 == 0) b.keep("\xEA\xB0\x80");
+    }
+    maps.push_back(b.finish().map);
+  }
+  auto same = [](const SourceSpan& a, const SourceSpan& b) {
+    return a.span == b.span && a.snapped == b.snapped && a.rules == b.rules && a.cost == b.cost;
+  };
+  for (std::size_t m = 0; m < maps.size(); ++m) {
+    const SpanMap& map = maps[m];
+    ASSERT_TRUE(map.validate()) << "map " << m;
+    const std::uint32_t end = map.dst_end().first;
+    std::vector<Span> queries;
+    for (std::uint32_t a = 0; a <= end + 1; ++a)
+      for (std::uint32_t z = a; z <= end + 1; ++z) queries.push_back(S(a, z, a, z));
+    for (const Span& q : queries) {
+      const SourceSpan want = map.to_source(q);
+      for (std::size_t c = 0; c <= map.len() + 2; ++c) {
+        std::size_t cursor = c;
+        EXPECT_TRUE(same(map.to_source(q, cursor), want))
+            << "map " << m << " query " << q.byte_start << ".." << q.byte_end << " cursor " << c;
+        EXPECT_LE(cursor, map.len());
+      }
+    }
+    std::size_t cursor = 0;
+    for (const Span& q : queries)  // in order
+      EXPECT_TRUE(same(map.to_source(q, cursor), map.to_source(q)))
+          << "map " << m << " query " << q.byte_start << ".." << q.byte_end;
+    std::mt19937 rng(7);
+    std::shuffle(queries.begin(), queries.end(), rng);
+    for (const Span& q : queries)  // in no order
+      EXPECT_TRUE(same(map.to_source(q, cursor), map.to_source(q)))
+          << "map " << m << " query " << q.byte_start << ".." << q.byte_end;
+  }
+}
+
+// The outward search finds the plain search's answer for every list length, answer and start.
+TEST(FirstIndexNear, AgreesWithThePlainSearch) {
+  for (std::size_t n = 0; n <= 40; ++n)
+    for (std::size_t answer = 0; answer <= n; ++answer)
+      for (std::size_t near = 0; near <= n + 3; ++near) {
+        std::size_t probes = 0;
+        const std::size_t got = first_index_near(n, near, [&](std::size_t i) {
+          EXPECT_LT(i, n);
+          ++probes;
+          return i < answer;
+        });
+        EXPECT_EQ(got, answer) << "n " << n << " near " << near;
+        if (near == answer) EXPECT_LE(probes, 2u) << "n " << n << " near " << near;
+      }
 }
 
 }  // namespace

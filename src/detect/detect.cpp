@@ -12,6 +12,7 @@
 #include "detect/extend.hpp"
 #include "detect/labels.hpp"
 #include "detect/scanner.hpp"
+#include "detect/source_order.hpp"
 #include "error/interrupt.hpp"
 #include "normalize/pipeline.hpp"
 #include "normalize/rule_names.hpp"
@@ -54,44 +55,6 @@ bool is_list_break(const SegmentChange& c) {
   for (RuleName r : c.rules)
     if (r == rules::kSeparatorWhitespace || r == rules::kSeparatorComma) return true;
   return false;
-}
-
-// Sorts stably by source byte start, then byte end. The lists are made of a few ascending
-// stretches (e-mails, passports, runs, contained findings), so they are merged: each step
-// takes the smallest head, the earliest stretch on ties, which keeps equal keys in order.
-template <class T>
-void sort_by_source(std::vector<T>& v) {
-  auto before = [](const T& a, const T& b) {
-    if (a.source.byte_start != b.source.byte_start)
-      return a.source.byte_start < b.source.byte_start;
-    return a.source.byte_end < b.source.byte_end;
-  };
-  constexpr std::size_t kMaxStretches = 16;
-  std::size_t heads[kMaxStretches + 1];
-  std::size_t k = 0;
-  heads[k++] = 0;
-  for (std::size_t i = 1; i < v.size(); ++i) {
-    if (!before(v[i], v[i - 1])) continue;
-    if (k == kMaxStretches) {  // no longer a few: sort
-      std::stable_sort(v.begin(), v.end(), before);
-      return;
-    }
-    heads[k++] = i;
-  }
-  if (k == 1) return;
-  std::size_t ends[kMaxStretches];
-  for (std::size_t j = 0; j < k; ++j) ends[j] = j + 1 < k ? heads[j + 1] : v.size();
-  std::vector<T> out;
-  out.reserve(v.size());
-  for (std::size_t taken = 0; taken < v.size(); ++taken) {
-    std::size_t best = k;
-    for (std::size_t j = 0; j < k; ++j) {
-      if (heads[j] == ends[j]) continue;
-      if (best == k || before(v[heads[j]], v[heads[best]])) best = j;
-    }
-    out.push_back(std::move(v[heads[best]++]));
-  }
-  v = std::move(out);
 }
 
 // The cue sets searched for, made once: a candidate's cues are those of its kind.

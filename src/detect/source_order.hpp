@@ -1,0 +1,69 @@
+#pragma once
+// Findings and rejections in source order.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace norvane {
+
+// Sorts stably by source byte start, then byte end. The lists are made of a few ascending
+// stretches (e-mails, passports, runs, contained findings), so they are merged: each step
+// takes the smallest head, the earliest stretch on ties, which keeps equal keys in order. The
+// order is worked out on item numbers and then carried out in place along the permutation's
+// cycles: a second list of items would double the report at its largest moment. Lists hold
+// fewer than 2^32 items (a text is below 4 GiB).
+template <class T>
+void sort_by_source(std::vector<T>& v) {
+  auto before = [](const T& a, const T& b) {
+    if (a.source.byte_start != b.source.byte_start)
+      return a.source.byte_start < b.source.byte_start;
+    return a.source.byte_end < b.source.byte_end;
+  };
+  constexpr std::size_t kMaxStretches = 16;
+  std::size_t heads[kMaxStretches];
+  std::size_t k = 0;
+  heads[k++] = 0;
+  bool few = true;
+  for (std::size_t i = 1; i < v.size() && few; ++i) {
+    if (!before(v[i], v[i - 1])) continue;
+    if (k == kMaxStretches) few = false;
+    else heads[k++] = i;
+  }
+  if (few && k == 1) return;
+
+  // from[i]: the number of the item that goes to place i.
+  std::vector<std::uint32_t> from(v.size());
+  if (few) {
+    std::size_t ends[kMaxStretches];
+    for (std::size_t j = 0; j < k; ++j) ends[j] = j + 1 < k ? heads[j + 1] : v.size();
+    for (std::size_t taken = 0; taken < v.size(); ++taken) {
+      std::size_t best = k;
+      for (std::size_t j = 0; j < k; ++j) {
+        if (heads[j] == ends[j]) continue;
+        if (best == k || before(v[heads[j]], v[heads[best]])) best = j;
+      }
+      from[taken] = static_cast<std::uint32_t>(heads[best]++);
+    }
+  } else {  // no longer a few stretches: sort the numbers
+    for (std::size_t i = 0; i < v.size(); ++i) from[i] = static_cast<std::uint32_t>(i);
+    std::stable_sort(from.begin(), from.end(),
+                     [&](std::uint32_t a, std::uint32_t b) { return before(v[a], v[b]); });
+  }
+  for (std::size_t start = 0; start < v.size(); ++start) {
+    if (from[start] == start) continue;
+    T held = std::move(v[start]);
+    std::size_t at = start;
+    while (from[at] != start) {
+      const std::size_t next = from[at];
+      v[at] = std::move(v[next]);
+      from[at] = static_cast<std::uint32_t>(at);
+      at = next;
+    }
+    v[at] = std::move(held);
+    from[at] = static_cast<std::uint32_t>(at);
+  }
+}
+
+}  // namespace norvane

@@ -10,6 +10,7 @@
 #include "error/interrupt.hpp"
 #include "mask/hmac.hpp"
 #include "mask/token_prefix.hpp"
+#include "span/pages.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane {
@@ -255,9 +256,17 @@ void settle_token_prefix(std::span<MaskOutput> outputs, std::span<const std::str
 }
 
 Result<MaskOutput> mask(std::string_view text, const PolicySet& policies, const Config& config) {
-  auto report = detect(text, config);
-  if (!report) return std::unexpected(std::move(report.error()));
-  return mask_findings(text, std::move(report->findings), policies);
+  std::vector<Finding> findings;
+  {
+    auto report = detect(text, config);
+    if (!report) return std::unexpected(std::move(report.error()));
+    findings = std::move(report->findings);
+    // The normalized text and the rejections go, pages and all, before the masked text is
+    // written.
+    pages::release_storage(report->normalized_text);
+    pages::release_storage(report->rejections);
+  }
+  return mask_findings(text, std::move(findings), policies);
 }
 
 }  // namespace norvane

@@ -14,6 +14,16 @@ inline constexpr std::size_t kReleaseBytes = std::size_t{1} << 20;
 // must never read those bytes again; freeing the block they belong to stays as it was.
 void release(const void* from, const void* to);
 
+// Gives back the whole pages of a string's or a vector's buffer before it is freed: freed memory
+// in the middle of the heap stays resident, and what comes next may not fit in it.
+template <class Container>
+void release_storage(const Container& c) {
+  using Item = typename Container::value_type;
+  static_assert(std::is_trivially_destructible_v<Item>);
+  if (c.capacity() * sizeof(Item) < kReleaseBytes) return;
+  release(c.data(), c.data() + c.capacity());
+}
+
 // Makes room for one more item in a large vector of trivially destructible items without
 // holding the old and the new buffer whole at once: the old one is given back as it is copied.
 template <class T>

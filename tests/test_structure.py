@@ -117,6 +117,14 @@ TABLES = [
      [("phone", "010-1234-5678", "phone.mobile_11", ["context.column_header"]),
       ("phone", "010-2222-3333", "phone.mobile_11", ["context.column_header"])],
      [("phone", "010-1234-5678", "phone.mobile_11", []), ("phone", "010-2222-3333", "phone.mobile_11", [])]),
+    # Numbers of things under their own names (a device, an order, a waybill) pass the card check
+    # by chance: their names veto them.
+    ("성명|기기번호|주문No\n홍길동|4196639341713049|2019083189088804",
+     [],
+     [("credit_card", "4196639341713049", "card.luhn", [])]),
+    ("waybill: 2287032232424\nordNo: 2024030327299975",
+     [],
+     [("credit_card", "2287032232424", "card.luhn", []), ("credit_card", "2024030327299975", "card.luhn", [])]),
     # A blank line between two tables: the second one's rows do not read the first one's header.
     ("성명,생년월일\n홍,19900101\n\n성명,주문일\n김,20230101",
      [("birth_date", "19900101", "birth.yyyymmdd", ["context.column_header"])],
@@ -214,10 +222,10 @@ LINES = [
      [("bank_account", "110-123-456789", "account.length", ["context.label_line"])],
      [("bank_account", "110-123-456789", "account.length", []), ("credit_card", "2023120112345678", "card.luhn", [])]),
     ("상담사: 생년월일이 어떻게 되세요?\n고객: 잠시만요\n고객: 19900101 입니다",
-     [("birth_date", "19900101", "birth.yyyymmdd", ["context.earlier_line"])],
+     [("birth_date", "19900101", "birth.yyyymmdd", ["context.earlier_question"])],
      []),
     ("Agent: What's your date of birth?\nCustomer: Let me check.\nCustomer: 1990-01-01",
-     [("birth_date", "1990-01-01", "birth.yyyymmdd", ["context.earlier_line"])],
+     [("birth_date", "1990-01-01", "birth.yyyymmdd", ["context.earlier_question"])],
      []),
     # A chat export stamps each line with the time: the stamp is no number of the question.
     ("[2024-05-01 14:22] 상담사: 생년월일이 어떻게 되세요?\n[2024-05-01 14:23] 고객: 19900101",
@@ -253,9 +261,30 @@ LINES = [
     # too many.
     ("[14:22] 상담사: 환불받으실 계좌번호 알려주시겠어요?\n[14:23] 고객: 잠시만요\n[14:23] 고객: 어디 적어놨는데..\n"
      "[14:24] 고객: 110-234-567890 입니다",
-     [("bank_account", "110-234-567890", "account.length", ["context.earlier_line"])],
+     [("bank_account", "110-234-567890", "account.length", ["context.earlier_question"])],
      []),
     ("상담사: 생년월일이 어떻게 되세요?\n고객: 잠시만요\n고객: 어디 보자\n고객: 지금 찾는 중\n고객: 19900101",
+     [],
+     []),
+    # A request asks as a question does; a remark two lines up names the value too; a question
+    # asked before remarks vetoes a look-alike or a company's line as one on the line before does.
+    ("상담사: 환불 계좌번호 불러주세요.\n고객: 잠시만요\n고객: 어디 보자\n고객: 110-234-567890",
+     [("bank_account", "110-234-567890", "account.length", ["context.earlier_question"])],
+     []),
+    ("상담사: 환불 계좌번호 확인할게요\n고객: 잠시만요\n고객: 110-234-567890",
+     [("bank_account", "110-234-567890", "account.length", ["context.earlier_line"])],
+     []),
+    ("Agent: 고객센터 번호가 뭐였죠?\nCustomer: 잠시만요\nCustomer: 02-3708-4227요",
+     [],
+     [("phone", "02-3708-4227", "phone.seoul", [])]),
+    # Under a two-line header the lower line names the column; its group over it is read only
+    # when the lower names nothing.
+    ("고객명|연락처 정보||주민등록번호\n|휴대폰|대표번호|\n홍길동|010-2345-6789|1588-9514|880312-1234567",
+     [("phone", "010-2345-6789", "phone.mobile_11", ["context.column_header"]),
+      ("resident", "880312-1234567", "resident.korean_13", ["context.column_header"])],
+     [("phone", "1588-9514", "phone.representative", []), ("resident", "880312-1234567", "resident.korean_13", [])]),
+    # A person's name beginning like a bank (국민수) is no bank before the next cell.
+    ("성명\t외국인등록번호\t고객센터\n\n국민수\t\t02-8347-0978",
      [],
      []),
 ]
@@ -275,7 +304,7 @@ def test_without_the_structure_family_no_structure_reading_shows():
         for f in norvane.detect(text, without_structure()).findings:
             assert not {"context.fixed_width_header", "context.xml_element", "context.sql_column",
                         "context.html_header",
-                        "context.json_array_key", "context.label_line", "context.earlier_line",
+                        "context.json_array_key", "context.label_line", "context.earlier_line", "context.earlier_question",
                         "context.column_header", "context.previous_line",
                         "context.question_line"} & set(f.evidence.extensions)
 

@@ -489,9 +489,12 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
           d -= std::min(d, generic);
         }
         if (d > window || ((l.flags & labels::kAdjacent) && d > 1)) continue;
-        // A bank's short name ending a longer word is a place (해운대구, 서부산), not the bank.
-        if ((l.flags & labels::kAdjacent) && (l.flags & labels::kBank) && j > 0 &&
-            hangul_syllable_at(text, char_before(text, j)))
+        // A bank's short name inside a longer word is a place or a name (해운대구, 국민수), not
+        // the bank; 국민은행 and 카카오뱅크 are read as themselves.
+        if ((l.flags & labels::kAdjacent) && (l.flags & labels::kBank) &&
+            ((j > 0 && hangul_syllable_at(text, char_before(text, j))) ||
+             (hangul_syllable_at(text, e) && !text.substr(e).starts_with("은행") &&
+              !text.substr(e).starts_with("뱅크"))))
           continue;
         add_found(found_, {k, d, left_source(l), j, e, false, readings});
       }
@@ -603,7 +606,8 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
   for (const LabelFound& f : found_) {
     const IndexedLabel& l = index.at(f.label);
     if (l.table != table || inside_another(f) || qualified_by_company(f)) continue;
-    // The lines before may name what is asked for, but do not veto: they are often remarks.
+    // The lines before may name what is asked for, but do not veto: they are often remarks. A
+    // question does (asked on the line before, or before the answerer's remarks).
     if (table >= labels::kLookAlikeTable &&
         (f.source == structure::rule::kPreviousLine || f.source == structure::rule::kEarlierLine))
       continue;

@@ -256,6 +256,18 @@ bool question(std::string_view line) {
   return last != npos && (line[last] == '?' || (last >= 2 && line.substr(last - 2, 3) == "？"));
 }
 
+// How a request ends (계좌 불러주세요., 확인 부탁드려요): it asks for what it names, as a question does.
+constexpr std::string_view kRequestEndings[] = {"주세요", "주십시오", "부탁드립니다", "부탁드려요",
+                                                "부탁해요", "알려줘", "불러줘", "please"};
+
+bool request(std::string_view line) {
+  const std::size_t last = line.find_last_not_of(" \t\r.!~");
+  if (last == npos) return false;
+  const std::string_view end = line.substr(0, last + 1);
+  return std::any_of(std::begin(kRequestEndings), std::end(kRequestEndings),
+                     [&](std::string_view e) { return end.ends_with(e); });
+}
+
 bool equals_word(std::string_view s, std::size_t at, std::string_view word) {
   if (at + word.size() > s.size()) return false;
   for (std::size_t k = 0; k < word.size(); ++k)
@@ -377,7 +389,8 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
                  : question(line) ? rule::kQuestionLine
                                   : rule::kPreviousLine,
                  false});
-  // Up over short remarks (잠시만요, then 통장 찾아볼게요) to the question.
+  // Up over short remarks (잠시만요, then 어디 적어놨는데..) to the question; past two remarks
+  // only a question or a request is read.
   std::string_view remark = previous;
   for (std::uint32_t distance = 2; distance <= kRemarks + 1; ++distance) {
     if (ps == 0 || remark.size() > kShortLine || digit_count(remark) > 0) return;
@@ -386,7 +399,9 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
     const std::string_view earlier = text.substr(es, ee - es);
     remark = after_stamp(earlier);
     if (is_blank(earlier) || digit_count(remark) >= 6) return;
-    out.push_back({es, ee, distance, rule::kEarlierLine, true});
+    const bool asked = question(earlier) || request(earlier);
+    if (asked || distance == 2)
+      out.push_back({es, ee, distance, asked ? rule::kEarlierQuestion : rule::kEarlierLine, true});
     ps = es;
   }
 }
@@ -461,9 +476,15 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
   }
   table_ = {text.data(), text.size(),  delim,  header, header_end,
             second,      second_end,   std::max(le, cached ? table_.rows_end : le)};
-  // The cells of this column in the header's lines.
+  // The cells of this column in the header's lines: the lower one names it, the upper one (a
+  // group, or the first half of a wrapped name) is read when the lower names nothing.
+  const bool second_below = second != npos && second > header;
+  const std::pair<std::size_t, std::size_t> lower =
+      second_below ? std::pair{second, second_end} : std::pair{header, header_end};
+  const std::pair<std::size_t, std::size_t> upper =
+      second_below ? std::pair{header, header_end} : std::pair{second, second_end};
   bool named = false;
-  for (const auto [line, stop] : {std::pair{header, header_end}, std::pair{second, second_end}}) {
+  for (const auto [line, stop] : {lower, upper}) {
     if (line == npos) continue;
     std::size_t from = line, seen = 0;
     bool quoted = false;
@@ -475,7 +496,7 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
     std::size_t to = from;
     while (to < stop && text[to] != delim) ++to;
     if (seen != column) continue;
-    out.push_back({from, to, 0, rule::kColumnHeader, false});
+    out.push_back({from, to, 0, rule::kColumnHeader, named});
     named = true;
   }
   return named;

@@ -25,6 +25,8 @@ inline constexpr RuleName kPreviousLine = "context.previous_line";  // a request
 inline constexpr RuleName kLabelLine = "context.label_line";        // a label on its own line
 inline constexpr RuleName kQuestionLine = "context.question_line";  // a question before the answer
 inline constexpr RuleName kEarlierLine = "context.earlier_line";
+inline constexpr RuleName kEarlierQuestion = "context.earlier_question";  // asked before remarks
+                                                                          // (a question or request)
 }  // namespace rule
 
 // Bytes [from, to) of the text where labels of the value may stand, at a label distance.

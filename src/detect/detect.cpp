@@ -173,6 +173,7 @@ class Detector {
 
   void run(Report& report) {
     scan(text_, s_.shapes);
+    reserve_findings();
     // Each shape list is in text order; a poll counts the bytes each list has covered, and a
     // cue search around a shape as that many more.
     {
@@ -221,6 +222,16 @@ class Detector {
   }
 
  private:
+  // Room for a finding from each shape that can make one (the extension families' shapes and
+  // split lists may still grow the list): a list moved while it grows leaves its old buffer
+  // resident beside the new one. Pages never written are never resident; the room is capped at
+  // one finding per 16 bytes of text.
+  void reserve_findings() {
+    std::size_t shapes = s_.shapes.emails.size() + s_.shapes.passports.size();
+    for (const Span& run : s_.shapes.runs) shapes += run.char_len() >= kMinCandidateDigits;
+    findings_.reserve(std::min(shapes, text_.size() / 16));
+  }
+
   void add_email(const Span& span) {
     SourceSpan src = source_of(span);
     findings_.push_back(Finding{EntityKind::email, src.span, span, Certainty::probable, kEmailScore,

@@ -81,7 +81,7 @@ NEG_KEYS = {
     "tracking_number": ("trackingNo", "invoice_no", "waybill"),
     "approval_number": ("approvalNo", "auth_no", "apprNo"),
     "member_number": ("memberNo", "member_id", "custNo"),
-    "corporate_number": ("corpRegNo", "corp_reg_no", "corpNo", "bizCorpNo"),
+    "corporate_number": ("jurirno", "crno", "jurir_no", "corpRgstNo"),
 }
 NEG_HEADERS = {
     "order_number": ("주문번호", "주문 번호", "Order No", "주문No"),

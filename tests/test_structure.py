@@ -197,7 +197,7 @@ OWN_FIELD = [
        ["context.letter_distance", "context.extra_label", "context.compound_label"])],
      [("bank_account", "131111-0982213", "account.length", []),
       ("bank_account", "110-234-567890", "account.length", [])]),
-    ("corpNo=1101110012345 rrn=880312-1234567",
+    ("jurirno=1101110012345 rrn=880312-1234567",
      [("resident", "880312-1234567", "resident.korean_13", ["context.log_key"])],
      [("resident", "880312-1234567", "resident.korean_13", [])]),
 ]

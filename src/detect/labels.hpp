@@ -301,12 +301,14 @@ inline constexpr Label kLookAlike[] = {
     {"수험번호", 1.0f},
     {"고객번호", 1.0f},
     {"가입번호", 1.0f},
+    // A corporation's registration number (13 digits, shaped like a resident number). English
+    // keys such as corp_reg_no name the business registration number as often: not here.
     {"법인등록번호", 1.0f},
     {"법인번호", 1.0f},
     {"법인 등록번호", 1.0f},
-    {"corpRegNo", 1.0f, kLogKey},
-    {"corp_reg_no", 1.0f, kLogKey},
-    {"corpNo", 1.0f, kLogKey},
+    {"jurirno", 1.0f, kLogKey},
+    {"jurir_no", 1.0f, kLogKey},
+    {"crno", 1.0f, kAscii | kLogKey},
     {"ISBN", 1.0f, kAscii},
     {"IP", 1.0f, kAscii},
     {"ip=", 1.0f, kLogKey},

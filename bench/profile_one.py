@@ -25,10 +25,14 @@ def main() -> None:
     ap.add_argument("kind", choices=run.KINDS)
     ap.add_argument("--size", type=int, default=256 * 1024, help="UTF-8 bytes of text")
     ap.add_argument("--thorough", action="store_true", help="Config.thorough() instead of Config()")
+    ap.add_argument("--window", type=int, help="context_window in characters (default: the config's)")
     a = ap.parse_args()
     import norvane
     text = run.load(a.kind, a.size)
     config = norvane.Config.thorough() if a.thorough else None
+    if a.window is not None:
+        config = config or norvane.Config()
+        config.context_window = a.window
     calls = {"normalize": lambda t: norvane.normalize(t),
              "detect": lambda t: norvane.detect(t, config),
              "mask": lambda t: norvane.mask(t, None, config)}

@@ -7,6 +7,7 @@
 
 #include "detect/cues.hpp"
 #include "normalize/unicode.hpp"
+#include "span/span_map.hpp"
 #include "span/utf8.hpp"
 
 #if defined(__SSE2__)
@@ -433,46 +434,85 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
   side.full = k == window;
 }
 
+namespace {
+
+// How many characters start in p[0, n): the bytes that are no continuation byte.
+std::uint32_t char_starts(const unsigned char* p, std::size_t n) {
+  std::uint32_t chars = 0;
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  const __m128i below_lead = _mm_set1_epi8(static_cast<char>(0xC0));  // 0x80-0xBF sign as less
+  for (; i + 16 <= n; i += 16) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+    const auto continuation =
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi8(x, below_lead)));
+    chars += 16 - static_cast<std::uint32_t>(std::popcount(continuation));
+  }
+#endif
+  for (; i < n; ++i) chars += !utf8::is_continuation(p[i]);
+  return chars;
+}
+
+}  // namespace
+
 bool Search::Index::build(std::string_view text) {
   text_ = text;
   built_ = true;
   usable_ = false;
+  present_ = CueSet{};
   for (auto& v : starts_) v.clear();
+  std::fill(std::begin(cursors_), std::end(cursors_), std::size_t{0});
   blocks_.clear();
   const FirstChars& first = kFirstChars;
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
   if (n > UINT32_MAX) return false;
-  blocks_.reserve(n / 64 + 1);
   std::uint32_t chars = 0;
   for (std::size_t i = 0; i < n;) {
-    std::size_t len = utf8::seq_len(p[i]);
-    // The walk and this index count the same characters only in well-formed text.
-    if (utf8::is_continuation(p[i]) || len > n - i) return false;
-    for (std::size_t k = 1; k < len; ++k)
-      if (!utf8::is_continuation(p[i + k])) return false;
-    // A block start inside the last character follows its counted start.
-    while (blocks_.size() * 64 <= i) blocks_.push_back(chars);
     std::uint32_t key;
+    std::size_t len = 1;
     if (p[i] < 0x80) {
       key = p[i];
       if (!first.may_start(key)) {
+#if defined(__SSE2__)
+        // The ASCII bytes up to the next possible cue start are a character each.
+        if (n - i >= 16) {
+          const auto run = static_cast<std::uint32_t>(std::countr_zero(stops16(p + i) | 1u << 16));
+          const std::uint32_t step = run > 0 ? run : 1;
+          i += step;
+          chars += step;
+          continue;
+        }
+#endif
         ++i;
         ++chars;
         continue;
       }
     } else {
+      len = utf8::seq_len(p[i]);
+      // The walk and this index count the same characters only in well-formed text.
+      if (utf8::is_continuation(p[i]) || len > n - i) return false;
+      for (std::size_t k = 1; k < len; ++k)
+        if (!utf8::is_continuation(p[i + k])) return false;
       key = char_key(p, i, n, len);
     }
     if (const CueSet* starting = first.starting_with(key)) {
       for_each(*starting, [&](std::size_t c) {
-        if (first.word_at(c, p + i, n - i, n - i)) starts_[c].push_back(chars);
+        if (!first.word_at(c, p + i, n - i, n - i)) return;
+        starts_[c].push_back(chars);
+        add(present_, c);
       });
     }
     i += len;
     ++chars;
   }
-  while (blocks_.size() * 64 <= n) blocks_.push_back(chars);
+  // A block that starts inside a character follows that character's start.
+  blocks_.resize(n / 64 + 1);
+  std::uint32_t before = 0;
+  for (std::size_t b = 0; b < blocks_.size(); ++b) {
+    blocks_[b] = before;
+    if (b * 64 < n) before += char_starts(p + b * 64, std::min<std::size_t>(64, n - b * 64));
+  }
   usable_ = true;
   return true;
 }
@@ -480,10 +520,8 @@ bool Search::Index::build(std::string_view text) {
 std::uint32_t Search::Index::char_at(std::size_t byte) const {
   // byte <= text size: blocks reach past the end
   const std::size_t b = byte / 64;
-  std::uint32_t chars = blocks_[b];
   const auto* p = reinterpret_cast<const unsigned char*>(text_.data());
-  for (std::size_t i = b * 64; i < byte; ++i) chars += !utf8::is_continuation(p[i]);
-  return chars;
+  return blocks_[b] + char_starts(p + b * 64, byte - b * 64);
 }
 
 bool Search::look_up(Index& index, std::string_view text, std::size_t start, std::size_t end,
@@ -496,22 +534,30 @@ bool Search::look_up(Index& index, std::string_view text, std::size_t start, std
   const FirstChars& first = kFirstChars;
   const std::uint64_t cs = index.char_at(start), ce = index.char_at(end);
   const std::uint64_t from = cs > window ? cs - window : 0, to = ce + window;
-  for_each(wanted, [&](std::size_t c) {
+  // Only cues the text holds; each list is searched outwards from where the last look-up of
+  // its cue ended, so queries in text order cost a few probes whatever the window.
+  for_each(intersect(wanted, index.present()), [&](std::size_t c) {
     const std::vector<std::uint32_t>& at = index.starts(c);
-    if (at.empty()) return;
     const std::uint64_t len = first.chars_of(c);
+    std::size_t& cursor = index.cursor(c);
     // Left: the last occurrence that ends by the span's start and starts in the window.
+    std::size_t right_from = cursor;
     if (cs >= len) {
-      auto it = std::upper_bound(at.begin(), at.end(), cs - len);
-      if (it != at.begin() && *--it >= from) {
-        left_.distance[c] = static_cast<std::uint32_t>(cs - (*it + len));
+      const std::uint64_t last_start = cs - len;
+      const std::size_t after =
+          first_index_near(at.size(), cursor, [&](std::size_t i) { return at[i] <= last_start; });
+      if (after > 0 && at[after - 1] >= from) {
+        left_.distance[c] = static_cast<std::uint32_t>(cs - (at[after - 1] + len));
         add(left_.found, c);
       }
+      right_from = after;
     }
     // Right: the first occurrence from the span's end on that ends in the window.
-    auto it = std::lower_bound(at.begin(), at.end(), ce);
-    if (it != at.end() && *it + len <= to) {
-      right_.distance[c] = static_cast<std::uint32_t>(*it - ce);
+    const std::size_t next =
+        first_index_near(at.size(), right_from, [&](std::size_t i) { return at[i] < ce; });
+    cursor = next;
+    if (next < at.size() && at[next] + len <= to) {
+      right_.distance[c] = static_cast<std::uint32_t>(at[next] - ce);
       add(right_.found, c);
     }
   });

@@ -83,14 +83,21 @@ class Search {
     }
     std::uint32_t char_at(std::size_t byte) const;
     const std::vector<std::uint32_t>& starts(std::size_t cue) const { return starts_[cue]; }
+    // The cues that occur in the text at all.
+    const CueSet& present() const { return present_; }
+    // Where the last look-up of each cue ended in its list: queries come mostly in text
+    // order, so the next one searches outwards from there.
+    std::size_t& cursor(std::size_t cue) { return cursors_[cue]; }
 
    private:
     std::string_view text_;
     std::string_view walked_text_;
     std::uint64_t walked_ = 0;
     bool built_ = false, usable_ = false;
+    CueSet present_;
     std::vector<std::uint32_t> blocks_;  // characters before each 64-byte block
     std::vector<std::uint32_t> starts_[kMaxCues];
+    std::size_t cursors_[kMaxCues] = {};
   };
   struct Side {
     std::string_view window;  // the bytes walked

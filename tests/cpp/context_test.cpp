@@ -169,6 +169,61 @@ TEST(CueSearch, AsciiStretchesAgreeWithTheReference) {
   EXPECT_EQ(compared, 8 * 8 * 3 * 11 * 2);
 }
 
+// Windows answered from the text's index: every number of a long text with many cues, asked
+// in text order, backwards and in order again with one Search (its look-ups carry cursors
+// along), gets the hits of the plain reading, at widths where the index is built at once and
+// where it is built after the walks have covered the text.
+TEST(CueSearch, IndexedLookUpsInAnyOrderAgreeWithTheReference) {
+  auto char_index = [](std::string_view t) {
+    std::vector<std::int64_t> idx(t.size() + 1, -1);
+    std::int64_t chars = 0;
+    for (std::size_t b = 0; b < t.size(); ++b)
+      if ((static_cast<unsigned char>(t[b]) & 0xC0) != 0x80) idx[b] = chars++;
+    idx[t.size()] = chars;
+    return idx;
+  };
+  const std::string_view words[] = {"연락처 ", "전화 ", "ARS ", "고객센터 ", "주민번호: ", "팩스 ",
+                                    "회원님 ", "  ", "note ", "가나다라마바사 ", "\n"};
+  std::string text;
+  std::vector<Span> spans;
+  for (int k = 0; k < 400; ++k) {
+    text += words[(k * 7) % std::size(words)];
+    if (k % 3 == 0) text += words[(k * 5 + 3) % std::size(words)];
+    const std::string number = "010" + std::to_string(10000000 + k * 7919);
+    text += number;
+    text += (k % 4 == 0) ? " 끝 " : " ";
+  }
+  const auto idx = char_index(text);
+  for (std::size_t at = text.find("010"); at != std::string::npos; at = text.find("010", at + 11))
+    spans.push_back(Span{static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(at + 11),
+                         static_cast<std::uint32_t>(idx[at]),
+                         static_cast<std::uint32_t>(idx[at + 11])});
+  ASSERT_EQ(spans.size(), 400u);
+  const auto phone = cues_for(EntityKind::phone);
+  const auto negative = negative_cues();
+  context::CueSet wanted = context::cue_set(phone);
+  wanted |= context::cue_set(negative);
+  std::vector<Span> order = spans;
+  order.insert(order.end(), spans.rbegin(), spans.rend());
+  order.insert(order.end(), spans.begin(), spans.end());
+  for (std::uint32_t window : {30u, 60u, 256u, 257u, 300u, 4096u}) {
+    context::Search search;
+    int mismatches = 0;
+    for (const Span& span : order) {
+      search.run(text, span, window, wanted);
+      for (const auto table : {phone, negative}) {
+        std::vector<ContextHit> got;
+        search.hits(table, got);
+        const std::string want = render(fuzz::ref::cue_hits(text, idx, span, window, table));
+        if (render(got) != want && ++mismatches <= 3)
+          ADD_FAILURE() << "window " << window << " span at " << span.byte_start << ": "
+                        << render(got) << " != " << want;
+      }
+    }
+    EXPECT_EQ(mismatches, 0) << "window " << window;
+  }
+}
+
 TEST(CueSearch, TablesOutsideTheCueListFindNothing) {
   static constexpr Cue kOwn[] = {{"주민번호", 1.0f}};
   EXPECT_TRUE(context::cue_set(kOwn).empty());

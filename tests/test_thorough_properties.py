@@ -29,6 +29,7 @@ FRAGMENTS = [
     "Jan. 5, 1990", "January 5th, 1990", "05-JAN-1990", "1990년 Jan 5일", "IMEI ", "353456789012347", "운송장 ",
     "hong AT naver DOT com", "hong[@]naver.com", "naver[.]com", " 앳 ", " 닷 ", "앳", "(앳)", "hong앳", "닷com",
     "4111 1111", "1111 1111", "3712", "345678 90120", "11.23.456789.01", "부산-12-345678-90", "서울.",
+    "'90.1.1", "90. 1. 1.", "70/7/30", "8412**", "자격증 ",
 ]
 SPECIAL = "0123456789-./ ()*Xx@:,|\t\nIlOoMT가일이삼사년월생공팔Ａ０\u3000"
 chars = st.one_of(st.sampled_from(SPECIAL), st.characters().filter(lambda c: not "\ud800" <= c <= "\udfff"))

@@ -74,6 +74,20 @@ MASKED = [
     ("출생일 - 1968.07.●●", [("birth_date", "1968.07.●●", "birth.masked", ["birth.masked"] + LD,
                             ["value.partly_masked"])]),
 ]
+SD = "birth.separated_date"
+SHORT_YEAR_DATES = [
+    # A two-digit year with a month or day of one digit: too few digits for the base rules.
+    ("생년월일: 90.1.25", [("birth_date", "90.1.25", SD, [SD] + LD, [])]),
+    ("생년월일 '90.1.1", [("birth_date", "90.1.1", SD, [SD] + LD, [])]),
+    ("생년월일 82.1.21. 입니다", [("birth_date", "82.1.21", SD, [SD] + LD, [])]),
+    ("생일 85-3-2", [("birth_date", "85-3-2", SD, [SD] + LD, [])]),
+    # Slashes stay in the text: read as a shape.
+    ("DOB 70/7/30 입니다", [("birth_date", "70/7/30", "birth.short_year", ["birth.short_year"] + EL, [])]),
+    # The day masked after a two-digit year and month.
+    ("생년월일 8412**", [("birth_date", "8412**", "birth.masked", ["birth.masked"] + LD, [])]),
+    ("태어난 날:7408## 입니다",
+     [("birth_date", "7408##", "birth.masked", ["birth.masked"] + EL, ["value.partly_masked"])]),
+]
 ENGLISH_DATES = [
     ("생년월일: 5 Jan 1990", "5 Jan 1990", LD),
     ("DOB Jan. 5, 1990", "Jan. 5, 1990", EL),
@@ -85,7 +99,7 @@ ENGLISH_DATES = [
 ]
 
 
-@pytest.mark.parametrize("text,expected", DASHES + WRAPPED + SPOKEN + MASKED)
+@pytest.mark.parametrize("text,expected", DASHES + WRAPPED + SPOKEN + MASKED + SHORT_YEAR_DATES)
 def test_ways_of_writing_read_only_by_their_family(text, expected):
     assert found(text, Config.thorough()) == expected
     assert found(text, without_variants()) != expected
@@ -175,6 +189,17 @@ LOOK_ALIKES = [
     ("앳된 얼굴의 선수 abc", set()),
     ("hong 앳 home", set()),
     ("앳앳 닷닷 (앳) a앳 앳b", set()),
+    # Short dates: a recent year is an event, a label of an event vetoes, four groups are no date.
+    ("작성일 24.3.5", set()),
+    ("생일 19.9.8", set()),
+    ("방문일 70/7/30", {"look_alike"}),
+    ("생일 70/7/30/1", set()),
+    ("생년월일 1.2.3.4", set()),
+    ("90.1.1", {"no_context"}),
+    # Certificates and courses.
+    ("자격증 번호: 2008-523935", {"look_alike"}),
+    ("자격번호 11-23-456789-01", {"look_alike"}),
+    ("수료증 번호 06140642068", {"look_alike"}),
 ]
 
 
@@ -218,6 +243,10 @@ HOSTILE = [
     "3712\n345678\n" * 10_000,
     "11.23.456789.01." * 10_000,             # dotted licences glued to each other
     "부산-12-345678-90-" * 10_000,
+    "생일 90.1.1 " * 10_000,                 # short dates back to back, and glued ones
+    "90.1.1.90.1.1/" * 10_000,
+    "70/7/30" * 10_000,
+    "8412**" * 10_000,
 ]
 
 

@@ -34,6 +34,8 @@ void candidates(std::span<const std::uint8_t> digits, std::vector<Candidate>& ou
 // No rule matches a run shorter or longer than these.
 inline constexpr std::size_t kMinCandidateDigits = 6;
 inline constexpr std::size_t kMaxCandidateDigits = 19;
+// A date with a two-digit year and a one-digit month or day ('90.1.1) holds four or five.
+inline constexpr std::size_t kMinShortDateDigits = 4;
 // No rule of candidates() gives a higher base score.
 inline constexpr float kMaxCandidateBase = 0.6f;
 // Whether candidates() can give a run of this many digits a candidate with a checksum.

@@ -378,12 +378,18 @@ class Detector {
     RunOutcome out;
     const std::string_view digits_text = text_.substr(run.byte_start, run.byte_len());
     // Runs are ASCII, so bytes are characters here.
-    if (digits_text.size() < kMinCandidateDigits || digits_text.size() > kMaxCandidateDigits)
-      return out;
+    const std::size_t min_digits =
+        cfg_.writing_variants ? kMinShortDateDigits : kMinCandidateDigits;
+    if (digits_text.size() < min_digits || digits_text.size() > kMaxCandidateDigits) return out;
+    std::optional<SourceSpan> early;
+    if (digits_text.size() < kMinCandidateDigits) {
+      // Too short for any number but a short date, which has lost its separators: a run
+      // written as it stands is a bare short number.
+      if (!extend::may_be_short_date(digits_text) || map_.copies(run)) return out;
+    }
     if (!to_digits(digits_text, s_.digits)) return out;
     candidates(s_.digits, s_.cands);
     const bool extended = cfg_.any_extension();
-    std::optional<SourceSpan> early;
     if (extended) {
       early = source_of(run);
       extend::extra_candidates(cfg_, s_.digits,

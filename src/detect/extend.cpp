@@ -691,9 +691,16 @@ bool masked_groups(std::string_view s) {
   return masks > 0 && masks < 16 && s[4] == s[9] && s[9] == s[14];
 }
 
-// A date of birth whose day, or month and day, are masked: 1968.07.**, 1988-**-**. The year
-// and the month stay in clear, so the value still needs hiding.
+// A date of birth whose day, or month and day, are masked: 1968.07.**, 1988-**-**, 8412**. The
+// year and the month stay in clear, so the value still needs hiding.
 bool masked_birth_date(std::span<const std::uint8_t> d) {
+  if (d.size() == 6) {  // two-digit year and month, the day masked
+    if (d[0] == kMasked || d[1] == kMasked || d[2] == kMasked || d[3] == kMasked ||
+        d[4] != kMasked || d[5] != kMasked)
+      return false;
+    const unsigned month = d[2] * 10u + d[3];
+    return month >= 1 && month <= 12;
+  }
   if (d.size() != 8) return false;
   for (std::size_t k = 0; k < 4; ++k)
     if (d[k] == kMasked) return false;
@@ -736,6 +743,20 @@ std::optional<Date> separated_date(std::string_view s) {
 }
 
 }  // namespace
+
+bool may_be_short_date(std::string_view s) {
+  auto at = [&](std::size_t k) { return static_cast<unsigned>(s[k] - '0'); };
+  // A short year from 16 to 29 reads as a date of these last years or to come (a visit, an
+  // order: '19.9.8); whoever writes a birth date that recent or a century old writes the year.
+  const unsigned yy = at(0) * 10 + at(1);
+  if (yy >= 16 && yy <= 29) return false;
+  auto valid = [&](unsigned m, unsigned d) {
+    return is_valid_date(1900 + yy, m, d) || is_valid_date(2000 + yy, m, d);
+  };
+  if (s.size() == 4) return valid(at(2), at(3));
+  if (s.size() != 5) return false;
+  return valid(at(2), at(3) * 10 + at(4)) || valid(at(2) * 10 + at(3), at(4));
+}
 
 void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::string_view source,
                       std::string_view before, std::vector<Candidate>& out) {
@@ -1041,6 +1062,37 @@ std::size_t date_at(std::string_view text, std::size_t i, RuleName& rule) {
   return 0;
 }
 
+// A birth date with a two-digit year and slashes, which normalization keeps (70/7/30, 70/07/30;
+// dots and hyphens are absorbed, and those dates are read from their runs). Its end, or 0. A
+// fourth group or a digit before it make something else.
+std::size_t short_year_date_at(std::string_view text, std::size_t i) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  auto joined = [&](std::size_t k) { return p[k] == '.' || p[k] == '/' || p[k] == '-'; };
+  if (i > 0 && (is_ascii_digit(p[i - 1]) || joined(i - 1))) return 0;
+  std::size_t k = i;
+  auto number = [&](unsigned& v) {
+    const std::size_t from = k;
+    v = 0;
+    while (k < n && is_ascii_digit(p[k]) && k - from < 3) v = v * 10 + (p[k++] - '0');
+    return k - from;
+  };
+  unsigned y, m, d;
+  auto separator = [&] {
+    if (k >= n || p[k] != '/') return false;
+    ++k;
+    return true;
+  };
+  if (number(y) != 2 || !separator()) return 0;
+  const std::size_t ml = number(m);
+  if (ml < 1 || ml > 2 || !separator()) return 0;
+  const std::size_t dl = number(d);
+  if (dl < 1 || dl > 2) return 0;
+  if (k + 1 < n && joined(k) && is_ascii_digit(p[k + 1])) return 0;
+  if (!is_valid_date(1900 + y, m, d) && !is_valid_date(2000 + y, m, d)) return 0;
+  return k;
+}
+
 // A passport of the current format at i: M123A4567.
 bool current_passport_at(std::string_view text, std::size_t i) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
@@ -1119,6 +1171,30 @@ std::optional<Raw> disguised_email(std::string_view text, std::size_t from, std:
   return Raw{s, e, EntityKind::email, rule::kEmailObfuscated, 0.85f, false};
 }
 
+// Where `word` stands in the text, each place given to `f` in order. The search is led by the
+// word's byte at `rare`: the first byte of a Hangul syllable starts a good share of all of them,
+// and a search led by it would stop at most.
+template <class F>
+void each_place(std::string_view text, std::string_view word, std::size_t rare, F&& f) {
+  const std::size_t n = text.size();
+  if (n < word.size()) return;
+  const char lead = word[rare];
+  const char* data = text.data();
+  for (const void* at = std::memchr(data + rare, lead, n - rare); at;) {
+    const auto k = static_cast<std::size_t>(static_cast<const char*>(at) - data);
+    const std::size_t start = k - rare;
+    if (start + word.size() <= n && text.compare(start, word.size(), word) == 0) f(start);
+    at = k + 1 < n ? std::memchr(data + k + 1, lead, n - k - 1) : nullptr;
+  }
+}
+
+struct HangulMark {
+  std::string_view word;
+  std::size_t rare;  // the byte to search for: one few syllables have at that place
+  bool variant;      // read with the writing variants (else with the extra shapes)
+};
+constexpr HangulMark kHangulAtMarks[] = {{"골뱅이", 4, false}, {"앳", 2, true}};
+
 }  // namespace
 
 namespace {
@@ -1160,6 +1236,11 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
       if (const auto d = english_date_around(text, r.byte_start, r.byte_end)) {
         raw.push_back({d->from, d->to, EntityKind::birth_date, rule::kBirthEnglishMonth, 0.1f, true});
         last = d->to;
+      } else if (r.byte_end < n && p[r.byte_end] == '/' && r.byte_len() == 2) {
+        const std::size_t e = short_year_date_at(text, r.byte_start);
+        if (e == 0) continue;
+        raw.push_back({r.byte_start, e, EntityKind::birth_date, rule::kBirthShortYear, 0.1f, true});
+        last = e;
       }
     }
   }
@@ -1188,10 +1269,18 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
       if (auto d = disguised_email(text, i - 1, i + 2, false)) raw.push_back(*d);
     at = i + 1 < n ? std::memchr(text.data() + i + 1, '@', n - i - 1) : nullptr;
   }
-  for (std::string_view mark :
-       {std::string_view("(at)"), std::string_view("[at]"), std::string_view("{at}"),
-        std::string_view("(AT)"), std::string_view("[AT]"), std::string_view("{AT}"),
-        std::string_view(" at "), std::string_view(" AT "), std::string_view("골뱅이")}) {
+  // "at" or "AT" in brackets, each kind of bracket looked for once: hong(at)naver.com.
+  for (const std::string_view pair : {std::string_view("()"), std::string_view("[]"),
+                                      std::string_view("{}")}) {
+    if (!base_shapes) break;
+    each_place(text, pair.substr(0, 1), 0, [&](std::size_t i) {
+      if (i + 4 > n || p[i + 3] != static_cast<unsigned char>(pair[1])) return;
+      const std::string_view word = text.substr(i + 1, 2);
+      if (word != "at" && word != "AT") return;
+      if (auto e = disguised_email(text, i, i + 4, false)) raw.push_back(*e);
+    });
+  }
+  for (std::string_view mark : {std::string_view(" at "), std::string_view(" AT ")}) {
     if (!base_shapes) break;
     // A mark that starts with a space is looked for without it: spaces are everywhere.
     const bool spaced = mark.front() == ' ';
@@ -1199,32 +1288,23 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
     for (std::size_t k = text.find(key); k != std::string_view::npos; k = text.find(key, k + 1)) {
       if (spaced && (k == 0 || p[k - 1] != ' ')) continue;
       const std::size_t i = spaced ? k - 1 : k;
-      std::size_t from = i, to = i + mark.size();
-      if (mark == "골뱅이" && from > 0 && to < n && (p[from - 1] == '(' || p[from - 1] == '[') &&
+      if (auto e = disguised_email(text, i, i + mark.size(), mark == " at " || mark == " AT "))
+        raw.push_back(*e);
+    }
+  }
+  // The at-mark in Hangul words (hong 골뱅이 naver.com, hong 앳 naver 닷 com), maybe in
+  // brackets; "앳" belongs to the writing variants.
+  for (const HangulMark& m : kHangulAtMarks) {
+    if (!(m.variant ? variants : base_shapes)) continue;
+    each_place(text, m.word, m.rare, [&](std::size_t i) {
+      std::size_t from = i, to = i + m.word.size();
+      if (from > 0 && to < n && (p[from - 1] == '(' || p[from - 1] == '[') &&
           (p[to] == ')' || p[to] == ']')) {
         --from;
         ++to;
       }
-      if (auto e = disguised_email(text, from, to, mark == " at " || mark == " AT "))
-        raw.push_back(*e);
-    }
-  }
-  if (variants) {
-    // "앳", the at-mark spelled in Hangul (hong 앳 naver 닷 com), looked for by its last byte:
-    // its first (EC) starts a good share of all Hangul syllables, and a search led by it would
-    // stop at most of them.
-    constexpr std::string_view kAtHangul = "앳";
-    const char last = kAtHangul.back();
-    for (const void* at = std::memchr(text.data(), last, n); at;) {
-      const auto k = static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
-      const std::size_t mark = k + 1 >= kAtHangul.size() ? k + 1 - kAtHangul.size() : n;
-      if (mark < n && text.substr(mark, kAtHangul.size()) == kAtHangul) {
-        std::size_t from = mark, to = k + 1;
-        if (from > 0 && to < n && p[from - 1] == '(' && p[to] == ')') --from, ++to;
-        if (auto e = disguised_email(text, from, to, false)) raw.push_back(*e);
-      }
-      at = k + 1 < n ? std::memchr(text.data() + k + 1, last, n - k - 1) : nullptr;
-    }
+      if (auto e = disguised_email(text, from, to, false)) raw.push_back(*e);
+    });
   }
   if (raw.empty()) return;
   std::sort(raw.begin(), raw.end(), [](const Raw& a, const Raw& b) { return a.from < b.from; });

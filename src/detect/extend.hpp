@@ -42,6 +42,7 @@ inline constexpr RuleName kBirthEnglishMonth = "birth.english_month";
 inline constexpr RuleName kPassportSpaced = "passport.spaced";
 inline constexpr RuleName kPassportMasked = "passport.masked";
 inline constexpr RuleName kBirthMasked = "birth.masked";
+inline constexpr RuleName kBirthShortYear = "birth.short_year";
 
 // Whether a candidate rule is one of the extensions' own readings.
 inline bool is_extension_reading(RuleName r) {
@@ -109,6 +110,10 @@ class LabelSearch {
   std::array<Read, 8> reads_;
   std::size_t next_read_ = 0;
 };
+
+// Whether four or five digits read as a birth date with a two-digit year and a one-digit month
+// or day (9011 for '90.1.1, 82121 for 82.1.21): only such short runs are worth reading further.
+bool may_be_short_date(std::string_view digits);
 
 // Readings of a run beyond the base rules, appended to `out` (after the base readings).
 // `source` is the text the run was read from, `before` the normalized text before the run.

@@ -397,6 +397,9 @@ inline constexpr Label kLookAlike[] = {
     {"운송장", 1.0f},
     {"송장", 1.0f},
     {"배송조회", 1.0f},
+    // Certificates and courses (자격번호, 자격증 번호, 자격등록번호).
+    {"자격", 1.0f},
+    {"수료증", 1.0f},
 };
 // Labels of company numbers: call centres, representative and toll-free numbers.
 inline constexpr Label kCompany[] = {

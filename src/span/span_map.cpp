@@ -306,6 +306,14 @@ Position interior(const Segment& s, std::uint32_t byte, std::uint32_t ch) {
 
 }  // namespace
 
+bool SpanMap::copies(Span q) const {
+  const std::size_t n = len();
+  const std::size_t i =
+      first_index(n, [&](std::size_t k) { return end_of(k).dst_byte <= q.byte_start; });
+  return i < n && kind_of(i) == SegmentKind::identity && dst_byte_start(i) <= q.byte_start &&
+         q.byte_end <= end_of(i).dst_byte;
+}
+
 SourceSpan SpanMap::to_source(Span q) const {
   const std::size_t n = len();
   if (n == 0) return SourceSpan{};

@@ -169,6 +169,9 @@ class SpanMap {
   // The same for queries near one another: the segments are searched outwards from `cursor`,
   // where the previous query left it. Any value of it gives the same answer.
   SourceSpan to_source(Span query, std::size_t& cursor) const;
+  // Whether the output span lies within one stretch copied from the source unchanged (a
+  // cheaper question than to_source: no rules, no costs).
+  bool copies(Span query) const;
   static Result<SpanMap> compose(const SpanMap& inner, const SpanMap& outer);
   // The same, taking the two maps: the pages of their segments are given back as the walk
   // passes them.

@@ -199,6 +199,20 @@ TEST(SpanMapToSource, ProjectsSpansOfTheSampleMap) {
   }
 }
 
+TEST(SpanMapCopies, OnlySpansInsideOneKeptStretch) {
+  const SpanMap map = sample().map;
+  EXPECT_TRUE(map.copies(A(0, 2)));     // "ab"
+  EXPECT_TRUE(map.copies(A(1, 2)));     // "b"
+  EXPECT_TRUE(map.copies(A(4, 5)));     // "3", after the absorbed separators
+  EXPECT_TRUE(map.copies(A(14, 15)));   // "z"
+  EXPECT_FALSE(map.copies(A(1, 3)));    // reaches a folded digit
+  EXPECT_FALSE(map.copies(A(3, 5)));    // across absorbed separators
+  EXPECT_FALSE(map.copies(A(5, 14)));   // the numeral
+  EXPECT_FALSE(map.copies(A(4, 6)));    // "3" and the numeral's first digit
+  EXPECT_FALSE(map.copies(A(20, 22)));  // past the end
+  EXPECT_FALSE(SpanMap().copies(A(0, 0)));
+}
+
 TEST(SpanMapToSource, CharacterOffsetsInsideKeptKoreanText) {
   // "가나다" kept, then "１" folded: a query inside the kept text keeps its own characters.
   SpanMapBuilder b;

@@ -225,11 +225,15 @@ class Detector {
   // Room for a finding from each shape that can make one (the extension families' shapes and
   // split lists may still grow the list): a list moved while it grows leaves its old buffer
   // resident beside the new one. Pages never written are never resident; the room is capped at
-  // one finding per 16 bytes of text.
+  // one finding per 16 bytes of text. A short text grows its list as before: it allocates
+  // nothing when nothing is found.
   void reserve_findings() {
+    constexpr std::size_t kReservedFrom = 4096;  // findings; moves below this are cheap
+    if (text_.size() / 16 < kReservedFrom) return;
     std::size_t shapes = s_.shapes.emails.size() + s_.shapes.passports.size();
     for (const Span& run : s_.shapes.runs) shapes += run.char_len() >= kMinCandidateDigits;
-    findings_.reserve(std::min(shapes, text_.size() / 16));
+    const std::size_t room = std::min(shapes, text_.size() / 16);
+    if (room >= kReservedFrom) findings_.reserve(room);
   }
 
   void add_email(const Span& span) {

@@ -50,6 +50,11 @@ WRAPPED = [
     ("카드 3712\n345678 90120", [("credit_card", "3712\n345678 90120", "card.luhn", LD, ["value.wrapped_line"])]),
     ("결제카드 4111 1111 1111\n1111 확인",
      [("credit_card", "4111 1111 1111\n1111", "card.luhn", EL, ["value.wrapped_line"])]),
+    # ... or between the groups of an account number (three or four groups, ten to fourteen digits).
+    ("계좌번호 110 123\n456789", [("bank_account", "110 123\n456789", "account.length", LD, ["value.wrapped_line"])]),
+    ("예금계좌) 8348 09\n5092090 변경 요청",
+     [("bank_account", "8348 09\n5092090", "account.length", LD + EL, ["value.wrapped_line"])]),
+    ("환불계좌 |295\n781 462990", [("bank_account", "295\n781 462990", "account.length", EL, ["value.wrapped_line"])]),
 ]
 SPOKEN = [
     ("연락처 공일공 일이삼사 오육칠팔",
@@ -200,7 +205,16 @@ LOOK_ALIKES = [
     ("자격증 번호: 2008-523935", {"look_alike"}),
     ("자격번호 11-23-456789-01", {"look_alike"}),
     ("수료증 번호 06140642068", {"look_alike"}),
+    ("입고 수량 123 456\n789012", {"no_context"}),  # joined as an account would be, and no label
+    ("계좌 ID4111 1111\n1111 1111", set()),  # glued to letters: part of an identifier
 ]
+
+
+def test_digits_glued_to_letters_are_not_joined_across_lines():
+    text = "request ok passport=G385Y0747\n2026-12-12T10:57:03Z done"
+    report = norvane.detect(text, Config.thorough())
+    assert [(f.entity, f.text(text)) for f in report.findings] == [("passport", "G385Y0747")]
+    assert report.normalized_text.count("\n") == 1  # the line break stays
 
 
 def test_a_personal_label_still_wins_next_to_a_company_one():

@@ -1,7 +1,7 @@
 // How people type numbers when nothing checks them (the writing_variants family): a Hangul
 // letter ㅡ, a tilde or ㆍ for a hyphen, masks drawn with ●, ○, ■ or # over some digits, and a
-// line break inside a number after a hyphen or a space (or a plain one inside a telephone or
-// card number). Each becomes what the later passes and
+// line break inside a number after a hyphen or a space (or a plain one inside a telephone, card
+// or account number). Each becomes what the later passes and
 // the detector know: "-", "*", or nothing.
 #include <algorithm>
 #include <array>
@@ -163,6 +163,15 @@ std::size_t group_lengths_before(std::string_view s, std::size_t e, std::uint8_t
   return groups;
 }
 
+// Whether the byte at i may stand right beside a number cut at a line end: not a digit (or a
+// mask), a hyphen, a dot or a Latin letter, which would make the digits part of something else
+// (G385Y0747, 2026-12-12T10).
+bool stands_apart(std::string_view s, std::size_t i) {
+  const auto c = static_cast<unsigned char>(s[i]);
+  return !(unicode::is_digit_like(c) || c == '-' || c == '.' || (c >= 'A' && c <= 'Z') ||
+           (c >= 'a' && c <= 'z'));
+}
+
 // How card numbers are grouped: four groups of four, or American Express's 4-6-5.
 constexpr std::array<std::array<std::uint8_t, 4>, 2> kCardGroupings{{{4, 4, 4, 4}, {4, 6, 5, 0}}};
 
@@ -173,14 +182,10 @@ bool card_cut_at_line_end(std::string_view s, std::size_t before_end, std::size_
   std::uint8_t g[8];
   std::size_t start, end;
   const std::size_t a = group_lengths_before(s, before_end, g, 3, start);
-  if (a == 0 || (start > 0 && (unicode::is_digit_like(static_cast<unsigned char>(s[start - 1])) ||
-                               s[start - 1] == '-' || s[start - 1] == '.')))
-    return false;
+  if (a == 0 || (start > 0 && !stands_apart(s, start - 1))) return false;
   if (!(s[start] >= '3' && s[start] <= '6') && s[start] != '9') return false;
   const std::size_t b = group_lengths_from(s, after_start, g + a, 4 - a, end);
-  if (b == 0 || (end < s.size() && (unicode::is_digit_like(static_cast<unsigned char>(s[end])) ||
-                                    s[end] == '-' || s[end] == '.')))
-    return false;
+  if (b == 0 || (end < s.size() && !stands_apart(s, end))) return false;
   for (const auto& grouping : kCardGroupings) {
     const std::size_t count = grouping[3] == 0 ? 3 : 4;
     if (a + b == count && std::equal(g, g + count, grouping.begin())) return true;
@@ -188,9 +193,30 @@ bool card_cut_at_line_end(std::string_view s, std::size_t before_end, std::size_
   return false;
 }
 
+// An account number cut by a plain line break between its groups (110 123 / 456789): three or
+// four groups of two to seven digits in all, ten to fourteen digits, the first of three to six
+// as banks begin them. Two numbers on two lines are rarely grouped so; detection still wants an
+// account's label before it reports one.
+bool account_cut_at_line_end(std::string_view s, std::size_t before_end, std::size_t after_start) {
+  std::uint8_t g[8];
+  std::size_t start, end;
+  const std::size_t a = group_lengths_before(s, before_end, g, 3, start);
+  if (a == 0 || (start > 0 && !stands_apart(s, start - 1))) return false;
+  const std::size_t b = group_lengths_from(s, after_start, g + a, 4 - a, end);
+  if (b == 0 || (end < s.size() && !stands_apart(s, end))) return false;
+  const std::size_t groups = a + b;
+  if (groups < 3 || g[0] < 3 || g[0] > 6) return false;
+  std::size_t digits = 0;
+  for (std::size_t k = 0; k < groups; ++k) {
+    if (g[k] < 2 || g[k] > 7) return false;
+    digits += g[k];
+  }
+  return digits >= 10 && digits <= 14;
+}
+
 // A line break at i (a "\n", maybe after "\r") inside a number: before it a hyphen or a space
-// after a digit, after it (past any indent) a digit or a hyphen and a digit; or a telephone or
-// card number cut with nothing before the break. The end of the stretch to drop, or 0. `from`
+// after a digit, after it (past any indent) a digit or a hyphen and a digit; or a telephone,
+// card or account number cut with nothing before the break. The end of the stretch to drop, or 0. `from`
 // gets its start (the "\r" when there is one).
 std::size_t wrapped_line(std::string_view s, std::size_t i, std::size_t& from) {
   from = i > 0 && s[i - 1] == '\r' ? i - 1 : i;
@@ -201,7 +227,10 @@ std::size_t wrapped_line(std::string_view s, std::size_t i, std::size_t& from) {
   std::size_t e = i + 1;
   while (e < s.size() && (s[e] == ' ' || s[e] == '\t') && e - i <= 8) ++e;
   if (seps == 0)
-    return e < s.size() && (phone_cut_at_line_end(s, k, e) || card_cut_at_line_end(s, k, e)) ? e : 0;
+    return e < s.size() && (phone_cut_at_line_end(s, k, e) || card_cut_at_line_end(s, k, e) ||
+                            account_cut_at_line_end(s, k, e))
+               ? e
+               : 0;
   if (ascii_digit_at(s, e) || (e + 1 < s.size() && s[e] == '-' && ascii_digit_at(s, e + 1)))
     return e;
   return 0;

@@ -284,7 +284,7 @@ CueSet cue_set(std::span<const Cue> table) {
 void Search::run(std::string_view text, const Span& span, std::uint32_t window,
                  const CueSet& wanted) {
   const auto [start, end] = clip(text, span);
-  if (window > kWalkAlways && use_index(run_index_, text, window) &&
+  if (window > kWalkAlways && use_index(run_index_, text, window, start) &&
       look_up(*run_index_, text, start, end, window, wanted))
     return;
   indexed_ = false;
@@ -295,7 +295,7 @@ void Search::run(std::string_view text, const Span& span, std::uint32_t window,
 void Search::rerun(std::string_view text, const Span& span, std::uint32_t window,
                    const CueSet& wanted) {
   const auto [start, end] = clip(text, span);
-  if (window > kWalkAlways && use_index(rerun_index_, text, window) &&
+  if (window > kWalkAlways && use_index(rerun_index_, text, window, start) &&
       look_up(*rerun_index_, text, start, end, window, wanted))
     return;
   if (indexed_) {  // nothing walked to compare with
@@ -339,9 +339,9 @@ bool Search::quiet_around(std::string_view text, const Span& span, std::uint32_t
 }
 
 bool Search::use_index(std::unique_ptr<Index>& index, std::string_view text,
-                       std::uint32_t window) {
+                       std::uint32_t window, std::size_t at) {
   if (!index) index = std::make_unique<Index>();
-  return window > kIndexFrom || index->walked_enough(text, 2 * std::uint64_t{window});
+  return window > kIndexFrom || index->walked_enough(text, 2 * std::uint64_t{window}, at);
 }
 
 std::pair<std::size_t, std::size_t> Search::clip(std::string_view text, const Span& span) {

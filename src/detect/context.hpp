@@ -41,8 +41,8 @@ CueSet cue_set(std::span<const Cue> table);
 // Windows wider than kIndexFrom are answered from an index of the text's cues instead, so
 // a wide window costs one pass over the text, not one per span. Windows wider than
 // kWalkAlways walk until the walks over a text have covered as many characters as the text
-// holds, and use its index from then on: dense spans cost no more than with the default
-// window. A Search keeps one index for the texts of run() and one for those of rerun(); a
+// holds, or sooner where spans stand densely, and use its index from then on: dense spans
+// cost no more than with the default window. A Search keeps one index for the texts of run() and one for those of rerun(); a
 // text must not change while a Search that has seen it is in use.
 class Search {
  public:
@@ -71,15 +71,17 @@ class Search {
       return built_ && text.data() == text_.data() && text.size() == text_.size();
     }
     bool usable() const { return usable_; }
-    // Counts a walk of up to `chars` characters over text; true once the walks over it have
-    // covered as many characters as it has bytes (an index then costs less than walking on).
-    bool walked_enough(std::string_view text, std::uint64_t chars) {
+    // Counts a walk of up to `chars` characters around byte `at` of text; true once the walks
+    // over it have covered as many characters as it has bytes, or an eighth of that and more
+    // than the bytes before `at`: walks at that density would cover the text again before its
+    // end, and one pass that makes the index costs less.
+    bool walked_enough(std::string_view text, std::uint64_t chars, std::size_t at) {
       if (text.data() != walked_text_.data() || text.size() != walked_text_.size()) {
         walked_text_ = text;
         walked_ = 0;
       }
       walked_ += chars;
-      return walked_ > text.size();
+      return walked_ > text.size() || (walked_ > text.size() / 8 && walked_ > at);
     }
     std::uint32_t char_at(std::size_t byte) const;
     const std::vector<std::uint32_t>& starts(std::size_t cue) const { return starts_[cue]; }
@@ -113,7 +115,7 @@ class Search {
   // Whether this window (wider than kWalkAlways) is answered from the text's index, made
   // here on first need.
   static bool use_index(std::unique_ptr<Index>& index, std::string_view text,
-                        std::uint32_t window);
+                        std::uint32_t window, std::size_t at);
   // Both sides from the index; false when the text has none (not well-formed).
   bool look_up(Index& index, std::string_view text, std::size_t start, std::size_t end,
                std::uint32_t window, const CueSet& wanted);

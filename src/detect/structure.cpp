@@ -484,7 +484,7 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
   const std::pair<std::size_t, std::size_t> upper =
       second_below ? std::pair{header, header_end} : std::pair{second, second_end};
   bool named = false;
-  for (const auto [line, stop] : {lower, upper}) {
+  for (const auto& [line, stop] : {lower, upper}) {
     if (line == npos) continue;
     std::size_t from = line, seen = 0;
     bool quoted = false;

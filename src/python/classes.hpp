@@ -1,8 +1,11 @@
 #pragma once
 // Which class wraps which core value.
+#include "detect/debug_text.hpp"
 #include "detect/report.hpp"
+#include "mask/debug_text.hpp"
 #include "mask/mask.hpp"
 #include "normalize/config.hpp"
+#include "normalize/debug_text.hpp"
 #include "normalize/pipeline.hpp"
 #include "python/py.hpp"
 #include "span/span_map.hpp"
@@ -18,6 +21,10 @@ struct BuilderBox {
   std::size_t src_bytes = 0;
   std::size_t dst_bytes = 0;
 };
+
+inline std::string debug_text(const BuilderBox& box) {
+  return box.consumed ? "SpanMapBuilder(consumed)" : "SpanMapBuilder(active)";
+}
 
 #define NORVANE_WRAPPED(T, ID)               \
   template <>                                \

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "python/classes.hpp"
-#include "span/float_format.hpp"
 
 namespace norvane::py {
 
@@ -68,20 +67,6 @@ void set_weights(Config& c, Weight checksum_passed, Weight checksum_failed, Weig
     if (given[i]->value) c.*kWeightFields[i].field = *given[i]->value;
 }
 
-// ", label_reading=True, ..." for the families switched on; nothing when none is.
-std::string families_on(const Config& c) {
-  std::string out;
-  for (const FamilyField& f : kFamilyFields)
-    if (c.*f.field) (out += ", ") += std::string(f.name) + "=True";
-  return out;
-}
-
-std::string config_repr(const Config& c) {
-  return "Config(min_score=" + format_f32_plain(c.min_score) +
-         ", min_context=" + format_f32_plain(c.min_context) +
-         ", context_window=" + std::to_string(c.context_window) + families_on(c) + ")";
-}
-
 // The fields, the weights, then one attribute for each extension family.
 Table<PyGetSetDef> config_attributes(Table<PyGetSetDef> all) {
   [&]<std::size_t... I>(std::index_sequence<I...>) {
@@ -129,16 +114,10 @@ Class config_class{
         "thorough()\n--\n\n"
         "확장을 모두 켜고 가리기에 맞춘 문턱과 가중치를 가진 Config. 기본 설정보다 훨씬 적게 "
         "놓치고 정밀도는 거의 같다. 필요 없는 확장은 속성으로 끌 수 있다.")},
-    .repr = repr<config_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
 // Normalized
-
-std::string normalized_repr(const Normalized& n) {
-  return "Normalized(text=" + debug_quoted(n.text) + ", segments=" + std::to_string(n.map.len()) +
-         ")";
-}
 
 Class normalized_class{
     .name = "Normalized",
@@ -146,7 +125,6 @@ Class normalized_class{
     .attributes = {attr<&Normalized::text>("text", "정규화된 텍스트."),
                    attr<&Normalized::map>(
                        "map", "원문에서 정규화된 텍스트로 가는 구간 정렬 테이블(새 SpanMap).")},
-    .repr = repr<normalized_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------

@@ -50,11 +50,6 @@ Policy hash_policy(HashKey key, std::uint64_t length) {
   return Policy::hash(std::move(key.bytes), length);
 }
 
-// Keys and fixed texts may be secrets: only the case name is shown.
-std::string policy_repr(const Policy& p) {
-  return "Policy." + std::string(policy_kind_name(p.kind)) + "()";
-}
-
 Class policy_class{
     .name = "Policy",
     .doc = "찾은 개인정보 하나를 무엇으로 바꿀지 정하는 정책. 정적 생성자로만 만든다.",
@@ -79,7 +74,6 @@ Class policy_class{
              "hash(key, length=12)\n--\n\n"
              "찾은 값을 [코드:요약값] 으로 바꾼다. 요약값은 key(bytes, bytearray 또는 0..255 정수의 "
              "나열)로 계산한 HMAC-SHA-256 의 소문자 16진수 앞 length 자리(최대 64)다.")},
-    .repr = repr<policy_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
@@ -95,8 +89,6 @@ PolicySet with_entity(const PolicySet& set, EntityKind entity, const Policy& pol
   return set.with(entity, policy);
 }
 
-std::string policy_set_repr(const PolicySet&) { return "PolicySet(...)"; }
-
 Class policy_set_class{
     .name = "PolicySet",
     .init = def<make_policy_set, PolicySet>(
@@ -111,17 +103,10 @@ Class policy_set_class{
              "with_entity($self, entity, policy)\n--\n\n"
              "entity 에 policy 를 정한 새 정책 집합을 돌려준다. 이미 정해 둔 종류면 그 자리에서 "
              "바꾸고, 아니면 끝에 덧붙인다. 원래 집합은 바뀌지 않는다.")},
-    .repr = repr<policy_set_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
 // RestoreEntry
-
-// The original is personal data: never shown.
-std::string entry_repr(const RestoreEntry& e) {
-  return "RestoreEntry(token=" + debug_quoted(e.token) +
-         ", entity=" + debug_quoted(entity_name(e.entity)) + ")";
-}
 
 Class entry_class{
     .name = "RestoreEntry",
@@ -132,7 +117,6 @@ Class entry_class{
                    attr<&RestoreEntry::entity, entity_label>("entity_label",
                                                              "개인정보 종류의 한국어 이름."),
                    attr<&RestoreEntry::original>("original", "토큰이 대신한 원문 조각.")},
-    .repr = repr<entry_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
@@ -142,11 +126,6 @@ std::expected<RestoreMap, std::string> restore_from_json(std::string_view text) 
   auto map = without_gil(text.size(), [&] { return restore_map_from_json(text); });
   if (!map) return std::unexpected("restore map JSON 을 읽지 못했다: " + map.error());
   return map;
-}
-
-std::string restore_repr(const RestoreMap& m) {
-  return "RestoreMap(prefix=" + debug_quoted(m.prefix) + ", entries=" + std::to_string(m.len()) +
-         ")";
 }
 
 Class restore_class{
@@ -166,18 +145,11 @@ Class restore_class{
         "from_json(text)\n--\n\n"
         "to_json 이 쓴 JSON(또는 같은 내용의 다른 표기)에서 복원표를 읽는다. 읽지 못하면 "
         "ValueError 를 낸다.")},
-    .repr = repr<restore_repr>,
     .len = length<&RestoreMap::len>,
 };
 
 // ----------------------------------------------------------------------------------------------
 // MaskOutput
-
-std::string output_repr(const MaskOutput& out) {
-  return "MaskOutput(applied=" + std::to_string(out.applied.size()) +
-         ", skipped=" + std::to_string(out.skipped.size()) +
-         ", restore=" + (out.restore ? "true" : "false") + ")";
-}
 
 Class output_class{
     .name = "MaskOutput",
@@ -190,7 +162,6 @@ Class output_class{
                        "앞의 것과 겹치거나 텍스트 밖에 있어 바꾸지 않은 발견들(보통 빈 목록)."),
                    attr<&MaskOutput::restore>(
                        "restore", "정책 집합에 tokenize 가 있으면 복원표의 사본, 없으면 None.")},
-    .repr = repr<output_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------

@@ -407,10 +407,10 @@ PyGetSetDef attr(const char* name, const char* doc) {
   return {name, get<Path...>, nullptr, doc, nullptr};
 }
 
-// tp_repr from the text of the boxed value.
-template <auto Text>
+// tp_repr: the one-line description (debug_text) of the boxed value.
+template <class T>
 PyObject* repr(PyObject* self) {
-  return guarded([&] { return str(Text(value_of<ClassOfStep<Text>>(self))); });
+  return guarded([&] { return str(debug_text(value_of<T>(self))); });
 }
 
 // mp_length from the size of the boxed value.
@@ -540,10 +540,10 @@ struct Callable<R (C::*)(A...) const> {
 // The variable an argument is converted into: for a class's value, the object's boxed value;
 // for a text, the text and the buffer it may be written into.
 template <class A>
-using Stored = std::conditional_t<
-    BoxedRef<A>, const std::remove_cvref_t<A>*,
-    std::conditional_t<std::is_same_v<std::remove_cvref_t<A>, std::string_view>, TextArgument,
-                       std::remove_cvref_t<A>>>;
+using Stored =
+    std::conditional_t<BoxedRef<A>, const std::remove_cvref_t<A>*,
+                       std::conditional_t<std::is_same_v<std::remove_cvref_t<A>, std::string_view>,
+                                          TextArgument, std::remove_cvref_t<A>>>;
 
 template <class A, class S>
 decltype(auto) pass(S& stored) {
@@ -738,7 +738,7 @@ struct Class {
   Table<PyGetSetDef> attributes{};
   Table<PyMethodDef> methods{};
   Table<PyMethodDef> statics{};  // static methods: they receive their class as self
-  reprfunc repr{};
+  reprfunc repr{};               // by default the value's debug_text
   lenfunc len{};
   richcmpfunc compare{};  // comparisons of the class's own; by default those of its Codec
   hashfunc hash{};
@@ -753,6 +753,7 @@ bool add_class_impl(PyObject* module, TypeId id, Class& c, int basicsize, destru
 template <class T>
 bool add_class(PyObject* module, Class& c) {
   if (c.init.ml_meth) constructor_of<T> = &c.init;
+  if constexpr (requires(const T& value) { debug_text(value); }) c.repr = repr<T>;
   PyObject* (*rebuilder)(ModuleState*, PyObject*) = nullptr;
   if constexpr (requires { Codec<T>::by_value; }) {
     // Once, however many times the module is made.

@@ -5,7 +5,6 @@
 
 #include "detect/detect.hpp"
 #include "python/classes.hpp"
-#include "span/float_format.hpp"
 #include "span/json_writer.hpp"
 
 namespace norvane::py {
@@ -61,11 +60,6 @@ PyObject* report_json(const Report& report) {
 // ----------------------------------------------------------------------------------------------
 // ContextHit
 
-std::string hit_repr(const ContextHit& h) {
-  return "ContextHit(cue=" + debug_quoted(h.cue) + ", distance=" + std::to_string(h.distance) +
-         ", weight=" + format_f32_fixed(h.weight, 3) + ")";
-}
-
 Class hit_class{
     .name = "ContextHit",
     .doc = "후보 가까이에서 찾은 문맥 단서 하나.",
@@ -73,17 +67,10 @@ Class hit_class{
                    attr<&ContextHit::distance>("distance",
                                                "후보의 정규화 구간까지의 거리(문자 수)."),
                    attr<&ContextHit::weight>("weight", "거리에 따라 줄어든 단서 가중치.")},
-    .repr = repr<hit_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
 // Evidence
-
-std::string evidence_repr(const Evidence& e) {
-  return "Evidence(rule=" + debug_quoted(e.rule) +
-         ", checksum=" + debug_quoted(checksum_name(e.checksum)) +
-         ", context_hits=" + std::to_string(e.context_hits.size()) + ")";
-}
 
 std::optional<std::string_view> checksum_reason(const ChecksumResult& c) {
   if (c.kind != ChecksumResult::Kind::not_applicable) return std::nullopt;
@@ -109,17 +96,10 @@ Class evidence_class{
              "이 탐지에 쓰인 확장 규칙 이름들(예: \"context.column_header\"). 기본 규칙만 쓰면 "
              "비어 있다.")},
     .methods = {def<json_text<Evidence>>(kToJsonDoc)},
-    .repr = repr<evidence_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
 // Finding
-
-std::string finding_repr(const Finding& f) {
-  return "Finding(entity=" + debug_quoted(entity_name(f.entity)) +
-         ", certainty=" + debug_quoted(certainty_name(f.certainty)) +
-         ", score=" + format_f32_fixed(f.score, 2) + ", byte=" + byte_range(f.source) + ")";
-}
 
 std::expected<std::string_view, std::string> finding_text(const Finding& finding,
                                                           std::string_view source_text) {
@@ -144,17 +124,10 @@ Class finding_class{
              "원문 source_text 에서 이 탐지 결과의 원문 구간에 해당하는 부분을 돌려준다. 범위를 "
              "벗어나거나 UTF-8 문자 경계를 자르면 ValueError 를 낸다."),
          def<json_text<Finding>>(kToJsonDoc)},
-    .repr = repr<finding_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
 // Rejection
-
-std::string rejection_repr(const Rejection& r) {
-  return "Rejection(entity=" + debug_quoted(entity_name(r.entity)) +
-         ", reason=" + debug_quoted(reject_reason_name(r.reason)) +
-         ", score=" + format_f32_fixed(r.score, 2) + ")";
-}
 
 Class rejection_class{
     .name = "Rejection",
@@ -170,16 +143,10 @@ Class rejection_class{
                        "\"outranked\", \"business_context\"."),
                    attr<&Rejection::score>("score", "점수.")},
     .methods = {def<json_text<Rejection>>(kToJsonDoc)},
-    .repr = repr<rejection_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
 // Report
-
-std::string report_repr(const Report& r) {
-  return "Report(findings=" + std::to_string(r.findings.size()) +
-         ", rejections=" + std::to_string(r.rejections.size()) + ")";
-}
 
 std::size_t finding_count(const Report& r) { return r.findings.size(); }
 
@@ -194,7 +161,6 @@ Class report_class{
                                                   "탐지가 읽은 정규화된 텍스트.")},
     .methods = {def<finding_count>("len($self)\n--\n\n탐지 결과의 수."),
                 def<report_json>(kToJsonDoc)},
-    .repr = repr<report_repr>,
     .len = length<finding_count>,
 };
 

@@ -2,7 +2,6 @@
 #include <string>
 
 #include "python/classes.hpp"
-#include "span/float_format.hpp"
 #include "span/json_writer.hpp"
 
 namespace norvane::py {
@@ -11,10 +10,6 @@ namespace {
 
 // ----------------------------------------------------------------------------------------------
 // Span
-
-std::string span_repr(const Span& s) {
-  return "Span(byte=" + byte_range(s) + ", char=" + char_range(s) + ")";
-}
 
 PyObject* span_richcompare(PyObject* self, PyObject* other, int op) {
   ModuleState* st = state_of(self);
@@ -49,7 +44,6 @@ Class span_class{
         "from_char_range(text, char_start, char_end)\n--\n\n"
         "text 의 문자 위치 char_start..char_end 에 해당하는 바이트 좌표를 계산해 구간을 "
         "만든다.")},
-    .repr = repr<span_repr>,
     .compare = span_richcompare,
     .hash = PyObject_HashNotImplemented,
 };
@@ -58,13 +52,6 @@ Class span_class{
 // NormalizationCost
 
 using Cost = NormalizationCost;
-
-std::string cost_repr(const NormalizationCost& c) {
-  return "NormalizationCost(absorbed_whitespace=" + std::to_string(c.absorbed_whitespace) +
-         ", absorbed_separators=" + std::to_string(c.absorbed_separators) +
-         ", expanded_syllables=" + std::to_string(c.expanded_syllables) +
-         ", replaced_chars=" + std::to_string(c.replaced_chars) + ")";
-}
 
 Class cost_class{
     .name = "NormalizationCost",
@@ -76,16 +63,10 @@ Class cost_class{
                    attr<&Cost::replaced_chars>("replaced_chars",
                                                "치환된(접힘, 조합, 교정) 문자 수.")},
     .methods = {def<&Cost::is_zero>("is_zero($self)\n--\n\n네 계수가 모두 0 이면 참이다.")},
-    .repr = repr<cost_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
 // Segment
-
-std::string segment_repr(const Segment& s) {
-  return "Segment(kind=" + debug_quoted(segment_kind_name(s.kind)) + ", src=" + byte_range(s.src) +
-         ", dst=" + byte_range(s.dst) + ")";
-}
 
 Class segment_class{
     .name = "Segment",
@@ -98,25 +79,10 @@ Class segment_class{
              "삽입 구간은 만들지 않는다."),
          attr<&Segment::rules>("rules", "이 구간을 만든 규칙 이름들(정렬됨, identity 는 빈 목록)."),
          attr<&Segment::cost>("cost", "이 구간의 정규화 비용.")},
-    .repr = repr<segment_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
 // SourceSpan
-
-std::string rules_repr(const RuleList& rules) {
-  std::string out = "[";
-  for (std::size_t i = 0; i < rules.size(); ++i) {
-    if (i) out += ", ";
-    out += debug_quoted(rules[i]);
-  }
-  return out + "]";
-}
-
-std::string source_span_repr(const SourceSpan& s) {
-  return "SourceSpan(byte=" + byte_range(s.span) + ", char=" + char_range(s.span) +
-         ", snapped=" + (s.snapped ? "true" : "false") + ", rules=" + rules_repr(s.rules) + ")";
-}
 
 Class source_span_class{
     .name = "SourceSpan",
@@ -131,7 +97,6 @@ Class source_span_class{
          attr<&SourceSpan::rules>("rules", "구간 아래에 놓인 변환의 규칙 이름들(정렬, 중복 없음)."),
          attr<&SourceSpan::cost>("cost", "그 변환들의 비용 합(포화).")},
     .methods = {def<json::to_json<SourceSpan>>(kToJsonDoc)},
-    .repr = repr<source_span_repr>,
 };
 
 // ----------------------------------------------------------------------------------------------
@@ -150,12 +115,6 @@ std::expected<SourceSpan, std::string> to_source_from_chars(const SpanMap& map,
   auto span = span_of_chars(normalized, char_start, char_end);
   if (!span) return std::unexpected(std::move(span.error()));
   return map.to_source(*span);
-}
-
-std::string map_repr(const SpanMap& m) {
-  return "SpanMap(segments=" + std::to_string(m.len()) +
-         ", src_bytes=" + std::to_string(m.src_end().first) +
-         ", dst_bytes=" + std::to_string(m.dst_end().first) + ")";
 }
 
 Class map_class{
@@ -186,7 +145,6 @@ Class map_class{
                     "compose(inner, outer)\n--\n\n"
                     "A→B 테이블 inner 와 B→C 테이블 outer 를 A→C 테이블 하나로 잇는다. 좌표가 맞지 "
                     "않으면 SpanMapError.")},
-    .repr = repr<map_repr>,
     .len = length<&SpanMap::len>,
 };
 
@@ -256,10 +214,6 @@ Checked<std::pair<std::string, SpanMap>> finish(BuilderBox& box) {
   return std::pair(std::move(out.text), std::move(out.map));
 }
 
-std::string builder_repr(const BuilderBox& box) {
-  return box.consumed ? "SpanMapBuilder(consumed)" : "SpanMapBuilder(active)";
-}
-
 Class builder_class{
     .name = "SpanMapBuilder",
     .init = def<make_builder, BuilderBox>(
@@ -280,7 +234,6 @@ Class builder_class{
          def<finish>("finish($self)\n--\n\n"
                      "(출력 텍스트, SpanMap) 을 돌려주고 빌더를 소모한다. 테이블은 검증하지 "
                      "않는다.")},
-    .repr = repr<builder_repr>,
 };
 
 }  // namespace

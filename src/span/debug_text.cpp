@@ -43,4 +43,36 @@ std::string char_range(const Span& span) {
   return std::to_string(span.char_start) + ".." + std::to_string(span.char_end);
 }
 
+std::string debug_text(const Span& span) {
+  return "Span(byte=" + byte_range(span) + ", char=" + char_range(span) + ")";
+}
+
+std::string debug_text(const NormalizationCost& cost) {
+  return "NormalizationCost(absorbed_whitespace=" + std::to_string(cost.absorbed_whitespace) +
+         ", absorbed_separators=" + std::to_string(cost.absorbed_separators) +
+         ", expanded_syllables=" + std::to_string(cost.expanded_syllables) +
+         ", replaced_chars=" + std::to_string(cost.replaced_chars) + ")";
+}
+
+std::string debug_text(const Segment& segment) {
+  return "Segment(kind=" + debug_quoted(segment_kind_name(segment.kind)) +
+         ", src=" + byte_range(segment.src) + ", dst=" + byte_range(segment.dst) + ")";
+}
+
+std::string debug_text(const SourceSpan& source) {
+  std::string rules = "[";
+  for (std::size_t i = 0; i < source.rules.size(); ++i) {
+    if (i) rules += ", ";
+    rules += debug_quoted(source.rules[i]);
+  }
+  return "SourceSpan(byte=" + byte_range(source.span) + ", char=" + char_range(source.span) +
+         ", snapped=" + (source.snapped ? "true" : "false") + ", rules=" + rules + "])";
+}
+
+std::string debug_text(const SpanMap& map) {
+  return "SpanMap(segments=" + std::to_string(map.len()) +
+         ", src_bytes=" + std::to_string(map.src_end().first) +
+         ", dst_bytes=" + std::to_string(map.dst_end().first) + ")";
+}
+
 }  // namespace norvane

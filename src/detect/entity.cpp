@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "span/debug_text.hpp"
+
 namespace norvane {
 
 namespace {
@@ -47,6 +49,12 @@ std::optional<EntityKind> entity_from_name(std::string_view name) {
   for (std::size_t i = 0; i < kEntityCount; ++i)
     if (kKinds[i].name == name) return kAll[i];
   return std::nullopt;
+}
+
+std::expected<EntityKind, std::string> entity_named(std::string_view name) {
+  if (std::optional<EntityKind> kind = entity_from_name(name)) return *kind;
+  return std::unexpected("unknown entity " + debug_quoted(name) + "; expected one of " +
+                         entity_names_joined());
 }
 
 const std::array<EntityKind, kEntityCount>& all_entities() { return kAll; }

@@ -1,6 +1,7 @@
 #pragma once
 // Detection results: findings with their evidence, rejections and the report.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,11 @@ struct ChecksumResult {
 };
 // "passed", "failed" or "not_applicable".
 std::string_view checksum_name(const ChecksumResult& c);
+// Why the checksum does not apply; nothing when it does.
+inline std::optional<std::string_view> checksum_reason(const ChecksumResult& c) {
+  if (c.kind != ChecksumResult::Kind::not_applicable) return std::nullopt;
+  return c.reason;
+}
 
 struct ContextHit {
   std::string_view cue;  // static text

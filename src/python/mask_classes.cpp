@@ -85,10 +85,6 @@ PolicySet make_policy_set(OrNone<const Policy*> policy) {
   return set;
 }
 
-PolicySet with_entity(const PolicySet& set, EntityKind entity, const Policy& policy) {
-  return set.with(entity, policy);
-}
-
 Class policy_set_class{
     .name = "PolicySet",
     .init = def<make_policy_set, PolicySet>(
@@ -99,7 +95,7 @@ Class policy_set_class{
              "policy_for($self, entity)\n--\n\n"
              "entity(snake_case 이름)에 적용될 정책의 사본을 돌려준다. 따로 정한 것이 없으면 기본 "
              "정책이다."),
-         def<with_entity>(
+         def<&PolicySet::with>(
              "with_entity($self, entity, policy)\n--\n\n"
              "entity 에 policy 를 정한 새 정책 집합을 돌려준다. 이미 정해 둔 종류면 그 자리에서 "
              "바꾸고, 아니면 끝에 덧붙인다. 원래 집합은 바뀌지 않는다.")},
@@ -145,7 +141,6 @@ Class restore_class{
         "from_json(text)\n--\n\n"
         "to_json 이 쓴 JSON(또는 같은 내용의 다른 표기)에서 복원표를 읽는다. 읽지 못하면 "
         "ValueError 를 낸다.")},
-    .len = length<&RestoreMap::len>,
 };
 
 // ----------------------------------------------------------------------------------------------

@@ -462,6 +462,15 @@ bool from_python(ModuleState* st, PyObject* o, const char* param, const T*& out)
   return wrong_type(param, o, name + std::string_view(name).rfind('.') + 1);
 }
 
+// The same, copied, for a parameter that takes the value itself.
+template <class T>
+  requires requires { Wrapped<T>::id; }
+bool from_python(ModuleState* st, PyObject* o, const char* param, T& out) {
+  const T* value = nullptr;
+  if (from_python(st, o, param, value)) out = *value;
+  return value != nullptr;
+}
+
 template <class T>
 bool from_python(ModuleState* st, PyObject* o, const char* param, std::optional<T>& out) {
   return from_python(st, o, param, out.emplace());
@@ -739,8 +748,8 @@ struct Class {
   Table<PyMethodDef> methods{};
   Table<PyMethodDef> statics{};  // static methods: they receive their class as self
   reprfunc repr{};               // by default the value's debug_text
-  lenfunc len{};
-  richcmpfunc compare{};  // comparisons of the class's own; by default those of its Codec
+  lenfunc len{};                 // by default the value's len(), if it has one
+  richcmpfunc compare{};         // comparisons of the class's own; by default those of its Codec
   hashfunc hash{};
 };
 
@@ -754,6 +763,7 @@ template <class T>
 bool add_class(PyObject* module, Class& c) {
   if (c.init.ml_meth) constructor_of<T> = &c.init;
   if constexpr (requires(const T& value) { debug_text(value); }) c.repr = repr<T>;
+  if constexpr (requires(const T& value) { value.len(); }) c.len = length<&T::len>;
   PyObject* (*rebuilder)(ModuleState*, PyObject*) = nullptr;
   if constexpr (requires { Codec<T>::by_value; }) {
     // Once, however many times the module is made.

@@ -12,15 +12,10 @@ namespace norvane::py {
 bool to_entity(PyObject* o, const char* param, EntityKind& out) {
   std::string_view name;
   if (!to_text(o, param, name)) return false;
-  std::optional<EntityKind> kind = entity_from_name(name);
-  if (!kind) {
-    std::string message =
-        "unknown entity " + debug_quoted(name) + "; expected one of " + entity_names_joined();
-    PyErr_SetString(PyExc_ValueError, message.c_str());
-    return false;
-  }
-  out = *kind;
-  return true;
+  std::expected<EntityKind, std::string> kind = entity_named(name);
+  if (kind) out = *kind;
+  else PyErr_SetString(PyExc_ValueError, kind.error().c_str());
+  return kind.has_value();
 }
 
 namespace {
@@ -71,11 +66,6 @@ Class hit_class{
 
 // ----------------------------------------------------------------------------------------------
 // Evidence
-
-std::optional<std::string_view> checksum_reason(const ChecksumResult& c) {
-  if (c.kind != ChecksumResult::Kind::not_applicable) return std::nullopt;
-  return c.reason;
-}
 
 Class evidence_class{
     .name = "Evidence",

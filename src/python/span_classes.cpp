@@ -106,16 +106,8 @@ Result<SpanMap> compose_maps(const SpanMap* inner, const SpanMap* outer) {
   return SpanMap::compose(*inner, *outer);
 }
 
+// The query alone (SpanMap::to_source also has a form that resumes from a cursor).
 SourceSpan to_source(const SpanMap& map, const Span& dst) { return map.to_source(dst); }
-
-std::expected<SourceSpan, std::string> to_source_from_chars(const SpanMap& map,
-                                                            std::string_view normalized,
-                                                            std::uint64_t char_start,
-                                                            std::uint64_t char_end) {
-  auto span = span_of_chars(normalized, char_start, char_end);
-  if (!span) return std::unexpected(std::move(span.error()));
-  return map.to_source(*span);
-}
 
 Class map_class{
     .name = "SpanMap",
@@ -129,7 +121,7 @@ Class map_class{
                        "마지막 구간의 출력 쪽 (바이트 끝, 문자 끝). 구간이 없으면 (0, 0).")},
     .methods = {def<to_source>("to_source($self, dst)\n--\n\n"
                                "출력 텍스트의 구간 dst 를 원문 구간(SourceSpan)으로 되돌린다."),
-                def<to_source_from_chars>(
+                def<source_of_chars>(
                     "to_source_from_chars($self, normalized, char_start, char_end)\n--\n\n"
                     "정규화된 텍스트의 문자 위치로 구간을 만들어 원문으로 되돌린다."),
                 def<&SpanMap::validate>("validate($self)\n--\n\n"
@@ -145,7 +137,6 @@ Class map_class{
                     "compose(inner, outer)\n--\n\n"
                     "A→B 테이블 inner 와 B→C 테이블 outer 를 A→C 테이블 하나로 잇는다. 좌표가 맞지 "
                     "않으면 SpanMapError.")},
-    .len = length<&SpanMap::len>,
 };
 
 // ----------------------------------------------------------------------------------------------
@@ -189,21 +180,10 @@ Checked<void> transform(BuilderBox& box, std::string_view src, std::string_view 
 Checked<void> absorb(BuilderBox& box, std::string_view src, std::string_view rule,
                      std::string_view cls) {
   RuleName interned = intern_rule(rule);
-  AbsorbClass absorb_class;
-  if (cls == "whitespace") {
-    absorb_class = AbsorbClass::whitespace;
-  } else if (cls == "separator") {
-    absorb_class = AbsorbClass::separator;
-  } else if (cls == "other") {
-    absorb_class = AbsorbClass::other;
-  } else {
-    PyErr_Format(PyExc_ValueError,
-                 "unknown absorbed class %s; expected 'whitespace', 'separator', or 'other'",
-                 debug_quoted(cls).c_str());
-    return raised;
-  }
-  if (!builder_usable(box, src, {})) return raised;
-  box.builder.absorb(src, interned, absorb_class);
+  std::expected<AbsorbClass, std::string> absorb_class = absorb_class_named(cls);
+  if (!absorb_class) PyErr_SetString(PyExc_ValueError, absorb_class.error().c_str());
+  if (!absorb_class || !builder_usable(box, src, {})) return raised;
+  box.builder.absorb(src, interned, *absorb_class);
   return {};
 }
 

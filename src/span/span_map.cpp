@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "span/debug_text.hpp"
 #include "span/pages.hpp"
 #include "span/utf8.hpp"
 
@@ -410,6 +411,14 @@ SourceSpan SpanMap::source_of(Span q, std::size_t first, std::size_t last) const
   }
   out.span = Span{p.first, p.first, p.second, p.second};
   return out;
+}
+
+std::expected<AbsorbClass, std::string> absorb_class_named(std::string_view name) {
+  if (name == "whitespace") return AbsorbClass::whitespace;
+  if (name == "separator") return AbsorbClass::separator;
+  if (name == "other") return AbsorbClass::other;
+  return std::unexpected("unknown absorbed class " + debug_quoted(name) +
+                         "; expected 'whitespace', 'separator', or 'other'");
 }
 
 }  // namespace norvane

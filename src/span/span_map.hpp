@@ -3,6 +3,7 @@
 // produces an output text together with its map.
 #include <cstddef>
 #include <cstdint>
+#include <expected>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -278,6 +279,8 @@ class SpanMapWriter {
 };
 
 enum class AbsorbClass : std::uint8_t { whitespace, separator, other };
+// The class called "whitespace", "separator" or "other", or why not.
+std::expected<AbsorbClass, std::string> absorb_class_named(std::string_view name);
 
 class SpanMapBuilder {
  public:

@@ -36,4 +36,13 @@ std::expected<std::string_view, std::string> text_of(const Span& span, std::stri
   return text.substr(span.byte_start, span.byte_end - span.byte_start);
 }
 
+std::expected<SourceSpan, std::string> source_of_chars(const SpanMap& map,
+                                                       std::string_view normalized,
+                                                       std::uint64_t char_start,
+                                                       std::uint64_t char_end) {
+  std::expected<Span, std::string> span = span_of_chars(normalized, char_start, char_end);
+  if (!span) return std::unexpected(std::move(span.error()));
+  return map.to_source(*span);
+}
+
 }  // namespace norvane

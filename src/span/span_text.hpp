@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "span/span.hpp"
+#include "span/span_map.hpp"
 
 namespace norvane {
 
@@ -15,5 +16,11 @@ std::expected<Span, std::string> span_of_chars(std::string_view text, std::uint6
 
 // The part of text that span selects: it must lie inside text and on character boundaries.
 std::expected<std::string_view, std::string> text_of(const Span& span, std::string_view text);
+
+// The source of the characters [char_start, char_end) of normalized, the text map leads to.
+std::expected<SourceSpan, std::string> source_of_chars(const SpanMap& map,
+                                                       std::string_view normalized,
+                                                       std::uint64_t char_start,
+                                                       std::uint64_t char_end);
 
 }  // namespace norvane

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "detect/entity.hpp"
 #include "detect/report.hpp"
 #include "span/debug_text.hpp"
 #include "span/span_text.hpp"
@@ -34,6 +35,39 @@ TEST(TextOf, TheSelectedTextOnlyInsideAndOnCharacterBoundaries) {
             "span 3..1 is out of range for text of 5 bytes");
   EXPECT_EQ(text_of(Span{0, 2, 0, 1}, text).error(),
             "span 0..2 does not fall on UTF-8 character boundaries");
+}
+
+TEST(SourceOfChars, TheSourceOfACharacterRangeOfTheNormalizedTextOrWhyNot) {
+  SpanMapBuilder builder;
+  builder.replace("０", "0", "fold.width");  // three bytes become one
+  builder.keep("1가");
+  SpanMapBuilder::Output out = builder.finish();
+  ASSERT_EQ(out.text, "01가");
+  std::expected<SourceSpan, std::string> first = source_of_chars(out.map, out.text, 0, 1);
+  ASSERT_TRUE(first);
+  EXPECT_EQ(debug_text(*first),
+            "SourceSpan(byte=0..3, char=0..1, snapped=false, rules=[\"fold.width\"])");
+  EXPECT_EQ(first->cost.replaced_chars, 1);
+  EXPECT_EQ(source_of_chars(out.map, out.text, 1, 3)->span, (Span{3, 7, 1, 3}));
+  EXPECT_EQ(source_of_chars(out.map, out.text, 2, 1).error(),
+            "char_start 2 must not exceed char_end 1");
+  EXPECT_EQ(source_of_chars(out.map, out.text, 0, 4).error(),
+            "char_end 4 is out of range; text has 3 characters");
+}
+
+TEST(Names, AbsorbedClassesAndEntitiesByNameOrWhyNot) {
+  EXPECT_EQ(absorb_class_named("whitespace"), AbsorbClass::whitespace);
+  EXPECT_EQ(absorb_class_named("separator"), AbsorbClass::separator);
+  EXPECT_EQ(absorb_class_named("other"), AbsorbClass::other);
+  EXPECT_EQ(absorb_class_named("Other\n").error(),
+            "unknown absorbed class \"Other\\n\"; expected 'whitespace', 'separator', or 'other'");
+  EXPECT_EQ(entity_named("phone"), EntityKind::phone);
+  EXPECT_EQ(entity_named("passport"), EntityKind::passport);
+  EXPECT_EQ(entity_named("Phone").error(),
+            "unknown entity \"Phone\"; expected one of " + entity_names_joined());
+  EXPECT_EQ(checksum_reason(ChecksumResult::not_applicable("no checksum")), "no checksum");
+  EXPECT_EQ(checksum_reason(ChecksumResult::passed()), std::nullopt);
+  EXPECT_EQ(checksum_reason(ChecksumResult::failed()), std::nullopt);
 }
 
 TEST(DebugQuoted, EscapesQuotesBackslashesAndControls) {

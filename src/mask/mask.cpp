@@ -269,4 +269,17 @@ Result<MaskOutput> mask(std::string_view text, const PolicySet& policies, const 
   return mask_findings(text, std::move(findings), policies);
 }
 
+bool tokens_in_place(const MaskOutput& out) {
+  const std::size_t tokens = out.restore ? out.restore->entries.size() : 0;
+  if (out.token_starts.size() != tokens) return false;
+  for (std::size_t i = 0, done = 0; i < tokens; ++i) {
+    const std::string& token = out.restore->entries[i].token;
+    const std::size_t at = out.token_starts[i];
+    if (at < done || at > out.text.size() || out.text.compare(at, token.size(), token) != 0)
+      return false;
+    done = at + token.size();
+  }
+  return true;
+}
+
 }  // namespace norvane

@@ -54,4 +54,8 @@ void rewrite_tokens(MaskOutput& out, std::string_view prefix);
 // written between tokens, which then stands alone everywhere.
 void settle_token_prefix(std::span<MaskOutput> outputs, std::span<const std::string_view> sources);
 
+// Whether each token of out.restore stands in out.text where out.token_starts says, in order
+// and without overlap (true for every output of the functions above).
+bool tokens_in_place(const MaskOutput& out);
+
 }  // namespace norvane

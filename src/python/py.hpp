@@ -517,8 +517,8 @@ TextSignature read_signature(const char* doc);
 // ---------------------------------------------------------------------------------------------
 // Functions from typed C++ callables. def<F>(doc) is the PyMethodDef of a fast-call function
 // whose parameters are those of the text signature heading doc, in order: every parameter is
-// positional-or-keyword, a given argument is converted by its C++ parameter's type (a
-// reference to a class's value takes an object of that class), an absent one is the default
+// positional-or-keyword, a given argument is converted by its C++ parameter's type (a class's
+// value, by reference or by value, takes an object of that class), an absent one is the default
 // written in the signature, and the return value becomes a Python object by to_python().
 // F is a method if it is a member function or its first parameter is a reference to a boxed
 // value (the signature starts with $self); otherwise a module function, or with Owner a static

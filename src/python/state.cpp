@@ -110,13 +110,8 @@ bool read_span(PyObject* o, const char* what, Span& out) {
 // A span of a real text: in order, and each character one to four bytes long.
 bool read_text_span(PyObject* o, const char* what, Span& out) {
   if (!read_span(o, what, out)) return false;
-  if (out.byte_end < out.byte_start || out.char_end < out.char_start ||
-      out.char_len() > out.byte_len() || out.byte_len() > 4ull * out.char_len())
-    return refuse(PyExc_ValueError, what,
-                  "span " + std::to_string(out.byte_start) + ".." + std::to_string(out.byte_end) +
-                      " (chars " + std::to_string(out.char_start) + ".." +
-                      std::to_string(out.char_end) + ") is reversed or its lengths disagree");
-  return true;
+  std::optional<std::string> problem = text_span_problem(out);
+  return !problem || refuse(PyExc_ValueError, what, *problem);
 }
 
 PyObject* rules_state(std::span<const RuleName> rules) {
@@ -510,16 +505,8 @@ bool Codec<MaskOutput>::read(ModuleState* st, PyObject* o, MaskOutput& out) {
       !(v[3] == Py_None || read_restore(v[3], out.restore.emplace())) ||
       !read_all(v[4], "MaskOutput.token_starts", out.token_starts, read_start))
     return false;
-  const std::size_t tokens = out.restore ? out.restore->entries.size() : 0;
-  bool placed = out.token_starts.size() == tokens;
-  for (std::size_t i = 0, done = 0; placed && i < tokens; ++i) {
-    const std::string& token = out.restore->entries[i].token;
-    placed = out.token_starts[i] >= done && out.token_starts[i] <= out.text.size() &&
-             out.text.compare(out.token_starts[i], token.size(), token) == 0;
-    done = out.token_starts[i] + token.size();
-  }
-  return placed || refuse(PyExc_ValueError, "MaskOutput",
-                          "the tokens of the restore map are not where it says");
+  return tokens_in_place(out) || refuse(PyExc_ValueError, "MaskOutput",
+                                        "the tokens of the restore map are not where it says");
 }
 
 }  // namespace norvane::py

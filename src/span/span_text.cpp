@@ -45,4 +45,13 @@ std::expected<SourceSpan, std::string> source_of_chars(const SpanMap& map,
   return map.to_source(*span);
 }
 
+std::optional<std::string> text_span_problem(const Span& span) {
+  if (span.byte_end >= span.byte_start && span.char_end >= span.char_start &&
+      span.char_len() <= span.byte_len() && span.byte_len() <= 4ull * span.char_len())
+    return std::nullopt;
+  return "span " + std::to_string(span.byte_start) + ".." + std::to_string(span.byte_end) +
+         " (chars " + std::to_string(span.char_start) + ".." + std::to_string(span.char_end) +
+         ") is reversed or its lengths disagree";
+}
+
 }  // namespace norvane

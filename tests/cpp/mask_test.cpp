@@ -64,6 +64,33 @@ TEST(MaskFindings, NothingSkippedAppliesEveryFindingWithItsKindsPolicy) {
   EXPECT_EQ(mask_findings(kText, std::move(birth), policies).text, "전화 010-1234-5678, 번호 ##### 끝");
 }
 
+TEST(TokensInPlace, EveryTokenWhereItsStartSaysInOrderWithoutOverlap) {
+  const PolicySet tokens{{}, Policy::tokenize()};
+  std::vector<Finding> findings{at(EntityKind::phone, 7, 20), at(EntityKind::bank_account, 29, 34)};
+  const MaskOutput out = mask_findings(kText, std::move(findings), tokens);
+  ASSERT_EQ(out.token_starts, (std::vector<std::size_t>{7, 25}));
+  EXPECT_TRUE(tokens_in_place(out));
+  EXPECT_TRUE(tokens_in_place(mask_findings(kText, {}, tokens)));  // no token, no start
+  EXPECT_TRUE(tokens_in_place(MaskOutput{"x", {}, {}, std::nullopt, {}}));
+
+  MaskOutput moved = out;
+  moved.token_starts[1] += 1;  // one byte off
+  EXPECT_FALSE(tokens_in_place(moved));
+  MaskOutput swapped = out;
+  std::swap(swapped.restore->entries[0], swapped.restore->entries[1]);
+  std::swap(swapped.token_starts[0], swapped.token_starts[1]);  // each in place, out of order
+  EXPECT_FALSE(tokens_in_place(swapped));
+  MaskOutput missing = out;
+  missing.token_starts.pop_back();
+  EXPECT_FALSE(tokens_in_place(missing));
+  MaskOutput past = out;
+  past.token_starts[1] = past.text.size() + 1;
+  EXPECT_FALSE(tokens_in_place(past));
+  MaskOutput stray = out;
+  stray.restore.reset();  // starts without a restore map
+  EXPECT_FALSE(tokens_in_place(stray));
+}
+
 TEST(MaskFindings, AllSkippedLeavesTheText) {
   const PolicySet labels{{}, Policy::redact_label()};
   std::vector<Finding> findings{at(EntityKind::phone, 1, 4), at(EntityKind::phone, 50, 52)};

@@ -37,6 +37,20 @@ TEST(TextOf, TheSelectedTextOnlyInsideAndOnCharacterBoundaries) {
             "span 0..2 does not fall on UTF-8 character boundaries");
 }
 
+TEST(TextSpanProblem, InOrderWithOneToFourBytesACharacter) {
+  EXPECT_EQ(text_span_problem(Span{0, 0, 0, 0}), std::nullopt);
+  EXPECT_EQ(text_span_problem(Span{2, 5, 1, 4}), std::nullopt);  // one byte each
+  EXPECT_EQ(text_span_problem(Span{0, 8, 7, 9}), std::nullopt);  // four bytes each
+  EXPECT_EQ(text_span_problem(Span{0, 9, 0, 2}),                 // one character too long
+            "span 0..9 (chars 0..2) is reversed or its lengths disagree");
+  EXPECT_EQ(text_span_problem(Span{0, 1, 0, 2}),  // one too short
+            "span 0..1 (chars 0..2) is reversed or its lengths disagree");
+  EXPECT_EQ(text_span_problem(Span{5, 2, 1, 1}),  // lengths read 0 but the bytes are reversed
+            "span 5..2 (chars 1..1) is reversed or its lengths disagree");
+  EXPECT_EQ(text_span_problem(Span{1, 1, 3, 2}),
+            "span 1..1 (chars 3..2) is reversed or its lengths disagree");
+}
+
 TEST(SourceOfChars, TheSourceOfACharacterRangeOfTheNormalizedTextOrWhyNot) {
   SpanMapBuilder builder;
   builder.replace("０", "0", "fold.width");  // three bytes become one

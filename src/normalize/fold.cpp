@@ -28,26 +28,42 @@ Folded classify(char32_t c) {
 // Every folded character starts with one of these lead bytes.
 constexpr unicode::ByteSet kMayFold{1, 0, {0xC2, 0xE2, 0xE3, 0xEF}, 4};
 
+// The next character at or after byte i that folds: its bytes [start, end) and what it folds
+// to; start is the text's size when none is left.
+struct NextFold {
+  std::size_t start, end;
+  Folded folded;
+};
+
+NextFold next_fold(std::string_view text, std::size_t i, interrupt::Poll& poll) {
+  while (true) {
+    i = unicode::find_byte<kMayFold>(text, i);
+    if (i >= text.size()) return {text.size(), text.size(), {}};
+    poll.reach(i);
+    const std::size_t start = i;
+    const Folded f = classify(utf8::decode(text, i));
+    if (f.ascii != 0) return {start, i, f};
+  }
+}
+
 }  // namespace
+
+bool folds_anything(std::string_view text) {
+  interrupt::Poll poll;
+  return next_fold(text, 0, poll).start < text.size();
+}
 
 std::optional<PassOutput> fold(std::string_view text) {
   const std::size_t n = text.size();
   std::optional<SpanMapBuilder> b;
   std::size_t emitted = 0;
-  std::size_t i = 0;
   interrupt::Poll poll;
-  while (true) {
-    i = unicode::find_byte<kMayFold>(text, i);
-    if (i >= n) break;
-    poll.reach(i);
-    std::size_t start = i;
-    char32_t c = utf8::decode(text, i);
-    Folded f = classify(c);
-    if (f.ascii == 0) continue;
+  for (NextFold f = next_fold(text, 0, poll); f.start < n; f = next_fold(text, f.end, poll)) {
     if (!b) b.emplace(n);
-    b->keep(text.substr(emitted, start - emitted));
-    b->replace(text.substr(start, i - start), std::string_view(&f.ascii, 1), f.rule);
-    emitted = i;
+    b->keep(text.substr(emitted, f.start - emitted));
+    b->replace(text.substr(f.start, f.end - f.start), std::string_view(&f.folded.ascii, 1),
+               f.folded.rule);
+    emitted = f.end;
   }
   if (!b) return std::nullopt;
   b->keep(text.substr(emitted));

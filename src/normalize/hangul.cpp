@@ -11,6 +11,7 @@
 #include "normalize/passes.hpp"
 #include "normalize/rule_names.hpp"
 #include "normalize/unicode.hpp"
+#include "span/limits.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane::passes {
@@ -251,6 +252,9 @@ struct NumeralReader {
   bool too_large = false;
   Token t{};
   std::size_t chain_end = 0;  // the end of the last group of spoken digits read as one number
+  // Only asked whether any numeral is read: the first one ends the scan, nothing is written.
+  bool find_only = false;
+  bool found = false;
 
   // Where a chain of groups of spoken digits that starts with the run [start, end) ends: the
   // groups are two digits or more, joined by a space or two or by a hyphen, and hold at least
@@ -334,6 +338,10 @@ struct NumeralReader {
       }
     }
     if (!convert) return run_end;
+    if (find_only) {
+      found = true;
+      return text.size();
+    }
 
     digits.clear();
     if (r.units) {
@@ -357,12 +365,11 @@ struct NumeralReader {
   }
 };
 
-}  // namespace
-
-std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config,
-                                               std::uint64_t max_bytes, bool& too_large) {
+// Reads every numeral of the reader's text, in text order.
+void read_numerals(NumeralReader& reader) {
+  const std::string_view text = reader.text;
+  const Config& config = reader.config;
   const std::size_t n = text.size();
-  NumeralReader reader{text, config, max_bytes};
   const bool single_digit_stays =
       config.numeral_min_digits_without_context > 1 && config.numeral_min_digits_with_context > 1;
 
@@ -424,6 +431,21 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
     }
     i = std::max(i, base + kBlock);
   }
+}
+
+}  // namespace
+
+bool reads_any_numeral(std::string_view text, const Config& config) {
+  NumeralReader reader{text, config, kMaxTextBytes};
+  reader.find_only = true;
+  read_numerals(reader);
+  return reader.found;
+}
+
+std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config,
+                                               std::uint64_t max_bytes, bool& too_large) {
+  NumeralReader reader{text, config, max_bytes};
+  read_numerals(reader);
   if (reader.too_large) {
     too_large = true;
     return std::nullopt;

@@ -14,12 +14,15 @@ using PassOutput = SpanMapBuilder::Output;
 
 std::optional<PassOutput> compose_jamo(std::string_view text);  // nfc.cpp
 std::optional<PassOutput> fold(std::string_view text);          // fold.cpp
+bool folds_anything(std::string_view text);  // whether fold() would change the text
 // Hyphens, masks and line breaks as people type them by hand (the writing_variants family).
 std::optional<PassOutput> read_writing_variants(std::string_view text);  // variants.cpp
 // Stops and sets too_large when its output would pass max_bytes.
 std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config,
                                                std::uint64_t max_bytes,
                                                bool& too_large);      // hangul.cpp
+// Whether read_hangul_numerals() would read any numeral in the text (nothing is written).
+bool reads_any_numeral(std::string_view text, const Config& config);  // hangul.cpp
 std::optional<PassOutput> correct_lookalikes(std::string_view text);  // lookalike.cpp
 // With keep_fields, a stretch of separators holding a comma, a tab or two spaces is left alone.
 std::optional<PassOutput> absorb_separators(std::string_view text,

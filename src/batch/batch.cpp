@@ -4,6 +4,10 @@
 #include <cstring>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "batch/pool.hpp"
 #include "detect/detect.hpp"
 #include "detect/nothing_to_detect.hpp"
@@ -14,11 +18,61 @@
 
 namespace norvane::batch {
 
+namespace {
+
+#if defined(__SSE2__)
+// How many of the sixteen bytes at p (p on a character boundary) are ASCII or whole three-byte
+// characters (leads E0..EF; after E0 a second byte from A0, after ED one below A0): 16, or 14 or
+// 15 when the last character runs on past the block; 0 when the block holds anything else and is
+// read a character at a time. Korean text is mostly such blocks.
+inline std::size_t ascii_or_three_byte_block(const unsigned char* p) {
+  const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  const auto high = static_cast<unsigned>(_mm_movemask_epi8(x));
+  if (high == 0) return 16;
+  auto below = [&](int bound) {  // the bytes below bound, as signed bytes
+    return _mm_cmplt_epi8(x, _mm_set1_epi8(static_cast<char>(bound)));
+  };
+  auto bytes_in = [&](int lo, int hi) {  // lo <= byte <= hi, as signed bytes, lo > -128
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_andnot_si128(below(lo), below(hi + 1))));
+  };
+  // As signed bytes: E0..EF are -32..-17, continuation bytes 80..BF are -128..-65, A0..BF -96..-65.
+  const unsigned leads = bytes_in(-32, -17);
+  const unsigned conts = static_cast<unsigned>(_mm_movemask_epi8(below(-64)));
+  const unsigned upper_conts = bytes_in(-96, -65);
+  const std::size_t checked = (leads & 0x4000) ? 14 : (leads & 0x8000) ? 15 : 16;
+  const unsigned inside = (1u << checked) - 1;
+  const unsigned whole = leads & inside;
+  const unsigned seconds_and_thirds = (whole << 1) | (whole << 2);
+  const unsigned e0 = bytes_in(-32, -32) & whole, ed = bytes_in(-19, -19) & whole;
+  // A lead whose continuation bytes would lie past `inside` fails the first test.
+  if ((conts & inside) != seconds_and_thirds ||
+      (high & inside) != (whole | seconds_and_thirds) || ((e0 << 1) & ~upper_conts) != 0 ||
+      ((ed << 1) & upper_conts) != 0)
+    return 0;
+  return checked;
+}
+#endif
+
+}  // namespace
+
 std::optional<std::size_t> first_invalid_utf8(std::string_view s) {
   const auto* p = reinterpret_cast<const unsigned char*>(s.data());
   const std::size_t n = s.size();
   std::size_t i = 0;
+#if defined(__SSE2__)
+  std::size_t careful_until = 0;  // after a block of other characters, the next few one by one
+#endif
   while (i < n) {
+#if defined(__SSE2__)
+    if (i >= careful_until && i + 16 <= n) {
+      const std::size_t checked = ascii_or_three_byte_block(p + i);
+      if (checked != 0) {
+        i += checked;
+        continue;
+      }
+      careful_until = i + 16;
+    }
+#endif
     const unsigned char b = p[i];
     if (b < 0x80) {
       // After two ASCII bytes, eight bytes at a time while they stay ASCII (a single space

@@ -122,6 +122,72 @@ TEST(Utf8, TheFirstBadByteIsFound) {
     EXPECT_EQ(first_invalid_utf8(c.bytes), c.bad) << testing::PrintToString(c.bytes);
 }
 
+// Well-formed UTF-8 byte sequences as the Unicode standard tables them, one character at a time:
+// the oracle for the validator's block reads.
+std::optional<std::size_t> first_invalid_by_table(std::string_view s) {
+  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+  for (std::size_t i = 0; i < s.size();) {
+    const unsigned b = p[i];
+    std::size_t len = 1;
+    unsigned lo = 0x80, hi = 0xBF;
+    if (b < 0x80) len = 1;
+    else if (b >= 0xC2 && b <= 0xDF) len = 2;
+    else if (b >= 0xE0 && b <= 0xEF) len = 3, lo = b == 0xE0 ? 0xA0 : 0x80, hi = b == 0xED ? 0x9F : 0xBF;
+    else if (b >= 0xF0 && b <= 0xF4) len = 4, lo = b == 0xF0 ? 0x90 : 0x80, hi = b == 0xF4 ? 0x8F : 0xBF;
+    else return i;
+    if (s.size() - i < len) return i;
+    for (std::size_t k = 1; k < len; ++k) {
+      const unsigned c = p[i + k];
+      if (k == 1 ? (c < lo || c > hi) : (c < 0x80 || c > 0xBF)) return i;
+    }
+    i += len;
+  }
+  return std::nullopt;
+}
+
+// Every one-, two- and three-byte value at every offset around the sixteen-byte blocks, in
+// Korean text and in ASCII, and random mixes of the bytes that matter.
+TEST(Utf8, BlockReadsAgreeWithTheTable) {
+  const std::string hangul = "\xea\xb0\x80\xed\x9e\xa3 \xea\xb0\x80\xeb\x8b\xa4 \xec\x95\x84 ";
+  std::string around;
+  while (around.size() < 40) around += hangul;
+  const std::string ascii(40, 'a');
+  std::string text;
+  for (const std::string* context : std::vector<const std::string*>{&around, &ascii}) {
+    for (std::size_t at = 10; at < 22; ++at) {
+      for (unsigned b0 = 0x80; b0 < 0x100; ++b0) {
+        for (unsigned b1 : {0x00u, 0x41u, 0x80u, 0x8Fu, 0x90u, 0x9Fu, 0xA0u, 0xBFu, 0xC0u, 0xEAu}) {
+          for (unsigned b2 : {0x41u, 0x80u, 0xBFu, 0xC3u}) {
+            text = context->substr(0, at);
+            text += static_cast<char>(b0);
+            if (b1) text += static_cast<char>(b1);
+            text += static_cast<char>(b2);
+            text += context->substr(0, 20);
+            ASSERT_EQ(first_invalid_utf8(text), first_invalid_by_table(text))
+                << testing::PrintToString(text);
+          }
+        }
+      }
+    }
+  }
+  const unsigned char alphabet[] = {'a', ' ', 0x80, 0x9F, 0xA0, 0xBF, 0xC2, 0xDF, 0xE0,
+                                    0xE1, 0xEA, 0xEC, 0xED, 0xEE, 0xEF, 0xF0, 0xF4, 0xF5};
+  std::uint64_t state = 12345;
+  for (int round = 0; round < 200000; ++round) {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    const std::size_t length = (state >> 58) % 48;
+    text.clear();
+    // Mostly valid Hangul and ASCII, with one byte from the alphabet here and there.
+    for (std::size_t k = 0; text.size() < length; ++k) {
+      state = state * 6364136223846793005ull + 1442695040888963407ull;
+      const unsigned pick = static_cast<unsigned>(state >> 59);
+      if (pick < 12) text += pick < 4 ? " " : "\xea\xb0\x80";
+      else text += static_cast<char>(alphabet[(state >> 40) % sizeof alphabet]);
+    }
+    ASSERT_EQ(first_invalid_utf8(text), first_invalid_by_table(text)) << testing::PrintToString(text);
+  }
+}
+
 std::vector<std::string_view> views(const std::vector<std::string>& texts) {
   return std::vector<std::string_view>(texts.begin(), texts.end());
 }

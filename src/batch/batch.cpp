@@ -233,7 +233,7 @@ BatchResult<Detected> detect_for_shared_map(const Texts& texts, const PolicySet&
       Pass(texts, options)
           .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
             if (nothing_to_detect(text, config)) return std::nullopt;  // no findings, no tokens
-            Result<Report> report = detect(text, config);
+            Result<Report> report = detect_every_pass(text, config);
             if (!report) return core_failure(i, std::move(report.error()));
             counts[i] = count_tokens(text, report->findings, policies);
             if (!keep_evidence)
@@ -282,10 +282,6 @@ std::optional<ItemError> detect_each(const Given& texts, const Config& config,
                                      const Options& options, Place&& place) {
   return Pass(texts, options)
       .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
-        if (nothing_to_detect(text, config)) {
-          place(i, Report{{}, {}, std::string(text)});
-          return std::nullopt;
-        }
         Result<Report> report = detect(text, config);
         if (!report) return core_failure(i, std::move(report.error()));
         place(i, std::move(*report));
@@ -298,10 +294,6 @@ std::optional<ItemError> mask_each(const Given& texts, const PolicySet& policies
                                    const Config& config, const Options& options, Place&& place) {
   return Pass(texts, options)
       .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
-        if (nothing_to_detect(text, config)) {
-          place(i, mask_findings(text, {}, policies));
-          return std::nullopt;
-        }
         Result<MaskOutput> out = mask(text, policies, config);
         if (!out) return core_failure(i, std::move(out.error()));
         place(i, std::move(*out));
@@ -429,12 +421,8 @@ BatchResult<MaskedTexts> mask_texts(Texts texts, const PolicySet& policies, cons
         // mask() without its output text where nothing is found (the text is written as it
         // is; without tokens the policies need no prefix).
         UnitOutput& unit = units[slot];
-        if (nothing_to_detect(text, config)) {
-          unit.data += text;
-          unit.sizes.push_back(text.size());
-          return std::nullopt;
-        }
-        Result<Report> report = detect(text, config);
+        Result<Report> report =
+            nothing_to_detect(text, config) ? Report{} : detect_every_pass(text, config);
         if (!report) return core_failure(i, std::move(report.error()));
         if (report->findings.empty()) {
           unit.data += text;

@@ -11,6 +11,7 @@
 #include "detect/context.hpp"
 #include "detect/extend.hpp"
 #include "detect/labels.hpp"
+#include "detect/nothing_to_detect.hpp"
 #include "detect/scanner.hpp"
 #include "detect/source_order.hpp"
 #include "error/interrupt.hpp"
@@ -710,6 +711,11 @@ class Detector {
 }  // namespace
 
 Result<Report> detect(std::string_view text, const Config& config) {
+  if (nothing_to_detect(text, config)) return Report{{}, {}, std::string(text)};
+  return detect_every_pass(text, config);
+}
+
+Result<Report> detect_every_pass(std::string_view text, const Config& config) {
   Result<Normalized> norm = normalize(text, config);
   if (!norm) return std::unexpected(std::move(norm.error()));
   Report report;

@@ -1,5 +1,5 @@
 #pragma once
-// A cheap test that a text holds nothing to detect, for callers that handle many texts.
+// A cheap test that a text holds nothing to detect, so that detect() can skip its passes.
 #include <string_view>
 
 #include "normalize/config.hpp"

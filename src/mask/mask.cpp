@@ -7,6 +7,7 @@
 #include <span>
 
 #include "detect/detect.hpp"
+#include "detect/nothing_to_detect.hpp"
 #include "error/interrupt.hpp"
 #include "mask/hmac.hpp"
 #include "mask/token_prefix.hpp"
@@ -256,9 +257,10 @@ void settle_token_prefix(std::span<MaskOutput> outputs, std::span<const std::str
 }
 
 Result<MaskOutput> mask(std::string_view text, const PolicySet& policies, const Config& config) {
+  if (nothing_to_detect(text, config)) return mask_findings(text, {}, policies);
   std::vector<Finding> findings;
   {
-    auto report = detect(text, config);
+    auto report = detect_every_pass(text, config);
     if (!report) return std::unexpected(std::move(report.error()));
     findings = std::move(report->findings);
     // The normalized text and the rejections go, pages and all, before the masked text is

@@ -367,7 +367,9 @@ TEST(FirstIndexNear, AgreesWithThePlainSearch) {
           return i < answer;
         });
         EXPECT_EQ(got, answer) << "n " << n << " near " << near;
-        if (near == answer) EXPECT_LE(probes, 2u) << "n " << n << " near " << near;
+        if (near == answer) {
+          EXPECT_LE(probes, 2u) << "n " << n << " near " << near;
+        }
       }
 }
 

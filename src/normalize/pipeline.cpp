@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "normalize/passes.hpp"
-#include "span/pages.hpp"
 
 namespace norvane {
 
@@ -31,9 +30,9 @@ Result<Normalized> normalize(std::string_view text, const Config& config, std::u
   auto apply = [&](std::optional<passes::PassOutput> out) -> Result<void> {
     if (!out) return {};
     if (out->text.size() > max_bytes) return too_large();
-    // The text before this pass is no longer read: it goes, pages and all, before the maps
-    // are composed.
-    pages::release_storage(running_text);
+    // The text before this pass is no longer read: it goes before the maps are composed. Its
+    // pages are not given back: the next pass's large buffer would fault them in afresh (on
+    // 1 MB, 250 more page faults a call), for a peak lower by 0.1x the input.
     running_text = std::move(out->text);
     if (!changed) {
       // compose(identity, m) == m: take the pass map as it is.

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "../../fuzz/fuzz_common.hpp"
 #include "../../fuzz/reference.hpp"
 #include "detect/candidates.hpp"
 #include "detect/context.hpp"
@@ -133,14 +134,6 @@ TEST(CueSearch, RerunGivesWhatAFreshSearchGives) {
 // The walks step over stretches of ASCII bytes that begin no cue at once: stretches of every
 // length around the window's edges, on both sides, must give the hits of the plain reading.
 TEST(CueSearch, AsciiStretchesAgreeWithTheReference) {
-  auto char_index = [](std::string_view t) {
-    std::vector<std::int64_t> idx(t.size() + 1, -1);
-    std::int64_t chars = 0;
-    for (std::size_t b = 0; b < t.size(); ++b)
-      if ((static_cast<unsigned char>(t[b]) & 0xC0) != 0x80) idx[b] = chars++;
-    idx[t.size()] = chars;
-    return idx;
-  };
   const auto phone = cues_for(EntityKind::phone);
   const auto negative = negative_cues();
   context::CueSet wanted = context::cue_set(phone);
@@ -160,7 +153,7 @@ TEST(CueSearch, AsciiStretchesAgreeWithTheReference) {
           for (const auto table : {phone, negative}) {
             std::vector<ContextHit> got;
             search.hits(table, got);
-            EXPECT_EQ(render(got), render(fuzz::ref::cue_hits(text, char_index(text), span,
+            EXPECT_EQ(render(got), render(fuzz::ref::cue_hits(text, fuzz::char_index(text), span,
                                                                window, table)))
                 << text << " window " << window;
             ++compared;
@@ -174,14 +167,6 @@ TEST(CueSearch, AsciiStretchesAgreeWithTheReference) {
 // along), gets the hits of the plain reading, at widths where the index is built at once and
 // where it is built after the walks have covered the text.
 TEST(CueSearch, IndexedLookUpsInAnyOrderAgreeWithTheReference) {
-  auto char_index = [](std::string_view t) {
-    std::vector<std::int64_t> idx(t.size() + 1, -1);
-    std::int64_t chars = 0;
-    for (std::size_t b = 0; b < t.size(); ++b)
-      if ((static_cast<unsigned char>(t[b]) & 0xC0) != 0x80) idx[b] = chars++;
-    idx[t.size()] = chars;
-    return idx;
-  };
   const std::string_view words[] = {"연락처 ", "전화 ", "ARS ", "고객센터 ", "주민번호: ", "팩스 ",
                                     "회원님 ", "  ", "note ", "가나다라마바사 ", "\n"};
   std::string text;
@@ -193,7 +178,7 @@ TEST(CueSearch, IndexedLookUpsInAnyOrderAgreeWithTheReference) {
     text += number;
     text += (k % 4 == 0) ? " 끝 " : " ";
   }
-  const auto idx = char_index(text);
+  const auto idx = fuzz::char_index(text);
   for (std::size_t at = text.find("010"); at != std::string::npos; at = text.find("010", at + 11))
     spans.push_back(Span{static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(at + 11),
                          static_cast<std::uint32_t>(idx[at]),

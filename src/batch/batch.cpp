@@ -233,12 +233,10 @@ BatchResult<Detected> detect_for_shared_map(const Texts& texts, const PolicySet&
       Pass(texts, options)
           .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
             if (nothing_to_detect(text, config)) return std::nullopt;  // no findings, no tokens
-            Result<Report> report = detect_every_pass(text, config);
-            if (!report) return core_failure(i, std::move(report.error()));
-            counts[i] = count_tokens(text, report->findings, policies);
-            if (!keep_evidence)
-              for (Finding& f : report->findings) f.evidence = Evidence{};
-            d.findings[i] = std::move(report->findings);
+            Result<std::vector<Finding>> findings = detect_findings(text, config, keep_evidence);
+            if (!findings) return core_failure(i, std::move(findings.error()));
+            counts[i] = count_tokens(text, *findings, policies);
+            d.findings[i] = std::move(*findings);
             return std::nullopt;
           });
   if (failure) return std::unexpected(std::move(*failure));
@@ -418,20 +416,19 @@ BatchResult<MaskedTexts> mask_texts(Texts texts, const PolicySet& policies, cons
   std::vector<UnitOutput> units(pass.slots());
   auto failure = pass.each(
       [&](std::size_t i, std::string_view text, std::size_t slot) -> std::optional<ItemError> {
-        // mask() without its output text where nothing is found (the text is written as it
-        // is; without tokens the policies need no prefix).
+        // mask()'s text alone, written straight after the unit's texts before it: findings
+        // without evidence (nothing here reads it), no rejections, no output of its own
+        // (without tokens the policies need no prefix).
         UnitOutput& unit = units[slot];
-        Result<Report> report =
-            nothing_to_detect(text, config) ? Report{} : detect_every_pass(text, config);
-        if (!report) return core_failure(i, std::move(report.error()));
-        if (report->findings.empty()) {
-          unit.data += text;
-          unit.sizes.push_back(text.size());
-          return std::nullopt;
+        std::vector<Finding> findings;
+        if (!nothing_to_detect(text, config)) {
+          Result<std::vector<Finding>> found = detect_findings(text, config, false);
+          if (!found) return core_failure(i, std::move(found.error()));
+          findings = std::move(*found);
         }
-        const MaskOutput out = mask_findings(text, std::move(report->findings), policies);
-        unit.data += out.text;
-        unit.sizes.push_back(out.text.size());
+        const std::size_t before = unit.data.size();
+        append_masked(unit.data, text, findings, policies);
+        unit.sizes.push_back(unit.data.size() - before);
         return std::nullopt;
       });
   if (failure) return std::unexpected(std::move(*failure));

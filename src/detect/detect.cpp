@@ -161,15 +161,23 @@ class ScratchLease {
 thread_local Scratch ScratchLease::shared_;
 [[gnu::tls_model("initial-exec")]] thread_local bool ScratchLease::busy_ = false;
 
+// What a detection makes beside its findings.
+struct Detail {
+  bool rejections = true;
+  bool evidence = true;
+};
+
 class Detector {
  public:
-  Detector(std::string_view source, const Normalized& norm, const Config& cfg, Scratch& scratch)
+  Detector(std::string_view source, const Normalized& norm, const Config& cfg, Scratch& scratch,
+           Detail detail = {})
       : source_(source),
         text_(norm.text),
         map_(norm.map),
         cfg_(cfg),
         costs_only_lower_(lowers(cfg.absorbed_whitespace) && lowers(cfg.absorbed_separator) &&
                           lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)),
+        detail_(detail),
         s_(scratch) {}
 
   void run(Report& report) {
@@ -209,7 +217,7 @@ class Detector {
     for (const Span& run : s_.shapes.runs) {
       poll.reach(run.byte_end);
       poll.advance(kUnitsPerSearch);
-      RunOutcome out = evaluate_run(run, &rejections_);
+      RunOutcome out = evaluate_run(run, detail_.rejections ? &rejections_ : nullptr, true);
       if (out.winner) findings_.push_back(std::move(*out.winner));
       else if (!out.vetoed) mend_list(run);
     }
@@ -239,14 +247,14 @@ class Detector {
 
   void add_email(const Span& span) {
     SourceSpan src = source_of(span);
-    findings_.push_back(Finding{EntityKind::email, src.span, span, Certainty::probable, kEmailScore,
-                                Evidence{kEmailRule,
-                                         ChecksumResult::not_applicable(reason::email),
-                                         {},
-                                         std::move(src.rules),
-                                         src.cost,
-                                         src.snapped,
-                                         {}}});
+    findings_.push_back(
+        Finding{EntityKind::email, src.span, span, Certainty::probable, kEmailScore, Evidence{}});
+    if (detail_.evidence)
+      findings_.back().evidence =
+          Evidence{kEmailRule, ChecksumResult::not_applicable(reason::email),
+                   {},         std::move(src.rules),
+                   src.cost,   src.snapped,
+                   {}};
   }
 
   void add_passport(const Span& span) {
@@ -267,18 +275,20 @@ class Detector {
     else if (ctx < cfg_.min_context) reason = RejectReason::no_context;
     else if (score < cfg_.min_score) reason = RejectReason::below_threshold;
     if (reason) {
-      rejections_.push_back(Rejection{src.span, score, EntityKind::passport, *reason});
+      keep_rejection(Rejection{src.span, score, EntityKind::passport, *reason});
       return;
     }
     const Certainty certainty = ctx > 0.0f ? Certainty::probable : Certainty::possible;
-    findings_.push_back(Finding{EntityKind::passport, src.span, span, certainty, score,
-                                Evidence{kPassportRule,
-                                         ChecksumResult::not_applicable(reason::passport),
-                                         std::move(hits),
-                                         std::move(src.rules),
-                                         src.cost,
-                                         src.snapped,
-                                         {}}});
+    findings_.push_back(
+        Finding{EntityKind::passport, src.span, span, certainty, score, Evidence{}});
+    if (detail_.evidence)
+      findings_.back().evidence = Evidence{kPassportRule,
+                                           ChecksumResult::not_applicable(reason::passport),
+                                           std::move(hits),
+                                           std::move(src.rules),
+                                           src.cost,
+                                           src.snapped,
+                                           {}};
   }
 
   // The labels around a span as the extension families read them (none when both are off).
@@ -365,21 +375,28 @@ class Detector {
     else if (shape.needs_context && ctx < cfg_.min_context) why = RejectReason::no_context;
     else if (score < cfg_.min_score) why = RejectReason::below_threshold;
     if (why) {
-      rejections_.push_back(Rejection{src.span, score, shape.kind, *why});
+      keep_rejection(Rejection{src.span, score, shape.kind, *why});
       return;
     }
     const Certainty certainty =
         !shape.needs_context || ctx > 0.0f ? Certainty::probable : Certainty::possible;
-    findings_.push_back(
-        Finding{shape.kind, src.span, shape.span, certainty, score,
-                Evidence{shape.rule, shape.checksum, std::move(hits), std::move(src.rules),
-                         src.cost, src.snapped, std::move(extensions)}});
+    findings_.push_back(Finding{shape.kind, src.span, shape.span, certainty, score, Evidence{}});
+    if (detail_.evidence)
+      findings_.back().evidence =
+          Evidence{shape.rule, shape.checksum, std::move(hits),      std::move(src.rules),
+                   src.cost,   src.snapped,    std::move(extensions)};
+  }
+
+  // A rejection, kept when the caller wants them.
+  void keep_rejection(const Rejection& r) {
+    if (detail_.rejections) rejections_.push_back(r);
   }
 
   // One digit run (or one piece of a list): its candidates, their decisions and the single
   // winner. Rejections go to `rejections` when it is given; without it, a run none of whose
-  // candidates can pass is dropped before its projection is made.
-  RunOutcome evaluate_run(const Span& run, std::vector<Rejection>* rejections) {
+  // candidates can pass is dropped before its projection is made, unless it is a whole run
+  // (`whole`) that mend_list may split: whether it was vetoed decides that.
+  RunOutcome evaluate_run(const Span& run, std::vector<Rejection>* rejections, bool whole = false) {
     RunOutcome out;
     const std::string_view digits_text = text_.substr(run.byte_start, run.byte_len());
     // Runs are ASCII, so bytes are characters here.
@@ -442,7 +459,8 @@ class Detector {
         any_can_pass = true;
     }
     // Subtracting non-negative costs never raises a rounded score.
-    if (!rejections && !any_can_pass && costs_only_lower_) return out;
+    if (!rejections && !any_can_pass && costs_only_lower_ && !(whole && may_be_mended(run)))
+      return out;
 
     SourceSpan src = early ? std::move(*early) : source_of(run);
     float neg = 0;
@@ -539,17 +557,29 @@ class Detector {
       const Candidate& c = s_.cands[win];
       // The hits are copied, not moved: one allocation of their size, and the scratch list
       // keeps its room for the next run.
-      out.winner =
-          Finding{c.entity,
-                  src.span,
-                  run,
-                  win_certainty,
-                  win_score,
-                  Evidence{c.rule, c.checksum, s_.cand_hits[win], std::move(src.rules), src.cost,
-                           src.snapped, extended ? s_.cand_ext[win] : RuleList{}}};
+      out.winner = Finding{c.entity, src.span, run, win_certainty, win_score, Evidence{}};
+      if (detail_.evidence)
+        out.winner->evidence = Evidence{c.rule,
+                                        c.checksum,
+                                        s_.cand_hits[win],
+                                        std::move(src.rules),
+                                        src.cost,
+                                        src.snapped,
+                                        extended ? s_.cand_ext[win] : RuleList{}};
     }
     if (run_veto && run_veto->final) out.vetoed = true;
     return out;
+  }
+
+  // Whether mend_list would look for a split of the run: a run longer than a winning piece with
+  // a list break (absorbed whitespace or comma) inside it.
+  bool may_be_mended(const Span& run) {
+    if (run.char_len() <= kMinCandidateDigits) return false;
+    const std::size_t n = map_.len();
+    for (std::size_t m = segment_after(run.byte_start);
+         m < n && map_.dst_byte_start(m) < run.byte_end; ++m)
+      if (is_list_break(map_.change_of(m))) return true;
+    return false;
   }
 
   // A run that several numbers were joined into (a list written with commas or spaces):
@@ -681,7 +711,7 @@ class Detector {
     for (std::size_t i = 0; i < n; ++i) {
       Finding& f = findings_[i];
       if (removed[i])
-        rejections_.push_back(Rejection{f.source, f.score, f.entity, RejectReason::outranked});
+        keep_rejection(Rejection{f.source, f.score, f.entity, RejectReason::outranked});
       else if (kept++ != i) findings_[kept - 1] = std::move(f);
     }
     findings_.erase(findings_.begin() + static_cast<std::ptrdiff_t>(kept), findings_.end());
@@ -692,6 +722,7 @@ class Detector {
   const SpanMap& map_;
   const Config& cfg_;
   const bool costs_only_lower_;  // every cost weight is finite and not negative
+  const Detail detail_;
 
   std::vector<Finding> findings_;
   std::vector<Rejection> rejections_;
@@ -723,6 +754,20 @@ Result<Report> detect_every_pass(std::string_view text, const Config& config) {
   Detector(text, *norm, config, scratch.get()).run(report);
   report.normalized_text = std::move(norm->text);
   return report;
+}
+
+Result<std::vector<Finding>> detect_findings(std::string_view text, const Config& config,
+                                             bool evidence) {
+  Result<Normalized> norm = normalize(text, config);
+  if (!norm) return std::unexpected(std::move(norm.error()));
+  Report report;
+  {
+    ScratchLease scratch(text.size());
+    Detector(text, *norm, config, scratch.get(), Detail{false, evidence}).run(report);
+  }
+  // The normalized text goes, pages and all, before the caller writes its masked text.
+  pages::release_storage(norm->text);
+  return std::move(report.findings);
 }
 
 }  // namespace norvane

@@ -11,7 +11,6 @@
 #include "error/interrupt.hpp"
 #include "mask/hmac.hpp"
 #include "mask/token_prefix.hpp"
-#include "span/pages.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane {
@@ -108,26 +107,29 @@ class PolicyLookup {
 
 }  // namespace
 
-MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding> findings,
-                                     const PolicySet& policies, std::string_view prefix,
-                                     std::size_t first_token) {
-  MaskOutput result;
-  if (policies.has_tokenize()) result.restore = RestoreMap{std::string(prefix), {}};
-  if (findings.empty()) {
-    result.text = std::string(text);
-    return result;
-  }
+namespace {
 
+// The replacement pass: appends text to out with each replaceable finding (in source order)
+// replaced by its policy. The applied findings are gathered at the front of `findings` (in
+// order; no second list, and no move at all while none is skipped) and the list is cut to them;
+// the others go to `skipped` when it is given. Tokens are added to `restore` (numbered from
+// first_token on), each one's offset in out to token_starts; without a map a tokenizing policy
+// writes the label.
+void write_masked(std::string& out, std::string_view text, std::vector<Finding>& findings,
+                  const PolicySet& policies, RestoreMap* restore,
+                  std::vector<std::size_t>& token_starts, std::size_t first_token,
+                  std::vector<Finding>* skipped) {
+  if (findings.empty()) {
+    out += text;
+    return;
+  }
   // Detection already reports in this order; only sort when something is out of place.
   if (!std::is_sorted(findings.begin(), findings.end(), by_source))
     std::stable_sort(findings.begin(), findings.end(), by_source);
 
   const PolicyLookup lookup(policies);
-  std::string& out = result.text;
-  out.reserve(text.size() + text.size() / 4 + 16);
+  out.reserve(out.size() + text.size() + text.size() / 4 + 16);
   std::size_t done = 0;
-  // The applied findings are gathered at the front of `findings` (in order), which then
-  // becomes result.applied: no second list, and no move at all while none is skipped.
   std::size_t applied = 0;
   interrupt::Poll poll;
   for (std::size_t i = 0; i < findings.size(); ++i) {
@@ -135,7 +137,7 @@ MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding>
     poll.reach(f.source.byte_start);  // findings are in start order
     poll.advance(64);                 // the replacement
     if (!replaceable(text, f, done)) {
-      result.skipped.push_back(std::move(f));
+      if (skipped) skipped->push_back(std::move(f));
       continue;
     }
     const std::size_t start = f.source.byte_start;
@@ -151,10 +153,9 @@ MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding>
       case Policy::Kind::partial: append_partial(out, p, value); break;
       case Policy::Kind::hash: append_hash(out, p, f.entity, value); break;
       case Policy::Kind::tokenize:
-        if (result.restore) {
-          result.token_starts.push_back(out.size());
-          out +=
-              result.restore->push(f.entity, value, first_token + result.restore->entries.size());
+        if (restore) {
+          token_starts.push_back(out.size());
+          out += restore->push(f.entity, value, first_token + restore->entries.size());
         } else append_bracketed(out, entity_label(f.entity));
         break;
     }
@@ -164,8 +165,29 @@ MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding>
   }
   out.append(text.substr(done));
   findings.erase(findings.begin() + static_cast<std::ptrdiff_t>(applied), findings.end());
+}
+
+}  // namespace
+
+MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding> findings,
+                                     const PolicySet& policies, std::string_view prefix,
+                                     std::size_t first_token) {
+  MaskOutput result;
+  if (policies.has_tokenize()) result.restore = RestoreMap{std::string(prefix), {}};
+  if (findings.empty()) {
+    result.text = std::string(text);
+    return result;
+  }
+  write_masked(result.text, text, findings, policies, result.restore ? &*result.restore : nullptr,
+               result.token_starts, first_token, &result.skipped);
   result.applied = std::move(findings);
   return result;
+}
+
+void append_masked(std::string& out, std::string_view text, std::vector<Finding>& findings,
+                   const PolicySet& policies) {
+  std::vector<std::size_t> no_tokens;
+  write_masked(out, text, findings, policies, nullptr, no_tokens, 0, nullptr);
 }
 
 std::size_t count_tokens(std::string_view text, const std::vector<Finding>& findings,
@@ -258,17 +280,11 @@ void settle_token_prefix(std::span<MaskOutput> outputs, std::span<const std::str
 
 Result<MaskOutput> mask(std::string_view text, const PolicySet& policies, const Config& config) {
   if (nothing_to_detect(text, config)) return mask_findings(text, {}, policies);
-  std::vector<Finding> findings;
-  {
-    auto report = detect_every_pass(text, config);
-    if (!report) return std::unexpected(std::move(report.error()));
-    findings = std::move(report->findings);
-    // The normalized text and the rejections go, pages and all, before the masked text is
-    // written.
-    pages::release_storage(report->normalized_text);
-    pages::release_storage(report->rejections);
-  }
-  return mask_findings(text, std::move(findings), policies);
+  // Findings alone: the output keeps no rejections, and the normalized text is given back
+  // before the masked text is written.
+  auto findings = detect_findings(text, config, true);
+  if (!findings) return std::unexpected(std::move(findings.error()));
+  return mask_findings(text, std::move(*findings), policies);
 }
 
 bool tokens_in_place(const MaskOutput& out) {

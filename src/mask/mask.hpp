@@ -37,6 +37,11 @@ MaskOutput mask_findings(std::string_view text, std::vector<Finding> findings,
 MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding> findings,
                                      const PolicySet& policies, std::string_view prefix,
                                      std::size_t first_token = 0);
+// The replacement pass writing the masked text alone, appended to out, for policies that do not
+// tokenize (a tokenizing policy writes its label): what mask_findings(text, findings,
+// policies).text would be. `findings` is left sorted, cut to the ones applied.
+void append_masked(std::string& out, std::string_view text, std::vector<Finding>& findings,
+                   const PolicySet& policies);
 // How many tokens the replacement pass writes for these findings.
 std::size_t count_tokens(std::string_view text, const std::vector<Finding>& findings,
                          const PolicySet& policies);

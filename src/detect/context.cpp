@@ -1,6 +1,7 @@
 #include "detect/context.hpp"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <iterator>
@@ -109,9 +110,9 @@ class FirstChars {
   // For an ASCII character: whether some cue begins with it.
   bool may_start(std::uint32_t ascii) const { return ascii_[ascii]; }
 
-  std::uint32_t chars_of(std::size_t cue) const { return chars_[cue]; }
+  constexpr std::uint32_t chars_of(std::size_t cue) const { return chars_[cue]; }
   const Cue& cue(std::size_t c) const { return all_[c]; }
-  std::size_t size() const { return all_.size() < kMaxCues ? all_.size() : kMaxCues; }
+  constexpr std::size_t size() const { return all_.size() < kMaxCues ? all_.size() : kMaxCues; }
 
   // The place of a table in all_cues(), or false for any other table.
   bool find_table(std::span<const Cue> table, std::size_t& from) const {
@@ -171,6 +172,22 @@ class FirstChars {
 
 constexpr FirstChars kFirstChars(cues::kCues);
 static_assert(kFirstChars.distinct(), "no multiplier keeps the first characters of the cues apart");
+
+// Cues longer than a window never lie wholly in it: the characters of the longest cue, and
+// for each narrower window the set of cues that fit in it.
+constexpr std::uint32_t kLongestCue = [] {
+  std::uint32_t longest = 0;
+  for (std::size_t c = 0; c < kFirstChars.size(); ++c)
+    longest = std::max(longest, kFirstChars.chars_of(c));
+  return longest;
+}();
+constexpr auto kFitIn = [] {
+  std::array<CueSet, kLongestCue> fit{};
+  for (std::uint32_t w = 0; w < kLongestCue; ++w)
+    for (std::size_t c = 0; c < kFirstChars.size(); ++c)
+      if (kFirstChars.chars_of(c) <= w) fit[w].bits[c / 64] |= std::uint64_t{1} << (c % 64);
+  return fit;
+}();
 
 // The lowest and highest ASCII byte a cue begins with (low > high when none does).
 constexpr std::pair<int, int> ascii_first_range() {
@@ -436,20 +453,31 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
 
 namespace {
 
-// How many characters start in p[0, n): the bytes that are no continuation byte.
-std::uint32_t char_starts(const unsigned char* p, std::size_t n) {
-  std::uint32_t chars = 0;
-  std::size_t i = 0;
+// The number of set bits in each byte value: counts of up to sixteen bits without a
+// popcount instruction (the library is built for every x86-64).
+constexpr auto kBitsIn = [] {
+  std::array<std::uint8_t, 256> t{};
+  for (int v = 0; v < 256; ++v) t[v] = static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(v)));
+  return t;
+}();
+
+// How many characters start in p[0, n) for n <= 16: the bytes that are no continuation
+// byte. `whole` says that sixteen bytes may be read at p.
+inline std::uint32_t char_starts16(const unsigned char* p, std::size_t n, bool whole) {
 #if defined(__SSE2__)
-  const __m128i below_lead = _mm_set1_epi8(static_cast<char>(0xC0));  // 0x80-0xBF sign as less
-  for (; i + 16 <= n; i += 16) {
-    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-    const auto continuation =
-        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi8(x, below_lead)));
-    chars += 16 - static_cast<std::uint32_t>(std::popcount(continuation));
+  if (whole) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i below_lead = _mm_set1_epi8(static_cast<char>(0xC0));  // 0x80-0xBF sign as less
+    const unsigned starts =
+        ~static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi8(x, below_lead))) &
+        ((1u << n) - 1);
+    return kBitsIn[starts & 0xFF] + kBitsIn[starts >> 8];
   }
+#else
+  (void)whole;
 #endif
-  for (; i < n; ++i) chars += !utf8::is_continuation(p[i]);
+  std::uint32_t chars = 0;
+  for (std::size_t i = 0; i < n; ++i) chars += !utf8::is_continuation(p[i]);
   return chars;
 }
 
@@ -459,14 +487,14 @@ bool Search::Index::build(std::string_view text) {
   text_ = text;
   built_ = true;
   usable_ = false;
-  present_ = CueSet{};
-  for (auto& v : starts_) v.clear();
-  std::fill(std::begin(cursors_), std::end(cursors_), std::size_t{0});
+  occurrences_.clear();
+  by_end_.clear();
   blocks_.clear();
+  reset();
   const FirstChars& first = kFirstChars;
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
-  if (n > UINT32_MAX) return false;
+  if (n >= UINT32_MAX) return false;
   std::uint32_t chars = 0;
   for (std::size_t i = 0; i < n;) {
     std::uint32_t key;
@@ -499,29 +527,118 @@ bool Search::Index::build(std::string_view text) {
     if (const CueSet* starting = first.starting_with(key)) {
       for_each(*starting, [&](std::size_t c) {
         if (!first.word_at(c, p + i, n - i, n - i)) return;
-        starts_[c].push_back(chars);
-        add(present_, c);
+        occurrences_.push_back(Occurrence{chars, chars + first.chars_of(c), kNone, kNone,
+                                          static_cast<std::uint32_t>(c)});
       });
     }
     i += len;
     ++chars;
   }
+  // Links between each cue's occurrences, and the order by end: ends follow starts but for
+  // cues of other lengths a few places back, so an insertion sort takes a few steps each.
+  std::uint32_t last[kMaxCues];
+  std::fill(std::begin(last), std::end(last), kNone);
+  by_end_.resize(occurrences_.size());
+  for (std::uint32_t k = 0; k < occurrences_.size(); ++k) {
+    Occurrence& o = occurrences_[k];
+    if (last[o.cue] == kNone) first_[o.cue] = k;
+    else {
+      o.prev = last[o.cue];
+      occurrences_[o.prev].next = k;
+    }
+    last[o.cue] = k;
+    std::size_t j = k;
+    for (; j > 0 && occurrences_[by_end_[j - 1]].end > o.end; --j) by_end_[j] = by_end_[j - 1];
+    by_end_[j] = k;
+  }
   // A block that starts inside a character follows that character's start.
-  blocks_.resize(n / 64 + 1);
+  blocks_.resize(n / 16 + 1);
   std::uint32_t before = 0;
   for (std::size_t b = 0; b < blocks_.size(); ++b) {
     blocks_[b] = before;
-    if (b * 64 < n) before += char_starts(p + b * 64, std::min<std::size_t>(64, n - b * 64));
+    const std::size_t at = b * 16;
+    if (at < n) before += char_starts16(p + at, std::min<std::size_t>(16, n - at), n - at >= 16);
   }
   usable_ = true;
   return true;
 }
 
+void Search::Index::reset() {
+  left_ = Window{};
+  right_ = Window{};
+  std::fill(std::begin(first_), std::end(first_), kNone);
+  std::fill(std::begin(left_last_), std::end(left_last_), kNone);
+  std::fill(std::begin(right_before_), std::end(right_before_), kNone);
+}
+
 std::uint32_t Search::Index::char_at(std::size_t byte) const {
   // byte <= text size: blocks reach past the end
-  const std::size_t b = byte / 64;
+  const std::size_t b = byte / 16, at = b * 16;
   const auto* p = reinterpret_cast<const unsigned char*>(text_.data());
-  return blocks_[b] + char_starts(p + b * 64, byte - b * 64);
+  return blocks_[b] + char_starts16(p + at, byte - at, text_.size() - at >= 16);
+}
+
+void Search::Index::Window::add(std::uint32_t cue, std::int32_t d) {
+  count[cue] += d;
+  const std::uint64_t bit = std::uint64_t{1} << (cue % 64);
+  if (count[cue] > 0) holds.bits[cue / 64] |= bit;
+  else holds.bits[cue / 64] &= ~bit;
+}
+
+// The left window holds the occurrences that end by `cs` and start at `from` or later; the
+// right one those that start at `ce` or later and end by `to`. A window counts the
+// occurrences that ended by its far edge less those that started before its near edge:
+// for a cue no longer than the window, every occurrence that started before the near edge
+// has ended by the far one, so its count is the number it holds. Longer cues fit in no
+// window and are left out of the answer.
+void Search::Index::look_up(std::uint64_t cs, std::uint64_t ce, std::uint32_t window,
+                            const CueSet& wanted, Side& left, Side& right) {
+  const Occurrence* occ = occurrences_.data();
+  const std::size_t m = occurrences_.size();
+  const std::uint64_t from = cs > window ? cs - window : 0, to = ce + window;
+  {
+    Window& w = left_;
+    for (; w.in < m && occ[by_end_[w.in]].end <= cs; ++w.in) {
+      const Occurrence& o = occ[by_end_[w.in]];
+      w.add(o.cue, 1);
+      left_last_[o.cue] = by_end_[w.in];
+    }
+    for (; w.in > 0 && occ[by_end_[w.in - 1]].end > cs; --w.in) {
+      const Occurrence& o = occ[by_end_[w.in - 1]];
+      w.add(o.cue, -1);
+      left_last_[o.cue] = o.prev;
+    }
+    for (; w.out < m && occ[w.out].start < from; ++w.out) w.add(occ[w.out].cue, -1);
+    for (; w.out > 0 && occ[w.out - 1].start >= from; --w.out) w.add(occ[w.out - 1].cue, 1);
+  }
+  {
+    Window& w = right_;
+    for (; w.in < m && occ[by_end_[w.in]].end <= to; ++w.in) w.add(occ[by_end_[w.in]].cue, 1);
+    for (; w.in > 0 && occ[by_end_[w.in - 1]].end > to; --w.in)
+      w.add(occ[by_end_[w.in - 1]].cue, -1);
+    for (; w.out < m && occ[w.out].start < ce; ++w.out) {
+      w.add(occ[w.out].cue, -1);
+      right_before_[occ[w.out].cue] = static_cast<std::uint32_t>(w.out);
+    }
+    for (; w.out > 0 && occ[w.out - 1].start >= ce; --w.out) {
+      const Occurrence& o = occ[w.out - 1];
+      w.add(o.cue, 1);
+      right_before_[o.cue] = o.prev;
+    }
+  }
+  CueSet fits = range_set(0, kFirstChars.size());
+  if (window < kLongestCue) fits = intersect(fits, kFitIn[window]);
+  const CueSet asked = intersect(wanted, fits);
+  left.found = intersect(left_.holds, asked);
+  for_each(left.found, [&](std::size_t c) {
+    left.distance[c] = static_cast<std::uint32_t>(cs - occ[left_last_[c]].end);
+  });
+  right.found = intersect(right_.holds, asked);
+  for_each(right.found, [&](std::size_t c) {
+    const std::uint32_t before = right_before_[c];
+    const std::uint32_t next = before == kNone ? first_[c] : occ[before].next;
+    right.distance[c] = static_cast<std::uint32_t>(occ[next].start - ce);
+  });
 }
 
 bool Search::look_up(Index& index, std::string_view text, std::size_t start, std::size_t end,
@@ -529,38 +646,7 @@ bool Search::look_up(Index& index, std::string_view text, std::size_t start, std
   if (!index.built_for(text)) index.build(text);
   if (!index.usable()) return false;
   indexed_ = true;
-  left_.found = CueSet{};
-  right_.found = CueSet{};
-  const FirstChars& first = kFirstChars;
-  const std::uint64_t cs = index.char_at(start), ce = index.char_at(end);
-  const std::uint64_t from = cs > window ? cs - window : 0, to = ce + window;
-  // Only cues the text holds; each list is searched outwards from where the last look-up of
-  // its cue ended, so queries in text order cost a few probes whatever the window.
-  for_each(intersect(wanted, index.present()), [&](std::size_t c) {
-    const std::vector<std::uint32_t>& at = index.starts(c);
-    const std::uint64_t len = first.chars_of(c);
-    std::size_t& cursor = index.cursor(c);
-    // Left: the last occurrence that ends by the span's start and starts in the window.
-    std::size_t right_from = cursor;
-    if (cs >= len) {
-      const std::uint64_t last_start = cs - len;
-      const std::size_t after =
-          first_index_near(at.size(), cursor, [&](std::size_t i) { return at[i] <= last_start; });
-      if (after > 0 && at[after - 1] >= from) {
-        left_.distance[c] = static_cast<std::uint32_t>(cs - (at[after - 1] + len));
-        add(left_.found, c);
-      }
-      right_from = after;
-    }
-    // Right: the first occurrence from the span's end on that ends in the window.
-    const std::size_t next =
-        first_index_near(at.size(), right_from, [&](std::size_t i) { return at[i] < ce; });
-    cursor = next;
-    if (next < at.size() && at[next] + len <= to) {
-      right_.distance[c] = static_cast<std::uint32_t>(at[next] - ce);
-      add(right_.found, c);
-    }
-  });
+  index.look_up(index.char_at(start), index.char_at(end), window, wanted, left_, right_);
   return true;
 }
 

@@ -62,7 +62,17 @@ class Search {
   static constexpr std::uint32_t kWalkAlways = 24;  // the default window
 
  private:
-  // Where every cue of all_cues() starts in one text, by character, ascending per cue.
+  struct Side {
+    std::string_view window;  // the bytes walked
+    bool full = false;        // all `window` characters, not cut short by the text's edge
+    CueSet found;
+    std::uint32_t distance[kMaxCues];  // meaningful where `found` is set
+  };
+  // Every occurrence of every cue of all_cues() in one text, by character, and two windows
+  // that slide over them: the cues that lie wholly in the left window of the last look-up
+  // and those in its right window, kept as counts per cue. Look-ups come mostly in text
+  // order, so a look-up costs the occurrences its windows passed since the last one and
+  // the cues it finds, whatever the width.
   class Index {
    public:
     // False when the text is no well-formed UTF-8: the walk's characters are then kept.
@@ -84,28 +94,41 @@ class Search {
       return walked_ > text.size() || (walked_ > text.size() / 8 && walked_ > at);
     }
     std::uint32_t char_at(std::size_t byte) const;
-    const std::vector<std::uint32_t>& starts(std::size_t cue) const { return starts_[cue]; }
-    // The cues that occur in the text at all.
-    const CueSet& present() const { return present_; }
-    // Where the last look-up of each cue ended in its list: queries come mostly in text
-    // order, so the next one searches outwards from there.
-    std::size_t& cursor(std::size_t cue) { return cursors_[cue]; }
+    // Moves the windows to the `window` characters before character `cs` and after
+    // character `ce`, and sets each side's found cues (of `wanted`) and their distances.
+    void look_up(std::uint64_t cs, std::uint64_t ce, std::uint32_t window, const CueSet& wanted,
+                 Side& left, Side& right);
 
    private:
+    static constexpr std::uint32_t kNone = UINT32_MAX;
+    struct Occurrence {
+      std::uint32_t start, end;  // characters
+      std::uint32_t prev, next;  // the cue's occurrences before and after this one, or kNone
+      std::uint32_t cue;
+    };
+    // One side's window: the occurrences that ended by its far edge (by_end_[0, in)) less
+    // those that started before its near edge (occurrences_[0, out)).
+    struct Window {
+      std::size_t in = 0, out = 0;
+      std::int32_t count[kMaxCues] = {};
+      CueSet holds;  // the cues whose count is above zero
+      void add(std::uint32_t cue, std::int32_t d);
+    };
+    void reset();
+
     std::string_view text_;
     std::string_view walked_text_;
     std::uint64_t walked_ = 0;
     bool built_ = false, usable_ = false;
-    CueSet present_;
-    std::vector<std::uint32_t> blocks_;  // characters before each 64-byte block
-    std::vector<std::uint32_t> starts_[kMaxCues];
-    std::size_t cursors_[kMaxCues] = {};
-  };
-  struct Side {
-    std::string_view window;  // the bytes walked
-    bool full = false;        // all `window` characters, not cut short by the text's edge
-    CueSet found;
-    std::uint32_t distance[kMaxCues];  // meaningful where `found` is set
+    std::vector<Occurrence> occurrences_;  // by start, then cue
+    std::vector<std::uint32_t> by_end_;    // their places, by end
+    std::vector<std::uint32_t> blocks_;    // characters before each 16-byte block
+    std::uint32_t first_[kMaxCues];        // each cue's first occurrence, or kNone
+    Window left_, right_;
+    // Left: each cue's last occurrence that ended by the left window's far edge. Right: each
+    // cue's last occurrence that started before the right window's near edge.
+    std::uint32_t left_last_[kMaxCues];
+    std::uint32_t right_before_[kMaxCues];
   };
   static std::pair<std::size_t, std::size_t> clip(std::string_view text, const Span& span);
   void walk_left(std::string_view text, std::size_t start, std::uint32_t window,

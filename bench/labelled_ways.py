@@ -12,11 +12,15 @@ or a space, or a plain line break inside a card or account), digits read out in 
 masked values (●, ○, *, #, X, x, ■ over some digits), international phones, disguised e-mails,
 e-mails glued to digits, licences with a region name (joined to the groups or not) or with dots
 or spaces between the groups, American Express cards in 4-6-5, birth dates with a short year
-('90.1.1, 90. 1. 1.), in Korean words (1990년 1월 1일생) or as bare digits, and resident numbers
-issued since October 2020. Look-alikes: company and representative numbers, IMEI and serial
+('90.1.1, 90. 1. 1.), in Korean words (1990년 1월 1일생), as bare digits or day first (13/01/1990,
+13.01.1990), and resident numbers issued since October 2020. Cues other than a label: a birth
+date beside the person's age or sex (만 34세 (1990.01.01), 홍길동(남, 1990.1.1)), a licence
+beside its class (1종보통 11-23-456789-01), an account under a bank's English name (Bank:
+Shinhan 110-...) or with its holder and bank around it. Look-alikes: company and representative numbers, IMEI and serial
 numbers, MAC addresses, tracking numbers, IP addresses, versions, ISBNs, prices, CSV fields,
-order, receipt and approval numbers, certificate numbers, dates with English month names or a
-short year that are not birth dates, and numbers on two lines that are two numbers.
+order, receipt and approval numbers, certificate numbers, dates with English month names, a
+short year or the day first that are not birth dates, dates beside an age limit, numbers beside
+a licence class that are not licences, and numbers on two lines that are two numbers.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -26,6 +30,7 @@ hash, about a third going to the held-out part only.
 from __future__ import annotations
 
 import random
+import re
 
 import corpus
 import labelled
@@ -57,10 +62,37 @@ LABELS = {
                        "운전면허증 번호", "면허증 번호", "운전면허증", "면허증번호", "Driver's License",
                        "DL No.", "운전 면허 번호"),
     "birth_date": ("생년월일", "생일", "DOB", "Birth", "Date of Birth", "출생일", "생년월일(양력)",
-                   "Birthday", "출생", "생년월일(음력)", "태어난 날", "D.O.B"),
+                   "Birthday", "출생", "생년월일(음력)", "태어난 날", "D.O.B", "Date of birth", "B/D"),
     "passport": ("여권번호", "여권", "Passport No.", "여권 번호", "passport"),
 }
 PUNCT = (": ", " : ", ":", " ", " - ", ") ", " = ")
+
+# Values that carry no label of their kind but a cue a reader goes by: {age}, {sex}, {name},
+# {cls} (a licence class), {bank} (a bank's Korean name), {bank_en} (its English name).
+CUE_FRAMES = {
+    "birth_date": ("만 {age}세 ([[V]])", "[[V]] (만 {age}세)", "{name}({sex}, [[V]])", "{name} / {sex} / [[V]]",
+                   "성별 {sex} / [[V]]", "{sex}, {age}세, [[V]]", "나이 {age}세 ([[V]])", "{name} ({sex}) [[V]]",
+                   "[[V]] ({sex})", "{name}, {age}세({sex}), [[V]]", "{sex}/{age}세/[[V]]",
+                   "{name} 님 ({sex}, 만 {age}세) [[V]]"),
+    "driver_license": ("면허종류: {cls}, 번호: [[V]]", "{cls} [[V]]", "{cls} / [[V]]", "종별 {cls} 번호 [[V]]",
+                       "({cls}) [[V]]", "[[V]] ({cls})", "{cls}, [[V]]", "종류 {cls} / 번호 [[V]]",
+                       "{cls} 번호 [[V]]"),
+    "bank_account": ("Bank: {bank_en} [[V]]", "{bank_en} Bank [[V]]", "[[V]] ({bank_en} Bank)",
+                     "Account: {bank_en} [[V]]", "{bank_en} [[V]]", "Bank {bank_en} / [[V]]",
+                     "{bank} [[V]] (예금주 {name})", "[[V]] {bank} {name}", "{bank}/[[V]]", "{bank}([[V]])",
+                     "{bank}은행 [[V]]으로 보내주세요", "입금은 {bank} [[V]] {name}", "{bank} [[V]] / 예금주: {name}",
+                     "[[V]] ({bank}, 예금주 {name})", "{name} {bank} [[V]]"),
+}
+CUE_SITUATION = {"birth_date": "age_or_sex", "driver_license": "licence_class",
+                 "bank_account": "bank_name"}
+CUE_SHARE = {"birth_date": 0.5, "driver_license": 0.2, "bank_account": 0.3}
+LICENSE_CLASSES = ("1종보통", "2종보통", "1종 보통", "1종대형", "2종소형", "2종 보통", "1종특수", "원동기",
+                   "2종 소형", "1종 대형")
+BANKS = ("신한", "국민", "우리", "하나", "농협", "기업", "카카오뱅크", "토스뱅크", "우체국", "새마을금고",
+         "케이뱅크", "SC제일", "NH농협", "KB국민", "IBK기업", "수협", "부산", "대구")
+BANKS_EN = ("Shinhan", "Woori", "Kookmin", "KB Kookmin", "Hana", "Nonghyup", "NH", "IBK", "KakaoBank",
+            "Kakao", "Toss", "Kbank", "Citi", "Suhyup", "Saemaul")
+SEXES = ("남", "여", "남자", "여자", "남성", "여성")
 
 # Sentences that carry one labelled value: {L} label, {P} punctuation, [[V]] the value.
 FRAMES = {
@@ -116,6 +148,15 @@ NEG_PHRASES = {
                          "계약일 [[{v}]]", "[[{v}]] 배송 예정", "최종 수정 [[{v}]]"),
     "numbers_on_two_lines": ("입고 수량 [[{v}]]", "좌석 [[{v}]]", "재고\n[[{v}]]", "점수: [[{v}]]",
                              "층/호수 [[{v}]]", "측정값 [[{v}]]"),
+    "day_first_event": ("Issued [[{v}]]", "Expiry: [[{v}]]", "Date: [[{v}]]", "Invoice date [[{v}]]",
+                        "Valid until [[{v}]]", "Check-in [[{v}]]", "Shipped [[{v}]]", "Due [[{v}]]"),
+    "age_limit_date": ("만 {age}세 이상 가입 가능 (시행 [[{v}]])", "{age}세 이상 관람가, 개봉 [[{v}]]",
+                       "[[{v}]] 기준 만 {age}세 이상", "만 {age}세 이상 [[{v}]]부터 신청", "남 {n}명 / [[{v}]] 기준",
+                       "{age}세 미만 할인 (~[[{v}]])", "여 {n}명, 남 {n}명 ([[{v}]] 현재)",
+                       "만 {age}세 이하 자녀, [[{v}]] 마감"),
+    "licence_class_other": ("{cls} 취득일 [[{v}]]", "{cls} 수강료 [[{v}]]원", "{cls} 필기 수험번호 [[{v}]]",
+                            "{cls} 학원 등록일 [[{v}]]", "{cls} 도로주행 접수번호 [[{v}]]",
+                            "{cls} 시험일 [[{v}]]", "{cls} 합격 (교육 이수번호 [[{v}]])"),
 }
 NEG_CATEGORIES = tuple(NEG_PHRASES)
 
@@ -127,10 +168,10 @@ WRITINGS = {
     "birth_date": (("english_day_month", 2), ("english_month_day", 2), ("english_ordinal", 1),
                    ("english_oracle", 1), ("english_korean_mix", 1.5), ("dash_eu", 0.5),
                    ("hangul_spoken", 0.5), ("masked_partly", 0.5), ("short_year_dot", 1.5),
-                   ("korean_birth", 1), ("compact", 0.5)),
+                   ("korean_birth", 1), ("compact", 0.5), ("day_first", 1.5), ("numeric", 2)),
     "phone": (("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
-              ("intl_variant", 1.5)),
+              ("intl_variant", 1.5), ("glued_after_email", 0)),  # the last only after an e-mail
     "resident": (("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5)),
     "foreigner_registration": (("dash_eu", 1), ("masked_partly", 1)),
@@ -150,7 +191,8 @@ KIND_WEIGHTS = {"birth_date": 2.5, "phone": 3, "resident": 2, "foreigner_registr
 MASKED_PREFIX = "masked_"
 # Kinds and writings a reader recognises without any label: the number keeps its shape.
 UNLABELLED_OK = {
-    "phone": {"dash_eu", "dash_other", "wrapped_hyphen", "masked_partly", "hangul_spoken"},
+    "phone": {"dash_eu", "dash_other", "wrapped_hyphen", "masked_partly", "hangul_spoken",
+              "glued_after_email"},
     "resident": {"dash_eu", "dash_other", "wrapped_hyphen", "masked_partly", "post2020"},
     "email": {"obfuscated_words", "obfuscated_marks", "glued_digits", "masked_partly"},
 }
@@ -297,6 +339,12 @@ class _Ways:
                              f"{y}년{m}월{d}일생"))
         if writing == "compact":
             return r.choice((f"{y}{m:02d}{d:02d}", f"{yy:02d}{m:02d}{d:02d}"))
+        if writing == "day_first":  # 13/01/1990, 13.01.1990, 13-01-1990; American 01.13.1990
+            return r.choice((f"{d:02d}/{m:02d}/{y}", f"{d}.{m}.{y}", f"{d:02d}-{m:02d}-{y}", f"{d:02d}.{m:02d}.{y}",
+                             f"{m:02d}.{d:02d}.{y}", f"{m}-{d}-{y}", f"{d}/{m}/{y}"))
+        if writing == "numeric":  # the usual forms, for the cues beside them
+            return r.choice((f"{y}.{m:02d}.{d:02d}", f"{y}-{m:02d}-{d:02d}", f"{y}.{m}.{d}", f"{y}/{m:02d}/{d:02d}",
+                             f"{y}. {m}. {d}.", f"{y}.{m:02d}.{d:02d}."))
         raise ValueError(writing)
 
     def _passport(self, kind: str, writing: str) -> str:
@@ -330,9 +378,22 @@ class _Ways:
 
     # ------------------------------------------------------------------ look-alikes
 
-    def negative(self, category: str) -> str:
+    def negative(self, category: str, phrase: str = "") -> str:
         r, v = self.r, self.v
         d = v.digits
+        if category in ("day_first_event", "age_limit_date"):
+            y, m, dd = v.date(2019, 2027)
+            if category == "age_limit_date":
+                return r.choice((f"{y}.{m:02d}.{dd:02d}", f"{y}-{m:02d}-{dd:02d}", f"{y}.{m}.{dd}"))
+            return r.choice((f"{dd:02d}/{m:02d}/{y}", f"{dd}.{m}.{y}", f"{dd:02d}-{m:02d}-{y}",
+                             f"{dd:02d}.{m:02d}.{y}"))
+        if category == "licence_class_other":  # what the phrase names: a date, a fee or a number
+            y, m, dd = v.date(2019, 2026)
+            if phrase.endswith("일 [[{v}]]"):
+                return r.choice((f"{y}.{m:02d}.{dd:02d}", f"{y}-{m:02d}-{dd:02d}", f"{y}. {m}. {dd}."))
+            if "수강료" in phrase:
+                return f"{r.randrange(300, 999)},000"
+            return r.choice((lambda: f"{d(2)}-{d(2)}-{d(6)}-{d(2)}", lambda: d(12), lambda: f"{y}-{d(6)}"))()
         if category == "company_number":
             sep = r.choice(("-", "-", "-", DASH_EU, " ", "."))
             return r.choice((
@@ -394,10 +455,15 @@ class _Builder:
     def pick(self, name: str, items) -> str:
         return self.r.choice(self.pool(name, items))
 
-    def fill(self, s: str) -> str:
+    def fill(self, s: str, age: int | None = None) -> str:
         r = self.r
+        if age is None:
+            age = r.randrange(19, 80)
         return (s.replace("{name}", r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN))
-                 .replace("{product}", r.choice(corpus.PRODUCTS)).replace("{courier}", r.choice(COURIERS)))
+                 .replace("{product}", r.choice(corpus.PRODUCTS)).replace("{courier}", r.choice(COURIERS))
+                 .replace("{age}", str(age)).replace("{sex}", r.choice(SEXES))
+                 .replace("{n}", str(r.randrange(1, 30))).replace("{cls}", r.choice(LICENSE_CLASSES))
+                 .replace("{bank_en}", r.choice(BANKS_EN)).replace("{bank}", r.choice(BANKS)))
 
     def value(self, w: _Writer, genre: str) -> None:
         r = self.r
@@ -410,21 +476,34 @@ class _Builder:
         if (frame.startswith("{L}{P}[[V]]") and r.random() < 0.15
                 and writing in UNLABELLED_OK.get(kind, ())):
             situation, label, frame = "no_label", "", "[[V]]"  # shapes a reader knows alone
+        elif (kind in CUE_FRAMES and r.random() < CUE_SHARE[kind]
+              and writing not in ("region_named", "region_joined", "hangul_spoken")
+              and (kind != "birth_date" or writing in ("numeric", "korean_birth", "short_year_dot"))):
+            frame = self.pick("cue:" + kind, CUE_FRAMES[kind])
+            situation, label = CUE_SITUATION[kind], frame  # the cue's wording stands for the label
         head, tail = frame.split("[[V]]")
-        head = head.replace("{L}", label).replace("{P}", punct)
-        w.add(self.fill(head))
+        if situation == "label" or situation == "label_en":
+            head = head.replace("{L}", label).replace("{P}", punct)
+        age = self._age(text) if kind == "birth_date" else None
+        w.add(self.fill(head, age))
         w.value(labelled.Written(kind, text, writing, writing.startswith(MASKED_PREFIX)), situation,
                 label, frame)
-        if writing == "glued_digits":
+        if writing == "glued_digits":  # a phone glued to the e-mail is a value of its own
             g = self.w.v._phone_groups(True)
-            w.add("-".join(g))
-        w.add(self.fill(tail))
+            w.value(labelled.Written("phone", "-".join(g), "glued_after_email", False), "no_label", "", frame)
+        w.add(self.fill(tail, age))
+
+    @staticmethod
+    def _age(text: str) -> int | None:
+        """The age in full years this year of someone born in the year the date holds."""
+        m = re.search(r"(?<!\d)(19\d\d|20[01]\d)(?!\d)", text)
+        return 2026 - int(m.group(1)) - 1 if m else None
 
     def negative(self, w: _Writer) -> None:
         r = self.r
         category = r.choice(NEG_CATEGORIES)
         phrase = self.pick("neg:" + category, NEG_PHRASES[category])
-        val = self.w.negative(category)
+        val = self.w.negative(category, phrase)
         head, rest = phrase.split("[[", 1)
         inner, tail = rest.split("]]", 1)
         w.add(self.fill(head))

@@ -26,8 +26,15 @@ LD, EL = ["context.letter_distance"], ["context.extra_label"]
 
 DASHES = [
     ("연락처 010ㅡ1234ㅡ5678", [("phone", "010ㅡ1234ㅡ5678", "phone.mobile_11", LD, ["value.dash_lookalike"])]),
+    # A dash set off by spaces the same way at every join: the spaces belong to the dash.
     ("주민번호 900101 ㅡ 1234568",
-     [("resident", "900101 ㅡ 1234568", "resident.korean_13", LD, ["value.dash_lookalike"])]),
+     [("resident", "900101 ㅡ 1234568", "resident.korean_13", LD, ["value.dash_spaced"])]),
+    ("받는 계좌:068 ㅡ 390 ㅡ 641338",
+     [("bank_account", "068 ㅡ 390 ㅡ 641338", "account.length", LD, ["value.dash_spaced"])]),
+    ("면허증 번호 19 - 58 - 099312 - 65",
+     [("driver_license", "19 - 58 - 099312 - 65", "license.12", LD + ["context.compound_label"],
+       ["value.dash_spaced"])]),
+    ("고객: 062 ㅡ 3231 ㅡ 5395", [("phone", "062 ㅡ 3231 ㅡ 5395", "phone.landline", [], ["value.dash_spaced"])]),
     ("휴대폰 010~1234~5678", [("phone", "010~1234~5678", "phone.mobile_11", LD, ["value.dash_lookalike"])]),
     ("계좌 110ㆍ123ㆍ456789",
      [("bank_account", "110ㆍ123ㆍ456789", "account.length", LD, ["value.dash_lookalike"])]),
@@ -63,6 +70,11 @@ SPOKEN = [
      [("birth_date", "이공공칠 공오 공일", "birth.yyyymmdd", LD, ["digits.hangul_spoken"])]),
     ("휴대폰 영일영 구팔칠육 오사삼이",
      [("phone", "영일영 구팔칠육 오사삼이", "phone.mobile_11", LD, ["digits.hangul_spoken"])]),
+    # Read out in groups, a number costs one guess, not one a syllable: a mobile number needs
+    # no label, a date a weaker one.
+    ("공일공 육칠구공 사팔육구", [("phone", "공일공 육칠구공 사팔육구", "phone.mobile_11", [], ["digits.hangul_spoken"])]),
+    ("태어난 날) 일구구공 일이 공칠",
+     [("birth_date", "일구구공 일이 공칠", "birth.yyyymmdd", EL, ["digits.hangul_spoken"])]),
 ]
 MASKED = [
     ("연락처: 010-●●●●-5678", [("phone", "010-●●●●-5678", "phone.mobile_11", LD, ["value.partly_masked"])]),
@@ -109,6 +121,52 @@ def test_ways_of_writing_read_only_by_their_family(text, expected):
     assert found(text, Config.thorough()) == expected
     assert found(text, without_variants()) != expected
     assert found(text, Config()) != expected
+
+
+# Cues that are no label of the kind: the person's age or sex beside a date, a licence's class,
+# a bank's English name. Read by the label family.
+CUES = [
+    ("만 34세 (1990.01.01)", [("birth_date", "1990.01.01", "birth.yyyymmdd", EL, [])]),
+    ("1990.01.01 (만 34세)", [("birth_date", "1990.01.01", "birth.yyyymmdd", ["context.trailing_label"], [])]),
+    ("34세(1990.1.1)", [("birth_date", "1990.1.1", SD, [SD] + EL, [])]),
+    ("홍길동(남, 1990.1.1)", [("birth_date", "1990.1.1", SD, [SD] + EL, [])]),
+    ("김영희 / 여 / 1988.05.12", [("birth_date", "1988.05.12", "birth.yyyymmdd", EL, [])]),
+    ("성별 남 1990.01.01", [("birth_date", "1990.01.01", "birth.yyyymmdd", EL, [])]),
+    ("면허종류: 1종보통, 번호: 11-23-456789-01",
+     [("driver_license", "11-23-456789-01", "license.12", EL + ["context.compound_label"], [])]),
+    ("1종보통 11-23-456789-01", [("driver_license", "11-23-456789-01", "license.12", EL, [])]),
+    ("원동기 / 11-23-456789-01", [("driver_license", "11-23-456789-01", "license.12", EL, [])]),
+    ("Bank: Shinhan 110-123-456789", [("bank_account", "110-123-456789", "account.length", ["context.bank_name"], [])]),
+    ("Bank: Woori 1002-123-456789", [("bank_account", "1002-123-456789", "account.length", ["context.bank_name"], [])]),
+    ("Kookmin 123456-01-123456", [("bank_account", "123456-01-123456", "account.length", ["context.bank_name"], [])]),
+]
+# Dates written day first, or month first in American order with dots or hyphens (extra shapes).
+DAY_FIRST = [
+    ("DOB: 13/01/1990", "13/01/1990", EL),
+    ("Date of birth: 13.01.1990", "13.01.1990", EL),
+    ("DOB 13-01-1990", "13-01-1990", EL),
+    ("DOB 01.13.1990", "01.13.1990", EL),
+    ("생년월일 1/2/1981", "1/2/1981", LD),
+    # 15031997 is no representative number (1588-1234): its groups are those of a date.
+    ("출생일) 15.03.1997 입니다", "15.03.1997", LD),
+]
+
+
+@pytest.mark.parametrize("text,expected", CUES)
+def test_cues_beside_a_value_that_name_no_kind(text, expected):
+    assert found(text, Config.thorough()) == expected
+    no_labels = Config.thorough()
+    no_labels.label_reading = False
+    assert found(text, no_labels) != expected
+    assert found(text, Config()) == []
+
+
+@pytest.mark.parametrize("text,value,labels", DAY_FIRST)
+def test_dates_written_day_first(text, value, labels):
+    assert found(text, Config.thorough()) == [("birth_date", value, SD, [SD] + labels, [])]
+    no_shapes = Config.thorough()
+    no_shapes.extra_shapes = False
+    assert [f[0] for f in found(text, no_shapes)] != ["birth_date"]
 
 
 @pytest.mark.parametrize("text,value,labels", ENGLISH_DATES)
@@ -207,6 +265,21 @@ LOOK_ALIKES = [
     ("수료증 번호 06140642068", {"look_alike"}),
     ("입고 수량 123 456\n789012", {"no_context"}),  # joined as an account would be, and no label
     ("계좌 ID4111 1111\n1111 1111", set()),  # glued to letters: part of an identifier
+    ("교육 이수번호 159523691299", {"look_alike"}),
+    ("1종보통 합격 (교육 이수번호 159523691299)", {"look_alike"}),
+    # An age or a sex counts only as a word of its own right beside the date.
+    ("월세 2024.01.01", {"no_context"}),
+    ("남편 1990.01.01", {"no_context"}),
+    ("만 19세 이상 2025.03.01 시행", {"no_context"}),
+    ("남 28명 / 2022.06.27 기준", {"no_context"}),
+    ("2종보통 취득일 2024.03.05", {"no_context"}),
+    # Dates of events in English, day first.
+    ("Issued 20/02/2024", {"look_alike"}),
+    ("Expiry: 31.12.2027", {"look_alike"}),
+    # Spaced dashes between small numbers or years: no number of a kind.
+    ("점수 10 - 20 - 30", set()),
+    ("2020 - 2021 - 2022 시즌", {"no_context"}),
+    ("대표번호 1588.1234", {"company_number"}),
 ]
 
 
@@ -261,6 +334,14 @@ HOSTILE = [
     "90.1.1.90.1.1/" * 10_000,
     "70/7/30" * 10_000,
     "8412**" * 10_000,
+    "12 - 34 - " * 20_000,                  # spaced dashes that never end a number
+    "1 ㅡ 2 ㅡ 3 " * 20_000,
+    " - " * 30_000 + "1",
+    "1/2/1981/" * 10_000,                   # single-digit dates glued to each other
+    "/1/1/1990" * 10_000,
+    "남 34세 (" * 20_000 + "1990.01.01)",   # cues back to back
+    "공일공 " * 30_000,                      # one endless chain of spoken groups
+    "13.01.1990." * 10_000,
 ]
 
 

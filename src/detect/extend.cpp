@@ -269,6 +269,11 @@ bool hangul_syllable_at(std::string_view s, std::size_t p) {
   return false;
 }
 
+// Whether the word [from, to) stands alone: no Hangul syllable touches it on either side.
+bool standalone(std::string_view s, std::size_t from, std::size_t to) {
+  return !(from > 0 && hangul_syllable_at(s, char_before(s, from))) && !hangul_syllable_at(s, to);
+}
+
 // The start of the word of ASCII letters that ends at byte e (exclusive), camel-case steps
 // ending words: "No" in bankAcctNo.
 std::size_t ascii_word_start(std::string_view s, std::size_t e) {
@@ -489,6 +494,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
           d -= std::min(d, generic);
         }
         if (d > window || ((l.flags & labels::kAdjacent) && d > 1)) continue;
+        if ((l.flags & labels::kStandalone) && !standalone(text, j, e)) continue;
         // A bank's short name inside a longer word is a place or a name (해운대구, 국민수), not
         // the bank; 국민은행 and 카카오뱅크 are read as themselves.
         if ((l.flags & labels::kAdjacent) && (l.flags & labels::kBank) &&
@@ -516,6 +522,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
         const std::size_t e = index.match_end(b, text, at, text.size(), readings);
         if (e == std::string_view::npos || introduces_value(text, e, l.word)) continue;
         if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
+        if ((l.flags & labels::kStandalone) && !standalone(text, at, e)) continue;
         add_found(found_, {b, alnum, rule::kTrailingLabel, at, e, false, readings});
       }
     }
@@ -712,7 +719,7 @@ bool masked_birth_date(std::span<const std::uint8_t> d) {
 }
 
 // Y sep M sep D (year of four or two digits; separators ".", "-", "/" with optional spaces; a
-// final "." allowed): the date, or nothing.
+// final "." allowed), or D sep M sep YYYY / M sep D sep YYYY: the date, or nothing.
 std::optional<Date> separated_date(std::string_view s) {
   std::size_t i = 0;
   auto number = [&](std::size_t min, std::size_t max, unsigned& v) {
@@ -728,13 +735,31 @@ std::optional<Date> separated_date(std::string_view s) {
     while (i < s.size() && s[i] == ' ') ++i;
     return true;
   };
+  auto at_end = [&] {
+    while (i < s.size() && (s[i] == '.' || s[i] == ' ')) ++i;
+    return i == s.size();
+  };
   unsigned y, m, d;
   const std::size_t y0 = i;
-  if (!number(2, 4, y) || (i - y0 == 3)) return std::nullopt;
-  const bool four = i - y0 == 4;
-  if (!separator() || !number(1, 2, m) || !separator() || !number(1, 2, d)) return std::nullopt;
-  while (i < s.size() && (s[i] == '.' || s[i] == ' ')) ++i;
-  if (i != s.size()) return std::nullopt;
+  if (!number(1, 4, y) || (i - y0 == 3)) return std::nullopt;
+  const std::size_t year_digits = i - y0;
+  if (!separator() || !number(1, 2, m) || !separator()) return std::nullopt;
+  const std::size_t d0 = i;
+  if (!number(1, 4, d)) return std::nullopt;
+  if (i - d0 == 4 && year_digits <= 2) {
+    // Day first (13.01.1990, 13-01-1990) or, in American order, month first (01.13.1990).
+    const unsigned year = d;
+    if (year < 1900 || year > 2099 || !at_end()) return std::nullopt;
+    if (is_valid_date(year, m, y)) return Date{static_cast<std::uint16_t>(year),
+                                               static_cast<std::uint8_t>(m),
+                                               static_cast<std::uint8_t>(y)};
+    if (is_valid_date(year, y, m)) return Date{static_cast<std::uint16_t>(year),
+                                               static_cast<std::uint8_t>(y),
+                                               static_cast<std::uint8_t>(m)};
+    return std::nullopt;
+  }
+  if (year_digits == 1 || i - d0 > 2 || !at_end()) return std::nullopt;
+  const bool four = year_digits == 4;
   const unsigned year = four ? y : 1900 + y;
   if (four && (y < 1900 || y > 2099)) return std::nullopt;
   if (!is_valid_date(year, m, d) && !(!four && is_valid_date(2000 + y, m, d))) return std::nullopt;
@@ -921,8 +946,12 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d,
         return Veto{RejectReason::look_alike, false};
   }
   if (cfg.company_veto && !personal_phone) {
+    // Written as 1588-1234 or 15881234; grouped otherwise (15.03.1997) it is something else.
+    const std::size_t lead = static_cast<std::size_t>(
+        std::find_if(source.begin(), source.end(), [](char c) { return !is_ascii_digit(c); }) -
+        source.begin());
     const bool representative =
-        n == 8 &&
+        n == 8 && (lead == 4 || lead == source.size()) &&
         (digits_start_with(d, "15") || digits_start_with(d, "16") || digits_start_with(d, "18"));
     const bool toll_free = (n == 10 || n == 11) && digits_start_with(d, "080");
     if (representative || toll_free) return Veto{RejectReason::company_number, true};
@@ -1048,18 +1077,34 @@ std::size_t date_at(std::string_view text, std::size_t i, RuleName& rule) {
     rule = rule::kBirthSeparatedDate;
     return k;
   }
-  if ((yl == 1 || yl == 2) && k < n && p[k] == '/') {  // month/day/year
+  if ((yl == 1 || yl == 2) && k < n && p[k] == '/') {  // month/day/year, or day/month/year
     m = y;
     ++k;
     const std::size_t dl = number(2, d);
     if (dl < 1 || dl > 2 || !(k < n && p[k] == '/')) return 0;
     ++k;
-    if (number(4, y) != 4 || !ends_here() || y < 1900 || y > 2099 || !is_valid_date(y, m, d))
+    if (number(4, y) != 4 || !ends_here() || y < 1900 || y > 2099 ||
+        !(is_valid_date(y, m, d) || is_valid_date(y, d, m)))
       return 0;
     rule = rule::kBirthSeparatedDate;
     return k;
   }
   return 0;
+}
+
+// Where a date of slashes whose first number is one digit starts, seen from the run of digits
+// at i after the second slash (1/2/1981, 3/14/1990), or i.
+std::size_t single_digit_date_start(std::string_view text, std::size_t i) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  if (i < 4 || p[i - 1] != '/') return i;
+  std::size_t k = i - 1;
+  const std::size_t second = k;
+  while (k > 0 && is_ascii_digit(p[k - 1]) && second - k < 3) --k;
+  if (second - k < 1 || second - k > 2 || k < 3 || p[k - 1] != '/' || !is_ascii_digit(p[k - 2]))
+    return i;
+  const std::size_t first = k - 2;
+  if (first > 0 && (is_ascii_digit(p[first - 1]) || p[first - 1] == '/')) return i;
+  return first;
 }
 
 // A birth date with a two-digit year and slashes, which normalization keeps (70/7/30, 70/07/30;
@@ -1253,6 +1298,10 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
     if (is_ascii_digit(p[i]) && (i == 0 || !is_ascii_digit(p[i - 1]))) {
       if (const std::size_t e = date_at(text, i, rule))
         raw.push_back({i, e, EntityKind::birth_date, rule, 0.1f, true});
+      // A date that starts with a single digit starts no run: 1/2/1981 from its year's run.
+      else if (const std::size_t from = single_digit_date_start(text, i); from < i)
+        if (const std::size_t end = date_at(text, from, rule))
+          raw.push_back({from, end, EntityKind::birth_date, rule, 0.1f, true});
     }
     if (i > 0 && current_passport_at(text, i - 1))
       // The current format belongs to passports alone: it needs no label (look-alike labels still

@@ -18,6 +18,8 @@ enum Flags : std::uint8_t {
   kBank = 16,      // a bank name before an account: reported as "context.bank_name"
   kPersonal = 32,  // a phone label that makes a representative or toll-free number personal
   kAbbreviation = 64,  // a short form (A/C, D/L, PPT, Mob.): reported as "context.abbreviation"
+  kStandalone = 128,   // a syllable or two that count only as a word of their own: no Hangul
+                       // letter right before or after them (34세, (남, ...), not 월세 or 남편)
 };
 
 struct Label {
@@ -142,6 +144,12 @@ inline constexpr Label kLicense[] = {
     {"license=", 1.0f, kLogKey},
     {"license_no", 1.0f, kLogKey},
     {"면허", 0.8f},
+    // A licence's class written beside its number (1종보통, 2종 소형, 원동기).
+    {"종보통", 0.9f},
+    {"종대형", 0.9f},
+    {"종소형", 0.9f},
+    {"종특수", 0.9f},
+    {"원동기", 0.8f},
     {"DL", 0.8f, kAscii},
     {"licenseNo", 1.0f, kLogKey},
     {"license_number", 1.0f, kLogKey},
@@ -215,6 +223,20 @@ inline constexpr Label kAccount[] = {
     {"산업", 0.7f, kBank | kAdjacent},
     {"Acc", 0.8f, kAscii | kAbbreviation},
     {"A/C", 0.9f, kAscii | kAbbreviation},
+    // Banks' English names (Bank: Shinhan 110-...); the ones that are also words or places
+    // count only right before the number.
+    {"Shinhan", 0.9f, kAscii | kBank},
+    {"Kookmin", 0.9f, kAscii | kBank},
+    {"Nonghyup", 0.9f, kAscii | kBank},
+    {"KakaoBank", 0.9f, kAscii | kBank},
+    {"Kbank", 0.9f, kAscii | kBank},
+    {"Suhyup", 0.9f, kAscii | kBank},
+    {"Saemaul", 0.9f, kAscii | kBank},
+    {"Woori", 0.8f, kAscii | kBank | kAdjacent},
+    {"Hana", 0.8f, kAscii | kBank | kAdjacent},
+    {"Kakao", 0.7f, kAscii | kBank | kAdjacent},
+    {"Toss", 0.7f, kAscii | kBank | kAdjacent},
+    {"Citi", 0.8f, kAscii | kBank | kAdjacent},
 };
 inline constexpr Label kBirth[] = {
     {"DOB", 1.0f, kAscii},
@@ -245,6 +267,17 @@ inline constexpr Label kBirth[] = {
     {"출생", 1.0f},
     {"Born", 0.9f, kAscii},
     {"brth", 0.9f, kAscii | kAbbreviation},
+    // A date beside the person's age or sex is the person's: 만 34세 (1990.01.01), 홍길동(남,
+    // 1990.1.1), 여 / 1988.05.12, 1990.01.01 (만 34세).
+    {"세", 0.8f, kAdjacent | kStandalone},
+    {"살", 0.8f, kAdjacent | kStandalone},
+    {"만", 0.8f, kTrailing | kAdjacent | kStandalone},
+    {"남", 0.8f, kAdjacent | kStandalone},
+    {"여", 0.8f, kAdjacent | kStandalone},
+    {"남자", 0.8f, kAdjacent | kStandalone},
+    {"여자", 0.8f, kAdjacent | kStandalone},
+    {"남성", 0.8f, kAdjacent | kStandalone},
+    {"여성", 0.8f, kAdjacent | kStandalone},
 };
 inline constexpr Label kPassport[] = {
     {"Passport", 1.0f, kAscii},
@@ -397,9 +430,27 @@ inline constexpr Label kLookAlike[] = {
     {"운송장", 1.0f},
     {"송장", 1.0f},
     {"배송조회", 1.0f},
-    // Certificates and courses (자격번호, 자격증 번호, 자격등록번호).
+    // Certificates and courses (자격번호, 자격증 번호, 자격등록번호, 교육 이수번호).
     {"자격", 1.0f},
     {"수료증", 1.0f},
+    {"이수번호", 1.0f},
+    {"이수증", 1.0f},
+    // Dates of events written in English (Issued 13/01/2024, Expiry: 31.12.2027).
+    {"Issued", 1.0f, kAscii},
+    {"Issue date", 1.0f, kAscii},
+    {"Expiry", 1.0f, kAscii},
+    {"Expires", 1.0f, kAscii},
+    {"Expiration", 1.0f, kAscii},
+    {"Valid until", 1.0f, kAscii},
+    {"Valid thru", 1.0f, kAscii},
+    {"Check-in", 1.0f, kAscii},
+    {"Check-out", 1.0f, kAscii},
+    {"Due", 0.9f, kAscii},
+    {"Shipped", 1.0f, kAscii},
+    {"Delivered", 1.0f, kAscii},
+    {"Order date", 1.0f, kAscii},
+    {"Invoice date", 1.0f, kAscii},
+    {"Payment date", 1.0f, kAscii},
 };
 // Labels of company numbers: call centres, representative and toll-free numbers.
 inline constexpr Label kCompany[] = {

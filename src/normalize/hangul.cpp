@@ -252,6 +252,7 @@ struct NumeralReader {
   bool too_large = false;
   Token t{};
   std::size_t chain_end = 0;  // the end of the last group of spoken digits read as one number
+  bool chained = false;       // whether that chain holds two groups or more
   // Only asked whether any numeral is read: the first one ends the scan, nothing is written.
   bool find_only = false;
   bool found = false;
@@ -330,8 +331,12 @@ struct NumeralReader {
     // Digits read out in groups (공일공 일이삼사 오육칠팔): each group is short, together they
     // make a number.
     RuleName digit_rule = rules::kHangulDigitReading;
+    bool chain_head = false;
     if (config.writing_variants && !r.units && r.digits >= 2) {
-      if (start >= chain_end) chain_end = spoken_chain_end(start, run_end, r.digits);
+      if (start >= chain_end) {
+        chain_end = spoken_chain_end(start, run_end, r.digits);
+        chained = chain_head = chain_end > run_end;
+      }
       if (!convert && start < chain_end) {
         convert = true;
         digit_rule = rules::kDigitsHangulSpoken;
@@ -358,8 +363,13 @@ struct NumeralReader {
     }
     if (!b) b.emplace(text.size());
     b->keep(text.substr(emitted, start - emitted));
-    b->numeral(text.substr(start, run_end - start), digits,
-               r.units ? rules::kHangulUnitReading : digit_rule);
+    // A number read out digit by digit in groups is one guess, not one a syllable: its first
+    // group carries the cost of one syllable, the groups chained to it none.
+    const std::string_view src = text.substr(start, run_end - start);
+    if (config.writing_variants && !r.units && chained && start < chain_end)
+      b->numeral(src, digits, digit_rule, chain_head ? 1 : 0);
+    else
+      b->numeral(src, digits, r.units ? rules::kHangulUnitReading : digit_rule);
     emitted = run_end;
     return run_end;
   }

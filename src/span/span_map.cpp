@@ -204,9 +204,14 @@ void SpanMapBuilder::replace(std::string_view src_text, std::string_view dst_tex
 }
 
 void SpanMapBuilder::numeral(std::string_view src_text, std::string_view dst_text, RuleName rule) {
+  numeral(src_text, dst_text, rule, NormalizationCost::saturate(utf8::count_chars(src_text)));
+}
+
+void SpanMapBuilder::numeral(std::string_view src_text, std::string_view dst_text, RuleName rule,
+                             std::uint16_t expanded) {
   if (src_text.empty()) return;
   NormalizationCost cost;
-  cost.expanded_syllables = NormalizationCost::saturate(utf8::count_chars(src_text));
+  cost.expanded_syllables = expanded;
   push_transformed(src_text, dst_text, rule, cost);
 }
 

@@ -297,6 +297,9 @@ class SpanMapBuilder {
   void keep(std::string_view text);
   void replace(std::string_view src_text, std::string_view dst_text, RuleName rule);
   void numeral(std::string_view src_text, std::string_view dst_text, RuleName rule);
+  // The same, costed as `expanded` syllables whatever the source's length.
+  void numeral(std::string_view src_text, std::string_view dst_text, RuleName rule,
+               std::uint16_t expanded);
   void absorb(std::string_view src_text, RuleName rule, AbsorbClass cls);
 
   struct Output {

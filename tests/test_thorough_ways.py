@@ -135,7 +135,7 @@ CUES = [
     ("면허종류: 1종보통, 번호: 11-23-456789-01",
      [("driver_license", "11-23-456789-01", "license.12", EL + ["context.compound_label"], [])]),
     ("1종보통 11-23-456789-01", [("driver_license", "11-23-456789-01", "license.12", EL, [])]),
-    ("원동기 / 11-23-456789-01", [("driver_license", "11-23-456789-01", "license.12", EL, [])]),
+    ("2종 소형 / 11-23-456789-01", [("driver_license", "11-23-456789-01", "license.12", EL, [])]),
     ("Bank: Shinhan 110-123-456789", [("bank_account", "110-123-456789", "account.length", ["context.bank_name"], [])]),
     ("Bank: Woori 1002-123-456789", [("bank_account", "1002-123-456789", "account.length", ["context.bank_name"], [])]),
     ("Kookmin 123456-01-123456", [("bank_account", "123456-01-123456", "account.length", ["context.bank_name"], [])]),

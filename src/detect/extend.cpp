@@ -119,10 +119,16 @@ class LabelIndex {
   std::size_t match_end(std::size_t i, std::string_view s, std::size_t at, std::size_t limit,
                         std::uint8_t& readings) const {
     const std::string_view w = labels_[i].word;
-    // Most tries fail on the second character of a Korean label: one byte tells.
-    if (w.size() > 3 && static_cast<unsigned char>(w[0]) >= 0xE0 && at + 3 < limit &&
-        s[at + 3] != w[3] && s[at + 3] != ' ')
+    // Most tries fail on the second character: one byte tells for a Korean label, and for a
+    // Latin one whose second character is a letter (which only its own letter, in either case,
+    // matches).
+    if (static_cast<unsigned char>(w[0]) >= 0xE0) {
+      if (w.size() > 3 && at + 3 < limit && s[at + 3] != w[3] && s[at + 3] != ' ')
+        return std::string_view::npos;
+    } else if (w.size() > 1 && is_ascii_letter(static_cast<unsigned char>(w[1])) && at + 1 < limit &&
+               lower(static_cast<unsigned char>(s[at + 1])) != lower(static_cast<unsigned char>(w[1]))) {
       return std::string_view::npos;
+    }
     std::uint8_t read = 0;
     std::size_t t = at;
     for (std::size_t k = 0; k < w.size();) {
@@ -479,7 +485,10 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     if (const auto* bucket = c >= 0x80 || may_begin_label(text, j) ? index.starting_with(c) : nullptr) {
       for (std::uint16_t k : *bucket) {
         const IndexedLabel& l = index.at(k);
-        if (l.flags & labels::kTrailing) continue;
+        // A word of its own counts only right beside the value: most are 세 of 하세요, far off.
+        if ((l.flags & (labels::kTrailing | labels::kStandalone)) &&
+            ((l.flags & labels::kTrailing) || alnum > l.alnum + 1u))
+          continue;
         std::uint8_t readings;
         const std::size_t e = index.match_end(k, text, j, start, readings);
         if (e == std::string_view::npos) continue;
@@ -947,12 +956,15 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d,
   }
   if (cfg.company_veto && !personal_phone) {
     // Written as 1588-1234 or 15881234; grouped otherwise (15.03.1997) it is something else.
-    const std::size_t lead = static_cast<std::size_t>(
-        std::find_if(source.begin(), source.end(), [](char c) { return !is_ascii_digit(c); }) -
-        source.begin());
+    auto grouped_as_one = [&] {
+      const auto lead = std::find_if(source.begin(), source.end(),
+                                     [](char c) { return !is_ascii_digit(c); });
+      return lead == source.end() || lead - source.begin() == 4;
+    };
     const bool representative =
-        n == 8 && (lead == 4 || lead == source.size()) &&
-        (digits_start_with(d, "15") || digits_start_with(d, "16") || digits_start_with(d, "18"));
+        n == 8 &&
+        (digits_start_with(d, "15") || digits_start_with(d, "16") || digits_start_with(d, "18")) &&
+        grouped_as_one();
     const bool toll_free = (n == 10 || n == 11) && digits_start_with(d, "080");
     if (representative || toll_free) return Veto{RejectReason::company_number, true};
   }
@@ -1299,7 +1311,8 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
       if (const std::size_t e = date_at(text, i, rule))
         raw.push_back({i, e, EntityKind::birth_date, rule, 0.1f, true});
       // A date that starts with a single digit starts no run: 1/2/1981 from its year's run.
-      else if (const std::size_t from = single_digit_date_start(text, i); from < i)
+      else if (const std::size_t from = p[i - (i > 0)] == '/' ? single_digit_date_start(text, i) : i;
+               from < i)
         if (const std::size_t end = date_at(text, from, rule))
           raw.push_back({from, end, EntityKind::birth_date, rule, 0.1f, true});
     }

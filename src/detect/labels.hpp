@@ -144,12 +144,11 @@ inline constexpr Label kLicense[] = {
     {"license=", 1.0f, kLogKey},
     {"license_no", 1.0f, kLogKey},
     {"면허", 0.8f},
-    // A licence's class written beside its number (1종보통, 2종 소형, 원동기).
+    // A licence's class written beside its number (1종보통, 2종 소형).
     {"종보통", 0.9f},
     {"종대형", 0.9f},
     {"종소형", 0.9f},
     {"종특수", 0.9f},
-    {"원동기", 0.8f},
     {"DL", 0.8f, kAscii},
     {"licenseNo", 1.0f, kLogKey},
     {"license_number", 1.0f, kLogKey},
@@ -270,7 +269,6 @@ inline constexpr Label kBirth[] = {
     // A date beside the person's age or sex is the person's: 만 34세 (1990.01.01), 홍길동(남,
     // 1990.1.1), 여 / 1988.05.12, 1990.01.01 (만 34세).
     {"세", 0.8f, kAdjacent | kStandalone},
-    {"살", 0.8f, kAdjacent | kStandalone},
     {"만", 0.8f, kTrailing | kAdjacent | kStandalone},
     {"남", 0.8f, kAdjacent | kStandalone},
     {"여", 0.8f, kAdjacent | kStandalone},
@@ -430,11 +428,11 @@ inline constexpr Label kLookAlike[] = {
     {"운송장", 1.0f},
     {"송장", 1.0f},
     {"배송조회", 1.0f},
-    // Certificates and courses (자격번호, 자격증 번호, 자격등록번호, 교육 이수번호).
+    // Certificates and courses (자격번호, 자격증 번호, 자격등록번호, 교육 이수번호). Not 이수
+    // alone: a search led by 이 would stop at every particle.
     {"자격", 1.0f},
     {"수료증", 1.0f},
-    {"이수번호", 1.0f},
-    {"이수증", 1.0f},
+    {"교육 이수", 1.0f},
     // Dates of events written in English (Issued 13/01/2024, Expiry: 31.12.2027).
     {"Issued", 1.0f, kAscii},
     {"Issue date", 1.0f, kAscii},
@@ -448,8 +446,6 @@ inline constexpr Label kLookAlike[] = {
     {"Due", 0.9f, kAscii},
     {"Shipped", 1.0f, kAscii},
     {"Delivered", 1.0f, kAscii},
-    {"Order date", 1.0f, kAscii},
-    {"Invoice date", 1.0f, kAscii},
     {"Payment date", 1.0f, kAscii},
 };
 // Labels of company numbers: call centres, representative and toll-free numbers.

@@ -25,7 +25,12 @@ std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Conf
 bool reads_any_numeral(std::string_view text, const Config& config);  // hangul.cpp
 std::optional<PassOutput> correct_lookalikes(std::string_view text);  // lookalike.cpp
 // With keep_fields, a stretch of separators holding a comma, a tab or two spaces is left alone.
-std::optional<PassOutput> absorb_separators(std::string_view text,
-                                            bool keep_fields);  // separator.cpp
+// With spaced_dashes, " - " that joins the groups of a number the same way at every join
+// (18 - 21 - 829385 - 26) is one separator, not two spaces around a hyphen.
+std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fields,
+                                            bool spaced_dashes = false);  // separator.cpp
+// Whether the joiner at i of length len joins the groups of one number: the same joiner between
+// three groups of two digits or more, or between six digits and seven.
+bool joins_groups(std::string_view s, std::size_t i, std::size_t len);  // variants.cpp
 
 }  // namespace norvane::passes

@@ -74,7 +74,8 @@ bool digit_like_byte(std::string_view s, std::size_t i) {
 
 }  // namespace
 
-std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fields) {
+std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fields,
+                                            bool spaced_dashes) {
   const std::size_t n = text.size();
   std::optional<SpanMapBuilder> b;
   std::size_t emitted = 0;
@@ -106,6 +107,11 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
       continue;
     if (!b) b.emplace(n);
     b->keep(text.substr(emitted, i - emitted));
+    if (spaced_dashes && v - i == 3 && text.substr(i, 3) == " - " && joins_groups(text, i, 3)) {
+      b->absorb(text.substr(i, 3), rules::kValueDashSpaced, AbsorbClass::separator);
+      emitted = v;
+      continue;
+    }
     // One segment per stretch of separators of one rule.
     std::size_t g = i;
     Sep gs = first;

@@ -17,8 +17,8 @@ namespace norvane::passes {
 namespace {
 
 // Every character read here starts with one of these bytes (the symbols with E2, the Hangul
-// letters with E3; a hyphen only when spaces set it off).
-constexpr unicode::ByteSet kMayVary{0xE2, 0xE3, {'\n', '#', '~', '-'}, 4};
+// letters with E3).
+constexpr unicode::ByteSet kMayVary{0xE2, 0xE3, {'\n', '#', '~'}, 3};
 
 enum class Variant : std::uint8_t { none, dash, joiner, mask };
 
@@ -244,6 +244,8 @@ std::size_t space_after(std::string_view s, std::size_t i) {
   return i < s.size() && s[i] == ' ' ? 1 : 0;
 }
 
+}  // namespace
+
 // A joiner at i of length len joins three groups the same way: digits, joiner, digits, the
 // same joiner, digits (either as the first or as the second joiner); or the two halves of a
 // resident number (six digits and seven).
@@ -258,9 +260,11 @@ bool joins_groups(std::string_view s, std::size_t i, std::size_t len) {
   return before >= len && s.substr(before - len, len) == j && digits_before(s, before - len) >= 2;
 }
 
+namespace {
+
 // A dash set off by one space on each side, written the same at the next or the previous join
-// of the number (18 - 21 - 829385 - 26, 068 ㅡ 390 ㅡ 641338), or between the halves of a
-// resident number: the spaces belong to the dash, not between two numbers.
+// of the number (068 ㅡ 390 ㅡ 641338), or between the halves of a resident number: the spaces
+// belong to the dash, not between two numbers. (The separator pass reads 18 - 21 - ... so.)
 bool spaced_dash_joins(std::string_view s, std::size_t from, std::size_t to) {
   return s[from] == ' ' && s[to - 1] == ' ' && joins_groups(s, from, to - from);
 }
@@ -287,19 +291,6 @@ std::optional<PassOutput> read_writing_variants(std::string_view text) {
         b->absorb(text.substr(from, e - from), rules::kValueWrappedLine, AbsorbClass::whitespace);
         emitted = e;
         i = e;
-        continue;
-      }
-      ++i;
-      continue;
-    }
-    if (text[i] == '-') {
-      // Only a hyphen set off by spaces is read here: 18 - 21 - 829385 - 26.
-      if (i > 0 && text[i - 1] == ' ' && i + 1 < n && text[i + 1] == ' ' && i - 1 >= emitted &&
-          spaced_dash_joins(text, i - 1, i + 2)) {
-        start(i - 1);
-        b->replace(text.substr(i - 1, 3), "-", rules::kValueDashSpaced);
-        emitted = i + 2;
-        i += 2;
         continue;
       }
       ++i;

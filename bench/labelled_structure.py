@@ -172,17 +172,78 @@ SIGNATURE_LABELS = ("M.", "Mobile", "H.P", "HP", "휴대폰", "Mob.", "C.", "핸
 MAIL_PEOPLE_HEADERS = ("From", "To", "Cc", "Reply-To", "보낸사람", "받는사람", "참조")
 COMPANY_LINES = ("대표번호", "고객센터", "Fax", "F.", "팩스", "대표전화")
 
+# Keys of a block that name what the values inside it are (phone: {mobile: ...}), and the
+# plain keys of the values inside such a block, which name nothing by themselves.
+PARENT_KEYS = {
+    "resident": ("rrn", "resident", "jumin", "residentRegistration", "주민등록", "rrnInfo"),
+    "foreigner_registration": ("arc", "alienRegistration", "foreignerRegistration", "외국인등록",
+                               "arcInfo"),
+    "business_registration": ("bizRegistration", "businessRegistration", "사업자등록", "bizReg",
+                              "taxRegistration"),
+    "credit_card": ("card", "paymentCard", "creditCard", "카드", "billingCard", "cardInfo"),
+    "bank_account": ("account", "refundAccount", "bankAccount", "payoutAccount", "환불계좌",
+                     "settlementAccount", "계좌", "depositAccount"),
+    "phone": ("phones", "telephone", "cellphone", "phoneNumbers", "contactPhones", "전화", "휴대폰정보"),
+    "email": ("emails", "emailAddress", "mailbox", "메일", "eMail", "emailInfo"),
+    "driver_license": ("license", "driverLicense", "drivingLicence", "운전면허", "licence",
+                       "dlInfo"),
+    "birth_date": ("birth", "birthInfo", "dateOfBirthInfo", "출생", "born", "생년월일정보"),
+    "passport": ("passportInfo", "여권정보", "travelDocument", "pspt", "passportDetails"),
+}
+# A block's key is a wording of its own: never one that labels a value directly in either part.
+PARENT_KEYS = {kind: tuple(k for k in keys if k not in KEYS[kind] and k not in HEADERS[kind])
+               for kind, keys in PARENT_KEYS.items()}
+LEAF_KEYS = {
+    "birth_date": ("date", "value", "ymd", "solar", "ymd8"),
+    "email": ("primary", "work", "personal", "address", "value", "main", "addr"),
+    "phone": ("primary", "home", "work", "main", "number", "value", "personal", "office", "num"),
+}
+LEAF_DEFAULT = ("number", "no", "value", "num", "id", "번호", "primary", "main", "nbr")
+# Levels between a block and its value (phone: {primary: {number: ...}}).
+MIDDLE_KEYS = ("primary", "default", "current", "main", "refund", "personal", "latest", "info")
+# Blocks of a record that hold no personal information, with look-alikes under plain keys.
+COMPANY_PARENTS = ("company", "corp", "corporation", "법인", "사업장", "회사", "employer",
+                   "merchant", "vendor", "가맹점", "업체", "store", "거래처", "insurer")
+COMPANY_LEAVES = {
+    "corporate_number": ("regNo", "registrationNo", "number", "no", "등록번호", "corpNo", "id"),
+    "company_number": ("tel", "phone", "contact", "대표번호", "callCenter", "fax", "main"),
+}
+ORDER_PARENTS = ("order", "주문", "shipment", "payment", "receipt", "approval", "device",
+                 "invoice", "ticket")
+ORDER_LEAVES = {"order_number": ("number", "no", "id", "번호"),
+                "event_date": ("date", "createdAt", "paidAt", "일자"),
+                "approval_number": ("approvalNo", "authCode", "code"),
+                "serial_number": ("serial", "sn", "number")}
+# Records whose blocks are parents of that kind: the record's own key, and the keys of the
+# plain fields beside the blocks.
+RECORD_KEYS = ("customer", "member", "applicant", "patient", "user", "insured", "guardian",
+               "beneficiary", "holder", "고객", "환자")
+# Separators of a key path: user.phone, customer[phone][mobile], user/phone, user__phone.
+PATH_STYLES = ("dot", "bracket", "underscore", "colon")
+LOG_EVENTS = ("signup", "profile.update", "refund.request", "kyc.verify", "payment.approve",
+              "member.sync", "claim.submit", "appointment.book")
+API_PATHS = ("/api/v1/members", "/member/update", "/refund/apply", "/kyc/check", "/claims/new",
+             "/patient/register", "/v2/users")
+# Rows of a report or sheet named by their first cell, values in the columns to the right.
+ROW_SUBJECTS = ("본인", "배우자", "보호자", "자녀", "신청인", "대리인", "피보험자", "수익자", "계약자",
+                "Applicant", "Spouse", "Guardian")
+ROW_CORNER = ("구분", "항목", "", "Field", "내용", "정보")
+
+
 # --------------------------------------------------------------------------- genres
 
 GENRES = ("fixed_width", "xml", "sql", "json_api", "table_csv", "table_tsv", "table_pipe",
           "table_markdown", "form_dump", "dialogue", "html_table", "two_row_table", "pair_line",
-          "mail", "yaml")
+          "mail", "yaml", "nested", "key_path", "html_spans", "row_labels")
 GENRE_WEIGHTS = {g: 1.0 for g in GENRES} | {"dialogue": 2.0, "form_dump": 1.5, "html_table": 1.5,
-                                             "mail": 0.7, "yaml": 0.8}
+                                             "mail": 0.7, "yaml": 0.8, "nested": 1.5,
+                                             "key_path": 1.2, "html_spans": 0.8, "row_labels": 1.0}
 SITUATIONS = ("fixed_width_header", "xml_element", "xml_attribute", "xml_field_name", "sql_column",
               "json_key", "json_array_key", "column_header", "form_next_line", "question_previous",
               "question_later", "question_two_later", "html_header", "html_row_header",
-              "two_row_header", "same_line_pairs", "mail_header", "signature_label", "yaml_key")
+              "two_row_header", "same_line_pairs", "mail_header", "signature_label", "yaml_key",
+              "parent_key", "key_path", "query_string", "form_data", "html_span_header",
+              "row_label")
 # Ways of writing a system stores (no spaces inside; nothing needing quotes).
 STORED = labelled.COMPACT_WRITINGS
 # Ways of writing a person says or types on a line of their own.
@@ -445,7 +506,11 @@ class _Builder:
         if r.random() < 0.4:
             w.add(f"# {self.pick('title', TITLES)}\n")
         if fmt == "markdown":
-            w.add("| " + " | ".join(names) + " |\n|" + "|".join("---" for _ in names) + "|\n")
+            # The rule under the header may set each column's alignment (|:---|---:|:-:|).
+            aligned = r.random() < 0.5
+            rule = "|".join((r.choice((":---", "---:", ":---:", ":-:", " :--- ", " ---: "))
+                             if aligned else "---") for _ in names)
+            w.add("| " + " | ".join(names) + " |\n|" + rule + "|\n")
         else:
             w.add(sep.join(names) + "\n")
             gap = r.random()
@@ -735,6 +800,310 @@ class _Builder:
                 else:
                     w.add(self.name() if role == "name" else self.bank())
                 w.add(quote + "\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ nested blocks
+
+    def leaf(self, w: _Writer, spec, situation: str, label: str, frame: str, quote: str = "") -> None:
+        """One scalar of a nested record: ("value", kind), ("negative", category) or ("text", s)."""
+        role, what = spec
+        w.add(quote)
+        if role == "value":
+            w.value(self.value(what, STORED), situation, label, frame)
+        elif role == "negative":
+            w.negative(what, self.negative(what), f"{frame}.{label}")
+        else:
+            w.add(what)
+        w.add(quote)
+
+    def blocks(self) -> list:
+        """The fields of a nested record as (key, child) pairs, a child being a list of pairs or a
+        leaf: the kind of a value is named by the key of its block (phone: {primary: ...}), once
+        or twice up, and look-alikes sit in company and order blocks under plain keys."""
+        r = self.r
+        items: list = [(self.pick("namekey", NAME_KEYS), ("text", self.name()))]
+        for kind in r.sample(KINDS, r.randrange(1, 4)):
+            parent = self.pick("parent." + kind, PARENT_KEYS[kind])
+            leaf_key = self.pick("leaf." + kind, LEAF_KEYS.get(kind, LEAF_DEFAULT))
+            inner: list = [(leaf_key, ("value", kind))]
+            if kind == "bank_account" and r.random() < 0.6:
+                inner.insert(0, (self.pick("bankkey", BANK_KEYS), ("text", self.bank())))
+            if kind in ("passport", "driver_license") and r.random() < 0.5:
+                inner.append((r.choice(("expiry", "issued", "validUntil", "issueDate")),
+                              ("negative", "event_date")))
+            if r.random() < 0.3:
+                inner = [(self.pick("middle", MIDDLE_KEYS), inner)]
+            items.append((parent, inner))
+        for _ in range(r.randrange(1, 3)):
+            if r.random() < 0.6:
+                cat = r.choice(tuple(COMPANY_LEAVES))
+                parent = self.pick("companyparent", COMPANY_PARENTS)
+                inner = [("name", ("text", r.choice(("(주)한빛상사", "주식회사 다온", "미래헬스 의원",
+                                                     "Hanbit Co., Ltd.", "(유)새솔"))))]
+                inner.append((self.pick("negleaf." + cat, COMPANY_LEAVES[cat]), ("negative", cat)))
+                if r.random() < 0.3:  # the company's own business number is still one
+                    inner.append((self.pick("key.business_registration",
+                                            KEYS["business_registration"]),
+                                  ("value", "business_registration")))
+            else:
+                cat = r.choice(tuple(ORDER_LEAVES))
+                parent = self.pick("orderparent", ORDER_PARENTS)
+                inner = [(self.pick("negleaf." + cat, ORDER_LEAVES[cat]), ("negative", cat))]
+            items.append((parent, inner))
+        head, rest = items[0], items[1:]
+        r.shuffle(rest)
+        return [head] + rest
+
+    def nested(self) -> Document:
+        """A record of nested blocks as a YAML file or a JSON document (pretty or on one line)."""
+        r = self.r
+        w = _Writer("nested", self.part)
+        fmt = r.choice(("yaml", "yaml", "json", "json", "json_line"))
+        records = [self.blocks() for _ in range(r.randrange(1, 3))]
+        top = self.pick("recordkey", RECORD_KEYS)
+
+        def named(path: list) -> str:  # the innermost key that names a kind
+            return next((k for k in reversed(path) if any(k in p for p in PARENT_KEYS.values())
+                         or any(k in p for p in KEYS.values())), path[-1])
+
+        def yaml(items: list, indent: str, first: str | None, path: list) -> None:
+            for i, (key, child) in enumerate(items):
+                w.add((first if i == 0 and first is not None else indent) + key + ":")
+                if isinstance(child, list):
+                    w.add("\n")
+                    yaml(child, indent + "  ", None, path + [key])
+                else:
+                    w.add(" ")
+                    quote = r.choice(("", "", "'", '"')) if child[0] == "value" else ""
+                    label = named(path + [key])
+                    self.leaf(w, child, "yaml_key" if label == key else "parent_key", label,
+                              "nested.yaml", quote)
+                    w.add("\n")
+
+        def json(items: list, depth: int, path: list) -> None:
+            pretty = fmt == "json"
+            nl, sp = ("\n", " ") if pretty else ("", "")
+            w.add("{" + nl)
+            for i, (key, child) in enumerate(items):
+                w.add(("  " * (depth + 1) if pretty else "") + f'"{key}":{sp}')
+                if isinstance(child, list):
+                    json(child, depth + 1, path + [key])
+                else:
+                    label = named(path + [key])
+                    self.leaf(w, child, "json_key" if label == key else "parent_key", label,
+                              f"nested.{fmt}", '"')
+                w.add(("," if i + 1 < len(items) else "") + nl)
+            w.add(("  " * depth if pretty else "") + "}")
+
+        if fmt == "yaml":
+            if len(records) == 1:
+                w.add(f"{top}:\n")
+                yaml(records[0], "  ", None, [top])
+            else:
+                w.add(f"{self.pick('jsonlist', JSON_LISTS)}:\n")
+                for rec in records:
+                    yaml(rec, "    ", "  - ", [])
+        else:
+            for rec in records:  # one document per line, as a log or an export writes them
+                json([(top, rec)], 0, [])
+                w.add("\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ key paths
+
+    def path_fields(self) -> list:
+        """The fields of a record as (key path, leaf) pairs: a kind named by the last key
+        (user.phone) or by the one before a plain key (phone.primary, refundAccount.number)."""
+        r = self.r
+        rec = self.pick("recordkey", RECORD_KEYS) if r.random() < 0.6 else None
+        fields = [([self.pick("namekey", NAME_KEYS)], ("text", self.name()))]
+        for kind in r.sample(KINDS, r.randrange(1, 4)):
+            if r.random() < 0.4:
+                path = [self.pick("key." + kind, KEYS[kind])]
+            else:
+                path = [self.pick("parent." + kind, PARENT_KEYS[kind]),
+                        self.pick("leaf." + kind, LEAF_KEYS.get(kind, LEAF_DEFAULT))]
+            fields.append((path, ("value", kind)))
+        for _ in range(r.randrange(1, 3)):
+            roll = r.random()
+            if roll < 0.45:
+                cat = r.choice(tuple(COMPANY_LEAVES))
+                path = [self.pick("companyparent", COMPANY_PARENTS),
+                        self.pick("negleaf." + cat, COMPANY_LEAVES[cat])]
+            elif roll < 0.8:
+                cat = r.choice(tuple(ORDER_LEAVES))
+                path = [self.pick("orderparent", ORDER_PARENTS),
+                        self.pick("negleaf." + cat, ORDER_LEAVES[cat])]
+            else:
+                cat = self.weighted(NEG_WEIGHTS)
+                path = [self.pick("negkey." + cat, NEG_KEYS[cat])]
+            fields.append((path, ("negative", cat)))
+        head, rest = fields[0], fields[1:]
+        r.shuffle(rest)
+        if rec is not None:
+            return [([rec] + p, leaf) for p, leaf in [head] + rest]
+        return [head] + rest
+
+    @staticmethod
+    def join_path(path: list, style: str) -> str:
+        if style == "bracket":
+            return path[0] + "".join(f"[{k}]" for k in path[1:])
+        return {"dot": ".", "underscore": "__", "colon": ":"}[style].join(path)
+
+    def key_path(self) -> Document:
+        """Records written by programs with nested keys: log lines of key=value pairs, query
+        strings of requests, and the parts of a multipart form."""
+        r = self.r
+        w = _Writer("key_path", self.part)
+        layout = r.choice(("log", "query", "form_data", "urlencoded"))
+        style = r.choice(PATH_STYLES) if layout == "log" else r.choice(("dot", "bracket"))
+        situation = {"log": "key_path", "query": "query_string", "form_data": "form_data",
+                     "urlencoded": "query_string"}[layout]
+
+        def label(path: list) -> str:
+            return next((k for k in reversed(path) if any(k in p for p in PARENT_KEYS.values())
+                         or any(k in p for p in KEYS.values())), path[-1])
+
+        for _ in range(r.randrange(1, 4)):
+            fields = self.path_fields()
+            if layout == "form_data":
+                boundary = "----WebKitFormBoundary" + "".join(
+                    r.choice("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") for _ in range(16))
+                w.add(f"POST {self.pick('apipath', API_PATHS)} HTTP/1.1\n"
+                      f"Content-Type: multipart/form-data; boundary={boundary}\n\n")
+                for path, leaf in fields:
+                    w.add(f'--{boundary}\nContent-Disposition: form-data; '
+                          f'name="{self.join_path(path, style)}"\n\n')
+                    self.leaf(w, leaf, situation, label(path), "key_path.form_data")
+                    w.add("\n")
+                w.add(f"--{boundary}--\n")
+                continue
+            if layout == "log":
+                y, m, d = self.v.date(2023, 2026)
+                w.add(f"{y}-{m:02d}-{d:02d}T{r.randrange(24):02d}:{r.randrange(60):02d}:"
+                      f"{r.randrange(60):02d} {r.choice(('INFO', 'DEBUG', 'WARN'))} "
+                      f"{self.pick('logevent', LOG_EVENTS)} ")
+                sep = " "
+            elif layout == "query":
+                w.add(f"{r.choice(('GET', 'POST'))} {self.pick('apipath', API_PATHS)}?")
+                sep = "&"
+            else:
+                w.add("body=")
+                sep = "&"
+            for i, (path, leaf) in enumerate(fields):
+                if i:
+                    w.add(sep)
+                w.add(self.join_path(path, style) + "=")
+                self.leaf(w, leaf, situation, label(path), f"key_path.{layout}")
+            w.add(" HTTP/1.1\n" if layout == "query" else "\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ HTML spans
+
+    def html_spans(self) -> Document:
+        """An HTML table whose header is two rows with merged cells (a group over columns with
+        colspan, the other names down both rows with rowspan), rows sharing a merged name cell."""
+        r = self.r
+        w = _Writer("html_spans", self.part)
+        cols = self.columns(False)
+        groups: list[tuple[str | None, int]] = []  # (group or None, columns it spans)
+        k = 0
+        while k < len(cols):
+            span = min(len(cols) - k, r.randrange(1, 4))
+            if span == 1 or k == 0:
+                groups.append((None, 1))
+                k += 1
+            else:
+                groups.append((self.pick("group", GROUPS), span))
+                k += span
+        nl = "\n" if r.random() < 0.7 else ""
+        attrs = r.choice(("", " border=1", ' class="grid"'))
+        w.add(f"<table{attrs}>{nl}<tr>")
+        k = 0
+        lower = []
+        for group, span in groups:
+            if group is None:
+                w.add(f'<th rowspan="2">{cols[k][2]}</th>')
+            else:
+                w.add(f'<th colspan="{span}">{group}</th>')
+                lower += [c[2] for c in cols[k:k + span]]
+            k += span
+        w.add(f"</tr>{nl}<tr>" + "".join(f"<th>{h}</th>" for h in lower) + f"</tr>{nl}")
+        rows = r.randrange(2, 6)
+        shared = 0  # rows left under a name cell merged down
+        for _ in range(rows):
+            w.add("<tr>")
+            for i, col in enumerate(cols):
+                if i == 0:
+                    if shared:
+                        shared -= 1
+                        continue
+                    if r.random() < 0.35:
+                        shared = 1
+                        w.add('<td rowspan="2">')
+                    else:
+                        w.add("<td>")
+                else:
+                    w.add("<td>")
+                self.html_cell(w, col, "html_span_header", "html.spans")
+                w.add("</td>")
+            w.add(f"</tr>{nl}")
+        w.add("</table>\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ rows named on the left
+
+    def row_labels(self) -> Document:
+        """A report or pasted sheet turned sideways: each row is named by its first cell, the
+        people or records stand in the columns to the right."""
+        r = self.r
+        w = _Writer("row_labels", self.part)
+        cols = self.columns(False)
+        subjects = r.sample(share("structure.rowsubject", ROW_SUBJECTS, self.part), r.randrange(1, 4))
+        layout = r.choice(("tab", "spaces", "pipe", "csv"))
+        cells = []
+        for role, what, header in cols:
+            row = []
+            for _ in subjects:
+                if role == "value":
+                    row.append(("v", self.value(what, STORED)))
+                elif role == "negative":
+                    row.append(("n", self.negative(what)))
+                else:
+                    row.append(("", self.name() if role == "name" else self.bank()))
+            cells.append(row)
+
+        def text_of(c) -> str:
+            return c[1].text if c[0] == "v" else c[1]
+        corner = self.pick("rowcorner", ROW_CORNER)
+        if r.random() < 0.5:
+            w.add(f"{self.pick('title', TITLES)}\n")
+        if layout == "spaces":
+            lw = max(width(h) for h in [corner] + [c[2] for c in cols]) + r.randrange(2, 6)
+            cw = [max([width(s)] + [width(text_of(row[j])) for row in cells]) + r.randrange(2, 5)
+                  for j, s in enumerate(subjects)]
+            w.add((corner + " " * (lw - width(corner)) +
+                   "".join(s + " " * (cw[j] - width(s)) for j, s in enumerate(subjects))).rstrip() + "\n")
+        else:
+            sep = {"tab": "\t", "pipe": " | ", "csv": ","}[layout]
+            w.add(sep.join([corner] + subjects) + "\n")
+        for (role, what, header), row in zip(cols, cells):
+            if layout == "spaces":
+                w.add(header + " " * (lw - width(header)))
+            else:
+                w.add(header + sep)
+            for j, c in enumerate(row):
+                if j and layout != "spaces":
+                    w.add(sep)
+                if c[0] == "v":
+                    w.value(c[1], "row_label", header, f"row_labels.{layout}")
+                elif c[0] == "n":
+                    w.negative(what, c[1], f"row_labels.{header}")
+                else:
+                    w.add(c[1])
+                if layout == "spaces" and j + 1 < len(row):
+                    w.add(" " * (cw[j] - width(text_of(c))))
+            w.add("\n")
         return w.document()
 
 

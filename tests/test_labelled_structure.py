@@ -120,6 +120,19 @@ def test_each_label_stands_where_its_situation_says(parts):
                     cells = [c.strip('" ') for c in header.strip("|").split(delim.strip(" "))]
                     col = outside_quotes(t[line_start:v.char_start].removesuffix('"')).count(delim)
                     assert cells[col] == v.label_text, (header, line, v)
+                elif v.label == "parent_key":  # a key of a block around it (key: or "key":)
+                    assert re.search(rf'(^|[ {{,"]){re.escape(v.label_text)}"?:\s*(\n|\{{)', before, re.M), v
+                elif v.label in ("key_path", "query_string"):
+                    path = re.split(r"[ &?]", before)[-1]
+                    assert path.endswith("=") and v.label_text in re.split(r"\.|\[|\]|__|:|=", path), (path, v)
+                elif v.label == "form_data":
+                    name = lines_before(t, v.char_start, 2)[1]
+                    assert "form-data" in name and v.label_text in name, (name, v)
+                elif v.label == "html_span_header":
+                    table = before[before.rfind("<table"):]
+                    assert re.search(rf"<th[^>]*>{re.escape(v.label_text)}</th>", table), v
+                elif v.label == "row_label":
+                    assert line.startswith(v.label_text), (line, v)
                 elif v.label == "fixed_width_header":
                     header = next(x for x in reversed(t[:line_start].split("\n")[:-1])
                                   if v.label_text in x and not set(x) <= set("-= "))

@@ -290,7 +290,99 @@ LINES = [
 ]
 
 
-CASES = REPORTS + MARKUP + TABLES + HTML + TWO_LINE_HEADERS + OWN_FIELD + COMPANY + LINES
+EK = ["context.enclosing_key"]
+# The kind named by the key of a block around the value, once or twice up (YAML, JSON), or by a
+# key before the last of a key path (logs, query strings, multipart forms).
+ENCLOSING = [
+    ("customer:\n  name: 홍길동\n  telephone:\n    primary: 010-2345-6789\n  birth:\n    solar:\n"
+     "      date: 1990-01-13\n",
+     [("phone", "010-2345-6789", "phone.mobile_11", EK), ("birth_date", "1990-01-13", "birth.yyyymmdd", EK)],
+     [("phone", "010-2345-6789", "phone.mobile_11", [])]),
+    # A record's weak look-alike word (member) over the whole record vetoes nothing.
+    ('{\n  "member": {\n    "cellphone": {\n      "home": "02-555-0101",\n      "work": "010-8765-4321"\n'
+     '    },\n    "refundAccount": {"bank": "신한", "number": "110-234-567890"}\n  }\n}',
+     [("phone", "02-555-0101", "phone.seoul", []), ("phone", "010-8765-4321", "phone.mobile_11", []),
+      ("bank_account", "110-234-567890", "account.length",
+       ["context.bank_name", "context.enclosing_key", "context.key_words"])],
+     [("phone", "02-555-0101", "phone.seoul", []), ("phone", "010-8765-4321", "phone.mobile_11", [])]),
+    ('{"user":{"name":"김영희","passportInfo":{"current":{"id":"M12345678","expiry":"2031-05-01"}}}}',
+     [("passport", "M12345678", "passport.shape", ["context.enclosing_key", "context.key_words"])],
+     []),
+    ("2024-03-01T10:22:01 INFO kyc.verify user.name=홍길동 user.birth.ymd=19900113 user.card.id=4023-3077-5067-4966",
+     [("birth_date", "19900113", "birth.yyyymmdd", ["context.extra_label", "context.compound_label"]),
+      ("credit_card", "4023-3077-5067-4966", "card.luhn", EK)],
+     [("credit_card", "4023-3077-5067-4966", "card.luhn", [])]),
+    ("POST /claims/new?patient[name]=김영희&patient[telephone][home]=031-555-0192"
+     "&patient[licence][no]=11-23-456789-01 HTTP/1.1",
+     [("phone", "031-555-0192", "phone.landline", ["context.extra_label", "context.compound_label"]),
+      ("driver_license", "11-23-456789-01", "license.12", ["context.extra_label", "context.compound_label"])],
+     [("phone", "031-555-0192", "phone.landline", [])]),
+]
+
+# Blocks and key paths of a company or an order: their lines and registration numbers are no
+# person's; the company's business number and a mobile in it still are found.
+OWNED_BLOCKS = [
+    ("order:\n  company:\n    name: (주)한빛상사\n    tel: 02-3708-4227\n    regNo: 110111-1234567\n"
+     "    bizNo: 123-45-67890\n    mobile: 010-2345-6789\n",
+     [("business_registration", "123-45-67890", "business.10", ["context.log_key"]),
+      ("phone", "010-2345-6789", "phone.mobile_11", ["context.extra_label"])],
+     [("phone", "02-3708-4227", "phone.seoul", []), ("phone", "010-2345-6789", "phone.mobile_11", [])]),
+    ('{"merchant": {"name": "새솔", "phone": "1588-9514", "number": "131111-3795043"}, '
+     '"receipt": {"number": "2020012544859480"}}',
+     [],
+     [("phone", "1588-9514", "phone.representative", []), ("resident", "131111-3795043", "resident.korean_13", [])]),
+    ("2025-01-02T03:04:05 WARN refund.request customer.corp.contact=02-6006-0087 "
+     "customer.vendor[등록번호]=160111-2809379 customer.phone=010-2345-6789",
+     [("phone", "010-2345-6789", "phone.mobile_11", ["context.log_key"])],
+     [("phone", "02-6006-0087", "phone.seoul", []), ("resident", "160111-2809379", "resident.korean_13", []),
+      ("phone", "010-2345-6789", "phone.mobile_11", [])]),
+    # A multipart form: the field's name on the line over its value, with its path.
+    ('--XyZ\nContent-Disposition: form-data; name="user[company][contact]"\n\n02-3893-4163\n--XyZ\n'
+     'Content-Disposition: form-data; name="ordNo"\n\n20211005-4583797\n--XyZ--',
+     [],
+     [("phone", "02-3893-4163", "phone.seoul", []), ("credit_card", "20211005-4583797", "card.luhn", [])]),
+]
+
+# HTML headers over two rows with merged cells (colspan over a group, rowspan down both rows),
+# and a name cell merged down two rows of values.
+MERGED_CELLS = [
+    ('<table>\n<tr><th rowspan="2">성명</th><th colspan="2">연락처 정보</th><th rowspan="2">주문번호</th></tr>\n'
+     "<tr><th>휴대폰</th><th>대표번호</th></tr>\n"
+     '<tr><td rowspan="2">홍길동</td><td>010-2345-6789</td><td>1588-9514</td><td>2023120112345678</td></tr>\n'
+     "<tr><td>010-8765-4321</td><td>02-3708-4227</td><td>2023120112345679</td></tr>\n</table>",
+     [("phone", "010-2345-6789", "phone.mobile_11", HT), ("phone", "010-8765-4321", "phone.mobile_11", HT)],
+     [("phone", "010-2345-6789", "phone.mobile_11", []), ("phone", "1588-9514", "phone.representative", []),
+      ("credit_card", "2023120112345678", "card.luhn", []), ("phone", "010-8765-4321", "phone.mobile_11", []),
+      ("phone", "02-3708-4227", "phone.seoul", [])]),
+    ('<table><tr><th>성명</th><th colspan="2">생년월일 / 여권</th></tr>'
+     "<tr><td>김영희</td><td>1988-12-31</td><td>M12345678</td></tr></table>",
+     [("birth_date", "1988-12-31", "birth.yyyymmdd", HT), ("passport", "M12345678", "passport.shape", HT)],
+     []),
+]
+
+RL = ["context.row_label"]
+# A sheet or report turned sideways: the first cell names the row, people stand in columns.
+ROW_LABELS = [
+    ("구분\t본인\t배우자\n성명\t홍길동\t김영희\n연락처\t010-2345-6789\t010-8765-4321\n"
+     "송장번호\t6630758938227\t3505460761971\n",
+     [("phone", "010-2345-6789", "phone.mobile_11", ["context.letter_distance"]),
+      ("phone", "010-8765-4321", "phone.mobile_11", RL)],
+     [("phone", "010-2345-6789", "phone.mobile_11", []), ("credit_card", "6630758938227", "card.luhn", []),
+      ("credit_card", "3505460761971", "card.luhn", [])]),
+    ("항목        신청인          보호자\n성명        홍길동          김영희\n"
+     "생년월일    1990-01-13      1962.05.04\n고객번호    9786453527      4026585368\n",
+     [("birth_date", "1990-01-13", "birth.yyyymmdd", ["context.letter_distance"]),
+      ("birth_date", "1962.05.04", "birth.yyyymmdd", RL)],
+     [("business_registration", "4026585368", "business.10", [])]),
+    ("Field | Applicant | Guardian\n여권 번호 | M66201295 | R29635622\n",
+     [("passport", "M66201295", "passport.shape", ["context.letter_distance"]),
+      ("passport", "R29635622", "passport.shape", RL)],
+     []),
+]
+
+
+CASES = (REPORTS + MARKUP + TABLES + HTML + TWO_LINE_HEADERS + OWN_FIELD + COMPANY + LINES + ENCLOSING +
+         OWNED_BLOCKS + MERGED_CELLS + ROW_LABELS)
 
 
 @pytest.mark.parametrize("text,thorough,default", CASES)
@@ -303,7 +395,8 @@ def test_without_the_structure_family_no_structure_reading_shows():
     for text, _, _ in CASES:
         for f in norvane.detect(text, without_structure()).findings:
             assert not {"context.fixed_width_header", "context.xml_element", "context.sql_column",
-                        "context.html_header",
+                        "context.html_header", "context.enclosing_key", "context.form_field",
+                        "context.row_label",
                         "context.json_array_key", "context.label_line", "context.earlier_line", "context.earlier_question",
                         "context.column_header", "context.previous_line",
                         "context.question_line"} & set(f.evidence.extensions)
@@ -336,6 +429,19 @@ HOSTILE = [
     "<td>01012345678</td>" * 5_000,
     "<table><tr><th>연락처" + "<tr><td>x</td>" * 5_000 + "<td>01012345678",
     "<tr><th>" + "연락처" * 20_000 + "<td>01012345678",
+    # Merged cells spanning absurd widths and heights, a header row per line, spans unterminated.
+    "<table><tr>" + '<th colspan="99999999">연락처</th>' * 2_000 + "</tr><tr><td>01012345678",
+    "<table>" + '<tr><th rowspan="64">a</th><th>연락처</th></tr>' * 3_000 + "<tr><td>x</td><td>01012345678",
+    "<table><tr><th colspan=" + "9" * 5_000 + "<td rowspan='>01012345678",
+    # Blocks nested deep, key paths of thousands of keys, a brace never closed.
+    "".join(f"{' ' * i}k{i}:\n" for i in range(3_000)) + " " * 3_000 + "phone: 01012345678",
+    '{"a":' * 20_000 + '"01012345678"',
+    "a." * 30_000 + "b=01012345678",
+    "a[" * 30_000 + "=01012345678",
+    "}" * 40_000 + '"x": "01012345678"',
+    'Content-Disposition: form-data; name="' + "a__" * 20_000 + '\n\n01012345678',
+    # A sideways sheet of a thousand columns.
+    "구분" + "\tx" * 1_000 + "\n연락처" + "\t01012345678" * 1_000,
     # A header over two lines of a table with a thousand columns.
     "a" + ",b" * 1_000 + "\n" + ",c" * 1_000 + "\n" + "1," * 999 + "01012345678",
 ]
@@ -358,6 +464,9 @@ FRAGMENTS = [
     "010-1234-5678", "01012345678", "19900101", "1990-01-01", "110-123-456789", "M12345678", "18,220,000",
     "2023120112345678", "홍길동", "Passport No", "😀", "<table>", "<tr>", "<td>", "</td>", "<th>연락처</th>",
     "</tr>", "<TD class=x>", "법인번호", "고객정보,,환불\n", "  ",
+    '<th colspan="2">', '<td rowspan="3">', "rowspan=", "company:\n", "  phone:\n", "    primary: ",
+    '{"corp": {', '"number": "', "user.phone=", "customer[contact][tel]=", "&", "=", "__",
+    'Content-Disposition: form-data; name="phone"\n\n', "연락처\t", "구분\t본인\t배우자\n",
 ]
 texts = st.lists(st.one_of(st.sampled_from(FRAGMENTS), st.text(max_size=4)), max_size=24).map("".join)
 SETTINGS = settings(max_examples=150, deadline=None, suppress_health_check=[HealthCheck.too_slow])

@@ -297,8 +297,11 @@ class Detector {
     if (cfg_.label_reading) labels_.run(text_, span, cfg_.context_window);
     else labels_.clear();
     // Structure is read for a value whose own line names nothing: it costs little that way.
+    // Where the line names something, only the keys enclosing the value's block are read.
     if (cfg_.structure && (!cfg_.label_reading || labels_.empty()))
       labels_.run_structure(source_, source_span);
+    else if (cfg_.structure)
+      labels_.run_enclosing(source_, source_span);
     return true;
   }
 
@@ -319,11 +322,15 @@ class Detector {
   // Vetoes from the labels of look-alikes and company numbers against a reading's context.
   // A resident or foreigner number whose birth date and check digit agree (`registration`)
   // gives way to a full look-alike label only, not to a word such as 회원 or 예약 nearby.
-  std::optional<RejectReason> label_veto(float ctx, bool phone, bool registration = false) {
+  // A business registration number is a company's own, and a mobile under a company is still
+  // a person's: a company's block (company: {...}) vetoes neither.
+  std::optional<RejectReason> label_veto(float ctx, bool phone, bool registration = false,
+                                         bool business = false) {
     if (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > ctx)
       return RejectReason::business_context;
-    if (registration && lookalike_ < 1.0f) return std::nullopt;
-    if (cfg_.lookalike_veto && lookalike_ >= cfg_.min_veto && lookalike_ > ctx)
+    const float lookalike = business || (phone && personal_) ? lookalike_beside_blocks_ : lookalike_;
+    if (registration && lookalike < 1.0f) return std::nullopt;
+    if (cfg_.lookalike_veto && lookalike >= cfg_.min_veto && lookalike > ctx)
       return RejectReason::look_alike;
     // Company labels name telephone numbers only.
     if (cfg_.company_veto && phone && company_ >= cfg_.min_veto && company_ > ctx && !personal_)
@@ -332,11 +339,14 @@ class Detector {
   }
 
   void weigh_vetoing_labels(bool read) {
-    lookalike_ = company_ = negative_ = 0;
+    lookalike_ = lookalike_beside_blocks_ = company_ = negative_ = 0;
     personal_ = false;
     if (!read) return;
     negative_ = labels_.hits(labels::kNegativeTable, s_.ext_hits, nullptr);
     lookalike_ = labels_.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr);
+    lookalike_beside_blocks_ =
+        labels_.in_owned_block() ? labels_.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr, false)
+                                 : lookalike_;
     company_ = labels_.hits(labels::kCompanyTable, s_.ext_hits, nullptr);
     personal_ = labels_.personal_phone();
   }
@@ -516,7 +526,8 @@ class Detector {
       if (extended) {
         const bool registration = passed && (c.entity == EntityKind::resident ||
                                              c.entity == EntityKind::foreigner_registration);
-        if (auto v = label_veto(ctx, c.entity == EntityKind::phone, registration)) {
+        if (auto v = label_veto(ctx, c.entity == EntityKind::phone, registration,
+                                c.entity == EntityKind::business_registration)) {
           reject(c, score, *v);
           continue;
         }
@@ -735,7 +746,7 @@ class Detector {
 
   // Scratch of the extension families.
   extend::LabelSearch labels_;
-  float lookalike_ = 0, company_ = 0, negative_ = 0;
+  float lookalike_ = 0, lookalike_beside_blocks_ = 0, company_ = 0, negative_ = 0;
   bool personal_ = false;
 };
 

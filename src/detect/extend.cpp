@@ -76,7 +76,7 @@ std::size_t alnum_count(std::string_view s, std::size_t from, std::size_t to) {
 struct IndexedLabel {
   std::string_view word;
   float weight;
-  std::uint8_t flags;
+  std::uint16_t flags;
   std::uint8_t table;
   bool base;
   std::uint8_t alnum;  // letters and digits in the word
@@ -97,6 +97,7 @@ class LabelIndex {
   }
 
   const IndexedLabel& at(std::size_t i) const { return labels_[i]; }
+  const std::vector<std::uint16_t>& block_keys() const { return block_keys_; }
 
   // The labels whose first character is c (letters of either case), or nullptr.
   const std::vector<std::uint16_t>* starting_with(char32_t c) const {
@@ -175,10 +176,16 @@ class LabelIndex {
   }
 
  private:
-  void add(std::string_view word, float weight, std::uint8_t flags, std::uint8_t table, bool base) {
+  void add(std::string_view word, float weight, std::uint16_t flags, std::uint8_t table, bool base) {
     const auto i = static_cast<std::uint16_t>(labels_.size());
     labels_.push_back({word, weight, flags, table, base,
                        static_cast<std::uint8_t>(alnum_count(word, 0, word.size()))});
+    // Keys of a company's or an order's block are read only where such keys stand: they stay
+    // out of the buckets every search walks.
+    if (flags & labels::kBlockKey) {
+      block_keys_.push_back(i);
+      return;
+    }
     const char32_t c = char_at(word, 0);
     std::uint16_t* slot;
     if (c < 0x80) slot = &ascii_[lower(static_cast<unsigned char>(c))];
@@ -198,6 +205,7 @@ class LabelIndex {
   }
 
   std::vector<IndexedLabel> labels_;
+  std::vector<std::uint16_t> block_keys_;
   std::vector<std::vector<std::uint16_t>> buckets_;
   std::array<std::uint16_t, 128> ascii_{};
   std::vector<std::uint16_t> hangul_ = std::vector<std::uint16_t>(unicode::kSyllableCount, 0);
@@ -467,6 +475,7 @@ bool row_tag(std::string_view s, std::size_t at) {
 
 void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t window) {
   found_.clear();
+  owned_block_ = false;
   const LabelIndex& index = label_index();
   const std::size_t start = std::min<std::size_t>(span.byte_start, text.size());
   const std::size_t end =
@@ -542,18 +551,32 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
 void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t to,
                           std::uint32_t distance, RuleName source) {
   const LabelIndex& index = label_index();
+  const bool enclosing = source == structure::rule::kEnclosingKey;
   for (std::size_t k = from; k < to;) {
     const std::size_t at = k;
     const char32_t c = utf8::decode(text, k);
-    const auto* bucket = may_begin_label(text, at) ? index.starting_with(c) : nullptr;
-    if (!bucket) continue;
-    for (std::uint16_t b : *bucket) {
-      const IndexedLabel& l = index.at(b);
-      if (l.flags & (labels::kTrailing | labels::kAdjacent)) continue;
+    if (!may_begin_label(text, at)) continue;
+    if (const auto* bucket = index.starting_with(c)) {
+      for (std::uint16_t b : *bucket) {
+        const IndexedLabel& l = index.at(b);
+        if (l.flags & (labels::kTrailing | labels::kAdjacent)) continue;
+        // The key of a block around the value vetoes as a look-alike's full label; a weak word
+        // (Member, 주문) over a whole record does not.
+        if (enclosing && l.weight < 0.9f &&
+            (l.table == labels::kLookAlikeTable || l.table == labels::kNegativeTable))
+          continue;
+        std::uint8_t readings;
+        const std::size_t e = index.match_end(b, text, at, to, readings);
+        if (e == std::string_view::npos) continue;
+        add_found(found_, {b, distance, source, at, e, true, readings});
+      }
+    }
+    if (!enclosing) continue;
+    // There, a company's, shop's or order's key says whose the numbers are.
+    for (std::uint16_t b : index.block_keys()) {
       std::uint8_t readings;
       const std::size_t e = index.match_end(b, text, at, to, readings);
-      if (e == std::string_view::npos) continue;
-      add_found(found_, {b, distance, source, at, e, true, readings});
+      if (e != std::string_view::npos) add_found(found_, {b, distance, source, at, e, true, readings});
     }
   }
 }
@@ -564,34 +587,67 @@ void LabelSearch::run_structure(std::string_view source, const Span& span) {
       std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), source.size());
   places_.clear();
   reader_.places(source, start, end, places_);
+  read_places(source);
+}
+
+void LabelSearch::run_enclosing(std::string_view source, const Span& span) {
+  places_.clear();
+  reader_.enclosing(source, std::min<std::size_t>(span.byte_start, source.size()), places_);
+  read_places(source);
+}
+
+void LabelSearch::read_places(std::string_view source) {
   if (places_.empty()) return;
-  auto read = std::find_if(reads_.begin(), reads_.end(),
-                           [&](const Read& r) { return r.places == places_; });
+  // The first cell of a row names only that row: it stays out of the cache the rows of one
+  // column share, and is read when their places name nothing.
+  std::size_t shared = places_.size();
+  if (places_.back().rule == structure::rule::kRowLabel) --shared;
+  const std::span<const structure::Place> key(places_.data(), shared);
+  auto read = std::find_if(reads_.begin(), reads_.end(), [&](const Read& r) {
+    return std::equal(r.places.begin(), r.places.end(), key.begin(), key.end());
+  });
   if (read == reads_.end()) {
     read = reads_.begin() + static_cast<std::ptrdiff_t>(next_read_);
     next_read_ = (next_read_ + 1) % reads_.size();
     // find_in adds to found_: the labels of the value's own line wait aside meanwhile.
     aside_.swap(found_);
     found_.clear();
-    for (const structure::Place& p : places_) {
+    for (const structure::Place& p : key) {
       if (p.only_if_none_before && !found_.empty()) break;
       // The text ends at the place: a label may end where it ends (phone in phones).
       find_in(source.substr(0, p.to), p.from, p.to, p.distance, p.rule);
     }
+    const LabelIndex& index = label_index();
+    read->owned = std::any_of(found_.begin(), found_.end(), [&](const LabelFound& f) {
+      return (index.at(f.label).flags & labels::kBlockKey) != 0;
+    });
     read->found.swap(found_);
-    read->places = places_;
+    read->places.assign(key.begin(), key.end());
     found_.swap(aside_);
   }
+  owned_block_ = owned_block_ || read->owned;
   for (const LabelFound& f : read->found) add_found(found_, f);
+  if (shared < places_.size() && read->found.empty()) {
+    const structure::Place& p = places_.back();
+    find_in(source.substr(0, p.to), p.from, p.to, p.distance, p.rule);
+  }
 }
 
 bool LabelSearch::qualified_by_company(const LabelFound& f) const {
   const LabelIndex& index = label_index();
-  if (index.at(f.label).table != static_cast<std::uint8_t>(EntityKind::phone)) return false;
-  for (const LabelFound& g : found_)
+  const IndexedLabel& l = index.at(f.label);
+  if (l.table != static_cast<std::uint8_t>(EntityKind::phone)) return false;
+  for (const LabelFound& g : found_) {
     if (g.in_source == f.in_source && g.start < f.start && f.start <= g.end + 1 &&
         index.at(g.label).table == labels::kCompanyTable)
       return true;
+    // A company's block or key path (company: {tel: ...}, corp.phone=) holds its own lines;
+    // a mobile (휴대폰, mobile) in it is still a person's.
+    if (g.source == structure::rule::kEnclosingKey && (index.at(g.label).flags & labels::kBlockKey) &&
+        !(l.flags & labels::kPersonal) &&
+        (f.source != structure::rule::kEnclosingKey || f.distance < g.distance))
+      return true;
+  }
   return false;
 }
 
@@ -616,12 +672,14 @@ void note_readings(std::uint8_t readings, RuleList& sources) {
 
 }  // namespace
 
-float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources) const {
+float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources,
+                        bool block_keys) const {
   out.clear();
   const LabelIndex& index = label_index();
   for (const LabelFound& f : found_) {
     const IndexedLabel& l = index.at(f.label);
     if (l.table != table || inside_another(f) || qualified_by_company(f)) continue;
+    if (!block_keys && (l.flags & labels::kBlockKey)) continue;
     // The lines before may name what is asked for, but do not veto: they are often remarks. A
     // question does (asked on the line before, or before the answerer's remarks).
     if (table >= labels::kLookAlikeTable &&

@@ -76,21 +76,32 @@ class LabelSearch {
  public:
   // The same line: `window` letters and digits to the left, a few to the right. Clears first.
   void run(std::string_view text, const Span& span, std::uint32_t window);
-  void clear() { found_.clear(); }
+  void clear() {
+    found_.clear();
+    owned_block_ = false;
+  }
   bool empty() const { return found_.empty(); }
   // Adds the labels the structure around a source span gives it: column headers, XML elements,
   // SQL columns, JSON array keys, the lines before (structure.hpp).
   void run_structure(std::string_view source, const Span& span);
+  // Adds only the labels of the keys enclosing the span's block or key path (a value whose own
+  // line names something).
+  void run_enclosing(std::string_view source, const Span& span);
   // Hits of one table (an EntityKind as index, or labels::kLookAlikeTable / kCompanyTable),
   // nearest occurrence per word, sorted by weight then word; the sources of the hits are
   // added to `sources` (no duplicates). Returns their total (capped as context::total).
-  float hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources) const;
+  float hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources,
+             bool block_keys = true) const;
+  // A key enclosing the value's block names a company, a shop or an order (company: {...}).
+  bool in_owned_block() const { return owned_block_; }
   // A personal phone label (연락처, 휴대폰, Mobile, ...) was found.
   bool personal_phone() const;
 
  private:
   void find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance,
                RuleName source);
+  // Reads the labels of places_ (through the cache of the last reads) into found_.
+  void read_places(std::string_view source);
   // Whether f stands inside a longer label found in the same text (주민 in 주민번호).
   bool inside_another(const LabelFound& f) const;
   // Whether f is a phone label within or right after a company's key (csTel=, helpdesk_tel,
@@ -106,7 +117,9 @@ class LabelSearch {
   struct Read {
     std::vector<structure::Place> places;
     std::vector<LabelFound> found;
+    bool owned = false;  // a company's, shop's or order's key is among them
   };
+  bool owned_block_ = false;  // one of the places read holds such a key
   std::array<Read, 8> reads_;
   std::size_t next_read_ = 0;
 };

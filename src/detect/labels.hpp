@@ -9,7 +9,7 @@
 namespace norvane::labels {
 
 // How a label is matched and what it is taken as.
-enum Flags : std::uint8_t {
+enum Flags : std::uint16_t {
   kPlain = 0,
   kAscii = 1,      // ASCII letters match either case, and no letter may touch either end
   kAdjacent = 2,   // a common word (국민, 우리, 하나): counts only right before the value
@@ -20,12 +20,13 @@ enum Flags : std::uint8_t {
   kAbbreviation = 64,  // a short form (A/C, D/L, PPT, Mob.): reported as "context.abbreviation"
   kStandalone = 128,   // a syllable or two that count only as a word of their own: no Hangul
                        // letter right before or after them (34세, (남, ...), not 월세 or 남편)
+  kBlockKey = 256,     // read only as a key enclosing the value's block or path (company: {...})
 };
 
 struct Label {
   std::string_view word;
   float weight;
-  std::uint8_t flags = kPlain;
+  std::uint16_t flags = kPlain;
 };
 
 inline constexpr Label kResident[] = {
@@ -340,6 +341,36 @@ inline constexpr Label kLookAlike[] = {
     {"jurirno", 1.0f, kLogKey},
     {"jurir_no", 1.0f, kLogKey},
     {"crno", 1.0f, kAscii | kLogKey},
+    // Blocks and key paths of a company, a shop or an order (company: {tel: ...},
+    // merchant.regNo=...): the numbers inside them are theirs, not a person's.
+    {"company", 1.0f, kAscii | kBlockKey},
+    {"corp", 1.0f, kAscii | kBlockKey},
+    {"corporation", 1.0f, kAscii | kBlockKey},
+    {"employer", 1.0f, kAscii | kBlockKey},
+    {"merchant", 1.0f, kAscii | kBlockKey},
+    {"vendor", 1.0f, kAscii | kBlockKey},
+    {"supplier", 1.0f, kAscii | kBlockKey},
+    {"store", 1.0f, kAscii | kBlockKey},
+    {"shop", 1.0f, kAscii | kBlockKey},
+    {"branch", 1.0f, kAscii | kBlockKey},
+    {"insurer", 1.0f, kAscii | kBlockKey},
+    {"agency", 1.0f, kAscii | kBlockKey},
+    {"hospital", 1.0f, kAscii | kBlockKey},
+    {"clinic", 1.0f, kAscii | kBlockKey},
+    {"organization", 1.0f, kAscii | kBlockKey},
+    {"device", 1.0f, kAscii | kBlockKey},
+    {"shipment", 1.0f, kAscii | kBlockKey},
+    {"ticket", 1.0f, kAscii | kBlockKey},
+    {"receipt", 1.0f, kAscii | kBlockKey},
+    {"법인", 1.0f, kBlockKey},
+    {"회사", 1.0f, kBlockKey},
+    {"사업장", 1.0f, kBlockKey},
+    {"업체", 1.0f, kBlockKey},
+    {"가맹점", 1.0f, kBlockKey},
+    {"거래처", 1.0f, kBlockKey},
+    {"병원", 1.0f, kBlockKey},
+    {"보험사", 1.0f, kBlockKey},
+    {"판매처", 1.0f, kBlockKey},
     {"ISBN", 1.0f, kAscii},
     {"IP", 1.0f, kAscii},
     {"ip=", 1.0f, kLogKey},

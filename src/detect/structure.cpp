@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <utility>
 
 #include "span/utf8.hpp"
 
@@ -311,14 +312,6 @@ std::size_t next_tag(std::string_view s, std::size_t from, std::size_t to, Wante
   return npos;
 }
 
-// The cells opened in [from, to).
-std::size_t cells_in(std::string_view s, std::size_t from, std::size_t to) {
-  std::size_t cells = 0;
-  for (std::size_t k = from; (k = next_tag(s, k, to, [&](std::size_t at) { return opens_cell(s, at); })) != npos; ++k)
-    ++cells;
-  return cells;
-}
-
 // Whether a table starts or ends in [from, to).
 bool table_tag_in(std::string_view s, std::size_t from, std::size_t to) {
   return next_tag(s, from, to, [&](std::size_t at) {
@@ -326,7 +319,249 @@ bool table_tag_in(std::string_view s, std::size_t from, std::size_t to) {
          }) != npos;
 }
 
+
+// The end of the row that starts at `row`: its </tr>, the next <tr>, or `limit`.
+std::size_t row_end(std::string_view s, std::size_t row, std::size_t limit) {
+  const std::size_t e = next_tag(s, row + 1, limit, [&](std::size_t at) {
+    return opens_tag(s, at, "tr") || opens_tag(s, at, "/tr");
+  });
+  return e == npos ? limit : e;
+}
+
+constexpr std::uint32_t kMaxSpan = 64;        // columns or rows one cell may take
+constexpr std::size_t kMaxColumns = 1024;     // columns of a table laid out
+
+// What a span attribute of the tag opening at `at` says (colspan="2", rowspan=3): 1 when absent.
+std::uint32_t span_of(std::string_view s, std::size_t at, std::size_t limit, std::string_view name) {
+  const void* gt = std::memchr(s.data() + at, '>', limit - at);
+  const std::string_view tag =
+      s.substr(at, (gt ? static_cast<std::size_t>(static_cast<const char*>(gt) - s.data()) : limit) - at);
+  if (tag.find("span") == npos && tag.find("SPAN") == npos) return 1;
+  for (std::size_t k = 0; k + name.size() <= tag.size(); ++k) {
+    if (!equals_word(tag, k, name)) continue;
+    std::size_t p = k + name.size();
+    while (p < tag.size() && (tag[p] == ' ' || tag[p] == '=' || tag[p] == '"' || tag[p] == '\''))
+      ++p;
+    std::uint32_t n = 0;
+    while (p < tag.size() && is_digit(tag[p]) && n < kMaxSpan) n = n * 10 + static_cast<std::uint32_t>(tag[p++] - '0');
+    return std::clamp<std::uint32_t>(n, 1, kMaxSpan);
+  }
+  return 1;
+}
+
+// Lays out the cells of the table row [from, to): `cell(start tag, first column, columns)` for
+// each until it says stop, past the columns cells of the rows above still take (rowspan).
+// `below` (rows still taken, by column) becomes what the rows under this one find taken.
+template <class Cell>
+void lay_out_row(std::string_view s, std::size_t from, std::size_t to,
+                 std::vector<std::uint32_t>& below, Cell cell) {
+  std::size_t column = 0;
+  auto skip_taken = [&] {
+    for (; column < below.size() && below[column] > 0; ++column) --below[column];
+  };
+  for (std::size_t k = from;
+       (k = next_tag(s, k, to, [&](std::size_t at) { return opens_cell(s, at); })) != npos; ++k) {
+    skip_taken();
+    const std::uint32_t columns = span_of(s, k, to, "colspan"), rows = span_of(s, k, to, "rowspan");
+    if (column + columns > kMaxColumns || !cell(k, column, columns)) return;
+    if (below.size() < column + columns) below.resize(column + columns, 0);
+    for (std::size_t c = column; c < column + columns; ++c) below[c] = rows - 1;
+    column += columns;
+  }
+  for (; column < below.size(); ++column)
+    if (below[column] > 0) --below[column];
+}
+
+
+// The first cell of a row, when the value stands in a later one: a sheet or report turned
+// sideways names its rows there (연락처 | 010-... | 010-...). Read when the header names nothing.
+void row_label(std::string_view text, std::size_t ls, std::size_t start, char delimiter,
+               std::vector<Place>& out) {
+  std::size_t from = ls;
+  while (from < start && (text[from] == ' ' || (delimiter == '|' && text[from] == '|'))) ++from;
+  std::size_t to = from;
+  if (delimiter && text[from] != '"') {
+    const void* d = std::memchr(text.data() + from, delimiter, start - from);
+    to = d ? static_cast<std::size_t>(static_cast<const char*>(d) - text.data()) : start;
+  } else if (delimiter) {  // a quoted first cell keeps its delimiters
+    bool quoted = false;
+    for (; to < start && (quoted || text[to] != delimiter); ++to)
+      if (text[to] == '"') quoted = !quoted;
+  } else {  // a field of a report ends at a tab or two spaces
+    while (to < start && text[to] != '\t' && !(text[to] == ' ' && to + 1 < start && text[to + 1] == ' '))
+      ++to;
+  }
+  if (to >= start || to == from) return;
+  out.push_back({from, to, 1, rule::kRowLabel, true});
+}
+
+
+constexpr std::size_t kBlockLines = 64;     // lines walked up to the key of a YAML block
+constexpr std::size_t kObjectReach = 2048;  // bytes walked back to the brace of a JSON object
+constexpr std::uint32_t kBlockLevels = 2;   // enclosing keys read: the block's and the one above
+
+// Splits a key path (user.phone, customer[contact][tel], user__phone, user:phone) into its keys;
+// calls `key(from, to)` for each from the innermost out, the last key itself first.
+template <class Key>
+void path_keys(std::string_view s, std::size_t from, std::size_t to, Key key) {
+  std::size_t end = to;
+  for (std::size_t k = to; k > from; --k) {
+    const char c = s[k - 1];
+    const bool joint = c == '.' || c == '[' || c == ']' || c == ':' || c == '/' ||
+                       (c == '_' && k - 1 > from && s[k - 2] == '_');
+    if (!joint) continue;
+    if (end > k) key(k, end);
+    end = c == '_' ? k - 2 : k - 1;
+    if (c == '_') --k;
+  }
+  if (end > from) key(from, end);
+}
+
+// The key path right before `=` at byte `eq` (user.phone=..., a[b][c]=...): its first byte.
+std::size_t path_before(std::string_view s, std::size_t eq) {
+  std::size_t k = eq;
+  while (k > 0 && k + 128 > eq) {
+    const char c = s[k - 1];
+    if (is_space(c) || c == '&' || c == '?' || c == ';' || c == ',' || c == '"' || c == '\'' ||
+        c == '{' || c == '(' || c == '=')
+      break;
+    --k;
+  }
+  return k;
+}
+
+// The YAML key right before a value ("  key: " or "  - key: " from the line's start, indented):
+// the start of its line and the key's indentation, or {npos, npos}. `colon` is the key's colon.
+std::pair<std::size_t, std::size_t> yaml_key_line(std::string_view s, std::size_t colon) {
+  constexpr std::pair<std::size_t, std::size_t> none{npos, npos};
+  constexpr std::size_t kKeyReach = 64, kIndentReach = 256;
+  std::size_t k = colon;
+  while (k > 0 && colon - k < kKeyReach && !is_space(s[k - 1]) && s[k - 1] != ':' &&
+         s[k - 1] != '"' && s[k - 1] != '{')
+    --k;
+  if (k == colon || k == 0 || s[k - 1] != ' ') return none;
+  const std::size_t key = k;
+  while (k > 0 && key - k < kIndentReach && (s[k - 1] == ' ' || s[k - 1] == '-')) --k;
+  if (k > 0 && s[k - 1] != '\n') return none;
+  return {k, key - k};
+}
+
+// The keys of the YAML blocks around the line at `ls` indented by `indent` (phone: over
+// primary: 010-...), each as a place from the innermost out.
+void yaml_blocks(std::string_view s, std::size_t ls, std::size_t indent, std::vector<Place>& out,
+                 RuleName rule) {
+  std::uint32_t level = 0;
+  for (std::size_t lines = 0; ls > 0 && lines < kBlockLines && level < kBlockLevels; ++lines) {
+    const std::size_t pe = ls - 1, ps = line_start(s, pe);
+    if (ps == npos) return;
+    ls = ps;
+    const std::string_view line = s.substr(ps, pe - ps);
+    const std::size_t first = line.find_first_not_of(" -");
+    if (first == npos) return;  // a blank line ends the block
+    if (line[first] == '#') continue;
+    if (first >= indent) {  // a sibling (key: value) or what a sibling holds
+      if (line.find(':') == npos) return;
+      continue;
+    }
+    const std::size_t last = line.find_last_not_of(" \r");
+    if (line[last] != ':') return;  // a key with a value of its own: no block holds the value
+    out.push_back({ps + first, ps + last, level, rule, false});
+    ++level;
+    indent = first;
+  }
+}
+
+// The key of the JSON object that holds the byte `at` ("phone": {"primary": ...): its bytes,
+// or {npos, npos}; strings on the way are skipped whole, objects before closed.
+std::pair<std::size_t, std::size_t> json_object_key(std::string_view s, std::size_t& at) {
+  constexpr std::pair<std::size_t, std::size_t> none{npos, npos};
+  const std::size_t low = at > kObjectReach ? at - kObjectReach : 0;
+  std::size_t depth = 0, p = at;
+  for (; p > low; --p) {
+    const char c = s[p - 1];
+    if (c == '"') {
+      const void* q = memrchr(s.data() + low, '"', p - 1 - low);
+      if (!q) return none;
+      p = static_cast<std::size_t>(static_cast<const char*>(q) - s.data()) + 1;
+    } else if (c == '}' || c == ']') {
+      ++depth;
+    } else if (c == '{' || c == '[') {
+      if (depth == 0) break;
+      --depth;
+    }
+  }
+  if (p <= low || s[p - 1] != '{') return none;
+  std::size_t k = p - 1;
+  while (k > low && is_space(s[k - 1])) --k;
+  if (k <= low || s[k - 1] != ':') return none;
+  --k;
+  while (k > low && is_space(s[k - 1])) --k;
+  if (k <= low || s[k - 1] != '"') return none;
+  const std::size_t key_end = k - 1;
+  const void* q = memrchr(s.data() + low, '"', key_end - low);
+  if (!q) return none;
+  const auto key = static_cast<std::size_t>(static_cast<const char*>(q) - s.data()) + 1;
+  if (key_end - key > 64) return none;
+  at = key - 1;
+  return {key, key_end};
+}
+
+// The keys that enclose a value written "key": value, key: value or key=value: the blocks of a
+// YAML file, the objects of a JSON document, the keys before the last of a key path. A key
+// naming a kind names the values of its block; one naming a company or an order vetoes them.
+// Only the bytes right before the value are looked at unless they are such a key.
+void enclosing_keys(std::string_view s, std::size_t start, std::vector<Place>& out, RuleName rule) {
+  std::size_t k = start;
+  if (k > 0 && (s[k - 1] == '"' || s[k - 1] == '\'')) --k;
+  while (k > 0 && s[k - 1] == ' ') --k;
+  if (k == 0) return;
+  if (s[k - 1] == '=') {
+    std::uint32_t level = 0;
+    bool last = true;
+    path_keys(s, path_before(s, k - 1), k - 1, [&](std::size_t from, std::size_t to) {
+      if (!std::exchange(last, false) && level < kBlockLevels) out.push_back({from, to, level++, rule, false});
+    });
+    return;
+  }
+  if (s[k - 1] != ':') return;
+  if (k >= 2 && s[k - 2] == '"') {  // "key": value
+    const std::size_t close = k - 2, low = close > 64 ? close - 64 : 0;
+    const void* q = memrchr(s.data() + low, '"', close - low);
+    if (!q) return;
+    std::size_t at = static_cast<std::size_t>(static_cast<const char*>(q) - s.data());
+    // A key of an object written on one line and opened first on it ({"ts": ..., "phone": ...},
+    // a log's record) is enclosed by no key: nothing to walk back over.
+    if (const std::size_t ls = line_start(s, at); ls != npos) {
+      const std::size_t first = s.find_first_not_of(" \t", ls);
+      if (first < at && s[first] == '{' && !std::memchr(s.data() + first + 1, '{', at - first - 1))
+        return;
+    }
+    for (std::uint32_t level = 0; level < kBlockLevels; ++level) {
+      const auto [from, to] = json_object_key(s, at);
+      if (from == npos) return;
+      out.push_back({from, to, level, rule, false});
+    }
+    return;
+  }
+  if (const auto [ls, indent] = yaml_key_line(s, k - 1); ls != npos && indent > 0)
+    yaml_blocks(s, ls, indent, out, rule);
+}
+
+// The field a part of a multipart form names (Content-Disposition: form-data; name="phone"),
+// on the line over its value: the name's bytes, or {npos, npos}.
+std::pair<std::size_t, std::size_t> form_field(std::string_view line, std::size_t offset) {
+  const std::size_t name = line.find("name=\"");
+  if (name == npos || line.find("form-data") == npos) return {npos, npos};
+  const std::size_t from = name + 6, to = line.find('"', from);
+  if (to == npos) return {npos, npos};
+  return {offset + from, offset + to};
+}
+
 }  // namespace
+
+void Reader::enclosing(std::string_view text, std::size_t start, std::vector<Place>& out) const {
+  enclosing_keys(text, start, out, rule::kEnclosingKey);
+}
 
 void Reader::places(std::string_view text, std::size_t start, std::size_t end,
                     std::vector<Place>& out) {
@@ -339,6 +574,7 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
     return;
   }
   if (ls == npos || le == npos) return;
+  enclosing_keys(text, start, out, rule::kEnclosingKey);
   if (const auto [from, to] = json_array_key(text, start); from != npos) {
     out.push_back({from, to, 0, rule::kJsonArrayKey, false});
     return;
@@ -363,9 +599,13 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
   // does a row of a report (whose amounts may hold commas).
   if (line_.delimiter) {
     if (!column_header(text, ls, le, start, out)) fixed_width_header(text, ls, le, start, end, out);
+    row_label(text, ls, start, line_.delimiter, out);
     return;
   }
-  if (fixed_width_header(text, ls, le, start, end, out)) return;
+  if (fixed_width_header(text, ls, le, start, end, out)) {
+    row_label(text, ls, start, 0, out);
+    return;
+  }
   out.insert(out.end(), line_.before.begin(), line_.before.end());
 }
 
@@ -384,6 +624,17 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
   }
   const std::string_view line = text.substr(ps, pe - ps), previous = after_stamp(line);
   if (digit_count(previous) >= 6) return;
+  // A part of a form: its name names it, the keys of the name's path enclose it.
+  if (const auto [from, to] = form_field(line, ps); from != npos) {
+    std::uint32_t level = 0;
+    path_keys(text, from, to, [&](std::size_t a, std::size_t b) {
+      if (level <= kBlockLevels)  // the name itself, then its keys from the innermost out
+        out.push_back({a, b, level == 0 ? 0 : level - 1,
+                       level == 0 ? rule::kFormField : rule::kEnclosingKey, false});
+      ++level;
+    });
+    return;
+  }
   out.push_back({ps, pe, 1,
                  label_line(line) ? rule::kLabelLine
                  : question(line) ? rule::kQuestionLine
@@ -520,7 +771,13 @@ void Reader::html_header(std::string_view text, std::size_t cell, std::vector<Pl
     const std::size_t table =
         last_tag(text, row > kHtmlTableReach ? row - kHtmlTableReach : 0, row, "table");
     if (table == npos) return;
-    html_ = {text.data(), text.size(), table, row, {}};
+    html_.data = text.data();
+    html_.size = text.size();
+    html_.table = table;
+    html_.seen_to = row;
+    html_.lower.clear();
+    html_.upper.clear();
+    html_.below.clear();
     // The header row: the row of the table's first <th>, else its first row when that holds
     // no number; never the value's own row.
     std::size_t header = npos;
@@ -533,34 +790,73 @@ void Reader::html_header(std::string_view text, std::size_t cell, std::vector<Pl
                  return opens_tag(text, at, "tr");
                });
                first != npos) {
-      const std::size_t first_end = next_tag(text, first + 1, row, [&](std::size_t at) {
-        return opens_tag(text, at, "tr") || opens_tag(text, at, "/tr");
-      });
-      if (!has_number(text.substr(first, (first_end == npos ? row : first_end) - first)))
-        header = first;
+      if (!has_number(text.substr(first, row_end(text, first, row) - first))) header = first;
     }
-    if (header != npos) {
-      // Each cell runs from its start tag's end to the next cell or the row's end.
-      const std::size_t header_end = next_tag(text, header + 1, row, [&](std::size_t at) {
-        return opens_tag(text, at, "tr") || opens_tag(text, at, "/tr");
-      });
-      const std::size_t stop = header_end == npos ? row : header_end;
-      for (std::size_t k = header;
-           (k = next_tag(text, k + 1, stop, [&](std::size_t at) { return opens_cell(text, at); })) != npos;) {
-        const void* gt = std::memchr(text.data() + k, '>', stop - k);
-        if (!gt) break;
+    // The header's rows: a row of groups over the names (colspan) may stand over it, names
+    // running down both (rowspan). Each cell runs from its start tag's end to the next cell or
+    // the row's end; a column's lower cell names it, the one over it groups it.
+    for (std::size_t r = header; r != npos && r < row;) {
+      const std::size_t stop = row_end(text, r, row);
+      lay_out_row(text, r, stop, html_.below, [&](std::size_t at, std::size_t column,
+                                                   std::size_t columns) {
+        const void* gt = std::memchr(text.data() + at, '>', stop - at);
+        if (!gt) return false;
         const auto from = static_cast<std::size_t>(static_cast<const char*>(gt) - text.data()) + 1;
         const std::size_t next =
-            next_tag(text, from, stop, [&](std::size_t at) { return opens_cell(text, at); });
-        html_.header_cells.emplace_back(from, next == npos ? stop : next);
-      }
+            next_tag(text, from, stop, [&](std::size_t k) { return opens_cell(text, k); });
+        const std::pair<std::size_t, std::size_t> name{from, next == npos ? stop : next};
+        if (html_.lower.size() < column + columns) {
+          html_.lower.resize(column + columns, {npos, npos});
+          html_.upper.resize(column + columns, {npos, npos});
+        }
+        for (std::size_t c = column; c < column + columns; ++c) {
+          if (html_.lower[c].first != npos) html_.upper[c] = html_.lower[c];
+          html_.lower[c] = name;
+        }
+        return true;
+      });
+      html_.seen_to = stop;
+      // The next row is the header's too when it holds header cells and no data cell.
+      const std::size_t next = next_tag(text, stop, row, [&](std::size_t at) {
+        return opens_tag(text, at, "tr");
+      });
+      if (next == npos) break;
+      const std::size_t next_stop = row_end(text, next, row);
+      const auto holds = [&](std::string_view name) {
+        return next_tag(text, next, next_stop, [&](std::size_t at) {
+                 return opens_tag(text, at, name);
+               }) != npos;
+      };
+      if (!holds("th") || holds("td")) break;
+      r = next;
     }
   }
+  // The rows between: what their merged cells take of the rows under them.
+  while (html_.seen_to < row) {
+    const std::size_t next = next_tag(text, html_.seen_to, row, [&](std::size_t at) {
+      return opens_tag(text, at, "tr");
+    });
+    if (next == npos) break;
+    const std::size_t stop = row_end(text, next, row);
+    lay_out_row(text, next, stop, html_.below,
+                [](std::size_t, std::size_t, std::size_t) { return true; });
+    html_.seen_to = stop;
+  }
   html_.seen_to = row;
-  const std::size_t column = cells_in(text, row, cell);
-  if (column >= html_.header_cells.size()) return;
-  const auto [from, to] = html_.header_cells[column];
-  out.push_back({from, to, 0, rule::kHtmlHeader, false});
+  // The value's column: its row laid out on a copy, as the next value may share the row.
+  html_.scratch = html_.below;
+  std::size_t column = npos;
+  lay_out_row(text, row, cell + 1, html_.scratch,
+              [&](std::size_t at, std::size_t first, std::size_t) {
+                if (at != cell) return true;
+                column = first;
+                return false;
+              });
+  if (column >= html_.lower.size()) return;
+  if (const auto [from, to] = html_.lower[column]; from != npos)
+    out.push_back({from, to, 0, rule::kHtmlHeader, false});
+  if (const auto [from, to] = html_.upper[column]; from != npos && html_.upper[column] != html_.lower[column])
+    out.push_back({from, to, 0, rule::kHtmlHeader, true});
 }
 
 bool Reader::fixed_width_header(std::string_view text, std::size_t ls, std::size_t le,

@@ -18,6 +18,9 @@ namespace rule {
 inline constexpr RuleName kColumnHeader = "context.column_header";
 inline constexpr RuleName kHtmlHeader = "context.html_header";
 inline constexpr RuleName kFixedWidthHeader = "context.fixed_width_header";
+inline constexpr RuleName kRowLabel = "context.row_label";  // the first cell of the row
+inline constexpr RuleName kEnclosingKey = "context.enclosing_key";  // a block's or path's key
+inline constexpr RuleName kFormField = "context.form_field";  // a multipart form's field name
 inline constexpr RuleName kXmlElement = "context.xml_element";
 inline constexpr RuleName kSqlColumn = "context.sql_column";
 inline constexpr RuleName kJsonArrayKey = "context.json_array_key";
@@ -45,6 +48,9 @@ class Reader {
   // The places for the value at bytes [start, end) of `text`, appended to `out`. Nothing when
   // its line is too long to see whole.
   void places(std::string_view text, std::size_t start, std::size_t end, std::vector<Place>& out);
+  // Only the keys enclosing the value's block or key path (company: {tel: ...}, a.b=...): read
+  // even where the value's own line names something.
+  void enclosing(std::string_view text, std::size_t start, std::vector<Place>& out) const;
 
  private:
   bool column_header(std::string_view text, std::size_t ls, std::size_t le, std::size_t start,
@@ -78,11 +84,14 @@ class Reader {
     const char* data = nullptr;
     std::size_t size = 0, header = 0, header_end = 0, rows_end = 0;
   } report_;
-  // The last HTML table: where it starts, how far its rows have been seen, its header's cells.
+  // The last HTML table: where it starts, how far its rows have been laid out, the header's
+  // cells over each column (the lower names it, the upper groups it), and the rows merged
+  // cells still take under the rows laid out.
   struct Html {
     const char* data = nullptr;
     std::size_t size = 0, table = 0, seen_to = 0;
-    std::vector<std::pair<std::size_t, std::size_t>> header_cells;
+    std::vector<std::pair<std::size_t, std::size_t>> lower, upper;
+    std::vector<std::uint32_t> below, scratch;
   } html_;
   // The last SQL insert: where its VALUES end, how far it is known to go on, its columns.
   struct Insert {

@@ -86,6 +86,8 @@ struct Report {
   std::vector<Finding> findings;
   std::vector<Rejection> rejections;
   std::string normalized_text;
+
+  std::size_t len() const { return findings.size(); }  // the number of findings
 };
 
 namespace json {

@@ -17,9 +17,6 @@ namespace norvane::py {
 struct BuilderBox {
   SpanMapBuilder builder;
   bool consumed = false;
-  // Bytes taken in so far, so that 32-bit offsets can never wrap.
-  std::size_t src_bytes = 0;
-  std::size_t dst_bytes = 0;
 };
 
 inline std::string debug_text(const BuilderBox& box) {
@@ -33,8 +30,8 @@ inline std::string debug_text(const BuilderBox& box) {
     static constexpr const char* name = #ID; \
   };
 
-// A class that pickles has a Codec (state.cpp): every class but SpanMapBuilder. Span keeps its
-// own comparisons and Config, being mutable, compares by identity.
+// A class that pickles has a Codec (state.cpp): every class but SpanMapBuilder. Config, being
+// mutable, compares by identity.
 #define NORVANE_PICKLED(T, BY_VALUE)                            \
   NORVANE_WRAPPED(T, T)                                         \
   template <>                                                   \
@@ -45,7 +42,7 @@ inline std::string debug_text(const BuilderBox& box) {
   };
 
 NORVANE_WRAPPED(BuilderBox, SpanMapBuilder)
-NORVANE_PICKLED(Span, false)
+NORVANE_PICKLED(Span, true)
 NORVANE_PICKLED(NormalizationCost, true)
 NORVANE_PICKLED(Segment, true)
 NORVANE_PICKLED(SourceSpan, true)
@@ -73,11 +70,7 @@ bool to_config(ModuleState* st, PyObject* o, const char* param, Config& out);
 
 // An entity kind given by its snake-case name: a non-str raises TypeError naming the parameter,
 // an unknown name ValueError "unknown entity {name:?}; expected one of {names}".
-bool to_entity(PyObject* o, const char* param, EntityKind& out);
-
-inline bool from_python(ModuleState*, PyObject* o, const char* param, EntityKind& out) {
-  return to_entity(o, param, out);
-}
+bool from_python(ModuleState*, PyObject* o, const char* param, EntityKind& out);
 inline bool from_python(ModuleState* st, PyObject* o, const char* param, Config& out) {
   return to_config(st, o, param, out);
 }

@@ -1,6 +1,7 @@
 // Config, Normalized and the normalize() function.
 #include <array>
 #include <optional>
+#include <ranges>
 #include <string>
 
 #include "python/classes.hpp"
@@ -8,33 +9,23 @@
 namespace norvane::py {
 
 bool to_config(ModuleState* st, PyObject* o, const char* param, Config& out) {
-  if (!o || o == Py_None) {
-    out = Config{};
-    return true;
-  }
-  const Config* config = unwrap<Config>(st, o);
-  if (!config) return wrong_type(param, o, "Config");
-  out = *config;
+  const Config* config = nullptr;
+  if (o && o != Py_None && !from_python(st, o, param, config)) return false;
+  out = config ? *config : Config{};
   return true;
 }
 
 namespace {
 
-// ----------------------------------------------------------------------------------------------
-// Config
-
 Config make_config() { return Config{}; }
 
-// The setter of a Config attribute: the value converted by the type of the field. Attributes
-// can be replaced but never removed.
+// The setter of a Config attribute: the value converted by the type of the field (converters
+// write only what they accept). Attributes can be replaced but never removed.
 template <auto Field>
 int set(PyObject* self, PyObject* value, void*) {
   if (!value) PyErr_SetString(PyExc_TypeError, "can't delete attribute");
-  return guarded([&]() -> int {
-    std::remove_cvref_t<decltype(std::declval<Config&>().*Field)> v;
-    if (!value || !from_python(nullptr, value, "value", v)) return -1;
-    value_of<Config>(self).*Field = v;
-    return 0;
+  return guarded([&] {
+    return value && from_python(nullptr, value, "value", value_of<Config>(self).*Field) ? 0 : -1;
   });
 }
 
@@ -45,16 +36,14 @@ PyGetSetDef field(const char* name, const char* doc) {
 }
 
 // The seven weights as (name, value) pairs.
-std::array<std::pair<std::string_view, float>, kWeightFields.size()> weights(const Config& c) {
-  std::array<std::pair<std::string_view, float>, kWeightFields.size()> out;
-  for (std::size_t i = 0; i < out.size(); ++i)
-    out[i] = {kWeightFields[i].name, c.*kWeightFields[i].field};
-  return out;
+auto weights(const Config& c) {
+  return kWeightFields | std::views::transform(
+                             [&c](const WeightField& w) { return std::pair(w.name, c.*w.field); });
 }
 
 // A weight given and not None. Every conversion is done before any weight is stored, so that
 // one that fails changes nothing.
-using Weight = OrNone<std::optional<float>>;
+using Weight = std::optional<float>;
 
 void set_weights(Config& c, Weight checksum_passed, Weight checksum_failed, Weight context,
                  Weight absorbed_whitespace, Weight absorbed_separator, Weight expanded_syllable,
@@ -64,7 +53,7 @@ void set_weights(Config& c, Weight checksum_passed, Weight checksum_failed, Weig
                            &replaced_char};
   static_assert(std::size(given) == kWeightFields.size());
   for (std::size_t i = 0; i < kWeightFields.size(); ++i)
-    if (given[i]->value) c.*kWeightFields[i].field = *given[i]->value;
+    if (*given[i]) c.*kWeightFields[i].field = **given[i];
 }
 
 // The fields, the weights, then one attribute for each extension family.
@@ -116,9 +105,6 @@ Class config_class{
         "놓치고 정밀도는 거의 같다. 필요 없는 확장은 속성으로 끌 수 있다.")},
 };
 
-// ----------------------------------------------------------------------------------------------
-// Normalized
-
 Class normalized_class{
     .name = "Normalized",
     .doc = "정규화 결과: 정규화된 텍스트와 원문으로 되돌아가는 구간 정렬 테이블.",
@@ -126,9 +112,6 @@ Class normalized_class{
                    attr<&Normalized::map>(
                        "map", "원문에서 정규화된 텍스트로 가는 구간 정렬 테이블(새 SpanMap).")},
 };
-
-// ----------------------------------------------------------------------------------------------
-// normalize()
 
 Result<Normalized> normalize_text(std::string_view text, Config config) {
   return without_gil(text.size(), [&] { return normalize(text, config); });

@@ -10,7 +10,12 @@ namespace {
 
 // A hash key: bytes, bytearray or a sequence of integers 0..255. A str is a sequence too,
 // but of characters, so it is refused rather than silently encoded.
-bool to_key(PyObject* o, const char* param, std::string& out) {
+struct HashKey {
+  std::string bytes;
+};
+
+bool from_python(ModuleState*, PyObject* o, const char* param, HashKey& key) {
+  std::string& out = key.bytes;
   if (PyBytes_Check(o)) {
     out.assign(PyBytes_AS_STRING(o), static_cast<std::size_t>(PyBytes_GET_SIZE(o)));
     return true;
@@ -34,17 +39,6 @@ bool to_key(PyObject* o, const char* param, std::string& out) {
   }
   return true;
 }
-
-struct HashKey {
-  std::string bytes;
-};
-
-bool from_python(ModuleState*, PyObject* o, const char* param, HashKey& out) {
-  return to_key(o, param, out.bytes);
-}
-
-// ----------------------------------------------------------------------------------------------
-// Policy
 
 Policy hash_policy(HashKey key, std::uint64_t length) {
   return Policy::hash(std::move(key.bytes), length);
@@ -76,12 +70,9 @@ Class policy_class{
              "나열)로 계산한 HMAC-SHA-256 의 소문자 16진수 앞 length 자리(최대 64)다.")},
 };
 
-// ----------------------------------------------------------------------------------------------
-// PolicySet
-
-PolicySet make_policy_set(OrNone<const Policy*> policy) {
+PolicySet make_policy_set(std::optional<Policy> policy) {
   PolicySet set;
-  if (policy.value) set.default_policy = *policy.value;
+  if (policy) set.default_policy = std::move(*policy);
   return set;
 }
 
@@ -101,9 +92,6 @@ Class policy_set_class{
              "바꾸고, 아니면 끝에 덧붙인다. 원래 집합은 바뀌지 않는다.")},
 };
 
-// ----------------------------------------------------------------------------------------------
-// RestoreEntry
-
 Class entry_class{
     .name = "RestoreEntry",
     .doc = "복원표의 항목 하나: 토큰과 그 토큰이 대신한 원문 조각.",
@@ -114,9 +102,6 @@ Class entry_class{
                                                              "개인정보 종류의 한국어 이름."),
                    attr<&RestoreEntry::original>("original", "토큰이 대신한 원문 조각.")},
 };
-
-// ----------------------------------------------------------------------------------------------
-// RestoreMap
 
 std::expected<RestoreMap, std::string> restore_from_json(std::string_view text) {
   auto map = without_gil(text.size(), [&] { return restore_map_from_json(text); });
@@ -143,9 +128,6 @@ Class restore_class{
         "ValueError 를 낸다.")},
 };
 
-// ----------------------------------------------------------------------------------------------
-// MaskOutput
-
 Class output_class{
     .name = "MaskOutput",
     .doc = "mask 의 결과: 가린 텍스트, 바꾼 발견, 건너뛴 발견, 복원표.",
@@ -159,18 +141,15 @@ Class output_class{
                        "restore", "정책 집합에 tokenize 가 있으면 복원표의 사본, 없으면 None.")},
 };
 
-// ----------------------------------------------------------------------------------------------
-// Functions
-
-Result<MaskOutput> mask_text(std::string_view text, OrNone<const PolicySet*> policies,
+Result<MaskOutput> mask_text(std::string_view text, std::optional<const PolicySet*> policies,
                              Config config) {
   static const PolicySet kDefaultPolicies{};
-  const PolicySet& set = policies.value ? *policies.value : kDefaultPolicies;
+  const PolicySet& set = policies ? **policies : kDefaultPolicies;
   return without_gil(text.size(), [&] { return mask(text, set, config); });
 }
 
-Result<std::string> unmask_text(std::string_view masked, const RestoreMap& restore) {
-  return without_gil(masked.size(), [&] { return unmask(masked, restore); });
+Result<std::string> unmask_text(std::string_view masked, const RestoreMap* restore) {
+  return without_gil(masked.size(), [&] { return unmask(masked, *restore); });
 }
 
 }  // namespace

@@ -15,64 +15,66 @@
 
 namespace norvane::py {
 
-namespace detail {
-
-std::string quoted_list(const char* const* names, std::size_t count) {
-  std::string out;
-  for (std::size_t i = 0; i < count; ++i) {
-    if (i > 0) out += count == 2 ? " and " : (i + 1 == count ? ", and " : ", ");
-    out += '\'';
-    out += names[i];
-    out += '\'';
+bool parse_arguments(const char* function, const char* const* names, std::size_t count,
+                     std::size_t required, PyObject* const* args, Py_ssize_t nargs,
+                     PyObject* kwnames, PyObject** values) {
+  if (nargs > static_cast<Py_ssize_t>(count)) {
+    std::string takes = required == count
+                            ? std::to_string(count)
+                            : "from " + std::to_string(required) + " to " + std::to_string(count);
+    PyErr_Format(PyExc_TypeError, "%s() takes %s positional argument%s but %zd %s given", function,
+                 takes.c_str(), count == 1 && required == count ? "" : "s", nargs,
+                 nargs == 1 ? "was" : "were");
+    return false;
   }
-  return out;
-}
-
-bool report_arity(const char* function, std::size_t required, std::size_t total, Py_ssize_t given) {
-  std::string takes = required == total
-                          ? std::to_string(total)
-                          : "from " + std::to_string(required) + " to " + std::to_string(total);
-  PyErr_Format(PyExc_TypeError, "%s() takes %s positional argument%s but %zd %s given", function,
-               takes.c_str(), total == 1 && required == total ? "" : "s", given,
-               given == 1 ? "was" : "were");
-  return false;
-}
-
-bool report_missing(const char* function, const char* const* names, std::size_t count) {
+  std::copy_n(args, nargs, values);
+  for (Py_ssize_t k = 0; kwnames && k < PyTuple_GET_SIZE(kwnames); ++k) {
+    PyObject* key = PyTuple_GET_ITEM(kwnames, k);
+    if (!PyUnicode_Check(key)) {
+      PyErr_SetString(PyExc_TypeError, "keywords must be strings");
+      return false;
+    }
+    std::size_t i = 0;
+    while (i < count && PyUnicode_CompareWithASCIIString(key, names[i]) != 0) ++i;
+    if (i == count) {
+      PyErr_Format(PyExc_TypeError, "%s() got an unexpected keyword argument '%U'", function, key);
+      return false;
+    }
+    if (values[i]) {
+      PyErr_Format(PyExc_TypeError, "%s() got multiple values for argument '%s'", function,
+                   names[i]);
+      return false;
+    }
+    values[i] = args[nargs + k];
+  }
+  // Python's list of what is missing: 'a', 'a' and 'b', 'a', 'b', and 'c'.
+  std::vector<const char*> missing;
+  for (std::size_t i = 0; i < required; ++i)
+    if (!values[i]) missing.push_back(names[i]);
+  if (missing.empty()) return true;
+  std::string list;
+  for (std::size_t i = 0; i < missing.size(); ++i) {
+    if (i > 0) list += missing.size() == 2 ? " and " : (i + 1 == missing.size() ? ", and " : ", ");
+    list += std::string("'") + missing[i] + "'";
+  }
   PyErr_Format(PyExc_TypeError, "%s() missing %zu required positional argument%s: %s", function,
-               count, count == 1 ? "" : "s", quoted_list(names, count).c_str());
+               missing.size(), missing.size() == 1 ? "" : "s", list.c_str());
   return false;
 }
-
-bool report_unexpected(const char* function, PyObject* key) {
-  PyErr_Format(PyExc_TypeError, "%s() got an unexpected keyword argument '%U'", function, key);
-  return false;
-}
-
-bool report_duplicate(const char* function, const char* name) {
-  PyErr_Format(PyExc_TypeError, "%s() got multiple values for argument '%s'", function, name);
-  return false;
-}
-
-Py_ssize_t find_name(const char* const* names, std::size_t count, PyObject* key) {
-  for (std::size_t i = 0; i < count; ++i)
-    if (PyUnicode_CompareWithASCIIString(key, names[i]) == 0) return static_cast<Py_ssize_t>(i);
-  return -1;
-}
-
-}  // namespace detail
 
 bool type_error(const char* param, const std::string& message) {
   PyErr_Format(PyExc_TypeError, "argument '%s': %s", param, message.c_str());
   return false;
 }
 
+const char* short_name(PyTypeObject* type) {
+  const char* dot = std::strrchr(type->tp_name, '.');
+  return dot ? dot + 1 : type->tp_name;
+}
+
 bool wrong_type(const char* param, PyObject* given, const char* target) {
-  // Our classes are named "norvane.X"; messages name the class alone, as Python's own do.
-  const char* name = Py_TYPE(given)->tp_name;
-  if (const char* dot = std::strrchr(name, '.')) name = dot + 1;
-  return type_error(param,
-                    std::string("'") + name + "' object cannot be converted to '" + target + "'");
+  return type_error(param, std::string("'") + short_name(Py_TYPE(given)) +
+                               "' object cannot be converted to '" + target + "'");
 }
 
 bool name_pending_type_error(const char* param) {
@@ -207,9 +209,7 @@ PyObject* raise_core(ModuleState* st, const Error& error) {
 }
 
 PyObject* no_constructor(PyTypeObject* type, PyObject*, PyObject*) {
-  const char* name = type->tp_name;
-  if (const char* dot = std::strrchr(name, '.')) name = dot + 1;
-  PyErr_Format(PyExc_TypeError, "No constructor defined for %s", name);
+  PyErr_Format(PyExc_TypeError, "No constructor defined for %s", short_name(type));
   return nullptr;
 }
 
@@ -265,7 +265,6 @@ namespace {
 // state. Static methods are therefore plain fast-call functions bound to their class and
 // wrapped in staticmethod: they find the state through the class.
 bool add_static_methods(PyTypeObject* type, PyMethodDef* defs) {
-  if (!defs) return true;
   for (PyMethodDef* def = defs; def->ml_name; ++def) {
     Ref function = Ref::steal(PyCFunction_NewEx(def, reinterpret_cast<PyObject*>(type), nullptr));
     if (!function) return false;
@@ -308,8 +307,8 @@ bool add_class_impl(PyObject* module, TypeId id, Class& c, int basicsize, destru
       slot(Py_tp_doc, doc),
       slot(Py_tp_dealloc, dealloc),
       slot(Py_tp_new, construct ? construct : &no_constructor),
-      slot(Py_tp_methods, c.methods.entries()),
-      slot(Py_tp_getset, c.attributes.entries()),
+      slot(Py_tp_methods, c.methods.data()),
+      slot(Py_tp_getset, c.attributes.data()),
       slot(Py_tp_repr, c.repr),
       slot(Py_mp_length, c.len),
       slot(Py_tp_richcompare, c.compare),
@@ -326,15 +325,9 @@ bool add_class_impl(PyObject* module, TypeId id, Class& c, int basicsize, destru
   if (!type) return false;
   ModuleState* st = state_of_module(module);
   st->types[static_cast<std::size_t>(id)] = reinterpret_cast<PyTypeObject*>(type);
-  if (!add_static_methods(reinterpret_cast<PyTypeObject*>(type), c.statics.entries())) return false;
+  if (!add_static_methods(reinterpret_cast<PyTypeObject*>(type), c.statics.data())) return false;
   rebuilders[static_cast<std::size_t>(id)] = rebuild;
-  // The state keeps its own reference; the module gets another.
-  Py_INCREF(type);
-  if (PyModule_AddObject(module, c.name, type) < 0) {
-    Py_DECREF(type);
-    return false;
-  }
-  return true;
+  return PyModule_AddObjectRef(module, c.name, type) == 0;  // the state keeps its own reference
 }
 
 bool on_main_thread() {

@@ -1,8 +1,7 @@
 #pragma once
-// The binding's toolkit: owning references, a fast-call argument parser that knows parameter
-// names and defaults, converters that raise the right Python error and return false, and the
-// generic box that holds a core value inside a Python object. No C++ exception may cross into
-// CPython: every entry point runs its body through `guarded`.
+// The binding's toolkit: owning references, argument parsing by parameter names and defaults,
+// converters that set a Python error and return false, and the box holding a core value in a
+// Python object. No C++ exception crosses into CPython: every entry point runs through `guarded`.
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
@@ -15,6 +14,7 @@
 #include <functional>
 #include <initializer_list>
 #include <iterator>
+#include <memory>
 #include <new>
 #include <optional>
 #include <string>
@@ -31,36 +31,19 @@
 
 namespace norvane::py {
 
-// ---------------------------------------------------------------------------------------------
-// Owning reference.
+struct Decref {
+  void operator()(PyObject* o) const { Py_DECREF(o); }
+};
 
-class Ref {
+// An owning reference.
+class Ref : public std::unique_ptr<PyObject, Decref> {
  public:
-  Ref() = default;
+  using unique_ptr::unique_ptr;
   static Ref steal(PyObject* o) { return Ref(o); }
   static Ref borrow(PyObject* o) {
     Py_XINCREF(o);
     return Ref(o);
   }
-  Ref(const Ref&) = delete;
-  Ref& operator=(const Ref&) = delete;
-  Ref(Ref&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
-  Ref& operator=(Ref&& o) noexcept {
-    if (this != &o) {
-      Py_XDECREF(p_);
-      p_ = std::exchange(o.p_, nullptr);
-    }
-    return *this;
-  }
-  ~Ref() { Py_XDECREF(p_); }
-
-  PyObject* get() const { return p_; }
-  PyObject* release() { return std::exchange(p_, nullptr); }
-  explicit operator bool() const { return p_ != nullptr; }
-
- private:
-  explicit Ref(PyObject* o) : p_(o) {}
-  PyObject* p_ = nullptr;
 };
 
 // Runs an entry point's body; turns a stray C++ exception into a Python error.
@@ -78,17 +61,12 @@ auto guarded(F&& body) noexcept -> decltype(body()) {
   } catch (...) {
     PyErr_SetString(PyExc_RuntimeError, "unexpected internal error");
   }
-  if constexpr (std::is_same_v<decltype(body()), int>) {
-    return -1;
-  } else {
-    return nullptr;
-  }
+  if constexpr (std::is_same_v<decltype(body()), int>) return -1;
+  else return nullptr;
 }
 
-// ---------------------------------------------------------------------------------------------
 // Argument parsing. Every parameter is positional-or-keyword; the first `required` ones have no
 // default. Parsed arguments are borrowed; nullptr marks one that was not given.
-
 template <std::size_t N>
 struct Signature {
   const char* function;  // qualified name used in messages, e.g. "Span.slice"
@@ -96,115 +74,55 @@ struct Signature {
   std::size_t required;
 };
 
-namespace detail {
-
-// "'a'", "'a' and 'b'", "'a', 'b', and 'c'" as Python lists missing arguments.
-std::string quoted_list(const char* const* names, std::size_t count);
-bool report_arity(const char* function, std::size_t required, std::size_t total, Py_ssize_t given);
-bool report_missing(const char* function, const char* const* names, std::size_t count);
-bool report_unexpected(const char* function, PyObject* key);
-bool report_duplicate(const char* function, const char* name);
-// Index of the parameter called `key`, or -1.
-Py_ssize_t find_name(const char* const* names, std::size_t count, PyObject* key);
-
-}  // namespace detail
+// Reads count arguments into values, with Python's own messages for a wrong call.
+bool parse_arguments(const char* function, const char* const* names, std::size_t count,
+                     std::size_t required, PyObject* const* args, Py_ssize_t nargs,
+                     PyObject* kwnames, PyObject** values);
 
 template <std::size_t N>
 class Arguments {
  public:
-  // Fast-call form: positional values, then the values of the names in kwnames.
   bool parse(const Signature<N>& sig, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-    if (nargs > static_cast<Py_ssize_t>(N))
-      return detail::report_arity(sig.function, sig.required, N, nargs);
-    for (Py_ssize_t i = 0; i < nargs; ++i) values_[i] = args[i];
-    if (kwnames) {
-      Py_ssize_t nkw = PyTuple_GET_SIZE(kwnames);
-      for (Py_ssize_t k = 0; k < nkw; ++k)
-        if (!place(sig, PyTuple_GET_ITEM(kwnames, k), args[nargs + k])) return false;
-    }
-    return check_required(sig);
+    return parse_arguments(sig.function, sig.names.data(), N, sig.required, args, nargs, kwnames,
+                           values_.data());
   }
-
   PyObject* operator[](std::size_t i) const { return values_[i]; }
   // Given and not None.
   bool has(std::size_t i) const { return values_[i] != nullptr && values_[i] != Py_None; }
 
  private:
-  bool place(const Signature<N>& sig, PyObject* key, PyObject* value) {
-    if (!PyUnicode_Check(key)) {
-      PyErr_SetString(PyExc_TypeError, "keywords must be strings");
-      return false;
-    }
-    Py_ssize_t i = detail::find_name(sig.names.data(), N, key);
-    if (i < 0) return detail::report_unexpected(sig.function, key);
-    if (values_[i]) return detail::report_duplicate(sig.function, sig.names[i]);
-    values_[i] = value;
-    return true;
-  }
-
-  bool check_required(const Signature<N>& sig) {
-    std::array<const char*, N + 1> missing{};
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < sig.required; ++i)
-      if (!values_[i]) missing[count++] = sig.names[i];
-    if (count) return detail::report_missing(sig.function, missing.data(), count);
-    return true;
-  }
-
   std::array<PyObject*, N + 1> values_{};  // +1 keeps N == 0 well-formed
 };
 
-// The check of a method without parameters, under its qualified name.
-inline bool no_arguments(const char* function, PyObject* const* args, Py_ssize_t nargs,
-                         PyObject* kwnames) {
-  return Arguments<0>().parse(Signature<0>{function, {}, 0}, args, nargs, kwnames);
-}
-
-// ---------------------------------------------------------------------------------------------
 // Converters: on failure a Python error is set and false is returned.
-
-// Sets TypeError "argument '<param>': <message>".
-bool type_error(const char* param, const std::string& message);
-// "'int' object cannot be converted to '<target>'"
+const char* short_name(PyTypeObject* type);  // "Span" for norvane.Span, as Python's messages say
+bool type_error(const char* param, const std::string& message);  // "argument '<param>': <message>"
+// "argument '<param>': 'int' object cannot be converted to '<target>'"
 bool wrong_type(const char* param, PyObject* given, const char* target);
-
 // Prefixes a pending TypeError with "argument '<param>': "; other errors pass unchanged.
 bool name_pending_type_error(const char* param);
-
-// An integer in 0..max.
 bool to_u32(PyObject* o, const char* param, std::uint32_t& out, std::uint32_t max = 0xFFFFFFFF);
 bool to_u64(PyObject* o, const char* param, std::uint64_t& out);
 bool to_f32(PyObject* o, const char* param, float& out);
 bool to_bool(PyObject* o, const char* param, bool& out);
-// A str as UTF-8, borrowed from the str object (valid while it lives). Lone surrogates raise
-// the UnicodeEncodeError Python raises; texts of 4 GiB or more raise ValueError.
+// A str as UTF-8, borrowed from the str object. Lone surrogates raise the UnicodeEncodeError
+// Python raises; texts of 4 GiB or more raise ValueError.
 bool to_text(PyObject* o, const char* param, std::string_view& out);
-// The same for a text a call reads once. A long str that does not keep its UTF-8 form is written
-// into buffer, about three times as fast as CPython's encoder, and the str keeps no second copy
-// of itself; a short one is read as above, so that later calls with the same str read the form
-// CPython keeps with it for free.
+// The same for a text a call reads once: a long str is written into buffer, three times as fast
+// as CPython's encoder and without a UTF-8 copy kept with the str.
 bool to_text(PyObject* o, const char* param, std::string_view& out, std::string& buffer);
-// A one-character str.
-bool to_char(PyObject* o, const char* param, char32_t& out);
-// The size check behind to_text, on its own so that it can be tested without 4 GiB of text.
+bool to_char(PyObject* o, const char* param, char32_t& out);  // a one-character str
 bool check_text_size(std::size_t bytes, const char* param);
 
-// ---------------------------------------------------------------------------------------------
-// Core work without the interpreter lock, so that threads over many documents run in parallel.
-// The work must touch no Python object: it reads its own copies and the UTF-8 buffers of str
-// objects that the caller's arguments keep alive (str is immutable). Small inputs keep the lock:
-// switching costs more than they do.
-
+// Core work without the interpreter lock, so that threads run in parallel. The work touches no
+// Python object, only copies and the UTF-8 of str objects the caller keeps alive. Small inputs
+// keep the lock: switching costs more than they do. On the main thread a pending signal whose
+// handler raises (Ctrl-C) stops the work by throwing interrupt::Interrupted to guarded().
 inline constexpr std::size_t kReleaseLockBytes = 4096;
-
-// Signals are handled on the main thread only; there, the work stops for a pending signal whose
-// handler raises (Ctrl-C: KeyboardInterrupt), by throwing interrupt::Interrupted to guarded().
-
 struct ReleasedLock {
   PyThreadState* state;
   std::int64_t last_check_ns;
 };
-// The interrupt check: at most every few milliseconds, takes the lock and runs pending handlers.
 bool pending_signal_raised(void* released_lock);
 bool on_main_thread();
 
@@ -220,13 +138,9 @@ auto without_gil(std::size_t input_bytes, F&& work) -> decltype(work()) {
   return work();
 }
 
-// ---------------------------------------------------------------------------------------------
-// Results.
-
 inline PyObject* str(std::string_view s) {
   return PyUnicode_FromStringAndSize(s.data(), static_cast<Py_ssize_t>(s.size()));
 }
-inline PyObject* boolean(bool b) { return Py_NewRef(b ? Py_True : Py_False); }
 
 // A new list holding convert(item) for every item.
 template <class Range, class Convert>
@@ -242,9 +156,7 @@ PyObject* list_of(const Range& items, Convert&& convert) {
   return list.release();
 }
 
-// ---------------------------------------------------------------------------------------------
 // Module state: every class and the exception live here, not in mutable globals.
-
 enum class TypeId : int {
   Span,
   NormalizationCost,
@@ -285,9 +197,7 @@ ModuleState* state_of(PyObject* self_or_type);
 // Raises SpanMapError with the error's one-line text; returns nullptr.
 PyObject* raise_core(ModuleState* st, const Error& error);
 
-// ---------------------------------------------------------------------------------------------
 // The generic box: a Python object holding one core value.
-
 template <class T>
 struct Box {
   PyObject_HEAD T value;
@@ -319,35 +229,25 @@ T* unwrap(ModuleState* st, PyObject* o) {
   return &value_of<T>(o);
 }
 
-// ---------------------------------------------------------------------------------------------
-// Python values of core values: one conversion behind every attribute, result and list.
-
 // The error of a Checked value: a Python error is already set.
 struct Raised {};
 template <class T>
 using Checked = std::expected<T, Raised>;
 inline const std::unexpected<Raised> raised{Raised{}};
 
-// A new Python object for v: bool, number, text, a wrapped class (moved in when v is an rvalue),
-// a pair as a tuple, an empty optional as None, a range as a list; a failed Result raises
-// SpanMapError (text_too_large: ValueError), a failure with a message ValueError, a failed
-// Checked leaves its error; a PyObject* is passed through.
+// A new Python object for v, behind every attribute, result and list: a wrapped class is moved
+// in from an rvalue, a pair becomes a tuple, an empty optional None, a range a list; a failed
+// Result raises SpanMapError, a failure with a message ValueError.
 template <class V>
 PyObject* to_python(ModuleState* st, V&& v) {
   using T = std::remove_cvref_t<V>;
-  if constexpr (std::is_same_v<T, PyObject*>) {
-    return v;
-  } else if constexpr (std::is_same_v<T, bool>) {
-    return boolean(v);
-  } else if constexpr (std::is_floating_point_v<T>) {
-    return PyFloat_FromDouble(static_cast<double>(v));
-  } else if constexpr (std::is_unsigned_v<T>) {
-    return PyLong_FromUnsignedLongLong(v);
-  } else if constexpr (std::is_convertible_v<const T&, std::string_view>) {
-    return str(v);
-  } else if constexpr (requires { Wrapped<T>::id; }) {
-    return wrap(st, std::forward<V>(v));
-  } else if constexpr (requires { v.first, v.second; }) {
+  if constexpr (std::is_same_v<T, PyObject*>) return v;
+  else if constexpr (std::is_same_v<T, bool>) return PyBool_FromLong(v);
+  else if constexpr (std::is_floating_point_v<T>) return PyFloat_FromDouble(v);
+  else if constexpr (std::is_unsigned_v<T>) return PyLong_FromUnsignedLongLong(v);
+  else if constexpr (std::is_convertible_v<const T&, std::string_view>) return str(v);
+  else if constexpr (requires { Wrapped<T>::id; }) return wrap(st, std::forward<V>(v));
+  else if constexpr (requires { v.first, v.second; }) {
     Ref first = Ref::steal(to_python(st, std::get<0>(std::forward<V>(v))));
     Ref second = Ref::steal(first ? to_python(st, std::get<1>(std::forward<V>(v))) : nullptr);
     return second ? PyTuple_Pack(2, first.get(), second.get()) : nullptr;
@@ -370,35 +270,23 @@ PyObject* to_python(ModuleState* st, V&& v) {
 }
 
 // The class whose value a step reads: that of a member, or of a function's only parameter.
-template <class>
-struct ClassOf;
 template <class M, class C>
-struct ClassOf<M C::*> {
-  using type = C;
-};
+C class_of(M C::*);
 template <class R, class C>
-struct ClassOf<R (*)(const C&)> {
-  using type = C;
-};
+C class_of(R (*)(const C&));
 template <auto Step>
-using ClassOfStep = typename ClassOf<decltype(Step)>::type;
+using ClassOfStep = decltype(class_of(Step));
 
-// to_python of the value reached from v by each step in turn: a data member, a member
-// function or a function of the previous value.
-template <auto Step, auto... Rest, class V>
-PyObject* project(ModuleState* st, const V& v) {
-  if constexpr (sizeof...(Rest) == 0) {
-    return to_python(st, std::invoke(Step, v));
-  } else {
-    return project<Rest...>(st, std::invoke(Step, v));
-  }
-}
-
-// The getter of a read-only attribute: project<Path...> of the boxed value.
-template <auto First, auto... Rest>
+// The getter of a read-only attribute: the value that Step (a data member, a member function or
+// a function) reads from the boxed value, or Then reads from that.
+template <auto Step, auto Then = nullptr>
 PyObject* get(PyObject* self, void*) {
-  return guarded(
-      [&] { return project<First, Rest...>(state_of(self), value_of<ClassOfStep<First>>(self)); });
+  return guarded([&] {
+    decltype(auto) value = std::invoke(Step, value_of<ClassOfStep<Step>>(self));
+    if constexpr (std::is_null_pointer_v<decltype(Then)>)
+      return to_python(state_of(self), std::forward<decltype(value)>(value));
+    else return to_python(state_of(self), std::invoke(Then, value));
+  });
 }
 
 // A read-only attribute of that name and doc whose value is reached by Path.
@@ -407,27 +295,8 @@ PyGetSetDef attr(const char* name, const char* doc) {
   return {name, get<Path...>, nullptr, doc, nullptr};
 }
 
-// tp_repr: the one-line description (debug_text) of the boxed value.
-template <class T>
-PyObject* repr(PyObject* self) {
-  return guarded([&] { return str(debug_text(value_of<T>(self))); });
-}
-
-// mp_length from the size of the boxed value.
-template <auto Size>
-Py_ssize_t length(PyObject* self) {
-  return static_cast<Py_ssize_t>(std::invoke(Size, value_of<ClassOfStep<Size>>(self)));
-}
-
-// ---------------------------------------------------------------------------------------------
 // Typed arguments: each given argument is converted into its variable by the variable's type;
-// absent ones keep their defaults, and so does None for an OrNone variable.
-
-template <class T>
-struct OrNone {
-  T value;
-};
-
+// absent ones keep their defaults, and so does None for an optional variable.
 // Text, numbers, a character and bool by their converters.
 template <class T>
   requires std::is_arithmetic_v<T> || std::is_same_v<T, std::string_view> ||
@@ -443,23 +312,13 @@ bool from_python(ModuleState*, PyObject* o, const char* param, T& out) {
   else if constexpr (std::is_same_v<T, float>) return to_f32(o, param, out);
   else return to_bool(o, param, out);
 }
-// A std::string_view parameter of a function: the buffer lives as long as the call.
-struct TextArgument {
-  std::string_view text;
-  std::string buffer;
-};
-inline bool from_python(ModuleState*, PyObject* o, const char* param, TextArgument& out) {
-  return to_text(o, param, out.text, out.buffer);
-}
 
 // An object of one of the module's classes, as its boxed value.
 template <class T>
   requires requires { Wrapped<T>::id; }
 bool from_python(ModuleState* st, PyObject* o, const char* param, const T*& out) {
   out = unwrap<T>(st, o);
-  if (out) return true;
-  const char* name = st->type(Wrapped<T>::id)->tp_name;
-  return wrong_type(param, o, name + std::string_view(name).rfind('.') + 1);
+  return out || wrong_type(param, o, short_name(st->type(Wrapped<T>::id)));
 }
 
 // The same, copied, for a parameter that takes the value itself.
@@ -473,29 +332,13 @@ bool from_python(ModuleState* st, PyObject* o, const char* param, T& out) {
 
 template <class T>
 bool from_python(ModuleState* st, PyObject* o, const char* param, std::optional<T>& out) {
-  return from_python(st, o, param, out.emplace());
-}
-
-template <class T>
-bool from_python(ModuleState* st, PyObject* o, const char* param, OrNone<T>& out) {
-  return o == Py_None || from_python(st, o, param, out.value);
-}
-
-template <std::size_t N, class... Out>
-bool convert_all(ModuleState* st, const Signature<N>& sig, const Arguments<N>& a, Out&... out) {
-  static_assert(sizeof...(Out) == N);
-  return [&]<std::size_t... I>(std::index_sequence<I...>) {
-    return ((!a[I] || from_python(st, a[I], sig.names[I], out)) && ...);
-  }(std::index_sequence_for<Out...>{});
+  return o == Py_None || from_python(st, o, param, out.emplace());
 }
 
 // A default written in a text signature: a number, a quoted text or character, or None (which
 // leaves the type's own default). False if the text does not fit the type.
 bool from_default(std::string_view text, std::uint64_t& out);
 bool from_default(std::string_view text, std::string_view& out);
-inline bool from_default(std::string_view text, TextArgument& out) {
-  return from_default(text, out.text);
-}
 bool from_default(std::string_view text, char32_t& out);
 template <class T>
 bool from_default(std::string_view text, T&) {
@@ -514,65 +357,50 @@ TextSignature read_signature(const char* doc);
 // Stops the import with a message: a table and its function disagree (a programming error).
 [[noreturn]] void bad_definition(const char* doc, const char* problem);
 
-// ---------------------------------------------------------------------------------------------
-// Functions from typed C++ callables. def<F>(doc) is the PyMethodDef of a fast-call function
-// whose parameters are those of the text signature heading doc, in order: every parameter is
-// positional-or-keyword, a given argument is converted by its C++ parameter's type (a class's
-// value, by reference or by value, takes an object of that class), an absent one is the default
-// written in the signature, and the return value becomes a Python object by to_python().
-// F is a method if it is a member function or its first parameter is a reference to a boxed
-// value (the signature starts with $self); otherwise a module function, or with Owner a static
-// method or, if named as its class, the constructor of Owner.
+// def<F>(doc): the fast-call function F with the parameters of the text signature heading doc.
+// An argument is converted by its C++ parameter's type, an absent one is the default written in
+// the signature, the result goes through to_python(). F is a method if it is a member function
+// or its first parameter is a reference to a boxed value ($self); otherwise a module function,
+// or with Owner a static method or, if named as its class, the constructor of Owner.
+// The variable an argument is converted into; a text keeps the buffer it may be written into.
+struct TextArgument {
+  std::string_view text;
+  std::string buffer;
+  operator std::string_view() const { return text; }
+};
+inline bool from_python(ModuleState*, PyObject* o, const char* param, TextArgument& out) {
+  return to_text(o, param, out.text, out.buffer);
+}
+inline bool from_default(std::string_view text, TextArgument& out) {
+  return from_default(text, out.text);
+}
+template <class A>
+using Stored = std::conditional_t<std::is_same_v<std::remove_cvref_t<A>, std::string_view>,
+                                  TextArgument, std::remove_cvref_t<A>>;
 
-template <class T>
-concept BoxedRef = std::is_reference_v<T> && requires { Wrapped<std::remove_cvref_t<T>>::id; };
-
+template <class S, class... A>
+struct Parts {
+  using Self = S;  // the boxed value a method is called on, void for a function
+  using Values = std::tuple<Stored<A>...>;
+  static constexpr std::size_t arity = sizeof...(A);
+};
 template <class F>
 struct Callable;
 template <class R, class... A>
-struct Callable<R (*)(A...)> {
-  using Self = void;
-  using Params = std::tuple<A...>;
-};
+struct Callable<R (*)(A...)> : Parts<void, A...> {};
 template <class R, class First, class... A>
-  requires BoxedRef<First>
-struct Callable<R (*)(First, A...)> {
-  using Self = std::remove_reference_t<First>;
-  using Params = std::tuple<A...>;
-};
+  requires std::is_reference_v<First> && requires { Wrapped<std::remove_cvref_t<First>>::id; }
+struct Callable<R (*)(First, A...)> : Parts<std::remove_cvref_t<First>, A...> {};
 template <class R, class C, class... A>
-struct Callable<R (C::*)(A...) const> {
-  using Self = const C;
-  using Params = std::tuple<A...>;
-};
-
-// The variable an argument is converted into: for a class's value, the object's boxed value;
-// for a text, the text and the buffer it may be written into.
-template <class A>
-using Stored =
-    std::conditional_t<BoxedRef<A>, const std::remove_cvref_t<A>*,
-                       std::conditional_t<std::is_same_v<std::remove_cvref_t<A>, std::string_view>,
-                                          TextArgument, std::remove_cvref_t<A>>>;
-
-template <class A, class S>
-decltype(auto) pass(S& stored) {
-  if constexpr (BoxedRef<A>) return (*stored);
-  else if constexpr (std::is_same_v<S, TextArgument>) return stored.text;
-  else return std::move(stored);
-}
+struct Callable<R (C::*)(A...) const> : Parts<C, A...> {};
 
 template <auto F>
 struct Described {
   using C = Callable<decltype(F)>;
-  static constexpr std::size_t arity = std::tuple_size_v<typename C::Params>;
-  using Values = decltype([]<std::size_t... I>(std::index_sequence<I...>) {
-    return std::tuple<Stored<std::tuple_element_t<I, typename C::Params>>...>{};
-  }(std::make_index_sequence<arity>{}));
-
   std::string name, qualified;
-  std::array<std::string, arity> names;
-  Signature<arity> sig{};
-  Values defaults{};
+  std::array<std::string, C::arity> names;
+  Signature<C::arity> sig{};
+  typename C::Values defaults{};
 };
 
 template <auto F>
@@ -581,40 +409,30 @@ Described<F>& described() {
   return d;
 }
 
-template <auto F, std::size_t... I>
-PyObject* invoke(ModuleState* st, PyObject* self, typename Described<F>::Values& values,
-                 std::index_sequence<I...>) {
-  using C = Callable<decltype(F)>;
-  auto run = [&]() -> decltype(auto) {
-    using Params = typename C::Params;
-    if constexpr (std::is_void_v<typename C::Self>) {
-      return std::invoke(F, pass<std::tuple_element_t<I, Params>>(std::get<I>(values))...);
-    } else {
-      return std::invoke(F, value_of<std::remove_const_t<typename C::Self>>(self),
-                         pass<std::tuple_element_t<I, Params>>(std::get<I>(values))...);
-    }
-  };
-  if constexpr (std::is_void_v<decltype(run())>) {
-    run();
-    return Py_NewRef(Py_None);
-  } else {
-    return to_python(st, run());
-  }
-}
-
 // self is the module for a function, the class for a static method or constructor.
 template <auto F>
 PyObject* call(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  using D = Described<F>;
-  const D& d = described<F>();
+  using C = Callable<decltype(F)>;
+  const Described<F>& d = described<F>();
   return guarded([&]() -> PyObject* {
-    Arguments<D::arity> a;
+    Arguments<C::arity> a;
     if (!a.parse(d.sig, args, nargs, kwnames)) return nullptr;
     ModuleState* st = PyModule_Check(self) ? state_of_module(self) : state_of(self);
-    typename D::Values values = d.defaults;
-    if (!std::apply([&](auto&... v) { return convert_all(st, d.sig, a, v...); }, values))
-      return nullptr;
-    return invoke<F>(st, self, values, std::make_index_sequence<D::arity>{});
+    typename C::Values values = d.defaults;
+    return [&]<std::size_t... I>(std::index_sequence<I...>) -> PyObject* {
+      if (!((!a[I] || from_python(st, a[I], d.sig.names[I], std::get<I>(values))) && ...))
+        return nullptr;
+      auto run = [&]() -> decltype(auto) {
+        if constexpr (std::is_void_v<typename C::Self>)
+          return std::invoke(F, std::move(std::get<I>(values))...);
+        else
+          return std::invoke(F, value_of<typename C::Self>(self),
+                             std::move(std::get<I>(values))...);
+      };
+      if constexpr (!std::is_void_v<decltype(run())>) return to_python(st, run());
+      run();
+      return Py_NewRef(Py_None);
+    }(std::make_index_sequence<C::arity>{});
   });
 }
 
@@ -626,15 +444,14 @@ inline constexpr int kMethod = METH_FASTCALL | METH_KEYWORDS;
 
 template <auto F, class Owner = void>
 PyMethodDef def(const char* doc) {
-  using D = Described<F>;
-  using Self = std::remove_const_t<typename D::C::Self>;
-  D& d = described<F>();
+  using C = Callable<decltype(F)>;
+  Described<F>& d = described<F>();
   TextSignature s = read_signature(doc);
-  if (s.bound != !std::is_void_v<Self> || s.params.size() != D::arity)
+  if (s.bound != !std::is_void_v<typename C::Self> || s.params.size() != C::arity)
     bad_definition(doc, "the signature does not match the function");
-  d.name = s.name;
-  d.qualified = d.name;
-  if constexpr (!std::is_void_v<Self>) d.qualified = Wrapped<Self>::name + ("." + d.name);
+  d.name = d.qualified = s.name;
+  if constexpr (!std::is_void_v<typename C::Self>)
+    d.qualified = Wrapped<typename C::Self>::name + ("." + d.name);
   if constexpr (!std::is_void_v<Owner>) {
     if (d.name != Wrapped<Owner>::name) d.qualified = Wrapped<Owner>::name + ("." + d.name);
   }
@@ -645,17 +462,9 @@ PyMethodDef def(const char* doc) {
                   from_default(s.params[I].second, std::get<I>(d.defaults))) &&
                  ...);
     if (!fits) bad_definition(doc, "a default does not fit its parameter");
-  }(std::make_index_sequence<D::arity>{});
-  while (d.sig.required < D::arity && s.params[d.sig.required].second.empty()) ++d.sig.required;
+  }(std::make_index_sequence<C::arity>{});
+  while (d.sig.required < C::arity && s.params[d.sig.required].second.empty()) ++d.sig.required;
   return {d.name.c_str(), fastcall(call<F>), kMethod, doc};
-}
-
-template <class T>
-void box_dealloc(PyObject* self) {
-  PyTypeObject* type = Py_TYPE(self);
-  value_of<T>(self).~T();
-  type->tp_free(self);
-  Py_DECREF(type);
 }
 
 // tp_new of classes that Python cannot construct.
@@ -673,21 +482,18 @@ PyObject* construct(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
   return f ? PyObject_Call(f.get(), args, kwargs) : nullptr;
 }
 
-// ---------------------------------------------------------------------------------------------
 // Pickling, copying and value equality. A class whose values can travel specialises Codec:
 //   static PyObject* state(ModuleState*, const T&);         plain Python data (tuples, str, int...)
-//   static bool read(ModuleState*, PyObject* state, T& out); every check the core makes; false with
-//                                                            a Python error set
+//   static bool read(ModuleState*, PyObject* state, T& out); every check the core makes
 //   static constexpr bool by_value;                          == and hash() compare states
-// Its objects then reduce to _rebuild(cls, state), so that pickle and copy work at every
-// protocol. Without a Codec a class refuses to be pickled.
-
+// Its objects reduce to _rebuild(cls, state); a class without a Codec refuses to be pickled.
 template <class T>
 struct Codec;
 
 template <class T>
 PyObject* reduce(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-  if (!no_arguments("__reduce__", args, nargs, kwnames)) return nullptr;
+  static constexpr Signature<0> sig{"__reduce__", {}, 0};
+  if (!Arguments<0>().parse(sig, args, nargs, kwnames)) return nullptr;
   return guarded([&]() -> PyObject* {
     ModuleState* st = state_of(self);
     Ref state = Ref::steal(st ? Codec<T>::state(st, value_of<T>(self)) : nullptr);
@@ -723,33 +529,24 @@ Py_hash_t hash_state(PyObject* self) {
   return state ? PyObject_Hash(state.get()) : -1;
 }
 
-// ---------------------------------------------------------------------------------------------
-// Classes. Each is described once, by a Class; add_class makes its heap type.
-
-// A table of definitions; the end mark is added here.
+// A table of definitions and the end mark CPython looks for.
 template <class Def>
 struct Table : std::vector<Def> {
-  Table() = default;
-  Table(std::initializer_list<Def> defs) : std::vector<Def>(defs) { this->emplace_back(); }
-  Def* entries() { return this->empty() ? nullptr : this->data(); }
-  // Adds def before the end mark.
-  void add(const Def& def) {
-    if (this->empty()) this->emplace_back();
-    this->insert(this->end() - 1, def);
-  }
+  Table(std::initializer_list<Def> defs = {}) : std::vector<Def>(defs) { this->emplace_back(); }
+  void add(const Def& def) { this->insert(this->end() - 1, def); }  // before the end mark
 };
 
+// A class, described once; add_class makes its heap type.
 struct Class {
   const char* name{};  // the public name, e.g. "Span"
-  PyMethodDef init{};  // the constructor, def<F, T>, whose doc is the class's; none: Python
-                       // cannot construct the class
+  PyMethodDef init{};  // the constructor, def<F, T>, whose doc is the class's
   const char* doc{};   // the doc of a class without constructor
   Table<PyGetSetDef> attributes{};
   Table<PyMethodDef> methods{};
   Table<PyMethodDef> statics{};  // static methods: they receive their class as self
   reprfunc repr{};               // by default the value's debug_text
   lenfunc len{};                 // by default the value's len(), if it has one
-  richcmpfunc compare{};         // comparisons of the class's own; by default those of its Codec
+  richcmpfunc compare{};         // by default those of its Codec, if by value
   hashfunc hash{};
 };
 
@@ -762,8 +559,14 @@ bool add_class_impl(PyObject* module, TypeId id, Class& c, int basicsize, destru
 template <class T>
 bool add_class(PyObject* module, Class& c) {
   if (c.init.ml_meth) constructor_of<T> = &c.init;
-  if constexpr (requires(const T& value) { debug_text(value); }) c.repr = repr<T>;
-  if constexpr (requires(const T& value) { value.len(); }) c.len = length<&T::len>;
+  if constexpr (requires(const T& value) { debug_text(value); }) {
+    c.repr = [](PyObject* self) {
+      return guarded([&] { return str(debug_text(value_of<T>(self))); });
+    };
+  }
+  if constexpr (requires(const T& value) { value.len(); }) {
+    c.len = [](PyObject* self) { return static_cast<Py_ssize_t>(value_of<T>(self).len()); };
+  }
   PyObject* (*rebuilder)(ModuleState*, PyObject*) = nullptr;
   if constexpr (requires { Codec<T>::by_value; }) {
     // Once, however many times the module is made.
@@ -772,13 +575,17 @@ bool add_class(PyObject* module, Class& c) {
                         "__reduce__($self)\n--\n\npickle 과 copy 가 쓰는 (함수, 인자)."}),
          true);
     rebuilder = rebuild<T>;
-    if (Codec<T>::by_value && !c.compare) {
-      c.compare = compare_states<T>;
-      c.hash = hash_state<T>;
-    }
+    if (Codec<T>::by_value && !c.compare) c.compare = compare_states<T>;
+    if (Codec<T>::by_value && !c.hash) c.hash = hash_state<T>;
   }
-  return add_class_impl(module, Wrapped<T>::id, c, static_cast<int>(sizeof(Box<T>)),
-                        &box_dealloc<T>, c.init.ml_meth ? construct<T> : nullptr, rebuilder);
+  auto dealloc = [](PyObject* self) {
+    PyTypeObject* type = Py_TYPE(self);
+    value_of<T>(self).~T();
+    type->tp_free(self);
+    Py_DECREF(type);
+  };
+  return add_class_impl(module, Wrapped<T>::id, c, static_cast<int>(sizeof(Box<T>)), dealloc,
+                        c.init.ml_meth ? construct<T> : nullptr, rebuilder);
 }
 
 // _rebuild(cls, state): the object of class cls that state describes.

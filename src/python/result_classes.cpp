@@ -9,7 +9,7 @@
 
 namespace norvane::py {
 
-bool to_entity(PyObject* o, const char* param, EntityKind& out) {
+bool from_python(ModuleState*, PyObject* o, const char* param, EntityKind& out) {
   std::string_view name;
   if (!to_text(o, param, name)) return false;
   std::expected<EntityKind, std::string> kind = entity_named(name);
@@ -52,9 +52,6 @@ PyObject* report_json(const Report& report) {
   return nullptr;
 }
 
-// ----------------------------------------------------------------------------------------------
-// ContextHit
-
 Class hit_class{
     .name = "ContextHit",
     .doc = "후보 가까이에서 찾은 문맥 단서 하나.",
@@ -63,9 +60,6 @@ Class hit_class{
                                                "후보의 정규화 구간까지의 거리(문자 수)."),
                    attr<&ContextHit::weight>("weight", "거리에 따라 줄어든 단서 가중치.")},
 };
-
-// ----------------------------------------------------------------------------------------------
-// Evidence
 
 Class evidence_class{
     .name = "Evidence",
@@ -87,9 +81,6 @@ Class evidence_class{
              "비어 있다.")},
     .methods = {def<json_text<Evidence>>(kToJsonDoc)},
 };
-
-// ----------------------------------------------------------------------------------------------
-// Finding
 
 std::expected<std::string_view, std::string> finding_text(const Finding& finding,
                                                           std::string_view source_text) {
@@ -116,9 +107,6 @@ Class finding_class{
          def<json_text<Finding>>(kToJsonDoc)},
 };
 
-// ----------------------------------------------------------------------------------------------
-// Rejection
-
 Class rejection_class{
     .name = "Rejection",
     .doc = "모양은 맞았으나 떨어진 후보와 그 까닭.",
@@ -135,11 +123,6 @@ Class rejection_class{
     .methods = {def<json_text<Rejection>>(kToJsonDoc)},
 };
 
-// ----------------------------------------------------------------------------------------------
-// Report
-
-std::size_t finding_count(const Report& r) { return r.findings.size(); }
-
 Class report_class{
     .name = "Report",
     .doc = "탐지 보고서: 탐지 결과, 떨어진 후보, 정규화된 텍스트.",
@@ -149,13 +132,9 @@ Class report_class{
                                              "떨어진 후보(Rejection) 목록, 원문 위치 오름차순."),
                    attr<&Report::normalized_text>("normalized_text",
                                                   "탐지가 읽은 정규화된 텍스트.")},
-    .methods = {def<finding_count>("len($self)\n--\n\n탐지 결과의 수."),
+    .methods = {def<&Report::len>("len($self)\n--\n\n탐지 결과의 수."),
                 def<report_json>(kToJsonDoc)},
-    .len = length<finding_count>,
 };
-
-// ----------------------------------------------------------------------------------------------
-// Functions
 
 Result<Report> detect_text(std::string_view text, Config config) {
   return without_gil(text.size(), [&] { return detect(text, config); });

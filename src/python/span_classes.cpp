@@ -8,17 +8,6 @@ namespace norvane::py {
 
 namespace {
 
-// ----------------------------------------------------------------------------------------------
-// Span
-
-PyObject* span_richcompare(PyObject* self, PyObject* other, int op) {
-  ModuleState* st = state_of(self);
-  const Span* rhs = st ? unwrap<Span>(st, other) : nullptr;
-  if (!rhs || (op != Py_EQ && op != Py_NE)) Py_RETURN_NOTIMPLEMENTED;
-  bool equal = value_of<Span>(self) == *rhs;
-  return boolean(op == Py_EQ ? equal : !equal);
-}
-
 Span make_span(std::uint32_t byte_start, std::uint32_t byte_end, std::uint32_t char_start,
                std::uint32_t char_end) {
   return Span{byte_start, byte_end, char_start, char_end};
@@ -44,12 +33,8 @@ Class span_class{
         "from_char_range(text, char_start, char_end)\n--\n\n"
         "text 의 문자 위치 char_start..char_end 에 해당하는 바이트 좌표를 계산해 구간을 "
         "만든다.")},
-    .compare = span_richcompare,
     .hash = PyObject_HashNotImplemented,
 };
-
-// ----------------------------------------------------------------------------------------------
-// NormalizationCost
 
 using Cost = NormalizationCost;
 
@@ -65,9 +50,6 @@ Class cost_class{
     .methods = {def<&Cost::is_zero>("is_zero($self)\n--\n\n네 계수가 모두 0 이면 참이다.")},
 };
 
-// ----------------------------------------------------------------------------------------------
-// Segment
-
 Class segment_class{
     .name = "Segment",
     .doc = "원문의 한 조각이 출력의 한 조각이 된 방식을 기록한 구간.",
@@ -80,9 +62,6 @@ Class segment_class{
          attr<&Segment::rules>("rules", "이 구간을 만든 규칙 이름들(정렬됨, identity 는 빈 목록)."),
          attr<&Segment::cost>("cost", "이 구간의 정규화 비용.")},
 };
-
-// ----------------------------------------------------------------------------------------------
-// SourceSpan
 
 Class source_span_class{
     .name = "SourceSpan",
@@ -98,9 +77,6 @@ Class source_span_class{
          attr<&SourceSpan::cost>("cost", "그 변환들의 비용 합(포화).")},
     .methods = {def<json::to_json<SourceSpan>>(kToJsonDoc)},
 };
-
-// ----------------------------------------------------------------------------------------------
-// SpanMap
 
 Result<SpanMap> compose_maps(const SpanMap* inner, const SpanMap* outer) {
   return SpanMap::compose(*inner, *outer);
@@ -139,11 +115,8 @@ Class map_class{
                     "않으면 SpanMapError.")},
 };
 
-// ----------------------------------------------------------------------------------------------
-// SpanMapBuilder
-
-BuilderBox make_builder(OrNone<std::string_view> text) {
-  return BuilderBox{SpanMapBuilder(text.value.size())};
+BuilderBox make_builder(std::optional<std::string_view> text) {
+  return BuilderBox{SpanMapBuilder(text ? text->size() : 0)};
 }
 
 // Refuses an operation on a consumed builder, or one that would pass 32-bit offsets.
@@ -152,13 +125,8 @@ bool builder_usable(BuilderBox& box, std::string_view src, std::string_view dst)
     PyErr_SetString(PyExc_RuntimeError, "this builder was already consumed by finish()");
     return false;
   }
-  if (src.empty()) return true;
-  if (!check_text_size(box.src_bytes + src.size(), "src_text") ||
-      !check_text_size(box.dst_bytes + dst.size(), "dst_text"))
-    return false;
-  box.src_bytes += src.size();
-  box.dst_bytes += dst.size();
-  return true;
+  return src.empty() || (check_text_size(box.builder.src_bytes() + src.size(), "src_text") &&
+                         check_text_size(box.builder.dst_bytes() + dst.size(), "dst_text"));
 }
 
 Checked<void> keep(BuilderBox& box, std::string_view text) {

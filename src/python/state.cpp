@@ -90,13 +90,6 @@ bool read_interned(PyObject* o, const char* what, std::string_view& out) {
   return true;
 }
 
-bool read_string(PyObject* o, const char* what, std::string& out) {
-  std::string_view text;
-  if (!to_text(o, what, text)) return false;
-  out.assign(text);
-  return true;
-}
-
 PyObject* flag(bool b) { return b ? Py_True : Py_False; }
 
 // Spans travel as (byte_start, byte_end, char_start, char_end).
@@ -249,7 +242,8 @@ PyObject* Codec<Normalized>::state(ModuleState* st, const Normalized& n) {
 // The map must end where the text does.
 bool Codec<Normalized>::read(ModuleState* st, PyObject* o, Normalized& out) {
   PyObject* const* v;
-  if (!items_of(o, "Normalized", 2, v) || !read_string(v[0], "Normalized.text", out.text) ||
+  if (!items_of(o, "Normalized", 2, v) ||
+      !from_python(nullptr, v[0], "Normalized.text", out.text) ||
       !Codec<SpanMap>::read(st, v[1], out.map))
     return false;
   const Position end{static_cast<std::uint32_t>(out.text.size()),
@@ -369,7 +363,7 @@ PyObject* Codec<Finding>::state(ModuleState* st, const Finding& f) {
 }
 bool Codec<Finding>::read(ModuleState* st, PyObject* o, Finding& out) {
   PyObject* const* v;
-  return items_of(o, "Finding", 6, v) && to_entity(v[0], "Finding.entity", out.entity) &&
+  return items_of(o, "Finding", 6, v) && from_python(st, v[0], "Finding.entity", out.entity) &&
          read_text_span(v[1], "Finding.source", out.source) &&
          read_text_span(v[2], "Finding.normalized", out.normalized) &&
          read_name(v[3], "Finding.certainty", certainty_name, out.certainty) &&
@@ -383,7 +377,8 @@ PyObject* Codec<Rejection>::state(ModuleState* st, const Rejection& r) {
 }
 bool Codec<Rejection>::read(ModuleState*, PyObject* o, Rejection& out) {
   PyObject* const* v;
-  return items_of(o, "Rejection", 4, v) && to_entity(v[0], "Rejection.entity", out.entity) &&
+  return items_of(o, "Rejection", 4, v) &&
+         from_python(nullptr, v[0], "Rejection.entity", out.entity) &&
          read_text_span(v[1], "Rejection.source", out.source) &&
          read_name(v[2], "Rejection.reason", reject_reason_name, out.reason) &&
          to_f32(v[3], "Rejection.score", out.score);
@@ -399,7 +394,7 @@ bool Codec<Report>::read(ModuleState* st, PyObject* o, Report& out) {
   return items_of(o, "Report", 3, v) &&
          read_in_source_order(st, v[0], "Report.findings", out.findings) &&
          read_in_source_order(st, v[1], "Report.rejections", out.rejections) &&
-         read_string(v[2], "Report.normalized_text", out.normalized_text);
+         from_python(nullptr, v[2], "Report.normalized_text", out.normalized_text);
 }
 
 // ----------------------------------------------------------------------------------------------
@@ -451,7 +446,7 @@ bool Codec<PolicySet>::read(ModuleState* st, PyObject* o, PolicySet& out) {
   auto read_override = [&](PyObject* item, std::pair<EntityKind, Policy>& entry) {
     PyObject* const* e;
     return items_of(item, "PolicySet.overrides", 2, e) &&
-           to_entity(e[0], "PolicySet.overrides", entry.first) &&
+           from_python(st, e[0], "PolicySet.overrides", entry.first) &&
            Codec<Policy>::read(st, e[1], entry.second);
   };
   if (!items_of(o, "PolicySet", 2, v) || !Codec<Policy>::read(st, v[0], out.default_policy) ||
@@ -473,9 +468,10 @@ PyObject* Codec<RestoreEntry>::state(ModuleState*, const RestoreEntry& e) {
 }
 bool Codec<RestoreEntry>::read(ModuleState*, PyObject* o, RestoreEntry& out) {
   PyObject* const* v;
-  return items_of(o, "RestoreEntry", 3, v) && read_string(v[0], "RestoreEntry.token", out.token) &&
-         read_string(v[1], "RestoreEntry.original", out.original) &&
-         to_entity(v[2], "RestoreEntry.entity", out.entity);
+  return items_of(o, "RestoreEntry", 3, v) &&
+         from_python(nullptr, v[0], "RestoreEntry.token", out.token) &&
+         from_python(nullptr, v[1], "RestoreEntry.original", out.original) &&
+         from_python(nullptr, v[2], "RestoreEntry.entity", out.entity);
 }
 
 PyObject* Codec<RestoreMap>::state(ModuleState*, const RestoreMap& map) {
@@ -499,7 +495,8 @@ bool Codec<MaskOutput>::read(ModuleState* st, PyObject* o, MaskOutput& out) {
     std::uint64_t v = 0;
     return to_u64(item, "MaskOutput.token_starts", v) && (at = v, true);
   };
-  if (!items_of(o, "MaskOutput", 5, v) || !read_string(v[0], "MaskOutput.text", out.text) ||
+  if (!items_of(o, "MaskOutput", 5, v) ||
+      !from_python(nullptr, v[0], "MaskOutput.text", out.text) ||
       !read_all(st, v[1], "MaskOutput.applied", out.applied) ||
       !read_all(st, v[2], "MaskOutput.skipped", out.skipped) ||
       !(v[3] == Py_None || read_restore(v[3], out.restore.emplace())) ||

@@ -301,6 +301,9 @@ class SpanMapBuilder {
   void numeral(std::string_view src_text, std::string_view dst_text, RuleName rule,
                std::uint16_t expanded);
   void absorb(std::string_view src_text, RuleName rule, AbsorbClass cls);
+  // The bytes taken in and written so far.
+  std::size_t src_bytes() const { return src_byte_; }
+  std::size_t dst_bytes() const { return dst_byte_; }
 
   struct Output {
     std::string text;

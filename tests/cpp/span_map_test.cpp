@@ -54,6 +54,16 @@ TEST(SpanMapBuilder, RecordsEachOperationAsOneSegment) {
   EXPECT_FALSE(out.map.is_identity());
 }
 
+TEST(SpanMapBuilder, CountsTheBytesTakenInAndWritten) {
+  SpanMapBuilder b;
+  b.keep("ab");
+  b.replace("１", "1", kFold);
+  b.absorb("-", kHyphen, AbsorbClass::separator);
+  b.numeral("", "9", kUnits);    // an empty source does nothing
+  EXPECT_EQ(b.src_bytes(), 6u);  // 2 + 3 + 1
+  EXPECT_EQ(b.dst_bytes(), 3u);  // 2 + 1
+}
+
 TEST(SpanMapBuilder, MergesKeptTextAndIgnoresEmptyOperations) {
   SpanMapBuilder b;
   b.keep("가");

@@ -1,8 +1,10 @@
 // detect: every finding and rejection span lies inside its text, on character boundaries,
-// with char offsets that match its byte offsets; results come sorted; JSON stays parseable.
+// with char offsets that match its byte offsets; results come sorted; JSON stays parseable; the
+// detection that masking uses (findings alone) finds the same.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include <nlohmann/json.hpp>
@@ -64,6 +66,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(proj.snapped == f.evidence.snapped);
     FUZZ_CHECK(proj.cost == f.evidence.cost);
     FUZZ_CHECK(proj.rules == f.evidence.normalizations);
+  }
+  // Masking's detection (findings alone, with or without their evidence) finds the same.
+  for (const bool evidence : {true, false}) {
+    auto alone = norvane::detect_findings(src, in.config, evidence);
+    FUZZ_CHECK(alone.has_value() && alone->size() == report.findings.size());
+    for (std::size_t i = 0; i < alone->size(); ++i) {
+      norvane::Finding expected = report.findings[i];
+      if (!evidence) expected.evidence = norvane::Evidence{};
+      std::string got_json, expected_json;
+      norvane::json::write(got_json, (*alone)[i]);
+      norvane::json::write(expected_json, expected);
+      FUZZ_CHECK(got_json == expected_json);
+    }
   }
   for (std::size_t i = 0; i < report.rejections.size(); ++i) {
     const norvane::Rejection& j = report.rejections[i];

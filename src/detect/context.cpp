@@ -111,7 +111,7 @@ class FirstChars {
   bool may_start(std::uint32_t ascii) const { return ascii_[ascii]; }
 
   constexpr std::uint32_t chars_of(std::size_t cue) const { return chars_[cue]; }
-  const Cue& cue(std::size_t c) const { return all_[c]; }
+  constexpr const Cue& cue(std::size_t c) const { return all_[c]; }
   constexpr std::size_t size() const { return all_.size() < kMaxCues ? all_.size() : kMaxCues; }
 
   // The place of a table in all_cues(), or false for any other table.
@@ -495,31 +495,34 @@ bool Search::Index::build(std::string_view text) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
   if (n >= UINT32_MAX) return false;
-  std::uint32_t chars = 0;
+  // Occurrences are recorded at their byte first and given characters from the block
+  // counts below: the pass itself counts nothing.
   for (std::size_t i = 0; i < n;) {
+    const unsigned char lead = p[i];
     std::uint32_t key;
-    std::size_t len = 1;
-    if (p[i] < 0x80) {
-      key = p[i];
-      if (!first.may_start(key)) {
-#if defined(__SSE2__)
-        // The ASCII bytes up to the next possible cue start are a character each.
-        if (n - i >= 16) {
-          const auto run = static_cast<std::uint32_t>(std::countr_zero(stops16(p + i) | 1u << 16));
-          const std::uint32_t step = run > 0 ? run : 1;
-          i += step;
-          chars += step;
-          continue;
-        }
-#endif
+    std::size_t len;
+    if (lead < 0x80) {
+      if (!first.may_start(lead)) {
         ++i;
-        ++chars;
+#if defined(__SSE2__)
+        // The ASCII bytes up to the next possible cue start, at once.
+        if (n - i >= 16 && plain(p[i]))
+          i += static_cast<std::size_t>(std::countr_zero(stops16(p + i) | 1u << 16));
+#endif
         continue;
       }
-    } else {
-      len = utf8::seq_len(p[i]);
+      key = lead;
+      len = 1;
+    } else if (kLittle && (lead & 0xF0) == 0xE0 && n - i >= 4) {  // three bytes, as Hangul
+      std::uint32_t w;
+      std::memcpy(&w, p + i, 4);
       // The walk and this index count the same characters only in well-formed text.
-      if (utf8::is_continuation(p[i]) || len > n - i) return false;
+      if ((w & 0xC0C000u) != 0x808000u) return false;
+      key = w & 0xFFFFFF;
+      len = 3;
+    } else {
+      len = utf8::seq_len(lead);
+      if (utf8::is_continuation(lead) || len > n - i) return false;
       for (std::size_t k = 1; k < len; ++k)
         if (!utf8::is_continuation(p[i + k])) return false;
       key = char_key(p, i, n, len);
@@ -527,12 +530,23 @@ bool Search::Index::build(std::string_view text) {
     if (const CueSet* starting = first.starting_with(key)) {
       for_each(*starting, [&](std::size_t c) {
         if (!first.word_at(c, p + i, n - i, n - i)) return;
-        occurrences_.push_back(Occurrence{chars, chars + first.chars_of(c), kNone, kNone,
+        occurrences_.push_back(Occurrence{static_cast<std::uint32_t>(i), 0, kNone, kNone,
                                           static_cast<std::uint32_t>(c)});
       });
     }
     i += len;
-    ++chars;
+  }
+  // A block that starts inside a character follows that character's start.
+  blocks_.resize(n / 16 + 1);
+  std::uint32_t before = 0;
+  for (std::size_t b = 0; b < blocks_.size(); ++b) {
+    blocks_[b] = before;
+    const std::size_t at = b * 16;
+    if (at < n) before += char_starts16(p + at, std::min<std::size_t>(16, n - at), n - at >= 16);
+  }
+  for (Occurrence& o : occurrences_) {
+    o.start = char_at(o.start);
+    o.end = o.start + first.chars_of(o.cue);
   }
   // Links between each cue's occurrences, and the order by end: ends follow starts but for
   // cues of other lengths a few places back, so an insertion sort takes a few steps each.
@@ -551,14 +565,6 @@ bool Search::Index::build(std::string_view text) {
     for (; j > 0 && occurrences_[by_end_[j - 1]].end > o.end; --j) by_end_[j] = by_end_[j - 1];
     by_end_[j] = k;
   }
-  // A block that starts inside a character follows that character's start.
-  blocks_.resize(n / 16 + 1);
-  std::uint32_t before = 0;
-  for (std::size_t b = 0; b < blocks_.size(); ++b) {
-    blocks_[b] = before;
-    const std::size_t at = b * 16;
-    if (at < n) before += char_starts16(p + at, std::min<std::size_t>(16, n - at), n - at >= 16);
-  }
   usable_ = true;
   return true;
 }
@@ -571,7 +577,7 @@ void Search::Index::reset() {
   std::fill(std::begin(right_before_), std::end(right_before_), kNone);
 }
 
-std::uint32_t Search::Index::char_at(std::size_t byte) const {
+inline std::uint32_t Search::Index::char_at(std::size_t byte) const {
   // byte <= text size: blocks reach past the end
   const std::size_t b = byte / 16, at = b * 16;
   const auto* p = reinterpret_cast<const unsigned char*>(text_.data());
@@ -630,15 +636,17 @@ void Search::Index::look_up(std::uint64_t cs, std::uint64_t ce, std::uint32_t wi
   if (window < kLongestCue) fits = intersect(fits, kFitIn[window]);
   const CueSet asked = intersect(wanted, fits);
   left.found = intersect(left_.holds, asked);
-  for_each(left.found, [&](std::size_t c) {
-    left.distance[c] = static_cast<std::uint32_t>(cs - occ[left_last_[c]].end);
-  });
   right.found = intersect(right_.holds, asked);
-  for_each(right.found, [&](std::size_t c) {
-    const std::uint32_t before = right_before_[c];
-    const std::uint32_t next = before == kNone ? first_[c] : occ[before].next;
-    right.distance[c] = static_cast<std::uint32_t>(occ[next].start - ce);
-  });
+}
+
+inline std::uint32_t Search::Index::left_distance(std::size_t cue, std::uint64_t cs) const {
+  return static_cast<std::uint32_t>(cs - occurrences_[left_last_[cue]].end);
+}
+
+inline std::uint32_t Search::Index::right_distance(std::size_t cue, std::uint64_t ce) const {
+  const std::uint32_t before = right_before_[cue];
+  const std::uint32_t next = before == kNone ? first_[cue] : occurrences_[before].next;
+  return static_cast<std::uint32_t>(occurrences_[next].start - ce);
 }
 
 bool Search::look_up(Index& index, std::string_view text, std::size_t start, std::size_t end,
@@ -646,7 +654,10 @@ bool Search::look_up(Index& index, std::string_view text, std::size_t start, std
   if (!index.built_for(text)) index.build(text);
   if (!index.usable()) return false;
   indexed_ = true;
-  index.look_up(index.char_at(start), index.char_at(end), window, wanted, left_, right_);
+  answered_ = &index;
+  at_start_ = index.char_at(start);
+  at_end_ = index.char_at(end);
+  index.look_up(at_start_, at_end_, window, wanted, left_, right_);
   return true;
 }
 
@@ -661,9 +672,15 @@ void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) cons
   for_each(intersect(found, range_set(from, table.size())), [&](std::size_t c) {
     // Found on both sides, the nearer counts.
     const bool l = has(left_.found, c), r = has(right_.found, c);
-    const std::uint32_t d = l && r ? std::min(left_.distance[c], right_.distance[c])
-                            : l    ? left_.distance[c]
-                                   : right_.distance[c];
+    std::uint32_t left_d = 0, right_d = 0;
+    if (indexed_) {  // the index keeps the distances until they are asked for
+      if (l) left_d = answered_->left_distance(c, at_start_);
+      if (r) right_d = answered_->right_distance(c, at_end_);
+    } else {
+      if (l) left_d = left_.distance[c];
+      if (r) right_d = right_.distance[c];
+    }
+    const std::uint32_t d = l && r ? std::min(left_d, right_d) : l ? left_d : right_d;
     const float decay = 1.0f + 0.125f * static_cast<float>(d);
     const Cue& cue = kFirstChars.cue(c);
     out.push_back(ContextHit{cue.word, d, cue.weight / decay});

@@ -95,9 +95,14 @@ class Search {
     }
     std::uint32_t char_at(std::size_t byte) const;
     // Moves the windows to the `window` characters before character `cs` and after
-    // character `ce`, and sets each side's found cues (of `wanted`) and their distances.
+    // character `ce`, and sets each side's found cues (of `wanted`); their distances are
+    // asked for afterwards, for the cues a table needs.
     void look_up(std::uint64_t cs, std::uint64_t ce, std::uint32_t window, const CueSet& wanted,
                  Side& left, Side& right);
+    // The distance of a cue found by the last look-up on its left side (the end of its last
+    // occurrence to `cs`) or its right side (`ce` to the start of its next occurrence).
+    std::uint32_t left_distance(std::size_t cue, std::uint64_t cs) const;
+    std::uint32_t right_distance(std::size_t cue, std::uint64_t ce) const;
 
    private:
     static constexpr std::uint32_t kNone = UINT32_MAX;
@@ -144,7 +149,9 @@ class Search {
                std::uint32_t window, const CueSet& wanted);
 
   Side left_, right_;
-  bool indexed_ = false;  // the sides came from an index: their windows are not set
+  bool indexed_ = false;  // the sides came from an index: their windows and distances are not set
+  const Index* answered_ = nullptr;  // that index, and the span's characters in its text
+  std::uint64_t at_start_ = 0, at_end_ = 0;
   // Made on first use: the default window never needs one, and a call that makes a Search
   // would otherwise set up and tear down 2 x kMaxCues empty lists.
   std::unique_ptr<Index> run_index_, rerun_index_;

@@ -1,6 +1,7 @@
 // Cue words near a span: which are found, at what distance, with what weight.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include "../../fuzz/reference.hpp"
 #include "detect/candidates.hpp"
 #include "detect/context.hpp"
+#include "detect/cues.hpp"
 
 namespace norvane {
 namespace {
@@ -207,6 +209,87 @@ TEST(CueSearch, IndexedLookUpsInAnyOrderAgreeWithTheReference) {
     }
     EXPECT_EQ(mismatches, 0) << "window " << window;
   }
+}
+
+// Every width, through run() and rerun(), against the plain reading: generated texts full of
+// cues, cue fragments, other scripts and line breaks, spans at random character boundaries
+// asked in text order, backwards and shuffled. Narrow windows are walked; wider ones walk
+// first and then answer from the text's index, from the first look-up above kIndexFrom.
+TEST(CueSearch, EveryWidthAgreesWithThePlainReading) {
+  const std::string_view pieces[] = {
+      "연락처", "전화", "전화번호", "주민등록번호", "주민번호", "주민등록", "ARS", "AR", "A",
+      "고객센터", "계좌", "카드", "카드번호", "여권번호", "생년월일", "주", "민", "번호", "외국인",
+      "  ", " ", "\n", "\t", "|", ", ", "가", "나다라", "note", "x", "·", "é", "😀", "010",
+      "1234", "5678", "-", "880101", "1234568", "        ", "0123456789012345678"};
+  const cues::Tables& t = cues::kTables;
+  const std::span<const Cue> tables[] = {t.resident, t.foreigner, t.business, t.card, t.phone,
+                                         t.license, t.account, t.birth, t.passport, t.negative};
+  context::CueSet all;
+  for (const auto table : tables) all |= context::cue_set(table);
+  const context::CueSet negative = context::cue_set(t.negative);
+  std::uint64_t state = 0x9E3779B97F4A7C15u;
+  auto next = [&](std::uint64_t bound) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return (state >> 33) % bound;
+  };
+  auto random_span = [&](const std::string& text, const std::vector<std::int64_t>& idx) {
+    std::vector<std::size_t> bounds;
+    for (std::size_t b = 0; b <= text.size(); ++b)
+      if (idx[b] >= 0) bounds.push_back(b);
+    std::size_t a = bounds[next(bounds.size())], b = bounds[next(bounds.size())];
+    if (a > b) std::swap(a, b);
+    if (next(4) == 0) b = a;  // empty spans too
+    return Span{static_cast<std::uint32_t>(a), static_cast<std::uint32_t>(b),
+                static_cast<std::uint32_t>(idx[a]), static_cast<std::uint32_t>(idx[b])};
+  };
+  const std::uint32_t widths[] = {0, 1, 5, 24, 25, 60, 255, 256, 257, 4096, UINT32_MAX};
+  int compared = 0, mismatches = 0;
+  for (int round = 0; round < 12; ++round) {
+    std::string text, other;  // `other` plays the source text of rerun()
+    const std::size_t count = round == 11 ? 3000 : 20 + next(round < 6 ? 60 : 400);  // the last one wider than 4096 characters
+    for (std::size_t k = 0; k < count; ++k) {
+      const std::string_view piece = pieces[next(std::size(pieces))];
+      text += piece;
+      other += next(5) == 0 ? pieces[next(std::size(pieces))] : piece;
+    }
+    const auto idx = fuzz::char_index(text), other_idx = fuzz::char_index(other);
+    std::vector<Span> spans;
+    for (int k = 0; k < 24; ++k) spans.push_back(random_span(text, idx));
+    std::sort(spans.begin(), spans.end(),
+              [](const Span& a, const Span& b) { return a.byte_start < b.byte_start; });
+    std::vector<Span> order = spans;
+    order.insert(order.end(), spans.rbegin(), spans.rend());
+    for (std::size_t k = spans.size(); k > 1; --k) std::swap(spans[k - 1], spans[next(k)]);
+    order.insert(order.end(), spans.begin(), spans.end());
+    for (const std::uint32_t window : widths) {
+      context::Search search;
+      for (const Span& span : order) {
+        search.run(text, span, window, all);
+        for (const auto table : tables) {
+          std::vector<ContextHit> got;
+          search.hits(table, got);
+          const std::string want = render(fuzz::ref::cue_hits(text, idx, span, window, table));
+          ++compared;
+          if (render(got) != want && ++mismatches <= 5)
+            ADD_FAILURE() << "window " << window << " span " << span.byte_start << "-"
+                          << span.byte_end << " of\n" << text << "\n" << render(got) << " != " << want;
+        }
+        if (next(2) == 0) continue;
+        const Span source = random_span(other, other_idx);
+        search.rerun(other, source, window, negative);
+        std::vector<ContextHit> got;
+        search.hits(t.negative, got);
+        const std::string want =
+            render(fuzz::ref::cue_hits(other, other_idx, source, window, t.negative));
+        ++compared;
+        if (render(got) != want && ++mismatches <= 5)
+          ADD_FAILURE() << "rerun, window " << window << " span " << source.byte_start << " of\n"
+                        << other << "\n" << render(got) << " != " << want;
+      }
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+  EXPECT_GT(compared, 12 * 72 * 11 * 10);
 }
 
 TEST(CueSearch, TablesOutsideTheCueListFindNothing) {

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 FUZZ_SECONDS=${FUZZ_SECONDS:-60}
 export BUILD=${BUILD:-build/fuzz-ci}
 export WORK=${WORK:-$(mktemp -d "${TMPDIR:-/tmp}/norvane-fuzz.XXXXXX")}
-TARGETS=(normalize_fuzz detect_fuzz mask_roundtrip_fuzz restore_json_fuzz)
+TARGETS=(normalize_fuzz detect_fuzz mask_roundtrip_fuzz restore_json_fuzz cue_search_fuzz)
 
 have_expected_clang() {
   local c

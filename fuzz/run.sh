@@ -13,7 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-TARGETS=(normalize_fuzz detect_fuzz mask_roundtrip_fuzz restore_json_fuzz)
+TARGETS=(normalize_fuzz detect_fuzz mask_roundtrip_fuzz restore_json_fuzz cue_search_fuzz)
 BUILD=${BUILD:-build/fuzz-clang}
 WORK=${WORK:-$BUILD/work}
 JOBS=${JOBS:-2}

@@ -30,6 +30,47 @@ def test_index_after_walks_reports_what_walks_alone_report(pieces, repeat, windo
     assert findings_and_rejections(text, window) == findings_and_rejections(padded, window)
 
 
+WIDTHS = [0, 1, 5, 24, 25, 60, 255, 256, 257, 4096, 2**32 - 1]
+
+
+def nearest(text, cue, start, end, window):
+    """The distance of the nearest occurrence of `cue` wholly in the `window` characters on either
+    side of text[start:end], or None: the plain reading of a cue hit."""
+    best = None
+    at = text.rfind(cue, max(0, start - window), start)
+    if at >= 0:
+        best = start - (at + len(cue))
+    at = text.find(cue, end, end + window)
+    if at >= 0 and at + len(cue) <= end + window and (best is None or at - end < best):
+        best = at - end
+    return best
+
+
+@settings(max_examples=80, deadline=None, suppress_health_check=[HealthCheck.too_slow])
+@given(pieces=st.lists(st.sampled_from(PIECES + ["가나다라마바사 ", "  ", "note: ", "😀"]), min_size=1, max_size=40),
+       repeat=st.integers(1, 30), window=st.sampled_from(WIDTHS), thorough=st.booleans())
+def test_every_width_reports_the_nearest_occurrence_of_each_cue_in_its_window(pieces, repeat, window, thorough):
+    text = "".join(pieces) * repeat
+    config = Config.thorough() if thorough else Config()
+    config.context_window = window
+    report = norvane.detect(text, config)
+    normalized = report.normalized_text
+    checked = 0
+    for f in report.findings:
+        if f.evidence.extensions:  # labels read by the extension families, not cue words
+            continue
+        start, end = f.normalized.char_start, f.normalized.char_end
+        for hit in f.evidence.context_hits:
+            assert nearest(normalized, hit.cue, start, end, window) == hit.distance, (hit.cue, window)
+            checked += 1
+    if window == 0:
+        assert checked == 0
+    # Walks and the index agree: trailing spaces keep windows up to 256 walking longer.
+    if 24 < window <= 256 and not thorough and len(text) < 2000:
+        padded = text + " " * (len(text.encode()) * 2 * window)
+        assert findings_and_rejections(text, window) == findings_and_rejections(padded, window)
+
+
 # ---------------------------------------------------------------------------------------------
 # Lists mended piece by piece skip the pieces that cannot win (their absorbed separators cost
 # too much for the best score there is). A cost weight below zero turns that skipping off; given

@@ -47,9 +47,11 @@ inline std::uint32_t prev_char(const unsigned char* p, std::size_t& i) {
     std::uint32_t w;
     std::memcpy(&w, p + i - 4, 4);
     const std::uint32_t starts = ~(w & ~(w << 1)) & 0x80808080u;
-    const unsigned at = static_cast<unsigned>(31 - std::countl_zero(starts)) / 8;  // byte 0..3
-    i = i - 4 + at;
-    return w >> (8 * at);
+    if (starts != 0) {  // none among four bytes: no UTF-8, stepped over below
+      const unsigned at = static_cast<unsigned>(31 - std::countl_zero(starts)) / 8;  // byte 0..3
+      i = i - 4 + at;
+      return w >> (8 * at);
+    }
   }
   const std::size_t end = i;
   --i;

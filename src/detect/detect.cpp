@@ -764,6 +764,7 @@ Result<Report> detect_every_pass(std::string_view text, const Config& config) {
   ScratchLease scratch(text.size());
   Detector(text, *norm, config, scratch.get()).run(report);
   report.normalized_text = std::move(norm->text);
+  SpanMap::give_back(std::move(norm->map));
   return report;
 }
 

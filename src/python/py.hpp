@@ -26,6 +26,7 @@
 
 #include "error/error.hpp"
 #include "error/interrupt.hpp"
+#include "span/kept_buffers.hpp"
 #include "span/debug_text.hpp"
 #include "span/span.hpp"
 
@@ -54,8 +55,10 @@ auto guarded(F&& body) noexcept -> decltype(body()) {
   } catch (const interrupt::Interrupted&) {
     // The signal handler that stopped the work left its exception (KeyboardInterrupt for SIGINT).
     if (!PyErr_Occurred()) PyErr_SetNone(PyExc_KeyboardInterrupt);
+    kept::drop_all();
   } catch (const std::bad_alloc&) {
     PyErr_NoMemory();
+    kept::drop_all();
   } catch (const std::exception& e) {
     PyErr_SetString(PyExc_RuntimeError, e.what());
   } catch (...) {
@@ -362,11 +365,19 @@ TextSignature read_signature(const char* doc);
 // the signature, the result goes through to_python(). F is a method if it is a member function
 // or its first parameter is a reference to a boxed value ($self); otherwise a module function,
 // or with Owner a static method or, if named as its class, the constructor of Owner.
-// The variable an argument is converted into; a text keeps the buffer it may be written into.
+// The variable an argument is converted into; a text keeps the buffer it may be written into
+// (a long str's UTF-8 goes into a buffer the thread keeps from call to call).
 struct TextArgument {
   std::string_view text;
   std::string buffer;
   operator std::string_view() const { return text; }
+
+  TextArgument() = default;
+  TextArgument(const TextArgument&) = default;
+  TextArgument(TextArgument&&) = default;
+  TextArgument& operator=(const TextArgument&) = default;
+  TextArgument& operator=(TextArgument&&) = default;
+  ~TextArgument() { kept::give_text(std::move(buffer)); }
 };
 inline bool from_python(ModuleState*, PyObject* o, const char* param, TextArgument& out) {
   return to_text(o, param, out.text, out.buffer);

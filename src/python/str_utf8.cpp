@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "error/interrupt.hpp"
+#include "span/kept_buffers.hpp"
 #include "span/limits.hpp"
 #include "span/utf8.hpp"
 
@@ -24,7 +25,9 @@ std::optional<std::string_view> chars_as_utf8(const void* data, std::size_t leng
     if (!size || *size > kMaxTextBytes) return std::nullopt;
     room = *size;
   }
-  // Grown without zeroing what is written over next.
+  // A fresh buffer comes from those the thread keeps when one is large enough; grown without
+  // zeroing what is written over next.
+  if (buffer.empty() && buffer.capacity() < room && room >= kept::kMinBytes) buffer = kept::take_text(room);
   if (buffer.size() < room)
     buffer.resize_and_overwrite(room, [](char*, std::size_t n) { return n; });
   // A long text a block at a time, each counting towards the interrupt check.

@@ -409,8 +409,8 @@ Result<SpanMap> compose_walk(Map& inner, Map& outer) {
 
   if constexpr (taken) {
     // Nothing of the taken maps is left to read.
-    inner = SpanMap();
-    outer = SpanMap();
+    SpanMap::give_back(std::move(inner));
+    SpanMap::give_back(std::move(outer));
   }
   return result.finish();
 }

@@ -135,8 +135,25 @@ void SpanMapWriter::grow() {
     bounds.push_back(SegmentEnd{0, 0, 0, 0, 0});
     return;
   }
-  if (bounds.capacity() * sizeof(SegmentEnd) >= pages::kReleaseBytes) pages::grow_for_one(bounds);
-  else bounds.reserve(std::max<std::size_t>(8, bounds.capacity() * 2));
+  if (bounds.capacity() * sizeof(SegmentEnd) >= pages::kReleaseBytes) {
+    pages::grow_for_one(bounds);
+    return;
+  }
+  const std::size_t room = std::max<std::size_t>(8, bounds.capacity() * 2);
+  if (room * sizeof(SegmentEnd) < kept::kMinBytes) {
+    bounds.reserve(room);
+    return;
+  }
+  std::vector<SegmentEnd> bigger = kept::take_vector<SegmentEnd>(room);
+  bigger.assign(bounds.begin(), bounds.end());
+  kept::give_vector(std::move(bounds));
+  bounds = std::move(bigger);
+}
+
+void SpanMap::give_back(SpanMap&& map) {
+  kept::give_vector(std::move(map.bounds_));
+  kept::give_vector(std::move(map.starts_));
+  map = SpanMap();
 }
 
 void SpanMapWriter::become_loose() {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "error/error.hpp"
+#include "span/kept_buffers.hpp"
 #include "span/pages.hpp"
 #include "span/span.hpp"
 
@@ -177,6 +178,8 @@ class SpanMap {
   // The same, taking the two maps: the pages of their segments are given back as the walk
   // passes them.
   static Result<SpanMap> compose(SpanMap&& inner, SpanMap&& outer);
+  // Hands a map no longer needed to its thread's kept buffers (see kept_buffers.hpp).
+  static void give_back(SpanMap&& map);
 
   // Equal segment lists, however they are stored.
   bool operator==(const SpanMap& other) const;
@@ -206,7 +209,11 @@ class SpanMap {
 // Appends segments to a map, keeping each distinct change once.
 class SpanMapWriter {
  public:
-  void reserve(std::size_t segments) { map_.bounds_.reserve(segments + 1); }
+  void reserve(std::size_t segments) {
+    if ((segments + 1) * sizeof(SegmentEnd) >= kept::kMinBytes && map_.bounds_.capacity() == 0)
+      map_.bounds_ = kept::take_vector<SegmentEnd>(segments + 1);
+    else map_.bounds_.reserve(segments + 1);
+  }
 
   // This change as the map being written stores it (its number and kind).
   std::uint32_t intern(const SegmentChange& change);
@@ -288,7 +295,8 @@ class SpanMapBuilder {
   // stretch and a changed one, and in short texts rarely more than a few: room for the first
   // few spares the doublings from one.
   explicit SpanMapBuilder(std::size_t reserve = 0) {
-    output_.reserve(reserve);
+    if (reserve >= kept::kMinBytes) output_ = kept::take_text(reserve);
+    else output_.reserve(reserve);
     segments_.reserve(kFirstSegments);
   }
 

@@ -1,0 +1,141 @@
+#pragma once
+// Large buffers a call has finished with, kept by its thread for the next call. A buffer of a
+// large text that the heap frees is often given back to the system at the end of the call (the
+// top of the heap is trimmed), and the next call faults every page of it in afresh: on 1 MB of
+// text that is about a thousand page faults a call. Each thread keeps a few such buffers, at
+// most kKeptBytes of them together, so that a thread's next call of the same size writes into
+// pages it already has. Threads share nothing: each one's buffers are its own.
+#include <array>
+#include <cstddef>
+#include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+namespace norvane::kept {
+
+// Smaller buffers are not kept: the heap serves them from memory it holds anyway.
+inline constexpr std::size_t kMinBytes = std::size_t{64} << 10;
+// All the buffers a thread keeps together, whatever their kind: what a thread holds between
+// calls stays bounded, and a much larger text's buffers are freed as before.
+inline constexpr std::size_t kKeptBytes = std::size_t{16} << 20;
+// Buffers of one kind a thread keeps.
+inline constexpr std::size_t kSlots = 8;
+
+// Bytes the calling thread keeps in all its shelves.
+std::size_t& kept_bytes();
+
+// Frees every buffer the calling thread keeps: a call stopped by an interrupt or out of memory
+// leaves nothing behind.
+void drop_all();
+// Each kind's shelf of a thread registers how to empty it when the thread first uses it.
+void on_drop_all(void (*drop)());
+
+template <class Buffer>
+std::size_t bytes_of(const Buffer& b) {
+  return b.capacity() * sizeof(typename Buffer::value_type);
+}
+
+// The kept buffers of one kind (std::string or a std::vector of trivially destructible items).
+template <class Buffer>
+class Shelf {
+  static_assert(std::is_trivially_destructible_v<typename Buffer::value_type>);
+
+ public:
+  // An empty buffer with room for at least `items`: the smallest kept one that has it, else a
+  // new one with that much room reserved (and the kept ones of this kind are freed).
+  static Buffer take(std::size_t items) {
+    Shelf& s = mine();
+    std::size_t best = kSlots;
+    for (std::size_t i = 0; i < s.count_; ++i) {
+      if (s.slots_[i].capacity() >= items &&
+          (best == kSlots || s.slots_[i].capacity() < s.slots_[best].capacity()))
+        best = i;
+    }
+    Buffer out;
+    if (best == kSlots) {
+      // Every kept buffer of this kind is too small for the texts this thread now reads: they
+      // go back to the heap, which may join them into the new one instead of growing.
+      drop();
+      out.reserve(items);
+      return out;
+    }
+    out = std::move(s.slots_[best]);
+    s.slots_[best] = std::move(s.slots_[--s.count_]);
+    s.slots_[s.count_] = Buffer();
+    kept_bytes() -= bytes_of(out);
+    out.clear();
+    return out;
+  }
+
+  // Keeps a large buffer the caller has finished with when there is room for it; otherwise it
+  // is freed. The buffer is left empty either way. Small ones go through give_text and
+  // give_vector without a call.
+  [[gnu::noinline]] static void give(Buffer&& b) {
+    Buffer held = std::move(b);
+    b = Buffer();
+    const std::size_t bytes = bytes_of(held);
+    if (bytes < kMinBytes || bytes > kKeptBytes - kept_bytes()) return;
+    Shelf& s = mine();
+    if (s.count_ == kSlots) {
+      // Full: the smallest kept buffer makes room for a larger one.
+      std::size_t smallest = 0;
+      for (std::size_t i = 1; i < kSlots; ++i)
+        if (s.slots_[i].capacity() < s.slots_[smallest].capacity()) smallest = i;
+      if (bytes_of(s.slots_[smallest]) >= bytes) return;
+      kept_bytes() -= bytes_of(s.slots_[smallest]);
+      s.slots_[smallest] = Buffer();
+      s.slots_[smallest] = std::move(held);
+      kept_bytes() += bytes;
+      return;
+    }
+    kept_bytes() += bytes;
+    s.slots_[s.count_++] = std::move(held);
+  }
+
+  Shelf() { on_drop_all(&Shelf::drop); }
+  ~Shelf() { kept_bytes() -= bytes(); }
+
+  // Frees this thread's buffers of this kind.
+  static void drop() {
+    Shelf& s = mine();
+    kept_bytes() -= s.bytes();
+    for (std::size_t i = 0; i < s.count_; ++i) s.slots_[i] = Buffer();
+    s.count_ = 0;
+  }
+
+  // Bytes this thread's shelf of this kind keeps.
+  static std::size_t kept() { return mine().bytes(); }
+
+
+ private:
+  static Shelf& mine() {
+    static thread_local Shelf shelf;
+    return shelf;
+  }
+  std::size_t bytes() const {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < count_; ++i) n += bytes_of(slots_[i]);
+    return n;
+  }
+  std::array<Buffer, kSlots> slots_{};
+  std::size_t count_ = 0;
+};
+
+inline std::string take_text(std::size_t bytes) { return Shelf<std::string>::take(bytes); }
+// Keeps a text buffer the caller has finished with (see Shelf::give); a small one is left to
+// its owner, who frees it as before.
+inline void give_text(std::string&& s) {
+  if (bytes_of(s) >= kMinBytes) Shelf<std::string>::give(std::move(s));
+}
+
+template <class T>
+std::vector<T> take_vector(std::size_t items) {
+  return Shelf<std::vector<T>>::take(items);
+}
+template <class T>
+void give_vector(std::vector<T>&& v) {
+  if (bytes_of(v) >= kMinBytes) Shelf<std::vector<T>>::give(std::move(v));
+}
+
+}  // namespace norvane::kept

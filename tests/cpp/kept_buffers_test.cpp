@@ -1,0 +1,151 @@
+// Buffers a thread keeps from call to call: the smallest kept one that fits is handed out,
+// small ones and those past the budget are freed, threads keep their own, and outputs of calls
+// that write into kept buffers are those of calls that start with none.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "detect/detect.hpp"
+#include "detect/report.hpp"
+#include "normalize/pipeline.hpp"
+#include "span/kept_buffers.hpp"
+
+namespace norvane {
+namespace {
+
+std::string with_room(std::size_t bytes) {
+  std::string s;
+  s.reserve(bytes);
+  s.assign(100, 'x');  // some content, so that a taken buffer shows it was cleared
+  return s;
+}
+
+TEST(KeptBuffers, TakeHandsOutTheSmallestKeptBufferThatFits) {
+  kept::drop_all();
+  std::string big = with_room(1 << 20), middle = with_room(256 << 10), small = with_room(128 << 10);
+  const char* middle_data = middle.data();
+  kept::give_text(std::move(big));
+  kept::give_text(std::move(middle));
+  kept::give_text(std::move(small));
+  EXPECT_TRUE(middle.empty());
+  EXPECT_GE(kept::kept_bytes(), (1u << 20) + (384u << 10));
+
+  std::string taken = kept::take_text(200 << 10);
+  EXPECT_EQ(taken.data(), middle_data);
+  EXPECT_TRUE(taken.empty());
+  EXPECT_GE(taken.capacity(), std::size_t{256} << 10);
+  // Nothing kept is large enough: a new buffer with the room asked for.
+  EXPECT_EQ(kept::Shelf<std::string>::kept(), kept::kept_bytes());
+  // Nothing kept is large enough: a new buffer with the room asked for, and the kept ones
+  // (all smaller) are freed.
+  std::string fresh = kept::take_text(4 << 20);
+  EXPECT_GE(fresh.capacity(), std::size_t{4} << 20);
+  EXPECT_EQ(kept::kept_bytes(), 0u);
+  kept::drop_all();
+  EXPECT_EQ(kept::kept_bytes(), 0u);
+}
+
+TEST(KeptBuffers, SmallBuffersAndBuffersPastTheBudgetAreFreed) {
+  kept::drop_all();
+  std::string small = with_room(kept::kMinBytes / 2);
+  kept::give_text(std::move(small));  // left to its owner
+  EXPECT_EQ(small, std::string(100, 'x'));
+  EXPECT_EQ(kept::kept_bytes(), 0u);
+  kept::give_text(with_room(kept::kKeptBytes + 1));
+  EXPECT_EQ(kept::kept_bytes(), 0u);
+  // Buffers of every kind share one budget.
+  for (int i = 0; i < 3; ++i) kept::give_text(with_room(kept::kKeptBytes / 4));
+  std::vector<std::uint32_t> v;
+  v.reserve(kept::kKeptBytes / 2 / sizeof(std::uint32_t));
+  kept::give_vector(std::move(v));
+  EXPECT_LE(kept::kept_bytes(), kept::kKeptBytes);
+  EXPECT_EQ(kept::Shelf<std::vector<std::uint32_t>>::kept(), 0u);
+  kept::drop_all();
+}
+
+TEST(KeptBuffers, AFullShelfMakesRoomForALargerBufferOnly) {
+  kept::drop_all();
+  const std::size_t unit = kept::kMinBytes;
+  for (std::size_t i = 0; i < kept::kSlots; ++i) kept::give_text(with_room(unit * (i + 2)));
+  const std::size_t full = kept::kept_bytes();
+  kept::give_text(with_room(unit));  // smaller than every kept one: freed
+  EXPECT_EQ(kept::kept_bytes(), full);
+  std::string larger = with_room(unit * 40);
+  const char* larger_data = larger.data();
+  kept::give_text(std::move(larger));  // the smallest (2 units) goes
+  EXPECT_GT(kept::kept_bytes(), full);
+  EXPECT_GE(kept::take_text(unit * 2).capacity(), unit * 3);  // the 2-unit buffer is gone
+  EXPECT_EQ(kept::take_text(unit * 30).data(), larger_data);
+  kept::drop_all();
+}
+
+TEST(KeptBuffers, EachThreadKeepsItsOwn) {
+  kept::drop_all();
+  kept::give_text(with_room(512 << 10));
+  const std::size_t here = kept::kept_bytes();
+  std::size_t there_at_start = 1, there_after = 0;
+  const char* there_data = nullptr;
+  std::thread([&] {
+    there_at_start = kept::kept_bytes();
+    std::string mine = with_room(300 << 10);
+    there_data = mine.data();
+    kept::give_text(std::move(mine));
+    there_after = kept::kept_bytes();
+  }).join();
+  EXPECT_EQ(there_at_start, 0u);
+  EXPECT_GE(there_after, std::size_t{300} << 10);
+  EXPECT_EQ(kept::kept_bytes(), here);
+  EXPECT_NE(kept::take_text(300 << 10).data(), there_data);
+  kept::drop_all();
+}
+
+// A text of about `bytes` bytes with values to find and passes to run.
+std::string document(std::size_t bytes, int salt) {
+  const std::string lines[] = {
+      "고객 연락처: 010-1234-5678, 주민번호 ８８０１０１－１２３４５６８\n",
+      "메일 kim" + std::to_string(salt) + "@example.com 계좌 국민 123456-01-234567\n",
+      "사업자 등록 번호 : 220-81-62517 카드 4111 1111 1111 1111 일억 이천 원\n",
+      "아무 숫자도 없는 평범한 문장이 여기 있습니다 ㄱㅏ 조합\n"};
+  std::string out;
+  for (std::size_t i = 0; out.size() < bytes; ++i) out += lines[(i * 7 + salt) % 4];
+  return out;
+}
+
+std::string detect_json(const std::string& text, const Config& config) {
+  Result<Report> report = detect(text, config);
+  EXPECT_TRUE(report.has_value());
+  std::string json;
+  if (report) json::write(json, *report);
+  return json;
+}
+
+TEST(KeptBuffers, OutputsAreTheSameWithKeptBuffersAsWithout) {
+  // Sizes growing and shrinking, so that calls write into larger buffers that still hold an
+  // earlier call's bytes.
+  const std::size_t sizes[] = {70 << 10, 1 << 20, 200 << 10, 90 << 10, 400 << 10, 70 << 10};
+  for (const Config& config : {Config(), Config::thorough()}) {
+    std::vector<std::string> fresh, warm;
+    for (std::size_t i = 0; i < std::size(sizes); ++i) {
+      kept::drop_all();
+      fresh.push_back(detect_json(document(sizes[i], static_cast<int>(i)), config));
+    }
+    kept::drop_all();
+    for (std::size_t i = 0; i < std::size(sizes); ++i)
+      warm.push_back(detect_json(document(sizes[i], static_cast<int>(i)), config));
+    EXPECT_GT(kept::kept_bytes(), 0u);
+    for (std::size_t i = 0; i < fresh.size(); ++i) EXPECT_EQ(fresh[i], warm[i]) << sizes[i];
+
+    const std::string text = document(300 << 10, 9);
+    Result<Normalized> cold = normalize(text, config);
+    Result<Normalized> again = normalize(text, config);
+    ASSERT_TRUE(cold && again);
+    EXPECT_EQ(cold->text, again->text);
+    EXPECT_EQ(cold->map, again->map);
+  }
+  kept::drop_all();
+}
+
+}  // namespace
+}  // namespace norvane

@@ -71,10 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // rerun() after the run().
     const std::size_t a = places[2 * q] * bounds.size() / 256;
     const std::size_t b = std::min(bounds.size() - 1, a + (places[2 * q + 1] & 0x3F));
-    const norvane::Span span{static_cast<std::uint32_t>(bounds[a]),
-                             static_cast<std::uint32_t>(bounds[b]),
-                             static_cast<std::uint32_t>(idx[bounds[a]]),
-                             static_cast<std::uint32_t>(idx[bounds[b]])};
+    const norvane::Span span{
+        static_cast<std::uint32_t>(bounds[a]), static_cast<std::uint32_t>(bounds[b]),
+        static_cast<std::uint32_t>(idx[bounds[a]]), static_cast<std::uint32_t>(idx[bounds[b]])};
     search.run(text, span, window, all);
     for (const auto table : tables) {
       search.hits(table, got);
@@ -83,12 +82,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (places[2 * q + 1] & 0x80) {
       // The same text again, one character further on: rerun() may keep what run() found.
       const std::size_t a2 = std::min(bounds.size() - 1, a + 1);
-      const norvane::Span next{static_cast<std::uint32_t>(bounds[a2]), span.byte_end < bounds[a2]
-                                   ? static_cast<std::uint32_t>(bounds[a2])
-                                   : span.byte_end,
-                               static_cast<std::uint32_t>(idx[bounds[a2]]),
-                               span.byte_end < bounds[a2] ? static_cast<std::uint32_t>(idx[bounds[a2]])
-                                                          : span.char_end};
+      const norvane::Span next{
+          static_cast<std::uint32_t>(bounds[a2]),
+          span.byte_end < bounds[a2] ? static_cast<std::uint32_t>(bounds[a2]) : span.byte_end,
+          static_cast<std::uint32_t>(idx[bounds[a2]]),
+          span.byte_end < bounds[a2] ? static_cast<std::uint32_t>(idx[bounds[a2]]) : span.char_end};
       search.rerun(text, next, window, negative);
       search.hits(t.negative, got);
       if (checked) FUZZ_CHECK(same(got, fuzz::ref::cue_hits(text, idx, next, window, t.negative)));

@@ -45,9 +45,8 @@ inline std::size_t ascii_or_three_byte_block(const unsigned char* p) {
   const unsigned seconds_and_thirds = (whole << 1) | (whole << 2);
   const unsigned e0 = bytes_in(-32, -32) & whole, ed = bytes_in(-19, -19) & whole;
   // A lead whose continuation bytes would lie past `inside` fails the first test.
-  if ((conts & inside) != seconds_and_thirds ||
-      (high & inside) != (whole | seconds_and_thirds) || ((e0 << 1) & ~upper_conts) != 0 ||
-      ((ed << 1) & upper_conts) != 0)
+  if ((conts & inside) != seconds_and_thirds || (high & inside) != (whole | seconds_and_thirds) ||
+      ((e0 << 1) & ~upper_conts) != 0 || ((ed << 1) & upper_conts) != 0)
     return 0;
   return checked;
 }

@@ -232,8 +232,8 @@ inline void skip_plain_left(const unsigned char* p, std::size_t& i, std::uint32_
                             std::uint32_t window) {
 #if defined(__SSE2__)
   if (i < 16 || k >= window || !plain(p[i - 1])) return;
-  const auto run = static_cast<std::uint32_t>(
-      std::countl_zero(static_cast<std::uint16_t>(stops16(p + i - 16))));
+  const auto run =
+      static_cast<std::uint32_t>(std::countl_zero(static_cast<std::uint16_t>(stops16(p + i - 16))));
   const std::uint32_t m = std::min(run, window - k);  // steps k + 1 .. k + m
   i -= m;
   k += m;
@@ -357,8 +357,8 @@ bool Search::quiet_around(std::string_view text, const Span& span, std::uint32_t
   return left_.found.empty() && right_.found.empty();
 }
 
-bool Search::use_index(std::unique_ptr<Index>& index, std::string_view text,
-                       std::uint32_t window, std::size_t at) {
+bool Search::use_index(std::unique_ptr<Index>& index, std::string_view text, std::uint32_t window,
+                       std::size_t at) {
   if (!index) index = std::make_unique<Index>();
   return window > kIndexFrom || index->walked_enough(text, 2 * std::uint64_t{window}, at);
 }
@@ -459,7 +459,8 @@ namespace {
 // popcount instruction (the library is built for every x86-64).
 constexpr auto kBitsIn = [] {
   std::array<std::uint8_t, 256> t{};
-  for (int v = 0; v < 256; ++v) t[v] = static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(v)));
+  for (int v = 0; v < 256; ++v)
+    t[v] = static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(v)));
   return t;
 }();
 
@@ -471,8 +472,7 @@ inline std::uint32_t char_starts16(const unsigned char* p, std::size_t n, bool w
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     const __m128i below_lead = _mm_set1_epi8(static_cast<char>(0xC0));  // 0x80-0xBF sign as less
     const unsigned starts =
-        ~static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi8(x, below_lead))) &
-        ((1u << n) - 1);
+        ~static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi8(x, below_lead))) & ((1u << n) - 1);
     return kBitsIn[starts & 0xFF] + kBitsIn[starts >> 8];
   }
 #else

@@ -42,8 +42,8 @@ CueSet cue_set(std::span<const Cue> table);
 // a wide window costs one pass over the text, not one per span. Windows wider than
 // kWalkAlways walk until the walks over a text have covered as many characters as the text
 // holds, or sooner where spans stand densely, and use its index from then on: dense spans
-// cost no more than with the default window. A Search keeps one index for the texts of run() and one for those of rerun(); a
-// text must not change while a Search that has seen it is in use.
+// cost no more than with the default window. A Search keeps one index for the texts of run() and
+// one for those of rerun(); a text must not change while a Search that has seen it is in use.
 class Search {
  public:
   void run(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted);
@@ -142,8 +142,8 @@ class Search {
                   const CueSet& wanted);
   // Whether this window (wider than kWalkAlways) is answered from the text's index, made
   // here on first need.
-  static bool use_index(std::unique_ptr<Index>& index, std::string_view text,
-                        std::uint32_t window, std::size_t at);
+  static bool use_index(std::unique_ptr<Index>& index, std::string_view text, std::uint32_t window,
+                        std::size_t at);
   // Both sides from the index; false when the text has none (not well-formed).
   bool look_up(Index& index, std::string_view text, std::size_t start, std::size_t end,
                std::uint32_t window, const CueSet& wanted);

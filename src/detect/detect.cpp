@@ -109,8 +109,8 @@ struct Scratch {
   std::vector<std::vector<ContextHit>> cand_hits;
   std::vector<float> ctx, raw;
   std::vector<ContextHit> neg_hits;
-  std::vector<ListCut> cuts;           // see mend_list
-  std::vector<std::uint8_t> steps;     // from each cut to the next of its best split
+  std::vector<ListCut> cuts;        // see mend_list
+  std::vector<std::uint8_t> steps;  // from each cut to the next of its best split
   std::vector<extend::Shape> extra_shapes;
   std::vector<RuleList> cand_ext;
   std::vector<ContextHit> ext_hits;
@@ -300,8 +300,7 @@ class Detector {
     // Where the line names something, only the keys enclosing the value's block are read.
     if (cfg_.structure && (!cfg_.label_reading || labels_.empty()))
       labels_.run_structure(source_, source_span);
-    else if (cfg_.structure)
-      labels_.run_enclosing(source_, source_span);
+    else if (cfg_.structure) labels_.run_enclosing(source_, source_span);
     return true;
   }
 
@@ -328,7 +327,8 @@ class Detector {
                                          bool business = false) {
     if (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > ctx)
       return RejectReason::business_context;
-    const float lookalike = business || (phone && personal_) ? lookalike_beside_blocks_ : lookalike_;
+    const float lookalike =
+        business || (phone && personal_) ? lookalike_beside_blocks_ : lookalike_;
     if (registration && lookalike < 1.0f) return std::nullopt;
     if (cfg_.lookalike_veto && lookalike >= cfg_.min_veto && lookalike > ctx)
       return RejectReason::look_alike;
@@ -344,9 +344,9 @@ class Detector {
     if (!read) return;
     negative_ = labels_.hits(labels::kNegativeTable, s_.ext_hits, nullptr);
     lookalike_ = labels_.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr);
-    lookalike_beside_blocks_ =
-        labels_.in_owned_block() ? labels_.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr, false)
-                                 : lookalike_;
+    lookalike_beside_blocks_ = labels_.in_owned_block() ? labels_.hits(labels::kLookAlikeTable,
+                                                                       s_.ext_hits, nullptr, false)
+                                                        : lookalike_;
     company_ = labels_.hits(labels::kCompanyTable, s_.ext_hits, nullptr);
     personal_ = labels_.personal_phone();
   }
@@ -699,9 +699,8 @@ class Detector {
   // The first segment whose output starts after `pos`. Runs are mended in text order, so
   // the search gallops on from the last answer: near segments, few cache lines.
   std::size_t segment_after(std::uint32_t pos) {
-    seg_cursor_ = first_index_near(map_.len(), seg_cursor_, [&](std::size_t i) {
-      return map_.dst_byte_start(i) <= pos;
-    });
+    seg_cursor_ = first_index_near(map_.len(), seg_cursor_,
+                                   [&](std::size_t i) { return map_.dst_byte_start(i) <= pos; });
     return seg_cursor_;
   }
 

@@ -8,9 +8,9 @@ namespace norvane::extend {
 
 namespace {
 
-constexpr std::string_view kMonths[] = {"january", "february", "march",     "april",
-                                        "may",     "june",     "july",      "august",
-                                        "september", "october", "november", "december"};
+constexpr std::string_view kMonths[] = {"january",   "february", "march",    "april",
+                                        "may",       "june",     "july",     "august",
+                                        "september", "october",  "november", "december"};
 constexpr std::size_t kReachBefore = 28;  // bytes: "September 30th, " and a little
 // A month name touches the run closely: it ends at most this many bytes before it (Jan 05일
 // 1990, 5th of March, 1990) or starts at most this many after it (1990년 Jan, 05-JAN).
@@ -125,9 +125,10 @@ std::size_t date_from(std::string_view s, std::size_t p) {
       if (!(y = r.year())) return 0;
     }
   } else {
-    const std::size_t digits = std::find_if(s.begin() + static_cast<std::ptrdiff_t>(p), s.end(),
-                                            [](char x) { return !digit(static_cast<unsigned char>(x)); }) -
-                               (s.begin() + static_cast<std::ptrdiff_t>(p));
+    const std::size_t digits =
+        std::find_if(s.begin() + static_cast<std::ptrdiff_t>(p), s.end(),
+                     [](char x) { return !digit(static_cast<unsigned char>(x)); }) -
+        (s.begin() + static_cast<std::ptrdiff_t>(p));
     if (digits == 4) {  // 1990년 Jan 5일, 1990 Jan 05, 1990-JAN-05
       if (!(y = r.year())) return 0;
       r.gap();

@@ -126,8 +126,10 @@ class LabelIndex {
     if (static_cast<unsigned char>(w[0]) >= 0xE0) {
       if (w.size() > 3 && at + 3 < limit && s[at + 3] != w[3] && s[at + 3] != ' ')
         return std::string_view::npos;
-    } else if (w.size() > 1 && is_ascii_letter(static_cast<unsigned char>(w[1])) && at + 1 < limit &&
-               lower(static_cast<unsigned char>(s[at + 1])) != lower(static_cast<unsigned char>(w[1]))) {
+    } else if (w.size() > 1 && is_ascii_letter(static_cast<unsigned char>(w[1])) &&
+               at + 1 < limit &&
+               lower(static_cast<unsigned char>(s[at + 1])) !=
+                   lower(static_cast<unsigned char>(w[1]))) {
       return std::string_view::npos;
     }
     std::uint8_t read = 0;
@@ -176,7 +178,8 @@ class LabelIndex {
   }
 
  private:
-  void add(std::string_view word, float weight, std::uint16_t flags, std::uint8_t table, bool base) {
+  void add(std::string_view word, float weight, std::uint16_t flags, std::uint8_t table,
+           bool base) {
     const auto i = static_cast<std::uint16_t>(labels_.size());
     labels_.push_back({word, weight, flags, table, base,
                        static_cast<std::uint8_t>(alnum_count(word, 0, word.size()))});
@@ -313,7 +316,8 @@ struct KoreanEnds {
   constexpr KoreanEnds() {
     std::size_t k = 0;
     for (std::string_view g : labels::kGenericWords)
-      generic[k++] = static_cast<unsigned char>(g.front()) >= 0x80 ? syllable_key(g, g.size() - 3) : 0;
+      generic[k++] =
+          static_cast<unsigned char>(g.front()) >= 0x80 ? syllable_key(g, g.size() - 3) : 0;
     k = 0;
     for (std::string_view p : labels::kParticles) particle[k++] = syllable_key(p, p.size() - 3);
   }
@@ -336,8 +340,8 @@ std::size_t generic_word_before(std::string_view s, std::size_t e, std::size_t& 
   if (e == 0) return std::string_view::npos;
   const auto last = static_cast<unsigned char>(s[e - 1]);
   if (last < 0x80) {
-    if (!is_ascii_letter(last) || (e < s.size() && is_ascii_letter(static_cast<unsigned char>(s[e])) &&
-                                   !camel_step(s, e)))
+    if (!is_ascii_letter(last) ||
+        (e < s.size() && is_ascii_letter(static_cast<unsigned char>(s[e])) && !camel_step(s, e)))
       return std::string_view::npos;
     const std::size_t w = ascii_word_start(s, e);
     const std::string_view word = s.substr(w, e - w);
@@ -374,8 +378,8 @@ std::size_t generic_word_before(std::string_view s, std::size_t e, std::size_t& 
 }
 
 // A remark in brackets that ends at byte e (exclusive), on a label or about how to write the
-// value: 연락처(휴대폰), 생년월일(YYYYMMDD), 계좌번호 [하이픈 제외]. Its start, or npos. It holds no
-// number of four digits or more, and is short.
+// value: 연락처(휴대폰), 생년월일(YYYYMMDD), 계좌번호 [하이픈 제외]. Its start, or npos. It holds
+// no number of four digits or more, and is short.
 std::size_t remark_before(std::string_view s, std::size_t e) {
   constexpr std::size_t kRemarkReach = 40;  // bytes: a dozen Korean letters
   if (e == 0) return std::string_view::npos;
@@ -405,7 +409,8 @@ std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_
   number_words = 0;
   for (std::size_t i = from; i < to;) {
     const auto b = static_cast<unsigned char>(s[i]);
-    if (b == '<' && i + 1 < to && (s[i + 1] == '/' || is_ascii_letter(static_cast<unsigned char>(s[i + 1])))) {
+    if (b == '<' && i + 1 < to &&
+        (s[i + 1] == '/' || is_ascii_letter(static_cast<unsigned char>(s[i + 1])))) {
       constexpr std::size_t kTagReach = 64;
       if (const void* at = std::memchr(s.data() + i + 1, '>', std::min(to - i - 1, kTagReach))) {
         const auto c = static_cast<std::size_t>(static_cast<const char*>(at) - s.data());
@@ -491,7 +496,8 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     if (digits >= 4) break;
     alnum += counts(c);
     if (alnum > window + 8) break;
-    if (const auto* bucket = c >= 0x80 || may_begin_label(text, j) ? index.starting_with(c) : nullptr) {
+    if (const auto* bucket =
+            c >= 0x80 || may_begin_label(text, j) ? index.starting_with(c) : nullptr) {
       for (std::uint16_t k : *bucket) {
         const IndexedLabel& l = index.at(k);
         // A word of its own counts only right beside the value: most are 세 of 하세요, far off.
@@ -576,7 +582,8 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
     for (std::uint16_t b : index.block_keys()) {
       std::uint8_t readings;
       const std::size_t e = index.match_end(b, text, at, to, readings);
-      if (e != std::string_view::npos) add_found(found_, {b, distance, source, at, e, true, readings});
+      if (e != std::string_view::npos)
+        add_found(found_, {b, distance, source, at, e, true, readings});
     }
   }
 }
@@ -643,8 +650,8 @@ bool LabelSearch::qualified_by_company(const LabelFound& f) const {
       return true;
     // A company's block or key path (company: {tel: ...}, corp.phone=) holds its own lines;
     // a mobile (휴대폰, mobile) in it is still a person's.
-    if (g.source == structure::rule::kEnclosingKey && (index.at(g.label).flags & labels::kBlockKey) &&
-        !(l.flags & labels::kPersonal) &&
+    if (g.source == structure::rule::kEnclosingKey &&
+        (index.at(g.label).flags & labels::kBlockKey) && !(l.flags & labels::kPersonal) &&
         (f.source != structure::rule::kEnclosingKey || f.distance < g.distance))
       return true;
   }
@@ -663,9 +670,9 @@ namespace {
 
 // The rule names of the readings of a label, each once in `sources`.
 void note_readings(std::uint8_t readings, RuleList& sources) {
-  for (const auto& [bit, name] : {std::pair{kKeyWords, rule::kKeyWords},
-                                  std::pair{kAbbreviation, rule::kAbbreviation},
-                                  std::pair{kCompoundLabel, rule::kCompoundLabel}})
+  for (const auto& [bit, name] :
+       {std::pair{kKeyWords, rule::kKeyWords}, std::pair{kAbbreviation, rule::kAbbreviation},
+        std::pair{kCompoundLabel, rule::kCompoundLabel}})
     if ((readings & bit) && std::find(sources.begin(), sources.end(), name) == sources.end())
       sources.push_back(name);
 }
@@ -736,7 +743,8 @@ constexpr std::string_view kRegions[] = {"서울", "부산", "경기", "강원",
                                          "전북", "전남", "경북", "경남", "제주", "대구",
                                          "인천", "광주", "대전", "울산", "세종"};
 
-// The region name may stand apart or be joined like the groups: 서울 11-..., 부산-11-..., 서울.11....
+// The region name may stand apart or be joined like the groups: 서울 11-..., 부산-11-...,
+// 서울.11....
 bool ends_with_region(std::string_view before) {
   while (!before.empty() && before.back() == ' ') before.remove_suffix(1);
   if (!before.empty() && (before.back() == '-' || before.back() == '.')) before.remove_suffix(1);
@@ -817,12 +825,12 @@ std::optional<Date> separated_date(std::string_view s) {
     // Day first (13.01.1990, 13-01-1990) or, in American order, month first (01.13.1990).
     const unsigned year = d;
     if (year < 1900 || year > 2099 || !at_end()) return std::nullopt;
-    if (is_valid_date(year, m, y)) return Date{static_cast<std::uint16_t>(year),
-                                               static_cast<std::uint8_t>(m),
-                                               static_cast<std::uint8_t>(y)};
-    if (is_valid_date(year, y, m)) return Date{static_cast<std::uint16_t>(year),
-                                               static_cast<std::uint8_t>(y),
-                                               static_cast<std::uint8_t>(m)};
+    if (is_valid_date(year, m, y))
+      return Date{static_cast<std::uint16_t>(year), static_cast<std::uint8_t>(m),
+                  static_cast<std::uint8_t>(y)};
+    if (is_valid_date(year, y, m))
+      return Date{static_cast<std::uint16_t>(year), static_cast<std::uint8_t>(y),
+                  static_cast<std::uint8_t>(m)};
     return std::nullopt;
   }
   if (year_digits == 1 || i - d0 > 2 || !at_end()) return std::nullopt;
@@ -864,7 +872,8 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
     if (digits_start_with(d, "0082")) rest = d.subspan(4);
     else if (digits_start_with(d, "82")) rest = d.subspan(2);
     // Without "+" (82-10-1234-5678) the country code is read only under a phone label.
-    const bool plus = before.ends_with('+') || before.ends_with("+ ") || digits_start_with(d, "0082");
+    const bool plus =
+        before.ends_with('+') || before.ends_with("+ ") || digits_start_with(d, "0082");
     if (!rest.empty()) {
       std::uint8_t national[12];
       std::size_t len = 0;
@@ -997,7 +1006,8 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d,
   if (cfg.lookalike_veto) {
     // IP, version; not a telephone number after its country code (+82.10.1234.5678) nor a
     // licence number in dotted groups.
-    if (count_char(source, 0, source.size(), '.') >= 3 && !(digits_start_with(d, "82") && n >= 10) &&
+    if (count_char(source, 0, source.size(), '.') >= 3 &&
+        !(digits_start_with(d, "82") && n >= 10) &&
         !(cfg.writing_variants && is_dotted_licence(source)))
       return Veto{RejectReason::look_alike, true};
     if (is_price(source)) return Veto{RejectReason::look_alike, true};
@@ -1015,8 +1025,8 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d,
   if (cfg.company_veto && !personal_phone) {
     // Written as 1588-1234 or 15881234; grouped otherwise (15.03.1997) it is something else.
     auto grouped_as_one = [&] {
-      const auto lead = std::find_if(source.begin(), source.end(),
-                                     [](char c) { return !is_ascii_digit(c); });
+      const auto lead =
+          std::find_if(source.begin(), source.end(), [](char c) { return !is_ascii_digit(c); });
       return lead == source.end() || lead - source.begin() == 4;
     };
     const bool representative =
@@ -1050,7 +1060,7 @@ bool word_at(std::string_view s, std::size_t i, std::string_view w) {
 }
 
 constexpr std::string_view kDotMarks[] = {"(dot)", "[dot]", "{dot}", " dot ", "(점)", " 점 ",
-                                          "닷",    "[.]",   "(.)",   " . ",  "."};
+                                          "닷",    "[.]",   "(.)",   " . ",   "."};
 
 // Labels of a domain joined by dots or dot marks from i; the end, or npos. `marked` tells
 // whether a dot mark was used.
@@ -1336,8 +1346,8 @@ std::optional<Raw> passport_variant(std::string_view text, const Span& r) {
 
 }  // namespace
 
-void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_shapes,
-                 bool variants, std::vector<Shape>& out) {
+void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_shapes, bool variants,
+                 std::vector<Shape>& out) {
   out.clear();
   std::vector<Raw> raw;
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
@@ -1349,7 +1359,8 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
       if (const auto passport = passport_variant(text, r)) raw.push_back(*passport);
       if (r.byte_start < last) continue;
       if (const auto d = english_date_around(text, r.byte_start, r.byte_end)) {
-        raw.push_back({d->from, d->to, EntityKind::birth_date, rule::kBirthEnglishMonth, 0.1f, true});
+        raw.push_back(
+            {d->from, d->to, EntityKind::birth_date, rule::kBirthEnglishMonth, 0.1f, true});
         last = d->to;
       } else if (r.byte_end < n && p[r.byte_end] == '/' && r.byte_len() == 2) {
         const std::size_t e = short_year_date_at(text, r.byte_start);
@@ -1369,7 +1380,8 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
       if (const std::size_t e = date_at(text, i, rule))
         raw.push_back({i, e, EntityKind::birth_date, rule, 0.1f, true});
       // A date that starts with a single digit starts no run: 1/2/1981 from its year's run.
-      else if (const std::size_t from = p[i - (i > 0)] == '/' ? single_digit_date_start(text, i) : i;
+      else if (const std::size_t from =
+                   p[i - (i > 0)] == '/' ? single_digit_date_start(text, i) : i;
                from < i)
         if (const std::size_t end = date_at(text, from, rule))
           raw.push_back({from, end, EntityKind::birth_date, rule, 0.1f, true});
@@ -1390,8 +1402,8 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
     at = i + 1 < n ? std::memchr(text.data() + i + 1, '@', n - i - 1) : nullptr;
   }
   // "at" or "AT" in brackets, each kind of bracket looked for once: hong(at)naver.com.
-  for (const std::string_view pair : {std::string_view("()"), std::string_view("[]"),
-                                      std::string_view("{}")}) {
+  for (const std::string_view pair :
+       {std::string_view("()"), std::string_view("[]"), std::string_view("{}")}) {
     if (!base_shapes) break;
     each_place(text, pair.substr(0, 1), 0, [&](std::size_t i) {
       if (i + 4 > n || p[i + 3] != static_cast<unsigned char>(pair[1])) return;

@@ -156,7 +156,7 @@ struct Shape {
 // `runs` are the digit runs of the base scanner, in text order. `base_shapes` reads the
 // extra_shapes family's shapes, `variants` those of writing_variants (English month names,
 // passports written in groups or partly masked).
-void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_shapes,
-                 bool variants, std::vector<Shape>& out);
+void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_shapes, bool variants,
+                 std::vector<Shape>& out);
 
 }  // namespace norvane::extend

@@ -11,12 +11,12 @@ namespace norvane::labels {
 // How a label is matched and what it is taken as.
 enum Flags : std::uint16_t {
   kPlain = 0,
-  kAscii = 1,      // ASCII letters match either case, and no letter may touch either end
-  kAdjacent = 2,   // a common word (국민, 우리, 하나): counts only right before the value
-  kTrailing = 4,   // only right after the value (880726생)
-  kLogKey = 8,     // a key of a log or key=value text: reported as "context.log_key"
-  kBank = 16,      // a bank name before an account: reported as "context.bank_name"
-  kPersonal = 32,  // a phone label that makes a representative or toll-free number personal
+  kAscii = 1,          // ASCII letters match either case, and no letter may touch either end
+  kAdjacent = 2,       // a common word (국민, 우리, 하나): counts only right before the value
+  kTrailing = 4,       // only right after the value (880726생)
+  kLogKey = 8,         // a key of a log or key=value text: reported as "context.log_key"
+  kBank = 16,          // a bank name before an account: reported as "context.bank_name"
+  kPersonal = 32,      // a phone label that makes a representative or toll-free number personal
   kAbbreviation = 64,  // a short form (A/C, D/L, PPT, Mob.): reported as "context.abbreviation"
   kStandalone = 128,   // a syllable or two that count only as a word of their own: no Hangul
                        // letter right before or after them (34세, (남, ...), not 월세 or 남편)
@@ -55,8 +55,7 @@ inline constexpr Label kForeigner[] = {
     {"frn", 1.0f, kAscii | kLogKey}, {"foreignerNo", 1.0f, kLogKey},
     {"등록증 번호", 0.8f},           {"Foreigner ID", 1.0f, kAscii},
     {"Foreigner", 1.0f, kAscii},     {"Alien Reg", 1.0f, kAscii},
-    {"ARC No", 1.0f, kAscii},
-    {"Alien", 0.9f, kAscii},
+    {"ARC No", 1.0f, kAscii},        {"Alien", 0.9f, kAscii},
 };
 inline constexpr Label kBusiness[] = {
     {"사업자 번호", 1.0f},
@@ -526,7 +525,8 @@ inline constexpr Label kCompany[] = {
 inline constexpr std::string_view kGenericWords[] = {
     "번호", "넘버", "연월일", "년월일", "일자", "날짜", "정보", "date", "dt", "ymd", "info",
 };
-inline constexpr std::string_view kParticles[] = {"은", "는", "이", "가", "을", "를", "로", "으로", "도", "란"};
+inline constexpr std::string_view kParticles[] = {"은", "는", "이",   "가", "을",
+                                                  "를", "로", "으로", "도", "란"};
 // Words for "number" after a label (Passport No., 여권NO., card_num): never counted either.
 inline constexpr std::string_view kNumberWords[] = {"no", "number", "num", "nr", "nbr"};
 

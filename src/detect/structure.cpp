@@ -12,15 +12,15 @@ namespace norvane::structure {
 namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
-constexpr std::size_t kLineReach = 512;       // bytes looked at for a line's ends
-constexpr std::size_t kArrayReach = 2048;     // bytes walked back over a JSON array's elements
+constexpr std::size_t kLineReach = 512;         // bytes looked at for a line's ends
+constexpr std::size_t kArrayReach = 2048;       // bytes walked back over a JSON array's elements
 constexpr std::size_t kStatementReach = 16384;  // bytes walked back to an insert's VALUES
-constexpr std::size_t kColumnsReach = 2048;   // bytes of an insert's column list
-constexpr std::size_t kReportLines = 40;      // rows walked up to a report's header
-constexpr std::size_t kTagReach = 256;        // bytes of an XML start tag
-constexpr std::size_t kShortLine = 80;        // bytes: a remark between a question and its answer
-constexpr std::uint32_t kRemarks = 2;         // remarks between a question and its answer
-constexpr std::size_t kHtmlRowReach = 4096;   // bytes walked back to a cell's <tr>
+constexpr std::size_t kColumnsReach = 2048;     // bytes of an insert's column list
+constexpr std::size_t kReportLines = 40;        // rows walked up to a report's header
+constexpr std::size_t kTagReach = 256;          // bytes of an XML start tag
+constexpr std::size_t kShortLine = 80;          // bytes: a remark between a question and its answer
+constexpr std::uint32_t kRemarks = 2;           // remarks between a question and its answer
+constexpr std::size_t kHtmlRowReach = 4096;     // bytes walked back to a cell's <tr>
 constexpr std::size_t kHtmlTableReach = 65536;  // bytes walked back to a row's <table>
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
@@ -41,9 +41,7 @@ std::size_t line_end(std::string_view s, std::size_t i) {
   return high == s.size() ? high : npos;
 }
 
-bool is_blank(std::string_view line) {
-  return line.find_first_not_of(" \t\r") == npos;
-}
+bool is_blank(std::string_view line) { return line.find_first_not_of(" \t\r") == npos; }
 
 // A rule drawn under a header or between blocks: ----, ====, |---|---|, +----+.
 bool is_rule(std::string_view line) {
@@ -184,8 +182,8 @@ std::pair<std::size_t, std::size_t> json_array_key(std::string_view s, std::size
   const auto key = static_cast<std::size_t>(static_cast<const char*>(q) - s.data()) + 1;
   if (key_end - key > 64 || std::memchr(s.data() + key, '\n', key_end - key)) return none;
   // An array is named in the plural (phones, emails, phoneNumbers): its label is the singular.
-  if (key_end - key > 3 && s[key_end - 1] == 's' && s[key_end - 2] >= 'a' && s[key_end - 2] <= 'z' &&
-      s[key_end - 2] != 's')
+  if (key_end - key > 3 && s[key_end - 1] == 's' && s[key_end - 2] >= 'a' &&
+      s[key_end - 2] <= 'z' && s[key_end - 2] != 's')
     return {key, key_end - 1};
   return {key, key_end};
 }
@@ -240,7 +238,8 @@ bool label_line(std::string_view line) {
   bool in_word = false;
   for (std::size_t k = 0; k < line.size();) {
     const char32_t c = utf8::decode(line, k);
-    const bool letter = (c >= 0xAC00 && c <= 0xD7A3) || (c < 0x80 && std::isalnum(static_cast<int>(c)));
+    const bool letter =
+        (c >= 0xAC00 && c <= 0xD7A3) || (c < 0x80 && std::isalnum(static_cast<int>(c)));
     letters += letter;
     if (letter && !in_word) ++words;
     if (c == ' ' || c == '\t') in_word = false;
@@ -257,9 +256,10 @@ bool question(std::string_view line) {
   return last != npos && (line[last] == '?' || (last >= 2 && line.substr(last - 2, 3) == "？"));
 }
 
-// How a request ends (계좌 불러주세요., 확인 부탁드려요): it asks for what it names, as a question does.
-constexpr std::string_view kRequestEndings[] = {"주세요", "주십시오", "부탁드립니다", "부탁드려요",
-                                                "부탁해요", "알려줘", "불러줘", "please"};
+// How a request ends (계좌 불러주세요., 확인 부탁드려요): it asks for what it names, as a question
+// does.
+constexpr std::string_view kRequestEndings[] = {
+    "주세요", "주십시오", "부탁드립니다", "부탁드려요", "부탁해요", "알려줘", "불러줘", "please"};
 
 bool request(std::string_view line) {
   const std::size_t last = line.find_last_not_of(" \t\r.!~");
@@ -319,7 +319,6 @@ bool table_tag_in(std::string_view s, std::size_t from, std::size_t to) {
          }) != npos;
 }
 
-
 // The end of the row that starts at `row`: its </tr>, the next <tr>, or `limit`.
 std::size_t row_end(std::string_view s, std::size_t row, std::size_t limit) {
   const std::size_t e = next_tag(s, row + 1, limit, [&](std::size_t at) {
@@ -328,14 +327,15 @@ std::size_t row_end(std::string_view s, std::size_t row, std::size_t limit) {
   return e == npos ? limit : e;
 }
 
-constexpr std::uint32_t kMaxSpan = 64;        // columns or rows one cell may take
-constexpr std::size_t kMaxColumns = 1024;     // columns of a table laid out
+constexpr std::uint32_t kMaxSpan = 64;     // columns or rows one cell may take
+constexpr std::size_t kMaxColumns = 1024;  // columns of a table laid out
 
 // What a span attribute of the tag opening at `at` says (colspan="2", rowspan=3): 1 when absent.
-std::uint32_t span_of(std::string_view s, std::size_t at, std::size_t limit, std::string_view name) {
+std::uint32_t span_of(std::string_view s, std::size_t at, std::size_t limit,
+                      std::string_view name) {
   const void* gt = std::memchr(s.data() + at, '>', limit - at);
-  const std::string_view tag =
-      s.substr(at, (gt ? static_cast<std::size_t>(static_cast<const char*>(gt) - s.data()) : limit) - at);
+  const std::string_view tag = s.substr(
+      at, (gt ? static_cast<std::size_t>(static_cast<const char*>(gt) - s.data()) : limit) - at);
   if (tag.find("span") == npos && tag.find("SPAN") == npos) return 1;
   for (std::size_t k = 0; k + name.size() <= tag.size(); ++k) {
     if (!equals_word(tag, k, name)) continue;
@@ -343,7 +343,8 @@ std::uint32_t span_of(std::string_view s, std::size_t at, std::size_t limit, std
     while (p < tag.size() && (tag[p] == ' ' || tag[p] == '=' || tag[p] == '"' || tag[p] == '\''))
       ++p;
     std::uint32_t n = 0;
-    while (p < tag.size() && is_digit(tag[p]) && n < kMaxSpan) n = n * 10 + static_cast<std::uint32_t>(tag[p++] - '0');
+    while (p < tag.size() && is_digit(tag[p]) && n < kMaxSpan)
+      n = n * 10 + static_cast<std::uint32_t>(tag[p++] - '0');
     return std::clamp<std::uint32_t>(n, 1, kMaxSpan);
   }
   return 1;
@@ -372,7 +373,6 @@ void lay_out_row(std::string_view s, std::size_t from, std::size_t to,
     if (below[column] > 0) --below[column];
 }
 
-
 // The first cell of a row, when the value stands in a later one: a sheet or report turned
 // sideways names its rows there (연락처 | 010-... | 010-...). Read when the header names nothing.
 void row_label(std::string_view text, std::size_t ls, std::size_t start, char delimiter,
@@ -388,13 +388,13 @@ void row_label(std::string_view text, std::size_t ls, std::size_t start, char de
     for (; to < start && (quoted || text[to] != delimiter); ++to)
       if (text[to] == '"') quoted = !quoted;
   } else {  // a field of a report ends at a tab or two spaces
-    while (to < start && text[to] != '\t' && !(text[to] == ' ' && to + 1 < start && text[to + 1] == ' '))
+    while (to < start && text[to] != '\t' &&
+           !(text[to] == ' ' && to + 1 < start && text[to + 1] == ' '))
       ++to;
   }
   if (to >= start || to == from) return;
   out.push_back({from, to, 1, rule::kRowLabel, true});
 }
-
 
 constexpr std::size_t kBlockLines = 64;     // lines walked up to the key of a YAML block
 constexpr std::size_t kObjectReach = 2048;  // bytes walked back to the brace of a JSON object
@@ -519,7 +519,8 @@ void enclosing_keys(std::string_view s, std::size_t start, std::vector<Place>& o
     std::uint32_t level = 0;
     bool last = true;
     path_keys(s, path_before(s, k - 1), k - 1, [&](std::size_t from, std::size_t to) {
-      if (!std::exchange(last, false) && level < kBlockLevels) out.push_back({from, to, level++, rule, false});
+      if (!std::exchange(last, false) && level < kBlockLevels)
+        out.push_back({from, to, level++, rule, false});
     });
     return;
   }
@@ -657,8 +658,8 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
   }
 }
 
-bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le,
-                           std::size_t start, std::vector<Place>& out) {
+bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le, std::size_t start,
+                           std::vector<Place>& out) {
   const char delim = line_.delimiter;
   const std::size_t column = count_delimiters(text, ls, start, delim);
   // Rows of one table: the same delimiter, and cells up to this one (rows written by hand drop
@@ -670,8 +671,8 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
   // The header: the top line of the block of rows with as many delimiters as this one, across
   // a rule or a blank line right under it.
   std::size_t header = ls, header_end = le;
-  const bool cached = table_.data == text.data() && table_.size == text.size() &&
-                      table_.delimiter == delim;
+  const bool cached =
+      table_.data == text.data() && table_.size == text.size() && table_.delimiter == delim;
   bool known = false;
   while (header > 0) {
     if (cached && header - 1 <= table_.rows_end && header > table_.header_end) {
@@ -725,8 +726,8 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
     if (!(ne != npos && ne < ls && second_line(header_end + 1, ne)) && header > 0)
       second_line(line_start(text, header - 1), header - 1);
   }
-  table_ = {text.data(), text.size(),  delim,  header, header_end,
-            second,      second_end,   std::max(le, cached ? table_.rows_end : le)};
+  table_ = {text.data(), text.size(), delim,      header,
+            header_end,  second,      second_end, std::max(le, cached ? table_.rows_end : le)};
   // The cells of this column in the header's lines: the lower one names it, the upper one (a
   // group, or the first half of a wrapped name) is read when the lower names nothing.
   const bool second_below = second != npos && second > header;
@@ -754,7 +755,8 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
 }
 
 void Reader::html_header(std::string_view text, std::size_t cell, std::vector<Place>& out) {
-  const std::size_t row = last_tag(text, cell > kHtmlRowReach ? cell - kHtmlRowReach : 0, cell, "tr");
+  const std::size_t row =
+      last_tag(text, cell > kHtmlRowReach ? cell - kHtmlRowReach : 0, cell, "tr");
   if (row == npos) return;
   // A form laid out as a table names the value in its own row: <tr><th>연락처</th><td>010-...
   if (const std::size_t th = last_tag(text, row, cell, "th"); th != npos) {
@@ -764,9 +766,8 @@ void Reader::html_header(std::string_view text, std::size_t cell, std::vector<Pl
       return;
     }
   }
-  const bool cached = html_.data == text.data() && html_.size == text.size() &&
-                      html_.table < row && html_.seen_to <= row &&
-                      !table_tag_in(text, html_.seen_to, row);
+  const bool cached = html_.data == text.data() && html_.size == text.size() && html_.table < row &&
+                      html_.seen_to <= row && !table_tag_in(text, html_.seen_to, row);
   if (!cached) {
     const std::size_t table =
         last_tag(text, row > kHtmlTableReach ? row - kHtmlTableReach : 0, row, "table");
@@ -781,14 +782,12 @@ void Reader::html_header(std::string_view text, std::size_t cell, std::vector<Pl
     // The header row: the row of the table's first <th>, else its first row when that holds
     // no number; never the value's own row.
     std::size_t header = npos;
-    if (const std::size_t th = next_tag(text, table, row, [&](std::size_t at) {
-          return opens_tag(text, at, "th");
-        });
+    if (const std::size_t th =
+            next_tag(text, table, row, [&](std::size_t at) { return opens_tag(text, at, "th"); });
         th != npos) {
       header = last_tag(text, table, th, "tr");
-    } else if (const std::size_t first = next_tag(text, table, row, [&](std::size_t at) {
-                 return opens_tag(text, at, "tr");
-               });
+    } else if (const std::size_t first = next_tag(
+                   text, table, row, [&](std::size_t at) { return opens_tag(text, at, "tr"); });
                first != npos) {
       if (!has_number(text.substr(first, row_end(text, first, row) - first))) header = first;
     }
@@ -797,35 +796,34 @@ void Reader::html_header(std::string_view text, std::size_t cell, std::vector<Pl
     // the row's end; a column's lower cell names it, the one over it groups it.
     for (std::size_t r = header; r != npos && r < row;) {
       const std::size_t stop = row_end(text, r, row);
-      lay_out_row(text, r, stop, html_.below, [&](std::size_t at, std::size_t column,
-                                                   std::size_t columns) {
-        const void* gt = std::memchr(text.data() + at, '>', stop - at);
-        if (!gt) return false;
-        const auto from = static_cast<std::size_t>(static_cast<const char*>(gt) - text.data()) + 1;
-        const std::size_t next =
-            next_tag(text, from, stop, [&](std::size_t k) { return opens_cell(text, k); });
-        const std::pair<std::size_t, std::size_t> name{from, next == npos ? stop : next};
-        if (html_.lower.size() < column + columns) {
-          html_.lower.resize(column + columns, {npos, npos});
-          html_.upper.resize(column + columns, {npos, npos});
-        }
-        for (std::size_t c = column; c < column + columns; ++c) {
-          if (html_.lower[c].first != npos) html_.upper[c] = html_.lower[c];
-          html_.lower[c] = name;
-        }
-        return true;
-      });
+      lay_out_row(
+          text, r, stop, html_.below, [&](std::size_t at, std::size_t column, std::size_t columns) {
+            const void* gt = std::memchr(text.data() + at, '>', stop - at);
+            if (!gt) return false;
+            const auto from =
+                static_cast<std::size_t>(static_cast<const char*>(gt) - text.data()) + 1;
+            const std::size_t next =
+                next_tag(text, from, stop, [&](std::size_t k) { return opens_cell(text, k); });
+            const std::pair<std::size_t, std::size_t> name{from, next == npos ? stop : next};
+            if (html_.lower.size() < column + columns) {
+              html_.lower.resize(column + columns, {npos, npos});
+              html_.upper.resize(column + columns, {npos, npos});
+            }
+            for (std::size_t c = column; c < column + columns; ++c) {
+              if (html_.lower[c].first != npos) html_.upper[c] = html_.lower[c];
+              html_.lower[c] = name;
+            }
+            return true;
+          });
       html_.seen_to = stop;
       // The next row is the header's too when it holds header cells and no data cell.
-      const std::size_t next = next_tag(text, stop, row, [&](std::size_t at) {
-        return opens_tag(text, at, "tr");
-      });
+      const std::size_t next =
+          next_tag(text, stop, row, [&](std::size_t at) { return opens_tag(text, at, "tr"); });
       if (next == npos) break;
       const std::size_t next_stop = row_end(text, next, row);
       const auto holds = [&](std::string_view name) {
-        return next_tag(text, next, next_stop, [&](std::size_t at) {
-                 return opens_tag(text, at, name);
-               }) != npos;
+        return next_tag(text, next, next_stop,
+                        [&](std::size_t at) { return opens_tag(text, at, name); }) != npos;
       };
       if (!holds("th") || holds("td")) break;
       r = next;
@@ -833,9 +831,8 @@ void Reader::html_header(std::string_view text, std::size_t cell, std::vector<Pl
   }
   // The rows between: what their merged cells take of the rows under them.
   while (html_.seen_to < row) {
-    const std::size_t next = next_tag(text, html_.seen_to, row, [&](std::size_t at) {
-      return opens_tag(text, at, "tr");
-    });
+    const std::size_t next = next_tag(text, html_.seen_to, row,
+                                      [&](std::size_t at) { return opens_tag(text, at, "tr"); });
     if (next == npos) break;
     const std::size_t stop = row_end(text, next, row);
     lay_out_row(text, next, stop, html_.below,
@@ -855,7 +852,8 @@ void Reader::html_header(std::string_view text, std::size_t cell, std::vector<Pl
   if (column >= html_.lower.size()) return;
   if (const auto [from, to] = html_.lower[column]; from != npos)
     out.push_back({from, to, 0, rule::kHtmlHeader, false});
-  if (const auto [from, to] = html_.upper[column]; from != npos && html_.upper[column] != html_.lower[column])
+  if (const auto [from, to] = html_.upper[column];
+      from != npos && html_.upper[column] != html_.lower[column])
     out.push_back({from, to, 0, rule::kHtmlHeader, true});
 }
 
@@ -880,7 +878,8 @@ bool Reader::fixed_width_header(std::string_view text, std::size_t ls, std::size
       if (ps == npos) break;
       const std::string_view line = text.substr(ps, pe - ps);
       top = ps;
-      if (is_rule(line) || (is_blank(line) && blank++ == 0)) continue;  // one blank line may follow the header
+      if (is_rule(line) || (is_blank(line) && blank++ == 0))
+        continue;  // one blank line may follow the header
       if (is_blank(line) || field_gaps(line) == 0) break;
       if (has_number(line)) continue;
       if (field_gaps(line) >= 1) {
@@ -953,8 +952,7 @@ bool Reader::sql_column(std::string_view text, std::size_t ls, std::size_t start
                       (values == npos || values == insert_.values);
   if (cached) {
     // Still the same statement: no ';' outside quotes since what was seen.
-    if (insert_.seen_to < open &&
-        count_delimiters(text, insert_.seen_to, open, ';', '\'') > 0)
+    if (insert_.seen_to < open && count_delimiters(text, insert_.seen_to, open, ';', '\'') > 0)
       return false;
     insert_.seen_to = std::max(insert_.seen_to, open);
   } else {
@@ -984,7 +982,8 @@ bool Reader::sql_column(std::string_view text, std::size_t ls, std::size_t start
       std::size_t e = k;
       while (e < close && text[e] != ',') ++e;
       std::size_t a = k, b = e;
-      while (a < b && (is_space(text[a]) || text[a] == '`' || text[a] == '"' || text[a] == '[')) ++a;
+      while (a < b && (is_space(text[a]) || text[a] == '`' || text[a] == '"' || text[a] == '['))
+        ++a;
       while (b > a && (is_space(text[b - 1]) || text[b - 1] == '`' || text[b - 1] == '"' ||
                        text[b - 1] == ']'))
         --b;

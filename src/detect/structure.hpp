@@ -18,9 +18,9 @@ namespace rule {
 inline constexpr RuleName kColumnHeader = "context.column_header";
 inline constexpr RuleName kHtmlHeader = "context.html_header";
 inline constexpr RuleName kFixedWidthHeader = "context.fixed_width_header";
-inline constexpr RuleName kRowLabel = "context.row_label";  // the first cell of the row
+inline constexpr RuleName kRowLabel = "context.row_label";          // the first cell of the row
 inline constexpr RuleName kEnclosingKey = "context.enclosing_key";  // a block's or path's key
-inline constexpr RuleName kFormField = "context.form_field";  // a multipart form's field name
+inline constexpr RuleName kFormField = "context.form_field";        // a multipart form's field name
 inline constexpr RuleName kXmlElement = "context.xml_element";
 inline constexpr RuleName kSqlColumn = "context.sql_column";
 inline constexpr RuleName kJsonArrayKey = "context.json_array_key";
@@ -55,8 +55,8 @@ class Reader {
  private:
   bool column_header(std::string_view text, std::size_t ls, std::size_t le, std::size_t start,
                      std::vector<Place>& out);
-  bool fixed_width_header(std::string_view text, std::size_t ls, std::size_t le,
-                          std::size_t start, std::size_t end, std::vector<Place>& out);
+  bool fixed_width_header(std::string_view text, std::size_t ls, std::size_t le, std::size_t start,
+                          std::size_t end, std::vector<Place>& out);
   bool sql_column(std::string_view text, std::size_t ls, std::size_t start,
                   std::vector<Place>& out);
   // The header cell over the HTML table cell whose start tag opens at byte `cell`.

@@ -92,7 +92,8 @@ class PolicyLookup {
  public:
   explicit PolicyLookup(const PolicySet& policies) : policies_(policies) {
     if (policies.overrides.empty()) return;
-    for (EntityKind k : all_entities()) table_[static_cast<std::size_t>(k)] = &policies.policy_for(k);
+    for (EntityKind k : all_entities())
+      table_[static_cast<std::size_t>(k)] = &policies.policy_for(k);
   }
   const Policy& of(EntityKind entity) const {
     const auto idx = static_cast<std::size_t>(entity);

@@ -283,8 +283,7 @@ struct NumeralReader {
       std::size_t n = 0, e = g;
       Token u{};
       while (token_at(text, e, text.size(), u) && !u.unit) e += u.bytes, ++n;
-      if (n < 2 || (e < text.size() && unicode::syllable_at(text, e) >= 0 && !ends_group(e)))
-        break;
+      if (n < 2 || (e < text.size() && unicode::syllable_at(text, e) >= 0 && !ends_group(e))) break;
       digits += n;
       ++groups;
       last = k = e;
@@ -368,8 +367,7 @@ struct NumeralReader {
     const std::string_view src = text.substr(start, run_end - start);
     if (config.writing_variants && !r.units && chained && start < chain_end)
       b->numeral(src, digits, digit_rule, chain_head ? 1 : 0);
-    else
-      b->numeral(src, digits, r.units ? rules::kHangulUnitReading : digit_rule);
+    else b->numeral(src, digits, r.units ? rules::kHangulUnitReading : digit_rule);
     emitted = run_end;
     return run_end;
   }

@@ -20,7 +20,7 @@ std::optional<PassOutput> read_writing_variants(std::string_view text);  // vari
 // Stops and sets too_large when its output would pass max_bytes.
 std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config,
                                                std::uint64_t max_bytes,
-                                               bool& too_large);      // hangul.cpp
+                                               bool& too_large);  // hangul.cpp
 // Whether read_hangul_numerals() would read any numeral in the text (nothing is written).
 bool reads_any_numeral(std::string_view text, const Config& config);  // hangul.cpp
 std::optional<PassOutput> correct_lookalikes(std::string_view text);  // lookalike.cpp

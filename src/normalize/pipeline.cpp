@@ -73,8 +73,9 @@ Result<Normalized> normalize(std::string_view text, const Config& config, std::u
   }
   if (r) r = run(config.lookalike, passes::correct_lookalikes);
   if (r) {
-    r = run(config.separator,
-            [&](std::string_view t) { return passes::absorb_separators(t, config.structure, config.writing_variants); });
+    r = run(config.separator, [&](std::string_view t) {
+      return passes::absorb_separators(t, config.structure, config.writing_variants);
+    });
   }
   if (!r) return std::unexpected(std::move(r.error()));
 

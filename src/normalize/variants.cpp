@@ -216,8 +216,8 @@ bool account_cut_at_line_end(std::string_view s, std::size_t before_end, std::si
 
 // A line break at i (a "\n", maybe after "\r") inside a number: before it a hyphen or a space
 // after a digit, after it (past any indent) a digit or a hyphen and a digit; or a telephone,
-// card or account number cut with nothing before the break. The end of the stretch to drop, or 0. `from`
-// gets its start (the "\r" when there is one).
+// card or account number cut with nothing before the break. The end of the stretch to drop, or 0.
+// `from` gets its start (the "\r" when there is one).
 std::size_t wrapped_line(std::string_view s, std::size_t i, std::size_t& from) {
   from = i > 0 && s[i - 1] == '\r' ? i - 1 : i;
   std::size_t k = from;
@@ -328,8 +328,8 @@ std::optional<PassOutput> read_writing_variants(std::string_view text) {
     const std::size_t sb = space_before(text, i), sa = space_after(text, i + c.len);
     const std::size_t from = i - sb, to = i + c.len + sa;
     const bool between = digits_before(text, from) >= 2 && digits_from(text, to) >= 2;
-    const bool ok = c.kind == Variant::dash ? between
-                                            : sb == 0 && sa == 0 && joins_groups(text, i, c.len);
+    const bool ok =
+        c.kind == Variant::dash ? between : sb == 0 && sa == 0 && joins_groups(text, i, c.len);
     if (!ok || from < emitted) {
       i += c.len;
       continue;

@@ -208,8 +208,8 @@ PyObject* detect_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t n
     std::vector<Report*> places;
     Ref reports = new_results(st, items.texts.size(), places);
     if (!reports) return nullptr;
-    auto failure = without_gil(
-        items.bytes, [&] { return batch::detect_many(source, config, options, places); });
+    auto failure = without_gil(items.bytes,
+                               [&] { return batch::detect_many(source, config, options, places); });
     if (failure) return raise_str_item_error(st, items, *failure);
     return reports.release();
   });

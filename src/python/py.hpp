@@ -26,8 +26,8 @@
 
 #include "error/error.hpp"
 #include "error/interrupt.hpp"
-#include "span/kept_buffers.hpp"
 #include "span/debug_text.hpp"
+#include "span/kept_buffers.hpp"
 #include "span/span.hpp"
 
 namespace norvane::py {

@@ -230,8 +230,7 @@ class ResultChanges {
   }
 
   // The segment of a group of one segment per side.
-  void push_pair(const Piece& inner_seg, const Piece& outer_seg, const Span& src,
-                 const Span& dst) {
+  void push_pair(const Piece& inner_seg, const Piece& outer_seg, const Span& src, const Span& dst) {
     if (inner_seg.kind == SegmentKind::identity && outer_seg.kind == SegmentKind::identity) {
       result_.push(src, dst, 0);
       return;
@@ -430,8 +429,7 @@ Result<SpanMap> SpanMap::compose(const SpanMap& inner, const SpanMap& outer) {
 Result<SpanMap> SpanMap::compose(SpanMap&& inner, SpanMap&& outer) {
   if (inner.dst_end() == outer.src_end()) {
     if (inner.empty() && outer.empty()) return SpanMap();
-    if (!inner.empty() && is_plain_identity(inner) && is_canonical(outer))
-      return std::move(outer);
+    if (!inner.empty() && is_plain_identity(inner) && is_canonical(outer)) return std::move(outer);
     if (is_plain_identity(outer) && is_canonical(inner)) return std::move(inner);
   }
   return compose_walk(inner, outer);

@@ -107,7 +107,6 @@ class Shelf {
   // Bytes this thread's shelf of this kind keeps.
   static std::size_t kept() { return mine().bytes(); }
 
-
  private:
   static Shelf& mine() {
     static thread_local Shelf shelf;

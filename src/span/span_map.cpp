@@ -98,8 +98,8 @@ std::uint32_t SpanMapWriter::intern(const SegmentChange& change) {
 namespace {
 // A change's number in its map: its place among the map's changes, and its kind in the top bits.
 std::uint32_t change_number(std::size_t index, SegmentKind kind) {
-  return static_cast<std::uint32_t>(index + 1) |
-         static_cast<std::uint32_t>(kind) << SegmentEnd::kKindShift;
+  return static_cast<std::uint32_t>(index + 1) | static_cast<std::uint32_t>(kind)
+                                                     << SegmentEnd::kKindShift;
 }
 }  // namespace
 
@@ -352,8 +352,8 @@ SourceSpan SpanMap::to_source(Span q, std::size_t& cursor) const {
   if (n == 0) return SourceSpan{};
   const std::size_t first = first_index_near(
       n, cursor, [&](std::size_t i) { return end_of(i).dst_byte <= q.byte_start; });
-  const std::size_t last = first_index_near(
-      n, first, [&](std::size_t i) { return dst_byte_start(i) < q.byte_end; });
+  const std::size_t last =
+      first_index_near(n, first, [&](std::size_t i) { return dst_byte_start(i) < q.byte_end; });
   cursor = first;
   return source_of(q, first, last);
 }
@@ -388,7 +388,7 @@ SourceSpan SpanMap::source_of(Span q, std::size_t first, std::size_t last) const
     // and most spans meet one set only: its names are sorted already and are taken as they
     // are. From a second distinct set on, each name is kept once as it comes and the distinct
     // ones are sorted.
-    RuleSet only;   // the one set met so far
+    RuleSet only;  // the one set met so far
     bool mixed = false;
     RuleSet seen;  // the set of the last segment whose rules were added
     for (std::size_t k = first; k < last; ++k) {

@@ -6,8 +6,8 @@
 #include <expected>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "error/error.hpp"
@@ -226,7 +226,8 @@ class SpanMapWriter {
   // Appends a segment as it is.
   void push_unfolded(const Span& src, const Span& dst, std::uint32_t change) {
     std::vector<SegmentEnd>& bounds = map_.bounds_;
-    if (bounds.size() == bounds.capacity() || bounds.empty()) [[unlikely]] grow();
+    if (bounds.size() == bounds.capacity() || bounds.empty()) [[unlikely]]
+      grow();
     if (!loose_) [[likely]] {
       const SegmentEnd& last = bounds.back();
       if (src.byte_start != last.src_byte || src.char_start != last.src_char ||
@@ -243,7 +244,8 @@ class SpanMapWriter {
   void push_next(const SegmentEnd& end) {
     if (end.change == 0 && fold_identity(end.src(), end.dst())) return;
     std::vector<SegmentEnd>& bounds = map_.bounds_;
-    if (bounds.size() == bounds.capacity() || bounds.empty()) [[unlikely]] grow();
+    if (bounds.size() == bounds.capacity() || bounds.empty()) [[unlikely]]
+      grow();
     bounds.push_back(end);
   }
 

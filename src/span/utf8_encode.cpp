@@ -169,7 +169,8 @@ inline bool put_eight(const std::uint32_t* chars, char*& p) {
                                         _mm_setzero_si128())) == 0xFFFF) {
     // Every character fits sixteen bits, as in a two-byte str (a signed pack, shifted to fit).
     const __m128i shift32 = _mm_set1_epi32(0x8000);
-    const __m128i packed = _mm_packs_epi32(_mm_sub_epi32(low, shift32), _mm_sub_epi32(high, shift32));
+    const __m128i packed =
+        _mm_packs_epi32(_mm_sub_epi32(low, shift32), _mm_sub_epi32(high, shift32));
     return put_eight_lanes16(_mm_add_epi16(packed, _mm_set1_epi16(-0x8000)), p);
   }
   const __m128i mask = _mm_set1_epi32(-0x800), d800 = _mm_set1_epi32(0xD800);

@@ -132,8 +132,10 @@ std::optional<std::size_t> first_invalid_by_table(std::string_view s) {
     unsigned lo = 0x80, hi = 0xBF;
     if (b < 0x80) len = 1;
     else if (b >= 0xC2 && b <= 0xDF) len = 2;
-    else if (b >= 0xE0 && b <= 0xEF) len = 3, lo = b == 0xE0 ? 0xA0 : 0x80, hi = b == 0xED ? 0x9F : 0xBF;
-    else if (b >= 0xF0 && b <= 0xF4) len = 4, lo = b == 0xF0 ? 0x90 : 0x80, hi = b == 0xF4 ? 0x8F : 0xBF;
+    else if (b >= 0xE0 && b <= 0xEF)
+      len = 3, lo = b == 0xE0 ? 0xA0 : 0x80, hi = b == 0xED ? 0x9F : 0xBF;
+    else if (b >= 0xF0 && b <= 0xF4)
+      len = 4, lo = b == 0xF0 ? 0x90 : 0x80, hi = b == 0xF4 ? 0x8F : 0xBF;
     else return i;
     if (s.size() - i < len) return i;
     for (std::size_t k = 1; k < len; ++k) {
@@ -170,7 +172,7 @@ TEST(Utf8, BlockReadsAgreeWithTheTable) {
       }
     }
   }
-  const unsigned char alphabet[] = {'a', ' ', 0x80, 0x9F, 0xA0, 0xBF, 0xC2, 0xDF, 0xE0,
+  const unsigned char alphabet[] = {'a',  ' ',  0x80, 0x9F, 0xA0, 0xBF, 0xC2, 0xDF, 0xE0,
                                     0xE1, 0xEA, 0xEC, 0xED, 0xEE, 0xEF, 0xF0, 0xF4, 0xF5};
   std::uint64_t state = 12345;
   for (int round = 0; round < 200000; ++round) {
@@ -184,7 +186,8 @@ TEST(Utf8, BlockReadsAgreeWithTheTable) {
       if (pick < 12) text += pick < 4 ? " " : "\xea\xb0\x80";
       else text += static_cast<char>(alphabet[(state >> 40) % sizeof alphabet]);
     }
-    ASSERT_EQ(first_invalid_utf8(text), first_invalid_by_table(text)) << testing::PrintToString(text);
+    ASSERT_EQ(first_invalid_utf8(text), first_invalid_by_table(text))
+        << testing::PrintToString(text);
   }
 }
 

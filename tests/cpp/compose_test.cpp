@@ -185,8 +185,8 @@ TEST(SpanMapCompose, TakingLongMapsGivesTheSameMapAndEmptiesThem) {
   ASSERT_EQ(outer.len(), 4u * kRepeats);
   for (std::uint32_t k = 0; k < kRepeats; ++k) {
     const std::uint32_t at = 4 * k, out = 2 * k;
-    ASSERT_EQ(inner[2 * k + 1], seg(K::replace, A(at + 2, at + 3), A(at + 2, at + 3),
-                                             {kLookalike}, cost(0, 0, 0, 1)));
+    ASSERT_EQ(inner[2 * k + 1], seg(K::replace, A(at + 2, at + 3), A(at + 2, at + 3), {kLookalike},
+                                    cost(0, 0, 0, 1)));
     ASSERT_EQ(outer[4 * k + 3],
               seg(K::delete_, A(at + 3, at + 4), A(out + 2, out + 2), {kSpace}, cost(1, 0, 0, 0)));
   }

@@ -140,8 +140,14 @@ TEST(CueSearch, AsciiStretchesAgreeWithTheReference) {
   const auto negative = negative_cues();
   context::CueSet wanted = context::cue_set(phone);
   wanted |= context::cue_set(negative);
-  const std::string stretches[] = {"", "-", "1 2", "0-1234-5678", "abc def ghi jk", std::string(17, '9'),
-                                   std::string(33, ' '), "x-y.z/12:34|" + std::string(20, '0')};
+  const std::string stretches[] = {"",
+                                   "-",
+                                   "1 2",
+                                   "0-1234-5678",
+                                   "abc def ghi jk",
+                                   std::string(17, '9'),
+                                   std::string(33, ' '),
+                                   "x-y.z/12:34|" + std::string(20, '0')};
   int compared = 0;
   for (const std::string& before : stretches)
     for (const std::string& after : stretches)
@@ -156,7 +162,7 @@ TEST(CueSearch, AsciiStretchesAgreeWithTheReference) {
             std::vector<ContextHit> got;
             search.hits(table, got);
             EXPECT_EQ(render(got), render(fuzz::ref::cue_hits(text, fuzz::char_index(text), span,
-                                                               window, table)))
+                                                              window, table)))
                 << text << " window " << window;
             ++compared;
           }
@@ -169,8 +175,9 @@ TEST(CueSearch, AsciiStretchesAgreeWithTheReference) {
 // along), gets the hits of the plain reading, at widths where the index is built at once and
 // where it is built after the walks have covered the text.
 TEST(CueSearch, IndexedLookUpsInAnyOrderAgreeWithTheReference) {
-  const std::string_view words[] = {"연락처 ", "전화 ", "ARS ", "고객센터 ", "주민번호: ", "팩스 ",
-                                    "회원님 ", "  ", "note ", "가나다라마바사 ", "\n"};
+  const std::string_view words[] = {"연락처 ",    "전화 ",           "ARS ",    "고객센터 ",
+                                    "주민번호: ", "팩스 ",           "회원님 ", "  ",
+                                    "note ",      "가나다라마바사 ", "\n"};
   std::string text;
   std::vector<Span> spans;
   for (int k = 0; k < 400; ++k) {
@@ -216,14 +223,20 @@ TEST(CueSearch, IndexedLookUpsInAnyOrderAgreeWithTheReference) {
 // asked in text order, backwards and shuffled. Narrow windows are walked; wider ones walk
 // first and then answer from the text's index, from the first look-up above kIndexFrom.
 TEST(CueSearch, EveryWidthAgreesWithThePlainReading) {
-  const std::string_view pieces[] = {
-      "연락처", "전화", "전화번호", "주민등록번호", "주민번호", "주민등록", "ARS", "AR", "A",
-      "고객센터", "계좌", "카드", "카드번호", "여권번호", "생년월일", "주", "민", "번호", "외국인",
-      "  ", " ", "\n", "\t", "|", ", ", "가", "나다라", "note", "x", "·", "é", "😀", "010",
-      "1234", "5678", "-", "880101", "1234568", "        ", "0123456789012345678"};
+  const std::string_view pieces[] = {"연락처",   "전화",     "전화번호", "주민등록번호",
+                                     "주민번호", "주민등록", "ARS",      "AR",
+                                     "A",        "고객센터", "계좌",     "카드",
+                                     "카드번호", "여권번호", "생년월일", "주",
+                                     "민",       "번호",     "외국인",   "  ",
+                                     " ",        "\n",       "\t",       "|",
+                                     ", ",       "가",       "나다라",   "note",
+                                     "x",        "·",        "é",        "😀",
+                                     "010",      "1234",     "5678",     "-",
+                                     "880101",   "1234568",  "        ", "0123456789012345678"};
   const cues::Tables& t = cues::kTables;
-  const std::span<const Cue> tables[] = {t.resident, t.foreigner, t.business, t.card, t.phone,
-                                         t.license, t.account, t.birth, t.passport, t.negative};
+  const std::span<const Cue> tables[] = {t.resident, t.foreigner, t.business, t.card,
+                                         t.phone,    t.license,   t.account,  t.birth,
+                                         t.passport, t.negative};
   context::CueSet all;
   for (const auto table : tables) all |= context::cue_set(table);
   const context::CueSet negative = context::cue_set(t.negative);
@@ -246,7 +259,9 @@ TEST(CueSearch, EveryWidthAgreesWithThePlainReading) {
   int compared = 0, mismatches = 0;
   for (int round = 0; round < 12; ++round) {
     std::string text, other;  // `other` plays the source text of rerun()
-    const std::size_t count = round == 11 ? 3000 : 20 + next(round < 6 ? 60 : 400);  // the last one wider than 4096 characters
+    const std::size_t count =
+        round == 11 ? 3000
+                    : 20 + next(round < 6 ? 60 : 400);  // the last one wider than 4096 characters
     for (std::size_t k = 0; k < count; ++k) {
       const std::string_view piece = pieces[next(std::size(pieces))];
       text += piece;
@@ -272,7 +287,9 @@ TEST(CueSearch, EveryWidthAgreesWithThePlainReading) {
           ++compared;
           if (render(got) != want && ++mismatches <= 5)
             ADD_FAILURE() << "window " << window << " span " << span.byte_start << "-"
-                          << span.byte_end << " of\n" << text << "\n" << render(got) << " != " << want;
+                          << span.byte_end << " of\n"
+                          << text << "\n"
+                          << render(got) << " != " << want;
         }
         if (next(2) == 0) continue;
         const Span source = random_span(other, other_idx);
@@ -284,7 +301,8 @@ TEST(CueSearch, EveryWidthAgreesWithThePlainReading) {
         ++compared;
         if (render(got) != want && ++mismatches <= 5)
           ADD_FAILURE() << "rerun, window " << window << " span " << source.byte_start << " of\n"
-                        << other << "\n" << render(got) << " != " << want;
+                        << other << "\n"
+                        << render(got) << " != " << want;
       }
     }
   }

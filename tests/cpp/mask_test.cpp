@@ -37,11 +37,9 @@ const std::string kText = "전화 010-1234-5678, 번호 12345 끝";
 TEST(MaskFindings, SkipsOverlapsAndBadSpansAndKeepsTheRestInOrder) {
   const PolicySet labels{{}, Policy::redact_label()};
   // Out of order; one overlaps the phone, one cuts 번 in two, one runs past the end.
-  std::vector<Finding> findings{at(EntityKind::bank_account, 29, 34),
-                                at(EntityKind::phone, 7, 20),
+  std::vector<Finding> findings{at(EntityKind::bank_account, 29, 34), at(EntityKind::phone, 7, 20),
                                 at(EntityKind::birth_date, 10, 15),
-                                at(EntityKind::resident, 23, 25),
-                                at(EntityKind::email, 34, 60)};
+                                at(EntityKind::resident, 23, 25), at(EntityKind::email, 34, 60)};
   const MaskOutput out = mask_findings(kText, std::move(findings), labels);
   EXPECT_EQ(out.text, "전화 [전화번호], 번호 [계좌번호] 끝");
   EXPECT_EQ(spans(out.applied), (Pairs{{7, 20}, {29, 34}}));
@@ -61,7 +59,8 @@ TEST(MaskFindings, NothingSkippedAppliesEveryFindingWithItsKindsPolicy) {
   EXPECT_TRUE(out.skipped.empty());
 
   std::vector<Finding> birth{at(EntityKind::birth_date, 29, 34)};
-  EXPECT_EQ(mask_findings(kText, std::move(birth), policies).text, "전화 010-1234-5678, 번호 ##### 끝");
+  EXPECT_EQ(mask_findings(kText, std::move(birth), policies).text,
+            "전화 010-1234-5678, 번호 ##### 끝");
 }
 
 TEST(TokensInPlace, EveryTokenWhereItsStartSaysInOrderWithoutOverlap) {

@@ -42,19 +42,19 @@ TEST(NothingToDetect, TextsWithAndWithoutShapes) {
       {"고객이 여러 번 전화했으나 연결이 안 돼 불만이 큼.", true},
       {"담당자에게 이관, 내일 오전 중 회신 예정.", true},
       {"Hello, world · “quoted” …", true},  // punctuation that folds to nothing
-      {"연락처 010-1234-5678", false},       // digits
-      {"메일 hong@example.com", false},      // "@"
-      {"XOXOX", false},                      // masked-digit marks: look-alikes read as digits
+      {"연락처 010-1234-5678", false},      // digits
+      {"메일 hong@example.com", false},     // "@"
+      {"XOXOX", false},                     // masked-digit marks: look-alikes read as digits
       {"***-**-****", false},
-      {"box", false},                        // "x"
-      {"번호 ０１０", false},                  // full-width digits fold to digits
-      {"전화\u3000번호", false},               // an ideographic space folds
-      {"a\u2013b", false},                   // a dash folds
-      {"\u1100\u1161\u11a8", false},         // jamo compose into a syllable
-      {"공일공 일이삼사 오육칠팔", false},     // spoken digits are read
+      {"box", false},                       // "x"
+      {"번호 ０１０", false},               // full-width digits fold to digits
+      {"전화\u3000번호", false},            // an ideographic space folds
+      {"a\u2013b", false},                  // a dash folds
+      {"\u1100\u1161\u11a8", false},        // jamo compose into a syllable
+      {"공일공 일이삼사 오육칠팔", false},  // spoken digits are read
       {"팔팔공일공일", false},
-      {"삼십세", false},                      // a numeral with a unit before a context syllable
-      {"일이 많다", true},                    // two syllables, no context: stays
+      {"삼십세", false},    // a numeral with a unit before a context syllable
+      {"일이 많다", true},  // two syllables, no context: stays
       {"이사 가는 날", true},
   };
   const Config base;
@@ -100,9 +100,10 @@ TEST(NothingToDetect, DisabledPassesAreNotAsked) {
 // the pass tests agree with their passes, and the claim holds.
 TEST(NothingToDetect, AgreesWithThePassesOnEveryShortText) {
   const std::vector<std::string_view> pieces = {
-      "일", "이", "삼", "십", "백", "만", "공", "팔", "구", "하나", "여덟", "다섯", "번", "호", "세",
-      "월", "가", "요", "고", " ", "  ", "-", "\u2010", "\u00a0", "\u3000", "\u1100", "\u1161",
-      "\u11a8", "０", "Ｏ", "＠", "O", "l", "x", "*", "@", "1", ".", "\n", "·"};
+      "일",   "이",   "삼",     "십",     "백",     "만",     "공",     "팔",     "구", "하나",
+      "여덟", "다섯", "번",     "호",     "세",     "월",     "가",     "요",     "고", " ",
+      "  ",   "-",    "\u2010", "\u00a0", "\u3000", "\u1100", "\u1161", "\u11a8", "０", "Ｏ",
+      "＠",   "O",    "l",      "x",      "*",      "@",      "1",      ".",      "\n", "·"};
   std::vector<Config> configs(4);
   configs[1].numeral_min_digits_with_context = 1;
   configs[2].numeral_min_digits_without_context = 1;
@@ -119,8 +120,9 @@ TEST(NothingToDetect, AgreesWithThePassesOnEveryShortText) {
         EXPECT_EQ(passes::folds_anything(text), passes::fold(text).has_value()) << text;
         for (const Config& config : configs) {
           bool too_large = false;
-          EXPECT_EQ(passes::reads_any_numeral(text, config),
-                    passes::read_hangul_numerals(text, config, kMaxTextBytes, too_large).has_value())
+          EXPECT_EQ(
+              passes::reads_any_numeral(text, config),
+              passes::read_hangul_numerals(text, config, kMaxTextBytes, too_large).has_value())
               << text;
           clear += nothing_to_detect(text, config);
           expect_agrees(text, config);

@@ -22,8 +22,9 @@ TEST(Pages, ReleaseStorageDropsTheWholePagesOfALargeBuffer) {
   const auto zeros = static_cast<std::size_t>(std::count(big.begin(), big.end(), 0u));
   const auto sevens = static_cast<std::size_t>(std::count(big.begin(), big.end(), 7u));
   EXPECT_EQ(zeros + sevens, big.size());
-  EXPECT_GE(zeros * sizeof(std::uint32_t), big.size() * sizeof(std::uint32_t) - 2 * 65536);  // two part pages at most
-  big.push_back(9);  // still a working vector
+  EXPECT_GE(zeros * sizeof(std::uint32_t),
+            big.size() * sizeof(std::uint32_t) - 2 * 65536);  // two part pages at most
+  big.push_back(9);                                           // still a working vector
   EXPECT_EQ(big.back(), 9u);
 }
 

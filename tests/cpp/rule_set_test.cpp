@@ -82,7 +82,8 @@ TEST(RuleSet, SingleNamesGiveTheSetOfTheirListEveryTime) {
       EXPECT_EQ(RuleSet::of(copies[i]), want) << i;
       EXPECT_EQ(texts(RuleSet::of(names[i])), std::vector<std::string>{std::string(names[i])});
       // A few names over and over, as a pass asks for them.
-      EXPECT_EQ(RuleSet::of(names[i % 3]), RuleSet::of(std::span<const RuleName>(&names[i % 3], 1)));
+      EXPECT_EQ(RuleSet::of(names[i % 3]),
+                RuleSet::of(std::span<const RuleName>(&names[i % 3], 1)));
     }
   }
 }

@@ -28,8 +28,8 @@ TEST(SegmentStorage, ContiguousSegmentsReadBackAndShareTheirChanges) {
   for (int k = 0; k < 1000; ++k) {
     segs.push_back(id(S(sb, sb + 2, sc, sc + 2), A(dst, dst + 2)));
     sb += 2, sc += 2, dst += 2;
-    segs.push_back(seg(K::delete_, S(sb, sb + 1, sc, sc + 1), A(dst, dst), {kSpace},
-                       cost(1, 0, 0, 0)));
+    segs.push_back(
+        seg(K::delete_, S(sb, sb + 1, sc, sc + 1), A(dst, dst), {kSpace}, cost(1, 0, 0, 0)));
     sb += 1, sc += 1;
     // Two rule sets and a cost that depends on the length: six distinct changes in all.
     const std::uint32_t wide = 1 + k % 3;
@@ -55,7 +55,8 @@ TEST(SegmentStorage, SegmentsThatDoNotMeetKeepTheirStarts) {
       {id(A(0, 1)), id(A(2, 3)), seg(K::delete_, A(3, 4), A(3, 3), {kSpace}, cost(1, 0, 0, 0))},
       {id(A(1, 2))},  // does not start at the origin
       {id(A(0, 1)), id(A(1, 0)), id(A(5, 9), A(0, 4))},
-      {seg(K::replace, A(0, 1), S(0, 2, 0, 1), {kFold}), seg(K::replace, S(1, 2, 1, 0), S(2, 3, 1, 2))},
+      {seg(K::replace, A(0, 1), S(0, 2, 0, 1), {kFold}),
+       seg(K::replace, S(1, 2, 1, 0), S(2, 3, 1, 2))},
       // an identity with a rule, then one that meets it: the two stay apart
       {seg(K::identity, A(0, 1), A(0, 1), {kFold}), id(A(1, 2))},
   };
@@ -75,11 +76,12 @@ TEST(SegmentStorage, WriterFoldsIdentitiesAndKeepsStartsAfterAGap) {
   SpanMapWriter w;
   w.push(A(0, 2), A(0, 2), 0);
   w.push(A(2, 3), A(2, 3), 0);
-  const std::uint32_t del = w.intern(SegmentChange{RuleSet::of(kSpace), cost(1, 0, 0, 0), K::delete_});
+  const std::uint32_t del =
+      w.intern(SegmentChange{RuleSet::of(kSpace), cost(1, 0, 0, 0), K::delete_});
   EXPECT_EQ(w.intern(SegmentChange{RuleSet::of(kSpace), cost(1, 0, 0, 0), K::delete_}), del);
   w.push(A(3, 4), A(3, 3), del);
   w.push(A(4, 5), A(3, 4), 0);
-  w.push(A(7, 8), A(4, 5), 0);  // a gap on the source side, folded into the identity before
+  w.push(A(7, 8), A(4, 5), 0);     // a gap on the source side, folded into the identity before
   w.push(A(9, 10), A(6, 6), del);  // a gap on both sides
   const SpanMap map = w.finish();
   EXPECT_EQ(str(map),

@@ -47,11 +47,11 @@ TEST(SourceOrder, SmallListsOfStretches) {
   const std::vector<std::vector<std::pair<std::uint32_t, std::uint32_t>>> cases = {
       {},
       {{5, 9}},
-      {{1, 2}, {3, 4}, {5, 6}},                        // already in order: untouched
-      {{10, 12}, {20, 22}, {1, 3}, {15, 16}},          // two stretches
-      {{4, 8}, {4, 6}, {4, 8}, {4, 6}},                 // equal keys keep their order
-      {{9, 10}, {8, 9}, {7, 8}, {6, 7}, {5, 6}},       // every item its own stretch
-      {{3, 4}, {1, 2}, {2, 3}, {0, 1}},                // a cycle of four places
+      {{1, 2}, {3, 4}, {5, 6}},                   // already in order: untouched
+      {{10, 12}, {20, 22}, {1, 3}, {15, 16}},     // two stretches
+      {{4, 8}, {4, 6}, {4, 8}, {4, 6}},           // equal keys keep their order
+      {{9, 10}, {8, 9}, {7, 8}, {6, 7}, {5, 6}},  // every item its own stretch
+      {{3, 4}, {1, 2}, {2, 3}, {0, 1}},           // a cycle of four places
   };
   for (const auto& spans : cases) {
     const auto [want, got] = both_orders(spans);

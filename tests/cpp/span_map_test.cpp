@@ -291,8 +291,7 @@ TEST(SpanMapToSource, RulesAndCostOfEveryQueryMatchThePlainReading) {
   {
     // Segments holding sets of two names, overlapping the single ones.
     SpanMap m({seg(K::replace, A(0, 2), A(0, 2), {kFold, kSpace}, cost(0, 0, 0, 2)),
-               seg(K::replace, A(2, 3), A(2, 3), {kSpace}, cost(0, 0, 0, 1)),
-               id(A(3, 5)),
+               seg(K::replace, A(2, 3), A(2, 3), {kSpace}, cost(0, 0, 0, 1)), id(A(3, 5)),
                seg(K::delete_, A(5, 6), A(5, 5), {kHyphen}, cost(0, 1, 0, 0)),
                seg(K::replace, A(6, 8), A(5, 7), {kSpace, kFold}, cost(0, 0, 0, 2)),
                seg(K::replace, A(8, 9), A(7, 8), {kHyphen, kDash}, cost(0, 0, 0, 1))});

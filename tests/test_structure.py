@@ -440,6 +440,9 @@ HOSTILE = [
     "a[" * 30_000 + "=01012345678",
     "}" * 40_000 + '"x": "01012345678"',
     'Content-Disposition: form-data; name="' + "a__" * 20_000 + '\n\n01012345678',
+    # CRLF blocks whose blank lines hold spaces and a carriage return, at the start of the text.
+    " \r\n    tel: 01012345678\r\n",
+    "a:\r\n \r\n" * 5_000 + "    tel: 01012345678\r\n",
     # A sideways sheet of a thousand columns.
     "구분" + "\tx" * 1_000 + "\n연락처" + "\t01012345678" * 1_000,
     # A header over two lines of a table with a thousand columns.
@@ -467,6 +470,7 @@ FRAGMENTS = [
     '<th colspan="2">', '<td rowspan="3">', "rowspan=", "company:\n", "  phone:\n", "    primary: ",
     '{"corp": {', '"number": "', "user.phone=", "customer[contact][tel]=", "&", "=", "__",
     'Content-Disposition: form-data; name="phone"\n\n', "연락처\t", "구분\t본인\t배우자\n",
+    "\r\n", " \r\n",
 ]
 texts = st.lists(st.one_of(st.sampled_from(FRAGMENTS), st.text(max_size=4)), max_size=24).map("".join)
 SETTINGS = settings(max_examples=150, deadline=None, suppress_health_check=[HealthCheck.too_slow])

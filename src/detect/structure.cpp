@@ -463,8 +463,9 @@ void yaml_blocks(std::string_view s, std::size_t ls, std::size_t indent, std::ve
       if (line.find(':') == npos) return;
       continue;
     }
+    // A line of spaces and a carriage return is a blank line of CRLF text: it ends the block.
     const std::size_t last = line.find_last_not_of(" \r");
-    if (line[last] != ':') return;  // a key with a value of its own: no block holds the value
+    if (last == npos || line[last] != ':') return;  // a key with a value: no block holds it
     out.push_back({ps + first, ps + last, level, rule, false});
     ++level;
     indent = first;

@@ -804,9 +804,9 @@ class _Builder:
 
     # ------------------------------------------------------------------ nested blocks
 
-    def leaf(self, w: _Writer, spec, situation: str, label: str, frame: str, quote: str = "") -> None:
+    def leaf(self, w: _Writer, scalar: tuple, situation: str, label: str, frame: str, quote: str = "") -> None:
         """One scalar of a nested record: ("value", kind), ("negative", category) or ("text", s)."""
-        role, what = spec
+        role, what = scalar
         w.add(quote)
         if role == "value":
             w.value(self.value(what, STORED), situation, label, frame)

@@ -1,6 +1,7 @@
 // The cue search: around spans asked in any order, at any width, through run() and rerun(),
 // its hits equal the plain reading of every cue table; on text that is no UTF-8 it still
-// answers without fault.
+// answers without fault. Paired with the text's normalized form and map, rerun() over the text
+// (whose index is then taken from the normalized text's) still gives the plain reading.
 //
 // Input: one byte choosing the width (below 0xF0 one of the widths listed below, else the
 // next four bytes, low byte first), one byte giving the number of spans Q (at most 31), then
@@ -16,6 +17,7 @@
 #include "detect/context.hpp"
 #include "detect/cues.hpp"
 #include "fuzz_common.hpp"
+#include "normalize/pipeline.hpp"
 #include "reference.hpp"
 
 namespace {
@@ -66,14 +68,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   norvane::context::Search search;
   std::vector<norvane::ContextHit> got;
-  for (std::size_t q = 0; q < queries; ++q) {
-    // The first byte places the span's start, the second its length; its top bit asks for a
-    // rerun() after the run().
-    const std::size_t a = places[2 * q] * bounds.size() / 256;
+  // Query q's first byte places its span's start, the second its length; the second's top bit
+  // asks for a rerun() after the run().
+  auto start_of = [&](std::size_t q) { return places[2 * q] * bounds.size() / 256; };
+  auto query_span = [&](std::size_t q) {
+    const std::size_t a = start_of(q);
     const std::size_t b = std::min(bounds.size() - 1, a + (places[2 * q + 1] & 0x3F));
-    const norvane::Span span{
+    return norvane::Span{
         static_cast<std::uint32_t>(bounds[a]), static_cast<std::uint32_t>(bounds[b]),
         static_cast<std::uint32_t>(idx[bounds[a]]), static_cast<std::uint32_t>(idx[bounds[b]])};
+  };
+  for (std::size_t q = 0; q < queries; ++q) {
+    const norvane::Span span = query_span(q);
+    const std::size_t a = start_of(q);
     search.run(text, span, window, all);
     for (const auto table : tables) {
       search.hits(table, got);
@@ -90,6 +97,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       search.rerun(text, next, window, negative);
       search.hits(t.negative, got);
       if (checked) FUZZ_CHECK(same(got, fuzz::ref::cue_hits(text, idx, next, window, t.negative)));
+    }
+  }
+
+  if (!checked) return 0;
+  const auto norm = norvane::normalize(text, norvane::Config::thorough());
+  if (!norm) return 0;
+  norvane::context::Search paired;
+  paired.pair(norm->text, text, norm->map, 0);  // derived however dense the map
+  for (std::size_t q = 0; q < queries; ++q) {
+    const norvane::Span span = query_span(q);
+    paired.rerun(text, span, window, all);
+    for (const auto table : tables) {
+      paired.hits(table, got);
+      FUZZ_CHECK(same(got, fuzz::ref::cue_hits(text, idx, span, window, table)));
     }
   }
   return 0;

@@ -486,20 +486,23 @@ inline std::uint32_t char_starts16(const unsigned char* p, std::size_t n, bool w
 }  // namespace
 
 bool Search::Index::build(std::string_view text) {
-  text_ = text;
-  built_ = true;
-  usable_ = false;
-  occurrences_.clear();
-  by_end_.clear();
-  blocks_.clear();
-  reset();
+  start(text);
+  if (text.size() >= UINT32_MAX) return false;
+  std::size_t end;
+  if (!record(0, text.size(), 0, end)) return false;
+  finish();
+  return true;
+}
+
+bool Search::Index::record(std::size_t from, std::size_t to, std::size_t overlap,
+                           std::size_t& stop) {
   const FirstChars& first = kFirstChars;
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t n = text.size();
-  if (n >= UINT32_MAX) return false;
+  const auto* p = reinterpret_cast<const unsigned char*>(text_.data());
+  const std::size_t n = text_.size();
   // Occurrences are recorded at their byte first and given characters from the block
-  // counts below: the pass itself counts nothing.
-  for (std::size_t i = 0; i < n;) {
+  // counts afterwards: the pass itself counts nothing.
+  std::size_t i = from;
+  for (; i < to;) {
     const unsigned char lead = p[i];
     std::uint32_t key;
     std::size_t len;
@@ -531,13 +534,22 @@ bool Search::Index::build(std::string_view text) {
     }
     if (const CueSet* starting = first.starting_with(key)) {
       for_each(*starting, [&](std::size_t c) {
-        if (!first.word_at(c, p + i, n - i, n - i)) return;
-        occurrences_.push_back(Occurrence{static_cast<std::uint32_t>(i), 0, kNone, kNone,
-                                          static_cast<std::uint32_t>(c)});
+        if (i + first.cue(c).word.size() <= overlap || !first.word_at(c, p + i, n - i, n - i))
+          return;
+        occurrences_.push_back(Occurrence{0, 0, kNone, kNone, static_cast<std::uint32_t>(c)});
+        bytes_.push_back(static_cast<std::uint32_t>(i));
       });
     }
     i += len;
   }
+  stop = i;
+  return true;
+}
+
+void Search::Index::finish() {
+  const FirstChars& first = kFirstChars;
+  const auto* p = reinterpret_cast<const unsigned char*>(text_.data());
+  const std::size_t n = text_.size();
   // A block that starts inside a character follows that character's start.
   blocks_.resize(n / 16 + 1);
   std::uint32_t before = 0;
@@ -546,8 +558,9 @@ bool Search::Index::build(std::string_view text) {
     const std::size_t at = b * 16;
     if (at < n) before += char_starts16(p + at, std::min<std::size_t>(16, n - at), n - at >= 16);
   }
-  for (Occurrence& o : occurrences_) {
-    o.start = char_at(o.start);
+  for (std::size_t k = 0; k < occurrences_.size(); ++k) {
+    Occurrence& o = occurrences_[k];
+    o.start = char_at(bytes_[k]);
     o.end = o.start + first.chars_of(o.cue);
   }
   // Links between each cue's occurrences, and the order by end: ends follow starts but for
@@ -568,7 +581,116 @@ bool Search::Index::build(std::string_view text) {
     by_end_[j] = k;
   }
   usable_ = true;
+}
+
+namespace {
+
+// The longest cue in bytes, and the ASCII bytes found in cue words: an occurrence that
+// overlaps a stretch of text holds one of that stretch's bytes, which must be one of these or
+// not ASCII.
+constexpr std::size_t kLongestCueBytes = [] {
+  std::size_t longest = 0;
+  for (std::size_t c = 0; c < kFirstChars.size(); ++c)
+    longest = std::max(longest, kFirstChars.cue(c).word.size());
+  return longest;
+}();
+constexpr auto kAsciiInCue = [] {
+  std::array<bool, 128> in{};
+  for (std::size_t c = 0; c < kFirstChars.size(); ++c)
+    for (char b : kFirstChars.cue(c).word)
+      if (static_cast<unsigned char>(b) < 0x80) in[static_cast<unsigned char>(b)] = true;
+  return in;
+}();
+inline bool may_be_in_cue(unsigned char b) { return b >= 0x80 || kAsciiInCue[b]; }
+
+}  // namespace
+
+bool Search::Index::derive(const Index& base, std::string_view text, const SpanMap& map) {
+  start(text);
+  const std::size_t n = text.size(), segments = map.len();
+  if (n >= UINT32_MAX || !base.usable_ || segments == 0) return false;
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t m = base.occurrences_.size();
+  std::size_t k = 0;               // base occurrences passed
+  std::size_t scanned = 0;         // bytes of this text read already
+  std::uint32_t src = 0, dst = 0;  // where the next segment must start
+  for (std::size_t i = 0; i < segments;) {
+    // The stretch of segments from i on that copy their bytes, or of those that change them.
+    const bool copied = map.kind_of(i) == SegmentKind::identity;
+    std::uint32_t src_end = src, dst_end = dst;
+    for (; i < segments && (map.kind_of(i) == SegmentKind::identity) == copied; ++i) {
+      const SegmentEnd& from = map.start_of(i);
+      const SegmentEnd& e = map.end_of(i);
+      if (from.src_byte != src_end || from.dst_byte != dst_end || e.src_byte < src_end ||
+          e.dst_byte < dst_end || e.src_byte > n || e.dst_byte > base.text_.size() ||
+          (copied && e.src_byte - src_end != e.dst_byte - dst_end))
+        return false;
+      src_end = e.src_byte;
+      dst_end = e.dst_byte;
+    }
+    if (copied) {
+      // Its bytes are whole characters of the base text, so they are of this one too.
+      const auto* q = reinterpret_cast<const unsigned char*>(base.text_.data());
+      const std::size_t bn = base.text_.size();
+      if ((dst < bn && utf8::is_continuation(q[dst])) ||
+          (dst_end < bn && utf8::is_continuation(q[dst_end])))
+        return false;
+      // The base's occurrences wholly inside the stretch, moved to this text.
+      for (; k < m && base.bytes_[k] < dst; ++k) {}
+      for (; k < m && base.bytes_[k] < dst_end; ++k) {
+        const std::uint32_t c = base.occurrences_[k].cue;
+        if (base.bytes_[k] + kFirstChars.cue(c).word.size() > dst_end) continue;
+        occurrences_.push_back(Occurrence{0, 0, kNone, kNone, c});
+        bytes_.push_back(base.bytes_[k] - dst + src);
+      }
+    } else {
+      // The occurrences that overlap a changed stretch (or, where it is empty, hold the bytes
+      // on both sides of it): a pass from the longest cue's length before it.
+      bool read = false;
+      for (std::uint32_t b = src; b < src_end && !read; ++b) read = may_be_in_cue(p[b]);
+      if (src == src_end)
+        read = src > 0 && src < n && may_be_in_cue(p[src - 1]) && may_be_in_cue(p[src]);
+      if (read) {
+        std::size_t from = src + 1 > kLongestCueBytes ? src + 1 - kLongestCueBytes : 0;
+        from = std::max(from, scanned);
+        while (from < src && utf8::is_continuation(p[from])) ++from;
+        std::size_t stop;
+        if (!record(from, src_end, src, stop)) return false;
+        scanned = std::max(scanned, stop);
+      }
+    }
+    src = src_end;
+    dst = dst_end;
+  }
+  if (src != n || dst != base.text_.size()) return false;
+  // The stretches' occurrences come in order but for those that began before a changed
+  // stretch: a few steps back each.
+  for (std::size_t j = 1; j < occurrences_.size(); ++j) {
+    const Occurrence o = occurrences_[j];
+    const std::uint32_t at = bytes_[j];
+    std::size_t q = j;
+    for (;
+         q > 0 && (bytes_[q - 1] > at || (bytes_[q - 1] == at && occurrences_[q - 1].cue > o.cue));
+         --q) {
+      occurrences_[q] = occurrences_[q - 1];
+      bytes_[q] = bytes_[q - 1];
+    }
+    occurrences_[q] = o;
+    bytes_[q] = at;
+  }
+  finish();
   return true;
+}
+
+void Search::Index::start(std::string_view text) {
+  text_ = text;
+  built_ = true;
+  usable_ = false;
+  occurrences_.clear();
+  bytes_.clear();
+  by_end_.clear();
+  blocks_.clear();
+  reset();
 }
 
 void Search::Index::reset() {
@@ -651,9 +773,20 @@ inline std::uint32_t Search::Index::right_distance(std::size_t cue, std::uint64_
   return static_cast<std::uint32_t>(occurrences_[next].start - ce);
 }
 
+void Search::make(Index& index, std::string_view text) {
+  if (&index == rerun_index_.get() && paired_map_ && text.data() == paired_rerun_.data() &&
+      text.size() == paired_rerun_.size() &&
+      paired_map_->len() * paired_bytes_per_segment_ < text.size()) {
+    if (!run_index_) run_index_ = std::make_unique<Index>();
+    if (!run_index_->built_for(paired_run_)) run_index_->build(paired_run_);
+    if (run_index_->usable() && index.derive(*run_index_, text, *paired_map_)) return;
+  }
+  index.build(text);
+}
+
 bool Search::look_up(Index& index, std::string_view text, std::size_t start, std::size_t end,
                      std::uint32_t window, const CueSet& wanted) {
-  if (!index.built_for(text)) index.build(text);
+  if (!index.built_for(text)) make(index, text);
   if (!index.usable()) return false;
   indexed_ = true;
   answered_ = &index;

@@ -12,6 +12,8 @@
 
 namespace norvane {
 
+class SpanMap;
+
 struct Cue {
   std::string_view word;  // static text
   float weight;
@@ -51,6 +53,22 @@ class Search {
   // those of the last run (the source text around a run's projection): a side with the
   // same bytes keeps what the last run found there, so `wanted` must be part of its set.
   void rerun(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted);
+  // Tells the search that its rerun() texts are made from its run() texts by `map` (segments
+  // from `rerun_text` to `run_text`, as a normalization's map reads): the index of the rerun
+  // text is then taken from that of the run text where the map copied bytes unchanged, and
+  // only the changed stretches that can hold part of a cue are read again. All three must
+  // outlive the search's use of them. Deriving costs about ten times a pass's work on a byte
+  // for each segment of the map, so it is done only where the map has fewer segments than one
+  // in `bytes_per_segment` bytes of the rerun text (prose, tables, logs), not where every few
+  // bytes are a number and its separators; 0 derives always.
+  static constexpr std::size_t kBytesPerSegment = 10;
+  void pair(std::string_view run_text, std::string_view rerun_text, const SpanMap& map,
+            std::size_t bytes_per_segment = kBytesPerSegment) {
+    paired_run_ = run_text;
+    paired_rerun_ = rerun_text;
+    paired_map_ = &map;
+    paired_bytes_per_segment_ = bytes_per_segment;
+  }
   // Whether no cue at all can be found in the window of any span inside this one of digit-like
   // characters: none lies in its own window, and none can start or end among its characters.
   bool quiet_around(std::string_view text, const Span& span, std::uint32_t window);
@@ -77,6 +95,10 @@ class Search {
    public:
     // False when the text is no well-formed UTF-8: the walk's characters are then kept.
     bool build(std::string_view text);
+    // The same answer for a text that `map` turns into the text of `base` (a usable index),
+    // from base's occurrences in the stretches the map copies and a pass over the others;
+    // false also when the map does not fit the two texts (build() then decides).
+    bool derive(const Index& base, std::string_view text, const SpanMap& map);
     bool built_for(std::string_view text) const {
       return built_ && text.data() == text_.data() && text.size() == text_.size();
     }
@@ -119,13 +141,22 @@ class Search {
       CueSet holds;  // the cues whose count is above zero
       void add(std::uint32_t cue, std::int32_t d);
     };
+    // Forgets the previous text's occurrences and windows; `text` is the one read next.
+    void start(std::string_view text);
     void reset();
+    // Reads the characters that start in bytes [from, to) of the text as build() does and
+    // records the occurrences starting there that end after byte `overlap`; `stop` gets the
+    // byte after the last character read. False where the text is not well-formed.
+    bool record(std::size_t from, std::size_t to, std::size_t overlap, std::size_t& stop);
+    // Gives the recorded occurrences their characters, links and order by end.
+    void finish();
 
     std::string_view text_;
     std::string_view walked_text_;
     std::uint64_t walked_ = 0;
     bool built_ = false, usable_ = false;
     std::vector<Occurrence> occurrences_;  // by start, then cue
+    std::vector<std::uint32_t> bytes_;     // the byte each of them starts at
     std::vector<std::uint32_t> by_end_;    // their places, by end
     std::vector<std::uint32_t> blocks_;    // characters before each 16-byte block
     std::uint32_t first_[kMaxCues];        // each cue's first occurrence, or kNone
@@ -144,6 +175,8 @@ class Search {
   // here on first need.
   static bool use_index(std::unique_ptr<Index>& index, std::string_view text, std::uint32_t window,
                         std::size_t at);
+  // Makes the index of this text: derived from the run text's where pair() allows.
+  void make(Index& index, std::string_view text);
   // Both sides from the index; false when the text has none (not well-formed).
   bool look_up(Index& index, std::string_view text, std::size_t start, std::size_t end,
                std::uint32_t window, const CueSet& wanted);
@@ -155,6 +188,9 @@ class Search {
   // Made on first use: the default window never needs one, and a call that makes a Search
   // would otherwise set up and tear down 2 x kMaxCues empty lists.
   std::unique_ptr<Index> run_index_, rerun_index_;
+  std::string_view paired_run_, paired_rerun_;  // see pair()
+  const SpanMap* paired_map_ = nullptr;
+  std::size_t paired_bytes_per_segment_ = kBytesPerSegment;
 };
 
 // Sum of the hit weights in list order, capped at 1.5.

@@ -12,6 +12,8 @@
 #include "detect/candidates.hpp"
 #include "detect/context.hpp"
 #include "detect/cues.hpp"
+#include "normalize/pipeline.hpp"
+#include "span/span_map.hpp"
 
 namespace norvane {
 namespace {
@@ -308,6 +310,142 @@ TEST(CueSearch, EveryWidthAgreesWithThePlainReading) {
   }
   EXPECT_EQ(mismatches, 0);
   EXPECT_GT(compared, 12 * 72 * 11 * 10);
+}
+
+// A rerun text made from the run text by a map: its index is taken from the run text's where
+// the map copies bytes and read afresh around what it changes. Texts are built piece by piece,
+// each piece copied unchanged or changed (into other text, nothing, or from nothing), so that
+// cues fall inside copied stretches, across their edges and across changed stretches of every
+// kind; the answers must be the plain reading of the rerun text.
+TEST(CueSearch, RerunTextsMadeByAMapAgreeWithThePlainReading) {
+  const std::string_view pieces[] = {
+      "연락처", "전화번호", "주민",     "번호",     "고객센터", "고객",     "센터", "ARS",
+      "AR",     "S",        "주문번호", "주문",     "운송장",   "송장번호", " ",    "  ",
+      "-",      "가나",     "x",        "é",        "😀",       "010",      "1234", "５",
+      "일",     "ㅈㅜ",     "관리번호", "상품코드", "바코드",   ""};
+  const cues::Tables& t = cues::kTables;
+  const std::span<const Cue> tables[] = {t.resident, t.phone, t.account, t.negative};
+  context::CueSet all;
+  for (const auto table : tables) all |= context::cue_set(table);
+  std::uint64_t state = 0xD1B54A32D192ED03u;
+  auto next = [&](std::uint64_t bound) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return (state >> 33) % bound;
+  };
+  auto chars = [](std::string_view s) {
+    std::uint32_t n = 0;
+    for (unsigned char b : s) n += (b & 0xC0) != 0x80;
+    return n;
+  };
+  const std::uint32_t widths[] = {25, 60, 256, 257, 4096, UINT32_MAX};
+  int compared = 0, mismatches = 0, derived = 0;
+  for (int round = 0; round < 40; ++round) {
+    std::string run_text, rerun_text;  // the map's destination and source
+    std::vector<Segment> segments;
+    const std::size_t count = 10 + next(round < 30 ? 80 : 900);
+    for (std::size_t k = 0; k < count; ++k) {
+      const std::string_view a = pieces[next(std::size(pieces))];
+      const int how = static_cast<int>(next(6));  // 0-2 copied, 3 replaced, 4 deleted, 5 made
+      const std::string_view src = how == 5 ? "" : a;
+      const std::string_view dst = how <= 2 ? a : how == 4 ? "" : pieces[next(std::size(pieces))];
+      if (src.empty() && dst.empty()) continue;
+      Segment s;
+      s.src = Span{static_cast<std::uint32_t>(rerun_text.size()),
+                   static_cast<std::uint32_t>(rerun_text.size() + src.size()), chars(rerun_text),
+                   chars(rerun_text) + chars(src)};
+      s.dst = Span{static_cast<std::uint32_t>(run_text.size()),
+                   static_cast<std::uint32_t>(run_text.size() + dst.size()), chars(run_text),
+                   chars(run_text) + chars(dst)};
+      s.kind = how <= 2 ? SegmentKind::identity : kind_from_shape(s.src, s.dst);
+      segments.push_back(s);
+      rerun_text += src;
+      run_text += dst;
+    }
+    if (segments.empty()) continue;
+    const SpanMap map(segments);
+    const auto run_idx = fuzz::char_index(run_text), rerun_idx = fuzz::char_index(rerun_text);
+    auto spans_of = [&](const std::string& text, const std::vector<std::int64_t>& idx) {
+      std::vector<Span> spans;
+      for (std::size_t b = 0; b <= text.size(); b += 1 + next(40))
+        if (idx[b] >= 0)
+          spans.push_back(Span{static_cast<std::uint32_t>(b), static_cast<std::uint32_t>(b),
+                               static_cast<std::uint32_t>(idx[b]),
+                               static_cast<std::uint32_t>(idx[b])});
+      return spans;
+    };
+    const std::vector<Span> run_spans = spans_of(run_text, run_idx),
+                            rerun_spans = spans_of(rerun_text, rerun_idx);
+    for (const std::uint32_t window : widths) {
+      context::Search search;
+      search.pair(run_text, rerun_text, map, 0);  // derived however dense the segments
+      for (std::size_t q = 0; q < std::max(run_spans.size(), rerun_spans.size()); ++q) {
+        if (q < run_spans.size()) search.run(run_text, run_spans[q], window, all);
+        if (q >= rerun_spans.size()) continue;
+        const Span& span = rerun_spans[q];
+        search.rerun(rerun_text, span, window, all);
+        for (const auto table : tables) {
+          std::vector<ContextHit> got;
+          search.hits(table, got);
+          const std::string want =
+              render(fuzz::ref::cue_hits(rerun_text, rerun_idx, span, window, table));
+          ++compared;
+          derived += !got.empty();
+          if (render(got) != want && ++mismatches <= 5)
+            ADD_FAILURE() << "window " << window << " at " << span.byte_start << " of\n"
+                          << rerun_text << "\nmade into\n"
+                          << run_text << "\n"
+                          << render(got) << " != " << want;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+  EXPECT_GT(compared, 10000);
+  EXPECT_GT(derived, 1000);
+}
+
+// The same through the normalization's own maps: full-width digits, Hangul numerals, jamo and
+// separators changed beside cue words.
+TEST(CueSearch, RerunOverTheSourceOfANormalizedTextAgreesWithThePlainReading) {
+  const std::string_view pieces[] = {"연락처 ", "주민번호",   "고객센터", "ＡＲＳ", "ARS",  "일억",
+                                     "삼천",    "ㅈㅜㅁㅣㄴ", "번호",     "１２３", "010-", "1234 ",
+                                     "- ",      "l",          "O",        "주문",   "번호", "\n"};
+  const cues::Tables& t = cues::kTables;
+  const context::CueSet negative = context::cue_set(t.negative);
+  std::uint64_t state = 0x2545F4914F6CDD1Du;
+  auto next = [&](std::uint64_t bound) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return (state >> 33) % bound;
+  };
+  int compared = 0, mismatches = 0;
+  for (int round = 0; round < 30; ++round) {
+    std::string source;
+    for (std::size_t k = 0, n = 20 + next(300); k < n; ++k)
+      source += pieces[next(std::size(pieces))];
+    auto norm = normalize(source, Config::thorough());
+    ASSERT_TRUE(norm.has_value());
+    const auto idx = fuzz::char_index(source);
+    for (const std::uint32_t window : {60u, 300u, 4096u}) {
+      context::Search search;
+      search.pair(norm->text, source, norm->map, 0);
+      for (std::size_t b = 0; b <= source.size(); b += 1 + next(30)) {
+        if (idx[b] < 0) continue;
+        const Span span{static_cast<std::uint32_t>(b), static_cast<std::uint32_t>(b),
+                        static_cast<std::uint32_t>(idx[b]), static_cast<std::uint32_t>(idx[b])};
+        search.rerun(source, span, window, negative);
+        std::vector<ContextHit> got;
+        search.hits(t.negative, got);
+        const std::string want = render(fuzz::ref::cue_hits(source, idx, span, window, t.negative));
+        ++compared;
+        if (render(got) != want && ++mismatches <= 5)
+          ADD_FAILURE() << "window " << window << " at " << b << " of\n"
+                        << source << "\n"
+                        << render(got) << " != " << want;
+      }
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+  EXPECT_GT(compared, 1000);
 }
 
 TEST(CueSearch, TablesOutsideTheCueListFindNothing) {

@@ -1,5 +1,7 @@
 #include "detect/checksum.hpp"
 
+#include <cstring>
+
 #include "normalize/unicode.hpp"
 
 namespace norvane {
@@ -8,22 +10,46 @@ namespace {
 
 ChecksumResult masked_result() { return ChecksumResult::not_applicable(reason::masked); }
 
+// Each byte's digit value, kMasked for a masking character, kNotDigit for any other byte.
+constexpr std::uint8_t kNotDigit = 0xFF;
+struct DigitValues {
+  std::uint8_t of[256];
+  constexpr DigitValues() : of{} {
+    for (unsigned c = 0; c < 256; ++c)
+      of[c] = c >= '0' && c <= '9'              ? static_cast<std::uint8_t>(c - '0')
+              : unicode::is_digit_like(char32_t(c)) ? kMasked
+                                                    : kNotDigit;
+  }
+};
+constexpr DigitValues kDigitValues;
+
 }  // namespace
 
 bool to_digits(std::string_view text, Digits& out) {
+  // Runs hold at most a few dozen bytes: a table read per byte, one test at the end.
   out.resize(text.size());
+  std::uint8_t seen = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c >= '0' && c <= '9') out[i] = static_cast<std::uint8_t>(c - '0');
-    else if (unicode::is_digit_like(c)) out[i] = kMasked;
-    else return false;
+    const std::uint8_t v = kDigitValues.of[static_cast<unsigned char>(text[i])];
+    out[i] = v;
+    seen |= v;
   }
-  return true;
+  return seen != kNotDigit;
 }
 
 bool any_masked(std::span<const std::uint8_t> digits) {
-  for (auto v : digits)
-    if (v == kMasked) return true;
+  // Eight positions at a time: a byte equal to kMasked becomes zero, and the zero-byte test
+  // below is exact for whether any byte of the word is zero.
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHigh = 0x8080808080808080ull;
+  std::size_t i = 0;
+  for (; i + 8 <= digits.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, digits.data() + i, 8);
+    word ^= kOnes * kMasked;
+    if (((word - kOnes) & ~word & kHigh) != 0) return true;
+  }
+  for (; i < digits.size(); ++i)
+    if (digits[i] == kMasked) return true;
   return false;
 }
 
@@ -110,17 +136,12 @@ ChecksumResult business_checksum(std::span<const std::uint8_t> d) {
 
 ChecksumResult luhn_checksum(std::span<const std::uint8_t> d) {
   if (any_masked(d)) return masked_result();
+  // From the last digit back, every second one doubled (less 9 above 9), a pair a step.
+  static constexpr unsigned kDoubled[10] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
   unsigned s = 0;
-  bool doubled = false;
-  for (std::size_t i = d.size(); i-- > 0;) {
-    unsigned v = d[i];
-    if (doubled) {
-      v *= 2;
-      if (v > 9) v -= 9;
-    }
-    s += v;
-    doubled = !doubled;
-  }
+  std::size_t i = d.size();
+  for (; i >= 2; i -= 2) s += d[i - 1] + kDoubled[d[i - 2]];
+  if (i == 1) s += d[0];
   return s % 10 == 0 ? ChecksumResult::passed() : ChecksumResult::failed();
 }
 

@@ -178,7 +178,9 @@ class Detector {
         costs_only_lower_(lowers(cfg.absorbed_whitespace) && lowers(cfg.absorbed_separator) &&
                           lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)),
         detail_(detail),
-        s_(scratch) {}
+        s_(scratch) {
+    search_.pair(text_, source_, map_);
+  }
 
   void run(Report& report) {
     scan(text_, s_.shapes);
@@ -405,8 +407,10 @@ class Detector {
   // One digit run (or one piece of a list): its candidates, their decisions and the single
   // winner. Rejections go to `rejections` when it is given; without it, a run none of whose
   // candidates can pass is dropped before its projection is made, unless it is a whole run
-  // (`whole`) that mend_list may split: whether it was vetoed decides that.
-  RunOutcome evaluate_run(const Span& run, std::vector<Rejection>* rejections, bool whole = false) {
+  // (`whole`) that mend_list may split: whether it was vetoed decides that. A caller that
+  // reads only the winner's score asks for no `evidence`: the winner's is left empty.
+  RunOutcome evaluate_run(const Span& run, std::vector<Rejection>* rejections, bool whole = false,
+                          bool evidence = true) {
     RunOutcome out;
     const std::string_view digits_text = text_.substr(run.byte_start, run.byte_len());
     // Runs are ASCII, so bytes are characters here.
@@ -472,7 +476,12 @@ class Detector {
     if (!rejections && !any_can_pass && costs_only_lower_ && !(whole && may_be_mended(run)))
       return out;
 
-    SourceSpan src = early ? std::move(*early) : source_of(run);
+    // The rules of the projection go into a winner's evidence only, and without a candidate
+    // that can pass before costs there is no winner.
+    evidence = evidence && detail_.evidence;
+    SourceSpan src = early ? std::move(*early)
+                           : map_.to_source(run, source_cursor_,
+                                            evidence && (any_can_pass || !costs_only_lower_));
     float neg = 0;
     if (!own_labels) {
       search_.rerun(source_, src.span, cfg_.context_window, kCueSets.negative);
@@ -569,7 +578,7 @@ class Detector {
       // The hits are copied, not moved: one allocation of their size, and the scratch list
       // keeps its room for the next run.
       out.winner = Finding{c.entity, src.span, run, win_certainty, win_score, Evidence{}};
-      if (detail_.evidence)
+      if (evidence)
         out.winner->evidence = Evidence{c.rule,
                                         c.checksum,
                                         s_.cand_hits[win],
@@ -589,7 +598,7 @@ class Detector {
     const std::size_t n = map_.len();
     for (std::size_t m = segment_after(run.byte_start);
          m < n && map_.dst_byte_start(m) < run.byte_end; ++m)
-      if (is_list_break(map_.change_of(m))) return true;
+      if (list_break_at(m)) return true;
     return false;
   }
 
@@ -606,8 +615,8 @@ class Detector {
     const std::size_t n = map_.len();
     for (std::size_t m = segment_after(run.byte_start);
          m < n && map_.dst_byte_start(m) < run.byte_end; ++m) {
+      if (!list_break_at(m)) continue;
       const SegmentChange& change = map_.change_of(m);
-      if (!is_list_break(change)) continue;
       const std::uint32_t at = map_.dst_byte_start(m);
       if (s_.cuts.back().byte != at) {
         pages::grow_for_one(s_.cuts);  // a run of a whole text cuts at every other byte
@@ -651,7 +660,7 @@ class Detector {
         std::uint32_t w = 0;
         double s = 0;
         if (eligible(p) && !(prune && cannot_win(inner, p.char_len(), quiet))) {
-          RunOutcome o = evaluate_run(p, nullptr);
+          RunOutcome o = evaluate_run(p, nullptr, false, false);  // only its score is read
           if (o.winner) {
             w = 1;
             s = o.winner->score;
@@ -694,6 +703,18 @@ class Detector {
     const float best =
         clamp_score(subtract_costs((kMaxCandidateBase + checksum) + context, cost, cfg_));
     return best < cfg_.min_score;  // false for NaN
+  }
+
+  // Whether segment m absorbed whitespace or a comma. A map holds few distinct changes and
+  // runs cross many segments of each: the answer is worked out once per change (the first
+  // kListBreakChanges of them; later ones are asked each time).
+  bool list_break_at(std::size_t m) {
+    const std::uint32_t number = map_.end_of(m).change & SegmentEnd::kNumberMask;
+    if (number == 0) return false;  // the plain identity
+    if (number >= kListBreakChanges) return is_list_break(map_.change(number));
+    std::uint8_t& known = list_breaks_[number];
+    if (known == kUnknown) known = is_list_break(map_.change(number)) ? kBreak : kNoBreak;
+    return known == kBreak;
   }
 
   // The first segment whose output starts after `pos`. Runs are mended in text order, so
@@ -742,6 +763,10 @@ class Detector {
   context::Search search_;
   std::size_t seg_cursor_ = 0;     // segment_after's last answer
   std::size_t source_cursor_ = 0;  // source_of's last first segment
+  // By change number, what list_break_at found: kUnknown until asked.
+  static constexpr std::size_t kListBreakChanges = 64;
+  static constexpr std::uint8_t kUnknown = 0, kNoBreak = 1, kBreak = 2;
+  std::uint8_t list_breaks_[kListBreakChanges] = {};
 
   // Scratch of the extension families.
   extend::LabelSearch labels_;

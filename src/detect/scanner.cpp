@@ -158,6 +158,33 @@ class Scanner {
     while (s > 0 && (p_[s - 1] == '*' || p_[s - 1] == 'x')) --s;  // passed over by skip, ASCII
     const std::uint32_t char_start = chars - static_cast<std::uint32_t>(i - s);
     std::size_t e = s, digits = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: where the run ends, its digits, and its capitals (each a
+    // possible passport, looked at in order as the bytewise loop below does).
+    const __m128i digit_lo = _mm_set1_epi8('0' - 1), digit_hi = _mm_set1_epi8('9' + 1);
+    const __m128i star = _mm_set1_epi8('*'), big_x = _mm_set1_epi8('X'),
+                  small_x = _mm_set1_epi8('x');
+    while (e + 16 <= n_) {
+      const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p_ + e));
+      const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(x, digit_lo), _mm_cmplt_epi8(x, digit_hi));
+      const __m128i capital = _mm_cmpeq_epi8(x, big_x);
+      const __m128i like = _mm_or_si128(_mm_or_si128(digit, capital),
+                                        _mm_or_si128(_mm_cmpeq_epi8(x, star),
+                                                     _mm_cmpeq_epi8(x, small_x)));
+      const auto inside = static_cast<unsigned>(_mm_movemask_epi8(like));
+      const unsigned len = inside == 0xFFFFu ? 16 : static_cast<unsigned>(std::countr_zero(~inside));
+      const unsigned in_run = len == 16 ? 0xFFFFu : (1u << len) - 1;
+      digits += popcount16(static_cast<unsigned>(_mm_movemask_epi8(digit)) & in_run);
+      for (unsigned capitals = static_cast<unsigned>(_mm_movemask_epi8(capital)) & in_run;
+           capitals != 0; capitals &= capitals - 1) {
+        const std::size_t at = e + static_cast<std::size_t>(std::countr_zero(capitals));
+        passport_at(at, char_start + static_cast<std::uint32_t>(at - s));
+      }
+      e += len;
+      if (len < 16) break;
+    }
+#endif
+    // The last bytes of the text, or (where the run ended above) none.
     for (; e < n_ && unicode::is_digit_like(p_[e]); ++e) {
       digits += is_digit(p_[e]);
       // The skip does not stop inside a run, so its capitals are looked at here.

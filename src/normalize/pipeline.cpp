@@ -28,7 +28,9 @@ Result<Normalized> normalize(std::string_view text, const Config& config, std::u
     return changed ? std::string_view(running_text) : text;
   };
 
-  auto apply = [&](std::optional<passes::PassOutput> out) -> Result<void> {
+  // The pass's output is taken from where the pass left it: most passes give nothing, and
+  // that costs no move.
+  auto apply = [&](std::optional<passes::PassOutput>& out) -> Result<void> {
     if (!out) return {};
     if (out->text.size() > max_bytes) return too_large();
     // The text before this pass is no longer read: it goes before the maps are composed. Its
@@ -54,10 +56,10 @@ Result<Normalized> normalize(std::string_view text, const Config& config, std::u
     if (!enabled) return {};
     auto out = pass(current());
     if constexpr (std::is_same_v<decltype(out), std::optional<passes::PassOutput>>) {
-      return apply(std::move(out));
+      return apply(out);
     } else {
       if (!out) return std::unexpected(std::move(out.error()));
-      return apply(std::move(*out));
+      return apply(*out);
     }
   };
   Result<void> r = run(config.nfc, passes::compose_jamo);

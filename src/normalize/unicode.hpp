@@ -52,6 +52,15 @@ inline char32_t decode_before(std::string_view s, std::size_t& i) {
   return cp;
 }
 
+// Whether the bytes at `at` spell `word`, given in lower case, in either case of ASCII (keys
+// and keywords such as VALUES, <TR>).
+inline bool word_at_any_case(std::string_view s, std::size_t at, std::string_view word) {
+  if (at > s.size() || word.size() > s.size() - at) return false;
+  for (std::size_t k = 0; k < word.size(); ++k)
+    if ((s[at + k] | 0x20) != word[k]) return false;
+  return true;
+}
+
 inline constexpr char32_t kSyllableFirst = 0xAC00;
 inline constexpr char32_t kSyllableCount = 11172;
 
@@ -93,6 +102,14 @@ inline unsigned block_mask(const char* p) {
     hit = _mm_or_si128(hit, _mm_cmpeq_epi8(x, _mm_set1_epi8(static_cast<char>(Set.singles[k]))));
   return static_cast<unsigned>(_mm_movemask_epi8(hit));
 }
+
+// Bit k set when byte from + k of the n at p is in Set, for the bytes from `from` to the end
+// (n >= 16, n - 16 < from < n): the block that ends with the text, moved down. Short texts would
+// otherwise read most of their bytes one at a time.
+template <const ByteSet& Set>
+inline unsigned tail_mask(const char* p, std::size_t n, std::size_t from) {
+  return block_mask<Set>(p + n - 16) >> (from - (n - 16));
+}
 #endif
 
 }  // namespace detail
@@ -108,6 +125,10 @@ inline std::size_t find_byte(std::string_view s, std::size_t from) {
   for (; i + 16 <= n; i += 16) {
     const unsigned mask = detail::block_mask<Set>(p + i);
     if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(mask));
+  }
+  if (i < n && n >= 16) {
+    const unsigned mask = detail::tail_mask<Set>(p, n, i);
+    return mask != 0 ? i + static_cast<std::size_t>(__builtin_ctz(mask)) : n;
   }
 #endif
   while (i < n && !detail::kByteTable<Set>[static_cast<unsigned char>(p[i])]) ++i;
@@ -125,6 +146,10 @@ inline std::size_t skip_bytes(std::string_view s, std::size_t from) {
     const unsigned mask = ~detail::block_mask<Set>(p + i) & 0xFFFFu;
     if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(mask));
   }
+  if (i < n && n >= 16) {
+    const unsigned mask = ~detail::tail_mask<Set>(p, n, i) & ((1u << (n - i)) - 1);
+    return mask != 0 ? i + static_cast<std::size_t>(__builtin_ctz(mask)) : n;
+  }
 #endif
   while (i < n && detail::kByteTable<Set>[static_cast<unsigned char>(p[i])]) ++i;
   return i;
@@ -136,6 +161,7 @@ template <const ByteSet& Set>
 inline unsigned block_mask(std::string_view s, std::size_t base) {
 #if defined(__SSE2__)
   if (base + 16 <= s.size()) return detail::block_mask<Set>(s.data() + base);
+  if (base < s.size() && s.size() >= 16) return detail::tail_mask<Set>(s.data(), s.size(), base);
 #endif
   unsigned mask = 0;
   const std::size_t end = std::min(s.size(), base + 16);

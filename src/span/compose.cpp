@@ -182,25 +182,7 @@ class ResultChanges {
   std::uint32_t of(std::uint32_t a, std::uint32_t b, SegmentKind kind) {
     Entry& e = entries_[(a * 5u + b * 3u + static_cast<std::uint32_t>(kind)) % kSlots];
     if (e.used && e.a == a && e.b == b && e.kind == kind) return e.id;
-    const SegmentChange& ci = inner_.change(a);
-    SegmentChange c;
-    if (b == kNoOuter) {
-      c = SegmentChange{ci.rules, ci.cost, kind};
-    } else {
-      const SegmentChange& co = outer_.change(b);
-      const bool inner_changes = ci.kind != SegmentKind::identity;
-      const bool outer_changes = co.kind != SegmentKind::identity;
-      // Adding to a zero cost gives the other cost unchanged.
-      c.rules = inner_changes && outer_changes ? unions_.of(ci.rules, co.rules)
-                : inner_changes                ? ci.rules
-                                               : co.rules;
-      c.cost = inner_changes && outer_changes ? ci.cost + co.cost
-               : inner_changes                ? ci.cost
-                                              : co.cost;
-      c.kind = kind;
-    }
-    e = Entry{a, b, kind, true, result_.intern(c)};
-    return e.id;
+    return work_out(e, a, b, kind);
   }
 
   // A group of several segments on a side: the rules and costs of all its transformed
@@ -229,8 +211,9 @@ class ResultChanges {
                           result_.intern(SegmentChange{rules, cost, kind_from_shape(src, dst)}));
   }
 
-  // The segment of a group of one segment per side.
-  void push_pair(const Piece& inner_seg, const Piece& outer_seg, const Span& src, const Span& dst) {
+  // The segment of a group of one segment per side (inlined: walks call it once a segment).
+  [[gnu::always_inline]] void push_pair(const Piece& inner_seg, const Piece& outer_seg,
+                                        const Span& src, const Span& dst) {
     if (inner_seg.kind == SegmentKind::identity && outer_seg.kind == SegmentKind::identity) {
       result_.push(src, dst, 0);
       return;
@@ -247,6 +230,30 @@ class ResultChanges {
     std::uint32_t id = 0;
   };
   static constexpr std::size_t kSlots = 16;
+
+  // A pair met for the first time (out of line: `of` is inlined into the walk).
+  [[gnu::noinline]] std::uint32_t work_out(Entry& e, std::uint32_t a, std::uint32_t b,
+                                           SegmentKind kind) {
+    const SegmentChange& ci = inner_.change(a);
+    SegmentChange c;
+    if (b == kNoOuter) {
+      c = SegmentChange{ci.rules, ci.cost, kind};
+    } else {
+      const SegmentChange& co = outer_.change(b);
+      const bool inner_changes = ci.kind != SegmentKind::identity;
+      const bool outer_changes = co.kind != SegmentKind::identity;
+      // Adding to a zero cost gives the other cost unchanged.
+      c.rules = inner_changes && outer_changes ? unions_.of(ci.rules, co.rules)
+                : inner_changes                ? ci.rules
+                                               : co.rules;
+      c.cost = inner_changes && outer_changes ? ci.cost + co.cost
+               : inner_changes                ? ci.cost
+                                              : co.cost;
+      c.kind = kind;
+    }
+    e = Entry{a, b, kind, true, result_.intern(c)};
+    return e.id;
+  }
 
   const SpanMap& inner_;
   const SpanMap& outer_;

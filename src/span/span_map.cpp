@@ -203,14 +203,19 @@ void SpanMapBuilder::push_transformed(std::string_view src_text, std::string_vie
   dst_byte_ += u32(dst_text.size());
   dst_char_ += u32(utf8::count_chars(dst_text));
   output_.append(dst_text);
-  if (last_rules_.empty() || rule.data() != last_rule_.data() || rule.size() != last_rule_.size()) {
-    last_rule_ = rule;
-    last_rules_ = RuleSet::of(rule);
-  }
   const SegmentKind kind =
       kind_from_shape(Span{sb, src_byte_, sc, src_char_}, Span{db, dst_byte_, dc, dst_char_});
   segments_.push_next(SegmentEnd{src_byte_, src_char_, dst_byte_, dst_char_,
-                                 segments_.intern(SegmentChange{last_rules_, cost, kind})});
+                                 segments_.intern(SegmentChange{set_of(rule), cost, kind})});
+}
+
+RuleSet SpanMapBuilder::set_of(RuleName rule) {
+  for (const RecentRule& r : recent_rules_)
+    if (r.data == rule.data() && r.size == rule.size() && !r.set.empty()) return r.set;
+  const RuleSet set = RuleSet::of(rule);
+  recent_rules_[next_rule_] = RecentRule{rule.data(), rule.size(), set};
+  next_rule_ = (next_rule_ + 1) % kRecentRules;
+  return set;
 }
 
 void SpanMapBuilder::replace(std::string_view src_text, std::string_view dst_text, RuleName rule) {
@@ -347,7 +352,7 @@ SourceSpan SpanMap::to_source(Span q) const {
   return source_of(q, first, last);
 }
 
-SourceSpan SpanMap::to_source(Span q, std::size_t& cursor) const {
+SourceSpan SpanMap::to_source(Span q, std::size_t& cursor, bool with_rules) const {
   const std::size_t n = len();
   if (n == 0) return SourceSpan{};
   const std::size_t first = first_index_near(
@@ -355,10 +360,10 @@ SourceSpan SpanMap::to_source(Span q, std::size_t& cursor) const {
   const std::size_t last =
       first_index_near(n, first, [&](std::size_t i) { return dst_byte_start(i) < q.byte_end; });
   cursor = first;
-  return source_of(q, first, last);
+  return source_of(q, first, last, with_rules);
 }
 
-SourceSpan SpanMap::source_of(Span q, std::size_t first, std::size_t last) const {
+SourceSpan SpanMap::source_of(Span q, std::size_t first, std::size_t last, bool with_rules) const {
   SourceSpan out;
   const std::size_t n = len();
   if (first < last) {
@@ -391,16 +396,24 @@ SourceSpan SpanMap::source_of(Span q, std::size_t first, std::size_t last) const
     RuleSet only;  // the one set met so far
     bool mixed = false;
     RuleSet seen;  // the set of the last segment whose rules were added
+    // Costs are summed unsaturated and saturated once: the same as saturating each sum, since
+    // no cost is negative.
+    std::uint64_t whitespace = 0, separators = 0, syllables = 0, replaced = 0;
     for (std::size_t k = first; k < last; ++k) {
       const SegmentEnd& e = end_of(k);
+      // The plain identity has no cost and no rules.
+      if ((e.change & SegmentEnd::kNumberMask) == 0) continue;
       // A separator absorbed right at an end of the query lies outside it: its output is
       // empty and starts (so ends) there.
       const std::uint32_t dst_start = dst_byte_start(k);
       if (!(dst_start < e.dst_byte) && (dst_start == q.byte_start || dst_start == q.byte_end))
         continue;
       const SegmentChange& c = change(e.change);
-      out.cost += c.cost;
-      if (c.rules.empty() || c.rules == seen) continue;
+      whitespace += c.cost.absorbed_whitespace;
+      separators += c.cost.absorbed_separators;
+      syllables += c.cost.expanded_syllables;
+      replaced += c.cost.replaced_chars;
+      if (!with_rules || c.rules.empty() || c.rules == seen) continue;
       seen = c.rules;
       if (!mixed) {
         if (only.empty()) {
@@ -414,8 +427,15 @@ SourceSpan SpanMap::source_of(Span q, std::size_t first, std::size_t last) const
         if (std::find(out.rules.begin(), out.rules.end(), rule) == out.rules.end())
           out.rules.push_back(rule);
     }
+    out.cost.absorbed_whitespace = NormalizationCost::saturate(whitespace);
+    out.cost.absorbed_separators = NormalizationCost::saturate(separators);
+    out.cost.expanded_syllables = NormalizationCost::saturate(syllables);
+    out.cost.replaced_chars = NormalizationCost::saturate(replaced);
     if (mixed) sort_unique(out.rules);
-    else if (!only.empty()) out.rules.assign(only.begin(), only.end());
+    else if (!only.empty()) {
+      const auto names = only.names();
+      out.rules.assign(names.begin(), names.end());
+    }
     return out;
   }
 

@@ -169,8 +169,10 @@ class SpanMap {
   Result<void> validate() const;
   SourceSpan to_source(Span query) const;
   // The same for queries near one another: the segments are searched outwards from `cursor`,
-  // where the previous query left it. Any value of it gives the same answer.
-  SourceSpan to_source(Span query, std::size_t& cursor) const;
+  // where the previous query left it. Any value of it gives the same answer. Without
+  // `with_rules` the rules are left empty: a caller that keeps only the span and the cost
+  // spares their list.
+  SourceSpan to_source(Span query, std::size_t& cursor, bool with_rules = true) const;
   // Whether the output span lies within one stretch copied from the source unchanged (a
   // cheaper question than to_source: no rules, no costs).
   bool copies(Span query) const;
@@ -199,7 +201,8 @@ class SpanMap {
 
   // to_source of a query whose segments are first..last-1 (the first that ends after its
   // start, the first that starts at or after its end).
-  SourceSpan source_of(Span query, std::size_t first, std::size_t last) const;
+  SourceSpan source_of(Span query, std::size_t first, std::size_t last,
+                       bool with_rules = true) const;
 
   std::vector<SegmentEnd> bounds_;      // empty, or the origin and one end per segment
   std::vector<SegmentChange> changes_;  // change n is changes_[n - 1]
@@ -331,9 +334,17 @@ class SpanMapBuilder {
   SpanMapWriter segments_;
   std::string output_;
   std::uint32_t src_byte_ = 0, src_char_ = 0, dst_byte_ = 0, dst_char_ = 0;
-  // A pass writes the same few rules over and over: the set of the last one is kept.
-  RuleName last_rule_;
-  RuleSet last_rules_;
+  // A pass writes the same few rules over and over (a separator pass alternates between a
+  // few): the sets of the last kRecentRules, by where each name lives.
+  RuleSet set_of(RuleName rule);
+  static constexpr std::size_t kRecentRules = 4;
+  struct RecentRule {
+    const char* data = nullptr;
+    std::size_t size = 0;
+    RuleSet set;
+  };
+  RecentRule recent_rules_[kRecentRules];
+  std::size_t next_rule_ = 0;
 };
 
 }  // namespace norvane

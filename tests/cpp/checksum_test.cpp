@@ -30,6 +30,18 @@ TEST(Checksum, AnyMasked) {
   EXPECT_FALSE(any_masked(digits("0123456789")));
   EXPECT_TRUE(any_masked(digits("012345678*")));
   EXPECT_FALSE(any_masked(Digits{}));
+  // Eight positions are read at a time: a mask at every place of every length up to 24, digits
+  // of every value around it (9 and 11 differ from 10 by one bit), and none.
+  for (std::size_t n = 0; n <= 24; ++n) {
+    Digits d(n);
+    for (std::size_t k = 0; k < n; ++k) d[k] = static_cast<std::uint8_t>((k * 7 + n) % 10);
+    EXPECT_FALSE(any_masked(d)) << n;
+    for (std::size_t at = 0; at < n; ++at) {
+      Digits m = d;
+      m[at] = kMasked;
+      EXPECT_TRUE(any_masked(m)) << n << " at " << at;
+    }
+  }
 }
 
 TEST(Checksum, DigitsStartWith) {
@@ -112,6 +124,25 @@ TEST(Checksum, Luhn) {
             "passed");  // doubling 9 and 7 past ten
   EXPECT_EQ(checksum_text(luhn_checksum(digits("411111111111111*"))),
             "not_applicable: " + std::string(reason::masked));
+  // Every length from 1 to 19, odd and even, against the formula read digit by digit.
+  std::uint32_t state = 99;
+  for (int round = 0; round < 2000; ++round) {
+    state = state * 1103515245u + 12345u;
+    const std::size_t n = 1 + (state >> 16) % 19;
+    Digits d(n);
+    for (auto& v : d) {
+      state = state * 1103515245u + 12345u;
+      v = static_cast<std::uint8_t>((state >> 16) % 10);
+    }
+    unsigned sum = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+      const unsigned v = d[n - 1 - k];
+      sum += k % 2 == 0 ? v : (2 * v > 9 ? 2 * v - 9 : 2 * v);
+    }
+    EXPECT_EQ(luhn_checksum(d).kind,
+              sum % 10 == 0 ? ChecksumResult::Kind::passed : ChecksumResult::Kind::failed)
+        << n;
+  }
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "../../fuzz/fuzz_common.hpp"
+#include "../../fuzz/reference.hpp"
 #include "detect/scanner.hpp"
 #include "test_support.hpp"
 
@@ -75,6 +77,34 @@ TEST(Scanner, OffsetsHoldAtEveryPositionOfALongText) {
     EXPECT_EQ(shapes.runs[0], (Span{bytes, bytes + 11, chars, chars + 11})) << pad;
     ASSERT_EQ(shapes.emails.size(), 1u) << pad;
     EXPECT_EQ(shapes.emails[0], (Span{bytes + 12, bytes + 18, chars + 12, chars + 18})) << pad;
+  }
+}
+
+// Runs are read sixteen bytes at a time: runs of every length from every offset, with masks,
+// capitals (passports inside and after runs) and Korean around them, against the plain reading.
+TEST(Scanner, LongRunsAgreeWithThePlainReading) {
+  const std::string_view pieces[] = {"7", "0", "*", "x", "X", "M", "AB", "가", " ", "-", "@", "a"};
+  std::uint32_t state = 12345;
+  auto next = [&] {
+    state = state * 1103515245u + 12345u;
+    return state >> 16;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    std::string text;
+    const std::size_t pad = next() % 40;
+    for (std::size_t k = 0; k < pad; ++k) text += (k % 4 == 0) ? "나" : "b";
+    const std::size_t parts = 1 + next() % 60;
+    for (std::size_t k = 0; k < parts; ++k) {
+      // Mostly digits, so that runs grow past a block of sixteen.
+      const unsigned pick = next() % 24;
+      text += pick < 12 ? pieces[1 - pick % 2] : pieces[pick - 12];
+    }
+    const auto idx = fuzz::char_index(text);
+    Shapes shapes;
+    scan(text, shapes);
+    EXPECT_EQ(spans(shapes.runs), spans(fuzz::ref::digit_runs(text, idx))) << text;
+    EXPECT_EQ(spans(shapes.passports), spans(fuzz::ref::passports(text, idx))) << text;
+    EXPECT_EQ(spans(shapes.emails), spans(fuzz::ref::emails(text, idx))) << text;
   }
 }
 

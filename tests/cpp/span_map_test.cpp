@@ -297,6 +297,13 @@ TEST(SpanMapToSource, RulesAndCostOfEveryQueryMatchThePlainReading) {
                seg(K::replace, A(8, 9), A(7, 8), {kHyphen, kDash}, cost(0, 0, 0, 1))});
     maps.push_back(std::move(m));
   }
+  {
+    // Costs whose sums pass what a count holds: they stop at 65535.
+    SpanMap m({seg(K::replace, A(0, 1), A(0, 1), {kFold}, cost(40000, 1, 65535, 30000)),
+               seg(K::replace, A(1, 2), A(1, 2), {kFold}, cost(40000, 2, 1, 30000)),
+               seg(K::replace, A(2, 3), A(2, 3), {kDash}, cost(1, 3, 0, 30000))});
+    maps.push_back(std::move(m));
+  }
   for (std::size_t m = 0; m < maps.size(); ++m) {
     const SpanMap& map = maps[m];
     ASSERT_TRUE(map.validate()) << "map " << m;
@@ -308,6 +315,12 @@ TEST(SpanMapToSource, RulesAndCostOfEveryQueryMatchThePlainReading) {
         const SourceSpan got = map.to_source(q), want = plain_rules_and_cost(map, q);
         EXPECT_EQ(got.rules, want.rules) << "map " << m << " query " << a << '-' << z;
         EXPECT_EQ(got.cost, want.cost) << "map " << m << " query " << a << '-' << z;
+        // Without its rules, the same projection and cost.
+        std::size_t cursor = 0;
+        const SourceSpan bare = map.to_source(q, cursor, false);
+        EXPECT_TRUE(bare.rules.empty() && bare.span == got.span && bare.snapped == got.snapped &&
+                    bare.cost == got.cost)
+            << "map " << m << " query " << a << '-' << z;
       }
     }
   }

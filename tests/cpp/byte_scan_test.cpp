@@ -1,0 +1,57 @@
+// The byte scans the passes skip with: every answer at every start, for texts of every length
+// up to a few blocks, against a byte-by-byte reading.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "normalize/unicode.hpp"
+
+namespace norvane {
+namespace {
+
+constexpr unicode::ByteSet kDigitsAndMarks{'0', '9', {'*', 'X', 'x', '@'}, 4};
+constexpr unicode::ByteSet kLeads{0xEA, 0xED, {}, 0};
+constexpr unicode::ByteSet kSingles{1, 0, {0xC2, 0xE2, 0xE3, 0xEF}, 4};
+
+template <const unicode::ByteSet& Set>
+void expect_scans_agree(std::string_view s) {
+  for (std::size_t from = 0; from <= s.size() + 1; ++from) {
+    std::size_t found = from, skipped = from;
+    while (found < s.size() && !Set.has(static_cast<unsigned char>(s[found]))) ++found;
+    while (skipped < s.size() && Set.has(static_cast<unsigned char>(s[skipped]))) ++skipped;
+    ASSERT_EQ(unicode::find_byte<Set>(s, from), found) << testing::PrintToString(s) << " " << from;
+    ASSERT_EQ(unicode::skip_bytes<Set>(s, from), skipped)
+        << testing::PrintToString(s) << " " << from;
+    unsigned mask = 0;
+    for (std::size_t k = from; k < s.size() && k < from + 16; ++k)
+      if (Set.has(static_cast<unsigned char>(s[k]))) mask |= 1u << (k - from);
+    ASSERT_EQ(unicode::block_mask<Set>(s, from), mask) << testing::PrintToString(s) << " " << from;
+  }
+}
+
+TEST(ByteScan, EveryStartOfEveryLengthAgreesWithTheBytes) {
+  const unsigned char alphabet[] = {'a', ' ', '0', '9', '5', '*', 'X', 'x', '@', 0xEA, 0xED,
+                                    0xEC, 0xC2, 0xE2, 0xE3, 0xEF, 0x80, 0xB0, 0x00, 0xFF};
+  std::uint64_t state = 7;
+  std::string text;
+  for (int round = 0; round < 3000; ++round) {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    const std::size_t length = (state >> 33) % 70;
+    // Runs of one byte now and then, so that scans also stop deep inside a block.
+    const unsigned bias = static_cast<unsigned>(state >> 60);
+    text.clear();
+    while (text.size() < length) {
+      state = state * 6364136223846793005ull + 1442695040888963407ull;
+      text += static_cast<char>(
+          alphabet[bias < 4 ? bias : static_cast<std::size_t>(state >> 40) % sizeof alphabet]);
+    }
+    expect_scans_agree<kDigitsAndMarks>(text);
+    expect_scans_agree<kLeads>(text);
+    expect_scans_agree<kSingles>(text);
+  }
+}
+
+}  // namespace
+}  // namespace norvane

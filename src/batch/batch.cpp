@@ -7,6 +7,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define NORVANE_UTF8_SSSE3 1
+#endif
 
 #include "batch/pool.hpp"
 #include "detect/detect.hpp"
@@ -52,9 +56,182 @@ inline std::size_t ascii_or_three_byte_block(const unsigned char* p) {
 }
 #endif
 
-}  // namespace
+std::optional<std::size_t> first_invalid_utf8_scan(std::string_view s);
 
-std::optional<std::size_t> first_invalid_utf8(std::string_view s) {
+#if defined(NORVANE_UTF8_SSSE3)
+// Whether s is well-formed UTF-8, sixteen bytes at a time with no branch on the bytes but one
+// for ASCII blocks (Keiser and Lemire's three-lookup check). Each byte is classified with the
+// one before it by three table look-ups, one per nibble: their AND holds a bit for every way the
+// pair can be ill-formed. A continuation byte that must be the second of a pair of continuations
+// (the third byte of a three- or four-byte sequence, the fourth of a four-byte one) is checked
+// against the two and three bytes before it. A sequence still open at the end is ill-formed.
+// The error bits of a byte pair (first byte, second byte):
+constexpr char kTooShort = 0x01;      // a lead, then ASCII or a lead
+constexpr char kTooLong = 0x02;       // ASCII, then a continuation
+constexpr char kOverlong3 = 0x04;     // E0, then 80..9F
+constexpr char kTooLarge = 0x08;      // F4 90..BF, F5..FF 90..BF: beyond U+10FFFF
+constexpr char kSurrogate = 0x10;     // ED, then A0..BF
+constexpr char kOverlong2 = 0x20;     // C0 or C1, then a continuation
+constexpr char kTooLarge1000 = 0x40;  // F5..FF 80..8F; also F0 80..8F (overlong four bytes)
+constexpr char kTwoConts = static_cast<char>(0x80);        // two continuations
+constexpr char kCarry = kTooShort | kTooLong | kTwoConts;  // whatever the first's low nibble
+constexpr char kHigh = kCarry | kTooLarge | kTooLarge1000;
+
+// The three look-up tables, indexed by the first byte's high nibble, its low nibble and the
+// second byte's high nibble; both widths load them.
+// clang-format off
+alignas(16) constexpr char kFirstHigh[16] = {
+    kTooLong, kTooLong, kTooLong, kTooLong, kTooLong, kTooLong, kTooLong, kTooLong,  // 0_______
+    kTwoConts, kTwoConts, kTwoConts, kTwoConts,                                      // 10______
+    kTooShort | kOverlong2,                                                          // 1100____
+    kTooShort,                                                                       // 1101____
+    kTooShort | kOverlong3 | kSurrogate,                                             // 1110____
+    kTooShort | kTooLarge | kTooLarge1000};                                          // 1111____
+alignas(16) constexpr char kFirstLow[16] = {
+    kCarry | kOverlong3 | kOverlong2 | kTooLarge1000,                // ____0000
+    kCarry | kOverlong2,                                             // ____0001
+    kCarry, kCarry,                                                  // ____001_
+    kCarry | kTooLarge,                                              // ____0100
+    kHigh, kHigh, kHigh, kHigh, kHigh, kHigh, kHigh, kHigh,          // ____0101 to ____1100
+    kHigh | kSurrogate,                                              // ____1101
+    kHigh, kHigh};                                                   // ____111_
+alignas(16) constexpr char kSecondHigh[16] = {
+    kTooShort, kTooShort, kTooShort, kTooShort,
+    kTooShort, kTooShort, kTooShort, kTooShort,                      // 0_______
+    kTooLong | kOverlong2 | kTwoConts | kOverlong3 | kTooLarge1000,  // 1000____
+    kTooLong | kOverlong2 | kTwoConts | kOverlong3 | kTooLarge,      // 1001____
+    kTooLong | kOverlong2 | kTwoConts | kSurrogate | kTooLarge,      // 1010____
+    kTooLong | kOverlong2 | kTwoConts | kSurrogate | kTooLarge,      // 1011____
+    kTooShort, kTooShort, kTooShort, kTooShort};                     // 11______
+// clang-format on
+
+struct Utf8Blocks {
+  __m128i previous, open, error;
+};
+
+[[gnu::target("ssse3"), gnu::always_inline]] inline void check_utf8_block(Utf8Blocks& b,
+                                                                          __m128i input) {
+  if (_mm_movemask_epi8(input) == 0) {  // ASCII: only a sequence left open can fail here
+    b.error = _mm_or_si128(b.error, b.open);
+    b.open = _mm_setzero_si128();
+    b.previous = input;
+    return;
+  }
+  const __m128i first_high = _mm_load_si128(reinterpret_cast<const __m128i*>(kFirstHigh));
+  const __m128i first_low = _mm_load_si128(reinterpret_cast<const __m128i*>(kFirstLow));
+  const __m128i second_high = _mm_load_si128(reinterpret_cast<const __m128i*>(kSecondHigh));
+  const __m128i nibble = _mm_set1_epi8(0x0F);
+  const __m128i prev1 = _mm_alignr_epi8(input, b.previous, 15);
+  const __m128i pairs = _mm_and_si128(
+      _mm_and_si128(_mm_shuffle_epi8(first_high, _mm_and_si128(_mm_srli_epi16(prev1, 4), nibble)),
+                    _mm_shuffle_epi8(first_low, _mm_and_si128(prev1, nibble))),
+      _mm_shuffle_epi8(second_high, _mm_and_si128(_mm_srli_epi16(input, 4), nibble)));
+  // 80 where two or three bytes back stands a lead of three or four bytes: this byte must be the
+  // second continuation in a row.
+  const __m128i third = _mm_subs_epu8(_mm_alignr_epi8(input, b.previous, 14), _mm_set1_epi8(0x60));
+  const __m128i fourth = _mm_subs_epu8(_mm_alignr_epi8(input, b.previous, 13), _mm_set1_epi8(0x70));
+  const __m128i must_be_second_cont =
+      _mm_and_si128(_mm_or_si128(third, fourth), _mm_set1_epi8(static_cast<char>(0x80)));
+  b.error = _mm_or_si128(b.error, _mm_xor_si128(must_be_second_cont, pairs));
+  // A lead in the last three bytes opens a sequence the next block must close.
+  const __m128i open_at_end =
+      _mm_setr_epi8(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, static_cast<char>(0xEF),
+                    static_cast<char>(0xDF), static_cast<char>(0xBF));
+  b.open = _mm_subs_epu8(input, open_at_end);
+  b.previous = input;
+}
+
+[[gnu::target("ssse3")]] bool is_utf8_ssse3(const unsigned char* p, std::size_t n) {
+  Utf8Blocks b{_mm_setzero_si128(), _mm_setzero_si128(), _mm_setzero_si128()};
+  std::size_t i = 0;
+  for (; i + 16 <= n; i += 16)
+    check_utf8_block(b, _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)));
+  if (i < n) {
+    // The rest, padded with ASCII zeros (a sequence cut by the end then fails as too short).
+    alignas(16) unsigned char last[16] = {};
+    std::memcpy(last, p + i, n - i);
+    check_utf8_block(b, _mm_load_si128(reinterpret_cast<const __m128i*>(last)));
+  }
+  const __m128i error = _mm_or_si128(b.error, b.open);
+  return _mm_movemask_epi8(_mm_cmpeq_epi8(error, _mm_setzero_si128())) == 0xFFFF;
+}
+
+// The same check thirty-two bytes at a time: each half of a 256-bit register looks up the same
+// tables, and the bytes before a block's first come from the upper half of the block before.
+struct Utf8Blocks32 {
+  __m256i previous, open, error;
+};
+
+[[gnu::target("avx2"), gnu::always_inline]] inline void check_utf8_block(Utf8Blocks32& b,
+                                                                         __m256i input) {
+  if (_mm256_movemask_epi8(input) == 0) {
+    b.error = _mm256_or_si256(b.error, b.open);
+    b.open = _mm256_setzero_si256();
+    b.previous = input;
+    return;
+  }
+  // The same tables in each half.
+  const __m256i first_high =
+      _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(kFirstHigh)));
+  const __m256i first_low =
+      _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(kFirstLow)));
+  const __m256i second_high =
+      _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(kSecondHigh)));
+  const __m256i nibble = _mm256_set1_epi8(0x0F);
+  // The upper half of the block before, then the lower half of this one.
+  const __m256i before = _mm256_permute2x128_si256(b.previous, input, 0x21);
+  const __m256i prev1 = _mm256_alignr_epi8(input, before, 15);
+  const __m256i pairs = _mm256_and_si256(
+      _mm256_and_si256(
+          _mm256_shuffle_epi8(first_high, _mm256_and_si256(_mm256_srli_epi16(prev1, 4), nibble)),
+          _mm256_shuffle_epi8(first_low, _mm256_and_si256(prev1, nibble))),
+      _mm256_shuffle_epi8(second_high, _mm256_and_si256(_mm256_srli_epi16(input, 4), nibble)));
+  const __m256i third =
+      _mm256_subs_epu8(_mm256_alignr_epi8(input, before, 14), _mm256_set1_epi8(0x60));
+  const __m256i fourth =
+      _mm256_subs_epu8(_mm256_alignr_epi8(input, before, 13), _mm256_set1_epi8(0x70));
+  const __m256i must_be_second_cont =
+      _mm256_and_si256(_mm256_or_si256(third, fourth), _mm256_set1_epi8(static_cast<char>(0x80)));
+  b.error = _mm256_or_si256(b.error, _mm256_xor_si256(must_be_second_cont, pairs));
+  const __m256i open_at_end =
+      _mm256_setr_epi8(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+                       -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, static_cast<char>(0xEF),
+                       static_cast<char>(0xDF), static_cast<char>(0xBF));
+  b.open = _mm256_subs_epu8(input, open_at_end);
+  b.previous = input;
+}
+
+[[gnu::target("avx2")]] bool is_utf8_avx2(const unsigned char* p, std::size_t n) {
+  Utf8Blocks32 b{_mm256_setzero_si256(), _mm256_setzero_si256(), _mm256_setzero_si256()};
+  std::size_t i = 0;
+  for (; i + 32 <= n; i += 32)
+    check_utf8_block(b, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i)));
+  if (i < n) {
+    alignas(32) unsigned char last[32] = {};
+    std::memcpy(last, p + i, n - i);
+    check_utf8_block(b, _mm256_load_si256(reinterpret_cast<const __m256i*>(last)));
+  }
+  const __m256i error = _mm256_or_si256(b.error, b.open);
+  return _mm256_testz_si256(error, error) != 0;
+}
+#endif
+
+// Whether s is well-formed UTF-8, by the widest check the processor has.
+bool is_utf8(std::string_view s) {
+  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+#if defined(NORVANE_UTF8_SSSE3)
+  static const int width = __builtin_cpu_supports("avx2")    ? 32
+                           : __builtin_cpu_supports("ssse3") ? 16
+                                                             : 0;
+  if (width == 32) return is_utf8_avx2(p, s.size());
+  if (width == 16) return is_utf8_ssse3(p, s.size());
+#endif
+  return !first_invalid_utf8_scan(s);
+}
+
+// The first bad byte, a character at a time where blocks of sixteen hold other characters than
+// ASCII and whole three-byte ones.
+std::optional<std::size_t> first_invalid_utf8_scan(std::string_view s) {
   const auto* p = reinterpret_cast<const unsigned char*>(s.data());
   const std::size_t n = s.size();
   std::size_t i = 0;
@@ -121,16 +298,55 @@ std::optional<std::size_t> first_invalid_utf8(std::string_view s) {
   return std::nullopt;
 }
 
+}  // namespace
+
+std::optional<std::size_t> first_invalid_utf8(std::string_view s) {
+  // Nearly every text is well-formed: a branch-free check says so, and only a text that fails
+  // it is read again for where.
+  if (is_utf8(s)) return std::nullopt;
+  return first_invalid_utf8_scan(s);
+}
+
 namespace {
 
 // A text from outside that the core cannot take: not UTF-8, or too large for 32-bit offsets.
-std::optional<ItemError> refuse(const Texts& texts, std::size_t i) {
+// known_utf8: its stretch was found well-formed.
+std::optional<ItemError> refuse(const Texts& texts, std::size_t i, bool known_utf8) {
   if (!texts.check_utf8) return std::nullopt;
   const std::string_view text = texts.items[i];
   if (text.size() > kMaxTextBytes) return ItemError{ItemError::Kind::too_large, i, {}, text.size()};
+  if (known_utf8) return std::nullopt;
   if (auto bad = first_invalid_utf8(text))
     return ItemError{ItemError::Kind::invalid_utf8, i, {}, *bad};
   return std::nullopt;
+}
+
+// Texts that lie one after another in memory (the rows of an Arrow column) are checked a stretch
+// at a time: when the stretch is well-formed and no text of it starts with a continuation byte,
+// every text ends and starts on a character boundary and is well-formed itself. Gives the end of
+// the stretch that starts with text i (at most `end`), and whether it passed; the texts of a
+// stretch that did not pass are checked one by one.
+struct Stretch {
+  std::size_t end = 0;
+  bool utf8 = false;
+};
+
+Stretch check_stretch(const Texts& texts, std::size_t i, std::size_t end) {
+  constexpr std::size_t kMaxBytes = std::size_t{1} << 16;  // stays in the cache for the work
+  const char* const start = texts.items[i].data();
+  const char* stop = start + texts.items[i].size();
+  bool boundaries = true;
+  std::size_t j = i + 1;
+  for (; j < end && texts.items[j].data() == stop &&
+         static_cast<std::size_t>(stop - start) < kMaxBytes;
+       ++j) {
+    const std::string_view t = texts.items[j];
+    if (!t.empty() && utf8::is_continuation(static_cast<unsigned char>(t.front())))
+      boundaries = false;
+    stop += t.size();
+  }
+  return {j,
+          boundaries && is_utf8(std::string_view(start, static_cast<std::size_t>(stop - start)))};
 }
 
 // One pass over the texts of a batch on the planned threads, the texts given as views or made by
@@ -175,9 +391,12 @@ class Pass {
       // Texts too short to reach a check of their own still count, so that an interrupt stops
       // a unit of many short texts within a few hundred of them.
       interrupt::Poll poll;
+      Stretch stretch{unit.begin, false};
       for (std::size_t i = unit.begin; i < unit.end && !failure; ++i) {
         std::string_view text;
-        failure = fetch(i, buffer, text);
+        if (texts_ && texts_->check_utf8 && i >= stretch.end)
+          stretch = check_stretch(*texts_, i, unit.end);
+        failure = fetch(i, buffer, text, stretch.utf8);
         if (!failure) failure = item(i, text, slot);
         poll.advance(item_cost(text.size()));
       }
@@ -189,14 +408,15 @@ class Pass {
   }
 
  private:
-  std::optional<ItemError> fetch(std::size_t i, std::string& buffer, std::string_view& text) const {
+  std::optional<ItemError> fetch(std::size_t i, std::string& buffer, std::string_view& text,
+                                 bool known_utf8) const {
     if (source_) {
       std::optional<std::string_view> made = source_->text(i, buffer);
       if (!made) return ItemError{ItemError::Kind::refused, i, {}, 0};
       text = *made;
       return std::nullopt;
     }
-    if (auto refused = refuse(*texts_, i)) return refused;
+    if (auto refused = refuse(*texts_, i, known_utf8)) return refused;
     text = texts_->items[i];
     return std::nullopt;
   }

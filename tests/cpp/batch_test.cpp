@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -191,6 +192,42 @@ TEST(Utf8, BlockReadsAgreeWithTheTable) {
   }
 }
 
+// Texts of several blocks mixing every length of character, each byte in turn replaced by every
+// value that matters: the sixteen-byte check and the character reading name the same first bad
+// byte, wherever it falls in a block and whatever stands before it.
+TEST(Utf8, LongTextsWithOneBadByteAgreeWithTheTable) {
+  const std::string pieces[] = {"a", " ", "\xc3\xa9", "\xea\xb0\x80", "\xed\x9f\xbf",
+                                "\xe0\xa0\x80", "\xf0\x90\x80\x80", "\xf4\x8f\xbf\xbf",
+                                "\xf0\x9f\x98\x80", "\xef\xbf\xbf"};
+  const unsigned char values[] = {0x00, 0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0,
+                                  0xC1, 0xC2, 0xDF, 0xE0, 0xED, 0xEF, 0xF0, 0xF4, 0xF5, 0xFF};
+  std::uint64_t state = 99;
+  auto next = [&] {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    return static_cast<std::size_t>(state >> 33);
+  };
+  for (int round = 0; round < 60; ++round) {
+    std::string text;
+    const std::size_t length = 17 + next() % 120;
+    while (text.size() < length) text += pieces[next() % std::size(pieces)];
+    ASSERT_EQ(first_invalid_utf8(text), std::nullopt) << testing::PrintToString(text);
+    for (std::size_t at = 0; at < text.size(); ++at) {
+      for (unsigned char v : values) {
+        std::string bad = text;
+        bad[at] = static_cast<char>(v);
+        ASSERT_EQ(first_invalid_utf8(bad), first_invalid_by_table(bad))
+            << testing::PrintToString(bad);
+        // Cut at every length too: a sequence open at the end of a block or of the text.
+        if (v == 0x41) {
+          const std::string_view cut = std::string_view(text).substr(0, at);
+          ASSERT_EQ(first_invalid_utf8(cut), first_invalid_by_table(cut))
+              << testing::PrintToString(cut);
+        }
+      }
+    }
+  }
+}
+
 std::vector<std::string_view> views(const std::vector<std::string>& texts) {
   return std::vector<std::string_view>(texts.begin(), texts.end());
 }
@@ -254,6 +291,46 @@ TEST(Batch, TheLowestFailingIndexIsReported) {
   EXPECT_EQ(result.error().kind, ItemError::Kind::invalid_utf8);
   EXPECT_EQ(result.error().index, 1u);
   EXPECT_EQ(result.error().byte, 4u);
+}
+
+// Rows that lie one after another in one buffer, as an Arrow column holds them: the batch refuses
+// exactly the row (and byte) a row-by-row check refuses, when a row is ill-formed, when a cut
+// between rows falls inside a character (each row alone is ill-formed though the buffer is not),
+// around empty rows, and when every row is fine.
+TEST(Batch, RowsOfOneBufferAreRefusedAsRowByRow) {
+  const std::string pieces[] = {"a", "7", " ", "\xea\xb0\x80", "\xc3\xa9", "\xf0\x9f\x98\x80", "\xff",
+                                "\x80", "\xed\xa0\x80"};
+  std::uint64_t state = 5;
+  auto next = [&] {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    return static_cast<std::size_t>(state >> 33);
+  };
+  for (int round = 0; round < 400; ++round) {
+    std::string buffer;
+    // Mostly well-formed: a bad piece in one buffer of four.
+    const bool with_bad = next() % 4 == 0;
+    const std::size_t length = next() % 300;
+    while (buffer.size() < length) buffer += pieces[next() % (with_bad ? 9 : 6)];
+    // Cuts anywhere, so that some fall inside characters; some rows empty.
+    std::vector<std::size_t> cuts = {0, buffer.size()};
+    for (std::size_t k = next() % 40; k > 0; --k) cuts.push_back(buffer.empty() ? 0 : next() % buffer.size());
+    std::sort(cuts.begin(), cuts.end());
+    std::vector<std::string_view> rows;
+    for (std::size_t k = 0; k + 1 < cuts.size(); ++k)
+      rows.push_back(std::string_view(buffer).substr(cuts[k], cuts[k + 1] - cuts[k]));
+    std::optional<ItemError> expected;
+    for (std::size_t k = 0; k < rows.size() && !expected; ++k)
+      if (auto bad = first_invalid_utf8(rows[k]))
+        expected = ItemError{ItemError::Kind::invalid_utf8, k, {}, *bad};
+    for (std::size_t threads : {1u, 2u}) {
+      auto result = detect_many(Texts{rows, true}, Config{}, Options{threads});
+      ASSERT_EQ(result.has_value(), !expected) << testing::PrintToString(buffer);
+      if (!expected) continue;
+      EXPECT_EQ(result.error().kind, ItemError::Kind::invalid_utf8);
+      EXPECT_EQ(result.error().index, expected->index) << testing::PrintToString(buffer);
+      EXPECT_EQ(result.error().byte, expected->byte) << testing::PrintToString(buffer);
+    }
+  }
 }
 
 }  // namespace

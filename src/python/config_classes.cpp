@@ -48,12 +48,11 @@ using Weight = std::optional<float>;
 void set_weights(Config& c, Weight checksum_passed, Weight checksum_failed, Weight context,
                  Weight absorbed_whitespace, Weight absorbed_separator, Weight expanded_syllable,
                  Weight replaced_char) {
-  const Weight* given[] = {&checksum_passed,     &checksum_failed,    &context,
-                           &absorbed_whitespace, &absorbed_separator, &expanded_syllable,
-                           &replaced_char};
-  static_assert(std::size(given) == kWeightFields.size());
-  for (std::size_t i = 0; i < kWeightFields.size(); ++i)
-    if (*given[i]) c.*kWeightFields[i].field = **given[i];
+  const std::array given{checksum_passed,    checksum_failed,   context,      absorbed_whitespace,
+                         absorbed_separator, expanded_syllable, replaced_char};
+  static_assert(given.size() == kWeightFields.size());
+  for (std::size_t i = 0; i < given.size(); ++i)
+    if (given[i]) c.*kWeightFields[i].field = *given[i];
 }
 
 // The fields, the weights, then one attribute for each extension family.
@@ -67,7 +66,6 @@ Table<PyGetSetDef> config_attributes(Table<PyGetSetDef> all) {
 }
 
 Class config_class{
-    .name = "Config",
     .init = def<make_config, Config>(
         "Config()\n--\n\n정규화와 탐지를 조정하는 설정. 인자 없이 만들면 권장 기본값을 가진다."),
     .attributes = config_attributes({
@@ -106,7 +104,6 @@ Class config_class{
 };
 
 Class normalized_class{
-    .name = "Normalized",
     .doc = "정규화 결과: 정규화된 텍스트와 원문으로 되돌아가는 구간 정렬 테이블.",
     .attributes = {attr<&Normalized::text>("text", "정규화된 텍스트."),
                    attr<&Normalized::map>(

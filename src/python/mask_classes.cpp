@@ -8,22 +8,13 @@ namespace norvane::py {
 
 namespace {
 
-// A hash key: bytes, bytearray or a sequence of integers 0..255. A str is a sequence too,
-// but of characters, so it is refused rather than silently encoded.
+// A hash key: bytes, bytearray or any other sequence of integers 0..255. A str is a sequence
+// too, but of characters, so it is refused rather than silently encoded.
 struct HashKey {
   std::string bytes;
 };
 
 bool from_python(ModuleState*, PyObject* o, const char* param, HashKey& key) {
-  std::string& out = key.bytes;
-  if (PyBytes_Check(o)) {
-    out.assign(PyBytes_AS_STRING(o), static_cast<std::size_t>(PyBytes_GET_SIZE(o)));
-    return true;
-  }
-  if (PyByteArray_Check(o)) {
-    out.assign(PyByteArray_AS_STRING(o), static_cast<std::size_t>(PyByteArray_GET_SIZE(o)));
-    return true;
-  }
   if (PyUnicode_Check(o)) return type_error(param, "Can't extract `str` to `Vec`");
   if (!PySequence_Check(o)) return wrong_type(param, o, "Sequence");
   // Each item's __index__ may run Python code that changes a list; a tuple copy holds its
@@ -31,11 +22,11 @@ bool from_python(ModuleState*, PyObject* o, const char* param, HashKey& key) {
   Ref items = Ref::steal(PySequence_Tuple(o));
   if (!items) return name_pending_type_error(param);
   Py_ssize_t n = PyTuple_GET_SIZE(items.get());
-  out.resize(static_cast<std::size_t>(n));
+  key.bytes.resize(static_cast<std::size_t>(n));
   for (Py_ssize_t i = 0; i < n; ++i) {
     std::uint32_t byte = 0;
     if (!to_u32(PyTuple_GET_ITEM(items.get(), i), param, byte, 0xFF)) return false;
-    out[static_cast<std::size_t>(i)] = static_cast<char>(byte);
+    key.bytes[static_cast<std::size_t>(i)] = static_cast<char>(byte);
   }
   return true;
 }
@@ -45,7 +36,6 @@ Policy hash_policy(HashKey key, std::uint64_t length) {
 }
 
 Class policy_class{
-    .name = "Policy",
     .doc = "찾은 개인정보 하나를 무엇으로 바꿀지 정하는 정책. 정적 생성자로만 만든다.",
     .statics =
         {def<Policy::redact_label, Policy>(
@@ -77,7 +67,6 @@ PolicySet make_policy_set(std::optional<Policy> policy) {
 }
 
 Class policy_set_class{
-    .name = "PolicySet",
     .init = def<make_policy_set, PolicySet>(
         "PolicySet(default=None)\n--\n\n"
         "개인정보 종류별 정책의 집합. default 가 None 이면 기본 정책은 Policy.redact_label() 이다."),
@@ -93,7 +82,6 @@ Class policy_set_class{
 };
 
 Class entry_class{
-    .name = "RestoreEntry",
     .doc = "복원표의 항목 하나: 토큰과 그 토큰이 대신한 원문 조각.",
     .attributes = {attr<&RestoreEntry::token>("token", "가린 텍스트에 쓰인 토큰 그대로."),
                    attr<&RestoreEntry::entity, entity_name>("entity",
@@ -110,7 +98,6 @@ std::expected<RestoreMap, std::string> restore_from_json(std::string_view text) 
 }
 
 Class restore_class{
-    .name = "RestoreMap",
     .doc = "토큰과 그 토큰이 대신한 원문 조각의 표. unmask 로 가린 텍스트를 되돌린다.",
     .attributes = {attr<&RestoreMap::prefix>(
                        "prefix",
@@ -129,7 +116,6 @@ Class restore_class{
 };
 
 Class output_class{
-    .name = "MaskOutput",
     .doc = "mask 의 결과: 가린 텍스트, 바꾼 발견, 건너뛴 발견, 복원표.",
     .attributes = {attr<&MaskOutput::text>("text", "가린 텍스트."),
                    attr<&MaskOutput::applied>("applied",

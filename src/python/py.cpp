@@ -1,7 +1,6 @@
 #include "python/py.hpp"
 
 #include <atomic>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -11,7 +10,6 @@
 
 #include "python/str_utf8.hpp"
 #include "span/limits.hpp"
-#include "span/utf8.hpp"
 
 namespace norvane::py {
 
@@ -88,20 +86,9 @@ bool name_pending_type_error(const char* param) {
   return false;
 }
 
-namespace {
-
-// An int (or an object with __index__) as a Python int.
-Ref as_index(PyObject* o, const char* param) {
-  Ref index = Ref::steal(PyNumber_Index(o));
-  if (!index) name_pending_type_error(param);
-  return index;
-}
-
-}  // namespace
-
 bool to_u64(PyObject* o, const char* param, std::uint64_t& out) {
-  Ref index = as_index(o, param);
-  if (!index) return false;
+  Ref index = Ref::steal(PyNumber_Index(o));  // an int, or an object with __index__
+  if (!index) return name_pending_type_error(param);
   unsigned long long v = PyLong_AsUnsignedLongLong(index.get());
   if (v == static_cast<unsigned long long>(-1) && PyErr_Occurred()) return false;
   out = v;
@@ -110,8 +97,8 @@ bool to_u64(PyObject* o, const char* param, std::uint64_t& out) {
 
 // Beyond max, the OverflowError of a narrowing conversion.
 bool to_u32(PyObject* o, const char* param, std::uint32_t& out, std::uint32_t max) {
-  Ref index = as_index(o, param);
-  if (!index) return false;
+  Ref index = Ref::steal(PyNumber_Index(o));  // an int, or an object with __index__
+  if (!index) return name_pending_type_error(param);
   int overflow = 0;
   long long v = PyLong_AsLongLongAndOverflow(index.get(), &overflow);
   if (v == -1 && PyErr_Occurred()) return false;
@@ -240,23 +227,14 @@ void bad_definition(const char* doc, const char* problem) {
   std::abort();
 }
 
-bool from_default(std::string_view text, std::uint64_t& out) {
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
-  return error == std::errc() && end == text.data() + text.size();
-}
-
-bool from_default(std::string_view text, std::string_view& out) {
-  if (text.size() < 2 || text.front() != '\'' || text.back() != '\'') return false;
-  out = text.substr(1, text.size() - 2);
-  return true;
-}
-
-bool from_default(std::string_view text, char32_t& out) {
-  std::string_view quoted;
-  std::size_t i = 0;
-  if (!from_default(text, quoted) || quoted.empty()) return false;
-  out = utf8::decode(quoted, i);
-  return i == quoted.size();
+PyObject* default_value(const char* doc, std::string_view text) {
+  PyObject* value = nullptr;
+  if (text == "None") value = Py_NewRef(Py_None);
+  else if (text.size() >= 2 && text.front() == '\'' && text.back() == '\'')
+    value = str(text.substr(1, text.size() - 2));
+  else value = PyLong_FromString(std::string(text).c_str(), nullptr, 10);
+  if (!value) bad_definition(doc, "a default is neither None, a number nor a quoted text");
+  return value;
 }
 
 namespace {

@@ -338,16 +338,6 @@ bool from_python(ModuleState* st, PyObject* o, const char* param, std::optional<
   return o == Py_None || from_python(st, o, param, out.emplace());
 }
 
-// A default written in a text signature: a number, a quoted text or character, or None (which
-// leaves the type's own default). False if the text does not fit the type.
-bool from_default(std::string_view text, std::uint64_t& out);
-bool from_default(std::string_view text, std::string_view& out);
-bool from_default(std::string_view text, char32_t& out);
-template <class T>
-bool from_default(std::string_view text, T&) {
-  return text == "None";
-}
-
 // The head of a docstring, "name($self, a, b=1)\n--\n\n...": the function's name, whether it is
 // a method ($self), and each parameter's name and default ("" for a required one).
 struct TextSignature {
@@ -360,38 +350,37 @@ TextSignature read_signature(const char* doc);
 // Stops the import with a message: a table and its function disagree (a programming error).
 [[noreturn]] void bad_definition(const char* doc, const char* problem);
 
-// def<F>(doc): the fast-call function F with the parameters of the text signature heading doc.
-// An argument is converted by its C++ parameter's type, an absent one is the default written in
-// the signature, the result goes through to_python(). F is a method if it is a member function
-// or its first parameter is a reference to a boxed value ($self); otherwise a module function,
-// or with Owner a static method or, if named as its class, the constructor of Owner.
-// The variable an argument is converted into; a text keeps the buffer it may be written into
-// (a long str's UTF-8 goes into a buffer the thread keeps from call to call).
+// The value of a default written in the text signature doc (None, a number or a quoted text),
+// converted as a given argument would be. It lives as long as the process: a text borrows it.
+PyObject* default_value(const char* doc, std::string_view text);
+
+// The variable a text argument is converted into, made from its default: it keeps the buffer
+// a long str's UTF-8 may be written into (a buffer the thread keeps from call to call).
 struct TextArgument {
   std::string_view text;
   std::string buffer;
   operator std::string_view() const { return text; }
 
-  TextArgument() = default;
-  TextArgument(const TextArgument&) = default;
-  TextArgument(TextArgument&&) = default;
-  TextArgument& operator=(const TextArgument&) = default;
-  TextArgument& operator=(TextArgument&&) = default;
+  TextArgument(std::string_view default_text) : text(default_text) {}
+  TextArgument(const TextArgument&) = delete;
   ~TextArgument() { kept::give_text(std::move(buffer)); }
 };
 inline bool from_python(ModuleState*, PyObject* o, const char* param, TextArgument& out) {
   return to_text(o, param, out.text, out.buffer);
 }
-inline bool from_default(std::string_view text, TextArgument& out) {
-  return from_default(text, out.text);
-}
 template <class A>
 using Stored = std::conditional_t<std::is_same_v<std::remove_cvref_t<A>, std::string_view>,
                                   TextArgument, std::remove_cvref_t<A>>;
 
+// def<F>(doc): the fast-call function F with the parameters of the text signature heading doc.
+// An argument is converted by its C++ parameter's type, an absent one is the default written in
+// the signature, the result goes through to_python(). F is a method if it is a member function
+// or its first parameter is a reference to a boxed value ($self); otherwise a module function,
+// or with Owner a static method or, if named as its class, the constructor of Owner.
 template <class S, class... A>
 struct Parts {
   using Self = S;  // the boxed value a method is called on, void for a function
+  using Defaults = std::tuple<std::remove_cvref_t<A>...>;
   using Values = std::tuple<Stored<A>...>;
   static constexpr std::size_t arity = sizeof...(A);
 };
@@ -411,7 +400,7 @@ struct Described {
   std::string name, qualified;
   std::array<std::string, C::arity> names;
   Signature<C::arity> sig{};
-  typename C::Values defaults{};
+  typename C::Defaults defaults{};
 };
 
 template <auto F>
@@ -429,7 +418,7 @@ PyObject* call(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject
     Arguments<C::arity> a;
     if (!a.parse(d.sig, args, nargs, kwnames)) return nullptr;
     ModuleState* st = PyModule_Check(self) ? state_of_module(self) : state_of(self);
-    typename C::Values values = d.defaults;
+    typename C::Values values(d.defaults);
     return [&]<std::size_t... I>(std::index_sequence<I...>) -> PyObject* {
       if (!((!a[I] || from_python(st, a[I], d.sig.names[I], std::get<I>(values))) && ...))
         return nullptr;
@@ -461,16 +450,17 @@ PyMethodDef def(const char* doc) {
   if (s.bound != !std::is_void_v<typename C::Self> || s.params.size() != C::arity)
     bad_definition(doc, "the signature does not match the function");
   d.name = d.qualified = s.name;
-  if constexpr (!std::is_void_v<typename C::Self>)
-    d.qualified = Wrapped<typename C::Self>::name + ("." + d.name);
-  if constexpr (!std::is_void_v<Owner>) {
-    if (d.name != Wrapped<Owner>::name) d.qualified = Wrapped<Owner>::name + ("." + d.name);
+  using Class = std::conditional_t<std::is_void_v<Owner>, typename C::Self, Owner>;
+  if constexpr (!std::is_void_v<Class>) {
+    if (d.name != Wrapped<Class>::name) d.qualified = Wrapped<Class>::name + ("." + d.name);
   }
   d.sig.function = d.qualified.c_str();
   [&]<std::size_t... I>(std::index_sequence<I...>) {
     ((d.names[I] = s.params[I].first, d.sig.names[I] = d.names[I].c_str()), ...);
+    [[maybe_unused]] ModuleState* no_state = nullptr;  // defaults: None, numbers, texts
     bool fits = ((s.params[I].second.empty() ||
-                  from_default(s.params[I].second, std::get<I>(d.defaults))) &&
+                  from_python(no_state, default_value(doc, s.params[I].second), d.sig.names[I],
+                              std::get<I>(d.defaults))) &&
                  ...);
     if (!fits) bad_definition(doc, "a default does not fit its parameter");
   }(std::make_index_sequence<C::arity>{});
@@ -501,16 +491,19 @@ PyObject* construct(PyTypeObject* type, PyObject* args, PyObject* kwargs) {
 template <class T>
 struct Codec;
 
+// The pickled state of self's value.
+template <class T>
+PyObject* state_of_value(PyObject* self) {
+  return guarded([&] { return Codec<T>::state(state_of(self), value_of<T>(self)); });
+}
+
 template <class T>
 PyObject* reduce(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
   static constexpr Signature<0> sig{"__reduce__", {}, 0};
   if (!Arguments<0>().parse(sig, args, nargs, kwnames)) return nullptr;
-  return guarded([&]() -> PyObject* {
-    ModuleState* st = state_of(self);
-    Ref state = Ref::steal(st ? Codec<T>::state(st, value_of<T>(self)) : nullptr);
-    if (!state) return nullptr;
-    return Py_BuildValue("(O(OO))", st->rebuild, Py_TYPE(self), state.get());
-  });
+  Ref state = Ref::steal(state_of_value<T>(self));
+  if (!state) return nullptr;
+  return Py_BuildValue("(O(OO))", state_of(self)->rebuild, Py_TYPE(self), state.get());
 }
 
 template <class T>
@@ -525,18 +518,14 @@ PyObject* rebuild(ModuleState* st, PyObject* state) {
 template <class T>
 PyObject* compare_states(PyObject* self, PyObject* other, int op) {
   if (Py_TYPE(other) != Py_TYPE(self) || (op != Py_EQ && op != Py_NE)) Py_RETURN_NOTIMPLEMENTED;
-  return guarded([&]() -> PyObject* {
-    ModuleState* st = state_of(self);
-    Ref a = Ref::steal(Codec<T>::state(st, value_of<T>(self)));
-    Ref b = Ref::steal(a ? Codec<T>::state(st, value_of<T>(other)) : nullptr);
-    return b ? PyObject_RichCompare(a.get(), b.get(), op) : nullptr;
-  });
+  Ref a = Ref::steal(state_of_value<T>(self));
+  Ref b = Ref::steal(a ? state_of_value<T>(other) : nullptr);
+  return b ? PyObject_RichCompare(a.get(), b.get(), op) : nullptr;
 }
 
 template <class T>
 Py_hash_t hash_state(PyObject* self) {
-  Ref state =
-      Ref::steal(guarded([&] { return Codec<T>::state(state_of(self), value_of<T>(self)); }));
+  Ref state = Ref::steal(state_of_value<T>(self));
   return state ? PyObject_Hash(state.get()) : -1;
 }
 
@@ -549,7 +538,7 @@ struct Table : std::vector<Def> {
 
 // A class, described once; add_class makes its heap type.
 struct Class {
-  const char* name{};  // the public name, e.g. "Span"
+  const char* name{};  // the public name, e.g. "Span"; by default that of Wrapped<T>
   PyMethodDef init{};  // the constructor, def<F, T>, whose doc is the class's
   const char* doc{};   // the doc of a class without constructor
   Table<PyGetSetDef> attributes{};
@@ -569,6 +558,7 @@ bool add_class_impl(PyObject* module, TypeId id, Class& c, int basicsize, destru
 // and adds it to the module.
 template <class T>
 bool add_class(PyObject* module, Class& c) {
+  if constexpr (requires { Wrapped<T>::name; }) c.name = Wrapped<T>::name;
   if (c.init.ml_meth) constructor_of<T> = &c.init;
   if constexpr (requires(const T& value) { debug_text(value); }) {
     c.repr = [](PyObject* self) {

@@ -53,7 +53,6 @@ PyObject* report_json(const Report& report) {
 }
 
 Class hit_class{
-    .name = "ContextHit",
     .doc = "후보 가까이에서 찾은 문맥 단서 하나.",
     .attributes = {attr<&ContextHit::cue>("cue", "찾은 단서 낱말."),
                    attr<&ContextHit::distance>("distance",
@@ -62,7 +61,6 @@ Class hit_class{
 };
 
 Class evidence_class{
-    .name = "Evidence",
     .doc = "후보가 받아들여진 근거: 규칙, 검증식, 문맥 단서, 정규화 내역.",
     .attributes =
         {attr<&Evidence::rule>("rule", "후보 규칙 이름(예: \"card.luhn\")."),
@@ -88,7 +86,6 @@ std::expected<std::string_view, std::string> finding_text(const Finding& finding
 }
 
 Class finding_class{
-    .name = "Finding",
     .doc = "받아들여진 탐지 결과 하나: 종류, 원문과 정규화 구간, 확신도, 점수, 근거.",
     .attributes = {attr<&Finding::entity, entity_name>("entity", "개인정보 종류 이름(snake_case)."),
                    attr<&Finding::entity, entity_label>("entity_label",
@@ -108,7 +105,6 @@ Class finding_class{
 };
 
 Class rejection_class{
-    .name = "Rejection",
     .doc = "모양은 맞았으나 떨어진 후보와 그 까닭.",
     .attributes = {attr<&Rejection::entity, entity_name>("entity",
                                                          "개인정보 종류 이름(snake_case)."),
@@ -124,7 +120,6 @@ Class rejection_class{
 };
 
 Class report_class{
-    .name = "Report",
     .doc = "탐지 보고서: 탐지 결과, 떨어진 후보, 정규화된 텍스트.",
     .attributes = {attr<&Report::findings>("findings",
                                            "탐지 결과(Finding) 목록, 원문 위치 오름차순."),

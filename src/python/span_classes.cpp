@@ -14,7 +14,6 @@ Span make_span(std::uint32_t byte_start, std::uint32_t byte_end, std::uint32_t c
 }
 
 Class span_class{
-    .name = "Span",
     .init = def<make_span, Span>("Span(byte_start, byte_end, char_start, char_end)\n--\n\n"
                                  "UTF-8 바이트 좌표와 문자 좌표를 함께 지닌 반열린 텍스트 구간."),
     .attributes = {attr<&Span::byte_start>("byte_start", "UTF-8 바이트 시작 위치."),
@@ -39,7 +38,6 @@ Class span_class{
 using Cost = NormalizationCost;
 
 Class cost_class{
-    .name = "NormalizationCost",
     .doc = "정규화가 한 일을 세는 네 계수(각각 65535 에서 포화).",
     .attributes = {attr<&Cost::absorbed_whitespace>("absorbed_whitespace", "흡수된 공백 문자 수."),
                    attr<&Cost::absorbed_separators>("absorbed_separators", "흡수된 구분 문자 수."),
@@ -51,7 +49,6 @@ Class cost_class{
 };
 
 Class segment_class{
-    .name = "Segment",
     .doc = "원문의 한 조각이 출력의 한 조각이 된 방식을 기록한 구간.",
     .attributes =
         {attr<&Segment::src>("src", "원문 쪽 구간."), attr<&Segment::dst>("dst", "출력 쪽 구간."),
@@ -64,7 +61,6 @@ Class segment_class{
 };
 
 Class source_span_class{
-    .name = "SourceSpan",
     .doc = "정규화된 구간이 원문의 어디에서 왔는지에 대한 답.",
     .attributes =
         {attr<&SourceSpan::span>("span", "원문 쪽 구간."),
@@ -86,7 +82,6 @@ Result<SpanMap> compose_maps(const SpanMap* inner, const SpanMap* outer) {
 SourceSpan to_source(const SpanMap& map, const Span& dst) { return map.to_source(dst); }
 
 Class map_class{
-    .name = "SpanMap",
     .doc = "원문과 정규화된 텍스트 사이의 구간 정렬 테이블.",
     .attributes = {attr<&SpanMap::segments>("segments", "구간 목록(새 목록)."),
                    attr<&SpanMap::src_end>(
@@ -163,7 +158,6 @@ Checked<std::pair<std::string, SpanMap>> finish(BuilderBox& box) {
 }
 
 Class builder_class{
-    .name = "SpanMapBuilder",
     .init = def<make_builder, BuilderBox>(
         "SpanMapBuilder(text=None)\n--\n\n"
         "출력 텍스트와 구간 정렬 테이블을 함께 쌓는 빌더. text 는 출력 버퍼의 크기만 정한다."),

@@ -77,7 +77,9 @@ NEG_KEYS = {
     "price": ("amount", "totalPrice", "payAmt", "price", "settle_amt"),
     "event_date": ("orderDate", "reg_date", "joinDate", "visit_dt", "payDate", "created_date"),
     "serial_number": ("serialNo", "device_sn", "sn", "serial_number", "imei"),
-    "company_number": ("csTel", "helpdesk_tel", "callCenter", "repTel", "cs_phone"),
+    "company_number": ("csTel", "helpdesk_tel", "callCenter", "repTel", "cs_phone", "store_tel",
+                       "shopPhone", "branch_tel", "companyPhone", "merchant_tel", "vendor_contact",
+                       "storeTelNo", "agencyTel"),
     "tracking_number": ("trackingNo", "invoice_no", "waybill"),
     "approval_number": ("approvalNo", "auth_no", "apprNo"),
     "member_number": ("memberNo", "member_id", "custNo"),
@@ -88,7 +90,8 @@ NEG_HEADERS = {
     "price": ("결제금액", "금액", "단가", "합계금액", "Amount"),
     "event_date": ("주문일", "가입일", "결제일자", "방문일", "등록일", "Order Date"),
     "serial_number": ("제품번호", "일련번호", "S/N", "시리얼번호", "기기번호"),
-    "company_number": ("고객센터", "대표번호", "대표전화", "상담전화", "A/S 센터"),
+    "company_number": ("고객센터", "대표번호", "대표전화", "상담전화", "A/S 센터", "매장 전화", "지점 연락처",
+                       "본사 전화", "매장전화번호", "가맹점 전화"),
     "tracking_number": ("송장번호", "운송장번호", "Tracking No"),
     "approval_number": ("승인번호", "카드승인번호", "Approval No"),
     "member_number": ("회원번호", "고객번호", "Member No"),
@@ -224,6 +227,49 @@ LOG_EVENTS = ("signup", "profile.update", "refund.request", "kyc.verify", "payme
               "member.sync", "claim.submit", "appointment.book")
 API_PATHS = ("/api/v1/members", "/member/update", "/refund/apply", "/kyc/check", "/claims/new",
              "/patient/register", "/v2/users")
+# How a messenger's export writes each message: its date lines and the head of a message, by
+# app and phone (a PC export brackets name and time; phones put date and time first).
+CHAT_STYLES = ("pc", "android", "ios", "line", "dotted")
+CHAT_REPLIES = ("ㅇㅇ", "잠깐만", "찾아볼게", "ㅋㅋ 잠시만", "어디 뒀더라", "기다려봐")
+CHAT_QUESTIONS = {
+    "resident": ("주민번호 뭐였지?", "주민등록번호 좀 보내줘", "주민번호 앞뒤 다 알려줄래?"),
+    "foreigner_registration": ("외국인등록번호 보내줄래?", "등록증 번호 뭐야?"),
+    "business_registration": ("사업자번호 좀 보내주세요", "사업자등록번호 알려주실래요?"),
+    "credit_card": ("카드번호 불러줘", "결제할 카드 번호 보내줘", "카드 번호 찍어서 보내줘"),
+    "bank_account": ("계좌번호 알려줘", "입금할 계좌 보내줘", "환불받을 계좌 알려주세요", "계좌 몇번이야?",
+                     "돈 보낼 계좌 좀"),
+    "phone": ("폰번호 알려줘", "새 번호 뭐야?", "연락처 좀 보내줘", "엄마 번호 알려줄래?", "번호 바뀌었어?"),
+    "email": ("메일 주소 알려줘", "이메일 뭐였지?", "메일로 보낼게 주소 알려줘"),
+    "driver_license": ("면허번호 보내줄래?", "운전면허 번호 알려줘"),
+    "birth_date": ("생일 언제였지?", "생년월일 알려줘", "생년월일 여덟자리로 보내줘"),
+    "passport": ("여권번호 보내줘", "여권 번호 뭐야?"),
+}
+NEG_CHAT_QUESTIONS = {
+    "order_number": ("주문번호 뭐야?", "주문번호 보내줘"),
+    "price": ("얼마였어?", "결제 금액 얼마 나왔어?"),
+    "event_date": ("언제 주문했어?", "예약 날짜 언제야?"),
+    "serial_number": ("시리얼 번호 보내줘", "기기 일련번호 알려줘"),
+    "tracking_number": ("송장번호 보내줘", "운송장 번호 뭐야?"),
+    "approval_number": ("승인번호 알려줘", "카드 승인번호 뭐였어?"),
+    "member_number": ("회원번호 뭐야?", "멤버십 번호 알려줘"),
+    "company_number": ("고객센터 번호 알아?", "매장 전화번호 뭐였지?"),
+    "corporate_number": ("법인번호 알려줘", "법인등록번호 보내줄래?"),
+}
+CHAT_ANSWERS = ("{v}", "{v} 이거", "{v}임", "여기 {v}", "{v} ㅇㅇ", "{v}!", "{v} 야")
+# Speakers of a recorded call and how a transcript stamps their turns (time from the call's
+# start).
+CALL_SPEAKERS = (("상담원", "고객"), ("상담사", "고객님"), ("Agent", "Caller"), ("직원", "민원인"),
+                 ("화자1", "화자2"), ("CSR", "CUST"))
+CALL_STYLES = ("[{t}] {who}: ", "{who} ({t}): ", "{t} {who}: ", "[{who} {t}] ", "{who} [{t}] ",
+               "{t}\t{who}\t")
+# Semicolon-delimited exports (the list separator where the comma is the decimal mark).
+SEMICOLON_PRICE = ("{a}.{b:03d},00", "{a}{b:03d},00", "{a}.{b:03d}", "{a}{b:03d}")
+SEMICOLON_DATE = ("{d:02d}.{m:02d}.{y}", "{y}-{m:02d}-{d:02d}", "{d:02d}/{m:02d}/{y}")
+# How a database dump writes its inserts: after a CREATE TABLE, without a column list.
+SQL_STYLES = ("columns", "one_line", "dump")
+SQL_TYPES = ("varchar(20)", "varchar(50) DEFAULT NULL", "character varying(30)", "VARCHAR2(40)",
+             "text", "char(13)", "nvarchar(64) NULL")
+
 # Rows of a report or sheet named by their first cell, values in the columns to the right.
 ROW_SUBJECTS = ("본인", "배우자", "보호자", "자녀", "신청인", "대리인", "피보험자", "수익자", "계약자",
                 "Applicant", "Spouse", "Guardian")
@@ -234,16 +280,20 @@ ROW_CORNER = ("구분", "항목", "", "Field", "내용", "정보")
 
 GENRES = ("fixed_width", "xml", "sql", "json_api", "table_csv", "table_tsv", "table_pipe",
           "table_markdown", "form_dump", "dialogue", "html_table", "two_row_table", "pair_line",
-          "mail", "yaml", "nested", "key_path", "html_spans", "row_labels")
+          "mail", "yaml", "nested", "key_path", "html_spans", "row_labels", "table_semicolon",
+          "chat_export", "call_transcript")
 GENRE_WEIGHTS = {g: 1.0 for g in GENRES} | {"dialogue": 2.0, "form_dump": 1.5, "html_table": 1.5,
                                              "mail": 0.7, "yaml": 0.8, "nested": 1.5,
-                                             "key_path": 1.2, "html_spans": 0.8, "row_labels": 1.0}
+                                             "key_path": 1.2, "html_spans": 0.8, "row_labels": 1.0,
+                                             "table_semicolon": 1.0, "chat_export": 1.5,
+                                             "call_transcript": 1.2}
 SITUATIONS = ("fixed_width_header", "xml_element", "xml_attribute", "xml_field_name", "sql_column",
               "json_key", "json_array_key", "column_header", "form_next_line", "question_previous",
               "question_later", "question_two_later", "html_header", "html_row_header",
               "two_row_header", "same_line_pairs", "mail_header", "signature_label", "yaml_key",
               "parent_key", "key_path", "query_string", "form_data", "html_span_header",
-              "row_label")
+              "row_label", "sql_table_column", "chat_previous", "chat_later", "call_previous",
+              "call_later")
 # Ways of writing a system stores (no spaces inside; nothing needing quotes).
 STORED = labelled.COMPACT_WRITINGS
 # Ways of writing a person says or types on a line of their own.
@@ -433,25 +483,52 @@ class _Builder:
     # ------------------------------------------------------------------ SQL
 
     def sql(self) -> Document:
+        """An INSERT with its column list (rows one a line, or all on the VALUES line), or a
+        database dump: a CREATE TABLE, then inserts without a column list."""
         r = self.r
         w = _Writer("sql", self.part)
         cols = self.columns(True)
-        q = r.choice(("", "`", '"'))
+        style = r.choice(SQL_STYLES)
+        q = r.choice(("", "`", '"')) if style != "dump" else r.choice(("`", ""))
         table = self.pick("sqltable", SQL_TABLES)
-        w.add(f"INSERT INTO {table} ({', '.join(q + c[2] + q for c in cols)}) VALUES")
+        situation = "sql_table_column" if style == "dump" else "sql_column"
+        if style == "dump":
+            w.add(f"DROP TABLE IF EXISTS {q}{table}{q};\n" if r.random() < 0.5 else "")
+            w.add(f"CREATE TABLE {q}{table}{q} (\n  {q}id{q} int NOT NULL AUTO_INCREMENT,\n")
+            for c in cols:
+                kind = "decimal(12,2)" if c[1] == "price" else r.choice(SQL_TYPES)
+                comment = f" COMMENT '{c[2]}, 필수'" if r.random() < 0.2 else ""
+                w.add(f"  {q}{c[2]}{q} {kind}{comment},\n")
+            w.add(f"  PRIMARY KEY ({q}id{q})\n) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;\n\n")
+            w.add(f"LOCK TABLES {q}{table}{q} WRITE;\n" if r.random() < 0.5 else "")
+            w.add(f"INSERT INTO {q}{table}{q} VALUES ")
+            sep, gap = ("", ",") if r.random() < 0.7 else (" ", ", ")
+        else:
+            w.add(f"INSERT INTO {table} ({', '.join(q + c[2] + q for c in cols)}) VALUES")
+            sep, gap = " ", ", "
         n = r.randrange(1, 5)
         for k in range(n):
-            w.add("\n  (" if n > 1 or r.random() < 0.5 else " (")
+            if style == "columns":
+                w.add("\n  (" if n > 1 or r.random() < 0.5 else " (")
+            else:
+                w.add(("(" if style == "dump" else " (") if k == 0 else gap.strip() + sep + "(")
+            if style == "dump":
+                w.add(f"{k + 1},")
             for i, col in enumerate(cols):
                 if i:
-                    w.add(", ")
+                    w.add(gap)
                 plain_number = col[0] == "negative" and col[1] == "price" and r.random() < 0.5
                 if plain_number:
                     w.negative("price", str(r.randrange(100, 99000) * 100), f"sql.{col[2]}")
                 else:
-                    self.cell(w, col, "sql_column", "sql", "'")
-            w.add(")" + ("," if k + 1 < n else ";"))
-        w.add("\n")
+                    self.cell(w, col, situation, "sql", "'")
+            w.add(")" + ("," if k + 1 < n and style == "columns" else ""))
+        if style == "columns" and r.random() < 0.3:
+            named = [c[2] for c in cols if c[0] != "name"][:2]
+            w.add("\nON DUPLICATE KEY UPDATE " + ", ".join(f"{c} = VALUES({c})" for c in named))
+        w.add(";\n")
+        if style == "dump" and r.random() < 0.5:
+            w.add("UNLOCK TABLES;\n")
         return w.document()
 
     # ------------------------------------------------------------------ JSON API responses
@@ -500,10 +577,12 @@ class _Builder:
         w = _Writer(genre, self.part)
         fmt = genre.split("_")[1]
         cols = self.columns(r.random() < 0.3)
-        sep = {"csv": ",", "tsv": "\t", "pipe": "|", "markdown": " | "}[fmt]
-        quote_headers = fmt == "csv" and r.random() < 0.5
+        sep = {"csv": ",", "tsv": "\t", "pipe": "|", "markdown": " | ", "semicolon": ";"}[fmt]
+        quote_headers = fmt in ("csv", "semicolon") and r.random() < 0.5
         names = [f'"{c[2]}"' if quote_headers else c[2] for c in cols]
-        if r.random() < 0.4:
+        if fmt == "semicolon" and r.random() < 0.4:
+            w.add("sep=;\n")  # Excel reads the delimiter from such a first line
+        elif r.random() < 0.4:
             w.add(f"# {self.pick('title', TITLES)}\n")
         if fmt == "markdown":
             # The rule under the header may set each column's alignment (|:---|---:|:-:|).
@@ -526,9 +605,136 @@ class _Builder:
                     w.add(sep)
                 if col[0] != "name" and r.random() < 0.12:
                     continue  # an empty cell
-                quote = '"' if fmt == "csv" and (quote_headers or col[1] == "price" or r.random() < 0.2) else ""
+                quoted = quote_headers or col[1] == "price" or r.random() < 0.2
+                quote = '"' if fmt in ("csv", "semicolon") and quoted else ""
+                if fmt == "semicolon" and col[0] == "negative" and col[1] in ("price", "event_date"):
+                    w.add(quote)
+                    w.negative(col[1], self.semicolon_negative(col[1]), f"table.semicolon.{col[2]}")
+                    w.add(quote)
+                    continue
                 self.cell(w, col, "column_header", f"table.{fmt}", quote)
             w.add(" |\n" if fmt == "markdown" else "\n")
+        return w.document()
+
+    def semicolon_negative(self, category: str) -> str:
+        """An amount or a date as a spreadsheet of a comma-decimal locale exports it."""
+        r = self.r
+        if category == "price":
+            return r.choice(SEMICOLON_PRICE).format(a=r.randrange(1, 999), b=r.randrange(1000))
+        y, m, d = self.v.date(2015, 2026)
+        return r.choice(SEMICOLON_DATE).format(y=y, m=m, d=d)
+
+    # ------------------------------------------------------------------ messenger exports
+
+    def chat_export(self) -> Document:
+        """A messenger conversation saved as text: who wrote and when before every message, a
+        question answered in a later message of the other person."""
+        r = self.r
+        w = _Writer("chat_export", self.part)
+        style = self.pick("chatstyle", CHAT_STYLES)
+        me, friend = self.name(), self.name()
+        y, m, d = self.v.date(2020, 2026)
+        clock = [r.randrange(8, 22), r.randrange(60)]
+        weekday = "월화수목금토일"[corpus.random_date(r, 2020, 2026)[2] % 7]
+
+        def day_line() -> str:
+            if style == "pc":
+                return f"--------------- {y}년 {m}월 {d}일 {weekday}요일 ---------------\n"
+            if style == "line":
+                return f"{y}.{m:02d}.{d:02d} {weekday}요일\n"
+            if style == "dotted":
+                return f"{y}년 {m}월 {d}일 {weekday}요일\n"
+            return f"{y}년 {m}월 {d}일 {weekday}요일\n"
+
+        def said(who: str) -> str:
+            clock[1] += r.randrange(0, 4)
+            h, mi = (clock[0] + clock[1] // 60) % 24, clock[1] % 60
+            half = "오전" if h < 12 else "오후"
+            h12 = h % 12 or 12
+            if style == "pc":
+                return f"[{who}] [{half} {h12}:{mi:02d}] "
+            if style == "android":
+                return f"{y}년 {m}월 {d}일 {half} {h12}:{mi:02d}, {who} : "
+            if style == "ios":
+                return f"{y}. {m}. {d}. {half} {h12}:{mi:02d}, {who} : "
+            if style == "line":
+                return f"{half}{h12}:{mi:02d} {who} "
+            return f"[{d:02d}.{m:02d}.{y % 100:02d} {h:02d}:{mi:02d}] {who}: "
+        if style in ("pc", "android"):
+            w.add(f"{friend} 님과 카카오톡 대화\n저장한 날짜 : {y}-{m:02d}-{d:02d} "
+                  f"{r.randrange(10, 24)}:{r.randrange(60):02d}:{r.randrange(60):02d}\n\n")
+        if style != "ios" or r.random() < 0.5:
+            w.add(day_line())
+        asker, answerer = (me, friend) if r.random() < 0.5 else (friend, me)
+        for _ in range(r.randrange(2, 6)):
+            if r.random() < 0.3:
+                w.add(said(r.choice((asker, answerer))) + r.choice(FILLERS) + "\n")
+            negative = r.random() < 0.3
+            if negative:
+                what = self.weighted(NEG_WEIGHTS)
+                q = self.pick(f"chatnegq.{what}", NEG_CHAT_QUESTIONS[what])
+            else:
+                what = r.choice(KINDS)
+                q = self.pick(f"chatq.{what}", CHAT_QUESTIONS[what])
+            w.add(said(asker) + q + "\n")
+            later = r.random() < 0.3
+            if later:
+                w.add(said(answerer) + r.choice(CHAT_REPLIES) + "\n")
+            head, tail = self.pick("chatanswer", CHAT_ANSWERS).split("{v}")
+            w.add(said(answerer) + head)
+            if negative:
+                w.negative(what, self.spoken_negative(what), f"chat.{q}")
+            else:
+                w.value(self.value(what, SPOKEN), "chat_later" if later else "chat_previous", q,
+                        f"chat.{style}")
+            w.add(tail + "\n")
+            if r.random() < 0.3:
+                w.add(said(asker) + r.choice(("고마워", "ㅇㅋ", "땡큐", "알겠어")) + "\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ call transcripts
+
+    def call_transcript(self) -> Document:
+        """A recorded call turned into text: each turn stamped with the time since the call
+        began and its speaker; the caller answers the agent's question a turn or two later."""
+        r = self.r
+        w = _Writer("call_transcript", self.part)
+        agent, caller = self.pick("callspeakers", CALL_SPEAKERS)
+        style = self.pick("callstyle", CALL_STYLES)
+        seconds = [r.randrange(0, 20)]
+        hours = r.random() < 0.5
+
+        def turn(who: str) -> str:
+            seconds[0] += r.randrange(2, 15)
+            t = seconds[0]
+            stamp = f"{t // 3600:02d}:{t // 60 % 60:02d}:{t % 60:02d}" if hours else f"{t // 60:02d}:{t % 60:02d}"
+            return style.format(t=stamp, who=who)
+        if r.random() < 0.5:
+            w.add(f"통화일시: {self.v.date(2022, 2026)[0]}-0{r.randrange(1, 10)}-1{r.randrange(10)} "
+                  f"{r.randrange(9, 18)}:{r.randrange(10, 60)}\n\n")
+        w.add(turn(agent) + r.choice(("네 고객센터입니다.", "Thank you for calling.", "네 상담원 김민지입니다.")) + "\n")
+        for _ in range(r.randrange(2, 5)):
+            if r.random() < 0.3:
+                w.add(turn(r.choice((agent, caller))) + r.choice(FILLERS) + "\n")
+            negative = r.random() < 0.3
+            if negative:
+                what = self.weighted(NEG_WEIGHTS)
+                q = self.pick(f"negq.{what}", NEG_QUESTIONS[what])
+            else:
+                what = r.choice([k for k in KINDS if k in QUESTIONS])
+                q = self.pick(f"q.{what}", QUESTIONS[what])
+            w.add(turn(agent) + q + "\n")
+            later = r.random() < 0.3
+            if later:
+                w.add(turn(caller) + r.choice(STALLS) + "\n")
+            head, tail = self.pick("answer", ANSWERS).split("{v}")
+            w.add(turn(caller) + head)
+            if negative:
+                w.negative(what, self.spoken_negative(what), f"question.{q}")
+            else:
+                w.value(self.value(what, SPOKEN), "call_later" if later else "call_previous", q,
+                        "call")
+            w.add(tail + "\n")
         return w.document()
 
     # ------------------------------------------------------------------ form dumps

@@ -1,7 +1,8 @@
 """The structure family of the thorough mode: labels that stand lines away from the value.
 
 Each group is one structure people or systems write (reports, XML, SQL, JSON, delimited tables,
-HTML tables, headers over two lines, form dumps, dialogues); every case compares the whole outcome under Config.thorough() (kind,
+HTML tables, headers over two lines, form dumps, dialogues, semicolon exports, messenger exports
+and call transcripts, database dumps); every case compares the whole outcome under Config.thorough() (kind,
 text as written, rule, extensions named in the evidence) and under Config(), which must not
 read structure at all. Look-alikes under their own headers stand in the same structures.
 """
@@ -76,7 +77,7 @@ MARKUP = [
       ("phone", "01098765432", "phone.mobile_11", [])]),
     # A statement ends at ';': the next one has its own columns.
     ("INSERT INTO a (acct_no) VALUES ('1002345678901');\nINSERT INTO b (order_no) VALUES ('1002345678902');",
-     [("bank_account", "1002345678901", "account.length", ["context.log_key"])],
+     [("bank_account", "1002345678901", "account.length", ["context.sql_column"])],
      []),
     ("INSERT INTO a (name, acct_no) VALUES\n('김', '1002345678901'),\n('이', '1002345678903');",
      [("bank_account", "1002345678901", "account.length", ["context.sql_column"]),
@@ -380,9 +381,110 @@ ROW_LABELS = [
      []),
 ]
 
+# Exports of a locale whose decimal mark is the comma: cells parted by semicolons, amounts and
+# dates written the local way under their own headers. Semicolons followed by spaces are prose.
+SEMICOLON_EXPORTS = [
+    ("sep=;\n이름;연락처;생년월일;환불계좌;결제금액;주문일\n"
+     "홍길동;010-2345-6789;1990-01-13;110234567890;\"12.345,00\";01.05.2024\n"
+     "김영희;01087654321;19851102;35601234567;1.200,50;02.05.2024\n",
+     [("phone", "010-2345-6789", "phone.mobile_11", CH), ("birth_date", "1990-01-13", "birth.yyyymmdd", CH),
+      ("bank_account", "110234567890", "account.length", CH), ("phone", "01087654321", "phone.mobile_11", CH),
+      ("birth_date", "19851102", "birth.yyyymmdd", CH), ("bank_account", "35601234567", "account.length", CH)],
+     [("phone", "010-2345-6789", "phone.mobile_11", []), ("phone", "01087654321", "phone.mobile_11", [])]),
+    ('"고객명";"여권번호";"주문번호";"사업자번호"\n"홍길동";"M12345678";"2023120112345678";"1234567891"\n',
+     [("passport", "M12345678", "passport.shape", CH),
+      ("business_registration", "1234567891", "business.10", CH)],
+     [("credit_card", "2023120112345678", "card.luhn", []),
+      ("business_registration", "1234567891", "business.10", [])]),
+    ("연락처는 바뀌었어요; 예전 번호 01012345678 말고요; 새 번호는 문자로 드릴게요\n",
+     [("phone", "01012345678", "phone.mobile_11", ["context.letter_distance", "context.compound_label"])],
+     [("phone", "01012345678", "phone.mobile_11", [])]),
+]
+
+# Conversations saved by a messenger or transcribed from a call: who and when before every
+# message, the answer a message or two after the question or request (보내줘 asks as ? does, and
+# a look-alike asked for so is not reported). The stamps themselves are no values.
+MESSAGES = [
+    ("[김철수] [오후 3:12] 환불받을 계좌번호 알려줘\n[홍길동] [오후 3:13] 110234567890\n"
+     "[김철수] [오후 3:15] 주문번호는?\n[홍길동] [오후 3:15] 20240501123456\n",
+     [("bank_account", "110234567890", "account.length", ["context.question_line"])],
+     []),
+    ("2024년 5월 1일 오후 3:13, 김철수 : 생년월일 알려줘\n2024년 5월 1일 오후 3:14, 홍길동 : 900113\n"
+     "2024년 5월 1일 오후 3:15, 김철수 : 송장번호 보내줘\n2024년 5월 1일 오후 3:15, 홍길동 : 612345678901\n",
+     [("birth_date", "900113", "birth.yymmdd", ["context.question_line"])],
+     []),
+    ("2024. 5. 1. 오후 3:12, 김철수 : 여권번호 보내줘\n2024. 5. 1. 오후 3:13, 홍길동 : 잠깐만\n"
+     "2024. 5. 1. 오후 3:14, 홍길동 : M12345678\n",
+     [("passport", "M12345678", "passport.shape", ["context.earlier_question"])],
+     []),
+    # Look-alikes asked for by a request: a serial number that passes Luhn, a corporation's number.
+    ("[김철수] [오후 12:11] 시리얼 번호 보내줘\n[홍길동] [오후 12:14] 8207-8975-2117-0723\n"
+     "[김철수] [오후 12:15] 법인번호 알려줘\n[홍길동] [오후 12:15] 280111-8620154\n",
+     [],
+     [("credit_card", "8207-8975-2117-0723", "card.luhn", [])]),
+    # Turns as rows of tabs with no header over them.
+    ("00:00:51\tAgent\t운전면허번호가 어떻게 되세요?\n00:01:02\tCaller\t11-88-030216-46 이에요\n"
+     "00:01:12\tAgent\t주문번호 알려주시겠어요?\n00:01:22\tCaller\t2023050113127942\n",
+     [("driver_license", "11-88-030216-46", "license.12", ["context.question_line"])],
+     [("credit_card", "2023050113127942", "card.luhn", [])]),
+    ("상담원 (00:00:15): 환불받으실 계좌번호 말씀해 주시겠어요?\n고객 (00:00:22): 110-234-567890\n"
+     "상담원 (00:00:30): 승인번호도 불러주세요.\n고객 (00:00:36): 30012345\n",
+     [("bank_account", "110-234-567890", "account.length", ["context.question_line"])],
+     []),
+]
+
+SQL = ["context.sql_column"]
+# Inserts of a database dump (no column list: the CREATE TABLE before names the columns) and
+# rows inserted on one line; a column list on the value's line names each value by its column.
+DUMPS = [
+    ("CREATE TABLE `member` (\n  `id` int NOT NULL AUTO_INCREMENT,\n  `amount` decimal(12,2) DEFAULT NULL,\n"
+     "  `memo` varchar(50) COMMENT '비고, 메모',\n  `hp_no` varchar(20) DEFAULT NULL,\n"
+     "  `birth_ymd` char(8) DEFAULT NULL,\n  `order_no` varchar(20) DEFAULT NULL,\n  PRIMARY KEY (`id`)\n"
+     ") ENGINE=InnoDB;\nINSERT INTO `member` VALUES (1,12000.00,'a, b','01012345678','19900113',"
+     "'2023120112345678'),(2,500.00,'c','01098765432','19851102','2023120112345679');\n",
+     [("phone", "01012345678", "phone.mobile_11", SQL), ("birth_date", "19900113", "birth.yyyymmdd", SQL),
+      ("phone", "01098765432", "phone.mobile_11", SQL), ("birth_date", "19851102", "birth.yyyymmdd", SQL)],
+     [("phone", "01012345678", "phone.mobile_11", []), ("credit_card", "2023120112345678", "card.luhn", []),
+      ("phone", "01098765432", "phone.mobile_11", [])]),
+    # Another table's definition names none of this insert's columns.
+    ("CREATE TABLE `orders` (\n  `id` int,\n  `birth_ymd` char(8)\n);\nINSERT INTO `member` VALUES (1,'19900113');\n",
+     [],
+     []),
+    ("INSERT INTO t (id, hp_no, birth_ymd, order_no) VALUES (1, '01012345678', '19900113', "
+     "'2023120112345678'), (2, '01098765432', '19851102', '2023120112345679');\n",
+     [("phone", "01012345678", "phone.mobile_11", SQL), ("birth_date", "19900113", "birth.yyyymmdd", SQL),
+      ("phone", "01098765432", "phone.mobile_11", SQL), ("birth_date", "19851102", "birth.yyyymmdd", SQL)],
+     [("phone", "01012345678", "phone.mobile_11", []), ("credit_card", "2023120112345678", "card.luhn", []),
+      ("phone", "01098765432", "phone.mobile_11", [])]),
+]
+
+# A phone key whose first word names a company, a shop or a branch is theirs, as under a block
+# of that name: a person's mobile key beside it is still read. Standard terms' column names
+# (ACNT_NO, BRTHDY, IHIDNUM) label their values.
+FLAT_KEYS = [
+    ("store_tel=02-555-6666\nsupport_phone: 1588-1234\ncompany_phone = 02-1234-5678\nbranch.tel: 051-222-3333\n"
+     "owner_mobile: 010-1234-5678\nshopPhone: 031-987-6543\n",
+     [("phone", "010-1234-5678", "phone.mobile_11", ["context.extra_label"])],
+     [("phone", "02-555-6666", "phone.seoul", []), ("phone", "1588-1234", "phone.representative", []),
+      ("phone", "02-1234-5678", "phone.seoul", []), ("phone", "051-222-3333", "phone.landline", []),
+      ("phone", "010-1234-5678", "phone.mobile_11", []), ("phone", "031-987-6543", "phone.landline", [])]),
+    ("user_name,storeTel,managerHp\n홍길동,02-555-6666,010-2345-6789\n",
+     [("phone", "010-2345-6789", "phone.mobile_11", ["context.column_header", "context.key_words"])],
+     [("phone", "02-555-6666", "phone.seoul", []), ("phone", "010-2345-6789", "phone.mobile_11", [])]),
+    ("성명\t지점 연락처\tA/S 센터\t휴대폰\n홍길동\t02-555-6666\t02-777-8888\t010-2345-6789\n",
+     [("phone", "010-2345-6789", "phone.mobile_11", CH)],
+     [("phone", "02-555-6666", "phone.seoul", []), ("phone", "02-777-8888", "phone.seoul", []),
+      ("phone", "010-2345-6789", "phone.mobile_11", [])]),
+    ('{"cust_nm":"홍길동","acnt":"110234567890","brthdy":"19900113","ihidnum":"9001011234568"}\n',
+     [("bank_account", "110234567890", "account.length", ["context.log_key"]),
+      ("birth_date", "19900113", "birth.yyyymmdd", ["context.log_key"]),
+      ("resident", "9001011234568", "resident.korean_13", ["context.log_key"])],
+     [("resident", "9001011234568", "resident.korean_13", [])]),
+]
+
 
 CASES = (REPORTS + MARKUP + TABLES + HTML + TWO_LINE_HEADERS + OWN_FIELD + COMPANY + LINES + ENCLOSING +
-         OWNED_BLOCKS + MERGED_CELLS + ROW_LABELS)
+         OWNED_BLOCKS + MERGED_CELLS + ROW_LABELS + SEMICOLON_EXPORTS + MESSAGES + DUMPS + FLAT_KEYS)
 
 
 @pytest.mark.parametrize("text,thorough,default", CASES)
@@ -447,6 +549,20 @@ HOSTILE = [
     "구분" + "\tx" * 1_000 + "\n연락처" + "\t01012345678" * 1_000,
     # A header over two lines of a table with a thousand columns.
     "a" + ",b" * 1_000 + "\n" + ",c" * 1_000 + "\n" + "1," * 999 + "01012345678",
+    # Semicolon rows by the thousand, quotes never closed, a line of nothing but semicolons.
+    "연락처;생년월일\n" + "01012345678;19900101\n" * 5_000,
+    '"' + ";" * 30_000 + "\n01012345678;" + '"x' * 1_000,
+    # Stamps that never end, stamps of nothing but brackets and clocks, a name that never closes.
+    "[오후 3:12] " * 10_000 + "\n01012345678",
+    ("2024년 5월 1일 오후 3:12, " + "김" * 20_000 + "\n") * 2 + "01012345678",
+    "\n".join(["0:00:00:00:00:00"] * 10_000) + " 01012345678",
+    "상담원 (" + "00:" * 10_000 + "\n01012345678",
+    # A CREATE TABLE never closed, definitions nested deep, thousands of tables, a name that
+    # runs to the insert.
+    "CREATE TABLE `t` (" + "(" * 20_000 + "\nINSERT INTO `t` VALUES ('01012345678');",
+    "CREATE TABLE t (\n" + "  a int,\n" * 10_000 + "INSERT INTO t VALUES ('01012345678');",
+    "CREATE TABLE t (a int);\n" * 5_000 + "INSERT INTO t VALUES " + "(1,'01012345678')," * 2_000,
+    "CREATE TABLE " + "x" * 70_000 + " VALUES ('01012345678')",
 ]
 
 
@@ -471,6 +587,11 @@ FRAGMENTS = [
     '{"corp": {', '"number": "', "user.phone=", "customer[contact][tel]=", "&", "=", "__",
     'Content-Disposition: form-data; name="phone"\n\n', "연락처\t", "구분\t본인\t배우자\n",
     "\r\n", " \r\n",
+    "sep=;\n", "이름;연락처;생년월일\n", '"12.345,00"', "01.05.2024", "[홍길동] [오후 3:12] ",
+    "2024년 5월 1일 오후 3:12, 김철수 : ", "2024. 5. 1. 오후 3:13, ", "00:01:02\tCaller\t",
+    "상담원 (00:00:15): ", "계좌번호 알려줘\n", "CREATE TABLE `t` (\n", "  `hp_no` varchar(20),\n",
+    "  PRIMARY KEY (`id`)\n);\n", "INSERT INTO `t` VALUES ", "),(", "decimal(12,2)",
+    "store_tel=", "shopPhone: ", "branch.tel: ", "managerHp,", "acnt_no=",
 ]
 texts = st.lists(st.one_of(st.sampled_from(FRAGMENTS), st.text(max_size=4)), max_size=24).map("".join)
 SETTINGS = settings(max_examples=150, deadline=None, suppress_health_check=[HealthCheck.too_slow])

@@ -95,7 +95,7 @@ STRUCTURE = [
     ("| 성명 | 생년월일 |\n|---|---|\n| 김민수 | 1988-02-14 |",
      [("birth_date", "1988-02-14", "birth.yyyymmdd", ["context.column_header"])]),
     ("환불받으실 계좌 말씀해주세요.\n고객: 1000-9512-7563",
-     [("bank_account", "1000-9512-7563", "account.length", ["context.previous_line"])]),
+     [("bank_account", "1000-9512-7563", "account.length", ["context.question_line"])]),
     ("880726생", [("birth_date", "880726", "birth.yymmdd", ["context.trailing_label"])]),
     ("1990. 01. 01 (생년월일)", [("birth_date", "1990. 01. 01", "birth.yyyymmdd", ["context.trailing_label"])]),
 ]

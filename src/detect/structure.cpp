@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane::structure {
@@ -53,13 +54,18 @@ bool is_rule(std::string_view line) {
   return strokes >= 3;
 }
 
-// Whether the line holds a number of three digits or more: a row, not a header.
+// Whether the line holds a number of three digits or more, or a time of day (00:01:12, 9:30):
+// a row, not a header.
 bool has_number(std::string_view line) {
   std::size_t run = 0;
   for (char c : line) {
     run = is_digit(c) ? run + 1 : 0;
     if (run >= 3) return true;
   }
+  for (std::size_t k = line.find(':'); k != npos; k = line.find(':', k + 1))
+    if (k > 0 && is_digit(line[k - 1]) && k + 2 < line.size() && is_digit(line[k + 1]) &&
+        is_digit(line[k + 2]))
+      return true;
   return false;
 }
 
@@ -78,11 +84,31 @@ bool comma_space_outside_quotes(std::string_view line) {
   return false;
 }
 
-// The delimiter of a table row: tab, pipe, or a comma never followed by a space outside quotes
-// (and not only one ending the line, as in "key": "value",).
+// Semicolons of an export written for a locale whose decimal mark is the comma (Excel writes
+// 홍길동;010-...;"1.234,50"): outside double quotes, none followed by a space (a; b is prose or
+// code), not only one ending the line, and more than the commas outside quotes.
+bool semicolon_row(std::string_view line) {
+  std::size_t semicolons = 0, commas = 0;
+  bool quoted = false;
+  const std::size_t last = line.find_last_not_of(" \r");
+  for (std::size_t k = 0; k < line.size(); ++k) {
+    if (line[k] == '"') quoted = !quoted;
+    else if (quoted) continue;
+    else if (line[k] == ',') ++commas;
+    else if (line[k] == ';' && k != last) {
+      if (k + 1 < line.size() && line[k + 1] == ' ') return false;
+      ++semicolons;
+    }
+  }
+  return semicolons > 0 && semicolons > commas;
+}
+
+// The delimiter of a table row: tab, pipe, semicolon (semicolon_row), or a comma never followed
+// by a space outside quotes (and not only one ending the line, as in "key": "value",).
 char row_delimiter(std::string_view line) {
   if (line.find('\t') != npos) return '\t';
   if (line.find('|') != npos) return '|';
+  if (line.find(';') != npos && semicolon_row(line)) return ';';
   const std::size_t comma = line.find(',');
   if (comma != npos && comma != line.find_last_not_of(" \r") &&
       (line.find(", ") == npos || !comma_space_outside_quotes(line)))
@@ -207,23 +233,87 @@ std::pair<std::size_t, std::size_t> xml_start_tag(std::string_view s, std::size_
   return {open + 1, close};
 }
 
-// The line after the time stamp a chat export puts first ([2024-05-01 14:22], 2024.05.01 14:22:03,
-// (오후 3:12)): its digits are no number of the line.
+// Syllables of a date and time written out in a messenger's export (2024년 5월 1일 수요일 오후
+// 3:12): a line's head of these, digits and separators is its stamp.
+constexpr std::string_view kStampSyllables[] = {"년", "월", "일", "오", "전", "후",
+                                                "요", "화", "수", "목", "금", "토"};
+
+// Whether [from, to) of the line is the date part of a stamp: digits, separators, the syllables
+// above, AM/PM.
+bool stamp_head(std::string_view line, std::size_t from, std::size_t to) {
+  for (std::size_t k = from; k < to;) {
+    const char c = line[k];
+    if (is_digit(c) || c == ' ' || c == '-' || c == '.' || c == '/' || c == ',' || c == 'T') {
+      ++k;
+      continue;
+    }
+    if (k + 2 <= to &&
+        (unicode::word_at_any_case(line, k, "am") || unicode::word_at_any_case(line, k, "pm"))) {
+      k += 2;
+      continue;
+    }
+    const auto syllable = std::find_if(
+        std::begin(kStampSyllables), std::end(kStampSyllables),
+        [&](std::string_view w) { return line.substr(k, std::min(w.size(), to - k)) == w; });
+    if (syllable == std::end(kStampSyllables)) return false;
+    k += syllable->size();
+  }
+  return true;
+}
+
+// The line after what a chat export or a call transcript puts before each message: a time
+// stamp ([2024-05-01 14:22], 2024.05.01 14:22:03, (오후 3:12)), a name in brackets before it
+// ([홍길동] [오후 3:12]), the speaker after it (2024년 5월 1일 오후 3:12, 홍길동 : ...) or before
+// it (상담원 (00:01:15): ...). Its digits are no number of the line.
 std::string_view after_stamp(std::string_view line) {
-  constexpr std::size_t kStampReach = 40;
+  constexpr std::size_t kStampReach = 40, kSpeakerReach = 40;
   std::size_t k = line.find_first_not_of(" \t");
   if (k == npos) return line;
-  if (line[k] == '[' || line[k] == '(') {
+  // Bracketed groups first: a name, a time, or both.
+  bool bracketed = false;
+  for (int group = 0; group < 2 && k < line.size() && (line[k] == '[' || line[k] == '('); ++group) {
     const std::size_t close = line.find(line[k] == '[' ? ']' : ')', k);
-    if (close != npos && close - k <= kStampReach) return line.substr(close + 1);
-    return line;
+    if (close == npos || close - k > kStampReach) break;
+    k = line.find_first_not_of(" \t", close + 1);
+    bracketed = true;
+    if (k == npos) return line.substr(line.size());
   }
-  const std::size_t e = line.find_first_not_of("0123456789-:./ T", k);
-  const std::string_view stamp = line.substr(k, e == npos ? 0 : e - k);
-  if (stamp.size() >= 8 && stamp.size() <= kStampReach && stamp.find(':') != npos &&
-      digit_count(stamp) >= 6)
+  // A clock (H:MM) near the start, after a date or a speaker's name.
+  const std::string_view head = line.substr(0, std::min(line.size(), k + kStampReach));
+  std::size_t clock = npos;
+  for (std::size_t c = head.find(':', k + 1); c != npos && c + 2 < head.size();
+       c = head.find(':', c + 1))
+    if (is_digit(line[c - 1]) && is_digit(line[c + 1]) && is_digit(line[c + 2])) {
+      clock = c;
+      break;
+    }
+  if (clock == npos) return bracketed ? line.substr(k) : line;
+  std::size_t head_end = clock - 1;
+  if (head_end > k && is_digit(line[head_end - 1])) --head_end;
+  std::size_t e = clock + 3;
+  while (e + 2 < line.size() && (line[e] == ':' || line[e] == '.') && is_digit(line[e + 1]) &&
+         is_digit(line[e + 2])) {
+    e += 3;
+    while (e < line.size() && is_digit(line[e])) ++e;  // fractions of a second
+  }
+  const bool closed = e < line.size() && (line[e] == ']' || line[e] == ')');
+  if (stamp_head(line, k, head_end)) {
+    if (closed) ++e;
+    // The speaker after the stamp: ", 홍길동 : " as a phone's export writes it.
+    if (e + 1 < line.size() && line[e] == ',' && line[e + 1] == ' ') {
+      const std::size_t colon = line.find(" : ", e);
+      if (colon != npos && colon - e <= kSpeakerReach) return line.substr(colon + 3);
+    }
     return line.substr(e);
-  return line;
+  }
+  // A speaker's name before the time in brackets: 상담원 (00:01:15): ...
+  if (closed && head_end > k && (line[head_end - 1] == '(' || line[head_end - 1] == '[') &&
+      head_end - k <= kSpeakerReach && digit_count(line.substr(k, head_end - k)) == 0) {
+    ++e;
+    if (e < line.size() && line[e] == ':') ++e;
+    return line.substr(e);
+  }
+  return bracketed ? line.substr(k) : line;
 }
 
 // A label on a line of its own (■ 계좌번호, [주문번호], Date of Birth:), not a sentence: three
@@ -258,8 +348,9 @@ bool question(std::string_view line) {
 
 // How a request ends (계좌 불러주세요., 확인 부탁드려요): it asks for what it names, as a question
 // does.
-constexpr std::string_view kRequestEndings[] = {
-    "주세요", "주십시오", "부탁드립니다", "부탁드려요", "부탁해요", "알려줘", "불러줘", "please"};
+constexpr std::string_view kRequestEndings[] = {"주세요",     "주십시오", "부탁드립니다",
+                                                "부탁드려요", "부탁해요", "알려줘",
+                                                "불러줘",     "보내줘",   "please"};
 
 bool request(std::string_view line) {
   const std::size_t last = line.find_last_not_of(" \t\r.!~");
@@ -269,16 +360,10 @@ bool request(std::string_view line) {
                      [&](std::string_view e) { return end.ends_with(e); });
 }
 
-bool equals_word(std::string_view s, std::size_t at, std::string_view word) {
-  if (at + word.size() > s.size()) return false;
-  for (std::size_t k = 0; k < word.size(); ++k)
-    if ((s[at + k] | 0x20) != word[k]) return false;
-  return true;
-}
-
 // Whether an HTML tag `name` (lower case) opens at byte `at`: <td>, <TD class="x">, </tr>.
 bool opens_tag(std::string_view s, std::size_t at, std::string_view name) {
-  if (s[at] != '<' || at + 1 + name.size() >= s.size() || !equals_word(s, at + 1, name))
+  if (s[at] != '<' || at + 1 + name.size() >= s.size() ||
+      !unicode::word_at_any_case(s, at + 1, name))
     return false;
   const char c = s[at + 1 + name.size()];
   return c == '>' || c == '/' || is_space(c);
@@ -338,7 +423,7 @@ std::uint32_t span_of(std::string_view s, std::size_t at, std::size_t limit,
       at, (gt ? static_cast<std::size_t>(static_cast<const char*>(gt) - s.data()) : limit) - at);
   if (tag.find("span") == npos && tag.find("SPAN") == npos) return 1;
   for (std::size_t k = 0; k + name.size() <= tag.size(); ++k) {
-    if (!equals_word(tag, k, name)) continue;
+    if (!unicode::word_at_any_case(tag, k, name)) continue;
     std::size_t p = k + name.size();
     while (p < tag.size() && (tag[p] == ' ' || tag[p] == '=' || tag[p] == '"' || tag[p] == '\''))
       ++p;
@@ -594,21 +679,41 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
     line_.start = ls;
     line_.end = le;
     line_.delimiter = row_delimiter(text.substr(ls, le - ls));
+    line_.body = npos;
     line_.before.clear();
-    if (!line_.delimiter) lines_before(text, ls, line_.before);
+    line_.before_read = false;
   }
+  // The date and time a chat export stamps the message with are not what the message answers
+  // (a stamp takes the first few dozen bytes of a line of prose, and holds a time: H:MM).
+  constexpr std::size_t kStampBytes = 96;
+  if (!line_.delimiter && start - ls < kStampBytes &&
+      std::memchr(text.data() + ls, ':', std::min(le - ls, kStampBytes))) {
+    if (line_.body == npos) {
+      const std::string_view line = text.substr(ls, le - ls);
+      line_.body = ls + line.size() - after_stamp(line).size();
+    }
+    if (start < line_.body) return;
+  }
+  auto before = [&] {
+    if (!std::exchange(line_.before_read, true)) lines_before(text, ls, line_.before);
+    out.insert(out.end(), line_.before.begin(), line_.before.end());
+  };
   // A row of a delimited table takes its labels from the header, not from the row above; so
-  // does a row of a report (whose amounts may hold commas).
+  // does a row of a report (whose amounts may hold commas). Rows under no header are turns of
+  // a transcript or messages of an export (00:01:12<TAB>고객<TAB>...): the lines before them
+  // are read as before prose.
   if (line_.delimiter) {
-    if (!column_header(text, ls, le, start, out)) fixed_width_header(text, ls, le, start, end, out);
+    const bool header = column_header(text, ls, le, start, out) ||
+                        fixed_width_header(text, ls, le, start, end, out);
     row_label(text, ls, start, line_.delimiter, out);
+    if (!header) before();
     return;
   }
   if (fixed_width_header(text, ls, le, start, end, out)) {
     row_label(text, ls, start, 0, out);
     return;
   }
-  out.insert(out.end(), line_.before.begin(), line_.before.end());
+  before();
 }
 
 // The line before (blank lines skipped), when it holds no number of its own: a label on its
@@ -637,10 +742,11 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
     });
     return;
   }
+  // A request (알려줘, 불러주세요) asks for what it names, as a question does.
   out.push_back({ps, pe, 1,
-                 label_line(line) ? rule::kLabelLine
-                 : question(line) ? rule::kQuestionLine
-                                  : rule::kPreviousLine,
+                 label_line(line)                      ? rule::kLabelLine
+                 : question(line) || request(previous) ? rule::kQuestionLine
+                                                       : rule::kPreviousLine,
                  false});
   // Up over short remarks (잠시만요, then 어디 적어놨는데..) to the question; past two remarks
   // only a question or a request is read.
@@ -931,6 +1037,96 @@ bool Reader::fixed_width_header(std::string_view text, std::size_t ls, std::size
   return true;  // a report row: the line above is another row, not a label
 }
 
+namespace {
+
+constexpr std::size_t kDefinitionReach = 65536;  // bytes walked back to a CREATE TABLE
+
+// [from, to) without the spaces and identifier quotes around it (`phone`, "phone", [phone]).
+std::pair<std::size_t, std::size_t> unquoted(std::string_view s, std::size_t from, std::size_t to) {
+  auto quote = [](char c) { return is_space(c) || c == '`' || c == '"' || c == '[' || c == ']'; };
+  while (from < to && quote(s[from])) ++from;
+  while (to > from && quote(s[to - 1])) --to;
+  return {from, to};
+}
+
+// Whether [a, b) and [c, d) of s name the same table, the schema dropped (public.member).
+bool same_name(std::string_view s, std::size_t a, std::size_t b, std::size_t c, std::size_t d) {
+  auto last = [&](std::size_t from, std::size_t to) {
+    const std::string_view n = s.substr(from, to - from);
+    const std::size_t dot = n.find_last_of('.');
+    return unquoted(n, dot == npos ? 0 : dot + 1, n.size());
+  };
+  const auto [x0, x1] = last(a, b);
+  const auto [y0, y1] = last(c, d);
+  const std::string_view x = s.substr(a, b - a).substr(x0, x1 - x0);
+  const std::string_view y = s.substr(c, d - c).substr(y0, y1 - y0);
+  return !x.empty() && x.size() == y.size() &&
+         std::equal(x.begin(), x.end(), y.begin(),
+                    [](char u, char v) { return (u | 0x20) == (v | 0x20); });
+}
+
+// Words that open a constraint, not a column, in a table's definition.
+constexpr std::string_view kConstraintWords[] = {"primary", "key",     "unique", "constraint",
+                                                 "index",   "foreign", "check",  "fulltext",
+                                                 "spatial", "exclude"};
+
+// The columns of the table named right before `name_end` (INSERT INTO `member` VALUES), from
+// the last CREATE TABLE of it before: its definitions' first words, constraints skipped.
+bool defined_columns(std::string_view s, std::size_t name_end,
+                     std::vector<std::pair<std::size_t, std::size_t>>& columns) {
+  std::size_t name = name_end;
+  while (name > 0 && !is_space(s[name - 1]) && name_end - name < 128) --name;
+  if (name == name_end) return false;
+  const std::size_t low = name > kDefinitionReach ? name - kDefinitionReach : 0;
+  const std::string_view window = s.substr(low, name - low);
+  for (std::size_t at = window.size(); at > 0;) {
+    const std::size_t upper = window.rfind("CREATE TABLE", at - 1);
+    const std::size_t lower = window.rfind("create table", at - 1);
+    const std::size_t found = upper == npos   ? lower
+                              : lower == npos ? upper
+                                              : std::max(upper, lower);
+    if (found == npos) return false;
+    at = found;
+    std::size_t k = low + found + 12;
+    while (k < name && is_space(s[k])) ++k;
+    if (unicode::word_at_any_case(s, k, "if not exists")) k += 13;
+    while (k < name && is_space(s[k])) ++k;
+    std::size_t e = k;
+    while (e < name && !is_space(s[e]) && s[e] != '(') ++e;
+    if (!same_name(s, k, e, name, name_end)) continue;
+    while (e < name && is_space(s[e])) ++e;
+    if (e >= name || s[e] != '(') return false;
+    // The definitions, split at the commas outside parentheses and quotes: `id` int,
+    // `amt` decimal(10,2), `hp` varchar(20) COMMENT '휴대폰, 자택'.
+    std::size_t depth = 0, from = e + 1;
+    bool quoted = false;
+    for (std::size_t j = e + 1; j < name; ++j) {
+      const char c = s[j];
+      if (c == '\'') quoted = !quoted;
+      else if (quoted) continue;
+      else if (c == '(') ++depth;
+      else if (c == ')' && depth > 0) --depth;
+      else if (depth == 0 && (c == ',' || c == ')')) {
+        std::size_t a = from;
+        while (a < j && is_space(s[a])) ++a;
+        std::size_t b = a;
+        while (b < j && !is_space(s[b])) ++b;
+        const bool constraint = std::any_of(
+            std::begin(kConstraintWords), std::end(kConstraintWords), [&](std::string_view w) {
+              return b - a == w.size() && unicode::word_at_any_case(s, a, w);
+            });
+        if (!constraint && b > a) columns.push_back(unquoted(s, a, b));
+        if (c == ')') return !columns.empty();
+        from = j + 1;
+      }
+    }
+    return false;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool Reader::sql_column(std::string_view text, std::size_t ls, std::size_t start,
                         std::vector<Place>& out) {
   // The tuple the value stands in, opened on its line: ('홍길동', '010-...', ...
@@ -945,8 +1141,16 @@ bool Reader::sql_column(std::string_view text, std::size_t ls, std::size_t start
     // VALUES on the same line, right before the tuple.
     std::size_t p = open;
     while (p > ls && is_space(text[p - 1])) --p;
-    if (p >= ls + 6 && equals_word(text, p - 6, "values")) values = p;
-    else return false;
+    if (p >= ls + 6 && unicode::word_at_any_case(text, p - 6, "values")) {
+      values = p;
+    } else {
+      // A later tuple of rows inserted on one line: VALUES (1, ...), (2, ...): the statement's
+      // VALUES stands further back.
+      if (p == ls || text[p - 1] != ',') return false;
+      --p;
+      while (p > ls && is_space(text[p - 1])) --p;
+      if (p == ls || text[p - 1] != ')') return false;
+    }
   }
   const bool cached = insert_.data == text.data() && insert_.size == text.size() &&
                       insert_.values <= open && insert_.values != 0 &&
@@ -962,34 +1166,33 @@ bool Reader::sql_column(std::string_view text, std::size_t ls, std::size_t start
       const std::size_t low = open > kStatementReach ? open - kStatementReach : 0;
       for (std::size_t p = open; p > low + 6; --p) {
         if (text[p - 1] == ';') return false;
-        if ((text[p - 1] | 0x20) == 's' && equals_word(text, p - 6, "values")) {
+        if ((text[p - 1] | 0x20) == 's' && unicode::word_at_any_case(text, p - 6, "values")) {
           values = p;
           break;
         }
       }
       if (values == npos) return false;
     }
-    // The column list: INSERT INTO t (a, b, c) VALUES
+    // The column list: INSERT INTO t (a, b, c) VALUES; without one (as a database dump writes
+    // its inserts), the columns of the table's CREATE TABLE before it.
     std::size_t p = values - 6;
     while (p > 0 && is_space(text[p - 1])) --p;
-    if (p == 0 || text[p - 1] != ')') return false;
-    const std::size_t close = p - 1;
-    const std::size_t low = close > kColumnsReach ? close - kColumnsReach : 0;
-    const void* o = memrchr(text.data() + low, '(', close - low);
-    if (!o) return false;
-    const auto list = static_cast<std::size_t>(static_cast<const char*>(o) - text.data()) + 1;
     insert_ = {text.data(), text.size(), values, open, {}};
-    for (std::size_t k = list; k <= close;) {
-      std::size_t e = k;
-      while (e < close && text[e] != ',') ++e;
-      std::size_t a = k, b = e;
-      while (a < b && (is_space(text[a]) || text[a] == '`' || text[a] == '"' || text[a] == '['))
-        ++a;
-      while (b > a && (is_space(text[b - 1]) || text[b - 1] == '`' || text[b - 1] == '"' ||
-                       text[b - 1] == ']'))
-        --b;
-      insert_.columns.emplace_back(a, b);
-      k = e + 1;
+    if (p > 0 && text[p - 1] == ')') {
+      const std::size_t close = p - 1;
+      const std::size_t low = close > kColumnsReach ? close - kColumnsReach : 0;
+      const void* o = memrchr(text.data() + low, '(', close - low);
+      if (!o) return false;
+      const auto list = static_cast<std::size_t>(static_cast<const char*>(o) - text.data()) + 1;
+      for (std::size_t k = list; k <= close;) {
+        std::size_t e = k;
+        while (e < close && text[e] != ',') ++e;
+        const auto [a, b] = unquoted(text, k, e);
+        insert_.columns.emplace_back(a, b);
+        k = e + 1;
+      }
+    } else if (!defined_columns(text, p, insert_.columns)) {
+      return false;
     }
   }
   const std::size_t column = count_delimiters(text, open + 1, start, ',', '\'');

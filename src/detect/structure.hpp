@@ -66,7 +66,10 @@ class Reader {
   struct Line {
     const char* data = nullptr;
     std::size_t size = 0, start = 0, end = 0;
+    std::size_t body = 0;  // where the message starts after a chat export's stamp (npos: not
+                           // read yet)
     char delimiter = 0;
+    bool before_read = false;  // `before` holds the places of the lines before
     std::vector<Place> before;
   } line_;
   void lines_before(std::string_view text, std::size_t ls, std::vector<Place>& out) const;

@@ -8,19 +8,25 @@ Everything is made from a seed; nothing is downloaded.
 Ways of writing: dates with English month names (5 Jan 1990, Jan. 5, 1990, January 5th, 1990,
 05-JAN-1990, and Korean mixed with English), Hangul letters and other dashes typed as hyphens
 (010ㅡ1234ㅡ5678, －, —, –, ‐, ~, ㆍ), values wrapped over two lines (a line break after a hyphen
-or a space, or a plain line break inside a card or account), digits read out in Hangul (공일공 일이삼사 오육칠팔, 영 for 0, mixed with digits), partly
-masked values (●, ○, *, #, X, x, ■ over some digits), international phones, disguised e-mails,
+or a space, or a plain line break inside a card or account), digits read out in Hangul (공일공 일이삼사 오육칠팔, 영 for 0, mixed with digits), groups read
+out with 에 between them (공일공에 일이삼사에 오육칠팔, 010에 1234에 5678), partly
+masked values (●, ○, *, #, X, x, ■ over some digits), international phones (masked too:
++82-10-****-5678), disguised e-mails,
 e-mails glued to digits, licences with a region name (joined to the groups or not) or with dots
 or spaces between the groups, American Express cards in 4-6-5, birth dates with a short year
-('90.1.1, 90. 1. 1.), in Korean words (1990년 1월 1일생), as bare digits or day first (13/01/1990,
-13.01.1990), and resident numbers issued since October 2020. Cues other than a label: a birth
+('90.1.1, 90. 1. 1.), in Korean words (1990년 1월 1일생), with Hangul numerals for the numbers
+(천구백구십년 삼월 십오일, 1990년 유월 십일), with spaces before 년/월/일, as bare digits or day
+first (13/01/1990, 13.01.1990), or as the front half of a resident number under its label
+(주민번호 앞자리 900115), and resident numbers issued since October 2020. Cues other than a label: a birth
 date beside the person's age or sex (만 34세 (1990.01.01), 홍길동(남, 1990.1.1)), a licence
-beside its class (1종보통 11-23-456789-01), an account under a bank's English name (Bank:
+beside its class, before or after it (1종보통 11-23-456789-01, 12 64 077582 91 (1종대형)),
+a licence after its region name in brackets ((서울) 12-345678-90), an account under a bank's English name (Bank:
 Shinhan 110-...) or with its holder and bank around it. Look-alikes: company and representative numbers, IMEI and serial
 numbers, MAC addresses, tracking numbers, IP addresses, versions, ISBNs, prices, CSV fields,
 order, receipt and approval numbers, certificate numbers, dates with English month names, a
 short year or the day first that are not birth dates, dates beside an age limit, numbers beside
-a licence class that are not licences, and numbers on two lines that are two numbers.
+a licence class that are not licences, numbers on two lines that are two numbers, dates of
+events in Korean words, the first digits of a card number, and numbers listed with 에 between.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -41,6 +47,7 @@ PARTS = ("ways-tuning", "ways-heldout")
 MONTHS = ("January", "February", "March", "April", "May", "June", "July", "August", "September",
           "October", "November", "December")
 HANGUL_SPOKEN = "공일이삼사오육칠팔구"
+HANGUL_UNITS = "십백천"
 # Characters people type for a hyphen inside a number.
 DASH_EU = "\u3161"                                   # ㅡ, the Hangul letter eu
 DASH_OTHERS = ("\uff0d", "\u2014", "\u2013", "\u2010", "~", "\u318d")  # － — – ‐ ~ ㆍ
@@ -66,6 +73,9 @@ LABELS = {
     "passport": ("여권번호", "여권", "Passport No.", "여권 번호", "passport"),
 }
 PUNCT = (": ", " : ", ":", " ", " - ", ") ", " = ")
+# Labels of a birth date written as the front half of a resident number.
+RESIDENT_FRONT_LABELS = ("주민번호 앞자리", "주민등록번호 앞자리", "주민번호 앞 6자리", "주민번호 앞6자리",
+                         "주민등록번호 앞 6자리", "주민번호 앞부분")
 
 # Values that carry no label of their kind but a cue a reader goes by: {age}, {sex}, {name},
 # {cls} (a licence class), {bank} (a bank's Korean name), {bank_en} (its English name).
@@ -76,7 +86,8 @@ CUE_FRAMES = {
                    "{name} 님 ({sex}, 만 {age}세) [[V]]"),
     "driver_license": ("면허종류: {cls}, 번호: [[V]]", "{cls} [[V]]", "{cls} / [[V]]", "종별 {cls} 번호 [[V]]",
                        "({cls}) [[V]]", "[[V]] ({cls})", "{cls}, [[V]]", "종류 {cls} / 번호 [[V]]",
-                       "{cls} 번호 [[V]]"),
+                       "{cls} 번호 [[V]]", "[[V]]({cls})", "[[V]] {cls}", "[[V]] / {cls}", "[[V]] - {cls} 취득",
+                       "[[V]] [{cls}]"),
     "bank_account": ("Bank: {bank_en} [[V]]", "{bank_en} Bank [[V]]", "[[V]] ({bank_en} Bank)",
                      "Account: {bank_en} [[V]]", "{bank_en} [[V]]", "Bank {bank_en} / [[V]]",
                      "{bank} [[V]] (예금주 {name})", "[[V]] {bank} {name}", "{bank}/[[V]]", "{bank}([[V]])",
@@ -85,7 +96,7 @@ CUE_FRAMES = {
 }
 CUE_SITUATION = {"birth_date": "age_or_sex", "driver_license": "licence_class",
                  "bank_account": "bank_name"}
-CUE_SHARE = {"birth_date": 0.5, "driver_license": 0.2, "bank_account": 0.3}
+CUE_SHARE = {"birth_date": 0.5, "driver_license": 0.3, "bank_account": 0.3}
 LICENSE_CLASSES = ("1종보통", "2종보통", "1종 보통", "1종대형", "2종소형", "2종 보통", "1종특수", "원동기",
                    "2종 소형", "1종 대형")
 BANKS = ("신한", "국민", "우리", "하나", "농협", "기업", "카카오뱅크", "토스뱅크", "우체국", "새마을금고",
@@ -156,7 +167,15 @@ NEG_PHRASES = {
                        "만 {age}세 이하 자녀, [[{v}]] 마감"),
     "licence_class_other": ("{cls} 취득일 [[{v}]]", "{cls} 수강료 [[{v}]]원", "{cls} 필기 수험번호 [[{v}]]",
                             "{cls} 학원 등록일 [[{v}]]", "{cls} 도로주행 접수번호 [[{v}]]",
-                            "{cls} 시험일 [[{v}]]", "{cls} 합격 (교육 이수번호 [[{v}]])"),
+                            "{cls} 시험일 [[{v}]]", "{cls} 합격 (교육 이수번호 [[{v}]])",
+                            "수험번호 [[{v}]] ({cls})", "접수번호: [[{v}]] {cls}", "취득일 [[{v}]] ({cls})",
+                            "교육 이수번호 [[{v}]]({cls})"),
+    "hangul_date_event": ("행사일 [[{v}]]", "계약일: [[{v}]]", "[[{v}]]에 방문 예정", "회의는 [[{v}]] 입니다",
+                          "접수 마감 [[{v}]]", "개업일 [[{v}]]", "[[{v}]] 시행", "결혼기념일이 [[{v}]]이에요"),
+    "numbers_with_e": ("점수는 [[{v}]]점이에요", "키 몸무게 [[{v}]] 정도", "사이즈 [[{v}]] 주문", "[[{v}]] 순으로 입고",
+                       "가격은 [[{v}]]원씩", "좌석 [[{v}]]번"),
+    "card_prefix": ("카드번호 앞 6자리 [[{v}]]", "카드 앞자리 [[{v}]]", "BIN [[{v}]]", "카드 앞 6자리: [[{v}]]",
+                    "승인카드 앞자리 [[{v}]] 확인"),
 }
 NEG_CATEGORIES = tuple(NEG_PHRASES)
 
@@ -168,19 +187,21 @@ WRITINGS = {
     "birth_date": (("english_day_month", 2), ("english_month_day", 2), ("english_ordinal", 1),
                    ("english_oracle", 1), ("english_korean_mix", 1.5), ("dash_eu", 0.5),
                    ("hangul_spoken", 0.5), ("masked_partly", 0.5), ("short_year_dot", 1.5),
-                   ("korean_birth", 1), ("compact", 0.5), ("day_first", 1.5), ("numeric", 2)),
+                   ("korean_birth", 1), ("compact", 0.5), ("day_first", 1.5), ("numeric", 2),
+                   ("hangul_date", 2), ("spaced_units", 0.7), ("resident_front", 1)),
     "phone": (("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
-              ("intl_variant", 1.5), ("glued_after_email", 0)),  # the last only after an e-mail
+              ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("glued_after_email", 0)),  # the last only after an e-mail
     "resident": (("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
-                 ("masked_partly", 2), ("post2020", 1.5)),
+                 ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 0.5)),
     "foreigner_registration": (("dash_eu", 1), ("masked_partly", 1)),
     "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                     ("masked_partly", 2), ("amex_grouped", 1)),
     "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
-                     ("hangul_spoken", 1.5), ("masked_partly", 2)),
+                     ("hangul_spoken", 1.5), ("masked_partly", 2), ("read_out_e", 0.7)),
     "driver_license": (("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
-                       ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1)),
+                       ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
+                       ("region_bracketed", 1)),
     "passport": (("masked_partly", 1), ("spaced_letter", 1)),
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
               ("masked_partly", 1)),
@@ -197,7 +218,17 @@ UNLABELLED_OK = {
     "email": {"obfuscated_words", "obfuscated_marks", "glued_digits", "masked_partly"},
 }
 LICENSE_REGIONS = ("서울", "부산", "경기", "강원", "충북", "충남", "전북", "전남", "경북", "경남", "제주",
-                   "대구", "인천", "광주", "대전", "울산")
+                   "대구", "인천", "광주", "대전", "울산", "경기북부")
+
+
+def sino(n: int) -> str:
+    """A number below 10,000 read with units: 1990 천구백구십, 15 십오, 10 십."""
+    out = ""
+    for unit, value in (("천", 1000), ("백", 100), ("십", 10)):
+        k, n = divmod(n, value)
+        if k:
+            out += ("" if k == 1 else HANGUL_SPOKEN[k]) + unit
+    return out + (HANGUL_SPOKEN[n] if n else "")
 
 
 def spoken(digits: str, zero: str) -> str:
@@ -246,6 +277,9 @@ class _Ways:
         if writing == "hangul_spoken":
             zero = r.choice(("공", "영"))
             return r.choice((" ", "-", " ")).join(spoken(x, zero) for x in g)
+        if writing == "read_out_e":  # 공일공에 일이삼사에 오육칠팔, 010에 1234에 5678
+            zero = r.choice(("공", "영"))
+            return "에 ".join(spoken(x, zero) for x in g) if r.random() < 0.6 else "에 ".join(g)
         if writing == "hangul_mixed":
             k = r.randrange(len(g))
             return "-".join(spoken(x, r.choice(("공", "영"))) if i == k else x for i, x in enumerate(g))
@@ -282,6 +316,9 @@ class _Ways:
             g = self.groups(kind)
             sep = self.r.choice(("-", "-", ".", " "))
             return self.r.choice(LICENSE_REGIONS) + sep + sep.join(g[1:])
+        if kind == "driver_license" and writing == "region_bracketed":  # (서울) 12-345678-90
+            g = self.groups(kind)
+            return f"({self.r.choice(LICENSE_REGIONS)}){self.r.choice((' ', ''))}" + "-".join(g[1:])
         if kind == "driver_license" and writing in ("dotted", "spaced"):
             sep = "." if writing == "dotted" else self.r.choice((" ", " ", " - "))
             return sep.join(self.groups(kind))
@@ -299,6 +336,13 @@ class _Ways:
             return r.choice((f"+82 (0){g[0][1:]}-{g[1]}-{g[2]}", f"+82.{'.'.join(n)}",
                              f"+82 {n[0]}-{n[1]}-{n[2]}", f"82-{'-'.join(n)}", f"+82-{n[0]} {n[1]} {n[2]}",
                              f"(+82){'-'.join(n)}"))
+        if writing == "masked_intl":  # +82-10-****-5678, as receipts and account pages show it
+            g = self.v._phone_groups(r.random() < 0.7)
+            n = [g[0][1:]] + g[1:]
+            ch = r.choice(MASK_CHARS)
+            n[1] = ch * len(n[1]) if r.random() < 0.7 else n[1][:2] + ch * (len(n[1]) - 2)
+            return r.choice((f"+82-{'-'.join(n)}", f"+82 {' '.join(n)}", f"+82 {n[0]}-{n[1]}-{n[2]}",
+                             f"+82){'-'.join(n)}", f"0082-{'-'.join(n)}"))
         return self._grouped(kind, writing)
 
     def _birth_date(self, kind: str, writing: str) -> str:
@@ -339,6 +383,12 @@ class _Ways:
                              f"{y}년{m}월{d}일생"))
         if writing == "compact":
             return r.choice((f"{y}{m:02d}{d:02d}", f"{yy:02d}{m:02d}{d:02d}"))
+        if writing == "resident_front":  # under a label of the resident number's front half
+            return f"{yy:02d}{m:02d}{d:02d}"
+        if writing == "spaced_units":  # 1990 년 1 월 15 일
+            return r.choice((f"{y} 년 {m} 월 {d} 일", f"{y} 년 {m:02d} 월 {d:02d} 일", f"{yy:02d} 년 {m} 월 {d} 일"))
+        if writing == "hangul_date":  # 천구백구십년 삼월 십오일, 1990년 유월 십일, 일구구공년 일월 일일
+            return self.hangul_date(y, m, d)
         if writing == "day_first":  # 13/01/1990, 13.01.1990, 13-01-1990; American 01.13.1990
             return r.choice((f"{d:02d}/{m:02d}/{y}", f"{d}.{m}.{y}", f"{d:02d}-{m:02d}-{y}", f"{d:02d}.{m:02d}.{y}",
                              f"{m:02d}.{d:02d}.{y}", f"{m}-{d}-{y}", f"{d}/{m}/{y}"))
@@ -346,6 +396,25 @@ class _Ways:
             return r.choice((f"{y}.{m:02d}.{d:02d}", f"{y}-{m:02d}-{d:02d}", f"{y}.{m}.{d}", f"{y}/{m:02d}/{d:02d}",
                              f"{y}. {m}. {d}.", f"{y}.{m:02d}.{d:02d}."))
         raise ValueError(writing)
+
+    def hangul_date(self, y: int, m: int, d: int) -> str:
+        """A date with its numbers in Hangul numerals (the year may stay in digits), read with
+        units (십오) or digit by digit (일오); June and October have their own names."""
+        r = self.r
+        zero = r.choice(("공", "영"))
+        x = r.random()
+        if x < 0.25:
+            year = str(y)
+        elif x < 0.55:
+            year = sino(y)
+        elif x < 0.8:
+            year = spoken(str(y), zero)
+        else:
+            year = r.choice((sino(y % 100), spoken(f"{y % 100:02d}", zero))) if y % 100 >= 10 else sino(y)
+        month = {6: "유", 10: "시"}.get(m, sino(m)) if r.random() < 0.8 else sino(m)
+        day = sino(d) if r.random() < 0.75 else spoken(str(d), zero)
+        gap = r.choice((" ", " ", " ", " ", ""))
+        return f"{year}년{gap}{month}월{gap}{day}일" + r.choice(("", "", "생"))
 
     def _passport(self, kind: str, writing: str) -> str:
         r = self.r
@@ -389,7 +458,7 @@ class _Ways:
                              f"{dd:02d}.{m:02d}.{y}"))
         if category == "licence_class_other":  # what the phrase names: a date, a fee or a number
             y, m, dd = v.date(2019, 2026)
-            if phrase.endswith("일 [[{v}]]"):
+            if "일 [[{v}]]" in phrase:
                 return r.choice((f"{y}.{m:02d}.{dd:02d}", f"{y}-{m:02d}-{dd:02d}", f"{y}. {m}. {dd}."))
             if "수강료" in phrase:
                 return f"{r.randrange(300, 999)},000"
@@ -434,6 +503,13 @@ class _Ways:
         if category == "numbers_on_two_lines":
             return r.choice((lambda: f"{d(4)} {d(4)}\n{d(4)} {d(4)}", lambda: f"{d(3)} {d(3)}\n{d(6)}",
                              lambda: f"{d(4)}\n{d(4)}", lambda: f"{d(2)} {d(3)}\n{d(4)} {d(2)}"))()
+        if category == "hangul_date_event":
+            y, m, dd = v.date(2019, 2027)
+            return self.hangul_date(y, m, dd).removesuffix("생")
+        if category == "numbers_with_e":
+            return "에 ".join(str(r.randrange(10, 2000)) for _ in range(r.choice((2, 3, 3))))
+        if category == "card_prefix":
+            return r.choice(("4", "5", "9", "3")) + d(5)
         if category == "csv_joined":
             y, m, dd = v.date(2019, 2026)
             return r.choice((f"{y}-{m:02d}-{dd:02d},{r.randrange(10000, 99999)}",
@@ -470,14 +546,14 @@ class _Builder:
         kind = r.choices(list(KIND_WEIGHTS), list(KIND_WEIGHTS.values()))[0]
         text, writing = self.w.make(kind)
         frame = self.pick("frame:" + genre, FRAMES[genre])
-        label = self.pick("label:" + kind, LABELS[kind])
+        label = self.pick("label:" + kind, LABELS[kind] if writing != "resident_front" else RESIDENT_FRONT_LABELS)
         punct = self.pick("punct", PUNCT)
         situation = "label_en" if label.isascii() else "label"
         if (frame.startswith("{L}{P}[[V]]") and r.random() < 0.15
                 and writing in UNLABELLED_OK.get(kind, ())):
             situation, label, frame = "no_label", "", "[[V]]"  # shapes a reader knows alone
         elif (kind in CUE_FRAMES and r.random() < CUE_SHARE[kind]
-              and writing not in ("region_named", "region_joined", "hangul_spoken")
+              and writing not in ("region_named", "region_joined", "region_bracketed", "hangul_spoken")
               and (kind != "birth_date" or writing in ("numeric", "korean_birth", "short_year_dot"))):
             frame = self.pick("cue:" + kind, CUE_FRAMES[kind])
             situation, label = CUE_SITUATION[kind], frame  # the cue's wording stands for the label

@@ -75,6 +75,16 @@ SPOKEN = [
     ("공일공 육칠구공 사팔육구", [("phone", "공일공 육칠구공 사팔육구", "phone.mobile_11", [], ["digits.hangul_spoken"])]),
     ("태어난 날) 일구구공 일이 공칠",
      [("birth_date", "일구구공 일이 공칠", "birth.yyyymmdd", EL, ["digits.hangul_spoken"])]),
+    # Read out aloud with 에 after each group, the same at every join (or between the halves of
+    # a resident number).
+    ("연락처 공일공에 일이삼사에 오육칠팔",
+     [("phone", "공일공에 일이삼사에 오육칠팔", "phone.mobile_11", LD, ["digits.hangul_spoken", "value.spoken_joiner"])]),
+    ("공일공에 일이삼사에 오육칠팔",
+     [("phone", "공일공에 일이삼사에 오육칠팔", "phone.mobile_11", [], ["digits.hangul_spoken", "value.spoken_joiner"])]),
+    ("계좌 110에 123에 456789",
+     [("bank_account", "110에 123에 456789", "account.length", LD, ["value.spoken_joiner"])]),
+    ("주민번호 구공공일일오에 일이삼사오육칠",
+     [("resident", "구공공일일오에 일이삼사오육칠", "resident.korean_13", LD, ["value.spoken_joiner"])]),
 ]
 MASKED = [
     ("연락처: 010-●●●●-5678", [("phone", "010-●●●●-5678", "phone.mobile_11", LD, ["value.partly_masked"])]),
@@ -150,6 +160,87 @@ DAY_FIRST = [
     # 15031997 is no representative number (1588-1234): its groups are those of a date.
     ("출생일) 15.03.1997 입니다", "15.03.1997", LD),
 ]
+
+
+# Dates whose numbers are Hangul numerals: the year is read by the numeral pass, the month and
+# the day (삼월, 유월, 십오일, 일일: the last 일 is the day's unit) by the date reading.
+HD = "birth.hangul_date"
+HANGUL_DATES = [
+    ("생년월일 천구백구십년 삼월 십오일", [("birth_date", "천구백구십년 삼월 십오일", HD, [HD] + LD, [])]),
+    ("생일: 일구구공년 일월 일일생",
+     [("birth_date", "일구구공년 일월 일일", HD, [HD, "context.letter_distance", "context.trailing_label"], [])]),
+    ("DOB 1988년 유월 십일", [("birth_date", "1988년 유월 십일", HD, [HD] + EL, [])]),
+    ("출생 구공년 시월 이십일일", [("birth_date", "구공년 시월 이십일일", HD, [HD] + LD + EL, [])]),
+    ("생년월일은 일천구백팔십오년 십이월 이십사일입니다",
+     [("birth_date", "일천구백팔십오년 십이월 이십사일", HD, [HD] + LD, [])]),
+    ("생년월일 1990년 삼월 일오일", [("birth_date", "1990년 삼월 일오일", HD, [HD] + LD, [])]),
+]
+
+
+@pytest.mark.parametrize("text,expected", HANGUL_DATES)
+def test_dates_in_hangul_numerals(text, expected):
+    assert found(text, Config.thorough()) == expected
+    assert found(text, without_variants()) == []
+    assert found(text, Config()) == []
+
+
+def test_dates_with_spaces_before_their_units():
+    text = "생년월일 : 1990 년 1 월 15 일"
+    kd = "birth.korean_date"
+    assert found(text, Config.thorough()) == [("birth_date", "1990 년 1 월 15 일", kd, [kd] + LD, [])]
+    assert found(text, without_variants()) == []
+
+
+# A licence's class after the number ends neither the number's reading nor the label walk; a
+# region name in brackets, or one of the newer region names, still names the licence.
+LICENCES_BESIDE_THEIR_CLASS = [
+    ("12 64 077582 91 (1종대형)", [("driver_license", "12 64 077582 91", "license.12", ["context.trailing_label"], [])]),
+    ("12-64-077582-91(2종보통)", [("driver_license", "12-64-077582-91", "license.12", ["context.trailing_label"], [])]),
+    ("11-23-456789-01 1종보통", [("driver_license", "11-23-456789-01", "license.12", ["context.trailing_label"], [])]),
+    ("운전면허 (서울) 12-345678-90",
+     [("driver_license", "12-345678-90", "license.region",
+       ["license.region", "context.letter_distance", "context.compound_label"], [])]),
+    ("운전면허번호 경기북부 12-345678-90",
+     [("driver_license", "12-345678-90", "license.region", ["license.region"] + LD, [])]),
+]
+
+
+@pytest.mark.parametrize("text,expected", LICENCES_BESIDE_THEIR_CLASS)
+def test_licences_beside_their_class_or_region(text, expected):
+    assert found(text, Config.thorough()) == expected
+    assert found(text, Config()) != expected
+
+
+# International numbers with some digits masked, as receipts and account pages show them: the
+# area code or mobile prefix still shows.
+PI = "phone.international"
+MASKED_INTERNATIONAL = [
+    ("연락처 +82-10-****-5678", [("phone", "82-10-****-5678", PI, [PI] + LD, [])]),
+    ("Tel: +82 10 ●●●● 5678", [("phone", "82 10 ●●●● 5678", PI, [PI] + EL, ["value.partly_masked"])]),
+    ("+82-2-***-4567", [("phone", "82-2-***-4567", PI, [PI], [])]),
+    ("0082-10-12**-5678", [("phone", "0082-10-12**-5678", PI, [PI], [])]),
+]
+
+
+@pytest.mark.parametrize("text,expected", MASKED_INTERNATIONAL)
+def test_masked_international_phones(text, expected):
+    assert found(text, Config.thorough()) == expected
+    assert found(text, Config()) == []
+
+
+# The front half of a resident number is its holder's birth date.
+RESIDENT_FRONT = [
+    ("주민번호 앞자리 900115", "900115"),
+    ("주민등록번호 앞 6자리: 880101 입니다", "880101"),
+    ("주민번호 앞부분은 020304 이에요", "020304"),
+    ("주민번호 앞6자리 020304", "020304"),
+]
+
+
+@pytest.mark.parametrize("text,value", RESIDENT_FRONT)
+def test_the_front_half_of_a_resident_number_is_a_birth_date(text, value):
+    assert found(text, Config.thorough()) == [("birth_date", value, "birth.yymmdd", EL, [])]
+    assert found(text, Config()) == []
 
 
 @pytest.mark.parametrize("text,expected", CUES)
@@ -280,6 +371,29 @@ LOOK_ALIKES = [
     ("점수 10 - 20 - 30", set()),
     ("2020 - 2021 - 2022 시즌", {"no_context"}),
     ("대표번호 1588.1234", {"company_number"}),
+    # Dates of events in Hangul numerals, and day numbers after a month that make no date.
+    ("행사일 이천이십사년 삼월 십오일", {"no_context"}),
+    ("2024년 삼월 십오일 회의", {"no_context"}),
+    ("매월 십오일 결제", set()),
+    ("삼월 이십일일 방문", set()),
+    ("생일 1990년 십삼월 일일", set()),
+    ("생년월일 1990년 이월 삼십일", set()),
+    # Numbers beside a licence class that name something else, and a card's first digits.
+    ("수험번호 2021-608138 (1종대형)", {"look_alike"}),
+    ("취득일 2024.03.05 (2종보통)", {"no_context"}),
+    ("카드번호 앞 6자리 451842", set()),
+    ("카드번호 앞 6자리 940512", {"look_alike"}),  # a card's first six that read as a date
+    ("승인카드 앞자리 370701 확인", {"look_alike"}),
+    ("BIN 431117", {"look_alike"}),
+    ("상품 123456 1종 구매", set()),
+    # A masked international number whose prefix is hidden, or under an order's label.
+    ("+82-**-1234-5678", {"no_context"}),
+    ("주문 82-10-****-5678", {"look_alike"}),
+    # Numbers listed with 에 between them that make no number of a kind.
+    ("점수는 90에 85에 100점이에요", set()),
+    ("사이즈 1803에 727에 1966 주문", {"look_alike"}),
+    ("가격은 3000에 2000원씩", set()),
+    ("10에 20", set()),
 ]
 
 
@@ -342,6 +456,18 @@ HOSTILE = [
     "남 34세 (" * 20_000 + "1990.01.01)",   # cues back to back
     "공일공 " * 30_000,                      # one endless chain of spoken groups
     "13.01.1990." * 10_000,
+    "1990년 삼월 십오일" * 10_000,          # Hangul dates glued to each other
+    "년 월 일" * 20_000,                    # units with no numbers
+    "월 일일" * 20_000,                     # day units after a month, back to back
+    "십" * 60_000 + "일",
+    "1990 년 " * 20_000,
+    "일" * 60_000,
+    "91 (1종" * 20_000,                     # licence classes after every number
+    "(서울)" * 20_000 + " 12-345678-90",
+    "+82-" + "*" * 60_000,                  # a country code before an endless mask
+    "12에 " * 30_000 + "34",                # one joiner after another, never ending
+    "공일공에 " * 30_000,
+    "에 " * 30_000 + "1",
 ]
 
 

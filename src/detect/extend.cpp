@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 #include "detect/checksum.hpp"
 #include "detect/cues.hpp"
 #include "detect/english_date.hpp"
 #include "detect/labels.hpp"
+#include "normalize/passes.hpp"
 #include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
 
@@ -215,7 +217,8 @@ class LabelIndex {
   std::vector<std::pair<char32_t, std::uint16_t>> other_;
 };
 
-const LabelIndex& label_index() {
+// Inlined: it is asked for at every label read, and a call costs more than its guard.
+[[gnu::always_inline]] inline const LabelIndex& label_index() {
   static const LabelIndex index;
   return index;
 }
@@ -229,6 +232,11 @@ RuleName left_source(const IndexedLabel& l) {
 
 constexpr std::uint32_t kTrailingReach = 6;  // letters and digits looked at after a value
 constexpr std::size_t kMaxWalk = 160;        // characters walked to the left at most
+
+// Whether 종 (EC A2 85) starts at byte k: the class after its digit (1종, 2종).
+bool licence_class_at(std::string_view s, std::size_t k) {
+  return k + 2 < s.size() && s[k] == '\xEC' && s[k + 1] == '\xA2' && s[k + 2] == '\x85';
+}
 
 void add_found(std::vector<LabelFound>& found, const LabelFound& add) {
   for (LabelFound& f : found) {
@@ -454,13 +462,22 @@ std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_
   return generic;
 }
 
-// Whether byte `at` ends the value's own field: a tab, a pipe, a comma (the next field or the
-// next pair: 법인번호: 1311..., 입금계좌번호: ...), two spaces (the next field of a report) or
-// markup (</td><td>우리은행).
+// Whether byte `at` ends the value's own field: a tab, a pipe, a comma or a semicolon (the next
+// field or the next pair: 법인번호: 1311..., 입금계좌번호: ...), two spaces (the next field of a
+// report) or markup (</td><td>우리은행).
 bool ends_cell(std::string_view s, std::size_t at) {
   const char c = s[at];
-  return c == '\t' || c == '|' || c == ',' || c == '<' ||
+  return c == '\t' || c == '|' || c == ',' || c == ';' || c == '<' ||
          (c == ' ' && at + 1 < s.size() && s[at + 1] == ' ');
+}
+
+// Whether the parenthesis at byte `at` opens the first row of an SQL insert's VALUES: the names
+// left of it are the column list, which the structure family reads column by column.
+bool opens_values(std::string_view s, std::size_t at) {
+  std::size_t k = at;
+  while (k > 0 && s[k - 1] == ' ') --k;
+  constexpr std::string_view kValues = "values";
+  return k >= kValues.size() && unicode::word_at_any_case(s, k - kValues.size(), kValues);
 }
 
 // Whether an HTML table row starts or ends at byte `at` (<tr>, </TR>): the labels of a table
@@ -469,7 +486,7 @@ bool row_tag(std::string_view s, std::size_t at) {
   if (s[at] != '<') return false;
   std::size_t k = at + 1;
   if (k < s.size() && s[k] == '/') ++k;
-  return k + 2 < s.size() && (s[k] | 0x20) == 't' && (s[k + 1] | 0x20) == 'r' &&
+  return k + 2 < s.size() && unicode::word_at_any_case(s, k, "tr") &&
          (s[k + 2] == '>' || s[k + 2] == ' ');
 }
 
@@ -487,11 +504,12 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
       std::min<std::size_t>(std::max<std::size_t>(span.byte_end, start), text.size());
   // Left: counted in letters and digits; another number of four digits or more ends the walk.
   std::uint32_t alnum = 0, digits = 0;
+  bool phone_key = false;  // a phone label was found: a company's word may qualify it
   std::size_t i = start;
   for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
     std::size_t j = char_before(text, i);
     const char32_t c = char_at(text, j);
-    if (c == '\n' || (c == '<' && row_tag(text, j))) break;
+    if (c == '\n' || (c == '<' && row_tag(text, j)) || (c == '(' && opens_values(text, j))) break;
     digits = c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)) ? digits + 1 : 0;
     if (digits >= 4) break;
     alnum += counts(c);
@@ -527,17 +545,23 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
               !text.substr(e).starts_with("뱅크"))))
           continue;
         add_found(found_, {k, d, left_source(l), j, e, false, readings});
+        phone_key |= l.table == static_cast<std::uint8_t>(EntityKind::phone);
       }
     }
     i = j;
   }
+  if (phone_key) qualify_phone_keys(text, false, 0);
   // Right: a label written after the value, in the value's own cell (in a row 010-...,국민,
   // the bank names the next cell).
   alnum = 0;
   for (std::size_t k = end; k < text.size() && alnum <= kTrailingReach;) {
     const std::size_t at = k;
     const char32_t c = utf8::decode(text, k);
-    if (c == '\n' || (c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)))) break;
+    if (c == '\n') break;
+    // Another number ends the walk; the digit of a licence's class (1종대형) is no number.
+    if (c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)) &&
+        !((c == '1' || c == '2') && licence_class_at(text, k)))
+      break;
     if (ends_cell(text, at)) break;
     if (const auto* bucket = may_begin_label(text, at) ? index.starting_with(c) : nullptr) {
       for (std::uint16_t b : *bucket) {
@@ -551,6 +575,50 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
       }
     }
     alnum += counts(c);
+  }
+}
+
+namespace {
+
+// The last bytes (ASCII letters lower-cased) the keys of companies' and orders' blocks end with.
+const std::array<bool, 256>& block_key_endings() {
+  static const std::array<bool, 256> endings = [] {
+    std::array<bool, 256> e{};
+    for (std::uint16_t b : label_index().block_keys())
+      e[static_cast<unsigned char>(label_index().at(b).word.back()) | 0x20] = true;
+    return e;
+  }();
+  return endings;
+}
+
+}  // namespace
+
+void LabelSearch::qualify_phone_keys(std::string_view text, bool in_source, std::size_t from) {
+  const LabelIndex& index = label_index();
+  for (std::size_t n = found_.size(), i = 0; i < n; ++i) {
+    const LabelFound& f = found_[i];
+    // Glued (storeTel, 회사전화), or joined by one mark (store_tel, shop-phone, branch.tel):
+    // the byte before the label, and the last byte of a key ending there, say whether one may.
+    if (f.start < 2 || f.in_source != in_source || f.start < from) continue;
+    const unsigned char mark = static_cast<unsigned char>(text[f.start - 1]);
+    const bool joined = mark == '_' || mark == '-' || mark == '.';
+    if (!joined && !is_ascii_letter(mark) && mark < 0x80) continue;
+    const std::size_t to = joined ? f.start - 1 : f.start;
+    const unsigned char last = static_cast<unsigned char>(text[to - 1]) | 0x20;
+    if (!block_key_endings()[last]) continue;
+    const IndexedLabel& l = index.at(f.label);
+    if (l.table != static_cast<std::uint8_t>(EntityKind::phone) || (l.flags & labels::kPersonal))
+      continue;
+    for (std::uint16_t b : index.block_keys()) {
+      const std::string_view word = index.at(b).word;
+      if (word.size() > to || (static_cast<unsigned char>(word.back()) | 0x20) != last) continue;
+      std::uint8_t readings = 0;
+      if (index.match_end(b, text, to - word.size(), to, readings) != to) continue;
+      add_found(found_, {b, f.distance, structure::rule::kEnclosingKey, to - word.size(), to,
+                         in_source, readings});  // f may move: read no more of it
+      owned_block_ = true;
+      break;
+    }
   }
 }
 
@@ -586,6 +654,7 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
         add_found(found_, {b, distance, source, at, e, true, readings});
     }
   }
+  if (!enclosing) qualify_phone_keys(text, true, from);
 }
 
 void LabelSearch::run_structure(std::string_view source, const Span& span) {
@@ -741,13 +810,14 @@ bool is_national_phone(std::span<const std::uint8_t> d) {
 
 constexpr std::string_view kRegions[] = {"서울", "부산", "경기", "강원", "충북", "충남",
                                          "전북", "전남", "경북", "경남", "제주", "대구",
-                                         "인천", "광주", "대전", "울산", "세종"};
+                                         "인천", "광주", "대전", "울산", "세종", "경기북부"};
 
-// The region name may stand apart or be joined like the groups: 서울 11-..., 부산-11-...,
-// 서울.11....
+// The region name may stand apart, in brackets or be joined like the groups: 서울 11-...,
+// (서울) 11-..., 부산-11-..., 서울.11....
 bool ends_with_region(std::string_view before) {
   while (!before.empty() && before.back() == ' ') before.remove_suffix(1);
-  if (!before.empty() && (before.back() == '-' || before.back() == '.')) before.remove_suffix(1);
+  if (!before.empty() && (before.back() == '-' || before.back() == '.' || before.back() == ')'))
+    before.remove_suffix(1);
   for (std::string_view r : kRegions) {
     if (!before.ends_with(r)) continue;
     const std::size_t at = before.size() - r.size();
@@ -866,8 +936,9 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
     out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::masked),
                             rule::kCardMasked, cues_for(EntityKind::credit_card), 0.6f, false,
                             Certainty::probable, EntityKind::credit_card});
-  if (cfg.extra_shapes && !masked) {
-    // International form: +82 or 0082, then the number without its leading 0.
+  if (cfg.extra_shapes) {
+    // International form: +82 or 0082, then the number without its leading 0. Masks may hide
+    // digits after the area code or the mobile prefix (+82-10-****-5678), as on a receipt.
     std::span<const std::uint8_t> rest;
     if (digits_start_with(d, "0082")) rest = d.subspan(4);
     else if (digits_start_with(d, "82")) rest = d.subspan(2);
@@ -879,11 +950,16 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
       std::size_t len = 0;
       if (rest[0] != 0) national[len++] = 0;
       for (std::size_t k = 0; k < rest.size() && len < 12; ++k) national[len++] = rest[k];
-      if (len <= 11 && is_national_phone({national, len}))
+      // The area code or mobile prefix shows (Seoul's 02 is one digit after the 0).
+      const bool prefix_shows =
+          len >= 3 && national[1] != kMasked && (national[1] == 2 || national[2] != kMasked);
+      if (len <= 11 && prefix_shows && is_national_phone({national, len}))
         out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
                                 rule::kPhoneInternational, cues_for(EntityKind::phone),
                                 plus ? 0.7f : 0.1f, !plus, Certainty::probable, EntityKind::phone});
     }
+  }
+  if (cfg.extra_shapes && !masked) {
     // A licence number after a region name: 서울 11-123456-78.
     if (n == 10 && ends_with_region(before))
       out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::driver_license),
@@ -1113,8 +1189,83 @@ struct Raw {
   bool needs_context;
 };
 
+// The Hangul numeral syllables from byte k (at most four), for a month or a day.
+std::size_t numeral_syllables(std::string_view text, std::size_t k) {
+  static constexpr std::string_view kNumerals[] = {"공", "영", "일", "이", "삼", "사",
+                                                   "오", "육", "칠", "팔", "구", "십"};
+  std::size_t e = k;
+  while (e - k < 12 && std::ranges::find(kNumerals, text.substr(e, 3)) != std::end(kNumerals))
+    e += 3;
+  return e - k;
+}
+
+// A month (unit 월) or a day (unit 일) written in Hangul numerals at byte k: 삼월, 십이월, 시월,
+// 십오일, 일일 (the last 일 is the unit). Its value, and k moved past the unit; 0 when none.
+unsigned hangul_date_part(std::string_view text, std::size_t& k, std::string_view unit) {
+  std::size_t len = numeral_syllables(text, k);
+  if (unit == "월") {
+    for (auto [word, month] : {std::pair{std::string_view("시월"), 10u}, {"유월", 6u}})
+      if (len == 0 && text.substr(k, 6) == word) {
+        k += 6;
+        return month;
+      }
+    if (text.substr(k + len, 3) != unit) return 0;
+  } else {
+    if (len < 6 || text.substr(k + len - 3, 3) != unit) return 0;
+    len -= 3;
+  }
+  const auto v = passes::hangul_number_value(text.substr(k, len));
+  if (!v || *v == 0 || *v > 31) return 0;
+  k += len + 3;
+  return static_cast<unsigned>(*v);
+}
+
+// A date in Korean words from byte k, right after its year y of yl digits: 1974년 10월 12일, and
+// with `words` spaces before 년, 월 and 일 and a month and day in Hangul numerals (1990년 삼월
+// 십오일). Its end, or 0. Out of line: few runs are followed by 년 or a space.
+[[gnu::noinline]] std::size_t korean_date_at(std::string_view text, std::size_t k, unsigned y,
+                                             std::size_t yl, bool words, RuleName& rule) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  auto skip_spaces = [&] {
+    while (k < n && p[k] == ' ') ++k;
+  };
+  bool hangul = false;
+  // A number and its unit word: digits then the unit, or with `words` Hangul numerals.
+  auto part = [&](std::string_view unit, unsigned& v) {
+    const std::size_t from = k;
+    v = 0;
+    while (k < n && is_ascii_digit(p[k]) && k - from < 3) v = v * 10 + (p[k++] - '0');
+    const std::size_t len = k - from;
+    if (words) skip_spaces();
+    if (len >= 1 && len <= 2 && text.substr(k, 3) == unit) {
+      k += 3;
+      return true;
+    }
+    k = from;
+    if (!words || len != 0) return false;
+    v = hangul_date_part(text, k, unit);
+    hangul |= v != 0;
+    return v != 0;
+  };
+  if (words) skip_spaces();
+  if (text.substr(k, 3) != "년") return 0;
+  k += 3;
+  skip_spaces();
+  unsigned m, d;
+  if (!part("월", m)) return 0;
+  skip_spaces();
+  if (!part("일", d)) return 0;
+  const unsigned year = yl == 4 ? y : 1900 + y;
+  if (yl == 4 && (y < 1900 || y > 2099)) return 0;
+  if (!is_valid_date(year, m, d) && !(yl == 2 && is_valid_date(2000 + y, m, d))) return 0;
+  rule = hangul ? rule::kBirthHangulDate : rule::kBirthKoreanDate;
+  return k;
+}
+
 // A date from the run of digits at i: 1974년 10월 12일, 1990/01/01, 01/15/1990; its end or 0.
-std::size_t date_at(std::string_view text, std::size_t i, RuleName& rule) {
+// With `words`, as korean_date_at reads them.
+std::size_t date_at(std::string_view text, std::size_t i, RuleName& rule, bool words) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
   std::size_t k = i;
@@ -1124,28 +1275,12 @@ std::size_t date_at(std::string_view text, std::size_t i, RuleName& rule) {
     while (k < n && is_ascii_digit(p[k]) && k - s < max + 1) v = v * 10 + (p[k++] - '0');
     return k - s;
   };
-  auto skip_spaces = [&] {
-    while (k < n && p[k] == ' ') ++k;
-  };
   auto ends_here = [&] { return !(k < n && (is_ascii_digit(p[k]) || p[k] == '/')); };
   unsigned y, m, d;
   const std::size_t yl = number(4, y);
-  if ((yl == 4 || yl == 2) && text.substr(k, 3) == "년") {
-    k += 3;
-    skip_spaces();
-    const std::size_t ml = number(2, m);
-    if (ml < 1 || ml > 2 || text.substr(k, 3) != "월") return 0;
-    k += 3;
-    skip_spaces();
-    const std::size_t dl = number(2, d);
-    if (dl < 1 || dl > 2 || text.substr(k, 3) != "일") return 0;
-    k += 3;
-    const unsigned year = yl == 4 ? y : 1900 + y;
-    if (yl == 4 && (y < 1900 || y > 2099)) return 0;
-    if (!is_valid_date(year, m, d) && !(yl == 2 && is_valid_date(2000 + y, m, d))) return 0;
-    rule = rule::kBirthKoreanDate;
-    return k;
-  }
+  // 년 starts with EB.
+  if ((yl == 4 || yl == 2) && k < n && (p[k] == 0xEB || (words && p[k] == ' ')))
+    return korean_date_at(text, k, y, yl, words, rule);
   if (yl == 4 && k < n && p[k] == '/') {
     ++k;
     const std::size_t ml = number(2, m);
@@ -1377,13 +1512,13 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
     if (i >= n) continue;
     RuleName rule;
     if (is_ascii_digit(p[i]) && (i == 0 || !is_ascii_digit(p[i - 1]))) {
-      if (const std::size_t e = date_at(text, i, rule))
+      if (const std::size_t e = date_at(text, i, rule, variants))
         raw.push_back({i, e, EntityKind::birth_date, rule, 0.1f, true});
       // A date that starts with a single digit starts no run: 1/2/1981 from its year's run.
       else if (const std::size_t from =
                    p[i - (i > 0)] == '/' ? single_digit_date_start(text, i) : i;
                from < i)
-        if (const std::size_t end = date_at(text, from, rule))
+        if (const std::size_t end = date_at(text, from, rule, variants))
           raw.push_back({from, end, EntityKind::birth_date, rule, 0.1f, true});
     }
     if (i > 0 && current_passport_at(text, i - 1))

@@ -30,6 +30,7 @@ inline constexpr RuleName kAbbreviation = "context.abbreviation";
 inline constexpr RuleName kPhoneInternational = "phone.international";
 inline constexpr RuleName kPassportCurrent = "passport.current";
 inline constexpr RuleName kBirthKoreanDate = "birth.korean_date";
+inline constexpr RuleName kBirthHangulDate = "birth.hangul_date";
 inline constexpr RuleName kBirthSeparatedDate = "birth.separated_date";
 inline constexpr RuleName kEmailObfuscated = "email.obfuscated";
 inline constexpr RuleName kEmailGlued = "email.glued";
@@ -102,6 +103,10 @@ class LabelSearch {
                RuleName source);
   // Reads the labels of places_ (through the cache of the last reads) into found_.
   void read_places(std::string_view source);
+  // A phone key whose first word names a company, a shop or a branch (store_tel, companyPhone,
+  // branch.tel): that word is read as the key of a block holding the number, whose it is.
+  // Reads the labels found in `text` (by run, or by find_in from byte `from`).
+  void qualify_phone_keys(std::string_view text, bool in_source, std::size_t from);
   // Whether f stands inside a longer label found in the same text (주민 in 주민번호).
   bool inside_another(const LabelFound& f) const;
   // Whether f is a phone label within or right after a company's key (csTel=, helpdesk_tel,

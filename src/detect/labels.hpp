@@ -38,6 +38,7 @@ inline constexpr Label kResident[] = {
     {"ssn", 1.0f, kAscii | kLogKey},
     {"jumin", 1.0f, kAscii | kLogKey},
     {"resident_no", 1.0f, kLogKey},
+    {"ihidnum", 1.0f, kAscii | kLogKey},  // the standard term's column name (IHIDNUM)
     {"주민 번호", 1.0f},
     {"주민등록 번호", 1.0f},
     {"주민", 0.8f},
@@ -163,6 +164,9 @@ inline constexpr Label kAccount[] = {
     {"급여계좌", 1.0f},
     {"accountNo", 1.0f, kLogKey},
     {"acct_no", 1.0f, kLogKey},
+    // Column names of Korean systems' standard terms (ACNT_NO, ACNUTNO).
+    {"acnt", 1.0f, kAscii | kLogKey},
+    {"acnutno", 1.0f, kAscii | kLogKey},
     {"국민은행", 1.0f, kBank},
     {"우리은행", 1.0f, kBank},
     {"하나은행", 1.0f, kBank},
@@ -266,6 +270,14 @@ inline constexpr Label kBirth[] = {
     {"출생", 1.0f},
     {"Born", 0.9f, kAscii},
     {"brth", 0.9f, kAscii | kAbbreviation},
+    {"brthdy", 1.0f, kAscii | kLogKey},  // the standard term's column name (BRTHDY)
+    // The front half of a resident number is the birth date: 주민번호 앞자리 900115, 주민등록번호
+    // 앞 6자리. Right before the value only (카드번호 앞 6자리 is a card's first digits, seldom
+    // a date); written without the 주민번호 before them, which every 주 of a text would try.
+    {"앞자리", 0.9f, kAdjacent},
+    {"앞 6자리", 0.9f, kAdjacent},
+    {"앞6자리", 0.9f, kAdjacent},
+    {"앞부분", 0.9f, kAdjacent},
     // A date beside the person's age or sex is the person's: 만 34세 (1990.01.01), 홍길동(남,
     // 1990.1.1), 여 / 1988.05.12, 1990.01.01 (만 34세).
     {"세", 0.8f, kAdjacent | kStandalone},
@@ -297,6 +309,13 @@ inline constexpr Label kPassport[] = {
 // these is a look-alike.
 inline constexpr Label kLookAlike[] = {
     {"거래번호", 1.0f},
+    // A card's first six digits (its BIN), not the front half of a resident number: each holds
+    // a label of the front half (앞자리, 앞 6자리), which it replaces.
+    {"카드번호 앞자리", 1.0f},
+    {"카드번호 앞 6자리", 1.0f},
+    {"카드 앞자리", 1.0f},
+    {"카드 앞 6자리", 1.0f},
+    {"BIN", 1.0f, kAscii},
     {"승인번호", 1.0f},
     {"예약번호", 1.0f},
     {"회원번호", 1.0f},
@@ -517,6 +536,11 @@ inline constexpr Label kCompany[] = {
     {"F.", 0.9f, kAscii | kAbbreviation},  // a signature's fax line: F. 02-...
     {"매장", 0.9f},
     {"본사", 0.9f},
+    {"지점", 0.9f},
+    // After-sales service: A/S 센터, AS센터, 서비스센터.
+    {"A/S", 0.9f, kAscii},
+    {"AS센터", 1.0f},
+    {"서비스센터", 1.0f},
 };
 
 // Words that qualify a label without naming a kind: a number, a date, the information. Between

@@ -268,11 +268,20 @@ struct NumeralReader {
     return false;
   }
 
+  // Whether the run at `start` follows a month (월, maybe a space between).
+  bool after_month(std::size_t start) const {
+    std::size_t k = start;
+    if (k > 0 && text[k - 1] == ' ') --k;
+    return k >= 3 && is_syllable(text, k - 3, U'월');
+  }
+
   std::size_t spoken_chain_end(std::size_t start, std::size_t end, std::size_t digits) const {
     if (start >= 3 && unicode::syllable_at(text, start - 3) >= 0) return end;  // inside a word
     std::size_t groups = 1, last = end;
     for (std::size_t k = end;;) {
       std::size_t g = k, spaces = 0;
+      // 에 after a group, as numbers are read out aloud (공일공에 일이삼사에 오육칠팔).
+      if (g + 3 < text.size() && text[g + 3] == ' ' && is_syllable(text, g, U'에')) g += 3;
       while (g < text.size() && text[g] == ' ' && spaces < 3) ++g, ++spaces;
       if (g < text.size() && text[g] == '-') {
         ++g;
@@ -309,6 +318,11 @@ struct NumeralReader {
     // A dropped ending syllable is scanned again as a new run.
     const std::size_t run_end = trimmed_end(text, end, syllables, last, before_last);
 
+    // The day of a date is written with 일 after its number (삼월 십오일, 일월 일일): that
+    // 일 is no digit, so the run is left to the date reading of the detector.
+    if (config.writing_variants && syllables >= 2 && last == static_cast<int>(idx(U'일')) &&
+        after_month(start))
+      return run_end;
     Reading r;
     if (syllables == 1) {
       // The common case in prose: one syllable alone, one digit or a bare unit.
@@ -442,6 +456,23 @@ void read_numerals(NumeralReader& reader) {
 }
 
 }  // namespace
+
+std::optional<std::uint64_t> hangul_number_value(std::string_view word) {
+  Token t{};
+  std::size_t i = 0, tokens = 0;
+  std::uint64_t digits = 0;
+  for (; token_at(word, i, word.size(), t); i += t.bytes, ++tokens) {
+    if (t.unit) continue;
+    if (__builtin_mul_overflow(digits, 10, &digits) ||
+        __builtin_add_overflow(digits, t.digit, &digits))
+      return std::nullopt;
+  }
+  if (tokens == 0 || i != word.size()) return std::nullopt;
+  if (tokens == 1 && t.unit) return t.value;  // 십 alone: ten
+  const Reading r = read_run(word, 0, word.size());
+  if (!r.convert) return std::nullopt;
+  return r.units ? r.value : digits;
+}
 
 bool reads_any_numeral(std::string_view text, const Config& config) {
   NumeralReader reader{text, config, kMaxTextBytes};

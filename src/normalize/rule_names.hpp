@@ -26,6 +26,7 @@ inline constexpr RuleName kSeparatorMiddot = "separator.middot";
 // Ways of writing read by the writing_variants family.
 inline constexpr RuleName kValueDashLookalike = "value.dash_lookalike";
 inline constexpr RuleName kValueDashSpaced = "value.dash_spaced";
+inline constexpr RuleName kValueSpokenJoiner = "value.spoken_joiner";
 inline constexpr RuleName kValuePartlyMasked = "value.partly_masked";
 inline constexpr RuleName kValueWrappedLine = "value.wrapped_line";
 inline constexpr RuleName kDigitsHangulSpoken = "digits.hangul_spoken";

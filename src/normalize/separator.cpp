@@ -72,6 +72,32 @@ bool digit_like_byte(std::string_view s, std::size_t i) {
   return i < s.size() && kDigitLike[static_cast<unsigned char>(s[i])];
 }
 
+// Whether the groups joined by "에 " around the join at i make a number that is read out so:
+// a telephone number (its first digit 0) or eleven digits or more (an account, a resident
+// number). Scores and sizes listed the same way (90에 85에 100) are shorter. No number has more
+// than five groups: the walk looks at that many on either side, so a long list costs no more.
+bool read_out_number(std::string_view s, std::size_t i) {
+  constexpr std::string_view kJoin = "에 ";
+  constexpr int kMaxGroups = 5;
+  auto digit = [&](std::size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; };
+  std::size_t first = i, digits = 0;
+  while (first > 0 && digit(first - 1)) --first, ++digits;
+  for (int g = 1; g < kMaxGroups && first >= kJoin.size() + 1 &&
+                  s.substr(first - kJoin.size(), kJoin.size()) == kJoin &&
+                  digit(first - kJoin.size() - 1);
+       ++g) {
+    first -= kJoin.size();
+    while (first > 0 && digit(first - 1)) --first, ++digits;
+  }
+  std::size_t k = i;
+  for (int g = 1; g < kMaxGroups && s.substr(k, kJoin.size()) == kJoin && digit(k + kJoin.size());
+       ++g) {
+    k += kJoin.size();
+    while (digit(k)) ++k, ++digits;
+  }
+  return s[first] == '0' || digits >= 11;
+}
+
 }  // namespace
 
 std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fields,
@@ -91,6 +117,16 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
     if (i >= n) break;
     const Sep first = separator_at(text, i);
     if (first.len == 0) {
+      // 에 and a space between the groups of a number read out aloud (010에 1234에 5678), the
+      // same at the next or the last join, or between the halves of a resident number.
+      if (spaced_dashes && text.substr(i, 4) == "에 " && joins_groups(text, i, 4) &&
+          read_out_number(text, i)) {
+        if (!b) b.emplace(n);
+        b->keep(text.substr(emitted, i - emitted));
+        b->absorb(text.substr(i, 4), rules::kValueSpokenJoiner, AbsorbClass::separator);
+        emitted = d = i + 4;
+        continue;
+      }
       d = i;
       continue;
     }
@@ -100,6 +136,8 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
     // Left alone when not followed by a digit-like character; the rest of the run cannot
     // start another one.
     if (!digit_like_byte(text, v)) continue;
+    // A licence's class after the number (91 (1종대형), 91 2종보통) is no group of it.
+    if (spaced_dashes && text.substr(v + 1, 3) == "종") continue;
     // Fields of a row (CSV, TSV, a report's columns) stay apart: a comma, a tab or two spaces
     // are never inside one number there.
     if (keep_fields && (text.substr(i, v - i).find_first_of(",\t") != std::string_view::npos ||

@@ -119,6 +119,8 @@ UNLABELLED_OK = {
     "email": {"plain", "masked", "spelled_at", "korean_at", "fullwidth_at", "spaced_at"},
 }
 MASKED = {"masked"}
+# How numbers come out of OCR of a scanned paper form, by weight.
+SCANNED = {"hyphen": 3, "line_break": 2, "fullwidth": 1.5, "spaced": 1}
 
 
 class _Values:
@@ -489,6 +491,21 @@ NEG_CATEGORIES = ("order_number", "tracking_number", "case_number", "policy_numb
 
 # --------------------------------------------------------------------------- writing documents
 
+# Words of a phone label that name the line: Korean ones anywhere in it, Latin ones as tokens.
+MOBILE_WORDS = (("휴대", "핸드폰", "폰", "카카오톡"), ("H.P", "HP", "M", "Mobile", "Cell", "Mob"))
+LANDLINE_WORDS = (("자택", "회사", "직통", "사무실"), ("Tel", "T", "Office"))
+
+
+def line_named_by(label: str) -> str | None:
+    """The kind of line a phone label names (a mobile, a landline) or None when it names neither."""
+    tokens = set(label.replace("(", " ").replace(")", " ").replace("/", " ").split())
+    tokens |= {t.rstrip(".:") for t in tokens}
+    for line, (korean, latin) in (("mobile", MOBILE_WORDS), ("landline", LANDLINE_WORDS)):
+        if any(w in label for w in korean) or tokens & set(latin):
+            return line
+    return None
+
+
 class _Doc:
     """One document being written: text, values and look-alikes at exact offsets."""
 
@@ -508,6 +525,8 @@ class _Doc:
             label_text = ""
         if writing is None and allowed is not None:
             writing = self.g.v.writing(kind, allowed)
+        if kind == "phone" and "line" not in how:
+            how["line"] = line_named_by(label_text)
         self.w.value(self.g.v.make(kind, writing, **how), situation, label_text, self.frame)
 
     def neg(self, category: str, text: str | None = None, phrasing: str = "") -> None:
@@ -572,6 +591,11 @@ class _Gen:
     def pick(self, *items):
         return self.r.choice(items)
 
+    def scanned(self, kind: str) -> str:
+        """A way of writing a scanned form's number comes out in."""
+        table = {w: p for w, p in SCANNED.items() if w in WRITINGS[kind]}
+        return self.r.choices(list(table), list(table.values()))[0]
+
 
 # --------------------------------------------------------------------------- genres: housing
 
@@ -610,14 +634,13 @@ def lease_contract(g: _Gen) -> Document:
             d.t(f"성명: {r.choice(MOTHER_TONGUE_NAMES)}\n")
             d.field("외국인등록번호", "foreigner_registration", allowed={"hyphen", "issued_after_2020", "plain"})
         elif ocr and r.random() < 0.5:  # the scanned form's label cell sits above its value
-            d.field(res_label, "resident", sep="\n", situation="label_above",
-                    allowed={"hyphen", "line_break", "fullwidth", "spaced"})
+            d.field(res_label, "resident", sep="\n", situation="label_above", writing=g.scanned("resident"))
         elif ocr:
-            d.field(res_label, "resident", sep="  ", allowed={"hyphen", "line_break", "fullwidth", "spaced"})
+            d.field(res_label, "resident", sep="  ", writing=g.scanned("resident"))
         else:
             d.field(res_label, "resident", allowed={"hyphen", "plain"})
-        d.field(tel_label, "phone", sep=" : " if ocr else ": ", allowed={"hyphen", "plain", "spaced", "line_break"}
-                if ocr else {"hyphen", "dot"}, end=f"   성명: {g.name()} (인)\n")
+        d.field(tel_label, "phone", sep=" : " if ocr else ": ", writing=g.scanned("phone") if ocr else None,
+                allowed=None if ocr else {"hyphen", "dot"}, end=f"   성명: {g.name()} (인)\n")
     d.t("\n개업공인중개사  사무소명칭: " + g.pick("한강", "으뜸", "행복", "미래", "우리집") + "공인중개사사무소\n")
     d.nfield("등록번호", "broker_registration", sep=g.pick(": ", " 제", " "), end="\n")
     d.t(f"대표: {g.name()}  ")
@@ -715,11 +738,15 @@ def resume(g: _Gen) -> Document:
         d.address()
         d.t("\n")
     d.t("\n[학력사항]\n")
-    for school in ("OO고등학교 졸업", g.pick("한국대학교 경영학과 졸업", "가온대학교 컴퓨터공학과 졸업(학점 3.8/4.5)")):
-        d.neg("period", phrasing="학력 기간")
+    start = r.randrange(2004, 2014)
+    for school, a, b in (("OO고등학교 졸업", start, start + 3),
+                         (g.pick("한국대학교 경영학과 졸업", "가온대학교 컴퓨터공학과 졸업(학점 3.8/4.5)"), start + 3,
+                          start + 7)):
+        d.neg("period", f"{a}.03 ~ {b}.02", "학력 기간")
         d.t(f"  {school}\n")
     d.t("\n[경력사항]\n")
-    d.neg("period", phrasing="경력 기간")
+    d.neg("period", f"{start + 8}.{r.randrange(1, 13):02d} ~ {start + 8 + r.randrange(1, 6)}.{r.randrange(1, 13):02d}",
+          "경력 기간")
     d.t(f"  (주){g.pick('한울테크', '대양물산', '서린')} {g.pick('생산관리팀 사원', '경리부 주임', '개발팀 선임')}\n")
     d.t("\n[자격 및 면허]\n정보처리기사  자격번호 ")
     d.neg("certificate_number", phrasing="자격번호")
@@ -824,12 +851,17 @@ def insurance_claim(g: _Gen) -> Document:
     r = g.r
     frame = g.pick("paper_form", "mobile_claim", "car_accident")
     d = g.doc("insurance_claim", frame)
-    d.t(g.pick("보험금 청구서", "보험금 청구서 (개인용)", "[모바일 청구] 접수 내역") + "\n")
+    d.t({"paper_form": g.pick("보험금 청구서", "보험금 청구서 (개인용)"), "mobile_claim": "[모바일 청구] 접수 내역",
+         "car_accident": "자동차사고 보험금 청구서"}[frame] + "\n")
     d.t("1. 피보험자\n")
     d.t(f"성명: {g.name()}\n")
-    d.field(g.pick("주민등록번호", "주민번호"), "resident",
-            allowed={"hyphen", "plain"} if frame != "mobile_claim" else {"masked"})
-    d.field(g.pick("휴대폰번호", "연락처"), "phone", allowed={"hyphen", "plain"})
+    if frame == "paper_form":  # handwritten and faxed in, then read by OCR
+        d.field(g.pick("주민등록번호", "주민번호"), "resident", writing=g.scanned("resident"))
+        d.field(g.pick("휴대폰번호", "연락처"), "phone", writing=g.scanned("phone"))
+    else:
+        d.field(g.pick("주민등록번호", "주민번호"), "resident",
+                allowed={"hyphen", "plain"} if frame != "mobile_claim" else {"masked"})
+        d.field(g.pick("휴대폰번호", "연락처"), "phone", allowed={"hyphen", "plain"})
     if frame == "mobile_claim":
         d.field("이메일(결과 통지)", "email")
     d.t("2. 사고 내용\n")
@@ -911,7 +943,7 @@ def prescription(g: _Gen) -> Document:
         d.t("\n의료기관 명칭: " + g.pick("밝은내과의원", "연세가정의학과", "튼튼정형외과") + "   ")
         d.nfield("요양기관기호", "institution_code", sep=" ")
         d.t(f"환자 성명: {g.name()}\n")
-        d.field("주민등록번호", "resident", allowed={"hyphen", "line_break", "spaced"}, born=(1940, 2012))
+        d.field("주민등록번호", "resident", writing=g.scanned("resident"), born=(1940, 2012))
         d.t("질병분류기호 ")
         d.neg("diagnosis_code", phrasing="질병분류기호")
         d.t(f"\n처방 의료인: {g.name()}  면허종별 의사  ")
@@ -954,9 +986,17 @@ def academy(g: _Gen) -> Document:
         d.field("원생 생년월일", "birth_date", writing=kid, born=(2012, 2019))
         if r.random() < 0.3:
             d.field("주민등록번호(보험 가입용)", "resident", allowed={"issued_after_2020", "hyphen"}, born=(2012, 2019))
-        d.t(f"보호자 성명: {g.name()} (관계: {g.pick('모', '부', '조모')})\n")
-        d.field(g.pick("보호자 연락처", "학부모 휴대폰"), "phone", allowed={"hyphen", "plain"}, line="mobile")
-        d.field("비상 연락처", "phone", allowed={"hyphen", "area_bracket"})
+        if r.random() < 0.4:
+            heading = g.pick("■ 보호자 연락처", "[학부모 비상연락망]")
+            d.t(f"{heading}\n성명: {g.name()} (관계: {g.pick('모', '부', '조모')})\n")
+            d.value("phone", "lines_away", heading, allowed={"hyphen", "plain"}, line="mobile")
+            d.t(" / ")
+            d.value("phone", "lines_away", heading, allowed={"hyphen"}, line="mobile")
+            d.t("\n")
+        else:
+            d.t(f"보호자 성명: {g.name()} (관계: {g.pick('모', '부', '조모')})\n")
+            d.field(g.pick("보호자 연락처", "학부모 휴대폰"), "phone", allowed={"hyphen", "plain"}, line="mobile")
+            d.field("비상 연락처", "phone", allowed={"hyphen", "area_bracket"})
         d.t("차량 이용: 희망  하차 장소: 아파트 후문\n")
         d.nfield("월 교습비", "price", end="원\n", text=g.n.money(150_000, 600_000, 10_000))
         d.t(f"교재: {g.pick('개념원리 수학', 'Reading Explorer 2', '바이엘 하권')} (")
@@ -1182,8 +1222,13 @@ def event_registration(g: _Gen) -> Document:
         d.t(f"제{r.randrange(5, 30)}회 한강 나이트 마라톤 참가 신청 확인\n")
         d.nfield("배번", "member_number", text=str(r.randrange(1000, 20000)))
         d.t(f"종목: {g.pick('10km', '하프', '5km 걷기')}  기념품 티셔츠: {g.pick('95', '100', '105')}\n")
-        d.t(f"참가자: {g.name()}\n")
-        d.field(g.pick("생년월일", "생일"), "birth_date", allowed={"dot", "iso", "yymmdd"})
+        if r.random() < 0.5:
+            d.t(f"참가자: {g.name()} (")
+            d.value("birth_date", "label_after", "생", allowed={"short_dot", "dot", "korean"})
+            d.t("생)\n")
+        else:
+            d.t(f"참가자: {g.name()}\n")
+            d.field(g.pick("생년월일", "생일"), "birth_date", allowed={"dot", "iso", "yymmdd"})
         d.field("휴대폰", "phone", allowed={"hyphen"})
         d.field("비상연락처(가족)", "phone", allowed={"hyphen", "plain"})
         d.nfield("참가비", "price", end="원 (입금 완료)\n", text=g.n.money(30_000, 80_000, 10_000))
@@ -1192,6 +1237,7 @@ def event_registration(g: _Gen) -> Document:
     if frame == "overseas_volunteer":
         d.t("해외봉사단 참가자 정보 (항공권 발권용)\n")
         d.t(f"영문 성명: {g.pick('KIM', 'LEE', 'PARK')} {g.pick('SEOHYUN', 'MINJUN', 'YUNA')}\n")
+        d.nfield("소속 학교 학번", "student_number")
         d.field(g.pick("여권번호", "여권 번호"), "passport", allowed={"old_format", "current_format"})
         d.nfield("여권 만료일", "event_date", text=g.n.date(2027, 2036, g.pick("iso", "dot")))
         d.field("생년월일", "birth_date", allowed={"iso", "dot"})
@@ -1202,8 +1248,11 @@ def event_registration(g: _Gen) -> Document:
         d.t("\n")
         return d.done()
     d.t(f"{g.pick('연탄 나눔', '유기견 보호소', '하천 정화')} 봉사활동 신청서\n")
-    d.t(f"이름: {g.name()}   소속: {g.pick('개인', 'OO고 2학년', '사내 동호회', '가온대학교 사회복지학과')}")
-    d.nfield(g.pick("  학번", "  (학번"), "student_number", sep=" ", end="\n" if r.random() < 0.5 else ")\n")
+    member = g.pick("개인", "OO고 2학년", "사내 동호회", "가온대학교 사회복지학과", "한빛대학교 봉사동아리")
+    d.t(f"이름: {g.name()}   소속: {member}")
+    if "대학교" in member:
+        d.nfield(" (학번", "student_number", sep=" ", end=")")
+    d.t("\n")
     d.field("생년월일(보험 가입용)", "birth_date", allowed={"compact", "dot", "yymmdd"})
     d.field("연락처", "phone", allowed={"hyphen", "plain", "spaced"})
     d.t("1365 아이디: ")
@@ -1232,12 +1281,14 @@ def car_sale(g: _Gen) -> Document:
     d.nfield("잔금 지급일", "event_date")
     for role in ("양도인(매도인)", "양수인(매수인)"):
         d.t(f"\n{role}\n성명(상호): {g.name()}\n")
+        scan = frame == "transfer_certificate" and r.random() < 0.5  # a scanned paper form
         d.field(g.pick("주민(법인)등록번호", "주민등록번호"), "resident",
-                allowed={"hyphen", "plain", "spaced", "line_break"})
+                writing=g.scanned("resident") if scan else None, allowed=None if scan else {"hyphen", "plain"})
         d.t("주소: ")
         d.address(unit=r.random() < 0.5)
         d.t("\n")
-        d.field("전화번호", "phone", allowed={"hyphen", "plain", "dot"})
+        d.field("전화번호", "phone", writing=g.scanned("phone") if scan else None,
+                allowed=None if scan else {"hyphen", "plain", "dot"})
     if frame == "dealer_contract":
         d.t(f"\n매매업자: {g.pick('믿음', '제일', '오토')}모터스  ")
         d.field("사업자등록번호", "business_registration", sep=" ")
@@ -1250,7 +1301,7 @@ def car_rental(g: _Gen) -> Document:
     r = g.r
     frame = g.pick("counter_contract", "app_booking")
     d = g.doc("car_rental", frame)
-    d.t(g.pick("렌터카 대여계약서", "[제주 렌트] 예약 확정 안내") + "\n")
+    d.t({"counter_contract": "렌터카 대여계약서", "app_booking": "[제주 렌트] 예약 확정 안내"}[frame] + "\n")
     d.nfield("예약번호", "reservation_number")
     d.t("대여 차량: ")
     d.neg("vehicle_plate", phrasing="대여 차량")
@@ -1485,9 +1536,12 @@ def gym_membership(g: _Gen) -> Document:
         return d.done()
     d.t(f"{g.pick('파워', '바디라인', '스윔')}피트니스 회원 가입 신청서\n")
     d.t(f"이름: {g.name()}   성별: {g.pick('남', '여')}\n")
-    d.field(g.pick("생년월일", "생일"), "birth_date", allowed={"dot", "yymmdd", "korean", "short_dot"})
-    d.field("연락처", "phone", allowed={"hyphen", "plain"}, line="mobile")
-    d.field("비상시 연락처 (보호자)", "phone", allowed={"hyphen"})
+    boxed = r.random() < 0.4  # a scanned paper form: each box's label is read above its content
+    sep, situation = ("\n", "label_above") if boxed else (": ", "label_before")
+    d.field(g.pick("생년월일", "생일"), "birth_date", sep=sep, situation=situation,
+            allowed={"dot", "yymmdd", "korean", "short_dot"})
+    d.field("연락처", "phone", sep=sep, situation=situation, allowed={"hyphen", "plain"}, line="mobile")
+    d.field("비상시 연락처 (보호자)", "phone", sep=sep, situation=situation, allowed={"hyphen"})
     d.t(f"운동 목적: {g.pick('체중 감량', '재활', '근력 향상')}   키 ")
     d.neg("measurement", f"{r.randrange(150, 190)}.{r.randrange(10)}cm", "키")
     d.t("  몸무게 ")
@@ -1543,7 +1597,7 @@ def wedding_notice(g: _Gen) -> Document:
     d = g.doc("wedding_notice", frame)
     groom, bride = g.name(), g.name()
     if frame == "group_message":
-        d.t(f"[결혼 소식] 저희 딸 {bride[1:]}가 결혼합니다\n")
+        d.t(f"[결혼 소식] 저희 {g.pick('장남', '장녀', '막내')} {g.pick(groom, bride)} 결혼합니다\n")
         d.t("일시: ")
         d.neg("event_date", g.n.date(2026, 2027, g.pick("dot", "korean", "iso")), "예식일")
         d.t(" ")
@@ -1562,8 +1616,8 @@ def wedding_notice(g: _Gen) -> Document:
     d.t("\n오시는 길: ")
     d.address(unit=False)
     d.t("\n\n마음 전하실 곳\n")
-    for side, who in (("신랑측", groom), ("신부측", bride)):
-        d.t(f"▸ {side}\n  {g.pick('신랑', '신부')} {who}  ")
+    for side, title, who in (("신랑측", "신랑", groom), ("신부측", "신부", bride)):
+        d.t(f"▸ {side}\n  {title} {who}  ")
         d.account(holder=False, allowed={"hyphen", "plain"})
         d.t("\n")
         if r.random() < 0.5:
@@ -1631,11 +1685,14 @@ def donation_receipt(g: _Gen) -> Document:
     d.t("기 부 금 영 수 증\n")
     d.nfield("일련번호", "serial_number", text=f"{r.randrange(2020, 2026)}-{g.n.d(5)}")
     d.t(f"1. 기부자\n성명: {g.name()}\n")
-    d.field("주민등록번호", "resident", allowed={"hyphen", "masked"})
+    scan = r.random() < 0.4  # a receipt scanned for the year-end tax settlement
+    d.field("주민등록번호", "resident", writing=g.scanned("resident") if scan else None,
+            allowed=None if scan else {"hyphen", "masked"})
     d.t("주소: ")
     d.address()
     d.t(f"\n2. 기부금 단체\n단체명: {org}\n")
-    d.field(g.pick("사업자등록번호", "사업자등록번호(고유번호)"), "business_registration")
+    d.field(g.pick("사업자등록번호", "사업자등록번호(고유번호)"), "business_registration",
+            writing=g.scanned("business_registration") if scan else None)
     d.t("3. 기부 내용\n유형  코드  연월일  내용  금액\n")
     for _ in range(r.randrange(2, 5)):
         d.t("법정  10  ")
@@ -1844,11 +1901,13 @@ def business_card(g: _Gen) -> Document:
         return d.done()
     d.t(g.pick("가온인테리어", "블루파인 BLUEPINE", "서린상사") + "\n")
     d.t(g.name() + "  " + g.pick("대표", "팀장", "Manager") + "\n")
-    d.value("phone", "no_label", allowed={"hyphen", "dot"}, line="mobile")
-    d.t("\n")
+    marks = r.random() < 0.35
+    d.value("phone", "label_after" if marks else "no_label", "(M)", allowed={"hyphen", "dot"}, line="mobile")
+    d.t(" (M)\n" if marks else "\n")
     if r.random() < 0.5:
-        d.value("phone", "no_label", allowed={"hyphen", "area_bracket"}, line="landline")
-        d.t("   ")
+        d.value("phone", "label_after" if marks else "no_label", "(T)", allowed={"hyphen", "area_bracket"},
+                line="landline")
+        d.t(" (T)   " if marks else "   ")
         d.nfield("F", "fax_number", sep=". ")
     d.value("email", "no_label", work=True)
     d.t("\n")

@@ -1627,7 +1627,7 @@ def wedding_notice(g: _Gen) -> Document:
     heading = g.pick("연락하기", "📞 축하 연락하기", "신랑신부에게 연락하기")
     d.t(f"\n{heading}\n")
     d.t(f"신랑 {groom} ")
-    d.value("phone", "lines_away", heading, allowed={"hyphen"}, line="mobile")
+    d.value("phone", "label_above", heading, allowed={"hyphen"}, line="mobile")
     d.t(f"\n신부 {bride} ")
     d.value("phone", "lines_away", heading, allowed={"hyphen"}, line="mobile")
     d.t("\n")
@@ -1719,7 +1719,7 @@ def bank_statement(g: _Gen) -> Document:
         d.t("\"\n\"거래일시\",\"적요\",\"출금액\",\"입금액\",\"잔액\",\"거래점\"\n")
     else:
         d.t(f"{bank} 앱 > 거래내역 (복사)\n")
-        d.value("bank_account", "bank_name", bank, allowed={"hyphen"}, bank=bank)
+        d.value("bank_account", "label_above", bank, allowed={"hyphen"}, bank=bank)  # the app's title names it
         d.t(f" [{g.pick('입출금', '급여')}통장]\n")
     for _ in range(r.randrange(3, 7)):
         what = r.choice(("transfer", "card", "salary", "cms"))
@@ -1988,7 +1988,7 @@ def sql_dump(g: _Gen) -> Document:
             d.neg("member_number", str(r.randrange(1000, 9_999_999)), "id")
             d.t(f" | {g.name()} | ")
             for c, kind in cols:
-                d.value(kind, "key", c, allowed=COMPACT - {"masked"})
+                d.value(kind, "column_header", c, allowed=COMPACT - {"masked"})
                 d.t(" | ")
             d.neg("event_date", f"{g.n.date(2021, 2026, 'iso')} {r.randrange(24):02d}:{r.randrange(60):02d}:"
                   f"{r.randrange(60):02d}", "created_at")
@@ -2005,7 +2005,7 @@ def sql_dump(g: _Gen) -> Document:
         d.t(f",'{g.name()}',")
         for c, kind in cols:
             d.t("'")
-            d.value(kind, "key", c, allowed=COMPACT)
+            d.value(kind, "column_header", c, allowed=COMPACT)
             d.t("',")
         d.t("'")
         d.neg("ip_address", phrasing="last_login_ip")
@@ -2172,21 +2172,9 @@ def generate(documents: int = 1500, seed: int = 1) -> list[Document]:
     return out
 
 
-def summary(docs: list[Document]) -> dict:
-    """Counts of values by kind and of negatives by category."""
-    kinds: dict = {}
-    cats: dict = {}
-    for d in docs:
-        for v in d.values:
-            kinds[v.kind] = kinds.get(v.kind, 0) + 1
-        for n in d.negatives:
-            cats[n.category] = cats.get(n.category, 0) + 1
-    return {"values": dict(sorted(kinds.items())), "negatives": dict(sorted(cats.items()))}
-
-
 if __name__ == "__main__":
     import sys
-    from labelled import show
+    from labelled import show, summary
     count = int(sys.argv[1]) if len(sys.argv) > 1 else len(GENRES)
     t0 = time.perf_counter()
     docs = generate(count)

@@ -83,13 +83,13 @@ def test_every_genre_is_written_in_several_frames(docs):
 
 
 def test_every_kind_is_present_in_numbers_that_measure_something(docs):
-    counts = blind3.summary(docs)["values"]
+    counts = labelled.summary(docs)["values"]
     assert set(counts) == set(blind3.KINDS)
     assert min(counts.values()) >= 80, counts
 
 
 def test_hard_negatives_of_every_category(docs):
-    counts = blind3.summary(docs)["negatives"]
+    counts = labelled.summary(docs)["negatives"]
     assert set(counts) == set(blind3.NEG_CATEGORIES)
     assert min(counts.values()) >= 5, counts
     assert sum(1 for d in docs if d.negatives) >= 0.95 * len(docs)
@@ -225,3 +225,96 @@ def test_phones_written_to_slip_past_filters_still_read_as_phone_numbers(docs):
 def test_quality_reads_the_part():
     assert blind3.PART in quality.PARTS
     assert digest(quality.documents(blind3.PART, 40, 6)) == digest(blind3.generate(40, seed=6))
+
+
+# --------------------------------------------------------------------------- what the records claim
+
+def test_ways_of_writing_show_in_the_text(docs):
+    shows = {
+        "plain": lambda t: t.isdigit(),
+        "spaced": lambda t: " " in t and "-" not in t,
+        "dot": lambda t: "." in t and "-" not in t,
+        "fullwidth": lambda t: any("０" <= c <= "９" for c in t),
+        "line_break": lambda t: "\n" in t,
+        "intl_plus": lambda t: t.startswith("+82"),
+        "masked": lambda t: "*" in t or "X" in t,
+        "keycap": lambda t: "\u20e3" in t,
+        "hangul_numerals": lambda t: not any(c.isdigit() for c in t) and any(c in blind3.HANGUL_DIGIT for c in t),
+        "hangul_mixed": lambda t: any(c.isdigit() for c in t) and any(c in blind3.HANGUL_DIGIT for c in t),
+        "vowel_dash": lambda t: any(c in "ㅡㅣ~" for c in t),
+        "letter_for_digit": lambda t: "O" in t or "o" in t,
+        "korean_at": lambda t: "골뱅이" in t,
+        "fullwidth_at": lambda t: "＠" in t,
+        "region_name": lambda t: t[:2] in blind3.LICENSE_REGIONS.values(),
+        "english": lambda t: re.search("[A-Z][a-z]{2}", t) is not None,
+    }
+    for d in docs:
+        for v in d.values:
+            if v.writing in shows and not (v.kind == "email" and v.writing == "plain"):
+                assert shows[v.writing](v.text), v
+
+
+def line_of(text: str, at: int) -> int:
+    return text.count("\n", 0, at)
+
+
+def test_labels_stand_where_their_situation_says(docs):
+    for d in docs:
+        for v in d.values:
+            before, after = d.text[:v.char_start], d.text[v.char_end:]
+            here = line_of(d.text, v.char_start)
+            if v.label in ("label_before", "label_english", "label_abbrev", "label_symbol", "bank_name", "key"):
+                assert line_of(d.text, before.rindex(v.label_text)) == here, v
+                assert v.char_start - before.rindex(v.label_text) - len(v.label_text) <= 30, v
+            elif v.label == "label_after":
+                assert after.index(v.label_text) <= 3, v
+            elif v.label == "label_above":
+                assert line_of(d.text, before.rindex(v.label_text)) == here - 1, v
+            elif v.label == "lines_away":
+                assert line_of(d.text, before.rindex(v.label_text)) <= here - 2, v
+            elif v.label in ("column_header", "question_before"):
+                assert line_of(d.text, before.rindex(v.label_text)) < here, v
+
+
+def test_look_alikes_keep_their_own_structures(docs):
+    shapes = {
+        "company_number": r"(1[5-9]\d\d-?\d{4}|080-\d{3}-\d{4})",
+        "safe_number": r"050\d-\d{4}-\d{4}",
+        "imei": r"35\d{13}",
+        "iccid": r"8982\d{15}",
+        "animal_registration": r"410\d{12}",
+        "vin": r"KM[HJ][A-Z0-9]{8}\d{6}",
+        "case_number": r"20\d\d(가단|가합|가소|고단|나|머|타채)\d{3,6}",
+        "vehicle_plate": r"\d{2,3}[가-힣] ?\d{4}",
+        "ip_address": r"\d{1,3}(\.\d{1,3}){3}",
+        "registry_number": r"\d{4}-20\d\d-\d{6}",
+    }
+    for d in docs:
+        for n in d.negatives:
+            if n.category in shapes:
+                assert re.fullmatch(shapes[n.category], n.text), n
+            elif n.category in ("isbn", "barcode"):
+                s = digits(n.text)
+                assert len(s) == 13 and int(s[12]) == corpus.isbn_check([int(c) for c in s[:12]]), n
+
+
+def test_a_phone_label_decides_its_line():
+    assert [blind3.line_named_by(label) for label in
+            ("휴대폰", "H.P.", "M.", "Mobile (해외 로밍)", "카카오톡/휴대폰", "(휴대폰)", "폰번호")] == ["mobile"] * 7
+    assert [blind3.line_named_by(label) for label in
+            ("T", "Tel.", "직통", "회사전화", "(자택)")] == ["landline"] * 5
+    assert [blind3.line_named_by(label) for label in ("연락처", "전화번호", "Phone", "비상연락처")] == [None] * 4
+
+
+def test_phones_under_mobile_labels_are_mobile_numbers(docs):
+    for d in docs:
+        for v in d.values:
+            if v.kind == "phone" and v.label != "no_label" and not v.masked \
+                    and v.writing not in blind3.GENRE_ONLY_WRITINGS["phone"]:
+                line = blind3.line_named_by(v.label_text)
+                number = digits(v.text.replace("+82", "").replace("(0)", ""))
+                number = number if number.startswith("0") else "0" + number
+                if line == "mobile":
+                    assert number.startswith("01"), v
+                elif line == "landline":
+                    assert not number.startswith("01"), v

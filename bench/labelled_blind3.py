@@ -1054,7 +1054,11 @@ def apartment_office(g: _Gen) -> Document:
         d.neg("price", g.n.money(80_000, 450_000, 10), "관리비")
         d.t("원\n관리비 납부 계좌: ")
         d.account(holder=False)
-        d.t(f" ({apt} 입주자대표회의)\n관리사무소장 {g.name()}\n")
+        d.t(f" ({apt} 입주자대표회의)\n관리사무소장 {g.name()}")
+        if r.random() < 0.5:  # the duty engineer's mobile, with no word before it
+            d.t(f"\n야간 당직 {g.name()} 기사 ")
+            d.value("phone", "no_label", allowed={"hyphen", "dot"}, line="mobile")
+        d.t("\n")
         return d.done()
     if frame == "resident_roster":
         sep = g.pick("\t", " | ", ",")
@@ -1141,6 +1145,13 @@ def secondhand_chat(g: _Gen) -> Document:
     d.t("안녕하세요 아직 판매하시나요?\n")
     say(seller)
     d.t("네 판매중이에요\n")
+    if r.random() < 0.4:
+        say(buyer)
+        question = g.pick("혹시 번호 알려주실 수 있나요? 앱 알림이 늦게 와서요", "연락처 좀 주실 수 있을까요?")
+        d.t(question + "\n")
+        say(seller)
+        d.value("phone", "question_before", question, allowed={"hyphen", "plain", "spaced"}, line="mobile")
+        d.t(g.pick(" 여기로 문자 주세요", " 입니다", "") + "\n")
     say(buyer)
     d.t("혹시 ")
     d.neg("price", g.n.money(5_000, 900_000, 1000), "네고 가격")
@@ -1653,9 +1664,13 @@ def funeral_notice(g: _Gen) -> Document:
     d.t("\n장지: " + g.pick("용인 평온의숲", "천안공원묘원", "함께하는 수목장") + "\n\n")
     d.t(g.pick("부의금 계좌", "마음 전하실 곳", "조의금 보내실 곳") + "\n")
     d.account(holder=True)
-    lead = g.pick("상주 연락처", "연락처:", "문의")
-    d.t(f"\n\n{lead} ")
-    d.value("phone", "label_before", lead, allowed={"hyphen"}, line="mobile")
+    if r.random() < 0.5:  # the chief mourner's number after his name, as such notices put it
+        d.t(f"\n\n{g.pick('장남', '장녀', '차남')} {g.name()} ")
+        d.value("phone", "no_label", allowed={"hyphen"}, line="mobile")
+    else:
+        lead = g.pick("상주 연락처", "연락처:", "문의")
+        d.t(f"\n\n{lead} ")
+        d.value("phone", "label_before", lead, allowed={"hyphen"}, line="mobile")
     d.t("\n삼가 고인의 명복을 빕니다.\n")
     return d.done()
 

@@ -150,7 +150,7 @@ class _Values:
 
     # ---- identity numbers
 
-    def _resident_digits(self, foreigner: bool, recent: bool, born=(1948, 2012)) -> str:
+    def _resident_digits(self, foreigner: bool, recent: bool, born=(1948, 2005)) -> str:
         r = self.r
         if recent:  # numbers issued since October 2020 end in arbitrary digits
             y, m, d = corpus.random_date(r, *((1960, 2004) if foreigner else (2021, 2025)))
@@ -161,7 +161,7 @@ class _Values:
         d12 = [int(c) for c in f"{y % 100:02d}{m:02d}{d:02d}{g}"] + [r.randrange(10) for _ in range(5)]
         return "".join(map(str, d12 + [corpus.resident_check(d12, foreigner)]))
 
-    def resident(self, writing: str, foreigner: bool = False, born=(1948, 2012)) -> str:
+    def resident(self, writing: str, foreigner: bool = False, born=(1948, 2005)) -> str:
         r = self.r
         s = self._resident_digits(foreigner, writing == "issued_after_2020", born)
         front, back = s[:6], s[6:]
@@ -818,14 +818,18 @@ def insurance_policy(g: _Gen) -> Document:
         d.neg("company_number", phrasing="고객콜센터")
         d.t("\n")
         return d.done()
-    d.t(f"{insurer} 보험증권\n상품명: {g.pick('무배당 든든한 건강보험', '(무)내맘같은 운전자보험', '실손의료비보험(갱신형)')}\n")
+    child = r.random() < 0.25
+    products = ("무배당 든든한 건강보험", "(무)내맘같은 운전자보험", "실손의료비보험(갱신형)")
+    product = "(무)우리아이 든든 어린이보험" if child else g.pick(*products)
+    d.t(f"{insurer} 보험증권\n상품명: {product}\n")
     d.nfield("증권번호", "policy_number")
-    d.nfield("보험기간", "period", text=" ~ ".join(g.n.date_pair(2016, 2025, "dot", (3650, 14600))))
+    d.nfield("보험기간", "period", text=" ~ ".join(g.n.date_pair(2025 if child else 2016, 2025, "dot", (3650, 14600))))
     d.t("\n        계약자                  피보험자\n")
     d.t(f"성  명   {g.name()}                  {g.name()}\n주민번호 ")
     d.value("resident", "label_before", "주민번호", allowed={"masked"})
     d.t("        ")
-    d.value("resident", "label_before", "주민번호", allowed={"masked", "hyphen"})
+    d.value("resident", "label_before", "주민번호", writing="issued_after_2020" if child else None,
+            allowed={"masked", "hyphen"})
     d.t("\n")
     d.field("연락처", "phone", sep="   ", allowed={"hyphen", "masked"})
     d.t("\n[납입 정보]\n")
@@ -943,7 +947,9 @@ def prescription(g: _Gen) -> Document:
         d.t("\n의료기관 명칭: " + g.pick("밝은내과의원", "연세가정의학과", "튼튼정형외과") + "   ")
         d.nfield("요양기관기호", "institution_code", sep=" ")
         d.t(f"환자 성명: {g.name()}\n")
-        d.field("주민등록번호", "resident", writing=g.scanned("resident"), born=(1940, 2012))
+        infant = r.random() < 0.2  # a paediatric prescription: the child's number is recent
+        d.field("주민등록번호", "resident", writing="issued_after_2020" if infant else g.scanned("resident"),
+                born=(1940, 2012))
         d.t("질병분류기호 ")
         d.neg("diagnosis_code", phrasing="질병분류기호")
         d.t(f"\n처방 의료인: {g.name()}  면허종별 의사  ")

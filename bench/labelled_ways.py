@@ -116,6 +116,26 @@ FRAMES = {
                   "{L} 불러줌: [[V]]", "{L}{P}[[V]] 변경 요청"),
     "form": ("{L}{P}[[V]]", "{L} *{P}[[V]]", "[{L}] [[V]]", "{L} (필수){P}[[V]]", "{L} |[[V]]"),
     "sms": ("[{L}] [[V]]", "{L}{P}[[V]] 로 보내주세요", "{L} [[V]] 입니다~", "{L}{P}[[V]]!!"),
+    # A team's messenger export: short lines, several speakers (the speaker and time are the
+    # document's, see _Builder.document).
+    "team_chat": ("{L} [[V]]", "{L}{P}[[V]] 요", "고객 {L} [[V]] 입니다", "{L} [[V]] 로 전달드려요",
+                  "{L}? [[V]]", "ㅇㅇ {L}{P}[[V]]", "{L} 바뀜 [[V]]", "{L} 이걸로 [[V]]",
+                  "방금 받은 {L} [[V]]", "{L}은 [[V]] 입니다", "확인했어요 {L} [[V]]", "{L} 공유 [[V]]"),
+    # The OCR of an identity card or a passport's photo page: fields with their labels, or
+    # the label on the line above as the card prints it.
+    "id_copy": ("{L}{P}[[V]]", "{L}\n[[V]]", "{L} [[V]]", "{L}/[[V]]", "{L} | [[V]]", "{L}:[[V]]",
+                "{L}  [[V]]", "{L} ( [[V]] )"),
+    # Bank and card alerts by text message.
+    "bank_sms": ("[Web발신]\n{L} [[V]] 입금 {amount}원", "{L} [[V]] 출금 {amount}원 잔액 {amount}원",
+                 "{L}{P}[[V]] {mmdd} {hhmm} 승인 {amount}원", "[{bank}] {L} [[V]] 자동이체 {amount}원",
+                 "{L} [[V]] 으로 {amount}원 입금해주세요", "[알림] {L} [[V]] 이체완료",
+                 "{L}{P}[[V]] 결제 {amount}원 일시불", "{L} [[V]] 해외승인 {amount}원"),
+    # Parcel labels: the sender's and recipient's blocks.
+    "parcel_label": ("받는분 {name} {L} [[V]]", "보내는분 {name} / {L} [[V]]", "{L}{P}[[V]]",
+                     "수령인: {name} ({L} [[V]])", "[받는 분] {L}{P}[[V]]", "{name} 님 {L} [[V]]",
+                     "보내는 사람 {name} {L}{P}[[V]]", "수취인 {L} [[V]]"),
+    # The OCR of a receipt.
+    "receipt": ("{L}{P}[[V]]", "{L}  [[V]]", "{L} : [[V]]", "[{L}] [[V]]", "{L}[[V]]", "* {L}: [[V]]"),
 }
 GENRES = tuple(FRAMES)
 FILLERS = {
@@ -126,7 +146,48 @@ FILLERS = {
     "call_note": ("통화 종료", "본인 확인 완료", "재통화 예정", "상담 내용 요약", "{product} 환불 문의"),
     "form": ("■ 신청인 정보", "■ 제출 서류", "성명: {name}", "신청일: 오늘", "※ 필수 항목"),
     "sms": ("[{courier}] 배송 안내", "문의는 답장 주세요", "오늘 도착 예정", "[Web발신]"),
+    "team_chat": ("넵", "ㅇㅋ", "확인했습니다", "오늘 회의 몇 시죠?", "사진 보냈어요", "수고하셨습니다",
+                  "잠깐 통화 가능하세요?", "고객님 또 전화 오심", "처리 완료", "내일 오전까지요"),
+    "id_copy": ("주민등록증", "자동차운전면허증 Driver's License", "외국인등록증 RESIDENCE CARD",
+                "여권 PASSPORT", "REPUBLIC OF KOREA", "발급일 {date}", "서울특별시 {gu}청장",
+                "성명 {name}", "서울경찰청장", "체류자격 E-9", "국적 VIETNAM", "Type P  Issuing country KOR"),
+    "bank_sms": ("[Web발신]", "{bank}은행 알림", "누적 {amount}원", "잔액 {amount}원", "문의 1588-{n4}",
+                 "본인 아닐 경우 고객센터로 연락바랍니다", "{mmdd} {hhmm}"),
+    "parcel_label": ("[{courier}] 운송장", "취급주의", "부재시 문앞에 놓아주세요", "서울시 {gu} 테헤란로 {n}",
+                     "품명: {product}", "중량 2kg", "선불", "경비실에 맡겨주세요"),
+    "receipt": ("{product} 1 {amount}", "합계 {amount}", "부가세 {amount}", "감사합니다", "일시불",
+                "{mmdd} {hhmm}", "현금영수증 미발행", "매출전표(고객용)"),
 }
+# Labels the genres of documents use where they have their own (a parcel label's 안심번호).
+GENRE_LABELS = {
+    "parcel_label": {"phone": ("안심번호", "연락처", "전화", "휴대폰", "수령인 연락처", "받는분 전화", "보내는분 연락처",
+                               "연락처1", "TEL", "안심 번호", "수취인 연락처", "H.P")},
+    "bank_sms": {"bank_account": ("입금계좌", "계좌", "출금계좌", "받는계좌", "이체계좌", "계좌번호"),
+                 "credit_card": ("카드", "카드번호", "승인카드", "결제카드", "체크카드", "신용카드")},
+    "receipt": {"credit_card": ("카드번호", "카드NO", "CARD NO", "카드 번호", "결제카드", "신용카드"),
+                "phone": ("TEL", "전화", "연락처", "고객 연락처", "Tel", "휴대폰")},
+    "id_copy": {"resident": ("주민등록번호", "주민번호", "주민등록 번호", "Resident No.", "주민등록번호/RRN"),
+                "foreigner_registration": ("외국인등록번호", "등록번호 Reg. No.", "외국인등록번호/ARC No.",
+                                           "외국인 등록번호", "Alien Reg. No."),
+                "driver_license": ("면허번호", "운전면허번호", "면허번호 License No.", "Licence No.", "자동차운전면허번호"),
+                "passport": ("여권번호", "Passport No.", "여권번호/Passport No.", "PASSPORT NO", "여권 번호"),
+                "birth_date": ("생년월일", "Date of birth", "생년월일/Date of birth", "DOB", "생년월일 Birth")},
+}
+# The kinds each genre of documents holds, where not all of them.
+GENRE_KINDS = {
+    "parcel_label": {"phone": 5, "email": 0.3},
+    "bank_sms": {"bank_account": 3, "credit_card": 2},
+    "receipt": {"credit_card": 3, "phone": 1},
+    "id_copy": {"resident": 2, "foreigner_registration": 1, "driver_license": 1.5, "passport": 1.5,
+                "birth_date": 1},
+}
+# How a team's messenger export sets out one message: {msg} is the message. The time may stand on
+# the line after it.
+TEAM_CHAT_STAMPS = ("[{name}] [오후 {h}:{mm}] {msg}", "{name}: {msg}", "2026. 12. {day}. 오전 {h}:{mm}, {name} : {msg}",
+                    "{name}  {hhmm}\n{msg}", "{name}\n{msg}\n{hhmm}", "[{hhmm}] {name}: {msg}",
+                    "{name} {hhmm} {msg}", "{name}\t{msg}\t{hhmm}", "{hhmm} {name} {msg}",
+                    "{name}\n{msg}\n오후 {h}:{mm}")
+GU = ("강남구", "서초구", "송파구", "마포구", "종로구", "해운대구", "수성구", "유성구")
 COURIERS = ("CJ대한통운", "한진택배", "롯데택배", "우체국택배", "로젠택배")
 
 # Look-alikes: phrasings with the look-alike in [[...]]; {v} is its value.
@@ -176,6 +237,20 @@ NEG_PHRASES = {
                        "가격은 [[{v}]]원씩", "좌석 [[{v}]]번"),
     "card_prefix": ("카드번호 앞 6자리 [[{v}]]", "카드 앞자리 [[{v}]]", "BIN [[{v}]]", "카드 앞 6자리: [[{v}]]",
                     "승인카드 앞자리 [[{v}]] 확인"),
+    # A hospital's numbers of a patient: register, chart, visit.
+    "patient_number": ("환자번호 [[{v}]]", "등록번호: [[{v}]] (내과)", "병록번호 [[{v}]]", "환자 등록번호 [[{v}]]",
+                       "진료카드 번호 [[{v}]]", "외래 등록번호 [[{v}]]", "차트번호: [[{v}]]", "입원번호 [[{v}]]",
+                       "병원 등록번호 [[{v}]]", "진료 등록번호: [[{v}]]", "환자ID [[{v}]]", "등록번호 [[{v}]] 진료과 정형외과"),
+    "member_number": ("회원번호 [[{v}]]", "멤버십 번호: [[{v}]]", "포인트카드 번호 [[{v}]]", "회원 번호 [[{v}]]",
+                      "멤버십카드 [[{v}]]", "적립카드 [[{v}]]", "고객번호: [[{v}]]", "회원카드 번호 [[{v}]]",
+                      "멤버십 카드번호 [[{v}]]", "가입 회원번호 [[{v}]]", "포인트 카드 [[{v}]]", "통합회원번호 [[{v}]]"),
+    "booking_number": ("예매번호 [[{v}]]", "예약번호: [[{v}]]", "티켓번호 [[{v}]]", "예약 번호 [[{v}]]",
+                       "탑승권 번호 [[{v}]]", "승차권 번호 [[{v}]]", "예매 번호: [[{v}]]", "예약확인번호 [[{v}]]",
+                       "Booking No. [[{v}]]", "e-티켓 번호 [[{v}]]", "Reservation No. [[{v}]]", "전자항공권 [[{v}]]"),
+    # Numbers of a shop's terminal and merchant on a receipt or a card slip.
+    "merchant_number": ("가맹점번호 [[{v}]]", "가맹점 번호: [[{v}]]", "단말기번호 [[{v}]]", "TID [[{v}]]",
+                        "단말기 ID: [[{v}]]", "가맹점NO [[{v}]]", "CAT ID [[{v}]]", "가맹점 코드 [[{v}]]",
+                        "MID [[{v}]]", "매입사 가맹번호 [[{v}]]"),
 }
 NEG_CATEGORIES = tuple(NEG_PHRASES)
 
@@ -188,10 +263,12 @@ WRITINGS = {
                    ("english_oracle", 1), ("english_korean_mix", 1.5), ("dash_eu", 0.5),
                    ("hangul_spoken", 0.5), ("masked_partly", 0.5), ("short_year_dot", 1.5),
                    ("korean_birth", 1), ("compact", 0.5), ("day_first", 1.5), ("numeric", 2),
-                   ("hangul_date", 2), ("spaced_units", 0.7), ("resident_front", 1)),
+                   ("hangul_date", 2), ("spaced_units", 0.7), ("resident_front", 1),
+                   ("mrz", 0)),  # the last only in a passport's machine-readable lines
     "phone": (("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
-              ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("glued_after_email", 0)),  # the last only after an e-mail
+              ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
+              ("no_leading_zero", 1.5), ("glued_after_email", 0)),  # the last only after an e-mail
     "resident": (("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 0.5)),
     "foreigner_registration": (("dash_eu", 1), ("masked_partly", 1)),
@@ -202,18 +279,20 @@ WRITINGS = {
     "driver_license": (("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
                        ("region_bracketed", 1)),
-    "passport": (("masked_partly", 1), ("spaced_letter", 1)),
+    "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2)),
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
               ("masked_partly", 1)),
 }
-KIND_WEIGHTS = {"birth_date": 2.5, "phone": 3, "resident": 2, "foreigner_registration": 0.5,
-                "credit_card": 1.5, "bank_account": 2, "driver_license": 2, "passport": 0.7,
+KIND_WEIGHTS = {"birth_date": 2.5, "phone": 3.5, "resident": 2, "foreigner_registration": 0.5,
+                "credit_card": 1.5, "bank_account": 2, "driver_license": 2, "passport": 1,
                 "email": 1.2}
 MASKED_PREFIX = "masked_"
 # Kinds and writings a reader recognises without any label: the number keeps its shape.
 UNLABELLED_OK = {
     "phone": {"dash_eu", "dash_other", "wrapped_hyphen", "masked_partly", "hangul_spoken",
-              "glued_after_email"},
+              "glued_after_email", "safe_number"},
+    "passport": {"mrz"},
+    "birth_date": {"mrz"},
     "resident": {"dash_eu", "dash_other", "wrapped_hyphen", "masked_partly", "post2020"},
     "email": {"obfuscated_words", "obfuscated_marks", "glued_digits", "masked_partly"},
 }
@@ -234,6 +313,16 @@ def sino(n: int) -> str:
 def spoken(digits: str, zero: str) -> str:
     """Digits read out in Hangul, with the given word for 0 (공 or 영)."""
     return "".join(zero if c == "0" else HANGUL_SPOKEN[int(c)] for c in digits)
+
+
+def mrz_check(field: str) -> str:
+    """The check digit of a field of a machine-readable zone: weights 7, 3, 1 over digits, letters
+    (A = 10) and fillers (< = 0)."""
+    total = 0
+    for i, c in enumerate(field):
+        v = int(c) if c.isdigit() else ord(c) - ord("A") + 10 if c.isalpha() else 0
+        total += v * (7, 3, 1)[i % 3]
+    return str(total % 10)
 
 
 class _Ways:
@@ -343,6 +432,18 @@ class _Ways:
             n[1] = ch * len(n[1]) if r.random() < 0.7 else n[1][:2] + ch * (len(n[1]) - 2)
             return r.choice((f"+82-{'-'.join(n)}", f"+82 {' '.join(n)}", f"+82 {n[0]}-{n[1]}-{n[2]}",
                              f"+82){'-'.join(n)}", f"0082-{'-'.join(n)}"))
+        if writing == "safe_number":  # 0504-1234-5678: a virtual number a platform gives
+            prefix = "050" + r.choice("2345678")
+            g = [prefix, self.v.digits(4) if r.random() < 0.75 else str(r.randrange(2, 10)) + self.v.digits(2),
+                 self.v.digits(4)]
+            return r.choice(("-", "-", "-", " ", "", ".")).join(g) if r.random() < 0.9 else \
+                f"({g[0]}) {g[1]}-{g[2]}"
+        if writing == "no_leading_zero":  # the national number without its 0 (10-1234-5678)
+            g = self.v._phone_groups(r.random() < 0.8)
+            while g[0] == "02":  # Seoul's 2 alone is too short a number to be read so
+                g = self.v._phone_groups(False)
+            g[0] = g[0][1:]
+            return r.choice(("-", "-", " ", ".")).join(g)
         return self._grouped(kind, writing)
 
     def _birth_date(self, kind: str, writing: str) -> str:
@@ -419,6 +520,9 @@ class _Ways:
     def _passport(self, kind: str, writing: str) -> str:
         r = self.r
         body = r.choice("MSRDG") + self.v.digits(8)
+        if writing == "mrz":  # the number of the old format or of the current one (M123A4567)
+            return body if r.random() < 0.5 else \
+                body[:4] + r.choice("ABCDEFGHJKLMNPQRSTUVWXYZ") + body[5:]
         if writing == "masked_partly":
             ch = r.choice(("*", "●", "X", "#"))
             return body[:4] + ch * 4 + body[8:]
@@ -510,11 +614,34 @@ class _Ways:
             return "에 ".join(str(r.randrange(10, 2000)) for _ in range(r.choice((2, 3, 3))))
         if category == "card_prefix":
             return r.choice(("4", "5", "9", "3")) + d(5)
+        if category in ("patient_number", "member_number", "booking_number", "merchant_number"):
+            return self.number_of_record(category)
         if category == "csv_joined":
             y, m, dd = v.date(2019, 2026)
             return r.choice((f"{y}-{m:02d}-{dd:02d},{r.randrange(10000, 99999)}",
                              f"{r.randrange(100, 999)},{d(4)},{d(4)}", f"{d(6)},{d(7)}"))
         return v.negative(category)
+
+    def number_of_record(self, category: str) -> str:
+        """A hospital's, a shop's, a club's or a booking's number: bare digits of the lengths
+        personal numbers have, half the ten-digit ones with a business number's check digit and
+        the sixteen-digit ones with a card's."""
+        r, d = self.r, self.v.digits
+        business = lambda: self.v._business_registration("plain")  # noqa: E731
+        ten = lambda: business() if r.random() < 0.5 else d(10)  # noqa: E731
+
+        def card16(sep: str) -> str:
+            body = [r.choice((9, 6, 5, 4))] + [int(c) for c in d(14)]
+            s = "".join(map(str, body + [corpus.luhn_check(body)]))
+            return sep.join((s[:4], s[4:8], s[8:12], s[12:]))
+        makers = {
+            "patient_number": (lambda: d(8), ten, lambda: f"{d(2)}-{d(6)}", lambda: d(9), lambda: "0" + d(7)),
+            "member_number": (ten, lambda: d(12), lambda: card16(r.choice(("-", " ", ""))), lambda: d(13)),
+            "booking_number": (ten, lambda: d(12), lambda: f"{d(4)}-{d(4)}-{d(4)}", lambda: f"{d(5)}-{d(4)}-{d(5)}-{d(2)}",
+                               lambda: d(14), lambda: card16("")),
+            "merchant_number": (ten, ten, lambda: d(8), lambda: d(9), lambda: d(10)),
+        }
+        return r.choice(makers[category])()
 
 
 # --------------------------------------------------------------------------- documents
@@ -539,14 +666,27 @@ class _Builder:
                  .replace("{product}", r.choice(corpus.PRODUCTS)).replace("{courier}", r.choice(COURIERS))
                  .replace("{age}", str(age)).replace("{sex}", r.choice(SEXES))
                  .replace("{n}", str(r.randrange(1, 30))).replace("{cls}", r.choice(LICENSE_CLASSES))
-                 .replace("{bank_en}", r.choice(BANKS_EN)).replace("{bank}", r.choice(BANKS)))
+                 .replace("{bank_en}", r.choice(BANKS_EN)).replace("{bank}", r.choice(BANKS))
+                 .replace("{amount}", f"{r.randrange(1, 900) * 100:,}").replace("{gu}", r.choice(GU))
+                 .replace("{mmdd}", f"{r.randrange(1, 13):02d}/{r.randrange(1, 29):02d}")
+                 .replace("{hhmm}", f"{r.randrange(0, 24):02d}:{r.randrange(0, 60):02d}")
+                 .replace("{date}", f"{r.randrange(2015, 2026)}.{r.randrange(1, 13)}.{r.randrange(1, 29)}.")
+                 .replace("{n4}", self.w.v.digits(4)).replace("{h}", str(r.randrange(1, 13)))
+                 .replace("{mm}", f"{r.randrange(0, 60):02d}").replace("{day}", str(r.randrange(1, 28))))
 
     def value(self, w: _Writer, genre: str) -> None:
         r = self.r
-        kind = r.choices(list(KIND_WEIGHTS), list(KIND_WEIGHTS.values()))[0]
+        weights = GENRE_KINDS.get(genre, KIND_WEIGHTS)
+        kind = r.choices(list(weights), list(weights.values()))[0]
         text, writing = self.w.make(kind)
+        if writing == "mrz":
+            self.mrz(w, text)
+            return
         frame = self.pick("frame:" + genre, FRAMES[genre])
-        label = self.pick("label:" + kind, LABELS[kind] if writing != "resident_front" else RESIDENT_FRONT_LABELS)
+        labels = LABELS[kind] if writing != "resident_front" else RESIDENT_FRONT_LABELS
+        if kind in GENRE_LABELS.get(genre, {}) and writing != "resident_front" and r.random() < 0.7:
+            labels = GENRE_LABELS[genre][kind]
+        label = self.pick("label:" + kind, labels)
         punct = self.pick("punct", PUNCT)
         situation = "label_en" if label.isascii() else "label"
         if (frame.startswith("{L}{P}[[V]]") and r.random() < 0.15
@@ -568,6 +708,27 @@ class _Builder:
             g = self.w.v._phone_groups(True)
             w.value(labelled.Written("phone", "-".join(g), "glued_after_email", False), "no_label", "", frame)
         w.add(self.fill(tail, age))
+
+    def mrz(self, w: _Writer, number: str) -> None:
+        """The two machine-readable lines of a passport's photo page: the name on the first, then
+        the number, nationality, birth date, sex and expiry with their check digits."""
+        r = self.r
+        sur, given = r.choice(corpus.ROMAN_SUR).upper(), r.choice(corpus.ROMAN).upper()
+        if len(given) > 4 and r.random() < 0.5:  # given names written in two parts (JI<HOON)
+            given = given[:len(given) // 2] + "<" + given[len(given) // 2:]
+        y, m, d = self.w.v.date(1940, 2012)
+        birth = f"{y % 100:02d}{m:02d}{d:02d}"
+        expiry = f"{r.randrange(25, 36)}{r.randrange(1, 13):02d}{r.randrange(1, 29):02d}"
+        sex = r.choice("MF")
+        personal = "<" * 14
+        tail = f"{mrz_check(number)}KOR"
+        after = f"{mrz_check(birth)}{sex}{expiry}{mrz_check(expiry)}{personal}{mrz_check(personal)}"
+        final = mrz_check(number + tail[0] + birth + after[0] + after[2:])  # all but the sex
+        w.add(f"P<KOR{sur}<<{given}".ljust(44, "<") + r.choice(("\n", "\n", " \n", "\n\n")))
+        w.value(labelled.Written("passport", number, "mrz", False), "no_label", "", "mrz")
+        w.add(tail)
+        w.value(labelled.Written("birth_date", birth, "mrz", False), "no_label", "", "mrz")
+        w.add(after + final)
 
     @staticmethod
     def _age(text: str) -> int | None:
@@ -596,12 +757,18 @@ class _Builder:
             x = r.random()
             if genre == "chat" and x < 0.9:
                 w.add(r.choice(("고객: ", "상담사: ")))
+            after = ""
+            if genre == "team_chat":  # each message under its speaker and time, as exports write them
+                stamp = self.fill(self.pick("stamp", TEAM_CHAT_STAMPS))
+                before, _, after = stamp.partition("{msg}")
+                w.add(before)
             if x < 0.4:
                 self.value(w, genre)
             elif x < 0.75:
                 self.negative(w)
             else:
                 w.add(self.fill(self.pick("filler:" + genre, FILLERS[genre])))
+            w.add(after)
         return w.document()
 
 

@@ -164,6 +164,8 @@ class LabelIndex {
       }
       return std::string_view::npos;
     }
+    // Between fillers it is a name in a passport's machine-readable line (HONG<<SU<BIN<<).
+    if (at > 0 && s[at - 1] == '<' && t < s.size() && s[t] == '<') return std::string_view::npos;
     if (is_ascii_letter(static_cast<unsigned char>(w.front())) && at > 0 &&
         is_ascii_letter(static_cast<unsigned char>(s[at - 1]))) {
       if (!camel_step(s, at)) return std::string_view::npos;
@@ -385,6 +387,13 @@ std::size_t generic_word_before(std::string_view s, std::size_t e, std::size_t& 
   return std::string_view::npos;
 }
 
+// Whether a Korean word is one of saying or giving a value (불러줌, 알려드릴게요).
+bool is_speech_word(std::string_view word) {
+  if (word.size() < 6 || static_cast<unsigned char>(word[0]) < 0x80) return false;
+  return std::find(std::begin(labels::kSpeechWords), std::end(labels::kSpeechWords), word) !=
+         std::end(labels::kSpeechWords);
+}
+
 // A remark in brackets that ends at byte e (exclusive), on a label or about how to write the
 // value: 연락처(휴대폰), 생년월일(YYYYMMDD), 계좌번호 [하이픈 제외]. Its start, or npos. It holds
 // no number of four digits or more, and is short.
@@ -410,11 +419,12 @@ std::size_t remark_before(std::string_view s, std::size_t e) {
 // Letters and digits in [from, to), between a label and its value, that the distance does not
 // count: generic words at the end of a word (번호, 연월일, date) and remarks in brackets.
 // `number_words` gets those of words for "number" (No, num) and of markup tags between cells
-// (<th>연락처</th><td>010-...), counted apart.
+// (<th>연락처</th><td>010-...), `spoken` those of words of saying the value (불러줌), counted
+// apart.
 std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_t to,
-                                std::uint32_t& number_words) {
+                                std::uint32_t& number_words, std::uint32_t& spoken) {
   std::uint32_t generic = 0;
-  number_words = 0;
+  number_words = spoken = 0;
   for (std::size_t i = from; i < to;) {
     const auto b = static_cast<unsigned char>(s[i]);
     if (b == '<' && i + 1 < to &&
@@ -448,6 +458,11 @@ std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_
       while (e < to && hangul_syllable_at(s, e)) e += 3;
     } else {
       i += utf8::seq_len(b);
+      continue;
+    }
+    if (is_speech_word(s.substr(i, e - i))) {
+      spoken += static_cast<std::uint32_t>(alnum_count(s, i, e));
+      i = e;
       continue;
     }
     std::size_t word_end;
@@ -529,11 +544,13 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
         if (d > 0) {
           // Generic words and remarks between label and value are no distance; words for
           // "number" were none before these were read either.
-          std::uint32_t number_words;
-          const std::uint32_t generic = uncounted_between(text, e, start, number_words);
+          std::uint32_t number_words, spoken;
+          const std::uint32_t generic = uncounted_between(text, e, start, number_words, spoken);
           d -= std::min(d, number_words);
           if (generic > 0 && d > 0) readings |= kCompoundLabel;
           d -= std::min(d, generic);
+          if (spoken > 0 && d > 0) readings |= kSpokenRequest;
+          d -= std::min(d, spoken);
         }
         if (d > window || ((l.flags & labels::kAdjacent) && d > 1)) continue;
         if ((l.flags & labels::kStandalone) && !standalone(text, j, e)) continue;
@@ -597,11 +614,13 @@ void LabelSearch::qualify_phone_keys(std::string_view text, bool in_source, std:
   const LabelIndex& index = label_index();
   for (std::size_t n = found_.size(), i = 0; i < n; ++i) {
     const LabelFound& f = found_[i];
-    // Glued (storeTel, 회사전화), or joined by one mark (store_tel, shop-phone, branch.tel):
-    // the byte before the label, and the last byte of a key ending there, say whether one may.
+    // Glued (storeTel, 회사전화), or joined by one mark (store_tel, shop-phone, branch.tel, or a
+    // space after a Korean key: 가맹점 전화): the byte before the label, and the last byte of a
+    // key ending there, say whether one may.
     if (f.start < 2 || f.in_source != in_source || f.start < from) continue;
     const unsigned char mark = static_cast<unsigned char>(text[f.start - 1]);
-    const bool joined = mark == '_' || mark == '-' || mark == '.';
+    const bool joined = mark == '_' || mark == '-' || mark == '.' ||
+                        (mark == ' ' && static_cast<unsigned char>(text[f.start - 2]) >= 0x80);
     if (!joined && !is_ascii_letter(mark) && mark < 0x80) continue;
     const std::size_t to = joined ? f.start - 1 : f.start;
     const unsigned char last = static_cast<unsigned char>(text[to - 1]) | 0x20;
@@ -728,10 +747,17 @@ bool LabelSearch::qualified_by_company(const LabelFound& f) const {
 }
 
 bool LabelSearch::inside_another(const LabelFound& f) const {
-  for (const LabelFound& g : found_)
-    if (g.in_source == f.in_source && g.start <= f.start && f.end <= g.end &&
-        g.end - g.start > f.end - f.start)
+  const auto lookalike = static_cast<std::uint8_t>(labels::kLookAlikeTable);
+  for (const LabelFound& g : found_) {
+    if (g.in_source != f.in_source) continue;
+    if (g.start <= f.start && f.end <= g.end && g.end - g.start > f.end - f.start) return true;
+    // A label that starts inside a look-alike's names the look-alike's number: 회원카드 번호,
+    // 포인트카드 번호 (a club's card, not a payment card).
+    if (g.start < f.start && f.start < g.end && g.end < f.end &&
+        label_index().at(g.label).table == lookalike &&
+        label_index().at(f.label).table != lookalike)
       return true;
+  }
   return false;
 }
 
@@ -741,7 +767,8 @@ namespace {
 void note_readings(std::uint8_t readings, RuleList& sources) {
   for (const auto& [bit, name] :
        {std::pair{kKeyWords, rule::kKeyWords}, std::pair{kAbbreviation, rule::kAbbreviation},
-        std::pair{kCompoundLabel, rule::kCompoundLabel}})
+        std::pair{kCompoundLabel, rule::kCompoundLabel},
+        std::pair{kSpokenRequest, rule::kSpokenRequest}})
     if ((readings & bit) && std::find(sources.begin(), sources.end(), name) == sources.end())
       sources.push_back(name);
 }
@@ -806,6 +833,43 @@ bool is_national_phone(std::span<const std::uint8_t> d) {
   if (d[1] == 2) return n == 9 || n == 10;
   if (d[1] == 7 && d[2] == 0) return n == 11;
   return d[1] >= 3 && d[1] <= 6 && d[2] >= 1 && d[2] <= 5 && (n == 10 || n == 11);
+}
+
+// A virtual number that a platform puts between a buyer and a seller, a courier and a recipient
+// (안심번호: 0504-1234-5678, 0505-123-4567): 050 and a digit from 2 to 8, then seven or eight
+// digits. Masks may hide digits after the prefix.
+bool is_safe_number(std::span<const std::uint8_t> d) {
+  return d[0] == 0 && d[1] == 5 && d[2] == 0 && d[3] >= 2 && d[3] <= 8;
+}
+
+bool has_separator(std::string_view s) {
+  return std::any_of(s.begin(), s.end(), [](char c) { return !is_ascii_digit(c); });
+}
+
+// A number as written after +82 without the +82 (10-1234-5678, 31 123 4567): dialled at home
+// with a 0 before it, written in three groups of which the first is the two digits of the
+// mobile prefix or the area code. Seoul's single 2 is too short a group to be read so.
+bool written_without_zero(std::span<const std::uint8_t> d, std::string_view source) {
+  const std::size_t n = d.size();
+  if (n < 9 || n > 10 || d[0] == 0 || d[0] == 2) return false;
+  std::uint8_t national[11] = {0};
+  std::copy(d.begin(), d.end(), national + 1);
+  if (!is_national_phone({national, n + 1})) return false;
+  std::size_t groups[3], count = 0, len = 0;
+  char sep = 0;
+  for (const char c : source) {
+    if (is_ascii_digit(c)) {
+      ++len;
+      continue;
+    }
+    if (len == 0 || count == 2 || (sep && c != sep)) return false;
+    sep = c;
+    groups[count++] = len;
+    len = 0;
+  }
+  if (count != 2 || len == 0) return false;
+  groups[2] = len;
+  return groups[0] == 2 && (groups[1] == 3 || groups[1] == 4) && groups[2] == 4;
 }
 
 constexpr std::string_view kRegions[] = {"서울", "부산", "경기", "강원", "충북", "충남",
@@ -959,6 +1023,15 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                                 plus ? 0.7f : 0.1f, !plus, Certainty::probable, EntityKind::phone});
     }
   }
+  if (cfg.extra_shapes && n >= 11 && n <= 12 && is_safe_number(d))
+    // Written in groups it needs no label; twelve bare digits may be anything.
+    out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
+                            rule::kPhoneSafeNumber, cues_for(EntityKind::phone), 0.6f,
+                            !has_separator(source), Certainty::probable, EntityKind::phone});
+  if (cfg.extra_shapes && !masked && written_without_zero(d, source))
+    out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
+                            rule::kPhoneNoLeadingZero, cues_for(EntityKind::phone), 0.2f, true,
+                            Certainty::probable, EntityKind::phone});
   if (cfg.extra_shapes && !masked) {
     // A licence number after a region name: 서울 11-123456-78.
     if (n == 10 && ends_with_region(before))
@@ -1479,6 +1552,55 @@ std::optional<Raw> passport_variant(std::string_view text, const Span& r) {
   return std::nullopt;
 }
 
+// The check digit of a field of a passport's machine-readable zone: weights 7, 3, 1 over its
+// characters, digits as themselves, letters from A = 10, fillers (<) as 0.
+unsigned mrz_check(std::string_view field) {
+  unsigned sum = 0;
+  for (std::size_t k = 0; k < field.size(); ++k) {
+    const auto c = static_cast<unsigned char>(field[k]);
+    const unsigned v = is_ascii_digit(c) ? c - '0' : is_upper(c) ? c - 'A' + 10 : 0;
+    sum += v * (k % 3 == 0 ? 7u : k % 3 == 1 ? 3u : 1u);
+  }
+  return sum % 10;
+}
+
+bool mrz_char(unsigned char c) { return is_ascii_digit(c) || is_upper(c) || c == '<'; }
+
+// The second machine-readable line of a passport's photo page, found from the run of its birth
+// date and that date's check digit (M12345678<KOR9001011M3001012<<<...): the number (nine
+// characters and a check digit), the nationality, the birth date, the sex and the expiry, each
+// number with its check digit right. Appends the passport number and the birth date.
+void mrz_line(std::string_view text, const Span& r, std::vector<Raw>& out) {
+  constexpr std::size_t kNumber = 9, kBirth = 13, kLine = 28;  // offsets in the line
+  if (r.byte_len() != 7 || r.byte_start < kBirth) return;
+  const std::size_t at = r.byte_start - kBirth;
+  if (at + kLine > text.size() || (at > 0 && mrz_char(static_cast<unsigned char>(text[at - 1]))))
+    return;
+  const std::string_view line = text.substr(at, kLine);
+  for (std::size_t k = 0; k < kNumber; ++k)
+    if (!mrz_char(static_cast<unsigned char>(line[k]))) return;
+  for (std::size_t k = 10; k < kBirth; ++k)
+    if (!is_upper(static_cast<unsigned char>(line[k])) && line[k] != '<') return;
+  const char sex = line[20];
+  if (sex != 'M' && sex != 'F' && sex != '<') return;
+  for (std::size_t k : {9u, 21u, 22u, 23u, 24u, 25u, 26u, 27u})
+    if (!is_ascii_digit(static_cast<unsigned char>(line[k]))) return;
+  auto checked = [&](std::size_t from, std::size_t len) {
+    return mrz_check(line.substr(from, len)) == static_cast<unsigned>(line[from + len] - '0');
+  };
+  if (!checked(0, kNumber) || !checked(kBirth, 6) || !checked(21, 6)) return;
+  std::size_t number_end = kNumber;
+  while (number_end > 0 && line[number_end - 1] == '<') --number_end;
+  if (number_end < 5) return;
+  const unsigned yy = (line[13] - '0') * 10u + (line[14] - '0'),
+                 mm = (line[15] - '0') * 10u + (line[16] - '0'),
+                 dd = (line[17] - '0') * 10u + (line[18] - '0');
+  out.push_back({at, at + number_end, EntityKind::passport, rule::kPassportMrz, 0.6f, false});
+  if (is_valid_date(1900 + yy, mm, dd) || is_valid_date(2000 + yy, mm, dd))
+    out.push_back({at + kBirth, at + kBirth + 6, EntityKind::birth_date, rule::kBirthMrz, 0.6f,
+                   false});
+}
+
 }  // namespace
 
 void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_shapes, bool variants,
@@ -1492,6 +1614,7 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
     std::size_t last = 0;
     for (const Span& r : runs) {
       if (const auto passport = passport_variant(text, r)) raw.push_back(*passport);
+      mrz_line(text, r, raw);
       if (r.byte_start < last) continue;
       if (const auto d = english_date_around(text, r.byte_start, r.byte_end)) {
         raw.push_back(

@@ -26,6 +26,7 @@ inline constexpr RuleName kBankName = "context.bank_name";
 inline constexpr RuleName kTrailingLabel = "context.trailing_label";
 inline constexpr RuleName kKeyWords = "context.key_words";
 inline constexpr RuleName kCompoundLabel = "context.compound_label";
+inline constexpr RuleName kSpokenRequest = "context.spoken_request";
 inline constexpr RuleName kAbbreviation = "context.abbreviation";
 inline constexpr RuleName kPhoneInternational = "phone.international";
 inline constexpr RuleName kPassportCurrent = "passport.current";
@@ -44,11 +45,16 @@ inline constexpr RuleName kPassportSpaced = "passport.spaced";
 inline constexpr RuleName kPassportMasked = "passport.masked";
 inline constexpr RuleName kBirthMasked = "birth.masked";
 inline constexpr RuleName kBirthShortYear = "birth.short_year";
+inline constexpr RuleName kPhoneSafeNumber = "phone.safe_number";
+inline constexpr RuleName kPhoneNoLeadingZero = "phone.no_leading_zero";
+inline constexpr RuleName kPassportMrz = "passport.mrz";
+inline constexpr RuleName kBirthMrz = "birth.mrz";
 
 // Whether a candidate rule is one of the extensions' own readings.
 inline bool is_extension_reading(RuleName r) {
   for (RuleName e : {kPhoneInternational, kLicenseRegion, kBirthSeparatedDate, kResidentRecent,
-                     kCardMasked, kPassportLetterDigit, kBirthMasked})
+                     kCardMasked, kPassportLetterDigit, kBirthMasked, kPhoneSafeNumber,
+                     kPhoneNoLeadingZero})
     if (r == e) return true;
   return false;
 }
@@ -59,6 +65,7 @@ enum Reading : std::uint8_t {
   kKeyWords = 1,       // as words of a key or a label: refundAccount, card-no, Date of Birth
   kAbbreviation = 2,   // a short form: A/C, D/L, PPT
   kCompoundLabel = 4,  // across a generic word after it: 출생 연월일, 계좌 정보, birth_ymd
+  kSpokenRequest = 8,  // across a word of saying the value: 계좌 불러줌:, 계좌 불러드릴게요
 };
 
 // One label found near a span.

@@ -136,6 +136,7 @@ inline constexpr Label kPhone[] = {
     {"Ph", 0.8f, kAscii | kAbbreviation},
     {"Telephone", 1.0f, kAscii},
     {"모바일", 0.9f, kPersonal},
+    {"안심번호", 1.0f, kPersonal},  // a platform's virtual number standing for a person's own
 };
 inline constexpr Label kLicense[] = {
     {"면허 번호", 1.0f},
@@ -156,6 +157,7 @@ inline constexpr Label kLicense[] = {
     {"dl_no", 1.0f, kLogKey},
     {"Lic", 0.8f, kAscii | kAbbreviation},
     {"D/L", 0.9f, kAscii | kAbbreviation},
+    {"원동기", 0.9f},  // a moped's licence (원동기장치자전거 면허)
 };
 inline constexpr Label kAccount[] = {
     {"환불계좌", 1.0f},
@@ -348,6 +350,31 @@ inline constexpr Label kLookAlike[] = {
     {"환자번호", 1.0f},
     {"차트번호", 1.0f},
     {"진료번호", 1.0f},
+    // A hospital's numbers of a patient: 환자 등록번호, 환자ID, 병록번호, 입원번호, 진료카드.
+    {"환자 등록", 1.0f},
+    {"환자ID", 1.0f},
+    {"병록", 1.0f},
+    {"입원번호", 1.0f},
+    {"외래 등록", 1.0f},
+    {"진료카드", 1.0f},
+    // Clubs' and loyalty cards (회원카드, 포인트카드, 적립카드) and their numbers: not a payment
+    // card's.
+    {"회원카드", 1.0f},
+    {"멤버십", 1.0f},
+    {"포인트카드", 1.0f},
+    {"적립카드", 1.0f},
+    {"통합회원", 1.0f},
+    // Tickets and bookings: 탑승권, 승차권, 전자항공권, 예약확인번호.
+    {"탑승권", 1.0f},
+    {"승차권", 1.0f},
+    {"항공권", 1.0f},
+    {"예약확인", 1.0f},
+    // A shop's numbers with the card companies: 가맹점번호, 가맹점NO, 가맹번호, CAT ID, MID.
+    // (As the key of a block, 가맹점 is read below too.)
+    {"가맹점", 1.0f},
+    {"가맹번호", 1.0f},
+    {"MID", 1.0f, kAscii},
+    {"CAT ID", 1.0f, kAscii},
     {"수험번호", 1.0f},
     {"고객번호", 1.0f},
     {"가입번호", 1.0f},
@@ -371,6 +398,11 @@ inline constexpr Label kLookAlike[] = {
     {"store", 1.0f, kAscii | kBlockKey},
     {"shop", 1.0f, kAscii | kBlockKey},
     {"branch", 1.0f, kAscii | kBlockKey},
+    {"hq", 1.0f, kAscii | kBlockKey},
+    {"headquarters", 1.0f, kAscii | kBlockKey},
+    {"dealer", 1.0f, kAscii | kBlockKey},
+    {"franchise", 1.0f, kAscii | kBlockKey},
+    {"center", 1.0f, kAscii | kBlockKey},
     {"insurer", 1.0f, kAscii | kBlockKey},
     {"agency", 1.0f, kAscii | kBlockKey},
     {"hospital", 1.0f, kAscii | kBlockKey},
@@ -389,6 +421,7 @@ inline constexpr Label kLookAlike[] = {
     {"병원", 1.0f, kBlockKey},
     {"보험사", 1.0f, kBlockKey},
     {"판매처", 1.0f, kBlockKey},
+    {"대리점", 1.0f, kBlockKey},
     {"ISBN", 1.0f, kAscii},
     {"IP", 1.0f, kAscii},
     {"ip=", 1.0f, kLogKey},
@@ -551,6 +584,13 @@ inline constexpr std::string_view kGenericWords[] = {
 };
 inline constexpr std::string_view kParticles[] = {"은", "는", "이",   "가", "을",
                                                   "를", "로", "으로", "도", "란"};
+// Words of saying or giving a value between its label and the value (계좌 불러줌:, 계좌
+// 불러드릴게요 110-...): a label is read across them as if they were not there.
+inline constexpr std::string_view kSpeechWords[] = {
+    "불러줌",       "불러주심",     "불러드림",   "불러드릴게요", "불러드릴께요", "불러드려요",
+    "불러주신",     "알려줌",       "알려주심",   "알려드림",     "알려드릴게요", "알려드려요",
+    "말씀드릴게요", "말씀하신",     "드릴게요",   "적어드릴게요", "보내드릴게요",
+};
 // Words for "number" after a label (Passport No., 여권NO., card_num): never counted either.
 inline constexpr std::string_view kNumberWords[] = {"no", "number", "num", "nr", "nbr"};
 

@@ -119,7 +119,7 @@ bool phone_cut_at_line_end(std::string_view s, std::size_t before_end, std::size
   const std::size_t a = grouped_digits_before(s, before_end, start);
   if (a < 2 || a > 7 || s[start] != '0' || start + 2 > s.size()) return false;
   if (start > 0 && (unicode::is_digit_like(static_cast<unsigned char>(s[start - 1])) ||
-                    s[start - 1] == '-' || s[start - 1] == '.'))
+                    s[start - 1] == '-' || s[start - 1] == '.' || s[start - 1] == '<'))
     return false;
   const char c1 = s[start + 1];
   if (!(c1 == '1' || c1 == '2' || (c1 >= '3' && c1 <= '7'))) return false;
@@ -164,12 +164,12 @@ std::size_t group_lengths_before(std::string_view s, std::size_t e, std::uint8_t
 }
 
 // Whether the byte at i may stand right beside a number cut at a line end: not a digit (or a
-// mask), a hyphen, a dot or a Latin letter, which would make the digits part of something else
-// (G385Y0747, 2026-12-12T10).
+// mask), a hyphen, a dot, a Latin letter or the filler of a passport's machine-readable line,
+// which would make the digits part of something else (G385Y0747, 2026-12-12T10, <<<<02).
 bool stands_apart(std::string_view s, std::size_t i) {
   const auto c = static_cast<unsigned char>(s[i]);
-  return !(unicode::is_digit_like(c) || c == '-' || c == '.' || (c >= 'A' && c <= 'Z') ||
-           (c >= 'a' && c <= 'z'));
+  return !(unicode::is_digit_like(c) || c == '-' || c == '.' || c == '<' ||
+           (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'));
 }
 
 // How card numbers are grouped: four groups of four, or American Express's 4-6-5.
@@ -214,6 +214,15 @@ bool account_cut_at_line_end(std::string_view s, std::size_t before_end, std::si
   return digits >= 10 && digits <= 14;
 }
 
+// A time of day at i (14:32, 9:05): a chat export's stamp on the line after a message, never the
+// rest of a number cut at the line's end.
+bool clock_at(std::string_view s, std::size_t i) {
+  std::size_t hour = 0;
+  while (i + hour < s.size() && ascii_digit_at(s, i + hour)) ++hour;
+  return (hour == 1 || hour == 2) && i + hour < s.size() && s[i + hour] == ':' &&
+         ascii_digit_at(s, i + hour + 1) && ascii_digit_at(s, i + hour + 2);
+}
+
 // A line break at i (a "\n", maybe after "\r") inside a number: before it a hyphen or a space
 // after a digit, after it (past any indent) a digit or a hyphen and a digit; or a telephone,
 // card or account number cut with nothing before the break. The end of the stretch to drop, or 0.
@@ -227,7 +236,8 @@ std::size_t wrapped_line(std::string_view s, std::size_t i, std::size_t& from) {
   std::size_t e = i + 1;
   while (e < s.size() && (s[e] == ' ' || s[e] == '\t') && e - i <= 8) ++e;
   if (seps == 0)
-    return e < s.size() && (phone_cut_at_line_end(s, k, e) || card_cut_at_line_end(s, k, e) ||
+    return e < s.size() && !clock_at(s, e) &&
+                   (phone_cut_at_line_end(s, k, e) || card_cut_at_line_end(s, k, e) ||
                             account_cut_at_line_end(s, k, e))
                ? e
                : 0;

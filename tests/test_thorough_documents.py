@@ -57,6 +57,11 @@ DOCUMENTS = [
      [("bank_account", "110-123-456789", "account.length", LD + ["context.spoken_request"])]),
     # A moped's licence is a driver licence.
     ("원동기 12-12-345678-90", [("driver_license", "12-12-345678-90", "license.12", EL)]),
+    # A back half masked from its seventh digit on is a foreigner's under a foreigner's label.
+    ("외국인등록번호는 480326-*******",
+     [("foreigner_registration", "480326-*******", "foreigner.masked_back", ["foreigner.masked_back"] + LD)]),
+    ("Foreigner ID : 520701-*******",
+     [("foreigner_registration", "520701-*******", "foreigner.masked_back", ["foreigner.masked_back"] + EL)]),
     # A team chat's time on the line after a message is no part of the number before it.
     ("김민수\n계좌 110 123 456789\n14:32",
      [("bank_account", "110 123 456789", "account.length", LD)]),
@@ -99,6 +104,11 @@ NOT_FOUND = [
 @pytest.mark.parametrize("text", NOT_FOUND)
 def test_look_alikes_of_these_documents_are_not_reported(text):
     assert found(text, Config.thorough()) == []
+
+
+def test_a_masked_back_half_stays_a_residents_elsewhere():
+    for text in ("주민번호 400418-*******", "400418-*******"):
+        assert [(k, r) for k, _, r, _ in found(text, Config.thorough())] == [("resident", "resident.korean_13")]
 
 
 def test_a_passport_copy_as_one_text():

@@ -1054,6 +1054,14 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                               rule::kBirthSeparatedDate, cues_for(EntityKind::birth_date), 0.2f,
                               true, Certainty::probable, EntityKind::birth_date});
   }
+  // A resident number's shape whose back half is masked from its seventh digit on (400418-
+  // *******) says not whose it is: a foreigner's under a foreigner's label.
+  if (cfg.writing_variants && n == 13 && d[6] == kMasked)
+    if (const auto a = analyze_resident(d); a && a->birth)
+      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::masked),
+                              rule::kForeignerMaskedBack,
+                              cues_for(EntityKind::foreigner_registration), 0.2f, true,
+                              Certainty::probable, EntityKind::foreigner_registration});
   if (cfg.writing_variants && masked && masked_birth_date(d))
     out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date),
                             rule::kBirthMasked, cues_for(EntityKind::birth_date), 0.1f, true,

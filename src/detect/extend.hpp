@@ -49,12 +49,13 @@ inline constexpr RuleName kPhoneSafeNumber = "phone.safe_number";
 inline constexpr RuleName kPhoneNoLeadingZero = "phone.no_leading_zero";
 inline constexpr RuleName kPassportMrz = "passport.mrz";
 inline constexpr RuleName kBirthMrz = "birth.mrz";
+inline constexpr RuleName kForeignerMaskedBack = "foreigner.masked_back";
 
 // Whether a candidate rule is one of the extensions' own readings.
 inline bool is_extension_reading(RuleName r) {
   for (RuleName e : {kPhoneInternational, kLicenseRegion, kBirthSeparatedDate, kResidentRecent,
                      kCardMasked, kPassportLetterDigit, kBirthMasked, kPhoneSafeNumber,
-                     kPhoneNoLeadingZero})
+                     kPhoneNoLeadingZero, kForeignerMaskedBack})
     if (r == e) return true;
   return false;
 }

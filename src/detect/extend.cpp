@@ -119,8 +119,9 @@ class LabelIndex {
   // read as words (`readings` gets kKeyWords): a camel-case step ends a word, and a space
   // between ASCII words of the label matches "_", "-", "." or a camel-case step (cardNo,
   // date_of_birth). "/" and "." inside an abbreviation stand for each other (H/P, A.C).
-  std::size_t match_end(std::size_t i, std::string_view s, std::size_t at, std::size_t limit,
-                        std::uint8_t& readings) const {
+  // Inlined: every label walk tries it at each character that leads a label.
+  [[gnu::always_inline]] std::size_t match_end(std::size_t i, std::string_view s, std::size_t at,
+                                               std::size_t limit, std::uint8_t& readings) const {
     const std::string_view w = labels_[i].word;
     // Most tries fail on the second character: one byte tells for a Korean label, and for a
     // Latin one whose second character is a letter (which only its own letter, in either case,
@@ -389,7 +390,7 @@ std::size_t generic_word_before(std::string_view s, std::size_t e, std::size_t& 
 
 // Whether a Korean word is one of saying or giving a value (불러줌, 알려드릴게요).
 bool is_speech_word(std::string_view word) {
-  if (word.size() < 6 || static_cast<unsigned char>(word[0]) < 0x80) return false;
+  if (word.size() < 9 || static_cast<unsigned char>(word[0]) < 0x80) return false;
   return std::find(std::begin(labels::kSpeechWords), std::end(labels::kSpeechWords), word) !=
          std::end(labels::kSpeechWords);
 }
@@ -746,16 +747,23 @@ bool LabelSearch::qualified_by_company(const LabelFound& f) const {
   return false;
 }
 
+namespace {
+
+// A label that starts inside a look-alike's names the look-alike's number: 회원카드 번호,
+// 포인트카드 번호 (a club's card, not a payment card).
+[[gnu::noinline]] bool led_by_lookalike(const LabelFound& lookalike, const LabelFound& f) {
+  constexpr auto kTable = static_cast<std::uint8_t>(labels::kLookAlikeTable);
+  return label_index().at(lookalike.label).table == kTable &&
+         label_index().at(f.label).table != kTable;
+}
+
+}  // namespace
+
 bool LabelSearch::inside_another(const LabelFound& f) const {
-  const auto lookalike = static_cast<std::uint8_t>(labels::kLookAlikeTable);
   for (const LabelFound& g : found_) {
-    if (g.in_source != f.in_source) continue;
-    if (g.start <= f.start && f.end <= g.end && g.end - g.start > f.end - f.start) return true;
-    // A label that starts inside a look-alike's names the look-alike's number: 회원카드 번호,
-    // 포인트카드 번호 (a club's card, not a payment card).
-    if (g.start < f.start && f.start < g.end && g.end < f.end &&
-        label_index().at(g.label).table == lookalike &&
-        label_index().at(f.label).table != lookalike)
+    if (g.in_source != f.in_source || g.start > f.start) continue;
+    if (f.end <= g.end ? g.end - g.start > f.end - f.start
+                       : f.start < g.end && g.start < f.start && led_by_lookalike(g, f))
       return true;
   }
   return false;

@@ -28,6 +28,13 @@ short year or the day first that are not birth dates, dates beside an age limit,
 a licence class that are not licences, numbers on two lines that are two numbers, dates of
 events in Korean words, the first digits of a card number, and numbers listed with 에 between.
 
+Kinds of documents: team chat exports (speakers, times before, after or under a message), copies
+of identity cards and passports (with the passport's two machine-readable lines: the number and
+the birth date are values), bank and card text alerts, parcel labels (안심번호, 050x virtual
+numbers) and receipts; phones written without their leading zero; and as look-alikes, a
+hospital's, a club's, a booking's and a shop's numbers (환자 등록번호, 회원카드, 탑승권,
+가맹점번호).
+
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
 hash, about a third going to the held-out part only.

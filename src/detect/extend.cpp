@@ -1613,8 +1613,8 @@ void mrz_line(std::string_view text, const Span& r, std::vector<Raw>& out) {
                  dd = (line[17] - '0') * 10u + (line[18] - '0');
   out.push_back({at, at + number_end, EntityKind::passport, rule::kPassportMrz, 0.6f, false});
   if (is_valid_date(1900 + yy, mm, dd) || is_valid_date(2000 + yy, mm, dd))
-    out.push_back({at + kBirth, at + kBirth + 6, EntityKind::birth_date, rule::kBirthMrz, 0.6f,
-                   false});
+    out.push_back(
+        {at + kBirth, at + kBirth + 6, EntityKind::birth_date, rule::kBirthMrz, 0.6f, false});
 }
 
 }  // namespace

@@ -587,9 +587,9 @@ inline constexpr std::string_view kParticles[] = {"은", "는", "이",   "가", 
 // Words of saying or giving a value between its label and the value (계좌 불러줌:, 계좌
 // 불러드릴게요 110-...): a label is read across them as if they were not there.
 inline constexpr std::string_view kSpeechWords[] = {
-    "불러줌",       "불러주심",     "불러드림",   "불러드릴게요", "불러드릴께요", "불러드려요",
-    "불러주신",     "알려줌",       "알려주심",   "알려드림",     "알려드릴게요", "알려드려요",
-    "말씀드릴게요", "말씀하신",     "드릴게요",   "적어드릴게요", "보내드릴게요",
+    "불러줌",       "불러주심", "불러드림", "불러드릴게요", "불러드릴께요", "불러드려요",
+    "불러주신",     "알려줌",   "알려주심", "알려드림",     "알려드릴게요", "알려드려요",
+    "말씀드릴게요", "말씀하신", "드릴게요", "적어드릴게요", "보내드릴게요",
 };
 // Words for "number" after a label (Passport No., 여권NO., card_num): never counted either.
 inline constexpr std::string_view kNumberWords[] = {"no", "number", "num", "nr", "nbr"};

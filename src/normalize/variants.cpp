@@ -238,7 +238,7 @@ std::size_t wrapped_line(std::string_view s, std::size_t i, std::size_t& from) {
   if (seps == 0)
     return e < s.size() && !clock_at(s, e) &&
                    (phone_cut_at_line_end(s, k, e) || card_cut_at_line_end(s, k, e) ||
-                            account_cut_at_line_end(s, k, e))
+                    account_cut_at_line_end(s, k, e))
                ? e
                : 0;
   if (ascii_digit_at(s, e) || (e + 1 < s.size() && s[e] == '-' && ascii_digit_at(s, e + 1)))

@@ -104,7 +104,7 @@ std::uint32_t change_number(std::size_t index, SegmentKind kind) {
 }  // namespace
 
 std::uint32_t SpanMapWriter::intern_new(const SegmentChange& change) {
-  std::vector<SegmentChange>& changes = map_.changes_;
+  ChangeTable& changes = map_.changes_;
   std::uint32_t id = 0;
   if (changes.size() <= kScannedChanges) {
     // A short text's map holds a handful of changes: scanning them costs less than hashing.

@@ -69,6 +69,63 @@ struct SegmentEnd {
 
 class SpanMapWriter;
 
+// A map's distinct changes, in the order they were first written. The first few are held in
+// place: a short text's map holds one to three, and a list of its own would cost an allocation
+// and a free (and a regrowth at each doubling) for every map a pass or a composition makes.
+class ChangeTable {
+ public:
+  ChangeTable() = default;
+  ChangeTable(const ChangeTable& other) : size_(other.size_), more_(other.more_) {
+    copy_in_place(other);
+  }
+  ChangeTable& operator=(const ChangeTable& other) {
+    size_ = other.size_;
+    more_ = other.more_;
+    copy_in_place(other);
+    return *this;
+  }
+  // A moved-from table is empty, as a moved-from list would be.
+  ChangeTable(ChangeTable&& other) noexcept : size_(other.size_), more_(std::move(other.more_)) {
+    copy_in_place(other);
+    other.size_ = 0;
+  }
+  ChangeTable& operator=(ChangeTable&& other) noexcept {
+    size_ = other.size_;
+    more_ = std::move(other.more_);
+    copy_in_place(other);
+    other.size_ = 0;
+    other.more_.clear();
+    return *this;
+  }
+
+  std::size_t size() const { return size_; }
+  const SegmentChange& operator[](std::size_t i) const {
+    return i < kInPlace ? in_place_.items[i] : more_[i - kInPlace];
+  }
+  void push_back(const SegmentChange& change) {
+    if (size_ < kInPlace) in_place_.items[size_] = change;
+    else more_.push_back(change);
+    ++size_;
+  }
+
+ private:
+  static constexpr std::size_t kInPlace = 4;
+  // Only the changes in use are copied: the others were never written.
+  void copy_in_place(const ChangeTable& other) {
+    for (std::size_t i = 0; i < other.size_ && i < kInPlace; ++i)
+      in_place_.items[i] = other.in_place_.items[i];
+  }
+
+  // Left unwritten until used: maps are made and moved several times a pass, most of them
+  // with no change at all.
+  union InPlace {
+    InPlace() {}
+    SegmentChange items[kInPlace];
+  } in_place_;
+  std::size_t size_ = 0;
+  std::vector<SegmentChange> more_;  // changes kInPlace on
+};
+
 // The first index in [0, n) whose item fails `holds`, for items that hold up to some index and
 // fail from there on; probed in the order of std::partition_point.
 template <class Holds>
@@ -204,9 +261,9 @@ class SpanMap {
   SourceSpan source_of(Span query, std::size_t first, std::size_t last,
                        bool with_rules = true) const;
 
-  std::vector<SegmentEnd> bounds_;      // empty, or the origin and one end per segment
-  std::vector<SegmentChange> changes_;  // change n is changes_[n - 1]
-  std::vector<SegmentEnd> starts_;      // empty unless loose
+  std::vector<SegmentEnd> bounds_;  // empty, or the origin and one end per segment
+  ChangeTable changes_;             // change n is changes_[n - 1]
+  std::vector<SegmentEnd> starts_;  // empty unless loose
 };
 
 // Appends segments to a map, keeping each distinct change once.

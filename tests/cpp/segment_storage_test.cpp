@@ -127,6 +127,44 @@ TEST(SegmentStorage, WriterNumbersChangesOnceBeforeAndAfterManyAreKept) {
   EXPECT_EQ(map.segments(), expected);
 }
 
+// A map's first few changes are held in the map itself and the rest in a list: maps with any
+// number of changes on either side of that read back the same after a copy, a move and a move
+// over a map with more changes, and a moved-from map is empty.
+TEST(SegmentStorage, ChangesInPlaceAndBeyondSurviveCopiesAndMoves) {
+  auto map_with = [](std::uint16_t changes) {
+    std::vector<Segment> segs;
+    for (std::uint32_t k = 0; k < changes; ++k) {
+      segs.push_back(id(A(3 * k, 3 * k + 2), A(2 * k, 2 * k + 2)));
+      // Each deletion a change of its own: its cost differs from every other's.
+      segs.push_back(seg(K::delete_, A(3 * k + 2, 3 * k + 3), A(2 * k + 2, 2 * k + 2),
+                         {k % 2 ? kFold : kSpace},
+                         cost(static_cast<std::uint16_t>(k + 1), 0, 0, 0)));
+    }
+    return segs;
+  };
+  const SpanMap widest(map_with(9));
+  for (std::uint16_t changes = 0; changes <= 9; ++changes) {
+    const std::vector<Segment> segs = map_with(changes);
+    SpanMap map(segs);
+    ASSERT_EQ(map.change_count(), changes);
+    const SpanMap copy = map;
+    EXPECT_EQ(copy.segments(), segs) << changes;
+    SpanMap moved(std::move(map));
+    EXPECT_EQ(moved.segments(), segs) << changes;
+    EXPECT_EQ(moved.change_count(), changes);
+    EXPECT_EQ(map.len(), 0u);  // NOLINT(bugprone-use-after-move): moved-from maps are empty
+    EXPECT_EQ(map.change_count(), 0u);
+    SpanMap over = widest;
+    over = std::move(moved);
+    EXPECT_EQ(over.segments(), segs) << changes;
+    EXPECT_EQ(over.change_count(), changes);
+    EXPECT_EQ(moved.change_count(), 0u);  // NOLINT(bugprone-use-after-move)
+    // A moved-from map takes new changes from the first number on.
+    moved = SpanMap(map_with(2));
+    EXPECT_EQ(moved.segments(), map_with(2));
+  }
+}
+
 // Maps of random segments built both ways (as a list, and through the writer one segment at
 // a time) read back the same, and project every query the same as the list says.
 TEST(SegmentStorage, RandomMapsReadBackAsWritten) {

@@ -175,7 +175,7 @@ class ResultChanges {
   static constexpr std::uint32_t kNoOuter = 0xFFFFFFFFu;
 
   ResultChanges(const SpanMap& inner, const SpanMap& outer, SpanMapWriter& result)
-      : inner_(inner), outer_(outer), result_(result) {}
+      : inner_(inner), outer_(outer), result_(result), unions_(thread_unions()) {}
 
   // A group of inner change a and outer change b (kNoOuter: an inner deletion alone) whose
   // composed shape is of this kind; at least one of the two changes something.
@@ -255,10 +255,18 @@ class ResultChanges {
     return e.id;
   }
 
+  // The unions of the thread's compositions: the texts of one batch meet the same few pairs
+  // (a folded dash the separator pass then absorbs), each a locked look-up and a new list when
+  // worked out afresh.
+  static RuleSetUnions& thread_unions() {
+    static thread_local RuleSetUnions unions;
+    return unions;
+  }
+
   const SpanMap& inner_;
   const SpanMap& outer_;
   SpanMapWriter& result_;
-  RuleSetUnions unions_;
+  RuleSetUnions& unions_;
   Entry entries_[kSlots];
 };
 

@@ -99,6 +99,30 @@ TEST(SpanMapCompose, CombinesSegmentsOfBothMaps) {
   }
 }
 
+// A thread keeps the unions of rule sets from one composition to the next: many pairs, more
+// than it keeps and in both orders, composed again and again, each carry exactly the rules of
+// both sides.
+TEST(SpanMapCompose, UnionsKeptBetweenCompositionsAreTheUnionsOfBothSides) {
+  std::vector<RuleName> names;
+  for (int k = 0; k < 12; ++k) names.push_back(rule("test.union_" + std::to_string(k)));
+  for (int round = 0; round < 3; ++round) {
+    for (std::size_t a = 0; a < names.size(); ++a) {
+      for (std::size_t b = 0; b < names.size(); b += 5) {
+        const SpanMap inner({seg(K::replace, S(0, 3, 0, 1), A(0, 1), {names[a]}, cost(0, 0, 0, 1)),
+                             id(S(3, 4, 1, 2), A(1, 2))});
+        const SpanMap outer(
+            {seg(K::replace, A(0, 1), A(0, 1), {names[b], kFold}, cost(0, 0, 0, 1)), id(A(1, 2))});
+        const Result<SpanMap> r = compose_both(inner, outer);
+        ASSERT_TRUE(r) << r.error().text();
+        RuleList want{names[a], names[b], kFold};
+        sort_unique(want);
+        EXPECT_EQ(str(*r), "replace 0-3/0-1>0-1 [" + str(want) + "] r2 | identity 3-4/1-2>1-2")
+            << a << " " << b;
+      }
+    }
+  }
+}
+
 struct ErrorCase {
   SpanMap inner, outer;
   const char* message;

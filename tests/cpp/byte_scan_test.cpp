@@ -1,5 +1,5 @@
-// The byte scans the passes skip with: every answer at every start, for texts of every length
-// up to a few blocks, against a byte-by-byte reading.
+// The byte scans the passes skip with, and the character count: every answer at every start,
+// for texts of every length up to a few blocks, against a byte-by-byte reading.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -50,6 +50,33 @@ TEST(ByteScan, EveryStartOfEveryLengthAgreesWithTheBytes) {
     expect_scans_agree<kDigitsAndMarks>(text);
     expect_scans_agree<kLeads>(text);
     expect_scans_agree<kSingles>(text);
+  }
+}
+
+// Characters counted in every piece of random bytes (continuation bytes first, last and
+// between the overlapping words of short pieces, and pieces of every length up to several
+// blocks) against the bytes that start no character counted one by one.
+TEST(ByteScan, CharacterCountsOfEveryPieceAgreeWithTheBytes) {
+  const unsigned char alphabet[] = {'a', 0x80, 0xBF, 0xC2, 0xEA, 0xED, 0xF0, 0x7F, 0x40, 0xFF};
+  std::uint64_t state = 11;
+  std::string text;
+  for (int round = 0; round < 300; ++round) {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    const std::size_t length = (state >> 33) % 80;
+    text.clear();
+    while (text.size() < length) {
+      state = state * 6364136223846793005ull + 1442695040888963407ull;
+      text += static_cast<char>(alphabet[static_cast<std::size_t>(state >> 40) % sizeof alphabet]);
+    }
+    for (std::size_t from = 0; from <= text.size(); ++from) {
+      std::size_t chars = 0;
+      for (std::size_t to = from; to <= text.size(); ++to) {
+        const std::string_view piece = std::string_view(text).substr(from, to - from);
+        ASSERT_EQ(utf8::count_chars(piece), chars) << testing::PrintToString(piece);
+        if (to < text.size() && !utf8::is_continuation(static_cast<unsigned char>(text[to])))
+          ++chars;
+      }
+    }
   }
 }
 

@@ -7,6 +7,7 @@
 // it must catch it; without a check installed a poll never throws.
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 namespace norvane::interrupt {
 
@@ -30,11 +31,30 @@ class Scope {
   void* previous_context_;
 };
 
+namespace detail {
+
+struct Installed {
+  Check check = nullptr;
+  void* context = nullptr;
+};
+
+// The thread's check, read by every Poll made (several per text, so the read is inline): the
+// initial-exec model makes that a plain load from the thread pointer instead of a call to
+// __tls_get_addr, which a shared library's thread-locals otherwise need, and constinit spares
+// the call that checks for a dynamic initializer. It takes 16 bytes of the static TLS room that
+// the loader keeps for libraries opened later.
+[[gnu::tls_model("initial-exec")]] extern constinit thread_local Installed installed;
+
+}  // namespace detail
+
 // Counts the units of one loop. Cheap: a subtraction per advance; the thread's check is looked
 // up once, when the poll is made.
 class Poll {
  public:
-  Poll();
+  Poll()
+      : check_(detail::installed.check),
+        context_(detail::installed.context),
+        left_(check_ ? kUnitsPerCheck : std::numeric_limits<std::int64_t>::max()) {}
   void advance(std::size_t units = 1) {
     left_ -= static_cast<std::int64_t>(units);
     if (left_ < 0) check();

@@ -167,7 +167,7 @@ void SpanMapWriter::become_loose() {
 SpanMap SpanMapWriter::finish() {
   SpanMap out = std::move(map_);
   map_ = SpanMap();
-  ids_.clear();
+  if (!ids_.empty()) ids_.clear();  // clearing an empty table still wipes its buckets
   for (Recent& r : recent_) r = Recent{};
   loose_ = false;
   return out;
@@ -202,7 +202,7 @@ void SpanMapBuilder::push_transformed(std::string_view src_text, std::string_vie
   src_char_ += u32(utf8::count_chars(src_text));
   dst_byte_ += u32(dst_text.size());
   dst_char_ += u32(utf8::count_chars(dst_text));
-  output_.append(dst_text);
+  if (!dst_text.empty()) output_.append(dst_text);  // an absorbed separator writes nothing
   const SegmentKind kind =
       kind_from_shape(Span{sb, src_byte_, sc, src_char_}, Span{db, dst_byte_, dc, dst_char_});
   segments_.push_next(SegmentEnd{src_byte_, src_char_, dst_byte_, dst_char_,

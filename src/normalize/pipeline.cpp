@@ -28,22 +28,20 @@ Result<Normalized> normalize(std::string_view text, const Config& config, std::u
     return changed ? std::string_view(running_text) : text;
   };
 
-  // The pass's output is taken from where the pass left it: most passes give nothing, and
-  // that costs no move.
-  auto apply = [&](std::optional<passes::PassOutput>& out) -> Result<void> {
-    if (!out) return {};
-    if (out->text.size() > max_bytes) return too_large();
+  // A pass's output is taken from where the pass left it.
+  auto apply = [&](passes::PassOutput& out) -> Result<void> {
+    if (out.text.size() > max_bytes) return too_large();
     // The text before this pass is no longer read: it goes before the maps are composed. Its
     // pages are not given back: the next pass's large buffer would fault them in afresh (on
     // 1 MB, 250 more page faults a call), for a peak lower by 0.1x the input.
     kept::give_text(std::move(running_text));
-    running_text = std::move(out->text);
+    running_text = std::move(out.text);
     if (!changed) {
       // compose(identity, m) == m: take the pass map as it is.
-      running = std::move(out->map);
+      running = std::move(out.map);
       changed = true;
     } else {
-      auto composed = SpanMap::compose(std::move(running), std::move(out->map));
+      auto composed = SpanMap::compose(std::move(running), std::move(out.map));
       if (!composed) return std::unexpected(std::move(composed.error()));
       running = std::move(*composed);
     }
@@ -55,11 +53,14 @@ Result<Normalized> normalize(std::string_view text, const Config& config, std::u
   auto run = [&](bool enabled, auto&& pass) -> Result<void> {
     if (!enabled) return {};
     auto out = pass(current());
+    // Most passes give nothing: that costs neither a call nor a move.
     if constexpr (std::is_same_v<decltype(out), std::optional<passes::PassOutput>>) {
-      return apply(out);
+      if (!out) return {};
+      return apply(*out);
     } else {
       if (!out) return std::unexpected(std::move(out.error()));
-      return apply(*out);
+      if (!*out) return {};
+      return apply(**out);
     }
   };
   Result<void> r = run(config.nfc, passes::compose_jamo);

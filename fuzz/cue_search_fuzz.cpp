@@ -2,11 +2,13 @@
 // its hits equal the plain reading of every cue table; on text that is no UTF-8 it still
 // answers without fault. Paired with the text's normalized form and map, rerun() over the text
 // (whose index is then taken from the normalized text's) still gives the plain reading.
+// weigh() gives the very float that total() gives for the list of the same table.
 //
 // Input: one byte choosing the width (below 0xF0 one of the widths listed below, else the
 // next four bytes, low byte first), one byte giving the number of spans Q (at most 31), then
 // 2 x Q bytes placing the spans, then the text.
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -30,6 +32,13 @@ bool same(const std::vector<norvane::ContextHit>& a, const std::vector<norvane::
     if (a[k].cue != b[k].cue || a[k].distance != b[k].distance || a[k].weight != b[k].weight)
       return false;
   return true;
+}
+
+// The total weigh() gives without a list, bit for bit the list's.
+bool weighs_as_listed(const norvane::context::Search& search, std::span<const norvane::Cue> table,
+                      const std::vector<norvane::ContextHit>& listed) {
+  return std::bit_cast<std::uint32_t>(search.weigh(table)) ==
+         std::bit_cast<std::uint32_t>(norvane::context::total(listed));
 }
 
 }  // namespace
@@ -85,6 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto table : tables) {
       search.hits(table, got);
       if (checked) FUZZ_CHECK(same(got, fuzz::ref::cue_hits(text, idx, span, window, table)));
+      FUZZ_CHECK(weighs_as_listed(search, table, got));
     }
     if (places[2 * q + 1] & 0x80) {
       // The same text again, one character further on: rerun() may keep what run() found.
@@ -97,6 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       search.rerun(text, next, window, negative);
       search.hits(t.negative, got);
       if (checked) FUZZ_CHECK(same(got, fuzz::ref::cue_hits(text, idx, next, window, t.negative)));
+      FUZZ_CHECK(weighs_as_listed(search, t.negative, got));
     }
   }
 
@@ -111,6 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto table : tables) {
       paired.hits(table, got);
       FUZZ_CHECK(same(got, fuzz::ref::cue_hits(text, idx, span, window, table)));
+      FUZZ_CHECK(weighs_as_listed(paired, table, got));
     }
   }
   return 0;

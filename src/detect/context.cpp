@@ -796,29 +796,49 @@ bool Search::look_up(Index& index, std::string_view text, std::size_t start, std
   return true;
 }
 
-void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) const {
-  out.clear();
+namespace {
+
+// A cue's weight at `distance` characters from the span.
+float decayed(const Cue& cue, std::uint32_t distance) {
+  const float decay = 1.0f + 0.125f * static_cast<float>(distance);
+  return cue.weight / decay;
+}
+
+constexpr float kMaxTotal = 1.5f;
+static_assert(std::ranges::all_of(cues::kCues, [](const Cue& c) { return c.weight > 0.0f; }),
+              "weigh() stops adding at the cap: a sum of positive weights only grows");
+
+}  // namespace
+
+// Both are called for every hit weighed: kept inline.
+[[gnu::always_inline]] inline CueSet Search::found_of(std::span<const Cue> table) const {
   CueSet found = left_.found;
   found |= right_.found;
-  if (found.empty()) return;
   std::size_t from;
-  if (!kFirstChars.find_table(table, from)) return;
+  if (found.empty() || !kFirstChars.find_table(table, from)) return CueSet{};
+  return intersect(found, range_set(from, table.size()));
+}
+
+[[gnu::always_inline]] inline std::uint32_t Search::distance_of(std::size_t c) const {
+  const bool l = has(left_.found, c), r = has(right_.found, c);
+  std::uint32_t left_d = 0, right_d = 0;
+  if (indexed_) {  // the index keeps the distances until they are asked for
+    if (l) left_d = answered_->left_distance(c, at_start_);
+    if (r) right_d = answered_->right_distance(c, at_end_);
+  } else {
+    if (l) left_d = left_.distance[c];
+    if (r) right_d = right_.distance[c];
+  }
+  return l && r ? std::min(left_d, right_d) : l ? left_d : right_d;
+}
+
+void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) const {
+  out.clear();
   // In table order: the set's members come lowest first.
-  for_each(intersect(found, range_set(from, table.size())), [&](std::size_t c) {
-    // Found on both sides, the nearer counts.
-    const bool l = has(left_.found, c), r = has(right_.found, c);
-    std::uint32_t left_d = 0, right_d = 0;
-    if (indexed_) {  // the index keeps the distances until they are asked for
-      if (l) left_d = answered_->left_distance(c, at_start_);
-      if (r) right_d = answered_->right_distance(c, at_end_);
-    } else {
-      if (l) left_d = left_.distance[c];
-      if (r) right_d = right_.distance[c];
-    }
-    const std::uint32_t d = l && r ? std::min(left_d, right_d) : l ? left_d : right_d;
-    const float decay = 1.0f + 0.125f * static_cast<float>(d);
+  for_each(found_of(table), [&](std::size_t c) {
+    const std::uint32_t d = distance_of(c);
     const Cue& cue = kFirstChars.cue(c);
-    out.push_back(ContextHit{cue.word, d, cue.weight / decay});
+    out.push_back(ContextHit{cue.word, d, decayed(cue, d)});
   });
   // A stable insertion sort: a handful of hits, and no buffer to allocate.
   auto before = [](const ContextHit& a, const ContextHit& b) {
@@ -833,10 +853,31 @@ void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) cons
   }
 }
 
+float Search::weigh(std::span<const Cue> table) const {
+  // total() adds the list's weights from the highest down; hits of equal weight add the same
+  // value in either order, so the weights alone, sorted, give the same sum.
+  const CueSet found = found_of(table);
+  if (found.empty()) return 0.0f;
+  float weights[kMaxCues];
+  std::size_t m = 0;
+  for_each(found, [&](std::size_t c) {
+    const float w = decayed(kFirstChars.cue(c), distance_of(c));
+    std::size_t j = m++;
+    for (; j > 0 && w > weights[j - 1]; --j) weights[j] = weights[j - 1];
+    weights[j] = w;
+  });
+  float sum = 0.0f;
+  for (std::size_t k = 0; k < m; ++k) {
+    sum = sum + weights[k];
+    if (sum > kMaxTotal) return kMaxTotal;  // weights are positive: the sum only grows
+  }
+  return sum;
+}
+
 float total(const std::vector<ContextHit>& hits) {
   float sum = 0.0f;
   for (const ContextHit& h : hits) sum = sum + h.weight;
-  return sum > 1.5f ? 1.5f : sum;
+  return sum > kMaxTotal ? kMaxTotal : sum;
 }
 
 }  // namespace norvane::context

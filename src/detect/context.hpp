@@ -75,6 +75,9 @@ class Search {
   // Hits of one table whose cues were wanted, sorted by weight (highest first), then by cue
   // bytes. Clears `out` first.
   void hits(std::span<const Cue> table, std::vector<ContextHit>& out) const;
+  // What total() gives for the list hits() makes, without making it: for tables whose hits
+  // are only summed (negative cues, candidates that cannot win).
+  float weigh(std::span<const Cue> table) const;
 
   static constexpr std::uint32_t kIndexFrom = 256;
   static constexpr std::uint32_t kWalkAlways = 24;  // the default window
@@ -166,6 +169,10 @@ class Search {
     std::uint32_t left_last_[kMaxCues];
     std::uint32_t right_before_[kMaxCues];
   };
+  // The cues of `table` found on either side, or none for a table outside all_cues().
+  CueSet found_of(std::span<const Cue> table) const;
+  // The distance of a found cue: the nearer side's where it was found on both.
+  std::uint32_t distance_of(std::size_t cue) const;
   static std::pair<std::size_t, std::size_t> clip(std::string_view text, const Span& span);
   void walk_left(std::string_view text, std::size_t start, std::uint32_t window,
                  const CueSet& wanted);

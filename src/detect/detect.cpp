@@ -108,7 +108,6 @@ struct Scratch {
   std::vector<Candidate> cands;
   std::vector<std::vector<ContextHit>> cand_hits;
   std::vector<float> ctx, raw;
-  std::vector<ContextHit> neg_hits;
   std::vector<ListCut> cuts;        // see mend_list
   std::vector<std::uint8_t> steps;  // from each cut to the next of its best split
   std::vector<extend::Shape> extra_shapes;
@@ -125,7 +124,7 @@ struct Scratch {
   }
   void trim() {
     trim(shapes.emails), trim(shapes.passports), trim(shapes.runs), trim(digits), trim(cands);
-    trim(cand_hits), trim(ctx), trim(raw), trim(neg_hits), trim(cuts), trim(steps);
+    trim(cand_hits), trim(ctx), trim(raw), trim(cuts), trim(steps);
     trim(extra_shapes), trim(cand_ext), trim(ext_hits), trim(sources);
     for (auto& hits : cand_hits) trim(hits);
     for (auto& rules : cand_ext) trim(rules);
@@ -266,8 +265,7 @@ class Detector {
     std::vector<ContextHit> hits;
     search_.hits(passport_cues(), hits);
     const float ctx = context::total(hits);
-    search_.hits(negative_cues(), s_.neg_hits);
-    const float neg = context::total(s_.neg_hits);
+    const float neg = search_.weigh(negative_cues());
     float score = cfg_.context * ctx;
     score = score + kPassportBase;
     score = clamp_score(subtract_costs(score, src.cost, cfg_));
@@ -365,8 +363,7 @@ class Detector {
       search_.run(text_, shape.span, cfg_.context_window, wanted);
       search_.hits(cues_for(shape.kind), hits);
       ctx = context::total(hits);
-      search_.hits(negative_cues(), s_.neg_hits);
-      neg = context::total(s_.neg_hits);
+      neg = search_.weigh(negative_cues());
     }
     RuleList extensions;
     if (shape.rule != kPassportRule) extensions.push_back(shape.rule);
@@ -451,12 +448,15 @@ class Detector {
       if (s_.cand_ext.size() < n) s_.cand_ext.resize(n);
       weigh_vetoing_labels(read);
     }
+    // Without the families a candidate's hits are read only in a winner's evidence: where no
+    // evidence is kept (a piece of a list, masking's findings) they are only weighed.
+    const bool hit_lists = extended || (evidence && detail_.evidence);
     bool any_can_pass = false;
     for (std::size_t i = 0; i < n; ++i) {
       const Candidate& c = s_.cands[i];
       if (own_labels) s_.cand_hits[i].clear();
-      else search_.hits(c.cues, s_.cand_hits[i]);
-      s_.ctx[i] = context::total(s_.cand_hits[i]);
+      else if (hit_lists) search_.hits(c.cues, s_.cand_hits[i]);
+      s_.ctx[i] = own_labels || hit_lists ? context::total(s_.cand_hits[i]) : search_.weigh(c.cues);
       if (extended) {
         s_.cand_ext[i].clear();
         if (extend::rule::is_extension_reading(c.rule)) s_.cand_ext[i].push_back(c.rule);
@@ -485,8 +485,7 @@ class Detector {
     float neg = 0;
     if (!own_labels) {
       search_.rerun(source_, src.span, cfg_.context_window, kCueSets.negative);
-      search_.hits(negative_cues(), s_.neg_hits);
-      neg = context::total(s_.neg_hits);
+      neg = search_.weigh(negative_cues());
     }
     std::optional<extend::Veto> run_veto;
     if (extended)

@@ -853,11 +853,10 @@ void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) cons
   }
 }
 
-float Search::weigh(std::span<const Cue> table) const {
+float Search::weigh_found(std::span<const Cue> table) const {
   // total() adds the list's weights from the highest down; hits of equal weight add the same
   // value in either order, so the weights alone, sorted, give the same sum.
   const CueSet found = found_of(table);
-  if (found.empty()) return 0.0f;
   float weights[kMaxCues];
   std::size_t m = 0;
   for_each(found, [&](std::size_t c) {

@@ -76,8 +76,10 @@ class Search {
   // bytes. Clears `out` first.
   void hits(std::span<const Cue> table, std::vector<ContextHit>& out) const;
   // What total() gives for the list hits() makes, without making it: for tables whose hits
-  // are only summed (negative cues, candidates that cannot win).
-  float weigh(std::span<const Cue> table) const;
+  // are only summed (negative cues, candidates whose hits go into no evidence).
+  float weigh(std::span<const Cue> table) const {
+    return left_.found.empty() && right_.found.empty() ? 0.0f : weigh_found(table);
+  }
 
   static constexpr std::uint32_t kIndexFrom = 256;
   static constexpr std::uint32_t kWalkAlways = 24;  // the default window
@@ -169,6 +171,7 @@ class Search {
     std::uint32_t left_last_[kMaxCues];
     std::uint32_t right_before_[kMaxCues];
   };
+  float weigh_found(std::span<const Cue> table) const;
   // The cues of `table` found on either side, or none for a table outside all_cues().
   CueSet found_of(std::span<const Cue> table) const;
   // The distance of a found cue: the nearer side's where it was found on both.

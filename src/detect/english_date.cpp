@@ -1,6 +1,8 @@
 #include "detect/english_date.hpp"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 #include "detect/checksum.hpp"
 
@@ -16,6 +18,9 @@ constexpr std::size_t kReachBefore = 28;  // bytes: "September 30th, " and a lit
 // 1990, 5th of March, 1990) or starts at most this many after it (1990년 Jan, 05-JAN).
 constexpr std::size_t kNameBefore = 10;
 constexpr std::size_t kNameAfter = 6;
+// A reading's month name starts at its first byte or after its day or year: at most a day of
+// two digits with an ordinal (5 bytes: 일 is 3), a gap (5) and "of " (3) later.
+constexpr std::size_t kMonthFromStart = 13;
 
 bool letter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
 bool digit(unsigned char c) { return c >= '0' && c <= '9'; }
@@ -101,6 +106,40 @@ class Reader {
   std::size_t i_;
 };
 
+// The first three letters of each month, lower case, packed low byte first; the bytes a
+// month name may begin with (either case).
+constexpr auto kMonthKeys = [] {
+  std::array<std::uint32_t, std::size(kMonths)> keys{};
+  for (std::size_t m = 0; m < keys.size(); ++m)
+    for (std::size_t k = 0; k < 3; ++k)
+      keys[m] |= std::uint32_t{static_cast<unsigned char>(kMonths[m][k])} << (8 * k);
+  return keys;
+}();
+constexpr auto kMonthLead = [] {
+  std::array<bool, 256> lead{};
+  for (const std::string_view name : kMonths) {
+    lead[static_cast<unsigned char>(name[0])] = true;
+    lead[static_cast<unsigned char>(name[0]) & ~0x20u] = true;
+  }
+  return lead;
+}();
+
+// Whether a month name can begin in bytes [from, to] of s (to + 3 <= s.size()): three bytes
+// that month() reads as the start of one. A byte ORed with 0x20 is a lower-case letter only
+// where it was that letter in either case.
+bool month_start_within(std::string_view s, std::size_t from, std::size_t to) {
+  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+  for (std::size_t q = from; q <= to; ++q) {
+    if (!kMonthLead[p[q]]) continue;
+    const std::uint32_t key =
+        (std::uint32_t{p[q]} | std::uint32_t{p[q + 1]} << 8 | std::uint32_t{p[q + 2]} << 16) |
+        0x202020u;
+    for (const std::uint32_t month : kMonthKeys)
+      if (key == month) return true;
+  }
+  return false;
+}
+
 // A date with a month name that starts at byte p: its end, or 0.
 std::size_t date_from(std::string_view s, std::size_t p) {
   const auto c = static_cast<unsigned char>(s[p]);
@@ -173,6 +212,11 @@ std::optional<ByteRange> english_date_around(std::string_view text, std::size_t 
       !any_letter(run_end, std::min(text.size(), run_end + kNameAfter)))
     return std::nullopt;
   const std::size_t low = run_start > kReachBefore ? run_start - kReachBefore : 0;
+  // Every reading holds a month name that starts between its first byte (low at the
+  // farthest) and kMonthFromStart bytes after it: without one there, no start is tried.
+  if (text.size() < 3 ||
+      !month_start_within(text, low, std::min(run_start + kMonthFromStart, text.size() - 3)))
+    return std::nullopt;
   // From the farthest start that begins a word: the longest reading holding the run.
   for (std::size_t p = low; p <= run_start; ++p) {
     const auto c = static_cast<unsigned char>(text[p]);

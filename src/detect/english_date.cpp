@@ -2,9 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "detect/checksum.hpp"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace norvane::extend {
 
@@ -124,19 +129,76 @@ constexpr auto kMonthLead = [] {
   return lead;
 }();
 
+// Whether the three bytes at p begin a month name as month() reads it.
+bool month_key_at(const unsigned char* p) {
+  const std::uint32_t key =
+      (std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16) | 0x202020u;
+  for (const std::uint32_t month : kMonthKeys)
+    if (key == month) return true;
+  return false;
+}
+
+#if defined(__SSE2__)
+// The bytes of x as lower case where they are letters: a byte ORed with 0x20 is a lower-case
+// letter only where it was that letter in either case.
+inline __m128i lowered(__m128i x) { return _mm_or_si128(x, _mm_set1_epi8(0x20)); }
+inline __m128i is(__m128i x, char c) { return _mm_cmpeq_epi8(x, _mm_set1_epi8(c)); }
+
+// One bit per byte of the sixteen at p: set for the Latin letters.
+inline unsigned letters16(const unsigned char* p) {
+  const __m128i x = lowered(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
+  // Bytes from 0x80 on are negative here and fall below 'a'.
+  const __m128i in = _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8('a' - 1)),
+                                   _mm_cmplt_epi8(x, _mm_set1_epi8('z' + 1)));
+  return static_cast<unsigned>(_mm_movemask_epi8(in));
+}
+
+// One bit per byte of the sixteen at p (seventeen readable): set where the byte and the next
+// are the first two letters of a month (ja, ju, fe, ma, ap, au, se, oc, no, de).
+inline unsigned month_pairs16(const unsigned char* p) {
+  const __m128i a = lowered(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
+  const __m128i b = lowered(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1)));
+  const __m128i e = is(b, 'e'), u = is(b, 'u'), second_a = is(b, 'a');
+  __m128i m = _mm_and_si128(is(a, 'j'), _mm_or_si128(second_a, u));
+  m = _mm_or_si128(
+      m, _mm_and_si128(_mm_or_si128(_mm_or_si128(is(a, 'f'), is(a, 's')), is(a, 'd')), e));
+  m = _mm_or_si128(m, _mm_and_si128(is(a, 'm'), second_a));
+  m = _mm_or_si128(m, _mm_and_si128(is(a, 'a'), _mm_or_si128(is(b, 'p'), u)));
+  m = _mm_or_si128(m, _mm_and_si128(is(a, 'o'), is(b, 'c')));
+  m = _mm_or_si128(m, _mm_and_si128(is(a, 'n'), is(b, 'o')));
+  return static_cast<unsigned>(_mm_movemask_epi8(m));
+}
+#endif
+
+// Whether a Latin letter stands in bytes [from, to) of s, to - from <= 16.
+bool letter_in(std::string_view s, std::size_t from, std::size_t to) {
+  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+#if defined(__SSE2__)
+  if (s.size() >= 16) {
+    const std::size_t at = std::min(from, s.size() - 16);  // a block holding [from, to)
+    return ((letters16(p + at) >> (from - at)) & ((1u << (to - from)) - 1)) != 0;
+  }
+#endif
+  for (std::size_t k = from; k < to; ++k)
+    if (letter(p[k])) return true;
+  return false;
+}
+
 // Whether a month name can begin in bytes [from, to] of s (to + 3 <= s.size()): three bytes
-// that month() reads as the start of one. A byte ORed with 0x20 is a lower-case letter only
-// where it was that letter in either case.
+// that month() reads as the start of one.
 bool month_start_within(std::string_view s, std::size_t from, std::size_t to) {
   const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-  for (std::size_t q = from; q <= to; ++q) {
-    if (!kMonthLead[p[q]]) continue;
-    const std::uint32_t key =
-        (std::uint32_t{p[q]} | std::uint32_t{p[q + 1]} << 8 | std::uint32_t{p[q + 2]} << 16) |
-        0x202020u;
-    for (const std::uint32_t month : kMonthKeys)
-      if (key == month) return true;
+  std::size_t q = from;
+#if defined(__SSE2__)
+  for (; q <= to && s.size() - q >= 17; q += 16) {
+    unsigned pairs = month_pairs16(p + q);
+    if (to - q < 15) pairs &= (2u << (to - q)) - 1;  // positions up to `to`
+    for (; pairs != 0; pairs &= pairs - 1)
+      if (month_key_at(p + q + static_cast<std::size_t>(std::countr_zero(pairs)))) return true;
   }
+#endif
+  for (; q <= to; ++q)
+    if (kMonthLead[p[q]] && month_key_at(p + q)) return true;
   return false;
 }
 
@@ -203,13 +265,9 @@ std::size_t date_from(std::string_view s, std::size_t p) {
 std::optional<ByteRange> english_date_around(std::string_view text, std::size_t run_start,
                                              std::size_t run_end) {
   // Cheap first: a Latin letter close to the run.
-  auto any_letter = [&](std::size_t from, std::size_t to) {
-    for (std::size_t k = from; k < to; ++k)
-      if (letter(static_cast<unsigned char>(text[k]))) return true;
-    return false;
-  };
-  if (!any_letter(run_start > kNameBefore ? run_start - kNameBefore : 0, run_start) &&
-      !any_letter(run_end, std::min(text.size(), run_end + kNameAfter)))
+  static_assert(kNameBefore <= 16 && kNameAfter <= 16);
+  if (!letter_in(text, run_start > kNameBefore ? run_start - kNameBefore : 0, run_start) &&
+      !letter_in(text, run_end, std::min(text.size(), run_end + kNameAfter)))
     return std::nullopt;
   const std::size_t low = run_start > kReachBefore ? run_start - kReachBefore : 0;
   // Every reading holds a month name that starts between its first byte (low at the

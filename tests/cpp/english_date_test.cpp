@@ -48,5 +48,28 @@ TEST(EnglishDate, MonthsAtTheEdgesOfAReading) {
   for (const Case& c : cases) EXPECT_EQ(reading(c.text, c.run), c.want) << c.text;
 }
 
+// The month found at every offset of the blocks the search reads at once, and near the ends
+// of the text, in either case; a word that is no month found nowhere.
+TEST(EnglishDate, MonthsAtEveryOffset) {
+  const std::string filler = "가나 -ab 다xy. ";
+  for (const std::string_view form : {"5 Jan 1990", "5 JAN 1990", "1990 Sept 5", "5 Jxn 1990"}) {
+    const bool date = form.find("Jxn") == std::string_view::npos;
+    for (std::size_t before = 0; before <= 40; ++before) {
+      for (std::size_t after = 0; after <= 20; ++after) {
+        std::string text;
+        while (text.size() < before) text += filler;
+        text.resize(before);
+        if (before > 0) text.back() = ' ';
+        text += form;
+        while (text.size() < before + form.size() + after) text += filler;
+        text.resize(before + form.size() + after);
+        const std::string want =
+            date ? std::to_string(before) + "-" + std::to_string(before + form.size()) : "none";
+        EXPECT_EQ(reading(text, "1990"), want) << text;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace norvane::extend

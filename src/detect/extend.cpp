@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string>
 #include <utility>
 
 #include "detect/checksum.hpp"
@@ -82,6 +83,7 @@ struct IndexedLabel {
   std::uint8_t table;
   bool base;
   std::uint8_t alnum;  // letters and digits in the word
+  std::string folded;  // the word with its ASCII letters lower-cased, as match_end compares it
 };
 
 class LabelIndex {
@@ -122,17 +124,18 @@ class LabelIndex {
   // Inlined: every label walk tries it at each character that leads a label.
   [[gnu::always_inline]] std::size_t match_end(std::size_t i, std::string_view s, std::size_t at,
                                                std::size_t limit, std::uint8_t& readings) const {
-    const std::string_view w = labels_[i].word;
-    // Most tries fail on the second character: one byte tells for a Korean label, and for a
-    // Latin one whose second character is a letter (which only its own letter, in either case,
-    // matches).
+    const std::string_view w = labels_[i].folded;
+    // Most tries fail on the second character: its three bytes tell for a Korean label (a
+    // space before it in the text aside), and one for a Latin one whose second character is a
+    // letter (which only its own letter, in either case, matches).
     if (static_cast<unsigned char>(w[0]) >= 0xE0) {
       if (w.size() > 3 && at + 3 < limit && s[at + 3] != w[3] && s[at + 3] != ' ')
         return std::string_view::npos;
+      if (w.size() > 5 && static_cast<unsigned char>(w[3]) >= 0xE0 && at + 5 < limit &&
+          s[at + 3] != ' ' && (s[at + 4] != w[4] || s[at + 5] != w[5]))
+        return std::string_view::npos;
     } else if (w.size() > 1 && is_ascii_letter(static_cast<unsigned char>(w[1])) &&
-               at + 1 < limit &&
-               lower(static_cast<unsigned char>(s[at + 1])) !=
-                   lower(static_cast<unsigned char>(w[1]))) {
+               at + 1 < limit && lower(static_cast<unsigned char>(s[at + 1])) != w[1]) {
       return std::string_view::npos;
     }
     std::uint8_t read = 0;
@@ -140,7 +143,7 @@ class LabelIndex {
     for (std::size_t k = 0; k < w.size();) {
       if (t >= limit) return std::string_view::npos;
       const auto wk = static_cast<unsigned char>(w[k]), st = static_cast<unsigned char>(s[t]);
-      if (lower(st) == lower(wk)) {
+      if (lower(st) == wk) {
         ++t;
         ++k;
         continue;
@@ -186,8 +189,11 @@ class LabelIndex {
   void add(std::string_view word, float weight, std::uint16_t flags, std::uint8_t table,
            bool base) {
     const auto i = static_cast<std::uint16_t>(labels_.size());
+    std::string folded(word);
+    for (char& c : folded) c = static_cast<char>(lower(static_cast<unsigned char>(c)));
     labels_.push_back({word, weight, flags, table, base,
-                       static_cast<std::uint8_t>(alnum_count(word, 0, word.size()))});
+                       static_cast<std::uint8_t>(alnum_count(word, 0, word.size())),
+                       std::move(folded)});
     // Keys of a company's or an order's block are read only where such keys stand: they stay
     // out of the buckets every search walks.
     if (flags & labels::kBlockKey) {

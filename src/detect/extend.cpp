@@ -84,6 +84,7 @@ struct IndexedLabel {
   bool base;
   std::uint8_t alnum;  // letters and digits in the word
   std::string folded;  // the word with its ASCII letters lower-cased, as match_end compares it
+  std::uint8_t exact;  // leading bytes of the word that only themselves match (exact_prefix)
 };
 
 class LabelIndex {
@@ -128,19 +129,29 @@ class LabelIndex {
     // Most tries fail on the second character: its three bytes tell for a Korean label (a
     // space before it in the text aside), and one for a Latin one whose second character is a
     // letter (which only its own letter, in either case, matches).
+    bool second_syllable = false;
     if (static_cast<unsigned char>(w[0]) >= 0xE0) {
       if (w.size() > 3 && at + 3 < limit && s[at + 3] != w[3] && s[at + 3] != ' ')
         return std::string_view::npos;
       if (w.size() > 5 && static_cast<unsigned char>(w[3]) >= 0xE0 && at + 5 < limit &&
-          s[at + 3] != ' ' && (s[at + 4] != w[4] || s[at + 5] != w[5]))
-        return std::string_view::npos;
+          s[at + 3] != ' ') {
+        if (s[at + 4] != w[4] || s[at + 5] != w[5]) return std::string_view::npos;
+        second_syllable = true;
+      }
     } else if (w.size() > 1 && is_ascii_letter(static_cast<unsigned char>(w[1])) &&
                at + 1 < limit && lower(static_cast<unsigned char>(s[at + 1])) != w[1]) {
       return std::string_view::npos;
     }
+    // The exact prefix byte by byte, then the rest with the ways a text may write it.
+    std::size_t k = labels_[i].exact;
+    if (at + k > limit) return std::string_view::npos;
+    for (std::size_t b = 0; b < k; ++b)
+      if (lower(static_cast<unsigned char>(s[at + b])) != static_cast<unsigned char>(w[b]))
+        return std::string_view::npos;
+    if (second_syllable) k = 6;  // the first syllable is the exact prefix: 3 bytes
     std::uint8_t read = 0;
-    std::size_t t = at;
-    for (std::size_t k = 0; k < w.size();) {
+    std::size_t t = at + k;
+    while (k < w.size()) {
       if (t >= limit) return std::string_view::npos;
       const auto wk = static_cast<unsigned char>(w[k]), st = static_cast<unsigned char>(s[t]);
       if (lower(st) == wk) {
@@ -191,9 +202,10 @@ class LabelIndex {
     const auto i = static_cast<std::uint16_t>(labels_.size());
     std::string folded(word);
     for (char& c : folded) c = static_cast<char>(lower(static_cast<unsigned char>(c)));
+    const auto exact = static_cast<std::uint8_t>(exact_prefix(folded));
     labels_.push_back({word, weight, flags, table, base,
                        static_cast<std::uint8_t>(alnum_count(word, 0, word.size())),
-                       std::move(folded)});
+                       std::move(folded), exact});
     // Keys of a company's or an order's block are read only where such keys stand: they stay
     // out of the buckets every search walks.
     if (flags & labels::kBlockKey) {
@@ -1004,6 +1016,18 @@ bool may_be_short_date(std::string_view s) {
   if (s.size() == 4) return valid(at(2), at(3));
   if (s.size() != 5) return false;
   return valid(at(2), at(3) * 10 + at(4)) || valid(at(2) * 10 + at(3), at(4));
+}
+
+std::size_t exact_prefix(std::string_view folded_word) {
+  std::size_t k = 0;
+  for (; k < folded_word.size(); ++k) {
+    const auto c = static_cast<unsigned char>(folded_word[k]);
+    const bool only_itself =
+        c < 0x80 ? is_ascii_letter(c) || is_ascii_digit(c)
+                 : c < 0xC0 || k == 0 || static_cast<unsigned char>(folded_word[k - 1]) < 0x80;
+    if (!only_itself) break;
+  }
+  return k;
 }
 
 void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::string_view source,

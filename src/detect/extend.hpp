@@ -137,6 +137,12 @@ class LabelSearch {
   std::size_t next_read_ = 0;
 };
 
+// How many leading bytes of a label word (ASCII letters lower-cased) a text can hold only as
+// they are: ASCII letters and digits, and the bytes of non-ASCII characters up to the first that
+// follows another (a text may put a space between two Korean letters). A label try compares
+// them plainly before the slower reading of the rest.
+std::size_t exact_prefix(std::string_view folded_word);
+
 // Whether four or five digits read as a birth date with a two-digit year and a one-digit month
 // or day (9011 for '90.1.1, 82121 for 82.1.21): only such short runs are worth reading further.
 bool may_be_short_date(std::string_view digits);

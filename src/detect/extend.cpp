@@ -23,9 +23,14 @@ namespace {
 
 bool is_ascii_letter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
 bool is_ascii_digit(unsigned char c) { return c >= '0' && c <= '9'; }
-unsigned char lower(unsigned char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c | 0x20) : c;
-}
+// A table: label tries lower-case a byte of the text at every comparison.
+constexpr std::array<unsigned char, 256> kLowerByte = [] {
+  std::array<unsigned char, 256> t{};
+  for (int c = 0; c < 256; ++c)
+    t[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c | 0x20 : c);
+  return t;
+}();
+unsigned char lower(unsigned char c) { return kLowerByte[c]; }
 bool is_upper(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 bool is_lower(unsigned char c) { return c >= 'a' && c <= 'z'; }
 

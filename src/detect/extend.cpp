@@ -71,6 +71,13 @@ std::size_t char_before(std::string_view s, std::size_t i) {
   return i;
 }
 
+// The three bytes of a syllable at p, packed.
+constexpr std::uint32_t syllable_key(std::string_view s, std::size_t p) {
+  return std::uint32_t{static_cast<unsigned char>(s[p])} |
+         std::uint32_t{static_cast<unsigned char>(s[p + 1])} << 8 |
+         std::uint32_t{static_cast<unsigned char>(s[p + 2])} << 16;
+}
+
 std::size_t alnum_count(std::string_view s, std::size_t from, std::size_t to) {
   std::uint32_t n = 0;
   for (std::size_t i = from; i < to;) n += counts(utf8::decode(s, i));
@@ -90,6 +97,8 @@ struct IndexedLabel {
   std::uint8_t alnum;  // letters and digits in the word
   std::string folded;  // the word with its ASCII letters lower-cased, as match_end compares it
   std::uint8_t exact;  // leading bytes of the word that only themselves match (exact_prefix)
+  // An exact prefix of one Korean character (three bytes, no ASCII): syllable_key, or 0.
+  std::uint32_t exact_syllable;
 };
 
 class LabelIndex {
@@ -150,9 +159,13 @@ class LabelIndex {
     // The exact prefix byte by byte, then the rest with the ways a text may write it.
     std::size_t k = labels_[i].exact;
     if (at + k > limit) return std::string_view::npos;
-    for (std::size_t b = 0; b < k; ++b)
-      if (lower(static_cast<unsigned char>(s[at + b])) != static_cast<unsigned char>(w[b]))
-        return std::string_view::npos;
+    if (labels_[i].exact_syllable) {
+      if (syllable_key(s, at) != labels_[i].exact_syllable) return std::string_view::npos;
+    } else {
+      for (std::size_t b = 0; b < k; ++b)
+        if (lower(static_cast<unsigned char>(s[at + b])) != static_cast<unsigned char>(w[b]))
+          return std::string_view::npos;
+    }
     if (second_syllable) k = 6;  // the first syllable is the exact prefix: 3 bytes
     std::uint8_t read = 0;
     std::size_t t = at + k;
@@ -208,9 +221,13 @@ class LabelIndex {
     std::string folded(word);
     for (char& c : folded) c = static_cast<char>(lower(static_cast<unsigned char>(c)));
     const auto exact = static_cast<std::uint8_t>(exact_prefix(folded));
+    const bool one_syllable = exact == 3 && static_cast<unsigned char>(folded[0]) >= 0x80 &&
+                              static_cast<unsigned char>(folded[1]) >= 0x80 &&
+                              static_cast<unsigned char>(folded[2]) >= 0x80;
+    const std::uint32_t exact_syllable = one_syllable ? syllable_key(folded, 0) : 0;
     labels_.push_back({word, weight, flags, table, base,
                        static_cast<std::uint8_t>(alnum_count(word, 0, word.size())),
-                       std::move(folded), exact});
+                       std::move(folded), exact, exact_syllable});
     // Keys of a company's or an order's block are read only where such keys stand: they stay
     // out of the buckets every search walks.
     if (flags & labels::kBlockKey) {
@@ -334,13 +351,6 @@ std::size_t ascii_word_start(std::string_view s, std::size_t e) {
     if (camel_step(s, w)) break;
   }
   return w;
-}
-
-// The three bytes of a syllable at p, packed.
-constexpr std::uint32_t syllable_key(std::string_view s, std::size_t p) {
-  return std::uint32_t{static_cast<unsigned char>(s[p])} |
-         std::uint32_t{static_cast<unsigned char>(s[p + 1])} << 8 |
-         std::uint32_t{static_cast<unsigned char>(s[p + 2])} << 16;
 }
 
 // The last syllables of the Korean generic words and of the particles.

@@ -20,6 +20,8 @@ KINDS = ("resident", "foreigner_registration", "business_registration", "credit_
 # Two short sentences of about 60 UTF-8 bytes each.
 SHORT_CLEAN = "네, 주문하신 상품은 내일 도착할 예정입니다."
 SHORT_PHONE = "확인 후 010-4821-7730 번호로 다시 연락드릴게요."
+# The same number without its hyphens: no normalization pass changes this one.
+SHORT_PHONE_PLAIN = "확인 후 01048217730 번호로 다시 연락드릴게요."
 
 # --------------------------------------------------------------------------- checksums
 

@@ -3,6 +3,8 @@ texts (a list, or an Arrow column with `arrow`; `loop` calls mask on each of the
 for callgrind to count the fixed cost per call:
 
     valgrind --tool=callgrind --toggle-collect='norvane::detect(*' python bench/profile_short.py detect 1000
+    valgrind --tool=callgrind --toggle-collect='norvane::detect(*' \
+        python bench/profile_short.py detect 1000 --plain  # a sentence no pass changes
     valgrind --tool=callgrind --toggle-collect='norvane::mask(*' python bench/profile_short.py mask 1000
     valgrind --tool=callgrind --toggle-collect='norvane::mask(*' python bench/profile_short.py many 20000
     valgrind --tool=callgrind --toggle-collect='*mask_many_impl*{lambda()#1}::operator()() const' \
@@ -36,6 +38,8 @@ def main() -> None:
     ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     ap.add_argument("op", choices=("detect", "mask", "many", "loop", "arrow"))
     ap.add_argument("n", type=int, help="calls (detect, mask) or texts (many)")
+    ap.add_argument("--plain", action="store_true",
+                    help="detect, mask: the phone sentence without hyphens, which no pass changes")
     a = ap.parse_args()
     import norvane
     if a.op in ("many", "loop", "arrow"):
@@ -51,7 +55,7 @@ def main() -> None:
             norvane.mask_many(pa.array(texts), threads=1)
         return
     fn = norvane.detect if a.op == "detect" else norvane.mask
-    s = corpus.SHORT_PHONE
+    s = corpus.SHORT_PHONE_PLAIN if a.plain else corpus.SHORT_PHONE
     fn(s)
     for _ in range(a.n):
         fn(s)

@@ -1,5 +1,7 @@
 """normalize() and its five passes, seen from Python."""
 
+import gc
+
 import pytest
 
 import norvane
@@ -257,3 +259,27 @@ def test_lone_surrogate_is_refused():
 
 def test_span_map_error_is_the_module_exception():
     assert issubclass(SpanMapError, Exception) and SpanMapError.__module__ == "norvane"
+
+
+def test_results_outlive_their_text():
+    # Texts made at run time, so that only the call's argument holds each (and its UTF-8): the
+    # results of texts no pass changes, and of texts some pass changes, are read after the text
+    # and its buffers are gone and their memory handed out again.
+    pieces = [["주민번호", "900101-1234568", "입니다"], ["hello", "world"] * 40,
+              ["연락처", "０１０", "1234", "5678"], ["안녕하세요"] * 3, ["mail", "a@b.kr"]]
+    wanted = []
+    for words in pieces:
+        text = " ".join(words)
+        wanted.append((text, norvane.normalize(text).text, norvane.detect(text).to_json(),
+                       norvane.mask(text)))
+    got = []
+    for words in pieces:
+        text = " ".join(words)
+        got.append((norvane.normalize(text), norvane.detect(text), norvane.mask(text)))
+        del text
+    gc.collect()
+    reused = [" ".join(words) + "x" for words in pieces for _ in range(50)]  # noqa: F841
+    assert [(n.text, r.to_json(), m) for n, r, m in got] == [w[1:] for w in wanted]
+    assert [n.map.src_end for n, _, _ in got] == [(len(w[0].encode()), len(w[0])) for w in wanted]
+    # Three of the texts are changed by no pass: their results are still their own copies.
+    assert [w[0] == w[1] for w in wanted] == [False, True, False, True, True]

@@ -18,6 +18,7 @@
 #include "normalize/pipeline.hpp"
 #include "normalize/rule_names.hpp"
 #include "span/pages.hpp"
+#include "span/utf8.hpp"
 
 namespace norvane {
 
@@ -114,6 +115,7 @@ struct Scratch {
   std::vector<RuleList> cand_ext;
   std::vector<ContextHit> ext_hits;
   RuleList sources;
+  SpanMap identity;  // the map of a text no pass changes
 
   static constexpr std::size_t kKeptCapacity = 256;
   static constexpr std::size_t kLongText = 4096;
@@ -168,11 +170,12 @@ struct Detail {
 
 class Detector {
  public:
-  Detector(std::string_view source, const Normalized& norm, const Config& cfg, Scratch& scratch,
-           Detail detail = {})
+  // `text` is normalized from `source` by `map`.
+  Detector(std::string_view source, std::string_view text, const SpanMap& map, const Config& cfg,
+           Scratch& scratch, Detail detail = {})
       : source_(source),
-        text_(norm.text),
-        map_(norm.map),
+        text_(text),
+        map_(map),
         cfg_(cfg),
         costs_only_lower_(lowers(cfg.absorbed_whitespace) && lowers(cfg.absorbed_separator) &&
                           lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)),
@@ -773,6 +776,31 @@ class Detector {
   bool personal_ = false;
 };
 
+// Runs a detection on what normalization made of `text`. Where no pass changed it, the text is
+// read as it is, through an identity map kept in the thread's scratch: no copy, no new map.
+// With `keep_text` the report carries the normalized text.
+Result<void> detect_normalized(std::string_view text, const Config& config, Detail detail,
+                               bool keep_text, Report& report) {
+  Result<std::optional<Normalized>> norm = normalize_changes(text, config);
+  if (!norm) return std::unexpected(std::move(norm.error()));
+  ScratchLease scratch(text.size());
+  if (*norm) {
+    Normalized& changed = **norm;
+    Detector(text, changed.text, changed.map, config, scratch.get(), detail).run(report);
+    SpanMap::give_back(std::move(changed.map));
+    // Not kept, it goes pages and all before the caller writes its masked text.
+    if (keep_text) report.normalized_text = std::move(changed.text);
+    else pages::release_storage(changed.text);
+  } else {
+    SpanMap& identity = scratch.get().identity;
+    identity.become_identity(static_cast<std::uint32_t>(text.size()),
+                             static_cast<std::uint32_t>(utf8::count_chars(text)));
+    Detector(text, text, identity, config, scratch.get(), detail).run(report);
+    if (keep_text) report.normalized_text = std::string(text);
+  }
+  return {};
+}
+
 }  // namespace
 
 Result<Report> detect(std::string_view text, const Config& config) {
@@ -781,27 +809,17 @@ Result<Report> detect(std::string_view text, const Config& config) {
 }
 
 Result<Report> detect_every_pass(std::string_view text, const Config& config) {
-  Result<Normalized> norm = normalize(text, config);
-  if (!norm) return std::unexpected(std::move(norm.error()));
   Report report;
-  ScratchLease scratch(text.size());
-  Detector(text, *norm, config, scratch.get()).run(report);
-  report.normalized_text = std::move(norm->text);
-  SpanMap::give_back(std::move(norm->map));
+  Result<void> done = detect_normalized(text, config, Detail{}, true, report);
+  if (!done) return std::unexpected(std::move(done.error()));
   return report;
 }
 
 Result<std::vector<Finding>> detect_findings(std::string_view text, const Config& config,
                                              bool evidence) {
-  Result<Normalized> norm = normalize(text, config);
-  if (!norm) return std::unexpected(std::move(norm.error()));
   Report report;
-  {
-    ScratchLease scratch(text.size());
-    Detector(text, *norm, config, scratch.get(), Detail{false, evidence}).run(report);
-  }
-  // The normalized text goes, pages and all, before the caller writes its masked text.
-  pages::release_storage(norm->text);
+  Result<void> done = detect_normalized(text, config, Detail{false, evidence}, false, report);
+  if (!done) return std::unexpected(std::move(done.error()));
   return std::move(report.findings);
 }
 

@@ -11,6 +11,14 @@
 namespace norvane {
 
 Result<Normalized> normalize(std::string_view text, const Config& config, std::uint64_t max_bytes) {
+  Result<std::optional<Normalized>> changes = normalize_changes(text, config, max_bytes);
+  if (!changes) return std::unexpected(std::move(changes.error()));
+  if (!*changes) return Normalized{std::string(text), SpanMap::identity(text)};
+  return std::move(**changes);
+}
+
+Result<std::optional<Normalized>> normalize_changes(std::string_view text, const Config& config,
+                                                    std::uint64_t max_bytes) {
   if (auto error = text_size_error("text", text.size(), max_bytes))
     return std::unexpected(Error::text_too_large(std::move(*error)));
   auto too_large = [&] {
@@ -82,7 +90,7 @@ Result<Normalized> normalize(std::string_view text, const Config& config, std::u
   }
   if (!r) return std::unexpected(std::move(r.error()));
 
-  if (!changed) return Normalized{std::string(text), SpanMap::identity(text)};
+  if (!changed) return std::nullopt;
   return Normalized{std::move(running_text), std::move(running)};
 }
 

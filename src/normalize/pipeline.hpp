@@ -1,6 +1,7 @@
 #pragma once
 // normalize(): runs the enabled passes in their fixed order and composes their maps.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,10 @@ struct Normalized {
 // a text_too_large error; lower limits are for tests.
 Result<Normalized> normalize(std::string_view text, const Config& config,
                              std::uint64_t max_bytes = kMaxTextBytes);
+
+// The same, but nothing where no pass changes the text: the text is then its own normalized
+// form and the map its identity, and a caller that still holds the text need not copy it.
+Result<std::optional<Normalized>> normalize_changes(std::string_view text, const Config& config,
+                                                    std::uint64_t max_bytes = kMaxTextBytes);
 
 }  // namespace norvane

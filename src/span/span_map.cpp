@@ -55,9 +55,18 @@ SpanMap SpanMap::identity(std::string_view text) {
 
 SpanMap SpanMap::identity(std::uint32_t bytes, std::uint32_t chars) {
   SpanMap m;
-  if (bytes == 0) return m;
-  m.bounds_ = {SegmentEnd{0, 0, 0, 0, 0}, SegmentEnd{bytes, chars, bytes, chars, 0}};
+  m.become_identity(bytes, chars);
   return m;
+}
+
+void SpanMap::become_identity(std::uint32_t bytes, std::uint32_t chars) {
+  changes_ = ChangeTable();
+  starts_.clear();
+  bounds_.clear();
+  if (bytes == 0) return;
+  bounds_.reserve(2);
+  bounds_.push_back(SegmentEnd{0, 0, 0, 0, 0});
+  bounds_.push_back(SegmentEnd{bytes, chars, bytes, chars, 0});
 }
 
 Position SpanMap::src_end() const {

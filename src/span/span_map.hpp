@@ -183,6 +183,9 @@ class SpanMap {
   static SpanMap identity(std::string_view text);
   // The identity map of a text whose size and character count are known.
   static SpanMap identity(std::uint32_t bytes, std::uint32_t chars);
+  // Makes this map that identity in the room it has: a map kept from call to call then costs
+  // no allocation.
+  void become_identity(std::uint32_t bytes, std::uint32_t chars);
 
   std::size_t len() const { return bounds_.empty() ? 0 : bounds_.size() - 1; }
   bool empty() const { return bounds_.empty(); }

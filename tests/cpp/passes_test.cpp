@@ -227,7 +227,51 @@ TEST(Normalize, RunsThePassesInOrderAndComposesTheirMaps) {
     EXPECT_EQ(r->text, c.text) << c.input;
     EXPECT_EQ(str(r->map), c.map) << c.input;
     EXPECT_TRUE(r->map.validate()) << c.input;
+    // normalize_changes() gives the same where a pass changed the text, and nothing otherwise.
+    const Result<std::optional<Normalized>> changes = normalize_changes(c.input, config);
+    ASSERT_TRUE(changes) << c.input;
+    if (r->text == c.input && r->map == SpanMap::identity(c.input)) {
+      EXPECT_FALSE(*changes) << c.input;
+    } else {
+      ASSERT_TRUE(*changes) << c.input;
+      EXPECT_EQ((*changes)->text, r->text) << c.input;
+      EXPECT_EQ(str((*changes)->map), str(r->map)) << c.input;
+    }
   }
+}
+
+TEST(Normalize, ChangesOnlyWhereSomePassChangesTheText) {
+  // Each family's shape once with its pass on, once with only that pass off: the texts no
+  // enabled pass changes give nothing, the others what normalize() gives.
+  struct Row {
+    std::string_view input;
+    bool Config::* pass;
+  };
+  const std::vector<Row> rows = {{"\u1100\u1161", &Config::nfc},
+                                 {"０１０", &Config::fold},
+                                 {"010ㅡ1234", &Config::writing_variants},
+                                 {"일억", &Config::hangul},
+                                 {"1O2", &Config::lookalike},
+                                 {"010 1234", &Config::separator}};
+  for (const Row& row : rows) {
+    for (bool on : {true, false}) {
+      Config config;
+      config.*row.pass = on;
+      const Result<Normalized> full = normalize(row.input, config);
+      const Result<std::optional<Normalized>> changes = normalize_changes(row.input, config);
+      ASSERT_TRUE(full && changes) << row.input;
+      EXPECT_EQ(changes->has_value(), on) << row.input;
+      if (on) {
+        EXPECT_EQ((*changes)->text, full->text) << row.input;
+        EXPECT_EQ(str((*changes)->map), str(full->map)) << row.input;
+      } else {
+        EXPECT_EQ(full->text, row.input);
+        EXPECT_EQ(str(full->map), str(SpanMap::identity(row.input))) << row.input;
+      }
+    }
+  }
+  // The size limit is checked before any pass runs, changed or not.
+  EXPECT_FALSE(normalize_changes("plain text", Config{}, 4));
 }
 
 TEST(Normalize, SwitchedOffPassesLeaveTheirShapesAlone) {

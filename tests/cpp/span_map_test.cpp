@@ -102,6 +102,24 @@ TEST(SpanMap, IdentityOfATextAndOfNothing) {
   EXPECT_EQ(SpanMap().src_end(), (Position{0, 0}));
 }
 
+TEST(SpanMap, BecomesTheIdentityWhateverItHeld) {
+  // A map with changes, a loose map (starts kept apart), an identity and an empty map.
+  std::vector<SpanMap> maps = {sample().map,
+                               SpanMap({Segment{{}, {0, 1, 0, 1}, {0, 1, 0, 1}, {}, K::identity},
+                                        Segment{{}, {2, 3, 2, 3}, {1, 2, 1, 2}, {}, K::identity}}),
+                               SpanMap::identity("abc"), SpanMap()};
+  for (SpanMap& m : maps) {
+    m.become_identity(8, 3);
+    EXPECT_EQ(str(m), "identity 0-8/0-3>0-8/0-3");
+    EXPECT_EQ(m.change_count(), 0u);
+    EXPECT_TRUE(m.validate());
+    EXPECT_EQ(m, SpanMap::identity("a가\xF0\x9F\x98\x80"));
+    m.become_identity(0, 0);
+    EXPECT_TRUE(m.empty());
+    EXPECT_EQ(m, SpanMap());
+  }
+}
+
 // --- validate() -------------------------------------------------------------------------
 
 struct InvalidCase {

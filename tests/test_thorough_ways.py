@@ -6,6 +6,7 @@ import pytest
 
 import norvane
 from norvane import Config, Policy, PolicySet
+from thorough_checks import assert_exact_and_reversible
 
 FAMILY_RULES = ("value.", "digits.")
 
@@ -473,10 +474,4 @@ HOSTILE = [
 
 @pytest.mark.parametrize("text", HOSTILE, ids=range(len(HOSTILE)))
 def test_hostile_inputs_of_the_new_readings(text):
-    report = norvane.detect(text, Config.thorough())
-    raw = text.encode()
-    for f in report.findings:
-        s = f.source
-        assert text[s.char_start:s.char_end].encode() == raw[s.byte_start:s.byte_end]
-    out = norvane.mask(text, PolicySet(Policy.tokenize()), Config.thorough())
-    assert norvane.unmask(out.text, out.restore) == text
+    assert_exact_and_reversible(text)

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "detect/checksum.hpp"
+#include "normalize/unicode.hpp"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -27,9 +28,9 @@ constexpr std::size_t kNameAfter = 6;
 // two digits with an ordinal (5 bytes: 일 is 3), a gap (5) and "of " (3) later.
 constexpr std::size_t kMonthFromStart = 13;
 
-bool letter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
-bool digit(unsigned char c) { return c >= '0' && c <= '9'; }
-unsigned char lower(unsigned char c) { return c >= 'A' && c <= 'Z' ? c | 0x20 : c; }
+using unicode::ascii_lower;
+using unicode::is_ascii_digit;
+using unicode::is_ascii_letter;
 
 class Reader {
  public:
@@ -48,7 +49,7 @@ class Reader {
   // A month name in full or cut to three letters (four for Sept), any case, maybe with a dot.
   unsigned month() {
     std::size_t e = i_;
-    while (e < s_.size() && letter(static_cast<unsigned char>(s_[e]))) ++e;
+    while (e < s_.size() && is_ascii_letter(static_cast<unsigned char>(s_[e]))) ++e;
     const std::size_t len = e - i_;
     if (len < 3) return 0;
     for (unsigned m = 0; m < 12; ++m) {
@@ -57,7 +58,8 @@ class Reader {
       if (len > name.size()) continue;
       bool same = true;
       for (std::size_t k = 0; k < len && same; ++k)
-        same = lower(static_cast<unsigned char>(s_[i_ + k])) == static_cast<unsigned char>(name[k]);
+        same = ascii_lower(static_cast<unsigned char>(s_[i_ + k])) ==
+               static_cast<unsigned char>(name[k]);
       if (!same) continue;
       i_ = e;
       if (len < name.size()) byte('.');
@@ -83,7 +85,7 @@ class Reader {
   unsigned number(std::size_t min, std::size_t max) {
     std::size_t k = 0;
     unsigned v = 0;
-    while (i_ + k < s_.size() && digit(static_cast<unsigned char>(s_[i_ + k]))) {
+    while (i_ + k < s_.size() && is_ascii_digit(static_cast<unsigned char>(s_[i_ + k]))) {
       if (k == max) return 0;
       v = v * 10 + static_cast<unsigned>(s_[i_ + k] - '0');
       ++k;
@@ -102,8 +104,8 @@ class Reader {
     for (std::size_t n = 0; i_ < s_.size() && s_[i_] == ' ' && n < 2; ++n) ++i_;
   }
   bool ends_word() const {
-    return i_ >= s_.size() || !(letter(static_cast<unsigned char>(s_[i_])) ||
-                                digit(static_cast<unsigned char>(s_[i_])));
+    return i_ >= s_.size() || !(is_ascii_letter(static_cast<unsigned char>(s_[i_])) ||
+                                is_ascii_digit(static_cast<unsigned char>(s_[i_])));
   }
 
  private:
@@ -180,7 +182,7 @@ bool letter_in(std::string_view s, std::size_t from, std::size_t to) {
   }
 #endif
   for (std::size_t k = from; k < to; ++k)
-    if (letter(p[k])) return true;
+    if (is_ascii_letter(p[k])) return true;
   return false;
 }
 
@@ -207,7 +209,7 @@ std::size_t date_from(std::string_view s, std::size_t p) {
   const auto c = static_cast<unsigned char>(s[p]);
   unsigned y = 0, m = 0, d = 0;
   Reader r(s, p);
-  if (letter(c)) {  // Jan. 5, 1990; January 5th 1990; Jan 5일 1990년
+  if (is_ascii_letter(c)) {  // Jan. 5, 1990; January 5th 1990; Jan 5일 1990년
     if (!(m = r.month())) return 0;
     r.gap();
     // Normalization joins a day and a year that only spaces or a comma part (Jan 5, 1990 is
@@ -228,7 +230,7 @@ std::size_t date_from(std::string_view s, std::size_t p) {
   } else {
     const std::size_t digits =
         std::find_if(s.begin() + static_cast<std::ptrdiff_t>(p), s.end(),
-                     [](char x) { return !digit(static_cast<unsigned char>(x)); }) -
+                     [](char x) { return !is_ascii_digit(static_cast<unsigned char>(x)); }) -
         (s.begin() + static_cast<std::ptrdiff_t>(p));
     if (digits == 4) {  // 1990년 Jan 5일, 1990 Jan 05, 1990-JAN-05
       if (!(y = r.year())) return 0;
@@ -278,10 +280,10 @@ std::optional<ByteRange> english_date_around(std::string_view text, std::size_t 
   // From the farthest start that begins a word: the longest reading holding the run.
   for (std::size_t p = low; p <= run_start; ++p) {
     const auto c = static_cast<unsigned char>(text[p]);
-    if (!(letter(c) || digit(c))) continue;
+    if (!(is_ascii_letter(c) || is_ascii_digit(c))) continue;
     if (p > 0) {
       const auto b = static_cast<unsigned char>(text[p - 1]);
-      if (letter(b) || digit(b)) continue;
+      if (is_ascii_letter(b) || is_ascii_digit(b)) continue;
     }
     const std::size_t e = date_from(text, p);
     if (e >= run_end) return ByteRange{p, e};

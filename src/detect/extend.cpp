@@ -21,27 +21,20 @@ namespace {
 // ------------------------------------------------------------------------------------------
 // Characters
 
-bool is_ascii_letter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
-bool is_ascii_digit(unsigned char c) { return c >= '0' && c <= '9'; }
-// A table: label tries lower-case a byte of the text at every comparison.
-constexpr std::array<unsigned char, 256> kLowerByte = [] {
-  std::array<unsigned char, 256> t{};
-  for (int c = 0; c < 256; ++c)
-    t[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c | 0x20 : c);
-  return t;
-}();
-unsigned char lower(unsigned char c) { return kLowerByte[c]; }
-bool is_upper(unsigned char c) { return c >= 'A' && c <= 'Z'; }
-bool is_lower(unsigned char c) { return c >= 'a' && c <= 'z'; }
+using unicode::ascii_lower;
+using unicode::is_ascii_digit;
+using unicode::is_ascii_letter;
+using unicode::is_ascii_lower;
+using unicode::is_ascii_upper;
 
 // Whether a word of a camel-case key begins at byte p, between two letters: refund|Account,
 // ACCT|No.
 bool camel_step(std::string_view s, std::size_t p) {
   if (p == 0 || p >= s.size()) return false;
   const auto a = static_cast<unsigned char>(s[p - 1]), b = static_cast<unsigned char>(s[p]);
-  if (is_lower(a) && is_upper(b)) return true;
-  return is_upper(a) && is_upper(b) && p + 1 < s.size() &&
-         is_lower(static_cast<unsigned char>(s[p + 1]));
+  if (is_ascii_lower(a) && is_ascii_upper(b)) return true;
+  return is_ascii_upper(a) && is_ascii_upper(b) && p + 1 < s.size() &&
+         is_ascii_lower(static_cast<unsigned char>(s[p + 1]));
 }
 
 // Whether a label may begin at byte p: not inside a word of ASCII letters (labels that begin with
@@ -121,7 +114,7 @@ class LabelIndex {
   // The labels whose first character is c (letters of either case), or nullptr.
   const std::vector<std::uint16_t>* starting_with(char32_t c) const {
     std::uint16_t b = 0;
-    if (c < 0x80) b = ascii_[lower(static_cast<unsigned char>(c))];
+    if (c < 0x80) b = ascii_[ascii_lower(static_cast<unsigned char>(c))];
     else if (c >= unicode::kSyllableFirst && c < unicode::kSyllableFirst + unicode::kSyllableCount)
       b = hangul_[c - unicode::kSyllableFirst];
     else
@@ -153,7 +146,7 @@ class LabelIndex {
         second_syllable = true;
       }
     } else if (w.size() > 1 && is_ascii_letter(static_cast<unsigned char>(w[1])) &&
-               at + 1 < limit && lower(static_cast<unsigned char>(s[at + 1])) != w[1]) {
+               at + 1 < limit && ascii_lower(static_cast<unsigned char>(s[at + 1])) != w[1]) {
       return std::string_view::npos;
     }
     // The exact prefix byte by byte, then the rest with the ways a text may write it.
@@ -163,7 +156,7 @@ class LabelIndex {
       if (syllable_key(s, at) != labels_[i].exact_syllable) return std::string_view::npos;
     } else {
       for (std::size_t b = 0; b < k; ++b)
-        if (lower(static_cast<unsigned char>(s[at + b])) != static_cast<unsigned char>(w[b]))
+        if (ascii_lower(static_cast<unsigned char>(s[at + b])) != static_cast<unsigned char>(w[b]))
           return std::string_view::npos;
     }
     if (second_syllable) k = 6;  // the first syllable is the exact prefix: 3 bytes
@@ -172,7 +165,7 @@ class LabelIndex {
     while (k < w.size()) {
       if (t >= limit) return std::string_view::npos;
       const auto wk = static_cast<unsigned char>(w[k]), st = static_cast<unsigned char>(s[t]);
-      if (lower(st) == wk) {
+      if (ascii_lower(st) == wk) {
         ++t;
         ++k;
         continue;
@@ -219,7 +212,7 @@ class LabelIndex {
            bool base) {
     const auto i = static_cast<std::uint16_t>(labels_.size());
     std::string folded(word);
-    for (char& c : folded) c = static_cast<char>(lower(static_cast<unsigned char>(c)));
+    for (char& c : folded) c = static_cast<char>(ascii_lower(static_cast<unsigned char>(c)));
     const auto exact = static_cast<std::uint8_t>(exact_prefix(folded));
     const bool one_syllable = exact == 3 && static_cast<unsigned char>(folded[0]) >= 0x80 &&
                               static_cast<unsigned char>(folded[1]) >= 0x80 &&
@@ -236,7 +229,7 @@ class LabelIndex {
     }
     const char32_t c = char_at(word, 0);
     std::uint16_t* slot;
-    if (c < 0x80) slot = &ascii_[lower(static_cast<unsigned char>(c))];
+    if (c < 0x80) slot = &ascii_[ascii_lower(static_cast<unsigned char>(c))];
     else if (c >= unicode::kSyllableFirst && c < unicode::kSyllableFirst + unicode::kSyllableCount)
       slot = &hangul_[c - unicode::kSyllableFirst];
     else {
@@ -322,7 +315,8 @@ bool introduces_value(std::string_view text, std::size_t e, std::string_view wor
 bool equals_ignoring_case(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t k = 0; k < a.size(); ++k)
-    if (lower(static_cast<unsigned char>(a[k])) != lower(static_cast<unsigned char>(b[k])))
+    if (ascii_lower(static_cast<unsigned char>(a[k])) !=
+        ascii_lower(static_cast<unsigned char>(b[k])))
       return false;
   return true;
 }
@@ -1264,7 +1258,8 @@ bool is_label_char(unsigned char c) { return is_ascii_letter(c) || is_ascii_digi
 bool word_at(std::string_view s, std::size_t i, std::string_view w) {
   if (i + w.size() > s.size()) return false;
   for (std::size_t k = 0; k < w.size(); ++k)
-    if (lower(static_cast<unsigned char>(s[i + k])) != lower(static_cast<unsigned char>(w[k])))
+    if (ascii_lower(static_cast<unsigned char>(s[i + k])) !=
+        ascii_lower(static_cast<unsigned char>(w[k])))
       return false;
   return true;
 }
@@ -1619,13 +1614,13 @@ unsigned mrz_check(std::string_view field) {
   unsigned sum = 0;
   for (std::size_t k = 0; k < field.size(); ++k) {
     const auto c = static_cast<unsigned char>(field[k]);
-    const unsigned v = is_ascii_digit(c) ? c - '0' : is_upper(c) ? c - 'A' + 10 : 0;
+    const unsigned v = is_ascii_digit(c) ? c - '0' : is_ascii_upper(c) ? c - 'A' + 10 : 0;
     sum += v * (k % 3 == 0 ? 7u : k % 3 == 1 ? 3u : 1u);
   }
   return sum % 10;
 }
 
-bool mrz_char(unsigned char c) { return is_ascii_digit(c) || is_upper(c) || c == '<'; }
+bool mrz_char(unsigned char c) { return is_ascii_digit(c) || is_ascii_upper(c) || c == '<'; }
 
 // The second machine-readable line of a passport's photo page, found from the run of its birth
 // date and that date's check digit (M12345678<KOR9001011M3001012<<<...): the number (nine
@@ -1641,7 +1636,7 @@ void mrz_line(std::string_view text, const Span& r, std::vector<Raw>& out) {
   for (std::size_t k = 0; k < kNumber; ++k)
     if (!mrz_char(static_cast<unsigned char>(line[k]))) return;
   for (std::size_t k = 10; k < kBirth; ++k)
-    if (!is_upper(static_cast<unsigned char>(line[k])) && line[k] != '<') return;
+    if (!is_ascii_upper(static_cast<unsigned char>(line[k])) && line[k] != '<') return;
   const char sex = line[20];
   if (sex != 'M' && sex != 'F' && sex != '<') return;
   for (std::size_t k : {9u, 21u, 22u, 23u, 24u, 25u, 26u, 27u})

@@ -16,17 +16,17 @@ namespace norvane {
 
 namespace {
 
-inline bool is_digit(unsigned char c) { return c >= '0' && c <= '9'; }
-inline bool is_upper(unsigned char c) { return c >= 'A' && c <= 'Z'; }
-inline bool is_letter(unsigned char c) { return is_upper(c) || (c >= 'a' && c <= 'z'); }
-inline bool is_alnum(unsigned char c) { return is_letter(c) || is_digit(c); }
+using unicode::is_ascii_digit;
+using unicode::is_ascii_letter;
+using unicode::is_ascii_upper;
+inline bool is_alnum(unsigned char c) { return is_ascii_letter(c) || is_ascii_digit(c); }
 inline bool is_local_char(unsigned char c) {
   return is_alnum(c) || c == '%' || c == '+' || c == '-' || c == '.' || c == '_';
 }
 inline bool is_domain_char(unsigned char c) { return is_alnum(c) || c == '-' || c == '.'; }
 // Where a shape can be noticed: every digit run holds a digit or an "X" (its "*" and "x"
 // are found by looking back), every passport starts with a capital, every e-mail has "@".
-inline bool is_stop(unsigned char c) { return is_digit(c) || (c >= '@' && c <= 'Z'); }
+inline bool is_stop(unsigned char c) { return is_ascii_digit(c) || (c >= '@' && c <= 'Z'); }
 
 Span make_span(std::size_t bs, std::size_t be, std::uint32_t cs, std::uint32_t ce) {
   return Span{static_cast<std::uint32_t>(bs), static_cast<std::uint32_t>(be), cs, ce};
@@ -47,7 +47,7 @@ bool domain_ok(const unsigned char* p, std::size_t from, std::size_t to) {
   while (last > from && p[last - 1] != '.') --last;
   if (to - last < 2) return false;
   for (std::size_t k = last; k < to; ++k)
-    if (!is_letter(p[k])) return false;
+    if (!is_ascii_letter(p[k])) return false;
   return true;
 }
 
@@ -90,7 +90,7 @@ class Scanner {
     while (skip(i, chars)) {
       poll.reach(i);
       const unsigned char c = p_[i];
-      if (is_digit(c) || c == 'X') {
+      if (is_ascii_digit(c) || c == 'X') {
         run_at(i, chars);
       } else {
         if (c == '@') email_at(i, chars);
@@ -168,11 +168,12 @@ class Scanner {
       const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p_ + e));
       const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(x, digit_lo), _mm_cmplt_epi8(x, digit_hi));
       const __m128i capital = _mm_cmpeq_epi8(x, big_x);
-      const __m128i like = _mm_or_si128(_mm_or_si128(digit, capital),
-                                        _mm_or_si128(_mm_cmpeq_epi8(x, star),
-                                                     _mm_cmpeq_epi8(x, small_x)));
+      const __m128i like =
+          _mm_or_si128(_mm_or_si128(digit, capital),
+                       _mm_or_si128(_mm_cmpeq_epi8(x, star), _mm_cmpeq_epi8(x, small_x)));
       const auto inside = static_cast<unsigned>(_mm_movemask_epi8(like));
-      const unsigned len = inside == 0xFFFFu ? 16 : static_cast<unsigned>(std::countr_zero(~inside));
+      const unsigned len =
+          inside == 0xFFFFu ? 16 : static_cast<unsigned>(std::countr_zero(~inside));
       const unsigned in_run = len == 16 ? 0xFFFFu : (1u << len) - 1;
       digits += popcount16(static_cast<unsigned>(_mm_movemask_epi8(digit)) & in_run);
       for (unsigned capitals = static_cast<unsigned>(_mm_movemask_epi8(capital)) & in_run;
@@ -186,7 +187,7 @@ class Scanner {
 #endif
     // The last bytes of the text, or (where the run ended above) none.
     for (; e < n_ && unicode::is_digit_like(p_[e]); ++e) {
-      digits += is_digit(p_[e]);
+      digits += is_ascii_digit(p_[e]);
       // The skip does not stop inside a run, so its capitals are looked at here.
       if (p_[e] == 'X') passport_at(e, char_start + static_cast<std::uint32_t>(e - s));
     }
@@ -199,9 +200,9 @@ class Scanner {
   // Capital at i: letters then digits; positions inside a match start none, so no skipping.
   void passport_at(std::size_t i, std::uint32_t chars) {
     if (i > 0 && is_alnum(p_[i - 1])) return;
-    const std::size_t letters = (i + 1 < n_ && is_upper(p_[i + 1])) ? 2 : 1;
+    const std::size_t letters = (i + 1 < n_ && is_ascii_upper(p_[i + 1])) ? 2 : 1;
     std::size_t d = i + letters;
-    while (d < n_ && is_digit(p_[d])) ++d;
+    while (d < n_ && is_ascii_digit(p_[d])) ++d;
     const std::size_t digits = d - (i + letters), total = letters + digits;
     if ((digits == 7 || digits == 8) && (total == 8 || total == 9) && (d == n_ || !is_alnum(p_[d])))
       out_.passports.push_back(make_span(i, d, chars, chars + static_cast<std::uint32_t>(total)));

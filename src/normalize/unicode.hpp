@@ -22,6 +22,21 @@ constexpr bool is_white_space(char32_t c) {
          c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
+// ASCII byte tests, shared by the readings of keys, labels, e-mails and month names.
+constexpr bool is_ascii_digit(unsigned char c) { return c >= '0' && c <= '9'; }
+constexpr bool is_ascii_upper(unsigned char c) { return c >= 'A' && c <= 'Z'; }
+constexpr bool is_ascii_lower(unsigned char c) { return c >= 'a' && c <= 'z'; }
+constexpr bool is_ascii_letter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+// A byte with an ASCII capital lowered, through a table: label tries lower a byte of the text at
+// every comparison.
+inline constexpr std::array<unsigned char, 256> kAsciiLower = [] {
+  std::array<unsigned char, 256> t{};
+  for (int c = 0; c < 256; ++c)
+    t[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c | 0x20 : c);
+  return t;
+}();
+constexpr unsigned char ascii_lower(unsigned char c) { return kAsciiLower[c]; }
+
 // A small set of byte values that a pass looks for: one range and up to four single bytes.
 struct ByteSet {
   unsigned char first = 1, last = 0;  // the range; empty when first > last

@@ -1,7 +1,9 @@
 """How much personal information masking leaves in clear, and how much else it hides, on the
 labelled documents of `labelled.py` (tuning part and held-out part), `labelled_blind.py`
 (blind part), `labelled_blind2.py` (second blind part: institutions' records),
-`labelled_blind3.py` (third blind part: everyday paperwork and developer artefacts) and
+`labelled_blind3.py` (third blind part: everyday paperwork and developer artefacts),
+`labelled_blind4.py` (fourth blind part: transcripts read aloud, group chats, school, immigration,
+travel, tax and court papers, logs, fixtures and faxes) and
 `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -10,6 +12,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind        # the blind part: read its figures, never tune on them
     python bench/quality.py --parts blind2       # the second blind part: the same holds
     python bench/quality.py --parts blind3       # the third blind part: the same holds
+    python bench/quality.py --parts blind4   # the fourth blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -46,6 +49,7 @@ import labelled  # noqa: E402
 import labelled_blind  # noqa: E402
 import labelled_blind2  # noqa: E402
 import labelled_blind3  # noqa: E402
+import labelled_blind4  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -195,21 +199,23 @@ class Tally:
 # Parts of labelled_structure.py: labels lines away (reports, XML, SQL, JSON, tables, forms,
 # dialogues), with their own tuning and held-out wording.
 STRUCTURE_PARTS = tuple(f"structure-{p}" for p in labelled_structure.PARTS)
-PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_blind3.PART) + STRUCTURE_PARTS
-         + labelled_ways.PARTS)
+PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_blind3.PART, labelled_blind4.PART)
+         + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
 def documents(part: str, count: int, seed: int) -> list:
     """The labelled documents of one part: "tuning" and "heldout" from labelled.py, "blind" from
     labelled_blind.py, "blind2" from labelled_blind2.py, "blind3" from labelled_blind3.py,
-    "structure-tuning" and "structure-heldout" from labelled_structure.py, "ways-tuning" and
-    "ways-heldout" from labelled_ways.py."""
+    "blind4" from labelled_blind4.py, "structure-tuning" and "structure-heldout" from
+    labelled_structure.py, "ways-tuning" and "ways-heldout" from labelled_ways.py."""
     if part == labelled_blind.PART:
         return labelled_blind.generate(count, seed)
     if part == labelled_blind2.PART:
         return labelled_blind2.generate(count, seed)
     if part == labelled_blind3.PART:
         return labelled_blind3.generate(count, seed)
+    if part == labelled_blind4.PART:
+        return labelled_blind4.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

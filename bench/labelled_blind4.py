@@ -508,6 +508,8 @@ class _Builder:
     def __init__(self, seed: int) -> None:
         self.r = random.Random(seed)
         self.m = _Maker(self.r)
+        self.minute = 0  # the clock of a chat export
+        self.fixed: dict[str, str] = {}
 
     def filler(self, name: str) -> str:  # noqa: C901 - one branch per filler
         r = self.r
@@ -539,10 +541,14 @@ class _Builder:
             return r.choice(tuple(LICENSE_REGIONS)[:16])
         if name == "n":
             return str(r.randrange(2, 9))
-        if name == "ktime":
-            return f"{r.choice(('오전', '오후'))} {r.randrange(1, 13)}:{r.randrange(60):02d}"
+        if name == "ktime":  # messages of a chat go forward in time
+            self.minute = (self.minute + r.randrange(0, 40)) % (24 * 60)
+            h, mi = divmod(self.minute, 60)
+            return f"{'오전' if h < 12 else '오후'} {(h - 1) % 12 + 1}:{mi:02d}"
         if name == "clock":
             return f"{r.randrange(0, 4):02d}:{r.randrange(60):02d}"
+        if name in ("kdate", "child"):  # the same all through one document
+            return self.fixed[name]
         if name == "temp":
             return f"{r.randrange(36, 39)}.{r.randrange(10)}"
         if name == "grade":
@@ -622,6 +628,9 @@ class _Builder:
         style, frames = GENRES[genre]
         i = self.r.randrange(len(frames))
         w = _Writer(genre, PART)
+        self.minute = self.r.randrange(6 * 60, 21 * 60)
+        y, m, d = corpus.random_date(self.r, 2021, 2026)
+        self.fixed = {"kdate": f"{y}. {m}. {d}.", "child": self.r.choice(corpus.GIVEN)}
         frame = frames[i]
         if callable(frame):
             frame(self, w, f"{genre}.{i}")
@@ -863,9 +872,9 @@ KAKAO_FAMILY = (
 [엄마] [«ktime»] 아들 엄마 계좌 불러줄게 적어놔
 [엄마] [«ktime»] ⟦bank_account$⟧
 [엄마] [«ktime»] 예금주 «name»
-[«given»] [«ktime»] ㅇㅇ 보냈어
+[«child»] [«ktime»] ㅇㅇ 보냈어
 [엄마] [«ktime»] 그리고 보험 서류에 니 주민번호 필요하대
-[«given»] [«ktime»] ⟦resident?|hyphen,plain⟧
+[«child»] [«ktime»] ⟦resident?|hyphen,plain⟧
 [엄마] [«ktime»] 고마워~ 주말에 와라
 """,
     """
@@ -878,12 +887,12 @@ KAKAO_FAMILY = (
 [막내] [«ktime»] 저 번호 바꿨어요 ⟦phone!⟧
 """,
     """
-⟪event_date⟫ «ktime», 엄마 : 동사무소에서 가족관계증명서 뗄 때 필요하대 니 주민번호 뭐였지
-⟪event_date⟫ «ktime», «given» : ⟦resident?|hyphen,plain⟧
-⟪event_date⟫ «ktime», 엄마 : 여권 만료됐다던데 새로 만들었어?
-⟪event_date⟫ «ktime», «given» : 응 새 여권번호 ⟦passport:|current_format⟧
-⟪event_date⟫ «ktime», 엄마 : 이모 카드로 결제했는데 번호 좀 봐줘 ⟦credit_card:|hyphen,masked⟧
-⟪event_date⟫ «ktime», «given» : 그거 승인번호 ⟪approval_number⟫ 로 조회해봐
+«kdate» «ktime», 엄마 : 동사무소에서 가족관계증명서 뗄 때 필요하대 니 주민번호 뭐였지
+«kdate» «ktime», «child» : ⟦resident?|hyphen,plain⟧
+«kdate» «ktime», 엄마 : 여권 만료됐다던데 새로 만들었어?
+«kdate» «ktime», «child» : 응 새 여권번호 ⟦passport:|current_format⟧
+«kdate» «ktime», 엄마 : 이모 카드로 결제했는데 번호 좀 봐줘 ⟦credit_card:|hyphen,masked⟧
+«kdate» «ktime», «child» : 그거 승인번호 ⟪approval_number⟫ 로 조회해봐
 """,
 )
 
@@ -968,6 +977,14 @@ SCHOLARSHIP = (
 
 SCHOOL_RECORD = (
     """
+[담임 상담 기록] «school» «grade»-«n» «name»
+⟪event_date⟫ 어머니와 전화 상담 (⟦phone!|hyphen,dot⟧)
+ - 교우 관계 원만, 수학 성적 하락 고민
+ - 방과후 돌봄 신청서 제출 예정
+⟪event_date⟫ 아버지 면담, 연락처 변경 ⟦phone:연락처 변경|hyphen⟧
+ - 가족 해외 이주 예정으로 전학 서류(여권 ⟦passport:|current_format,old_format⟧) 안내
+""",
+    """
 학 교 생 활 기 록 부
 1. 인적·학적사항
  학생정보  성명: «name»  성별: ⟨남‖여⟩  주민등록번호: ⟦resident:|hyphen,masked,post2020⟧
@@ -991,6 +1008,13 @@ SCHOOL_RECORD = (
 )
 
 CERTIFICATE_REQUEST = (
+    """
+[민원24] 증명서 발급 대행 요청
+○ 발급 대상자: «name» (생년월일 ⟦birth_date:생년월일|korean_date,dot,yymmdd⟧)
+○ 주민번호 뒷자리: 비공개 (요청 시 제공)
+○ 수령인 연락처 ⟦phone:⟧ / 수령 주소 «place» «street» ⟪address_number⟫
+○ 발급 종류: 졸업증명서, 성적증명서 (신청번호 ⟪document_number⟫)
+""",
     """
 ⟨졸업증명서 발급 신청서‖제증명 발급 신청서 (졸업·성적)‖[민원] 증명서 발급 요청⟩
 신청인 성명: «name»   졸업연도: ⟪event_date⟫
@@ -1081,6 +1105,15 @@ Phone ⟦phone:⟧  E-mail ⟦email:⟧
 
 VISA_APPLICATION = (
     """
+[여행사 비자 대행 접수표] 베트남 전자비자
+접수번호 ⟪receipt_number⟫  출국일 ⟪event_date⟫  항공 ⟪flight_number⟫
+신청자 영문명	여권번호	생년월일	성별
+«name_en»	⟦passport#여권번호|current_format,old_format⟧	⟦birth_date#생년월일|iso,dot,airline_date⟧	⟨M‖F⟩
+«name_en»	⟦passport#여권번호|current_format,old_format⟧	⟦birth_date#생년월일|iso,dot,airline_date⟧	⟨M‖F⟩
+대표자 연락처 ⟦phone:⟧ / 이메일 ⟦email:⟧
+비자 수수료 ⟪price⟫원 (카드 ⟦credit_card:|masked⟧ 결제)
+""",
+    """
 사증발급신청서 VISA APPLICATION FORM
 1. 성명 Full name in English: «name_en»
 2. 생년월일 Date of Birth (yyyy/mm/dd): ⟦birth_date:|slash,iso⟧
@@ -1101,6 +1134,12 @@ Application reference: ⟪document_number⟫
 )
 
 HOTEL_CHECKIN = (
+    """
+[Walk-in guest memo] ⟪event_date⟫ ⟪time⟫
+«foreign_name» / «nation» / PP ⟦passport:|foreign_format⟧
+guest said phone is ⟦phone!|intl_plus,hyphen⟧, wants late check-out ⟪time⟫
+deposit card ⟦credit_card:|masked,amex⟧  room ⟪room_number⟫  rate ⟪price⟫
+""",
     """
 REGISTRATION CARD / 숙박 등록카드
 Room No. ⟪room_number⟫   Arrival ⟪event_date⟫   Departure ⟪event_date⟫
@@ -1149,6 +1188,13 @@ CUSTOMS = (
 
 RENTAL_CAR = (
     """
+[사고 접수] 렌터카 자차 사고 보고
+접수번호 ⟪receipt_number⟫ / 차량 ⟪vehicle_number⟫ / 보험 증권 ⟪policy_number⟫
+운전자 «name», 면허 ⟦driver_license:면허|region_prefixed,hyphen⟧
+상대 차량 운전자 «name» ⟦phone!⟧ (현장에서 받은 번호)
+사고 일시 ⟪event_date⟫ ⟪time⟫, 장소 «place» «street» ⟪address_number⟫ 앞
+""",
+    """
 자동차 대여 계약서 (단기)
 계약번호 ⟪document_number⟫  대여일시 ⟪event_date⟫ ⟪time⟫  반납예정 ⟪event_date⟫
 [임차인]
@@ -1170,6 +1216,14 @@ Car ⟪vehicle_number⟫ / Booking ⟪receipt_number⟫ / Pick-up ⟪time⟫ 제
 
 WITHHOLDING = (
     """
+[국세청 홈택스] 연말정산 간소화 자료 - 의료비
+수진자 «name» (⟦resident:|masked⟧)
+지급처 상호	사업자등록번호	지급금액
+«place» 정형외과	⟦business_registration#사업자등록번호|hyphen,plain⟧	⟪price⟫
+«place» 약국	⟦business_registration#사업자등록번호|hyphen,plain⟧	⟪price⟫
+조회일 ⟪event_date⟫
+""",
+    """
 [별지 제24호서식(1)] 근로소득 원천징수영수증
 징수의무자  ① 법인명(상호) «company»   ② 대표자 «name»
             ③ 사업자등록번호 ⟦business_registration:⟧
@@ -1190,6 +1244,14 @@ WITHHOLDING = (
 )
 
 TAX_INVOICE = (
+    """
+[거래명세서] No. ⟪document_number⟫
+공급받는자 «company» 귀하 (⟦business_registration!⟧)
+공급자 «company» 사업자 ⟦business_registration:사업자|hyphen,plain⟧ 대표 «name» FAX ⟪company_fax⟫
+품목	수량	단가	금액
+«product»	«n»	⟪price⟫	⟪price⟫
+합계 ⟪price⟫원 / 입금 ⟦bank_account$⟧ («name»)
+""",
     """
 전자세금계산서 (공급받는자 보관용)
 승인번호 ⟪tax_invoice_number⟫
@@ -1213,6 +1275,13 @@ TAX_INVOICE = (
 
 FREELANCER = (
     """
+[강사료 지급 명단] ⟪event_date⟫ 특강
+성명 | 주민등록번호 | 은행 | 계좌번호 | 지급액(세전)
+«name» | ⟦resident#주민등록번호|hyphen,plain⟧ | 국민 | ⟦bank_account#계좌번호|hyphen,plain⟧ | ⟪price⟫
+«name» | ⟦resident#주민등록번호|hyphen,plain⟧ | 신한 | ⟦bank_account#계좌번호|hyphen,plain⟧ | ⟪price⟫
+※ 사업소득 3.3% 원천징수 후 지급, 문의 담당자 ⟦email:문의 담당자⟧
+""",
+    """
 용역 계약서 (3.3% 원천징수)
 갑: «company» (사업자번호 ⟦business_registration:⟧)
 을: «name»
@@ -1233,6 +1302,14 @@ FREELANCER = (
 )
 
 SELLER_FOOTER = (
+    """
+<footer class="biz-info">
+  <p>«company» | 대표 «name» | 개인정보보호책임자 «name»</p>
+  <p>사업자등록번호 : ⟦business_registration:|hyphen⟧ <a href="#">사업자정보확인</a></p>
+  <p>통신판매업 신고 ⟪mail_order_number⟫ | 건강기능식품판매업 ⟪document_number⟫</p>
+  <p>CS ⟪company_number⟫ (평일 10:00~17:00) | 입점문의 ⟦email:입점문의⟧</p>
+</footer>
+""",
     """
 상호명 «company» | 대표자 «name» | 사업자등록번호 ⟦business_registration:⟧ ⟨[사업자정보확인]‖⟩
 통신판매업신고번호 ⟪mail_order_number⟫ | 주소 «place» «street» ⟪address_number⟫
@@ -1317,11 +1394,18 @@ VACCINATION = (
 «place» 보건소 예약 확인 문자
 «name»님 ⟪event_date⟫ ⟪time⟫ 예방접종 예약 완료.
 예약자 생년월일 ⟦birth_date:|yymmdd,dot⟧ / 연락처 ⟦phone:|masked⟧
-문의 ⟪company_fax⟫
+예약 변경은 보건소 홈페이지, 서류 제출 팩스 ⟪company_fax⟫
 """,
 )
 
 POLICE_REPORT = (
+    """
+[습득물 보관 안내] «place»경찰서 생활안전과
+보관번호 ⟪case_number⟫
+습득물: 신용카드 (⟦credit_card:습득물: 신용카드|masked⟧), 운전면허증 (⟦driver_license:운전면허증|region_prefixed,hyphen⟧)
+소유자 «name» 님께 ⟦phone:님께|masked,hyphen⟧ 로 연락드렸으나 부재중
+보관기한 ⟪event_date⟫ 까지
+""",
     """
 분실물 신고서 (LOST112)
 접수번호 ⟪case_number⟫   접수일시 ⟪event_date⟫ ⟪time⟫
@@ -1344,6 +1428,13 @@ POLICE_REPORT = (
 
 CCTV_REQUEST = (
     """
+[공문] CCTV 영상 제공 요청
+수신: «place» 도시관리공단 / 발신: «place»경찰서 형사과
+사건번호 ⟪case_number⟫ 관련, ⟪event_date⟫ ⟪time⟫ ~ ⟪time⟫ «street» 교차로 영상 제공 요청
+피해자 «name» (⟦birth_date:|dot,korean_short_year⟧생), 연락처 ⟦phone:|masked⟧
+담당 «name» 경위 (회신 팩스 ⟪company_fax⟫)
+""",
+    """
 개인영상정보 열람·존재확인 청구서
 청구인 성명 «name»   전화번호 ⟦phone:⟧
 생년월일 ⟦birth_date:⟧
@@ -1361,11 +1452,20 @@ CCTV_REQUEST = (
 
 DEBT_NOTICE = (
     """
+[내용증명]
+수신인 «name» 귀하
+주소 «place» «street» ⟪address_number⟫
+발신인 «name» (연락처 ⟦phone:⟧)
+귀하는 ⟪event_date⟫ 본인으로부터 금 ⟪price⟫원을 차용하였으나 현재까지 변제하지 않고 있습니다.
+⟪event_date⟫ 까지 아래 계좌로 변제하지 않을 경우 법적 조치를 취할 예정입니다.
+⟦bank_account$⟧ (예금주 «name»)
+""",
+    """
 채권 추심 착수 통지서
 문서번호 ⟪document_number⟫
 채무자 «name» 귀하 (주민등록번호 ⟦resident:|masked⟧)
 귀하의 «company» 대출금 ⟪price⟫원이 ⟪event_date⟫ 부터 연체 중입니다.
-상환 문의 ⟪company_number⟫ / 담당 «name» ⟪company_fax⟫(FAX)
+상환 문의 ⟪company_number⟫ / 담당 «name» (FAX ⟪company_fax⟫)
 ※ 본 통지는 채권추심법 제9조에 따른 것입니다.
 """,
     """
@@ -1381,6 +1481,16 @@ DEBT_NOTICE = (
 )
 
 SUPPORT_TICKET = (
+    """
+[⟪support_ticket_id⟫] 회원 탈퇴 후 재가입 불가
+작성자: 상담봇 (자동 분류: 계정)
+--- 고객이 보낸 메일 ---
+보낸 사람: ⟦email:⟧
+탈퇴했는데 같은 번호(⟦phone!⟧)로 재가입이 안 돼요.
+생일 ⟦birth_date:생일|dot,iso,yymmdd⟧ 로 가입했었어요.
+--- 처리 ---
+탈퇴 후 30일 재가입 제한 안내 (⟪event_date⟫ 이후 가능)
+""",
     """
 Ticket ⟪support_ticket_id⟫ — 결제 오류 문의
 Requester: «name» <⟦email:Requester⟧>
@@ -1441,6 +1551,17 @@ On ⟪event_date⟫ «name» <⟦email:|plain⟧> wrote:
 
 HTML_FORM = (
     """
+<dl class="profile">
+  <dt>휴대전화</dt>
+  <dd>⟦phone^휴대전화|masked,hyphen⟧</dd>
+  <dt>이메일</dt>
+  <dd>⟦email^이메일⟧</dd>
+  <dt>가입일</dt>
+  <dd>⟪event_date⟫</dd>
+</dl>
+<script>var __USER__ = {uid: "⟪member_number⟫", tel: "⟦phone=tel|plain,hyphen⟧"};</script>
+""",
+    """
 <form id="joinForm" method="post" action="/member/join.do">
   <input type="hidden" name="memberNo" value="⟪member_number⟫">
   <label for="userNm">이름</label><input id="userNm" name="userNm" value="«name»">
@@ -1481,7 +1602,7 @@ FIXTURE = (
 {
   "orderId": "⟪order_number⟫",
   "buyer": {"name": "«name»", "tel": "⟦phone=tel|hyphen,plain,intl_plus⟧", "email": "⟦email=email⟧"},
-  "payment": {"cardNo": "⟦credit_card=cardNo|plain,hyphen,masked⟧", "approvalNo": "⟪approval_number⟫", "amount": ⟪price⟫},
+  "payment": {"cardNo": "⟦credit_card=cardNo|plain,hyphen,masked⟧", "approvalNo": "⟪approval_number⟫", "amount": "⟪price⟫"},
   "shipping": {"zip": "⟪postal_code⟫", "trackingNo": "⟪tracking_number⟫"},
   "appVersion": "⟪version_number⟫"
 }
@@ -1505,7 +1626,7 @@ Date:   ⟪event_date⟫ ⟪time⟫ +0900
     Refs: ⟪support_ticket_id⟫
 """,
     """
-«name_en» commented on src/payment/CardValidator.java line ⟪byte_count⟫:
+«name_en» commented on src/payment/CardValidator.java line «n»2:
 > assertTrue(validator.isValid("⟦credit_card&CardValidator|plain,hyphen⟧"));
 실제 고객 카드번호 같은데요? 테스트 번호(4111...)로 바꿔 주세요.
 «name_en» replied:
@@ -1547,6 +1668,14 @@ OCR_FAX = (
 
 LAND_REGISTER = (
     """
+[매물 확인서] 중개대상물 확인·설명서 발췌
+소재지 «place» «street» ⟪address_number⟫  고유번호 ⟪registry_number⟫
+등기부상 소유자 «name» (⟦resident:|masked⟧)
+매도인 연락처 ⟦phone:⟧
+계약금 입금 계좌 ⟦bank_account$⟧ 매도인 명의
+전용면적 84.97㎡ / 매매가 ⟪price⟫원
+""",
+    """
 등기사항전부증명서(말소사항 포함) - 집합건물
 고유번호 ⟪registry_number⟫
 [갑 구] (소유권에 관한 사항)
@@ -1564,11 +1693,18 @@ LAND_REGISTER = (
 소재지 «place» «street» ⟪address_number⟫ / 등기 고유번호 ⟪registry_number⟫
 보증금 금⟪price⟫원 / 월세 ⟪price⟫원 (매월 ⟨1‖10‖25⟩일)
 월세 입금계좌 ⟦bank_account$⟧ (임대인)
-공인중개사 «company» 등록번호 ⟪document_number⟫ 전화 ⟪company_fax⟫
+공인중개사 «company» 등록번호 ⟪document_number⟫ 팩스 ⟪company_fax⟫
 """,
 )
 
 NUMBER_PORTING = (
+    """
+[대리점 개통 메모] ⟪event_date⟫
+고객 «name» 번호이동(KT→SKT)
+명의자 주민번호 ⟦resident:|masked,hyphen⟧ / 연락처 ⟦phone!⟧
+기기 IMEI ⟪imei⟫ / 유심 ⟪usim_serial⟫
+할부원금 ⟪price⟫ / 요금 자동이체 ⟦bank_account$⟧
+""",
     """
 번호이동 신청서 (MNP)
 가입자명 «name»   생년월일 ⟦birth_date:|yymmdd,dot⟧

@@ -1,5 +1,28 @@
 """What every labelled corpus's documents must hold: each recorded value and look-alike slices
-back from the text exactly, in characters and in UTF-8 bytes, and no two of them overlap."""
+back from the text exactly, in characters and in UTF-8 bytes, and no two of them overlap; and the
+digits a written value stands for."""
+
+import unicodedata
+
+HANGUL_DIGITS = "공일이삼사오육칠팔구"
+# Letters typed or scanned for digits.
+LETTER_DIGITS = {"O": "0", "o": "0", "l": "1", "I": "1", "S": "5", "B": "8"}
+
+
+def digits_of(text: str) -> str:
+    """The digits a value stands for: any width, Hangul numerals (공 and 영 for zero), letters
+    typed or scanned for digits."""
+    out = []
+    for ch in text:
+        if unicodedata.category(ch) == "Nd":
+            out.append(str(unicodedata.digit(ch)))
+        elif ch in HANGUL_DIGITS:
+            out.append(str(HANGUL_DIGITS.index(ch)))
+        elif ch == "영":
+            out.append("0")
+        elif ch in LETTER_DIGITS:
+            out.append(LETTER_DIGITS[ch])
+    return "".join(out)
 
 
 def assert_spans_exact(doc) -> None:

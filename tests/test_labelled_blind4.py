@@ -8,7 +8,6 @@ import datetime
 import os
 import re
 import sys
-import unicodedata
 
 import pytest
 
@@ -16,30 +15,13 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(
 
 import corpus  # noqa: E402
 import labelled_blind4 as blind4  # noqa: E402
-from labelled_checks import assert_disjoint, assert_spans_exact  # noqa: E402
-
-OCR_DIGITS = {letter: digit for digit, letter in blind4.OCR_LOOKALIKES.items()}
+from labelled_checks import (HANGUL_DIGITS, LETTER_DIGITS, assert_disjoint, assert_spans_exact,  # noqa: E402
+                             digits_of)
 
 
 @pytest.fixture(scope="module")
 def docs():
     return blind4.generate()  # the default count, as the part is measured
-
-
-def digits_of(text: str) -> str:
-    """The digits a value stands for: any width, Hangul numerals (공 and 영 for zero), the letters
-    a scanner reads for digits."""
-    out = []
-    for ch in text:
-        if unicodedata.category(ch) == "Nd":
-            out.append(str(unicodedata.digit(ch)))
-        elif ch in blind4.HANGUL_DIGITS:
-            out.append(str(blind4.HANGUL_DIGITS.index(ch)))
-        elif ch == "영":
-            out.append("0")
-        elif ch in OCR_DIGITS:
-            out.append(OCR_DIGITS[ch])
-    return "".join(out)
 
 
 def test_same_seed_same_documents_other_seed_other_documents():
@@ -161,6 +143,8 @@ def test_check_digits_and_number_structures_are_real(docs):
 
 
 def test_numbers_read_aloud_are_the_digits_of_a_real_value(docs):
+    assert blind4.HANGUL_DIGITS == HANGUL_DIGITS  # the digits are read back as they were written
+    assert all(LETTER_DIGITS[letter] == digit for digit, letter in blind4.OCR_LOOKALIKES.items())
     spoken = [v for d in docs for v in d.values if v.writing in ("hangul_numerals", "hangul_mixed", "read_out_e")]
     assert len({v.kind for v in spoken}) >= 3
     for v in spoken:

@@ -6,7 +6,6 @@ import datetime
 import json
 import os
 import sys
-import unicodedata
 
 import pytest
 
@@ -14,7 +13,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(
 
 import corpus  # noqa: E402
 import labelled  # noqa: E402
-from labelled_checks import assert_disjoint, assert_spans_exact  # noqa: E402
+from labelled_checks import assert_disjoint, assert_spans_exact, digits_of  # noqa: E402
 import quality  # noqa: E402
 
 N = 160  # documents per part: every genre several times, well under a second
@@ -23,21 +22,6 @@ N = 160  # documents per part: every genre several times, well under a second
 @pytest.fixture(scope="module")
 def parts():
     return {p: labelled.generate(p, N, seed=3) for p in labelled.PARTS}
-
-
-def digits_of(text: str) -> str:
-    """The digits a value stands for: any width, Hangul numerals, letters typed for digits."""
-    out = []
-    for ch in text:
-        if unicodedata.category(ch) == "Nd":
-            out.append(str(unicodedata.digit(ch)))
-        elif ch in labelled.HANGUL_DIGITS:
-            out.append(str(labelled.HANGUL_DIGITS.index(ch)))
-        elif ch in "Oo":
-            out.append("0")
-        elif ch in "lI":
-            out.append("1")
-    return "".join(out)
 
 
 def test_spans_slice_back_exactly_in_characters_and_bytes(parts):

@@ -96,9 +96,10 @@ class _Maker:
 
     def __init__(self, r: random.Random) -> None:
         self.r = r
+        self.young = False  # the value belongs to a schoolchild
 
     # ------------------------------------------------------------------ digit groups
-    def resident_groups(self, foreigner: bool = False, post2020: bool = False, adult: bool = True):
+    def resident_groups(self, foreigner: bool = False, post2020: bool = False):
         r = self.r
         if post2020:
             y, m, d = corpus.random_date(r, 2020, 2025)
@@ -107,7 +108,7 @@ class _Maker:
             g = (7 if foreigner else 3) + r.randrange(2)
             s = f"{y % 100:02d}{m:02d}{d:02d}{g}" + _d(r, 6)
             return [s[:6], s[6:]]
-        y, m, d = corpus.random_date(r, 1945, 2004 if adult else 2019)
+        y, m, d = corpus.random_date(r, *((2006, 2019) if self.young else (1945, 2004)))
         g = ((5 if foreigner else 1) if y < 2000 else (7 if foreigner else 3)) + r.randrange(2)
         d12 = [int(c) for c in f"{y % 100:02d}{m:02d}{d:02d}{g}" + _d(r, 5)]
         s = "".join(map(str, d12 + [corpus.resident_check(d12, foreigner)]))
@@ -279,7 +280,7 @@ class _Maker:
 
     def _birth_date(self, writing: str) -> str:
         r = self.r
-        y, m, d = corpus.random_date(r, 1942, 2008)
+        y, m, d = corpus.random_date(r, *((2007, 2020) if self.young else (1942, 2006)))
         yy = y % 100
         if writing == "airline_date":
             return r.choice((f"{d:02d}{MONTHS_EN[m - 1]}{y}", f"{d:02d} {MONTHS_EN[m - 1]} {y}",
@@ -547,7 +548,7 @@ class _Builder:
             return f"{'오전' if h < 12 else '오후'} {(h - 1) % 12 + 1}:{mi:02d}"
         if name == "clock":
             return f"{r.randrange(0, 4):02d}:{r.randrange(60):02d}"
-        if name in ("kdate", "child"):  # the same all through one document
+        if name in ("kdate", "child", "holder"):  # the same all through one document
             return self.fixed[name]
         if name == "temp":
             return f"{r.randrange(36, 39)}.{r.randrange(10)}"
@@ -567,7 +568,8 @@ class _Builder:
               frame: str, line_so_far: str, previous_line: str) -> None:
         r = self.r
         situation = SITUATIONS[op]
-        allowed = set(writings.split(",")) if writings else STYLE_WRITINGS[style]
+        wanted = set(writings.split(",")) - {"", "young"}
+        allowed = wanted or STYLE_WRITINGS[style]
         if situation == "no_label":
             allowed = allowed & UNLABELLED_OK.get(kind, set())
         writing = self.writing(kind, allowed, style, frame)
@@ -584,7 +586,9 @@ class _Builder:
             situation = "label_english"
         if (situation == "no_label") != (label == ""):
             raise ValueError(f"label of {kind} in {frame!r}: {label!r} for {situation}")
+        self.m.young = "young" in writings.split(",")
         w.value(self.m.make(kind, writing, bank), situation, label, frame)
+        self.m.young = False
 
     def render(self, w: _Writer, template: str, style: str, frame: str) -> None:
         r = self.r
@@ -630,7 +634,8 @@ class _Builder:
         w = _Writer(genre, PART)
         self.minute = self.r.randrange(6 * 60, 21 * 60)
         y, m, d = corpus.random_date(self.r, 2021, 2026)
-        self.fixed = {"kdate": f"{y}. {m}. {d}.", "child": self.r.choice(corpus.GIVEN)}
+        self.fixed = {"kdate": f"{y}. {m}. {d}.", "child": self.r.choice(corpus.GIVEN),
+                      "holder": self.filler("name")}
         frame = frames[i]
         if callable(frame):
             frame(self, w, f"{genre}.{i}")
@@ -754,6 +759,16 @@ def _access_log(b: _Builder, w: _Writer, frame: str) -> None:
 
 CALL_TRANSCRIPT = (
     """
+[상담 STT 원문 / 보험 콜센터] ⟪event_date⟫ ⟪time⟫
+상담사: 네 자동차 사고 접수 도와드리겠습니다. 운전하신 분 면허번호 불러 주시겠어요?
+고객: ⟨면허증 보고 읽을게요‖잠깐만요 지갑에서 꺼낼게요⟩ ⟦driver_license?|hangul_numerals,region_prefixed,asr_spaced⟧
+상담사: 네 그리고 상대방 연락처 받으신 거 있으세요?
+고객: 네 상대방이 ⟦phone&상대방|hangul_numerals,hangul_mixed,hyphen⟧ 이라고 했어요
+상담사: 상대 차량 번호는요?
+고객: ⟪vehicle_number⟫ 이요
+상담사: 네 사고 접수번호 ⟪receipt_number⟫ 로 접수되었고 담당자가 ⟦phone:고객님 휴대폰|masked⟧ 으로 연락드릴 겁니다.
+""",
+    """
 [녹취 ⟪recording_id⟫] 통신사 명의변경 상담
 상담사: 네 고객님 명의자 분 주민등록번호 열세 자리 천천히 불러 주시겠어요?
 고객: ⟨네‖아 네‖잠시만요⟩ ⟦resident?|hangul_numerals,hangul_mixed,asr_spaced⟧
@@ -820,6 +835,14 @@ CALL_TRANSCRIPT = (
 )
 
 CALL_ASR = (
+    """
+[STT 자동 변환 / 신뢰도 0.8«n»] 병원 예약 센터
+상담: 진료 예약 도와 드릴게요 환자 분 성함 과 주민 번호 앞 뒤 말씀 해 주세요
+환자: «name» 이고요 ⟦resident?|hangul_numerals,asr_spaced,hangul_mixed⟧
+상담: 네 보호자 연락처 도 하나 남겨 주세요
+환자: 남편 번호 요 ⟦phone&남편 번호|hangul_numerals,read_out_e,asr_spaced⟧
+상담: 네 ⟪event_date⟫ ⟪time⟫ 정형 외과 예약 되셨 습니다 등록 번호 는 ⟪patient_number⟫ 입니다
+""",
     """
 [00:02:1«n»] 고객: 계좌 번호 가 ⟦bank_account:|hangul_numerals,read_out_e,asr_spaced⟧ 이요 아니 잠깐만요
 [00:02:2«n»] 상담사: 네 천천히 말씀 해주세요
@@ -898,6 +921,14 @@ KAKAO_FAMILY = (
 
 KAKAO_CLUB = (
     """
+[«place» 맘카페 공동구매방] [«ktime»] 입금 확인 명단 올려요
+[방장] [«ktime»] 1. «name» ⟦phone!|masked,hyphen⟧ 2세트
+[방장] [«ktime»] 2. «name» ⟦phone!|masked,hyphen⟧ 1세트
+[방장] [«ktime»] 송장번호는 ⟪tracking_number⟫ 로 일괄 발송했어요
+[«given»] [«ktime»] 저 아직 입금 안 했는데 계좌 다시 알려주세요
+[방장] [«ktime»] ⟦bank_account$⟧ 예금주 «name» / 1세트 ⟪price⟫원
+""",
+    """
 [«place» 러닝크루] 단톡방
 [총무 «given»] [«ktime»] 이번 달 회비 ⟪price⟫원 입금 부탁드려요~
 [총무 «given»] [«ktime»] ⟦bank_account$⟧ («name»)
@@ -963,7 +994,7 @@ SCHOLARSHIP = (
 학교명 «school» / 학년 «grade» / 반 «n»
 학생 성명 «name»
 학생 생년월일
-⟦birth_date^⟧
+⟦birth_date^|young⟧
 보호자 성명 «name» (관계: 모)
 보호자 휴대전화
 ⟦phone^⟧
@@ -987,7 +1018,7 @@ SCHOOL_RECORD = (
     """
 학 교 생 활 기 록 부
 1. 인적·학적사항
- 학생정보  성명: «name»  성별: ⟨남‖여⟩  주민등록번호: ⟦resident:|hyphen,masked,post2020⟧
+ 학생정보  성명: «name»  성별: ⟨남‖여⟩  주민등록번호: ⟦resident:|hyphen,masked,young⟧
            주소: «place» «street» ⟪address_number⟫
  학적사항  ⟪event_date⟫ «school» 제«grade»학년 입학
            ⟪event_date⟫ «school» 제«grade»학년 전입
@@ -998,7 +1029,7 @@ SCHOOL_RECORD = (
 """,
     """
 [학생 기초조사서] «school» «grade»학년 «n»반
-학생 이름: «name»  생년월일: ⟦birth_date:|dot,korean_date,yymmdd⟧
+학생 이름: «name»  생년월일: ⟦birth_date:|dot,korean_date,yymmdd,young⟧
 학생 휴대폰: ⟦phone:⟧
 아버지 «name»  ⟦phone~(부)|hyphen,plain⟧(부)
 어머니 «name»  ⟦phone~(모)|hyphen,plain⟧(모)
@@ -1384,7 +1415,7 @@ VACCINATION = (
 """,
     """
 [어린이 국가예방접종 기록] «name»
-아동 생년월일 ⟦birth_date:⟧
+아동 생년월일 ⟦birth_date:|young⟧
 보호자 «name» ⟦phone~(보호자)|hyphen,plain⟧ (보호자)
 ⟪event_date⟫ DTaP 3차 / 로트 ⟪vaccine_lot⟫
 ⟪event_date⟫ MMR 1차 / 로트 ⟪vaccine_lot⟫
@@ -1643,6 +1674,14 @@ Author: «name_en» <⟦email:Author|plain⟧>
 )
 
 OCR_FAX = (
+    """
+[팩스 수신 ⟪event_date⟫] 자동이체 신청서 (OCR 변환)
+예 금 주 «holder»  생년월일 ⟦birth_date:|yymmdd,dot,ocr_break⟧
+출금은행 ⟨국민‖신한‖농협⟩  출금계좌번호 ⟦bank_account:|ocr_letter,ocr_break,plain,hyphen⟧
+연 락 처 ⟦phone:|ocr_letter,ocr_break,hyphen⟧
+이체금액 ⟪price⟫원 / 이체일 매월 ⟨5‖15‖25⟩일 / 고객번호 ⟪member_number⟫
+위 본인은 자동이체를 신청합니다. «holder» (서명)
+""",
     """
 수 신 : «company» 총무팀 ｜ FAX ⟪company_fax⟫
 발 신 : «name» ｜ 페이지 1/⟨2‖3⟩

@@ -167,6 +167,11 @@ def test_templates_name_labels_and_refuse_what_a_reader_could_not_tell():
         ("birth_date", "label_before", "생년월일", "iso"), ("phone", "no_label", "", "hyphen")]
     assert [n.category for n in d.negatives] == ["order_number"]
     assert d.text.startswith("생년월일: ") and d.text.endswith("\n")
+    w = blind4._Writer("test", blind4.PART)
+    b.render(w, "\n".join(["생년월일 ⟦birth_date:|iso,young⟧ 주민번호 ⟦resident:|hyphen,young⟧"] * 30), "prose", "t")
+    years = [int(v.text[:4]) if v.kind == "birth_date" else 2000 + int(v.text[:2]) for v in w.document().values]
+    assert len(years) == 60 and min(years) >= 2006  # a schoolchild's birthday and resident number
+    assert b.m.young is False
     with pytest.raises(ValueError):  # a bare date is nobody's birthday
         b.render(blind4._Writer("test", blind4.PART), "⟦birth_date!⟧", "prose", "t")
     with pytest.raises(ValueError):  # a label lines away must be named

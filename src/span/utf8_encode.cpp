@@ -8,6 +8,8 @@
 
 #if defined(__SSE2__) && defined(__x86_64__)
 #include <emmintrin.h>
+
+#include <array>
 #define NORVANE_UTF8_ENCODE_SSE2 1
 #endif
 
@@ -107,7 +109,7 @@ inline void put_lanes(__m128i low, __m128i high, char*& p) {
 }
 
 // Eight characters from chars at p: false (nothing written) for a surrogate.
-inline bool put_eight(const std::uint8_t* chars, char*& p) {
+inline bool put_eight_latin1(const std::uint8_t* chars, char*& p) {
   const __m128i x = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(chars));
   if (_mm_movemask_epi8(x) == 0) {
     _mm_storel_epi64(reinterpret_cast<__m128i*>(p), x);
@@ -120,24 +122,73 @@ inline bool put_eight(const std::uint8_t* chars, char*& p) {
   return true;
 }
 
+// SSSE3's byte shuffle, written out: the block helpers serve processors without it too, where
+// the compiler would refuse the intrinsic. Called only where kHasShuffle holds.
+inline __m128i shuffle_bytes(__m128i x, __m128i order) {
+  asm("pshufb %1, %0" : "+x"(x) : "xm"(order));
+  return x;
+}
+
+// For each set of ASCII lanes among four characters of one or three bytes (bit k: lane k), the
+// shuffle that packs their UTF-8 out of four 32-bit lanes (bytes 0..2 of a lane, or byte 0 alone
+// for ASCII) and its length.
+struct Packing {
+  alignas(16) std::array<std::uint8_t, 16> shuffle;
+  std::uint32_t length;
+};
+constexpr auto kPackings = [] {
+  std::array<Packing, 16> t{};
+  for (unsigned ascii = 0; ascii < 16; ++ascii) {
+    Packing& e = t[ascii];
+    e.shuffle.fill(0x80);  // zero
+    std::uint32_t at = 0;
+    for (unsigned lane = 0; lane < 4; ++lane) {
+      const unsigned bytes = (ascii >> lane) & 1 ? 1 : 3;
+      for (unsigned b = 0; b < bytes; ++b)
+        e.shuffle[at++] = static_cast<std::uint8_t>(4 * lane + b);
+    }
+    e.length = at;
+  }
+  return t;
+}();
+
 // Eight characters of one or three bytes each, in 16-bit lanes (ascii: the lanes below 0x80), the
-// case of Korean text: the three bytes of each are made eight at a time.
-inline void put_one_or_three(__m128i x, __m128i ascii, char*& p) {
+// case of Korean text: the three bytes of each are made eight at a time. With Shuffle (SSSE3) each
+// four are packed by one byte shuffle and stored as sixteen bytes, so up to twelve bytes past the
+// end are written; without, up to three (see put_words).
+template <bool Shuffle>
+[[gnu::always_inline]] inline void put_one_or_three(__m128i x, __m128i ascii, char*& p) {
   const __m128i low6 = _mm_set1_epi16(0x3F), marker = _mm_set1_epi16(0x80);
   const __m128i first = _mm_or_si128(_mm_srli_epi16(x, 12), _mm_set1_epi16(0xE0));
   const __m128i second = _mm_or_si128(_mm_and_si128(_mm_srli_epi16(x, 6), low6), marker);
   const __m128i third = _mm_or_si128(_mm_and_si128(x, low6), marker);
   const __m128i lead = select(ascii, x, _mm_or_si128(first, _mm_slli_epi16(second, 8)));
-  alignas(16) std::uint32_t word[8];
-  _mm_store_si128(reinterpret_cast<__m128i*>(word), _mm_unpacklo_epi16(lead, third));
-  _mm_store_si128(reinterpret_cast<__m128i*>(word + 4), _mm_unpackhi_epi16(lead, third));
-  // 3 bytes, or 1 where ascii is -1.
-  const __m128i length = _mm_add_epi16(_mm_set1_epi16(3), _mm_add_epi16(ascii, ascii));
-  put_words(word, length_bytes(_mm_packus_epi16(length, length)), p);
+  const __m128i low = _mm_unpacklo_epi16(lead, third), high = _mm_unpackhi_epi16(lead, third);
+  if constexpr (Shuffle) {
+    const auto lanes = static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(ascii, ascii)));
+    const Packing& a = kPackings[lanes & 0xF];
+    const Packing& b = kPackings[(lanes >> 4) & 0xF];
+    _mm_storeu_si128(
+        reinterpret_cast<__m128i*>(p),
+        shuffle_bytes(low, _mm_load_si128(reinterpret_cast<const __m128i*>(a.shuffle.data()))));
+    p += a.length;
+    _mm_storeu_si128(
+        reinterpret_cast<__m128i*>(p),
+        shuffle_bytes(high, _mm_load_si128(reinterpret_cast<const __m128i*>(b.shuffle.data()))));
+    p += b.length;
+  } else {
+    alignas(16) std::uint32_t word[8];
+    _mm_store_si128(reinterpret_cast<__m128i*>(word), low);
+    _mm_store_si128(reinterpret_cast<__m128i*>(word + 4), high);
+    // 3 bytes, or 1 where ascii is -1.
+    const __m128i length = _mm_add_epi16(_mm_set1_epi16(3), _mm_add_epi16(ascii, ascii));
+    put_words(word, length_bytes(_mm_packus_epi16(length, length)), p);
+  }
 }
 
 // Eight characters of a two-byte str in 16-bit lanes: false (nothing written) for a surrogate.
-inline bool put_eight_lanes16(__m128i x, char*& p) {
+template <bool Shuffle>
+[[gnu::always_inline]] inline bool put_eight_lanes16(__m128i x, char*& p) {
   const __m128i zero = _mm_setzero_si128();
   const __m128i ascii = _mm_cmpeq_epi16(_mm_and_si128(x, _mm_set1_epi16(-0x80)), zero);
   if (_mm_movemask_epi8(ascii) == 0xFFFF) {
@@ -149,7 +200,7 @@ inline bool put_eight_lanes16(__m128i x, char*& p) {
   const __m128i two = _mm_andnot_si128(ascii, _mm_cmpeq_epi16(top5, zero));
   const __m128i surrogate = _mm_cmpeq_epi16(top5, _mm_set1_epi16(static_cast<short>(0xD800)));
   if (_mm_movemask_epi8(_mm_or_si128(two, surrogate)) == 0) {
-    put_one_or_three(x, ascii, p);
+    put_one_or_three<Shuffle>(x, ascii, p);
     return true;
   }
   if (_mm_movemask_epi8(surrogate) != 0) return false;
@@ -157,11 +208,13 @@ inline bool put_eight_lanes16(__m128i x, char*& p) {
   return true;
 }
 
-inline bool put_eight(const std::uint16_t* chars, char*& p) {
-  return put_eight_lanes16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(chars)), p);
+template <bool Shuffle>
+[[gnu::always_inline]] inline bool put_eight(const std::uint16_t* chars, char*& p) {
+  return put_eight_lanes16<Shuffle>(_mm_loadu_si128(reinterpret_cast<const __m128i*>(chars)), p);
 }
 
-inline bool put_eight(const std::uint32_t* chars, char*& p) {
+template <bool Shuffle>
+[[gnu::always_inline]] inline bool put_eight(const std::uint32_t* chars, char*& p) {
   const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chars));
   const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chars + 4));
   const __m128i beyond_16_bits = _mm_set1_epi32(-0x10000);
@@ -171,7 +224,7 @@ inline bool put_eight(const std::uint32_t* chars, char*& p) {
     const __m128i shift32 = _mm_set1_epi32(0x8000);
     const __m128i packed =
         _mm_packs_epi32(_mm_sub_epi32(low, shift32), _mm_sub_epi32(high, shift32));
-    return put_eight_lanes16(_mm_add_epi16(packed, _mm_set1_epi16(-0x8000)), p);
+    return put_eight_lanes16<Shuffle>(_mm_add_epi16(packed, _mm_set1_epi16(-0x8000)), p);
   }
   const __m128i mask = _mm_set1_epi32(-0x800), d800 = _mm_set1_epi32(0xD800);
   const __m128i surrogate = _mm_or_si128(_mm_cmpeq_epi32(_mm_and_si128(low, mask), d800),
@@ -181,9 +234,31 @@ inline bool put_eight(const std::uint32_t* chars, char*& p) {
   return true;
 }
 
-inline bool put_eight(const char32_t* chars, char*& p) {
-  return put_eight(reinterpret_cast<const std::uint32_t*>(chars), p);  // vector loads only
+template <bool Shuffle>
+[[gnu::always_inline]] inline bool put_eight(const char32_t* chars, char*& p) {
+  return put_eight<Shuffle>(reinterpret_cast<const std::uint32_t*>(chars), p);  // vector loads only
 }
+
+template <bool Shuffle>
+[[gnu::always_inline]] inline bool put_eight(const std::uint8_t* chars, char*& p) {
+  return put_eight_latin1(chars, p);
+}
+
+// Blocks of eight from chars[i] on while `margin` characters are left after a block (each at
+// least a byte: room for what a block writes past its end); false for a surrogate.
+template <bool Shuffle, class Char>
+[[gnu::always_inline]] inline bool put_blocks(const Char* chars, std::size_t length,
+                                              std::size_t margin, std::size_t& i, char*& p) {
+  for (; i + 8 + margin <= length; i += 8)
+    if (!put_eight<Shuffle>(chars + i, p)) return false;
+  return true;
+}
+
+// Whether the processor has SSSE3's byte shuffle.
+const bool kHasShuffle = [] {
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("ssse3") != 0;
+}();
 
 #endif
 
@@ -194,10 +269,12 @@ std::optional<std::size_t> encode(const Char* chars, std::size_t length, char* o
   char* p = out;
   std::size_t i = 0;
 #ifdef NORVANE_UTF8_ENCODE_SSE2
-  // A block writes up to three bytes past its end: three characters left after it have at least
-  // that much room, even where the room is the exact size.
-  for (; i + 8 + 3 <= length; i += 8)
-    if (!put_eight(chars + i, p)) return std::nullopt;
+  // A block writes up to twelve bytes past its end with shuffles, three without: as many
+  // characters left after it have at least that much room, even where the room is the exact
+  // size. Latin-1 text has no three-byte characters to shuffle.
+  if (sizeof(Char) > 1 && kHasShuffle && !put_blocks<true>(chars, length, 12, i, p))
+    return std::nullopt;
+  if (!put_blocks<false>(chars, length, 3, i, p)) return std::nullopt;
 #endif
   for (; i < length; ++i)
     if (!put_char(chars[i], p)) return std::nullopt;

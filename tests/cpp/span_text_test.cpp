@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,76 @@ TEST(Utf8, CodePointsEncodeAndSurrogatesDoNot) {
   const std::uint16_t surrogate[] = {'a', 0xD800};
   EXPECT_EQ(utf8::encoded_size(surrogate, 2), std::nullopt);
   EXPECT_EQ(utf8::encode(surrogate, 2, out.data()), std::nullopt);
+}
+
+// The UTF-8 of code points one at a time, as the standard writes it.
+std::string plain_utf8(const std::vector<char32_t>& chars) {
+  std::string out;
+  for (const char32_t c : chars) {
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (c >> 18));
+      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+// Encodes into room of exactly the text's size followed by guard bytes: the blocks' stores past
+// their end must stay within the room the characters after them take.
+template <class Char>
+std::string encoded_with_guard(const std::vector<char32_t>& chars, bool& guard_intact) {
+  const std::vector<Char> units(chars.begin(), chars.end());
+  const std::size_t size = plain_utf8(chars).size();
+  std::string room(size + 16, '\xA5');
+  const std::optional<std::size_t> n = utf8::encode(units.data(), units.size(), room.data());
+  guard_intact = room.substr(size) == std::string(16, '\xA5');
+  return n ? room.substr(0, *n) : "(surrogate)";
+}
+
+// Texts of every length up to 72 made of the shapes the encoder's blocks tell apart (ASCII and
+// three-byte runs as Korean text has them, two-byte and four-byte characters among them), in
+// two- and four-byte units, against the plain encoding, with a surrogate at every place.
+TEST(Utf8, BlocksOfEveryShapeAndLengthEncodeAsOneAtATime) {
+  std::mt19937 random(7);
+  const char32_t kinds[][2] = {{0x20, 0x7F}, {0xAC00, 0xD7A4}, {0x80, 0x800}, {0xE000, 0x10000}};
+  for (int mix = 0; mix < 6; ++mix) {
+    for (std::size_t length = 0; length <= 72; ++length) {
+      std::vector<char32_t> chars;
+      for (std::size_t k = 0; k < length; ++k) {
+        // Mixes 0-1: ASCII and Hangul only (1: Hangul mostly); 2: with two-byte characters;
+        // 3: with other BMP characters; 4-5: with four-byte ones too (four-byte units only).
+        const unsigned r = random() % 8;
+        const int kind = mix == 0 ? r % 2 : mix == 1 ? (r == 0 ? 0 : 1) : mix == 2 ? r % 3 : r % 4;
+        const char32_t c = kinds[kind][0] + random() % (kinds[kind][1] - kinds[kind][0]);
+        chars.push_back(mix >= 4 && r == 7 ? 0x10000 + random() % 0xFFFF : c);
+      }
+      const std::string want = plain_utf8(chars);
+      bool intact = false;
+      if (mix < 4) {
+        EXPECT_EQ(encoded_with_guard<std::uint16_t>(chars, intact), want) << mix << " " << length;
+        EXPECT_TRUE(intact) << mix << " " << length;
+      }
+      EXPECT_EQ(encoded_with_guard<std::uint32_t>(chars, intact), want) << mix << " " << length;
+      EXPECT_TRUE(intact) << mix << " " << length;
+      for (std::size_t at = 0; at < length && mix == 1; ++at) {
+        std::vector<char32_t> broken = chars;
+        broken[at] = 0xD800 + at % 0x800;
+        EXPECT_EQ(encoded_with_guard<std::uint16_t>(broken, intact), "(surrogate)") << at;
+        EXPECT_EQ(encoded_with_guard<std::uint32_t>(broken, intact), "(surrogate)") << at;
+      }
+    }
+  }
 }
 
 TEST(Utf8, MeasureChoosesTheNarrowestStorage) {

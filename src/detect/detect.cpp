@@ -299,13 +299,14 @@ class Detector {
   // The labels around a span as the extension families read them (none when both are off).
   bool read_labels(const Span& span, const Span& source_span) {
     if (!cfg_.label_reading && !cfg_.structure) return false;
-    if (cfg_.label_reading) labels_.run(text_, span, cfg_.context_window);
-    else labels_.clear();
+    extend::LabelSearch& search = labels_ ? *labels_ : labels_.emplace();
+    if (cfg_.label_reading) search.run(text_, span, cfg_.context_window);
+    else search.clear();
     // Structure is read for a value whose own line names nothing: it costs little that way.
     // Where the line names something, only the keys enclosing the value's block are read.
-    if (cfg_.structure && (!cfg_.label_reading || labels_.empty()))
-      labels_.run_structure(source_, source_span);
-    else if (cfg_.structure) labels_.run_enclosing(source_, source_span);
+    if (cfg_.structure && (!cfg_.label_reading || search.empty()))
+      search.run_structure(source_, source_span);
+    else if (cfg_.structure) search.run_enclosing(source_, source_span);
     return true;
   }
 
@@ -314,7 +315,7 @@ class Detector {
   // labels weigh more.
   void improve(EntityKind kind, std::vector<ContextHit>& hits, float& ctx, RuleList& extensions) {
     s_.sources.clear();
-    const float t = labels_.hits(static_cast<std::size_t>(kind), s_.ext_hits, &s_.sources);
+    const float t = labels_->hits(static_cast<std::size_t>(kind), s_.ext_hits, &s_.sources);
     if (!cfg_.label_reading && !(t > ctx)) return;
     hits = s_.ext_hits;
     ctx = t;
@@ -347,13 +348,14 @@ class Detector {
     lookalike_ = lookalike_beside_blocks_ = company_ = negative_ = 0;
     personal_ = false;
     if (!read) return;
-    negative_ = labels_.hits(labels::kNegativeTable, s_.ext_hits, nullptr);
-    lookalike_ = labels_.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr);
-    lookalike_beside_blocks_ = labels_.in_owned_block() ? labels_.hits(labels::kLookAlikeTable,
-                                                                       s_.ext_hits, nullptr, false)
-                                                        : lookalike_;
-    company_ = labels_.hits(labels::kCompanyTable, s_.ext_hits, nullptr);
-    personal_ = labels_.personal_phone();
+    const extend::LabelSearch& search = *labels_;
+    negative_ = search.hits(labels::kNegativeTable, s_.ext_hits, nullptr);
+    lookalike_ = search.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr);
+    lookalike_beside_blocks_ =
+        search.in_owned_block() ? search.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr, false)
+                                : lookalike_;
+    company_ = search.hits(labels::kCompanyTable, s_.ext_hits, nullptr);
+    personal_ = search.personal_phone();
   }
 
   // A shape of the extension families (or a passport when any family is on): scored like a
@@ -772,8 +774,9 @@ class Detector {
   static constexpr std::uint8_t kUnknown = 0, kNoBreak = 1, kBreak = 2;
   std::uint8_t list_breaks_[kListBreakChanges] = {};
 
-  // Scratch of the extension families.
-  extend::LabelSearch labels_;
+  // Scratch of the extension families, made by read_labels (only they read labels; its lists
+  // cost every default detection a construction and a destruction).
+  std::optional<extend::LabelSearch> labels_;
   float lookalike_ = 0, lookalike_beside_blocks_ = 0, company_ = 0, negative_ = 0;
   bool personal_ = false;
 };

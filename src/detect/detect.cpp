@@ -143,9 +143,11 @@ class ScratchLease {
       : long_text_(text_size > Scratch::kLongText), scratch_(busy_ ? own_.emplace() : shared_) {
     busy_ = true;
   }
+  // Whether the lease is the shared set is read off own_: the shared set's address would cost
+  // a thread-local look-up (and its guard's) again.
   ~ScratchLease() {
-    if (&scratch_ != &shared_) return;
-    if (long_text_) shared_.trim();
+    if (own_) return;
+    if (long_text_) scratch_.trim();
     busy_ = false;
   }
   ScratchLease(const ScratchLease&) = delete;

@@ -140,7 +140,7 @@ struct Scratch {
 class ScratchLease {
  public:
   explicit ScratchLease(std::size_t text_size)
-      : long_text_(text_size > Scratch::kLongText), scratch_(busy_ ? own_.emplace() : shared_) {
+      : long_text_(text_size > Scratch::kLongText), scratch_(busy_ ? own_.emplace() : shared()) {
     busy_ = true;
   }
   // Whether the lease is the shared set is read off own_: the shared set's address would cost
@@ -155,16 +155,24 @@ class ScratchLease {
   Scratch& get() { return scratch_; }
 
  private:
+  // The shared set, its address kept after the first detection on the thread: reaching the
+  // set itself costs two __tls_get_addr calls (its address and its initialisation guard).
+  static Scratch& shared() {
+    Scratch* at = shared_at_;
+    return at ? *at : *(shared_at_ = &shared_);
+  }
   static thread_local Scratch shared_;
   // Read and written twice a detection: initial-exec spares a __tls_get_addr call each time
-  // (one byte of the loader's static TLS room; the Scratch itself stays general-dynamic).
+  // (nine bytes of the loader's static TLS room; the Scratch itself stays general-dynamic).
   [[gnu::tls_model("initial-exec")]] static thread_local bool busy_;
+  [[gnu::tls_model("initial-exec")]] static thread_local Scratch* shared_at_;
   bool long_text_;
   std::optional<Scratch> own_;
   Scratch& scratch_;
 };
 thread_local Scratch ScratchLease::shared_;
 [[gnu::tls_model("initial-exec")]] thread_local bool ScratchLease::busy_ = false;
+[[gnu::tls_model("initial-exec")]] thread_local Scratch* ScratchLease::shared_at_ = nullptr;
 
 // What a detection makes beside its findings.
 struct Detail {

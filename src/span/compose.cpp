@@ -339,20 +339,30 @@ Result<SpanMap> compose_walk(Map& inner, Map& outer) {
     if (outer.kind_of(j) == SegmentKind::identity) {
       const Piece outer_seg = piece(outer, j);
       const std::size_t first_inner = i;
-      while (i < inner_count) {
-        const Piece inner_seg = piece(inner, i);
-        if (inner_seg.dst.is_empty() || inner_seg.dst.byte_end > outer_seg.src.byte_end) break;
-        const Position end{inner_seg.dst.byte_end, inner_seg.dst.char_end};
-        Position a_start, a_end, c_start, c_end;
-        if (!to_a(inner_seg, at_b, a_start) || !to_a(inner_seg, end, a_end) ||
-            !to_c(outer_seg, at_b, c_start) || !to_c(outer_seg, end, c_end))
-          break;
-        changes.push_pair(inner_seg, outer_seg, span_of(a_start, a_end), span_of(c_start, c_end));
-        ++i;
-        at_b = end;
-        if (outer_seg.src.byte_end <= end.first) {
-          ++j;
-          break;
+      Position c_start;
+      if (to_c(outer_seg, at_b, c_start)) {
+        while (i < inner_count) {
+          const SegmentEnd& e = inner.end_of(i);
+          const SegmentEnd& s = inner.start_of(i);
+          if (!(s.dst_byte < e.dst_byte) || e.dst_byte > outer_seg.src.byte_end) break;
+          const Position end{e.dst_byte, e.dst_char};
+          // The carries of the general step, read off the segment's ends: at_b is nearly
+          // always its start (the last segment's end, unless the map has gaps), `end` lies
+          // past its start, and at_b's carry is the last step's carry of `end`.
+          Position a_start, c_end;
+          if (at_b.first == s.dst_byte) a_start = {s.src_byte, s.src_char};
+          else if (!to_a(piece(inner, i), at_b, a_start)) break;
+          if (!to_c(outer_seg, end, c_end)) break;
+          const Span src = span_of(a_start, {e.src_byte, e.src_char});
+          const Span dst = span_of(c_start, c_end);
+          changes.push_pair(piece(inner, i), outer_seg, src, dst);
+          ++i;
+          at_b = end;
+          c_start = c_end;  // at_b carried on
+          if (outer_seg.src.byte_end <= end.first) {
+            ++j;
+            break;
+          }
         }
       }
       if (i != first_inner) continue;
@@ -360,22 +370,30 @@ Result<SpanMap> compose_walk(Map& inner, Map& outer) {
     if (inner.kind_of(i) == SegmentKind::identity) {
       const Piece inner_seg = piece(inner, i);
       const std::size_t first_outer = j;
-      while (j < outer_count) {
-        const Piece outer_seg = piece(outer, j);
-        if (outer_seg.src.is_empty() || outer_seg.src.byte_end > inner_seg.dst.byte_end) break;
-        const Position end = outer_seg.src.byte_end == inner_seg.dst.byte_end
-                                 ? Position{inner_seg.dst.byte_end, inner_seg.dst.char_end}
-                                 : Position{outer_seg.src.byte_end, outer_seg.src.char_end};
-        Position a_start, a_end, c_start, c_end;
-        if (!to_a(inner_seg, at_b, a_start) || !to_a(inner_seg, end, a_end) ||
-            !to_c(outer_seg, at_b, c_start) || !to_c(outer_seg, end, c_end))
-          break;
-        changes.push_pair(inner_seg, outer_seg, span_of(a_start, a_end), span_of(c_start, c_end));
-        ++j;
-        at_b = end;
-        if (inner_seg.dst.byte_end <= end.first) {
-          ++i;
-          break;
+      Position a_start;
+      if (to_a(inner_seg, at_b, a_start)) {
+        while (j < outer_count) {
+          const SegmentEnd& e = outer.end_of(j);
+          const SegmentEnd& s = outer.start_of(j);
+          if (!(s.src_byte < e.src_byte) || e.src_byte > inner_seg.dst.byte_end) break;
+          const Position end = e.src_byte == inner_seg.dst.byte_end
+                                   ? Position{inner_seg.dst.byte_end, inner_seg.dst.char_end}
+                                   : Position{e.src_byte, e.src_char};
+          // The carries of the general step, read off the segment's ends as in the loop above.
+          Position a_end, c_start;
+          if (!to_a(inner_seg, end, a_end)) break;
+          if (at_b.first == s.src_byte) c_start = {s.dst_byte, s.dst_char};
+          else if (!to_c(piece(outer, j), at_b, c_start)) break;
+          const Span src = span_of(a_start, a_end);
+          const Span dst = span_of(c_start, {e.dst_byte, e.dst_char});
+          changes.push_pair(inner_seg, piece(outer, j), src, dst);
+          ++j;
+          at_b = end;
+          a_start = a_end;  // at_b carried back
+          if (inner_seg.dst.byte_end <= end.first) {
+            ++i;
+            break;
+          }
         }
       }
       if (j != first_outer) continue;

@@ -99,6 +99,76 @@ TEST(SpanMapCompose, CombinesSegmentsOfBothMaps) {
   }
 }
 
+// Runs of segments under one identity of the other side are walked apart from the general
+// step, their positions read off the segments' ends: the same maps come out as from the
+// general step, where a run stops at the identity's end or a change, where a map has a gap
+// (a run must leave it to the general step, or fail as it does), and where characters take
+// several bytes.
+TEST(SpanMapCompose, RunsUnderAnIdentityComeOutAsTheGeneralStepMakesThem) {
+  const std::vector<ComposeCase> cases = {
+      {"an outer identity over folds, a deletion and kept text",
+       SpanMap({seg(K::replace, S(0, 3, 0, 1), A(0, 1), {kFold}, cost(0, 0, 0, 1)),
+                id(S(3, 5, 1, 3), A(1, 3)),
+                seg(K::delete_, S(5, 6, 3, 4), A(3, 3), {kSpace}, cost(1, 0, 0, 0)),
+                seg(K::replace, S(6, 9, 4, 5), A(3, 4), {kFold}, cost(0, 0, 0, 1)),
+                id(S(9, 10, 5, 6), A(4, 5))}),
+       SpanMap({id(A(0, 5))}),
+       "replace 0-3/0-1>0-1 [fold.fullwidth] r1 | identity 3-5/1-3>1-3"
+       " | delete 5-6/3-4>3-3 [separator.whitespace] w1 | replace 6-9/4-5>3-4 [fold.fullwidth] r1"
+       " | identity 9-10/5-6>4-5"},
+      {"an outer identity, then a change: the run stops at the identity's end",
+       SpanMap({seg(K::replace, S(0, 3, 0, 1), A(0, 1), {kFold}, cost(0, 0, 0, 1)),
+                id(S(3, 5, 1, 3), A(1, 3)),
+                seg(K::replace, S(5, 8, 3, 4), A(3, 4), {kFold}, cost(0, 0, 0, 1)),
+                id(S(8, 9, 4, 5), A(4, 5))}),
+       SpanMap({id(A(0, 2)), seg(K::delete_, A(2, 3), A(2, 2), {kSpace}, cost(1, 0, 0, 0)),
+                id(A(3, 5), A(2, 4))}),
+       "replace 0-3/0-1>0-1 [fold.fullwidth] r1 | identity 3-4/1-2>1-2"
+       " | delete 4-5/2-3>2-2 [separator.whitespace] w1 | replace 5-8/3-4>2-3 [fold.fullwidth] r1"
+       " | identity 8-9/4-5>3-4"},
+      {"an inner identity over separators absorbed between digits", SpanMap({id(A(0, 9))}),
+       SpanMap({id(A(0, 3)), seg(K::delete_, A(3, 4), A(3, 3), {kSpace}, cost(0, 1, 0, 0)),
+                id(A(4, 6), A(3, 5)), seg(K::delete_, A(6, 7), A(5, 5), {kSpace}, cost(0, 1, 0, 0)),
+                id(A(7, 9), A(5, 7))}),
+       "identity 0-3>0-3 | delete 3-4>3-3 [separator.whitespace] s1 | identity 4-6>3-5"
+       " | delete 6-7>5-5 [separator.whitespace] s1 | identity 7-9>5-7"},
+      {"an inner identity ending inside an outer change",
+       SpanMap({id(A(0, 4)), seg(K::replace, S(4, 7, 4, 5), A(4, 5), {kFold}, cost(0, 0, 0, 1))}),
+       SpanMap({id(A(0, 2)), seg(K::delete_, A(2, 3), A(2, 2), {kSpace}, cost(1, 0, 0, 0)),
+                seg(K::replace, A(3, 5), A(2, 3), {kLookalike}, cost(0, 0, 0, 2))}),
+       "identity 0-2>0-2 | delete 2-3>2-2 [separator.whitespace] w1"
+       " | replace 3-7/3-5>2-3 [fold.fullwidth,lookalike.digit] r3"},
+      {"an inner map with a gap under an outer identity",
+       SpanMap({id(A(0, 2)), seg(K::replace, S(3, 6, 3, 4), A(2, 3), {kFold}, cost(0, 0, 0, 1)),
+                id(S(6, 8, 4, 6), A(3, 5))}),
+       SpanMap({id(A(0, 5))}),
+       "identity 0-2>0-2 | replace 3-6/3-4>2-3 [fold.fullwidth] r1 | identity 6-8/4-6>3-5"},
+      {"characters of several bytes carried through identities on both sides",
+       SpanMap({id(S(0, 6, 0, 2), S(0, 6, 0, 2)),
+                seg(K::replace, S(6, 9, 2, 3), S(6, 7, 2, 3), {kFold}, cost(0, 0, 0, 1)),
+                id(S(9, 12, 3, 4), S(7, 10, 3, 4))}),
+       SpanMap({id(S(0, 3, 0, 1), S(0, 3, 0, 1)), id(S(3, 6, 1, 2), S(3, 6, 1, 2)),
+                seg(K::delete_, S(6, 7, 2, 3), S(6, 6, 2, 2), {kSpace}, cost(1, 0, 0, 0)),
+                id(S(7, 10, 3, 4), S(6, 9, 2, 3))}),
+       "identity 0-6/0-2>0-6/0-2 | delete 6-9/2-3>6-6/2-2 [fold.fullwidth,separator.whitespace] w1 r1"
+       " | identity 9-12/3-4>6-9/2-3"},
+  };
+  for (const ComposeCase& c : cases) {
+    const Result<SpanMap> r = compose_both(c.inner, c.outer);
+    ASSERT_TRUE(r) << c.what << ": " << r.error().text();
+    EXPECT_EQ(str(*r), c.composed) << c.what;
+  }
+  // An outer map with a gap under an inner identity: the run leaves it to the general step,
+  // which refuses it.
+  const Result<SpanMap> gap = compose_both(
+      SpanMap({id(A(0, 6))}),
+      SpanMap({id(A(0, 2)), seg(K::delete_, A(3, 4), A(2, 2), {kSpace}, cost(1, 0, 0, 0)),
+               id(A(4, 6), A(2, 4))}));
+  ASSERT_FALSE(gap);
+  EXPECT_EQ(gap.error().text(),
+            "span map coordinate mismatch: src byte 2 falls inside non-identity segment 1");
+}
+
 // A thread keeps the unions of rule sets from one composition to the next: many pairs, more
 // than it keeps and in both orders, composed again and again, each carry exactly the rules of
 // both sides.

@@ -79,7 +79,32 @@ std::size_t alnum_count(std::string_view s, std::size_t from, std::size_t to) {
 
 // ------------------------------------------------------------------------------------------
 // The label index: the base cue tables of the ten kinds and every table of labels.hpp, with a
-// lookup by first character.
+// lookup by first character and, where match_end compares it first, the second.
+
+// The second character of a label word (ASCII letters lower-cased) as match_end compares it
+// before anything else: a Korean word's second syllable (its three bytes packed), or an ASCII
+// word's second letter. kNoSecond for a word whose second character is not compared so.
+constexpr std::uint32_t kNoSecond = 0xFFFFFFFF;
+std::uint32_t second_of(std::string_view folded_word) {
+  const auto first = static_cast<unsigned char>(folded_word[0]);
+  if (first >= 0xE0 && folded_word.size() > 5 && static_cast<unsigned char>(folded_word[3]) >= 0xE0)
+    return syllable_key(folded_word, 3);
+  if (first < 0x80 && folded_word.size() > 1 &&
+      is_ascii_letter(static_cast<unsigned char>(folded_word[1])))
+    return static_cast<unsigned char>(folded_word[1]);
+  return kNoSecond;
+}
+
+// The same for the character after the one at byte `at` of a text, where a label must end by
+// `limit`: kNoSecond where match_end would not refuse a label on it (a space between Korean
+// letters, the limit too near).
+std::uint32_t second_in_text(std::string_view s, std::size_t at, std::size_t limit) {
+  const auto first = static_cast<unsigned char>(s[at]);
+  if (first >= 0xE0)
+    return at + 5 < limit && s[at + 3] != ' ' ? syllable_key(s, at + 3) : kNoSecond;
+  return first < 0x80 && at + 1 < limit ? ascii_lower(static_cast<unsigned char>(s[at + 1]))
+                                        : kNoSecond;
+}
 
 struct IndexedLabel {
   std::string_view word;
@@ -106,21 +131,31 @@ class LabelIndex {
     for (const Cue& c : negative_cues())
       add(c.word, c.weight, labels::kPlain, static_cast<std::uint8_t>(labels::kNegativeTable),
           true);
+    for (Bucket& b : buckets_) split_by_second(b);
   }
 
   const IndexedLabel& at(std::size_t i) const { return labels_[i]; }
   const std::vector<std::uint16_t>& block_keys() const { return block_keys_; }
 
-  // The labels whose first character is c (letters of either case), or nullptr.
-  const std::vector<std::uint16_t>* starting_with(char32_t c) const {
-    std::uint16_t b = 0;
-    if (c < 0x80) b = ascii_[ascii_lower(static_cast<unsigned char>(c))];
-    else if (c >= unicode::kSyllableFirst && c < unicode::kSyllableFirst + unicode::kSyllableCount)
-      b = hangul_[c - unicode::kSyllableFirst];
-    else
-      for (const auto& [k, v] : other_)
-        if (k == c) b = v;
-    return b ? &buckets_[b - 1] : nullptr;
+  // The labels that may stand at byte `at` of s, whose character c is (letters of either case),
+  // and end by `limit`, in index order: those whose second character the text's rules out are
+  // left out, as match_end would refuse them there.
+  std::span<const std::uint16_t> starting_at(char32_t c, std::string_view s, std::size_t at,
+                                             std::size_t limit) const {
+    const std::uint16_t b = bucket_of(c);
+    if (b == 0) return {};
+    const Bucket& bucket = buckets_[b - 1];
+    if (bucket.seconds.empty()) return bucket.all;
+    const std::uint32_t key = second_in_text(s, at, limit);
+    if (key == kNoSecond) return bucket.all;
+    for (const auto& [k, list] : bucket.seconds)
+      if (k == key) return bucket.lists[list];
+    return bucket.unkeyed;
+  }
+  // All the labels whose first character is c (letters of either case).
+  std::span<const std::uint16_t> starting_with(char32_t c) const {
+    const std::uint16_t b = bucket_of(c);
+    return b == 0 ? std::span<const std::uint16_t>{} : buckets_[b - 1].all;
   }
 
   // Where label i ends when it stands at byte `at` of s and ends by `limit`, or npos. ASCII
@@ -242,12 +277,49 @@ class LabelIndex {
       buckets_.emplace_back();
       *slot = static_cast<std::uint16_t>(buckets_.size());
     }
-    buckets_[*slot - 1].push_back(i);
+    buckets_[*slot - 1].all.push_back(i);
+  }
+
+  // The bucket of first character c, from 1, or 0 when no label starts with it.
+  std::uint16_t bucket_of(char32_t c) const {
+    if (c < 0x80) return ascii_[ascii_lower(static_cast<unsigned char>(c))];
+    if (c >= unicode::kSyllableFirst && c < unicode::kSyllableFirst + unicode::kSyllableCount)
+      return hangul_[c - unicode::kSyllableFirst];
+    for (const auto& [k, v] : other_)
+      if (k == c) return v;
+    return 0;
+  }
+
+  // The labels of one first character: all of them, and by the second character the text has
+  // after it (its packed bytes, as second_of gives them) those that can stand there.
+  struct Bucket {
+    std::vector<std::uint16_t> all;
+    std::vector<std::uint16_t> unkeyed;  // labels whose second character is not compared early
+    std::vector<std::pair<std::uint32_t, std::uint16_t>> seconds;  // key, index into lists
+    std::vector<std::vector<std::uint16_t>> lists;  // a key's labels and the unkeyed, in order
+  };
+
+  void split_by_second(Bucket& b) {
+    for (std::uint16_t i : b.all) {
+      const std::uint32_t key = second_of(labels_[i].folded);
+      if (key == kNoSecond) continue;
+      if (std::none_of(b.seconds.begin(), b.seconds.end(),
+                       [&](const auto& s) { return s.first == key; }))
+        b.seconds.emplace_back(key, static_cast<std::uint16_t>(b.seconds.size()));
+    }
+    if (b.seconds.empty()) return;
+    b.lists.resize(b.seconds.size());
+    for (std::uint16_t i : b.all) {
+      const std::uint32_t key = second_of(labels_[i].folded);
+      if (key == kNoSecond) b.unkeyed.push_back(i);
+      for (const auto& [k, list] : b.seconds)
+        if (key == kNoSecond || key == k) b.lists[list].push_back(i);
+    }
   }
 
   std::vector<IndexedLabel> labels_;
   std::vector<std::uint16_t> block_keys_;
-  std::vector<std::vector<std::uint16_t>> buckets_;
+  std::vector<Bucket> buckets_;
   std::array<std::uint16_t, 128> ascii_{};
   std::vector<std::uint16_t> hangul_ = std::vector<std::uint16_t>(unicode::kSyllableCount, 0);
   std::vector<std::pair<char32_t, std::uint16_t>> other_;
@@ -557,9 +629,8 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     if (digits >= 4) break;
     alnum += counts(c);
     if (alnum > window + 8) break;
-    if (const auto* bucket =
-            c >= 0x80 || may_begin_label(text, j) ? index.starting_with(c) : nullptr) {
-      for (std::uint16_t k : *bucket) {
+    if (c >= 0x80 || may_begin_label(text, j)) {
+      for (std::uint16_t k : index.starting_at(c, text, j, start)) {
         const IndexedLabel& l = index.at(k);
         // A word of its own counts only right beside the value: most are 세 of 하세요, far off.
         if ((l.flags & (labels::kTrailing | labels::kStandalone)) &&
@@ -608,8 +679,8 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
         !((c == '1' || c == '2') && licence_class_at(text, k)))
       break;
     if (ends_cell(text, at)) break;
-    if (const auto* bucket = may_begin_label(text, at) ? index.starting_with(c) : nullptr) {
-      for (std::uint16_t b : *bucket) {
+    if (may_begin_label(text, at)) {
+      for (std::uint16_t b : index.starting_at(c, text, at, text.size())) {
         const IndexedLabel& l = index.at(b);
         std::uint8_t readings;
         const std::size_t e = index.match_end(b, text, at, text.size(), readings);
@@ -677,20 +748,18 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
     const std::size_t at = k;
     const char32_t c = utf8::decode(text, k);
     if (!may_begin_label(text, at)) continue;
-    if (const auto* bucket = index.starting_with(c)) {
-      for (std::uint16_t b : *bucket) {
-        const IndexedLabel& l = index.at(b);
-        if (l.flags & (labels::kTrailing | labels::kAdjacent)) continue;
-        // The key of a block around the value vetoes as a look-alike's full label; a weak word
-        // (Member, 주문) over a whole record does not.
-        if (enclosing && l.weight < 0.9f &&
-            (l.table == labels::kLookAlikeTable || l.table == labels::kNegativeTable))
-          continue;
-        std::uint8_t readings;
-        const std::size_t e = index.match_end(b, text, at, to, readings);
-        if (e == std::string_view::npos) continue;
-        add_found(found_, {b, distance, source, at, e, true, readings});
-      }
+    for (std::uint16_t b : index.starting_at(c, text, at, to)) {
+      const IndexedLabel& l = index.at(b);
+      if (l.flags & (labels::kTrailing | labels::kAdjacent)) continue;
+      // The key of a block around the value vetoes as a look-alike's full label; a weak word
+      // (Member, 주문) over a whole record does not.
+      if (enclosing && l.weight < 0.9f &&
+          (l.table == labels::kLookAlikeTable || l.table == labels::kNegativeTable))
+        continue;
+      std::uint8_t readings;
+      const std::size_t e = index.match_end(b, text, at, to, readings);
+      if (e == std::string_view::npos) continue;
+      add_found(found_, {b, distance, source, at, e, true, readings});
     }
     if (!enclosing) continue;
     // There, a company's, shop's or order's key says whose the numbers are.
@@ -1772,6 +1841,22 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
     byte = r.from;
     last_end = r.to;
   }
+}
+
+LabelTries label_tries_at(std::string_view text, std::size_t at, std::size_t limit) {
+  const LabelIndex& index = label_index();
+  std::size_t next = at;
+  const char32_t c = utf8::decode(text, next);
+  LabelTries out;
+  const std::span<const std::uint16_t> tried = index.starting_at(c, text, at, limit);
+  out.tried.assign(tried.begin(), tried.end());
+  for (std::uint16_t b : index.starting_with(c)) {
+    out.bucket.push_back(b);
+    std::uint8_t readings;
+    if (index.match_end(b, text, at, limit, readings) != std::string_view::npos)
+      out.standing.push_back(b);
+  }
+  return out;
 }
 
 }  // namespace norvane::extend

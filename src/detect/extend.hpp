@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "detect/candidates.hpp"
@@ -177,5 +178,13 @@ struct Shape {
 // passports written in groups or partly masked).
 void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_shapes, bool variants,
                  std::vector<Shape>& out);
+
+// The labels a walk tries at byte `at` of `text` for a label ending by `limit` (indexes into the
+// label index, in its order), all those that start with the same character, and those of them
+// that stand there: what the lookup by second character leaves out must not stand there.
+struct LabelTries {
+  std::vector<std::uint16_t> tried, bucket, standing;
+};
+LabelTries label_tries_at(std::string_view text, std::size_t at, std::size_t limit);
 
 }  // namespace norvane::extend

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,6 +84,61 @@ TEST(LabelWalk, LabelsHoweverTheTextWritesThem) {
       {"계 좌 110", "110", account, {"계좌@0"}},
   };
   for (const Case& c : cases) EXPECT_EQ(left_labels(c.text, c.value, c.kind), c.want) << c.text;
+}
+
+// Texts of label words written in the ways a text may write them, other words, and hostile
+// bytes; at every byte and with limits at and after the second character, the labels a walk
+// tries keep the index's order and hold every label that stands there.
+TEST(LabelWalk, LabelsLeftOutByTheirSecondCharacterDoNotStand) {
+  const std::string_view pieces[] = {
+      "주민번호",   "주 민번호", "주민 번호", "주민",    "주소",
+      "주문",       "주",        "계좌",      "계 좌",   "계좌번호",
+      "카드",       "카드번호",  "휴대폰",    "휴대 폰", "연락처",
+      "전화",       "전화번호",  "생년월일",  "생일",    "여권",
+      "고객",       "사업자",    "번호",      "card_no", "CardNo",
+      "cardNumber", "CARD NO",   "phone",     "Phone",   "tel",
+      "TEL:",       "a/c",       "A.C",       "D/L",     "h/p",
+      "e-mail",     "email",     "ssn",       "birth",   "Date of Birth",
+      "acct",       "c",         "p",         "t",       " ",
+      "  ",         ": ",        "=",         "\"",      "\n",
+      "010",        "<td>",      "(",         "가",      "힣",
+      "\xEC",       "\xEC\xA3",  "\x80",      "\xFF",    "é"};
+  std::mt19937 random(7);
+  auto pick = [&](std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+  };
+  std::vector<std::string> texts;
+  for (int t = 0; t < 400; ++t) {
+    std::string text;
+    for (std::size_t n = 1 + pick(8); n > 0; --n) text += pieces[pick(std::size(pieces))];
+    texts.push_back(text);
+  }
+  const std::string bytes = "\xEA\xEB\xEC\xED\x80\x88\x9D\xA3\xB0\xBC ac/._";
+  for (int t = 0; t < 200; ++t) {
+    std::string text;
+    for (std::size_t n = 1 + pick(24); n > 0; --n) text += bytes[pick(bytes.size())];
+    texts.push_back(text);
+  }
+  std::size_t standing = 0, left_out = 0;
+  for (const std::string& text : texts) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+      for (std::size_t reach : {1, 2, 3, 4, 5, 6, 7, 64}) {
+        const std::size_t limit = std::min(text.size(), at + reach);
+        const LabelTries t = label_tries_at(text, at, limit);
+        ASSERT_TRUE(std::is_sorted(t.tried.begin(), t.tried.end())) << text << " at " << at;
+        ASSERT_TRUE(std::includes(t.bucket.begin(), t.bucket.end(), t.tried.begin(), t.tried.end()))
+            << text << " at " << at;
+        ASSERT_TRUE(
+            std::includes(t.tried.begin(), t.tried.end(), t.standing.begin(), t.standing.end()))
+            << text << " at " << at << " limit " << limit;
+        standing += t.standing.size();
+        left_out += t.bucket.size() - t.tried.size();
+      }
+    }
+  }
+  // The texts put labels where they stand, and the lookup leaves labels out.
+  EXPECT_GT(standing, 1000u);
+  EXPECT_GT(left_out, 10000u);
 }
 
 }  // namespace

@@ -69,8 +69,11 @@ bool has_number(std::string_view line) {
   return false;
 }
 
-std::size_t digit_count(std::string_view s) {
-  return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), is_digit));
+// Whether s holds `n` digits or more: read only until the n-th (a log line before a value is long).
+bool has_digits(std::string_view s, std::size_t n) {
+  for (char c : s)
+    if (is_digit(c) && --n == 0) return true;
+  return false;
 }
 
 // Whether a comma followed by a space stands outside double quotes ("서울시 강남구, 역삼동" is
@@ -308,7 +311,7 @@ std::string_view after_stamp(std::string_view line) {
   }
   // A speaker's name before the time in brackets: 상담원 (00:01:15): ...
   if (closed && head_end > k && (line[head_end - 1] == '(' || line[head_end - 1] == '[') &&
-      head_end - k <= kSpeakerReach && digit_count(line.substr(k, head_end - k)) == 0) {
+      head_end - k <= kSpeakerReach && !has_digits(line.substr(k, head_end - k), 1)) {
     ++e;
     if (e < line.size() && line[e] == ':') ++e;
     return line.substr(e);
@@ -682,6 +685,9 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
     line_.body = npos;
     line_.before.clear();
     line_.before_read = false;
+    line_.counted_to = ls;
+    line_.counted = 0;
+    line_.quoted = false;
   }
   // The date and time a chat export stamps the message with are not what the message answers
   // (a stamp takes the first few dozen bytes of a line of prose, and holds a time: H:MM).
@@ -730,7 +736,7 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
     pe = ps - 1;
   }
   const std::string_view line = text.substr(ps, pe - ps), previous = after_stamp(line);
-  if (digit_count(previous) >= 6) return;
+  if (has_digits(previous, 6)) return;
   // A part of a form: its name names it, the keys of the name's path enclose it.
   if (const auto [from, to] = form_field(line, ps); from != npos) {
     std::uint32_t level = 0;
@@ -752,12 +758,12 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
   // only a question or a request is read.
   std::string_view remark = previous;
   for (std::uint32_t distance = 2; distance <= kRemarks + 1; ++distance) {
-    if (ps == 0 || remark.size() > kShortLine || digit_count(remark) > 0) return;
+    if (ps == 0 || remark.size() > kShortLine || has_digits(remark, 1)) return;
     const std::size_t ee = ps - 1, es = line_start(text, ee);
     if (es == npos) return;
     const std::string_view earlier = text.substr(es, ee - es);
     remark = after_stamp(earlier);
-    if (is_blank(earlier) || digit_count(remark) >= 6) return;
+    if (is_blank(earlier) || has_digits(remark, 6)) return;
     const bool asked = question(earlier) || request(earlier);
     if (asked || distance == 2)
       out.push_back({es, ee, distance, asked ? rule::kEarlierQuestion : rule::kEarlierLine, true});
@@ -768,7 +774,7 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
 bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le, std::size_t start,
                            std::vector<Place>& out) {
   const char delim = line_.delimiter;
-  const std::size_t column = count_delimiters(text, ls, start, delim);
+  const std::size_t column = delimiters_before(text, start);
   // Rows of one table: the same delimiter, and cells up to this one (rows written by hand drop
   // their empty last cells).
   auto same_table = [&](std::size_t ps, std::size_t pe) {
@@ -814,8 +820,10 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
     }
     break;
   }
-  // A header names columns: a top line with numbers is a row of a table without one.
-  if (header == ls || has_number(text.substr(header, header_end - header))) return false;
+  // A header names columns: a top line with numbers is a row of a table without one (a known
+  // table's header was read so when it was found).
+  if (header == ls || (!known && has_number(text.substr(header, header_end - header))))
+    return false;
   // A header over two lines (a group over its columns, a name wrapped in its cell): the line
   // right under it, a row of the table without numbers, names the columns too; so does the
   // line right over it when a rule or blank line parts the header from the rows.
@@ -845,20 +853,52 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
   bool named = false;
   for (const auto& [line, stop] : {lower, upper}) {
     if (line == npos) continue;
-    std::size_t from = line, seen = 0;
-    bool quoted = false;
-    while (seen < column && from < stop) {
-      if (text[from] == '"') quoted = !quoted;
-      else if (text[from] == delim && !quoted) ++seen;
-      ++from;
-    }
+    const std::vector<std::size_t>& cells = header_cells(text, line, stop, delim);
+    if (column >= cells.size()) continue;
+    const std::size_t from = cells[column];
     std::size_t to = from;
     while (to < stop && text[to] != delim) ++to;
-    if (seen != column) continue;
     out.push_back({from, to, 0, rule::kColumnHeader, named});
     named = true;
   }
   return named;
+}
+
+std::size_t Reader::delimiters_before(std::string_view text, std::size_t at) {
+  Line& l = line_;
+  if (l.counted_to > at) {  // a value read before one before it
+    l.counted_to = l.start;
+    l.counted = 0;
+    l.quoted = false;
+  }
+  for (std::size_t k = l.counted_to; k < at; ++k) {
+    if (text[k] == '"') l.quoted = !l.quoted;
+    else if (text[k] == l.delimiter && !l.quoted) ++l.counted;
+  }
+  l.counted_to = at;
+  return l.counted;
+}
+
+const std::vector<std::size_t>& Reader::header_cells(std::string_view text, std::size_t line,
+                                                     std::size_t stop, char delim) {
+  for (const HeaderCells& h : header_cells_)
+    if (h.data == text.data() && h.size == text.size() && h.line == line && h.stop == stop &&
+        h.delimiter == delim)
+      return h.starts;
+  HeaderCells& h = header_cells_[next_header_cells_];  // the older of the two gives way
+  next_header_cells_ ^= 1;
+  h.data = text.data();
+  h.size = text.size();
+  h.line = line;
+  h.stop = stop;
+  h.delimiter = delim;
+  h.starts.assign(1, line);
+  bool quoted = false;
+  for (std::size_t k = line; k < stop; ++k) {
+    if (text[k] == '"') quoted = !quoted;
+    else if (text[k] == delim && !quoted) h.starts.push_back(k + 1);
+  }
+  return h.starts;
 }
 
 void Reader::html_header(std::string_view text, std::size_t cell, std::vector<Place>& out) {

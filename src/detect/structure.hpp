@@ -4,6 +4,7 @@
 // an SQL insert, the key of a JSON array, and the line or lines before (a label on its own line,
 // a question answered on the next). Only places are found here; the labels in them are read by
 // the label search of the structure family (extend.hpp).
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -71,7 +72,26 @@ class Reader {
     char delimiter = 0;
     bool before_read = false;  // `before` holds the places of the lines before
     std::vector<Place> before;
+    // Delimiters outside quotes from `start` to `counted_to`, and whether a quote is open there:
+    // the values of a row come left to right, each counted on from the one before.
+    std::size_t counted_to = 0, counted = 0;
+    bool quoted = false;
   } line_;
+  // The delimiters of the line of the last value outside quotes before byte `at` of it.
+  std::size_t delimiters_before(std::string_view text, std::size_t at);
+  // Where the cells of a header line [line, stop) start (the first at `line`, then after each
+  // delimiter outside quotes), kept for the last two such lines: a table's rows read them over
+  // and over.
+  struct HeaderCells {
+    const char* data = nullptr;
+    std::size_t size = 0, line = 0, stop = 0;
+    char delimiter = 0;
+    std::vector<std::size_t> starts;
+  };
+  std::array<HeaderCells, 2> header_cells_;
+  std::size_t next_header_cells_ = 0;
+  const std::vector<std::size_t>& header_cells(std::string_view text, std::size_t line,
+                                               std::size_t stop, char delim);
   void lines_before(std::string_view text, std::size_t ls, std::vector<Place>& out) const;
   // The last delimited table: its header line and how far its rows have been seen.
   struct Table {

@@ -1,0 +1,96 @@
+// Places of the structure family: what the reader keeps from one value to the next (a row's
+// delimiters counted so far, a header's cells, the lines before) gives what a reader reading
+// the value alone gives, in whatever order the values come.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "detect/structure.hpp"
+
+namespace norvane::structure {
+namespace {
+
+// The places of a value as "rule:text of the place@distance".
+std::vector<std::string> described(std::string_view text, const std::vector<Place>& places) {
+  std::vector<std::string> out;
+  for (const Place& p : places)
+    out.push_back(std::string(p.rule) + ":" + std::string(text.substr(p.from, p.to - p.from)) +
+                  "@" + std::to_string(p.distance));
+  return out;
+}
+
+// Every run of three digits or more in the text, as [start, end).
+std::vector<std::pair<std::size_t, std::size_t>> numbers(std::string_view text) {
+  std::vector<std::pair<std::size_t, std::size_t>> out;
+  for (std::size_t k = 0; k < text.size();) {
+    if (text[k] < '0' || text[k] > '9') {
+      ++k;
+      continue;
+    }
+    std::size_t e = k;
+    while (e < text.size() && text[e] >= '0' && text[e] <= '9') ++e;
+    if (e - k >= 3) out.emplace_back(k, e);
+    k = e;
+  }
+  return out;
+}
+
+TEST(StructureReader, KeptReadingsAgreeWithAFreshReaderInAnyOrder) {
+  const std::string_view texts[] = {
+      // Rows of pipe, comma and tab tables, quoted cells holding delimiters, two tables.
+      "| 이름 | 연락처 | 계좌 |\n|---|---|---|\n| 홍길동 | 010-1234-5678 | 110-222-333333 |\n"
+      "| 김철수 | 010-9876-5432 | 220-333-444444 |\n",
+      "이름,\"주소, 동\",휴대폰,카드\n홍길동,\"서울, 강남\",01012345678,1234567812345678\n"
+      "김영희,\"부산, 해운대\",01098765432,8765432187654321\n",
+      "name\tphone\taccount\nhong\t01012345678\t110222333333\n\nid\ttel\nkim\t0212345678\n",
+      "고객\t생년\n고객 정보\t연락\n홍\t900101\t01012345678\n",
+      // Lines before: a label line, a question over a remark, a line with five digits or six.
+      "계좌번호\n110-222-333333\n",
+      "주문 12345 확인\n010-1234-5678\n",
+      "주문 123456 확인\n010-1234-5678\n",
+      "연락처 알려주시겠어요?\n잠시만요\n010-1234-5678\n",
+  };
+  for (std::string_view text : texts) {
+    const auto values = numbers(text);
+    std::vector<std::vector<std::string>> alone;
+    for (const auto& [start, end] : values) {
+      Reader fresh;
+      std::vector<Place> out;
+      fresh.places(text, start, end, out);
+      alone.push_back(described(text, out));
+    }
+    for (const bool reversed : {false, true}) {
+      Reader kept;
+      for (std::size_t n = 0; n < values.size(); ++n) {
+        const std::size_t v = reversed ? values.size() - 1 - n : n;
+        std::vector<Place> out;
+        kept.places(text, values[v].first, values[v].second, out);
+        EXPECT_EQ(described(text, out), alone[v]) << text << " value " << v;
+      }
+    }
+  }
+}
+
+TEST(StructureReader, HeadersAndLinesBefore) {
+  auto first = [](std::string_view text, std::string_view value) {
+    Reader reader;
+    std::vector<Place> out;
+    const std::size_t at = text.find(value);
+    reader.places(text, at, at + value.size(), out);
+    return described(text, out);
+  };
+  using V = std::vector<std::string>;
+  EXPECT_EQ(first("이름,\"주소, 동\",휴대폰\n홍,\"서울, 강남\",01012345678\n", "01012345678"),
+            (V{"context.column_header:휴대폰@0", "context.row_label:홍@1"}));
+  EXPECT_EQ(first("주문 12345 확인\n010-1234-5678\n", "010"),
+            (V{"context.label_line:주문 12345 확인@1"}));
+  EXPECT_EQ(first("주문 123456 확인\n010-1234-5678\n", "010"), V{});
+  EXPECT_EQ(
+      first("연락처 알려주시겠어요?\n잠시만요\n010-1234-5678\n", "010"),
+      (V{"context.previous_line:잠시만요@1", "context.earlier_question:연락처 알려주시겠어요?@2"}));
+}
+
+}  // namespace
+}  // namespace norvane::structure

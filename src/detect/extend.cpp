@@ -117,6 +117,7 @@ struct IndexedLabel {
   std::uint8_t exact;  // leading bytes of the word that only themselves match (exact_prefix)
   // An exact prefix of one Korean character (three bytes, no ASCII): syllable_key, or 0.
   std::uint32_t exact_syllable;
+  std::uint32_t second;  // second_of(folded)
 };
 
 class LabelIndex {
@@ -148,9 +149,9 @@ class LabelIndex {
     if (bucket.seconds.empty()) return bucket.all;
     const std::uint32_t key = second_in_text(s, at, limit);
     if (key == kNoSecond) return bucket.all;
-    for (const auto& [k, list] : bucket.seconds)
-      if (k == key) return bucket.lists[list];
-    return bucket.unkeyed;
+    for (const Second& second : bucket.seconds)
+      if (second.key == key) return {pool_.data() + second.from, second.size};
+    return {pool_.data() + bucket.unkeyed.from, bucket.unkeyed.size};
   }
   // All the labels whose first character is c (letters of either case).
   std::span<const std::uint16_t> starting_with(char32_t c) const {
@@ -255,7 +256,8 @@ class LabelIndex {
     const std::uint32_t exact_syllable = one_syllable ? syllable_key(folded, 0) : 0;
     labels_.push_back({word, weight, flags, table, base,
                        static_cast<std::uint8_t>(alnum_count(word, 0, word.size())),
-                       std::move(folded), exact, exact_syllable});
+                       std::move(folded), exact, exact_syllable, kNoSecond});
+    labels_.back().second = second_of(labels_.back().folded);
     // Keys of a company's or an order's block are read only where such keys stand: they stay
     // out of the buckets every search walks.
     if (flags & labels::kBlockKey) {
@@ -292,34 +294,39 @@ class LabelIndex {
 
   // The labels of one first character: all of them, and by the second character the text has
   // after it (its packed bytes, as second_of gives them) those that can stand there.
+  // A run of label indexes in pool_.
+  struct Second {
+    std::uint32_t key, from, size;
+  };
   struct Bucket {
     std::vector<std::uint16_t> all;
-    std::vector<std::uint16_t> unkeyed;  // labels whose second character is not compared early
-    std::vector<std::pair<std::uint32_t, std::uint16_t>> seconds;  // key, index into lists
-    std::vector<std::vector<std::uint16_t>> lists;  // a key's labels and the unkeyed, in order
+    Second unkeyed{};             // the labels whose second character is not compared early
+    std::vector<Second> seconds;  // per key, its labels and the unkeyed ones, in index order
   };
 
   void split_by_second(Bucket& b) {
+    auto keyed = [&](std::uint16_t i) { return labels_[i].second; };
+    auto append = [&](Second& run, std::uint32_t key) {
+      run.from = static_cast<std::uint32_t>(pool_.size());
+      for (std::uint16_t i : b.all)
+        if (const std::uint32_t k = keyed(i); k == kNoSecond || k == key) pool_.push_back(i);
+      run.size = static_cast<std::uint32_t>(pool_.size()) - run.from;
+    };
     for (std::uint16_t i : b.all) {
-      const std::uint32_t key = second_of(labels_[i].folded);
-      if (key == kNoSecond) continue;
-      if (std::none_of(b.seconds.begin(), b.seconds.end(),
-                       [&](const auto& s) { return s.first == key; }))
-        b.seconds.emplace_back(key, static_cast<std::uint16_t>(b.seconds.size()));
+      const std::uint32_t key = keyed(i);
+      if (key != kNoSecond && std::none_of(b.seconds.begin(), b.seconds.end(),
+                                           [&](const Second& s) { return s.key == key; }))
+        b.seconds.push_back({key, 0, 0});
     }
     if (b.seconds.empty()) return;
-    b.lists.resize(b.seconds.size());
-    for (std::uint16_t i : b.all) {
-      const std::uint32_t key = second_of(labels_[i].folded);
-      if (key == kNoSecond) b.unkeyed.push_back(i);
-      for (const auto& [k, list] : b.seconds)
-        if (key == kNoSecond || key == k) b.lists[list].push_back(i);
-    }
+    append(b.unkeyed, kNoSecond);
+    for (Second& second : b.seconds) append(second, second.key);
   }
 
   std::vector<IndexedLabel> labels_;
   std::vector<std::uint16_t> block_keys_;
   std::vector<Bucket> buckets_;
+  std::vector<std::uint16_t> pool_;  // the runs of Second, one after another
   std::array<std::uint16_t, 128> ascii_{};
   std::vector<std::uint16_t> hangul_ = std::vector<std::uint16_t>(unicode::kSyllableCount, 0);
   std::vector<std::pair<char32_t, std::uint16_t>> other_;

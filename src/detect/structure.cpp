@@ -1,6 +1,7 @@
 #include "detect/structure.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cstring>
 #include <utility>
@@ -69,11 +70,14 @@ bool has_number(std::string_view line) {
   return false;
 }
 
-// Whether s holds `n` digits or more: read only until the n-th (a log line before a value is long).
-bool has_digits(std::string_view s, std::size_t n) {
-  for (char c : s)
-    if (is_digit(c) && --n == 0) return true;
-  return false;
+constexpr unicode::ByteSet kDigitBytes{'0', '9', {}, 0};
+
+// Sixteen bytes at a time: the lines before a value are read whole, and log lines are long.
+std::size_t digit_count(std::string_view s) {
+  std::size_t count = 0;
+  for (std::size_t base = 0; base < s.size(); base += 16)
+    count += static_cast<std::size_t>(std::popcount(unicode::block_mask<kDigitBytes>(s, base)));
+  return count;
 }
 
 // Whether a comma followed by a space stands outside double quotes ("서울시 강남구, 역삼동" is
@@ -311,7 +315,7 @@ std::string_view after_stamp(std::string_view line) {
   }
   // A speaker's name before the time in brackets: 상담원 (00:01:15): ...
   if (closed && head_end > k && (line[head_end - 1] == '(' || line[head_end - 1] == '[') &&
-      head_end - k <= kSpeakerReach && !has_digits(line.substr(k, head_end - k), 1)) {
+      head_end - k <= kSpeakerReach && digit_count(line.substr(k, head_end - k)) == 0) {
     ++e;
     if (e < line.size() && line[e] == ':') ++e;
     return line.substr(e);
@@ -736,7 +740,7 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
     pe = ps - 1;
   }
   const std::string_view line = text.substr(ps, pe - ps), previous = after_stamp(line);
-  if (has_digits(previous, 6)) return;
+  if (digit_count(previous) >= 6) return;
   // A part of a form: its name names it, the keys of the name's path enclose it.
   if (const auto [from, to] = form_field(line, ps); from != npos) {
     std::uint32_t level = 0;
@@ -758,12 +762,12 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
   // only a question or a request is read.
   std::string_view remark = previous;
   for (std::uint32_t distance = 2; distance <= kRemarks + 1; ++distance) {
-    if (ps == 0 || remark.size() > kShortLine || has_digits(remark, 1)) return;
+    if (ps == 0 || remark.size() > kShortLine || digit_count(remark) > 0) return;
     const std::size_t ee = ps - 1, es = line_start(text, ee);
     if (es == npos) return;
     const std::string_view earlier = text.substr(es, ee - es);
     remark = after_stamp(earlier);
-    if (is_blank(earlier) || has_digits(remark, 6)) return;
+    if (is_blank(earlier) || digit_count(remark) >= 6) return;
     const bool asked = question(earlier) || request(earlier);
     if (asked || distance == 2)
       out.push_back({es, ee, distance, asked ? rule::kEarlierQuestion : rule::kEarlierLine, true});

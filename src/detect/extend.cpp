@@ -140,9 +140,11 @@ class LabelIndex {
 
   // The labels that may stand at byte `at` of s, whose character c is (letters of either case),
   // and end by `limit`, in index order: those whose second character the text's rules out are
-  // left out, as match_end would refuse them there.
+  // left out, as match_end would refuse them there. `second_read`: the text's second character
+  // is that of every label among them that has one (second_of), as match_end may take it.
   std::span<const std::uint16_t> starting_at(char32_t c, std::string_view s, std::size_t at,
-                                             std::size_t limit) const {
+                                             std::size_t limit, bool& second_read) const {
+    second_read = false;
     const std::uint16_t b = bucket_of(c);
     if (b == 0) return {};
     const Bucket& bucket = buckets_[b - 1];
@@ -150,7 +152,10 @@ class LabelIndex {
     const std::uint32_t key = second_in_text(s, at, limit);
     if (key == kNoSecond) return bucket.all;
     for (const Second& second : bucket.seconds)
-      if (second.key == key) return {pool_.data() + second.from, second.size};
+      if (second.key == key) {
+        second_read = true;
+        return {pool_.data() + second.from, second.size};
+      }
     return {pool_.data() + bucket.unkeyed.from, bucket.unkeyed.size};
   }
   // All the labels whose first character is c (letters of either case).
@@ -165,15 +170,20 @@ class LabelIndex {
   // read as words (`readings` gets kKeyWords): a camel-case step ends a word, and a space
   // between ASCII words of the label matches "_", "-", "." or a camel-case step (cardNo,
   // date_of_birth). "/" and "." inside an abbreviation stand for each other (H/P, A.C).
-  // Inlined: every label walk tries it at each character that leads a label.
+  // Inlined: every label walk tries it at each character that leads a label. `second_read`:
+  // starting_at found the text's second character to be the label's (second_of), when the label
+  // has one; it is not compared again.
   [[gnu::always_inline]] std::size_t match_end(std::size_t i, std::string_view s, std::size_t at,
-                                               std::size_t limit, std::uint8_t& readings) const {
+                                               std::size_t limit, std::uint8_t& readings,
+                                               bool second_read = false) const {
     const std::string_view w = labels_[i].folded;
     // Most tries fail on the second character: its three bytes tell for a Korean label (a
     // space before it in the text aside), and one for a Latin one whose second character is a
     // letter (which only its own letter, in either case, matches).
     bool second_syllable = false;
-    if (static_cast<unsigned char>(w[0]) >= 0xE0) {
+    if (second_read && labels_[i].second != kNoSecond) {
+      second_syllable = static_cast<unsigned char>(w[0]) >= 0xE0;
+    } else if (static_cast<unsigned char>(w[0]) >= 0xE0) {
       if (w.size() > 3 && at + 3 < limit && s[at + 3] != w[3] && s[at + 3] != ' ')
         return std::string_view::npos;
       if (w.size() > 5 && static_cast<unsigned char>(w[3]) >= 0xE0 && at + 5 < limit &&
@@ -637,14 +647,15 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     alnum += counts(c);
     if (alnum > window + 8) break;
     if (c >= 0x80 || may_begin_label(text, j)) {
-      for (std::uint16_t k : index.starting_at(c, text, j, start)) {
+      bool second_read;
+      for (std::uint16_t k : index.starting_at(c, text, j, start, second_read)) {
         const IndexedLabel& l = index.at(k);
         // A word of its own counts only right beside the value: most are 세 of 하세요, far off.
         if ((l.flags & (labels::kTrailing | labels::kStandalone)) &&
             ((l.flags & labels::kTrailing) || alnum > l.alnum + 1u))
           continue;
         std::uint8_t readings;
-        const std::size_t e = index.match_end(k, text, j, start, readings);
+        const std::size_t e = index.match_end(k, text, j, start, readings, second_read);
         if (e == std::string_view::npos) continue;
         std::uint32_t d = alnum > l.alnum ? alnum - l.alnum : 0;
         if (d > 0) {
@@ -687,10 +698,11 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
       break;
     if (ends_cell(text, at)) break;
     if (may_begin_label(text, at)) {
-      for (std::uint16_t b : index.starting_at(c, text, at, text.size())) {
+      bool second_read;
+      for (std::uint16_t b : index.starting_at(c, text, at, text.size(), second_read)) {
         const IndexedLabel& l = index.at(b);
         std::uint8_t readings;
-        const std::size_t e = index.match_end(b, text, at, text.size(), readings);
+        const std::size_t e = index.match_end(b, text, at, text.size(), readings, second_read);
         if (e == std::string_view::npos || introduces_value(text, e, l.word)) continue;
         if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
         if ((l.flags & labels::kStandalone) && !standalone(text, at, e)) continue;
@@ -755,7 +767,8 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
     const std::size_t at = k;
     const char32_t c = utf8::decode(text, k);
     if (!may_begin_label(text, at)) continue;
-    for (std::uint16_t b : index.starting_at(c, text, at, to)) {
+    bool second_read;
+    for (std::uint16_t b : index.starting_at(c, text, at, to, second_read)) {
       const IndexedLabel& l = index.at(b);
       if (l.flags & (labels::kTrailing | labels::kAdjacent)) continue;
       // The key of a block around the value vetoes as a look-alike's full label; a weak word
@@ -764,7 +777,7 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
           (l.table == labels::kLookAlikeTable || l.table == labels::kNegativeTable))
         continue;
       std::uint8_t readings;
-      const std::size_t e = index.match_end(b, text, at, to, readings);
+      const std::size_t e = index.match_end(b, text, at, to, readings, second_read);
       if (e == std::string_view::npos) continue;
       add_found(found_, {b, distance, source, at, e, true, readings});
     }
@@ -911,6 +924,7 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
       sources->push_back(f.source);
     if (f.readings) note_readings(f.readings, *sources);
   }
+  if (out.empty()) return 0.0f;  // most tables have no label near a value
   std::sort(out.begin(), out.end(), [](const ContextHit& a, const ContextHit& b) {
     if (a.weight != b.weight) return a.weight > b.weight;
     return a.cue < b.cue;
@@ -1855,13 +1869,19 @@ LabelTries label_tries_at(std::string_view text, std::size_t at, std::size_t lim
   std::size_t next = at;
   const char32_t c = utf8::decode(text, next);
   LabelTries out;
-  const std::span<const std::uint16_t> tried = index.starting_at(c, text, at, limit);
+  bool second_read;
+  const std::span<const std::uint16_t> tried = index.starting_at(c, text, at, limit, second_read);
   out.tried.assign(tried.begin(), tried.end());
+  for (std::uint16_t b : tried) {
+    std::uint8_t readings = 0;
+    const std::size_t e = index.match_end(b, text, at, limit, readings, second_read);
+    if (e != std::string_view::npos) out.standing_as_tried.push_back({b, e, readings});
+  }
   for (std::uint16_t b : index.starting_with(c)) {
     out.bucket.push_back(b);
-    std::uint8_t readings;
-    if (index.match_end(b, text, at, limit, readings) != std::string_view::npos)
-      out.standing.push_back(b);
+    std::uint8_t readings = 0;
+    const std::size_t e = index.match_end(b, text, at, limit, readings);
+    if (e != std::string_view::npos) out.standing.push_back({b, e, readings});
   }
   return out;
 }

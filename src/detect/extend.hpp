@@ -180,10 +180,18 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
                  std::vector<Shape>& out);
 
 // The labels a walk tries at byte `at` of `text` for a label ending by `limit` (indexes into the
-// label index, in its order), all those that start with the same character, and those of them
-// that stand there: what the lookup by second character leaves out must not stand there.
+// label index, in its order) and all those that start with the same character; the labels that
+// stand there (with their ends and readings) of the latter, read in full, and of the former, read
+// as the walk reads them. The lookup by second character must leave out none that stands.
 struct LabelTries {
-  std::vector<std::uint16_t> tried, bucket, standing;
+  struct Standing {
+    std::uint16_t label;
+    std::size_t end;
+    std::uint8_t readings;
+    bool operator==(const Standing&) const = default;
+  };
+  std::vector<std::uint16_t> tried, bucket;
+  std::vector<Standing> standing, standing_as_tried;
 };
 LabelTries label_tries_at(std::string_view text, std::size_t at, std::size_t limit);
 

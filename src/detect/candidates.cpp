@@ -7,18 +7,43 @@ namespace norvane {
 
 namespace {
 
-// As digits_start_with for each prefix, compared here so that the loop is inlined: every run
-// of six to nineteen digits asks this up to five times.
-template <std::size_t N>
-bool starts_with_any(std::span<const std::uint8_t> d, const std::string_view (&prefixes)[N]) {
-  for (const std::string_view p : prefixes) {
-    if (d.size() < p.size()) continue;
-    std::size_t i = 0;
-    while (i < p.size() && d[i] == static_cast<std::uint8_t>(p[i] - '0')) ++i;
-    if (i == p.size()) return true;
+// Prefixes of up to three digits as the set of three-digit starts they begin: a run's first
+// three digits are then one look-up, where comparing prefix by prefix took every run of six to
+// nineteen digits up to five lists.
+class PrefixSet {
+ public:
+  template <std::size_t N>
+  constexpr explicit PrefixSet(const std::string_view (&prefixes)[N]) {
+    for (const std::string_view p : prefixes) {
+      unsigned first = 0, count = 1000;  // the three-digit starts this prefix begins
+      for (const char c : p) {
+        count /= 10;
+        first += static_cast<unsigned>(c - '0') * count;
+      }
+      for (unsigned v = first; v < first + count; ++v)
+        bits_[v / 64] |= std::uint64_t{1} << (v % 64);
+    }
+    for (const std::string_view p : prefixes) prefixes_[count_++] = p;
   }
-  return false;
-}
+
+  // Whether the digits start with one of the prefixes (digits_start_with for each).
+  bool starts(std::span<const std::uint8_t> d) const {
+    if (d.size() >= 3 && d[0] <= 9 && d[1] <= 9 && d[2] <= 9) {
+      const unsigned v = d[0] * 100u + d[1] * 10u + d[2];
+      return (bits_[v / 64] >> (v % 64)) & 1;
+    }
+    // A short run or a masked digit among the first three: prefix by prefix.
+    for (std::size_t k = 0; k < count_; ++k)
+      if (digits_start_with(d, prefixes_[k])) return true;
+    return false;
+  }
+
+ private:
+  static constexpr std::size_t kMost = 32;
+  std::uint64_t bits_[1000 / 64 + 1] = {};
+  std::string_view prefixes_[kMost] = {};
+  std::size_t count_ = 0;
+};
 
 unsigned number(std::span<const std::uint8_t> d, std::size_t from, std::size_t count) {
   unsigned v = 0;
@@ -32,13 +57,12 @@ bool all_digits(std::span<const std::uint8_t> d, std::size_t from, std::size_t c
   return true;
 }
 
-constexpr std::string_view kMobile11[] = {"010", "011", "016", "017", "018", "019"};
-constexpr std::string_view kMobile10[] = {"011", "016", "017", "018", "019"};
-constexpr std::string_view kRepresentative[] = {"15", "16", "18"};
-constexpr std::string_view kSeoul[] = {"02"};
-constexpr std::string_view kLandline[] = {"031", "032", "033", "041", "042", "043",
-                                          "044", "051", "052", "053", "054", "055",
-                                          "061", "062", "063", "064", "070"};
+constexpr PrefixSet kMobile11({"010", "011", "016", "017", "018", "019"});
+constexpr PrefixSet kMobile10({"011", "016", "017", "018", "019"});
+constexpr PrefixSet kRepresentative({"15", "16", "18"});
+constexpr PrefixSet kSeoul({"02"});
+constexpr PrefixSet kLandline({"031", "032", "033", "041", "042", "043", "044", "051", "052", "053",
+                               "054", "055", "061", "062", "063", "064", "070"});
 
 }  // namespace
 
@@ -99,19 +123,19 @@ void candidates(std::span<const std::uint8_t> d, std::vector<Candidate>& out) {
     push(luhn_checksum(d), "card.luhn", EntityKind::credit_card, 0.4f, false, Certainty::certain);
 
   bool mobile = false;
-  if (n == 11 && starts_with_any(d, kMobile11)) {
+  if (n == 11 && kMobile11.starts(d)) {
     push(phone_na, "phone.mobile_11", EntityKind::phone, 0.6f, false, Certainty::probable);
     mobile = true;
   }
-  if (n == 10 && starts_with_any(d, kMobile10)) {
+  if (n == 10 && kMobile10.starts(d)) {
     push(phone_na, "phone.mobile_10", EntityKind::phone, 0.6f, false, Certainty::probable);
     mobile = true;
   }
-  if ((n == 9 || n == 10) && !mobile && starts_with_any(d, kSeoul))
+  if ((n == 9 || n == 10) && !mobile && kSeoul.starts(d))
     push(phone_na, "phone.seoul", EntityKind::phone, 0.6f, false, Certainty::probable);
-  if (n == 8 && starts_with_any(d, kRepresentative))
+  if (n == 8 && kRepresentative.starts(d))
     push(phone_na, "phone.representative", EntityKind::phone, 0.6f, false, Certainty::probable);
-  if ((n == 10 || n == 11) && !mobile && starts_with_any(d, kLandline))
+  if ((n == 10 || n == 11) && !mobile && kLandline.starts(d))
     push(phone_na, "phone.landline", EntityKind::phone, 0.6f, false, Certainty::probable);
 
   if (n == 12 && all_digits(d, 0, 2)) {

@@ -2,6 +2,7 @@
 // inside longer ones.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +71,48 @@ TEST(Candidates, ReadingsOfDigitRunsInRuleOrder) {
   };
   // clang-format on
   for (const CandidateCase& c : cases) EXPECT_EQ(readings(c.run), c.readings) << c.run;
+}
+
+// Every three-digit start, written out and with its third digit masked, at each length a
+// telephone rule reads: the phone rules given are those whose prefixes the run begins with.
+TEST(Candidates, PhoneRulesAtEveryThreeDigitStart) {
+  struct PhoneRule {
+    std::string_view rule;
+    std::vector<std::size_t> lengths;
+    std::vector<std::string_view> prefixes;
+  };
+  const std::vector<PhoneRule> rules = {
+      {"phone.mobile_11", {11}, {"010", "011", "016", "017", "018", "019"}},
+      {"phone.mobile_10", {10}, {"011", "016", "017", "018", "019"}},
+      {"phone.seoul", {9, 10}, {"02"}},
+      {"phone.representative", {8}, {"15", "16", "18"}},
+      {"phone.landline",
+       {10, 11},
+       {"031", "032", "033", "041", "042", "043", "044", "051", "052", "053", "054", "055", "061",
+        "062", "063", "064", "070"}},
+  };
+  for (int start = 0; start < 1000; ++start) {
+    for (const bool masked : {false, true}) {
+      for (std::size_t n = 8; n <= 11; ++n) {
+        std::string run =
+            std::to_string(1000 + start).substr(1) + std::string("45678901").substr(0, n - 3);
+        if (masked) run[2] = '*';
+        std::string want;
+        for (const PhoneRule& r : rules) {
+          bool begins = false;
+          for (const std::string_view p : r.prefixes) begins = begins || run.starts_with(p);
+          if (begins && std::find(r.lengths.begin(), r.lengths.end(), n) != r.lengths.end())
+            want += std::string(want.empty() ? "" : " ") + std::string(r.rule);
+        }
+        std::string got;
+        const std::string all = readings(run);
+        for (std::size_t at = all.find("phone."); at != std::string::npos;
+             at = all.find("phone.", at + 1))
+          got += std::string(got.empty() ? "" : " ") + all.substr(at, all.find('(', at) - at);
+        EXPECT_EQ(got, want) << run;
+      }
+    }
+  }
 }
 
 TEST(Candidates, CueTablesAreRangesOfTheWholeList) {

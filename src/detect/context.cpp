@@ -8,6 +8,7 @@
 
 #include "detect/cues.hpp"
 #include "normalize/unicode.hpp"
+#include "span/bit_count.hpp"
 #include "span/span_map.hpp"
 #include "span/utf8.hpp"
 
@@ -455,15 +456,6 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
 
 namespace {
 
-// The number of set bits in each byte value: counts of up to sixteen bits without a
-// popcount instruction (the library is built for every x86-64).
-constexpr auto kBitsIn = [] {
-  std::array<std::uint8_t, 256> t{};
-  for (int v = 0; v < 256; ++v)
-    t[v] = static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(v)));
-  return t;
-}();
-
 // How many characters start in p[0, n) for n <= 16: the bytes that are no continuation
 // byte. `whole` says that sixteen bytes may be read at p.
 inline std::uint32_t char_starts16(const unsigned char* p, std::size_t n, bool whole) {
@@ -473,7 +465,7 @@ inline std::uint32_t char_starts16(const unsigned char* p, std::size_t n, bool w
     const __m128i below_lead = _mm_set1_epi8(static_cast<char>(0xC0));  // 0x80-0xBF sign as less
     const unsigned starts =
         ~static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi8(x, below_lead))) & ((1u << n) - 1);
-    return kBitsIn[starts & 0xFF] + kBitsIn[starts >> 8];
+    return count_bits16(starts);
   }
 #else
   (void)whole;

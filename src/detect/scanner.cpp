@@ -6,6 +6,7 @@
 
 #include "error/interrupt.hpp"
 #include "normalize/unicode.hpp"
+#include "span/bit_count.hpp"
 #include "span/utf8.hpp"
 
 #if defined(__SSE2__)
@@ -70,14 +71,6 @@ inline std::uint32_t count_high_bits(std::uint64_t flags) {
   return static_cast<std::uint32_t>(((flags >> 7) * kOnes) >> 56);
 }
 
-// Without a popcount instruction std::popcount is a library call; this is a few operations.
-inline std::uint32_t popcount16(unsigned v) {
-  v = v - ((v >> 1) & 0x5555u);
-  v = (v & 0x3333u) + ((v >> 2) & 0x3333u);
-  v = (v + (v >> 4)) & 0x0F0Fu;
-  return (v + (v >> 8)) & 0x1Fu;
-}
-
 class Scanner {
  public:
   Scanner(std::string_view text, Shapes& out)
@@ -126,7 +119,7 @@ class Scanner {
       }
       const unsigned k = static_cast<unsigned>(std::countr_zero(stops));
       const auto before = static_cast<unsigned>(_mm_movemask_epi8(cont)) & ((1u << k) - 1);
-      chars += k - popcount16(before);
+      chars += k - count_bits16(before);
       i += k;
       return true;
     }
@@ -175,7 +168,7 @@ class Scanner {
       const unsigned len =
           inside == 0xFFFFu ? 16 : static_cast<unsigned>(std::countr_zero(~inside));
       const unsigned in_run = len == 16 ? 0xFFFFu : (1u << len) - 1;
-      digits += popcount16(static_cast<unsigned>(_mm_movemask_epi8(digit)) & in_run);
+      digits += count_bits16(static_cast<unsigned>(_mm_movemask_epi8(digit)) & in_run);
       for (unsigned capitals = static_cast<unsigned>(_mm_movemask_epi8(capital)) & in_run;
            capitals != 0; capitals &= capitals - 1) {
         const std::size_t at = e + static_cast<std::size_t>(std::countr_zero(capitals));

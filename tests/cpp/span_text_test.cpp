@@ -2,6 +2,7 @@
 // turn text into code points and back.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "detect/entity.hpp"
 #include "detect/report.hpp"
+#include "span/bit_count.hpp"
 #include "span/debug_text.hpp"
 #include "span/span_text.hpp"
 #include "span/utf8.hpp"
@@ -172,6 +174,13 @@ TEST(Utf8, BlocksOfEveryShapeAndLengthEncodeAsOneAtATime) {
       }
     }
   }
+}
+
+// The byte masks the scans count: every sixteen-bit value against the standard count.
+TEST(BitCount, EverySixteenBitValue) {
+  unsigned wrong = 0;
+  for (unsigned v = 0; v < 0x10000; ++v) wrong += count_bits16(v) != std::popcount(v);
+  EXPECT_EQ(wrong, 0u);
 }
 
 TEST(Utf8, MeasureChoosesTheNarrowestStorage) {

@@ -354,8 +354,17 @@ bool Search::quiet_around(std::string_view text, const Span& span, std::uint32_t
     const auto b = static_cast<unsigned char>(text[i]);
     if (b >= 0x80 || kFirstChars.may_start(b)) return false;
   }
-  run(text, span, window, range_set(0, kFirstChars.size()));
-  return left_.found.empty() && right_.found.empty();
+  const CueSet all = range_set(0, kFirstChars.size());
+  if (window > kWalkAlways) {  // perhaps from the index, as run() decides
+    run(text, span, window, all);
+    return left_.found.empty() && right_.found.empty();
+  }
+  // As run() walks at this width, stopping at the first cue found.
+  indexed_ = false;
+  walk_left<true>(text, start, window, all);
+  if (!left_.found.empty()) return false;
+  walk_right<true>(text, end, window, all);
+  return right_.found.empty();
 }
 
 bool Search::use_index(std::unique_ptr<Index>& index, std::string_view text, std::uint32_t window,
@@ -373,6 +382,7 @@ std::pair<std::size_t, std::size_t> Search::clip(std::string_view text, const Sp
 
 // Walking back from the span, the first occurrence met is the last in the window. `k`
 // counts the characters from byte i to the span's start.
+template <bool FirstOnly>
 void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t window,
                        const CueSet& wanted) {
   Side& side = left_;
@@ -405,6 +415,7 @@ void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t w
       side.distance[c] = k - first.chars_of(c);
       add(side.found, c);
     });
+    if (FirstOnly && !side.found.empty()) break;
   }
   side.window = text.substr(i, start - i);
   side.full = k > window;
@@ -412,6 +423,7 @@ void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t w
 
 // Walking on from the span, the first occurrence met is the first; it must end inside the
 // window. `k` counts the characters from the span's end to byte i.
+template <bool FirstOnly>
 void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t window,
                         const CueSet& wanted) {
   Side& side = right_;
@@ -447,6 +459,7 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
         side.distance[c] = k;
         add(side.found, c);
       });
+      if (FirstOnly && !side.found.empty()) break;
     }
     i += len;
   }

@@ -177,8 +177,12 @@ class Search {
   // The distance of a found cue: the nearer side's where it was found on both.
   std::uint32_t distance_of(std::size_t cue) const;
   static std::pair<std::size_t, std::size_t> clip(std::string_view text, const Span& span);
+  // With FirstOnly a walk stops at the first cue it finds (its window is then not whole):
+  // for quiet_around, which asks only whether there is one.
+  template <bool FirstOnly = false>
   void walk_left(std::string_view text, std::size_t start, std::uint32_t window,
                  const CueSet& wanted);
+  template <bool FirstOnly = false>
   void walk_right(std::string_view text, std::size_t end, std::uint32_t window,
                   const CueSet& wanted);
   // Whether this window (wider than kWalkAlways) is answered from the text's index, made

@@ -464,6 +464,57 @@ TEST(CueSearch, RerunOverTheSourceOfANormalizedTextAgreesWithThePlainReading) {
   EXPECT_GT(compared, 1000);
 }
 
+// quiet_around stops its walks at the first cue found: it answers as a whole search for every
+// cue does (none found on either side), with a cue on one side, the other, both or neither,
+// near and at the window's edges, and a search used after it answers as a fresh one.
+TEST(CueSearch, QuietAroundAnswersAsAWholeSearch) {
+  const cues::Tables& t = cues::kTables;
+  const std::span<const Cue> tables[] = {t.resident, t.foreigner, t.business, t.card,
+                                         t.phone,    t.license,   t.account,  t.birth,
+                                         t.passport, t.negative};
+  context::CueSet all;
+  for (const auto table : tables) all |= context::cue_set(table);
+  const std::string_view cues_placed[] = {"", "전화", "주문번호", "ARS", "계좌번호 "};
+  const std::string_view fillers[] = {"가", " ", "x"};
+  int quiet = 0, loud = 0;
+  for (const std::string_view left : cues_placed) {
+    for (const std::string_view right : cues_placed) {
+      for (const std::string_view filler : fillers) {
+        for (std::size_t gap = 0; gap <= 26; gap += 1) {
+          std::string text(left), pad;
+          for (std::size_t k = 0; k < gap; ++k) pad += filler;
+          text += pad + "1234-5678" + pad + std::string(right) + "끝";
+          const Span span = span_of(text, "1234-5678");
+          for (const std::uint32_t window : {0u, 1u, 5u, 23u, 24u, 25u, 30u}) {
+            context::Search whole;
+            whole.run(text, span, window, all);
+            bool none = true;
+            std::vector<ContextHit> hits;
+            for (const auto table : tables) {
+              whole.hits(table, hits);
+              none = none && hits.empty();
+            }
+            context::Search search;
+            EXPECT_EQ(search.quiet_around(text, span, window), none) << text << " " << window;
+            (none ? quiet : loud) += 1;
+            // The sides it left are walked again by the next search.
+            search.run(text, span, window, all);
+            search.rerun(text, span, window, all);
+            for (const auto table : tables) {
+              std::vector<ContextHit> want;
+              whole.hits(table, want);
+              search.hits(table, hits);
+              EXPECT_EQ(render(hits), render(want)) << text << " " << window;
+            }
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(quiet, 0);
+  EXPECT_GT(loud, 0);
+}
+
 TEST(CueSearch, TablesOutsideTheCueListFindNothing) {
   static constexpr Cue kOwn[] = {{"주민번호", 1.0f}};
   EXPECT_TRUE(context::cue_set(kOwn).empty());

@@ -91,6 +91,7 @@ static_assert(kSplitWindow > kMaxCandidateDigits + 1 && kSplitWindow <= 256);
 struct ListCut {
   std::uint32_t byte, ch;
   NormalizationCost cost;
+  std::uint32_t digits = 0;  // ASCII digits from the run's start to here
 };
 
 struct RunOutcome {
@@ -643,17 +644,22 @@ class Detector {
     s_.cuts.push_back(ListCut{run.byte_end, run.char_end, {}});
     const std::size_t k = s_.cuts.size() - 1;  // elementary pieces
     if (k < 2) return;
+    // Each elementary piece's digits counted once: a piece of several is their sum.
+    for (std::size_t c = 1; c <= k; ++c) {
+      std::uint32_t digits = s_.cuts[c - 1].digits;
+      for (std::uint32_t b = s_.cuts[c - 1].byte; b < s_.cuts[c].byte; ++b)
+        digits += text_[b] >= '0' && text_[b] <= '9';
+      s_.cuts[c].digits = digits;
+    }
     const bool prune = can_prune_pieces();
     const bool quiet = prune && search_.quiet_around(text_, run, cfg_.context_window);
 
     auto piece = [&](std::size_t i, std::size_t j) {
       return Span{s_.cuts[i].byte, s_.cuts[j].byte, s_.cuts[i].ch, s_.cuts[j].ch};
     };
-    auto eligible = [&](const Span& p) {
-      if (p.char_len() > kMaxCandidateDigits) return false;
-      std::size_t digits = 0;
-      for (char c : text_.substr(p.byte_start, p.byte_len())) digits += c >= '0' && c <= '9';
-      return digits >= 2;
+    auto eligible = [&](std::size_t i, std::size_t j) {
+      return s_.cuts[j].ch - s_.cuts[i].ch <= kMaxCandidateDigits &&
+             s_.cuts[j].digits - s_.cuts[i].digits >= 2;
     };
 
     // The best split from cut i on needs those from the next kSplitWindow cuts only (a piece
@@ -675,7 +681,7 @@ class Detector {
         const Span p = piece(i, j);
         std::uint32_t w = 0;
         double s = 0;
-        if (eligible(p) && !(prune && cannot_win(inner, p.char_len(), quiet))) {
+        if (eligible(i, j) && !(prune && cannot_win(inner, p.char_len(), quiet))) {
           RunOutcome o = evaluate_run(p, nullptr, false, false);  // only its score is read
           if (o.winner) {
             w = 1;
@@ -695,8 +701,8 @@ class Detector {
     }
     if (best(0).winners == 0) return;
     for (std::size_t i = 0; i < k; i += s_.steps[i]) {
+      if (!eligible(i, i + s_.steps[i])) continue;
       const Span p = piece(i, i + s_.steps[i]);
-      if (!eligible(p)) continue;
       RunOutcome o = evaluate_run(p, nullptr);
       if (o.winner) findings_.push_back(std::move(*o.winner));
     }

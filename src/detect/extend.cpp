@@ -639,12 +639,26 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   bool phone_key = false;  // a phone label was found: a company's word may qualify it
   std::size_t i = start;
   for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
-    std::size_t j = char_before(text, i);
+    // An ASCII byte is a character of its own: no continuation bytes to step back over.
+    const std::size_t j =
+        static_cast<unsigned char>(text[i - 1]) < 0x80 ? i - 1 : char_before(text, i);
     const char32_t c = char_at(text, j);
     if (c == '\n' || (c == '<' && row_tag(text, j)) || (c == '(' && opens_values(text, j))) break;
-    digits = c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)) ? digits + 1 : 0;
-    if (digits >= 4) break;
-    alnum += counts(c);
+    if (c >= 0x80) {
+      digits = 0;
+      alnum += counts(c);
+    } else if (is_ascii_digit(static_cast<unsigned char>(c))) {
+      if (++digits >= 4) break;
+      ++alnum;
+    } else {
+      digits = 0;
+      if (is_ascii_letter(static_cast<unsigned char>(c))) {
+        ++alnum;
+      } else if (index.starting_with(c).empty()) {  // a mark no label starts with: nothing counts
+        i = j;
+        continue;
+      }
+    }
     if (alnum > window + 8) break;
     if (c >= 0x80 || may_begin_label(text, j)) {
       bool second_read;

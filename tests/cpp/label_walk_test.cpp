@@ -86,6 +86,40 @@ TEST(LabelWalk, LabelsHoweverTheTextWritesThem) {
   for (const Case& c : cases) EXPECT_EQ(left_labels(c.text, c.value, c.kind), c.want) << c.text;
 }
 
+// Marks and spaces between a label and its value count for nothing, however many stand there
+// (the walk steps over them without reading labels), and a label beyond the window stays out
+// whatever marks stand around it.
+TEST(LabelWalk, MarksBetweenLabelAndValue) {
+  struct Case {
+    std::string_view text, value;
+    EntityKind kind;
+    std::vector<std::string> want;
+  };
+  const auto card = EntityKind::credit_card, phone = EntityKind::phone;
+  // Words as wide as the window (24 letters and digits) and one letter wider.
+  const std::string edge(24, 'x'), beyond(25, 'x');
+  const std::string at_edge = "카드번호 " + edge + " 1234";
+  const std::string at_edge_marked = "카드번호 :: \"" + edge + "\" -- 1234";
+  const std::string far = "카드번호 " + beyond + " 1234";
+  const std::string far_marked = "카드번호 :: \"" + beyond + "\" -- 1234";
+  const Case cases[] = {
+      {"카드번호 1234", "1234", card, {"카드번호@0"}},
+      {"카드번호:::: \"\" ,, 1234", "1234", card, {"카드번호@0"}},
+      {"\"card_no\" : \" 1234", "1234", card, {"card_no@0"}},
+      {"{\"tel\":\"010-1234-5678\"}", "010", phone, {"Tel@0"}},
+      {"{\"tel\"::,,;;\"\"''  \"010-1234-5678\"}", "010", phone, {"Tel@0"}},
+      {"카드번호 xx :: 1234", "1234", card, {"카드번호@2"}},
+      {"카드번호 :: xx :: 1234", "1234", card, {"카드번호@2"}},
+      {"카드번호 12::34 5678", "5678", card, {"카드번호@4"}},  // a mark parts two short numbers
+      {"카드번호 1234 5678", "5678", card, {}},  // a number of four digits ends the walk
+      {at_edge, "1234", card, {"카드번호@24"}},
+      {at_edge_marked, "1234", card, {"카드번호@24"}},
+      {far, "1234", card, {}},
+      {far_marked, "1234", card, {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(left_labels(c.text, c.value, c.kind), c.want) << c.text;
+}
+
 // Texts of label words written in the ways a text may write them, other words, and hostile
 // bytes; at every byte and with limits at and after the second character, the labels a walk
 // tries keep the index's order and hold every label that stands there.

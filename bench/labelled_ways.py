@@ -101,6 +101,24 @@ CUE_FRAMES = {
                      "{bank}은행 [[V]]으로 보내주세요", "입금은 {bank} [[V]] {name}", "{bank} [[V]] / 예금주: {name}",
                      "[[V]] ({bank}, 예금주 {name})", "{name} {bank} [[V]]"),
 }
+# A label written after its value, as people add it as an afterthought: {L} the label.
+AFTER_FRAMES = ("[[V]] ({L})", "[[V]] ← {L}", "[[V]] <- {L}", "[[V]] [{L}]", "[[V]] {L}", "[[V]] - {L}",
+                "[[V]] / {L}", "[[V]] 👈 {L}", "[[V]] ({L}입니다)", "[[V]] 이게 {L}이에요", "[[V]] 은 제 {L}",
+                "[[V]] ({L} 번호)", "[[V]]  <= {L}", "[[V]] 요게 {L}")
+AFTER_KINDS = {"phone": 0.12, "bank_account": 0.12, "resident": 0.12, "email": 0.08}
+# A cue inside a sentence rather than a label: the verb or the noun that says what the value is.
+SENTENCE_FRAMES = {
+    "phone": ("제 번호는 [[V]] 이에요", "[[V]] 로 연락주세요", "연락은 [[V]] 로 주세요", "[[V]] 으로 문자 주세요",
+              "문자는 [[V]] 로 부탁드려요", "[[V]] 로 전화주시면 됩니다", "급하시면 [[V]] 로 전화 주세요",
+              "[[V]] 번으로 카톡 주세요", "전화 주실 곳은 [[V]] 입니다", "제 폰은 [[V]] 이에요",
+              "[[V]] 여기로 연락 부탁해요", "번호 남겨요 [[V]]", "[[V]] 로 연락 바랍니다", "[[V]] 로 전화 부탁드립니다",
+              "[[V]] 로 문자 남겨주시면 회신드릴게요", "제 핸드폰이 [[V]] 예요"),
+    "bank_account": ("[[V]] 으로 입금 부탁드립니다", "[[V]] 로 보내주세요", "입금은 [[V]] 로 해주세요",
+                     "[[V]] 로 송금해 주시면 됩니다", "[[V]] 으로 이체해 주세요", "돈은 [[V]] 에 넣어주세요",
+                     "[[V]] 로 입금 바랍니다", "환불은 [[V]] 로 받을게요", "[[V]] 에 입금하시면 돼요",
+                     "이체는 [[V]] 로 부탁해요", "[[V]] 여기로 보내주시면 됩니다", "[[V]] 로 납부해 주시기 바랍니다"),
+}
+SENTENCE_SHARE = {"phone": 0.15, "bank_account": 0.15}
 CUE_SITUATION = {"birth_date": "age_or_sex", "driver_license": "licence_class",
                  "bank_account": "bank_name"}
 CUE_SHARE = {"birth_date": 0.5, "driver_license": 0.3, "bank_account": 0.3}
@@ -143,6 +161,24 @@ FRAMES = {
                      "보내는 사람 {name} {L}{P}[[V]]", "수취인 {L} [[V]]"),
     # The OCR of a receipt.
     "receipt": ("{L}{P}[[V]]", "{L}  [[V]]", "{L} : [[V]]", "[{L}] [[V]]", "{L}[[V]]", "* {L}: [[V]]"),
+    # An apartment management office's notice: the fee account, a roster of households (동호수)
+    # with their phones, the office's own lines as look-alikes.
+    "apartment_notice": ("{unit} {name} {L} [[V]]", "관리비 {L}{P}[[V]]", "{L}{P}[[V]] (관리사무소)",
+                         "{unit} 세대주 {name} / {L} [[V]]", "- {L}{P}[[V]]", "{unit} {L}{P}[[V]]",
+                         "※ {L}{P}[[V]] 예금주 {apt}", "{unit} {name} ({L} [[V]])", "▶ {L}: [[V]]",
+                         "{unit}호 {L} [[V]] 변경", "{L} [[V]] ({unit})", "입주자대표 {name} {L} [[V]]"),
+    # A second-hand marketplace post: the seller's contact written to dodge the site's filters.
+    "marketplace": ("{L} [[V]] 문자주세요", "직거래 원해요 {L}{P}[[V]]", "{L}{P}[[V]] (전화X 문자O)",
+                    "네고X {L} [[V]]", "택포 {amount}원 {L} [[V]]", "{L} [[V]] 로 연락주세요~",
+                    "급처합니다 {L} [[V]]", "{L}{P}[[V]] 카톡 가능", "{L} [[V]] 입금 후 발송",
+                    "{gu} 직거래 {L} [[V]]", "{L}{P}[[V]] 편하게 연락 주세요", "상태 S급 {L} [[V]]"),
+    # The OCR of a business card: short lettered lines (T. F. M. E.), English or Korean.
+    "business_card": ("{L}{P}[[V]]", "{L} [[V]]", "{L}.[[V]]", "{L}  [[V]]", "{L} / [[V]]",
+                      "{title} {name}  {L} [[V]]", "{L}:[[V]]", "{L} | [[V]]"),
+    # An e-mail signature: name, title, company, then the lines, often joined by | or /.
+    "email_signature": ("{name} {title} | {company} | {L} [[V]]", "{L}{P}[[V]]", "{L} [[V]] | {company}",
+                        "{company} {title} {name} / {L} [[V]]", "{L}. [[V]]", "{L} : [[V]]",
+                        "{name} / {L} [[V]]", "{L}) [[V]]", "[{L}] [[V]]", "{L} - [[V]]"),
 }
 GENRES = tuple(FRAMES)
 FILLERS = {
@@ -164,6 +200,18 @@ FILLERS = {
                      "품명: {product}", "중량 2kg", "선불", "경비실에 맡겨주세요"),
     "receipt": ("{product} 1 {amount}", "합계 {amount}", "부가세 {amount}", "감사합니다", "일시불",
                 "{mmdd} {hhmm}", "현금영수증 미발행", "매출전표(고객용)"),
+    "apartment_notice": ("[관리사무소 공지]", "{apt} 관리사무소에서 알려드립니다", "엘리베이터 점검 안내",
+                         "관리비 납부 기한: 매월 25일", "입주민 여러분께 협조 부탁드립니다", "주차 스티커 배부",
+                         "이번 달 관리비 고지서 배부", "※ 동호수 순", "소독 일정 안내", "관리소장 {name}"),
+    "marketplace": ("[판매] {product} 팝니다", "상태 좋아요 거의 새거", "{gu} 직거래만 가능해요", "택배 거래 가능",
+                    "가격 {amount}원", "네고 사절입니다", "사진 참고해주세요", "찔러보기 사절", "예약중",
+                    "구매 후 {n}개월 사용"),
+    "business_card": ("{company}", "{title} {name}", "{name} {title}", "{company} {dept}",
+                      "서울특별시 {gu} 테헤란로 {n}길 {n}", "www.{host}.co.kr", "{dept} / {title}",
+                      "Manager {rname}", "{rname} | {title_en}"),
+    "email_signature": ("감사합니다.", "--", "{name} 드림", "Best regards,", "{company} {dept}",
+                        "본 메일은 발신전용이 아닙니다.", "{title} {name}", "서울시 {gu} {n}층",
+                        "This e-mail may contain confidential information.", "{rname} | {title_en}"),
 }
 # Labels the genres of documents use where they have their own (a parcel label's 안심번호).
 GENRE_LABELS = {
@@ -173,6 +221,19 @@ GENRE_LABELS = {
                  "credit_card": ("카드", "카드번호", "승인카드", "결제카드", "체크카드", "신용카드")},
     "receipt": {"credit_card": ("카드번호", "카드NO", "CARD NO", "카드 번호", "결제카드", "신용카드"),
                 "phone": ("TEL", "전화", "연락처", "고객 연락처", "Tel", "휴대폰")},
+    "apartment_notice": {"bank_account": ("관리비 계좌", "납부계좌", "관리비 납부계좌", "입금계좌", "관리비 입금계좌",
+                                          "계좌번호", "가상계좌", "납부 계좌번호"),
+                         "phone": ("연락처", "휴대폰", "세대주 연락처", "비상연락처", "HP", "연락처(휴대폰)",
+                                   "입주자 연락처", "핸드폰", "전화번호")},
+    "marketplace": {"phone": ("연락처", "연락", "폰", "번호", "핸폰", "문자", "카톡/문자", "HP", "휴대폰",
+                              "연락은", "전번"),
+                    "bank_account": ("계좌", "입금계좌", "계좌번호", "입금은", "송금 계좌")},
+    "business_card": {"phone": ("M.", "Mobile", "H.P", "HP", "휴대폰", "M", "Mob.", "C.P", "Cell", "핸드폰",
+                                "T.", "Tel", "TEL", "Direct", "D.", "직통"),
+                      "email": ("E.", "E-mail", "Email", "이메일", "E", "e-mail", "메일", "Mail")},
+    "email_signature": {"phone": ("Mobile", "Tel", "M", "HP", "휴대폰", "Mob", "Cell", "핸드폰", "Direct", "직통",
+                                  "T", "Phone", "H.P", "모바일"),
+                        "email": ("E-mail", "Email", "이메일", "E", "mail", "메일")},
     "id_copy": {"resident": ("주민등록번호", "주민번호", "주민등록 번호", "Resident No.", "주민등록번호/RRN"),
                 "foreigner_registration": ("외국인등록번호", "등록번호 Reg. No.", "외국인등록번호/ARC No.",
                                            "외국인 등록번호", "Alien Reg. No."),
@@ -182,6 +243,10 @@ GENRE_LABELS = {
 }
 # The kinds each genre of documents holds, where not all of them.
 GENRE_KINDS = {
+    "apartment_notice": {"phone": 4, "bank_account": 2},
+    "marketplace": {"phone": 5, "bank_account": 1.5},
+    "business_card": {"phone": 4, "email": 2},
+    "email_signature": {"phone": 4, "email": 2},
     "parcel_label": {"phone": 5, "email": 0.3},
     "bank_sms": {"bank_account": 3, "credit_card": 2},
     "receipt": {"credit_card": 3, "phone": 1},
@@ -194,6 +259,13 @@ TEAM_CHAT_STAMPS = ("[{name}] [오후 {h}:{mm}] {msg}", "{name}: {msg}", "2026. 
                     "{name}  {hhmm}\n{msg}", "{name}\n{msg}\n{hhmm}", "[{hhmm}] {name}: {msg}",
                     "{name} {hhmm} {msg}", "{name}\t{msg}\t{hhmm}", "{hhmm} {name} {msg}",
                     "{name}\n{msg}\n오후 {h}:{mm}")
+APARTMENTS = ("래미안", "힐스테이트", "자이", "푸르지오", "e편한세상", "롯데캐슬", "아이파크", "더샵")
+COMPANIES = ("(주)노바테크", "주식회사 한빛소프트", "대한물산(주)", "세움건축사사무소", "(주)미래로지스",
+             "한결법무법인", "누리디자인", "(주)코리아바이오")
+TITLES = ("과장", "대리", "차장", "부장", "팀장", "실장", "대표", "이사", "주임", "선임연구원", "매니저")
+TITLES_EN = ("Manager", "Senior Engineer", "Director", "CEO", "Team Lead", "Sales Manager")
+DEPARTMENTS = ("영업팀", "개발팀", "경영지원팀", "마케팅팀", "기술연구소", "구매팀")
+HOSTS = ("novatech", "hanbit", "daehan", "seum", "mirae", "nuri")
 GU = ("강남구", "서초구", "송파구", "마포구", "종로구", "해운대구", "수성구", "유성구")
 COURIERS = ("CJ대한통운", "한진택배", "롯데택배", "우체국택배", "로젠택배")
 
@@ -258,6 +330,23 @@ NEG_PHRASES = {
     "merchant_number": ("가맹점번호 [[{v}]]", "가맹점 번호: [[{v}]]", "단말기번호 [[{v}]]", "TID [[{v}]]",
                         "단말기 ID: [[{v}]]", "가맹점NO [[{v}]]", "CAT ID [[{v}]]", "가맹점 코드 [[{v}]]",
                         "MID [[{v}]]", "매입사 가맹번호 [[{v}]]"),
+    # A product's barcode (EAN-13; 880 for goods made in Korea) with its check digit.
+    "barcode": ("바코드 [[{v}]]", "상품코드 [[{v}]]", "EAN [[{v}]]", "EAN-13: [[{v}]]", "바코드번호 [[{v}]]",
+                "제품 바코드 [[{v}]]", "[[{v}]] (바코드)", "GTIN [[{v}]]", "상품 바코드: [[{v}]]", "바코드: [[{v}]]",
+                "EAN코드 [[{v}]]", "상품번호(바코드) [[{v}]]", "JAN/EAN [[{v}]]", "바코드 [[{v}]] 스캔 불가"),
+    # A real-estate broker's office registration and a broker's licence (시군구 code, year, serial).
+    "broker_registration": ("중개사무소 등록번호 [[{v}]]", "등록번호: [[{v}]] (공인중개사사무소)",
+                            "공인중개사 자격번호 [[{v}]]", "중개업 등록번호 [[{v}]]", "개설등록번호 [[{v}]]",
+                            "부동산 등록번호 [[{v}]]", "중개사무소 등록 [[{v}]]", "공인중개사 등록번호: [[{v}]]",
+                            "자격증 번호 [[{v}]] (공인중개사)", "중개등록번호 [[{v}]]", "대표 공인중개사 {name} 등록번호 [[{v}]]",
+                            "부동산중개업 등록번호 [[{v}]]"),
+    # An apartment's building and unit (동호수), written as numbers.
+    "apartment_unit": ("[[{v}]]호", "동호수 [[{v}]]", "[[{v}]] 세대", "{name} [[{v}]]", "[[{v}]]호 관리비 미납",
+                       "세대 [[{v}]]", "[[{v}]] 누수 민원"),
+    # The lines of a management office, a guard room and a broker's office.
+    "office_number": ("관리사무소 [[{v}]]", "관리사무소 전화 [[{v}]]", "경비실 [[{v}]]", "관리실 [[{v}]]",
+                      "관리사무소: [[{v}]]", "방재실 [[{v}]]", "관리사무소([[{v}]]) 문의", "중개사무소 [[{v}]]",
+                      "부동산 전화 [[{v}]]", "관리소 [[{v}]]"),
 }
 NEG_CATEGORIES = tuple(NEG_PHRASES)
 
@@ -275,20 +364,34 @@ WRITINGS = {
     "phone": (("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
-              ("no_leading_zero", 1.5), ("glued_after_email", 0)),  # the last only after an e-mail
+              ("no_leading_zero", 1.5), ("spaced_digits", 1), ("keycap", 0.7), ("letter_digits", 0.7),
+              ("hangul_interleaved", 0.7), ("word_between", 0.7), ("dotted", 0.5), ("plain", 0.5),
+              ("glued_after_email", 0)),  # the last only after an e-mail
     "resident": (("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
-                 ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 0.5)),
+                 ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 0.5), ("masked_short", 1),
+                 ("front_sex", 1)),
     "foreigner_registration": (("dash_eu", 1), ("masked_partly", 1)),
     "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                     ("masked_partly", 2), ("amex_grouped", 1)),
     "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
-                     ("hangul_spoken", 1.5), ("masked_partly", 2), ("read_out_e", 0.7)),
+                     ("hangul_spoken", 1.5), ("masked_partly", 2), ("read_out_e", 0.7), ("plain", 0.3)),
     "driver_license": (("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
                        ("region_bracketed", 1)),
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2)),
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
               ("masked_partly", 1)),
+}
+# Ways of writing a genre favours: a marketplace post dodges the site's filters, a business card
+# and a signature write the number plainly or with dots.
+GENRE_WRITINGS = {
+    "marketplace": {"phone": (("spaced_digits", 2), ("keycap", 1.5), ("letter_digits", 1.5),
+                              ("hangul_interleaved", 1.5), ("word_between", 1.5), ("hangul_spoken", 1),
+                              ("read_out_e", 0.5), ("hangul_mixed", 0.5))},
+    "business_card": {"phone": (("dotted", 2), ("intl_variant", 1), ("plain", 2))},
+    "email_signature": {"phone": (("dotted", 1), ("intl_variant", 1), ("plain", 2))},
+    "apartment_notice": {"phone": (("plain", 2), ("masked_partly", 1), ("dotted", 0.5)),
+                         "bank_account": (("plain", 2), ("wrapped_space", 0.5))},
 }
 KIND_WEIGHTS = {"birth_date": 2.5, "phone": 3.5, "resident": 2, "foreigner_registration": 0.5,
                 "credit_card": 1.5, "bank_account": 2, "driver_license": 2, "passport": 1,
@@ -322,6 +425,11 @@ def spoken(digits: str, zero: str) -> str:
     return "".join(zero if c == "0" else HANGUL_SPOKEN[int(c)] for c in digits)
 
 
+def ean_check(body: list[int]) -> int:
+    """The check digit of an EAN-13 barcode: weights 1 and 3 alternating over the first twelve."""
+    return -sum(x * (3 if i % 2 else 1) for i, x in enumerate(body)) % 10
+
+
 def mrz_check(field: str) -> str:
     """The check digit of a field of a machine-readable zone: weights 7, 3, 1 over digits, letters
     (A = 10) and fillers (< = 0)."""
@@ -330,6 +438,51 @@ def mrz_check(field: str) -> str:
         v = int(c) if c.isdigit() else ord(c) - ord("A") + 10 if c.isalpha() else 0
         total += v * (7, 3, 1)[i % 3]
     return str(total % 10)
+
+
+def _spaced_digits(w: "_Ways", g: list[str]) -> str:
+    """0 1 0 - 1 2 3 4 - 5 6 7 8: every digit set apart."""
+    return w.r.choice((" - ", "  ", " ", "-")).join(" ".join(x) for x in g)
+
+
+def _keycap(w: "_Ways", g: list[str]) -> str:
+    """0️⃣1️⃣0️⃣ : keycap emoji digits, the groups joined as they come."""
+    cap = lambda x: "".join(c + "\ufe0f\u20e3" for c in x)  # noqa: E731
+    return w.r.choice(("-", " ", "", " - ")).join(cap(x) for x in g)
+
+
+def _letter_digits(w: "_Ways", g: list[str]) -> str:
+    """O1O-l234-5678: letters for some zeros and ones (at least one)."""
+    r = w.r
+    text = r.choice(("-", " ", "")).join(g)
+    spots = [i for i, c in enumerate(text) if c in "01"]
+    chosen = set(r.sample(spots, r.randrange(1, len(spots) + 1)))
+    look = {"0": ("O", "o", "O"), "1": ("l", "I", "l")}
+    return "".join(r.choice(look[c]) if i in chosen else c for i, c in enumerate(text))
+
+
+def _hangul_interleaved(w: "_Ways", g: list[str]) -> str:
+    """공1공 일234 5육78: digits and Hangul digits mixed one by one (at least one of each)."""
+    r = w.r
+    zero = r.choice(("공", "영"))
+    while True:
+        out = ["".join(spoken(c, zero) if r.random() < 0.5 else c for c in x) for x in g]
+        joined = r.choice((" ", "-", "")).join(out)
+        if any(c.isdigit() for c in joined) and any(not c.isascii() for c in joined):
+            return joined
+
+
+def _word_between(w: "_Ways", g: list[str]) -> str:
+    """010 다음 1234 다음 5678, 010쩜1234쩜5678: a word where the hyphen goes."""
+    word = w.r.choice(PHONE_JOIN_WORDS)
+    gap = w.r.choice((" ", " ", ""))
+    return f"{gap}{word}{gap}".join(g)
+
+
+# Phones written to pass a marketplace's filter, by writing.
+PHONE_DODGES = {"spaced_digits": _spaced_digits, "keycap": _keycap, "letter_digits": _letter_digits,
+                "hangul_interleaved": _hangul_interleaved, "word_between": _word_between}
+PHONE_JOIN_WORDS = ("다음", "쩜", "다시", "하고", "그리고", "띠", "대시", "에")
 
 
 class _Ways:
@@ -397,13 +550,24 @@ class _Ways:
             out[k] = m * len(out[k])
         return out
 
-    def make(self, kind: str) -> tuple[str, str]:
-        writing = self.pick_writing(kind)
+    def make(self, kind: str, writings=None) -> tuple[str, str]:
+        """A value of the kind in one of its ways of writing; `writings` ((writing, weight), ...)
+        narrows them, as a genre favours some."""
+        if writings and self.r.random() < 0.8:
+            writing = self.r.choices([w for w, _ in writings], [p for _, p in writings])[0]
+        else:
+            writing = self.pick_writing(kind)
         return getattr(self, "_" + kind, self._grouped)(kind, writing), writing
 
     def _grouped(self, kind: str, writing: str) -> str:
         if kind == "resident" and writing == "post2020":
             return "-".join(self.v._resident_groups(False, True))
+        if kind == "resident" and writing == "masked_short":  # 900101-1***** : a mask a digit short
+            front, back = self.v._resident_groups(False)
+            return f"{front}-{back[0]}" + self.r.choice(MASK_CHARS) * self.r.choice((5, 5, 4))
+        if kind == "resident" and writing == "front_sex":  # 900101-1 : the front half and the sex digit
+            front, back = self.v._resident_groups(False)
+            return f"{front}{self.r.choice(('-', '-', ' - ', ' '))}{back[0]}"
         if kind == "driver_license" and writing == "region_named":
             g = self.groups(kind)
             return self.r.choice(LICENSE_REGIONS) + self.r.choice((" ", "")) + "-".join(g[1:])
@@ -445,6 +609,10 @@ class _Ways:
                  self.v.digits(4)]
             return r.choice(("-", "-", "-", " ", "", ".")).join(g) if r.random() < 0.9 else \
                 f"({g[0]}) {g[1]}-{g[2]}"
+        if writing in PHONE_DODGES:
+            return PHONE_DODGES[writing](self, self.v._phone_groups(r.random() < 0.8))
+        if writing == "dotted":  # 010.1234.5678, as cards and signatures print it
+            return ".".join(self.v._phone_groups(r.random() < 0.6))
         if writing == "no_leading_zero":  # the national number without its 0 (10-1234-5678)
             g = self.v._phone_groups(r.random() < 0.8)
             while g[0] == "02":  # Seoul's 2 alone is too short a number to be read so
@@ -621,6 +789,22 @@ class _Ways:
             return "에 ".join(str(r.randrange(10, 2000)) for _ in range(r.choice((2, 3, 3))))
         if category == "card_prefix":
             return r.choice(("4", "5", "9", "3")) + d(5)
+        if category == "barcode":
+            body = [8, 8, 0] + [int(c) for c in d(9)]
+            s = "".join(map(str, body + [ean_check(body)]))
+            return r.choice((s, s, s, f"{s[0]} {s[1:7]} {s[7:]}", f"{s[:3]}-{s[3:7]}-{s[7:]}"))
+        if category == "broker_registration":
+            area = r.choice(("11650", "11680", "41135", "26350", "11440", "41465", "28185", "30200"))
+            y = r.randrange(2005, 2026)
+            return r.choice((f"{area}-{y}-{d(5)}", f"{area}-{y}-{d(5)}", f"{area}{y}{d(5)}",
+                             f"제{area}-{y}-{d(5)}호", f"{y}-{area}-{d(5)}", f"{area}-{y % 100:02d}-{d(5)}"))
+        if category == "apartment_unit":
+            dong, ho = r.randrange(101, 120), f"{r.randrange(1, 30)}{r.randrange(1, 5):02d}"
+            return r.choice((f"{dong}-{ho}", f"{dong}동 {ho}", f"{dong}동{ho}", f"{dong}-{ho}"))
+        if category == "office_number":
+            sep = r.choice(("-", "-", ")", ".", " "))
+            return r.choice((lambda: f"0{r.choice(('2', '31', '32', '51', '42'))}{sep}{r.randrange(2, 10)}{d(2)}{sep}{d(4)}",
+                             lambda: f"02{sep}{r.randrange(2, 10)}{d(3)}{sep}{d(4)}"))()
         if category in ("patient_number", "member_number", "booking_number", "merchant_number"):
             return self.number_of_record(category)
         if category == "csv_joined":
@@ -679,13 +863,18 @@ class _Builder:
                  .replace("{hhmm}", f"{r.randrange(0, 24):02d}:{r.randrange(0, 60):02d}")
                  .replace("{date}", f"{r.randrange(2015, 2026)}.{r.randrange(1, 13)}.{r.randrange(1, 29)}.")
                  .replace("{n4}", self.w.v.digits(4)).replace("{h}", str(r.randrange(1, 13)))
-                 .replace("{mm}", f"{r.randrange(0, 60):02d}").replace("{day}", str(r.randrange(1, 28))))
+                 .replace("{mm}", f"{r.randrange(0, 60):02d}").replace("{day}", str(r.randrange(1, 28)))
+                 .replace("{unit}", f"{r.randrange(101, 115)}동 {r.randrange(1, 25)}{r.randrange(1, 5):02d}")
+                 .replace("{apt}", r.choice(APARTMENTS)).replace("{company}", r.choice(COMPANIES))
+                 .replace("{title}", r.choice(TITLES)).replace("{dept}", r.choice(DEPARTMENTS))
+                 .replace("{title_en}", r.choice(TITLES_EN)).replace("{host}", r.choice(HOSTS))
+                 .replace("{rname}", f"{r.choice(corpus.ROMAN).title()} {r.choice(corpus.ROMAN_SUR).title()}"))
 
     def value(self, w: _Writer, genre: str) -> None:
         r = self.r
         weights = GENRE_KINDS.get(genre, KIND_WEIGHTS)
         kind = r.choices(list(weights), list(weights.values()))[0]
-        text, writing = self.w.make(kind)
+        text, writing = self.w.make(kind, GENRE_WRITINGS.get(genre, {}).get(kind))
         if writing == "mrz":
             self.mrz(w, text)
             return
@@ -699,14 +888,21 @@ class _Builder:
         if (frame.startswith("{L}{P}[[V]]") and r.random() < 0.15
                 and writing in UNLABELLED_OK.get(kind, ())):
             situation, label, frame = "no_label", "", "[[V]]"  # shapes a reader knows alone
+        elif kind in AFTER_KINDS and writing != "resident_front" and r.random() < AFTER_KINDS[kind]:
+            frame, situation = self.pick("after", AFTER_FRAMES), "label_after"
+        elif kind in SENTENCE_FRAMES and r.random() < SENTENCE_SHARE[kind]:
+            frame = self.pick("sentence:" + kind, SENTENCE_FRAMES[kind])
+            situation, label = "sentence_cue", frame  # the sentence stands for the label
         elif (kind in CUE_FRAMES and r.random() < CUE_SHARE[kind]
               and writing not in ("region_named", "region_joined", "region_bracketed", "hangul_spoken")
               and (kind != "birth_date" or writing in ("numeric", "korean_birth", "short_year_dot"))):
             frame = self.pick("cue:" + kind, CUE_FRAMES[kind])
             situation, label = CUE_SITUATION[kind], frame  # the cue's wording stands for the label
         head, tail = frame.split("[[V]]")
-        if situation == "label" or situation == "label_en":
+        if situation in ("label", "label_en"):
             head = head.replace("{L}", label).replace("{P}", punct)
+        if situation == "label_after":
+            tail = tail.replace("{L}", label)
         age = self._age(text) if kind == "birth_date" else None
         w.add(self.fill(head, age))
         w.value(labelled.Written(kind, text, writing, writing.startswith(MASKED_PREFIX)), situation,

@@ -106,7 +106,7 @@ def informative(value) -> list[int]:
     """Character offsets (in the document) that must be covered for the value to be hidden. In a
     partly masked value, X and x are mask characters."""
     out = []
-    spoken = value.writing in ("hangul_numerals", "hangul_spoken", "hangul_mixed", "hangul_date", "read_out_e")
+    spoken = value.writing in ("hangul_numerals", "hangul_spoken", "hangul_mixed", "hangul_interleaved", "hangul_date", "read_out_e")
     for i, ch in enumerate(value.text):
         cat = unicodedata.category(ch)
         if value.masked and ch in "Xx":

@@ -30,7 +30,9 @@ def digits_of(text: str) -> str:
     """The digits a value stands for: any width, and digits read out in Hangul (공 or 영 for 0)."""
     out = []
     for ch in text:
-        if unicodedata.category(ch) == "Nd":
+        if ch in "OolI":  # letters typed for 0 and 1
+            out.append("0" if ch in "Oo" else "1")
+        elif unicodedata.category(ch) == "Nd":
             out.append(str(unicodedata.digit(ch)))
         elif ch in ways.HANGUL_SPOKEN:
             out.append(str(ways.HANGUL_SPOKEN.index(ch)))
@@ -88,7 +90,9 @@ def test_values_hold_what_their_kind_needs(parts):
                 if v.writing.startswith("hangul"):
                     assert any(c in ways.HANGUL_SPOKEN + "영" for c in v.text)
                     counted["spoken"] += 1
-                if v.kind in ("resident", "foreigner_registration"):
+                if v.writing == "front_sex":
+                    assert len(ds) == 7 and ds[6] in (1, 2, 3, 4), v
+                elif v.kind in ("resident", "foreigner_registration"):
                     assert len(ds) == 13, v
                     if v.writing == "post2020":
                         assert ds[6] in (3, 4) and (ds[0], ds[1]) >= (2, 0)

@@ -596,10 +596,12 @@ std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_
 
 // Whether byte `at` ends the value's own field: a tab, a pipe, a comma or a semicolon (the next
 // field or the next pair: 법인번호: 1311..., 입금계좌번호: ...), two spaces (the next field of a
-// report) or markup (</td><td>우리은행).
+// report) or markup (</td><td>우리은행). An arrow back at the value (<- 계좌, <= 연락처) is
+// no markup.
 bool ends_cell(std::string_view s, std::size_t at) {
   const char c = s[at];
-  return c == '\t' || c == '|' || c == ',' || c == ';' || c == '<' ||
+  const bool arrow = c == '<' && at + 1 < s.size() && (s[at + 1] == '-' || s[at + 1] == '=');
+  return c == '\t' || c == '|' || c == ',' || c == ';' || (c == '<' && !arrow) ||
          (c == ' ' && at + 1 < s.size() && s[at + 1] == ' ');
 }
 

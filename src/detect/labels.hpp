@@ -137,6 +137,18 @@ inline constexpr Label kPhone[] = {
     {"Telephone", 1.0f, kAscii},
     {"모바일", 0.9f, kPersonal},
     {"안심번호", 1.0f, kPersonal},  // a platform's virtual number standing for a person's own
+    // A sentence that asks to be called or written to, right after the number: 010-... 로
+    // 연락주세요, ... 으로 문자 주세요, ... 번으로 카톡 주세요 (a space may stand inside each).
+    {"로연락", 0.9f, kTrailing | kPersonal},
+    {"으로연락", 0.9f, kTrailing | kPersonal},
+    {"로전화", 0.9f, kTrailing | kPersonal},
+    {"으로전화", 0.9f, kTrailing | kPersonal},
+    {"로문자", 0.9f, kTrailing | kPersonal},
+    {"으로문자", 0.9f, kTrailing | kPersonal},
+    {"로카톡", 0.9f, kTrailing | kPersonal},
+    {"으로카톡", 0.9f, kTrailing | kPersonal},
+    {"번으로", 0.8f, kTrailing | kPersonal},
+    {"여기로연락", 0.9f, kTrailing | kPersonal},
 };
 inline constexpr Label kLicense[] = {
     {"면허 번호", 1.0f},
@@ -242,6 +254,21 @@ inline constexpr Label kAccount[] = {
     {"Kakao", 0.7f, kAscii | kBank | kAdjacent},
     {"Toss", 0.7f, kAscii | kBank | kAdjacent},
     {"Citi", 0.8f, kAscii | kBank | kAdjacent},
+    // A sentence that asks for money to be paid in, right after the number: ... 으로 입금
+    // 부탁드립니다, ... 로 송금해 주세요, ... 에 넣어주세요 (a space may stand inside each).
+    {"로입금", 0.9f, kTrailing},
+    {"으로입금", 0.9f, kTrailing},
+    {"에입금", 0.9f, kTrailing},
+    {"로송금", 0.9f, kTrailing},
+    {"으로송금", 0.9f, kTrailing},
+    {"로이체", 0.9f, kTrailing},
+    {"으로이체", 0.9f, kTrailing},
+    {"로납부", 0.9f, kTrailing},
+    {"으로납부", 0.9f, kTrailing},
+    {"에넣어", 0.8f, kTrailing},
+    {"로보내", 0.7f, kTrailing},
+    {"으로보내", 0.7f, kTrailing},
+    {"여기로보내", 0.7f, kTrailing},
 };
 inline constexpr Label kBirth[] = {
     {"DOB", 1.0f, kAscii},
@@ -355,6 +382,11 @@ inline constexpr Label kLookAlike[] = {
     {"환자ID", 1.0f},
     {"병록", 1.0f},
     {"입원번호", 1.0f},
+    // A hospital's department right after a bare 등록번호's number (... (내과), ... 진료과
+    // 정형외과).
+    {"진료과", 1.0f, kTrailing},
+    {"내과", 0.9f, kTrailing},
+    {"외과", 0.9f, kTrailing},
     {"외래 등록", 1.0f},
     {"진료카드", 1.0f},
     // Clubs' and loyalty cards (회원카드, 포인트카드, 적립카드) and their numbers: not a payment
@@ -364,6 +396,10 @@ inline constexpr Label kLookAlike[] = {
     {"포인트카드", 1.0f},
     {"적립카드", 1.0f},
     {"통합회원", 1.0f},
+    // ... and a card label led by one (멤버십 카드번호, 포인트 카드번호): the club's card.
+    {"멤버십 카드", 1.0f},
+    {"포인트 카드", 1.0f},
+    {"회원 카드", 1.0f},
     // Tickets and bookings: 탑승권, 승차권, 전자항공권, 예약확인번호.
     {"탑승권", 1.0f},
     {"승차권", 1.0f},
@@ -423,6 +459,19 @@ inline constexpr Label kLookAlike[] = {
     {"판매처", 1.0f, kBlockKey},
     {"대리점", 1.0f, kBlockKey},
     {"ISBN", 1.0f, kAscii},
+    // A product's barcode: EAN-13 (880 for goods made in Korea), GTIN, JAN.
+    {"EAN", 1.0f, kAscii},
+    {"GTIN", 1.0f, kAscii},
+    {"JAN", 0.9f, kAscii},
+    {"바코드", 1.0f},
+    {"상품코드", 1.0f},
+    {"상품번호", 1.0f},
+    // A real-estate broker's office registration and a broker's licence (11650-2019-00123).
+    {"중개사무소", 1.0f},
+    {"중개업", 1.0f},
+    {"중개등록", 1.0f},
+    {"공인중개사", 1.0f},
+    {"개설등록", 1.0f},
     {"IP", 1.0f, kAscii},
     {"ip=", 1.0f, kLogKey},
     {"version", 1.0f, kAscii},
@@ -574,6 +623,13 @@ inline constexpr Label kCompany[] = {
     {"A/S", 0.9f, kAscii},
     {"AS센터", 1.0f},
     {"서비스센터", 1.0f},
+    // An apartment's management office and guard room, a broker's office.
+    {"관리사무소", 1.0f},
+    {"관리소", 1.0f},
+    {"관리실", 1.0f},
+    {"경비실", 1.0f},
+    {"방재실", 1.0f},
+    {"부동산", 0.9f},
 };
 
 // Words that qualify a label without naming a kind: a number, a date, the information. Between

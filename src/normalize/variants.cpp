@@ -193,6 +193,14 @@ bool card_cut_at_line_end(std::string_view s, std::size_t before_end, std::size_
   return false;
 }
 
+// A whole mobile number ends the line (010-1234-5678 above 107동 1203호 in a roster): the
+// digits after the break are something else.
+bool whole_mobile_before(std::string_view s, std::size_t start, const std::uint8_t* g,
+                         std::size_t groups) {
+  return groups == 3 && s[start] == '0' && s[start + 1] == '1' && g[0] == 3 &&
+         (g[1] == 3 || g[1] == 4) && g[2] == 4;
+}
+
 // An account number cut by a plain line break between its groups (110 123 / 456789): three or
 // four groups of two to seven digits in all, ten to fourteen digits, the first of three to six
 // as banks begin them. Two numbers on two lines are rarely grouped so; detection still wants an
@@ -202,6 +210,7 @@ bool account_cut_at_line_end(std::string_view s, std::size_t before_end, std::si
   std::size_t start, end;
   const std::size_t a = group_lengths_before(s, before_end, g, 3, start);
   if (a == 0 || (start > 0 && !stands_apart(s, start - 1))) return false;
+  if (whole_mobile_before(s, start, g, a)) return false;
   const std::size_t b = group_lengths_from(s, after_start, g + a, 4 - a, end);
   if (b == 0 || (end < s.size() && !stands_apart(s, end))) return false;
   const std::size_t groups = a + b;

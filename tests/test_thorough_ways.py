@@ -31,7 +31,7 @@ DASHES = [
     ("주민번호 900101 ㅡ 1234568",
      [("resident", "900101 ㅡ 1234568", "resident.korean_13", LD, ["value.dash_spaced"])]),
     ("받는 계좌:068 ㅡ 390 ㅡ 641338",
-     [("bank_account", "068 ㅡ 390 ㅡ 641338", "account.length", LD, ["value.dash_spaced"])]),
+     [("bank_account", "068 ㅡ 390 ㅡ 641338", "account.length", EL, ["value.dash_spaced"])]),
     ("면허증 번호 19 - 58 - 099312 - 65",
      [("driver_license", "19 - 58 - 099312 - 65", "license.12", LD + ["context.compound_label"],
        ["value.dash_spaced"])]),
@@ -395,6 +395,20 @@ LOOK_ALIKES = [
     ("사이즈 1803에 727에 1966 주문", {"look_alike"}),
     ("가격은 3000에 2000원씩", set()),
     ("10에 20", set()),
+    # Barcodes, brokers' registrations, offices' lines, a club's card, a hospital's number.
+    ("EAN 8801234567893", {"look_alike"}),
+    ("GTIN 8802006686217", {"look_alike"}),
+    ("중개사무소 등록번호 41465-2010-15795", {"look_alike"}),
+    ("공인중개사 등록번호: 41465201115967", {"look_alike"}),
+    ("관리사무소 02-820-4551", {"company_number"}),
+    ("경비실 051-933-0579", {"company_number"}),
+    ("멤버십 카드번호 5210-3250-7785-6827", {"look_alike"}),
+    ("등록번호 0202817384 진료과 정형외과", {"look_alike"}),
+    ("등록번호: 2020680136 (내과)", {"look_alike"}),
+    ("주문번호 900101-1", {"business_context"}),
+    ("900101-1", {"no_context"}),
+    ("Hello lol 1234", set()),
+    ("1 2  3 4", set()),
 ]
 
 
@@ -427,6 +441,12 @@ def test_numbers_on_two_lines_stay_two_numbers():
         "010-1234-5678", "010-2345-6789"]
 
 
+def test_a_whole_mobile_number_is_not_joined_to_the_flat_below():
+    # A roster line: the mobile number ends its line, 107동 starts the next.
+    text = "연락처 010-2061-3199\n107동 2101호 홍길동"
+    assert found(text, Config.thorough()) == [("phone", "010-2061-3199", "phone.mobile_11", LD, [])]
+
+
 def test_masks_round_trip_on_the_new_ways_of_writing():
     text = "\n".join(t for t, _ in DASHES + WRAPPED + SPOKEN + MASKED) + "\nDOB Jan. 5, 1990"
     out = norvane.mask(text, PolicySet(Policy.tokenize()), Config.thorough())
@@ -434,6 +454,84 @@ def test_masks_round_trip_on_the_new_ways_of_writing():
     for _, expected in DASHES + WRAPPED + SPOKEN + MASKED:
         assert expected[0][1] not in out.text
     assert len(out.applied) == len(DASHES + WRAPPED + SPOKEN + MASKED) + 1
+
+
+TL = ["context.trailing_label"]
+# Phones written to pass a marketplace's filter: keycap emoji digits, letters for 0 and 1, words
+# between the groups, digits set apart one by one. Read only by the writing_variants family.
+DODGES = [
+    ("연락처 0️⃣1️⃣0️⃣-1️⃣2️⃣3️⃣4️⃣-5️⃣6️⃣7️⃣8️⃣ 문자주세요",
+     [("phone", "0️⃣1️⃣0️⃣-1️⃣2️⃣3️⃣4️⃣-5️⃣6️⃣7️⃣8️⃣", "phone.mobile_11", LD + TL, ["value.keycap_digit"])]),
+    ("핸폰 0️⃣1️⃣0️⃣ 2️⃣4️⃣6️⃣8️⃣ 1️⃣3️⃣5️⃣7️⃣",
+     [("phone", "0️⃣1️⃣0️⃣ 2️⃣4️⃣6️⃣8️⃣ 1️⃣3️⃣5️⃣7️⃣", "phone.mobile_11", EL, ["value.keycap_digit"])]),
+    ("연락처 O1O-l234-5678", [("phone", "O1O-l234-5678", "phone.mobile_11", LD, ["value.letter_digit"])]),
+    ("Mobile olO 5469 ll49", [("phone", "olO 5469 ll49", "phone.mobile_11", EL, ["value.letter_digit"])]),
+    ("연락처 010 다음 1234 다음 5678",
+     [("phone", "010 다음 1234 다음 5678", "phone.mobile_11", LD, ["value.joining_word"])]),
+    ("전번 010쩜2345쩜6789", [("phone", "010쩜2345쩜6789", "phone.mobile_11", EL, ["value.joining_word"])]),
+    ("연락처 010 에 6638 에 9877", [("phone", "010 에 6638 에 9877", "phone.mobile_11", LD, ["value.joining_word"])]),
+    ("연락처 0 1 0  9 7 5 2  9 3 5 7",
+     [("phone", "0 1 0  9 7 5 2  9 3 5 7", "phone.mobile_11", LD, ["value.spaced_digits"])]),
+    ("문자 0 1 0 - 9 4 7 2 - 0 5 7 9",
+     [("phone", "0 1 0 - 9 4 7 2 - 0 5 7 9", "phone.mobile_11", LD, ["value.spaced_digits"])]),
+]
+
+
+@pytest.mark.parametrize("text,expected", DODGES)
+def test_phones_written_to_pass_a_filter(text, expected):
+    assert found(text, Config.thorough()) == expected
+    assert found(text, without_variants()) == []
+    assert found(text, Config()) == []
+
+
+# A label after the value (<- 계좌), or a sentence asking to be called or paid (... 로 연락주세요,
+# ... 으로 입금 부탁드립니다): read by the label family, with or without the writing variants.
+AFTER_THE_VALUE = [
+    ("010-1234-5678 로 연락주세요", [("phone", "010-1234-5678", "phone.mobile_11", TL, [])]),
+    ("02-123-4567 으로 전화 주세요", [("phone", "02-123-4567", "phone.seoul", TL, [])]),
+    ("10-7170-0139 번으로 카톡 주세요",
+     [("phone", "10-7170-0139", "phone.no_leading_zero", ["phone.no_leading_zero"] + TL, [])]),
+    ("110-123-456789 으로 입금 부탁드립니다", [("bank_account", "110-123-456789", "account.length", TL, [])]),
+    ("3333-01-2345678 로 송금해 주세요", [("bank_account", "3333-01-2345678", "account.length", TL, [])]),
+    ("614-07-064400 <- 환불계좌", [("bank_account", "614-07-064400", "account.length", TL, [])]),
+    ("3139 051 044288 <- 받는계좌", [("bank_account", "3139 051 044288", "account.length", TL, [])]),
+    ("입금은 970 715 3960777", [("bank_account", "970 715 3960777", "account.length", LD + EL, [])]),
+]
+
+
+@pytest.mark.parametrize("text,expected", AFTER_THE_VALUE)
+def test_labels_after_the_value_and_cues_inside_a_sentence(text, expected):
+    assert found(text, Config.thorough()) == expected
+    assert found(text, without_variants()) == expected
+    assert found(text, Config()) != expected
+
+
+# A resident number's front half with its seventh digit alone, or masked a digit or two short:
+# only under the number's label.
+RESIDENT_SHORT = [
+    ("주민번호 900101-1*****",
+     [("resident", "900101-1*****", "resident.masked_short", ["resident.masked_short"] + LD, [])]),
+    ("주민등록번호: 900101-1",
+     [("resident", "900101-1", "resident.front_with_sex", ["resident.front_with_sex"] + LD, [])]),
+    ("외국인등록번호 900101-5*****",
+     [("foreigner_registration", "900101-5*****", "resident.masked_short", ["resident.masked_short"] + LD, [])]),
+]
+
+
+@pytest.mark.parametrize("text,expected", RESIDENT_SHORT)
+def test_a_resident_numbers_front_with_its_sex_digit(text, expected):
+    assert found(text, Config.thorough()) == expected
+    assert found(text, without_variants()) == []
+    assert found(text, Config()) == []
+
+
+def test_masks_round_trip_on_the_phones_written_to_pass_a_filter():
+    text = "\n".join(t for t, _ in DODGES + AFTER_THE_VALUE + RESIDENT_SHORT)
+    out = norvane.mask(text, PolicySet(Policy.tokenize()), Config.thorough())
+    assert norvane.unmask(out.text, out.restore) == text
+    # Nothing of a value is left beside its token: keycap marks go with their digit.
+    assert "\u20e3" not in out.text and "\ufe0f" not in out.text
+    assert len(out.applied) == len(DODGES + AFTER_THE_VALUE + RESIDENT_SHORT)
 
 
 HOSTILE = [
@@ -469,6 +567,16 @@ HOSTILE = [
     "12에 " * 30_000 + "34",                # one joiner after another, never ending
     "공일공에 " * 30_000,
     "에 " * 30_000 + "1",
+    "0\ufe0f\u20e3" * 20_000,              # keycaps back to back, and marks with no digit
+    "\ufe0f\u20e3" * 20_000,
+    "O1O-" * 20_000,                        # letters for digits that never end a number
+    "lOlO " * 20_000,
+    "010 다음 " * 20_000,                    # joining words that never end
+    "1쩜" * 30_000 + "2",
+    "0 1 0  " * 20_000,                     # digits one by one, never ending
+    "1 - " * 30_000 + "1",
+    "900101-1" * 10_000,                    # fronts with their sex digit glued to each other
+    "900101-1*****" * 5_000,
 ]
 
 

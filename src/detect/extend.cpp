@@ -1068,6 +1068,28 @@ bool masked_birth_date(std::span<const std::uint8_t> d) {
   return month >= 1 && month <= 12;
 }
 
+// The front half of a resident number and its seventh digit, then nothing (written apart:
+// 900101-1, 900101 1) or masks to the end: read as the whole number with the rest masked.
+std::optional<ResidentAnalysis> front_with_sex_digit(std::span<const std::uint8_t> d,
+                                                     std::string_view source) {
+  for (std::size_t k = 0; k < 7; ++k)
+    if (d[k] == kMasked) return std::nullopt;
+  for (std::size_t k = 7; k < d.size(); ++k)
+    if (d[k] != kMasked) return std::nullopt;
+  if (d[6] == 0 || d[6] == 9) return std::nullopt;
+  if (d.size() == 7) {  // the seventh digit set apart from the front
+    const std::size_t last = source.find_last_not_of(' ');
+    if (last == std::string_view::npos || last < 7 || !is_ascii_digit(source[last]) ||
+        (source[last - 1] != '-' && source[last - 1] != ' '))
+      return std::nullopt;
+  }
+  std::uint8_t whole[13];
+  std::copy(d.begin(), d.begin() + 7, whole);
+  std::fill(whole + 7, whole + 13, kMasked);
+  const auto a = analyze_resident(whole);
+  return a && a->birth ? a : std::nullopt;
+}
+
 // Y sep M sep D (year of four or two digits; separators ".", "-", "/" with optional spaces; a
 // final "." allowed), or D sep M sep YYYY / M sep D sep YYYY: the date, or nothing.
 std::optional<Date> separated_date(std::string_view s) {
@@ -1215,6 +1237,16 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                               rule::kForeignerMaskedBack,
                               cues_for(EntityKind::foreigner_registration), 0.2f, true,
                               Certainty::probable, EntityKind::foreigner_registration});
+  // A resident number's front half and its seventh digit alone (900101-1, under its label), or
+  // masked after it with a mask or two short (900101-1*****): birth date and sex still show.
+  if (cfg.writing_variants && (n == 7 || n == 11 || n == 12))
+    if (const auto a = front_with_sex_digit(d, source)) {
+      const EntityKind kind =
+          a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident;
+      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::masked),
+                              n == 7 ? rule::kResidentFrontSex : rule::kResidentMaskedShort,
+                              cues_for(kind), 0.2f, true, Certainty::probable, kind});
+    }
   if (cfg.writing_variants && masked && masked_birth_date(d))
     out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date),
                             rule::kBirthMasked, cues_for(EntityKind::birth_date), 0.1f, true,

@@ -51,12 +51,15 @@ inline constexpr RuleName kPhoneNoLeadingZero = "phone.no_leading_zero";
 inline constexpr RuleName kPassportMrz = "passport.mrz";
 inline constexpr RuleName kBirthMrz = "birth.mrz";
 inline constexpr RuleName kForeignerMaskedBack = "foreigner.masked_back";
+inline constexpr RuleName kResidentFrontSex = "resident.front_with_sex";
+inline constexpr RuleName kResidentMaskedShort = "resident.masked_short";
 
 // Whether a candidate rule is one of the extensions' own readings.
 inline bool is_extension_reading(RuleName r) {
-  for (RuleName e : {kPhoneInternational, kLicenseRegion, kBirthSeparatedDate, kResidentRecent,
-                     kCardMasked, kPassportLetterDigit, kBirthMasked, kPhoneSafeNumber,
-                     kPhoneNoLeadingZero, kForeignerMaskedBack})
+  for (RuleName e :
+       {kPhoneInternational, kLicenseRegion, kBirthSeparatedDate, kResidentRecent, kCardMasked,
+        kPassportLetterDigit, kBirthMasked, kPhoneSafeNumber, kPhoneNoLeadingZero,
+        kForeignerMaskedBack, kResidentFrontSex, kResidentMaskedShort})
     if (r == e) return true;
   return false;
 }

@@ -137,6 +137,11 @@ inline constexpr Label kPhone[] = {
     {"Telephone", 1.0f, kAscii},
     {"모바일", 0.9f, kPersonal},
     {"안심번호", 1.0f, kPersonal},  // a platform's virtual number standing for a person's own
+    // Marketplace posts' short words: 전번 (전화번호), 핸폰, 카톡 (a messenger found by the
+    // number).
+    {"전번", 1.0f, kPersonal | kStandalone},  // not the 전 번 of 예전 번호
+    {"핸폰", 1.0f, kPersonal},
+    {"카톡", 0.6f, kPersonal},
     // A sentence that asks to be called or written to, right after the number: 010-... 로
     // 연락주세요, ... 으로 문자 주세요, ... 번으로 카톡 주세요 (a space may stand inside each).
     {"로연락", 0.9f, kTrailing | kPersonal},
@@ -254,6 +259,18 @@ inline constexpr Label kAccount[] = {
     {"Kakao", 0.7f, kAscii | kBank | kAdjacent},
     {"Toss", 0.7f, kAscii | kBank | kAdjacent},
     {"Citi", 0.8f, kAscii | kBank | kAdjacent},
+    // Paying in: 입금은 110 123 456789, 이체는 ... (stronger than the base cues' 0.7, which
+    // a number grouped by spaces falls short with).
+    {"입금", 0.9f},
+    {"이체", 0.9f},
+    {"송금", 0.9f},
+    // Kinds of account as one word, which also name it after the number (... <- 받는계좌).
+    {"받는계좌", 1.0f},
+    {"출금계좌", 1.0f},
+    {"가상계좌", 1.0f},
+    {"이체계좌", 1.0f},
+    {"납부계좌", 1.0f},
+    {"송금계좌", 1.0f},
     // A sentence that asks for money to be paid in, right after the number: ... 으로 입금
     // 부탁드립니다, ... 로 송금해 주세요, ... 에 넣어주세요 (a space may stand inside each).
     {"로입금", 0.9f, kTrailing},

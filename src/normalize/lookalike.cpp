@@ -1,4 +1,5 @@
-// Corrects the letters I, l, O, o typed for digits between digit-like characters.
+// Corrects the letters I, l, O, o typed for digits between digit-like characters (and, with the
+// writing variants, anywhere inside a run of digits and such letters).
 
 #include "error/interrupt.hpp"
 #include "normalize/passes.hpp"
@@ -55,9 +56,45 @@ bool digit_like_after(std::string_view s, std::size_t i) {
   return false;
 }
 
+// Whether the letter at i stands in a run of digits and such letters, single separators (space,
+// hyphen, dot) between them, that reads as one number typed to pass a filter (O1O-l234-5678,
+// olO 5469 ll49): nine to thirteen characters, six digits or more and five letters at most, and
+// no other letter touching the run.
+bool in_digit_run(std::string_view s, std::size_t i) {
+  auto member = [&](std::size_t k) {
+    const auto c = static_cast<unsigned char>(s[k]);
+    return (c >= '0' && c <= '9') || digit_for(c) != 0;
+  };
+  auto separator = [](char c) { return c == ' ' || c == '-' || c == '.'; };
+  // No run of thirteen characters and their separators is longer than this: a longer one is
+  // no number, and the walk stops there (a text of such letters costs no more than its length).
+  constexpr std::size_t kLongest = 26;
+  std::size_t from = i, to = i + 1;
+  while (from > 0 && i - from <= kLongest &&
+         (member(from - 1) || (from > 1 && separator(s[from - 1]) && member(from - 2))))
+    from -= member(from - 1) ? 1 : 2;
+  while (to < s.size() && to - i <= kLongest &&
+         (member(to) || (to + 1 < s.size() && separator(s[to]) && member(to + 1))))
+    to += member(to) ? 1 : 2;
+  if (to - from > kLongest) return false;
+  auto letter = [](unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; };
+  if ((from > 0 && letter(static_cast<unsigned char>(s[from - 1]))) ||
+      (to < s.size() && letter(static_cast<unsigned char>(s[to]))))
+    return false;
+  std::size_t digits = 0, letters = 0, separators = 0;
+  for (std::size_t k = from; k < to; ++k) {
+    if (s[k] >= '0' && s[k] <= '9') ++digits;
+    else if (digit_for(static_cast<unsigned char>(s[k])) != 0) ++letters;
+    else ++separators;
+  }
+  // One letter leading bare digits is a passport's or a serial's (O51055216), not a digit.
+  if (letters == 1 && separators == 0 && i == from) return false;
+  return digits >= 6 && letters <= 5 && digits + letters >= 9 && digits + letters <= 13;
+}
+
 }  // namespace
 
-std::optional<PassOutput> correct_lookalikes(std::string_view text) {
+std::optional<PassOutput> correct_lookalikes(std::string_view text, bool in_digit_runs) {
   const std::size_t n = text.size();
   std::optional<SpanMapBuilder> b;
   std::size_t emitted = 0;
@@ -69,10 +106,12 @@ std::optional<PassOutput> correct_lookalikes(std::string_view text) {
     poll.reach(i);
     char d = digit_for(static_cast<unsigned char>(text[i]));
     // The neighbour tests read the input, so earlier replacements do not count as digits.
-    if (!digit_like_before(text, i) || !digit_like_after(text, i + 1)) continue;
+    const bool between = digit_like_before(text, i) && digit_like_after(text, i + 1);
+    if (!between && !(in_digit_runs && in_digit_run(text, i))) continue;
     if (!b) b.emplace(n);
     b->keep(text.substr(emitted, i - emitted));
-    b->replace(text.substr(i, 1), std::string_view(&d, 1), rules::kLookalikeDigit);
+    b->replace(text.substr(i, 1), std::string_view(&d, 1),
+               between ? rules::kLookalikeDigit : rules::kValueLetterDigit);
     emitted = i + 1;
   }
   if (!b) return std::nullopt;

@@ -26,7 +26,9 @@ bool reads_any_numeral(std::string_view text, const Config& config);  // hangul.
 // The number that the Hangul numeral syllables of `word` (all of it) say, digit by digit
 // (일오 15) or with units (십 10, 십오 15, 천구백구십 1990); nullopt when they say none.
 std::optional<std::uint64_t> hangul_number_value(std::string_view word);  // hangul.cpp
-std::optional<PassOutput> correct_lookalikes(std::string_view text);  // lookalike.cpp
+// With `in_digit_runs`, letters inside a run of digits too (O1O-l234-5678).
+std::optional<PassOutput> correct_lookalikes(std::string_view text,
+                                             bool in_digit_runs);  // lookalike.cpp
 // With keep_fields, a stretch of separators holding a comma, a tab or two spaces is left alone.
 // With spaced_dashes, " - " that joins the groups of a number the same way at every join
 // (18 - 21 - 829385 - 26) is one separator, not two spaces around a hyphen.

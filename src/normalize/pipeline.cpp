@@ -82,7 +82,11 @@ Result<std::optional<Normalized>> normalize_changes(std::string_view text, const
       return out;
     });
   }
-  if (r) r = run(config.lookalike, passes::correct_lookalikes);
+  if (r) {
+    r = run(config.lookalike, [&](std::string_view t) {
+      return passes::correct_lookalikes(t, config.writing_variants);
+    });
+  }
   if (r) {
     r = run(config.separator, [&](std::string_view t) {
       return passes::absorb_separators(t, config.structure, config.writing_variants);

@@ -30,5 +30,9 @@ inline constexpr RuleName kValueSpokenJoiner = "value.spoken_joiner";
 inline constexpr RuleName kValuePartlyMasked = "value.partly_masked";
 inline constexpr RuleName kValueWrappedLine = "value.wrapped_line";
 inline constexpr RuleName kDigitsHangulSpoken = "digits.hangul_spoken";
+inline constexpr RuleName kValueKeycapDigit = "value.keycap_digit";
+inline constexpr RuleName kValueJoiningWord = "value.joining_word";
+inline constexpr RuleName kValueSpacedDigits = "value.spaced_digits";
+inline constexpr RuleName kValueLetterDigit = "value.letter_digit";
 
 }  // namespace norvane::rules

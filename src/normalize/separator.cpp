@@ -72,19 +72,19 @@ bool digit_like_byte(std::string_view s, std::size_t i) {
   return i < s.size() && kDigitLike[static_cast<unsigned char>(s[i])];
 }
 
-// Whether the groups joined by "에 " around the join at i make a number that is read out so:
-// a telephone number (its first digit 0) or eleven digits or more (an account, a resident
-// number). Scores and sizes listed the same way (90에 85에 100) are shorter. No number has more
-// than five groups: the walk looks at that many on either side, so a long list costs no more.
-bool read_out_number(std::string_view s, std::size_t i) {
-  constexpr std::string_view kJoin = "에 ";
+// Whether the groups joined by kJoin (에 and a space, or a joining word) around the join at i
+// make a number that is read out so: a telephone number (its first digit 0) or eleven digits or
+// more (an account, a resident number). Scores and sizes listed the same way (90에 85에 100)
+// are shorter. No number has more than five groups: the walk looks at that many on either
+// side, so a long list costs no more.
+bool read_out_number(std::string_view s, std::size_t i, std::string_view kJoin) {
   constexpr int kMaxGroups = 5;
   auto digit = [&](std::size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; };
   std::size_t first = i, digits = 0;
   while (first > 0 && digit(first - 1)) --first, ++digits;
-  for (int g = 1; g < kMaxGroups && first >= kJoin.size() + 1 &&
-                  s.substr(first - kJoin.size(), kJoin.size()) == kJoin &&
-                  digit(first - kJoin.size() - 1);
+  for (int g = 1;
+       g < kMaxGroups && first >= kJoin.size() + 1 &&
+       s.substr(first - kJoin.size(), kJoin.size()) == kJoin && digit(first - kJoin.size() - 1);
        ++g) {
     first -= kJoin.size();
     while (first > 0 && digit(first - 1)) --first, ++digits;
@@ -96,6 +96,58 @@ bool read_out_number(std::string_view s, std::size_t i) {
     while (digit(k)) ++k, ++digits;
   }
   return s[first] == '0' || digits >= 11;
+}
+
+// Words typed between the groups of a telephone number to pass a marketplace's filter (010
+// 다음 1234 다음 5678, 010쩜1234쩜5678).
+constexpr std::string_view kJoiningWords[] = {"다음",   "쩜", "다시", "하고",
+                                              "그리고", "띠", "대시", "에"};
+
+// The bytes of a joining word at i, right after a group of digits, with a space on both sides
+// or on neither, when a digit follows; or 0.
+std::size_t joining_word_at(std::string_view s, std::size_t i) {
+  const std::size_t gap = i < s.size() && s[i] == ' ' ? 1 : 0;
+  for (std::string_view w : kJoiningWords) {
+    if (s.substr(i + gap, w.size()) != w) continue;
+    const std::size_t end = i + gap + w.size();
+    if (gap && (end >= s.size() || s[end] != ' ')) continue;
+    if (end + gap < s.size() && s[end + gap] >= '0' && s[end + gap] <= '9') return end + gap - i;
+  }
+  return 0;
+}
+
+// What parts digits typed one by one: a space, two spaces or a spaced hyphen.
+constexpr std::string_view kApart[] = {" - ", "  ", " "};
+std::size_t apart_from(std::string_view s, std::size_t b) {
+  for (std::string_view a : kApart)
+    if (s.substr(b, a.size()) == a) return a.size();
+  return 0;
+}
+std::size_t apart_before(std::string_view s, std::size_t e) {
+  for (std::string_view a : kApart)
+    if (e >= a.size() && s.substr(e - a.size(), a.size()) == a) return a.size();
+  return 0;
+}
+
+// Digits typed one by one to pass a filter (0 1 0  1 2 3 4  5 6 7 8, 0 1 0 - 1 2 3 4): the
+// separator at [i, v) stands between the single digit [d, i) and the single digit at v, in a
+// row of five such digits or more. Two spaces there part the groups of one number, not two
+// fields (1 2  3 4 stays two fields).
+bool spaced_one_by_one(std::string_view s, std::size_t d, std::size_t i, std::size_t v) {
+  constexpr std::size_t kEnough = 5;
+  auto digit = [&](std::size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; };
+  auto single = [&](std::size_t k) {
+    return digit(k) && !digit(k + 1) && !(k > 0 && digit(k - 1));
+  };
+  if (apart_from(s, i) != v - i || i - d != 1 || !single(d) || !single(v)) return false;
+  std::size_t row = 2;
+  for (std::size_t k = d, len;
+       row < kEnough && (len = apart_before(s, k)) != 0 && k > len && single(k - len - 1);)
+    k -= len + 1, ++row;
+  for (std::size_t k = v, len;
+       row < kEnough && (len = apart_from(s, k + 1)) != 0 && single(k + 1 + len);)
+    k += len + 1, ++row;
+  return row >= kEnough;
 }
 
 }  // namespace
@@ -113,14 +165,24 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
     if (d >= n) break;
     poll.reach(d);
     // Only the last of a run of digit-like characters can be followed by a separator.
+    const std::size_t d0 = d;
     const std::size_t i = unicode::skip_bytes<unicode::kDigitLikeBytes>(text, d + 1);
     if (i >= n) break;
+    // A joining word between the groups, the same at the next or the last join.
+    if (const std::size_t len = spaced_dashes ? joining_word_at(text, i) : 0;
+        len != 0 && joins_groups(text, i, len) && read_out_number(text, i, text.substr(i, len))) {
+      if (!b) b.emplace(n);
+      b->keep(text.substr(emitted, i - emitted));
+      b->absorb(text.substr(i, len), rules::kValueJoiningWord, AbsorbClass::separator);
+      emitted = d = i + len;
+      continue;
+    }
     const Sep first = separator_at(text, i);
     if (first.len == 0) {
       // 에 and a space between the groups of a number read out aloud (010에 1234에 5678), the
       // same at the next or the last join, or between the halves of a resident number.
       if (spaced_dashes && text.substr(i, 4) == "에 " && joins_groups(text, i, 4) &&
-          read_out_number(text, i)) {
+          read_out_number(text, i, "에 ")) {
         if (!b) b.emplace(n);
         b->keep(text.substr(emitted, i - emitted));
         b->absorb(text.substr(i, 4), rules::kValueSpokenJoiner, AbsorbClass::separator);
@@ -138,13 +200,20 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
     if (!digit_like_byte(text, v)) continue;
     // A licence's class after the number (91 (1종대형), 91 2종보통) is no group of it.
     if (spaced_dashes && text.substr(v + 1, 3) == "종") continue;
+    const bool one_by_one = spaced_dashes && spaced_one_by_one(text, d0, i, v);
     // Fields of a row (CSV, TSV, a report's columns) stay apart: a comma, a tab or two spaces
     // are never inside one number there.
-    if (keep_fields && (text.substr(i, v - i).find_first_of(",\t") != std::string_view::npos ||
-                        text.substr(i, v - i).find("  ") != std::string_view::npos))
+    if (keep_fields && !one_by_one &&
+        (text.substr(i, v - i).find_first_of(",\t") != std::string_view::npos ||
+         text.substr(i, v - i).find("  ") != std::string_view::npos))
       continue;
     if (!b) b.emplace(n);
     b->keep(text.substr(emitted, i - emitted));
+    if (one_by_one) {
+      b->absorb(text.substr(i, v - i), rules::kValueSpacedDigits, AbsorbClass::separator);
+      emitted = v;
+      continue;
+    }
     if (spaced_dashes && v - i == 3 && text.substr(i, 3) == " - " && joins_groups(text, i, 3)) {
       b->absorb(text.substr(i, 3), rules::kValueDashSpaced, AbsorbClass::separator);
       emitted = v;

@@ -1,7 +1,7 @@
 // How people type numbers when nothing checks them (the writing_variants family): a Hangul
 // letter ㅡ, a tilde or ㆍ for a hyphen, masks drawn with ●, ○, ■ or # over some digits, and a
 // line break inside a number after a hyphen or a space (or a plain one inside a telephone, card
-// or account number). Each becomes what the later passes and
+// or account number), keycap emoji digits (0️⃣1️⃣0️⃣). Each becomes what the later passes and
 // the detector know: "-", "*", or nothing.
 #include <algorithm>
 #include <array>
@@ -255,6 +255,18 @@ std::size_t wrapped_line(std::string_view s, std::size_t i, std::size_t& from) {
   return 0;
 }
 
+// A keycap emoji digit is the digit, an optional emoji selector (U+FE0F) and the combining
+// keycap (U+20E3): where the keycap starts at i after a digit, where its marks start, or 0.
+constexpr std::string_view kKeycap = "\xE2\x83\xA3", kEmojiSelector = "\xEF\xB8\x8F";
+std::size_t keycap_mark_from(std::string_view s, std::size_t i) {
+  if (s.substr(i, kKeycap.size()) != kKeycap) return 0;
+  std::size_t from = i;
+  if (from >= kEmojiSelector.size() &&
+      s.substr(from - kEmojiSelector.size(), kEmojiSelector.size()) == kEmojiSelector)
+    from -= kEmojiSelector.size();
+  return from > 0 && ascii_digit_at(s, from - 1) ? from : 0;
+}
+
 // Spaces around a dash: one on each side at most.
 std::size_t space_before(std::string_view s, std::size_t i) {
   return i > 0 && s[i - 1] == ' ' ? 1 : 0;
@@ -313,6 +325,14 @@ std::optional<PassOutput> read_writing_variants(std::string_view text) {
         continue;
       }
       ++i;
+      continue;
+    }
+    // The digit stands for the whole keycap, so a finding ending on it covers the marks too.
+    if (const std::size_t from = keycap_mark_from(text, i); from != 0 && from - 1 >= emitted) {
+      start(from - 1);
+      b->replace(text.substr(from - 1, i + kKeycap.size() - (from - 1)), text.substr(from - 1, 1),
+                 rules::kValueKeycapDigit);
+      emitted = i = i + kKeycap.size();
       continue;
     }
     const Char c = classify(text, i);

@@ -145,7 +145,7 @@ TEST(NormalizePasses, ReadHangulNumeralsStopsBeforePassingTheLimit) {
 
 TEST(NormalizePasses, CorrectLookalikes) {
   // clang-format off
-  check_pass(passes::correct_lookalikes, {
+  check_pass([](std::string_view t) { return passes::correct_lookalikes(t, false); }, {
       {"1O1", "101", "identity 0-1>0-1 | replace 1-2>1-2 [lookalike.digit] r1 | identity 2-3>2-3"},  // O between digits
       {"0l0-l234", "010-1234",
        "identity 0-1>0-1 | replace 1-2>1-2 [lookalike.digit] r1 | identity 2-4>2-4"
@@ -160,6 +160,44 @@ TEST(NormalizePasses, CorrectLookalikes) {
       {"O1", nullptr, ""},   // a digit on one side only
       {"1O", nullptr, ""},
       {"1\u30FBO", nullptr, ""},  // nothing after the separator
+  });
+  // clang-format on
+}
+
+TEST(NormalizePasses, CorrectLookalikesInDigitRuns) {
+  // clang-format off
+  check_pass([](std::string_view t) { return passes::correct_lookalikes(t, true); }, {
+      {"O1O-l234-5678", "010-1234-5678",
+       "replace 0-1>0-1 [value.letter_digit] r1 | identity 1-2>1-2 | replace 2-3>2-3 [value.letter_digit] r1"
+       " | identity 3-4>3-4 | replace 4-5>4-5 [value.letter_digit] r1 | identity 5-13>5-13"},  // letters beside letters, in a run of digits
+      {"a 1O1", "a 101", "identity 0-3>0-3 | replace 3-4>3-4 [lookalike.digit] r1 | identity 4-5>4-5"},  // between digits, as ever
+      {"Hello 2024 1234 5678", nullptr, ""},  // a word's letters touch other letters
+      {"lol 1234", nullptr, ""},              // too few digits for a number
+      {"OlOlOl 123456789", nullptr, ""},      // too many letters
+  });
+  // clang-format on
+}
+
+TEST(NormalizePasses, AbsorbSeparatorsOfNumbersTypedToPassAFilter) {
+  // clang-format off
+  auto pass = [](std::string_view t) { return passes::absorb_separators(t, true, true); };
+  check_pass(pass, {
+      {"0 1 0  1 2 3 4", "0101234",
+       "identity 0-1>0-1 | delete 1-2>1-1 [value.spaced_digits] s1 | identity 2-3>1-2"
+       " | delete 3-4>2-2 [value.spaced_digits] s1 | identity 4-5>2-3 | delete 5-7>3-3 [value.spaced_digits] s2"
+       " | identity 7-8>3-4 | delete 8-9>4-4 [value.spaced_digits] s1 | identity 9-10>4-5"
+       " | delete 10-11>5-5 [value.spaced_digits] s1 | identity 11-12>5-6 | delete 12-13>6-6 [value.spaced_digits] s1"
+       " | identity 13-14>6-7"},  // digits one by one, two spaces between groups
+      {"1 2  3 4", "12  34",
+       "identity 0-1>0-1 | delete 1-2>1-1 [separator.whitespace] w1 | identity 2-6>1-5"
+       " | delete 6-7>5-5 [separator.whitespace] w1 | identity 7-8>5-6"},  // two fields of two digits
+      {"010 다음 1234 다음 5678", "01012345678",
+       "identity 0-3>0-3 | delete 3-11/3-7>3-3 [value.joining_word] s4 | identity 11-15/7-11>3-7"
+       " | delete 15-23/11-15>7-7 [value.joining_word] s4 | identity 23-27/15-19>7-11"},  // a joining word, the same at each join
+      {"010쩜1234쩜5678", "01012345678",
+       "identity 0-3>0-3 | delete 3-6/3-4>3-3 [value.joining_word] s1 | identity 6-10/4-8>3-7"
+       " | delete 10-13/8-9>7-7 [value.joining_word] s1 | identity 13-17/9-13>7-11"},
+      {"10 다음 20", nullptr, ""},             // one join alone is no number
   });
   // clang-format on
 }

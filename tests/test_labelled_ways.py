@@ -6,7 +6,6 @@ import datetime
 import re
 import os
 import sys
-import unicodedata
 
 import pytest
 
@@ -14,7 +13,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(
 
 import corpus  # noqa: E402
 import labelled  # noqa: E402
-from labelled_checks import assert_disjoint, assert_spans_exact  # noqa: E402
+from labelled_checks import assert_disjoint, assert_spans_exact, digits_of  # noqa: E402
 import labelled_ways as ways  # noqa: E402
 import quality  # noqa: E402
 
@@ -24,21 +23,6 @@ N = 300  # documents per part: every writing several times, well under a second
 @pytest.fixture(scope="module")
 def parts():
     return {p: ways.generate(p, N, seed=5) for p in ways.PARTS}
-
-
-def digits_of(text: str) -> str:
-    """The digits a value stands for: any width, and digits read out in Hangul (공 or 영 for 0)."""
-    out = []
-    for ch in text:
-        if ch in "OolI":  # letters typed for 0 and 1
-            out.append("0" if ch in "Oo" else "1")
-        elif unicodedata.category(ch) == "Nd":
-            out.append(str(unicodedata.digit(ch)))
-        elif ch in ways.HANGUL_SPOKEN:
-            out.append(str(ways.HANGUL_SPOKEN.index(ch)))
-        elif ch == "영":
-            out.append("0")
-    return "".join(out)
 
 
 def test_spans_slice_back_and_never_overlap(parts):

@@ -408,6 +408,8 @@ LOOK_ALIKES = [
     ("주문번호 900101-1", {"business_context"}),
     ("900101-1", {"no_context"}),
     ("Hello lol 1234", set()),
+    ("3일 4일 5일 6일 7일 8일", set()),        # days, not Hangul digits mixed into a number
+    ("2024년 1월 1일 10시 2층", {"no_context"}),
     ("1 2  3 4", set()),
 ]
 
@@ -474,6 +476,10 @@ DODGES = [
      [("phone", "0 1 0  9 7 5 2  9 3 5 7", "phone.mobile_11", LD, ["value.spaced_digits"])]),
     ("문자 0 1 0 - 9 4 7 2 - 0 5 7 9",
      [("phone", "0 1 0 - 9 4 7 2 - 0 5 7 9", "phone.mobile_11", LD, ["value.spaced_digits"])]),
+    # Digits and Hangul digits mixed one by one: a telephone number only (01, ten or eleven).
+    ("연락처 공1공 일234 5육78", [("phone", "공1공 일234 5육78", "phone.mobile_11", LD, ["digits.hangul_mixed"])]),
+    ("공1공-일234-5육78 로 연락주세요",
+     [("phone", "공1공-일234-5육78", "phone.mobile_11", TL, ["digits.hangul_mixed"])]),
 ]
 
 
@@ -577,6 +583,8 @@ HOSTILE = [
     "1 - " * 30_000 + "1",
     "900101-1" * 10_000,                    # fronts with their sex digit glued to each other
     "900101-1*****" * 5_000,
+    "공1" * 30_000,                          # digits and Hangul digits mixed, never ending
+    "1일 " * 30_000,
 ]
 
 

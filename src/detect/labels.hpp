@@ -142,16 +142,9 @@ inline constexpr Label kPhone[] = {
     {"전번", 1.0f, kPersonal | kStandalone},  // not the 전 번 of 예전 번호
     {"핸폰", 1.0f, kPersonal},
     {"카톡", 0.6f, kPersonal},
-    // A sentence that asks to be called or written to, right after the number: 010-... 로
-    // 연락주세요, ... 으로 문자 주세요, ... 번으로 카톡 주세요 (a space may stand inside each).
-    {"로연락", 0.9f, kTrailing | kPersonal},
-    {"으로연락", 0.9f, kTrailing | kPersonal},
-    {"로전화", 0.9f, kTrailing | kPersonal},
-    {"으로전화", 0.9f, kTrailing | kPersonal},
-    {"로문자", 0.9f, kTrailing | kPersonal},
-    {"으로문자", 0.9f, kTrailing | kPersonal},
-    {"로카톡", 0.9f, kTrailing | kPersonal},
-    {"으로카톡", 0.9f, kTrailing | kPersonal},
+    // A sentence that asks to be called or written to, right after the number (... 번으로 카톡
+    // 주세요, ... 여기로 연락 부탁해요); after a particle (... 로 연락주세요) 연락, 전화, 문자 and
+    // 카톡 are read as labels one word away.
     {"번으로", 0.8f, kTrailing | kPersonal},
     {"여기로연락", 0.9f, kTrailing | kPersonal},
 };
@@ -271,21 +264,11 @@ inline constexpr Label kAccount[] = {
     {"이체계좌", 1.0f},
     {"납부계좌", 1.0f},
     {"송금계좌", 1.0f},
-    // A sentence that asks for money to be paid in, right after the number: ... 으로 입금
-    // 부탁드립니다, ... 로 송금해 주세요, ... 에 넣어주세요 (a space may stand inside each).
-    {"로입금", 0.9f, kTrailing},
-    {"으로입금", 0.9f, kTrailing},
-    {"에입금", 0.9f, kTrailing},
-    {"로송금", 0.9f, kTrailing},
-    {"으로송금", 0.9f, kTrailing},
-    {"로이체", 0.9f, kTrailing},
-    {"으로이체", 0.9f, kTrailing},
-    {"로납부", 0.9f, kTrailing},
-    {"으로납부", 0.9f, kTrailing},
-    {"에넣어", 0.8f, kTrailing},
-    {"로보내", 0.7f, kTrailing},
-    {"으로보내", 0.7f, kTrailing},
+    // A sentence that asks for money to be sent, right after the number (... 여기로 보내주세요)
+    // or after a particle (... 으로 입금 부탁드립니다: 입금, 이체 and 송금 above, one word away).
     {"여기로보내", 0.7f, kTrailing},
+    {"보내주", 0.8f},  // ... 로 보내주세요
+    {"넣어주", 0.8f},  // ... 에 넣어주세요
 };
 inline constexpr Label kBirth[] = {
     {"DOB", 1.0f, kAscii},

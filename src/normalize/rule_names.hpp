@@ -30,6 +30,7 @@ inline constexpr RuleName kValueSpokenJoiner = "value.spoken_joiner";
 inline constexpr RuleName kValuePartlyMasked = "value.partly_masked";
 inline constexpr RuleName kValueWrappedLine = "value.wrapped_line";
 inline constexpr RuleName kDigitsHangulSpoken = "digits.hangul_spoken";
+inline constexpr RuleName kDigitsHangulMixed = "digits.hangul_mixed";
 inline constexpr RuleName kValueKeycapDigit = "value.keycap_digit";
 inline constexpr RuleName kValueJoiningWord = "value.joining_word";
 inline constexpr RuleName kValueSpacedDigits = "value.spaced_digits";

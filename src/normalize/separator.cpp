@@ -107,6 +107,8 @@ constexpr std::string_view kJoiningWords[] = {"다음",   "쩜", "다시", "하�
 // or on neither, when a digit follows; or 0.
 std::size_t joining_word_at(std::string_view s, std::size_t i) {
   const std::size_t gap = i < s.size() && s[i] == ' ' ? 1 : 0;
+  // Every word is Korean: most numbers are followed by anything else.
+  if (i + gap >= s.size() || static_cast<unsigned char>(s[i + gap]) < 0xEA) return 0;
   for (std::string_view w : kJoiningWords) {
     if (s.substr(i + gap, w.size()) != w) continue;
     const std::size_t end = i + gap + w.size();
@@ -139,7 +141,7 @@ bool spaced_one_by_one(std::string_view s, std::size_t d, std::size_t i, std::si
   auto single = [&](std::size_t k) {
     return digit(k) && !digit(k + 1) && !(k > 0 && digit(k - 1));
   };
-  if (apart_from(s, i) != v - i || i - d != 1 || !single(d) || !single(v)) return false;
+  if (i - d != 1 || apart_from(s, i) != v - i || !single(d) || !single(v)) return false;
   std::size_t row = 2;
   for (std::size_t k = d, len;
        row < kEnough && (len = apart_before(s, k)) != 0 && k > len && single(k - len - 1);)
@@ -148,6 +150,133 @@ bool spaced_one_by_one(std::string_view s, std::size_t d, std::size_t i, std::si
        row < kEnough && (len = apart_from(s, k + 1)) != 0 && single(k + 1 + len);)
     k += len + 1, ++row;
   return row >= kEnough;
+}
+
+// Hangul syllables read as digits where they are mixed one by one with digits.
+constexpr std::pair<std::string_view, char> kHangulDigits[] = {
+    {"공", '0'}, {"영", '0'}, {"일", '1'}, {"이", '2'}, {"삼", '3'}, {"사", '4'},
+    {"오", '5'}, {"육", '6'}, {"칠", '7'}, {"팔", '8'}, {"구", '9'}};
+constexpr std::string_view kDigitChars = "0123456789";
+
+// The digit the Hangul syllable at k stands for, or 0.
+char hangul_digit_at(std::string_view s, std::size_t k) {
+  // The syllables start with EA, EC or ED.
+  if (k + 3 > s.size() || static_cast<unsigned char>(s[k]) < 0xEA) return 0;
+  for (const auto& [word, digit] : kHangulDigits)
+    if (s.substr(k, 3) == word) return digit;
+  return 0;
+}
+bool hangul_digit_before(std::string_view s, std::size_t e) {
+  return e >= 3 && hangul_digit_at(s, e - 3) != 0;
+}
+
+// A telephone number typed with digits and Hangul digits mixed one by one to pass a filter
+// (공1공 일234 5육78): around the digits at [d, i), the stretch [from, to) of digits, Hangul
+// digits and single spaces or hyphens between them holds some of each kind of digit, ten or
+// eleven in all, starting 0 1, and touches no other Hangul syllable.
+bool mixed_phone_around(std::string_view s, std::size_t d, std::size_t i, std::size_t& from,
+                        std::size_t& to) {
+  constexpr std::size_t kLongest = 48;  // bytes: eleven Hangul digits and their separators
+  auto ascii = [&](std::size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; };
+  auto apart = [&](std::size_t k) { return k < s.size() && (s[k] == ' ' || s[k] == '-'); };
+  from = d;
+  while (d - from < kLongest) {
+    if (from > 0 && ascii(from - 1)) --from;
+    else if (hangul_digit_before(s, from)) from -= 3;
+    else if (from >= 2 && apart(from - 1) && (ascii(from - 2) || hangul_digit_before(s, from - 1)))
+      --from;
+    else break;
+  }
+  to = i;
+  while (to - i < kLongest) {
+    if (ascii(to)) ++to;
+    else if (hangul_digit_at(s, to)) to += 3;
+    else if (apart(to) && (ascii(to + 1) || hangul_digit_at(s, to + 1))) ++to;
+    else break;
+  }
+  if ((from >= 3 && unicode::syllable_at(s, from - 3) >= 0) || unicode::syllable_at(s, to) >= 0)
+    return false;
+  std::size_t digits = 0, hangul = 0;
+  char first = 0, second = 0;
+  for (std::size_t k = from; k < to;) {
+    char c = 0;
+    if (ascii(k)) c = s[k++];
+    else if ((c = hangul_digit_at(s, k)) != 0) k += 3, ++hangul;
+    else ++k;
+    if (c == 0) continue;
+    if (digits == 0) first = c;
+    else if (digits == 1) second = c;
+    ++digits;
+  }
+  return hangul > 0 && hangul < digits && (digits == 10 || digits == 11) && first == '0' &&
+         second == '1';
+}
+
+// The first two bytes of the Hangul digits and the joining words (all start with EA to ED),
+// as a key: (lead - EA) * 64 + the second byte's low six bits.
+constexpr std::size_t two_byte_key(unsigned char lead, unsigned char second) {
+  return (lead - 0xEAu) * 64u + (second & 0x3Fu);
+}
+constexpr std::array<bool, 256> kTypedToPassStarts = [] {
+  std::array<bool, 256> t{};
+  auto mark = [&](std::string_view w) {
+    t[two_byte_key(static_cast<unsigned char>(w[0]), static_cast<unsigned char>(w[1]))] = true;
+  };
+  for (const auto& [word, digit] : kHangulDigits) mark(word);
+  for (std::string_view w : kJoiningWords) mark(w);
+  return t;
+}();
+
+// Whether a Hangul digit or a joining word may start at k: its first two bytes tell.
+bool typed_to_pass_at(std::string_view s, std::size_t k) {
+  if (k + 1 >= s.size()) return false;
+  const auto lead = static_cast<unsigned char>(s[k]);
+  return lead >= 0xEA && lead <= 0xED &&
+         kTypedToPassStarts[two_byte_key(lead, static_cast<unsigned char>(s[k + 1]))];
+}
+
+// Whether a Hangul digit stands right before the digits at [d, i), or a Hangul digit or a
+// joining word right after them (maybe after a space).
+bool hangul_beside(std::string_view s, std::size_t d, std::size_t i) {
+  return typed_to_pass_at(s, i) || (i < s.size() && s[i] == ' ' && typed_to_pass_at(s, i + 1)) ||
+         (d >= 3 && typed_to_pass_at(s, d - 3));
+}
+
+// Digits and Hangul digits mixed one by one (the whole number at once), or a joining word
+// between the groups, the same at the next or the last join: written into b from `emitted`
+// on. Where the text read so ends, or 0. Out of line: most numbers are neither.
+[[gnu::noinline]] std::size_t read_typed_to_pass(std::string_view text, std::size_t d,
+                                                 std::size_t i, std::size_t emitted,
+                                                 std::optional<SpanMapBuilder>& b) {
+  if (std::size_t from, to; (hangul_digit_before(text, d) || hangul_digit_at(text, i)) &&
+                            mixed_phone_around(text, d, i, from, to) && from >= emitted) {
+    if (!b) b.emplace(text.size());
+    b->keep(text.substr(emitted, from - emitted));
+    std::uint16_t cost = 1;  // one guess for the number, as for a number read out in groups
+    for (std::size_t k = from; k < to;) {
+      if (const char c = hangul_digit_at(text, k); c != 0) {
+        b->numeral(text.substr(k, 3), kDigitChars.substr(c - '0', 1), rules::kDigitsHangulMixed,
+                   cost);
+        cost = 0;
+        k += 3;
+      } else if (text[k] == ' ') {
+        b->absorb(text.substr(k++, 1), rules::kSeparatorWhitespace, AbsorbClass::whitespace);
+      } else if (text[k] == '-') {
+        b->absorb(text.substr(k++, 1), rules::kSeparatorHyphen, AbsorbClass::separator);
+      } else {
+        b->keep(text.substr(k++, 1));
+      }
+    }
+    return to;
+  }
+  if (const std::size_t len = joining_word_at(text, i);
+      len != 0 && joins_groups(text, i, len) && read_out_number(text, i, text.substr(i, len))) {
+    if (!b) b.emplace(text.size());
+    b->keep(text.substr(emitted, i - emitted));
+    b->absorb(text.substr(i, len), rules::kValueJoiningWord, AbsorbClass::separator);
+    return i + len;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -168,14 +297,12 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
     const std::size_t d0 = d;
     const std::size_t i = unicode::skip_bytes<unicode::kDigitLikeBytes>(text, d + 1);
     if (i >= n) break;
-    // A joining word between the groups, the same at the next or the last join.
-    if (const std::size_t len = spaced_dashes ? joining_word_at(text, i) : 0;
-        len != 0 && joins_groups(text, i, len) && read_out_number(text, i, text.substr(i, len))) {
-      if (!b) b.emplace(n);
-      b->keep(text.substr(emitted, i - emitted));
-      b->absorb(text.substr(i, len), rules::kValueJoiningWord, AbsorbClass::separator);
-      emitted = d = i + len;
-      continue;
+    // Numbers typed to pass a filter have a Korean word or digit beside their digits.
+    if (spaced_dashes && hangul_beside(text, d0, i)) {
+      if (const std::size_t end = read_typed_to_pass(text, d0, i, emitted, b); end != 0) {
+        emitted = d = end;
+        continue;
+      }
     }
     const Sep first = separator_at(text, i);
     if (first.len == 0) {

@@ -32,8 +32,11 @@ MEMORY_IN_USE = textwrap.dedent(
 def interrupt_child(script, *args, timeout):
     """Runs `script` with `args`; once it prints "ready", waits 0.3 s and sends SIGINT.
 
-    Returns the child's output words, its standard error and the seconds from the signal to
-    its end. The child must exit 0 (it catches the KeyboardInterrupt and reports on stdout).
+    Returns the child's output words, the seconds from the signal to the KeyboardInterrupt
+    (the child prints `time.monotonic()` when it catches it, as its fourth word: the clock is
+    the system's, the same in both processes) and the seconds from the signal to the child's
+    exit, which also counts its checks after the call and freeing its texts. The child must exit
+    0 (it catches the KeyboardInterrupt and reports on stdout).
     """
     child = subprocess.Popen(
         [sys.executable, "-c", script, *args],
@@ -53,4 +56,6 @@ def interrupt_child(script, *args, timeout):
             child.kill()
             child.wait()
     assert child.returncode == 0, err
-    return out.split(), ended
+    words = out.split()
+    raised_after = float(words[3]) - sent if words[:1] == ["interrupted"] else float("inf")
+    return words, raised_after, ended

@@ -30,11 +30,12 @@ CHILD = MEMORY_IN_USE + textwrap.dedent(
     try:
         result = call()
     except KeyboardInterrupt:
-        took = time.monotonic() - started
+        raised = time.monotonic()
+        took = raised - started
         leaked = in_use() - before
         # The module still works on the same thread.
         assert norvane.mask(line).text == expected_short
-        print(f"interrupted {took:.3f} {leaked}", flush=True)
+        print(f"interrupted {took:.3f} {leaked} {raised:.6f}", flush=True)
         sys.exit(0)
     print("finished", type(result).__name__, flush=True)
     """
@@ -47,9 +48,10 @@ REPETITIONS = {"normalize": 1_200_000, "detect": 400_000, "mask": 400_000, "to_j
 
 @pytest.mark.parametrize("op", sorted(REPETITIONS))
 def test_sigint_ends_a_long_call_within_a_second(op):
-    words, ended = interrupt_child(CHILD, op, str(REPETITIONS[op]), timeout=30)
+    words, raised_after, ended = interrupt_child(CHILD, op, str(REPETITIONS[op]), timeout=30)
     assert words[0] == "interrupted", words
-    assert ended < 1.0
+    assert raised_after < 1.0
+    assert ended < 5.0
     # Whatever the call had allocated is freed (a few pages of interpreter state aside).
     assert int(words[2]) < 256 * 1024, words
 

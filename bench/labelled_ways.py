@@ -179,6 +179,20 @@ FRAMES = {
     "email_signature": ("{name} {title} | {company} | {L} [[V]]", "{L}{P}[[V]]", "{L} [[V]] | {company}",
                         "{company} {title} {name} / {L} [[V]]", "{L}. [[V]]", "{L} : [[V]]",
                         "{name} / {L} [[V]]", "{L}) [[V]]", "[{L}] [[V]]", "{L} - [[V]]"),
+    # Web server access logs, form posts and links: the value percent-encoded under its query key.
+    "access_log": ('{ip} - - [09/Dec/2026:{hhmm}:07 +0900] "GET /member/find?{L}=[[V]]&page=1 HTTP/1.1" 200 {n}',
+                   "POST /api/v1/signup body={L}=[[V]]&agree=Y", "https://shop.example.co.kr/join?{L}=[[V]]&ref=main",
+                   '{ip} "POST /order/complete?{L}=[[V]] HTTP/1.1" 302 0', "[INFO] request uri=/user?{L}=[[V]]",
+                   "referer: https://m.example.kr/mypage?tab=info&{L}=[[V]]", "GET /search?{L}=[[V]]&sort=desc",
+                   "{hhmm} WARN query string: {L}=[[V]]&retry=1", "callback?{L}=[[V]]&state=ok",
+                   "form-data: {L}=[[V]]", "/event/apply.do?{L}=[[V]]&seq={n}",
+                   '"GET /api/otp/send?{L}=[[V]] HTTP/2" 200', "utm_source=naver&{L}=[[V]]",
+                   "[DEBUG] params {L}=[[V]]&lang=ko"),
+    # Passenger lists, e-tickets and visa or stay forms: dates of birth as airlines write them.
+    "travel": ("{L}{P}[[V]]", "{L}/[[V]]", "1. {pax} MR  {L} [[V]]  KOR", "{pax} MS {L}: [[V]]",
+               "NAME {pax}  SEX M  {L} [[V]]", "승객 {pax} / {L} [[V]]", "{L}: [[V]]  NATIONALITY: KOR",
+               "{pax}  F  {L}/[[V]]", "{L} ([[V]])", "탑승객 {name} {L} [[V]]", "{L}  [[V]]  성별 {sex}",
+               "PAX 2 {pax} {L} [[V]]", "{L} - [[V]]", "동반자 {name} ({L} [[V]])"),
 }
 GENRES = tuple(FRAMES)
 FILLERS = {
@@ -212,6 +226,13 @@ FILLERS = {
     "email_signature": ("감사합니다.", "--", "{name} 드림", "Best regards,", "{company} {dept}",
                         "본 메일은 발신전용이 아닙니다.", "{title} {name}", "서울시 {gu} {n}층",
                         "This e-mail may contain confidential information.", "{rname} | {title_en}"),
+    "access_log": ('{ip} - - [09/Dec/2026:{hhmm}:07 +0900] "GET /static/main.css HTTP/1.1" 200 {n}',
+                   "GET /favicon.ico 404", "[INFO] session started", "upstream timed out (110)",
+                   '"GET /robots.txt HTTP/1.1" 200 68', "redirect=%2Fmypage%3Ftab%3D2",
+                   "q=%EC%97%AC%EB%A6%84+%EC%84%B8%EC%9D%BC&page=2", "Accept-Language: ko-KR,ko;q=0.9"),
+    "travel": ("ITINERARY RECEIPT", "KE 081 ICN-JFK 15MAR 1030", "FLIGHT OZ 102 / 13DEC", "CLASS Y  STATUS OK",
+               "승객명 {pax}", "수하물 23KG", "여행 일정표", "PASSENGER MANIFEST", "출입국 신고서", "체류자격 C-3",
+               "BAGGAGE 1PC", "예약 상태 확정"),
 }
 # Labels the genres of documents use where they have their own (a parcel label's 안심번호).
 GENRE_LABELS = {
@@ -234,6 +255,17 @@ GENRE_LABELS = {
     "email_signature": {"phone": ("Mobile", "Tel", "M", "HP", "휴대폰", "Mob", "Cell", "핸드폰", "Direct", "직통",
                                   "T", "Phone", "H.P", "모바일"),
                         "email": ("E-mail", "Email", "이메일", "E", "mail", "메일")},
+    "access_log": {"email": ("email", "user_email", "mail", "e_mail", "userEmail", "email_addr", "id",
+                             "mem_email", "login_id", "contact_email"),
+                   "phone": ("phone", "tel", "mobile", "hp", "phone_no", "cellphone", "userPhone", "mobile_no",
+                             "phoneNumber", "tel_no"),
+                   "birth_date": ("birth", "birthday", "dob", "birth_date", "birthDate", "brthdy"),
+                   "resident": ("jumin", "rrn", "ssn", "jumin_no", "residentNo")},
+    "travel": {"birth_date": ("DOB", "D.O.B", "DATE OF BIRTH", "생년월일", "BIRTH DATE", "생년월일(DOB)",
+                              "Date of Birth", "BIRTH", "DOB.", "생년월일/Date of Birth", "출생일", "B/DATE"),
+               "passport": ("PASSPORT", "여권번호", "PPT", "PASSPORT NO", "여권", "DOCS"),
+               "phone": ("연락처", "CTCM", "MOBILE", "비상연락처", "TEL"),
+               "email": ("CTCE", "EMAIL", "이메일", "E-MAIL")},
     "id_copy": {"resident": ("주민등록번호", "주민번호", "주민등록 번호", "Resident No.", "주민등록번호/RRN"),
                 "foreigner_registration": ("외국인등록번호", "등록번호 Reg. No.", "외국인등록번호/ARC No.",
                                            "외국인 등록번호", "Alien Reg. No."),
@@ -252,6 +284,8 @@ GENRE_KINDS = {
     "receipt": {"credit_card": 3, "phone": 1},
     "id_copy": {"resident": 2, "foreigner_registration": 1, "driver_license": 1.5, "passport": 1.5,
                 "birth_date": 1},
+    "access_log": {"email": 3, "phone": 3, "birth_date": 1, "resident": 0.7},
+    "travel": {"birth_date": 4, "passport": 1.5, "phone": 0.7, "email": 0.5},
 }
 # How a team's messenger export sets out one message: {msg} is the message. The time may stand on
 # the line after it.
@@ -347,6 +381,30 @@ NEG_PHRASES = {
     "office_number": ("관리사무소 [[{v}]]", "관리사무소 전화 [[{v}]]", "경비실 [[{v}]]", "관리실 [[{v}]]",
                       "관리사무소: [[{v}]]", "방재실 [[{v}]]", "관리사무소([[{v}]]) 문의", "중개사무소 [[{v}]]",
                       "부동산 전화 [[{v}]]", "관리소 [[{v}]]"),
+    # Query values of logs and links that are not personal: times, paths, orders, amounts.
+    "query_value": ("ts=[[{v}]]", "redirect_uri=[[{v}]]", "order_id=[[{v}]]", "amount=[[{v}]]", "next=[[{v}]]",
+                    "created_at=[[{v}]]", "goods_no=[[{v}]]", "return_url=[[{v}]]", "range=[[{v}]]",
+                    "invoice_no=[[{v}]]", "since=[[{v}]]", "coupon=[[{v}]]"),
+    # Dates of flights, tickets and stays as airlines write them.
+    "travel_date": ("DEP [[{v}]]", "발권일 [[{v}]]", "ISSUED [[{v}]]", "탑승일 [[{v}]]", "DATE OF ISSUE [[{v}]]",
+                    "출국일: [[{v}]]", "입국일 [[{v}]]", "ARR [[{v}]]", "체류기간 만료 [[{v}]]", "VALID UNTIL [[{v}]]",
+                    "FLIGHT DATE [[{v}]]", "예약일 [[{v}]]"),
+    # Ticket numbers: an airline's three-digit code and ten digits.
+    "e_ticket_number": ("항공권 번호 [[{v}]]", "E-TICKET [[{v}]]", "TKT NO. [[{v}]]", "전자항공권 번호: [[{v}]]",
+                        "ETKT [[{v}]]", "TICKET NUMBER [[{v}]]", "티켓 번호 [[{v}]]", "e-Ticket No. [[{v}]]",
+                        "항공권번호: [[{v}]]", "E-TKT NBR [[{v}]]"),
+    "insurance_policy": ("증권번호 [[{v}]]", "보험증권번호: [[{v}]]", "증권 번호 [[{v}]]", "계약번호(증권번호) [[{v}]]",
+                         "보험 증권번호 [[{v}]]", "Policy No. [[{v}]]", "증권번호: [[{v}]]", "보험증권 번호 [[{v}]]",
+                         "가입 증권번호 [[{v}]]", "증권No [[{v}]]", "자동차보험 증권번호 [[{v}]]", "증권번호 [[{v}]] (실손)"),
+    "donation_receipt": ("기부금 영수증 일련번호 [[{v}]]", "영수증 일련번호: [[{v}]]", "일련번호 [[{v}]] (기부금)",
+                         "기부금영수증 번호 [[{v}]]", "발급번호 [[{v}]]", "기부금 영수증 번호: [[{v}]]",
+                         "영수증 일련번호 [[{v}]]", "후원금 영수증 번호 [[{v}]]", "일련번호: [[{v}]]"),
+    "registry_number": ("등기 접수번호 [[{v}]]", "부동산 고유번호 [[{v}]]", "고유번호: [[{v}]]", "접수번호 [[{v}]] (등기국)",
+                        "등기고유번호 [[{v}]]", "부동산고유번호: [[{v}]]", "등기부 고유번호 [[{v}]]", "접수 [[{v}]] 등기",
+                        "등기 접수번호: [[{v}]]", "건물 고유번호 [[{v}]]"),
+    "call_recording": ("녹취번호 [[{v}]]", "통화 녹취 ID [[{v}]]", "Recording ID: [[{v}]]", "녹취 파일 [[{v}]].wav",
+                       "콜ID [[{v}]]", "상담 녹취번호: [[{v}]]", "녹취 ID [[{v}]]", "call_id=[[{v}]]",
+                       "녹음파일 [[{v}]].mp3", "통화ID [[{v}]]"),
 }
 NEG_CATEGORIES = tuple(NEG_PHRASES)
 
@@ -358,18 +416,20 @@ WRITINGS = {
     "birth_date": (("english_day_month", 2), ("english_month_day", 2), ("english_ordinal", 1),
                    ("english_oracle", 1), ("english_korean_mix", 1.5), ("dash_eu", 0.5),
                    ("hangul_spoken", 0.5), ("masked_partly", 0.5), ("short_year_dot", 1.5),
-                   ("korean_birth", 1), ("compact", 0.5), ("day_first", 1.5), ("numeric", 2),
+                   ("korean_birth", 1), ("compact", 1), ("day_first", 1.5), ("numeric", 2),
                    ("hangul_date", 2), ("spaced_units", 0.7), ("resident_front", 1),
-                   ("mrz", 0)),  # the last only in a passport's machine-readable lines
+                   ("mrz", 0),  # only in a passport's machine-readable lines
+                   ("url_encoded", 0), ("airline_date", 0)),  # only in their genres (GENRE_WRITINGS)
     "phone": (("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
               ("no_leading_zero", 1.5), ("spaced_digits", 1), ("keycap", 0.7), ("letter_digits", 0.7),
               ("hangul_interleaved", 0.7), ("word_between", 0.7), ("dotted", 0.5), ("plain", 0.5),
-              ("glued_after_email", 0)),  # the last only after an e-mail
+              ("glued_after_email", 0),  # the last two only after an e-mail
+              ("url_encoded", 0)),  # and in a query string
     "resident": (("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 0.5), ("masked_short", 1),
-                 ("front_sex", 1)),
+                 ("front_sex", 1), ("url_encoded", 0)),
     "foreigner_registration": (("dash_eu", 1), ("masked_partly", 1)),
     "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                     ("masked_partly", 2), ("amex_grouped", 1)),
@@ -380,7 +440,7 @@ WRITINGS = {
                        ("region_bracketed", 1)),
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2)),
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
-              ("masked_partly", 1)),
+              ("masked_partly", 1), ("url_encoded", 0)),
 }
 # Ways of writing a genre favours: a marketplace post dodges the site's filters, a business card
 # and a signature write the number plainly or with dots.
@@ -392,6 +452,9 @@ GENRE_WRITINGS = {
     "email_signature": {"phone": (("dotted", 1), ("intl_variant", 1), ("plain", 2))},
     "apartment_notice": {"phone": (("plain", 2), ("masked_partly", 1), ("dotted", 0.5)),
                          "bank_account": (("plain", 2), ("wrapped_space", 0.5))},
+    # Values under a query key are percent-encoded; travel papers write dates of birth as airlines do.
+    "access_log": {k: (("url_encoded", 1),) for k in ("email", "phone", "birth_date", "resident")},
+    "travel": {"birth_date": (("airline_date", 1),)},
 }
 KIND_WEIGHTS = {"birth_date": 2.5, "phone": 3.5, "resident": 2, "foreigner_registration": 0.5,
                 "credit_card": 1.5, "bank_account": 2, "driver_license": 2, "passport": 1,
@@ -557,7 +620,32 @@ class _Ways:
             writing = self.r.choices([w for w, _ in writings], [p for _, p in writings])[0]
         else:
             writing = self.pick_writing(kind)
+        if writing == "url_encoded":
+            return self.url_encoded(kind), writing
         return getattr(self, "_" + kind, self._grouped)(kind, writing), writing
+
+    def url_encoded(self, kind: str) -> str:
+        """A value as a query string carries it: reserved characters as %XX (either case of
+        hex), spaces as + or %20."""
+        r, v = self.r, self.v
+        esc = (lambda c: f"%{ord(c):02X}") if r.random() < 0.8 else (lambda c: f"%{ord(c):02x}")
+        if kind == "email":
+            local = f"{r.choice(corpus.ROMAN)}{r.choice(('.', '_', ''))}{r.choice(corpus.ROMAN_SUR)}" \
+                    f"{r.choice(('', str(r.randrange(70, 100))))}"
+            return f"{local}{esc('@')}{r.choice(corpus.DOMAINS)}"
+        if kind == "phone":
+            g = v._phone_groups(r.random() < 0.8)
+            n = [g[0][1:]] + g[1:]
+            return r.choice((esc("-").join(g), "+".join(g), "%20".join(g), f"{esc('+')}82-{'-'.join(n)}",
+                             f"{esc('+')}82{esc('-')}{esc('-').join(n)}", f"{esc('+')}82+{'+'.join(n)}",
+                             f"{esc('(')}{g[0]}{esc(')')}{g[1]}{esc('-')}{g[2]}"))
+        if kind == "birth_date":
+            y, m, d = v.date(1940, 2012)
+            return r.choice((f"{y}{esc('-')}{m:02d}{esc('-')}{d:02d}", f"{y}{esc('.')}{m:02d}{esc('.')}{d:02d}",
+                             f"{y}{esc('/')}{m:02d}{esc('/')}{d:02d}", f"{y}%EB%85%84+{m}%EC%9B%94+{d}%EC%9D%BC"))
+        if kind == "resident":
+            return esc("-").join(v._resident_groups(False))
+        raise ValueError(kind)
 
     def _grouped(self, kind: str, writing: str) -> str:
         if kind == "resident" and writing == "post2020":
@@ -668,6 +756,10 @@ class _Ways:
         if writing == "day_first":  # 13/01/1990, 13.01.1990, 13-01-1990; American 01.13.1990
             return r.choice((f"{d:02d}/{m:02d}/{y}", f"{d}.{m}.{y}", f"{d:02d}-{m:02d}-{y}", f"{d:02d}.{m:02d}.{y}",
                              f"{m:02d}.{d:02d}.{y}", f"{m}-{d}-{y}", f"{d}/{m}/{y}"))
+        if writing == "airline_date":  # 15MAR1986, 15 MAR 86, 15MAR86: day, month's three letters, year
+            up = short.upper()
+            return r.choice((f"{d:02d}{up}{y}", f"{d:02d} {up} {yy:02d}", f"{d:02d}{up}{yy:02d}",
+                             f"{d:02d} {up} {y}", f"{d}{up}{y}", f"{d:02d}{short}{y}"))
         if writing == "numeric":  # the usual forms, for the cues beside them
             return r.choice((f"{y}.{m:02d}.{d:02d}", f"{y}-{m:02d}-{d:02d}", f"{y}.{m}.{d}", f"{y}/{m:02d}/{d:02d}",
                              f"{y}. {m}. {d}.", f"{y}.{m:02d}.{d:02d}."))
@@ -807,11 +899,60 @@ class _Ways:
                              lambda: f"02{sep}{r.randrange(2, 10)}{d(3)}{sep}{d(4)}"))()
         if category in ("patient_number", "member_number", "booking_number", "merchant_number"):
             return self.number_of_record(category)
+        if category == "query_value":
+            return self.query_value(phrase)
+        if category == "travel_date":
+            y, m, dd = v.date(2024, 2028)
+            mon = MONTHS[m - 1][:3].upper()
+            return r.choice((f"{dd:02d}{mon}{y % 100:02d}", f"{dd:02d}{mon}{y}", f"{dd:02d} {mon} {y % 100:02d}",
+                             f"{dd:02d}{mon}", f"{dd} {mon} {y}"))
+        if category == "e_ticket_number":
+            code = r.choice(("180", "988", "081", "160", "618", "297", "131", "016", "205", "176"))
+            return r.choice((f"{code}-{d(10)}", f"{code}{d(10)}", f"{code} {d(10)}", f"{code}-{d(4)}-{d(6)}",
+                             f"{code}-{d(10)}-{r.randrange(1, 4)}"))
+        if category == "insurance_policy":
+            return r.choice((lambda: d(10), lambda: d(12), lambda: f"{d(4)}-{d(4)}-{d(4)}", lambda: f"L{d(11)}",
+                             lambda: f"{d(3)}-{d(7)}", lambda: d(13), lambda: f"{d(6)}-{d(7)}",
+                             lambda: f"{d(2)}-{d(2)}-{d(6)}-{d(2)}", lambda: f"{r.randrange(2015, 2027)}-{d(7)}"))()
+        if category == "donation_receipt":
+            y = r.randrange(2018, 2027)
+            return r.choice((lambda: f"{y}-{d(6)}", lambda: d(10), lambda: f"{y}{d(6)}", lambda: f"제{y}-{d(5)}호",
+                             lambda: f"{d(3)}-{d(2)}-{d(5)}", lambda: f"{y}-{d(3)}-{d(6)}"))()
+        if category == "registry_number":
+            y = r.randrange(2015, 2027)
+            return r.choice((lambda: f"{d(4)}-{y}-{d(6)}", lambda: f"{d(4)}{y}{d(6)}", lambda: f"제{d(5)}호",
+                             lambda: f"{y}-{d(6)}", lambda: f"{d(4)}-{d(4)}-{d(6)}", lambda: f"{d(2)}-{d(5)}-{d(7)}"))()
+        if category == "call_recording":
+            y, m, dd = v.date(2024, 2027)
+            return r.choice((lambda: f"{y}{m:02d}{dd:02d}-{d(6)}", lambda: f"{y}{m:02d}{dd:02d}{d(6)}",
+                             lambda: f"REC{d(10)}", lambda: f"{d(4)}{d(9)}", lambda: f"{y}{m:02d}{dd:02d}_{d(4)}_{d(8)}",
+                             lambda: f"{d(3)}-{d(4)}-{d(4)}-{d(3)}"))()
         if category == "csv_joined":
             y, m, dd = v.date(2019, 2026)
             return r.choice((f"{y}-{m:02d}-{dd:02d},{r.randrange(10000, 99999)}",
                              f"{r.randrange(100, 999)},{d(4)},{d(4)}", f"{d(6)},{d(7)}"))
         return v.negative(category)
+
+    def query_value(self, phrase: str) -> str:
+        """A value of a query string that names nothing personal, percent-encoded: a time, a
+        path, an amount, a range of dates or a code, as its key says."""
+        r, v, d = self.r, self.v, self.v.digits
+        y, m, dd = v.date(2024, 2027)
+        hh, mm = r.randrange(24), r.randrange(60)
+        key = phrase.split("=")[0]
+        if key in ("ts", "created_at", "since"):
+            return r.choice((f"{y}-{m:02d}-{dd:02d}T{hh:02d}%3A{mm:02d}%3A{d(2)}%2B09%3A00",
+                             f"{y}-{m:02d}-{dd:02d}%20{hh:02d}%3A{mm:02d}%3A{d(2)}",
+                             f"{y}{m:02d}{dd:02d}%20{hh:02d}%3A{mm:02d}%3A{d(2)}"))
+        if key in ("redirect_uri", "next", "return_url"):
+            return r.choice((f"%2Fmypage%2Forders%2F{d(8)}", f"https%3A%2F%2Fshop.example.kr%2Fgoods%3Fno%3D{d(7)}",
+                             f"%2Fboard%2Fview%3Fid%3D{d(6)}%26page%3D{r.randrange(1, 20)}"))
+        if key == "amount":
+            return f"{r.randrange(1, 900)}%2C{d(3)}"
+        if key == "range":
+            return f"{y}.{m:02d}.{dd:02d}%7E{y}.{m:02d}.{dd:02d}"
+        return r.choice((f"{y}%2D{d(6)}", f"SALE{d(6)}%21", f"{r.randrange(1000, 10000)}%2D{d(4)}%2D{d(4)}",
+                         f"{y}{m:02d}{dd:02d}%2D{d(5)}"))
 
     def number_of_record(self, category: str) -> str:
         """A hospital's, a shop's, a club's or a booking's number: bare digits of the lengths
@@ -853,7 +994,7 @@ class _Builder:
         r = self.r
         if age is None:
             age = r.randrange(19, 80)
-        return (s.replace("{name}", r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN))
+        s = (s.replace("{name}", r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN))
                  .replace("{product}", r.choice(corpus.PRODUCTS)).replace("{courier}", r.choice(COURIERS))
                  .replace("{age}", str(age)).replace("{sex}", r.choice(SEXES))
                  .replace("{n}", str(r.randrange(1, 30))).replace("{cls}", r.choice(LICENSE_CLASSES))
@@ -869,6 +1010,11 @@ class _Builder:
                  .replace("{title}", r.choice(TITLES)).replace("{dept}", r.choice(DEPARTMENTS))
                  .replace("{title_en}", r.choice(TITLES_EN)).replace("{host}", r.choice(HOSTS))
                  .replace("{rname}", f"{r.choice(corpus.ROMAN).title()} {r.choice(corpus.ROMAN_SUR).title()}"))
+        if "{ip}" in s:
+            s = s.replace("{ip}", ".".join(str(r.randrange(1, 255)) for _ in range(4)))
+        if "{pax}" in s:  # a passenger as tickets write them: SURNAME/GIVEN
+            s = s.replace("{pax}", f"{r.choice(corpus.ROMAN_SUR).upper()}/{r.choice(corpus.ROMAN).upper()}")
+        return s
 
     def value(self, w: _Writer, genre: str) -> None:
         r = self.r

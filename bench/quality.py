@@ -38,6 +38,7 @@ import argparse
 import json
 import os
 import platform
+import re
 import sys
 import time
 import unicodedata
@@ -104,12 +105,16 @@ def systems(with_presidio: bool) -> tuple[dict, dict]:
 
 def informative(value) -> list[int]:
     """Character offsets (in the document) that must be covered for the value to be hidden. In a
-    partly masked value, X and x are mask characters."""
+    partly masked value, X and x are mask characters; in a percent-encoded one, the hex digits of
+    an escape spell a separator (%2D), an @ (%40) or 년, not the value."""
     out = []
     spoken = value.writing in ("hangul_numerals", "hangul_spoken", "hangul_mixed", "hangul_interleaved", "hangul_date", "read_out_e")
+    escapes = set()
+    if value.writing == "url_encoded":
+        escapes = {i for m in re.finditer(r"%[0-9A-Fa-f]{2}", value.text) for i in range(m.start(), m.end())}
     for i, ch in enumerate(value.text):
         cat = unicodedata.category(ch)
-        if value.masked and ch in "Xx":
+        if (value.masked and ch in "Xx") or i in escapes:
             continue
         if (cat == "Nd" or (cat in ("Lu", "Ll") and (ch.isascii() or "FULLWIDTH" in unicodedata.name(ch, "")))
                 or (spoken and ch in labelled_ways.HANGUL_SPOKEN + labelled_ways.HANGUL_UNITS + "영")):

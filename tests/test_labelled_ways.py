@@ -6,6 +6,7 @@ import datetime
 import re
 import os
 import sys
+from urllib.parse import unquote_plus
 
 import pytest
 
@@ -55,11 +56,15 @@ def test_values_hold_what_their_kind_needs(parts):
     """Check digits valid, wrapped values broken once, dashes and mask characters as the writing
     says, English dates real dates."""
     months = {m[:3].lower(): i + 1 for i, m in enumerate(ways.MONTHS)}
-    counted = dict.fromkeys(("resident", "card", "imei", "english", "wrapped", "spoken", "masked"), 0)
+    counted = dict.fromkeys(("resident", "card", "imei", "english", "wrapped", "spoken", "masked", "url_encoded",
+                             "airline"), 0)
     for docs in parts.values():
         for d in docs:
             for v in d.values:
-                ds = [int(c) for c in digits_of(v.text)]
+                ds = [int(c) for c in digits_of(unquote_plus(v.text) if v.writing == "url_encoded" else v.text)]
+                if v.writing == "url_encoded":
+                    assert re.search(r"%[0-9A-Fa-f]{2}|\+", v.text), v
+                    counted["url_encoded"] += 1
                 if v.writing.startswith("wrapped"):
                     assert v.text.count("\n") == 1, v
                     counted["wrapped"] += 1
@@ -88,6 +93,11 @@ def test_values_hold_what_their_kind_needs(parts):
                     counted["card"] += 1
                 elif v.kind == "phone":
                     assert 9 <= len(ds) <= 13, v
+                elif v.kind == "birth_date" and v.writing == "airline_date":
+                    m = re.fullmatch(r"(\d{1,2}) ?([A-Za-z]{3}) ?(\d{2}|\d{4})", v.text)
+                    assert m, v
+                    datetime.date(2000, months[m.group(2).lower()], int(m.group(1)))
+                    counted["airline"] += 1
                 elif v.kind == "birth_date" and v.writing.startswith("english"):
                     month = months[re.search(r"[A-Za-z]{3,}", v.text).group()[:3].lower()]
                     day = int(re.search(r"(?<!\d)\d{1,2}(?!\d)", v.text).group())

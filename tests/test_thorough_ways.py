@@ -6,22 +6,7 @@ import pytest
 
 import norvane
 from norvane import Config, Policy, PolicySet
-from thorough_checks import assert_exact_and_reversible
-
-FAMILY_RULES = ("value.", "digits.")
-
-
-def found(text, config):
-    return [(f.entity, f.text(text), f.evidence.rule, f.evidence.extensions,
-             [n for n in f.evidence.normalizations if n.startswith(FAMILY_RULES)])
-            for f in norvane.detect(text, config).findings]
-
-
-def without_variants():
-    c = Config.thorough()
-    c.writing_variants = False
-    return c
-
+from thorough_checks import assert_exact_and_reversible, found, without_variants
 
 LD, EL = ["context.letter_distance"], ["context.extra_label"]
 

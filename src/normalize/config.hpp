@@ -37,7 +37,8 @@ struct Config {
   bool company_veto = false;     // representative and toll-free numbers are not personal
   bool lookalike_veto = false;   // IP addresses, versions, ISBNs, prices, CSV fields, order numbers
   bool numeral_words = false;    // a short numeral at the end of a word is part of the word
-  bool writing_variants = false;  // ㅡ or ~ for hyphens, wrapped lines, masks, spoken digits, ...
+  bool writing_variants =
+      false;  // ㅡ or ~ for hyphens, wrapped lines, masks, percent-encoding, ...
 
   bool any_extension() const {
     return label_reading || structure || extra_shapes || recent_resident || company_veto ||
@@ -71,7 +72,8 @@ inline constexpr std::array<FamilyField, 8> kFamilyFields{{
     {"numeral_words", &Config::numeral_words,
      "낱말 끝에 붙은 짧은 한글 수사는 숫자로 읽지 않는다(bool)."},
     {"writing_variants", &Config::writing_variants,
-     "하이픈 대신 쓴 ㅡ/~/ㆍ, 두 줄에 걸친 값, 띄어 읽은 한글 숫자, ●/#/■ 로 일부 가린 값, 영문 월 이름 날짜를 읽는다(bool)."},
+     "하이픈 대신 쓴 ㅡ/~/ㆍ, 두 줄에 걸친 값, 띄어 읽은 한글 숫자, ●/#/■ 로 일부 가린 값, 영문 월 이름 날짜(15MAR86 포함), "
+     "URL 인코딩된 값(%40, %2D, 공백 대신 +)을 읽는다(bool)."},
 }};
 
 inline Config Config::thorough() {

@@ -17,6 +17,8 @@ std::optional<PassOutput> fold(std::string_view text);          // fold.cpp
 bool folds_anything(std::string_view text);  // whether fold() would change the text
 // Hyphens, masks and line breaks as people type them by hand (the writing_variants family).
 std::optional<PassOutput> read_writing_variants(std::string_view text);  // variants.cpp
+// Percent escapes (and "+" for a space) in the tokens that read as percent-encoded.
+std::optional<PassOutput> decode_percent_escapes(std::string_view text);  // percent.cpp
 // Stops and sets too_large when its output would pass max_bytes.
 std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config,
                                                std::uint64_t max_bytes,

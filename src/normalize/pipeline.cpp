@@ -71,7 +71,9 @@ Result<std::optional<Normalized>> normalize_changes(std::string_view text, const
       return apply(**out);
     }
   };
-  Result<void> r = run(config.nfc, passes::compose_jamo);
+  // Decoded first: an escape may hide any character the later passes read.
+  Result<void> r = run(config.writing_variants, passes::decode_percent_escapes);
+  if (r) r = run(config.nfc, passes::compose_jamo);
   if (r) r = run(config.fold, passes::fold);
   if (r) r = run(config.writing_variants, passes::read_writing_variants);
   if (r) {

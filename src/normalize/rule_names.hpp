@@ -35,5 +35,7 @@ inline constexpr RuleName kValueKeycapDigit = "value.keycap_digit";
 inline constexpr RuleName kValueJoiningWord = "value.joining_word";
 inline constexpr RuleName kValueSpacedDigits = "value.spaced_digits";
 inline constexpr RuleName kValueLetterDigit = "value.letter_digit";
+inline constexpr RuleName kValuePercentEscape = "value.percent_escape";
+inline constexpr RuleName kValuePlusSpace = "value.plus_space";
 
 }  // namespace norvane::rules

@@ -246,11 +246,12 @@ std::size_t date_from(std::string_view s, std::size_t p) {
       const std::size_t before_year = r.at();
       r.gap();
       if (!(y = r.year())) {
-        // day-MON-yy: two digits after a hyphen, nothing after them.
+        // day-MON-yy, and as tickets write it 15MAR86 or 15 MAR 86: two digits after a hyphen,
+        // a space or nothing, nothing after them.
         Reader two(s, before_year);
-        if (!two.byte('-')) return 0;
+        const std::size_t joiner = two.byte('-') || two.byte(' ') ? 1 : 0;
         const unsigned yy = two.number(2, 2);
-        if (two.at() != before_year + 3 || !two.ends_word()) return 0;
+        if (two.at() != before_year + joiner + 2 || !two.ends_word()) return 0;
         y = 1900 + yy;
         if (!is_valid_date(y, m, d) && !is_valid_date(2000 + yy, m, d)) return 0;
         return two.at();

@@ -284,6 +284,8 @@ inline constexpr Label kBirth[] = {
     {"태어난", 0.8f},
     {"탄생", 0.6f},
     {"B/D", 1.0f, kAscii},
+    {"B/DATE", 1.0f, kAscii | kAbbreviation},  // as passenger lists write it
+    {"brthdy", 1.0f, kAscii | kLogKey},        // the standard term's column name (BRTHDY)
     {"birthDate", 1.0f, kLogKey},
     {"birthday=", 1.0f, kLogKey},
     {"태어나신", 0.8f},
@@ -333,6 +335,7 @@ inline constexpr Label kPassport[] = {
     {"PP", 0.8f, kAscii | kAbbreviation},
     {"PPT", 0.9f, kAscii | kAbbreviation},
     {"PSPT", 0.9f, kAscii | kAbbreviation},
+    {"DOCS", 0.8f, kAscii | kAbbreviation},  // the airline's passenger document entry
 };
 // Labels of numbers that look like personal information and are not: a number under one of
 // these is a look-alike.
@@ -372,6 +375,7 @@ inline constexpr Label kLookAlike[] = {
     {"사건번호", 1.0f},
     {"등기번호", 1.0f},
     {"쿠폰", 0.9f},
+    {"coupon", 0.9f, kAscii | kLogKey},
     {"인증번호", 1.0f},
     {"학생번호", 1.0f},
     {"환자번호", 1.0f},
@@ -530,6 +534,32 @@ inline constexpr Label kLookAlike[] = {
     {"거래ID", 1.0f},
     {"수강", 0.6f},
     {"재학", 0.6f},
+    // Insurance policies, land registers, call recordings and air tickets (an airline's code and
+    // ten digits): 보험증권번호, 부동산 고유번호, 등기 접수번호, 녹취번호, 통화ID, E-TICKET.
+    {"증권번호", 1.0f},
+    {"증권 번호", 1.0f},
+    {"증권No", 1.0f},
+    {"보험증권", 1.0f},
+    {"Policy No", 1.0f, kAscii},
+    {"policy_no", 1.0f, kLogKey},
+    {"policyNo", 1.0f, kLogKey},
+    {"고유번호", 1.0f},
+    {"등기 접수", 1.0f},
+    {"발급번호", 1.0f},
+    {"녹취", 1.0f},
+    {"녹음파일", 1.0f},
+    {"통화ID", 1.0f},
+    {"통화 ID", 1.0f},
+    {"call_id", 1.0f, kLogKey},
+    {"Recording ID", 1.0f, kAscii},
+    {"Ticket", 1.0f, kAscii},
+    {"ETKT", 1.0f, kAscii},
+    {"TKT", 1.0f, kAscii},
+    {"티켓 번호", 1.0f},
+    // Times of a log line or a query (ts=2026-12-09%2010%3A11%3A12).
+    {"ts=", 1.0f, kLogKey},
+    {"timestamp", 1.0f, kAscii | kLogKey},
+    {"created_at", 1.0f, kLogKey},
     // Dates that are not birth dates.
     {"배송일", 1.0f},
     {"가입일", 1.0f},
@@ -546,6 +576,10 @@ inline constexpr Label kLookAlike[] = {
     {"작성일", 1.0f},
     {"입사일", 1.0f},
     {"계약일", 1.0f},
+    {"발권일", 1.0f},
+    {"탑승일", 1.0f},
+    {"출국일", 1.0f},
+    {"입국일", 1.0f},
     {"가격", 1.0f},
     {"합계", 1.0f},
     {"원", 0.6f, kTrailing},
@@ -567,6 +601,8 @@ inline constexpr Label kLookAlike[] = {
     // Dates of events written in English (Issued 13/01/2024, Expiry: 31.12.2027).
     {"Issued", 1.0f, kAscii},
     {"Issue date", 1.0f, kAscii},
+    {"Date of issue", 1.0f, kAscii},
+    {"Flight date", 1.0f, kAscii},
     {"Expiry", 1.0f, kAscii},
     {"Expires", 1.0f, kAscii},
     {"Expiration", 1.0f, kAscii},

@@ -34,6 +34,11 @@ TEST(EnglishDate, MonthsAtTheEdgesOfAReading) {
       {"05JAN1990", "05", "0-9"},
       {"05JAN1990", "1990", "0-9"},
       {"05-JAN-90", "05", "0-9"},                  // day-MON-yy
+      {"15MAR86", "15", "0-7"},                    // as tickets write it: joined or spaced
+      {"15 MAR 86", "86", "0-9"},
+      {"15MAR86X", "15", "none"},                  // letters after the year
+      {"15 MAR 860", "15", "none"},                // three digits are no short year
+      {"31FEB86", "31", "none"},                   // no such day
       {"September 30th, 1990", "1990", "0-20"},    // the start 16 bytes before the run
       {"생일 Sept. 5, 1990 입니다", "1990", "7-20"},
       {"Jan 51990", "51990", "0-9"},               // day and year joined

@@ -202,6 +202,39 @@ TEST(NormalizePasses, AbsorbSeparatorsOfNumbersTypedToPassAFilter) {
   // clang-format on
 }
 
+// Escapes are read in the tokens that read as percent-encoded, whole characters only.
+TEST(NormalizePasses, DecodePercentEscapes) {
+  // clang-format off
+  check_pass(passes::decode_percent_escapes, {
+      {"hong%40naver.com", "hong@naver.com",
+       "identity 0-4>0-4 | replace 4-7>4-5 [value.percent_escape] r3 | identity 7-16>5-14"},  // an @ only an encoder writes
+      {"tel=010+1234+5678&x=1", "tel=010 1234 5678&x=1",
+       "identity 0-7>0-7 | replace 7-8>7-8 [value.plus_space] r1 | identity 8-12>8-12"
+       " | replace 12-13>12-13 [value.plus_space] r1 | identity 13-21>13-21"},  // + for a space in a query
+      {"p=%2b82+10", "p=+82 10",
+       "identity 0-2>0-2 | replace 2-5>2-3 [value.percent_escape] r3 | identity 5-7>3-5"
+       " | replace 7-8>5-6 [value.plus_space] r1 | identity 8-10>6-8"},  // either case of hex; + after the escape is a space
+      {"p=+82-10&x=1", nullptr, ""},  // a plus starting a value is a country code
+      {"n=%ED%99%8D+x", "n=홍 x",
+       "identity 0-2>0-2 | replace 2-11>2-5/2-3 [value.percent_escape] r9"
+       " | replace 11-12>5-6/3-4 [value.plus_space] r1 | identity 12-13>6-7/4-5"},  // a whole UTF-8 character
+      {"a%2D1 b%41", "a-1 b%41",
+       "identity 0-1>0-1 | replace 1-4>1-2 [value.percent_escape] r3 | identity 4-10>2-8"},  // only the token that reads as encoded
+      {"q=%41%20", "q=A ",
+       "identity 0-2>0-2 | replace 2-5>2-3 [value.percent_escape] r3"
+       " | replace 5-8>3-4 [value.percent_escape] r3"},  // in a query, letters too
+      {"10%3000원", nullptr, ""},  // prose: a per cent before digits
+      {"% %4 %zz %% %", nullptr, ""},  // no escape
+      {"x=%00%0A%7F", nullptr, ""},  // control characters stay as written
+      {"x=%C3%28", "x=%C3(",
+       "identity 0-5>0-5 | replace 5-8>5-6 [value.percent_escape] r3"},  // a lead byte alone stays
+      {"x=%E2%82 %ED%A0%80 %C0%AF %F5%80%80%80", nullptr, ""},  // cut short, a surrogate, overlong, past U+10FFFF
+      {"x=%C2%85", nullptr, ""},  // a C1 control
+      {"%%40", "%@", "identity 0-1>0-1 | replace 1-4>1-2 [value.percent_escape] r3"},  // a lone % before an escape
+  });
+  // clang-format on
+}
+
 TEST(NormalizePasses, AbsorbSeparators) {
   // clang-format off
   auto pass = [](std::string_view t) { return passes::absorb_separators(t, false); };

@@ -36,6 +36,11 @@ def test_values_in_percent_encoded_text(text, expected):
     assert found(text, Config()) == []
 
 
+def test_a_raw_plus_before_an_at_mark_tags_the_address():
+    for text in ("GET /a?email=hong+shop@naver.com&x=1", "user=hong+shop@naver.com&n=%ED%99%8D"):
+        assert found(text, Config.thorough()) == [("email", "hong+shop@naver.com", "email.structural", [], [])]
+
+
 def test_an_encoded_plus_before_a_country_code_is_left_out_of_the_phone():
     text = "[INFO] uri=/user?tel=%2B82-10-1234-5678"
     expected = [("phone", "82-10-1234-5678", "phone.international", ["phone.international"] + LK, [])]

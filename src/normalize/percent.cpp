@@ -85,13 +85,14 @@ bool is_alnum_at(std::string_view s, std::size_t i) {
 
 // Whether the token reads as percent-encoded: an escape that only an encoder writes (%40, %20,
 // %2D, %ED%99%8D); or, inside a query (a key=value, a path), any escape or a "+" between two
-// letters or digits (tel=010+1234+5678). "10%3000원" is prose.
-bool is_encoded(std::string_view token) {
+// letters or digits (tel=010+1234+5678) where no raw @ stands. "10%3000원" is prose.
+bool is_encoded(std::string_view token, bool raw_at) {
   bool escape = false, query = false;
   for (std::size_t i = 0; i < token.size(); ++i) {
     const char c = token[i];
     if (c == '=' || c == '?' || c == '&' || c == '/') query = true;
-    if (c == '+' && i > 0 && is_alnum_at(token, i - 1) && is_alnum_at(token, i + 1)) escape = true;
+    if (c == '+' && !raw_at && i > 0 && is_alnum_at(token, i - 1) && is_alnum_at(token, i + 1))
+      escape = true;
     if (c != '%') continue;
     const Escape e = read_escape(token, i);
     if (e.end == 0) continue;
@@ -135,7 +136,9 @@ std::optional<PassOutput> decode_percent_escapes(std::string_view text) {
     while (start > emitted && !kTokenEnd.has(static_cast<unsigned char>(text[start - 1]))) --start;
     const std::size_t end = unicode::find_byte<kTokenEnd>(text, i);
     const std::string_view token = text.substr(start, end - start);
-    if (is_encoded(token)) {
+    // A raw @ is an address's, and a + before it its tag (hong+shop@naver.com): not a space.
+    const bool raw_at = token.find('@') != std::string_view::npos;
+    if (is_encoded(token, raw_at)) {
       if (!b) b.emplace(n);
       b->keep(text.substr(emitted, start - emitted));
       std::size_t kept = 0;
@@ -148,7 +151,7 @@ std::optional<PassOutput> decode_percent_escapes(std::string_view text) {
                      rules::kValuePercentEscape);
           kept = e.end;
           k = e.end - 1;
-        } else if (token[k] == '+' && plus_is_space(token, k)) {
+        } else if (token[k] == '+' && !raw_at && plus_is_space(token, k)) {
           b->keep(token.substr(kept, k - kept));
           b->replace(token.substr(k, 1), " ", rules::kValuePlusSpace);
           kept = k + 1;

@@ -215,6 +215,9 @@ TEST(NormalizePasses, DecodePercentEscapes) {
        "identity 0-2>0-2 | replace 2-5>2-3 [value.percent_escape] r3 | identity 5-7>3-5"
        " | replace 7-8>5-6 [value.plus_space] r1 | identity 8-10>6-8"},  // either case of hex; + after the escape is a space
       {"p=+82-10&x=1", nullptr, ""},  // a plus starting a value is a country code
+      {"e=hong+shop@naver.com&x=1", nullptr, ""},  // a raw @: the + tags the address
+      {"e=hong+shop@naver.com&n=%ED%99%8D", "e=hong+shop@naver.com&n=홍",
+       "identity 0-24>0-24 | replace 24-33>24-27/24-25 [value.percent_escape] r9"},
       {"n=%ED%99%8D+x", "n=홍 x",
        "identity 0-2>0-2 | replace 2-11>2-5/2-3 [value.percent_escape] r9"
        " | replace 11-12>5-6/3-4 [value.plus_space] r1 | identity 12-13>6-7/4-5"},  // a whole UTF-8 character

@@ -168,13 +168,12 @@ void write_masked(std::string& out, std::string_view text, std::vector<Finding>&
   findings.erase(findings.begin() + static_cast<std::ptrdiff_t>(applied), findings.end());
 }
 
-}  // namespace
-
-MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding> findings,
-                                     const PolicySet& policies, std::string_view prefix,
-                                     std::size_t first_token) {
+// mask_findings_with_prefix() with whether the policies tokenize already asked.
+MaskOutput masked_output(std::string_view text, std::vector<Finding>&& findings,
+                         const PolicySet& policies, bool tokenize, std::string_view prefix,
+                         std::size_t first_token) {
   MaskOutput result;
-  if (policies.has_tokenize()) result.restore = RestoreMap{std::string(prefix), {}};
+  if (tokenize) result.restore = RestoreMap{std::string(prefix), {}};
   if (findings.empty()) {
     result.text = std::string(text);
     return result;
@@ -183,6 +182,15 @@ MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding>
                result.token_starts, first_token, &result.skipped);
   result.applied = std::move(findings);
   return result;
+}
+
+}  // namespace
+
+MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding> findings,
+                                     const PolicySet& policies, std::string_view prefix,
+                                     std::size_t first_token) {
+  return masked_output(text, std::move(findings), policies, policies.has_tokenize(), prefix,
+                       first_token);
 }
 
 void append_masked(std::string& out, std::string_view text, std::vector<Finding>& findings,
@@ -212,10 +220,12 @@ std::size_t count_tokens(std::string_view text, const std::vector<Finding>& find
 
 MaskOutput mask_findings(std::string_view text, std::vector<Finding> findings,
                          const PolicySet& policies) {
+  // Without tokens there is no prefix to choose or settle.
+  if (!policies.has_tokenize())
+    return masked_output(text, std::move(findings), policies, false, {}, 0);
   const std::span<const std::string_view> source(&text, 1);
   MaskOutput out =
-      mask_findings_with_prefix(text, std::move(findings), policies,
-                                policies.has_tokenize() ? choose_token_prefix(source) : "");
+      masked_output(text, std::move(findings), policies, true, choose_token_prefix(source), 0);
   settle_token_prefix(std::span<MaskOutput>(&out, 1), source);
   return out;
 }

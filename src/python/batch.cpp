@@ -162,7 +162,7 @@ Ref new_results(ModuleState* st, std::size_t n, std::vector<T*>& places) {
   if (!list) return list;
   places.resize(n);
   for (std::size_t i = 0; i < n; ++i) {
-    PyObject* item = wrap(st, T{});
+    PyObject* item = wrap_new<T>(st);
     if (!item) return Ref();
     PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), item);
     places[i] = &value_of<T>(item);

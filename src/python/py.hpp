@@ -215,14 +215,20 @@ T& value_of(PyObject* self) {
   return reinterpret_cast<Box<T>*>(self)->value;
 }
 
-// A new object of T's class holding `value`.
-template <class T>
-PyObject* wrap(ModuleState* st, T value) {
+// A new object of T's class holding the T made from args, in place.
+template <class T, class... Args>
+PyObject* wrap_new(ModuleState* st, Args&&... args) {
   PyTypeObject* type = st->type(Wrapped<T>::id);
   PyObject* self = type->tp_alloc(type, 0);
   if (!self) return nullptr;
-  new (&reinterpret_cast<Box<T>*>(self)->value) T(std::move(value));
+  new (&reinterpret_cast<Box<T>*>(self)->value) T(std::forward<Args>(args)...);
   return self;
+}
+
+// A new object of T's class holding `value`.
+template <class T>
+PyObject* wrap(ModuleState* st, T value) {
+  return wrap_new<T>(st, std::move(value));
 }
 
 // The boxed value if o is an instance of T's class (classes are final: exact type test).

@@ -46,6 +46,17 @@ def test_masked_column_equals_per_call_masks_with_nulls_kept(arrow_type, threads
         assert result.to_pylist() == expected_masks(items, policies), name
 
 
+@pytest.mark.parametrize("threads", [1, 2])
+def test_a_large_row_among_short_ones_keeps_its_place(threads):
+    # The large row is a unit of work of its own, costlier than the units of short rows around
+    # it: one thread writes every row one after another, two join their units in row order.
+    items = texts(600, seed=17)
+    items[350] = " ".join(texts(400, seed=19))
+    column = pa.array(with_nulls(items))
+    out = pa.array(norvane.mask_many(column, threads=threads))
+    assert out.to_pylist() == expected_masks(with_nulls(items), None)
+
+
 @pytest.mark.parametrize("arrow_type", ARROW_TYPES, ids=lambda t: TYPE_NAMES[t])
 def test_detect_many_on_a_column_gives_reports_and_none_for_nulls(arrow_type):
     items = with_nulls(texts(200, seed=17))

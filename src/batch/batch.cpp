@@ -368,6 +368,9 @@ class Pass {
   // Number of units; item() learns its unit's slot, so that per-unit state needs no lock.
   std::size_t slots() const { return plan_.units.size(); }
 
+  // Whether every unit runs on one thread, one after another in input order.
+  bool in_input_order() const { return plan_.threads == 1; }
+
   // Slots ordered by their first text.
   std::vector<std::size_t> slots_in_input_order() const {
     std::vector<std::size_t> order(plan_.units.size());
@@ -626,19 +629,28 @@ BatchResult<MaskedTexts> mask_texts(Texts texts, const PolicySet& policies, cons
   }
 
   // Each unit writes its texts one after another into its own buffer; the buffers are joined in
-  // input order at the end.
+  // input order at the end. Units that run one after another in input order share one buffer,
+  // which becomes the column's as it is.
   struct UnitOutput {
     std::string data;
     std::vector<std::size_t> sizes;
   };
   const Pass pass(texts, options);
-  std::vector<UnitOutput> units(pass.slots());
+  const bool one_buffer = pass.in_input_order();
+  std::vector<UnitOutput> units(one_buffer ? 1 : pass.slots());
+  if (one_buffer) {
+    // Masked texts are about as long as their sources: room for all of them, and some.
+    std::size_t bytes = 0;
+    for (std::string_view text : texts.items) bytes += text.size();
+    units[0].data.reserve(bytes + bytes / 8);
+    units[0].sizes.reserve(texts.items.size());
+  }
   auto failure = pass.each(
       [&](std::size_t i, std::string_view text, std::size_t slot) -> std::optional<ItemError> {
         // mask()'s text alone, written straight after the unit's texts before it: findings
         // without evidence (nothing here reads it), no rejections, no output of its own
         // (without tokens the policies need no prefix).
-        UnitOutput& unit = units[slot];
+        UnitOutput& unit = units[one_buffer ? 0 : slot];
         std::vector<Finding> findings;
         if (!nothing_to_detect(text, config)) {
           Result<std::vector<Finding>> found = detect_findings(text, config, false);
@@ -654,11 +666,12 @@ BatchResult<MaskedTexts> mask_texts(Texts texts, const PolicySet& policies, cons
 
   std::size_t size = 0;
   for (const UnitOutput& u : units) size += u.data.size();
-  result.data.reserve(size);
+  if (one_buffer) result.data = std::move(units[0].data);
+  else result.data.reserve(size);
   result.ends.reserve(texts.items.size());
-  for (std::size_t slot : pass.slots_in_input_order()) {
+  for (std::size_t slot : one_buffer ? std::vector<std::size_t>{0} : pass.slots_in_input_order()) {
     UnitOutput& unit = units[slot];
-    result.data += unit.data;
+    if (!one_buffer) result.data += unit.data;
     for (std::size_t s : unit.sizes)
       result.ends.push_back((result.ends.empty() ? 0 : result.ends.back()) + s);
     UnitOutput().data.swap(unit.data);

@@ -61,9 +61,12 @@ Plan plan(std::span<const std::size_t> costs, std::size_t max_threads) {
     }
   }
   if (open.end > open.begin) result.units.push_back(open);
-  std::stable_sort(result.units.begin(), result.units.end(),
-                   [](const Unit& a, const Unit& b) { return a.cost > b.cost; });
   result.threads = std::min(result.threads, std::max<std::size_t>(result.units.size(), 1));
+  // Biggest first evens out the threads' last units; one thread gains nothing from it, and its
+  // callers may write their outputs one after another.
+  if (result.threads > 1)
+    std::stable_sort(result.units.begin(), result.units.end(),
+                     [](const Unit& a, const Unit& b) { return a.cost > b.cost; });
   return result;
 }
 

@@ -19,7 +19,7 @@ struct Unit {
 };
 
 struct Plan {
-  std::vector<Unit> units;  // biggest first
+  std::vector<Unit> units;  // biggest first; in input order when one thread runs them all
   std::size_t threads = 1;  // threads worth starting, the caller's included
 };
 

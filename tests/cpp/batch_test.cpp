@@ -64,6 +64,19 @@ TEST(Plan, SmallBatchesRunOnTheCallerAlone) {
   EXPECT_EQ(plan({}, 4).threads, 1u);
 }
 
+TEST(Plan, OneThreadTakesTheUnitsInInputOrder) {
+  // A large item among small ones is a unit of its own, costlier than the rest; one thread still
+  // takes every unit in input order, so its callers may write their outputs one after another.
+  std::vector<std::size_t> costs(3000, item_cost(120));
+  costs[1700] = item_cost(std::size_t{1} << 20);
+  const Plan p = plan(costs, 1);
+  expect_cover(p, costs.size());
+  EXPECT_EQ(p.threads, 1u);
+  ASSERT_GT(p.units.size(), 2u);
+  for (std::size_t k = 1; k < p.units.size(); ++k) EXPECT_EQ(p.units[k].begin, p.units[k - 1].end);
+  EXPECT_EQ(plan(costs, 2).units.front().begin, 1700u);  // two threads: biggest first
+}
+
 TEST(Plan, NeverMoreThreadsThanUnitsOrThanAsked) {
   const std::vector<std::size_t> two(2, item_cost(1 << 20));
   EXPECT_EQ(plan(two, 16).threads, 2u);

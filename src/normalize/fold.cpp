@@ -55,7 +55,7 @@ bool folds_anything(std::string_view text) {
 
 std::optional<PassOutput> fold(std::string_view text) {
   const std::size_t n = text.size();
-  std::optional<SpanMapBuilder> b;
+  BuilderIfChanged b;
   std::size_t emitted = 0;
   interrupt::Poll poll;
   for (NextFold f = next_fold(text, 0, poll); f.start < n; f = next_fold(text, f.end, poll)) {

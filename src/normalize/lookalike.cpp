@@ -96,7 +96,7 @@ bool in_digit_run(std::string_view s, std::size_t i) {
 
 std::optional<PassOutput> correct_lookalikes(std::string_view text, bool in_digit_runs) {
   const std::size_t n = text.size();
-  std::optional<SpanMapBuilder> b;
+  BuilderIfChanged b;
   std::size_t emitted = 0;
   // ASCII bytes never occur inside a multi-byte sequence: a byte scan finds the letters.
   interrupt::Poll poll;

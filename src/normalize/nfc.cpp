@@ -33,7 +33,7 @@ char32_t jamo_at(std::string_view s, std::size_t i) {
 
 std::optional<PassOutput> compose_jamo(std::string_view text) {
   const std::size_t n = text.size();
-  std::optional<SpanMapBuilder> b;
+  BuilderIfChanged b;
   std::size_t emitted = 0;  // start of the text not yet passed to the builder
   std::size_t i = 0;
   std::string syllable;

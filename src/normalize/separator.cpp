@@ -284,7 +284,7 @@ bool hangul_beside(std::string_view s, std::size_t d, std::size_t i) {
 std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fields,
                                             bool spaced_dashes) {
   const std::size_t n = text.size();
-  std::optional<SpanMapBuilder> b;
+  BuilderIfChanged b;
   std::size_t emitted = 0;
   std::size_t d = 0;  // candidate digit-like byte
   // A run can only be absorbed when it starts right after a digit-like character.

@@ -304,7 +304,7 @@ bool spaced_dash_joins(std::string_view s, std::size_t from, std::size_t to) {
 
 std::optional<PassOutput> read_writing_variants(std::string_view text) {
   const std::size_t n = text.size();
-  std::optional<SpanMapBuilder> b;
+  BuilderIfChanged b;
   std::size_t emitted = 0;
   auto start = [&](std::size_t at) {
     if (!b) b.emplace(n);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <expected>
+#include <new>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -405,6 +406,35 @@ class SpanMapBuilder {
   };
   RecentRule recent_rules_[kRecentRules];
   std::size_t next_rule_ = 0;
+};
+
+// The builder of a pass that makes one only once it changes something: as std::optional, but a
+// pass that changes nothing does not pay for zeroing the builder's storage (an optional's empty
+// state zeroes its whole storage with g++ 12, some 450 bytes each pass).
+class BuilderIfChanged {
+ public:
+  BuilderIfChanged() {}
+  BuilderIfChanged(const BuilderIfChanged&) = delete;
+  BuilderIfChanged& operator=(const BuilderIfChanged&) = delete;
+  ~BuilderIfChanged() {
+    if (made_) builder_.~SpanMapBuilder();
+  }
+
+  explicit operator bool() const { return made_; }
+  SpanMapBuilder& emplace(std::size_t reserve) {
+    if (made_) builder_.~SpanMapBuilder();
+    made_ = false;
+    new (&builder_) SpanMapBuilder(reserve);
+    made_ = true;
+    return builder_;
+  }
+  SpanMapBuilder* operator->() { return &builder_; }
+
+ private:
+  union {
+    SpanMapBuilder builder_;
+  };
+  bool made_ = false;
 };
 
 }  // namespace norvane

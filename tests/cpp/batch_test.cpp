@@ -209,9 +209,16 @@ TEST(Utf8, BlockReadsAgreeWithTheTable) {
 // value that matters: the sixteen-byte check and the character reading name the same first bad
 // byte, wherever it falls in a block and whatever stands before it.
 TEST(Utf8, LongTextsWithOneBadByteAgreeWithTheTable) {
-  const std::string pieces[] = {"a", " ", "\xc3\xa9", "\xea\xb0\x80", "\xed\x9f\xbf",
-                                "\xe0\xa0\x80", "\xf0\x90\x80\x80", "\xf4\x8f\xbf\xbf",
-                                "\xf0\x9f\x98\x80", "\xef\xbf\xbf"};
+  const std::string pieces[] = {"a",
+                                " ",
+                                "\xc3\xa9",
+                                "\xea\xb0\x80",
+                                "\xed\x9f\xbf",
+                                "\xe0\xa0\x80",
+                                "\xf0\x90\x80\x80",
+                                "\xf4\x8f\xbf\xbf",
+                                "\xf0\x9f\x98\x80",
+                                "\xef\xbf\xbf"};
   const unsigned char values[] = {0x00, 0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0,
                                   0xC1, 0xC2, 0xDF, 0xE0, 0xED, 0xEF, 0xF0, 0xF4, 0xF5, 0xFF};
   std::uint64_t state = 99;
@@ -311,8 +318,9 @@ TEST(Batch, TheLowestFailingIndexIsReported) {
 // between rows falls inside a character (each row alone is ill-formed though the buffer is not),
 // around empty rows, and when every row is fine.
 TEST(Batch, RowsOfOneBufferAreRefusedAsRowByRow) {
-  const std::string pieces[] = {"a", "7", " ", "\xea\xb0\x80", "\xc3\xa9", "\xf0\x9f\x98\x80", "\xff",
-                                "\x80", "\xed\xa0\x80"};
+  const std::string pieces[] = {
+      "a",    "7",    " ",           "\xea\xb0\x80", "\xc3\xa9", "\xf0\x9f\x98\x80",
+      "\xff", "\x80", "\xed\xa0\x80"};
   std::uint64_t state = 5;
   auto next = [&] {
     state = state * 6364136223846793005ull + 1442695040888963407ull;
@@ -326,7 +334,8 @@ TEST(Batch, RowsOfOneBufferAreRefusedAsRowByRow) {
     while (buffer.size() < length) buffer += pieces[next() % (with_bad ? 9 : 6)];
     // Cuts anywhere, so that some fall inside characters; some rows empty.
     std::vector<std::size_t> cuts = {0, buffer.size()};
-    for (std::size_t k = next() % 40; k > 0; --k) cuts.push_back(buffer.empty() ? 0 : next() % buffer.size());
+    for (std::size_t k = next() % 40; k > 0; --k)
+      cuts.push_back(buffer.empty() ? 0 : next() % buffer.size());
     std::sort(cuts.begin(), cuts.end());
     std::vector<std::string_view> rows;
     for (std::size_t k = 0; k + 1 < cuts.size(); ++k)

@@ -64,6 +64,35 @@ TEST(SpanMapBuilder, CountsTheBytesTakenInAndWritten) {
   EXPECT_EQ(b.dst_bytes(), 3u);  // 2 + 1
 }
 
+TEST(BuilderIfChanged, MadeOnlyWhenAskedAndBuildsAsAPlainBuilder) {
+  BuilderIfChanged none;  // never made: nothing to destroy
+  EXPECT_FALSE(none);
+
+  auto build = [](SpanMapBuilder& b) {
+    b.keep("ab");
+    b.replace("１", "1", kFold);
+    b.absorb("-", kHyphen, AbsorbClass::separator);
+    b.keep("z");
+    return b.finish();
+  };
+  SpanMapBuilder plain(64);
+  const auto expected = build(plain);
+  BuilderIfChanged lazy;
+  lazy.emplace(64);
+  ASSERT_TRUE(lazy);
+  lazy.emplace(64);  // made again: the first one is destroyed
+  lazy->keep("ab");
+  lazy->replace("１", "1", kFold);
+  lazy->absorb("-", kHyphen, AbsorbClass::separator);
+  lazy->keep("z");
+  const auto out = lazy->finish();
+  EXPECT_EQ(out.text, expected.text);
+  EXPECT_EQ(str(out.map), str(expected.map));
+  // A builder left holding output is destroyed with its slot (AddressSanitizer's leak check).
+  BuilderIfChanged unfinished;
+  unfinished.emplace(1 << 16).keep(std::string(1 << 16, 'x'));
+}
+
 TEST(SpanMapBuilder, MergesKeptTextAndIgnoresEmptyOperations) {
   SpanMapBuilder b;
   b.keep("가");

@@ -245,7 +245,7 @@ struct NumeralReader {
   std::string_view text;
   const Config& config;
   std::uint64_t max_bytes;
-  BuilderIfChanged b;
+  BuilderIfChanged b{};
   std::string digits{};
   std::size_t emitted = 0;
   std::int64_t grown = 0;  // output bytes beyond the input so far (negative: fewer)

@@ -247,7 +247,7 @@ bool hangul_beside(std::string_view s, std::size_t d, std::size_t i) {
 // on. Where the text read so ends, or 0. Out of line: most numbers are neither.
 [[gnu::noinline]] std::size_t read_typed_to_pass(std::string_view text, std::size_t d,
                                                  std::size_t i, std::size_t emitted,
-                                                 std::optional<SpanMapBuilder>& b) {
+                                                 BuilderIfChanged& b) {
   if (std::size_t from, to; (hangul_digit_before(text, d) || hangul_digit_at(text, i)) &&
                             mixed_phone_around(text, d, i, from, to) && from >= emitted) {
     if (!b) b.emplace(text.size());

@@ -126,7 +126,7 @@ bool plus_is_space(std::string_view token, std::size_t i) {
 
 std::optional<PassOutput> decode_percent_escapes(std::string_view text) {
   const std::size_t n = text.size();
-  std::optional<SpanMapBuilder> b;
+  BuilderIfChanged b;
   std::size_t emitted = 0;
   interrupt::Poll poll;
   // Every encoded token holds a "%" or a "+".

@@ -179,7 +179,8 @@ TEST(Utf8, BlocksOfEveryShapeAndLengthEncodeAsOneAtATime) {
 // The byte masks the scans count: every sixteen-bit value against the standard count.
 TEST(BitCount, EverySixteenBitValue) {
   unsigned wrong = 0;
-  for (unsigned v = 0; v < 0x10000; ++v) wrong += count_bits16(v) != std::popcount(v);
+  for (unsigned v = 0; v < 0x10000; ++v)
+    wrong += static_cast<int>(count_bits16(v)) != std::popcount(v);
   EXPECT_EQ(wrong, 0u);
 }
 

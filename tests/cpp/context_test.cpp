@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdio>
 #include <string>
@@ -18,6 +19,20 @@
 
 namespace norvane {
 namespace {
+
+// Every cue table, the negative cues last.
+std::array<std::span<const Cue>, 10> every_cue_table() {
+  const cues::Tables& t = cues::kTables;
+  return {t.resident, t.foreigner, t.business, t.card,     t.phone,
+          t.license,  t.account,   t.birth,    t.passport, t.negative};
+}
+
+// The set of the cues the tables hold.
+context::CueSet cue_set_of(std::span<const std::span<const Cue>> tables) {
+  context::CueSet all;
+  for (const auto table : tables) all |= context::cue_set(table);
+  return all;
+}
 
 // The span of the first occurrence of `part` in `text` (characters counted by UTF-8 leads).
 Span span_of(std::string_view text, std::string_view part) {
@@ -242,11 +257,8 @@ TEST(CueSearch, EveryWidthAgreesWithThePlainReading) {
                                      "010",      "1234",     "5678",     "-",
                                      "880101",   "1234568",  "        ", "0123456789012345678"};
   const cues::Tables& t = cues::kTables;
-  const std::span<const Cue> tables[] = {t.resident, t.foreigner, t.business, t.card,
-                                         t.phone,    t.license,   t.account,  t.birth,
-                                         t.passport, t.negative};
-  context::CueSet all;
-  for (const auto table : tables) all |= context::cue_set(table);
+  const auto tables = every_cue_table();
+  const context::CueSet all = cue_set_of(tables);
   const context::CueSet negative = context::cue_set(t.negative);
   std::uint64_t state = 0x9E3779B97F4A7C15u;
   auto next = [&](std::uint64_t bound) {
@@ -341,8 +353,7 @@ TEST(CueSearch, RerunTextsMadeByAMapAgreeWithThePlainReading) {
       "일",     "ㅈㅜ",     "관리번호", "상품코드", "바코드",   ""};
   const cues::Tables& t = cues::kTables;
   const std::span<const Cue> tables[] = {t.resident, t.phone, t.account, t.negative};
-  context::CueSet all;
-  for (const auto table : tables) all |= context::cue_set(table);
+  const context::CueSet all = cue_set_of(tables);
   std::uint64_t state = 0xD1B54A32D192ED03u;
   auto next = [&](std::uint64_t bound) {
     state = state * 6364136223846793005u + 1442695040888963407u;
@@ -468,12 +479,8 @@ TEST(CueSearch, RerunOverTheSourceOfANormalizedTextAgreesWithThePlainReading) {
 // cue does (none found on either side), with a cue on one side, the other, both or neither,
 // near and at the window's edges, and a search used after it answers as a fresh one.
 TEST(CueSearch, QuietAroundAnswersAsAWholeSearch) {
-  const cues::Tables& t = cues::kTables;
-  const std::span<const Cue> tables[] = {t.resident, t.foreigner, t.business, t.card,
-                                         t.phone,    t.license,   t.account,  t.birth,
-                                         t.passport, t.negative};
-  context::CueSet all;
-  for (const auto table : tables) all |= context::cue_set(table);
+  const auto tables = every_cue_table();
+  const context::CueSet all = cue_set_of(tables);
   const std::string_view cues_placed[] = {"", "전화", "주문번호", "ARS", "계좌번호 "};
   const std::string_view fillers[] = {"가", " ", "x"};
   int quiet = 0, loud = 0;

@@ -50,7 +50,10 @@ TEST(DebugText, DetectionValues) {
             "ContextHit(cue=\"전화\", distance=3, weight=0.250)");
   Evidence evidence{.rule = "card.luhn",
                     .checksum = ChecksumResult::passed(),
-                    .context_hits = {ContextHit{"카드", 1, 1.0f}, ContextHit{"card", 9, 0.5f}}};
+                    .context_hits = {ContextHit{"카드", 1, 1.0f}, ContextHit{"card", 9, 0.5f}},
+                    .normalizations = {},
+                    .cost = {},
+                    .extensions = {}};
   EXPECT_EQ(debug_text(evidence),
             "Evidence(rule=\"card.luhn\", checksum=\"passed\", context_hits=2)");
   Finding finding{

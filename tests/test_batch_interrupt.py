@@ -41,6 +41,9 @@ CHILD = MEMORY_IN_USE + textwrap.dedent(
 def test_sigint_stops_every_thread_of_a_batch(shape, function):
     words, raised_after, ended = interrupt_child(CHILD, shape, function, timeout=60)
     assert words[0] == "interrupted", words
-    assert raised_after < 1.0
+    # The inputs are read under the lock, where no signal is checked: with 400,000 of them the
+    # KeyboardInterrupt came 50-70 ms after the signal in a release build (10-20 ms with 2,001)
+    # and 1.15 s under ThreadSanitizer, whose runs this bound must also pass.
+    assert raised_after < 1.5
     assert ended < 5.0
     assert int(words[2]) < 256 * 1024, words

@@ -166,6 +166,17 @@ def test_pyarrow_objects_are_checked_by_pyarrow_first():
         with pytest.raises(ValueError, match=r"malformed Arrow column: Length spanned by binary offsets \(100\)"):
             function(ShortArray())
 
+    # A Ctrl-C while pyarrow validates is a KeyboardInterrupt still, not a malformed column.
+    class InterruptedArray(ShortArray):
+        __module__ = "pyarrow.lib"
+
+        def validate(self):
+            raise KeyboardInterrupt
+
+    for function in (norvane.mask_many, norvane.detect_many):
+        with pytest.raises(KeyboardInterrupt):
+            function(InterruptedArray())
+
 
 @pytest.mark.parametrize("threads", [1, 2])
 def test_invalid_utf8_is_refused_naming_the_row(threads):

@@ -198,6 +198,7 @@ bool validate_pyarrow(PyObject* o) {
   Ref module =
       Ref::steal(PyObject_GetAttrString(reinterpret_cast<PyObject*>(Py_TYPE(o)), "__module__"));
   if (!module) {
+    if (!PyErr_ExceptionMatches(PyExc_Exception)) return false;  // Ctrl-C's KeyboardInterrupt
     PyErr_Clear();
     return true;
   }
@@ -208,6 +209,8 @@ bool validate_pyarrow(PyObject* o) {
   if (!PyObject_HasAttrString(o, "validate")) return true;
   Ref result = Ref::steal(PyObject_CallMethod(o, "validate", nullptr));
   if (result) return true;
+  // What pyarrow raises about its buffers is an Exception; a KeyboardInterrupt stays what it is.
+  if (!PyErr_ExceptionMatches(PyExc_Exception)) return false;
   PyObject *type, *value, *traceback;
   PyErr_Fetch(&type, &value, &traceback);
   PyErr_NormalizeException(&type, &value, &traceback);
@@ -607,6 +610,7 @@ PyObject* detect_many_arrow(ModuleState* st, PyObject* o, const Config& config,
     else item = wrap(st, std::move((*reports)[k++]));
     if (!item) return nullptr;
     PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(r), item);
+    if (signal_raised_at(r)) return nullptr;
   }
   return list.release();
 }

@@ -42,6 +42,10 @@ void name_item(std::size_t index) {
   PyErr_Format(t.get(), "%s%U", prefix.c_str(), text.get());
 }
 
+bool signal_raised_at(std::size_t i) {
+  return i % kItemsBetweenSignalChecks == kItemsBetweenSignalChecks - 1 && PyErr_CheckSignals() < 0;
+}
+
 PyObject* raise_item_error(ModuleState* st, const batch::ItemError& error,
                            std::span<const std::size_t> rows) {
   const std::size_t index = rows.empty() ? error.index : rows[error.index];
@@ -107,7 +111,8 @@ bool to_str_items(PyObject* o, StrItems& out) {
   out.items = item_tuple(o);
   if (!out.items) return false;
   const Py_ssize_t n = PyTuple_GET_SIZE(out.items.get());
-  out.texts.resize(static_cast<std::size_t>(n));
+  // Reserved, not resized: the pages are touched item by item, between the signal checks.
+  out.texts.reserve(static_cast<std::size_t>(n));
   for (Py_ssize_t i = 0; i < n; ++i) {
     PyObject* item = PyTuple_GET_ITEM(out.items.get(), i);
     bool ready = PyUnicode_Check(item);
@@ -123,11 +128,13 @@ bool to_str_items(PyObject* o, StrItems& out) {
           name_item(static_cast<std::size_t>(j));
           return false;
         }
+        if (signal_raised_at(static_cast<std::size_t>(j))) return false;
       }
       return false;  // not reached: item i fails to_text
     }
-    const StrView& text = out.texts[static_cast<std::size_t>(i)] = str_view(item);
+    const StrView& text = out.texts.emplace_back(str_view(item));
     out.bytes += text.length * static_cast<std::size_t>(text.kind);
+    if (signal_raised_at(static_cast<std::size_t>(i))) return false;
   }
   return true;
 }
@@ -160,12 +167,13 @@ template <class T>
 Ref new_results(ModuleState* st, std::size_t n, std::vector<T*>& places) {
   Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(n)));
   if (!list) return list;
-  places.resize(n);
+  places.reserve(n);
   for (std::size_t i = 0; i < n; ++i) {
     PyObject* item = wrap_new<T>(st);
     if (!item) return Ref();
     PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), item);
-    places[i] = &value_of<T>(item);
+    places.push_back(&value_of<T>(item));
+    if (signal_raised_at(i)) return Ref();
   }
   return list;
 }
@@ -178,6 +186,7 @@ PyObject* wrap_all(ModuleState* st, std::vector<T>& values) {
     PyObject* item = wrap(st, std::move(values[i]));
     if (!item) return nullptr;
     PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), item);
+    if (signal_raised_at(i)) return nullptr;
   }
   return list.release();
 }

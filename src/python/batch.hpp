@@ -12,6 +12,13 @@ namespace norvane::py {
 // Adds "texts[index]: " to the pending exception's message; its type stays.
 void name_item(std::size_t index);
 
+// Reading the inputs and making the result objects hold the lock for a time that grows with the
+// number of texts (tens of milliseconds for hundreds of thousands): loops over the items call this
+// with each index, and it looks at pending signals (Ctrl-C) every few thousand items. True when a
+// signal's handler raised; its exception is pending.
+inline constexpr std::size_t kItemsBetweenSignalChecks = 4096;
+bool signal_raised_at(std::size_t i);
+
 // Raises the error of a failed batch as the single call would, naming the failing item. rows[i]
 // is the caller's index of batch item i (empty: the same).
 PyObject* raise_item_error(ModuleState* st, const batch::ItemError& error,

@@ -22,6 +22,7 @@ bool add_functions(PyObject* module) {
 }
 
 int module_exec(PyObject* module) {
+  if (!learn_main_thread()) return -1;
   ModuleState* st = state_of_module(module);
   st->span_map_error = PyErr_NewExceptionWithDoc(
       "norvane.SpanMapError", "구간 정렬 테이블의 불변식이 깨졌거나 좌표계가 맞지 않는다.",

@@ -308,24 +308,30 @@ bool add_class_impl(PyObject* module, TypeId id, Class& c, int basicsize, destru
   return PyModule_AddObjectRef(module, c.name, type) == 0;  // the state keeps its own reference
 }
 
+namespace {
+// The main thread's id, learned once (no function-local static: the import may let another
+// thread run, which would then wait on its guard holding the lock).
+std::atomic<unsigned long> main_thread_id{0};
+}  // namespace
+
+bool learn_main_thread() {
+  if (main_thread_id.load(std::memory_order_relaxed) != 0) return true;
+  Ref threading = Ref::steal(PyImport_ImportModule("threading"));
+  Ref main = Ref::steal(threading ? PyObject_CallMethod(threading.get(), "main_thread", nullptr)
+                                  : nullptr);
+  Ref ident = Ref::steal(main ? PyObject_GetAttrString(main.get(), "ident") : nullptr);
+  const unsigned long id = ident ? PyLong_AsUnsignedLong(ident.get()) : 0;
+  if (PyErr_Occurred()) return false;
+  main_thread_id.store(id, std::memory_order_relaxed);
+  return true;
+}
+
 bool on_main_thread() {
-  // The main thread's id, read from the threading module on first use (no function-local static:
-  // the import may let another thread run, which would then wait on its guard holding the lock).
-  static std::atomic<unsigned long> main_id{0};
-  unsigned long id = main_id.load(std::memory_order_relaxed);
-  if (id == 0) {
-    Ref threading = Ref::steal(PyImport_ImportModule("threading"));
-    Ref main = Ref::steal(threading ? PyObject_CallMethod(threading.get(), "main_thread", nullptr)
-                                    : nullptr);
-    Ref ident = Ref::steal(main ? PyObject_GetAttrString(main.get(), "ident") : nullptr);
-    id = ident ? PyLong_AsUnsignedLong(ident.get()) : 0;
-    if (PyErr_Occurred()) {
-      PyErr_Clear();
-      return false;
-    }
-    main_id.store(id, std::memory_order_relaxed);
-  }
-  return PyThread_get_thread_ident() == id;
+  // Learned when the module loads; if that failed, again here. The look-up runs Python code, and
+  // with it any pending signal handler: the exception it raises (a Ctrl-C's KeyboardInterrupt)
+  // must reach the caller, not be lost with the signal, so the call stops as an interrupted one.
+  if (!learn_main_thread()) throw interrupt::Interrupted{};
+  return PyThread_get_thread_ident() == main_thread_id.load(std::memory_order_relaxed);
 }
 
 bool pending_signal_raised(void* released_lock) {

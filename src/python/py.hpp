@@ -127,6 +127,11 @@ struct ReleasedLock {
   std::int64_t last_check_ns;
 };
 bool pending_signal_raised(void* released_lock);
+// Whether this is the interpreter's main thread, the one that runs signal handlers. The first
+// answer needs Python code (learn_main_thread: false with an exception set when that code raised),
+// so the module learns it when it loads; on_main_thread() throws interrupt::Interrupted, with the
+// exception pending, if it still has to learn and that fails.
+bool learn_main_thread();
 bool on_main_thread();
 
 template <class F>

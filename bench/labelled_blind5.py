@@ -22,6 +22,7 @@ without a label.
 from __future__ import annotations
 
 import random
+import re
 import sys
 import time
 
@@ -350,8 +351,7 @@ class _Values:
             "bill_number": lambda: r.choice((f"{y}{m:02d}-{d(10)}", d(14))),
             "imei": lambda: self._imei(),
             "usim_serial": lambda: "8982" + d(15),
-            "event_date": lambda: r.choice((f"{y}-{m:02d}-{dd:02d}", f"{y}.{m:02d}.{dd:02d}", f"{y}년 {m}월 {dd}일",
-                                            f"{y}. {m}. {dd}.", f"{y}/{m:02d}/{dd:02d}", f"{y}{m:02d}{dd:02d}")),
+            "event_date": lambda: DATE_FORMS[variant or r.choice(tuple(DATE_FORMS))](y, m, dd),
             "time": lambda: f"{r.randrange(24):02d}:{r.randrange(60):02d}:{r.randrange(60):02d}",
             "postal_code": lambda: f"{r.randrange(1, 64):02d}{d(3)}",
             "building_number": lambda: r.choice((f"{r.randrange(101, 120)}동 "
@@ -382,10 +382,8 @@ class _Values:
             "company_account": lambda: f"{d(3)}-{d(6)}-{d(2)}-{d(3)}",
             "transaction_number": lambda: r.choice((f"{y}{m:02d}{dd:02d}{d(6)}", f"T{d(12)}", d(10))),
             "unit_code": lambda: r.choice((f"제{d(4)}부대", f"{d(4)}부대 {r.randrange(1, 9)}대대")),
-            "timestamp": lambda: r.choice((f"{y}-{m:02d}-{dd:02d} {r.randrange(24):02d}:{r.randrange(60):02d}:"
-                                           f"{r.randrange(60):02d}",
-                                           f"{y}.{m:02d}.{dd:02d} {r.randrange(24):02d}:{r.randrange(60):02d}",
-                                           f"{m:02d}/{dd:02d} {r.randrange(24):02d}:{r.randrange(60):02d}")),
+            "timestamp": lambda: TIMESTAMP_FORMS[variant or r.choice(tuple(TIMESTAMP_FORMS))](
+                y, m, dd, r.randrange(24), r.randrange(60), r.randrange(60)),
             "timecode": lambda: f"00:{r.randrange(60):02d}:{r.randrange(60):02d}",
             "contract_number": lambda: r.choice((f"{y}-{d(4)}-{d(3)}", f"CT{d(10)}", f"{d(2)}-{d(7)}")),
         }[category]
@@ -478,13 +476,13 @@ FRAMES = {
            "마음 전하실 곳",
            "상주 {name}  {bank} {V:acct:k}",
            "{~상주 {name}  {bank} {V:acct:k}|}",
-           "{~상주 연락처: {V:mobile:b}|}",
+           "{~상주 {~연락처|전화번호|연락 가능 번호|Tel}: {V:mobile:b}|}",
            "삼가 고인의 명복을 빕니다."),
         _f("訃告",
            "{company} {dept} {name} {rank}의 {~부친상|모친상|장인상|빙모상}을 알려드립니다.",
            "- 빈소: {funeral_hall} 특{n}호 ({addr_road})",
            "- 발인: {N:event_date} {N:time}",
-           "- 상주 연락처: {V:mobile:b}",
+           "- 상주 {~연락처|전화번호|연락 가능 번호|Tel}: {V:mobile:b}",
            "- 조의금 계좌: {bank} {V:acct:k} {name}",
            "회사 경조 규정에 따라 조화는 총무팀에서 보냅니다. 문의 총무팀 내선 {n}{n}{n}{n}"),
         _f("[Web발신]",
@@ -497,7 +495,7 @@ FRAMES = {
         _f("보험금 청구서 ({~상해|질병|실손의료비})",
            "■ 피보험자",
            "성명: {name}    주민등록번호: {~{V:rrn:b}|{V:child_rrn:b} (어린이보험, 계약자 부모)}",
-           "휴대전화: {V:phone:b}    이메일: {V:email:b}",
+           "{~휴대전화|휴대폰|핸드폰|HP}: {V:phone:b}    {~이메일|E-mail|메일|전자우편}: {V:email:b}",
            "증권번호: {N:policy_number}",
            "■ 사고 내용",
            "사고일시: {N:event_date} {N:time}",
@@ -508,13 +506,13 @@ FRAMES = {
            "진단일: {N:event_date}   의료기관: {hospital}   요양기관기호: {N:provider_number}",
            "■ 보험금 수령 계좌",
            "은행명: {bank}    예금주: {name}",
-           "계좌번호: {V:acct:b}",
+           "{~계좌번호|계좌|입금계좌}: {V:acct:b}",
            "위 내용이 사실과 다름이 없음을 확인합니다. 청구인 {name} (서명)"),
         _f("제목: 실손 보험금 청구 서류 보내드립니다",
            "안녕하세요. 증권번호 {N:policy_number} 계약자 {name}입니다.",
            "{N:event_date}에 {accident}",
            "사고접수번호는 {N:claim_number} 이고, 진료비 영수증과 진단서 사진 첨부합니다.",
-           "피보험자 생년월일 {V:dob:b}, 연락처는 {V:mobile:s} 입니다.",
+           "피보험자 {~생년월일|생년 월일|출생일|D.O.B} {V:dob:b}, 연락처는 {V:mobile:s} 입니다.",
            "보험금은 {bank} {V:acct:k} 로 넣어 주시면 됩니다.",
            "감사합니다."),
         _f("[진단서 사본 - 스캔]",
@@ -550,12 +548,12 @@ FRAMES = {
            "임대차기간: {N:event_date}부터 {N:event_date}까지",
            "",
            "임대인  주소: {addr}",
-           "        주민등록번호: {V:rrn:b}   전화: {V:mobile:b}   성명: {name} (인)",
+           "        {~주민등록번호|주민번호|주민등록 번호}: {V:rrn:b}   전화: {V:mobile:b}   성명: {name} (인)",
            "임차인  주소: {addr}",
-           "        주민등록번호: {V:rrn:b}   전화: {V:mobile:b}   성명: {name} (인)",
+           "        {~주민등록번호|주민번호|주민등록 번호}: {V:rrn:b}   전화: {V:mobile:b}   성명: {name} (인)",
            "개업공인중개사  사무소소재지: {addr_road}",
            "        사무소명칭: {~행복|한빛|으뜸|대박|정직}공인중개사사무소   대표: {name}",
-           "        등록번호: {N:broker_registration}   사업자등록번호: {V:brn:b}",
+           "        등록번호: {N:broker_registration}   {~사업자등록번호|사업자번호|사업자 등록번호}: {V:brn:b}",
            "        전화: {N:institution_phone}"),
         _f("부동산 매매계약서",
            "매도인과 매수인은 다음과 같이 매매계약을 체결한다.",
@@ -563,8 +561,8 @@ FRAMES = {
            "매매대금 금 {kor_amount}원정 (₩{N:amount:big})",
            "계약금 {N:amount:big}원은 계약 시 지불, 중도금 {N:amount:big}원은 {N:event_date}, 잔금은 {N:event_date}에 지불한다.",
            "잔금은 매도인 명의 계좌({bank} {V:acct:k})로 입금한다.",
-           "[매도인] 성명 {name}  주민등록번호 {V:rrn:b}  연락처 {V:mobile:b}",
-           "[매수인] 성명 {name}  주민등록번호 {V:rrn:b}  연락처 {V:mobile:b}",
+           "[매도인] 성명 {name}  {~주민등록번호|주민번호|주민등록 번호} {V:rrn:b}  {~연락처|전화번호|연락 가능 번호|Tel} {V:mobile:b}",
+           "[매수인] 성명 {name}  {~주민등록번호|주민번호|주민등록 번호} {V:rrn:b}  {~연락처|전화번호|연락 가능 번호|Tel} {V:mobile:b}",
            "[중개사] 등록번호 {N:broker_registration}  전화 {N:institution_phone}"),
         _f("특약사항",
            "1. 현 시설 상태의 계약이며 도배·장판은 임차인이 부담한다.",
@@ -572,23 +570,23 @@ FRAMES = {
            "   입금계좌: {bank} {V:acct:k} 예금주 {name}",
            "3. 관리비는 별도이며 {N:amount:small}원 내외이다.",
            "4. 반려동물 사육 시 퇴실 때 원상복구한다.",
-           "임차인 연락처 {V:mobile:b} / 비상연락처(부) {V:mobile:b}"),
+           "임차인 {~연락처|전화번호|연락 가능 번호|Tel} {V:mobile:b} / 비상연락처(부) {V:mobile:b}"),
         _f("부동산 임대차 계약 정보 (중개사무소 보관용)",
            "물건지: {addr_road} (지번 {place} {N:lot_number})",
            "계약번호 {N:contract_number}",
            "임대인 {name}",
-           "  생년월일 {V:dob:b:short_dot/dot}",
-           "  연락처 {V:mobile:b}",
+           "  {~생년월일|생년 월일|출생일|D.O.B} {V:dob:b:short_dot/dot}",
+           "  {~연락처|전화번호|연락 가능 번호|Tel} {V:mobile:b}",
            "임차인 {name} ({~외국인|유학생})",
            "  외국인등록번호 {V:frn:b}",
            "  여권번호 {V:pp:b}",
-           "  연락처 {V:mobile:b}",
+           "  {~연락처|전화번호|연락 가능 번호|Tel} {V:mobile:b}",
            "보증금 {N:amount:mid}원 / 월세 {N:amount}원 / 관리비 {N:amount:small}원"),
     ),
     "resume": (
         _f("이 력 서",
            "성    명 {name}   (영문: {name_en})",
-           "생년월일 {V:dob:b} (만 {age}세)",
+           "{~생년월일|생년 월일|출생일|D.O.B} {V:dob:b} (만 {age}세)",
            "휴 대 폰 {V:mobile:b}",
            "E-mail {V:email:e}",
            "주    소 {addr}",
@@ -596,27 +594,27 @@ FRAMES = {
            "[학력사항]",
            "{year}.03 ~ {year}.02  {univ} {major} 졸업 (학점 3.{n}/4.5)",
            "[경력사항]",
-           "{year}.0{n} ~ 현재  {company} {dept} {rank}",
+           "{year}.{mm} ~ 현재  {company} {dept} {rank}",
            "[자격사항]",
            "{N:event_date}  정보처리기사 (자격번호 {N:cert_number})",
            "{~운전면허 1종 보통 (면허번호 {V:dl:b})|운전면허 2종 보통}",
            "[병역사항] 육군 병장 만기전역 (군번 {N:military_number})",
            "위의 기재 사항은 사실과 틀림이 없습니다."),
         _f("경력기술서 - {name}",
-           "연락처: {V:mobile:b} | {V:email:n}",
+           "{~연락처|전화번호|연락 가능 번호|Tel}: {V:mobile:b} | {V:email:n}",
            "",
-           "1) {company} {dept} ({year}.0{n} ~ {year}.1{n})",
+           "1) {company} {dept} ({year}.{mm} ~ {year}.{mm})",
            "- 주문 관리 시스템 개편: 주문번호 채번 규칙 변경(예: {N:order_number}) 및 정산 배치 개선",
            "- 앱 {N:version_number} 출시, 월 결제액 {N:amount:big}원 규모 서비스 운영",
            "- 협력사 API 연동 ({~REST|SOAP}), 장애 건수 {n}{n}% 감소",
-           "2) {company} ({year}.0{n} ~ {year}.0{n})",
+           "2) {company} ({year}.{mm} ~ {year}.{mm})",
            "- 고객센터 {N:company_number} IVR 시나리오 개편"),
         _f("입사지원서  지원번호 {N:application_number}",
            "지원분야: {dept} 경력직",
            "성명(한글) {name}  성명(영문) {name_en}",
-           "생년월일 {V:dob:b}   성별 {~남|여}",
-           "휴대전화 {V:mobile:b}   자택전화 {V:phone:b}",
-           "이메일 {V:email:b}",
+           "{~생년월일|생년 월일|출생일|D.O.B} {V:dob:b}   성별 {~남|여}",
+           "{~휴대전화|휴대폰|핸드폰|HP} {V:mobile:b}   자택전화 {V:phone:b}",
+           "{~이메일|E-mail|메일|전자우편} {V:email:b}",
            "현주소 {addr}",
            "보훈대상 여부: 비대상   장애 여부: 비대상",
            "희망연봉: {N:amount:man}만원 (회사 내규에 따름)"),
@@ -643,7 +641,7 @@ FRAMES = {
     "payslip": (
         _f("{company} {yr}년 {month}월분 급여명세서",
            "사원번호 {N:employee_number}   성명 {name}   부서 {dept}   직급 {rank}",
-           "생년월일 {V:dob:b}   입사일 {N:event_date}",
+           "{~생년월일|생년 월일|출생일|D.O.B} {V:dob:b}   입사일 {N:event_date}",
            "지급일 {N:event_date}",
            "-----------------------------------------------",
            "지급항목            금액   | 공제항목            금액",
@@ -669,10 +667,10 @@ FRAMES = {
            "   ({bank} {V:acct:k})",
            "(사업주) 사업체명: {company}  전화: {N:institution_phone}",
            "         주소: {addr_road}  대표자: {name} (서명)",
-           "         사업자등록번호: {V:brn:b}",
+           "         {~사업자등록번호|사업자번호|사업자 등록번호}: {V:brn:b}",
            "(근로자) 주소: {addr}",
-           "         연락처: {V:mobile:b}",
-           "         성명: {name} (서명)   주민등록번호: {V:rrn:b}"),
+           "         {~연락처|전화번호|연락 가능 번호|Tel}: {V:mobile:b}",
+           "         성명: {name} (서명)   {~주민등록번호|주민번호|주민등록 번호}: {V:rrn:b}"),
         _f("외국인근로자 표준근로계약서 (Standard Labor Contract)",
            "사용자 Employer: {company}   사업자번호 {V:brn:b}",
            "근로자 Employee: {foreign_name}",
@@ -686,7 +684,7 @@ FRAMES = {
     ),
     "insurance_enrolment": (
         _f("4대사회보험 사업장가입자 자격취득 신고서",
-           "사업장명: {company}   사업자등록번호: {V:brn:b}",
+           "사업장명: {company}   {~사업자등록번호|사업자번호|사업자 등록번호}: {V:brn:b}",
            "소재지: {addr_road}   전화번호: {N:institution_phone}   팩스: {N:company_fax}",
            "",
            "피보험자 | 성명 | 주민등록번호(외국인등록번호) | 자격취득일 | 월소득액",
@@ -706,7 +704,7 @@ FRAMES = {
            "[신청인 정보]",
            "성명 {name}   실명번호 {V:rrn:b}",
            "자택주소 {addr}",
-           "휴대폰 {V:mobile:b}   직장전화 {N:institution_phone}",
+           "{~휴대폰|핸드폰|휴대전화|H.P} {V:mobile:b}   직장전화 {N:institution_phone}",
            "[직장 정보]",
            "직장명 {company}   사업자번호 {V:brn:b}",
            "입사일 {N:event_date}   연소득 {N:amount:man}만원",
@@ -715,7 +713,7 @@ FRAMES = {
            "자동이체 출금계좌 {bank} {V:acct:k}",
            "본인은 위 내용이 사실임을 확인합니다. {N:event_date} 신청인 {name}"),
         _f("대출 상담 메모 (지점 {~강남|역삼|수원|해운대}, 담당 {name})",
-           "- 고객 {name}, 생년월일 {V:dob:b}, 자영업 (사업자 {V:brn:b})",
+           "- 고객 {name}, {~생년월일|생년 월일|출생일|D.O.B} {V:dob:b}, 자영업 (사업자 {V:brn:b})",
            "- 연매출 {N:amount:man}만원, 기존 대출 {N:amount:big}원 (상환 중)",
            "- 담보 물건 {addr}, 시세 {kor_amount}원",
            "- 연락 {V:mobile:s} 로 서류 목록 문자 발송함",
@@ -725,8 +723,8 @@ FRAMES = {
         _f("{~신용카드|체크카드} 발급 신청서",
            "카드상품: {~딥드림|굿데이올림|알뜰교통|트래블로그|노리2} ({~VISA|Mastercard|국내전용})",
            "성명(한글) {name}   영문성명(여권과 동일) {name_en}",
-           "주민등록번호 {V:rrn:b}",
-           "휴대폰 {V:mobile:b}   자택전화 {V:phone:b}",
+           "{~주민등록번호|주민번호|주민등록 번호} {V:rrn:b}",
+           "{~휴대폰|핸드폰|휴대전화|H.P} {V:mobile:b}   자택전화 {V:phone:b}",
            "명세서 수령: 이메일 ({V:email:b})",
            "결제계좌: {bank} {V:acct:b}   결제일 매월 {n}일",
            "신분증: 운전면허증 (면허번호 {V:dl:b})",
@@ -766,8 +764,8 @@ FRAMES = {
     ),
     "telecom_signup": (
         _f("이동전화 서비스 가입신청서 ({~신규|번호이동|기기변경})",
-           "가입자명 {name}   생년월일 {V:dob:b}",
-           "명의자 주민등록번호 {V:rrn:b}",
+           "가입자명 {name}   {~생년월일|생년 월일|출생일|D.O.B} {V:dob:b}",
+           "명의자 {~주민등록번호|주민번호|주민등록 번호} {V:rrn:b}",
            "개통번호 {V:mobile:b}   기존 통신사 {~SKT|KT|LGU+}",
            "연락 가능한 번호 {V:phone:b}",
            "이메일(청구서) {V:email:b}",
@@ -787,18 +785,18 @@ FRAMES = {
         _f("{yr}학년도 {~해님|새싹|꿈나무|무지개} 어린이집 입소신청서",
            "■ 아동",
            "아동 성명 {name}   성별 {~남|여}",
-           "생년월일 {V:child_dob:b}",
-           "주민등록번호 {V:child_rrn:b}",
+           "{~생년월일|생년 월일|출생일|D.O.B} {V:child_dob:b}",
+           "{~주민등록번호|주민번호|주민등록 번호} {V:child_rrn:b}",
            "입소희망일 {N:event_date}   대기번호 {N:member_number}",
            "■ 보호자",
-           "부) 성명 {name}  휴대폰 {V:mobile:b}  직장 {company} ({N:institution_phone})",
-           "모) 성명 {name}  휴대폰 {V:mobile:b}",
+           "부) 성명 {name}  {~휴대폰|핸드폰|휴대전화|H.P} {V:mobile:b}  직장 {company} ({N:institution_phone})",
+           "모) 성명 {name}  {~휴대폰|핸드폰|휴대전화|H.P} {V:mobile:b}",
            "비상연락처(조부모) {V:mobile:b}",
            "주소 {addr}",
            "알레르기: {~없음|우유|땅콩|계란}   특이사항: {~없음|낮잠 시 애착인형 필요}"),
         _f("[{~해님|새싹} 어린이집] 신입 원아 서류 안내",
            "{name} 어머님, 입소 확정되었습니다.",
-           "등원 첫날 {date} 오전 {N:time}까지 와 주세요.",
+           "등원 첫날 {date} {N:time}까지 와 주세요.",
            "보육료 결제 아이행복카드 번호 확인차 여쭙니다: {V:card:b:masked/hyphen}",
            "원아 생일 {V:child_dob:b} 맞으시죠? 생일잔치 준비할게요.",
            "원 전화 {N:institution_phone}"),
@@ -816,8 +814,8 @@ FRAMES = {
            "   {V:phone:l@비상연락망:hyphen}",
            "원아 생일 축하 파티: {date}"),
         _f("보육료·양육수당 신청서 (복지로 출력본)",
-           "신청인(보호자) {name}   주민등록번호 {V:rrn:b}",
-           "휴대전화 {V:mobile:b}   주소 {addr}",
+           "신청인(보호자) {name}   {~주민등록번호|주민번호|주민등록 번호} {V:rrn:b}",
+           "{~휴대전화|휴대폰|핸드폰|HP} {V:mobile:b}   주소 {addr}",
            "[아동] 1) {name}  {V:child_rrn:b}  {~보육료|양육수당}",
            "[아동] 2) {name}  {V:child_rrn:b}  {~보육료|양육수당}",
            "양육수당 입금계좌: {bank} {V:acct:b}  예금주 {name}",
@@ -837,14 +835,14 @@ FRAMES = {
            "{~코대원포르테시럽|알마겔정|판토록정} ({N:drug_code}) 1 / 3 / {n}",
            "사용기간: 교부일로부터 {n}일간"),
         _f("[{~우리|온누리|새봄|365}약국] 조제 내역",
-           "환자명 {name}  생년월일 {V:dob:b}",
+           "환자명 {name}  {~생년월일|생년 월일|출생일|D.O.B} {V:dob:b}",
            "처방전 교부번호 {N:prescription_number}  발행기관 {hospital}",
            "조제일자 {N:event_date}  조제료 {N:amount:small}원  본인부담금 {N:amount:small}원",
            "복약 안내 문자 발송: {V:mobile:s}"),
     ),
     "checkup_result": (
         _f("{yr}년 일반건강검진 결과 통보서",
-           "수검자 성명 {name}   주민등록번호 {V:rrn:b:masked/hyphen}",
+           "수검자 성명 {name}   {~주민등록번호|주민번호|주민등록 번호} {V:rrn:b:masked/hyphen}",
            "검진일 {N:event_date}   검진번호 {N:patient_number}",
            "신장 {N:measurement:height} cm  체중 {N:measurement:weight} kg  허리둘레 {N:measurement:waist} cm",
            "혈압 {N:measurement:bp} mmHg   공복혈당 {N:measurement:glucose} mg/dL",
@@ -857,7 +855,7 @@ FRAMES = {
            "예약번호 {N:reservation_number}",
            "검진일시 {N:event_date} {N:time} / {hospital} 건강증진센터",
            "검사 전날 21시 이후 금식. 변경은 {N:institution_phone}",
-           "결과지 받으실 이메일: {V:email:b}"),
+           "결과지 받으실 {~이메일|E-mail|메일|전자우편}: {V:email:b}"),
     ),
     "car_transfer": (
         _f("자동차 양도증명서 (양도인·양수인 직접거래용)",
@@ -865,10 +863,10 @@ FRAMES = {
            "차대번호 {N:vin}   주행거리 {N:amount} km",
            "매매금액 금 {N:amount:mid}원   잔금지급일 {N:event_date}",
            "",
-           "양도인  성명 {name}   주민등록번호 {V:rrn:b}",
+           "양도인  성명 {name}   {~주민등록번호|주민번호|주민등록 번호} {V:rrn:b}",
            "        주소 {addr}",
            "        전화 {V:mobile:b}",
-           "양수인  성명 {name}   주민등록번호 {V:rrn:b}",
+           "양수인  성명 {name}   {~주민등록번호|주민번호|주민등록 번호} {V:rrn:b}",
            "        주소 {addr}",
            "        전화 {V:mobile:b}",
            "양수인 운전면허 {V:dl:b}"),
@@ -877,7 +875,7 @@ FRAMES = {
            "구매자: 네 잔금은 어디로 보내면 될까요?",
            "판매자: {bank} {V:acct:k} {name}",
            "구매자: 이전등록할 때 제 주민번호 필요하시죠? {V:rrn:s}",
-           "판매자: 네 그리고 연락처 {V:mobile:b} 로 사진 보내주세요"),
+           "판매자: 네 그리고 {~연락처|전화번호|연락 가능 번호|Tel} {V:mobile:b} 로 사진 보내주세요"),
         _f("[중고차 매매 계약 - 딜러 메모]",
            "매도자 {name} {V:mobile:a@(본인)} (본인)",
            "매수자 {foreign_name}  ARC {V:frn:e}",
@@ -889,7 +887,7 @@ FRAMES = {
     "moving_booking": (
         _f("[{~짐싸|다이사|깨끗한이사|맑음청소}] 예약 확정 안내",
            "예약번호 {N:reservation_number}",
-           "고객명 {name} 님 / 연락처 {V:mobile:b}",
+           "고객명 {name} 님 / {~연락처|전화번호|연락 가능 번호|Tel} {V:mobile:b}",
            "{~이사일|청소일} {N:event_date} {N:time}",
            "출발지 {addr} (엘리베이터 {~있음|없음})",
            "도착지 {addr}",
@@ -907,7 +905,7 @@ FRAMES = {
     ),
     "fraud_report": (
         _f("[보이스피싱 피해 신고서]",
-           "신고인 {name}  연락처 {V:mobile:b}  생년월일 {V:dob:b}",
+           "신고인 {name}  {~연락처|전화번호|연락 가능 번호|Tel} {V:mobile:b}  {~생년월일|생년 월일|출생일|D.O.B} {V:dob:b}",
            "피해일시 {N:event_date} {N:time}   피해금액 {N:amount:mid}원",
            "피해 경위: 자녀를 사칭한 문자를 받았습니다. 받은 문자 내용은 아래와 같습니다.",
            "> 엄마 나 폰 액정 깨져서 임시폰으로 문자해 이 번호로 답장줘 {V:mobile:n}",
@@ -926,7 +924,7 @@ FRAMES = {
            "신고인 {name} / {V:email:n}"),
         _f("[사기 피해 사례 공유] 중고나라 {item} 사기",
            "판매자가 보낸 계좌: {bank} {V:acct:k} 예금주 {name}",
-           "판매자 연락처: {V:mobile:b}",
+           "판매자 {~연락처|전화번호|연락 가능 번호|Tel}: {V:mobile:b}",
            "사기 조회 사이트에 이미 {n}건 올라와 있었네요. 입금 전에 꼭 조회하세요.",
            "저는 {N:event_date}에 {N:amount}원 보냈고 사건번호 {N:case_number}로 접수했습니다."),
         _f("[경찰청 사이버수사국 신고 접수]",
@@ -941,8 +939,8 @@ FRAMES = {
     "civil_complaint": (
         _f("민원 신청서",
            "신청번호 {N:case_number}",
-           "민원인 성명 {name}   생년월일 {V:dob:b}",
-           "휴대전화 {V:mobile:b}   전자우편 {V:email:b}",
+           "민원인 성명 {name}   {~생년월일|생년 월일|출생일|D.O.B} {V:dob:b}",
+           "{~휴대전화|휴대폰|핸드폰|HP} {V:mobile:b}   전자우편 {V:email:b}",
            "주소 {addr} ({N:postal_code})",
            "신청 내용: {~아파트 단지 앞 불법 주정차 단속 요청|도로 파손 보수 요청|층간소음 중재 요청}",
            "{~차량번호 {N:vehicle_plate} 차량이 매일 밤 소화전 앞에 주차합니다.|{N:building_number} 앞 보도블록이 깨져 있습니다.}",
@@ -952,11 +950,11 @@ FRAMES = {
            "접수번호: {N:case_number}",
            "{name}님이 신청하신 민원이 {~국토교통부|행정안전부|경찰청}에 전달되었습니다.",
            "처리 예정일: {N:event_date}",
-           "민원인 연락처 {V:mobile:b:masked/hyphen} 으로 처리 결과를 알려 드립니다."),
+           "민원인 {~연락처|전화번호|연락 가능 번호|Tel} {V:mobile:b:masked/hyphen} 으로 처리 결과를 알려 드립니다."),
         _f("민원 신청 (외국인 주민)",
            "신청인 {foreign_name}",
            "외국인등록번호 {V:frn:b}",
-           "휴대전화 {V:mobile:b}",
+           "{~휴대전화|휴대폰|핸드폰|HP} {V:mobile:b}",
            "민원 내용: 체류지 변경 신고를 했는데 건강보험 고지서가 예전 주소로 갑니다.",
            "예전 주소 {addr}",
            "새 주소 {addr}",
@@ -965,16 +963,16 @@ FRAMES = {
     "donation_signup": (
         _f("{~정기후원|일시후원} 신청서 - {~사랑의열매|굿네이버스|유니세프 한국위원회|초록우산|지역아동센터}",
            "후원자번호 {N:member_number}",
-           "성명 {name}   생년월일 {V:dob:b}",
-           "휴대폰 {V:mobile:b}   이메일 {V:email:b}",
+           "성명 {name}   {~생년월일|생년 월일|출생일|D.O.B} {V:dob:b}",
+           "{~휴대폰|핸드폰|휴대전화|H.P} {V:mobile:b}   {~이메일|E-mail|메일|전자우편} {V:email:b}",
            "주소 {addr}",
-           "기부금영수증 발급용 주민등록번호 {V:rrn:b}",
+           "기부금영수증 발급용 {~주민등록번호|주민번호|주민등록 번호} {V:rrn:b}",
            "후원금액 월 {N:amount:small}원   출금일 매월 {n}일",
            "출금은행 {bank}   예금주 {name}",
            "출금계좌번호 {V:acct:b}",
-           "예금주 생년월일 {V:dob:b:yymmdd}"),
+           "예금주 {~생년월일|생년 월일|출생일|D.O.B} {V:dob:b:yymmdd}"),
         _f("[봉사 신청] {~연탄 나눔|무료 급식|유기견 보호소} 봉사자 모집 신청합니다",
-           "이름 {name} / 생년월일 {V:dob:b} / 전화 {V:mobile:b}",
+           "이름 {name} / {~생년월일|생년 월일|출생일|D.O.B} {V:dob:b} / 전화 {V:mobile:b}",
            "1365 아이디 있고 봉사시간 인증 부탁드려요",
            "{~같이 가는 친구|동생} {name} {V:mobile:n} 도 같이 신청해요",
            "활동일 {N:event_date} {N:time} 집결"),
@@ -1033,7 +1031,7 @@ FRAMES = {
            "{name}: 환불 계좌 받았습니다 {bank} {V:acct:k} 예금주 {name}",
            "{name}: 금액 {N:amount}원 맞죠? 거래번호 {N:transaction_number}",
            "{name}: 네 그리고 고객 메일 {V:email:n} 로 안내 메일 부탁해요",
-           "{name}: 고객 생년월일 {V:dob:b} 로 본인확인 완료"),
+           "{name}: 고객 {~생년월일|생년 월일|출생일|D.O.B} {V:dob:b} 로 본인확인 완료"),
         _f("DM {name} → {name}",
            "방금 통화한 고객 정보 붙여넣어요",
            "이름 {name}",
@@ -1086,7 +1084,7 @@ FRAMES = {
     "reservist_notice": (
         _f("{yr}년 예비군 {~동원훈련|작계훈련|기본훈련} 소집통지서",
            "통지서 번호 {N:notice_number}",
-           "성명 {name}   생년월일 {V:young_dob:b}   군번 {N:military_number}",
+           "성명 {name}   {~생년월일|생년 월일|출생일|D.O.B} {V:young_dob:b}   군번 {N:military_number}",
            "주소 {addr}",
            "훈련일시 {N:event_date} {N:time} 까지 입소",
            "훈련장소 {N:unit_code} ({~양주|파주|용인|김해|대전} 훈련장)",
@@ -1095,25 +1093,25 @@ FRAMES = {
         _f("[예비군] {name}님 {~동원훈련|작계훈련} 일정 안내",
            "일시 {N:event_date} {N:time}, 장소 {N:unit_code}",
            "연기 신청은 예비군 홈페이지 또는 {N:institution_phone}",
-           "군번 {N:military_number} / 생년월일 {V:young_dob:b:yymmdd/dot}"),
+           "군번 {N:military_number} / {~생년월일|생년 월일|출생일|D.O.B} {V:young_dob:b:yymmdd/dot}"),
     ),
     "power_of_attorney": (
         _f("위 임 장",
            "[위임인]",
            "성명: {name}",
-           "주민등록번호: {V:rrn:b}",
+           "{~주민등록번호|주민번호|주민등록 번호}: {V:rrn:b}",
            "주소: {addr}",
-           "연락처: {V:mobile:b}",
+           "{~연락처|전화번호|연락 가능 번호|Tel}: {V:mobile:b}",
            "[수임인(대리인)]",
            "성명: {name}   위임인과의 관계: {~배우자|자녀|형제|지인}",
-           "주민등록번호: {V:rrn:b}",
-           "연락처: {V:mobile:b}",
+           "{~주민등록번호|주민번호|주민등록 번호}: {V:rrn:b}",
+           "{~연락처|전화번호|연락 가능 번호|Tel}: {V:mobile:b}",
            "위임 내용: {~인감증명서 발급|자동차 이전등록 일체|예금 계좌({bank} {V:acct:k}) 해지 및 잔액 수령|전입신고}",
            "위 사람에게 위 사항을 위임합니다.",
            "{N:event_date}   위임인 {name} (인)"),
         _f("인증서",
            "{~법무법인|공증인가 법무법인} {~한결|다온|세움} {N:notary_number}",
-           "촉탁인 {name} (주민등록번호 {V:rrn:b})은 아래 위임장에 서명날인하였음을 인증한다.",
+           "촉탁인 {name} ({~주민등록번호|주민번호|주민등록 번호} {V:rrn:b})은 아래 위임장에 서명날인하였음을 인증한다.",
            "대리인 {name} ({V:dob:b} 생), 여권번호 {V:pp:b}",
            "위임 사무: 해외 거주 중인 본인을 대리하여 {addr} 부동산 매도에 관한 일체의 행위",
            "사무소 {addr_road}  전화 {N:institution_phone}  팩스 {N:company_fax}"),
@@ -1143,8 +1141,8 @@ FRAMES = {
            "승인번호 {N:approval_number}",
            "국세청 문의 126"),
         _f("거래명세서",
-           "공급자 {company} 사업자등록번호 {V:brn:b} 대표 {name}",
-           "공급받는자 {shop} 사업자등록번호 {V:brn:b}",
+           "공급자 {company} {~사업자등록번호|사업자번호|사업자 등록번호} {V:brn:b} 대표 {name}",
+           "공급받는자 {shop} {~사업자등록번호|사업자번호|사업자 등록번호} {V:brn:b}",
            "품목 {~사무용품|식자재|인쇄물} 수량 {n} 공급가액 {N:amount:mid} 세액 {N:amount}",
            "입금계좌 {bank} {N:company_account} (예금주 {company})"),
     ),
@@ -1158,6 +1156,17 @@ ACCIDENTS = ("퇴근길 지하철 계단에서 미끄러져 발목을 접질렸�
              "회사에서 무거운 상자를 들다가 허리를 삐끗해 통원 치료를 받았습니다.",
              "새벽에 복통이 심해 응급실에 갔고 충수염으로 수술받았습니다.",
              "아이와 놀이터에서 놀다가 미끄럼틀에서 떨어져 팔을 다쳤습니다.")
+# Dates and times of events, each in the forms offices and exports write them.
+DATE_FORMS = {
+    "iso": lambda y, m, d: f"{y}-{m:02d}-{d:02d}", "dot": lambda y, m, d: f"{y}.{m:02d}.{d:02d}",
+    "korean": lambda y, m, d: f"{y}년 {m}월 {d}일", "spaced": lambda y, m, d: f"{y}. {m}. {d}.",
+    "slash": lambda y, m, d: f"{y}/{m:02d}/{d:02d}", "compact": lambda y, m, d: f"{y}{m:02d}{d:02d}",
+}
+TIMESTAMP_FORMS = {
+    "iso": lambda y, m, d, hh, mi, ss: f"{y}-{m:02d}-{d:02d} {hh:02d}:{mi:02d}:{ss:02d}",
+    "dot": lambda y, m, d, hh, mi, ss: f"{y}.{m:02d}.{d:02d} {hh:02d}:{mi:02d}",
+    "short": lambda y, m, d, hh, mi, ss: f"{m:02d}/{d:02d} {hh:02d}:{mi:02d}",
+}
 # Checkup figures by what is measured.
 MEASUREMENTS = {
     "height": lambda r: f"{r.randrange(148, 190)}.{r.randrange(10)}",
@@ -1310,7 +1319,8 @@ class _Builder:
             "year": lambda: str(r.randrange(2012, 2027)), "yr": lambda: str(r.randrange(2024, 2027)),
             "grade": lambda: r.choice(("초", "초", "중")) + str(r.randrange(1, 4)) if r.random() < 0.5
             else "초" + str(r.randrange(4, 7)), "month": lambda: str(r.randrange(1, 13)),
-            "age": lambda: str(r.randrange(20, 60)), "n": lambda: str(r.randrange(1, 10)),
+            "age": lambda: str(r.randrange(20, 60)), "mm": lambda: f"{r.randrange(1, 13):02d}",
+            "n": lambda: str(r.randrange(1, 10)),
         }[name]()
 
     def address(self, full: bool) -> str:
@@ -1337,6 +1347,11 @@ class _Builder:
             self.render(w, FRAMES[genre][i])
         return w.document()
 
+    def one_form(self, template: str) -> str:
+        """A column's slot with one of its ways of writing: an export writes a column one way."""
+        return re.sub(r"(\{V:\w+:\w+:)([\w/]+)\}",
+                      lambda m: m.group(1) + self.r.choice(m.group(2).split("/")) + "}", template)
+
     def cell(self, w: _Writer, template: str, header: str, quote: bool = False) -> None:
         if quote:
             w.add('"')
@@ -1346,17 +1361,21 @@ class _Builder:
 
     def bank_statement(self, w: _Writer, frame: int) -> None:
         r = self.r
-        w.add(f"{self.v.set_bank()} 거래내역조회\n")
+        self.v.set_bank()
+        w.add(f"{max(self.v.bank[0], key=len)} 거래내역조회\n")
+        form = r.choice(("iso", "dot", "compact"))
         self.render(w, "{~조회계좌|계좌번호}: {V:acct:b}   예금주: {name}\n"
-                       "조회기간: {N:event_date} ~ {N:event_date}\n")
+                       f"조회기간: {{N:event_date:{form}}} ~ {{N:event_date:{form}}}\n")
         headers = ("거래일시", "적요", "출금액", "입금액", "잔액", "상대계좌", "상대예금주", "메모")
         sep = ("," if frame == 0 else "\t")
+        stamp = r.choice(tuple(TIMESTAMP_FORMS))  # one form per export
+        counterpart = r.choice(("hyphen", "plain"))
         w.add(sep.join(headers) + "\n")
         for _ in range(r.randrange(3, 8)):
             memo = r.choice(STATEMENT_MEMOS)
             transfer = memo in ("타행이체", "모바일", "인터넷뱅킹") or r.random() < 0.3
             out = r.random() < 0.6
-            self.cell(w, "{N:timestamp}", headers[0])
+            self.cell(w, "{N:timestamp:%s}" % stamp, headers[0])
             w.add(sep + memo + sep)
             self.cell(w, "{N:amount}" if out else "0", headers[2], frame == 0)
             w.add(sep)
@@ -1366,7 +1385,7 @@ class _Builder:
             w.add(sep)
             if transfer:
                 self.v.set_bank()
-                self.cell(w, "{V:acct:h}", headers[5])
+                self.cell(w, "{V:acct:h:%s}" % counterpart, headers[5])
                 w.add(sep)
                 self.cell(w, "{name}", headers[6])
             else:
@@ -1379,9 +1398,11 @@ class _Builder:
         cols = [("번호", None), ("원생명", "{name}"), ("학년", "{grade}"),
                 ("생년월일", "{V:student_dob:h:dot/compact/iso}"),
                 (r.choice(("학부모 연락처", "보호자HP", "부모님 전화")), "{V:mobile:h}"),
-                ("원생 연락처", "{~{V:mobile:h}|-}"), ("수강료", "{N:amount}"), ("등록일", "{N:event_date}")]
+                ("원생 연락처", "{~{V:mobile:h}|-}"), ("수강료", "{N:amount}"),
+                ("등록일", "{N:event_date:%s}" % r.choice(tuple(DATE_FORMS)))]
         if frame == 1:
             cols.append(("교재 ISBN", "{N:isbn}"))
+        cols = [(h, t and self.one_form(t)) for h, t in cols]
         sep = " | " if frame == 0 else ","
         w.add(sep.join(h for h, _ in cols) + "\n")
         for k in range(r.randrange(2, 6)):
@@ -1397,11 +1418,11 @@ class _Builder:
                                 ("생년월일", "{V:dob:h2:iso/dot/compact}"))),
                   ("연락처", (("휴대폰", "{V:mobile:h2:hyphen/plain}"), ("이메일", "{V:email:h2:plain}"))),
                   ("결제정보", (("카드번호", "{V:card:h2:hyphen/masked/plain}"), ("최근주문번호", "{N:order_number}"),
-                                ("가입일", "{N:event_date}"))))
+                                ("가입일", "{N:event_date:%s}" % r.choice(("iso", "dot", "compact"))))))
         sep = "," if frame == 0 else "\t"
         w.add(f"[{r.choice(('CRM', '세일즈포스', '고객관리시스템'))} 내보내기] {r.choice(('VIP 고객', '휴면 예정 고객', '이벤트 당첨자'))} 목록\n")
         w.add(sep.join(g + sep * (len(cols) - 1) for g, cols in groups) + "\n")
-        flat = [c for _, cols in groups for c in cols]
+        flat = [(h, self.one_form(t)) for _, cols in groups for h, t in cols]
         w.add(sep.join(h for h, _ in flat) + "\n")
         for _ in range(r.randrange(2, 5)):
             for i, (h, t) in enumerate(flat):
@@ -1420,10 +1441,11 @@ class _Builder:
             (r.choice(("birth", "birth_dt")), "{V:dob:c:iso/compact}", True),
             (r.choice(("refund_account", "bank_acct")), "{V:acct:c:hyphen/plain}", True),
         ], r.randrange(1, 4))
+        personal = [(c, self.one_form(t), q) for c, t, q in personal]
         other = r.sample([("zipcode", "{N:postal_code}", True), ("last_login_ip", "{N:ip_address}", True)],
                          r.randrange(0, 3))
         cols = [("id", "{N:member_number}", False), (r.choice(("name", "user_name", "cust_nm")), "{name}", True)] + \
-            r.sample(personal + other, len(personal) + len(other)) + [("created_at", "{N:timestamp}", True)]
+            r.sample(personal + other, len(personal) + len(other)) + [("created_at", "{N:timestamp:iso}", True)]
         if frame == 0:
             w.add(f"-- Dumping data for table `{table}`\nLOCK TABLES `{table}` WRITE;\n")
             w.add(f"INSERT INTO `{table}` (" + ", ".join(f"`{c}`" for c, _, _ in cols) + ") VALUES\n")
@@ -1456,6 +1478,7 @@ class _Builder:
                 ("배송메모", "{~문 앞에 놓아 주세요|부재 시 경비실, 연락 부탁드려요|}")]
         if frame == 1:
             cols.insert(3, ("주문자 이메일", "{V:email:h:plain}"))
+        cols = [(h, self.one_form(t)) for h, t in cols]
         w.add(",".join(f'"{h}"' for h, _ in cols) + "\n")
         for _ in range(r.randrange(2, 5)):
             for i, (h, t) in enumerate(cols):

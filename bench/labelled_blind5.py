@@ -27,7 +27,8 @@ import sys
 import time
 
 import corpus
-from labelled import Document, Written, _Writer
+import labelled
+from labelled import Document, Written, _Writer, summary
 
 PART = "blind5"
 KINDS = corpus.KINDS
@@ -72,7 +73,6 @@ PLAIN_SIGHT = {
     "resident": ("hyphen", "masked"),
     "email": ("plain",),
 }
-FULL = str.maketrans("0123456789-", "０１２３４５６７８９－")
 HANGUL_DIGITS = "공일이삼사오육칠팔구"
 
 # Banks: the names people write, and the shapes of their personal accounts (digits per group).
@@ -161,20 +161,12 @@ class _Values:
         return Written(kind, text, writing, writing in MASKED)
 
     def _join(self, groups: list[str], writing: str) -> str:
-        if writing == "plain":
-            return "".join(groups)
-        if writing == "spaced":
-            return " ".join(groups)
-        if writing == "dot":
-            return ".".join(groups)
-        if writing == "fullwidth":
-            return "-".join(groups).translate(FULL)
-        if writing == "hangul_numerals":
+        if writing == "hangul_numerals":  # read aloud: the groups come with pauses, not hyphens
             return " ".join("".join(HANGUL_DIGITS[int(c)] for c in g) for g in groups)
         if writing == "ocr_break":  # a scanned form read back with the number cut at a line end
             i = self.r.randrange(1, len(groups))
             return "-".join(groups[:i]) + "-\n" + "-".join(groups[i:])
-        return "-".join(groups)
+        return labelled._Values._groups(groups, writing, self.r)
 
     def _resident(self, writing: str, variant: str = "", foreigner: bool = False) -> str:
         r = self.r
@@ -1516,18 +1508,6 @@ def generate(documents: int = 1500, seed: int = 1) -> list[Document]:
         b.r.shuffle(order)
         out.extend(b.build(g) for g in order[:documents - len(out)])
     return out
-
-
-def summary(docs: list[Document]) -> dict:
-    """Counts of values by kind and of negatives by category."""
-    kinds: dict = {}
-    cats: dict = {}
-    for d in docs:
-        for v in d.values:
-            kinds[v.kind] = kinds.get(v.kind, 0) + 1
-        for n in d.negatives:
-            cats[n.category] = cats.get(n.category, 0) + 1
-    return {"values": kinds, "negatives": cats}
 
 
 if __name__ == "__main__":

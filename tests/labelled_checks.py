@@ -2,6 +2,7 @@
 back from the text exactly, in characters and in UTF-8 bytes, and no two of them overlap; and the
 digits a written value stands for."""
 
+import datetime
 import unicodedata
 
 HANGUL_DIGITS = "공일이삼사오육칠팔구"
@@ -23,6 +24,13 @@ def digits_of(text: str) -> str:
         elif ch in LETTER_DIGITS:
             out.append(LETTER_DIGITS[ch])
     return "".join(out)
+
+
+def resident_birth(ds: list[int]) -> datetime.date:
+    """The birth date in the first seven digits of a resident or foreigner registration number
+    (the seventh tells the century: 3, 4, 7 and 8 are born in 2000 or later)."""
+    born = (2000 if ds[6] in (3, 4, 7, 8) else 1900) + ds[0] * 10 + ds[1]
+    return datetime.date(born, ds[2] * 10 + ds[3], ds[4] * 10 + ds[5])
 
 
 def assert_spans_exact(doc) -> None:

@@ -14,7 +14,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(
 import corpus  # noqa: E402
 import labelled_blind5 as blind5  # noqa: E402
 from labelled import _Writer  # noqa: E402
-from labelled_checks import assert_disjoint, assert_spans_exact, digits_of  # noqa: E402
+from labelled_checks import assert_disjoint, assert_spans_exact, digits_of, resident_birth  # noqa: E402
 
 
 @pytest.fixture(scope="module")
@@ -93,8 +93,7 @@ def test_check_digits_and_birth_dates_are_real(docs):
         ds = [int(c) for c in digits_of(v.text)]
         if v.kind in ("resident", "foreigner_registration"):
             assert len(ds) == 13, v
-            born = (2000 if ds[6] in (3, 4, 7, 8) else 1900) + ds[0] * 10 + ds[1]
-            birth = datetime.date(born, ds[2] * 10 + ds[3], ds[4] * 10 + ds[5])
+            birth = resident_birth(ds)
             foreigner = v.kind == "foreigner_registration"
             assert (ds[6] in (5, 6, 7, 8)) == foreigner, v
             if v.writing == "post2020":

@@ -737,7 +737,7 @@ FRAMES = {
            "{~주민등록번호|주민번호|주민등록 번호|주 민 등 록 번 호} {V:rrn:b}",
            "{~휴대폰|핸드폰|휴대전화|H.P} {V:mobile:b}   자택전화 {V:landline:b}",
            "명세서 수령: 이메일 ({V:email:b})",
-           "결제계좌: {bank} {V:acct:b}   결제일 매월 {n}일",
+           "결제계좌: {bank} {V:acct:k}   결제일 매월 {n}일",
            "신분증: 운전면허증 (면허번호 {V:dl:b})",
            "직장명 {company}  직장전화 {N:institution_phone}  연소득 {N:amount:man}만원",
            "접수번호 {N:receipt_number}"),
@@ -835,7 +835,7 @@ FRAMES = {
            "{~휴대전화|휴대폰|핸드폰|HP} {V:mobile:b}   주소 {addr}",
            "[아동] 1) {name}  {V:child_rrn:b}  {~보육료|양육수당}",
            "[아동] 2) {name}  {V:child_rrn:b}  {~보육료|양육수당}",
-           "양육수당 입금계좌: {bank} {V:acct:b}  예금주 {name}",
+           "양육수당 입금계좌: {bank} {V:acct:k}  예금주 {name}",
            "접수번호 {N:receipt_number}   접수일 {N:event_date}"),
     ),
     "prescription": (
@@ -936,7 +936,7 @@ FRAMES = {
            "> 엄마 나 폰 액정 깨져서 임시폰으로 문자해 이 번호로 답장줘 {V:mobile:n}",
            "> 급하게 결제할 게 있는데 {bank} {V:acct:k} {name} 으로 {N:amount}원만 보내줘",
            "발신번호(사기범): {V:phone:b:intl_plus/hyphen}",
-           "지급정지 요청 계좌: {bank} {V:acct:b}",
+           "지급정지 요청 계좌: {bank} {V:acct:k}",
            "경찰 사건접수번호 {N:case_number}"),
         _f("제목: 택배 사칭 문자 신고합니다",
            "아래 문자 받았는데 링크 눌렀습니다. 확인 부탁드립니다.",
@@ -1265,7 +1265,7 @@ def _last_cell(line: str) -> str:
     lab = line.rstrip(_LABEL_EDGE)
     for sep in ("  ", "|", "\t", ",", "/", "·", ">", ":"):
         lab = lab.rsplit(sep, 1)[-1].rstrip(_LABEL_EDGE)
-    return lab.strip(_LABEL_EDGE)[-24:]
+    return lab.strip(_LABEL_EDGE)[-32:]
 
 
 def _label_before(w: _Writer, same_line: bool = True) -> str:
@@ -1338,6 +1338,8 @@ class _Builder:
             label_text = self.bank_alias
         else:
             label_text = label or _label_before(w, situation != "previous_line")
+        if situation == "label_before" and label_text.isascii():  # Tel, H.P, D.O.B drawn for a Korean label
+            situation = "label_english"
         w.value(self.v.make(kind, writing, variant), situation, label_text, self.frame)
 
     def filler(self, name: str) -> str:

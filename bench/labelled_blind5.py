@@ -1317,9 +1317,9 @@ class _Builder:
         else:
             w.add(self.filler(body))
 
-    def value(self, w: _Writer, spec: str, label: str | None) -> None:
-        spec, _, explicit = spec.partition("@")
-        code, sit, *rest = spec.split(":")
+    def value(self, w: _Writer, slot_body: str, label: str | None) -> None:
+        fields, _, explicit = slot_body.partition("@")
+        code, sit, *rest = fields.split(":")
         kind = KIND_CODES[code]
         variant = {"child_dob": "child", "child_rrn": "child", "student_dob": "student", "young_dob": "young",
                    "mobile": "mobile", "landline": "landline"}.get(code, "")

@@ -141,6 +141,10 @@ bool to_text(PyObject* o, const char* param, std::string_view& out) {
   return true;
 }
 
+namespace {
+bool signal_raised_holding_lock(void*) { return PyErr_CheckSignals() < 0; }
+}  // namespace
+
 bool to_text(PyObject* o, const char* param, std::string_view& out, std::string& buffer) {
   // Below this many characters CPython's encoder costs little next to the call, and the form it
   // keeps makes later calls with the same str free.
@@ -150,6 +154,9 @@ bool to_text(PyObject* o, const char* param, std::string_view& out, std::string&
   ready = ready && PyUnicode_READY(o) == 0;
 #endif
   if (ready && PyUnicode_GET_LENGTH(o) >= kTranscodedFrom) {
+    // A long text's encoding polls for signals as the work after it does (a text of 100 MB takes
+    // a fifth of a second); the lock is held here, so the check asks the interpreter directly.
+    interrupt::Scope scope(on_main_thread() ? &signal_raised_holding_lock : nullptr, nullptr);
     if (std::optional<std::string_view> text = str_as_utf8(str_view(o), buffer)) {
       out = *text;
       return true;

@@ -1446,8 +1446,8 @@ class _Builder:
         w.add(f"{r.choice(('수학의정석', '해법영어', '리틀피아노', '태권도장', '코딩교실'))} 학원 {r.choice(('봄', '여름', '가을', '겨울'))}학기 등록부\n")
         cols = [("번호", None), ("원생명", "{name}"), ("학년", "{grade}"),
                 ("생년월일", "{V:student_dob:h:dot/compact/iso}"),
-                (r.choice(("학부모 연락처", "보호자HP", "부모님 전화")), "{V:mobile:h}"),
-                ("원생 연락처", "{~{V:mobile:h}|-}"), ("수강료", "{N:amount}"),
+                (r.choice(("학부모 연락처", "보호자HP", "부모님 전화")), "{V:mobile:h:hyphen/plain/dot/spaced}"),
+                ("원생 연락처", "{~{V:mobile:h:hyphen/plain/masked}|-}"), ("수강료", "{N:amount}"),
                 ("등록일", "{N:event_date:%s}" % r.choice(tuple(DATE_FORMS)))]
         if frame == 1:
             cols.append(("교재 ISBN", "{N:isbn}"))

@@ -5,6 +5,7 @@ Nothing here runs detection."""
 
 import datetime
 import os
+import re
 import sys
 
 import pytest
@@ -166,3 +167,78 @@ def test_the_part_is_wired_into_quality():
     assert blind5.PART in quality.PARTS
     got = quality.documents(blind5.PART, 12, 3)
     assert [(d.text, d.values) for d in got] == [(d.text, d.values) for d in blind5.generate(12, 3)]
+
+
+def test_slot_parsing_finds_closing_braces_and_top_level_alternatives():
+    t = "a {~x|{V:phone:b}|{~p|q}} b"
+    assert blind5._close(t, 2) == len(t) - 3
+    assert blind5._split_top("x|{V:phone:b}|{~p|q}") == ["x", "{V:phone:b}", "{~p|q}"]
+    assert blind5._split_top("") == [""]
+    with pytest.raises(ValueError):
+        blind5._close("{~a|b", 0)
+
+
+@pytest.mark.parametrize("before, same_line, label", [
+    ("성명 홍길동   주민등록번호: ", True, "주민등록번호"),
+    ("1 | 홍길동 | ", True, "홍길동"),
+    ("고객명 {x} / 연락처 ", True, "연락처"),
+    ("이메일\n", True, "이메일"),
+    ("상담원: 번호 알려 주세요.\n고객: ", False, "상담원: 번호 알려 주세요."),
+    ("", True, ""),
+])
+def test_a_labels_words_are_the_last_cell_before_the_value_else_the_line_above(before, same_line, label):
+    w = _Writer("test", blind5.PART)
+    w.add(before)
+    assert blind5._label_before(w, same_line) == label
+
+
+def test_dates_times_and_amounts_of_look_alikes_are_real(docs):
+    parsers = {"iso": "%Y-%m-%d", "dot": "%Y.%m.%d", "korean": "%Y년 %m월 %d일", "spaced": "%Y. %m. %d.",
+               "slash": "%Y/%m/%d", "compact": "%Y%m%d"}
+    seen = set()
+    for n in (n for d in docs for n in d.negatives):
+        if n.category == "event_date":
+            forms = [f for f, p in parsers.items() if _parses(n.text, p)]
+            assert forms, n
+            seen.update(forms)
+        elif n.category in ("time", "timecode"):
+            parts = [int(x) for x in n.text.split(":")]
+            assert len(parts) in (2, 3) and parts[0] < 24 and all(x < 60 for x in parts[1:]), n
+        elif n.category == "amount":
+            assert re.fullmatch(r"[1-9]\d{0,2}(,\d{3})*", n.text), n
+    assert seen == set(parsers)
+
+
+def _parses(text, pattern):
+    try:
+        datetime.datetime.strptime(text, pattern)
+    except ValueError:
+        return False
+    return True
+
+
+def test_an_export_writes_each_column_one_way(docs):
+    exports = [d for d in docs if d.genre in ("crm_export", "sql_dump", "csv_quoted", "academy_roster")]
+    assert len(exports) > 100
+    for d in exports:
+        ways = {}
+        for v in d.values:
+            if v.label in ("column_header", "two_row_header", "sql_column") and not v.masked:
+                ways.setdefault((v.label_text, v.kind), set()).add(v.writing)
+        assert ways, d.text
+        for column, writings in ways.items():
+            # a child's resident number born since October 2020 is the only other way a column shows
+            assert len(writings - {"post2020"}) == 1, (column, writings, d.text)
+
+
+def test_a_statement_lists_its_account_and_every_transfer_counterparty(docs):
+    statements = [d for d in docs if d.genre == "bank_statement"]
+    assert statements
+    for d in statements:
+        own, *counterparties = d.values
+        assert own.kind == "bank_account" and own.label == "label_before" and own.label_text in ("조회계좌", "계좌번호")
+        assert all(v.kind == "bank_account" and v.label_text == "상대계좌" for v in counterparties)
+        rows = d.text.splitlines()[4:]
+        stamps = [n for n in d.negatives if n.category == "timestamp"]
+        assert len(stamps) == len(rows) and all(row.startswith(s.text) for row, s in zip(rows, stamps))
+        assert len({v.writing for v in counterparties}) <= 1

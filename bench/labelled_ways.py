@@ -112,7 +112,11 @@ SENTENCE_FRAMES = {
               "문자는 [[V]] 로 부탁드려요", "[[V]] 로 전화주시면 됩니다", "급하시면 [[V]] 로 전화 주세요",
               "[[V]] 번으로 카톡 주세요", "전화 주실 곳은 [[V]] 입니다", "제 폰은 [[V]] 이에요",
               "[[V]] 여기로 연락 부탁해요", "번호 남겨요 [[V]]", "[[V]] 로 연락 바랍니다", "[[V]] 로 전화 부탁드립니다",
-              "[[V]] 로 문자 남겨주시면 회신드릴게요", "제 핸드폰이 [[V]] 예요"),
+              "[[V]] 로 문자 남겨주시면 회신드릴게요", "제 핸드폰이 [[V]] 예요",
+              "문의는 [[V]] 으로 주세요", "연락은 [[V]] 로 부탁드려요", "문의사항은 [[V]] 로 연락 주세요",
+              "궁금하신 점은 [[V]] 로 문의 주세요", "문의는 [[V]] 로 부탁드립니다", "연락 주실 번호는 [[V]] 입니다",
+              "문의 주실 분은 [[V]] 로 문자 주세요", "답장은 [[V]] 로 주세요", "통화는 [[V]] 로 가능해요",
+              "다른 번호 [[V]] 로도 연락 가능합니다"),
     "bank_account": ("[[V]] 으로 입금 부탁드립니다", "[[V]] 로 보내주세요", "입금은 [[V]] 로 해주세요",
                      "[[V]] 로 송금해 주시면 됩니다", "[[V]] 으로 이체해 주세요", "돈은 [[V]] 에 넣어주세요",
                      "[[V]] 로 입금 바랍니다", "환불은 [[V]] 로 받을게요", "[[V]] 에 입금하시면 돼요",
@@ -189,6 +193,11 @@ FRAMES = {
                    '"GET /api/otp/send?{L}=[[V]] HTTP/2" 200', "utm_source=naver&{L}=[[V]]",
                    "[DEBUG] params {L}=[[V]]&lang=ko"),
     # Passenger lists, e-tickets and visa or stay forms: dates of birth as airlines write them.
+    # Headers of forwarded mail, mailing-list digests and letterheads: the sender's address with
+    # the at-mark written as a word, or a dot read as a comma by a fax's OCR.
+    "mail_header": ("{L}: {name} <[[V]]>", "{L}: [[V]]", "{L} [[V]]", "{L}: \"{name}\" <[[V]]>",
+                    "{L}: [[V]] ({name})", "{L} : [[V]]", "> {L}: [[V]]", "{L}:\t[[V]]", "- {L}: [[V]]",
+                    "{name} ({L} [[V]])", "{L}  [[V]]", "[{L}] [[V]]"),
     "travel": ("{L}{P}[[V]]", "{L}/[[V]]", "1. {pax} MR  {L} [[V]]  KOR", "{pax} MS {L}: [[V]]",
                "NAME {pax}  SEX M  {L} [[V]]", "승객 {pax} / {L} [[V]]", "{L}: [[V]]  NATIONALITY: KOR",
                "{pax}  F  {L}/[[V]]", "{L} ([[V]])", "탑승객 {name} {L} [[V]]", "{L}  [[V]]  성별 {sex}",
@@ -230,6 +239,9 @@ FILLERS = {
                    "GET /favicon.ico 404", "[INFO] session started", "upstream timed out (110)",
                    '"GET /robots.txt HTTP/1.1" 200 68', "redirect=%2Fmypage%3Ftab%3D2",
                    "q=%EC%97%AC%EB%A6%84+%EC%84%B8%EC%9D%BC&page=2", "Accept-Language: ko-KR,ko;q=0.9"),
+    "mail_header": ("-----Original Message-----", "Subject: RE: 견적 문의", "제목: 회의 자료 송부",
+                    "Date: Wed, 9 Dec 2026 10:12", "보낸 날짜: 2026년 12월 9일 수요일", "---------- 전달된 메시지 ----------",
+                    "첨부: 견적서.pdf", "Sent: Tuesday, December 8, 2026", "받는 사람: 영업팀", "중요도: 보통"),
     "travel": ("ITINERARY RECEIPT", "KE 081 ICN-JFK 15MAR 1030", "FLIGHT OZ 102 / 13DEC", "CLASS Y  STATUS OK",
                "승객명 {pax}", "수하물 23KG", "여행 일정표", "PASSENGER MANIFEST", "출입국 신고서", "체류자격 C-3",
                "BAGGAGE 1PC", "예약 상태 확정"),
@@ -261,6 +273,8 @@ GENRE_LABELS = {
                              "phoneNumber", "tel_no"),
                    "birth_date": ("birth", "birthday", "dob", "birth_date", "birthDate", "brthdy"),
                    "resident": ("jumin", "rrn", "ssn", "jumin_no", "residentNo")},
+    "mail_header": {"email": ("From", "보낸 사람", "보낸사람", "E-mail", "Reply-To", "Sender", "회신 주소",
+                              "발신자", "Email", "보낸이", "작성자 메일", "Mail")},
     "travel": {"birth_date": ("DOB", "D.O.B", "DATE OF BIRTH", "생년월일", "BIRTH DATE", "생년월일(DOB)",
                               "Date of Birth", "BIRTH", "DOB.", "생년월일/Date of Birth", "출생일", "B/DATE"),
                "passport": ("PASSPORT", "여권번호", "PPT", "PASSPORT NO", "여권", "DOCS"),
@@ -286,6 +300,7 @@ GENRE_KINDS = {
                 "birth_date": 1},
     "access_log": {"email": 3, "phone": 3, "birth_date": 1, "resident": 0.7},
     "travel": {"birth_date": 4, "passport": 1.5, "phone": 0.7, "email": 0.5},
+    "mail_header": {"email": 4, "phone": 1},
 }
 # How a team's messenger export sets out one message: {msg} is the message. The time may stand on
 # the line after it.
@@ -308,7 +323,9 @@ NEG_PHRASES = {
     "company_number": ("대표번호 [[{v}]]", "고객센터: [[{v}]]", "상담전화 [[{v}]]", "상담 문의 [[{v}]]",
                        "고객센터([[{v}]])", "대표전화 [[{v}]]", "콜센터 [[{v}]] 로 문의", "무료상담 [[{v}]]",
                        "고객상담실 [[{v}]]", "상담센터: [[{v}]]", "FAX [[{v}]]", "팩스: [[{v}]]",
-                       "본사 [[{v}]]", "매장 전화 [[{v}]]", "Fax. [[{v}]]", "[고객센터 [[{v}]]]"),
+                       "본사 [[{v}]]", "매장 전화 [[{v}]]", "Fax. [[{v}]]", "[고객센터 [[{v}]]]",
+                       "문의는 [[{v}]] 으로 주세요", "궁금하신 점은 고객센터 [[{v}]] 로 문의 주세요",
+                       "문의사항은 [[{v}]] 로 연락 주세요", "기타 문의는 대표번호 [[{v}]] 로 부탁드립니다"),
     "imei": ("IMEI [[{v}]]", "IMEI: [[{v}]]", "단말기 IMEI [[{v}]]", "imei=[[{v}]]", "IMEI번호 [[{v}]]",
              "기기 식별번호(IMEI) [[{v}]]"),
     "serial_number": ("일련번호 [[{v}]]", "S/N [[{v}]]", "S/N: [[{v}]]", "제품번호 [[{v}]]",
@@ -405,6 +422,22 @@ NEG_PHRASES = {
     "call_recording": ("녹취번호 [[{v}]]", "통화 녹취 ID [[{v}]]", "Recording ID: [[{v}]]", "녹취 파일 [[{v}]].wav",
                        "콜ID [[{v}]]", "상담 녹취번호: [[{v}]]", "녹취 ID [[{v}]]", "call_id=[[{v}]]",
                        "녹음파일 [[{v}]].mp3", "통화ID [[{v}]]"),
+    # A blood-donation certificate: the blood centre, the year and a serial (02-24-123456).
+    "blood_donation": ("헌혈증서 번호 [[{v}]]", "헌혈증 번호: [[{v}]]", "헌혈증서번호 [[{v}]]", "헌혈증 [[{v}]]",
+                       "헌혈증서 No. [[{v}]]", "헌혈증서 [[{v}]] 기증합니다", "헌혈 증서번호: [[{v}]]",
+                       "헌혈증 일련번호 [[{v}]]", "헌혈증서 [[{v}]] (전혈)", "기증 헌혈증 번호 [[{v}]]"),
+    # A pet's registration number: fifteen digits, 410 (Korea's country code) first on a chip.
+    "pet_registration": ("동물등록번호 [[{v}]]", "반려동물 등록번호: [[{v}]]", "동물등록번호: [[{v}]] (내장형)",
+                         "마이크로칩 번호 [[{v}]]", "내장칩 번호 [[{v}]]", "반려견 등록번호 [[{v}]]",
+                         "동물 등록번호 [[{v}]]", "칩 번호: [[{v}]]", "등록번호 [[{v}]] (반려견)",
+                         "반려묘 등록번호 [[{v}]]", "동물등록 [[{v}]]"),
+    # A case's processing number at an office or a call centre (처리번호 + thirteen digits).
+    "processing_number": ("처리번호 [[{v}]]", "처리 번호: [[{v}]]", "민원 처리번호 [[{v}]]", "처리번호: [[{v}]]",
+                          "신청번호 [[{v}]]", "민원번호 [[{v}]]", "처리번호 [[{v}]] 로 조회 가능", "신청 번호: [[{v}]]",
+                          "민원 신청번호 [[{v}]]", "처리 결과 번호 [[{v}]]", "AS 처리번호 [[{v}]]"),
+    # A postal code: five digits since 2015, six with a hyphen before.
+    "postal_code": ("우편번호 [[{v}]]", "(우) [[{v}]]", "우: [[{v}]]", "우편번호: [[{v}]]", "[[{v}]] 서울특별시 {gu}",
+                    "우 [[{v}]] 서울시 {gu}", "(우편번호 [[{v}]])", "Zip [[{v}]]", "우)[[{v}]]", "구 우편번호 [[{v}]]"),
 }
 NEG_CATEGORIES = tuple(NEG_PHRASES)
 
@@ -440,7 +473,7 @@ WRITINGS = {
                        ("region_bracketed", 1)),
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2)),
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
-              ("masked_partly", 1), ("url_encoded", 0)),
+              ("masked_partly", 1), ("url_encoded", 0), ("at_word", 1), ("comma_dot", 1)),
 }
 # Ways of writing a genre favours: a marketplace post dodges the site's filters, a business card
 # and a signature write the number plainly or with dots.
@@ -455,6 +488,7 @@ GENRE_WRITINGS = {
     # Values under a query key are percent-encoded; travel papers write dates of birth as airlines do.
     "access_log": {k: (("url_encoded", 1),) for k in ("email", "phone", "birth_date", "resident")},
     "travel": {"birth_date": (("airline_date", 1),)},
+    "mail_header": {"email": (("at_word", 2), ("comma_dot", 1))},
 }
 KIND_WEIGHTS = {"birth_date": 2.5, "phone": 3.5, "resident": 2, "foreigner_registration": 0.5,
                 "credit_card": 1.5, "bank_account": 2, "driver_license": 2, "passport": 1,
@@ -811,6 +845,13 @@ class _Ways:
                              f"{local}{{at}}{host}{{dot}}{tld}", f"{local}@{host}[.]{tld}"))
         if writing == "glued_digits":
             return f"{local}@{host}.{tld}"  # the digits glued after it are written by the caller
+        if writing == "at_word":  # hong at naver.com: the at-mark as a word, the dots left as they are
+            return f"{local} {r.choice(('at', 'at', 'AT'))} {host}.{tld}"
+        if writing == "comma_dot":  # hong@nate,com: a fax's OCR reads a dot of the domain as a comma
+            parts = f"{host}.{tld}".split(".")
+            k = r.randrange(1, len(parts))
+            joined = ".".join(parts[:k]) + "," + (r.choice((".", ",")).join(parts[k:]))
+            return f"{local}@{joined}"
         if writing == "masked_partly":
             ch = r.choice(("*", "●", "x", "#"))
             return f"{local[:3]}{ch * max(3, len(local) - 3)}@{host}.{tld}"
@@ -926,7 +967,22 @@ class _Ways:
             y, m, dd = v.date(2024, 2027)
             return r.choice((lambda: f"{y}{m:02d}{dd:02d}-{d(6)}", lambda: f"{y}{m:02d}{dd:02d}{d(6)}",
                              lambda: f"REC{d(10)}", lambda: f"{d(4)}{d(9)}", lambda: f"{y}{m:02d}{dd:02d}_{d(4)}_{d(8)}",
-                             lambda: f"{d(3)}-{d(4)}-{d(4)}-{d(3)}"))()
+                             lambda: f"{d(3)}-{d(4)}-{d(4)}-{d(3)}",
+                             lambda: f"{y}{m:02d}{dd:02d}-{r.randrange(24):02d}{r.randrange(60):02d}-{d(4)}"))()
+        if category == "blood_donation":
+            centre, y = f"{r.randrange(1, 17):02d}", f"{r.randrange(15, 27):02d}"
+            return r.choice((f"{centre}-{y}-{d(6)}", f"{centre}-{y}-{d(6)}", f"{centre}{y}{d(6)}",
+                             f"{centre} {y} {d(6)}", f"{centre}-{y}-{d(7)}"))
+        if category == "pet_registration":
+            s = "410" + d(12) if r.random() < 0.7 else d(15)
+            return r.choice((s, s, f"{s[:3]} {s[3:9]} {s[9:]}", f"{s[:3]}-{s[3:]}"))
+        if category == "processing_number":
+            y = r.randrange(2019, 2027)
+            return r.choice((lambda: d(13), lambda: d(13), lambda: f"{y}{d(9)}", lambda: f"{y}-{d(9)}",
+                             lambda: f"{d(4)}-{d(4)}-{d(5)}", lambda: f"{y}{r.randrange(1, 13):02d}{d(7)}"))()
+        if category == "postal_code":
+            return r.choice((f"0{r.randrange(1, 10)}{d(3)}", f"{r.randrange(10, 64)}{d(3)}",
+                             f"{r.randrange(100, 800)}-{d(3)}", f"0{r.randrange(1, 10)}{d(3)}"))
         if category == "csv_joined":
             y, m, dd = v.date(2019, 2026)
             return r.choice((f"{y}-{m:02d}-{dd:02d},{r.randrange(10000, 99999)}",

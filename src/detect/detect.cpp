@@ -42,6 +42,11 @@ float subtract_costs(float s, const NormalizationCost& c, const Config& cfg) {
   return s;
 }
 
+// A mobile number (010, 011, 016 to 019) as dialled at home.
+bool is_mobile_number(const Digits& d) {
+  return (d.size() == 10 || d.size() == 11) && d[0] == 0 && d[1] == 1 && (d[2] <= 1 || d[2] >= 6);
+}
+
 // NaN passes through unchanged.
 float clamp_score(float s) {
   if (s < 0.0f) return 0.0f;
@@ -341,7 +346,7 @@ class Detector {
   // A business registration number is a company's own, and a mobile under a company is still
   // a person's: a company's block (company: {...}) vetoes neither.
   std::optional<RejectReason> label_veto(float ctx, bool phone, bool registration = false,
-                                         bool business = false) {
+                                         bool business = false, bool mobile = false) {
     if (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > ctx)
       return RejectReason::business_context;
     const float lookalike =
@@ -350,13 +355,14 @@ class Detector {
     if (cfg_.lookalike_veto && lookalike >= cfg_.min_veto && lookalike > ctx)
       return RejectReason::look_alike;
     // Company labels name telephone numbers only.
-    if (cfg_.company_veto && phone && company_ >= cfg_.min_veto && company_ > ctx && !personal_)
+    const float company = mobile ? company_of_mobile_ : company_;
+    if (cfg_.company_veto && phone && company >= cfg_.min_veto && company > ctx && !personal_)
       return RejectReason::company_number;
     return std::nullopt;
   }
 
   void weigh_vetoing_labels(bool read) {
-    lookalike_ = lookalike_beside_blocks_ = company_ = negative_ = 0;
+    lookalike_ = lookalike_beside_blocks_ = company_ = company_of_mobile_ = negative_ = 0;
     personal_ = false;
     if (!read) return;
     const extend::LabelSearch& search = *labels_;
@@ -366,6 +372,9 @@ class Detector {
         search.in_owned_block() ? search.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr, false)
                                 : lookalike_;
     company_ = search.hits(labels::kCompanyTable, s_.ext_hits, nullptr);
+    if (company_ > 0)
+      company_of_mobile_ =
+          search.hits(labels::kCompanyTable, s_.ext_hits, nullptr, true, labels::kFixedLine);
     personal_ = search.personal_phone();
   }
 
@@ -512,10 +521,11 @@ class Detector {
                        source_.substr(src.span.byte_end, 2), personal_);
     // A number that reads as a telephone number under a company label is the company's,
     // whatever else its digits could be.
+    const bool mobile = extended && is_mobile_number(s_.digits);
     if (extended && !run_veto) {
       for (std::size_t i = 0; i < n; ++i)
         if (s_.cands[i].entity == EntityKind::phone &&
-            label_veto(s_.ctx[i], true) == RejectReason::company_number) {
+            label_veto(s_.ctx[i], true, false, false, mobile) == RejectReason::company_number) {
           run_veto = extend::Veto{RejectReason::company_number, true};
           break;
         }
@@ -553,10 +563,14 @@ class Detector {
         const bool registration = passed && (c.entity == EntityKind::resident ||
                                              c.entity == EntityKind::foreigner_registration);
         if (auto v = label_veto(ctx, c.entity == EntityKind::phone, registration,
-                                c.entity == EntityKind::business_registration)) {
+                                c.entity == EntityKind::business_registration, mobile)) {
           reject(c, score, *v);
           continue;
         }
+        // Said in the evidence where a word of a company's lines alone stood over the mobile.
+        if (mobile && c.entity == EntityKind::phone && company_ > company_of_mobile_ &&
+            label_veto(ctx, true) == RejectReason::company_number)
+          s_.cand_ext[i].push_back(extend::rule::kPhoneMobileOverCompanyWord);
       }
       if (c.needs_context && ctx < cfg_.min_context) {
         reject(c, score, RejectReason::no_context);
@@ -793,7 +807,9 @@ class Detector {
   // Scratch of the extension families, made by read_labels (only they read labels; its lists
   // cost every default detection a construction and a destruction).
   std::optional<extend::LabelSearch> labels_;
-  float lookalike_ = 0, lookalike_beside_blocks_ = 0, company_ = 0, negative_ = 0;
+  // company_of_mobile_: company_ without the words that name no mobile (labels::kFixedLine).
+  float lookalike_ = 0, lookalike_beside_blocks_ = 0, company_ = 0, company_of_mobile_ = 0,
+        negative_ = 0;
   bool personal_ = false;
 };
 

@@ -184,7 +184,10 @@ class LabelIndex {
     if (second_read && labels_[i].second != kNoSecond) {
       second_syllable = static_cast<unsigned char>(w[0]) >= 0xE0;
     } else if (static_cast<unsigned char>(w[0]) >= 0xE0) {
-      if (w.size() > 3 && at + 3 < limit && s[at + 3] != w[3] && s[at + 3] != ' ')
+      // The label is folded: an ASCII letter after its first syllable (콜ID) matches either case.
+      if (w.size() > 3 && at + 3 < limit &&
+          ascii_lower(static_cast<unsigned char>(s[at + 3])) != static_cast<unsigned char>(w[3]) &&
+          s[at + 3] != ' ')
         return std::string_view::npos;
       if (w.size() > 5 && static_cast<unsigned char>(w[3]) >= 0xE0 && at + 5 < limit &&
           s[at + 3] != ' ') {
@@ -916,13 +919,14 @@ void note_readings(std::uint8_t readings, RuleList& sources) {
 }  // namespace
 
 float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources,
-                        bool block_keys) const {
+                        bool block_keys, std::uint16_t skipped) const {
   out.clear();
   const LabelIndex& index = label_index();
   for (const LabelFound& f : found_) {
     const IndexedLabel& l = index.at(f.label);
     if (l.table != table || inside_another(f) || qualified_by_company(f)) continue;
     if (!block_keys && (l.flags & labels::kBlockKey)) continue;
+    if (l.flags & skipped) continue;
     // The lines before may name what is asked for, but do not veto: they are often remarks. A
     // question does (asked on the line before, or before the answerer's remarks).
     if (table >= labels::kLookAlikeTable &&
@@ -1698,6 +1702,57 @@ std::optional<Raw> disguised_email(std::string_view text, std::size_t from, std:
   return Raw{s, e, EntityKind::email, rule::kEmailObfuscated, 0.85f, false};
 }
 
+// The e-mail around the "@" at i whose domain holds a comma for a dot and ends with a known
+// top-level domain, as a fax's OCR reads it (hong@nate,com, kim@hanbit,co.kr).
+std::optional<Raw> comma_email(std::string_view text, std::size_t i) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  if (i == 0 || !is_local_char(p[i - 1]) || p[i - 1] == '.') return std::nullopt;
+  std::size_t s = i;
+  while (s > 0 && is_local_char(p[s - 1])) --s;
+  while (s < i && p[s] == '.') ++s;
+  std::size_t k = i + 1, parts = 0, last = k;
+  bool comma = false;
+  while (true) {
+    const std::size_t from = k;
+    while (k < n && is_label_char(p[k])) ++k;
+    if (k == from) return std::nullopt;
+    ++parts;
+    last = from;
+    if (k + 1 < n && (p[k] == '.' || p[k] == ',') && is_label_char(p[k + 1])) {
+      comma |= p[k] == ',';
+      ++k;
+      continue;
+    }
+    break;
+  }
+  if (!comma || parts < 2 || (k < n && p[k] == '@')) return std::nullopt;
+  const std::string_view top = text.substr(last, k - last);
+  if (std::none_of(
+          std::begin(labels::kCommaTopDomains), std::end(labels::kCommaTopDomains),
+          [&](std::string_view t) { return t.size() == top.size() && word_at(text, last, t); }))
+    return std::nullopt;
+  return Raw{s, k, EntityKind::email, rule::kEmailCommaForDot, 0.85f, false};
+}
+
+// Whether an e-mail label stands on the line of the address [from, to), before it or after
+// it (hong at naver.com <- Sender), at most 64 bytes away.
+bool email_label_beside(std::string_view text, std::size_t from, std::size_t to) {
+  auto has_label = [&](std::size_t a, std::size_t b) {
+    for (std::size_t k = a; k < b; ++k)
+      for (std::string_view label : labels::kEmailLabels)
+        if (k + label.size() <= b && word_at(text, k, label)) return true;
+    return false;
+  };
+  std::size_t line_start = from > 64 ? from - 64 : 0;
+  if (const std::size_t nl = text.rfind('\n', from);
+      nl != std::string_view::npos && nl + 1 > line_start && nl < from)
+    line_start = nl + 1;
+  std::size_t line_end = std::min(text.size(), to + 64);
+  if (const std::size_t nl = text.find('\n', to); nl < line_end) line_end = nl;
+  return has_label(line_start, from) || has_label(to, line_end);
+}
+
 // Where `word` stands in the text, each place given to `f` in order. The search is led by the
 // word's byte at `rare`: the first byte of a Hangul syllable starts a good share of all of them,
 // and a search led by it would stop at most.
@@ -1846,6 +1901,7 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
   for (const void* at = base_shapes ? std::memchr(text.data(), '@', n) : nullptr; at;) {
     const auto i = static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
     if (auto e = email_at(text, i)) raw.push_back(*e);
+    else if (auto c = variants ? comma_email(text, i) : std::nullopt) raw.push_back(*c);
     // An "@" set apart: hong [@] naver.com, hong @ naver.com, hong(@)naver.com.
     else if (i > 0 && i + 1 < n &&
              ((p[i - 1] == '[' && p[i + 1] == ']') || (p[i - 1] == '(' && p[i + 1] == ')') ||
@@ -1874,6 +1930,13 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
       const std::size_t i = spaced ? k - 1 : k;
       if (auto e = disguised_email(text, i, i + mark.size(), mark == " at " || mark == " AT "))
         raw.push_back(*e);
+      // Under an e-mail label the dots may stay plain: From: hong at naver.com.
+      else if (auto plain =
+                   variants ? disguised_email(text, i, i + mark.size(), false) : std::nullopt;
+               plain && email_label_beside(text, plain->from, plain->to)) {
+        plain->rule = rule::kEmailLabelledAtWord;
+        raw.push_back(*plain);
+      }
     }
   }
   // The at-mark in Hangul words (hong 골뱅이 naver.com, hong 앳 naver 닷 com), maybe in

@@ -41,6 +41,9 @@ inline constexpr RuleName kResidentRecent = "resident.recent";
 inline constexpr RuleName kCardMasked = "card.masked_groups";
 inline constexpr RuleName kPassportLetterDigit = "passport.letter_as_digit";
 inline constexpr RuleName kEmailMasked = "email.masked";
+inline constexpr RuleName kEmailCommaForDot = "email.comma_for_dot";
+inline constexpr RuleName kEmailLabelledAtWord = "email.labelled_at_word";
+inline constexpr RuleName kPhoneMobileOverCompanyWord = "phone.mobile_over_company_word";
 inline constexpr RuleName kBirthEnglishMonth = "birth.english_month";
 inline constexpr RuleName kPassportSpaced = "passport.spaced";
 inline constexpr RuleName kPassportMasked = "passport.masked";
@@ -103,8 +106,9 @@ class LabelSearch {
   // Hits of one table (an EntityKind as index, or labels::kLookAlikeTable / kCompanyTable),
   // nearest occurrence per word, sorted by weight then word; the sources of the hits are
   // added to `sources` (no duplicates). Returns their total (capped as context::total).
+  // Labels with any of the `skipped` flags are left out.
   float hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources,
-             bool block_keys = true) const;
+             bool block_keys = true, std::uint16_t skipped = 0) const;
   // A key enclosing the value's block names a company, a shop or an order (company: {...}).
   bool in_owned_block() const { return owned_block_; }
   // A personal phone label (연락처, 휴대폰, Mobile, ...) was found.

@@ -21,6 +21,8 @@ enum Flags : std::uint16_t {
   kStandalone = 128,   // a syllable or two that count only as a word of their own: no Hangul
                        // letter right before or after them (34세, (남, ...), not 월세 or 남편)
   kBlockKey = 256,     // read only as a key enclosing the value's block or path (company: {...})
+  kFixedLine = 512,    // a company's word that names its fixed lines, not a mobile after it
+                       // (문의는 010-... 으로 주세요: the mobile is someone's own)
 };
 
 struct Label {
@@ -556,6 +558,19 @@ inline constexpr Label kLookAlike[] = {
     {"ETKT", 1.0f, kAscii},
     {"TKT", 1.0f, kAscii},
     {"티켓 번호", 1.0f},
+    {"콜ID", 1.0f},  // a call centre's recording id (콜ID 20210207-1844-4887)
+    // A blood-donation certificate (헌혈증서 번호 02-24-123456: centre, year, serial), a pet's
+    // registration chip (동물등록번호, 15 digits from 410), a case's processing or application
+    // number (처리번호, 신청번호, 민원번호: 13 digits) and a hospital's register (병원 등록번호).
+    {"헌혈증", 1.0f},
+    {"동물등록", 1.0f},
+    {"마이크로칩", 1.0f},
+    {"내장칩", 1.0f},
+    {"처리번호", 1.0f},
+    {"처리 결과", 1.0f},
+    {"신청번호", 1.0f},
+    {"민원번호", 1.0f},
+    {"병원 등록", 1.0f},
     // Times of a log line or a query (ts=2026-12-09%2010%3A11%3A12).
     {"ts=", 1.0f, kLogKey},
     {"timestamp", 1.0f, kAscii | kLogKey},
@@ -636,8 +651,8 @@ inline constexpr Label kCompany[] = {
     {"예약센터", 1.0f},
     {"헬프데스크", 1.0f},
     {"CS센터", 1.0f},
-    {"대표", 0.6f},
-    {"문의", 0.6f},
+    {"대표", 0.6f, kFixedLine},
+    {"문의", 0.6f, kFixedLine},
     {"Call Center", 1.0f, kAscii},
     {"Customer Service", 1.0f, kAscii},
     {"Help Desk", 1.0f, kAscii},
@@ -667,6 +682,17 @@ inline constexpr Label kCompany[] = {
     {"방재실", 1.0f},
     {"부동산", 0.9f},
 };
+
+// Labels of an e-mail address on its line (From: hong at naver.com): there, a plain " at "
+// between a name and a domain is the at-mark, which elsewhere may be English prose. ASCII
+// letters match either case; each is looked for inside the line's words.
+inline constexpr std::string_view kEmailLabels[] = {
+    "from",      "reply-to", "sender", "e-mail", "email",     "mail",
+    "보낸 사람", "보낸사람", "보낸이", "발신",   "회신 주소", "메일",
+};
+// Top-level domains an address may end with where a fax's OCR read its dot as a comma
+// (hong@nate,com): a comma before one of them is the dot.
+inline constexpr std::string_view kCommaTopDomains[] = {"com", "net", "org", "kr", "edu", "gov"};
 
 // Words that qualify a label without naming a kind: a number, a date, the information. Between
 // a label and its value they count as no distance, so a label is read by its head word

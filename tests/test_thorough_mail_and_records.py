@@ -1,0 +1,125 @@
+"""The thorough mode on mail headers and faxes (an at-mark written as a word beside an e-mail
+label, a comma read for a dot), on a mobile number after a word that names a company's line
+only (문의, 대표), and on the records that look like personal numbers: blood-donation
+certificates, pets' chips, processing numbers, call-recording ids and a hospital's register.
+Each group compares the whole outcome on the same texts under Config() and thorough."""
+import pytest
+
+import norvane
+from norvane import Config, Policy, PolicySet
+from thorough_checks import assert_exact_and_reversible, found
+
+AT, COMMA = "email.labelled_at_word", "email.comma_for_dot"
+MO = ["phone.mobile_over_company_word"]
+
+# A plain " at " is the at-mark only with an e-mail label on its line, before or after it.
+MAIL = [
+    ("From: hong.gildong at naver.com", [("email", "hong.gildong at naver.com", AT, [AT], [])]),
+    ("보낸 사람: 홍길동 <kim AT daum.net>", [("email", "kim AT daum.net", AT, [AT], [])]),
+    ("jimin_jang AT kakao.com <- Sender", [("email", "jimin_jang AT kakao.com", AT, [AT], [])]),
+    ("Reply-To: minsu at hanbit.co.kr", [("email", "minsu at hanbit.co.kr", AT, [AT], [])]),
+    ("메일: junseok@snu,ac.kr (제태윤)", [("email", "junseok@snu,ac.kr", COMMA, [COMMA], [])]),
+    ("fax: hong@nate,com", [("email", "hong@nate,com", COMMA, [COMMA], [])]),
+]
+
+
+@pytest.mark.parametrize("text,expected", MAIL)
+def test_addresses_of_mail_headers_and_faxes(text, expected):
+    assert found(text, Config.thorough()) == expected
+    assert found(text, Config()) == []
+
+
+def test_a_comma_after_a_plain_dot_extends_the_address():
+    text = "kim@hanbit.co,kr 입니다"
+    assert found(text, Config.thorough()) == [("email", "kim@hanbit.co,kr", COMMA, [COMMA], [])]
+    assert found(text, Config()) == [("email", "kim@hanbit.co", "email.structural", [], [])]
+
+
+# English prose, a label line with no address, commas before no known top-level domain.
+NOT_MAIL = [
+    "meet me at school.com",
+    "see you at home.tomorrow",
+    "From: Seoul at 10.30",
+    "Sent from home at naver",
+    "a@b,comment",
+    "x@y,z",
+    "kim@naver,co",
+    "From:\nhong at naver.com",  # the label on another line
+]
+
+
+@pytest.mark.parametrize("text", NOT_MAIL)
+def test_no_address_without_its_label_or_its_domain(text):
+    assert norvane.detect(text, Config.thorough()).findings == []
+
+
+def test_a_mobile_after_a_word_that_names_only_a_companys_line():
+    text = ("문의는 010-8411-2528 으로 주세요\n대표 010.1234.5678\n"
+            "궁금하신 점은 010~9303~9959 로 문의 주세요")
+    assert found(text, Config.thorough()) == [
+        ("phone", "010-8411-2528", "phone.mobile_11", MO, []),
+        ("phone", "010.1234.5678", "phone.mobile_11", MO, []),
+        ("phone", "010~9303~9959", "phone.mobile_11", MO, ["value.dash_lookalike"])]
+    # Config() vetoes no phone by a company's word: the first two are its own readings.
+    assert found(text, Config()) == [("phone", "010-8411-2528", "phone.mobile_11", [], []),
+                                     ("phone", "010.1234.5678", "phone.mobile_11", [], [])]
+
+
+def test_a_personal_label_needs_no_exemption():
+    text = "문의 연락처 010-8411-2528"
+    assert found(text, Config.thorough()) == [
+        ("phone", "010-8411-2528", "phone.mobile_11", [], [])]
+
+
+# Nothing is reported; the rejections say why.
+RECORDS = [
+    ("문의는 1588-1234 로 주세요", {"company_number"}),  # a company's lines stay the company's
+    ("문의 02-123-4567", {"company_number"}),
+    ("대표번호 010-1234-5678", {"business_context"}),
+    ("고객센터 010-1234-5678", {"business_context"}),
+    ("콜ID 20210207-1844-4887", {"look_alike"}),
+    ("콜id 20251125-886643", {"look_alike"}),
+    ("헌혈증서 번호 02-24-123456", {"look_alike"}),
+    ("헌혈증 04 20 758392", {"look_alike"}),
+    ("동물등록번호 410731804846123", {"look_alike"}),
+    ("반려견 동물 등록번호 410-715005249740", {"look_alike"}),
+    ("마이크로칩 번호 410 123456 789012", {"look_alike"}),
+    ("처리번호: 4931683291639", {"look_alike"}),
+    ("민원 신청번호 8910-8584-39352", {"look_alike"}),
+    ("처리 결과 번호 2019598284915", {"look_alike"}),
+    ("병원 등록번호 7865329790", {"look_alike"}),
+]
+
+
+@pytest.mark.parametrize("text,reasons", RECORDS)
+def test_records_that_look_personal_are_not_reported(text, reasons):
+    report = norvane.detect(text, Config.thorough())
+    assert report.findings == []
+    assert {r.reason for r in report.rejections} == reasons
+
+
+def test_masks_round_trip_on_the_addresses_and_mobiles():
+    texts = [t for t, _ in MAIL] + ["문의는 010-8411-2528 으로 주세요"]
+    text = "\n".join(texts)
+    out = norvane.mask(text, PolicySet(Policy.tokenize()), Config.thorough())
+    assert norvane.unmask(out.text, out.restore) == text
+    assert len(out.applied) == len(texts)
+    for _, expected in MAIL:
+        assert expected[0][1] not in out.text
+
+
+HOSTILE = [
+    "a@b," * 20_000 + "com",          # one domain of commas that never ends
+    "a@b,c" * 20_000,
+    "@,com" * 20_000,
+    "From " * 20_000 + "a at b.com",   # labels back to back, then an address
+    " at " * 30_000,
+    "From: a at " * 10_000,
+    "메일 a AT b" * 10_000 + ".com",
+    "x@" + "a," * 30_000 + "kr",
+]
+
+
+@pytest.mark.parametrize("text", HOSTILE, ids=range(len(HOSTILE)))
+def test_hostile_inputs_of_the_mail_readings(text):
+    assert_exact_and_reversible(text)

@@ -122,7 +122,12 @@ SENTENCE_FRAMES = {
                      "[[V]] 로 입금 바랍니다", "환불은 [[V]] 로 받을게요", "[[V]] 에 입금하시면 돼요",
                      "이체는 [[V]] 로 부탁해요", "[[V]] 여기로 보내주시면 됩니다", "[[V]] 로 납부해 주시기 바랍니다"),
 }
-SENTENCE_SHARE = {"phone": 0.15, "bank_account": 0.15}
+SENTENCE_FRAMES["driver_license"] = (
+    "운전자는 면허증을 보여줬는데 [[V]] 였습니다", "면허증을 확인해보니 [[V]] 입니다", "기사님이 면허증 보여주셨는데 [[V]] 이었어요",
+    "면허증을 제시했는데 번호가 [[V]] 네요", "면허증 사진 보내드렸는데 [[V]] 맞죠?", "면허증 확인했는데요 [[V]] 로 나옵니다",
+    "운전면허증을 보여주셨고 [[V]] 로 확인됨", "면허 번호 불러드리면 [[V]] 이에요", "면허증 보니까 [[V]] 라고 적혀 있어요",
+    "가해 차량 운전자 면허증을 봤는데 [[V]] 였어요")
+SENTENCE_SHARE = {"phone": 0.15, "bank_account": 0.15, "driver_license": 0.15}
 CUE_SITUATION = {"birth_date": "age_or_sex", "driver_license": "licence_class",
                  "bank_account": "bank_name"}
 CUE_SHARE = {"birth_date": 0.5, "driver_license": 0.3, "bank_account": 0.3}
@@ -198,6 +203,15 @@ FRAMES = {
     "mail_header": ("{L}: {name} <[[V]]>", "{L}: [[V]]", "{L} [[V]]", "{L}: \"{name}\" <[[V]]>",
                     "{L}: [[V]] ({name})", "{L} : [[V]]", "> {L}: [[V]]", "{L}:\t[[V]]", "- {L}: [[V]]",
                     "{name} ({L} [[V]])", "{L}  [[V]]", "[{L}] [[V]]"),
+    # A carrier's subscription and activation papers: the line's number is the subscriber's
+    # phone, often partly masked.
+    "mobile_contract": ("{L}{P}[[V]]", "{L} [[V]] ({carrier})", "{L}: [[V]] 명의자 {name}", "[{carrier}] {L} [[V]]",
+                        "{L} [[V]] 개통 완료", "고객님의 {L} [[V]] 로 안내드립니다", "{L}{P}[[V]] / 요금제 {plan}",
+                        "{L} | [[V]]", "▶ {L}: [[V]]", "{name} 고객님 {L} [[V]]"),
+    # A foreign worker's or student's papers: the registration number beside the stay status.
+    "stay_permit": ("{L}{P}[[V]] 체류자격 {visa}", "{L}: [[V]] / 체류자격: {visa}", "{L} [[V]] (체류자격 {visa})",
+                    "성명 {rname} {L} [[V]] 국적 {nation}", "{L}{P}[[V]]\n체류자격 {visa}", "체류자격 {visa} {L} [[V]]",
+                    "{L} [[V]] 체류기간 ~{date}", "근로자 {rname} / {L} [[V]] / {visa}", "{L}{P}[[V]]"),
     "travel": ("{L}{P}[[V]]", "{L}/[[V]]", "1. {pax} MR  {L} [[V]]  KOR", "{pax} MS {L}: [[V]]",
                "NAME {pax}  SEX M  {L} [[V]]", "승객 {pax} / {L} [[V]]", "{L}: [[V]]  NATIONALITY: KOR",
                "{pax}  F  {L}/[[V]]", "{L} ([[V]])", "탑승객 {name} {L} [[V]]", "{L}  [[V]]  성별 {sex}",
@@ -242,6 +256,10 @@ FILLERS = {
     "mail_header": ("-----Original Message-----", "Subject: RE: 견적 문의", "제목: 회의 자료 송부",
                     "Date: Wed, 9 Dec 2026 10:12", "보낸 날짜: 2026년 12월 9일 수요일", "---------- 전달된 메시지 ----------",
                     "첨부: 견적서.pdf", "Sent: Tuesday, December 8, 2026", "받는 사람: 영업팀", "중요도: 보통"),
+    "mobile_contract": ("[가입신청서]", "신규 가입 신청", "번호이동 접수 완료", "요금제 변경 안내", "단말기 할부 24개월",
+                        "유심 교체 완료", "약정 기간 24개월", "[{carrier}] 개통 안내", "명의 변경 신청서"),
+    "stay_permit": ("외국인 근로자 명단", "고용허가서 발급 안내", "체류기간 연장 신청", "출입국·외국인청", "국적 {nation}",
+                    "사업장 {company}", "재학증명서 제출", "거소신고 확인"),
     "travel": ("ITINERARY RECEIPT", "KE 081 ICN-JFK 15MAR 1030", "FLIGHT OZ 102 / 13DEC", "CLASS Y  STATUS OK",
                "승객명 {pax}", "수하물 23KG", "여행 일정표", "PASSENGER MANIFEST", "출입국 신고서", "체류자격 C-3",
                "BAGGAGE 1PC", "예약 상태 확정"),
@@ -273,6 +291,10 @@ GENRE_LABELS = {
                              "phoneNumber", "tel_no"),
                    "birth_date": ("birth", "birthday", "dob", "birth_date", "birthDate", "brthdy"),
                    "resident": ("jumin", "rrn", "ssn", "jumin_no", "residentNo")},
+    "mobile_contract": {"phone": ("개통번호", "가입 번호", "가입번호", "개통 번호", "가입 전화번호", "개통 회선",
+                                  "이용 번호", "서비스 번호", "회선 번호", "휴대폰 번호", "변경 전 번호", "번호이동 번호")},
+    "stay_permit": {"foreigner_registration": ("등록번호", "등록 번호", "외국인등록번호", "등록증 번호", "ARC No.",
+                                               "등록번호(ARC)", "외국인 등록번호", "등록증번호")},
     "mail_header": {"email": ("From", "보낸 사람", "보낸사람", "E-mail", "Reply-To", "Sender", "회신 주소",
                               "발신자", "Email", "보낸이", "작성자 메일", "Mail")},
     "travel": {"birth_date": ("DOB", "D.O.B", "DATE OF BIRTH", "생년월일", "BIRTH DATE", "생년월일(DOB)",
@@ -301,6 +323,8 @@ GENRE_KINDS = {
     "access_log": {"email": 3, "phone": 3, "birth_date": 1, "resident": 0.7},
     "travel": {"birth_date": 4, "passport": 1.5, "phone": 0.7, "email": 0.5},
     "mail_header": {"email": 4, "phone": 1},
+    "mobile_contract": {"phone": 4, "resident": 0.5, "bank_account": 0.5},
+    "stay_permit": {"foreigner_registration": 4, "phone": 0.7, "passport": 0.5},
 }
 # How a team's messenger export sets out one message: {msg} is the message. The time may stand on
 # the line after it.
@@ -316,6 +340,10 @@ TITLES_EN = ("Manager", "Senior Engineer", "Director", "CEO", "Team Lead", "Sale
 DEPARTMENTS = ("영업팀", "개발팀", "경영지원팀", "마케팅팀", "기술연구소", "구매팀")
 HOSTS = ("novatech", "hanbit", "daehan", "seum", "mirae", "nuri")
 GU = ("강남구", "서초구", "송파구", "마포구", "종로구", "해운대구", "수성구", "유성구")
+CARRIERS = ("SKT", "KT", "LG U+", "SK텔레콤", "알뜰폰", "KT M모바일", "헬로모바일")
+PLANS = ("5G 슬림", "LTE 데이터 33", "5GX 레귤러", "유심 요금제 15GB", "데이터 무제한")
+VISAS = ("E-9", "F-4", "D-2", "H-2", "E-7", "F-6", "D-10", "F-2", "C-3")
+NATIONS = ("VIETNAM", "베트남", "CHINA", "중국", "네팔", "UZBEKISTAN", "필리핀", "INDONESIA", "캄보디아")
 COURIERS = ("CJ대한통운", "한진택배", "롯데택배", "우체국택배", "로젠택배")
 
 # Look-alikes: phrasings with the look-alike in [[...]]; {v} is its value.
@@ -435,6 +463,10 @@ NEG_PHRASES = {
     "processing_number": ("처리번호 [[{v}]]", "처리 번호: [[{v}]]", "민원 처리번호 [[{v}]]", "처리번호: [[{v}]]",
                           "신청번호 [[{v}]]", "민원번호 [[{v}]]", "처리번호 [[{v}]] 로 조회 가능", "신청 번호: [[{v}]]",
                           "민원 신청번호 [[{v}]]", "처리 결과 번호 [[{v}]]", "AS 처리번호 [[{v}]]"),
+    # A carrier's own numbers: contract, customer, billing account, the SIM's ICCID (8982...).
+    "carrier_number": ("계약번호 [[{v}]]", "유심 번호 [[{v}]]", "ICCID [[{v}]]", "가입계약번호: [[{v}]]", "청구계정번호 [[{v}]]",
+                       "납부고객번호 [[{v}]]", "USIM 일련번호 [[{v}]]", "고객관리번호 [[{v}]]", "서비스계약번호 [[{v}]]",
+                       "유심 일련번호: [[{v}]]"),
     # A postal code: five digits since 2015, six with a hyphen before.
     "postal_code": ("우편번호 [[{v}]]", "(우) [[{v}]]", "우: [[{v}]]", "우편번호: [[{v}]]", "[[{v}]] 서울특별시 {gu}",
                     "우 [[{v}]] 서울시 {gu}", "(우편번호 [[{v}]])", "Zip [[{v}]]", "우)[[{v}]]", "구 우편번호 [[{v}]]"),
@@ -447,8 +479,8 @@ NEG_CATEGORIES = tuple(NEG_PHRASES)
 # wrapped_*, hangul_*, masked_*.
 WRITINGS = {
     "birth_date": (("english_day_month", 2), ("english_month_day", 2), ("english_ordinal", 1),
-                   ("english_oracle", 1), ("english_korean_mix", 1.5), ("dash_eu", 0.5),
-                   ("hangul_spoken", 0.5), ("masked_partly", 0.5), ("short_year_dot", 1.5),
+                   ("english_oracle", 1), ("english_korean_mix", 1.5), ("dash_eu", 1),
+                   ("hangul_spoken", 1), ("masked_partly", 1), ("short_year_dot", 1.5),
                    ("korean_birth", 1), ("compact", 1), ("day_first", 1.5), ("numeric", 2),
                    ("hangul_date", 2), ("spaced_units", 0.7), ("resident_front", 1),
                    ("mrz", 0),  # only in a passport's machine-readable lines
@@ -458,12 +490,14 @@ WRITINGS = {
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
               ("no_leading_zero", 1.5), ("spaced_digits", 1), ("keycap", 0.7), ("letter_digits", 0.7),
               ("hangul_interleaved", 0.7), ("word_between", 0.7), ("dotted", 0.5), ("plain", 0.5),
+              ("masked_tail", 0),  # only on a carrier's papers (010-1234-56**)
               ("glued_after_email", 0),  # the last two only after an e-mail
               ("url_encoded", 0)),  # and in a query string
     "resident": (("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
-                 ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 0.5), ("masked_short", 1),
+                 ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
                  ("front_sex", 1), ("url_encoded", 0)),
-    "foreigner_registration": (("dash_eu", 1), ("masked_partly", 1)),
+    "foreigner_registration": (("dash_eu", 1), ("masked_partly", 1),
+                               ("plain", 0)),  # only in its genre
     "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                     ("masked_partly", 2), ("amex_grouped", 1)),
     "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
@@ -489,6 +523,8 @@ GENRE_WRITINGS = {
     "access_log": {k: (("url_encoded", 1),) for k in ("email", "phone", "birth_date", "resident")},
     "travel": {"birth_date": (("airline_date", 1),)},
     "mail_header": {"email": (("at_word", 2), ("comma_dot", 1))},
+    "mobile_contract": {"phone": (("masked_partly", 2), ("masked_tail", 2), ("plain", 1))},
+    "stay_permit": {"foreigner_registration": (("masked_partly", 2), ("plain", 1), ("dash_eu", 0.3))},
 }
 KIND_WEIGHTS = {"birth_date": 2.5, "phone": 3.5, "resident": 2, "foreigner_registration": 0.5,
                 "credit_card": 1.5, "bank_account": 2, "driver_license": 2, "passport": 1,
@@ -733,6 +769,10 @@ class _Ways:
                 f"({g[0]}) {g[1]}-{g[2]}"
         if writing in PHONE_DODGES:
             return PHONE_DODGES[writing](self, self.v._phone_groups(r.random() < 0.8))
+        if writing == "masked_tail":  # 010-1234-56**: the last digits hidden
+            g = self.v._phone_groups(True)
+            k = r.choice((2, 2, 4))
+            return "-".join(g[:2] + [g[2][:4 - k] + r.choice(MASK_CHARS[:4]) * k])
         if writing == "dotted":  # 010.1234.5678, as cards and signatures print it
             return ".".join(self.v._phone_groups(r.random() < 0.6))
         if writing == "no_leading_zero":  # the national number without its 0 (10-1234-5678)
@@ -980,6 +1020,9 @@ class _Ways:
             y = r.randrange(2019, 2027)
             return r.choice((lambda: d(13), lambda: d(13), lambda: f"{y}{d(9)}", lambda: f"{y}-{d(9)}",
                              lambda: f"{d(4)}-{d(4)}-{d(5)}", lambda: f"{y}{r.randrange(1, 13):02d}{d(7)}"))()
+        if category == "carrier_number":
+            return r.choice((lambda: "8982" + d(15), lambda: "898205" + d(13), lambda: d(10), lambda: d(12),
+                             lambda: f"{d(3)}-{d(4)}-{d(4)}", lambda: f"5{d(9)}", lambda: d(13)))()
         if category == "postal_code":
             return r.choice((f"0{r.randrange(1, 10)}{d(3)}", f"{r.randrange(10, 64)}{d(3)}",
                              f"{r.randrange(100, 800)}-{d(3)}", f"0{r.randrange(1, 10)}{d(3)}"))
@@ -1066,6 +1109,9 @@ class _Builder:
                  .replace("{title}", r.choice(TITLES)).replace("{dept}", r.choice(DEPARTMENTS))
                  .replace("{title_en}", r.choice(TITLES_EN)).replace("{host}", r.choice(HOSTS))
                  .replace("{rname}", f"{r.choice(corpus.ROMAN).title()} {r.choice(corpus.ROMAN_SUR).title()}"))
+        if "{carrier}" in s or "{plan}" in s or "{visa}" in s or "{nation}" in s:
+            s = (s.replace("{carrier}", r.choice(CARRIERS)).replace("{plan}", r.choice(PLANS))
+                  .replace("{visa}", r.choice(VISAS)).replace("{nation}", r.choice(NATIONS)))
         if "{ip}" in s:
             s = s.replace("{ip}", ".".join(str(r.randrange(1, 255)) for _ in range(4)))
         if "{pax}" in s:  # a passenger as tickets write them: SURNAME/GIVEN

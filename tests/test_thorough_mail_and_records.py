@@ -1,7 +1,8 @@
 """The thorough mode on mail headers and faxes (an at-mark written as a word beside an e-mail
-label, a comma read for a dot), on a mobile number after a word that names a company's line
-only (문의, 대표), and on the records that look like personal numbers: blood-donation
-certificates, pets' chips, processing numbers, call-recording ids and a hospital's register.
+label, a comma read for a dot), on a mobile number after a word that names other numbers
+(문의, 대표, 가입번호), a foreigner's number beside the stay status, a licence read after it was
+shown, and on the records that look like personal numbers: blood-donation certificates, pets'
+chips, SIM cards, processing numbers, call-recording ids and a hospital's register.
 Each group compares the whole outcome on the same texts under Config() and thorough."""
 import pytest
 
@@ -10,7 +11,7 @@ from norvane import Config, Policy, PolicySet
 from thorough_checks import assert_exact_and_reversible, found
 
 AT, COMMA = "email.labelled_at_word", "email.comma_for_dot"
-MO = ["phone.mobile_over_company_word"]
+MO = ["phone.mobile_under_other_word"]
 
 # A plain " at " is the at-mark only with an e-mail label on its line, before or after it.
 MAIL = [
@@ -71,6 +72,34 @@ def test_a_personal_label_needs_no_exemption():
         ("phone", "010-8411-2528", "phone.mobile_11", [], [])]
 
 
+def test_a_carriers_subscription_number_is_the_subscribers_mobile():
+    # 가입번호 names a club's numbers too; a mobile's digits under it are the line's.
+    text = "[LG U+] 가입번호 010-XXXX-6792\n010-6493-**** / 가입 번호\n가입번호: 010-1234-5678"
+    expected = [("phone", "010-XXXX-6792", "phone.mobile_11", MO, []),
+                ("phone", "010-6493-****", "phone.mobile_11", MO, []),
+                ("phone", "010-1234-5678", "phone.mobile_11", MO, [])]
+    assert found(text, Config.thorough()) == expected
+    assert found(text, Config()) == [(k, t, r, [], n) for k, t, r, _, n in expected]
+
+
+def test_a_foreigners_number_beside_the_stay_status():
+    text = "등록번호 : 590430-5●●●●●● 체류자격 F-6\n체류자격 C-3 등록번호 521129-5■■■■■■"
+    assert found(text, Config.thorough()) == [
+        ("foreigner_registration", "590430-5●●●●●●", "resident.foreigner_13", ["context.trailing_label"],
+         ["value.partly_masked"]),
+        ("foreigner_registration", "521129-5■■■■■■", "resident.foreigner_13",
+         ["context.extra_label", "context.compound_label"], ["value.partly_masked"])]
+    assert found(text, Config()) == []
+
+
+def test_a_licence_read_after_it_was_shown():
+    text = "운전자는 면허증을 보여줬는데 11-23-456789-01 였습니다\n면허증 사진 보내드렸는데 21-19-966800-13 맞죠?"
+    shown = ["context.letter_distance", "context.spoken_request"]
+    assert found(text, Config.thorough()) == [("driver_license", "11-23-456789-01", "license.12", shown, []),
+                                              ("driver_license", "21-19-966800-13", "license.12", shown, [])]
+    assert found(text, Config()) == []
+
+
 # Nothing is reported; the rejections say why.
 RECORDS = [
     ("문의는 1588-1234 로 주세요", {"company_number"}),  # a company's lines stay the company's
@@ -88,6 +117,11 @@ RECORDS = [
     ("민원 신청번호 8910-8584-39352", {"look_alike"}),
     ("처리 결과 번호 2019598284915", {"look_alike"}),
     ("병원 등록번호 7865329790", {"look_alike"}),
+    ("가입번호 1234567890", {"look_alike"}),  # a club's: not a mobile's digits
+    ("ICCID 8982109562583881347", {"look_alike"}),
+    ("칩 번호: 410 990535 290288", {"look_alike"}),
+    ("반려묘 등록번호 184409272485534", {"look_alike"}),
+    ("면허증을 봤는데 발급일이 2020.01.01", {"look_alike"}),
 ]
 
 

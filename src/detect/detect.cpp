@@ -349,20 +349,24 @@ class Detector {
                                          bool business = false, bool mobile = false) {
     if (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > ctx)
       return RejectReason::business_context;
-    const float lookalike =
-        business || (phone && personal_) ? lookalike_beside_blocks_ : lookalike_;
+    // A phone read from a mobile number's digits passes the words that name no mobile.
+    const bool as_mobile = phone && mobile;
+    const float lookalike = business || (phone && personal_) ? lookalike_beside_blocks_
+                            : as_mobile                      ? lookalike_of_mobile_
+                                                             : lookalike_;
     if (registration && lookalike < 1.0f) return std::nullopt;
     if (cfg_.lookalike_veto && lookalike >= cfg_.min_veto && lookalike > ctx)
       return RejectReason::look_alike;
     // Company labels name telephone numbers only.
-    const float company = mobile ? company_of_mobile_ : company_;
+    const float company = as_mobile ? company_of_mobile_ : company_;
     if (cfg_.company_veto && phone && company >= cfg_.min_veto && company > ctx && !personal_)
       return RejectReason::company_number;
     return std::nullopt;
   }
 
   void weigh_vetoing_labels(bool read) {
-    lookalike_ = lookalike_beside_blocks_ = company_ = company_of_mobile_ = negative_ = 0;
+    lookalike_ = lookalike_beside_blocks_ = lookalike_of_mobile_ = company_ = company_of_mobile_ =
+        negative_ = 0;
     personal_ = false;
     if (!read) return;
     const extend::LabelSearch& search = *labels_;
@@ -371,10 +375,13 @@ class Detector {
     lookalike_beside_blocks_ =
         search.in_owned_block() ? search.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr, false)
                                 : lookalike_;
+    lookalike_of_mobile_ = lookalike_ > 0 ? search.hits(labels::kLookAlikeTable, s_.ext_hits,
+                                                        nullptr, true, labels::kNotMobile)
+                                          : 0;
     company_ = search.hits(labels::kCompanyTable, s_.ext_hits, nullptr);
     if (company_ > 0)
       company_of_mobile_ =
-          search.hits(labels::kCompanyTable, s_.ext_hits, nullptr, true, labels::kFixedLine);
+          search.hits(labels::kCompanyTable, s_.ext_hits, nullptr, true, labels::kNotMobile);
     personal_ = search.personal_phone();
   }
 
@@ -567,10 +574,11 @@ class Detector {
           reject(c, score, *v);
           continue;
         }
-        // Said in the evidence where a word of a company's lines alone stood over the mobile.
-        if (mobile && c.entity == EntityKind::phone && company_ > company_of_mobile_ &&
-            label_veto(ctx, true) == RejectReason::company_number)
-          s_.cand_ext[i].push_back(extend::rule::kPhoneMobileOverCompanyWord);
+        // Said in the evidence where only a word that names no mobile stood over the mobile.
+        if (mobile && c.entity == EntityKind::phone &&
+            (company_ > company_of_mobile_ || lookalike_ > lookalike_of_mobile_) &&
+            label_veto(ctx, true, registration, false, false))
+          s_.cand_ext[i].push_back(extend::rule::kPhoneMobileUnderOtherWord);
       }
       if (c.needs_context && ctx < cfg_.min_context) {
         reject(c, score, RejectReason::no_context);
@@ -807,9 +815,9 @@ class Detector {
   // Scratch of the extension families, made by read_labels (only they read labels; its lists
   // cost every default detection a construction and a destruction).
   std::optional<extend::LabelSearch> labels_;
-  // company_of_mobile_: company_ without the words that name no mobile (labels::kFixedLine).
-  float lookalike_ = 0, lookalike_beside_blocks_ = 0, company_ = 0, company_of_mobile_ = 0,
-        negative_ = 0;
+  // *_of_mobile_: without the words that name no mobile (labels::kNotMobile).
+  float lookalike_ = 0, lookalike_beside_blocks_ = 0, lookalike_of_mobile_ = 0, company_ = 0,
+        company_of_mobile_ = 0, negative_ = 0;
   bool personal_ = false;
 };
 

@@ -21,8 +21,8 @@ enum Flags : std::uint16_t {
   kStandalone = 128,   // a syllable or two that count only as a word of their own: no Hangul
                        // letter right before or after them (34세, (남, ...), not 월세 or 남편)
   kBlockKey = 256,     // read only as a key enclosing the value's block or path (company: {...})
-  kFixedLine = 512,    // a company's word that names its fixed lines, not a mobile after it
-                       // (문의는 010-... 으로 주세요: the mobile is someone's own)
+  kNotMobile = 512,    // a word that names a company's lines or another number, not a mobile
+                       // after it (문의는 010-..., 가입번호 010-****-1234: someone's own)
 };
 
 struct Label {
@@ -52,13 +52,21 @@ inline constexpr Label kResident[] = {
     {"Resident", 0.9f, kAscii},
 };
 inline constexpr Label kForeigner[] = {
-    {"외국인 등록번호", 1.0f},       {"외국인번호", 1.0f},
-    {"ARC", 0.9f, kAscii},           {"Alien Registration", 1.0f, kAscii},
-    {"foreigner_no", 1.0f, kLogKey}, {"arc_no", 1.0f, kLogKey},
-    {"frn", 1.0f, kAscii | kLogKey}, {"foreignerNo", 1.0f, kLogKey},
-    {"등록증 번호", 0.8f},           {"Foreigner ID", 1.0f, kAscii},
-    {"Foreigner", 1.0f, kAscii},     {"Alien Reg", 1.0f, kAscii},
-    {"ARC No", 1.0f, kAscii},        {"Alien", 0.9f, kAscii},
+    {"외국인 등록번호", 1.0f},
+    {"외국인번호", 1.0f},
+    {"ARC", 0.9f, kAscii},
+    {"Alien Registration", 1.0f, kAscii},
+    {"foreigner_no", 1.0f, kLogKey},
+    {"arc_no", 1.0f, kLogKey},
+    {"frn", 1.0f, kAscii | kLogKey},
+    {"foreignerNo", 1.0f, kLogKey},
+    {"등록증 번호", 0.8f},
+    {"Foreigner ID", 1.0f, kAscii},
+    {"Foreigner", 1.0f, kAscii},
+    {"Alien Reg", 1.0f, kAscii},
+    {"ARC No", 1.0f, kAscii},
+    {"Alien", 0.9f, kAscii},
+    {"체류자격", 0.9f},  // the stay status (E-9, F-4) beside a bare 등록번호
 };
 inline constexpr Label kBusiness[] = {
     {"사업자 번호", 1.0f},
@@ -419,7 +427,7 @@ inline constexpr Label kLookAlike[] = {
     {"CAT ID", 1.0f, kAscii},
     {"수험번호", 1.0f},
     {"고객번호", 1.0f},
-    {"가입번호", 1.0f},
+    {"가입번호", 1.0f, kNotMobile},  // a club's, or a carrier's: then the subscriber's mobile
     // A corporation's registration number (13 digits, shaped like a resident number). English
     // keys such as corp_reg_no name the business registration number as often: not here.
     {"법인등록번호", 1.0f},
@@ -566,11 +574,20 @@ inline constexpr Label kLookAlike[] = {
     {"동물등록", 1.0f},
     {"마이크로칩", 1.0f},
     {"내장칩", 1.0f},
+    {"칩번호", 1.0f},
+    {"반려견 등록", 1.0f},
+    {"반려묘 등록", 1.0f},
+    {"반려동물 등록", 1.0f},
     {"처리번호", 1.0f},
     {"처리 결과", 1.0f},
     {"신청번호", 1.0f},
     {"민원번호", 1.0f},
     {"병원 등록", 1.0f},
+    // A carrier's own numbers: the SIM's serial (ICCID 8982...), contracts.
+    {"ICCID", 1.0f, kAscii},
+    {"USIM", 1.0f, kAscii},
+    {"유심", 1.0f},
+    {"계약번호", 1.0f},
     // Times of a log line or a query (ts=2026-12-09%2010%3A11%3A12).
     {"ts=", 1.0f, kLogKey},
     {"timestamp", 1.0f, kAscii | kLogKey},
@@ -651,8 +668,8 @@ inline constexpr Label kCompany[] = {
     {"예약센터", 1.0f},
     {"헬프데스크", 1.0f},
     {"CS센터", 1.0f},
-    {"대표", 0.6f, kFixedLine},
-    {"문의", 0.6f, kFixedLine},
+    {"대표", 0.6f, kNotMobile},
+    {"문의", 0.6f, kNotMobile},
     {"Call Center", 1.0f, kAscii},
     {"Customer Service", 1.0f, kAscii},
     {"Help Desk", 1.0f, kAscii},
@@ -702,12 +719,15 @@ inline constexpr std::string_view kGenericWords[] = {
 };
 inline constexpr std::string_view kParticles[] = {"은", "는", "이",   "가", "을",
                                                   "를", "로", "으로", "도", "란"};
-// Words of saying or giving a value between its label and the value (계좌 불러줌:, 계좌
-// 불러드릴게요 110-...): a label is read across them as if they were not there.
+// Words of saying, giving or showing a value between its label and the value (계좌 불러줌:,
+// 계좌 불러드릴게요 110-..., 면허증을 보여줬는데 11-23-...): a label is read across them as if
+// they were not there.
 inline constexpr std::string_view kSpeechWords[] = {
-    "불러줌",       "불러주심", "불러드림", "불러드릴게요", "불러드릴께요", "불러드려요",
-    "불러주신",     "알려줌",   "알려주심", "알려드림",     "알려드릴게요", "알려드려요",
-    "말씀드릴게요", "말씀하신", "드릴게요", "적어드릴게요", "보내드릴게요",
+    "불러줌",       "불러주심",     "불러드림",   "불러드릴게요", "불러드릴께요", "불러드려요",
+    "불러주신",     "알려줌",       "알려주심",   "알려드림",     "알려드릴게요", "알려드려요",
+    "말씀드릴게요", "말씀하신",     "드릴게요",   "적어드릴게요", "보내드릴게요", "보내드렸는데",
+    "보여줬는데",   "보여주셨는데", "보여주셨고", "보여줬고",     "확인해보니",   "확인했는데요",
+    "확인했는데",   "제시했는데",   "보니까",     "봤는데",
 };
 // Words for "number" after a label (Passport No., 여권NO., card_num): never counted either.
 inline constexpr std::string_view kNumberWords[] = {"no", "number", "num", "nr", "nbr"};

@@ -364,7 +364,8 @@ class Detector {
     return std::nullopt;
   }
 
-  void weigh_vetoing_labels(bool read) {
+  // `mobile`: the run's digits are a mobile number's (labels::kNotMobile words are weighed apart).
+  void weigh_vetoing_labels(bool read, bool mobile) {
     lookalike_ = lookalike_beside_blocks_ = lookalike_of_mobile_ = company_ = company_of_mobile_ =
         negative_ = 0;
     personal_ = false;
@@ -375,11 +376,11 @@ class Detector {
     lookalike_beside_blocks_ =
         search.in_owned_block() ? search.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr, false)
                                 : lookalike_;
-    lookalike_of_mobile_ = lookalike_ > 0 ? search.hits(labels::kLookAlikeTable, s_.ext_hits,
-                                                        nullptr, true, labels::kNotMobile)
-                                          : 0;
+    if (mobile && lookalike_ > 0)
+      lookalike_of_mobile_ =
+          search.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr, true, labels::kNotMobile);
     company_ = search.hits(labels::kCompanyTable, s_.ext_hits, nullptr);
-    if (company_ > 0)
+    if (mobile && company_ > 0)
       company_of_mobile_ =
           search.hits(labels::kCompanyTable, s_.ext_hits, nullptr, true, labels::kNotMobile);
     personal_ = search.personal_phone();
@@ -403,7 +404,7 @@ class Detector {
     if (shape.rule != kPassportRule) extensions.push_back(shape.rule);
     const bool read = read_labels(shape.span, src.span);
     if (read) improve(shape.kind, hits, ctx, extensions);
-    weigh_vetoing_labels(read);
+    weigh_vetoing_labels(read, false);
     float score = cfg_.context * ctx;
     score = score + shape.base;
     score = clamp_score(subtract_costs(score, src.cost, cfg_));
@@ -480,7 +481,7 @@ class Detector {
     const bool read = extended && read_labels(run, early->span);
     if (extended) {
       if (s_.cand_ext.size() < n) s_.cand_ext.resize(n);
-      weigh_vetoing_labels(read);
+      weigh_vetoing_labels(read, is_mobile_number(s_.digits));
     }
     // Without the families a candidate's hits are read only in a winner's evidence: where no
     // evidence is kept (a piece of a list, masking's findings) they are only weighed.

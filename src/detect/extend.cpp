@@ -507,9 +507,17 @@ std::size_t generic_word_before(std::string_view s, std::size_t e, std::size_t& 
   return std::string_view::npos;
 }
 
-// Whether a Korean word is one of saying or giving a value (불러줌, 알려드릴게요).
+// Whether a Korean word is one of saying, giving or showing a value (불러줌, 보여줬는데).
 bool is_speech_word(std::string_view word) {
   if (word.size() < 9 || static_cast<unsigned char>(word[0]) < 0x80) return false;
+  // The last byte of the first syllable rules out most words before any is compared: this is
+  // asked of many words between labels and values.
+  static constexpr auto kFirstSyllableEnds = [] {
+    std::array<bool, 256> ends{};
+    for (std::string_view w : labels::kSpeechWords) ends[static_cast<unsigned char>(w[2])] = true;
+    return ends;
+  }();
+  if (!kFirstSyllableEnds[static_cast<unsigned char>(word[2])]) return false;
   return std::find(std::begin(labels::kSpeechWords), std::end(labels::kSpeechWords), word) !=
          std::end(labels::kSpeechWords);
 }
@@ -1684,7 +1692,7 @@ std::optional<Raw> email_at(std::string_view text, std::size_t i) {
 
 // The e-mail around a disguised "@" (a mark from..to): hong(at)naver.com, hong 골뱅이 naver.com.
 std::optional<Raw> disguised_email(std::string_view text, std::size_t from, std::size_t to,
-                                   bool needs_dot_mark) {
+                                   bool needs_dot_mark, bool* dots_marked = nullptr) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
   std::size_t local_end = from;
@@ -1697,6 +1705,7 @@ std::optional<Raw> disguised_email(std::string_view text, std::size_t from, std:
   if (d < n && p[d] == ' ') ++d;
   bool marked = false;
   const std::size_t e = read_domain(text, d, marked);
+  if (dots_marked) *dots_marked = marked;
   // A plain " at " is English prose unless the dots are disguised too.
   if (e == std::string_view::npos || (needs_dot_mark && !marked)) return std::nullopt;
   return Raw{s, e, EntityKind::email, rule::kEmailObfuscated, 0.85f, false};
@@ -1928,15 +1937,15 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
     for (std::size_t k = text.find(key); k != std::string_view::npos; k = text.find(key, k + 1)) {
       if (spaced && (k == 0 || p[k - 1] != ' ')) continue;
       const std::size_t i = spaced ? k - 1 : k;
-      if (auto e = disguised_email(text, i, i + mark.size(), mark == " at " || mark == " AT "))
-        raw.push_back(*e);
-      // Under an e-mail label the dots may stay plain: From: hong at naver.com.
-      else if (auto plain =
-                   variants ? disguised_email(text, i, i + mark.size(), false) : std::nullopt;
-               plain && email_label_beside(text, plain->from, plain->to)) {
-        plain->rule = rule::kEmailLabelledAtWord;
-        raw.push_back(*plain);
+      // A plain " at " is English prose unless the dots are disguised too or, with the writing
+      // variants, an e-mail label stands on its line (From: hong at naver.com).
+      bool marked = false;
+      auto e = disguised_email(text, i, i + mark.size(), !variants, &marked);
+      if (e && !marked) {
+        if (!email_label_beside(text, e->from, e->to)) continue;
+        e->rule = rule::kEmailLabelledAtWord;
       }
+      if (e) raw.push_back(*e);
     }
   }
   // The at-mark in Hangul words (hong 골뱅이 naver.com, hong 앳 naver 닷 com), maybe in

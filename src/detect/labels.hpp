@@ -572,12 +572,9 @@ inline constexpr Label kLookAlike[] = {
     // number (처리번호, 신청번호, 민원번호: 13 digits) and a hospital's register (병원 등록번호).
     {"헌혈증", 1.0f},
     {"동물등록", 1.0f},
-    {"마이크로칩", 1.0f},
-    {"내장칩", 1.0f},
-    {"칩번호", 1.0f},
+    {"칩번호", 1.0f},  // 마이크로칩 번호, 내장칩 번호
     {"반려견 등록", 1.0f},
     {"반려묘 등록", 1.0f},
-    {"반려동물 등록", 1.0f},
     {"처리번호", 1.0f},
     {"처리 결과", 1.0f},
     {"신청번호", 1.0f},
@@ -586,7 +583,6 @@ inline constexpr Label kLookAlike[] = {
     // A carrier's own numbers: the SIM's serial (ICCID 8982...), contracts.
     {"ICCID", 1.0f, kAscii},
     {"USIM", 1.0f, kAscii},
-    {"유심", 1.0f},
     {"계약번호", 1.0f},
     // Times of a log line or a query (ts=2026-12-09%2010%3A11%3A12).
     {"ts=", 1.0f, kLogKey},

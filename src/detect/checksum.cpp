@@ -16,7 +16,7 @@ struct DigitValues {
   std::uint8_t of[256];
   constexpr DigitValues() : of{} {
     for (unsigned c = 0; c < 256; ++c)
-      of[c] = c >= '0' && c <= '9'              ? static_cast<std::uint8_t>(c - '0')
+      of[c] = c >= '0' && c <= '9'                  ? static_cast<std::uint8_t>(c - '0')
               : unicode::is_digit_like(char32_t(c)) ? kMasked
                                                     : kNotDigit;
   }

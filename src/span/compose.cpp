@@ -270,6 +270,60 @@ class ResultChanges {
   Entry entries_[kSlots];
 };
 
+// Segments of one map that end strictly inside an identity of the other, from k on, as the
+// general step makes them: each one's B side moves by the identity's shift to the far side
+// (the separator pass's map holds thousands under the long identities of the passes before
+// it, and the folds of the passes before it lie under its long identities). `under_inner`:
+// the walked map is the outer one and the identity is inner. Only where the walked map and
+// the result are contiguous at `at_b`, so that each segment starts where the last one ended;
+// at_b and `far_start` (the identity's side of at_b: A under an inner identity, C under an
+// outer one) are carried on. Where it stops (the identity's last segment, a segment crossing
+// its end, a gap) the caller's loop goes on.
+template <bool under_inner, class Map>
+[[gnu::always_inline]] inline std::size_t shift_under_identity(const Piece& identity, Map& walked,
+                                                               std::size_t k, Position& at_b,
+                                                               Position& far_start,
+                                                               ResultChanges& changes,
+                                                               SpanMapWriter& result) {
+  // The walked map's B side and its other side.
+  const auto b_of = [](const SegmentEnd& e) { return under_inner ? e.src() : e.dst(); };
+  const auto other_of = [](const SegmentEnd& e) { return under_inner ? e.dst() : e.src(); };
+  const Span& identity_b = under_inner ? identity.dst : identity.src;
+  const Span& identity_far = under_inner ? identity.src : identity.dst;
+  const std::size_t count = walked.len();
+  if (k >= count || !walked.contiguous()) return k;
+  const SegmentEnd& first = walked.start_of(k);
+  if (at_b.first != b_of(first).first) return k;
+  Position other_start = other_of(first);
+  if (!(under_inner ? result.continues_at(far_start, other_start)
+                    : result.continues_at(other_start, far_start)))
+    return k;
+  for (; k < count; ++k) {
+    const SegmentEnd& e = walked.end_of(k);
+    const Position b_end = b_of(e);
+    if (!(at_b.first < b_end.first) || b_end.first >= identity_b.byte_end) break;
+    // The carry of a B position strictly inside an identity.
+    const Position far_end{identity_far.byte_start + (b_end.first - identity_b.byte_start),
+                           identity_far.char_start + (b_end.second - identity_b.char_start)};
+    const Position other_end = other_of(e);
+    const Position a_end = under_inner ? far_end : other_end;
+    const Position c_end = under_inner ? other_end : far_end;
+    std::uint32_t change = 0;
+    if (e.kind() != SegmentKind::identity) {
+      const SegmentKind kind =
+          under_inner ? kind_from_shape(span_of(far_start, far_end), span_of(other_start, c_end))
+                      : kind_from_shape(span_of(other_start, a_end), span_of(far_start, far_end));
+      change = under_inner ? changes.of(identity.change, e.change, kind)
+                           : changes.of(e.change, identity.change, kind);
+    }
+    result.push_next(SegmentEnd{a_end.first, a_end.second, c_end.first, c_end.second, change});
+    at_b = b_end;
+    far_start = far_end;
+    other_start = other_end;
+  }
+  return k;
+}
+
 // Gives the memory of the segments a walk has passed back to the system as it goes, when the
 // two maps are the walk's to take: their segments are never read again, and destroying them
 // reads nothing (stored bounds are trivially destructible), so whole pages of them can be
@@ -342,6 +396,8 @@ Result<SpanMap> compose_walk(Map& inner, Map& outer) {
       Position c_start;
       if (to_c(outer_seg, at_b, c_start)) {
         while (i < inner_count) {
+          i = shift_under_identity<false>(outer_seg, inner, i, at_b, c_start, changes, result);
+          if (i >= inner_count) break;
           const SegmentEnd& e = inner.end_of(i);
           const SegmentEnd& s = inner.start_of(i);
           if (!(s.dst_byte < e.dst_byte) || e.dst_byte > outer_seg.src.byte_end) break;
@@ -373,6 +429,8 @@ Result<SpanMap> compose_walk(Map& inner, Map& outer) {
       Position a_start;
       if (to_a(inner_seg, at_b, a_start)) {
         while (j < outer_count) {
+          j = shift_under_identity<true>(inner_seg, outer, j, at_b, a_start, changes, result);
+          if (j >= outer_count) break;
           const SegmentEnd& e = outer.end_of(j);
           const SegmentEnd& s = outer.start_of(j);
           if (!(s.src_byte < e.src_byte) || e.src_byte > inner_seg.dst.byte_end) break;

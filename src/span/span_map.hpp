@@ -223,6 +223,10 @@ class SpanMap {
   std::uint32_t dst_byte_start(std::size_t i) const { return start_of(i).dst_byte; }
   std::uint32_t dst_char_start(std::size_t i) const { return start_of(i).dst_char; }
 
+  // Whether every segment starts where the one before it ends (every map but a hand-made
+  // one that fails validation).
+  bool contiguous() const { return !loose(); }
+
   Position src_end() const;
   Position dst_end() const;
   bool is_identity() const;
@@ -311,6 +315,13 @@ class SpanMapWriter {
     if (bounds.size() == bounds.capacity() || bounds.empty()) [[unlikely]]
       grow();
     bounds.push_back(end);
+  }
+
+  // Whether a segment starting at these positions would follow the last one without a gap,
+  // so that push_next may append it.
+  bool continues_at(Position src, Position dst) const {
+    const std::vector<SegmentEnd>& bounds = map_.bounds_;
+    return !loose_ && !bounds.empty() && bounds.back().src() == src && bounds.back().dst() == dst;
   }
 
   std::size_t len() const { return map_.len(); }

@@ -169,6 +169,59 @@ TEST(SpanMapCompose, RunsUnderAnIdentityComeOutAsTheGeneralStepMakesThem) {
             "span map coordinate mismatch: src byte 2 falls inside non-identity segment 1");
 }
 
+// Segments that end inside a long identity of the other map move by the identity's shift,
+// read off their ends alone: the shift from changes before the identity on either side,
+// characters of several bytes, changes of every kind under it, an identity that carries rules
+// (it still folds into the identity before it), and the identity's last segment, which the
+// general step makes.
+TEST(SpanMapCompose, SegmentsInsideALongIdentityMoveByItsShift) {
+  const std::vector<ComposeCase> cases = {
+      {"separators absorbed under an inner identity that a fold before it shifted",
+       SpanMap({seg(K::replace, S(0, 3, 0, 1), A(0, 1), {kFold}, cost(0, 0, 0, 1)),
+                id(S(3, 12, 1, 10), A(1, 10))}),
+       SpanMap({id(A(0, 3)), seg(K::delete_, A(3, 4), A(3, 3), {kSpace}, cost(1, 0, 0, 0)),
+                id(A(4, 6), A(3, 5)), seg(K::delete_, A(6, 7), A(5, 5), {kSpace}, cost(0, 1, 0, 0)),
+                seg(K::expand, A(7, 8), A(5, 7), {kUnits}, cost(0, 0, 1, 0)),
+                id(A(8, 10), A(7, 9))}),
+       "replace 0-3/0-1>0-1 [fold.fullwidth] r1 | identity 3-5/1-3>1-3"
+       " | delete 5-6/3-4>3-3 [separator.whitespace] w1 | identity 6-8/4-6>3-5"
+       " | delete 8-9/6-7>5-5 [separator.whitespace] s1 | expand 9-10/7-8>5-7 [hangul.unit_reading] e1"
+       " | identity 10-12/8-10>7-9"},
+      {"folds of characters of several bytes under an outer identity that a deletion shifted",
+       SpanMap({id(S(0, 6, 0, 2), S(0, 6, 0, 2)),
+                seg(K::replace, S(6, 9, 2, 3), S(6, 7, 2, 3), {kFold}, cost(0, 0, 0, 1)),
+                id(S(9, 12, 3, 4), S(7, 10, 3, 4)),
+                seg(K::replace, S(12, 15, 4, 5), S(10, 11, 4, 5), {kFold}, cost(0, 0, 0, 1)),
+                id(S(15, 18, 5, 6), S(11, 14, 5, 6))}),
+       SpanMap({seg(K::delete_, S(0, 3, 0, 1), S(0, 0, 0, 0), {kSpace}, cost(1, 0, 0, 0)),
+                id(S(3, 14, 1, 6), S(0, 11, 0, 5))}),
+       "delete 0-3/0-1>0-0 [separator.whitespace] w1 | identity 3-6/1-2>0-3/0-1"
+       " | replace 6-9/2-3>3-4/1-2 [fold.fullwidth] r1 | identity 9-12/3-4>4-7/2-3"
+       " | replace 12-15/4-5>7-8/3-4 [fold.fullwidth] r1 | identity 15-18/5-6>8-11/4-5"},
+      {"an outer identity that carries rules, inside an inner identity", SpanMap({id(A(0, 6))}),
+       SpanMap({id(A(0, 2)), seg(K::identity, A(2, 3), A(2, 3), {kLookalike}),
+                seg(K::delete_, A(3, 4), A(3, 3), {kSpace}, cost(0, 1, 0, 0)),
+                seg(K::replace, A(4, 5), A(3, 4), {kLookalike}, cost(0, 0, 0, 1)),
+                id(A(5, 6), A(4, 5))}),
+       "identity 0-3>0-3 | delete 3-4>3-3 [separator.whitespace] s1"
+       " | replace 4-5>3-4 [lookalike.digit] r1 | identity 5-6>4-5"},
+      {"inner changes inside an outer identity, then one that crosses its end",
+       SpanMap({id(A(0, 2)), seg(K::replace, S(2, 5, 2, 3), A(2, 3), {kFold}, cost(0, 0, 0, 1)),
+                seg(K::delete_, S(5, 6, 3, 4), A(3, 3), {kSpace}, cost(1, 0, 0, 0)),
+                id(S(6, 7, 4, 5), A(3, 4)),
+                seg(K::replace, S(7, 9, 5, 7), A(4, 6), {kFold}, cost(0, 0, 0, 2))}),
+       SpanMap({id(A(0, 5)), seg(K::replace, A(5, 6), A(5, 6), {kLookalike}, cost(0, 0, 0, 1))}),
+       "identity 0-2>0-2 | replace 2-5/2-3>2-3 [fold.fullwidth] r1"
+       " | delete 5-6/3-4>3-3 [separator.whitespace] w1 | identity 6-7/4-5>3-4"
+       " | replace 7-9/5-7>4-6 [fold.fullwidth,lookalike.digit] r3"},
+  };
+  for (const ComposeCase& c : cases) {
+    const Result<SpanMap> r = compose_both(c.inner, c.outer);
+    ASSERT_TRUE(r) << c.what << ": " << r.error().text();
+    EXPECT_EQ(str(*r), c.composed) << c.what;
+  }
+}
+
 // A thread keeps the unions of rule sets from one composition to the next: many pairs, more
 // than it keeps and in both orders, composed again and again, each carry exactly the rules of
 // both sides.

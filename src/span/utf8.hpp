@@ -80,6 +80,17 @@ inline std::size_t count_chars(std::string_view s) {
       // Byte lanes count up to 255 before they are summed.
       const std::size_t stop = whole - i > 255 * 16 ? i + 255 * 16 : whole;
       __m128i counts = zero;
+      // Four blocks a step: the loop's own compare and branch then cost a quarter as much.
+      for (; stop - i >= 64; i += 64) {
+        const __m128i x0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const __m128i x1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 16));
+        const __m128i x2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 32));
+        const __m128i x3 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 48));
+        counts = _mm_sub_epi8(counts, _mm_cmpgt_epi8(x0, limit));
+        counts = _mm_sub_epi8(counts, _mm_cmpgt_epi8(x1, limit));
+        counts = _mm_sub_epi8(counts, _mm_cmpgt_epi8(x2, limit));
+        counts = _mm_sub_epi8(counts, _mm_cmpgt_epi8(x3, limit));
+      }
       for (; i < stop; i += 16) {
         const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
         counts = _mm_sub_epi8(counts, _mm_cmpgt_epi8(x, limit));

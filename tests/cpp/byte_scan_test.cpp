@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "normalize/unicode.hpp"
 
@@ -32,8 +33,8 @@ void expect_scans_agree(std::string_view s) {
 }
 
 TEST(ByteScan, EveryStartOfEveryLengthAgreesWithTheBytes) {
-  const unsigned char alphabet[] = {'a', ' ', '0', '9', '5', '*', 'X', 'x', '@', 0xEA, 0xED,
-                                    0xEC, 0xC2, 0xE2, 0xE3, 0xEF, 0x80, 0xB0, 0x00, 0xFF};
+  const unsigned char alphabet[] = {'a',  ' ',  '0',  '9',  '5',  '*',  'X',  'x',  '@',  0xEA,
+                                    0xED, 0xEC, 0xC2, 0xE2, 0xE3, 0xEF, 0x80, 0xB0, 0x00, 0xFF};
   std::uint64_t state = 7;
   std::string text;
   for (int round = 0; round < 3000; ++round) {
@@ -76,6 +77,34 @@ TEST(ByteScan, CharacterCountsOfEveryPieceAgreeWithTheBytes) {
         if (to < text.size() && !utf8::is_continuation(static_cast<unsigned char>(text[to])))
           ++chars;
       }
+    }
+  }
+}
+
+// Long pieces, counted four blocks a step in runs of at most 255 blocks: every length around
+// the ends of the runs (4080 and 8160 bytes) and of the four-block steps, from starts at
+// every offset of a block, against the bytes counted one by one.
+TEST(ByteScan, CharacterCountsOfLongPiecesAgreeWithTheBytes) {
+  const unsigned char alphabet[] = {'a', 0x80, 0xBF, 0xC2, 0xEA, 0xED, 0xF0, 0x7F, 0x40, 0xFF};
+  std::uint64_t state = 29;
+  std::string text;
+  while (text.size() < 8300) {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    text += static_cast<char>(alphabet[static_cast<std::size_t>(state >> 40) % sizeof alphabet]);
+  }
+  // Characters that start before each byte offset.
+  std::vector<std::size_t> before(text.size() + 1, 0);
+  for (std::size_t k = 0; k < text.size(); ++k)
+    before[k + 1] = before[k] + !utf8::is_continuation(static_cast<unsigned char>(text[k]));
+  std::vector<std::size_t> lengths;
+  for (std::size_t around : {std::size_t{64}, std::size_t{4080}, std::size_t{8160}})
+    for (std::size_t len = around - 70; len <= around + 70 && len <= 8200; ++len)
+      lengths.push_back(len);
+  for (std::size_t from = 0; from < 17; ++from) {
+    for (std::size_t len : lengths) {
+      const std::string_view piece = std::string_view(text).substr(from, len);
+      ASSERT_EQ(utf8::count_chars(piece), before[from + len] - before[from])
+          << "from " << from << " length " << len;
     }
   }
 }

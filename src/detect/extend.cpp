@@ -738,6 +738,21 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     }
     alnum += counts(c);
   }
+  note_found();
+}
+
+void LabelSearch::note_found() {
+  static_assert(labels::kNegativeTable < 32 && labels::kCompanyTable < 32);
+  const LabelIndex& index = label_index();
+  std::uint32_t tables = 0;
+  bool personal = false;
+  for (const LabelFound& f : found_) {
+    const IndexedLabel& l = index.at(f.label);
+    tables |= 1u << l.table;
+    personal |= (l.flags & labels::kPersonal) != 0;
+  }
+  tables_found_ = tables;
+  personal_found_ = personal;
 }
 
 namespace {
@@ -870,6 +885,7 @@ void LabelSearch::read_places(std::string_view source) {
     const structure::Place& p = places_.back();
     find_in(source.substr(0, p.to), p.from, p.to, p.distance, p.rule);
   }
+  note_found();
 }
 
 bool LabelSearch::qualified_by_company(const LabelFound& f) const {
@@ -929,6 +945,8 @@ void note_readings(std::uint8_t readings, RuleList& sources) {
 float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources,
                         bool block_keys, std::uint16_t skipped) const {
   out.clear();
+  // Most tables have no label near a value: they are answered before the labels are walked.
+  if (!(tables_found_ >> table & 1u)) return 0.0f;
   const LabelIndex& index = label_index();
   for (const LabelFound& f : found_) {
     const IndexedLabel& l = index.at(f.label);
@@ -961,6 +979,7 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
 }
 
 bool LabelSearch::personal_phone() const {
+  if (!personal_found_) return false;
   const LabelIndex& index = label_index();
   for (const LabelFound& f : found_)
     if ((index.at(f.label).flags & labels::kPersonal) && !qualified_by_company(f)) return true;

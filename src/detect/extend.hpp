@@ -95,6 +95,8 @@ class LabelSearch {
   void clear() {
     found_.clear();
     owned_block_ = false;
+    tables_found_ = 0;
+    personal_found_ = false;
   }
   bool empty() const { return found_.empty(); }
   // Adds the labels the structure around a source span gives it: column headers, XML elements,
@@ -129,7 +131,12 @@ class LabelSearch {
   // 대표 전화): the company's number, not a person's.
   bool qualified_by_company(const LabelFound& f) const;
 
+  // Sets tables_found_ and personal_found_ from found_, once the labels of a value are read.
+  void note_found();
+
   std::vector<LabelFound> found_;
+  std::uint32_t tables_found_ = 0;  // a bit for each table that has a label in found_
+  bool personal_found_ = false;     // found_ holds a label flagged labels::kPersonal
   // The structure reader, and the places and labels of the last values it read: the values of
   // one column, or of one line, have the same places (a detection reads one text).
   structure::Reader reader_;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "detect/extend.hpp"
+#include "detect/labels.hpp"
 
 namespace norvane::extend {
 namespace {
@@ -84,6 +85,83 @@ TEST(LabelWalk, LabelsHoweverTheTextWritesThem) {
       {"계 좌 110", "110", account, {"계좌@0"}},
   };
   for (const Case& c : cases) EXPECT_EQ(left_labels(c.text, c.value, c.kind), c.want) << c.text;
+}
+
+// Every table's hits of a search, as "table:word@distance" (tables that name nothing left out),
+// and "personal" when a personal phone label stands.
+std::vector<std::string> every_table(const LabelSearch& search) {
+  std::vector<std::string> out;
+  std::vector<ContextHit> hits;
+  for (std::size_t table = 0; table <= labels::kNegativeTable; ++table) {
+    search.hits(table, hits, nullptr);
+    for (const ContextHit& h : hits)
+      out.push_back(std::to_string(table) + ":" + std::string(h.cue) + "@" +
+                    std::to_string(h.distance));
+  }
+  if (search.personal_phone()) out.push_back("personal");
+  return out;
+}
+
+// Tables with no label found are answered before the labels are walked: every way of reading a
+// value (its line, the structure alone, its line and the keys enclosing it) gives each table
+// its labels and tells a personal phone label, and a search kept from one value to the next
+// forgets those of the last.
+TEST(LabelWalk, EveryTableOfEveryWayOfReading) {
+  enum class Way { line, structure, enclosing, cleared };
+  struct Case {
+    std::string_view text, value;
+    Way way;
+    std::vector<std::string> want;
+  };
+  const Case cases[] = {
+      {"카드번호: 1234", "1234", Way::line, {"3:카드번호@0"}},
+      {"이름,휴대폰\n홍길동,010-1234-5678",
+       "010-1234-5678",
+       Way::structure,
+       {"5:휴대폰@0", "personal"}},
+      {"{\"company\": {\"tel\": \"02-123-4567\"}}",
+       "02-123-4567",
+       Way::enclosing,
+       {"10:company@0"}},  // a company's line: its phone label does not count
+      {"{\"company\": {\"mobile\": \"010-1234-5678\"}}",
+       "010-1234-5678",
+       Way::enclosing,
+       {"10:company@0", "5:Mobile@0", "personal"}},  // a mobile in it is a person's
+      {"회원번호 1234", "1234", Way::line, {"10:회원번호@0"}},
+      {"카드번호: 1234", "1234", Way::cleared, {}},
+      {"그냥 1234", "1234", Way::line, {}},
+  };
+  LabelSearch kept;
+  for (const bool reversed : {false, true}) {
+    for (std::size_t n = 0; n < std::size(cases); ++n) {
+      const Case& c = cases[reversed ? std::size(cases) - 1 - n : n];
+      const std::size_t at = c.text.find(c.value);
+      ASSERT_NE(at, std::string_view::npos) << c.value;
+      const Span span{static_cast<std::uint32_t>(at),
+                      static_cast<std::uint32_t>(at + c.value.size()), 0, 0};
+      LabelSearch fresh;
+      for (LabelSearch* search : {&kept, &fresh}) {
+        switch (c.way) {
+          case Way::line: search->run(c.text, span, 24); break;
+          case Way::structure:
+            search->clear();
+            search->run_structure(c.text, span);
+            break;
+          case Way::enclosing:
+            search->run(c.text, span, 24);
+            search->run_enclosing(c.text, span);
+            break;
+          case Way::cleared:
+            search->run(c.text, span, 24);
+            search->clear();
+            break;
+        }
+        std::vector<std::string> got = every_table(*search);
+        std::sort(got.begin(), got.end());
+        EXPECT_EQ(got, c.want) << c.text << (search == &kept ? " (kept)" : " (fresh)");
+      }
+    }
+  }
 }
 
 // Marks and spaces between a label and its value count for nothing, however many stand there

@@ -641,8 +641,7 @@ bool row_tag(std::string_view s, std::size_t at) {
 // LabelSearch
 
 void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t window) {
-  found_.clear();
-  owned_block_ = false;
+  clear();
   const LabelIndex& index = label_index();
   const std::size_t start = std::min<std::size_t>(span.byte_start, text.size());
   const std::size_t end =
@@ -705,7 +704,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
              (hangul_syllable_at(text, e) && !text.substr(e).starts_with("은행") &&
               !text.substr(e).starts_with("뱅크"))))
           continue;
-        add_found(found_, {k, d, left_source(l), j, e, false, readings});
+        add({k, d, left_source(l), j, e, false, readings});
         phone_key |= l.table == static_cast<std::uint8_t>(EntityKind::phone);
       }
     }
@@ -733,26 +732,19 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
         if (e == std::string_view::npos || introduces_value(text, e, l.word)) continue;
         if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
         if ((l.flags & labels::kStandalone) && !standalone(text, at, e)) continue;
-        add_found(found_, {b, alnum, rule::kTrailingLabel, at, e, false, readings});
+        add({b, alnum, rule::kTrailingLabel, at, e, false, readings});
       }
     }
     alnum += counts(c);
   }
-  note_found();
 }
 
-void LabelSearch::note_found() {
+void LabelSearch::add(const LabelFound& f) {
   static_assert(labels::kNegativeTable < 32 && labels::kCompanyTable < 32);
-  const LabelIndex& index = label_index();
-  std::uint32_t tables = 0;
-  bool personal = false;
-  for (const LabelFound& f : found_) {
-    const IndexedLabel& l = index.at(f.label);
-    tables |= 1u << l.table;
-    personal |= (l.flags & labels::kPersonal) != 0;
-  }
-  tables_found_ = tables;
-  personal_found_ = personal;
+  add_found(found_, f);
+  const IndexedLabel& l = label_index().at(f.label);
+  tables_found_ |= 1u << l.table;
+  personal_found_ |= (l.flags & labels::kPersonal) != 0;
 }
 
 namespace {
@@ -793,8 +785,8 @@ void LabelSearch::qualify_phone_keys(std::string_view text, bool in_source, std:
       if (word.size() > to || (static_cast<unsigned char>(word.back()) | 0x20) != last) continue;
       std::uint8_t readings = 0;
       if (index.match_end(b, text, to - word.size(), to, readings) != to) continue;
-      add_found(found_, {b, f.distance, structure::rule::kEnclosingKey, to - word.size(), to,
-                         in_source, readings});  // f may move: read no more of it
+      add({b, f.distance, structure::rule::kEnclosingKey, to - word.size(), to, in_source,
+           readings});  // f may move: read no more of it
       owned_block_ = true;
       break;
     }
@@ -821,15 +813,14 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
       std::uint8_t readings;
       const std::size_t e = index.match_end(b, text, at, to, readings, second_read);
       if (e == std::string_view::npos) continue;
-      add_found(found_, {b, distance, source, at, e, true, readings});
+      add({b, distance, source, at, e, true, readings});
     }
     if (!enclosing) continue;
     // There, a company's, shop's or order's key says whose the numbers are.
     for (std::uint16_t b : index.block_keys()) {
       std::uint8_t readings;
       const std::size_t e = index.match_end(b, text, at, to, readings);
-      if (e != std::string_view::npos)
-        add_found(found_, {b, distance, source, at, e, true, readings});
+      if (e != std::string_view::npos) add({b, distance, source, at, e, true, readings});
     }
   }
   if (!enclosing) qualify_phone_keys(text, true, from);
@@ -880,12 +871,11 @@ void LabelSearch::read_places(std::string_view source) {
     found_.swap(aside_);
   }
   owned_block_ = owned_block_ || read->owned;
-  for (const LabelFound& f : read->found) add_found(found_, f);
+  for (const LabelFound& f : read->found) add(f);
   if (shared < places_.size() && read->found.empty()) {
     const structure::Place& p = places_.back();
     find_in(source.substr(0, p.to), p.from, p.to, p.distance, p.rule);
   }
-  note_found();
 }
 
 bool LabelSearch::qualified_by_company(const LabelFound& f) const {

@@ -131,12 +131,15 @@ class LabelSearch {
   // 대표 전화): the company's number, not a person's.
   bool qualified_by_company(const LabelFound& f) const;
 
-  // Sets tables_found_ and personal_found_ from found_, once the labels of a value are read.
-  void note_found();
+  // Adds f to found_ (add_found) and notes its table and whether it is a personal label.
+  void add(const LabelFound& f);
 
   std::vector<LabelFound> found_;
-  std::uint32_t tables_found_ = 0;  // a bit for each table that has a label in found_
-  bool personal_found_ = false;     // found_ holds a label flagged labels::kPersonal
+  // The tables of the labels added since the last clear, and whether one was flagged
+  // labels::kPersonal: all of found_'s, and maybe some of labels it has since replaced (which
+  // only costs hits a walk that finds nothing).
+  std::uint32_t tables_found_ = 0;
+  bool personal_found_ = false;
   // The structure reader, and the places and labels of the last values it read: the values of
   // one column, or of one line, have the same places (a detection reads one text).
   structure::Reader reader_;

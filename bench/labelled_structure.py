@@ -19,6 +19,7 @@ as in `labelled.py`: the held-out part uses names and questions the tuning part 
 
 from __future__ import annotations
 
+import contextlib
 import random
 import unicodedata
 
@@ -275,25 +276,59 @@ ROW_SUBJECTS = ("본인", "배우자", "보호자", "자녀", "신청인", "대�
                 "Applicant", "Spouse", "Guardian")
 ROW_CORNER = ("구분", "항목", "", "Field", "내용", "정보")
 
+# Bank statements as internet banking exports them (거래내역 조회): the account itself in a
+# header above the table, then one row a transaction, the counterparty's account in a column of
+# its own or inside the description (이체 국민 123456-01-234567 홍길동).
+STATEMENT_TITLES = ("거래내역 조회", "입출금 거래내역", "거래내역서", "계좌 거래내역", "통장 거래내역",
+                    "Transaction History", "거래내역 다운로드", "입출금내역 조회")
+STATEMENT_ACCOUNT_HEADERS = ("계좌번호", "조회계좌", "계좌 번호", "조회계좌번호", "Account No.", "조회 계좌번호",
+                             "계좌", "통장번호")
+STATEMENT_HOLDERS = ("예금주", "예금주명", "고객명", "성명", "예금주 성명")
+STATEMENT_PERIODS = ("조회기간", "조회 기간", "기간", "거래기간")
+STATEMENT_DATES = ("거래일시", "거래일자", "거래일", "일시", "거래 일시", "거래일시(KST)")
+STATEMENT_OUT = ("출금액", "출금", "찾으신금액", "출금금액", "지급액", "출금(원)")
+STATEMENT_IN = ("입금액", "입금", "맡기신금액", "입금금액", "입금(원)")
+STATEMENT_BALANCE = ("잔액", "거래후잔액", "잔고", "거래 후 잔액", "잔액(원)")
+STATEMENT_COUNTER_ACCOUNTS = ("상대계좌", "상대계좌번호", "상대 계좌", "상대방계좌", "상대 계좌번호",
+                              "상대방 계좌번호", "거래상대계좌")
+STATEMENT_COUNTER_BANKS = ("상대은행", "상대 은행", "상대기관", "상대은행명", "거래은행")
+STATEMENT_MEMO_HEADERS = ("적요", "메모", "내용", "거래내용", "기재내용", "받는분통장표시", "거래 메모")
+STATEMENT_TRANSFERS = ("이체", "타행이체", "인터넷이체", "모바일이체", "송금", "당행이체", "오픈뱅킹",
+                       "타행송금", "폰뱅킹이체", "자동이체")
+STATEMENT_PLAIN_MEMOS = ("체크카드", "급여", "ATM출금", "예금이자", "카드대금", "관리비", "통신요금", "보험료",
+                         "현금입금", "CMS출금")
+STATEMENT_LAYOUTS = ("csv", "tsv", "pipe", "spaces")
+# PostgreSQL's dumps: COPY table (a, b) FROM stdin; then a row a line, tab-separated, to \.
+SQL_SCHEMAS = ("public.", "", "crm.", "app.")
+PG_TYPES = ("character varying(30)", "text", "character(13)", "character varying(64)", "varchar(20)")
+# Wordings of their own, so that the parts stay apart (계좌번호 is a column header's already).
+STATEMENT_ACCOUNT_HEADERS, STATEMENT_COUNTER_ACCOUNTS = (
+    tuple(h for h in pool if h not in HEADERS["bank_account"] + KEYS["bank_account"])
+    for pool in (STATEMENT_ACCOUNT_HEADERS, STATEMENT_COUNTER_ACCOUNTS))
+
 
 # --------------------------------------------------------------------------- genres
 
 GENRES = ("fixed_width", "xml", "sql", "json_api", "table_csv", "table_tsv", "table_pipe",
           "table_markdown", "form_dump", "dialogue", "html_table", "two_row_table", "pair_line",
           "mail", "yaml", "nested", "key_path", "html_spans", "row_labels", "table_semicolon",
-          "chat_export", "call_transcript")
+          "chat_export", "call_transcript", "bank_statement", "sql_copy")
 GENRE_WEIGHTS = {g: 1.0 for g in GENRES} | {"dialogue": 2.0, "form_dump": 1.5, "html_table": 1.5,
                                              "mail": 0.7, "yaml": 0.8, "nested": 1.5,
                                              "key_path": 1.2, "html_spans": 0.8, "row_labels": 1.0,
                                              "table_semicolon": 1.0, "chat_export": 1.5,
-                                             "call_transcript": 1.2}
+                                             "call_transcript": 1.2, "bank_statement": 1.2,
+                                             "sql_copy": 0.8}
+# Genres added later, which draw from a stream of their own (_Builder.own_stream).
+OWN_STREAM_GENRES = ("bank_statement", "sql_copy")
 SITUATIONS = ("fixed_width_header", "xml_element", "xml_attribute", "xml_field_name", "sql_column",
               "json_key", "json_array_key", "column_header", "form_next_line", "question_previous",
               "question_later", "question_two_later", "html_header", "html_row_header",
               "two_row_header", "same_line_pairs", "mail_header", "signature_label", "yaml_key",
               "parent_key", "key_path", "query_string", "form_data", "html_span_header",
               "row_label", "sql_table_column", "chat_previous", "chat_later", "call_previous",
-              "call_later")
+              "call_later", "statement_header", "statement_column", "statement_memo",
+              "sql_copy_column")
 # Ways of writing a system stores (no spaces inside; nothing needing quotes).
 STORED = labelled.COMPACT_WRITINGS
 # Ways of writing a person says or types on a line of their own.
@@ -313,6 +348,18 @@ class _Builder:
 
     def pick(self, name: str, items) -> str:
         return self.r.choice(share("structure." + name, items, self.part))
+
+    @contextlib.contextmanager
+    def own_stream(self):
+        """Draws from a stream of their own, seeded by one draw of the main one: how much a
+        later genre draws leaves the documents of the others as they were."""
+        r, v = self.r, self.v
+        self.r = random.Random(r.getrandbits(64))
+        self.v = _Values(self.r)
+        try:
+            yield
+        finally:
+            self.r, self.v = r, v
 
     def weighted(self, table: dict) -> str:
         return self.r.choices(list(table), list(table.values()))[0]
@@ -1313,6 +1360,165 @@ class _Builder:
         return w.document()
 
 
+    # ------------------------------------------------------------------ bank statements
+
+    def amount(self) -> str:
+        a = self.r.randrange(1, 4000) * self.r.choice((10, 100, 1000))
+        return f"{a:,}" if self.r.random() < 0.6 else str(a)
+
+    def bank_statement(self) -> Document:
+        """A statement export: a title, the account and its holder above the table, then rows
+        with a time, amounts and a balance (look-alikes), the counterparty's account in a column
+        of its own and/or inside the description after a transfer word and a bank."""
+        r = self.r
+        w = _Writer("bank_statement", self.part)
+        layout = r.choice(STATEMENT_LAYOUTS)
+        sep = {"csv": ",", "tsv": "\t", "pipe": " | ", "spaces": ""}[layout]
+        if r.random() < 0.8:
+            w.add(self.pick("statement.title", STATEMENT_TITLES) + "\n")
+        head_sep = r.choice((": ", " : ", "：", "\t", ",", " ")) if layout != "tsv" else "\t"
+        if r.random() < 0.8:
+            label = self.pick("statement.account", STATEMENT_ACCOUNT_HEADERS)
+            w.add(label + head_sep)
+            if r.random() < 0.4:
+                w.add(self.bank() + " ")
+            w.value(self.value("bank_account", STORED), "statement_header", label, "statement.header")
+            w.add("\n")
+            if r.random() < 0.7:
+                w.add(self.pick("statement.holder", STATEMENT_HOLDERS) + head_sep + self.name() + "\n")
+        if r.random() < 0.6:
+            w.add(self.pick("statement.period", STATEMENT_PERIODS) + head_sep)
+            w.negative("event_date", self.negative("event_date"), "statement.period")
+            w.add(" ~ ")
+            w.negative("event_date", self.negative("event_date"), "statement.period")
+            w.add("\n")
+        if r.random() < 0.5:
+            w.add("\n")
+        # The columns: (role, header); a counterparty's account has a column, its description, or both.
+        roles = ["date", "memo", "out", "in", "balance"]
+        column = r.random() < 0.6
+        if column:
+            roles.insert(r.randrange(2, 6), "account")
+            if r.random() < 0.6:
+                roles.insert(roles.index("account") + r.choice((0, 1)), "bank")
+        if r.random() < 0.4:
+            roles.append("note")
+        pools = {"date": STATEMENT_DATES, "memo": STATEMENT_MEMO_HEADERS, "out": STATEMENT_OUT,
+                 "in": STATEMENT_IN, "balance": STATEMENT_BALANCE, "account": STATEMENT_COUNTER_ACCOUNTS,
+                 "bank": STATEMENT_COUNTER_BANKS, "note": STATEMENT_MEMO_HEADERS}
+        heads = []
+        for role in roles:
+            h = self.pick("statement." + ("memo" if role == "note" else role), pools[role])
+            while h in heads:  # a memo column beside the description, under another header
+                h = self.pick("statement.memo", STATEMENT_MEMO_HEADERS)
+            heads.append(h)
+        rows = []
+        for _ in range(r.randrange(2, 9)):
+            transfer = r.random() < 0.75
+            outgoing = r.random() < 0.6
+            row = []
+            for role, h in zip(roles, heads):
+                if role == "date":
+                    y, m, d = self.v.date(2022, 2026)
+                    dt = r.choice((f"{y}-{m:02d}-{d:02d}", f"{y}.{m:02d}.{d:02d}", f"{y}/{m:02d}/{d:02d}"))
+                    cell = [("n", "event_date", dt)]
+                    if r.random() < 0.7:
+                        cell.append(("", f" {r.randrange(24):02d}:{r.randrange(60):02d}:{r.randrange(60):02d}"))
+                elif role in ("out", "in"):
+                    mine = (role == "out") == outgoing
+                    cell = [("n", "price", self.amount())] if mine else [("", r.choice(("0", "", "-")))]
+                elif role == "balance":
+                    cell = [("n", "price", self.amount())]
+                elif role == "account":
+                    cell = [("v", self.value("bank_account", STORED), h)] if transfer else []
+                elif role == "bank":
+                    cell = [("", self.bank())] if transfer else []
+                elif role == "memo" and transfer and (not column or r.random() < 0.3):
+                    acct = self.value("bank_account", STORED)
+                    if r.random() < 0.6:  # after a transfer word and a bank
+                        word = self.pick("statement.transfer", STATEMENT_TRANSFERS)
+                        cell = [("", word + " " + self.bank() + " "), ("v", acct, word)]
+                        if r.random() < 0.7:
+                            cell.append(("", " " + self.name()))
+                    else:  # the counterparty's name and account only: the column says what it is
+                        cell = [("", self.name() + " "), ("v", acct, h)]
+                elif role == "memo" and not transfer and r.random() < 0.3:
+                    # A card payment's approval number, or a bill's customer number, in its place.
+                    category = r.choice(("approval_number", "member_number"))
+                    cell = [("", self.pick("statement.plain", STATEMENT_PLAIN_MEMOS) + " "),
+                            ("n", category, self.negative(category))]
+                elif role == "memo":
+                    cell = [("", self.name() if transfer else self.pick("statement.plain", STATEMENT_PLAIN_MEMOS))]
+                else:
+                    cell = [("", r.choice(("", "", self.pick("statement.plain", STATEMENT_PLAIN_MEMOS))))]
+                if layout == "csv" and any(seg[-1].count(",") for seg in cell if seg[0] != "v"):
+                    cell = [("", '"')] + cell + [("", '"')]  # 1,250,000 quoted in a CSV
+                row.append(cell)
+            rows.append(row)
+
+        def text_of(cell) -> str:
+            return "".join(c[1].text if c[0] == "v" else c[-1] for c in cell)
+        widths = [max([width(h)] + [width(text_of(row[i])) for row in rows]) + r.randrange(2, 4)
+                  for i, h in enumerate(heads)]
+        if layout == "spaces":
+            w.add("".join(h + " " * (widths[i] - width(h)) for i, h in enumerate(heads)).rstrip() + "\n")
+            w.add("-" * (sum(widths) - 2) + "\n")
+        else:
+            w.add(sep.join(heads) + "\n")
+        for row in rows:
+            for i, cell in enumerate(row):
+                if i and layout != "spaces":
+                    w.add(sep)
+                for seg in cell:
+                    if seg[0] == "v":
+                        situation = "statement_column" if roles[i] == "account" else "statement_memo"
+                        w.value(seg[1], situation, seg[2], f"statement.{layout}")
+                    elif seg[0] == "n":
+                        w.negative(seg[1], seg[2], f"statement.{heads[i]}")
+                    else:
+                        w.add(seg[1])
+                if layout == "spaces" and i + 1 < len(row):
+                    w.add(" " * (widths[i] - width(text_of(cell))))
+            w.add("\n")
+        return w.document()
+
+
+    # ------------------------------------------------------------------ PostgreSQL COPY blocks
+
+    def sql_copy(self) -> Document:
+        """A pg_dump: maybe the table's CREATE TABLE, then COPY with its column list (or without
+        one after the CREATE TABLE), tab-separated rows (\\N for NULL), and \\. at the end."""
+        r = self.r
+        w = _Writer("sql_copy", self.part)
+        cols = self.columns(True)
+        table = self.pick("sqltable", SQL_TABLES)
+        schema = r.choice(SQL_SCHEMAS)
+        defined = r.random() < 0.5
+        if r.random() < 0.5:
+            w.add("--\n-- PostgreSQL database dump\n--\n\nSET client_encoding = 'UTF8';\n\n")
+        if defined:
+            w.add(f"CREATE TABLE {schema}{table} (\n    id integer NOT NULL,\n")
+            w.add(",\n".join(f"    {c[2]} {'numeric(12,2)' if c[1] == 'price' else r.choice(PG_TYPES)}"
+                             for c in cols) + "\n);\n\n")
+        listed = not defined or r.random() < 0.6
+        names = ", ".join(["id"] + [c[2] for c in cols])
+        w.add(f"COPY {schema}{table} ({names}) FROM stdin;\n" if listed else
+              f"COPY {schema}{table} FROM stdin;\n")
+        for k in range(r.randrange(2, 10)):
+            w.add(str(k + 1))
+            for col in cols:
+                w.add("\t")
+                if col[0] != "name" and r.random() < 0.1:
+                    w.add("\\N")
+                elif col[0] == "negative" and col[1] == "price":
+                    w.negative("price", f"{r.randrange(100, 99000) * 100}.00", f"sql_copy.{col[2]}")
+                else:
+                    self.cell(w, col, "sql_copy_column", "sql_copy")
+            w.add("\n")
+        w.add("\\.\n\n")
+        return w.document()
+
+
 Document = labelled.Document
 
 
@@ -1326,6 +1532,9 @@ def _documents(part: str, seed: int):
         genre = b.weighted(GENRE_WEIGHTS)
         if genre.startswith("table_"):
             yield b.table(genre)
+        elif genre in OWN_STREAM_GENRES:
+            with b.own_stream():
+                yield getattr(b, genre)()
         else:
             yield getattr(b, genre)()
 

@@ -16,7 +16,7 @@ from labelled_checks import assert_disjoint, assert_spans_exact  # noqa: E402
 import labelled_structure as ls  # noqa: E402
 import quality  # noqa: E402
 
-N = 200  # documents per part: every genre several times, well under a second
+N = 260  # documents per part: every genre and situation several times, well under a second
 
 
 @pytest.fixture(scope="module")
@@ -84,6 +84,15 @@ def test_each_label_stands_where_its_situation_says(parts):
                     cols = ["id"] + re.findall(r"^  `?(\w+)`? ", create[:create.index("PRIMARY KEY")], re.M)[1:]
                     row = re.sub(r"'[^']*'", "", before[before.rfind("(") + 1:])
                     assert "INSERT INTO" in create and cols[row.count(",")] == v.label_text, (cols, row, v)
+                elif v.label == "sql_copy_column":  # the COPY's column list, or the CREATE TABLE's
+                    copy = before[before.rfind("COPY "):]
+                    head = copy[:copy.index("\n")]
+                    if "(" in head:
+                        cols = [c.strip() for c in head[head.index("(") + 1:head.index(")")].split(",")]
+                    else:
+                        create = before[before.rfind("CREATE TABLE"):]
+                        cols = re.findall(r"^    (\w+) ", create, re.M)
+                    assert cols[line.count("\t", 0, v.char_start - line_start)] == v.label_text, (cols, line, v)
                 elif v.label in ("chat_previous", "call_previous", "chat_later", "call_later"):
                     back = lines_before(t, v.char_start, 2)
                     asked = back[v.label.endswith("later")]
@@ -142,6 +151,23 @@ def test_each_label_stands_where_its_situation_says(parts):
                 elif v.label == "html_span_header":
                     table = before[before.rfind("<table"):]
                     assert re.search(rf"<th[^>]*>{re.escape(v.label_text)}</th>", table), v
+                elif v.label == "statement_header":  # the account's own line above the table
+                    above = t[:line_start]
+                    assert line.startswith(v.label_text), (line, v)
+                    assert not any(h in above for h in ls.STATEMENT_DATES), (above, v)
+                elif v.label in ("statement_column", "statement_memo"):
+                    header = next(x for x in reversed(t[:line_start].split("\n")[:-1])
+                                  if x and not set(x) <= set("-"))
+                    while not any(h in header for h in ls.STATEMENT_DATES):
+                        header = t[:t.index(header)].rstrip("\n").split("\n")[-1]
+                    if v.label == "statement_column":
+                        assert v.label_text in header, (header, v)
+                    elif v.label_text in ls.STATEMENT_TRANSFERS:  # after the word and a bank
+                        words = re.split(r"[\s,|]+", line[:v.char_start - line_start].strip())
+                        assert words[-2] == v.label_text and words[-1] in labelled.BANKS, (line, v)
+                        assert any(h in header for h in ls.STATEMENT_MEMO_HEADERS), (header, v)
+                    else:  # after the counterparty's name, under the description's header
+                        assert v.label_text in ls.STATEMENT_MEMO_HEADERS and v.label_text in header, (header, v)
                 elif v.label == "row_label":
                     assert line.startswith(v.label_text), (line, v)
                 elif v.label == "fixed_width_header":

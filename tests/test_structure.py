@@ -482,9 +482,51 @@ FLAT_KEYS = [
      [("resident", "9001011234568", "resident.korean_13", [])]),
 ]
 
+CP = ["context.sql_copy_column"]
+# PostgreSQL's dumps: the rows of a COPY ... FROM stdin block take their columns from its list,
+# or from the table's CREATE TABLE; after the block's \. a table's rows are on their own again.
+COPY_BLOCKS = [
+    ("COPY public.customers (id, name, hp, jumin_no, gyejwa, birthday) FROM stdin;\n"
+     "1\t홍길동\t01012345678\t9001011234568\t110123456789\t19900101\n"
+     "2\t김철수\t\\N\t8512022345671\t123456-01-234567\t1985-12-02\n\\.\n",
+     [("phone", "01012345678", "phone.mobile_11", CP), ("resident", "9001011234568", "resident.korean_13", CP),
+      ("bank_account", "110123456789", "account.length", CP), ("birth_date", "19900101", "birth.yyyymmdd", CP),
+      ("resident", "8512022345671", "resident.recent", ["resident.recent"] + CP),
+      ("bank_account", "123456-01-234567", "account.length", CP),
+      ("birth_date", "1985-12-02", "birth.yyyymmdd", CP)],
+     [("phone", "01012345678", "phone.mobile_11", []), ("resident", "9001011234568", "resident.korean_13", [])]),
+    ("CREATE TABLE public.member (\n    id integer NOT NULL,\n    order_no character varying(20),\n"
+     "    acct_no text,\n    birth_ymd character(8)\n);\n\nCOPY public.member FROM stdin;\n"
+     "1\t2023120112345678\t110123456789\t19900113\n\\.\n",
+     [("bank_account", "110123456789", "account.length", CP), ("birth_date", "19900113", "birth.yyyymmdd", CP)],
+     [("credit_card", "2023120112345678", "card.luhn", [])]),
+    ("COPY member (id, order_no, birth_ymd) FROM stdin;\n1\t202312011234\t19900113\n\\.\n\n"
+     "id\tx\ty\n1\t202312011234\t19900113\n",
+     [("birth_date", "19900113", "birth.yyyymmdd", CP)],
+     []),
+]
+# Bank statements: the account above the table, the other party's account in its own column or
+# in the description after its holder; a card payment's approval number there stays unreported.
+STATEMENTS = [
+    ("거래일시\t적요\t출금액\t입금액\t잔액\n2026-01-02 10:15:00\t홍길동 123456-01-234567\t50,000\t\t1,200,000\n"
+     "2026-01-03 09:00:00\t체크카드 35843057\t12,000\t\t1,188,000\n",
+     [("bank_account", "123456-01-234567", "account.length", CH)],
+     [("business_registration", "2026-01-02 10", "business.10", []),
+      ("business_registration", "35843057\t12", "business.10", [])]),
+    ("거래내역 조회\n조회계좌번호: 신한 110-123-456789\n예금주: 홍길동\n\n"
+     "거래일자,내용,출금액,입금액,잔액,상대계좌번호,상대은행\n2026.01.02,김철수,50000,0,1200000,3333-01-2345678,카카오뱅크\n"
+     "2026.01.03,타행이체 국민 123456-01-234567 이영희,30000,0,1170000,,\n",
+     [("bank_account", "110-123-456789", "account.length", ["context.bank_name", "context.letter_distance"]),
+      ("bank_account", "3333-01-2345678", "account.length", CH),
+      ("bank_account", "123456-01-234567", "account.length",
+       ["context.bank_name", "context.letter_distance", "context.extra_label"])],
+     [("bank_account", "110-123-456789", "account.length", []),
+      ("credit_card", "50000,0,1200000", "card.luhn", [])]),
+]
 
 CASES = (REPORTS + MARKUP + TABLES + HTML + TWO_LINE_HEADERS + OWN_FIELD + COMPANY + LINES + ENCLOSING +
-         OWNED_BLOCKS + MERGED_CELLS + ROW_LABELS + SEMICOLON_EXPORTS + MESSAGES + DUMPS + FLAT_KEYS)
+         OWNED_BLOCKS + MERGED_CELLS + ROW_LABELS + SEMICOLON_EXPORTS + MESSAGES + DUMPS + FLAT_KEYS + COPY_BLOCKS +
+         STATEMENTS)
 
 
 @pytest.mark.parametrize("text,thorough,default", CASES)
@@ -498,7 +540,7 @@ def test_without_the_structure_family_no_structure_reading_shows():
         for f in norvane.detect(text, without_structure()).findings:
             assert not {"context.fixed_width_header", "context.xml_element", "context.sql_column",
                         "context.html_header", "context.enclosing_key", "context.form_field",
-                        "context.row_label",
+                        "context.row_label", "context.sql_copy_column",
                         "context.json_array_key", "context.label_line", "context.earlier_line", "context.earlier_question",
                         "context.column_header", "context.previous_line",
                         "context.question_line"} & set(f.evidence.extensions)
@@ -563,6 +605,15 @@ HOSTILE = [
     "CREATE TABLE t (\n" + "  a int,\n" * 10_000 + "INSERT INTO t VALUES ('01012345678');",
     "CREATE TABLE t (a int);\n" * 5_000 + "INSERT INTO t VALUES " + "(1,'01012345678')," * 2_000,
     "CREATE TABLE " + "x" * 70_000 + " VALUES ('01012345678')",
+    # COPY lines never closed, without FROM stdin, of a thousand columns; blocks by the thousand,
+    # a block of rows never ended, an end mark on every line.
+    "COPY t (" + "a, " * 20_000 + "\n1\t01012345678\n",
+    "COPY t (hp) FROM\n1\t01012345678\n",
+    "COPY t (" + ", ".join(f"c{i}" for i in range(1_000)) + ") FROM stdin;\n" + "\t01012345678" * 1_000 + "\n",
+    "COPY t (hp) FROM stdin;\n1\t01012345678\n\\.\n" * 3_000,
+    "COPY t (id, hp) FROM stdin;\n" + "1\t01012345678\n" * 5_000,
+    "COPY t (id, hp) FROM stdin;\n" + "1\t01012345678\n\\.\n" * 5_000,
+    "COPY t FROM stdin;\n" * 5_000 + "1\t01012345678\n",
 ]
 
 
@@ -592,6 +643,7 @@ FRAGMENTS = [
     "상담원 (00:00:15): ", "계좌번호 알려줘\n", "CREATE TABLE `t` (\n", "  `hp_no` varchar(20),\n",
     "  PRIMARY KEY (`id`)\n);\n", "INSERT INTO `t` VALUES ", "),(", "decimal(12,2)",
     "store_tel=", "shopPhone: ", "branch.tel: ", "managerHp,", "acnt_no=",
+    "COPY public.t (id, hp, gyejwa) FROM stdin;\n", "COPY t FROM stdin;\n", "\\.\n", "\\N", "적요\t",
 ]
 texts = st.lists(st.one_of(st.sampled_from(FRAGMENTS), st.text(max_size=4)), max_size=24).map("".join)
 SETTINGS = settings(max_examples=150, deadline=None, suppress_health_check=[HealthCheck.too_slow])

@@ -274,6 +274,12 @@ inline constexpr Label kAccount[] = {
     {"이체계좌", 1.0f},
     {"납부계좌", 1.0f},
     {"송금계좌", 1.0f},
+    // A romanised column name (gyejwa_no), and a bank statement's description columns, where
+    // a transfer's other account stands after its holder (적요: 홍길동 110-123-456789).
+    {"gyejwa", 1.0f, kAscii | kLogKey},
+    {"적요", 0.8f},
+    {"받는분통장표시", 0.8f},
+    {"내통장표시", 0.8f},
     // A sentence that asks for money to be sent, right after the number (... 여기로 보내주세요)
     // or after a particle (... 으로 입금 부탁드립니다: 입금, 이체 and 송금 above, one word away).
     {"여기로보내", 0.7f, kTrailing},

@@ -712,6 +712,7 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
   // does a row of a report (whose amounts may hold commas). Rows under no header are turns of
   // a transcript or messages of an export (00:01:12<TAB>고객<TAB>...): the lines before them
   // are read as before prose.
+  if (line_.delimiter == '\t' && copy_column(text, ls, le, start, out)) return;
   if (line_.delimiter) {
     const bool header = column_header(text, ls, le, start, out) ||
                         fixed_width_header(text, ls, le, start, end, out);
@@ -1244,6 +1245,67 @@ bool Reader::sql_column(std::string_view text, std::size_t ls, std::size_t start
   const auto [from, to] = insert_.columns[column];
   out.push_back({from, to, 0, rule::kSqlColumn, false});
   return true;
+}
+
+bool Reader::copy_column(std::string_view text, std::size_t ls, std::size_t le, std::size_t start,
+                         std::vector<Place>& out) {
+  // The block of tab-separated rows seen last goes on to here unless its end (\. on a line of
+  // its own) or another COPY stands between.
+  bool cached = copy_.data == text.data() && copy_.size == text.size() && copy_.rows <= ls;
+  if (cached) {
+    const std::string_view gap =
+        text.substr(std::min(copy_.rows_end, ls), ls - std::min(copy_.rows_end, ls));
+    cached =
+        gap.find("\n\\.") == npos && gap.find("\nCOPY ") == npos && gap.find("\ncopy ") == npos;
+  }
+  if (!cached) {
+    // Up the rows (lines with a tab) to the line over them: COPY table (a, b, c) FROM stdin;
+    // or, without a column list, the columns of the table's CREATE TABLE.
+    copy_ = {text.data(), text.size(), ls, le, false, {}};
+    std::size_t top = ls;
+    for (std::size_t k = 0; k < kReportLines && top > 0; ++k) {
+      const std::size_t ps = line_start(text, top - 1);
+      if (ps == npos) break;
+      if (!std::memchr(text.data() + ps, '\t', top - 1 - ps)) {
+        copy_columns(text, ps, top - 1);
+        break;
+      }
+      top = ps;
+    }
+    copy_.rows = top;
+  }
+  copy_.rows_end = le;
+  if (!copy_.copy) return false;
+  const std::size_t column = delimiters_before(text, start);
+  if (column < copy_.columns.size()) {
+    const auto [from, to] = copy_.columns[column];
+    out.push_back({from, to, 0, rule::kSqlCopyColumn, false});
+  }
+  return true;  // a row of the block: the line above is another row, not a label
+}
+
+void Reader::copy_columns(std::string_view text, std::size_t cs, std::size_t ce) {
+  if (!unicode::word_at_any_case(text, cs, "copy ")) return;
+  const std::string_view line = text.substr(cs, ce - cs);
+  std::size_t from_at = npos;
+  for (std::size_t k = line.size(); k-- > 0 && from_at == npos;)
+    if ((line[k] | 0x20) == 'f' && unicode::word_at_any_case(line, k, "from stdin")) from_at = k;
+  if (from_at == npos) return;
+  copy_.copy = true;
+  const std::size_t open = line.find('(');
+  const std::size_t close = line.rfind(')', from_at);
+  if (open != npos && close != npos && open < close) {
+    for (std::size_t k = cs + open + 1; k <= cs + close;) {
+      std::size_t e = k;
+      while (e < cs + close && text[e] != ',') ++e;
+      copy_.columns.push_back(unquoted(text, k, e));
+      k = e + 1;
+    }
+    return;
+  }
+  std::size_t name_end = cs + from_at;
+  while (name_end > cs && is_space(text[name_end - 1])) --name_end;
+  if (!defined_columns(text, name_end, copy_.columns)) copy_.columns.clear();
 }
 
 }  // namespace norvane::structure

@@ -24,6 +24,7 @@ inline constexpr RuleName kEnclosingKey = "context.enclosing_key";  // a block's
 inline constexpr RuleName kFormField = "context.form_field";        // a multipart form's field name
 inline constexpr RuleName kXmlElement = "context.xml_element";
 inline constexpr RuleName kSqlColumn = "context.sql_column";
+inline constexpr RuleName kSqlCopyColumn = "context.sql_copy_column";  // a COPY ... FROM stdin row
 inline constexpr RuleName kJsonArrayKey = "context.json_array_key";
 inline constexpr RuleName kPreviousLine = "context.previous_line";  // a request or remark
 inline constexpr RuleName kLabelLine = "context.label_line";        // a label on its own line
@@ -60,6 +61,9 @@ class Reader {
                           std::size_t end, std::vector<Place>& out);
   bool sql_column(std::string_view text, std::size_t ls, std::size_t start,
                   std::vector<Place>& out);
+  // A tab-separated row of a COPY ... FROM stdin block: its column in the COPY's list.
+  bool copy_column(std::string_view text, std::size_t ls, std::size_t le, std::size_t start,
+                   std::vector<Place>& out);
   // The header cell over the HTML table cell whose start tag opens at byte `cell`.
   void html_header(std::string_view text, std::size_t cell, std::vector<Place>& out);
 
@@ -122,6 +126,15 @@ class Reader {
     std::size_t size = 0, values = 0, seen_to = 0;
     std::vector<std::pair<std::size_t, std::size_t>> columns;
   } insert_;
+  // The last COPY block: its first row, how far its rows have been seen, its columns.
+  struct Copy {
+    const char* data = nullptr;
+    std::size_t size = 0, rows = 0, rows_end = 0;
+    bool copy = false;  // the line over the rows is a COPY ... FROM stdin
+    std::vector<std::pair<std::size_t, std::size_t>> columns;
+  } copy_;
+  // Reads the COPY statement on [cs, ce) into copy_, if it is one.
+  void copy_columns(std::string_view text, std::size_t cs, std::size_t ce);
 };
 
 }  // namespace norvane::structure

@@ -1250,13 +1250,17 @@ bool Reader::sql_column(std::string_view text, std::size_t ls, std::size_t start
 bool Reader::copy_column(std::string_view text, std::size_t ls, std::size_t le, std::size_t start,
                          std::vector<Place>& out) {
   // The block of tab-separated rows seen last goes on to here unless its end (\. on a line of
-  // its own) or another COPY stands between.
+  // its own) stands between; a block known not to be a COPY's, while the line above is a row.
   bool cached = copy_.data == text.data() && copy_.size == text.size() && copy_.rows <= ls;
-  if (cached) {
-    const std::string_view gap =
-        text.substr(std::min(copy_.rows_end, ls), ls - std::min(copy_.rows_end, ls));
-    cached =
-        gap.find("\n\\.") == npos && gap.find("\nCOPY ") == npos && gap.find("\ncopy ") == npos;
+  for (std::size_t k = std::min(copy_.rows_end, ls); cached && k < ls; ++k) {
+    const void* b = std::memchr(text.data() + k, '\\', ls - k);  // rare: \. and \N only
+    if (!b) break;
+    k = static_cast<std::size_t>(static_cast<const char*>(b) - text.data());
+    if (k > 0 && text[k - 1] == '\n' && k + 1 < text.size() && text[k + 1] == '.') cached = false;
+  }
+  if (cached && !copy_.copy) {
+    const std::size_t ps = ls > 0 ? line_start(text, ls - 1) : npos;
+    cached = ps != npos && std::memchr(text.data() + ps, '\t', ls - 1 - ps);
   }
   if (!cached) {
     // Up the rows (lines with a tab) to the line over them: COPY table (a, b, c) FROM stdin;

@@ -508,7 +508,7 @@ COPY_BLOCKS = [
 # Bank statements: the account above the table, the other party's account in its own column or
 # in the description after its holder; a card payment's approval number there stays unreported.
 STATEMENTS = [
-    ("거래일시\t적요\t출금액\t입금액\t잔액\n2026-01-02 10:15:00\t홍길동 123456-01-234567\t50,000\t\t1,200,000\n"
+    ("거래일시\t받는분통장표시\t출금액\t입금액\t잔액\n2026-01-02 10:15:00\t홍길동 123456-01-234567\t50,000\t\t1,200,000\n"
      "2026-01-03 09:00:00\t체크카드 35843057\t12,000\t\t1,188,000\n",
      [("bank_account", "123456-01-234567", "account.length", CH)],
      [("business_registration", "2026-01-02 10", "business.10", []),
@@ -643,7 +643,7 @@ FRAGMENTS = [
     "상담원 (00:00:15): ", "계좌번호 알려줘\n", "CREATE TABLE `t` (\n", "  `hp_no` varchar(20),\n",
     "  PRIMARY KEY (`id`)\n);\n", "INSERT INTO `t` VALUES ", "),(", "decimal(12,2)",
     "store_tel=", "shopPhone: ", "branch.tel: ", "managerHp,", "acnt_no=",
-    "COPY public.t (id, hp, gyejwa) FROM stdin;\n", "COPY t FROM stdin;\n", "\\.\n", "\\N", "적요\t",
+    "COPY public.t (id, hp, gyejwa) FROM stdin;\n", "COPY t FROM stdin;\n", "\\.\n", "\\N", "받는분통장표시\t",
 ]
 texts = st.lists(st.one_of(st.sampled_from(FRAGMENTS), st.text(max_size=4)), max_size=24).map("".join)
 SETTINGS = settings(max_examples=150, deadline=None, suppress_health_check=[HealthCheck.too_slow])

@@ -275,9 +275,9 @@ inline constexpr Label kAccount[] = {
     {"납부계좌", 1.0f},
     {"송금계좌", 1.0f},
     // A romanised column name (gyejwa_no), and a bank statement's description columns, where
-    // a transfer's other account stands after its holder (적요: 홍길동 110-123-456789).
+    // a transfer's other account stands after its holder (받는분통장표시: 홍길동 110-...). Not
+    // 적요: the walk reads it across a space inside 견적 요청.
     {"gyejwa", 1.0f, kAscii | kLogKey},
-    {"적요", 0.8f},
     {"받는분통장표시", 0.8f},
     {"내통장표시", 0.8f},
     // A sentence that asks for money to be sent, right after the number (... 여기로 보내주세요)

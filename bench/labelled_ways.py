@@ -216,6 +216,13 @@ FRAMES = {
                "NAME {pax}  SEX M  {L} [[V]]", "승객 {pax} / {L} [[V]]", "{L}: [[V]]  NATIONALITY: KOR",
                "{pax}  F  {L}/[[V]]", "{L} ([[V]])", "탑승객 {name} {L} [[V]]", "{L}  [[V]]  성별 {sex}",
                "PAX 2 {pax} {L} [[V]]", "{L} - [[V]]", "동반자 {name} ({L} [[V]])"),
+    # Notices and forms of schools, hospitals, offices and shops: their own lines and accounts
+    # are look-alikes (see NEG_PHRASES), the people named in them keep theirs.
+    "institution_notice": ("담당자 {name} {L} [[V]]", "보호자 {name} {L}{P}[[V]]", "{org} 담당 {name} 선생님 {L} [[V]]",
+                           "신청인 {name} / {L} [[V]]", "{org} {name} {title} {L} [[V]]", "학부모 {L}{P}[[V]]",
+                           "{name} 님 {L}{P}[[V]]", "환자 {name} {L} [[V]]", "{L}{P}[[V]] (예금주 {name})",
+                           "{org} 행사 문의는 담당자 {name} {L} [[V]]", "접수자 {name} {L}{P}[[V]]",
+                           "{L} [[V]] 예금주 {name} 본인", "의뢰인 {name} {L} [[V]]", "원아 보호자 {L} [[V]]"),
 }
 GENRES = tuple(FRAMES)
 FILLERS = {
@@ -260,6 +267,9 @@ FILLERS = {
                         "유심 교체 완료", "약정 기간 24개월", "[{carrier}] 개통 안내", "명의 변경 신청서"),
     "stay_permit": ("외국인 근로자 명단", "고용허가서 발급 안내", "체류기간 연장 신청", "출입국·외국인청", "국적 {nation}",
                     "사업장 {company}", "재학증명서 제출", "거소신고 확인"),
+    "institution_notice": ("[{org} 안내]", "{org}에서 알려드립니다", "접수 기간: {date}까지", "※ 방문 전 예약 필수",
+                           "{org} 가정통신문", "진료 시간 09:00~18:00", "신청서를 제출해 주세요", "환불은 영업일 기준 3일",
+                           "{org} 운영위원회", "감사합니다"),
     "travel": ("ITINERARY RECEIPT", "KE 081 ICN-JFK 15MAR 1030", "FLIGHT OZ 102 / 13DEC", "CLASS Y  STATUS OK",
                "승객명 {pax}", "수하물 23KG", "여행 일정표", "PASSENGER MANIFEST", "출입국 신고서", "체류자격 C-3",
                "BAGGAGE 1PC", "예약 상태 확정"),
@@ -302,6 +312,10 @@ GENRE_LABELS = {
                "passport": ("PASSPORT", "여권번호", "PPT", "PASSPORT NO", "여권", "DOCS"),
                "phone": ("연락처", "CTCM", "MOBILE", "비상연락처", "TEL"),
                "email": ("CTCE", "EMAIL", "이메일", "E-MAIL")},
+    "institution_notice": {"phone": ("연락처", "휴대폰", "보호자 연락처", "자택", "직통", "비상연락처", "핸드폰",
+                                     "전화번호", "연락처(자택)", "개인 연락처", "HP", "집전화"),
+                           "bank_account": ("환불계좌", "환불 받으실 계좌", "본인 계좌", "계좌번호", "입금계좌",
+                                            "지급 계좌", "보험금 수령 계좌", "급여 계좌")},
     "id_copy": {"resident": ("주민등록번호", "주민번호", "주민등록 번호", "Resident No.", "주민등록번호/RRN"),
                 "foreigner_registration": ("외국인등록번호", "등록번호 Reg. No.", "외국인등록번호/ARC No.",
                                            "외국인 등록번호", "Alien Reg. No."),
@@ -325,6 +339,7 @@ GENRE_KINDS = {
     "mail_header": {"email": 4, "phone": 1},
     "mobile_contract": {"phone": 4, "resident": 0.5, "bank_account": 0.5},
     "stay_permit": {"foreigner_registration": 4, "phone": 0.7, "passport": 0.5},
+    "institution_notice": {"phone": 4, "bank_account": 2},
 }
 # How a team's messenger export sets out one message: {msg} is the message. The time may stand on
 # the line after it.
@@ -344,6 +359,8 @@ CARRIERS = ("SKT", "KT", "LG U+", "SK텔레콤", "알뜰폰", "KT M모바일", "
 PLANS = ("5G 슬림", "LTE 데이터 33", "5GX 레귤러", "유심 요금제 15GB", "데이터 무제한")
 VISAS = ("E-9", "F-4", "D-2", "H-2", "E-7", "F-6", "D-10", "F-2", "C-3")
 NATIONS = ("VIETNAM", "베트남", "CHINA", "중국", "네팔", "UZBEKISTAN", "필리핀", "INDONESIA", "캄보디아")
+ORGANISATIONS = ("한빛초등학교", "새봄병원", "역삼1동 주민센터", "햇살어린이집", "해법수학학원", "온누리약국",
+                 "서초구청", "푸른내과의원", "(주)다온이사", "드림태권도")
 COURIERS = ("CJ대한통운", "한진택배", "롯데택배", "우체국택배", "로젠택배")
 
 # Look-alikes: phrasings with the look-alike in [[...]]; {v} is its value.
@@ -470,6 +487,27 @@ NEG_PHRASES = {
     # A postal code: five digits since 2015, six with a hyphen before.
     "postal_code": ("우편번호 [[{v}]]", "(우) [[{v}]]", "우: [[{v}]]", "우편번호: [[{v}]]", "[[{v}]] 서울특별시 {gu}",
                     "우 [[{v}]] 서울시 {gu}", "(우편번호 [[{v}]])", "Zip [[{v}]]", "우)[[{v}]]", "구 우편번호 [[{v}]]"),
+    # The landline of an organisation or its desk: a school, a hospital, an office, a shop.
+    "institution_phone": ("한빛초등학교 행정실 [[{v}]]", "새봄병원 원무과 [[{v}]]", "문의: {gu}청 민원여권과 [[{v}]]",
+                          "서울중앙지방법원 ([[{v}]])", "☎ 장례식장 [[{v}]]", "역삼1동 주민센터 [[{v}]]",
+                          "온누리약국 [[{v}]]", "햇살어린이집 [[{v}]]", "해법수학학원 전화 [[{v}]]",
+                          "{gu} 경찰서 민원실 [[{v}]]", "삼성화재 {gu}지점 [[{v}]]", "(주)다온이사 [[{v}]]",
+                          "더채플웨딩홀 예약실 [[{v}]]", "푸른내과의원 접수 [[{v}]]", "서울대학교병원 [[{v}]]",
+                          "강서고등학교 교무실 [[{v}]]", "{gu} 보건소 [[{v}]]", "한국전력 {gu}지사 [[{v}]]",
+                          "미소치과 예약 [[{v}]]", "행복동물병원 [[{v}]]", "{gu}청 건축과 [[{v}]]",
+                          "국민은행 {gu}지점 [[{v}]]", "세무서 민원봉사실 [[{v}]]", "튼튼정형외과 ([[{v}]])",
+                          "시청 민원실 전화 [[{v}]]", "중앙유치원 [[{v}]]", "우체국 [[{v}]]", "드림태권도 도장 [[{v}]]",
+                          "서울가정법원 민원실 [[{v}]]", "제일장례식장 [[{v}]]", "{gu}구민회관 [[{v}]]", "성모병원 응급실 [[{v}]]"),
+    # An account whose holder is a company or an institution, given for payments to it.
+    "company_account": ("입금계좌: {bank} [[{v}]] (예금주: (주)다온이사)", "{bank} [[{v}]] 예금주 주식회사 한울",
+                        "납부계좌 {bank} [[{v}]] (예금주 한빛초등학교)", "{bank} [[{v}]] 재단법인 나눔과꿈",
+                        "진료비 입금 {bank} [[{v}]] 새봄병원", "법인계좌 {bank} [[{v}]]", "{bank} [[{v}]] (주)미래로지스",
+                        "예금주: 사단법인 함께걷는길 {bank} [[{v}]]", "후원계좌 {bank} [[{v}]] 예금주 (사)희망나눔",
+                        "{bank} [[{v}]] 예금주 {apt}관리사무소", "입금 계좌 {bank} [[{v}]] 햇살어린이집",
+                        "수강료 입금 {bank} [[{v}]] (해법수학학원)", "{bank} [[{v}]] 예금주: 대한물산(주)",
+                        "회비 납부 {bank} [[{v}]] 예금주 {gu}테니스협회", "결제 계좌 {bank} [[{v}]] (주식회사 코리아바이오)",
+                        "{bank} [[{v}]] 예금주 학교법인 한빛학원", "등록금 {bank} [[{v}]] 예금주 강서고등학교",
+                        "{bank} [[{v}]] (예금주 푸른내과의원)", "법인 통장 [[{v}]] ({bank})", "{bank} [[{v}]] 예금주 온누리약국"),
 }
 NEG_CATEGORIES = tuple(NEG_PHRASES)
 
@@ -492,7 +530,8 @@ WRITINGS = {
               ("hangul_interleaved", 0.7), ("word_between", 0.7), ("dotted", 0.5), ("plain", 0.5),
               ("masked_tail", 0),  # only on a carrier's papers (010-1234-56**)
               ("glued_after_email", 0),  # the last two only after an e-mail
-              ("url_encoded", 0)),  # and in a query string
+              ("url_encoded", 0),  # and in a query string
+              ("landline", 0)),  # only in their genres (GENRE_WRITINGS)
     "resident": (("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
                  ("front_sex", 1), ("url_encoded", 0)),
@@ -525,6 +564,8 @@ GENRE_WRITINGS = {
     "mail_header": {"email": (("at_word", 2), ("comma_dot", 1))},
     "mobile_contract": {"phone": (("masked_partly", 2), ("masked_tail", 2), ("plain", 1))},
     "stay_permit": {"foreigner_registration": (("masked_partly", 2), ("plain", 1), ("dash_eu", 0.3))},
+    # A person's own landline (자택, 직통) beside an organisation's name.
+    "institution_notice": {"phone": (("landline", 2), ("plain", 2), ("dotted", 0.3))},
 }
 KIND_WEIGHTS = {"birth_date": 2.5, "phone": 3.5, "resident": 2, "foreigner_registration": 0.5,
                 "credit_card": 1.5, "bank_account": 2, "driver_license": 2, "passport": 1,
@@ -773,6 +814,11 @@ class _Ways:
             g = self.v._phone_groups(True)
             k = r.choice((2, 2, 4))
             return "-".join(g[:2] + [g[2][:4 - k] + r.choice(MASK_CHARS[:4]) * k])
+        if writing == "landline":  # a home's or a desk's number: an area code, not a mobile
+            g = self.v._phone_groups(False)
+            while not g[0].startswith("0") or g[0][:2] == "01":
+                g = self.v._phone_groups(False)
+            return r.choice(("-", "-", ".", " ")).join(g)
         if writing == "dotted":  # 010.1234.5678, as cards and signatures print it
             return ".".join(self.v._phone_groups(r.random() < 0.6))
         if writing == "no_leading_zero":  # the national number without its 0 (10-1234-5678)
@@ -978,6 +1024,15 @@ class _Ways:
             sep = r.choice(("-", "-", ")", ".", " "))
             return r.choice((lambda: f"0{r.choice(('2', '31', '32', '51', '42'))}{sep}{r.randrange(2, 10)}{d(2)}{sep}{d(4)}",
                              lambda: f"02{sep}{r.randrange(2, 10)}{d(3)}{sep}{d(4)}"))()
+        if category == "institution_phone":  # a landline; an organisation's mobile is not its desk's
+            sep = r.choice(("-", "-", "-", ")", ".", " "))
+            return r.choice((lambda: f"0{r.choice(('2', '31', '32', '51', '42', '53', '62'))}{sep}{r.randrange(2, 10)}{d(2)}{sep}{d(4)}",
+                             lambda: f"02{sep}{r.randrange(2, 10)}{d(3)}{sep}{d(4)}",
+                             lambda: f"0{r.choice(('31', '51', '64'))}{sep}{r.randrange(2, 10)}{d(3)}{sep}{d(4)}"))()
+        if category == "company_account":
+            return r.choice((lambda: f"{d(3)}-{d(2)}-{d(6)}", lambda: f"{d(3)}-{d(6)}-{d(2)}-{d(3)}",
+                             lambda: f"{d(4)}-{d(3)}-{d(6)}", lambda: f"{d(6)}-{d(2)}-{d(6)}",
+                             lambda: f"{d(3)}-{d(3)}-{d(6)}", lambda: f"{d(3)}-{d(4)}-{d(4)}-{d(2)}"))()
         if category in ("patient_number", "member_number", "booking_number", "merchant_number"):
             return self.number_of_record(category)
         if category == "query_value":
@@ -1107,7 +1162,7 @@ class _Builder:
                  .replace("{unit}", f"{r.randrange(101, 115)}동 {r.randrange(1, 25)}{r.randrange(1, 5):02d}")
                  .replace("{apt}", r.choice(APARTMENTS)).replace("{company}", r.choice(COMPANIES))
                  .replace("{title}", r.choice(TITLES)).replace("{dept}", r.choice(DEPARTMENTS))
-                 .replace("{title_en}", r.choice(TITLES_EN)).replace("{host}", r.choice(HOSTS))
+                 .replace("{title_en}", r.choice(TITLES_EN)).replace("{org}", r.choice(ORGANISATIONS)).replace("{host}", r.choice(HOSTS))
                  .replace("{rname}", f"{r.choice(corpus.ROMAN).title()} {r.choice(corpus.ROMAN_SUR).title()}"))
         if "{carrier}" in s or "{plan}" in s or "{visa}" in s or "{nation}" in s:
             s = (s.replace("{carrier}", r.choice(CARRIERS)).replace("{plan}", r.choice(PLANS))

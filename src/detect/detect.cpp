@@ -523,10 +523,7 @@ class Detector {
       neg = search_.weigh(negative_cues());
     }
     std::optional<extend::Veto> run_veto;
-    if (extended)
-      run_veto =
-          extend::veto(cfg_, s_.digits, source_.substr(src.span.byte_start, src.span.byte_len()),
-                       source_.substr(src.span.byte_end, 2), personal_);
+    if (extended) run_veto = extend::veto(cfg_, s_.digits, source_, src.span, personal_);
     // A number that reads as a telephone number under a company label is the company's,
     // whatever else its digits could be.
     const bool mobile = extended && is_mobile_number(s_.digits);

@@ -1363,8 +1363,93 @@ bool is_isbn13(std::span<const std::uint8_t> d) {
 
 }  // namespace
 
-std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d,
-                         std::string_view source, std::string_view after, bool personal_phone) {
+namespace {
+
+bool contains_any(std::string_view s, std::span<const std::string_view> words) {
+  return std::any_of(words.begin(), words.end(),
+                     [&](std::string_view w) { return s.find(w) != std::string_view::npos; });
+}
+
+bool names_a_bank(std::string_view s) {
+  for (const labels::Label& l : labels::kAccount)
+    if ((l.flags & labels::kBank) && s.find(l.word) != std::string_view::npos) return true;
+  return false;
+}
+
+// The words on a value's line that speak of it: from the number before it (or the line's start)
+// to it, and from it to the next number (or the line's end), each within a phrase's reach.
+struct LineAround {
+  std::string_view before, after;
+};
+LineAround line_around(std::string_view text, const Span& run) {
+  constexpr std::size_t kReach = 90;  // bytes: thirty Korean letters
+  std::size_t b = run.byte_start, e = run.byte_end;
+  while (b > 0 && run.byte_start - b < kReach && text[b - 1] != '\n' &&
+         !is_ascii_digit(text[b - 1]))
+    --b;
+  while (e < text.size() && e - run.byte_end < kReach && text[e] != '\n' &&
+         !is_ascii_digit(text[e]))
+    ++e;
+  return {text.substr(b, run.byte_start - b), text.substr(run.byte_end, e - run.byte_end)};
+}
+
+// What a bracket right after the value holds (02-123-4567 (새봄병원)), or nothing.
+std::string_view bracketed(std::string_view after) {
+  const std::size_t open = after.find_first_not_of(' ');
+  if (open == std::string_view::npos || after[open] != '(') return {};
+  const std::size_t close = after.find(')', open);
+  return after.substr(open, close == std::string_view::npos ? close : close - open);
+}
+
+// A home's or a desk's line: an area code (02, 031-064) or an internet phone (070), neither a
+// mobile nor a platform's virtual number (050x) standing for a person's own.
+bool is_landline(std::span<const std::uint8_t> d) {
+  if (d.size() < 9 || d.size() > 11 || d[0] != 0) return false;
+  if (d[1] == 7) return d[2] == 0 && d.size() == 11;
+  return d[1] >= 2 && d[1] <= 6 && !(d[1] == 5 && d[2] == 0);
+}
+
+// The holder named after a holder word (예금주: (주)다온이사), up to the end of its phrase.
+std::string_view holder_named(std::string_view s) {
+  for (std::string_view w : labels::kHolderWords)
+    if (const std::size_t at = s.find(w); at != std::string_view::npos) {
+      const std::string_view rest = s.substr(at + w.size());
+      return rest.substr(0, rest.find_first_of(",|/\t"));
+    }
+  return {};
+}
+
+}  // namespace
+
+bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text,
+                           const Span& run) {
+  const auto [before, after] = line_around(text, run);
+  if (is_landline(d)) {
+    // The desk's name before the number or in a bracket right after it; a person beside it
+    // (담당 김철수 과장) makes it theirs.
+    const std::string_view aside = bracketed(after);
+    return (contains_any(before, labels::kOrganisationWords) ||
+            contains_any(aside, labels::kOrganisationWords)) &&
+           !contains_any(before, labels::kPersonWords) &&
+           !contains_any(aside, labels::kPersonWords);
+  }
+  // An account: a word of accounts or a bank's name before it, and its holder an organisation.
+  const std::size_t n = d.size();
+  if (n < 10 || n > 16 || (d[0] == 0 && d[1] == 1)) return false;
+  if (!contains_any(before, labels::kAccountWords) && !names_a_bank(before)) return false;
+  if (contains_any(before, labels::kPersonWords) || contains_any(after, labels::kPersonWords))
+    return false;
+  const std::string_view holder =
+      holder_named(after).empty() ? holder_named(before) : holder_named(after);
+  if (!holder.empty()) return contains_any(holder, labels::kOrganisationWords);
+  return contains_any(before, labels::kOrganisationWords) ||
+         contains_any(after, labels::kOrganisationWords);
+}
+
+std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std::string_view text,
+                         const Span& run, bool personal_phone) {
+  const std::string_view source = text.substr(run.byte_start, run.byte_len());
+  const std::string_view after = text.substr(run.byte_end, 2);
   const std::size_t n = d.size();
   if (cfg.lookalike_veto) {
     // IP, version; not a telephone number after its country code (+82.10.1234.5678) nor a
@@ -1398,6 +1483,7 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d,
         grouped_as_one();
     const bool toll_free = (n == 10 || n == 11) && digits_start_with(d, "080");
     if (representative || toll_free) return Veto{RejectReason::company_number, true};
+    if (owned_by_organisation(d, text, run)) return Veto{RejectReason::company_number, true};
   }
   return std::nullopt;
 }

@@ -176,9 +176,12 @@ struct Veto {
   RejectReason reason;
   bool final;  // false: the pieces of the run may still be read (fields joined across commas)
 };
-// `after` is the source text after the run.
+// `run` is the run's span in `text`, the source text.
 std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> digits,
-                         std::string_view source, std::string_view after, bool personal_phone);
+                         std::string_view text, const Span& run, bool personal_phone);
+// Whether the number at `run` of `text` (its digits `d`) is an organisation's own landline or
+// account, from the words of its line (labels.hpp, kOrganisationWords and the tables after it).
+bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run);
 
 // Shapes found in the normalized text beyond the base scanner: dates in words or with slashes,
 // passports of the current format, e-mails disguised or glued to following digits.

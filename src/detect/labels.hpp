@@ -712,6 +712,31 @@ inline constexpr std::string_view kEmailLabels[] = {
 // Top-level domains an address may end with where a fax's OCR read its dot as a comma
 // (hong@nate,com): a comma before one of them is the dot.
 inline constexpr std::string_view kCommaTopDomains[] = {"com", "net", "org", "kr", "edu", "gov"};
+// An organisation's own landlines and accounts (read on the value's line, see
+// extend::owned_by_organisation): words naming an organisation, words putting a person on the
+// number, and words naming an account's holder. Mobiles are never an organisation's here.
+// Legal forms, kinds of institutions and shops, and their desks.
+inline constexpr std::string_view kOrganisationWords[] = {
+    "(주)",   "㈜",       "주식회사", "유한회사",   "법인",     "재단",     "사단",   "(사)",
+    "(재)",   "협회",     "조합",     "병원",       "의원",     "치과",     "내과",   "외과",
+    "소아과", "안과",     "피부과",   "이비인후과", "산부인과", "약국",     "보건소", "학교",
+    "학원",   "어린이집", "유치원",   "태권도",     "주민센터", "복지센터", "구청",   "시청",
+    "군청",   "도청",     "법원",     "검찰청",     "경찰서",   "파출소",   "지구대", "소방서",
+    "세무서", "장례식장", "웨딩홀",   "예식장",     "구민회관", "복지관",   "도서관", "교회",
+    "성당",   "지사",     "행정실",   "교무실",     "원무과",   "민원",     "접수",   "예약실",
+    "응급실", "사무국",   "총무과",
+};
+// A person on the number: a desk's staff member named with a title, a guardian, the owner's
+// own line or account (본인, 직통, 환불, 급여).
+inline constexpr std::string_view kPersonWords[] = {
+    "님",   "씨",   "선생", "담당", "보호자", "학부모", "본인",   "직통",
+    "개인", "환불", "급여", "과장", "대리",   "차장",   "부장",   "팀장",
+    "실장", "주임", "사원", "원장", "교사",   "기사",   "매니저", "수령",
+};
+// Words naming an account's holder: the holder named after them decides whose it is.
+inline constexpr std::string_view kHolderWords[] = {"예금주", "명의"};
+// Words telling that a number on the line is an account, besides the banks' names (kAccount).
+inline constexpr std::string_view kAccountWords[] = {"계좌", "통장", "예금주", "입금", "납부"};
 
 // Words that qualify a label without naming a kind: a number, a date, the information. Between
 // a label and its value they count as no distance, so a label is read by its head word

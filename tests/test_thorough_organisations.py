@@ -1,0 +1,94 @@
+"""Organisations' own landlines and accounts under Config.thorough(): a school's, a hospital's
+or an office's desk, a company's or an institution's account are not personal; a person on the
+number (a personal label, a staff member with a title, a guardian, the holder's own name) and
+every mobile stay reported."""
+
+import pytest
+
+import norvane
+from norvane import Config
+from thorough_checks import assert_exact_and_reversible
+
+# Nothing is reported: each is the organisation's.
+ORGANISATIONS_OWN = [
+    "새봄병원 원무과 02-123-4567",
+    "문의: 강남구청 민원여권과 031-123-4567",
+    "서울중앙지방법원 (02-530-1114)",
+    "☎ 장례식장 051-123-4567",
+    "한빛초등학교 행정실 전화 02-2345-6789",
+    "햇살어린이집 070-1234-5678",
+    "02-555-1234 (새봄병원 원무과)",
+    "푸른정형외과 접수 062.744.0247",
+    "입금계좌: 국민 123-45-678901 (예금주: (주)다온이사)",
+    "새봄병원 진료비 입금 신한 110-123-456789",
+    "법인계좌 기업 123-456789-01-012",
+    "신한 110-123-456789 예금주 재단법인 나눔",
+    "후원계좌 우리 1002-123-456789 예금주 (사)희망나눔",
+]
+
+
+@pytest.mark.parametrize("text", ORGANISATIONS_OWN)
+def test_an_organisations_line_or_account_is_not_reported(text):
+    report = norvane.detect(text, Config.thorough())
+    assert report.findings == []
+    assert {r.reason for r in report.rejections} == {"company_number"}
+
+
+# A person on the number, a mobile or a virtual number: reported, whatever organisation is named.
+PEOPLES_OWN = [
+    ("새봄병원 원무과 담당자 김철수 02-123-4567", "phone", "02-123-4567"),
+    ("한빛초등학교 보호자 연락처 02-2345-6789", "phone", "02-2345-6789"),
+    ("새봄병원 김철수 과장 직통 02-555-1234", "phone", "02-555-1234"),
+    ("(주)노바테크 김민수 대리 Tel 02-555-1234", "phone", "02-555-1234"),
+    ("새봄병원 원무과 010-1234-5678", "phone", "010-1234-5678"),
+    ("해법수학학원 0504-1234-5678", "phone", "0504-1234-5678"),
+    ("입금계좌: 국민 123-45-678901 (예금주: 김철수)", "bank_account", "123-45-678901"),
+    ("새봄병원 환불계좌 신한 110-123-456789", "bank_account", "110-123-456789"),
+    ("(주)다온이사 급여 계좌 신한 110-123-456789", "bank_account", "110-123-456789"),
+]
+
+
+@pytest.mark.parametrize("text,kind,value", PEOPLES_OWN)
+def test_a_persons_line_or_account_beside_an_organisation_stays(text, kind, value):
+    assert [(f.entity, f.text(text)) for f in norvane.detect(text, Config.thorough()).findings] \
+        == [(kind, value)]
+
+
+def test_a_notice_keeps_its_peoples_numbers_and_drops_its_own():
+    text = ("[한빛초등학교 안내]\n"
+            "행정실 02-2345-6789 / 교무실 02-2345-6790\n"
+            "담당 교사 김민지 010-2222-3333\n"
+            "등록금 납부: 신한 110-123-456789 (예금주 한빛초등학교)\n"
+            "환불계좌 국민 123-45-678901 예금주 박서준\n"
+            "문의 행정실(02-2345-6789)")
+    report = norvane.detect(text, Config.thorough())
+    assert [(f.entity, f.text(text)) for f in report.findings] == [
+        ("phone", "010-2222-3333"), ("bank_account", "123-45-678901")]
+    assert_exact_and_reversible(text)
+
+
+def test_the_default_settings_do_not_read_organisations():
+    text = "새봄병원 원무과 02-123-4567\n입금계좌: 국민 123-45-678901 (예금주: (주)다온이사)"
+    report = norvane.detect(text)
+    assert [(f.entity, f.text(text)) for f in report.findings] == [
+        ("phone", "02-123-4567"), ("bank_account", "123-45-678901")]
+    assert "company_number" not in {r.reason for r in report.rejections}
+
+
+# Lines the reading of the words around a number must take calmly: brackets left open, a holder
+# word with nothing after it, the words at the very ends of the text, long runs of them.
+HOSTILE = [
+    "(주)(주)(주) 02-123-4567 ((((",
+    "예금주",
+    "02-123-4567 (",
+    "병원" * 5000 + " 02-123-4567 " + "님" * 5000,
+    "신한 110-123-456789 예금주" + " " * 3000,
+    "계좌 110-123-456789 예금주:" + "(주" * 2000,
+    "\n".join(["새봄병원 02-123-4567"] * 300),
+    "병원 02-1" + "2-3" * 500,
+]
+
+
+@pytest.mark.parametrize("text", HOSTILE)
+def test_hostile_lines_around_organisations_numbers(text):
+    assert_exact_and_reversible(text)

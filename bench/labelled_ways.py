@@ -33,7 +33,10 @@ of identity cards and passports (with the passport's two machine-readable lines:
 the birth date are values), bank and card text alerts, parcel labels (안심번호, 050x virtual
 numbers) and receipts; phones written without their leading zero; and as look-alikes, a
 hospital's, a club's, a booking's and a shop's numbers (환자 등록번호, 회원카드, 탑승권,
-가맹점번호).
+가맹점번호). Notices of schools, hospitals, offices and shops: the people named in them keep
+their phones and accounts (담당자, 보호자, 자택, 직통, 환불계좌), while the organisations' own
+landlines (행정실, 원무과, 민원실, 장례식장) and accounts held by a company or an institution
+(예금주 (주)..., 재단법인, 법인계좌) are look-alikes.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable

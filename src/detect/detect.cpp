@@ -523,7 +523,9 @@ class Detector {
       neg = search_.weigh(negative_cues());
     }
     std::optional<extend::Veto> run_veto;
-    if (extended) run_veto = extend::veto(cfg_, s_.digits, source_, src.span, personal_);
+    if (extended)
+      run_veto =
+          extend::veto(cfg_, s_.digits, source_, src.span, personal_, read ? &*labels_ : nullptr);
     // A number that reads as a telephone number under a company label is the company's,
     // whatever else its digits could be.
     const bool mobile = extended && is_mobile_number(s_.digits);

@@ -968,6 +968,12 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
   return context::total(out);
 }
 
+bool LabelSearch::found_of(std::size_t table) const {
+  const LabelIndex& index = label_index();
+  return std::any_of(found_.begin(), found_.end(),
+                     [&](const LabelFound& f) { return index.at(f.label).table == table; });
+}
+
 bool LabelSearch::personal_phone() const {
   if (!personal_found_) return false;
   const LabelIndex& index = label_index();
@@ -1365,32 +1371,79 @@ bool is_isbn13(std::span<const std::uint8_t> d) {
 
 namespace {
 
-bool contains_any(std::string_view s, std::span<const std::string_view> words) {
-  return std::any_of(words.begin(), words.end(),
-                     [&](std::string_view w) { return s.find(w) != std::string_view::npos; });
-}
+// The words of a table by their first syllable, looked for in one pass over a short text: most
+// of its syllables lead no word. Words led by another character ((주), ㈜) are tried wherever
+// their first byte stands.
+class WordSet {
+ public:
+  explicit WordSet(std::span<const std::string_view> words) {
+    for (std::string_view w : words) {
+      const int k = unicode::syllable_at(w, 0);
+      if (k < 0) others_.push_back(w);
+      else by_first_.push_back({k, w});
+    }
+    std::sort(by_first_.begin(), by_first_.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [k, w] : by_first_) leads_[static_cast<std::size_t>(k)] = true;
+    for (std::string_view w : others_) other_bytes_[static_cast<unsigned char>(w[0])] = true;
+  }
 
-bool names_a_bank(std::string_view s) {
-  for (const labels::Label& l : labels::kAccount)
-    if ((l.flags & labels::kBank) && s.find(l.word) != std::string_view::npos) return true;
-  return false;
+  bool in(std::string_view s) const {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+      const int k = unicode::syllable_at(s, i);
+      if (k >= 0) {
+        if (leads_[static_cast<std::size_t>(k)] && led_by(k, s.substr(i))) return true;
+        i += 2;
+      } else if (other_bytes_[static_cast<unsigned char>(s[i])]) {
+        const std::string_view rest = s.substr(i);
+        if (std::any_of(others_.begin(), others_.end(),
+                        [&](std::string_view w) { return rest.starts_with(w); }))
+          return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  bool led_by(int k, std::string_view rest) const {
+    auto it = std::lower_bound(by_first_.begin(), by_first_.end(), k,
+                               [](const auto& e, int key) { return e.first < key; });
+    for (; it != by_first_.end() && it->first == k; ++it)
+      if (rest.starts_with(it->second)) return true;
+    return false;
+  }
+
+  std::vector<std::pair<int, std::string_view>> by_first_;
+  std::vector<std::string_view> others_;
+  std::vector<bool> leads_ = std::vector<bool>(unicode::kSyllableCount);
+  std::array<bool, 256> other_bytes_{};
+};
+
+const WordSet& organisation_words() {
+  static const WordSet set(labels::kOrganisationWords);
+  return set;
+}
+const WordSet& person_words() {
+  static const WordSet set(labels::kPersonWords);
+  return set;
 }
 
 // The words on a value's line that speak of it: from the number before it (or the line's start)
 // to it, and from it to the next number (or the line's end), each within a phrase's reach.
-struct LineAround {
-  std::string_view before, after;
-};
-LineAround line_around(std::string_view text, const Span& run) {
-  constexpr std::size_t kReach = 90;  // bytes: thirty Korean letters
-  std::size_t b = run.byte_start, e = run.byte_end;
-  while (b > 0 && run.byte_start - b < kReach && text[b - 1] != '\n' &&
+constexpr std::size_t kPhraseReach = 60;  // bytes: twenty Korean letters
+std::string_view line_before(std::string_view text, const Span& run) {
+  std::size_t b = run.byte_start;
+  while (b > 0 && run.byte_start - b < kPhraseReach && text[b - 1] != '\n' &&
          !is_ascii_digit(text[b - 1]))
     --b;
-  while (e < text.size() && e - run.byte_end < kReach && text[e] != '\n' &&
+  return text.substr(b, run.byte_start - b);
+}
+std::string_view line_after(std::string_view text, const Span& run) {
+  std::size_t e = run.byte_end;
+  while (e < text.size() && e - run.byte_end < kPhraseReach && text[e] != '\n' &&
          !is_ascii_digit(text[e]))
     ++e;
-  return {text.substr(b, run.byte_start - b), text.substr(run.byte_end, e - run.byte_end)};
+  return text.substr(run.byte_end, e - run.byte_end);
 }
 
 // What a bracket right after the value holds (02-123-4567 (새봄병원)), or nothing.
@@ -1399,6 +1452,16 @@ std::string_view bracketed(std::string_view after) {
   if (open == std::string_view::npos || after[open] != '(') return {};
   const std::size_t close = after.find(')', open);
   return after.substr(open, close == std::string_view::npos ? close : close - open);
+}
+
+// The bracket or the word right after the value (110-123-456789 (주)미래로지스): what names
+// the value's holder there; a sentence going on after it (변경 요청 접수) does not.
+std::string_view next_word(std::string_view after) {
+  if (const std::string_view b = bracketed(after); !b.empty()) return b;
+  const std::size_t from = after.find_first_not_of(' ');
+  if (from == std::string_view::npos) return {};
+  const std::size_t to = after.find_first_of(" ,", from);
+  return after.substr(from, to == std::string_view::npos ? to : to - from);
 }
 
 // A home's or a desk's line: an area code (02, 031-064) or an internet phone (070), neither a
@@ -1421,33 +1484,33 @@ std::string_view holder_named(std::string_view s) {
 
 }  // namespace
 
-bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text,
-                           const Span& run) {
-  const auto [before, after] = line_around(text, run);
+bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run,
+                           const LabelSearch* labels) {
   if (is_landline(d)) {
     // The desk's name before the number or in a bracket right after it; a person beside it
     // (담당 김철수 과장) makes it theirs.
-    const std::string_view aside = bracketed(after);
-    return (contains_any(before, labels::kOrganisationWords) ||
-            contains_any(aside, labels::kOrganisationWords)) &&
-           !contains_any(before, labels::kPersonWords) &&
-           !contains_any(aside, labels::kPersonWords);
+    const std::string_view before = line_before(text, run);
+    const std::string_view aside =
+        bracketed(text.substr(run.byte_end, std::min(kPhraseReach, text.size() - run.byte_end)));
+    return (organisation_words().in(before) || organisation_words().in(aside)) &&
+           !person_words().in(before) && !person_words().in(aside);
   }
-  // An account: a word of accounts or a bank's name before it, and its holder an organisation.
+  // An account under an account's label whose holder, named or beside it, is an organisation,
+  // with no person on it.
   const std::size_t n = d.size();
-  if (n < 10 || n > 16 || (d[0] == 0 && d[1] == 1)) return false;
-  if (!contains_any(before, labels::kAccountWords) && !names_a_bank(before)) return false;
-  if (contains_any(before, labels::kPersonWords) || contains_any(after, labels::kPersonWords))
+  if (n < 10 || n > 16 || !labels ||
+      !labels->found_of(static_cast<std::size_t>(EntityKind::bank_account)))
     return false;
-  const std::string_view holder =
-      holder_named(after).empty() ? holder_named(before) : holder_named(after);
-  if (!holder.empty()) return contains_any(holder, labels::kOrganisationWords);
-  return contains_any(before, labels::kOrganisationWords) ||
-         contains_any(after, labels::kOrganisationWords);
+  const std::string_view before = line_before(text, run), after = line_after(text, run);
+  if (person_words().in(before) || person_words().in(after)) return false;
+  const std::string_view named = holder_named(after);
+  const std::string_view holder = named.empty() ? holder_named(before) : named;
+  if (!holder.empty()) return organisation_words().in(holder);
+  return organisation_words().in(before) || organisation_words().in(next_word(after));
 }
 
 std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std::string_view text,
-                         const Span& run, bool personal_phone) {
+                         const Span& run, bool personal_phone, const LabelSearch* labels) {
   const std::string_view source = text.substr(run.byte_start, run.byte_len());
   const std::string_view after = text.substr(run.byte_end, 2);
   const std::size_t n = d.size();
@@ -1483,7 +1546,8 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
         grouped_as_one();
     const bool toll_free = (n == 10 || n == 11) && digits_start_with(d, "080");
     if (representative || toll_free) return Veto{RejectReason::company_number, true};
-    if (owned_by_organisation(d, text, run)) return Veto{RejectReason::company_number, true};
+    if (owned_by_organisation(d, text, run, labels))
+      return Veto{RejectReason::company_number, true};
   }
   return std::nullopt;
 }

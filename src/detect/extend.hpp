@@ -115,6 +115,8 @@ class LabelSearch {
   bool in_owned_block() const { return owned_block_; }
   // A personal phone label (연락처, 휴대폰, Mobile, ...) was found.
   bool personal_phone() const;
+  // A label of the table (an EntityKind as index) was found.
+  bool found_of(std::size_t table) const;
 
  private:
   void find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance,
@@ -176,12 +178,16 @@ struct Veto {
   RejectReason reason;
   bool final;  // false: the pieces of the run may still be read (fields joined across commas)
 };
-// `run` is the run's span in `text`, the source text.
+// `run` is the run's span in `text`, the source text; `labels` the labels read around it, if
+// any were read.
 std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> digits,
-                         std::string_view text, const Span& run, bool personal_phone);
-// Whether the number at `run` of `text` (its digits `d`) is an organisation's own landline or
-// account, from the words of its line (labels.hpp, kOrganisationWords and the tables after it).
-bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run);
+                         std::string_view text, const Span& run, bool personal_phone,
+                         const LabelSearch* labels);
+// Whether the number at `run` of `text` (its digits `d`) is an organisation's own landline or,
+// under an account's label among `labels`, its account, from the words of its line (labels.hpp,
+// kOrganisationWords and the tables after it).
+bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run,
+                           const LabelSearch* labels);
 
 // Shapes found in the normalized text beyond the base scanner: dates in words or with slashes,
 // passports of the current format, e-mails disguised or glued to following digits.

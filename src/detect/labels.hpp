@@ -723,8 +723,8 @@ inline constexpr std::string_view kOrganisationWords[] = {
     "학원",   "어린이집", "유치원",   "태권도",     "주민센터", "복지센터", "구청",   "시청",
     "군청",   "도청",     "법원",     "검찰청",     "경찰서",   "파출소",   "지구대", "소방서",
     "세무서", "장례식장", "웨딩홀",   "예식장",     "구민회관", "복지관",   "도서관", "교회",
-    "성당",   "지사",     "행정실",   "교무실",     "원무과",   "민원",     "접수",   "예약실",
-    "응급실", "사무국",   "총무과",
+    "성당",   "지사",     "행정실",   "교무실",     "원무과",   "민원실",   "민원과", "민원봉사실",
+    "여권과", "예약실",   "응급실",   "사무국",     "총무과",
 };
 // A person on the number: a desk's staff member named with a title, a guardian, the owner's
 // own line or account (본인, 직통, 환불, 급여).
@@ -735,8 +735,6 @@ inline constexpr std::string_view kPersonWords[] = {
 };
 // Words naming an account's holder: the holder named after them decides whose it is.
 inline constexpr std::string_view kHolderWords[] = {"예금주", "명의"};
-// Words telling that a number on the line is an account, besides the banks' names (kAccount).
-inline constexpr std::string_view kAccountWords[] = {"계좌", "통장", "예금주", "입금", "납부"};
 
 // Words that qualify a label without naming a kind: a number, a date, the information. Between
 // a label and its value they count as no distance, so a label is read by its head word

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "detect/checksum.hpp"
 #include "detect/cues.hpp"
@@ -1376,15 +1379,16 @@ namespace {
 // their first byte stands.
 class WordSet {
  public:
-  explicit WordSet(std::span<const std::string_view> words) {
-    for (std::string_view w : words) {
-      const int k = unicode::syllable_at(w, 0);
-      if (k < 0) others_.push_back(w);
-      else by_first_.push_back({k, w});
-    }
+  WordSet(std::initializer_list<std::span<const std::string_view>> tables) {
+    for (std::span<const std::string_view> words : tables)
+      for (std::string_view w : words) {
+        const int k = unicode::syllable_at(w, 0);
+        if (k < 0) others_.push_back(w);
+        else by_first_.push_back({k, w});
+      }
     std::sort(by_first_.begin(), by_first_.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& [k, w] : by_first_) leads_[static_cast<std::size_t>(k)] = true;
+    for (const auto& [k, w] : by_first_) leads_.set(static_cast<std::size_t>(k));
     for (std::string_view w : others_) other_bytes_[static_cast<unsigned char>(w[0])] = true;
   }
 
@@ -1392,7 +1396,7 @@ class WordSet {
     for (std::size_t i = 0; i < s.size(); ++i) {
       const int k = unicode::syllable_at(s, i);
       if (k >= 0) {
-        if (leads_[static_cast<std::size_t>(k)] && led_by(k, s.substr(i))) return true;
+        if (leads_.test(static_cast<std::size_t>(k)) && led_by(k, s.substr(i))) return true;
         i += 2;
       } else if (other_bytes_[static_cast<unsigned char>(s[i])]) {
         const std::string_view rest = s.substr(i);
@@ -1415,26 +1419,32 @@ class WordSet {
 
   std::vector<std::pair<int, std::string_view>> by_first_;
   std::vector<std::string_view> others_;
-  std::vector<bool> leads_ = std::vector<bool>(unicode::kSyllableCount);
+  std::bitset<unicode::kSyllableCount> leads_;
   std::array<bool, 256> other_bytes_{};
 };
 
 const WordSet& organisation_words() {
-  static const WordSet set(labels::kOrganisationWords);
+  static const WordSet set{labels::kOrganisationWords};
   return set;
 }
 const WordSet& person_words() {
-  static const WordSet set(labels::kPersonWords);
+  static const WordSet set{labels::kPersonWords};
+  return set;
+}
+// The words without which no account is an organisation's: most lines have none of them.
+const WordSet& organisation_or_holder_words() {
+  static const WordSet set{labels::kOrganisationWords, labels::kHolderWords};
   return set;
 }
 
 // The words on a value's line that speak of it: from the number before it (or the line's start)
 // to it, and from it to the next number (or the line's end), each within a phrase's reach.
-constexpr std::size_t kPhraseReach = 60;  // bytes: twenty Korean letters
-std::string_view line_before(std::string_view text, const Span& run) {
+constexpr std::size_t kPhraseReach = 48;  // bytes: sixteen Korean letters
+constexpr std::size_t kDeskReach = 36;    // a desk's name stands right before its number
+std::string_view line_before(std::string_view text, const Span& run,
+                             std::size_t reach = kPhraseReach) {
   std::size_t b = run.byte_start;
-  while (b > 0 && run.byte_start - b < kPhraseReach && text[b - 1] != '\n' &&
-         !is_ascii_digit(text[b - 1]))
+  while (b > 0 && run.byte_start - b < reach && text[b - 1] != '\n' && !is_ascii_digit(text[b - 1]))
     --b;
   return text.substr(b, run.byte_start - b);
 }
@@ -1489,7 +1499,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   if (is_landline(d)) {
     // The desk's name before the number or in a bracket right after it; a person beside it
     // (담당 김철수 과장) makes it theirs.
-    const std::string_view before = line_before(text, run);
+    const std::string_view before = line_before(text, run, kDeskReach);
     const std::string_view aside =
         bracketed(text.substr(run.byte_end, std::min(kPhraseReach, text.size() - run.byte_end)));
     return (organisation_words().in(before) || organisation_words().in(aside)) &&
@@ -1502,6 +1512,8 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       !labels->found_of(static_cast<std::size_t>(EntityKind::bank_account)))
     return false;
   const std::string_view before = line_before(text, run), after = line_after(text, run);
+  if (!organisation_or_holder_words().in(before) && !organisation_or_holder_words().in(after))
+    return false;
   if (person_words().in(before) || person_words().in(after)) return false;
   const std::string_view named = holder_named(after);
   const std::string_view holder = named.empty() ? holder_named(before) : named;

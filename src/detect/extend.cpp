@@ -1393,17 +1393,22 @@ class WordSet {
   }
 
   bool in(std::string_view s) const {
-    for (std::size_t i = 0; i < s.size(); ++i) {
-      const int k = unicode::syllable_at(s, i);
-      if (k >= 0) {
-        if (leads_.test(static_cast<std::size_t>(k)) && led_by(k, s.substr(i))) return true;
-        i += 2;
-      } else if (other_bytes_[static_cast<unsigned char>(s[i])]) {
+    for (std::size_t i = 0; i < s.size();) {
+      const auto c = static_cast<unsigned char>(s[i]);
+      if (c >= 0xEA && c <= 0xED) {  // a Hangul syllable's first byte (EA B0 80 to ED 9E A3)
+        const int k = unicode::syllable_at(s, i);
+        if (k >= 0 && leads_.test(static_cast<std::size_t>(k)) && led_by(k, s.substr(i)))
+          return true;
+        i += 3;
+        continue;
+      }
+      if (other_bytes_[c]) {
         const std::string_view rest = s.substr(i);
         if (std::any_of(others_.begin(), others_.end(),
                         [&](std::string_view w) { return rest.starts_with(w); }))
           return true;
       }
+      i += c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
     }
     return false;
   }
@@ -1437,23 +1442,20 @@ const WordSet& organisation_or_holder_words() {
   return set;
 }
 
-// The words on a value's line that speak of it: from the number before it (or the line's start)
-// to it, and from it to the next number (or the line's end), each within a phrase's reach.
+// The words on a value's line that speak of it: before it back to the line's start and after
+// it up to the line's end, each within a phrase's reach.
 constexpr std::size_t kPhraseReach = 48;  // bytes: sixteen Korean letters
 constexpr std::size_t kDeskReach = 36;    // a desk's name stands right before its number
 std::string_view line_before(std::string_view text, const Span& run,
                              std::size_t reach = kPhraseReach) {
-  std::size_t b = run.byte_start;
-  while (b > 0 && run.byte_start - b < reach && text[b - 1] != '\n' && !is_ascii_digit(text[b - 1]))
-    --b;
-  return text.substr(b, run.byte_start - b);
+  const std::size_t from = run.byte_start > reach ? run.byte_start - reach : 0;
+  const std::string_view s = text.substr(from, run.byte_start - from);
+  const std::size_t nl = s.rfind('\n');
+  return nl == std::string_view::npos ? s : s.substr(nl + 1);
 }
 std::string_view line_after(std::string_view text, const Span& run) {
-  std::size_t e = run.byte_end;
-  while (e < text.size() && e - run.byte_end < kPhraseReach && text[e] != '\n' &&
-         !is_ascii_digit(text[e]))
-    ++e;
-  return text.substr(run.byte_end, e - run.byte_end);
+  const std::string_view s = text.substr(run.byte_end, kPhraseReach);
+  return s.substr(0, s.find('\n'));
 }
 
 // What a bracket right after the value holds (02-123-4567 (새봄병원)), or nothing.

@@ -1390,24 +1390,10 @@ class WordSet {
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [k, w] : by_first_) leads_.set(static_cast<std::size_t>(k));
     for (std::string_view w : others_) other_bytes_[static_cast<unsigned char>(w[0])] = true;
-    skip_ascii_ = std::none_of(others_.begin(), others_.end(), [](std::string_view w) {
-      return static_cast<unsigned char>(w[0]) < 0x80 && w[0] != '(';
-    });
   }
 
   bool in(std::string_view s) const {
     for (std::size_t i = 0; i < s.size();) {
-      // Eight ASCII bytes at a time, none of them a bracket: no word starts among them.
-      if (skip_ascii_ && i + 8 <= s.size()) {
-        std::uint64_t x;
-        std::memcpy(&x, s.data() + i, 8);
-        constexpr std::uint64_t kOnes = 0x0101010101010101u, kHighs = 0x8080808080808080u;
-        const std::uint64_t bracket = x ^ (kOnes * '(');
-        if (!(x & kHighs) && !((bracket - kOnes) & ~bracket & kHighs)) {
-          i += 8;
-          continue;
-        }
-      }
       const auto c = static_cast<unsigned char>(s[i]);
       if (c >= 0xEA && c <= 0xED) {  // a Hangul syllable's first byte (EA B0 80 to ED 9E A3)
         const int k = unicode::syllable_at(s, i);
@@ -1440,7 +1426,6 @@ class WordSet {
   std::vector<std::string_view> others_;
   std::bitset<unicode::kSyllableCount> leads_;
   std::array<bool, 256> other_bytes_{};
-  bool skip_ascii_ = true;  // no word starts with an ASCII byte but a bracket
 };
 
 const WordSet& organisation_words() {

@@ -42,7 +42,9 @@ struct ComposeCase {
 Result<SpanMap> expect_composed(const ComposeCase& c) {
   Result<SpanMap> r = compose_both(c.inner, c.outer);
   EXPECT_TRUE(r) << c.what << ": " << (r ? std::string() : r.error().text());
-  if (r) EXPECT_EQ(str(*r), c.composed) << c.what;
+  if (r) {
+    EXPECT_EQ(str(*r), c.composed) << c.what;
+  }
   return r;
 }
 
@@ -100,7 +102,9 @@ TEST(SpanMapCompose, CombinesSegmentsOfBothMaps) {
        SpanMap({id(A(0, 2)), id(A(2, 4))}), "identity 0-4>0-4"},
   };
   for (const ComposeCase& c : cases)
-    if (const Result<SpanMap> r = expect_composed(c)) EXPECT_TRUE(r->validate()) << c.what;
+    if (const Result<SpanMap> r = expect_composed(c)) {
+      EXPECT_TRUE(r->validate()) << c.what;
+    }
 }
 
 // Runs of segments under one identity of the other side are walked apart from the general

@@ -5,7 +5,12 @@ labelled documents of `labelled.py` (tuning part and held-out part), `labelled_b
 `labelled_blind4.py` (fourth blind part: transcripts read aloud, group chats, school, immigration,
 travel, tax and court papers, logs, fixtures and faxes), `labelled_blind5.py` (fifth blind part:
 family notices, contracts, payroll, loans, statements, telecom, childcare, prescriptions, cars,
-fraud reports, complaints, community posts, staff messages, dumps, voice-mail and receipts) and
+fraud reports, complaints, community posts, staff messages, dumps, voice-mail and receipts),
+`labelled_blind6.py` (sixth blind part: visitor logs, guest cards, memberships and rolls, family
+and welfare papers, settlements, debt letters, notices, receipts, orders and returns, notification
+texts, exam, medical and veterinary papers, profiles, account recovery, race entries, property
+inquiries, party forms, move-in cards, dispatch logs, bilingual staff forms, OCR scans, pasted
+sheets, handover notes and terminal logs) and
 `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -16,6 +21,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind3       # the third blind part: the same holds
     python bench/quality.py --parts blind4   # the fourth blind part: the same holds
     python bench/quality.py --parts blind5   # the fifth blind part: the same holds
+    python bench/quality.py --parts blind6   # the sixth blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -55,6 +61,7 @@ import labelled_blind2  # noqa: E402
 import labelled_blind3  # noqa: E402
 import labelled_blind4  # noqa: E402
 import labelled_blind5  # noqa: E402
+import labelled_blind6  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -209,14 +216,15 @@ class Tally:
 # dialogues), with their own tuning and held-out wording.
 STRUCTURE_PARTS = tuple(f"structure-{p}" for p in labelled_structure.PARTS)
 PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_blind3.PART, labelled_blind4.PART,
-                          labelled_blind5.PART)
+                          labelled_blind5.PART, labelled_blind6.PART)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
 def documents(part: str, count: int, seed: int) -> list:
     """The labelled documents of one part: "tuning" and "heldout" from labelled.py, "blind" from
     labelled_blind.py, "blind2" from labelled_blind2.py, "blind3" from labelled_blind3.py,
-    "blind4" from labelled_blind4.py, "blind5" from labelled_blind5.py, "structure-tuning" and
+    "blind4" from labelled_blind4.py, "blind5" from labelled_blind5.py, "blind6" from
+    labelled_blind6.py, "structure-tuning" and
     "structure-heldout" from labelled_structure.py, "ways-tuning" and "ways-heldout" from
     labelled_ways.py."""
     if part == labelled_blind.PART:
@@ -229,6 +237,8 @@ def documents(part: str, count: int, seed: int) -> list:
         return labelled_blind4.generate(count, seed)
     if part == labelled_blind5.PART:
         return labelled_blind5.generate(count, seed)
+    if part == labelled_blind6.PART:
+        return labelled_blind6.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

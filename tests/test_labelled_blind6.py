@@ -140,6 +140,9 @@ def test_a_family_certificate_row_agrees_with_itself(docs):
     for d in (d for d in docs if d.genre == "family_certificate"):
         births = [v for v in d.values if v.kind == "birth_date"]
         residents = [v for v in d.values if v.kind == "resident"]
+        if residents[0].frame != "cert.table":  # a resident register lists no birth dates
+            assert not births
+            continue
         assert len(births) == len(residents) >= 3
         for b, r in zip(births, residents):
             y, m, day = (int(x) for x in re.findall(r"\d+", b.text))

@@ -304,7 +304,7 @@ NEG_CATEGORIES = (
     "bib_number", "listing_number", "broker_registration_number", "dispatch_number", "safe_number",
     "terminal_id", "transaction_number", "document_number", "lot_number", "disease_code",
     "doctor_licence_number", "inquiry_number", "contract_number", "student_number", "employee_number",
-    "coordinates", "household_number", "quantity", "seat_number")
+    "coordinates", "household_number", "quantity", "seat_number", "invoice_number")
 
 
 class _Lookalikes:
@@ -371,6 +371,8 @@ class _Lookalikes:
             "employee_number": lambda: r.choice((f"{r.randrange(2005, 2026)}{d(4)}", f"E{d(6)}")),
             "coordinates": lambda: f"{r.randrange(33, 38)}.{d(6)}, {r.randrange(126, 130)}.{d(6)}",
             "household_number": lambda: f"{r.randrange(101, 120)}동 {r.randrange(1, 30)}{r.randrange(1, 6):02d}호",
+            # an electronic tax invoice's approval number: day, issuer code, serial
+            "invoice_number": lambda: r.choice((f"{ymd}-{r.choice(('41', '42', '10'))}{d(6)}-{d(8)}", f"{ymd}{d(16)}")),
         }
         return table[category]()
 
@@ -910,6 +912,8 @@ class _Builder:
     # ------------------------------------------------------------------ 9. cash receipts and point cards
 
     def g_cash_receipt(self, w: _Writer) -> Document:
+        if self.chance(0.3):
+            return self._hometax_receipts(w)
         r = self.r
         store = self.one("GS25 강서화곡점", "이마트24 OO점", "다이소 노원역점", "OO약국", "파리바게뜨 광교점", "하나로마트 OO점")
         w.add(f"{store}\n대표: {self.name()}  ")
@@ -943,7 +947,7 @@ class _Builder:
 
     def g_order_confirmation(self, w: _Writer) -> Document:
         if self.chance(0.4):
-            return self._gift_order(w)
+            return self._gift_order(w) if self.chance(0.5) else self._overseas_order(w)
         r = self.r
         shop = self.one("무신사", "오늘의집", "OO몰", "29CM", "쿠팡", "11번가")
         buyer = self.name()
@@ -1191,6 +1195,8 @@ class _Builder:
     # ------------------------------------------------------------------ 17. account recovery requests
 
     def g_account_recovery(self, w: _Writer) -> Document:
+        if self.chance(0.3):
+            return self._game_support(w)
         r = self.r
         service = self.one("넥슨", "네이버", "카카오", "엔씨소프트", "스마일게이트", "다음")
         self.put(w, f"[{service} 고객센터] 계정 복구 문의\n문의번호 ", ("inquiry_number", "recover.no"))
@@ -1314,6 +1320,8 @@ class _Builder:
     # ------------------------------------------------------------------ 21. move-in and parking cards
 
     def g_move_in_card(self, w: _Writer) -> Document:
+        if self.chance(0.3):
+            return self._move_out_refund(w)
         r = self.r
         w.add(f"{self.one('OO아파트', 'OO힐스테이트', 'OO오피스텔')} 입주자 카드\n동호수: ")
         self.put(w, ("household_number", "movein.unit"), "   입주일: ", ("event_date", "movein.date"))
@@ -1406,6 +1414,8 @@ class _Builder:
     # ------------------------------------------------------------------ 24. scanned IDs and bankbooks (OCR)
 
     def g_ocr_scan(self, w: _Writer) -> Document:
+        if self.chance(0.3):
+            return self._business_card(w)
         r = self.r
         frame = self.one("id_card", "bankbook", "licence")
         if frame == "id_card":
@@ -1505,6 +1515,8 @@ class _Builder:
                     self.val(w, "business_registration", "label_before", "사업자", "handover.customer")
                     w.add(" / 담당 메일 ")
                     self.val(w, "email", "label_before", "담당 메일", "handover.customer")
+                    w.add(" / 지난달 계산서 승인번호 ")
+                    self.neg(w, "invoice_number", "handover.invoice")
                 w.add("\n")
             w.add("\n■ 기타\n- 공용 메일 계정 비번은 팀장님께 별도 전달\n- 거래처 대표번호 ")
             self.put(w, ("company_number", "handover.vendor"), "\n")
@@ -1818,6 +1830,89 @@ class _Builder:
             self.val(w, "phone", "label_before", "받는 분 연락처", "gift.receiver", writing=self.one("masked", "hyphen"))
             w.add("\n")
         self.put(w, "주문번호 ", ("order_number", "gift.order"), "\n")
+        return w.document()
+
+    def _game_support(self, w: _Writer) -> Document:
+        game = self.one("메이플스토리", "리니지M", "로스트아크", "배틀그라운드")
+        self.put(w, f"[{game}] 해킹 피해 계정 복구 요청\n접수번호 #", ("inquiry_number", "game.no"), "\n\n")
+        w.add(f"캐릭터명: {self.one('달빛궁수', '초보탈출', '강철멘탈', '서버최강')}  서버: {self.one('스카니아', '루나', '엘리시움')}\n")
+        w.add(f"계정 명의자 {self.name()}, 생일은 ")
+        self.val(w, "birth_date", "in_sentence", "생일은", "game.sentence", allowed={"korean_date", "dot", "yymmdd"})
+        w.add(" 이고 가입할 때 쓴 메일은 ")
+        self.val(w, "email", "in_sentence", "가입할 때 쓴 메일", "game.sentence")
+        w.add(" 입니다.\n제 번호는 ")
+        self.val(w, "phone", "in_sentence", "제 번호는", "game.sentence", allowed={"hyphen", "plain", "spaced"})
+        self.put(w, " 인데 OTP가 다른 폰으로 가요.\n마지막으로 충전한 건 ", ("event_date", "game.paid"),
+                 " 에 ", ("price", "game.amount"), "원이고 승인번호는 ", ("approval_number", "game.appr"), " 입니다.\n")
+        self.put(w, "접속 기록에 제가 아닌 IP ", ("ip_address", "game.ip"), " 가 있어요. 빨리 좀 해주세요 ㅠㅠ\n")
+        return w.document()
+
+    def _move_out_refund(self, w: _Writer) -> Document:
+        r = self.r
+        self.put(w, "관리비 예치금 반환 신청서\n동호수: ", ("household_number", "moveout.unit"), "\n퇴거일: ",
+                 ("event_date", "moveout.date"), "\n")
+        w.add(f"신청인: {self.name()} ({self.one('세입자', '소유자')})\n")
+        self.field(w, self.one("연락처", "휴대폰", "전화"), "phone", "moveout")
+        self.put(w, "정산 금액: 장기수선충당금 ", ("price", "moveout.fund"), "원 + 예치금 ", ("price", "moveout.deposit"),
+                 "원\n")
+        label = self.one("반환받을 계좌", "입금 계좌", "환급 계좌")
+        w.add(f"{label}: ")
+        bank = r.choice(list(BANKS))
+        w.add(f"{bank} ")
+        w.value(self.ways.account(bank), "bank_name", bank, "moveout.refund")
+        self.put(w, f" (예금주 {self.name()})\n관리사무소 경리 ", ("office_landline", "moveout.office"),
+                 " / FAX ", ("office_fax", "moveout.fax"), "\n")
+        return w.document()
+
+    def _hometax_receipts(self, w: _Writer) -> Document:
+        r = self.r
+        w.add("현금영수증 사용내역 조회 (소득공제)\n발급수단: ")
+        self.val(w, "phone", "label_before", "발급수단", "hometax.head", writing=self.one("masked", "hyphen"))
+        w.add("\n\n거래일자 | 가맹점명 | 가맹점 사업자번호 | 승인번호 | 금액\n")
+        for _ in range(r.randrange(3, 7)):
+            self.put(w, ("event_date", "hometax.day", self.stamp(2024, 2026)),
+                     f" | {self.one('OO약국', 'OO마트', 'OO주유소', 'OO학원', 'OO한의원')} | ")
+            self.val(w, "business_registration", "column_header", "가맹점 사업자번호", "hometax.table",
+                     allowed={"hyphen", "plain"})
+            self.put(w, " | ", ("approval_number", "hometax.appr", self.ways.d(9)), " | ", ("price", "hometax.amount"),
+                     "\n")
+        w.add("※ 국세청 홈택스 조회 결과를 복사한 것입니다. 문의 국세상담센터 ")
+        self.put(w, ("company_number", "hometax.126", "126"), "\n")
+        return w.document()
+
+    def _business_card(self, w: _Writer) -> Document:
+        """A business card read by a scanning app: one mark a line, digits sometimes broken."""
+        r = self.r
+        w.add(f"[명함 스캔] {r.choice(COMPANIES)}\n{self.name()}  {self.one('과장', '팀장', '대리', '이사')} / "
+              f"{self.one('영업본부', '구매팀', '기술연구소')}\n")
+        self.put(w, self.one("T. ", "Tel ", "TEL: "), ("office_landline", "card.tel"), "\n")
+        self.put(w, self.one("F. ", "Fax ", "FAX: "), ("office_fax", "card.fax"), "\n")
+        label = self.one("M.", "Mobile", "H.P", "HP")
+        w.add(label + " ")
+        self.val(w, "phone", "label_english", label, "card.mobile",
+                 writing=self.one("hyphen", "hyphen", "dot", "line_break", "spaced"))
+        label = self.one("E.", "E-mail", "Email")
+        w.add(f"\n{label} ")
+        self.val(w, "email", "label_english", label, "card.mail")
+        self.put(w, f"\n{r.choice(DISTRICTS)} ", ("address_number", "card.addr"), "\n")
+        return w.document()
+
+    def _overseas_order(self, w: _Writer) -> Document:
+        r = self.r
+        self.put(w, f"Order Confirmation - {self.one('iHerb', 'Amazon', 'AliExpress')}\nOrder #",
+                 ("order_number", "overseas.order"), "\nOrder Date: ", ("event_date", "overseas.date", self.stamp(2023, 2026)),
+                 "\n\nShipping Address\n")
+        w.add(f"{self.roman()}\n{self.one('Hwagok-ro', 'Gwanggyo-ro', 'Jungang-daero')} ")
+        self.put(w, ("address_number", "overseas.addr"), ", Seoul, ", ("postal_code", "overseas.zip", self.ways.d(5)),
+                 "\nSouth Korea\n")
+        label = self.one("Phone", "Phone Number", "Tel")
+        w.add(f"{label}: ")
+        self.val(w, "phone", "label_english", label, "overseas.ship", allowed={"intl", "hyphen", "plain"})
+        w.add("\nEmail: ")
+        self.val(w, "email", "label_english", "Email", "overseas.buyer")
+        self.put(w, "\n\nOrder Total: US$", ("price", "overseas.total", f"{r.randrange(10, 400)}.{r.randrange(100):02d}"),
+                 "\nTracking: ", ("tracking_number", "overseas.tracking", f"{self.one('LP', 'KR', 'CY')}{self.ways.d(11)}"),
+                 "\n")
         return w.document()
 
 GENRES = tuple(n[2:] for n in dir(_Builder) if n.startswith("g_"))

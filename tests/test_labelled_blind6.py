@@ -149,15 +149,15 @@ def test_a_family_certificate_row_agrees_with_itself(docs):
             assert r.text[:6] == f"{y % 100:02d}{m:02d}{day:02d}", (b.text, r.text)
             assert r.char_start > b.char_end and "\n" not in d.text[b.char_end:r.char_start]
             rows += 1
-    assert rows > 100
+    assert rows > 40
 
 
 def test_look_alikes_carry_digits_and_organisations_numbers_their_shapes(docs):
     for d in docs:
         for n in d.negatives:
             assert digits_of(n.text), n
-            if n.category == "company_number" and n.text != "120":
-                assert re.fullmatch(r"1[5-9]\d\d-\d{4}|080-\d{3}-\d{4}", n.text), n
+            if n.category == "company_number":  # representative numbers, free lines, public 1xx lines
+                assert re.fullmatch(r"1[5-9]\d\d-\d{4}|080-\d{3}-\d{4}|1\d\d", n.text), n
             elif n.category == "pet_registration_number":
                 assert digits_of(n.text).startswith("410") and len(digits_of(n.text)) == 15, n
             elif n.category in ("virtual_account", "company_account"):

@@ -45,3 +45,27 @@ def assert_disjoint(doc) -> None:
     spans = sorted((r.char_start, r.char_end) for r in doc.values + doc.negatives)
     for (s0, e0), (s1, e1) in zip(spans, spans[1:]):
         assert e0 <= s1, (doc.genre, doc.text[s0:e1])
+
+
+def assert_check_digit(value) -> str | None:
+    """Asserts that a value of a kind with a check digit carries a valid one (resident numbers
+    issued since October 2020 have none: their birth date is checked instead). Returns what was
+    checked: "resident", "foreigner", "post2020", "business" or "card"; None for other kinds."""
+    import corpus  # bench/ is on the path of every test that reads labelled corpora
+    ds = [int(c) for c in digits_of(value.text)]
+    if value.kind in ("resident", "foreigner_registration"):
+        assert len(ds) == 13, value
+        foreigner = value.kind == "foreigner_registration"
+        assert (ds[6] in (5, 6, 7, 8)) == foreigner, value
+        if value.writing == "post2020":
+            assert resident_birth(ds) >= datetime.date(2020, 10, 1), value
+            return "post2020"
+        assert corpus.resident_check(ds[:12], foreigner) == ds[12], value
+        return "foreigner" if foreigner else "resident"
+    if value.kind == "business_registration":
+        assert len(ds) == 10 and corpus.business_check(ds[:9]) == ds[9], value
+        return "business"
+    if value.kind == "credit_card":
+        assert len(ds) in (15, 16) and corpus.luhn_ok(ds), value
+        return "card"
+    return None

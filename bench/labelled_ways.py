@@ -45,6 +45,7 @@ hash, about a third going to the held-out part only.
 
 from __future__ import annotations
 
+import contextlib
 import random
 import re
 
@@ -227,7 +228,11 @@ FRAMES = {
                            "{org} 행사 문의는 담당자 {name} {L} [[V]]", "접수자 {name} {L}{P}[[V]]",
                            "{L} [[V]] 예금주 {name} 본인", "의뢰인 {name} {L} [[V]]", "원아 보호자 {L} [[V]]"),
 }
-GENRES = tuple(FRAMES)
+# organisation_papers draws from a stream of its own (_Builder.papers), so that the other
+# genres' documents stay as they were.
+PAPER_GENRE = "organisation_papers"
+GENRES = tuple(FRAMES) + (PAPER_GENRE,)
+PAPER_SHARE = 0.08  # of the documents
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -512,7 +517,96 @@ NEG_PHRASES = {
                         "{bank} [[{v}]] 예금주 학교법인 한빛학원", "등록금 {bank} [[{v}]] 예금주 강서고등학교",
                         "{bank} [[{v}]] (예금주 푸른내과의원)", "법인 통장 [[{v}]] ({bank})", "{bank} [[{v}]] 예금주 온누리약국"),
 }
-NEG_CATEGORIES = tuple(NEG_PHRASES)
+NEG_CATEGORIES = tuple(NEG_PHRASES) + ("prescription_code",)  # the last only on papers (PAPERS)
+
+# --------------------------------------------------------------------------- organisations' papers
+
+# Papers an organisation prints with its own numbers in its header, footer or a table: receipts,
+# prescriptions, obituaries, checkup letters, company footers, reservist notices, telecom bills,
+# car dealers' and movers' estimates. A line is a template whose markers stand for:
+# <<org>> the organisation's landline (institution_phone), <<drug>> a drug's code, <<issue>> a
+# prescription's issue number, <<inst>> a medical institution's code (drug_code), <<acct_org>> an
+# account held by the organisation (company_account); and, as values, <<brn:L>> a business
+# registration number, <<mobile:L>> a person's mobile, <<home:L>> a person's landline,
+# <<acct:L>> a person's account, each under the label L. Each kind of paper is a pool of
+# versions of its lines, cut in two between the parts as every pool is.
+PAPERS = {
+    "receipt": (
+        ("{shop}", "사업자번호: <<brn:사업자번호>>  대표: {name}", "서울시 {gu} 테헤란로 {n}", "TEL: <<org>>"),
+        ("{shop}", "사업자등록번호 <<brn:사업자등록번호>>", "대표자 {name}  T. <<org>>", "주소 서울 {gu} {n}길"),
+        ("[{shop}]", "사업자 <<brn:사업자>> {name}", "서울특별시 {gu} 도산대로 {n}", "Tel) <<org>>"),
+        ("{shop}", "대표 {name} / 사업자번호 <<brn:사업자번호>>", "전화 <<org>>", "서울 {gu} 논현로 {n}"),
+        ("** {shop} **", "사업자No <<brn:사업자No>>", "☎ <<org>>", "{gu} 역삼로 {n}"),
+        ("{shop}", "가맹점명 {shop} / 대표 {name}", "사업자등록번호: <<brn:사업자등록번호>>", "전화번호: <<org>>"),
+    ),
+    "prescription": (
+        ("처방전", "교부번호 <<issue>>", "요양기관명 {clinic}", "요양기관기호 <<inst>>", "전화번호 <<org>>"),
+        ("[처방전]", "의료기관 {clinic}", "기관기호: <<inst>>  전화: <<org>>", "교부 번호: <<issue>>"),
+        ("처 방 전", "교부번호: <<issue>>", "의료기관 명칭 {clinic}", "요양기관번호 <<inst>>", "팩스번호 <<org>>"),
+        ("원외처방전", "{clinic} (T. <<org>>)", "요양기관기호: <<inst>>", "교부번호 <<issue>>"),
+    ),
+    "obituary": (
+        ("[부고]", "故 {name}님께서 별세하셨기에 삼가 알려드립니다.", "빈소: {funeral} {n}호실 (<<org>>)",
+         "상주: {name} <<mobile:상주>>"),
+        ("부고 알림", "빈소 {funeral} 특{n}호실", "장례식장 전화 <<org>>", "발인 12월 {n}일 오전 7시"),
+        ("[訃告]", "{funeral} {n}빈소 ☎ <<org>>", "마음 전하실 곳 {bank} <<acct:마음 전하실 곳>> ({name})"),
+        ("삼가 고인의 명복을 빕니다", "장소: {funeral} {n}호 / <<org>>", "상주 {name} 연락처 <<mobile:연락처>>"),
+        ("부고", "{funeral} 빈소 {n}호실 T. <<org>>", "부의금 계좌 {bank} <<acct:부의금 계좌>> 상주 {name}"),
+    ),
+    "checkup": (
+        ("{hospital} 건강검진센터", "{name} 님의 검진 결과를 안내드립니다", "수검자 연락처: <<mobile:수검자 연락처>>",
+         "예약 및 문의: <<org>>"),
+        ("{hospital} 종합검진센터", "T. <<org>>  F. <<org>>", "검진 예약 변경은 전화 주세요"),
+        ("[{hospital}] 검진 안내", "문의 <<org>>", "보호자 자택 <<home:자택>>"),
+        ("{hospital} 검진센터 안내문", "Tel <<org>> / Fax <<org>>", "휴대폰 <<mobile:휴대폰>> 로 결과 문자 발송"),
+    ),
+    "company_footer": (
+        ("{company} | 대표이사 {name} | 사업자등록번호 <<brn:사업자등록번호>> | TEL <<org>> | FAX <<org>>",
+         "담당 {name} {title} 직통 <<home:직통>>"),
+        ("{company} 서울시 {gu} 테헤란로 {n} Tel. <<org>> Fax. <<org>>", "담당자 휴대폰 <<mobile:휴대폰>>"),
+        ("상호: {company}  대표: {name}", "사업자번호 <<brn:사업자번호>>  전화 <<org>>  팩스 <<org>>",
+         "Copyright ⓒ {company} All rights reserved."),
+        ("{company} / 대표 {name} / T <<org>> / F <<org>>", "견적 담당 {name} {title} <<mobile:휴대폰>>"),
+        ("회사명 {company} | 대표번호 <<org>> | 사업자등록번호 <<brn:사업자등록번호>>",),
+    ),
+    "reservist": (
+        ("[예비군 훈련 통지]", "{name} 님 예비군 훈련 일정 안내", "문의: {gu} 예비군 {n}동대 <<org>>"),
+        ("예비군 훈련 소집 통지서", "{gu} {n}동대본부 ☎ <<org>>", "본인 연락처 <<mobile:본인 연락처>>"),
+        ("[{gu} 예비군 중대]", "훈련 연기 신청은 동대 전화 <<org>> 로", "대원 휴대폰 <<mobile:휴대폰>>"),
+    ),
+    "telecom_bill": (
+        ("[{carrier}] 이번 달 이용요금 안내", "고객명 {name} 님", "이용번호 <<mobile:이용번호>>",
+         "납부계좌: {bank} <<acct_org>> (예금주 {carrier}(주))"),
+        ("{carrier} 요금 청구서", "가상계좌 {bank} <<acct_org>>", "{carrier} {gu}지점 <<org>>"),
+        ("{carrier} 청구 안내", "{name} 고객님 휴대폰 <<mobile:휴대폰>>", "입금 전용 계좌 {bank} <<acct_org>> {carrier}"),
+    ),
+    "car_dealer": (
+        ("{dealer} 견적서", "영업 담당 {name} {title} <<mobile:휴대폰>>", "전시장 <<org>>"),
+        ("[{dealer}]", "대표번호 <<org>>", "고객 {name} 님 연락처 <<mobile:연락처>>"),
+        ("{dealer} 출고 안내", "계약금 입금 {bank} <<acct_org>> (예금주 {dealer})", "전시장 전화 <<org>>"),
+    ),
+    "mover": (
+        ("{mover} 포장이사 견적서", "고객명 {name} 님 / 연락처 <<mobile:연락처>>", "예약센터 <<org>>"),
+        ("{mover} 견적 안내", "상담문의 <<org>>", "계약금 {bank} <<acct_org>> {mover}"),
+        ("[{mover}]", "이사 당일 팀장 {name} <<mobile:팀장>>", "사무실 <<org>>",
+         "잔금 환불계좌 {bank} <<acct:환불계좌>> (예금주 {name})"),
+    ),
+}
+PAPER_SHOPS = ("온누리약국", "행복한약국", "김밥나라 역삼점", "새벽마트", "참좋은꽃집", "한빛문구", "푸른안경원",
+               "우리동네세탁소", "미소치과의원", "한솔한의원", "튼튼정형외과의원", "365정육점", "맛나치킨 서초점",
+               "대박분식", "소망철물", "하나로마트 {gu}점")
+PAPER_CLINICS = ("새봄내과의원", "미소소아청소년과의원", "튼튼정형외과의원", "맑은이비인후과의원", "밝은안과의원",
+                 "서울연세의원", "한솔가정의학과의원", "푸른피부과의원", "서울대학교병원", "우리들병원")
+PAPER_FUNERALS = ("서울아산병원 장례식장", "삼성서울병원 장례식장", "제일장례식장", "{gu} 효장례식장",
+                  "세브란스병원 장례식장", "한림대병원 장례식장", "시립승화원", "국립중앙의료원 장례식장")
+PAPER_HOSPITALS = ("새봄병원", "서울성모병원", "강남세브란스병원", "한국건강관리협회", "{gu} 보건소", "KMI 한국의학연구소",
+                   "분당서울대병원", "하나로의료재단")
+PAPER_DEALERS = ("현대자동차 {gu}지점", "기아 {gu}대리점", "BMW 도이치모터스 {gu}전시장", "벤츠 한성자동차 {gu}",
+                 "르노코리아 {gu}대리점", "쉐보레 {gu}점")
+PAPER_MOVERS = ("(주)영구크린", "(주)한빛익스프레스", "e편한이사 {gu}점", "통큰이사", "(주)대한통운이사",
+                "착한이사 {gu}센터")
+PAPER_DRUGS = ("타이레놀정500mg", "아모잘탄정5/50mg", "뮤코펙트정", "록소닌정", "알마겔현탁액", "코대원포르테시럽",
+               "오구멘틴정625mg", "스티렌정", "무코스타정", "씨잘정")
 
 # --------------------------------------------------------------------------- ways of writing
 
@@ -548,6 +642,7 @@ WRITINGS = {
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
                        ("region_bracketed", 1)),
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2)),
+    "business_registration": (("plain", 0),),  # only on organisations' papers
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
               ("masked_partly", 1), ("url_encoded", 0), ("at_word", 1), ("comma_dot", 1)),
 }
@@ -1247,7 +1342,7 @@ class _Builder:
 
     def negative(self, w: _Writer) -> None:
         r = self.r
-        category = r.choice(NEG_CATEGORIES)
+        category = r.choice(tuple(NEG_PHRASES))
         phrase = self.pick("neg:" + category, NEG_PHRASES[category])
         val = self.w.negative(category, phrase)
         head, rest = phrase.split("[[", 1)
@@ -1281,6 +1376,74 @@ class _Builder:
         return w.document()
 
 
+    @contextlib.contextmanager
+    def own_stream(self, r: random.Random):
+        """Draws from the stream r instead of the main one."""
+        main, ways_ = self.r, self.w
+        self.r, self.w = r, _Ways(r)
+        try:
+            yield
+        finally:
+            self.r, self.w = main, ways_
+
+    def papers(self) -> Document:
+        """One of an organisation's papers (PAPERS): its own landlines, codes and accounts are
+        look-alikes, the people on it keep their numbers."""
+        r = self.r
+        w = _Writer(PAPER_GENRE, self.part)
+        kind = r.choice(tuple(PAPERS))
+        lines = list(self.pick("papers:" + kind, PAPERS[kind]))
+        if kind == "prescription":
+            lines.append(self.pick("papers:drug_header", ("약품명 | 코드 | 1회 | 횟수 | 일수", "처방 의약품의 명칭\t코드\t투약량",
+                                                          "의약품 코드 명칭 1회투약량 1일투여횟수 총투약일수",
+                                                          "약품코드  약품명  용량  횟수  일수")))
+            for _ in range(r.randrange(2, 6)):
+                lines.append(self.pick("papers:drug_row", ("{drug} | <<drug>> | 1 | 3 | {n}", "{drug}\t<<drug>>\t1정",
+                                                           "<<drug>> {drug} 1 3 {n}", "<<drug>>  {drug}  1정  3회  {n}일",
+                                                           "{drug} (보험코드 <<drug>>) 1 2 {n}")))
+        names = {"{shop}": PAPER_SHOPS, "{clinic}": PAPER_CLINICS, "{funeral}": PAPER_FUNERALS,
+                 "{hospital}": PAPER_HOSPITALS, "{dealer}": PAPER_DEALERS, "{mover}": PAPER_MOVERS,
+                 "{drug}": PAPER_DRUGS}
+        picked = {k: self.pick("papers:" + k, pool) for k, pool in names.items()}
+        for i, line in enumerate(lines):
+            if i:
+                w.add("\n\n" if i == 1 and r.random() < 0.2 else "\n")
+            for key, name in picked.items():
+                line = line.replace(key, r.choice(PAPER_DRUGS) if key == "{drug}" else name)
+            for k, piece in enumerate(re.split(r"<<([^>]*)>>", line)):
+                if k % 2 == 0:
+                    w.add(self.fill(piece))
+                    continue
+                marker, _, label = piece.partition(":")
+                self.paper_number(w, marker, label, line)
+        return w.document()
+
+    def paper_number(self, w: _Writer, marker: str, label: str, line: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+        if marker == "org":
+            w.negative("institution_phone", self.w._phone("phone", "landline"), line)
+        elif marker == "acct_org":
+            w.negative("company_account", v._bank_account("hyphen"), line)
+        elif marker == "drug":  # a drug's insurance code: nine digits, most starting with 6
+            w.negative("prescription_code", r.choice(("6", "6", "6", "A", "1")) + d(8), line)
+        elif marker == "issue":  # the day it was written and a serial
+            y, m, dd = v.date(2024, 2027)
+            w.negative("prescription_code", r.choice((f"{y}{m:02d}{dd:02d}-{d(5)}", f"{y}{m:02d}{dd:02d}{d(5)}",
+                                                      f"{y}-{m:02d}{dd:02d}-{d(5)}")), line)
+        elif marker == "inst":  # a medical institution's code: eight digits
+            w.negative("prescription_code", r.choice("13") + d(7), line)
+        else:
+            kind, text, writing = {
+                "brn": lambda: ("business_registration", v._business_registration("hyphen"), "plain"),
+                "mobile": lambda: ("phone", "-".join(v._phone_groups(True)), "plain"),
+                "home": lambda: ("phone", self.w._phone("phone", "landline"), "landline"),
+                "acct": lambda: ("bank_account", v._bank_account("hyphen"), "plain"),
+            }[marker]()
+            # The line stands for the label (L names what it says), as a sentence's frame does.
+            w.value(labelled.Written(kind, text, writing, False), "label", line, line)
+
+
 def _seed(part: str, seed: int) -> int:
     return seed * 1_000_033 + (23 if part == PARTS[0] else 71)
 
@@ -1291,7 +1454,15 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     if part not in PARTS:
         raise ValueError(f"part must be one of {PARTS}, not {part!r}")
     b = _Builder(part, _seed(part, seed))
-    return [b.document(b.r.choice(GENRES)) for _ in range(documents)]
+    papers = random.Random(_seed(part, seed) ^ 0x5A17)
+    docs = []
+    while len(docs) < documents:
+        if papers.random() < PAPER_SHARE:
+            with b.own_stream(papers):
+                docs.append(b.papers())
+        else:
+            docs.append(b.document(b.r.choice(GENRES[:-1])))
+    return docs
 
 
 if __name__ == "__main__":

@@ -18,6 +18,10 @@ ORGANISATIONS_OWN = [
     "한빛초등학교 행정실 전화 02-2345-6789",
     "햇살어린이집 070-1234-5678",
     "02-555-1234 (새봄병원 원무과)",
+    "한빛건강검진센터 예약 02-555-1234",
+    "종로지점 031-123-4567",
+    "대표번호 02-123-4567",
+    "Tel 02-555-1234 (팩스 겸용)",
     "푸른정형외과 접수 062.744.0247",
     "입금계좌: 국민 123-45-678901 (예금주: (주)다온이사)",
     "새봄병원 진료비 입금 신한 110-123-456789",
@@ -75,6 +79,43 @@ def test_the_default_settings_do_not_read_organisations():
     assert "company_number" not in {r.reason for r in report.rejections}
 
 
+# A business's header or footer (its registration, a clinic's code, a fax beside the number) and
+# desks and branches: each block's landlines are the business's. The persons on the same papers
+# (a mourner, a staff member's direct line, a customer's contact) keep theirs.
+def test_papers_of_businesses_drop_their_own_lines_and_keep_their_peoples():
+    text = ("온누리약국\n"
+            "사업자번호: 123-45-67891  대표: 김약사\n"
+            "서울시 강남구 테헤란로 1\n"
+            "TEL: 02-555-1234\n"
+            "\n"
+            "고객 연락처 010-2222-3333\n"
+            "\n"
+            "(주)노바테크 | 사업자등록번호 123-45-67891 | TEL 02-555-1234 | FAX 02-555-1235\n"
+            "담당 김민수 과장 직통 02-555-1299\n"
+            "\n"
+            "새봄건강검진센터 T. 031.444.9859  F. 031.444.9860\n"
+            "빈소: 제일장례식장 3호실 (02-123-4567)\n"
+            "상주 박서준 010-4444-5555\n"
+            "문의: 강남구 예비군 12동대 02-3456-7890\n"
+            "BMW 도이치모터스 강남전시장 02-567-8901")
+    report = norvane.detect(text, Config.thorough())
+    assert [(f.entity, f.text(text)) for f in report.findings] == [
+        ("business_registration", "123-45-67891"), ("phone", "010-2222-3333"),
+        ("business_registration", "123-45-67891"), ("phone", "02-555-1299"),
+        ("phone", "010-4444-5555")]
+    assert_exact_and_reversible(text)
+
+
+def test_a_block_names_its_business_only_up_to_a_blank_line():
+    text = "사업자번호 123-45-67891\n\n자택 02-555-1234\n\n홍길동 02-555-1234"
+    assert [(f.entity, f.text(text)) for f in norvane.detect(text, Config.thorough()).findings] == [
+        ("business_registration", "123-45-67891"), ("phone", "02-555-1234"),
+        ("phone", "02-555-1234")]
+    text = "사업자번호 123-45-67891\n홍길동 02-555-1234"
+    assert [f.text(text) for f in norvane.detect(text, Config.thorough()).findings] == [
+        "123-45-67891"]
+
+
 # Lines the reading of the words around a number must take calmly: brackets left open, a holder
 # word with nothing after it, the words at the very ends of the text, long runs of them.
 HOSTILE = [
@@ -86,6 +127,8 @@ HOSTILE = [
     "계좌 110-123-456789 예금주:" + "(주" * 2000,
     "\n".join(["새봄병원 02-123-4567"] * 300),
     "병원 02-1" + "2-3" * 500,
+    "사업자" * 3000 + "\n02-123-4567",
+    "FAX\n" * 2000 + "02-123-4567 F.",
 ]
 
 

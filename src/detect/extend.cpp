@@ -1436,6 +1436,10 @@ const WordSet& person_words() {
   static const WordSet set{labels::kPersonWords};
   return set;
 }
+const WordSet& office_block_words() {
+  static const WordSet set{labels::kOfficeBlockWords};
+  return set;
+}
 // The words without which no account is an organisation's: most lines have none of them.
 const WordSet& organisation_or_holder_words() {
   static const WordSet set{labels::kOrganisationWords, labels::kHolderWords};
@@ -1456,6 +1460,16 @@ std::string_view line_before(std::string_view text, const Span& run,
 std::string_view line_after(std::string_view text, const Span& run) {
   const std::string_view s = text.substr(run.byte_end, kPhraseReach);
   return s.substr(0, s.find('\n'));
+}
+
+// The block a value stands in: its line and the lines above it up to a blank line, within a
+// header's reach, and the rest of its line.
+constexpr std::size_t kBlockReach = 160;  // bytes: four or five lines of a receipt's header
+std::string_view block_before(std::string_view text, const Span& run) {
+  const std::size_t from = run.byte_start > kBlockReach ? run.byte_start - kBlockReach : 0;
+  const std::string_view s = text.substr(from, run.byte_start - from);
+  const std::size_t blank = s.rfind("\n\n");
+  return blank == std::string_view::npos ? s : s.substr(blank + 2);
 }
 
 // What a bracket right after the value holds (02-123-4567 (새봄병원)), or nothing.
@@ -1504,7 +1518,10 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
     const std::string_view before = line_before(text, run, kDeskReach);
     const std::string_view aside =
         bracketed(text.substr(run.byte_end, std::min(kPhraseReach, text.size() - run.byte_end)));
-    return (organisation_words().in(before) || organisation_words().in(aside)) &&
+    // Else a business's header or footer around it (사업자, FAX) with no person on its line.
+    return (organisation_words().in(before) || organisation_words().in(aside) ||
+            office_block_words().in(block_before(text, run)) ||
+            office_block_words().in(line_after(text, run))) &&
            !person_words().in(before) && !person_words().in(aside);
   }
   // An account under an account's label whose holder, named or beside it, is an organisation,

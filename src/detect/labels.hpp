@@ -715,23 +715,33 @@ inline constexpr std::string_view kCommaTopDomains[] = {"com", "net", "org", "kr
 // An organisation's own landlines and accounts (read on the value's line, see
 // extend::owned_by_organisation): words naming an organisation, words putting a person on the
 // number, and words naming an account's holder. Mobiles are never an organisation's here.
-// Legal forms, kinds of institutions and shops, and their desks.
+// Legal forms, kinds of institutions and shops, their desks and branches (a centre's, a
+// showroom's, a reservist unit's, a wake's own line).
 inline constexpr std::string_view kOrganisationWords[] = {
-    "(주)",   "㈜",       "주식회사", "유한회사",   "법인",     "재단",     "사단",   "(사)",
-    "(재)",   "협회",     "조합",     "병원",       "의원",     "치과",     "내과",   "외과",
-    "소아과", "안과",     "피부과",   "이비인후과", "산부인과", "약국",     "보건소", "학교",
-    "학원",   "어린이집", "유치원",   "태권도",     "주민센터", "복지센터", "구청",   "시청",
-    "군청",   "도청",     "법원",     "검찰청",     "경찰서",   "파출소",   "지구대", "소방서",
-    "세무서", "장례식장", "웨딩홀",   "예식장",     "구민회관", "복지관",   "도서관", "교회",
-    "성당",   "지사",     "행정실",   "교무실",     "원무과",   "민원실",   "민원과", "민원봉사실",
-    "여권과", "예약실",   "응급실",   "사무국",     "총무과",
+    "(주)",     "㈜",     "주식회사", "유한회사", "법인",       "재단",       "사단",
+    "(사)",     "(재)",   "협회",     "조합",     "병원",       "의원",       "치과",
+    "내과",     "외과",   "소아과",   "안과",     "피부과",     "이비인후과", "산부인과",
+    "약국",     "보건소", "학교",     "학원",     "어린이집",   "유치원",     "태권도",
+    "구청",     "시청",   "군청",     "도청",     "법원",       "검찰청",     "경찰서",
+    "파출소",   "지구대", "소방서",   "세무서",   "장례식장",   "웨딩홀",     "예식장",
+    "구민회관", "복지관", "도서관",   "교회",     "성당",       "지사",       "행정실",
+    "교무실",   "원무과", "민원실",   "민원과",   "민원봉사실", "여권과",     "예약실",
+    "응급실",   "사무국", "총무과",   "센터",     "사무실",     "지점",       "본점",
+    "대리점",   "전시장", "매장",     "빈소",     "예비군",     "동대본부",   "대표번호",
+    "대표전화", "접수처", "데스크",
 };
 // A person on the number: a desk's staff member named with a title, a guardian, the owner's
 // own line or account (본인, 직통, 환불, 급여).
 inline constexpr std::string_view kPersonWords[] = {
-    "님",   "씨",   "선생", "담당", "보호자", "학부모", "본인",   "직통",
-    "개인", "환불", "급여", "과장", "대리",   "차장",   "부장",   "팀장",
-    "실장", "주임", "사원", "원장", "교사",   "기사",   "매니저", "수령",
+    "님",   "씨",   "선생", "담당", "보호자", "학부모", "본인",   "직통", "개인",
+    "환불", "급여", "과장", "대리", "차장",   "부장",   "팀장",   "실장", "주임",
+    "사원", "원장", "교사", "기사", "매니저", "수령",   "센터장",
+};
+// Words of a business's header or footer: a landline in the block that holds one (the lines above
+// it up to a blank line, and its own line) is the business's, as a receipt's TEL under the
+// shop's registration, a prescription's under the clinic's code, a letterhead's beside its fax.
+inline constexpr std::string_view kOfficeBlockWords[] = {
+    "사업자", "가맹점", "요양기관", "기관기호", "팩스", "FAX", "Fax", "fax", "F.",
 };
 // Words naming an account's holder: the holder named after them decides whose it is.
 inline constexpr std::string_view kHolderWords[] = {"예금주", "명의"};

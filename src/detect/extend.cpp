@@ -977,6 +977,11 @@ bool LabelSearch::found_of(std::size_t table) const {
                      [&](const LabelFound& f) { return index.at(f.label).table == table; });
 }
 
+bool LabelSearch::found_of_other_kind(EntityKind kind) const {
+  constexpr std::uint32_t kinds = (1u << labels::kLookAlikeTable) - 1;  // the kinds' tables
+  return (tables_found_ & kinds & ~(1u << static_cast<std::size_t>(kind))) != 0;
+}
+
 bool LabelSearch::personal_phone() const {
   if (!personal_found_) return false;
   const LabelIndex& index = label_index();
@@ -1519,9 +1524,13 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
     const std::string_view aside =
         bracketed(text.substr(run.byte_end, std::min(kPhraseReach, text.size() - run.byte_end)));
     // Else a business's header or footer around it (사업자, FAX) with no person on its line.
+    const auto in_business_block = [&] {
+      return (office_block_words().in(block_before(text, run)) ||
+              office_block_words().in(line_after(text, run))) &&
+             !(labels && labels->found_of_other_kind(EntityKind::phone));
+    };
     return (organisation_words().in(before) || organisation_words().in(aside) ||
-            office_block_words().in(block_before(text, run)) ||
-            office_block_words().in(line_after(text, run))) &&
+            in_business_block()) &&
            !person_words().in(before) && !person_words().in(aside);
   }
   // An account under an account's label whose holder, named or beside it, is an organisation,

@@ -117,6 +117,9 @@ class LabelSearch {
   bool personal_phone() const;
   // A label of the table (an EntityKind as index) was found.
   bool found_of(std::size_t table) const;
+  // A label of a kind other than `kind` was found (a licence's label before a number that also
+  // reads as a landline).
+  bool found_of_other_kind(EntityKind kind) const;
 
  private:
   void find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance,

@@ -105,14 +105,14 @@ def test_papers_of_businesses_drop_their_own_lines_and_keep_their_peoples():
     assert_exact_and_reversible(text)
 
 
-def test_a_block_names_its_business_only_up_to_a_blank_line():
-    text = "사업자번호 123-45-67891\n\n자택 02-555-1234\n\n홍길동 02-555-1234"
-    assert [(f.entity, f.text(text)) for f in norvane.detect(text, Config.thorough()).findings] == [
-        ("business_registration", "123-45-67891"), ("phone", "02-555-1234"),
-        ("phone", "02-555-1234")]
-    text = "사업자번호 123-45-67891\n홍길동 02-555-1234"
-    assert [f.text(text) for f in norvane.detect(text, Config.thorough()).findings] == [
-        "123-45-67891"]
+def test_a_block_names_its_business_only_up_to_a_blank_line_and_over_a_telephone_label():
+    def found(text):
+        return [f.text(text) for f in norvane.detect(text, Config.thorough()).findings]
+    assert found("사업자번호 123-45-67891\n전화 02-555-1234") == ["123-45-67891"]
+    assert found("사업자번호 123-45-67891\n\n전화 02-555-1234") == ["123-45-67891", "02-555-1234"]
+    # A name, not a telephone's label, before the number: the block is not read.
+    assert found("사업자번호 123-45-67891\n홍길동 02-555-1234") == ["123-45-67891", "02-555-1234"]
+    assert found("사업자번호 123-45-67891\n자택 전화 02-555-1234") == ["123-45-67891", "02-555-1234"]
 
 
 # Lines the reading of the words around a number must take calmly: brackets left open, a holder

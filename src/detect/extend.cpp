@@ -1524,10 +1524,13 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
     const std::string_view aside =
         bracketed(text.substr(run.byte_end, std::min(kPhraseReach, text.size() - run.byte_end)));
     // Else a business's header or footer around it (사업자, FAX) with no person on its line.
+    // Read only for a number labelled as a telephone (TEL, 전화, ☎) and under no other kind's
+    // label: most landlines' blocks are never walked.
     const auto in_business_block = [&] {
-      return (office_block_words().in(block_before(text, run)) ||
-              office_block_words().in(line_after(text, run))) &&
-             !(labels && labels->found_of_other_kind(EntityKind::phone));
+      return labels && labels->found_of(static_cast<std::size_t>(EntityKind::phone)) &&
+             !labels->found_of_other_kind(EntityKind::phone) &&
+             (office_block_words().in(line_after(text, run)) ||
+              office_block_words().in(block_before(text, run)));
     };
     return (organisation_words().in(before) || organisation_words().in(aside) ||
             in_business_block()) &&

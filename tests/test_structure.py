@@ -523,6 +523,25 @@ STATEMENTS = [
      [("bank_account", "110-123-456789", "account.length", []),
       ("credit_card", "50000,0,1200000", "card.luhn", [])]),
 ]
+# The description column under a header that names no kind (적요, 메모, 내용), read as the other
+# party's account only in a statement's table (a balance, money out or in): in a CSV, under a
+# period line of fewer cells, in a report whose field starts with the name; not in another table.
+SM = ["context.statement_memo"]
+STATEMENTS += [
+    ("거래일시,적요,출금,입금,잔액\n2026-01-02 10:15:00,홍길동 110-123-456789,50000,,1200000\n"
+     "2026-01-03 09:00:00,ATM출금,30000,,1170000\n",
+     [("bank_account", "110-123-456789", "account.length", SM)],
+     [("business_registration", "2026-01-02 10", "business.10", [])]),
+    ("입출금 거래내역\n거래기간\t2026.01.01 ~ 2026.01.31\n거래일\t메모\t출금\t입금(원)\t거래 후 잔액\n"
+     "2026-01-02\t김영희 3333-01-2345678\t\t89,000\t1,289,000\n",
+     [("bank_account", "3333-01-2345678", "account.length", SM)],
+     []),
+    ("거래일자              내용                          출금       잔액\n" + "-" * 62 + "\n"
+     "2026/01/02            이철수 123456-01-234567       50,000     1,200,000\n",
+     [("bank_account", "123456-01-234567", "account.length", SM)],
+     []),
+    ("날짜,내용,금액\n2026-01-02,홍길동 110-123-456789,50000\n", [], []),
+]
 
 CASES = (REPORTS + MARKUP + TABLES + HTML + TWO_LINE_HEADERS + OWN_FIELD + COMPANY + LINES + ENCLOSING +
          OWNED_BLOCKS + MERGED_CELLS + ROW_LABELS + SEMICOLON_EXPORTS + MESSAGES + DUMPS + FLAT_KEYS + COPY_BLOCKS +
@@ -540,7 +559,7 @@ def test_without_the_structure_family_no_structure_reading_shows():
         for f in norvane.detect(text, without_structure()).findings:
             assert not {"context.fixed_width_header", "context.xml_element", "context.sql_column",
                         "context.html_header", "context.enclosing_key", "context.form_field",
-                        "context.row_label", "context.sql_copy_column",
+                        "context.row_label", "context.sql_copy_column", "context.statement_memo",
                         "context.json_array_key", "context.label_line", "context.earlier_line", "context.earlier_question",
                         "context.column_header", "context.previous_line",
                         "context.question_line"} & set(f.evidence.extensions)

@@ -140,6 +140,7 @@ class LabelIndex {
 
   const IndexedLabel& at(std::size_t i) const { return labels_[i]; }
   const std::vector<std::uint16_t>& block_keys() const { return block_keys_; }
+  const std::vector<std::uint16_t>& statement_keys() const { return statement_keys_; }
 
   // The labels that may stand at byte `at` of s, whose character c is (letters of either case),
   // and end by `limit`, in index order: those whose second character the text's rules out are
@@ -280,6 +281,11 @@ class LabelIndex {
       block_keys_.push_back(i);
       return;
     }
+    // So are the headers of a statement's description column.
+    if (flags & labels::kStatementKey) {
+      statement_keys_.push_back(i);
+      return;
+    }
     const char32_t c = char_at(word, 0);
     std::uint16_t* slot;
     if (c < 0x80) slot = &ascii_[ascii_lower(static_cast<unsigned char>(c))];
@@ -341,6 +347,7 @@ class LabelIndex {
 
   std::vector<IndexedLabel> labels_;
   std::vector<std::uint16_t> block_keys_;
+  std::vector<std::uint16_t> statement_keys_;
   std::vector<Bucket> buckets_;
   std::vector<std::uint16_t> pool_;  // the runs of Second, one after another
   std::array<std::uint16_t, 128> ascii_{};
@@ -796,9 +803,25 @@ void LabelSearch::qualify_phone_keys(std::string_view text, bool in_source, std:
   }
 }
 
+void LabelSearch::find_statement_keys(std::string_view text, std::size_t from, std::size_t to,
+                                      std::uint32_t distance) {
+  const LabelIndex& index = label_index();
+  for (std::size_t k = from; k < to; utf8::decode(text, k))
+    for (std::uint16_t b : index.statement_keys()) {
+      std::uint8_t readings;
+      const std::size_t e = index.match_end(b, text, k, to, readings);
+      if (e != std::string_view::npos)
+        add({b, distance, structure::rule::kStatementMemo, k, e, true, readings});
+    }
+}
+
 void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t to,
                           std::uint32_t distance, RuleName source) {
   const LabelIndex& index = label_index();
+  if (source == structure::rule::kStatementMemo) {  // its cell is read as a header already
+    find_statement_keys(text, from, to, distance);
+    return;
+  }
   const bool enclosing = source == structure::rule::kEnclosingKey;
   for (std::size_t k = from; k < to;) {
     const std::size_t at = k;
@@ -1445,6 +1468,17 @@ const WordSet& office_block_words() {
   static const WordSet set{labels::kOfficeBlockWords};
   return set;
 }
+// The bytes a word of kOfficeBlockWords starts with (a Hangul syllable's first byte, F or f):
+// a block's ASCII before the first of them (a log's keys) is skipped sixteen bytes at a time.
+constexpr unicode::ByteSet kOfficeWordLeads{0xEA, 0xED, {'F', 'f'}, 2};
+static_assert(std::all_of(std::begin(labels::kOfficeBlockWords),
+                          std::end(labels::kOfficeBlockWords), [](std::string_view w) {
+                            return kOfficeWordLeads.has(static_cast<unsigned char>(w[0]));
+                          }));
+bool names_an_office(std::string_view s) {
+  const std::size_t from = unicode::find_byte<kOfficeWordLeads>(s, 0);
+  return from < s.size() && office_block_words().in(s.substr(from));
+}
 // The words without which no account is an organisation's: most lines have none of them.
 const WordSet& organisation_or_holder_words() {
   static const WordSet set{labels::kOrganisationWords, labels::kHolderWords};
@@ -1529,8 +1563,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
     const auto in_business_block = [&] {
       return labels && labels->found_of(static_cast<std::size_t>(EntityKind::phone)) &&
              !labels->found_of_other_kind(EntityKind::phone) &&
-             (office_block_words().in(line_after(text, run)) ||
-              office_block_words().in(block_before(text, run)));
+             (names_an_office(line_after(text, run)) || names_an_office(block_before(text, run)));
     };
     return (organisation_words().in(before) || organisation_words().in(aside) ||
             in_business_block()) &&

@@ -124,6 +124,9 @@ class LabelSearch {
  private:
   void find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance,
                RuleName source);
+  // The headers of a statement's description column (labels::kStatementKey) in [from, to).
+  [[gnu::noinline]] void find_statement_keys(std::string_view text, std::size_t from,
+                                             std::size_t to, std::uint32_t distance);
   // Reads the labels of places_ (through the cache of the last reads) into found_.
   void read_places(std::string_view source);
   // A phone key whose first word names a company, a shop or a branch (store_tel, companyPhone,

@@ -11,18 +11,19 @@ namespace norvane::labels {
 // How a label is matched and what it is taken as.
 enum Flags : std::uint16_t {
   kPlain = 0,
-  kAscii = 1,          // ASCII letters match either case, and no letter may touch either end
-  kAdjacent = 2,       // a common word (국민, 우리, 하나): counts only right before the value
-  kTrailing = 4,       // only right after the value (880726생)
-  kLogKey = 8,         // a key of a log or key=value text: reported as "context.log_key"
-  kBank = 16,          // a bank name before an account: reported as "context.bank_name"
-  kPersonal = 32,      // a phone label that makes a representative or toll-free number personal
-  kAbbreviation = 64,  // a short form (A/C, D/L, PPT, Mob.): reported as "context.abbreviation"
-  kStandalone = 128,   // a syllable or two that count only as a word of their own: no Hangul
-                       // letter right before or after them (34세, (남, ...), not 월세 or 남편)
-  kBlockKey = 256,     // read only as a key enclosing the value's block or path (company: {...})
-  kNotMobile = 512,    // a word that names a company's lines or another number, not a mobile
-                       // after it (문의는 010-..., 가입번호 010-****-1234: someone's own)
+  kAscii = 1,            // ASCII letters match either case, and no letter may touch either end
+  kAdjacent = 2,         // a common word (국민, 우리, 하나): counts only right before the value
+  kTrailing = 4,         // only right after the value (880726생)
+  kLogKey = 8,           // a key of a log or key=value text: reported as "context.log_key"
+  kBank = 16,            // a bank name before an account: reported as "context.bank_name"
+  kPersonal = 32,        // a phone label that makes a representative or toll-free number personal
+  kAbbreviation = 64,    // a short form (A/C, D/L, PPT, Mob.): reported as "context.abbreviation"
+  kStandalone = 128,     // a syllable or two that count only as a word of their own: no Hangul
+                         // letter right before or after them (34세, (남, ...), not 월세 or 남편)
+  kBlockKey = 256,       // read only as a key enclosing the value's block or path (company: {...})
+  kNotMobile = 512,      // a word that names a company's lines or another number, not a mobile
+                         // after it (문의는 010-..., 가입번호 010-****-1234: someone's own)
+  kStatementKey = 1024,  // read only as the header of a bank statement's description column
 };
 
 struct Label {
@@ -275,11 +276,16 @@ inline constexpr Label kAccount[] = {
     {"납부계좌", 1.0f},
     {"송금계좌", 1.0f},
     // A romanised column name (gyejwa_no), and a bank statement's description columns, where
-    // a transfer's other account stands after its holder (받는분통장표시: 홍길동 110-...). Not
-    // 적요: the walk reads it across a space inside 견적 요청.
+    // a transfer's other account stands after its holder (받는분통장표시: 홍길동 110-...).
     {"gyejwa", 1.0f, kAscii | kLogKey},
     {"받는분통장표시", 0.8f},
     {"내통장표시", 0.8f},
+    // The same columns under a header that names no kind (적요, 메모, 내용, 거래내용), read only
+    // in a table whose header is a statement's (kStatementBalanceWords): elsewhere 적요 is
+    // read across a space inside 견적 요청, and 내용 and 메모 head anything.
+    {"적요", 1.0f, kStatementKey},
+    {"메모", 1.0f, kStatementKey},
+    {"내용", 1.0f, kStatementKey},
     // A sentence that asks for money to be sent, right after the number (... 여기로 보내주세요)
     // or after a particle (... 으로 입금 부탁드립니다: 입금, 이체 and 송금 above, one word away).
     {"여기로보내", 0.7f, kTrailing},
@@ -741,6 +747,11 @@ inline constexpr std::string_view kPersonWords[] = {
 inline constexpr std::string_view kOfficeBlockWords[] = {
     "사업자", "가맹점", "요양기관", "기관기호", "팩스", "FAX", "Fax", "fax", "F.",
 };
+// A bank statement's header (structure.cpp): a balance column and a column of money out or in
+// (거래일시, 적요, 출금, 입금, 잔액).
+inline constexpr std::string_view kStatementBalanceWords[] = {"잔액", "잔고"};
+inline constexpr std::string_view kStatementMoneyWords[] = {"출금", "입금", "지급", "찾으신",
+                                                            "맡기신"};
 // Words naming an account's holder: the holder named after them decides whose it is.
 inline constexpr std::string_view kHolderWords[] = {"예금주", "명의"};
 

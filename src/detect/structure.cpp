@@ -6,6 +6,7 @@
 #include <cstring>
 #include <utility>
 
+#include "detect/labels.hpp"
 #include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
 
@@ -68,6 +69,21 @@ bool has_number(std::string_view line) {
         is_digit(line[k + 2]))
       return true;
   return false;
+}
+
+// A line of one delimiter at most: a key and its value (계좌 번호<TAB>110-...).
+bool key_and_value(std::string_view line, char delim) {
+  const std::size_t first = line.find(delim);
+  return first == npos || line.find(delim, first + 1) == npos;
+}
+
+// A bank statement's header: a balance column and a column of money out or in.
+bool statement_header(std::string_view line) {
+  auto any_in = [&](std::span<const std::string_view> words) {
+    return std::any_of(words.begin(), words.end(),
+                       [&](std::string_view w) { return line.find(w) != npos; });
+  };
+  return any_in(labels::kStatementBalanceWords) && any_in(labels::kStatementMoneyWords);
 }
 
 constexpr unicode::ByteSet kDigitBytes{'0', '9', {}, 0};
@@ -826,9 +842,24 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
     break;
   }
   // A header names columns: a top line with numbers is a row of a table without one (a known
-  // table's header was read so when it was found).
-  if (header == ls || (!known && has_number(text.substr(header, header_end - header))))
-    return false;
+  // table's header was read so when it was found), unless it is a key and its value (a
+  // statement's account, holder and period over its header): the first line of names of more
+  // cells under such lines is the header.
+  if (header == ls) return false;
+  if (!known && has_number(text.substr(header, header_end - header))) {
+    if (!key_and_value(text.substr(header, header_end - header), delim)) return false;
+    for (std::size_t ns = header_end + 1;;) {
+      const std::size_t ne = line_end(text, ns);
+      if (ne == npos || ne >= ls) return false;
+      const std::string_view line = text.substr(ns, ne - ns);
+      if (!key_and_value(line, delim) && !has_number(line)) {
+        header = ns;
+        header_end = ne;
+        break;
+      }
+      ns = ne + 1;
+    }
+  }
   // A header over two lines (a group over its columns, a name wrapped in its cell): the line
   // right under it, a row of the table without numbers, names the columns too; so does the
   // line right over it when a rule or blank line parts the header from the rows.
@@ -846,8 +877,13 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
     if (!(ne != npos && ne < ls && second_line(header_end + 1, ne)) && header > 0)
       second_line(line_start(text, header - 1), header - 1);
   }
+  const bool same_header =
+      table_.data == text.data() && table_.size == text.size() && table_.header == header;
+  const bool statement =
+      same_header ? table_.statement : statement_header(text.substr(header, header_end - header));
   table_ = {text.data(), text.size(), delim,      header,
-            header_end,  second,      second_end, std::max(le, cached ? table_.rows_end : le)};
+            header_end,  second,      second_end, std::max(le, cached ? table_.rows_end : le),
+            statement};
   // The cells of this column in the header's lines: the lower one names it, the upper one (a
   // group, or the first half of a wrapped name) is read when the lower names nothing.
   const bool second_below = second != npos && second > header;
@@ -864,6 +900,7 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
     std::size_t to = from;
     while (to < stop && text[to] != delim) ++to;
     out.push_back({from, to, 0, rule::kColumnHeader, named});
+    if (statement && !named) out.push_back({from, to, 0, rule::kStatementMemo, false});
     named = true;
   }
   return named;
@@ -1042,43 +1079,62 @@ bool Reader::fixed_width_header(std::string_view text, std::size_t ls, std::size
     }
     if (header == npos) return false;
   }
-  report_ = {text.data(), text.size(), header, header_end,
-             std::max(le, cached ? report_.rows_end : le)};
+  const bool statement = cached || (report_.data == text.data() && report_.size == text.size() &&
+                                    report_.header == header)
+                             ? report_.statement
+                             : statement_header(text.substr(header, header_end - header));
+  report_ = {
+      text.data(), text.size(), header, header_end, std::max(le, cached ? report_.rows_end : le),
+      statement};
   // The header's name whose columns overlap the value's most, by terminal width (as a report
   // is printed) or by characters (as it is padded by a program): the measure in which a name
   // starts or ends where the value does wins, else terminal width.
   std::size_t pick_from = npos, pick_to = 0;
-  for (const bool by_width : {true, false}) {
-    const std::size_t v0 = column_at(text, ls, start, by_width);
-    const std::size_t v1 = v0 + column_at(text, start, end, by_width);
-    std::size_t best_from = npos, best_to = 0, best = 0;
-    bool aligned = false;
-    for (std::size_t k = header; k < header_end;) {
-      while (k < header_end && (text[k] == ' ' || text[k] == '\t')) ++k;
-      if (k >= header_end) break;
-      std::size_t e = k;
-      while (e < header_end && text[e] != '\t' &&
-             !(text[e] == ' ' && (e + 1 >= header_end || text[e + 1] == ' ')))
-        ++e;
-      const std::size_t h0 = column_at(text, header, k, by_width);
-      const std::size_t h1 = h0 + column_at(text, k, e, by_width);
-      const std::size_t overlap =
-          std::min(h1, v1) > std::max(h0, v0) ? std::min(h1, v1) - std::max(h0, v0) : 0;
-      if (overlap > best) {
-        best = overlap;
-        best_from = k;
-        best_to = e;
-        aligned = h0 == v0 || h1 == v1;
+  const auto pick = [&](std::size_t field) {
+    for (const bool by_width : {true, false}) {
+      const std::size_t v0 = column_at(text, ls, field, by_width);
+      const std::size_t v1 = v0 + column_at(text, field, end, by_width);
+      std::size_t best_from = npos, best_to = 0, best = 0;
+      bool aligned = false;
+      for (std::size_t k = header; k < header_end;) {
+        while (k < header_end && (text[k] == ' ' || text[k] == '\t')) ++k;
+        if (k >= header_end) break;
+        std::size_t e = k;
+        while (e < header_end && text[e] != '\t' &&
+               !(text[e] == ' ' && (e + 1 >= header_end || text[e + 1] == ' ')))
+          ++e;
+        const std::size_t h0 = column_at(text, header, k, by_width);
+        const std::size_t h1 = h0 + column_at(text, k, e, by_width);
+        const std::size_t overlap =
+            std::min(h1, v1) > std::max(h0, v0) ? std::min(h1, v1) - std::max(h0, v0) : 0;
+        if (overlap > best) {
+          best = overlap;
+          best_from = k;
+          best_to = e;
+          aligned = h0 == v0 || h1 == v1;
+        }
+        k = e;
       }
-      k = e;
+      if (best_from != npos && (aligned || pick_from == npos)) {
+        pick_from = best_from;
+        pick_to = best_to;
+        if (aligned) break;
+      }
     }
-    if (best_from != npos && (aligned || pick_from == npos)) {
-      pick_from = best_from;
-      pick_to = best_to;
-      if (aligned) break;
-    }
+  };
+  pick(start);
+  // A value at the end of a wider field (a name, then an account) may overlap no name: the
+  // field, from the gap before it, does.
+  if (pick_from == npos) {
+    std::size_t field = start;
+    while (field > ls && text[field - 1] != '\t' &&
+           !(text[field - 1] == ' ' && field - 1 > ls && text[field - 2] == ' '))
+      --field;
+    if (field < start) pick(field);
   }
   if (pick_from != npos) out.push_back({pick_from, pick_to, 0, rule::kFixedWidthHeader, false});
+  if (pick_from != npos && statement)
+    out.push_back({pick_from, pick_to, 0, rule::kStatementMemo, false});
   return true;  // a report row: the line above is another row, not a label
 }
 

@@ -26,6 +26,8 @@ inline constexpr RuleName kXmlElement = "context.xml_element";
 inline constexpr RuleName kSqlColumn = "context.sql_column";
 inline constexpr RuleName kSqlCopyColumn = "context.sql_copy_column";  // a COPY ... FROM stdin row
 inline constexpr RuleName kJsonArrayKey = "context.json_array_key";
+// A bank statement's description column (적요, 메모): the other party's account stands there.
+inline constexpr RuleName kStatementMemo = "context.statement_memo";
 inline constexpr RuleName kPreviousLine = "context.previous_line";  // a request or remark
 inline constexpr RuleName kLabelLine = "context.label_line";        // a label on its own line
 inline constexpr RuleName kQuestionLine = "context.question_line";  // a question before the answer
@@ -105,11 +107,13 @@ class Reader {
     std::size_t header = 0, header_end = 0;
     std::size_t second = 0, second_end = 0;  // the header's second line, or npos
     std::size_t rows_end = 0;
+    bool statement = false;  // the header is a bank statement's
   } table_;
   // The last fixed-width report: its header line and how far its rows have been seen.
   struct Report {
     const char* data = nullptr;
     std::size_t size = 0, header = 0, header_end = 0, rows_end = 0;
+    bool statement = false;
   } report_;
   // The last HTML table: where it starts, how far its rows have been laid out, the header's
   // cells over each column (the lower names it, the upper groups it), and the rows merged

@@ -17,6 +17,7 @@
 #include "error/interrupt.hpp"
 #include "normalize/pipeline.hpp"
 #include "normalize/rule_names.hpp"
+#include "span/kept_buffers.hpp"
 #include "span/pages.hpp"
 #include "span/utf8.hpp"
 
@@ -835,9 +836,10 @@ class Detector {
     Normalized& changed = **norm;
     Detector(text, changed.text, changed.map, config, scratch.get(), detail).run(report);
     SpanMap::give_back(std::move(changed.map));
-    // Not kept, it goes pages and all before the caller writes its masked text.
+    // Not kept, it goes pages and all before the caller writes its masked text (a short one
+    // to the thread's spares, for the next text's passes).
     if (keep_text) report.normalized_text = std::move(changed.text);
-    else pages::release_storage(changed.text);
+    else if (!kept::Spares<std::string>::keep(changed.text)) pages::release_storage(changed.text);
   } else {
     std::optional<SpanMap>& kept = scratch.get().identity;
     SpanMap& identity = kept ? *kept : kept.emplace();

@@ -27,8 +27,7 @@ std::optional<std::string_view> chars_as_utf8(const void* data, std::size_t leng
   }
   // A fresh buffer comes from those the thread keeps when one is large enough; grown without
   // zeroing what is written over next.
-  if (buffer.empty() && buffer.capacity() < room && room >= kept::kMinBytes)
-    buffer = kept::take_text(room);
+  if (buffer.empty() && buffer.capacity() < room) buffer = kept::take_text(room);
   if (buffer.size() < room)
     buffer.resize_and_overwrite(room, [](char*, std::size_t n) { return n; });
   // A long text a block at a time, each counting towards the interrupt check.

@@ -6,14 +6,31 @@ namespace norvane::kept {
 
 namespace {
 
-// The kinds of buffers kept: two today, room for a few more.
+// The kinds of buffers kept, on shelves and as spares: four today, room for a few more.
 struct Droppers {
   std::array<void (*)(), 8> drop{};
   std::size_t count = 0;
 };
 thread_local Droppers droppers;
 
+// What the thread keeps on the heap, deleted when it ends.
+struct Owner {
+  ThreadOwned* first = nullptr;
+  ~Owner() {
+    while (ThreadOwned* owned = first) {
+      first = owned->next;
+      delete owned;
+    }
+  }
+};
+thread_local Owner owner;
+
 }  // namespace
+
+void own_until_thread_exit(ThreadOwned* owned) {
+  owned->next = owner.first;
+  owner.first = owned;
+}
 
 std::size_t& kept_bytes() {
   static thread_local std::size_t bytes = 0;

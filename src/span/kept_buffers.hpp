@@ -7,6 +7,7 @@
 // pages it already has. Threads share nothing: each one's buffers are its own.
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -121,20 +122,109 @@ class Shelf {
   std::size_t count_ = 0;
 };
 
-inline std::string take_text(std::size_t bytes) { return Shelf<std::string>::take(bytes); }
-// Keeps a text buffer the caller has finished with (see Shelf::give); a small one is left to
-// its owner, who frees it as before.
+// Small buffers a thread has finished with, a few of each kind, for the next one it needs: a
+// short text's passes each write a text and a map of a few hundred bytes that the detection
+// frees again, and the heap's allocation and free of each cost more than writing into them.
+// Apart from the shelves: no search for the best fit, no budget but their size and number.
+inline constexpr std::size_t kSpareBytes = 4096;
+inline constexpr std::size_t kSpareSlots = 4;
+
+// What a thread keeps on the heap until it ends.
+struct ThreadOwned {
+  virtual ~ThreadOwned() = default;
+  ThreadOwned* next = nullptr;
+};
+// Deletes `owned` when the calling thread ends.
+void own_until_thread_exit(ThreadOwned* owned);
+
+template <class Buffer>
+class Spares : public ThreadOwned {
+  static_assert(std::is_trivially_destructible_v<typename Buffer::value_type>);
+
+ public:
+  // An empty buffer with room for at least `items`: the last kept one that has it, else a new
+  // one with that much room reserved.
+  static Buffer take(std::size_t items) {
+    Spares& s = mine();
+    for (std::size_t i = s.count_; i-- > 0;) {
+      if (s.slots_[i].capacity() < items) continue;
+      const std::size_t last = --s.count_;
+      if (i != last) s.slots_[i].swap(s.slots_[last]);
+      return std::move(s.slots_[last]);  // the slot is left without a buffer
+    }
+    Buffer out;
+    out.reserve(items);
+    return out;
+  }
+
+  // Keeps b, emptied, when it holds a buffer of at most kSpareBytes and a slot is free (b is
+  // then left without one); otherwise b is left as it is, for its owner to free.
+  static bool keep(Buffer& b) {
+    if (b.capacity() <= kNoBuffer || bytes_of(b) > kSpareBytes) return false;
+    Spares& s = mine();
+    if (s.count_ == kSpareSlots) return false;
+    b.clear();
+    s.slots_[s.count_++] = std::move(b);
+    return true;
+  }
+
+  // Frees this thread's spares of this kind.
+  static void drop() {
+    Spares& s = mine();
+    for (std::size_t i = 0; i < s.count_; ++i) s.slots_[i] = Buffer();
+    s.count_ = 0;
+  }
+  // How many this thread keeps.
+  static std::size_t count() { return mine().count_; }
+
+  Spares() { on_drop_all(&Spares::drop); }
+  ~Spares() override { at_ = nullptr; }
+
+ private:
+  // The capacity of a buffer that owns no memory (a string's own room).
+  static constexpr std::size_t kNoBuffer = Buffer().capacity();
+
+  // The thread's spares live on the heap, reached through an initial-exec pointer: the
+  // module's thread-locals all sit in the loader's static TLS room, which has no room for the
+  // slots themselves, and a thread-local with a destructor costs a __tls_get_addr call and a
+  // guard at each use.
+  static Spares& mine() {
+    if (Spares* at = at_) return *at;
+    return made();
+  }
+  [[gnu::noinline]] static Spares& made() {
+    auto* made = new Spares;
+    own_until_thread_exit(made);
+    return *(at_ = made);
+  }
+  [[gnu::tls_model("initial-exec")]] static inline constinit thread_local Spares* at_ = nullptr;
+
+  std::array<Buffer, kSpareSlots> slots_{};
+  std::size_t count_ = 0;
+};
+
+// An empty text buffer with room for `bytes`: a kept (large) or spare (small) one when one has
+// the room.
+inline std::string take_text(std::size_t bytes) {
+  if (bytes >= kMinBytes) return Shelf<std::string>::take(bytes);
+  return Spares<std::string>::take(bytes);
+}
+// Keeps a text buffer the caller has finished with (see Shelf::give, Spares::keep); one of
+// neither size is left to its owner, who frees it as before.
 inline void give_text(std::string&& s) {
   if (bytes_of(s) >= kMinBytes) Shelf<std::string>::give(std::move(s));
+  else Spares<std::string>::keep(s);
 }
 
 template <class T>
 std::vector<T> take_vector(std::size_t items) {
-  return Shelf<std::vector<T>>::take(items);
+  if (items * sizeof(T) >= kMinBytes) return Shelf<std::vector<T>>::take(items);
+  return Spares<std::vector<T>>::take(items);
 }
 template <class T>
 void give_vector(std::vector<T>&& v) {
   if (bytes_of(v) >= kMinBytes) Shelf<std::vector<T>>::give(std::move(v));
+  else Spares<std::vector<T>>::keep(v);
 }
 
 }  // namespace norvane::kept

@@ -278,8 +278,7 @@ class SpanMap {
 class SpanMapWriter {
  public:
   void reserve(std::size_t segments) {
-    if ((segments + 1) * sizeof(SegmentEnd) >= kept::kMinBytes && map_.bounds_.capacity() == 0)
-      map_.bounds_ = kept::take_vector<SegmentEnd>(segments + 1);
+    if (map_.bounds_.capacity() == 0) map_.bounds_ = kept::take_vector<SegmentEnd>(segments + 1);
     else map_.bounds_.reserve(segments + 1);
   }
 
@@ -372,8 +371,7 @@ class SpanMapBuilder {
   // stretch and a changed one, and in short texts rarely more than a few: room for the first
   // few spares the doublings from one.
   explicit SpanMapBuilder(std::size_t reserve = 0) {
-    if (reserve >= kept::kMinBytes) output_ = kept::take_text(reserve);
-    else output_.reserve(reserve);
+    output_ = kept::take_text(reserve);
     segments_.reserve(kFirstSegments);
   }
 

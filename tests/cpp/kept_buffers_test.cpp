@@ -1,6 +1,7 @@
 // Buffers a thread keeps from call to call: the smallest kept one that fits is handed out,
-// small ones and those past the budget are freed, threads keep their own, and outputs of calls
-// that write into kept buffers are those of calls that start with none.
+// small ones are kept as spares (a few, each at most kSpareBytes), others past the budget are
+// freed, threads keep their own, and outputs of calls that write into kept or spare buffers are
+// those of calls that start with none.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -101,6 +102,56 @@ TEST(KeptBuffers, EachThreadKeepsItsOwn) {
   kept::drop_all();
 }
 
+TEST(KeptBuffers, SpareSmallBuffersAreHandedOutAgainWhenTheyFit) {
+  kept::drop_all();
+  using TextSpares = kept::Spares<std::string>;
+  std::string a = with_room(300), b = with_room(1000);
+  const char* a_data = a.data();
+  const char* b_data = b.data();
+  kept::give_text(std::move(a));
+  kept::give_text(std::move(b));
+  EXPECT_TRUE(a.empty() && b.empty());
+  EXPECT_EQ(TextSpares::count(), 2u);
+  // The last kept that has the room, emptied; one too small stays for a smaller need.
+  std::string taken = kept::take_text(500);
+  EXPECT_EQ(taken.data(), b_data);
+  EXPECT_TRUE(taken.empty());
+  std::string fresh = kept::take_text(600);  // none left with the room: a new one
+  EXPECT_TRUE(fresh.data() != a_data && fresh.capacity() >= 600);
+  EXPECT_EQ(kept::take_text(200).data(), a_data);
+  EXPECT_EQ(TextSpares::count(), 0u);
+
+  // Not kept, and left to their owner: a string's own room, a buffer past kSpareBytes, one
+  // more than the slots. Between kSpareBytes and kMinBytes a buffer is neither spare nor kept.
+  std::string own = "short";
+  kept::give_text(std::move(own));
+  std::string past = with_room(kept::kSpareBytes + 1);
+  kept::give_text(std::move(past));
+  EXPECT_EQ(past, std::string(100, 'x'));
+  EXPECT_EQ(TextSpares::count(), 0u);
+  for (std::size_t i = 0; i < kept::kSpareSlots; ++i) kept::give_text(with_room(100));
+  std::string extra = with_room(100);
+  kept::give_text(std::move(extra));
+  EXPECT_EQ(extra, std::string(100, 'x'));
+  EXPECT_EQ(TextSpares::count(), kept::kSpareSlots);
+  EXPECT_EQ(kept::kept_bytes(), 0u);  // the shelves' budget counts no spare
+
+  // Vectors the same, and each thread keeps its own.
+  std::vector<std::uint32_t> v;
+  v.reserve(64);
+  const std::uint32_t* v_data = v.data();
+  v.push_back(7);
+  kept::give_vector(std::move(v));
+  std::size_t there = 1;
+  std::thread([&] { there = kept::Spares<std::vector<std::uint32_t>>::count(); }).join();
+  EXPECT_EQ(there, 0u);
+  std::vector<std::uint32_t> again = kept::take_vector<std::uint32_t>(64);
+  EXPECT_EQ(again.data(), v_data);
+  EXPECT_TRUE(again.empty());
+  kept::drop_all();
+  EXPECT_EQ(TextSpares::count(), 0u);
+}
+
 // A text of about `bytes` bytes with values to find and passes to run.
 std::string document(std::size_t bytes, int salt) {
   const std::string lines[] = {
@@ -136,6 +187,23 @@ TEST(KeptBuffers, OutputsAreTheSameWithKeptBuffersAsWithout) {
       warm.push_back(detect_json(document(sizes[i], static_cast<int>(i)), config));
     EXPECT_GT(kept::kept_bytes(), 0u);
     for (std::size_t i = 0; i < fresh.size(); ++i) EXPECT_EQ(fresh[i], warm[i]) << sizes[i];
+
+    // Short texts, whose passes write into spare buffers that still hold the last text's.
+    for (int salt = 0; salt < 12; ++salt) {
+      const std::string text = document(static_cast<std::size_t>(40 + salt * 37), salt);
+      kept::drop_all();
+      const std::string cold_json = detect_json(text, config);
+      Result<std::vector<Finding>> cold_findings = detect_findings(text, config, true);
+      for (int warm_salt = 0; warm_salt < 4; ++warm_salt)
+        detect_json(document(static_cast<std::size_t>(300 - warm_salt * 60), warm_salt), config);
+      EXPECT_EQ(detect_json(text, config), cold_json) << text;
+      Result<std::vector<Finding>> warm_findings = detect_findings(text, config, true);
+      ASSERT_TRUE(cold_findings && warm_findings);
+      std::string cold_list, warm_list;
+      for (const Finding& f : *cold_findings) json::write(cold_list, f);
+      for (const Finding& f : *warm_findings) json::write(warm_list, f);
+      EXPECT_EQ(cold_list, warm_list) << text;
+    }
 
     const std::string text = document(300 << 10, 9);
     Result<Normalized> cold = normalize(text, config);

@@ -36,7 +36,10 @@ hospital's, a club's, a booking's and a shop's numbers (환자 등록번호, 회
 가맹점번호). Notices of schools, hospitals, offices and shops: the people named in them keep
 their phones and accounts (담당자, 보호자, 자택, 직통, 환불계좌), while the organisations' own
 landlines (행정실, 원무과, 민원실, 장례식장) and accounts held by a company or an institution
-(예금주 (주)..., 재단법인, 법인계좌) are look-alikes.
+(예금주 (주)..., 재단법인, 법인계좌) are look-alikes. Study cafes', libraries' and PC bangs' sign-up
+sheets and kiosk logs (member_log): members, customers, bookings and cash receipts keyed by the
+member's own mobile (회원 010-..., user_id=010..., 현금영수증 010-...), beside the order,
+approval and member-card numbers the shop or the payment system issues (look-alikes).
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -231,8 +234,28 @@ FRAMES = {
 # organisation_papers draws from a stream of its own (_Builder.papers), so that the other
 # genres' documents stay as they were.
 PAPER_GENRE = "organisation_papers"
-GENRES = tuple(FRAMES) + (PAPER_GENRE,)
 PAPER_SHARE = 0.08  # of the documents
+# A study cafe's, a library's or a PC bang's sign-up sheet and kiosk log (_Builder.member_log):
+# members, customers, bookings and cash receipts keyed by the member's own mobile.
+MEMBER_LOG_FRAMES = ("좌석 {seat} {L} [[V]] {pass}", "{hhmm} 입실 {L} [[V]]", "[{hhmm}] seat={seat} {L}=[[V]] {pass}",
+                     "{L} [[V]] {pass} 결제 {amount}원", "{name} {L} [[V]] 퇴실 {hhmm}", "{L}: [[V]] / 좌석 {seat}",
+                     "{hhmm} {L}=[[V]] seat={seat} amt={amount}", "열람실 {seat}번 {L} [[V]]", "{L} [[V]] 연장 1시간",
+                     "PC {seat}번 {L} [[V]] 로그인", "{name} {L} [[V]] {pass}", "{L} [[V]] 현금 {amount}원",
+                     "스터디룸 {room} {L} [[V]] {hhmm}~", "#{n} {L} [[V]] 포인트 적립", "{L} [[V]] 발행 {amount}원",
+                     "{hhmm}|{seat}|{L}:[[V]]|{pass}", "[입실] {seat}번석 {L} [[V]]", "{L} [[V]] 대출 {n}권")
+MEMBER_LOG_LABELS = ("회원", "고객", "회원 ID", "member", "user_id", "cashrcpt_id", "현금영수증", "아이디",
+                     "예약자", "이용자", "회원번호", "고객번호", "mem_id", "customer", "현금영수증 번호", "예약",
+                     "login_id", "userid", "고객ID", "회원 아이디", "cust_id", "로그인 ID", "현금영수증(소득공제)",
+                     "member_no", "예약 고객", "user")
+MEMBER_LOG_PASSES = ("2시간권", "4시간권", "종일권", "50시간 정기권", "1일권", "자유석 4주", "지정석 2주", "야간권")
+MEMBER_LOG_WRITINGS = (("plain", 2), ("compact", 2), ("masked_partly", 1))
+MEMBER_LOG_FILLERS = ("[키오스크 로그]", "스터디카페 {gu}점 회원 명단", "PC방 이용 기록", "도서관 회원 가입 대장",
+                      "=== 입퇴실 기록 ===", "일 매출 합계 {amount}원", "이용권 구매 내역", "사물함 {n}번 배정",
+                      "냉난방 점검 완료", "좌석 배치도 갱신")
+MEMBER_LOG_GENRE = "member_log"
+MEMBER_LOG_SHARE = 0.06  # of the documents, from a stream of its own too
+FRAMED_GENRES = tuple(FRAMES)
+GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -517,7 +540,19 @@ NEG_PHRASES = {
                         "{bank} [[{v}]] 예금주 학교법인 한빛학원", "등록금 {bank} [[{v}]] 예금주 강서고등학교",
                         "{bank} [[{v}]] (예금주 푸른내과의원)", "법인 통장 [[{v}]] ({bank})", "{bank} [[{v}]] 예금주 온누리약국"),
 }
-NEG_CATEGORIES = tuple(NEG_PHRASES) + ("prescription_code",)  # the last only on papers (PAPERS)
+# Look-alikes of a study cafe's, a library's or a PC bang's logs (genre member_log): numbers
+# the shop or the payment system issues beside the member's mobile.
+MEMBER_LOG_NEG_PHRASES = {
+    "kiosk_issued_number": ("주문번호 [[{v}]]", "승인번호 [[{v}]]", "거래번호: [[{v}]]", "order_no=[[{v}]]",
+                            "approval=[[{v}]]", "현금영수증 승인번호 [[{v}]]", "영수증번호 [[{v}]]",
+                            "결제번호 [[{v}]]", "tid=[[{v}]]", "매출번호 [[{v}]]", "주문 번호: [[{v}]]",
+                            "카드 승인번호 [[{v}]]", "trade_no=[[{v}]]", "거래 일련번호 [[{v}]]"),
+    "kiosk_member_card": ("회원카드 [[{v}]]", "회원번호 [[{v}]]", "member_no=[[{v}]]", "멤버십 [[{v}]]",
+                          "회원 [[{v}]] (카드)", "이용권 번호 [[{v}]]", "도서관 회원증 [[{v}]]", "회원증 번호 [[{v}]]",
+                          "card_id=[[{v}]]", "정기권 번호 [[{v}]]", "이용카드 [[{v}]]", "좌석배정번호 [[{v}]]"),
+}
+# The last ones only on papers (PAPERS) and in member_log.
+NEG_CATEGORIES = tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG_NEG_PHRASES)
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -628,7 +663,8 @@ WRITINGS = {
               ("masked_tail", 0),  # only on a carrier's papers (010-1234-56**)
               ("glued_after_email", 0),  # the last two only after an e-mail
               ("url_encoded", 0),  # and in a query string
-              ("landline", 0)),  # only in their genres (GENRE_WRITINGS)
+              ("landline", 0),  # only in their genres (GENRE_WRITINGS)
+              ("compact", 0)),  # 01023456789, as a kiosk keys it: only in member_log
     "resident": (("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
                  ("front_sex", 1), ("url_encoded", 0)),
@@ -1183,6 +1219,13 @@ class _Ways:
             y, m, dd = v.date(2019, 2026)
             return r.choice((f"{y}-{m:02d}-{dd:02d},{r.randrange(10000, 99999)}",
                              f"{r.randrange(100, 999)},{d(4)},{d(4)}", f"{d(6)},{d(7)}"))
+        if category == "kiosk_issued_number":  # never a mobile's digits: dates, 8 to 12 digits
+            y, m, dd = v.date(2024, 2027)
+            return r.choice((lambda: f"{y}{m:02d}{dd:02d}{d(4)}", lambda: str(r.randrange(2, 10)) + d(7),
+                             lambda: f"{y}{m:02d}{dd:02d}-{d(5)}", lambda: "3" + d(8), lambda: f"T{d(11)}"))()
+        if category == "kiosk_member_card":
+            return r.choice((lambda: "M" + d(7), lambda: str(r.randrange(2, 10)) + d(7),
+                             lambda: f"{r.randrange(1000, 10000)}-{d(4)}-{d(4)}", lambda: "2" + d(9)))()
         return v.negative(category)
 
     def query_value(self, phrase: str) -> str:
@@ -1342,8 +1385,10 @@ class _Builder:
 
     def negative(self, w: _Writer) -> None:
         r = self.r
-        category = r.choice(tuple(NEG_PHRASES))
-        phrase = self.pick("neg:" + category, NEG_PHRASES[category])
+        self.negative_of(w, r.choice(tuple(NEG_PHRASES)), NEG_PHRASES)
+
+    def negative_of(self, w: _Writer, category: str, phrases: dict) -> None:
+        phrase = self.pick("neg:" + category, phrases[category])
         val = self.w.negative(category, phrase)
         head, rest = phrase.split("[[", 1)
         inner, tail = rest.split("]]", 1)
@@ -1385,6 +1430,38 @@ class _Builder:
             yield
         finally:
             self.r, self.w = main, ways_
+
+    def member_log(self) -> Document:
+        """A study cafe's, a library's or a PC bang's sign-up sheet or kiosk log: each line a
+        member, a customer or a cash receipt keyed by the member's own mobile, or a number the
+        shop or the payment system issues (look-alikes)."""
+        r = self.r
+        w = _Writer(MEMBER_LOG_GENRE, self.part)
+        for i in range(r.randrange(4, 10)):
+            if i:
+                w.add("\n")
+            x = r.random()
+            if x < 0.5:
+                writing = r.choices([w for w, _ in MEMBER_LOG_WRITINGS], [p for _, p in MEMBER_LOG_WRITINGS])[0]
+                g = self.w.v._phone_groups(True)  # a mobile, as members sign up with
+                if writing == "masked_partly":
+                    g[1] = r.choice(MASK_CHARS[:4]) * len(g[1])
+                text = ("" if writing == "compact" else r.choice("--- ")).join(g)
+                frame = self.pick("frame:member_log", MEMBER_LOG_FRAMES)
+                label = self.pick("label:member_log", MEMBER_LOG_LABELS)
+                head, tail = (self.fill(part.replace("{seat}", str(r.randrange(1, 80)))
+                                        .replace("{pass}", r.choice(MEMBER_LOG_PASSES))
+                                        .replace("{room}", r.choice("ABCD")))
+                              for part in frame.split("[[V]]"))
+                w.add(head.replace("{L}", label))
+                w.value(labelled.Written("phone", text, writing, writing.startswith(MASKED_PREFIX)), "label",
+                        label, frame)
+                w.add(tail.replace("{L}", label))
+            elif x < 0.85:
+                self.negative_of(w, r.choice(tuple(MEMBER_LOG_NEG_PHRASES)), MEMBER_LOG_NEG_PHRASES)
+            else:
+                w.add(self.fill(self.pick("filler:member_log", MEMBER_LOG_FILLERS)))
+        return w.document()
 
     def papers(self) -> Document:
         """One of an organisation's papers (PAPERS): its own landlines, codes and accounts are
@@ -1455,13 +1532,17 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
         raise ValueError(f"part must be one of {PARTS}, not {part!r}")
     b = _Builder(part, _seed(part, seed))
     papers = random.Random(_seed(part, seed) ^ 0x5A17)
+    members = random.Random(_seed(part, seed) ^ 0x3E3B)
     docs = []
     while len(docs) < documents:
-        if papers.random() < PAPER_SHARE:
+        if members.random() < MEMBER_LOG_SHARE:
+            with b.own_stream(members):
+                docs.append(b.member_log())
+        elif papers.random() < PAPER_SHARE:
             with b.own_stream(papers):
                 docs.append(b.papers())
         else:
-            docs.append(b.document(b.r.choice(GENRES[:-1])))
+            docs.append(b.document(b.r.choice(FRAMED_GENRES)))
     return docs
 
 

@@ -82,6 +82,25 @@ def test_a_carriers_subscription_number_is_the_subscribers_mobile():
     assert found(text, Config()) == [(k, t, r, [], n) for k, t, r, _, n in expected]
 
 
+def test_members_customers_bookings_and_cash_receipts_keyed_by_their_mobile():
+    # A study cafe's or a kiosk's log: the member's own mobile under the word that names the
+    # member; the numbers the shop or the payment system issues beside it stay look-alikes.
+    text = ("회원 010-2345-6789 입실\n[10:02] seat=12 user_id=01098765432 종일권\n"
+            "현금영수증 010-5521-0387 발행\n예약 고객 010-7788-1234\n아이디 01044556677\n"
+            "member=01023456789&amt=9000\n주문번호 01098765432\n승인번호 30512345\n회원번호 M1234567")
+    expected = [("phone", "010-2345-6789", "phone.mobile_11", MO, []),
+                ("phone", "01098765432", "phone.mobile_11", MO, []),
+                ("phone", "010-5521-0387", "phone.mobile_11", MO, []),
+                ("phone", "010-7788-1234", "phone.mobile_11", [], []),  # 고객 outweighs 예약
+                ("phone", "01044556677", "phone.mobile_11", MO, []),
+                ("phone", "01023456789", "phone.mobile_11", MO, [])]
+    assert found(text, Config.thorough()) == expected
+    order = text.index("01098765432", text.index("주문번호"))
+    assert {str(r.reason) for r in norvane.detect(text, Config.thorough()).rejections
+            if r.source.char_start == order} == {"business_context"}
+    assert_exact_and_reversible(text)
+
+
 def test_a_foreigners_number_beside_the_stay_status():
     text = "등록번호 : 590430-5●●●●●● 체류자격 F-6\n체류자격 C-3 등록번호 521129-5■■■■■■"
     assert found(text, Config.thorough()) == [

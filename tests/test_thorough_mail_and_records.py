@@ -101,6 +101,24 @@ def test_members_customers_bookings_and_cash_receipts_keyed_by_their_mobile():
     assert_exact_and_reversible(text)
 
 
+def test_a_word_right_before_another_number_is_that_numbers_label():
+    # 좌석 names the seat (12), 주문번호 the order after it: neither vetoes the mobile. A word
+    # after the value with no number of its own, and a first group of the look-alike's own
+    # digits (헌혈증서 11 18 987279), still do.
+    other = "context.label_of_another_number"
+    text = ("좌석 12 회원 010-2345-6789 입실\n"
+            "VOC: 김영희 고객님(010-3456-7890) 배송 지연 항의 → 주문번호 202303205170 재발송\n"
+            "010-4567-8901 주문번호\n헌혈증서 11 18 987279")
+    assert found(text, Config.thorough()) == [
+        ("phone", "010-2345-6789", "phone.mobile_11", MO + [other], []),
+        ("phone", "010-3456-7890", "phone.mobile_11", [other], [])]
+    report = norvane.detect(text, Config.thorough())
+    assert sorted((text[r.source.char_start:r.source.char_end], str(r.reason)) for r in report.rejections
+                  if r.entity in ("phone", "business_registration")) == [
+        ("010-4567-8901", "business_context"), ("11 18 987279", "look_alike")]
+    assert_exact_and_reversible(text)
+
+
 def test_a_foreigners_number_beside_the_stay_status():
     text = "등록번호 : 590430-5●●●●●● 체류자격 F-6\n체류자격 C-3 등록번호 521129-5■■■■■■"
     assert found(text, Config.thorough()) == [

@@ -387,6 +387,24 @@ class Detector {
     personal_ = search.personal_phone();
   }
 
+  // Said in candidate i's evidence where a word that would have vetoed it did not: a word that
+  // names no mobile over a mobile (rule::kPhoneMobileUnderOtherWord), a word right before another
+  // number (rule::kLabelOfAnotherNumber; a resident or foreigner number whose birth date and
+  // check digit agree gives way to a full word only, as in label_veto). Out of line: the loop
+  // over candidates stays as it is for Config().
+  [[gnu::noinline]] void note_words_passed(std::size_t i, float ctx, bool registration,
+                                           bool mobile) {
+    const bool phone = s_.cands[i].entity == EntityKind::phone;
+    if (mobile && phone && (company_ > company_of_mobile_ || lookalike_ > lookalike_of_mobile_) &&
+        label_veto(ctx, true, registration, false, false))
+      s_.cand_ext[i].push_back(extend::rule::kPhoneMobileUnderOtherWord);
+    if (!labels_ || !labels_->any_left_to_another_number()) return;
+    const float word = labels_->left_to_another_number();
+    if (word >= cfg_.min_veto && word > ctx && !(phone && personal_) &&
+        !(registration && word < 1.0f))
+      s_.cand_ext[i].push_back(extend::rule::kLabelOfAnotherNumber);
+  }
+
   // A shape of the extension families (or a passport when any family is on): scored like a
   // passport, from the base cues and the labels the families read.
   void add_shape(const extend::Shape& shape) {
@@ -575,11 +593,9 @@ class Detector {
           reject(c, score, *v);
           continue;
         }
-        // Said in the evidence where only a word that names no mobile stood over the mobile.
-        if (mobile && c.entity == EntityKind::phone &&
-            (company_ > company_of_mobile_ || lookalike_ > lookalike_of_mobile_) &&
-            label_veto(ctx, true, registration, false, false))
-          s_.cand_ext[i].push_back(extend::rule::kPhoneMobileUnderOtherWord);
+        if ((mobile && (company_ > company_of_mobile_ || lookalike_ > lookalike_of_mobile_)) ||
+            (read && labels_->any_left_to_another_number()))
+          note_words_passed(i, ctx, registration, mobile);
       }
       if (c.needs_context && ctx < cfg_.min_context) {
         reject(c, score, RejectReason::no_context);

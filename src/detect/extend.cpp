@@ -414,6 +414,13 @@ bool introduces_value(std::string_view text, std::size_t e, std::string_view wor
   return rest.starts_with('=') || rest.starts_with(':') || rest.starts_with("->");
 }
 
+// Whether a number follows a label that ends at e, past spaces and a colon (주문번호 2023...,
+// 좌석: 12).
+bool number_follows(std::string_view text, std::size_t e) {
+  while (e < text.size() && (text[e] == ' ' || text[e] == ':')) ++e;
+  return e < text.size() && is_ascii_digit(static_cast<unsigned char>(text[e]));
+}
+
 bool equals_ignoring_case(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t k = 0; k < a.size(); ++k)
@@ -659,6 +666,11 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   // Left: counted in letters and digits; another number of four digits or more ends the walk.
   std::uint32_t alnum = 0, digits = 0;
   bool phone_key = false;  // a phone label was found: a company's word may qualify it
+  // The nearest digit left of the value past a word (좌석 12 회원 010-...): a label ending
+  // before it is another number's. Digits with only spaces or marks between them and the value
+  // may be its own first group (헌혈증서 11 18 987279).
+  std::size_t digit_left = std::string_view::npos;
+  std::uint32_t digits_walked = 0;  // alnum less these: the letters walked
   std::size_t i = start;
   for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
     // An ASCII byte is a character of its own: no continuation bytes to step back over.
@@ -671,7 +683,9 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
       alnum += counts(c);
     } else if (is_ascii_digit(static_cast<unsigned char>(c))) {
       if (++digits >= 4) break;
+      if (digit_left == std::string_view::npos && alnum > digits_walked) digit_left = j;
       ++alnum;
+      ++digits_walked;
     } else {
       digits = 0;
       if (is_ascii_letter(static_cast<unsigned char>(c))) {
@@ -714,7 +728,8 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
              (hangul_syllable_at(text, e) && !text.substr(e).starts_with("은행") &&
               !text.substr(e).starts_with("뱅크"))))
           continue;
-        add({k, d, left_source(l), j, e, false, readings});
+        add({k, d, left_source(l), j, e, false, readings,
+             digit_left != std::string_view::npos && digit_left >= e});
         phone_key |= l.table == static_cast<std::uint8_t>(EntityKind::phone);
       }
     }
@@ -742,7 +757,8 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
         if (e == std::string_view::npos || introduces_value(text, e, l.word)) continue;
         if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
         if ((l.flags & labels::kStandalone) && !standalone(text, at, e)) continue;
-        add({b, alnum, rule::kTrailingLabel, at, e, false, readings});
+        add({b, alnum, rule::kTrailingLabel, at, e, false, readings,
+             !(l.flags & labels::kTrailing) && number_follows(text, e)});
       }
     }
     alnum += counts(c);
@@ -755,6 +771,7 @@ void LabelSearch::add(const LabelFound& f) {
   const IndexedLabel& l = label_index().at(f.label);
   tables_found_ |= 1u << l.table;
   personal_found_ |= (l.flags & labels::kPersonal) != 0;
+  any_left_to_another_number_ |= f.of_another_number && l.table >= labels::kLookAlikeTable;
 }
 
 namespace {
@@ -972,7 +989,8 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
     // The lines before may name what is asked for, but do not veto: they are often remarks. A
     // question does (asked on the line before, or before the answerer's remarks).
     if (table >= labels::kLookAlikeTable &&
-        (f.source == structure::rule::kPreviousLine || f.source == structure::rule::kEarlierLine))
+        (f.source == structure::rule::kPreviousLine || f.source == structure::rule::kEarlierLine ||
+         f.of_another_number))
       continue;
     const float decay = 1.0f + 0.125f * static_cast<float>(f.distance);
     const ContextHit h{l.word, f.distance, l.weight / decay};
@@ -1003,6 +1021,18 @@ bool LabelSearch::found_of(std::size_t table) const {
 bool LabelSearch::found_of_other_kind(EntityKind kind) const {
   constexpr std::uint32_t kinds = (1u << labels::kLookAlikeTable) - 1;  // the kinds' tables
   return (tables_found_ & kinds & ~(1u << static_cast<std::size_t>(kind))) != 0;
+}
+
+float LabelSearch::left_to_another_number() const {
+  if (!any_left_to_another_number_) return 0.0f;
+  const LabelIndex& index = label_index();
+  float heaviest = 0;
+  for (const LabelFound& f : found_) {
+    const IndexedLabel& l = index.at(f.label);
+    if (f.of_another_number && l.table >= labels::kLookAlikeTable && !inside_another(f))
+      heaviest = std::max(heaviest, l.weight / (1.0f + 0.125f * static_cast<float>(f.distance)));
+  }
+  return heaviest;
 }
 
 bool LabelSearch::personal_phone() const {

@@ -44,6 +44,10 @@ inline constexpr RuleName kEmailMasked = "email.masked";
 inline constexpr RuleName kEmailCommaForDot = "email.comma_for_dot";
 inline constexpr RuleName kEmailLabelledAtWord = "email.labelled_at_word";
 inline constexpr RuleName kPhoneMobileUnderOtherWord = "phone.mobile_under_other_word";
+// A look-alike's, a company's or a negative word on the value's line that stands right before
+// another number (좌석 12 회원 010-..., 010-... 배송 지연 → 주문번호 2023...) is that number's
+// label: it vetoes no value.
+inline constexpr RuleName kLabelOfAnotherNumber = "context.label_of_another_number";
 inline constexpr RuleName kBirthEnglishMonth = "birth.english_month";
 inline constexpr RuleName kPassportSpaced = "passport.spaced";
 inline constexpr RuleName kPassportMasked = "passport.masked";
@@ -84,6 +88,8 @@ struct LabelFound {
   std::size_t start, end;  // where it stands (in the text searched by run or by run_structure)
   bool in_source;          // found by run_structure
   std::uint8_t readings = 0;
+  bool of_another_number =
+      false;  // another number stands right after it (rule::kLabelOfAnotherNumber)
 };
 
 // Labels around a span, by letters and digits (label_reading), and from the table's column
@@ -97,6 +103,7 @@ class LabelSearch {
     owned_block_ = false;
     tables_found_ = 0;
     personal_found_ = false;
+    any_left_to_another_number_ = false;
   }
   bool empty() const { return found_.empty(); }
   // Adds the labels the structure around a source span gives it: column headers, XML elements,
@@ -120,6 +127,10 @@ class LabelSearch {
   // A label of a kind other than `kind` was found (a licence's label before a number that also
   // reads as a landline).
   bool found_of_other_kind(EntityKind kind) const;
+  // The heaviest vetoing word (look-alike, company, negative), at its distance, left to
+  // another number after it (0 without one).
+  float left_to_another_number() const;
+  bool any_left_to_another_number() const { return any_left_to_another_number_; }
 
  private:
   void find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance,
@@ -148,6 +159,7 @@ class LabelSearch {
   // only costs hits a walk that finds nothing).
   std::uint32_t tables_found_ = 0;
   bool personal_found_ = false;
+  bool any_left_to_another_number_ = false;  // a vetoing word with of_another_number was added
   // The structure reader, and the places and labels of the last values it read: the values of
   // one column, or of one line, have the same places (a detection reads one text).
   structure::Reader reader_;

@@ -824,10 +824,11 @@ static_assert(std::ranges::all_of(cues::kCues, [](const Cue& c) { return c.weigh
   return intersect(found, range_set(from, table.size()));
 }
 
+template <bool Indexed>
 [[gnu::always_inline]] inline std::uint32_t Search::distance_of(std::size_t c) const {
   const bool l = has(left_.found, c), r = has(right_.found, c);
   std::uint32_t left_d = 0, right_d = 0;
-  if (indexed_) {  // the index keeps the distances until they are asked for
+  if constexpr (Indexed) {  // the index keeps the distances until they are asked for
     if (l) left_d = answered_->left_distance(c, at_start_);
     if (r) right_d = answered_->right_distance(c, at_end_);
   } else {
@@ -841,7 +842,7 @@ void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) cons
   out.clear();
   // In table order: the set's members come lowest first.
   for_each(found_of(table), [&](std::size_t c) {
-    const std::uint32_t d = distance_of(c);
+    const std::uint32_t d = indexed_ ? distance_of<true>(c) : distance_of<false>(c);
     const Cue& cue = kFirstChars.cue(c);
     out.push_back(ContextHit{cue.word, d, decayed(cue, d)});
   });
@@ -858,14 +859,16 @@ void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) cons
   }
 }
 
-float Search::weigh_found(std::span<const Cue> table) const {
+// Called from weigh_found() for each kind of answer: kept inline there.
+template <bool Indexed>
+[[gnu::always_inline]] inline float Search::weigh_hits(std::span<const Cue> table) const {
   // total() adds the list's weights from the highest down; hits of equal weight add the same
   // value in either order, so the weights alone, sorted, give the same sum.
   const CueSet found = found_of(table);
   float weights[kMaxCues];
   std::size_t m = 0;
   for_each(found, [&](std::size_t c) {
-    const float w = decayed(kFirstChars.cue(c), distance_of(c));
+    const float w = decayed(kFirstChars.cue(c), distance_of<Indexed>(c));
     std::size_t j = m++;
     for (; j > 0 && w > weights[j - 1]; --j) weights[j] = weights[j - 1];
     weights[j] = w;
@@ -876,6 +879,10 @@ float Search::weigh_found(std::span<const Cue> table) const {
     if (sum > kMaxTotal) return kMaxTotal;  // weights are positive: the sum only grows
   }
   return sum;
+}
+
+float Search::weigh_found(std::span<const Cue> table) const {
+  return indexed_ ? weigh_hits<true>(table) : weigh_hits<false>(table);
 }
 
 float total(const std::vector<ContextHit>& hits) {

@@ -172,9 +172,14 @@ class Search {
     std::uint32_t right_before_[kMaxCues];
   };
   float weigh_found(std::span<const Cue> table) const;
+  // weigh_found() for an answer from the index or from the walks: told once per call, not
+  // for every hit.
+  template <bool Indexed>
+  float weigh_hits(std::span<const Cue> table) const;
   // The cues of `table` found on either side, or none for a table outside all_cues().
   CueSet found_of(std::span<const Cue> table) const;
   // The distance of a found cue: the nearer side's where it was found on both.
+  template <bool Indexed>
   std::uint32_t distance_of(std::size_t cue) const;
   static std::pair<std::size_t, std::size_t> clip(std::string_view text, const Span& span);
   // With FirstOnly a walk stops at the first cue it finds (its window is then not whole):

@@ -115,6 +115,22 @@ def test_a_block_names_its_business_only_up_to_a_blank_line_and_over_a_telephone
     assert found("사업자번호 123-45-67891\n자택 전화 02-555-1234") == ["123-45-67891", "02-555-1234"]
 
 
+# A person named in the block (a signature's name and title above its T. and Fax lines, a form's
+# contact person) makes the block's telephone theirs; a footer with no person in it keeps its own.
+def test_a_person_in_a_business_block_keeps_the_telephone_beside_the_fax():
+    def found(text):
+        return [(f.entity, f.text(text)) for f in norvane.detect(text, Config.thorough()).findings]
+    signature = ("--\n김민지 | 인사팀 대리\n(주)노바테크\n"
+                 "HP 010-2222-3333  T. 02-555-1299 | Fax 02-555-1235")
+    assert found(signature) == [("phone", "010-2222-3333"), ("phone", "02-555-1299")]
+    form = ("Business Registration No.: 123-45-67891\nCEO: 김대표\n"
+            "Contact person Tel: 02-555-1299")
+    assert found(form) == [("business_registration", "123-45-67891"), ("phone", "02-555-1299")]
+    footer = "(주)노바테크\n대표: 김대표 | 사업자등록번호 123-45-67891\nT. 02-555-1234 | Fax 02-555-1235"
+    assert found(footer) == [("business_registration", "123-45-67891")]
+    assert_exact_and_reversible(signature + "\n\n" + form)
+
+
 # Lines the reading of the words around a number must take calmly: brackets left open, a holder
 # word with nothing after it, the words at the very ends of the text, long runs of them.
 HOSTILE = [

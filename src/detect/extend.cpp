@@ -1587,13 +1587,17 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
     const std::string_view before = line_before(text, run, kDeskReach);
     const std::string_view aside =
         bracketed(text.substr(run.byte_end, std::min(kPhraseReach, text.size() - run.byte_end)));
-    // Else a business's header or footer around it (사업자, FAX) with no person on its line.
+    // Else a business's header or footer around it (사업자, FAX) with no person in it: a
+    // signature's block (홍길동 | 인사팀 대리, then T. and Fax) gives the person's own desk line.
     // Read only for a number labelled as a telephone (TEL, 전화, ☎) and under no other kind's
     // label: most landlines' blocks are never walked.
     const auto in_business_block = [&] {
-      return labels && labels->found_of(static_cast<std::size_t>(EntityKind::phone)) &&
-             !labels->found_of_other_kind(EntityKind::phone) &&
-             (names_an_office(line_after(text, run)) || names_an_office(block_before(text, run)));
+      if (!labels || !labels->found_of(static_cast<std::size_t>(EntityKind::phone)) ||
+          labels->found_of_other_kind(EntityKind::phone))
+        return false;
+      const std::string_view block = block_before(text, run), after = line_after(text, run);
+      return (names_an_office(after) || names_an_office(block)) && !person_words().in(block) &&
+             !person_words().in(after);
     };
     return (organisation_words().in(before) || organisation_words().in(aside) ||
             in_business_block()) &&

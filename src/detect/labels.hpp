@@ -740,11 +740,12 @@ inline constexpr std::string_view kOrganisationWords[] = {
     "전시장", "매장",     "빈소",     "예비군",     "동대본부", "접수처",     "데스크",
 };
 // A person on the number: a desk's staff member named with a title, a guardian, the owner's
-// own line or account (본인, 직통, 환불, 급여).
+// own line or account (본인, 직통, 환불, 급여), a form's contact person.
 inline constexpr std::string_view kPersonWords[] = {
-    "님",   "씨",   "선생", "담당", "보호자", "학부모", "본인",   "직통", "개인",
-    "환불", "급여", "과장", "대리", "차장",   "부장",   "팀장",   "실장", "주임",
-    "사원", "원장", "교사", "기사", "매니저", "수령",   "센터장",
+    "님",   "씨",     "선생", "담당",   "보호자",         "학부모",         "본인",
+    "직통", "개인",   "환불", "급여",   "과장",           "대리",           "차장",
+    "부장", "팀장",   "실장", "주임",   "사원",           "원장",           "교사",
+    "기사", "매니저", "수령", "센터장", "Contact person", "contact person",
 };
 // Words of a business's header or footer: a landline in the block that holds one (the lines above
 // it up to a blank line, and its own line) is the business's, as a receipt's TEL under the

@@ -253,9 +253,10 @@ MEMBER_LOG_FILLERS = ("[키오스크 로그]", "스터디카페 {gu}점 회원 �
                       "=== 입퇴실 기록 ===", "일 매출 합계 {amount}원", "이용권 구매 내역", "사물함 {n}번 배정",
                       "냉난방 점검 완료", "좌석 배치도 갱신")
 MEMBER_LOG_GENRE = "member_log"
+ROWS_GENRE = "pasted_rows"  # rows under an order said in words (ROWS_FIELDS)
 MEMBER_LOG_SHARE = 0.06  # of the documents, from a stream of its own too
 FRAMED_GENRES = tuple(FRAMES)
-GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE)
+GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -551,8 +552,38 @@ MEMBER_LOG_NEG_PHRASES = {
                           "회원 [[{v}]] (카드)", "이용권 번호 [[{v}]]", "도서관 회원증 [[{v}]]", "회원증 번호 [[{v}]]",
                           "card_id=[[{v}]]", "정기권 번호 [[{v}]]", "이용카드 [[{v}]]", "좌석배정번호 [[{v}]]"),
 }
-# The last ones only on papers (PAPERS) and in member_log.
-NEG_CATEGORIES = tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG_NEG_PHRASES)
+# Rows pasted into a chat or a mail under no header row (genre pasted_rows, a stream of its own):
+# the order of the fields is said in words on a line above (이름/생년월일/연락처 순서예요), then
+# tab-, comma- or pipe-separated rows follow, some behind a messenger's name and time.
+ROWS_ANNOUNCEMENTS = ("{fields} 순서예요", "{fields} 순으로 보내드려요", "순서: {fields}", "아래 {fields} 순입니다",
+                      "{fields} 순서로 적었습니다", "명단은 {fields} 순이에요", "항목 순서는 {fields}입니다",
+                      "({fields} 순)", "각 줄 {fields} 순서", "{fields} 순으로 정리했어요", "순서는 {fields}",
+                      "※ {fields} 순", "{fields} 순서대로 붙여넣었습니다", "명단({fields} 순)")
+ROWS_JOINERS = ("/", ", ", " | ", "·", " / ", ",")
+ROWS_DELIMITERS = ("\t", ",", "|", "\t", " | ")  # drawn in both parts: shapes, not wordings
+ROWS_PREFIXES = ("", "", "[오후 {h}:{mm}] {name}: ", "{name}: ", "[{name}] [오전 {h}:{mm}] ", "> ",
+                 "[{name}] ", "{hhmm} {name}: ")
+# The words for each field, with the kind of value under it (None: a name, no value).
+ROWS_FIELDS = {
+    None: ("이름", "성명", "성함", "고객명", "신청자", "이름(한글)"),
+    "birth_date": ("생년월일", "생일", "출생일", "생년월일(8자리)", "생년월일 6자리", "생년"),
+    "passport": ("여권번호", "여권", "여권 번호", "여권No", "PASSPORT", "여권번호(구여권)"),
+    "phone": ("연락처", "핸드폰", "휴대폰", "전화번호", "폰번호", "핸드폰번호", "휴대전화"),
+    "resident": ("주민번호", "주민등록번호", "주민번호 13자리", "주민No"),
+}
+# Fields of the same rows that hold look-alikes: numbers a shop, an agency or an office issues.
+ROWS_LOOK_ALIKES = {
+    "row_issued_number": ("회원번호", "예약번호", "주문번호", "접수번호", "사번", "좌석", "객실"),
+    "row_product_code": ("상품코드", "모델명", "단체코드", "투어코드"),
+    "row_other_date": ("신청일", "출발일", "접수일", "입금일", "도착일"),
+}
+ROWS_SHARE = 0.03  # of the documents, from a stream of its own
+ROWS_FILLERS = ("명단 보내드립니다", "확인 부탁드려요", "단체 여행 신청자 명단이에요", "누락된 분 있으면 알려주세요",
+                "감사합니다", "수정본입니다", "엑셀에서 복사했어요", "추가 인원 보내요")
+
+# The last ones only on papers (PAPERS), in member_log and in pasted_rows.
+NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG_NEG_PHRASES)
+                  + tuple(ROWS_LOOK_ALIKES))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -654,7 +685,9 @@ WRITINGS = {
                    ("korean_birth", 1), ("compact", 1), ("day_first", 1.5), ("numeric", 2),
                    ("hangul_date", 2), ("spaced_units", 0.7), ("resident_front", 1),
                    ("mrz", 0),  # only in a passport's machine-readable lines
-                   ("url_encoded", 0), ("airline_date", 0)),  # only in their genres (GENRE_WRITINGS)
+                   ("url_encoded", 0), ("airline_date", 0),  # only in their genres (GENRE_WRITINGS)
+                   # only in pasted_rows' cells
+                   ("row_dotted", 0), ("row_short_dotted", 0), ("row_slashed", 0), ("row_iso", 0), ("row_compact", 0)),
     "phone": (("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
@@ -667,7 +700,7 @@ WRITINGS = {
               ("compact", 0)),  # 01023456789, as a kiosk keys it: only in member_log
     "resident": (("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
-                 ("front_sex", 1), ("url_encoded", 0)),
+                 ("front_sex", 1), ("url_encoded", 0), ("row_cell", 0)),  # the last only in pasted_rows
     "foreigner_registration": (("dash_eu", 1), ("masked_partly", 1),
                                ("plain", 0)),  # only in its genre
     "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
@@ -677,7 +710,8 @@ WRITINGS = {
     "driver_license": (("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
                        ("region_bracketed", 1)),
-    "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2)),
+    "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2),
+                 ("row_old_format", 0), ("row_current", 0)),  # the last two only in pasted_rows
     "business_registration": (("plain", 0),),  # only on organisations' papers
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
               ("masked_partly", 1), ("url_encoded", 0), ("at_word", 1), ("comma_dot", 1)),
@@ -1463,6 +1497,68 @@ class _Builder:
                 w.add(self.fill(self.pick("filler:member_log", MEMBER_LOG_FILLERS)))
         return w.document()
 
+    def pasted_rows(self) -> Document:
+        """Rows pasted under a line that says the order of their fields in words: the kinds in
+        that order name the cells of the rows below it, down to a blank line."""
+        r, v = self.r, self.w.v
+        w = _Writer(ROWS_GENRE, self.part)
+        if r.random() < 0.5:
+            w.add(self.fill(self.pick("rows:filler", ROWS_FILLERS)) + "\n")
+        for block in range(r.randrange(1, 3)):
+            if block:
+                w.add("\n\n")
+            kinds = [None] + r.sample(list(k for k in ROWS_FIELDS if k), r.randrange(2, 4))
+            if r.random() < 0.5:  # a column of look-alikes among them
+                kinds.insert(r.randrange(1, len(kinds) + 1), r.choice(tuple(ROWS_LOOK_ALIKES)))
+            # A kind's words share the side of the same words in the other genres' labels.
+            words = [self.pick(("label:" if k in LABELS else "rows:word:") + str(k),
+                               ROWS_FIELDS.get(k) or ROWS_LOOK_ALIKES[k]) for k in kinds]
+            prefix = self.fill(self.pick("rows:prefix", ROWS_PREFIXES))  # one sender pastes them all
+            announce = self.pick("rows:announce", ROWS_ANNOUNCEMENTS)
+            w.add(prefix + announce.replace("{fields}", self.pick("rows:joiner", ROWS_JOINERS).join(words)))
+            delim = r.choice(ROWS_DELIMITERS)
+            for _ in range(r.randrange(2, 6)):
+                w.add("\n" + prefix)
+                for k, kind in enumerate(kinds):
+                    if k:
+                        w.add(delim)
+                    if kind is None:
+                        w.add(r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN))
+                    elif kind in ROWS_LOOK_ALIKES:
+                        w.negative(kind, self._row_look_alike(kind), words[k])
+                    else:
+                        text, writing = self._row_value(kind)
+                        w.value(labelled.Written(kind, text, writing, False), "label", words[k], announce)
+        return w.document()
+
+    def _row_value(self, kind: str) -> tuple[str, str]:
+        r, v = self.r, self.w.v
+        if kind == "phone":
+            return "-".join(v._phone_groups(True)), "plain"
+        if kind == "resident":
+            return "-".join(v._resident_groups(False)), "row_cell"
+        if kind == "passport":  # the old format, or the current one (M123A4567)
+            body = r.choice("MSRDG") + v.digits(8)
+            if r.random() < 0.3:
+                return body[:4] + r.choice("ABCDEFGHJKLMNPQRSTUVWXYZ") + body[5:], "row_current"
+            return body, "row_old_format"
+        y, m, d = v.date(1945, 2008)
+        writing = self.pick("rows:birth_writing", ("dotted", "short_dotted", "slashed", "iso", "compact"))
+        return {"dotted": f"{y}.{m:02d}.{d:02d}", "short_dotted": f"{y % 100:02d}.{m:02d}.{d:02d}",
+                "slashed": f"{y}/{m:02d}/{d:02d}", "iso": f"{y}-{m:02d}-{d:02d}",
+                "compact": f"{y}{m:02d}{d:02d}"}[writing], "row_" + writing
+
+    def _row_look_alike(self, category: str) -> str:
+        r, v = self.r, self.w.v
+        d = v.digits
+        if category == "row_issued_number":
+            return r.choice((d(8), "2026" + d(6), r.choice("AB") + "-" + d(2), d(3) + "-" + d(4), d(10)))
+        if category == "row_product_code":
+            return r.choice("MSRDGK") + d(8) if r.random() < 0.6 else r.choice(("KE", "OZ", "JL")) + d(6)
+        y, m, dd = v.date(2025, 2027)
+        return r.choice((f"{y}.{m:02d}.{dd:02d}", f"{y % 100:02d}.{m:02d}.{dd:02d}", f"{y}/{m:02d}/{dd:02d}",
+                         f"{y}-{m:02d}-{dd:02d}"))
+
     def papers(self) -> Document:
         """One of an organisation's papers (PAPERS): its own landlines, codes and accounts are
         look-alikes, the people on it keep their numbers."""
@@ -1533,9 +1629,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     b = _Builder(part, _seed(part, seed))
     papers = random.Random(_seed(part, seed) ^ 0x5A17)
     members = random.Random(_seed(part, seed) ^ 0x3E3B)
+    rows = random.Random(_seed(part, seed) ^ 0x7A0C)
     docs = []
     while len(docs) < documents:
-        if members.random() < MEMBER_LOG_SHARE:
+        if rows.random() < ROWS_SHARE:
+            with b.own_stream(rows):
+                docs.append(b.pasted_rows())
+        elif members.random() < MEMBER_LOG_SHARE:
             with b.own_stream(members):
                 docs.append(b.member_log())
         elif papers.random() < PAPER_SHARE:

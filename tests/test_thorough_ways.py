@@ -576,3 +576,45 @@ HOSTILE = [
 @pytest.mark.parametrize("text", HOSTILE, ids=range(len(HOSTILE)))
 def test_hostile_inputs_of_the_new_readings(text):
     assert_exact_and_reversible(text)
+
+
+AH = ["context.announced_header"]
+# Rows pasted under a line that says the order of their fields in words: the kinds in that order
+# name the cells of every row below it, down to a blank line or a line of another shape.
+ANNOUNCED_ROWS = [
+    ("이름/생년월일/여권번호/연락처 순서예요\n강다혜\t1979.03.04\tM12345678\t010-2345-6789\n"
+     "윤서진\t79.03.04\tS87654321\t010-9876-5432",
+     [("birth_date", "1979.03.04", "birth.yyyymmdd", AH, []), ("passport", "M12345678", "passport.shape", AH, []),
+      ("phone", "010-2345-6789", "phone.mobile_11", AH, []), ("birth_date", "79.03.04", "birth.yymmdd", AH, []),
+      ("passport", "S87654321", "passport.shape", AH, []), ("phone", "010-9876-5432", "phone.mobile_11", AH, [])]),
+    # Behind a messenger's name and time, on the line that says the order as on the rows.
+    ("[오후 2:54] 유나: 순서: 이름 | 생일 | 여권\n[오후 2:55] 유나: 강다혜 | 1979/03/04 | M123A4567",
+     [("birth_date", "1979/03/04", "birth.separated_date", ["birth.separated_date"] + AH, []),
+      ("passport", "M123A4567", "passport.current", ["passport.current"] + AH, [])]),
+    ("※ 성명 · 생년월일 순\n박지훈,1985-07-21", [("birth_date", "1985-07-21", "birth.yyyymmdd", AH, [])]),
+    # A field of another kind names its cell: a product code and the day of a request are no
+    # passport and no birth date; a cell past the last field is named by nothing.
+    ("성명, 상품코드, 신청일, 여권번호 순으로 보내드려요\n김민수,M12345678,2026.11.03,S76543210",
+     [("passport", "S76543210", "passport.shape", AH, [])]),
+    ("이름, 생년월일 순으로 보내드려요\n강다혜\t1979.03.04\tM12345678",
+     [("birth_date", "1979.03.04", "birth.yyyymmdd", AH, [])]),
+    # A blank line or a line of another shape ends the rows the line names.
+    ("이름/생년월일/여권번호 순서예요\n강다혜\t1979.03.04\tM12345678\n\n윤서진\t1981.05.06\tS87654321",
+     [("birth_date", "1979.03.04", "birth.yyyymmdd", AH, []), ("passport", "M12345678", "passport.shape", AH, [])]),
+    ("성명 / 주민번호 / 연락처 순\n홍길동|900101-1234568|010-1234-5678\n회원 명단\n이순신|1979.03.04|M12345678",
+     [("resident", "900101-1234568", "resident.korean_13", AH, []),
+      ("phone", "010-1234-5678", "phone.mobile_11", AH, [])]),
+    # A line that says no order names only the row right under it, as a label line does.
+    ("이름/생년월일/여권번호 정리했어요\n강다혜\t1979.03.04\tM12345678\n윤서진\t1981.05.06\tS87654321",
+     [("birth_date", "1979.03.04", "birth.yyyymmdd", ["context.previous_line"], []),
+      ("passport", "M12345678", "passport.shape", ["context.previous_line"], [])]),
+]
+
+
+@pytest.mark.parametrize("text,expected", ANNOUNCED_ROWS)
+def test_rows_under_a_line_that_says_their_order(text, expected):
+    assert found(text, Config.thorough()) == expected
+    # The default settings read no structure: only what the shapes alone tell.
+    assert found(text, Config()) == [(k, t, r, [], n) for k, t, r, _, n in expected
+                                     if k in ("resident", "phone")]
+    assert_exact_and_reversible(text)

@@ -758,6 +758,12 @@ inline constexpr std::string_view kOfficeBlockWords[] = {
 inline constexpr std::string_view kStatementBalanceWords[] = {"잔액", "잔고"};
 inline constexpr std::string_view kStatementMoneyWords[] = {"출금", "입금", "지급", "찾으신",
                                                             "맡기신"};
+// Words that say the order of the fields of the rows below a line (이름/생년월일/연락처 순서예요,
+// 순서: 성명 | 여권번호): that line is those rows' header (structure.cpp, announced_header).
+inline constexpr std::string_view kFieldOrderWords[] = {
+    "순서", "순으로", "순입니다", "순이에요", "순임", "순)", "순 )", "in this order"};
+// The same said by a line that ends with 순 after its fields (※ 성명 / 연락처 순).
+inline constexpr std::string_view kFieldOrderLastWord = " 순";
 // Words naming an account's holder: the holder named after them decides whose it is.
 inline constexpr std::string_view kHolderWords[] = {"예금주", "명의"};
 

@@ -732,8 +732,9 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
   if (line_.delimiter) {
     const bool header = column_header(text, ls, le, start, out) ||
                         fixed_width_header(text, ls, le, start, end, out);
+    const bool announced = !header && announced_header(text, ls, le, start, out);
     row_label(text, ls, start, line_.delimiter, out);
-    if (!header) before();
+    if (!header && !announced) before();
     return;
   }
   if (fixed_width_header(text, ls, le, start, end, out)) {
@@ -790,6 +791,66 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
       out.push_back({es, ee, distance, asked ? rule::kEarlierQuestion : rule::kEarlierLine, true});
     ps = es;
   }
+}
+
+namespace {
+
+// The fields of a line that says the order of the rows below it (성명, 주민번호, 연락처 순으로):
+// its message split at /, |, comma, middle dot or tab, at least two. None when it says no order.
+void announced_fields(std::string_view text, std::size_t ls, std::size_t le,
+                      std::vector<std::pair<std::size_t, std::size_t>>& fields) {
+  const std::string_view line = text.substr(ls, le - ls), body = after_stamp(line);
+  std::string_view trimmed = body.substr(0, body.find_last_not_of(" \r.~!") + 1);
+  const bool says_order =
+      trimmed.ends_with(labels::kFieldOrderLastWord) ||
+      std::any_of(std::begin(labels::kFieldOrderWords), std::end(labels::kFieldOrderWords),
+                  [&](std::string_view w) { return body.find(w) != npos; });
+  if (!says_order) return;
+  const std::size_t from = ls + (line.size() - body.size()), to = from + trimmed.size();
+  for (std::size_t k = from, cell = from; k <= to; ++k) {
+    const bool middle_dot = k + 1 < to && text[k] == '\xC2' && text[k + 1] == '\xB7';
+    if (k < to && !middle_dot && text[k] != '/' && text[k] != '|' && text[k] != ',' &&
+        text[k] != '\t')
+      continue;
+    fields.push_back({cell, k});
+    if (middle_dot) ++k;
+    cell = k + 1;
+  }
+  if (fields.size() < 2) fields.clear();
+}
+
+}  // namespace
+
+bool Reader::announced_header(std::string_view text, std::size_t ls, std::size_t le,
+                              std::size_t start, std::vector<Place>& out) {
+  const char delim = line_.delimiter;
+  // Rows of one block: lines with numbers and this delimiter, right under one another.
+  const bool cached = announced_.data == text.data() && announced_.size == text.size() &&
+                      announced_.delimiter == delim && announced_.top <= ls &&
+                      ls - 1 <= announced_.rows_end && ls > announced_.top;
+  if (!cached) {
+    announced_ = {text.data(), text.size(), ls, le, delim, {}};
+    std::size_t top = ls;
+    for (std::size_t lines = 0; top > 0 && lines < kReportLines; ++lines) {
+      const std::size_t pe = top - 1, ps = line_start(text, pe);
+      if (ps == npos) break;
+      const std::string_view line = text.substr(ps, pe - ps);
+      if (is_blank(line)) break;
+      // The line saying the order may share the rows' shape (a messenger's 02:08 김서준: 성명|...).
+      announced_fields(text, ps, pe, announced_.fields);
+      if (!announced_.fields.empty() || row_delimiter(line) != delim || !has_number(line)) break;
+      top = ps;
+    }
+    announced_.top = top;
+  }
+  announced_.rows_end = std::max(announced_.rows_end, le);
+  if (announced_.fields.empty()) return false;
+  const std::size_t column = delimiters_before(text, start);
+  if (column < announced_.fields.size()) {
+    const auto [from, to] = announced_.fields[column];
+    out.push_back({from, to, 0, rule::kAnnouncedHeader, false});
+  }
+  return true;  // a row under the line: the rows above it are no labels
 }
 
 bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le, std::size_t start,

@@ -24,6 +24,8 @@ inline constexpr RuleName kEnclosingKey = "context.enclosing_key";  // a block's
 inline constexpr RuleName kFormField = "context.form_field";        // a multipart form's field name
 inline constexpr RuleName kXmlElement = "context.xml_element";
 inline constexpr RuleName kSqlColumn = "context.sql_column";
+// A field named by a line over headerless rows that says their order (이름/연락처 순서예요).
+inline constexpr RuleName kAnnouncedHeader = "context.announced_header";
 inline constexpr RuleName kSqlCopyColumn = "context.sql_copy_column";  // a COPY ... FROM stdin row
 inline constexpr RuleName kJsonArrayKey = "context.json_array_key";
 // A bank statement's description column (적요, 메모): the other party's account stands there.
@@ -66,6 +68,10 @@ class Reader {
   // A tab-separated row of a COPY ... FROM stdin block: its column in the COPY's list.
   bool copy_column(std::string_view text, std::size_t ls, std::size_t le, std::size_t start,
                    std::vector<Place>& out);
+  // The field over the cell at `start` named by a line that says, above the rows of this one's
+  // shape, the order of their fields; false when no such line stands over them.
+  bool announced_header(std::string_view text, std::size_t ls, std::size_t le, std::size_t start,
+                        std::vector<Place>& out);
   // The header cell over the HTML table cell whose start tag opens at byte `cell`.
   void html_header(std::string_view text, std::size_t cell, std::vector<Place>& out);
 
@@ -109,6 +115,14 @@ class Reader {
     std::size_t rows_end = 0;
     bool statement = false;  // the header is a bank statement's
   } table_;
+  // The last block of rows under no header: its top line, how far its rows have been seen, and
+  // the fields of the line over it that says their order (none when it says none).
+  struct Announced {
+    const char* data = nullptr;
+    std::size_t size = 0, top = 0, rows_end = 0;
+    char delimiter = 0;
+    std::vector<std::pair<std::size_t, std::size_t>> fields;
+  } announced_;
   // The last fixed-width report: its header line and how far its rows have been seen.
   struct Report {
     const char* data = nullptr;

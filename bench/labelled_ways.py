@@ -255,8 +255,40 @@ MEMBER_LOG_FILLERS = ("[키오스크 로그]", "스터디카페 {gu}점 회원 �
 MEMBER_LOG_GENRE = "member_log"
 ROWS_GENRE = "pasted_rows"  # rows under an order said in words (ROWS_FIELDS)
 MEMBER_LOG_SHARE = 0.06  # of the documents, from a stream of its own too
+# A phone's feed of a bank's deposit and withdrawal alerts (SMS, 알림톡, app pushes) and a card
+# company's approval alerts (_Builder.bank_alerts): the holder's account, whole or partly
+# masked, between an amount, a name masked in the middle and the balance.
+BANK_ALERT_FRAMES = ("[{btag}] {mmdd} {hhmm} 입금 {amount}원 {mname} [[V]] 잔액 {amount}원",
+                     "[{btag}] 출금 {amount}원 [[V]] 잔액 {amount}원", "[{btag}] {mmdd} {hhmm} 입금 {amount}원 계좌 [[V]] {mname}",
+                     "{btag} [[V]] {mmdd} {hhmm} 입금 {amount}원 {mname} 잔액 {amount}원",
+                     "[Web발신]\n[{btag}]{mname}님 [[V]] 입금 {amount}원 잔액 {amount}원",
+                     "{btag} 입출금알림 {mmdd} {hhmm} [[V]] 출금 {amount}원 잔액{amount}원",
+                     "[{btag}] {mname} {mmdd} {hhmm} [[V]] 입금 {amount} 잔액 {amount}",
+                     "{btag} {mmdd} {hhmm} 출금 {amount}원 {payee} [[V]] 잔액 {amount}원",
+                     "[{btag}] 자동이체 출금 {amount}원 [[V]] 잔액 {amount}원 ({payee})",
+                     "{btag} {mmdd} {hhmm} [[V]] 급여입금 {amount}원 잔액 {amount}원",
+                     "[{btag}] {mmdd} {hhmm}\n[[V]]\n입금 {amount}원\n{mname}\n잔액 {amount}원",
+                     "[{btag}] 출금 {amount}원 {mmdd} {hhmm} [[V]] 잔액 {amount}원 {payee}",
+                     "{btag} 입금 {amount}원 ({mname}) 계좌 [[V]] 잔액 {amount}원",
+                     "[{btag}]{mmdd} {hhmm} [[V]] 타행입금 {amount}원 {mname}",
+                     "[{btag}] {mname}님 계좌([[V]])에 {amount}원이 입금되었습니다.",
+                     "[{btag}] [[V]] 출금 {amount}원 잔액 {amount}원 {mmdd} {hhmm}",
+                     "[{btag}] ATM출금 {amount}원 [[V]] 잔액 {amount}원 {mmdd}",
+                     "{btag}알림 {mname} {amount}원 입금 [[V]] 잔액 {amount}원",
+                     "[{btag}] {mmdd} {hhmm} 체크카드출금 {amount}원 {payee} [[V]] 잔액 {amount}원",
+                     "[{btag}] 입금 {amount}원 {mname} -> [[V]] 잔액 {amount}원")
+BANK_ALERT_TAGS = ("KB", "KB국민", "신한", "우리", "하나", "NH농협", "IBK", "카카오뱅크", "토스뱅크", "새마을금고",
+                   "우체국", "SC제일", "농협", "국민은행", "신한은행", "우리은행", "하나은행", "케이뱅크")
+BANK_ALERT_PAYEES = ("스타벅스", "GS25", "쿠팡", "관리비", "통신요금", "카드대금", "보험료", "배달의민족", "이마트",
+                     "올리브영", "교통카드", "도시가스")
+BANK_ALERT_FILLERS = ("[Web발신]", "입출금 알림 서비스 안내", "{btag} 알림톡", "오늘 받은 알림", "--- {mmdd} ---",
+                      "알림 설정 변경은 앱에서", "(광고) {btag} 적금 특판 안내", "이번 달 카드 이용 {amount}원")
+BANK_ALERT_CARDS = ("현대카드", "신한카드", "KB국민카드", "삼성카드", "롯데카드", "하나카드", "우리카드", "BC카드",
+                    "NH카드", "씨티카드")
+BANK_ALERT_GENRE = "bank_alerts"
+BANK_ALERT_SHARE = 0.05  # of the documents, from a stream of its own too
 FRAMED_GENRES = tuple(FRAMES)
-GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE)
+GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -581,9 +613,24 @@ ROWS_SHARE = 0.03  # of the documents, from a stream of its own
 ROWS_FILLERS = ("명단 보내드립니다", "확인 부탁드려요", "단체 여행 신청자 명단이에요", "누락된 분 있으면 알려주세요",
                 "감사합니다", "수정본입니다", "엑셀에서 복사했어요", "추가 인원 보내요")
 
-# The last ones only on papers (PAPERS), in member_log and in pasted_rows.
+# Look-alikes of a phone's bank and card alerts (genre bank_alerts): approval numbers, running
+# totals, one-time codes and references beside the amounts and the balance.
+BANK_ALERT_NEG_PHRASES = {
+    "card_approval": ("[{card}] 승인 {mname} {amount}원 일시불 {mmdd} {hhmm} {payee} 승인번호 [[{v}]]",
+                      "[{card}] 승인 {mname} {amount}원 일시불 {mmdd} {hhmm} {payee} 누적 [[{v}]]원",
+                      "{card} 승인번호:[[{v}]] {amount}원 {payee}", "[{card}] {mname}님 {amount}원 승인 누적[[{v}]]원",
+                      "[{card}] 해외승인 {mname} USD 12.50 {payee} 승인번호 [[{v}]]",
+                      "[{card}] 승인취소 {amount}원 {payee} 취소번호 [[{v}]]", "{card} 체크승인 {amount}원 잔여한도 [[{v}]]원",
+                      "[{card}] {mmdd} {hhmm} {amount}원 {payee} 할부3개월 승인 [[{v}]]"),
+    "bank_alert_reference": ("[{btag}] 인증번호 [[{v}]] 타인에게 알려주지 마세요", "이체 확인번호 [[{v}]]",
+                             "[{btag}] 거래번호 [[{v}]] 잔액 {amount}원", "[{btag}] 보안카드 코드 [[{v}]]",
+                             "[{btag}] CMS 출금 {amount}원 납부자번호 [[{v}]]", "수표번호 [[{v}]] 입금 {amount}원",
+                             "[{btag}] 대출이자 {amount}원 출금 예정 약정번호 [[{v}]]",
+                             "[{btag}] OTP 일련번호 [[{v}]] 등록 완료"),
+}
+# The last ones only on papers (PAPERS), in member_log, in pasted_rows and in bank_alerts.
 NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG_NEG_PHRASES)
-                  + tuple(ROWS_LOOK_ALIKES))
+                  + tuple(ROWS_LOOK_ALIKES) + tuple(BANK_ALERT_NEG_PHRASES))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -1260,6 +1307,16 @@ class _Ways:
         if category == "kiosk_member_card":
             return r.choice((lambda: "M" + d(7), lambda: str(r.randrange(2, 10)) + d(7),
                              lambda: f"{r.randrange(1000, 10000)}-{d(4)}-{d(4)}", lambda: "2" + d(9)))()
+        if category == "card_approval":  # an approval number or a running total, by what the phrase says
+            if "누적" in phrase or "한도" in phrase:
+                return f"{r.randrange(1, 30)},{d(3)},{d(3)}" if r.random() < 0.7 else f"{r.randrange(100, 999)},{d(3)}"
+            return r.choice((lambda: d(8), lambda: "3" + d(7), lambda: d(6)))()
+        if category == "bank_alert_reference":
+            if "인증" in phrase or "코드" in phrase:
+                return d(r.choice((4, 6, 6)))
+            y, m, dd = v.date(2024, 2027)
+            return r.choice((lambda: f"{y}{m:02d}{dd:02d}-{d(8)}", lambda: d(12), lambda: f"{d(4)}-{d(6)}",
+                             lambda: d(10), lambda: f"{y}{m:02d}{dd:02d}{d(6)}"))()
         return v.negative(category)
 
     def query_value(self, phrase: str) -> str:
@@ -1421,14 +1478,15 @@ class _Builder:
         r = self.r
         self.negative_of(w, r.choice(tuple(NEG_PHRASES)), NEG_PHRASES)
 
-    def negative_of(self, w: _Writer, category: str, phrases: dict) -> None:
+    def negative_of(self, w: _Writer, category: str, phrases: dict, fill=None) -> None:
+        fill = fill or self.fill
         phrase = self.pick("neg:" + category, phrases[category])
         val = self.w.negative(category, phrase)
         head, rest = phrase.split("[[", 1)
         inner, tail = rest.split("]]", 1)
-        w.add(self.fill(head))
+        w.add(fill(head))
         w.negative(category, inner.replace("{v}", val), phrase)
-        w.add(self.fill(tail))
+        w.add(fill(tail))
 
     def document(self, genre: str) -> Document:
         r = self.r
@@ -1559,6 +1617,51 @@ class _Builder:
         return r.choice((f"{y}.{m:02d}.{dd:02d}", f"{y % 100:02d}.{m:02d}.{dd:02d}", f"{y}/{m:02d}/{dd:02d}",
                          f"{y}-{m:02d}-{dd:02d}"))
 
+    def alert_fill(self, s: str) -> str:
+        """fill, with a bank's or card company's name, a payee and a name masked in the middle."""
+        r = self.r
+        name = r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN)
+        masked_name = name[0] + "*" + name[2:] if len(name) > 2 else name[0] + "*"
+        while "{amount}" in s:  # each amount of its own (a balance is seldom the amount moved)
+            s = s.replace("{amount}", f"{r.randrange(1, 9000) * 100:,}", 1)
+        return self.fill(s.replace("{btag}", self.pick("alert:tag", BANK_ALERT_TAGS))
+                         .replace("{card}", self.pick("alert:card", BANK_ALERT_CARDS))
+                         .replace("{payee}", self.pick("alert:payee", BANK_ALERT_PAYEES))
+                         .replace("{mname}", masked_name))
+
+    def bank_alerts(self) -> Document:
+        """A phone's feed of bank and card alerts: each line a deposit or a withdrawal on the
+        holder's account, whole or partly masked, or a look-alike (an approval number, a total,
+        a code or a reference)."""
+        r = self.r
+        w = _Writer(BANK_ALERT_GENRE, self.part)
+        for i in range(r.randrange(4, 10)):
+            if i:
+                w.add("\n")
+            x = r.random()
+            if x < 0.5:
+                writing = "masked_partly" if r.random() < 0.5 else "plain"
+                g = self.w.v._bank_account("hyphen").split("-")
+                if writing == "masked_partly":  # the middle group, or the tail's last digits
+                    mask = r.choice(("*", "*", "●", "#"))
+                    if r.random() < 0.5:
+                        g[1] = mask * len(g[1])
+                    else:
+                        keep = max(len(g[-1]) - r.choice((2, 4)), 0)
+                        g[-1] = g[-1][:keep] + mask * (len(g[-1]) - keep)
+                frame = self.pick("frame:bank_alerts", BANK_ALERT_FRAMES)
+                head, tail = (self.alert_fill(part) for part in frame.split("[[V]]"))
+                w.add(head)
+                w.value(labelled.Written("bank_account", "-".join(g), writing, writing.startswith(MASKED_PREFIX)),
+                        "label", frame, frame)
+                w.add(tail)
+            elif x < 0.85:
+                self.negative_of(w, r.choice(tuple(BANK_ALERT_NEG_PHRASES)), BANK_ALERT_NEG_PHRASES,
+                                 self.alert_fill)
+            else:
+                w.add(self.alert_fill(self.pick("filler:bank_alerts", BANK_ALERT_FILLERS)))
+        return w.document()
+
     def papers(self) -> Document:
         """One of an organisation's papers (PAPERS): its own landlines, codes and accounts are
         look-alikes, the people on it keep their numbers."""
@@ -1630,11 +1733,15 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     papers = random.Random(_seed(part, seed) ^ 0x5A17)
     members = random.Random(_seed(part, seed) ^ 0x3E3B)
     rows = random.Random(_seed(part, seed) ^ 0x7A0C)
+    alerts = random.Random(_seed(part, seed) ^ 0x6A1E)
     docs = []
     while len(docs) < documents:
         if rows.random() < ROWS_SHARE:
             with b.own_stream(rows):
                 docs.append(b.pasted_rows())
+        elif alerts.random() < BANK_ALERT_SHARE:
+            with b.own_stream(alerts):
+                docs.append(b.bank_alerts())
         elif members.random() < MEMBER_LOG_SHARE:
             with b.own_stream(members):
                 docs.append(b.member_log())

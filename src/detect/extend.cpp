@@ -986,6 +986,7 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
     if (l.table != table || inside_another(f) || qualified_by_company(f)) continue;
     if (!block_keys && (l.flags & labels::kBlockKey)) continue;
     if (l.flags & skipped) continue;
+    if ((l.flags & labels::kUnlessNamed) && lookalike_right_before()) continue;
     // The lines before may name what is asked for, but do not veto: they are often remarks. A
     // question does (asked on the line before, or before the answerer's remarks).
     if (table >= labels::kLookAlikeTable &&
@@ -1010,6 +1011,15 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
     return a.cue < b.cue;
   });
   return context::total(out);
+}
+
+bool LabelSearch::lookalike_right_before() const {
+  if (!(tables_found_ >> labels::kLookAlikeTable & 1u)) return false;
+  const LabelIndex& index = label_index();
+  return std::any_of(found_.begin(), found_.end(), [&](const LabelFound& f) {
+    return index.at(f.label).table == labels::kLookAlikeTable && f.distance == 0 &&
+           f.source != rule::kTrailingLabel && !f.in_source;
+  });
 }
 
 bool LabelSearch::found_of(std::size_t table) const {

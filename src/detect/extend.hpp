@@ -133,6 +133,8 @@ class LabelSearch {
   bool any_left_to_another_number() const { return any_left_to_another_number_; }
 
  private:
+  // A look-alike label stands right before the value (거래번호 1094...): it names the value.
+  bool lookalike_right_before() const;
   void find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance,
                RuleName source);
   // The headers of a statement's description column (labels::kStatementKey) in [from, to).

@@ -24,6 +24,8 @@ enum Flags : std::uint16_t {
   kNotMobile = 512,      // a word that names a company's lines or another number, not a mobile
                          // after it (문의는 010-..., 가입번호 010-****-1234: someone's own)
   kStatementKey = 1024,  // read only as the header of a bank statement's description column
+  kUnlessNamed = 2048,   // counts only when no look-alike label stands right before the value
+                         // (... 110-***-123456 잔액, not 거래번호 1094... 잔액)
 };
 
 struct Label {
@@ -289,6 +291,11 @@ inline constexpr Label kAccount[] = {
     // A sentence that asks for money to be sent, right after the number (... 여기로 보내주세요)
     // or after a particle (... 으로 입금 부탁드립니다: 입금, 이체 and 송금 above, one word away).
     {"여기로보내", 0.7f, kTrailing},
+    // A bank's deposit or withdrawal alert writes the balance right after the account it
+    // touched ([KB] 입금 30,000원 홍*동 302-...-** 잔액 1,200,000원).
+    {"잔액", 0.9f, kTrailing | kUnlessNamed},
+    // ... and the withdrawal itself (110-***-123456 출금 50,000원).
+    {"출금", 0.8f, kTrailing},
     {"보내주", 0.8f},  // ... 로 보내주세요
     {"넣어주", 0.8f},  // ... 에 넣어주세요
 };
@@ -371,6 +378,8 @@ inline constexpr Label kLookAlike[] = {
     {"카드 앞 6자리", 1.0f},
     {"BIN", 1.0f, kAscii},
     {"승인번호", 1.0f},
+    {"수표번호", 1.0f},    // a cheque's number in a bank's deposit alert
+    {"납부자번호", 1.0f},  // an automatic debit's payer number (CMS)
     {"예약번호", 1.0f},
     {"학번", 1.0f},
     {"사번", 1.0f},

@@ -298,6 +298,36 @@ STATEMENT_TRANSFERS = ("이체", "타행이체", "인터넷이체", "모바일�
 STATEMENT_PLAIN_MEMOS = ("체크카드", "급여", "ATM출금", "예금이자", "카드대금", "관리비", "통신요금", "보험료",
                          "현금입금", "CMS출금")
 STATEMENT_LAYOUTS = ("csv", "tsv", "pipe", "spaces")
+# Certificates and resident registers pasted as text: cells parted by two spaces or more, not
+# padded to columns (a relation or a name of another width shifts the rest of its row).
+CERT_TITLES = {
+    "family": ("가족관계증명서", "가족관계증명서(일반)", "가족관계증명서 (상세)", "혼인관계증명서", "입양관계증명서",
+               "친양자입양관계증명서"),
+    "basic": ("기본증명서", "기본증명서(일반)", "기본증명서 (상세)", "제적등본", "제적초본"),
+    "register": ("주민등록표 등본", "주민등록표(등본)", "주민등록등본", "주민등록표 초본", "세대원 명부", "주민등록 등본(세대별)"),
+}
+CERT_RELATION_HEADERS = ("구분", "관계", "구 분", "가족관계", "세대주 관계", "세대주와의 관계")
+CERT_NAME_HEADERS = ("성명", "성 명", "이 름", "성명(한자)")
+CERT_BIRTH_HEADERS = ("출생연월일", "출생일자", "출 생 일", "출생년월일", "생 년 월 일", "출생 년월일")
+CERT_RESIDENT_HEADERS = ("주 민 등 록 번 호", "주민(외국인)등록번호", "주민등록번호(외국인등록번호)", "주민 등록 번호",
+                         "주민등록번호 ", "개인 식별번호")
+CERT_SEX_HEADERS = ("성별", "성 별")
+CERT_ORIGIN_HEADERS = ("본", "본관", "본(本)")
+CERT_MOVE_HEADERS = ("전입일", "변동일", "전입일자", "전입 일자", "변동일자", "신고일")
+CERT_REASON_HEADERS = ("변동사유", "변동 사유", "비고", "등록상태")
+CERT_ISSUE_LABELS = ("발급번호", "문서확인번호", "발급 번호", "확인번호")
+CERT_RELATIONS = {"family": ("본인", "부", "모", "배우자", "자녀", "자녀", "자녀"),
+                  "basic": ("본인",),
+                  "register": ("본인", "배우자", "자", "녀", "모", "부", "손", "처", "세대주")}
+CERT_ORIGINS = ("金海", "全州", "密陽", "慶州", "光山", "晉州", "김해", "전주", "밀양", "청주")
+CERT_REASONS = ("전입", "출생등록", "세대합가", "전입(세대합가)", "거주", "")
+CERT_FOOTERS = ("위 가족관계증명서는 가족관계등록부의 기록사항과 틀림없음을 증명합니다.",
+                "위 등본은 주민등록표의 원본내용과 틀림없음을 증명합니다.", "발급일 ", "신청일 ",
+                "위와 같이 증명합니다.")
+# Wordings of their own, so that the parts stay apart (출생 연월일 is a column header's already).
+CERT_BIRTH_HEADERS, CERT_RESIDENT_HEADERS = (
+    tuple(h for h in pool if h.strip() not in HEADERS[kind] + KEYS[kind])
+    for pool, kind in ((CERT_BIRTH_HEADERS, "birth_date"), (CERT_RESIDENT_HEADERS, "resident")))
 # PostgreSQL's dumps: COPY table (a, b) FROM stdin; then a row a line, tab-separated, to \.
 SQL_SCHEMAS = ("public.", "", "crm.", "app.")
 PG_TYPES = ("character varying(30)", "text", "character(13)", "character varying(64)", "varchar(20)")
@@ -312,15 +342,15 @@ STATEMENT_ACCOUNT_HEADERS, STATEMENT_COUNTER_ACCOUNTS = (
 GENRES = ("fixed_width", "xml", "sql", "json_api", "table_csv", "table_tsv", "table_pipe",
           "table_markdown", "form_dump", "dialogue", "html_table", "two_row_table", "pair_line",
           "mail", "yaml", "nested", "key_path", "html_spans", "row_labels", "table_semicolon",
-          "chat_export", "call_transcript", "bank_statement", "sql_copy")
+          "chat_export", "call_transcript", "bank_statement", "sql_copy", "certificate")
 GENRE_WEIGHTS = {g: 1.0 for g in GENRES} | {"dialogue": 2.0, "form_dump": 1.5, "html_table": 1.5,
                                              "mail": 0.7, "yaml": 0.8, "nested": 1.5,
                                              "key_path": 1.2, "html_spans": 0.8, "row_labels": 1.0,
                                              "table_semicolon": 1.0, "chat_export": 1.5,
                                              "call_transcript": 1.2, "bank_statement": 1.2,
-                                             "sql_copy": 0.8}
+                                             "sql_copy": 0.8, "certificate": 1.0}
 # Genres added later, which draw from a stream of their own (_Builder.own_stream).
-OWN_STREAM_GENRES = ("bank_statement", "sql_copy")
+OWN_STREAM_GENRES = ("bank_statement", "sql_copy", "certificate")
 SITUATIONS = ("fixed_width_header", "xml_element", "xml_attribute", "xml_field_name", "sql_column",
               "json_key", "json_array_key", "column_header", "form_next_line", "question_previous",
               "question_later", "question_two_later", "html_header", "html_row_header",
@@ -328,7 +358,7 @@ SITUATIONS = ("fixed_width_header", "xml_element", "xml_attribute", "xml_field_n
               "parent_key", "key_path", "query_string", "form_data", "html_span_header",
               "row_label", "sql_table_column", "chat_previous", "chat_later", "call_previous",
               "call_later", "statement_header", "statement_column", "statement_memo",
-              "sql_copy_column")
+              "sql_copy_column", "certificate_column")
 # Ways of writing a system stores (no spaces inside; nothing needing quotes).
 STORED = labelled.COMPACT_WRITINGS
 # Ways of writing a person says or types on a line of their own.
@@ -1516,6 +1546,86 @@ class _Builder:
                     self.cell(w, col, "sql_copy_column", "sql_copy")
             w.add("\n")
         w.add("\\.\n\n")
+        return w.document()
+
+    # ------------------------------------------------------------------ certificates
+
+    def certificate(self) -> Document:
+        """A family relation certificate, a basic certificate or a resident register pasted as
+        text: a title, an issue number (a look-alike), a header line, then rows whose cells are
+        parted by two spaces or more but (mostly) not padded to the header's columns; a single
+        space stays inside a cell (1985년 3월 12일, 성 명). Dates of moving in (전입일) and of
+        issue are dates that are not births."""
+        r = self.r
+        w = _Writer("certificate", self.part)
+        sort = r.choice(tuple(CERT_TITLES))
+        w.add(self.pick(f"cert.title.{sort}", CERT_TITLES[sort]) + "\n")
+        if r.random() < 0.6:
+            w.add(self.pick("cert.issue", CERT_ISSUE_LABELS) + r.choice((" : ", ": ", "  ")))
+            w.negative("serial_number", self.v.negative("serial_number"), "certificate.issue")
+            w.add("\n")
+        if r.random() < 0.5:
+            w.add("\n")
+        # The columns: (role, header).
+        if sort == "register":
+            roles = ["relation", "name", "resident", "moved"] + (["reason"] if r.random() < 0.6 else [])
+        else:
+            roles = (["relation"] if sort == "family" or r.random() < 0.4 else []) + ["name"]
+            roles += ["birth"] if r.random() < 0.85 else []
+            roles += ["resident"] + (["sex"] if r.random() < 0.8 else []) + (["origin"] if r.random() < 0.7 else [])
+        pools = {"relation": CERT_RELATION_HEADERS, "name": CERT_NAME_HEADERS, "birth": CERT_BIRTH_HEADERS,
+                 "resident": CERT_RESIDENT_HEADERS, "sex": CERT_SEX_HEADERS, "origin": CERT_ORIGIN_HEADERS,
+                 "moved": CERT_MOVE_HEADERS, "reason": CERT_REASON_HEADERS}
+        heads = [self.pick("cert." + role, pools[role]).strip() for role in roles]
+        rows = []
+        for k in range(1 if sort == "basic" else r.randrange(2, 7)):
+            row = []
+            for role in roles:
+                if role == "relation":
+                    rel = CERT_RELATIONS[sort]
+                    row.append(("", rel[0] if k == 0 else r.choice(rel[1:] or rel)))
+                elif role == "name":
+                    row.append(("", self.name()))
+                elif role == "birth":
+                    row.append(("v", self.value("birth_date", {"korean_date", "iso", "dot"}), "birth_date"))
+                elif role == "resident":
+                    row.append(("v", self.value("resident", {"hyphen", "masked"}), "resident"))
+                elif role == "sex":
+                    row.append(("", r.choice(("남", "여"))))
+                elif role == "origin":
+                    row.append(("", r.choice(CERT_ORIGINS)))
+                elif role == "moved":
+                    y, m, d = self.v.date(1990, 2026)
+                    row.append(("n", "event_date", r.choice((f"{y}-{m:02d}-{d:02d}", f"{y}.{m:02d}.{d:02d}",
+                                                             f"{y}년 {m:02d}월 {d:02d}일"))))
+                else:
+                    row.append(("", r.choice(CERT_REASONS) or "-"))
+            rows.append(row)
+
+        def text_of(cell) -> str:
+            return cell[1].text if cell[0] == "v" else cell[1]
+        padded = r.random() < 0.25  # printed by a program: cells under their headers
+        widths = [max([width(h)] + [width(text_of(row[i])) for row in rows]) + r.randrange(2, 4)
+                  for i, h in enumerate(heads)]
+
+        def gap(i: int, t: str) -> str:
+            return " " * (widths[i] - width(t)) if padded else " " * r.randrange(2, 5)
+        w.add("".join(h + (gap(i, h) if i + 1 < len(heads) else "") for i, h in enumerate(heads)) + "\n")
+        for row in rows:
+            for i, cell in enumerate(row):
+                if cell[0] == "v":
+                    w.value(cell[1], "certificate_column", heads[i], f"certificate.{sort}")
+                elif cell[0] == "n":
+                    w.negative(cell[1], cell[2], f"certificate.{heads[i]}")
+                else:
+                    w.add(cell[1])
+                if i + 1 < len(row):
+                    w.add(gap(i, text_of(cell)))
+            w.add("\n")
+        w.add("\n" + self.pick("cert.footer", CERT_FOOTERS).strip() + " ")
+        y, m, d = self.v.date(2024, 2026)
+        w.negative("event_date", r.choice((f"{y}년 {m:02d}월 {d:02d}일", f"{y}-{m:02d}-{d:02d}")), "certificate.issued")
+        w.add("\n")
         return w.document()
 
 

@@ -543,7 +543,39 @@ STATEMENTS += [
     ("날짜,내용,금액\n2026-01-02,홍길동 110-123-456789,50000\n", [], []),
 ]
 
-CASES = (REPORTS + MARKUP + TABLES + HTML + TWO_LINE_HEADERS + OWN_FIELD + COMPANY + LINES + ENCLOSING +
+# Certificates and registers pasted as text: cells parted by two spaces, not padded, so a wider
+# relation (배우자) shifts its row; a row with as many cells as the header is read by index
+# (where position names another header). A date of moving in (전입일) stays unreported; a
+# padded report with an empty cell (fewer cells than the header) is still read by position.
+FC = ["context.fixed_width_cell"]
+CERTIFICATES = [
+    ("가족관계증명서\n구분  성 명  출생연월일  주민등록번호  성별  본\n"
+     "본인  김민수  1985년 03월 12일  850312-1******  남  金海\n"
+     "배우자  이서연  1987년 11월 02일  871102-2******  여  全州\n"
+     "자녀  김하준  2015년 07월 21일  150721-3******  남  金海\n",
+     [("birth_date", "1985년 03월 12일", "birth.korean_date", ["birth.korean_date"] + FC),
+      ("resident", "850312-1******", "resident.korean_13", FC),
+      ("birth_date", "1987년 11월 02일", "birth.korean_date", ["birth.korean_date"] + FW),
+      ("resident", "871102-2******", "resident.korean_13", FC),
+      ("birth_date", "2015년 07월 21일", "birth.korean_date", ["birth.korean_date"] + FC),
+      ("resident", "150721-3******", "resident.korean_13", FC)],
+     [("resident", "850312-1******", "resident.korean_13", []),
+      ("resident", "871102-2******", "resident.korean_13", []),
+      ("resident", "150721-3******", "resident.korean_13", [])]),
+    ("주민등록표 등본\n세대주 관계  성 명  주민등록번호  전입일  변동사유\n"
+     "본인  박지훈  820415-1234567  2019년 03월 02일  전입\n"
+     "배우자  최유나  840921-2345678  2019년 03월 02일  세대합가\n",
+     [("resident", "820415-1234567", "resident.recent", ["resident.recent"] + FW),
+      ("resident", "840921-2345678", "resident.recent", ["resident.recent"] + FW)],
+     []),
+    ("성명    생년월일    연락처          전입일\n홍길동  1990-01-01                  2019-03-02\n"
+     "김영희  1985.03.02  010-1234-5678   2020-01-05\n",
+     [("birth_date", "1990-01-01", "birth.yyyymmdd", FW), ("birth_date", "1985.03.02", "birth.yyyymmdd", FW),
+      ("phone", "010-1234-5678", "phone.mobile_11", FW)],
+     [("phone", "010-1234-5678", "phone.mobile_11", [])]),
+]
+
+CASES = (REPORTS + CERTIFICATES + MARKUP + TABLES + HTML + TWO_LINE_HEADERS + OWN_FIELD + COMPANY + LINES + ENCLOSING +
          OWNED_BLOCKS + MERGED_CELLS + ROW_LABELS + SEMICOLON_EXPORTS + MESSAGES + DUMPS + FLAT_KEYS + COPY_BLOCKS +
          STATEMENTS)
 
@@ -557,7 +589,7 @@ def test_structure_readings_whole_outcome(text, thorough, default):
 def test_without_the_structure_family_no_structure_reading_shows():
     for text, _, _ in CASES:
         for f in norvane.detect(text, without_structure()).findings:
-            assert not {"context.fixed_width_header", "context.xml_element", "context.sql_column",
+            assert not {"context.fixed_width_header", "context.fixed_width_cell", "context.xml_element", "context.sql_column",
                         "context.html_header", "context.enclosing_key", "context.form_field",
                         "context.row_label", "context.sql_copy_column", "context.statement_memo",
                         "context.json_array_key", "context.label_line", "context.earlier_line", "context.earlier_question",
@@ -663,6 +695,7 @@ FRAGMENTS = [
     "  PRIMARY KEY (`id`)\n);\n", "INSERT INTO `t` VALUES ", "),(", "decimal(12,2)",
     "store_tel=", "shopPhone: ", "branch.tel: ", "managerHp,", "acnt_no=",
     "COPY public.t (id, hp, gyejwa) FROM stdin;\n", "COPY t FROM stdin;\n", "\\.\n", "\\N", "받는분통장표시\t",
+    "구분  성 명  출생연월일  주민등록번호\n", "배우자  ", "1985년 03월 12일", "850312-1******", "  ",
 ]
 texts = st.lists(st.one_of(st.sampled_from(FRAGMENTS), st.text(max_size=4)), max_size=24).map("".join)
 SETTINGS = settings(max_examples=150, deadline=None, suppress_health_check=[HealthCheck.too_slow])

@@ -184,6 +184,26 @@ std::size_t field_gaps(std::string_view line) {
   return gaps;
 }
 
+// Where the cell of a report line starting at byte `k` ends: at a tab, or at a space followed
+// by another space or by the line's end (a single space stays inside a cell: 성 명, 3월 12일).
+std::size_t report_cell_end(std::string_view text, std::size_t k, std::size_t stop) {
+  while (k < stop && text[k] != '\t' && !(text[k] == ' ' && (k + 1 >= stop || text[k + 1] == ' ')))
+    ++k;
+  return k;
+}
+
+// Calls visit(from, to) for each cell of the report line [k, stop), left to right.
+template <class Visit>
+void for_each_report_cell(std::string_view text, std::size_t k, std::size_t stop, Visit visit) {
+  while (k < stop) {
+    while (k < stop && (text[k] == ' ' || text[k] == '\t')) ++k;
+    if (k >= stop) break;
+    const std::size_t e = report_cell_end(text, k, stop);
+    visit(k, e);
+    k = e;
+  }
+}
+
 // The key of the JSON array whose element starts at `start` ("phones": [ "010-...", ...), its
 // bytes, or {npos, npos}. The elements before it must be strings or plain scalars.
 std::pair<std::size_t, std::size_t> json_array_key(std::string_view s, std::size_t start) {
@@ -1157,13 +1177,7 @@ bool Reader::fixed_width_header(std::string_view text, std::size_t ls, std::size
       const std::size_t v1 = v0 + column_at(text, field, end, by_width);
       std::size_t best_from = npos, best_to = 0, best = 0;
       bool aligned = false;
-      for (std::size_t k = header; k < header_end;) {
-        while (k < header_end && (text[k] == ' ' || text[k] == '\t')) ++k;
-        if (k >= header_end) break;
-        std::size_t e = k;
-        while (e < header_end && text[e] != '\t' &&
-               !(text[e] == ' ' && (e + 1 >= header_end || text[e + 1] == ' ')))
-          ++e;
+      for_each_report_cell(text, header, header_end, [&](std::size_t k, std::size_t e) {
         const std::size_t h0 = column_at(text, header, k, by_width);
         const std::size_t h1 = h0 + column_at(text, k, e, by_width);
         const std::size_t overlap =
@@ -1174,8 +1188,7 @@ bool Reader::fixed_width_header(std::string_view text, std::size_t ls, std::size
           best_to = e;
           aligned = h0 == v0 || h1 == v1;
         }
-        k = e;
-      }
+      });
       if (best_from != npos && (aligned || pick_from == npos)) {
         pick_from = best_from;
         pick_to = best_to;
@@ -1193,7 +1206,30 @@ bool Reader::fixed_width_header(std::string_view text, std::size_t ls, std::size
       --field;
     if (field < start) pick(field);
   }
-  if (pick_from != npos) out.push_back({pick_from, pick_to, 0, rule::kFixedWidthHeader, false});
+  // Rows of certificates and registers pasted as text are parted by two spaces but not padded:
+  // a relation or a name of another width shifts the cells after it off their headers. A row
+  // with as many cells as the header is read by index where that names another header.
+  RuleName reading = rule::kFixedWidthHeader;
+  std::size_t row_cells = 0, value_cell = npos;
+  for_each_report_cell(text, ls, le, [&](std::size_t k, std::size_t e) {
+    if (k <= start && start < e) value_cell = row_cells;
+    ++row_cells;
+  });
+  if (value_cell != npos) {
+    std::size_t header_cells = 0, cell_from = npos, cell_to = 0;
+    for_each_report_cell(text, header, header_end, [&](std::size_t k, std::size_t e) {
+      if (header_cells++ == value_cell) {
+        cell_from = k;
+        cell_to = e;
+      }
+    });
+    if (header_cells == row_cells && cell_from != pick_from) {
+      pick_from = cell_from;
+      pick_to = cell_to;
+      reading = rule::kFixedWidthCell;
+    }
+  }
+  if (pick_from != npos) out.push_back({pick_from, pick_to, 0, reading, false});
   if (pick_from != npos && statement)
     out.push_back({pick_from, pick_to, 0, rule::kStatementMemo, false});
   return true;  // a report row: the line above is another row, not a label

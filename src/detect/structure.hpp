@@ -19,6 +19,8 @@ namespace rule {
 inline constexpr RuleName kColumnHeader = "context.column_header";
 inline constexpr RuleName kHtmlHeader = "context.html_header";
 inline constexpr RuleName kFixedWidthHeader = "context.fixed_width_header";
+// A report row's cell read by index: as many cells as the header, not padded under it.
+inline constexpr RuleName kFixedWidthCell = "context.fixed_width_cell";
 inline constexpr RuleName kRowLabel = "context.row_label";          // the first cell of the row
 inline constexpr RuleName kEnclosingKey = "context.enclosing_key";  // a block's or path's key
 inline constexpr RuleName kFormField = "context.form_field";        // a multipart form's field name

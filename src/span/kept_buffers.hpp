@@ -160,7 +160,7 @@ class Spares : public ThreadOwned {
   // Keeps b, emptied, when it holds a buffer of at most kSpareBytes and a slot is free (b is
   // then left without one); otherwise b is left as it is, for its owner to free.
   static bool keep(Buffer& b) {
-    if (b.capacity() <= kNoBuffer || bytes_of(b) > kSpareBytes) return false;
+    if (b.capacity() <= no_buffer() || bytes_of(b) > kSpareBytes) return false;
     Spares& s = mine();
     if (s.count_ == kSpareSlots) return false;
     b.clear();
@@ -181,8 +181,9 @@ class Spares : public ThreadOwned {
   ~Spares() override { at_ = nullptr; }
 
  private:
-  // The capacity of a buffer that owns no memory (a string's own room).
-  static constexpr std::size_t kNoBuffer = Buffer().capacity();
+  // The capacity of a buffer that owns no memory (a string's own room). Not a constant: clang
+  // does not evaluate libstdc++ 12's std::string constructor at compile time.
+  static std::size_t no_buffer() { return Buffer().capacity(); }
 
   // The thread's spares live on the heap, reached through an initial-exec pointer: the
   // module's thread-locals all sit in the loader's static TLS room, which has no room for the

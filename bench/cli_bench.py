@@ -15,10 +15,8 @@ from __future__ import annotations
 
 import argparse
 import json
-import resource
 import subprocess
 import sys
-import time
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent

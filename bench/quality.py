@@ -291,7 +291,7 @@ def markdown(res: dict) -> str:
     lines.append(f"Measured with `{meta['command']}` ({meta['documents']} documents per part, "
                  f"seed {meta['seed']}; norvane {meta['norvane']}"
                  + (f", presidio-analyzer {meta['presidio']}" if meta.get("presidio") else "")
-                 + f"). Values per part: "
+                 + "). Values per part: "
                  + ", ".join(f"{p} {res['counts'][p]['values']}" for p in res["parts"])
                  + "; hard negatives: "
                  + ", ".join(f"{p} {res['counts'][p]['negatives']}" for p in res["parts"]) + ".")

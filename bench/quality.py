@@ -10,7 +10,11 @@ fraud reports, complaints, community posts, staff messages, dumps, voice-mail an
 and welfare papers, settlements, debt letters, notices, receipts, orders and returns, notification
 texts, exam, medical and veterinary papers, profiles, account recovery, race entries, property
 inquiries, party forms, move-in cards, dispatch logs, bilingual staff forms, OCR scans, pasted
-sheets, handover notes and terminal logs) and
+sheets, handover notes and terminal logs), `labelled_blind7.py` (seventh blind part: invoices and
+statements between businesses, tax and social-insurance filings, remittance and transfer
+applications, admission and care papers, school contact trees and sign-ups, merchant, freight,
+housing, legal, job, vehicle, donation and camp papers, chat exports, tickets, configuration,
+bug reports and exported bank histories) and
 `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -22,6 +26,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind4   # the fourth blind part: the same holds
     python bench/quality.py --parts blind5   # the fifth blind part: the same holds
     python bench/quality.py --parts blind6   # the sixth blind part: the same holds
+    python bench/quality.py --parts blind7   # the seventh blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -62,6 +67,7 @@ import labelled_blind3  # noqa: E402
 import labelled_blind4  # noqa: E402
 import labelled_blind5  # noqa: E402
 import labelled_blind6  # noqa: E402
+import labelled_blind7  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -216,7 +222,7 @@ class Tally:
 # dialogues), with their own tuning and held-out wording.
 STRUCTURE_PARTS = tuple(f"structure-{p}" for p in labelled_structure.PARTS)
 PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_blind3.PART, labelled_blind4.PART,
-                          labelled_blind5.PART, labelled_blind6.PART)
+                          labelled_blind5.PART, labelled_blind6.PART, labelled_blind7.PART)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
@@ -224,7 +230,7 @@ def documents(part: str, count: int, seed: int) -> list:
     """The labelled documents of one part: "tuning" and "heldout" from labelled.py, "blind" from
     labelled_blind.py, "blind2" from labelled_blind2.py, "blind3" from labelled_blind3.py,
     "blind4" from labelled_blind4.py, "blind5" from labelled_blind5.py, "blind6" from
-    labelled_blind6.py, "structure-tuning" and
+    labelled_blind6.py, "blind7" from labelled_blind7.py, "structure-tuning" and
     "structure-heldout" from labelled_structure.py, "ways-tuning" and "ways-heldout" from
     labelled_ways.py."""
     if part == labelled_blind.PART:
@@ -239,6 +245,8 @@ def documents(part: str, count: int, seed: int) -> list:
         return labelled_blind5.generate(count, seed)
     if part == labelled_blind6.PART:
         return labelled_blind6.generate(count, seed)
+    if part == labelled_blind7.PART:
+        return labelled_blind7.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

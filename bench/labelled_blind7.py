@@ -40,6 +40,7 @@ Conventions for the ambiguous cases, kept throughout:
 
 from __future__ import annotations
 
+import datetime
 import random
 
 import corpus
@@ -71,10 +72,22 @@ CITIES = ("서울특별시 강남구", "서울특별시 마포구", "부산광�
           "경기도 안산시 단원구", "충청북도 청주시 흥덕구", "전라북도 전주시 완산구", "경상남도 창원시 성산구",
           "경기도 고양시 일산동구", "울산광역시 남구")
 RELATIONS = ("배우자", "자녀", "모", "부", "장인", "장모", "손자", "형제자매")
-SWIFT = ("CHASUS33", "BOFAUS3N", "DEUTDEFF", "HSBCHKHH", "MUFGJPJT", "ANZBAU3M", "BKCHCNBJ",
-         "CITIUS33", "UBSWCHZH80A", "DBSSSGSG", "WFBIUS6S", "BNPAFRPP")
+# Banks abroad with their SWIFT codes, and the country of their IBANs.
+BANKS_ABROAD = (("Deutsche Bank AG", "DEUTDEFF", "DE"), ("BNP Paribas", "BNPAFRPP", "FR"),
+                ("HSBC UK Bank", "HBUKGB4B", "GB"), ("ING Bank N.V.", "INGBNL2A", "NL"),
+                ("Banco Santander", "BSCHESMM", "ES"), ("UniCredit S.p.A.", "UNCRITMM", "IT"),
+                ("Commerzbank AG", "COBADEFFXXX", "DE"), ("Barclays Bank", "BARCGB22", "GB"))
+# Where foreign workers send money: banks with SWIFT codes, accounts kept as registered payees.
+BANKS_HOME = (("Vietcombank", "BFTVVNVX", "VND"), ("BIDV", "BIDVVNVX", "VND"), ("ACLEDA Bank", "ACLBKHPP", "USD"),
+              ("Nepal Investment Bank", "NIBLNPKT", "NPR"), ("Bank Central Asia", "CENAIDJA", "IDR"),
+              ("Kapital Bank", "KACHUZ22", "USD"), ("Bank of the Philippine Islands", "BOPIPHMM", "PHP"))
 FOREIGN_NAMES = ("NGUYEN VAN HUNG", "TRAN THI LAN", "JOHN A. MILLER", "EMILY CLARKE", "WANG LEI",
                  "ZHANG WEI", "SITI NURHALIZA", "BATBAYAR GANBOLD", "MARIA SANTOS", "DAVID KOWALSKI")
+# Workers by nationality, as registered in Korean paperwork.
+FOREIGN_WORKERS = (("NGUYEN VAN HUNG", "베트남"), ("TRAN THI LAN", "베트남"), ("PHAM MINH TUAN", "베트남"),
+                   ("SOK CHANDARA", "캄보디아"), ("RAM BAHADUR THAPA", "네팔"), ("KARIMOV RUSTAM", "우즈베키스탄"),
+                   ("SITI AMINAH", "인도네시아"), ("PERERA KASUN", "스리랑카"), ("SOMCHAI SRISUK", "태국"),
+                   ("MARIA SANTOS", "필리핀"), ("WANG LEI", "중국"), ("BATBAYAR GANBOLD", "몽골"))
 ITEMS = ("A4 복사용지", "스테인리스 볼트 M8", "포장용 박스(중)", "LED 투광등 100W", "냉동 닭가슴살 1kg",
          "전선 VCT 2.5SQ", "사무용 의자", "세척제 18L", "라벨 스티커 롤", "PP 마대", "유니폼 상의",
          "커피 원두 1kg", "철판 SS400 6T")
@@ -167,8 +180,9 @@ class _Make:
         r = self.r
         if writing == "post2020":
             y, m, dd = corpus.random_date(r, 2020, 2024)
-            if y == 2020 and m < 10:
+            if y == 2020 and m < 10:  # numbers without a check digit are issued since October 2020
                 m = r.randrange(10, 13)
+                dd = min(dd, corpus.days_in(y, m))
             s = f"{y % 100:02d}{m:02d}{dd:02d}{(7 if foreigner else 3) + r.randrange(2)}" + self.d(6)
             return s[:6] + "-" + s[6:]
         y, m, dd = corpus.random_date(r, *years)
@@ -297,9 +311,9 @@ class _Make:
         if cat == "corporate_number":
             return f"{r.choice(('110111', '134811', '180111', '160111', '200111', '284411'))}-{d(7)}"
         if cat == "iban":
-            return _iban(r)
+            return _iban(r, r.choice(BANKS_ABROAD)[2])
         if cat == "swift_code":
-            return r.choice(SWIFT)
+            return r.choice(BANKS_ABROAD + BANKS_HOME)[1]
         if cat == "payer_number":
             return d(r.choice((10, 11, 12)))
         if cat == "virtual_account":
@@ -388,9 +402,12 @@ class _Make:
         raise ValueError(cat)
 
 
-def _iban(r: random.Random) -> str:
-    """An IBAN with valid check digits (ISO 13616: mod 97 of the rearranged number is 1)."""
-    country, length = r.choice((("DE", 18), ("GB", 18), ("FR", 23), ("NL", 14), ("ES", 20), ("IT", 23)))
+IBAN_LENGTHS = {"DE": 18, "GB": 18, "FR": 23, "NL": 14, "ES": 20, "IT": 23}
+
+
+def _iban(r: random.Random, country: str) -> str:
+    """An IBAN of a country with valid check digits (ISO 13616: mod 97 of the rearranged number is 1)."""
+    length = IBAN_LENGTHS[country]
     bban = "".join(r.choice("0123456789") for _ in range(length))
     if country in ("GB", "NL"):
         bban = "".join(r.choice("ABCDEFGHIJKLMNOPQRSTUVWXYZ") for _ in range(4)) + bban[4:]
@@ -440,6 +457,15 @@ class _Doc(_Writer):
 
     def n(self, cat: str, text: str | None = None, phrasing: str = "") -> None:
         self.negative(cat, self.b.m.negative(cat) if text is None else text, phrasing or self.frame)
+
+    def period(self, lo: int = 2019, hi: int = 2026) -> None:
+        """Two dates of events, `start ~ end`, in order and in one format."""
+        r = self.r
+        a, b = sorted((corpus.random_date(r, lo, hi), corpus.random_date(r, lo, hi)))
+        form = r.choice(("{y}-{m:02d}-{d:02d}", "{y}.{m:02d}.{d:02d}", "{y}. {m}. {d}.", "{y}/{m:02d}/{d:02d}"))
+        self.n("event_date", form.format(y=a[0], m=a[1], d=a[2]))
+        self.add(" ~ ")
+        self.n("event_date", form.format(y=b[0], m=b[1], d=b[2]))
 
     def nkv(self, label_text: str, cat: str, sep: str = ": ", end: str = "\n", text: str | None = None) -> None:
         self.add(label_text + sep)
@@ -657,7 +683,10 @@ def quick_freight(b: _Builder) -> Document:
     if frame == "quick_chat":
         d.t(f"[퀵 접수] {b.pick('오토바이', '다마스', '라보')} / {b.pick('급송', '일반')}\n출발: {b.address()}\n")
         d.t(f"보내는분 {b.name()} ")
-        d.v("phone", "label_plain", "보내는분", allowed={"hyphen", "plain", "landline"})
+        if r.random() < 0.7:
+            d.v("phone", "label_plain", "보내는분", allowed={"hyphen", "plain", "landline"})
+        else:
+            d.t("(사무실)")
         d.t(f"\n도착: {b.address()}\n받는분 {b.name()} ")
         if r.random() < 0.6:
             d.v("phone", "label_plain", "받는분", allowed={"hyphen", "plain", "safe_number"})
@@ -710,7 +739,7 @@ def job_posting(b: _Builder) -> Document:
         d.t(" ~ ")
         d.n("time")
         d.t("\n시급 ")
-        d.n("price")
+        d.n("price", f"{r.randrange(1003, 1400) * 10:,}")
         d.t("원 (주휴수당 별도)\n")
         if r.random() < 0.5:
             d.t("지원: 문자로 이름/나이/가능 요일 보내주세요 ")
@@ -726,9 +755,7 @@ def job_posting(b: _Builder) -> Document:
         d.t(f"{b.company()} {b.pick('생산직', '물류 사무직', '경리', '영업관리')} 채용 공고\n공고번호 ")
         d.n("notice_number")
         d.t("\n접수기간: ")
-        d.n("event_date")
-        d.t(" ~ ")
-        d.n("event_date")
+        d.period()
         d.t("\n급여: 월 ")
         d.n("price")
         d.t(f"원\n제출서류: 이력서, 자기소개서 (이메일 접수)\n인사담당 {b.name()} 대리 ")
@@ -822,7 +849,8 @@ def year_end_dependants(b: _Builder) -> Document:
     header = b.pick("주민등록번호", "주민(외국인)등록번호", "주민번호")
     sep = {"pipe": " | ", "tab": "\t", "fixed": "   "}[frame]
     d.t(sep.join(("관계", "성명", "내/외국인", header, "기본공제", "비고")) + "\n")
-    rows = [("본인", (1965, 1995))] + [(rel, None) for rel in r.sample(RELATIONS, r.randrange(1, 4))]
+    column = b.m.writing("resident", (COMPACT if frame != "fixed" else SCAN) - {"post2020", "line_break"})
+    rows = [("본인", (1965, 1995))] + [(rel, None) for rel in r.sample(RELATIONS, r.randrange(1, 5))]
     for rel, years in rows:
         if rel in ("모", "부", "장인", "장모"):
             years = (1935, 1962)
@@ -832,13 +860,12 @@ def year_end_dependants(b: _Builder) -> Document:
             years = (1965, 1998)
         foreign = rel == "배우자" and r.random() < 0.4
         d.t(sep.join((rel, b.name(), "외국인" if foreign else "내국인")) + sep)
-        compact = COMPACT if frame != "fixed" else SCAN
         if foreign:
-            d.v("foreigner_registration", "column_header", header, allowed=compact)
-        elif rel in ("자녀", "손자") and r.random() < 0.5:
+            d.v("foreigner_registration", "column_header", header, writing=column)
+        elif rel in ("자녀", "손자") and column == "hyphen" and r.random() < 0.5:
             d.v("resident", "column_header", header, writing="post2020")
         else:
-            d.v("resident", "column_header", header, allowed=compact - {"post2020"}, years=years)
+            d.v("resident", "column_header", header, writing=column, years=years)
         d.t(sep + b.pick("○", "O", "") + sep + b.pick("", "장애인", "20세 이하", "경로우대") + "\n")
     d.t("위 내용이 사실과 다름이 없음을 확인합니다.  제출일 ")
     d.n("event_date")
@@ -867,9 +894,7 @@ def withholding_receipt(b: _Builder) -> Document:
         d.t(f"성명: {b.name()}\n")
         d.kv(b.pick("주민등록번호", "주민번호"), "resident", allowed=FORM - {"post2020"}, years=(1960, 2002))
     d.t("근무기간 ")
-    d.n("event_date")
-    d.t(" ~ ")
-    d.n("event_date")
+    d.period()
     d.t("\n급여 ")
     d.n("price")
     d.t("  상여 ")
@@ -891,9 +916,10 @@ def social_insurance(b: _Builder) -> Document:
         d.kv("사업자등록번호", "business_registration", sep=" ")
         header_arc, header_pp = b.pick("외국인등록번호", "등록번호"), b.pick("여권번호", "여권 번호")
         d.t(f"성명 | 국적 | {header_arc} | {header_pp} | 입국일\n")
+        arc_writing = b.m.writing("foreigner_registration", COMPACT)
         for _ in range(r.randrange(1, 4)):
-            d.t(f"{r.choice(FOREIGN_NAMES)} | {b.pick('베트남', '캄보디아', '네팔', '스리랑카', '인도네시아')} | ")
-            d.v("foreigner_registration", "column_header", header_arc, allowed=COMPACT)
+            d.t(" | ".join(r.choice(FOREIGN_WORKERS)) + " | ")
+            d.v("foreigner_registration", "column_header", header_arc, writing=arc_writing)
             d.t(" | ")
             d.v("passport", "column_header", header_pp, writing="foreign_format")
             d.t(" | ")
@@ -915,15 +941,18 @@ def social_insurance(b: _Builder) -> Document:
     header = b.pick("주민등록번호(외국인등록번호)", "주민(외국인)등록번호", "주민등록번호")
     cols = ["성명", header, "국적", "체류자격", "월 소득액", "취득일" if frame == "acquire" else "상실일"]
     d.t("\n" + " | ".join(cols) + "\n")
+    arc_writing = b.m.writing("foreigner_registration", COMPACT)  # one writing per column
+    rrn_writing = {"masked": "masked"}.get(arc_writing, b.m.writing("resident", COMPACT - {"post2020", "masked"}))
     for _ in range(r.randrange(1, 5)):
         foreign = r.random() < 0.5
         if foreign:
-            d.t(f"{r.choice(FOREIGN_NAMES)} | ")
-            d.v("foreigner_registration", "column_header", header, allowed=COMPACT)
-            d.t(f" | {b.pick('베트남', '우즈베키스탄', '네팔', '필리핀', '중국')} | {b.pick('E-9', 'H-2', 'F-4', 'E-7')} | ")
+            who, nation = r.choice(FOREIGN_WORKERS)
+            d.t(f"{who} | ")
+            d.v("foreigner_registration", "column_header", header, writing=arc_writing)
+            d.t(f" | {nation} | {b.pick('E-9', 'H-2', 'F-4', 'E-7')} | ")
         else:
             d.t(f"{b.name()} | ")
-            d.v("resident", "column_header", header, allowed=COMPACT - {"post2020"}, years=(1960, 2005))
+            d.v("resident", "column_header", header, writing=rrn_writing, years=(1960, 2005))
             d.t(" | 대한민국 | - | ")
         d.n("price")
         d.t(" | ")
@@ -953,20 +982,27 @@ def overseas_remittance(b: _Builder) -> Document:
         d.kv(b.pick("연락처 Tel", "Mobile"), "phone", allowed={"hyphen", "intl_plus"})
         purpose = b.pick("유학생 송금 (Tuition)", "해외 체재비", "증여성 송금")
     else:
-        d.t(f"Name: {r.choice(FOREIGN_NAMES)}\n")
+        d.t(f"Name: {r.choice(FOREIGN_WORKERS)[0]}\n")
         d.kv(b.pick("외국인등록번호 ARC No.", "ARC No.", "외국인등록번호"), "foreigner_registration",
              allowed=FORM - {"line_break"})
         d.kv(b.pick("여권번호 Passport No.", "Passport No."), "passport", writing="foreign_format")
         d.kv(b.pick("급여계좌 Salary A/C", "출금계좌"), "bank_account", bank=b.bank())
         d.kv("Phone", "phone", allowed={"hyphen", "plain", "intl_plus"})
         purpose = b.pick("급여 송금 (Salary)", "가족 생활비 (Family support)")
-    d.t(f"[수취인 Beneficiary]\nName: {r.choice(FOREIGN_NAMES)}\nAccount No. / IBAN: ")
-    d.n("iban")
-    d.t("\nSWIFT (BIC): ")
-    d.n("swift_code")
-    d.t(f"\nBank: {b.pick('JPMorgan Chase Bank', 'Deutsche Bank AG', 'Vietcombank', 'HSBC', 'Bank of China')}\n"
-        f"송금액 Amount: {b.pick('USD', 'EUR', 'VND', 'CNY')} ")
-    d.n("price")
+    if frame == "bilingual":
+        bank, swift, country = r.choice(BANKS_ABROAD)
+        d.t(f"[수취인 Beneficiary]\nName: {r.choice(FOREIGN_NAMES)}\nAccount No. / IBAN: ")
+        d.n("iban", _iban(r, country))
+        currency = b.pick("EUR", "GBP") if country == "GB" else "EUR"
+    else:
+        bank, swift, currency = r.choice(BANKS_HOME)
+        d.t(f"[수취인 Beneficiary]\nName: {r.choice(FOREIGN_WORKERS)[0]} (등록 수취인 ")
+        d.n("reference_number")
+        d.t(")\n")
+    d.t("SWIFT (BIC): ")
+    d.n("swift_code", swift)
+    d.t(f"\nBank: {bank}\n송금액 Amount: {currency} ")
+    d.n("price", f"{r.randrange(100, 9000):,}.00" if currency in ("USD", "EUR", "GBP") else None)
     d.t(f"\n송금사유: {purpose}\n참조번호 Ref. No.: ")
     d.n("reference_number")
     d.t("\n")
@@ -1074,13 +1110,15 @@ def bank_history(b: _Builder) -> Document:
     d.t(f"{bank} 거래내역조회\n조회계좌: ")
     d.v("bank_account", "label_punct", "조회계좌", writing=b.pick("hyphen", "masked"), bank=bank)
     d.t(f"  예금주: {b.name()}\n조회기간: ")
-    d.n("event_date")
-    d.t(" ~ ")
-    d.n("event_date")
+    d.period()
     sep = " | " if frame == "pipe" else "\t"
     d.t("\n" + sep.join(("거래일시", "적요", "출금", "입금", "잔액", "내용")) + "\n")
-    for _ in range(r.randrange(4, 9)):
-        d.n("timestamp")
+    y, m = r.randrange(2021, 2026), r.randrange(1, 13)
+    form = r.choice(("{y}.{m:02d}.{d:02d} {t}", "{y}-{m:02d}-{d:02d} {t}", "{y}/{m:02d}/{d:02d}\t{t}"))
+    days = sorted(r.randrange(1, corpus.days_in(y, m) + 1) for _ in range(r.randrange(4, 9)))
+    for day in days:  # one export, one way of writing its times, oldest first
+        t = f"{r.randrange(24):02d}:{r.randrange(60):02d}:{r.randrange(60):02d}"
+        d.n("timestamp", form.format(y=y, m=m, d=day, t=t))
         kind = r.random()
         d.t(sep + b.pick("타행이체", "인터넷", "모바일", "FB이체", "ATM") + sep)
         d.n("price")
@@ -1481,7 +1519,11 @@ def certified_letter(b: _Builder) -> Document:
     r = b.r
     frame = b.pick("deposit", "payment")
     d = _Doc(b, "certified_letter", frame)
-    d.t(f"{b.pick('내 용 증 명', '내용증명', '통 고 서')}\n\n발신인  성명: {b.name()}\n        주소: {b.address()}\n        ")
+    d.t(f"{b.pick('내 용 증 명', '내용증명', '통 고 서')}\n\n발신인  성명: {b.name()}\n")
+    if r.random() < 0.3:
+        d.t("        ")
+        d.kv(b.pick("주민등록번호", "주민번호"), "resident", allowed=SCAN - {"post2020", "masked"}, years=(1950, 2000))
+    d.t(f"        주소: {b.address()}\n        ")
     d.kv("연락처", "phone", allowed={"hyphen", "plain"})
     if r.random() < 0.4:
         d.t("        ")
@@ -1490,7 +1532,7 @@ def certified_letter(b: _Builder) -> Document:
         d.t("        ")
         d.kv("이메일", "email")
     d.t(f"수신인  성명: {b.name()}\n        주소: {b.address()}\n")
-    if r.random() < 0.5:
+    if r.random() < 0.3:
         d.t("        ")
         d.kv("연락처", "phone", allowed={"hyphen", "plain"})
     if frame == "deposit":
@@ -1510,7 +1552,7 @@ def certified_letter(b: _Builder) -> Document:
     d.t("3. 따라서 본 서면 수령 후 7일 이내에 아래 계좌로 지급하여 주시기 바랍니다.\n   ")
     d.account(b.pick("bank_name", "label_above"), "아래 계좌로 지급하여 주시기 바랍니다", allowed=SCAN - {"masked"})
     d.t(f"  예금주 발신인\n4. 기한 내 이행하지 않을 경우 법적 절차를 진행할 예정입니다.\n\n{b.today()}\n발신인 {b.name()} (인)")
-    if r.random() < 0.5:
+    if r.random() < 0.3:
         d.t("  ")
         d.v("phone", "no_label", "", allowed={"hyphen"})
     d.t("\n")
@@ -1574,6 +1616,10 @@ def lost_and_found(b: _Builder) -> Document:
             f"분실물: {b.pick('검정색 반지갑', '갈색 카드지갑', '휴대폰 케이스 지갑')} (신분증, 현금 약 5만원, 신용카드 ")
         d.v("credit_card", "in_sentence", "신용카드", writing="masked")
         d.t(")\n")
+        if r.random() < 0.5:
+            d.t("분실 신분증: 운전면허증 (면허번호 ")
+            d.v("driver_license", "label_plain", "면허번호", allowed={"hyphen", "region_prefixed", "plain"})
+            d.t(")\n")
     elif frame == "found":
         d.t("[습득물 공고] 관리번호 ")
         d.n("receipt_number")
@@ -1637,7 +1683,7 @@ def used_car_contract(b: _Builder) -> Document:
 
 def car_rental(b: _Builder) -> Document:
     r = b.r
-    frame = b.pick("contract", "kiosk", "long_term")
+    frame = b.pick("contract", "contract", "kiosk", "long_term")
     d = _Doc(b, "car_rental", frame)
     d.t(f"{b.pick('제주', '김포', '부산')} {b.pick('렌터카 임대차 계약서', '자동차 대여 계약서')}\n계약번호 ")
     d.n("receipt_number")
@@ -1708,9 +1754,12 @@ def chat_export(b: _Builder) -> Document:
         ("passport", "여권"), ("resident", "주민번호"), ("chat", ""), ("chat", ""), ("price", ""),
         ("card", "카드"), ("license", "면허"), ("foreigner", "외국인등록번호"), ("license", "면허"),
     ]
+    when = datetime.date(y, m, dd)
     for i in range(r.randrange(4, 9)):
         if i == 0 or r.random() < 0.2:
-            day = f"{y}년 {m}월 {dd}일 {KO_WEEKDAYS[r.randrange(7)]}요일"
+            when += datetime.timedelta(days=0 if i == 0 else r.randrange(1, 4))
+            y, m, dd = when.year, when.month, when.day
+            day = f"{y}년 {m}월 {dd}일 {KO_WEEKDAYS[when.weekday()]}요일"
             if frame == "pc":
                 d.t("--------------- ")
                 d.n("event_date", day, "chat_export.day_line")
@@ -1894,6 +1943,8 @@ def api_config(b: _Builder) -> Document:
         d.t("\n[test_user]\n")
         d.kv("user_birth", "birth_date", sep=" = ", allowed={"compact", "iso"})
         d.kv("user_rrn", "resident", sep=" = ", allowed={"hyphen", "plain"})
+        if r.random() < 0.6:
+            d.kv("user_license", "driver_license", sep=" = ", allowed={"hyphen", "plain"})
         d.t("\n[release]\nversion = ")
         d.n("version_number")
         d.t("\n")
@@ -1937,8 +1988,10 @@ def bug_report(b: _Builder) -> Document:
         d.n("timestamp")
         d.t(" ERROR [MemberService] update failed memberNo=")
         d.n("member_number")
-        d.t(" phone=")
-        d.v("phone", "key_value", "phone", writing="plain")
+        key, kind, writing = r.choice((("phone", "phone", "plain"), ("email", "email", "plain"),
+                                       ("birthDate", "birth_date", "compact"), ("refundAcct", "bank_account", "plain")))
+        d.t(f" {key}=")
+        d.v(kind, "key_value", key, writing=writing)
         d.t("\n")
     else:
         d.t(f"{b.name()}  {b.pick('오전', '오후')} {r.randrange(1, 12)}:{r.randrange(60):02d}\n"
@@ -1985,7 +2038,7 @@ def tutoring_request(b: _Builder) -> Document:
             f"{b.pick('수학교육과', '영어영문학과', '화학과')} {r.randrange(2, 5)}학년 {b.name()}입니다 (학번 ")
         d.n("student_number")
         d.t(").\n시급은 ")
-        d.n("price")
+        d.n("price", f"{r.randrange(3, 9) * 10000:,}")
         d.t("원 생각하고 있습니다. 재학증명서는 메일로 보내드릴게요. 제 메일은 ")
         d.v("email", "in_sentence", "제 메일은", allowed={"plain", "obfuscated"})
         d.t(" 이고,\n연락은 ")
@@ -2009,6 +2062,7 @@ def workshop_roster(b: _Builder) -> Document:
     sep = b.pick(" | ", "\t", ", ")
     head_pp, head_birth = b.pick("여권번호", "Passport No.", "여권 No"), b.pick("생년월일", "DOB", "생일")
     born = r.random() < 0.7
+    birth_writing = b.m.writing("birth_date", {"dot", "iso", "compact", "yymmdd"})
     cols = ["No", "성명", "영문명", head_pp, "여권만료일"] + ([head_birth] if born else []) + ["비고"]
     d.t(sep.join(cols) + "\n")
     for i in range(1, r.randrange(3, 8)):
@@ -2018,12 +2072,13 @@ def workshop_roster(b: _Builder) -> Document:
         d.n("expiry_date")
         if born:
             d.t(sep)
-            d.v("birth_date", "column_header", head_birth, allowed={"dot", "iso", "compact", "yymmdd"},
-                years=(1965, 2001))
+            d.v("birth_date", "column_header", head_birth, writing=birth_writing, years=(1965, 2001))
         d.t(sep + b.pick("", "채식", "트윈룸", "1일 늦게 출발") + "\n")
-    d.t(f"인솔 {b.name()} {b.pick('차장', '과장')} ")
-    d.v("phone", "label_plain", "인솔", writing=b.pick("hyphen", "intl_plus"))
-    d.t("\n출발 ")
+    if r.random() < 0.5:
+        d.t(f"인솔 {b.name()} {b.pick('차장', '과장')} ")
+        d.v("phone", "label_plain", "인솔", writing=b.pick("hyphen", "intl_plus"))
+        d.t("\n")
+    d.t("출발 ")
     d.n("event_date")
     d.t("  1인 ")
     d.n("price")
@@ -2039,11 +2094,12 @@ def dormitory_roster(b: _Builder) -> Document:
     if frame == "list":
         head = b.pick("외국인등록번호", "ARC", "등록번호")
         phone_col = r.random() < 0.35
+        arc_writing = b.m.writing("foreigner_registration", COMPACT)
         d.t("호실\t성명\t국적\t" + head + ("\t휴대폰" if phone_col else "") + "\t입사일\n")
         for _ in range(r.randrange(2, 6)):
-            nation = b.pick("베트남", "네팔", "우즈베키스탄", "태국")
-            d.t(f"{r.randrange(1, 4)}0{r.randrange(1, 9)}호\t{r.choice(FOREIGN_NAMES)}\t{nation}\t")
-            d.v("foreigner_registration", "column_header", head, allowed=COMPACT)
+            who, nation = r.choice(FOREIGN_WORKERS)
+            d.t(f"{r.randrange(1, 4)}0{r.randrange(1, 9)}호\t{who}\t{nation}\t")
+            d.v("foreigner_registration", "column_header", head, writing=arc_writing)
             if phone_col:
                 d.t("\t")
                 d.v("phone", "column_header", "휴대폰", allowed={"hyphen", "plain"})
@@ -2051,7 +2107,7 @@ def dormitory_roster(b: _Builder) -> Document:
             d.n("event_date")
             d.t("\n")
     else:
-        d.t(f"입사자 카드\nName: {r.choice(FOREIGN_NAMES)}\n")
+        d.t(f"입사자 카드\nName: {r.choice(FOREIGN_WORKERS)[0]}\n")
         d.kv(b.pick("외국인등록번호", "ARC No."), "foreigner_registration")
         d.kv(b.pick("여권번호", "Passport No."), "passport", writing="foreign_format")
         d.kv("생년월일", "birth_date", allowed={"dot", "iso", "slash"}, years=(1975, 2004))

@@ -176,7 +176,7 @@ class _Make:
             return " ".join("".join(HANGUL_DIGITS[int(c)] for c in g) for g in groups)
         return "-".join(groups)
 
-    def resident(self, writing: str, years=(1942, 2019), foreigner: bool = False) -> str:
+    def resident(self, writing: str, years=(1942, 2019), foreigner: bool = False, born=None) -> str:
         r = self.r
         if writing == "post2020":
             y, m, dd = corpus.random_date(r, 2020, 2024)
@@ -185,7 +185,7 @@ class _Make:
                 dd = min(dd, corpus.days_in(y, m))
             s = f"{y % 100:02d}{m:02d}{dd:02d}{(7 if foreigner else 3) + r.randrange(2)}" + self.d(6)
             return s[:6] + "-" + s[6:]
-        y, m, dd = corpus.random_date(r, *years)
+        y, m, dd = born or corpus.random_date(r, *years)
         g = ((5 if foreigner else 1) if y < 2000 else (7 if foreigner else 3)) + r.randrange(2)
         d12 = [int(c) for c in f"{y % 100:02d}{m:02d}{dd:02d}{g}" + self.d(5)]
         s = "".join(map(str, d12)) + str(corpus.resident_check(d12, foreigner))
@@ -272,8 +272,8 @@ class _Make:
             return f"{g[0]}-{g[1]}-******-{g[3]}"
         return self.join(g, writing)
 
-    def birth_date(self, writing: str, years=(1945, 2012)) -> str:
-        y, m, dd = corpus.random_date(self.r, *years)
+    def birth_date(self, writing: str, years=(1945, 2012), born=None) -> str:
+        y, m, dd = born or corpus.random_date(self.r, *years)
         return {
             "iso": f"{y}-{m:02d}-{dd:02d}", "dot": f"{y}.{m:02d}.{dd:02d}",
             "korean_date": f"{y}년 {m}월 {dd}일", "yymmdd": f"{y % 100:02d}{m:02d}{dd:02d}",
@@ -466,6 +466,14 @@ class _Doc(_Writer):
         self.n("event_date", form.format(y=a[0], m=a[1], d=a[2]))
         self.add(" ~ ")
         self.n("event_date", form.format(y=b[0], m=b[1], d=b[2]))
+
+    def when(self) -> None:
+        """The time of an event as a clerk writes it on a paper form."""
+        r = self.r
+        y, m, dd = corpus.random_date(r, 2019, 2026)
+        hh, mm = r.randrange(24), r.choice((0, 10, 15, 20, 30, 40, 45, 50))
+        self.n("timestamp", r.choice((f"{y}-{m:02d}-{dd:02d} {hh:02d}:{mm:02d}", f"{y}. {m}. {dd}. {hh:02d}:{mm:02d}",
+                                      f"{y}년 {m}월 {dd}일 {hh}시 {mm}분")))
 
     def nkv(self, label_text: str, cat: str, sep: str = ": ", end: str = "\n", text: str | None = None) -> None:
         self.add(label_text + sep)
@@ -1202,9 +1210,10 @@ def nursing_home(b: _Builder) -> Document:
     home = b.pick("햇살요양원", "은빛노인요양원", "소나무실버케어", "행복한집 요양원")
     if frame == "application":
         d.t(f"{home} 입소 신청서\n[입소 대상자]\n성명: {b.name()}  성별: {b.pick('남', '여')}\n")
-        d.kv("생년월일", "birth_date", years=(1928, 1955))
+        born = corpus.random_date(r, 1928, 1955)  # one person: the resident number starts with the birth date
+        d.kv("생년월일", "birth_date", born=born)
         if r.random() < 0.6:
-            d.kv("주민등록번호", "resident", allowed=FORM - {"post2020"}, years=(1928, 1955))
+            d.kv("주민등록번호", "resident", allowed=FORM - {"post2020"}, born=born)
         d.t("장기요양인정번호: ")
         d.n("care_number")
         d.t(f"  등급: {r.randrange(1, 6)}등급\n[보호자]\n주 보호자: {b.name()} ({b.pick('장남', '장녀', '차남', '며느리')})  연락처 ")
@@ -1369,7 +1378,7 @@ def blood_donation(b: _Builder) -> Document:
         d.kv(b.pick("주민등록번호", "주민번호"), "resident", writing=b.pick("hyphen", "masked"), years=(1965, 2006))
         d.kv("휴대전화", "phone", allowed={"hyphen", "plain"})
         d.t(f"최근 1개월 내 해외여행: {b.pick('없음', '있음(베트남)')}  헌혈 일시 ")
-        d.n("timestamp")
+        d.when()
         d.t("\n헌혈증서 ")
         d.n("blood_certificate")
         d.t(" 발급\n")
@@ -1447,7 +1456,7 @@ def appointment_text(b: _Builder) -> Document:
         d.t("\n")
     else:
         d.t(f"[국가건강검진 예약 확정] {b.name()}님\n일시: ")
-        d.n("timestamp")
+        d.when()
         d.t(f"\n장소: {place} 검진센터 {r.randrange(2, 6)}층\n검진 전날 21시 이후 금식. 문의 ")
         d.n("company_number")
         d.t("\n")
@@ -1611,7 +1620,7 @@ def lost_and_found(b: _Builder) -> Document:
         d.kv("생년월일", "birth_date", years=(1950, 2008))
         d.kv("연락처", "phone", allowed={"hyphen", "plain"})
         d.t("분실일시: ")
-        d.n("timestamp")
+        d.when()
         d.t(f"\n분실장소: {b.pick('지하철 2호선 객차 내', '시내버스 472번', '택시 (카드결제)', '○○공원 벤치')}\n"
             f"분실물: {b.pick('검정색 반지갑', '갈색 카드지갑', '휴대폰 케이스 지갑')} (신분증, 현금 약 5만원, 신용카드 ")
         d.v("credit_card", "in_sentence", "신용카드", writing="masked")
@@ -1719,9 +1728,9 @@ def car_rental(b: _Builder) -> Document:
     d.t("\n대여차량 ")
     d.n("car_plate")
     d.t("  대여 ")
-    d.n("timestamp")
+    d.when()
     d.t("  반납 ")
-    d.n("timestamp")
+    d.when()
     d.t("\n결제카드 ")
     d.v("credit_card", "label_plain", "결제카드", allowed={"masked", "hyphen", "spaced"})
     d.t("  승인번호 ")

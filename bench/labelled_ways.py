@@ -288,7 +288,8 @@ BANK_ALERT_CARDS = ("현대카드", "신한카드", "KB국민카드", "삼성카
 BANK_ALERT_GENRE = "bank_alerts"
 BANK_ALERT_SHARE = 0.05  # of the documents, from a stream of its own too
 FRAMED_GENRES = tuple(FRAMES)
-GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE)
+OFFICE_GENRE = "office_letters"  # letters, notices and forms with offices' own numbers (OFFICE_LETTERS)
+GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -628,9 +629,11 @@ BANK_ALERT_NEG_PHRASES = {
                              "[{btag}] 대출이자 {amount}원 출금 예정 약정번호 [[{v}]]",
                              "[{btag}] OTP 일련번호 [[{v}]] 등록 완료"),
 }
-# The last ones only on papers (PAPERS), in member_log, in pasted_rows and in bank_alerts.
+# The last ones only on papers (PAPERS), in member_log, in pasted_rows, in bank_alerts and in
+# office_letters.
 NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG_NEG_PHRASES)
-                  + tuple(ROWS_LOOK_ALIKES) + tuple(BANK_ALERT_NEG_PHRASES))
+                  + tuple(ROWS_LOOK_ALIKES) + tuple(BANK_ALERT_NEG_PHRASES)
+                  + ("office_contact", "organisation_account", "bracketed_drug_code", "member_id_column"))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -720,6 +723,123 @@ PAPER_MOVERS = ("(주)영구크린", "(주)한빛익스프레스", "e편한이�
                 "착한이사 {gu}센터")
 PAPER_DRUGS = ("타이레놀정500mg", "아모잘탄정5/50mg", "뮤코펙트정", "록소닌정", "알마겔현탁액", "코대원포르테시럽",
                "오구멘틴정625mg", "스티렌정", "무코스타정", "씨잘정")
+
+# --------------------------------------------------------------------------- offices' letters
+
+# Letters, notices and forms an organisation sends (genre office_letters, a stream of its own):
+# their closing lines give a department's or an office's own line and the organisation's own
+# account; drug codes stand in brackets after a drug's name; exports key their rows by ids the
+# system issues. The people on them keep their numbers: a named staff member's line, an
+# applicant's mobile, a person's work phone in their own record, a refund account in a name.
+# Markers as in PAPERS: <<desk>> an office's landline (office_contact), <<acct_org>> an account
+# held by an organisation (organisation_account), <<drug>> a drug's product code
+# (bracketed_drug_code); values <<mobile:L>>, <<home:L>>, <<acct:L>> under the label L.
+OFFICE_SHARE = 0.08  # of the documents, from a stream of its own
+OFFICE_LETTERS = {
+    "school": (
+        ("[장학금 신청 안내]", "신청자 {name} / 연락처 <<mobile:연락처>>", "문의: 학생지원팀 <<desk>>"),
+        ("{school} 장학금 신청서", "학생 휴대폰 <<mobile:학생 휴대폰>>", "장학금 수령 계좌 {bank} <<acct:수령 계좌>>",
+         "※ 문의 학생처 장학과 <<desk>>"),
+        ("2026학년도 2학기 장학생 선발 결과 안내", "문의사항은 장학복지팀(<<desk>>)으로 연락 바랍니다."),
+        ("등록금 분할납부 신청 안내", "담당부서: 재무회계팀 <<desk>>", "신청자 휴대폰 <<mobile:신청자 휴대폰>>"),
+        ("기숙사 입사 안내", "생활관 행정실 <<desk>> / 팩스 <<desk>>", "비상연락처(보호자) <<mobile:비상연락처>>"),
+        ("[학사 공지] 졸업 유예 신청", "학사지원과 ☎ <<desk>>", "문의 시간 평일 09:00~17:00"),
+        ("{school} 입학처", "입학 상담 문의 입학관리본부 <<desk>>", "지원자 {name} 연락처 <<mobile:지원자 연락처>>"),
+        ("[{school}] 교육실습 안내", "교직지원센터 <<desk>>", "실습생 {name} 휴대전화 <<mobile:휴대전화>>"),
+    ),
+    "payslip": (
+        ("2026년 {n}월 급여명세서", "성명 {name}  사번 {n4}", "지급계좌 {bank} <<acct:지급계좌>>", "문의: 인사팀 <<desk>>"),
+        ("[급여명세서] 2026년 {n}월분", "{name} {title}", "급여 이체 계좌 {bank} <<acct:급여 이체 계좌>>",
+         "급여 관련 문의는 경영지원팀 <<desk>>"),
+        ("급여 지급 내역 안내", "문의 HR 담당 <<desk>>", "본인 연락처 <<mobile:본인 연락처>>"),
+        ("Payslip / 급여명세서 ({n}월)", "HR팀 <<desk>>", "사원 {name} 휴대폰 <<mobile:휴대폰>>"),
+        ("상여금 지급 안내", "지급 계좌 {bank} <<acct:지급 계좌>> (예금주 {name})", "인사총무과 <<desk>>"),
+        ("연말정산 안내", "제출처: 재무팀 <<desk>>", "담당 {name} {title} <<home:담당>>"),
+    ),
+    "foreign_staff": (
+        ("외국인 근로자 고용 변동 신고서", "근로자 {rname} 휴대폰 <<mobile:휴대폰>>", "사업장 담당 부서 총무과 <<desk>>"),
+        ("[외국인 직원 안내] 체류기간 연장 서류", "HR 담당 <<desk>>", "직원 연락처 <<mobile:직원 연락처>>"),
+        ("Foreign staff onboarding / 외국인 직원 입사 안내", "문의: 인사지원팀 <<desk>>",
+         "{rname} mobile <<mobile:mobile>>"),
+        ("외국인 근로자 숙소 배정 안내", "기숙사 관리실 <<desk>>", "근로자 {rname} 연락처 <<mobile:연락처>>"),
+        ("E-9 근로자 귀국 비용 보험 안내", "문의 외국인력지원센터 <<desk>>", "사업주 {name} <<mobile:사업주>>"),
+    ),
+    "collection": (
+        ("[채권 추심 안내]", "{name} 님 귀하", "입금계좌: {bank} <<acct_org>> (예금주 {agency})",
+         "담당자 직통 <<desk>> / 팩스 <<desk>>"),
+        ("독촉 안내문", "채무자 {name}", "상환계좌 {bank} <<acct_org>> 예금주: {agency}", "고객지원실 <<desk>>"),
+        ("[{agency}] 변제 안내", "변제 계좌 {bank} <<acct_org>> (예금주 {agency})", "채권관리부 <<desk>>"),
+        ("미납 요금 납부 안내", "납부계좌 {bank} <<acct_org>> ({agency})", "채권회수팀 ☎ <<desk>>",
+         "채무자 연락처 <<mobile:연락처>>"),
+        ("법적 조치 예고 통지", "입금 계좌 {bank} <<acct_org>> 예금주 {agency}", "추심 담당 {name} {title} <<mobile:담당>>"),
+    ),
+    "association": (
+        ("{school} 총동문회 회비 납부 안내", "동문회비 납부: {bank} <<acct_org>> (예금주: 총동문회)",
+         "문의: 동문회 사무국 <<desk>>"),
+        ("{church} 주보", "헌금 계좌 {bank} <<acct_org>> 예금주 {church}", "교회 사무실 <<desk>>"),
+        ("{club} 정기 모임 공지", "회비 입금 {bank} <<acct_org>> (예금주 {club})", "총무 {name} <<mobile:총무>>"),
+        ("후원 안내", "후원계좌: {bank} <<acct_org>> 예금주 {foundation}", "후원자 {name} 님 연락처 <<mobile:연락처>>"),
+        ("{apt} 입주자대표회의 공지", "관리비 납부 {bank} <<acct_org>> (예금주 {apt}관리사무소)", "관리사무소 <<desk>>"),
+        ("{club} 송년회 안내", "참가비 {bank} <<acct_org>> 예금주 {club}", "환불 계좌 {bank} <<acct:환불 계좌>> (예금주 {name})"),
+        ("{school} 학부모회 알림", "회비 계좌 {bank} <<acct_org>> (예금주 {school} 학부모회)", "학부모회장 {name} <<mobile:학부모회장>>"),
+        ("{church} 선교회 바자회", "입금 {bank} <<acct_org>> (예금주 {church} 선교회)", "문의 {church} 사무국 <<desk>>"),
+        ("{foundation} 정기후원 신청서", "후원자 계좌 {bank} <<acct:후원자 계좌>>", "예금주 {name}",
+         "재단 사무국 <<desk>>"),
+    ),
+    "agency": (
+        ("[{gu}청] 민원 처리 결과 안내", "담당부서: 민원여권과 <<desk>>", "민원인 {name} 님 연락처 <<mobile:연락처>>"),
+        ("국민건강보험공단 안내문", "{gu}지사 보험급여부 <<desk>>", "가입자 {name} 님"),
+        ("[{gu} 주민센터] 복지 상담 안내", "맞춤형복지팀 <<desk>>", "상담 신청자 {name} <<mobile:신청자>>"),
+        ("{gu} 관리사무소 공지", "관리사무소 <<desk>>", "{unit} 세대 연락처 <<mobile:세대 연락처>>"),
+        ("고용노동부 {gu}지청 안내", "근로개선지도과 <<desk>>", "신고인 {name} 휴대전화 <<mobile:휴대전화>>"),
+        ("[{gu}청 공지] 주차 단속 이의신청", "교통행정과 주차관리팀 <<desk>>", "팩스 <<desk>>"),
+    ),
+    "directory": (
+        ("[비상연락망] 영업팀", "{name} {title} | 휴대폰 <<mobile:휴대폰>> | 직장 <<home:직장>>"),
+        ("입사지원서", "성명 {name}", "휴대전화 <<mobile:휴대전화>>", "직장전화 <<home:직장전화>> (현 근무처 {company})"),
+        ("회원 가입 신청서", "근무처 {company} / 근무처 전화 <<home:근무처 전화>>", "자택 <<home:자택>>"),
+        ("신용카드 발급 신청서", "성명 {name}  휴대폰 <<mobile:휴대폰>>", "직장명 {company}  직장 연락처 <<home:직장 연락처>>"),
+        ("동문 주소록", "{name} ({company}) 직통 <<home:직통>> / 핸드폰 <<mobile:핸드폰>>"),
+        ("보증인 정보", "보증인 {name}", "근무지 전화 <<home:근무지 전화>>", "연락처 <<mobile:연락처>>"),
+    ),
+    "medication": (
+        ("[처방 내역] {name} 님", "{drug} (<<drug>>) 1 / 1 / 2", "{drug} (<<drug>>) 1 / 3 / 5"),
+        ("복약 안내문", "{drug}(<<drug>>)  1정 3회 {n}일", "{drug}(<<drug>>)  1정 2회 {n}일",
+         "보호자 {name} (<<mobile:보호자>>)"),
+        ("투약 기록", "▶ {drug} [<<drug>>] 1일 2회", "▶ {drug} [<<drug>>] 1일 3회", "환자 연락처 <<mobile:환자 연락처>>"),
+        ("조제 내역서", "1. {drug} (<<drug>>)", "2. {drug} (<<drug>>)", "약국 {pharmacy} (<<desk>>)"),
+        ("처방 약 목록", "- {drug} (코드 <<drug>>) 아침 저녁", "- {drug} (코드 <<drug>>) 취침 전",
+         "보호자 연락처 <<mobile:보호자 연락처>>"),
+        ("퇴원 약 안내", "{drug} <<drug>> 1T tid", "{drug} <<drug>> 1T bid", "병동 간호사실 <<desk>>"),
+    ),
+}
+OFFICE_SCHOOLS = ("한빛대학교", "서울중앙고등학교", "강남대학교", "새봄초등학교", "한국폴리텍대학", "대한중학교",
+                  "부산외국어대학교", "경인교육대학교")
+OFFICE_AGENCIES = ("미래신용정보(주)", "고려신용정보", "나라신용정보 주식회사", "MG신용정보", "(주)한빛채권관리",
+                   "새한신용정보㈜", "우리신용정보", "대한채권추심")
+OFFICE_CHURCHES = ("사랑의교회", "온누리교회", "새빛교회", "명성교회", "소망교회", "{gu} 중앙교회", "은혜성당",
+                   "충현교회")
+OFFICE_CLUBS = ("한빛산악회", "{gu} 조기축구회", "새벽등산회", "청년회", "동호회 두바퀴", "{gu} 테니스동호회",
+                "부녀회", "향우회", "친목회 우정", "{gu} 노인회")
+OFFICE_FOUNDATIONS = ("재단법인 나눔과꿈", "(사)희망나눔", "사단법인 함께걷는길", "한빛장학재단", "초록우산 어린이재단",
+                      "굿네이버스", "{gu}복지재단", "행복나눔협회")
+OFFICE_PHARMACIES = ("온누리약국", "행복한약국", "새봄약국", "건강약국", "메디팜 {gu}점", "365약국")
+# Drugs as a prescription or a pharmacy's print names them: tablets, capsules, syrups,
+# injections, solutions, powders.
+OFFICE_DRUGS = ("오구멘틴정", "판토록정", "타이레놀정", "아모잘탄정", "무코스타정", "크레스토정", "리피토정",
+                "넥시움정", "뮤코펙트캡슐", "엔테론캡슐", "코대원시럽", "맥페란주", "알마겔액", "스멕타산",
+                "부루펜시럽", "훼스탈플러스정", "베아제정", "씨잘정", "에어탈정", "나조넥스액")
+# An export of a system's table: the id column's header, the people's columns beside it.
+OFFICE_ID_HEADERS = ("고객ID", "회원번호", "회원ID", "고객번호", "member_id", "교적번호", "customer_id",
+                     "회원 번호", "고객 코드", "user_no", "가입번호", "학번", "사원번호")
+OFFICE_EXPORT_COLUMNS = {
+    None: ("이름", "성명", "고객명", "name", "회원명", "성도명"),
+    "phone": ("연락처", "휴대폰", "phone", "휴대전화", "핸드폰번호", "mobile"),
+    "business_registration": ("사업자번호", "사업자등록번호", "biz_no", "사업자 등록번호"),
+}
+OFFICE_EXPORT_SHARE = 0.2  # of the genre's documents
+OFFICE_EXPORT_TITLES = ("[회원 명단 추출]", "고객 목록 export", "교적부 내보내기", "members.csv", "고객DB 추출 결과",
+                        "가입자 명단 (엑셀 붙여넣기)")
 
 # --------------------------------------------------------------------------- ways of writing
 
@@ -1719,6 +1839,89 @@ class _Builder:
             # The line stands for the label (L names what it says), as a sentence's frame does.
             w.value(labelled.Written(kind, text, writing, False), "label", line, line)
 
+    def office_letter(self) -> Document:
+        """A letter, a notice or a form of an organisation (OFFICE_LETTERS): its office's own
+        lines, its own accounts and drug codes are look-alikes, the people on it keep theirs;
+        or an export of a system's table keyed by ids (office_export)."""
+        r = self.r
+        if r.random() < OFFICE_EXPORT_SHARE:
+            return self.office_export()
+        kind = r.choice(tuple(OFFICE_LETTERS))
+        w = _Writer(OFFICE_GENRE, self.part)
+        names = {"{school}": OFFICE_SCHOOLS, "{agency}": OFFICE_AGENCIES, "{church}": OFFICE_CHURCHES,
+                 "{club}": OFFICE_CLUBS, "{foundation}": OFFICE_FOUNDATIONS, "{pharmacy}": OFFICE_PHARMACIES}
+        picked = {k: self.pick("office:" + k, pool) for k, pool in names.items()}
+        lines = self.pick("office:" + kind, OFFICE_LETTERS[kind])
+        if r.random() < 0.5:  # a sentence of the letter's body before its closing lines
+            lines = (lines[0], self.pick("office:body", ("아래와 같이 안내드립니다.", "자세한 사항은 첨부 파일을 참고하세요.",
+                                                          "기한 내 제출 바랍니다.", "감사합니다.", "협조 부탁드립니다.",
+                                                          "변경 사항이 있으면 알려 주세요.", "해당 내용을 확인해 주시기 바랍니다.",
+                                                          "문의 전 공지사항을 먼저 확인하세요."))) + lines[1:]
+        for i, line in enumerate(lines):
+            if i:
+                w.add("\n")
+            for key, name in picked.items():
+                line = line.replace(key, name)
+            for k, piece in enumerate(re.split(r"<<([^>]*)>>", line)):
+                if k % 2 == 0:
+                    w.add(self.fill(piece.replace("{drug}", r.choice(OFFICE_DRUGS))))
+                    continue
+                marker, _, label = piece.partition(":")
+                self.office_number(w, marker, line)
+        return w.document()
+
+    def office_number(self, w: _Writer, marker: str, line: str) -> None:
+        r, v = self.r, self.w.v
+        if marker == "desk":
+            w.negative("office_contact", self.w._phone("phone", "landline"), line)
+        elif marker == "acct_org":
+            w.negative("organisation_account", v._bank_account("hyphen"), line)
+        elif marker == "drug":  # a drug's product code: nine digits
+            w.negative("bracketed_drug_code", r.choice("0666") + v.digits(8), line)
+        else:
+            kind, text, writing = {
+                "mobile": lambda: ("phone", "-".join(v._phone_groups(True)), "plain"),
+                "home": lambda: ("phone", self.w._phone("phone", "landline"), "landline"),
+                "acct": lambda: ("bank_account", v._bank_account("hyphen"), "plain"),
+            }[marker]()
+            w.value(labelled.Written(kind, text, writing, False), "label", line, line)
+
+    def office_export(self) -> Document:
+        """Rows of a system's table pasted with their header: an id column the system issues
+        (8 to 10 digits; a third of the ten-digit ones pass a business number's check digit, as
+        one in ten does by chance), names, the people's phones, now and then their businesses'
+        registration numbers."""
+        r, v = self.r, self.w.v
+        w = _Writer(OFFICE_GENRE, self.part)
+        if r.random() < 0.6:
+            w.add(self.pick("office:export_title", OFFICE_EXPORT_TITLES) + "\n")
+        kinds = ["id", None, "phone"] + (["business_registration"] if r.random() < 0.3 else [])
+        words = [self.pick("office:id_header", OFFICE_ID_HEADERS) if k == "id"
+                 else self.pick(("label:" if k else "office:column:") + str(k), OFFICE_EXPORT_COLUMNS[k])
+                 for k in kinds]  # a kind's words on the side of the same words in other genres
+        delim = r.choice((",", "\t", "|", ", "))
+        header = delim.join(words)
+        w.add(header)
+        for _ in range(r.randrange(3, 8)):
+            w.add("\n")
+            for k, kind in enumerate(kinds):
+                if k:
+                    w.add(delim)
+                if kind is None:
+                    w.add(r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN))
+                elif kind == "id":
+                    n = r.choice((8, 9, 10, 10))
+                    text = (v._business_registration("hyphen").replace("-", "") if n == 10 and r.random() < 0.34
+                            else str(r.randrange(1, 10)) + v.digits(n - 1))
+                    w.negative("member_id_column", text, header)
+                elif kind == "phone":
+                    w.value(labelled.Written("phone", "-".join(v._phone_groups(True)), "plain", False), "label",
+                            words[k], header)
+                else:
+                    w.value(labelled.Written(kind, v._business_registration("hyphen"), "plain", False), "label",
+                            words[k], header)
+        return w.document()
+
 
 def _seed(part: str, seed: int) -> int:
     return seed * 1_000_033 + (23 if part == PARTS[0] else 71)
@@ -1734,8 +1937,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     members = random.Random(_seed(part, seed) ^ 0x3E3B)
     rows = random.Random(_seed(part, seed) ^ 0x7A0C)
     alerts = random.Random(_seed(part, seed) ^ 0x6A1E)
+    offices = random.Random(_seed(part, seed) ^ 0x0FF1)
     docs = []
     while len(docs) < documents:
+        if offices.random() < OFFICE_SHARE:
+            with b.own_stream(offices):
+                docs.append(b.office_letter())
+            continue
         if rows.random() < ROWS_SHARE:
             with b.own_stream(rows):
                 docs.append(b.pasted_rows())

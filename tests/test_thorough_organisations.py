@@ -150,3 +150,106 @@ HOSTILE = [
 @pytest.mark.parametrize("text", HOSTILE)
 def test_hostile_lines_around_organisations_numbers(text):
     assert_exact_and_reversible(text)
+
+
+# A unit of an organisation right before its landline (a team, a division, an office, a
+# department's name after 담당부서), an account held by an association, a club or an agency:
+# each is the organisation's.
+UNITS_AND_ASSOCIATIONS_OWN = [
+    "문의: 학생지원팀 031-780-1234",
+    "급여 관련 문의는 경영지원팀 053-375-2520",
+    "장학복지팀(02-940-1234)으로 연락 바랍니다",
+    "학사지원과 ☎ 02-910-4321",
+    "채권관리부 02-2180-5566",
+    "담당부서: 민원여권과 062-264-0523",
+    "HR 담당 032-955-4976",
+    "인사팀 담당 053-375-2520",
+    "동문회 사무국 02-333-4444",
+    "동문회비 납부: 국민 349108-63-546187 (예금주: 총동문회)",
+    "입금계좌: 새마을금고 9003-4306-4793-2 (예금주 미래신용정보)",
+    "변제 계좌 신한 110-123-456789 (예금주 고려신용정보(주))",
+    "회비 입금 농협 302-1234-5678-91 예금주 한빛산악회",
+    "관리비 납부 국민 157-332-5894888 (예금주 래미안관리사무소)",
+]
+
+
+@pytest.mark.parametrize("text", UNITS_AND_ASSOCIATIONS_OWN)
+def test_a_units_desk_or_an_associations_account_is_not_reported(text):
+    report = norvane.detect(text, Config.thorough())
+    assert report.findings == []
+    assert {r.reason for r in report.rejections} == {"company_number"}
+
+
+# Their look-alikes: a person named or labelled beside the unit, a person's work phone in their
+# own record, a refund account in a person's name, a mobile under a unit's 문의, a fee account
+# beside an apartment office's name with no holder named (the notice's own value).
+PEOPLE_BESIDE_UNITS = [
+    ("인사팀 김민수 과장 02-555-1234", "phone", "02-555-1234"),
+    ("담당부서: 재무팀 담당자 박서준 주임 02-555-1299", "phone", "02-555-1299"),
+    ("담당 02-555-1234", "phone", "02-555-1234"),  # no unit named before 담당
+    ("김민수 담당 02-555-1234", "phone", "02-555-1234"),
+    ("문의: 영업팀 010-2345-6789", "phone", "010-2345-6789"),
+    ("직장전화 02-595-9785 (현 근무처 한결법무법인)", "phone", "02-595-9785"),
+    ("연락처 02-555-1234", "phone", "02-555-1234"),
+    ("환불 계좌 국민 123-45-678901 (예금주 김철수)", "bank_account", "123-45-678901"),
+    ("총무 개인 계좌 신한 110-123-456789 (동호회 회비 아님)", "bank_account", "110-123-456789"),
+    ("관리비 납부계좌: 국민 157-332-5894888 (관리사무소)", "bank_account", "157-332-5894888"),
+]
+
+
+@pytest.mark.parametrize("text,kind,value", PEOPLE_BESIDE_UNITS)
+def test_a_person_beside_a_unit_or_an_association_stays(text, kind, value):
+    assert [(f.entity, f.text(text)) for f in norvane.detect(text, Config.thorough()).findings] \
+        == [(kind, value)]
+
+
+# A letter's closing lines and a pharmacy's print: the offices' lines, the agency's account and
+# the drugs' codes go; the debtor's mobile, the guardian's mobile and the refund account stay.
+def test_letters_and_prescriptions_keep_only_their_peoples_numbers():
+    text = ("[채권 추심 안내]\n"
+            "채무자 김영희 님 귀하\n"
+            "입금계좌: 국민 273-084917-60-249 (예금주 새한신용정보㈜)\n"
+            "채권회수팀 ☎ 051-465-2286\n"
+            "채무자 연락처 010-7362-3680\n"
+            "환불 계좌 신한 110-123-456789 (예금주 김영희)\n"
+            "\n"
+            "조제 내역서\n"
+            "1. 오구멘틴정 (055556080) 1 / 1 / 2\n"
+            "2. 판토록정 (654162423)\n"
+            "- 스멕타산 (코드 654162423) 아침 저녁\n"
+            "보호자 박서준 (010-2222-3333)\n"
+            "약국 온누리약국 (051-321-1851)")
+    report = norvane.detect(text, Config.thorough())
+    assert [(f.entity, f.text(text)) for f in report.findings] == [
+        ("phone", "010-7362-3680"), ("bank_account", "110-123-456789"), ("phone", "010-2222-3333")]
+    assert_exact_and_reversible(text)
+    # The default settings read none of it.
+    default = [(f.entity, f.text(text)) for f in norvane.detect(text).findings]
+    assert ("phone", "051-465-2286") in default
+
+
+def test_a_drug_code_needs_a_drugs_name_before_it():
+    def found(text):
+        return [(f.entity, f.text(text)) for f in norvane.detect(text, Config.thorough()).findings]
+    assert found("타이레놀정 (021234567)") == []
+    assert found("무코스타정 021234567 1T tid") == []
+    # A person's name of three syllables ending as a drug does, a number grouped as a phone.
+    assert found("김민정 (021234567)") == [("phone", "021234567")]
+    assert found("이현주 021234567") == [("phone", "021234567")]
+    assert found("판토록정 (02-123-4567)") == [("phone", "02-123-4567")]
+
+
+HOSTILE_UNITS = [
+    "팀" * 4000 + " 02-123-4567",
+    "☎☎☎☎ 02-123-4567",
+    "부서" * 3000 + "02-123-4567",
+    "정 (" * 2000 + "055556080)",
+    "(코드 055556080",
+    "코드 055556080",
+    "예금주 관리사무소" * 1000 + " 110-123-456789",
+]
+
+
+@pytest.mark.parametrize("text", HOSTILE_UNITS)
+def test_hostile_lines_around_units_and_drug_codes(text):
+    assert_exact_and_reversible(text)

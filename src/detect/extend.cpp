@@ -1497,7 +1497,13 @@ class WordSet {
 };
 
 const WordSet& organisation_words() {
-  static const WordSet set{labels::kOrganisationWords};
+  static const WordSet set{labels::kOrganisationWords, labels::kAssociationWords};
+  return set;
+}
+// What a holder named after 예금주 or 명의 may be to make the account an organisation's.
+const WordSet& holder_organisation_words() {
+  static const WordSet set{labels::kOrganisationWords, labels::kAssociationWords,
+                           labels::kHolderOnlyOrganisationWords};
   return set;
 }
 const WordSet& person_words() {
@@ -1521,7 +1527,8 @@ bool names_an_office(std::string_view s) {
 }
 // The words without which no account is an organisation's: most lines have none of them.
 const WordSet& organisation_or_holder_words() {
-  static const WordSet set{labels::kOrganisationWords, labels::kHolderWords};
+  static const WordSet set{labels::kOrganisationWords, labels::kAssociationWords,
+                           labels::kHolderWords};
   return set;
 }
 
@@ -1577,6 +1584,54 @@ bool is_landline(std::span<const std::uint8_t> d) {
   return d[1] >= 2 && d[1] <= 6 && !(d[1] == 5 && d[2] == 0);
 }
 
+// The word right before a number on its line, past the marks between a name and its number
+// (인사팀: 02-..., 학사지원과 ☎ 02-..., 장학복지팀(031-...)).
+std::string_view last_word(std::string_view before) {
+  constexpr std::string_view kMarks = " :([/-=.";
+  constexpr std::string_view kPhoneSign = "☎";
+  while (!before.empty()) {
+    if (kMarks.find(before.back()) != std::string_view::npos) before.remove_suffix(1);
+    else if (before.ends_with(kPhoneSign)) before.remove_suffix(kPhoneSign.size());
+    else break;
+  }
+  const std::size_t space = before.find_last_of(" \t:([/|,");
+  return space == std::string_view::npos ? before : before.substr(space + 1);
+}
+bool ends_with_any(std::string_view word, std::span<const std::string_view> endings) {
+  return std::any_of(endings.begin(), endings.end(),
+                     [&](std::string_view e) { return word.ends_with(e); });
+}
+// A bare nine-digit number right after a drug's name or in a bracket after it (오구멘틴정
+// (055556080), 스멕타산 (코드 654162423)): the drug's product code, alone or read together with
+// the dose after its bracket (654162423) 1 / 1 / 2).
+bool drug_code(std::string_view source, std::string_view text, const Span& run) {
+  constexpr std::size_t kCodeDigits = 9;
+  constexpr std::string_view kCodeWord = "코드";
+  if (source.size() < kCodeDigits ||
+      !std::all_of(source.begin(), source.begin() + kCodeDigits,
+                   [](char c) { return is_ascii_digit(static_cast<unsigned char>(c)); }) ||
+      !(source.size() == kCodeDigits || source[kCodeDigits] == ')' || source[kCodeDigits] == ']'))
+    return false;
+  const std::string_view before = line_before(text, run, kDeskReach);
+  std::string_view word = last_word(before);
+  if (word.ends_with(kCodeWord))  // (보험코드 654162423): the drug's name is the word before
+    word = last_word(before.substr(0, static_cast<std::size_t>(word.data() - before.data())));
+  // Longer than a person's name of three syllables (김민정, 이현주: not drugs).
+  constexpr std::size_t kDrugNameMinBytes = 4 * 3;
+  return word.size() >= kDrugNameMinBytes && ends_with_any(word, labels::kDrugFormEndings);
+}
+// A department's abbreviation before 담당 (HR, IT, CS): two to four capital letters.
+bool is_department_abbreviation(std::string_view word) {
+  return word.size() >= 2 && word.size() <= 4 &&
+         std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+// What stands before a desk's number after a department's word (담당부서: 재무팀 → 재무팀): the
+// person words of 담당부서 are not a person on the number.
+std::string_view past_department(std::string_view before) {
+  const std::size_t at = before.rfind(labels::kDepartmentWord);
+  return at == std::string_view::npos ? before : before.substr(at + labels::kDepartmentWord.size());
+}
+
 // The holder named after a holder word (예금주: (주)다온이사), up to the end of its phrase.
 std::string_view holder_named(std::string_view s) {
   for (std::string_view w : labels::kHolderWords)
@@ -1609,9 +1664,19 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       return (names_an_office(after) || names_an_office(block)) && !person_words().in(block) &&
              !person_words().in(after);
     };
-    return (organisation_words().in(before) || organisation_words().in(aside) ||
+    // A unit's desk: the word right before the number names a team, a division, an office.
+    // A unit's desk: the word right before the number names a team, a division, an office, or
+    // is 담당 after one (인사팀 담당, HR 담당): then 담당 names no person.
+    std::string_view said = before, word = last_word(before);
+    if (word == labels::kUnitDeskWord) {
+      said = before.substr(0, static_cast<std::size_t>(word.data() - before.data()));
+      word = last_word(said);
+    }
+    const bool unit_desk = ends_with_any(word, labels::kOfficeUnitEndings) ||
+                           (said.size() < before.size() && is_department_abbreviation(word));
+    return (organisation_words().in(before) || organisation_words().in(aside) || unit_desk ||
             in_business_block()) &&
-           !person_words().in(before) && !person_words().in(aside);
+           !person_words().in(past_department(said)) && !person_words().in(aside);
   }
   // An account under an account's label whose holder, named or beside it, is an organisation,
   // with no person on it.
@@ -1625,7 +1690,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   if (person_words().in(before) || person_words().in(after)) return false;
   const std::string_view named = holder_named(after);
   const std::string_view holder = named.empty() ? holder_named(before) : named;
-  if (!holder.empty()) return organisation_words().in(holder);
+  if (!holder.empty()) return holder_organisation_words().in(holder);
   return organisation_words().in(before) || organisation_words().in(next_word(after));
 }
 
@@ -1648,6 +1713,7 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
     if (after.size() >= 2 && after[0] == ':' && is_ascii_digit(after[1]))
       return Veto{RejectReason::look_alike, true};
     if (is_timestamp(d)) return Veto{RejectReason::look_alike, true};
+    if (drug_code(source, text, run)) return Veto{RejectReason::look_alike, true};
     if (source.find('\t') != std::string_view::npos) return Veto{RejectReason::look_alike, false};
     for (std::size_t i = 0; i + 1 < source.size(); ++i)
       if (source[i] == ',' && is_ascii_digit(source[i + 1]))

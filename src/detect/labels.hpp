@@ -749,12 +749,13 @@ inline constexpr std::string_view kOrganisationWords[] = {
     "전시장", "매장",     "빈소",     "예비군",     "동대본부", "접수처",     "데스크",
 };
 // A person on the number: a desk's staff member named with a title, a guardian, the owner's
-// own line or account (본인, 직통, 환불, 급여), a form's contact person.
+// own line or account (본인, 직통, 환불, 급여), a form's contact person, a person's workplace
+// in their own record (직장, 근무처, 근무지).
 inline constexpr std::string_view kPersonWords[] = {
-    "님",   "씨",     "선생", "담당",   "보호자",         "학부모",         "본인",
-    "직통", "개인",   "환불", "급여",   "과장",           "대리",           "차장",
-    "부장", "팀장",   "실장", "주임",   "사원",           "원장",           "교사",
-    "기사", "매니저", "수령", "센터장", "Contact person", "contact person",
+    "님",     "씨",   "선생",   "담당",   "보호자",         "학부모",         "본인",   "직통",
+    "개인",   "환불", "급여",   "과장",   "대리",           "차장",           "부장",   "팀장",
+    "실장",   "주임", "사원",   "원장",   "교사",           "기사",           "매니저", "수령",
+    "센터장", "직장", "근무처", "근무지", "Contact person", "contact person",
 };
 // Words of a business's header or footer: a landline in the block that holds one (the lines above
 // it up to a blank line, and its own line) is the business's, as a receipt's TEL under the
@@ -775,6 +776,31 @@ inline constexpr std::string_view kFieldOrderWords[] = {
 inline constexpr std::string_view kFieldOrderLastWord = " 순";
 // Words naming an account's holder: the holder named after them decides whose it is.
 inline constexpr std::string_view kHolderWords[] = {"예금주", "명의"};
+// Associations, clubs and agencies that hold accounts and keep an office: alumni and parents'
+// associations, clubs, a church's missions, debt collectors. Read as kOrganisationWords are.
+inline constexpr std::string_view kAssociationWords[] = {
+    "동문회", "동창회", "후원회",   "친목회",   "부녀회",   "청년회", "노인회",
+    "향우회", "종친회", "산악회",   "동호회",   "축구회",   "등산회", "학부모회",
+    "선교회", "위원회", "신용정보", "채권관리", "채권추심",
+};
+// Holders that are an organisation only when named after a holder word (예금주 OO관리사무소): an
+// apartment notice's fee account beside its office's name alone is the notice's value.
+inline constexpr std::string_view kHolderOnlyOrganisationWords[] = {"관리사무소", "관리소"};
+// Endings of the word right before a landline that make it a unit's desk (문의: 학생지원팀
+// 031-..., 생활관 행정실 02-..., 보험급여부 ☎ 02-..., 사무국 02-...). 처 is left out: 연락처.
+inline constexpr std::string_view kOfficeUnitEndings[] = {"팀",   "과",     "실",     "부",  "국",
+                                                          "센터", "사무소", "연구소", "지청"};
+// The word for "in charge" right before a number, after a unit (인사팀 담당 02-..., HR 담당
+// 032-...): with no name after it, it names the unit's desk, not a person.
+inline constexpr std::string_view kUnitDeskWord = "담당";
+// A word that names a department, not a person, in front of its name (담당부서: 재무팀): the
+// person words before it are the department's.
+inline constexpr std::string_view kDepartmentWord = "부서";
+// Endings of a drug's name as prescriptions and pharmacies print them (tablet, capsule, syrup,
+// injection, solution, powder, ointment): a bare nine-digit number right after one, or in a
+// bracket after one, is its product code.
+inline constexpr std::string_view kDrugFormEndings[] = {"정",   "캡슐", "시럽", "주",   "액",  "산",
+                                                        "연고", "크림", "겔",   "과립", "좌제"};
 
 // Words that qualify a label without naming a kind: a number, a date, the information. Between
 // a label and its value they count as no distance, so a label is read by its head word

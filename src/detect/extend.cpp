@@ -1664,7 +1664,6 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       return (names_an_office(after) || names_an_office(block)) && !person_words().in(block) &&
              !person_words().in(after);
     };
-    // A unit's desk: the word right before the number names a team, a division, an office.
     // A unit's desk: the word right before the number names a team, a division, an office, or
     // is 담당 after one (인사팀 담당, HR 담당): then 담당 names no person.
     std::string_view said = before, word = last_word(before);

@@ -244,12 +244,15 @@ std::size_t wrapped_line(std::string_view s, std::size_t i, std::size_t& from) {
   if (k == 0 || !ascii_digit_at(s, k - 1)) return 0;
   std::size_t e = i + 1;
   while (e < s.size() && (s[e] == ' ' || s[e] == '\t') && e - i <= 8) ++e;
-  if (seps == 0)
-    return e < s.size() && !clock_at(s, e) &&
-                   (phone_cut_at_line_end(s, k, e) || card_cut_at_line_end(s, k, e) ||
-                    account_cut_at_line_end(s, k, e))
+  if (seps == 0) {
+    // Each cut needs digits right after the break; most lines ending in a digit (a row, a log
+    // line) are followed by words, and the groups before the break are not counted for them.
+    if (!ascii_digit_at(s, e) || clock_at(s, e)) return 0;
+    return phone_cut_at_line_end(s, k, e) || card_cut_at_line_end(s, k, e) ||
+                   account_cut_at_line_end(s, k, e)
                ? e
                : 0;
+  }
   if (ascii_digit_at(s, e) || (e + 1 < s.size() && s[e] == '-' && ascii_digit_at(s, e + 1)))
     return e;
   return 0;

@@ -265,6 +265,34 @@ TEST(NormalizePasses, AbsorbSeparators) {
   // clang-format on
 }
 
+// A plain line break is dropped only where digits follow it (past an indent) and make a cut
+// number with those before it; a line ending in digits under a line of words, a clock or a
+// hyphen is left as it is.
+TEST(NormalizePasses, ReadWritingVariantsAtLineBreaks) {
+  // clang-format off
+  check_pass(passes::read_writing_variants, {
+      {"010\n6509 9470", "0106509 9470",
+       "identity 0-3>0-3 | delete 3-4>3-3 [value.wrapped_line] w1 | identity 4-13>3-12"},
+      {"4111 1111\n  1111 1111", "4111 11111111 1111",
+       "identity 0-9>0-9 | delete 9-12>9-9 [value.wrapped_line] w3 | identity 12-21>9-18"},
+      {"110 123\n456789", "110 123456789",
+       "identity 0-7>0-7 | delete 7-8>7-7 [value.wrapped_line] w1 | identity 8-14>7-13"},
+      {"010-1234-\n5678", "010-1234-5678",
+       "identity 0-9>0-9 | delete 9-10>9-9 [value.wrapped_line] w1 | identity 10-14>9-13"},
+      {"010\n6509 9470\n주소\n02 9007\n2229", "0106509 9470\n주소\n02 90072229",
+       "identity 0-3>0-3 | delete 3-4>3-3 [value.wrapped_line] w1 | identity 4-28/4-24>3-27/3-23"
+       " | delete 28-29/24-25>27-27/23-23 [value.wrapped_line] w1 | identity 29-33/25-29>27-31/23-27"},
+      {"010\n주소 6509 9470", nullptr, ""},
+      {"010\nabc 6509 9470", nullptr, ""},
+      {"010\n14:32 6509 9470", nullptr, ""},
+      {"010\n-6509-9470", nullptr, ""},
+      {"2024\n1234", nullptr, ""},
+      {"\n6509 9470", nullptr, ""},
+      {"010\n", nullptr, ""},
+  });
+  // clang-format on
+}
+
 struct NormalizeCase {
   std::string_view input;
   const char* text;

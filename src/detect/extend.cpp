@@ -1384,7 +1384,8 @@ namespace {
 // 1,234 or 18,220,000: groups of three after the first.
 bool is_price(std::string_view s) {
   std::size_t i = 0, first = 0;
-  while (i < s.size() && is_ascii_digit(s[i])) ++i, ++first;
+  // A fourth digit already says no: a long run is not read to its end.
+  while (i < s.size() && is_ascii_digit(s[i]) && first <= 3) ++i, ++first;
   if (first == 0 || first > 3 || i == s.size()) return false;
   while (i < s.size()) {
     if (s[i] != ',') return false;
@@ -1714,8 +1715,9 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
     if (is_timestamp(d)) return Veto{RejectReason::look_alike, true};
     if (drug_code(source, text, run)) return Veto{RejectReason::look_alike, true};
     if (source.find('\t') != std::string_view::npos) return Veto{RejectReason::look_alike, false};
-    for (std::size_t i = 0; i + 1 < source.size(); ++i)
-      if (source[i] == ',' && is_ascii_digit(source[i + 1]))
+    // Most runs hold no comma: looked for as a byte, not compared at every one.
+    for (std::size_t i = source.find(','); i != std::string_view::npos; i = source.find(',', i + 1))
+      if (i + 1 < source.size() && is_ascii_digit(source[i + 1]))
         return Veto{RejectReason::look_alike, false};
   }
   if (cfg.company_veto && !personal_phone) {

@@ -332,7 +332,9 @@ class Detector {
   // labels weigh more.
   void improve(EntityKind kind, std::vector<ContextHit>& hits, float& ctx, RuleList& extensions) {
     s_.sources.clear();
-    const float t = labels_->hits(static_cast<std::size_t>(kind), s_.ext_hits, &s_.sources);
+    const auto table = static_cast<std::size_t>(kind);
+    s_.ext_hits.clear();
+    const float t = labels_->may_hit(table) ? labels_->hits(table, s_.ext_hits, &s_.sources) : 0.0f;
     if (!cfg_.label_reading && !(t > ctx)) return;
     hits = s_.ext_hits;
     ctx = t;
@@ -366,21 +368,27 @@ class Detector {
   }
 
   // `mobile`: the run's digits are a mobile number's (labels::kNotMobile words are weighed apart).
-  void weigh_vetoing_labels(bool read, bool mobile) {
+  // Out of line: Config() never calls it, and its loop over runs stays as it is.
+  [[gnu::noinline]] void weigh_vetoing_labels(bool read, bool mobile) {
     lookalike_ = lookalike_beside_blocks_ = lookalike_of_mobile_ = company_ = company_of_mobile_ =
         negative_ = 0;
     personal_ = false;
     if (!read) return;
     const extend::LabelSearch& search = *labels_;
-    negative_ = search.hits(labels::kNegativeTable, s_.ext_hits, nullptr);
-    lookalike_ = search.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr);
-    lookalike_beside_blocks_ =
-        search.in_owned_block() ? search.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr, false)
-                                : lookalike_;
+    // Most values have none of these tables' labels near them.
+    if (search.may_hit(labels::kNegativeTable))
+      negative_ = search.hits(labels::kNegativeTable, s_.ext_hits, nullptr);
+    if (search.may_hit(labels::kLookAlikeTable)) {
+      lookalike_ = search.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr);
+      lookalike_beside_blocks_ = search.in_owned_block() ? search.hits(labels::kLookAlikeTable,
+                                                                       s_.ext_hits, nullptr, false)
+                                                         : lookalike_;
+    }
     if (mobile && lookalike_ > 0)
       lookalike_of_mobile_ =
           search.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr, true, labels::kNotMobile);
-    company_ = search.hits(labels::kCompanyTable, s_.ext_hits, nullptr);
+    if (search.may_hit(labels::kCompanyTable))
+      company_ = search.hits(labels::kCompanyTable, s_.ext_hits, nullptr);
     if (mobile && company_ > 0)
       company_of_mobile_ =
           search.hits(labels::kCompanyTable, s_.ext_hits, nullptr, true, labels::kNotMobile);

@@ -118,6 +118,9 @@ class LabelSearch {
   // Labels with any of the `skipped` flags are left out.
   float hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources,
              bool block_keys = true, std::uint16_t skipped = 0) const;
+  // Whether hits(table, ...) may find anything: false when no label of the table was read, so
+  // a caller asking several tables of every value spares the calls that answer nothing.
+  bool may_hit(std::size_t table) const { return (tables_found_ >> table & 1u) != 0; }
   // A key enclosing the value's block names a company, a shop or an order (company: {...}).
   bool in_owned_block() const { return owned_block_; }
   // A personal phone label (연락처, 휴대폰, Mobile, ...) was found.

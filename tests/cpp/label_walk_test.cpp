@@ -88,12 +88,14 @@ TEST(LabelWalk, LabelsHoweverTheTextWritesThem) {
 }
 
 // Every table's hits of a search, as "table:word@distance" (tables that name nothing left out),
-// and "personal" when a personal phone label stands.
+// and "personal" when a personal phone label stands; each table with hits is one may_hit names.
 std::vector<std::string> every_table(const LabelSearch& search) {
   std::vector<std::string> out;
   std::vector<ContextHit> hits;
   for (std::size_t table = 0; table <= labels::kNegativeTable; ++table) {
     search.hits(table, hits, nullptr);
+    // The detector asks only the tables may_hit names: it must name every table with hits.
+    EXPECT_TRUE(hits.empty() || search.may_hit(table)) << "table " << table;
     for (const ContextHit& h : hits)
       out.push_back(std::to_string(table) + ":" + std::string(h.cue) + "@" +
                     std::to_string(h.distance));

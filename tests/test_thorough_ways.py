@@ -197,6 +197,28 @@ def test_licences_beside_their_class_or_region(text, expected):
     assert found(text, Config()) != expected
 
 
+# What stands right before a number: a region joined to it by a mark names the licence, a word
+# that only ends as a region does (수원 as 강원) or a city's full name does not; a "+" with at most
+# one space before the country code needs no label, two spaces or none at all do.
+REGION = ["license.region"] + LD
+INTERNATIONAL = [("phone", "82-10-1234-5678", "phone.international", ["phone.international"], [])]
+TEXT_RIGHT_BEFORE = [
+    ("운전면허 부산-11-123456-78", [("driver_license", "11-123456-78", "license.region", REGION, [])]),
+    ("운전면허 강원.11-123456-78", [("driver_license", "11-123456-78", "license.region", REGION, [])]),
+    ("운전면허 수원 11-123456-78", []),
+    ("면허번호 인천광역시 11-123456-78", []),
+    ("+ 82-10-1234-5678", INTERNATIONAL),
+    ("보내요 + 82-10-1234-5678", INTERNATIONAL),
+    ("+  82-10-1234-5678", []),
+    ("보내요 82-10-1234-5678", []),
+]
+
+
+@pytest.mark.parametrize("text,expected", TEXT_RIGHT_BEFORE)
+def test_regions_and_plus_signs_right_before_a_number(text, expected):
+    assert found(text, Config.thorough()) == expected
+
+
 # International numbers with some digits masked, as receipts and account pages show them: the
 # area code or mobile prefix still shows.
 PI = "phone.international"

@@ -1115,12 +1115,26 @@ constexpr std::string_view kRegions[] = {"서울", "부산", "경기", "강원",
                                          "전북", "전남", "경북", "경남", "제주", "대구",
                                          "인천", "광주", "대전", "울산", "세종", "경기북부"};
 
+// The last syllable of each region name, packed: a text ending in none of them names no region,
+// as most texts before a ten-digit number do.
+constexpr auto kRegionLastSyllables = [] {
+  std::array<std::uint32_t, std::size(kRegions)> last{};
+  for (std::size_t i = 0; i < last.size(); ++i)
+    last[i] = syllable_key(kRegions[i], kRegions[i].size() - 3);
+  return last;
+}();
+constexpr std::size_t kShortestRegion = 6;  // bytes: two syllables
+
 // The region name may stand apart, in brackets or be joined like the groups: 서울 11-...,
 // (서울) 11-..., 부산-11-..., 서울.11....
 bool ends_with_region(std::string_view before) {
   while (!before.empty() && before.back() == ' ') before.remove_suffix(1);
   if (!before.empty() && (before.back() == '-' || before.back() == '.' || before.back() == ')'))
     before.remove_suffix(1);
+  if (before.size() < kShortestRegion ||
+      std::find(kRegionLastSyllables.begin(), kRegionLastSyllables.end(),
+                syllable_key(before, before.size() - 3)) == kRegionLastSyllables.end())
+    return false;
   for (std::string_view r : kRegions) {
     if (!before.ends_with(r)) continue;
     const std::size_t at = before.size() - r.size();
@@ -1280,8 +1294,11 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
     if (digits_start_with(d, "0082")) rest = d.subspan(4);
     else if (digits_start_with(d, "82")) rest = d.subspan(2);
     // Without "+" (82-10-1234-5678) the country code is read only under a phone label.
+    // "+ " read as two characters: ends_with of a string compares through memcmp, for every run.
     const bool plus =
-        before.ends_with('+') || before.ends_with("+ ") || digits_start_with(d, "0082");
+        before.ends_with('+') ||
+        (before.ends_with(' ') && before.substr(0, before.size() - 1).ends_with('+')) ||
+        digits_start_with(d, "0082");
     if (!rest.empty()) {
       std::uint8_t national[12];
       std::size_t len = 0;

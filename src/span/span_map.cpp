@@ -148,7 +148,15 @@ void SpanMapWriter::grow() {
     pages::grow_for_one(bounds);
     return;
   }
-  const std::size_t room = std::max<std::size_t>(8, bounds.capacity() * 2);
+  std::size_t room = std::max<std::size_t>(8, bounds.capacity() * 2);
+  // Once the segments so far tell the text's density: room for the rest of the source at that
+  // density and an eighth more, never more than a segment per byte (each takes at least one).
+  const std::size_t segments = bounds.size() - 1;
+  const std::size_t done = bounds.back().src_byte;
+  if (segments >= kProjectFrom && done > 0 && expected_src_bytes_ > done) {
+    const std::size_t projected = segments + segments * (expected_src_bytes_ - done) / done;
+    room = std::max(room, std::min(projected + projected / 8 + 1, expected_src_bytes_ + 1));
+  }
   if (room * sizeof(SegmentEnd) < kept::kMinBytes) {
     bounds.reserve(room);
     return;
@@ -179,6 +187,7 @@ SpanMap SpanMapWriter::finish() {
   if (!ids_.empty()) ids_.clear();  // clearing an empty table still wipes its buckets
   for (Recent& r : recent_) r = Recent{};
   loose_ = false;
+  expected_src_bytes_ = 0;
   return out;
 }
 
@@ -248,17 +257,33 @@ void SpanMapBuilder::numeral(std::string_view src_text, std::string_view dst_tex
 
 void SpanMapBuilder::absorb(std::string_view src_text, RuleName rule, AbsorbClass cls) {
   if (src_text.empty()) return;
-  NormalizationCost cost;
-  const std::uint16_t n = NormalizationCost::saturate(utf8::count_chars(src_text));
-  if (cls == AbsorbClass::whitespace) cost.absorbed_whitespace = n;
-  else if (cls == AbsorbClass::separator) cost.absorbed_separators = n;
-  push_transformed(src_text, std::string_view{}, rule, cost);
+  const std::uint32_t chars = u32(utf8::count_chars(src_text));
+  src_byte_ += u32(src_text.size());
+  src_char_ += chars;
+  // Whatever its length, an absorb writes nothing: a deletion, its cost set by the class and
+  // the characters alone. Interned as push_transformed would, so the numbers are the same.
+  std::uint32_t change = 0;
+  for (const RecentAbsorb& r : recent_absorbs_)
+    if (r.data == rule.data() && r.size == rule.size() && r.chars == chars && r.cls == cls &&
+        r.change != 0)
+      change = r.change;
+  if (change == 0) {
+    NormalizationCost cost;
+    const std::uint16_t n = NormalizationCost::saturate(chars);
+    if (cls == AbsorbClass::whitespace) cost.absorbed_whitespace = n;
+    else if (cls == AbsorbClass::separator) cost.absorbed_separators = n;
+    change = segments_.intern(SegmentChange{set_of(rule), cost, SegmentKind::delete_});
+    recent_absorbs_[next_absorb_] = RecentAbsorb{rule.data(), rule.size(), chars, cls, change};
+    next_absorb_ = (next_absorb_ + 1) % kRecentAbsorbs;
+  }
+  segments_.push_next(SegmentEnd{src_byte_, src_char_, dst_byte_, dst_char_, change});
 }
 
 SpanMapBuilder::Output SpanMapBuilder::finish() {
   Output out{std::move(output_), segments_.finish()};
   output_ = std::string();
   src_byte_ = src_char_ = dst_byte_ = dst_char_ = 0;
+  for (RecentAbsorb& r : recent_absorbs_) r = RecentAbsorb{};
   return out;
 }
 

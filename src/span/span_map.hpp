@@ -282,6 +282,10 @@ class SpanMapWriter {
     else map_.bounds_.reserve(segments + 1);
   }
 
+  // The source bytes the map will cover, when known: a large map then grows to the size its
+  // segments so far project, not by doublings that copy it again and again.
+  void expect_source_bytes(std::size_t bytes) { expected_src_bytes_ = bytes; }
+
   // This change as the map being written stores it (its number and kind).
   std::uint32_t intern(const SegmentChange& change);
 
@@ -344,7 +348,10 @@ class SpanMapWriter {
   std::uint32_t intern_new(const SegmentChange& change);
 
   SpanMap map_;
-  bool loose_ = false;  // a segment did not start where the one before ended
+  bool loose_ = false;                  // a segment did not start where the one before ended
+  std::size_t expected_src_bytes_ = 0;  // 0: not known
+  // Segments written before their density is taken to hold for the rest of the source.
+  static constexpr std::size_t kProjectFrom = 512;
   // The last changes interned: a pass writes the same few over and over.
   struct Recent {
     SegmentChange change;
@@ -373,6 +380,7 @@ class SpanMapBuilder {
   explicit SpanMapBuilder(std::size_t reserve = 0) {
     output_ = kept::take_text(reserve);
     segments_.reserve(kFirstSegments);
+    segments_.expect_source_bytes(reserve);
   }
 
   // Every operation does nothing when its source text is empty.
@@ -415,6 +423,20 @@ class SpanMapBuilder {
   };
   RecentRule recent_rules_[kRecentRules];
   std::size_t next_rule_ = 0;
+  // A separator pass absorbs thousands of separators of a few rules and lengths: the change
+  // of each (rule, class, characters) it absorbed last, by where the rule's name lives, so
+  // that most absorbs neither make a change nor intern it. Numbers of the map being written:
+  // forgotten when it is finished.
+  static constexpr std::size_t kRecentAbsorbs = 4;
+  struct RecentAbsorb {
+    const char* data = nullptr;
+    std::size_t size = 0;
+    std::uint32_t chars = 0;
+    AbsorbClass cls = AbsorbClass::other;
+    std::uint32_t change = 0;  // 0: unused (an absorb's change is never the plain identity)
+  };
+  RecentAbsorb recent_absorbs_[kRecentAbsorbs];
+  std::size_t next_absorb_ = 0;
 };
 
 // The builder of a pass that makes one only once it changes something: as std::optional, but a

@@ -124,6 +124,106 @@ TEST(SpanMapBuilder, KindFollowsTheShapeOfEachSide) {
             " | delete 11-12/5-6>5-5 [test.other]");
 }
 
+// Absorbs of several rules, classes and lengths, more kinds of them than the builder recalls,
+// and kept text between: the map is the one written segment by segment, and each change has
+// the number its first appearance gives it. A builder used again after finish() numbers its
+// changes afresh: a change recalled from the map before would name another one here.
+TEST(SpanMapBuilder, AbsorbedSeparatorsGetTheChangesOfTheirRuleClassAndLength) {
+  const RuleName kComma = "separator.comma", kDot = "separator.dot";
+  struct Absorb {
+    std::string_view text;
+    RuleName rule;
+    AbsorbClass cls;
+  };
+  const Absorb kinds[] = {
+      {" ", kSpace, AbsorbClass::whitespace},  {"-", kHyphen, AbsorbClass::separator},
+      {"  ", kSpace, AbsorbClass::whitespace}, {",", kComma, AbsorbClass::separator},
+      {"·", kDot, AbsorbClass::separator},  // two bytes, one character
+      {".", kDot, AbsorbClass::separator},     {"-", kHyphen, AbsorbClass::other},
+      {" ", kHyphen, AbsorbClass::whitespace}};
+  auto build = [&](SpanMapBuilder& b, const std::vector<std::size_t>& order,
+                   std::vector<Segment>& want) {
+    std::uint32_t sb = 0, sc = 0, db = 0, dc = 0;
+    for (std::size_t k : order) {
+      b.keep("7");
+      want.push_back(id(S(sb, sb + 1, sc, sc + 1), S(db, db + 1, dc, dc + 1)));
+      ++sb, ++sc, ++db, ++dc;
+      const Absorb& a = kinds[k];
+      b.absorb(a.text, a.rule, a.cls);
+      const auto chars = static_cast<std::uint16_t>(a.text == "·" ? 1 : a.text.size());
+      const NormalizationCost c = a.cls == AbsorbClass::whitespace  ? cost(chars, 0, 0, 0)
+                                  : a.cls == AbsorbClass::separator ? cost(0, chars, 0, 0)
+                                                                    : cost(0, 0, 0, 0);
+      const auto bytes = static_cast<std::uint32_t>(a.text.size());
+      want.push_back(
+          seg(K::delete_, S(sb, sb + bytes, sc, sc + chars), S(db, db, dc, dc), {a.rule}, c));
+      sb += bytes, sc += chars;
+    }
+    b.keep("7");
+    want.push_back(id(S(sb, sb + 1, sc, sc + 1), S(db, db + 1, dc, dc + 1)));
+  };
+  auto check = [&](const std::vector<std::size_t>& order, SpanMapBuilder& b) {
+    std::vector<Segment> want;
+    build(b, order, want);
+    const SpanMap got = b.finish().map, expected(want);
+    EXPECT_EQ(str(got), str(expected));
+    ASSERT_EQ(got.len(), expected.len());
+    for (std::size_t i = 0; i < got.len(); ++i)
+      EXPECT_EQ(got.end_of(i).change, expected.end_of(i).change) << "segment " << i;
+  };
+  std::vector<std::size_t> order;
+  for (std::size_t round = 0; round < 3; ++round)
+    for (std::size_t k = 0; k < std::size(kinds); ++k) order.push_back((k * 5 + round) % 8);
+  for (std::size_t k = 0; k < 40; ++k) order.push_back(k % 3 == 2 ? 3 : k % 2);
+  SpanMapBuilder b;
+  check(order, b);
+  std::reverse(order.begin(), order.end());
+  check(order, b);  // the same builder: its second map numbers the changes in its own order
+}
+
+// A large map grows to the size its segments so far project for the rest of the source: at an
+// even density it never doubles past the source's bytes. Densities that change on the way
+// (dense then sparse, sparse then dense, dense at the very end) make the same map and text as
+// a builder told nothing.
+TEST(SpanMapBuilder, LargeMapsGrowToTheirProjectedSizeAndHoldTheSameSegments) {
+  auto write = [](SpanMapBuilder& b, std::size_t dense_from, std::size_t dense_to,
+                  std::size_t bytes) {
+    std::size_t at = 0;
+    while (at < bytes) {
+      if (at >= dense_from && at < dense_to) {
+        b.keep("1");
+        b.absorb("-", kHyphen, AbsorbClass::separator);
+        at += 2;
+      } else {
+        b.keep("가나다라마바사아자차카타파하 ");  // 43 bytes kept whole
+        at += 43;
+      }
+    }
+  };
+  const std::size_t bytes = 200'000;
+  struct Case {
+    std::size_t dense_from, dense_to;
+  } cases[] = {{0, bytes}, {0, bytes / 10}, {bytes / 2, bytes}, {bytes - 4'000, bytes}};
+  for (const Case& c : cases) {
+    kept::drop_all();  // a larger buffer kept from before would be taken as it is
+    SpanMapBuilder told(bytes + 64), plain;
+    write(told, c.dense_from, c.dense_to, bytes);
+    write(plain, c.dense_from, c.dense_to, bytes);
+    SpanMapBuilder::Output a = told.finish(), z = plain.finish();
+    EXPECT_EQ(a.text, z.text);
+    EXPECT_TRUE(a.map == z.map) << c.dense_from << '-' << c.dense_to;
+    EXPECT_TRUE(a.map.validate());
+    // Never more room than a segment per byte of the source the builder was told of.
+    EXPECT_LE(a.map.stored_bounds().capacity(), bytes + 64 + 1);
+  }
+  kept::drop_all();
+  SpanMapBuilder even(bytes);
+  write(even, 0, bytes, bytes);
+  SpanMap map = even.finish().map;
+  EXPECT_EQ(map.len(), bytes);
+  EXPECT_LT(map.stored_bounds().capacity(), bytes + bytes / 8);  // doubling would give 262 144
+}
+
 TEST(SpanMap, IdentityOfATextAndOfNothing) {
   EXPECT_EQ(str(SpanMap::identity("a가\xF0\x9F\x98\x80")), "identity 0-8/0-3>0-8/0-3");
   EXPECT_TRUE(SpanMap::identity("").empty());

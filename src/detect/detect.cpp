@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <optional>
 #include <utility>
 
@@ -100,8 +101,42 @@ struct ListCut {
   std::uint32_t digits = 0;  // ASCII digits from the run's start to here
 };
 
+// A run's winner, if it has one. Not a std::optional: g++ 12 zeroes the whole storage of an
+// empty one (a Finding, 192 bytes) for each of the thousands of runs and list pieces a text
+// has, and most of them win nothing.
+class MaybeFinding {
+ public:
+  MaybeFinding() {}
+  MaybeFinding(MaybeFinding&& other) noexcept {
+    if (other.made_) emplace(std::move(other.finding_));
+  }
+  MaybeFinding& operator=(MaybeFinding&&) = delete;
+  ~MaybeFinding() {
+    if (made_) finding_.~Finding();
+  }
+  MaybeFinding& operator=(Finding&& f) {
+    if (made_) finding_ = std::move(f);
+    else emplace(std::move(f));
+    return *this;
+  }
+
+  explicit operator bool() const { return made_; }
+  Finding& operator*() { return finding_; }
+  Finding* operator->() { return &finding_; }
+
+ private:
+  void emplace(Finding&& f) {
+    new (&finding_) Finding(std::move(f));
+    made_ = true;
+  }
+  union {
+    Finding finding_;
+  };
+  bool made_ = false;
+};
+
 struct RunOutcome {
-  std::optional<Finding> winner;
+  MaybeFinding winner;
   bool vetoed = false;  // some candidate was rejected as "business_context"
 };
 

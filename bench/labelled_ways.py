@@ -289,7 +289,8 @@ BANK_ALERT_GENRE = "bank_alerts"
 BANK_ALERT_SHARE = 0.05  # of the documents, from a stream of its own too
 FRAMED_GENRES = tuple(FRAMES)
 OFFICE_GENRE = "office_letters"  # letters, notices and forms with offices' own numbers (OFFICE_LETTERS)
-GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE)
+SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
+GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -629,11 +630,84 @@ BANK_ALERT_NEG_PHRASES = {
                              "[{btag}] 대출이자 {amount}원 출금 예정 약정번호 [[{v}]]",
                              "[{btag}] OTP 일련번호 [[{v}]] 등록 완료"),
 }
-# The last ones only on papers (PAPERS), in member_log, in pasted_rows, in bank_alerts and in
-# office_letters.
+# Spreadsheets exported as text (genre sheet_exports, a stream of its own): a roster whose phone
+# column lost its leading zero (the cell held a number: 1012345678), a foreign workers' or guests'
+# roster with other countries' passports, a customer's transaction history whose other party's
+# account has a column of its own, and staff chats that put a request between a label and its
+# value (DOB 확인 부탁드려요: 1946.02.27). A kind's words share the side of the same words in the
+# other genres' labels (pool label:<kind>).
+SHEET_SHARE = 0.08  # of the documents reaching it, from a stream of its own
+SHEET_DELIMITERS = ("\t", ",", "|", "\t", " | ")  # drawn in both parts: shapes, not wordings
+SHEET_TITLES = ("회원 명단.xlsx 에서 복사", "[엑셀 붙여넣기]", "명단 보내드립니다", "연락망 (엑셀 다운로드)",
+                "export_{n}.csv", "거래처 담당자 목록", "수강생 명단", "동호회 회원 연락망", "참가자 명단 최종",
+                "봉사자 연락처 정리본", "학부모 비상연락망", "고객 리스트 추출")
+SHEET_NAME_HEADERS = ("이름", "성명", "고객명", "회원명", "NAME", "담당자", "학생명", "신청자명", "보호자")
+SHEET_PHONE_HEADERS = ("연락처", "휴대폰", "전화", "HP", "phone", "mobile", "휴대폰번호", "전화번호",
+                       "H.P", "Mobile No", "핸드폰", "연락처(HP)", "휴대전화", "TEL", "cell_phone", "보호자 연락처")
+SHEET_OTHER_HEADERS = ("부서", "지역", "비고", "등급", "소속", "반", "직급", "메모", "구분")
+SHEET_OTHER_CELLS = ("영업팀", "서울", "", "VIP", "일반", "A반", "대리", "신규", "2기", "", "정회원")
+# Columns of numbers a shop, a club or an office issues, as long as a mobile without its zero.
+SHEET_ISSUED_HEADERS = ("회원번호", "고객번호", "사번", "주문번호", "접수번호", "카드번호(멤버십)", "수험번호",
+                        "관리번호", "학번", "가입번호", "쿠폰번호", "등록번호(내부)")
+SHEET_FOOTERS = ("총 {n}명", "※ 엑셀에서 0이 빠졌어요 확인 부탁드립니다", "출력일 2026-12-0{n}", "끝.", "이상입니다",
+                 "누락 있으면 말씀해주세요", "문서번호 [[neg]]", "주문번호 [[neg]] 건 관련 명단", "관리번호 [[neg]] 참고")
+SHEET_NATION_HEADERS = ("국적", "Nationality", "國籍", "국가", "출신국")
+SHEET_NATIONS = ("VIETNAM", "CHINA", "NEPAL", "PHILIPPINES", "INDONESIA", "CAMBODIA", "UZBEKISTAN", "THAILAND",
+                 "MYANMAR", "SRI LANKA", "USA", "FRANCE", "GERMANY", "JAPAN")
+SHEET_FOREIGN_NAMES = ("NGUYEN VAN AN", "TRAN THI MAI", "WANG LEI", "LI NA", "RAM BAHADUR", "MARIA SANTOS",
+                       "BUDI SANTOSO", "SOK DARA", "AKMAL KARIMOV", "SOMCHAI SUK", "AUNG KYAW", "JOHN SMITH",
+                       "MARIE DUBOIS", "ANNA MULLER", "SATO YUKI")
+SHEET_PASSPORT_HEADERS = ("여권번호", "Passport No.", "여권", "PASSPORT", "여권 번호", "Passport Number",
+                          "여권NO", "passport_no", "여권번호(Passport)", "PP No.")
+SHEET_ROSTER_TITLES = ("외국인 근로자 명단", "투숙객 명부", "Guest list", "외국인 유학생 현황", "입국자 명단",
+                       "단체 관광객 명단", "계절근로자 배정표", "Crew list", "외국인 숙박 등록부", "연수생 명단")
+# Columns of codes shaped as a passport: a letter or two and six to eight digits.
+SHEET_CODE_HEADERS = ("항공편", "예약번호", "모델명", "상품코드", "객실번호", "Booking Ref", "Flight",
+                      "사업장코드", "비자번호(내부)", "작업장코드", "Room", "Order No")
+SHEET_BIRTH_HEADERS = ("생년월일", "Date of Birth", "DOB", "출생일", "생일", "Birth")
+SHEET_PASSPORT_LABELS = ("여권번호", "Passport No.", "여권", "Passport", "PASSPORT NO", "여권 번호",
+                         "여권번호는", "Passport #", "PPT NO")
+SHEET_PASSPORT_LINES = ("{L}: [[V]]", "{L} [[V]]", "- {L} : [[V]]", "{L}：[[V]]", "* {L} - [[V]]")
+SHEET_CODE_LINES = ("예약번호: [[neg]]", "항공편 [[neg]] 도착 예정", "모델명 [[neg]]", "Booking ref. [[neg]]",
+                    "상품코드 [[neg]] 재고 확인", "주문 [[neg]] 출고", "Flight No. [[neg]]", "객실 [[neg]] 배정")
+# A customer's transaction history: the other party's account under a column of its own.
+SHEET_STATEMENT_TITLES = ("거래내역 엑셀 저장본", "입출금내역.csv", "통장 거래내역 복사", "[거래내역 조회 결과]",
+                          "월별 거래내역", "계좌 입출금 내역")
+SHEET_STATEMENT_DATES = ("거래일시", "거래일자", "일시", "거래일", "날짜")
+SHEET_STATEMENT_MEMOS = ("적요", "내용", "거래내용", "기재내용", "구분")
+SHEET_STATEMENT_OUT = ("출금액", "출금", "찾으신금액", "보낸금액", "출금(원)")
+SHEET_STATEMENT_IN = ("입금액", "입금", "맡기신금액", "받은금액", "입금(원)")
+SHEET_STATEMENT_BALANCE = ("잔액", "거래후잔액", "잔고", "잔액(원)")
+SHEET_COUNTER_ACCOUNTS = ("상대계좌", "받는분 계좌", "보낸분 계좌", "입금계좌", "출금계좌", "상대계좌번호",
+                          "받는분계좌", "보낸분계좌번호", "입금계좌번호", "출금계좌번호", "상대 계좌", "받는 분 계좌",
+                          "보내는분 계좌", "상대방 계좌")
+SHEET_COUNTER_HOLDERS = ("상대예금주", "받는분", "보낸분", "예금주", "상대방", "받는 분")
+SHEET_STATEMENT_PLAIN = ("체크카드", "ATM출금", "급여", "이자", "관리비", "카드대금", "타행이체", "모바일이체")
+# The bank's own reference for the row: as long as an account.
+SHEET_REFERENCE_HEADERS = ("거래번호", "승인번호", "전표번호", "거래고유번호", "처리번호")
+# Staff chats: a label, a request or notice, a colon or an arrow, the value.
+SHEET_REQUEST_PHRASES = ("확인 부탁드려요", "한번 더 확인해주세요", "다시 알려드림", "재확인 부탁합니다",
+                         "수정했습니다", "변경됐어요", "맞는지 봐주세요", "정정합니다", "다시 보내드려요",
+                         "확인 바랍니다", "알려드립니다", "변경 요청드립니다", "잘못 적혀있었어요", "새로 받았어요",
+                         "확인 좀 해주세요", "다시 확인했어요", "업데이트 했습니다", "전달드립니다")
+SHEET_REQUEST_SEPARATORS = (": ", " → ", " -> ", ":", " => ", " : ", " ▶ ")
+SHEET_REQUEST_LABELS = {
+    "birth_date": ("DOB", "생년월일", "생일", "생년월일은", "출생일", "D.O.B", "생년월일 8자리"),
+    "phone": ("연락처", "핸드폰", "휴대폰 번호", "전화번호", "HP", "폰번호", "연락처는"),
+    "bank_account": ("계좌", "계좌번호", "환불계좌", "입금계좌", "통장번호", "계좌번호는"),
+    "resident": ("주민번호", "주민등록번호", "주민번호는", "주민 번호"),
+}
+SHEET_REQUEST_LOOK_ALIKES = ("주문번호", "접수번호", "예약번호", "방문일", "배송일", "송장번호", "결제일", "회원번호")
+SHEET_STAMPS = ("[오후 {h}:{mm}] {name}: ", "{name}: ", "[{name}] [오전 {h}:{mm}] ", "", "{hhmm} {name}: ")
+
+# The last ones only on papers (PAPERS), in member_log, in pasted_rows, in bank_alerts, in
+# office_letters and in sheet_exports (issued numbers in a phone's place, codes in a passport's, a
+# bank's references in an account's, a request before another number).
+SHEET_LOOK_ALIKES = ("sheet_issued_number", "sheet_code", "sheet_reference", "sheet_request_other")
 NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG_NEG_PHRASES)
                   + tuple(ROWS_LOOK_ALIKES) + tuple(BANK_ALERT_NEG_PHRASES)
-                  + ("office_contact", "organisation_account", "bracketed_drug_code", "member_id_column"))
+                  + ("office_contact", "organisation_account", "bracketed_drug_code", "member_id_column")
+                  + SHEET_LOOK_ALIKES)
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -854,7 +928,8 @@ WRITINGS = {
                    ("mrz", 0),  # only in a passport's machine-readable lines
                    ("url_encoded", 0), ("airline_date", 0),  # only in their genres (GENRE_WRITINGS)
                    # only in pasted_rows' cells
-                   ("row_dotted", 0), ("row_short_dotted", 0), ("row_slashed", 0), ("row_iso", 0), ("row_compact", 0)),
+                   ("row_dotted", 0), ("row_short_dotted", 0), ("row_slashed", 0), ("row_iso", 0), ("row_compact", 0),
+                   ("sheet_cell", 0), ("after_request", 0)),  # only in sheet_exports
     "phone": (("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
@@ -864,21 +939,25 @@ WRITINGS = {
               ("glued_after_email", 0),  # the last two only after an e-mail
               ("url_encoded", 0),  # and in a query string
               ("landline", 0),  # only in their genres (GENRE_WRITINGS)
-              ("compact", 0)),  # 01023456789, as a kiosk keys it: only in member_log
+              ("compact", 0),  # 01023456789, as a kiosk keys it: only in member_log
+              ("sheet_no_zero", 0), ("after_request", 0)),  # only in sheet_exports
     "resident": (("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
-                 ("front_sex", 1), ("url_encoded", 0), ("row_cell", 0)),  # the last only in pasted_rows
+                 ("front_sex", 1), ("url_encoded", 0), ("row_cell", 0),  # only in pasted_rows
+                 ("after_request", 0)),  # only in sheet_exports
     "foreigner_registration": (("dash_eu", 1), ("masked_partly", 1),
                                ("plain", 0)),  # only in its genre
     "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                     ("masked_partly", 2), ("amex_grouped", 1)),
     "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
-                     ("hangul_spoken", 1.5), ("masked_partly", 2), ("read_out_e", 0.7), ("plain", 0.3)),
+                     ("hangul_spoken", 1.5), ("masked_partly", 2), ("read_out_e", 0.7), ("plain", 0.3),
+                     ("sheet_cell", 0), ("after_request", 0)),  # only in sheet_exports
     "driver_license": (("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
                        ("region_bracketed", 1)),
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2),
-                 ("row_old_format", 0), ("row_current", 0)),  # the last two only in pasted_rows
+                 ("row_old_format", 0), ("row_current", 0),  # only in pasted_rows
+                 ("foreign", 0)),  # another country's, only in sheet_exports
     "business_registration": (("plain", 0),),  # only on organisations' papers
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
               ("masked_partly", 1), ("url_encoded", 0), ("at_word", 1), ("comma_dot", 1)),
@@ -1782,6 +1861,214 @@ class _Builder:
                 w.add(self.alert_fill(self.pick("filler:bank_alerts", BANK_ALERT_FILLERS)))
         return w.document()
 
+    # ------------------------------------------------------------------ spreadsheets exported as text
+
+    def sheet_exports(self) -> Document:
+        """A spreadsheet pasted or exported as text, or a staff chat about one: a roster whose
+        phone column lost its zero, a foreign roster with passports, a transaction history with
+        the other party's account in a column, or requests between labels and values."""
+        r = self.r
+        w = _Writer(SHEET_GENRE, self.part)
+        form = r.choice(("roster", "foreign", "statement", "requests"))
+        getattr(self, "_sheet_" + form)(w)
+        return w.document()
+
+    def _sheet_rows(self, w: _Writer, heads: list[str], cells, rows: int, delim: str) -> None:
+        """A header line, then `rows` lines; cells(i) writes the i-th cell of a row."""
+        w.add(delim.join(heads))
+        for _ in range(rows):
+            w.add("\n")
+            for i in range(len(heads)):
+                if i:
+                    w.add(delim)
+                cells(i)
+
+    def _sheet_footer(self, w: _Writer) -> None:
+        footer = self.fill(self.pick("sheet:footer", SHEET_FOOTERS))
+        head, _, tail = footer.partition("[[neg]]")
+        w.add("\n" + head)
+        if _:
+            w.negative("sheet_issued_number", self._sheet_issued(), footer)
+            w.add(tail)
+
+    def _sheet_issued(self) -> str:
+        """A number a shop or an office issues, ten digits from 10 or 11 as often as not."""
+        r, d = self.r, self.w.v.digits
+        return r.choice((r.choice(("10", "11", "16")) + d(8), d(8), "2026" + d(6), d(10), d(9)))
+
+    def _sheet_phone(self) -> str:
+        """A phone number stored as a number: its leading zero gone."""
+        g = self.w.v._phone_groups(self.r.random() < 0.75)
+        while g[0] == "02" and len(g[1]) == 3:  # eight digits: too short to be read as a phone
+            g = self.w.v._phone_groups(False)
+        return "".join(g)[1:]
+
+    def _sheet_roster(self, w: _Writer) -> None:
+        r = self.r
+        if r.random() < 0.6:
+            w.add(self.fill(self.pick("sheet:title", SHEET_TITLES)) + "\n")
+        delim = r.choice(SHEET_DELIMITERS)
+        cols = [("name", self.pick("sheet:name", SHEET_NAME_HEADERS)),
+                ("phone", self.pick("label:phone", SHEET_PHONE_HEADERS))]
+        if r.random() < 0.6:
+            cols.insert(r.randrange(1, 3), ("issued", self.pick("sheet:issued", SHEET_ISSUED_HEADERS)))
+        if r.random() < 0.5:
+            cols.append(("other", self.pick("sheet:other", SHEET_OTHER_HEADERS)))
+
+        def cell(i: int) -> None:
+            role, head = cols[i]
+            if role == "name":
+                w.add(r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN))
+            elif role == "phone":
+                w.value(labelled.Written("phone", self._sheet_phone(), "sheet_no_zero", False), "label", head,
+                        "sheet.roster." + head)
+            elif role == "issued":
+                w.negative("sheet_issued_number", self._sheet_issued(), "sheet.column." + head)
+            else:
+                w.add(r.choice(SHEET_OTHER_CELLS))
+        self._sheet_rows(w, [h for _, h in cols], cell, r.randrange(2, 7), delim)
+        if r.random() < 0.5:
+            self._sheet_footer(w)
+
+    def _sheet_passport(self) -> str:
+        """Another country's passport: one or two letters, six to eight digits, maybe a letter."""
+        r, d = self.r, self.w.v.digits
+        up = "ABCDEFGHJKLMNPRSTUVWXYZ"
+        return r.choice((lambda: r.choice(up) + d(8), lambda: r.choice(up) + d(7), lambda: r.choice(up) + d(7) + r.choice(up),
+                         lambda: r.choice(up) + r.choice(up) + d(7), lambda: r.choice(up) + d(6),
+                         lambda: "C" + d(8), lambda: r.choice(up) + r.choice(up) + d(6)))()
+
+    def _sheet_code(self) -> str:
+        """A code of a passport's shape: a flight, a booking, a model, a product."""
+        r, d = self.r, self.w.v.digits
+        up = "ABCDEFGHJKLMNPRSTUVWXYZ"
+        return r.choice((lambda: r.choice(("KE", "OZ", "VN", "VJ", "7C", "LJ")) + d(4), lambda: r.choice(up) + d(8),
+                         lambda: r.choice(up) + r.choice(up) + d(7), lambda: r.choice(up) + d(6),
+                         lambda: r.choice(up) + d(7) + r.choice(up)))()
+
+    def _sheet_foreign(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        if r.random() < 0.7:
+            w.add(self.pick("sheet:roster_title", SHEET_ROSTER_TITLES) + "\n")
+        if r.random() < 0.35:  # a registration card: a label and its value a line
+            label = self.pick("label:passport", SHEET_PASSPORT_LABELS)
+            line = self.pick("sheet:passport_line", SHEET_PASSPORT_LINES)
+            head, tail = line.replace("{L}", label).split("[[V]]")
+            w.add("Name: " + r.choice(SHEET_FOREIGN_NAMES) + "\n" + head)
+            w.value(labelled.Written("passport", self._sheet_passport(), "foreign", False), "label", label,
+                    line)
+            w.add(tail)
+            code = self.pick("sheet:code_line", SHEET_CODE_LINES)
+            head, tail = code.split("[[neg]]")
+            w.add("\n" + head)
+            w.negative("sheet_code", self._sheet_code(), code)
+            w.add(tail)
+            return
+        delim = r.choice(SHEET_DELIMITERS)
+        cols = [("nation", self.pick("sheet:nation", SHEET_NATION_HEADERS)), ("name", "성명" if r.random() < 0.5 else "Name"),
+                ("passport", self.pick("label:passport", SHEET_PASSPORT_HEADERS))]
+        if r.random() < 0.6:
+            cols.append(("birth", self.pick("label:birth_date", SHEET_BIRTH_HEADERS)))
+        if r.random() < 0.7:
+            cols.insert(r.randrange(1, len(cols) + 1), ("code", self.pick("sheet:code", SHEET_CODE_HEADERS)))
+
+        def cell(i: int) -> None:
+            role, head = cols[i]
+            if role == "nation":
+                w.add(r.choice(SHEET_NATIONS))
+            elif role == "name":
+                w.add(r.choice(SHEET_FOREIGN_NAMES))
+            elif role == "passport":
+                w.value(labelled.Written("passport", self._sheet_passport(), "foreign", False), "label", head,
+                        "sheet.foreign." + head)
+            elif role == "birth":
+                y, m, d = v.date(1960, 2004)
+                text = r.choice((f"{y}.{m:02d}.{d:02d}", f"{y}-{m:02d}-{d:02d}", f"{d:02d}/{m:02d}/{y}"))
+                w.value(labelled.Written("birth_date", text, "sheet_cell", False), "label", head, "sheet.foreign." + head)
+            else:
+                w.negative("sheet_code", self._sheet_code(), "sheet.column." + head)
+        self._sheet_rows(w, [h for _, h in cols], cell, r.randrange(2, 6), delim)
+
+    def _sheet_statement(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        if r.random() < 0.7:
+            w.add(self.pick("sheet:statement_title", SHEET_STATEMENT_TITLES) + "\n")
+        delim = r.choice(SHEET_DELIMITERS)
+        cols = [("date", self.pick("sheet:st_date", SHEET_STATEMENT_DATES)),
+                ("memo", self.pick("sheet:st_memo", SHEET_STATEMENT_MEMOS)),
+                ("out", self.pick("sheet:st_out", SHEET_STATEMENT_OUT)),
+                ("in", self.pick("sheet:st_in", SHEET_STATEMENT_IN))]
+        if r.random() < 0.7:
+            cols.append(("balance", self.pick("sheet:st_balance", SHEET_STATEMENT_BALANCE)))
+        if r.random() < 0.4:
+            cols.insert(r.randrange(1, len(cols) + 1), ("reference", self.pick("sheet:st_ref", SHEET_REFERENCE_HEADERS)))
+        cols.append(("account", self.pick("label:bank_account", SHEET_COUNTER_ACCOUNTS)))
+        if r.random() < 0.7:
+            cols.append(("holder", self.pick("sheet:st_holder", SHEET_COUNTER_HOLDERS)))
+        if r.random() < 0.3:
+            cols.append(("note", "메모" if r.random() < 0.5 else "비고"))
+        transfer, outgoing = [True], [True]
+
+        def cell(i: int) -> None:
+            role, head = cols[i]
+            if i == 0:
+                transfer[0], outgoing[0] = r.random() < 0.8, r.random() < 0.6
+            if role == "date":
+                y, m, d = v.date(2023, 2026)
+                w.add(r.choice((f"{y}-{m:02d}-{d:02d}", f"{y}.{m:02d}.{d:02d}")) +
+                      (f" {r.randrange(24):02d}:{r.randrange(60):02d}" if r.random() < 0.6 else ""))
+            elif role == "memo":
+                w.add(r.choice(SHEET_STATEMENT_PLAIN))
+            elif role in ("out", "in") and (role == "out") != outgoing[0]:
+                w.add(r.choice(("0", "", "-")))
+            elif role in ("out", "in", "balance"):
+                a = r.randrange(1, 5000) * 100
+                w.add(str(a) if delim.strip() == "," or r.random() < 0.5 else f"{a:,}")
+            elif role == "reference":
+                w.negative("sheet_reference", v.digits(r.choice((12, 13, 14))), "sheet.column." + head)
+            elif role == "account" and transfer[0]:
+                digits = v.digits(r.choice((12, 13, 14)))
+                if r.random() < 0.4:
+                    cut = r.choice(((3, 6), (4, 7), (3, 9), (6, 8)))
+                    digits = digits[:cut[0]] + "-" + digits[cut[0]:cut[1]] + "-" + digits[cut[1]:]
+                w.value(labelled.Written("bank_account", digits, "sheet_cell", False), "label", head,
+                        "sheet.statement." + head)
+            elif role == "holder" and transfer[0]:
+                w.add(r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN))
+        self._sheet_rows(w, [h for _, h in cols], cell, r.randrange(2, 7), delim)
+
+    def _sheet_requests(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        for i in range(r.randrange(2, 6)):
+            if i:
+                w.add("\n")
+            stamp = self.fill(self.pick("sheet:stamp", SHEET_STAMPS))
+            phrase = self.pick("sheet:request", SHEET_REQUEST_PHRASES)
+            sep = r.choice(SHEET_REQUEST_SEPARATORS)
+            if r.random() < 0.25:
+                word = self.pick("sheet:request_other", SHEET_REQUEST_LOOK_ALIKES)
+                w.add(f"{stamp}{word} {phrase}{sep}")
+                if word.endswith("일"):
+                    y, m, d = v.date(2025, 2027)
+                    text = r.choice((f"{y}.{m:02d}.{d:02d}", f"{y}-{m:02d}-{d:02d}"))
+                else:
+                    text = self._sheet_issued()
+                w.negative("sheet_request_other", text, f"{word} {phrase}")
+                continue
+            kind = r.choice(tuple(SHEET_REQUEST_LABELS))
+            label = self.pick("label:" + kind, SHEET_REQUEST_LABELS[kind])
+            w.add(f"{stamp}{label} {phrase}{sep}")
+            if kind == "birth_date":
+                y, m, d = v.date(1940, 2005)
+                text = r.choice((f"{y}.{m:02d}.{d:02d}", f"{y}-{m:02d}-{d:02d}", f"{y}{m:02d}{d:02d}", f"{y}/{m:02d}/{d:02d}"))
+            elif kind == "phone":
+                text = "-".join(v._phone_groups(r.random() < 0.8))
+            elif kind == "bank_account":
+                text = v._bank_account("hyphen")
+            else:
+                text = "-".join(v._resident_groups(False))
+            w.value(labelled.Written(kind, text, "after_request", False), "label", label, f"{label} {phrase}")
+
     def papers(self) -> Document:
         """One of an organisation's papers (PAPERS): its own landlines, codes and accounts are
         look-alikes, the people on it keep their numbers."""
@@ -1938,6 +2225,7 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     rows = random.Random(_seed(part, seed) ^ 0x7A0C)
     alerts = random.Random(_seed(part, seed) ^ 0x6A1E)
     offices = random.Random(_seed(part, seed) ^ 0x0FF1)
+    sheets = random.Random(_seed(part, seed) ^ 0x5E37)
     docs = []
     while len(docs) < documents:
         if offices.random() < OFFICE_SHARE:
@@ -1956,6 +2244,9 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
         elif papers.random() < PAPER_SHARE:
             with b.own_stream(papers):
                 docs.append(b.papers())
+        elif sheets.random() < SHEET_SHARE:
+            with b.own_stream(sheets):
+                docs.append(b.sheet_exports())
         else:
             docs.append(b.document(b.r.choice(FRAMED_GENRES)))
     return docs

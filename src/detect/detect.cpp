@@ -448,6 +448,13 @@ class Detector {
       s_.cand_ext[i].push_back(extend::rule::kLabelOfAnotherNumber);
   }
 
+  // A reading that only a column's header (or a label right before it) may name: elsewhere its
+  // labels count for nothing, and it is rejected for want of context.
+  static void unlabel(std::vector<ContextHit>& hits, float& ctx) {
+    hits.clear();
+    ctx = 0;
+  }
+
   // A shape of the extension families (or a passport when any family is on): scored like a
   // passport, from the base cues and the labels the families read.
   void add_shape(const extend::Shape& shape) {
@@ -466,6 +473,9 @@ class Detector {
     if (shape.rule != kPassportRule) extensions.push_back(shape.rule);
     const bool read = read_labels(shape.span, src.span);
     if (read) improve(shape.kind, hits, ctx, extensions);
+    if (shape.rule == extend::rule::kPassportForeign &&
+        !(read && labels_->found_over_column(static_cast<std::size_t>(EntityKind::passport), true)))
+      unlabel(hits, ctx);
     weigh_vetoing_labels(read, false);
     float score = cfg_.context * ctx;
     score = score + shape.base;
@@ -558,6 +568,10 @@ class Detector {
         s_.cand_ext[i].clear();
         if (extend::rule::is_extension_reading(c.rule)) s_.cand_ext[i].push_back(c.rule);
         if (read) improve(c.entity, s_.cand_hits[i], s_.ctx[i], s_.cand_ext[i]);
+        if (c.rule == extend::rule::kPhoneColumnNoZero &&
+            !(read &&
+              labels_->found_over_column(static_cast<std::size_t>(EntityKind::phone), false)))
+          unlabel(s_.cand_hits[i], s_.ctx[i]);
       }
       float score = c.base;
       if (c.checksum.kind == ChecksumResult::Kind::passed) score = score + cfg_.checksum_passed;

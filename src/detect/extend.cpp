@@ -539,6 +539,7 @@ bool is_speech_word(std::string_view word) {
          std::end(labels::kSpeechWords);
 }
 
+// Whether the word [from, to) is one of a request or notice (확인, 부탁드려요, 다시, pls).
 // A remark in brackets that ends at byte e (exclusive), on a label or about how to write the
 // value: 연락처(휴대폰), 생년월일(YYYYMMDD), 계좌번호 [하이픈 제외]. Its start, or npos. It holds
 // no number of four digits or more, and is short.
@@ -1028,6 +1029,30 @@ bool LabelSearch::found_of(std::size_t table) const {
                      [&](const LabelFound& f) { return index.at(f.label).table == table; });
 }
 
+namespace {
+
+// Whether the structure found f in the header of the value's column.
+bool names_column(const LabelFound& f) {
+  if (!f.in_source) return false;
+  for (RuleName column : {structure::rule::kColumnHeader, structure::rule::kFixedWidthHeader,
+                          structure::rule::kFixedWidthCell, structure::rule::kAnnouncedHeader,
+                          structure::rule::kHtmlHeader, structure::rule::kSqlCopyColumn})
+    if (f.source == column) return true;
+  return false;
+}
+
+}  // namespace
+
+bool LabelSearch::found_over_column(std::size_t table, bool beside) const {
+  if (!(tables_found_ >> table & 1u)) return false;
+  const LabelIndex& index = label_index();
+  return std::any_of(found_.begin(), found_.end(), [&](const LabelFound& f) {
+    if (index.at(f.label).table != table) return false;
+    if (names_column(f)) return true;
+    return beside && !f.in_source && f.distance <= 1 && f.source != rule::kTrailingLabel;
+  });
+}
+
 bool LabelSearch::found_of_other_kind(EntityKind kind) const {
   constexpr std::uint32_t kinds = (1u << labels::kLookAlikeTable) - 1;  // the kinds' tables
   return (tables_found_ & kinds & ~(1u << static_cast<std::size_t>(kind))) != 0;
@@ -1322,6 +1347,16 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
     out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
                             rule::kPhoneNoLeadingZero, cues_for(EntityKind::phone), 0.2f, true,
                             Certainty::probable, EntityKind::phone});
+  if (cfg.extra_shapes && !masked && (n == 9 || n == 10) && d[0] != 0 && source.size() == n) {
+    // Bare digits that are a phone with a 0 before them (1012345678, 212345678): a spreadsheet
+    // stored the number as a number. Read only under a phone column (detect.cpp).
+    std::uint8_t national[11] = {0};
+    std::copy(d.begin(), d.end(), national + 1);
+    if (is_national_phone({national, n + 1}))
+      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
+                              rule::kPhoneColumnNoZero, cues_for(EntityKind::phone), 0.2f, true,
+                              Certainty::probable, EntityKind::phone});
+  }
   if (cfg.extra_shapes && !masked) {
     // A licence number after a region name: 서울 11-123456-78.
     if (n == 10 && ends_with_region(before))
@@ -2224,6 +2259,40 @@ void mrz_line(std::string_view text, const Span& r, std::vector<Raw>& out) {
 
 }  // namespace
 
+namespace {
+
+// Another country's passport around the run r (one or two capitals, six to eight digits, maybe
+// a capital after them: P1234567A, EA123456; the scanner's runs take a leading X for a masked
+// digit): its bytes, or nothing. The shapes the base scanner reads as passports (seven or eight
+// digits, nine characters at most) are left to it.
+std::optional<std::pair<std::size_t, std::size_t>> foreign_passport(std::string_view text,
+                                                                    const Span& r) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  // Most runs have no capital before them nor an X leading them.
+  if (r.byte_len() < 6 || r.byte_len() > 10 ||
+      !((r.byte_start > 0 && is_ascii_upper(p[r.byte_start - 1])) || p[r.byte_start] == 'X'))
+    return std::nullopt;
+  std::size_t digits_from = r.byte_start;
+  while (digits_from < r.byte_end && p[digits_from] == 'X') ++digits_from;
+  std::size_t from = digits_from;
+  while (from > 0 && is_ascii_upper(p[from - 1]) && digits_from - from < 3) --from;
+  const std::size_t letters = digits_from - from, digits = r.byte_end - digits_from;
+  if (letters < 1 || letters > 2 || digits < 6 || digits > 8) return std::nullopt;
+  if (from > 0 && (is_ascii_letter(p[from - 1]) || is_ascii_digit(p[from - 1])))
+    return std::nullopt;
+  for (std::size_t k = digits_from; k < r.byte_end; ++k)
+    if (!is_ascii_digit(p[k])) return std::nullopt;
+  std::size_t e = r.byte_end;
+  const bool trailing = e < n && is_ascii_upper(p[e]);
+  e += trailing;
+  if (e < n && (is_ascii_letter(p[e]) || is_ascii_digit(p[e]))) return std::nullopt;
+  if (!trailing && digits >= 7 && letters + digits <= 9) return std::nullopt;
+  return std::pair{from, e};
+}
+
+}  // namespace
+
 void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_shapes, bool variants,
                  std::vector<Shape>& out) {
   out.clear();
@@ -2265,6 +2334,9 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
         if (const std::size_t end = date_at(text, from, rule, variants))
           raw.push_back({from, end, EntityKind::birth_date, rule, 0.1f, true});
     }
+    if (const auto foreign = foreign_passport(text, r))
+      raw.push_back({foreign->first, foreign->second, EntityKind::passport, rule::kPassportForeign,
+                     0.1f, true});
     if (i > 0 && current_passport_at(text, i - 1))
       // The current format belongs to passports alone: it needs no label (look-alike labels still
       // veto it).

@@ -55,6 +55,12 @@ inline constexpr RuleName kBirthMasked = "birth.masked";
 inline constexpr RuleName kBirthShortYear = "birth.short_year";
 inline constexpr RuleName kPhoneSafeNumber = "phone.safe_number";
 inline constexpr RuleName kPhoneNoLeadingZero = "phone.no_leading_zero";
+// Bare digits of a phone without its 0 (1012345678: a spreadsheet cell held a number), read only
+// under a column whose header names a phone.
+inline constexpr RuleName kPhoneColumnNoZero = "phone.column_without_zero";
+// Another country's passport (P1234567A, EA123456), read only under a passport column's header
+// or right after a passport label.
+inline constexpr RuleName kPassportForeign = "passport.foreign";
 inline constexpr RuleName kPassportMrz = "passport.mrz";
 inline constexpr RuleName kBirthMrz = "birth.mrz";
 inline constexpr RuleName kForeignerMaskedBack = "foreigner.masked_back";
@@ -66,7 +72,7 @@ inline bool is_extension_reading(RuleName r) {
   for (RuleName e :
        {kPhoneInternational, kLicenseRegion, kBirthSeparatedDate, kResidentRecent, kCardMasked,
         kPassportLetterDigit, kBirthMasked, kPhoneSafeNumber, kPhoneNoLeadingZero,
-        kForeignerMaskedBack, kResidentFrontSex, kResidentMaskedShort})
+        kPhoneColumnNoZero, kForeignerMaskedBack, kResidentFrontSex, kResidentMaskedShort})
     if (r == e) return true;
   return false;
 }
@@ -127,6 +133,10 @@ class LabelSearch {
   bool personal_phone() const;
   // A label of the table (an EntityKind as index) was found.
   bool found_of(std::size_t table) const;
+  // Whether a label of `table` names the value's column (a delimited table's or a report's
+  // header, a field order said above its rows), or with `beside`, also stands right before it
+  // (a particle between them at most: 여권번호는 ...).
+  bool found_over_column(std::size_t table, bool beside) const;
   // A label of a kind other than `kind` was found (a licence's label before a number that also
   // reads as a landline).
   bool found_of_other_kind(EntityKind kind) const;

@@ -282,6 +282,13 @@ inline constexpr Label kAccount[] = {
     {"gyejwa", 1.0f, kAscii | kLogKey},
     {"받는분통장표시", 0.8f},
     {"내통장표시", 0.8f},
+    // A transaction history's column of the other party's account (상대계좌, 받는분 계좌, 보낸분
+    // 계좌), however many columns away from the description.
+    {"상대계좌", 1.0f},
+    {"상대방계좌", 1.0f},
+    {"받는분계좌", 1.0f},
+    {"보낸분계좌", 1.0f},
+    {"보내는분계좌", 1.0f},
     // The same columns under a header that names no kind (적요, 메모, 내용, 거래내용), read only
     // in a table whose header is a statement's (kStatementBalanceWords): elsewhere 적요 is
     // read across a space inside 견적 요청, and 내용 and 메모 head anything.

@@ -539,7 +539,6 @@ bool is_speech_word(std::string_view word) {
          std::end(labels::kSpeechWords);
 }
 
-// Whether the word [from, to) is one of a request or notice (확인, 부탁드려요, 다시, pls).
 // A remark in brackets that ends at byte e (exclusive), on a label or about how to write the
 // value: 연락처(휴대폰), 생년월일(YYYYMMDD), 계좌번호 [하이픈 제외]. Its start, or npos. It holds
 // no number of four digits or more, and is short.

@@ -2261,9 +2261,9 @@ void mrz_line(std::string_view text, const Span& r, std::vector<Raw>& out) {
 namespace {
 
 // Another country's passport around the run r (one or two capitals, six to eight digits, maybe
-// a capital after them: P1234567A, EA123456; the scanner's runs take a leading X for a masked
-// digit): its bytes, or nothing. The shapes the base scanner reads as passports (seven or eight
-// digits, nine characters at most) are left to it.
+// a capital after them, nine characters at most: P1234567A, EA123456; the scanner's runs take a
+// leading X for a masked digit): its bytes, or nothing. The shapes the base scanner reads as
+// passports (seven or eight digits without a capital after them) are left to it.
 std::optional<std::pair<std::size_t, std::size_t>> foreign_passport(std::string_view text,
                                                                     const Span& r) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
@@ -2286,7 +2286,8 @@ std::optional<std::pair<std::size_t, std::size_t>> foreign_passport(std::string_
   const bool trailing = e < n && is_ascii_upper(p[e]);
   e += trailing;
   if (e < n && (is_ascii_letter(p[e]) || is_ascii_digit(p[e]))) return std::nullopt;
-  if (!trailing && digits >= 7 && letters + digits <= 9) return std::nullopt;
+  // Nine characters at most (ID41111111 is an identifier's); the base scanner's shapes are its.
+  if (e - from > 9 || (!trailing && digits >= 7)) return std::nullopt;
   return std::pair{from, e};
 }
 

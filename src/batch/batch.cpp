@@ -1,7 +1,9 @@
 #include "batch/batch.hpp"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <exception>
 #include <utility>
 
 #if defined(__SSE2__)
@@ -383,27 +385,31 @@ class Pass {
 
   // Runs item(i, text, slot) -> std::optional<ItemError> for every text; a unit stops at its
   // first failure. The failure of the lowest index wins, so the error does not depend on timing.
+  // caller_first: see run().
   template <class Item>
-  std::optional<ItemError> each(Item&& item) const {
+  std::optional<ItemError> each(Item&& item, const std::function<void()>& caller_first = {}) const {
     std::vector<std::optional<ItemError>> failures(plan_.units.size());
     const Unit* first = plan_.units.data();
-    run(plan_, [&](const Unit& unit) {
-      const auto slot = static_cast<std::size_t>(&unit - first);
-      std::optional<ItemError>& failure = failures[slot];
-      std::string buffer;  // a source's texts, one after another
-      // Texts too short to reach a check of their own still count, so that an interrupt stops
-      // a unit of many short texts within a few hundred of them.
-      interrupt::Poll poll;
-      Stretch stretch{unit.begin, false};
-      for (std::size_t i = unit.begin; i < unit.end && !failure; ++i) {
-        std::string_view text;
-        if (texts_ && texts_->check_utf8 && i >= stretch.end)
-          stretch = check_stretch(*texts_, i, unit.end);
-        failure = fetch(i, buffer, text, stretch.utf8);
-        if (!failure) failure = item(i, text, slot);
-        poll.advance(item_cost(text.size()));
-      }
-    });
+    run(
+        plan_,
+        [&](const Unit& unit) {
+          const auto slot = static_cast<std::size_t>(&unit - first);
+          std::optional<ItemError>& failure = failures[slot];
+          std::string buffer;  // a source's texts, one after another
+          // Texts too short to reach a check of their own still count, so that an interrupt stops
+          // a unit of many short texts within a few hundred of them.
+          interrupt::Poll poll;
+          Stretch stretch{unit.begin, false};
+          for (std::size_t i = unit.begin; i < unit.end && !failure; ++i) {
+            std::string_view text;
+            if (texts_ && texts_->check_utf8 && i >= stretch.end)
+              stretch = check_stretch(*texts_, i, unit.end);
+            failure = fetch(i, buffer, text, stretch.utf8);
+            if (!failure) failure = item(i, text, slot);
+            poll.advance(item_cost(text.size()));
+          }
+        },
+        caller_first);
     std::optional<ItemError> lowest;
     for (auto& f : failures)
       if (f && (!lowest || f->index < lowest->index)) lowest = std::move(f);
@@ -496,83 +502,95 @@ BatchResult<SharedMaskOutputs> mask_with_shared_map(Texts texts, const PolicySet
   return SharedMaskOutputs{std::move(outputs), std::move(map)};
 }
 
-// The texts of a batch as views or from a source; place(i, result) keeps result i.
-template <class Given, class Place>
-std::optional<ItemError> detect_each(const Given& texts, const Config& config,
-                                     const Options& options, Place&& place) {
-  return Pass(texts, options)
-      .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
-        Result<Report> report = detect(text, config);
-        if (!report) return core_failure(i, std::move(report.error()));
-        place(i, std::move(*report));
-        return std::nullopt;
-      });
-}
+// What a text's work makes: detect()'s report or mask()'s output.
+struct Detecting {
+  const Config& config;
+  Result<Report> operator()(std::string_view text) const { return detect(text, config); }
+};
 
-template <class Given, class Place>
-std::optional<ItemError> mask_each(const Given& texts, const PolicySet& policies,
-                                   const Config& config, const Options& options, Place&& place) {
-  return Pass(texts, options)
-      .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
-        Result<MaskOutput> out = mask(text, policies, config);
-        if (!out) return core_failure(i, std::move(out.error()));
-        place(i, std::move(*out));
-        return std::nullopt;
-      });
-}
+struct Masking {
+  const PolicySet& policies;
+  const Config& config;
+  Result<MaskOutput> operator()(std::string_view text) const {
+    return mask(text, policies, config);
+  }
+};
 
 // The results gathered into a vector.
-template <class T, class Each>
-BatchResult<std::vector<T>> gathered(std::size_t count, Each&& each) {
-  std::vector<T> results(count);
-  if (auto failure = each([&](std::size_t i, T&& r) { results[i] = std::move(r); }))
-    return std::unexpected(std::move(*failure));
+template <class Given, class Work>
+auto gathered(const Given& texts, std::size_t count, const Options& options, const Work& work)
+    -> BatchResult<std::vector<typename decltype(work(std::string_view()))::value_type>> {
+  std::vector<typename decltype(work(std::string_view()))::value_type> results(count);
+  auto failure =
+      Pass(texts, options)
+          .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {
+            auto r = work(text);
+            if (!r) return core_failure(i, std::move(r.error()));
+            results[i] = std::move(*r);
+            return std::nullopt;
+          });
+  if (failure) return std::unexpected(std::move(*failure));
   return results;
 }
 
-// The results moved to the caller's places.
-template <class T>
-auto to_places(std::span<T* const> into) {
-  return [into](std::size_t i, T&& r) { *into[i] = std::move(r); };
+// The results moved to places the caller makes while the other threads work. Until the places
+// are published a unit keeps its results (with their indices); they are moved after the run.
+template <class T, class Work>
+std::optional<ItemError> to_late_places(const TextSource& texts, const Options& options,
+                                        const Work& work, const MakePlaces<T>& make_places) {
+  const Pass pass(texts, options);
+  std::span<T* const> places;
+  std::atomic<bool> published{false};
+  std::vector<std::vector<std::pair<std::size_t, T>>> waiting(pass.slots());
+  auto failure = pass.each(
+      [&](std::size_t i, std::string_view text, std::size_t slot) -> std::optional<ItemError> {
+        Result<T> r = work(text);
+        if (!r) return core_failure(i, std::move(r.error()));
+        if (published.load(std::memory_order_acquire)) *places[i] = std::move(*r);
+        else waiting[slot].emplace_back(i, std::move(*r));
+        return std::nullopt;
+      },
+      [&] {
+        places = make_places();
+        published.store(true, std::memory_order_release);
+      });
+  for (auto& unit : waiting)
+    for (auto& [i, r] : unit) *places[i] = std::move(r);
+  return failure;
 }
 
 }  // namespace
 
 BatchResult<std::vector<Report>> detect_many(Texts texts, const Config& config,
                                              const Options& options) {
-  return gathered<Report>(texts.items.size(),
-                          [&](auto&& place) { return detect_each(texts, config, options, place); });
+  return gathered(texts, texts.items.size(), options, Detecting{config});
 }
 
 BatchResult<std::vector<MaskOutput>> mask_many(Texts texts, const PolicySet& policies,
                                                const Config& config, const Options& options) {
-  return gathered<MaskOutput>(texts.items.size(), [&](auto&& place) {
-    return mask_each(texts, policies, config, options, place);
-  });
+  return gathered(texts, texts.items.size(), options, Masking{policies, config});
 }
 
 BatchResult<std::vector<Report>> detect_many(const TextSource& texts, const Config& config,
                                              const Options& options) {
-  return gathered<Report>(texts.count,
-                          [&](auto&& place) { return detect_each(texts, config, options, place); });
+  return gathered(texts, texts.count, options, Detecting{config});
 }
 
 BatchResult<std::vector<MaskOutput>> mask_many(const TextSource& texts, const PolicySet& policies,
                                                const Config& config, const Options& options) {
-  return gathered<MaskOutput>(texts.count, [&](auto&& place) {
-    return mask_each(texts, policies, config, options, place);
-  });
+  return gathered(texts, texts.count, options, Masking{policies, config});
 }
 
 std::optional<ItemError> detect_many(const TextSource& texts, const Config& config,
-                                     const Options& options, std::span<Report* const> into) {
-  return detect_each(texts, config, options, to_places(into));
+                                     const Options& options,
+                                     const MakePlaces<Report>& make_places) {
+  return to_late_places(texts, options, Detecting{config}, make_places);
 }
 
 std::optional<ItemError> mask_many(const TextSource& texts, const PolicySet& policies,
                                    const Config& config, const Options& options,
-                                   std::span<MaskOutput* const> into) {
-  return mask_each(texts, policies, config, options, to_places(into));
+                                   const MakePlaces<MaskOutput>& make_places) {
+  return to_late_places(texts, options, Masking{policies, config}, make_places);
 }
 
 BatchResult<SharedMaskOutputs> mask_many_shared(Texts texts, const PolicySet& policies,
@@ -664,18 +682,38 @@ BatchResult<MaskedTexts> mask_texts(Texts texts, const PolicySet& policies, cons
       });
   if (failure) return std::unexpected(std::move(*failure));
 
-  std::size_t size = 0;
-  for (const UnitOutput& u : units) size += u.data.size();
-  if (one_buffer) result.data = std::move(units[0].data);
-  else result.data.reserve(size);
+  const std::vector<std::size_t> order =
+      one_buffer ? std::vector<std::size_t>{0} : pass.slots_in_input_order();
   result.ends.reserve(texts.items.size());
-  for (std::size_t slot : one_buffer ? std::vector<std::size_t>{0} : pass.slots_in_input_order()) {
-    UnitOutput& unit = units[slot];
-    if (!one_buffer) result.data += unit.data;
-    for (std::size_t s : unit.sizes)
+  for (std::size_t slot : order)
+    for (std::size_t s : units[slot].sizes)
       result.ends.push_back((result.ends.empty() ? 0 : result.ends.back()) + s);
-    UnitOutput().data.swap(unit.data);
+  if (one_buffer) {
+    result.data = std::move(units[0].data);
+    return result;
   }
+  // The units' buffers joined on the planned threads: a serial copy of the whole column (and the
+  // first touch of its pages) would hold back the second thread for a few percent of the call.
+  std::vector<std::size_t> sizes(order.size());
+  for (std::size_t k = 0; k < order.size(); ++k) sizes[k] = units[order[k]].data.size();
+  std::vector<std::size_t> at(order.size() + 1, 0);
+  for (std::size_t k = 0; k < order.size(); ++k) at[k + 1] = at[k] + sizes[k];
+  std::exception_ptr stopped;
+  result.data.resize_and_overwrite(at.back(), [&](char* data, std::size_t n) {
+    try {  // an exception may not leave resize_and_overwrite
+      run(plan(sizes, options.threads), [&](const Unit& unit) {
+        for (std::size_t k = unit.begin; k < unit.end; ++k) {
+          std::string& piece = units[order[k]].data;
+          std::memcpy(data + at[k], piece.data(), piece.size());
+          std::string().swap(piece);
+        }
+      });
+    } catch (...) {
+      stopped = std::current_exception();
+    }
+    return n;
+  });
+  if (stopped) std::rethrow_exception(stopped);
   return result;
 }
 

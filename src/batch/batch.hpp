@@ -69,15 +69,22 @@ BatchResult<std::vector<Report>> detect_many(const TextSource& texts, const Conf
 BatchResult<std::vector<MaskOutput>> mask_many(const TextSource& texts, const PolicySet& policies,
                                                const Config& config, const Options& options);
 
-// The same, each result moved to *into[i] (into.size() == texts.count) on the thread that made
-// it, in place of a vector of results: a caller that keeps each result in an object of its own
-// makes the objects first and the results go straight there. On failure some may be written.
+// The same, each result moved to *places[i] in place of a vector of results: a caller that keeps
+// each result in an object of its own has make_places() make the objects and return where the
+// results go (texts.count places). It runs on the calling thread once the other threads have
+// started, so that making the objects overlaps their work; the results finished before it returns
+// wait in their units and are moved to their places at the end, the others go straight there
+// from the thread that made them. On failure some may be written; an exception thrown by
+// make_places stops the batch and is rethrown.
+template <class T>
+using MakePlaces = std::function<std::span<T* const>()>;
+
 std::optional<ItemError> detect_many(const TextSource& texts, const Config& config,
-                                     const Options& options, std::span<Report* const> into);
+                                     const Options& options, const MakePlaces<Report>& make_places);
 
 std::optional<ItemError> mask_many(const TextSource& texts, const PolicySet& policies,
                                    const Config& config, const Options& options,
-                                   std::span<MaskOutput* const> into);
+                                   const MakePlaces<MaskOutput>& make_places);
 
 // Masking with one restore map for the whole batch (when the policies tokenize): the prefix is
 // chosen against every text and token numbers continue from one text to the next, so unmask

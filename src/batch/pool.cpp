@@ -78,7 +78,8 @@ bool halt_requested(void* halted) {
 
 }  // namespace
 
-void run(const Plan& plan, const std::function<void(const Unit&)>& work) {
+void run(const Plan& plan, const std::function<void(const Unit&)>& work,
+         const std::function<void()>& caller_first) {
   std::atomic<std::size_t> next{0};
   std::atomic<bool> halted{false};
   std::mutex lock;
@@ -131,6 +132,13 @@ void run(const Plan& plan, const std::function<void(const Unit&)>& work) {
       std::lock_guard guard(lock);
       --running;
       break;
+    }
+  }
+  if (caller_first) {
+    try {
+      caller_first();
+    } catch (...) {
+      fail(std::current_exception());
     }
   }
   take_units();

@@ -34,7 +34,11 @@ Plan plan(std::span<const std::size_t> costs, std::size_t max_threads);
 // An exception thrown by work stops the other threads and is rethrown here. The caller's
 // interrupt check (error/interrupt.hpp) stops the whole run: it is polled by the caller's own
 // work and, once the caller has no unit left, while it waits for the others; the other threads
-// then stop at their next poll and interrupt::Interrupted is rethrown here.
-void run(const Plan& plan, const std::function<void(const Unit&)>& work);
+// then stop at their next poll and interrupt::Interrupted is rethrown here. caller_first, if
+// given, runs on the calling thread once the other threads have started, before it takes units:
+// serial work of the caller's (such as making the places of the results) overlaps theirs. An
+// exception it throws stops the run as one from work does.
+void run(const Plan& plan, const std::function<void(const Unit&)>& work,
+         const std::function<void()>& caller_first = {});
 
 }  // namespace norvane::batch

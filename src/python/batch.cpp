@@ -178,6 +178,38 @@ Ref new_results(ModuleState* st, std::size_t n, std::vector<T*>& places) {
   return list;
 }
 
+// Runs a batch whose result objects are made on the calling thread while the other threads
+// already work: run(make_places) gets the function that makes them, under the interpreter lock,
+// and releases the lock (as without_gil does) before the caller's own share of the work. A
+// failure to make them (no memory, a signal) leaves its exception set and stops the batch.
+template <class T, class Run>
+auto with_late_results(ModuleState* st, std::size_t count, std::size_t input_bytes, Ref& objects,
+                       Run&& run) {
+  std::vector<T*> places;
+  const bool release = input_bytes >= kReleaseLockBytes;
+  const bool main = release && on_main_thread();
+  ReleasedLock lock{nullptr, 0};
+  std::optional<interrupt::Scope> scope;
+  struct Reacquire {
+    ReleasedLock& lock;
+    std::optional<interrupt::Scope>& scope;
+    ~Reacquire() {
+      scope.reset();
+      if (lock.state) PyEval_RestoreThread(lock.state);
+    }
+  } reacquire{lock, scope};
+  return run([&]() -> std::span<T* const> {
+    objects = new_results(st, count, places);
+    // Interrupted keeps the pending exception (see guarded).
+    if (!objects) throw interrupt::Interrupted{};
+    if (release) {
+      lock.state = PyEval_SaveThread();
+      scope.emplace(main ? &pending_signal_raised : nullptr, &lock);
+    }
+    return places;
+  });
+}
+
 template <class T>
 PyObject* wrap_all(ModuleState* st, std::vector<T>& values) {
   Ref list = Ref::steal(PyList_New(static_cast<Py_ssize_t>(values.size())));
@@ -214,11 +246,10 @@ PyObject* detect_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t n
     StrItems items;
     if (!to_str_items(a[0], items)) return nullptr;
     const batch::TextSource source = text_source(items);
-    std::vector<Report*> places;
-    Ref reports = new_results(st, items.texts.size(), places);
-    if (!reports) return nullptr;
-    auto failure = without_gil(items.bytes,
-                               [&] { return batch::detect_many(source, config, options, places); });
+    Ref reports;
+    auto failure = with_late_results<Report>(
+        st, items.texts.size(), items.bytes, reports,
+        [&](auto&& make) { return batch::detect_many(source, config, options, make); });
     if (failure) return raise_str_item_error(st, items, *failure);
     return reports.release();
   });
@@ -253,12 +284,10 @@ PyObject* mask_many_impl(PyObject* module, PyObject* const* args, Py_ssize_t nar
       StrItems items;
       if (!to_str_items(a[0], items)) return nullptr;
       const batch::TextSource source = text_source(items);
-      std::vector<MaskOutput*> places;
-      Ref outputs = new_results(st, items.texts.size(), places);
-      if (!outputs) return nullptr;
-      auto failure = without_gil(items.bytes, [&] {
-        return batch::mask_many(source, *policies, config, options, places);
-      });
+      Ref outputs;
+      auto failure = with_late_results<MaskOutput>(
+          st, items.texts.size(), items.bytes, outputs,
+          [&](auto&& make) { return batch::mask_many(source, *policies, config, options, make); });
       if (failure) return raise_str_item_error(st, items, *failure);
       return outputs.release();
     }

@@ -4,15 +4,18 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "batch/batch.hpp"
 #include "batch/pool.hpp"
+#include "detect/detect.hpp"
 #include "mask/mask.hpp"
 
 namespace norvane::batch {
@@ -105,6 +108,60 @@ TEST(Run, AnExceptionStopsTheRunAndIsRethrown) {
                    }),
                std::runtime_error);
   EXPECT_LT(started.load(), static_cast<int>(p.units.size()) + 2);
+}
+
+// Waits up to 20 s for done() (other threads on a loaded machine may start late).
+template <class Done>
+bool wait_for(Done&& done) {
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!done() && std::chrono::steady_clock::now() < give_up) std::this_thread::yield();
+  return done();
+}
+
+TEST(Run, TheCallersFirstWorkOverlapsTheOthersUnits) {
+  const std::vector<std::size_t> costs(5000, item_cost(300));
+  const Plan p = plan(costs, 2);
+  ASSERT_EQ(p.threads, 2u);
+  const auto caller = std::this_thread::get_id();
+  std::atomic<int> units_run{0};
+  int first_calls = 0, units_before_first_returned = 0;
+  run(
+      p, [&](const Unit&) { units_run.fetch_add(1); },
+      [&] {
+        ++first_calls;
+        EXPECT_EQ(std::this_thread::get_id(), caller);
+        // The helper works while the caller is busy here.
+        EXPECT_TRUE(wait_for([&] { return units_run.load() > 0; }));
+        units_before_first_returned = units_run.load();
+      });
+  EXPECT_EQ(first_calls, 1);
+  EXPECT_GT(units_before_first_returned, 0);
+  EXPECT_EQ(units_run.load(), static_cast<int>(p.units.size()));
+
+  // On one thread it runs before any unit.
+  units_run = 0;
+  run(
+      plan(costs, 1), [&](const Unit&) { units_run.fetch_add(1); },
+      [&] { EXPECT_EQ(units_run.load(), 0); });
+  EXPECT_EQ(units_run.load(), static_cast<int>(plan(costs, 1).units.size()));
+}
+
+TEST(Run, AnExceptionFromTheCallersFirstWorkStopsTheRun) {
+  const std::vector<std::size_t> costs(5000, item_cost(300));
+  const Plan p = plan(costs, 2);
+  std::atomic<int> units_run{0};
+  EXPECT_THROW(run(
+                   p,
+                   [&](const Unit&) {
+                     units_run.fetch_add(1);
+                     std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                   },
+                   [&] {
+                     wait_for([&] { return units_run.load() > 0; });
+                     throw std::runtime_error("no places");
+                   }),
+               std::runtime_error);
+  EXPECT_LT(units_run.load(), static_cast<int>(p.units.size()));
 }
 
 TEST(Utf8, TheFirstBadByteIsFound) {
@@ -278,6 +335,67 @@ TEST(Batch, ResultsEqualThePerTextCallsOnAnyNumberOfThreads) {
     for (std::size_t i = 0; i < texts.size(); ++i) {
       EXPECT_EQ(masked->data.substr(start, masked->ends[i] - start), (*outputs)[i].text) << i;
       start = masked->ends[i];
+    }
+  }
+}
+
+TEST(Batch, ResultsGoToPlacesMadeWhileTheWorkRuns) {
+  // Places made after some texts are done: those results wait and move there at the end; the
+  // rest go straight there. Every place ends with the per-text result, on any number of threads.
+  std::vector<std::string> texts;
+  for (int i = 0; i < 4000; ++i)
+    texts.push_back("고객 " + std::to_string(i) + " 연락처 010-5555-" +
+                    std::to_string(1000 + i % 9000) +
+                    (i % 5 == 0 ? " 카드 4111-1111-1111-1111" : ""));
+  std::atomic<std::size_t> made{0};
+  const TextSource source{
+      texts.size(),
+      [&](std::size_t i, std::string& buffer) -> std::optional<std::string_view> {
+        made.fetch_add(1);
+        buffer = texts[i];
+        return std::string_view(buffer);
+      },
+      [&](std::size_t i) { return texts[i].size(); }};
+  const PolicySet policies;
+  const Config config;
+  for (std::size_t threads : {1u, 2u, 3u}) {
+    made = 0;
+    std::vector<MaskOutput> outputs(texts.size());
+    std::vector<MaskOutput*> places;
+    std::size_t made_before_places = 0;
+    auto failure = mask_many(source, policies, config, Options{threads}, [&] {
+      if (threads > 1) wait_for([&] { return made.load() >= 500; });
+      made_before_places = made.load();
+      for (MaskOutput& out : outputs) places.push_back(&out);
+      return std::span<MaskOutput* const>(places);
+    });
+    ASSERT_FALSE(failure.has_value());
+    if (threads == 1) EXPECT_EQ(made_before_places, 0u);
+    else EXPECT_GE(made_before_places, 500u);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      auto single = mask(texts[i], policies, config);
+      ASSERT_TRUE(single.has_value());
+      ASSERT_EQ(outputs[i].text, single->text) << threads << " " << i;
+      ASSERT_EQ(outputs[i].applied.size(), single->applied.size()) << threads << " " << i;
+    }
+
+    std::vector<Report> reports(texts.size());
+    std::vector<Report*> report_places;
+    failure = detect_many(source, config, Options{threads}, [&] {
+      for (Report& r : reports) report_places.push_back(&r);
+      return std::span<Report* const>(report_places);
+    });
+    ASSERT_FALSE(failure.has_value());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      auto single = detect(texts[i], config);
+      ASSERT_TRUE(single.has_value());
+      ASSERT_EQ(reports[i].findings.size(), single->findings.size()) << threads << " " << i;
+      ASSERT_EQ(reports[i].rejections.size(), single->rejections.size()) << threads << " " << i;
+      for (std::size_t f = 0; f < single->findings.size(); ++f) {
+        ASSERT_EQ(reports[i].findings[f].source, single->findings[f].source) << i;
+        ASSERT_EQ(reports[i].findings[f].entity, single->findings[f].entity) << i;
+        ASSERT_EQ(reports[i].findings[f].score, single->findings[f].score) << i;
+      }
     }
   }
 }

@@ -228,6 +228,16 @@ def show(res: dict) -> None:
         print(f"    {'met    ' if t['met'] else 'NOT met'} {t['target']:34} {t['goal']:22} {t['value']:8.2f}{t['unit']}")
 
 
+def write_short_texts(path: str, count: int) -> None:
+    """The short texts for bench/cpp/batch_scaling: each a little-endian u32 length, then its UTF-8."""
+    with open(path, "wb") as fh:
+        for t in short_texts(count):
+            b = t.encode()
+            fh.write(len(b).to_bytes(4, "little") + b)
+
+
 if __name__ == "__main__":
     if len(sys.argv) == 4 and sys.argv[1] == "--child-memory":
         child_memory(sys.argv[2], int(sys.argv[3]))
+    elif len(sys.argv) == 4 and sys.argv[1] == "--write-short-texts":
+        write_short_texts(sys.argv[2], int(sys.argv[3]))

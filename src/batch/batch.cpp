@@ -504,11 +504,13 @@ BatchResult<SharedMaskOutputs> mask_with_shared_map(Texts texts, const PolicySet
 
 // What a text's work makes: detect()'s report or mask()'s output.
 struct Detecting {
+  using Made = Report;
   const Config& config;
   Result<Report> operator()(std::string_view text) const { return detect(text, config); }
 };
 
 struct Masking {
+  using Made = MaskOutput;
   const PolicySet& policies;
   const Config& config;
   Result<MaskOutput> operator()(std::string_view text) const {
@@ -518,9 +520,9 @@ struct Masking {
 
 // The results gathered into a vector.
 template <class Given, class Work>
-auto gathered(const Given& texts, std::size_t count, const Options& options, const Work& work)
-    -> BatchResult<std::vector<typename decltype(work(std::string_view()))::value_type>> {
-  std::vector<typename decltype(work(std::string_view()))::value_type> results(count);
+BatchResult<std::vector<typename Work::Made>> gathered(const Given& texts, std::size_t count,
+                                                       const Options& options, const Work& work) {
+  std::vector<typename Work::Made> results(count);
   auto failure =
       Pass(texts, options)
           .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {

@@ -81,15 +81,18 @@ WHILE_READING = textwrap.dedent(
 )
 
 
-# (function, seconds to the signal)
-SIGNALLED_CALLS = [(f, 0.005) for f in ("detect_many", "mask_many", "detect", "mask")] + [
+# (function, seconds to the signal, seconds allowed from the handler to the exception)
+SIGNALLED_CALLS = [(f, 0.005, 1.0) for f in ("detect_many", "mask_many", "detect", "mask")] + [
     # 250 ms in, the caller of a batch is making the 3,000,000 result objects (or has just begun
-    # its share) while the other thread already works: the signal stops both.
-    (f, 0.25) for f in ("detect_many", "mask_many")]
+    # its share) while the other thread already works: the signal stops both. The objects made
+    # by then are freed before the exception is seen: 20-60 ms in a release build, 1.0-1.2 s
+    # under ThreadSanitizer (where the handler ran 8-18 s in, once every object was made).
+    (f, 0.25, 2.0) for f in ("detect_many", "mask_many")]
 
 
-@pytest.mark.parametrize("function, delay", SIGNALLED_CALLS)
-def test_a_signal_while_the_inputs_are_read_or_the_results_made_is_not_lost(function, delay):
+@pytest.mark.parametrize("function, delay, allowed", SIGNALLED_CALLS)
+def test_a_signal_while_the_inputs_are_read_or_the_results_made_is_not_lost(function, delay,
+                                                                             allowed):
     # Fresh process: the first call that left the lock once ran Python code to find the main
     # thread, which ran the pending handler and dropped its KeyboardInterrupt: the call finished,
     # seconds later, as if no signal had come.
@@ -103,4 +106,4 @@ def test_a_signal_while_the_inputs_are_read_or_the_results_made_is_not_lost(func
     # text's encoding polls; it waited 210 ms for the whole text before), and the call raises
     # within 20 ms of it. ThreadSanitizer delivers a signal only at the next C library call it
     # intercepts, which an encoding loop does not make: there the handler ran after 3-5 s.
-    assert float(words[1]) < 10.0 and float(words[2]) < 1.0, words
+    assert float(words[1]) < 10.0 and float(words[2]) < allowed, words

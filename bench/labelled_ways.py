@@ -290,7 +290,8 @@ BANK_ALERT_SHARE = 0.05  # of the documents, from a stream of its own too
 FRAMED_GENRES = tuple(FRAMES)
 OFFICE_GENRE = "office_letters"  # letters, notices and forms with offices' own numbers (OFFICE_LETTERS)
 SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
-GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE)
+GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
+                          "ocr_scans")
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -707,7 +708,7 @@ SHEET_LOOK_ALIKES = ("sheet_issued_number", "sheet_code", "sheet_reference", "sh
 NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG_NEG_PHRASES)
                   + tuple(ROWS_LOOK_ALIKES) + tuple(BANK_ALERT_NEG_PHRASES)
                   + ("office_contact", "organisation_account", "bracketed_drug_code", "member_id_column")
-                  + SHEET_LOOK_ALIKES)
+                  + SHEET_LOOK_ALIKES + ("scan_issue_date", "scan_postal_code"))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -915,10 +916,50 @@ OFFICE_EXPORT_SHARE = 0.2  # of the genre's documents
 OFFICE_EXPORT_TITLES = ("[회원 명단 추출]", "고객 목록 export", "교적부 내보내기", "members.csv", "고객DB 추출 결과",
                         "가입자 명단 (엑셀 붙여넣기)")
 
+# --------------------------------------------------------------------------- scanned cards (OCR)
+
+# Identity cards, licences and business cards as OCR reads a scan: line by line, the card's title
+# now and then with one syllable wrong, a number's two halves on two lines (<<rrn>>, <<frn>>:
+# 850312 / 1234567 or 850312 / -1234567), a mobile cut after its first group (<<mobile>>). The
+# card's other numbers are look-alikes: its issue date (<<issued>>), postal code (<<postal>>).
+SCAN_GENRE = "ocr_scans"
+SCAN_SHARE = 0.06  # of the documents, from a stream of its own
+SCAN_TITLES = {
+    "resident": ("주민등록증", "주민등록증", "주민등륵증", "주민둥록증", "주빈등록증", "주민등록중", "쥬민등록증",
+                 "주민등록즘"),
+    "licence": ("운전면허증", "운전면허증", "운전먼허증", "운젼면허증", "운전면하증", "윤전면허증", "운전면허층"),
+    "foreigner": ("외국인등록증", "외국인등록증", "외국인등륵증", "외극인등록증", "외국인둥록증", "왜국인등록증"),
+}
+SCAN_CARDS = {
+    "resident": (("{title}", "{sname}", "<<rrn>>", "서울특별시 {gu} 테헤란로 {n}길 {n}", "<<issued>>", "{gu}청장"),
+                 ("{title}", "{sname} ({name})", "<<rrn>>", "경기도 성남시 분당구 정자로 {n}", "<<issued>>"),
+                 ("[스캔] {title}", "{sname}", "<<rrn>>", "<<postal>> 부산광역시 해운대구 센텀로 {n}", "<<issued>>", "해운대구청장"),
+                 ("{title}", "성명 {name}", "<<rrn>>", "주소 대구광역시 수성구 동대구로 {n}", "<<issued>>"),
+                 ("OCR 결과:", "{title}", "{sname}", "<<rrn>>", "인천광역시 연수구 컨벤시아대로 {n}", "<<issued>>")),
+    "licence": (("{title}", "<<licence>>", "{sname}", "<<rrn>>", "서울 {gu} 도산대로 {n}", "적성검사기간", "<<issued>>",
+                 "서울특별시경찰청장"),
+                ("{title} 1종보통", "<<licence>>", "{name}", "<<rrn>>", "<<postal>> 경기도 수원시 팔달구 {n}", "<<issued>>"),
+                ("{title}", "2종보통 <<licence>>", "{sname}", "<<rrn>>", "<<issued>>", "경기남부경찰청장"),
+                ("자동차{title}", "{name}", "<<rrn>>", "<<licence>>", "<<issued>> 발급")),
+    "foreigner": (("{title}", "<<frn>>", "{rname}", "국가 {nation}", "체류자격 {visa}", "<<issued>>"),
+                  ("RESIDENCE CARD {title}", "{rname}", "<<frn>>", "{nation} / {visa}", "<<issued>>", "출입국외국인청장"),
+                  ("{title}", "성명 {rname}", "<<frn>>", "<<issued>>", "{gu} 출입국사무소"),
+                  ("{title} ({visa})", "<<frn>>", "{nation}", "<<issued>>")),
+    "business": (("{company}", "{name} {title}", "{dept}", "<<mobile>>", "E. {host}@{host}.co.kr", "<<postal>> 서울시 {gu}"),
+                 ("{company}", "{dept} | {name}", "<<mobile>>", "{host}.co.kr"),
+                 ("{rname}", "{title_en}", "{company}", "<<mobile>>", "www.{host}.com"),
+                 ("{name} / {title}", "<<mobile>>", "{company} {dept}", "<<postal>> 경기도 성남시 판교역로 {n}"),
+                 ("[명함 스캔]", "{company}", "{name} {title}", "<<mobile>>")),
+}
+SCAN_MOBILE_LABELS = ("Mobile", "M.", "M", "H.P", "HP.", "휴대폰", "Cell", "Mob.", "핸드폰", "H.P.", "C.")
+SCAN_ISSUED = ("{y}.{m}.{d}.", "{y}. {m}. {d}.", "발급일 {y}.{m:02d}.{d:02d}", "{y}.{m:02d}.{d:02d}",
+               "{y}년 {m}월 {d}일", "발행 {y}. {m}. {d}")
+SCAN_NEG_CATEGORIES = ("scan_issue_date", "scan_postal_code")
+
 # --------------------------------------------------------------------------- ways of writing
 
 # (writing, weight) by kind. Writings of one family share a prefix: english_*, dash_*,
-# wrapped_*, hangul_*, masked_*.
+# wrapped_*, hangul_*, masked_*, scan_* (only in scanned cards: weight 0 elsewhere).
 WRITINGS = {
     "birth_date": (("english_day_month", 2), ("english_month_day", 2), ("english_ordinal", 1),
                    ("english_oracle", 1), ("english_korean_mix", 1.5), ("dash_eu", 1),
@@ -930,7 +971,7 @@ WRITINGS = {
                    # only in pasted_rows' cells
                    ("row_dotted", 0), ("row_short_dotted", 0), ("row_slashed", 0), ("row_iso", 0), ("row_compact", 0),
                    ("sheet_cell", 0), ("after_request", 0)),  # only in sheet_exports
-    "phone": (("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
+    "phone": (("scan_split", 0), ("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
               ("no_leading_zero", 1.5), ("spaced_digits", 1), ("keycap", 0.7), ("letter_digits", 0.7),
@@ -941,18 +982,18 @@ WRITINGS = {
               ("landline", 0),  # only in their genres (GENRE_WRITINGS)
               ("compact", 0),  # 01023456789, as a kiosk keys it: only in member_log
               ("sheet_no_zero", 0), ("after_request", 0)),  # only in sheet_exports
-    "resident": (("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
+    "resident": (("scan_split", 0), ("scan_post2020", 0), ("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
                  ("front_sex", 1), ("url_encoded", 0), ("row_cell", 0),  # only in pasted_rows
                  ("after_request", 0)),  # only in sheet_exports
-    "foreigner_registration": (("dash_eu", 1), ("masked_partly", 1),
+    "foreigner_registration": (("scan_split", 0), ("dash_eu", 1), ("masked_partly", 1),
                                ("plain", 0)),  # only in its genre
     "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                     ("masked_partly", 2), ("amex_grouped", 1)),
     "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                      ("hangul_spoken", 1.5), ("masked_partly", 2), ("read_out_e", 0.7), ("plain", 0.3),
                      ("sheet_cell", 0), ("after_request", 0)),  # only in sheet_exports
-    "driver_license": (("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
+    "driver_license": (("scan_plain", 0), ("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
                        ("region_bracketed", 1)),
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2),
@@ -2210,6 +2251,55 @@ class _Builder:
         return w.document()
 
 
+    def scanned_card(self) -> Document:
+        """A scanned card as OCR reads it (SCAN_CARDS): a number's halves on two lines under the
+        card's title, a mobile cut after its first group on a business card."""
+        r, v = self.r, self.w.v
+        card = r.choice(tuple(SCAN_CARDS))
+        w = _Writer(SCAN_GENRE, self.part)
+        lines = self.pick("scan:" + card, SCAN_CARDS[card])
+        title = self.pick("scan:title:" + card, SCAN_TITLES[card]) if card in SCAN_TITLES else ""
+        name = r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN)
+        for i, line in enumerate(lines):
+            if i:
+                w.add("\n")
+            line = line.replace("{title}", title).replace("{sname}", " ".join(name)).replace("{name}", name)
+            for k, piece in enumerate(re.split(r"<<([^>]*)>>", line)):
+                if k % 2 == 0:
+                    w.add(self.fill(piece))
+                else:  # the card's lines stand for the label, as a paper's line does
+                    self.scanned_number(w, piece, "\n".join(lines))
+        return w.document()
+
+    def scanned_number(self, w: _Writer, marker: str, card: str) -> None:
+        r, v = self.r, self.w.v
+        if marker in ("rrn", "frn"):
+            kind = "resident" if marker == "rrn" else "foreigner_registration"
+            post2020 = kind == "resident" and r.random() < 0.15
+            front, back = v._resident_groups(kind != "resident", post2020)
+            cut = self.pick("scan:cut", ("\n", "\n-", " \n", "\n", "\n -", "\n", "\n-", "\r\n"))
+            w.value(labelled.Written(kind, front + cut + back, "scan_post2020" if post2020 else "scan_split", False),
+                    "scanned_id", card, card)
+        elif marker == "mobile":
+            g = v._phone_groups(True)
+            cut = self.pick("scan:mobile_cut", (f"{g[0]}\n-{g[1]}-{g[2]}", f"{g[0]}\n{g[1]}-{g[2]}",
+                                                f"{g[0]}-{g[1]}\n-{g[2]}", f"{g[0]}\n-{g[1]}{g[2]}",
+                                                f"{g[0]} \n{g[1]} {g[2]}", f"{g[0]}-\n{g[1]}-{g[2]}"))
+            label = self.pick("scan:mobile_label", SCAN_MOBILE_LABELS)
+            w.add(label + r.choice((" ", " ", ": ", "")))
+            w.value(labelled.Written("phone", cut, "scan_split", False), "label", card, card)
+        elif marker == "licence":
+            w.value(labelled.Written("driver_license", "-".join(self.w.groups("driver_license")), "scan_plain", False),
+                    "scanned_id", card, card)
+        elif marker == "issued":
+            y, m, d = v.date(2005, 2026)
+            w.negative("scan_issue_date", self.pick("scan:issued", SCAN_ISSUED).format(y=y, m=m, d=d), card)
+        elif marker == "postal":
+            w.negative("scan_postal_code", f"{r.randrange(1, 64):02d}{r.randrange(0, 1000):03d}", card)
+        else:
+            raise ValueError(marker)
+
+
 def _seed(part: str, seed: int) -> int:
     return seed * 1_000_033 + (23 if part == PARTS[0] else 71)
 
@@ -2226,8 +2316,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     alerts = random.Random(_seed(part, seed) ^ 0x6A1E)
     offices = random.Random(_seed(part, seed) ^ 0x0FF1)
     sheets = random.Random(_seed(part, seed) ^ 0x5E37)
+    scans = random.Random(_seed(part, seed) ^ 0x0C12)
     docs = []
     while len(docs) < documents:
+        if scans.random() < SCAN_SHARE:
+            with b.own_stream(scans):
+                docs.append(b.scanned_card())
+            continue
         if offices.random() < OFFICE_SHARE:
             with b.own_stream(offices):
                 docs.append(b.office_letter())

@@ -65,7 +65,7 @@ def test_values_hold_what_their_kind_needs(parts):
                 if v.writing == "url_encoded":
                     assert re.search(r"%[0-9A-Fa-f]{2}|\+", v.text), v
                     counted["url_encoded"] += 1
-                if v.writing.startswith("wrapped"):
+                if v.writing.startswith(("wrapped", "scan_split", "scan_post2020")):
                     assert v.text.count("\n") == 1, v
                     counted["wrapped"] += 1
                 if v.writing == "dash_eu":
@@ -83,7 +83,7 @@ def test_values_hold_what_their_kind_needs(parts):
                     assert len(ds) == 7 and ds[6] in (1, 2, 3, 4), v
                 elif v.kind in ("resident", "foreigner_registration"):
                     assert len(ds) == 13, v
-                    if v.writing == "post2020":
+                    if v.writing in ("post2020", "scan_post2020"):
                         assert ds[6] in (3, 4) and (ds[0], ds[1]) >= (2, 0)
                     else:
                         assert corpus.resident_check(ds[:12], v.kind != "resident") == ds[12], v

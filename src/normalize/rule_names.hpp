@@ -29,6 +29,7 @@ inline constexpr RuleName kValueDashSpaced = "value.dash_spaced";
 inline constexpr RuleName kValueSpokenJoiner = "value.spoken_joiner";
 inline constexpr RuleName kValuePartlyMasked = "value.partly_masked";
 inline constexpr RuleName kValueWrappedLine = "value.wrapped_line";
+inline constexpr RuleName kValueScannedIdLine = "value.scanned_id_line";
 inline constexpr RuleName kDigitsHangulSpoken = "digits.hangul_spoken";
 inline constexpr RuleName kDigitsHangulMixed = "digits.hangul_mixed";
 inline constexpr RuleName kValueKeycapDigit = "value.keycap_digit";

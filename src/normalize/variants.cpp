@@ -9,6 +9,7 @@
 #include "error/interrupt.hpp"
 #include "normalize/passes.hpp"
 #include "normalize/rule_names.hpp"
+#include "normalize/scanned_titles.hpp"
 #include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
 
@@ -232,11 +233,29 @@ bool clock_at(std::string_view s, std::size_t i) {
          ascii_digit_at(s, i + hour + 1) && ascii_digit_at(s, i + hour + 2);
 }
 
+// A resident or foreigner number read off a scanned card line by line: the six digits of the
+// birth date end a line, the seven others (maybe after a hyphen) make the next, under a card's
+// title or after the number's label (not after any label: 생년월일 850312 / 1234567 keeps its
+// date). Whether the number holds (check digit, date) is for detection to say.
+bool id_cut_at_line_end(std::string_view s, std::size_t before_end, std::size_t after_start) {
+  if (digits_before(s, before_end) != 6) return false;
+  const std::size_t start = before_end - 6;
+  if (start > 0 && !stands_apart(s, start - 1)) return false;
+  const int month = (s[start + 2] - '0') * 10 + (s[start + 3] - '0');
+  const int day = (s[start + 4] - '0') * 10 + (s[start + 5] - '0');
+  if (month < 1 || month > 12 || day < 1 || day > 31) return false;
+  const std::size_t b = after_start + (s[after_start] == '-' ? 1 : 0);
+  if (digits_from(s, b) != 7 || s[b] < '1' || s[b] > '8') return false;
+  if (b + 7 < s.size() && !stands_apart(s, b + 7)) return false;
+  return scanned::title_before(s, start);
+}
+
 // A line break at i (a "\n", maybe after "\r") inside a number: before it a hyphen or a space
 // after a digit, after it (past any indent) a digit or a hyphen and a digit; or a telephone,
-// card or account number cut with nothing before the break. The end of the stretch to drop, or 0.
-// `from` gets its start (the "\r" when there is one).
-std::size_t wrapped_line(std::string_view s, std::size_t i, std::size_t& from) {
+// card or account number cut with nothing before the break, or an ID card's number cut line by
+// line (`id_card` is then set). The end of the stretch to drop, or 0. `from` gets its start (the
+// "\r" when there is one).
+std::size_t wrapped_line(std::string_view s, std::size_t i, std::size_t& from, bool& id_card) {
   from = i > 0 && s[i - 1] == '\r' ? i - 1 : i;
   std::size_t k = from;
   std::size_t seps = 0;
@@ -245,13 +264,17 @@ std::size_t wrapped_line(std::string_view s, std::size_t i, std::size_t& from) {
   std::size_t e = i + 1;
   while (e < s.size() && (s[e] == ' ' || s[e] == '\t') && e - i <= 8) ++e;
   if (seps == 0) {
-    // Each cut needs digits right after the break; most lines ending in a digit (a row, a log
-    // line) are followed by words, and the groups before the break are not counted for them.
-    if (!ascii_digit_at(s, e) || clock_at(s, e)) return 0;
-    return phone_cut_at_line_end(s, k, e) || card_cut_at_line_end(s, k, e) ||
-                   account_cut_at_line_end(s, k, e)
-               ? e
-               : 0;
+    // Each cut needs digits right after the break (or the hyphen of a telephone's rest: 010 /
+    // -1234-5678); most lines ending in a digit (a row, a log line) are followed by words, and
+    // the groups before the break are not counted for them.
+    const std::size_t rest = e + 1 < s.size() && s[e] == '-' ? e + 1 : e;
+    if (!ascii_digit_at(s, rest) || clock_at(s, e)) return 0;
+    if (phone_cut_at_line_end(s, k, rest)) return e;
+    if (id_cut_at_line_end(s, k, e)) {
+      id_card = true;
+      return e;
+    }
+    return rest == e && (card_cut_at_line_end(s, k, e) || account_cut_at_line_end(s, k, e)) ? e : 0;
   }
   if (ascii_digit_at(s, e) || (e + 1 < s.size() && s[e] == '-' && ascii_digit_at(s, e + 1)))
     return e;
@@ -320,9 +343,12 @@ std::optional<PassOutput> read_writing_variants(std::string_view text) {
     poll.reach(i);
     if (text[i] == '\n') {
       std::size_t from;
-      if (const std::size_t e = wrapped_line(text, i, from); e != 0 && from >= emitted) {
+      bool id_card = false;
+      if (const std::size_t e = wrapped_line(text, i, from, id_card); e != 0 && from >= emitted) {
         start(from);
-        b->absorb(text.substr(from, e - from), rules::kValueWrappedLine, AbsorbClass::whitespace);
+        b->absorb(text.substr(from, e - from),
+                  id_card ? rules::kValueScannedIdLine : rules::kValueWrappedLine,
+                  AbsorbClass::whitespace);
         emitted = e;
         i = e;
         continue;

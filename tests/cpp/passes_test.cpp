@@ -285,7 +285,21 @@ TEST(NormalizePasses, ReadWritingVariantsAtLineBreaks) {
       {"010\n주소 6509 9470", nullptr, ""},
       {"010\nabc 6509 9470", nullptr, ""},
       {"010\n14:32 6509 9470", nullptr, ""},
-      {"010\n-6509-9470", nullptr, ""},
+      // The rest of a telephone starting the next line with its hyphen.
+      {"010\n-6509-9470", "010-6509-9470",
+       "identity 0-3>0-3 | delete 3-4>3-3 [value.wrapped_line] w1 | identity 4-14>3-13"},
+      // A resident number's halves on a scanned card's lines, under its title (one syllable
+      // misread) or the number's label; not under a birth date's label or a receipt.
+      {"주민등륵증\n850312\n1234565", "주민등륵증\n8503121234565",
+       "identity 0-22/0-12>0-22/0-12 | delete 22-23/12-13>22-22/12-12 [value.scanned_id_line] w1"
+       " | identity 23-30/13-20>22-29/12-19"},
+      {"주민번호 850312\n-1234565", "주민번호 850312-1234565",
+       "identity 0-19/0-11>0-19/0-11 | delete 19-20/11-12>19-19/11-11 [value.scanned_id_line] w1"
+       " | identity 20-28/12-20>19-27/11-19"},
+      {"생년월일 850312\n1234565", nullptr, ""},
+      {"영수증\n850312\n1234565", nullptr, ""},
+      {"주민등록증\n851312\n1234565", nullptr, ""},
+      {"주민등록증\n850312\n0234565", nullptr, ""},
       {"2024\n1234", nullptr, ""},
       {"\n6509 9470", nullptr, ""},
       {"010\n", nullptr, ""},

@@ -39,7 +39,11 @@ landlines (행정실, 원무과, 민원실, 장례식장) and accounts held by a
 (예금주 (주)..., 재단법인, 법인계좌) are look-alikes. Study cafes', libraries' and PC bangs' sign-up
 sheets and kiosk logs (member_log): members, customers, bookings and cash receipts keyed by the
 member's own mobile (회원 010-..., user_id=010..., 현금영수증 010-...), beside the order,
-approval and member-card numbers the shop or the payment system issues (look-alikes).
+approval and member-card numbers the shop or the payment system issues (look-alikes). Gyms',
+clubs', academies' and libraries' members (member_roster): attendance and locker logs, rosters
+pasted as a table and membership cards, each value a member's own mobile (written with dashes,
+as bare digits, with dots or partly masked), beside the member, locker, seat, membership-card and
+receipt numbers the club issues (look-alikes).
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -255,6 +259,64 @@ MEMBER_LOG_FILLERS = ("[키오스크 로그]", "스터디카페 {gu}점 회원 �
 MEMBER_LOG_GENRE = "member_log"
 ROWS_GENRE = "pasted_rows"  # rows under an order said in words (ROWS_FIELDS)
 MEMBER_LOG_SHARE = 0.06  # of the documents, from a stream of its own too
+# A gym's, a club's, an academy's or a library's members (_Builder.member_roster): attendance and
+# locker logs, rosters pasted as a table and membership cards. Each value is a member's own mobile
+# (<<V>>), written beside the numbers the club issues: member numbers (<<mno>>), lockers and seats
+# (<<spot>>), membership cards (<<card>>) and receipts (<<rcpt>>), all look-alikes.
+ROSTER_LINES = ("[입장] 회원 {name} <<V>>", "{hhmm} 입장 회원 {name} <<V>> 사물함 <<spot>>", "회원 <<V>> 출석 {hhmm}",
+                "회원번호 <<mno>> / 연락처 <<V>>", "member <<mno>> phone <<V>>", "회원ID <<mno>> 휴대폰 <<V>>",
+                "{date} {hhmm} 출석 | {name} | 회원번호 <<mno>> | <<V>>", "사물함 <<spot>>번 배정 - 회원 {name} (<<V>>)",
+                "좌석 <<spot>> 회원번호 <<mno>> HP <<V>>", "[퇴장] {hhmm} 회원 <<V>> 이용시간 {n}시간",
+                "락커 <<spot>> / 회원 <<mno>> / {name} / <<V>>", "{name} 회원님 <<V>> 재등록 (영수증 <<rcpt>>)",
+                "member_no=<<mno>> tel=<<V>> locker=<<spot>>", "MEMBER <<mno>> {name} <<V>> CHECK-IN {hhmm}",
+                "출석체크 {name} <<V>> 회원증 <<card>>", "회원 {name} / 휴대폰 <<V>> / 회원카드 <<card>>",
+                "{hhmm} 회원번호 <<mno>> 입장 (<<V>>)", "신규 회원 {name} <<V>> 결제 {amount}원 승인번호 <<rcpt>>",
+                "[{hhmm}] 출입 회원 <<mno>> {name} 연락처 <<V>>", "Member ID <<mno>> / Mobile <<V>> / Locker <<spot>>",
+                "{name} (회원 <<mno>>) 연락처: <<V>>", "회원 {name} 휴대폰번호 <<V>> 회원번호 <<mno>>",
+                "<<V>> {name} 회원 출석", "좌석 <<spot>> | 회원 <<V>> | {pass}", "회원증 발급 <<card>> / {name} / <<V>>",
+                "GX 예약 {name} 회원 <<V>> 예약번호 <<rcpt>>", "회원 <<mno>>번 {name} 핸드폰 <<V>> 만료 {date}",
+                "{hhmm} 출석 회원 <<V>> (좌석 <<spot>>)", "회원 <<V>> PT {n}회 남음", "[출석] {name} 회원 <<V>> {hhmm}",
+                "uid=<<mno>> hp=<<V>> in={hhmm}", "회원 {name} <<V>> 락카 <<spot>> 연장 {pass}")
+# Lines of the same logs with no mobile on them.
+ROSTER_NEG_LINES = ("회원번호 <<mno>> 재발급", "사물함 <<spot>> 반납 처리", "멤버십 카드 <<card>> 분실 신고",
+                    "승인번호 <<rcpt>> {amount}원", "회원 <<mno>> 휴면 전환", "좌석 <<spot>> 고장 신고",
+                    "영수증번호 <<rcpt>> 환불 {amount}원", "회원카드 <<card>> 재발급 신청", "member <<mno>> expired",
+                    "락커 <<spot>> 비밀번호 초기화", "거래번호 <<rcpt>> 취소", "회원 <<mno>>번 {pass} 연장",
+                    "회원증 <<card>> 정지", "좌석 <<spot>>번 청소 완료", "주문번호 <<rcpt>> 락커 이용료",
+                    "카드 승인 <<rcpt>> {pass} {amount}원", "결제번호 <<rcpt>> 일시불", "현금영수증 승인 <<rcpt>>",
+                    "receipt <<rcpt>> paid {amount}", "매출전표 <<rcpt>> 회원권 {amount}원", "환불 승인번호 <<rcpt>>")
+# A roster pasted as a table: the words of each column (phone the member's mobile, no a row's
+# number, name a name, date a date of the club's).
+ROSTER_COLUMNS = {
+    "no": ("No", "번호", "순번", "#", "No."),
+    "mno": ("회원번호", "회원No", "회원 ID", "Member No", "회원코드", "member_id", "회원 번호", "ID"),
+    "name": ("성명", "이름", "회원명", "Name", "회원 이름"),
+    "phone": ("연락처", "휴대폰", "HP", "핸드폰", "전화번호", "Mobile", "휴대전화", "Phone", "H.P", "휴대폰번호"),
+    "spot": ("사물함", "락커", "좌석", "Locker", "사물함 번호", "락카"),
+    "card": ("회원카드", "멤버십카드", "멤버십 번호", "Membership No", "회원증", "회원카드 번호", "포인트카드"),
+    "date": ("등록일", "만료일", "최근 출석", "시작일", "결제일", "Expiry"),
+}
+ROSTER_DELIMITERS = ("\t", " | ", ",", "  ")  # drawn in both parts: shapes, not wordings
+# A membership card as its text reads: a field a line, {F} the field's words.
+ROSTER_CARD_FIELDS = {
+    "name": ("회원명: {name}", "성명 {name}", "Name: {name}", "이름 : {name}", "회원 {name}"),
+    "mno": ("회원번호: <<mno>>", "No. <<mno>>", "회원 No <<mno>>", "MEMBER NO <<mno>>", "회원번호 <<mno>>"),
+    "card": ("멤버십카드: <<card>>", "MEMBERSHIP <<card>>", "멤버십 번호 <<card>>", "회원증 No. <<card>>", "회원카드번호 <<card>>",
+             "포인트카드 <<card>>"),
+    "phone": ("휴대폰: <<V>>", "HP <<V>>", "연락처 <<V>>", "Mobile: <<V>>", "핸드폰 : <<V>>", "Tel <<V>>"),
+    "date": ("유효기간: {date}", "가입일 {date}", "만료 {date}", "VALID THRU {date}", "발급일 {date}"),
+}
+ROSTER_CLUBS = ("{gu} 스포츠센터", "파워짐 {gu}점", "한빛 수영장", "푸른 필라테스", "드림 태권도", "새봄 도서관",
+                "{gu} 구민체육센터", "청춘 배드민턴클럽", "바른 골프아카데미", "하늘 요가원", "{gu} 클라이밍짐", "온누리 테니스장")
+ROSTER_FILLERS = ("{club} 회원 명단", "=== 12월 출석부 ===", "{club} 출입 기록", "회원 관리 대장 ({club})",
+                  "락커 배정표", "오늘 출석 {n}명", "신규 등록 회원", "[{club}] 회원 현황", "만료 예정 회원 목록",
+                  "PT 예약 현황", "{club} 멤버십 카드", "재등록 안내 발송 대상")
+ROSTER_WRITINGS = (("plain", 3), ("compact", 2), ("masked_partly", 1.5), ("dotted", 0.5))
+ROSTER_GENRE = "member_roster"
+ROSTER_SHARE = 0.06  # of the documents, from a stream of its own
+# Look-alikes of member_roster: the markers of its lines and their categories.
+ROSTER_LOOK_ALIKES = {"mno": "roster_member_number", "spot": "locker_or_seat", "card": "membership_card",
+                      "rcpt": "roster_receipt_number"}
 # A phone's feed of a bank's deposit and withdrawal alerts (SMS, 알림톡, app pushes) and a card
 # company's approval alerts (_Builder.bank_alerts): the holder's account, whole or partly
 # masked, between an amount, a name masked in the middle and the balance.
@@ -291,7 +353,7 @@ FRAMED_GENRES = tuple(FRAMES)
 OFFICE_GENRE = "office_letters"  # letters, notices and forms with offices' own numbers (OFFICE_LETTERS)
 SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
-                          "ocr_scans")
+                          "ocr_scans", ROSTER_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -702,13 +764,14 @@ SHEET_REQUEST_LOOK_ALIKES = ("주문번호", "접수번호", "예약번호", "�
 SHEET_STAMPS = ("[오후 {h}:{mm}] {name}: ", "{name}: ", "[{name}] [오전 {h}:{mm}] ", "", "{hhmm} {name}: ")
 
 # The last ones only on papers (PAPERS), in member_log, in pasted_rows, in bank_alerts, in
-# office_letters and in sheet_exports (issued numbers in a phone's place, codes in a passport's, a
-# bank's references in an account's, a request before another number).
+# office_letters, in sheet_exports (issued numbers in a phone's place, codes in a passport's, a
+# bank's references in an account's, a request before another number) and in member_roster.
 SHEET_LOOK_ALIKES = ("sheet_issued_number", "sheet_code", "sheet_reference", "sheet_request_other")
 NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG_NEG_PHRASES)
                   + tuple(ROWS_LOOK_ALIKES) + tuple(BANK_ALERT_NEG_PHRASES)
                   + ("office_contact", "organisation_account", "bracketed_drug_code", "member_id_column")
-                  + SHEET_LOOK_ALIKES + ("scan_issue_date", "scan_postal_code"))
+                  + SHEET_LOOK_ALIKES + ("scan_issue_date", "scan_postal_code")
+                  + tuple(ROSTER_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -980,7 +1043,7 @@ WRITINGS = {
               ("glued_after_email", 0),  # the last two only after an e-mail
               ("url_encoded", 0),  # and in a query string
               ("landline", 0),  # only in their genres (GENRE_WRITINGS)
-              ("compact", 0),  # 01023456789, as a kiosk keys it: only in member_log
+              ("compact", 0),  # 01023456789, as a kiosk keys it: only in member_log and member_roster
               ("sheet_no_zero", 0), ("after_request", 0)),  # only in sheet_exports
     "resident": (("scan_split", 0), ("scan_post2020", 0), ("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
@@ -1795,6 +1858,109 @@ class _Builder:
                 w.add(self.fill(self.pick("filler:member_log", MEMBER_LOG_FILLERS)))
         return w.document()
 
+    def member_roster(self) -> Document:
+        """A gym's, a club's, an academy's or a library's members: an attendance or locker log, a
+        roster pasted as a table or a membership card. Each value is a member's own mobile; the
+        member, locker, seat, card and receipt numbers beside it are look-alikes."""
+        r = self.r
+        w = _Writer(ROSTER_GENRE, self.part)
+        club = self.fill(self.pick("roster:club", ROSTER_CLUBS))
+        writing = r.choices([x for x, _ in ROSTER_WRITINGS], [p for _, p in ROSTER_WRITINGS])[0]
+        if r.random() < 0.5:
+            w.add(self.roster_fill(self.pick("filler:member_roster", ROSTER_FILLERS), club) + "\n")
+        shape = r.choices(("log", "table", "card"), (5, 3, 1.5))[0]
+        if shape == "table":
+            self.roster_table(w, writing)
+        elif shape == "card":
+            fields = ["name", "mno", "card", "phone"] + (["date"] if r.random() < 0.6 else [])
+            r.shuffle(fields)
+            for i, field in enumerate(fields):
+                line = self.pick("roster:card:" + field, ROSTER_CARD_FIELDS[field])
+                self.roster_line(w, ("\n" if i else "") + line, line, writing)
+        else:
+            for i in range(r.randrange(4, 10)):
+                line = (self.pick("roster:line", ROSTER_LINES) if r.random() < 0.7
+                        else self.pick("roster:neg_line", ROSTER_NEG_LINES))
+                if r.random() < 0.15:  # the log's writing changes with the kiosk or the person typing
+                    writing = r.choices([x for x, _ in ROSTER_WRITINGS], [p for _, p in ROSTER_WRITINGS])[0]
+                self.roster_line(w, ("\n" if i else "") + line, line, writing, club)
+        return w.document()
+
+    def roster_fill(self, s: str, club: str = "") -> str:
+        r = self.r
+        return self.fill(s.replace("{club}", club).replace("{pass}", r.choice(MEMBER_LOG_PASSES)))
+
+    def roster_line(self, w: _Writer, line: str, phrasing: str, writing: str, club: str = "") -> None:
+        """A line whose <<markers>> are the mobile (V) or a look-alike; the line stands for the
+        label of each, as a paper's line does."""
+        for k, piece in enumerate(re.split(r"<<([^>]*)>>", line)):
+            if k % 2 == 0:
+                w.add(self.roster_fill(piece, club))
+            elif piece == "V":
+                w.value(labelled.Written("phone", self.roster_mobile(writing), writing,
+                                         writing.startswith(MASKED_PREFIX)), "label", phrasing, phrasing)
+            else:
+                w.negative(ROSTER_LOOK_ALIKES[piece], self.roster_look_alike(piece), phrasing)
+
+    def roster_table(self, w: _Writer, writing: str) -> None:
+        """A roster pasted from a spreadsheet: a header row, then a member a row."""
+        r = self.r
+        columns = ["name", "phone"] + r.sample(("mno", "spot", "card", "date"), r.randrange(1, 4))
+        r.shuffle(columns)
+        if r.random() < 0.5:
+            columns.insert(0, "no")
+        if "mno" in columns and r.random() < 0.5:
+            # The member number's column right before the phone's, as most rosters order them.
+            columns.remove("mno")
+            columns.insert(columns.index("phone"), "mno")
+        delim = r.choice(ROSTER_DELIMITERS)
+        header = delim.join(self.pick("roster:col:" + c, ROSTER_COLUMNS[c]) for c in columns)
+        w.add(header)
+        for row in range(r.randrange(2, 7)):
+            w.add("\n")
+            for k, column in enumerate(columns):
+                if k:
+                    w.add(delim)
+                if column == "no":
+                    w.add(str(row + 1))
+                elif column == "name":
+                    w.add(r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN))
+                elif column == "date":
+                    w.add(self.fill("{date}"))
+                elif column == "phone":
+                    w.value(labelled.Written("phone", self.roster_mobile(writing), writing,
+                                             writing.startswith(MASKED_PREFIX)), "label", header, header)
+                else:
+                    w.negative(ROSTER_LOOK_ALIKES[column], self.roster_look_alike(column), header)
+
+    def roster_mobile(self, writing: str) -> str:
+        r = self.r
+        g = self.w.v._phone_groups(True)
+        if writing == "masked_partly":
+            g[1] = r.choice(("*", "*", "●", "X")) * len(g[1])
+        return {"compact": "", "dotted": "."}.get(writing, "-").join(g)
+
+    def roster_look_alike(self, marker: str) -> str:
+        """A number the club issues: a member number (a serial, a year and a serial, a letter and
+        digits), a locker or a seat, a membership card of sixteen digits (half with a card's
+        check digit) or a receipt's or an approval's number."""
+        r, v = self.r, self.w.v
+        d = v.digits
+        year = str(r.randrange(2015, 2027))
+        if marker == "mno":
+            return r.choice((d(5), year + d(4), year + d(6), "M" + d(7), year[2:] + d(6), str(r.randrange(1, 10)) + d(9),
+                             d(4) + "-" + d(4), str(r.randrange(1, 5000))))
+        if marker == "spot":
+            n = r.randrange(1, 300)
+            return r.choice((str(n), f"{n:03d}", f"{r.choice('ABCD')}-{n % 100:02d}", f"{r.choice('ABL')}{n:03d}"))
+        if marker == "card":
+            body = [int(c) for c in r.choice(("2020", "7000", "8800", "1000", "3300")) + d(11)]
+            last = corpus.luhn_check(body) if r.random() < 0.5 else r.randrange(10)
+            digits = "".join(map(str, body)) + str(last)
+            return r.choice(("-", " ", "")).join(digits[i:i + 4] for i in range(0, 16, 4))
+        y, m, dd = v.date(2024, 2027)
+        return r.choice((d(8), f"{y}{m:02d}{dd:02d}-{d(4)}", d(12), f"{y}{m:02d}{dd:02d}{d(6)}", d(9)))
+
     def pasted_rows(self) -> Document:
         """Rows pasted under a line that says the order of their fields in words: the kinds in
         that order name the cells of the rows below it, down to a blank line."""
@@ -2317,6 +2483,7 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     offices = random.Random(_seed(part, seed) ^ 0x0FF1)
     sheets = random.Random(_seed(part, seed) ^ 0x5E37)
     scans = random.Random(_seed(part, seed) ^ 0x0C12)
+    roster = random.Random(_seed(part, seed) ^ 0x2B5D)
     docs = []
     while len(docs) < documents:
         if scans.random() < SCAN_SHARE:
@@ -2342,6 +2509,9 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
         elif sheets.random() < SHEET_SHARE:
             with b.own_stream(sheets):
                 docs.append(b.sheet_exports())
+        elif roster.random() < ROSTER_SHARE:
+            with b.own_stream(roster):
+                docs.append(b.member_roster())
         else:
             docs.append(b.document(b.r.choice(FRAMED_GENRES)))
     return docs

@@ -44,11 +44,6 @@ float subtract_costs(float s, const NormalizationCost& c, const Config& cfg) {
   return s;
 }
 
-// A mobile number (010, 011, 016 to 019) as dialled at home.
-bool is_mobile_number(const Digits& d) {
-  return (d.size() == 10 || d.size() == 11) && d[0] == 0 && d[1] == 1 && (d[2] <= 1 || d[2] >= 6);
-}
-
 // NaN passes through unchanged.
 float clamp_score(float s) {
   if (s < 0.0f) return 0.0f;
@@ -420,8 +415,8 @@ class Detector {
                                                          : lookalike_;
     }
     if (mobile && lookalike_ > 0)
-      lookalike_of_mobile_ =
-          search.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr, true, labels::kNotMobile);
+      lookalike_of_mobile_ = search.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr, true,
+                                         labels::kNotMobile, true);
     if (search.may_hit(labels::kCompanyTable))
       company_ = search.hits(labels::kCompanyTable, s_.ext_hits, nullptr);
     if (mobile && company_ > 0)
@@ -439,8 +434,16 @@ class Detector {
                                            bool mobile) {
     const bool phone = s_.cands[i].entity == EntityKind::phone;
     if (mobile && phone && (company_ > company_of_mobile_ || lookalike_ > lookalike_of_mobile_) &&
-        label_veto(ctx, true, registration, false, false))
-      s_.cand_ext[i].push_back(extend::rule::kPhoneMobileUnderOtherWord);
+        label_veto(ctx, true, registration, false, false)) {
+      // The look-alikes' words on any line but those that name no mobile: where they veto,
+      // the words a line above were passed.
+      const float any_line =
+          labels_->hits(labels::kLookAlikeTable, s_.ext_hits, nullptr, true, labels::kNotMobile);
+      if (any_line > lookalike_of_mobile_ && any_line >= cfg_.min_veto && any_line > ctx)
+        s_.cand_ext[i].push_back(extend::rule::kMobileUnderWordALineAbove);
+      if (company_ > company_of_mobile_ || lookalike_ > any_line)
+        s_.cand_ext[i].push_back(extend::rule::kPhoneMobileUnderOtherWord);
+    }
     if (!labels_ || !labels_->any_left_to_another_number()) return;
     const float word = labels_->left_to_another_number();
     if (word >= cfg_.min_veto && word > ctx && !(phone && personal_) &&
@@ -553,7 +556,7 @@ class Detector {
     const bool read = extended && read_labels(run, early->span);
     if (extended) {
       if (s_.cand_ext.size() < n) s_.cand_ext.resize(n);
-      weigh_vetoing_labels(read, is_mobile_number(s_.digits));
+      weigh_vetoing_labels(read, extend::is_mobile_number(s_.digits));
     }
     // Without the families a candidate's hits are read only in a winner's evidence: where no
     // evidence is kept (a piece of a list, masking's findings) they are only weighed.
@@ -604,7 +607,7 @@ class Detector {
           extend::veto(cfg_, s_.digits, source_, src.span, personal_, read ? &*labels_ : nullptr);
     // A number that reads as a telephone number under a company label is the company's,
     // whatever else its digits could be.
-    const bool mobile = extended && is_mobile_number(s_.digits);
+    const bool mobile = extended && extend::is_mobile_number(s_.digits);
     if (extended && !run_veto) {
       for (std::size_t i = 0; i < n; ++i)
         if (s_.cands[i].entity == EntityKind::phone &&
@@ -653,6 +656,8 @@ class Detector {
         if ((mobile && (company_ > company_of_mobile_ || lookalike_ > lookalike_of_mobile_)) ||
             (read && labels_->any_left_to_another_number()))
           note_words_passed(i, ctx, registration, mobile);
+        if (mobile && c.entity == EntityKind::phone && extend::clock_follows(source_, src.span))
+          s_.cand_ext[i].push_back(extend::rule::kMobileBeforeClock);
       }
       if (c.needs_context && ctx < cfg_.min_context) {
         reject(c, score, RejectReason::no_context);

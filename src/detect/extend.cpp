@@ -418,6 +418,14 @@ bool introduces_value(std::string_view text, std::size_t e, std::string_view wor
 // 좌석: 12).
 bool number_follows(std::string_view text, std::size_t e) {
   while (e < text.size() && (text[e] == ' ' || text[e] == ':')) ++e;
+  // Seats, lockers and rooms are numbered after a letter or two (C-64, A12, LK-3).
+  for (std::size_t letters = 0;
+       letters < 2 && e < text.size() && is_ascii_letter(static_cast<unsigned char>(text[e]));
+       ++letters)
+    ++e;
+  if (e > 0 && is_ascii_letter(static_cast<unsigned char>(text[e - 1])) && e < text.size() &&
+      text[e] == '-')
+    ++e;
   return e < text.size() && is_ascii_digit(static_cast<unsigned char>(text[e]));
 }
 
@@ -976,7 +984,7 @@ void note_readings(std::uint8_t readings, RuleList& sources) {
 }  // namespace
 
 float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources,
-                        bool block_keys, std::uint16_t skipped) const {
+                        bool block_keys, std::uint16_t skipped, bool own_line) const {
   out.clear();
   // Most tables have no label near a value: they are answered before the labels are walked.
   if (!(tables_found_ >> table & 1u)) return 0.0f;
@@ -986,6 +994,10 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
     if (l.table != table || inside_another(f) || qualified_by_company(f)) continue;
     if (!block_keys && (l.flags & labels::kBlockKey)) continue;
     if (l.flags & skipped) continue;
+    if (own_line &&
+        (f.source == structure::rule::kLabelLine || f.source == structure::rule::kQuestionLine ||
+         f.source == structure::rule::kEarlierQuestion))
+      continue;
     if ((l.flags & labels::kUnlessNamed) && lookalike_right_before()) continue;
     // The lines before may name what is asked for, but do not veto: they are often remarks. A
     // question does (asked on the line before, or before the answerer's remarks).
@@ -1694,6 +1706,15 @@ std::string_view holder_named(std::string_view s) {
   return {};
 }
 
+// Whether the run ends in a clock's hour of one or two digits after a space, with a mobile
+// number's digits before it (010-1234-5678 14 of 010-1234-5678 14:16).
+bool mobile_before_hour(std::span<const std::uint8_t> d, std::string_view source) {
+  const std::size_t space = source.find_last_of(' ');
+  if (space == std::string_view::npos) return false;
+  const std::size_t hour = source.size() - space - 1;
+  return (hour == 1 || hour == 2) && hour < d.size() && is_mobile_number(d.first(d.size() - hour));
+}
+
 }  // namespace
 
 bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run,
@@ -1745,6 +1766,16 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   return organisation_words().in(before) || organisation_words().in(next_word(after));
 }
 
+bool clock_follows(std::string_view text, const Span& span) {
+  std::size_t k = span.byte_end;
+  if (k >= text.size() || text[k] != ' ') return false;
+  const std::size_t hour = ++k;
+  while (k < text.size() && k - hour < 2 && is_ascii_digit(static_cast<unsigned char>(text[k])))
+    ++k;
+  return k > hour && k + 1 < text.size() && text[k] == ':' &&
+         is_ascii_digit(static_cast<unsigned char>(text[k + 1]));
+}
+
 std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std::string_view text,
                          const Span& run, bool personal_phone, const LabelSearch* labels) {
   const std::string_view source = text.substr(run.byte_start, run.byte_len());
@@ -1761,8 +1792,9 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
     if (is_isbn13(d)) return Veto{RejectReason::look_alike, true};
     if (is_imei(d)) return Veto{RejectReason::look_alike, true};
     // A date joined to the hour of a clock (2024.01.12 11:50), or a time stamp 20211021122410.
+    // A mobile number before the hour is read apart from the clock.
     if (after.size() >= 2 && after[0] == ':' && is_ascii_digit(after[1]))
-      return Veto{RejectReason::look_alike, true};
+      return Veto{RejectReason::look_alike, !mobile_before_hour(d, source)};
     if (is_timestamp(d)) return Veto{RejectReason::look_alike, true};
     if (drug_code(source, text, run)) return Veto{RejectReason::look_alike, true};
     if (source.find('\t') != std::string_view::npos) return Veto{RejectReason::look_alike, false};

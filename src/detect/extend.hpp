@@ -48,6 +48,12 @@ inline constexpr RuleName kPhoneMobileUnderOtherWord = "phone.mobile_under_other
 // another number (좌석 12 회원 010-..., 010-... 배송 지연 → 주문번호 2023...) is that number's
 // label: it vetoes no value.
 inline constexpr RuleName kLabelOfAnotherNumber = "context.label_of_another_number";
+// A look-alike's word on a line of its own above a mobile number (좌석 배치도 갱신, then
+// 고객 010-...): it names no mobile a line away.
+inline constexpr RuleName kMobileUnderWordALineAbove = "phone.mobile_under_word_a_line_above";
+// A mobile number with the hour of a clock after it (회원 010-1234-5678 14:16): read apart from
+// the clock.
+inline constexpr RuleName kMobileBeforeClock = "phone.mobile_before_clock";
 inline constexpr RuleName kBirthEnglishMonth = "birth.english_month";
 inline constexpr RuleName kPassportSpaced = "passport.spaced";
 inline constexpr RuleName kPassportMasked = "passport.masked";
@@ -121,9 +127,10 @@ class LabelSearch {
   // Hits of one table (an EntityKind as index, or labels::kLookAlikeTable / kCompanyTable),
   // nearest occurrence per word, sorted by weight then word; the sources of the hits are
   // added to `sources` (no duplicates). Returns their total (capped as context::total).
-  // Labels with any of the `skipped` flags are left out.
+  // Labels with any of the `skipped` flags are left out, and with `own_line`, the labels the
+  // structure found on the lines before.
   float hits(std::size_t table, std::vector<ContextHit>& out, RuleList* sources,
-             bool block_keys = true, std::uint16_t skipped = 0) const;
+             bool block_keys = true, std::uint16_t skipped = 0, bool own_line = false) const;
   // Whether hits(table, ...) may find anything: false when no label of the table was read, so
   // a caller asking several tables of every value spares the calls that answer nothing.
   bool may_hit(std::size_t table) const { return (tables_found_ >> table & 1u) != 0; }
@@ -206,6 +213,11 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> digits,
                       std::string_view source, std::string_view before,
                       std::vector<Candidate>& out);
 
+// A mobile number (010, 011, 016 to 019) as dialled at home.
+inline bool is_mobile_number(std::span<const std::uint8_t> d) {
+  return (d.size() == 10 || d.size() == 11) && d[0] == 0 && d[1] == 1 && (d[2] <= 1 || d[2] >= 6);
+}
+
 // Why no reading of a run may be reported, from its digits and how the source writes them.
 struct Veto {
   RejectReason reason;
@@ -216,6 +228,9 @@ struct Veto {
 std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> digits,
                          std::string_view text, const Span& run, bool personal_phone,
                          const LabelSearch* labels);
+// Whether the hour of a clock follows the span of `text` after a space (14:16 after
+// 010-1234-5678): a mobile number before it was read apart from the clock.
+bool clock_follows(std::string_view text, const Span& span);
 // Whether the number at `run` of `text` (its digits `d`) is an organisation's own landline or,
 // under an account's label among `labels`, its account, from the words of its line (labels.hpp,
 // kOrganisationWords and the tables after it).

@@ -14,7 +14,12 @@ sheets, handover notes and terminal logs), `labelled_blind7.py` (seventh blind p
 statements between businesses, tax and social-insurance filings, remittance and transfer
 applications, admission and care papers, school contact trees and sign-ups, merchant, freight,
 housing, legal, job, vehicle, donation and camp papers, chat exports, tickets, configuration,
-bug reports and exported bank histories) and
+bug reports and exported bank histories), `labelled_blind8.py` (eighth blind part: payments to
+lecturers, research participants, prize winners, freelancers, riders and day labourers,
+certificates, inheritance and registry papers, phone and rental contracts, second-hand and café
+trades, kye ledgers, bookings, e-tickets, customs, driver call logs, visit and admission
+applications, benefit claims, seller information, clinical screening logs, smishing reports,
+referral letters and business cards) and
 `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -27,6 +32,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind5   # the fifth blind part: the same holds
     python bench/quality.py --parts blind6   # the sixth blind part: the same holds
     python bench/quality.py --parts blind7   # the seventh blind part: the same holds
+    python bench/quality.py --parts blind8   # the eighth blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -68,6 +74,7 @@ import labelled_blind4  # noqa: E402
 import labelled_blind5  # noqa: E402
 import labelled_blind6  # noqa: E402
 import labelled_blind7  # noqa: E402
+import labelled_blind8  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -222,7 +229,8 @@ class Tally:
 # dialogues), with their own tuning and held-out wording.
 STRUCTURE_PARTS = tuple(f"structure-{p}" for p in labelled_structure.PARTS)
 PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_blind3.PART, labelled_blind4.PART,
-                          labelled_blind5.PART, labelled_blind6.PART, labelled_blind7.PART)
+                          labelled_blind5.PART, labelled_blind6.PART, labelled_blind7.PART,
+                          labelled_blind8.PART)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
@@ -230,9 +238,9 @@ def documents(part: str, count: int, seed: int) -> list:
     """The labelled documents of one part: "tuning" and "heldout" from labelled.py, "blind" from
     labelled_blind.py, "blind2" from labelled_blind2.py, "blind3" from labelled_blind3.py,
     "blind4" from labelled_blind4.py, "blind5" from labelled_blind5.py, "blind6" from
-    labelled_blind6.py, "blind7" from labelled_blind7.py, "structure-tuning" and
-    "structure-heldout" from labelled_structure.py, "ways-tuning" and "ways-heldout" from
-    labelled_ways.py."""
+    labelled_blind6.py, "blind7" from labelled_blind7.py, "blind8" from labelled_blind8.py,
+    "structure-tuning" and "structure-heldout" from labelled_structure.py, "ways-tuning" and
+    "ways-heldout" from labelled_ways.py."""
     if part == labelled_blind.PART:
         return labelled_blind.generate(count, seed)
     if part == labelled_blind2.PART:
@@ -247,6 +255,8 @@ def documents(part: str, count: int, seed: int) -> list:
         return labelled_blind6.generate(count, seed)
     if part == labelled_blind7.PART:
         return labelled_blind7.generate(count, seed)
+    if part == labelled_blind8.PART:
+        return labelled_blind8.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

@@ -231,9 +231,9 @@ class _Builder:
     def account(self, writing: str, bank: str) -> str:
         shape = self.r.choice(BANK_SHAPES[bank])
         g = [p if isinstance(p, str) else self.d(p) for p in shape]
-        if writing == "masked":
-            last = g[-1]
-            g[-1] = "*" * len(last) if len(last) <= 4 else last[:-4] + "****"
+        if writing == "masked":  # the last four digits of the longest group
+            i = max(range(len(g)), key=lambda j: len(g[j]))
+            g[i] = g[i][:-4] + "****"
             return "-".join(g)
         return self._join(g, writing)
 
@@ -429,6 +429,11 @@ class _Builder:
             return r.choice((f"S{y % 100}-{d(3)}", f"{d(4)}-{d(2)}", f"P{d(5)}"))
         if cat == "percentage":
             return f"{r.randrange(5, 100)}"
+        if cat == "version_number":
+            return f"{r.randrange(1, 4)}.{r.randrange(0, 10)}.{r.randrange(0, 20)}"
+        if cat == "ip_address":
+            return ".".join(str(x) for x in (r.choice((45, 103, 185, 27)), r.randrange(256), r.randrange(256),
+                                             r.randrange(1, 255)))
         raise ValueError(cat)
 
     # ------------------------------------------------------------------ writing helpers
@@ -481,9 +486,11 @@ class _Builder:
         frame = self.pick("form", "hwp", "mail")
         name = self.name()
         if frame == "mail":
-            w.add(f"{name} 교수님께,\n지난 {self.pick('특강', '자문회의', '심사')}에 참석해 주셔서 감사합니다. "
-                  f"{kind} 지급을 위해 아래 정보를 회신 부탁드립니다.\n(기타소득 8.8% 원천징수 후 지급)\n\n"
-                  "--- 회신 ---\n")
+            w.add(f"{name} 교수님께,\n")
+            self.neg(w, "event_date", "지난 행사일")
+            w.add(f" {self.pick('특강', '자문회의', '심사')}에 참석해 주셔서 감사합니다. {kind} ")
+            self.neg(w, "amount", kind, f"{r.randrange(10, 61) * 10_000:,}")
+            w.add("원 지급을 위해 아래 정보를 회신 부탁드립니다.\n(기타소득 8.8% 원천징수 후 지급)\n\n--- 회신 ---\n")
             w.add("성함: " + name + "\n주민번호: ")
             self.val(w, "resident", "label_punct", "주민번호", "mail.reply")
             w.add("\n")
@@ -1487,7 +1494,6 @@ class _Builder:
         w.add(")\n")
 
     def smishing_report(self, w: _Writer) -> None:
-        r = self.r
         frame = self.pick("form", "post", "mail")
         if frame == "post":
             w.add("스미싱 당했어요 ㅠㅠ 다들 조심하세요\n" + "받은 문자:\n")
@@ -1518,11 +1524,9 @@ class _Builder:
         w.add("\n")
         if frame == "form" and self.chance(0.5):
             w.add(f"설치된 앱: {self.pick('CJ택배조회', 'mobile_invite', '건강검진')}.apk 버전 ")
-            self.neg(w, "version_number", "버전", f"{r.randrange(1, 4)}.{r.randrange(0, 10)}.{r.randrange(0, 20)}")
+            self.neg(w, "version_number", "버전")
             w.add(" / 접속 서버 ")
-            self.neg(w, "ip_address", "접속 서버",
-                     ".".join(str(x) for x in (r.choice((45, 103, 185, 27)), r.randrange(256), r.randrange(256),
-                                                r.randrange(1, 255))))
+            self.neg(w, "ip_address", "접속 서버")
             w.add("\n")
         if self.chance(0.7):
             w.add("입력해 버린 카드 정보: ")

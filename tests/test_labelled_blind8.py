@@ -3,6 +3,7 @@ nothing overlapping, every genre, kind and look-alike category present at the de
 no kind dominating, ways of writing and label situations known, check digits and number
 structures real. Detection is not run on this part here."""
 
+import datetime
 import os
 import re
 import sys
@@ -14,7 +15,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(
 import corpus  # noqa: E402
 import labelled  # noqa: E402
 import labelled_blind8 as blind8  # noqa: E402
-from labelled_checks import assert_check_digit, assert_disjoint, assert_spans_exact, digits_of  # noqa: E402
+from labelled_checks import (assert_check_digit, assert_disjoint, assert_spans_exact, digits_of,  # noqa: E402
+                             resident_birth)
 
 DEFAULT = 1500  # the count quality.py reads by default
 
@@ -96,7 +98,8 @@ def test_check_digits_are_valid_where_the_kind_has_one(docs):
             if not v.masked:
                 what = assert_check_digit(v)
                 checked[what] = checked.get(what, 0) + 1
-    assert all(checked.get(k, 0) >= 20 for k in ("resident", "foreigner", "post2020", "business", "card")), checked
+    assert all(checked.get(k, 0) >= 20 for k in ("resident", "foreigner", "business", "card")), checked
+    assert checked.get("post2020", 0) >= 5, checked  # children's numbers, in inheritance papers only
 
 
 PASSPORT = re.compile(r"[MSR]\d{8}|M\d{3}[A-Z]\d{4}")
@@ -152,3 +155,125 @@ def test_quality_reads_the_part():
     import quality
     assert "blind8" in quality.PARTS
     assert _as_tuples(quality.documents("blind8", 25, 3)) == _as_tuples(blind8.generate(25, 3))
+
+
+# --------------------------------------------------------------------------- genres' contents
+
+# What every document of a genre carries: kinds of values (a tuple means one of them) and
+# categories of look-alikes.
+GENRE_CONTENT = {
+    "lecture_fee": ({"bank_account"}, {"amount", "event_date"}),
+    "research_payment": ({"bank_account"}, {"project_number", "irb_number", "amount"}),
+    "researcher_payroll": ({"business_registration", "bank_account", ("resident", "foreigner_registration")},
+                           {"percentage", "amount"}),
+    "prize_tax": (set(), {"amount", "company_account"}),
+    "freelancer_settlement": ({"business_registration", "bank_account", ("resident", "foreigner_registration")},
+                              {"amount", "event_date"}),
+    "rider_settlement": ({"bank_account", "business_registration"}, {"rider_id", "amount", "company_number"}),
+    "daily_payroll": ({"business_registration", "bank_account", ("resident", "foreigner_registration")},
+                      {"site_code", "amount"}),
+    "site_attendance": (set(), {"event_date", "time", "car_plate"}),
+    "employment_certificate": ({"business_registration"}, {"document_number", "office_phone", "fax_number"}),
+    "inheritance_agreement": ({"resident", "bank_account"}, {"property_number", "notary_number"}),
+    "registry_application": ({"resident"}, {"property_number", "registry_receipt", "amount"}),
+    "phone_activation": ({"phone"}, {"member_number", "imei", "usim_serial", "model_number"}),
+    "rental_contract": ({"birth_date", "phone"}, {"contract_number", "model_number", "company_number"}),
+    "secondhand_chat": ({"bank_account", "phone"}, {"amount"}),
+    "cafe_signup": ({"bank_account"}, {"amount"}),
+    "kye_ledger": ({"bank_account"}, {"amount", "event_date"}),
+    "stay_booking": ({"phone", "business_registration"}, {"reservation_number", "office_phone",
+                                                           "mail_order_number"}),
+    "eticket": ({"passport", "birth_date"}, {"booking_code", "ticket_number", "flight_number"}),
+    "customs_clearance": ({"phone"}, {"customs_code", "tracking_number"}),
+    "driver_call_log": ({"phone"}, {"amount", "car_plate"}),
+    "visit_application": ({"birth_date"}, {"event_date", "office_phone"}),
+    "admission_application": ({"resident", "phone", "email", "bank_account"}, {"exam_number", "institution_code"}),
+    "benefit_application": ({("resident", "foreigner_registration"), "phone", "bank_account"},
+                            {"report_number", "office_phone"}),
+    "seller_info": ({"business_registration", "email"}, {"mail_order_number"}),
+    "clinical_screening": ({"birth_date"}, {"protocol_number", "institution_code", "subject_number",
+                                            "doctor_license"}),
+    "smishing_report": ({"phone", "bank_account"}, {"url", "amount", "time"}),
+    "referral_letter": ({"phone"}, {"event_date", "institution_code", "doctor_license", "office_phone",
+                                    "fax_number"}),
+    "business_card": ({"phone", "email"}, set()),
+}
+
+
+def test_every_document_carries_what_its_genre_is_about(docs):
+    assert set(GENRE_CONTENT) == set(blind8.GENRES)
+    for d in docs:
+        kinds = {v.kind for v in d.values}
+        cats = {n.category for n in d.negatives}
+        need_kinds, need_cats = GENRE_CONTENT[d.genre]
+        for k in need_kinds:
+            assert (kinds & set(k) if isinstance(k, tuple) else k in kinds), (d.genre, k, d.text)
+        assert need_cats <= cats, (d.genre, need_cats - cats, d.text)
+
+
+def test_genres_change_their_frames_and_wording(docs):
+    """No genre is one fixed template: documents of a genre differ in their lines, not only in
+    their numbers."""
+    shapes = {}
+    for d in docs:
+        skeleton = re.sub(r"[0-9０-９*]+", "#", d.text)
+        shapes.setdefault(d.genre, set()).add(skeleton)
+    for genre, seen in shapes.items():
+        assert len(seen) >= 10, genre
+
+
+# --------------------------------------------------------------------------- value makers
+
+@pytest.fixture()
+def builder():
+    return blind8._Builder(11)
+
+
+def test_accounts_follow_the_shape_of_their_bank(builder):
+    for bank, shapes in blind8.BANK_SHAPES.items():
+        for _ in range(20):
+            groups = builder.account("hyphen", bank).split("-")
+            assert any(len(groups) == len(shape) and all(
+                g == p if isinstance(p, str) else (len(g) == p and g.isdigit())
+                for g, p in zip(groups, shape)) for shape in shapes), (bank, groups)
+        masked = builder.account("masked", bank)
+        assert masked.count("*") == 4 and len(digits_of(masked)) >= 6, masked
+
+
+def test_resident_numbers_carry_the_birth_date_and_century_they_are_given(builder):
+    for born in ((1951, 2, 28), (1999, 12, 31), (2004, 7, 1)):
+        for foreigner in (False, True):
+            text = builder.resident("hyphen", foreigner, born)
+            ds = [int(c) for c in digits_of(text)]
+            assert resident_birth(ds) == datetime.date(*born)
+            assert (ds[6] in (5, 6, 7, 8)) == foreigner
+            assert corpus.resident_check(ds[:12], foreigner) == ds[12]
+    masked = builder.resident("masked")
+    assert re.fullmatch(r"\d{6}-(\d\*{6}|\*{7})", masked)
+    assert builder.resident("line_break").count("\n") == 1
+    assert resident_birth([int(c) for c in digits_of(builder.resident("post2020"))]) >= datetime.date(2020, 10, 1)
+
+
+def test_periods_run_forward_within_their_length_and_amounts_within_their_range(builder):
+    for longest in (1, 3, 31, 3000):
+        for _ in range(30):
+            start, end = builder.period(longest)
+            a, b = (datetime.date(*map(int, re.findall(r"\d+", s))) for s in (start, end))
+            assert 1 <= (b - a).days <= longest
+            assert re.sub(r"\d", "", start) == re.sub(r"\d", "", end)
+    for _ in range(50):
+        amount = int(builder.won(15_900, 89_900, 100).replace(",", ""))
+        assert 15_900 <= amount <= 89_900 and amount % 100 == 0
+
+
+def test_every_look_alike_category_has_a_maker_and_phones_reach_real_areas(builder):
+    for cat in blind8.NEG_CATEGORIES:
+        text = builder.neg_text(cat)
+        assert text and text == text.strip(), cat
+    with pytest.raises(ValueError):
+        builder.neg_text("no_such_category")
+    for _ in range(50):
+        assert builder.phone("hyphen", landline=True).split("-")[0] in {
+            "02", "031", "032", "051", "053", "042", "062", "043", "055", "063"}
+        assert builder.phone("plain").startswith("010") and len(builder.phone("plain")) == 11
+        assert builder.licence("hyphen")[:2] in {str(c) for c in blind8.LICENSE_REGIONS.values()}

@@ -448,6 +448,14 @@ bool hangul_syllable_at(std::string_view s, std::size_t p) {
   return false;
 }
 
+// Whether the three bytes before byte i are one Hangul syllable: its lead, then two
+// continuation bytes (a text may hold stray bytes).
+bool hangul_syllable_before(std::string_view s, std::size_t i) {
+  return i >= 3 && utf8::is_continuation(static_cast<unsigned char>(s[i - 1])) &&
+         utf8::is_continuation(static_cast<unsigned char>(s[i - 2])) &&
+         hangul_syllable_at(s, i - 3);
+}
+
 // Whether the word [from, to) stands alone: no Hangul syllable touches it on either side.
 bool standalone(std::string_view s, std::size_t from, std::size_t to) {
   return !(from > 0 && hangul_syllable_at(s, char_before(s, from))) && !hangul_syllable_at(s, to);
@@ -681,30 +689,40 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   std::uint32_t digits_walked = 0;  // alnum less these: the letters walked
   std::size_t i = start;
   for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
-    // An ASCII byte is a character of its own: no continuation bytes to step back over.
-    const std::size_t j =
-        static_cast<unsigned char>(text[i - 1]) < 0x80 ? i - 1 : char_before(text, i);
-    const char32_t c = char_at(text, j);
-    if (c == '\n' || (c == '<' && row_tag(text, j)) || (c == '(' && opens_values(text, j))) break;
-    if (c >= 0x80) {
+    std::size_t j;
+    char32_t c;
+    bool may_begin;  // a label may begin at j
+    if (const auto last = static_cast<unsigned char>(text[i - 1]); last >= 0x80) {
+      // Most of what a Korean walk steps over is a Hangul syllable, which counts.
+      const bool syllable = hangul_syllable_before(text, i);
+      j = syllable ? i - 3 : char_before(text, i);
+      c = char_at(text, j);
       digits = 0;
-      alnum += counts(c);
-    } else if (is_ascii_digit(static_cast<unsigned char>(c))) {
-      if (++digits >= 4) break;
-      if (digit_left == std::string_view::npos && alnum > digits_walked) digit_left = j;
-      ++alnum;
-      ++digits_walked;
+      alnum += syllable || counts(c);
+      may_begin = true;
     } else {
-      digits = 0;
-      if (is_ascii_letter(static_cast<unsigned char>(c))) {
+      // An ASCII byte is a character of its own: no continuation bytes to step back over.
+      j = i - 1;
+      c = last;
+      if (c == '\n' || (c == '<' && row_tag(text, j)) || (c == '(' && opens_values(text, j))) break;
+      if (is_ascii_digit(last)) {
+        if (++digits >= 4) break;
+        if (digit_left == std::string_view::npos && alnum > digits_walked) digit_left = j;
         ++alnum;
+        ++digits_walked;
+        may_begin = true;
+      } else if (digits = 0; is_ascii_letter(last)) {
+        ++alnum;
+        may_begin = may_begin_label(text, j);
       } else if (index.starting_with(c).empty()) {  // a mark no label starts with: nothing counts
         i = j;
         continue;
+      } else {
+        may_begin = true;
       }
     }
     if (alnum > window + 8) break;
-    if (c >= 0x80 || may_begin_label(text, j)) {
+    if (may_begin) {
       bool second_read;
       for (std::uint16_t k : index.starting_at(c, text, j, start, second_read)) {
         const IndexedLabel& l = index.at(k);

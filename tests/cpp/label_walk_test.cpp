@@ -200,6 +200,31 @@ TEST(LabelWalk, MarksBetweenLabelAndValue) {
   for (const Case& c : cases) EXPECT_EQ(left_labels(c.text, c.value, c.kind), c.want) << c.text;
 }
 
+// The walk steps over a Hangul syllable by its three bytes: stray bytes beside, inside or before
+// a label are stepped over as before, one character each (a lead byte takes what follows it),
+// and only syllables from U+AC00 to U+D7A3 count as letters.
+TEST(LabelWalk, StrayBytesBesideHangulLetters) {
+  struct Case {
+    std::string text;
+    std::vector<std::string> want;
+  };
+  const auto card = EntityKind::credit_card;
+  const Case cases[] = {
+      {"카드번호\x80 1234", {"카드번호@0"}},       // a continuation byte after the label
+      {"카드번호 \xEC\x80 1234", {"카드번호@1"}},  // a lead with one continuation, then a space
+      {"카드번호 \xEC 1234", {"카드번호@1"}},      // a lead alone
+      {"카드번호\xEC\x80\x80\x80 1234", {"카드번호@1"}},  // a syllable and one byte more
+      {"카드\x80번호 1234", {"카드@2"}},                  // inside the label
+      {"\xB0카드번호 1234", {"카드번호@0"}},              // before it
+      {"\xEC\x80카드번호 1234", {"카드번호@0"}},
+      {"카드번호\xEA\xAF\xBF 1234", {"카드번호@0"}},  // U+ABFF: no syllable
+      {"카드번호\xEA\xB0\x80 1234", {"카드번호@1"}},  // U+AC00: the first syllable
+      {"카드번호\xED\x9E\xA3 1234", {"카드번호@1"}},  // U+D7A3: the last
+      {"카드번호\xED\x9E\xA4 1234", {"카드번호@0"}},  // U+D7A4: past them
+  };
+  for (const Case& c : cases) EXPECT_EQ(left_labels(c.text, "1234", card), c.want) << c.text;
+}
+
 // Texts of label words written in the ways a text may write them, other words, and hostile
 // bytes; at every byte and with limits at and after the second character, the labels a walk
 // tries keep the index's order and hold every label that stands there.

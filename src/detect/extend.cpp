@@ -638,6 +638,43 @@ std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_
   return generic;
 }
 
+// Whether [from, to), between a label's end and its value, is a request or a notice and a mark
+// (확인 부탁드려요: , 8자리 새로 받았어요 -> ; labels::kRequestMarks): short Korean words, maybe a
+// count of one or two digits before a word (8자리), the last syllable ending a sentence.
+bool request_clause(std::string_view s, std::size_t from, std::size_t to) {
+  constexpr std::size_t kMaxSyllables = 16;
+  auto skip_spaces = [&](std::size_t k) {
+    while (k > from && s[k - 1] == ' ') --k;
+    return k;
+  };
+  std::size_t k = skip_spaces(to);
+  const std::string_view head = s.substr(0, k);
+  const auto mark = std::find_if(std::begin(labels::kRequestMarks), std::end(labels::kRequestMarks),
+                                 [&](std::string_view m) { return head.ends_with(m); });
+  if (mark == std::end(labels::kRequestMarks) || k - from < mark->size()) return false;
+  k = skip_spaces(k - mark->size());
+  const std::string_view clause = s.substr(from, k - from);
+  if (clause.empty() ||
+      std::none_of(std::begin(labels::kSentenceEndings), std::end(labels::kSentenceEndings),
+                   [&](std::string_view e) { return clause.ends_with(e); }))
+    return false;
+  std::size_t syllables = 0;
+  for (std::size_t i = from; i < k;) {
+    if (s[i] == ' ') {
+      ++i;
+    } else if (hangul_syllable_at(s, i)) {
+      if (++syllables > kMaxSyllables) return false;
+      i += 3;
+    } else {
+      std::size_t e = i;
+      while (e < k && is_ascii_digit(static_cast<unsigned char>(s[e]))) ++e;
+      if (e == i || e - i > 2 || !(e < k && hangul_syllable_at(s, e))) return false;
+      i = e;
+    }
+  }
+  return true;
+}
+
 // Whether byte `at` ends the value's own field: a tab, a pipe, a comma or a semicolon (the next
 // field or the next pair: 법인번호: 1311..., 입금계좌번호: ...), two spaces (the next field of a
 // report) or markup (</td><td>우리은행). An arrow back at the value (<- 계좌, <= 연락처) is
@@ -744,6 +781,10 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
           d -= std::min(d, generic);
           if (spoken > 0 && d > 0) readings |= kSpokenRequest;
           d -= std::min(d, spoken);
+          if (d > 0 && request_clause(text, e, start)) {
+            readings |= kRequestPhrase;
+            d = 0;
+          }
         }
         if (d > window || ((l.flags & labels::kAdjacent) && d > 1)) continue;
         if ((l.flags & labels::kStandalone) && !standalone(text, j, e)) continue;
@@ -994,7 +1035,8 @@ void note_readings(std::uint8_t readings, RuleList& sources) {
   for (const auto& [bit, name] :
        {std::pair{kKeyWords, rule::kKeyWords}, std::pair{kAbbreviation, rule::kAbbreviation},
         std::pair{kCompoundLabel, rule::kCompoundLabel},
-        std::pair{kSpokenRequest, rule::kSpokenRequest}})
+        std::pair{kSpokenRequest, rule::kSpokenRequest},
+        std::pair{kRequestPhrase, rule::kRequestPhrase}})
     if ((readings & bit) && std::find(sources.begin(), sources.end(), name) == sources.end())
       sources.push_back(name);
 }
@@ -1080,6 +1122,32 @@ bool LabelSearch::found_over_column(std::size_t table, bool beside) const {
     if (names_column(f)) return true;
     return beside && !f.in_source && f.distance <= 1 && f.source != rule::kTrailingLabel;
   });
+}
+
+bool LabelSearch::column_names_issued_number(std::string_view source) const {
+  for (const structure::Place& p : places_) {
+    if (p.rule != structure::rule::kColumnHeader && p.rule != structure::rule::kHtmlHeader &&
+        p.rule != structure::rule::kSqlCopyColumn && p.rule != structure::rule::kAnnouncedHeader)
+      continue;
+    std::size_t to = std::min(p.to, source.size());
+    while (to > p.from && (source[to - 1] == ' ' || source[to - 1] == '\r')) --to;
+    const std::string_view header = source.substr(p.from, to - p.from);
+    for (std::string_view w : labels::kIssuedNumberEndings) {
+      if (header.size() < w.size()) continue;
+      const std::size_t at = header.size() - w.size();
+      if (static_cast<unsigned char>(w[0]) >= 0x80) {
+        if (header.ends_with(w)) return true;
+        continue;
+      }
+      // An ASCII word stands on its own (user_no, 고객ID, memberId), not at the end of a longer
+      // one (piano).
+      if (unicode::word_at_any_case(header, at, w) &&
+          (at == 0 || !is_ascii_letter(static_cast<unsigned char>(header[at - 1])) ||
+           camel_step(header, at)))
+        return true;
+    }
+  }
+  return false;
 }
 
 bool LabelSearch::found_of_other_kind(EntityKind kind) const {

@@ -28,6 +28,8 @@ inline constexpr RuleName kTrailingLabel = "context.trailing_label";
 inline constexpr RuleName kKeyWords = "context.key_words";
 inline constexpr RuleName kCompoundLabel = "context.compound_label";
 inline constexpr RuleName kSpokenRequest = "context.spoken_request";
+// A label read across a request or notice before a colon or an arrow (DOB 확인 부탁드려요: ...).
+inline constexpr RuleName kRequestPhrase = "context.request_phrase";
 inline constexpr RuleName kAbbreviation = "context.abbreviation";
 inline constexpr RuleName kPhoneInternational = "phone.international";
 inline constexpr RuleName kPassportCurrent = "passport.current";
@@ -86,10 +88,11 @@ inline bool is_extension_reading(RuleName r) {
 
 // How a label was read beyond its plain wording (bits of LabelFound::readings).
 enum Reading : std::uint8_t {
-  kKeyWords = 1,       // as words of a key or a label: refundAccount, card-no, Date of Birth
-  kAbbreviation = 2,   // a short form: A/C, D/L, PPT
-  kCompoundLabel = 4,  // across a generic word after it: 출생 연월일, 계좌 정보, birth_ymd
-  kSpokenRequest = 8,  // across a word of saying the value: 계좌 불러줌:, 계좌 불러드릴게요
+  kKeyWords = 1,        // as words of a key or a label: refundAccount, card-no, Date of Birth
+  kAbbreviation = 2,    // a short form: A/C, D/L, PPT
+  kCompoundLabel = 4,   // across a generic word after it: 출생 연월일, 계좌 정보, birth_ymd
+  kSpokenRequest = 8,   // across a word of saying the value: 계좌 불러줌:, 계좌 불러드릴게요
+  kRequestPhrase = 16,  // across a request before a colon or an arrow: DOB 확인 부탁드려요:
 };
 
 // One label found near a span.
@@ -116,6 +119,7 @@ class LabelSearch {
     tables_found_ = 0;
     personal_found_ = false;
     any_left_to_another_number_ = false;
+    places_.clear();
   }
   bool empty() const { return found_.empty(); }
   // Adds the labels the structure around a source span gives it: column headers, XML elements,
@@ -144,6 +148,9 @@ class LabelSearch {
   // header, a field order said above its rows), or with `beside`, also stands right before it
   // (a particle between them at most: 여권번호는 ...).
   bool found_over_column(std::size_t table, bool beside) const;
+  // Whether the header of the value's column, as the last run_structure found it, ends with a
+  // word of an issued number (labels::kIssuedNumberEndings: 고객ID, 교적번호, user_no).
+  bool column_names_issued_number(std::string_view source) const;
   // A label of a kind other than `kind` was found (a licence's label before a number that also
   // reads as a landline).
   bool found_of_other_kind(EntityKind kind) const;

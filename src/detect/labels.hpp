@@ -827,6 +827,16 @@ inline constexpr std::string_view kSpeechWords[] = {
     "보여줬는데",   "보여주셨는데", "보여주셨고", "보여줬고",     "확인해보니",   "확인했는데요",
     "확인했는데",   "제시했는데",   "보니까",     "봤는데",
 };
+// A request or a notice between a label and its value, before a colon or an arrow (DOB 확인
+// 부탁드려요: 1946.02.27, 계좌번호 전달드립니다 → 110-...): a clause of Korean words whose last
+// syllable ends a sentence, read across as if it were not there. The marks that part it from
+// the value, and the syllables that end it.
+inline constexpr std::string_view kRequestMarks[] = {":", "→", "▶", "➡", "⇒", "->", "=>"};
+inline constexpr std::string_view kSentenceEndings[] = {"요", "다", "림", "함", "음", "죠"};
+// Words a column's header ends with when it names a number the system issues (고객ID, 교적번호,
+// 고객 코드, user_no): ten bare digits under it whose check digit holds are no business number.
+inline constexpr std::string_view kIssuedNumberEndings[] = {"번호", "id",   "no",
+                                                            "코드", "code", "넘버"};
 // Words for "number" after a label (Passport No., 여권NO., card_num): never counted either.
 inline constexpr std::string_view kNumberWords[] = {"no", "number", "num", "nr", "nbr"};
 

@@ -126,15 +126,31 @@ bool semicolon_row(std::string_view line) {
   return semicolons > 0 && semicolons > commas;
 }
 
+// Whether every comma outside double quotes is followed by a space, and there are two or more:
+// three cells or more written as a list (교적번호, 성명, 연락처 over 41028..., 인서연, 010-...).
+// One such comma is prose (홍길동, 010-...).
+bool comma_space_cells(std::string_view line) {
+  std::size_t commas = 0;
+  bool quoted = false;
+  for (std::size_t k = 0; k < line.size(); ++k) {
+    if (line[k] == '"') quoted = !quoted;
+    else if (quoted || line[k] != ',') continue;
+    else if (k + 1 < line.size() && line[k + 1] == ' ') ++commas;
+    else return false;
+  }
+  return commas >= 2;
+}
+
 // The delimiter of a table row: tab, pipe, semicolon (semicolon_row), or a comma never followed
-// by a space outside quotes (and not only one ending the line, as in "key": "value",).
+// by a space outside quotes (and not only one ending the line, as in "key": "value",), or always
+// followed by one between three cells or more (comma_space_cells).
 char row_delimiter(std::string_view line) {
   if (line.find('\t') != npos) return '\t';
   if (line.find('|') != npos) return '|';
   if (line.find(';') != npos && semicolon_row(line)) return ';';
   const std::size_t comma = line.find(',');
   if (comma != npos && comma != line.find_last_not_of(" \r") &&
-      (line.find(", ") == npos || !comma_space_outside_quotes(line)))
+      (line.find(", ") == npos || !comma_space_outside_quotes(line) || comma_space_cells(line)))
     return ',';
   return 0;
 }

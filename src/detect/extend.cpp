@@ -1660,6 +1660,26 @@ const WordSet& person_words() {
   static const WordSet set{labels::kPersonWords};
   return set;
 }
+// Whether a person's word stands in s outside the organisations' words that hold one (대리 in
+// 대리점: a dealer's branch, not an assistant manager).
+bool names_a_person(std::string_view s) {
+  if (!person_words().in(s)) return false;
+  static const std::vector<std::string_view> holding = [] {
+    std::vector<std::string_view> out;
+    for (std::string_view w : labels::kOrganisationWords)
+      if (std::any_of(std::begin(labels::kPersonWords), std::end(labels::kPersonWords),
+                      [&](std::string_view p) { return w.find(p) != std::string_view::npos; }))
+        out.push_back(w);
+    return out;
+  }();
+  std::string blanked;
+  for (std::string_view w : holding)
+    for (std::size_t at = s.find(w); at != std::string_view::npos; at = s.find(w, at + w.size())) {
+      if (blanked.empty()) blanked.assign(s);
+      blanked.replace(at, w.size(), w.size(), ' ');
+    }
+  return blanked.empty() || person_words().in(blanked);
+}
 const WordSet& office_block_words() {
   static const WordSet set{labels::kOfficeBlockWords};
   return set;
@@ -1718,12 +1738,15 @@ std::string_view bracketed(std::string_view after) {
 
 // The bracket or the word right after the value (110-123-456789 (주)미래로지스): what names
 // the value's holder there; a sentence going on after it (변경 요청 접수) does not.
+// A legal form in brackets before the name ((주)미래로지스) closes no bracket of its own: the
+// longer of the bracket and the word is read.
 std::string_view next_word(std::string_view after) {
-  if (const std::string_view b = bracketed(after); !b.empty()) return b;
+  const std::string_view b = bracketed(after);
   const std::size_t from = after.find_first_not_of(' ');
   if (from == std::string_view::npos) return {};
   const std::size_t to = after.find_first_of(" ,", from);
-  return after.substr(from, to == std::string_view::npos ? to : to - from);
+  const std::string_view word = after.substr(from, to == std::string_view::npos ? to : to - from);
+  return b.size() > word.size() ? b : word;
 }
 
 // A home's or a desk's line: an area code (02, 031-064) or an internet phone (070), neither a
@@ -1845,7 +1868,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   const std::string_view before = line_before(text, run), after = line_after(text, run);
   if (!organisation_or_holder_words().in(before) && !organisation_or_holder_words().in(after))
     return false;
-  if (person_words().in(before) || person_words().in(after)) return false;
+  if (names_a_person(before) || names_a_person(after)) return false;
   const std::string_view named = holder_named(after);
   const std::string_view holder = named.empty() ? holder_named(before) : named;
   if (!holder.empty()) return holder_organisation_words().in(holder);
@@ -1904,6 +1927,10 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
     if (representative || toll_free) return Veto{RejectReason::company_number, true};
     if (owned_by_organisation(d, text, run, labels))
       return Veto{RejectReason::company_number, true};
+  } else if (cfg.company_veto && !is_landline(d) && !is_mobile_number(d) &&
+             owned_by_organisation(d, text, run, labels)) {
+    // A phone's label names no account: a holder's name may hold one (예금주 헬로모바일(주)).
+    return Veto{RejectReason::company_number, true};
   }
   return std::nullopt;
 }

@@ -43,6 +43,11 @@ ORGANISATIONS_OWN = [
     "변제 계좌 신한 110-123-456789 (예금주 고려신용정보(주))",
     "회비 입금 농협 302-1234-5678-91 예금주 한빛산악회",
     "관리비 납부 국민 157-332-5894888 (예금주 래미안관리사무소)",
+    # A legal form before the name after the value, a dealer's branch (대리 of 대리점 names no
+    # person), a phone's word inside the holder's name (모바일 of 헬로모바일).
+    "계약금 NH농협 6923-877-121339 (주)영구크린",
+    "계약금 입금 농협 924627-81-989986 (예금주 기아 유성구대리점)",
+    "납부계좌: 우리 390-91-883379 (예금주 헬로모바일(주))",
 ]
 
 
@@ -77,6 +82,10 @@ PEOPLES_OWN = [
     ("환불 계좌 국민 123-45-678901 (예금주 김철수)", "bank_account", "123-45-678901"),
     ("총무 개인 계좌 신한 110-123-456789 (동호회 회비 아님)", "bank_account", "110-123-456789"),
     ("관리비 납부계좌: 국민 157-332-5894888 (관리사무소)", "bank_account", "157-332-5894888"),
+    # A staff member's title beside a dealer's branch, a mobile under an account's label beside
+    # a company and a phone's label: still the person's.
+    ("대리점 김민수 대리 계좌 신한 110-123-456789 (주)한빛", "bank_account", "110-123-456789"),
+    ("입금계좌 (주)한빛 / 연락처 010-1234-5678", "phone", "010-1234-5678"),
 ]
 
 

@@ -451,16 +451,6 @@ class Detector {
       s_.cand_ext[i].push_back(extend::rule::kLabelOfAnotherNumber);
   }
 
-  // Ten digits written bare under a column of numbers the system issues (고객ID, 교적번호): one
-  // such number in ten passes a business number's check digit by chance. Out of line: the
-  // loop over candidates stays as it is for Config().
-  [[gnu::noinline]] bool issued_number_in_column(const Span& source_span) const {
-    const std::string_view written = source_.substr(source_span.byte_start, source_span.byte_len());
-    return std::all_of(written.begin(), written.end(),
-                       [](char c) { return c >= '0' && c <= '9'; }) &&
-           labels_->column_names_issued_number(source_);
-  }
-
   // A reading that only a column's header (or a label right before it) may name: elsewhere its
   // labels count for nothing, and it is rejected for want of context.
   static void unlabel(std::vector<ContextHit>& hits, float& ctx) {
@@ -661,11 +651,6 @@ class Detector {
         if (auto v = label_veto(ctx, c.entity == EntityKind::phone, registration,
                                 c.entity == EntityKind::business_registration, mobile)) {
           reject(c, score, *v);
-          continue;
-        }
-        if (c.entity == EntityKind::business_registration && read && ctx < cfg_.min_context &&
-            issued_number_in_column(src.span)) {
-          reject(c, score, RejectReason::look_alike);
           continue;
         }
         if ((mobile && (company_ > company_of_mobile_ || lookalike_ > lookalike_of_mobile_)) ||

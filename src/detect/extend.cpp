@@ -638,10 +638,31 @@ std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_
   return generic;
 }
 
+// Whether a mark of labels::kRequestMarks ends right before byte `to` (spaces between them
+// aside): a request may stand before it. Compared byte by byte: it is asked of many values.
+bool request_mark_before(std::string_view s, std::size_t to) {
+  while (to > 0 && s[to - 1] == ' ') --to;
+  if (to == 0) return false;
+  const char last = s[to - 1];
+  if (last != ':' && last != '>' && static_cast<unsigned char>(last) < 0x80) return false;
+  for (std::string_view m : labels::kRequestMarks) {
+    if (m.size() > to || m.back() != last) continue;
+    std::size_t k = 0;
+    while (k + 1 < m.size() && s[to - m.size() + k] == m[k]) ++k;
+    if (k + 1 == m.size()) return true;
+  }
+  return false;
+}
+
 // Whether [from, to), between a label's end and its value, is a request or a notice and a mark
 // (확인 부탁드려요: , 8자리 새로 받았어요 -> ; labels::kRequestMarks): short Korean words, maybe a
 // count of one or two digits before a word (8자리), the last syllable ending a sentence.
-bool request_clause(std::string_view s, std::size_t from, std::size_t to) {
+// `after_mark` caches whether a mark stands before the value (-1: not read yet): a value's
+// labels share it.
+[[gnu::noinline]] bool request_clause(std::string_view s, std::size_t from, std::size_t to,
+                                      int& after_mark) {
+  if (after_mark < 0) after_mark = request_mark_before(s, to) ? 1 : 0;
+  if (after_mark == 0) return false;
   constexpr std::size_t kMaxSyllables = 16;
   auto skip_spaces = [&](std::size_t k) {
     while (k > from && s[k - 1] == ' ') --k;
@@ -724,6 +745,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   // may be its own first group (헌혈증서 11 18 987279).
   std::size_t digit_left = std::string_view::npos;
   std::uint32_t digits_walked = 0;  // alnum less these: the letters walked
+  int after_mark = -1;  // a request's mark before the value (request_mark_before), read once
   std::size_t i = start;
   for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
     std::size_t j;
@@ -781,7 +803,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
           d -= std::min(d, generic);
           if (spoken > 0 && d > 0) readings |= kSpokenRequest;
           d -= std::min(d, spoken);
-          if (d > 0 && request_clause(text, e, start)) {
+          if (d > 0 && after_mark != 0 && request_clause(text, e, start, after_mark)) {
             readings |= kRequestPhrase;
             d = 0;
           }
@@ -1148,6 +1170,11 @@ bool LabelSearch::column_names_issued_number(std::string_view source) const {
     }
   }
   return false;
+}
+
+bool LabelSearch::found_of_any_kind() const {
+  constexpr std::uint32_t kinds = (1u << labels::kLookAlikeTable) - 1;  // the kinds' tables
+  return (tables_found_ & kinds) != 0;
 }
 
 bool LabelSearch::found_of_other_kind(EntityKind kind) const {
@@ -1664,21 +1691,10 @@ const WordSet& person_words() {
 // 대리점: a dealer's branch, not an assistant manager).
 bool names_a_person(std::string_view s) {
   if (!person_words().in(s)) return false;
-  static const std::vector<std::string_view> holding = [] {
-    std::vector<std::string_view> out;
-    for (std::string_view w : labels::kOrganisationWords)
-      if (std::any_of(std::begin(labels::kPersonWords), std::end(labels::kPersonWords),
-                      [&](std::string_view p) { return w.find(p) != std::string_view::npos; }))
-        out.push_back(w);
-    return out;
-  }();
-  std::string blanked;
-  for (std::string_view w : holding)
-    for (std::size_t at = s.find(w); at != std::string_view::npos; at = s.find(w, at + w.size())) {
-      if (blanked.empty()) blanked.assign(s);
-      blanked.replace(at, w.size(), w.size(), ' ');
-    }
-  return blanked.empty() || person_words().in(blanked);
+  for (std::string_view w : labels::kOrganisationWordsHoldingAPerson)
+    if (const std::size_t at = s.find(w); at != std::string_view::npos)
+      return names_a_person(s.substr(0, at)) || names_a_person(s.substr(at + w.size()));
+  return true;
 }
 const WordSet& office_block_words() {
   static const WordSet set{labels::kOfficeBlockWords};
@@ -1824,6 +1840,17 @@ bool mobile_before_hour(std::span<const std::uint8_t> d, std::string_view source
   return (hour == 1 || hour == 2) && hour < d.size() && is_mobile_number(d.first(d.size() - hour));
 }
 
+// Ten digits written bare, under a column whose header names a number a system issues (고객ID,
+// 교적번호, user_no) and under no label of a kind (전화번호, 계좌번호 end the same way): one such
+// number in ten passes a business number's check digit by chance.
+bool issued_number_in_column(std::span<const std::uint8_t> d, std::string_view source,
+                             std::string_view text, const LabelSearch* labels) {
+  constexpr std::size_t kBusinessDigits = 10;
+  return d.size() == kBusinessDigits && source.size() == kBusinessDigits && labels &&
+         business_checksum(d).kind == ChecksumResult::Kind::passed &&
+         !labels->found_of_any_kind() && labels->column_names_issued_number(text);
+}
+
 }  // namespace
 
 bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run,
@@ -1906,6 +1933,8 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
       return Veto{RejectReason::look_alike, !mobile_before_hour(d, source)};
     if (is_timestamp(d)) return Veto{RejectReason::look_alike, true};
     if (drug_code(source, text, run)) return Veto{RejectReason::look_alike, true};
+    if (issued_number_in_column(d, source, text, labels))
+      return Veto{RejectReason::look_alike, true};
     if (source.find('\t') != std::string_view::npos) return Veto{RejectReason::look_alike, false};
     // Most runs hold no comma: looked for as a byte, not compared at every one.
     for (std::size_t i = source.find(','); i != std::string_view::npos; i = source.find(',', i + 1))

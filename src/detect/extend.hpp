@@ -151,6 +151,8 @@ class LabelSearch {
   // Whether the header of the value's column, as the last run_structure found it, ends with a
   // word of an issued number (labels::kIssuedNumberEndings: 고객ID, 교적번호, user_no).
   bool column_names_issued_number(std::string_view source) const;
+  // A label of any kind was found (not a look-alike's, a company's nor a negative word).
+  bool found_of_any_kind() const;
   // A label of a kind other than `kind` was found (a licence's label before a number that also
   // reads as a landline).
   bool found_of_other_kind(EntityKind kind) const;

@@ -2,6 +2,7 @@
 // The labels that the label-reading and structure extensions look for beyond the base cue
 // tables (cues.hpp): one table per kind, English and abbreviated labels, keys of logs and
 // key=value text, Korean variants and bank names. A newcomer finds every label of a kind here.
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -764,6 +765,20 @@ inline constexpr std::string_view kPersonWords[] = {
     "실장",   "주임", "사원",   "원장",   "교사",           "기사",           "매니저", "수령",
     "센터장", "직장", "근무처", "근무지", "Contact person", "contact person",
 };
+// Organisations' words that hold a person's word (대리 in 대리점): a person's word inside one of
+// them names no person.
+inline constexpr std::string_view kOrganisationWordsHoldingAPerson[] = {"대리점"};
+static_assert(std::all_of(std::begin(kOrganisationWordsHoldingAPerson),
+                          std::end(kOrganisationWordsHoldingAPerson), [](std::string_view w) {
+                            return std::find(std::begin(kOrganisationWords),
+                                             std::end(kOrganisationWords),
+                                             w) != std::end(kOrganisationWords) &&
+                                   std::any_of(std::begin(kPersonWords), std::end(kPersonWords),
+                                               [&](std::string_view p) {
+                                                 return w.find(p) != std::string_view::npos;
+                                               });
+                          }));
+
 // Words of a business's header or footer: a landline in the block that holds one (the lines above
 // it up to a blank line, and its own line) is the business's, as a receipt's TEL under the
 // shop's registration, a prescription's under the clinic's code, a letterhead's beside its fax.

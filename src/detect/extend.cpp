@@ -438,8 +438,9 @@ bool equals_ignoring_case(std::string_view a, std::string_view b) {
   return true;
 }
 
-// Whether a Hangul syllable starts at byte p (U+AC00 to U+D7A3, read from its bytes).
-bool hangul_syllable_at(std::string_view s, std::size_t p) {
+// Whether a Hangul syllable starts at byte p (U+AC00 to U+D7A3, read from its bytes). Always
+// inlined: the label walk asks it of every word between a label and its value.
+[[gnu::always_inline]] inline bool hangul_syllable_at(std::string_view s, std::size_t p) {
   if (p + 2 >= s.size()) return false;
   const auto a = static_cast<unsigned char>(s[p]), b = static_cast<unsigned char>(s[p + 1]);
   if (a == 0xEB || a == 0xEC) return true;
@@ -638,49 +639,42 @@ std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_
   return generic;
 }
 
-// Whether a mark of labels::kRequestMarks ends right before byte `to` (spaces between them
-// aside): a request may stand before it. Compared byte by byte: it is asked of many values.
-bool request_mark_before(std::string_view s, std::size_t to) {
+// Where a request before the value at byte `to` would end: right before a mark of
+// labels::kRequestMarks (spaces aside) that stands before the value (spaces aside), after a
+// syllable that ends a sentence (labels::kSentenceEndings). npos when none can stand there.
+// Compared byte by byte: it is asked of many values, once each.
+[[gnu::noinline]] std::size_t request_end_before(std::string_view s, std::size_t to) {
   while (to > 0 && s[to - 1] == ' ') --to;
-  if (to == 0) return false;
+  if (to == 0) return std::string_view::npos;
   const char last = s[to - 1];
-  if (last != ':' && last != '>' && static_cast<unsigned char>(last) < 0x80) return false;
+  if (last != ':' && last != '>' && static_cast<unsigned char>(last) < 0x80)
+    return std::string_view::npos;
   for (std::string_view m : labels::kRequestMarks) {
     if (m.size() > to || m.back() != last) continue;
     std::size_t k = 0;
     while (k + 1 < m.size() && s[to - m.size() + k] == m[k]) ++k;
-    if (k + 1 == m.size()) return true;
+    if (k + 1 < m.size()) continue;
+    std::size_t end = to - m.size();
+    while (end > 0 && s[end - 1] == ' ') --end;
+    const bool ends_sentence =
+        end >= 3 && std::any_of(std::begin(labels::kSentenceEndings),
+                                std::end(labels::kSentenceEndings), [&](std::string_view e) {
+                                  return s[end - 3] == e[0] && s[end - 2] == e[1] &&
+                                         s[end - 1] == e[2];
+                                });
+    return ends_sentence ? end : std::string_view::npos;
   }
-  return false;
+  return std::string_view::npos;
 }
 
-// Whether [from, to), between a label's end and its value, is a request or a notice and a mark
-// (확인 부탁드려요: , 8자리 새로 받았어요 -> ; labels::kRequestMarks): short Korean words, maybe a
-// count of one or two digits before a word (8자리), the last syllable ending a sentence.
-// `after_mark` caches whether a mark stands before the value (-1: not read yet): a value's
-// labels share it.
-[[gnu::noinline]] bool request_clause(std::string_view s, std::size_t from, std::size_t to,
-                                      int& after_mark) {
-  if (after_mark < 0) after_mark = request_mark_before(s, to) ? 1 : 0;
-  if (after_mark == 0) return false;
+// Whether [from, end) is a request or a notice between a label's end and the mark before its
+// value (확인 부탁드려요: , 8자리 새로 받았어요 -> ; `end` from request_end_before): short Korean
+// words, maybe a count of one or two digits before a word (8자리).
+[[gnu::noinline]] bool request_clause(std::string_view s, std::size_t from, std::size_t end) {
+  if (end <= from) return false;
   constexpr std::size_t kMaxSyllables = 16;
-  auto skip_spaces = [&](std::size_t k) {
-    while (k > from && s[k - 1] == ' ') --k;
-    return k;
-  };
-  std::size_t k = skip_spaces(to);
-  const std::string_view head = s.substr(0, k);
-  const auto mark = std::find_if(std::begin(labels::kRequestMarks), std::end(labels::kRequestMarks),
-                                 [&](std::string_view m) { return head.ends_with(m); });
-  if (mark == std::end(labels::kRequestMarks) || k - from < mark->size()) return false;
-  k = skip_spaces(k - mark->size());
-  const std::string_view clause = s.substr(from, k - from);
-  if (clause.empty() ||
-      std::none_of(std::begin(labels::kSentenceEndings), std::end(labels::kSentenceEndings),
-                   [&](std::string_view e) { return clause.ends_with(e); }))
-    return false;
   std::size_t syllables = 0;
-  for (std::size_t i = from; i < k;) {
+  for (std::size_t i = from; i < end;) {
     if (s[i] == ' ') {
       ++i;
     } else if (hangul_syllable_at(s, i)) {
@@ -688,8 +682,8 @@ bool request_mark_before(std::string_view s, std::size_t to) {
       i += 3;
     } else {
       std::size_t e = i;
-      while (e < k && is_ascii_digit(static_cast<unsigned char>(s[e]))) ++e;
-      if (e == i || e - i > 2 || !(e < k && hangul_syllable_at(s, e))) return false;
+      while (e < end && is_ascii_digit(static_cast<unsigned char>(s[e]))) ++e;
+      if (e == i || e - i > 2 || !(e < end && hangul_syllable_at(s, e))) return false;
       i = e;
     }
   }
@@ -745,7 +739,10 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   // may be its own first group (헌혈증서 11 18 987279).
   std::size_t digit_left = std::string_view::npos;
   std::uint32_t digits_walked = 0;  // alnum less these: the letters walked
-  int after_mark = -1;  // a request's mark before the value (request_mark_before), read once
+  // Where a request before the value would end (request_end_before), read at the first
+  // distant label.
+  constexpr std::size_t kUnread = std::string_view::npos - 1;
+  std::size_t request_end = kUnread;
   std::size_t i = start;
   for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
     std::size_t j;
@@ -803,7 +800,9 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
           d -= std::min(d, generic);
           if (spoken > 0 && d > 0) readings |= kSpokenRequest;
           d -= std::min(d, spoken);
-          if (d > 0 && after_mark != 0 && request_clause(text, e, start, after_mark)) {
+          if (d > 0 && request_end == kUnread) request_end = request_end_before(text, start);
+          if (d > 0 && request_end != std::string_view::npos &&
+              request_clause(text, e, request_end)) {
             readings |= kRequestPhrase;
             d = 0;
           }

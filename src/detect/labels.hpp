@@ -848,6 +848,8 @@ inline constexpr std::string_view kSpeechWords[] = {
 // the value, and the syllables that end it.
 inline constexpr std::string_view kRequestMarks[] = {":", "→", "▶", "➡", "⇒", "->", "=>"};
 inline constexpr std::string_view kSentenceEndings[] = {"요", "다", "림", "함", "음", "죠"};
+static_assert(std::all_of(std::begin(kSentenceEndings), std::end(kSentenceEndings),
+                          [](std::string_view e) { return e.size() == 3; }));
 // Words a column's header ends with when it names a number the system issues (고객ID, 교적번호,
 // 고객 코드, user_no): ten bare digits under it whose check digit holds are no business number.
 inline constexpr std::string_view kIssuedNumberEndings[] = {"번호", "id",   "no",

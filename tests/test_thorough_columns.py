@@ -70,8 +70,10 @@ ISSUED_COLUMNS = [
      [("phone", "010-9196-2311", "phone.mobile_11", [CH], [])]),
     ("user_no|name|mobile\n4102843587|인서연|010-9196-2311",
      [("phone", "010-9196-2311", "phone.mobile_11", [CH], [])]),
+    # A column that names no one a number is issued to (번호 alone): read as before.
     ("번호,사업자번호,상호\n4102843587,4102843587,한빛상사",
-     [("business_registration", "4102843587", "business.10", [CH], [])]),
+     [("business_registration", "4102843587", "business.10", [], []),
+      ("business_registration", "4102843587", "business.10", [CH], [])]),
     # A kind's column ends in 번호 too: its bare numbers stay what they read as.
     ("휴대폰번호,성명,비고\n0161234508,김민수,신규\n회원번호\t계좌번호\n1234567891\t1234567891",
      [("phone", "0161234508", "phone.mobile_10", [CH], []),

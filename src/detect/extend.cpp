@@ -1153,6 +1153,16 @@ bool LabelSearch::column_names_issued_number(std::string_view source) const {
     std::size_t to = std::min(p.to, source.size());
     while (to > p.from && (source[to - 1] == ' ' || source[to - 1] == '\r')) --to;
     const std::string_view header = source.substr(p.from, to - p.from);
+    const bool for_people =
+        std::any_of(std::begin(labels::kIssuedNumberHolders),
+                    std::end(labels::kIssuedNumberHolders), [&](std::string_view w) {
+                      if (static_cast<unsigned char>(w[0]) >= 0x80)
+                        return header.find(w) != std::string_view::npos;
+                      for (std::size_t k = 0; k + w.size() <= header.size(); ++k)
+                        if (unicode::word_at_any_case(header, k, w)) return true;
+                      return false;
+                    });
+    if (!for_people) continue;
     for (std::string_view w : labels::kIssuedNumberEndings) {
       if (header.size() < w.size()) continue;
       const std::size_t at = header.size() - w.size();

@@ -148,8 +148,9 @@ class LabelSearch {
   // header, a field order said above its rows), or with `beside`, also stands right before it
   // (a particle between them at most: 여권번호는 ...).
   bool found_over_column(std::size_t table, bool beside) const;
-  // Whether the header of the value's column, as the last run_structure found it, ends with a
-  // word of an issued number (labels::kIssuedNumberEndings: 고객ID, 교적번호, user_no).
+  // Whether the header of the value's column, as the last run_structure found it, names a
+  // number issued to people (labels::kIssuedNumberHolders, then kIssuedNumberEndings: 고객ID,
+  // 교적번호, user_no).
   bool column_names_issued_number(std::string_view source) const;
   // A label of any kind was found (not a look-alike's, a company's nor a negative word).
   bool found_of_any_kind() const;

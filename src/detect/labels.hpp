@@ -850,8 +850,13 @@ inline constexpr std::string_view kRequestMarks[] = {":", "→", "▶", "➡", "
 inline constexpr std::string_view kSentenceEndings[] = {"요", "다", "림", "함", "음", "죠"};
 static_assert(std::all_of(std::begin(kSentenceEndings), std::end(kSentenceEndings),
                           [](std::string_view e) { return e.size() == 3; }));
-// Words a column's header ends with when it names a number the system issues (고객ID, 교적번호,
-// 고객 코드, user_no): ten bare digits under it whose check digit holds are no business number.
+// A column's header that names a number a system issues to people (고객ID, 교적번호, 고객 코드,
+// user_no): one of these words for whom, and one of the endings after it. Ten bare digits under
+// it whose check digit holds are no business number. (A business's column names a business:
+// 사업자, 법인, 거래처; a header with neither word says nothing.)
+inline constexpr std::string_view kIssuedNumberHolders[] = {
+    "고객", "회원",   "교적",     "가입",   "사원",    "직원",     "학생",    "환자",
+    "user", "member", "customer", "client", "student", "employee", "patient", "subscriber"};
 inline constexpr std::string_view kIssuedNumberEndings[] = {"번호", "id",   "no",
                                                             "코드", "code", "넘버"};
 // Words for "number" after a label (Passport No., 여권NO., card_num): never counted either.

@@ -642,29 +642,51 @@ std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_
 // Where a request before the value at byte `to` would end: right before a mark of
 // labels::kRequestMarks (spaces aside) that stands before the value (spaces aside), after a
 // syllable that ends a sentence (labels::kSentenceEndings). npos when none can stand there.
-// Compared byte by byte: it is asked of many values, once each.
+// Compared byte by byte and syllables as packed keys: it is asked of many values, once each.
 [[gnu::noinline]] std::size_t request_end_before(std::string_view s, std::size_t to) {
+  static constexpr auto kEndings = [] {
+    std::array<std::uint32_t, std::size(labels::kSentenceEndings)> keys{};
+    for (std::size_t k = 0; k < keys.size(); ++k)
+      keys[k] = syllable_key(labels::kSentenceEndings[k], 0);
+    return keys;
+  }();
+  // The last bytes of the marks, and the first of those written in three bytes (the arrows):
+  // most values follow a letter, which neither table lets through.
+  static constexpr auto kMarkBytes = [] {
+    std::array<std::array<bool, 256>, 2> bytes{};
+    for (std::string_view m : labels::kRequestMarks) {
+      bytes[0][static_cast<unsigned char>(m.back())] = true;
+      if (static_cast<unsigned char>(m[0]) >= 0x80)
+        bytes[1][static_cast<unsigned char>(m[0])] = true;
+    }
+    return bytes;
+  }();
+  static_assert(std::all_of(
+      std::begin(labels::kRequestMarks), std::end(labels::kRequestMarks),
+      [](std::string_view m) { return static_cast<unsigned char>(m[0]) < 0x80 || m.size() == 3; }));
   while (to > 0 && s[to - 1] == ' ') --to;
   if (to == 0) return std::string_view::npos;
-  const char last = s[to - 1];
-  if (last != ':' && last != '>' && static_cast<unsigned char>(last) < 0x80)
+  const auto last = static_cast<unsigned char>(s[to - 1]);
+  if (!kMarkBytes[0][last] ||
+      (last >= 0x80 && !(to >= 3 && kMarkBytes[1][static_cast<unsigned char>(s[to - 3])])))
     return std::string_view::npos;
+  std::size_t end = std::string_view::npos;
   for (std::string_view m : labels::kRequestMarks) {
-    if (m.size() > to || m.back() != last) continue;
+    if (m.size() > to || static_cast<unsigned char>(m.back()) != last) continue;
     std::size_t k = 0;
     while (k + 1 < m.size() && s[to - m.size() + k] == m[k]) ++k;
-    if (k + 1 < m.size()) continue;
-    std::size_t end = to - m.size();
-    while (end > 0 && s[end - 1] == ' ') --end;
-    const bool ends_sentence =
-        end >= 3 && std::any_of(std::begin(labels::kSentenceEndings),
-                                std::end(labels::kSentenceEndings), [&](std::string_view e) {
-                                  return s[end - 3] == e[0] && s[end - 2] == e[1] &&
-                                         s[end - 1] == e[2];
-                                });
-    return ends_sentence ? end : std::string_view::npos;
+    if (k + 1 == m.size()) {
+      end = to - m.size();
+      break;
+    }
   }
-  return std::string_view::npos;
+  if (end == std::string_view::npos) return end;
+  while (end > 0 && s[end - 1] == ' ') --end;
+  if (end < 3) return std::string_view::npos;
+  const std::uint32_t key = syllable_key(s, end - 3);
+  return std::find(kEndings.begin(), kEndings.end(), key) != kEndings.end()
+             ? end
+             : std::string_view::npos;
 }
 
 // Whether [from, end) is a request or a notice between a label's end and the mark before its
@@ -1172,9 +1194,10 @@ bool LabelSearch::column_names_issued_number(std::string_view source) const {
       }
       // An ASCII word stands on its own (user_no, 고객ID, memberId), not at the end of a longer
       // one (piano).
+      const auto before = at == 0 ? ' ' : static_cast<unsigned char>(header[at - 1]);
       if (unicode::word_at_any_case(header, at, w) &&
-          (at == 0 || !is_ascii_letter(static_cast<unsigned char>(header[at - 1])) ||
-           camel_step(header, at)))
+          (!is_ascii_letter(before) ||
+           (is_ascii_lower(before) && is_ascii_upper(static_cast<unsigned char>(header[at])))))
         return true;
     }
   }

@@ -126,17 +126,26 @@ bool semicolon_row(std::string_view line) {
   return semicolons > 0 && semicolons > commas;
 }
 
-// Whether every comma outside double quotes is followed by a space, and there are two or more:
-// three cells or more written as a list (교적번호, 성명, 연락처 over 41028..., 인서연, 010-...).
-// One such comma is prose (홍길동, 010-...).
+// Whether every comma outside double quotes is followed by a space, there are two or more, and
+// no cell holds more than two words: three cells or more written as a list (교적번호, 성명,
+// 연락처 over 41028..., 인서연, 010-...). One such comma is prose (홍길동, 010-...), and so is a
+// cell that says more (여권번호 순으로 보내드려요).
 bool comma_space_cells(std::string_view line) {
-  std::size_t commas = 0;
+  std::size_t commas = 0, spaces = 0;
   bool quoted = false;
   for (std::size_t k = 0; k < line.size(); ++k) {
-    if (line[k] == '"') quoted = !quoted;
-    else if (quoted || line[k] != ',') continue;
-    else if (k + 1 < line.size() && line[k + 1] == ' ') ++commas;
-    else return false;
+    if (line[k] == '"') {
+      quoted = !quoted;
+    } else if (quoted) {
+      continue;
+    } else if (line[k] == ' ') {
+      if (++spaces > 1) return false;
+    } else if (line[k] == ',') {
+      if (!(k + 1 < line.size() && line[k + 1] == ' ')) return false;
+      ++commas;
+      spaces = 0;
+      ++k;  // the space after the comma parts the cells
+    }
   }
   return commas >= 2;
 }

@@ -353,7 +353,7 @@ FRAMED_GENRES = tuple(FRAMES)
 OFFICE_GENRE = "office_letters"  # letters, notices and forms with offices' own numbers (OFFICE_LETTERS)
 SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
-                          "ocr_scans", ROSTER_GENRE)
+                          "ocr_scans", ROSTER_GENRE, "copied_records")
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -763,6 +763,92 @@ SHEET_REQUEST_LABELS = {
 SHEET_REQUEST_LOOK_ALIKES = ("주문번호", "접수번호", "예약번호", "방문일", "배송일", "송장번호", "결제일", "회원번호")
 SHEET_STAMPS = ("[오후 {h}:{mm}] {name}: ", "{name}: ", "[{name}] [오전 {h}:{mm}] ", "", "{hhmm} {name}: ")
 
+# Records people copy out of an app or a spreadsheet (genre copied_records, a stream of its own):
+# a bank's transaction history whose description cell holds the other party's name and account,
+# a travel or workshop roster with passport and birth-date columns, a request for a birth date
+# answered in brackets, a payment notice naming the paid organisation and its business number
+# beside its customer centre, and a dormitory's or a remittance's form with another country's
+# passport under a punctuated label.
+RECORDS_GENRE = "copied_records"
+RECORDS_SHARE = 0.1  # of the documents reaching it, from a stream of its own
+RECORDS_DELIMITERS = ("\t", " | ", "  ", ",")  # drawn in both parts: shapes, not wordings
+HISTORY_TITLES = ("[{bank}] 거래내역조회", "입출금 거래내역 복사", "통장 거래내역 (최근 1개월)", "계좌 거래내역 조회 결과",
+                  "{bank} 입출금내역 엑셀 저장", "보통예금 거래내역", "거래내역서 조회기간 2026.11.01~2026.11.30",
+                  "내 통장 거래내역", "이체내역 조회", "[{bank}] 계좌 거래내역")
+HISTORY_COLUMNS = {
+    "date": ("거래일시", "거래일자", "일시", "거래일", "거래 일시"),
+    "kind": ("구분", "거래구분", "입출구분", "거래종류"),
+    "out": ("출금액", "출금(원)", "찾으신금액", "출금 금액", "지급액"),
+    "in": ("입금액", "입금(원)", "맡기신금액", "입금 금액", "받은금액"),
+    "balance": ("잔액", "거래후잔액", "잔액(원)", "거래 후 잔액"),
+    "memo": ("내용", "메모", "적요", "기재내용", "거래내용", "받는분/보낸분", "거래 메모"),
+}
+HISTORY_TRANSFER_KINDS = ("이체", "타행이체", "인터넷뱅킹", "모바일", "스마트폰", "오픈뱅킹", "입금", "출금")
+HISTORY_OTHER_KINDS = ("체크카드", "ATM", "CMS", "자동이체", "카드결제", "급여")
+HISTORY_PLAIN_MEMOS = ("스타벅스 역삼점", "GS25", "관리비", "급여", "이자", "통신요금", "쿠팡", "카드대금")
+# The description cell of a transfer: the other party's name and account (<<V>>).
+HISTORY_MEMOS = ("{name} <<V>>", "{name}(<<V>>)", "{name} / <<V>>", "{name}님 <<V>>",
+                 "{name} <<V>> 이체", "{name}:<<V>>", "{name} <<V>> 송금")
+# Cells a history's rows hold that are not accounts: an approval or a payer's number.
+HISTORY_NEG_MEMOS = {"history_approval": ("체크카드 승인 <<N>>", "승인번호 <<N>>", "카드승인 <<N>> {shop}"),
+                     "history_payer_number": ("CMS 납부자번호 <<N>>", "자동납부 <<N>>", "납부자 <<N>> 보험료")}
+# A roster of a trip or a workshop: a column's words (passport the passport, birth the birth
+# date, expiry the passport's expiry date, a look-alike).
+TRAVEL_TITLES = ("{gu} 해외연수 참가자 명단", "단체 여행 여권 정보 취합", "워크숍 참가자 명부", "출국자 명단 (항공권 발권용)",
+                 "가족여행 인원 정리", "해외 전시회 출장자 명단", "성지순례 참가자 여권 사본 정리", "수학여행 인솔 명단",
+                 "항공권 예약용 명단입니다", "여행자보험 가입 명단")
+TRAVEL_COLUMNS = {
+    "no": ("No", "번호", "순번", "연번"),
+    "name": ("성명", "이름", "한글성명", "성명(한글)", "한글 이름"),
+    "english": ("영문명", "영문성명", "English Name", "영문 이름", "여권영문명"),
+    "passport": ("여권번호", "여권 번호", "Passport No", "여권NO", "여권No.", "PASSPORT"),
+    "expiry": ("여권만료일", "만료일", "여권 만료일", "Expiry", "유효기간", "여권유효기간"),
+    "birth": ("생년월일", "생일", "출생일", "Date of Birth", "생년월일(6자리)", "DOB", "생년월일8자리"),
+    "note": ("비고", "메모", "특이사항", "객실", "옵션"),
+}
+TRAVEL_NOTES = ("", "싱글룸", "채식", "트윈", "-", "인솔자", "아동", "")
+# A request for a birth date, answered in brackets: {L} the birth date's word.
+VERIFY_FRAMES = ("수령 시 본인 확인을 위해 {L}을 말씀해 주세요 (등록: [[V]])", "본인 확인용 {L} 알려주세요 (기존 등록: [[V]])",
+                 "예약자 확인을 위해 {L}을 여쭤봅니다 (등록된 정보 [[V]])", "{L} 확인 부탁드립니다 (접수 시 기재: [[V]])",
+                 "택배 수령 시 {L} 확인이 필요합니다 (등록값 [[V]])", "상담 전에 {L}을 확인하겠습니다 (고객 입력: [[V]])",
+                 "처방전 받으실 때 {L} 말씀해 주세요 (등록: [[V]])", "보호자분 {L} 다시 알려주세요 (현재 [[V]] 로 되어 있어요)",
+                 "{L}이 맞는지 확인해 주세요 ([[V]])", "환자 확인차 {L} 여쭙겠습니다 (등록 [[V]])",
+                 "본인 인증을 위해 {L}을 입력해 주세요 (입력하신 값: [[V]])", "수강생 확인을 위해 {L}을 말씀해주세요 (명부: [[V]])")
+VERIFY_LABELS = ("생년월일", "생일", "출생년월일", "출생일", "생년 월일")
+# Lines of the same messages: a one-time code or a booking's number of six digits (<<N>>).
+VERIFY_NEG_LINES = ("인증번호 (<<N>>) 를 입력해 주세요", "예약번호 [<<N>>] 확인되었습니다", "접수번호 <<N>> 으로 조회됩니다",
+                    "보관함 비밀번호 (<<N>>)", "주문번호 <<N>> 상품 준비 완료", "확인코드: <<N>>")
+VERIFY_FILLERS = ("안녕하세요 {org}입니다.", "[Web발신]", "감사합니다.", "문의사항은 카톡 채널로 남겨주세요.",
+                  "오늘 오후 6시까지 방문 가능합니다.", "신분증 지참 부탁드립니다.")
+# A payment notice: the paid organisation with its business number (<<V>>) and, on the next line,
+# its customer centre (<<cc>>), an approval's number (<<appr>>).
+NOTICE_FRAMES = ("이용기관: {org} (<<V>>)", "결제처 {org} (<<V>>)", "판매자: {org} / <<V>>", "상호 {org} (<<V>>)",
+                 "가맹점명: {org} (<<V>>)", "이용처: {org} [<<V>>]", "{org} (<<V>>) 결제 완료", "수납기관 {org}(<<V>>)",
+                 "공급자: {org}, <<V>>")
+NOTICE_CENTRES = ("고객센터 <<cc>>", "문의 <<cc>>", "고객센터: <<cc>> (평일 09~18시)", "CS센터 <<cc>>", "대표번호 <<cc>>",
+                  "상담 <<cc>>", "고객센터 ☎ <<cc>>", "결제 문의 <<cc>>")
+NOTICE_LINES = ("결제금액: {amount}원", "승인번호: <<appr>>", "결제일시: {date} {hhmm}", "결제수단 신용카드 일시불",
+                "승인번호 <<appr>> / {amount}원", "수강료 {amount}원 정상 결제되었습니다")
+NOTICE_TITLES = ("[{org}] 결제 안내", "[Web발신] 결제 완료 알림", "수강료 납부 확인서", "자동결제 안내", "[결제알림]",
+                 "이용료 결제 내역")
+NOTICE_ORGS = ("튼튼 태권도장", "한빛 피아노학원", "새봄 어린이집", "{gu} 수영교실", "바른 수학교실", "푸른 독서실",
+               "하늘 미술학원", "해오름 발레", "드림 축구클럽", "맑은 영어학원", "꿈나무 합기도", "온새미 공부방")
+# A dormitory's or a remittance's form: another country's passport of nine digits after a
+# punctuated or English label, a foreigner registration number nearby.
+FORM_TITLES = ("기숙사 입사 신청서", "외국인 근로자 기숙사 배정표", "해외송금 신청서", "Dormitory Application",
+               "해외송금 신청 정보 확인", "유학생 기숙사 입사 서류", "외국인 숙소 입주 신청", "Remittance Request Form")
+FORM_PASSPORT_LABELS = ("여권번호", "Passport No.", "여권 번호", "PASSPORT NO.", "Passport No", "여권번호(Passport No.)",
+                        "Passport Number", "여권")
+FORM_FRN_LABELS = ("외국인등록번호", "ARC No.", "외국인 등록번호", "등록번호(ARC)", "Alien Registration No.",
+                   "외국인등록증 번호")
+FORM_PUNCT = (": ", ".: ", " : ", ":", "： ")  # drawn in both parts: shapes, not wordings
+FORM_NEG_LINES = {"form_remittance_number": ("송금번호 (MTCN): <<N>>", "Reference No. <<N>>", "송금 참조번호 <<N>>",
+                                             "MTCN <<N>>"),
+                  "form_move_in_date": ("입사일: <<N>>", "Move-in date: <<N>>", "입주 예정일 <<N>>", "계약 시작일 <<N>>")}
+RECORDS_LOOK_ALIKES = ("history_amount", "history_balance", "history_approval", "history_payer_number",
+                       "roster_expiry_date", "verify_code", "record_customer_centre", "record_approval",
+                       "form_remittance_number", "form_move_in_date")
+
 # The last ones only on papers (PAPERS), in member_log, in pasted_rows, in bank_alerts, in
 # office_letters, in sheet_exports (issued numbers in a phone's place, codes in a passport's, a
 # bank's references in an account's, a request before another number) and in member_roster.
@@ -771,7 +857,7 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(ROWS_LOOK_ALIKES) + tuple(BANK_ALERT_NEG_PHRASES)
                   + ("office_contact", "organisation_account", "bracketed_drug_code", "member_id_column")
                   + SHEET_LOOK_ALIKES + ("scan_issue_date", "scan_postal_code")
-                  + tuple(ROSTER_LOOK_ALIKES.values()))
+                  + tuple(ROSTER_LOOK_ALIKES.values()) + RECORDS_LOOK_ALIKES)
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -1033,7 +1119,9 @@ WRITINGS = {
                    ("url_encoded", 0), ("airline_date", 0),  # only in their genres (GENRE_WRITINGS)
                    # only in pasted_rows' cells
                    ("row_dotted", 0), ("row_short_dotted", 0), ("row_slashed", 0), ("row_iso", 0), ("row_compact", 0),
-                   ("sheet_cell", 0), ("after_request", 0)),  # only in sheet_exports
+                   ("sheet_cell", 0), ("after_request", 0),  # only in sheet_exports
+                   # only in copied_records: a roster's column, a bracketed answer
+                   ("roster_yymmdd", 0), ("roster_dotted", 0), ("roster_compact", 0), ("bracketed_yymmdd", 0)),
     "phone": (("scan_split", 0), ("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
@@ -1055,13 +1143,16 @@ WRITINGS = {
                     ("masked_partly", 2), ("amex_grouped", 1)),
     "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                      ("hangul_spoken", 1.5), ("masked_partly", 2), ("read_out_e", 0.7), ("plain", 0.3),
-                     ("sheet_cell", 0), ("after_request", 0)),  # only in sheet_exports
+                     ("sheet_cell", 0), ("after_request", 0),  # only in sheet_exports
+                     ("history_memo", 0)),  # only in copied_records, after the other party's name
     "driver_license": (("scan_plain", 0), ("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
                        ("region_bracketed", 1)),
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2),
                  ("row_old_format", 0), ("row_current", 0),  # only in pasted_rows
-                 ("foreign", 0)),  # another country's, only in sheet_exports
+                 ("foreign", 0),  # another country's, only in sheet_exports
+                 # only in copied_records: a roster's column, a form's nine digits
+                 ("roster_old_format", 0), ("roster_current", 0), ("roster_foreign", 0), ("form_nine_digits", 0)),
     "business_registration": (("plain", 0),),  # only on organisations' papers
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
               ("masked_partly", 1), ("url_encoded", 0), ("at_word", 1), ("comma_dot", 1)),
@@ -2465,6 +2556,190 @@ class _Builder:
         else:
             raise ValueError(marker)
 
+    # ------------------------------------------------------------------ records copied out
+
+    def copied_record(self) -> Document:
+        """A record copied out of an app or a spreadsheet: a transaction history, a travel
+        roster, a birth date asked for and answered in brackets, a payment notice, or a
+        dormitory's or a remittance's form."""
+        w = _Writer(RECORDS_GENRE, self.part)
+        form = self.r.choice(("history", "travel", "verify", "notice", "form"))
+        getattr(self, "_record_" + form)(w)
+        return w.document()
+
+    def _record_line(self, w: _Writer, line: str, numbers: dict) -> None:
+        """Writes a line whose <<markers>> are filled by numbers[marker](line)."""
+        for k, piece in enumerate(re.split(r"<<([^>]*)>>", line)):
+            if k % 2 == 0:
+                w.add(self.fill(piece))
+            else:
+                numbers[piece](line)
+
+    def _record_amount(self, delim: str) -> str:
+        a = self.r.randrange(1, 30000) * 100
+        return str(a) if delim == "," or self.r.random() < 0.3 else f"{a:,}"
+
+    def _record_history(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        if r.random() < 0.8:
+            w.add(self.fill(self.pick("records:history_title", HISTORY_TITLES)) + "\n")
+        delim = r.choice(RECORDS_DELIMITERS)
+        columns = ["date", "kind", "out", "in", "balance", "memo"]
+        if r.random() < 0.3:
+            columns.remove("kind")
+        heads = {c: self.pick("records:history_col:" + c, HISTORY_COLUMNS[c]) for c in columns}
+        header = delim.join(heads[c] for c in columns)
+        w.add(header)
+        for _ in range(r.randrange(3, 10)):
+            transfer, outgoing = r.random() < 0.6, r.random() < 0.6
+            w.add("\n")
+            for k, c in enumerate(columns):
+                if k:
+                    w.add(delim)
+                if c == "date":
+                    y, m, d = v.date(2025, 2026)
+                    w.add(r.choice((f"{y}-{m:02d}-{d:02d}", f"{y}.{m:02d}.{d:02d}", f"{y}/{m:02d}/{d:02d}"))
+                          + (f" {r.randrange(24):02d}:{r.randrange(60):02d}" if r.random() < 0.7 else ""))
+                elif c == "kind":
+                    w.add(r.choice(HISTORY_TRANSFER_KINDS if transfer else HISTORY_OTHER_KINDS))
+                elif c in ("out", "in") and (c == "out") != outgoing:  # cells of spaces are never empty
+                    w.add(r.choice(("0", "-") if delim == "  " else ("0", "", "-")))
+                elif c in ("out", "in"):
+                    w.negative("history_amount", self._record_amount(delim), "records.history." + heads[c])
+                elif c == "balance":
+                    w.negative("history_balance", self._record_amount(delim), "records.history." + heads[c])
+                elif transfer:
+                    memo = self.pick("records:history_memo", HISTORY_MEMOS)
+                    account = v._bank_account("hyphen" if r.random() < 0.8 else "compact")
+                    self._record_line(w, memo, {"V": lambda line: w.value(
+                        labelled.Written("bank_account", account, "history_memo", False), "label", header, line)})
+                elif r.random() < 0.35:
+                    category = r.choice(tuple(HISTORY_NEG_MEMOS))
+                    memo = self.pick("records:" + category, HISTORY_NEG_MEMOS[category])
+                    number = v.digits(8) if category == "history_approval" else v.digits(r.choice((10, 11, 12)))
+                    self._record_line(w, memo.replace("{shop}", r.choice(HISTORY_PLAIN_MEMOS)),
+                                      {"N": lambda line: w.negative(category, number, line)})
+                else:
+                    w.add(r.choice(HISTORY_PLAIN_MEMOS))
+
+    def _record_travel(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        if r.random() < 0.8:
+            w.add(self.fill(self.pick("records:travel_title", TRAVEL_TITLES)) + "\n")
+        delim = r.choice(RECORDS_DELIMITERS)
+        columns = ["no", "name", "english", "passport", "expiry", "birth", "note"]
+        for optional in ("no", "english", "note"):
+            if r.random() < 0.3:
+                columns.remove(optional)
+        if r.random() < 0.3:  # the birth date before the passport
+            columns.remove("birth")
+            columns.insert(columns.index("passport"), "birth")
+        heads = {c: self.pick("records:travel_col:" + c, TRAVEL_COLUMNS[c]) for c in columns}
+        header = delim.join(heads[c] for c in columns)
+        w.add(header)
+        birth_writing = r.choice(("roster_yymmdd", "roster_yymmdd", "roster_dotted", "roster_compact"))
+        up = "ABCDEFGHJKLMNPQRSTUVWXYZ"
+        for row in range(r.randrange(4, 13)):
+            w.add("\n")
+            for k, c in enumerate(columns):
+                if k:
+                    w.add(delim)
+                if c == "no":
+                    w.add(str(row + 1))
+                elif c == "name":
+                    w.add(r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN))
+                elif c == "english":
+                    # a comma inside a comma-separated row is left to the other separators
+                    joiner = r.choice(("/", " ") if delim == "," else ("/", " ", ", "))
+                    w.add(r.choice(corpus.ROMAN_SUR).upper() + joiner + r.choice(corpus.ROMAN).upper())
+                elif c == "note":
+                    w.add(r.choice(TRAVEL_NOTES) or ("-" if delim == "  " else ""))
+                elif c == "passport":
+                    writing = r.choice(("roster_old_format", "roster_current", "roster_current", "roster_foreign"))
+                    text = {"roster_old_format": lambda: r.choice("MSRODG") + v.digits(8),
+                            "roster_current": lambda: r.choice("MSRDG") + v.digits(3) + r.choice(up) + v.digits(4),
+                            "roster_foreign": lambda: str(r.randrange(1, 10)) + v.digits(8)}[writing]()
+                    w.value(labelled.Written("passport", text, writing, False), "label", header, header)
+                else:
+                    y, m, d = v.date(1950, 2015) if c == "birth" else v.date(2027, 2036)
+                    written = {"roster_yymmdd": f"{y % 100:02d}{m:02d}{d:02d}", "roster_dotted": f"{y}.{m:02d}.{d:02d}",
+                               "roster_compact": f"{y}{m:02d}{d:02d}"}
+                    if c == "birth":
+                        w.value(labelled.Written("birth_date", written[birth_writing], birth_writing, False),
+                                "label", header, header)
+                    else:  # the expiry written as the birth dates are, or with dashes
+                        text = written[birth_writing] if r.random() < 0.5 else f"{y}-{m:02d}-{d:02d}"
+                        w.negative("roster_expiry_date", text, "records.travel." + heads[c])
+
+    def _record_verify(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        org = self.fill(self.pick("records:notice_org", NOTICE_ORGS))
+        lines = ["ask"] + ["neg"] * r.randrange(0, 3) + ["filler"] * r.randrange(1, 3)
+        r.shuffle(lines)
+        for i, kind in enumerate(lines):
+            if i:
+                w.add("\n")
+            if kind == "filler":
+                w.add(self.fill(self.pick("records:verify_filler", VERIFY_FILLERS).replace("{org}", org)))
+            elif kind == "neg":
+                line = self.pick("records:verify_neg", VERIFY_NEG_LINES)
+                y, m, d = v.date(1950, 2015)
+                code = r.choice((f"{y % 100:02d}{m:02d}{d:02d}", v.digits(6)))
+                self._record_line(w, line, {"N": lambda text: w.negative("verify_code", code, text)})
+            else:
+                frame = self.pick("records:verify_frame", VERIFY_FRAMES)
+                label = self.pick("label:birth_date", VERIFY_LABELS)
+                head, tail = frame.replace("{L}", label).split("[[V]]")
+                y, m, d = v.date(1940, 2012)
+                w.add(head)
+                w.value(labelled.Written("birth_date", f"{y % 100:02d}{m:02d}{d:02d}", "bracketed_yymmdd", False),
+                        "label", label, frame)
+                w.add(tail)
+
+    def _record_notice(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        org = self.fill(self.pick("records:notice_org", NOTICE_ORGS))
+        lines = [self.pick("records:notice_frame", NOTICE_FRAMES), self.pick("records:notice_centre", NOTICE_CENTRES)]
+        for _ in range(r.randrange(1, 4)):
+            lines.insert(r.choice((0, len(lines))), self.pick("records:notice_line", NOTICE_LINES))
+        if r.random() < 0.7:
+            lines.insert(0, self.pick("records:notice_title", NOTICE_TITLES))
+        centre = r.choice(("1544", "1588", "1577", "1644", "1661", "1600", "1899", "1522", "1833"))
+        numbers = {
+            "V": lambda line: w.value(labelled.Written("business_registration", v._business_registration("hyphen"),
+                                                       "plain", False), "label", line, line),
+            "cc": lambda line: w.negative("record_customer_centre", f"{centre}-{v.digits(4)}", line),
+            "appr": lambda line: w.negative("record_approval", v.digits(8), line),
+        }
+        for i, line in enumerate(lines):
+            if i:
+                w.add("\n")
+            self._record_line(w, line.replace("{org}", org), numbers)
+
+    def _record_form(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        if r.random() < 0.8:
+            w.add(self.pick("records:form_title", FORM_TITLES) + "\n")
+        fields = ["name", "frn", "passport"] + r.sample(tuple(FORM_NEG_LINES), r.randrange(1, 3))
+        r.shuffle(fields)
+        for i, field in enumerate(fields):
+            if i:
+                w.add("\n")
+            if field == "name":
+                w.add(r.choice(("Name: ", "성명: ", "성명(영문) ")) + r.choice(SHEET_FOREIGN_NAMES))
+            elif field in ("frn", "passport"):
+                kind = "foreigner_registration" if field == "frn" else "passport"
+                label = self.pick("label:" + kind, FORM_FRN_LABELS if field == "frn" else FORM_PASSPORT_LABELS)
+                w.add(label + r.choice(FORM_PUNCT))
+                text, writing = (("-".join(v._resident_groups(True)), "plain") if field == "frn"
+                                 else (str(r.randrange(1, 10)) + v.digits(8), "form_nine_digits"))
+                w.value(labelled.Written(kind, text, writing, False), "label", label, label)
+            else:
+                line = self.pick("records:" + field, FORM_NEG_LINES[field])
+                y, m, d = v.date(2025, 2027)
+                number = v.digits(10) if field == "form_remittance_number" else f"{y}-{m:02d}-{d:02d}"
+                self._record_line(w, line, {"N": lambda text: w.negative(field, number, text)})
+
 
 def _seed(part: str, seed: int) -> int:
     return seed * 1_000_033 + (23 if part == PARTS[0] else 71)
@@ -2484,6 +2759,7 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     sheets = random.Random(_seed(part, seed) ^ 0x5E37)
     scans = random.Random(_seed(part, seed) ^ 0x0C12)
     roster = random.Random(_seed(part, seed) ^ 0x2B5D)
+    records = random.Random(_seed(part, seed) ^ 0x1EA8)
     docs = []
     while len(docs) < documents:
         if scans.random() < SCAN_SHARE:
@@ -2512,6 +2788,9 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
         elif roster.random() < ROSTER_SHARE:
             with b.own_stream(roster):
                 docs.append(b.member_roster())
+        elif records.random() < RECORDS_SHARE:
+            with b.own_stream(records):
+                docs.append(b.copied_record())
         else:
             docs.append(b.document(b.r.choice(FRAMED_GENRES)))
     return docs

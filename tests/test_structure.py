@@ -376,7 +376,7 @@ ROW_LABELS = [
       ("birth_date", "1962.05.04", "birth.yyyymmdd", RL)],
      [("business_registration", "4026585368", "business.10", [])]),
     ("Field | Applicant | Guardian\n여권 번호 | M66201295 | R29635622\n",
-     [("passport", "M66201295", "passport.shape", ["context.letter_distance"]),
+     [("passport", "M66201295", "passport.shape", ["context.letter_distance"] + RL),
       ("passport", "R29635622", "passport.shape", RL)],
      []),
 ]

@@ -18,6 +18,7 @@
 #include "error/interrupt.hpp"
 #include "normalize/pipeline.hpp"
 #include "normalize/rule_names.hpp"
+#include "normalize/unicode.hpp"
 #include "span/kept_buffers.hpp"
 #include "span/pages.hpp"
 #include "span/utf8.hpp"
@@ -344,14 +345,18 @@ class Detector {
   }
 
   // The labels around a span as the extension families read them (none when both are off).
-  bool read_labels(const Span& span, const Span& source_span) {
+  // Out of line: inlined, it crowds the run's evaluation out of its own inlining.
+  [[gnu::noinline]] bool read_labels(const Span& span, const Span& source_span) {
     if (!cfg_.label_reading && !cfg_.structure) return false;
     extend::LabelSearch& search = labels_ ? *labels_ : labels_.emplace();
     if (cfg_.label_reading) search.run(text_, span, cfg_.context_window);
     else search.clear();
     // Structure is read for a value whose own line names nothing: it costs little that way.
-    // Where the line names something, only the keys enclosing the value's block are read.
-    if (cfg_.structure && (!cfg_.label_reading || search.empty()))
+    // Where the line names something, only the keys enclosing the value's block are read,
+    // unless what it names stands in the row's other cells.
+    past_other_cells_ = cfg_.structure && cfg_.label_reading && !search.empty() &&
+                        search.only_in_other_cells(text_, span);
+    if (cfg_.structure && (!cfg_.label_reading || search.empty() || past_other_cells_))
       search.run_structure(source_, source_span);
     else if (cfg_.structure) search.run_enclosing(source_, source_span);
     return true;
@@ -371,6 +376,31 @@ class Detector {
     for (RuleName r : s_.sources)
       if (std::find(extensions.begin(), extensions.end(), r) == extensions.end())
         extensions.push_back(r);
+    if (past_other_cells_ && std::any_of(s_.sources.begin(), s_.sources.end(), [](RuleName r) {
+          return r == structure::rule::kColumnHeader || r == structure::rule::kStatementMemo ||
+                 r == structure::rule::kFixedWidthHeader || r == structure::rule::kFixedWidthCell;
+        }))
+      extensions.push_back(extend::rule::kHeaderPastOtherCells);
+  }
+
+  // A candidate of the run is a business registration number written in its groups whose
+  // check digit agrees. Out of line: most runs are written otherwise.
+  [[gnu::noinline]] bool own_business_number(const Span& source_span, std::size_t n) const {
+    if (!grouped_as_business_number(source_.substr(source_span.byte_start, source_span.byte_len())))
+      return false;
+    return std::any_of(s_.cands.begin(), s_.cands.begin() + static_cast<std::ptrdiff_t>(n),
+                       [](const Candidate& c) {
+                         return c.entity == EntityKind::business_registration &&
+                                c.checksum.kind == ChecksumResult::Kind::passed;
+                       });
+  }
+
+  // Three, two and five digits joined by hyphens: 123-45-67890.
+  static bool grouped_as_business_number(std::string_view s) {
+    if (s.size() != 12 || s[3] != '-' || s[6] != '-') return false;
+    for (std::size_t k : {0, 1, 2, 4, 5, 7, 8, 9, 10, 11})
+      if (!unicode::is_ascii_digit(static_cast<unsigned char>(s[k]))) return false;
+    return true;
   }
 
   // Vetoes from the labels of look-alikes and company numbers against a reading's context.
@@ -380,7 +410,8 @@ class Detector {
   // a person's: a company's block (company: {...}) vetoes neither.
   std::optional<RejectReason> label_veto(float ctx, bool phone, bool registration = false,
                                          bool business = false, bool mobile = false) {
-    if (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > ctx)
+    if (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > ctx &&
+        !(business && own_business_))
       return RejectReason::business_context;
     // A phone read from a mobile number's digits passes the words that name no mobile.
     const bool as_mobile = phone && mobile;
@@ -462,6 +493,10 @@ class Detector {
   // passport, from the base cues and the labels the families read.
   void add_shape(const extend::Shape& shape) {
     SourceSpan src = source_of(shape.span);
+    // Nine digits are a passport as written, not once the normalization took a separator out.
+    const bool passport = shape.kind == EntityKind::passport;  // spares the rules' comparisons
+    if (passport && src.span.byte_len() != 9 && shape.rule == extend::rule::kPassportNineDigits)
+      return;
     std::vector<ContextHit> hits;
     float ctx = 0, neg = 0;
     if (!cfg_.label_reading) {  // with label reading its own labels take the place of these
@@ -476,7 +511,9 @@ class Detector {
     if (shape.rule != kPassportRule) extensions.push_back(shape.rule);
     const bool read = read_labels(shape.span, src.span);
     if (read) improve(shape.kind, hits, ctx, extensions);
-    if (shape.rule == extend::rule::kPassportForeign &&
+    if (passport &&
+        (shape.rule == extend::rule::kPassportForeign ||
+         shape.rule == extend::rule::kPassportNineDigits) &&
         !(read && labels_->found_over_column(static_cast<std::size_t>(EntityKind::passport), true)))
       unlabel(hits, ctx);
     weigh_vetoing_labels(read, false);
@@ -608,11 +645,20 @@ class Detector {
     // A number that reads as a telephone number under a company label is the company's,
     // whatever else its digits could be.
     const bool mobile = extended && extend::is_mobile_number(s_.digits);
+    // A business registration number written in its groups (123-45-67890) whose check digit
+    // agrees is a company's own number: the company's words around it name it, not veto it
+    // (Config() reads it so too). Other numbers of ten digits agree with it one time in ten.
+    const bool valid_business = extended && src.span.byte_len() == 12 &&
+                                source_[src.span.byte_start + 3] == '-' &&
+                                own_business_number(src.span, n);
+    own_business_ = valid_business;
+    bool company_words_passed = false;
     if (extended && !run_veto) {
       for (std::size_t i = 0; i < n; ++i)
         if (s_.cands[i].entity == EntityKind::phone &&
             label_veto(s_.ctx[i], true, false, false, mobile) == RejectReason::company_number) {
-          run_veto = extend::Veto{RejectReason::company_number, true};
+          if (valid_business) company_words_passed = true;
+          else run_veto = extend::Veto{RejectReason::company_number, true};
           break;
         }
     }
@@ -693,6 +739,10 @@ class Detector {
 
     if (win != n) {
       const Candidate& c = s_.cands[win];
+      if (valid_business && c.entity == EntityKind::business_registration &&
+          (company_words_passed ||
+           (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > s_.ctx[win])))
+        s_.cand_ext[win].push_back(extend::rule::kBusinessPastCompanyWords);
       // The hits are copied, not moved: one allocation of their size, and the scratch list
       // keeps its room for the next run.
       out.winner = Finding{c.entity, src.span, run, win_certainty, win_score, Evidence{}};
@@ -898,6 +948,8 @@ class Detector {
   float lookalike_ = 0, lookalike_beside_blocks_ = 0, lookalike_of_mobile_ = 0, company_ = 0,
         company_of_mobile_ = 0, negative_ = 0;
   bool personal_ = false;
+  bool own_business_ = false;      // the run is a business number in its groups, its check agreeing
+  bool past_other_cells_ = false;  // read_labels read the header past the row's other cells
 };
 
 // Runs a detection on what normalization made of `text`. Where no pass changed it, the text is

@@ -712,6 +712,53 @@ std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_
   return true;
 }
 
+// No sentence ends in [from, to): no full stop, question or exclamation mark before a space.
+bool sentence_runs_on(std::string_view s, std::size_t from, std::size_t to) {
+  for (std::size_t k = from; k + 1 < to; ++k)
+    if ((s[k] == '.' || s[k] == '?' || s[k] == '!') && s[k + 1] == ' ') return false;
+  return true;
+}
+
+// The bracket the value at [start, end) answers in at the end of a sentence (생년월일을 말씀해
+// 주세요 (등록: 751001)): its opening byte, or npos. A short lead without digits or labels' marks
+// stands between it and the value; it closes right after the value, at the end of the line or
+// of the sentence.
+std::size_t answering_bracket(std::string_view s, std::size_t start, std::size_t end) {
+  constexpr std::size_t kLeadReach = 32;  // bytes: ten Korean letters
+  constexpr std::size_t kTailReach = 32;
+  // Most values have no closing bracket after them: looked for as bytes first.
+  const std::size_t tail = std::min(s.size() - std::min(s.size(), end), kTailReach);
+  if (!std::memchr(s.data() + end, ')', tail) && !std::memchr(s.data() + end, ']', tail))
+    return std::string_view::npos;
+  const std::size_t low = start > kLeadReach ? start - kLeadReach : 0;
+  std::size_t open = std::string_view::npos;
+  for (std::size_t k = start; k > low; --k) {
+    const char c = s[k - 1];
+    if (c == '(' || c == '[') {
+      open = k - 1;
+      break;
+    }
+    if (c == ')' || c == ']' || c == '\n' || is_ascii_digit(static_cast<unsigned char>(c)))
+      return std::string_view::npos;
+  }
+  if (open == std::string_view::npos || open == 0) return std::string_view::npos;
+  const char close = s[open] == '(' ? ')' : ']';
+  const std::size_t high = std::min(s.size(), end + kTailReach);
+  for (std::size_t k = end; k < high; ++k) {
+    const char c = s[k];
+    if (c == close) {
+      std::size_t after = k + 1;
+      while (after < s.size() && s[after] == ' ') ++after;
+      return after == s.size() || s[after] == '\n' || s[after] == '\r' || s[after] == '.'
+                 ? open
+                 : std::string_view::npos;
+    }
+    if (c == '\n' || c == '(' || c == '[' || is_ascii_digit(static_cast<unsigned char>(c)))
+      return std::string_view::npos;
+  }
+  return std::string_view::npos;
+}
+
 // Whether byte `at` ends the value's own field: a tab, a pipe, a comma or a semicolon (the next
 // field or the next pair: 법인번호: 1311..., 입금계좌번호: ...), two spaces (the next field of a
 // report) or markup (</td><td>우리은행). An arrow back at the value (<- 계좌, <= 연락처) is
@@ -765,6 +812,12 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   // distant label.
   constexpr std::size_t kUnread = std::string_view::npos - 1;
   std::size_t request_end = kUnread;
+  // A value answering in brackets at the end of its sentence: a label before the bracket, with
+  // no other label between, is read at the distance of the bracket's lead. Looked for at the
+  // first label that stands off the value.
+  std::size_t bracket = kUnread;
+  std::uint32_t lead = 0;                              // letters of the bracket's lead
+  std::size_t nearest_label = std::string_view::npos;  // where the last label found starts
   std::size_t i = start;
   for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
     std::size_t j;
@@ -800,6 +853,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
       }
     }
     if (alnum > window + 8) break;
+    bool found_here = false;
     if (may_begin) {
       bool second_read;
       for (std::uint16_t k : index.starting_at(c, text, j, start, second_read)) {
@@ -829,6 +883,20 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
             d = 0;
           }
         }
+        // Asked in the sentence, answered in the brackets: the sentence between is no distance.
+        // A label it holds (생일 of 출생일) is no other label.
+        if (d > 0 && bracket == kUnread) {
+          bracket = answering_bracket(text, start, end);
+          if (bracket != std::string_view::npos)
+            lead = static_cast<std::uint32_t>(alnum_count(text, bracket + 1, start));
+        }
+        if (d > 0 && bracket != std::string_view::npos && e <= bracket &&
+            (nearest_label == std::string_view::npos || e > nearest_label) && d > lead &&
+            !(l.flags & (labels::kAdjacent | labels::kStandalone)) &&
+            sentence_runs_on(text, e, bracket)) {
+          d = lead;
+          readings |= kBracketedAnswer;
+        }
         if (d > window || ((l.flags & labels::kAdjacent) && d > 1)) continue;
         if ((l.flags & labels::kStandalone) && !standalone(text, j, e)) continue;
         // A bank's short name inside a longer word is a place or a name (해운대구, 국민수), not
@@ -840,9 +908,11 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
           continue;
         add({k, d, left_source(l), j, e, false, readings,
              digit_left != std::string_view::npos && digit_left >= e});
+        found_here = true;
         phone_key |= l.table == static_cast<std::uint8_t>(EntityKind::phone);
       }
     }
+    if (found_here) nearest_label = j;
     i = j;
   }
   if (phone_key) qualify_phone_keys(text, false, 0);
@@ -979,6 +1049,27 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
   if (!enclosing) qualify_phone_keys(text, true, from);
 }
 
+bool LabelSearch::only_in_other_cells(std::string_view text, const Span& span) const {
+  auto cell_mark_between = [&](std::size_t from, std::size_t to) {
+    if (to > text.size() || from >= to) return false;
+    for (std::size_t k = from; k < to; ++k)
+      if (text[k] == '\t' || text[k] == '|') return true;
+    return false;
+  };
+  const bool apart = std::all_of(found_.begin(), found_.end(), [&](const LabelFound& f) {
+    return !f.in_source && (f.end <= span.byte_start ? cell_mark_between(f.end, span.byte_start)
+                                                     : cell_mark_between(span.byte_end, f.start));
+  });
+  if (!apart) return false;
+  // A row of three cells at least: a label and its value (환불계좌 | 110-...) are a pair.
+  const std::size_t from = text.rfind('\n', span.byte_start);
+  const std::size_t ls = from == std::string_view::npos ? 0 : from + 1;
+  const std::size_t le = std::min(text.find('\n', span.byte_end), text.size());
+  const std::string_view line = text.substr(ls, le - ls);
+  return std::count(line.begin(), line.end(), '\t') >= 2 ||
+         std::count(line.begin(), line.end(), '|') >= 2;
+}
+
 void LabelSearch::run_structure(std::string_view source, const Span& span) {
   const std::size_t start = std::min<std::size_t>(span.byte_start, source.size());
   const std::size_t end =
@@ -1079,7 +1170,8 @@ void note_readings(std::uint8_t readings, RuleList& sources) {
        {std::pair{kKeyWords, rule::kKeyWords}, std::pair{kAbbreviation, rule::kAbbreviation},
         std::pair{kCompoundLabel, rule::kCompoundLabel},
         std::pair{kSpokenRequest, rule::kSpokenRequest},
-        std::pair{kRequestPhrase, rule::kRequestPhrase}})
+        std::pair{kRequestPhrase, rule::kRequestPhrase},
+        std::pair{kBracketedAnswer, rule::kBracketedAnswer}})
     if ((readings & bit) && std::find(sources.begin(), sources.end(), name) == sources.end())
       sources.push_back(name);
 }
@@ -2497,6 +2589,20 @@ std::optional<std::pair<std::size_t, std::size_t>> foreign_passport(std::string_
   return std::pair{from, e};
 }
 
+// A run of nine bare digits standing alone (577631325): not a piece of a longer number, a
+// decimal, a date or a code.
+bool nine_bare_digits(std::string_view text, const Span& r) {
+  if (r.byte_len() != 9) return false;
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  for (std::size_t k = r.byte_start; k < r.byte_end; ++k)
+    if (!is_ascii_digit(p[k])) return false;
+  auto joins = [](unsigned char c) {
+    return is_ascii_letter(c) || is_ascii_digit(c) || c == '-' || c == '.' || c == '/' || c == '+';
+  };
+  return !(r.byte_start > 0 && joins(p[r.byte_start - 1])) &&
+         !(r.byte_end < text.size() && joins(p[r.byte_end]));
+}
+
 }  // namespace
 
 void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_shapes, bool variants,
@@ -2543,6 +2649,9 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
     if (const auto foreign = foreign_passport(text, r))
       raw.push_back({foreign->first, foreign->second, EntityKind::passport, rule::kPassportForeign,
                      0.1f, true});
+    else if (nine_bare_digits(text, r))
+      raw.push_back(
+          {r.byte_start, r.byte_end, EntityKind::passport, rule::kPassportNineDigits, 0.1f, true});
     if (i > 0 && current_passport_at(text, i - 1))
       // The current format belongs to passports alone: it needs no label (look-alike labels still
       // veto it).

@@ -30,6 +30,9 @@ inline constexpr RuleName kCompoundLabel = "context.compound_label";
 inline constexpr RuleName kSpokenRequest = "context.spoken_request";
 // A label read across a request or notice before a colon or an arrow (DOB 확인 부탁드려요: ...).
 inline constexpr RuleName kRequestPhrase = "context.request_phrase";
+// A sentence asks for its label and the value answers it in brackets at its end: 생년월일을
+// 말씀해 주세요 (등록: 751001).
+inline constexpr RuleName kBracketedAnswer = "context.bracketed_answer";
 inline constexpr RuleName kAbbreviation = "context.abbreviation";
 inline constexpr RuleName kPhoneInternational = "phone.international";
 inline constexpr RuleName kPassportCurrent = "passport.current";
@@ -69,6 +72,14 @@ inline constexpr RuleName kPhoneColumnNoZero = "phone.column_without_zero";
 // Another country's passport (P1234567A, EA123456), read only under a passport column's header
 // or right after a passport label.
 inline constexpr RuleName kPassportForeign = "passport.foreign";
+// Another country's passport of nine bare digits (577631325), read as kPassportForeign is.
+inline constexpr RuleName kPassportNineDigits = "passport.nine_digits";
+// A row's words in other cells (모바일, 타행이체 in a history's 구분) leave the value's column
+// header to be read.
+inline constexpr RuleName kHeaderPastOtherCells = "context.header_past_other_cells";
+// A business registration number whose check digit agrees passes the words of a company around
+// it (고객센터, 대표번호): they veto a company's telephone numbers, not its own number.
+inline constexpr RuleName kBusinessPastCompanyWords = "business.past_company_words";
 inline constexpr RuleName kPassportMrz = "passport.mrz";
 inline constexpr RuleName kBirthMrz = "birth.mrz";
 inline constexpr RuleName kForeignerMaskedBack = "foreigner.masked_back";
@@ -93,6 +104,8 @@ enum Reading : std::uint8_t {
   kCompoundLabel = 4,   // across a generic word after it: 출생 연월일, 계좌 정보, birth_ymd
   kSpokenRequest = 8,   // across a word of saying the value: 계좌 불러줌:, 계좌 불러드릴게요
   kRequestPhrase = 16,  // across a request before a colon or an arrow: DOB 확인 부탁드려요:
+  kBracketedAnswer =
+      32,  // across the sentence to the value's brackets: 생일을 말씀해 주세요 (등록: ...)
 };
 
 // One label found near a span.
@@ -122,6 +135,9 @@ class LabelSearch {
     places_.clear();
   }
   bool empty() const { return found_.empty(); }
+  // Every label found stands in another cell than the span's, a tab or a bar between them, on
+  // a row of three cells at least: a row's words name their own cells.
+  bool only_in_other_cells(std::string_view text, const Span& span) const;
   // Adds the labels the structure around a source span gives it: column headers, XML elements,
   // SQL columns, JSON array keys, the lines before (structure.hpp).
   void run_structure(std::string_view source, const Span& span);

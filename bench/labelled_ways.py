@@ -317,6 +317,111 @@ ROSTER_SHARE = 0.06  # of the documents, from a stream of its own
 # Look-alikes of member_roster: the markers of its lines and their categories.
 ROSTER_LOOK_ALIKES = {"mno": "roster_member_number", "spot": "locker_or_seat", "card": "membership_card",
                       "rcpt": "roster_receipt_number"}
+# Forms that carry numbers of other registries beside a person's own values (_Builder.forms):
+# overseas remittance applications (IBANs, SWIFT codes, the remittance's reference number),
+# insurance papers (the agent's registration number), withholding receipts (the payer
+# company's corporate registration number), statements of transactions (products' barcodes),
+# payment gateways' bug reports (transaction numbers), passport rosters (expiry dates) and
+# long-term care papers (the care recognition number). A line is a template whose markers stand
+# for a value <<V:kind>> (the line stands for its label) or a look-alike <<category>>
+# (FORM_LOOK_ALIKES).
+FORM_LINES = {
+    "remittance": (
+        "수취은행 Bank: {bank_abroad}", "Beneficiary Bank: {bank_abroad}", "은행명(Bank Name): {bank_abroad}",
+        "SWIFT/BIC: {swift}", "SWIFT Code: {swift}", "BIC {swift}", "은행코드(SWIFT) {swift}",
+        "IBAN: <<iban>>", "수취계좌(IBAN) <<iban>>", "Beneficiary Account (IBAN): <<iban>>", "IBAN No. <<iban>>",
+        "계좌번호/IBAN: <<iban>>", "받는 분 계좌 IBAN <<iban>>",
+        "참조번호 Ref. No.: <<remit_ref>>", "송금참조번호 <<remit_ref>>", "Ref No: <<remit_ref>>",
+        "Reference: <<remit_ref>>", "접수번호(Ref.) <<remit_ref>>", "해외송금 참조번호: <<remit_ref>>",
+        "Our Ref. <<remit_ref>>", "거래참조번호 <<remit_ref>> (계좌 확인용)",
+        "송금인 연락처 <<V:phone>>", "신청인 휴대폰: <<V:phone>>", "Remitter Tel. <<V:phone>>",
+        "출금계좌 <<V:bank_account>>", "송금인 원화계좌: <<V:bank_account>>", "인출 계좌번호 <<V:bank_account>>",
+        "신청인 이메일 <<V:email>>", "Remitter E-mail: <<V:email>>",
+    ),
+    "insurance": (
+        "담당 설계사 {name} (등록번호 <<agent_no>>)", "모집인 {name} 등록번호 <<agent_no>>",
+        "보험설계사 등록번호: <<agent_no>>", "모집종사자 {name} / 등록번호 <<agent_no>>",
+        "설계사 {name} 설계사등록번호 <<agent_no>>", "중개사 등록번호 <<agent_no>>",
+        "보험대리점 등록번호: <<agent_no>>", "담당 FC {name}, 모집인 등록번호 <<agent_no>>",
+        "계약자 연락처 <<V:phone>>", "피보험자 휴대폰: <<V:phone>>", "계약자 {name} 주민등록번호 <<V:resident>>",
+        "피보험자 주민번호: <<V:resident>>", "보험금 수령계좌 <<V:bank_account>>", "계약자 이메일 <<V:email>>",
+    ),
+    "care": (
+        "장기요양인정번호: <<care_no>>", "인정번호 <<care_no>> (장기요양 {n}등급)", "장기요양 인정번호 <<care_no>>",
+        "수급자 인정번호: <<care_no>>", "요양인정번호 <<care_no>>", "장기요양인정관리번호 <<care_no>>",
+        "보호자 연락처 <<V:phone>>", "보호자 {name} 휴대폰 <<V:phone>>", "수급자 주민등록번호 <<V:resident>>",
+        "본인부담금 환불계좌 <<V:bank_account>>", "수급자 {name} 연락처: <<V:phone>>",
+    ),
+    "payments": (
+        "PG 응답코드 <<pg_tid>> 결제 실패, 카드 승인 거절", "tid=<<pg_tid>> status=FAILED card_type=CREDIT",
+        "거래번호 <<pg_tid>> 카드 결제 취소 요청", "\"tid\": \"<<pg_tid>>\", \"method\": \"card\"",
+        "PG사 거래번호 <<pg_tid>> 로 카드사에 문의해주세요", "approval <<pg_tid>> declined by card issuer",
+        "결제 TID <<pg_tid>> 카드 매입 누락", "pg_tid: <<pg_tid>> (카드 승인 취소 건)", "PG거래번호 <<pg_tid>> 신용카드 결제",
+        "transaction_id=<<pg_tid>> payment=card result=ERROR", "가맹점 거래번호 <<pg_tid>> 카드 부분취소",
+        "결제 실패 로그 응답 <<pg_tid>> 카드 한도초과", "PG 결제 응답 <<pg_tid>> (카드 잔액 부족)",
+        "응답코드: <<pg_tid>> / 카드사 점검 시간", "TID <<pg_tid>> 카드 승인 후 망취소 안 됨",
+        "고객 연락처 <<V:phone>> 로 안내 부탁드립니다", "고객 이메일: <<V:email>>", "주문자 휴대폰 <<V:phone>>",
+        "buyer_email=<<V:email>>", "구매자 연락처: <<V:phone>>",
+    ),
+}
+REGISTRY_TITLES = {
+    "remittance": ("해외송금 신청서", "[외화송금 신청 내역]", "Overseas Remittance Application", "해외송금 접수 확인",
+                   "해외 송금 요청드립니다", "Outward Remittance"),
+    "insurance": ("보험계약 청약서", "[보험 가입 안내]", "보험금 청구서", "계약 변경 신청서", "청약 확인서"),
+    "care": ("장기요양급여 이용 계약서", "방문요양 서비스 신청서", "[요양원 입소 안내]", "장기요양 급여비용 명세서",
+             "주야간보호 이용 신청"),
+    "payments": ("[버그 리포트] 결제 실패 건", "결제 오류 문의드립니다", "PG 연동 이슈 공유", "[장애] 카드 결제 승인 오류",
+                 "CS 이관: 결제 취소 요청", "API 응답 로그 첨부합니다"),
+    "withholding": ("사업소득 원천징수영수증", "[원천징수영수증(지급명세서)]", "기타소득 원천징수영수증",
+                    "거주자의 사업소득 원천징수영수증", "이자·배당소득 원천징수영수증"),
+    "statement": ("거래명세서", "[거래명세표]", "납품 거래명세서", "거래명세서 (공급받는자 보관용)", "물품 납품 내역"),
+    "passports": ("단체 여행객 여권 명단", "[출국자 명단]", "Passenger Manifest", "해외연수 참가자 여권 정보",
+                  "비자 신청자 명단"),
+}
+# A withholding receipt's payer block: the company's name, representative and registration, and
+# its corporate number under the form's own label (주민등록번호 for a person, 법인등록번호 for a
+# company); then the payee, a person.
+FORM_PAYER_LINES = ("법인명(상호): {company}", "상호 {company}  대표자(성명) {name}", "① 법인명 {company}  ② 대표자 {name}",
+                    "징수의무자 {company}", "지급자 {company} (대표 {name})")
+FORM_PAYER_BUSINESS = ("사업자등록번호: <<V:business_registration>>", "③ 사업자등록번호 <<V:business_registration>>",
+                       "사업자번호 <<V:business_registration>>", "등록번호 <<V:business_registration>>")
+FORM_CORPORATE = ("④ 주민등록번호 (법인등록번호) <<corporate_no>>", "주민(법인)등록번호: <<corporate_no>>",
+                  "법인등록번호 <<corporate_no>>", "주민등록번호(법인등록번호) <<corporate_no>>",
+                  "법인(주민)등록번호 <<corporate_no>>", "⑤ 법인등록번호: <<corporate_no>>")
+FORM_PAYEE = ("소득자 성명 {name}  주민등록번호 <<V:resident>>", "⑥ 성명 {name} ⑦ 주민등록번호 <<V:resident>>",
+              "소득자 주민번호: <<V:resident>>", "받는 사람 {name} 주민등록번호 <<V:resident>>")
+# A statement of transactions: its supplier's block, then its item table.
+FORM_SUPPLIER = ("공급자 등록번호 <<V:business_registration>>", "공급자 사업자번호: <<V:business_registration>>",
+                 "담당자 {name} <<V:phone>>", "담당 {name} 휴대폰 <<V:phone>>", "공급받는자 {company}",
+                 "납품 담당: {name} (<<V:phone>>)")
+FORM_ITEM_HEADERS = (("품목코드", "품명", "수량", "단가", "금액"), ("바코드", "상품명", "수량", "단가", "공급가액"),
+                     ("상품코드", "품목", "수량", "단가", "합계"), ("EAN", "품명", "Qty", "단가", "금액"),
+                     ("코드", "품명/규격", "수량", "단가", "금액"), ("바코드번호", "품목명", "수량", "단가", "금액"))
+FORM_ITEMS = ("생수 2L", "컵라면", "우유 900ml", "휴지 30롤", "세제 3kg", "커피믹스 100T", "쌀 10kg", "식용유 1.8L",
+              "A4 용지", "볼펜 12입", "마스크 50매", "물티슈")
+# A passport roster: the travellers' birth dates and numbers (values) and their passports' expiry
+# and issue dates (look-alikes) as columns, dates written alike.
+FORM_ROSTER_COLUMNS = {
+    "name": ("성명", "Name", "영문성명", "이름"),
+    "birth": ("생년월일", "Date of Birth", "DOB", "생일", "Birth"),
+    "passport": ("여권번호", "Passport No.", "여권 번호", "PP No."),
+    "expiry": ("여권만료일", "Expiry", "만료일", "Date of Expiry", "유효기간", "여권 만료일자"),
+    "issue": ("발급일", "Date of Issue", "여권발급일", "Issued"),
+}
+FORM_ROSTER_DELIMITERS = (" | ", "\t", ",", "  ")  # drawn in both parts: shapes, not wordings
+FORM_DATE_STYLES = ("{d:02d} {MON} {y}", "{y}-{m:02d}-{d:02d}", "{y}.{m:02d}.{d:02d}", "{d:02d}/{m:02d}/{y}")
+FORM_BANKS_ABROAD = ("Commerzbank AG", "Barclays Bank PLC", "HSBC UK", "Deutsche Bank AG", "BNP Paribas",
+                     "ING Bank N.V.", "Banco Santander", "UniCredit S.p.A.")
+FORM_SWIFTS = ("COBADEFFXXX", "BARCGB22", "MIDLGB22", "DEUTDEFF", "BNPAFRPP", "INGBNL2A", "BSCHESMM", "UNCRITMM")
+FORM_KINDS = ("remittance", "insurance", "care", "payments", "withholding", "statement", "passports")
+FORM_GENRE = "registry_forms"
+FORM_WRITING = "form_field"  # a value as a form prints it: hyphens, or a date in the roster's style
+FORM_SHARE = 0.06  # of the documents, from a stream of its own
+# Look-alikes of registry_forms: the markers of its lines and their categories.
+FORM_LOOK_ALIKES = {"remit_ref": "remittance_reference", "agent_no": "agent_registration_number",
+                    "care_no": "care_recognition_number", "pg_tid": "gateway_transaction_number",
+                    "corporate_no": "corporate_registration_number", "barcode": "product_barcode",
+                    "expiry": "passport_expiry_date", "iban": "iban"}
 # A phone's feed of a bank's deposit and withdrawal alerts (SMS, 알림톡, app pushes) and a card
 # company's approval alerts (_Builder.bank_alerts): the holder's account, whole or partly
 # masked, between an amount, a name masked in the middle and the balance.
@@ -353,7 +458,7 @@ FRAMED_GENRES = tuple(FRAMES)
 OFFICE_GENRE = "office_letters"  # letters, notices and forms with offices' own numbers (OFFICE_LETTERS)
 SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
-                          "ocr_scans", ROSTER_GENRE, "copied_records")
+                          "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -857,7 +962,7 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(ROWS_LOOK_ALIKES) + tuple(BANK_ALERT_NEG_PHRASES)
                   + ("office_contact", "organisation_account", "bracketed_drug_code", "member_id_column")
                   + SHEET_LOOK_ALIKES + ("scan_issue_date", "scan_postal_code")
-                  + tuple(ROSTER_LOOK_ALIKES.values()) + RECORDS_LOOK_ALIKES)
+                  + tuple(ROSTER_LOOK_ALIKES.values()) + RECORDS_LOOK_ALIKES + tuple(FORM_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -1121,7 +1226,8 @@ WRITINGS = {
                    ("row_dotted", 0), ("row_short_dotted", 0), ("row_slashed", 0), ("row_iso", 0), ("row_compact", 0),
                    ("sheet_cell", 0), ("after_request", 0),  # only in sheet_exports
                    # only in copied_records: a roster's column, a bracketed answer
-                   ("roster_yymmdd", 0), ("roster_dotted", 0), ("roster_compact", 0), ("bracketed_yymmdd", 0)),
+                   ("roster_yymmdd", 0), ("roster_dotted", 0), ("roster_compact", 0), ("bracketed_yymmdd", 0),
+                   ("form_field", 0)),  # only in registry_forms
     "phone": (("scan_split", 0), ("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
@@ -1132,11 +1238,13 @@ WRITINGS = {
               ("url_encoded", 0),  # and in a query string
               ("landline", 0),  # only in their genres (GENRE_WRITINGS)
               ("compact", 0),  # 01023456789, as a kiosk keys it: only in member_log and member_roster
-              ("sheet_no_zero", 0), ("after_request", 0)),  # only in sheet_exports
+              ("sheet_no_zero", 0), ("after_request", 0),  # only in sheet_exports
+              ("form_field", 0)),  # only in registry_forms
     "resident": (("scan_split", 0), ("scan_post2020", 0), ("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
                  ("front_sex", 1), ("url_encoded", 0), ("row_cell", 0),  # only in pasted_rows
-                 ("after_request", 0)),  # only in sheet_exports
+                 ("after_request", 0),  # only in sheet_exports
+                 ("form_field", 0)),  # only in registry_forms
     "foreigner_registration": (("scan_split", 0), ("dash_eu", 1), ("masked_partly", 1),
                                ("plain", 0)),  # only in its genre
     "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
@@ -1144,7 +1252,8 @@ WRITINGS = {
     "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                      ("hangul_spoken", 1.5), ("masked_partly", 2), ("read_out_e", 0.7), ("plain", 0.3),
                      ("sheet_cell", 0), ("after_request", 0),  # only in sheet_exports
-                     ("history_memo", 0)),  # only in copied_records, after the other party's name
+                     ("history_memo", 0),  # only in copied_records, after the other party's name
+                     ("form_field", 0)),  # only in registry_forms
     "driver_license": (("scan_plain", 0), ("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
                        ("region_bracketed", 1)),
@@ -1152,10 +1261,13 @@ WRITINGS = {
                  ("row_old_format", 0), ("row_current", 0),  # only in pasted_rows
                  ("foreign", 0),  # another country's, only in sheet_exports
                  # only in copied_records: a roster's column, a form's nine digits
-                 ("roster_old_format", 0), ("roster_current", 0), ("roster_foreign", 0), ("form_nine_digits", 0)),
-    "business_registration": (("plain", 0),),  # only on organisations' papers
+                 ("roster_old_format", 0), ("roster_current", 0), ("roster_foreign", 0), ("form_nine_digits", 0),
+                 ("form_field", 0)),  # only in registry_forms
+    "business_registration": (("plain", 0),  # only on organisations' papers
+                              ("form_field", 0)),  # only in registry_forms
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
-              ("masked_partly", 1), ("url_encoded", 0), ("at_word", 1), ("comma_dot", 1)),
+              ("masked_partly", 1), ("url_encoded", 0), ("at_word", 1), ("comma_dot", 1),
+              ("form_field", 0)),  # only in registry_forms
 }
 # Ways of writing a genre favours: a marketplace post dodges the site's filters, a business card
 # and a signature write the number plainly or with dots.
@@ -2740,6 +2852,126 @@ class _Builder:
                 number = v.digits(10) if field == "form_remittance_number" else f"{y}-{m:02d}-{d:02d}"
                 self._record_line(w, line, {"N": lambda text: w.negative(field, number, text)})
 
+    def registry_form(self) -> Document:
+        """A form carrying another registry's numbers beside a person's own values: a remittance
+        application, an insurance or a long-term care paper, a payment gateway's bug report, a
+        withholding receipt, a statement of transactions or a passport roster."""
+        r = self.r
+        w = _Writer(FORM_GENRE, self.part)
+        kind = r.choice(FORM_KINDS)
+        w.add(self.pick("form:title:" + kind, REGISTRY_TITLES[kind]) + "\n")
+        if kind == "withholding":
+            lines = [self.pick("form:payer", FORM_PAYER_LINES), self.pick("form:payer_brn", FORM_PAYER_BUSINESS),
+                     self.pick("form:corporate", FORM_CORPORATE), self.pick("form:payee", FORM_PAYEE)]
+        elif kind == "statement":
+            lines = r.sample(self.pool("form:supplier", FORM_SUPPLIER), 2)
+        elif kind == "passports":
+            self.form_roster(w)
+            return w.document()
+        else:
+            pool = self.pool("form:lines:" + kind, FORM_LINES[kind])
+            lines = r.sample(pool, min(len(pool), r.randrange(4, 8)))
+        for i, line in enumerate(lines):
+            self.form_line(w, ("\n" if i else "") + line, line)
+        if kind == "statement":
+            self.form_items(w)
+        return w.document()
+
+    def form_fill(self, s: str) -> str:
+        r = self.r
+        return self.fill(s.replace("{bank_abroad}", r.choice(FORM_BANKS_ABROAD)).replace("{swift}", r.choice(FORM_SWIFTS)))
+
+    def form_line(self, w: _Writer, line: str, phrasing: str) -> None:
+        """A line whose <<markers>> are values (V:kind) or look-alikes; the line stands for the
+        label of each."""
+        v = self.w.v
+        for k, piece in enumerate(re.split(r"<<([^>]*)>>", line)):
+            if k % 2 == 0:
+                w.add(self.form_fill(piece))
+            elif piece.startswith("V:"):
+                kind = piece[2:]
+                text = {"phone": lambda: "-".join(v._phone_groups(True)), "email": lambda: v._email("plain")}.get(
+                    kind, lambda: getattr(v, "_" + kind)("hyphen"))()
+                w.value(labelled.Written(kind, text, FORM_WRITING, False), "label", phrasing, phrasing)
+            else:
+                w.negative(FORM_LOOK_ALIKES[piece], self.form_look_alike(piece), phrasing)
+
+    def form_items(self, w: _Writer) -> None:
+        """A statement's item table: a product's barcode a row under a code column."""
+        r = self.r
+        delim = r.choice(FORM_ROSTER_DELIMITERS)
+        header = delim.join(self.pick("form:item_header", FORM_ITEM_HEADERS))
+        w.add("\n" + header)
+        for _ in range(r.randrange(2, 6)):
+            w.add("\n")
+            w.negative(FORM_LOOK_ALIKES["barcode"], self.form_look_alike("barcode"), header)
+            qty, price = r.randrange(1, 50), r.randrange(5, 300) * 100
+            w.add(delim.join(("", r.choice(FORM_ITEMS), str(qty), f"{price:,}", f"{qty * price:,}")))
+
+    def form_roster(self, w: _Writer) -> None:
+        """Travellers as columns: birth dates and passports (values) beside the passports' expiry
+        and issue dates (look-alikes), all dates in one style."""
+        r, v = self.r, self.w.v
+        dated = ["birth", "passport", "expiry"] + (["issue"] if r.random() < 0.3 else [])
+        r.shuffle(dated)  # the name first, the others in any order
+        columns = ["name"] + dated
+        delim = r.choice(FORM_ROSTER_DELIMITERS)
+        header = delim.join(self.pick("form:col:" + c, FORM_ROSTER_COLUMNS[c]) for c in columns)
+        style = r.choice(FORM_DATE_STYLES)
+        w.add(header)
+        for _ in range(r.randrange(2, 6)):
+            w.add("\n")
+            for k, column in enumerate(columns):
+                if k:
+                    w.add(delim)
+                if column == "name":
+                    w.add(f"{r.choice(corpus.ROMAN_SUR).upper()} {r.choice(corpus.ROMAN).upper()}")
+                elif column == "passport":
+                    w.value(labelled.Written("passport", v._passport("plain"), FORM_WRITING, False), "label", header, header)
+                else:
+                    y, m, d = v.date(*{"birth": (1950, 2010), "expiry": (2027, 2037), "issue": (2017, 2026)}[column])
+                    text = style.format(y=y, m=m, d=d, MON=MONTHS[m - 1][:3].upper())
+                    if column == "birth":
+                        w.value(labelled.Written("birth_date", text, FORM_WRITING, False), "label", header, header)
+                    else:
+                        w.negative(FORM_LOOK_ALIKES["expiry"], text, header)
+
+    def form_look_alike(self, marker: str) -> str:
+        """Another registry's number: a remittance's reference (letters glued to digits), an
+        agent's or a care recognition number (ten digits, half of them passing a business number's
+        check digit), a gateway's transaction number (half passing Luhn), a corporate registration
+        number, a product's EAN-13 barcode of Korea's prefix 880, an IBAN with its check digits."""
+        r, v = self.r, self.w.v
+        d = v.digits
+        business = lambda: v._business_registration("hyphen").replace("-", "")  # noqa: E731
+        if marker == "remit_ref":
+            return r.choice(("OR", "RF", "TT", "FX", "OT")) + str(r.randrange(2019, 2027)) + d(9)
+        if marker == "agent_no":
+            return business() if r.random() < 0.5 else d(10)
+        if marker == "care_no":
+            return "L" + (business() if r.random() < 0.5 else d(10))
+        if marker == "pg_tid":
+            body = [int(c) for c in d(r.choice((13, 14, 15)))]
+            last = corpus.luhn_check(body) if r.random() < 0.5 else r.randrange(10)
+            return "".join(map(str, body)) + str(last)
+        if marker == "corporate_no":
+            return f"{r.choice(('1101', '1201', '1311', '1344', '2001', '1601'))}{r.choice(('11', '71', '81', '35'))}-" \
+                   f"{r.choice('009')}{d(6)}"
+        if marker == "barcode":
+            body = [8, 8, 0] + [int(c) for c in d(9)]
+            check = (10 - sum(x * (3 if i % 2 else 1) for i, x in enumerate(body)) % 10) % 10
+            return "".join(map(str, body)) + str(check)
+        if marker == "iban":
+            country, bban = r.choice((("GB", lambda: r.choice(("BARC", "MIDL", "NWBK", "LOYD")) + d(14)),
+                                      ("DE", lambda: d(18)), ("FR", lambda: d(23)), ("NL", lambda: r.choice(("INGB", "ABNA", "RABO")) + d(10)),
+                                      ("ES", lambda: d(20)), ("IT", lambda: r.choice("XYZ") + d(22))))
+            bban = bban()
+            moved = bban + country + "00"
+            check = 98 - int("".join(str(int(c, 36)) for c in moved)) % 97
+            iban = f"{country}{check:02d}{bban}"
+            return " ".join(iban[i:i + 4] for i in range(0, len(iban), 4)) if r.random() < 0.7 else iban
+        raise ValueError(marker)
+
 
 def _seed(part: str, seed: int) -> int:
     return seed * 1_000_033 + (23 if part == PARTS[0] else 71)
@@ -2760,6 +2992,7 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     scans = random.Random(_seed(part, seed) ^ 0x0C12)
     roster = random.Random(_seed(part, seed) ^ 0x2B5D)
     records = random.Random(_seed(part, seed) ^ 0x1EA8)
+    forms = random.Random(_seed(part, seed) ^ 0x1BA7)
     docs = []
     while len(docs) < documents:
         if scans.random() < SCAN_SHARE:
@@ -2791,6 +3024,9 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
         elif records.random() < RECORDS_SHARE:
             with b.own_stream(records):
                 docs.append(b.copied_record())
+        elif forms.random() < FORM_SHARE:
+            with b.own_stream(forms):
+                docs.append(b.registry_form())
         else:
             docs.append(b.document(b.r.choice(FRAMED_GENRES)))
     return docs

@@ -374,7 +374,8 @@ LOOK_ALIKES = [
     ("2종보통 취득일 2024.03.05", {"no_context"}),
     # Dates of events in English, day first.
     ("Issued 20/02/2024", {"look_alike"}),
-    ("Expiry: 31.12.2027", {"look_alike"}),
+    # (A past expiry: a date after this year is read as no birth date at all.)
+    ("Expiry: 31.12.2025", {"look_alike"}),
     # Spaced dashes between small numbers or years: no number of a kind.
     ("점수 10 - 20 - 30", set()),
     ("2020 - 2021 - 2022 시즌", {"no_context"}),

@@ -145,4 +145,16 @@ ChecksumResult luhn_checksum(std::span<const std::uint8_t> d) {
   return s % 10 == 0 ? ChecksumResult::passed() : ChecksumResult::failed();
 }
 
+bool iban_check_passes(std::string_view iban) {
+  if (iban.size() < 5) return false;
+  unsigned m = 0;
+  auto add = [&m](char c) {  // a letter counts as two digits: A = 10 ... Z = 35
+    m = c <= '9' ? (m * 10 + static_cast<unsigned>(c - '0')) % 97
+                 : (m * 100 + static_cast<unsigned>(c - 'A') + 10) % 97;
+  };
+  for (char c : iban.substr(4)) add(c);
+  for (char c : iban.substr(0, 4)) add(c);
+  return m == 1;
+}
+
 }  // namespace norvane

@@ -57,5 +57,8 @@ std::optional<ResidentAnalysis> analyze_resident(std::span<const std::uint8_t> d
 ChecksumResult business_checksum(std::span<const std::uint8_t> digits);
 // Any length; the card rule uses it for 13 to 19 positions.
 ChecksumResult luhn_checksum(std::span<const std::uint8_t> digits);
+// ISO 13616 (IBAN): `iban` holds capitals and digits only, the country's two letters and the two
+// check digits first; true when the whole, read with the first four moved last, is 1 mod 97.
+bool iban_check_passes(std::string_view iban);
 
 }  // namespace norvane

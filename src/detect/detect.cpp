@@ -482,6 +482,12 @@ class Detector {
       s_.cand_ext[i].push_back(extend::rule::kLabelOfAnotherNumber);
   }
 
+  // A birth date dated after this year is a passport's expiry or another event's date. Out of
+  // line: only the thorough mode's shapes of birth dates come here.
+  [[gnu::noinline]] static bool dated_after_this_year(std::string_view text, const Span& span) {
+    return extend::dated_after_this_year(text.substr(span.byte_start, span.byte_len()));
+  }
+
   // A reading that only a column's header (or a label right before it) may name: elsewhere its
   // labels count for nothing, and it is rejected for want of context.
   static void unlabel(std::vector<ContextHit>& hits, float& ctx) {
@@ -528,6 +534,9 @@ class Detector {
                           ? std::nullopt
                           : label_veto(ctx, shape.kind == EntityKind::phone))
       why = v;  // an e-mail address is never a look-alike number
+    else if (cfg_.lookalike_veto && shape.kind == EntityKind::birth_date &&
+             dated_after_this_year(text_, shape.span))
+      why = RejectReason::look_alike;
     else if (shape.needs_context && ctx < cfg_.min_context) why = RejectReason::no_context;
     else if (score < cfg_.min_score) why = RejectReason::below_threshold;
     if (why) {

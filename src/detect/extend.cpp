@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
+#include <chrono>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -1552,6 +1553,33 @@ std::size_t exact_prefix(std::string_view folded_word) {
   return k;
 }
 
+namespace {
+// Drops the readings of numbers another registry issued: a birth date dated after this year (a
+// passport's expiry, 2031.02.17), and a resident or foreigner reading of thirteen digits whose
+// check digit failed on the line of a corporation's registration number's words
+// (labels::kCorporateNumberWords), looked for in the bytes of the line right before the number.
+[[gnu::noinline]] void drop_other_registries(std::string_view source, std::string_view before,
+                                             std::size_t digits, std::vector<Candidate>& out) {
+  auto unchecked_registration = [](const Candidate& c) {
+    return c.checksum.kind == ChecksumResult::Kind::failed &&
+           (c.entity == EntityKind::resident || c.entity == EntityKind::foreigner_registration);
+  };
+  bool corporate = false;
+  if (digits == 13 && std::any_of(out.begin(), out.end(), unchecked_registration)) {
+    constexpr std::size_t kReach = 120;  // a form's label and its number and brackets
+    std::string_view line = before.substr(before.size() - std::min(before.size(), kReach));
+    line = line.substr(line.rfind('\n') + 1);
+    corporate = std::any_of(
+        std::begin(labels::kCorporateNumberWords), std::end(labels::kCorporateNumberWords),
+        [&](std::string_view w) { return line.find(w) != std::string_view::npos; });
+  }
+  std::erase_if(out, [&](const Candidate& c) {
+    return c.entity == EntityKind::birth_date ? dated_after_this_year(source)
+                                              : corporate && unchecked_registration(c);
+  });
+}
+}  // namespace
+
 void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::string_view source,
                       std::string_view before, std::vector<Candidate>& out) {
   const std::size_t n = d.size();
@@ -1651,7 +1679,11 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                             Certainty::probable, EntityKind::birth_date});
   if (cfg.recent_resident && n == 13 && !masked) {
     if (auto a = analyze_resident(d); a && a->birth) {
-      if (a->checksum.kind == ChecksumResult::Kind::failed) {
+      // No one who files a form was born in the 1800s (a seventh digit 9 or 0: a corporate
+      // registration number, 110111-0392443) or after this year (a product's barcode of Korea's
+      // prefix, 8801043014809, reads as born in 2088).
+      if (a->checksum.kind == ChecksumResult::Kind::failed && d[6] != 9 && d[6] != 0 &&
+          a->birth->year <= this_year()) {
         // Born since October 2020 with a seventh digit of that century: issued without a check
         // digit.
         const Date b = *a->birth;
@@ -1674,6 +1706,12 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
         if (c.entity == EntityKind::credit_card) c.needs_context = true;
     }
   }
+  // Only eight digits with a year of this century at either end (20310217, 17.02.2031) or
+  // thirteen digits may be read as another registry's.
+  const bool year_of_this_century =
+      n == 8 && ((d[0] == 2 && d[1] == 0) || (d[4] == 2 && d[5] == 0));
+  if (cfg.lookalike_veto && (year_of_this_century || n == 13))
+    drop_other_registries(source, before, n, out);
 }
 
 // ------------------------------------------------------------------------------------------
@@ -1732,11 +1770,24 @@ bool is_dotted_licence(std::string_view s) {
   return i == s.size() && ((region >= 11 && region <= 26) || region == 28);
 }
 
-bool is_isbn13(std::span<const std::uint8_t> d) {
-  if (d.size() != 13 || !(digits_start_with(d, "978") || digits_start_with(d, "979"))) return false;
+bool ean13_check_passes(std::span<const std::uint8_t> d) {
   unsigned sum = 0;
   for (std::size_t i = 0; i < 13; ++i) sum += d[i] * (i % 2 ? 3u : 1u);
   return sum % 10 == 0;
+}
+bool is_isbn13(std::span<const std::uint8_t> d) {
+  return d.size() == 13 && (digits_start_with(d, "978") || digits_start_with(d, "979")) &&
+         ean13_check_passes(d);
+}
+// A product's barcode of Korea's GS1 prefix, thirteen bare digits (8801043014809): its EAN-13
+// check passes and a resident number's does not (someone born in 1988 whose number passes both
+// keeps it, and so does one written with its hyphen).
+bool is_korean_barcode(std::span<const std::uint8_t> d, std::string_view source) {
+  if (d.size() != 13 || source.size() != 13 || !digits_start_with(d, "880") || any_masked(d) ||
+      !ean13_check_passes(d))
+    return false;
+  const auto resident = analyze_resident(d);
+  return !resident || resident->checksum.kind != ChecksumResult::Kind::passed;
 }
 
 }  // namespace
@@ -1933,6 +1984,80 @@ bool drug_code(std::string_view source, std::string_view text, const Span& run) 
   constexpr std::size_t kDrugNameMinBytes = 4 * 3;
   return word.size() >= kDrugNameMinBytes && ends_with_any(word, labels::kDrugFormEndings);
 }
+// A run inside an IBAN (GB91 UBCM 9732 8493 6941 22, DE89370400440532013000): a country's two
+// letters, two check digits and the account's capitals and digits, grouped by single spaces or
+// not, 15 to 34 of them, whose ISO 13616 check passes. Card, account and business readings of
+// its digits pass their own checks by chance.
+bool in_iban(std::string_view text, const Span& run) {
+  constexpr std::size_t kMinChars = 15, kMaxChars = 34;
+  auto alnum = [](char c) {
+    return is_ascii_digit(static_cast<unsigned char>(c)) ||
+           is_ascii_upper(static_cast<unsigned char>(c));
+  };
+  const std::size_t start = run.byte_start;
+  if (start < 2) return false;
+  // Back from the run over capitals, digits and single spaces between them.
+  std::size_t from = start, chars = 0;
+  bool capital = false;
+  while (from > 0 && chars <= kMaxChars) {
+    const char c = text[from - 1];
+    if (alnum(c)) {
+      capital |= is_ascii_upper(static_cast<unsigned char>(c));
+      --from;
+      ++chars;
+    } else if (c == ' ' && from >= 2 && alnum(text[from - 2])) {
+      --from;
+    } else {
+      break;
+    }
+  }
+  if (!capital) return false;
+  std::array<char, kMaxChars + 1> iban;
+  for (std::size_t p = from; p + 4 <= start + 2; ++p) {
+    if (p > from && text[p - 1] != ' ') continue;  // an IBAN starts a word
+    if (!is_ascii_upper(static_cast<unsigned char>(text[p])) ||
+        !is_ascii_upper(static_cast<unsigned char>(text[p + 1])) ||
+        !is_ascii_digit(static_cast<unsigned char>(text[p + 2])) ||
+        !is_ascii_digit(static_cast<unsigned char>(text[p + 3])))
+      continue;
+    std::size_t len = 0;
+    for (std::size_t k = p; k < text.size() && len < iban.size(); ++k) {
+      if (alnum(text[k])) {
+        iban[len++] = text[k];
+      } else if (!(text[k] == ' ' && k + 1 < text.size() && alnum(text[k + 1]))) {
+        break;
+      }
+      // At the end of a group that reaches past the run, the IBAN may end here.
+      const bool group_ends = k + 1 >= text.size() || !alnum(text[k + 1]);
+      if (group_ends && alnum(text[k]) && k + 1 >= run.byte_end && len >= kMinChars &&
+          iban_check_passes(std::string_view(iban.data(), len)))
+        return true;
+    }
+  }
+  return false;
+}
+// Whether the run may be a barcode's (thirteen bare digits) or lie inside an IBAN (after a
+// capital, or after a space that follows a capital or a digit): most runs are neither.
+bool may_be_other_registry(std::size_t digits, std::string_view source, std::string_view text,
+                           const Span& run) {
+  const std::size_t at = run.byte_start;
+  if (digits == 13 && source.size() == 13) return true;
+  if (at < 2) return false;
+  const auto before = static_cast<unsigned char>(text[at - 1]);
+  const auto two_before = static_cast<unsigned char>(text[at - 2]);
+  return is_ascii_upper(before) ||
+         (before == ' ' && (is_ascii_upper(two_before) || is_ascii_digit(two_before)));
+}
+// A product's barcode (outside a resident number's label, under which thirteen digits are read
+// as one with a typo in its check) or a run inside an IBAN. Out of line: few runs get here.
+[[gnu::noinline]] bool of_other_registry(std::span<const std::uint8_t> d, std::string_view source,
+                                         std::string_view text, const Span& run,
+                                         const LabelSearch* labels) {
+  if (is_korean_barcode(d, source) &&
+      !(labels && labels->found_of(static_cast<std::size_t>(EntityKind::resident))))
+    return true;
+  return in_iban(text, run);
+}
 // A department's abbreviation before 담당 (HR, IT, CS): two to four capital letters.
 bool is_department_abbreviation(std::string_view word) {
   return word.size() >= 2 && word.size() <= 4 &&
@@ -2026,6 +2151,32 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   return organisation_words().in(before) || organisation_words().in(next_word(after));
 }
 
+unsigned this_year() {
+  static const unsigned year = [] {
+    const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    return static_cast<unsigned>(static_cast<int>(std::chrono::year_month_day{today}.year()));
+  }();
+  return year;
+}
+
+bool dated_after_this_year(std::string_view source) {
+  for (std::size_t i = 0; i < source.size();) {
+    if (!is_ascii_digit(static_cast<unsigned char>(source[i]))) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < source.size() && is_ascii_digit(static_cast<unsigned char>(source[end]))) ++end;
+    if ((end - i == 4 || end - i == 8) && source[i] == '2' && source[i + 1] == '0') {
+      const unsigned year =
+          static_cast<unsigned>((source[i + 2] - '0') * 10 + (source[i + 3] - '0'));
+      return 2000 + year > this_year();
+    }
+    i = end;
+  }
+  return false;
+}
+
 bool clock_follows(std::string_view text, const Span& span) {
   std::size_t k = span.byte_end;
   if (k >= text.size() || text[k] != ' ') return false;
@@ -2050,6 +2201,9 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
       return Veto{RejectReason::look_alike, true};
     if (is_price(source)) return Veto{RejectReason::look_alike, true};
     if (is_isbn13(d)) return Veto{RejectReason::look_alike, true};
+    if (may_be_other_registry(n, source, text, run) &&
+        of_other_registry(d, source, text, run, labels))
+      return Veto{RejectReason::look_alike, true};
     if (is_imei(d)) return Veto{RejectReason::look_alike, true};
     // A date joined to the hour of a clock (2024.01.12 11:50), or a time stamp 20211021122410.
     // A mobile number before the hour is read apart from the clock.

@@ -507,12 +507,28 @@ inline constexpr Label kLookAlike[] = {
     {"바코드", 1.0f},
     {"상품코드", 1.0f},
     {"상품번호", 1.0f},
+    {"품목코드", 1.0f},
     // A real-estate broker's office registration and a broker's licence (11650-2019-00123).
     {"중개사무소", 1.0f},
     {"중개업", 1.0f},
     {"중개등록", 1.0f},
     {"공인중개사", 1.0f},
     {"개설등록", 1.0f},
+    // Registries of agents, brokers and care: an insurance agent's or broker's registration (a
+    // ten-digit number that passes a business number's check digit one time in ten) and a long-
+    // term care recognition number (L and ten digits). The agent's own mobile stays a phone.
+    {"설계사", 1.0f, kNotMobile},
+    {"모집인", 1.0f, kNotMobile},
+    {"모집종사자", 1.0f, kNotMobile},
+    {"중개사 등록번호", 1.0f},
+    {"대리점 등록번호", 1.0f},
+    {"인정번호", 1.0f},
+    // A remittance's or a transfer's reference (OR2020061132768), beside the accounts it names.
+    {"참조번호", 1.0f},
+    {"Ref. No", 1.0f, kAscii},
+    {"Ref No", 1.0f, kAscii},
+    {"Our Ref", 1.0f, kAscii},
+    {"Reference", 1.0f, kAscii | kNotMobile},
     {"IP", 1.0f, kAscii},
     {"ip=", 1.0f, kLogKey},
     {"version", 1.0f, kAscii},
@@ -532,6 +548,11 @@ inline constexpr Label kLookAlike[] = {
     {"serialNo", 1.0f, kLogKey},
     {"serial", 1.0f, kAscii | kLogKey},
     {"approval_no", 1.0f, kLogKey},
+    // A payment gateway's answer and transaction (PG 응답코드 73582021861210, approval 4539...
+    // declined): bug reports name the card after it. A mobile after the words stays a phone.
+    {"응답코드", 1.0f},
+    {"PG", 1.0f, kAscii | kNotMobile},
+    {"approval", 1.0f, kAscii | kNotMobile},
     {"auth_code", 1.0f, kLogKey},
     {"order_no", 1.0f, kLogKey},
     {"orderNo", 1.0f, kLogKey},
@@ -796,6 +817,11 @@ inline constexpr std::string_view kFieldOrderWords[] = {
     "순서", "순으로", "순입니다", "순이에요", "순임", "순)", "순 )", "in this order"};
 // The same said by a line that ends with 순 after its fields (※ 성명 / 연락처 순).
 inline constexpr std::string_view kFieldOrderLastWord = " 순";
+// Words naming a corporation's registration number, which is shaped like a resident number: on
+// their line, thirteen digits whose resident check digit fails are no resident number, even
+// under a form's 주민등록번호 (주민등록번호 (법인등록번호) 110111-0392443).
+inline constexpr std::string_view kCorporateNumberWords[] = {
+    "법인등록번호", "법인번호", "법인 등록번호", "법인(주민)등록번호", "주민(법인)등록번호"};
 // Words naming an account's holder: the holder named after them decides whose it is.
 inline constexpr std::string_view kHolderWords[] = {"예금주", "명의"};
 // Associations, clubs and agencies that hold accounts and keep an office: alumni and parents'

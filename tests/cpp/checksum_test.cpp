@@ -117,6 +117,18 @@ TEST(Checksum, BusinessNumbers) {
   EXPECT_EQ(checksum_text(business_checksum(digits("120814752"))), "failed");  // nine positions
 }
 
+TEST(Checksum, Ibans) {
+  // Countries' shapes: letters in the account (GB, NL, IT) or digits only (DE).
+  for (const char* iban :
+       {"GB82WEST12345698765432", "GB62BARC20031846381395", "DE89370400440532013000",
+        "NL20INGB0001234567", "IT60X0542811101000000123456"})
+    EXPECT_TRUE(iban_check_passes(iban)) << iban;
+  // One check digit off, two digits swapped, the country changed, too short to hold one.
+  for (const char* iban : {"GB83WEST12345698765432", "DE89370400440532013001",
+                           "DE89370400440523013000", "FR89370400440532013000", "DE89"})
+    EXPECT_FALSE(iban_check_passes(iban)) << iban;
+}
+
 TEST(Checksum, Luhn) {
   EXPECT_EQ(checksum_text(luhn_checksum(digits("4111111111111111"))), "passed");
   EXPECT_EQ(checksum_text(luhn_checksum(digits("4111111111111112"))), "failed");

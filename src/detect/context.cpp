@@ -266,7 +266,7 @@ void for_each(CueSet set, F f) {
 }
 
 // The cues from..from+count-1 (within kMaxCues).
-CueSet range_set(std::size_t from, std::size_t count) {
+constexpr CueSet range_set(std::size_t from, std::size_t count) {
   auto below = [](std::size_t k) {  // bits 0..k-1 of both words
     CueSet s;
     s.bits[0] = k >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << k) - 1;
@@ -279,6 +279,8 @@ CueSet range_set(std::size_t from, std::size_t count) {
   r.bits[1] = to.bits[1] & ~skip.bits[1];
   return r;
 }
+
+constexpr CueSet kAllCues = range_set(0, kFirstChars.size());
 
 bool has(const CueSet& s, std::size_t c) { return (s.bits[c / 64] >> (c % 64)) & 1; }
 void add(CueSet& s, std::size_t c) { s.bits[c / 64] |= std::uint64_t{1} << (c % 64); }
@@ -304,8 +306,9 @@ CueSet cue_set(std::span<const Cue> table) {
 void Search::run(std::string_view text, const Span& span, std::uint32_t window,
                  const CueSet& wanted) {
   const auto [start, end] = clip(text, span);
+  // The run text is asked for other cues at every span: its index holds all of them.
   if (window > kWalkAlways && use_index(run_index_, text, window, start) &&
-      look_up(*run_index_, text, start, end, window, wanted))
+      look_up(*run_index_, text, start, end, window, wanted, kAllCues))
     return;
   indexed_ = false;
   walk_left(text, start, window, wanted);
@@ -316,7 +319,7 @@ void Search::rerun(std::string_view text, const Span& span, std::uint32_t window
                    const CueSet& wanted) {
   const auto [start, end] = clip(text, span);
   if (window > kWalkAlways && use_index(rerun_index_, text, window, start) &&
-      look_up(*rerun_index_, text, start, end, window, wanted))
+      look_up(*rerun_index_, text, start, end, window, wanted, wanted))
     return;
   if (indexed_) {  // nothing walked to compare with
     indexed_ = false;
@@ -354,16 +357,15 @@ bool Search::quiet_around(std::string_view text, const Span& span, std::uint32_t
     const auto b = static_cast<unsigned char>(text[i]);
     if (b >= 0x80 || kFirstChars.may_start(b)) return false;
   }
-  const CueSet all = range_set(0, kFirstChars.size());
   if (window > kWalkAlways) {  // perhaps from the index, as run() decides
-    run(text, span, window, all);
+    run(text, span, window, kAllCues);
     return left_.found.empty() && right_.found.empty();
   }
   // As run() walks at this width, stopping at the first cue found.
   indexed_ = false;
-  walk_left<true>(text, start, window, all);
+  walk_left<true>(text, start, window, kAllCues);
   if (!left_.found.empty()) return false;
-  walk_right<true>(text, end, window, all);
+  walk_right<true>(text, end, window, kAllCues);
   return right_.found.empty();
 }
 
@@ -490,8 +492,8 @@ inline std::uint32_t char_starts16(const unsigned char* p, std::size_t n, bool w
 
 }  // namespace
 
-bool Search::Index::build(std::string_view text) {
-  start(text);
+bool Search::Index::build(std::string_view text, const CueSet& covers) {
+  start(text, covers);
   if (text.size() >= UINT32_MAX) return false;
   std::size_t end;
   if (!record(0, text.size(), 0, end)) return false;
@@ -538,7 +540,7 @@ bool Search::Index::record(std::size_t from, std::size_t to, std::size_t overlap
       key = char_key(p, i, n, len);
     }
     if (const CueSet* starting = first.starting_with(key)) {
-      for_each(*starting, [&](std::size_t c) {
+      for_each(intersect(*starting, covers_), [&](std::size_t c) {
         if (i + first.cue(c).word.size() <= overlap || !first.word_at(c, p + i, n - i, n - i))
           return;
         occurrences_.push_back(Occurrence{0, 0, kNone, kNone, static_cast<std::uint32_t>(c)});
@@ -610,10 +612,11 @@ inline bool may_be_in_cue(unsigned char b) { return b >= 0x80 || kAsciiInCue[b];
 
 }  // namespace
 
-bool Search::Index::derive(const Index& base, std::string_view text, const SpanMap& map) {
-  start(text);
+bool Search::Index::derive(const Index& base, std::string_view text, const SpanMap& map,
+                           const CueSet& covers) {
+  start(text, covers);
   const std::size_t n = text.size(), segments = map.len();
-  if (n >= UINT32_MAX || !base.usable_ || segments == 0) return false;
+  if (n >= UINT32_MAX || !base.usable_ || !base.covers(covers) || segments == 0) return false;
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t m = base.occurrences_.size();
   std::size_t k = 0;               // base occurrences passed
@@ -644,7 +647,7 @@ bool Search::Index::derive(const Index& base, std::string_view text, const SpanM
       for (; k < m && base.bytes_[k] < dst; ++k) {}
       for (; k < m && base.bytes_[k] < dst_end; ++k) {
         const std::uint32_t c = base.occurrences_[k].cue;
-        if (base.bytes_[k] + kFirstChars.cue(c).word.size() > dst_end) continue;
+        if (!has(covers_, c) || base.bytes_[k] + kFirstChars.cue(c).word.size() > dst_end) continue;
         occurrences_.push_back(Occurrence{0, 0, kNone, kNone, c});
         bytes_.push_back(base.bytes_[k] - dst + src);
       }
@@ -687,8 +690,9 @@ bool Search::Index::derive(const Index& base, std::string_view text, const SpanM
   return true;
 }
 
-void Search::Index::start(std::string_view text) {
+void Search::Index::start(std::string_view text, const CueSet& covers) {
   text_ = text;
+  covers_ = covers;
   built_ = true;
   usable_ = false;
   occurrences_.clear();
@@ -761,7 +765,7 @@ void Search::Index::look_up(std::uint64_t cs, std::uint64_t ce, std::uint32_t wi
       right_before_[o.cue] = o.prev;
     }
   }
-  CueSet fits = range_set(0, kFirstChars.size());
+  CueSet fits = kAllCues;
   if (window < kLongestCue) fits = intersect(fits, kFitIn[window]);
   const CueSet asked = intersect(wanted, fits);
   left.found = intersect(left_.holds, asked);
@@ -778,20 +782,21 @@ inline std::uint32_t Search::Index::right_distance(std::size_t cue, std::uint64_
   return static_cast<std::uint32_t>(occurrences_[next].start - ce);
 }
 
-void Search::make(Index& index, std::string_view text) {
+void Search::make(Index& index, std::string_view text, const CueSet& covers) {
   if (&index == rerun_index_.get() && paired_map_ && text.data() == paired_rerun_.data() &&
       text.size() == paired_rerun_.size() &&
       paired_map_->len() * paired_bytes_per_segment_ < text.size()) {
     if (!run_index_) run_index_ = std::make_unique<Index>();
-    if (!run_index_->built_for(paired_run_)) run_index_->build(paired_run_);
-    if (run_index_->usable() && index.derive(*run_index_, text, *paired_map_)) return;
+    if (!run_index_->built_for(paired_run_)) run_index_->build(paired_run_, kAllCues);
+    if (run_index_->usable() && index.derive(*run_index_, text, *paired_map_, covers)) return;
   }
-  index.build(text);
+  index.build(text, covers);
 }
 
 bool Search::look_up(Index& index, std::string_view text, std::size_t start, std::size_t end,
-                     std::uint32_t window, const CueSet& wanted) {
-  if (!index.built_for(text)) make(index, text);
+                     std::uint32_t window, const CueSet& wanted, const CueSet& covers) {
+  if (!index.built_for(text)) make(index, text, covers);
+  else if (index.usable() && !index.covers(wanted)) make(index, text, kAllCues);
   if (!index.usable()) return false;
   indexed_ = true;
   answered_ = &index;

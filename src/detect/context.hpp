@@ -52,6 +52,8 @@ class Search {
   // The same around a span of a second text, whose windows often hold the same bytes as
   // those of the last run (the source text around a run's projection): a side with the
   // same bytes keeps what the last run found there, so `wanted` must be part of its set.
+  // A wide window's index of these texts holds only the cues of the first `wanted` asked
+  // (the detector asks for the negative cues alone), and every cue after one that wants more.
   void rerun(std::string_view text, const Span& span, std::uint32_t window, const CueSet& wanted);
   // Tells the search that its rerun() texts are made from its run() texts by `map` (segments
   // from `rerun_text` to `run_text`, as a normalization's map reads): the index of the rerun
@@ -98,16 +100,23 @@ class Search {
   // the cues it finds, whatever the width.
   class Index {
    public:
-    // False when the text is no well-formed UTF-8: the walk's characters are then kept.
-    bool build(std::string_view text);
-    // The same answer for a text that `map` turns into the text of `base` (a usable index),
-    // from base's occurrences in the stretches the map copies and a pass over the others;
-    // false also when the map does not fit the two texts (build() then decides).
-    bool derive(const Index& base, std::string_view text, const SpanMap& map);
+    // Records the occurrences of the cues in `covers` only: an index asked for fewer cues
+    // (the source text's, asked for the negative cues alone) keeps fewer occurrences to link
+    // and to slide its windows over. False when the text is no well-formed UTF-8: the walk's
+    // characters are then kept.
+    bool build(std::string_view text, const CueSet& covers);
+    // The same answer for a text that `map` turns into the text of `base` (a usable index
+    // that covers these cues), from base's occurrences in the stretches the map copies and a
+    // pass over the others; false also when the map does not fit the two texts (build() then
+    // decides).
+    bool derive(const Index& base, std::string_view text, const SpanMap& map, const CueSet& covers);
     bool built_for(std::string_view text) const {
       return built_ && text.data() == text_.data() && text.size() == text_.size();
     }
     bool usable() const { return usable_; }
+    bool covers(const CueSet& wanted) const {
+      return ((wanted.bits[0] & ~covers_.bits[0]) | (wanted.bits[1] & ~covers_.bits[1])) == 0;
+    }
     // Counts a walk of up to `chars` characters around byte `at` of text; true once the walks
     // over it have covered as many characters as it has bytes, or an eighth of that and more
     // than the bytes before `at`: walks at that density would cover the text again before its
@@ -146,8 +155,9 @@ class Search {
       CueSet holds;  // the cues whose count is above zero
       void add(std::uint32_t cue, std::int32_t d);
     };
-    // Forgets the previous text's occurrences and windows; `text` is the one read next.
-    void start(std::string_view text);
+    // Forgets the previous text's occurrences and windows; `text` is the one read next, for
+    // the cues in `covers`.
+    void start(std::string_view text, const CueSet& covers);
     void reset();
     // Reads the characters that start in bytes [from, to) of the text as build() does and
     // records the occurrences starting there that end after byte `overlap`; `stop` gets the
@@ -157,6 +167,7 @@ class Search {
     void finish();
 
     std::string_view text_;
+    CueSet covers_;  // the cues whose occurrences are recorded
     std::string_view walked_text_;
     std::uint64_t walked_ = 0;
     bool built_ = false, usable_ = false;
@@ -194,11 +205,14 @@ class Search {
   // here on first need.
   static bool use_index(std::unique_ptr<Index>& index, std::string_view text, std::uint32_t window,
                         std::size_t at);
-  // Makes the index of this text: derived from the run text's where pair() allows.
-  void make(Index& index, std::string_view text);
-  // Both sides from the index; false when the text has none (not well-formed).
+  // Makes the index of this text for the cues in `covers`: derived from the run text's
+  // where pair() allows.
+  void make(Index& index, std::string_view text, const CueSet& covers);
+  // Both sides from the index; false when the text has none (not well-formed). An index is
+  // made for the cues in `covers` (with `wanted` among them) and made again for every cue
+  // when a later look-up wants one it lacks.
   bool look_up(Index& index, std::string_view text, std::size_t start, std::size_t end,
-               std::uint32_t window, const CueSet& wanted);
+               std::uint32_t window, const CueSet& wanted, const CueSet& covers);
 
   Side left_, right_;
   bool indexed_ = false;  // the sides came from an index: their windows and distances are not set

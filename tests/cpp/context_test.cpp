@@ -475,6 +475,91 @@ TEST(CueSearch, RerunOverTheSourceOfANormalizedTextAgreesWithThePlainReading) {
   EXPECT_GT(compared, 1000);
 }
 
+// A rerun text's index holds only the cues its first rerun wanted (the negative ones, as the
+// detector asks): reruns that then want every cue make it again for all of them, and reruns
+// that want the negative cues again keep it. Derived from the run text's index (paired) and
+// read from the text itself (not paired), every answer is the plain reading, list and total.
+TEST(CueSearch, RerunIndexOfSomeCuesWidenedForMoreAgreesWithThePlainReading) {
+  const std::string_view pieces[] = {"연락처",   "전화번호", "고객센터", "고객", "ARS", "AR",
+                                     "주문번호", "운송장",   "계좌",     "카드", " ",   "  ",
+                                     "-",        "가나",     "x",        "é",    "010", "1234",
+                                     "관리번호", "바코드",   "\n",       "😀"};
+  const cues::Tables& t = cues::kTables;
+  const auto tables = every_cue_table();
+  const context::CueSet all = cue_set_of(tables);
+  const context::CueSet negative = context::cue_set(t.negative);
+  std::uint64_t state = 0x8CB92BA72F3D8DD7u;
+  auto next = [&](std::uint64_t bound) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return (state >> 33) % bound;
+  };
+  auto chars = [](std::string_view s) {
+    std::uint32_t n = 0;
+    for (unsigned char b : s) n += (b & 0xC0) != 0x80;
+    return n;
+  };
+  int compared = 0, mismatches = 0, found = 0;
+  for (int round = 0; round < 16; ++round) {
+    std::string run_text, rerun_text;  // the map's destination and source
+    std::vector<Segment> segments;
+    for (std::size_t k = 0, count = 20 + next(round < 12 ? 100 : 1500); k < count; ++k) {
+      const std::string_view a = pieces[next(std::size(pieces))];
+      const bool copied = next(4) != 0;
+      const std::string_view dst = copied ? a : pieces[next(std::size(pieces))];
+      Segment s;
+      s.src = Span{static_cast<std::uint32_t>(rerun_text.size()),
+                   static_cast<std::uint32_t>(rerun_text.size() + a.size()), chars(rerun_text),
+                   chars(rerun_text) + chars(a)};
+      s.dst = Span{static_cast<std::uint32_t>(run_text.size()),
+                   static_cast<std::uint32_t>(run_text.size() + dst.size()), chars(run_text),
+                   chars(run_text) + chars(dst)};
+      rerun_text += a;
+      run_text += dst;
+      s.kind = copied ? SegmentKind::identity : kind_from_shape(s.src, s.dst);
+      segments.push_back(s);
+    }
+    const SpanMap map(segments);
+    const auto idx = fuzz::char_index(rerun_text);
+    std::vector<Span> spans;
+    for (std::size_t b = 0; b <= rerun_text.size(); b += 1 + next(60))
+      if (idx[b] >= 0)
+        spans.push_back(Span{static_cast<std::uint32_t>(b), static_cast<std::uint32_t>(b),
+                             static_cast<std::uint32_t>(idx[b]),
+                             static_cast<std::uint32_t>(idx[b])});
+    for (const bool paired : {true, false}) {
+      for (const std::uint32_t window : {25u, 60u, 256u, 257u, 4096u, UINT32_MAX}) {
+        context::Search search;
+        if (paired) search.pair(run_text, rerun_text, map, 0);
+        // The negative cues, then every cue, then the negative cues again, in text order.
+        for (std::size_t q = 0; q < 3 * spans.size(); ++q) {
+          const Span& span = spans[q % spans.size()];
+          const bool every = q / spans.size() == 1;
+          search.rerun(rerun_text, span, window, every ? all : negative);
+          for (const auto table : tables) {
+            if (!every && table.data() != t.negative.data()) continue;
+            std::vector<ContextHit> got;
+            search.hits(table, got);
+            const std::string want =
+                render(fuzz::ref::cue_hits(rerun_text, idx, span, window, table));
+            ++compared;
+            found += !got.empty();
+            if ((render(got) != want || !same_bits(search.weigh(table), context::total(got))) &&
+                ++mismatches <= 5)
+              ADD_FAILURE() << (paired ? "paired" : "alone") << ", window " << window << " at "
+                            << span.byte_start << (every ? ", every cue" : ", negative cues")
+                            << " of\n"
+                            << rerun_text << "\n"
+                            << render(got) << " != " << want;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+  EXPECT_GT(compared, 20000);
+  EXPECT_GT(found, 5000);
+}
+
 // quiet_around stops its walks at the first cue found: it answers as a whole search for every
 // cue does (none found on either side), with a cue on one side, the other, both or neither,
 // near and at the window's edges, and a search used after it answers as a fresh one.

@@ -543,7 +543,7 @@ bool Search::Index::record(std::size_t from, std::size_t to, std::size_t overlap
       for_each(intersect(*starting, covers_), [&](std::size_t c) {
         if (i + first.cue(c).word.size() <= overlap || !first.word_at(c, p + i, n - i, n - i))
           return;
-        occurrences_.push_back(Occurrence{0, 0, kNone, kNone, static_cast<std::uint32_t>(c)});
+        occurrences_.push_back(Occurrence{0, 0, 0, 0, static_cast<std::uint32_t>(c)});
         bytes_.push_back(static_cast<std::uint32_t>(i));
       });
     }
@@ -570,17 +570,19 @@ void Search::Index::finish() {
     o.start = char_at(bytes_[k]);
     o.end = o.start + first.chars_of(o.cue);
   }
-  // Links between each cue's occurrences, and the order by end: ends follow starts but for
-  // cues of other lengths a few places back, so an insertion sort takes a few steps each.
+  // Each occurrence's neighbours of its cue (their end and start), and the order by end: ends
+  // follow starts but for cues of other lengths a few places back, so an insertion sort takes a few
+  // steps each.
   std::uint32_t last[kMaxCues];
   std::fill(std::begin(last), std::end(last), kNone);
   by_end_.resize(occurrences_.size());
   for (std::uint32_t k = 0; k < occurrences_.size(); ++k) {
     Occurrence& o = occurrences_[k];
-    if (last[o.cue] == kNone) first_[o.cue] = k;
+    if (last[o.cue] == kNone) right_start_[o.cue] = o.start;  // the right window starts at 0
     else {
-      o.prev = last[o.cue];
-      occurrences_[o.prev].next = k;
+      Occurrence& prev = occurrences_[last[o.cue]];
+      o.prev_end = prev.end;
+      prev.next_start = o.start;
     }
     last[o.cue] = k;
     std::size_t j = k;
@@ -648,7 +650,7 @@ bool Search::Index::derive(const Index& base, std::string_view text, const SpanM
       for (; k < m && base.bytes_[k] < dst_end; ++k) {
         const std::uint32_t c = base.occurrences_[k].cue;
         if (!has(covers_, c) || base.bytes_[k] + kFirstChars.cue(c).word.size() > dst_end) continue;
-        occurrences_.push_back(Occurrence{0, 0, kNone, kNone, c});
+        occurrences_.push_back(Occurrence{0, 0, 0, 0, c});
         bytes_.push_back(base.bytes_[k] - dst + src);
       }
     } else {
@@ -705,9 +707,8 @@ void Search::Index::start(std::string_view text, const CueSet& covers) {
 void Search::Index::reset() {
   left_ = Window{};
   right_ = Window{};
-  std::fill(std::begin(first_), std::end(first_), kNone);
-  std::fill(std::begin(left_last_), std::end(left_last_), kNone);
-  std::fill(std::begin(right_before_), std::end(right_before_), kNone);
+  std::fill(std::begin(left_end_), std::end(left_end_), 0u);
+  std::fill(std::begin(right_start_), std::end(right_start_), 0u);
 }
 
 inline std::uint32_t Search::Index::char_at(std::size_t byte) const {
@@ -740,12 +741,12 @@ void Search::Index::look_up(std::uint64_t cs, std::uint64_t ce, std::uint32_t wi
     for (; w.in < m && occ[by_end_[w.in]].end <= cs; ++w.in) {
       const Occurrence& o = occ[by_end_[w.in]];
       w.add(o.cue, 1);
-      left_last_[o.cue] = by_end_[w.in];
+      left_end_[o.cue] = o.end;
     }
     for (; w.in > 0 && occ[by_end_[w.in - 1]].end > cs; --w.in) {
       const Occurrence& o = occ[by_end_[w.in - 1]];
       w.add(o.cue, -1);
-      left_last_[o.cue] = o.prev;
+      left_end_[o.cue] = o.prev_end;
     }
     for (; w.out < m && occ[w.out].start < from; ++w.out) w.add(occ[w.out].cue, -1);
     for (; w.out > 0 && occ[w.out - 1].start >= from; --w.out) w.add(occ[w.out - 1].cue, 1);
@@ -756,13 +757,14 @@ void Search::Index::look_up(std::uint64_t cs, std::uint64_t ce, std::uint32_t wi
     for (; w.in > 0 && occ[by_end_[w.in - 1]].end > to; --w.in)
       w.add(occ[by_end_[w.in - 1]].cue, -1);
     for (; w.out < m && occ[w.out].start < ce; ++w.out) {
-      w.add(occ[w.out].cue, -1);
-      right_before_[occ[w.out].cue] = static_cast<std::uint32_t>(w.out);
+      const Occurrence& o = occ[w.out];
+      w.add(o.cue, -1);
+      right_start_[o.cue] = o.next_start;
     }
     for (; w.out > 0 && occ[w.out - 1].start >= ce; --w.out) {
       const Occurrence& o = occ[w.out - 1];
       w.add(o.cue, 1);
-      right_before_[o.cue] = o.prev;
+      right_start_[o.cue] = o.start;
     }
   }
   CueSet fits = kAllCues;
@@ -773,13 +775,11 @@ void Search::Index::look_up(std::uint64_t cs, std::uint64_t ce, std::uint32_t wi
 }
 
 inline std::uint32_t Search::Index::left_distance(std::size_t cue, std::uint64_t cs) const {
-  return static_cast<std::uint32_t>(cs - occurrences_[left_last_[cue]].end);
+  return static_cast<std::uint32_t>(cs - left_end_[cue]);
 }
 
 inline std::uint32_t Search::Index::right_distance(std::size_t cue, std::uint64_t ce) const {
-  const std::uint32_t before = right_before_[cue];
-  const std::uint32_t next = before == kNone ? first_[cue] : occurrences_[before].next;
-  return static_cast<std::uint32_t>(occurrences_[next].start - ce);
+  return static_cast<std::uint32_t>(right_start_[cue] - ce);
 }
 
 void Search::make(Index& index, std::string_view text, const CueSet& covers) {

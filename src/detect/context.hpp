@@ -144,7 +144,9 @@ class Search {
     static constexpr std::uint32_t kNone = UINT32_MAX;
     struct Occurrence {
       std::uint32_t start, end;  // characters
-      std::uint32_t prev, next;  // the cue's occurrences before and after this one, or kNone
+      // The end of the cue's occurrence before this one and the start of the one after it
+      // (0 where there is none: the cue is then not in the window that asks).
+      std::uint32_t prev_end, next_start;
       std::uint32_t cue;
     };
     // One side's window: the occurrences that ended by its far edge (by_end_[0, in)) less
@@ -163,7 +165,8 @@ class Search {
     // records the occurrences starting there that end after byte `overlap`; `stop` gets the
     // byte after the last character read. False where the text is not well-formed.
     bool record(std::size_t from, std::size_t to, std::size_t overlap, std::size_t& stop);
-    // Gives the recorded occurrences their characters, links and order by end.
+    // Gives the recorded occurrences their characters, their neighbours' ends and starts, and the
+    // order by end.
     void finish();
 
     std::string_view text_;
@@ -175,12 +178,12 @@ class Search {
     std::vector<std::uint32_t> bytes_;     // the byte each of them starts at
     std::vector<std::uint32_t> by_end_;    // their places, by end
     std::vector<std::uint32_t> blocks_;    // characters before each 16-byte block
-    std::uint32_t first_[kMaxCues];        // each cue's first occurrence, or kNone
     Window left_, right_;
-    // Left: each cue's last occurrence that ended by the left window's far edge. Right: each
-    // cue's last occurrence that started before the right window's near edge.
-    std::uint32_t left_last_[kMaxCues];
-    std::uint32_t right_before_[kMaxCues];
+    // By character, kept as the windows move so that a distance is one load: the end of each
+    // cue's last occurrence that ended by the left window's far edge, and the start of its
+    // first occurrence from the right window's near edge on (meaningful where found).
+    std::uint32_t left_end_[kMaxCues];
+    std::uint32_t right_start_[kMaxCues];
   };
   float weigh_found(std::span<const Cue> table) const;
   // weigh_found() for an answer from the index or from the walks: told once per call, not

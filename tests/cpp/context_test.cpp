@@ -20,6 +20,23 @@
 namespace norvane {
 namespace {
 
+// The tests' random choices: a linear congruential generator from a fixed seed, a number
+// below `bound` each call.
+struct Draws {
+  std::uint64_t state;
+  std::uint64_t operator()(std::uint64_t bound) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return (state >> 33) % bound;
+  }
+};
+
+// The characters of UTF-8 text: its bytes that are no continuation byte.
+std::uint32_t char_count(std::string_view s) {
+  std::uint32_t n = 0;
+  for (unsigned char b : s) n += (b & 0xC0) != 0x80;
+  return n;
+}
+
 // Every cue table, the negative cues last.
 std::array<std::span<const Cue>, 10> every_cue_table() {
   const cues::Tables& t = cues::kTables;
@@ -260,11 +277,7 @@ TEST(CueSearch, EveryWidthAgreesWithThePlainReading) {
   const auto tables = every_cue_table();
   const context::CueSet all = cue_set_of(tables);
   const context::CueSet negative = context::cue_set(t.negative);
-  std::uint64_t state = 0x9E3779B97F4A7C15u;
-  auto next = [&](std::uint64_t bound) {
-    state = state * 6364136223846793005u + 1442695040888963407u;
-    return (state >> 33) % bound;
-  };
+  Draws next{0x9E3779B97F4A7C15u};
   auto random_span = [&](const std::string& text, const std::vector<std::int64_t>& idx) {
     std::vector<std::size_t> bounds;
     for (std::size_t b = 0; b <= text.size(); ++b)
@@ -354,16 +367,7 @@ TEST(CueSearch, RerunTextsMadeByAMapAgreeWithThePlainReading) {
   const cues::Tables& t = cues::kTables;
   const std::span<const Cue> tables[] = {t.resident, t.phone, t.account, t.negative};
   const context::CueSet all = cue_set_of(tables);
-  std::uint64_t state = 0xD1B54A32D192ED03u;
-  auto next = [&](std::uint64_t bound) {
-    state = state * 6364136223846793005u + 1442695040888963407u;
-    return (state >> 33) % bound;
-  };
-  auto chars = [](std::string_view s) {
-    std::uint32_t n = 0;
-    for (unsigned char b : s) n += (b & 0xC0) != 0x80;
-    return n;
-  };
+  Draws next{0xD1B54A32D192ED03u};
   const std::uint32_t widths[] = {25, 60, 256, 257, 4096, UINT32_MAX};
   int compared = 0, mismatches = 0, derived = 0;
   for (int round = 0; round < 40; ++round) {
@@ -378,11 +382,11 @@ TEST(CueSearch, RerunTextsMadeByAMapAgreeWithThePlainReading) {
       if (src.empty() && dst.empty()) continue;
       Segment s;
       s.src = Span{static_cast<std::uint32_t>(rerun_text.size()),
-                   static_cast<std::uint32_t>(rerun_text.size() + src.size()), chars(rerun_text),
-                   chars(rerun_text) + chars(src)};
+                   static_cast<std::uint32_t>(rerun_text.size() + src.size()),
+                   char_count(rerun_text), char_count(rerun_text) + char_count(src)};
       s.dst = Span{static_cast<std::uint32_t>(run_text.size()),
-                   static_cast<std::uint32_t>(run_text.size() + dst.size()), chars(run_text),
-                   chars(run_text) + chars(dst)};
+                   static_cast<std::uint32_t>(run_text.size() + dst.size()), char_count(run_text),
+                   char_count(run_text) + char_count(dst)};
       s.kind = how <= 2 ? SegmentKind::identity : kind_from_shape(s.src, s.dst);
       segments.push_back(s);
       rerun_text += src;
@@ -439,11 +443,7 @@ TEST(CueSearch, RerunOverTheSourceOfANormalizedTextAgreesWithThePlainReading) {
                                      "- ",      "l",          "O",        "주문",   "번호", "\n"};
   const cues::Tables& t = cues::kTables;
   const context::CueSet negative = context::cue_set(t.negative);
-  std::uint64_t state = 0x2545F4914F6CDD1Du;
-  auto next = [&](std::uint64_t bound) {
-    state = state * 6364136223846793005u + 1442695040888963407u;
-    return (state >> 33) % bound;
-  };
+  Draws next{0x2545F4914F6CDD1Du};
   int compared = 0, mismatches = 0;
   for (int round = 0; round < 30; ++round) {
     std::string source;
@@ -488,16 +488,7 @@ TEST(CueSearch, RerunIndexOfSomeCuesWidenedForMoreAgreesWithThePlainReading) {
   const auto tables = every_cue_table();
   const context::CueSet all = cue_set_of(tables);
   const context::CueSet negative = context::cue_set(t.negative);
-  std::uint64_t state = 0x8CB92BA72F3D8DD7u;
-  auto next = [&](std::uint64_t bound) {
-    state = state * 6364136223846793005u + 1442695040888963407u;
-    return (state >> 33) % bound;
-  };
-  auto chars = [](std::string_view s) {
-    std::uint32_t n = 0;
-    for (unsigned char b : s) n += (b & 0xC0) != 0x80;
-    return n;
-  };
+  Draws next{0x8CB92BA72F3D8DD7u};
   int compared = 0, mismatches = 0, found = 0;
   for (int round = 0; round < 16; ++round) {
     std::string run_text, rerun_text;  // the map's destination and source
@@ -508,11 +499,11 @@ TEST(CueSearch, RerunIndexOfSomeCuesWidenedForMoreAgreesWithThePlainReading) {
       const std::string_view dst = copied ? a : pieces[next(std::size(pieces))];
       Segment s;
       s.src = Span{static_cast<std::uint32_t>(rerun_text.size()),
-                   static_cast<std::uint32_t>(rerun_text.size() + a.size()), chars(rerun_text),
-                   chars(rerun_text) + chars(a)};
+                   static_cast<std::uint32_t>(rerun_text.size() + a.size()), char_count(rerun_text),
+                   char_count(rerun_text) + char_count(a)};
       s.dst = Span{static_cast<std::uint32_t>(run_text.size()),
-                   static_cast<std::uint32_t>(run_text.size() + dst.size()), chars(run_text),
-                   chars(run_text) + chars(dst)};
+                   static_cast<std::uint32_t>(run_text.size() + dst.size()), char_count(run_text),
+                   char_count(run_text) + char_count(dst)};
       rerun_text += a;
       run_text += dst;
       s.kind = copied ? SegmentKind::identity : kind_from_shape(s.src, s.dst);

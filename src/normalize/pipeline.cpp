@@ -10,6 +10,10 @@
 
 namespace norvane {
 
+namespace {
+constexpr std::size_t kLargestUsefulKeptText = kept::kKeptBytes / 2;
+}  // namespace
+
 Result<Normalized> normalize(std::string_view text, const Config& config, std::uint64_t max_bytes) {
   Result<std::optional<Normalized>> changes = normalize_changes(text, config, max_bytes);
   if (!changes) return std::unexpected(std::move(changes.error()));
@@ -95,6 +99,14 @@ Result<std::optional<Normalized>> normalize_changes(std::string_view text, const
     });
   }
   if (!r) return std::unexpected(std::move(r.error()));
+
+  // The text before the last pass stays on the thread's shelf, and no later stage takes it: a
+  // large one would stay resident through the whole detection (1x the input at the peak of a
+  // 16 MB one). Past half the shelves' budget it is no use to the next call either: the
+  // argument's copy, at least as large, cannot be kept beside it, and that copy, the next
+  // call's first take, finds no room in it and frees it.
+  if (text.size() > kLargestUsefulKeptText)
+    kept::Shelf<std::string>::release_pages_over(kLargestUsefulKeptText);
 
   if (!changed) return std::nullopt;
   return Normalized{std::move(running_text), std::move(running)};

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "span/pages.hpp"
+
 namespace norvane::kept {
 
 // Smaller buffers are not kept: the heap serves them from memory it holds anyway.
@@ -107,6 +109,17 @@ class Shelf {
 
   // Bytes this thread's shelf of this kind keeps.
   static std::size_t kept() { return mine().bytes(); }
+
+  // Gives back the pages of this thread's kept buffers of more than `bytes`. They stay kept,
+  // empty: a take faults their pages in again as it would a new buffer's.
+  static void release_pages_over(std::size_t bytes) {
+    Shelf& s = mine();
+    for (std::size_t i = 0; i < s.count_; ++i) {
+      if (bytes_of(s.slots_[i]) <= bytes) continue;
+      s.slots_[i].clear();
+      pages::release_storage(s.slots_[i]);
+    }
+  }
 
  private:
   static Shelf& mine() {

@@ -4,6 +4,7 @@
 // those of calls that start with none.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <thread>
 #include <vector>
@@ -162,6 +163,78 @@ std::string document(std::size_t bytes, int salt) {
   std::string out;
   for (std::size_t i = 0; out.size() < bytes; ++i) out += lines[(i * 7 + salt) % 4];
   return out;
+}
+
+// Bytes of a buffer's whole room that are not zero: a buffer whose pages were given back keeps
+// at most its two unaligned edges.
+std::size_t written_bytes(std::string& buffer) {
+  buffer.resize_and_overwrite(buffer.capacity(), [](char*, std::size_t n) { return n; });
+  return static_cast<std::size_t>(
+      std::count_if(buffer.begin(), buffer.end(), [](char c) { return c != 0; }));
+}
+
+TEST(KeptBuffers, ReleasingPagesOverASizeEmptiesTheLargerKeptBuffersOnly) {
+#if !defined(__linux__)
+  GTEST_SKIP() << "pages are given back on Linux only";
+#endif
+  kept::drop_all();
+  std::string large(std::size_t{3} << 20, 'x'), smaller(std::size_t{1} << 20, 'y');
+  const char* large_data = large.data();
+  const char* smaller_data = smaller.data();
+  kept::give_text(std::move(large));
+  kept::give_text(std::move(smaller));
+  const std::size_t kept_before = kept::kept_bytes();
+  kept::Shelf<std::string>::release_pages_over(std::size_t{2} << 20);
+  EXPECT_EQ(kept::kept_bytes(), kept_before);  // still kept, and still counted
+
+  std::string taken_large = kept::take_text(std::size_t{2} << 20);
+  EXPECT_EQ(taken_large.data(), large_data);
+  EXPECT_TRUE(taken_large.empty());
+  EXPECT_LE(written_bytes(taken_large), std::size_t{2} * 4096);
+  std::string taken_smaller = kept::take_text(std::size_t{512} << 10);
+  EXPECT_EQ(taken_smaller.data(), smaller_data);
+  // All its bytes but the first, where emptying it wrote the terminator.
+  EXPECT_EQ(written_bytes(taken_smaller), (std::size_t{1} << 20) - 1);
+  kept::drop_all();
+}
+
+// The text the last pass left on the shelf keeps no pages after a text past half the budget,
+// but keeps them after a smaller one; a call that writes into those released buffers
+// normalizes as one that starts with none.
+TEST(KeptBuffers, NormalizingALargeTextLeavesItsKeptTextsWithoutPages) {
+#if !defined(__linux__)
+  GTEST_SKIP() << "pages are given back on Linux only";
+#endif
+  const std::size_t past = kept::kKeptBytes / 2;
+  auto kept_text_bytes_written = [&](std::size_t over) {
+    std::size_t written = 0, buffers = 0;
+    while (kept::Shelf<std::string>::kept() > 0) {
+      std::string taken = kept::take_text(kept::kMinBytes);
+      if (taken.capacity() <= over) continue;
+      written += written_bytes(taken);
+      ++buffers;
+    }
+    EXPECT_GT(buffers, 0u);
+    return written;
+  };
+  const std::string large = document(past + (64 << 10), 1);
+  kept::drop_all();
+  Result<Normalized> cold = normalize(large, Config());
+  ASSERT_TRUE(cold);
+  EXPECT_NE(cold->text, large);
+  EXPECT_LE(kept_text_bytes_written(past), std::size_t{2} * 4096);
+
+  kept::drop_all();
+  ASSERT_TRUE(normalize(document(std::size_t{1} << 20, 2), Config()));
+  EXPECT_GT(kept_text_bytes_written(std::size_t{512} << 10), std::size_t{512} << 10);
+
+  kept::drop_all();
+  ASSERT_TRUE(normalize(large, Config()));
+  Result<Normalized> warm = normalize(large, Config());  // into the released buffers
+  ASSERT_TRUE(warm);
+  EXPECT_EQ(warm->text, cold->text);
+  EXPECT_EQ(warm->map, cold->map);
+  kept::drop_all();
 }
 
 std::string detect_json(const std::string& text, const Config& config) {

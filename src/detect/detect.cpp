@@ -985,7 +985,7 @@ class Detector {
     identity.become_identity(static_cast<std::uint32_t>(text.size()),
                              static_cast<std::uint32_t>(utf8::count_chars(text)));
     Detector(text, text, identity, config, scratch.get(), detail).run(report);
-    if (keep_text) report.normalized_text = std::string(text);
+    if (keep_text) report.normalized_text = spare_copy(text);
   }
   return {};
 }
@@ -993,7 +993,7 @@ class Detector {
 }  // namespace
 
 Result<Report> detect(std::string_view text, const Config& config) {
-  if (nothing_to_detect(text, config)) return Report{{}, {}, std::string(text)};
+  if (nothing_to_detect(text, config)) return Report{{}, {}, spare_copy(text)};
   return detect_every_pass(text, config);
 }
 

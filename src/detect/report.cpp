@@ -2,6 +2,7 @@
 
 #include "error/interrupt.hpp"
 #include "span/json_writer.hpp"
+#include "span/kept_buffers.hpp"
 
 namespace norvane {
 
@@ -34,6 +35,17 @@ std::string_view reject_reason_name(RejectReason r) {
     case RejectReason::look_alike: return "look_alike";
   }
   return "below_threshold";
+}
+
+void give_buffers(Report& report) { kept::Spares<std::string>::keep(report.normalized_text); }
+
+std::string spare_copy(std::string_view text) {
+  // A text a string holds in itself, or one too long for a spare, is copied as ever.
+  if (text.size() <= std::string().capacity() || text.size() > kept::kSpareBytes)
+    return std::string(text);
+  std::string out = kept::Spares<std::string>::take(text.size());
+  out.assign(text);
+  return out;
 }
 
 namespace json {

@@ -90,6 +90,13 @@ struct Report {
   std::size_t len() const { return findings.size(); }  // the number of findings
 };
 
+// Hands the report's small buffers to the calling thread's spares (kept::Spares) and leaves
+// them empty: a report dropped between two detections (a Python Report freed) leaves its
+// normalized text's buffer for the next detection's passes, instead of a free and an allocation.
+void give_buffers(Report& report);
+// A copy of text in a spare buffer when one has the room.
+std::string spare_copy(std::string_view text);
+
 namespace json {
 void write(std::string& out, const ContextHit& hit);
 void write(std::string& out, const ChecksumResult& checksum);

@@ -592,6 +592,8 @@ bool add_class(PyObject* module, Class& c) {
   }
   auto dealloc = [](PyObject* self) {
     PyTypeObject* type = Py_TYPE(self);
+    // A value that the next call can write into hands its buffers to the thread first.
+    if constexpr (requires(T& v) { give_buffers(v); }) give_buffers(value_of<T>(self));
     value_of<T>(self).~T();
     type->tp_free(self);
     Py_DECREF(type);

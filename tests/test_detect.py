@@ -344,3 +344,37 @@ def test_report_json_is_the_json_of_its_parts_in_the_narrowest_str(text):
     assert got == want
     # Equal strs of different storage widths would compare unequal: the width is the narrowest.
     assert got.encode("utf-8").decode("utf-8") == got
+
+
+SPARE_TEXTS = [
+    "고객 연락처: 010-1234-5678, 주민번호 880101-1234568, 카드 4111 1111 1111 1111",
+    "확인 후 010-4821-7730 번호로 다시 연락드릴게요.",
+    "메일 kim@example.com 계좌 국민 123456-01-234567 사업자 등록 번호 : 220-81-62517",
+    "아무 숫자도 없는 평범한 문장이 여기 있습니다",
+    "전화 02-123-4567 또는 010 9876 5432",
+    "x",
+    "",
+]
+
+
+@pytest.mark.parametrize("config", [None, Config.thorough()], ids=["default", "thorough"])
+def test_reports_freed_between_calls_give_the_reports_kept_alive(config):
+    # A freed report hands its lists and text to the next detection; kept reports and the
+    # findings and evidence taken out of freed ones must not see them written again.
+    kept = [norvane.detect(t, config) for t in SPARE_TEXTS * 3]
+    expected = [r.to_json() for r in kept]
+    taken = []
+    freed = []
+    for t in SPARE_TEXTS * 3:
+        report = norvane.detect(t, config)
+        freed.append(report.to_json())
+        if report.findings:
+            finding = report.findings[-1]
+            taken.append((finding, finding.to_json(), finding.evidence, finding.evidence.to_json()))
+        del report
+    assert freed == expected
+    assert [r.to_json() for r in kept] == expected
+    assert taken
+    for finding, finding_json, evidence, evidence_json in taken:
+        assert finding.to_json() == finding_json
+        assert evidence.to_json() == evidence_json

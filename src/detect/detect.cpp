@@ -272,7 +272,7 @@ class Detector {
       poll.reach(run.byte_end);
       poll.advance(kUnitsPerSearch);
       RunOutcome out = evaluate_run(run, detail_.rejections ? &rejections_ : nullptr, true);
-      if (out.winner) findings_.push_back(std::move(*out.winner));
+      if (out.winner) add_finding(std::move(*out.winner));
       else if (!out.vetoed) mend_list(run);
     }
     // Sorting first changes nothing (removal keeps the order, and rejections are sorted
@@ -301,7 +301,7 @@ class Detector {
 
   void add_email(const Span& span) {
     SourceSpan src = source_of(span);
-    findings_.push_back(
+    add_finding(
         Finding{EntityKind::email, src.span, span, Certainty::probable, kEmailScore, Evidence{}});
     if (detail_.evidence)
       findings_.back().evidence =
@@ -332,8 +332,7 @@ class Detector {
       return;
     }
     const Certainty certainty = ctx > 0.0f ? Certainty::probable : Certainty::possible;
-    findings_.push_back(
-        Finding{EntityKind::passport, src.span, span, certainty, score, Evidence{}});
+    add_finding(Finding{EntityKind::passport, src.span, span, certainty, score, Evidence{}});
     if (detail_.evidence)
       findings_.back().evidence = Evidence{kPassportRule,
                                            ChecksumResult::not_applicable(reason::passport),
@@ -545,16 +544,26 @@ class Detector {
     }
     const Certainty certainty =
         !shape.needs_context || ctx > 0.0f ? Certainty::probable : Certainty::possible;
-    findings_.push_back(Finding{shape.kind, src.span, shape.span, certainty, score, Evidence{}});
+    add_finding(Finding{shape.kind, src.span, shape.span, certainty, score, Evidence{}});
     if (detail_.evidence)
       findings_.back().evidence =
           Evidence{shape.rule, shape.checksum, std::move(hits),      std::move(src.rules),
                    src.cost,   src.snapped,    std::move(extensions)};
   }
 
+  // The list's first finding takes a spare list (a freed report's, see give_buffers).
+  void add_finding(Finding&& f) {
+    if (findings_.capacity() == 0) findings_ = kept::Spares<std::vector<Finding>>::take(4);
+    findings_.push_back(std::move(f));
+  }
   // A rejection, kept when the caller wants them.
   void keep_rejection(const Rejection& r) {
-    if (detail_.rejections) rejections_.push_back(r);
+    if (detail_.rejections) add_rejection(rejections_, r);
+  }
+  // The list's first rejection takes a spare list (a freed report's, see give_buffers).
+  static void add_rejection(std::vector<Rejection>& list, const Rejection& r) {
+    if (list.capacity() == 0) list = kept::Spares<std::vector<Rejection>>::take(4);
+    list.push_back(r);
   }
 
   // One digit run (or one piece of a list): its candidates, their decisions and the single
@@ -677,7 +686,7 @@ class Detector {
     Certainty win_certainty = Certainty::possible;
     auto reject = [&](const Candidate& c, float score, RejectReason why) {
       if (why == RejectReason::business_context) out.vetoed = true;
-      if (rejections) rejections->push_back(Rejection{src.span, score, c.entity, why});
+      if (rejections) add_rejection(*rejections, Rejection{src.span, score, c.entity, why});
     };
 
     for (std::size_t i = 0; i < n; ++i) {
@@ -752,17 +761,13 @@ class Detector {
           (company_words_passed ||
            (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > s_.ctx[win])))
         s_.cand_ext[win].push_back(extend::rule::kBusinessPastCompanyWords);
-      // The hits are copied, not moved: one allocation of their size, and the scratch list
-      // keeps its room for the next run.
+      // The hits are copied, not moved: into a spare buffer or one allocation of their size,
+      // and the scratch list keeps its room for the next run.
       out.winner = Finding{c.entity, src.span, run, win_certainty, win_score, Evidence{}};
       if (evidence)
-        out.winner->evidence = Evidence{c.rule,
-                                        c.checksum,
-                                        s_.cand_hits[win],
-                                        std::move(src.rules),
-                                        src.cost,
-                                        src.snapped,
-                                        extended ? s_.cand_ext[win] : RuleList{}};
+        out.winner->evidence = Evidence{
+            c.rule,   c.checksum,  spare_copy(s_.cand_hits[win]),           std::move(src.rules),
+            src.cost, src.snapped, extended ? s_.cand_ext[win] : RuleList{}};
     }
     if (run_veto && run_veto->final) out.vetoed = true;
     return out;
@@ -864,7 +869,7 @@ class Detector {
       if (!eligible(i, i + s_.steps[i])) continue;
       const Span p = piece(i, i + s_.steps[i]);
       RunOutcome o = evaluate_run(p, nullptr);
-      if (o.winner) findings_.push_back(std::move(*o.winner));
+      if (o.winner) add_finding(std::move(*o.winner));
     }
   }
 

@@ -37,7 +37,20 @@ std::string_view reject_reason_name(RejectReason r) {
   return "below_threshold";
 }
 
-void give_buffers(Report& report) { kept::Spares<std::string>::keep(report.normalized_text); }
+void give_buffers(Evidence& evidence) {
+  kept::Spares<std::vector<ContextHit>>::keep(evidence.context_hits);
+  kept::Spares<RuleList>::keep(evidence.normalizations);
+  kept::Spares<RuleList>::keep(evidence.extensions);
+}
+
+void give_buffers(Finding& finding) { give_buffers(finding.evidence); }
+
+void give_buffers(Report& report) {
+  for (Finding& finding : report.findings) give_buffers(finding);
+  kept::Spares<std::vector<Finding>>::keep(report.findings);
+  kept::Spares<std::vector<Rejection>>::keep(report.rejections);
+  kept::Spares<std::string>::keep(report.normalized_text);
+}
 
 std::string spare_copy(std::string_view text) {
   // A text a string holds in itself, or one too long for a spare, is copied as ever.
@@ -45,6 +58,12 @@ std::string spare_copy(std::string_view text) {
     return std::string(text);
   std::string out = kept::Spares<std::string>::take(text.size());
   out.assign(text);
+  return out;
+}
+
+std::vector<ContextHit> spare_copy_of_hits(const std::vector<ContextHit>& hits) {
+  std::vector<ContextHit> out = kept::Spares<std::vector<ContextHit>>::take(hits.size());
+  out.assign(hits.begin(), hits.end());
   return out;
 }
 

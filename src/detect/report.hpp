@@ -90,12 +90,20 @@ struct Report {
   std::size_t len() const { return findings.size(); }  // the number of findings
 };
 
-// Hands the report's small buffers to the calling thread's spares (kept::Spares) and leaves
-// them empty: a report dropped between two detections (a Python Report freed) leaves its
-// normalized text's buffer for the next detection's passes, instead of a free and an allocation.
+// Hand the small buffers of a result to the calling thread's spares (kept::Spares) and leave
+// them empty: a result dropped between two detections (a Python Report freed) leaves its
+// normalized text and evidence lists for the next detection to fill, instead of a free and an
+// allocation each.
+void give_buffers(Evidence& evidence);
+void give_buffers(Finding& finding);
 void give_buffers(Report& report);
-// A copy of text in a spare buffer when one has the room.
+// Copies in a spare buffer when one has the room.
 std::string spare_copy(std::string_view text);
+std::vector<ContextHit> spare_copy_of_hits(const std::vector<ContextHit>& hits);
+// Inline: most winners have no hits, and the call cost them more than the copy.
+inline std::vector<ContextHit> spare_copy(const std::vector<ContextHit>& hits) {
+  return hits.empty() ? std::vector<ContextHit>() : spare_copy_of_hits(hits);
+}
 
 namespace json {
 void write(std::string& out, const ContextHit& hit);

@@ -6,12 +6,16 @@ namespace norvane::kept {
 
 namespace {
 
-// The kinds of buffers kept, on shelves and as spares: four today, room for a few more.
-struct Droppers {
-  std::array<void (*)(), 8> drop{};
+// How to empty each kind of buffer kept, on shelves and as spares: six today, room for more.
+// On the heap, read only when a kind is first used and by drop_all: the module's thread-locals
+// all sit in the loader's static TLS room, which is nearly full.
+struct Droppers;
+[[gnu::tls_model("initial-exec")]] constinit thread_local Droppers* droppers = nullptr;
+struct Droppers : ThreadOwned {
+  std::array<void (*)(), 16> drop{};
   std::size_t count = 0;
+  ~Droppers() override { droppers = nullptr; }  // a kind first used after this makes new ones
 };
-thread_local Droppers droppers;
 
 // What the thread keeps on the heap, deleted when it ends.
 struct Owner {
@@ -38,11 +42,16 @@ std::size_t& kept_bytes() {
 }
 
 void on_drop_all(void (*drop)()) {
-  if (droppers.count < droppers.drop.size()) droppers.drop[droppers.count++] = drop;
+  if (!droppers) {
+    droppers = new Droppers;
+    own_until_thread_exit(droppers);
+  }
+  if (droppers->count < droppers->drop.size()) droppers->drop[droppers->count++] = drop;
 }
 
 void drop_all() {
-  for (std::size_t i = 0; i < droppers.count; ++i) droppers.drop[i]();
+  if (!droppers) return;
+  for (std::size_t i = 0; i < droppers->count; ++i) droppers->drop[i]();
 }
 
 }  // namespace norvane::kept

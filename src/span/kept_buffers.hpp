@@ -152,7 +152,8 @@ void own_until_thread_exit(ThreadOwned* owned);
 
 template <class Buffer>
 class Spares : public ThreadOwned {
-  static_assert(std::is_trivially_destructible_v<typename Buffer::value_type>);
+  // A spare holds no items (keep empties it), so its items may have destructors: a spare list
+  // of findings frees their own lists when kept, unless these were handed over first.
 
  public:
   // An empty buffer with room for at least `items`: the last kept one that has it, else a new

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "span/debug_text.hpp"
+#include "span/kept_buffers.hpp"
 #include "span/pages.hpp"
 #include "span/utf8.hpp"
 
@@ -455,6 +456,7 @@ SourceSpan SpanMap::source_of(Span q, std::size_t first, std::size_t last, bool 
           continue;
         }
         mixed = true;
+        out.rules = kept::Spares<RuleList>::take(only.size() + c.rules.size());
         out.rules.assign(only.begin(), only.end());
       }
       for (const RuleName rule : c.rules)
@@ -468,6 +470,7 @@ SourceSpan SpanMap::source_of(Span q, std::size_t first, std::size_t last, bool 
     if (mixed) sort_unique(out.rules);
     else if (!only.empty()) {
       const auto names = only.names();
+      out.rules = kept::Spares<RuleList>::take(names.size());
       out.rules.assign(names.begin(), names.end());
     }
     return out;

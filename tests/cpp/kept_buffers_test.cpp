@@ -288,5 +288,71 @@ TEST(KeptBuffers, OutputsAreTheSameWithKeptBuffersAsWithout) {
   kept::drop_all();
 }
 
+TEST(KeptBuffers, AFreedReportsBuffersServeTheNextDetectionAndCarryNothingOver) {
+  // Each text has findings with context hits and normalizations, and rejections; the freed
+  // reports' lists are longer or shorter than the next one's, and hold its predecessor's items.
+  const std::string texts[] = {
+      "고객 연락처: 010-1234-5678, 주민번호 ８８０１０１－１２３４５６８, 카드 4111 1111 1111 1111",
+      "확인 후 010-4821-7730 번호로 다시 연락드릴게요.",
+      "메일 kim@example.com 계좌 국민 123456-01-234567 사업자 등록 번호 : 220-81-62517",
+      "아무 숫자도 없는 평범한 문장이 여기 있습니다", "전화 02-123-4567 또는 010 9876 5432"};
+  for (const Config& config : {Config(), Config::thorough()}) {
+    std::vector<std::string> cold;
+    for (const std::string& text : texts) {
+      kept::drop_all();
+      cold.push_back(detect_json(text, config));
+    }
+    kept::drop_all();
+    for (int round = 0; round < 3; ++round) {
+      for (std::size_t i = 0; i < std::size(texts); ++i) {
+        Result<Report> report = detect(texts[i], config);
+        ASSERT_TRUE(report.has_value());
+        std::string json;
+        json::write(json, *report);
+        EXPECT_EQ(json, cold[i]) << texts[i];
+        give_buffers(*report);
+        EXPECT_TRUE(report->findings.empty() && report->rejections.empty() &&
+                    report->normalized_text.empty());
+      }
+    }
+  }
+
+  // The buffers are the next report's own: handed over, they come back with nothing in them.
+  kept::drop_all();
+  Result<Report> first = detect(texts[1], Config());
+  ASSERT_TRUE(first && first->findings.size() == 1 && first->rejections.size() == 1);
+  const Finding* findings_data = first->findings.data();
+  const Rejection* rejections_data = first->rejections.data();
+  give_buffers(*first);
+  EXPECT_EQ(first->findings.capacity(), 0u);
+  EXPECT_EQ(first->rejections.capacity(), 0u);
+  EXPECT_EQ(first->normalized_text.capacity(), std::string().capacity());
+  Result<Report> second = detect(texts[1], Config());
+  ASSERT_TRUE(second.has_value());
+  EXPECT_EQ(second->findings.data(), findings_data);
+  EXPECT_EQ(second->rejections.data(), rejections_data);
+  EXPECT_EQ(second->normalized_text, "확인 후 01048217730 번호로 다시 연락드릴게요.");
+  EXPECT_EQ(second->findings.size(), 1u);
+  EXPECT_EQ(second->rejections.size(), 1u);
+
+  // A copy made for a report takes a spare when it is longer than a string's own room.
+  EXPECT_EQ(spare_copy(std::string_view("short")), "short");
+  const std::string long_text(200, 'y');
+  std::string given = with_room(300);
+  const char* given_data = given.data();
+  kept::give_text(std::move(given));
+  const std::string copy = spare_copy(long_text);
+  EXPECT_EQ(copy, long_text);
+  EXPECT_EQ(copy.data(), given_data);
+  const std::vector<ContextHit> hits = {{"전화", 3, 0.5f}, {"연락처", 9, 0.25f}};
+  const std::vector<ContextHit> hits_copy = spare_copy(hits);
+  ASSERT_EQ(hits_copy.size(), hits.size());
+  for (std::size_t i = 0; i < hits.size(); ++i)
+    EXPECT_TRUE(hits_copy[i].cue == hits[i].cue && hits_copy[i].distance == hits[i].distance &&
+                hits_copy[i].weight == hits[i].weight);
+  EXPECT_EQ(spare_copy(std::vector<ContextHit>()).capacity(), 0u);
+  kept::drop_all();
+}
+
 }  // namespace
 }  // namespace norvane

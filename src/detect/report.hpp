@@ -90,10 +90,10 @@ struct Report {
   std::size_t len() const { return findings.size(); }  // the number of findings
 };
 
-// Hand the small buffers of a result to the calling thread's spares (kept::Spares) and leave
-// them empty: a result dropped between two detections (a Python Report freed) leaves its
-// normalized text and evidence lists for the next detection to fill, instead of a free and an
-// allocation each.
+// Hand the small buffers of a result to the calling thread's spares (kept::Spares) while they
+// have room (a buffer handed over is left empty; the others stay for the owner to free): a
+// result dropped between two detections (a Python Report freed) leaves its normalized text and
+// evidence lists for the next detection to fill, instead of a free and an allocation each.
 void give_buffers(Evidence& evidence);
 void give_buffers(Finding& finding);
 void give_buffers(Report& report);

@@ -311,8 +311,6 @@ TEST(KeptBuffers, AFreedReportsBuffersServeTheNextDetectionAndCarryNothingOver) 
         json::write(json, *report);
         EXPECT_EQ(json, cold[i]) << texts[i];
         give_buffers(*report);
-        EXPECT_TRUE(report->findings.empty() && report->rejections.empty() &&
-                    report->normalized_text.empty());
       }
     }
   }
@@ -326,7 +324,6 @@ TEST(KeptBuffers, AFreedReportsBuffersServeTheNextDetectionAndCarryNothingOver) 
   give_buffers(*first);
   EXPECT_EQ(first->findings.capacity(), 0u);
   EXPECT_EQ(first->rejections.capacity(), 0u);
-  EXPECT_EQ(first->normalized_text.capacity(), std::string().capacity());
   Result<Report> second = detect(texts[1], Config());
   ASSERT_TRUE(second.has_value());
   EXPECT_EQ(second->findings.data(), findings_data);

@@ -23,9 +23,10 @@ are decided once, here, and kept to everywhere:
   issuer's collection account, closed once paid: negative "virtual_account".
 - A safe number (050x) that rings a person is a relay the platform hands out so the person's own
   number stays hidden: negative "safe_number".
-- A person's work landline, printed next to that person's name, rings that person: value "phone".
-  An extension alone (내선 2345) is negative "extension"; an office's switchboard, reception line
-  or fax with no person to it is negative "office_landline" or "office_fax".
+- A person's work landline, given as that person's own line (담당자 직통, 주무관 직통), rings that
+  person: value "phone". An extension alone (내선 2345) is negative "extension"; a number given as
+  an office's (대표전화, 보건소, 사무국, 원무과), even next to a staff member's name, and a fax are
+  negatives "office_landline" and "office_fax".
 - A sole trader's business number identifies the owner: value "business_registration". So is
   every business registration number, a company's included (it is the kind the library finds).
   A non-profit's unique number (고유번호, NNN-8N-NNNNN) is not a business registration number:
@@ -938,9 +939,14 @@ def _farm_direct_payment(b: _Builder) -> Document:
     d.bank_field(("지급 계좌", "직불금 입금계좌", "수령 계좌"), "payment", "본인")
     d.nfield(("신청 금액", "예상 지급액"), "amount", b.money(1_200_000, 12_000_000), "원")
     d.line(r.choice(("※ 준수사항 17개 항목을 확인하였습니다.", "읍·면·동장 귀하", "위 내용이 사실임을 확인합니다.")))
-    d.t("문의: {place} 행정복지센터 ")
-    d.neg("office_landline", "office")
-    d.line()
+    if r.random() < 0.4:  # the officer's own line
+        d.t(f"담당 {b.name()} 주무관 " + r.choice(("직통 ", "(직통) ", "☎ ")))
+        d.val("phone", "label_plain", "직통", "officer_direct", writing="landline")
+        d.line()
+    else:
+        d.t("문의: {place} 행정복지센터 ")
+        d.neg("office_landline", "office")
+        d.line()
     return d.document()
 
 
@@ -1404,6 +1410,10 @@ def _wage_arrears(b: _Builder) -> Document:
     d.t("접수번호 ")
     d.neg("receipt_number", "petition")
     d.line(r.choice((" ({place}지청 근로개선지도과)", "")))
+    if r.random() < 0.3:
+        d.t(f"담당 근로감독관 {b.name()} 직통 ")
+        d.val("phone", "label_plain", "직통", "inspector_direct", writing="landline")
+        d.line()
     return d.document()
 
 
@@ -1610,7 +1620,13 @@ def _solar_contract(b: _Builder) -> Document:
     d.field(("사업자등록번호",), "business_registration", "installer")
     d.nfield(("대표전화",), "office_landline")
     d.tfield(("담당자",), b.name())
-    if r.random() < 0.6:
+    if r.random() < 0.3:
+        d.t(r.choice(("담당자 직통 ", "담당 직통번호 ")))
+        d.val("phone", "label_plain", "담당자 직통", "staff_direct", writing="landline")
+        d.t(" 내선 ")
+        d.neg("extension", "staff_ext")
+        d.line()
+    elif r.random() < 0.6:
         d.field(("담당자 휴대폰",), "phone", "installer_staff")
     d.line("[계약자]")
     d.tfield(("성명",), b.name())

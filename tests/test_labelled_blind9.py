@@ -149,7 +149,10 @@ def test_ambiguous_numbers_follow_the_stated_conventions(docs):
                 assert re.fullmatch(r"\d+(-\d+)+", ng.text), ng
         for v in d.values:
             assert not (v.kind == "phone" and v.text.startswith("050")), v
-    assert {"virtual_account", "safe_number", "extension", "office_landline", "company_account",
+            if "직통" in v.label_text:  # a person's own work line is that person's number
+                seen.add("direct_line")
+                assert v.kind == "phone" and v.writing == "landline", v
+    assert {"direct_line", "virtual_account", "safe_number", "extension", "office_landline", "company_account",
             "org_unique_number", "workplace_number"} <= seen
 
 

@@ -56,6 +56,45 @@ def test_sigint_ends_a_long_call_within_a_second(op):
     assert int(words[2]) < 256 * 1024, words
 
 
+# A handler that returns runs at every check of a long call: the longest stretch of the call's
+# own CPU time without a check shows work that a Ctrl-C would wait for (sorting a million
+# findings took a third of a second without one). CPU time of the thread, which does the work
+# without the lock, so that other load on the machine does not stretch it.
+CHECK_GAPS = textwrap.dedent(
+    """
+    import signal, sys, time, norvane
+
+    op = sys.argv[1]
+    line = "연락처 010-1234-5678 메일 kim@example.com 주민번호 880101-1234568 금액 일억 원\\n"
+    text = line * int(sys.argv[2])
+    call = norvane.detect(text).to_json if op == "to_json" else (lambda: getattr(norvane, op)(text))
+    ran = []
+    signal.signal(signal.SIGALRM, lambda s, f: ran.append(time.thread_time()))
+    signal.setitimer(signal.ITIMER_REAL, 0.002, 0.002)
+    started = time.thread_time()
+    call()
+    ended = time.thread_time()
+    signal.setitimer(signal.ITIMER_REAL, 0)
+    times = [started] + [t for t in ran if t <= ended] + [ended]
+    print(len(ran), max(b - a for a, b in zip(times, times[1:])), ended - started)
+    """
+)
+
+
+@pytest.mark.parametrize("op", sorted(REPETITIONS))
+def test_a_long_call_checks_for_signals_throughout(op):
+    out = subprocess.run(
+        [sys.executable, "-c", CHECK_GAPS, op, str(REPETITIONS[op])],
+        capture_output=True,
+        text=True,
+        timeout=120,
+    )
+    assert out.returncode == 0, out.stderr
+    runs, longest_gap, total = out.stdout.split()
+    assert int(runs) > 10, out.stdout
+    assert float(longest_gap) < 0.25, out.stdout
+
+
 def test_other_signal_handlers_stop_a_long_call_with_their_exception():
     script = textwrap.dedent(
         """

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "error/interrupt.hpp"
+
 namespace norvane {
 
 // Sorts stably by source byte start, then byte end. The lists are made of a few ascending
@@ -13,9 +15,10 @@ namespace norvane {
 // takes the smallest head, the earliest stretch on ties, which keeps equal keys in order. The
 // order is worked out on item numbers and then carried out in place along the permutation's
 // cycles: a second list of items would double the report at its largest moment. Lists hold
-// fewer than 2^32 items (a text is below 4 GiB).
-template <class T>
-void sort_by_source(std::vector<T>& v) {
+// fewer than 2^32 items (a text is below 4 GiB). On long lists both steps poll for an interrupt:
+// on a million findings the moves, each to a far place, take a large part of a second.
+template <bool kPolled, class T>
+void sort_by_source_polled_if(std::vector<T>& v) {
   auto before = [](const T& a, const T& b) {
     if (a.source.byte_start != b.source.byte_start)
       return a.source.byte_start < b.source.byte_start;
@@ -33,12 +36,21 @@ void sort_by_source(std::vector<T>& v) {
   }
   if (few && k == 1) return;
 
+  // Work units of a poll (about bytes of text elsewhere): a step of the merge or the sort reads
+  // items at a few places; a move carries one to a far place.
+  constexpr std::size_t kUnitsPerStep = 16;
+  constexpr std::size_t kUnitsPerMove = 64;
+  [[maybe_unused]] interrupt::Poll poll;
+  auto advance = [&]([[maybe_unused]] std::size_t units) {
+    if constexpr (kPolled) poll.advance(units);
+  };
   // from[i]: the number of the item that goes to place i.
   std::vector<std::uint32_t> from(v.size());
   if (few) {
     std::size_t ends[kMaxStretches];
     for (std::size_t j = 0; j < k; ++j) ends[j] = j + 1 < k ? heads[j + 1] : v.size();
     for (std::size_t taken = 0; taken < v.size(); ++taken) {
+      advance(kUnitsPerStep);
       std::size_t best = k;
       for (std::size_t j = 0; j < k; ++j) {
         if (heads[j] == ends[j]) continue;
@@ -48,14 +60,17 @@ void sort_by_source(std::vector<T>& v) {
     }
   } else {  // no longer a few stretches: sort the numbers
     for (std::size_t i = 0; i < v.size(); ++i) from[i] = static_cast<std::uint32_t>(i);
-    std::stable_sort(from.begin(), from.end(),
-                     [&](std::uint32_t a, std::uint32_t b) { return before(v[a], v[b]); });
+    std::stable_sort(from.begin(), from.end(), [&](std::uint32_t a, std::uint32_t b) {
+      advance(kUnitsPerStep);
+      return before(v[a], v[b]);
+    });
   }
   for (std::size_t start = 0; start < v.size(); ++start) {
     if (from[start] == start) continue;
     T held = std::move(v[start]);
     std::size_t at = start;
     while (from[at] != start) {
+      advance(kUnitsPerMove);
       const std::size_t next = from[at];
       v[at] = std::move(v[next]);
       from[at] = static_cast<std::uint32_t>(at);
@@ -64,6 +79,15 @@ void sort_by_source(std::vector<T>& v) {
     v[at] = std::move(held);
     from[at] = static_cast<std::uint32_t>(at);
   }
+}
+
+// Shorter lists are done within a millisecond or two: a poll at every step would only slow them.
+inline constexpr std::size_t kPolledSortItems = std::size_t{1} << 15;
+
+template <class T>
+void sort_by_source(std::vector<T>& v) {
+  if (v.size() < kPolledSortItems) sort_by_source_polled_if<false>(v);
+  else sort_by_source_polled_if<true>(v);
 }
 
 }  // namespace norvane

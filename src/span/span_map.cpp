@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "error/interrupt.hpp"
 #include "span/debug_text.hpp"
 #include "span/kept_buffers.hpp"
 #include "span/pages.hpp"
@@ -202,11 +203,27 @@ std::uint32_t u32(std::size_t n) { return static_cast<std::uint32_t>(n); }
 
 }  // namespace
 
+// A pass that changes little keeps stretches of many megabytes at once: they are copied in
+// pieces, with an interrupt poll between them, so that a pending signal is not held up by a copy.
+constexpr std::size_t kKeptPiece = std::size_t{1} << 20;
+
 void SpanMapBuilder::keep(std::string_view text) {
   if (text.empty()) return;
   const std::uint32_t nb = u32(text.size());
-  const std::uint32_t nc = u32(utf8::count_chars(text));
-  output_.append(text);
+  std::uint32_t nc = 0;
+  if (text.size() <= kKeptPiece) [[likely]] {
+    nc = u32(utf8::count_chars(text));
+    output_.append(text);
+  } else {
+    interrupt::Poll poll;
+    for (std::size_t at = 0; at < text.size(); at += kKeptPiece) {
+      // Pieces may end inside a character: count_chars counts the bytes that start one.
+      const std::string_view piece = text.substr(at, kKeptPiece);
+      nc += u32(utf8::count_chars(piece));
+      output_.append(piece);
+      poll.advance(piece.size());
+    }
+  }
   src_byte_ += nb;
   src_char_ += nc;
   dst_byte_ += nb;

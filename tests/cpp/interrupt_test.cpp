@@ -1,11 +1,15 @@
 // Polls run the thread's installed check every so many units and throw when it says stop.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "detect/source_order.hpp"
 #include "error/interrupt.hpp"
 #include "normalize/pipeline.hpp"
+#include "span/span_map.hpp"
 
 namespace norvane {
 namespace {
@@ -69,6 +73,54 @@ TEST(Interrupt, NormalizeOfALongTextStopsAndLeavesNothingBehind) {
   for (int i = 0; i < 200000; ++i) text += "전화 ０１０－１２３４－５６７８ 일억 ";
   EXPECT_THROW((void)normalize(text, Config{}), interrupt::Interrupted);
   EXPECT_EQ(c.calls, 2);
+}
+
+// The steps of long work that used to run without a poll: putting a million findings in source
+// order (most of a second, the moves going to far places), and keeping a stretch of megabytes
+// that a pass did not change.
+struct Placed {
+  Span source;
+  std::unique_ptr<int> payload;  // a lost or doubled move shows under AddressSanitizer
+};
+
+std::vector<Placed> interleaved(std::size_t n) {
+  // Two ascending stretches whose items alternate in source order: the merge moves every item.
+  std::vector<Placed> v;
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto at = static_cast<std::uint32_t>(i < n / 2 ? 4 * i : 4 * (i - n / 2) + 2);
+    v.push_back(Placed{Span{at, at + 1, at, at + 1}, std::make_unique<int>(static_cast<int>(i))});
+  }
+  return v;
+}
+
+TEST(Interrupt, SourceOrderOfAMillionItemsPollsAndStops) {
+  {
+    Counter c;  // never stops: the order comes out whole
+    interrupt::Scope scope(&count_and_maybe_stop, &c);
+    std::vector<Placed> v = interleaved(1'000'000);
+    sort_by_source(v);
+    EXPECT_GT(c.calls, 100);
+    for (std::size_t i = 1; i < v.size(); ++i)
+      ASSERT_LT(v[i - 1].source.byte_start, v[i].source.byte_start) << i;
+    for (std::size_t i = 0; i < v.size(); ++i)
+      ASSERT_EQ(*v[i].payload, static_cast<int>(i % 2 ? 500'000 + i / 2 : i / 2)) << i;
+  }
+  for (const int stop_at : {1, 40, 200}) {  // in the merge, in the moves
+    Counter c{0, stop_at};
+    interrupt::Scope scope(&count_and_maybe_stop, &c);
+    std::vector<Placed> v = interleaved(1'000'000);
+    EXPECT_THROW(sort_by_source(v), interrupt::Interrupted) << stop_at;
+    EXPECT_EQ(c.calls, stop_at);
+  }
+}
+
+TEST(Interrupt, KeepingALongStretchPollsBetweenPieces) {
+  const std::string stretch(24u << 20, 'a');
+  Counter c{0, 3};
+  interrupt::Scope scope(&count_and_maybe_stop, &c);
+  SpanMapBuilder builder;
+  EXPECT_THROW(builder.keep(stretch), interrupt::Interrupted);
+  EXPECT_EQ(c.calls, 3);
 }
 
 }  // namespace

@@ -43,7 +43,11 @@ approval and member-card numbers the shop or the payment system issues (look-ali
 clubs', academies' and libraries' members (member_roster): attendance and locker logs, rosters
 pasted as a table and membership cards, each value a member's own mobile (written with dashes,
 as bare digits, with dots or partly masked), beside the member, locker, seat, membership-card and
-receipt numbers the club issues (look-alikes).
+receipt numbers the club issues (look-alikes). Papers' closing lines (closing_lines): benefit
+applications ending with the office in charge and its landline, booking confirmations with a
+business's registration footer and an account held by the business, travel papers with a trip's
+dates under a birth date, research, service and bond papers with a registry's issued numbers, and
+second-hand trades with a post office's tracking number; each beside the person's own values.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -458,7 +462,7 @@ FRAMED_GENRES = tuple(FRAMES)
 OFFICE_GENRE = "office_letters"  # letters, notices and forms with offices' own numbers (OFFICE_LETTERS)
 SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
-                          "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE)
+                          "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines")
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -962,7 +966,9 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(ROWS_LOOK_ALIKES) + tuple(BANK_ALERT_NEG_PHRASES)
                   + ("office_contact", "organisation_account", "bracketed_drug_code", "member_id_column")
                   + SHEET_LOOK_ALIKES + ("scan_issue_date", "scan_postal_code")
-                  + tuple(ROSTER_LOOK_ALIKES.values()) + RECORDS_LOOK_ALIKES + tuple(FORM_LOOK_ALIKES.values()))
+                  + tuple(ROSTER_LOOK_ALIKES.values()) + RECORDS_LOOK_ALIKES + tuple(FORM_LOOK_ALIKES.values())
+                  + ("public_office_line", "business_footer_line", "business_held_account", "trip_date_after_birth",
+                     "registry_issued_number", "post_tracking_number"))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -1170,6 +1176,103 @@ OFFICE_EXPORT_SHARE = 0.2  # of the genre's documents
 OFFICE_EXPORT_TITLES = ("[회원 명단 추출]", "고객 목록 export", "교적부 내보내기", "members.csv", "고객DB 추출 결과",
                         "가입자 명단 (엑셀 붙여넣기)")
 
+# --------------------------------------------------------------------------- closing lines
+
+# Papers whose closing lines carry numbers that belong to someone other than the person: a public
+# office's landline named by the office at the end of a benefit application (<<office>>), a
+# business's landline on its own registration footer (<<footer>>, beside its 사업자번호 <<brn>>, a
+# value), an account whose holder written beside it is a business (<<acct_biz>>), a trip's dates
+# on the lines after a birth date (<<trip>>), numbers a registry issues that a business number's
+# check digit passes by chance (<<issued>>, <<svc>>, <<bond>>) and a post office's tracking number
+# after a courier's word (<<track>>). The people on them keep theirs: <<mobile:L>>, <<home:L>>,
+# <<acct:L>> under the label L, <<dob:L>> a birth date, <<passport:L>>, <<rrn:L>>.
+CLOSING_GENRE = "closing_lines"
+CLOSING_SHARE = 0.06  # of the documents, from a stream of its own
+CLOSING_PAPERS = {
+    "benefit": (
+        ("실업급여 수급자격 인정 신청서", "신청인 {name} / 휴대전화 <<mobile:휴대전화>>", "접수번호 {receipt}  담당 {office} <<office>>"),
+        ("노령연금 지급 청구서", "청구인 {name}  연락처 <<mobile:연락처>>", "연금 받을 계좌 {bank} <<acct:연금 받을 계좌>> (예금주 {name})",
+         "담당 {office} <<office>>"),
+        ("[접수 완료] 구직급여 신청", "{name} 님의 신청이 접수되었습니다.", "담당: {office} <<office>>",
+         "신청인 연락처 <<mobile:신청인 연락처>>"),
+        ("건강보험 피부양자 자격 취득 신고서", "신고인 {name} 휴대폰 <<mobile:휴대폰>>", "처리기관 {office} (<<office>>)"),
+        ("출산전후휴가 급여 신청서", "신청인 계좌 {bank} <<acct:신청인 계좌>>", "자택 전화 <<home:자택 전화>>", "관할 {office} <<office>>"),
+        ("국세 환급금 지급 안내", "{name} 님 귀하", "환급 계좌 {bank} <<acct:환급 계좌>>", "문의 {office} <<office>>"),
+        ("전입신고 처리 결과 통지", "신고인 {name} 연락처 <<mobile:연락처>>", "처리 {office} <<office>>"),
+        ("체류기간 연장 허가 신청 접수증", "신청인 {rname} 휴대폰 <<mobile:휴대폰>>", "접수번호 {receipt}", "담당 {office} <<office>>"),
+        ("장애인 활동지원 신청서", "보호자 {name} <<mobile:보호자>>", "접수 {office}  <<office>>"),
+        ("기초연금 신청 접수증", "신청인 {name} 휴대전화 <<mobile:휴대전화>>", "신청일 {date}", "관할 {office} ☎ <<office>>"),
+    ),
+    "booking": (
+        ("[예약 확정] {biz}", "예약자 {name} / 연락처 <<mobile:연락처>>", "입실 12월 {day}일 15:00",
+         "{biz} 사업자번호 <<brn:사업자번호>> / 관리동 <<footer>> / 통신판매업 제{year}-{region}-{n4}호"),
+        ("{biz} 예약 안내", "무통장 입금: {bank} <<acct_biz>> ({biz})", "예약자 휴대폰 <<mobile:예약자 휴대폰>>",
+         "상호 {biz} | 사업자등록번호 <<brn:사업자등록번호>> | 전화 <<footer>> | 통신판매업신고 {year}-{region}-{n4}"),
+        ("주문 확인서", "주문자 {name} <<mobile:주문자>>", "입금계좌: {bank} <<acct_biz>> ({biz})",
+         "판매자 {biz} 사업자등록번호 <<brn:사업자등록번호>> 사무실 <<footer>>"),
+        ("캠핑장 이용 안내", "환불 계좌 {bank} <<acct:환불 계좌>> (예금주 {name})",
+         "{biz} / 사업자 <<brn:사업자>> / 사무실 <<footer>> / 통신판매 {year}-{region}-{n4}"),
+        ("견적서 보내드립니다", "입금처: {bank} <<acct_biz>> {biz}", "담당 {name} <<mobile:담당>>"),
+        ("상품 발송 안내", "받는 분 {name} <<mobile:받는 분>>", "입금 계좌 {bank} <<acct_biz>> (예금주 {biz})",
+         "{biz} 사업자번호 <<brn:사업자번호>> TEL <<footer>>"),
+        ("[{biz}] 주문이 접수되었습니다", "결제 계좌 {bank} <<acct_biz>> ({biz})", "주문자 연락처 <<mobile:주문자 연락처>>",
+         "사업자등록번호 <<brn:사업자등록번호>> · 매장 <<footer>> · 통신판매업 {year}-{region}-{n4}"),
+        ("펜션 예약 확인", "예약자 {name} 님", "입금은 {bank} <<acct:입금은>> (예금주 {name}) 으로 해주세요",
+         "{biz} 사업자 <<brn:사업자>> 문의 <<footer>>"),
+        ("세무 기장 수수료 안내", "수수료 입금처 {bank} <<acct_biz>> {biz}", "고객 {name} 대표님 <<mobile:대표님>>"),
+    ),
+    "travel": (
+        ("[여행자 정보 확인]", "Name: {pax}", "Passport No: <<passport:Passport No>>", "Date of Birth: <<dob:Date of Birth>>", "",
+         "Flight {flight} {route} <<trip>>"),
+        ("e-티켓 확인증", "승객 {pax} / 생년월일 <<dob:생년월일>>", "출발 <<trip>> {flight} {route}"),
+        ("단체 여행 안내", "대표자 {name} 연락처 <<mobile:연락처>>", "생년월일: <<dob:생년월일>>", "탑승일 <<trip>> {flight}"),
+        ("호텔 바우처", "투숙객 {pax}", "DOB <<dob:DOB>>", "입실 <<trip>> 15:00 / 퇴실 <<trip>> 11:00"),
+        ("여행자보험 가입 확인", "피보험자 {name} 생년월일 <<dob:생년월일>>", "", "출국일 <<trip>> 귀국일 <<trip>>"),
+        ("Booking details", "Date of birth: <<dob:Date of birth>>", "Departure <<trip>> {flight}"),
+        ("항공권 예약 내역", "여권번호 <<passport:여권번호>>", "생년월일 <<dob:생년월일>>", "", "{flight} {route} <<trip>> 09:40 출발"),
+        ("비자 신청 정보", "Birth Date: <<dob:Birth Date>>", "Arrival <<trip>> {flight}", "Departure <<trip>>"),
+    ),
+    "registry": (
+        ("연구 참여 동의서", "과제번호: <<issued>>  IRB 승인번호: {irb}", "연구대상자 {name} 연락처 <<mobile:연락처>>"),
+        ("면회 신청서", "면회 대상 장병: 이병 {name} 군번 <<svc>>", "신청인 휴대폰 <<mobile:신청인 휴대폰>>"),
+        ("국민주택채권 매입 확인서", "매입번호 제<<bond>>호", "매입자 {name} 주민등록번호 <<rrn:주민등록번호>>"),
+        ("연구비 지급 신청서", "연구과제번호 <<issued>>", "연구비 받을 계좌 {bank} <<acct:연구비 받을 계좌>> (예금주 {name})"),
+        ("위문편지 보내기", "받는 장병 일병 {name} (군번 <<svc>>)", "보내는 사람 {name} <<mobile:보내는 사람>>"),
+        ("채권 매입 영수증", "국민주택채권 매입번호 <<bond>>", "매입자 연락처 <<mobile:매입자 연락처>>"),
+        ("과제 협약서", "과제 번호 <<issued>>", "연구책임자 {name} 휴대폰 <<mobile:휴대폰>>"),
+        ("연구윤리 심의 결과 통보", "연구과제 번호: <<issued>> / 승인번호 {irb}", "연구자 연락처 <<mobile:연구자 연락처>>"),
+        ("입영 통지 확인", "군번 <<svc>> 상병 {name}", "부모 연락처 <<mobile:부모 연락처>>"),
+    ),
+    "parcel": (
+        ("네 내일 보내고 송장번호 드릴게요", "판매자 오후 {h}:{mm}", "우체국 <<track>> 입니다"),
+        ("운송장번호 알려드려요", "우체국 <<track>>", "받는 분 연락처 <<mobile:받는 분 연락처>>"),
+        ("택배 보냈어요~", "우체국 <<track>> 이에요", "입금은 {bank} <<acct:입금은>> {name} 으로 해주세요"),
+        ("[중고거래] 발송 완료", "송장: 우체국 <<track>>", "구매자 {name} 님"),
+        ("오늘 택배 접수했습니다", "구매자 {h}:{mm}", "감사합니다 송장 부탁드려요", "판매자 {h}:{mm}", "우체국 <<track>> 보냈어요"),
+        ("송장번호 보내드립니다", "우체국 <<track>> 조회해 보세요", "혹시 안 오면 <<mobile:혹시 안 오면>> 로 연락주세요"),
+        ("반품 택배 보냈습니다", "우체국 <<track>> 확인 부탁드려요", "환불 계좌 {bank} <<acct:환불 계좌>> (예금주 {name})"),
+    ),
+}
+# The offices named at the end of a benefit application, with their branch's place.
+CLOSING_OFFICES = ("{city} 고용센터", "고용센터", "국민연금공단 {city}지사", "국민연금공단 지사", "국민건강보험공단 {city}지사",
+                   "{city}세무서 민원봉사실", "{city}세무서", "{gu}청", "{city}시청", "{city}군청", "역삼2동 행정복지센터",
+                   "{city}등기소", "{city}지방법원", "{city}경찰서", "{gu} 보건소", "서울출입국·외국인청",
+                   "{city}출입국·외국인사무소", "근로복지공단 {city}지사", "신사동 주민센터", "{city}고용노동지청")
+CLOSING_CITIES = ("인천북부", "부산동부", "대구", "광주", "수원", "창원", "청주", "전주", "울산", "안산", "고양", "천안")
+# Businesses that hold accounts and print footers: names ending in a business's word, or two words.
+CLOSING_BUSINESSES = ("솔바람 글램핑", "하늘채 펜션", "초록들 캠핑장", "소담푸드", "리빙하우스 샵", "한결세무회계", "다온상사",
+                      "푸른농원", "봄날공방", "달빛카페", "새벽마트", "온유스토어", "은하수 캠핑", "바른회계", "해뜰식당",
+                      "숲속의 아침 펜션", "오늘의꽃 플라워", "맛있는 반찬가게", "별빛 글램핑", "정직한 정육점")
+CLOSING_REGIONS = ("인천연수", "서울마포", "경기가평", "강원홍천", "부산해운대", "제주서귀포")
+CLOSING_FLIGHTS = ("KE{n3}", "OZ{n3}", "LJ{n3}", "7C{n4}", "TW{n3}", "ZE{n3}", "BX{n3}")
+CLOSING_ROUTES = ("ICN-NRT", "ICN-KIX", "GMP-CJU", "ICN-BKK", "PUS-FUK", "ICN-DAD", "CJU-GMP")
+CLOSING_TRIP_STYLES = ("{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}", "{d:02d}{MON}{yy}", "{y}/{m:02d}/{d:02d}",
+                       "{y}년 {m}월 {d}일")
+CLOSING_LOOK_ALIKES = {"office": "public_office_line", "footer": "business_footer_line",
+                       "acct_biz": "business_held_account", "trip": "trip_date_after_birth",
+                       "issued": "registry_issued_number", "svc": "registry_issued_number",
+                       "bond": "registry_issued_number", "track": "post_tracking_number"}
+
 # --------------------------------------------------------------------------- scanned cards (OCR)
 
 # Identity cards, licences and business cards as OCR reads a scan: line by line, the card's title
@@ -1227,7 +1330,7 @@ WRITINGS = {
                    ("sheet_cell", 0), ("after_request", 0),  # only in sheet_exports
                    # only in copied_records: a roster's column, a bracketed answer
                    ("roster_yymmdd", 0), ("roster_dotted", 0), ("roster_compact", 0), ("bracketed_yymmdd", 0),
-                   ("form_field", 0)),  # only in registry_forms
+                   ("form_field", 0)),  # only in registry_forms and closing_lines
     "phone": (("scan_split", 0), ("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
@@ -1263,7 +1366,7 @@ WRITINGS = {
                  # only in copied_records: a roster's column, a form's nine digits
                  ("roster_old_format", 0), ("roster_current", 0), ("roster_foreign", 0), ("form_nine_digits", 0),
                  ("form_field", 0)),  # only in registry_forms
-    "business_registration": (("plain", 0),  # only on organisations' papers
+    "business_registration": (("plain", 0),  # only on organisations' papers and closing_lines
                               ("form_field", 0)),  # only in registry_forms
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
               ("masked_partly", 1), ("url_encoded", 0), ("at_word", 1), ("comma_dot", 1),
@@ -2619,6 +2722,85 @@ class _Builder:
                             words[k], header)
         return w.document()
 
+    def closing_paper(self) -> Document:
+        """A paper whose closing lines carry numbers that are not the person's (CLOSING_PAPERS):
+        an office's or a business's own landline, a business's account, a trip's dates after a
+        birth date, a registry's issued numbers, a post office's tracking number."""
+        r = self.r
+        kind = r.choice(tuple(CLOSING_PAPERS))
+        w = _Writer(CLOSING_GENRE, self.part)
+        names = {"{office}": CLOSING_OFFICES, "{biz}": CLOSING_BUSINESSES, "{city}": CLOSING_CITIES,
+                 "{region}": CLOSING_REGIONS, "{flight}": CLOSING_FLIGHTS, "{route}": CLOSING_ROUTES}
+        picked = {k: self.pick("closing:" + k, pool) for k, pool in names.items()}
+        trip_style = self.pick("closing:trip_style", CLOSING_TRIP_STYLES)
+        for i, line in enumerate(self.pick("closing:" + kind, CLOSING_PAPERS[kind])):
+            if i:
+                w.add("\n")
+            for k, piece in enumerate(re.split(r"<<([^>]*)>>", line)):
+                if k % 2 == 0:
+                    for key, name in picked.items():
+                        piece = piece.replace(key, name)
+                    piece = (piece.replace("{receipt}", f"2024{r.randrange(1, 13):02d}{r.randrange(1, 29):02d}-{self.w.v.digits(5)}")
+                             .replace("{year}", str(r.randrange(2019, 2027))).replace("{n3}", self.w.v.digits(3))
+                             .replace("{irb}", f"{r.choice(('KHSIRB', 'SNUH', 'AMC'))}-{r.randrange(20, 27)}-{r.randrange(100, 999)}"))
+                    w.add(self.fill(piece))
+                    continue
+                marker, _, label = piece.partition(":")
+                self.closing_number(w, marker, line, trip_style)
+        return w.document()
+
+    def closing_number(self, w: _Writer, marker: str, line: str, trip_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+
+        def checked(prefix: str) -> str:
+            """Ten digits after prefix whose business check digit holds half the time."""
+            body = prefix + d(9 - len(prefix))
+            last = corpus.business_check([int(c) for c in body]) if r.random() < 0.5 else r.randrange(10)
+            return body + str(last)
+
+        if marker in ("office", "footer"):  # an area code, a local number of three or four digits
+            g = [r.choice(("02", "031", "032", "051", "053", "055", "062", "063", "041", "043")),
+                 str(r.randrange(2, 10)) + d(r.choice((2, 3))), d(4)]
+            w.negative(CLOSING_LOOK_ALIKES[marker], r.choice(("-", "-", "-", ".")).join(g), line)
+        elif marker == "acct_biz":
+            w.negative(CLOSING_LOOK_ALIKES[marker], v._bank_account("hyphen"), line)
+        elif marker == "trip":
+            y, m, dd = v.date(2025, 2027)
+            w.negative(CLOSING_LOOK_ALIKES[marker], trip_style.format(y=y, yy=f"{y % 100:02d}", m=m, d=dd,
+                                                                      MON=MONTHS[m - 1][:3].upper()), line)
+        elif marker == "issued":
+            w.negative(CLOSING_LOOK_ALIKES[marker], checked(str(r.randrange(0, 10))), line)
+        elif marker == "svc":  # a service number: the year of enlistment, then eight digits
+            s = checked(f"{r.randrange(20, 27)}")
+            w.negative(CLOSING_LOOK_ALIKES[marker], f"{s[:2]}-{s[2:]}", line)
+        elif marker == "bond":  # a bond's purchase number: the year, then six digits
+            s = checked(str(r.randrange(2022, 2027)))
+            w.negative(CLOSING_LOOK_ALIKES[marker], f"{s[:4]}-{s[4:]}", line)
+        elif marker == "track":  # a post office's parcel: thirteen digits
+            w.negative(CLOSING_LOOK_ALIKES[marker], r.choice("16") + d(12), line)
+        else:
+            kind, text, writing = {
+                "mobile": lambda: ("phone", "-".join(v._phone_groups(True)), "plain"),
+                "home": lambda: ("phone", self.w._phone("phone", "landline"), "landline"),
+                "acct": lambda: ("bank_account", v._bank_account("hyphen"), "plain"),
+                "brn": lambda: ("business_registration", v._business_registration("hyphen").replace("-", "")
+                                if r.random() < 0.5 else v._business_registration("hyphen"), "plain"),
+                "passport": lambda: ("passport", v._passport("plain"), FORM_WRITING),
+                "rrn": lambda: ("resident", v._resident("hyphen"), FORM_WRITING),
+                "dob": lambda: self.closing_birth(),
+            }[marker]()
+            w.value(labelled.Written(kind, text, writing, False), "label", line, line)
+
+    def closing_birth(self) -> tuple[str, str, str]:
+        """A birth date as a ticket prints it (09APR66) or as a form does."""
+        r, v = self.r, self.w.v
+        y, m, d = v.date(1940, 2008)
+        if r.random() < 0.5:
+            return "birth_date", f"{d:02d}{MONTHS[m - 1][:3].upper()}{y % 100:02d}", "airline_date"
+        return "birth_date", r.choice(("{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}", "{y}년 {m}월 {d}일")).format(
+            y=y, m=m, d=d), FORM_WRITING
+
 
     def scanned_card(self) -> Document:
         """A scanned card as OCR reads it (SCAN_CARDS): a number's halves on two lines under the
@@ -2993,8 +3175,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     roster = random.Random(_seed(part, seed) ^ 0x2B5D)
     records = random.Random(_seed(part, seed) ^ 0x1EA8)
     forms = random.Random(_seed(part, seed) ^ 0x1BA7)
+    closings = random.Random(_seed(part, seed) ^ 0x0C15)
     docs = []
     while len(docs) < documents:
+        if closings.random() < CLOSING_SHARE:
+            with b.own_stream(closings):
+                docs.append(b.closing_paper())
+            continue
         if scans.random() < SCAN_SHARE:
             with b.own_stream(scans):
                 docs.append(b.scanned_card())

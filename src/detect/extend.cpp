@@ -1895,8 +1895,9 @@ const WordSet& organisation_or_holder_words() {
 
 // The words on a value's line that speak of it: before it back to the line's start and after
 // it up to the line's end, each within a phrase's reach.
-constexpr std::size_t kPhraseReach = 48;  // bytes: sixteen Korean letters
-constexpr std::size_t kDeskReach = 36;    // a desk's name stands right before its number
+constexpr std::size_t kPhraseReach = 48;     // bytes: sixteen Korean letters
+constexpr std::size_t kDeskReach = 36;       // a desk's name stands right before its number
+constexpr std::size_t kIdentityReach = 120;  // a business's footer line: its name, 사업자번호, ...
 std::string_view line_before(std::string_view text, const Span& run,
                              std::size_t reach = kPhraseReach) {
   const std::size_t from = run.byte_start > reach ? run.byte_start - reach : 0;
@@ -2070,6 +2071,55 @@ std::string_view past_department(std::string_view before) {
   return at == std::string_view::npos ? before : before.substr(at + labels::kDepartmentWord.size());
 }
 
+// What stands after 담당 when an office's name follows it (담당 고용센터, 담당: 국민연금공단 지사):
+// there 담당 says which office is in charge, not who.
+std::string_view past_office_in_charge(std::string_view said) {
+  const std::size_t at = said.rfind(labels::kUnitDeskWord);
+  if (at == std::string_view::npos) return said;
+  const std::string_view rest = said.substr(at + labels::kUnitDeskWord.size());
+  return organisation_words().in(rest) ? rest : said;
+}
+
+const WordSet& business_identity_words() {
+  static const WordSet set{labels::kBusinessIdentityWords};
+  return set;
+}
+
+// Whether the holder written right after an account, in a bracket or as the next word, is a
+// business's name (무통장 입금: 하나 ... (솔바람 글램핑), 입금처: ... 한결세무회계): it ends in a
+// business's word. (A bracket of Hangul words with a space inside is as often a remark, 부재 시
+// 문 앞, 고객 구두 확인, as a business's name: it says nothing alone.)
+bool held_by_a_business(std::string_view after) {
+  std::string_view holder = bracketed(after);
+  if (!holder.empty()) {
+    holder.remove_prefix(1);
+  } else {
+    const std::size_t from = after.find_first_not_of(' ');
+    if (from == std::string_view::npos) return false;
+    holder = after.substr(from);
+    holder = holder.substr(0, holder.find_first_of(" ,/|\t"));
+  }
+  while (holder.ends_with(' ')) holder.remove_suffix(1);
+  return !holder.empty() && ends_with_any(holder, labels::kBusinessNameEndings);
+}
+
+// Thirteen bare digits right after 우체국 with a courier's word a few lines up (송장번호 드릴게요
+// ... 우체국 1310017589991): a parcel's tracking number, unless an account is spoken of there.
+bool post_office_parcel(std::string_view source, std::string_view text, const Span& run) {
+  constexpr std::size_t kTrackingDigits = 13, kParcelReach = 240;
+  if (source.size() != kTrackingDigits ||
+      last_word(line_before(text, run, kDeskReach)) != labels::kPostOfficeWord)
+    return false;
+  const std::size_t from = run.byte_start > kParcelReach ? run.byte_start - kParcelReach : 0;
+  const std::string_view before = text.substr(from, run.byte_start - from),
+                         after = line_after(text, run);
+  const auto said = [&](std::string_view w) {
+    return before.find(w) != std::string_view::npos || after.find(w) != std::string_view::npos;
+  };
+  return std::any_of(std::begin(labels::kParcelWords), std::end(labels::kParcelWords), said) &&
+         !said(labels::kAccountWord);
+}
+
 // The holder named after a holder word (예금주: (주)다온이사), up to the end of its phrase.
 std::string_view holder_named(std::string_view s) {
   for (std::string_view w : labels::kHolderWords)
@@ -2122,6 +2172,14 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       return (names_an_office(after) || names_an_office(block)) && !person_words().in(block) &&
              !person_words().in(after);
     };
+    // Or the business's own identification on the number's line (상호 사업자번호 ... / 관리동
+    // 053-... / 통신판매업 ...), labelled as a telephone or not.
+    const auto on_identity_line = [&] {
+      const std::string_view line = line_before(text, run, kIdentityReach),
+                             after = line_after(text, run);
+      return (business_identity_words().in(line) || business_identity_words().in(after)) &&
+             !person_words().in(line) && !person_words().in(after);
+    };
     // A unit's desk: the word right before the number names a team, a division, an office, or
     // is 담당 after one (인사팀 담당, HR 담당): then 담당 names no person.
     std::string_view said = before, word = last_word(before);
@@ -2132,8 +2190,9 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
     const bool unit_desk = ends_with_any(word, labels::kOfficeUnitEndings) ||
                            (said.size() < before.size() && is_department_abbreviation(word));
     return (organisation_words().in(before) || organisation_words().in(aside) || unit_desk ||
-            in_business_block()) &&
-           !person_words().in(past_department(said)) && !person_words().in(aside);
+            in_business_block() || on_identity_line()) &&
+           !person_words().in(past_office_in_charge(past_department(said))) &&
+           !person_words().in(aside);
   }
   // An account under an account's label whose holder, named or beside it, is an organisation,
   // with no person on it.
@@ -2142,6 +2201,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       !labels->found_of(static_cast<std::size_t>(EntityKind::bank_account)))
     return false;
   const std::string_view before = line_before(text, run), after = line_after(text, run);
+  if (held_by_a_business(after)) return !names_a_person(before) && !names_a_person(after);
   if (!organisation_or_holder_words().in(before) && !organisation_or_holder_words().in(after))
     return false;
   if (names_a_person(before) || names_a_person(after)) return false;
@@ -2211,6 +2271,8 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
       return Veto{RejectReason::look_alike, !mobile_before_hour(d, source)};
     if (is_timestamp(d)) return Veto{RejectReason::look_alike, true};
     if (drug_code(source, text, run)) return Veto{RejectReason::look_alike, true};
+    if (n == 13 && post_office_parcel(source, text, run))
+      return Veto{RejectReason::look_alike, true};
     if (issued_number_in_column(d, source, text, labels))
       return Veto{RejectReason::look_alike, true};
     if (source.find('\t') != std::string_view::npos) return Veto{RejectReason::look_alike, false};

@@ -389,6 +389,12 @@ inline constexpr Label kLookAlike[] = {
     {"수표번호", 1.0f},    // a cheque's number in a bank's deposit alert
     {"납부자번호", 1.0f},  // an automatic debit's payer number (CMS)
     {"예약번호", 1.0f},
+    // Registries' issued numbers, ten digits of which pass a business number's check by chance:
+    // a research project's (과제번호), a soldier's service number (군번), a bond's purchase.
+    {"과제번호", 1.0f},
+    {"과제 번호", 1.0f},
+    {"군번", 1.0f},
+    {"매입번호", 1.0f},
     {"학번", 1.0f},
     {"사번", 1.0f},
     {"사원번호", 1.0f},
@@ -765,7 +771,8 @@ inline constexpr std::string_view kCommaTopDomains[] = {"com", "net", "org", "kr
 // extend::owned_by_organisation): words naming an organisation, words putting a person on the
 // number, and words naming an account's holder. Mobiles are never an organisation's here.
 // Legal forms, kinds of institutions and shops, their desks and branches (a centre's, a
-// showroom's, a reservist unit's, a wake's own line).
+// showroom's, a reservist unit's, a wake's own line), public offices a benefit or a permit is
+// applied at (국민연금공단 지사, 등기소, 출입국·외국인청, 고용노동지청).
 inline constexpr std::string_view kOrganisationWords[] = {
     "(주)",   "㈜",       "주식회사", "유한회사",   "법인",     "재단",       "사단",   "(사)",
     "(재)",   "협회",     "조합",     "병원",       "의원",     "치과",       "내과",   "외과",
@@ -775,7 +782,8 @@ inline constexpr std::string_view kOrganisationWords[] = {
     "웨딩홀", "예식장",   "구민회관", "복지관",     "도서관",   "교회",       "성당",   "지사",
     "행정실", "교무실",   "원무과",   "민원실",     "민원과",   "민원봉사실", "여권과", "예약실",
     "응급실", "사무국",   "총무과",   "센터",       "사무실",   "지점",       "본점",   "대리점",
-    "전시장", "매장",     "빈소",     "예비군",     "동대본부", "접수처",     "데스크",
+    "전시장", "매장",     "빈소",     "예비군",     "동대본부", "접수처",     "데스크", "공단",
+    "등기소", "출입국",   "외국인청", "지청",
 };
 // A person on the number: a desk's staff member named with a title, a guardian, the owner's
 // own line or account (본인, 직통, 환불, 급여), a form's contact person, a person's workplace
@@ -844,6 +852,26 @@ inline constexpr std::string_view kUnitDeskWord = "담당";
 // A word that names a department, not a person, in front of its name (담당부서: 재무팀): the
 // person words before it are the department's.
 inline constexpr std::string_view kDepartmentWord = "부서";
+// A business's own identification on a line (사업자번호 ..., 통신판매업 제2025-...호): a landline
+// on that line, with no person on it, is the business's, labelled as a telephone or not.
+inline constexpr std::string_view kBusinessIdentityWords[] = {"사업자", "통신판매"};
+// Endings of a business's name written as an account's holder beside it (무통장 입금: 하나 ...
+// (솔바람 글램핑), 입금처: ... 한결세무회계): a shop, a food seller, a lodge, an office, a farm.
+inline constexpr std::string_view kBusinessNameEndings[] = {
+    "샵",     "숍",   "푸드", "펜션",   "글램핑",   "캠핑",     "캠핑장", "세무회계", "회계",
+    "상사",   "상회", "마트", "스토어", "공방",     "식당",     "카페",   "농원",     "농장",
+    "정육점", "가게", "꽃집", "플라워", "베이커리", "스튜디오", "유통",   "물산",     "인테리어",
+};
+// Words a line begins with that say what its own date or number is (Flight LJ396 ... 2026.01.13,
+// 출발 2026-01-13, 입실 12/24): the line does not take the label of the line above it.
+inline constexpr std::string_view kOwnLineWords[] = {
+    "Flight", "Departure", "Arrival", "Check-in", "Check-out", "출발",   "도착",    "입실",
+    "퇴실",   "탑승",      "출국",    "귀국",     "입국",      "체크인", "체크아웃"};
+// A post office is a bank and a parcel service: after a courier's word a few lines up (송장,
+// 운송장, 택배), its name before thirteen bare digits names a parcel's tracking number.
+inline constexpr std::string_view kPostOfficeWord = "우체국";
+inline constexpr std::string_view kParcelWords[] = {"송장", "택배", "등기번호", "배송"};
+inline constexpr std::string_view kAccountWord = "계좌";
 // Endings of a drug's name as prescriptions and pharmacies print them (tablet, capsule, syrup,
 // injection, solution, powder, ointment): a bare nine-digit number right after one, or in a
 // bracket after one, is its product code.
@@ -878,11 +906,14 @@ static_assert(std::all_of(std::begin(kSentenceEndings), std::end(kSentenceEnding
                           [](std::string_view e) { return e.size() == 3; }));
 // A column's header that names a number a system issues to people (고객ID, 교적번호, 고객 코드,
 // user_no): one of these words for whom, and one of the endings after it. Ten bare digits under
-// it whose check digit holds are no business number. (A business's column names a business:
+// it whose check digit holds are no business number; so are registries' numbers (과제번호, a
+// bond's 매입번호, 채권번호). (A business's column names a business:
 // 사업자, 법인, 거래처; a header with neither word says nothing.)
 inline constexpr std::string_view kIssuedNumberHolders[] = {
-    "고객", "회원",   "교적",     "가입",   "사원",    "직원",     "학생",    "환자",
-    "user", "member", "customer", "client", "student", "employee", "patient", "subscriber"};
+    "고객",    "회원",       "교적",   "가입",     "사원",   "직원",    "학생",
+    "환자",    "user",       "member", "customer", "client", "student", "employee",
+    "patient", "subscriber", "과제",   "채권",     "매입",
+};
 inline constexpr std::string_view kIssuedNumberEndings[] = {"번호", "id",   "no",
                                                             "코드", "code", "넘버"};
 // Words for "number" after a label (Passport No., 여권NO., card_num): never counted either.

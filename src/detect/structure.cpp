@@ -6,6 +6,7 @@
 #include <cstring>
 #include <utility>
 
+#include "detect/english_date.hpp"
 #include "detect/labels.hpp"
 #include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
@@ -94,6 +95,33 @@ std::size_t digit_count(std::string_view s) {
   for (std::size_t base = 0; base < s.size(); base += 16)
     count += static_cast<std::size_t>(std::popcount(unicode::block_mask<kDigitBytes>(s, base)));
   return count;
+}
+
+// Whether a line holds a date written with a month name (Date of Birth: 09APR66): a value of its
+// own, as six digits are, though it has fewer.
+bool holds_month_date(std::string_view line) {
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (!is_digit(line[i])) continue;
+    std::size_t end = i;
+    while (end < line.size() && is_digit(line[end])) ++end;
+    if (extend::english_date_around(line, i, end)) return true;
+    i = end;
+  }
+  return false;
+}
+
+// Whether a line begins with a word of its own date or number (Flight, 출발, 입실) or with a
+// flight's number (KE123, 7C1101): it does not take the label of the line above.
+bool begins_with_own_word(std::string_view line) {
+  for (std::string_view w : labels::kOwnLineWords)
+    if (line.starts_with(w)) return true;
+  const auto upper = [](char c) { return c >= 'A' && c <= 'Z'; };
+  if (line.size() < 4 || !(upper(line[0]) || is_digit(line[0])) || !upper(line[1]) ||
+      !(upper(line[0]) || upper(line[1])))
+    return false;
+  std::size_t k = 2;
+  while (k < line.size() && k < 6 && is_digit(line[k])) ++k;
+  return k >= 4 && (k == line.size() || line[k] == ' ');
 }
 
 // Whether a comma followed by a space stands outside double quotes ("서울시 강남구, 역삼동" is
@@ -786,6 +814,7 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
     row_label(text, ls, start, 0, out);
     return;
   }
+  if (begins_with_own_word(after_stamp(text.substr(ls, start - ls)))) return;
   before();
 }
 
@@ -803,7 +832,7 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
     pe = ps - 1;
   }
   const std::string_view line = text.substr(ps, pe - ps), previous = after_stamp(line);
-  if (digit_count(previous) >= 6) return;
+  if (digit_count(previous) >= 6 || holds_month_date(previous)) return;
   // A part of a form: its name names it, the keys of the name's path enclose it.
   if (const auto [from, to] = form_field(line, ps); from != npos) {
     std::uint32_t level = 0;

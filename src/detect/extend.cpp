@@ -2080,6 +2080,11 @@ std::string_view past_office_in_charge(std::string_view said) {
   return organisation_words().in(rest) ? rest : said;
 }
 
+std::size_t ascii_digit_count(std::string_view s) {
+  return static_cast<std::size_t>(std::count_if(
+      s.begin(), s.end(), [](char c) { return is_ascii_digit(static_cast<unsigned char>(c)); }));
+}
+
 const WordSet& business_identity_words() {
   static const WordSet set{labels::kBusinessIdentityWords};
   return set;
@@ -2100,16 +2105,27 @@ bool held_by_a_business(std::string_view after) {
     holder = holder.substr(0, holder.find_first_of(" ,/|\t"));
   }
   while (holder.ends_with(' ')) holder.remove_suffix(1);
-  return !holder.empty() && ends_with_any(holder, labels::kBusinessNameEndings);
+  // Most holders are a person's name: their last syllable ends no business's word.
+  static const std::bitset<unicode::kSyllableCount> last_syllables = [] {
+    std::bitset<unicode::kSyllableCount> set;
+    for (std::string_view w : labels::kBusinessNameEndings)
+      set.set(static_cast<std::size_t>(unicode::syllable_at(w, w.size() - 3)));
+    return set;
+  }();
+  if (holder.size() < 3) return false;
+  const int last = unicode::syllable_at(holder, holder.size() - 3);
+  return last >= 0 && last_syllables.test(static_cast<std::size_t>(last)) &&
+         ends_with_any(holder, labels::kBusinessNameEndings);
 }
 
 // Thirteen bare digits right after 우체국 with a courier's word a few lines up (송장번호 드릴게요
 // ... 우체국 1310017589991): a parcel's tracking number, unless an account is spoken of there.
 bool post_office_parcel(std::string_view source, std::string_view text, const Span& run) {
   constexpr std::size_t kTrackingDigits = 13, kParcelReach = 240;
-  if (source.size() != kTrackingDigits ||
-      last_word(line_before(text, run, kDeskReach)) != labels::kPostOfficeWord)
-    return false;
+  if (source.size() != kTrackingDigits) return false;
+  std::string_view named = text.substr(0, run.byte_start);
+  while (named.ends_with(' ') || named.ends_with(':')) named.remove_suffix(1);
+  if (!named.ends_with(labels::kPostOfficeWord)) return false;
   const std::size_t from = run.byte_start > kParcelReach ? run.byte_start - kParcelReach : 0;
   const std::string_view before = text.substr(from, run.byte_start - from),
                          after = line_after(text, run);
@@ -2173,10 +2189,14 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
              !person_words().in(after);
     };
     // Or the business's own identification on the number's line (상호 사업자번호 ... / 관리동
-    // 053-... / 통신판매업 ...), labelled as a telephone or not.
+    // 053-... / 통신판매업 ...), labelled as a telephone or not. Its registration's digits stand
+    // right before or after the number (사업자번호 10 digits, 제2025-...): a line without four
+    // other digits there is never read for the words.
     const auto on_identity_line = [&] {
-      const std::string_view line = line_before(text, run, kIdentityReach),
-                             after = line_after(text, run);
+      constexpr std::size_t kRegistrationDigits = 4;
+      const std::string_view after = line_after(text, run);
+      if (ascii_digit_count(before) + ascii_digit_count(after) < kRegistrationDigits) return false;
+      const std::string_view line = line_before(text, run, kIdentityReach);
       return (business_identity_words().in(line) || business_identity_words().in(after)) &&
              !person_words().in(line) && !person_words().in(after);
     };

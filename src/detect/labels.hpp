@@ -392,7 +392,6 @@ inline constexpr Label kLookAlike[] = {
     // Registries' issued numbers, ten digits of which pass a business number's check by chance:
     // a research project's (과제번호), a soldier's service number (군번), a bond's purchase.
     {"과제번호", 1.0f},
-    {"과제 번호", 1.0f},
     {"군번", 1.0f},
     {"매입번호", 1.0f},
     {"학번", 1.0f},

@@ -110,8 +110,9 @@ bool holds_month_date(std::string_view line) {
   return false;
 }
 
-// Whether a line begins with a word of its own date or number (Flight, 출발, 입실) or with a
-// flight's number (KE123, 7C1101): it does not take the label of the line above.
+// Whether a line (and the text after it) begins with a word of its own date or number (Flight,
+// 출발, 입실) or with a flight's number (KE123, 7C1101): it does not take the label of the line
+// above.
 bool begins_with_own_word(std::string_view line) {
   for (std::string_view w : labels::kOwnLineWords)
     if (line.starts_with(w)) return true;
@@ -121,7 +122,7 @@ bool begins_with_own_word(std::string_view line) {
     return false;
   std::size_t k = 2;
   while (k < line.size() && k < 6 && is_digit(line[k])) ++k;
-  return k >= 4 && (k == line.size() || line[k] == ' ');
+  return k >= 4 && (k == line.size() || line[k] == ' ' || line[k] == '\n');
 }
 
 // Whether a comma followed by a space stands outside double quotes ("서울시 강남구, 역삼동" is
@@ -814,7 +815,6 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
     row_label(text, ls, start, 0, out);
     return;
   }
-  if (begins_with_own_word(after_stamp(text.substr(ls, start - ls)))) return;
   before();
 }
 
@@ -832,7 +832,12 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
     pe = ps - 1;
   }
   const std::string_view line = text.substr(ps, pe - ps), previous = after_stamp(line);
-  if (digit_count(previous) >= 6 || holds_month_date(previous)) return;
+  // A line that holds its own value (six digits, or a date with a month name: 09APR66) labels no
+  // line below it; nor does any line above one that begins with its own word (Flight, 입실).
+  const std::size_t digits = digit_count(previous);
+  if (digits >= 6 || (digits >= 3 && holds_month_date(previous)) ||
+      begins_with_own_word(text.substr(ls)))
+    return;
   // A part of a form: its name names it, the keys of the name's path enclose it.
   if (const auto [from, to] = form_field(line, ps); from != npos) {
     std::uint32_t level = 0;

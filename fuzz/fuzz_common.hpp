@@ -73,14 +73,15 @@ inline std::vector<std::int64_t> char_index(std::string_view s) {
 
 // An input may start with the byte 0xFF (never part of UTF-8) and two configuration bytes;
 // the rest is the text. Without that header the defaults apply. An input that starts with 0xFE
-// (never part of UTF-8 either) has a third byte: the extension families, one bit each in
+// (never part of UTF-8 either) has a fourth header byte after the two configuration bytes
+// (FE a b families): the extension families, one bit each in
 // kFamilyFields order, on top of Config::thorough() when its high bit is set. The eighth family
 // (writing_variants) shares that bit: it is on whenever thorough is.
 struct Input {
   norvane::Config config;
   std::string_view text;
   std::uint8_t a = 0, b = 0;  // the raw configuration bytes (0 without a header)
-  std::uint8_t families = 0;  // the third byte after 0xFE (0 otherwise)
+  std::uint8_t families = 0;  // the header's fourth byte after 0xFE a b (0 otherwise)
 };
 
 inline Input split_input(const std::uint8_t* data, std::size_t size) {

@@ -381,6 +381,37 @@ def test_extensions_in_json_only_when_used():
     assert any(f["evidence"].get("extensions") for f in thorough["findings"])
 
 
+# One text for each reading the extension families add to a run's base readings, and two base
+# readings: an extension's reading names its own rule among the extensions, a base reading never.
+READINGS = [
+    ("연락처: +82 10-1234-5678", "phone", "phone.international", "context.letter_distance"),
+    ("운전면허: 서울 11-123456-78", "driver_license", "license.region", "context.letter_distance"),
+    ("생년월일: 1990.1.5", "birth_date", "birth.separated_date", "context.letter_distance"),
+    ("주민번호: 210105-3123456", "resident", "resident.recent", "context.letter_distance"),
+    ("카드번호: 1234-56**-****-3456", "credit_card", "card.masked_groups",
+     "context.letter_distance"),
+    ("안심번호 0504-1234-5678", "phone", "phone.safe_number", "context.extra_label"),
+    ("전화: 10-1234-5678", "phone", "phone.no_leading_zero", "context.letter_distance"),
+    ("이름,전화번호\n홍길동,1012345678\n", "phone", "phone.column_without_zero",
+     "context.column_header"),
+    ("외국인등록번호: 900101-*******", "foreigner_registration", "foreigner.masked_back",
+     "context.letter_distance"),
+    ("주민번호: 900101-1", "resident", "resident.front_with_sex", "context.letter_distance"),
+    ("주민번호: 900101-1*****", "resident", "resident.masked_short", "context.letter_distance"),
+    ("휴대폰: 01012345678", "phone", "phone.mobile_11", "context.letter_distance"),
+    ("계좌번호: 110-123-456789", "bank_account", "account.length", "context.letter_distance"),
+]
+
+
+def test_extension_readings_name_their_rule_and_base_readings_do_not():
+    base_rules = {"phone.mobile_11", "account.length"}
+    got = [[(f.entity, f.evidence.rule, f.evidence.extensions)
+            for f in norvane.detect(text, Config.thorough()).findings]
+           for text, *_ in READINGS]
+    assert got == [[(kind, rule, ([] if rule in base_rules else [rule]) + [label])]
+                   for _, kind, rule, label in READINGS]
+
+
 def test_mask_and_unmask_on_thorough_findings():
     out = norvane.mask(NOTE, PolicySet(Policy.tokenize()), Config.thorough())
     assert norvane.unmask(out.text, out.restore) == NOTE

@@ -19,6 +19,7 @@ struct Candidate {
   bool needs_context = false;
   Certainty max_certainty = Certainty::possible;
   EntityKind entity = EntityKind::resident;
+  bool extension = false;  // an extension family's reading: its rule goes into the evidence
 };
 
 // The cue table of a kind; e-mail and passport have none here (see passport_cues).

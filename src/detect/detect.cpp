@@ -364,11 +364,18 @@ class Detector {
   // With label reading, the labels read for `kind` take the place of the base hits: they belong
   // to this line and to the nearest number. The structure alone adds to the base hits when its
   // labels weigh more.
+  // A run's candidates of one kind read the same labels: the table last read is read once
+  // until forget_improved says its lists were written since.
   void improve(EntityKind kind, std::vector<ContextHit>& hits, float& ctx, RuleList& extensions) {
-    s_.sources.clear();
     const auto table = static_cast<std::size_t>(kind);
-    s_.ext_hits.clear();
-    const float t = labels_->may_hit(table) ? labels_->hits(table, s_.ext_hits, &s_.sources) : 0.0f;
+    if (table != improved_table_) {
+      s_.sources.clear();
+      s_.ext_hits.clear();
+      improved_weight_ =
+          labels_->may_hit(table) ? labels_->hits(table, s_.ext_hits, &s_.sources) : 0.0f;
+      improved_table_ = table;
+    }
+    const float t = improved_weight_;
     if (!cfg_.label_reading && !(t > ctx)) return;
     hits = s_.ext_hits;
     ctx = t;
@@ -515,6 +522,7 @@ class Detector {
     RuleList extensions;
     if (shape.rule != kPassportRule) extensions.push_back(shape.rule);
     const bool read = read_labels(shape.span, src.span);
+    forget_improved();
     if (read) improve(shape.kind, hits, ctx, extensions);
     if (passport &&
         (shape.rule == extend::rule::kPassportForeign ||
@@ -617,6 +625,7 @@ class Detector {
     // evidence is kept (a piece of a list, masking's findings) they are only weighed.
     const bool hit_lists = extended || (evidence && detail_.evidence);
     bool any_can_pass = false;
+    forget_improved();  // weigh_vetoing_labels wrote s_.ext_hits, read_labels read anew
     for (std::size_t i = 0; i < n; ++i) {
       const Candidate& c = s_.cands[i];
       if (own_labels) s_.cand_hits[i].clear();
@@ -624,7 +633,7 @@ class Detector {
       s_.ctx[i] = own_labels || hit_lists ? context::total(s_.cand_hits[i]) : search_.weigh(c.cues);
       if (extended) {
         s_.cand_ext[i].clear();
-        if (extend::rule::is_extension_reading(c.rule)) s_.cand_ext[i].push_back(c.rule);
+        if (c.extension) s_.cand_ext[i].push_back(c.rule);
         if (read) improve(c.entity, s_.cand_hits[i], s_.ctx[i], s_.cand_ext[i]);
         if (c.rule == extend::rule::kPhoneColumnNoZero &&
             !(read &&
@@ -761,16 +770,32 @@ class Detector {
           (company_words_passed ||
            (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > s_.ctx[win])))
         s_.cand_ext[win].push_back(extend::rule::kBusinessPastCompanyWords);
-      // The hits are copied, not moved: into a spare buffer or one allocation of their size,
-      // and the scratch list keeps its room for the next run.
-      out.winner = Finding{c.entity, src.span, run, win_certainty, win_score, Evidence{}};
-      if (evidence)
-        out.winner->evidence = Evidence{
-            c.rule,   c.checksum,  spare_copy(s_.cand_hits[win]),           std::move(src.rules),
-            src.cost, src.snapped, extended ? s_.cand_ext[win] : RuleList{}};
+      out.winner = winning_finding(win, src, run, win_certainty, win_score, evidence, extended);
     }
     if (run_veto && run_veto->final) out.vetoed = true;
+    // A projection's rules no winner took serve the next run's (thorough projects every run).
+    kept::Spares<RuleList>::keep(src.rules);
     return out;
+  }
+
+  // Candidate `win`'s finding, with its evidence when asked for (the rules taken from `src`),
+  // made in place: no move assignment or destruction of an Evidence. Out of line: inlined, it
+  // crowds the rest of evaluate_run out of its own inlining.
+  [[gnu::noinline]] Finding winning_finding(std::size_t win, SourceSpan& src, const Span& run,
+                                            Certainty certainty, float score, bool evidence,
+                                            bool extended) {
+    const Candidate& c = s_.cands[win];
+    // The hits are copied, not moved: into a spare buffer or one allocation of their size,
+    // and the scratch list keeps its room for the next run.
+    return Finding{
+        c.entity,
+        src.span,
+        run,
+        certainty,
+        score,
+        evidence ? Evidence{c.rule, c.checksum, spare_copy(s_.cand_hits[win]), std::move(src.rules),
+                            src.cost, src.snapped, extended ? s_.cand_ext[win] : RuleList{}}
+                 : Evidence{}};
   }
 
   // Whether mend_list would look for a split of the run: a run longer than a winning piece with
@@ -958,6 +983,12 @@ class Detector {
   // Scratch of the extension families, made by read_labels (only they read labels; its lists
   // cost every default detection a construction and a destruction).
   std::optional<extend::LabelSearch> labels_;
+  // The table improve read last, what its labels weigh (its hits and sources are in s_.ext_hits
+  // and s_.sources), or kNoTable.
+  static constexpr std::size_t kNoTable = ~std::size_t{0};
+  std::size_t improved_table_ = kNoTable;
+  float improved_weight_ = 0;
+  void forget_improved() { improved_table_ = kNoTable; }
   // *_of_mobile_: without the words that name no mobile (labels::kNotMobile).
   float lookalike_ = 0, lookalike_beside_blocks_ = 0, lookalike_of_mobile_ = 0, company_ = 0,
         company_of_mobile_ = 0, negative_ = 0;

@@ -1558,6 +1558,12 @@ namespace {
 // passport's expiry, 2031.02.17), and a resident or foreigner reading of thirteen digits whose
 // check digit failed on the line of a corporation's registration number's words
 // (labels::kCorporateNumberWords), looked for in the bytes of the line right before the number.
+// Appends a reading of the extension families, marked as one (its rule goes into the evidence).
+void add_reading(std::vector<Candidate>& out, Candidate c) {
+  c.extension = true;
+  out.push_back(c);
+}
+
 [[gnu::noinline]] void drop_other_registries(std::string_view source, std::string_view before,
                                              std::size_t digits, std::vector<Candidate>& out) {
   auto unchecked_registration = [](const Candidate& c) {
@@ -1585,9 +1591,9 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
   const std::size_t n = d.size();
   const bool masked = any_masked(d);
   if (cfg.extra_shapes && masked && n == 16 && masked_groups(source))
-    out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::masked),
-                            rule::kCardMasked, cues_for(EntityKind::credit_card), 0.6f, false,
-                            Certainty::probable, EntityKind::credit_card});
+    add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::masked),
+                               rule::kCardMasked, cues_for(EntityKind::credit_card), 0.6f, false,
+                               Certainty::probable, EntityKind::credit_card});
   if (cfg.extra_shapes) {
     // International form: +82 or 0082, then the number without its leading 0. Masks may hide
     // digits after the area code or the mobile prefix (+82-10-****-5678), as on a receipt.
@@ -1609,74 +1615,75 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
       const bool prefix_shows =
           len >= 3 && national[1] != kMasked && (national[1] == 2 || national[2] != kMasked);
       if (len <= 11 && prefix_shows && is_national_phone({national, len}))
-        out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
-                                rule::kPhoneInternational, cues_for(EntityKind::phone),
-                                plus ? 0.7f : 0.1f, !plus, Certainty::probable, EntityKind::phone});
+        add_reading(out,
+                    Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
+                              rule::kPhoneInternational, cues_for(EntityKind::phone),
+                              plus ? 0.7f : 0.1f, !plus, Certainty::probable, EntityKind::phone});
     }
   }
   if (cfg.extra_shapes && n >= 11 && n <= 12 && is_safe_number(d))
     // Written in groups it needs no label; twelve bare digits may be anything.
-    out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
-                            rule::kPhoneSafeNumber, cues_for(EntityKind::phone), 0.6f,
-                            !has_separator(source), Certainty::probable, EntityKind::phone});
+    add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
+                               rule::kPhoneSafeNumber, cues_for(EntityKind::phone), 0.6f,
+                               !has_separator(source), Certainty::probable, EntityKind::phone});
   if (cfg.extra_shapes && !masked && written_without_zero(d, source))
-    out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
-                            rule::kPhoneNoLeadingZero, cues_for(EntityKind::phone), 0.2f, true,
-                            Certainty::probable, EntityKind::phone});
+    add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
+                               rule::kPhoneNoLeadingZero, cues_for(EntityKind::phone), 0.2f, true,
+                               Certainty::probable, EntityKind::phone});
   if (cfg.extra_shapes && !masked && (n == 9 || n == 10) && d[0] != 0 && source.size() == n) {
     // Bare digits that are a phone with a 0 before them (1012345678, 212345678): a spreadsheet
     // stored the number as a number. Read only under a phone column (detect.cpp).
     std::uint8_t national[11] = {0};
     std::copy(d.begin(), d.end(), national + 1);
     if (is_national_phone({national, n + 1}))
-      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
-                              rule::kPhoneColumnNoZero, cues_for(EntityKind::phone), 0.2f, true,
-                              Certainty::probable, EntityKind::phone});
+      add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
+                                 rule::kPhoneColumnNoZero, cues_for(EntityKind::phone), 0.2f, true,
+                                 Certainty::probable, EntityKind::phone});
   }
   if (cfg.extra_shapes && !masked) {
     // A licence number after a region name: 서울 11-123456-78.
     if (n == 10 && ends_with_region(before))
-      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::driver_license),
-                              rule::kLicenseRegion, cues_for(EntityKind::driver_license), 0.55f,
-                              false, Certainty::probable, EntityKind::driver_license});
+      add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::driver_license),
+                                 rule::kLicenseRegion, cues_for(EntityKind::driver_license), 0.55f,
+                                 false, Certainty::probable, EntityKind::driver_license});
     // A passport whose letter was read as a digit (O12345678).
     if (n == 9 && source.size() == 9 && source[0] >= 'A' && source[0] <= 'Z' &&
         std::all_of(source.begin() + 1, source.end(), [](char ch) { return is_ascii_digit(ch); }))
-      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::passport),
-                              rule::kPassportLetterDigit, cues_for(EntityKind::passport), 0.1f,
-                              true, Certainty::probable, EntityKind::passport});
+      add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::passport),
+                                 rule::kPassportLetterDigit, cues_for(EntityKind::passport), 0.1f,
+                                 true, Certainty::probable, EntityKind::passport});
     // A date written with separators that the digits alone do not read as one.
     const bool has_birth = std::any_of(out.begin(), out.end(), [](const Candidate& c) {
       return c.entity == EntityKind::birth_date;
     });
     // Written as a date, it weighs a little more than the bare digits (0.1) of the base rules.
     if (!has_birth && n >= 4 && n <= 8 && separated_date(source))
-      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date),
-                              rule::kBirthSeparatedDate, cues_for(EntityKind::birth_date), 0.2f,
-                              true, Certainty::probable, EntityKind::birth_date});
+      add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date),
+                                 rule::kBirthSeparatedDate, cues_for(EntityKind::birth_date), 0.2f,
+                                 true, Certainty::probable, EntityKind::birth_date});
   }
   // A resident number's shape whose back half is masked from its seventh digit on (400418-
   // *******) says not whose it is: a foreigner's under a foreigner's label.
   if (cfg.writing_variants && n == 13 && d[6] == kMasked)
     if (const auto a = analyze_resident(d); a && a->birth)
-      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::masked),
-                              rule::kForeignerMaskedBack,
-                              cues_for(EntityKind::foreigner_registration), 0.2f, true,
-                              Certainty::probable, EntityKind::foreigner_registration});
+      add_reading(
+          out, Candidate{ChecksumResult::not_applicable(norvane::reason::masked),
+                         rule::kForeignerMaskedBack, cues_for(EntityKind::foreigner_registration),
+                         0.2f, true, Certainty::probable, EntityKind::foreigner_registration});
   // A resident number's front half and its seventh digit alone (900101-1, under its label), or
   // masked after it with a mask or two short (900101-1*****): birth date and sex still show.
   if (cfg.writing_variants && (n == 7 || n == 11 || n == 12))
     if (const auto a = front_with_sex_digit(d, source)) {
       const EntityKind kind =
           a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident;
-      out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::masked),
-                              n == 7 ? rule::kResidentFrontSex : rule::kResidentMaskedShort,
-                              cues_for(kind), 0.2f, true, Certainty::probable, kind});
+      add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::masked),
+                                 n == 7 ? rule::kResidentFrontSex : rule::kResidentMaskedShort,
+                                 cues_for(kind), 0.2f, true, Certainty::probable, kind});
     }
   if (cfg.writing_variants && masked && masked_birth_date(d))
-    out.push_back(Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date),
-                            rule::kBirthMasked, cues_for(EntityKind::birth_date), 0.1f, true,
-                            Certainty::probable, EntityKind::birth_date});
+    add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date),
+                               rule::kBirthMasked, cues_for(EntityKind::birth_date), 0.1f, true,
+                               Certainty::probable, EntityKind::birth_date});
   if (cfg.recent_resident && n == 13 && !masked) {
     if (auto a = analyze_resident(d); a && a->birth) {
       // No one who files a form was born in the 1800s (a seventh digit 9 or 0: a corporate
@@ -1695,11 +1702,13 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                   c.entity == EntityKind::foreigner_registration) &&
                  c.checksum.kind == ChecksumResult::Kind::failed;
         });
-        out.push_back(Candidate{
-            ChecksumResult::not_applicable(reason::recent_resident), rule::kResidentRecent,
-            cues_for(a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident),
-            recent ? 0.55f : 0.3f, false, Certainty::probable,
-            a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident});
+        add_reading(
+            out,
+            Candidate{
+                ChecksumResult::not_applicable(reason::recent_resident), rule::kResidentRecent,
+                cues_for(a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident),
+                recent ? 0.55f : 0.3f, false, Certainty::probable,
+                a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident});
       }
       // A 13-digit number that reads as a resident number is a card only under a card label.
       for (Candidate& c : out)

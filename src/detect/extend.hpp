@@ -85,16 +85,6 @@ inline constexpr RuleName kBirthMrz = "birth.mrz";
 inline constexpr RuleName kForeignerMaskedBack = "foreigner.masked_back";
 inline constexpr RuleName kResidentFrontSex = "resident.front_with_sex";
 inline constexpr RuleName kResidentMaskedShort = "resident.masked_short";
-
-// Whether a candidate rule is one of the extensions' own readings.
-inline bool is_extension_reading(RuleName r) {
-  for (RuleName e :
-       {kPhoneInternational, kLicenseRegion, kBirthSeparatedDate, kResidentRecent, kCardMasked,
-        kPassportLetterDigit, kBirthMasked, kPhoneSafeNumber, kPhoneNoLeadingZero,
-        kPhoneColumnNoZero, kForeignerMaskedBack, kResidentFrontSex, kResidentMaskedShort})
-    if (r == e) return true;
-  return false;
-}
 }  // namespace rule
 
 // How a label was read beyond its plain wording (bits of LabelFound::readings).
@@ -233,7 +223,8 @@ std::size_t exact_prefix(std::string_view folded_word);
 // or day (9011 for '90.1.1, 82121 for 82.1.21): only such short runs are worth reading further.
 bool may_be_short_date(std::string_view digits);
 
-// Readings of a run beyond the base rules, appended to `out` (after the base readings).
+// Readings of a run beyond the base rules, appended to `out` (after the base readings), each
+// marked as an extension's (Candidate::extension).
 // `source` is the text the run was read from, `before` the normalized text before the run.
 void extra_candidates(const Config& cfg, std::span<const std::uint8_t> digits,
                       std::string_view source, std::string_view before,

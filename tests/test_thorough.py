@@ -412,6 +412,28 @@ def test_extension_readings_name_their_rule_and_base_readings_do_not():
                    for _, kind, rule, label in READINGS]
 
 
+def test_shapes_after_runs_and_wide_characters_keep_their_character_places():
+    # Dates with a month's name, a bracketed at-mark and a current passport after Hangul, an
+    # emoji (two UTF-16 units, one character) and numbers: the normalized spans' characters are
+    # counted on from the runs before them.
+    text = ("고객 홍길동 연락처 010-2345-6789 생년월일 Jan 5, 1990\n"
+            "주문번호 12345678 ☎ 메일: hong(at)naver.com 여권번호 M123A4567\n"
+            "가입 🎉 생일: 15 March 1988, 계좌 110-123-456789 DOB 1990.01.02")
+    report = norvane.detect(text, Config.thorough())
+    normalized = report.normalized_text
+    got = [(f.entity, f.text(text), f.evidence.rule,
+            normalized[f.normalized.char_start:f.normalized.char_end]) for f in report.findings]
+    assert got == [
+        ("phone", "010-2345-6789", "phone.mobile_11", "01023456789"),
+        ("birth_date", "Jan 5, 1990", "birth.english_month", "Jan 5, 1990"),
+        ("email", "hong(at)naver.com", "email.obfuscated", "hong(at)naver.com"),
+        ("passport", "M123A4567", "passport.current", "M123A4567"),
+        ("birth_date", "15 March 1988", "birth.english_month", "15 March 1988"),
+        ("bank_account", "110-123-456789", "account.length", "110123456789"),
+        ("birth_date", "1990.01.02", "birth.yyyymmdd", "19900102"),
+    ]
+
+
 def test_mask_and_unmask_on_thorough_findings():
     out = norvane.mask(NOTE, PolicySet(Policy.tokenize()), Config.thorough())
     assert norvane.unmask(out.text, out.restore) == NOTE

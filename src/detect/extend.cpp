@@ -2875,6 +2875,8 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
       }
     }
   }
+  // The runs' character counts are known: shapes are counted on from the nearest run before.
+  const std::span<const Span> anchors = runs;
   if (!base_shapes) runs = {};
   // Dates and current passports start where a run of digits starts, or one letter before.
   for (const Span& r : runs) {
@@ -2959,11 +2961,17 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
   }
   if (raw.empty()) return;
   std::sort(raw.begin(), raw.end(), [](const Raw& a, const Raw& b) { return a.from < b.from; });
-  // Characters counted once, forwards; a shape that overlaps the one before it is dropped.
+  // Characters counted forwards; a shape that overlaps the one before it is dropped.
   std::size_t byte = 0, last_end = 0;
   std::uint32_t chars = 0;
+  std::size_t anchor = 0;
   for (const Raw& r : raw) {
     if (r.from < last_end) continue;
+    for (; anchor < anchors.size() && anchors[anchor].byte_start <= r.from; ++anchor)
+      if (anchors[anchor].byte_start > byte) {
+        byte = anchors[anchor].byte_start;
+        chars = anchors[anchor].char_start;
+      }
     chars += static_cast<std::uint32_t>(utf8::count_chars(text.substr(byte, r.from - byte)));
     const auto len =
         static_cast<std::uint32_t>(utf8::count_chars(text.substr(r.from, r.to - r.from)));

@@ -173,6 +173,8 @@ class Config:
     lookalike_veto: bool
     numeral_words: bool
     writing_variants: bool
+    # The year dates are weighed against; None reads the clock (UTC) when a call runs.
+    reference_year: int | None
     @classmethod
     def thorough(cls) -> Config: ...
     @property

@@ -488,10 +488,11 @@ class Detector {
       s_.cand_ext[i].push_back(extend::rule::kLabelOfAnotherNumber);
   }
 
-  // A birth date dated after this year is a passport's expiry or another event's date. Out of
-  // line: only the thorough mode's shapes of birth dates come here.
-  [[gnu::noinline]] static bool dated_after_this_year(std::string_view text, const Span& span) {
-    return extend::dated_after_this_year(text.substr(span.byte_start, span.byte_len()));
+  // A birth date dated after the reference year is a passport's expiry or another event's date.
+  // Out of line: only the thorough mode's shapes of birth dates come here.
+  [[gnu::noinline]] bool dated_after_reference_year(const Span& span) const {
+    return extend::dated_after(text_.substr(span.byte_start, span.byte_len()),
+                               extend::reference_year(cfg_));
   }
 
   // A reading that only a column's header (or a label right before it) may name: elsewhere its
@@ -542,7 +543,7 @@ class Detector {
                           : label_veto(ctx, shape.kind == EntityKind::phone))
       why = v;  // an e-mail address is never a look-alike number
     else if (cfg_.lookalike_veto && shape.kind == EntityKind::birth_date &&
-             dated_after_this_year(text_, shape.span))
+             dated_after_reference_year(shape.span))
       why = RejectReason::look_alike;
     else if (shape.needs_context && ctx < cfg_.min_context) why = RejectReason::no_context;
     else if (score < cfg_.min_score) why = RejectReason::below_threshold;

@@ -1554,9 +1554,9 @@ std::size_t exact_prefix(std::string_view folded_word) {
 }
 
 namespace {
-// Drops the readings of numbers another registry issued: a birth date dated after this year (a
-// passport's expiry, 2031.02.17), and a resident or foreigner reading of thirteen digits whose
-// check digit failed on the line of a corporation's registration number's words
+// Drops the readings of numbers another registry issued: a birth date dated after the reference
+// year (a passport's expiry, 2031.02.17), and a resident or foreigner reading of thirteen digits
+// whose check digit failed on the line of a corporation's registration number's words
 // (labels::kCorporateNumberWords), looked for in the bytes of the line right before the number.
 // Appends a reading of the extension families, marked as one (its rule goes into the evidence).
 void add_reading(std::vector<Candidate>& out, Candidate c) {
@@ -1564,8 +1564,9 @@ void add_reading(std::vector<Candidate>& out, Candidate c) {
   out.push_back(c);
 }
 
-[[gnu::noinline]] void drop_other_registries(std::string_view source, std::string_view before,
-                                             std::size_t digits, std::vector<Candidate>& out) {
+[[gnu::noinline]] void drop_other_registries(const Config& cfg, std::string_view source,
+                                             std::string_view before, std::size_t digits,
+                                             std::vector<Candidate>& out) {
   auto unchecked_registration = [](const Candidate& c) {
     return c.checksum.kind == ChecksumResult::Kind::failed &&
            (c.entity == EntityKind::resident || c.entity == EntityKind::foreigner_registration);
@@ -1580,7 +1581,7 @@ void add_reading(std::vector<Candidate>& out, Candidate c) {
         [&](std::string_view w) { return line.find(w) != std::string_view::npos; });
   }
   std::erase_if(out, [&](const Candidate& c) {
-    return c.entity == EntityKind::birth_date ? dated_after_this_year(source)
+    return c.entity == EntityKind::birth_date ? dated_after(source, reference_year(cfg))
                                               : corporate && unchecked_registration(c);
   });
 }
@@ -1687,10 +1688,10 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
   if (cfg.recent_resident && n == 13 && !masked) {
     if (auto a = analyze_resident(d); a && a->birth) {
       // No one who files a form was born in the 1800s (a seventh digit 9 or 0: a corporate
-      // registration number, 110111-0392443) or after this year (a product's barcode of Korea's
-      // prefix, 8801043014809, reads as born in 2088).
+      // registration number, 110111-0392443) or after the reference year (a product's barcode of
+      // Korea's prefix, 8801043014809, reads as born in 2088).
       if (a->checksum.kind == ChecksumResult::Kind::failed && d[6] != 9 && d[6] != 0 &&
-          a->birth->year <= this_year()) {
+          a->birth->year <= reference_year(cfg)) {
         // Born since October 2020 with a seventh digit of that century: issued without a check
         // digit.
         const Date b = *a->birth;
@@ -1720,7 +1721,7 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
   const bool year_of_this_century =
       n == 8 && ((d[0] == 2 && d[1] == 0) || (d[4] == 2 && d[5] == 0));
   if (cfg.lookalike_veto && (year_of_this_century || n == 13))
-    drop_other_registries(source, before, n, out);
+    drop_other_registries(cfg, source, before, n, out);
 }
 
 // ------------------------------------------------------------------------------------------
@@ -2240,15 +2241,14 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   return organisation_words().in(before) || organisation_words().in(next_word(after));
 }
 
-unsigned this_year() {
-  static const unsigned year = [] {
-    const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
-    return static_cast<unsigned>(static_cast<int>(std::chrono::year_month_day{today}.year()));
-  }();
-  return year;
+// The only place the clock is read.
+unsigned reference_year(const Config& cfg) {
+  if (cfg.reference_year) return *cfg.reference_year;
+  const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+  return static_cast<unsigned>(static_cast<int>(std::chrono::year_month_day{today}.year()));
 }
 
-bool dated_after_this_year(std::string_view source) {
+bool dated_after(std::string_view source, unsigned year) {
   for (std::size_t i = 0; i < source.size();) {
     if (!is_ascii_digit(static_cast<unsigned char>(source[i]))) {
       ++i;
@@ -2257,9 +2257,9 @@ bool dated_after_this_year(std::string_view source) {
     std::size_t end = i;
     while (end < source.size() && is_ascii_digit(static_cast<unsigned char>(source[end]))) ++end;
     if ((end - i == 4 || end - i == 8) && source[i] == '2' && source[i + 1] == '0') {
-      const unsigned year =
+      const unsigned dated =
           static_cast<unsigned>((source[i + 2] - '0') * 10 + (source[i + 3] - '0'));
-      return 2000 + year > this_year();
+      return 2000 + dated > year;
     }
     i = end;
   }

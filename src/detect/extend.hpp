@@ -246,10 +246,10 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> digits
                          std::string_view text, const Span& run, bool personal_phone,
                          const LabelSearch* labels);
 // Whether a date's year of four digits in `source` (standing alone, or leading eight digits:
-// 20310217) comes after this calendar year: a passport's expiry, not anyone's birth date.
-bool dated_after_this_year(std::string_view source);
-// This calendar year by the clock (UTC), read once.
-unsigned this_year();
+// 20310217) comes after `year`: a passport's expiry, not anyone's birth date.
+bool dated_after(std::string_view source, unsigned year);
+// The year dates are weighed against: the config's reference year, else the clock's (UTC) now.
+unsigned reference_year(const Config& cfg);
 // Whether the hour of a clock follows the span of `text` after a space (14:16 after
 // 010-1234-5678): a mobile number before it was read apart from the clock.
 bool clock_follows(std::string_view text, const Span& span);

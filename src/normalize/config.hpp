@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace norvane {
@@ -39,6 +40,11 @@ struct Config {
   bool numeral_words = false;    // a short numeral at the end of a word is part of the word
   bool writing_variants =
       false;  // ㅡ or ~ for hyphens, wrapped lines, masks, percent-encoding, ...
+
+  // The year the extensions weigh dates against (a date after it is no one's birth date). Unset:
+  // the clock's year (UTC), read when a reading needs it; a stored job pins it to give the same
+  // findings in any year and on any machine.
+  std::optional<std::uint16_t> reference_year;
 
   bool any_extension() const {
     return label_reading || structure || extra_shapes || recent_resident || company_veto ||

@@ -11,6 +11,7 @@ std::string debug_text(const Config& config) {
                     ", context_window=" + std::to_string(config.context_window);
   for (const FamilyField& family : kFamilyFields)
     if (config.*family.field) out += ", " + std::string(family.name) + "=True";
+  if (config.reference_year) out += ", reference_year=" + std::to_string(*config.reference_year);
   return out + ")";
 }
 

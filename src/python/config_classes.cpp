@@ -35,6 +35,41 @@ PyGetSetDef field(const char* name, const char* doc) {
   return {name, get<Field>, set<Field>, doc, nullptr};
 }
 
+// Years a reference year may name: those of the birth dates the readings know.
+constexpr long kFirstReferenceYear = 1900, kLastReferenceYear = 2099;
+
+// None (the clock's year) or an integer year in range; a bool is refused though it is an int.
+int set_reference_year(PyObject* self, PyObject* value, void*) {
+  if (!value) {
+    PyErr_SetString(PyExc_TypeError, "can't delete attribute");
+    return -1;
+  }
+  return guarded([&] {
+    std::optional<std::uint16_t>& year = value_of<Config>(self).reference_year;
+    if (value == Py_None) {
+      year.reset();
+      return 0;
+    }
+    if (PyBool_Check(value) || !PyIndex_Check(value)) {
+      PyErr_Format(PyExc_TypeError, "reference_year must be an int or None, not %s",
+                   Py_TYPE(value)->tp_name);
+      return -1;
+    }
+    Ref index = Ref::steal(PyNumber_Index(value));
+    if (!index) return -1;
+    int overflow = 0;
+    const long v = PyLong_AsLongAndOverflow(index.get(), &overflow);
+    if (v == -1 && PyErr_Occurred()) return -1;
+    if (overflow != 0 || v < kFirstReferenceYear || v > kLastReferenceYear) {
+      PyErr_Format(PyExc_ValueError, "reference_year must be a year from %ld to %ld, got %R",
+                   kFirstReferenceYear, kLastReferenceYear, index.get());
+      return -1;
+    }
+    year = static_cast<std::uint16_t>(v);
+    return 0;
+  });
+}
+
 // The seven weights as (name, value) pairs.
 auto weights(const Config& c) {
   return kWeightFields | std::views::transform(
@@ -88,6 +123,11 @@ Class config_class{
         field<&Config::numeral_min_digits_without_context>(
             "numeral_min_digits_without_context",
             "이웃 문맥이 없을 때 한글 수사를 숫자로 바꾸는 최소 자릿수."),
+        {"reference_year", get<&Config::reference_year>, set_reference_year,
+         "확장이 날짜를 견주는 기준 연도(1900~2099 의 int). 이보다 뒤의 날짜는 생년월일이 아니다. "
+         "None 이면 호출할 때 시계(UTC)의 연도를 읽는다. 저장해 두고 다시 돌리는 작업은 연도를 "
+         "고정해야 어느 해, 어느 기계에서나 같은 결과를 얻는다.",
+         nullptr},
         attr<weights>("weights",
                       "점수 가중치 일곱 개의 (이름, 값) 목록(읽기 전용, 바꾸려면 set_weights)."),
     }),

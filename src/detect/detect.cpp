@@ -489,8 +489,8 @@ class Detector {
   }
 
   // A birth date dated after the reference year is a passport's expiry or another event's date.
-  // Out of line: only the thorough mode's shapes of birth dates come here.
-  [[gnu::noinline]] bool dated_after_reference_year(const Span& span) const {
+  // Out of line and cold: only the thorough mode's shapes of birth dates come here.
+  [[gnu::noinline, gnu::cold]] bool dated_after_reference_year(const Span& span) const {
     return extend::dated_after(text_.substr(span.byte_start, span.byte_len()),
                                extend::reference_year(cfg_));
   }

@@ -1,6 +1,11 @@
 #include "detect/checksum.hpp"
 
+#include <algorithm>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "normalize/unicode.hpp"
 
@@ -23,18 +28,88 @@ struct DigitValues {
 };
 constexpr DigitValues kDigitValues;
 
+#if defined(__SSE2__)
+// The masks the sixteen-byte reading below knows: the table must give no other.
+constexpr bool masks_are_star_and_x() {
+  for (unsigned c = 0; c < 256; ++c) {
+    const bool mask = c == '*' || c == 'X' || c == 'x';
+    if ((kDigitValues.of[c] == kMasked) != mask) return false;
+  }
+  return true;
+}
+static_assert(masks_are_star_and_x());
+
+// Copies n < 16 bytes by two copies of a fixed size that overlap (no call to memcpy, which
+// costs more than the reading of a whole run).
+inline void copy_short(void* to_bytes, const void* from_bytes, std::size_t n) {
+  auto* to = static_cast<unsigned char*>(to_bytes);
+  const auto* from = static_cast<const unsigned char*>(from_bytes);
+  if (n >= 8) {
+    std::memcpy(to, from, 8);
+    std::memcpy(to + n - 8, from + n - 8, 8);
+  } else if (n >= 4) {
+    std::memcpy(to, from, 4);
+    std::memcpy(to + n - 4, from + n - 4, 4);
+  } else {
+    for (std::size_t i = 0; i < n; ++i) to[i] = from[i];
+  }
+}
+
+// The values of sixteen bytes at once (as the table gives them); `bad` gets a bit for each byte
+// that is no digit and no mask.
+inline __m128i digit_values16(__m128i x, unsigned& bad) {
+  const __m128i value = _mm_sub_epi8(x, _mm_set1_epi8('0'));
+  const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(value, _mm_set1_epi8(9)), value);
+  const __m128i mask = _mm_or_si128(
+      _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8('*')), _mm_cmpeq_epi8(x, _mm_set1_epi8('X'))),
+      _mm_cmpeq_epi8(x, _mm_set1_epi8('x')));
+  const __m128i either = _mm_or_si128(digit, mask);
+  bad = static_cast<unsigned>(_mm_movemask_epi8(either)) ^ 0xFFFFu;
+  return _mm_or_si128(_mm_or_si128(_mm_and_si128(digit, value),
+                                   _mm_and_si128(mask, _mm_set1_epi8(static_cast<char>(kMasked)))),
+                      _mm_andnot_si128(either, _mm_set1_epi8(static_cast<char>(kNotDigit))));
+}
+#endif
+
 }  // namespace
 
 bool to_digits(std::string_view text, Digits& out) {
+  const std::size_t n = text.size();
+  out.resize(n);
+  if (n == 0) return true;
+#if defined(__SSE2__)
+  // Sixteen bytes at a time; a run shorter than that (most are) is copied into a block first,
+  // as nothing past it may be read.
+  unsigned bad = 0;
+  if (n < 16) {
+    alignas(16) unsigned char in[16] = {}, values[16];
+    copy_short(in, text.data(), n);
+    _mm_store_si128(reinterpret_cast<__m128i*>(values),
+                    digit_values16(_mm_load_si128(reinterpret_cast<const __m128i*>(in)), bad));
+    copy_short(out.data(), values, n);
+    return (bad & ((1u << n) - 1)) == 0;
+  }
+  // The last block overlaps the one before it where n is no multiple of sixteen: its bytes
+  // are written twice with the same values.
+  for (std::size_t i = 0;; i = std::min(i + 16, n - 16)) {
+    unsigned block_bad;
+    const __m128i values = digit_values16(
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i)), block_bad);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out.data() + i), values);
+    bad |= block_bad;
+    if (i + 16 == n) break;
+  }
+  return bad == 0;
+#else
   // Runs hold at most a few dozen bytes: a table read per byte, one test at the end.
-  out.resize(text.size());
   std::uint8_t seen = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  for (std::size_t i = 0; i < n; ++i) {
     const std::uint8_t v = kDigitValues.of[static_cast<unsigned char>(text[i])];
     out[i] = v;
     seen |= v;
   }
   return seen != kNotDigit;
+#endif
 }
 
 bool any_masked(std::span<const std::uint8_t> digits) {

@@ -26,6 +26,45 @@ TEST(Checksum, ToDigitsReadsDigitsAndMasksOnly) {
     EXPECT_FALSE(to_digits(bad, d)) << bad;
 }
 
+// The values a byte has, written out apart from the library's reading (sixteen bytes at a time).
+std::uint8_t value_of(unsigned char c) {
+  if (c >= '0' && c <= '9') return static_cast<std::uint8_t>(c - '0');
+  return c == '*' || c == 'X' || c == 'x' ? kMasked : 0xFF;
+}
+
+TEST(Checksum, ToDigitsOfEveryLengthAndByteAgreeWithTheByteReading) {
+  // Lengths around one and two blocks of sixteen, every byte value at every place of each, from
+  // every offset of a larger buffer (the reading must not depend on where the run lies).
+  std::string buffer(96, '7');
+  for (std::size_t n = 1; n <= 40; ++n) {
+    for (std::size_t offset : {0, 1, 7, 15}) {
+      for (unsigned b = 0; b < 256; ++b) {
+        for (std::size_t at = 0; at < n; at += (n > 20 ? 3 : 1)) {
+          for (std::size_t k = 0; k < n; ++k)
+            buffer[offset + k] = static_cast<char>('0' + (k * 3 + n) % 10);
+          buffer[offset + at] = static_cast<char>(b);
+          if (at + 2 < n) buffer[offset + at + 2] = "*Xx"[b % 3];
+          const std::string_view run(buffer.data() + offset, n);
+          Digits want(n);
+          bool ok = true;
+          for (std::size_t k = 0; k < n; ++k) {
+            want[k] = value_of(static_cast<unsigned char>(run[k]));
+            ok = ok && want[k] != 0xFF;
+          }
+          Digits got(3, 5);  // a list of another size, as the detector hands it on
+          ASSERT_EQ(to_digits(run, got), ok) << n << " " << offset << " " << b << " " << at;
+          if (ok) {
+            ASSERT_EQ(got, want) << n << " " << offset << " " << b << " " << at;
+          }
+        }
+      }
+    }
+  }
+  Digits d(4, 1);
+  EXPECT_TRUE(to_digits("", d));
+  EXPECT_TRUE(d.empty());
+}
+
 TEST(Checksum, AnyMasked) {
   EXPECT_FALSE(any_masked(digits("0123456789")));
   EXPECT_TRUE(any_masked(digits("012345678*")));

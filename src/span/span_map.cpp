@@ -232,13 +232,21 @@ void SpanMapBuilder::keep(std::string_view text) {
 }
 
 void SpanMapBuilder::push_transformed(std::string_view src_text, std::string_view dst_text,
-                                      RuleName rule, NormalizationCost cost) {
+                                      RuleName rule, NormalizationCost cost,
+                                      std::size_t src_chars) {
   const std::uint32_t sb = src_byte_, sc = src_char_, db = dst_byte_, dc = dst_char_;
   src_byte_ += u32(src_text.size());
-  src_char_ += u32(utf8::count_chars(src_text));
+  src_char_ += u32(src_chars);
   dst_byte_ += u32(dst_text.size());
-  dst_char_ += u32(utf8::count_chars(dst_text));
-  if (!dst_text.empty()) output_.append(dst_text);  // an absorbed separator writes nothing
+  // Most changes write one byte (a folded or corrected character, a digit): it is appended and
+  // counted without a call.
+  if (dst_text.size() == 1) {
+    dst_char_ += !utf8::is_continuation(static_cast<unsigned char>(dst_text[0]));
+    output_.push_back(dst_text[0]);
+  } else {
+    dst_char_ += u32(utf8::count_chars(dst_text));
+    if (!dst_text.empty()) output_.append(dst_text);  // an absorbed separator writes nothing
+  }
   const SegmentKind kind =
       kind_from_shape(Span{sb, src_byte_, sc, src_char_}, Span{db, dst_byte_, dc, dst_char_});
   segments_.push_next(SegmentEnd{src_byte_, src_char_, dst_byte_, dst_char_,
@@ -256,9 +264,10 @@ RuleSet SpanMapBuilder::set_of(RuleName rule) {
 
 void SpanMapBuilder::replace(std::string_view src_text, std::string_view dst_text, RuleName rule) {
   if (src_text.empty()) return;
+  const std::size_t chars = utf8::count_chars(src_text);
   NormalizationCost cost;
-  cost.replaced_chars = NormalizationCost::saturate(utf8::count_chars(src_text));
-  push_transformed(src_text, dst_text, rule, cost);
+  cost.replaced_chars = NormalizationCost::saturate(chars);
+  push_transformed(src_text, dst_text, rule, cost, chars);
 }
 
 void SpanMapBuilder::numeral(std::string_view src_text, std::string_view dst_text, RuleName rule) {
@@ -270,7 +279,7 @@ void SpanMapBuilder::numeral(std::string_view src_text, std::string_view dst_tex
   if (src_text.empty()) return;
   NormalizationCost cost;
   cost.expanded_syllables = expanded;
-  push_transformed(src_text, dst_text, rule, cost);
+  push_transformed(src_text, dst_text, rule, cost, utf8::count_chars(src_text));
 }
 
 void SpanMapBuilder::absorb(std::string_view src_text, RuleName rule, AbsorbClass cls) {

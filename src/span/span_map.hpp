@@ -404,8 +404,9 @@ class SpanMapBuilder {
   Output finish();
 
  private:
+  // src_chars: the characters of src_text, which the caller has counted.
   void push_transformed(std::string_view src_text, std::string_view dst_text, RuleName rule,
-                        NormalizationCost cost);
+                        NormalizationCost cost, std::size_t src_chars);
 
   static constexpr std::size_t kFirstSegments = 8;
 

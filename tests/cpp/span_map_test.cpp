@@ -124,6 +124,31 @@ TEST(SpanMapBuilder, KindFollowsTheShapeOfEachSide) {
             " | delete 11-12/5-6>5-5 [test.other]");
 }
 
+// Changes that write one byte take a shorter way than those that write several or none: the
+// positions of every kind agree with the text written.
+TEST(SpanMapBuilder, ChangesWritingOneByteOrMoreCountWhatTheyWrite) {
+  SpanMapBuilder b;
+  b.replace("１", "1", kFold);       // three bytes to one
+  b.replace("ｅ", "é", kFold);       // three bytes to two, one character
+  b.replace("a", "가", kFold);       // one byte to three, one character
+  b.replace("ab", "", kFold);        // to nothing
+  b.numeral("일", "1", kUnits);      // a syllable to a digit
+  b.numeral("십", "10", kUnits, 4);  // the cost given, not counted
+  b.keep("z");
+  const auto out = b.finish();
+  EXPECT_EQ(out.text, "1é가110z");
+  EXPECT_EQ(str(out.map),
+            "replace 0-3/0-1>0-1 [fold.fullwidth] r1"
+            " | replace 3-6/1-2>1-3/1-2 [fold.fullwidth] r1"
+            " | replace 6-7/2-3>3-6/2-3 [fold.fullwidth] r1"
+            " | delete 7-9/3-5>6-6/3-3 [fold.fullwidth] r2"
+            " | replace 9-12/5-6>6-7/3-4 [hangul.unit_reading] e1"
+            " | expand 12-15/6-7>7-9/4-6 [hangul.unit_reading] e4"
+            " | identity 15-16/7-8>9-10/6-7");
+  EXPECT_TRUE(out.map.validate());
+  EXPECT_EQ(out.map.dst_end(), (Position{10, 7}));
+}
+
 // Absorbs of several rules, classes and lengths, more kinds of them than the builder recalls,
 // and kept text between: the map is the one written segment by segment, and each change has
 // the number its first appearance gives it. A builder used again after finish() numbers its

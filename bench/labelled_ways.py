@@ -77,6 +77,98 @@ MASK_CHARS = ("●", "○", "*", "#", "X", "x", "■")
 
 # --------------------------------------------------------------------------- wording pools
 
+# Ledgers and papers (genre ledgers_and_papers, a stream of its own): an airline's passenger
+# record with its SSR DOCS line, a referral letter giving the birth date beside the age, a kye's
+# ledger and a group purchase's comments where accounts and mobiles stand side by side, a site's
+# attendance book and a payroll with partly masked registration numbers, an inheritance
+# agreement's deposits, an unemployment-benefit application with a licence under the company's
+# numbers. Markers: [[V:kind:writing]] a value, [[N:category]] a look-alike.
+LEDGER_GENRE = "ledgers_and_papers"
+LEDGER_SHARE = 0.07  # of the documents reaching it, from a stream of its own
+LEDGER_KINDS = ("docs", "age", "kye", "group_buy", "attendance", "estate", "benefit")
+LEDGER_DOCS_TITLES = ("[PNR {pnr}] 예약 기록", "체크인 기록 복사본", "RLOC {pnr}", "승객 정보 (GDS 화면 캡처)",
+                      "예약 변경 요청 - PNR {pnr}", "여행사 발권 메모", "APIS 입력 확인", "탑승객 사전 등록 정보")
+LEDGER_DOCS_LINES = ("DOCS/[[V:passport]]/KOR/[[V:birth_date]]/{sex}",
+                     "SSR DOCS {air} HK1 P/KOR/[[V:passport]]/KOR/[[V:birth_date]]/{sex}/[[N:docs_expiry]]/{SUR}/{GIVEN}",
+                     "3DOCS/P/KOR/[[V:passport]]/KOR/[[V:birth_date]]/{sex}/[[N:docs_expiry]]/{SUR}/{GIVEN}",
+                     "SRDOCS {air} HK1/P/KOR/[[V:passport]]/KOR/[[V:birth_date]]/{sex}/[[N:docs_expiry]]/{SUR}/{GIVEN}-1.1",
+                     "DOCS [[V:passport]]/KOR/[[V:birth_date]]/{sex}",
+                     "SSR DOCS YY HK1 /P/KOR/[[V:passport]]/KOR/[[V:birth_date]]/{sex}/[[N:docs_expiry]]/{SUR}/{GIVEN}",
+                     "  .DOCS/[[V:passport]]/KOR/[[V:birth_date]]/{sex}",
+                     "SSR DOCS {air} HK1 P/KOR/[[V:passport]]/KOR/[[V:birth_date]]/{sex}/[[N:docs_expiry]]/{SUR}/{GIVEN}/H")
+LEDGER_DOCS_OTHER = ("{n}.1{SUR}/{GIVEN} MR", "{air} {flight} Y {day}DEC ICNNRT HK1 0905 1125", "TK OK{day}DEC/SELK1394Z",
+                     "SSR CTCM {air} HK1/8210{n4}{n4}", "RM 좌석 창가 요청", "FONE SELM 02-{n4}-{n4}",
+                     "{air} {flight} {day}JAN ICNBKK 발권 완료")
+LEDGER_AGE_LINES = ("환자 성명 {name}  성별 {sex}\n([[V:birth_date]], {age}세)", "{name} 님 ([[V:birth_date]], 만 {age}세)",
+                    "[[V:birth_date]]생 (만 {age}세)", "환자: {name} ({sex}/[[V:birth_date]]/{age}세)",
+                    "대상자 {name} ([[V:birth_date]], {age}세, {sex})", "수진자 {name} {sex} ([[V:birth_date]] / {age}세)",
+                    "{name} ({sex}) [[V:birth_date]] 만{age}세", "의뢰 환자 {name} ([[V:birth_date]], {age}세)",
+                    "이용자 {name}, [[V:birth_date]]생, 만 {age}세")
+LEDGER_AGE_OTHER = ("검사일 ([[N:age_other_date]], 당시 {age}세)", "내원일 [[N:age_other_date]] ({age}세)",
+                    "최근 입원 [[N:age_other_date]] (만 {age}세 때)", "수술일 [[N:age_other_date]], 당시 {age}세",
+                    "초진 ([[N:age_other_date]], {age}세)")
+LEDGER_AGE_TITLES = ("진료의뢰서", "환자 의뢰서", "요양급여 의뢰서", "장기요양 인정 신청 상담지", "주간보호센터 입소 상담 기록",
+                     "협진 의뢰 회신서", "방문간호 초기 평가지")
+LEDGER_AGE_FILLERS = ("상기 환자 진료 의뢰드립니다.", "주 증상: 기침, 발열", "진단명: 고혈압, 당뇨", "보호자 동행 예정",
+                      "복용 약 목록 첨부합니다.", "담당의 {name}")
+LEDGER_KYE_ROWS = ("{i}번 {name} [[V:phone]] 받는 계좌 {bank} [[V:bank_account]] [[N:ledger_date]] 수령",
+                   "{i}번 {name} [[V:phone]] / 받는 계좌 {bank} [[V:bank_account]] / [[N:ledger_date]] 수령",
+                   "{i}. {name} ([[V:phone]]) 계좌 {bank} [[V:bank_account]] [[N:ledger_date]] 수령 완료",
+                   "{i}번 {name} [[V:phone]] 입금계좌 {bank} [[V:bank_account]] [[N:ledger_date]] 지급",
+                   "{i}순번 {name} 연락 [[V:phone]] 곗돈 받을 곳 {bank} [[V:bank_account]] [[N:ledger_date]] 수령",
+                   "{i}번 {name} [[V:phone]] {bank} [[V:bank_account]] [[N:ledger_date]] 받음")
+LEDGER_KYE_TITLES = ("{n}기 번영회 곗돈 순번표", "친목계 장부 (2024~2026)", "=== 곗돈 수령 순서 ===", "부녀회 계모임 명부",
+                     "낙찰계 수령 기록", "동네 친목계 순번")
+LEDGER_KYE_FOOTERS = ("곗돈 매달 {amount}원 10일까지 입금", "총무 {name} [[N:ledger_customer_centre]] 아님 주의",
+                      "문의는 총무에게", "곗돈 입금 확인 승인번호 [[N:ledger_approval]]", "이상 {n}명")
+LEDGER_BUY_COMMENTS = ("신청합니다~ {name} [[V:phone]] {n}박스 입금했어요", "{name} [[V:phone]] {n}개 신청이요 입금완료",
+                       "입금했습니다! 받는 분 번호 남길게요\n[[V:phone]]", "{name}/[[V:phone]]/{n}세트 입금했어요",
+                       "{n}박스요 {name} [[V:phone]] 방금 이체했습니다", "입금 완료요~ 연락처 [[V:phone]] {name}",
+                       "{name} {n}개 [[V:phone]] 송금했어요 확인 부탁드려요")
+LEDGER_BUY_ACCOUNT = ("입금 계좌 {bank} [[V:bank_account]] ({name})", "{bank} [[V:bank_account]] 예금주 {name} 으로 입금해주세요",
+                      "계좌: {bank} [[V:bank_account]] {name}", "입금은 {bank} [[V:bank_account]] 로 해주세요")
+LEDGER_BUY_TITLES = ("[공동구매] 제주 감귤 10kg", "햇사과 공구 신청 댓글", "단체 주문 (맘카페)", "김장김치 공동구매 신청",
+                     "공구 신청방", "{gu} 맘카페 공구 게시판")
+LEDGER_BUY_FORMS = ("닉네임/이름/연락처/수량/입금자명", "닉네임 / 이름 / 연락처 / 수량 / 입금자",
+                    "양식: 닉네임/성함/전화번호/수량/입금자명", "닉/이름/폰번호/개수/입금자")
+LEDGER_BUY_OTHER = ("입금 확인 승인번호 [[N:ledger_approval]]", "택배 문의 고객센터 [[N:ledger_customer_centre]]",
+                    "{n}박스 {amount}원 입금 확인", "배송 문의는 [[N:ledger_customer_centre]] 로")
+LEDGER_NICKS = ("서연맘", "하늘이네", "지우엄마", "콩이맘", "민준아빠", "행복맘", "봄날", "두아이맘")
+LEDGER_SITE_TITLES = ("{gu} 신축공사 현장 출역 일보", "현장 출근부 (12월 {n}일)", "일용직 근로자 출역 명단",
+                      "협력업체 출력 인원 현황", "작업자 안전교육 참석 명단")
+LEDGER_SITE_LINES = ("{rname_upper} ([[V:foreigner_registration]], 외국인) {job} {hours}시간",
+                     "{n}. {rname_upper} ([[V:foreigner_registration]], 외국인) 출근 07:00",
+                     "{rname_upper} / [[V:foreigner_registration]] / 외국인 / {job}",
+                     "{job} {rname_upper} ([[V:foreigner_registration]], 외국인)")
+LEDGER_SITE_OTHER = ("{name} ([[V:resident]]) {job} {hours}시간", "현장 문의 [[N:ledger_customer_centre]]",
+                     "출역일 [[N:ledger_date]] 기준")
+LEDGER_PAY_HEADERS = ("성명\t주민등록번호\t지급액", "성명 | 주민등록번호 | 지급액 | 비고", "이름,주민등록번호,노무비",
+                      "근로자명\t주민번호\t실지급액")
+LEDGER_JOBS = ("형틀", "철근", "보통인부", "조공", "미장", "용접", "비계")
+LEDGER_ESTATE_TITLES = ("상속재산 분할 협의서", "상속재산분할협의서 (초안)", "유산 분할 합의서", "상속 재산 분할 협의 내용")
+LEDGER_ESTATE_LINES = ("{bank} 예금 (피상속인 명의 [[V:bank_account]]) 은 균등 분할한다.",
+                       "{bank} 예금 (피상속인 명의 [[V:bank_account]]) 은 상속인 {name}이 단독 상속한다.",
+                       "{bank} 예금(피상속인 {name} 명의 [[V:bank_account]])은 각 1/{n2} 지분으로 나눈다.",
+                       "{bank}은행 예금 피상속인 명의 [[V:bank_account]] 잔액 전부는 {name}에게 귀속한다.",
+                       "- {bank} 적금 (피상속인 명의 [[V:bank_account]]) : 상속인 전원 균등")
+LEDGER_ESTATE_OTHER = ("1. 부동산\n서울 {gu} 역삼동 {n}-{n} 대지 {n}㎡", "피상속인 {name} (2025. 3. {n}. 사망)",
+                       "상속인 대표 {name} 연락처 [[V:phone]]", "상속세 신고 문의 세무서 [[N:ledger_customer_centre]]")
+LEDGER_BENEFIT_WORKPLACE = ("사업장관리번호 [[N:workplace_number]]", "사업장관리번호: [[N:workplace_number]]",
+                            "고용보험 사업장관리번호 [[N:workplace_number]]", "(사업장관리번호) [[N:workplace_number]]",
+                            "사업장 관리번호 [[N:workplace_number]]", "관리번호(고용) [[N:workplace_number]]")
+LEDGER_BENEFIT_BUSINESS = ("사업자등록번호 [[V:business_registration]]", "사업자번호: [[V:business_registration]]",
+                           "사업자 등록번호 [[V:business_registration]]", "(사업자등록번호) [[V:business_registration]]",
+                           "사업자등록번호: [[V:business_registration]]", "이직 사업장 사업자번호 [[V:business_registration]]")
+LEDGER_BENEFIT_TITLES = ("실업급여 수급자격 신청서", "구직급여 신청서 (수급자격 인정)", "이직확인서 및 수급 신청",
+                         "고용보험 실업급여 신청")
+LEDGER_BENEFIT_LABELS = ("신분 확인: 운전면허", "본인확인 운전면허증", "신분증: 운전면허", "확인 신분증 운전면허증",
+                         "본인 확인 - 운전면허", "신분확인 운전면허")
+LEDGER_REGIONS = ("서울", "부산", "경기", "울산", "대구", "인천", "경남", "전북")
+LEDGER_AIRLINES = ("KE", "OZ", "7C", "LJ", "TW", "ZE", "BX")
+LEDGER_LOOK_ALIKES = ("docs_expiry", "age_other_date", "ledger_date", "ledger_customer_centre", "ledger_approval",
+                      "workplace_number")
+
+
 LABELS = {
     "resident": ("주민등록번호", "주민번호", "주민등록 번호", "본인 주민번호", "RRN", "주민 번호"),
     "foreigner_registration": ("외국인등록번호", "외국인번호", "등록증 번호", "외국인 등록번호"),
@@ -462,7 +554,7 @@ FRAMED_GENRES = tuple(FRAMES)
 OFFICE_GENRE = "office_letters"  # letters, notices and forms with offices' own numbers (OFFICE_LETTERS)
 SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
-                          "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines")
+                          "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -968,7 +1060,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + SHEET_LOOK_ALIKES + ("scan_issue_date", "scan_postal_code")
                   + tuple(ROSTER_LOOK_ALIKES.values()) + RECORDS_LOOK_ALIKES + tuple(FORM_LOOK_ALIKES.values())
                   + ("public_office_line", "business_footer_line", "business_held_account", "trip_date_after_birth",
-                     "registry_issued_number", "post_tracking_number"))
+                     "registry_issued_number", "post_tracking_number")
+                  + LEDGER_LOOK_ALIKES)
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -1330,7 +1423,8 @@ WRITINGS = {
                    ("sheet_cell", 0), ("after_request", 0),  # only in sheet_exports
                    # only in copied_records: a roster's column, a bracketed answer
                    ("roster_yymmdd", 0), ("roster_dotted", 0), ("roster_compact", 0), ("bracketed_yymmdd", 0),
-                   ("form_field", 0)),  # only in registry_forms and closing_lines
+                   ("form_field", 0),  # only in registry_forms and closing_lines
+                   ("docs_field", 0), ("beside_age", 0)),  # only in ledgers_and_papers
     "phone": (("scan_split", 0), ("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
@@ -1342,32 +1436,38 @@ WRITINGS = {
               ("landline", 0),  # only in their genres (GENRE_WRITINGS)
               ("compact", 0),  # 01023456789, as a kiosk keys it: only in member_log and member_roster
               ("sheet_no_zero", 0), ("after_request", 0),  # only in sheet_exports
-              ("form_field", 0)),  # only in registry_forms
+              ("form_field", 0),  # only in registry_forms
+              ("among_accounts", 0)),  # only in ledgers_and_papers
     "resident": (("scan_split", 0), ("scan_post2020", 0), ("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
                  ("front_sex", 1), ("url_encoded", 0), ("row_cell", 0),  # only in pasted_rows
                  ("after_request", 0),  # only in sheet_exports
                  ("form_field", 0)),  # only in registry_forms
     "foreigner_registration": (("scan_split", 0), ("dash_eu", 1), ("masked_partly", 1),
-                               ("plain", 0)),  # only in its genre
+                               ("plain", 0),  # only in its genre
+                               ("masked_cell", 0)),  # only in ledgers_and_papers
     "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                     ("masked_partly", 2), ("amex_grouped", 1)),
     "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                      ("hangul_spoken", 1.5), ("masked_partly", 2), ("read_out_e", 0.7), ("plain", 0.3),
                      ("sheet_cell", 0), ("after_request", 0),  # only in sheet_exports
                      ("history_memo", 0),  # only in copied_records, after the other party's name
-                     ("form_field", 0)),  # only in registry_forms
+                     ("form_field", 0),  # only in registry_forms
+                     ("ledger_spaced", 0), ("ledger_grouped", 0),  # only in ledgers_and_papers
+                     ("estate_holder", 0)),
     "driver_license": (("scan_plain", 0), ("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
-                       ("region_bracketed", 1)),
+                       ("region_bracketed", 1), ("benefit_form", 0)),  # the last only in ledgers_and_papers
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2),
                  ("row_old_format", 0), ("row_current", 0),  # only in pasted_rows
                  ("foreign", 0),  # another country's, only in sheet_exports
                  # only in copied_records: a roster's column, a form's nine digits
                  ("roster_old_format", 0), ("roster_current", 0), ("roster_foreign", 0), ("form_nine_digits", 0),
-                 ("form_field", 0)),  # only in registry_forms
+                 ("form_field", 0),  # only in registry_forms
+                 ("docs_field", 0)),  # only in ledgers_and_papers
     "business_registration": (("plain", 0),  # only on organisations' papers and closing_lines
-                              ("form_field", 0)),  # only in registry_forms
+                              ("form_field", 0),  # only in registry_forms
+                              ("benefit_form", 0)),  # only in ledgers_and_papers
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
               ("masked_partly", 1), ("url_encoded", 0), ("at_word", 1), ("comma_dot", 1),
               ("form_field", 0)),  # only in registry_forms
@@ -3155,6 +3255,188 @@ class _Builder:
         raise ValueError(marker)
 
 
+    def ledger(self) -> Document:
+        """A ledger or a paper where a value's kind shows only by its place or its neighbours:
+        an SSR DOCS line, a birth date beside the age, kye and group-purchase rows with mobiles
+        beside accounts, partly masked registration numbers in an attendance book or a payroll,
+        an inheritance agreement's deposits, a benefit application's licence under company numbers."""
+        r = self.r
+        w = _Writer(LEDGER_GENRE, self.part)
+        kind = r.choice(LEDGER_KINDS)
+        getattr(self, "_ledger_" + kind)(w)
+        return w.document()
+
+    def _ledger_fill(self, s: str, age: int | None = None) -> str:
+        r = self.r
+        return self.fill(s.replace("{air}", r.choice(LEDGER_AIRLINES)).replace("{flight}", str(r.randrange(1, 999)))
+                          .replace("{pnr}", "".join(r.choice("ABCDEFGHJKLMNPQRSTUVWXYZ") for _ in range(6)))
+                          .replace("{SUR}", r.choice(corpus.ROMAN_SUR).upper()).replace("{GIVEN}", r.choice(corpus.ROMAN).upper())
+                          .replace("{sex}", r.choice("MF") if "/{sex}" in s else "{sex}")
+                          .replace("{region}", r.choice(LEDGER_REGIONS)).replace("{job}", r.choice(LEDGER_JOBS))
+                          .replace("{hours}", str(r.choice((8, 9, 10))))
+                          .replace("{rname_upper}", f"{r.choice(corpus.ROMAN_SUR).upper()} {r.choice(corpus.ROMAN).upper()}")
+                          .replace("{nick}", r.choice(LEDGER_NICKS)).replace("{n2}", str(r.randrange(2, 5))), age)
+
+    def _ledger_line(self, w: _Writer, line: str, values: dict, negatives: dict, age: int | None = None) -> None:
+        """Writes a line whose [[V:kind]] markers are values made by values[kind]() -> (text,
+        writing) and whose [[N:category]] markers are look-alikes made by negatives[category]()."""
+        for k, piece in enumerate(re.split(r"\[\[([^\]]*)\]\]", line)):
+            if k % 2 == 0:
+                w.add(self._ledger_fill(piece, age))
+                continue
+            what, name = piece.split(":", 1)
+            if what == "V":
+                text, writing = values[name]()
+                w.value(labelled.Written(name, text, writing, writing.startswith(MASKED_PREFIX)), "label", line, line)
+            else:
+                w.negative(name, negatives[name](), line)
+
+    def _ledger_date(self, y: int, m: int, d: int, styles) -> str:
+        return self.r.choice(styles).format(y=y, yy=y % 100, m=m, d=d, MON=MONTHS[m - 1][:3].upper())
+
+    def _ledger_mobile(self) -> tuple[str, str]:
+        g = self.w.v._phone_groups(True)
+        return self.r.choice(("-", "-", "", " ")).join(g), "among_accounts"
+
+    def _ledger_account(self, writing: str) -> tuple[str, str]:
+        r, v = self.r, self.w.v
+        if writing == "ledger_grouped" and r.random() < 0.3:
+            return v.digits(r.randrange(11, 15)), writing
+        shape = r.choice(((3, 4, 4, 2), (4, 4, 4, 1), (3, 3, 6), (4, 3, 6), (3, 6, 5), (4, 4, 5)))
+        sep = " " if writing == "ledger_spaced" else r.choice(("-", " ", ""))
+        return sep.join(v.digits(n) for n in shape), writing
+
+    def _ledger_common(self) -> dict:
+        r, v = self.r, self.w.v
+        return {"ledger_date": lambda: self._ledger_date(*v.date(2023, 2026), ("{yy:02d}.{m:02d}.{d:02d}", "{y}. {m}. {d}.",
+                                                                               "{y}.{m:02d}.{d:02d}")),
+                "ledger_customer_centre": lambda: r.choice(("1588", "1577", "1644", "1600", "1899")) + "-" + v.digits(4),
+                "ledger_approval": lambda: v.digits(8),
+                "workplace_number": lambda: v._business_registration("hyphen").replace("-", "")
+                + r.choice(("0", "1")) if r.random() < 0.5 else v._business_registration("hyphen") + "-0"}
+
+    def _ledger_docs(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        negatives = {"docs_expiry": lambda: self._ledger_date(*v.date(2027, 2036), styles)}
+        styles = r.choice((("{d:02d}{MON}{yy:02d}",), ("{d:02d}{MON}{y}",)))
+        values = {"passport": lambda: (v._passport(r.choice(("current_format", "old"))), "docs_field"),
+                  "birth_date": lambda: (self._ledger_date(*v.date(1940, 2015), styles), "docs_field")}
+        w.add(self._ledger_fill(self.pick("ledger:docs_title", LEDGER_DOCS_TITLES)))
+        others = self.pool("ledger:docs_other", LEDGER_DOCS_OTHER)
+        lines = r.sample(others, min(len(others), r.randrange(1, 4))) + [self.pick("ledger:docs", LEDGER_DOCS_LINES)]
+        r.shuffle(lines)
+        for line in lines:
+            w.add("\n")
+            self._ledger_line(w, line, values, negatives)
+
+    def _ledger_age(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        styles = ("{y}-{m:02d}-{d:02d}", "{y}.{m:02d}.{d:02d}", "{y}. {m}. {d}.")
+        style = (r.choice(styles),)
+        w.add(self.pick("ledger:age_title", LEDGER_AGE_TITLES))
+        lines = [self.pick("ledger:age", LEDGER_AGE_LINES), self.pick("ledger:age_filler", LEDGER_AGE_FILLERS)]
+        if r.random() < 0.6:
+            lines.append(self.pick("ledger:age_other", LEDGER_AGE_OTHER))
+        r.shuffle(lines)
+        for line in lines:
+            born = v.date(1935, 2005)
+            age = 2026 - born[0] - r.choice((0, 1))  # this year's age, or one less before the birthday
+            other = v.date(2018, 2025)
+            w.add("\n")
+            self._ledger_line(w, line, {"birth_date": lambda: (self._ledger_date(*born, style), "beside_age")},
+                              {"age_other_date": lambda: self._ledger_date(*other, style)}, r.randrange(40, 90)
+                              if "age_other_date" in line else age)
+
+    def _ledger_kye(self, w: _Writer) -> None:
+        r = self.r
+        writing = r.choice(("ledger_spaced", "ledger_grouped"))
+        values = {"phone": self._ledger_mobile, "bank_account": lambda: self._ledger_account(writing)}
+        w.add(self._ledger_fill(self.pick("ledger:kye_title", LEDGER_KYE_TITLES)))
+        row = self.pick("ledger:kye", LEDGER_KYE_ROWS)
+        for i in range(1, r.randrange(3, 8)):
+            w.add("\n")
+            self._ledger_line(w, row.replace("{i}", str(i)), values, self._ledger_common())
+        if r.random() < 0.5:
+            w.add("\n")
+            self._ledger_line(w, self.pick("ledger:kye_footer", LEDGER_KYE_FOOTERS), values, self._ledger_common())
+
+    def _ledger_group_buy(self, w: _Writer) -> None:
+        r = self.r
+        values = {"phone": self._ledger_mobile, "bank_account": lambda: self._ledger_account("ledger_grouped")}
+        w.add(self._ledger_fill(self.pick("ledger:buy_title", LEDGER_BUY_TITLES)) + "\n")
+        self._ledger_line(w, self.pick("ledger:buy_account", LEDGER_BUY_ACCOUNT), values, {})
+        if r.random() < 0.4:  # rows under a form line that says their order
+            w.add("\n" + self.pick("ledger:buy_form", LEDGER_BUY_FORMS))
+            for _ in range(r.randrange(2, 5)):
+                w.add("\n")
+                name = r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN)
+                self._ledger_line(w, f"{{nick}} / {name} / [[V:phone]] / {r.randrange(1, 5)}개 / {name}", values, {})
+        else:
+            for _ in range(r.randrange(2, 5)):
+                w.add("\n" + self._ledger_fill(r.choice(("{name}: ", "[{name}] [오후 {h}:{mm}] ", "ㄴ ", ""))))
+                self._ledger_line(w, self.pick("ledger:buy", LEDGER_BUY_COMMENTS), values, {})
+        if r.random() < 0.6:
+            w.add("\n")
+            self._ledger_line(w, self.pick("ledger:buy_other", LEDGER_BUY_OTHER), values, self._ledger_common())
+
+    def _ledger_attendance(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+
+        def masked(foreigner: bool, seventh: bool) -> str:
+            g = v._resident_groups(foreigner)
+            return g[0] + "-" + (g[1][0] + "*" * 6 if seventh else "*" * 7)
+
+        values = {"foreigner_registration": lambda: (masked(True, r.random() < 0.5), "masked_cell"),
+                  "resident": lambda: (masked(False, True), "masked_partly")}
+        if r.random() < 0.5:
+            w.add(self._ledger_fill(self.pick("ledger:site_title", LEDGER_SITE_TITLES)))
+            for _ in range(r.randrange(2, 6)):
+                w.add("\n")
+                pool = LEDGER_SITE_LINES if r.random() < 0.7 else LEDGER_SITE_OTHER
+                self._ledger_line(w, self.pick("ledger:site:" + str(len(pool)), pool), values, self._ledger_common())
+            return
+        header = self.pick("ledger:pay_header", LEDGER_PAY_HEADERS)
+        delim = next(d for d in ("\t", " | ", ",") if d in header)
+        w.add(header)
+        for _ in range(r.randrange(2, 6)):
+            foreigner = r.random() < 0.5
+            w.add("\n" + (f"{r.choice(corpus.ROMAN_SUR).upper()} {r.choice(corpus.ROMAN).upper()}" if foreigner
+                          else r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN)) + delim)
+            kind = "foreigner_registration" if foreigner else "resident"
+            writing = "masked_cell" if foreigner else "masked_partly"
+            w.value(labelled.Written(kind, masked(foreigner, True), writing, True), "label", header, header)
+            w.add(delim + f"{r.randrange(10, 400) * 10000:,}")
+
+    def _ledger_estate(self, w: _Writer) -> None:
+        r = self.r
+        values = {"bank_account": lambda: self._ledger_account("estate_holder"), "phone": self._ledger_mobile}
+        w.add(self.pick("ledger:estate_title", LEDGER_ESTATE_TITLES) + "\n")
+        if r.random() < 0.5:
+            w.add(self._ledger_fill(self.pick("ledger:estate_other", LEDGER_ESTATE_OTHER)).split("[[")[0] + "\n")
+        w.add("2. 예금")
+        for _ in range(r.randrange(1, 4)):
+            w.add("\n")
+            self._ledger_line(w, self.pick("ledger:estate", LEDGER_ESTATE_LINES), values, {})
+        if r.random() < 0.6:
+            w.add("\n")
+            self._ledger_line(w, self.pick("ledger:estate_other", LEDGER_ESTATE_OTHER), values, self._ledger_common())
+
+    def _ledger_benefit(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        values = {"business_registration": lambda: (v._business_registration("hyphen"), "benefit_form"),
+                  "driver_license": lambda: (f"{r.randrange(0, 100):02d}-{v.digits(6)}-{r.randrange(0, 100):02d}",
+                                             "benefit_form")}
+        w.add(self.pick("ledger:benefit_title", LEDGER_BENEFIT_TITLES) + "\n")
+        w.add(self._ledger_fill("성명 {name}\n"))
+        label = self.pick("ledger:benefit_label", LEDGER_BENEFIT_LABELS)
+        lines = [self.pick("ledger:benefit_workplace", LEDGER_BENEFIT_WORKPLACE),
+                 self.pick("ledger:benefit_business", LEDGER_BENEFIT_BUSINESS), label + " {region} [[V:driver_license]]"]
+        for i, line in enumerate(lines):
+            if i:
+                w.add("\n")
+            self._ledger_line(w, line, values, self._ledger_common())
+
+
 def _seed(part: str, seed: int) -> int:
     return seed * 1_000_033 + (23 if part == PARTS[0] else 71)
 
@@ -3176,6 +3458,7 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     records = random.Random(_seed(part, seed) ^ 0x1EA8)
     forms = random.Random(_seed(part, seed) ^ 0x1BA7)
     closings = random.Random(_seed(part, seed) ^ 0x0C15)
+    ledgers = random.Random(_seed(part, seed) ^ 0x4ED6)
     docs = []
     while len(docs) < documents:
         if closings.random() < CLOSING_SHARE:
@@ -3214,6 +3497,9 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
         elif forms.random() < FORM_SHARE:
             with b.own_stream(forms):
                 docs.append(b.registry_form())
+        elif ledgers.random() < LEDGER_SHARE:
+            with b.own_stream(ledgers):
+                docs.append(b.ledger())
         else:
             docs.append(b.document(b.r.choice(FRAMED_GENRES)))
     return docs

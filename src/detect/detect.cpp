@@ -525,6 +525,18 @@ class Detector {
     const bool read = read_labels(shape.span, src.span);
     forget_improved();
     if (read) improve(shape.kind, hits, ctx, extensions);
+    if (shape.kind == EntityKind::birth_date && cfg_.label_reading && ctx < cfg_.min_context &&
+        extend::age_beside_agrees(source_, src.span, extend::this_year())) {
+      ctx = 1.0f;
+      extensions.push_back(extend::rule::kBirthAgeBeside);
+    }
+    // A field of an airline's DOCS record is named by its place: no label stands before it.
+    if (read && ctx < 1.0f && (shape.kind == EntityKind::birth_date || passport) &&
+        extend::docs_field_kind(source_, src.span) == shape.kind) {
+      ctx = 1.0f;
+      extensions.push_back(passport ? extend::rule::kPassportDocsField
+                                    : extend::rule::kBirthDocsField);
+    }
     if (passport &&
         (shape.rule == extend::rule::kPassportForeign ||
          shape.rule == extend::rule::kPassportNineDigits) &&
@@ -618,9 +630,11 @@ class Detector {
     s_.ctx.resize(n);
     s_.raw.resize(n);
     const bool read = extended && read_labels(run, early->span);
+    const bool mobile_run = extended && extend::is_mobile_number(s_.digits);
+    bool mobile_among_accounts = false;
     if (extended) {
       if (s_.cand_ext.size() < n) s_.cand_ext.resize(n);
-      weigh_vetoing_labels(read, extend::is_mobile_number(s_.digits));
+      weigh_vetoing_labels(read, mobile_run);
     }
     // Without the families a candidate's hits are read only in a winner's evidence: where no
     // evidence is kept (a piece of a list, masking's findings) they are only weighed.
@@ -636,6 +650,25 @@ class Detector {
         s_.cand_ext[i].clear();
         if (c.extension) s_.cand_ext[i].push_back(c.rule);
         if (read) improve(c.entity, s_.cand_hits[i], s_.ctx[i], s_.cand_ext[i]);
+        // A mobile with no account's word attached is no account (its label is the next
+        // number's or a line above): the phone's reading is left to win.
+        if (read && c.entity == EntityKind::bank_account && s_.ctx[i] > 0 && mobile_run &&
+            !extend::account_word_attached(source_, early->span)) {
+          unlabel(s_.cand_hits[i], s_.ctx[i]);
+          mobile_among_accounts = true;
+        }
+        if (c.entity == EntityKind::foreigner_registration && cfg_.label_reading &&
+            s_.ctx[i] < cfg_.min_context &&
+            extend::foreigner_word_beside_hidden_seventh(source_, early->span)) {
+          s_.ctx[i] = 1.0f;
+          s_.cand_ext[i].push_back(extend::rule::kForeignerWordBeside);
+        }
+        if (c.entity == EntityKind::birth_date && cfg_.label_reading &&
+            s_.ctx[i] < cfg_.min_context &&
+            extend::age_beside_agrees(source_, early->span, extend::this_year())) {
+          s_.ctx[i] = 1.0f;
+          s_.cand_ext[i].push_back(extend::rule::kBirthAgeBeside);
+        }
         if (c.rule == extend::rule::kPhoneColumnNoZero &&
             !(read &&
               labels_->found_over_column(static_cast<std::size_t>(EntityKind::phone), false)))
@@ -771,6 +804,8 @@ class Detector {
           (company_words_passed ||
            (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > s_.ctx[win])))
         s_.cand_ext[win].push_back(extend::rule::kBusinessPastCompanyWords);
+      if (mobile_among_accounts && c.entity == EntityKind::phone)
+        s_.cand_ext[win].push_back(extend::rule::kMobileAmongAccounts);
       out.winner = winning_finding(win, src, run, win_certainty, win_score, evidence, extended);
     }
     if (run_veto && run_veto->final) out.vetoed = true;

@@ -2282,6 +2282,107 @@ bool clock_follows(std::string_view text, const Span& span) {
          is_ascii_digit(static_cast<unsigned char>(text[k + 1]));
 }
 
+bool account_word_attached(std::string_view text, const Span& span) {
+  auto ends_with_word = [](std::string_view word, const labels::Label& l) {
+    if (word.size() < l.word.size()) return false;
+    const std::string_view tail = word.substr(word.size() - l.word.size());
+    if (!(l.flags & (labels::kAscii | labels::kLogKey))) return tail == l.word;
+    return std::equal(tail.begin(), tail.end(), l.word.begin(), [](char a, char b) {
+      return ascii_lower(static_cast<unsigned char>(a)) ==
+             ascii_lower(static_cast<unsigned char>(b));
+    });
+  };
+  std::size_t k = span.byte_start;
+  while (k > 0 && std::string_view(" :=([/-").find(text[k - 1]) != std::string_view::npos) --k;
+  const std::size_t end = k;
+  while (k > 0 && text[k - 1] != ' ' && text[k - 1] != '\n' && text[k - 1] != '\t') --k;
+  const std::string_view before = text.substr(k, end - k);
+  for (std::string_view w : labels::kAccountWordsInside)
+    if (before.find(w) != std::string_view::npos) return true;
+  for (const labels::Label& l : labels::kAccount)
+    if (!(l.flags & (labels::kTrailing | labels::kStatementKey)) && ends_with_word(before, l))
+      return true;
+  k = span.byte_end;
+  while (k < text.size() && (text[k] == ' ' || text[k] == '(')) ++k;
+  const std::string_view after = text.substr(k, 24);
+  for (const labels::Label& l : labels::kAccount)
+    if ((l.flags & labels::kBank) && after.substr(0, l.word.size()) == l.word) return true;
+  return false;
+}
+
+std::optional<EntityKind> docs_field_kind(std::string_view text, const Span& span) {
+  const std::size_t a = span.byte_start, b = span.byte_end;
+  if (a == 0 || b >= text.size() || text[b] != '/' || (text[a - 1] != '/' && text[a - 1] != ' '))
+    return std::nullopt;
+  // A field of three capitals (a country) between slashes, starting at p.
+  auto country_at = [&](std::size_t p) {
+    return p + 3 < text.size() && is_ascii_upper(static_cast<unsigned char>(text[p])) &&
+           is_ascii_upper(static_cast<unsigned char>(text[p + 1])) &&
+           is_ascii_upper(static_cast<unsigned char>(text[p + 2])) && text[p + 3] == '/';
+  };
+  // The sex's field at p: M, F, U or X, an infant's MI or FI, then a slash or the field's end.
+  auto sex_at = [&](std::size_t p) {
+    if (p >= text.size() || std::string_view("MFUX").find(text[p]) == std::string_view::npos)
+      return false;
+    if (p + 1 < text.size() && text[p + 1] == 'I') ++p;
+    return p + 1 >= text.size() || text[p + 1] == '/' || text[p + 1] == ' ' ||
+           text[p + 1] == '\n' || text[p + 1] == '\r';
+  };
+  std::optional<EntityKind> kind;
+  if (text[a - 1] == '/' && a >= 5 && text[a - 5] == '/' && country_at(a - 4) && sex_at(b + 1))
+    kind = EntityKind::birth_date;
+  else if (country_at(b + 1)) {
+    std::size_t p = b + 5;
+    while (p < text.size() && (is_ascii_letter(static_cast<unsigned char>(text[p])) ||
+                               is_ascii_digit(static_cast<unsigned char>(text[p]))))
+      ++p;
+    if (p > b + 5 && p < text.size() && text[p] == '/' && sex_at(p + 1))
+      kind = EntityKind::passport;
+  }
+  if (!kind) return std::nullopt;
+  const std::size_t line = text.rfind('\n', a);
+  const std::string_view head = text.substr(line == std::string_view::npos ? 0 : line + 1,
+                                            a - (line == std::string_view::npos ? 0 : line + 1));
+  return head.find("DOCS") != std::string_view::npos ? kind : std::nullopt;
+}
+
+bool foreigner_word_beside_hidden_seventh(std::string_view text, const Span& span) {
+  std::size_t p = span.byte_start + 6;
+  if (p >= span.byte_end) return false;
+  if (text[p] == '-' || text[p] == ' ') ++p;
+  if (p >= span.byte_end || is_ascii_digit(static_cast<unsigned char>(text[p]))) return false;
+  constexpr std::string_view kEnds = "()\t|\n";
+  const std::size_t open = text.find_last_of(kEnds, span.byte_start == 0 ? 0 : span.byte_start - 1);
+  const std::size_t from = open == std::string_view::npos || span.byte_start == 0 ? 0 : open + 1;
+  const std::size_t close = text.find_first_of(kEnds, span.byte_end);
+  const std::string_view cell =
+      text.substr(from, (close == std::string_view::npos ? text.size() : close) - from);
+  return cell.find(labels::kForeignerWord) != std::string_view::npos;
+}
+
+bool age_beside_agrees(std::string_view text, const Span& span, unsigned year) {
+  const std::string_view date = text.substr(span.byte_start, span.byte_len());
+  if (date.size() < 8 || !std::all_of(date.begin(), date.begin() + 4, [](char c) {
+        return is_ascii_digit(static_cast<unsigned char>(c));
+      }))
+    return false;
+  const unsigned born = static_cast<unsigned>(std::stoi(std::string(date.substr(0, 4))));
+  // Between the date and the age: spaces, commas, dots, slashes, an opening bracket, 생, 만.
+  std::size_t p = span.byte_end;
+  const std::size_t limit = std::min(text.size(), p + 16);
+  while (p < limit) {
+    if (std::string_view(" ,./(").find(text[p]) != std::string_view::npos) ++p;
+    else if (text.substr(p, 3) == "생" || text.substr(p, 3) == "만") p += 3;
+    else break;
+  }
+  const std::size_t digits = p;
+  unsigned age = 0;
+  while (p < text.size() && p - digits < 3 && is_ascii_digit(static_cast<unsigned char>(text[p])))
+    age = age * 10 + static_cast<unsigned>(text[p++] - '0');
+  return p > digits && text.substr(p, 3) == "세" && born <= year &&
+         (year - born == age || year - born == age + 1);
+}
+
 std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std::string_view text,
                          const Span& run, bool personal_phone, const LabelSearch* labels) {
   const std::string_view source = text.substr(run.byte_start, run.byte_len());

@@ -59,6 +59,9 @@ inline constexpr RuleName kMobileUnderWordALineAbove = "phone.mobile_under_word_
 // A mobile number with the hour of a clock after it (회원 010-1234-5678 14:16): read apart from
 // the clock.
 inline constexpr RuleName kMobileBeforeClock = "phone.mobile_before_clock";
+// A mobile number with no bank's name nor account's label attached to it is a phone, though an
+// account's label stands on its line for the next number or a line above (곗돈 장부, 공구 댓글).
+inline constexpr RuleName kMobileAmongAccounts = "phone.mobile_among_accounts";
 inline constexpr RuleName kBirthEnglishMonth = "birth.english_month";
 inline constexpr RuleName kPassportSpaced = "passport.spaced";
 inline constexpr RuleName kPassportMasked = "passport.masked";
@@ -82,6 +85,14 @@ inline constexpr RuleName kHeaderPastOtherCells = "context.header_past_other_cel
 inline constexpr RuleName kBusinessPastCompanyWords = "business.past_company_words";
 inline constexpr RuleName kPassportMrz = "passport.mrz";
 inline constexpr RuleName kBirthMrz = "birth.mrz";
+// A field of an airline's SSR DOCS record named by its place (extend::docs_field_kind).
+inline constexpr RuleName kBirthDocsField = "birth.docs_field";
+inline constexpr RuleName kPassportDocsField = "passport.docs_field";
+// A registration number whose seventh digit is hidden, the word for a foreigner in its bracket
+// or cell (extend::foreigner_word_beside_hidden_seventh).
+inline constexpr RuleName kForeignerWordBeside = "foreigner.word_beside_hidden_digit";
+// A date followed by an age that agrees with its year (extend::age_beside_agrees).
+inline constexpr RuleName kBirthAgeBeside = "birth.age_beside";
 inline constexpr RuleName kForeignerMaskedBack = "foreigner.masked_back";
 inline constexpr RuleName kResidentFrontSex = "resident.front_with_sex";
 inline constexpr RuleName kResidentMaskedShort = "resident.masked_short";
@@ -253,6 +264,26 @@ unsigned reference_year(const Config& cfg);
 // Whether the hour of a clock follows the span of `text` after a space (14:16 after
 // 010-1234-5678): a mobile number before it was read apart from the clock.
 bool clock_follows(std::string_view text, const Span& span);
+// Whether an account's word is attached to the number at `span` of `text`: a bank's name or an
+// account's label as the word right before it (past spaces, colons, brackets), or a bank's name
+// right after it (010-1234-5678 (카카오뱅크)). A mobile without one is read as a phone, whatever
+// accounts stand around it.
+bool account_word_attached(std::string_view text, const Span& span);
+// The kind an airline's SSR DOCS record gives the field at `span` of `text` by its place among
+// the slash-separated fields (DOCS/M12345678/KOR/05APR69/M, SSR DOCS KE HK1
+// P/KOR/M12345678/KOR/05APR69/M/12MAY34/HONG/GILDONG): the field between the nationality and
+// the sex is the birth date, the one before the nationality the passport. Any other field, or
+// a line without DOCS, gives none (the expiry after the sex among them).
+std::optional<EntityKind> docs_field_kind(std::string_view text, const Span& span);
+// Whether the registration number at `span` of `text` hides its seventh digit (740728-*******)
+// and the word for a foreigner stands in its bracket or its cell (TRAN THI LAN (740728-*******,
+// 외국인)): the number is a foreigner's.
+bool foreigner_word_beside_hidden_seventh(std::string_view text, const Span& span);
+// Whether the date at `span` of `text`, led by its year of four digits, is followed by an age
+// that agrees with it in `year` (1939-03-18, 87세; 1961.09.27생 (만 65세)): the age given beside
+// a date is the person's, so the date is their birth date. The age may be one less, the
+// birthday not yet reached; an age that disagrees proves nothing.
+bool age_beside_agrees(std::string_view text, const Span& span, unsigned year);
 // Whether the number at `run` of `text` (its digits `d`) is an organisation's own landline or,
 // under an account's label among `labels`, its account, from the words of its line (labels.hpp,
 // kOrganisationWords and the tables after it).

@@ -829,6 +829,13 @@ inline constexpr std::string_view kFieldOrderLastWord = " 순";
 // under a form's 주민등록번호 (주민등록번호 (법인등록번호) 110111-0392443).
 inline constexpr std::string_view kCorporateNumberWords[] = {
     "법인등록번호", "법인번호", "법인 등록번호", "법인(주민)등록번호", "주민(법인)등록번호"};
+// Words that make the word holding them an account's label (입금계좌:, 계좌번호는, 통장으로,
+// account_no): a mobile right after that word is an account (extend::account_word_attached).
+inline constexpr std::string_view kAccountWordsInside[] = {"계좌",    "통장", "account", "Account",
+                                                           "ACCOUNT", "acct", "Acct",    "A/C"};
+// The word for a foreigner: in the bracket or the cell of a registration number whose seventh
+// digit is hidden, it makes the number a foreigner's.
+inline constexpr std::string_view kForeignerWord = "외국인";
 // Words naming an account's holder: the holder named after them decides whose it is.
 inline constexpr std::string_view kHolderWords[] = {"예금주", "명의"};
 // Associations, clubs and agencies that hold accounts and keep an office: alumni and parents'

@@ -268,12 +268,26 @@ class Detector {
       }
     }
     interrupt::Poll poll;
-    for (const Span& run : s_.shapes.runs) {
-      poll.reach(run.byte_end);
-      poll.advance(kUnitsPerSearch);
+    auto whole_run = [&](const Span& run) {
       RunOutcome out = evaluate_run(run, detail_.rejections ? &rejections_ : nullptr, true);
       if (out.winner) add_finding(std::move(*out.winner));
       else if (!out.vetoed) mend_list(run);
+    };
+    for (const Span& run : s_.shapes.runs) {
+      poll.reach(run.byte_end);
+      poll.advance(kUnitsPerSearch);
+      if (cfg_.label_reading && run.char_len() >= kDatedRunDigits) {
+        // A date the normalization joined to the number before it is read apart from it.
+        if (const auto date = static_cast<std::uint32_t>(dated_tail(run))) {
+          const std::size_t before = findings_.size();
+          whole_run(Span{run.byte_start, run.byte_end - date, run.char_start, run.char_end - date});
+          if (findings_.size() > before && detail_.evidence)
+            findings_.back().evidence.extensions.push_back(extend::rule::kRunBeforeDate);
+          whole_run(Span{run.byte_end - date, run.byte_end, run.char_end - date, run.char_end});
+          continue;
+        }
+      }
+      whole_run(run);
     }
     // Sorting first changes nothing (removal keeps the order, and rejections are sorted
     // stably after it) but hands the containment test spans in start order.
@@ -669,6 +683,11 @@ class Detector {
           s_.ctx[i] = 1.0f;
           s_.cand_ext[i].push_back(extend::rule::kBirthAgeBeside);
         }
+        if (c.entity == EntityKind::bank_account && cfg_.label_reading && s_.ctx[i] < 1.0f &&
+            extend::account_after_holder(source_, early->span)) {
+          s_.ctx[i] = 1.0f;
+          s_.cand_ext[i].push_back(extend::rule::kAccountAfterHolder);
+        }
         if (c.rule == extend::rule::kPhoneColumnNoZero &&
             !(read &&
               labels_->found_over_column(static_cast<std::size_t>(EntityKind::phone), false)))
@@ -976,6 +995,21 @@ class Detector {
   // The source of a span of the normalized text. Spans come mostly in text order (runs,
   // their pieces, then e-mails, then shapes), so the map is searched from the last answer.
   SourceSpan source_of(const Span& span) { return map_.to_source(span, source_cursor_); }
+
+  // A run's digits that are a date with dots after a space at its end in the source
+  // (extend::trailing_dotted_date_digits), when the run is digits alone and an account's eight
+  // digits at least are left before it; else 0.
+  static constexpr std::size_t kDatedHeadDigits = 8;
+  static constexpr std::size_t kDatedRunDigits = kDatedHeadDigits + 6;  // the shortest date: 6
+  std::size_t dated_tail(const Span& run) {
+    const std::string_view digits = text_.substr(run.byte_start, run.byte_len());
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+      return 0;
+    const Span src = source_of(run).span;
+    const std::size_t date =
+        extend::trailing_dotted_date_digits(source_.substr(src.byte_start, src.byte_len()));
+    return date && digits.size() >= date + kDatedHeadDigits ? date : 0;
+  }
 
   // Findings inside a strictly longer finding give way to it, judged on the findings as
   // they stand before any removal. Rejections for them follow the findings' order.

@@ -2383,6 +2383,49 @@ bool age_beside_agrees(std::string_view text, const Span& span, unsigned year) {
          (year - born == age || year - born == age + 1);
 }
 
+bool account_after_holder(std::string_view text, const Span& span) {
+  std::size_t k = span.byte_start;
+  while (k > 0 && (text[k - 1] == ' ' || text[k - 1] == ':')) --k;
+  if (k < labels::kNameHolderWord.size() ||
+      text.substr(k - labels::kNameHolderWord.size(), labels::kNameHolderWord.size()) !=
+          labels::kNameHolderWord)
+    return false;
+  const std::size_t line = text.rfind('\n', k);
+  const std::size_t from = line == std::string_view::npos ? 0 : line + 1;
+  const std::string_view head = text.substr(from, k - labels::kNameHolderWord.size() - from);
+  for (std::string_view w : labels::kDepositWords)
+    if (head.find(w) != std::string_view::npos) return true;
+  for (const labels::Label& l : labels::kAccount)
+    if ((l.flags & labels::kBank) && !(l.flags & labels::kAscii) &&
+        head.find(l.word) != std::string_view::npos)
+      return true;
+  return false;
+}
+
+std::size_t trailing_dotted_date_digits(std::string_view source) {
+  // Read backwards: day, dot, month, dot, year of two or four digits, then the space.
+  std::size_t p = source.size();
+  unsigned parts[3] = {0, 0, 0};
+  std::size_t widths[3] = {0, 0, 0};
+  for (int k = 0; k < 3; ++k) {
+    if (k) {
+      while (p > 0 && source[p - 1] == ' ') --p;
+      if (p == 0 || source[p - 1] != '.') return 0;
+      --p;
+    }
+    const std::size_t end = p;
+    while (p > 0 && end - p < 4 && is_ascii_digit(static_cast<unsigned char>(source[p - 1]))) --p;
+    widths[k] = end - p;
+    for (std::size_t i = p; i < end; ++i)
+      parts[k] = parts[k] * 10 + static_cast<unsigned>(source[i] - '0');
+  }
+  const bool day = widths[0] >= 1 && widths[0] <= 2 && parts[0] >= 1 && parts[0] <= 31;
+  const bool month = widths[1] >= 1 && widths[1] <= 2 && parts[1] >= 1 && parts[1] <= 12;
+  const bool year = widths[2] == 2 || widths[2] == 4;
+  if (!(day && month && year) || p == 0 || source[p - 1] != ' ') return 0;
+  return widths[0] + widths[1] + widths[2];
+}
+
 std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std::string_view text,
                          const Span& run, bool personal_phone, const LabelSearch* labels) {
   const std::string_view source = text.substr(run.byte_start, run.byte_len());

@@ -93,6 +93,12 @@ inline constexpr RuleName kPassportDocsField = "passport.docs_field";
 inline constexpr RuleName kForeignerWordBeside = "foreigner.word_beside_hidden_digit";
 // A date followed by an age that agrees with its year (extend::age_beside_agrees).
 inline constexpr RuleName kBirthAgeBeside = "birth.age_beside";
+// An account right after its holder's word, a bank or a deposit named before on its line
+// (extend::account_after_holder).
+inline constexpr RuleName kAccountAfterHolder = "account.after_holder";
+// A number read apart from a date with dots that the normalization joined to it
+// (extend::trailing_dotted_date_digits).
+inline constexpr RuleName kRunBeforeDate = "context.run_before_date";
 inline constexpr RuleName kForeignerMaskedBack = "foreigner.masked_back";
 inline constexpr RuleName kResidentFrontSex = "resident.front_with_sex";
 inline constexpr RuleName kResidentMaskedShort = "resident.masked_short";
@@ -284,6 +290,14 @@ bool foreigner_word_beside_hidden_seventh(std::string_view text, const Span& spa
 // a date is the person's, so the date is their birth date. The age may be one less, the
 // birthday not yet reached; an age that disagrees proves nothing.
 bool age_beside_agrees(std::string_view text, const Span& span, unsigned year);
+// Whether the number at `span` of `text` follows a holder's word (명의) on a line that names a
+// bank or a deposit before it (하나 예금 (피상속인 명의 637-515682-78125)): an account in that
+// holder's name.
+bool account_after_holder(std::string_view text, const Span& span);
+// The digits of a date written with dots that ends `source`, a run's source text, after a space
+// (302 4039 6816 67 2024. 10. 14, 53978248454 26.04.17: a ledger's account, then the day it was
+// paid), or 0: the normalization joined the date to the number before it.
+std::size_t trailing_dotted_date_digits(std::string_view source);
 // Whether the number at `run` of `text` (its digits `d`) is an organisation's own landline or,
 // under an account's label among `labels`, its account, from the words of its line (labels.hpp,
 // kOrganisationWords and the tables after it).

@@ -836,6 +836,10 @@ inline constexpr std::string_view kAccountWordsInside[] = {"계좌",    "통장"
 // The word for a foreigner: in the bracket or the cell of a registration number whose seventh
 // digit is hidden, it makes the number a foreigner's.
 inline constexpr std::string_view kForeignerWord = "외국인";
+// The holder's word right before an account (피상속인 명의 637-...), and the words of a deposit
+// that, before it on the line, make the number an account (extend::account_after_holder).
+inline constexpr std::string_view kNameHolderWord = "명의";
+inline constexpr std::string_view kDepositWords[] = {"예금", "적금", "계좌", "통장"};
 // Words naming an account's holder: the holder named after them decides whose it is.
 inline constexpr std::string_view kHolderWords[] = {"예금주", "명의"};
 // Associations, clubs and agencies that hold accounts and keep an office: alumni and parents'

@@ -31,6 +31,13 @@ using unicode::is_ascii_letter;
 using unicode::is_ascii_lower;
 using unicode::is_ascii_upper;
 
+// Whether 명 (a name) ends the word at byte p: 가맹점명, 상품명, not 명의 nor 명단.
+bool names_a_name(std::string_view s, std::size_t p) {
+  if (s.substr(p, labels::kNameSuffix.size()) != labels::kNameSuffix) return false;
+  const std::size_t q = p + labels::kNameSuffix.size();
+  return q >= s.size() || static_cast<unsigned char>(s[q]) < 0x80;
+}
+
 // Whether a word of a camel-case key begins at byte p, between two letters: refund|Account,
 // ACCT|No.
 bool camel_step(std::string_view s, std::size_t p) {
@@ -900,6 +907,9 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
         }
         if (d > window || ((l.flags & labels::kAdjacent) && d > 1)) continue;
         if ((l.flags & labels::kStandalone) && !standalone(text, j, e)) continue;
+        // A look-alike's word followed by 명 names a name (가맹점명: 푸른 독서실 (...)), not the
+        // number.
+        if (l.table == labels::kLookAlikeTable && names_a_name(text, e)) continue;
         // A bank's short name inside a longer word is a place or a name (해운대구, 국민수), not
         // the bank; 국민은행 and 카카오뱅크 are read as themselves.
         if ((l.flags & labels::kAdjacent) && (l.flags & labels::kBank) &&
@@ -2471,7 +2481,14 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
         n == 8 &&
         (digits_start_with(d, "15") || digits_start_with(d, "16") || digits_start_with(d, "18")) &&
         grouped_as_one();
-    const bool toll_free = (n == 10 || n == 11) && digits_start_with(d, "080");
+    // Written 080-123-4567 or undivided; 08-005276-34 is a licence's groups, not 080's.
+    auto lead_of_three_or_none = [&] {
+      const auto lead =
+          std::find_if(source.begin(), source.end(), [](char c) { return !is_ascii_digit(c); });
+      return lead == source.end() || lead - source.begin() == 3;
+    };
+    const bool toll_free =
+        (n == 10 || n == 11) && digits_start_with(d, "080") && lead_of_three_or_none();
     if (representative || toll_free) return Veto{RejectReason::company_number, true};
     if (owned_by_organisation(d, text, run, labels))
       return Veto{RejectReason::company_number, true};

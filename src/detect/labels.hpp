@@ -840,6 +840,9 @@ inline constexpr std::string_view kForeignerWord = "외국인";
 // that, before it on the line, make the number an account (extend::account_after_holder).
 inline constexpr std::string_view kNameHolderWord = "명의";
 inline constexpr std::string_view kDepositWords[] = {"예금", "적금", "계좌", "통장"};
+// The syllable that makes a word the name of what it says (가맹점명, 상품명): a look-alike's
+// word with it names the shop or the product, not their number.
+inline constexpr std::string_view kNameSuffix = "명";
 // Words naming an account's holder: the holder named after them decides whose it is.
 inline constexpr std::string_view kHolderWords[] = {"예금주", "명의"};
 // Associations, clubs and agencies that hold accounts and keep an office: alumni and parents'

@@ -48,6 +48,13 @@ applications ending with the office in charge and its landline, booking confirma
 business's registration footer and an account held by the business, travel papers with a trip's
 dates under a birth date, research, service and bond papers with a registry's issued numbers, and
 second-hand trades with a post office's tracking number; each beside the person's own values.
+Ledgers and papers (ledgers_and_papers): an
+airline's SSR DOCS line (the passport and the birth date by their place, the expiry a look-alike),
+a referral letter's birth date beside the age (a visit's date beside an age that disagrees, a
+look-alike), kye ledgers and group purchases with mobiles beside accounts and accounts glued to
+the day they were paid, partly masked registration numbers beside 외국인, an inheritance
+agreement's deposits in the deceased's name, a benefit form's licence under the workplace's
+numbers.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable

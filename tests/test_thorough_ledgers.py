@@ -142,3 +142,18 @@ def test_masks_leave_the_look_alikes_of_a_ledger():
     for look_alike in ("24.08.08", "2024. 10. 14.", "26.04.17", "12MAY34", "12345678901", "080-123-4567"):
         assert look_alike in out.text
     assert norvane.unmask(out.text, out.restore) == text
+
+
+def test_a_mobile_is_an_account_only_with_its_own_account_word():
+    """A column's header, a bank's name before or after the number and an account's label right
+    before it make 010-... an account; an account's groups (010-12-345678) are no mobile's. A label
+    on the line above, or after the number, is another number's."""
+    texts = ["성명\t계좌번호\n홍길동\t010-1234-5678", "성명\t계좌번호\n홍길동\t01012345678",
+             "환불계좌: 010-1234-5678", "010-1234-5678 (카카오뱅크)", "토스 01012345678",
+             "입금계좌 안내\n010-1234-5678", "010-1234-5678 입금계좌 국민 123-45-678901",
+             "입금계좌 010-12-345678"]
+    assert [[f[:2] for f in found(t, Config.thorough())][:1] for t in texts] == [
+        [("bank_account", "010-1234-5678")], [("bank_account", "01012345678")],
+        [("bank_account", "010-1234-5678")], [("bank_account", "010-1234-5678")],
+        [("bank_account", "01012345678")], [("phone", "010-1234-5678")],
+        [("phone", "010-1234-5678")], [("bank_account", "010-12-345678")]]

@@ -276,6 +276,19 @@ class Detector {
     for (const Span& run : s_.shapes.runs) {
       poll.reach(run.byte_end);
       poll.advance(kUnitsPerSearch);
+      if (cfg_.label_reading &&
+          (run.char_len() == kMobileDigits + 1 || run.char_len() == kMobileDigits + 2)) {
+        // A count the normalization joined to a mobile written in its groups (010-2511-0687
+        // 3박스) is read apart from it.
+        if (mobile_then_count(run)) {
+          const std::size_t before = findings_.size();
+          const auto tail = static_cast<std::uint32_t>(run.char_len() - kMobileDigits);
+          whole_run(Span{run.byte_start, run.byte_end - tail, run.char_start, run.char_end - tail});
+          if (findings_.size() > before && detail_.evidence)
+            findings_.back().evidence.extensions.push_back(extend::rule::kMobileBeforeCount);
+          continue;
+        }
+      }
       if (cfg_.label_reading && run.char_len() >= kDatedRunDigits) {
         // A date the normalization joined to the number before it is read apart from it.
         if (const auto date = static_cast<std::uint32_t>(dated_tail(run))) {
@@ -667,6 +680,8 @@ class Detector {
         // A mobile with no account's word attached is no account (its label is the next
         // number's or a line above): the phone's reading is left to win.
         if (read && c.entity == EntityKind::bank_account && s_.ctx[i] > 0 && mobile_run &&
+            extend::written_as_mobile(s_.digits, source_, early->span) &&
+            std::none_of(s_.cand_ext[i].begin(), s_.cand_ext[i].end(), extend::names_its_cell) &&
             !extend::account_word_attached(source_, early->span)) {
           unlabel(s_.cand_hits[i], s_.ctx[i]);
           mobile_among_accounts = true;
@@ -1009,6 +1024,23 @@ class Detector {
     const std::size_t date =
         extend::trailing_dotted_date_digits(source_.substr(src.byte_start, src.byte_len()));
     return date && digits.size() >= date + kDatedHeadDigits ? date : 0;
+  }
+
+  // Whether a run of a mobile's eleven digits and one or two more is written in the source as
+  // the mobile in its groups (010-2511-0687), a space, then the digits of a count.
+  static constexpr std::size_t kMobileDigits = 11;
+  bool mobile_then_count(const Span& run) {
+    const std::string_view digits = text_.substr(run.byte_start, run.byte_len());
+    if (!digits.starts_with("010") ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+      return false;
+    const Span src = source_of(run).span;
+    const std::string_view s = source_.substr(src.byte_start, src.byte_len());
+    constexpr std::string_view kShape = "ddd-dddd-dddd ";
+    if (s.size() <= kShape.size()) return false;
+    for (std::size_t i = 0; i < kShape.size(); ++i)
+      if (kShape[i] == 'd' ? !(s[i] >= '0' && s[i] <= '9') : s[i] != kShape[i]) return false;
+    return true;
   }
 
   // Findings inside a strictly longer finding give way to it, judged on the findings as

@@ -2292,6 +2292,16 @@ bool clock_follows(std::string_view text, const Span& span) {
          is_ascii_digit(static_cast<unsigned char>(text[k + 1]));
 }
 
+bool written_as_mobile(std::span<const std::uint8_t> d, std::string_view text, const Span& span) {
+  if (d.size() != 11 || !digits_start_with(d, "010")) return false;
+  std::size_t groups[4] = {0, 0, 0, 0}, g = 0;
+  for (std::size_t i = span.byte_start; i < span.byte_end; ++i) {
+    if (is_ascii_digit(static_cast<unsigned char>(text[i]))) ++groups[g];
+    else if (groups[g] > 0 && ++g == 3) return false;
+  }
+  return groups[1] == 0 || (groups[0] == 3 && groups[1] == 4 && groups[2] == 4);
+}
+
 bool account_word_attached(std::string_view text, const Span& span) {
   auto ends_with_word = [](std::string_view word, const labels::Label& l) {
     if (word.size() < l.word.size()) return false;

@@ -99,6 +99,9 @@ inline constexpr RuleName kAccountAfterHolder = "account.after_holder";
 // A number read apart from a date with dots that the normalization joined to it
 // (extend::trailing_dotted_date_digits).
 inline constexpr RuleName kRunBeforeDate = "context.run_before_date";
+// A mobile in its groups read apart from a count the normalization joined to it (010-2511-0687
+// 3박스).
+inline constexpr RuleName kMobileBeforeCount = "phone.mobile_before_count";
 inline constexpr RuleName kForeignerMaskedBack = "foreigner.masked_back";
 inline constexpr RuleName kResidentFrontSex = "resident.front_with_sex";
 inline constexpr RuleName kResidentMaskedShort = "resident.masked_short";
@@ -275,6 +278,20 @@ bool clock_follows(std::string_view text, const Span& span);
 // right after it (010-1234-5678 (카카오뱅크)). A mobile without one is read as a phone, whatever
 // accounts stand around it.
 bool account_word_attached(std::string_view text, const Span& span);
+// Whether a structure reading names the value's own cell or field (a column's header, a key, a
+// form's field), not a line above it: such a label is attached to the number as a label before
+// it is.
+inline bool names_its_cell(RuleName r) {
+  namespace s = structure::rule;
+  for (RuleName e : {s::kColumnHeader, s::kHtmlHeader, s::kFixedWidthHeader, s::kFixedWidthCell,
+                     s::kRowLabel, s::kEnclosingKey, s::kFormField, s::kXmlElement, s::kSqlColumn,
+                     s::kAnnouncedHeader, s::kSqlCopyColumn, s::kJsonArrayKey, s::kStatementMemo})
+    if (r == e) return true;
+  return false;
+}
+// Whether the digits `d` at `span` of `text` are 010 and eight more written as a mobile is:
+// undivided, or in groups of three, four and four (not an account's 010-12-345678).
+bool written_as_mobile(std::span<const std::uint8_t> d, std::string_view text, const Span& span);
 // The kind an airline's SSR DOCS record gives the field at `span` of `text` by its place among
 // the slash-separated fields (DOCS/M12345678/KOR/05APR69/M, SSR DOCS KE HK1
 // P/KOR/M12345678/KOR/05APR69/M/12MAY34/HONG/GILDONG): the field between the nationality and

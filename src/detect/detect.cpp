@@ -268,39 +268,13 @@ class Detector {
       }
     }
     interrupt::Poll poll;
-    auto whole_run = [&](const Span& run) {
-      RunOutcome out = evaluate_run(run, detail_.rejections ? &rejections_ : nullptr, true);
-      if (out.winner) add_finding(std::move(*out.winner));
-      else if (!out.vetoed) mend_list(run);
-    };
     for (const Span& run : s_.shapes.runs) {
       poll.reach(run.byte_end);
       poll.advance(kUnitsPerSearch);
-      if (cfg_.label_reading &&
-          (run.char_len() == kMobileDigits + 1 || run.char_len() == kMobileDigits + 2)) {
-        // A count the normalization joined to a mobile written in its groups (010-2511-0687
-        // 3박스) is read apart from it.
-        if (mobile_then_count(run)) {
-          const std::size_t before = findings_.size();
-          const auto tail = static_cast<std::uint32_t>(run.char_len() - kMobileDigits);
-          whole_run(Span{run.byte_start, run.byte_end - tail, run.char_start, run.char_end - tail});
-          if (findings_.size() > before && detail_.evidence)
-            findings_.back().evidence.extensions.push_back(extend::rule::kMobileBeforeCount);
-          continue;
-        }
-      }
-      if (cfg_.label_reading && run.char_len() >= kDatedRunDigits) {
-        // A date the normalization joined to the number before it is read apart from it.
-        if (const auto date = static_cast<std::uint32_t>(dated_tail(run))) {
-          const std::size_t before = findings_.size();
-          whole_run(Span{run.byte_start, run.byte_end - date, run.char_start, run.char_end - date});
-          if (findings_.size() > before && detail_.evidence)
-            findings_.back().evidence.extensions.push_back(extend::rule::kRunBeforeDate);
-          whole_run(Span{run.byte_end - date, run.byte_end, run.char_end - date, run.char_end});
-          continue;
-        }
-      }
-      whole_run(run);
+      if (cfg_.label_reading && run.char_len() > kMobileDigits && read_apart(run)) continue;
+      RunOutcome out = evaluate_run(run, detail_.rejections ? &rejections_ : nullptr, true);
+      if (out.winner) add_finding(std::move(*out.winner));
+      else if (!out.vetoed) mend_list(run);
     }
     // Sorting first changes nothing (removal keeps the order, and rejections are sorted
     // stably after it) but hands the containment test spans in start order.
@@ -659,6 +633,7 @@ class Detector {
     const bool read = extended && read_labels(run, early->span);
     const bool mobile_run = extended && extend::is_mobile_number(s_.digits);
     bool mobile_among_accounts = false;
+    const std::uint8_t beside = own_labels ? beside_the_run(early->span) : 0;
     if (extended) {
       if (s_.cand_ext.size() < n) s_.cand_ext.resize(n);
       weigh_vetoing_labels(read, mobile_run);
@@ -686,23 +661,7 @@ class Detector {
           unlabel(s_.cand_hits[i], s_.ctx[i]);
           mobile_among_accounts = true;
         }
-        if (c.entity == EntityKind::foreigner_registration && cfg_.label_reading &&
-            s_.ctx[i] < cfg_.min_context &&
-            extend::foreigner_word_beside_hidden_seventh(source_, early->span)) {
-          s_.ctx[i] = 1.0f;
-          s_.cand_ext[i].push_back(extend::rule::kForeignerWordBeside);
-        }
-        if (c.entity == EntityKind::birth_date && cfg_.label_reading &&
-            s_.ctx[i] < cfg_.min_context &&
-            extend::age_beside_agrees(source_, early->span, extend::this_year())) {
-          s_.ctx[i] = 1.0f;
-          s_.cand_ext[i].push_back(extend::rule::kBirthAgeBeside);
-        }
-        if (c.entity == EntityKind::bank_account && cfg_.label_reading && s_.ctx[i] < 1.0f &&
-            extend::account_after_holder(source_, early->span)) {
-          s_.ctx[i] = 1.0f;
-          s_.cand_ext[i].push_back(extend::rule::kAccountAfterHolder);
-        }
+        if (beside && s_.ctx[i] < 1.0f) read_beside(i, beside);
         if (c.rule == extend::rule::kPhoneColumnNoZero &&
             !(read &&
               labels_->found_over_column(static_cast<std::size_t>(EntityKind::phone), false)))
@@ -1011,35 +970,67 @@ class Detector {
   // their pieces, then e-mails, then shapes), so the map is searched from the last answer.
   SourceSpan source_of(const Span& span) { return map_.to_source(span, source_cursor_); }
 
-  // A run's digits that are a date with dots after a space at its end in the source
-  // (extend::trailing_dotted_date_digits), when the run is digits alone and an account's eight
-  // digits at least are left before it; else 0.
-  static constexpr std::size_t kDatedHeadDigits = 8;
-  static constexpr std::size_t kDatedRunDigits = kDatedHeadDigits + 6;  // the shortest date: 6
-  std::size_t dated_tail(const Span& run) {
-    const std::string_view digits = text_.substr(run.byte_start, run.byte_len());
-    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-      return 0;
-    const Span src = source_of(run).span;
-    const std::size_t date =
-        extend::trailing_dotted_date_digits(source_.substr(src.byte_start, src.byte_len()));
-    return date && digits.size() >= date + kDatedHeadDigits ? date : 0;
+  // What stands beside a run in the source that names a candidate's kind with no label: an age
+  // agreeing with a date, 외국인 by a hidden seventh digit, a holder's word before an account.
+  // Looked for once a run; a candidate of the kind then reads it (read_beside).
+  enum Beside : std::uint8_t { kAgeAfter = 1, kForeignerBy = 2, kHolderBefore = 4 };
+  std::uint8_t beside_the_run(const Span& src) const {
+    std::uint8_t b = 0;
+    if (extend::age_beside_agrees(source_, src, extend::this_year())) b |= kAgeAfter;
+    if (src.byte_len() >= 8 && extend::foreigner_word_beside_hidden_seventh(source_, src))
+      b |= kForeignerBy;
+    if (extend::account_after_holder(source_, src)) b |= kHolderBefore;
+    return b;
+  }
+  void read_beside(std::size_t i, std::uint8_t beside) {
+    const EntityKind kind = s_.cands[i].entity;
+    RuleName rule;
+    if (kind == EntityKind::birth_date && (beside & kAgeAfter))
+      rule = extend::rule::kBirthAgeBeside;
+    else if (kind == EntityKind::foreigner_registration && (beside & kForeignerBy))
+      rule = extend::rule::kForeignerWordBeside;
+    else if (kind == EntityKind::bank_account && (beside & kHolderBefore))
+      rule = extend::rule::kAccountAfterHolder;
+    else return;
+    s_.ctx[i] = 1.0f;
+    s_.cand_ext[i].push_back(rule);
   }
 
-  // Whether a run of a mobile's eleven digits and one or two more is written in the source as
-  // the mobile in its groups (010-2511-0687), a space, then the digits of a count.
+  // A run the normalization joined out of a number and what follows it in the source, read as
+  // two runs: a mobile in its groups and a count (010-2511-0687 3박스), or a number and a date
+  // with dots after a space (302 4039 6816 67 2024. 10. 14). Whether it was so read.
   static constexpr std::size_t kMobileDigits = 11;
-  bool mobile_then_count(const Span& run) {
+  static constexpr std::size_t kDatedHeadDigits = 8;  // an account's eight digits at least
+  [[gnu::noinline]] bool read_apart(const Span& run) {
     const std::string_view digits = text_.substr(run.byte_start, run.byte_len());
-    if (!digits.starts_with("010") ||
+    const bool mobile_first = digits.size() <= kMobileDigits + 2 && digits.starts_with("010");
+    if ((!mobile_first && digits.size() < kDatedHeadDigits + 6) || !may_be_mended(run) ||
         !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
       return false;
     const Span src = source_of(run).span;
-    const std::string_view s = source_.substr(src.byte_start, src.byte_len());
-    constexpr std::string_view kShape = "ddd-dddd-dddd ";
-    if (s.size() <= kShape.size()) return false;
-    for (std::size_t i = 0; i < kShape.size(); ++i)
-      if (kShape[i] == 'd' ? !(s[i] >= '0' && s[i] <= '9') : s[i] != kShape[i]) return false;
+    const std::string_view source = source_.substr(src.byte_start, src.byte_len());
+    std::uint32_t head = 0;
+    RuleName rule;
+    if (mobile_first && extend::mobile_in_groups_then_more(source)) {
+      head = kMobileDigits;
+      rule = extend::rule::kMobileBeforeCount;
+    } else if (const std::size_t date = extend::trailing_dotted_date_digits(source);
+               date && digits.size() >= date + kDatedHeadDigits) {
+      head = static_cast<std::uint32_t>(digits.size() - date);
+      rule = extend::rule::kRunBeforeDate;
+    } else {
+      return false;
+    }
+    const std::size_t before = findings_.size();
+    for (const Span& piece :
+         {Span{run.byte_start, run.byte_start + head, run.char_start, run.char_start + head},
+          Span{run.byte_start + head, run.byte_end, run.char_start + head, run.char_end}}) {
+      RunOutcome out = evaluate_run(piece, detail_.rejections ? &rejections_ : nullptr, true);
+      if (out.winner) add_finding(std::move(*out.winner));
+      else if (!out.vetoed) mend_list(piece);
+      if (findings_.size() > before && detail_.evidence && piece.byte_start == run.byte_start)
+        findings_.back().evidence.extensions.push_back(rule);
+    }
     return true;
   }
 

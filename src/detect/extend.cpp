@@ -2381,45 +2381,57 @@ bool foreigner_word_beside_hidden_seventh(std::string_view text, const Span& spa
 }
 
 bool age_beside_agrees(std::string_view text, const Span& span, unsigned year) {
-  const std::string_view date = text.substr(span.byte_start, span.byte_len());
-  if (date.size() < 8 || !std::all_of(date.begin(), date.begin() + 4, [](char c) {
-        return is_ascii_digit(static_cast<unsigned char>(c));
-      }))
-    return false;
-  const unsigned born = static_cast<unsigned>(std::stoi(std::string(date.substr(0, 4))));
   // Between the date and the age: spaces, commas, dots, slashes, an opening bracket, 생, 만.
+  auto word_at = [&](std::size_t p, std::string_view w) {
+    return text.size() - p >= w.size() && std::memcmp(text.data() + p, w.data(), w.size()) == 0;
+  };
   std::size_t p = span.byte_end;
   const std::size_t limit = std::min(text.size(), p + 16);
   while (p < limit) {
-    if (std::string_view(" ,./(").find(text[p]) != std::string_view::npos) ++p;
-    else if (text.substr(p, 3) == "생" || text.substr(p, 3) == "만") p += 3;
+    const char c = text[p];
+    if (c == ' ' || c == ',' || c == '.' || c == '/' || c == '(') ++p;
+    else if (word_at(p, "생") || word_at(p, "만")) p += 3;
     else break;
   }
   const std::size_t digits = p;
   unsigned age = 0;
   while (p < text.size() && p - digits < 3 && is_ascii_digit(static_cast<unsigned char>(text[p])))
     age = age * 10 + static_cast<unsigned>(text[p++] - '0');
-  return p > digits && text.substr(p, 3) == "세" && born <= year &&
-         (year - born == age || year - born == age + 1);
+  if (p == digits || !word_at(p, "세") || span.byte_len() < 8) return false;
+  unsigned born = 0;
+  for (std::size_t i = span.byte_start; i < span.byte_start + 4; ++i) {
+    if (!is_ascii_digit(static_cast<unsigned char>(text[i]))) return false;
+    born = born * 10 + static_cast<unsigned>(text[i] - '0');
+  }
+  return born <= year && (year - born == age || year - born == age + 1);
 }
 
 bool account_after_holder(std::string_view text, const Span& span) {
   std::size_t k = span.byte_start;
   while (k > 0 && (text[k - 1] == ' ' || text[k - 1] == ':')) --k;
-  if (k < labels::kNameHolderWord.size() ||
-      text.substr(k - labels::kNameHolderWord.size(), labels::kNameHolderWord.size()) !=
-          labels::kNameHolderWord)
+  constexpr std::string_view w = labels::kNameHolderWord;
+  if (k < w.size() || std::memcmp(text.data() + k - w.size(), w.data(), w.size()) != 0)
     return false;
   const std::size_t line = text.rfind('\n', k);
   const std::size_t from = line == std::string_view::npos ? 0 : line + 1;
-  const std::string_view head = text.substr(from, k - labels::kNameHolderWord.size() - from);
-  for (std::string_view w : labels::kDepositWords)
-    if (head.find(w) != std::string_view::npos) return true;
+  const std::string_view head = text.substr(from, k - w.size() - from);
+  for (std::string_view d : labels::kDepositWords)
+    if (head.find(d) != std::string_view::npos) return true;
   for (const labels::Label& l : labels::kAccount)
     if ((l.flags & labels::kBank) && !(l.flags & labels::kAscii) &&
         head.find(l.word) != std::string_view::npos)
       return true;
   return false;
+}
+
+bool mobile_in_groups_then_more(std::string_view source) {
+  constexpr std::string_view kShape = "ddd-dddd-dddd ";
+  if (source.size() <= kShape.size()) return false;
+  for (std::size_t i = 0; i < kShape.size(); ++i)
+    if (kShape[i] == 'd' ? !is_ascii_digit(static_cast<unsigned char>(source[i]))
+                         : source[i] != kShape[i])
+      return false;
+  return true;
 }
 
 std::size_t trailing_dotted_date_digits(std::string_view source) {

@@ -315,6 +315,8 @@ bool account_after_holder(std::string_view text, const Span& span);
 // (302 4039 6816 67 2024. 10. 14, 53978248454 26.04.17: a ledger's account, then the day it was
 // paid), or 0: the normalization joined the date to the number before it.
 std::size_t trailing_dotted_date_digits(std::string_view source);
+// Whether `source` begins with a mobile in its groups (010-2511-0687) and a space after it.
+bool mobile_in_groups_then_more(std::string_view source);
 // Whether the number at `run` of `text` (its digits `d`) is an organisation's own landline or,
 // under an account's label among `labels`, its account, from the words of its line (labels.hpp,
 // kOrganisationWords and the tables after it).

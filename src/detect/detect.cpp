@@ -271,7 +271,10 @@ class Detector {
     for (const Span& run : s_.shapes.runs) {
       poll.reach(run.byte_end);
       poll.advance(kUnitsPerSearch);
-      if (cfg_.label_reading && run.char_len() > kMobileDigits && read_apart(run)) continue;
+      if (cfg_.label_reading && run.char_len() > kMobileDigits &&
+          (run.char_len() >= kDatedHeadDigits + 6 || text_[run.byte_start + 2] == '0') &&
+          read_apart(run))
+        continue;
       RunOutcome out = evaluate_run(run, detail_.rejections ? &rejections_ : nullptr, true);
       if (out.winner) add_finding(std::move(*out.winner));
       else if (!out.vetoed) mend_list(run);
@@ -654,10 +657,8 @@ class Detector {
         if (read) improve(c.entity, s_.cand_hits[i], s_.ctx[i], s_.cand_ext[i]);
         // A mobile with no account's word attached is no account (its label is the next
         // number's or a line above): the phone's reading is left to win.
-        if (read && c.entity == EntityKind::bank_account && s_.ctx[i] > 0 && mobile_run &&
-            extend::written_as_mobile(s_.digits, source_, early->span) &&
-            std::none_of(s_.cand_ext[i].begin(), s_.cand_ext[i].end(), extend::names_its_cell) &&
-            !extend::account_word_attached(source_, early->span)) {
+        if (mobile_run && read && c.entity == EntityKind::bank_account && s_.ctx[i] > 0 &&
+            mobile_without_account_word(i, early->span)) {
           unlabel(s_.cand_hits[i], s_.ctx[i]);
           mobile_among_accounts = true;
         }
@@ -677,6 +678,7 @@ class Detector {
           !(clamp_score(s_.raw[i]) < cfg_.min_score))
         any_can_pass = true;
     }
+    if (mobile_among_accounts) note_mobile_among_accounts(n);
     // Subtracting non-negative costs never raises a rounded score.
     if (!rejections && !any_can_pass && costs_only_lower_ && !(whole && may_be_mended(run)))
       return out;
@@ -797,8 +799,6 @@ class Detector {
           (company_words_passed ||
            (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > s_.ctx[win])))
         s_.cand_ext[win].push_back(extend::rule::kBusinessPastCompanyWords);
-      if (mobile_among_accounts && c.entity == EntityKind::phone)
-        s_.cand_ext[win].push_back(extend::rule::kMobileAmongAccounts);
       out.winner = winning_finding(win, src, run, win_certainty, win_score, evidence, extended);
     }
     if (run_veto && run_veto->final) out.vetoed = true;
@@ -974,15 +974,39 @@ class Detector {
   // agreeing with a date, 외국인 by a hidden seventh digit, a holder's word before an account.
   // Looked for once a run; a candidate of the kind then reads it (read_beside).
   enum Beside : std::uint8_t { kAgeAfter = 1, kForeignerBy = 2, kHolderBefore = 4 };
-  std::uint8_t beside_the_run(const Span& src) const {
+  [[gnu::noinline]] void note_mobile_among_accounts(std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i)
+      if (s_.cands[i].entity == EntityKind::phone)
+        s_.cand_ext[i].push_back(extend::rule::kMobileAmongAccounts);
+  }
+  [[gnu::noinline]] bool mobile_without_account_word(std::size_t i, const Span& src) const {
+    return extend::written_as_mobile(s_.digits, source_, src) &&
+           std::none_of(s_.cand_ext[i].begin(), s_.cand_ext[i].end(), extend::names_its_cell) &&
+           !extend::account_word_attached(source_, src);
+  }
+  [[gnu::noinline]] std::uint8_t beside_the_run(const Span& src) const {
+    // First looks by a byte or two: a year of 19xx or 20xx leading the run, a mask character
+    // after its six digits, the last byte of 의 (명의) before it.
+    const std::size_t a = src.byte_start, n = src.byte_len();
+    auto at = [&](std::size_t i) { return i < source_.size() ? source_[i] : '\0'; };
+    // *, X, x, # or the lead byte of ●, ○, ■.
+    auto masked = [](char c) {
+      return c == '*' || c == 'X' || c == 'x' || c == '#' || c == '\xE2';
+    };
     std::uint8_t b = 0;
-    if (extend::age_beside_agrees(source_, src, extend::this_year())) b |= kAgeAfter;
-    if (src.byte_len() >= 8 && extend::foreigner_word_beside_hidden_seventh(source_, src))
+    if (n >= 8 && ((at(a) == '1' && at(a + 1) == '9') || (at(a) == '2' && at(a + 1) == '0')) &&
+        extend::age_beside_agrees(source_, src, extend::this_year()))
+      b |= kAgeAfter;
+    if (n >= 8 &&
+        (masked(at(a + 6)) || ((at(a + 6) == '-' || at(a + 6) == ' ') && masked(at(a + 7)))) &&
+        extend::foreigner_word_beside_hidden_seventh(source_, src))
       b |= kForeignerBy;
-    if (extend::account_after_holder(source_, src)) b |= kHolderBefore;
+    const std::size_t before = a >= 1 && at(a - 1) == ' ' ? a - 1 : a;
+    if (before >= 1 && at(before - 1) == '\x98' && extend::account_after_holder(source_, src))
+      b |= kHolderBefore;
     return b;
   }
-  void read_beside(std::size_t i, std::uint8_t beside) {
+  [[gnu::noinline]] void read_beside(std::size_t i, std::uint8_t beside) {
     const EntityKind kind = s_.cands[i].entity;
     RuleName rule;
     if (kind == EntityKind::birth_date && (beside & kAgeAfter))
@@ -1002,8 +1026,9 @@ class Detector {
   static constexpr std::size_t kMobileDigits = 11;
   static constexpr std::size_t kDatedHeadDigits = 8;  // an account's eight digits at least
   [[gnu::noinline]] bool read_apart(const Span& run) {
-    const std::string_view digits = text_.substr(run.byte_start, run.byte_len());
-    const bool mobile_first = digits.size() <= kMobileDigits + 2 && digits.starts_with("010");
+    const std::string_view digits(text_.data() + run.byte_start, run.byte_len());
+    const bool mobile_first = digits.size() <= kMobileDigits + 2 && digits[0] == '0' &&
+                              digits[1] == '1' && digits[2] == '0';
     if ((!mobile_first && digits.size() < kDatedHeadDigits + 6) || !may_be_mended(run) ||
         !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
       return false;
@@ -1027,7 +1052,6 @@ class Detector {
           Span{run.byte_start + head, run.byte_end, run.char_start + head, run.char_end}}) {
       RunOutcome out = evaluate_run(piece, detail_.rejections ? &rejections_ : nullptr, true);
       if (out.winner) add_finding(std::move(*out.winner));
-      else if (!out.vetoed) mend_list(piece);
       if (findings_.size() > before && detail_.evidence && piece.byte_start == run.byte_start)
         findings_.back().evidence.extensions.push_back(rule);
     }

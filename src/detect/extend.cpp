@@ -33,9 +33,9 @@ using unicode::is_ascii_upper;
 
 // Whether 명 (a name) ends the word at byte p: 가맹점명, 상품명, not 명의 nor 명단.
 bool names_a_name(std::string_view s, std::size_t p) {
-  if (s.substr(p, labels::kNameSuffix.size()) != labels::kNameSuffix) return false;
-  const std::size_t q = p + labels::kNameSuffix.size();
-  return q >= s.size() || static_cast<unsigned char>(s[q]) < 0x80;
+  constexpr std::string_view w = labels::kNameSuffix;
+  if (s.size() - p < w.size() || std::memcmp(s.data() + p, w.data(), w.size()) != 0) return false;
+  return p + w.size() >= s.size() || static_cast<unsigned char>(s[p + w.size()]) < 0x80;
 }
 
 // Whether a word of a camel-case key begins at byte p, between two letters: refund|Account,
@@ -2371,13 +2371,14 @@ bool foreigner_word_beside_hidden_seventh(std::string_view text, const Span& spa
   if (p >= span.byte_end) return false;
   if (text[p] == '-' || text[p] == ' ') ++p;
   if (p >= span.byte_end || is_ascii_digit(static_cast<unsigned char>(text[p]))) return false;
-  constexpr std::string_view kEnds = "()\t|\n";
-  const std::size_t open = text.find_last_of(kEnds, span.byte_start == 0 ? 0 : span.byte_start - 1);
-  const std::size_t from = open == std::string_view::npos || span.byte_start == 0 ? 0 : open + 1;
-  const std::size_t close = text.find_first_of(kEnds, span.byte_end);
-  const std::string_view cell =
-      text.substr(from, (close == std::string_view::npos ? text.size() : close) - from);
-  return cell.find(labels::kForeignerWord) != std::string_view::npos;
+  // The bracket or the cell around the number, looked for within a line's reach.
+  constexpr std::size_t kReach = 64;
+  auto ends = [](char c) { return c == '(' || c == ')' || c == '\t' || c == '|' || c == '\n'; };
+  std::size_t from = span.byte_start;
+  while (from > 0 && span.byte_start - from < kReach && !ends(text[from - 1])) --from;
+  std::size_t to = span.byte_end;
+  while (to < text.size() && to - span.byte_end < kReach && !ends(text[to])) ++to;
+  return text.substr(from, to - from).find(labels::kForeignerWord) != std::string_view::npos;
 }
 
 bool age_beside_agrees(std::string_view text, const Span& span, unsigned year) {

@@ -61,7 +61,7 @@ CASES = [
      []),
     (AGE_TEXT,
      [("birth_date", "1939-03-18", "birth.yyyymmdd", [AGE], []),
-      ("birth_date", "1961.09.27", "birth.yyyymmdd", ["context.trailing_label", AGE], [])],
+      ("birth_date", "1961.09.27", "birth.yyyymmdd", ["context.trailing_label"], [])],
      []),
     (KYE,
      [("phone", "010-3637-5174", "phone.mobile_11", [AMONG], []),

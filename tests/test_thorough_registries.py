@@ -24,7 +24,8 @@ def test_remittance_application_ibans_and_reference_beside_the_remitters_values(
             "송금인 연락처 010-2345-6789\n"
             "출금계좌 110-234-567890")
     assert found(text, Config.thorough()) == [
-        ("phone", "010-2345-6789", "phone.mobile_11", LD, []),
+        # 출금계좌 on the next line names the account there, not the mobile.
+        ("phone", "010-2345-6789", "phone.mobile_11", LD + ["phone.mobile_among_accounts"], []),
         ("bank_account", "110-234-567890", "account.length", EL, [])]
     # Config() reads neither IBANs nor references apart, nor the account under 출금계좌.
     assert found(text, Config()) == [("phone", "010-2345-6789", "phone.mobile_11", [], [])]

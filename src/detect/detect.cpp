@@ -1009,9 +1009,11 @@ class Detector {
   [[gnu::noinline]] void read_beside(std::size_t i, std::uint8_t beside) {
     const EntityKind kind = s_.cands[i].entity;
     RuleName rule;
-    if (kind == EntityKind::birth_date && (beside & kAgeAfter))
+    // A date or a registration number under a label of its own reads its label.
+    const bool unlabelled = s_.ctx[i] < cfg_.min_context;
+    if (kind == EntityKind::birth_date && (beside & kAgeAfter) && unlabelled)
       rule = extend::rule::kBirthAgeBeside;
-    else if (kind == EntityKind::foreigner_registration && (beside & kForeignerBy))
+    else if (kind == EntityKind::foreigner_registration && (beside & kForeignerBy) && unlabelled)
       rule = extend::rule::kForeignerWordBeside;
     else if (kind == EntityKind::bank_account && (beside & kHolderBefore))
       rule = extend::rule::kAccountAfterHolder;
@@ -1036,7 +1038,9 @@ class Detector {
     const std::string_view source = source_.substr(src.byte_start, src.byte_len());
     std::uint32_t head = 0;
     RuleName rule;
-    if (mobile_first && extend::mobile_in_groups_then_more(source)) {
+    // A clock's hour after the mobile (010-1234-5678 14:16) is read apart by the clock's rule.
+    const bool clock = src.byte_end < source_.size() && source_[src.byte_end] == ':';
+    if (mobile_first && !clock && extend::mobile_in_groups_then_more(source)) {
       head = kMobileDigits;
       rule = extend::rule::kMobileBeforeCount;
     } else if (const std::size_t date = extend::trailing_dotted_date_digits(source);

@@ -530,7 +530,7 @@ class Detector {
     forget_improved();
     if (read) improve(shape.kind, hits, ctx, extensions);
     if (shape.kind == EntityKind::birth_date && cfg_.label_reading && ctx < cfg_.min_context &&
-        extend::age_beside_agrees(source_, src.span, extend::this_year())) {
+        extend::age_beside_agrees(source_, src.span, extend::reference_year(cfg_))) {
       ctx = 1.0f;
       extensions.push_back(extend::rule::kBirthAgeBeside);
     }
@@ -995,7 +995,7 @@ class Detector {
     };
     std::uint8_t b = 0;
     if (n >= 8 && ((at(a) == '1' && at(a + 1) == '9') || (at(a) == '2' && at(a + 1) == '0')) &&
-        extend::age_beside_agrees(source_, src, extend::this_year()))
+        extend::age_beside_agrees(source_, src, extend::reference_year(cfg_)))
       b |= kAgeAfter;
     if (n >= 8 &&
         (masked(at(a + 6)) || ((at(a + 6) == '-' || at(a + 6) == ' ') && masked(at(a + 7)))) &&

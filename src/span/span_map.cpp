@@ -101,8 +101,8 @@ std::size_t SpanMapWriter::ChangeHash::operator()(const SegmentChange& c) const 
 }
 
 std::uint32_t SpanMapWriter::intern(const SegmentChange& change) {
-  for (const Recent& r : recent_)
-    if (r.id != 0 && r.change == change) return r.id;
+  if (const Recent* r = recent_.find([&](const Recent& r) { return r.change == change; }))
+    return r->id;
   return intern_new(change);
 }
 
@@ -133,8 +133,7 @@ std::uint32_t SpanMapWriter::intern_new(const SegmentChange& change) {
     if (added) changes.push_back(change);
     id = it->second;
   }
-  recent_[next_recent_] = Recent{change, id};
-  next_recent_ = (next_recent_ + 1) % kRecent;
+  recent_.push(Recent{change, id});
   return id;
 }
 
@@ -187,7 +186,7 @@ SpanMap SpanMapWriter::finish() {
   SpanMap out = std::move(map_);
   map_ = SpanMap();
   if (!ids_.empty()) ids_.clear();  // clearing an empty table still wipes its buckets
-  for (Recent& r : recent_) r = Recent{};
+  recent_.clear();
   loose_ = false;
   expected_src_bytes_ = 0;
   return out;
@@ -254,11 +253,11 @@ void SpanMapBuilder::push_transformed(std::string_view src_text, std::string_vie
 }
 
 RuleSet SpanMapBuilder::set_of(RuleName rule) {
-  for (const RecentRule& r : recent_rules_)
-    if (r.data == rule.data() && r.size == rule.size() && !r.set.empty()) return r.set;
+  if (const RecentRule* r = recent_rules_.find(
+          [&](const RecentRule& r) { return r.data == rule.data() && r.size == rule.size(); }))
+    return r->set;
   const RuleSet set = RuleSet::of(rule);
-  recent_rules_[next_rule_] = RecentRule{rule.data(), rule.size(), set};
-  next_rule_ = (next_rule_ + 1) % kRecentRules;
+  recent_rules_.push(RecentRule{rule.data(), rule.size(), set});
   return set;
 }
 
@@ -290,18 +289,17 @@ void SpanMapBuilder::absorb(std::string_view src_text, RuleName rule, AbsorbClas
   // Whatever its length, an absorb writes nothing: a deletion, its cost set by the class and
   // the characters alone. Interned as push_transformed would, so the numbers are the same.
   std::uint32_t change = 0;
-  for (const RecentAbsorb& r : recent_absorbs_)
-    if (r.data == rule.data() && r.size == rule.size() && r.chars == chars && r.cls == cls &&
-        r.change != 0)
-      change = r.change;
-  if (change == 0) {
+  if (const RecentAbsorb* r = recent_absorbs_.find([&](const RecentAbsorb& r) {
+        return r.data == rule.data() && r.size == rule.size() && r.chars == chars && r.cls == cls;
+      }))
+    change = r->change;
+  else {
     NormalizationCost cost;
     const std::uint16_t n = NormalizationCost::saturate(chars);
     if (cls == AbsorbClass::whitespace) cost.absorbed_whitespace = n;
     else if (cls == AbsorbClass::separator) cost.absorbed_separators = n;
     change = segments_.intern(SegmentChange{set_of(rule), cost, SegmentKind::delete_});
-    recent_absorbs_[next_absorb_] = RecentAbsorb{rule.data(), rule.size(), chars, cls, change};
-    next_absorb_ = (next_absorb_ + 1) % kRecentAbsorbs;
+    recent_absorbs_.push(RecentAbsorb{rule.data(), rule.size(), chars, cls, change});
   }
   segments_.push_next(SegmentEnd{src_byte_, src_char_, dst_byte_, dst_char_, change});
 }
@@ -310,7 +308,7 @@ SpanMapBuilder::Output SpanMapBuilder::finish() {
   Output out{std::move(output_), segments_.finish()};
   output_ = std::string();
   src_byte_ = src_char_ = dst_byte_ = dst_char_ = 0;
-  for (RecentAbsorb& r : recent_absorbs_) r = RecentAbsorb{};
+  recent_absorbs_.clear();
   return out;
 }
 

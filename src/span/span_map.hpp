@@ -4,9 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <expected>
+#include <memory>
 #include <new>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -274,6 +276,47 @@ class SpanMap {
   std::vector<SegmentEnd> starts_;  // empty unless loose
 };
 
+// The last N entries written, the newest in place of the oldest. Entries never written are
+// neither stored nor read: a builder and its writer are made for every pass that changes a
+// text, and zeroing their caches cost a short text more than their look-ups.
+template <class T, std::size_t N>
+class RecentRing {
+  static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
+
+ public:
+  RecentRing() {}
+  RecentRing(const RecentRing& other) : used_(other.used_), next_(other.next_) {
+    for (std::size_t i = 0; i < used_; ++i) std::construct_at(&items_.at[i], other.items_.at[i]);
+  }
+  RecentRing& operator=(const RecentRing& other) {
+    used_ = other.used_;
+    next_ = other.next_;
+    for (std::size_t i = 0; i < used_; ++i) std::construct_at(&items_.at[i], other.items_.at[i]);
+    return *this;
+  }
+
+  // The first entry written that `matches`, or nullptr.
+  template <class Match>
+  const T* find(Match matches) const {
+    for (std::size_t i = 0; i < used_; ++i)
+      if (matches(items_.at[i])) return &items_.at[i];
+    return nullptr;
+  }
+  void push(const T& item) {
+    std::construct_at(&items_.at[next_], item);
+    next_ = next_ + 1 == N ? 0 : next_ + 1;
+    if (used_ < N) ++used_;
+  }
+  void clear() { used_ = next_ = 0; }
+
+ private:
+  union Items {
+    Items() {}
+    T at[N];
+  } items_;
+  std::size_t used_ = 0, next_ = 0;
+};
+
 // Appends segments to a map, keeping each distinct change once.
 class SpanMapWriter {
  public:
@@ -355,11 +398,9 @@ class SpanMapWriter {
   // The last changes interned: a pass writes the same few over and over.
   struct Recent {
     SegmentChange change;
-    std::uint32_t id = 0;
+    std::uint32_t id;
   };
-  static constexpr std::size_t kRecent = 4;
-  Recent recent_[kRecent];
-  std::size_t next_recent_ = 0;
+  RecentRing<Recent, 4> recent_;
   struct ChangeHash {
     std::size_t operator()(const SegmentChange& c) const;
   };
@@ -416,28 +457,24 @@ class SpanMapBuilder {
   // A pass writes the same few rules over and over (a separator pass alternates between a
   // few): the sets of the last kRecentRules, by where each name lives.
   RuleSet set_of(RuleName rule);
-  static constexpr std::size_t kRecentRules = 4;
   struct RecentRule {
-    const char* data = nullptr;
-    std::size_t size = 0;
+    const char* data;
+    std::size_t size;
     RuleSet set;
   };
-  RecentRule recent_rules_[kRecentRules];
-  std::size_t next_rule_ = 0;
+  RecentRing<RecentRule, 4> recent_rules_;
   // A separator pass absorbs thousands of separators of a few rules and lengths: the change
   // of each (rule, class, characters) it absorbed last, by where the rule's name lives, so
   // that most absorbs neither make a change nor intern it. Numbers of the map being written:
   // forgotten when it is finished.
-  static constexpr std::size_t kRecentAbsorbs = 4;
   struct RecentAbsorb {
-    const char* data = nullptr;
-    std::size_t size = 0;
-    std::uint32_t chars = 0;
-    AbsorbClass cls = AbsorbClass::other;
-    std::uint32_t change = 0;  // 0: unused (an absorb's change is never the plain identity)
+    const char* data;
+    std::size_t size;
+    std::uint32_t chars;
+    AbsorbClass cls;
+    std::uint32_t change;
   };
-  RecentAbsorb recent_absorbs_[kRecentAbsorbs];
-  std::size_t next_absorb_ = 0;
+  RecentRing<RecentAbsorb, 4> recent_absorbs_;
 };
 
 // The builder of a pass that makes one only once it changes something: as std::optional, but a

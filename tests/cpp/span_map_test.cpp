@@ -206,6 +206,33 @@ TEST(SpanMapBuilder, AbsorbedSeparatorsGetTheChangesOfTheirRuleClassAndLength) {
   check(order, b);  // the same builder: its second map numbers the changes in its own order
 }
 
+// A ring keeps the last four entries written, finds the first that matches, forgets the
+// oldest as a fifth comes, and after clear() (a builder's finished map) finds none of them;
+// a copy holds the same entries and moves on by itself.
+TEST(RecentRing, KeepsTheLastEntriesWrittenAndForgetsThemWhenCleared) {
+  RecentRing<int, 4> ring;
+  auto held = [](const RecentRing<int, 4>& r) {
+    std::vector<int> found;
+    for (int v = 0; v < 10; ++v)
+      if (const int* at = r.find([&](int x) { return x == v; })) found.push_back(*at);
+    return found;
+  };
+  EXPECT_EQ(held(ring), std::vector<int>{});
+  for (int v : {1, 2, 3}) ring.push(v);
+  EXPECT_EQ(held(ring), (std::vector<int>{1, 2, 3}));
+  for (int v : {4, 5, 6}) ring.push(v);
+  EXPECT_EQ(held(ring), (std::vector<int>{3, 4, 5, 6}));
+  RecentRing<int, 4> copy = ring;
+  copy.push(7);
+  EXPECT_EQ(held(copy), (std::vector<int>{4, 5, 6, 7}));
+  EXPECT_EQ(held(ring), (std::vector<int>{3, 4, 5, 6}));
+  ring.clear();
+  EXPECT_EQ(held(ring), std::vector<int>{});
+  ring.push(9);
+  EXPECT_EQ(held(ring), std::vector<int>{9});
+  EXPECT_EQ(*ring.find([](int) { return true; }), 9);
+}
+
 // A large map grows to the size its segments so far project for the rest of the source: at an
 // even density it never doubles past the source's bytes. Densities that change on the way
 // (dense then sparse, sparse then dense, dense at the very end) make the same map and text as

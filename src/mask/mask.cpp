@@ -168,20 +168,32 @@ void write_masked(std::string& out, std::string_view text, std::vector<Finding>&
   findings.erase(findings.begin() + static_cast<std::ptrdiff_t>(applied), findings.end());
 }
 
-// mask_findings_with_prefix() with whether the policies tokenize already asked.
-MaskOutput masked_output(std::string_view text, std::vector<Finding>&& findings,
-                         const PolicySet& policies, bool tokenize, std::string_view prefix,
-                         std::size_t first_token) {
-  MaskOutput result;
+// mask_findings_with_prefix() into `result` (an empty output), with whether the policies
+// tokenize already asked.
+void masked_output(MaskOutput& result, std::string_view text, std::vector<Finding>&& findings,
+                   const PolicySet& policies, bool tokenize, std::string_view prefix,
+                   std::size_t first_token) {
   if (tokenize) result.restore = RestoreMap{std::string(prefix), {}};
   if (findings.empty()) {
     result.text = std::string(text);
-    return result;
+    return;
   }
   write_masked(result.text, text, findings, policies, result.restore ? &*result.restore : nullptr,
                result.token_starts, first_token, &result.skipped);
   result.applied = std::move(findings);
-  return result;
+}
+
+// mask_findings() into `out`, an empty output.
+void mask_findings_into(MaskOutput& out, std::string_view text, std::vector<Finding>&& findings,
+                        const PolicySet& policies) {
+  // Without tokens there is no prefix to choose or settle.
+  if (!policies.has_tokenize()) {
+    masked_output(out, text, std::move(findings), policies, false, {}, 0);
+    return;
+  }
+  const std::span<const std::string_view> source(&text, 1);
+  masked_output(out, text, std::move(findings), policies, true, choose_token_prefix(source), 0);
+  settle_token_prefix(std::span<MaskOutput>(&out, 1), source);
 }
 
 }  // namespace
@@ -189,8 +201,10 @@ MaskOutput masked_output(std::string_view text, std::vector<Finding>&& findings,
 MaskOutput mask_findings_with_prefix(std::string_view text, std::vector<Finding> findings,
                                      const PolicySet& policies, std::string_view prefix,
                                      std::size_t first_token) {
-  return masked_output(text, std::move(findings), policies, policies.has_tokenize(), prefix,
-                       first_token);
+  MaskOutput out;
+  masked_output(out, text, std::move(findings), policies, policies.has_tokenize(), prefix,
+                first_token);
+  return out;
 }
 
 void append_masked(std::string& out, std::string_view text, std::vector<Finding>& findings,
@@ -220,13 +234,8 @@ std::size_t count_tokens(std::string_view text, const std::vector<Finding>& find
 
 MaskOutput mask_findings(std::string_view text, std::vector<Finding> findings,
                          const PolicySet& policies) {
-  // Without tokens there is no prefix to choose or settle.
-  if (!policies.has_tokenize())
-    return masked_output(text, std::move(findings), policies, false, {}, 0);
-  const std::span<const std::string_view> source(&text, 1);
-  MaskOutput out =
-      masked_output(text, std::move(findings), policies, true, choose_token_prefix(source), 0);
-  settle_token_prefix(std::span<MaskOutput>(&out, 1), source);
+  MaskOutput out;
+  mask_findings_into(out, text, std::move(findings), policies);
   return out;
 }
 
@@ -290,12 +299,24 @@ void settle_token_prefix(std::span<MaskOutput> outputs, std::span<const std::str
 }
 
 Result<MaskOutput> mask(std::string_view text, const PolicySet& policies, const Config& config) {
-  if (nothing_to_detect(text, config)) return mask_findings(text, {}, policies);
+  MaskOutput out;
+  Result<void> done = mask_into(text, policies, config, out);
+  if (!done) return std::unexpected(std::move(done.error()));
+  return out;
+}
+
+Result<void> mask_into(std::string_view text, const PolicySet& policies, const Config& config,
+                       MaskOutput& out) {
+  if (nothing_to_detect(text, config)) {
+    mask_findings_into(out, text, {}, policies);
+    return {};
+  }
   // Findings alone: the output keeps no rejections, and the normalized text is given back
   // before the masked text is written.
   auto findings = detect_findings(text, config, true);
   if (!findings) return std::unexpected(std::move(findings.error()));
-  return mask_findings(text, std::move(*findings), policies);
+  mask_findings_into(out, text, std::move(*findings), policies);
+  return {};
 }
 
 bool tokens_in_place(const MaskOutput& out) {

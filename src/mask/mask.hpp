@@ -25,6 +25,11 @@ struct MaskOutput {
 };
 
 Result<MaskOutput> mask(std::string_view text, const PolicySet& policies, const Config& config);
+// mask() written into `out`, an empty output: for callers whose results have their places
+// already (the batch paths), so that no output is moved on its way there. After an error `out`
+// may hold part of an output.
+Result<void> mask_into(std::string_view text, const PolicySet& policies, const Config& config,
+                       MaskOutput& out);
 // The replacement pass alone, over findings already made (any order; sorted here). Tokens take
 // a prefix whose opener occurs in the masked text only where a token was written.
 MaskOutput mask_findings(std::string_view text, std::vector<Finding> findings,

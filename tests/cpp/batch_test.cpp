@@ -339,6 +339,68 @@ TEST(Batch, ResultsEqualThePerTextCallsOnAnyNumberOfThreads) {
   }
 }
 
+// Results masked straight into their places: each place ends with the whole output of the
+// single call, whatever the text before it left (a long text with findings, then short ones
+// with and without, one with nothing to detect), under tokenizing and plain policies; a text
+// refused mid-batch names its index.
+TEST(Batch, MaskedInTheirPlacesAsTheSingleCallMasks) {
+  const std::vector<std::string> texts = {
+      "연락처 010-1234-5678, 주민번호 880101-1234568 " + std::string(5000, 'y') + " 끝",
+      "짧은 글",
+      "카드 4111-1111-1111-1111",
+      "번호 없음",
+      "전화 02-555-1234 메일 kim@example.com",
+      ""};
+  auto same = [](const MaskOutput& got, const MaskOutput& want, std::size_t i) {
+    EXPECT_EQ(got.text, want.text) << i;
+    ASSERT_EQ(got.applied.size(), want.applied.size()) << i;
+    for (std::size_t f = 0; f < want.applied.size(); ++f)
+      EXPECT_EQ(got.applied[f].source, want.applied[f].source) << i;
+    EXPECT_EQ(got.skipped.size(), want.skipped.size()) << i;
+    EXPECT_EQ(got.restore.has_value(), want.restore.has_value()) << i;
+    if (got.restore && want.restore) {
+      EXPECT_EQ(got.restore->prefix, want.restore->prefix) << i;
+      ASSERT_EQ(got.restore->entries.size(), want.restore->entries.size()) << i;
+      for (std::size_t e = 0; e < want.restore->entries.size(); ++e)
+        EXPECT_EQ(got.restore->entries[e].token, want.restore->entries[e].token) << i;
+    }
+    EXPECT_EQ(got.token_starts, want.token_starts) << i;
+  };
+  PolicySet tokens;
+  tokens.default_policy = Policy::tokenize();
+  for (const PolicySet& policies : {PolicySet{}, tokens}) {
+    std::optional<std::size_t> refused;
+    const TextSource source{
+        texts.size(),
+        [&](std::size_t i, std::string& buffer) -> std::optional<std::string_view> {
+          if (refused == i) return std::nullopt;
+          buffer = texts[i];
+          return std::string_view(buffer);
+        },
+        [&](std::size_t i) { return texts[i].size(); }};
+    std::vector<MaskOutput> outputs(texts.size());
+    std::vector<MaskOutput*> places;
+    for (MaskOutput& out : outputs) places.push_back(&out);
+    auto failure = mask_many(source, policies, Config{}, Options{1},
+                             [&] { return std::span<MaskOutput* const>(places); });
+    ASSERT_FALSE(failure.has_value());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      auto single = mask(texts[i], policies, Config{});
+      ASSERT_TRUE(single.has_value());
+      same(outputs[i], *single, i);
+    }
+    refused = 3;
+    std::vector<MaskOutput> again(texts.size());
+    places.clear();
+    for (MaskOutput& out : again) places.push_back(&out);
+    failure = mask_many(source, policies, Config{}, Options{1},
+                        [&] { return std::span<MaskOutput* const>(places); });
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->index, 3u);
+    EXPECT_EQ(failure->kind, ItemError::Kind::refused);
+  }
+}
+
 TEST(Batch, ResultsGoToPlacesMadeWhileTheWorkRuns) {
   // Places made after some texts are done: those results wait and move there at the end; the
   // rest go straight there. Every place ends with the per-text result, on any number of threads.

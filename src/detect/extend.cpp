@@ -2100,11 +2100,6 @@ std::string_view past_office_in_charge(std::string_view said) {
   return organisation_words().in(rest) ? rest : said;
 }
 
-std::size_t ascii_digit_count(std::string_view s) {
-  return static_cast<std::size_t>(std::count_if(
-      s.begin(), s.end(), [](char c) { return is_ascii_digit(static_cast<unsigned char>(c)); }));
-}
-
 const WordSet& business_identity_words() {
   static const WordSet set{labels::kBusinessIdentityWords};
   return set;
@@ -2215,7 +2210,9 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
     const auto on_identity_line = [&] {
       constexpr std::size_t kRegistrationDigits = 4;
       const std::string_view after = line_after(text, run);
-      if (ascii_digit_count(before) + ascii_digit_count(after) < kRegistrationDigits) return false;
+      if (unicode::count_ascii_digits(before) + unicode::count_ascii_digits(after) <
+          kRegistrationDigits)
+        return false;
       const std::string_view line = line_before(text, run, kIdentityReach);
       return (business_identity_words().in(line) || business_identity_words().in(after)) &&
              !person_words().in(line) && !person_words().in(after);

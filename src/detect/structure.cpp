@@ -87,16 +87,6 @@ bool statement_header(std::string_view line) {
   return any_in(labels::kStatementBalanceWords) && any_in(labels::kStatementMoneyWords);
 }
 
-constexpr unicode::ByteSet kDigitBytes{'0', '9', {}, 0};
-
-// Sixteen bytes at a time: the lines before a value are read whole, and log lines are long.
-std::size_t digit_count(std::string_view s) {
-  std::size_t count = 0;
-  for (std::size_t base = 0; base < s.size(); base += 16)
-    count += static_cast<std::size_t>(std::popcount(unicode::block_mask<kDigitBytes>(s, base)));
-  return count;
-}
-
 // Whether a line holds a date written with a month name (Date of Birth: 09APR66): a value of its
 // own, as six digits are, though it has fewer.
 bool holds_month_date(std::string_view line) {
@@ -405,7 +395,8 @@ std::string_view after_stamp(std::string_view line) {
   }
   // A speaker's name before the time in brackets: 상담원 (00:01:15): ...
   if (closed && head_end > k && (line[head_end - 1] == '(' || line[head_end - 1] == '[') &&
-      head_end - k <= kSpeakerReach && digit_count(line.substr(k, head_end - k)) == 0) {
+      head_end - k <= kSpeakerReach &&
+      unicode::count_ascii_digits(line.substr(k, head_end - k)) == 0) {
     ++e;
     if (e < line.size() && line[e] == ':') ++e;
     return line.substr(e);
@@ -834,7 +825,7 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
   const std::string_view line = text.substr(ps, pe - ps), previous = after_stamp(line);
   // A line that holds its own value (six digits, or a date with a month name: 09APR66) labels no
   // line below it; nor does any line above one that begins with its own word (Flight, 입실).
-  const std::size_t digits = digit_count(previous);
+  const std::size_t digits = unicode::count_ascii_digits(previous);
   if (digits >= 6 || (digits >= 3 && holds_month_date(previous)) ||
       begins_with_own_word(text.substr(ls)))
     return;
@@ -859,12 +850,12 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
   // only a question or a request is read.
   std::string_view remark = previous;
   for (std::uint32_t distance = 2; distance <= kRemarks + 1; ++distance) {
-    if (ps == 0 || remark.size() > kShortLine || digit_count(remark) > 0) return;
+    if (ps == 0 || remark.size() > kShortLine || unicode::count_ascii_digits(remark) > 0) return;
     const std::size_t ee = ps - 1, es = line_start(text, ee);
     if (es == npos) return;
     const std::string_view earlier = text.substr(es, ee - es);
     remark = after_stamp(earlier);
-    if (is_blank(earlier) || digit_count(remark) >= 6) return;
+    if (is_blank(earlier) || unicode::count_ascii_digits(remark) >= 6) return;
     const bool asked = question(earlier) || request(earlier);
     if (asked || distance == 2)
       out.push_back({es, ee, distance, asked ? rule::kEarlierQuestion : rule::kEarlierLine, true});

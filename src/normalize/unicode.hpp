@@ -2,6 +2,7 @@
 // Character tests shared by the normalization passes.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -53,6 +54,7 @@ struct ByteSet {
 
 // Digits and the masked-digit marks "*", "X", "x"; all ASCII, so also a set of bytes.
 inline constexpr ByteSet kDigitLikeBytes{'0', '9', {'*', 'X', 'x'}, 3};
+inline constexpr ByteSet kAsciiDigitBytes{'0', '9', {}, 0};
 constexpr bool is_digit_like(char32_t c) {
   return c < 0x80 && kDigitLikeBytes.has(static_cast<unsigned char>(c));
 }
@@ -183,6 +185,20 @@ inline unsigned block_mask(std::string_view s, std::size_t base) {
   for (std::size_t k = base; k < end; ++k)
     if (detail::kByteTable<Set>[static_cast<unsigned char>(s[k])]) mask |= 1u << (k - base);
   return mask;
+}
+
+// How many bytes of s are in Set, sixteen at a time: lines before a value are read whole, and
+// log lines are long.
+template <const ByteSet& Set>
+inline std::size_t count_bytes(std::string_view s) {
+  std::size_t count = 0;
+  for (std::size_t base = 0; base < s.size(); base += 16)
+    count += static_cast<std::size_t>(std::popcount(block_mask<Set>(s, base)));
+  return count;
+}
+
+inline std::size_t count_ascii_digits(std::string_view s) {
+  return count_bytes<kAsciiDigitBytes>(s);
 }
 
 }  // namespace norvane::unicode

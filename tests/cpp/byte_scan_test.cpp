@@ -2,6 +2,7 @@
 // for texts of every length up to a few blocks, against a byte-by-byte reading.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,6 +30,11 @@ void expect_scans_agree(std::string_view s) {
     for (std::size_t k = from; k < s.size() && k < from + 16; ++k)
       if (Set.has(static_cast<unsigned char>(s[k]))) mask |= 1u << (k - from);
     ASSERT_EQ(unicode::block_mask<Set>(s, from), mask) << testing::PrintToString(s) << " " << from;
+    std::size_t count = 0;
+    for (std::size_t k = from; k < s.size(); ++k)
+      count += Set.has(static_cast<unsigned char>(s[k]));
+    const std::string_view rest = s.substr(std::min(from, s.size()));
+    ASSERT_EQ(unicode::count_bytes<Set>(rest), count) << testing::PrintToString(s) << " " << from;
   }
 }
 

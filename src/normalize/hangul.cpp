@@ -4,6 +4,7 @@
 // that allocates nothing until the first run that converts.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string>
 
@@ -387,6 +388,24 @@ struct NumeralReader {
   }
 };
 
+// Bit k set when byte base + k begins a syllable, for the 64 bytes from base (none past the end).
+inline std::uint64_t syllable_leads(std::string_view text, std::size_t base) {
+  std::uint64_t leads = 0;
+#if defined(__SSE2__)
+  if (base + 64 <= text.size()) {
+    const char* p = text.data() + base;
+    for (unsigned part = 0; part < 4; ++part)
+      leads |= std::uint64_t{unicode::detail::block_mask<kSyllableLeads>(p + 16 * part)}
+               << (16 * part);
+    return leads;
+  }
+#endif
+  for (unsigned part = 0; part < 4; ++part)
+    leads |= std::uint64_t{unicode::block_mask<kSyllableLeads>(text, base + 16 * part)}
+             << (16 * part);
+  return leads;
+}
+
 // Reads every numeral of the reader's text, in text order.
 void read_numerals(NumeralReader& reader) {
   const std::string_view text = reader.text;
@@ -395,37 +414,41 @@ void read_numerals(NumeralReader& reader) {
   const bool single_digit_stays =
       config.numeral_min_digits_without_context > 1 && config.numeral_min_digits_with_context > 1;
 
-  // Syllable leads come thirty-two offsets at a time as a bit mask. Lead bytes never occur
+  // Syllable leads come sixty-four offsets at a time as a bit mask, and the block after is made
+  // once, for the leads three bytes on and then as the next block. Lead bytes never occur
   // inside another character, so the masks visit every syllable; most are no numeral at all.
-  constexpr std::size_t kBlock = 32;
-  auto leads_at = [&](std::size_t at) -> std::uint32_t {
-    return unicode::block_mask<kSyllableLeads>(text, at) |
-           unicode::block_mask<kSyllableLeads>(text, at + 16) << 16;
-  };
+  constexpr std::size_t kBlock = 64;
   std::size_t i = 0;  // everything before i has been read
+  std::size_t ahead_base = 0;
+  std::uint64_t ahead = n > 0 ? syllable_leads(text, 0) : 0;
   interrupt::Poll poll;
   while (i < n) {
     poll.reach(i);
     const std::size_t base = i;
-    std::uint32_t mask = leads_at(base);
-    // A lead needs its two continuation bytes (valid UTF-8 never ends inside a character).
-    if (base + kBlock + 2 > n) mask &= n - base > 2 ? (1u << (n - base - 2)) - 1 : 0u;
-    if (single_digit_stays) {
-      // Then only a run of two syllables or more converts: a lead whose next character is no
-      // complete syllable starts none, and is not looked up at all (the last of every word).
-      std::uint32_t next_leads = leads_at(base + 3);
-      if (base + kBlock + 5 > n) next_leads &= n - base > 5 ? (1u << (n - base - 5)) - 1 : 0u;
-      mask &= next_leads;
-    }
+    // A run read past the end of the last block starts the next one where it ended.
+    const std::uint64_t leads = base == ahead_base ? ahead : syllable_leads(text, base);
+    ahead_base = base + kBlock;
+    ahead = ahead_base < n ? syllable_leads(text, ahead_base) : 0;
+    // A lead needs its two continuation bytes (valid UTF-8 never ends inside a character); with
+    // a second syllable after it, five.
+    const std::size_t needed = single_digit_stays ? 5 : 2;
+    const std::uint64_t whole = n - base > kBlock + needed - 1 ? ~std::uint64_t{0}
+                                : n - base > needed ? (std::uint64_t{1} << (n - base - needed)) - 1
+                                                    : 0;
+    std::uint64_t mask = leads & whole;
+    // Then only a run of two syllables or more converts: a lead whose next character is no
+    // complete syllable starts none, and is not looked up at all (the last of every word).
+    if (single_digit_stays) mask &= leads >> 3 | ahead << (kBlock - 3);
     while (mask != 0) {
-      const std::size_t at = base + static_cast<std::size_t>(__builtin_ctz(mask));
-      mask &= mask - 1;
+      const std::uint64_t lowest = mask & (~mask + 1);
+      const std::size_t at = base + static_cast<std::size_t>(std::countr_zero(mask));
+      mask ^= lowest;
       if (single_digit_stays) {
         // The next syllable first: when it can neither start nor end a token, neither it nor
         // this one starts a run, and one look-up rules out both.
         const std::uint8_t next = lead_flags(text, at + 3);
         if ((next & (kKindMask | kNativeFirst | kNativeSecond)) == 0) {
-          if (at + 3 - base < kBlock) mask &= ~(1u << (at + 3 - base));
+          mask &= ~(lowest << 3);
           continue;
         }
         const std::uint8_t f = lead_flags(text, at);
@@ -449,7 +472,7 @@ void read_numerals(NumeralReader& reader) {
       i = reader.read_at(at);
       // Leads inside the run just read are not looked at again.
       const std::size_t read = i - base;
-      mask = read >= kBlock ? 0u : mask & (~0u << read);
+      mask = read >= kBlock ? 0u : mask & (~std::uint64_t{0} << read);
     }
     i = std::max(i, base + kBlock);
   }

@@ -128,6 +128,68 @@ TEST(NormalizePasses, AbsorbSeparatorsKeepingFields) {
   // clang-format on
 }
 
+// One side of a segment as the notation writes it: bytes, and chars where they differ.
+std::string side(std::size_t b0, std::size_t b1, std::size_t c0, std::size_t c1) {
+  std::string s = std::to_string(b0) + "-" + std::to_string(b1);
+  if (b0 != c0 || b1 != c1) s += "/" + std::to_string(c0) + "-" + std::to_string(c1);
+  return s;
+}
+
+// The scan reads syllables 64 bytes at a time and looks three bytes ahead: numerals that start,
+// end and cross those blocks (a run longer than a block among them), the leads next to a
+// block's end, and the text's last bytes.
+TEST(NormalizePasses, ReadHangulNumeralsAtEveryOffsetOfTheScansBlocks) {
+  const Config config;
+  const std::string long_run = "일이삼사오육칠팔구공일이삼사오육칠팔구공일이삼사오육칠팔구공";
+  for (const std::string& run : {std::string("일이삼사오육"), long_run}) {
+    const std::size_t r = run.size() / 3;  // syllables, and digits read
+    for (std::size_t lead = 0; lead <= 140; ++lead) {
+      const std::string text = std::string(lead, 'a') + run + " 일이삼사오육 가나다";
+      bool too_large = false;
+      const auto out = passes::read_hangul_numerals(text, config, kMaxTextBytes, too_large);
+      ASSERT_TRUE(out) << lead;
+      std::string digits;
+      for (std::size_t k = 0; k < r; ++k) digits += "1234567890"[k % 10];
+      EXPECT_EQ(out->text, std::string(lead, 'a') + digits + " 123456 가나다") << lead;
+      const std::size_t src = lead + 3 * r, chars = lead + r;  // after the first run
+      std::string map =
+          lead > 0 ? "identity " + side(0, lead, 0, lead) + ">" + side(0, lead, 0, lead) + " | "
+                   : "";
+      map += "replace " + side(lead, src, lead, chars) + ">" + side(lead, chars, lead, chars) +
+             " [hangul.digit_reading] e" + std::to_string(r);
+      map += " | identity " + side(src, src + 1, chars, chars + 1) + ">" +
+             side(chars, chars + 1, chars, chars + 1);
+      map += " | replace " + side(src + 1, src + 19, chars + 1, chars + 7) + ">" +
+             side(chars + 1, chars + 7, chars + 1, chars + 7) + " [hangul.digit_reading] e6";
+      map += " | identity " + side(src + 19, src + 29, chars + 7, chars + 11) + ">" +
+             side(chars + 7, chars + 17, chars + 7, chars + 11);
+      EXPECT_EQ(str(out->map), map) << lead;
+    }
+  }
+  // Where one syllable may be read alone, every lead is looked at, up to the text's end.
+  Config single;
+  single.numeral_min_digits_with_context = 1;
+  single.numeral_min_digits_without_context = 1;
+  for (std::size_t lead = 0; lead <= 140; ++lead) {
+    for (const std::string after : {"", "a", "가"}) {
+      const std::string text = std::string(lead, 'a') + "오" + after;
+      bool too_large = false;
+      const auto out = passes::read_hangul_numerals(text, single, kMaxTextBytes, too_large);
+      ASSERT_TRUE(out) << lead << after;
+      EXPECT_EQ(out->text, std::string(lead, 'a') + "5" + after) << lead << after;
+      std::string map =
+          lead > 0 ? "identity " + side(0, lead, 0, lead) + ">" + side(0, lead, 0, lead) + " | "
+                   : "";
+      map += "replace " + side(lead, lead + 3, lead, lead + 1) + ">" +
+             side(lead, lead + 1, lead, lead + 1) + " [hangul.digit_reading] e1";
+      if (!after.empty())
+        map += " | identity " + side(lead + 3, lead + 3 + after.size(), lead + 1, lead + 2) + ">" +
+               side(lead + 1, lead + 1 + after.size(), lead + 1, lead + 2);
+      EXPECT_EQ(str(out->map), map) << lead << after;
+    }
+  }
+}
+
 TEST(NormalizePasses, ReadHangulNumeralsStopsBeforePassingTheLimit) {
   // "일억" (6 bytes) reads as nine digits: three bytes over the input's size.
   for (std::uint64_t limit : {6u, 8u}) {

@@ -278,13 +278,13 @@ class ResultChanges {
 // the result are contiguous at `at_b`, so that each segment starts where the last one ended;
 // at_b and `far_start` (the identity's side of at_b: A under an inner identity, C under an
 // outer one) are carried on. Where it stops (the identity's last segment, a segment crossing
-// its end, a gap) the caller's loop goes on.
+// its end, a gap) the caller's loop goes on. Out of line, so that the run's positions stay in
+// registers: inlined into the walk, they were spilled with the walk's own state.
 template <bool under_inner, class Map>
-[[gnu::always_inline]] inline std::size_t shift_under_identity(const Piece& identity, Map& walked,
-                                                               std::size_t k, Position& at_b,
-                                                               Position& far_start,
-                                                               ResultChanges& changes,
-                                                               SpanMapWriter& result) {
+[[gnu::noinline]] std::size_t shift_under_identity(const Piece& identity, Map& walked,
+                                                   std::size_t k, Position& at_b,
+                                                   Position& far_start, ResultChanges& changes,
+                                                   SpanMapWriter& result) {
   // The walked map's B side and its other side.
   const auto b_of = [](const SegmentEnd& e) { return under_inner ? e.src() : e.dst(); };
   const auto other_of = [](const SegmentEnd& e) { return under_inner ? e.dst() : e.src(); };
@@ -298,29 +298,44 @@ template <bool under_inner, class Map>
   if (!(under_inner ? result.continues_at(far_start, other_start)
                     : result.continues_at(other_start, far_start)))
     return k;
+  // The carry of a B position strictly inside the identity adds the identity's shift (modulo
+  // 2^32, as the carry's own sums wrap).
+  const std::uint32_t byte_shift = identity_far.byte_start - identity_b.byte_start;
+  const std::uint32_t char_shift = identity_far.char_start - identity_b.char_start;
+  const std::uint32_t b_limit = identity_b.byte_end;
+  Position b_start = at_b, far = far_start;
+  // The last change met and what it became: a run repeats the same few (one fold, one absorbed
+  // separator).
+  std::uint32_t met_change = 0, met_result = 0;
+  SegmentKind met_kind = SegmentKind::identity;
   for (; k < count; ++k) {
     const SegmentEnd& e = walked.end_of(k);
     const Position b_end = b_of(e);
-    if (!(at_b.first < b_end.first) || b_end.first >= identity_b.byte_end) break;
-    // The carry of a B position strictly inside an identity.
-    const Position far_end{identity_far.byte_start + (b_end.first - identity_b.byte_start),
-                           identity_far.char_start + (b_end.second - identity_b.char_start)};
+    if (!(b_start.first < b_end.first) || b_end.first >= b_limit) break;
+    const Position far_end{b_end.first + byte_shift, b_end.second + char_shift};
     const Position other_end = other_of(e);
     const Position a_end = under_inner ? far_end : other_end;
     const Position c_end = under_inner ? other_end : far_end;
     std::uint32_t change = 0;
     if (e.kind() != SegmentKind::identity) {
       const SegmentKind kind =
-          under_inner ? kind_from_shape(span_of(far_start, far_end), span_of(other_start, c_end))
-                      : kind_from_shape(span_of(other_start, a_end), span_of(far_start, far_end));
-      change = under_inner ? changes.of(identity.change, e.change, kind)
-                           : changes.of(e.change, identity.change, kind);
+          under_inner ? kind_from_shape(span_of(far, far_end), span_of(other_start, c_end))
+                      : kind_from_shape(span_of(other_start, a_end), span_of(far, far_end));
+      if (e.change != met_change || kind != met_kind || met_change == 0) {
+        met_change = e.change;
+        met_kind = kind;
+        met_result = under_inner ? changes.of(identity.change, e.change, kind)
+                                 : changes.of(e.change, identity.change, kind);
+      }
+      change = met_result;
     }
     result.push_next(SegmentEnd{a_end.first, a_end.second, c_end.first, c_end.second, change});
-    at_b = b_end;
-    far_start = far_end;
+    b_start = b_end;
+    far = far_end;
     other_start = other_end;
   }
+  at_b = b_start;
+  far_start = far;
   return k;
 }
 

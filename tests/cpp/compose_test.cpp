@@ -218,6 +218,32 @@ TEST(SpanMapCompose, SegmentsInsideALongIdentityMoveByItsShift) {
        "identity 0-2>0-2 | replace 2-5/2-3>2-3 [fold.fullwidth] r1"
        " | delete 5-6/3-4>3-3 [separator.whitespace] w1 | identity 6-7/4-5>3-4"
        " | replace 7-9/5-7>4-6 [fold.fullwidth,lookalike.digit] r3"},
+      {"changes met again after others under an outer identity",
+       SpanMap({id(A(0, 1)), seg(K::replace, S(1, 4, 1, 2), A(1, 2), {kFold}, cost(0, 0, 0, 1)),
+                seg(K::replace, S(4, 5, 2, 3), A(2, 3), {kLookalike}, cost(0, 0, 0, 1)),
+                seg(K::replace, S(5, 8, 3, 4), A(3, 4), {kFold}, cost(0, 0, 0, 1)),
+                seg(K::expand, S(8, 9, 4, 5), A(4, 6), {kUnits}, cost(0, 0, 1, 0)),
+                seg(K::replace, S(9, 12, 5, 6), A(6, 7), {kFold}, cost(0, 0, 0, 1)),
+                id(S(12, 14, 6, 8), A(7, 9))}),
+       SpanMap(
+           {seg(K::delete_, A(0, 1), A(0, 0), {kSpace}, cost(1, 0, 0, 0)), id(A(1, 9), A(0, 8))}),
+       "delete 0-1>0-0 [separator.whitespace] w1 | replace 1-4/1-2>0-1 [fold.fullwidth] r1"
+       " | replace 4-5/2-3>1-2 [lookalike.digit] r1 | replace 5-8/3-4>2-3 [fold.fullwidth] r1"
+       " | expand 8-9/4-5>3-5 [hangul.unit_reading] e1 | replace 9-12/5-6>5-6 [fold.fullwidth] r1"
+       " | identity 12-14/6-8>6-8"},
+      {"changes met again after others under an inner identity",
+       SpanMap({seg(K::replace, S(0, 3, 0, 1), A(0, 1), {kFold}, cost(0, 0, 0, 1)),
+                id(S(3, 12, 1, 10), A(1, 10))}),
+       SpanMap({id(A(0, 2)), seg(K::replace, A(2, 3), A(2, 3), {kLookalike}, cost(0, 0, 0, 1)),
+                seg(K::delete_, A(3, 4), A(3, 3), {kSpace}, cost(1, 0, 0, 0)),
+                seg(K::replace, A(4, 5), A(3, 4), {kLookalike}, cost(0, 0, 0, 1)),
+                seg(K::delete_, A(5, 6), A(4, 4), {kSpace}, cost(1, 0, 0, 0)),
+                seg(K::replace, A(6, 7), A(4, 5), {kLookalike}, cost(0, 0, 0, 1)),
+                id(A(7, 10), A(5, 8))}),
+       "replace 0-3/0-1>0-1 [fold.fullwidth] r1 | identity 3-4/1-2>1-2"
+       " | replace 4-5/2-3>2-3 [lookalike.digit] r1 | delete 5-6/3-4>3-3 [separator.whitespace] w1"
+       " | replace 6-7/4-5>3-4 [lookalike.digit] r1 | delete 7-8/5-6>4-4 [separator.whitespace] w1"
+       " | replace 8-9/6-7>4-5 [lookalike.digit] r1 | identity 9-12/7-10>5-8"},
   };
   for (const ComposeCase& c : cases) expect_composed(c);
 }

@@ -1595,6 +1595,22 @@ void add_reading(std::vector<Candidate>& out, Candidate c) {
                                               : corporate && unchecked_registration(c);
   });
 }
+
+// Whether "+" or "+ " stands right before the run. Read as two characters: ends_with of a string
+// compares through memcmp, for every run.
+bool plus_before(std::string_view before) {
+  return before.ends_with('+') ||
+         (before.ends_with(' ') && before.substr(0, before.size() - 1).ends_with('+'));
+}
+
+// Whether the digits are a calling code of labels::kForeignCallingCodes and a number of its
+// length after it.
+bool foreign_calling_code(std::span<const std::uint8_t> d) {
+  for (const labels::CallingCode& c : labels::kForeignCallingCodes)
+    if (digits_start_with(d, c.code))
+      return d.size() >= c.code.size() + c.fewest && d.size() <= c.code.size() + c.most;
+  return false;
+}
 }  // namespace
 
 void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::string_view source,
@@ -1612,11 +1628,7 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
     if (digits_start_with(d, "0082")) rest = d.subspan(4);
     else if (digits_start_with(d, "82")) rest = d.subspan(2);
     // Without "+" (82-10-1234-5678) the country code is read only under a phone label.
-    // "+ " read as two characters: ends_with of a string compares through memcmp, for every run.
-    const bool plus =
-        before.ends_with('+') ||
-        (before.ends_with(' ') && before.substr(0, before.size() - 1).ends_with('+')) ||
-        digits_start_with(d, "0082");
+    const bool plus = plus_before(before) || digits_start_with(d, "0082");
     if (!rest.empty()) {
       std::uint8_t national[12];
       std::size_t len = 0;
@@ -1632,6 +1644,12 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                               plus ? 0.7f : 0.1f, !plus, Certainty::probable, EntityKind::phone});
     }
   }
+  // Another country's code after "+" (+63 917 123 4567): a phone abroad, under a phone's label.
+  if (cfg.extra_shapes && plus_before(before) && !digits_start_with(d, "82") &&
+      foreign_calling_code(d))
+    add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
+                               rule::kPhoneForeignInternational, cues_for(EntityKind::phone), 0.7f,
+                               true, Certainty::probable, EntityKind::phone});
   if (cfg.extra_shapes && n >= 11 && n <= 12 && is_safe_number(d))
     // Written in groups it needs no label; twelve bare digits may be anything.
     add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
@@ -2224,8 +2242,10 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       said = before.substr(0, static_cast<std::size_t>(word.data() - before.data()));
       word = last_word(said);
     }
-    const bool unit_desk = ends_with_any(word, labels::kOfficeUnitEndings) ||
-                           (said.size() < before.size() && is_department_abbreviation(word));
+    // A licence's region (신분증번호=경기북부 05-...) ends as a unit does and names no desk.
+    const bool unit_desk =
+        (ends_with_any(word, labels::kOfficeUnitEndings) && !ends_with_region(word)) ||
+        (said.size() < before.size() && is_department_abbreviation(word));
     return (organisation_words().in(before) || organisation_words().in(aside) || unit_desk ||
             in_business_block() || on_identity_line()) &&
            !person_words().in(past_office_in_charge(past_department(said))) &&

@@ -105,6 +105,8 @@ inline constexpr RuleName kMobileBeforeCount = "phone.mobile_before_count";
 inline constexpr RuleName kForeignerMaskedBack = "foreigner.masked_back";
 inline constexpr RuleName kResidentFrontSex = "resident.front_with_sex";
 inline constexpr RuleName kResidentMaskedShort = "resident.masked_short";
+// A phone in international form under another country's code (+63 917 123 4567 under 본국 연락처).
+inline constexpr RuleName kPhoneForeignInternational = "phone.foreign_international";
 }  // namespace rule
 
 // How a label was read beyond its plain wording (bits of LabelFound::readings).

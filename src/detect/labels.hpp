@@ -54,6 +54,13 @@ inline constexpr Label kResident[] = {
     {"Resident Reg", 1.0f, kAscii},
     {"National ID", 1.0f, kAscii},
     {"Resident", 0.9f, kAscii},
+    // A verification log's generic identity key (id_no=, 신분증번호=): the label of every identity
+    // kind whose shape the value has.
+    {"id_no", 1.0f, kAscii | kLogKey},
+    {"idno", 1.0f, kAscii | kLogKey},
+    {"id_number", 1.0f, kAscii | kLogKey},
+    {"identity_no", 1.0f, kAscii | kLogKey},
+    {"신분증번호", 1.0f},
 };
 inline constexpr Label kForeigner[] = {
     {"외국인 등록번호", 1.0f},
@@ -71,6 +78,12 @@ inline constexpr Label kForeigner[] = {
     {"ARC No", 1.0f, kAscii},
     {"Alien", 0.9f, kAscii},
     {"체류자격", 0.9f},  // the stay status (E-9, F-4) beside a bare 등록번호
+    // The generic identity keys, as kResident holds them.
+    {"id_no", 1.0f, kAscii | kLogKey},
+    {"idno", 1.0f, kAscii | kLogKey},
+    {"id_number", 1.0f, kAscii | kLogKey},
+    {"identity_no", 1.0f, kAscii | kLogKey},
+    {"신분증번호", 1.0f},
 };
 inline constexpr Label kBusiness[] = {
     {"사업자 번호", 1.0f},
@@ -161,6 +174,25 @@ inline constexpr Label kPhone[] = {
     // 카톡 are read as labels one word away.
     {"번으로", 0.8f, kTrailing | kPersonal},
     {"여기로연락", 0.9f, kTrailing | kPersonal},
+    // A foreign worker's family or home abroad named on a number's line (본국 가족: +84 ...).
+    {"본국", 0.8f, kPersonal},
+    {"고국", 0.8f, kPersonal},
+    {"Home Country", 0.8f, kAscii | kPersonal},
+};
+// Countries' calling codes other than Korea's, with the length of a number after them (E.164):
+// a phone written with "+" and one of them is read as a phone abroad (extend.cpp) under a phone's
+// label. The codes are prefix-free, so the digits after "+" match one at most. Korea's workers
+// and students come from most of these; the rest are the usual others.
+struct CallingCode {
+  std::string_view code;
+  std::uint8_t fewest, most;  // digits after the code
+};
+inline constexpr CallingCode kForeignCallingCodes[] = {
+    {"84", 9, 10},  {"63", 8, 10},  {"86", 9, 11}, {"95", 7, 10},  {"62", 8, 12}, {"855", 8, 9},
+    {"977", 8, 10}, {"880", 8, 10}, {"66", 8, 9},  {"976", 8, 8},  {"998", 9, 9}, {"94", 9, 9},
+    {"92", 9, 10},  {"7", 10, 10},  {"996", 9, 9}, {"856", 8, 10}, {"670", 7, 8}, {"91", 10, 10},
+    {"81", 9, 10},  {"1", 10, 10},  {"44", 9, 10}, {"65", 8, 8},   {"852", 8, 8}, {"886", 9, 9},
+    {"60", 8, 10},  {"61", 9, 9},   {"49", 7, 11}, {"33", 9, 9},   {"992", 9, 9}, {"993", 8, 8},
 };
 inline constexpr Label kLicense[] = {
     {"면허 번호", 1.0f},
@@ -182,6 +214,12 @@ inline constexpr Label kLicense[] = {
     {"Lic", 0.8f, kAscii | kAbbreviation},
     {"D/L", 0.9f, kAscii | kAbbreviation},
     {"원동기", 0.9f},  // a moped's licence (원동기장치자전거 면허)
+    // The generic identity keys, as kResident holds them.
+    {"id_no", 1.0f, kAscii | kLogKey},
+    {"idno", 1.0f, kAscii | kLogKey},
+    {"id_number", 1.0f, kAscii | kLogKey},
+    {"identity_no", 1.0f, kAscii | kLogKey},
+    {"신분증번호", 1.0f},
 };
 inline constexpr Label kAccount[] = {
     {"환불계좌", 1.0f},
@@ -373,6 +411,12 @@ inline constexpr Label kPassport[] = {
     {"PPT", 0.9f, kAscii | kAbbreviation},
     {"PSPT", 0.9f, kAscii | kAbbreviation},
     {"DOCS", 0.8f, kAscii | kAbbreviation},  // the airline's passenger document entry
+    // The generic identity keys, as kResident holds them.
+    {"id_no", 1.0f, kAscii | kLogKey},
+    {"idno", 1.0f, kAscii | kLogKey},
+    {"id_number", 1.0f, kAscii | kLogKey},
+    {"identity_no", 1.0f, kAscii | kLogKey},
+    {"신분증번호", 1.0f},
 };
 // Labels of numbers that look like personal information and are not: a number under one of
 // these is a look-alike.

@@ -22,6 +22,8 @@ inline constexpr RuleName kSeparatorComma = "separator.comma";
 inline constexpr RuleName kSeparatorHyphen = "separator.hyphen";
 inline constexpr RuleName kSeparatorDot = "separator.dot";
 inline constexpr RuleName kSeparatorMiddot = "separator.middot";
+// Two or three spaces between a registration number's halves, where a gap of spaces parts fields.
+inline constexpr RuleName kSeparatorHalvesApart = "separator.halves_apart";
 
 // Ways of writing read by the writing_variants family.
 inline constexpr RuleName kValueDashLookalike = "value.dash_lookalike";

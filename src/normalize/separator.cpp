@@ -152,6 +152,28 @@ bool spaced_one_by_one(std::string_view s, std::size_t d, std::size_t i, std::si
   return row >= kEnough;
 }
 
+// A resident or foreigner number's halves laid out apart by two or three spaces (a form spaced
+// by hand, a padded column, a scan: 900115  1234567): six digits that are a date (YYMMDD)
+// alone before the gap [i, v), then seven alone whose first is a sex digit (1-8). Read as one
+// number where a gap of spaces otherwise parts two fields.
+bool registration_halves_apart(std::string_view s, std::size_t d0, std::size_t i, std::size_t v) {
+  constexpr std::size_t kFront = 6, kBack = 7, kWidestGap = 3;
+  auto digit = [&](std::size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; };
+  auto value = [&](std::size_t k) { return (s[k] - '0') * 10 + (s[k + 1] - '0'); };
+  if (i - d0 != kFront || v - i > kWidestGap || s.find_first_not_of(' ', i) != v) return false;
+  for (std::size_t k = 0; k < kFront; ++k)
+    if (!digit(d0 + k)) return false;
+  for (std::size_t k = 0; k < kBack; ++k)
+    if (!digit(v + k)) return false;
+  // Nothing of another number joined before the front or after the back half.
+  if (d0 > 0 && (digit(d0 - 1) || (d0 > 1 && s[d0 - 1] != ' ' && digit(d0 - 2)))) return false;
+  if (digit(v + kBack)) return false;
+  constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const int month = value(d0 + 2), day = value(d0 + 4);
+  return month >= 1 && month <= 12 && day >= 1 && day <= kDays[month - 1] && s[v] >= '1' &&
+         s[v] <= '8';
+}
+
 // Hangul syllables read as digits where they are mixed one by one with digits.
 constexpr std::pair<std::string_view, char> kHangulDigits[] = {
     {"공", '0'}, {"영", '0'}, {"일", '1'}, {"이", '2'}, {"삼", '3'}, {"사", '4'},
@@ -332,8 +354,14 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
     // are never inside one number there.
     if (keep_fields && !one_by_one &&
         (text.substr(i, v - i).find_first_of(",\t") != std::string_view::npos ||
-         text.substr(i, v - i).find("  ") != std::string_view::npos))
+         text.substr(i, v - i).find("  ") != std::string_view::npos)) {
+      if (!registration_halves_apart(text, d0, i, v)) continue;
+      if (!b) b.emplace(n);
+      b->keep(text.substr(emitted, i - emitted));
+      b->absorb(text.substr(i, v - i), rules::kSeparatorHalvesApart, AbsorbClass::whitespace);
+      emitted = v;
       continue;
+    }
     if (!b) b.emplace(n);
     b->keep(text.substr(emitted, i - emitted));
     if (one_by_one) {

@@ -174,6 +174,93 @@ LEDGER_REGIONS = ("서울", "부산", "경기", "울산", "대구", "인천", "�
 LEDGER_AIRLINES = ("KE", "OZ", "7C", "LJ", "TW", "ZE", "BX")
 LEDGER_LOOK_ALIKES = ("docs_expiry", "age_other_date", "ledger_date", "ledger_customer_centre", "ledger_approval",
                       "workplace_number")
+# Foreign workers' papers, padded forms, payment rosters and verification logs (workers_and_logs):
+# a worker's phone at home abroad in international form, a registration number whose halves stand
+# two or three spaces apart, a roster's people under an organisation's header line, a verification
+# log's generic identity key over a licence, a resident number or a passport.
+WORKERS_GENRE = "workers_and_logs"
+WORKERS_SHARE = 0.06  # of the documents reaching it, from a stream of its own
+WORKERS_KINDS = ("home_phone", "halves_apart", "payment_roster", "identity_log")
+# Calling code, then the groups of a number there as people write them (d: a digit).
+WORKERS_ABROAD = {"VIETNAM": ("84", ("9d ddd dddd", "ddd ddd ddd", "9ddddddddd")),
+                  "PHILIPPINES": ("63", ("9dd ddd dddd", "9dd-ddd-dddd", "9ddddddddd")),
+                  "CHINA": ("86", ("13d-dddd-dddd", "13d dddd dddd", "15ddddddddd")),
+                  "MYANMAR": ("95", ("9-ddd-dddd", "9 dddd ddddd", "9ddddddd")),
+                  "INDONESIA": ("62", ("812-dddd-dddd", "813 dddd dddd", "85ddddddddd")),
+                  "CAMBODIA": ("855", ("1d ddd ddd", "9d ddd ddd", "1ddddddd")),
+                  "NEPAL": ("977", ("98dddddddd", "984-ddd-dddd", "98d ddddddd")),
+                  "BANGLADESH": ("880", ("17dd-dddddd", "1ddddddddd", "18dd dddddd")),
+                  "THAILAND": ("66", ("8d ddd dddd", "9d-ddd-dddd", "8dddddddd")),
+                  "MONGOLIA": ("976", ("99dd dddd", "88dd-dddd", "9ddddddd")),
+                  "UZBEKISTAN": ("998", ("90 ddd dd dd", "9d ddd dddd", "9dddddddd")),
+                  "SRI LANKA": ("94", ("77 ddd dddd", "7d-ddd-dddd", "7dddddddd"))}
+WORKERS_TITLES = ("고용허가제 외국인 근로자 인적사항", "외국인 근로자 신상 카드", "CREW LIST / 선원 명부",
+                  "EPS Worker Information Sheet", "외국인 유학생 비상연락망", "입사 서류 (외국인 근로자)",
+                  "Employee Personal Data (Foreign)", "기숙사 입사자 연락처", "계절근로자 인적사항",
+                  "Trainee Registration Form")
+WORKERS_HOME_LABELS = ("본국 연락처", "본국 가족 연락처", "Home phone", "Home Country Tel", "고향 연락처",
+                       "본국 전화", "Home Tel", "가족 연락처(본국)", "본국 비상연락처", "Family phone (home country)",
+                       "고국 가족 전화", "Emergency Contact (Home Country)")
+WORKERS_KOREAN_LABELS = ("휴대폰(한국)", "Mobile (Korea)", "한국 연락처", "HP (KR)", "연락처(국내)", "Korea Mobile",
+                         "국내 휴대폰", "Korean mobile")
+WORKERS_NAME_LABELS = ("성명", "Name", "이름", "Full name", "성명(영문)")
+WORKERS_NATION_LABELS = ("국적", "Nationality", "국가", "Country")
+WORKERS_LINE_STYLES = ("{L}: ", "{L} : ", "{L}  ", "- {L}: ", "{L}\t")
+WORKERS_HOME_AFTER = ("", "", " (모)", " (mother)", " (배우자)", " (father)", " / 부", " 카톡 가능", " (wife)", " (형)")
+WORKERS_HOME_NEGATIVES = ("현지 고객센터 <<N:foreign_customer_centre>>", "Customer Care <<N:foreign_customer_centre>>",
+                          "입국 항공편 <<N:flight_number>>", "Flight <<N:flight_number>> / ICN",
+                          "승선 선박 IMO <<N:ship_imo_number>>", "Vessel IMO No. <<N:ship_imo_number>>",
+                          "송출기관 대표번호 <<N:foreign_customer_centre>>", "귀국 항공편 <<N:flight_number>>",
+                          "선박 IMO 번호 <<N:ship_imo_number>>", "Hotline <<N:foreign_customer_centre>>")
+WORKERS_AIRLINES = ("VN", "PR", "5J", "CA", "MU", "8M", "GA", "QZ", "TG", "OM", "HY", "UL", "BS", "KE", "OZ")
+WORKERS_FORM_LINES = ("성명  {name}    주민등록번호  <<V>>", "주민등록번호 : <<V>>    성명 : {name}",
+                      "{name}    <<V>>    {gu}", "본인 {name}   주민번호   <<V>>", "신청인  {name}  ( <<V>> )",
+                      "주민등록번호      <<V>>", "{i}   {name}     <<V>>     {job}", "성 명 {name}   생년월일·번호  <<V>>",
+                      "피보험자 {name}  <<V>>  취득", "대상자: {name}   등록번호  <<V>>")
+WORKERS_FOREIGN_FORM_LINES = ("외국인등록번호  <<V>>   {nation}", "{rname}    <<V>>    {visa}",
+                              "외국인 등록번호 : <<V>>", "등록번호   <<V>>   국적 {nation}",
+                              "ARC No.   <<V>>", "{rname}  ( <<V>> )  {visa}")
+WORKERS_FORM_TITLES = ("4대보험 취득 신고 명단", "건강검진 대상자 명부", "[스캔] 신청서 사본", "인적사항 확인서",
+                       "보험 가입자 명단 (수기 작성)", "근로계약서 첨부 명단", "장학금 신청자 명단")
+WORKERS_FORM_NEGATIVES = ("접수일  <<N:form_date_column>>   접수번호  {n4}", "작성일   <<N:form_date_column>>",
+                          "발급일자  <<N:form_date_column>>   쪽수 1/2", "출력일 <<N:form_date_column>>   담당 {name}")
+WORKERS_ORGS = ("{gu} 시니어클럽", "행복노인복지관", "푸른지역아동센터", "한빛장애인협회", "새봄영농조합",
+                "미래나눔재단", "{gu} 노인복지센터", "늘푸른 자활센터", "희망나눔 사회복지관", "은빛 실버인력 협회")
+WORKERS_ROSTER_TOPS = ("담당: {org} <<N:roster_org_landline>>", "{org} (☎ <<N:roster_org_landline>>)",
+                       "담당기관 {org} 전화 <<N:roster_org_landline>>", "{org} 담당 <<N:roster_org_landline>>",
+                       "수행기관: {org} / <<N:roster_org_landline>>", "{org}  TEL <<N:roster_org_landline>>",
+                       "문의 {org} <<N:roster_org_landline>>")
+WORKERS_ROSTER_TITLES = ("{y}년 {m}월 노인일자리 활동비 지급 명단", "참여자 활동비 지급 내역 ({m}월)",
+                         "공익활동 참여자 급여 지급 대장", "사회서비스형 참여자 명단 및 지급액",
+                         "{m}월분 활동수당 지급 명세", "자활근로 참여자 급여 명세 ({y}.{m})")
+WORKERS_ROSTER_HEADS = (("번호", "성명", "주민등록번호", "연락처", "은행", "계좌번호", "활동", "지급액"),
+                        ("No", "이름", "주민번호", "휴대폰", "은행명", "계좌", "사업명", "금액"),
+                        ("순번", "성명", "주민등록번호", "전화번호", "금융기관", "계좌번호", "활동유형", "지급액(원)"),
+                        ("연번", "참여자", "생년월일-번호", "핸드폰", "은행", "입금계좌", "구분", "활동비"))
+WORKERS_ROSTER_CARD_HEADS = (("번호", "성명", "주민등록번호", "연락처", "카드번호", "지급액"),
+                             ("No", "이름", "주민번호", "휴대폰", "복지카드", "금액"))
+WORKERS_ROSTER_DELIMITERS = ("\t", " | ", ",", "  ")  # drawn in both parts: shapes, not wordings
+WORKERS_ACTIVITIES = ("공익활동", "노노케어", "환경정비", "학교급식 지원", "시장형", "공공시설 봉사", "스쿨존 지킴이")
+WORKERS_BANKS = ("농협", "국민", "신한", "우리", "하나", "우체국", "새마을금고", "기업", "신협", "수협")
+WORKERS_LOG_TITLES = ("[kyc-verify] {day}/Dec/2026", "=== 본인확인 로그 export ===", "ekyc.log (tail -n 50)",
+                      "신분증 진위확인 결과 로그", "# verification records, 2026-12-{day:02}",
+                      "[audit] identity check batch {n4}")
+WORKERS_LOG_LINES = ("2026-12-{day:02}T{hh}:{mm}:{ss}Z INFO verify user={uid} {K}=<<V>> result=PASS",
+                     "[{hh}:{mm}:{ss}] kyc ok uid={uid} {K}=<<V>> method=ocr",
+                     "{hh}:{mm}:{ss} {K}=<<V>> name_match=Y score=0.9{n}",
+                     "2026-12-{day:02} {hh}:{mm}:{ss},{ms} [verify] {K}=<<V>> status=ok",
+                     "level=info msg=\"id verified\" {K}=<<V>> uid={uid}",
+                     "{hh}:{mm}:{ss} 본인확인 {K}=<<V>> 결과=일치",
+                     "verify_result user={uid} {K}: <<V>> matched=true",
+                     "[{hh}:{mm}] 진위확인 요청 {K}=<<V>> 응답=정상")
+WORKERS_LOG_KEYS = ("id_no", "id_number", "idno", "identity_no", "신분증번호", "ID_NO", "idNo")
+WORKERS_LOG_NEGATIVES = ("{hh}:{mm}:{ss} txn_id=<<N:log_transaction_id>> status=200",
+                         "request_id=<<N:log_transaction_id>> latency_ms={n}",
+                         "[{hh}:{mm}:{ss}] session <<N:log_transaction_id>> closed",
+                         "trace=<<N:log_transaction_id>> retry=0")
+WORKERS_LOG_REGIONS = ("서울", "경기", "부산", "경기북부", "대구", "인천", "강원", "충남", "전북", "경남", "제주")
+WORKERS_LOOK_ALIKES = ("foreign_customer_centre", "flight_number", "ship_imo_number", "form_date_column",
+                       "roster_org_landline", "log_transaction_id")
 
 
 LABELS = {
@@ -561,7 +648,8 @@ FRAMED_GENRES = tuple(FRAMES)
 OFFICE_GENRE = "office_letters"  # letters, notices and forms with offices' own numbers (OFFICE_LETTERS)
 SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
-                          "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE)
+                          "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
+                          WORKERS_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -1068,7 +1156,7 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(ROSTER_LOOK_ALIKES.values()) + RECORDS_LOOK_ALIKES + tuple(FORM_LOOK_ALIKES.values())
                   + ("public_office_line", "business_footer_line", "business_held_account", "trip_date_after_birth",
                      "registry_issued_number", "post_tracking_number")
-                  + LEDGER_LOOK_ALIKES)
+                  + LEDGER_LOOK_ALIKES + WORKERS_LOOK_ALIKES)
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -1444,34 +1532,41 @@ WRITINGS = {
               ("compact", 0),  # 01023456789, as a kiosk keys it: only in member_log and member_roster
               ("sheet_no_zero", 0), ("after_request", 0),  # only in sheet_exports
               ("form_field", 0),  # only in registry_forms
-              ("among_accounts", 0)),  # only in ledgers_and_papers
+              ("among_accounts", 0),  # only in ledgers_and_papers
+              ("home_abroad", 0), ("roster_row", 0)),  # only in workers_and_logs
     "resident": (("scan_split", 0), ("scan_post2020", 0), ("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
                  ("front_sex", 1), ("url_encoded", 0), ("row_cell", 0),  # only in pasted_rows
                  ("after_request", 0),  # only in sheet_exports
-                 ("form_field", 0)),  # only in registry_forms
+                 ("form_field", 0),  # only in registry_forms
+                 ("halves_apart", 0), ("roster_row", 0), ("identity_key", 0)),  # only in workers_and_logs
     "foreigner_registration": (("scan_split", 0), ("dash_eu", 1), ("masked_partly", 1),
                                ("plain", 0),  # only in its genre
-                               ("masked_cell", 0)),  # only in ledgers_and_papers
+                               ("masked_cell", 0),  # only in ledgers_and_papers
+                               ("halves_apart", 0)),  # only in workers_and_logs
     "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
-                    ("masked_partly", 2), ("amex_grouped", 1)),
+                    ("masked_partly", 2), ("amex_grouped", 1),
+                    ("roster_row", 0)),  # only in workers_and_logs
     "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                      ("hangul_spoken", 1.5), ("masked_partly", 2), ("read_out_e", 0.7), ("plain", 0.3),
                      ("sheet_cell", 0), ("after_request", 0),  # only in sheet_exports
                      ("history_memo", 0),  # only in copied_records, after the other party's name
                      ("form_field", 0),  # only in registry_forms
                      ("ledger_spaced", 0), ("ledger_grouped", 0),  # only in ledgers_and_papers
-                     ("estate_holder", 0)),
+                     ("estate_holder", 0),
+                     ("roster_row", 0)),  # only in workers_and_logs
     "driver_license": (("scan_plain", 0), ("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
-                       ("region_bracketed", 1), ("benefit_form", 0)),  # the last only in ledgers_and_papers
+                       ("region_bracketed", 1), ("benefit_form", 0),  # only in ledgers_and_papers
+                       ("identity_key", 0)),  # only in workers_and_logs
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2),
                  ("row_old_format", 0), ("row_current", 0),  # only in pasted_rows
                  ("foreign", 0),  # another country's, only in sheet_exports
                  # only in copied_records: a roster's column, a form's nine digits
                  ("roster_old_format", 0), ("roster_current", 0), ("roster_foreign", 0), ("form_nine_digits", 0),
                  ("form_field", 0),  # only in registry_forms
-                 ("docs_field", 0)),  # only in ledgers_and_papers
+                 ("docs_field", 0),  # only in ledgers_and_papers
+                 ("identity_key", 0)),  # only in workers_and_logs
     "business_registration": (("plain", 0),  # only on organisations' papers and closing_lines
                               ("form_field", 0),  # only in registry_forms
                               ("benefit_form", 0)),  # only in ledgers_and_papers
@@ -3443,6 +3538,162 @@ class _Builder:
                 w.add("\n")
             self._ledger_line(w, line, values, self._ledger_common())
 
+    def workers_paper(self) -> Document:
+        """A foreign worker's papers with the phone at home abroad, a form or a column laid out
+        with spaces between a registration number's halves, a payment roster under its
+        organisation's header line, or a verification log keyed by a generic identity key."""
+        w = _Writer(WORKERS_GENRE, self.part)
+        getattr(self, "_workers_" + self.r.choice(WORKERS_KINDS))(w)
+        return w.document()
+
+    def _workers_line(self, w: _Writer, line: str, value, negatives: dict, fill=None) -> None:
+        """Writes a line whose <<V>> is the value made by value() -> Written and whose
+        <<N:category>> markers are look-alikes made by negatives[category]()."""
+        fill = fill or self.fill
+        for k, piece in enumerate(re.split(r"<<([^>]*)>>", line)):
+            if k % 2 == 0:
+                w.add(fill(piece))
+            elif piece == "V":
+                w.value(value(), "label", line, line)
+            else:
+                w.negative(piece[2:], negatives[piece[2:]](), line)
+
+    def _workers_abroad_number(self, country: str) -> str:
+        code, shapes = WORKERS_ABROAD[country]
+        r = self.r
+        number = "".join(str(r.randrange(10)) if c == "d" else c for c in r.choice(shapes))
+        return "+" + code + r.choice((" ", " ", "-", "")) + number if number[0] != " " else "+" + code + number
+
+    def _workers_negatives(self) -> dict:
+        r, v = self.r, self.w.v
+        return {"foreign_customer_centre": lambda: r.choice(("+84 1900 ", "+63 2 8", "+86 400 ", "+855 23 ", "+66 2 "))
+                + v.digits(3) + " " + v.digits(4),
+                "flight_number": lambda: r.choice(WORKERS_AIRLINES) + r.choice(("", " ")) + str(r.randrange(100, 1000)),
+                "ship_imo_number": lambda: str(r.randrange(9_100_000, 9_999_999)),
+                "form_date_column": lambda: f"{r.randrange(24, 27)}{r.randrange(1, 13):02d}{r.randrange(1, 29):02d}",
+                "roster_org_landline": lambda: r.choice(("02", "031", "032", "051", "053", "062", "063")) + "-"
+                + str(r.randrange(2, 10)) + v.digits(2) + "-" + v.digits(4),
+                "log_transaction_id": lambda: r.choice(("", "T", "tx")) + v.digits(r.choice((14, 16, 18)))}
+
+    def _workers_home_phone(self, w: _Writer) -> None:
+        r = self.r
+        country = r.choice(tuple(WORKERS_ABROAD))
+        negatives = self._workers_negatives()
+        home = lambda: labelled.Written("phone", self._workers_abroad_number(country), "home_abroad", False)
+        korean = lambda: labelled.Written("phone", "-".join(self.w.v._phone_groups(True)), "plain", False)
+        name = f"{r.choice(corpus.ROMAN_SUR).upper()} {r.choice(corpus.ROMAN).upper()}"
+        w.add(self.fill(self.pick("workers:title", WORKERS_TITLES)))
+        if r.random() < 0.35:  # a table: header, then a row per worker
+            heads = (self.pick("workers:name", WORKERS_NAME_LABELS), self.pick("workers:nation", WORKERS_NATION_LABELS),
+                     self.pick("workers:korean", WORKERS_KOREAN_LABELS), self.pick("workers:home", WORKERS_HOME_LABELS))
+            delim = r.choice(("\t", " | ", ","))
+            w.add("\n" + delim.join(heads))
+            for _ in range(r.randrange(1, 4)):
+                country = r.choice(tuple(WORKERS_ABROAD))
+                w.add(f"\n{r.choice(corpus.ROMAN_SUR).upper()} {r.choice(corpus.ROMAN).upper()}{delim}{country}{delim}")
+                w.value(korean(), "label", heads[2], delim.join(heads))
+                w.add(delim)
+                w.value(labelled.Written("phone", self._workers_abroad_number(country), "home_abroad", False), "label",
+                        heads[3], delim.join(heads))
+        else:
+            style = self.pick("workers:style", WORKERS_LINE_STYLES)
+            lines = [(self.pick("workers:name", WORKERS_NAME_LABELS), name, None),
+                     (self.pick("workers:nation", WORKERS_NATION_LABELS), country, None),
+                     (self.pick("workers:korean", WORKERS_KOREAN_LABELS), None, korean),
+                     (self.pick("workers:home", WORKERS_HOME_LABELS), None, home)]
+            for label, text, value in lines:
+                w.add("\n" + style.replace("{L}", label))
+                if value is None:
+                    w.add(text)
+                    continue
+                w.value(value(), "label_en" if label.isascii() else "label", label, style)
+                if value is home:
+                    w.add(self.pick("workers:home_after", WORKERS_HOME_AFTER))
+        for _ in range(r.randrange(1, 3)):
+            w.add("\n")
+            self._workers_line(w, self.pick("workers:home_negative", WORKERS_HOME_NEGATIVES), None, negatives)
+
+    def _workers_halves_apart(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        negatives = self._workers_negatives()
+        w.add(self.pick("workers:form_title", WORKERS_FORM_TITLES))
+        lines = []
+        for i in range(r.randrange(2, 5)):
+            foreigner = r.random() < 0.3
+            pool = WORKERS_FOREIGN_FORM_LINES if foreigner else WORKERS_FORM_LINES
+            lines.append((self.pick("workers:form:" + str(foreigner), pool).replace("{i}", str(i + 1)), foreigner))
+        if r.random() < 0.7:
+            lines.insert(r.randrange(len(lines) + 1), (self.pick("workers:form_negative", WORKERS_FORM_NEGATIVES), False))
+        for line, foreigner in lines:
+            kind = "foreigner_registration" if foreigner else "resident"
+            gap = r.choice(("  ", "  ", "   "))
+            value = lambda: labelled.Written(kind, gap.join(v._resident_groups(foreigner)), "halves_apart", False)
+            w.add("\n")
+            self._workers_line(w, line, value, negatives,
+                               lambda s: self.fill(s.replace("{job}", r.choice(LEDGER_JOBS))))
+
+    def _workers_payment_roster(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        negatives = self._workers_negatives()
+        org = self.pick("workers:org", WORKERS_ORGS)
+        title = self.pick("workers:roster_title", WORKERS_ROSTER_TITLES)
+        w.add(self.fill(title.replace("{y}", "2026").replace("{m}", str(r.randrange(1, 13)))) + "\n")
+        self._workers_line(w, self.pick("workers:roster_top", WORKERS_ROSTER_TOPS).replace("{org}", org), None, negatives)
+        cards = r.random() < 0.3
+        heads = self.pick("workers:roster_card_head", WORKERS_ROSTER_CARD_HEADS) if cards else \
+            self.pick("workers:roster_head", WORKERS_ROSTER_HEADS)
+        delim = r.choice(WORKERS_ROSTER_DELIMITERS)
+        header = delim.join(heads)
+        w.add("\n" + header)
+        for i in range(1, r.randrange(3, 7)):
+            cells = [("", str(i)), ("", r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN)),
+                     ("resident", "-".join(v._resident_groups(False))), ("phone", "-".join(v._phone_groups(True)))]
+            if cards:
+                cells.append(("credit_card", v._credit_card("hyphen")))
+            else:
+                cells += [("", r.choice(WORKERS_BANKS)), ("bank_account", v._bank_account("hyphen")),
+                          ("", r.choice(WORKERS_ACTIVITIES))]
+            cells.append(("", f"{r.choice((27, 29, 59, 76)) * 10000:,}".replace(",", "") if delim == "," else
+                          f"{r.choice((27, 29, 59, 76)) * 10000:,}"))
+            w.add("\n")
+            for k, (kind, text) in enumerate(cells):
+                if k:
+                    w.add(delim)
+                if kind:
+                    w.value(labelled.Written(kind, text, "roster_row", False), "label", header, header)
+                else:
+                    w.add(text)
+
+    def _workers_identity_log(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        negatives = self._workers_negatives()
+
+        def identity() -> labelled.Written:
+            x = r.random()
+            if x < 0.5:
+                text = v._driver_license("hyphen")
+                if r.random() < 0.5:
+                    tail = text.split("-", 1)[1]
+                    text = self.pick("workers:log_region", WORKERS_LOG_REGIONS) + r.choice((" ", "")) + tail
+                return labelled.Written("driver_license", text, "identity_key", False)
+            if x < 0.8:
+                return labelled.Written("resident", "-".join(v._resident_groups(False)), "identity_key", False)
+            return labelled.Written("passport", v._passport(r.choice(("current_format", "old"))), "identity_key", False)
+
+        def log_fill(s: str) -> str:
+            return self.fill(s.replace("{hh}", f"{r.randrange(24):02d}").replace("{ss}", f"{r.randrange(60):02d}")
+                             .replace("{ms}", f"{r.randrange(1000):03d}").replace("{uid}", f"u{v.digits(6)}")
+                             .replace("{day:02}", f"{r.randrange(1, 29):02d}").replace("{K}", key))
+
+        key = self.pick("workers:log_key", WORKERS_LOG_KEYS)
+        w.add(log_fill(self.pick("workers:log_title", WORKERS_LOG_TITLES)))
+        lines = [self.pick("workers:log", WORKERS_LOG_LINES) for _ in range(r.randrange(2, 5))]
+        lines.insert(r.randrange(len(lines) + 1), self.pick("workers:log_negative", WORKERS_LOG_NEGATIVES))
+        for line in lines:
+            w.add("\n")
+            self._workers_line(w, line, identity, negatives, log_fill)
+
+
 
 def _seed(part: str, seed: int) -> int:
     return seed * 1_000_033 + (23 if part == PARTS[0] else 71)
@@ -3466,6 +3717,7 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     forms = random.Random(_seed(part, seed) ^ 0x1BA7)
     closings = random.Random(_seed(part, seed) ^ 0x0C15)
     ledgers = random.Random(_seed(part, seed) ^ 0x4ED6)
+    workers = random.Random(_seed(part, seed) ^ 0x3A0B)
     docs = []
     while len(docs) < documents:
         if closings.random() < CLOSING_SHARE:
@@ -3507,6 +3759,9 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
         elif ledgers.random() < LEDGER_SHARE:
             with b.own_stream(ledgers):
                 docs.append(b.ledger())
+        elif workers.random() < WORKERS_SHARE:
+            with b.own_stream(workers):
+                docs.append(b.workers_paper())
         else:
             docs.append(b.document(b.r.choice(FRAMED_GENRES)))
     return docs

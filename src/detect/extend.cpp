@@ -2201,6 +2201,35 @@ bool issued_number_in_column(std::span<const std::uint8_t> d, std::string_view s
 
 }  // namespace
 
+namespace {
+// Whether a registration number's shape stands in s (900101-1234567, 900101-1******): six digits
+// that may be a date, a hyphen, a sex digit and six digits or masks.
+bool holds_registration_number(std::string_view s) {
+  constexpr std::size_t kFront = 6, kBack = 7;
+  for (std::size_t at = s.find('-'); at != std::string_view::npos; at = s.find('-', at + 1)) {
+    if (at < kFront || s.size() - at <= kBack) continue;
+    const std::string_view front = s.substr(at - kFront, kFront), back = s.substr(at + 1, kBack);
+    const auto digit = [](char c) { return is_ascii_digit(static_cast<unsigned char>(c)); };
+    if (!std::all_of(front.begin(), front.end(), digit) ||
+        (at > kFront && digit(s[at - kFront - 1])) || back[0] < '1' || back[0] > '8' ||
+        !std::all_of(back.begin() + 1, back.end(), [&](char c) { return digit(c) || c == '*'; }) ||
+        (s.size() > at + 1 + kBack && digit(s[at + 1 + kBack])))
+      continue;
+    const int month = (front[2] - '0') * 10 + (front[3] - '0');
+    if (month >= 1 && month <= 12) return true;
+  }
+  return false;
+}
+// A row of a roster holding a person's registration number is that person's: the words of an
+// organisation in its other cells (학교급식 지원, 복지관 청소) or in the header line above it
+// name no holder of its numbers.
+bool in_a_persons_row(std::string_view text, const Span& run) {
+  constexpr std::size_t kRowReach = 200;  // bytes: a roster's serial, name and number cells
+  return holds_registration_number(line_before(text, run, kRowReach)) ||
+         holds_registration_number(line_after(text, run));
+}
+}  // namespace
+
 bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run,
                            const LabelSearch* labels) {
   if (is_landline(d)) {
@@ -2249,7 +2278,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
     return (organisation_words().in(before) || organisation_words().in(aside) || unit_desk ||
             in_business_block() || on_identity_line()) &&
            !person_words().in(past_office_in_charge(past_department(said))) &&
-           !person_words().in(aside);
+           !person_words().in(aside) && !in_a_persons_row(text, run);
   }
   // An account under an account's label whose holder, named or beside it, is an organisation,
   // with no person on it.
@@ -2258,10 +2287,11 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       !labels->found_of(static_cast<std::size_t>(EntityKind::bank_account)))
     return false;
   const std::string_view before = line_before(text, run), after = line_after(text, run);
-  if (held_by_a_business(after)) return !names_a_person(before) && !names_a_person(after);
+  if (held_by_a_business(after))
+    return !names_a_person(before) && !names_a_person(after) && !in_a_persons_row(text, run);
   if (!organisation_or_holder_words().in(before) && !organisation_or_holder_words().in(after))
     return false;
-  if (names_a_person(before) || names_a_person(after)) return false;
+  if (names_a_person(before) || names_a_person(after) || in_a_persons_row(text, run)) return false;
   const std::string_view named = holder_named(after);
   const std::string_view holder = named.empty() ? holder_named(before) : named;
   if (!holder.empty()) return holder_organisation_words().in(holder);

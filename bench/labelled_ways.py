@@ -54,7 +54,13 @@ a referral letter's birth date beside the age (a visit's date beside an age that
 look-alike), kye ledgers and group purchases with mobiles beside accounts and accounts glued to
 the day they were paid, partly masked registration numbers beside 외국인, an inheritance
 agreement's deposits in the deceased's name, a benefit form's licence under the workplace's
-numbers.
+numbers. Workers and logs (workers_and_logs): foreign workers' papers with the phone at home
+abroad in international form (+84, +63, +86, +977 ...) under 본국 연락처, Home Country Tel or a
+table's column, beside a company's line abroad, a flight's and a ship's (IMO) numbers; forms and
+padded columns with a registration number's halves two or three spaces apart, beside a form's
+dates; payment rosters of people under an organisation's header line with its landline (a
+look-alike); verification logs with a licence, a resident number or a passport under a generic
+identity key (id_no=, 신분증번호=), beside a transaction's id.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -239,7 +245,7 @@ WORKERS_ROSTER_HEADS = (("번호", "성명", "주민등록번호", "연락처", 
                         ("연번", "참여자", "생년월일-번호", "핸드폰", "은행", "입금계좌", "구분", "활동비"))
 WORKERS_ROSTER_CARD_HEADS = (("번호", "성명", "주민등록번호", "연락처", "카드번호", "지급액"),
                              ("No", "이름", "주민번호", "휴대폰", "복지카드", "금액"))
-WORKERS_ROSTER_DELIMITERS = ("\t", " | ", ",", "  ")  # drawn in both parts: shapes, not wordings
+WORKERS_ROSTER_DELIMITERS = ("\t", " | ", ",", "  ", " ")  # drawn in both parts: shapes, not wordings
 WORKERS_ACTIVITIES = ("공익활동", "노노케어", "환경정비", "학교급식 지원", "시장형", "공공시설 봉사", "스쿨존 지킴이")
 WORKERS_BANKS = ("농협", "국민", "신한", "우리", "하나", "우체국", "새마을금고", "기업", "신협", "수협")
 WORKERS_LOG_TITLES = ("[kyc-verify] {day}/Dec/2026", "=== 본인확인 로그 export ===", "ekyc.log (tail -n 50)",

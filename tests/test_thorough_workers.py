@@ -140,7 +140,19 @@ def test_an_organisations_line_vetoes_none_of_its_rosters_rows(organisation):
             "2\t박영희\t660714-2383061\t010-9876-5432\t복지카드\t4518-4412-3456-7892\t복지관 청소\t290000"]
     expected = [("resident", "470926-2421480"), ("phone", "010-2345-6789"), ("bank_account", "4443-078-559352"),
                 ("resident", "660714-2383061"), ("phone", "010-9876-5432"), ("credit_card", "4518-4412-3456-7892")]
-    for delimiter in ("\t", " | ", ",", "  "):
+    for delimiter in ("\t", " | ", ",", "  ", " "):
         text = head + "\n".join(r.replace("\t", delimiter) for r in rows)
         assert [f[:2] for f in found(text, Config.thorough())] == expected, delimiter
         assert_exact_and_reversible(text)
+
+
+def test_a_banks_name_between_a_mobile_and_a_number_is_the_numbers():
+    """A bank's name right after a mobile makes it an account only when no number follows the
+    name: in a row's cells (010-... 농협 302-...) the name is the next number's."""
+    texts = ["김순자 010-2345-6789 농협 302-1234-5678-91 공익활동", "010-2345-6789 (카카오뱅크)",
+             "010-2345-6789 농협은행 302-1234-5678-91", "환불: 010-2345-6789 토스뱅크 예금주 김순자"]
+    assert [[f[:2] for f in found(t, Config.thorough())] for t in texts] == [
+        [("phone", "010-2345-6789"), ("bank_account", "302-1234-5678-91")],
+        [("bank_account", "010-2345-6789")],
+        [("phone", "010-2345-6789"), ("bank_account", "302-1234-5678-91")],
+        [("bank_account", "010-2345-6789")]]

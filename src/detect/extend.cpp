@@ -1598,7 +1598,7 @@ void add_reading(std::vector<Candidate>& out, Candidate c) {
 
 // Whether "+" or "+ " stands right before the run. Read as two characters: ends_with of a string
 // compares through memcmp, for every run.
-bool plus_before(std::string_view before) {
+inline bool plus_before(std::string_view before) {
   return before.ends_with('+') ||
          (before.ends_with(' ') && before.substr(0, before.size() - 1).ends_with('+'));
 }
@@ -1642,14 +1642,14 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                     Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
                               rule::kPhoneInternational, cues_for(EntityKind::phone),
                               plus ? 0.7f : 0.1f, !plus, Certainty::probable, EntityKind::phone});
+    } else if (plus && foreign_calling_code(d)) {
+      // Another country's code after "+" (+63 917 123 4567): a phone abroad, under a phone's
+      // label.
+      add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
+                                 rule::kPhoneForeignInternational, cues_for(EntityKind::phone),
+                                 0.7f, true, Certainty::probable, EntityKind::phone});
     }
   }
-  // Another country's code after "+" (+63 917 123 4567): a phone abroad, under a phone's label.
-  if (cfg.extra_shapes && plus_before(before) && !digits_start_with(d, "82") &&
-      foreign_calling_code(d))
-    add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
-                               rule::kPhoneForeignInternational, cues_for(EntityKind::phone), 0.7f,
-                               true, Certainty::probable, EntityKind::phone});
   if (cfg.extra_shapes && n >= 11 && n <= 12 && is_safe_number(d))
     // Written in groups it needs no label; twelve bare digits may be anything.
     add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
@@ -2349,6 +2349,16 @@ bool written_as_mobile(std::span<const std::uint8_t> d, std::string_view text, c
   return groups[1] == 0 || (groups[0] == 3 && groups[1] == 4 && groups[2] == 4);
 }
 
+namespace {
+// Whether a number follows the word that goes on at p, past a space (a row's cells: ... 010-...
+// 농협 302-...): a bank's name there is that number's, not the one before it.
+bool number_after_word(std::string_view text, std::size_t p) {
+  while (p < text.size() && text[p] != ' ' && text[p] != '\t' && text[p] != '\n') ++p;
+  while (p < text.size() && text[p] == ' ') ++p;
+  return p < text.size() && is_ascii_digit(static_cast<unsigned char>(text[p]));
+}
+}  // namespace
+
 bool account_word_attached(std::string_view text, const Span& span) {
   auto ends_with_word = [](std::string_view word, const labels::Label& l) {
     if (word.size() < l.word.size()) return false;
@@ -2373,7 +2383,8 @@ bool account_word_attached(std::string_view text, const Span& span) {
   while (k < text.size() && (text[k] == ' ' || text[k] == '(')) ++k;
   const std::string_view after = text.substr(k, 24);
   for (const labels::Label& l : labels::kAccount)
-    if ((l.flags & labels::kBank) && after.substr(0, l.word.size()) == l.word) return true;
+    if ((l.flags & labels::kBank) && after.substr(0, l.word.size()) == l.word)
+      return !number_after_word(text, k + l.word.size());
   return false;
 }
 

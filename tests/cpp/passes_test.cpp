@@ -124,6 +124,11 @@ TEST(NormalizePasses, AbsorbSeparatorsKeepingFields) {
        "identity 0-7>0-7 | delete 7-8>7-7 [separator.whitespace] w1 | delete 8-9>7-7 [separator.hyphen] s1"
        " | delete 9-10>7-7 [separator.whitespace] w1 | identity 10-11>7-8"},  // commas and tabs part fields
       {"1 ,2", nullptr, ""},  // a stretch with a comma in it is kept whole
+      {"900115  1234567", "9001151234567",
+       "identity 0-6>0-6 | delete 6-8>6-6 [separator.halves_apart] w2 | identity 8-15>6-13"},  // halves apart
+      {"901315  1234567", nullptr, ""},   // no month 13: two fields
+      {"900115  9234567", nullptr, ""},   // no sex digit 9: two fields
+      {"900115    1234567", nullptr, ""},  // four spaces: two fields
   });
   // clang-format on
 }

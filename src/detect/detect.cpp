@@ -418,8 +418,10 @@ class Detector {
   // gives way to a full look-alike label only, not to a word such as 회원 or 예약 nearby.
   // A business registration number is a company's own, and a mobile under a company is still
   // a person's: a company's block (company: {...}) vetoes neither.
-  std::optional<RejectReason> label_veto(float ctx, bool phone, bool registration = false,
-                                         bool business = false, bool mobile = false) {
+  [[gnu::always_inline]] std::optional<RejectReason> label_veto(float ctx, bool phone,
+                                                                bool registration = false,
+                                                                bool business = false,
+                                                                bool mobile = false) {
     if (cfg_.label_reading && negative_ >= cfg_.min_veto && negative_ > ctx &&
         !(business && own_business_))
       return RejectReason::business_context;
@@ -598,6 +600,14 @@ class Detector {
   // reads only the winner's score asks for no `evidence`: the winner's is left empty.
   RunOutcome evaluate_run(const Span& run, std::vector<Rejection>* rejections, bool whole = false,
                           bool evidence = true) {
+    return cfg_.any_extension() ? evaluate_run_as<true>(run, rejections, whole, evidence)
+                                : evaluate_run_as<false>(run, rejections, whole, evidence);
+  }
+  // One body for each setting: Config()'s holds none of the families' readings, and thorough's
+  // has the inlining room they take.
+  template <bool kExtended>
+  RunOutcome evaluate_run_as(const Span& run, std::vector<Rejection>* rejections, bool whole,
+                             bool evidence) {
     RunOutcome out;
     const std::string_view digits_text = text_.substr(run.byte_start, run.byte_len());
     // Runs are ASCII, so bytes are characters here.
@@ -612,7 +622,7 @@ class Detector {
     }
     if (!to_digits(digits_text, s_.digits)) return out;
     candidates(s_.digits, s_.cands);
-    const bool extended = cfg_.any_extension();
+    constexpr bool extended = kExtended;
     if (extended) {
       early = source_of(run);
       extend::extra_candidates(cfg_, s_.digits,
@@ -631,8 +641,9 @@ class Detector {
     const bool own_labels = extended && cfg_.label_reading;
     if (!own_labels) search_.run(text_, run, cfg_.context_window, wanted);
     if (s_.cand_hits.size() < n) s_.cand_hits.resize(n);
-    s_.ctx.resize(n);
-    s_.raw.resize(n);
+    // Both are written before they are read: grown, never shrunk.
+    if (s_.ctx.size() < n) s_.ctx.resize(n);
+    if (s_.raw.size() < n) s_.raw.resize(n);
     const bool read = extended && read_labels(run, early->span);
     const bool mobile_run = extended && extend::is_mobile_number(s_.digits);
     bool mobile_among_accounts = false;

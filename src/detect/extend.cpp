@@ -826,6 +826,9 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   std::size_t bracket = kUnread;
   std::uint32_t lead = 0;                              // letters of the bracket's lead
   std::size_t nearest_label = std::string_view::npos;  // where the last label found starts
+  // What uncounted_between read between the value and the end of a label, by that end.
+  std::size_t uncounted_from = std::string_view::npos;
+  std::uint32_t generic = 0, number_words = 0, spoken = 0;
   std::size_t i = start;
   for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
     std::size_t j;
@@ -877,8 +880,11 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
         if (d > 0) {
           // Generic words and remarks between label and value are no distance; words for
           // "number" were none before these were read either.
-          std::uint32_t number_words, spoken;
-          const std::uint32_t generic = uncounted_between(text, e, start, number_words, spoken);
+          // Labels ending where the last one read did (번호 of 전화번호) share its reading.
+          if (e != uncounted_from) {
+            uncounted_from = e;
+            generic = uncounted_between(text, e, start, number_words, spoken);
+          }
           d -= std::min(d, number_words);
           if (generic > 0 && d > 0) readings |= kCompoundLabel;
           d -= std::min(d, generic);

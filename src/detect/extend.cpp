@@ -75,6 +75,13 @@ std::size_t char_before(std::string_view s, std::size_t i) {
   return i;
 }
 
+// The code point of the three-byte character at p, as utf8::decode reads it.
+char32_t syllable_code(std::string_view s, std::size_t p) {
+  return char32_t{static_cast<unsigned char>(s[p]) & 0x0Fu} << 12 |
+         char32_t{static_cast<unsigned char>(s[p + 1]) & 0x3Fu} << 6 |
+         char32_t{static_cast<unsigned char>(s[p + 2]) & 0x3Fu};
+}
+
 // The three bytes of a syllable at p, packed.
 constexpr std::uint32_t syllable_key(std::string_view s, std::size_t p) {
   return std::uint32_t{static_cast<unsigned char>(s[p])} |
@@ -226,6 +233,13 @@ class LabelIndex {
     while (k < w.size()) {
       if (t >= limit) return std::string_view::npos;
       const auto wk = static_cast<unsigned char>(w[k]), st = static_cast<unsigned char>(s[t]);
+      // A Korean character of the label written as it is: its three bytes at once.
+      if (wk >= 0xE0 && st == wk && k + 3 <= w.size() && t + 3 <= limit && s[t + 1] == w[k + 1] &&
+          s[t + 2] == w[k + 2]) {
+        t += 3;
+        k += 3;
+        continue;
+      }
       if (ascii_lower(st) == wk) {
         ++t;
         ++k;
@@ -482,22 +496,34 @@ std::size_t ascii_word_start(std::string_view s, std::size_t e) {
 }
 
 // The last syllables of the Korean generic words and of the particles.
+// Most words end in neither: their syllable's last byte tells first.
 struct KoreanEnds {
   std::uint32_t generic[std::size(labels::kGenericWords)] = {};
   std::uint32_t particle[std::size(labels::kParticles)] = {};
+  bool generic_last[256] = {};
+  bool particle_last[256] = {};
   constexpr KoreanEnds() {
     std::size_t k = 0;
     for (std::string_view g : labels::kGenericWords)
-      generic[k++] =
-          static_cast<unsigned char>(g.front()) >= 0x80 ? syllable_key(g, g.size() - 3) : 0;
+      if (static_cast<unsigned char>(g.front()) >= 0x80) {
+        generic[k++] = syllable_key(g, g.size() - 3);
+        generic_last[static_cast<unsigned char>(g.back())] = true;
+      } else {
+        generic[k++] = 0;
+      }
     k = 0;
-    for (std::string_view p : labels::kParticles) particle[k++] = syllable_key(p, p.size() - 3);
+    for (std::string_view p : labels::kParticles) {
+      particle[k++] = syllable_key(p, p.size() - 3);
+      particle_last[static_cast<unsigned char>(p.back())] = true;
+    }
   }
   constexpr bool ends_generic(std::uint32_t key) const {
-    return std::find(std::begin(generic), std::end(generic), key) != std::end(generic);
+    return generic_last[key >> 16] &&
+           std::find(std::begin(generic), std::end(generic), key) != std::end(generic);
   }
   constexpr bool ends_particle(std::uint32_t key) const {
-    return std::find(std::begin(particle), std::end(particle), key) != std::end(particle);
+    return particle_last[key >> 16] &&
+           std::find(std::begin(particle), std::end(particle), key) != std::end(particle);
   }
 };
 
@@ -838,7 +864,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
       // Most of what a Korean walk steps over is a Hangul syllable, which counts.
       const bool syllable = hangul_syllable_before(text, i);
       j = syllable ? i - 3 : char_before(text, i);
-      c = char_at(text, j);
+      c = syllable ? syllable_code(text, j) : char_at(text, j);
       digits = 0;
       alnum += syllable || counts(c);
       may_begin = true;
@@ -1247,6 +1273,7 @@ bool LabelSearch::lookalike_right_before() const {
 }
 
 bool LabelSearch::found_of(std::size_t table) const {
+  if (!(tables_found_ >> table & 1u)) return false;  // every table found has its bit
   const LabelIndex& index = label_index();
   return std::any_of(found_.begin(), found_.end(),
                      [&](const LabelFound& f) { return index.at(f.label).table == table; });

@@ -124,6 +124,19 @@ std::uint32_t second_in_text(std::string_view s, std::size_t at, std::size_t lim
                                         : kNoSecond;
 }
 
+// The same after a Korean character at byte `at`, read past spaces (a label's Korean letters
+// may stand apart: 주민  번호): the three bytes a Korean label's second syllable must match
+// (`spaced` when spaces stand before them), kNoKeyFits where no second syllable fits before
+// `limit` (none of the labels that have one can stand there).
+constexpr std::uint32_t kNoKeyFits = 0;
+std::uint32_t second_syllable_in_text(std::string_view s, std::size_t at, std::size_t limit,
+                                      bool& spaced) {
+  std::size_t p = at + 3;
+  while (p < limit && s[p] == ' ') ++p;
+  spaced = p != at + 3;
+  return p + 2 < limit ? syllable_key(s, p) : kNoKeyFits;
+}
+
 struct IndexedLabel {
   std::string_view word;
   float weight;
@@ -168,14 +181,20 @@ class LabelIndex {
     if (b == 0) return {};
     const Bucket& bucket = buckets_[b - 1];
     if (bucket.seconds.empty()) return bucket.all;
-    const std::uint32_t key = second_in_text(s, at, limit);
+    bool spaced = false;
+    const std::uint32_t key = static_cast<unsigned char>(s[at]) >= 0xE0
+                                  ? second_syllable_in_text(s, at, limit, spaced)
+                                  : second_in_text(s, at, limit);
     if (key == kNoSecond) return bucket.all;
+    const Second* run = &bucket.unkeyed;
     for (const Second& second : bucket.seconds)
       if (second.key == key) {
-        second_read = true;
-        return {pool_.data() + second.from, second.size};
+        run = &second;
+        break;
       }
-    return {pool_.data() + bucket.unkeyed.from, bucket.unkeyed.size};
+    // Past spaces the label's own comparison reads them again.
+    second_read = run != &bucket.unkeyed && !spaced;
+    return {pool_.data() + run->from, run->size};
   }
   // All the labels whose first character is c (letters of either case).
   std::span<const std::uint16_t> starting_with(char32_t c) const {

@@ -241,7 +241,8 @@ TEST(LabelWalk, LabelsLeftOutByTheirSecondCharacterDoNotStand) {
       "acct",       "c",         "p",         "t",       " ",
       "  ",         ": ",        "=",         "\"",      "\n",
       "010",        "<td>",      "(",         "가",      "힣",
-      "\xEC",       "\xEC\xA3",  "\x80",      "\xFF",    "é"};
+      "\xEC",       "\xEC\xA3",  "\x80",      "\xFF",    "é",
+      "주민  번호", "계   좌",   "카드 번호", "휴 대폰", "일련 번호"};
   std::mt19937 random(7);
   auto pick = [&](std::size_t n) {
     return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);

@@ -149,6 +149,9 @@ struct IndexedLabel {
   // An exact prefix of one Korean character (three bytes, no ASCII): syllable_key, or 0.
   std::uint32_t exact_syllable;
   std::uint32_t second;  // second_of(folded)
+  // Bytes of text the word takes at least: each of its characters but a space between words
+  // (which a camel-case step reads) takes one.
+  std::uint8_t shortest;
 };
 
 class LabelIndex {
@@ -214,6 +217,7 @@ class LabelIndex {
   [[gnu::always_inline]] std::size_t match_end(std::size_t i, std::string_view s, std::size_t at,
                                                std::size_t limit, std::uint8_t& readings,
                                                bool second_read = false) const {
+    if (at + labels_[i].shortest > limit) return std::string_view::npos;
     const std::string_view w = labels_[i].folded;
     // Most tries fail on the second character: its three bytes tell for a Korean label (a
     // space before it in the text aside), and one for a Latin one whose second character is a
@@ -252,9 +256,11 @@ class LabelIndex {
     while (k < w.size()) {
       if (t >= limit) return std::string_view::npos;
       const auto wk = static_cast<unsigned char>(w[k]), st = static_cast<unsigned char>(s[t]);
-      // A Korean character of the label written as it is: its three bytes at once.
-      if (wk >= 0xE0 && st == wk && k + 3 <= w.size() && t + 3 <= limit && s[t + 1] == w[k + 1] &&
-          s[t + 2] == w[k + 2]) {
+      // A Korean character of the label matches only itself, written as it is (a space before
+      // it aside): its three bytes at once.
+      if (wk >= 0xE0 && st != ' ' && k + 3 <= w.size()) {
+        if (st != wk || t + 3 > limit || s[t + 1] != w[k + 1] || s[t + 2] != w[k + 2])
+          return std::string_view::npos;
         t += 3;
         k += 3;
         continue;
@@ -314,8 +320,11 @@ class LabelIndex {
     const std::uint32_t exact_syllable = one_syllable ? syllable_key(folded, 0) : 0;
     labels_.push_back({word, weight, flags, table, base,
                        static_cast<std::uint8_t>(alnum_count(word, 0, word.size())),
-                       std::move(folded), exact, exact_syllable, kNoSecond});
+                       std::move(folded), exact, exact_syllable, kNoSecond, 0});
     labels_.back().second = second_of(labels_.back().folded);
+    const std::string& f = labels_.back().folded;
+    labels_.back().shortest = static_cast<std::uint8_t>(
+        f.size() - static_cast<std::size_t>(std::count(f.begin(), f.end(), ' ')));
     // Keys of a company's or an order's block are read only where such keys stand: they stay
     // out of the buckets every search walks.
     if (flags & labels::kBlockKey) {

@@ -87,6 +87,31 @@ TEST(LabelWalk, LabelsHoweverTheTextWritesThem) {
   for (const Case& c : cases) EXPECT_EQ(left_labels(c.text, c.value, c.kind), c.want) << c.text;
 }
 
+// A label is tried only where its letters fit before the value and its second Korean letter
+// (past any spaces) is the text's: one cut by the value, or differing in a later letter,
+// stands nowhere (a shorter label there stands, the rest of the word its distance), and one
+// whose letters are set apart by spaces still stands.
+TEST(LabelWalk, LabelsCutByTheValueOrDifferingLate) {
+  struct Case {
+    std::string_view text, value;
+    EntityKind kind;
+    std::vector<std::string> want;
+  };
+  const auto card = EntityKind::credit_card, resident = EntityKind::resident;
+  const Case cases[] = {
+      {"주민등록번호900101", "900101", resident, {"주민등록번호@0"}},  // right up to the value
+      {"주민등록번900101", "900101", resident, {"주민등록@1"}},        // the shorter label
+      {"주민등록 번호 900101", "900101", resident, {"주민등록번호@0"}},
+      {"주민   번호 900101", "900101", resident, {"주민번호@0"}},  // spaces before the second
+      {"주 민 번 호 900101", "900101", resident, {"주민번호@0"}},
+      {"주민벉호 900101", "900101", resident, {"주민@2"}},  // the third letter's last byte differs
+      {"카드   번호 1234", "1234", card, {"카드번호@0"}},
+      {"카드번 1234", "1234", card, {"카드@1"}},
+      {"카드번호1234", "1234", card, {"카드번호@0"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(left_labels(c.text, c.value, c.kind), c.want) << c.text;
+}
+
 // Every table's hits of a search, as "table:word@distance" (tables that name nothing left out),
 // and "personal" when a personal phone label stands; each table with hits is one may_hit names.
 std::vector<std::string> every_table(const LabelSearch& search) {

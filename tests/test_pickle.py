@@ -315,6 +315,39 @@ def test_config_states_may_omit_settings():
     assert config_settings(_rebuild(Config, {})) == config_settings(Config())
 
 
+class ChangesTheState:
+    """A setting's value whose conversion empties the state it came from, or fills it with
+    settings that do not exist, as it is read."""
+
+    def __init__(self, state, value, fill):
+        self.state, self.value, self.fill = state, value, fill
+
+    def _change(self):
+        self.state.clear()
+        self.state.update(self.fill)
+        return self.value
+
+    def __index__(self):
+        return self._change()
+
+    def __float__(self):
+        return self._change()
+
+
+@pytest.mark.parametrize("fill", [{}, {f"unknown_{i}": i for i in range(40)}])
+def test_a_state_changed_while_it_is_read_gives_the_state_as_given(fill):
+    thorough = Config.thorough()
+    thorough.reference_year = 2027
+    state = thorough.__reduce__()[1][1]
+    # The year comes before the families and the weights: their settings are still to be read.
+    state["reference_year"] = ChangesTheState(state, 2027, fill)
+    assert config_settings(_rebuild(Config, state)) == config_settings(thorough)
+    state = thorough.__reduce__()[1][1]
+    weights = state["weights"]
+    weights["checksum_failed"] = ChangesTheState(weights, 0.25, {k: "high" for k in fill})
+    assert config_settings(_rebuild(Config, state)) == config_settings(thorough)
+
+
 def test_rebuilt_values_are_the_core_values():
     """A state that passes every check gives exactly the value it describes."""
     segment = _rebuild(Segment, ("expand", (10, 13, 4, 5), (8, 10, 3, 5), ("hangul.numeral",), (0, 0, 1, 0)))

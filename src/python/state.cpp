@@ -274,21 +274,26 @@ PyObject* Codec<Config>::state(ModuleState* st, const Config& config) {
 }
 
 // Each setting goes through its attribute's setter: the checks and messages of an assignment.
-bool Codec<Config>::read(ModuleState* st, PyObject* o, Config& out) {
-  if (!PyDict_Check(o)) return not_a("dict", o, "Config");
+// A setter may run Python code (a value's __index__ or __float__) that changes the state's dicts:
+// each dict is read from a copy, which also holds its keys and values alive.
+bool Codec<Config>::read(ModuleState* st, PyObject* given, Config& out) {
+  if (!PyDict_Check(given)) return not_a("dict", given, "Config");
   Ref object = Ref::steal(wrap(st, Config{}));
-  if (!object) return false;
+  Ref state = Ref::steal(PyDict_Copy(given));
+  if (!object || !state) return false;
   Config& config = value_of<Config>(object.get());
   Py_ssize_t pos = 0;
   PyObject *key, *value;
-  while (PyDict_Next(o, &pos, &key, &value)) {
+  while (PyDict_Next(state.get(), &pos, &key, &value)) {
     std::string_view name;
     if (!to_text(key, "Config", name)) return false;
     if (name == "weights") {
       if (!PyDict_Check(value)) return not_a("dict", value, "Config.weights");
+      Ref weights = Ref::steal(PyDict_Copy(value));
+      if (!weights) return false;
       Py_ssize_t at = 0;
       PyObject *weight, *number;
-      while (PyDict_Next(value, &at, &weight, &number)) {
+      while (PyDict_Next(weights.get(), &at, &weight, &number)) {
         if (!to_text(weight, "Config.weights", name)) return false;
         auto field = std::find_if(kWeightFields.begin(), kWeightFields.end(),
                                   [&](const WeightField& w) { return w.name == name; });

@@ -4,14 +4,17 @@ findings are a function of the text and the settings alone; None reads the clock
 import copy
 import datetime
 import pickle
+import threading
 
 import pytest
 from hypothesis import HealthCheck, given, settings
 from hypothesis import strategies as st
 
 import norvane
-from norvane import Config, PolicySet
+from norvane import Config, Policy, PolicySet
 from norvane._core import _rebuild
+from test_thorough_properties import FAMILIES
+from test_thorough_properties import FRAGMENTS as THOROUGH_FRAGMENTS
 
 # A birth date in 2027 under its label, the same date in English, and a resident number born in
 # 2027 whose check digit fails (seventh digit 3: born since 2000).
@@ -201,3 +204,99 @@ def test_a_year_pinned_to_the_clocks_gives_the_unpinned_result(pieces):
     text = "".join(pieces)
     assert norvane.detect(text, thorough_at(clock_year())).to_json() == \
         norvane.detect(text, Config.thorough()).to_json()
+
+
+# ---------------------------------------------------------------------------------------------
+# Any settings at all
+
+
+WEIRD_FLOATS = [0.0, -1.0, 0.3, 0.5, 1.0, 2.0, float("nan"), float("inf"), float("-inf")]
+
+
+@st.composite
+def any_configs(draw):
+    """A Config with every setting Python can change drawn, from ordinary to absurd values."""
+    c = Config.thorough() if draw(st.booleans()) else Config()
+    for flag in ("nfc", "fold", "hangul", "lookalike", "separator", *FAMILIES):
+        if draw(st.booleans()):
+            setattr(c, flag, draw(st.booleans()))
+    c.context_window = draw(st.sampled_from([0, 1, 8, 24, 300, 2**32 - 1]))
+    c.numeral_min_digits_with_context = draw(st.sampled_from([0, 1, 2, 6, 2**64 - 1]))
+    c.numeral_min_digits_without_context = draw(st.sampled_from([0, 1, 2, 6, 2**64 - 1]))
+    for threshold in ("min_score", "min_context", "min_veto"):
+        if draw(st.booleans()):
+            setattr(c, threshold, draw(st.sampled_from(WEIRD_FLOATS)))
+    if draw(st.booleans()):
+        c.set_weights(**{name: draw(st.sampled_from(WEIRD_FLOATS)) for name, _ in c.weights})
+    c.reference_year = draw(st.one_of(st.none(), st.sampled_from([1900, 1990, 2026, 2027, 2099]),
+                                      st.integers(1900, 2099)))
+    return c
+
+
+def exact_spans(report, text):
+    """Whether every finding and rejection slices its source and its normalized text alike by
+    bytes and by characters, inside the text."""
+    size, normalized = len(text.encode()), report.normalized_text
+    for f in report.findings:
+        if not (0 <= f.source.byte_start < f.source.byte_end <= size and
+                f.text(text) == f.source.slice(text) == text[f.source.char_start:f.source.char_end] and
+                f.normalized.slice(normalized) == normalized[f.normalized.char_start:f.normalized.char_end]):
+            return False
+    return all(r.source.slice(text) == text[r.source.char_start:r.source.char_end] for r in report.rejections)
+
+
+any_texts = st.lists(st.one_of(st.sampled_from(THOROUGH_FRAGMENTS + dated_pieces()), st.text(max_size=6)),
+                     max_size=10).map("".join)
+
+
+@settings(max_examples=120, deadline=None, suppress_health_check=[HealthCheck.too_slow])
+@given(st.lists(any_texts, min_size=1, max_size=6), any_configs())
+def test_any_settings_give_exact_spans_and_the_same_results_on_every_surface(texts, config):
+    reports = [norvane.detect(t, config) for t in texts]
+    assert all(exact_spans(r, t) for r, t in zip(reports, texts))
+    tokenize = PolicySet(Policy.tokenize())
+    masked = [norvane.mask(t, tokenize, config) for t in texts]
+    assert [norvane.unmask(m.text, m.restore) for m in masked] == texts
+    again = pickle.loads(pickle.dumps(config))
+    assert repr(again) == repr(config) and again.reference_year == config.reference_year
+    # Batches next to single calls (an Arrow column's tokens are numbered across the column:
+    # labels are compared there).
+    single = ([r.to_json() for r in reports], [m.text for m in masked],
+              [norvane.mask(t, None, config).text for t in texts])
+    for threads in (1, 2):
+        assert ([r.to_json() for r in norvane.detect_many(texts, again, threads=threads)],
+                [m.text for m in norvane.mask_many(texts, tokenize, config, threads=threads)],
+                [m.text for m in norvane.mask_many(texts, None, config, threads=threads)]) == single
+    pa = pytest.importorskip("pyarrow")
+    column = pa.array(texts)
+    assert ([r.to_json() for r in norvane.detect_many(column, config, threads=2)],
+            pa.array(norvane.mask_many(column, None, config, threads=2)).to_pylist()) == (single[0], single[2])
+
+
+# ---------------------------------------------------------------------------------------------
+# A Config shared by threads
+
+
+def test_a_call_reads_the_year_once_while_another_thread_changes_it():
+    """Each call copies the Config it is given: a batch sees one year throughout, whatever
+    another thread sets meanwhile."""
+    config = thorough_at(2026)
+    by_year = {year: norvane.detect(TEXT, thorough_at(year)).to_json() for year in (2026, 2027)}
+    texts = [TEXT] * 400
+    stop = threading.Event()
+
+    def flip():
+        while not stop.is_set():
+            for year in (2027, 2026):
+                config.reference_year = year
+
+    flipper = threading.Thread(target=flip)
+    flipper.start()
+    try:
+        for _ in range(20):
+            batch = {r.to_json() for r in norvane.detect_many(texts, config, threads=2)}
+            assert len(batch) == 1 and batch <= set(by_year.values())
+    finally:
+        stop.set()
+        flipper.join()
+    assert config.reference_year == 2026

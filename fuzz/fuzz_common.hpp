@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -76,7 +77,9 @@ inline std::vector<std::int64_t> char_index(std::string_view s) {
 // (never part of UTF-8 either) has a fourth header byte after the two configuration bytes
 // (FE a b families): the extension families, one bit each in
 // kFamilyFields order, on top of Config::thorough() when its high bit is set. The eighth family
-// (writing_variants) shares that bit: it is on whenever thorough is.
+// (writing_variants) shares that bit: it is on whenever thorough is. An input that starts with
+// 0xFD has a fifth byte after those four (FD a b families year): the reference year, unset
+// when 0, else 1900 + (year - 1) % 200 (1900 to 2099, the years a Config takes).
 struct Input {
   norvane::Config config;
   std::string_view text;
@@ -84,17 +87,23 @@ struct Input {
   std::uint8_t families = 0;  // the header's fourth byte after 0xFE a b (0 otherwise)
 };
 
+inline std::optional<std::uint16_t> reference_year_of(std::uint8_t year) {
+  if (year == 0) return std::nullopt;
+  return static_cast<std::uint16_t>(1900 + (year - 1) % 200);
+}
+
 inline Input split_input(const std::uint8_t* data, std::size_t size) {
   Input in;
   std::string_view all(reinterpret_cast<const char*>(data), size);
-  const bool extended = size >= 4 && data[0] == 0xFE;
+  const bool pinned = size >= 5 && data[0] == 0xFD;
+  const bool extended = pinned || (size >= 4 && data[0] == 0xFE);
   if (!extended && (size < 3 || data[0] != 0xFF)) {
     in.text = all;
     return in;
   }
   in.a = data[1];
   in.b = data[2];
-  in.text = all.substr(extended ? 4 : 3);
+  in.text = all.substr(pinned ? 5 : extended ? 4 : 3);
   norvane::Config& c = in.config;
   if (extended) {
     in.families = data[3];
@@ -155,6 +164,7 @@ inline Input split_input(const std::uint8_t* data, std::size_t size) {
   }();
   if ((in.b >> 5) & 0x03)
     for (const auto& f : norvane::kWeightFields) c.*(f.field) = weight;
+  if (pinned) c.reference_year = reference_year_of(data[4]);
   return in;
 }
 

@@ -3,6 +3,7 @@
 #include "error/interrupt.hpp"
 #include "span/json_writer.hpp"
 #include "span/kept_buffers.hpp"
+#include "span/pages.hpp"
 
 namespace norvane {
 
@@ -55,7 +56,7 @@ void give_buffers(Report& report) {
 std::string spare_copy(std::string_view text) {
   // A text a string holds in itself, or one too long for a spare, is copied as ever.
   if (text.size() <= std::string().capacity() || text.size() > kept::kSpareBytes)
-    return std::string(text);
+    return pages::copy_polled(text);
   std::string out = kept::Spares<std::string>::take(text.size());
   out.assign(text);
   return out;

@@ -7,6 +7,7 @@
 
 #include "normalize/passes.hpp"
 #include "span/kept_buffers.hpp"
+#include "span/pages.hpp"
 
 namespace norvane {
 
@@ -17,7 +18,7 @@ constexpr std::size_t kLargestUsefulKeptText = kept::kKeptBytes / 2;
 Result<Normalized> normalize(std::string_view text, const Config& config, std::uint64_t max_bytes) {
   Result<std::optional<Normalized>> changes = normalize_changes(text, config, max_bytes);
   if (!changes) return std::unexpected(std::move(changes.error()));
-  if (!*changes) return Normalized{std::string(text), SpanMap::identity(text)};
+  if (!*changes) return Normalized{pages::copy_polled(text), SpanMap::identity(text)};
   return std::move(**changes);
 }
 

@@ -451,6 +451,13 @@ class SpanMapBuilder {
 
   static constexpr std::size_t kFirstSegments = 8;
 
+  // An output that outgrows the room its pass reserved (numerals read out grow) moves to a
+  // larger buffer block by block, polling between them (see pages::reserve_polled).
+  void make_room(std::size_t bytes) {
+    if (output_.capacity() - output_.size() < bytes) [[unlikely]]
+      pages::reserve_polled(output_, bytes);
+  }
+
   SpanMapWriter segments_;
   std::string output_;
   std::uint32_t src_byte_ = 0, src_char_ = 0, dst_byte_ = 0, dst_char_ = 0;

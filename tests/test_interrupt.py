@@ -64,8 +64,7 @@ CHECK_GAPS = textwrap.dedent(
     """
     import signal, sys, time, norvane
 
-    op = sys.argv[1]
-    line = "연락처 010-1234-5678 메일 kim@example.com 주민번호 880101-1234568 금액 일억 원\\n"
+    op, line = sys.argv[1], sys.argv[3]
     text = line * int(sys.argv[2])
     call = norvane.detect(text).to_json if op == "to_json" else (lambda: getattr(norvane, op)(text))
     ran = []
@@ -81,10 +80,20 @@ CHECK_GAPS = textwrap.dedent(
 )
 
 
-@pytest.mark.parametrize("op", sorted(REPETITIONS))
-def test_a_long_call_checks_for_signals_throughout(op):
+NOTES = "연락처 010-1234-5678 메일 kim@example.com 주민번호 880101-1234568 금액 일억 원\n"
+# "1 O 1 O ..." reads as one run of digits cut at every space: millions of pieces to weigh,
+# which once took seconds without a check.
+ONE_RUN = "1 O "
+
+
+@pytest.mark.parametrize("op, line, repetitions", [
+    *((op, NOTES, REPETITIONS[op]) for op in sorted(REPETITIONS)),
+    ("detect", ONE_RUN, 1_000_000),
+    ("mask", ONE_RUN, 1_000_000),
+])
+def test_a_long_call_checks_for_signals_throughout(op, line, repetitions):
     out = subprocess.run(
-        [sys.executable, "-c", CHECK_GAPS, op, str(REPETITIONS[op])],
+        [sys.executable, "-c", CHECK_GAPS, op, str(repetitions), line],
         capture_output=True,
         text=True,
         timeout=120,

@@ -4,7 +4,14 @@
 #include <cstdint>
 #include <numeric>
 
+#include "error/interrupt.hpp"
+
 namespace norvane {
+
+namespace {
+// Work units of a span looked at, for interrupt polls (about bytes of text elsewhere).
+constexpr std::size_t kUnitsPerSpan = 16;
+}  // namespace
 
 std::vector<char> contained_spans(std::span<const Span> spans) {
   const std::size_t n = spans.size();
@@ -28,7 +35,9 @@ std::vector<char> contained_spans(std::span<const Span> spans) {
   // only a later end is.
   bool any_before = false;
   std::uint32_t max_end_before = 0;
+  interrupt::Poll poll;  // millions of findings take tens of milliseconds
   for (std::size_t g = 0; g < n;) {
+    poll.advance(kUnitsPerSpan);
     const std::uint32_t start = spans[at(g)].byte_start;
     std::uint32_t group_end = 0;
     std::size_t m = g;

@@ -75,6 +75,8 @@ struct CueSets {
 };
 const CueSets kCueSets;
 
+// Work units (about bytes scanned) a finding read or moved counts for in interrupt polls.
+constexpr std::size_t kUnitsPerFinding = 64;
 // Work units (about bytes scanned) a shape's cue search counts for in interrupt polls.
 constexpr std::size_t kUnitsPerSearch = 64;
 
@@ -590,6 +592,7 @@ class Detector {
   // The list's first rejection takes a spare list (a freed report's, see give_buffers).
   static void add_rejection(std::vector<Rejection>& list, const Rejection& r) {
     if (list.capacity() == 0) list = kept::Spares<std::vector<Rejection>>::take(4);
+    pages::grow_for_one(list);  // millions of rejections move in polled blocks
     list.push_back(r);
   }
 
@@ -857,11 +860,15 @@ class Detector {
     if (run.char_len() <= kMinCandidateDigits) return;
     // Cuts where whitespace or commas were absorbed, each with the costs of the separators
     // absorbed there: a piece's projection holds at least those of its inner cuts.
+    // A run of a whole text ("1 O 1 O ..." read as digits) has millions of cuts and pieces:
+    // every step below polls.
+    interrupt::Poll poll;
     s_.cuts.clear();
     s_.cuts.push_back(ListCut{run.byte_start, run.char_start, {}});
     const std::size_t n = map_.len();
     for (std::size_t m = segment_after(run.byte_start);
          m < n && map_.dst_byte_start(m) < run.byte_end; ++m) {
+      poll.reach(map_.dst_byte_start(m) - run.byte_start);
       if (!list_break_at(m)) continue;
       const SegmentChange& change = map_.change_of(m);
       const std::uint32_t at = map_.dst_byte_start(m);
@@ -875,6 +882,7 @@ class Detector {
     const std::size_t k = s_.cuts.size() - 1;  // elementary pieces
     if (k < 2) return;
     // Each elementary piece's digits counted once: a piece of several is their sum.
+    poll.advance(run.byte_len());  // the digits of every piece counted
     for (std::size_t c = 1; c <= k; ++c) {
       std::uint32_t digits = s_.cuts[c - 1].digits;
       for (std::uint32_t b = s_.cuts[c - 1].byte; b < s_.cuts[c].byte; ++b)
@@ -911,7 +919,9 @@ class Detector {
         const Span p = piece(i, j);
         std::uint32_t w = 0;
         double s = 0;
+        poll.advance(p.byte_len());
         if (eligible(i, j) && !(prune && cannot_win(inner, p.char_len(), quiet))) {
+          poll.advance(kUnitsPerSearch);
           RunOutcome o = evaluate_run(p, nullptr, false, false);  // only its score is read
           if (o.winner) {
             w = 1;
@@ -933,6 +943,7 @@ class Detector {
     for (std::size_t i = 0; i < k; i += s_.steps[i]) {
       if (!eligible(i, i + s_.steps[i])) continue;
       const Span p = piece(i, i + s_.steps[i]);
+      poll.advance(p.byte_len() + kUnitsPerSearch);
       RunOutcome o = evaluate_run(p, nullptr);
       if (o.winner) add_finding(std::move(*o.winner));
     }
@@ -1078,12 +1089,17 @@ class Detector {
   void remove_contained() {
     const std::size_t n = findings_.size();
     if (n < 2) return;
+    interrupt::Poll poll;  // each step reads a finding of its own, far from the last
     std::vector<Span> spans;
     spans.reserve(n);
-    for (const Finding& f : findings_) spans.push_back(f.source);
+    for (const Finding& f : findings_) {
+      poll.advance(kUnitsPerFinding);
+      spans.push_back(f.source);
+    }
     const std::vector<char> removed = contained_spans(spans);
     std::size_t kept = 0;
     for (std::size_t i = 0; i < n; ++i) {
+      poll.advance(kUnitsPerFinding);
       Finding& f = findings_[i];
       if (removed[i])
         keep_rejection(Rejection{f.source, f.score, f.entity, RejectReason::outranked});

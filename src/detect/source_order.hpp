@@ -24,18 +24,6 @@ void sort_by_source_polled_if(std::vector<T>& v) {
       return a.source.byte_start < b.source.byte_start;
     return a.source.byte_end < b.source.byte_end;
   };
-  constexpr std::size_t kMaxStretches = 16;
-  std::size_t heads[kMaxStretches];
-  std::size_t k = 0;
-  heads[k++] = 0;
-  bool few = true;
-  for (std::size_t i = 1; i < v.size() && few; ++i) {
-    if (!before(v[i], v[i - 1])) continue;
-    if (k == kMaxStretches) few = false;
-    else heads[k++] = i;
-  }
-  if (few && k == 1) return;
-
   // Work units of a poll (about bytes of text elsewhere): a step of the merge or the sort reads
   // items at a few places; a move carries one to a far place.
   constexpr std::size_t kUnitsPerStep = 16;
@@ -44,6 +32,19 @@ void sort_by_source_polled_if(std::vector<T>& v) {
   auto advance = [&]([[maybe_unused]] std::size_t units) {
     if constexpr (kPolled) poll.advance(units);
   };
+  constexpr std::size_t kMaxStretches = 16;
+  std::size_t heads[kMaxStretches];
+  std::size_t k = 0;
+  heads[k++] = 0;
+  bool few = true;
+  for (std::size_t i = 1; i < v.size() && few; ++i) {
+    advance(kUnitsPerStep);  // items of a large list are far apart in memory
+    if (!before(v[i], v[i - 1])) continue;
+    if (k == kMaxStretches) few = false;
+    else heads[k++] = i;
+  }
+  if (few && k == 1) return;
+
   // from[i]: the number of the item that goes to place i.
   std::vector<std::uint32_t> from(v.size());
   if (few) {

@@ -11,6 +11,7 @@
 #include "error/interrupt.hpp"
 #include "mask/hmac.hpp"
 #include "mask/token_prefix.hpp"
+#include "span/pages.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane {
@@ -116,23 +117,31 @@ namespace {
 // the others go to `skipped` when it is given. Tokens are added to `restore` (numbered from
 // first_token on), each one's offset in out to token_starts; without a map a tokenizing policy
 // writes the label.
+// Work units (about bytes of text) of a finding read, for interrupt polls.
+constexpr std::size_t kUnitsPerFindingRead = 16;
+
 void write_masked(std::string& out, std::string_view text, std::vector<Finding>& findings,
                   const PolicySet& policies, RestoreMap* restore,
                   std::vector<std::size_t>& token_starts, std::size_t first_token,
                   std::vector<Finding>* skipped) {
   if (findings.empty()) {
-    out += text;
+    pages::append_polled(out, text);
     return;
   }
-  // Detection already reports in this order; only sort when something is out of place.
-  if (!std::is_sorted(findings.begin(), findings.end(), by_source))
-    std::stable_sort(findings.begin(), findings.end(), by_source);
+  // Detection already reports in this order; only sort when something is out of place. The
+  // look polls: millions of findings take tens of milliseconds to read.
+  interrupt::Poll poll;
+  bool sorted = true;
+  for (std::size_t i = 1; i < findings.size() && sorted; ++i) {
+    poll.advance(kUnitsPerFindingRead);
+    sorted = !by_source(findings[i], findings[i - 1]);
+  }
+  if (!sorted) std::stable_sort(findings.begin(), findings.end(), by_source);
 
   const PolicyLookup lookup(policies);
   out.reserve(out.size() + text.size() + text.size() / 4 + 16);
   std::size_t done = 0;
   std::size_t applied = 0;
-  interrupt::Poll poll;
   for (std::size_t i = 0; i < findings.size(); ++i) {
     Finding& f = findings[i];
     poll.reach(f.source.byte_start);  // findings are in start order
@@ -143,7 +152,7 @@ void write_masked(std::string& out, std::string_view text, std::vector<Finding>&
     }
     const std::size_t start = f.source.byte_start;
     const std::size_t end = f.source.byte_end;
-    out.append(text.substr(done, start - done));
+    pages::append_polled(out, text.substr(done, start - done));
     const std::string_view value = text.substr(start, end - start);
     const Policy& p = lookup.of(f.entity);
     switch (p.kind) {
@@ -164,7 +173,7 @@ void write_masked(std::string& out, std::string_view text, std::vector<Finding>&
     ++applied;
     done = end;
   }
-  out.append(text.substr(done));
+  pages::append_polled(out, text.substr(done));
   findings.erase(findings.begin() + static_cast<std::ptrdiff_t>(applied), findings.end());
 }
 
@@ -175,7 +184,7 @@ void masked_output(MaskOutput& result, std::string_view text, std::vector<Findin
                    std::size_t first_token) {
   if (tokenize) result.restore = RestoreMap{std::string(prefix), {}};
   if (findings.empty()) {
-    result.text = std::string(text);
+    result.text = pages::copy_polled(text);
     return;
   }
   write_masked(result.text, text, findings, policies, result.restore ? &*result.restore : nullptr,

@@ -592,7 +592,9 @@ class Detector {
   // The list's first rejection takes a spare list (a freed report's, see give_buffers).
   static void add_rejection(std::vector<Rejection>& list, const Rejection& r) {
     if (list.capacity() == 0) list = kept::Spares<std::vector<Rejection>>::take(4);
-    pages::grow_for_one(list);  // millions of rejections move in polled blocks
+    // Millions of rejections move in polled blocks.
+    if (list.size() == list.capacity()) [[unlikely]]
+      pages::grow_for_one(list);
     list.push_back(r);
   }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -28,10 +29,12 @@ void sort_by_source_polled_if(std::vector<T>& v) {
   // items at a few places; a move carries one to a far place.
   constexpr std::size_t kUnitsPerStep = 16;
   constexpr std::size_t kUnitsPerMove = 64;
-  [[maybe_unused]] interrupt::Poll poll;
-  auto advance = [&]([[maybe_unused]] std::size_t units) {
-    if constexpr (kPolled) poll.advance(units);
+  // Short lists do not even look up the thread's check.
+  struct NoPoll {
+    void advance(std::size_t) {}
   };
+  std::conditional_t<kPolled, interrupt::Poll, NoPoll> poll;
+  auto advance = [&](std::size_t units) { poll.advance(units); };
   constexpr std::size_t kMaxStretches = 16;
   std::size_t heads[kMaxStretches];
   std::size_t k = 0;

@@ -210,7 +210,6 @@ void SpanMapBuilder::keep(std::string_view text) {
   if (text.empty()) return;
   const std::uint32_t nb = u32(text.size());
   std::uint32_t nc = 0;
-  make_room(text.size());
   if (text.size() <= kKeptPiece) [[likely]] {
     nc = u32(utf8::count_chars(text));
     output_.append(text);
@@ -245,7 +244,7 @@ void SpanMapBuilder::push_transformed(std::string_view src_text, std::string_vie
     output_.push_back(dst_text[0]);
   } else {
     dst_char_ += u32(utf8::count_chars(dst_text));
-    make_room(dst_text.size());
+    make_room_after(dst_text.size());
     if (!dst_text.empty()) output_.append(dst_text);  // an absorbed separator writes nothing
   }
   const SegmentKind kind =
@@ -310,6 +309,7 @@ SpanMapBuilder::Output SpanMapBuilder::finish() {
   Output out{std::move(output_), segments_.finish()};
   output_ = std::string();
   src_byte_ = src_char_ = dst_byte_ = dst_char_ = 0;
+  expected_source_ = 0;
   recent_absorbs_.clear();
   return out;
 }

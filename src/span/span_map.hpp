@@ -420,6 +420,7 @@ class SpanMapBuilder {
   // few spares the doublings from one.
   explicit SpanMapBuilder(std::size_t reserve = 0) {
     output_ = kept::take_text(reserve);
+    expected_source_ = reserve;
     segments_.reserve(kFirstSegments);
     segments_.expect_source_bytes(reserve);
   }
@@ -452,11 +453,15 @@ class SpanMapBuilder {
   static constexpr std::size_t kFirstSegments = 8;
 
   // An output that outgrows the room its pass reserved (numerals read out grow) moves to a
-  // larger buffer block by block, polling between them (see pages::reserve_polled).
-  void make_room(std::size_t bytes) {
-    if (output_.capacity() - output_.size() < bytes) [[unlikely]]
-      pages::reserve_polled(output_, bytes);
+  // larger buffer block by block, polling between them (see pages::reserve_polled). Only a
+  // change that writes more than one byte can grow it past its source: it makes room for itself
+  // and for the rest of the expected source kept as it is, so that keeps never need to grow it.
+  void make_room_after(std::size_t bytes) {
+    const std::size_t rest = expected_source_ > src_byte_ ? expected_source_ - src_byte_ : 0;
+    if (output_.capacity() - output_.size() < bytes + rest) [[unlikely]]
+      pages::reserve_polled(output_, bytes + rest);
   }
+  std::size_t expected_source_ = 0;  // the source bytes the pass said it would write
 
   SpanMapWriter segments_;
   std::string output_;

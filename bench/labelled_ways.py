@@ -269,6 +269,135 @@ WORKERS_LOOK_ALIKES = ("foreign_customer_centre", "flight_number", "ship_imo_num
                        "roster_org_landline", "log_transaction_id")
 
 
+# Applications, filings and contracts (genre filings_and_contracts) whose lines carry numbers that
+# are not the person's: an organisation's landline named by its role (등록기관, 선사, 시행사) or its
+# name's ending (시니어클럽, 복지관, 재단), its fax beside it (<<role>>, <<fax>>); representative
+# numbers, a creditor company's in a rehabilitation filing's list among them (<<rep>>); the
+# account a customer pays a business's charge into (<<charge>>); a date whose own label names an
+# event, below the applicant's registration number (<<event>>); other registers' ten digits that
+# pass a business number's check by chance (<<register>>); a land parcel's nineteen-digit code
+# after an address or under its label (<<pnu>>). The people on them keep theirs: <<mobile>>,
+# <<home>>, <<acct>> (a refund's, a person's), <<rrn>>, <<dob>>, <<brn>>.
+FILING_GENRE = "filings_and_contracts"
+FILING_SHARE = 0.06  # of the documents, from a stream of its own
+FILING_PAPERS = {
+    "roster": (
+        ("{gu} 시니어클럽 노인일자리 참여자 명단", "참여자 {name} 휴대폰 <<mobile>>",
+         "담당: {gu} 시니어클럽 <<role>>"),
+        ("자원봉사 활동 확인 신청서", "신청자 {name} 연락처 <<mobile>>", "등록기관 <<role>>"),
+        ("바우처 서비스 이용 신청서", "이용 신청인 {name} 주민등록번호 <<rrn>>",
+         "접수기관 <<role>> (대표번호 <<rep>>)"),
+        ("화물 선적 요청서", "화주 {name} 연락처 <<mobile>>", "선사 <<role>> / FAX <<fax>>"),
+        ("도로 확장 공사 안내문", "시행사 <<role>>  시공사 <<role>>",
+         "현장 대리인 {name} <<mobile>>"),
+        ("세대 누수 민원 접수", "세대주 {name} 자택 <<home>>", "관리사무소 <<role>> 팩스 <<fax>>"),
+        ("노인맞춤돌봄 대상자 명부", "수행기관 {gu} 노인복지관 <<role>>", "대상자 {name} <<mobile>>"),
+        ("청년 도전 지원사업 참가 신청서", "참가자 휴대전화 <<mobile>>", "운영기관 {city} 청년센터 <<role>>",
+         "주관기관 <<rep>>"),
+        ("평생교육 강좌 수강생 명단", "수강생 {name} <<mobile>>", "{gu} 평생학습재단 <<role>> / 팩스 <<fax>>"),
+        ("생활체육 대회 참가 신청서", "참가자 {name} 연락처: <<mobile>>",
+         "주최 {city} 생활체육협회 <<role>>"),
+        ("영농조합 가입 신청서", "가입 신청인 {name} 핸드폰 <<mobile>>",
+         "{city} 햇살영농조합 <<role>>  Fax <<fax>>"),
+        ("장애인 일자리 참여 신청", "신청인 {name} / <<mobile>>", "수행기관: {gu} 장애인복지관 <<role>>"),
+        ("여객선 승선 신고서", "승선자 {name} 생년월일 <<dob>>", "선사 연락처 <<role>>, 팩스 <<fax>>"),
+        ("문화누리카드 발급 신청서", "신청인 {name} 연락처 <<mobile>>", "운영기관 <<rep>>",
+         "접수: {gu} 문화재단 <<role>>"),
+    ),
+    "creditors": (
+        ("개인회생 채권자 목록", "채무자 {name} 주민등록번호 <<rrn>>",
+         "1. {creditor} 연락처 <<rep>>", "2. {creditor} 연락처 <<rep>>",
+         "3. 채권자 {name} (개인) 연락처 <<mobile>>"),
+        ("채권자 목록표", "채권자명: {creditor} / 전화 <<rep>>", "채권자명: {creditor} / 전화: <<rep>>",
+         "채권자명: {name} / 휴대폰 <<mobile>>"),
+        ("파산 신청서 부속서류 - 채권자 일람", "(1) {creditor}  Tel <<rep>>", "(2) {creditor}  Tel <<rep>>",
+         "(3) {name}  H.P <<mobile>>"),
+        ("[채권자 목록]", "① 채권자 {creditor}, 연락처 <<rep>>", "② 채권자 {creditor}, 연락처 <<rep>>"),
+        ("개인회생 채권자 일람표", "순번 1 {creditor} 대표전화 <<rep>>", "순번 2 {creditor} 전화번호 <<rep>>",
+         "회생 신청인 연락처 <<mobile>>"),
+        ("채무 조정 신청서", "채무자 휴대전화 <<mobile>>", "- {creditor} (연락처 <<rep>>)",
+         "- {creditor} (연락처 <<rep>>)"),
+        ("신용회복 신청 채권 내역", "{creditor} 고객센터 연락처 <<rep>>", "{creditor} 연락처 : <<rep>>",
+         "개인 채권자 {name} 연락처 <<mobile>>"),
+        ("회생 채권자 목록 (별지)", "가. {creditor} / 전화 <<rep>> / 채권액 {amount}원",
+         "나. {creditor} / 전화 <<rep>> / 채권액 {amount}원"),
+    ),
+    "charge": (
+        ("산후조리원 이용 계약서", "산모 {name} 연락처 <<mobile>>",
+         "잔금 입금 계좌: {bank} <<charge>> 예금주 {name} {brand}"),
+        ("태양광 발전설비 설치 계약서", "공사대금 입금 계좌: {bank} <<charge>>", "계약자 {name} <<mobile>>",
+         "환불 계좌(본인 명의) {bank} <<acct>>"),
+        ("수강 등록 안내", "수강료 입금 계좌 {bank} <<charge>> (예금주 {brand})", "학부모 {name} <<mobile>>"),
+        ("예약 확인서", "계약금 입금처 {bank} <<charge>> 예금주 {brand}", "예약자 {name} 연락처 <<mobile>>"),
+        ("인테리어 공사 계약서", "대금 입금 계좌: {bank} <<charge>> / (주){brand}", "건축주 {name} <<mobile>>"),
+        ("시술 예약 안내", "이용료 입금 계좌 {bank} <<charge>>", "고객 {name} 님 <<mobile>>",
+         "보증금 반환 계좌 {bank} <<acct>> (예금주 {name})"),
+        ("산후도우미 서비스 계약", "계약금 입금 계좌 - {bank} <<charge>> ({brand})", "이용자 {name} <<mobile>>"),
+        ("골프 레슨 등록서", "레슨비 입금 계좌: {bank} <<charge>> 예금주 {name}({brand})",
+         "회원 {name} 휴대폰 <<mobile>>"),
+        ("웨딩 촬영 계약서", "잔금 입금처: {bank} <<charge>> {brand}", "신랑 {name} <<mobile>>",
+         "신부 {name} <<mobile>>"),
+        ("이사 견적 계약서", "계약금 입금 계좌 {bank} <<charge>> 예금주: {brand}",
+         "받으실 계좌 {bank} <<acct>> (예금주 {name})"),
+    ),
+    "event": (
+        ("피해 구제 신청서", "신청인 {name}", "주민등록번호 <<rrn>>", "주소 서울 {gu} {n}길 {n}",
+         "피해 발생일 <<event>>"),
+        ("교통사고 보험금 청구서", "피보험자 {name} 주민등록번호 <<rrn>>", "사고 발생일",
+         "<<event>>"),
+        ("산후조리원 입실 신청서", "산모 성명 {name}", "생년월일 <<dob>>", "입실 예정일 <<event>>"),
+        ("긴급복지 지원 신청서", "주민등록번호: <<rrn>>", "연락처: <<mobile>>",
+         "신청일: <<event>>"),
+        ("성명\t{name}", "주민등록번호\t<<rrn>>", "접수일\t<<event>>"),
+        ("임대차 분쟁 조정 신청서", "신청인 {name} ( <<rrn>> )", "계약일 <<event>>", "분쟁 발생일 <<event>>"),
+        ("산재 요양 급여 신청서", "재해자 {name}", "생년월일: <<dob>>", "", "사고일: <<event>>"),
+        ("소비자 상담 접수", "상담 신청인 {name} 연락처 <<mobile>>",
+         "주민번호 <<rrn>>", "구입일 <<event>>", "피해 발생일: <<event>>"),
+        ("장기요양 인정 신청서", "대상자 생년월일 <<dob>>", "신청 접수일 <<event>>"),
+        ("화재 피해 신고서", "신고인 {name} 주민등록번호 <<rrn>>", "화재 발생일", "<<event>> 새벽"),
+    ),
+    "register": (
+        ("공익직불금 신청서", "직불 신청인 {name} 주민등록번호 <<rrn>>",
+         "농업경영체 등록번호 <<register>>"),
+        ("장기기증 희망 등록증", "등록자 {name} 생년월일 <<dob>>", "기증희망등록번호 <<register>>"),
+        ("농자재 지원 신청서", "경영체등록번호: <<register>>", "농자재 신청인 연락처 <<mobile>>"),
+        ("가축 입식 신고서", "축산업 등록번호 <<register>>", "농장주 {name} <<mobile>>",
+         "사업자등록번호 <<brn>>"),
+        ("어업인 지원금 신청", "어업경영체 등록번호: <<register>>", "신청인 {name} 휴대폰 <<mobile>>"),
+        ("임업인 확인서", "임업경영체 등록번호 <<register>>", "임업인 {name} 주민등록번호 <<rrn>>"),
+        ("조직기증 희망 등록 확인", "기증 희망 등록번호 <<register>>", "희망자 {name} 연락처 <<mobile>>"),
+        ("친환경 인증 신청서", "농업경영체등록번호 <<register>>", "상호 {brand} 사업자등록번호 <<brn>>"),
+    ),
+    "parcel": (
+        ("기본형 공익직불금 신청서", "신청 농업인 {name} 연락처 <<mobile>>",
+         "1. {sido} {gun} {dong} {n}-{n} <<pnu>> 면적 {area}㎡", "2. {sido} {gun} {dong} {n} <<pnu>> 면적 {area}㎡"),
+        ("경작 필지 목록", "필지번호 <<pnu>>", "필지번호 <<pnu>> ", "경작자 {name} <<mobile>>"),
+        ("농지 임대차 신고서", "PNU: <<pnu>>", "임차인 {name} 주민등록번호 <<rrn>>"),
+        ("토지 고유번호 조회 결과", "고유번호 <<pnu>>", "소재지 {sido} {gun} {dong} {n}"),
+        ("직불금 변경 신청 필지", "{dong} {n}-{n}번지 <<pnu>> 논 {area}㎡", "{dong} 산{n} <<pnu>> 밭 {area}㎡",
+         "신청인 휴대폰 <<mobile>>"),
+        ("농지원부 필지 내역", "- {sido} {gun} {dong} {n}, 고유번호 <<pnu>>", "- {sido} {gun} {dong} {n}, 고유번호: <<pnu>>"),
+        ("경관보전직불 신청서", "지번 {dong} {n}-{n} (PNU <<pnu>>)", "신청인 계좌 {bank} <<acct>>"),
+    ),
+}
+FILING_CITIES = ("수원", "청주", "전주", "천안", "김해", "포항", "원주", "순천", "안동", "제천")
+FILING_CREDITORS = ("신한카드", "현대카드", "KB국민카드", "롯데카드", "삼성카드", "하나카드", "우리은행", "국민은행",
+                    "(주)러시앤캐시", "(주)산와대부", "OK저축은행", "웰컴저축은행", "SBI저축은행", "현대캐피탈",
+                    "KB캐피탈", "롯데캐피탈", "신한은행", "NH농협은행", "(주)리드코프", "JT친애저축은행")
+# Businesses' names a customer pays into: a name ending in a business's word, or a brand.
+FILING_BRANDS = ("행복산후조리원", "맘스케어 산후조리원", "에코솔라", "한빛솔라", "그린에너지", "햇살에너지", "썬하우스",
+                 "드림하우스", "더배움아카데미", "새봄학원", "바른스튜디오", "미소웨딩", "라온골프", "튼튼이사",
+                 "하늘이사", "모아인테리어", "수인테리어")
+FILING_SIDO = ("경기도", "충청북도", "전라남도", "경상북도", "강원특별자치도", "충청남도", "전북특별자치도", "경상남도")
+FILING_GUN = ("이천시", "음성군", "나주시", "상주시", "홍천군", "당진시", "김제시", "밀양시", "여주시", "해남군")
+FILING_DONG = ("신둔면 도암리", "대소면 성본리", "남평읍 대교리", "함창읍 구향리", "서석면 풍암리", "송악읍 한진리",
+               "백구면 부용리", "부북면 감천리", "가남읍 본두리", "화산면 송산리")
+FILING_EVENT_STYLES = ("{y}. {m}. {d}.", "{y}.{m:02d}.{d:02d}", "{y}년 {m}월 {d}일", "{y}-{m:02d}-{d:02d}", "{y}.{m}.{d}")
+FILING_LOOK_ALIKES = {"role": "organisation_role_line", "fax": "organisation_role_line",
+                      "rep": "representative_number", "charge": "business_charge_account",
+                      "event": "event_date_in_application", "register": "other_register_number",
+                      "pnu": "land_parcel_code"}
+
 LABELS = {
     "resident": ("주민등록번호", "주민번호", "주민등록 번호", "본인 주민번호", "RRN", "주민 번호"),
     "foreigner_registration": ("외국인등록번호", "외국인번호", "등록증 번호", "외국인 등록번호"),
@@ -655,7 +784,7 @@ OFFICE_GENRE = "office_letters"  # letters, notices and forms with offices' own 
 SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
                           "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
-                          WORKERS_GENRE)
+                          WORKERS_GENRE, FILING_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -1162,7 +1291,7 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(ROSTER_LOOK_ALIKES.values()) + RECORDS_LOOK_ALIKES + tuple(FORM_LOOK_ALIKES.values())
                   + ("public_office_line", "business_footer_line", "business_held_account", "trip_date_after_birth",
                      "registry_issued_number", "post_tracking_number")
-                  + LEDGER_LOOK_ALIKES + WORKERS_LOOK_ALIKES)
+                  + LEDGER_LOOK_ALIKES + WORKERS_LOOK_ALIKES + tuple(dict.fromkeys(FILING_LOOK_ALIKES.values())))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -3010,6 +3139,72 @@ class _Builder:
             y=y, m=m, d=d), FORM_WRITING
 
 
+    def filing_paper(self) -> Document:
+        """An application, a filing or a contract whose lines carry an organisation's numbers
+        beside the person's (FILING_PAPERS): a role's or a named organisation's landline and fax,
+        representative numbers, a business's charge account, an event's date, another register's
+        number, a land parcel's code."""
+        r = self.r
+        kind = r.choice(tuple(FILING_PAPERS))
+        w = _Writer(FILING_GENRE, self.part)
+        names = {"{city}": FILING_CITIES, "{brand}": FILING_BRANDS, "{sido}": FILING_SIDO, "{gun}": FILING_GUN,
+                 "{dong}": FILING_DONG}
+        picked = {k: self.pick("filing:" + k, pool) for k, pool in names.items()}
+        event_style = self.pick("filing:event_style", FILING_EVENT_STYLES)
+        for i, line in enumerate(self.pick("filing:" + kind, FILING_PAPERS[kind])):
+            if i:
+                w.add("\n")
+            for k, piece in enumerate(re.split(r"<<([^>]*)>>", line)):
+                if k % 2 == 0:
+                    for key, name in picked.items():
+                        piece = piece.replace(key, name)
+                    while "{creditor}" in piece:  # each item its own creditor
+                        piece = piece.replace("{creditor}", self.pick("filing:creditor", FILING_CREDITORS), 1)
+                    w.add(self.fill(piece.replace("{area}", str(r.randrange(300, 9000)))))
+                    continue
+                self.filing_number(w, piece, line, event_style)
+        return w.document()
+
+    def filing_number(self, w: _Writer, marker: str, line: str, event_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+        if marker in ("role", "fax"):  # an area code or 070, a local number of three or four digits
+            g = [r.choice(("02", "031", "032", "033", "043", "051", "055", "061", "063", "070")),
+                 str(r.randrange(2, 10)) + d(r.choice((2, 3))), d(4)]
+            if g[0] == "070":
+                g[1] = str(r.randrange(2, 10)) + d(3)
+            w.negative(FILING_LOOK_ALIKES[marker], r.choice(("-", "-", "-", ".", " ")).join(g), line)
+        elif marker == "rep":  # 15xx, 16xx, 18xx and four digits
+            w.negative(FILING_LOOK_ALIKES[marker], f"1{r.choice('568')}{r.randrange(0, 100):02d}-{d(4)}", line)
+        elif marker == "charge":
+            w.negative(FILING_LOOK_ALIKES[marker], v._bank_account("hyphen"), line)
+        elif marker == "event":
+            y, m, dd = v.date(2019, 2026)
+            w.negative(FILING_LOOK_ALIKES[marker], event_style.format(y=y, m=m, d=dd), line)
+        elif marker == "register":  # ten digits whose business check digit holds most of the time
+            body = d(9)
+            last = corpus.business_check([int(c) for c in body]) if r.random() < 0.7 else r.randrange(10)
+            text = body + str(last)
+            w.negative(FILING_LOOK_ALIKES[marker], f"{text[:3]}-{text[3:5]}-{text[5:]}" if r.random() < 0.2 else text,
+                       line)
+        elif marker == "pnu":  # a legal dong's ten digits, the mountain flag, a lot's 4 + 4 digits
+            code = (r.choice(("41", "43", "44", "45", "46", "47", "48", "51")) + d(3) + d(3) + r.choice(("00", d(2)))
+                    + r.choice("12") + f"{r.randrange(1, 2000):04d}" + f"{r.randrange(0, 40):04d}")
+            if r.random() < 0.7:  # the lot's last digit made to pass Luhn, as one code in ten does by chance
+                code = code[:-1] + str(corpus.luhn_check([int(c) for c in code[:-1]]))
+            w.negative(FILING_LOOK_ALIKES[marker], code, line)
+        else:
+            kind, text, writing = {
+                "mobile": lambda: ("phone", "-".join(v._phone_groups(True)), "plain"),
+                "home": lambda: ("phone", self.w._phone("phone", "landline"), "landline"),
+                "acct": lambda: ("bank_account", v._bank_account("hyphen"), "plain"),
+                "brn": lambda: ("business_registration", v._business_registration("hyphen"), "plain"),
+                "rrn": lambda: ("resident", v._resident("hyphen"), FORM_WRITING),
+                "dob": lambda: self.closing_birth(),
+            }[marker]()
+            w.value(labelled.Written(kind, text, writing, False), "label", line, line)
+
+
     def scanned_card(self) -> Document:
         """A scanned card as OCR reads it (SCAN_CARDS): a number's halves on two lines under the
         card's title, a mobile cut after its first group on a business card."""
@@ -3724,8 +3919,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     closings = random.Random(_seed(part, seed) ^ 0x0C15)
     ledgers = random.Random(_seed(part, seed) ^ 0x4ED6)
     workers = random.Random(_seed(part, seed) ^ 0x3A0B)
+    filings = random.Random(_seed(part, seed) ^ 0xF111)
     docs = []
     while len(docs) < documents:
+        if filings.random() < FILING_SHARE:
+            with b.own_stream(filings):
+                docs.append(b.filing_paper())
+            continue
         if closings.random() < CLOSING_SHARE:
             with b.own_stream(closings):
                 docs.append(b.closing_paper())

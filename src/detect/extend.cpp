@@ -1961,6 +1961,13 @@ const WordSet& person_words() {
   static const WordSet set{labels::kPersonWords};
   return set;
 }
+// An organisation's own telephone is also named by the role it plays on the paper (등록기관,
+// 선사, 시공사, 관리사무소).
+const WordSet& telephone_owner_words() {
+  static const WordSet set{labels::kOrganisationWords, labels::kAssociationWords,
+                           labels::kOrganisationRoleWords};
+  return set;
+}
 // Whether a person's word stands in s outside the organisations' words that hold one (대리 in
 // 대리점: a dealer's branch, not an assistant manager).
 bool names_a_person(std::string_view s) {
@@ -2230,6 +2237,63 @@ bool post_office_parcel(std::string_view source, std::string_view text, const Sp
          !said(labels::kAccountWord);
 }
 
+// Whether a charge paid to a business stands before 입금 on the account's line (잔금 입금 계좌:,
+// 공사대금 입금 계좌, 계약금 입금처): the money goes into the business's account.
+bool charge_paid_in(std::string_view before) {
+  for (std::size_t at = before.find(labels::kDepositInWord); at != std::string_view::npos;
+       at = before.find(labels::kDepositInWord, at + 1)) {
+    std::string_view charge = before.substr(0, at);
+    while (charge.ends_with(' ')) charge.remove_suffix(1);
+    if (ends_with_any(charge, labels::kChargeWords)) return true;
+  }
+  return false;
+}
+
+// Whether a holder's name holds a word ending in a business's word (예금주 김하늘 햇살에너지,
+// 예금주: 튼튼이사짐센터): a business's name, though a person's may stand before it.
+bool names_a_business(std::string_view holder) {
+  while (!holder.empty()) {
+    const std::size_t from = holder.find_first_not_of(" ()");
+    if (from == std::string_view::npos) return false;
+    holder.remove_prefix(from);
+    const std::size_t to = std::min(holder.find_first_of(" ()"), holder.size());
+    if (ends_with_any(holder.substr(0, to), labels::kBusinessNameEndings)) return true;
+    holder.remove_prefix(to);
+  }
+  return false;
+}
+
+// Whether a fax's number follows a landline on its line (선사 051-... / FAX 043-...): the line of
+// an office, which a home's or a person's line is not written with.
+bool fax_beside(std::string_view text, const Span& run) {
+  const std::string_view after = line_after(text, run);
+  return std::any_of(std::begin(labels::kFaxWords), std::end(labels::kFaxWords),
+                     [&](std::string_view w) { return after.find(w) != std::string_view::npos; });
+}
+
+// The word before a generic contact label right before the number (OK저축은행 연락처 : 1588-...,
+// KB국민카드, 연락처 1644-..., 선사 연락처 051-...): it names whose number it is; empty when the
+// word right before the number is no such label.
+std::string_view named_before_contact_label(std::string_view before) {
+  const std::string_view label = last_word(before);
+  if (std::find(std::begin(labels::kContactWords), std::end(labels::kContactWords), label) ==
+      std::end(labels::kContactWords))
+    return {};
+  std::string_view rest = before.substr(0, static_cast<std::size_t>(label.data() - before.data()));
+  while (rest.ends_with(' ') || rest.ends_with(',')) rest.remove_suffix(1);
+  const std::size_t space = rest.find_last_of(" \t");  // (주)리드코프 whole, brackets and all
+  return space == std::string_view::npos ? rest : rest.substr(space + 1);
+}
+
+// A company's or an organisation's own number under a generic contact label that would make it
+// personal: the word before the label names the company (a creditor's item, 1. 신한카드 연락처
+// 1588-...) or the organisation (선사 연락처 051-...), and no person.
+bool company_before_contact_label(std::string_view text, const Span& run) {
+  const std::string_view owner = named_before_contact_label(line_before(text, run, kDeskReach));
+  return !owner.empty() && !person_words().in(owner) &&
+         (telephone_owner_words().in(owner) || ends_with_any(owner, labels::kCompanyNameEndings));
+}
+
 // The holder named after a holder word (예금주: (주)다온이사), up to the end of its phrase.
 std::string_view holder_named(std::string_view s) {
   for (std::string_view w : labels::kHolderWords)
@@ -2247,6 +2311,35 @@ bool mobile_before_hour(std::span<const std::uint8_t> d, std::string_view source
   if (space == std::string_view::npos) return false;
   const std::size_t hour = source.size() - space - 1;
   return (hour == 1 || hour == 2) && hour < d.size() && is_mobile_number(d.first(d.size() - hour));
+}
+
+// A representative number: 15xx, 16xx or 18xx and four digits, written as 1588-1234 or 15881234;
+// grouped otherwise (15.03.1997) it is something else.
+bool is_representative_number(std::span<const std::uint8_t> d, std::string_view source) {
+  const auto lead =
+      std::find_if(source.begin(), source.end(), [](char c) { return !is_ascii_digit(c); });
+  return d.size() == 8 &&
+         (digits_start_with(d, "15") || digits_start_with(d, "16") || digits_start_with(d, "18")) &&
+         (lead == source.end() || lead - source.begin() == 4);
+}
+
+// A land parcel's code (PNU): a legal dong's ten digits, a mountain flag of 1 or 2, the lot's
+// main and sub numbers of four digits each, written bare after an address's last word or lot
+// (…면 도암리 12-3 4150025321100120003, 산18 4642…): no card, though one in ten passes Luhn.
+constexpr std::size_t kParcelCodeDigits = 19;
+bool land_parcel_code(std::span<const std::uint8_t> d, std::string_view source,
+                      std::string_view text, const Span& run) {
+  constexpr std::size_t kMountainFlag = 10;
+  if (source.size() != kParcelCodeDigits || (d[kMountainFlag] != 1 && d[kMountainFlag] != 2))
+    return false;
+  std::string_view word = last_word(line_before(text, run, kDeskReach));
+  if (word.starts_with(labels::kMountainLotWord))
+    word.remove_prefix(labels::kMountainLotWord.size());
+  if (word.ends_with(labels::kLotWord)) word.remove_suffix(labels::kLotWord.size());
+  const bool lot =
+      !word.empty() && is_ascii_digit(word.front()) &&
+      std::all_of(word.begin(), word.end(), [](char c) { return is_ascii_digit(c) || c == '-'; });
+  return lot || ends_with_any(word, labels::kAddressWordEndings);
 }
 
 // Ten digits written bare, under a column whose header names a number a system issues (고객ID,
@@ -2336,8 +2429,8 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
     const bool unit_desk =
         (ends_with_any(word, labels::kOfficeUnitEndings) && !ends_with_region(word)) ||
         (said.size() < before.size() && is_department_abbreviation(word));
-    return (organisation_words().in(before) || organisation_words().in(aside) || unit_desk ||
-            in_business_block() || on_identity_line()) &&
+    return (telephone_owner_words().in(before) || organisation_words().in(aside) || unit_desk ||
+            in_business_block() || on_identity_line() || fax_beside(text, run)) &&
            !person_words().in(past_office_in_charge(past_department(said))) &&
            !person_words().in(aside) && !in_a_persons_row(text, run);
   }
@@ -2348,14 +2441,14 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       !labels->found_of(static_cast<std::size_t>(EntityKind::bank_account)))
     return false;
   const std::string_view before = line_before(text, run), after = line_after(text, run);
-  if (held_by_a_business(after))
+  if (held_by_a_business(after) || charge_paid_in(before))
     return !names_a_person(before) && !names_a_person(after) && !in_a_persons_row(text, run);
   if (!organisation_or_holder_words().in(before) && !organisation_or_holder_words().in(after))
     return false;
   if (names_a_person(before) || names_a_person(after) || in_a_persons_row(text, run)) return false;
   const std::string_view named = holder_named(after);
   const std::string_view holder = named.empty() ? holder_named(before) : named;
-  if (!holder.empty()) return holder_organisation_words().in(holder);
+  if (!holder.empty()) return holder_organisation_words().in(holder) || names_a_business(holder);
   return organisation_words().in(before) || organisation_words().in(next_word(after));
 }
 
@@ -2604,6 +2697,8 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
     if (drug_code(source, text, run)) return Veto{RejectReason::look_alike, true};
     if (n == 13 && post_office_parcel(source, text, run))
       return Veto{RejectReason::look_alike, true};
+    if (n == kParcelCodeDigits && land_parcel_code(d, source, text, run))
+      return Veto{RejectReason::look_alike, true};
     if (issued_number_in_column(d, source, text, labels))
       return Veto{RejectReason::look_alike, true};
     if (source.find('\t') != std::string_view::npos) return Veto{RejectReason::look_alike, false};
@@ -2613,16 +2708,7 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
         return Veto{RejectReason::look_alike, false};
   }
   if (cfg.company_veto && !personal_phone) {
-    // Written as 1588-1234 or 15881234; grouped otherwise (15.03.1997) it is something else.
-    auto grouped_as_one = [&] {
-      const auto lead =
-          std::find_if(source.begin(), source.end(), [](char c) { return !is_ascii_digit(c); });
-      return lead == source.end() || lead - source.begin() == 4;
-    };
-    const bool representative =
-        n == 8 &&
-        (digits_start_with(d, "15") || digits_start_with(d, "16") || digits_start_with(d, "18")) &&
-        grouped_as_one();
+    const bool representative = is_representative_number(d, source);
     // Written 080-123-4567 or undivided; 08-005276-34 is a licence's groups, not 080's.
     auto lead_of_three_or_none = [&] {
       const auto lead =
@@ -2634,6 +2720,9 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
     if (representative || toll_free) return Veto{RejectReason::company_number, true};
     if (owned_by_organisation(d, text, run, labels))
       return Veto{RejectReason::company_number, true};
+  } else if (cfg.company_veto && (is_landline(d) || is_representative_number(d, source)) &&
+             company_before_contact_label(text, run)) {
+    return Veto{RejectReason::company_number, true};
   } else if (cfg.company_veto && !is_landline(d) && !is_mobile_number(d) &&
              owned_by_organisation(d, text, run, labels)) {
     // A phone's label names no account: a holder's name may hold one (예금주 헬로모바일(주)).

@@ -438,6 +438,16 @@ inline constexpr Label kLookAlike[] = {
     {"과제번호", 1.0f},
     {"군번", 1.0f},
     {"매입번호", 1.0f},
+    // Other registers' numbers under a compound 등록번호: a farm's, a fishery's or a forest's
+    // business entity (농업경영체 등록번호, 경영체등록번호), a livestock farm's, an organ donor's
+    // pledge (기증희망등록번호); and a land parcel's code (필지번호, PNU, 토지 고유번호).
+    {"경영체", 1.0f},
+    {"축산업 등록", 1.0f},
+    {"기증희망", 1.0f},
+    {"기증 희망", 1.0f},
+    {"필지번호", 1.0f},
+    {"PNU", 1.0f, kAscii},
+    {"고유번호", 1.0f},
     {"학번", 1.0f},
     {"사번", 1.0f},
     {"사원번호", 1.0f},
@@ -686,6 +696,10 @@ inline constexpr Label kLookAlike[] = {
     {"작성일", 1.0f},
     {"입사일", 1.0f},
     {"계약일", 1.0f},
+    {"발생일", 1.0f},  // 피해 발생일, 사고 발생일
+    {"신청일", 1.0f},
+    {"사고일", 1.0f},
+    {"구입일", 1.0f},
     {"발권일", 1.0f},
     {"탑승일", 1.0f},
     {"출국일", 1.0f},
@@ -817,18 +831,34 @@ inline constexpr std::string_view kCommaTopDomains[] = {"com", "net", "org", "kr
 // showroom's, a reservist unit's, a wake's own line), public offices a benefit or a permit is
 // applied at (국민연금공단 지사, 등기소, 출입국·외국인청, 고용노동지청).
 inline constexpr std::string_view kOrganisationWords[] = {
-    "(주)",     "㈜",     "주식회사", "유한회사", "법인",       "재단",       "사단",
-    "(사)",     "(재)",   "협회",     "조합",     "병원",       "의원",       "치과",
-    "내과",     "외과",   "소아과",   "안과",     "피부과",     "이비인후과", "산부인과",
-    "약국",     "보건소", "학교",     "학원",     "어린이집",   "유치원",     "태권도",
-    "구청",     "시청",   "군청",     "도청",     "법원",       "검찰청",     "경찰서",
-    "파출소",   "지구대", "소방서",   "세무서",   "장례식장",   "웨딩홀",     "예식장",
-    "구민회관", "복지관", "도서관",   "교회",     "성당",       "지사",       "행정실",
-    "교무실",   "원무과", "민원실",   "민원과",   "민원봉사실", "여권과",     "예약실",
-    "응급실",   "사무국", "총무과",   "센터",     "사무실",     "지점",       "본점",
-    "대리점",   "전시장", "매장",     "빈소",     "예비군",     "동대본부",   "접수처",
-    "데스크",   "공단",   "등기소",   "출입국",   "외국인청",   "지청",       "시니어클럽",
+    "(주)",   "㈜",       "주식회사", "유한회사",   "법인",     "재단",       "사단",   "(사)",
+    "(재)",   "협회",     "조합",     "병원",       "의원",     "치과",       "내과",   "외과",
+    "소아과", "안과",     "피부과",   "이비인후과", "산부인과", "약국",       "보건소", "학교",
+    "학원",   "어린이집", "유치원",   "태권도",     "구청",     "시청",       "군청",   "도청",
+    "법원",   "검찰청",   "경찰서",   "파출소",     "지구대",   "소방서",     "세무서", "장례식장",
+    "웨딩홀", "예식장",   "구민회관", "복지관",     "도서관",   "교회",       "성당",   "지사",
+    "행정실", "교무실",   "원무과",   "민원실",     "민원과",   "민원봉사실", "여권과", "예약실",
+    "응급실", "사무국",   "총무과",   "센터",       "사무실",   "지점",       "본점",   "대리점",
+    "전시장", "매장",     "빈소",     "예비군",     "동대본부", "접수처",     "데스크", "공단",
+    "등기소", "출입국",   "외국인청", "지청",       "클럽",
 };
+// Roles an organisation plays on a paper, named before its own landline or representative
+// number (등록기관, 접수기관, 수행기관, 운영기관, 주관기관; a shipping line, a developer, a
+// builder; an apartment's management office): read for telephones only, as an account of theirs is
+// named by the holder.
+inline constexpr std::string_view kOrganisationRoleWords[] = {
+    "기관", "선사", "시행사", "시공사", "관리사무소", "관리소",
+};
+// Endings of a company's name standing before a generic contact label (OK저축은행 연락처 1588-...,
+// KB국민카드, 연락처 1644-...): the number after that label is the company's.
+inline constexpr std::string_view kCompanyNameEndings[] = {
+    "카드", "은행", "캐피탈", "대부", "금융", "보험", "생명", "화재", "증권", "텔레콤", "통신",
+};
+// Generic contact labels: naming no one, the word before them names whose number it is.
+inline constexpr std::string_view kContactWords[] = {"연락처", "연락번호", "전화", "전화번호",
+                                                     "Tel",    "TEL",      "tel"};
+// A fax's words after a landline on its line (051-... / FAX 043-...): an office's line.
+inline constexpr std::string_view kFaxWords[] = {"팩스", "FAX", "Fax", "fax"};
 // A person on the number: a desk's staff member named with a title, a guardian, the owner's
 // own line or account (본인, 직통, 환불, 급여), a form's contact person, a person's workplace
 // in their own record (직장, 근무처, 근무지).
@@ -916,10 +946,21 @@ inline constexpr std::string_view kBusinessIdentityWords[] = {"사업자", "통�
 // Endings of a business's name written as an account's holder beside it (무통장 입금: 하나 ...
 // (솔바람 글램핑), 입금처: ... 한결세무회계): a shop, a food seller, a lodge, an office, a farm.
 inline constexpr std::string_view kBusinessNameEndings[] = {
-    "샵",     "숍",   "푸드", "펜션",   "글램핑",   "캠핑",     "캠핑장", "세무회계", "회계",
-    "상사",   "상회", "마트", "스토어", "공방",     "식당",     "카페",   "농원",     "농장",
-    "정육점", "가게", "꽃집", "플라워", "베이커리", "스튜디오", "유통",   "물산",     "인테리어",
+    "샵",     "숍",   "푸드",   "펜션",   "글램핑",   "캠핑",     "캠핑장", "세무회계", "회계",
+    "상사",   "상회", "마트",   "스토어", "공방",     "식당",     "카페",   "농원",     "농장",
+    "정육점", "가게", "꽃집",   "플라워", "베이커리", "스튜디오", "유통",   "물산",     "인테리어",
+    "조리원", "솔라", "에너지", "하우스", "아카데미", "웨딩",     "골프",   "클리닉",   "건설",
 };
+// Charges a customer pays a business, before 입금 (잔금 입금 계좌, 공사대금 입금 계좌, 계약금
+// 입금처, 수강료 입금 계좌): the account the money goes into is the business's.
+inline constexpr std::string_view kChargeWords[] = {"잔금",   "계약금", "중도금", "대금",
+                                                    "수강료", "이용료", "레슨비", "교육비"};
+inline constexpr std::string_view kDepositInWord = "입금";
+// An address's last word before a land parcel's code (…면 도암리, 역삼동) and the words of its
+// lot number (산18, 12-3번지).
+inline constexpr std::string_view kAddressWordEndings[] = {"리", "동", "읍", "면"};
+inline constexpr std::string_view kMountainLotWord = "산";
+inline constexpr std::string_view kLotWord = "번지";
 // Words a line begins with that say what its own date or number is (Flight LJ396 ... 2026.01.13,
 // 출발 2026-01-13, 입실 12/24): the line does not take the label of the line above it.
 inline constexpr std::string_view kOwnLineWords[] = {

@@ -90,8 +90,9 @@ def test_organisations_numbers_on_filings_are_not_the_persons(text, expected, ve
 
 # The person's own numbers in the same places: a home's line (its fax is the office's), a
 # person's name before 연락처, a person in an organisation's line, a representative number
-# with the customer's word, an account held by a person, a card-bill account paid out of, a
-# birth date under its label, a bare 등록번호, a card number under its label.
+# with the customer's word, an account held by a person or by an apartment's short name (더샵),
+# a card-bill account paid out of, a birth date under its label, a bare 등록번호, a card number
+# under its label.
 KEPT = [
     ("자택 02-418-7720", [("phone", "02-418-7720", "phone.seoul", EL)]),
     ("홍길동 과장 051-463-7790 / FAX 043-285-1190",
@@ -101,6 +102,8 @@ KEPT = [
     ("신한카드 본인 연락처 1588-1234", [("phone", "1588-1234", "phone.representative", LD)]),
     ("입금 계좌 하나 391-910288-11308 예금주 김민지",
      [("bank_account", "391-910288-11308", "account.length", [BANK, "context.extra_label", "context.trailing_label"])]),
+    ("※ 관리비 납부계좌 국민 123-45-678902 예금주 더샵",
+     [("bank_account", "123-45-678902", "account.length", [BANK, "context.extra_label", "context.trailing_label"])]),
     ("카드대금 출금 계좌 신한 110-482-339127",
      [("bank_account", "110-482-339127", "account.length", [BANK, "context.extra_label"])]),
     ("주민등록번호 900101-1234568\n생년월일 1990.01.01",

@@ -2250,48 +2250,31 @@ bool charge_paid_in(std::string_view before) {
 }
 
 // Whether a holder's name holds a word ending in a business's word (예금주 김하늘 햇살에너지,
-// 예금주: 튼튼이사짐센터): a business's name, though a person's may stand before it.
+// 예금주: 에코솔라): a business's name, though a person's may stand before it. A word of two
+// syllables is as often an apartment's or a brand's short name (예금주 더샵) and says nothing.
 bool names_a_business(std::string_view holder) {
+  constexpr std::size_t kShortestName = 9;  // bytes: three Hangul syllables
   while (!holder.empty()) {
     const std::size_t from = holder.find_first_not_of(" ()");
     if (from == std::string_view::npos) return false;
     holder.remove_prefix(from);
     const std::size_t to = std::min(holder.find_first_of(" ()"), holder.size());
-    if (ends_with_any(holder.substr(0, to), labels::kBusinessNameEndings)) return true;
+    if (to >= kShortestName && ends_with_any(holder.substr(0, to), labels::kBusinessNameEndings))
+      return true;
     holder.remove_prefix(to);
   }
   return false;
 }
 
 // Whether a fax's number follows a landline on its line (선사 051-... / FAX 043-...): the line of
-// an office, which a home's or a person's line is not written with.
-bool fax_beside(std::string_view text, const Span& run) {
+// an office, which a home's or a person's line is not written with. A line without seven more
+// digits after the number holds no fax's number and is not read for the words.
+[[gnu::noinline]] bool fax_beside(std::string_view text, const Span& run) {
+  constexpr std::size_t kFaxDigits = 7;
   const std::string_view after = line_after(text, run);
+  if (unicode::count_ascii_digits(after) < kFaxDigits) return false;
   return std::any_of(std::begin(labels::kFaxWords), std::end(labels::kFaxWords),
                      [&](std::string_view w) { return after.find(w) != std::string_view::npos; });
-}
-
-// The word before a generic contact label right before the number (OK저축은행 연락처 : 1588-...,
-// KB국민카드, 연락처 1644-..., 선사 연락처 051-...): it names whose number it is; empty when the
-// word right before the number is no such label.
-std::string_view named_before_contact_label(std::string_view before) {
-  const std::string_view label = last_word(before);
-  if (std::find(std::begin(labels::kContactWords), std::end(labels::kContactWords), label) ==
-      std::end(labels::kContactWords))
-    return {};
-  std::string_view rest = before.substr(0, static_cast<std::size_t>(label.data() - before.data()));
-  while (rest.ends_with(' ') || rest.ends_with(',')) rest.remove_suffix(1);
-  const std::size_t space = rest.find_last_of(" \t");  // (주)리드코프 whole, brackets and all
-  return space == std::string_view::npos ? rest : rest.substr(space + 1);
-}
-
-// A company's or an organisation's own number under a generic contact label that would make it
-// personal: the word before the label names the company (a creditor's item, 1. 신한카드 연락처
-// 1588-...) or the organisation (선사 연락처 051-...), and no person.
-bool company_before_contact_label(std::string_view text, const Span& run) {
-  const std::string_view owner = named_before_contact_label(line_before(text, run, kDeskReach));
-  return !owner.empty() && !person_words().in(owner) &&
-         (telephone_owner_words().in(owner) || ends_with_any(owner, labels::kCompanyNameEndings));
 }
 
 // The holder named after a holder word (예금주: (주)다온이사), up to the end of its phrase.
@@ -2316,19 +2299,43 @@ bool mobile_before_hour(std::span<const std::uint8_t> d, std::string_view source
 // A representative number: 15xx, 16xx or 18xx and four digits, written as 1588-1234 or 15881234;
 // grouped otherwise (15.03.1997) it is something else.
 bool is_representative_number(std::span<const std::uint8_t> d, std::string_view source) {
+  if (d.size() != 8 || d[0] != 1 || (d[1] != 5 && d[1] != 6 && d[1] != 8)) return false;
   const auto lead =
       std::find_if(source.begin(), source.end(), [](char c) { return !is_ascii_digit(c); });
-  return d.size() == 8 &&
-         (digits_start_with(d, "15") || digits_start_with(d, "16") || digits_start_with(d, "18")) &&
-         (lead == source.end() || lead - source.begin() == 4);
+  return lead == source.end() || lead - source.begin() == 4;
+}
+
+// A company's or an organisation's own landline or representative number under a generic contact
+// label that makes it personal: the word before the label names the company (a creditor's item,
+// 1. 신한카드 연락처 1588-..., OK저축은행, 연락처 : 1899-...) or the organisation (선사 연락처
+// 051-...), and no person. Out of line: it is read for every number under a person's label.
+[[gnu::noinline]] bool company_before_contact_label(std::span<const std::uint8_t> d,
+                                                    std::string_view source, std::string_view text,
+                                                    const Span& run) {
+  if (!is_landline(d) && !is_representative_number(d, source)) return false;
+  const std::size_t from = run.byte_start > kDeskReach ? run.byte_start - kDeskReach : 0;
+  std::string_view before = text.substr(from, run.byte_start - from);
+  while (before.ends_with(' ') || before.ends_with(':')) before.remove_suffix(1);
+  const auto label =
+      std::find_if(std::begin(labels::kContactWords), std::end(labels::kContactWords),
+                   [&](std::string_view w) { return before.ends_with(w); });
+  if (label == std::end(labels::kContactWords)) return false;
+  before.remove_suffix(label->size());
+  if (!before.ends_with(' ') && !before.ends_with(',')) return false;  // 비상연락처: one word
+  while (before.ends_with(' ') || before.ends_with(',')) before.remove_suffix(1);
+  const std::size_t space = before.find_last_of(" \t\n");  // (주)리드코프 whole, brackets and all
+  const std::string_view owner =
+      space == std::string_view::npos ? before : before.substr(space + 1);
+  return !owner.empty() && !person_words().in(owner) &&
+         (telephone_owner_words().in(owner) || ends_with_any(owner, labels::kCompanyNameEndings));
 }
 
 // A land parcel's code (PNU): a legal dong's ten digits, a mountain flag of 1 or 2, the lot's
 // main and sub numbers of four digits each, written bare after an address's last word or lot
 // (…면 도암리 12-3 4150025321100120003, 산18 4642…): no card, though one in ten passes Luhn.
 constexpr std::size_t kParcelCodeDigits = 19;
-bool land_parcel_code(std::span<const std::uint8_t> d, std::string_view source,
-                      std::string_view text, const Span& run) {
+[[gnu::noinline]] bool land_parcel_code(std::span<const std::uint8_t> d, std::string_view source,
+                                        std::string_view text, const Span& run) {
   constexpr std::size_t kMountainFlag = 10;
   if (source.size() != kParcelCodeDigits || (d[kMountainFlag] != 1 && d[kMountainFlag] != 2))
     return false;
@@ -2708,7 +2715,7 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
         return Veto{RejectReason::look_alike, false};
   }
   if (cfg.company_veto && !personal_phone) {
-    const bool representative = is_representative_number(d, source);
+    const bool representative = n == 8 && is_representative_number(d, source);
     // Written 080-123-4567 or undivided; 08-005276-34 is a licence's groups, not 080's.
     auto lead_of_three_or_none = [&] {
       const auto lead =
@@ -2720,8 +2727,7 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
     if (representative || toll_free) return Veto{RejectReason::company_number, true};
     if (owned_by_organisation(d, text, run, labels))
       return Veto{RejectReason::company_number, true};
-  } else if (cfg.company_veto && (is_landline(d) || is_representative_number(d, source)) &&
-             company_before_contact_label(text, run)) {
+  } else if (cfg.company_veto && company_before_contact_label(d, source, text, run)) {
     return Veto{RejectReason::company_number, true};
   } else if (cfg.company_veto && !is_landline(d) && !is_mobile_number(d) &&
              owned_by_organisation(d, text, run, labels)) {

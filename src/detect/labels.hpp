@@ -440,14 +440,12 @@ inline constexpr Label kLookAlike[] = {
     {"매입번호", 1.0f},
     // Other registers' numbers under a compound 등록번호: a farm's, a fishery's or a forest's
     // business entity (농업경영체 등록번호, 경영체등록번호), a livestock farm's, an organ donor's
-    // pledge (기증희망등록번호); and a land parcel's code (필지번호, PNU, 토지 고유번호).
+    // pledge (기증희망등록번호); and a land parcel's code (필지번호, PNU).
     {"경영체", 1.0f},
     {"축산업 등록", 1.0f},
     {"기증희망", 1.0f},
-    {"기증 희망", 1.0f},
     {"필지번호", 1.0f},
     {"PNU", 1.0f, kAscii},
-    {"고유번호", 1.0f},
     {"학번", 1.0f},
     {"사번", 1.0f},
     {"사원번호", 1.0f},

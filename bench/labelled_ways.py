@@ -3070,21 +3070,29 @@ class _Builder:
                  "{region}": CLOSING_REGIONS, "{flight}": CLOSING_FLIGHTS, "{route}": CLOSING_ROUTES}
         picked = {k: self.pick("closing:" + k, pool) for k, pool in names.items()}
         trip_style = self.pick("closing:trip_style", CLOSING_TRIP_STYLES)
-        for i, line in enumerate(self.pick("closing:" + kind, CLOSING_PAPERS[kind])):
+
+        def text(piece: str) -> str:
+            return (piece.replace("{receipt}", f"2024{r.randrange(1, 13):02d}{r.randrange(1, 29):02d}-{self.w.v.digits(5)}")
+                    .replace("{year}", str(r.randrange(2019, 2027))).replace("{n3}", self.w.v.digits(3))
+                    .replace("{irb}", f"{r.choice(('KHSIRB', 'SNUH', 'AMC'))}-{r.randrange(20, 27)}-{r.randrange(100, 999)}"))
+
+        self.marked_lines(w, self.pick("closing:" + kind, CLOSING_PAPERS[kind]), picked, text,
+                          lambda marker, line: self.closing_number(w, marker.partition(":")[0], line, trip_style))
+        return w.document()
+
+    def marked_lines(self, w: _Writer, lines, picked: dict, text, number) -> None:
+        """Writes a paper's lines: a <<marker>> piece is a number (number(marker, line) writes it),
+        the rest is text with the picked names, then text(piece)'s and fill's draws, put in."""
+        for i, line in enumerate(lines):
             if i:
                 w.add("\n")
             for k, piece in enumerate(re.split(r"<<([^>]*)>>", line)):
                 if k % 2 == 0:
                     for key, name in picked.items():
                         piece = piece.replace(key, name)
-                    piece = (piece.replace("{receipt}", f"2024{r.randrange(1, 13):02d}{r.randrange(1, 29):02d}-{self.w.v.digits(5)}")
-                             .replace("{year}", str(r.randrange(2019, 2027))).replace("{n3}", self.w.v.digits(3))
-                             .replace("{irb}", f"{r.choice(('KHSIRB', 'SNUH', 'AMC'))}-{r.randrange(20, 27)}-{r.randrange(100, 999)}"))
-                    w.add(self.fill(piece))
-                    continue
-                marker, _, label = piece.partition(":")
-                self.closing_number(w, marker, line, trip_style)
-        return w.document()
+                    w.add(self.fill(text(piece)))
+                else:
+                    number(piece, line)
 
     def closing_number(self, w: _Writer, marker: str, line: str, trip_style: str) -> None:
         r, v = self.r, self.w.v
@@ -3151,18 +3159,14 @@ class _Builder:
                  "{dong}": FILING_DONG}
         picked = {k: self.pick("filing:" + k, pool) for k, pool in names.items()}
         event_style = self.pick("filing:event_style", FILING_EVENT_STYLES)
-        for i, line in enumerate(self.pick("filing:" + kind, FILING_PAPERS[kind])):
-            if i:
-                w.add("\n")
-            for k, piece in enumerate(re.split(r"<<([^>]*)>>", line)):
-                if k % 2 == 0:
-                    for key, name in picked.items():
-                        piece = piece.replace(key, name)
-                    while "{creditor}" in piece:  # each item its own creditor
-                        piece = piece.replace("{creditor}", self.pick("filing:creditor", FILING_CREDITORS), 1)
-                    w.add(self.fill(piece.replace("{area}", str(r.randrange(300, 9000)))))
-                    continue
-                self.filing_number(w, piece, line, event_style)
+
+        def text(piece: str) -> str:
+            while "{creditor}" in piece:  # each item its own creditor
+                piece = piece.replace("{creditor}", self.pick("filing:creditor", FILING_CREDITORS), 1)
+            return piece.replace("{area}", str(r.randrange(300, 9000)))
+
+        self.marked_lines(w, self.pick("filing:" + kind, FILING_PAPERS[kind]), picked, text,
+                          lambda marker, line: self.filing_number(w, marker, line, event_style))
         return w.document()
 
     def filing_number(self, w: _Writer, marker: str, line: str, event_style: str) -> None:

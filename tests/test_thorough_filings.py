@@ -8,21 +8,9 @@ whole outcome, and the person's own numbers beside them stay values."""
 import pytest
 
 import norvane
-from norvane import Config, Policy, PolicySet
-from thorough_checks import assert_exact_and_reversible
-
-
-def found(text):
-    return [(f.entity, f.text(text), f.evidence.rule, f.evidence.extensions)
-            for f in norvane.detect(text, Config.thorough()).findings]
-
-
-def rejected(text):
-    """The reason each vetoed number was dropped for, by its text."""
-    raw = text.encode()
-    return {raw[r.source.byte_start:r.source.byte_end].decode(): str(r.reason)
-            for r in norvane.detect(text, Config.thorough()).rejections
-            if str(r.reason) in ("company_number", "look_alike")}
+from norvane import Config
+from thorough_checks import (assert_exact_and_reversible, assert_masks_keep_vetoed, found_thorough as found,
+                            vetoed_thorough as rejected)
 
 
 LD, EL, BANK = ["context.letter_distance"], ["context.extra_label"], "context.bank_name"
@@ -135,16 +123,7 @@ def test_each_veto_belongs_to_its_family():
 
 
 def test_masks_round_trip_on_filings():
-    policies = PolicySet(Policy.tokenize())
-    text = "\n\n".join([t for t, _, _ in DOCUMENTS] + [t for t, _ in KEPT])
-    out = norvane.mask(text, policies, Config.thorough())
-    assert norvane.unmask(out.text, out.restore) == text
-    for _, expected in KEPT:
-        for value in expected:
-            assert value[1] not in out.text
-    for _, _, vetoed in DOCUMENTS:
-        for number in vetoed:
-            assert number in out.text
+    assert_masks_keep_vetoed(DOCUMENTS, KEPT)
 
 
 HOSTILE = [

@@ -32,3 +32,33 @@ def without_variants():
     c = Config.thorough()
     c.writing_variants = False
     return c
+
+
+def found_thorough(text):
+    """Kind, text as written, rule and extensions of each finding under the thorough settings."""
+    return [(f.entity, f.text(text), f.evidence.rule, f.evidence.extensions)
+            for f in norvane.detect(text, Config.thorough()).findings]
+
+
+def vetoed_thorough(text):
+    """The reason each number the thorough settings vetoed as a company's or a look-alike was
+    dropped for, by its text."""
+    raw = text.encode()
+    return {raw[r.source.byte_start:r.source.byte_end].decode(): str(r.reason)
+            for r in norvane.detect(text, Config.thorough()).rejections
+            if str(r.reason) in ("company_number", "look_alike")}
+
+
+def assert_masks_keep_vetoed(documents, kept):
+    """Masked together under the thorough settings, the texts of documents ((text, findings,
+    vetoed)) and kept ((text, findings)) round-trip, every kept value is masked and every vetoed
+    number stays as written."""
+    text = "\n\n".join([t for t, _, _ in documents] + [t for t, _ in kept])
+    out = norvane.mask(text, PolicySet(Policy.tokenize()), Config.thorough())
+    assert norvane.unmask(out.text, out.restore) == text
+    for _, expected in kept:
+        for value in expected:
+            assert value[1] not in out.text
+    for _, _, vetoed in documents:
+        for number in vetoed:
+            assert number in out.text

@@ -2267,14 +2267,16 @@ bool names_a_business(std::string_view holder) {
 }
 
 // Whether a fax's number follows a landline on its line (선사 051-... / FAX 043-...): the line of
-// an office, which a home's or a person's line is not written with. A line without seven more
+// an office, which a home's or a person's line is not written with, unless a person is named in
+// its block (a signature's name and title above its T. and Fax line). A line without seven more
 // digits after the number holds no fax's number and is not read for the words.
 [[gnu::noinline]] bool fax_beside(std::string_view text, const Span& run) {
   constexpr std::size_t kFaxDigits = 7;
   const std::string_view after = line_after(text, run);
   if (unicode::count_ascii_digits(after) < kFaxDigits) return false;
   return std::any_of(std::begin(labels::kFaxWords), std::end(labels::kFaxWords),
-                     [&](std::string_view w) { return after.find(w) != std::string_view::npos; });
+                     [&](std::string_view w) { return after.find(w) != std::string_view::npos; }) &&
+         !person_words().in(block_before(text, run)) && !person_words().in(after);
 }
 
 // The holder named after a holder word (예금주: (주)다온이사), up to the end of its phrase.

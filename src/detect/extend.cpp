@@ -2237,16 +2237,32 @@ bool post_office_parcel(std::string_view source, std::string_view text, const Sp
          !said(labels::kAccountWord);
 }
 
-// Whether a charge paid to a business stands before 입금 on the account's line (잔금 입금 계좌:,
-// 공사대금 입금 계좌, 계약금 입금처): the money goes into the business's account.
+// Whether the account's label says a charge paid to a business goes into it (잔금 입금 계좌: 국민
+// ..., 공사대금 입금 계좌 신한 ..., 계약금 입금처 우리 ...): read back from the number past the
+// bank's name, the label's marks, 계좌 or 처, 입금, to the charge's word.
 bool charge_paid_in(std::string_view before) {
-  for (std::size_t at = before.find(labels::kDepositInWord); at != std::string_view::npos;
-       at = before.find(labels::kDepositInWord, at + 1)) {
-    std::string_view charge = before.substr(0, at);
-    while (charge.ends_with(' ')) charge.remove_suffix(1);
-    if (ends_with_any(charge, labels::kChargeWords)) return true;
+  const auto trim = [&] {
+    while (before.ends_with(' ') || before.ends_with(':') || before.ends_with('-'))
+      before.remove_suffix(1);
+  };
+  const auto ends_the_label = [&] {
+    return before.ends_with(labels::kAccountWord) || before.ends_with(labels::kDepositPlaceWord);
+  };
+  trim();
+  if (!ends_the_label()) {  // the bank's name
+    const std::size_t space = before.find_last_of(' ');
+    if (space == std::string_view::npos) return false;
+    before = before.substr(0, space);
+    trim();
+    if (!ends_the_label()) return false;
   }
-  return false;
+  before.remove_suffix(before.ends_with(labels::kAccountWord) ? labels::kAccountWord.size()
+                                                              : labels::kDepositPlaceWord.size());
+  while (before.ends_with(' ')) before.remove_suffix(1);
+  if (!before.ends_with(labels::kDepositInWord)) return false;
+  before.remove_suffix(labels::kDepositInWord.size());
+  while (before.ends_with(' ')) before.remove_suffix(1);
+  return ends_with_any(before, labels::kChargeWords);
 }
 
 // Whether a holder's name holds a word ending in a business's word (예금주 김하늘 햇살에너지,

@@ -954,6 +954,7 @@ inline constexpr std::string_view kBusinessNameEndings[] = {
 inline constexpr std::string_view kChargeWords[] = {"잔금",   "계약금", "중도금", "대금",
                                                     "수강료", "이용료", "레슨비", "교육비"};
 inline constexpr std::string_view kDepositInWord = "입금";
+inline constexpr std::string_view kDepositPlaceWord = "처";  // 입금처
 // An address's last word before a land parcel's code (…면 도암리, 역삼동) and the words of its
 // lot number (산18, 12-3번지).
 inline constexpr std::string_view kAddressWordEndings[] = {"리", "동", "읍", "면"};

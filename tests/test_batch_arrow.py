@@ -81,6 +81,51 @@ def test_slices_and_chunked_arrays_read_the_right_rows(arrow_type):
         assert pa.array(norvane.mask_many(column, threads=2)).to_pylist() == expected_masks(expected, None), name
 
 
+@pytest.mark.parametrize("threads", [1, 2])
+def test_nulls_that_first_come_late_keep_every_row_in_its_place(threads):
+    # A column reads no per-row lists until its first null: the rows before it, in this chunk and
+    # in a whole chunk without nulls before it, must still land in their places.
+    items = texts(300, seed=37)
+    late = items[:250] + [None if i % 9 == 4 else t for i, t in enumerate(items[250:])]
+    for arrow_type in ARROW_TYPES:
+        chunked = pa.chunked_array([pa.array(late[:200], arrow_type), pa.array(late[200:], arrow_type)])
+        for column in (pa.array(late, arrow_type), chunked):
+            assert pa.array(norvane.mask_many(column, threads=threads)).to_pylist() == expected_masks(late, None)
+            got = norvane.detect_many(column, threads=threads)
+            assert [None if r is None else report_view(r) for r in got] == [
+                None if t is None else report_view(norvane.detect(t)) for t in late
+            ]
+
+
+@pytest.mark.parametrize("threads", [1, 2])
+def test_a_bad_row_after_the_first_late_null_is_named_by_its_row(threads):
+    good = pa.array(texts(40, seed=41) + [None, "연락처: 010-1234-5678"])
+    bad = pa.StringArray.from_buffers(1, pa.array([0, 4], pa.int32()).buffers()[1], pa.py_buffer(b"a\xffbc"))
+    column = pa.chunked_array([pa.array(texts(30, seed=43)), pa.concat_arrays([good, bad])])
+    with pytest.raises(ValueError, match=r"^texts\[72\]: invalid UTF-8 at byte 1 of the text$"):
+        norvane.mask_many(column, threads=threads)
+    with pytest.raises(ValueError, match=r"^texts\[72\]: invalid UTF-8"):
+        norvane.detect_many(column, threads=threads)
+
+
+@pytest.mark.parametrize("config", [None, norvane.Config.thorough()], ids=["default", "thorough"])
+@pytest.mark.parametrize("threads", [1, 2])
+def test_rows_after_rows_with_many_findings_carry_nothing_over(config, threads):
+    # A row's list of findings serves the next row's detection: a long row with many findings,
+    # then short rows with none or one, then one that fails, must each mask as alone.
+    long_row = " ".join(p for p in texts(60, seed=47) if p)
+    rows = [long_row, "네, 확인했습니다.", "연락처: 010-1234-5678", "", long_row[:200], "메일 a@b.co", "😀"] * 5
+    got = pa.array(norvane.mask_many(pa.array(rows), config=config, threads=threads)).to_pylist()
+    assert got == [norvane.mask(t, config=config).text for t in rows]
+    broken = pa.concat_arrays([pa.array(rows), pa.StringArray.from_buffers(
+        1, pa.array([0, 1], pa.int32()).buffers()[1], pa.py_buffer(b"\xff"))])
+    with pytest.raises(ValueError, match=r"^texts\[35\]: invalid UTF-8"):
+        norvane.mask_many(broken, config=config, threads=threads)
+    assert pa.array(norvane.mask_many(pa.array(rows[::-1]), config=config, threads=threads)).to_pylist() == [
+        norvane.mask(t, config=config).text for t in rows[::-1]
+    ]
+
+
 def test_tokens_in_a_column_share_one_restore_map():
     items = with_nulls(texts(250, seed=23))
     policies = POLICY_SETS["tokenize"]

@@ -425,9 +425,10 @@ class Pass {
       text = *made;
       return std::nullopt;
     }
-    if (auto refused = refuse(*texts_, i, known_utf8)) return refused;
     text = texts_->items[i];
-    return std::nullopt;
+    // The common answer without the call: a text of a well-formed stretch, within the limit.
+    if (known_utf8 && text.size() <= kMaxTextBytes) return std::nullopt;
+    return refuse(*texts_, i, known_utf8);
   }
 
   const Texts* texts_ = nullptr;
@@ -668,7 +669,7 @@ BatchResult<MaskedTexts> mask_texts(Texts texts, const PolicySet& policies, cons
   // which becomes the column's as it is.
   struct UnitOutput {
     std::string data;
-    std::vector<std::size_t> sizes;
+    std::vector<std::size_t> ends;  // of each text in data
   };
   const Pass pass(texts, options);
   const bool one_buffer = pass.in_input_order();
@@ -678,7 +679,7 @@ BatchResult<MaskedTexts> mask_texts(Texts texts, const PolicySet& policies, cons
     std::size_t bytes = 0;
     for (std::string_view text : texts.items) bytes += text.size();
     units[0].data.reserve(bytes + bytes / 8);
-    units[0].sizes.reserve(texts.items.size());
+    units[0].ends.reserve(texts.items.size());
   }
   auto failure = pass.each(
       [&](std::size_t i, std::string_view text, std::size_t slot) -> std::optional<ItemError> {
@@ -692,22 +693,26 @@ BatchResult<MaskedTexts> mask_texts(Texts texts, const PolicySet& policies, cons
           if (!found) return core_failure(i, std::move(found.error()));
           findings = std::move(*found);
         }
-        const std::size_t before = unit.data.size();
         append_masked(unit.data, text, findings, policies);
-        unit.sizes.push_back(unit.data.size() - before);
+        unit.ends.push_back(unit.data.size());
+        // The list goes to the thread's spares, where the next text's detection takes it: no
+        // allocation and free a text with findings.
+        give_buffers(findings);
         return std::nullopt;
       });
   if (failure) return std::unexpected(std::move(*failure));
 
-  const std::vector<std::size_t> order =
-      one_buffer ? std::vector<std::size_t>{0} : pass.slots_in_input_order();
-  result.ends.reserve(texts.items.size());
-  for (std::size_t slot : order)
-    for (std::size_t s : units[slot].sizes)
-      result.ends.push_back((result.ends.empty() ? 0 : result.ends.back()) + s);
-  if (one_buffer) {
+  if (one_buffer) {  // the unit's buffer and ends are the column's
     result.data = std::move(units[0].data);
+    result.ends = std::move(units[0].ends);
     return result;
+  }
+  const std::vector<std::size_t> order = pass.slots_in_input_order();
+  result.ends.reserve(texts.items.size());
+  std::size_t unit_start = 0;
+  for (std::size_t slot : order) {
+    for (std::size_t end : units[slot].ends) result.ends.push_back(unit_start + end);
+    unit_start += units[slot].data.size();
   }
   // The units' buffers joined on the planned threads: a serial copy of the whole column (and the
   // first touch of its pages) would hold back the second thread for a few percent of the call.

@@ -46,9 +46,13 @@ void give_buffers(Evidence& evidence) {
 
 void give_buffers(Finding& finding) { give_buffers(finding.evidence); }
 
+void give_buffers(std::vector<Finding>& findings) {
+  for (Finding& finding : findings) give_buffers(finding);
+  kept::Spares<std::vector<Finding>>::keep(findings);
+}
+
 void give_buffers(Report& report) {
-  for (Finding& finding : report.findings) give_buffers(finding);
-  kept::Spares<std::vector<Finding>>::keep(report.findings);
+  give_buffers(report.findings);
   kept::Spares<std::vector<Rejection>>::keep(report.rejections);
   kept::Spares<std::string>::keep(report.normalized_text);
 }

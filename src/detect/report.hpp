@@ -96,6 +96,7 @@ struct Report {
 // evidence lists for the next detection to fill, instead of a free and an allocation each.
 void give_buffers(Evidence& evidence);
 void give_buffers(Finding& finding);
+void give_buffers(std::vector<Finding>& findings);  // the findings' lists, then the list
 void give_buffers(Report& report);
 // Copies in a spare buffer when one has the room.
 std::string spare_copy(std::string_view text);

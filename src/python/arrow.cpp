@@ -55,13 +55,29 @@ struct Imported {
 };
 
 // The column as the batch reads it: the text of every non-null row, and where each row went.
+// A column without nulls (the common case) keeps no per-row lists but its texts: row k is text k.
 struct Column {
   Layout layout = Layout::utf8;
   std::size_t length = 0;
   std::vector<std::string_view> texts;  // non-null rows, in order
-  std::vector<std::size_t> rows;        // rows[k]: the row of texts[k]
+  std::vector<std::size_t> rows;        // rows[k]: the row of texts[k]; empty when no row is null
   std::vector<std::uint8_t> valid;      // per row; empty when no row is null
   std::size_t bytes = 0;                // of the non-null rows
+
+  // Row `row` (of the rows read so far) is null: the first null makes both lists, the rows
+  // before it being texts one to one.
+  void mark_null(std::size_t row) {
+    if (valid.empty()) {
+      valid.assign(length, 1);
+      rows.resize(texts.size());
+      for (std::size_t k = 0; k < rows.size(); ++k) rows[k] = k;
+    }
+    valid[row] = 0;
+  }
+  void add_text(std::string_view text, std::size_t row) {
+    texts.push_back(text);
+    if (!valid.empty()) rows.push_back(row);
+  }
 };
 
 // Takes the struct out of a capsule: the capsule's copy is marked released, ours is the owner.
@@ -122,11 +138,11 @@ bool read_offsets_chunk(const ArrowArray& a, Column& column, std::size_t first_r
     const std::size_t row = first_row + static_cast<std::size_t>(i);
     if (is_valid_row(bitmap, a.offset + i)) {
       if (end > previous && !data) return malformed("a string chunk has no data buffer");
-      column.texts.emplace_back(data ? data + previous : "",
-                                static_cast<std::size_t>(end - previous));
-      column.rows.push_back(row);
+      column.add_text(
+          std::string_view(data ? data + previous : "", static_cast<std::size_t>(end - previous)),
+          row);
     } else {
-      column.valid[row] = 0;
+      column.mark_null(row);
     }
     previous = end;
   }
@@ -144,7 +160,7 @@ bool read_view_chunk(const ArrowArray& a, Column& column, std::size_t first_row)
   for (std::int64_t i = 0; i < a.length; ++i) {
     const std::size_t row = first_row + static_cast<std::size_t>(i);
     if (!is_valid_row(bitmap, a.offset + i)) {
-      column.valid[row] = 0;
+      column.mark_null(row);
       continue;
     }
     const std::uint8_t* view = views + 16 * (a.offset + i);
@@ -152,8 +168,9 @@ bool read_view_chunk(const ArrowArray& a, Column& column, std::size_t first_row)
     std::memcpy(&length, view, 4);
     if (length < 0) return malformed("a negative string length at row " + std::to_string(row));
     if (length <= 12) {
-      column.texts.emplace_back(reinterpret_cast<const char*>(view + 4),
-                                static_cast<std::size_t>(length));
+      column.add_text(std::string_view(reinterpret_cast<const char*>(view + 4),
+                                       static_cast<std::size_t>(length)),
+                      row);
     } else {
       std::memcpy(&buffer, view + 8, 4);
       std::memcpy(&offset, view + 12, 4);
@@ -163,9 +180,8 @@ bool read_view_chunk(const ArrowArray& a, Column& column, std::size_t first_row)
       const auto* data = static_cast<const char*>(a.buffers[2 + buffer]);
       if (offset < 0 || !data || static_cast<std::int64_t>(offset) + length > sizes[buffer])
         return malformed("row " + std::to_string(row) + " reaches past the end of its data buffer");
-      column.texts.emplace_back(data + offset, static_cast<std::size_t>(length));
+      column.add_text(std::string_view(data + offset, static_cast<std::size_t>(length)), row);
     }
-    column.rows.push_back(row);
   }
   return true;
 }
@@ -183,7 +199,12 @@ bool read_chunk(const ArrowArray& a, Column& column) {
   if (!a.buffers) return malformed("a chunk has no buffer list");
   const std::size_t first_row = column.length;
   column.length += static_cast<std::size_t>(a.length);
-  column.valid.resize(column.length, 1);
+  if (!column.valid.empty()) column.valid.resize(column.length, 1);
+  // Room for the first chunk's rows (most columns have one; a length no buffer backs reserves
+  // no more than the cap); later chunks grow the list.
+  constexpr std::int64_t kReservedRows = std::int64_t{1} << 22;
+  if (column.texts.capacity() == 0)
+    column.texts.reserve(static_cast<std::size_t>(std::min(a.length, kReservedRows)));
   switch (column.layout) {
     case Layout::utf8: return read_offsets_chunk<std::int32_t>(a, column, first_row);
     case Layout::large_utf8: return read_offsets_chunk<std::int64_t>(a, column, first_row);
@@ -271,8 +292,6 @@ bool read_column(PyObject* o, Imported& imported, Column& column) {
   if (!read_layout(imported.schema, column.layout)) return false;
   for (const ArrowArray& chunk : imported.chunks)
     if (!read_chunk(chunk, column)) return false;
-  if (std::find(column.valid.begin(), column.valid.end(), 0) == column.valid.end())
-    column.valid.clear();
   for (std::string_view t : column.texts) column.bytes += t.size();
   return true;
 }

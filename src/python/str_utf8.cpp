@@ -26,7 +26,9 @@ std::optional<std::string_view> chars_as_utf8(const void* data, std::size_t leng
     room = *size;
   }
   // A fresh buffer comes from those the thread keeps when one is large enough; grown without
-  // zeroing what is written over next.
+  // zeroing what is written over next. The spare room lets a short text's last characters go
+  // eight at a time.
+  room += utf8::kEncodeSpareRoom;
   if (buffer.empty() && buffer.capacity() < room) buffer = kept::take_text(room);
   if (buffer.size() < room)
     buffer.resize_and_overwrite(room, [](char*, std::size_t n) { return n; });
@@ -37,7 +39,8 @@ std::optional<std::string_view> chars_as_utf8(const void* data, std::size_t leng
   if (length > kBlock) poll.emplace();
   for (std::size_t at = 0; at < length; at += kBlock) {
     const std::size_t n = std::min(kBlock, length - at);
-    std::optional<std::size_t> size = utf8::encode(chars + at, n, buffer.data() + written);
+    std::optional<std::size_t> size =
+        utf8::encode(chars + at, n, buffer.data() + written, utf8::kEncodeSpareRoom);
     if (!size) return std::nullopt;
     written += *size;
     if (poll) poll->advance(n);

@@ -171,9 +171,12 @@ std::optional<std::size_t> encoded_size(const Char* chars, std::size_t length) {
 // Writes the UTF-8 of the code points at out, which has room for it (exactly, or more); the
 // number of bytes, or nothing for a surrogate. Eight at a time where SSE2 exists
 // (utf8_encode.cpp); for code points held as std::uint8_t, std::uint16_t, std::uint32_t and
-// char32_t.
+// char32_t. spare_room: bytes the caller leaves writable past the room for the longest
+// encoding; with kEncodeSpareRoom of them the last characters of a text go eight at a time too.
+inline constexpr std::size_t kEncodeSpareRoom = 16;
 template <class Char>
-std::optional<std::size_t> encode(const Char* chars, std::size_t length, char* out);
+std::optional<std::size_t> encode(const Char* chars, std::size_t length, char* out,
+                                  std::size_t spare_room = 0);
 
 // The characters of pieces of valid UTF-8 and the widest of them, as the storage of a text of
 // code points needs them: ASCII (0x7F), Latin-1 (0xFF), two bytes (0xFFFF) or four (0x10FFFF).

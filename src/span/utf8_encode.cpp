@@ -265,25 +265,30 @@ const bool kHasShuffle = [] {
 }  // namespace
 
 template <class Char>
-std::optional<std::size_t> encode(const Char* chars, std::size_t length, char* out) {
+std::optional<std::size_t> encode(const Char* chars, std::size_t length, char* out,
+                                  std::size_t spare_room) {
   char* p = out;
   std::size_t i = 0;
 #ifdef NORVANE_UTF8_ENCODE_SSE2
   // A block writes up to twelve bytes past its end with shuffles, three without: as many
   // characters left after it have at least that much room, even where the room is the exact
-  // size. Latin-1 text has no three-byte characters to shuffle.
-  if (sizeof(Char) > 1 && kHasShuffle && !put_blocks<true>(chars, length, 12, i, p))
+  // size, and the spare room counts for as many. Latin-1 text has no three-byte characters to
+  // shuffle.
+  auto margin = [&](std::size_t written_past) {
+    return spare_room >= written_past ? 0 : written_past - spare_room;
+  };
+  if (sizeof(Char) > 1 && kHasShuffle && !put_blocks<true>(chars, length, margin(12), i, p))
     return std::nullopt;
-  if (!put_blocks<false>(chars, length, 3, i, p)) return std::nullopt;
+  if (!put_blocks<false>(chars, length, margin(3), i, p)) return std::nullopt;
 #endif
   for (; i < length; ++i)
     if (!put_char(chars[i], p)) return std::nullopt;
   return static_cast<std::size_t>(p - out);
 }
 
-template std::optional<std::size_t> encode(const std::uint8_t*, std::size_t, char*);
-template std::optional<std::size_t> encode(const std::uint16_t*, std::size_t, char*);
-template std::optional<std::size_t> encode(const std::uint32_t*, std::size_t, char*);
-template std::optional<std::size_t> encode(const char32_t*, std::size_t, char*);
+template std::optional<std::size_t> encode(const std::uint8_t*, std::size_t, char*, std::size_t);
+template std::optional<std::size_t> encode(const std::uint16_t*, std::size_t, char*, std::size_t);
+template std::optional<std::size_t> encode(const std::uint32_t*, std::size_t, char*, std::size_t);
+template std::optional<std::size_t> encode(const char32_t*, std::size_t, char*, std::size_t);
 
 }  // namespace norvane::utf8

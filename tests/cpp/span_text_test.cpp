@@ -129,14 +129,16 @@ std::string plain_utf8(const std::vector<char32_t>& chars) {
   return out;
 }
 
-// Encodes into room of exactly the text's size followed by guard bytes: the blocks' stores past
-// their end must stay within the room the characters after them take.
+// Encodes into room of exactly the text's size and `spare` bytes more, followed by guard bytes:
+// the blocks' stores past their end must stay within the room the characters after them take
+// and the spare room.
 template <class Char>
-std::string encoded_with_guard(const std::vector<char32_t>& chars, bool& guard_intact) {
+std::string encoded_with_guard(const std::vector<char32_t>& chars, bool& guard_intact,
+                               std::size_t spare = 0) {
   const std::vector<Char> units(chars.begin(), chars.end());
-  const std::size_t size = plain_utf8(chars).size();
+  const std::size_t size = plain_utf8(chars).size() + spare;
   std::string room(size + 16, '\xA5');
-  const std::optional<std::size_t> n = utf8::encode(units.data(), units.size(), room.data());
+  const std::optional<std::size_t> n = utf8::encode(units.data(), units.size(), room.data(), spare);
   guard_intact = room.substr(size) == std::string(16, '\xA5');
   return n ? room.substr(0, *n) : "(surrogate)";
 }
@@ -144,7 +146,7 @@ std::string encoded_with_guard(const std::vector<char32_t>& chars, bool& guard_i
 // Texts of every length up to 72 made of the shapes the encoder's blocks tell apart (ASCII and
 // three-byte runs as Korean text has them, two-byte and four-byte characters among them), in
 // two- and four-byte units, against the plain encoding, with a surrogate at every place.
-TEST(Utf8, BlocksOfEveryShapeAndLengthEncodeAsOneAtATime) {
+TEST(Utf8, BlocksOfEveryShapeAndLengthEncodeAsOneAtATimeWithOrWithoutSpareRoom) {
   std::mt19937 random(7);
   const char32_t kinds[][2] = {{0x20, 0x7F}, {0xAC00, 0xD7A4}, {0x80, 0x800}, {0xE000, 0x10000}};
   for (int mix = 0; mix < 6; ++mix) {
@@ -160,17 +162,25 @@ TEST(Utf8, BlocksOfEveryShapeAndLengthEncodeAsOneAtATime) {
       }
       const std::string want = plain_utf8(chars);
       bool intact = false;
-      if (mix < 4) {
-        EXPECT_EQ(encoded_with_guard<std::uint16_t>(chars, intact), want) << mix << " " << length;
-        EXPECT_TRUE(intact) << mix << " " << length;
+      // No spare room, a little, and the room that lets the last characters go in blocks.
+      for (std::size_t spare : {std::size_t{0}, std::size_t{5}, utf8::kEncodeSpareRoom}) {
+        if (mix < 4) {
+          EXPECT_EQ(encoded_with_guard<std::uint16_t>(chars, intact, spare), want)
+              << mix << " " << length << " " << spare;
+          EXPECT_TRUE(intact) << mix << " " << length << " " << spare;
+        }
+        EXPECT_EQ(encoded_with_guard<std::uint32_t>(chars, intact, spare), want)
+            << mix << " " << length << " " << spare;
+        EXPECT_TRUE(intact) << mix << " " << length << " " << spare;
       }
-      EXPECT_EQ(encoded_with_guard<std::uint32_t>(chars, intact), want) << mix << " " << length;
-      EXPECT_TRUE(intact) << mix << " " << length;
       for (std::size_t at = 0; at < length && mix == 1; ++at) {
         std::vector<char32_t> broken = chars;
         broken[at] = 0xD800 + at % 0x800;
         EXPECT_EQ(encoded_with_guard<std::uint16_t>(broken, intact), "(surrogate)") << at;
         EXPECT_EQ(encoded_with_guard<std::uint32_t>(broken, intact), "(surrogate)") << at;
+        EXPECT_EQ(encoded_with_guard<std::uint16_t>(broken, intact, utf8::kEncodeSpareRoom),
+                  "(surrogate)")
+            << at;
       }
     }
   }

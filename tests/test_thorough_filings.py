@@ -49,6 +49,8 @@ DOCUMENTS = [
        [BANK, "context.extra_label", "context.compound_label"])],
      {"110-482-339120": "company_number"}),
     ("수강료 입금 계좌 하나 391-910288-11307 (예금주 더배움아카데미)", [], {"391-910288-11307": "company_number"}),
+    # A holder of four syllables or more is a business's name, not a person's.
+    ("계약금 입금 계좌 IBK기업 3213-32-2857858 예금주: 튼튼이사", [], {"3213-32-2857858": "company_number"}),
     # Dates whose own label names an event, on their line or on the line above them.
     ("피해 구제 신청서\n신청인 박영수\n주민등록번호 900101-1234568\n피해 발생일 2023. 9. 29.",
      [RRN], {"2023. 9. 29": "look_alike"}),
@@ -92,6 +94,15 @@ KEPT = [
      [("bank_account", "391-910288-11308", "account.length", [BANK, "context.extra_label", "context.trailing_label"])]),
     ("※ 관리비 납부계좌 국민 123-45-678902 예금주 더샵",
      [("bank_account", "123-45-678902", "account.length", [BANK, "context.extra_label", "context.trailing_label"])]),
+    # A charge paid into a person's account: a person written as the holder (a private landlord's
+    # 잔금, a tutor's 수강료), or proceeds paid out to the holder (판매 대금, 정산 대금).
+    ("잔금 입금 계좌: 부산은행 101-2020-3030-04 예금주 송시우",
+     [("bank_account", "101-2020-3030-04", "account.length",
+       ["context.letter_distance", BANK, "context.extra_label", "context.trailing_label"])]),
+    ("수강료 입금 계좌: 신한 110-123-456789 (김하늘)",
+     [("bank_account", "110-123-456789", "account.length", [BANK, "context.extra_label"])]),
+    ("판매 대금 입금 계좌: 카카오뱅크 3333-01-1234567",
+     [("bank_account", "3333-01-1234567", "account.length", [BANK, "context.extra_label"])]),
     ("카드대금 출금 계좌 신한 110-482-339127",
      [("bank_account", "110-482-339127", "account.length", [BANK, "context.extra_label"])]),
     ("주민등록번호 900101-1234568\n생년월일 1990.01.01",

@@ -2262,7 +2262,13 @@ bool charge_paid_in(std::string_view before) {
   if (!before.ends_with(labels::kDepositInWord)) return false;
   before.remove_suffix(labels::kDepositInWord.size());
   while (before.ends_with(' ')) before.remove_suffix(1);
-  return ends_with_any(before, labels::kChargeWords);
+  for (std::string_view charge : labels::kChargeWords)
+    if (before.ends_with(charge)) {
+      before.remove_suffix(charge.size());
+      while (before.ends_with(' ')) before.remove_suffix(1);
+      return !ends_with_any(before, labels::kPayoutWords);
+    }
+  return false;
 }
 
 // Whether a holder's name holds a word ending in a business's word (예금주 김하늘 햇살에너지,
@@ -2303,6 +2309,31 @@ std::string_view holder_named(std::string_view s) {
       return rest.substr(0, rest.find_first_of(",|/\t"));
     }
   return {};
+}
+
+// Whether the holder written after an account (예금주 홍길동, (김민수)) is a person's name: one
+// word of two to four Hangul syllables that is no business's or organisation's. A charge's label
+// (잔금 입금 계좌) then says only what the money is for: a landlord, a seller or a teacher may be
+// paid the charge into their own account.
+bool held_by_a_named_person(std::string_view after) {
+  constexpr std::size_t kSyllableBytes = 3, kShortest = 2, kLongest = 3;
+  std::string_view holder = holder_named(after);
+  if (holder.empty()) {
+    holder = bracketed(after);
+    if (!holder.empty()) holder.remove_prefix(1);
+  }
+  const std::size_t from = holder.find_first_not_of(" :");
+  if (from == std::string_view::npos) return false;
+  holder.remove_prefix(from);
+  if (names_a_business(holder)) return false;  // 예금주 송하늘 햇살조리원: the business's
+  holder = holder.substr(0, holder.find_first_of(" )"));
+  const std::size_t syllables = holder.size() / kSyllableBytes;
+  if (holder.size() % kSyllableBytes != 0 || syllables < kShortest || syllables > kLongest)
+    return false;
+  for (std::size_t at = 0; at < holder.size(); at += kSyllableBytes)
+    if (unicode::syllable_at(holder, at) < 0) return false;
+  return !ends_with_any(holder, labels::kBusinessNameEndings) &&
+         !holder_organisation_words().in(holder) && !organisation_words().in(holder);
 }
 
 // Whether the run ends in a clock's hour of one or two digits after a space, with a mobile
@@ -2466,7 +2497,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       !labels->found_of(static_cast<std::size_t>(EntityKind::bank_account)))
     return false;
   const std::string_view before = line_before(text, run), after = line_after(text, run);
-  if (held_by_a_business(after) || charge_paid_in(before))
+  if (held_by_a_business(after) || (charge_paid_in(before) && !held_by_a_named_person(after)))
     return !names_a_person(before) && !names_a_person(after) && !in_a_persons_row(text, run);
   if (!organisation_or_holder_words().in(before) && !organisation_or_holder_words().in(after))
     return false;

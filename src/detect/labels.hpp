@@ -950,9 +950,14 @@ inline constexpr std::string_view kBusinessNameEndings[] = {
     "조리원", "솔라", "에너지", "하우스", "아카데미", "웨딩",     "골프",   "클리닉",   "건설",
 };
 // Charges a customer pays a business, before 입금 (잔금 입금 계좌, 공사대금 입금 계좌, 계약금
-// 입금처, 수강료 입금 계좌): the account the money goes into is the business's.
+// 입금처, 수강료 입금 계좌): the account the money goes into is the business's, unless a person
+// is written as its holder.
 inline constexpr std::string_view kChargeWords[] = {"잔금",   "계약금", "중도금", "대금",
                                                     "수강료", "이용료", "레슨비", "교육비"};
+// Words before a charge that make it money paid out to the account's holder (판매 대금 입금 계좌:
+// a seller's proceeds, 정산 대금, 환급 대금, 보상 대금): the holder's own account.
+inline constexpr std::string_view kPayoutWords[] = {"판매", "정산", "환급", "환불",
+                                                    "보상", "지원", "지급"};
 inline constexpr std::string_view kDepositInWord = "입금";
 inline constexpr std::string_view kDepositPlaceWord = "처";  // 입금처
 // An address's last word before a land parcel's code (…면 도암리, 역삼동) and the words of its

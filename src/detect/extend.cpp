@@ -2240,7 +2240,8 @@ bool post_office_parcel(std::string_view source, std::string_view text, const Sp
 // Whether the account's label says a charge paid to a business goes into it (잔금 입금 계좌: 국민
 // ..., 공사대금 입금 계좌 신한 ..., 계약금 입금처 우리 ...): read back from the number past the
 // bank's name, the label's marks, 계좌 or 처, 입금, to the charge's word.
-bool charge_paid_in(std::string_view before) {
+enum class Charge { none, any, service };
+Charge charge_paid_in(std::string_view before) {
   const auto trim = [&] {
     while (before.ends_with(' ') || before.ends_with(':') || before.ends_with('-'))
       before.remove_suffix(1);
@@ -2251,24 +2252,25 @@ bool charge_paid_in(std::string_view before) {
   trim();
   if (!ends_the_label()) {  // the bank's name
     const std::size_t space = before.find_last_of(' ');
-    if (space == std::string_view::npos) return false;
+    if (space == std::string_view::npos) return Charge::none;
     before = before.substr(0, space);
     trim();
-    if (!ends_the_label()) return false;
+    if (!ends_the_label()) return Charge::none;
   }
   before.remove_suffix(before.ends_with(labels::kAccountWord) ? labels::kAccountWord.size()
                                                               : labels::kDepositPlaceWord.size());
   while (before.ends_with(' ')) before.remove_suffix(1);
-  if (!before.ends_with(labels::kDepositInWord)) return false;
+  if (!before.ends_with(labels::kDepositInWord)) return Charge::none;
   before.remove_suffix(labels::kDepositInWord.size());
   while (before.ends_with(' ')) before.remove_suffix(1);
+  if (ends_with_any(before, labels::kServiceChargeWords)) return Charge::service;
   for (std::string_view charge : labels::kChargeWords)
     if (before.ends_with(charge)) {
       before.remove_suffix(charge.size());
       while (before.ends_with(' ')) before.remove_suffix(1);
-      return !ends_with_any(before, labels::kPayoutWords);
+      return ends_with_any(before, labels::kPayoutWords) ? Charge::none : Charge::any;
     }
-  return false;
+  return Charge::none;
 }
 
 // Whether a holder's name holds a word ending in a business's word (예금주 김하늘 햇살에너지,
@@ -2334,6 +2336,24 @@ bool held_by_a_named_person(std::string_view after) {
     if (unicode::syllable_at(holder, at) < 0) return false;
   return !ends_with_any(holder, labels::kBusinessNameEndings) &&
          !holder_organisation_words().in(holder) && !organisation_words().in(holder);
+}
+
+// Whether an account under a charge's label (잔금 입금 계좌, 공사대금 입금 계좌) is a business's:
+// its holder is written and is no person's name (예금주 튼튼이사), or none is written and a
+// business is named on the paper above it or beside it (산후조리원 계약, 인테리어 공사 계약서, ...
+// / (주)...). The parties of a private sale or lease on its line (구매자:, 매도인 명의) make it a
+// person's.
+bool business_charge(std::string_view text, const Span& run, std::string_view before,
+                     std::string_view after) {
+  const Charge charge = charge_paid_in(before);
+  if (charge == Charge::none || held_by_a_named_person(after)) return false;
+  static const WordSet private_parties{labels::kPrivatePartyWords};
+  if (private_parties.in(before) || private_parties.in(after)) return false;
+  if (charge == Charge::service || !holder_named(after).empty() || !bracketed(after).empty())
+    return true;
+  const std::string_view block = block_before(text, run);
+  return names_a_business(block) || organisation_words().in(block) ||
+         business_identity_words().in(block) || organisation_words().in(after);
 }
 
 // Whether the run ends in a clock's hour of one or two digits after a space, with a mobile
@@ -2497,7 +2517,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       !labels->found_of(static_cast<std::size_t>(EntityKind::bank_account)))
     return false;
   const std::string_view before = line_before(text, run), after = line_after(text, run);
-  if (held_by_a_business(after) || (charge_paid_in(before) && !held_by_a_named_person(after)))
+  if (held_by_a_business(after) || business_charge(text, run, before, after))
     return !names_a_person(before) && !names_a_person(after) && !in_a_persons_row(text, run);
   if (!organisation_or_holder_words().in(before) && !organisation_or_holder_words().in(after))
     return false;

@@ -949,15 +949,22 @@ inline constexpr std::string_view kBusinessNameEndings[] = {
     "정육점", "가게", "꽃집",   "플라워", "베이커리", "스튜디오", "유통",   "물산",     "인테리어",
     "조리원", "솔라", "에너지", "하우스", "아카데미", "웨딩",     "골프",   "클리닉",   "건설",
 };
-// Charges a customer pays a business, before 입금 (잔금 입금 계좌, 공사대금 입금 계좌, 계약금
-// 입금처, 수강료 입금 계좌): the account the money goes into is the business's, unless a person
-// is written as its holder.
-inline constexpr std::string_view kChargeWords[] = {"잔금",   "계약금", "중도금", "대금",
-                                                    "수강료", "이용료", "레슨비", "교육비"};
+// Charges paid before 입금 (잔금 입금 계좌, 계약금 입금처): whose account the money goes into
+// depends on the paper (a care centre's contract or a flat's private sale), so a business must be
+// named there; unless a person is written as its holder.
+inline constexpr std::string_view kChargeWords[] = {"잔금", "계약금", "중도금", "대금"};
+// Charges only a business's service is paid (공사대금, 수강료 입금 계좌): its account, unless a
+// person is written as its holder.
+inline constexpr std::string_view kServiceChargeWords[] = {"공사대금", "수강료", "이용료", "레슨비",
+                                                           "교육비"};
 // Words before a charge that make it money paid out to the account's holder (판매 대금 입금 계좌:
 // a seller's proceeds, 정산 대금, 환급 대금, 보상 대금): the holder's own account.
 inline constexpr std::string_view kPayoutWords[] = {"판매", "정산", "환급", "환불",
                                                     "보상", "지원", "지급"};
+// The parties of a private sale or lease (a second-hand trade's chat, a flat's sale contract):
+// a charge paid into their account (계약금 입금 계좌 ... 매도인 명의) is paid to a person.
+inline constexpr std::string_view kPrivatePartyWords[] = {"매도인", "매수인", "임대인", "임차인",
+                                                          "판매자", "구매자", "양도인", "양수인"};
 inline constexpr std::string_view kDepositInWord = "입금";
 inline constexpr std::string_view kDepositPlaceWord = "처";  // 입금처
 // An address's last word before a land parcel's code (…면 도암리, 역삼동) and the words of its

@@ -2314,9 +2314,10 @@ std::string_view holder_named(std::string_view s) {
 }
 
 // Whether the holder written after an account (예금주 홍길동, (김민수)) is a person's name: one
-// word of two to four Hangul syllables that is no business's or organisation's. A charge's label
-// (잔금 입금 계좌) then says only what the money is for: a landlord, a seller or a teacher may be
-// paid the charge into their own account.
+// word of two or three Hangul syllables that is no business's or organisation's (one of four,
+// 튼튼이사, is more often a business's name). A charge's label (잔금 입금 계좌) then says only
+// what the money is for: a landlord, a seller or a teacher may be paid the charge into their own
+// account.
 bool held_by_a_named_person(std::string_view after) {
   constexpr std::size_t kSyllableBytes = 3, kShortest = 2, kLongest = 3;
   std::string_view holder = holder_named(after);
@@ -2333,16 +2334,16 @@ bool held_by_a_named_person(std::string_view after) {
   if (holder.size() % kSyllableBytes != 0 || syllables < kShortest || syllables > kLongest)
     return false;
   for (std::size_t at = 0; at < holder.size(); at += kSyllableBytes)
-    if (unicode::syllable_at(holder, at) < 0) return false;
+    if (!hangul_syllable_at(holder, at)) return false;
   return !ends_with_any(holder, labels::kBusinessNameEndings) &&
          !holder_organisation_words().in(holder) && !organisation_words().in(holder);
 }
 
 // Whether an account under a charge's label (잔금 입금 계좌, 공사대금 입금 계좌) is a business's:
-// its holder is written and is no person's name (예금주 튼튼이사), or none is written and a
-// business is named on the paper above it or beside it (산후조리원 계약, 인테리어 공사 계약서, ...
-// / (주)...). The parties of a private sale or lease on its line (구매자:, 매도인 명의) make it a
-// person's.
+// the charge is a service's (공사대금, 수강료), or its holder is written and is no person's name
+// (예금주 튼튼이사), or none is written and a business is named on the paper above it or beside
+// it (산후조리원 계약, 인테리어 공사 계약서, ... / (주)...). The parties of a private sale or lease
+// on its line (구매자:, 매도인 명의) make it a person's.
 bool business_charge(std::string_view text, const Span& run, std::string_view before,
                      std::string_view after) {
   const Charge charge = charge_paid_in(before);

@@ -29,7 +29,13 @@ papers, driving schools, long-term care, wedding gift ledgers, number porting, k
 discharge summaries and record copies, flea markets, credit counselling, job-seeker claims,
 scholarships, adoption and foster care, campsites, export declarations, app refunds, church
 offerings, prize claims, veterans, housing repair, property-tax appeals, ride-sharing drivers,
-hobby clubs, car registration, telemedicine and charity runs)
+hobby clubs, car registration, telemedicine and charity runs), `labelled_blind11.py` (eleventh
+blind part: pharmacy, optician, gym, hagwon, apartment-office, moving, lost-and-found, volunteer,
+blood-donation, library, game and mall support, insurance-claim chats, gold shops, wedding halls,
+photo studios, interior works, dormitories, vaccination, in-app identity checks, landlord chats,
+police reports, repairs, laundry, flowers, tutoring, housekeepers, shared offices, alumni, print
+shops, church bulletins, car sharing, language schools, share houses, gift cards, ski rentals,
+parking permits, tax-free receipts, card loss, franchise inquiries and book buy-backs)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -45,6 +51,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind8   # the eighth blind part: the same holds
     python bench/quality.py --parts blind9   # the ninth blind part: the same holds
     python bench/quality.py --parts blind10   # the tenth blind part: the same holds
+    python bench/quality.py --parts blind11   # the eleventh blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -91,6 +98,7 @@ import labelled_blind7  # noqa: E402
 import labelled_blind8  # noqa: E402
 import labelled_blind9  # noqa: E402
 import labelled_blind10  # noqa: E402
+import labelled_blind11  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -246,7 +254,8 @@ class Tally:
 STRUCTURE_PARTS = tuple(f"structure-{p}" for p in labelled_structure.PARTS)
 PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_blind3.PART, labelled_blind4.PART,
                           labelled_blind5.PART, labelled_blind6.PART, labelled_blind7.PART,
-                          labelled_blind8.PART, labelled_blind9.PART, labelled_blind10.PART)
+                          labelled_blind8.PART, labelled_blind9.PART, labelled_blind10.PART,
+                          labelled_blind11.PART)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
@@ -255,7 +264,8 @@ def documents(part: str, count: int, seed: int) -> list:
     labelled_blind.py, "blind2" from labelled_blind2.py, "blind3" from labelled_blind3.py,
     "blind4" from labelled_blind4.py, "blind5" from labelled_blind5.py, "blind6" from
     labelled_blind6.py, "blind7" from labelled_blind7.py, "blind8" from labelled_blind8.py,
-    "blind9" from labelled_blind9.py, "blind10" from labelled_blind10.py,
+    "blind9" from labelled_blind9.py, "blind10" from labelled_blind10.py, "blind11" from
+    labelled_blind11.py,
     "structure-tuning" and "structure-heldout" from labelled_structure.py, "ways-tuning" and
     "ways-heldout" from labelled_ways.py."""
     if part == labelled_blind.PART:
@@ -278,6 +288,8 @@ def documents(part: str, count: int, seed: int) -> list:
         return labelled_blind9.generate(count, seed)
     if part == labelled_blind10.PART:
         return labelled_blind10.generate(count, seed)
+    if part == labelled_blind11.PART:
+        return labelled_blind11.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

@@ -5,7 +5,10 @@ library cards, game and shopping-mall support, insurance claims by text, gold an
 wedding halls, photo studios, interior works, dormitories, vaccination records, in-app identity
 checks, landlord-tenant chats, police reports, appliance repairs, phone repair shops, laundry
 pick-ups, flower orders, tutoring matches, housekeeper matches, shared offices, alumni
-directories and print shops. Written apart from the rules and never tuned on: read its figures,
+directories, print shops, church bulletins, car sharing, language schools, share houses, gift
+cards, ski rentals, parking permits, tax-free receipts, card loss, franchise inquiries, book
+buy-backs, bulky-waste notices and pet hotels; in forms, tables, chats, e-mails, logs, JSON, a
+scanned form and a full-width one. Written apart from the rules and never tuned on: read its figures,
 never steer a rule by them.
 
     docs = labelled_blind11.generate(1500, seed=1)
@@ -195,18 +198,18 @@ def _pick(r: random.Random, weights: dict) -> str:
 
 # Ways of writing each kind and how often people use them (masked about a tenth overall).
 WRITINGS = {
-    "resident": {"hyphen": 6, "plain": 1.5, "space": 0.6, "fullwidth": 0.5, "masked": 1.2,
+    "resident": {"hyphen": 6, "plain": 1.5, "space": 0.6, "fullwidth": 0.5, "masked": 0.9,
                  "post2020": 1.1},
     "foreigner_registration": {"hyphen": 6, "plain": 1.5, "space": 0.5, "fullwidth": 0.4, "masked": 1.1},
     "business_registration": {"hyphen": 7, "plain": 1.5, "space": 0.6, "fullwidth": 0.4, "masked": 0.6},
-    "credit_card": {"hyphen": 5, "space": 2, "plain": 1, "fullwidth": 0.4, "masked": 1.3},
-    "bank_account": {"hyphen": 6, "plain": 2, "space": 0.5, "masked": 1},
+    "credit_card": {"hyphen": 5, "space": 2, "plain": 1, "fullwidth": 0.4, "masked": 0.8},
+    "bank_account": {"hyphen": 6, "plain": 2, "space": 0.5, "masked": 0.8},
     "phone": {"mobile": 7, "mobile_plain": 1.5, "mobile_dot": 0.8, "mobile_space": 0.8, "intl": 0.7,
               "landline": 1.2, "safe_050": 0.6, "fullwidth": 0.4, "masked": 1.0},
     "email": {"plain": 9, "upper": 0.5, "at_word": 0.4, "masked": 0.9},
-    "driver_license": {"hyphen": 5, "region_name": 2.5, "plain": 1, "space": 0.5, "masked": 1},
+    "driver_license": {"hyphen": 5, "region_name": 2.5, "plain": 1, "space": 0.5, "masked": 0.8},
     "birth_date": {"dot": 3, "hyphen": 2.5, "korean": 2.5, "short_dot": 0.8, "yymmdd": 0.8,
-                   "spaced_dot": 1, "compact": 0.6, "slash": 0.6, "english": 0.5, "masked": 1.1},
+                   "spaced_dot": 1, "compact": 0.6, "slash": 0.6, "english": 0.5, "masked": 0.9},
     "passport": {"old": 5, "new": 3.5, "spaced": 0.4, "masked": 0.9},
 }
 
@@ -421,8 +424,9 @@ def _time_range(r: random.Random) -> str:
 
 
 def _money(r: random.Random) -> str:
-    n = r.randrange(1, 900) * r.choice((100, 1000, 1000, 10000))
-    return r.choice((f"{n:,}원", f"{n:,}원", f"₩{n:,}", f"{n // 10000}만 원" if n >= 10000 else f"{n:,}원",
+    n = r.choices((r.randrange(1, 100) * 1000, r.randrange(10, 500) * 1000 + r.choice((0, 500)),
+                   r.randrange(50, 900) * 10000), (5, 3, 1))[0]
+    return r.choice((f"{n:,}원", f"{n:,}원", f"₩{n:,}", f"{n // 10000}만 원" if n % 10000 == 0 else f"{n:,}원",
                      f"금 {n:,}원정"))
 
 
@@ -512,6 +516,8 @@ NEGATIVES = {
     "time_range": lambda r: _time_range(r),
     "height": lambda r: f"{r.randrange(140, 195)}.{r.randrange(10)}cm",
     "body_weight": lambda r: f"{r.randrange(40, 110)}.{r.randrange(10)}kg",
+    "pet_weight": lambda r: f"{r.randrange(1, 9)}.{r.randrange(10)}kg",
+    "animal_registration": lambda r: r.choice((f"410{_digits(r, 12)}", f"410 {_digits(r, 4)} {_digits(r, 4)} {_digits(r, 4)}")),
     "floor_area": lambda r: r.choice((f"{r.randrange(8, 60)}평", f"{r.randrange(33, 135)}.{r.randrange(10, 100)}㎡")),
     "pupil_distance": lambda r: f"{r.randrange(55, 72)}{r.choice(('mm', '', '.5'))}",
     "dimension": lambda r: f"{r.randrange(600, 2400)}×{r.randrange(300, 2400)}{r.choice(('mm', ''))}",
@@ -863,7 +869,7 @@ def g_lost_found(d: _Doc) -> None:
     form(d, [("관리번호", "{!receipt_number}"), ("습득일시", "{!timestamp}"), ("물품", "{handset} (IMEI {!imei})"),
              ("신고인", "{name}"), ("신고인 연락처", "{phone}"), ("주민등록번호", "{resident}"),
              ("인수자 신분증", id_document(d)),
-             ("지갑 내 카드", "{credit_card:masked}" if r.random() < 0.5 else None)])
+             ("지갑 내 카드", "{credit_card}" if r.random() < 0.5 else None)])
     d.some(0.6, "※ 분실물 센터 {!office_main_number}, 보관 기간 {!expiry_date}까지",
            "분실자 다른 연락처(가족): {phone}", "지갑 안 운전면허증: {driver_license}")
 
@@ -1258,7 +1264,7 @@ def g_giftcard_support(d: _Doc) -> None:
             "구매자 정보: {name2} / {phone} / {email}",
             "본인인증 인증번호 {!verification_code} 확인 완료, 생년월일 {birth_date} 일치.",
             "처리: 미사용 확인되어 환불 예정. 환불 계좌 {bank} {bank_account} (예금주 {name}).")
-    d.some(0.6, "결제수단 {credit_card:masked}, 승인 {!approval_number}, 금액 {!amount}",
+    d.some(0.6, "결제수단 {credit_card}, 승인 {!approval_number}, 금액 {!amount}",
            "회신 메일 발송 from {!noreply_mailbox}", "세금계산서 요청 업체 사업자번호 {business_registration}, 청구번호 {!invoice_number}")
 
 
@@ -1269,7 +1275,7 @@ def g_ski_rental(d: _Doc) -> None:
              ("신분증 ID", r.choice(("운전면허 {driver_license}", "여권 Passport {passport}", "여권 {passport}",
                                     "외국인등록증 {foreigner_registration}"))),
              ("연락처 Tel", r.choice(("{phone}", "{phone:intl}"))), ("키/체중", "{!height} / {!body_weight}"),
-             ("부츠 사이즈", "{!quantity}mm"), ("보증 카드", "{credit_card:masked}" if r.random() < 0.6 else "{credit_card}"),
+             ("부츠 사이즈", "{!quantity}mm"), ("보증 카드", "{credit_card}"),
              ("반납일", "{!schedule_date}"), ("장비 번호", "{!serial_number}")])
     d.some(0.5, "동반자 {name2} 면허 {driver_license}", "렌탈샵 {!office_main_number}")
 
@@ -1328,6 +1334,25 @@ def g_book_buyback(d: _Doc) -> None:
     d.some(0.4, "문의 {!call_centre_number} / {!noreply_mailbox}")
 
 
+def g_bulky_waste(d: _Doc) -> None:
+    r = d.r
+    d.lines("[Web발신]", "[{place}] 대형폐기물 배출 신고가 완료되었습니다.")
+    d.lines("신고번호: {!receipt_number}", "배출일: {!schedule_date}", "품목: 장롱 1, 소파 1 (수수료 {!amount})",
+            "신고인: {name} ({phone:masked})" if r.random() < 0.5 else "신고인: {name} ({phone})")
+    d.some(0.7, "수수료 환불 계좌: {bank} {bank_account} (신청인 본인)", "수거 업체 문의 {!office_main_number}",
+           "배출 스티커 번호 {!serial_number}", "민원 회신 이메일 {email}")
+
+
+def g_pet_hotel(d: _Doc) -> None:
+    r = d.r
+    d.lines("PET HOTEL 예약 확인서 / Pet Hotel Booking", "Booking No. {!booking_reference}")
+    form(d, [("보호자 Owner", "{name}"), ("연락처 Mobile", "{phone}"), ("비상연락 Emergency", "{phone}" if r.random() < 0.5 else None),
+             ("E-mail", "{email}"), ("반려견", "{kid} (말티즈, {!pet_weight})"), ("동물등록번호", "{!animal_registration}"),
+             ("체크인", "{!schedule_date}"), ("체크아웃", "{!schedule_date}"), ("요금", "{!amount}"), ("결제", "{credit_card}")])
+    d.some(0.5, "픽업 대리인 {name2} {phone:mobile}, 신분증 " + id_document(d), "호텔 대표 {!office_main_number}",
+           "사업자등록번호 {business_registration}")
+
+
 GENRES = {
     "pharmacy_order": g_pharmacy_order, "optician": g_optician, "gym_pt": g_gym_pt,
     "hagwon_enrolment": g_hagwon, "apartment_office": g_apartment_office, "moving_quote": g_moving_quote,
@@ -1345,6 +1370,7 @@ GENRES = {
     "giftcard_support": g_giftcard_support, "ski_rental": g_ski_rental, "parking_permit": g_parking_permit,
     "tax_free_shopping": g_tax_free_shopping, "card_loss_report": g_card_loss,
     "franchise_inquiry": g_franchise_inquiry, "book_buyback": g_book_buyback,
+    "bulky_waste": g_bulky_waste, "pet_hotel": g_pet_hotel,
 }
 
 

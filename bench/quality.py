@@ -35,7 +35,8 @@ blood-donation, library, game and mall support, insurance-claim chats, gold shop
 photo studios, interior works, dormitories, vaccination, in-app identity checks, landlord chats,
 police reports, repairs, laundry, flowers, tutoring, housekeepers, shared offices, alumni, print
 shops, church bulletins, car sharing, language schools, share houses, gift cards, ski rentals,
-parking permits, tax-free receipts, card loss, franchise inquiries and book buy-backs)
+parking permits, tax-free receipts, card loss, franchise inquiries, book buy-backs, bulky-waste notices and pet
+hotels)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 

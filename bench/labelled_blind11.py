@@ -581,6 +581,7 @@ class _Doc:
             "name": lambda: self.person, "name2": lambda: self.second, "other": self.new_person,
             "kid": lambda: r.choice(GIVEN), "rname": lambda: self.roman, "rother": self.roman_name,
             "bank": lambda: self.bank[0],
+            **{slot: (lambda words=words: r.choice(words)) for slot, words in LABEL_WORDS.items()},
             "company": lambda: self.company[0], "domain": lambda: self.company[1],
             "church": lambda: self.company[0], "foundation": lambda: self.foundation,
             "place": lambda: r.choice(PLACES), "apt": lambda: r.choice(APARTMENTS),
@@ -596,12 +597,14 @@ class _Doc:
     def roman_name(self) -> str:
         return f"{self.r.choice(ROMAN_SUR).upper()} {self.r.choice(ROMAN_GIVEN).capitalize()}"
 
-    def add(self, s: str) -> None:
+    def add(self, s: str) -> str:
+        """Appends plain text (with scan noise when the document is a scan) and returns it as written."""
         if self.noise and s:
             s = self._scanned(s)
         self.parts.append(s)
         self.chars += len(s)
         self.bytes += len(s.encode())
+        return s
 
     def _scanned(self, s: str) -> str:
         r = self.r
@@ -629,15 +632,17 @@ class _Doc:
         """Writes a template; `header` is the column a table cell stands in."""
         frame = frame or f"{self.genre}:{template[:24]}"
         pos = 0
+        before = ""  # what was written since the last value or look-alike: a value's label
         for m in _SLOT.finditer(template):
-            before = template[pos:m.start()]
-            self.add(before)
+            before += self.add(template[pos:m.start()])
             pos = m.end()
             neg, name, writing = m.group(1), m.group(2), m.group(3) or ""
             if neg and name in MAILBOX_LOCALS:
                 self.record_negative(name, f"{self.r.choice(MAILBOX_LOCALS[name])}@{self.company[1]}", frame)
+                before = ""
             elif neg:
                 self.record_negative(name, NEGATIVES[name](self.r), frame)
+                before = ""
             elif name in VALUE_SLOTS:
                 kind, age = VALUE_SLOTS[name]
                 made = make_value(self.r, kind, writing, age, self.bank)
@@ -651,8 +656,9 @@ class _Doc:
                 else:
                     label = "no_label"
                 self._record_value(made, label, label_text, frame)
+                before = ""
             else:
-                self.add(self.fills[name]())
+                before += self.add(self.fills[name]())
         self.add(template[pos:])
 
     def line(self, template: str = "") -> None:
@@ -673,6 +679,17 @@ class _Doc:
         labelled.check(d)
         return d
 
+
+# Words a form's author may put before a value of each kind, picked anew on each form.
+LABEL_WORDS = {
+    "L_phone": ("연락처", "휴대폰", "핸드폰", "휴대전화", "H.P", "HP", "전화번호", "연락처(휴대폰)", "Mobile", "Tel",
+                "☎", "폰번호", "핸드폰 번호", "연락 가능한 번호"),
+    "L_email": ("이메일", "E-mail", "email", "메일", "이메일 주소", "전자우편", "Email", "메일주소"),
+    "L_birth": ("생년월일", "생일", "DOB", "출생일", "생년월일(6자리)", "Date of Birth", "생년월일 8자리", "출생년월일"),
+    "L_rrn": ("주민등록번호", "주민번호", "주민등록 번호", "주민번호(앞6-뒤7)", "RRN", "주민No"),
+    "L_card": ("카드번호", "결제카드", "카드", "신용카드 번호", "Card No.", "결제 카드번호"),
+    "L_licence": ("운전면허번호", "면허번호", "운전면허", "면허증 번호", "DL No.", "운전면허증 번호"),
+}
 
 # Ways a form's line puts its label before its value.
 FORM_STYLES = (
@@ -773,7 +790,7 @@ def g_pharmacy_order(d: _Doc) -> None:
     r = d.r
     if r.random() < 0.5:
         d.lines("[튼튼약국] 택배 주문 접수", "주문번호 {!order_number} / 접수 {!timestamp}")
-        form(d, [("주문자", "{name}"), ("휴대폰", "{phone}"), ("생년월일(본인확인)", "{birth_date}"),
+        form(d, [("주문자", "{name}"), ("{L_phone}", "{phone}"), ("생년월일(본인확인)", "{birth_date}"),
                  ("이메일", "{email}" if r.random() < 0.6 else None), ("받는 주소", "{place} {apt} {!apartment_unit}"),
                  ("우편번호", "{!postcode}"), ("품목", "종합감기약 외 {!quantity}건"), ("결제금액", "{!amount}"),
                  ("결제카드", "{credit_card:masked}"), ("승인번호", "{!approval_number}")])
@@ -791,10 +808,10 @@ def g_pharmacy_order(d: _Doc) -> None:
 
 def g_optician(d: _Doc) -> None:
     d.lines("밝은눈안경원 고객 카드", "등록일 {!issue_date}")
-    form(d, [("성명", "{name}"), ("생년월일", "{birth_date}"), ("연락처", "{phone}"),
+    form(d, [("성명", "{name}"), ("{L_birth}", "{birth_date}"), ("{L_phone}", "{phone}"),
              ("보호자 연락처", "{phone}" if d.r.random() < 0.4 else None),
              ("R SPH", "{!lens_power}"), ("L SPH", "{!lens_power}"), ("PD", "{!pupil_distance}"),
-             ("테 모델", "{!model_number}"), ("렌즈 주문", "{!order_number}"), ("결제 카드", "{credit_card}"),
+             ("테 모델", "{!model_number}"), ("렌즈 주문", "{!order_number}"), ("{L_card}", "{credit_card}"),
              ("찾으실 날", "{!schedule_date}"), ("금액", "{!amount}")])
     d.some(0.6, "카드 {credit_card:masked} 일시불 승인 {!approval_number}",
            "문자 안내 수신 번호: {phone:mobile}", "매장 {!office_main_number} (내선 {!extension})")
@@ -804,9 +821,9 @@ def g_gym_pt(d: _Doc) -> None:
     r = d.r
     d.line(r.choice(("바른피트니스 PT 이용 계약서", "PERSONAL TRAINING AGREEMENT / PT 계약서")))
     form(d, [("회원명 Name", "{name}"), ("생년월일 DOB", "{birth_date}"), ("휴대전화 Mobile", "{phone}"),
-             ("E-mail", "{email}"), ("비상연락처", "{phone:mobile} ({name2})" if r.random() < 0.5 else None),
+             ("{L_email}", "{email}"), ("비상연락처", "{phone:mobile} ({name2})" if r.random() < 0.5 else None),
              ("계약기간", "{!contract_period}"), ("횟수", "{!quantity}회"), ("금액", "{!amount}"),
-             ("결제카드", "{credit_card}"), ("락커", "{!room_number} / 비번 {!locker_code}"),
+             ("{L_card}", "{credit_card}"), ("락커", "{!room_number} / 비번 {!locker_code}"),
              ("신분 확인", id_document(d) if r.random() < 0.6 else None)])
     d.some(0.7, "※ 중도 해지 시 환불 계좌: {bank} {bank_account} (예금주 본인)",
            "담당 트레이너 {other} 직통 {phone:mobile}",
@@ -831,7 +848,7 @@ def g_apartment_office(d: _Doc) -> None:
     r = d.r
     if r.random() < 0.5:
         d.lines("{apt} 관리사무소 세대 등록 신청서", "동·호수: {!apartment_unit}")
-        form(d, [("세대주", "{name}"), ("세대주 생년월일", "{birth_date}"), ("연락처", "{phone}"),
+        form(d, [("세대주", "{name}"), ("세대주 생년월일", "{birth_date}"), ("{L_phone}", "{phone}"),
                  ("차량번호", "{!vehicle_plate}"), ("입주일", "{!schedule_date}"),
                  ("관리비 자동이체 계좌", "{bank} {bank_account}"), ("예금주 주민번호 앞자리", "{resident:masked}"),
                  ("세대주 신분증 사본", id_document(d)),
@@ -857,7 +874,7 @@ def g_moving_quote(d: _Doc) -> None:
              ["{name} 드림", "{phone:mobile}"])
     else:
         d.lines("(주)한울익스프레스이사 견적서", "견적번호 {!receipt_number}  작성일 {!issue_date}")
-        form(d, [("고객명", "{name}"), ("연락처", "{phone}"), ("이사일", "{!schedule_date}"),
+        form(d, [("고객명", "{name}"), ("{L_phone}", "{phone}"), ("이사일", "{!schedule_date}"),
                  ("출발지", "{place} {!apartment_unit}"), ("도착지", "{place} {!lot_number}"),
                  ("차량", "5톤 2대"), ("견적금액", "{!amount}"), ("계약금 입금", "{!company_account} (주)한울익스프레스이사")])
         d.line("사업자등록번호 {business_registration} | 대표 {other} | 고객센터 {!call_centre_number}")
@@ -867,7 +884,7 @@ def g_lost_found(d: _Doc) -> None:
     r = d.r
     d.line(r.choice(("유실물 습득 신고서", "[분실물 센터] 분실 신고 접수", "지하철 유실물 인수 확인서")))
     form(d, [("관리번호", "{!receipt_number}"), ("습득일시", "{!timestamp}"), ("물품", "{handset} (IMEI {!imei})"),
-             ("신고인", "{name}"), ("신고인 연락처", "{phone}"), ("주민등록번호", "{resident}"),
+             ("신고인", "{name}"), ("{L_phone}", "{phone}"), ("{L_rrn}", "{resident}"),
              ("인수자 신분증", id_document(d)),
              ("지갑 내 카드", "{credit_card}" if r.random() < 0.5 else None)])
     d.some(0.6, "※ 분실물 센터 {!office_main_number}, 보관 기간 {!expiry_date}까지",
@@ -892,7 +909,7 @@ def g_blood_donation(d: _Doc) -> None:
     r = d.r
     if r.random() < 0.5:
         d.lines("헌혈 예약 확인", "예약번호 {!booking_reference}", "헌혈의집 {place}센터 {!schedule_date} {!time_range}")
-        form(d, [("성명", "{name}"), ("생년월일", "{birth_date}"), ("휴대폰", "{phone}"),
+        form(d, [("성명", "{name}"), ("{L_birth}", "{birth_date}"), ("{L_phone}", "{phone}"),
                  ("신분증", id_document(d)),
                  ("혈압", "{!blood_pressure}"), ("헤모글로빈", "{!haemoglobin}"), ("체중", "{!body_weight}")])
     else:
@@ -905,8 +922,8 @@ def g_blood_donation(d: _Doc) -> None:
 def g_library_card(d: _Doc) -> None:
     r = d.r
     d.lines("{place} 구립도서관 회원 가입 신청서", "신청일 {!issue_date}")
-    form(d, [("이름", "{name}"), ("생년월일", "{birth_date}"), ("휴대전화", "{phone}"),
-             ("이메일", "{email}"), ("보호자(14세 미만)", "{name2} {phone}" if r.random() < 0.4 else None),
+    form(d, [("이름", "{name}"), ("{L_birth}", "{birth_date}"), ("{L_phone}", "{phone}"),
+             ("{L_email}", "{email}"), ("보호자(14세 미만)", "{name2} {phone}" if r.random() < 0.4 else None),
              ("상호대차 수령관", "{place} 작은도서관"), ("대출 희망 도서", "ISBN {!isbn}"), ("본인 확인", id_document(d))])
     d.some(0.5, "외국인 회원: 외국인등록번호 {foreigner_registration}", "회원증 분실 재발급 바코드 {!barcode}",
            "도서관 안내 {!office_main_number}")
@@ -985,7 +1002,7 @@ def g_photo_studio(d: _Doc) -> None:
                  ("봄날사진관", "촬영일 {!schedule_date} {!time_range} 입니다. 당일 연락은 {phone} 로 드릴게요")])
     else:
         d.lines("봄날사진관 촬영 예약지", "예약번호 {!booking_reference}")
-        form(d, [("예약자", "{name}"), ("연락처", "{phone}"), ("E-mail", "{email}"), ("촬영 종류", "여권사진 {!quantity}매"),
+        form(d, [("예약자", "{name}"), ("{L_phone}", "{phone}"), ("{L_email}", "{email}"), ("촬영 종류", "여권사진 {!quantity}매"),
                  ("여권번호(재발급 시)", "{passport}" if r.random() < 0.5 else None), ("결제", "{!amount}")])
     d.some(0.4, "사업자 {business_registration} 봄날사진관 | 문의 {!office_main_number}")
 
@@ -1011,7 +1028,7 @@ def g_dormitory(d: _Doc) -> None:
              ("학번", "{!customer_number}"), ("생년월일 Date of Birth", "{birth_young}"),
              ("외국인등록번호 ARC No.", "{foreigner_young}") if foreign else ("주민등록번호", "{resident_young}"),
              ("여권번호 Passport No.", "{passport}") if foreign else (None, ""),
-             ("휴대폰 Mobile", "{phone}"), ("E-mail", "{email}"),
+             ("휴대폰 Mobile", "{phone}"), ("{L_email}", "{email}"),
              ("보호자 연락처 Guardian", "{phone:intl}" if foreign else "{phone}"),
              ("희망 호실", "{!room_number}"), ("관리비 환불 계좌", "{bank} {bank_account}")])
     d.some(0.5, "생활관 행정실 {!office_main_number} / {!shared_mailbox}", "입사일 {!schedule_date}, 관리비 {!amount}")
@@ -1080,7 +1097,7 @@ def g_landlord_chat(d: _Doc) -> None:
 def g_police_report(d: _Doc) -> None:
     r = d.r
     d.lines(r.choice(("사이버범죄 신고 접수증", "진술서", "교통사고 사실확인원 신청")), "사건번호 {!case_number}")
-    form(d, [("신고인", "{name}"), ("주민등록번호", "{resident}"), ("연락처", "{phone}"),
+    form(d, [("신고인", "{name}"), ("{L_rrn}", "{resident}"), ("{L_phone}", "{phone}"),
              ("이메일", "{email}" if r.random() < 0.6 else None),
              ("운전면허번호", "{driver_license}" if r.random() < 0.5 else None),
              ("피해 금액", "{!amount}"), ("피해 일시", "{!timestamp}"),
@@ -1096,7 +1113,7 @@ def g_police_report(d: _Doc) -> None:
 def g_appliance_as(d: _Doc) -> None:
     r = d.r
     d.lines("(주)하이케어가전서비스 출장 수리 접수", "접수번호 {!receipt_number}")
-    form(d, [("고객명", "{name}"), ("연락처", "{phone}"), ("보조 연락처", "{phone:landline}" if r.random() < 0.5 else None),
+    form(d, [("고객명", "{name}"), ("{L_phone}", "{phone}"), ("보조 연락처", "{phone:landline}" if r.random() < 0.5 else None),
              ("주소", "{place} {apt} {!apartment_unit}"), ("제품", "{product} {!model_number}"),
              ("제조번호", "{!serial_number}"), ("방문 희망", "{!schedule_date} {!time_range}"),
              ("출장비", "{!amount}"), ("방문 시 본인 확인", id_document(d) if r.random() < 0.5 else None)])
@@ -1107,7 +1124,7 @@ def g_appliance_as(d: _Doc) -> None:
 def g_phone_repair(d: _Doc) -> None:
     r = d.r
     d.lines("픽스폰 수리센터 수리 접수증", "접수 {!timestamp}")
-    form(d, [("고객", "{name}"), ("연락 가능 번호", "{phone}"), ("기종", "{handset} {!model_number}"),
+    form(d, [("고객", "{name}"), ("{L_phone}", "{phone}"), ("기종", "{handset} {!model_number}"),
              ("IMEI", "{!imei}"), ("증상", "액정 파손, 배터리 효율 {!percentage}"), ("예상 비용", "{!amount}"),
              ("백업 계정", "{email}" if r.random() < 0.6 else None)])
     d.some(0.6, "수리 중 임시폰 대여 보증: 신분증 " + id_document(d),
@@ -1151,7 +1168,7 @@ def g_tutoring_match(d: _Doc) -> None:
 def g_housekeeper(d: _Doc) -> None:
     r = d.r
     d.lines("(주)홈메이트 가사도우미 배정 알림", "서비스번호 {!booking_reference}, 일정 {!schedule_date} {!time_range}")
-    form(d, [("고객", "{name}"), ("고객 연락처", "{phone}"), ("주소", "{place} {!apartment_unit}"),
+    form(d, [("고객", "{name}"), ("{L_phone}", "{phone}"), ("주소", "{place} {!apartment_unit}"),
              ("매니저", "{name2}"), ("매니저 연락처", "{phone:safe_050}"),
              ("매니저 생년월일", "{birth_senior}"), ("매니저 외국인등록번호", "{foreigner_registration}" if r.random() < 0.4 else None),
              ("매니저 급여 계좌", "{bank} {bank_account}"), ("이용 요금", "{!amount}")])
@@ -1206,9 +1223,9 @@ def g_church_bulletin(d: _Doc) -> None:
 def g_car_sharing(d: _Doc) -> None:
     r = d.r
     d.lines("카셰어링 회원 운전자 등록", "회원번호 {!customer_number}")
-    form(d, [("운전자", "{name}"), ("생년월일", "{birth_date}"), ("면허번호", "{driver_license}"),
-             ("면허 적성검사 만료", "{!expiry_date}"), ("휴대폰", "{phone}"), ("결제카드", "{credit_card}"), ("유효기간", "{!card_expiry}"),
-             ("이메일", "{email}")])
+    form(d, [("운전자", "{name}"), ("{L_birth}", "{birth_date}"), ("{L_licence}", "{driver_license}"),
+             ("면허 적성검사 만료", "{!expiry_date}"), ("{L_phone}", "{phone}"), ("{L_card}", "{credit_card}"), ("유효기간", "{!card_expiry}"),
+             ("{L_email}", "{email}")])
     d.some(0.6, "대여 차량 {!vehicle_plate} (차대번호 {!vin})", "긴급출동 {!call_centre_number}",
            "외국인 회원 여권 {passport}, 국제면허 확인")
 
@@ -1239,7 +1256,7 @@ def g_language_institute(d: _Doc) -> None:
              ("Date of Birth 생년월일", "{birth_young:english}" if r.random() < 0.5 else "{birth_young}"),
              ("ARC No. 외국인등록번호", "{foreigner_registration}" if r.random() < 0.7 else None),
              ("Mobile (Korea)", "{phone}"), ("Student ID", "{!customer_number}"),
-             ("E-mail", "{email}"), ("Tuition", "{!amount}"), ("Card", "{credit_card}" if r.random() < 0.5 else None)])
+             ("{L_email}", "{email}"), ("Tuition", "{!amount}"), ("Card", "{credit_card}" if r.random() < 0.5 else None)])
     d.some(0.6, "Refund account 환불 계좌: {bank} {bank_account}",
            "Office 어학당 행정실 {!office_main_number} / {!shared_mailbox}",
            "Emergency contact: {rother} {phone:intl}")
@@ -1283,9 +1300,9 @@ def g_ski_rental(d: _Doc) -> None:
 def g_parking_permit(d: _Doc) -> None:
     r = d.r
     d.lines("거주자우선주차 신청서", "{place} 주민센터 접수 {!receipt_number}")
-    form(d, [("신청인", "{name}"), ("주민등록번호", "{resident}"), ("휴대전화", "{phone}"),
+    form(d, [("신청인", "{name}"), ("{L_rrn}", "{resident}"), ("{L_phone}", "{phone}"),
              ("자택 전화", "{phone:landline}" if r.random() < 0.4 else None), ("차량번호", "{!vehicle_plate}"),
-             ("운전면허번호", "{driver_license}"), ("구획번호", "{!lot_number}"), ("주차요금", "{!amount}"),
+             ("{L_licence}", "{driver_license}"), ("구획번호", "{!lot_number}"), ("주차요금", "{!amount}"),
              ("납부", "가상계좌 {!virtual_account}")])
     d.some(0.5, "문의: 주차관리과 {!office_main_number}, 팩스 {!fax_number}", "전자고지 이메일 {email}")
 
@@ -1315,7 +1332,7 @@ def g_card_loss(d: _Doc) -> None:
 def g_franchise_inquiry(d: _Doc) -> None:
     r = d.r
     d.lines("[가맹 상담 신청] 접수번호 {!receipt_number}")
-    form(d, [("신청인", "{name}"), ("생년월일", "{birth_date}"), ("이메일", "{email}"),
+    form(d, [("신청인", "{name}"), ("{L_birth}", "{birth_date}"), ("{L_email}", "{email}"),
              ("연락처", "{phone}" if r.random() < 0.6 else None),
              ("현재 운영 중인 매장 사업자번호", "{business_registration}"), ("희망 지역", "{place}"),
              ("가용 자금", "{!amount}"), ("희망 평수", "{!floor_area}")])
@@ -1330,7 +1347,7 @@ def g_book_buyback(d: _Doc) -> None:
     table(d, ("ISBN", "상태", "매입가"), [("{!isbn}", r.choice(("최상", "상", "중")), "{!amount}")
                                          for _ in range(r.randrange(2, 5))])
     form(d, [("판매자", "{name}"), ("정산 계좌", "{bank} {bank_account}"), ("예금주 생년월일", "{birth_date}"),
-             ("이메일", "{email}"), ("개인사업자인 경우 사업자번호", "{business_registration}" if r.random() < 0.4 else None)])
+             ("{L_email}", "{email}"), ("개인사업자인 경우 사업자번호", "{business_registration}" if r.random() < 0.4 else None)])
     d.some(0.4, "문의 {!call_centre_number} / {!noreply_mailbox}")
 
 
@@ -1347,7 +1364,7 @@ def g_pet_hotel(d: _Doc) -> None:
     r = d.r
     d.lines("PET HOTEL 예약 확인서 / Pet Hotel Booking", "Booking No. {!booking_reference}")
     form(d, [("보호자 Owner", "{name}"), ("연락처 Mobile", "{phone}"), ("비상연락 Emergency", "{phone}" if r.random() < 0.5 else None),
-             ("E-mail", "{email}"), ("반려견", "{kid} (말티즈, {!pet_weight})"), ("동물등록번호", "{!animal_registration}"),
+             ("{L_email}", "{email}"), ("반려견", "{kid} (말티즈, {!pet_weight})"), ("동물등록번호", "{!animal_registration}"),
              ("체크인", "{!schedule_date}"), ("체크아웃", "{!schedule_date}"), ("요금", "{!amount}"), ("결제", "{credit_card}")])
     d.some(0.5, "픽업 대리인 {name2} {phone:mobile}, 신분증 " + id_document(d), "호텔 대표 {!office_main_number}",
            "사업자등록번호 {business_registration}")

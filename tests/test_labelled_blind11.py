@@ -39,12 +39,17 @@ def test_the_same_seed_gives_the_same_documents_and_a_smaller_count_a_prefix():
     assert {d.part for d in first} == {blind11.PART}
 
 
-def test_spans_are_exact_and_disjoint_and_no_template_is_left_in_the_text(docs):
+def test_spans_are_exact_and_disjoint_labels_are_as_written_and_no_template_is_left(docs):
     for d in docs:
         assert_spans_exact(d)
         assert_disjoint(d)
         assert d.values, d.genre
         assert not re.search(r"\{!?\w+(:\w+)?\}|None", d.text), d.text
+        for v in d.values:  # a label is the text written just before its value, a column its header
+            if v.label == "column":
+                assert v.label_text and v.label_text in d.text[:v.char_start], v
+            elif v.label != "no_label":
+                assert d.text[:v.char_start].rstrip().endswith(v.label_text) and v.label_text, v
 
 
 def test_check_digits_are_real_and_post2020_numbers_carry_none(docs):

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <new>
 #include <optional>
+#include <type_traits>
 #include <utility>
 
 #include "detect/candidates.hpp"
@@ -162,9 +163,13 @@ struct Scratch {
   static constexpr std::size_t kKeptCapacity = 256;
   static constexpr std::size_t kLongText = 4096;
 
+  // A large list's pages go back before it is freed: freed memory inside the heap stays
+  // resident (beside the report, under what the caller makes of it next).
   template <class T>
   static void trim(std::vector<T>& v) {
-    if (v.capacity() > kKeptCapacity) std::vector<T>().swap(v);
+    if (v.capacity() <= kKeptCapacity) return;
+    if constexpr (std::is_trivially_destructible_v<T>) pages::release_storage(v);
+    std::vector<T>().swap(v);
   }
   void trim() {
     trim(shapes.emails), trim(shapes.passports), trim(shapes.runs), trim(digits), trim(cands);
@@ -1108,6 +1113,8 @@ class Detector {
       else if (kept++ != i) findings_[kept - 1] = std::move(f);
     }
     findings_.erase(findings_.begin() + static_cast<std::ptrdiff_t>(kept), findings_.end());
+    pages::release_storage(spans);
+    pages::release_storage(removed);
   }
 
   std::string_view source_;

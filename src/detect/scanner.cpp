@@ -7,6 +7,7 @@
 #include "error/interrupt.hpp"
 #include "normalize/unicode.hpp"
 #include "span/bit_count.hpp"
+#include "span/pages.hpp"
 #include "span/utf8.hpp"
 
 #if defined(__SSE2__)
@@ -185,7 +186,7 @@ class Scanner {
       if (p_[e] == 'X') passport_at(e, char_start + static_cast<std::uint32_t>(e - s));
     }
     const std::uint32_t char_end = char_start + static_cast<std::uint32_t>(e - s);
-    if (digits >= 2) out_.runs.push_back(make_span(s, e, char_start, char_end));
+    if (digits >= 2) add(out_.runs, make_span(s, e, char_start, char_end));
     i = e;
     chars = char_end;
   }
@@ -198,7 +199,7 @@ class Scanner {
     while (d < n_ && is_ascii_digit(p_[d])) ++d;
     const std::size_t digits = d - (i + letters), total = letters + digits;
     if ((digits == 7 || digits == 8) && (total == 8 || total == 9) && (d == n_ || !is_alnum(p_[d])))
-      out_.passports.push_back(make_span(i, d, chars, chars + static_cast<std::uint32_t>(total)));
+      add(out_.passports, make_span(i, d, chars, chars + static_cast<std::uint32_t>(total)));
   }
 
   // Everything scanned around "@" is ASCII, so bytes and characters agree there. A domain
@@ -212,9 +213,18 @@ class Scanner {
     while (e < n_ && is_domain_char(p_[e])) ++e;
     while (e > i + 1 && (p_[e - 1] == '-' || p_[e - 1] == '.')) --e;
     if (!(e > i + 1 && domain_ok(p_, i + 1, e))) return;
-    out_.emails.push_back(make_span(s, e, chars - static_cast<std::uint32_t>(i - s),
+    add(out_.emails, make_span(s, e, chars - static_cast<std::uint32_t>(i - s),
                                     chars + static_cast<std::uint32_t>(e - i)));
   }
+
+  // A large list grows without freeing its old buffer whole: freed memory inside the heap
+  // stays resident through the detection and after it.
+  static void add(std::vector<Span>& list, Span span) {
+    if (list.size() == list.capacity()) [[unlikely]]
+      grow(list);
+    list.push_back(span);
+  }
+  [[gnu::noinline]] static void grow(std::vector<Span>& list) { pages::grow_for_one(list); }
 
   const unsigned char* p_;
   std::size_t n_;

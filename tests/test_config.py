@@ -3,6 +3,7 @@
 import inspect
 import math
 import struct
+import warnings
 import weakref
 
 import pytest
@@ -80,15 +81,21 @@ class TestSetters:
         assert c.context_window == 7
 
     @pytest.mark.parametrize("attr, value, error, message", [
-        ("nfc", 1, TypeError, "argument 'value': 'int' object cannot be converted to 'bool'"),
-        ("separator", None, TypeError, "argument 'value': 'NoneType' object cannot be converted to 'bool'"),
-        ("context_window", -1, OverflowError, "out of range integral type conversion attempted"),
-        ("context_window", 2**32, OverflowError, "out of range integral type conversion attempted"),
-        ("context_window", 1.5, TypeError, "argument 'value': 'float' object cannot be interpreted as an integer"),
-        ("numeral_min_digits_with_context", -1, OverflowError, "can't convert negative int to unsigned"),
-        ("numeral_min_digits_without_context", 2**64, OverflowError, "int too big to convert"),
-        ("min_score", "0.5", TypeError, "argument 'value': must be real number, not str"),
-        ("min_veto", None, TypeError, "argument 'value': must be real number, not NoneType"),
+        ("nfc", 1, TypeError, "nfc must be a bool, not int"),
+        ("separator", None, TypeError, "separator must be a bool, not NoneType"),
+        ("structure", "yes", TypeError, "structure must be a bool, not str"),
+        ("context_window", -1, OverflowError, "context_window must be from 0 to 4294967295, got -1"),
+        ("context_window", 2**32, OverflowError, "context_window must be from 0 to 4294967295, got 4294967296"),
+        ("context_window", 1.5, TypeError, "context_window must be an int, not float"),
+        ("context_window", True, TypeError, "context_window must be an int, not bool"),
+        ("numeral_min_digits_with_context", -1, OverflowError,
+         "numeral_min_digits_with_context must be from 0 to 18446744073709551615, got -1"),
+        ("numeral_min_digits_without_context", 2**64, OverflowError,
+         "numeral_min_digits_without_context must be from 0 to 18446744073709551615, got 18446744073709551616"),
+        ("numeral_min_digits_without_context", False, TypeError, "numeral_min_digits_without_context must be an int, not bool"),
+        ("min_score", "0.5", TypeError, "min_score must be a real number, not str"),
+        ("min_veto", None, TypeError, "min_veto must be a real number, not NoneType"),
+        ("min_context", 1j, TypeError, "min_context must be a real number, not complex"),
     ])
     def test_conversion_errors_name_value_and_change_nothing(self, attr, value, error, message):
         c = Config()
@@ -97,6 +104,37 @@ class TestSetters:
             setattr(c, attr, value)
         assert str(e.value) == message
         assert getattr(c, attr) == before
+
+    def test_every_setting_names_itself_in_its_type_error(self):
+        c = Config()
+        settable = [name for name in dir(c) if not name.startswith("_") and name not in ("weights", "set_weights", "thorough")]
+        for name in settable:
+            with pytest.raises(TypeError) as e:
+                setattr(c, name, "x")
+            assert str(e.value).startswith(f"{name} must be "), str(e.value)
+
+    def test_a_finite_threshold_beyond_32_bit_floats_is_kept_infinite_with_a_warning(self):
+        # Infinity compares with every score as the value given does: it worked and keeps working.
+        c = Config()
+        with pytest.warns(RuntimeWarning, match=r"^min_score: 1e\+39 is beyond the range of a 32-bit float and is kept as inf$"):
+            c.min_score = 1e39
+        with pytest.warns(RuntimeWarning, match=r"^min_veto: -1e\+300 .* kept as -inf$"):
+            c.min_veto = -1e300
+        assert (c.min_score, c.min_veto) == (float("inf"), -float("inf"))
+        with warnings.catch_warnings():
+            warnings.simplefilter("error")
+            c.min_context = float("inf")  # given as infinity: nothing to say
+            c.min_context = 3.4028235e38  # the largest 32-bit float
+            assert c.min_context == 3.4028234663852886e38
+            with pytest.raises(RuntimeWarning):
+                c.min_context = 1e39
+            assert c.min_context == 3.4028234663852886e38  # an error changes nothing
+
+    def test_weights_beyond_32_bit_floats_warn_with_their_argument(self):
+        c = Config()
+        with pytest.warns(RuntimeWarning, match=r"^argument 'context': 1e\+300 is beyond .* kept as inf$"):
+            c.set_weights(context=1e300)
+        assert dict(c.weights)["context"] == float("inf")
 
     @pytest.mark.parametrize("attr", ["nfc", "context_window", "min_score", "numeral_min_digits_with_context"])
     def test_attributes_cannot_be_deleted(self, attr):

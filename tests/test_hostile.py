@@ -390,6 +390,10 @@ ODD_FLOATS = [-1.0, -0.0, 0.0, float("nan"), float("inf"), float("-inf"), 1e-45,
 SAMPLE = "주민번호 880101-1234568, 연락처 010-1234-5678, 카드 4111 1111 1111 1111, 계좌 110-123-456789, M12345678 a@b.cc"
 
 
+BEYOND_32_BIT_FLOATS = pytest.mark.filterwarnings("ignore:.*beyond the range of a 32-bit float:RuntimeWarning")
+
+
+@BEYOND_32_BIT_FLOATS
 @pytest.mark.parametrize("value", ODD_FLOATS)
 @pytest.mark.parametrize("field", ["min_score", "min_context", "min_veto"])
 def test_odd_thresholds(field, value):
@@ -403,6 +407,7 @@ def test_odd_thresholds(field, value):
         repr(f.evidence)
 
 
+@BEYOND_32_BIT_FLOATS
 @pytest.mark.parametrize("value", ODD_FLOATS)
 def test_odd_weights(value):
     c = Config()

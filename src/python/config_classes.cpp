@@ -1,5 +1,7 @@
 // Config, Normalized and the normalize() function.
 #include <array>
+#include <concepts>
+#include <limits>
 #include <optional>
 #include <ranges>
 #include <string>
@@ -19,20 +21,67 @@ namespace {
 
 Config make_config() { return Config{}; }
 
-// The setter of a Config attribute: the value converted by the type of the field (converters
-// write only what they accept). Attributes can be replaced but never removed.
+// A setting's value by the type of its field, written only when accepted. Errors name the
+// setting, as reference_year's do.
+bool setting_type_error(const char* name, const char* wanted, PyObject* given) {
+  PyErr_Format(PyExc_TypeError, "%s must be %s, not %s", name, wanted, Py_TYPE(given)->tp_name);
+  return false;
+}
+
+bool to_setting(const char* name, PyObject* value, bool& out) {
+  if (!PyBool_Check(value)) return setting_type_error(name, "a bool", value);
+  out = value == Py_True;
+  return true;
+}
+
+// A count (characters of a window, digits of a numeral): an int or an object with __index__,
+// but not a bool, as the switches beside it take no int.
+template <std::unsigned_integral T>
+bool to_setting(const char* name, PyObject* value, T& out) {
+  if (PyBool_Check(value) || !PyIndex_Check(value))
+    return setting_type_error(name, "an int", value);
+  Ref index = Ref::steal(PyNumber_Index(value));
+  if (!index) return false;
+  const unsigned long long v = PyLong_AsUnsignedLongLong(index.get());
+  if (v == static_cast<unsigned long long>(-1) && PyErr_Occurred()) {
+    if (!PyErr_ExceptionMatches(PyExc_OverflowError)) return false;
+    PyErr_Clear();  // negative or past 64 bits: said below as any value out of range
+  } else if (v <= std::numeric_limits<T>::max()) {
+    out = static_cast<T>(v);
+    return true;
+  }
+  PyErr_Format(PyExc_OverflowError, "%s must be from 0 to %llu, got %R", name,
+               static_cast<unsigned long long>(std::numeric_limits<T>::max()), index.get());
+  return false;
+}
+
+// A threshold: anything float() takes but a str (a bool counts as 0 or 1, as in arithmetic).
+bool to_setting(const char* name, PyObject* value, float& out) {
+  const PyNumberMethods* number = Py_TYPE(value)->tp_as_number;
+  if (!number || !(number->nb_float || number->nb_index))
+    return setting_type_error(name, "a real number", value);
+  const double v = PyFloat_AsDouble(value);
+  if (v == -1.0 && PyErr_Occurred()) return false;
+  return narrow_to_f32(v, name, out);
+}
+
+// The setter of a Config attribute; its closure is the attribute's name. Attributes can be
+// replaced but never removed.
 template <auto Field>
-int set(PyObject* self, PyObject* value, void*) {
+int set(PyObject* self, PyObject* value, void* name) {
   if (!value) PyErr_SetString(PyExc_TypeError, "can't delete attribute");
   return guarded([&] {
-    return value && from_python(nullptr, value, "value", value_of<Config>(self).*Field) ? 0 : -1;
+    return value && to_setting(static_cast<const char*>(name), value,
+                               value_of<Config>(self).*Field)
+               ? 0
+               : -1;
   });
 }
 
 // A read-write attribute of a Config field.
 template <auto Field>
 PyGetSetDef field(const char* name, const char* doc) {
-  return {name, get<Field>, set<Field>, doc, nullptr};
+  return {name, get<Field>, set<Field>, doc, const_cast<char*>(name)};
 }
 
 // Years a reference year may name: those of the birth dates the readings know.

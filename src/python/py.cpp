@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -110,12 +111,24 @@ bool to_u32(PyObject* o, const char* param, std::uint32_t& out, std::uint32_t ma
   return true;
 }
 
+bool narrow_to_f32(double v, const char* what, float& out) {
+  const float narrowed = static_cast<float>(v);
+  if (std::isinf(narrowed) && std::isfinite(v)) {
+    Ref given = Ref::steal(PyFloat_FromDouble(v));
+    if (!given || PyErr_WarnFormat(PyExc_RuntimeWarning, 1,
+                                   "%s: %R is beyond the range of a 32-bit float and is kept as %s",
+                                   what, given.get(), v > 0 ? "inf" : "-inf") < 0)
+      return false;
+  }
+  out = narrowed;
+  return true;
+}
+
 bool to_f32(PyObject* o, const char* param, float& out) {
   if (PyUnicode_Check(o)) return type_error(param, "must be real number, not str");
   double v = PyFloat_AsDouble(o);
   if (v == -1.0 && PyErr_Occurred()) return name_pending_type_error(param);
-  out = static_cast<float>(v);
-  return true;
+  return narrow_to_f32(v, ("argument '" + std::string(param) + "'").c_str(), out);
 }
 
 bool to_bool(PyObject* o, const char* param, bool& out) {

@@ -107,6 +107,10 @@ bool name_pending_type_error(const char* param);
 bool to_u32(PyObject* o, const char* param, std::uint32_t& out, std::uint32_t max = 0xFFFFFFFF);
 bool to_u64(PyObject* o, const char* param, std::uint64_t& out);
 bool to_f32(PyObject* o, const char* param, float& out);
+// v as a 32-bit float. A finite v beyond its range becomes an infinity, which compares with every
+// score as v does: it is kept, with a RuntimeWarning that names `what` (false where the warning
+// is made an error).
+bool narrow_to_f32(double v, const char* what, float& out);
 bool to_bool(PyObject* o, const char* param, bool& out);
 // A str as UTF-8, borrowed from the str object. Lone surrogates raise the UnicodeEncodeError
 // Python raises; texts of 4 GiB or more raise ValueError.

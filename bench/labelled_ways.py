@@ -784,7 +784,7 @@ OFFICE_GENRE = "office_letters"  # letters, notices and forms with offices' own 
 SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
                           "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
-                          WORKERS_GENRE, FILING_GENRE)
+                          WORKERS_GENRE, FILING_GENRE, "announced_replies")
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -1109,6 +1109,56 @@ ROWS_SHARE = 0.03  # of the documents, from a stream of its own
 ROWS_FILLERS = ("명단 보내드립니다", "확인 부탁드려요", "단체 여행 신청자 명단이에요", "누락된 분 있으면 알려주세요",
                 "감사합니다", "수정본입니다", "엑셀에서 복사했어요", "추가 인원 보내요")
 
+# Replies to what was asked or announced (genre announced_replies, a stream of its own): a post or
+# a form asking for fields in an order, answered in rows (one a line, behind a bullet, with the
+# request's separator); a chat's sender saying what comes next, the bare value in the next
+# message; a repair company's block with its owner's own mobile under it; an export paper's
+# contact person with their direct line beside the office's lines; e-mails with a bare " at "
+# before a mail service's domain.
+REPLY_GENRE = "announced_replies"
+REPLY_SHARE = 0.05  # of the documents, from a stream of its own
+REPLY_KINDS = ("rows", "announced", "owner_mobile", "export_contact", "at_mail")
+REPLY_REQUESTS = ("참가 신청은 댓글로 {fields} 남겨 주세요", "{fields} 순으로 적어 주세요", "신청하실 분은 {fields} 남겨주세요~",
+                  "댓글 양식: {fields}", "명단 작성 부탁드립니다 ({fields})", "{fields} 보내주세요",
+                  "모임 참석자 {fields} 적어주세요!", "접수는 {fields} 로 부탁드려요", "{fields} 알려주세요",
+                  "보험 가입용으로 {fields} 부탁드립니다", "단체 등록할게요 {fields} 남겨주세요", "아래에 {fields} 써 주세요")
+REPLY_FIELD_WORDS = {None: ("이름", "성함", "성명", "닉네임"),
+                     "phone": ("연락처", "번호", "전화번호", "핸드폰", "휴대폰 번호"),
+                     "birth_date": ("생년월일", "생일", "생년월일 6자리", "출생일")}
+REPLY_JOINERS = ("/", " / ", ", ", ",")
+REPLY_BULLETS = ("└ ", "- ", "· ", "ㄴ ", "{i}. ", "{i}) ", "", "➡ ", "* ")
+REPLY_ANNOUNCE = {"driver_license": ("기존 면허번호 보내드려요", "면허번호 알려드릴게요", "운전면허 번호 적어드릴게요",
+                                     "면허 번호 남길게요", "면허증 번호 보내드릴게요~", "제 면허번호 드릴게요",
+                                     "갱신 전 면허번호 보내드립니다", "면허번호 불러드릴게요"),
+                  "bank_account": ("계좌 알려드릴게요", "환불받을 계좌 보내드려요", "입금 계좌 적어드릴게요", "계좌번호 남깁니다"),
+                  "passport": ("여권번호 적어드릴게요", "여권 번호 보내드려요", "새 여권번호 알려드릴게요"),
+                  "phone": ("제 번호 남길게요", "연락처 보내드릴게요", "집 전화번호 알려드릴게요")}
+REPLY_CHAT_STAMPS = ("[{name}] [오후 {h}:{mm}] {msg}", "{name}: {msg}", "{name} 오전 {h}:{mm}\n{msg}",
+                     "2026. 12. {day}. 오후 {h}:{mm}, {name} : {msg}", "{msg}", "[오후 {h}:{mm}] {name}: {msg}")
+REPLY_REMARKS = ("네 보내주세요", "확인할게요", "잠시만요", "네네", "감사합니다")
+REPLY_COMPANIES = ("한빛인테리어", "우리설비", "푸른건설", "(주)미래전기", "대성보일러", "새봄창호", "다온누수탐지", "한결도배")
+REPLY_OWNER_TOPS = ("시공업체 {company}", "[시공업체 정보]\n업체명: {company}", "수리업체: {company}", "A/S 업체 {company}",
+                    "■ 시공사: {company}")
+REPLY_OWNER_NAMES = ("대표 {name}", "대표자: {name}", "대표자 성명 {name}")
+REPLY_OWNER_REGISTRATIONS = ("사업자등록번호 <<V>>", "사업자번호: <<V>>", "사업자 등록번호: <<V>>")
+REPLY_OWNER_OFFICES = ("사무실 <<N:company_office_line>>", "팩스 <<N:company_office_line>>", "TEL <<N:company_office_line>>",
+                       "전화 <<N:company_office_line>>  팩스 <<N:company_office_line>>")
+REPLY_OWNER_MOBILES = ("업체 대표 휴대폰: <<V>>", "사장님 핸드폰 <<V>>", "대표자 휴대전화 <<V>>", "대표 휴대폰 <<V>>",
+                       "현장 책임자 핸드폰: <<V>>", "업체 사장님 휴대폰 번호 <<V>>")
+REPLY_EXPORT_TOPS = ("SHIPPER: {CO} CO., LTD.", "Exporter: {CO} TRADING CO., LTD.", "Seller: {CO} Corp.",
+                     "Consignee: {CO} Co., Ltd.", "Notify party: {CO} INC.")
+REPLY_EXPORT_CONTACTS = ("Shipper contact: {given} {sur}  Tel <<V>>", "Person in charge: {SUR} {GIVEN}, Tel <<V>>",
+                         "Contact: Mr. {given} {sur} / Tel: <<V>>", "Attn. Ms. {given} {sur}, Tel <<V>>",
+                         "PIC: {given} {sur} (Tel. <<V>>)", "Contact person: {given} {sur}  Direct <<V>>")
+REPLY_EXPORT_OFFICE = ("Office Tel: <<N:company_office_line>>", "Company Tel <<N:company_office_line>>",
+                       "Fax: <<N:company_office_line>>", "Office Tel <<N:company_office_line>>  Fax <<N:company_office_line>>")
+REPLY_MAIL_LINES = ("메일은 <<V>> 으로 주세요", "견적서는 <<V>> 로 부탁드려요", "연락 주실 곳: <<V>>", "<<V>> 으로 보내주세요",
+                    "자료는 <<V>> 여기로요", "메일 주소 바꼈어요 <<V>>", "스팸 때문에 이렇게 적어요 <<V>>")
+REPLY_MAIL_PROSE = ("We met at <<N:prose_at_domain>>'s office last week.", "She used to work at <<N:prose_at_domain>> before.",
+                    "The meetup is at <<N:prose_at_domain>>'s HQ.")
+REPLY_MAIL_HOSTS = ("naver.com", "gmail.com", "daum.net", "hanmail.net", "kakao.com", "nate.com")
+REPLY_LOOK_ALIKES = ("company_office_line", "prose_at_domain")
+
 # Look-alikes of a phone's bank and card alerts (genre bank_alerts): approval numbers, running
 # totals, one-time codes and references beside the amounts and the balance.
 BANK_ALERT_NEG_PHRASES = {
@@ -1291,7 +1341,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(ROSTER_LOOK_ALIKES.values()) + RECORDS_LOOK_ALIKES + tuple(FORM_LOOK_ALIKES.values())
                   + ("public_office_line", "business_footer_line", "business_held_account", "trip_date_after_birth",
                      "registry_issued_number", "post_tracking_number")
-                  + LEDGER_LOOK_ALIKES + WORKERS_LOOK_ALIKES + tuple(dict.fromkeys(FILING_LOOK_ALIKES.values())))
+                  + LEDGER_LOOK_ALIKES + WORKERS_LOOK_ALIKES + tuple(dict.fromkeys(FILING_LOOK_ALIKES.values()))
+                  + REPLY_LOOK_ALIKES)
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -1654,7 +1705,8 @@ WRITINGS = {
                    # only in copied_records: a roster's column, a bracketed answer
                    ("roster_yymmdd", 0), ("roster_dotted", 0), ("roster_compact", 0), ("bracketed_yymmdd", 0),
                    ("form_field", 0),  # only in registry_forms and closing_lines
-                   ("docs_field", 0), ("beside_age", 0)),  # only in ledgers_and_papers
+                   ("docs_field", 0), ("beside_age", 0),  # only in ledgers_and_papers
+                   ("row_reply", 0)),  # only in announced_replies
     "phone": (("scan_split", 0), ("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
@@ -1689,11 +1741,13 @@ WRITINGS = {
                      ("form_field", 0),  # only in registry_forms
                      ("ledger_spaced", 0), ("ledger_grouped", 0),  # only in ledgers_and_papers
                      ("estate_holder", 0),
-                     ("roster_row", 0)),  # only in workers_and_logs
+                     ("roster_row", 0),  # only in workers_and_logs
+                     ("announced_hyphen", 0)),  # only in announced_replies
     "driver_license": (("scan_plain", 0), ("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
                        ("region_bracketed", 1), ("benefit_form", 0),  # only in ledgers_and_papers
-                       ("identity_key", 0)),  # only in workers_and_logs
+                       ("identity_key", 0),  # only in workers_and_logs
+                       ("announced_hyphen", 0), ("announced_plain", 0)),  # only in announced_replies
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2),
                  ("row_old_format", 0), ("row_current", 0),  # only in pasted_rows
                  ("foreign", 0),  # another country's, only in sheet_exports
@@ -1701,7 +1755,8 @@ WRITINGS = {
                  ("roster_old_format", 0), ("roster_current", 0), ("roster_foreign", 0), ("form_nine_digits", 0),
                  ("form_field", 0),  # only in registry_forms
                  ("docs_field", 0),  # only in ledgers_and_papers
-                 ("identity_key", 0)),  # only in workers_and_logs
+                 ("identity_key", 0),  # only in workers_and_logs
+                 ("announced", 0)),  # only in announced_replies
     "business_registration": (("plain", 0),  # only on organisations' papers and closing_lines
                               ("form_field", 0),  # only in registry_forms
                               ("benefit_form", 0)),  # only in ledgers_and_papers
@@ -3899,6 +3954,143 @@ class _Builder:
             self._workers_line(w, line, identity, negatives, log_fill)
 
 
+    def announced_reply(self) -> Document:
+        """Replies to a request or an announcement: rows under the fields a post asked for, a
+        value in the message after the one that said it was coming, an owner's mobile under a
+        repair company's block, an export paper's contact person's line, a bare " at " e-mail."""
+        w = _Writer(REPLY_GENRE, self.part)
+        getattr(self, "_reply_" + self.r.choice(REPLY_KINDS))(w)
+        return w.document()
+
+    def _reply_look_alikes(self) -> dict:
+        r, v = self.r, self.w.v
+        return {"prose_at_domain": lambda: r.choice(REPLY_MAIL_HOSTS),
+                "company_office_line": lambda: r.choice(("02", "031", "032", "051", "070")) + "-"
+                + str(r.randrange(2, 10)) + v.digits(2) + "-" + v.digits(4)}
+
+    def _reply_rows(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        kinds = [None] + r.sample(["phone", "birth_date"], 2)
+        if r.random() < 0.4:
+            kinds = [None, "birth_date"]
+        # A kind's words share the side of the same words in the other genres' labels.
+        words = [self.pick(("label:" if k in LABELS else "reply:word:") + str(k), REPLY_FIELD_WORDS[k]) for k in kinds]
+        joiner = self.pick("reply:joiner", REPLY_JOINERS)
+        request = self.pick("reply:request", REPLY_REQUESTS)
+        w.add(self.fill(request.replace("{fields}", joiner.join(words))))
+        bullet = self.pick("reply:bullet", REPLY_BULLETS)
+        birth_style = r.choice(("{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}", "{yy:02d}{m:02d}{d:02d}", "{y}{m:02d}{d:02d}",
+                                "{y}.{m}.{d}"))
+        for i in range(1, r.randrange(3, 7)):
+            w.add("\n" + bullet.replace("{i}", str(i)))
+            for k, kind in enumerate(kinds):
+                if k:
+                    w.add(joiner)
+                if kind is None:
+                    w.add(r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN))
+                elif kind == "phone":
+                    w.value(labelled.Written("phone", "-".join(v._phone_groups(True)), "plain", False), "label",
+                            words[k], request)
+                else:
+                    y, m, d = v.date(1950, 2012)
+                    w.value(labelled.Written("birth_date", birth_style.format(y=y, yy=y % 100, m=m, d=d), "row_reply",
+                                             False), "label", words[k], request)
+
+    def _reply_licence(self) -> tuple[str, str]:
+        r, v = self.r, self.w.v
+        text = v._driver_license("hyphen")
+        style = r.choice(("hyphen", "plain", "spaced", "masked"))
+        if style == "plain":
+            return text.replace("-", ""), "announced_plain"
+        if style == "spaced":
+            return text.replace("-", " "), "spaced"
+        if style == "masked":
+            g = text.split("-")
+            return "-".join((g[0], g[1], g[2][:2] + "****", g[3])), "masked_partly"
+        return text, "announced_hyphen"
+
+    def _reply_announced(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        kind = r.choices(list(REPLY_ANNOUNCE), (5, 1.5, 1.5, 1))[0]
+        stamp = self.pick("reply:stamp", REPLY_CHAT_STAMPS)
+        name = r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN)
+        other = r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN)
+
+        def message(who: str, msg: str) -> None:
+            w.add(self.fill(stamp.replace("{name}", who)).replace("{msg}", msg))
+
+        announcement = self.pick("reply:announce:" + kind, REPLY_ANNOUNCE[kind])
+        message(name, announcement)
+        if r.random() < 0.3 and "{name}" in stamp:
+            w.add("\n")
+            message(other, self.pick("reply:remark", REPLY_REMARKS))
+        w.add("\n")
+        head, _, tail = self.fill(stamp.replace("{name}", name)).partition("{msg}")
+        w.add(head)
+        if kind == "driver_license":
+            text, writing = self._reply_licence()
+        elif kind == "bank_account":
+            text, writing = v._bank_account("hyphen"), "announced_hyphen"
+        elif kind == "passport":
+            text, writing = v._passport(r.choice(("current_format", "old"))), "announced"
+        else:
+            text, writing = "-".join(v._phone_groups(False)), "plain"
+        w.value(labelled.Written(kind, text, writing, writing == "masked_partly"), "sentence_cue", announcement, stamp)
+        w.add(tail)
+        if r.random() < 0.5:
+            w.add("\n")
+            message(other, self.pick("reply:remark", REPLY_REMARKS))
+
+    def _reply_owner_mobile(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        company = r.choice(REPLY_COMPANIES)
+        fill = lambda s: self.fill(s.replace("{company}", company))
+        w.add(fill(self.pick("reply:owner_top", REPLY_OWNER_TOPS)))
+        lines = [self.pick("reply:owner_name", REPLY_OWNER_NAMES), self.pick("reply:owner_registration", REPLY_OWNER_REGISTRATIONS),
+                 self.pick("reply:owner_office", REPLY_OWNER_OFFICES)]
+        r.shuffle(lines)
+        lines.append(self.pick("reply:owner_mobile", REPLY_OWNER_MOBILES))
+        for line in lines:
+            w.add("\n")
+            # The registration's lines hold the business's number, the owner's line their mobile.
+            value = (lambda: labelled.Written("business_registration", v._business_registration("hyphen"), "plain",
+                                              False)) if "사업자" in line else \
+                (lambda: labelled.Written("phone", "-".join(v._phone_groups(r.random() < 0.6)), "plain", False))
+            self._workers_line(w, line, value, self._reply_look_alikes(), fill)
+
+    def _reply_export_contact(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        co = r.choice(corpus.ROMAN_SUR).upper() + r.choice(("", " GLOBAL", " TRADING", " MULSAN"))
+        given, sur = r.choice(corpus.ROMAN).title(), r.choice(corpus.ROMAN_SUR).title()
+
+        def fill(s: str) -> str:
+            return self.fill(s.replace("{CO}", co).replace("{given}", given).replace("{sur}", sur)
+                             .replace("{GIVEN}", given.upper()).replace("{SUR}", sur.upper()))
+
+        w.add(fill(self.pick("reply:export_top", REPLY_EXPORT_TOPS)))
+        lines = [self.pick("reply:export_contact", REPLY_EXPORT_CONTACTS), self.pick("reply:export_office", REPLY_EXPORT_OFFICE)]
+        if r.random() < 0.5:
+            lines.reverse()
+        direct = lambda: labelled.Written("phone", r.choice(("02", "031", "032", "051", "052")) + "-"
+                                          + str(r.randrange(2, 10)) + v.digits(r.choice((2, 3))) + "-" + v.digits(4),
+                                          "plain", False)
+        for line in lines:
+            w.add("\n")
+            self._workers_line(w, line, direct, self._reply_look_alikes(), fill)
+
+    def _reply_at_mail(self, w: _Writer) -> None:
+        r, v = self.r, self.w.v
+        for _ in range(r.randrange(1, 3)):
+            local = r.choice((f"{r.choice(corpus.ROMAN)}.{r.choice(corpus.ROMAN_SUR)}", f"{r.choice(corpus.ROMAN)}{r.randrange(70, 100)}",
+                              f"{r.choice(corpus.ROMAN)}_{r.choice(corpus.ROMAN_SUR)}", r.choice(corpus.ROMAN)))
+            mark = r.choice((" at ", " at ", " AT "))
+            address = local + mark + r.choice(REPLY_MAIL_HOSTS)
+            self._workers_line(w, self.pick("reply:mail", REPLY_MAIL_LINES),
+                               lambda: labelled.Written("email", address, "at_word", False), {})
+            w.add("\n")
+        if r.random() < 0.5:
+            self._workers_line(w, self.pick("reply:mail_prose", REPLY_MAIL_PROSE), None, self._reply_look_alikes())
+
 
 def _seed(part: str, seed: int) -> int:
     return seed * 1_000_033 + (23 if part == PARTS[0] else 71)
@@ -3924,8 +4116,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     ledgers = random.Random(_seed(part, seed) ^ 0x4ED6)
     workers = random.Random(_seed(part, seed) ^ 0x3A0B)
     filings = random.Random(_seed(part, seed) ^ 0xF111)
+    replies = random.Random(_seed(part, seed) ^ 0x4E91)
     docs = []
     while len(docs) < documents:
+        if replies.random() < REPLY_SHARE:
+            with b.own_stream(replies):
+                docs.append(b.announced_reply())
+            continue
         if filings.random() < FILING_SHARE:
             with b.own_stream(filings):
                 docs.append(b.filing_paper())

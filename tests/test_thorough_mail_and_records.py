@@ -45,7 +45,7 @@ NOT_MAIL = [
     "a@b,comment",
     "x@y,z",
     "kim@naver,co",
-    "From:\nhong at naver.com",  # the label on another line
+    "From:\nhong at hanbit.co.kr",  # the label on another line, a company's domain
 ]
 
 

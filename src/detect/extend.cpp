@@ -2459,14 +2459,50 @@ bool in_a_persons_row(std::string_view text, const Span& run) {
   return holds_registration_number(line_before(text, run, kRowReach)) ||
          holds_registration_number(line_after(text, run));
 }
+// Whether a contact person is named on the line before a number (Shipper contact: Minji Kim
+// Tel ..., Attn. Ms. Park, Person in charge: 이준호): an English or a Korean name after a contact
+// word, not a line's label (Contact: Tel ...).
+bool contact_person_named(std::string_view line) {
+  constexpr std::string_view kSkipped = " :.-(";
+  constexpr std::string_view kTitles[] = {"Mr.", "Ms.", "Mrs.", "Dr.", "Mr", "Ms"};
+  for (std::string_view word : labels::kContactPersonWords) {
+    for (std::size_t k = line.find(word); k != std::string_view::npos;
+         k = line.find(word, k + 1)) {
+      if (k > 0 && is_ascii_letter(static_cast<unsigned char>(line[k - 1]))) continue;
+      std::size_t at = k + word.size();
+      while (at < line.size() && kSkipped.find(line[at]) != std::string_view::npos) ++at;
+      for (std::string_view title : kTitles)
+        if (line.substr(at).starts_with(title) && at + title.size() < line.size() &&
+            line[at + title.size()] == ' ')
+          at += title.size() + 1;
+      if (at >= line.size()) continue;
+      const auto c = static_cast<unsigned char>(line[at]);
+      if (c >= 0xEA && c <= 0xED) return true;  // a Hangul name
+      if (!is_ascii_upper(c) || at + 1 >= line.size() ||
+          !is_ascii_letter(static_cast<unsigned char>(line[at + 1])))
+        continue;
+      std::size_t end = at;
+      while (end < line.size() && is_ascii_letter(static_cast<unsigned char>(line[end]))) ++end;
+      const std::string_view name = line.substr(at, end - at);
+      if (std::none_of(std::begin(labels::kContactLineLabels), std::end(labels::kContactLineLabels),
+                       [&](std::string_view l) { return name == l; }))
+        return true;
+    }
+  }
+  return false;
+}
 }  // namespace
 
 bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run,
                            const LabelSearch* labels) {
   if (is_landline(d)) {
     // The desk's name before the number or in a bracket right after it; a person beside it
-    // (담당 김철수 과장) makes it theirs.
+    // (담당 김철수 과장) makes it theirs, and so does a person's mobile label right before it
+    // (업체 대표 휴대폰: 031-...) or a contact person named on its line.
     const std::string_view before = line_before(text, run, kDeskReach);
+    if (ends_with_any(last_word(before), labels::kMobileWords) ||
+        contact_person_named(line_before(text, run, kIdentityReach)))
+      return false;
     const std::string_view aside =
         bracketed(text.substr(run.byte_end, std::min(kPhraseReach, text.size() - run.byte_end)));
     // Else a business's header or footer around it (사업자, FAX) with no person in it: a
@@ -3176,6 +3212,36 @@ bool email_label_beside(std::string_view text, std::size_t from, std::size_t to)
   return has_label(line_start, from) || has_label(to, line_end);
 }
 
+// Whether a plain " at " [at, host) between a name [from, at) and a domain [host, to) is the
+// at-mark because the domain is a mail service's (yerin.kwon at naver.com, minho97 at gmail.com):
+// the domain ends there (not naver.com's office), and the name looks like a mailbox (a dot, a
+// digit, _ or -) or is a lower-case word no English word stands before (메일 sunny at daum.net,
+// not We will meet at ...).
+bool at_mail_host(std::string_view text, std::size_t from, std::size_t at, std::size_t host,
+                  std::size_t to) {
+  const std::string_view domain = text.substr(host, to - host);
+  if (std::none_of(std::begin(labels::kMailHosts), std::end(labels::kMailHosts),
+                   [&](std::string_view h) {
+                     return h.size() == domain.size() && unicode::word_at_any_case(domain, 0, h);
+                   }))
+    return false;
+  if (to < text.size() && (is_ascii_letter(static_cast<unsigned char>(text[to])) ||
+                           text[to] == '\'' || text[to] == '-'))
+    return false;
+  const std::string_view name = text.substr(from, at - from);
+  if (std::any_of(name.begin(), name.end(), [](char c) {
+        return c == '.' || c == '_' || c == '-' || is_ascii_digit(static_cast<unsigned char>(c));
+      }))
+    return true;
+  if (std::any_of(name.begin(), name.end(),
+                  [](char c) { return is_ascii_upper(static_cast<unsigned char>(c)); }))
+    return false;
+  std::size_t k = from;
+  while (k > 0 && text[k - 1] == ' ') --k;
+  return k == 0 || text[k - 1] == '\n' || static_cast<unsigned char>(text[k - 1]) >= 0x80 ||
+         text[k - 1] == ':' || text[k - 1] == '(';
+}
+
 // Where `word` stands in the text, each place given to `f` in order. The search is led by the
 // word's byte at `rare`: the first byte of a Hangul syllable starts a good share of all of them,
 // and a search led by it would stop at most.
@@ -3413,8 +3479,8 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
       bool marked = false;
       auto e = disguised_email(text, i, i + mark.size(), !variants, &marked);
       if (e && !marked) {
-        if (!email_label_beside(text, e->from, e->to)) continue;
-        e->rule = rule::kEmailLabelledAtWord;
+        if (email_label_beside(text, e->from, e->to)) e->rule = rule::kEmailLabelledAtWord;
+        else if (!(variants && at_mail_host(text, e->from, i, i + mark.size(), e->to))) continue;
       }
       if (e) raw.push_back(*e);
     }

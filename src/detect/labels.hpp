@@ -790,6 +790,11 @@ inline constexpr Label kCompany[] = {
     {"CS Phone", 1.0f, kAscii},
     {"Rep Tel", 1.0f, kAscii},
     {"Rep Phone", 1.0f, kAscii},
+    // An export paper's office lines beside its contact person's (Office Tel, Company Tel).
+    {"Office Tel", 1.0f, kAscii},
+    {"Office Phone", 1.0f, kAscii},
+    {"Company Tel", 1.0f, kAscii},
+    {"Company Phone", 1.0f, kAscii},
     {"helpdesk", 1.0f, kAscii},
     {"hotline", 1.0f, kAscii},
     // A fax number, or the number of a shop or a head office, is the business's.
@@ -819,6 +824,12 @@ inline constexpr std::string_view kEmailLabels[] = {
     "from",      "reply-to", "sender", "e-mail", "email",     "mail",
     "보낸 사람", "보낸사람", "보낸이", "발신",   "회신 주소", "메일",
 };
+// Mail services whose domain after a plain " at " makes it the at-mark (yerin.kwon at naver.com):
+// nobody's English sentence goes on at one of them.
+inline constexpr std::string_view kMailHosts[] = {
+    "naver.com",   "gmail.com", "daum.net",    "hanmail.net", "kakao.com",   "nate.com",
+    "hotmail.com", "live.com",  "outlook.com", "yahoo.com",   "yahoo.co.kr", "icloud.com",
+    "korea.com",   "empal.com", "dreamwiz.com", "naver.net",  "proton.me",   "protonmail.com"};
 // Top-level domains an address may end with where a fax's OCR read its dot as a comma
 // (hong@nate,com): a comma before one of them is the dot.
 inline constexpr std::string_view kCommaTopDomains[] = {"com", "net", "org", "kr", "edu", "gov"};
@@ -852,6 +863,20 @@ inline constexpr std::string_view kOrganisationRoleWords[] = {
 inline constexpr std::string_view kCompanyNameEndings[] = {
     "카드", "은행", "캐피탈", "대부", "금융", "보험", "생명", "화재", "증권", "텔레콤", "통신",
 };
+// Labels of a person's own mobile: on a number right after one, the owner's line under a
+// company's block (업체 대표 휴대폰: 031-...) is the person's, whatever its shape.
+inline constexpr std::string_view kMobileWords[] = {"휴대폰", "핸드폰", "휴대전화", "휴대번호",
+                                                    "핸폰",   "HP",     "H.P",      "Mobile",
+                                                    "mobile", "Cell",   "모바일"};
+// English words that put a contact person on an export paper's line (Shipper contact: Minji Kim,
+// Person in charge: LEE JUNHO, Attn. Ms. Park): the line's Tel is that person's direct line.
+inline constexpr std::string_view kContactPersonWords[] = {
+    "contact",          "Contact",          "CONTACT", "Attn", "ATTN", "attn",
+    "Person in charge", "person in charge", "PERSON IN CHARGE", "PIC",  "In charge"};
+// Words after a contact word that are a line's label, not a person (Contact: Tel 02-...).
+inline constexpr std::string_view kContactLineLabels[] = {"Tel", "TEL", "Phone", "Fax", "FAX",
+                                                          "Office", "Email", "E-mail", "No",
+                                                          "Number", "Info", "Us", "Center"};
 // Generic contact labels: naming no one, the word before them names whose number it is.
 inline constexpr std::string_view kContactWords[] = {"연락처", "연락번호", "전화", "전화번호",
                                                      "Tel",    "TEL",      "tel"};
@@ -894,7 +919,15 @@ inline constexpr std::string_view kStatementMoneyWords[] = {"출금", "입금", 
 // Words that say the order of the fields of the rows below a line (이름/생년월일/연락처 순서예요,
 // 순서: 성명 | 여권번호): that line is those rows' header (structure.cpp, announced_header).
 inline constexpr std::string_view kFieldOrderWords[] = {
-    "순서", "순으로", "순입니다", "순이에요", "순임", "순)", "순 )", "in this order"};
+    "순서", "순으로", "순입니다", "순이에요", "순임", "순)", "순 )", "in this order", "양식"};
+// How a line ends that says what its writer is about to send (면허번호 보내드려요, 계좌 알려드릴게요,
+// 제 번호 남길게요): the next message holds what it names, as an answer holds what a question asks.
+inline constexpr std::string_view kAnnouncementEndings[] = {
+    "보내드려요", "보내드릴게요", "보내드립니다", "보낼게요",   "보냅니다",   "알려드려요",
+    "알려드릴게요", "알려드립니다", "남길게요",   "남겨요",     "남깁니다",   "남겨드려요",
+    "남겨드릴게요", "적어드려요",   "적어드릴게요", "적을게요",   "적습니다",   "드릴게요",
+    "드려요",     "드립니다",     "불러드릴게요", "불러드려요", "올려드려요", "올려드릴게요",
+    "전달드려요", "전달드립니다", "공유드려요",   "공유드립니다"};
 // The same said by a line that ends with 순 after its fields (※ 성명 / 연락처 순).
 inline constexpr std::string_view kFieldOrderLastWord = " 순";
 // Words naming a corporation's registration number, which is shaped like a resident number: on

@@ -183,6 +183,33 @@ char row_delimiter(std::string_view line) {
   return 0;
 }
 
+// The marks in line[0, upto) that part the fields of a reply row written by hand: slashes
+// (홍길동 / 010-... / 1990/01/15) or commas (홍길동, 900115). Those set off by spaces where the
+// line has any, else those not between two digits (a date's slash, an amount's comma).
+std::size_t field_marks(std::string_view line, std::size_t upto, char mark) {
+  const char spaced_mark[] = {mark, ' '};
+  const bool spaced = line.find(std::string_view(spaced_mark, 2)) != npos;
+  std::size_t count = 0;
+  for (std::size_t k = line.find(mark); k < upto; k = line.find(mark, k + 1)) {
+    const bool after = k + 1 < line.size() && line[k + 1] == ' ';
+    const bool between_digits =
+        k > 0 && is_digit(line[k - 1]) && k + 1 < line.size() && is_digit(line[k + 1]);
+    if (spaced ? after : !between_digits) ++count;
+  }
+  return count;
+}
+
+std::string_view after_stamp(std::string_view line);
+
+// The delimiter of a row under a line that says its fields: a table's, or a slash or a comma
+// between fields written by hand in the message (not in a chat export's stamp before it).
+char announced_row_delimiter(std::string_view line) {
+  if (const char delim = row_delimiter(line)) return delim;
+  const std::string_view body = after_stamp(line);
+  if (field_marks(body, body.size(), '/') > 0) return '/';
+  return body.find(", ") != npos ? ',' : 0;
+}
+
 // Delimiters in [from, to) outside `quote` ("2,430" is one field).
 std::size_t count_delimiters(std::string_view s, std::size_t from, std::size_t to, char delim,
                              char quote = '"') {
@@ -440,12 +467,41 @@ constexpr std::string_view kRequestEndings[] = {"주세요",     "주십시오",
                                                 "부탁드려요", "부탁해요", "알려줘",
                                                 "불러줘",     "보내줘",   "please"};
 
-bool request(std::string_view line) {
-  const std::size_t last = line.find_last_not_of(" \t\r.!~");
+bool ends_with_one_of(std::string_view line, std::span<const std::string_view> endings) {
+  const std::size_t last = line.find_last_not_of(" \t\r.!~^");
   if (last == npos) return false;
   const std::string_view end = line.substr(0, last + 1);
-  return std::any_of(std::begin(kRequestEndings), std::end(kRequestEndings),
+  return std::any_of(endings.begin(), endings.end(),
                      [&](std::string_view e) { return end.ends_with(e); });
+}
+
+bool request(std::string_view line) { return ends_with_one_of(line, kRequestEndings); }
+
+// A line that says what comes next (면허번호 보내드려요): read over remarks as a question is.
+bool announces(std::string_view line) {
+  return ends_with_one_of(line, labels::kAnnouncementEndings);
+}
+
+// A messenger's header over a message: the speaker's name and the time alone on a line (김민수
+// 오후 3:01, [김민수] [오후 3:01]). It stands between two messages as a blank line would.
+bool speaker_header(std::string_view line) {
+  constexpr std::size_t kNameBytes = 24;
+  const std::size_t last = line.find_last_not_of(" \t\r");
+  if (last == npos) return false;
+  line = line.substr(0, last + 1);
+  constexpr std::size_t kClockDigits = 4;  // a date beside the time makes it no header
+  if (unicode::count_ascii_digits(line) > kClockDigits) return false;
+  const bool closed = line.back() == ']' || line.back() == ')';
+  const std::string_view clock = closed ? line.substr(0, line.size() - 1) : line;
+  if (clock.size() < 4 || !is_digit(clock.back()) || !is_digit(clock[clock.size() - 2]) ||
+      clock[clock.size() - 3] != ':' || !is_digit(clock[clock.size() - 4]))
+    return false;
+  if (is_blank(after_stamp(line))) return true;  // [김민수] [오후 3:01]
+  if (closed) return false;
+  const std::size_t name_end = line.find(' ');
+  return name_end != npos && name_end <= kNameBytes &&
+         unicode::count_ascii_digits(line.substr(0, name_end)) == 0 &&
+         stamp_head(line, name_end, line.size() - 3);
 }
 
 // Whether an HTML tag `name` (lower case) opens at byte `at`: <td>, <TD class="x">, </tr>.
@@ -797,7 +853,7 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
   if (line_.delimiter) {
     const bool header = column_header(text, ls, le, start, out) ||
                         fixed_width_header(text, ls, le, start, end, out);
-    const bool announced = !header && announced_header(text, ls, le, start, out);
+    const bool announced = !header && announced_header(text, ls, le, start, out, line_.delimiter);
     row_label(text, ls, start, line_.delimiter, out);
     if (!header && !announced) before();
     return;
@@ -806,6 +862,10 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
     row_label(text, ls, start, 0, out);
     return;
   }
+  // Replies in rows parted by slashes or commas, under the line that asked for their fields.
+  if (const char mark = announced_row_delimiter(text.substr(ls, le - ls));
+      mark && announced_header(text, ls, le, start, out, mark))
+    return;
   before();
 }
 
@@ -818,7 +878,8 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
   for (int skipped = 0;; ++skipped) {
     ps = line_start(text, pe);
     if (ps == npos) return;
-    if (!is_blank(text.substr(ps, pe - ps))) break;
+    const std::string_view line = text.substr(ps, pe - ps);
+    if (!is_blank(line) && !speaker_header(line)) break;
     if (ps == 0 || skipped == 2) return;
     pe = ps - 1;
   }
@@ -849,16 +910,26 @@ void Reader::lines_before(std::string_view text, std::size_t ls, std::vector<Pla
   // Up over short remarks (잠시만요, then 어디 적어놨는데..) to the question; past two remarks
   // only a question or a request is read.
   std::string_view remark = previous;
+  std::uint32_t headers = 0;
   for (std::uint32_t distance = 2; distance <= kRemarks + 1; ++distance) {
     if (ps == 0 || remark.size() > kShortLine || unicode::count_ascii_digits(remark) > 0) return;
     const std::size_t ee = ps - 1, es = line_start(text, ee);
     if (es == npos) return;
     const std::string_view earlier = text.substr(es, ee - es);
+    if (speaker_header(earlier) && headers++ < kRemarks) {  // a header between messages
+      ps = es;                                              // is no remark
+      --distance;
+      continue;
+    }
     remark = after_stamp(earlier);
     if (is_blank(earlier) || unicode::count_ascii_digits(remark) >= 6) return;
+    // What its writer said was coming (면허번호 보내드려요) is read over remarks as a question
+    // is, even past the other side's reply (네 보내주세요); as a remark, it vetoes nothing.
     const bool asked = question(earlier) || request(earlier);
-    if (asked || distance == 2)
-      out.push_back({es, ee, distance, asked ? rule::kEarlierQuestion : rule::kEarlierLine, true});
+    const bool announced = !asked && announces(remark);
+    if (asked || announced || distance == 2)
+      out.push_back({es, ee, distance, asked ? rule::kEarlierQuestion : rule::kEarlierLine,
+                     !announced});
     ps = es;
   }
 }
@@ -875,7 +946,15 @@ void announced_fields(std::string_view text, std::size_t ls, std::size_t le,
       trimmed.ends_with(labels::kFieldOrderLastWord) ||
       std::any_of(std::begin(labels::kFieldOrderWords), std::end(labels::kFieldOrderWords),
                   [&](std::string_view w) { return body.find(w) != npos; });
-  if (!says_order) return;
+  // A request or an announcement says an order only when it lists its fields by a mark, the
+  // fields between the first and the last one a word or two each (이름/연락처/생년월일 남겨
+  // 주세요), never parted by tabs (a transcript's columns); maybe in brackets after it (명단
+  // 부탁드립니다 (성명, 생년월일)).
+  const std::size_t bracket = trimmed.ends_with(')') ? trimmed.rfind('(') : npos;
+  const std::string_view asking = bracket == npos ? body : body.substr(0, bracket);
+  const bool listed = !says_order && (request(asking) || announces(asking)) &&
+                      body.find('\t') == npos;
+  if (!says_order && !listed) return;
   const std::size_t from = ls + (line.size() - body.size()), to = from + trimmed.size();
   for (std::size_t k = from, cell = from; k <= to; ++k) {
     const bool middle_dot = k + 1 < to && text[k] == '\xC2' && text[k + 1] == '\xB7';
@@ -886,14 +965,24 @@ void announced_fields(std::string_view text, std::size_t ls, std::size_t le,
     if (middle_dot) ++k;
     cell = k + 1;
   }
-  if (fields.size() < 2) fields.clear();
+  constexpr std::size_t kFieldBytes = 24, kFieldWords = 2;
+  const auto short_field = [&](std::pair<std::size_t, std::size_t> f) {
+    const std::string_view cell = text.substr(f.first, f.second - f.first);
+    const std::size_t from = cell.find_first_not_of(' '), to = cell.find_last_not_of(' ');
+    if (from == npos) return false;
+    const std::string_view word = cell.substr(from, to + 1 - from);
+    return word.size() <= kFieldBytes &&
+           static_cast<std::size_t>(std::count(word.begin(), word.end(), ' ')) < kFieldWords;
+  };
+  if (fields.size() < 2 ||
+      (listed && !std::all_of(fields.begin() + 1, fields.end() - 1, short_field)))
+    fields.clear();
 }
 
 }  // namespace
 
 bool Reader::announced_header(std::string_view text, std::size_t ls, std::size_t le,
-                              std::size_t start, std::vector<Place>& out) {
-  const char delim = line_.delimiter;
+                              std::size_t start, std::vector<Place>& out, char delim) {
   // Rows of one block: lines with numbers and this delimiter, right under one another.
   const bool cached = announced_.data == text.data() && announced_.size == text.size() &&
                       announced_.delimiter == delim && announced_.top <= ls &&
@@ -908,14 +997,23 @@ bool Reader::announced_header(std::string_view text, std::size_t ls, std::size_t
       if (is_blank(line)) break;
       // The line saying the order may share the rows' shape (a messenger's 02:08 김서준: 성명|...).
       announced_fields(text, ps, pe, announced_.fields);
-      if (!announced_.fields.empty() || row_delimiter(line) != delim || !has_number(line)) break;
+      if (!announced_.fields.empty() || announced_row_delimiter(line) != delim ||
+          !has_number(line))
+        break;
       top = ps;
     }
     announced_.top = top;
   }
   announced_.rows_end = std::max(announced_.rows_end, le);
   if (announced_.fields.empty()) return false;
-  const std::size_t column = delimiters_before(text, start);
+  std::size_t column = 0;
+  if (delim == line_.delimiter) {
+    column = delimiters_before(text, start);
+  } else {
+    const std::string_view line = text.substr(ls, le - ls), body = after_stamp(line);
+    const std::size_t body_start = ls + line.size() - body.size();
+    column = start < body_start ? 0 : field_marks(body, start - body_start, delim);
+  }
   if (column < announced_.fields.size()) {
     const auto [from, to] = announced_.fields[column];
     out.push_back({from, to, 0, rule::kAnnouncedHeader, false});

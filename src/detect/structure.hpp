@@ -71,9 +71,10 @@ class Reader {
   bool copy_column(std::string_view text, std::size_t ls, std::size_t le, std::size_t start,
                    std::vector<Place>& out);
   // The field over the cell at `start` named by a line that says, above the rows of this one's
-  // shape, the order of their fields; false when no such line stands over them.
+  // shape (cells parted by `delim`: a table's delimiter, or a slash or a comma written by hand),
+  // the order of their fields; false when no such line stands over them.
   bool announced_header(std::string_view text, std::size_t ls, std::size_t le, std::size_t start,
-                        std::vector<Place>& out);
+                        std::vector<Place>& out, char delim);
   // The header cell over the HTML table cell whose start tag opens at byte `cell`.
   void html_header(std::string_view text, std::size_t cell, std::vector<Place>& out);
 

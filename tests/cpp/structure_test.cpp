@@ -51,6 +51,9 @@ TEST(StructureReader, KeptReadingsAgreeWithAFreshReaderInAnyOrder) {
       "주문 12345 확인\n010-1234-5678\n",
       "주문 123456 확인\n010-1234-5678\n",
       "연락처 알려주시겠어요?\n잠시만요\n010-1234-5678\n",
+      // Reply rows under a request listing their fields, by slashes and by commas.
+      "이름/연락처/생년월일 남겨 주세요\n└ 홍 / 010-1234-5678 / 1990.01.01\n└ 김 / 010-9876-5432 / 1985.05.05\n",
+      "명단 부탁드립니다 (성명, 생년월일)\n- 홍, 900101\n- 김, 850505\n",
   };
   for (std::string_view text : texts) {
     const auto values = numbers(text);
@@ -90,6 +93,20 @@ TEST(StructureReader, HeadersAndLinesBefore) {
   EXPECT_EQ(
       first("연락처 알려주시겠어요?\n잠시만요\n010-1234-5678\n", "010"),
       (V{"context.previous_line:잠시만요@1", "context.earlier_question:연락처 알려주시겠어요?@2"}));
+  // A messenger's name-and-time header stands between messages as a blank line would; a line
+  // announcing what comes is read over remarks, vetoing nothing (not only if none before).
+  EXPECT_EQ(first("김 오후 3:01\n면허번호 보내드려요\n이 오후 3:02\n네 보내주세요\n김 오후 3:02\n"
+                  "11-23-456789-01\n",
+                  "11-23"),
+            (V{"context.question_line:네 보내주세요@1", "context.earlier_line:면허번호 보내드려요@2"}));
+  // A bank's alert line holds a date beside its time: no header.
+  EXPECT_EQ(first("[KB] 12/03 14:22\n110-222-333333\n", "110"),
+            (V{"context.label_line:[KB] 12/03 14:22@1"}));
+  // Reply rows take the requested fields by their marks.
+  EXPECT_EQ(first("이름/연락처/생년월일 남겨 주세요\n└ 홍 / 010-1234-5678 / 1990.01.01\n"
+                  "└ 김 / 010-9876-5432 / 1985.05.05\n",
+                  "1985"),
+            (V{"context.announced_header:생년월일 남겨 주세요@0"}));
 }
 
 }  // namespace

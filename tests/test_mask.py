@@ -206,6 +206,43 @@ def test_surrounding_text_is_copied_byte_for_byte():
     assert out.text == "\x00😀 e\u0301 ᄒ\u1161\u11ab\t전화 [전화번호]\r\n끝 \U0010ffff"
 
 
+FREED_TEXTS = [
+    "고객 연락처: 010-1234-5678, 주민번호 880101-1234568, 카드 4111 1111 1111 1111",
+    "확인 후 010-4821-7730 번호로 다시 연락드릴게요.",
+    "메일 kim@example.com 계좌 국민 123456-01-234567 " + "긴 문장 " * 300,
+    "아무 숫자도 없는 평범한 문장이 여기 있습니다",
+    "x",
+    "",
+]
+
+
+@pytest.mark.parametrize("config", [None, Config.thorough()], ids=["default", "thorough"])
+@pytest.mark.parametrize(
+    "policies",
+    [None, PolicySet(Policy.redact_code()), PolicySet(Policy.tokenize())],
+    ids=["label", "code", "tokenize"],
+)
+def test_outputs_freed_between_calls_give_the_outputs_kept_alive(config, policies):
+    # A freed output hands its text and findings' lists to the next masking; kept outputs and
+    # the findings taken out of freed ones must not see them written again.
+    def whole(out):
+        restore = out.restore.to_json() if out.restore else None
+        return out.text, [f.to_json() for f in out.applied], [f.to_json() for f in out.skipped], restore
+
+    kept = [mask(t, policies, config) for t in FREED_TEXTS * 3]
+    expected = [whole(o) for o in kept]
+    freed, taken = [], []
+    for t in FREED_TEXTS * 3:
+        out = mask(t, policies, config)
+        freed.append(whole(out))
+        if out.applied:
+            taken.append((out.applied[-1], out.applied[-1].to_json()))
+        del out
+    assert freed == expected
+    assert [whole(o) for o in kept] == expected
+    assert taken and all(f.to_json() == j for f, j in taken)
+
+
 def test_large_text():
     unit = "고객 홍길동의 연락처는 010-1234-5678 이고 메일은 hong@example.com 입니다. 그 밖의 내용은 없습니다. "
     text = unit * 5000

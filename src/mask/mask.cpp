@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 
 #include "detect/detect.hpp"
@@ -11,6 +12,7 @@
 #include "error/interrupt.hpp"
 #include "mask/hmac.hpp"
 #include "mask/token_prefix.hpp"
+#include "span/kept_buffers.hpp"
 #include "span/pages.hpp"
 #include "span/utf8.hpp"
 
@@ -44,10 +46,19 @@ std::size_t byte_after_chars(std::string_view s, std::size_t n) {
   return s.size();
 }
 
+// One append of the whole "[inner]": a kind's label or code is a few dozen bytes at most.
 void append_bracketed(std::string& out, std::string_view inner) {
-  out += '[';
-  out += inner;
-  out += ']';
+  char bracketed[64];
+  if (inner.size() + 2 > sizeof bracketed) {
+    out += '[';
+    out += inner;
+    out += ']';
+    return;
+  }
+  bracketed[0] = '[';
+  std::memcpy(bracketed + 1, inner.data(), inner.size());
+  bracketed[inner.size() + 1] = ']';
+  out.append(bracketed, inner.size() + 2);
 }
 
 void append_partial(std::string& out, const Policy& p, std::string_view value) {
@@ -339,6 +350,12 @@ bool tokens_in_place(const MaskOutput& out) {
     done = at + token.size();
   }
   return true;
+}
+
+void give_buffers(MaskOutput& out) {
+  give_buffers(out.applied);
+  give_buffers(out.skipped);
+  kept::Spares<std::string>::keep(out.text);
 }
 
 }  // namespace norvane

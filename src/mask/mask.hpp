@@ -68,4 +68,8 @@ void settle_token_prefix(std::span<MaskOutput> outputs, std::span<const std::str
 // and without overlap (true for every output of the functions above).
 bool tokens_in_place(const MaskOutput& out);
 
+// Hands a freed output's text and findings' lists to the thread's spares, where the next
+// masking takes them (see give_buffers of a Report).
+void give_buffers(MaskOutput& out);
+
 }  // namespace norvane

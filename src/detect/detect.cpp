@@ -1161,11 +1161,11 @@ class Detector {
 [[gnu::always_inline]] inline Result<void> detect_normalized(std::string_view text,
                                                              const Config& config, Detail detail,
                                                              bool keep_text, Report& report) {
-  Result<std::optional<Normalized>> norm = normalize_changes(text, config);
+  Normalized changed;
+  Result<bool> norm = normalize_changes_into(text, config, changed);
   if (!norm) return std::unexpected(std::move(norm.error()));
   ScratchLease scratch(text.size());
   if (*norm) {
-    Normalized& changed = **norm;
     Detector(text, changed.text, changed.map, config, scratch.get(), detail).run(report);
     SpanMap::give_back(std::move(changed.map));
     // Not kept, it goes pages and all before the caller writes its masked text (a short one

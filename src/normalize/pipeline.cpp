@@ -16,14 +16,24 @@ constexpr std::size_t kLargestUsefulKeptText = kept::kKeptBytes / 2;
 }  // namespace
 
 Result<Normalized> normalize(std::string_view text, const Config& config, std::uint64_t max_bytes) {
-  Result<std::optional<Normalized>> changes = normalize_changes(text, config, max_bytes);
-  if (!changes) return std::unexpected(std::move(changes.error()));
-  if (!*changes) return Normalized{pages::copy_polled(text), SpanMap::identity(text)};
-  return std::move(**changes);
+  Normalized out;
+  Result<bool> changed = normalize_changes_into(text, config, out, max_bytes);
+  if (!changed) return std::unexpected(std::move(changed.error()));
+  if (!*changed) return Normalized{pages::copy_polled(text), SpanMap::identity(text)};
+  return out;
 }
 
 Result<std::optional<Normalized>> normalize_changes(std::string_view text, const Config& config,
                                                     std::uint64_t max_bytes) {
+  Normalized out;
+  Result<bool> changed = normalize_changes_into(text, config, out, max_bytes);
+  if (!changed) return std::unexpected(std::move(changed.error()));
+  if (!*changed) return std::nullopt;
+  return out;
+}
+
+Result<bool> normalize_changes_into(std::string_view text, const Config& config, Normalized& out,
+                                    std::uint64_t max_bytes) {
   if (auto error = text_size_error("text", text.size(), max_bytes))
     return std::unexpected(Error::text_too_large(std::move(*error)));
   auto too_large = [&] {
@@ -33,8 +43,8 @@ Result<std::optional<Normalized>> normalize_changes(std::string_view text, const
 
   // Until a pass changes something the running text is the caller's and the map its identity;
   // neither is materialised before the end.
-  std::string running_text;
-  SpanMap running;
+  std::string& running_text = out.text;
+  SpanMap& running = out.map;
   bool changed = false;
 
   auto current = [&]() -> std::string_view {
@@ -42,19 +52,19 @@ Result<std::optional<Normalized>> normalize_changes(std::string_view text, const
   };
 
   // A pass's output is taken from where the pass left it.
-  auto apply = [&](passes::PassOutput& out) -> Result<void> {
-    if (out.text.size() > max_bytes) return too_large();
+  auto apply = [&](passes::PassOutput& output) -> Result<void> {
+    if (output.text.size() > max_bytes) return too_large();
     // The text before this pass is no longer read: it goes before the maps are composed. Its
     // pages are not given back: the next pass's large buffer would fault them in afresh (on
     // 1 MB, 250 more page faults a call), for a peak lower by 0.1x the input.
     kept::give_text(std::move(running_text));
-    running_text = std::move(out.text);
+    running_text = std::move(output.text);
     if (!changed) {
       // compose(identity, m) == m: take the pass map as it is.
-      running = std::move(out.map);
+      running = std::move(output.map);
       changed = true;
     } else {
-      auto composed = SpanMap::compose(std::move(running), std::move(out.map));
+      auto composed = SpanMap::compose(std::move(running), std::move(output.map));
       if (!composed) return std::unexpected(std::move(composed.error()));
       running = std::move(*composed);
     }
@@ -65,15 +75,15 @@ Result<std::optional<Normalized>> normalize_changes(std::string_view text, const
   // it finds none: a separate scan to tell which passes to skip would cost as much.
   auto run = [&](bool enabled, auto&& pass) -> Result<void> {
     if (!enabled) return {};
-    auto out = pass(current());
+    auto output = pass(current());
     // Most passes give nothing: that costs neither a call nor a move.
-    if constexpr (std::is_same_v<decltype(out), std::optional<passes::PassOutput>>) {
-      if (!out) return {};
-      return apply(*out);
+    if constexpr (std::is_same_v<decltype(output), std::optional<passes::PassOutput>>) {
+      if (!output) return {};
+      return apply(*output);
     } else {
-      if (!out) return std::unexpected(std::move(out.error()));
-      if (!*out) return {};
-      return apply(**out);
+      if (!output) return std::unexpected(std::move(output.error()));
+      if (!*output) return {};
+      return apply(**output);
     }
   };
   // Decoded first: an escape may hide any character the later passes read.
@@ -84,9 +94,9 @@ Result<std::optional<Normalized>> normalize_changes(std::string_view text, const
   if (r) {
     r = run(config.hangul, [&](std::string_view t) -> Result<std::optional<passes::PassOutput>> {
       bool grew_too_large = false;
-      auto out = passes::read_hangul_numerals(t, config, max_bytes, grew_too_large);
+      auto output = passes::read_hangul_numerals(t, config, max_bytes, grew_too_large);
       if (grew_too_large) return too_large();
-      return out;
+      return output;
     });
   }
   if (r) {
@@ -109,8 +119,7 @@ Result<std::optional<Normalized>> normalize_changes(std::string_view text, const
   if (text.size() > kLargestUsefulKeptText)
     kept::Shelf<std::string>::release_pages_over(kLargestUsefulKeptText);
 
-  if (!changed) return std::nullopt;
-  return Normalized{std::move(running_text), std::move(running)};
+  return changed;
 }
 
 }  // namespace norvane

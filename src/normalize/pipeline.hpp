@@ -26,5 +26,10 @@ Result<Normalized> normalize(std::string_view text, const Config& config,
 // form and the map its identity, and a caller that still holds the text need not copy it.
 Result<std::optional<Normalized>> normalize_changes(std::string_view text, const Config& config,
                                                     std::uint64_t max_bytes = kMaxTextBytes);
+// The same written into `out`, an empty Normalized: true where some pass changed the text (out
+// then holds its normalized form), false where none did (out stays empty). Spares a short
+// text's detection the moves of the text and map on their way out.
+Result<bool> normalize_changes_into(std::string_view text, const Config& config, Normalized& out,
+                                    std::uint64_t max_bytes = kMaxTextBytes);
 
 }  // namespace norvane

@@ -444,6 +444,13 @@ TEST(Normalize, ChangesOnlyWhereSomePassChangesTheText) {
       const Result<std::optional<Normalized>> changes = normalize_changes(row.input, config);
       ASSERT_TRUE(full && changes) << row.input;
       EXPECT_EQ(changes->has_value(), on) << row.input;
+      // Written into a Normalized of the caller's: the same, and nothing where nothing changed.
+      Normalized into;
+      const Result<bool> changed = normalize_changes_into(row.input, config, into);
+      ASSERT_TRUE(changed) << row.input;
+      EXPECT_EQ(*changed, on) << row.input;
+      EXPECT_EQ(into.text, on ? full->text : "") << row.input;
+      EXPECT_EQ(str(into.map), on ? str(full->map) : "") << row.input;
       if (on) {
         EXPECT_EQ((*changes)->text, full->text) << row.input;
         EXPECT_EQ(str((*changes)->map), str(full->map)) << row.input;
@@ -455,6 +462,8 @@ TEST(Normalize, ChangesOnlyWhereSomePassChangesTheText) {
   }
   // The size limit is checked before any pass runs, changed or not.
   EXPECT_FALSE(normalize_changes("plain text", Config{}, 4));
+  Normalized refused;
+  EXPECT_FALSE(normalize_changes_into("plain text", Config{}, refused, 4));
 }
 
 TEST(Normalize, SwitchedOffPassesLeaveTheirShapesAlone) {

@@ -14,6 +14,8 @@ for callgrind to count the fixed cost per call:
     valgrind --tool=callgrind --toggle-collect='norvane::batch::mask_texts*' \
         python bench/profile_short.py arrow 20000     # pyarrow needed
 
+Each takes --thorough to run under Config.thorough() instead of Config().
+
 Run with the unstripped extension of the build directory first on PYTHONPATH. Each operation is
 called once before the loop (first-call set-up); divide the count by N + 1 (detect, mask) or by
 N + 10 (many, arrow: ten texts warm up) or by N (loop). The two toggles on the binding's
@@ -40,22 +42,30 @@ def main() -> None:
     ap.add_argument("n", type=int, help="calls (detect, mask) or texts (many)")
     ap.add_argument("--plain", action="store_true",
                     help="detect, mask: the phone sentence without hyphens, which no pass changes")
+    ap.add_argument("--thorough", action="store_true", help="Config.thorough() instead of Config()")
     a = ap.parse_args()
     import norvane
+    config = norvane.Config.thorough() if a.thorough else None
     if a.op in ("many", "loop", "arrow"):
         texts = batch_bench.short_texts(a.n)
-        norvane.mask_many(texts[:10], threads=1)
+        norvane.mask_many(texts[:10], None, config, threads=1)
         if a.op == "many":
-            norvane.mask_many(texts, threads=1)
+            norvane.mask_many(texts, None, config, threads=1)
         elif a.op == "loop":  # the results kept, as by the benchmark's loop
-            kept = [norvane.mask(t) for t in texts]
+            kept = [norvane.mask(t, None, config) for t in texts]
             del kept
         elif a.op == "arrow":
             import pyarrow as pa
-            norvane.mask_many(pa.array(texts), threads=1)
+            norvane.mask_many(pa.array(texts), None, config, threads=1)
+        return
+    s = corpus.SHORT_PHONE_PLAIN if a.plain else corpus.SHORT_PHONE
+    if config is not None:
+        fn = norvane.detect if a.op == "detect" else norvane.mask
+        args = (s, config) if a.op == "detect" else (s, None, config)
+        for _ in range(a.n + 1):
+            fn(*args)
         return
     fn = norvane.detect if a.op == "detect" else norvane.mask
-    s = corpus.SHORT_PHONE_PLAIN if a.plain else corpus.SHORT_PHONE
     fn(s)
     for _ in range(a.n):
         fn(s)

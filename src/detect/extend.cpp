@@ -113,6 +113,17 @@ std::uint32_t second_of(std::string_view folded_word) {
   return kNoSecond;
 }
 
+// The third character of a Korean label word whose first three are Korean letters (their
+// packed bytes), else kNoSecond: labels that share two syllables (고객, 고객센터, 고객번호) are
+// told apart by it before any is compared.
+std::uint32_t third_of(std::string_view folded_word) {
+  const auto korean_at = [&](std::size_t k) {  // a character of three bytes
+    return folded_word.size() >= k + 3 &&
+           (static_cast<unsigned char>(folded_word[k]) & 0xF0) == 0xE0;
+  };
+  return korean_at(0) && korean_at(3) && korean_at(6) ? syllable_key(folded_word, 6) : kNoSecond;
+}
+
 // The same for the character after the one at byte `at` of a text, where a label must end by
 // `limit`: kNoSecond where match_end would not refuse a label on it (a space between Korean
 // letters, the limit too near).
@@ -126,14 +137,14 @@ std::uint32_t second_in_text(std::string_view s, std::size_t at, std::size_t lim
 
 // The same after a Korean character at byte `at`, read past spaces (a label's Korean letters
 // may stand apart: 주민  번호): the three bytes a Korean label's second syllable must match
-// (`spaced` when spaces stand before them), kNoKeyFits where no second syllable fits before
-// `limit` (none of the labels that have one can stand there).
+// (`p` gets where they start), kNoKeyFits where no second syllable fits before `limit` (none of
+// the labels that have one can stand there). From the second syllable's start, the same reads
+// the third.
 constexpr std::uint32_t kNoKeyFits = 0;
-std::uint32_t second_syllable_in_text(std::string_view s, std::size_t at, std::size_t limit,
-                                      bool& spaced) {
-  std::size_t p = at + 3;
+std::uint32_t next_syllable_in_text(std::string_view s, std::size_t at, std::size_t limit,
+                                    std::size_t& p) {
+  p = at + 3;
   while (p < limit && s[p] == ' ') ++p;
-  spaced = p != at + 3;
   return p + 2 < limit ? syllable_key(s, p) : kNoKeyFits;
 }
 
@@ -149,6 +160,7 @@ struct IndexedLabel {
   // An exact prefix of one Korean character (three bytes, no ASCII): syllable_key, or 0.
   std::uint32_t exact_syllable;
   std::uint32_t second;  // second_of(folded)
+  std::uint32_t third;   // third_of(folded)
   // Bytes of text the word takes at least: each of its characters but a space between words
   // (which a camel-case step reads) takes one.
   std::uint8_t shortest;
@@ -166,7 +178,8 @@ class LabelIndex {
     for (const Cue& c : negative_cues())
       add(c.word, c.weight, labels::kPlain, static_cast<std::uint8_t>(labels::kNegativeTable),
           true);
-    for (Bucket& b : buckets_) split_by_second(b);
+    std::vector<std::uint16_t> members;
+    for (Bucket& b : buckets_) split_by_second(b, members);
   }
 
   const IndexedLabel& at(std::size_t i) const { return labels_[i]; }
@@ -174,30 +187,59 @@ class LabelIndex {
   const std::vector<std::uint16_t>& statement_keys() const { return statement_keys_; }
 
   // The labels that may stand at byte `at` of s, whose character c is (letters of either case),
-  // and end by `limit`, in index order: those whose second character the text's rules out are
-  // left out, as match_end would refuse them there. `second_read`: the text's second character
-  // is that of every label among them that has one (second_of), as match_end may take it.
+  // and end by `limit`, in index order: those whose second character the text's rules out, or
+  // for Korean words their third, are left out, as match_end would refuse them there.
+  // `second_read`: the text's second character is that of every label among them that has one
+  // (second_of), as match_end may take it.
   std::span<const std::uint16_t> starting_at(char32_t c, std::string_view s, std::size_t at,
                                              std::size_t limit, bool& second_read) const {
+    return starting_in(bucket_of(c), s, at, limit, second_read);
+  }
+  // The same for the labels of bucket b (bucket_of the character at `at`).
+  std::span<const std::uint16_t> starting_in(std::uint16_t b, std::string_view s, std::size_t at,
+                                             std::size_t limit, bool& second_read) const {
     second_read = false;
-    const std::uint16_t b = bucket_of(c);
     if (b == 0) return {};
     const Bucket& bucket = buckets_[b - 1];
     if (bucket.seconds.empty()) return bucket.all;
-    bool spaced = false;
-    const std::uint32_t key = static_cast<unsigned char>(s[at]) >= 0xE0
-                                  ? second_syllable_in_text(s, at, limit, spaced)
-                                  : second_in_text(s, at, limit);
+    const bool korean = static_cast<unsigned char>(s[at]) >= 0xE0;
+    std::size_t second_at = at + 3;
+    const std::uint32_t key = korean ? next_syllable_in_text(s, at, limit, second_at)
+                                     : second_in_text(s, at, limit);
     if (key == kNoSecond) return bucket.all;
-    const Second* run = &bucket.unkeyed;
-    for (const Second& second : bucket.seconds)
-      if (second.key == key) {
-        run = &second;
+    const Second* second = nullptr;
+    for (const Second& k : bucket.seconds)
+      if (k.key == key) {
+        second = &k;
         break;
       }
+    if (!second) return {pool_.data() + bucket.unkeyed.from, bucket.unkeyed.size};
     // Past spaces the label's own comparison reads them again.
-    second_read = run != &bucket.unkeyed && !spaced;
+    second_read = second_at == at + 3;
+    const Run* run = second;
+    if (second->thirds_size > 0) {
+      std::size_t third_at;
+      const std::uint32_t third = next_syllable_in_text(s, second_at, limit, third_at);
+      for (std::uint32_t k = 0; k < second->thirds_size; ++k)
+        if (thirds_[second->thirds_from + k].key == third) {
+          run = &thirds_[second->thirds_from + k];
+          break;
+        }
+    }
     return {pool_.data() + run->from, run->size};
+  }
+  // The bucket of first character c, from 1, or 0 when no label starts with it.
+  std::uint16_t bucket_of(char32_t c) const {
+    if (c < 0x80) return ascii_[ascii_lower(static_cast<unsigned char>(c))];
+    if (c >= unicode::kSyllableFirst && c < unicode::kSyllableFirst + unicode::kSyllableCount)
+      return hangul_[c - unicode::kSyllableFirst];
+    for (const auto& [k, v] : other_)
+      if (k == c) return v;
+    return 0;
+  }
+  // The same for a Hangul syllable's code point.
+  std::uint16_t bucket_of_syllable(char32_t c) const {
+    return hangul_[c - unicode::kSyllableFirst];
   }
   // All the labels whose first character is c (letters of either case).
   std::span<const std::uint16_t> starting_with(char32_t c) const {
@@ -320,8 +362,9 @@ class LabelIndex {
     const std::uint32_t exact_syllable = one_syllable ? syllable_key(folded, 0) : 0;
     labels_.push_back({word, weight, flags, table, base,
                        static_cast<std::uint8_t>(alnum_count(word, 0, word.size())),
-                       std::move(folded), exact, exact_syllable, kNoSecond, 0});
+                       std::move(folded), exact, exact_syllable, kNoSecond, kNoSecond, 0});
     labels_.back().second = second_of(labels_.back().folded);
+    labels_.back().third = third_of(labels_.back().folded);
     const std::string& f = labels_.back().folded;
     labels_.back().shortest = static_cast<std::uint8_t>(
         f.size() - static_cast<std::size_t>(std::count(f.begin(), f.end(), ' ')));
@@ -354,52 +397,72 @@ class LabelIndex {
     buckets_[*slot - 1].all.push_back(i);
   }
 
-  // The bucket of first character c, from 1, or 0 when no label starts with it.
-  std::uint16_t bucket_of(char32_t c) const {
-    if (c < 0x80) return ascii_[ascii_lower(static_cast<unsigned char>(c))];
-    if (c >= unicode::kSyllableFirst && c < unicode::kSyllableFirst + unicode::kSyllableCount)
-      return hangul_[c - unicode::kSyllableFirst];
-    for (const auto& [k, v] : other_)
-      if (k == c) return v;
-    return 0;
-  }
-
   // The labels of one first character: all of them, and by the second character the text has
   // after it (its packed bytes, as second_of gives them) those that can stand there.
   // A run of label indexes in pool_.
-  struct Second {
+  struct Run {
     std::uint32_t key, from, size;
+  };
+  // A second character's run holds the labels without a third (third_of); where some have one,
+  // each third has a run of its own in thirds_, with them.
+  struct Second : Run {
+    std::uint32_t thirds_from = 0, thirds_size = 0;
   };
   struct Bucket {
     std::vector<std::uint16_t> all;
-    Second unkeyed{};             // the labels whose second character is not compared early
+    Run unkeyed{};                // the labels whose second character is not compared early
     std::vector<Second> seconds;  // per key, its labels and the unkeyed ones, in index order
   };
 
-  void split_by_second(Bucket& b) {
-    auto keyed = [&](std::uint16_t i) { return labels_[i].second; };
-    auto append = [&](Second& run, std::uint32_t key) {
+  // `members`: room for the labels of one second character and the unkeyed ones.
+  void split_by_second(Bucket& b, std::vector<std::uint16_t>& members) {
+    // The labels of `from` whose third character may be `third` (kNoSecond: those without one),
+    // in index order.
+    auto append = [&](Run& run, std::span<const std::uint16_t> from, std::uint32_t third) {
       run.from = static_cast<std::uint32_t>(pool_.size());
-      for (std::uint16_t i : b.all)
-        if (const std::uint32_t k = keyed(i); k == kNoSecond || k == key) pool_.push_back(i);
+      for (std::uint16_t i : from)
+        if (labels_[i].third == kNoSecond || labels_[i].third == third) pool_.push_back(i);
       run.size = static_cast<std::uint32_t>(pool_.size()) - run.from;
     };
     for (std::uint16_t i : b.all) {
-      const std::uint32_t key = keyed(i);
+      const std::uint32_t key = labels_[i].second;
       if (key != kNoSecond && std::none_of(b.seconds.begin(), b.seconds.end(),
                                            [&](const Second& s) { return s.key == key; }))
-        b.seconds.push_back({key, 0, 0});
+        b.seconds.push_back({{key, 0, 0}});
     }
     if (b.seconds.empty()) return;
-    append(b.unkeyed, kNoSecond);
-    for (Second& second : b.seconds) append(second, second.key);
+    members.clear();
+    for (std::uint16_t i : b.all)
+      if (labels_[i].second == kNoSecond) members.push_back(i);
+    append(b.unkeyed, members, kNoSecond);
+    for (Second& second : b.seconds) {
+      members.clear();
+      for (std::uint16_t i : b.all)
+        if (labels_[i].second == kNoSecond || labels_[i].second == second.key)
+          members.push_back(i);
+      append(second, members, kNoSecond);
+      second.thirds_from = static_cast<std::uint32_t>(thirds_.size());
+      for (std::uint16_t i : members) {
+        const std::uint32_t third = labels_[i].third;
+        if (third != kNoSecond &&
+            std::none_of(thirds_.begin() + second.thirds_from, thirds_.end(),
+                         [&](const Run& r) { return r.key == third; }))
+          thirds_.push_back({third, 0, 0});
+      }
+      second.thirds_size = static_cast<std::uint32_t>(thirds_.size()) - second.thirds_from;
+      for (std::uint32_t k = 0; k < second.thirds_size; ++k) {
+        Run& run = thirds_[second.thirds_from + k];
+        append(run, members, run.key);
+      }
+    }
   }
 
   std::vector<IndexedLabel> labels_;
   std::vector<std::uint16_t> block_keys_;
   std::vector<std::uint16_t> statement_keys_;
   std::vector<Bucket> buckets_;
-  std::vector<std::uint16_t> pool_;  // the runs of Second, one after another
+  std::vector<Run> thirds_;          // the runs of the thirds, each second's together
+  std::vector<std::uint16_t> pool_;  // the runs' labels, one run after another
   std::array<std::uint16_t, 128> ascii_{};
   std::vector<std::uint16_t> hangul_ = std::vector<std::uint16_t>(unicode::kSyllableCount, 0);
   std::vector<std::pair<char32_t, std::uint16_t>> other_;
@@ -887,12 +950,14 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
     std::size_t j;
     char32_t c;
-    bool may_begin;  // a label may begin at j
+    bool may_begin;        // a label may begin at j
+    std::uint16_t bucket;  // the labels starting with c (LabelIndex::bucket_of)
     if (const auto last = static_cast<unsigned char>(text[i - 1]); last >= 0x80) {
       // Most of what a Korean walk steps over is a Hangul syllable, which counts.
       const bool syllable = hangul_syllable_before(text, i);
       j = syllable ? i - 3 : char_before(text, i);
       c = syllable ? syllable_code(text, j) : char_at(text, j);
+      bucket = syllable ? index.bucket_of_syllable(c) : index.bucket_of(c);
       digits = 0;
       alnum += syllable || counts(c);
       may_begin = true;
@@ -901,6 +966,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
       j = i - 1;
       c = last;
       if (c == '\n' || (c == '<' && row_tag(text, j)) || (c == '(' && opens_values(text, j))) break;
+      bucket = index.bucket_of(c);
       if (is_ascii_digit(last)) {
         if (++digits >= 4) break;
         if (digit_left == std::string_view::npos && alnum > digits_walked) digit_left = j;
@@ -910,7 +976,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
       } else if (digits = 0; is_ascii_letter(last)) {
         ++alnum;
         may_begin = may_begin_label(text, j);
-      } else if (index.starting_with(c).empty()) {  // a mark no label starts with: nothing counts
+      } else if (bucket == 0) {  // a mark no label starts with: nothing counts
         i = j;
         continue;
       } else {
@@ -919,9 +985,9 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     }
     if (alnum > window + 8) break;
     bool found_here = false;
-    if (may_begin) {
+    if (may_begin && bucket != 0) {
       bool second_read;
-      for (std::uint16_t k : index.starting_at(c, text, j, start, second_read)) {
+      for (std::uint16_t k : index.starting_in(bucket, text, j, start, second_read)) {
         const IndexedLabel& l = index.at(k);
         // A word of its own counts only right beside the value: most are 세 of 하세요, far off.
         if ((l.flags & (labels::kTrailing | labels::kStandalone)) &&

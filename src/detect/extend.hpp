@@ -344,7 +344,8 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
 // The labels a walk tries at byte `at` of `text` for a label ending by `limit` (indexes into the
 // label index, in its order) and all those that start with the same character; the labels that
 // stand there (with their ends and readings) of the latter, read in full, and of the former, read
-// as the walk reads them. The lookup by second character must leave out none that stands.
+// as the walk reads them. The lookup by second and third character must leave out none that
+// stands.
 struct LabelTries {
   struct Standing {
     std::uint16_t label;

@@ -252,7 +252,8 @@ TEST(LabelWalk, StrayBytesBesideHangulLetters) {
 
 // Texts of label words written in the ways a text may write them, other words, and hostile
 // bytes; at every byte and with limits at and after the second character, the labels a walk
-// tries keep the index's order and hold every label that stands there.
+// tries keep the index's order and hold every label that stands there; so with limits at and
+// after the third (labels that share two Korean letters are told apart by it).
 TEST(LabelWalk, LabelsLeftOutByTheirSecondCharacterDoNotStand) {
   const std::string_view pieces[] = {
       "주민번호",   "주 민번호", "주민 번호", "주민",    "주소",
@@ -267,7 +268,10 @@ TEST(LabelWalk, LabelsLeftOutByTheirSecondCharacterDoNotStand) {
       "  ",         ": ",        "=",         "\"",      "\n",
       "010",        "<td>",      "(",         "가",      "힣",
       "\xEC",       "\xEC\xA3",  "\x80",      "\xFF",    "é",
-      "주민  번호", "계   좌",   "카드 번호", "휴 대폰", "일련 번호"};
+      "주민  번호", "계   좌",   "카드 번호", "휴 대폰", "일련 번호",
+      "고객센터",   "고객 센터", "고객번호",  "고객번 호", "고객  번호",
+      "상담사",     "상담센터",  "상담 센터", "전화 번호", "번호로",
+      "생년 월일",  "생년월 일", "주민등록",  "전화번",  "고객센"};
   std::mt19937 random(7);
   auto pick = [&](std::size_t n) {
     return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
@@ -287,7 +291,7 @@ TEST(LabelWalk, LabelsLeftOutByTheirSecondCharacterDoNotStand) {
   std::size_t standing = 0, left_out = 0;
   for (const std::string& text : texts) {
     for (std::size_t at = 0; at < text.size(); ++at) {
-      for (std::size_t reach : {1, 2, 3, 4, 5, 6, 7, 64}) {
+      for (std::size_t reach : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 64}) {
         const std::size_t limit = std::min(text.size(), at + reach);
         const LabelTries t = label_tries_at(text, at, limit);
         ASSERT_TRUE(std::is_sorted(t.tried.begin(), t.tried.end())) << text << " at " << at;
@@ -302,6 +306,40 @@ TEST(LabelWalk, LabelsLeftOutByTheirSecondCharacterDoNotStand) {
   // The texts put labels where they stand, and the lookup leaves labels out.
   EXPECT_GT(standing, 1000u);
   EXPECT_GT(left_out, 10000u);
+}
+
+// Labels that share their first two Korean letters are tried by the third the text has there,
+// past spaces: where it differs or cannot fit before the limit, those with one are not tried,
+// and the labels of two letters still are.
+TEST(LabelWalk, LabelsTriedByTheirThirdKoreanLetter) {
+  auto tried = [](std::string_view text, std::size_t limit) {
+    const LabelTries t = label_tries_at(text, 0, limit);
+    EXPECT_EQ(t.standing_as_tried, t.standing) << text << " limit " << limit;
+    return t;
+  };
+  const LabelTries centre = tried("고객센터 010", 16), apart = tried("고객 센 터 010", 18),
+                   cut = tried("고객센터 010", 8), other = tried("고객님 010", 13),
+                   number = tried("고객  번호 010", 16);
+  // The same third letter, set apart by spaces or not: the same labels.
+  EXPECT_EQ(apart.tried, centre.tried);
+  // No third letter fits, or another stands there: only the labels without one.
+  EXPECT_EQ(cut.tried, other.tried);
+  EXPECT_LT(other.tried.size(), centre.tried.size());
+  EXPECT_TRUE(std::includes(centre.tried.begin(), centre.tried.end(), other.tried.begin(),
+                            other.tried.end()));
+  EXPECT_TRUE(std::includes(number.tried.begin(), number.tried.end(), other.tried.begin(),
+                            other.tried.end()));
+  EXPECT_NE(number.tried, centre.tried);
+  // Both readings find a label of three letters or more there, past the two-letter ones.
+  auto longest = [](const LabelTries& t) {
+    std::size_t end = 0;
+    for (const LabelTries::Standing& s : t.standing) end = std::max(end, s.end);
+    return end;
+  };
+  EXPECT_EQ(longest(centre), 12u);   // 고객센터
+  EXPECT_EQ(longest(apart), 14u);    // 고객 센 터
+  EXPECT_EQ(longest(number), 14u);   // 고객  번호
+  EXPECT_LE(longest(other), 6u);     // 고객 at most
 }
 
 }  // namespace

@@ -169,6 +169,10 @@ struct IndexedLabel {
 class LabelIndex {
  public:
   LabelIndex() {
+    std::size_t words = negative_cues().size();
+    for (EntityKind k : all_entities()) words += cues_for(k).size();
+    for (std::size_t t = 0; t < labels::kTableCount; ++t) words += labels::kTables[t].size();
+    labels_.reserve(words);  // built once per process: moved never
     for (EntityKind k : all_entities())
       for (const Cue& c : cues_for(k))
         add(c.word, c.weight, labels::kPlain, static_cast<std::uint8_t>(k), true);
@@ -1323,7 +1327,10 @@ float LabelSearch::hits(std::size_t table, std::vector<ContextHit>& out, RuleLis
   const LabelIndex& index = label_index();
   for (const LabelFound& f : found_) {
     const IndexedLabel& l = index.at(f.label);
-    if (l.table != table || inside_another(f) || qualified_by_company(f)) continue;
+    // Only a phone's label may be a company's (qualified_by_company): the call is spared.
+    if (l.table != table || inside_another(f) ||
+        (table == static_cast<std::size_t>(EntityKind::phone) && qualified_by_company(f)))
+      continue;
     if (!block_keys && (l.flags & labels::kBlockKey)) continue;
     if (l.flags & skipped) continue;
     if (own_line &&

@@ -155,7 +155,8 @@ struct IndexedLabel {
   std::uint8_t table;
   bool base;
   std::uint8_t alnum;  // letters and digits in the word
-  std::string folded;  // the word with its ASCII letters lower-cased, as match_end compares it
+  // The word with its ASCII letters lower-cased, as match_end compares it (in the index's string).
+  std::string_view folded;
   std::uint8_t exact;  // leading bytes of the word that only themselves match (exact_prefix)
   // An exact prefix of one Korean character (three bytes, no ASCII): syllable_key, or 0.
   std::uint32_t exact_syllable;
@@ -169,19 +170,17 @@ struct IndexedLabel {
 class LabelIndex {
  public:
   LabelIndex() {
-    std::size_t words = negative_cues().size();
-    for (EntityKind k : all_entities()) words += cues_for(k).size();
-    for (std::size_t t = 0; t < labels::kTableCount; ++t) words += labels::kTables[t].size();
-    labels_.reserve(words);  // built once per process: moved never
-    for (EntityKind k : all_entities())
-      for (const Cue& c : cues_for(k))
-        add(c.word, c.weight, labels::kPlain, static_cast<std::uint8_t>(k), true);
-    for (std::size_t t = 0; t < labels::kTableCount; ++t)
-      for (const labels::Label& l : labels::kTables[t])
-        add(l.word, l.weight, l.flags, static_cast<std::uint8_t>(t), false);
-    for (const Cue& c : negative_cues())
-      add(c.word, c.weight, labels::kPlain, static_cast<std::uint8_t>(labels::kNegativeTable),
-          true);
+    // Built once per process: the labels and their folded words are given their room first and
+    // never moved (the folded words are views of one string).
+    std::size_t words = 0, bytes = 0;
+    each_word([&](std::string_view word, float, std::uint16_t, std::uint8_t, bool) {
+      ++words;
+      bytes += word.size();
+    });
+    labels_.reserve(words);
+    folded_.reserve(bytes);
+    each_word([&](std::string_view word, float weight, std::uint16_t flags, std::uint8_t table,
+                  bool base) { add(word, weight, flags, table, base); });
     std::vector<std::uint16_t> members;
     for (Bucket& b : buckets_) split_by_second(b, members);
   }
@@ -354,11 +353,27 @@ class LabelIndex {
   }
 
  private:
+  // Every word of the index, in its order, as f(word, weight, flags, table, base): the base cue
+  // tables of the ten kinds, every table of labels.hpp, the negative cues.
+  template <class F>
+  static void each_word(F&& f) {
+    for (EntityKind k : all_entities())
+      for (const Cue& c : cues_for(k))
+        f(c.word, c.weight, labels::kPlain, static_cast<std::uint8_t>(k), true);
+    for (std::size_t t = 0; t < labels::kTableCount; ++t)
+      for (const labels::Label& l : labels::kTables[t])
+        f(l.word, l.weight, l.flags, static_cast<std::uint8_t>(t), false);
+    for (const Cue& c : negative_cues())
+      f(c.word, c.weight, labels::kPlain, static_cast<std::uint8_t>(labels::kNegativeTable), true);
+  }
+
   void add(std::string_view word, float weight, std::uint16_t flags, std::uint8_t table,
            bool base) {
     const auto i = static_cast<std::uint16_t>(labels_.size());
-    std::string folded(word);
-    for (char& c : folded) c = static_cast<char>(ascii_lower(static_cast<unsigned char>(c)));
+    const std::size_t from = folded_.size();
+    for (char c : word)
+      folded_.push_back(static_cast<char>(ascii_lower(static_cast<unsigned char>(c))));
+    const std::string_view folded(folded_.data() + from, word.size());
     const auto exact = static_cast<std::uint8_t>(exact_prefix(folded));
     const bool one_syllable = exact == 3 && static_cast<unsigned char>(folded[0]) >= 0x80 &&
                               static_cast<unsigned char>(folded[1]) >= 0x80 &&
@@ -366,12 +381,11 @@ class LabelIndex {
     const std::uint32_t exact_syllable = one_syllable ? syllable_key(folded, 0) : 0;
     labels_.push_back({word, weight, flags, table, base,
                        static_cast<std::uint8_t>(alnum_count(word, 0, word.size())),
-                       std::move(folded), exact, exact_syllable, kNoSecond, kNoSecond, 0});
+                       folded, exact, exact_syllable, kNoSecond, kNoSecond, 0});
     labels_.back().second = second_of(labels_.back().folded);
     labels_.back().third = third_of(labels_.back().folded);
-    const std::string& f = labels_.back().folded;
     labels_.back().shortest = static_cast<std::uint8_t>(
-        f.size() - static_cast<std::size_t>(std::count(f.begin(), f.end(), ' ')));
+        folded.size() - static_cast<std::size_t>(std::count(folded.begin(), folded.end(), ' ')));
     // Keys of a company's or an order's block are read only where such keys stand: they stay
     // out of the buckets every search walks.
     if (flags & labels::kBlockKey) {
@@ -462,6 +476,7 @@ class LabelIndex {
   }
 
   std::vector<IndexedLabel> labels_;
+  std::string folded_;  // the labels' folded words, one after another
   std::vector<std::uint16_t> block_keys_;
   std::vector<std::uint16_t> statement_keys_;
   std::vector<Bucket> buckets_;

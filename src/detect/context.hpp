@@ -74,6 +74,13 @@ class Search {
   // Whether no cue at all can be found in the window of any span inside this one of digit-like
   // characters: none lies in its own window, and none can start or end among its characters.
   bool quiet_around(std::string_view text, const Span& span, std::uint32_t window);
+  // What run() finds around a span inside one that quiet_around() found quiet: nothing, on
+  // either side. No window is kept, so the next rerun() walks its own.
+  void find_nothing() {
+    left_.found = CueSet{};
+    right_.found = CueSet{};
+    indexed_ = true;
+  }
   // Hits of one table whose cues were wanted, sorted by weight (highest first), then by cue
   // bytes. Clears `out` first.
   void hits(std::span<const Cue> table, std::vector<ContextHit>& out) const;

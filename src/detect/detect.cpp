@@ -607,17 +607,20 @@ class Detector {
   // winner. Rejections go to `rejections` when it is given; without it, a run none of whose
   // candidates can pass is dropped before its projection is made, unless it is a whole run
   // (`whole`) that mend_list may split: whether it was vetoed decides that. A caller that
-  // reads only the winner's score asks for no `evidence`: the winner's is left empty.
+  // reads only the winner's score asks for no `evidence`: the winner's is left empty. A caller
+  // that knows no cue stands in the run's windows (`no_cues`: a piece of a quiet list) spares
+  // the search for them.
   RunOutcome evaluate_run(const Span& run, std::vector<Rejection>* rejections, bool whole = false,
-                          bool evidence = true) {
-    return cfg_.any_extension() ? evaluate_run_as<true>(run, rejections, whole, evidence)
-                                : evaluate_run_as<false>(run, rejections, whole, evidence);
+                          bool evidence = true, bool no_cues = false) {
+    return cfg_.any_extension()
+               ? evaluate_run_as<true>(run, rejections, whole, evidence, no_cues)
+               : evaluate_run_as<false>(run, rejections, whole, evidence, no_cues);
   }
   // One body for each setting: Config()'s holds none of the families' readings, and thorough's
   // has the inlining room they take.
   template <bool kExtended>
   RunOutcome evaluate_run_as(const Span& run, std::vector<Rejection>* rejections, bool whole,
-                             bool evidence) {
+                             bool evidence, bool no_cues) {
     RunOutcome out;
     const std::string_view digits_text = text_.substr(run.byte_start, run.byte_len());
     // Runs are ASCII, so bytes are characters here.
@@ -649,7 +652,10 @@ class Detector {
       wanted |= kCueSets.of_kind[static_cast<std::size_t>(s_.cands[i].entity)];
     // With label reading the families' own labels take the place of the base search.
     const bool own_labels = extended && cfg_.label_reading;
-    if (!own_labels) search_.run(text_, run, cfg_.context_window, wanted);
+    if (!own_labels) {
+      if (no_cues) search_.find_nothing();
+      else search_.run(text_, run, cfg_.context_window, wanted);
+    }
     if (s_.cand_hits.size() < n) s_.cand_hits.resize(n);
     // Both are written before they are read: grown, never shrunk.
     if (s_.ctx.size() < n) s_.ctx.resize(n);
@@ -897,6 +903,8 @@ class Detector {
       s_.cuts[c].digits = digits;
     }
     const bool prune = can_prune_pieces();
+    // Quiet: no piece's windows hold a cue (each lies within the run and its windows), so the
+    // pieces are weighed without searching them again.
     const bool quiet = prune && search_.quiet_around(text_, run, cfg_.context_window);
 
     auto piece = [&](std::size_t i, std::size_t j) {
@@ -929,7 +937,8 @@ class Detector {
         poll.advance(p.byte_len());
         if (eligible(i, j) && !(prune && cannot_win(inner, p.char_len(), quiet))) {
           poll.advance(kUnitsPerSearch);
-          RunOutcome o = evaluate_run(p, nullptr, false, false);  // only its score is read
+          // Only its score is read.
+          RunOutcome o = evaluate_run(p, nullptr, false, false, quiet);
           if (o.winner) {
             w = 1;
             s = o.winner->score;
@@ -951,7 +960,7 @@ class Detector {
       if (!eligible(i, i + s_.steps[i])) continue;
       const Span p = piece(i, i + s_.steps[i]);
       poll.advance(p.byte_len() + kUnitsPerSearch);
-      RunOutcome o = evaluate_run(p, nullptr);
+      RunOutcome o = evaluate_run(p, nullptr, false, true, quiet);
       if (o.winner) add_finding(std::move(*o.winner));
     }
   }

@@ -15,6 +15,7 @@
 #include "detect/context.hpp"
 #include "detect/cues.hpp"
 #include "normalize/pipeline.hpp"
+#include "normalize/unicode.hpp"
 #include "span/span_map.hpp"
 
 namespace norvane {
@@ -351,6 +352,69 @@ TEST(CueSearch, EveryWidthAgreesWithThePlainReading) {
   }
   EXPECT_EQ(mismatches, 0);
   EXPECT_GT(compared, 12 * 72 * 11 * 10);
+}
+
+// A run of digit-like characters that quiet_around() finds quiet holds no cue in the window of
+// any span inside it, at any width: the detector weighs a list's pieces as find_nothing() answers
+// them. After that answer a rerun() walks its own windows and gives the plain reading.
+TEST(CueSearch, NoSpanInsideAQuietRunFindsACue) {
+  const std::string_view pieces[] = {"연락처", "전화번호", "주민번호", "ARS",  "AR",  "고객센터",
+                                     "가나다", " ",        "  ",       "\n",   ", ",  "-",
+                                     "x",      "X",        "*",        "010",  "1234", "5678",
+                                     "880101", "1234568",  "note",     "😀",   "·",   "0123456789"};
+  const auto tables = every_cue_table();
+  const context::CueSet negative = context::cue_set(cues::kTables.negative);
+  Draws next{0x2545F4914F6CDD1Du};
+  int quiet = 0, loud = 0, mismatches = 0;
+  for (int round = 0; round < 300; ++round) {
+    std::string text, other;  // `other` plays the source text of rerun()
+    for (std::size_t k = 3 + next(12); k > 0; --k) text += pieces[next(std::size(pieces))];
+    for (std::size_t k = 1 + next(6); k > 0; --k) other += pieces[next(std::size(pieces))];
+    const auto idx = fuzz::char_index(text), other_idx = fuzz::char_index(other);
+    for (std::size_t b = 0; b < text.size();) {
+      if (!unicode::is_digit_like(static_cast<unsigned char>(text[b]))) {
+        ++b;
+        continue;
+      }
+      std::size_t e = b;
+      while (e < text.size() && unicode::is_digit_like(static_cast<unsigned char>(text[e]))) ++e;
+      auto span = [&](std::size_t from, std::size_t to) {
+        return Span{static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to),
+                    static_cast<std::uint32_t>(idx[from]), static_cast<std::uint32_t>(idx[to])};
+      };
+      for (const std::uint32_t window : {5u, 24u, 300u}) {
+        context::Search search;
+        if (!search.quiet_around(text, span(b, e), window)) {
+          ++loud;
+          continue;
+        }
+        ++quiet;
+        for (std::size_t from = b; from < e; ++from)
+          for (std::size_t to = from + 1; to <= e; ++to)
+            for (const auto table : tables)
+              if (!fuzz::ref::cue_hits(text, idx, span(from, to), window, table).empty() &&
+                  ++mismatches <= 5)
+                ADD_FAILURE() << "window " << window << " piece " << from << "-" << to << " of "
+                              << text;
+        // A span at the end of `other`, whose left window is all of it.
+        search.find_nothing();
+        const auto end = static_cast<std::uint32_t>(other.size());
+        const auto end_char = static_cast<std::uint32_t>(other_idx[other.size()]);
+        const Span at_end{end, end, end_char, end_char};
+        search.rerun(other, at_end, window, negative);
+        std::vector<ContextHit> got;
+        search.hits(cues::kTables.negative, got);
+        EXPECT_EQ(render(got), render(fuzz::ref::cue_hits(other, other_idx, at_end, window,
+                                                          cues::kTables.negative)))
+            << other;
+      }
+      b = e;
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+  // Both answers were met often.
+  EXPECT_GT(quiet, 200);
+  EXPECT_GT(loud, 200);
 }
 
 // A rerun text made from the run text by a map: its index is taken from the run text's where

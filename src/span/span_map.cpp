@@ -428,27 +428,30 @@ SourceSpan SpanMap::source_of(Span q, std::size_t first, std::size_t last, bool 
   SourceSpan out;
   const std::size_t n = len();
   if (first < last) {
-    const Segment a = (*this)[first];
-    if (a.kind == SegmentKind::identity && q.byte_start > a.dst.byte_start &&
-        q.byte_start < a.dst.byte_end) {
-      const Position p = interior(a, q.byte_start, q.char_start);
-      out.span.byte_start = p.first;
-      out.span.char_start = p.second;
+    // The two end segments' positions are read where they are stored: a whole Segment of each
+    // (its rules and cost looked up) cost a short text's projection some forty instructions.
+    const SegmentEnd& a_from = start_of(first);
+    const SegmentEnd& a_to = end_of(first);
+    if (a_to.kind() == SegmentKind::identity && q.byte_start > a_from.dst_byte &&
+        q.byte_start < a_to.dst_byte) {
+      // As interior(): unsigned arithmetic wraps where a caller's chars disagree with its bytes.
+      out.span.byte_start = a_from.src_byte + (q.byte_start - a_from.dst_byte);
+      out.span.char_start = q.char_start + a_from.src_char - a_from.dst_char;
     } else {
-      out.span.byte_start = a.src.byte_start;
-      out.span.char_start = a.src.char_start;
-      if (q.byte_start != a.dst.byte_start) out.snapped = true;
+      out.span.byte_start = a_from.src_byte;
+      out.span.char_start = a_from.src_char;
+      if (q.byte_start != a_from.dst_byte) out.snapped = true;
     }
-    const Segment z = (*this)[last - 1];
-    if (z.kind == SegmentKind::identity && q.byte_end < z.dst.byte_end &&
-        q.byte_end > z.dst.byte_start) {
-      const Position p = interior(z, q.byte_end, q.char_end);
-      out.span.byte_end = p.first;
-      out.span.char_end = p.second;
+    const SegmentEnd& z_from = start_of(last - 1);
+    const SegmentEnd& z_to = end_of(last - 1);
+    if (z_to.kind() == SegmentKind::identity && q.byte_end < z_to.dst_byte &&
+        q.byte_end > z_from.dst_byte) {
+      out.span.byte_end = z_from.src_byte + (q.byte_end - z_from.dst_byte);
+      out.span.char_end = q.char_end + z_from.src_char - z_from.dst_char;
     } else {
-      out.span.byte_end = z.src.byte_end;
-      out.span.char_end = z.src.char_end;
-      if (q.byte_end != z.dst.byte_end) out.snapped = true;
+      out.span.byte_end = z_to.src_byte;
+      out.span.char_end = z_to.src_char;
+      if (q.byte_end != z_to.dst_byte) out.snapped = true;
     }
     // The same few rules recur along a span (one per folded digit or absorbed separator),
     // and most spans meet one set only: its names are sorted already and are taken as they

@@ -60,7 +60,13 @@ table's column, beside a company's line abroad, a flight's and a ship's (IMO) nu
 padded columns with a registration number's halves two or three spaces apart, beside a form's
 dates; payment rosters of people under an organisation's header line with its landline (a
 look-alike); verification logs with a licence, a resident number or a passport under a generic
-identity key (id_no=, 신분증번호=), beside a transaction's id.
+identity key (id_no=, 신분증번호=), beside a transaction's id. Serials and desks (serials_and_desks):
+numbers a label or their line names as no person's, beside the people's own: lottery tickets',
+patients' chart numbers under a bare 등록번호, prescriptions', tax payments', SIM cards', customs',
+export declarations' and veterans' numbers; public offices', employment centres' (with an
+extension), crematoria's and retailers' lines and English company lines; dealers', shops' and
+clubs' accounts; amounts after a person's account in a ledger; an event's date before another
+label's value; creditor companies' numbers in their items' later fields.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -397,6 +403,115 @@ FILING_LOOK_ALIKES = {"role": "organisation_role_line", "fax": "organisation_rol
                       "rep": "representative_number", "charge": "business_charge_account",
                       "event": "event_date_in_application", "register": "other_register_number",
                       "pnu": "land_parcel_code"}
+
+# Serials, desks and ledgers (genre serials_and_desks, a stream of its own): numbers a label names
+# as no person's (SERIAL_PAPERS), each line a template whose markers stand for: a lottery ticket's
+# groups of five digits (<<lotto>>), a hospital's chart number under a bare 등록번호 beside the
+# patient's name, sex and age (<<chart>>), a prescription's number led by its year (<<rx>>), an
+# electronic tax payment's nineteen digits (<<epay>>), a SIM card's ICCID (<<iccid>>), a customs
+# tariff code (<<hs>>), an export declaration's number (<<export>>), a veteran's number
+# (<<vet>>); a public office's, a facility's or a company's own line (<<desk>>, <<rep>>); a
+# dealer's, a shop's or a club's account (<<shop>>); an amount in brackets after a person's
+# account (<<won>>, before 원 or 만원); a dated event's date before another label's value
+# (<<signed>>); a creditor company's representative number in its item's later field (<<rep>>
+# in "creditors"). The people on them keep theirs: <<mobile>>, <<home>>, <<acct>>, <<rrn>>,
+# <<dob>>, <<brn>>.
+SERIAL_GENRE = "serials_and_desks"
+SERIAL_SHARE = 0.06  # of the documents, from a stream of its own
+SERIAL_PAPERS = {
+    "serials": (
+        ("연금복권 구매 내역 캡처", "복권번호 <<lotto>>", "구매자 {name} 연락처 <<mobile>>"),
+        ("복권 당첨금 지급 청구서", "청구인 {name} 주민등록번호 <<rrn>>", "복권 일련번호: <<lotto>>",
+         "수령 계좌 {bank} <<acct>>"),
+        ("로또 용지 사진 올립니다", "복권번호 <<lotto>>", "복권번호 <<lotto>>", "확인 부탁드려요"),
+        ("즉석복권 당첨 확인 요청", "복권 일련번호 <<lotto>>", "당첨자 {name} 휴대폰 <<mobile>>"),
+        ("퇴원 요약지", "환자명 {name}  성별 {sex}  나이 {age}", "등록번호 <<chart>>", "보호자 연락처 <<mobile>>"),
+        ("퇴원확인서", "등록번호: <<chart>>  환자명: {name}", "성별/나이: {sex}/{age}", "주민등록번호 <<rrn>>"),
+        ("입퇴원 확인서", "성명 {name}  등록번호 <<chart>>  나이 {age}세", "진료과 내과  병동 7W"),
+        ("진료비 세부내역서", "환자명 {name} ({sex}/{age})", "등록번호 <<chart>>", "생년월일 <<dob>>"),
+        ("처방전 (약국 보관용)", "처방전 번호 <<rx>>", "환자 성명 {name} 주민등록번호 <<rrn>>"),
+        ("약제비 계산서", "처방전번호: <<rx>>  수진자 {name}", "조제 약사 {name}"),
+        ("교부번호 확인", "처방전 교부번호 <<rx>>", "연락처 <<mobile>>"),
+        ("지방세 전자납부 안내", "전자납부번호 <<epay>>", "납세자 {name} <<mobile>>"),
+        ("자동차세 고지서", "전자납부번호: <<epay>>", "납세자 {name} 생년월일 <<dob>>"),
+        ("재산세 납부 확인", "납세자 {name}", "전자납부번호 <<epay>> (위택스)"),
+        ("휴대폰 개통 신청서", "가입자 {name} 연락처 <<mobile>>", "유심번호 <<iccid>>"),
+        ("유심 교체 접수", "유심 일련번호: <<iccid>>", "명의자 생년월일 <<dob>>"),
+        ("번호이동 신청서", "USIM 번호 <<iccid>>", "가입자 {name} 주민등록번호 <<rrn>>"),
+        ("수입신고 필증 사본", "세번부호 <<hs>>", "신고인 {name} 연락처 <<mobile>>"),
+        ("통관 문의", "HS코드 <<hs>> 관세율 8%", "문의자 {name} <<mobile>>"),
+        ("수출신고필증", "수출신고번호 <<export>>", "화주 {name} 연락처 <<mobile>>", "사업자등록번호 <<brn>>"),
+        ("수출 신고 내역", "신고번호: <<export>>", "수출자 {name} <<mobile>>"),
+        ("보훈 대상자 확인서", "보훈번호 <<vet>>", "성명 {name} 주민등록번호 <<rrn>>"),
+        ("국가유공자 증명서 발급 신청", "보훈번호: <<vet>>", "신청인 {name} 생년월일 <<dob>>"),
+        ("보훈병원 진료 예약", "국가유공자 {name} 보훈번호 <<vet>>", "연락처 <<mobile>>"),
+    ),
+    "desks": (
+        ("입영 통지 안내", "입영 대상자 {name} 연락처 <<mobile>>", "문의: {mma} <<desk>>"),
+        ("병역판정검사 일정 변경", "대상자 {name} <<mobile>>", "문의 {mma} <<desk>>"),
+        ("구직급여 수급 안내", "{jobs} 담당 {name} <<desk>> 내선 {ext}", "신청인 {name} <<mobile>>"),
+        ("실업인정일 안내 문자", "{jobs} 담당 {name} <<desk>> (내선 {ext})"),
+        ("국민취업지원제도 상담 예약", "신청인 {name} 휴대폰 <<mobile>>", "담당 {name} 상담사 <<desk>> 내선 {ext}"),
+        ("화장 예약 확인", "{crem} ☎ <<desk>>", "상주 {name} <<mobile>>"),
+        ("발인 일정 안내", "화장장: {crem} <<desk>>", "상주 {name} 연락처 <<mobile>>"),
+        ("장례 일정 안내", "장례식장 안내 <<rep>>", "상주 {name} 연락처 <<mobile>>"),
+        ("복권 당첨 확인 안내", "판매점 연락처 <<desk>>", "당첨자 {name} <<mobile>>"),
+        ("BUSINESS CARD", "{name_en} / Sales Manager", "Company Tel: <<desk>>", "Mobile: <<mobile>>"),
+        ("Certificate of Employment", "Employee: {name_en}", "Office Tel <<desk>>", "Mobile <<mobile>>"),
+        ("담당자 안내", "담당자 {name} <<home>>"),
+        ("민원 처리 결과", "처리 담당 {name} 주무관 <<desk>> 내선 {ext}", "민원인 {name} <<mobile>>"),
+    ),
+    "shops": (
+        ("중고차 계약 안내", "딜러 {name} <<mobile>>", "상사 계좌 {bank} <<shop>> 로 보내 주세요"),
+        ("견적서 확인 부탁드립니다", "업체 계좌 {bank} <<shop>> 으로 입금 부탁드립니다", "주문자 {name} <<mobile>>"),
+        ("주문 확인 문자", "가게 계좌 {bank} <<shop>> 입니다", "수령인 {name} <<mobile>>"),
+        ("{club} 12월 정기모임 공지", "회비는 모임통장 {bank} <<shop>> 로 보내주세요", "총무 {name} <<mobile>>"),
+        ("동호회 회비 안내", "회비 입금: 모임통장 {bank} <<shop>>", "총무 {name} {bank} <<acct>>"),
+        ("반 모임 회비 공지", "모임 통장 {bank} <<shop>> (회비 전용)", "문의 총무 {name} <<mobile>>"),
+        ("계약금 안내 (중고차)", "매매상사 계좌 {bank} <<shop>>", "구매자 {name} 연락처 <<mobile>>"),
+        ("회비 안내", "총무 {name} {bank} <<acct>> 로 보내주세요"),
+        ("중고거래 채팅", "판매자 계좌 {bank} <<acct>> ({name})", "택배비 포함 입금해 주세요"),
+    ),
+    "amounts": (
+        ("부조금 장부", "{name} {rel} {bank} <<acct>> (<<won>>원 받음)", "{name} {rel} {bank} <<acct>> (<<man>>만원 송금)"),
+        ("축의금 정리", "{name} {bank} <<acct>> (<<won>>원)", "{name} {bank} <<acct>> (<<won>>원)"),
+        ("곗돈 정산 내역", "1. {name} / {bank} <<acct>> / <<won>>원 입금", "2. {name} / {bank} <<acct>> / <<won>>원 입금"),
+        ("경조사비 내역", "{name} {rel} {bank} <<acct>> <<man>>만원 보냄", "{rel} {name} {bank} <<acct>> (<<won>>원 입금됨)"),
+        ("공동구매 환불 목록", "{name} {bank} <<acct>> (<<won>>원 환불)", "{name} {bank} <<acct>> (<<won>>원 환불)"),
+    ),
+    "dated": (
+        ("보험 계약 확인", "보험 가입일 <<signed>> 생년월일 <<dob>>"),
+        ("가입 내역", "계약일 <<signed>> 생년월일 <<dob>>", "연락처 <<mobile>>"),
+        ("회원 정보", "가입일자 <<signed>>  생일 <<dob>>"),
+        ("접수 내역", "접수일: <<signed>>  생년월일: <<dob>>", "성명 {name}"),
+        ("청약 정보", "청약일 <<signed>> / 피보험자 생년월일 <<dob>>"),
+    ),
+    "creditors": (
+        ("회생 채권자 목록", "1. {creditor} / 채권액 {amount}원 / 연락처 <<rep>>",
+         "2. {creditor} / 채권액 {amount}원 / 연락처 <<rep>>", "3. 채권자 {name} / 채권액 {amount}원 / 연락처 <<mobile>>"),
+        ("채권자 일람", "가. {creditor} / 채권액 {amount}원 / 전화 <<rep>>", "나. {creditor} / 채권액 {amount}원 / 전화 <<rep>>"),
+        ("채무 내역", "- {creditor}, 잔액 {amount}원, 연락처 <<rep>>", "- 지인 {name}, 잔액 {amount}원, 연락처 <<mobile>>"),
+        ("개인파산 채권자 목록", "(1) {creditor} | 채권 원금 {amount}원 | 연락처 <<rep>>",
+         "(2) {creditor} | 채권 원금 {amount}원 | 연락처 <<rep>>"),
+    ),
+}
+SERIAL_MMA = ("서울지방병무청", "부산울산지방병무청", "대구경북지방병무청", "경인지방병무청", "광주전남지방병무청",
+              "대전충남지방병무청", "강원지방병무청", "인천병무지청")
+SERIAL_JOBS = ("수원고용센터", "서울강남고용센터", "부산북부고용센터", "대구고용센터", "인천 고용센터", "성남 고용센터",
+               "청주고용센터", "전주고용센터")
+SERIAL_CREMATORIA = ("부산영락공원 승화원", "청주 목련공원 승화원", "수원시연화장 승화원", "인천가족공원 승화원",
+                     "대구명복공원", "서울시립승화원", "광주영락공원 승화원", "성남 영생관리사업소")
+SERIAL_CLUBS = ("한빛 산악회", "토요 조기축구회", "푸른 독서모임", "동네 배드민턴 클럽", "3반 학부모 모임", "사진 동호회")
+SERIAL_RELATIONS = ("이모", "삼촌", "고모", "동창", "회사 동료", "사촌", "큰아버지", "친구")
+SERIAL_NAMES_EN = ("KIM MINSU", "LEE JIYOUNG", "PARK JUNHO", "CHOI SEOYEON", "JUNG HYUNWOO")
+SERIAL_DATE_STYLES = ("{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}", "{y}. {m}. {d}.", "{y}/{m:02d}/{d:02d}")
+SERIAL_LOOK_ALIKES = {"lotto": "labelled_serial_number", "chart": "labelled_serial_number",
+                      "rx": "labelled_serial_number", "epay": "labelled_serial_number",
+                      "iccid": "labelled_serial_number", "hs": "labelled_serial_number",
+                      "export": "labelled_serial_number", "vet": "labelled_serial_number",
+                      "desk": "institution_desk_number", "shop": "shop_or_club_account",
+                      "won": "amount_beside_account", "man": "amount_beside_account",
+                      "signed": "event_date_before_label", "rep": "creditor_or_facility_representative"}
 
 LABELS = {
     "resident": ("주민등록번호", "주민번호", "주민등록 번호", "본인 주민번호", "RRN", "주민 번호"),
@@ -784,7 +899,7 @@ OFFICE_GENRE = "office_letters"  # letters, notices and forms with offices' own 
 SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
                           "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
-                          WORKERS_GENRE, FILING_GENRE, "announced_replies")
+                          WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -1342,7 +1457,7 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + ("public_office_line", "business_footer_line", "business_held_account", "trip_date_after_birth",
                      "registry_issued_number", "post_tracking_number")
                   + LEDGER_LOOK_ALIKES + WORKERS_LOOK_ALIKES + tuple(dict.fromkeys(FILING_LOOK_ALIKES.values()))
-                  + REPLY_LOOK_ALIKES)
+                  + REPLY_LOOK_ALIKES + tuple(dict.fromkeys(SERIAL_LOOK_ALIKES.values())))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -3207,21 +3322,30 @@ class _Builder:
         beside the person's (FILING_PAPERS): a role's or a named organisation's landline and fax,
         representative numbers, a business's charge account, an event's date, another register's
         number, a land parcel's code."""
-        r = self.r
-        kind = r.choice(tuple(FILING_PAPERS))
-        w = _Writer(FILING_GENRE, self.part)
         names = {"{city}": FILING_CITIES, "{brand}": FILING_BRANDS, "{sido}": FILING_SIDO, "{gun}": FILING_GUN,
                  "{dong}": FILING_DONG}
-        picked = {k: self.pick("filing:" + k, pool) for k, pool in names.items()}
-        event_style = self.pick("filing:event_style", FILING_EVENT_STYLES)
+        return self.marked_paper(FILING_GENRE, FILING_PAPERS, "filing:", names,
+                                 ("filing:event_style", FILING_EVENT_STYLES),
+                                 lambda piece: piece.replace("{area}", str(self.r.randrange(300, 9000))),
+                                 self.filing_number)
+
+    def marked_paper(self, genre: str, papers: dict, prefix: str, names: dict, styles: tuple, draws,
+                     number) -> Document:
+        """A paper of one of papers' kinds written by marked_lines: names picked once a paper from
+        their pools, a style of its dates (styles: the pool's name and the pool), each creditor
+        its own, draws(piece) the paper's other draws, number(w, marker, line, style) its numbers."""
+        kind = self.r.choice(tuple(papers))
+        w = _Writer(genre, self.part)
+        picked = {k: self.pick(prefix + k, pool) for k, pool in names.items()}
+        style = self.pick(*styles)
 
         def text(piece: str) -> str:
             while "{creditor}" in piece:  # each item its own creditor
                 piece = piece.replace("{creditor}", self.pick("filing:creditor", FILING_CREDITORS), 1)
-            return piece.replace("{area}", str(r.randrange(300, 9000)))
+            return draws(piece)
 
-        self.marked_lines(w, self.pick("filing:" + kind, FILING_PAPERS[kind]), picked, text,
-                          lambda marker, line: self.filing_number(w, marker, line, event_style))
+        self.marked_lines(w, self.pick(prefix + kind, papers[kind]), picked, text,
+                          lambda marker, line: number(w, marker, line, style))
         return w.document()
 
     def filing_number(self, w: _Writer, marker: str, line: str, event_style: str) -> None:
@@ -3953,6 +4077,54 @@ class _Builder:
             w.add("\n")
             self._workers_line(w, line, identity, negatives, log_fill)
 
+    def serial_paper(self) -> Document:
+        """A paper whose labelled numbers are no person's (SERIAL_PAPERS): serials under their own
+        labels, public offices' and facilities' desks, shops' and clubs' accounts, amounts beside
+        a person's account, an event's date before another label's value, creditors' items."""
+        r = self.r
+        names = {"{mma}": SERIAL_MMA, "{jobs}": SERIAL_JOBS, "{crem}": SERIAL_CREMATORIA, "{club}": SERIAL_CLUBS,
+                 "{name_en}": SERIAL_NAMES_EN}
+
+        def draws(piece: str) -> str:
+            while "{rel}" in piece:
+                piece = piece.replace("{rel}", r.choice(SERIAL_RELATIONS), 1)
+            return piece.replace("{ext}", str(r.randrange(100, 10000)))
+
+        return self.marked_paper(SERIAL_GENRE, SERIAL_PAPERS, "serial:", names,
+                                 ("serial:date_style", SERIAL_DATE_STYLES), draws, self.serial_number)
+
+    def serial_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+        y, m, dd = v.date(2010, 2026)
+        makers = {
+            "lotto": lambda: r.choice((" ", "-", "  ")).join(d(5) for _ in range(r.randrange(4, 7))),
+            "chart": lambda: d(10),
+            "rx": lambda: f"{r.randrange(2019, 2027)}{m:02d}{dd:02d}{d(5)}",
+            "epay": lambda: d(19) if r.random() < 0.7 else "-".join((d(4), d(4), d(4), d(4), d(3))),
+            "iccid": lambda: (lambda s: s if r.random() < 0.6 else " ".join(s[k:k + 4] for k in range(0, len(s), 4)))(
+                "8982" + d(r.choice((15, 16)))),
+            "hs": lambda: f"{d(4)}.{d(2)}-{d(4)}",
+            "export": lambda: f"{d(5)}-{r.randrange(19, 27)}-{d(6)}{r.choice('ABCDEFGHJKLMNPRSTUXYZ')}",
+            "vet": lambda: f"{d(2)}-{d(6)}",
+            "desk": lambda: "-".join((r.choice(("02", "031", "032", "033", "043", "051", "053", "055", "061", "063")),
+                                      str(r.randrange(2, 10)) + d(r.choice((2, 3))), d(4))),
+            "shop": lambda: v._bank_account("hyphen"),
+            "won": lambda: f"{r.randrange(1_000, 300_000) * 10:,}",
+            "man": lambda: str(r.choice((3, 5, 10, 20, 30, 50, 100))),
+            "signed": lambda: date_style.format(y=y, m=m, d=dd),
+            "rep": lambda: f"1{r.choice('568')}{r.randrange(0, 100):02d}-{d(4)}",
+        }
+        if marker in makers:
+            w.negative(SERIAL_LOOK_ALIKES[marker], makers[marker](), line)
+        elif marker == "dob":
+            by, bm, bd = v.date(1940, 2006)
+            w.value(labelled.Written("birth_date", date_style.format(y=by, m=bm, d=bd), FORM_WRITING, False),
+                    "label", line, line)
+        else:
+            self.filing_number(w, marker, line, date_style)
+
+
 
     def announced_reply(self) -> Document:
         """Replies to a request or an announcement: rows under the fields a post asked for, a
@@ -4117,11 +4289,16 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     workers = random.Random(_seed(part, seed) ^ 0x3A0B)
     filings = random.Random(_seed(part, seed) ^ 0xF111)
     replies = random.Random(_seed(part, seed) ^ 0x4E91)
+    serials = random.Random(_seed(part, seed) ^ 0x5E11)
     docs = []
     while len(docs) < documents:
         if replies.random() < REPLY_SHARE:
             with b.own_stream(replies):
                 docs.append(b.announced_reply())
+            continue
+        if serials.random() < SERIAL_SHARE:
+            with b.own_stream(serials):
+                docs.append(b.serial_paper())
             continue
         if filings.random() < FILING_SHARE:
             with b.own_stream(filings):

@@ -278,13 +278,15 @@ class Detector {
     for (const Span& run : s_.shapes.runs) {
       poll.reach(run.byte_end);
       poll.advance(kUnitsPerSearch);
-      if (cfg_.label_reading && run.char_len() > kMobileDigits &&
-          (run.char_len() >= kDatedHeadDigits + 6 || text_[run.byte_start + 2] == '0') &&
+      if (cfg_.label_reading &&
+          ((run.char_len() > kMobileDigits &&
+            (run.char_len() >= kDatedHeadDigits + 6 || text_[run.byte_start + 2] == '0')) ||
+           (run.char_len() > kDatedHeadDigits && amount_word_follows(run))) &&
           read_apart(run))
         continue;
       RunOutcome out = evaluate_run(run, detail_.rejections ? &rejections_ : nullptr, true);
       if (out.winner) add_finding(std::move(*out.winner));
-      else if (!out.vetoed) mend_list(run);
+      else if (!out.vetoed && !(cfg_.label_reading && serial_under_lookalike(run))) mend_list(run);
     }
     // Sorting first changes nothing (removal keeps the order, and rejections are sorted
     // stably after it) but hands the containment test spans in start order.
@@ -1060,31 +1062,73 @@ class Detector {
     s_.cand_ext[i].push_back(rule);
   }
 
+  // A serial written in four groups or more of one width (복권번호 12345 67890 12345 67890 12345
+  // 67890, 유심번호 8982 0123 4567 8901 2345) right after a look-alike's label: the label names
+  // the whole number, so no piece of it is read. Out of line: only runs no reading took get here.
+  [[gnu::noinline]] bool serial_under_lookalike(const Span& run) {
+    constexpr std::size_t kMinGroups = 4, kMinWidth = 4;
+    const Span src = source_of(run).span;
+    const std::string_view source = source_.substr(src.byte_start, src.byte_len());
+    std::size_t groups = 0, width = 0, current = 0;
+    for (std::size_t i = 0; i <= source.size(); ++i) {
+      if (i < source.size() && source[i] >= '0' && source[i] <= '9') {
+        ++current;
+        continue;
+      }
+      if (current == 0 || (width && current != width)) return false;
+      width = current;
+      current = 0;
+      ++groups;
+      if (i < source.size() && source[i] != ' ' && source[i] != '-') return false;
+    }
+    if (groups < kMinGroups || width < kMinWidth) return false;
+    extend::LabelSearch& search = labels_ ? *labels_ : labels_.emplace();
+    search.run(text_, run, cfg_.context_window);
+    forget_improved();
+    return search.lookalike_right_before();
+  }
+
+  // Whether an amount's word (원, 만원) follows the run in the normalized text, maybe after
+  // groups of an amount's digits (,250,000원).
+  bool amount_word_follows(const Span& run) const {
+    return extend::amount_word_begins(text_.substr(run.byte_end));
+  }
+
   // A run the normalization joined out of a number and what follows it in the source, read as
-  // two runs: a mobile in its groups and a count (010-2511-0687 3박스), or a number and a date
-  // with dots after a space (302 4039 6816 67 2024. 10. 14). Whether it was so read.
+  // two runs: a mobile in its groups and a count (010-2511-0687 3박스), a number and a date
+  // with dots after a space (302 4039 6816 67 2024. 10. 14), or a number and an amount after a
+  // space or a bracket (123-45-678901 (846,620원). Whether it was so read.
   static constexpr std::size_t kMobileDigits = 11;
   static constexpr std::size_t kDatedHeadDigits = 8;  // an account's eight digits at least
   [[gnu::noinline]] bool read_apart(const Span& run) {
     const std::string_view digits(text_.data() + run.byte_start, run.byte_len());
     const bool mobile_first = digits.size() <= kMobileDigits + 2 && digits[0] == '0' &&
                               digits[1] == '1' && digits[2] == '0';
-    if ((!mobile_first && digits.size() < kDatedHeadDigits + 6) || !may_be_mended(run) ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    const bool amount = amount_word_follows(run);
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
       return false;
+    const bool mended =
+        (mobile_first || digits.size() >= kDatedHeadDigits + 6) && may_be_mended(run);
+    if (!mended && !amount) return false;
     const Span src = source_of(run).span;
     const std::string_view source = source_.substr(src.byte_start, src.byte_len());
     std::uint32_t head = 0;
     RuleName rule;
     // A clock's hour after the mobile (010-1234-5678 14:16) is read apart by the clock's rule.
     const bool clock = src.byte_end < source_.size() && source_[src.byte_end] == ':';
-    if (mobile_first && !clock && extend::mobile_in_groups_then_more(source)) {
+    std::size_t tail = 0;
+    if (mended && mobile_first && !clock && extend::mobile_in_groups_then_more(source)) {
       head = kMobileDigits;
       rule = extend::rule::kMobileBeforeCount;
-    } else if (const std::size_t date = extend::trailing_dotted_date_digits(source);
-               date && digits.size() >= date + kDatedHeadDigits) {
-      head = static_cast<std::uint32_t>(digits.size() - date);
+    } else if (mended && (tail = extend::trailing_dotted_date_digits(source)) &&
+               digits.size() >= tail + kDatedHeadDigits) {
+      head = static_cast<std::uint32_t>(digits.size() - tail);
       rule = extend::rule::kRunBeforeDate;
+    } else if (amount &&
+               (tail = extend::trailing_amount_digits(source, source_.substr(src.byte_end))) &&
+               digits.size() >= tail + kDatedHeadDigits) {
+      head = static_cast<std::uint32_t>(digits.size() - tail);
+      rule = extend::rule::kRunBeforeAmount;
     } else {
       return false;
     }

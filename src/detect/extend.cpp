@@ -561,6 +561,22 @@ bool number_follows(std::string_view text, std::size_t e) {
   return e < text.size() && is_ascii_digit(static_cast<unsigned char>(text[e]));
 }
 
+// Whether a date follows byte e of text past spaces and colons, led by its year (생년월일:
+// 1990.01.01, 1990-01-01, 1990년, 19900101; 1980. 3. 2. is read as 198032.), not a code's letters
+// (체류자격 F-6) nor an amount (타행입금 50,000).
+bool date_follows(std::string_view text, std::size_t e) {
+  constexpr std::size_t kYear = 4, kCompact = 8;
+  while (e < text.size() && (text[e] == ' ' || text[e] == ':')) ++e;
+  const std::size_t from = e;
+  while (e < text.size() && is_ascii_digit(static_cast<unsigned char>(text[e]))) ++e;
+  const std::string_view digits = text.substr(from, e - from), rest = text.substr(e);
+  if (digits.size() < kYear || digits.size() > kCompact ||
+      !(digits.starts_with("19") || digits.starts_with("20")))
+    return false;
+  return digits.size() == kCompact || rest.starts_with('.') || rest.starts_with('-') ||
+         rest.starts_with('/') || rest.starts_with("년");
+}
+
 bool equals_ignoring_case(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t k = 0; k < a.size(); ++k)
@@ -1086,16 +1102,24 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     if (ends_cell(text, at)) break;
     if (may_begin_label(text, at)) {
       bool second_read;
-      for (std::uint16_t b : index.starting_at(c, text, at, text.size(), second_read)) {
-        const IndexedLabel& l = index.at(b);
-        std::uint8_t readings;
-        const std::size_t e = index.match_end(b, text, at, text.size(), readings, second_read);
-        if (e == std::string_view::npos || introduces_value(text, e, l.word)) continue;
-        if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
-        if ((l.flags & labels::kStandalone) && !standalone(text, at, e)) continue;
-        add({b, alnum, rule::kTrailingLabel, at, e, false, readings,
-             !(l.flags & labels::kTrailing) && number_follows(text, e)});
-      }
+      const auto labels_here = index.starting_at(c, text, at, text.size(), second_read);
+      // A kind's label here with a date after it names that date, not the value before it
+      // (가입일 2020.01.01 생년월일 1990.01.01): no kind's label here is the value's (생년 in it).
+      bool names_next = false;
+      for (int pass = 0; pass < 2; ++pass)
+        for (std::uint16_t b : labels_here) {
+          const IndexedLabel& l = index.at(b);
+          const bool of_kind = l.table < labels::kLookAlikeTable;
+          if (pass == 1 && of_kind && names_next) continue;
+          std::uint8_t readings;
+          const std::size_t e = index.match_end(b, text, at, text.size(), readings, second_read);
+          if (e == std::string_view::npos || introduces_value(text, e, l.word)) continue;
+          if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
+          if ((l.flags & labels::kStandalone) && !standalone(text, at, e)) continue;
+          const bool another = !(l.flags & labels::kTrailing) && number_follows(text, e);
+          if (pass == 0) names_next |= another && of_kind && date_follows(text, e);
+          else add({b, alnum, rule::kTrailingLabel, at, e, false, readings, another});
+        }
     }
     alnum += counts(c);
   }
@@ -2253,6 +2277,27 @@ bool may_be_other_registry(std::size_t digits, std::string_view source, std::str
     return true;
   return in_iban(text, run);
 }
+const WordSet& patient_paper_words() {
+  static const WordSet set{labels::kPatientPaperWords};
+  return set;
+}
+// A hospital's chart number: ten bare digits right after the bare 등록번호 (a business's or a
+// foreigner's word before it makes it theirs) on a patient's paper, its words on the number's
+// block or line (환자명, 성별, 나이, 진료과). Out of line: few runs get here.
+[[gnu::noinline]] bool patient_chart_number(std::string_view source, std::string_view text,
+                                            const Span& run, const LabelSearch* labels) {
+  constexpr std::size_t kChartDigits = 10;
+  if (source.size() != kChartDigits || !labels ||
+      last_word(line_before(text, run, kDeskReach)) != labels::kBareRegistrationLabel ||
+      labels->found_of(static_cast<std::size_t>(EntityKind::foreigner_registration)))
+    return false;
+  std::vector<ContextHit> business;
+  labels->hits(static_cast<std::size_t>(EntityKind::business_registration), business, nullptr);
+  return std::all_of(business.begin(), business.end(),
+                     [](const ContextHit& h) { return h.cue == labels::kBareRegistrationLabel; }) &&
+         (patient_paper_words().in(block_before(text, run)) ||
+          patient_paper_words().in(line_after(text, run)));
+}
 // A department's abbreviation before 담당 (HR, IT, CS): two to four capital letters.
 bool is_department_abbreviation(std::string_view word) {
   return word.size() >= 2 && word.size() <= 4 &&
@@ -2463,10 +2508,17 @@ bool is_representative_number(std::span<const std::uint8_t> d, std::string_view 
   return lead == source.end() || lead - source.begin() == 4;
 }
 
+// The last word of s past its trailing spaces, brackets and all ((주)리드코프 whole).
+std::string_view whole_last_word(std::string_view s) {
+  while (s.ends_with(' ')) s.remove_suffix(1);
+  const std::size_t space = s.find_last_of(" \t\n");
+  return space == std::string_view::npos ? s : s.substr(space + 1);
+}
 // A company's or an organisation's own landline or representative number under a generic contact
 // label that makes it personal: the word before the label names the company (a creditor's item,
 // 1. 신한카드 연락처 1588-..., OK저축은행, 연락처 : 1899-...) or the organisation (선사 연락처
-// 051-...), and no person. Out of line: it is read for every number under a person's label.
+// 051-...), or the first field of the item it is a later field of, and no person. Out of line:
+// it is read for every number under a person's label.
 [[gnu::noinline]] bool company_before_contact_label(std::span<const std::uint8_t> d,
                                                     std::string_view source, std::string_view text,
                                                     const Span& run) {
@@ -2481,11 +2533,17 @@ bool is_representative_number(std::span<const std::uint8_t> d, std::string_view 
   before.remove_suffix(label->size());
   if (!before.ends_with(' ') && !before.ends_with(',')) return false;  // 비상연락처: one word
   while (before.ends_with(' ') || before.ends_with(',')) before.remove_suffix(1);
-  const std::size_t space = before.find_last_of(" \t\n");  // (주)리드코프 whole, brackets and all
-  const std::string_view owner =
-      space == std::string_view::npos ? before : before.substr(space + 1);
-  return !owner.empty() && !person_words().in(owner) &&
-         (telephone_owner_words().in(owner) || ends_with_any(owner, labels::kCompanyNameEndings));
+  const auto names_a_company = [](std::string_view owner) {
+    return !owner.empty() && !person_words().in(owner) &&
+           (telephone_owner_words().in(owner) || ends_with_any(owner, labels::kCompanyNameEndings));
+  };
+  if (names_a_company(whole_last_word(before))) return true;
+  // A list item's later field (1. (주)러시앤캐시 / 채권액 ... / 연락처 1588-...): the company its
+  // first field names owns the item's contact fields.
+  const std::string_view line = line_before(text, run, kIdentityReach);
+  const std::size_t field_end = line.find_first_of("/|,");
+  return field_end != std::string_view::npos &&
+         names_a_company(whole_last_word(line.substr(0, field_end)));
 }
 
 // A land parcel's code (PNU): a legal dong's ten digits, a mountain flag of 1 or 2, the lot's
@@ -2579,11 +2637,23 @@ bool contact_person_named(std::string_view line) {
   }
   return false;
 }
+// Whether an extension's word follows the number at `run` of `text` (02-2231-8876 내선 204,
+// 031-231-7864 (내선 9510)).
+bool extension_follows(std::string_view text, const Span& run) {
+  std::size_t k = run.byte_end;
+  while (k < text.size() && (text[k] == ' ' || text[k] == '(' || text[k] == ',' || text[k] == '/'))
+    ++k;
+  const std::string_view rest = text.substr(k);
+  return std::any_of(std::begin(labels::kExtensionWords), std::end(labels::kExtensionWords),
+                     [&](std::string_view w) { return rest.starts_with(w); });
+}
 }  // namespace
 
 bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run,
                            const LabelSearch* labels) {
   if (is_landline(d)) {
+    // An extension after it: an office's switchboard, though a staff member is named before it.
+    if (extension_follows(text, run)) return !in_a_persons_row(text, run);
     // The desk's name before the number or in a bracket right after it; a person beside it
     // (담당 김철수 과장) makes it theirs, and so does a person's mobile label right before it
     // (업체 대표 휴대폰: 031-...) or a contact person named on its line.
@@ -2848,6 +2918,30 @@ bool mobile_in_groups_then_more(std::string_view source) {
   return true;
 }
 
+bool amount_word_begins(std::string_view rest) {
+  constexpr std::size_t kGroup = 4;  // a comma and three digits
+  while (rest.size() > kGroup && rest[0] == ',' &&
+         std::all_of(rest.begin() + 1, rest.begin() + kGroup,
+                     [](char c) { return is_ascii_digit(static_cast<unsigned char>(c)); }))
+    rest.remove_prefix(kGroup);
+  return std::any_of(std::begin(labels::kAmountWords), std::end(labels::kAmountWords),
+                     [&](std::string_view w) { return rest.starts_with(w); });
+}
+
+std::size_t trailing_amount_digits(std::string_view source, std::string_view rest) {
+  if (!amount_word_begins(rest)) return 0;
+  // Read backwards: digits, and commas before groups of three, back to a space or a bracket.
+  std::size_t p = source.size(), digits = 0;
+  while (p > 0) {
+    const char c = source[p - 1];
+    if (is_ascii_digit(static_cast<unsigned char>(c))) ++digits;
+    else if (c != ',') break;
+    --p;
+  }
+  if (digits == 0 || p == 0 || (source[p - 1] != ' ' && source[p - 1] != '(')) return 0;
+  return digits;
+}
+
 std::size_t trailing_dotted_date_digits(std::string_view source) {
   // Read backwards: day, dot, month, dot, year of two or four digits, then the space.
   std::size_t p = source.size();
@@ -2890,6 +2984,8 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
         of_other_registry(d, source, text, run, labels))
       return Veto{RejectReason::look_alike, true};
     if (is_imei(d)) return Veto{RejectReason::look_alike, true};
+    if (n == 10 && patient_chart_number(source, text, run, labels))
+      return Veto{RejectReason::look_alike, true};
     // A date joined to the hour of a clock (2024.01.12 11:50), or a time stamp 20211021122410.
     // A mobile number before the hour is read apart from the clock.
     if (after.size() >= 2 && after[0] == ':' && is_ascii_digit(after[1]))

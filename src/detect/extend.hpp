@@ -99,6 +99,8 @@ inline constexpr RuleName kAccountAfterHolder = "account.after_holder";
 // A number read apart from a date with dots that the normalization joined to it
 // (extend::trailing_dotted_date_digits).
 inline constexpr RuleName kRunBeforeDate = "context.run_before_date";
+// A number read apart from an amount the normalization joined to it (extend::trailing_amount_digits).
+inline constexpr RuleName kRunBeforeAmount = "context.run_before_amount";
 // A mobile in its groups read apart from a count the normalization joined to it (010-2511-0687
 // 3박스).
 inline constexpr RuleName kMobileBeforeCount = "phone.mobile_before_count";
@@ -190,9 +192,10 @@ class LabelSearch {
   float left_to_another_number() const;
   bool any_left_to_another_number() const { return any_left_to_another_number_; }
 
- private:
   // A look-alike label stands right before the value (거래번호 1094...): it names the value.
   bool lookalike_right_before() const;
+
+ private:
   void find_in(std::string_view text, std::size_t from, std::size_t to, std::uint32_t distance,
                RuleName source);
   // The headers of a statement's description column (labels::kStatementKey) in [from, to).
@@ -317,6 +320,13 @@ bool account_after_holder(std::string_view text, const Span& span);
 // (302 4039 6816 67 2024. 10. 14, 53978248454 26.04.17: a ledger's account, then the day it was
 // paid), or 0: the normalization joined the date to the number before it.
 std::size_t trailing_dotted_date_digits(std::string_view source);
+// The digits of an amount that ends `source`, a run's source text, after a space or a bracket,
+// when `rest`, the source after the run, begins with an amount's word (123-45-678901 (846,620원,
+// 110-482-339120 50만원), or 0: the normalization joined the amount to the number before it.
+std::size_t trailing_amount_digits(std::string_view source, std::string_view rest);
+// Whether `rest` begins with an amount's word (원, 만원), or with groups of a comma and three
+// digits and then one (,250,000원): the digits before it are an amount's.
+bool amount_word_begins(std::string_view rest);
 // Whether `source` begins with a mobile in its groups (010-2511-0687) and a space after it.
 bool mobile_in_groups_then_more(std::string_view source);
 // Whether the number at `run` of `text` (its digits `d`) is an organisation's own landline or,

@@ -673,6 +673,24 @@ inline constexpr Label kLookAlike[] = {
     // A carrier's own numbers: the SIM's serial (ICCID 8982...), contracts.
     {"ICCID", 1.0f, kAscii},
     {"USIM", 1.0f, kAscii},
+    // Serials their label names as no person's: a lottery ticket's groups of five digits (복권번호,
+    // 복권 일련번호), a prescription's number led by its year (처방전 번호, 교부번호), an
+    // electronic tax payment's nineteen digits (전자납부번호), a SIM card's (유심번호, 8982...), a
+    // customs tariff code (세번부호, HS코드 8471.30-0000), an export declaration's number
+    // (수출신고번호, 신고번호 12345-26-123456X), a veteran's number (보훈번호 12-345678).
+    {"복권", 1.0f},
+    {"처방전 번호", 1.0f},
+    {"처방전번호", 1.0f},
+    {"교부번호", 1.0f},
+    {"전자납부", 1.0f},
+    {"유심", 1.0f, kNotMobile},
+    {"세번부호", 1.0f},
+    {"HS코드", 1.0f},
+    {"HS 코드", 1.0f},
+    {"HS CODE", 1.0f, kAscii},
+    {"수출신고", 1.0f},
+    {"신고번호", 1.0f},
+    {"보훈번호", 1.0f},
     {"계약번호", 1.0f},
     // Times of a log line or a query (ts=2026-12-09%2010%3A11%3A12).
     {"ts=", 1.0f, kLogKey},
@@ -838,7 +856,9 @@ inline constexpr std::string_view kCommaTopDomains[] = {"com", "net", "org", "kr
 // number, and words naming an account's holder. Mobiles are never an organisation's here.
 // Legal forms, kinds of institutions and shops, their desks and branches (a centre's, a
 // showroom's, a reservist unit's, a wake's own line), public offices a benefit or a permit is
-// applied at (국민연금공단 지사, 등기소, 출입국·외국인청, 고용노동지청).
+// applied at (국민연금공단 지사, 등기소, 출입국·외국인청, 고용노동지청, 지방병무청), a
+// crematorium's (승화원, 연화장), a lottery's retailer (판매점), a car dealer (상사), a shop's
+// account (업체 계좌, 가게 계좌).
 inline constexpr std::string_view kOrganisationWords[] = {
     "(주)",   "㈜",       "주식회사", "유한회사",   "법인",     "재단",       "사단",   "(사)",
     "(재)",   "협회",     "조합",     "병원",       "의원",     "치과",       "내과",   "외과",
@@ -849,7 +869,8 @@ inline constexpr std::string_view kOrganisationWords[] = {
     "행정실", "교무실",   "원무과",   "민원실",     "민원과",   "민원봉사실", "여권과", "예약실",
     "응급실", "사무국",   "총무과",   "센터",       "사무실",   "지점",       "본점",   "대리점",
     "전시장", "매장",     "빈소",     "예비군",     "동대본부", "접수처",     "데스크", "공단",
-    "등기소", "출입국",   "외국인청", "지청",       "클럽",
+    "등기소", "출입국",   "외국인청", "지청",       "클럽",     "병무청",     "승화원", "연화장",
+    "화장장", "공원",     "사업소",   "판매점",     "상사",     "업체",       "가게",
 };
 // Roles an organisation plays on a paper, named before its own landline or representative
 // number (등록기관, 접수기관, 수행기관, 운영기관, 주관기관; a shipping line, a developer, a
@@ -952,11 +973,12 @@ inline constexpr std::string_view kNameSuffix = "명";
 // Words naming an account's holder: the holder named after them decides whose it is.
 inline constexpr std::string_view kHolderWords[] = {"예금주", "명의"};
 // Associations, clubs and agencies that hold accounts and keep an office: alumni and parents'
-// associations, clubs, a church's missions, debt collectors. Read as kOrganisationWords are.
+// associations, clubs, a church's missions, debt collectors, a group's shared account (모임통장).
+// Read as kOrganisationWords are.
 inline constexpr std::string_view kAssociationWords[] = {
     "동문회", "동창회", "후원회",   "친목회",   "부녀회",   "청년회", "노인회",
     "향우회", "종친회", "산악회",   "동호회",   "축구회",   "등산회", "학부모회",
-    "선교회", "위원회", "신용정보", "채권관리", "채권추심",
+    "선교회", "위원회", "신용정보", "채권관리", "채권추심", "모임통장", "모임 통장",
 };
 // Holders that are an organisation only when named after a holder word (예금주 OO관리사무소): an
 // apartment notice's fee account beside its office's name alone is the notice's value.
@@ -965,6 +987,17 @@ inline constexpr std::string_view kHolderOnlyOrganisationWords[] = {"관리사�
 // 031-..., 생활관 행정실 02-..., 보험급여부 ☎ 02-..., 사무국 02-...). 처 is left out: 연락처.
 inline constexpr std::string_view kOfficeUnitEndings[] = {"팀",   "과",     "실",     "부",  "국",
                                                           "센터", "사무소", "연구소", "지청"};
+// Words of an extension right after a landline (02-2231-8876 내선 204, (내선 9510)): the number
+// is an office's switchboard, whoever's desk the extension reaches.
+inline constexpr std::string_view kExtensionWords[] = {"내선", "ext.", "Ext.", "EXT."};
+// A patient's paper (퇴원 요약지, 진료비 내역서): its words, on the number's block or line, make
+// the bare 등록번호 before ten digits the hospital's chart number, not a business's.
+inline constexpr std::string_view kPatientPaperWords[] = {"환자", "수진자", "성별", "나이",
+                                                          "진료과", "병동", "퇴원", "입원"};
+inline constexpr std::string_view kBareRegistrationLabel = "등록번호";
+// Words of an amount right after a number (846,620원, 50만원): its digits are money, never a
+// part of the account or card before it.
+inline constexpr std::string_view kAmountWords[] = {"원", "만원", "천원"};
 // The word for "in charge" right before a number, after a unit (인사팀 담당 02-..., HR 담당
 // 032-...): with no name after it, it names the unit's desk, not a person.
 inline constexpr std::string_view kUnitDeskWord = "담당";

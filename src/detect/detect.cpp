@@ -1067,6 +1067,7 @@ class Detector {
   // the whole number, so no piece of it is read. Out of line: only runs no reading took get here.
   [[gnu::noinline]] bool serial_under_lookalike(const Span& run) {
     constexpr std::size_t kMinGroups = 4, kMinWidth = 4;
+    if (run.char_len() < kMinGroups * kMinWidth) return false;
     const Span src = source_of(run).span;
     const std::string_view source = source_.substr(src.byte_start, src.byte_len());
     std::size_t groups = 0, width = 0, current = 0;

@@ -577,6 +577,14 @@ bool date_follows(std::string_view text, std::size_t e) {
          rest.starts_with('/') || rest.starts_with("년");
 }
 
+// Where the word that begins at byte `at` of text ends: at a space, a colon or a digit.
+std::size_t word_end(std::string_view text, std::size_t at) {
+  while (at < text.size() && text[at] != ' ' && text[at] != '\t' && text[at] != '\n' &&
+         text[at] != ':' && !is_ascii_digit(static_cast<unsigned char>(text[at])))
+    ++at;
+  return at;
+}
+
 bool equals_ignoring_case(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t k = 0; k < a.size(); ++k)
@@ -1102,24 +1110,24 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     if (ends_cell(text, at)) break;
     if (may_begin_label(text, at)) {
       bool second_read;
-      const auto labels_here = index.starting_at(c, text, at, text.size(), second_read);
-      // A kind's label here with a date after it names that date, not the value before it
-      // (가입일 2020.01.01 생년월일 1990.01.01): no kind's label here is the value's (생년 in it).
-      bool names_next = false;
-      for (int pass = 0; pass < 2; ++pass)
-        for (std::uint16_t b : labels_here) {
-          const IndexedLabel& l = index.at(b);
-          const bool of_kind = l.table < labels::kLookAlikeTable;
-          if (pass == 1 && of_kind && names_next) continue;
-          std::uint8_t readings;
-          const std::size_t e = index.match_end(b, text, at, text.size(), readings, second_read);
-          if (e == std::string_view::npos || introduces_value(text, e, l.word)) continue;
-          if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
-          if ((l.flags & labels::kStandalone) && !standalone(text, at, e)) continue;
-          const bool another = !(l.flags & labels::kTrailing) && number_follows(text, e);
-          if (pass == 0) names_next |= another && of_kind && date_follows(text, e);
-          else add({b, alnum, rule::kTrailingLabel, at, e, false, readings, another});
+      // A kind's label with a date right after it, or in a word with one right after it, names
+      // that date, not the value before it (가입일 2020.01.01 생년월일 1990.01.01; 생년 in
+      // 생년월일 too). Read once a kind's label stands here.
+      int word_before_date = -1;
+      for (std::uint16_t b : index.starting_at(c, text, at, text.size(), second_read)) {
+        const IndexedLabel& l = index.at(b);
+        std::uint8_t readings;
+        const std::size_t e = index.match_end(b, text, at, text.size(), readings, second_read);
+        if (e == std::string_view::npos || introduces_value(text, e, l.word)) continue;
+        if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
+        if ((l.flags & labels::kStandalone) && !standalone(text, at, e)) continue;
+        const bool another = !(l.flags & labels::kTrailing) && number_follows(text, e);
+        if (l.table < labels::kLookAlikeTable && !(l.flags & labels::kTrailing)) {
+          if (word_before_date < 0) word_before_date = date_follows(text, word_end(text, at));
+          if (word_before_date || (another && date_follows(text, e))) continue;
         }
+        add({b, alnum, rule::kTrailingLabel, at, e, false, readings, another});
+      }
     }
     alnum += counts(c);
   }
@@ -2287,7 +2295,10 @@ const WordSet& patient_paper_words() {
 [[gnu::noinline]] bool patient_chart_number(std::string_view source, std::string_view text,
                                             const Span& run, const LabelSearch* labels) {
   constexpr std::size_t kChartDigits = 10;
-  if (source.size() != kChartDigits || !labels ||
+  if (source.size() != kChartDigits || !labels) return false;
+  std::size_t k = run.byte_start;
+  while (k > 0 && (text[k - 1] == ' ' || text[k - 1] == ':')) --k;
+  if (!text.substr(0, k).ends_with(labels::kBareRegistrationLabel) ||
       last_word(line_before(text, run, kDeskReach)) != labels::kBareRegistrationLabel ||
       labels->found_of(static_cast<std::size_t>(EntityKind::foreigner_registration)))
     return false;
@@ -2920,6 +2931,8 @@ bool mobile_in_groups_then_more(std::string_view source) {
 
 bool amount_word_begins(std::string_view rest) {
   constexpr std::size_t kGroup = 4;  // a comma and three digits
+  // Most numbers are followed by neither a comma nor a Korean letter of 원, 만 or 천's block.
+  if (rest.empty() || (rest[0] != ',' && rest[0] != '\xEB' && rest[0] != '\xEC')) return false;
   while (rest.size() > kGroup && rest[0] == ',' &&
          std::all_of(rest.begin() + 1, rest.begin() + kGroup,
                      [](char c) { return is_ascii_digit(static_cast<unsigned char>(c)); }))

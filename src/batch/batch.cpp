@@ -4,6 +4,8 @@
 #include <atomic>
 #include <cstring>
 #include <exception>
+#include <memory>
+#include <span>
 #include <utility>
 
 #if defined(__SSE2__)
@@ -20,6 +22,7 @@
 #include "error/interrupt.hpp"
 #include "mask/token_prefix.hpp"
 #include "span/limits.hpp"
+#include "span/pages.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane::batch {
@@ -355,17 +358,14 @@ Stretch check_stretch(const Texts& texts, std::size_t i, std::size_t end) {
 // a source.
 class Pass {
  public:
-  Pass(const Texts& texts, const Options& options) : texts_(&texts) {
-    std::vector<std::size_t> costs(texts.items.size());
-    for (std::size_t i = 0; i < costs.size(); ++i) costs[i] = item_cost(texts.items[i].size());
-    plan_ = plan(costs, options.threads);
-  }
+  Pass(const Texts& texts, const Options& options)
+      : texts_(&texts),
+        plan_(plan_of(texts.items.size(), options,
+                      [&](std::size_t i) { return texts.items[i].size(); })) {}
 
-  Pass(const TextSource& source, const Options& options) : source_(&source) {
-    std::vector<std::size_t> costs(source.count);
-    for (std::size_t i = 0; i < costs.size(); ++i) costs[i] = item_cost(source.bytes(i));
-    plan_ = plan(costs, options.threads);
-  }
+  Pass(const TextSource& source, const Options& options)
+      : source_(&source),
+        plan_(plan_of(source.count, options, [&](std::size_t i) { return source.bytes(i); })) {}
 
   // Number of units; item() learns its unit's slot, so that per-unit state needs no lock.
   std::size_t slots() const { return plan_.units.size(); }
@@ -417,8 +417,10 @@ class Pass {
   }
 
  private:
-  std::optional<ItemError> fetch(std::size_t i, std::string& buffer, std::string_view& text,
-                                 bool known_utf8) const {
+  // Inlined: as a call it cost a short text some thirty instructions.
+  [[gnu::always_inline]] std::optional<ItemError> fetch(std::size_t i, std::string& buffer,
+                                                        std::string_view& text,
+                                                        bool known_utf8) const {
     if (source_) {
       std::optional<std::string_view> made = source_->text(i, buffer);
       if (!made) return ItemError{ItemError::Kind::refused, i, {}, 0};
@@ -429,6 +431,21 @@ class Pass {
     // The common answer without the call: a text of a well-formed stretch, within the limit.
     if (known_utf8 && text.size() <= kMaxTextBytes) return std::nullopt;
     return refuse(*texts_, i, known_utf8);
+  }
+
+  // Weighing a million short texts takes milliseconds: polled as the pass is (their list is not
+  // zeroed first, so that its page faults come between polls too).
+  template <class BytesOf>
+  static Plan plan_of(std::size_t count, const Options& options, BytesOf bytes_of) {
+    interrupt::Poll poll;
+    const auto costs = std::make_unique_for_overwrite<std::size_t[]>(count);
+    constexpr std::size_t kBlock = 4096;
+    for (std::size_t at = 0; at < count; at += kBlock) {
+      const std::size_t end = std::min(count, at + kBlock);
+      for (std::size_t i = at; i < end; ++i) costs[i] = item_cost(bytes_of(i));
+      poll.advance(end - at);
+    }
+    return plan(std::span<const std::size_t>(costs.get(), count), options.threads);
   }
 
   const Texts* texts_ = nullptr;
@@ -534,7 +551,8 @@ struct Masking {
 template <class Given, class Work>
 BatchResult<std::vector<typename Work::Made>> gathered(const Given& texts, std::size_t count,
                                                        const Options& options, const Work& work) {
-  std::vector<typename Work::Made> results(count);
+  std::vector<typename Work::Made> results;
+  pages::resize_polled(results, count);
   auto failure =
       Pass(texts, options)
           .each([&](std::size_t i, std::string_view text, std::size_t) -> std::optional<ItemError> {

@@ -44,7 +44,9 @@ Plan plan(std::span<const std::size_t> costs, std::size_t max_threads) {
 
   const std::size_t unit_cost = std::max(kMinUnitCost, total / (result.threads * kUnitsPerThread));
   Unit open;
+  interrupt::Poll poll;  // a million short texts take milliseconds
   for (std::size_t i = 0; i < costs.size(); ++i) {
+    if (i % 4096 == 0) poll.advance(4096);
     if (costs[i] >= unit_cost) {
       // A large item is a unit of its own; the run of small ones before it closes first.
       if (open.end > open.begin) result.units.push_back(open);

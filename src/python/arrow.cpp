@@ -136,6 +136,7 @@ bool read_offsets_chunk(const ArrowArray& a, Column& column, std::size_t first_r
     if (end < previous)
       return malformed("offsets decrease at row " + std::to_string(first_row + i));
     const std::size_t row = first_row + static_cast<std::size_t>(i);
+    if (signal_raised_at(row)) return false;  // a million rows take tens of milliseconds
     if (is_valid_row(bitmap, a.offset + i)) {
       if (end > previous && !data) return malformed("a string chunk has no data buffer");
       column.add_text(
@@ -159,6 +160,7 @@ bool read_view_chunk(const ArrowArray& a, Column& column, std::size_t first_row)
   if (data_buffers > 0 && !sizes) return malformed("a string_view chunk has no buffer sizes");
   for (std::int64_t i = 0; i < a.length; ++i) {
     const std::size_t row = first_row + static_cast<std::size_t>(i);
+    if (signal_raised_at(row)) return false;
     if (!is_valid_row(bitmap, a.offset + i)) {
       column.mark_null(row);
       continue;

@@ -49,6 +49,19 @@ void grow_for_one(std::vector<T>& v) {
   v = std::move(bigger);
 }
 
+// Makes v hold `count` items (value-initialised past its size) a block at a time, polling
+// between blocks: a million empty results fault some hundred megabytes in.
+template <class T>
+void resize_polled(std::vector<T>& v, std::size_t count) {
+  constexpr std::size_t kBlock = 4096;
+  v.reserve(count);
+  interrupt::Poll poll;
+  while (v.size() < count) {
+    v.resize(std::min(count, v.size() + kBlock));
+    poll.advance(kBlock * sizeof(T));
+  }
+}
+
 // Appends a large text to out in blocks, polling between them: a large copy faults in a page
 // every 4 KiB, some tens of milliseconds for a hundred megabytes.
 void append_in_blocks(std::string& out, std::string_view text);

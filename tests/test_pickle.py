@@ -382,6 +382,9 @@ def replaced(value, path, leaf):
 HOSTILE_BASES = [norvane.detect(TEXT), norvane.mask(TEXT, POLICIES), norvane.normalize(TEXT), POLICIES]
 
 
+# A mutated score beyond a 32-bit float is kept as an infinity with a warning: that is the state
+# staying valid, not a fault.
+@pytest.mark.filterwarnings("ignore:.*beyond the range of a 32-bit float:RuntimeWarning")
 @SETTINGS
 @given(st.sampled_from(HOSTILE_BASES), st.data(), LEAVES)
 def test_mutated_states_fail_cleanly_or_stay_valid(base, data, leaf):

@@ -52,6 +52,14 @@ DESKS = [
     # An extension after a landline: the office's switchboard, a staff member named or not.
     ("수원고용센터 담당 김민수 031-231-7864 내선 9510\n인사팀 김과장 02-2231-8876 (내선 204)",
      [], {"031-231-7864": "company_number", "02-2231-8876": "company_number"}),
+    # A person's workplace line in their own application or admission form, or a line labelled
+    # direct, reaches them through the switchboard's extension: it stays theirs.
+    ("대출 신청서\n직 장 명 : 한빛건설(주)\n직장전화 : 031-7194-9435  (내선 764)\n휴대폰 010-2384-5521",
+     [("phone", "031-7194-9435", "phone.landline", LD), mobile("010-2384-5521")], {}),
+    ("입원 약정서\n자택 전화: 02-422-2927\n근무처 전화: 062-3720-2528 내선 6085",
+     [("phone", "02-422-2927", "phone.seoul", LD + EL), ("phone", "062-3720-2528", "phone.landline", LD)], {}),
+    ("[시공사]\n상호: (주)한빛솔라\n대표전화: 02-461-8812\n담당자: 김민수\n담당 직통번호 051-928-6576 내선 2320",
+     [("phone", "051-928-6576", "phone.landline", [])], {"02-461-8812": "company_number"}),
     # A staff member's own line, with no office's word, stays theirs.
     ("담당자 김민수 031-231-7864", [("phone", "031-231-7864", "phone.landline", [])], {}),
     ("부산영락공원 승화원 ☎ 051-508-7001\n상주 박정호 010-5521-7788",

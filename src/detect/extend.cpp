@@ -2081,6 +2081,10 @@ const WordSet& person_words() {
   static const WordSet set{labels::kPersonWords};
   return set;
 }
+const WordSet& persons_own_line_words() {
+  static const WordSet set{labels::kPersonsOwnLineWords};
+  return set;
+}
 // An organisation's own telephone is also named by the role it plays on the paper (등록기관,
 // 선사, 시공사, 관리사무소).
 const WordSet& telephone_owner_words() {
@@ -2663,8 +2667,11 @@ bool extension_follows(std::string_view text, const Span& run) {
 bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run,
                            const LabelSearch* labels) {
   if (is_landline(d)) {
-    // An extension after it: an office's switchboard, though a staff member is named before it.
-    if (extension_follows(text, run)) return !in_a_persons_row(text, run);
+    // An extension after it: an office's switchboard, though a staff member is named before it;
+    // but a person's own line (직장전화 in their record, 담당 직통) stays theirs.
+    if (extension_follows(text, run))
+      return !in_a_persons_row(text, run) &&
+             !persons_own_line_words().in(line_before(text, run, kDeskReach));
     // The desk's name before the number or in a bracket right after it; a person beside it
     // (담당 김철수 과장) makes it theirs, and so does a person's mobile label right before it
     // (업체 대표 휴대폰: 031-...) or a contact person named on its line.

@@ -990,6 +990,16 @@ inline constexpr std::string_view kOfficeUnitEndings[] = {"팀",   "과",     "�
 // Words of an extension right after a landline (02-2231-8876 내선 204, (내선 9510)): the number
 // is an office's switchboard, whoever's desk the extension reaches.
 inline constexpr std::string_view kExtensionWords[] = {"내선", "ext.", "Ext.", "EXT."};
+// A person's own line though an extension follows: their workplace in their own record (직장전화:
+// 031-... 내선 764, 근무처 전화) or a line labelled direct (담당 직통 051-... 내선 2320) reaches
+// that person, so the extension makes no office's line of it.
+inline constexpr std::string_view kPersonsOwnLineWords[] = {"직장", "근무처", "근무지", "직통"};
+static_assert(std::all_of(std::begin(kPersonsOwnLineWords), std::end(kPersonsOwnLineWords),
+                          [](std::string_view w) {
+                            return std::find(std::begin(kPersonWords), std::end(kPersonWords),
+                                             w) != std::end(kPersonWords);
+                          }),
+              "a person's own line is named by a person's word");
 // A patient's paper (퇴원 요약지, 진료비 내역서): its words, on the number's block or line, make
 // the bare 등록번호 before ten digits the hospital's chart number, not a business's.
 inline constexpr std::string_view kPatientPaperWords[] = {"환자", "수진자", "성별", "나이",

@@ -201,13 +201,18 @@ std::size_t field_marks(std::string_view line, std::size_t upto, char mark) {
 
 std::string_view after_stamp(std::string_view line);
 
-// The delimiter of a row under a line that says its fields: a table's, or a slash or a comma
-// between fields written by hand in the message (not in a chat export's stamp before it).
-char announced_row_delimiter(std::string_view line) {
-  if (const char delim = row_delimiter(line)) return delim;
+// A slash or a comma between fields written by hand in a line's message (not in a chat
+// export's stamp before it), or 0.
+char hand_written_mark(std::string_view line) {
   const std::string_view body = after_stamp(line);
   if (field_marks(body, body.size(), '/') > 0) return '/';
   return body.find(", ") != npos ? ',' : 0;
+}
+
+// The delimiter of a row under a line that says its fields: a table's, or a mark written by hand.
+char announced_row_delimiter(std::string_view line) {
+  if (const char delim = row_delimiter(line)) return delim;
+  return hand_written_mark(line);
 }
 
 // Delimiters in [from, to) outside `quote` ("2,430" is one field).
@@ -823,6 +828,7 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
     line_.start = ls;
     line_.end = le;
     line_.delimiter = row_delimiter(text.substr(ls, le - ls));
+    line_.hand_mark_read = false;
     line_.body = npos;
     line_.before.clear();
     line_.before_read = false;
@@ -863,9 +869,10 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
     return;
   }
   // Replies in rows parted by slashes or commas, under the line that asked for their fields.
-  if (const char mark = announced_row_delimiter(text.substr(ls, le - ls));
-      mark && announced_header(text, ls, le, start, out, mark))
-    return;
+  // The line has no table's delimiter; its mark is read once for all its values.
+  if (!std::exchange(line_.hand_mark_read, true))
+    line_.hand_mark = hand_written_mark(text.substr(ls, le - ls));
+  if (line_.hand_mark && announced_header(text, ls, le, start, out, line_.hand_mark)) return;
   before();
 }
 

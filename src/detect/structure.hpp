@@ -85,6 +85,9 @@ class Reader {
     std::size_t body = 0;  // where the message starts after a chat export's stamp (npos: not
                            // read yet)
     char delimiter = 0;
+    // A slash or a comma parting fields written by hand when `delimiter` is none (0: none).
+    char hand_mark = 0;
+    bool hand_mark_read = false;
     bool before_read = false;  // `before` holds the places of the lines before
     std::vector<Place> before;
     // Delimiters outside quotes from `start` to `counted_to`, and whether a quote is open there:

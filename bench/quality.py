@@ -36,7 +36,15 @@ photo studios, interior works, dormitories, vaccination, in-app identity checks,
 police reports, repairs, laundry, flowers, tutoring, housekeepers, shared offices, alumni, print
 shops, church bulletins, car sharing, language schools, share houses, gift cards, ski rentals,
 parking permits, tax-free receipts, card loss, franchise inquiries, book buy-backs, bulky-waste notices and pet
-hotels)
+hotels), `labelled_blind12.py` (twelfth blind part: conference registrations, study-abroad agencies,
+marriage agencies, caregiver matching, cleaning services, car rental counters, scooter support, hospital
+visitor passes, dental plans, hearing-aid shops, funeral-insurance calls, door-to-door contracts, music
+lessons, league rosters, hiking clubs, reunions, hometown associations, fan clubs, crowdfunding backers,
+brokerage contracts, phone shops, used cars, tow trucks, locksmiths, rider onboarding, quick couriers,
+nursing-home guardians, school uniforms, journal submissions, self-storage, training vouchers, pest
+control, fishing boats, influencer sponsorships, scrap dealers, drones, start-up grants, patent intake,
+press releases, TV applicants, festival vendors, firearm custody, water-leisure licences, notaries,
+insurance agents, taxi qualifications, equipment rental and safe deposit boxes)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -53,6 +61,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind9   # the ninth blind part: the same holds
     python bench/quality.py --parts blind10   # the tenth blind part: the same holds
     python bench/quality.py --parts blind11   # the eleventh blind part: the same holds
+    python bench/quality.py --parts blind12   # the twelfth blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -100,6 +109,7 @@ import labelled_blind8  # noqa: E402
 import labelled_blind9  # noqa: E402
 import labelled_blind10  # noqa: E402
 import labelled_blind11  # noqa: E402
+import labelled_blind12  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -256,7 +266,7 @@ STRUCTURE_PARTS = tuple(f"structure-{p}" for p in labelled_structure.PARTS)
 PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_blind3.PART, labelled_blind4.PART,
                           labelled_blind5.PART, labelled_blind6.PART, labelled_blind7.PART,
                           labelled_blind8.PART, labelled_blind9.PART, labelled_blind10.PART,
-                          labelled_blind11.PART)
+                          labelled_blind11.PART, labelled_blind12.PART)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
@@ -266,7 +276,7 @@ def documents(part: str, count: int, seed: int) -> list:
     "blind4" from labelled_blind4.py, "blind5" from labelled_blind5.py, "blind6" from
     labelled_blind6.py, "blind7" from labelled_blind7.py, "blind8" from labelled_blind8.py,
     "blind9" from labelled_blind9.py, "blind10" from labelled_blind10.py, "blind11" from
-    labelled_blind11.py,
+    labelled_blind11.py, "blind12" from labelled_blind12.py,
     "structure-tuning" and "structure-heldout" from labelled_structure.py, "ways-tuning" and
     "ways-heldout" from labelled_ways.py."""
     if part == labelled_blind.PART:
@@ -291,6 +301,8 @@ def documents(part: str, count: int, seed: int) -> list:
         return labelled_blind10.generate(count, seed)
     if part == labelled_blind11.PART:
         return labelled_blind11.generate(count, seed)
+    if part == labelled_blind12.PART:
+        return labelled_blind12.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

@@ -394,7 +394,7 @@ NEGATIVES = {
     "foundation_account": _org_account,
     "virtual_account": lambda r: r.choice((_digits(r, 14), f"{_digits(r, 3)}-{_digits(r, 6)}-{_digits(r, 5)}",
                                            f"5{_digits(r, 13)}")),
-    "shared_mailbox": lambda r: f"{r.choice(('help', 'info', 'cs', 'contact', 'support', 'press', 'recruit', 'admin'))}@{r.choice(COMPANY_DOMAINS)}",
+    "shared_mailbox": lambda r: f"{r.choice(('help', 'info', 'cs', 'contact', 'support', 'press', 'recruit', 'admin', 'noreply'))}@{r.choice(COMPANY_DOMAINS)}",
     "booking_number": lambda r: r.choice((f"B{_digits(r, 4)}-{_digits(r, 4)}", _digits(r, 10), f"RSV{_digits(r, 8)}")),
     "contract_number": lambda r: r.choice((f"CT-2026-{_digits(r, 4)}", f"제 2026-{_digits(r, 4)} 호", f"K{_digits(r, 9)}")),
     "policy_number": lambda r: r.choice((f"L2026{_digits(r, 9)}", f"{_digits(r, 4)}-{_digits(r, 4)}-{_digits(r, 4)}-{_digits(r, 2)}")),
@@ -429,6 +429,9 @@ NEGATIVES = {
     "patent_application_number": lambda r: f"10-202{r.randrange(4, 7)}-{_digits(r, 7)}",
     "drone_registration": lambda r: f"C{_digits(r, 7)}",
     "vehicle_identification_number": lambda r: "KM" + r.choice("HJ") + "".join(r.choice("ABCDEFGHJKLMNPRSTUVWXYZ0123456789") for _ in range(8)) + _digits(r, 6),
+    "gift_voucher_number": lambda r: "-".join(_digits(r, 4) for _ in range(4)),
+    "past_event_date": lambda r: _date_after(r, 1975, 2018),
+    "part_number": lambda r: f"{r.choice('PKTW')}{_digits(r, 8)}",
     "seat_number": lambda r: f"{r.choice('ABCDEFGH')}{r.choice(('-', ''))}{r.randrange(1, 40)}",
 }
 NEG_CATEGORIES = tuple(NEGATIVES)
@@ -524,6 +527,8 @@ class _Doc:
         """Label-value lines in one of a form's usual layouts."""
         before, after = self.r.choice(styles or FORM_STYLES)
         for label, slot in fields:
+            if label in LABEL_WORDINGS and self.r.random() < 0.5:
+                label = self.r.choice(LABEL_WORDINGS[label])
             self.line(f"{before}{label}{after}{slot}" + (" |" if before.startswith("|") else ""))
 
     def table(self, headers, rows, count, delims=("\t", " | ", "|", ";")) -> None:
@@ -547,18 +552,22 @@ class _Doc:
         """A messenger export: the speakers' names and times, then what they wrote."""
         r = self.r
         a, b = _name(r), r.choice(("상담원", "매니저", "사장님", "실장", "담당자", _name(r)))
-        style = r.choice(("kakao", "bracket", "plain"))
-        hour = r.randrange(9, 21)
+        style = r.choice(("kakao", "kakao_pc", "bracket", "plain"))
+        hour, day = r.randrange(9, 21), r.randrange(1, 29)
         for i, text in enumerate(lines):
             who = (a, b)[i % 2]
             minute = min(59, i * 3 + r.randrange(3))
             ampm, h12 = ("오전", hour) if hour < 12 else ("오후", hour - 12 or 12)
             if style == "kakao":
-                self.line(f"[{who}] [{ampm} {h12}:{minute:02d}] {text}")
+                self.add(f"[{who}] [{ampm} {h12}:{minute:02d}] ")
+            elif style == "kakao_pc":
+                self.add(f"2026. 11. {day}. {ampm} {h12}:{minute:02d}, {who} : ")
             elif style == "bracket":
-                self.line(f"{hour:02d}:{minute:02d} {who}: {text}")
+                self.add(f"{hour:02d}:{minute:02d} {who}: ")
             else:
-                self.line(f"{who} : {text}")
+                self.add(f"{who} : ")
+            self.line_so_far = ""     # what the speaker wrote starts here
+            self.line(text)
 
     def scanned(self, chance: float, heading: str) -> None:
         """Sometimes the page is an OCR scan: letters stand for some digits in its values."""
@@ -570,6 +579,17 @@ class _Doc:
         return self.w.document()
 
 
+# Other wordings people fill forms in with, for the labels forms share.
+LABEL_WORDINGS = {
+    "휴대폰": ("휴대전화", "핸드폰", "H.P", "HP", "휴대폰 번호", "연락처(휴대)", "핸드폰번호"),
+    "휴대전화": ("휴대폰", "핸드폰", "H.P.", "Mobile", "휴대전화번호"),
+    "연락처": ("전화번호", "연락 가능 번호", "Tel", "TEL", "전화", "연락처(필수)"),
+    "생년월일": ("생일", "출생일", "생년월일(8자리)", "DOB", "생년월일/성별"),
+    "이메일": ("E-mail", "e메일", "메일", "전자우편", "이메일 주소", "메일주소"),
+    "주민등록번호": ("주민번호", "주민등록번호(13자리)", "실명번호", "주민등록 번호"),
+    "사업자등록번호": ("사업자번호", "사업자 등록번호", "사업자No.", "등록번호(사업자)"),
+    "운전면허번호": ("면허번호", "운전면허 번호", "면허증 번호", "운전면허증No"),
+}
 FORM_STYLES = ((" ", ": "), ("", ": "), ("■ ", " : "), ("· ", " - "), ("[", "] "), ("", "\t"), ("| ", " | "),
                ("○ ", ": "), ("- ", ": "))
 
@@ -615,7 +635,7 @@ def study_abroad(d):
                 "여권번호 {passport} 이고 만료일은 {neg:due_date} 에요", "생년월일도요~ 영문 표기로요",
                 "{birth:english} 입니다", "학비는 어디로 보내면 될까요?",
                 "유학원 법인계좌 {bank} {neg:company_account} (주)미래유학 으로 입금 부탁드려요",
-                "어머니 연락처도 하나 남겨주세요 비상연락용이에요", "엄마 번호 {phone} 입니다",
+                "어머니 연락처도 하나 남겨주세요 비상연락용이에요", "엄마 번호는 {phone}이고 메일은 {email}로 주시면 돼요",
                 "항공편은 {neg:flight_number} 로 {neg:event_date} 출국이에요"])
         return
     if form == "kv":
@@ -662,7 +682,7 @@ def caregiver_matching(d):
                 "{name}이고 {phone} 입니다", "환자분 생년월일도 부탁드려요", "{birth} 이세요",
                 "연변 출신 선생님 배정되셨어요 외국인등록번호 {frn} 확인하시고 계약서 서명해주세요",
                 "간병비는 매칭센터 계좌 {bank} {neg:company_account} 로 주 단위 입금이에요",
-                "선생님 직접 연락은 {phone:safe} 안심번호로 하시면 됩니다"])
+                "선생님 직접 연락은 {phone:safe}(안심번호)로 하시면 됩니다"])
         return
     d.line("간병인 프로필 카드")
     d.form([("이름", "{name}"), ("생년월일", "{birth}"), ("연락처", "{phone}"), ("외국인등록번호", "{frn}"),
@@ -774,7 +794,7 @@ def hearing_aid(d):
         return
     d.line("소리샘보청기 방문 메모: {name} 어르신 ({birth:korean}) 좌측 RIC 피팅, 모델 {neg:model_number}")
     d.line("아드님이 결제 — 카드 {card}, 영수증 문자는 {phone} 로. 다음 조정 {neg:event_date}.")
-    d.line("매장 {neg:company_main_phone} / 배터리 로트 {neg:lot_number}, 바코드 {neg:barcode}")
+    d.line("매장 {neg:company_main_phone} / 배터리 로트 {neg:lot_number}, 바코드 {neg:barcode}, 리시버 부품번호 {neg:part_number}")
 
 
 def funeral_insurance_call(d):
@@ -796,7 +816,7 @@ def door_to_door_contract(d):
     d.line("방문판매 계약서 (정수기·비데 렌탈)")
     d.form([("계약번호", "{neg:contract_number}"), ("고객명", "{name}"), ("생년월일", "{birth}"),
             ("휴대폰", "{phone}"), ("설치주소", "{place} {neg:apartment_unit}"), ("모델명", "{neg:model_number}"),
-            ("월 렌탈료", "{neg:amount}"), ("자동이체", "{bank} {acct}"), ("또는 카드", "{card}")])
+            ("필터 품번", "{neg:part_number}"), ("월 렌탈료", "{neg:amount}"), ("자동이체", "{bank} {acct}"), ("또는 카드", "{card}")])
     d.line("판매원 {name} (휴대폰 {phone}) / 판매원 사업자 {brn}")
     d.line("청약철회는 계약서를 받은 날부터 14일 이내, 본사 {neg:call_centre} 또는 팩스 {neg:office_fax}")
 
@@ -807,7 +827,7 @@ def music_lessons(d):
         d.chat(["선생님 이번 달 레슨비 보내드릴게요 계좌 알려주세요", "{bank} {acct} {name} 입니다",
                 "입금했어요~ 아이 콩쿠르 신청서에 생년월일 적어야 하나요?", "네 {birth:child} 이렇게 적으시면 돼요",
                 "참가비는 주최측 계좌 {neg:foundation_account} 로 따로 내셔야 해요", "콩쿠르 접수번호 {neg:reference_number} 받았어요",
-                "제 번호 바뀌었어요 {phone} 로 저장해주세요"])
+                "제 번호 바뀌었어요 {phone}로 저장해주세요"])
         return
     d.line("하모니음악교실 원생 명단 ({neg:event_date} 갱신)")
     d.table(("원생", "생년월일", "학부모 연락처", "레슨비", "수납"),
@@ -857,7 +877,7 @@ def reunion_list(d):
             d.line("- {name}: {phone} / {email}")
         d.line("회비 {neg:amount}은 총무 개인계좌 {bank} {acct} 로 부탁해요. 행사일 {neg:event_date}.")
         return
-    d.line("○○초등학교 {n}회 동창 연락망")
+    d.line("○○초등학교 {n}회 동창 연락망 (졸업 {neg:past_event_date})")
     d.table(("이름", "반", "휴대폰", "이메일", "생일"),
             [("{name}", "{month}반", "{phone}", "{email}", "{birth:korean}"),
              ("{name}", "{month}반", "미등록", "{email:masked}", "{birth}"),
@@ -865,7 +885,7 @@ def reunion_list(d):
 
 
 def hometown_association(d):
-    d.line("재경 ○○군 향우회 회원 명부 ({neg:issue_date} 발행)")
+    d.line("재경 ○○군 향우회 회원 명부 ({neg:issue_date} 발행, 창립 {neg:past_event_date})")
     for _ in range(d.r.randrange(3, 6)):
         d.line(d.r.choice(("◇ {name} 회원 — {shop} 대표, 사업자 {brn}, 사무실 {phone:direct}",
                            "◇ {name} 회원 — 자택 {phone:direct} / 메일 {email}",
@@ -884,6 +904,8 @@ def fan_club(d):
     d.line("공식 팬클럽 선예매 본인 인증 신청")
     d.form([("회원명", "{name}"), ("생년월일", "{birth}"), ("휴대폰", "{phone}"), ("이메일", "{email}"),
             ("예매번호", "{neg:booking_number}"), ("결제카드", "{card:masked}")])
+    if d.r.random() < 0.5:
+        d.line("굿즈 교환용 모바일 상품권 {neg:gift_voucher_number} 은 1인 1회만 사용 가능합니다.")
     d.line("※ 티켓 양도 적발 시 취소. 문의 {neg:call_centre} (평일 {neg:time_range})")
 
 
@@ -906,6 +928,7 @@ def crowdfunding(d):
 def brokerage_contract(d):
     d.scanned(0.3, "계약서 사본")
     d.line("부동산(아파트) 매매계약서 — 공인중개사 확인·설명서 첨부")
+    d.line("사용승인일 {neg:past_event_date}")
     d.line("소재지: {place} {neg:apartment_unit}, 전용면적 {neg:floor_area}, 매매대금 {neg:amount}")
     d.form([("매도인", "{name}"), ("매도인 주민등록번호", "{rrn}"), ("매도인 전화", "{phone}"),
             ("매수인", "{name}"), ("매수인 주민등록번호", "{rrn}"), ("매수인 전화", "{phone}"),
@@ -934,7 +957,7 @@ def used_car(d):
     form = _pick_form(d, "contract", "chat")
     if form == "chat":
         d.chat(["K5 시세 보고 연락드렸어요 아직 있나요?", "네 있습니다 방문 전에 성함 연락처 남겨주세요",
-                "{name} {phone} 입니다", "할부 심사 들어가려면 주민번호랑 면허번호 필요해요",
+                "{name}이고 번호는 {phone}예요", "할부 심사 들어가려면 주민번호랑 면허번호 필요해요",
                 "{rrn} / 면허 {dl}", "계약금은 상사 계좌 {neg:company_account} 로 보내주세요 (주)큰길모터스",
                 "성능점검기록부 번호 {neg:reference_number} 보내드렸어요"])
         return
@@ -942,7 +965,8 @@ def used_car(d):
     d.line("자동차 양도증명서 (중고차 매매업자 거래)")
     d.form([("양도인", "{name}"), ("양도인 주민번호", "{rrn}"), ("양수인", "{name}"),
             ("양수인 주민번호(외국인등록번호)", d.r.choice(("{rrn}", "{frn}"))), ("양수인 연락처", "{phone}"),
-            ("차대번호", "{neg:vehicle_identification_number}"), ("매매금액", "{neg:amount}")])
+            ("차대번호", "{neg:vehicle_identification_number}"), ("최초등록일", "{neg:past_event_date}"),
+            ("매매금액", "{neg:amount}")])
     if d.r.random() < 0.4:
         d.line("양수인이 외국인인 경우: 여권번호 {passport}, 외국인등록번호 {frn}")
     d.line("매매업자 (주)큰길모터스 사업자등록번호 {brn}, 딜러 {name} 휴대폰 {phone}, 상사 {neg:company_main_phone}")
@@ -1102,7 +1126,7 @@ def drone_registration(d):
 
 
 def startup_application(d):
-    d.line("2026 예비창업패키지 사업계획서 — 신청자 정보")
+    d.line("2026 예비창업패키지 사업계획서 — 신청자 정보 (기창업자 개업일 {neg:past_event_date})")
     d.form([("대표자", "{name}"), ("생년월일", "{birth}"), ("휴대전화", "{phone}"), ("이메일", "{email}"),
             ("사업자등록번호(기창업 시)", "{brn}"), ("협약 계좌", "{bank} {acct}")])
     d.line("※ 법인 설립 시 법인등록번호 {neg:corporate_registration}, 접수번호 {neg:reference_number}, 마감 {neg:due_date}")
@@ -1134,7 +1158,7 @@ def tv_applicant(d):
         d.chat(["안녕하세요 방송국 작가입니다 사연 보고 연락드렸어요", "헉 감사합니다!",
                 "출연 검토 위해 연락처랑 생년월일 부탁드려요", "{phone} / {birth}",
                 "출연료는 본인 명의 계좌로 드려요 원천징수 때문에 주민번호도 필요해요",
-                "{bank} {acct}, 주민번호 {rrn} 이에요", "녹화 {neg:event_date} 예정이고 제작사 대표번호는 {neg:company_main_phone} 입니다"])
+                "{bank} {acct}이고 주민번호는 {rrn}이에요", "녹화 {neg:event_date} 예정이고 제작사 대표번호는 {neg:company_main_phone} 입니다"])
         return
     d.line("방송 출연 신청서 (프로그램: 동네 맛집 대결)")
     d.form([("신청자", "{name}"), ("생년월일", "{birth}"), ("연락처", "{phone}"), ("이메일", "{email}"),
@@ -1200,7 +1224,7 @@ def insurance_agent_appointment(d):
     d.line("보험설계사 위촉 계약서 (위촉번호 {neg:contract_number})")
     d.form([("성명", "{name}"), ("주민등록번호", "{rrn}"), ("휴대폰", "{phone}"), ("이메일", "{email}"),
             ("수수료 지급계좌", "{bank} {acct}"), ("개인사업자", "{brn}")])
-    d.line("지점 {neg:company_main_phone} / 위촉 문의 {neg:shared_mailbox}")
+    d.line("지점 {neg:company_main_phone} (지점 개설 {neg:past_event_date}) / 위촉 문의 {neg:shared_mailbox}")
 
 
 def taxi_qualification(d):
@@ -1218,6 +1242,7 @@ def equipment_rental(d):
             ("기사 운전면허", "{dl}"), ("대금 입금계좌", "{bank} {acct}"), ("임차인 사업자", "{brn}")])
     d.line("현장 {place}, 임대기간 {neg:event_date}부터, 일대 {neg:amount}, 기종 {neg:model_number}")
     d.line("원청 법인등록번호 {neg:corporate_registration} / 현장사무소 {neg:company_main_phone}")
+    d.line("교체 부품: 유압호스 {neg:part_number}, 버킷 핀 {neg:part_number}")
 
 
 def safe_deposit_box(d):

@@ -973,6 +973,11 @@ def used_car(d):
 
 
 def tow_truck(d):
+    if d.r.random() < 0.35:
+        d.line("[Web발신]\n[{shop}견인] 요청하신 견인차가 출동했습니다.")
+        d.line("기사 {name} {phone} / 도착 예정 20분 / 견인 요금은 현장 카드결제 또는 기사 계좌 {bank} {acct}")
+        d.line("사고 접수번호 {neg:policy_number} · 보험사 출동 {neg:call_centre}")
+        return
     d.line("[견인 출동 기록] 접수 {neg:reference_number} / {neg:event_date}")
     d.line("요청자 {name} 연락처 {phone}, 위치 {place} 인근, 차량 운전자 면허 {dl}, 차주 생년월일 {birth}")
     d.line("견인 기사 {name} ({phone}) 사업자 {brn}, 견인거리 {n}km, 요금 {neg:amount}")
@@ -982,6 +987,12 @@ def tow_truck(d):
 
 
 def locksmith(d):
+    if d.r.random() < 0.4:
+        d.chat(["문이 안 열려요 도어락 배터리 나간 것 같아요", "주소 찍어주세요 출장비 {neg:amount}입니다",
+                "{place} {neg:apartment_unit}이요", "본인 거주 확인 필요해서 신분증 보여주셔야 해요",
+                "지금 지갑이 안에 있어서요 주민번호 {rrn} 불러드릴게요", "네 도착하면 등본 앱으로 확인할게요 제 번호 {phone}",
+                "입금은 {bank} {acct} {name} 맞죠?"])
+        return
     d.line("24시열쇠 출장 작업일지 — 본인 확인 후 개문")
     d.form([("의뢰인", "{name}"), ("신분 확인", d.r.choice(("주민등록증 {rrn}", "운전면허 {dl}", "외국인등록증 {frn}", "여권 {passport}"))),
             ("연락처", "{phone}"), ("주소", "{place} {neg:apartment_unit}"), ("작업", "현관 도어락 교체, 모델 {neg:model_number}"),
@@ -1004,6 +1015,11 @@ def rider_onboarding(d):
 
 
 def quick_courier(d):
+    if d.r.random() < 0.4:
+        d.line("2026-11-2" + str(d.r.randrange(10)) + " 14:0" + str(d.r.randrange(10)) + " INFO dispatch.assign "
+               "order={neg:order_number} sender_tel={phone:plain} receiver_tel={phone} rider_tel={phone:safe} fare={neg:amount}")
+        d.line("2026-11-20 14:11 INFO dispatch.settle order={neg:order_number} corp_brn={brn} corp_tel={neg:company_main_phone}")
+        return
     d.line("퀵서비스 접수증 {neg:order_number}")
     d.line("보내는 분: {company} {name} 대리 (직통 {phone:direct}, 휴대폰 {phone})")
     d.line("받는 분: {name} {phone} / {place} (우편번호 {neg:postcode})")
@@ -1027,7 +1043,13 @@ def nursing_home_guardian(d):
 
 
 def school_uniform(d):
-    d.line("신입생 교복 공동구매 신청 (주관: {company}, 통신판매업 {neg:mail_order_report})")
+    if d.r.random() < 0.35:
+        d.line("[반톡 공지] 교복 치수 측정 안내")
+        d.line("측정일 {neg:event_date} 강당, 결제 안 하신 분은 업체 가상계좌 {neg:virtual_account} 로 {neg:amount} 입금해 주세요.")
+        d.line("└ {name} 엄마예요 결제 카드 {card} 로 해도 되나요? 연락은 {phone}")
+        d.line("└ 업체 담당자 {name} 실장님 번호 {phone} / 매장 {neg:company_main_phone}")
+        return
+    d.line("신입생 교복 공동구매 신청 (주관: (주)빛나교복, 통신판매업 {neg:mail_order_report})")
     d.table(("학생", "생년월일", "학부모 휴대폰", "상의", "하의", "결제"),
             [("{name}", "{birth:child}", "{phone}", "{size}", "{size}", "{card:masked}"),
              ("{name}", "{birth:child}", "{phone}", "{size}", "{size}", "계좌이체"),
@@ -1038,6 +1060,12 @@ def school_uniform(d):
 
 
 def journal_submission(d):
+    if d.r.random() < 0.4:
+        d.line("논문 투고 저자 정보 (한국사회과학회지, 투고번호 {neg:reference_number})")
+        d.form([("교신저자", "{name}"), ("소속", "{company}"), ("이메일", "{email:work}"), ("휴대폰", "{phone}"),
+                ("심사비 환불 계좌", "{bank} {acct}")])
+        d.line("게재료 {neg:amount}, 학회 계좌 {neg:foundation_account} / 학회 사무국 {neg:shared_mailbox}")
+        return
     d.line("Manuscript submission — Author information (Journal of Korean Social Science)")
     d.line("Manuscript ID: {neg:reference_number} | DOI (on acceptance): {neg:doi}")
     d.line("Corresponding author: {en}, {company}\nE-mail: {email:work}\nPersonal e-mail: {email}")
@@ -1047,6 +1075,12 @@ def journal_submission(d):
 
 
 def storage_rental(d):
+    if d.r.random() < 0.35:
+        d.line("From: 도담스토리지 <{neg:shared_mailbox}>\nTo: {email}\nSubject: [미납 안내] Unit {neg:seat_number} 이용료")
+        d.line("\n{name} 고객님, 등록된 카드({card:masked}) 결제가 {neg:due_date} 실패했습니다.")
+        d.line("가상계좌 {neg:virtual_account} 로 {neg:amount} 입금해 주시거나, 새 카드를 등록해 주세요.")
+        d.line("긴급 연락처로 등록하신 {phone} 로도 문자 드렸습니다. 고객센터 {neg:call_centre}")
+        return
     d.line("셀프스토리지 이용계약서 / Unit {neg:seat_number} / 계약번호 {neg:contract_number}")
     d.form([("이용자", "{name}"), ("생년월일", "{birth}"), ("휴대폰", "{phone}"), ("비상연락처", "{phone}"),
             ("이메일", "{email}"), ("정기결제 카드", "{card}"), ("사업자(법인 이용 시)", "{brn}")])
@@ -1054,6 +1088,12 @@ def storage_rental(d):
 
 
 def training_voucher(d):
+    if d.r.random() < 0.4:
+        d.line("[직업상담 기록] 상담사 {name} / {neg:event_date}")
+        d.line("내담자 {name}(만 {n}세, 생년월일 {birth}) 구직기간 6개월. 연락처 {phone}, 메일 {email}.")
+        d.line("국민내일배움카드 발급 완료(카드 {card:masked}), 훈련과정 {neg:course_code} 추천.")
+        d.line("훈련장려금 지급계좌는 본인 {bank} {acct} 로 등록. 고용센터 대표 {neg:company_main_phone}")
+        return
     d.line("국민내일배움카드 훈련 수강 신청서 — 과정코드 {neg:course_code}")
     d.form([("훈련생", "{name}"), ("주민(외국인)등록번호", d.r.choice(("{rrn}", "{frn}", "{frn}"))), ("휴대전화", "{phone}"),
             ("이메일", "{email}"), ("훈련장려금 계좌", "{bank} {acct}"), ("카드번호(내일배움)", "{card}")])
@@ -1144,6 +1184,12 @@ def patent_intake(d):
 
 
 def press_release(d):
+    if d.r.random() < 0.3:
+        d.line("PRESS RELEASE — For immediate release ({neg:event_date})")
+        d.line("K-Beauty startup raises {neg:amount} in Series A; growth rate {neg:percentage}.")
+        d.line("Media contact: {en}, PR Manager | Direct {phone:direct} | Mobile {phone:intl} | {email:work}")
+        d.line("General inquiries: {neg:shared_mailbox} / Main {neg:company_main_phone}")
+        return
     d.line("보도자료 | {neg:event_date} 배포 | 즉시 보도 가능")
     d.line("{company}, 지역 상생 펀드 {neg:amount} 조성 … 참여율 {neg:percentage}")
     d.line("\n[문의] 홍보팀 {name} 과장 직통 {phone:direct}, 휴대폰 {phone}, 이메일 {email:work}")

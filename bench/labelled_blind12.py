@@ -61,6 +61,9 @@ COMPANY_DOMAINS = ("hangyeol.co.kr", "darentals.com", "daon-mobility.kr", "saeso
                    "dodamstorage.kr", "baroquick.co.kr", "fundingon.com", "kpopline.kr", "skyrent.co.kr")
 SHOPS = ("할매순대", "청년떡볶이", "바다횟집", "수제버거 온", "달빛커피", "한우명가", "꽃보다빵", "전통주막", "행복약국",
          "새봄세탁", "우리동네마트", "그린카센터", "늘찬정육점", "골목식당", "하나로분식")
+AFFILIATIONS = ("서울대학교 통계학과", "KAIST 전산학부", "한국전자통신연구원", "부산대학교 경영학과", "고려대학교 사회학과",
+                "경북대학교 IT대학", "전남대학교 간호학과", "한국개발연구원", "국립암센터", "Seoul National University",
+                "Yonsei University, Dept. of Economics")
 BANK_FORMATS = {  # a bank's usual account layout (digits per group)
     "국민은행": (6, 2, 6), "KB국민": (6, 2, 6), "신한은행": (3, 3, 6), "신한": (3, 3, 6), "우리은행": (4, 3, 6),
     "하나은행": (3, 6, 5), "농협": (3, 4, 4, 2), "NH농협": (3, 4, 4, 2), "기업은행": (3, 6, 2, 3),
@@ -175,8 +178,7 @@ def _id_writing(r, ds, how):
 
 
 def _resident(r, how=None):
-    how = how or _pick(r, {"hyphen": 55, "plain": 12, "space": 6, "fullwidth": 4, "masked": 7,
-                           "post2020": 8})
+    how = how or _pick(r, {"hyphen": 55, "plain": 12, "space": 6, "fullwidth": 4, "masked": 7})
     if how == "post2020":
         y, m, day = corpus.random_date(r, 2021, 2025)
         if r.random() < 0.2:
@@ -278,7 +280,7 @@ def _license(r, how=None):
 MONTHS_EN = ("Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec")
 
 
-def _birth(r, how=None, lo=1938, hi=2009):
+def _birth(r, how=None, lo=1938, hi=2006):
     how = how or _pick(r, {"dot": 22, "iso": 16, "korean": 16, "dot_space": 8, "slash": 4, "yymmdd": 8,
                            "short_dot": 6, "compact": 5, "english": 5, "masked": 5})
     y, m, d = corpus.random_date(r, lo, hi)
@@ -510,6 +512,8 @@ class _Doc:
             self.add(self.bank)
         elif name == "place":
             self.add(r.choice(DISTRICTS))
+        elif name == "org":
+            self.add(r.choice(AFFILIATIONS))
         elif name == "shop":
             self.add(r.choice(SHOPS))
         elif name == "n":
@@ -606,9 +610,9 @@ def conference_registration(d):
     form = _pick_form(d, "form", "mail", "csv")
     if form == "csv":
         d.table(("Name", "Affiliation", "Mobile", "E-mail", "Passport", "Paid"),
-                [("{name}", "{company}", "{phone}", "{email}", "", "Y"),
-                 ("{en}", "{company}", "{phone:intl}", "{email}", "{passport}", "N"),
-                 ("{en}", "{company}", "{phone:intl}", "{email:work}", "{passport}", "Y")], d.r.randrange(3, 6), delims=(",",))
+                [("{name}", "{org}", "{phone}", "{email}", "", "Y"),
+                 ("{en}", "{org}", "{phone:intl}", "{email}", "{passport}", "N"),
+                 ("{en}", "{org}", "{phone:intl}", "{email:work}", "{passport}", "Y")], d.r.randrange(3, 6), delims=(",",))
         d.line("문의: 학회 사무국 {neg:company_main_phone} (내선 {neg:extension}) / {neg:shared_mailbox}")
         return
     if form == "mail":
@@ -620,7 +624,7 @@ def conference_registration(d):
         d.line("\n{name} 드림 | 연구실 직통 {phone:direct} | 휴대폰 {phone}")
         return
     d.line("2026 한국정보과학회 동계학술대회 참가 등록서")
-    d.form([("성명(국문)", "{name}"), ("영문 성명", "{en}"), ("소속", "{company}"), ("휴대전화", "{phone}"),
+    d.form([("성명(국문)", "{name}"), ("영문 성명", "{en}"), ("소속", "{org}"), ("휴대전화", "{phone}"),
             ("이메일", "{email}"), ("생년월일", "{birth}")])
     if d.r.random() < 0.5:
         d.form([("Passport No.", "{passport}"), ("Nationality", "Vietnam"), ("외국인등록번호", "{frn}")])
@@ -648,6 +652,8 @@ def study_abroad(d):
     d.line("학생 본인 휴대폰 {phone}, 이메일 {email}. 생년월일 {birth} (만 {n}세).")
     d.line("여권 {passport} 발급일 {neg:issue_date}. 부친 명의 계좌 {bank} {acct}에서 잔고증명 발급 예정.")
     d.line("동반 출국 동생 여권번호 {passport}, 항공 {neg:flight_number} 가예약.")
+    if d.r.random() < 0.5:
+        d.line("누나 가족 동반 비자: 조카 {name} 주민등록번호 {rrn:post2020} (가족관계증명서 첨부)")
     d.line("어머니(보증인) 주민등록번호 {rrn} — 재정보증서 공증용. 공증 예약 {neg:booking_number}.")
     d.line("다음 상담: {neg:event_date} / 담당 실장 직통 {phone:direct}, 대표번호 {neg:company_main_phone}")
 
@@ -834,6 +840,8 @@ def music_lessons(d):
             [("{name}", "{birth:child}", "{phone}", "{neg:amount}", "카드"),
              ("{name}", "{birth:child}", "{phone:masked}", "{neg:amount}", "이체"),
              ("{name}", "{birth:child}", "모 {email}", "{neg:amount}", "현금")], d.r.randrange(3, 6))
+    if d.r.random() < 0.5:
+        d.line("유아반 상해보험 가입: {name} {rrn:post2020}, {name} {rrn:post2020}")
     d.line("강사 {name} 개인 레슨 정산계좌 {bank} {acct} / 학원 대표번호 {neg:company_main_phone}")
 
 
@@ -1062,13 +1070,13 @@ def school_uniform(d):
 def journal_submission(d):
     if d.r.random() < 0.4:
         d.line("논문 투고 저자 정보 (한국사회과학회지, 투고번호 {neg:reference_number})")
-        d.form([("교신저자", "{name}"), ("소속", "{company}"), ("이메일", "{email:work}"), ("휴대폰", "{phone}"),
+        d.form([("교신저자", "{name}"), ("소속", "{org}"), ("이메일", "{email:work}"), ("휴대폰", "{phone}"),
                 ("심사비 환불 계좌", "{bank} {acct}")])
         d.line("게재료 {neg:amount}, 학회 계좌 {neg:foundation_account} / 학회 사무국 {neg:shared_mailbox}")
         return
     d.line("Manuscript submission — Author information (Journal of Korean Social Science)")
     d.line("Manuscript ID: {neg:reference_number} | DOI (on acceptance): {neg:doi}")
-    d.line("Corresponding author: {en}, {company}\nE-mail: {email:work}\nPersonal e-mail: {email}")
+    d.line("Corresponding author: {en}, {org}\nE-mail: {email:work}\nPersonal e-mail: {email}")
     d.line("Office: {phone:direct}  Mobile: {phone:intl}")
     d.line("심사료 {neg:amount} 입금 계좌: 학회 {neg:foundation_account} / 원고료 지급 계좌(저자): {bank} {acct}")
     d.line("원고료 소득세 신고용 주민등록번호: {rrn}  Grant: {neg:grant_number}  ISBN(단행본) {neg:isbn}")
@@ -1120,7 +1128,8 @@ def fishing_boat_manifest(d):
     d.table(("번호", "성명", "생년월일", "성별", "연락처"),
             [("{n}", "{name}", "{birth}", "남", "{phone}"),
              ("{n}", "{name}", "{birth:yymmdd}", "여", "{phone:plain}"),
-             ("{n}", "{name}", "{rrn:masked}", "남", "{phone}")], d.r.randrange(3, 6), delims=("\t", " | "))
+             ("{n}", "{name}", "{rrn:masked}", "남", "{phone}"),
+             ("{n}", "{name}", "{rrn:post2020}", "여", "보호자 동반")], d.r.randrange(3, 6), delims=("\t", " | "))
     d.line("선장 {name} {phone} / 해경 신고 {neg:company_main_phone}")
 
 

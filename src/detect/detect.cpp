@@ -1097,7 +1097,8 @@ class Detector {
 
   // A run the normalization joined out of a number and what follows it in the source, read as
   // two runs: a mobile in its groups and a count (010-2511-0687 3박스), a number and a date
-  // with dots after a space (302 4039 6816 67 2024. 10. 14), or a number and an amount after a
+  // with dots after a space (302 4039 6816 67 2024. 10. 14), a partly masked card in its groups
+  // and any number after a space (5214-87**-****-0803 253), or a number and an amount after a
   // space or a bracket (123-45-678901 (846,620원). Whether it was so read.
   static constexpr std::size_t kMobileDigits = 11;
   static constexpr std::size_t kDatedHeadDigits = 8;  // an account's eight digits at least
@@ -1106,8 +1107,11 @@ class Detector {
     const bool mobile_first = digits.size() <= kMobileDigits + 2 && digits[0] == '0' &&
                               digits[1] == '1' && digits[2] == '0';
     const bool amount = amount_word_follows(run);
-    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-      return false;
+    std::size_t masks = 0;  // a masked head has no check digit to refuse the joined run
+    for (const char c : digits) {
+      if (c == '*' || c == 'X' || c == 'x') ++masks;
+      else if (c < '0' || c > '9') return false;
+    }
     const bool mended =
         (mobile_first || digits.size() >= kDatedHeadDigits + 6) && may_be_mended(run);
     if (!mended && !amount) return false;
@@ -1118,13 +1122,20 @@ class Detector {
     // A clock's hour after the mobile (010-1234-5678 14:16) is read apart by the clock's rule.
     const bool clock = src.byte_end < source_.size() && source_[src.byte_end] == ':';
     std::size_t tail = 0;
-    if (mended && mobile_first && !clock && extend::mobile_in_groups_then_more(source)) {
+    // A mobile or a dated number is read apart in digits only: an x right after a mobile is a
+    // word's letter (x_forwarded_for), not its mask.
+    if (!masks && mended && mobile_first && !clock &&
+        extend::mobile_in_groups_then_more(source)) {
       head = kMobileDigits;
       rule = extend::rule::kMobileBeforeCount;
-    } else if (mended && (tail = extend::trailing_dotted_date_digits(source)) &&
+    } else if (!masks && mended && (tail = extend::trailing_dotted_date_digits(source)) &&
                digits.size() >= tail + kDatedHeadDigits) {
       head = static_cast<std::uint32_t>(digits.size() - tail);
       rule = extend::rule::kRunBeforeDate;
+    } else if (masks && mended &&
+               (head = static_cast<std::uint32_t>(
+                    extend::masked_card_before_more(source, digits.size())))) {
+      rule = extend::rule::kMaskedCardBeforeMore;
     } else if (amount &&
                (tail = extend::trailing_amount_digits(source, source_.substr(src.byte_end))) &&
                digits.size() >= tail + kDatedHeadDigits) {

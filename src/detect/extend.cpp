@@ -2962,6 +2962,38 @@ std::size_t trailing_amount_digits(std::string_view source, std::string_view res
   return digits;
 }
 
+std::size_t masked_card_before_more(std::string_view source, std::size_t digits) {
+  const std::size_t space = source.rfind(' ');
+  if (space == std::string_view::npos || space + 1 == source.size()) return 0;
+  const std::string_view tail = source.substr(space + 1);
+  if (!std::all_of(tail.begin(), tail.end(),
+                   [](char c) { return is_ascii_digit(static_cast<unsigned char>(c)); }) ||
+      tail.size() >= digits)
+    return 0;
+  std::string_view head = source.substr(0, space);
+  while (!head.empty() && head.back() == ' ') head.remove_suffix(1);
+  // The head's groups, in characters (a mask may be ● or ■), and the one separator between them.
+  constexpr std::size_t kMostGroups = 4;
+  std::size_t widths[kMostGroups + 1] = {}, groups = 1;
+  char separator = 0;
+  for (std::size_t i = 0; i < head.size(); ++i) {
+    const char c = head[i];
+    if (c == '-' || c == '.' || c == ' ') {
+      if ((separator && c != separator) || groups == kMostGroups + 1 || widths[groups - 1] == 0)
+        return 0;
+      separator = c;
+      ++groups;
+    } else if (!utf8::is_continuation(static_cast<unsigned char>(c))) {
+      ++widths[groups - 1];
+    }
+  }
+  const bool four_of_four = groups == 4 && widths[0] == 4 && widths[1] == 4 && widths[2] == 4 &&
+                            widths[3] == 4;
+  const bool four_six_five = groups == 3 && widths[0] == 4 && widths[1] == 6 && widths[2] == 5;
+  const std::size_t card = digits - tail.size();
+  return (four_of_four && card == 16) || (four_six_five && card == 15) ? card : 0;
+}
+
 std::size_t trailing_dotted_date_digits(std::string_view source) {
   // Read backwards: day, dot, month, dot, year of two or four digits, then the space.
   std::size_t p = source.size();

@@ -101,6 +101,9 @@ inline constexpr RuleName kAccountAfterHolder = "account.after_holder";
 inline constexpr RuleName kRunBeforeDate = "context.run_before_date";
 // A number read apart from an amount the normalization joined to it (extend::trailing_amount_digits).
 inline constexpr RuleName kRunBeforeAmount = "context.run_before_amount";
+// A partly masked card in its groups read apart from a number the normalization joined to it
+// (extend::masked_card_before_more).
+inline constexpr RuleName kMaskedCardBeforeMore = "card.masked_before_more";
 // A mobile in its groups read apart from a count the normalization joined to it (010-2511-0687
 // 3박스).
 inline constexpr RuleName kMobileBeforeCount = "phone.mobile_before_count";
@@ -324,6 +327,11 @@ std::size_t trailing_dotted_date_digits(std::string_view source);
 // when `rest`, the source after the run, begins with an amount's word (123-45-678901 (846,620원,
 // 110-482-339120 50만원), or 0: the normalization joined the amount to the number before it.
 std::size_t trailing_amount_digits(std::string_view source, std::string_view rest);
+// The digits and masks of a partly masked card in its groups (four of four, or four, six and
+// five, joined by one separator) that begins `source`, a run's source text of `digits`
+// characters, when a space and a number of digits only end it (5214-87**-****-0803 253,500원,
+// 3411-4024**-**917 5), or 0. A masked card has no check digit to refuse the longer run.
+std::size_t masked_card_before_more(std::string_view source, std::size_t digits);
 // Whether `rest` begins with an amount's word (원, 만원), or with groups of a comma and three
 // digits and then one (,250,000원): the digits before it are an amount's.
 bool amount_word_begins(std::string_view rest);

@@ -66,7 +66,12 @@ patients' chart numbers under a bare 등록번호, prescriptions', tax payments'
 export declarations' and veterans' numbers; public offices', employment centres' (with an
 extension), crematoria's and retailers' lines and English company lines; dealers', shops' and
 clubs' accounts; amounts after a person's account in a ledger; an event's date before another
-label's value; creditor companies' numbers in their items' later fields.
+label's value; creditor companies' numbers in their items' later fields. No person's numbers
+(no_persons_numbers): an amount or a count after a partly masked card, organisations' lines after
+their names or counters (a management company's, a shop's named by its trade, a public office's
+counter after a staff member's direct line), accounts said to be a head office's, a shop's, an
+office's, a merchant's or an association's, and companies' shared and no-reply mailboxes, beside
+the people's own.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -513,6 +518,79 @@ SERIAL_LOOK_ALIKES = {"lotto": "labelled_serial_number", "chart": "labelled_seri
                       "won": "amount_beside_account", "man": "amount_beside_account",
                       "signed": "event_date_before_label", "rep": "creditor_or_facility_representative"}
 
+# Papers with numbers and addresses that stand beside a person's or in place of one and are no
+# person's (NO_PERSON_PAPERS): an amount, a count or a figure after a partly masked card on a
+# receipt or an alert (<<won>>, <<figure>>); an organisation's line right after its name or its
+# counter heading the line, a management company's, a shop's named by its trade, a public office's
+# counter, also after a person's direct line on the same line (<<desk>>); an account said to be a
+# head office's, a shop's or an office's by the word before 계좌, a merchant's settlement account
+# in a payment company's log, an association's donation account (<<org_acct>>); a company's shared
+# and no-reply mailboxes (<<role_mail>>). The people's own stay values: <<card>> (masked),
+# <<mobile>>, <<direct>> (a landline labelled direct), <<acct>> (a treasurer's, a holder's),
+# <<brn>>, <<mail>>.
+NO_PERSON_GENRE = "no_persons_numbers"
+NO_PERSON_SHARE = 0.05  # of the documents, from a stream of its own
+NO_PERSON_PAPERS = {
+    "cards": (
+        ("[Web발신]\n{cardco} 승인 {name}님\n결제: <<card>> <<won>>원 일시불\n{mmdd} {hhmm} {shop}",),
+        ("카드 영수증", "카드번호 <<card>> <<won>>원", "승인번호 {n4}{n4}", "가맹점 {shop}"),
+        ("결제 내역 확인 부탁드립니다", "결제카드 <<card>> <<figure>>개월 할부", "금액 {amount}원"),
+        ("{cardco} 이용 안내", "<<card>> <<won>>원 승인 {mmdd}", "누적 {amount}원"),
+        ("환불 요청서", "고객명 {name}", "결제 카드: <<card>> <<won>>원 (취소 요청)", "연락처 <<mobile>>"),
+        ("매출전표", "CARD NO <<card>> <<won>>", "APPROVAL {n4}{n4}"),
+        ("정기결제 안내", "{name}님 등록 카드 <<card>> <<figure>>회차 결제 완료"),
+        ("부분취소 내역", "카드 <<card>> <<won>>원 중 {amount}원 취소"),
+    ),
+    "desks": (
+        ("{apt} 관리비 안내", "관리회사 <<desk>>", "세대 문의 {name} <<mobile>>"),
+        ("빌딩 임대 문의", "임대 담당 {name} <<mobile>>", "관리단 <<desk>>"),
+        ("렌탈 계약서", "{rental} <<desk>>", "계약자 {name} 연락처 <<mobile>>"),
+        ("꽃배달 주문서", "{florist} <<desk>>", "받는 분 {name} <<mobile>>"),
+        ("사진 촬영 예약 확인", "{studio} <<desk>>", "예약자 {name} <<mobile>>"),
+        ("사건 진행 안내", "담당 수사관 {name} 경위 직통 <<direct>> / 민원실 <<desk>>"),
+        ("{office_town} 안내문", "담당 {name} 주무관 직통 <<direct>>, {counter} <<desk>>"),
+        ("대회 참가 안내", "참가 문의 사무국 <<desk>>", "신청자 {name} <<mobile>>"),
+        ("재난 문자 안내", "{office_town} 종합상황실 <<desk>>"),
+        ("민원 접수증", "민원인 {name} 휴대폰 <<mobile>>", "접수처 {counter} <<desk>>"),
+    ),
+    "accounts": (
+        ("가맹 계약 안내", "가맹비 입금 계좌(본사): {bank} <<org_acct>>", "가맹 희망자 {name} <<mobile>>"),
+        ("촬영 예약금 안내", "사진관 계좌 {bank} <<org_acct>> 으로 예약금 입금 부탁드립니다"),
+        ("{apt} 관리사무소 공지", "관리사무소 계좌 {bank} <<org_acct>>", "문의 관리사무소장 {name}"),
+        ("[merchant-kyc] {mmdd} {hhmm}", "merchant_id=M{n4}{n4} merchant_brn=<<brn>> settlement_account=<<org_acct>> bank={bank}"),
+        ("가맹점 심사 로그", "ts={hhmm} merchant_name={shop} merchant_brn=<<brn>> settle_acct=<<org_acct>>"),
+        ("장학금 후원 안내", "{assoc} 기부 계좌 {bank} <<org_acct>>", "문의 {name} <<mobile>>"),
+        ("정기 후원 신청", "후원금 계좌: {bank} <<org_acct>> {charity}", "후원자 {name} 연락처 <<mobile>>"),
+        ("동호회 회비 공지", "회비 계좌 {bank} <<acct>> (총무 {name})"),
+        ("{apt} 관리사무소 공지", "관리사무소 계좌 {bank} <<acct>> 예금주 {name}"),
+        ("렌탈료 납부 안내", "렌탈샵 계좌 {bank} <<org_acct>>", "고객 {name} <<mobile>>"),
+    ),
+    "mailboxes": (
+        ("From: <<role_mail>>\nTo: <<mail>>\nSubject: 주문하신 상품이 발송되었습니다",),
+        ("문의는 <<role_mail>> 으로 보내주세요", "담당자 {name} <<mail>>"),
+        ("보낸사람: <<role_mail>>", "받는사람: <<mail>>", "본 메일은 발신 전용입니다."),
+        ("고객센터 안내", "이메일 <<role_mail>>", "회원 {name} 이메일 <<mail>>"),
+        ("채용 공고", "지원서 접수: <<role_mail>>", "작성자 {name} (<<mail>>)"),
+        ("오류 신고", "신고자 {name} <<mail>>", "처리 부서 <<role_mail>>"),
+        ("[자동발신] 비밀번호 변경 안내", "발신: <<role_mail>>", "수신: <<mail>>"),
+        ("사이트 운영 정책", "관리자 <<role_mail>> / 개인정보 문의 <<role_mail>>"),
+    ),
+}
+NO_PERSON_SHOPS = ("한빛마트 역삼점", "카페 온도", "새봄약국", "GS25 {gu}점", "올리브영 {gu}점", "다온식당")
+NO_PERSON_CARD_COMPANIES = ("신한카드", "KB국민카드", "현대카드", "삼성카드", "롯데카드", "하나카드", "우리카드", "NH농협카드")
+NO_PERSON_RENTALS = ("렌탈샵", "스마일렌탈", "코웨이렌탈", "하늘정수기렌탈", "파란렌트", "캠핑렌탈")
+NO_PERSON_FLORISTS = ("꽃담플라워", "행복꽃집", "봄날플라워", "그린플라워", "들꽃꽃집", "라온플라워")
+NO_PERSON_STUDIOS = ("하늘사진관", "미소사진관", "봄빛스튜디오", "온결스튜디오", "행복사진관")
+NO_PERSON_OFFICES = ("{gu}청", "{gu} 보건소", "{gu}경찰서", "{gu} 주민센터", "{gu}소방서")
+NO_PERSON_COUNTERS = ("민원실", "민원봉사실", "사무국", "종합상황실", "민원과")
+NO_PERSON_ASSOCIATIONS = ("한빛장학회", "{gu} 장학회", "새봄장학회", "지역아동복지회", "청소년봉사회")
+NO_PERSON_CHARITIES = ("(사)푸른나무재단", "(재)한빛복지재단", "(사)희망나눔협회", "(사)사랑의손길")
+NO_PERSON_ROLES = ("help", "info", "support", "cs", "contact", "admin", "webmaster", "noreply", "no-reply",
+                   "donotreply", "recruit", "sales")
+NO_PERSON_LOOK_ALIKES = {"won": "amount_after_masked_card", "figure": "amount_after_masked_card",
+                         "desk": "organisation_desk_line", "org_acct": "organisation_own_account",
+                         "role_mail": "role_mailbox"}
+
 LABELS = {
     "resident": ("주민등록번호", "주민번호", "주민등록 번호", "본인 주민번호", "RRN", "주민 번호"),
     "foreigner_registration": ("외국인등록번호", "외국인번호", "등록증 번호", "외국인 등록번호"),
@@ -899,7 +977,7 @@ OFFICE_GENRE = "office_letters"  # letters, notices and forms with offices' own 
 SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
                           "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
-                          WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE)
+                          WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -1457,7 +1535,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + ("public_office_line", "business_footer_line", "business_held_account", "trip_date_after_birth",
                      "registry_issued_number", "post_tracking_number")
                   + LEDGER_LOOK_ALIKES + WORKERS_LOOK_ALIKES + tuple(dict.fromkeys(FILING_LOOK_ALIKES.values()))
-                  + REPLY_LOOK_ALIKES + tuple(dict.fromkeys(SERIAL_LOOK_ALIKES.values())))
+                  + REPLY_LOOK_ALIKES + tuple(dict.fromkeys(SERIAL_LOOK_ALIKES.values()))
+                  + tuple(dict.fromkeys(NO_PERSON_LOOK_ALIKES.values())))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -4126,6 +4205,54 @@ class _Builder:
 
 
 
+    def no_persons_paper(self) -> Document:
+        """A paper whose numbers and addresses beside the people's own are no person's
+        (NO_PERSON_PAPERS): amounts after a masked card, organisations' lines and accounts named
+        by their owner's word, a company's shared mailboxes."""
+        names = {"{cardco}": NO_PERSON_CARD_COMPANIES, "{shop}": NO_PERSON_SHOPS, "{rental}": NO_PERSON_RENTALS,
+                 "{florist}": NO_PERSON_FLORISTS, "{studio}": NO_PERSON_STUDIOS,
+                 "{office_town}": NO_PERSON_OFFICES, "{counter}": NO_PERSON_COUNTERS,
+                 "{assoc}": NO_PERSON_ASSOCIATIONS, "{charity}": NO_PERSON_CHARITIES}
+
+        return self.marked_paper(NO_PERSON_GENRE, NO_PERSON_PAPERS, "no_person:", names,
+                                 ("serial:date_style", SERIAL_DATE_STYLES), lambda piece: piece,
+                                 self.no_persons_number)
+
+    def no_persons_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+        if marker == "card":  # partly masked, in four groups of four or an Amex's 4-6-5
+            mask = r.choice(("*", "*", "●", "X"))
+            if r.random() < 0.75:
+                g = [r.choice("3456") + d(3), d(2) + mask * 2, mask * 4, d(4)]
+                sep = " " if mask == "*" and r.random() < 0.25 else "-"
+            else:
+                g = ["37" + d(2), d(2) + mask * 4, mask + d(4)] if r.random() < 0.5 else \
+                    [r.choice("3456") + d(3), d(4) + mask * 2, mask * 2 + d(3)]
+                sep = "-"
+            w.value(labelled.Written("credit_card", sep.join(g), "masked_partly", True), "label", line, line)
+        elif marker == "direct":
+            g = [r.choice(("02", "031", "042", "051", "053", "062", "064")), str(r.randrange(2, 10)) + d(3), d(4)]
+            w.value(labelled.Written("phone", r.choice(("-", ".")).join(g), "landline", False), "label", line, line)
+        elif marker == "mail":
+            local = r.choice(corpus.ROMAN) + r.choice((".", "_", "")) + r.choice(corpus.ROMAN_SUR)
+            w.value(labelled.Written("email", f"{local}{r.randrange(0, 100) if r.random() < 0.4 else ''}@"
+                                     f"{r.choice(REPLY_MAIL_HOSTS)}", FORM_WRITING, False), "label", line, line)
+        elif marker in NO_PERSON_LOOK_ALIKES:
+            text = {
+                "won": lambda: f"{r.randrange(100, 90_000) * 10:,}",
+                "figure": lambda: str(r.choice((2, 3, 5, 6, 10, 12, 24))),
+                "desk": lambda: (lambda area: "-".join((area, str(r.randrange(2, 10)) + d(3 if area == "070" else
+                                                                                      r.choice((2, 3))), d(4))))(
+                    r.choice(("02", "031", "043", "054", "061", "070"))),
+                "org_acct": lambda: (v._bank_account("hyphen") if "=" not in line
+                                     else v._bank_account("hyphen").replace("-", "")),
+                "role_mail": lambda: f"{r.choice(NO_PERSON_ROLES)}@{r.choice(HOSTS)}.co.kr",
+            }[marker]()
+            w.negative(NO_PERSON_LOOK_ALIKES[marker], text, line)
+        else:
+            self.filing_number(w, marker, line, date_style)
+
     def announced_reply(self) -> Document:
         """Replies to a request or an announcement: rows under the fields a post asked for, a
         value in the message after the one that said it was coming, an owner's mobile under a
@@ -4290,8 +4417,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     filings = random.Random(_seed(part, seed) ^ 0xF111)
     replies = random.Random(_seed(part, seed) ^ 0x4E91)
     serials = random.Random(_seed(part, seed) ^ 0x5E11)
+    no_persons = random.Random(_seed(part, seed) ^ 0x0DE5)
     docs = []
     while len(docs) < documents:
+        if no_persons.random() < NO_PERSON_SHARE:
+            with b.own_stream(no_persons):
+                docs.append(b.no_persons_paper())
+            continue
         if replies.random() < REPLY_SHARE:
             with b.own_stream(replies):
                 docs.append(b.announced_reply())

@@ -62,3 +62,13 @@ def assert_masks_keep_vetoed(documents, kept):
     for _, _, vetoed in documents:
         for number in vetoed:
             assert number in out.text
+
+
+def assert_thorough_outcome(text, expected, vetoed):
+    """The whole thorough outcome on a text: its findings (found_thorough), the look-alikes it
+    vetoed with their reasons, exact spans and a reversible mask that hides every value found and
+    keeps every vetoed number."""
+    assert found_thorough(text) == expected
+    assert vetoed_thorough(text) == vetoed
+    assert_exact_and_reversible(text)
+    assert_masks_keep_vetoed([(text, expected, vetoed)], [(text, expected)])

@@ -314,6 +314,10 @@ class Detector {
 
   void add_email(const Span& span) {
     SourceSpan src = source_of(span);
+    if (cfg_.label_reading && extend::role_mailbox(text_.substr(span.byte_start, span.byte_len()))) {
+      keep_rejection(Rejection{src.span, kEmailScore, EntityKind::email, RejectReason::company_number});
+      return;
+    }
     add_finding(
         Finding{EntityKind::email, src.span, span, Certainty::probable, kEmailScore, Evidence{}});
     if (detail_.evidence)

@@ -2662,6 +2662,43 @@ bool extension_follows(std::string_view text, const Span& run) {
   return std::any_of(std::begin(labels::kExtensionWords), std::end(labels::kExtensionWords),
                      [&](std::string_view w) { return rest.starts_with(w); });
 }
+// The words before a number back to the number before it on its line (직통 062.2444.9541 / 민원실
+// 02-...): the words further back speak of that other number.
+std::string_view past_earlier_number(std::string_view before) {
+  const std::size_t at = before.find_last_of("0123456789");
+  return at == std::string_view::npos ? before : before.substr(at + 1);
+}
+// Whether a shop's name heads the line of the landline right after it (꽃담플라워 043-...,
+// 렌탈샵: 02-...): one word ending in a trade's word (labels::kBusinessNameEndings).
+bool shop_heads_line(std::string_view text, const Span& run) {
+  constexpr std::size_t kShortestName = 6;  // bytes: two Hangul syllables
+  const std::string_view before = line_before(text, run, kDeskReach);
+  const std::size_t from = run.byte_start - before.size();
+  if (from > 0 && text[from - 1] != '\n') return false;  // the line begins further back
+  const std::string_view word = last_word(before);
+  const std::string_view head = before.substr(0, static_cast<std::size_t>(word.data() - before.data()));
+  return word.size() >= kShortestName && head.find_first_not_of(' ') == std::string_view::npos &&
+         ends_with_any(word, labels::kBusinessNameEndings);
+}
+// Whether the word right before the account's word names its owner (관리사무소 계좌, 사진관
+// 계좌): an organisation, an office named only as a holder, or a business by its trade.
+bool owner_before_account_word(std::string_view before) {
+  std::size_t at = std::string_view::npos;
+  for (std::string_view w : labels::kDepositWords)
+    if (const std::size_t k = before.rfind(w); k != std::string_view::npos)
+      at = at == std::string_view::npos ? k : std::max(at, k);
+  if (at == std::string_view::npos) return false;
+  const std::string_view owner = last_word(before.substr(0, at));
+  return holder_organisation_words().in(owner) || ends_with_any(owner, labels::kBusinessNameEndings);
+}
+// Whether the account stands under a settlement key on a line holding a merchant's key
+// (merchant_brn=... settlement_account=...): the merchant's account its sales are paid into.
+bool merchant_settlement(std::string_view text, const Span& run, std::string_view before) {
+  return last_word(before).find(labels::kSettlementKeyWord) != std::string_view::npos &&
+         (line_before(text, run, kIdentityReach).find(labels::kMerchantKeyWord) !=
+              std::string_view::npos ||
+          line_after(text, run).find(labels::kMerchantKeyWord) != std::string_view::npos);
+}
 }  // namespace
 
 bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run,
@@ -2719,8 +2756,9 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
         (ends_with_any(word, labels::kOfficeUnitEndings) && !ends_with_region(word)) ||
         (said.size() < before.size() && is_department_abbreviation(word));
     return (telephone_owner_words().in(before) || organisation_words().in(aside) || unit_desk ||
-            in_business_block() || on_identity_line() || fax_beside(text, run)) &&
-           !person_words().in(past_office_in_charge(past_department(said))) &&
+            shop_heads_line(text, run) || in_business_block() || on_identity_line() ||
+            fax_beside(text, run)) &&
+           !person_words().in(past_office_in_charge(past_department(past_earlier_number(said)))) &&
            !person_words().in(aside) && !in_a_persons_row(text, run);
   }
   // An account under an account's label whose holder, named or beside it, is an organisation,
@@ -2730,10 +2768,12 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       !labels->found_of(static_cast<std::size_t>(EntityKind::bank_account)))
     return false;
   const std::string_view before = line_before(text, run), after = line_after(text, run);
-  if (held_by_a_business(after) || business_charge(text, run, before, after))
+  if (held_by_a_business(after) || business_charge(text, run, before, after) ||
+      merchant_settlement(text, run, before))
     return !names_a_person(before) && !names_a_person(after) && !in_a_persons_row(text, run);
   if (!organisation_or_holder_words().in(before) && !organisation_or_holder_words().in(after))
-    return false;
+    return owner_before_account_word(before) && !held_by_a_named_person(after) &&
+           !names_a_person(before) && !names_a_person(after) && !in_a_persons_row(text, run);
   if (names_a_person(before) || names_a_person(after) || in_a_persons_row(text, run)) return false;
   const std::string_view named = holder_named(after);
   const std::string_view holder = named.empty() ? holder_named(before) : named;
@@ -2960,6 +3000,17 @@ std::size_t trailing_amount_digits(std::string_view source, std::string_view res
   }
   if (digits == 0 || p == 0 || (source[p - 1] != ' ' && source[p - 1] != '(')) return 0;
   return digits;
+}
+
+bool role_mailbox(std::string_view address) {
+  const std::string_view local = address.substr(0, address.find('@'));
+  return std::any_of(std::begin(labels::kRoleMailboxes), std::end(labels::kRoleMailboxes),
+                     [&](std::string_view role) {
+                       return local.size() == role.size() &&
+                              std::equal(local.begin(), local.end(), role.begin(), [](char a, char b) {
+                                return unicode::ascii_lower(static_cast<unsigned char>(a)) == b;
+                              });
+                     });
 }
 
 std::size_t masked_card_before_more(std::string_view source, std::size_t digits) {

@@ -871,13 +871,15 @@ inline constexpr std::string_view kOrganisationWords[] = {
     "전시장", "매장",     "빈소",     "예비군",     "동대본부", "접수처",     "데스크", "공단",
     "등기소", "출입국",   "외국인청", "지청",       "클럽",     "병무청",     "승화원", "연화장",
     "화장장", "공원",     "사업소",   "판매점",     "상사",     "업체",       "가게",
+    // A franchise's head office (가맹비 입금 계좌(본사)), a photo studio's own account.
+    "본사",   "가맹본부", "사진관",
 };
 // Roles an organisation plays on a paper, named before its own landline or representative
 // number (등록기관, 접수기관, 수행기관, 운영기관, 주관기관; a shipping line, a developer, a
-// builder; an apartment's management office): read for telephones only, as an account of theirs is
+// builder; an apartment's or a building's management office or company): read for telephones only, as an account of theirs is
 // named by the holder.
 inline constexpr std::string_view kOrganisationRoleWords[] = {
-    "기관", "선사", "시행사", "시공사", "관리사무소", "관리소",
+    "기관", "선사", "시행사", "시공사", "관리사무소", "관리소", "관리회사", "관리단",
 };
 // Endings of a company's name standing before a generic contact label (OK저축은행 연락처 1588-...,
 // KB국민카드, 연락처 1644-...): the number after that label is the company's.
@@ -973,12 +975,14 @@ inline constexpr std::string_view kNameSuffix = "명";
 // Words naming an account's holder: the holder named after them decides whose it is.
 inline constexpr std::string_view kHolderWords[] = {"예금주", "명의"};
 // Associations, clubs and agencies that hold accounts and keep an office: alumni and parents'
-// associations, clubs, a church's missions, debt collectors, a group's shared account (모임통장).
+// associations, clubs, a church's missions, debt collectors, a group's shared account (모임통장),
+// scholarship foundations and councils.
 // Read as kOrganisationWords are.
 inline constexpr std::string_view kAssociationWords[] = {
     "동문회", "동창회", "후원회",   "친목회",   "부녀회",   "청년회", "노인회",
     "향우회", "종친회", "산악회",   "동호회",   "축구회",   "등산회", "학부모회",
     "선교회", "위원회", "신용정보", "채권관리", "채권추심", "모임통장", "모임 통장",
+    "장학회", "협의회", "연합회", "봉사회", "복지회",
 };
 // Holders that are an organisation only when named after a holder word (예금주 OO관리사무소): an
 // apartment notice's fee account beside its office's name alone is the notice's value.
@@ -1019,11 +1023,14 @@ inline constexpr std::string_view kDepartmentWord = "부서";
 inline constexpr std::string_view kBusinessIdentityWords[] = {"사업자", "통신판매"};
 // Endings of a business's name written as an account's holder beside it (무통장 입금: 하나 ...
 // (솔바람 글램핑), 입금처: ... 한결세무회계): a shop, a food seller, a lodge, an office, a farm.
+// A name with one of them heading its line names the landline after it too (꽃담플라워
+// 043-..., 스마일렌탈 02-...).
 inline constexpr std::string_view kBusinessNameEndings[] = {
     "샵",     "숍",   "푸드",   "펜션",   "글램핑",   "캠핑",     "캠핑장", "세무회계", "회계",
     "상사",   "상회", "마트",   "스토어", "공방",     "식당",     "카페",   "농원",     "농장",
     "정육점", "가게", "꽃집",   "플라워", "베이커리", "스튜디오", "유통",   "물산",     "인테리어",
     "조리원", "솔라", "에너지", "하우스", "아카데미", "웨딩",     "골프",   "클리닉",   "건설",
+    "렌탈",   "렌트", "사진관", "헤어",   "미용실",   "세탁소",   "여행사",
 };
 // Charges paid before 입금 (잔금 입금 계좌, 계약금 입금처): whose account the money goes into
 // depends on the paper (a care centre's contract or a flat's private sale), so a business must be
@@ -1058,6 +1065,18 @@ inline constexpr std::string_view kOwnLineWords[] = {
 inline constexpr std::string_view kPostOfficeWord = "우체국";
 inline constexpr std::string_view kParcelWords[] = {"송장", "택배", "등기번호", "배송"};
 inline constexpr std::string_view kAccountWord = "계좌";
+// A merchant's record in a payment company's log (merchant_brn=..., settlement_account=...): the
+// settlement account on a line holding a merchant's key is the merchant's, paid its sales.
+inline constexpr std::string_view kSettlementKeyWord = "settle";
+inline constexpr std::string_view kMerchantKeyWord = "merchant";
+// Shared and no-reply mailboxes of an organisation (RFC 2142's role names and the usual others):
+// an address whose local part is one of them, whole, is no person's (help.kim@ stays one).
+inline constexpr std::string_view kRoleMailboxes[] = {
+    "info",         "marketing",    "sales",        "support", "abuse",   "noc",
+    "security",     "postmaster",   "hostmaster",   "usenet",  "news",    "webmaster",
+    "www",          "uucp",         "ftp",          "help",    "helpdesk", "cs",
+    "contact",      "admin",        "noreply",      "no-reply", "no_reply", "donotreply",
+    "do-not-reply", "do_not_reply", "mailer-daemon", "recruit"};
 // Endings of a drug's name as prescriptions and pharmacies print them (tablet, capsule, syrup,
 // injection, solution, powder, ointment): a bare nine-digit number right after one, or in a
 // bracket after one, is its product code.

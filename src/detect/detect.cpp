@@ -1106,16 +1106,21 @@ class Detector {
   // space or a bracket (123-45-678901 (846,620원). Whether it was so read.
   static constexpr std::size_t kMobileDigits = 11;
   static constexpr std::size_t kDatedHeadDigits = 8;  // an account's eight digits at least
+  static constexpr std::size_t kLongestCardDigits = 19;
   [[gnu::noinline]] bool read_apart(const Span& run) {
     const std::string_view digits(text_.data() + run.byte_start, run.byte_len());
     const bool mobile_first = digits.size() <= kMobileDigits + 2 && digits[0] == '0' &&
                               digits[1] == '1' && digits[2] == '0';
     const bool amount = amount_word_follows(run);
     std::size_t masks = 0;  // a masked head has no check digit to refuse the joined run
-    for (const char c : digits) {
-      if (c == '*' || c == 'X' || c == 'x') ++masks;
-      else if (c < '0' || c > '9') return false;
-    }
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+      for (const char c : digits) {
+        if (c == '*' || c == 'X' || c == 'x') ++masks;
+        else if (c < '0' || c > '9') return false;
+      }
+    // A masked run is read apart only as a card joined to a number (no longer than a card's
+    // reading) or before an amount.
+    if (masks && !amount && digits.size() > kLongestCardDigits) return false;
     const bool mended =
         (mobile_first || digits.size() >= kDatedHeadDigits + 6) && may_be_mended(run);
     if (!mended && !amount) return false;

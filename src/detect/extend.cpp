@@ -2339,6 +2339,21 @@ const WordSet& business_identity_words() {
   return set;
 }
 
+// Whether a word ends in a business's word (labels::kBusinessNameEndings). Most words before or
+// after a number are a person's name or a label: their last syllable ends no business's word.
+bool ends_in_business_word(std::string_view word) {
+  static const std::bitset<unicode::kSyllableCount> last_syllables = [] {
+    std::bitset<unicode::kSyllableCount> set;
+    for (std::string_view w : labels::kBusinessNameEndings)
+      set.set(static_cast<std::size_t>(unicode::syllable_at(w, w.size() - 3)));
+    return set;
+  }();
+  if (word.size() < 3) return false;
+  const int last = unicode::syllable_at(word, word.size() - 3);
+  return last >= 0 && last_syllables.test(static_cast<std::size_t>(last)) &&
+         ends_with_any(word, labels::kBusinessNameEndings);
+}
+
 // Whether the holder written right after an account, in a bracket or as the next word, is a
 // business's name (무통장 입금: 하나 ... (솔바람 글램핑), 입금처: ... 한결세무회계): it ends in a
 // business's word. (A bracket of Hangul words with a space inside is as often a remark, 부재 시
@@ -2354,17 +2369,7 @@ bool held_by_a_business(std::string_view after) {
     holder = holder.substr(0, holder.find_first_of(" ,/|\t"));
   }
   while (holder.ends_with(' ')) holder.remove_suffix(1);
-  // Most holders are a person's name: their last syllable ends no business's word.
-  static const std::bitset<unicode::kSyllableCount> last_syllables = [] {
-    std::bitset<unicode::kSyllableCount> set;
-    for (std::string_view w : labels::kBusinessNameEndings)
-      set.set(static_cast<std::size_t>(unicode::syllable_at(w, w.size() - 3)));
-    return set;
-  }();
-  if (holder.size() < 3) return false;
-  const int last = unicode::syllable_at(holder, holder.size() - 3);
-  return last >= 0 && last_syllables.test(static_cast<std::size_t>(last)) &&
-         ends_with_any(holder, labels::kBusinessNameEndings);
+  return ends_in_business_word(holder);
 }
 
 // Thirteen bare digits right after 우체국 with a courier's word a few lines up (송장번호 드릴게요
@@ -2388,8 +2393,9 @@ bool post_office_parcel(std::string_view source, std::string_view text, const Sp
 // Whether the account's label says a charge paid to a business goes into it (잔금 입금 계좌: 국민
 // ..., 공사대금 입금 계좌 신한 ..., 계약금 입금처 우리 ...): read back from the number past the
 // bank's name, the label's marks, 계좌 or 처, 입금, to the charge's word.
-enum class Charge { none, any, service };
-Charge charge_paid_in(std::string_view before) {
+// The account's label read back from the number past its marks and the bank's name, up to and
+// with its last word, 계좌 or 처 (잔금 입금 계좌: 국민 → 잔금 입금 계좌), or nothing.
+std::string_view account_label_before(std::string_view before) {
   const auto trim = [&] {
     while (before.ends_with(' ') || before.ends_with(':') || before.ends_with('-'))
       before.remove_suffix(1);
@@ -2400,11 +2406,18 @@ Charge charge_paid_in(std::string_view before) {
   trim();
   if (!ends_the_label()) {  // the bank's name
     const std::size_t space = before.find_last_of(' ');
-    if (space == std::string_view::npos) return Charge::none;
+    if (space == std::string_view::npos) return {};
     before = before.substr(0, space);
     trim();
-    if (!ends_the_label()) return Charge::none;
+    if (!ends_the_label()) return {};
   }
+  return before;
+}
+
+enum class Charge { none, any, service };
+Charge charge_paid_in(std::string_view before) {
+  before = account_label_before(before);
+  if (before.empty()) return Charge::none;
   before.remove_suffix(before.ends_with(labels::kAccountWord) ? labels::kAccountWord.size()
                                                               : labels::kDepositPlaceWord.size());
   while (before.ends_with(' ')) before.remove_suffix(1);
@@ -2678,18 +2691,16 @@ bool shop_heads_line(std::string_view text, const Span& run) {
   const std::string_view word = last_word(before);
   const std::string_view head = before.substr(0, static_cast<std::size_t>(word.data() - before.data()));
   return word.size() >= kShortestName && head.find_first_not_of(' ') == std::string_view::npos &&
-         ends_with_any(word, labels::kBusinessNameEndings);
+         ends_in_business_word(word);
 }
-// Whether the word right before the account's word names its owner (관리사무소 계좌, 사진관
-// 계좌): an organisation, an office named only as a holder, or a business by its trade.
+// Whether the word right before the account's label's 계좌 names its owner (관리사무소 계좌 농협
+// ..., 사진관 계좌: ...): an organisation, an office named only as a holder, or a business by its
+// trade.
 bool owner_before_account_word(std::string_view before) {
-  std::size_t at = std::string_view::npos;
-  for (std::string_view w : labels::kDepositWords)
-    if (const std::size_t k = before.rfind(w); k != std::string_view::npos)
-      at = at == std::string_view::npos ? k : std::max(at, k);
-  if (at == std::string_view::npos) return false;
-  const std::string_view owner = last_word(before.substr(0, at));
-  return holder_organisation_words().in(owner) || ends_with_any(owner, labels::kBusinessNameEndings);
+  const std::string_view label = account_label_before(before);
+  if (!label.ends_with(labels::kAccountWord)) return false;
+  const std::string_view owner = last_word(label.substr(0, label.size() - labels::kAccountWord.size()));
+  return holder_organisation_words().in(owner) || ends_in_business_word(owner);
 }
 // Whether the account stands under a settlement key on a line holding a merchant's key
 // (merchant_brn=... settlement_account=...): the merchant's account its sales are paid into.

@@ -215,12 +215,13 @@ char announced_row_delimiter(std::string_view line) {
   return hand_written_mark(line);
 }
 
-// Delimiters in [from, to) outside `quote` ("2,430" is one field).
+// Delimiters in [from, to) outside `quote` ("2,430" is one field), counted up to `enough` at
+// most (a caller asking whether there are that many reads no further).
 std::size_t count_delimiters(std::string_view s, std::size_t from, std::size_t to, char delim,
-                             char quote = '"') {
+                             char quote = '"', std::size_t enough = npos) {
   std::size_t count = 0;
   bool quoted = false;
-  for (std::size_t k = from; k < to; ++k) {
+  for (std::size_t k = from; k < to && count < enough; ++k) {
     if (s[k] == quote) quoted = !quoted;
     else if (s[k] == delim && !quoted) ++count;
   }
@@ -476,8 +477,10 @@ bool ends_with_one_of(std::string_view line, std::span<const std::string_view> e
   const std::size_t last = line.find_last_not_of(" \t\r.!~^");
   if (last == npos) return false;
   const std::string_view end = line.substr(0, last + 1);
-  return std::any_of(endings.begin(), endings.end(),
-                     [&](std::string_view e) { return end.ends_with(e); });
+  // The last byte first: most endings differ from the line's there.
+  return std::any_of(endings.begin(), endings.end(), [&](std::string_view e) {
+    return e.empty() || (e.back() == end.back() && end.ends_with(e));
+  });
 }
 
 bool request(std::string_view line) { return ends_with_one_of(line, kRequestEndings); }
@@ -494,13 +497,14 @@ bool speaker_header(std::string_view line) {
   const std::size_t last = line.find_last_not_of(" \t\r");
   if (last == npos) return false;
   line = line.substr(0, last + 1);
-  constexpr std::size_t kClockDigits = 4;  // a date beside the time makes it no header
-  if (unicode::count_ascii_digits(line) > kClockDigits) return false;
+  // The clock at the end first: most lines end otherwise, and are not counted through.
   const bool closed = line.back() == ']' || line.back() == ')';
   const std::string_view clock = closed ? line.substr(0, line.size() - 1) : line;
   if (clock.size() < 4 || !is_digit(clock.back()) || !is_digit(clock[clock.size() - 2]) ||
       clock[clock.size() - 3] != ':' || !is_digit(clock[clock.size() - 4]))
     return false;
+  constexpr std::size_t kClockDigits = 4;  // a date beside the time makes it no header
+  if (unicode::count_ascii_digits(line) > kClockDigits) return false;
   if (is_blank(after_stamp(line))) return true;  // [김민수] [오후 3:01]
   if (closed) return false;
   const std::size_t name_end = line.find(' ');
@@ -1036,7 +1040,8 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
   // their empty last cells).
   auto same_table = [&](std::size_t ps, std::size_t pe) {
     const std::string_view line = text.substr(ps, pe - ps);
-    return row_delimiter(line) == delim && count_delimiters(line, 0, line.size(), delim) >= column;
+    return row_delimiter(line) == delim &&
+           count_delimiters(line, 0, line.size(), delim, '"', column) >= column;
   };
   // The header: the top line of the block of rows with as many delimiters as this one, across
   // a rule or a blank line right under it.

@@ -37,6 +37,15 @@ std::vector<std::pair<std::size_t, std::size_t>> numbers(std::string_view text) 
   return out;
 }
 
+// The places a fresh reader gives the first occurrence of `value` in the text, described.
+std::vector<std::string> first_places(std::string_view text, std::string_view value) {
+  Reader reader;
+  std::vector<Place> out;
+  const std::size_t at = text.find(value);
+  reader.places(text, at, at + value.size(), out);
+  return described(text, out);
+}
+
 TEST(StructureReader, KeptReadingsAgreeWithAFreshReaderInAnyOrder) {
   const std::string_view texts[] = {
       // Rows of pipe, comma and tab tables, quoted cells holding delimiters, two tables.
@@ -77,36 +86,51 @@ TEST(StructureReader, KeptReadingsAgreeWithAFreshReaderInAnyOrder) {
 }
 
 TEST(StructureReader, HeadersAndLinesBefore) {
-  auto first = [](std::string_view text, std::string_view value) {
-    Reader reader;
-    std::vector<Place> out;
-    const std::size_t at = text.find(value);
-    reader.places(text, at, at + value.size(), out);
-    return described(text, out);
-  };
   using V = std::vector<std::string>;
-  EXPECT_EQ(first("이름,\"주소, 동\",휴대폰\n홍,\"서울, 강남\",01012345678\n", "01012345678"),
+  EXPECT_EQ(first_places("이름,\"주소, 동\",휴대폰\n홍,\"서울, 강남\",01012345678\n",
+                         "01012345678"),
             (V{"context.column_header:휴대폰@0", "context.row_label:홍@1"}));
-  EXPECT_EQ(first("주문 12345 확인\n010-1234-5678\n", "010"),
+  EXPECT_EQ(first_places("주문 12345 확인\n010-1234-5678\n", "010"),
             (V{"context.label_line:주문 12345 확인@1"}));
-  EXPECT_EQ(first("주문 123456 확인\n010-1234-5678\n", "010"), V{});
+  EXPECT_EQ(first_places("주문 123456 확인\n010-1234-5678\n", "010"), V{});
   EXPECT_EQ(
-      first("연락처 알려주시겠어요?\n잠시만요\n010-1234-5678\n", "010"),
+      first_places("연락처 알려주시겠어요?\n잠시만요\n010-1234-5678\n", "010"),
       (V{"context.previous_line:잠시만요@1", "context.earlier_question:연락처 알려주시겠어요?@2"}));
   // A messenger's name-and-time header stands between messages as a blank line would; a line
   // announcing what comes is read over remarks, vetoing nothing (not only if none before).
-  EXPECT_EQ(first("김 오후 3:01\n면허번호 보내드려요\n이 오후 3:02\n네 보내주세요\n김 오후 3:02\n"
+  EXPECT_EQ(first_places("김 오후 3:01\n면허번호 보내드려요\n이 오후 3:02\n네 보내주세요\n김 오후 3:02\n"
                   "11-23-456789-01\n",
                   "11-23"),
             (V{"context.question_line:네 보내주세요@1", "context.earlier_line:면허번호 보내드려요@2"}));
   // A bank's alert line holds a date beside its time: no header.
-  EXPECT_EQ(first("[KB] 12/03 14:22\n110-222-333333\n", "110"),
+  EXPECT_EQ(first_places("[KB] 12/03 14:22\n110-222-333333\n", "110"),
             (V{"context.label_line:[KB] 12/03 14:22@1"}));
   // Reply rows take the requested fields by their marks.
-  EXPECT_EQ(first("이름/연락처/생년월일 남겨 주세요\n└ 홍 / 010-1234-5678 / 1990.01.01\n"
+  EXPECT_EQ(first_places("이름/연락처/생년월일 남겨 주세요\n└ 홍 / 010-1234-5678 / 1990.01.01\n"
                   "└ 김 / 010-9876-5432 / 1985.05.05\n",
                   "1985"),
             (V{"context.announced_header:생년월일 남겨 주세요@0"}));
+}
+
+// How a line before a value ends decides what it is: a messenger's header (a clock at its end,
+// no date beside it) is stepped over, but a name before a clock in brackets is a line of its own;
+// a request's ending is read past marks after it, and an ending that shares only its last byte
+// with a request's is none (다 and 오 of 주십시오 both end in A4). A row above with fewer cells
+// than the value's column is no row of its table.
+TEST(StructureReader, LineEndingsAndRowsAbove) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(first_places("계좌번호\n[김민수] [오후 3:01]\n110-222-333333\n", "110"),
+            (V{"context.label_line:계좌번호@1"}));
+  EXPECT_EQ(first_places("계좌번호\n김민수 (오후 3:01)\n110-222-333333\n", "110"),
+            (V{"context.label_line:김민수 (오후 3:01)@1"}));
+  EXPECT_EQ(first_places("고객님 입금 받으실 계좌번호 불러주세요~!\n110-222-333333\n", "110"),
+            (V{"context.question_line:고객님 입금 받으실 계좌번호 불러주세요~!@1"}));
+  EXPECT_EQ(first_places("계좌번호 확인했습니다\n110-222-333333\n", "110"),
+            (V{"context.previous_line:계좌번호 확인했습니다@1"}));
+  EXPECT_EQ(first_places("이름,연락처,계좌\n홍,010-1234-5678,110-222-333333\n", "110"),
+            (V{"context.column_header:계좌@0", "context.row_label:홍@1"}));
+  EXPECT_EQ(first_places("이름,연락처\n홍,010-1234-5678,110-222-333333\n", "110"),
+            (V{"context.row_label:홍@1", "context.label_line:이름,연락처@1"}));
 }
 
 }  // namespace

@@ -1,15 +1,23 @@
 // Corrects the letters I, l, O, o typed for digits between digit-like characters (and, with the
 // writing variants, anywhere inside a run of digits and such letters).
 
+#include <string>
+
 #include "error/interrupt.hpp"
 #include "normalize/passes.hpp"
 #include "normalize/rule_names.hpp"
 #include "normalize/unicode.hpp"
+#include "span/kept_buffers.hpp"
+#include "span/pages.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane::passes {
 
 namespace {
+
+// Room for the first few segments: most texts correct a letter or two.
+constexpr std::size_t kFirstSegments = 8;
+
 
 char digit_for(unsigned char c) {
   switch (c) {
@@ -92,31 +100,74 @@ bool in_digit_run(std::string_view s, std::size_t i) {
   return digits >= 6 && letters <= 5 && digits + letters >= 9 && digits + letters <= 13;
 }
 
-}  // namespace
-
-std::optional<PassOutput> correct_lookalikes(std::string_view text, bool in_digit_runs) {
+// The map of the corrections in `text`, written as they are decided; nothing when there are
+// none. The neighbour tests read the text as it is, so earlier corrections do not count as
+// digits. Every correction replaces one byte with one byte: the corrected text is the same text
+// with the replaced bytes' digits written over them.
+std::optional<SpanMap> map_corrections(std::string_view text, bool in_digit_runs) {
   const std::size_t n = text.size();
-  BuilderIfChanged b;
-  std::size_t emitted = 0;
+  std::optional<SpanMapWriter> map;
+  std::uint32_t bytes = 0, chars = 0;  // the end of the map so far, the same on both sides
+  std::uint32_t rule_change[2] = {0, 0};  // the changes of the two rules, once interned
   // ASCII bytes never occur inside a multi-byte sequence: a byte scan finds the letters.
   interrupt::Poll poll;
   for (std::size_t i = 0; i < n; ++i) {
     i = unicode::find_byte<kLetter>(text, i);
     if (i >= n) break;
     poll.reach(i);
-    char d = digit_for(static_cast<unsigned char>(text[i]));
-    // The neighbour tests read the input, so earlier replacements do not count as digits.
     const bool between = digit_like_before(text, i) && digit_like_after(text, i + 1);
     if (!between && !(in_digit_runs && in_digit_run(text, i))) continue;
-    if (!b) b.emplace(n);
-    b->keep(text.substr(emitted, i - emitted));
-    b->replace(text.substr(i, 1), std::string_view(&d, 1),
-               between ? rules::kLookalikeDigit : rules::kValueLetterDigit);
-    emitted = i + 1;
+    if (!map) map.emplace(kFirstSegments, n);
+    if (i > bytes) {
+      chars += static_cast<std::uint32_t>(utf8::count_chars(text.substr(bytes, i - bytes)));
+      bytes = static_cast<std::uint32_t>(i);
+      map->push_next(SegmentEnd{bytes, chars, bytes, chars, 0});
+    }
+    std::uint32_t& change = rule_change[between ? 0 : 1];
+    if (change == 0) {
+      NormalizationCost cost;
+      cost.replaced_chars = 1;
+      change = map->intern(SegmentChange{
+          RuleSet::of(between ? rules::kLookalikeDigit : rules::kValueLetterDigit), cost,
+          SegmentKind::replace});
+    }
+    ++bytes;
+    ++chars;
+    map->push_next(SegmentEnd{bytes, chars, bytes, chars, change});
   }
-  if (!b) return std::nullopt;
-  b->keep(text.substr(emitted));
-  return b->finish();
+  if (!map) return std::nullopt;
+  if (n > bytes) {
+    chars += static_cast<std::uint32_t>(utf8::count_chars(text.substr(bytes)));
+    map->push_next(SegmentEnd{static_cast<std::uint32_t>(n), chars, static_cast<std::uint32_t>(n),
+                              chars, 0});
+  }
+  return map->finish();
+}
+
+// Writes each corrected letter's digit over it.
+void write_corrections(std::string& text, const SpanMap& corrections) {
+  for (std::size_t k = 0; k < corrections.len(); ++k) {
+    if (corrections.kind_of(k) == SegmentKind::identity) continue;
+    char& letter = text[corrections.dst_byte_start(k)];
+    letter = digit_for(static_cast<unsigned char>(letter));
+  }
+}
+
+}  // namespace
+
+std::optional<PassOutput> correct_lookalikes(std::string_view text, bool in_digit_runs) {
+  std::optional<SpanMap> map = map_corrections(text, in_digit_runs);
+  if (!map) return std::nullopt;
+  std::string corrected = kept::take_text(text.size());
+  pages::append_polled(corrected, text);
+  write_corrections(corrected, *map);
+  return PassOutput{std::move(corrected), std::move(*map)};
+}
+
+std::optional<SpanMap> correct_lookalikes_in_place(std::string& text, bool in_digit_runs) {
+  std::optional<SpanMap> map = map_corrections(text, in_digit_runs);
+  if (map) write_corrections(text, *map);
+  return map;
 }
 
 }  // namespace norvane::passes

@@ -3,6 +3,7 @@
 // and the identity map stand), otherwise its output text and the map from input to output.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "normalize/config.hpp"
@@ -31,6 +32,10 @@ std::optional<std::uint64_t> hangul_number_value(std::string_view word);  // han
 // With `in_digit_runs`, letters inside a run of digits too (O1O-l234-5678).
 std::optional<PassOutput> correct_lookalikes(std::string_view text,
                                              bool in_digit_runs);  // lookalike.cpp
+// The same, writing the digits over the letters in `text` itself (a correction never changes a
+// length): only the map is returned, and the text is not copied.
+std::optional<SpanMap> correct_lookalikes_in_place(std::string& text,
+                                                   bool in_digit_runs);  // lookalike.cpp
 // With keep_fields, a stretch of separators holding a comma, a tab or two spaces is left alone.
 // With spaced_dashes, " - " that joins the groups of a number the same way at every join
 // (18 - 21 - 829385 - 26) is one separator, not two spaces around a hyphen.

@@ -51,6 +51,19 @@ Result<bool> normalize_changes_into(std::string_view text, const Config& config,
     return changed ? std::string_view(running_text) : text;
   };
 
+  // A pass's map, composed into the running one.
+  auto compose_map = [&](SpanMap& map) -> Result<void> {
+    if (!changed) {
+      // compose(identity, m) == m: take the pass map as it is.
+      running = std::move(map);
+      changed = true;
+    } else {
+      auto composed = SpanMap::compose(std::move(running), std::move(map));
+      if (!composed) return std::unexpected(std::move(composed.error()));
+      running = std::move(*composed);
+    }
+    return {};
+  };
   // A pass's output is taken from where the pass left it.
   auto apply = [&](passes::PassOutput& output) -> Result<void> {
     if (output.text.size() > max_bytes) return too_large();
@@ -59,16 +72,7 @@ Result<bool> normalize_changes_into(std::string_view text, const Config& config,
     // 1 MB, 250 more page faults a call), for a peak lower by 0.1x the input.
     kept::give_text(std::move(running_text));
     running_text = std::move(output.text);
-    if (!changed) {
-      // compose(identity, m) == m: take the pass map as it is.
-      running = std::move(output.map);
-      changed = true;
-    } else {
-      auto composed = SpanMap::compose(std::move(running), std::move(output.map));
-      if (!composed) return std::unexpected(std::move(composed.error()));
-      running = std::move(*composed);
-    }
-    return {};
+    return compose_map(output.map);
   };
 
   // Each pass first skips to the bytes it looks for, sixteen at a time, and gives nothing when
@@ -99,10 +103,17 @@ Result<bool> normalize_changes_into(std::string_view text, const Config& config,
       return output;
     });
   }
-  if (r) {
-    r = run(config.lookalike, [&](std::string_view t) {
-      return passes::correct_lookalikes(t, config.writing_variants);
-    });
+  if (r && config.lookalike) {
+    // Corrections keep every length: a text of the pipeline's own takes them in place, with
+    // no copy (on dense text a whole copy for a few dozen letters).
+    if (changed) {
+      if (auto map = passes::correct_lookalikes_in_place(running_text, config.writing_variants))
+        r = compose_map(*map);
+    } else {
+      r = run(true, [&](std::string_view t) {
+        return passes::correct_lookalikes(t, config.writing_variants);
+      });
+    }
   }
   if (r) {
     r = run(config.separator, [&](std::string_view t) {

@@ -245,6 +245,29 @@ TEST(NormalizePasses, CorrectLookalikesInDigitRuns) {
   // clang-format on
 }
 
+// The pipeline corrects a text of its own in place: the same digits and the same map as the
+// pass that copies, and a text with nothing to correct is left as it was.
+TEST(NormalizePasses, CorrectLookalikesInPlaceAsTheCopyingPass) {
+  const std::vector<std::string_view> inputs = {
+      "1O1", "0l0-l234", "1 O 1", "1(O)2", "1·O·1", "12*O*3", "O1O-l234-5678", "a 1O1",
+      "전화 O1O-l234-5678 또는 1O1", "Ｏ1O 가나다 1l", "IO", "1O", "Hello 2024 1234 5678", "", "lll"};
+  for (const bool in_digit_runs : {false, true}) {
+    for (const std::string_view input : inputs) {
+      const std::optional<passes::PassOutput> copied = passes::correct_lookalikes(input, in_digit_runs);
+      std::string text(input);
+      const std::optional<SpanMap> map = passes::correct_lookalikes_in_place(text, in_digit_runs);
+      ASSERT_EQ(map.has_value(), copied.has_value()) << input;
+      if (!copied) {
+        EXPECT_EQ(text, input);
+        continue;
+      }
+      EXPECT_EQ(text, copied->text) << input;
+      EXPECT_EQ(str(*map), str(copied->map)) << input;
+      EXPECT_EQ(map->change_count(), copied->map.change_count()) << input;
+    }
+  }
+}
+
 TEST(NormalizePasses, AbsorbSeparatorsOfNumbersTypedToPassAFilter) {
   // clang-format off
   auto pass = [](std::string_view t) { return passes::absorb_separators(t, true, true); };
@@ -397,6 +420,9 @@ TEST(Normalize, RunsThePassesInOrderAndComposesTheirMaps) {
        "replace 0-3/0-1>0-1 [fold.fullwidth] r1 | delete 3-4/1-2>1-1 [separator.whitespace] w1"
        " | replace 4-5/2-3>1-2 [lookalike.digit] r1 | delete 5-6/3-4>2-2 [separator.whitespace] w1"
        " | replace 6-9/4-5>2-3 [fold.fullwidth] r1"},  // fold, lookalike and separator together
+      {"1Ｏ1 O", "101 O",
+       "identity 0-1>0-1 | replace 1-4/1-2>1-2 [fold.fullwidth,lookalike.digit] r2"
+       " | identity 4-7/2-5>2-5"},  // a folded letter corrected in the folded text
       {"\u1100\u1161 일억", "가 100000000",
        "replace 0-6/0-2>0-3/0-1 [nfc.hangul_jamo] r2 | identity 6-7/2-3>3-4/1-2"
        " | expand 7-13/3-5>4-13/2-11 [hangul.unit_reading] e2"},  // jamo, then a numeral

@@ -233,6 +233,7 @@ class Detector {
       : source_(source),
         text_(text),
         map_(map),
+        unchanged_(text.data() == source.data()),
         cfg_(cfg),
         costs_only_lower_(lowers(cfg.absorbed_whitespace) && lowers(cfg.absorbed_separator) &&
                           lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)),
@@ -720,8 +721,7 @@ class Detector {
     // that can pass before costs there is no winner.
     evidence = evidence && detail_.evidence;
     SourceSpan src = early ? std::move(*early)
-                           : map_.to_source(run, source_cursor_,
-                                            evidence && (any_can_pass || !costs_only_lower_));
+                           : source_of(run, evidence && (any_can_pass || !costs_only_lower_));
     float neg = 0;
     if (!own_labels) {
       search_.rerun(source_, src.span, cfg_.context_window, kCueSets.negative);
@@ -1011,8 +1011,13 @@ class Detector {
   }
 
   // The source of a span of the normalized text. Spans come mostly in text order (runs,
-  // their pieces, then e-mails, then shapes), so the map is searched from the last answer.
-  SourceSpan source_of(const Span& span) { return map_.to_source(span, source_cursor_); }
+  // their pieces, then e-mails, then shapes), so the map is searched from the last answer. A
+  // text no pass changed is its own source: the identity map would give the span back as it
+  // is, with no rules and no cost, after some 250 instructions of search.
+  SourceSpan source_of(const Span& span, bool with_rules = true) {
+    if (unchanged_) return SourceSpan{span, false, {}, {}};
+    return map_.to_source(span, source_cursor_, with_rules);
+  }
 
   // What stands beside a run in the source that names a candidate's kind with no label: an age
   // agreeing with a date, 외국인 by a hidden seventh digit, a holder's word before an account.
@@ -1194,6 +1199,7 @@ class Detector {
   std::string_view source_;
   std::string_view text_;
   const SpanMap& map_;
+  const bool unchanged_;  // text_ is source_ itself, read through the identity map
   const Config& cfg_;
   const bool costs_only_lower_;  // every cost weight is finite and not negative
   const Detail detail_;

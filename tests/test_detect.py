@@ -307,6 +307,23 @@ def test_maps_behind_the_reports_are_sound(text):
     assert all(math.isfinite(f.score) for f in norvane.detect(text).findings)
 
 
+# The shape scan reads a text's last bytes as the end of its last sixteen: a number, a passport
+# or an e-mail that ends the text is found wherever that block starts.
+@pytest.mark.parametrize("tail", ["010-4821-7730", "01048217730", "여권번호 M80232396",
+                                  "메일 hong@naver.com", "passport M8023239"])
+def test_shapes_that_end_the_text_are_found_after_any_lead(tail):
+    def found(text, start):
+        r = norvane.detect(text)
+        return ([(f.entity, f.source.byte_start - start, f.source.byte_end - start, f.score)
+                 for f in r.findings], [(x.entity, x.reason, x.score) for x in r.rejections])
+
+    alone = found("연락처 " + tail, 0)
+    assert alone[0] or alone[1]
+    for pad in range(40):
+        lead = "q" * pad + "연락처 "
+        assert found(lead + tail, len(lead.encode()) - len("연락처 ".encode())) == alone, pad
+
+
 @pytest.mark.parametrize("name, shown", [("RESIDENT", '"RESIDENT"'), ("주민등록번호", '"주민등록번호"'),
                                          (" phone", '" phone"'), ('a"\n', '"a\\"\\n"'), ("", '""')])
 def test_entity_names_are_parsed_exactly(name, shown):

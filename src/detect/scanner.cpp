@@ -124,6 +124,23 @@ class Scanner {
       i += k;
       return true;
     }
+    // The last bytes as the end of the text's last sixteen, those already passed shifted out:
+    // a short text's tail would otherwise go eight bytes and then one at a time.
+    if (i < n_ && n_ >= 16) {
+      const std::size_t passed = i - (n_ - 16);
+      const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p_ + n_ - 16));
+      const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(x, digit_lo), _mm_cmplt_epi8(x, digit_hi));
+      const __m128i upper = _mm_and_si128(_mm_cmpgt_epi8(x, upper_lo), _mm_cmplt_epi8(x, upper_hi));
+      const unsigned stops =
+          static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(digit, upper))) >> passed;
+      const unsigned cont =
+          static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi8(x, cont_hi))) >> passed;
+      const unsigned k = stops == 0 ? static_cast<unsigned>(n_ - i)
+                                    : static_cast<unsigned>(std::countr_zero(stops));
+      chars += k - count_bits16(cont & ((1u << k) - 1));
+      i += k;
+      return stops != 0;
+    }
 #endif
     for (; i + 8 <= n_; i += 8) {
       std::uint64_t x;

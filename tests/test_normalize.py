@@ -139,6 +139,26 @@ def test_nothing_to_do_gives_the_identity(text):
     assert len(n.map) == (1 if text else 0)
 
 
+# Jamo composition and folding skip a text of ASCII and Hangul syllables alone: the one character
+# they act on is found wherever it stands, in texts shorter and longer than a block of sixteen
+# bytes, and with it the number it hides.
+@pytest.mark.parametrize("odd, done", [("\u3000", " "), ("\u00a0", " "), ("－", "-"),
+                                       ("\u1100\u1161", "가"), ("Ａ", "A")])
+def test_a_lone_character_to_fold_or_compose_is_read_at_any_offset(odd, done):
+    for size in (0, 3, 5, 6, 7, 8, 12, 20):
+        body = ("가a" * 10)[:size]
+        for k in range(size + 1):
+            text = body[:k] + odd + body[k:]
+            assert norm(text).text == body[:k] + done + body[k:], (size, k)
+
+
+def test_a_number_in_full_width_digits_alone_among_hangul_is_masked():
+    for k in range(12):
+        text = "안내" * k + " ０１０－４８２１－７７３０ 번호"
+        assert norvane.mask(text).text == "안내" * k + " [전화번호] 번호", k
+        assert norvane.mask_many([text], threads=1)[0].text == "안내" * k + " [전화번호] 번호", k
+
+
 def test_every_pass_off_leaves_the_text():
     text = "０１０－１２３４ 1O2 팔팔공일공일 \u1100\u1161"
     n = norm(text, "")

@@ -19,8 +19,11 @@ bool nothing_to_detect(std::string_view text, const Config& config) {
   if (text.size() > kMaxTextBytes) return false;  // detect refuses it
   if (unicode::find_byte<kShapeBytes>(text, 0) < text.size()) return false;
   // The passes in normalize's order, each on the unchanged text: any change ends the test.
-  if (config.nfc && passes::compose_jamo(text)) return false;
-  if (config.fold && passes::folds_anything(text)) return false;
+  // Jamo composition and folding need a character other than ASCII and Hangul syllables.
+  if ((config.nfc || config.fold) && unicode::holds_other_than_ascii_and_hangul(text)) {
+    if (config.nfc && passes::compose_jamo(text)) return false;
+    if (config.fold && passes::folds_anything(text)) return false;
+  }
   return !(config.hangul && passes::reads_any_numeral(text, config));
 }
 

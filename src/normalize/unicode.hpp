@@ -201,4 +201,34 @@ inline std::size_t count_ascii_digits(std::string_view s) {
   return count_bytes<kAsciiDigitBytes>(s);
 }
 
+// Whether s holds a character that is neither ASCII nor led by a byte from EA to ED (the leads
+// of the Hangul syllables): a lead byte from C0 on outside EA..ED. Most Korean text holds none.
+inline bool holds_other_than_ascii_and_hangul(std::string_view s) {
+  const char* p = s.data();
+  const std::size_t n = s.size();
+#if defined(__SSE2__)
+  if (n >= 16) {
+    const __m128i lead_min = _mm_set1_epi8(static_cast<char>(0xC0));
+    const __m128i hangul_first = _mm_set1_epi8(static_cast<char>(0xEA));
+    const __m128i hangul_span = _mm_set1_epi8(3);
+    auto others = [&](std::size_t at) {
+      const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
+      const __m128i lead = _mm_cmpeq_epi8(_mm_max_epu8(x, lead_min), x);
+      const __m128i d = _mm_sub_epi8(x, hangul_first);
+      const __m128i hangul = _mm_cmpeq_epi8(_mm_min_epu8(d, hangul_span), d);
+      return _mm_movemask_epi8(_mm_andnot_si128(hangul, lead));
+    };
+    // The last sixteen bytes overlap the block before: a byte looked at twice changes nothing.
+    for (std::size_t i = 0; i + 16 < n; i += 16)
+      if (others(i) != 0) return true;
+    return others(n - 16) != 0;
+  }
+#endif
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto b = static_cast<unsigned char>(p[i]);
+    if (b >= 0xC0 && (b < 0xEA || b > 0xED)) return true;
+  }
+  return false;
+}
+
 }  // namespace norvane::unicode

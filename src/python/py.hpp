@@ -228,8 +228,11 @@ T& value_of(PyObject* self) {
 template <class T, class... Args>
 PyObject* wrap_new(ModuleState* st, Args&&... args) {
   PyTypeObject* type = st->type(Wrapped<T>::id);
-  PyObject* self = type->tp_alloc(type, 0);
-  if (!self) return nullptr;
+  // As tp_alloc (PyType_GenericAlloc) makes it, less the zeroing: the constructor writes the
+  // whole value, and the classes hold nothing else (some forty instructions a result).
+  auto* self = static_cast<PyObject*>(PyObject_Malloc(sizeof(Box<T>)));
+  if (!self) return PyErr_NoMemory();
+  PyObject_Init(self, type);
   new (&reinterpret_cast<Box<T>*>(self)->value) T(std::forward<Args>(args)...);
   return self;
 }

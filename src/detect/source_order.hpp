@@ -90,6 +90,7 @@ inline constexpr std::size_t kPolledSortItems = std::size_t{1} << 15;
 
 template <class T>
 void sort_by_source(std::vector<T>& v) {
+  if (v.size() < 2) return;  // most short texts: no call at all
   if (v.size() < kPolledSortItems) sort_by_source_polled_if<false>(v);
   else sort_by_source_polled_if<true>(v);
 }

@@ -9,7 +9,8 @@ for callgrind to count the fixed cost per call:
     valgrind --tool=callgrind --toggle-collect='norvane::mask(*' python bench/profile_short.py many 20000
     valgrind --tool=callgrind --toggle-collect='*mask_many_impl*{lambda()#1}::operator()() const' \
         python bench/profile_short.py many 20000      # the whole call but the argument parsing
-    valgrind --tool=callgrind --toggle-collect='norvane::py::call<&norvane::py::*mask_text>*' \
+    valgrind --tool=callgrind \
+        --toggle-collect='*guarded<norvane::py::call<&norvane::py::(anonymous namespace)::mask_text>*' \
         python bench/profile_short.py loop 20000      # the same texts, one call each
     valgrind --tool=callgrind --toggle-collect='norvane::batch::mask_texts*' \
         python bench/profile_short.py arrow 20000     # pyarrow needed

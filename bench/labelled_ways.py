@@ -591,6 +591,79 @@ NO_PERSON_LOOK_ALIKES = {"won": "amount_after_masked_card", "figure": "amount_af
                          "desk": "organisation_desk_line", "org_acct": "organisation_own_account",
                          "role_mail": "role_mailbox"}
 
+# Receipts, direct lines and partly masked papers (genre receipts_and_masks, a stream of its own):
+# the buyer's mobile under a cash receipt's label and the words after it (<<receipt_mobile>>:
+# 현금영수증 발급 번호, 신청번호, (휴대폰)) beside the receipt's own numbers (<<receipt_no>>: its
+# serial, its approval number); a staff member's direct line after the office's inquiry line on
+# the same line (<<office>> the office's, <<direct>> the person's); birth dates with some parts
+# masked under a birth label or in a birth column (<<dob_masked>>: 1973년 **월 **일, 2000.**.12,
+# 19**-08-08); passports of the current shape with the last digits masked (<<passport_masked>>:
+# M337G****) and licences masked inside a group, with or without a region (<<licence_masked>>:
+# 17-21-53****-26, 서울 14-****36-41). The form's own dates (<<form_date>>) are no one's birth.
+RECEIPT_GENRE = "receipts_and_masks"
+RECEIPT_SHARE = 0.06  # of the documents, from a stream of its own
+RECEIPT_PAPERS = {
+    "cash_receipts": (
+        ("[수강 신청서] {shop} 겨울 특강", "수강생 {name} ({age}세)", "현금영수증 발급 번호: <<receipt_mobile>>",
+         "결제 금액 {amount}원"),
+        ("주문서 확인", "주문자 {name}", "현금영수증 (휴대폰) <<receipt_mobile>>", "영수증 번호 <<receipt_no>>"),
+        ("입금 확인 요청", "입금자명 {name}", "현금영수증 신청번호 <<receipt_mobile>>", "승인번호 <<receipt_no>>"),
+        ("{shop} 회원 등록 카드", "성명 {name}", "현금영수증 발급용 번호 <<receipt_mobile>> (소득공제)"),
+        ("=== 결제 정보 ===", "결제수단: 무통장입금", "현금영수증: 소득공제용 / <<receipt_mobile>>",
+         "영수증번호: <<receipt_no>>"),
+        ("학원비 납부 안내", "원생 {name}", "현금영수증 발행번호 <<receipt_mobile>>", "문의 {shop}"),
+        ("[주문 메모]", "현금영수증 꼭 해주세요 <<receipt_mobile>> 이 번호로요", "받는 분 {name}"),
+        ("캠프 참가 신청", "보호자 {name}", "현금영수증 신청 번호 : <<receipt_mobile>>", "접수번호 <<receipt_no>>"),
+        ("택배 주문 접수", "현금영수증 (휴대폰번호) <<receipt_mobile>>", "영수증 번호 <<receipt_no>>"),
+        ("수강료 영수증 재발급 요청", "현금영수증 발급번호 <<receipt_mobile>> 로 다시 부탁드려요",
+         "원 영수증 번호 <<receipt_no>>"),
+    ),
+    "direct_lines": (
+        ("진료 예약 안내", "예약 문의 <<office>> / 상담 실장 직통 <<direct>>", "환자 {name}"),
+        ("{shop} 상담 안내", "대표 <<office>>, 담당 간호사 직통 <<direct>>"),
+        ("견적 회신", "문의 <<office>> / {name} 과장 직통번호 <<direct>>"),
+        ("[안내] 시술 후 관리", "병원 대표번호 <<office>> | 코디네이터 직통 <<direct>>"),
+        ("분양 상담 예약 확인", "문의전화 <<office>> · 상담실장 직통: <<direct>>"),
+        ("입학 상담", "학원 문의 <<office>> / 원장 직통 <<direct>>"),
+        ("Quotation", "Tel <<office>> / {name} (Manager) direct <<direct>>"),
+        ("서류 접수 안내", "접수처 <<office>>, 담당 주무관 직통 <<direct>>"),
+        ("A/S 방문 예약", "고객센터 <<office>> / 담당 기사 직통 <<direct>>"),
+        ("계약 안내", "사무실 <<office>> / 담당 팀장 직통전화 <<direct>>"),
+    ),
+    "masked_births": (
+        ("입회 신청서", "성명 {name}", "생년월일 <<dob_masked>>", "작성일 <<form_date>>"),
+        ("회원 정보 (일부 가림)", "이름: {name}", "생년월일: <<dob_masked>>", "가입일: <<form_date>>"),
+        ("이름 | 생년월일 | 성별", "{name} | <<dob_masked>> | {sex}", "{name} | <<dob_masked>> | {sex}"),
+        ("성명\t생년월일\t비고", "{name}\t<<dob_masked>>\t확인", "{name}\t<<dob_masked>>\t미확인"),
+        ("[상담톡] 본인 확인", "상담원: 생년월일 확인됐습니다 (<<dob_masked>>)", "고객: 네 감사합니다"),
+        ("예약자 정보", "예약자 {name} / 생년월일 <<dob_masked>>", "방문 예정일 <<form_date>>"),
+        ("보험 청구서 (사본)", "피보험자 {name}", "생년월일 : <<dob_masked>>", "청구일 : <<form_date>>"),
+        ("가입 확인 메일", "고객님의 생일 <<dob_masked>> 로 등록되어 있습니다."),
+        ("출생일: <<dob_masked>>  성명: {name}",),
+        ("DOB <<dob_masked>> / {name}", "접수 <<form_date>>"),
+    ),
+    "masked_documents": (
+        ("여권 사본 확인", "성명 {name}", "여권번호 Passport No. ▶ <<passport_masked>>", "만료일 <<form_date>>"),
+        ("출국 서류 체크리스트", "passport no. <<passport_masked>>", "항공권 확인 완료"),
+        ("비자 신청 접수증", "신청인 {name}", "여권: <<passport_masked>>", "접수일 <<form_date>>"),
+        ("렌터카 예약 확인", "운전자 {name}", "운전면허 <<licence_masked>>", "대여일 <<form_date>>"),
+        ("대리운전 기사 등록", "기사 {name}", "면허번호: <<licence_masked>>"),
+        ("신분 확인 내역", "확인 신분증: 운전면허증 <<licence_masked>>", "확인일 <<form_date>>"),
+        ("호텔 체크인 카드", "Guest {name}", "Passport <<passport_masked>>", "Check-in <<form_date>>"),
+        ("차량 공유 회원 심사", "면허 <<licence_masked>> (1종보통)", "심사일 <<form_date>>"),
+        ("여행자 보험 가입", "피보험자 {name} / 여권번호 <<passport_masked>>"),
+        ("공유킥보드 면허 인증", "인증된 면허: <<licence_masked>>"),
+    ),
+}
+RECEIPT_SHOPS = ("한빛수학학원", "푸른요가", "미소치과", "새봄피아노", "다온 베이커리", "라온필라테스", "해오름 캠프",
+                 "하늘정원 꽃집", "바른자세 교정원", "소담 반찬가게")
+RECEIPT_DATE_STYLES = ("{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}", "{y}. {m}. {d}.", "{y}/{m:02d}/{d:02d}")
+# The shapes of a partly masked birth date: a part masked whole, the year's century kept alone.
+RECEIPT_MASKED_BIRTHS = ("{y}년 {mm}월 {mm}일", "{y}.{mm}.{d:02d}", "{c}{mm}-{m:02d}-{d:02d}", "{y}.{m:02d}.{mm}",
+                         "{y}-{mm}-{d:02d}", "{y}년 {m}월 {mm}일", "{c}{mm}.{m:02d}.{d:02d}", "{y}/{mm}/{d:02d}")
+RECEIPT_LOOK_ALIKES = {"receipt_no": "receipt_own_number", "office": "office_line_before_direct",
+                       "form_date": "form_event_date"}
+
 LABELS = {
     "resident": ("주민등록번호", "주민번호", "주민등록 번호", "본인 주민번호", "RRN", "주민 번호"),
     "foreigner_registration": ("외국인등록번호", "외국인번호", "등록증 번호", "외국인 등록번호"),
@@ -977,7 +1050,8 @@ OFFICE_GENRE = "office_letters"  # letters, notices and forms with offices' own 
 SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
                           "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
-                          WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE)
+                          WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE,
+                          RECEIPT_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -1536,7 +1610,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                      "registry_issued_number", "post_tracking_number")
                   + LEDGER_LOOK_ALIKES + WORKERS_LOOK_ALIKES + tuple(dict.fromkeys(FILING_LOOK_ALIKES.values()))
                   + REPLY_LOOK_ALIKES + tuple(dict.fromkeys(SERIAL_LOOK_ALIKES.values()))
-                  + tuple(dict.fromkeys(NO_PERSON_LOOK_ALIKES.values())))
+                  + tuple(dict.fromkeys(NO_PERSON_LOOK_ALIKES.values()))
+                  + tuple(RECEIPT_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -1900,7 +1975,8 @@ WRITINGS = {
                    ("roster_yymmdd", 0), ("roster_dotted", 0), ("roster_compact", 0), ("bracketed_yymmdd", 0),
                    ("form_field", 0),  # only in registry_forms and closing_lines
                    ("docs_field", 0), ("beside_age", 0),  # only in ledgers_and_papers
-                   ("row_reply", 0)),  # only in announced_replies
+                   ("row_reply", 0),  # only in announced_replies
+                   ("masked_parts", 0)),  # only in receipts_and_masks
     "phone": (("scan_split", 0), ("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
@@ -1914,7 +1990,8 @@ WRITINGS = {
               ("sheet_no_zero", 0), ("after_request", 0),  # only in sheet_exports
               ("form_field", 0),  # only in registry_forms
               ("among_accounts", 0),  # only in ledgers_and_papers
-              ("home_abroad", 0), ("roster_row", 0)),  # only in workers_and_logs
+              ("home_abroad", 0), ("roster_row", 0),  # only in workers_and_logs
+              ("cash_receipt", 0), ("direct_line", 0)),  # only in receipts_and_masks
     "resident": (("scan_split", 0), ("scan_post2020", 0), ("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
                  ("front_sex", 1), ("url_encoded", 0), ("row_cell", 0),  # only in pasted_rows
@@ -1941,7 +2018,8 @@ WRITINGS = {
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
                        ("region_bracketed", 1), ("benefit_form", 0),  # only in ledgers_and_papers
                        ("identity_key", 0),  # only in workers_and_logs
-                       ("announced_hyphen", 0), ("announced_plain", 0)),  # only in announced_replies
+                       ("announced_hyphen", 0), ("announced_plain", 0),  # only in announced_replies
+                       ("masked_group", 0), ("masked_region", 0)),  # only in receipts_and_masks
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2),
                  ("row_old_format", 0), ("row_current", 0),  # only in pasted_rows
                  ("foreign", 0),  # another country's, only in sheet_exports
@@ -1950,7 +2028,8 @@ WRITINGS = {
                  ("form_field", 0),  # only in registry_forms
                  ("docs_field", 0),  # only in ledgers_and_papers
                  ("identity_key", 0),  # only in workers_and_logs
-                 ("announced", 0)),  # only in announced_replies
+                 ("announced", 0),  # only in announced_replies
+                 ("masked_current", 0)),  # only in receipts_and_masks
     "business_registration": (("plain", 0),  # only on organisations' papers and closing_lines
                               ("form_field", 0),  # only in registry_forms
                               ("benefit_form", 0)),  # only in ledgers_and_papers
@@ -4253,6 +4332,58 @@ class _Builder:
         else:
             self.filing_number(w, marker, line, date_style)
 
+    def receipt_paper(self) -> Document:
+        """A paper of RECEIPT_PAPERS: cash receipts' mobiles, direct lines after an office's,
+        partly masked birth dates, passports and licences."""
+        return self.marked_paper(RECEIPT_GENRE, RECEIPT_PAPERS, "receipt:", {"{shop}": RECEIPT_SHOPS},
+                                 ("receipt:date_style", RECEIPT_DATE_STYLES), lambda piece: piece, self.receipt_number)
+
+    def receipt_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+        mask = r.choice(("*", "*", "*", "●", "○"))
+
+        def value(kind: str, text: str, writing: str) -> None:
+            w.value(labelled.Written(kind, text, writing, writing.startswith(MASKED_PREFIX)), "label", line, line)
+
+        def landline() -> list[str]:
+            area = r.choice(("02", "031", "032", "051", "053", "054", "055", "062", "063", "042"))
+            return [area, str(r.randrange(2, 10)) + d(r.choice((2, 3))), d(4)]
+
+        if marker == "receipt_mobile":
+            value("phone", r.choice(("-", "-", " ", ".", "")).join(v._phone_groups(True)), "cash_receipt")
+        elif marker == "direct":
+            groups = landline() if r.random() < 0.8 else v._phone_groups(True)
+            value("phone", r.choice(("-", "-", ".", " ")).join(groups), "direct_line")
+        elif marker == "office":
+            groups = landline() if r.random() < 0.7 else [f"1{r.choice('568')}{r.randrange(0, 100):02d}", d(4)]
+            w.negative(RECEIPT_LOOK_ALIKES[marker], r.choice(("-", "-", ".")).join(groups), line)
+        elif marker == "receipt_no":
+            y, m, dd = v.date(2024, 2026)
+            w.negative(RECEIPT_LOOK_ALIKES[marker], r.choice((f"{y}-{m:02d}{dd:02d}-{d(4)}", f"{y}{m:02d}{dd:02d}-{d(4)}",
+                                                              d(9), f"{d(3)}-{d(3)}-{d(3)}")), line)
+        elif marker == "form_date":
+            y, m, dd = v.date(2019, 2026)
+            w.negative(RECEIPT_LOOK_ALIKES[marker], date_style.format(y=y, m=m, d=dd), line)
+        elif marker == "dob_masked":
+            y, m, dd = v.date(1940, 2012)
+            style = self.pick("receipt:masked_birth", RECEIPT_MASKED_BIRTHS)
+            value("birth_date", style.format(y=y, m=m, d=dd, c=str(y)[:2], mm=mask * 2), "masked_parts")
+        elif marker == "passport_masked":
+            text = v._passport("current_format")
+            hidden = r.choice((4, 4, 3))
+            value("passport", text[:9 - hidden] + mask * hidden, "masked_current")
+        elif marker == "licence_masked":
+            g = v._driver_license("hyphen").split("-")
+            star = "*" if r.random() < 0.8 else mask
+            if r.random() < 0.5:
+                middle = g[2][:2] + star * 4 if r.random() < 0.5 else star * 4 + g[2][4:]
+                value("driver_license", "-".join((g[0], g[1], middle, g[3])), "masked_group")
+            else:
+                region = self.pick("receipt:region", LICENSE_REGIONS)
+                value("driver_license", region + r.choice((" ", " ", "")) + "-".join((g[1], star * 4 + g[2][4:], g[3])),
+                      "masked_region")
+
     def announced_reply(self) -> Document:
         """Replies to a request or an announcement: rows under the fields a post asked for, a
         value in the message after the one that said it was coming, an owner's mobile under a
@@ -4418,11 +4549,16 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     replies = random.Random(_seed(part, seed) ^ 0x4E91)
     serials = random.Random(_seed(part, seed) ^ 0x5E11)
     no_persons = random.Random(_seed(part, seed) ^ 0x0DE5)
+    receipts = random.Random(_seed(part, seed) ^ 0x2EC1)
     docs = []
     while len(docs) < documents:
         if no_persons.random() < NO_PERSON_SHARE:
             with b.own_stream(no_persons):
                 docs.append(b.no_persons_paper())
+            continue
+        if receipts.random() < RECEIPT_SHARE:
+            with b.own_stream(receipts):
+                docs.append(b.receipt_paper())
             continue
         if replies.random() < REPLY_SHARE:
             with b.own_stream(replies):

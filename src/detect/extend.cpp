@@ -31,11 +31,22 @@ using unicode::is_ascii_letter;
 using unicode::is_ascii_lower;
 using unicode::is_ascii_upper;
 
-// Whether 명 (a name) ends the word at byte p: 가맹점명, 상품명, not 명의 nor 명단.
-bool names_a_name(std::string_view s, std::size_t p) {
-  constexpr std::string_view w = labels::kNameSuffix;
+// Whether the word at byte p is `w` and ends there (no Korean letter after it).
+bool word_ending_at(std::string_view s, std::size_t p, std::string_view w) {
   if (s.size() - p < w.size() || std::memcmp(s.data() + p, w.data(), w.size()) != 0) return false;
   return p + w.size() >= s.size() || static_cast<unsigned char>(s[p + w.size()]) < 0x80;
+}
+
+// Whether 명 (a name) ends the word at byte p: 가맹점명, 상품명, not 명의 nor 명단.
+bool names_a_name(std::string_view s, std::size_t p) {
+  return word_ending_at(s, p, labels::kNameSuffix);
+}
+
+// Whether a title ending (장) ends the word at byte p: a company's word before it names the
+// desk's head (상담 실장, 관리소장), not the desk.
+bool names_a_head(std::string_view s, std::size_t p) {
+  return std::any_of(std::begin(labels::kHeadTitleEndings), std::end(labels::kHeadTitleEndings),
+                     [&](std::string_view w) { return word_ending_at(s, p, w); });
 }
 
 // Whether a word of a camel-case key begins at byte p, between two letters: refund|Account,
@@ -1079,6 +1090,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
         // A look-alike's word followed by 명 names a name (가맹점명: 푸른 독서실 (...)), not the
         // number.
         if (l.table == labels::kLookAlikeTable && names_a_name(text, e)) continue;
+        if (l.table == labels::kCompanyTable && names_a_head(text, e)) continue;
         // A bank's short name inside a longer word is a place or a name (해운대구, 국민수), not
         // the bank; 국민은행 and 카카오뱅크 are read as themselves.
         if ((l.flags & labels::kAdjacent) && (l.flags & labels::kBank) &&
@@ -1625,8 +1637,16 @@ bool masked_groups(std::string_view s) {
   return masks > 0 && masks < 16 && s[4] == s[9] && s[9] == s[14];
 }
 
-// A date of birth whose day, or month and day, are masked: 1968.07.**, 1988-**-**, 8412**. The
-// year and the month stay in clear, so the value still needs hiding.
+// Whether every masked digit stands in [from, to).
+bool masked_only_within(std::span<const std::uint8_t> d, std::size_t from, std::size_t to) {
+  for (std::size_t k = 0; k < d.size(); ++k)
+    if (d[k] == kMasked && (k < from || k >= to)) return false;
+  return true;
+}
+
+// A date of birth with some of its parts masked: 1968.07.**, 1988-**-**, 2000.**.12,
+// 19**-08-08, 8412**. Each part is shown or masked whole (a year may show its century alone), and
+// four digits at least stay in clear, so the value still needs hiding.
 bool masked_birth_date(std::span<const std::uint8_t> d) {
   if (d.size() == 6) {  // two-digit year and month, the day masked
     if (d[0] == kMasked || d[1] == kMasked || d[2] == kMasked || d[3] == kMasked ||
@@ -1636,13 +1656,24 @@ bool masked_birth_date(std::span<const std::uint8_t> d) {
     return month >= 1 && month <= 12;
   }
   if (d.size() != 8) return false;
-  for (std::size_t k = 0; k < 4; ++k)
-    if (d[k] == kMasked) return false;
-  const unsigned year = d[0] * 1000u + d[1] * 100u + d[2] * 10u + d[3];
-  if (year < 1900 || year > 2029 || d[6] != kMasked || d[7] != kMasked) return false;
-  if (d[4] == kMasked || d[5] == kMasked) return d[4] == kMasked && d[5] == kMasked;
-  const unsigned month = d[4] * 10u + d[5];
-  return month >= 1 && month <= 12;
+  const auto masked_at = [&](std::size_t k) { return d[k] == kMasked; };
+  const auto value_at = [&](std::size_t k) { return d[k] * 10u + d[k + 1]; };
+  // A two-digit part: 0 masked whole, 1 shown, -1 neither.
+  const auto part = [&](std::size_t k) {
+    return masked_at(k) && masked_at(k + 1) ? 0 : !masked_at(k) && !masked_at(k + 1) ? 1 : -1;
+  };
+  const int century = part(0), decade = part(2), month = part(4), day = part(6);
+  if (century < 0 || decade < 0 || month < 0 || day < 0 || (century == 0 && decade == 1))
+    return false;
+  if (century == 1 && value_at(0) != 19 && value_at(0) != 20) return false;
+  if (century == 1 && decade == 1) {
+    const unsigned year = value_at(0) * 100u + value_at(2);
+    if (year < 1900 || year > 2029) return false;
+  }
+  if (month == 1 && (value_at(4) < 1 || value_at(4) > 12)) return false;
+  if (day == 1 && (value_at(6) < 1 || value_at(6) > 31)) return false;
+  const int shown = century + decade + month + day;
+  return shown >= 2 && shown < 4;
 }
 
 // The front half of a resident number and its seventh digit, then nothing (written apart:
@@ -1850,12 +1881,14 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                                  rule::kPhoneColumnNoZero, cues_for(EntityKind::phone), 0.2f, true,
                                  Certainty::probable, EntityKind::phone});
   }
+  // A licence number after a region name: 서울 11-123456-78, or with its middle group partly
+  // masked (서울 14-****36-41).
+  if (cfg.extra_shapes && n == 10 && (!masked || masked_only_within(d, 2, 8)) &&
+      ends_with_region(before))
+    add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::driver_license),
+                               rule::kLicenseRegion, cues_for(EntityKind::driver_license), 0.55f,
+                               masked, Certainty::probable, EntityKind::driver_license});
   if (cfg.extra_shapes && !masked) {
-    // A licence number after a region name: 서울 11-123456-78.
-    if (n == 10 && ends_with_region(before))
-      add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::driver_license),
-                                 rule::kLicenseRegion, cues_for(EntityKind::driver_license), 0.55f,
-                                 false, Certainty::probable, EntityKind::driver_license});
     // A passport whose letter was read as a digit (O12345678).
     if (n == 9 && source.size() == 9 && source[0] >= 'A' && source[0] <= 'Z' &&
         std::all_of(source.begin() + 1, source.end(), [](char ch) { return is_ascii_digit(ch); }))
@@ -3247,6 +3280,19 @@ unsigned hangul_date_part(std::string_view text, std::size_t& k, std::string_vie
   return static_cast<unsigned>(*v);
 }
 
+// How many bytes of at most `most` mask characters (labels::kDatePartMasks) stand from byte k.
+std::size_t mask_characters(std::string_view text, std::size_t k, std::size_t most) {
+  const std::size_t from = k;
+  for (std::size_t count = 0; count < most; ++count) {
+    const auto mask = std::ranges::find_if(labels::kDatePartMasks, [&](std::string_view m) {
+      return text.substr(k).starts_with(m);
+    });
+    if (mask == std::end(labels::kDatePartMasks)) break;
+    k += mask->size();
+  }
+  return k - from;
+}
+
 // A date in Korean words from byte k, right after its year y of yl digits: 1974년 10월 12일, and
 // with `words` spaces before 년, 월 and 일 and a month and day in Hangul numerals (1990년 삼월
 // 십오일). Its end, or 0. Out of line: few runs are followed by 년 or a space.
@@ -3258,7 +3304,9 @@ unsigned hangul_date_part(std::string_view text, std::size_t& k, std::string_vie
     while (k < n && p[k] == ' ') ++k;
   };
   bool hangul = false;
-  // A number and its unit word: digits then the unit, or with `words` Hangul numerals.
+  std::size_t masked = 0;  // parts masked whole (1973년 **월 **일)
+  // A number and its unit word: digits then the unit, or with `words` Hangul numerals or one or
+  // two mask characters (v is then 0).
   auto part = [&](std::string_view unit, unsigned& v) {
     const std::size_t from = k;
     v = 0;
@@ -3271,6 +3319,14 @@ unsigned hangul_date_part(std::string_view text, std::size_t& k, std::string_vie
     }
     k = from;
     if (!words || len != 0) return false;
+    if (const std::size_t marks = mask_characters(text, k, 2); marks > 0) {
+      std::size_t e = k + marks;
+      while (e < n && p[e] == ' ') ++e;
+      if (text.substr(e, 3) != unit) return false;
+      k = e + 3;
+      ++masked;
+      return true;
+    }
     v = hangul_date_part(text, k, unit);
     hangul |= v != 0;
     return v != 0;
@@ -3285,6 +3341,12 @@ unsigned hangul_date_part(std::string_view text, std::size_t& k, std::string_vie
   if (!part("일", d)) return 0;
   const unsigned year = yl == 4 ? y : 1900 + y;
   if (yl == 4 && (y < 1900 || y > 2099)) return 0;
+  if (masked > 0) {
+    // What stays in clear must still be a part of a date: a full year, or a month beside it.
+    if ((masked == 2 && yl != 4) || (m == 0 && d == 0 && masked < 2) || m > 12 || d > 31) return 0;
+    rule = rule::kBirthMasked;
+    return k;
+  }
   if (!is_valid_date(year, m, d) && !(yl == 2 && is_valid_date(2000 + y, m, d))) return 0;
   rule = hangul ? rule::kBirthHangulDate : rule::kBirthKoreanDate;
   return k;
@@ -3392,6 +3454,32 @@ bool current_passport_at(std::string_view text, std::size_t i) {
   for (std::size_t k : {1, 2, 3, 5, 6, 7, 8})
     if (!is_ascii_digit(p[i + k])) return false;
   return true;
+}
+
+// A passport of the current format with some digits masked at i (M337G****, M12*A4567): three
+// digits at least in clear. Its end, or 0.
+std::size_t masked_current_passport_at(std::string_view text, std::size_t i) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  auto upper = [&](std::size_t k) { return k < n && p[k] >= 'A' && p[k] <= 'Z'; };
+  if (!upper(i) || (i > 0 && (is_ascii_letter(p[i - 1]) || is_ascii_digit(p[i - 1])))) return 0;
+  std::size_t k = i + 1, digits = 0, masks = 0;
+  for (std::size_t place = 1; place < 9; ++place) {
+    if (place == 4) {
+      if (!upper(k)) return 0;
+      ++k;
+    } else if (k < n && is_ascii_digit(p[k])) {
+      ++k, ++digits;
+    } else if (const std::size_t m = mask_characters(text, k, 1); m > 0 && text[k] != 'X' &&
+                                                                  text[k] != 'x') {
+      k += m, ++masks;
+    } else {
+      return 0;
+    }
+  }
+  if (masks == 0 || digits < 3 || (k < n && (is_ascii_letter(p[k]) || is_ascii_digit(p[k]))))
+    return 0;
+  return k;
 }
 
 // The e-mail around the "@" at i that the base scanner leaves: masked local part
@@ -3741,6 +3829,8 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
       // The current format belongs to passports alone: it needs no label (look-alike labels still
       // veto it).
       raw.push_back({i - 1, i + 8, EntityKind::passport, rule::kPassportCurrent, 0.5f, false});
+    else if (const std::size_t e = variants && i > 0 ? masked_current_passport_at(text, i - 1) : 0)
+      raw.push_back({i - 1, e, EntityKind::passport, rule::kPassportMasked, 0.3f, true});
   }
   for (const void* at = base_shapes ? std::memchr(text.data(), '@', n) : nullptr; at;) {
     const auto i = static_cast<std::size_t>(static_cast<const char*>(at) - text.data());

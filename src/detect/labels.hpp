@@ -178,6 +178,15 @@ inline constexpr Label kPhone[] = {
     {"본국", 0.8f, kPersonal},
     {"고국", 0.8f, kPersonal},
     {"Home Country", 0.8f, kAscii | kPersonal},
+    // A cash receipt is issued to the buyer's mobile: the number under its label, or under the
+    // issue or application words that follow it (현금영수증 발급 번호, 신청번호), is theirs. The
+    // longer words hold the look-alikes' 발급번호 and 신청번호; the receipt's own approval number
+    // (현금영수증 승인번호) is still a look-alike's.
+    {"현금영수증", 1.0f},
+    {"현금영수증 발급", 1.0f},
+    {"현금영수증 발행", 1.0f},
+    {"현금영수증 신청", 1.0f},
+    {"현금영수증용", 1.0f},
 };
 // Countries' calling codes other than Korea's, with the length of a number after them (E.164):
 // a phone written with "+" and one of them is read as a phone abroad (extend.cpp) under a phone's
@@ -972,6 +981,11 @@ inline constexpr std::string_view kDepositWords[] = {"예금", "적금", "계좌
 // The syllable that makes a word the name of what it says (가맹점명, 상품명): a look-alike's
 // word with it names the shop or the product, not their number.
 inline constexpr std::string_view kNameSuffix = "명";
+// Characters that mask a month or a day written in words (1973년 **월 **일, 1985년 ●월 ○○일).
+inline constexpr std::string_view kDatePartMasks[] = {"*", "X", "x", "●", "○", "◯", "■", "□", "#", "◇"};
+// Endings that make a company's word the title of the person heading that desk (상담 실장,
+// 관리소장, 지점장님, 센터장): the line after it is that person's, not the desk's.
+inline constexpr std::string_view kHeadTitleEndings[] = {"장", "장님"};
 // Words naming an account's holder: the holder named after them decides whose it is.
 inline constexpr std::string_view kHolderWords[] = {"예금주", "명의"};
 // Associations, clubs and agencies that hold accounts and keep an office: alumni and parents'

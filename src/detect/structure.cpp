@@ -611,6 +611,9 @@ void lay_out_row(std::string_view s, std::size_t from, std::size_t to,
     if (below[column] > 0) --below[column];
 }
 
+// Digits that make a cell's number a value of its own (a telephone, an account), not a count.
+constexpr std::ptrdiff_t kOwnNumberDigits = 7;
+
 // The first cell of a row, when the value stands in a later one: a sheet or report turned
 // sideways names its rows there (연락처 | 010-... | 010-...). Read when the header names nothing.
 void row_label(std::string_view text, std::size_t ls, std::size_t start, char delimiter,
@@ -631,6 +634,16 @@ void row_label(std::string_view text, std::size_t ls, std::size_t start, char de
       ++to;
   }
   if (to >= start || to == from) return;
+  // A cell between bars or tabs holding a word and a number of its own (대표번호 054-... | 직통
+  // 02-...) is a label and its value, not the row's name; a date or a time alone may still name
+  // it.
+  const std::string_view first = text.substr(from, to - from);
+  if ((delimiter == '|' || delimiter == '\t') &&
+      std::count_if(first.begin(), first.end(), is_digit) >= kOwnNumberDigits &&
+      std::any_of(first.begin(), first.end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 0x80 || unicode::is_ascii_letter(c);
+      }))
+    return;
   out.push_back({from, to, 1, rule::kRowLabel, true});
 }
 

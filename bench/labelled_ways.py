@@ -600,6 +600,10 @@ NO_PERSON_LOOK_ALIKES = {"won": "amount_after_masked_card", "figure": "amount_af
 # 19**-08-08); passports of the current shape with the last digits masked (<<passport_masked>>:
 # M337G****) and licences masked inside a group, with or without a region (<<licence_masked>>:
 # 17-21-53****-26, 서울 14-****36-41). The form's own dates (<<form_date>>) are no one's birth.
+# Scanned confirmations whose OCR read digits as letters (5 as S, 8 as B, 0 as O, 1 as l or I):
+# a mobile (<<ocr_phone>>: 010-6911-B541, O10-S374-6122) and a resident number (<<ocr_rrn>>:
+# 830901-29980S1) under their labels, beside products' codes and serials that keep their
+# letters (<<scan_code>>: R3CE7YQF87G, S/N 5MKR4GR3598U, GIFT-HC3N-6JLJ).
 RECEIPT_GENRE = "receipts_and_masks"
 RECEIPT_SHARE = 0.06  # of the documents, from a stream of its own
 RECEIPT_PAPERS = {
@@ -654,6 +658,18 @@ RECEIPT_PAPERS = {
         ("여행자 보험 가입", "피보험자 {name} / 여권번호 <<passport_masked>>"),
         ("공유킥보드 면허 인증", "인증된 면허: <<licence_masked>>"),
     ),
+    "scanned_forms": (
+        ("[스캔] 가입 신청 확인서", "성 명 {name}", "전 화: <<ocr_phone>>", "주민등록번호: <<ocr_rrn>>"),
+        ("팩스 수신 - 신청서 사본", "신청인 {name}  전화 <<ocr_phone>>", "제품 S/N <<scan_code>>"),
+        ("OCR 변환본 (확인 필요)", "주 민 등 록 번 호 <<ocr_rrn>>", "연 락 처 <<ocr_phone>>"),
+        ("스캔 문서 - 보험금 청구서", "피보험자 {name}", "주민등록번호 <<ocr_rrn>>", "휴대폰 <<ocr_phone>>"),
+        ("A/S 접수증 (스캔)", "고객 {name} 전화: <<ocr_phone>>", "모델 <<scan_code>>"),
+        ("[이미지에서 추출한 텍스트]", "성명: {name}", "핸드폰: <<ocr_phone>>", "상품권 번호 <<scan_code>>"),
+        ("등록 확인서 사본", "주민번호 <<ocr_rrn>>", "시리얼 <<scan_code>>"),
+        ("수령 확인서 (OCR)", "수령인 {name} / 전 화 <<ocr_phone>>", "제품코드: <<scan_code>>"),
+        ("스캔본 텍스트 변환", "연락처 : <<ocr_phone>>", "주민번호 : <<ocr_rrn>>", "기기 S/N: <<scan_code>>"),
+        ("[PDF 추출] 동의서", "본인 {name} (주민등록번호 <<ocr_rrn>>)", "휴대전화 <<ocr_phone>>"),
+    ),
 }
 RECEIPT_SHOPS = ("한빛수학학원", "푸른요가", "미소치과", "새봄피아노", "다온 베이커리", "라온필라테스", "해오름 캠프",
                  "하늘정원 꽃집", "바른자세 교정원", "소담 반찬가게")
@@ -661,8 +677,10 @@ RECEIPT_DATE_STYLES = ("{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}", "{y}. {m}. 
 # The shapes of a partly masked birth date: a part masked whole, the year's century kept alone.
 RECEIPT_MASKED_BIRTHS = ("{y}년 {mm}월 {mm}일", "{y}.{mm}.{d:02d}", "{c}{mm}-{m:02d}-{d:02d}", "{y}.{m:02d}.{mm}",
                          "{y}-{mm}-{d:02d}", "{y}년 {m}월 {mm}일", "{c}{mm}.{m:02d}.{d:02d}", "{y}/{mm}/{d:02d}")
+# What a scan's OCR reads digits as: 5 as S, 8 as B, 0 as O, 1 as l or I.
+RECEIPT_SCANNED_LETTERS = {"5": "S", "8": "B", "0": "O", "1": "lI"}
 RECEIPT_LOOK_ALIKES = {"receipt_no": "receipt_own_number", "office": "office_line_before_direct",
-                       "form_date": "form_event_date"}
+                       "form_date": "form_event_date", "scan_code": "scanned_product_code"}
 
 LABELS = {
     "resident": ("주민등록번호", "주민번호", "주민등록 번호", "본인 주민번호", "RRN", "주민 번호"),
@@ -1991,13 +2009,14 @@ WRITINGS = {
               ("form_field", 0),  # only in registry_forms
               ("among_accounts", 0),  # only in ledgers_and_papers
               ("home_abroad", 0), ("roster_row", 0),  # only in workers_and_logs
-              ("cash_receipt", 0), ("direct_line", 0)),  # only in receipts_and_masks
+              ("cash_receipt", 0), ("direct_line", 0), ("scanned_letters", 0)),  # only in receipts_and_masks
     "resident": (("scan_split", 0), ("scan_post2020", 0), ("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
                  ("front_sex", 1), ("url_encoded", 0), ("row_cell", 0),  # only in pasted_rows
                  ("after_request", 0),  # only in sheet_exports
                  ("form_field", 0),  # only in registry_forms
-                 ("halves_apart", 0), ("roster_row", 0), ("identity_key", 0)),  # only in workers_and_logs
+                 ("halves_apart", 0), ("roster_row", 0), ("identity_key", 0),  # only in workers_and_logs
+                 ("scanned_letters", 0)),  # only in receipts_and_masks
     "foreigner_registration": (("scan_split", 0), ("dash_eu", 1), ("masked_partly", 1),
                                ("plain", 0),  # only in its genre
                                ("masked_cell", 0),  # only in ledgers_and_papers
@@ -4373,6 +4392,20 @@ class _Builder:
             text = v._passport("current_format")
             hidden = r.choice((4, 4, 3))
             value("passport", text[:9 - hidden] + mask * hidden, "masked_current")
+        elif marker in ("ocr_phone", "ocr_rrn"):
+            make = (lambda: "-".join(v._phone_groups(True))) if marker == "ocr_phone" else \
+                (lambda: "-".join(v._resident_groups(False)))
+            text = make()
+            while not any(c in "58" for c in text):  # the scan misread a 5 or an 8 of it
+                text = make()
+            value("phone" if marker == "ocr_phone" else "resident", self.scanned(text), "scanned_letters")
+        elif marker == "scan_code":
+            code = r.choice((lambda: "".join(r.choice("ABCDEFGHJKLMNPRSTUVWXYZ0123456789") for _ in range(11)),
+                             lambda: f"{r.choice(('GM', 'SB', 'BS', 'SM'))}-{d(4)}-{d(5)}",
+                             lambda: f"{d(1)}{r.choice('ABMS')}{r.choice('BKRS')}R{d(1)}GR{d(4)}{r.choice('SUB')}",
+                             lambda: "GIFT-" + "-".join("".join(r.choice("BCHJLNS0123456789") for _ in range(4))
+                                                        for _ in range(2))))()
+            w.negative(RECEIPT_LOOK_ALIKES[marker], code, line)
         elif marker == "licence_masked":
             g = v._driver_license("hyphen").split("-")
             star = "*" if r.random() < 0.8 else mask
@@ -4383,6 +4416,18 @@ class _Builder:
                 region = self.pick("receipt:region", LICENSE_REGIONS)
                 value("driver_license", region + r.choice((" ", " ", "")) + "-".join((g[1], star * 4 + g[2][4:], g[3])),
                       "masked_region")
+
+    def scanned(self, number: str) -> str:
+        """The number as a scan's OCR read it: one of its 5s or 8s as S or B, and maybe another
+        digit as its letter."""
+        r = self.r
+        places = {r.choice([k for k, c in enumerate(number) if c in "58"])}
+        if r.random() < 0.4:
+            places.add(r.choice([k for k, c in enumerate(number) if c in "0158"]))
+        chars = list(number)
+        for k in places:
+            chars[k] = r.choice(RECEIPT_SCANNED_LETTERS[chars[k]])
+        return "".join(chars)
 
     def announced_reply(self) -> Document:
         """Replies to a request or an announcement: rows under the fields a post asked for, a

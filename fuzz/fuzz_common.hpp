@@ -76,8 +76,9 @@ inline std::vector<std::int64_t> char_index(std::string_view s) {
 // the rest is the text. Without that header the defaults apply. An input that starts with 0xFE
 // (never part of UTF-8 either) has a fourth header byte after the two configuration bytes
 // (FE a b families): the extension families, one bit each in
-// kFamilyFields order, on top of Config::thorough() when its high bit is set. The eighth family
-// (writing_variants) shares that bit: it is on whenever thorough is. An input that starts with
+// kFamilyFields order, on top of Config::thorough() when its high bit is set. The eighth and
+// ninth families (writing_variants, scanned_letters) share that bit: they are on whenever
+// thorough is. An input that starts with
 // 0xFD has a fifth byte after those four (FD a b families year): the reference year, unset
 // when 0, else 1900 + (year - 1) % 200 (1900 to 2099, the years a Config takes).
 struct Input {

@@ -12,7 +12,7 @@ import norvane
 from norvane import Config, Policy, PolicySet
 
 FAMILIES = ("label_reading", "structure", "extra_shapes", "recent_resident", "company_veto",
-            "lookalike_veto", "numeral_words", "writing_variants")
+            "lookalike_veto", "numeral_words", "writing_variants", "scanned_letters")
 
 
 def found(text, config):
@@ -45,7 +45,7 @@ def test_repr_lists_only_the_families_switched_on():
     assert repr(Config.thorough()) == (
         "Config(min_score=0.5, min_context=0.3, context_window=24, label_reading=True, structure=True, "
         "extra_shapes=True, recent_resident=True, company_veto=True, lookalike_veto=True, numeral_words=True, "
-        "writing_variants=True)")
+        "writing_variants=True, scanned_letters=True)")
 
 
 def test_thorough_weights_and_a_fresh_object_each_time():

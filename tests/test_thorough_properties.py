@@ -11,7 +11,7 @@ from norvane import Config, Policy, PolicySet, RestoreMap
 SETTINGS = settings(max_examples=200, deadline=None, suppress_health_check=[HealthCheck.too_slow])
 
 FAMILIES = ("label_reading", "structure", "extra_shapes", "recent_resident", "company_veto",
-            "lookalike_veto", "numeral_words", "writing_variants")
+            "lookalike_veto", "numeral_words", "writing_variants", "scanned_letters")
 
 # Pieces of the writing the families read, so that generated text reaches them.
 FRAGMENTS = [

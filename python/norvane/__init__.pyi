@@ -173,6 +173,7 @@ class Config:
     lookalike_veto: bool
     numeral_words: bool
     writing_variants: bool
+    scanned_letters: bool
     # The year dates are weighed against; None reads the clock (UTC) when a call runs.
     reference_year: int | None
     @classmethod

@@ -419,6 +419,13 @@ class Detector {
                        });
   }
 
+  // Whether the run's source holds a letter the scanned_letters setting reads as a digit (S, B).
+  // Out of line: only that setting asks.
+  [[gnu::noinline]] bool holds_scanned_letter(const Span& source_span) const {
+    const std::string_view s = source_.substr(source_span.byte_start, source_span.byte_len());
+    return s.find_first_of("SB") != std::string_view::npos;
+  }
+
   // Three, two and five digits joined by hyphens: 123-45-67890.
   static bool grouped_as_business_number(std::string_view s) {
     if (s.size() != 12 || s[3] != '-' || s[6] != '-') return false;
@@ -752,6 +759,9 @@ class Detector {
         }
     }
 
+    // A number read through a scan's letters (010-6911-B541) is reported under a label only.
+    const bool scanned = extended && cfg_.scanned_letters && holds_scanned_letter(src.span);
+
     std::size_t win = n;
     float win_score = 0;
     Certainty win_certainty = Certainty::possible;
@@ -794,7 +804,7 @@ class Detector {
         if (mobile && c.entity == EntityKind::phone && extend::clock_follows(source_, src.span))
           s_.cand_ext[i].push_back(extend::rule::kMobileBeforeClock);
       }
-      if (c.needs_context && ctx < cfg_.min_context) {
+      if ((c.needs_context || scanned) && ctx < cfg_.min_context) {
         reject(c, score, RejectReason::no_context);
         continue;
       }

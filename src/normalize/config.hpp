@@ -40,6 +40,7 @@ struct Config {
   bool numeral_words = false;    // a short numeral at the end of a word is part of the word
   bool writing_variants =
       false;  // ㅡ or ~ for hyphens, wrapped lines, masks, percent-encoding, ...
+  bool scanned_letters = false;  // S and B a scan read for 5 and 8 inside a labelled number
 
   // The year the extensions weigh dates against (a date after it is no one's birth date). Unset:
   // the clock's year (UTC), read when a reading needs it; a stored job pins it to give the same
@@ -48,7 +49,7 @@ struct Config {
 
   bool any_extension() const {
     return label_reading || structure || extra_shapes || recent_resident || company_veto ||
-           lookalike_veto || numeral_words || writing_variants;
+           lookalike_veto || numeral_words || writing_variants || scanned_letters;
   }
 
   // Every extension on, with the thresholds and weights chosen for masking: leak little, stay
@@ -62,7 +63,7 @@ struct FamilyField {
   bool Config::* field;
   std::string_view doc;
 };
-inline constexpr std::array<FamilyField, 8> kFamilyFields{{
+inline constexpr std::array<FamilyField, 9> kFamilyFields{{
     {"label_reading", &Config::label_reading,
      "영문/약어 라벨, 로그 키, 은행 이름, 뒤에 붙은 라벨을 읽고 라벨과 값 사이 거리를 글자와 숫자로만 센다(bool)."},
     {"structure", &Config::structure,
@@ -80,6 +81,9 @@ inline constexpr std::array<FamilyField, 8> kFamilyFields{{
     {"writing_variants", &Config::writing_variants,
      "하이픈 대신 쓴 ㅡ/~/ㆍ, 두 줄에 걸친 값, 띄어 읽은 한글 숫자, ●/#/■ 로 일부 가린 값, 영문 월 이름 날짜(15MAR86 포함), "
      "URL 인코딩된 값(%40, %2D, 공백 대신 +)을 읽는다(bool)."},
+    {"scanned_letters", &Config::scanned_letters,
+     "스캔한 서식의 OCR 이 5 와 8 을 S 와 B 로 읽은 숫자 열(010-6911-B541, 830901-29980S1)을 "
+     "숫자로 읽는다. 라벨이 있는 값만 보고한다(bool)."},
 }};
 
 inline Config Config::thorough() {

@@ -1,5 +1,6 @@
 // Corrects the letters I, l, O, o typed for digits between digit-like characters (and, with the
-// writing variants, anywhere inside a run of digits and such letters).
+// writing variants, anywhere inside a run of digits and such letters); with scanned_letters, S and
+// B that a scan's OCR read for 5 and 8 inside such a run.
 
 #include <string>
 
@@ -29,7 +30,18 @@ char digit_for(unsigned char c) {
   }
 }
 
+// The letters OCR reads digits of a scanned form as, beyond those above: 5 as S, 8 as B. (Z for 2
+// and G for 6 are rarer in scans of printed digits and common in codes; they stay letters.)
+char scanned_digit_for(unsigned char c) {
+  switch (c) {
+    case 'S': return '5';
+    case 'B': return '8';
+    default: return 0;
+  }
+}
+
 constexpr unicode::ByteSet kLetter{1, 0, {'I', 'l', 'O', 'o'}, 4};
+constexpr unicode::ByteSet kLetterOrScanned{1, 0, {'I', 'l', 'O', 'o', 'S', 'B'}, 6};
 
 bool is_skippable(char32_t c) {
   switch (c) {
@@ -64,14 +76,26 @@ bool digit_like_after(std::string_view s, std::size_t i) {
   return false;
 }
 
+// Whether an ASCII digit stands right before or right after byte i: a scanned letter is read
+// only where it touches one (B541, 29980S1), not set apart (S 010-...).
+bool touches_digit(std::string_view s, std::size_t i) {
+  auto digit = [&](std::size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; };
+  return (i > 0 && digit(i - 1)) || digit(i + 1);
+}
+
 // Whether the letter at i stands in a run of digits and such letters, single separators (space,
 // hyphen, dot) between them, that reads as one number typed to pass a filter (O1O-l234-5678,
 // olO 5469 ll49): nine to thirteen characters, six digits or more and five letters at most, and
-// no other letter touching the run.
-bool in_digit_run(std::string_view s, std::size_t i) {
+// no other letter touching the run. With `scanned`, S and B touching a digit are letters of the
+// run too, in a run printed with separators (a passport's S046B5458 has none; OS 2024... is no
+// number).
+bool in_digit_run(std::string_view s, std::size_t i, bool scanned) {
+  auto scanned_at = [&](std::size_t k) {
+    return scanned && scanned_digit_for(static_cast<unsigned char>(s[k])) != 0 && touches_digit(s, k);
+  };
   auto member = [&](std::size_t k) {
     const auto c = static_cast<unsigned char>(s[k]);
-    return (c >= '0' && c <= '9') || digit_for(c) != 0;
+    return (c >= '0' && c <= '9') || digit_for(c) != 0 || scanned_at(k);
   };
   auto separator = [](char c) { return c == ' ' || c == '-' || c == '.'; };
   // No run of thirteen characters and their separators is longer than this: a longer one is
@@ -89,47 +113,62 @@ bool in_digit_run(std::string_view s, std::size_t i) {
   if ((from > 0 && letter(static_cast<unsigned char>(s[from - 1]))) ||
       (to < s.size() && letter(static_cast<unsigned char>(s[to]))))
     return false;
-  std::size_t digits = 0, letters = 0, separators = 0;
+  std::size_t digits = 0, letters = 0, separators = 0, scans = 0;
   for (std::size_t k = from; k < to; ++k) {
     if (s[k] >= '0' && s[k] <= '9') ++digits;
     else if (digit_for(static_cast<unsigned char>(s[k])) != 0) ++letters;
+    else if (scanned_at(k)) ++letters, ++scans;
     else ++separators;
   }
+  if (scans > 0 && separators == 0) return false;
   // One letter leading bare digits is a passport's or a serial's (O51055216), not a digit.
   if (letters == 1 && separators == 0 && i == from) return false;
   return digits >= 6 && letters <= 5 && digits + letters >= 9 && digits + letters <= 13;
 }
 
+// The digit a corrected letter stands for.
+char corrected_digit(unsigned char c) {
+  const char scanned = scanned_digit_for(c);
+  return scanned ? scanned : digit_for(c);
+}
+
 // The map of the corrections in `text`, written as they are decided; nothing when there are
 // none. The neighbour tests read the text as it is, so earlier corrections do not count as
 // digits. Every correction replaces one byte with one byte: the corrected text is the same text
-// with the replaced bytes' digits written over them.
-std::optional<SpanMap> map_corrections(std::string_view text, bool in_digit_runs) {
+// with the replaced bytes' digits written over them. `Letters` is kLetter, or kLetterOrScanned
+// with scanned_letters.
+template <const unicode::ByteSet& Letters>
+std::optional<SpanMap> map_corrections(std::string_view text, bool in_digit_runs,
+                                       bool scanned_letters) {
   const std::size_t n = text.size();
   std::optional<SpanMapWriter> map;
   std::uint32_t bytes = 0, chars = 0;  // the end of the map so far, the same on both sides
-  std::uint32_t rule_change[2] = {0, 0};  // the changes of the two rules, once interned
+  std::uint32_t rule_change[3] = {0, 0, 0};  // the changes of the three rules, once interned
+  static constexpr RuleName kRules[3] = {rules::kLookalikeDigit, rules::kValueLetterDigit,
+                                         rules::kValueScannedLetter};
   // ASCII bytes never occur inside a multi-byte sequence: a byte scan finds the letters.
   interrupt::Poll poll;
   for (std::size_t i = 0; i < n; ++i) {
-    i = unicode::find_byte<kLetter>(text, i);
+    i = unicode::find_byte<Letters>(text, i);
     if (i >= n) break;
     poll.reach(i);
-    const bool between = digit_like_before(text, i) && digit_like_after(text, i + 1);
-    if (!between && !(in_digit_runs && in_digit_run(text, i))) continue;
+    const bool scanned = scanned_digit_for(static_cast<unsigned char>(text[i])) != 0;
+    const bool between = !scanned && digit_like_before(text, i) && digit_like_after(text, i + 1);
+    const bool in_run = scanned ? touches_digit(text, i) && in_digit_run(text, i, true)
+                                : in_digit_runs && in_digit_run(text, i, scanned_letters);
+    if (!between && !in_run) continue;
     if (!map) map.emplace(kFirstSegments, n);
     if (i > bytes) {
       chars += static_cast<std::uint32_t>(utf8::count_chars(text.substr(bytes, i - bytes)));
       bytes = static_cast<std::uint32_t>(i);
       map->push_next(SegmentEnd{bytes, chars, bytes, chars, 0});
     }
-    std::uint32_t& change = rule_change[between ? 0 : 1];
+    const std::size_t rule = between ? 0 : scanned ? 2 : 1;
+    std::uint32_t& change = rule_change[rule];
     if (change == 0) {
       NormalizationCost cost;
       cost.replaced_chars = 1;
-      change = map->intern(SegmentChange{
-          RuleSet::of(between ? rules::kLookalikeDigit : rules::kValueLetterDigit), cost,
-          SegmentKind::replace});
+      change = map->intern(SegmentChange{RuleSet::of(kRules[rule]), cost, SegmentKind::replace});
     }
     ++bytes;
     ++chars;
@@ -149,14 +188,21 @@ void write_corrections(std::string& text, const SpanMap& corrections) {
   for (std::size_t k = 0; k < corrections.len(); ++k) {
     if (corrections.kind_of(k) == SegmentKind::identity) continue;
     char& letter = text[corrections.dst_byte_start(k)];
-    letter = digit_for(static_cast<unsigned char>(letter));
+    letter = corrected_digit(static_cast<unsigned char>(letter));
   }
+}
+
+// The corrections' map, with the letters scanned_letters reads too or without them.
+std::optional<SpanMap> corrections(std::string_view text, bool in_digit_runs, bool scanned_letters) {
+  return scanned_letters ? map_corrections<kLetterOrScanned>(text, in_digit_runs, true)
+                         : map_corrections<kLetter>(text, in_digit_runs, false);
 }
 
 }  // namespace
 
-std::optional<PassOutput> correct_lookalikes(std::string_view text, bool in_digit_runs) {
-  std::optional<SpanMap> map = map_corrections(text, in_digit_runs);
+std::optional<PassOutput> correct_lookalikes(std::string_view text, bool in_digit_runs,
+                                             bool scanned_letters) {
+  std::optional<SpanMap> map = corrections(text, in_digit_runs, scanned_letters);
   if (!map) return std::nullopt;
   std::string corrected = kept::take_text(text.size());
   pages::append_polled(corrected, text);
@@ -164,8 +210,9 @@ std::optional<PassOutput> correct_lookalikes(std::string_view text, bool in_digi
   return PassOutput{std::move(corrected), std::move(*map)};
 }
 
-std::optional<SpanMap> correct_lookalikes_in_place(std::string& text, bool in_digit_runs) {
-  std::optional<SpanMap> map = map_corrections(text, in_digit_runs);
+std::optional<SpanMap> correct_lookalikes_in_place(std::string& text, bool in_digit_runs,
+                                                   bool scanned_letters) {
+  std::optional<SpanMap> map = corrections(text, in_digit_runs, scanned_letters);
   if (map) write_corrections(text, *map);
   return map;
 }

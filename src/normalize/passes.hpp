@@ -29,13 +29,14 @@ bool reads_any_numeral(std::string_view text, const Config& config);  // hangul.
 // The number that the Hangul numeral syllables of `word` (all of it) say, digit by digit
 // (일오 15) or with units (십 10, 십오 15, 천구백구십 1990); nullopt when they say none.
 std::optional<std::uint64_t> hangul_number_value(std::string_view word);  // hangul.cpp
-// With `in_digit_runs`, letters inside a run of digits too (O1O-l234-5678).
-std::optional<PassOutput> correct_lookalikes(std::string_view text,
-                                             bool in_digit_runs);  // lookalike.cpp
+// With `in_digit_runs`, letters inside a run of digits too (O1O-l234-5678); with
+// `scanned_letters`, S and B a scan read for 5 and 8 inside such a run (010-6911-B541).
+std::optional<PassOutput> correct_lookalikes(std::string_view text, bool in_digit_runs,
+                                             bool scanned_letters = false);  // lookalike.cpp
 // The same, writing the digits over the letters in `text` itself (a correction never changes a
 // length): only the map is returned, and the text is not copied.
-std::optional<SpanMap> correct_lookalikes_in_place(std::string& text,
-                                                   bool in_digit_runs);  // lookalike.cpp
+std::optional<SpanMap> correct_lookalikes_in_place(std::string& text, bool in_digit_runs,
+                                                   bool scanned_letters = false);  // lookalike.cpp
 // With keep_fields, a stretch of separators holding a comma, a tab or two spaces is left alone.
 // With spaced_dashes, " - " that joins the groups of a number the same way at every join
 // (18 - 21 - 829385 - 26) is one separator, not two spaces around a hyphen.

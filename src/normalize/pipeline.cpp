@@ -113,11 +113,12 @@ Result<bool> normalize_changes_into(std::string_view text, const Config& config,
     // Corrections keep every length: a text of the pipeline's own takes them in place, with
     // no copy (on dense text a whole copy for a few dozen letters).
     if (changed) {
-      if (auto map = passes::correct_lookalikes_in_place(running_text, config.writing_variants))
+      if (auto map = passes::correct_lookalikes_in_place(running_text, config.writing_variants,
+                                                         config.scanned_letters))
         r = compose_map(*map);
     } else {
       r = run(true, [&](std::string_view t) {
-        return passes::correct_lookalikes(t, config.writing_variants);
+        return passes::correct_lookalikes(t, config.writing_variants, config.scanned_letters);
       });
     }
   }

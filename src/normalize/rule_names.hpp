@@ -38,6 +38,8 @@ inline constexpr RuleName kValueKeycapDigit = "value.keycap_digit";
 inline constexpr RuleName kValueJoiningWord = "value.joining_word";
 inline constexpr RuleName kValueSpacedDigits = "value.spaced_digits";
 inline constexpr RuleName kValueLetterDigit = "value.letter_digit";
+// Read by scanned_letters: S or B a scan read for 5 or 8 inside a run of digits.
+inline constexpr RuleName kValueScannedLetter = "value.scanned_letter";
 inline constexpr RuleName kValuePercentEscape = "value.percent_escape";
 inline constexpr RuleName kValuePlusSpace = "value.plus_space";
 

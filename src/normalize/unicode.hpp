@@ -41,7 +41,7 @@ constexpr unsigned char ascii_lower(unsigned char c) { return kAsciiLower[c]; }
 // A small set of byte values that a pass looks for: one range and up to four single bytes.
 struct ByteSet {
   unsigned char first = 1, last = 0;  // the range; empty when first > last
-  std::array<unsigned char, 4> singles{};
+  std::array<unsigned char, 6> singles{};
   std::size_t count = 0;  // singles in use
 
   constexpr bool has(unsigned char b) const {

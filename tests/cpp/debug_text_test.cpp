@@ -40,7 +40,8 @@ TEST(DebugText, ConfigShowsThresholdsWindowAndOnlyTheFamiliesSwitchedOn) {
   EXPECT_EQ(debug_text(Config::thorough()),
             "Config(min_score=0.5, min_context=0.3, context_window=24, label_reading=True, "
             "structure=True, extra_shapes=True, recent_resident=True, company_veto=True, "
-            "lookalike_veto=True, numeral_words=True, writing_variants=True)");
+            "lookalike_veto=True, numeral_words=True, writing_variants=True, "
+            "scanned_letters=True)");
   EXPECT_EQ(debug_text(Normalized{"a\t\"b\"", SpanMap::identity("a\t\"b\"")}),
             "Normalized(text=\"a\\t\\\"b\\\"\", segments=1)");
 }

@@ -250,22 +250,47 @@ TEST(NormalizePasses, CorrectLookalikesInDigitRuns) {
 TEST(NormalizePasses, CorrectLookalikesInPlaceAsTheCopyingPass) {
   const std::vector<std::string_view> inputs = {
       "1O1", "0l0-l234", "1 O 1", "1(O)2", "1·O·1", "12*O*3", "O1O-l234-5678", "a 1O1",
-      "전화 O1O-l234-5678 또는 1O1", "Ｏ1O 가나다 1l", "IO", "1O", "Hello 2024 1234 5678", "", "lll"};
+      "전화 O1O-l234-5678 또는 1O1", "Ｏ1O 가나다 1l", "IO", "1O", "Hello 2024 1234 5678", "", "lll",
+      "010-6911-B541", "O10-S374-6122 S046B5458"};
   for (const bool in_digit_runs : {false, true}) {
-    for (const std::string_view input : inputs) {
-      const std::optional<passes::PassOutput> copied = passes::correct_lookalikes(input, in_digit_runs);
-      std::string text(input);
-      const std::optional<SpanMap> map = passes::correct_lookalikes_in_place(text, in_digit_runs);
-      ASSERT_EQ(map.has_value(), copied.has_value()) << input;
-      if (!copied) {
-        EXPECT_EQ(text, input);
-        continue;
+    for (const bool scanned : {false, true}) {
+      for (const std::string_view input : inputs) {
+        const std::optional<passes::PassOutput> copied =
+            passes::correct_lookalikes(input, in_digit_runs, scanned);
+        std::string text(input);
+        const std::optional<SpanMap> map =
+            passes::correct_lookalikes_in_place(text, in_digit_runs, scanned);
+        ASSERT_EQ(map.has_value(), copied.has_value()) << input;
+        if (!copied) {
+          EXPECT_EQ(text, input);
+          continue;
+        }
+        EXPECT_EQ(text, copied->text) << input;
+        EXPECT_EQ(str(*map), str(copied->map)) << input;
+        EXPECT_EQ(map->change_count(), copied->map.change_count()) << input;
       }
-      EXPECT_EQ(text, copied->text) << input;
-      EXPECT_EQ(str(*map), str(copied->map)) << input;
-      EXPECT_EQ(map->change_count(), copied->map.change_count()) << input;
     }
   }
+}
+
+TEST(NormalizePasses, CorrectScannedLetters) {
+  // clang-format off
+  check_pass([](std::string_view t) { return passes::correct_lookalikes(t, true, true); }, {
+      {"010-6911-B541", "010-6911-8541",
+       "identity 0-9>0-9 | replace 9-10>9-10 [value.scanned_letter] r1 | identity 10-13>10-13"},  // B for 8
+      {"O10-S374-6122", "010-5374-6122",
+       "replace 0-1>0-1 [value.letter_digit] r1 | identity 1-4>1-4"
+       " | replace 4-5>4-5 [value.scanned_letter] r1 | identity 5-13>5-13"},  // S joins the O's run
+      {"S046B5458", nullptr, ""},          // a passport's letters: no separator in the run
+      {"OS 202405141", nullptr, ""},       // S touches no digit, so O's run is two letters
+      {"S 010-1234-5678", nullptr, ""},    // set apart from the number
+      {"S/N 5MKR4GR3598U", nullptr, ""},   // a serial's letters touch other letters
+  });
+  // Without the setting S and B stay letters.
+  check_pass([](std::string_view t) { return passes::correct_lookalikes(t, true, false); }, {
+      {"010-6911-B541", nullptr, ""},
+  });
+  // clang-format on
 }
 
 TEST(NormalizePasses, AbsorbSeparatorsOfNumbersTypedToPassAFilter) {

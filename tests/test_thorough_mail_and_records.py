@@ -90,7 +90,8 @@ def test_members_customers_bookings_and_cash_receipts_keyed_by_their_mobile():
             "member=01023456789&amt=9000\n주문번호 01098765432\n승인번호 30512345\n회원번호 M1234567")
     expected = [("phone", "010-2345-6789", "phone.mobile_11", MO, []),
                 ("phone", "01098765432", "phone.mobile_11", MO, []),
-                ("phone", "010-5521-0387", "phone.mobile_11", MO, []),
+                # A cash receipt is issued to the buyer's mobile: 현금영수증 is a phone's label.
+                ("phone", "010-5521-0387", "phone.mobile_11", ["context.extra_label"], []),
                 ("phone", "010-7788-1234", "phone.mobile_11", [], []),  # 고객 outweighs 예약
                 ("phone", "01044556677", "phone.mobile_11", MO, []),
                 ("phone", "01023456789", "phone.mobile_11", MO, [])]

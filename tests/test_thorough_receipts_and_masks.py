@@ -112,7 +112,23 @@ SCANNED = [
     ("passport=S046B5458", [("passport", "S046B5458", "passport.current", ["passport.current", "context.log_key"])], {}),
 ]
 
-DOCUMENTS_ALL = RECEIPTS + DIRECT_LINES + BIRTHS + DOCUMENTS + SCANNED
+# A customer's answer to a request for the birth date in a chat: a name before the date, an
+# English date, six bare digits when the request says 6자리, a particle after the date, a message
+# of the other side or a remark between.
+CHAT_REPLIES = [
+    ("[상담사] [오후 2:13] 본인 확인 위해 성함과 생년월일 부탁드립니다\n[노지우] [오후 2:14] 노지우 1985-08-21 입니다",
+     [("birth_date", "1985-08-21", "birth.yyyymmdd", ["context.question_line"])], {}),
+    ("상담원: 본인 확인 위해 성함과 생년월일 부탁드립니다\n고객: 정하은 7 Aug 1972 입니다",
+     [("birth_date", "7 Aug 1972", "birth.english_month", ["birth.english_month", "context.question_line"])], {}),
+    ("상담원: 생년월일 6자리를 입력해 주세요\n(고객이 입력함)\n고객: 840923",
+     [("birth_date", "840923", "birth.yymmdd", ["context.earlier_question"])], {}),
+    ("상담원: 생년월일도 한 번만요\n고객: 네\n고객: 1991년12월13일 이요",
+     [("birth_date", "1991년12월13일", "birth.korean_date", ["birth.korean_date", "context.earlier_line"])], {}),
+    ("나: 생년월일도 한 번만요\n김민수: 1983. 5. 12. 이요",
+     [("birth_date", "1983. 5. 12", "birth.separated_date", ["birth.separated_date", "context.previous_line"])], {}),
+]
+
+DOCUMENTS_ALL = RECEIPTS + DIRECT_LINES + BIRTHS + DOCUMENTS + SCANNED + CHAT_REPLIES
 
 
 @pytest.mark.parametrize("text,expected,vetoed", DOCUMENTS_ALL)

@@ -59,7 +59,7 @@ DESKS = [
     ("입원 약정서\n자택 전화: 02-422-2927\n근무처 전화: 062-3720-2528 내선 6085",
      [("phone", "02-422-2927", "phone.seoul", LD + EL), ("phone", "062-3720-2528", "phone.landline", LD)], {}),
     ("[시공사]\n상호: (주)한빛솔라\n대표전화: 02-461-8812\n담당자: 김민수\n담당 직통번호 051-928-6576 내선 2320",
-     [("phone", "051-928-6576", "phone.landline", [])], {"02-461-8812": "company_number"}),
+     [("phone", "051-928-6576", "phone.landline", EL + ["context.compound_label"])], {"02-461-8812": "company_number"}),
     # A staff member's own line, with no office's word, stays theirs.
     ("담당자 김민수 031-231-7864", [("phone", "031-231-7864", "phone.landline", [])], {}),
     ("부산영락공원 승화원 ☎ 051-508-7001\n상주 박정호 010-5521-7788",

@@ -420,10 +420,10 @@ class Detector {
   }
 
   // Whether the run's source holds a letter the scanned_letters setting reads as a digit (S, B).
-  // Out of line: only that setting asks.
+  // Out of line: only that setting asks, of runs with a replaced character.
   [[gnu::noinline]] bool holds_scanned_letter(const Span& source_span) const {
     const std::string_view s = source_.substr(source_span.byte_start, source_span.byte_len());
-    return s.find_first_of("SB") != std::string_view::npos;
+    return std::any_of(s.begin(), s.end(), [](char c) { return c == 'S' || c == 'B'; });
   }
 
   // Three, two and five digits joined by hyphens: 123-45-67890.
@@ -760,7 +760,8 @@ class Detector {
     }
 
     // A number read through a scan's letters (010-6911-B541) is reported under a label only.
-    const bool scanned = extended && cfg_.scanned_letters && holds_scanned_letter(src.span);
+    const bool scanned = extended && cfg_.scanned_letters && src.cost.replaced_chars > 0 &&
+                         holds_scanned_letter(src.span);
 
     std::size_t win = n;
     float win_score = 0;

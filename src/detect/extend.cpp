@@ -3284,8 +3284,9 @@ unsigned hangul_date_part(std::string_view text, std::size_t& k, std::string_vie
 std::size_t mask_characters(std::string_view text, std::size_t k, std::size_t most) {
   const std::size_t from = k;
   for (std::size_t count = 0; count < most; ++count) {
+    if (k >= text.size()) break;
     const auto mask = std::ranges::find_if(labels::kDatePartMasks, [&](std::string_view m) {
-      return text.substr(k).starts_with(m);
+      return m[0] == text[k] && text.substr(k).starts_with(m);
     });
     if (mask == std::end(labels::kDatePartMasks)) break;
     k += mask->size();

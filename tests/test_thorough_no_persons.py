@@ -65,10 +65,10 @@ DESKS = [
     ("결혼식 꽃 문의 꽃담플라워 043-5074-5057", [landline("043-5074-5057")], {}),
     ("장미 좋아하는 김민수 031-242-1177", [landline("031-242-1177")], {}),
     # A public office's counter after a staff member's direct line: the person's words speak of
-    # the number they stand before, not of the counter's after it.
-    ("담당 수사관 김민수 경위 직통 062.2444.9541 / 민원실 02-7656-2783", [landline("062.2444.9541")],
+    # the number they stand before (직통 is its label), not of the counter's after it.
+    ("담당 수사관 김민수 경위 직통 062.2444.9541 / 민원실 02-7656-2783", [("phone", "062.2444.9541", "phone.landline", ["context.extra_label"])],
      {"02-7656-2783": "company_number"}),
-    ("담당 이영희 주무관 직통 031-228-4471, 민원봉사실 031-228-2114", [landline("031-228-4471")],
+    ("담당 이영희 주무관 직통 031-228-4471, 민원봉사실 031-228-2114", [("phone", "031-228-4471", "phone.landline", ["context.extra_label"])],
      {"031-228-2114": "company_number"}),
 ]
 

@@ -71,7 +71,11 @@ label's value; creditor companies' numbers in their items' later fields. No pers
 their names or counters (a management company's, a shop's named by its trade, a public office's
 counter after a staff member's direct line), accounts said to be a head office's, a shop's, an
 office's, a merchant's or an association's, and companies' shared and no-reply mailboxes, beside
-the people's own.
+the people's own. Chats and records (chats_and_records): a licence sent by a speaker named by a role
+(수강생, 회원, 재학생) in the message after the one announcing it, an identity record's type key
+naming its number's kind (also partly masked), cards masked with symbols in spaced groups, a
+directory's rows with their header far above or missing; student numbers on school forms and
+schedules' event dates as look-alikes.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -682,6 +686,88 @@ RECEIPT_SCANNED_LETTERS = {"5": "S", "8": "B", "0": "O", "1": "lI"}
 RECEIPT_LOOK_ALIKES = {"receipt_no": "receipt_own_number", "office": "office_line_before_direct",
                        "form_date": "form_event_date", "scan_code": "scanned_product_code"}
 
+# Chats and records where a value's kind is told by how the text is laid out, not by a label beside
+# it (CHAT_RECORD_PAPERS): a licence a speaker named by a role (수강생, 회원, 재학생) sends in the
+# message after the one that announced it, the role's word in the speaker's stamp; an identity
+# record's type key naming the kind of the number beside it ({"type": "DRIVER", "number": ...}),
+# also partly masked; a card masked with ●, ○, ＊, ×, # or X in groups apart by spaces or dots after
+# a card's label; a directory's rows (a name, a mobile, an e-mail, a district, a date) with their
+# header far above or missing. Look-alikes: a student number after 재학생 on a school form's line
+# (<<student>>), a schedule's event date leading its row beside an organiser's mobile (<<event>>).
+CHAT_RECORD_GENRE = "chats_and_records"
+CHAT_RECORD_SHARE = 0.05  # of the documents, from a stream of its own
+CHAT_RECORD_PAPERS = {
+    "speakers": (
+        ("[수강생] 기존 면허번호 보내드려요", "[수강생] <<lic>>", "[강사] 확인했습니다 {name}님"),
+        ("수강생: 운전면허 갱신 때문에 문의드려요", "상담원: 면허번호 알려주시겠어요?", "수강생: <<lic>>",
+         "상담원: 조회해볼게요"),
+        ("[회원] 면허증 번호 남겨요", "[회원] <<lic>>", "[관리자] 접수되었습니다"),
+        ("[재학생] 국제면허 신청하려고요 면허번호 여기 적을게요", "[조교] 네 말씀하세요", "[재학생] <<lic>>"),
+        ("[수강생] [오후 {h}:{mm}] 기존 면허 번호입니다", "[수강생] [오후 {h}:{mm}] <<lic>>",
+         "[학원] [오후 {h}:{mm}] 도로주행 예약 도와드릴게요"),
+        ("회원: 렌트 예약용 운전면허 번호 보내드립니다", "회원: <<lic>>", "직원: 감사합니다 예약 완료되었습니다"),
+        ("[수강생] 면허번호 알려드릴게요 잠시만요", "[수강생] 찾았어요", "[수강생] <<lic>> 이거예요"),
+        ("수강생 : 보험 가입에 필요한 면허번호 보낼게요", "수강생 : <<lic>>", "원장 : 네 받았습니다"),
+        ("[재학생] 학과 사무실에 면허증 사본 대신 번호만 드려도 되나요", "[행정실] 네 번호 주세요",
+         "[재학생] <<lic>> 입니다"),
+        ("[회원] 연락처가 바뀌어서 새 번호 남깁니다", "[회원] <<mobile>>", "[관리자] 변경해 드렸습니다"),
+        # A school's form: the word labels the student number beside it.
+        ("재학 증명서 발급 신청", "- 재학생 <<student>>", "- 성명 {name}", "- 용도 장학금 제출"),
+        ("학생증 재발급 신청서", "재학생 <<student>> ({name})", "학생 연락처 <<mobile>>"),
+        ("[동아리 가입 명단]", "재학생 <<student>> {name}", "재학생 <<student>> {name}", "회장 {name} <<mobile>>"),
+        ("기숙사 입사 신청 결과", "재학생  <<student>>  {name}  합격", "문의 사감실"),
+        ("장학생 선발 명단", "1. 재학생 <<student>> {name} (컴퓨터공학과)", "2. 재학생 <<student>> {name} (경영학과)"),
+        ("[학적 변경 신청]", "구분: 재학생 <<student>>", "신청인 {name}"),
+        ("도서관 출입 등록", "재학생 <<student>> / {name}", "등록일 {mmdd}"),
+    ),
+    "type_records": (
+        ('{"type": "DRIVER", "number": "<<lic>>", "name": "{name}"}',),
+        ('{"id_type": "DRIVER", "id_no": "<<mlic>>", "verified": true}',),
+        ('[verify] {hhmm} payload={"kind": "driver", "value": "<<lic>>"}',),
+        ("{", '  "doc_type": "DRIVER",', '  "doc_no": "<<lic>>",', '  "holder": "{name}"', "}"),
+        ('{"type": "DRIVING", "number": "<<mlic>>"}, {"type": "PHONE", "number": "<<mobile>>"}',),
+        ("GET /api/verify?id_type=DRIVER&id_number=<<lic>>&ts={hhmm}",),
+        ('{"id_type": "PASSPORT", "id_no": "<<pp>>", "nationality": "KOR"}',),
+        ('{"doc_type": "ARC", "doc_no": "<<arc>>", "visa": "E-9"}',),
+        ("[kyc] {hhmm} id_type=ARC id_no=<<arc>> result=PASS",),
+        ('{"kind": "FOREIGNER", "value": "<<arc>>", "checked": false}',),
+        ("{'type': 'DRIVER', 'no': '<<mlic>>', 'issued_by': '{gu}'}",),
+        ('identity: {"kind": "DRIVERS", "value": "<<lic>>"} status=OK',),
+    ),
+    "cards": (
+        ("카드번호 <<scard>>", "승인번호 {n4}{n4}", "금액 {amount}원"),
+        ("결제카드: <<scard>>", "결제일 {mmdd}"),
+        ("[Web발신]", "{cardco} 승인 {name}님", "카드 <<scard>> 일시불", "{mmdd} {hhmm}"),
+        ("등록된 카드 <<scard>> 로 정기결제 됩니다",),
+        ("카드 정보 변경 완료", "변경 전 카드 <<scard>>", "변경 후 카드 <<scard>>"),
+        ("환불 요청", "결제하신 카드번호 <<scard>> 맞으신가요?", "{name} 고객님"),
+        ("CARD NO: <<scard>>", "APPROVAL {n4}{n4}"),
+        ("신용카드 <<scard>> ({cardco})", "청구 {amount}원"),
+    ),
+    "directories": (
+        ("{org} 동문 주소록", "(2026년 갱신본)", "", "{name}   <<mobile>>   <<mail>>   {gu} {dong}   <<dob>>",
+         "{name}   <<mobile>>   <<mail>>   {gu} {dong}   <<dob>>"),
+        ("| {name} | <<mobile>> | <<mail>> | {gu} | <<dob>> |", "| {name} | <<mobile>> | <<mail>> | {gu} | <<dob>> |"),
+        ("회원 명부 (가나다순)", "{name}\t<<mobile>>\t{gu} {dong}\t<<dob>>", "{name}\t<<mobile>>\t{gu} {dong}\t<<dob>>"),
+        ("{name}  |  <<dob>>  |  <<mobile>>  |  {gu}", "{name}  |  <<dob>>  |  <<mobile>>  |  {gu}"),
+        ("총동창회 {n}기 연락처", "{name}    <<mail>>    <<dob>>    <<mobile>>", "{name}    <<mail>>    <<dob>>    <<mobile>>"),
+        ("- {name}  <<mobile>>  {gu} {dong}  <<dob>>", "- {name}  <<mobile>>  {gu} {dong}  <<dob>>"),
+        # A schedule leads each row with its day; the organiser's mobile beside it.
+        ("{org} 행사 일정", "<<event>>   정기총회   {gu} 구민회관   담당 {name} <<mobile>>",
+         "<<event>>   송년회   {gu} {dong} 연회장   담당 {name} <<mobile>>"),
+        ("| <<event>> | 봉사활동 | {gu} | {name} | <<mobile>> |", "| <<event>> | 체육대회 | {gu} | {name} | <<mobile>> |"),
+        ("{org} 월간 일정표", "<<event>>  월례회의  {gu} 사무실  {name} 총무 <<mobile>>",
+         "<<event>>  산악회 정기산행  {gu}  {name} 산악대장 <<mobile>>"),
+        ("- <<event>>  신년 하례회  {gu}  문의 {name} <<mobile>>", "- <<event>>  봄 야유회  {gu}  문의 {name} <<mobile>>"),
+        ("<<event>>\t워크숍\t{gu} 연수원\t{name}\t<<mobile>>", "<<event>>\t세미나\t{gu} 본관\t{name}\t<<mobile>>"),
+    ),
+}
+CHAT_RECORD_DONGS = ("합정동", "역삼동", "서교동", "반포동", "잠실동", "우동", "범어동", "봉명동")
+CHAT_RECORD_CARD_MASKS = ("●", "●", "○", "＊", "×", "#", "X", "■")
+# Every character a value here is masked with.
+MASK_MARKS = MASK_CHARS + ("＊", "×")
+CHAT_RECORD_LOOK_ALIKES = {"student": "student_number_under_role", "event": "schedule_event_date"}
+
 LABELS = {
     "resident": ("주민등록번호", "주민번호", "주민등록 번호", "본인 주민번호", "RRN", "주민 번호"),
     "foreigner_registration": ("외국인등록번호", "외국인번호", "등록증 번호", "외국인 등록번호"),
@@ -1069,7 +1155,7 @@ SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
                           "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
                           WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE,
-                          RECEIPT_GENRE)
+                          RECEIPT_GENRE, CHAT_RECORD_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -1629,7 +1715,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + LEDGER_LOOK_ALIKES + WORKERS_LOOK_ALIKES + tuple(dict.fromkeys(FILING_LOOK_ALIKES.values()))
                   + REPLY_LOOK_ALIKES + tuple(dict.fromkeys(SERIAL_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(NO_PERSON_LOOK_ALIKES.values()))
-                  + tuple(RECEIPT_LOOK_ALIKES.values()))
+                  + tuple(RECEIPT_LOOK_ALIKES.values())
+                  + tuple(CHAT_RECORD_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -1994,7 +2081,8 @@ WRITINGS = {
                    ("form_field", 0),  # only in registry_forms and closing_lines
                    ("docs_field", 0), ("beside_age", 0),  # only in ledgers_and_papers
                    ("row_reply", 0),  # only in announced_replies
-                   ("masked_parts", 0)),  # only in receipts_and_masks
+                   ("masked_parts", 0),  # only in receipts_and_masks
+                   ("directory_row", 0)),  # only in chats_and_records
     "phone": (("scan_split", 0), ("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
@@ -2020,10 +2108,12 @@ WRITINGS = {
     "foreigner_registration": (("scan_split", 0), ("dash_eu", 1), ("masked_partly", 1),
                                ("plain", 0),  # only in its genre
                                ("masked_cell", 0),  # only in ledgers_and_papers
-                               ("halves_apart", 0)),  # only in workers_and_logs
+                               ("halves_apart", 0),  # only in workers_and_logs
+                               ("type_record", 0)),  # only in chats_and_records
     "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                     ("masked_partly", 2), ("amex_grouped", 1),
-                    ("roster_row", 0)),  # only in workers_and_logs
+                    ("roster_row", 0),  # only in workers_and_logs
+                    ("masked_symbols_spaced", 0)),  # only in chats_and_records
     "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                      ("hangul_spoken", 1.5), ("masked_partly", 2), ("read_out_e", 0.7), ("plain", 0.3),
                      ("sheet_cell", 0), ("after_request", 0),  # only in sheet_exports
@@ -2038,7 +2128,8 @@ WRITINGS = {
                        ("region_bracketed", 1), ("benefit_form", 0),  # only in ledgers_and_papers
                        ("identity_key", 0),  # only in workers_and_logs
                        ("announced_hyphen", 0), ("announced_plain", 0),  # only in announced_replies
-                       ("masked_group", 0), ("masked_region", 0)),  # only in receipts_and_masks
+                       ("masked_group", 0), ("masked_region", 0),  # only in receipts_and_masks
+                       ("speaker_message", 0), ("type_record", 0), ("masked_type_record", 0)),  # chats_and_records
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2),
                  ("row_old_format", 0), ("row_current", 0),  # only in pasted_rows
                  ("foreign", 0),  # another country's, only in sheet_exports
@@ -2048,7 +2139,8 @@ WRITINGS = {
                  ("docs_field", 0),  # only in ledgers_and_papers
                  ("identity_key", 0),  # only in workers_and_logs
                  ("announced", 0),  # only in announced_replies
-                 ("masked_current", 0)),  # only in receipts_and_masks
+                 ("masked_current", 0),  # only in receipts_and_masks
+                 ("type_record", 0)),  # only in chats_and_records
     "business_registration": (("plain", 0),  # only on organisations' papers and closing_lines
                               ("form_field", 0),  # only in registry_forms
                               ("benefit_form", 0)),  # only in ledgers_and_papers
@@ -4429,6 +4521,61 @@ class _Builder:
             chars[k] = r.choice(RECEIPT_SCANNED_LETTERS[chars[k]])
         return "".join(chars)
 
+    def chat_record_paper(self) -> Document:
+        """A chat or a record whose layout tells a value's kind (CHAT_RECORD_PAPERS): a role's
+        speaker stamp, an identity record's type key, a card masked with symbols in spaced
+        groups, a directory's rows without a header near them."""
+        r = self.r
+        names = {"{cardco}": NO_PERSON_CARD_COMPANIES}
+
+        def draws(piece: str) -> str:
+            return piece.replace("{dong}", r.choice(CHAT_RECORD_DONGS))
+
+        return self.marked_paper(CHAT_RECORD_GENRE, CHAT_RECORD_PAPERS, "chat_record:", names,
+                                 ("serial:date_style", SERIAL_DATE_STYLES), draws, self.chat_record_number)
+
+    def chat_record_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+        region = lambda: str(r.choice(list(range(11, 27)) + [28]))
+        if marker == "lic":
+            writing = "type_record" if line.lstrip().startswith(("{", "GET", "[verify]", "identity", "'", '"')) \
+                else "speaker_message"
+            text = "-".join((region(), f"{r.randrange(0, 100):02d}", d(6), f"{r.randrange(0, 100):02d}"))
+            w.value(labelled.Written("driver_license", text, writing, False), "label", line, line)
+        elif marker == "mlic":  # the serial's last four digits or the check digits hidden
+            mask = r.choice(("*", "*", "●", "X"))
+            serial = d(2) + mask * 4 if r.random() < 0.6 else mask * 6
+            text = "-".join((region(), f"{r.randrange(0, 100):02d}", serial, d(2)))
+            w.value(labelled.Written("driver_license", text, "masked_type_record", True), "label", line, line)
+        elif marker == "pp":
+            w.value(labelled.Written("passport", v._passport("current_format" if r.random() < 0.5 else "old"),
+                                     "type_record", False), "label", line, line)
+        elif marker == "arc":
+            w.value(labelled.Written("foreigner_registration", v._foreigner_registration("hyphen"), "type_record",
+                                     False), "label", line, line)
+        elif marker == "scard":  # four groups of four (or 4-6-5) apart by spaces or dots, masked by symbols
+            mask = r.choice(CHAT_RECORD_CARD_MASKS)
+            sep = r.choice((" ", " ", " ", "."))
+            if r.random() < 0.8:
+                g = [r.choice("3456") + d(3), d(2) + mask * 2 if r.random() < 0.7 else mask * 4, mask * 4, d(4)]
+            else:
+                g = ["37" + d(2), d(2) + mask * 4, mask + d(4)]
+            w.value(labelled.Written("credit_card", sep.join(g), "masked_symbols_spaced", True), "label", line, line)
+        elif marker == "dob":
+            y, m, dd = v.date(1950, 2008)
+            style = r.choice(("{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}", "{y}/{m:02d}/{d:02d}", "{y}.{m}.{d}"))
+            w.value(labelled.Written("birth_date", style.format(y=y, m=m, d=dd), "directory_row", False), "label",
+                    line, line)
+        elif marker == "student":
+            w.negative(CHAT_RECORD_LOOK_ALIKES[marker], f"{r.randrange(2015, 2027)}{d(6)}", line)
+        elif marker == "event":
+            y, m, dd = v.date(2024, 2027)
+            w.negative(CHAT_RECORD_LOOK_ALIKES[marker],
+                       r.choice(("{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}")).format(y=y, m=m, d=dd), line)
+        else:
+            self.no_persons_number(w, marker, line, date_style)
+
     def announced_reply(self) -> Document:
         """Replies to a request or an announcement: rows under the fields a post asked for, a
         value in the message after the one that said it was coming, an owner's mobile under a
@@ -4595,6 +4742,7 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     serials = random.Random(_seed(part, seed) ^ 0x5E11)
     no_persons = random.Random(_seed(part, seed) ^ 0x0DE5)
     receipts = random.Random(_seed(part, seed) ^ 0x2EC1)
+    chats_records = random.Random(_seed(part, seed) ^ 0xC4A7)
     docs = []
     while len(docs) < documents:
         if no_persons.random() < NO_PERSON_SHARE:
@@ -4604,6 +4752,10 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
         if receipts.random() < RECEIPT_SHARE:
             with b.own_stream(receipts):
                 docs.append(b.receipt_paper())
+            continue
+        if chats_records.random() < CHAT_RECORD_SHARE:
+            with b.own_stream(chats_records):
+                docs.append(b.chat_record_paper())
             continue
         if replies.random() < REPLY_SHARE:
             with b.own_stream(replies):

@@ -1031,9 +1031,15 @@ class Detector {
   }
 
   // What stands beside a run in the source that names a candidate's kind with no label: an age
-  // agreeing with a date, 외국인 by a hidden seventh digit, a holder's word before an account.
-  // Looked for once a run; a candidate of the kind then reads it (read_beside).
-  enum Beside : std::uint8_t { kAgeAfter = 1, kForeignerBy = 2, kHolderBefore = 4 };
+  // agreeing with a date, 외국인 by a hidden seventh digit, a holder's word before an account, a
+  // directory's row of a person's contacts around a date. Looked for once a run; a candidate of
+  // the kind then reads it (read_beside).
+  enum Beside : std::uint8_t {
+    kAgeAfter = 1,
+    kForeignerBy = 2,
+    kHolderBefore = 4,
+    kContactRow = 8
+  };
   [[gnu::noinline]] void note_mobile_among_accounts(std::size_t n) {
     for (std::size_t i = 0; i < n; ++i)
       if (s_.cands[i].entity == EntityKind::phone)
@@ -1049,14 +1055,16 @@ class Detector {
     // after its six digits, the last byte of 의 (명의) before it.
     const std::size_t a = src.byte_start, n = src.byte_len();
     auto at = [&](std::size_t i) { return i < source_.size() ? source_[i] : '\0'; };
-    // *, X, x, # or the lead byte of ●, ○, ■.
+    // *, X, x, # or the lead byte of ●, ○, ■ or ×.
     auto masked = [](char c) {
-      return c == '*' || c == 'X' || c == 'x' || c == '#' || c == '\xE2';
+      return c == '*' || c == 'X' || c == 'x' || c == '#' || c == '\xE2' || c == '\xC3';
     };
     std::uint8_t b = 0;
-    if (n >= 8 && ((at(a) == '1' && at(a + 1) == '9') || (at(a) == '2' && at(a + 1) == '0')) &&
-        extend::age_beside_agrees(source_, src, extend::reference_year(cfg_)))
-      b |= kAgeAfter;
+    if (n >= 8 && ((at(a) == '1' && at(a + 1) == '9') || (at(a) == '2' && at(a + 1) == '0'))) {
+      const unsigned year = extend::reference_year(cfg_);
+      if (extend::age_beside_agrees(source_, src, year)) b |= kAgeAfter;
+      if (extend::date_in_contact_row(source_, src, year)) b |= kContactRow;
+    }
     if (n >= 8 &&
         (masked(at(a + 6)) || ((at(a + 6) == '-' || at(a + 6) == ' ') && masked(at(a + 7)))) &&
         extend::foreigner_word_beside_hidden_seventh(source_, src))
@@ -1073,6 +1081,8 @@ class Detector {
     const bool unlabelled = s_.ctx[i] < cfg_.min_context;
     if (kind == EntityKind::birth_date && (beside & kAgeAfter) && unlabelled)
       rule = extend::rule::kBirthAgeBeside;
+    else if (kind == EntityKind::birth_date && (beside & kContactRow) && unlabelled)
+      rule = extend::rule::kBirthContactRow;
     else if (kind == EntityKind::foreigner_registration && (beside & kForeignerBy) && unlabelled)
       rule = extend::rule::kForeignerWordBeside;
     else if (kind == EntityKind::bank_account && (beside & kHolderBefore))

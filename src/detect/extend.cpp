@@ -968,6 +968,96 @@ bool row_tag(std::string_view s, std::size_t at) {
          (s[k + 2] == '>' || s[k + 2] == ' ');
 }
 
+// Whether the message from p says something in words: it begins with a Hangul syllable or a
+// bracketed time, and holds two words that do (네 확인할게요), where a form's or a roster's
+// line holds a value, a name and a number (거래 ID: T8572... 로 회신, 재학생: 김민수 2019...).
+bool says_something(std::string_view s, std::size_t p) {
+  while (p < s.size() && s[p] == ' ') ++p;
+  if (p >= s.size() || !(hangul_syllable_at(s, p) || s[p] == '[' || s[p] == '(')) return false;
+  std::size_t words = 0;
+  for (bool word_start = true; p < s.size() && s[p] != '\n' && words < 2;) {
+    if (s[p] == ' ' || s[p] == '\t') {
+      word_start = true;
+      ++p;
+      continue;
+    }
+    if (word_start && hangul_syllable_at(s, p)) ++words;
+    word_start = false;
+    p += utf8::seq_len(static_cast<unsigned char>(s[p]));
+  }
+  return words >= 2;
+}
+
+// The speaker's stamp a word [j, e) stands in at the start of its line, "[수강생]" or "수강생:",
+// when the same stamp starts another line of the text saying something: a chat's speaker named
+// by a role ([수강생] 기존 면허번호 보내드려요 / [수강생] 11-19-...), not a label of the line's
+// number (a form's "- 재학생 2019257343" has no stamp; "재학생: ..." once is a form's field). A
+// name before a colon is one word (not 거래 ID:).
+bool in_recurring_speaker_stamp(std::string_view s, std::size_t j, std::size_t e) {
+  constexpr std::size_t kStampBytes = 30;
+  // The word begins the stamp, right after its bracket, at the line's start past an indent.
+  const std::size_t ls = j > 0 && s[j - 1] == '[' ? j - 1 : j;
+  std::size_t indent = ls;
+  while (indent > 0 && (s[indent - 1] == ' ' || s[indent - 1] == '\t')) --indent;
+  if (indent > 0 && s[indent - 1] != '\n') return false;
+  std::size_t stamp_end;  // past the closing bracket or the colon
+  if (s[ls] == '[') {
+    stamp_end = s.find(']', e);
+    if (stamp_end == std::string_view::npos) return false;
+    ++stamp_end;
+  } else {
+    stamp_end = e;
+    while (stamp_end < s.size() && s[stamp_end] != ':' && s[stamp_end] != '\n') ++stamp_end;
+    if (stamp_end == s.size() || s[stamp_end] != ':') return false;
+    const std::size_t name_end = s.find_last_not_of(' ', stamp_end - 1) + 1;
+    if (s.substr(ls, name_end - ls).find(' ') != std::string_view::npos) return false;
+    ++stamp_end;
+  }
+  const std::string_view stamp = s.substr(ls, stamp_end - ls);
+  const auto digit_or_break = [](char c) {
+    return is_ascii_digit(static_cast<unsigned char>(c)) || c == '\n';
+  };
+  if (stamp.size() > kStampBytes || std::any_of(stamp.begin(), stamp.end(), digit_or_break))
+    return false;
+  // Looked for among the lines around: a long chat's every line would otherwise read it all.
+  constexpr std::size_t kSpeakerReach = 1024;
+  const std::size_t from = ls > kSpeakerReach ? ls - kSpeakerReach : 0;
+  const std::string_view around = s.substr(0, std::min(s.size(), ls + kSpeakerReach));
+  for (std::size_t at = around.find(stamp, from); at != std::string_view::npos;
+       at = around.find(stamp, at + 1)) {
+    if (at == ls) continue;
+    std::size_t b = at;
+    while (b > 0 && (s[b - 1] == ' ' || s[b - 1] == '\t')) --b;
+    if ((b == 0 || s[b - 1] == '\n') && says_something(s, at + stamp.size())) return true;
+  }
+  return false;
+}
+
+// Whether the word [j, e) is the value of a type key ("type": "DRIVER", id_type=DRIVER) in the
+// record the value at `value` is written in: nothing opens or closes a record between them.
+bool type_key_value(std::string_view s, std::size_t j, std::size_t e, std::size_t value) {
+  if (e >= value || s.substr(e, value - e).find_first_of("{}[]") != std::string_view::npos)
+    return false;
+  if (s[e] != '"' && s[e] != '\'' && s[e] != ',' && s[e] != '&' && s[e] != ' ') return false;
+  std::size_t k = j;
+  if (k > 0 && (s[k - 1] == '"' || s[k - 1] == '\'')) --k;
+  while (k > 0 && s[k - 1] == ' ') --k;
+  if (k == 0 || (s[k - 1] != ':' && s[k - 1] != '=')) return false;
+  --k;
+  while (k > 0 && s[k - 1] == ' ') --k;
+  const std::size_t key_end = k > 0 && (s[k - 1] == '"' || s[k - 1] == '\'') ? k - 1 : k;
+  return std::any_of(std::begin(labels::kTypeKeys), std::end(labels::kTypeKeys),
+                     [&](std::string_view key) {
+                       if (key.size() > key_end) return false;
+                       const std::size_t b = key_end - key.size();
+                       const auto before = b > 0 ? static_cast<unsigned char>(s[b - 1]) : ' ';
+                       if (is_ascii_letter(before) || before == '_' || before >= 0x80) return false;
+                       return std::equal(key.begin(), key.end(), s.begin() + b, [](char a, char c) {
+                         return a == static_cast<char>(ascii_lower(static_cast<unsigned char>(c)));
+                       });
+                     });
+}
+
 }  // namespace
 
 // ------------------------------------------------------------------------------------------
@@ -1039,6 +1129,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     }
     if (alnum > window + 8) break;
     bool found_here = false;
+    int speaker_stamp = -1;  // whether a speaker's stamp begins at j: read once for its labels
     if (may_begin && bucket != 0) {
       bool second_read;
       for (std::uint16_t k : index.starting_in(bucket, text, j, start, second_read)) {
@@ -1087,9 +1178,14 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
         }
         if (d > window || ((l.flags & labels::kAdjacent) && d > 1)) continue;
         if ((l.flags & labels::kStandalone) && !standalone(text, j, e)) continue;
+        if ((l.flags & labels::kTypeValue) && !type_key_value(text, j, e, start)) continue;
         // A look-alike's word followed by 명 names a name (가맹점명: 푸른 독서실 (...)), not the
-        // number.
-        if (l.table == labels::kLookAlikeTable && names_a_name(text, e)) continue;
+        // number; one in a chat's speaker stamp names the speaker.
+        if (l.table == labels::kLookAlikeTable &&
+            (names_a_name(text, e) ||
+             (speaker_stamp < 0 ? (speaker_stamp = in_recurring_speaker_stamp(text, j, e))
+                                : speaker_stamp)))
+          continue;
         if (l.table == labels::kCompanyTable && names_a_head(text, e)) continue;
         // A bank's short name inside a longer word is a place or a name (해운대구, 국민수), not
         // the bank; 국민은행 and 카카오뱅크 are read as themselves.
@@ -1133,6 +1229,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
         if (e == std::string_view::npos || introduces_value(text, e, l.word)) continue;
         if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
         if ((l.flags & labels::kStandalone) && !standalone(text, at, e)) continue;
+        if (l.flags & labels::kTypeValue) continue;  // read before the value only
         const bool another = !(l.flags & labels::kTrailing) && number_follows(text, e);
         if (l.table < labels::kLookAlikeTable && !(l.flags & labels::kTrailing)) {
           if (word_before_date < 0) word_before_date = date_follows(text, word_end(text, at));
@@ -1236,6 +1333,10 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
       std::uint8_t readings;
       const std::size_t e = index.match_end(b, text, at, to, readings, second_read);
       if (e == std::string_view::npos) continue;
+      // A type's word on a line above counts as a record's type (its key and quotes), never as
+      // a column's header (DRIVER over drivers' phones).
+      if ((l.flags & labels::kTypeValue) && !type_key_value(text, at, e, to)) continue;
+      if (l.table == labels::kLookAlikeTable && in_recurring_speaker_stamp(text, at, e)) continue;
       add({b, distance, source, at, e, true, readings});
     }
     if (!enclosing) continue;
@@ -2009,17 +2110,44 @@ bool is_imei(std::span<const std::uint8_t> d) {
   return body && luhn_checksum(d).kind == ChecksumResult::Kind::passed;
 }
 
+// A character people hide a digit with: *, X, x, #, ●, ○, ◯, ■, □, ×, ＊.
+bool hides_a_digit(char32_t c) {
+  switch (c) {
+    case U'*': case U'X': case U'x': case U'#': case U'●': case U'○': case U'◯': case U'■':
+    case U'□': case U'×': case U'＊': return true;
+    default: return false;
+  }
+}
+
+// Whether s is digits in groups of `widths` characters apart by single dots; with `masks`, some
+// may be hidden (hides_a_digit).
+bool in_dotted_groups(std::string_view s, std::span<const std::size_t> widths, bool masks) {
+  std::size_t i = 0;
+  for (std::size_t g = 0; g < widths.size(); ++g) {
+    if (g > 0 && (i >= s.size() || s[i++] != '.')) return false;
+    for (std::size_t k = 0; k < widths[g]; ++k) {
+      if (i >= s.size()) return false;
+      const char32_t c = utf8::decode(s, i);
+      const bool digit = c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c));
+      if (!digit && !(masks && hides_a_digit(c))) return false;
+    }
+  }
+  return i == s.size();
+}
+
 // A driver licence number written with dots: region code, year, serial, check (11.23.456789.01).
 bool is_dotted_licence(std::string_view s) {
   constexpr std::size_t kGroups[] = {2, 2, 6, 2};
-  std::size_t i = 0;
-  for (std::size_t g = 0; g < std::size(kGroups); ++g) {
-    if (g > 0 && (i >= s.size() || s[i++] != '.')) return false;
-    for (std::size_t k = 0; k < kGroups[g]; ++k, ++i)
-      if (i >= s.size() || !is_ascii_digit(s[i])) return false;
-  }
+  if (!in_dotted_groups(s, kGroups, false)) return false;
   const unsigned region = (s[0] - '0') * 10u + (s[1] - '0');
-  return i == s.size() && ((region >= 11 && region <= 26) || region == 28);
+  return (region >= 11 && region <= 26) || region == 28;
+}
+
+// A card number written with dots, maybe partly masked (5214.87**.****.0803, 3712.345678.90123):
+// no address or version has groups so wide.
+bool is_dotted_card(std::string_view s) {
+  constexpr std::size_t kFours[] = {4, 4, 4, 4}, kAmex[] = {4, 6, 5};
+  return in_dotted_groups(s, kFours, true) || in_dotted_groups(s, kAmex, true);
 }
 
 bool ean13_check_passes(std::span<const std::uint8_t> d) {
@@ -2992,6 +3120,96 @@ bool age_beside_agrees(std::string_view text, const Span& span, unsigned year) {
   return born <= year && (year - born == age || year - born == age + 1);
 }
 
+namespace {
+
+// Calls visit(cell) on each of a directory row's cells in turn: apart by a pipe, a tab or two
+// spaces or more, trimmed.
+template <class Visit>
+void for_each_cell(std::string_view line, Visit visit) {
+  std::size_t from = 0;
+  auto close = [&](std::size_t to) {
+    const std::string_view cell = line.substr(from, to - from);
+    const std::size_t a = cell.find_first_not_of(" \t\r"), b = cell.find_last_not_of(" \t\r");
+    if (a != std::string_view::npos) visit(cell.substr(a, b - a + 1));
+  };
+  for (std::size_t k = 0; k < line.size(); ++k) {
+    const bool apart = line[k] == '|' || line[k] == '\t' ||
+                       (line[k] == ' ' && k + 1 < line.size() && line[k + 1] == ' ');
+    if (!apart) continue;
+    close(k);
+    while (k + 1 < line.size() && (line[k + 1] == ' ' || line[k + 1] == '|' || line[k + 1] == '\t'))
+      ++k;
+    from = k + 1;
+  }
+  close(line.size());
+}
+
+bool name_cell(std::string_view cell) {
+  if (cell.size() < 6 || cell.size() > 12 || cell.size() % 3 != 0) return false;
+  for (std::size_t k = 0; k < cell.size(); k += 3)
+    if (!hangul_syllable_at(cell, k)) return false;
+  return true;
+}
+
+// A mobile written in its groups (010-8469-3326, 010 8469 3326) or an e-mail address.
+bool contact_cell(std::string_view cell) {
+  if (cell.find('@') != std::string_view::npos && cell.find(' ') == std::string_view::npos)
+    return true;
+  std::size_t digits = 0;
+  for (char c : cell) {
+    if (is_ascii_digit(static_cast<unsigned char>(c)) || c == '*') ++digits;
+    else if (c != '-' && c != '.' && c != ' ') return false;
+  }
+  return cell.starts_with("01") && (digits == 10 || digits == 11);
+}
+
+// A date led by a year of four digits (1978.12.05, 1978-12-05, 1978/12/05, 19781205): its year.
+unsigned dated_cell_year(std::string_view cell) {
+  if (cell.size() < 8 || cell.size() > 10) return 0;
+  unsigned year = 0;
+  for (std::size_t k = 0; k < 4; ++k) {
+    if (!is_ascii_digit(static_cast<unsigned char>(cell[k]))) return 0;
+    year = year * 10 + static_cast<unsigned>(cell[k] - '0');
+  }
+  for (char c : cell.substr(4))
+    if (!is_ascii_digit(static_cast<unsigned char>(c)) && c != '.' && c != '-' && c != '/')
+      return 0;
+  return year >= 1900 ? year : 0;
+}
+
+}  // namespace
+
+bool date_in_contact_row(std::string_view text, const Span& span, unsigned year) {
+  constexpr unsigned kYoungest = 14, kOldest = 100;
+  // First looks: a birth year, and a cell's separators around the date (two spaces, a pipe, a
+  // tab, the line's end).
+  const std::string_view date = text.substr(span.byte_start, span.byte_len());
+  const unsigned born = dated_cell_year(date);
+  if (!born || born + kYoungest > year || born + kOldest < year) return false;
+  const std::size_t a = span.byte_start, z = span.byte_end;
+  const auto ends_cell = [&](std::size_t p) {
+    return p >= text.size() || text[p] == '\n' || text[p] == '\r' || text[p] == '|' ||
+           text[p] == '\t' || (text[p] == ' ' && (p + 1 == text.size() || text[p + 1] == ' ' ||
+                                                   text[p + 1] == '|' || text[p + 1] == '\n'));
+  };
+  const bool apart = a >= 2 && (text[a - 1] == '|' || text[a - 1] == '\t' ||
+                                (text[a - 1] == ' ' && (text[a - 2] == ' ' || text[a - 2] == '|')));
+  if (!apart || !ends_cell(z)) return false;
+  const std::size_t nl = text.rfind('\n', a);
+  const std::size_t from = nl == std::string_view::npos ? 0 : nl + 1;
+  const std::size_t to = std::min(text.find('\n', span.byte_end), text.size());
+  std::size_t cells = 0, dates = 0;
+  bool own_cell = false, name = false, contact = false;
+  for_each_cell(text.substr(from, to - from), [&](std::string_view cell) {
+    if (dated_cell_year(cell)) ++dates;
+    own_cell |= cells > 0 && cell.data() == date.data() && cell.size() == date.size();
+    name |= name_cell(cell);
+    contact |= contact_cell(cell);
+    ++cells;
+  });
+  return cells >= 3 && own_cell && name && contact && dates == 1;
+}
+
 bool account_after_holder(std::string_view text, const Span& span) {
   std::size_t k = span.byte_start;
   while (k > 0 && (text[k - 1] == ' ' || text[k - 1] == ':')) --k;
@@ -3120,10 +3338,10 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
   const std::size_t n = d.size();
   if (cfg.lookalike_veto) {
     // IP, version; not a telephone number after its country code (+82.10.1234.5678) nor a
-    // licence number in dotted groups.
+    // licence or card number in dotted groups.
     if (count_char(source, 0, source.size(), '.') >= 3 &&
         !(digits_start_with(d, "82") && n >= 10) &&
-        !(cfg.writing_variants && is_dotted_licence(source)))
+        !(cfg.writing_variants && (is_dotted_licence(source) || is_dotted_card(source))))
       return Veto{RejectReason::look_alike, true};
     if (is_price(source)) return Veto{RejectReason::look_alike, true};
     if (is_isbn13(d)) return Veto{RejectReason::look_alike, true};

@@ -93,6 +93,8 @@ inline constexpr RuleName kPassportDocsField = "passport.docs_field";
 inline constexpr RuleName kForeignerWordBeside = "foreigner.word_beside_hidden_digit";
 // A date followed by an age that agrees with its year (extend::age_beside_agrees).
 inline constexpr RuleName kBirthAgeBeside = "birth.age_beside";
+// A date in a directory's row of a person's contact details (extend::date_in_contact_row).
+inline constexpr RuleName kBirthContactRow = "birth.contact_row";
 // An account right after its holder's word, a bank or a deposit named before on its line
 // (extend::account_after_holder).
 inline constexpr RuleName kAccountAfterHolder = "account.after_holder";
@@ -315,6 +317,13 @@ bool foreigner_word_beside_hidden_seventh(std::string_view text, const Span& spa
 // a date is the person's, so the date is their birth date. The age may be one less, the
 // birthday not yet reached; an age that disagrees proves nothing.
 bool age_beside_agrees(std::string_view text, const Span& span, unsigned year);
+// Whether the date at `span` of `text`, led by its year of four digits, is a cell of its own in a
+// directory's row (cells apart by a pipe, a tab or two spaces) that holds a person's name (two
+// to four syllables) and their mobile or e-mail, is the row's only date and not its first cell,
+// and makes the person 14 to 100 in `year` (양태호   010-8469-3326   jeo***@nate.com   1978.12.05):
+// a member's birth date with its header far above or missing. A schedule's row leads with its
+// date; a join date beside a birth date leaves both unread.
+bool date_in_contact_row(std::string_view text, const Span& span, unsigned year);
 // Whether the number at `span` of `text` follows a holder's word (명의) on a line that names a
 // bank or a deposit before it (하나 예금 (피상속인 명의 637-515682-78125)): an account in that
 // holder's name.

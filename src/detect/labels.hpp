@@ -27,6 +27,16 @@ enum Flags : std::uint16_t {
   kStatementKey = 1024,  // read only as the header of a bank statement's description column
   kUnlessNamed = 2048,   // counts only when no look-alike label stands right before the value
                          // (... 110-***-123456 잔액, not 거래번호 1094... 잔액)
+  kTypeValue = 4096,     // counts only as the quoted value of a type key in a record ("type":
+                         // "DRIVER"): it names the kind of the number beside it
+};
+
+// Keys whose value names the kind of an identity number in the same record ({"id_type":
+// "PASSPORT", "id_no": ...}); read with kTypeValue words. Lower case, matched in any case.
+inline constexpr std::string_view kTypeKeys[] = {
+    "type",    "kind",          "id_type",      "idtype",    "doc_type",
+    "doctype", "id_kind",       "document_type", "documenttype", "cert_type",
+    "certtype",
 };
 
 struct Label {
@@ -226,6 +236,10 @@ inline constexpr Label kLicense[] = {
     {"Lic", 0.8f, kAscii | kAbbreviation},
     {"D/L", 0.9f, kAscii | kAbbreviation},
     {"원동기", 0.9f},  // a moped's licence (원동기장치자전거 면허)
+    // An identity record's type ({"type": "DRIVER", "number": ...}).
+    {"DRIVER", 1.0f, kAscii | kTypeValue},
+    {"DRIVERS", 1.0f, kAscii | kTypeValue},
+    {"DRIVING", 1.0f, kAscii | kTypeValue},
     // The generic identity keys, as kResident holds them.
     {"id_no", 1.0f, kAscii | kLogKey},
     {"idno", 1.0f, kAscii | kLogKey},

@@ -18,8 +18,8 @@ namespace norvane::passes {
 namespace {
 
 // Every character read here starts with one of these bytes (the symbols with E2, the Hangul
-// letters with E3).
-constexpr unicode::ByteSet kMayVary{0xE2, 0xE3, {'\n', '#', '~'}, 3};
+// letters with E3, × with C3).
+constexpr unicode::ByteSet kMayVary{0xE2, 0xE3, {'\n', '#', '~', 0xC3}, 4};
 
 enum class Variant : std::uint8_t { none, dash, joiner, mask };
 
@@ -43,6 +43,7 @@ Char classify(std::string_view s, std::size_t i) {
     case U'◯':
     case U'■':
     case U'□':
+    case U'×':
     case U'#': return {Variant::mask, k - i};
     default: return {};
   }
@@ -76,10 +77,13 @@ bool mask_before(std::string_view s, std::size_t e) {
 }
 
 // A stretch of masks [a, b) belongs to a number: just before it a digit, a hyphen, dot or space
-// after a digit, or a hyphen or dot after a mask; or (two masks or more) just after it a digit,
-// "@", or a hyphen or dot before a digit or a mask.
-bool masks_a_number(std::string_view s, std::size_t a, std::size_t b, std::size_t count) {
+// after a digit, or a hyphen or dot after a mask, or a space after the previous stretch that
+// masked a number (5214 87●● ●●●● 0803); or (two masks or more) just after it a digit, "@", or
+// a hyphen or dot before a digit or a mask.
+bool masks_a_number(std::string_view s, std::size_t a, std::size_t b, std::size_t count,
+                    bool after_masked_group) {
   if (a > 0 && digit_at(s, a - 1)) return true;
+  if (after_masked_group) return true;
   if (a > 1 && (s[a - 1] == '-' || s[a - 1] == '.' || s[a - 1] == ' ') &&
       (digit_at(s, a - 2) || (s[a - 1] != ' ' && mask_before(s, a - 1))))
     return true;
@@ -377,8 +381,13 @@ std::optional<PassOutput> read_writing_variants(std::string_view text) {
         ++count;
         if (e >= n) break;
       }
-      const bool hashes = text[i] == '#';
-      if ((hashes && count < 2) || !masks_a_number(text, i, e, count)) {
+      // # and × stand alone for a number sign and a product (No. #3, 30×40), not after a masked
+      // group (3704 41#### #3210).
+      const bool lone_is_sign = text[i] == '#' || static_cast<unsigned char>(text[i]) == 0xC3;
+      const bool after_masked_group = emitted != 0 && i == emitted + 1 && text[emitted] == ' ' &&
+                                      mask_before(text, emitted);
+      if ((lone_is_sign && count < 2 && !after_masked_group) ||
+          !masks_a_number(text, i, e, count, after_masked_group)) {
         i = e;
         continue;
       }

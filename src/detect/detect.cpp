@@ -320,11 +320,11 @@ class Detector {
       return;
     }
     add_finding(
-        Finding{EntityKind::email, src.span, span, Certainty::probable, kEmailScore, Evidence{}});
+        Finding{EntityKind::email, Certainty::probable, src.span, span, kEmailScore, Evidence{}});
     if (detail_.evidence)
       findings_.back().evidence =
           Evidence{kEmailRule, ChecksumResult::not_applicable(reason::email),
-                   {},         std::move(src.rules),
+                   {},         src.rules,
                    src.cost,   src.snapped,
                    {}};
   }
@@ -350,12 +350,12 @@ class Detector {
       return;
     }
     const Certainty certainty = ctx > 0.0f ? Certainty::probable : Certainty::possible;
-    add_finding(Finding{EntityKind::passport, src.span, span, certainty, score, Evidence{}});
+    add_finding(Finding{EntityKind::passport, certainty, src.span, span, score, Evidence{}});
     if (detail_.evidence)
       findings_.back().evidence = Evidence{kPassportRule,
                                            ChecksumResult::not_applicable(reason::passport),
                                            std::move(hits),
-                                           std::move(src.rules),
+                                           src.rules,
                                            src.cost,
                                            src.snapped,
                                            {}};
@@ -592,11 +592,12 @@ class Detector {
     }
     const Certainty certainty =
         !shape.needs_context || ctx > 0.0f ? Certainty::probable : Certainty::possible;
-    add_finding(Finding{shape.kind, src.span, shape.span, certainty, score, Evidence{}});
+    add_finding(Finding{shape.kind, certainty, src.span, shape.span, score, Evidence{}});
     if (detail_.evidence)
       findings_.back().evidence =
-          Evidence{shape.rule, shape.checksum, std::move(hits),      std::move(src.rules),
-                   src.cost,   src.snapped,    std::move(extensions)};
+          Evidence{shape.rule, shape.checksum, std::move(hits),
+                   src.rules,  src.cost,       src.snapped,
+                   RuleSequence::of(extensions)};
   }
 
   // The list's first finding takes a spare list (a freed report's, see give_buffers).
@@ -846,8 +847,6 @@ class Detector {
       out.winner = winning_finding(win, src, run, win_certainty, win_score, evidence, extended);
     }
     if (run_veto && run_veto->final) out.vetoed = true;
-    // A projection's rules no winner took serve the next run's (thorough projects every run).
-    kept::Spares<RuleList>::keep(src.rules);
     return out;
   }
 
@@ -862,12 +861,13 @@ class Detector {
     // and the scratch list keeps its room for the next run.
     return Finding{
         c.entity,
+        certainty,
         src.span,
         run,
-        certainty,
         score,
-        evidence ? Evidence{c.rule, c.checksum, spare_copy(s_.cand_hits[win]), std::move(src.rules),
-                            src.cost, src.snapped, extended ? s_.cand_ext[win] : RuleList{}}
+        evidence ? Evidence{c.rule, c.checksum, spare_copy(s_.cand_hits[win]), src.rules,
+                            src.cost, src.snapped,
+                            extended ? RuleSequence::of(s_.cand_ext[win]) : RuleSequence()}
                  : Evidence{}};
   }
 
@@ -1186,7 +1186,10 @@ class Detector {
       RunOutcome out = evaluate_run(piece, detail_.rejections ? &rejections_ : nullptr, true);
       if (out.winner) add_finding(std::move(*out.winner));
       if (findings_.size() > before && detail_.evidence && piece.byte_start == run.byte_start)
-        findings_.back().evidence.extensions.push_back(rule);
+        {
+        RuleSequence& extensions = findings_.back().evidence.extensions;
+        extensions = extensions.then(rule);
+      }
     }
     return true;
   }

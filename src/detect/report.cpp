@@ -40,8 +40,6 @@ std::string_view reject_reason_name(RejectReason r) {
 
 void give_buffers(Evidence& evidence) {
   kept::Spares<std::vector<ContextHit>>::keep(evidence.context_hits);
-  kept::Spares<RuleList>::keep(evidence.normalizations);
-  kept::Spares<RuleList>::keep(evidence.extensions);
 }
 
 void give_buffers(Finding& finding) { give_buffers(finding.evidence); }
@@ -87,7 +85,7 @@ void write(std::string& out, const ContextHit& hit) {
 void write(std::string& out, const ChecksumResult& checksum) {
   if (checksum.kind == ChecksumResult::Kind::not_applicable) {
     out += "{\"not_applicable\":";
-    write_string(out, checksum.reason);
+    write_string(out, checksum.reason());
     out += '}';
   } else {
     write_string(out, checksum_name(checksum));
@@ -105,14 +103,14 @@ void write(std::string& out, const Evidence& evidence) {
     write(out, evidence.context_hits[i]);
   }
   out += "],\"normalizations\":";
-  write_rules(out, evidence.normalizations);
+  write_rules(out, evidence.normalizations.names());
   out += ",\"cost\":";
   write(out, evidence.cost);
   out += ",\"snapped\":";
   write_bool(out, evidence.snapped);
   if (!evidence.extensions.empty()) {  // never under the base rules, whose output stays as it was
     out += ",\"extensions\":";
-    write_rules(out, evidence.extensions);
+    write_rules(out, evidence.extensions.names());
   }
   out += '}';
 }

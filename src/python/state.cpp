@@ -211,14 +211,15 @@ bool Codec<Segment>::read(ModuleState*, PyObject* o, Segment& out) {
 
 PyObject* Codec<SourceSpan>::state(ModuleState* st, const SourceSpan& s) {
   const auto& [span, snapped, rules, cost] = s;
-  return Py_BuildValue("(NONN)", Codec<Span>::state(st, span), flag(snapped), rules_state(rules),
+  return Py_BuildValue("(NONN)", Codec<Span>::state(st, span), flag(snapped),
+                       rules_state(rules.names()),
                        Codec<NormalizationCost>::state(st, cost));
 }
 bool Codec<SourceSpan>::read(ModuleState* st, PyObject* o, SourceSpan& out) {
   PyObject* const* v;
   return items_of(o, "SourceSpan", 4, v) && read_text_span(v[0], "SourceSpan.span", out.span) &&
          to_bool(v[1], "SourceSpan.snapped", out.snapped) &&
-         read_rules(v[2], "SourceSpan.rules", out.rules) &&
+         read_rule_set(v[2], "SourceSpan.rules", out.rules) &&
          Codec<NormalizationCost>::read(st, v[3], out.cost);
 }
 
@@ -332,10 +333,10 @@ PyObject* Codec<Evidence>::state(ModuleState* st, const Evidence& e) {
   const auto& [rule, checksum, context_hits, normalizations, cost, snapped, extensions] = e;
   const bool has_reason = checksum.kind == ChecksumResult::Kind::not_applicable;
   return Py_BuildValue("(NNNNNNON)", str(rule), str(checksum_kind_name(checksum.kind)),
-                       has_reason ? str(checksum.reason) : Py_NewRef(Py_None),
-                       states_of(st, context_hits), rules_state(normalizations),
+                       has_reason ? str(checksum.reason()) : Py_NewRef(Py_None),
+                       states_of(st, context_hits), rules_state(normalizations.names()),
                        Codec<NormalizationCost>::state(st, cost), flag(snapped),
-                       tuple_of(extensions, [](RuleName rule) { return str(rule); }));
+                       rules_state(extensions.names()));
 }
 // Extensions are listed in the order they applied, so they need not be sorted.
 bool Codec<Evidence>::read(ModuleState* st, PyObject* o, Evidence& out) {
@@ -348,20 +349,26 @@ bool Codec<Evidence>::read(ModuleState* st, PyObject* o, Evidence& out) {
     return false;
   // A reason exactly when the checksum does not apply.
   if (out.checksum.kind == ChecksumResult::Kind::not_applicable) {
-    if (!read_interned(v[2], "Evidence.checksum_reason", out.checksum.reason)) return false;
+    RuleName reason;
+    if (!read_interned(v[2], "Evidence.checksum_reason", reason)) return false;
+    out.checksum = ChecksumResult::not_applicable(reason);
   } else if (v[2] != Py_None) {
     return refuse(PyExc_ValueError, "Evidence.checksum_reason",
                   "only a checksum that does not apply has a reason");
   }
-  return read_all(st, v[3], "Evidence.context_hits", out.context_hits) &&
-         read_rules(v[4], "Evidence.normalizations", out.normalizations) &&
-         Codec<NormalizationCost>::read(st, v[5], out.cost) &&
-         to_bool(v[6], "Evidence.snapped", out.snapped) &&
-         read_all(v[7], "Evidence.extensions", out.extensions, read_extension);
+  RuleList extensions;
+  if (!(read_all(st, v[3], "Evidence.context_hits", out.context_hits) &&
+        read_rule_set(v[4], "Evidence.normalizations", out.normalizations) &&
+        Codec<NormalizationCost>::read(st, v[5], out.cost) &&
+        to_bool(v[6], "Evidence.snapped", out.snapped) &&
+        read_all(v[7], "Evidence.extensions", extensions, read_extension)))
+    return false;
+  out.extensions = RuleSequence::of(extensions);
+  return true;
 }
 
 PyObject* Codec<Finding>::state(ModuleState* st, const Finding& f) {
-  const auto& [entity, source, normalized, certainty, score, evidence] = f;
+  const auto& [entity, certainty, source, normalized, score, evidence] = f;
   return Py_BuildValue("(NNNNdN)", str(entity_name(entity)), Codec<Span>::state(st, source),
                        Codec<Span>::state(st, normalized), str(certainty_name(certainty)),
                        static_cast<double>(score), Codec<Evidence>::state(st, evidence));

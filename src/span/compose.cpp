@@ -175,7 +175,7 @@ class ResultChanges {
   static constexpr std::uint32_t kNoOuter = 0xFFFFFFFFu;
 
   ResultChanges(const SpanMap& inner, const SpanMap& outer, SpanMapWriter& result)
-      : inner_(inner), outer_(outer), result_(result), unions_(thread_unions()) {}
+      : inner_(inner), outer_(outer), result_(result), unions_(RuleSetUnions::of_thread()) {}
 
   // A group of inner change a and outer change b (kNoOuter: an inner deletion alone) whose
   // composed shape is of this kind; at least one of the two changes something.
@@ -253,14 +253,6 @@ class ResultChanges {
     }
     e = Entry{a, b, kind, true, result_.intern(c)};
     return e.id;
-  }
-
-  // The unions of the thread's compositions: the texts of one batch meet the same few pairs
-  // (a folded dash the separator pass then absorbs), each a locked look-up and a new list when
-  // worked out afresh.
-  static RuleSetUnions& thread_unions() {
-    static thread_local RuleSetUnions unions;
-    return unions;
   }
 
   const SpanMap& inner_;

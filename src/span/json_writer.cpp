@@ -104,7 +104,7 @@ void write(std::string& out, const SourceSpan& span) {
   out += ",\"snapped\":";
   write_bool(out, span.snapped);
   out += ",\"rules\":";
-  write_rules(out, span.rules);
+  write_rules(out, span.rules.names());
   out += ",\"cost\":";
   write(out, span.cost);
   out.push_back('}');

@@ -40,11 +40,11 @@ Table& table() {
 
 }  // namespace
 
-RuleSet RuleSet::intern(RuleList&& sorted_unique) {
-  if (sorted_unique.empty()) return RuleSet();
+std::uint32_t InternedRules::intern(RuleList&& rules) {
+  if (rules.empty()) return 0;
   Table& t = table();
   std::lock_guard<std::mutex> lock(t.mutex);
-  auto [it, added] = t.ids.try_emplace(std::move(sorted_unique), t.next);
+  auto [it, added] = t.ids.try_emplace(std::move(rules), t.next);
   if (added) {
     const std::uint32_t id = t.next++;
     const int k = std::bit_width(id) - 1;
@@ -55,7 +55,15 @@ RuleSet RuleSet::intern(RuleList&& sorted_unique) {
     }
     chunk[id - (std::uint32_t{1} << k)] = &it->first;
   }
-  return RuleSet(it->second);
+  return it->second;
+}
+
+std::span<const RuleName> InternedRules::names() const {
+  if (id_ == 0) return {};
+  const int k = std::bit_width(id_) - 1;
+  const RuleList* list =
+      table().chunks[k].load(std::memory_order_acquire)[id_ - (std::uint32_t{1} << k)];
+  return {list->data(), list->size()};
 }
 
 RuleSet RuleSet::of(RuleName rule) {
@@ -72,7 +80,7 @@ RuleSet RuleSet::of(RuleName rule) {
   thread_local std::size_t next_slot = 0;
   for (const Recent& r : recent)
     if (r.data == rule.data() && r.size == rule.size() && !r.set.empty()) return r.set;
-  const RuleSet set = intern(RuleList{rule});
+  const RuleSet set(intern(RuleList{rule}));
   recent[next_slot] = Recent{rule.data(), rule.size(), set};
   next_slot = (next_slot + 1) % kRecent;
   return set;
@@ -81,7 +89,7 @@ RuleSet RuleSet::of(RuleName rule) {
 RuleSet RuleSet::of(std::span<const RuleName> rules) {
   RuleList sorted(rules.begin(), rules.end());
   sort_unique(sorted);
-  return intern(std::move(sorted));
+  return RuleSet(intern(std::move(sorted)));
 }
 
 RuleSet RuleSet::operator|(RuleSet other) const {
@@ -91,15 +99,27 @@ RuleSet RuleSet::operator|(RuleSet other) const {
   RuleList merged;
   merged.reserve(a.size() + b.size());
   std::set_union(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(merged));
-  return intern(std::move(merged));
+  return RuleSet(intern(std::move(merged)));
 }
 
-std::span<const RuleName> RuleSet::names() const {
-  if (id_ == 0) return {};
-  const int k = std::bit_width(id_) - 1;
-  const RuleList* list =
-      table().chunks[k].load(std::memory_order_acquire)[id_ - (std::uint32_t{1} << k)];
-  return {list->data(), list->size()};
+
+RuleSequence RuleSequence::of(std::span<const RuleName> rules) {
+  return RuleSequence(intern(RuleList(rules.begin(), rules.end())));
+}
+
+RuleSequence RuleSequence::then(RuleName rule) const {
+  const auto n = names();
+  RuleList longer;
+  longer.reserve(n.size() + 1);
+  longer.assign(n.begin(), n.end());
+  longer.push_back(rule);
+  return RuleSequence(intern(std::move(longer)));
+}
+
+
+RuleSetUnions& RuleSetUnions::of_thread() {
+  static thread_local RuleSetUnions unions;
+  return unions;
 }
 
 RuleName intern_rule(std::string_view name) {

@@ -53,7 +53,7 @@ struct NormalizationCost {
 struct SourceSpan {
   Span span;
   bool snapped = false;
-  RuleList rules;  // sorted ascending by bytes, no duplicates
+  RuleSet rules;
   NormalizationCost cost;
 };
 

@@ -453,12 +453,10 @@ SourceSpan SpanMap::source_of(Span q, std::size_t first, std::size_t last, bool 
       out.span.char_end = z_to.src_char;
       if (q.byte_end != z_to.dst_byte) out.snapped = true;
     }
-    // The same few rules recur along a span (one per folded digit or absorbed separator),
-    // and most spans meet one set only: its names are sorted already and are taken as they
-    // are. From a second distinct set on, each name is kept once as it comes and the distinct
-    // ones are sorted.
-    RuleSet only;  // the one set met so far
-    bool mixed = false;
+    // The same few rules recur along a span (one per folded digit or absorbed separator), and
+    // most spans meet one set only; the distinct sets met are joined through the thread's
+    // recent unions.
+    RuleSetUnions& unions = RuleSetUnions::of_thread();
     RuleSet seen;  // the set of the last segment whose rules were added
     // Costs are summed unsaturated and saturated once: the same as saturating each sum, since
     // no cost is negative.
@@ -479,29 +477,12 @@ SourceSpan SpanMap::source_of(Span q, std::size_t first, std::size_t last, bool 
       replaced += c.cost.replaced_chars;
       if (!with_rules || c.rules.empty() || c.rules == seen) continue;
       seen = c.rules;
-      if (!mixed) {
-        if (only.empty()) {
-          only = c.rules;
-          continue;
-        }
-        mixed = true;
-        out.rules = kept::Spares<RuleList>::take(only.size() + c.rules.size());
-        out.rules.assign(only.begin(), only.end());
-      }
-      for (const RuleName rule : c.rules)
-        if (std::find(out.rules.begin(), out.rules.end(), rule) == out.rules.end())
-          out.rules.push_back(rule);
+      out.rules = unions.of(out.rules, c.rules);
     }
     out.cost.absorbed_whitespace = NormalizationCost::saturate(whitespace);
     out.cost.absorbed_separators = NormalizationCost::saturate(separators);
     out.cost.expanded_syllables = NormalizationCost::saturate(syllables);
     out.cost.replaced_chars = NormalizationCost::saturate(replaced);
-    if (mixed) sort_unique(out.rules);
-    else if (!only.empty()) {
-      const auto names = only.names();
-      out.rules = kept::Spares<RuleList>::take(names.size());
-      out.rules.assign(names.begin(), names.end());
-    }
     return out;
   }
 

@@ -108,7 +108,7 @@ TEST(Checksum, Dates) {
 
 std::string checksum_text(const ChecksumResult& c) {
   std::string out(checksum_name(c));
-  if (!c.reason.empty()) out += ": " + std::string(c.reason);
+  if (!c.reason().empty()) out += ": " + std::string(c.reason());
   return out;
 }
 

@@ -19,9 +19,10 @@ TEST(DebugText, SpanLayerValues) {
             "expanded_syllables=3, replaced_chars=65535)");
   Segment deleted{RuleSet{}, Span{0, 3, 0, 1}, Span{0, 0, 0, 0}, {}, SegmentKind::delete_};
   EXPECT_EQ(debug_text(deleted), "Segment(kind=\"delete\", src=0..3, dst=0..0)");
-  EXPECT_EQ(debug_text(SourceSpan{Span{4, 10, 2, 5}, true, {"fold.width", "a\"b\n"}, {}}),
-            "SourceSpan(byte=4..10, char=2..5, snapped=true, rules=[\"fold.width\", "
-            "\"a\\\"b\\n\"])");
+  EXPECT_EQ(debug_text(SourceSpan{Span{4, 10, 2, 5}, true,
+                                  RuleSet::of({"fold.width", "a\"b\n"}), {}}),
+            "SourceSpan(byte=4..10, char=2..5, snapped=true, rules=[\"a\\\"b\\n\", "
+            "\"fold.width\"])");
   EXPECT_EQ(debug_text(SourceSpan{}), "SourceSpan(byte=0..0, char=0..0, snapped=false, rules=[])");
   EXPECT_EQ(debug_text(SpanMap::identity("가a")), "SpanMap(segments=1, src_bytes=4, dst_bytes=4)");
   EXPECT_EQ(debug_text(SpanMap()), "SpanMap(segments=0, src_bytes=0, dst_bytes=0)");
@@ -58,7 +59,7 @@ TEST(DebugText, DetectionValues) {
   EXPECT_EQ(debug_text(evidence),
             "Evidence(rule=\"card.luhn\", checksum=\"passed\", context_hits=2)");
   Finding finding{
-      EntityKind::phone, Span{5, 18, 3, 16}, Span{5, 16, 3, 14}, Certainty::certain, 0.975f,
+      EntityKind::phone, Certainty::certain, Span{5, 18, 3, 16}, Span{5, 16, 3, 14}, 0.975f,
       evidence};
   // 0.975f is a little above 0.975: two decimals round it up.
   EXPECT_EQ(debug_text(finding),

@@ -13,6 +13,7 @@ namespace norvane {
 namespace {
 
 std::vector<std::string> texts(RuleSet s) { return {s.begin(), s.end()}; }
+std::vector<std::string> texts(RuleSequence s) { return {s.begin(), s.end()}; }
 
 TEST(RuleSet, EqualContentsAreOneSetSortedWithoutDuplicates) {
   const RuleSet a = RuleSet::of({"separator.whitespace", "fold.dash", "fold.dash"});
@@ -86,6 +87,27 @@ TEST(RuleSet, SingleNamesGiveTheSetOfTheirListEveryTime) {
                 RuleSet::of(std::span<const RuleName>(&names[i % 3], 1)));
     }
   }
+}
+
+// Sequences keep their order and duplicates; equal lists are one value, whether made at once or
+// a name at a time, and a sorted one shares the table with sets without becoming one.
+TEST(RuleSequence, KeepsOrderAndDuplicatesAndEqualListsAreOneValue) {
+  const RuleSequence once =
+      RuleSequence::of({"context.column_header", "context.amount", "context.column_header"});
+  const RuleSequence stepwise = RuleSequence()
+                                    .then(testing::rule("context.column_header"))
+                                    .then("context.amount")
+                                    .then("context.column_header");
+  EXPECT_EQ(once, stepwise);
+  EXPECT_EQ(texts(once), (std::vector<std::string>{"context.column_header", "context.amount",
+                                                   "context.column_header"}));
+  EXPECT_EQ(once.size(), 3u);
+  EXPECT_EQ(once[1], "context.amount");
+  EXPECT_NE(RuleSequence::of({"a.x", "b.y"}), RuleSequence::of({"b.y", "a.x"}));
+  EXPECT_EQ(texts(RuleSequence::of({"a.x", "b.y"})), texts(RuleSet::of({"b.y", "a.x"})));
+  EXPECT_TRUE(RuleSequence::of(std::span<const RuleName>{}).empty());
+  EXPECT_EQ(RuleSequence().size(), 0u);
+  EXPECT_EQ(texts(RuleSequence()), std::vector<std::string>{});
 }
 
 }  // namespace

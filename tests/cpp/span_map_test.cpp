@@ -403,7 +403,7 @@ TEST(SpanMapToSource, ProjectsSpansOfTheSampleMap) {
     const SourceSpan got = map.to_source(c.query);
     EXPECT_EQ(got.span, c.source) << "query " << c.query;
     EXPECT_EQ(got.snapped, c.snapped) << "query " << c.query;
-    EXPECT_EQ(str(got.rules), c.rules) << "query " << c.query;
+    EXPECT_EQ(str(got.rules.names()), c.rules) << "query " << c.query;
     EXPECT_EQ(got.cost, c.cost) << "query " << c.query;
   }
 }
@@ -444,14 +444,15 @@ TEST(SpanMapToSource, EmptyMapGivesEmptySpanAtZero) {
 // the query, less separators absorbed right at one of its ends, names sorted once at the end.
 SourceSpan plain_rules_and_cost(const SpanMap& map, Span q) {
   SourceSpan out;
+  RuleList rules;
   for (const Segment& s : map.segments()) {
     if (!(s.dst.byte_end > q.byte_start && s.dst.byte_start < q.byte_end)) continue;
     if (s.dst.is_empty() && (s.dst.byte_start == q.byte_start || s.dst.byte_start == q.byte_end))
       continue;
-    out.rules.insert(out.rules.end(), s.rules.begin(), s.rules.end());
+    rules.insert(rules.end(), s.rules.begin(), s.rules.end());
     out.cost += s.cost;
   }
-  sort_unique(out.rules);
+  out.rules = RuleSet::of(rules);
   return out;
 }
 

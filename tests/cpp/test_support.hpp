@@ -90,7 +90,7 @@ inline std::string str(const SpanMap& m) {
   return out;
 }
 
-inline std::string str(const RuleList& rules) {
+inline std::string str(std::span<const RuleName> rules) {
   std::string out;
   for (std::size_t i = 0; i < rules.size(); ++i) {
     if (i) out += ',';

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <bit>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <unordered_map>
@@ -104,7 +105,32 @@ RuleSet RuleSet::operator|(RuleSet other) const {
 
 
 RuleSequence RuleSequence::of(std::span<const RuleName> rules) {
-  return RuleSequence(intern(RuleList(rules.begin(), rules.end())));
+  if (rules.empty()) return RuleSequence();
+  // A detection's findings repeat the same few lists: the last ones made on this thread are
+  // compared name by name (most names are the same static text) before the lock, the hash and
+  // a new list.
+  // They live on the heap: the module's static thread-local block has little room left.
+  struct Recent {
+    std::span<const RuleName> names;
+    RuleSequence sequence;
+  };
+  struct RecentSequences {
+    std::array<Recent, 16> lists{};
+    std::size_t next_slot = 0;
+  };
+  thread_local std::unique_ptr<RecentSequences> recent;
+  if (!recent) recent = std::make_unique<RecentSequences>();
+  auto same = [](RuleName a, RuleName b) {
+    return (a.data() == b.data() && a.size() == b.size()) || a == b;
+  };
+  for (const Recent& r : recent->lists)
+    if (r.names.size() == rules.size() &&
+        std::equal(rules.begin(), rules.end(), r.names.begin(), same))
+      return r.sequence;
+  const RuleSequence made(intern(RuleList(rules.begin(), rules.end())));
+  recent->lists[recent->next_slot] = Recent{made.names(), made};
+  recent->next_slot = (recent->next_slot + 1) % recent->lists.size();
+  return made;
 }
 
 RuleSequence RuleSequence::then(RuleName rule) const {
@@ -113,7 +139,7 @@ RuleSequence RuleSequence::then(RuleName rule) const {
   longer.reserve(n.size() + 1);
   longer.assign(n.begin(), n.end());
   longer.push_back(rule);
-  return RuleSequence(intern(std::move(longer)));
+  return of(longer);
 }
 
 

@@ -104,6 +104,21 @@ def test_extensions_and_their_rejections_travel():
     assert repr(pickle.loads(pickle.dumps(Config.thorough()))) == repr(Config.thorough())
 
 
+def test_evidence_states_keep_their_rule_lists_as_given():
+    # Normalization rules are a sorted set; extensions keep their order and repeats, also when
+    # several findings share one list or a longer one begins with it.
+    lists = [("structure.header", "context.column_header", "structure.header"),
+             ("structure.header", "context.column_header"), ("context.column_header",), ()]
+    states = [PHONE_EVIDENCE[:4] + (("fold.width", "separator.hyphen"),) + PHONE_EVIDENCE[5:7] + (ext,)
+              for ext in lists + lists]
+    evidences = [_rebuild(Evidence, st) for st in states]
+    assert [tuple(e.extensions) for e in evidences] == lists + lists
+    assert [state(e) for e in evidences] == states
+    assert {tuple(e.normalizations) for e in evidences} == {("fold.width", "separator.hyphen")}
+    assert evidences[0] == evidences[4] and evidences[0] != evidences[1]
+    assert '"extensions":["structure.header","context.column_header","structure.header"]' in evidences[0].to_json()
+
+
 def test_a_copied_config_is_independent():
     original = lenient()
     twin = copy.copy(original)

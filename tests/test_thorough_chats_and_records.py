@@ -95,6 +95,13 @@ DIRECTORIES = [
     ("양태호   010-8469-3326   1978.12.05   2015.03.02", [mobile("010-8469-3326")], {}),
     ("양태호   010-8469-3326   2020.12.05", [mobile("010-8469-3326")], {}),
     ("김민수 010-8469-3326 1978.12.05", [mobile("010-8469-3326", ["context.run_before_date"])], {}),
+    # A row holding the person's registration number holds their birth date: the date beside it
+    # is another day of theirs (a staff register's hire date).
+    ("E45948  성순옥  651128-*******  2006-10-04  CS팀  010-7384-3703\n"
+     "E45949  김민수  790720-1133920  2008-10-05  인사팀  010-7384-3704",
+     [("resident", "651128-*******", "resident.korean_13", []), mobile("010-7384-3703"),
+      ("resident", "790720-1133920", "resident.korean_13", []),
+      mobile("010-7384-3704")], {}),
 ]
 
 

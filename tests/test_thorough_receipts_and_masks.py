@@ -64,6 +64,12 @@ DIRECT_LINES = [
     ("진료 예약 안내\n예약 문의 053-3288-5767 / 상담 실장 직통 02.7638.1258",
      [("phone", "02.7638.1258", "phone.seoul", EL)], {"053-3288-5767": "company_number"}),
     ("고객센터 직통 1588-1234", [], {"1588-1234": "company_number"}),
+    # "(직통)" after a number says what line it is; a company's word before the number says whose.
+    ("본사 031-367-5676 (직통)", [], {"031-367-5676": "company_number"}),
+    ("☎ 고객센터 02-5264-9877 (직통)", [], {}),
+    ("담당자 김민수 02-123-4567 (직통)\n📲 02.7303.7630 (직통)",
+     [("phone", "02-123-4567", "phone.seoul", ["context.trailing_label"]),
+      ("phone", "02.7303.7630", "phone.seoul", ["context.trailing_label"])], {}),
 ]
 
 BIRTHS = [

@@ -1063,6 +1063,13 @@ bool type_key_value(std::string_view s, std::size_t j, std::size_t e, std::size_
 // ------------------------------------------------------------------------------------------
 // LabelSearch
 
+namespace {
+// The tables of words that say a number is no person's: look-alikes, companies, negatives.
+constexpr std::uint32_t kOwnersTables = (1u << labels::kLookAlikeTable) |
+                                        (1u << labels::kCompanyTable) |
+                                        (1u << labels::kNegativeTable);
+}  // namespace
+
 void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t window) {
   clear();
   const LabelIndex& index = label_index();
@@ -1230,6 +1237,9 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
         if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
         if ((l.flags & labels::kStandalone) && !standalone(text, at, e)) continue;
         if (l.flags & labels::kTypeValue) continue;  // read before the value only
+        // After the value ("02-... (직통)") it names the line's kind, unless a company's,
+        // look-alike's or negative word before the value already says whose it is.
+        if ((l.flags & labels::kLeading) && (tables_found_ & kOwnersTables)) continue;
         const bool another = !(l.flags & labels::kTrailing) && number_follows(text, e);
         if (l.table < labels::kLookAlikeTable && !(l.flags & labels::kTrailing)) {
           if (word_before_date < 0) word_before_date = date_follows(text, word_end(text, at));
@@ -3163,6 +3173,20 @@ bool contact_cell(std::string_view cell) {
   return cell.starts_with("01") && (digits == 10 || digits == 11);
 }
 
+// A registration number in its cell: six digits, then a hyphen or a space or nothing, then
+// seven digits or mask characters (790720-1133920, 7707262233339, 651128-*******).
+bool registration_cell(std::string_view cell) {
+  if (cell.size() != 13 && cell.size() != 14) return false;
+  for (std::size_t k = 0; k < 6; ++k)
+    if (!is_ascii_digit(static_cast<unsigned char>(cell[k]))) return false;
+  std::size_t k = 6;
+  if (cell.size() == 14 && cell[k] != '-' && cell[k] != ' ') return false;
+  if (cell.size() == 14) ++k;
+  for (; k < cell.size(); ++k)
+    if (!is_ascii_digit(static_cast<unsigned char>(cell[k])) && cell[k] != '*') return false;
+  return true;
+}
+
 // A date led by a year of four digits (1978.12.05, 1978-12-05, 1978/12/05, 19781205): its year.
 unsigned dated_cell_year(std::string_view cell) {
   if (cell.size() < 8 || cell.size() > 10) return 0;
@@ -3199,15 +3223,18 @@ bool date_in_contact_row(std::string_view text, const Span& span, unsigned year)
   const std::size_t from = nl == std::string_view::npos ? 0 : nl + 1;
   const std::size_t to = std::min(text.find('\n', span.byte_end), text.size());
   std::size_t cells = 0, dates = 0;
-  bool own_cell = false, name = false, contact = false;
+  bool own_cell = false, name = false, contact = false, registration = false;
   for_each_cell(text.substr(from, to - from), [&](std::string_view cell) {
     if (dated_cell_year(cell)) ++dates;
     own_cell |= cells > 0 && cell.data() == date.data() && cell.size() == date.size();
     name |= name_cell(cell);
     contact |= contact_cell(cell);
+    registration |= registration_cell(cell);
     ++cells;
   });
-  return cells >= 3 && own_cell && name && contact && dates == 1;
+  // A row holding the person's registration number holds their birth date in it: a date beside
+  // it is another day of theirs (a staff register's hire date).
+  return cells >= 3 && own_cell && name && contact && dates == 1 && !registration;
 }
 
 bool account_after_holder(std::string_view text, const Span& span) {

@@ -29,6 +29,9 @@ enum Flags : std::uint16_t {
                          // (... 110-***-123456 잔액, not 거래번호 1094... 잔액)
   kTypeValue = 4096,     // counts only as the quoted value of a type key in a record ("type":
                          // "DRIVER"): it names the kind of the number beside it
+  kLeading = 8192,       // after the value ("02-... (직통)") it says what line the number is
+                         // and counts only when no company's or look-alike's word before the
+                         // number says whose it is
 };
 
 // Keys whose value names the kind of an identity number in the same record ({"id_type":
@@ -198,8 +201,8 @@ inline constexpr Label kPhone[] = {
     {"현금영수증 신청", 1.0f},
     {"현금영수증용", 1.0f},
     // A direct line (직통, 직통번호, 직통전화) reaches a person at their desk; a company's word
-    // before it (고객센터 직통) still weighs more.
-    {"직통", 0.9f},
+    // before it (고객센터 직통, 고객센터 02-... (직통)) still weighs more.
+    {"직통", 0.9f, kLeading},
 };
 // Countries' calling codes other than Korea's, with the length of a number after them (E.164):
 // a phone written with "+" and one of them is read as a phone abroad (extend.cpp) under a phone's

@@ -3211,14 +3211,16 @@ bool date_in_contact_row(std::string_view text, const Span& span, unsigned year)
   const unsigned born = dated_cell_year(date);
   if (!born || born + kYoungest > year || born + kOldest < year) return false;
   const std::size_t a = span.byte_start, z = span.byte_end;
-  const auto ends_cell = [&](std::size_t p) {
+  // A row's cell ends where for_each_cell parts it (no comma: dates and names hold none), or
+  // at the line's end; ends_cell is the value's own field, which a comma ends too.
+  const auto ends_row_cell = [&](std::size_t p) {
     return p >= text.size() || text[p] == '\n' || text[p] == '\r' || text[p] == '|' ||
            text[p] == '\t' || (text[p] == ' ' && (p + 1 == text.size() || text[p + 1] == ' ' ||
                                                    text[p + 1] == '|' || text[p + 1] == '\n'));
   };
   const bool apart = a >= 2 && (text[a - 1] == '|' || text[a - 1] == '\t' ||
                                 (text[a - 1] == ' ' && (text[a - 2] == ' ' || text[a - 2] == '|')));
-  if (!apart || !ends_cell(z)) return false;
+  if (!apart || !ends_row_cell(z)) return false;
   const std::size_t nl = text.rfind('\n', a);
   const std::size_t from = nl == std::string_view::npos ? 0 : nl + 1;
   const std::size_t to = std::min(text.find('\n', span.byte_end), text.size());

@@ -44,7 +44,16 @@ brokerage contracts, phone shops, used cars, tow trucks, locksmiths, rider onboa
 nursing-home guardians, school uniforms, journal submissions, self-storage, training vouchers, pest
 control, fishing boats, influencer sponsorships, scrap dealers, drones, start-up grants, patent intake,
 press releases, TV applicants, festival vendors, firearm custody, water-leisure licences, notaries,
-insurance agents, taxi qualifications, equipment rental and safe deposit boxes)
+insurance agents, taxi qualifications, equipment rental and safe deposit boxes), `labelled_blind13.py`
+(thirteenth blind part: wedding packages, sports-centre lockers, children's swimming, academies'
+notes, hospital reminders, check-up bookings, apartment pre-inspections, resident-council
+elections, parking appeals, accident settlements, loss adjusters, car-wash subscriptions, EV
+chargers and subsidies, internet installs, gas and water meters, rental-car damage, airport
+pick-ups, hotel front desks, guesthouses, tour rosters, cruise manifests, racket clubs, temple
+stays, memorial parks, adult tutoring, certificate exams, score reports, interlibrary loans,
+transcript requests, lab-safety rosters, blood-test texts, counselling intake, recovery groups,
+legal aid, labour attorneys, small claims, noise mediation, reserve-forces postponements,
+alterations, clan rosters, medical tourism and resort memberships)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -62,6 +71,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind10   # the tenth blind part: the same holds
     python bench/quality.py --parts blind11   # the eleventh blind part: the same holds
     python bench/quality.py --parts blind12   # the twelfth blind part: the same holds
+    python bench/quality.py --parts blind13   # the thirteenth blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -110,6 +120,7 @@ import labelled_blind9  # noqa: E402
 import labelled_blind10  # noqa: E402
 import labelled_blind11  # noqa: E402
 import labelled_blind12  # noqa: E402
+import labelled_blind13  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -266,7 +277,7 @@ STRUCTURE_PARTS = tuple(f"structure-{p}" for p in labelled_structure.PARTS)
 PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_blind3.PART, labelled_blind4.PART,
                           labelled_blind5.PART, labelled_blind6.PART, labelled_blind7.PART,
                           labelled_blind8.PART, labelled_blind9.PART, labelled_blind10.PART,
-                          labelled_blind11.PART, labelled_blind12.PART)
+                          labelled_blind11.PART, labelled_blind12.PART, labelled_blind13.PART)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
@@ -276,7 +287,7 @@ def documents(part: str, count: int, seed: int) -> list:
     "blind4" from labelled_blind4.py, "blind5" from labelled_blind5.py, "blind6" from
     labelled_blind6.py, "blind7" from labelled_blind7.py, "blind8" from labelled_blind8.py,
     "blind9" from labelled_blind9.py, "blind10" from labelled_blind10.py, "blind11" from
-    labelled_blind11.py, "blind12" from labelled_blind12.py,
+    labelled_blind11.py, "blind12" from labelled_blind12.py, "blind13" from labelled_blind13.py,
     "structure-tuning" and "structure-heldout" from labelled_structure.py, "ways-tuning" and
     "ways-heldout" from labelled_ways.py."""
     if part == labelled_blind.PART:
@@ -303,6 +314,8 @@ def documents(part: str, count: int, seed: int) -> list:
         return labelled_blind11.generate(count, seed)
     if part == labelled_blind12.PART:
         return labelled_blind12.generate(count, seed)
+    if part == labelled_blind13.PART:
+        return labelled_blind13.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

@@ -375,6 +375,14 @@ def _date_range(r: random.Random) -> str:
     return way.format(y, m, d, y2, m2, d2)
 
 
+def _past_date(r: random.Random, era: str | None = None) -> str:
+    """A date of something that happened to someone (joining, graduating, dying), written as
+    birth dates are: a look-alike of one."""
+    y, m, d = corpus.random_date(r, *((2015, 2025) if era == "recent" else (1985, 2024)))
+    return r.choice((f"{y}-{m:02d}-{d:02d}", f"{y}.{m:02d}.{d:02d}", f"{y}년 {m}월 {d}일",
+                     f"{y % 100:02d}.{m:02d}.{d:02d}"))
+
+
 def _amount(r: random.Random, scale: str | None = None) -> str:
     """An amount of money; `scale` "small" (up to a few hundred thousand won) or "large"."""
     n = {"small": r.randrange(5, 400) * 1000, "large": r.randrange(100, 900) * 100000,
@@ -417,6 +425,9 @@ NEGATIVES = {
     "due_date": lambda r: r.choice((_near_date(r), _near_date(r, "."))),
     "date_range": lambda r: _date_range(r),
     "amount": _amount,
+    "opt_out_number": lambda r: f"080-{r.randrange(100, 1000)}-{_digits(r, 4)}",
+    "past_event_date": lambda r, era=None: _past_date(r, era),
+    "merchant_number": lambda r: _digits(r, r.choice((9, 10))),
     "hotel_room": lambda r: f"{r.randrange(2, 25)}{r.randrange(1, 40):02d}",
     "postcode": lambda r: f"{r.randrange(1, 64):02d}{_digits(r, 3)}",
     "org_main_phone": lambda r: f"{r.choice(AREA_CODES)}-{r.randrange(2, 10)}{_digits(r, 2)}-{_digits(r, 4)}",
@@ -611,7 +622,9 @@ class _Doc:
             elif name in VALUE_SLOTS:
                 self.text(lead)
                 before += lead
-                situation, shown = (label, label_text) if label else self._situation(before)
+                situation, shown = self._situation(before)
+                if label:    # the situation is known (a column, a key); the label is still read
+                    situation, shown = label, shown if label_text is None else label_text
                 self.value(name, arg, situation, shown if shown is not None else "")
                 before = ""
             else:
@@ -626,7 +639,7 @@ class _Doc:
         if not tail.strip(" ([<*·,/"):
             return "no_label", ""
         words = tail.rstrip(_LABEL_END + " ").split()
-        shown = " ".join(words[-2:])[-20:] if words else ""
+        shown = " ".join(words[-2:]).strip(" \"'{,:=|/>]-)→(<[")[-20:]
         if tail[-1] in _LABEL_END or tail.endswith("(") or tail.endswith("<"):
             return "label_punct", shown
         return "prose_cue", shown
@@ -764,7 +777,7 @@ def hospital_reminder(d: _Doc) -> None:
     d.line("변경·취소는 예약센터 {!call_centre} 또는 {!org_main_phone}")
     if d.r.random() < 0.3:
         d.line("보호자 동반 시 보호자 번호 {phone} 로도 안내 문자가 발송됩니다.")
-    d.line("수신거부 080-{n:100-999}-{n:1000-9999}")
+    d.line("수신거부 {!opt_out_number}")
 
 
 def checkup_booking(d: _Doc) -> None:
@@ -795,9 +808,10 @@ def apt_preinspection(d: _Doc) -> None:
 
 
 def council_election(d: _Doc) -> None:
-    d.frame = "council_election.form"
+    d.frame = d.pick("council_election.form", "council_election.ocr")
+    d.ocr = d.frame.endswith("ocr")
     d.line("제{n:3-9}기 입주자대표회의 동별 대표자 후보 등록 신청서")
-    d.line("선거구 {!unit_number}")
+    d.line("선거구 {!unit_number}  입주일 {!past_event_date:recent}")
     d.fields(("성 명", "{name}"),
              ("생년월일", "{birth}"),
              ("주민등록번호", "{rrn}"),
@@ -864,10 +878,10 @@ def carwash_subscription(d: _Doc) -> None:
         d.line("store_tel={!org_main_phone} coupon={!coupon_code}")
     else:
         d.frame = "carwash_subscription.json"
-        d.line('{{"sub_id": "{!contract_number}", "name": "{name}",', "log_key")
+        d.line('{"sub_id": "{!contract_number}", "name": "{name}",', "log_key")
         d.line(' "mobile": "{phone}", "email": "{email}",', "log_key")
         d.line(' "billing_card": "{card}", "approval_no": "{!approval_number}",', "log_key")
-        d.line(' "store_phone": "{!org_main_phone}", "help": "{!shared_mailbox}"}}')
+        d.line(' "store_phone": "{!org_main_phone}", "merchant_no": "{!merchant_number}", "help": "{!shared_mailbox}"}')
 
 
 def ev_charger(d: _Doc) -> None:
@@ -925,10 +939,15 @@ def rental_damage(d: _Doc) -> None:
     d.line("{name} 고객님께,")
     d.line("{!date_range} 대여하신 차량 반납 시 뒷범퍼 파손이 확인되었습니다.")
     d.line("임차인 운전면허번호 {lic}, 연락처 {phone}, 이메일 {email} 로 계약되어 있습니다.")
+    d.line("(면허 취득일 {!past_event_date}, 1종 보통)")
     if d.r.random() < 0.5:
         d.line("제2운전자 {other} (면허 {lic}) 도 함께 등록되어 있었습니다.")
     d.line("수리 견적 {!amount}은 보증 결제하신 카드 {card:masked}로 청구됩니다.")
     d.line("이의가 있으시면 영업소 담당 {other} 직통 {direct} 또는 {!shared_mailbox} 로 회신 주세요.")
+    d.line("")
+    d.line("{other} 드림")
+    d.line("{org} 고객지원팀")
+    d.line("{direct}" if d.r.random() < 0.5 else "{direct} / {email}")
     d.line("{org} 제주지점 대표 {!org_main_phone}")
 
 
@@ -948,6 +967,16 @@ def airport_pickup(d: _Doc) -> None:
 
 
 def hotel_front_log(d: _Doc) -> None:
+    if d.r.random() < 0.4:
+        d.frame = "hotel_front_log.pms"
+        d.person(foreign_share=0.5)
+        d.line('{"folio": "{!booking_number}", "room": "{!hotel_room}", "guest": "{roman}",', "log_key")
+        d.line(' "passport_no": "{pass}", "birth": "{birth:iso}", "mobile": "{phone}", "email": "{email}",',
+               "log_key")
+        d.line(' "card": "{card:masked}", "approval": "{!approval_number}", "merchant_no": "{!merchant_number}",',
+               "log_key")
+        d.line(' "front_desk": "{!org_main_phone}", "night_manager": "{direct}"}', "log_key")
+        return
     d.frame = "hotel_front_log.log"
     d.line("{org} 프런트 근무일지 {!issue_date} 야간조")
     d.line("- {!hotel_room}호 투숙객 {name} 체크인, 연락처 {phone}, 디파짓 카드 {card:masked} 승인 {!approval_number}")
@@ -1022,7 +1051,7 @@ def memorial_park(d: _Doc) -> None:
     d.line("{org} 봉안당 사용계약서  계약번호 {!contract_number}")
     d.line("안치 위치 {!niche_position}  안치일 {!visit_date}")
     d.person("senior")
-    d.line("고인 {name}  주민등록번호 {rrn}")
+    d.line("고인 {name}  주민등록번호 {rrn}  사망일 {!past_event_date:recent}")
     d.person()
     d.line("계약자(유족 대표) {name}, 주민등록번호 {rrn}, 연락처 {phone}")
     d.line("관리비 {!amount} 납부 계좌 {bank} {!foundation_account} (재단법인 {org})")
@@ -1090,7 +1119,7 @@ def transcript_request(d: _Doc) -> None:
     d.frame = "transcript_request.mail"
     d.line("제목: 졸업생 영문 성적증명서 발급 요청드립니다")
     d.line("학사지원팀 담당자님께,")
-    d.line("{pick:2009/2012/2015}년 졸업생 {name}입니다. 생년월일은 {birth}입니다.")
+    d.line("졸업생 {name}입니다(졸업일 {!past_event_date}). 생년월일은 {birth}입니다.")
     d.line("영문 성적증명서 2부를 우편으로 받고 싶습니다. 수수료는 안내받은 가상계좌 {!virtual_account}로 입금했습니다.")
     d.line("연락은 {phone} 또는 {email} 로 부탁드립니다.")
     d.line("{name} 드림")
@@ -1170,6 +1199,7 @@ def labour_attorney(d: _Doc) -> None:
     if foreign:
         d.line("외국인등록번호 {frn}, 체류자격 E-9")
     d.line("사업장 {pick:대한정밀/새봄식당/우리물류}, 사업자등록번호 {brn}, 사업장 대표번호 {!org_main_phone}")
+    d.line("입사일 {!past_event_date}, 퇴사일 {!past_event_date:recent}")
     d.line("체불임금 {!amount} (기간 {!date_range}), 급여 입금 계좌 {bank} {acct}")
     d.line("진정 사건번호 {!case_number}, 노무사 사무실 {!org_main_phone}")
 
@@ -1216,14 +1246,14 @@ def alteration_shop(d: _Doc) -> None:
     d.line("{pick:한올/새솜씨/명품}수선  접수증  No.{!receipt_number}")
     d.line("손님 {name}  {phone}")
     d.line("바지 기장 줄임 2벌, 코트 안감 교체  합계 {!amount:small}  (옷 택 바코드 {!barcode})")
-    d.line("완성 예정 {!due_date}  카드 {card:masked}")
+    d.line("완성 예정 {!due_date}  카드 {card:masked}  가맹점번호 {!merchant_number}")
     d.line("찾으러 오실 때 이 접수증 지참 / 가게 {!org_main_phone}")
 
 
 def clan_roster(d: _Doc) -> None:
     d.frame = "clan_roster.table"
     d.line("{pick:김해 김씨/밀양 박씨/전주 이씨} {pick:○○/△△}파 종친회 회원 명부")
-    d.table([("성명", "{name}"), ("생년월일", "{birth}"), ("연락처", "?{phone}"),
+    d.table([("성명", "{name}"), ("생년월일", "{birth}"), ("입회일", "{!past_event_date}"), ("연락처", "?{phone}"),
              ("우편번호", "{!postcode}")], d.r.randrange(3, 7), person=d.pick("adult", "senior"))
     d.line("종친회비 {!amount:small}: {bank} {!clan_account} (예금주 종친회)")
     d.line("총무 {other} {phone}")

@@ -119,6 +119,11 @@ def _ocr(text: str, r: random.Random) -> str:
     return out.replace("-", " - ") if r.random() < 0.4 else out
 
 
+def _spoken(digits: str) -> str:
+    """Digits as speech-to-text writes them read aloud: 공일공, 칠이팔삼."""
+    return "".join(corpus.HANGUL_DIGITS[int(c)] for c in digits)
+
+
 def _yymmdd(y: int, m: int, d: int) -> str:
     return f"{y % 100:02d}{m:02d}{d:02d}"
 
@@ -157,14 +162,15 @@ class _Maker:
         r = self.r
         mid, last = str(r.randrange(2, 10)) + _digits(r, 3), _digits(r, 4)
         way = self.way({"hyphen": 45, "plain": 10, "dot": 6, "space": 6, "intl": 6, "paren": 2,
-                        "fullwidth": 3, "dash_alt": 2, "old_prefix": 2}, forced)
+                        "fullwidth": 3, "dash_alt": 2, "old_prefix": 2, "hangul": 0}, forced)
         text = {"hyphen": f"010-{mid}-{last}", "plain": f"010{mid}{last}",
                 "dot": f"010.{mid}.{last}", "space": f"010 {mid} {last}",
                 "intl": r.choice((f"+82-10-{mid}-{last}", f"+82 10 {mid} {last}", f"+8210{mid}{last}",
                                   f"+82 (0)10-{mid}-{last}")),
                 "paren": f"(010) {mid}-{last}", "fullwidth": f"010-{mid}-{last}".translate(corpus.FULL),
                 "dash_alt": f"010{r.choice(corpus.DASHES)}{mid}{r.choice(corpus.DASHES)}{last}",
-                "old_prefix": f"{r.choice(('011', '016', '017', '019'))}-{mid[:3]}-{last}"}[way]
+                "old_prefix": f"{r.choice(('011', '016', '017', '019'))}-{mid[:3]}-{last}",
+                "hangul": " ".join(_spoken(g) for g in ("010", mid, last))}[way]
         return text, way
 
     def phone_masked(self):
@@ -1218,6 +1224,15 @@ def small_claims(d: _Doc) -> None:
 
 
 def noise_mediation(d: _Doc) -> None:
+    if d.r.random() < 0.35:
+        d.frame = "noise_mediation.call_stt"
+        d.line("[상담 통화 음성기록 자동변환] 접수번호 {!reference_number}")
+        d.line("상담원: 이웃사이센터입니다. 성함하고 연락처 말씀해 주시겠어요?")
+        d.line("신청인: 네 {name}이고요 번호는 {phone:hangul} 이요", "asked_before", "연락처")
+        d.line("상담원: 세대는 어디세요? 신청인: {!unit_number}요. 윗집이 밤마다 뛰어요.")
+        d.line("상담원: 결과는 메일로도 드리는데 주소 불러 주세요. 신청인: {email}", "asked_before", "메일")
+        d.line("상담원: 방문 진단은 {!visit_date}로 잡아 드릴게요. 문의는 {!call_centre}로 주세요.")
+        return
     d.frame = "noise_mediation.form"
     d.line("층간소음 이웃사이센터 현장진단 신청  접수번호 {!reference_number}")
     d.line("신청 세대 {!unit_number} / 상대 세대 {!unit_number}")

@@ -80,6 +80,8 @@ def test_kinds_have_their_shapes(docs):
     for d in docs:
         for v in d.values:
             text = v.text.translate(str.maketrans("０１２３４５６７８９－", "0123456789-"))
+            if v.writing == "hangul":    # read aloud: 공일공 ...
+                text = text.translate(str.maketrans("공일이삼사오육칠팔구", "0123456789"))
             if v.kind in shapes:
                 assert shapes[v.kind].match(text), (v.kind, v.text)
             if v.kind == "birth_date" and v.writing in ("iso", "dot", "slash", "korean_date", "dot_spaced"):

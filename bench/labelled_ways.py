@@ -768,6 +768,78 @@ CHAT_RECORD_CARD_MASKS = ("●", "●", "○", "＊", "×", "#", "X", "■")
 MASK_MARKS = MASK_CHARS + ("＊", "×")
 CHAT_RECORD_LOOK_ALIKES = {"student": "student_number_under_role", "event": "schedule_event_date"}
 
+# People's birth dates written beside their names (BIRTH_NAME_PAPERS): in brackets right after the
+# name, with a title or a role around it or a relation's word inside the bracket, in any date shape
+# (<<bdob>>: 손미경(010328), 도정우 어르신 (1946년 2월 23일), (배우자 441216)); replies in a roster
+# thread whose post asks for names and birth dates, above or below them (<<rdob>>: └ 윤광수 710702
+# 참석합니다, 3. 허재현 750309 010-...); identity numbers under a label that names no kind
+# (<<idcheck>>: 실명확인번호: R56920970, 신분증 번호, 본인확인 번호: the number's own shape says
+# whose). Look-alikes: an event's date in brackets after a word that names no person (정기총회
+# (2025.03.14), 창립 (1989.05.01)), a roster's event date, a verification's code and number.
+BIRTH_NAME_GENRE = "births_beside_names"
+BIRTH_NAME_SHARE = 0.06  # of the documents, from a stream of its own
+BIRTH_NAME_PAPERS = {
+    "brackets": (
+        ("[{org}] 팀 구성", "팀원: {name}(<<bdob>>), {name}(<<bdob>>)", "팀장 {name}"),
+        ("공동이용자: {name} (<<bdob>>)", "이용 개시 (<<event>>)"),
+        ("소리샘보청기 방문 메모: {name} 어르신 (<<bdob>>) 좌측 청력 저하", "다음 점검 (<<event>>)"),
+        ("환자 {name} (<<bdob>>) / 차트번호 {n4}", "외래 예약 (<<event>>)"),
+        ("가족관계: 배우자 {name} (<<bdob>>), 자녀 {name} (<<bdob>>)",),
+        ("{name} 고객님(<<bdob>>) 상담 요청 건", "요청 접수 (<<event>>)"),
+        ("피보험자 {name}님 (<<bdob>>)", "보험 개시 (<<event>>)"),
+        ("예약자 {name}(<<bdob>>) 외 1명", "객실 디럭스 / 2박"),
+        ("[돌봄 일지] {name} 어르신({sex}) 생활 지원", "대상자 {name} 어르신 (<<bdob>>)", "정기 방문 (<<event>>)"),
+        ("신청인 {name} (<<bdob>>, 외국인)", "신청 (<<event>>) 접수 완료"),
+        ("원생 {name} (<<bdob>>) 반 배정: 햇님반", "입학식 (<<event>>)"),
+        ("[참가자 명단] {name} (<<bdob>>) / {name} (<<bdob>>)", "{org} 정기총회 (<<event>>)"),
+        ("간병 의뢰: {name} 할머니 (<<bdob>>) 요양병원 입원 중",),
+        ("동행자 {name} 씨 (<<bdob>>) 항공권 같이 발권 부탁드립니다",),
+        ("임차인 {name} (<<bdob>>) 외 가족 2인 거주", "계약 체결 (<<event>>)"),
+        ("주 보호자: 딸 {name} (<<bdob>>)", "{org} (창립 <<founded>>)"),
+        ("수급자 {name}({sex}, <<bdob>>) 재판정 대상", "재판정 예정 (<<event>>)"),
+        ("상담 대상: {name} 학생 (<<bdob>>) / 담임 {name}",),
+        ("{name}님(<<bdob>>) 본인 방문하셨습니다", "방문 (<<event>>)"),
+        ("회원 {name} ( <<bdob>> ) 휴면 해제 요청",),
+    ),
+    "rosters": (
+        ("여행자보험 가입 위해 댓글로 성함·생년월일 남겨주세요", "└ {name} <<rdob>> 참석합니다", "└ {name} <<rdob>>",
+         "└ {name} <<rdob>> 저도 갑니다~"),
+        ("명단: 이름 / 생년월일 / 연락처", "1. {name} / <<rdob>> / <<mobile>>", "2. {name} / <<rdob>> / <<mobile>>",
+         "3. {name} / <<rdob>> / <<mobile>>"),
+        ("[{org} 가을 야유회] 버스 보험 때문에 이름 생년월일 연락처 적어주세요", "1. {name} <<rdob>> <<mobile>>",
+         "2. {name} <<rdob>> <<mobile>>", "3. {name} <<rdob>> <<mobile>> (차량 지원)"),
+        ("{name} <<rdob>> 부부 참석 (배우자 <<rdob>>)", "{name} <<rdob>> 참석", "---",
+         "[본문] 단체 여행자보험 가입합니다. 댓글로 성함, 생년월일 부탁드려요. 출발 (<<event>>)"),
+        ("참석자 명단 받습니다 (성명 생년월일)", "ㄴ {name} <<rdob>>", "ㄴ {name} <<rdob>> 늦게 합류해요",
+         "ㄴ {name} <<rdob>>"),
+        ("- {name} <<rdob>> 참가", "- {name} <<rdob>> 참가 (아이 동반)", "",
+         "↑ 위에 이름이랑 생년월일 남겨주시면 보험 일괄 가입합니다"),
+        ("수련회 명단 정리 (이름, 생년월일, 휴대폰)", "{name} <<rdob>> <<mobile>>", "{name} <<rdob>> <<mobile>>",
+         "행사일 (<<event>>)"),
+        ("체험학습 보험 가입용 생년월일 필요합니다 - 이름이랑 같이 댓글 주세요", "{name} <<rdob>> 입니다",
+         "{name} <<rdob>> 이에요", "{name} <<rdob>>"),
+        ("1) {name} <<rdob>>", "2) {name} <<rdob>> (배우자 <<rdob>>)", "3) {name} <<rdob>>",
+         "※ 등산 보험 가입용 성명·생년월일 취합 중입니다"),
+    ),
+    "identity_checks": (
+        ("외국인 고객 개통 확인", "실명확인번호: <<idcheck>>", "처리 (<<event>>)"),
+        ("실명확인번호 | <<idcheck>>", "고객명 | {name}"),
+        ("[본인확인] 신분증 번호 <<idcheck>> 확인 완료", "승인번호 {n4}{n4}"),
+        ("계좌 개설 메모", "- 고객 {name}", "- 본인확인 번호: <<idcheck>>"),
+        ("실명 확인 내역", "성명 {name}", "실명확인 번호 <<idcheck>>", "확인자 창구 {n}번"),
+        ("휴대폰 개통 신청서", "가입자 {name}", "신분증번호 : <<idcheck>>", "가입 (<<event>>)"),
+        ("숙박 등록 카드", "Guest {name}", "신분증 번호: <<idcheck>>"),
+        ("택배 본인 수령 확인", "수령인 {name} / 본인확인번호 <<idcheck>>"),
+        ("법인카드 발급 신청", "사용자 {name} · 실명번호 <<idcheck>>"),
+        ("본인확인번호 <<idcheck>> 로 조회했습니다", "조회 결과 이상 없음"),
+    ),
+}
+BIRTH_NAME_DATE_STYLES = ("{yy:02d}{m:02d}{d:02d}", "{y}{m:02d}{d:02d}", "{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}",
+                          "{d:02d}/{m:02d}/{y}", "{y}년 {m}월 {d}일", "{y}. {m}. {d}.", "{yy:02d}.{m:02d}.{d:02d}",
+                          "{y}/{m:02d}/{d:02d}", "{y}.{m}.{d}")
+BIRTH_NAME_ROSTER_STYLES = ("{yy:02d}{m:02d}{d:02d}", "{y}{m:02d}{d:02d}", "{y}.{m:02d}.{d:02d}", "{yy:02d}.{m:02d}.{d:02d}")
+BIRTH_NAME_LOOK_ALIKES = {"event": "bracketed_event_date", "founded": "bracketed_event_date"}
+
 LABELS = {
     "resident": ("주민등록번호", "주민번호", "주민등록 번호", "본인 주민번호", "RRN", "주민 번호"),
     "foreigner_registration": ("외국인등록번호", "외국인번호", "등록증 번호", "외국인 등록번호"),
@@ -1155,7 +1227,7 @@ SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
                           "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
                           WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE,
-                          RECEIPT_GENRE, CHAT_RECORD_GENRE)
+                          RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -1716,7 +1788,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + REPLY_LOOK_ALIKES + tuple(dict.fromkeys(SERIAL_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(NO_PERSON_LOOK_ALIKES.values()))
                   + tuple(RECEIPT_LOOK_ALIKES.values())
-                  + tuple(CHAT_RECORD_LOOK_ALIKES.values()))
+                  + tuple(CHAT_RECORD_LOOK_ALIKES.values())
+                  + tuple(dict.fromkeys(BIRTH_NAME_LOOK_ALIKES.values())))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -2082,7 +2155,8 @@ WRITINGS = {
                    ("docs_field", 0), ("beside_age", 0),  # only in ledgers_and_papers
                    ("row_reply", 0),  # only in announced_replies
                    ("masked_parts", 0),  # only in receipts_and_masks
-                   ("directory_row", 0)),  # only in chats_and_records
+                   ("directory_row", 0),  # only in chats_and_records
+                   ("name_bracketed", 0), ("roster_reply", 0)),  # only in births_beside_names
     "phone": (("scan_split", 0), ("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
@@ -2104,12 +2178,14 @@ WRITINGS = {
                  ("after_request", 0),  # only in sheet_exports
                  ("form_field", 0),  # only in registry_forms
                  ("halves_apart", 0), ("roster_row", 0), ("identity_key", 0),  # only in workers_and_logs
-                 ("scanned_letters", 0)),  # only in receipts_and_masks
+                 ("scanned_letters", 0),  # only in receipts_and_masks
+                 ("identity_check", 0)),  # only in births_beside_names
     "foreigner_registration": (("scan_split", 0), ("dash_eu", 1), ("masked_partly", 1),
                                ("plain", 0),  # only in its genre
                                ("masked_cell", 0),  # only in ledgers_and_papers
                                ("halves_apart", 0),  # only in workers_and_logs
-                               ("type_record", 0)),  # only in chats_and_records
+                               ("type_record", 0),  # only in chats_and_records
+                               ("identity_check", 0)),  # only in births_beside_names
     "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                     ("masked_partly", 2), ("amex_grouped", 1),
                     ("roster_row", 0),  # only in workers_and_logs
@@ -2129,7 +2205,8 @@ WRITINGS = {
                        ("identity_key", 0),  # only in workers_and_logs
                        ("announced_hyphen", 0), ("announced_plain", 0),  # only in announced_replies
                        ("masked_group", 0), ("masked_region", 0),  # only in receipts_and_masks
-                       ("speaker_message", 0), ("type_record", 0), ("masked_type_record", 0)),  # chats_and_records
+                       ("speaker_message", 0), ("type_record", 0), ("masked_type_record", 0),  # chats_and_records
+                       ("identity_check", 0)),  # only in births_beside_names
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2),
                  ("row_old_format", 0), ("row_current", 0),  # only in pasted_rows
                  ("foreign", 0),  # another country's, only in sheet_exports
@@ -2140,7 +2217,8 @@ WRITINGS = {
                  ("identity_key", 0),  # only in workers_and_logs
                  ("announced", 0),  # only in announced_replies
                  ("masked_current", 0),  # only in receipts_and_masks
-                 ("type_record", 0)),  # only in chats_and_records
+                 ("type_record", 0),  # only in chats_and_records
+                 ("identity_check", 0)),  # only in births_beside_names
     "business_registration": (("plain", 0),  # only on organisations' papers and closing_lines
                               ("form_field", 0),  # only in registry_forms
                               ("benefit_form", 0)),  # only in ledgers_and_papers
@@ -4576,6 +4654,43 @@ class _Builder:
         else:
             self.no_persons_number(w, marker, line, date_style)
 
+    def birth_name_paper(self) -> Document:
+        """A paper of BIRTH_NAME_PAPERS: birth dates in brackets after a person's name, roster
+        threads' replies under or over the post asking for names and birth dates, identity
+        numbers under a label that names no kind."""
+        return self.marked_paper(BIRTH_NAME_GENRE, BIRTH_NAME_PAPERS, "birth_name:", {},
+                                 ("birth_name:date_style", BIRTH_NAME_DATE_STYLES), lambda piece: piece,
+                                 self.birth_name_number)
+
+    def birth_name_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+
+        def date(style: str, lo: int, hi: int) -> str:
+            y, m, dd = v.date(lo, hi)
+            return style.format(y=y, yy=y % 100, m=m, d=dd)
+
+        if marker == "bdob":  # each person's own shape, as several writers fill one paper
+            text = date(self.pick("birth_name:date_style", BIRTH_NAME_DATE_STYLES), 1935, 2008)
+            w.value(labelled.Written("birth_date", text, "name_bracketed", False), "label", line, line)
+        elif marker == "rdob":
+            text = date(self.pick("birth_name:roster_style", BIRTH_NAME_ROSTER_STYLES), 1940, 2010)
+            w.value(labelled.Written("birth_date", text, "roster_reply", False), "label", line, line)
+        elif marker == "mobile":
+            w.value(labelled.Written("phone", r.choice(("-", "-", "")).join(v._phone_groups(True)), "plain", False),
+                    "label", line, line)
+        elif marker == "idcheck":
+            kind = r.choice(("passport", "passport", "resident", "foreigner_registration", "driver_license"))
+            text = {"passport": lambda: v._passport(r.choice(("current_format", "old"))),
+                    "resident": lambda: "-".join(v._resident_groups(False)),
+                    "foreigner_registration": lambda: v._foreigner_registration("hyphen"),
+                    "driver_license": lambda: v._driver_license("hyphen")}[kind]()
+            w.value(labelled.Written(kind, text, "identity_check", False), "label", line, line)
+        elif marker == "event":
+            w.negative(BIRTH_NAME_LOOK_ALIKES[marker], date(date_style.replace("{yy:02d}", "{y}"), 2019, 2026), line)
+        elif marker == "founded":
+            y, m, dd = v.date(1960, 2015)
+            w.negative(BIRTH_NAME_LOOK_ALIKES[marker], r.choice((f"{y}년", f"{y}.{m:02d}.{dd:02d}", f"{y}년 {m}월")), line)
+
     def announced_reply(self) -> Document:
         """Replies to a request or an announcement: rows under the fields a post asked for, a
         value in the message after the one that said it was coming, an owner's mobile under a
@@ -4743,8 +4858,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     no_persons = random.Random(_seed(part, seed) ^ 0x0DE5)
     receipts = random.Random(_seed(part, seed) ^ 0x2EC1)
     chats_records = random.Random(_seed(part, seed) ^ 0xC4A7)
+    births = random.Random(_seed(part, seed) ^ 0xB127)
     docs = []
     while len(docs) < documents:
+        if births.random() < BIRTH_NAME_SHARE:
+            with b.own_stream(births):
+                docs.append(b.birth_name_paper())
+            continue
         if no_persons.random() < NO_PERSON_SHARE:
             with b.own_stream(no_persons):
                 docs.append(b.no_persons_paper())

@@ -552,10 +552,18 @@ class Detector {
     const bool read = read_labels(shape.span, src.span);
     forget_improved();
     if (read) improve(shape.kind, hits, ctx, extensions);
-    if (shape.kind == EntityKind::birth_date && cfg_.label_reading && ctx < cfg_.min_context &&
-        extend::age_beside_agrees(source_, src.span, extend::reference_year(cfg_))) {
-      ctx = 1.0f;
-      extensions.push_back(extend::rule::kBirthAgeBeside);
+    if (shape.kind == EntityKind::birth_date && cfg_.label_reading && ctx < cfg_.min_context) {
+      const unsigned year = extend::reference_year(cfg_);
+      if (extend::age_beside_agrees(source_, src.span, year)) {
+        ctx = 1.0f;
+        extensions.push_back(extend::rule::kBirthAgeBeside);
+      } else if (extend::date_bracketed_after_person(source_, src.span, year)) {
+        ctx = kPersonBeforeWeight;
+        extensions.push_back(extend::rule::kBirthBracketAfterPerson);
+      } else if (cfg_.structure && extend::date_after_name_in_roster(source_, src.span, year)) {
+        ctx = kPersonBeforeWeight;
+        extensions.push_back(extend::rule::kBirthRosterRow);
+      }
     }
     // A field of an airline's DOCS record is named by its place: no label stands before it.
     if (read && ctx < 1.0f && (shape.kind == EntityKind::birth_date || passport) &&
@@ -1032,13 +1040,19 @@ class Detector {
 
   // What stands beside a run in the source that names a candidate's kind with no label: an age
   // agreeing with a date, 외국인 by a hidden seventh digit, a holder's word before an account, a
-  // directory's row of a person's contacts around a date. Looked for once a run; a candidate of
-  // the kind then reads it (read_beside).
+  // directory's row of a person's contacts around a date, a person's name before the date's
+  // bracket or at its roster row's head. Looked for once a run; a candidate of the kind then
+  // reads it (read_beside).
+  // A person's name before a date's bracket or at its roster row's head weighs less than a
+  // look-alike's full label near the date (홍길동 (계약일, 2024.01.05)): that label still vetoes it.
+  static constexpr float kPersonBeforeWeight = 0.9f;
   enum Beside : std::uint8_t {
     kAgeAfter = 1,
     kForeignerBy = 2,
     kHolderBefore = 4,
-    kContactRow = 8
+    kContactRow = 8,
+    kPersonBefore = 16,
+    kRosterRow = 32
   };
   [[gnu::noinline]] void note_mobile_among_accounts(std::size_t n) {
     for (std::size_t i = 0; i < n; ++i)
@@ -1060,8 +1074,10 @@ class Detector {
       return c == '*' || c == 'X' || c == 'x' || c == '#' || c == '\xE2' || c == '\xC3';
     };
     std::uint8_t b = 0;
+    unsigned year = 0;  // the reference year, asked once
+    auto reference_year = [&] { return year ? year : (year = extend::reference_year(cfg_)); };
     if (n >= 8 && ((at(a) == '1' && at(a + 1) == '9') || (at(a) == '2' && at(a + 1) == '0'))) {
-      const unsigned year = extend::reference_year(cfg_);
+      reference_year();
       if (extend::age_beside_agrees(source_, src, year)) b |= kAgeAfter;
       if (extend::date_in_contact_row(source_, src, year)) b |= kContactRow;
     }
@@ -1072,23 +1088,42 @@ class Detector {
     const std::size_t before = a >= 1 && at(a - 1) == ' ' ? a - 1 : a;
     if (before >= 1 && at(before - 1) == '\x98' && extend::account_after_holder(source_, src))
       b |= kHolderBefore;
+    // A bracket, a comma, a slash or a Korean word (배우자, a name) before a run as long as a
+    // date written out (010328 to 1962. 10. 16).
+    constexpr std::size_t kLongestDate = 14;
+    if (n >= 6 && n <= kLongestDate && before >= 1 &&
+        (at(before - 1) == '(' || at(before - 1) == ',' || at(before - 1) == '/' ||
+         utf8::is_continuation(static_cast<unsigned char>(at(before - 1))))) {
+      reference_year();
+      if (extend::date_bracketed_after_person(source_, src, year)) b |= kPersonBefore;
+      // The request a few lines away is read as a header is: with the structure family.
+      else if (cfg_.structure && extend::date_after_name_in_roster(source_, src, year))
+        b |= kRosterRow;
+    }
     return b;
   }
   [[gnu::noinline]] void read_beside(std::size_t i, std::uint8_t beside) {
     const EntityKind kind = s_.cands[i].entity;
     RuleName rule;
+    float weight = 1.0f;
     // A date or a registration number under a label of its own reads its label.
     const bool unlabelled = s_.ctx[i] < cfg_.min_context;
     if (kind == EntityKind::birth_date && (beside & kAgeAfter) && unlabelled)
       rule = extend::rule::kBirthAgeBeside;
     else if (kind == EntityKind::birth_date && (beside & kContactRow) && unlabelled)
       rule = extend::rule::kBirthContactRow;
+    else if (kind == EntityKind::birth_date && (beside & (kPersonBefore | kRosterRow)) &&
+             unlabelled) {
+      rule = beside & kPersonBefore ? extend::rule::kBirthBracketAfterPerson
+                                    : extend::rule::kBirthRosterRow;
+      weight = kPersonBeforeWeight;
+    }
     else if (kind == EntityKind::foreigner_registration && (beside & kForeignerBy) && unlabelled)
       rule = extend::rule::kForeignerWordBeside;
     else if (kind == EntityKind::bank_account && (beside & kHolderBefore))
       rule = extend::rule::kAccountAfterHolder;
     else return;
-    s_.ctx[i] = 1.0f;
+    s_.ctx[i] = weight;
     s_.cand_ext[i].push_back(rule);
   }
 

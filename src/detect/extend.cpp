@@ -3104,8 +3104,11 @@ bool foreigner_word_beside_hidden_seventh(std::string_view text, const Span& spa
   return text.substr(from, to - from).find(labels::kForeignerWord) != std::string_view::npos;
 }
 
-bool age_beside_agrees(std::string_view text, const Span& span, unsigned year) {
-  // Between the date and the age: spaces, commas, dots, slashes, an opening bracket, 생, 만.
+namespace {
+
+// The age written after the date at `span` of `text` (1939-03-18, 87세; 1961.09.27생 (만 65세)),
+// past spaces, commas, dots, slashes, an opening bracket, 생 and 만; or -1.
+int age_after(std::string_view text, const Span& span) {
   auto word_at = [&](std::size_t p, std::string_view w) {
     return text.size() - p >= w.size() && std::memcmp(text.data() + p, w.data(), w.size()) == 0;
   };
@@ -3118,16 +3121,29 @@ bool age_beside_agrees(std::string_view text, const Span& span, unsigned year) {
     else break;
   }
   const std::size_t digits = p;
-  unsigned age = 0;
+  int age = 0;
   while (p < text.size() && p - digits < 3 && is_ascii_digit(static_cast<unsigned char>(text[p])))
-    age = age * 10 + static_cast<unsigned>(text[p++] - '0');
-  if (p == digits || !word_at(p, "세") || span.byte_len() < 8) return false;
+    age = age * 10 + (text[p++] - '0');
+  return p == digits || !word_at(p, "세") ? -1 : age;
+}
+
+// Whether a person born in `born` is `age` in `year`, or one less (the birthday not yet reached).
+bool age_agrees(unsigned born, int age, unsigned year) {
+  return born <= year && (year - born == static_cast<unsigned>(age) ||
+                          year - born == static_cast<unsigned>(age) + 1);
+}
+
+}  // namespace
+
+bool age_beside_agrees(std::string_view text, const Span& span, unsigned year) {
+  const int age = age_after(text, span);
+  if (age < 0 || span.byte_len() < 8) return false;
   unsigned born = 0;
   for (std::size_t i = span.byte_start; i < span.byte_start + 4; ++i) {
     if (!is_ascii_digit(static_cast<unsigned char>(text[i]))) return false;
     born = born * 10 + static_cast<unsigned>(text[i] - '0');
   }
-  return born <= year && (year - born == age || year - born == age + 1);
+  return age_agrees(born, age, year);
 }
 
 namespace {
@@ -3237,6 +3253,195 @@ bool date_in_contact_row(std::string_view text, const Span& span, unsigned year)
   // A row holding the person's registration number holds their birth date in it: a date beside
   // it is another day of theirs (a staff register's hire date).
   return cells >= 3 && own_cell && name && contact && dates == 1 && !registration;
+}
+
+namespace {
+
+// The longest of `endings` that ends `before`, or an empty view.
+std::string_view longest_ending(std::string_view before,
+                                std::span<const std::string_view> endings) {
+  std::string_view best;
+  for (std::string_view e : endings)
+    if (e.size() > best.size() && before.ends_with(e)) best = e;
+  return best;
+}
+
+std::size_t skip_spaces_back(std::string_view text, std::size_t p) {
+  while (p > 0 && text[p - 1] == ' ') --p;
+  return p;
+}
+
+// The year of the date written in `date` (19621016, 1962-10-16, 18/02/1982, 1946년 2월 23일,
+// 010328, 62.10.16): a year of four digits leading or ending its three groups, else its two
+// leading digits in the century that puts them at `year` or before. 0 when it is no date's
+// shape.
+unsigned year_of_written_date(std::string_view date, unsigned year) {
+  std::size_t groups = 0, first = 0, last = 0;
+  unsigned first_value = 0, last_value = 0, current = 0;
+  std::size_t width = 0;
+  for (std::size_t k = 0; k <= date.size(); ++k) {
+    if (k < date.size() && is_ascii_digit(static_cast<unsigned char>(date[k]))) {
+      if (width < 4) current = current * 10 + static_cast<unsigned>(date[k] - '0');
+      ++width;
+      continue;
+    }
+    if (width == 0) continue;
+    if (groups++ == 0) first = width, first_value = current;
+    last = width, last_value = current;
+    width = 0, current = 0;
+  }
+  unsigned yy;
+  if ((groups == 1 && first == 8) || (groups == 3 && first == 4)) return first_value;  // 19621016
+  if (groups == 3 && last == 4) return last_value;                                    // 18/02/1982
+  if (groups == 1 && first == 6) yy = first_value / 100;                              // 621016
+  else if (groups == 3 && first == 2) yy = first_value;                               // 62.10.16
+  else return 0;  // a phone's, a registration number's groups
+  return 2000 + yy <= year ? 2000 + yy : 1900 + yy;
+}
+
+// The start of the word of two to four Hangul syllables (a name's length) that ends at byte e of
+// `text`, or npos.
+std::size_t name_length_word_start(std::string_view text, std::size_t e) {
+  constexpr std::size_t kLongestName = 4 * 3;
+  std::size_t b = e;
+  while (hangul_syllable_before(text, b) && e - b <= kLongestName) b -= 3;
+  return e - b >= 2 * 3 && e - b <= kLongestName ? b : std::string_view::npos;
+}
+
+// Whether the word [b, e) of `text` (name_length_word_start's) is a person's name: a usual surname
+// and one or two syllables, or a surname of two and one or two more (labels::kSurnames), no
+// event's word (신청일, 송년회). Of two syllables only when `titled` (a title or a role beside
+// it): alone it is as often a word (창립, 설립).
+bool person_name(std::string_view text, std::size_t b, std::size_t e, bool titled) {
+  static const std::bitset<unicode::kSyllableCount> surnames = [] {
+    std::bitset<unicode::kSyllableCount> set;
+    for (std::string_view w : labels::kSurnames)
+      set.set(static_cast<std::size_t>(unicode::syllable_at(w, 0)));
+    return set;
+  }();
+  const std::size_t syllables = (e - b) / 3;
+  const std::string_view name = text.substr(b, e - b);
+  if (syllables < (titled ? 2u : 3u) || ends_with_any(name, labels::kEventNameEndings))
+    return false;
+  if (syllables >= 3 && std::any_of(std::begin(labels::kCompoundSurnames),
+                                    std::end(labels::kCompoundSurnames),
+                                    [&](std::string_view c) { return name.starts_with(c); }))
+    return true;
+  return syllables <= 3 && surnames.test(static_cast<std::size_t>(unicode::syllable_at(name, 0)));
+}
+
+// Whether a role's word ends at byte e of `text`, past spaces and a colon (환자 변윤서, 팀원:
+// 손미경).
+bool role_before(std::string_view text, std::size_t e) {
+  e = skip_spaces_back(text, e);
+  if (e > 0 && text[e - 1] == ':') e = skip_spaces_back(text, e - 1);
+  return ends_with_any(text.substr(0, e), labels::kPersonRoles);
+}
+
+// Whether the date at `span` of `text` is followed by a list's next item or a bracket's end,
+// past spaces and the date's last dot (1955. 11. 19.)).
+bool item_ends_after(std::string_view text, const Span& span) {
+  std::size_t z = span.byte_end;
+  while (z < text.size() && (text[z] == ' ' || text[z] == '.')) ++z;
+  return z < text.size() && (text[z] == ')' || text[z] == ',' || text[z] == '/');
+}
+
+// The year of birth the date at `span` of `text` gives, if it puts the person at 0 to 110 years
+// old in `year`; else 0.
+unsigned plausible_birth_year(std::string_view text, const Span& span, unsigned year) {
+  constexpr unsigned kOldest = 110;
+  const unsigned born = year_of_written_date(text.substr(span.byte_start, span.byte_len()), year);
+  return born != 0 && born <= year && year - born <= kOldest ? born : 0;
+}
+
+}  // namespace
+
+bool date_bracketed_after_person(std::string_view text, const Span& span, unsigned year) {
+  constexpr unsigned kYoungestBare = 14;
+  if (!item_ends_after(text, span)) return false;
+  // Before it, the bracket: maybe a role's word opening it, or items apart by a comma.
+  std::size_t p = skip_spaces_back(text, span.byte_start);
+  bool role_opens = false;
+  if (hangul_syllable_before(text, p)) {
+    constexpr std::size_t kLongestRole = 4 * 3;  // 할아버지
+    const std::size_t open = text.rfind('(', p - 1);
+    if (open == text.npos || p - open > kLongestRole + 2) return false;
+    const std::string_view role = longest_ending(text.substr(0, p), labels::kPersonRoles);
+    if (role.empty() || skip_spaces_back(text, p - role.size()) != open + 1) return false;
+    role_opens = true;
+    p = open + 1;
+  } else if (p > 0 && text[p - 1] == ',') {
+    constexpr std::size_t kItemReach = 24;  // (외국인, ...), (여성, ...)
+    const std::size_t from = p;
+    while (p > 0 && from - p < kItemReach && text[p - 1] != '(' && text[p - 1] != ')' &&
+           text[p - 1] != '\n' && !is_ascii_digit(static_cast<unsigned char>(text[p - 1])))
+      --p;
+  }
+  if (p == 0 || text[p - 1] != '(') return false;
+  const unsigned born = plausible_birth_year(text, span, year);
+  // An age after it that disagrees makes it another day (초진 (2024-09-11, 65세)).
+  const int age = age_after(text, span);
+  if (born == 0 || (age >= 0 && !age_agrees(born, age, year))) return false;
+  if (role_opens) return true;
+  // The person before the bracket: a title after the name, the name, a role before it.
+  p = skip_spaces_back(text, p - 1);
+  const std::string_view title = longest_ending(text.substr(0, p), labels::kPersonTitles);
+  const std::size_t e = title.empty() ? p : skip_spaces_back(text, p - title.size());
+  const std::size_t b = name_length_word_start(text, e);
+  if (b == std::string_view::npos || !person_name(text, b, e, true)) return false;
+  if (!title.empty() || role_before(text, b)) return true;
+  // A bare name's date is a grown person's (a club's 송년회 (2025.12.20) is no one's).
+  return person_name(text, b, e, false) && year - born >= kYoungestBare;
+}
+
+bool date_after_name_in_roster(std::string_view text, const Span& span, unsigned year) {
+  constexpr std::size_t kRequestReach = 12;  // lines above or below the row
+  // The name right before the date, past the row's separator (윤광수 710702, 선예은 / 19561231).
+  std::size_t e = skip_spaces_back(text, span.byte_start);
+  if (e > 0 && (text[e - 1] == '/' || text[e - 1] == ',' || text[e - 1] == ':'))
+    e = skip_spaces_back(text, e - 1);
+  const std::size_t b = name_length_word_start(text, e);
+  if (b == std::string_view::npos) return false;
+  // The name leads its row, after a bullet or a number (└, ㄴ, -, 3., 1)).
+  std::size_t q = skip_spaces_back(text, b);
+  if (q > 0 && (text[q - 1] == '.' || text[q - 1] == ')') && q >= 2 &&
+      is_ascii_digit(static_cast<unsigned char>(text[q - 2]))) {
+    --q;
+    while (q > 0 && is_ascii_digit(static_cast<unsigned char>(text[q - 1]))) --q;
+  } else if (q > 0 && (text[q - 1] == '-' || text[q - 1] == '*')) {
+    --q;
+  } else if (q > 0 && utf8::is_continuation(static_cast<unsigned char>(text[q - 1])) &&
+             !hangul_syllable_before(text, q)) {
+    while (q > 0 && utf8::is_continuation(static_cast<unsigned char>(text[q - 1]))) --q;
+    if (q > 0) --q;  // the bullet's lead byte
+  }
+  q = skip_spaces_back(text, q);
+  if ((q > 0 && text[q - 1] != '\n') || !person_name(text, b, e, false) ||
+      plausible_birth_year(text, span, year) == 0)
+    return false;
+  // The post's request, a few lines above or below: a line naming a name and a birth date.
+  auto requests = [](std::string_view line) {
+    return std::any_of(std::begin(labels::kNameFieldWords), std::end(labels::kNameFieldWords),
+                       [&](std::string_view w) { return line.find(w) != line.npos; }) &&
+           std::any_of(std::begin(labels::kBirthFieldWords), std::end(labels::kBirthFieldWords),
+                       [&](std::string_view w) { return line.find(w) != line.npos; });
+  };
+  std::size_t up = q, down = span.byte_end;
+  for (std::size_t k = 0; k < kRequestReach; ++k) {
+    if (up > 0) {
+      const std::size_t end = up - 1, nl = text.rfind('\n', end == 0 ? 0 : end - 1);
+      const std::size_t from = nl == text.npos || end == 0 ? 0 : nl + 1;
+      if (requests(text.substr(from, end - from))) return true;
+      up = from;
+    }
+    if (down < text.size()) {
+      const std::size_t nl = text.find('\n', down);
+      const std::size_t to = nl == text.npos ? text.size() : nl;
+      if (k > 0 && requests(text.substr(down, to - down))) return true;
+      down = to == text.size() ? to : to + 1;
+    }
+  }
+  return false;
 }
 
 bool account_after_holder(std::string_view text, const Span& span) {

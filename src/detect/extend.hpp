@@ -95,6 +95,11 @@ inline constexpr RuleName kForeignerWordBeside = "foreigner.word_beside_hidden_d
 inline constexpr RuleName kBirthAgeBeside = "birth.age_beside";
 // A date in a directory's row of a person's contact details (extend::date_in_contact_row).
 inline constexpr RuleName kBirthContactRow = "birth.contact_row";
+// A date in brackets right after a person's name or role (extend::date_bracketed_after_person).
+inline constexpr RuleName kBirthBracketAfterPerson = "birth.bracket_after_person";
+// A date after a name at a roster's row, under or over a request for birth dates
+// (extend::date_after_name_in_roster).
+inline constexpr RuleName kBirthRosterRow = "birth.roster_row";
 // An account right after its holder's word, a bank or a deposit named before on its line
 // (extend::account_after_holder).
 inline constexpr RuleName kAccountAfterHolder = "account.after_holder";
@@ -324,6 +329,18 @@ bool age_beside_agrees(std::string_view text, const Span& span, unsigned year);
 // a member's birth date with its header far above or missing. A schedule's row leads with its
 // date; a join date beside a birth date leaves both unread.
 bool date_in_contact_row(std::string_view text, const Span& span, unsigned year);
+// Whether the date at `span` of `text` stands first in brackets right after a person: a name
+// (a usual surname and one or two syllables, labels::kSurnames) with a title after it or a role
+// before it or neither (손미경(010328), 도정우 어르신 (1946년 2월 23일), 환자 변윤서 (1962-10-16)),
+// or a role's word opening the bracket ((배우자 441216)). The date's year puts the person 0 to
+// 110 in `year`, a bare name's 14 and more (a club's 송년회 (2025.12.20) is no one's).
+bool date_bracketed_after_person(std::string_view text, const Span& span, unsigned year);
+// Whether the date at `span` of `text` follows a person's name (a bare name, kSurnames) at the
+// head of a row, after a bullet or a number or nothing (└ 윤광수 710702 참석합니다, 3. 허재현
+// 750309 010-..., 1. 선예은 / 19561231 / ...), with a line naming a name and a birth date (the
+// post's request: 댓글로 성함·생년월일 남겨주세요) a few lines above or below, and puts the person
+// 0 to 110 in `year`.
+bool date_after_name_in_roster(std::string_view text, const Span& span, unsigned year);
 // Whether the number at `span` of `text` follows a holder's word (명의) on a line that names a
 // bank or a deposit before it (하나 예금 (피상속인 명의 637-515682-78125)): an account in that
 // holder's name.

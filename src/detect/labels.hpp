@@ -74,6 +74,10 @@ inline constexpr Label kResident[] = {
     {"id_number", 1.0f, kAscii | kLogKey},
     {"identity_no", 1.0f, kAscii | kLogKey},
     {"신분증번호", 1.0f},
+    // Identity checks' labels that ask for whichever number the person has (실명확인번호,
+    // 본인확인 번호): the number's shape says its kind.
+    {"실명확인번호", 1.0f},
+    {"본인확인번호", 1.0f},
 };
 inline constexpr Label kForeigner[] = {
     {"외국인 등록번호", 1.0f},
@@ -97,6 +101,8 @@ inline constexpr Label kForeigner[] = {
     {"id_number", 1.0f, kAscii | kLogKey},
     {"identity_no", 1.0f, kAscii | kLogKey},
     {"신분증번호", 1.0f},
+    {"실명확인번호", 1.0f},
+    {"본인확인번호", 1.0f},
 };
 inline constexpr Label kBusiness[] = {
     {"사업자 번호", 1.0f},
@@ -249,6 +255,8 @@ inline constexpr Label kLicense[] = {
     {"id_number", 1.0f, kAscii | kLogKey},
     {"identity_no", 1.0f, kAscii | kLogKey},
     {"신분증번호", 1.0f},
+    {"실명확인번호", 1.0f},
+    {"본인확인번호", 1.0f},
 };
 inline constexpr Label kAccount[] = {
     {"환불계좌", 1.0f},
@@ -446,6 +454,8 @@ inline constexpr Label kPassport[] = {
     {"id_number", 1.0f, kAscii | kLogKey},
     {"identity_no", 1.0f, kAscii | kLogKey},
     {"신분증번호", 1.0f},
+    {"실명확인번호", 1.0f},
+    {"본인확인번호", 1.0f},
 };
 // Labels of numbers that look like personal information and are not: a number under one of
 // these is a look-alike.
@@ -946,6 +956,41 @@ inline constexpr std::string_view kPersonWords[] = {
     "실장",   "주임", "사원",   "원장",   "교사",           "기사",           "매니저", "수령",
     "센터장", "직장", "근무처", "근무지", "Contact person", "contact person",
 };
+// A person written right before a date in brackets (손미경(010328), 도정우 어르신 (1946년 2월 23일),
+// 환자 변윤서 (1962-10-16), (배우자 441216)): Koreans write a person's birth date so, with no
+// label (extend::date_bracketed_after_person). A name is a usual surname and one or two syllables
+// (three after a surname of two); surnames that more often begin a common word
+// (사, 시, 은, 창) are left out.
+inline constexpr std::string_view kSurnames[] = {
+    "김", "이", "박", "최", "정", "강", "조", "윤", "장", "임", "한", "오", "서", "신", "권", "황",
+    "안", "송", "류", "유", "홍", "전", "고", "문", "양", "손", "배", "백", "허", "남", "심", "노",
+    "하", "곽", "성", "차", "주", "우", "구", "민", "진", "나", "지", "엄", "채", "원", "천", "방",
+    "공", "현", "함", "변", "염", "여", "추", "도", "소", "석", "선", "설", "마", "길", "연", "위",
+    "표", "명", "기", "반", "라", "왕", "금", "옥", "육", "인", "맹", "제", "모", "탁", "국", "편",
+    "용", "예", "경", "봉", "태"};
+inline constexpr std::string_view kCompoundSurnames[] = {"남궁", "황보", "제갈", "선우",
+                                                         "독고", "사공", "서문", "동방"};
+// Titles after a name (홍길동님, 도정우 어르신, 김민수 고객님).
+inline constexpr std::string_view kPersonTitles[] = {
+    "님",   "씨",     "군",     "양",     "어르신", "할머니", "할아버지", "고객님", "고객",
+    "환자", "학생",   "회원",   "원생",   "아동",   "선생님", "선생",     "환자분"};
+// Roles before a name (환자 변윤서, 공동이용자: 전도윤, 팀원: 손미경), or opening the bracket of
+// a date with no name before it ((배우자 441216)): a person's role or relation.
+inline constexpr std::string_view kPersonRoles[] = {
+    "환자",   "고객",   "어르신", "회원",   "원생",   "수강생", "학생",     "아동",   "보호자",
+    "배우자", "신청인", "신청자", "보험자", "가입자", "이용자", "참가자",   "참석자", "동행자",
+    "팀원",   "대상자", "수급자", "임차인", "임대인", "예약자", "본인",     "자녀",   "아들",
+    "딸",     "남편",   "아내",   "부인",   "모친",   "부친",   "어머니",   "아버지", "할머니",
+    "할아버지", "장남", "장녀",   "차남",   "차녀",   "손자",   "손녀",     "형",     "누나",
+    "오빠",   "언니",   "동생",   "수익자", "계약자", "가족"};
+// A roster thread's request for its rows' fields (여행자보험 가입 위해 댓글로 성함·생년월일 남겨주세요,
+// 명단: 이름 / 생년월일 / 연락처): a line holding a word of each names the date after a name at a
+// row's head a few lines away (extend::date_after_name_in_roster).
+inline constexpr std::string_view kNameFieldWords[] = {"이름", "성함", "성명"};
+inline constexpr std::string_view kBirthFieldWords[] = {"생년", "생일", "출생"};
+// Last syllables of an event's name that a surname may begin (신청일, 송년회, 한마당날): such a
+// word is no name.
+inline constexpr std::string_view kEventNameEndings[] = {"일", "회", "날"};
 // Organisations' words that hold a person's word (대리 in 대리점): a person's word inside one of
 // them names no person.
 inline constexpr std::string_view kOrganisationWordsHoldingAPerson[] = {"대리점"};

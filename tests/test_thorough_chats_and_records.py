@@ -49,6 +49,24 @@ SPEAKERS = [
      {"85725054211392": "look_alike", "05291566813485": "look_alike"}),
 ]
 
+# Where a speaker's stamp ends and how far its repeats are looked for: a stamp takes 30 bytes at
+# most with its bracket or colon (31 is a line's words), must close on its line, and repeats count
+# within 1 KB of it, past an indent.
+SPEAKER_STAMP_BOUNDS = [
+    ("[수강생" + "A" * 19 + "] 면허번호 보내요\n[수강생" + "A" * 19 + "] 11-19-123456-70",
+     [licence("11-19-123456-70", ["context.previous_line"])], {}),
+    ("[수강생" + "A" * 20 + "] 면허번호 보내요\n[수강생" + "A" * 20 + "] 11-19-123456-70", [], {}),
+    ("수강생" + "A" * 20 + ": 면허번호 보내요\n수강생" + "A" * 20 + ": 11-19-123456-70",
+     [licence("11-19-123456-70", ["context.previous_line"])], {}),
+    ("수강생" + "A" * 21 + ": 면허번호 보내요\n수강생" + "A" * 21 + ": 11-19-123456-70", [], {}),
+    ("[수강생 면허번호 보내요\n[수강생 11-19-123456-70", [], {"11-19-123456-70": "look_alike"}),
+    ("[수강생] 11-19-123456-70\n[수강생]", [], {"11-19-123456-70": "look_alike"}),
+    ("  [수강생] 면허번호 보내요\n\t[수강생] 11-19-123456-70",
+     [licence("11-19-123456-70", ["context.previous_line"])], {}),
+    ("[수강생] 면허번호 보내요\n" + "\n".join(f"[강사] 공지 {i}번째 안내 드립니다 확인 부탁" for i in range(40))
+     + "\n[수강생] 11-19-123456-70", [], {"11-19-123456-70": "look_alike"}),
+]
+
 RECORDS = [
     # A type key's value names the kind of the number in its record, whole or partly masked, on
     # one line, over lines or in a query.
@@ -105,6 +123,7 @@ DIRECTORIES = [
 ]
 
 
-@pytest.mark.parametrize("text,expected,vetoed", SPEAKERS + RECORDS + CARDS + DIRECTORIES)
+@pytest.mark.parametrize("text,expected,vetoed",
+                         SPEAKERS + SPEAKER_STAMP_BOUNDS + RECORDS + CARDS + DIRECTORIES)
 def test_layout_tells_the_kind(text, expected, vetoed):
     assert_thorough_outcome(text, expected, vetoed)

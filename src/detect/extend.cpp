@@ -1000,15 +1000,17 @@ bool in_recurring_speaker_stamp(std::string_view s, std::size_t j, std::size_t e
   std::size_t indent = ls;
   while (indent > 0 && (s[indent - 1] == ' ' || s[indent - 1] == '\t')) --indent;
   if (indent > 0 && s[indent - 1] != '\n') return false;
+  // A stamp's end is looked for only as far as a stamp may reach: one ending further is none.
+  const std::size_t reach = std::min(s.size(), ls + kStampBytes);
   std::size_t stamp_end;  // past the closing bracket or the colon
   if (s[ls] == '[') {
-    stamp_end = s.find(']', e);
-    if (stamp_end == std::string_view::npos) return false;
-    ++stamp_end;
+    const void* close = e < reach ? std::memchr(s.data() + e, ']', reach - e) : nullptr;
+    if (!close) return false;
+    stamp_end = static_cast<std::size_t>(static_cast<const char*>(close) - s.data()) + 1;
   } else {
     stamp_end = e;
-    while (stamp_end < s.size() && s[stamp_end] != ':' && s[stamp_end] != '\n') ++stamp_end;
-    if (stamp_end == s.size() || s[stamp_end] != ':') return false;
+    while (stamp_end < reach && s[stamp_end] != ':' && s[stamp_end] != '\n') ++stamp_end;
+    if (stamp_end == reach || s[stamp_end] != ':') return false;
     const std::size_t name_end = s.find_last_not_of(' ', stamp_end - 1) + 1;
     if (s.substr(ls, name_end - ls).find(' ') != std::string_view::npos) return false;
     ++stamp_end;
@@ -1023,8 +1025,13 @@ bool in_recurring_speaker_stamp(std::string_view s, std::size_t j, std::size_t e
   constexpr std::size_t kSpeakerReach = 1024;
   const std::size_t from = ls > kSpeakerReach ? ls - kSpeakerReach : 0;
   const std::string_view around = s.substr(0, std::min(s.size(), ls + kSpeakerReach));
-  for (std::size_t at = around.find(stamp, from); at != std::string_view::npos;
-       at = around.find(stamp, at + 1)) {
+  // memmem skips ahead by the stamp's bytes; a plain find compares at every byte of 2 KB.
+  const auto find_stamp = [&](std::size_t at) -> std::size_t {
+    const void* found = memmem(around.data() + at, around.size() - at, stamp.data(), stamp.size());
+    return found ? static_cast<std::size_t>(static_cast<const char*>(found) - around.data())
+                 : std::string_view::npos;
+  };
+  for (std::size_t at = find_stamp(from); at != std::string_view::npos; at = find_stamp(at + 1)) {
     if (at == ls) continue;
     std::size_t b = at;
     while (b > 0 && (s[b - 1] == ' ' || s[b - 1] == '\t')) --b;
@@ -2303,8 +2310,9 @@ std::string_view line_before(std::string_view text, const Span& run,
                              std::size_t reach = kPhraseReach) {
   const std::size_t from = run.byte_start > reach ? run.byte_start - reach : 0;
   const std::string_view s = text.substr(from, run.byte_start - from);
-  const std::size_t nl = s.rfind('\n');
-  return nl == std::string_view::npos ? s : s.substr(nl + 1);
+  // memrchr, not rfind: rfind compares byte by byte, and this is read for most numbers.
+  const void* nl = memrchr(s.data(), '\n', s.size());
+  return nl ? s.substr(static_cast<std::size_t>(static_cast<const char*>(nl) - s.data()) + 1) : s;
 }
 std::string_view line_after(std::string_view text, const Span& run) {
   const std::string_view s = text.substr(run.byte_end, kPhraseReach);
@@ -2360,8 +2368,15 @@ std::string_view last_word(std::string_view before) {
     else if (before.ends_with(kPhoneSign)) before.remove_suffix(kPhoneSign.size());
     else break;
   }
-  const std::size_t space = before.find_last_of(" \t:([/|,");
-  return space == std::string_view::npos ? before : before.substr(space + 1);
+  // The word's bounds by a table: find_last_of searches its set of bounds at every byte.
+  static constexpr auto kBounds = [] {
+    std::array<bool, 256> bounds{};
+    for (char c : std::string_view(" \t:([/|,")) bounds[static_cast<unsigned char>(c)] = true;
+    return bounds;
+  }();
+  std::size_t start = before.size();
+  while (start > 0 && !kBounds[static_cast<unsigned char>(before[start - 1])]) --start;
+  return before.substr(start);
 }
 bool ends_with_any(std::string_view word, std::span<const std::string_view> endings) {
   return std::any_of(endings.begin(), endings.end(),

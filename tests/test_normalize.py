@@ -204,6 +204,29 @@ def test_numeral_reading_does_not_depend_on_the_offset(settings):
             assert (n.text, readings(pad + body, n)) == (pad + alone.text, readings(body, alone)), k
 
 
+DIGIT_SYLLABLES = {"공": 0, "영": 0, "빵": 0, "일": 1, "이": 2, "삼": 3, "사": 4, "오": 5, "육": 6,
+                   "륙": 6, "칠": 7, "팔": 8, "구": 9, "둘": 2, "셋": 3, "넷": 4}
+NATIVE_NUMBERS = {"하나": 1, "다섯": 5, "여섯": 6, "일곱": 7, "여덟": 8, "아홉": 9}
+
+
+# The scan rules out syllables sixty-four bytes at a time by their continuation bytes, and a
+# syllable whose neighbour cannot be read with it: every digit syllable, first or second of a
+# pair, and every native number is still read, wherever the pair stands against a block's end.
+def test_every_numeral_syllable_is_read_against_a_block_end():
+    offsets = [0, 1, 2, *range(58, 70), 125, 126, 127, 128]
+    for first, a in DIGIT_SYLLABLES.items():
+        for second, b in DIGIT_SYLLABLES.items():
+            for k in offsets:
+                text = "q" * k + first + second + " 다"
+                assert norm(text, "hangul", numeral_min_digits_without_context=2).text == \
+                    "q" * k + f"{a}{b} 다", (first, second, k)
+    for word, value in NATIVE_NUMBERS.items():
+        for k in offsets:
+            text = "가 " * (k // 4) + "q" * (k % 4) + " " + word
+            assert norm(text, "hangul", numeral_min_digits_without_context=1).text == \
+                text[:-2] + str(value), (word, k)
+
+
 def test_fullwidth_resident_number_maps_back_onto_the_whole_source_run():
     text = "주민번호 ８８０１０１－１２３４５６７"
     n = norm(text)

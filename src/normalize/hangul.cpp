@@ -6,7 +6,13 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
+
+#if defined(__x86_64__) && defined(__SSE2__)
+#include <immintrin.h>
+#define NORVANE_NUMERAL_SHUFFLE 1
+#endif
 
 #include "error/interrupt.hpp"
 #include "normalize/passes.hpp"
@@ -63,6 +69,61 @@ constexpr std::array<std::uint8_t, 0x4000> kLeadFlags = [] {
     t[unicode::kSyllableFirst - kLeadBase + k] = kTable[k];
   return t;
 }();
+
+// The flags a syllable needs to be read at all: a digit or a unit, or the first or second
+// syllable of a native number. Any other syllable starts no run and ends no native pair.
+constexpr std::uint8_t kReadable = kKindMask | kNativeFirst | kNativeSecond;
+
+#ifdef NORVANE_NUMERAL_SHUFFLE
+// Which second and third bytes the readable syllables have: by a byte's low nibble, its high
+// nibble (8..B in a continuation byte) as one of four bits. A syllable whose two continuation
+// bytes both occur among them may be readable; one that fails either is not (about three
+// syllables in five of prose fail, and in pairs almost all).
+constexpr auto kReadableContinuations = [] {
+  std::array<std::array<std::uint8_t, 16>, 2> t{};  // [0]: the second byte, [1]: the third
+  for (std::size_t k = 0; k < unicode::kSyllableCount; ++k) {
+    if ((kTable[k] & kReadable) == 0) continue;
+    const std::size_t c = unicode::kSyllableFirst + k;
+    const std::size_t bytes[2] = {0x80 | ((c >> 6) & 0x3F), 0x80 | (c & 0x3F)};
+    for (std::size_t j = 0; j < 2; ++j)
+      t[j][bytes[j] & 0xF] |= static_cast<std::uint8_t>(1u << ((bytes[j] >> 4) - 8));
+  }
+  return t;
+}();
+
+// Bit k set when byte k of the sixty-four at p leads a syllable whose continuation bytes pass
+// kReadableContinuations (the last two leads' bytes lie past them and are not tested). AVX2's
+// byte shuffle looks up each byte's nibbles, thirty-two bytes at a time, for both tests at once.
+[[gnu::target("avx2")]] std::uint64_t maybe_readable_leads(const char* p) {
+  const auto* tables = reinterpret_cast<const __m128i*>(kReadableContinuations.data());
+  const __m256i second = _mm256_broadcastsi128_si256(_mm_loadu_si128(tables));
+  const __m256i third = _mm256_broadcastsi128_si256(_mm_loadu_si128(tables + 1));
+  const __m256i by_high = _mm256_setr_epi8(0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 4, 8, 0, 0, 0, 0,  //
+                                           0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 4, 8, 0, 0, 0, 0);
+  const __m256i low4 = _mm256_set1_epi8(0x0F), zero = _mm256_setzero_si256();
+  std::uint64_t leads = 0, not_second = 0, not_third = 0;
+  for (unsigned half = 0; half < 2; ++half) {
+    const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32 * half));
+    const __m256i high =
+        _mm256_shuffle_epi8(by_high, _mm256_and_si256(_mm256_srli_epi16(x, 4), low4));
+    const __m256i low = _mm256_and_si256(x, low4);
+    // EA..ED: x - EA <= 3, unsigned.
+    const __m256i d = _mm256_sub_epi8(x, _mm256_set1_epi8(static_cast<char>(0xEA)));
+    const __m256i lead = _mm256_cmpeq_epi8(_mm256_min_epu8(d, _mm256_set1_epi8(3)), d);
+    const __m256i no_second =
+        _mm256_cmpeq_epi8(_mm256_and_si256(_mm256_shuffle_epi8(second, low), high), zero);
+    const __m256i no_third =
+        _mm256_cmpeq_epi8(_mm256_and_si256(_mm256_shuffle_epi8(third, low), high), zero);
+    const unsigned shift = 32 * half;
+    leads |= std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(lead))} << shift;
+    not_second |= std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(no_second))}
+                  << shift;
+    not_third |= std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(no_third))}
+                 << shift;
+  }
+  return leads & ~(not_second >> 1) & ~(not_third >> 2);
+}
+#endif
 
 inline bool is_syllable_lead(char c) { return static_cast<unsigned char>(c) - 0xEAu <= 3u; }
 
@@ -243,10 +304,16 @@ Reading read_run(std::string_view s, std::size_t start, std::size_t end) {
 
 // The pass's state between candidate syllables.
 struct NumeralReader {
+  // A constructor, not an aggregate's braces: those cleared the whole reader first, the unmade
+  // builder's bytes with it (95 words a text).
+  NumeralReader(std::string_view text, const Config& config, std::uint64_t max_bytes,
+                bool find_only)
+      : text(text), config(config), max_bytes(max_bytes), find_only(find_only) {}
+
   std::string_view text;
   const Config& config;
   std::uint64_t max_bytes;
-  BuilderIfChanged b{};
+  BuilderIfChanged b;
   std::string digits{};
   std::size_t emitted = 0;
   std::int64_t grown = 0;  // output bytes beyond the input so far (negative: fewer)
@@ -255,7 +322,7 @@ struct NumeralReader {
   std::size_t chain_end = 0;  // the end of the last group of spoken digits read as one number
   bool chained = false;       // whether that chain holds two groups or more
   // Only asked whether any numeral is read: the first one ends the scan, nothing is written.
-  bool find_only = false;
+  bool find_only;
   bool found = false;
 
   // Where a chain of groups of spoken digits that starts with the run [start, end) ends: the
@@ -389,7 +456,17 @@ struct NumeralReader {
 };
 
 // Bit k set when byte base + k begins a syllable, for the 64 bytes from base (none past the end).
-inline std::uint64_t syllable_leads(std::string_view text, std::size_t base) {
+// With `shuffle` (AVX2) only the syllables that may be readable (maybe_readable_leads): the
+// others would each cost a look-up of its flags and of its neighbour's.
+inline std::uint64_t syllable_leads(std::string_view text, std::size_t base, bool shuffle) {
+#ifdef NORVANE_NUMERAL_SHUFFLE
+  if (shuffle) {
+    if (base + 64 <= text.size()) return maybe_readable_leads(text.data() + base);
+    alignas(32) char padded[64] = {};  // zeros lead nothing
+    std::memcpy(padded, text.data() + base, text.size() - base);
+    return maybe_readable_leads(padded);
+  }
+#endif
   std::uint64_t leads = 0;
 #if defined(__SSE2__)
   if (base + 64 <= text.size()) {
@@ -416,19 +493,24 @@ void read_numerals(NumeralReader& reader) {
 
   // Syllable leads come sixty-four offsets at a time as a bit mask, and the block after is made
   // once, for the leads three bytes on and then as the next block. Lead bytes never occur
-  // inside another character, so the masks visit every syllable; most are no numeral at all.
+  // inside another character, so the masks visit every syllable that may be readable.
   constexpr std::size_t kBlock = 64;
+#ifdef NORVANE_NUMERAL_SHUFFLE
+  static const bool shuffle = __builtin_cpu_supports("avx2") != 0;
+#else
+  constexpr bool shuffle = false;
+#endif
   std::size_t i = 0;  // everything before i has been read
   std::size_t ahead_base = 0;
-  std::uint64_t ahead = n > 0 ? syllable_leads(text, 0) : 0;
+  std::uint64_t ahead = n > 0 ? syllable_leads(text, 0, shuffle) : 0;
   interrupt::Poll poll;
   while (i < n) {
     poll.reach(i);
     const std::size_t base = i;
     // A run read past the end of the last block starts the next one where it ended.
-    const std::uint64_t leads = base == ahead_base ? ahead : syllable_leads(text, base);
+    const std::uint64_t leads = base == ahead_base ? ahead : syllable_leads(text, base, shuffle);
     ahead_base = base + kBlock;
-    ahead = ahead_base < n ? syllable_leads(text, ahead_base) : 0;
+    ahead = ahead_base < n ? syllable_leads(text, ahead_base, shuffle) : 0;
     // A lead needs its two continuation bytes (valid UTF-8 never ends inside a character); with
     // a second syllable after it, five.
     const std::size_t needed = single_digit_stays ? 5 : 2;
@@ -437,7 +519,8 @@ void read_numerals(NumeralReader& reader) {
                                                     : 0;
     std::uint64_t mask = leads & whole;
     // Then only a run of two syllables or more converts: a lead whose next character is no
-    // complete syllable starts none, and is not looked up at all (the last of every word).
+    // complete syllable (or none that may be readable) starts none, and is not looked up at all
+    // (the last of every word).
     if (single_digit_stays) mask &= leads >> 3 | ahead << (kBlock - 3);
     while (mask != 0) {
       const std::uint64_t lowest = mask & (~mask + 1);
@@ -447,7 +530,7 @@ void read_numerals(NumeralReader& reader) {
         // The next syllable first: when it can neither start nor end a token, neither it nor
         // this one starts a run, and one look-up rules out both.
         const std::uint8_t next = lead_flags(text, at + 3);
-        if ((next & (kKindMask | kNativeFirst | kNativeSecond)) == 0) {
+        if ((next & kReadable) == 0) {
           mask &= ~(lowest << 3);
           continue;
         }
@@ -498,15 +581,14 @@ std::optional<std::uint64_t> hangul_number_value(std::string_view word) {
 }
 
 bool reads_any_numeral(std::string_view text, const Config& config) {
-  NumeralReader reader{text, config, kMaxTextBytes};
-  reader.find_only = true;
+  NumeralReader reader(text, config, kMaxTextBytes, true);
   read_numerals(reader);
   return reader.found;
 }
 
 std::optional<PassOutput> read_hangul_numerals(std::string_view text, const Config& config,
                                                std::uint64_t max_bytes, bool& too_large) {
-  NumeralReader reader{text, config, max_bytes};
+  NumeralReader reader(text, config, max_bytes, false);
   read_numerals(reader);
   if (reader.too_large) {
     too_large = true;

@@ -164,6 +164,23 @@ def test_texts_made_on_the_workers_are_the_utf8_of_the_str(threads):
     assert [norvane.unmask(o.text, restore) for o in outputs] == items
 
 
+# A str's UTF-8 is made in one call up to 65 536 characters and in blocks past that: texts at
+# that size, in two- and four-byte storage, give the per-call results, and a surrogate in the
+# second block is found and named as in the first.
+@pytest.mark.parametrize("wide", ["가", "\U0001f600"])
+def test_texts_around_the_encoders_block_size_give_the_per_call_results(wide):
+    block = 1 << 16
+    unit = wide + " 010-1234-5678 "
+    items = [(unit * (size // len(unit) + 1))[:size] for size in (block - 1, block, block + 1, 2 * block + 3)]
+    got = norvane.mask_many(items, threads=1)
+    assert [output_view(o) for o in got] == [output_view(norvane.mask(t)) for t in items]
+    bad = items[3][: block + 5] + "\ud800" + items[3][block + 6 :]
+    with pytest.raises(UnicodeEncodeError) as info:
+        norvane.mask_many(["a", bad], threads=1)
+    assert info.value.reason == "texts[1]: surrogates not allowed"
+    assert (info.value.start, info.value.end) == (block + 5, block + 6)
+
+
 def test_the_texts_keep_no_utf8_copy_after_a_batch():
     # A str that was asked for its UTF-8 form keeps that copy as long as it lives (its size grows);
     # the batch functions read the characters and leave the texts as they were.

@@ -404,8 +404,9 @@ class Pass {
             std::string_view text;
             if (texts_ && texts_->check_utf8 && i >= stretch.end)
               stretch = check_stretch(*texts_, i, unit.end);
-            failure = fetch(i, buffer, text, stretch.utf8);
-            if (!failure) failure = item(i, text, slot);
+            // Assigned only when set: an empty optional's move assignment was a call a text.
+            if (auto refused = fetch(i, buffer, text, stretch.utf8)) failure = std::move(refused);
+            else if (auto failed = item(i, text, slot)) failure = std::move(failed);
             poll.advance(item_cost(text.size()));
           }
         },

@@ -32,18 +32,24 @@ std::optional<std::string_view> chars_as_utf8(const void* data, std::size_t leng
   if (buffer.empty() && buffer.capacity() < room) buffer = kept::take_text(room);
   if (buffer.size() < room)
     buffer.resize_and_overwrite(room, [](char*, std::size_t n) { return n; });
-  // A long text a block at a time, each counting towards the interrupt check.
+  // A long text a block at a time, each counting towards the interrupt check; a short one (most
+  // of a batch's) in one call, with no poll to set up.
   constexpr std::size_t kBlock = std::size_t{1} << 16;
+  if (length <= kBlock) {
+    const std::optional<std::size_t> size =
+        utf8::encode(chars, length, buffer.data(), utf8::kEncodeSpareRoom);
+    if (!size) return std::nullopt;
+    return std::string_view(buffer.data(), *size);
+  }
   std::size_t written = 0;
-  std::optional<interrupt::Poll> poll;
-  if (length > kBlock) poll.emplace();
+  interrupt::Poll poll;
   for (std::size_t at = 0; at < length; at += kBlock) {
     const std::size_t n = std::min(kBlock, length - at);
     std::optional<std::size_t> size =
         utf8::encode(chars + at, n, buffer.data() + written, utf8::kEncodeSpareRoom);
     if (!size) return std::nullopt;
     written += *size;
-    if (poll) poll->advance(n);
+    poll.advance(n);
   }
   return std::string_view(buffer.data(), written);
 }

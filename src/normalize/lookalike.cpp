@@ -141,7 +141,7 @@ template <const unicode::ByteSet& Letters>
 std::optional<SpanMap> map_corrections(std::string_view text, bool in_digit_runs,
                                        bool scanned_letters) {
   const std::size_t n = text.size();
-  std::optional<SpanMapWriter> map;
+  MadeIfChanged<SpanMapWriter> map;
   std::uint32_t bytes = 0, chars = 0;  // the end of the map so far, the same on both sides
   std::uint32_t rule_change[3] = {0, 0, 0};  // the changes of the three rules, once interned
   static constexpr RuleName kRules[3] = {rules::kLookalikeDigit, rules::kValueLetterDigit,

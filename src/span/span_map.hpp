@@ -497,33 +497,38 @@ class SpanMapBuilder {
   RecentRing<RecentAbsorb, 4> recent_absorbs_;
 };
 
-// The builder of a pass that makes one only once it changes something: as std::optional, but a
-// pass that changes nothing does not pay for zeroing the builder's storage (an optional's empty
-// state zeroes its whole storage with g++ 12, some 450 bytes each pass).
-class BuilderIfChanged {
+// A builder or writer that a pass makes only once it changes something: as std::optional, but a
+// pass that changes nothing does not pay for zeroing its storage (an optional's empty state
+// zeroes its whole storage with g++ 12: some 450 bytes for a builder, 320 for a writer, each
+// pass).
+template <class T>
+class MadeIfChanged {
  public:
-  BuilderIfChanged() {}
-  BuilderIfChanged(const BuilderIfChanged&) = delete;
-  BuilderIfChanged& operator=(const BuilderIfChanged&) = delete;
-  ~BuilderIfChanged() {
-    if (made_) builder_.~SpanMapBuilder();
+  MadeIfChanged() {}
+  MadeIfChanged(const MadeIfChanged&) = delete;
+  MadeIfChanged& operator=(const MadeIfChanged&) = delete;
+  ~MadeIfChanged() {
+    if (made_) value_.~T();
   }
 
   explicit operator bool() const { return made_; }
-  SpanMapBuilder& emplace(std::size_t reserve) {
-    if (made_) builder_.~SpanMapBuilder();
+  template <class... Args>
+  T& emplace(Args&&... args) {
+    if (made_) value_.~T();
     made_ = false;
-    new (&builder_) SpanMapBuilder(reserve);
+    new (&value_) T(std::forward<Args>(args)...);
     made_ = true;
-    return builder_;
+    return value_;
   }
-  SpanMapBuilder* operator->() { return &builder_; }
+  T* operator->() { return &value_; }
 
  private:
   union {
-    SpanMapBuilder builder_;
+    T value_;
   };
   bool made_ = false;
 };
+
+using BuilderIfChanged = MadeIfChanged<SpanMapBuilder>;
 
 }  // namespace norvane

@@ -800,6 +800,12 @@ BIRTH_NAME_PAPERS = {
         ("상담 대상: {name} 학생 (<<bdob>>) / 담임 {name}",),
         ("{name}님(<<bdob>>) 본인 방문하셨습니다", "방문 (<<event>>)"),
         ("회원 {name} ( <<bdob>> ) 휴면 해제 요청",),
+        # Full-width and square brackets; other items before the date in its bracket.
+        ("[{org}] 참가 확인서", "참가자 {name}（<<bdob>>） 보호자 동행", "확인 일자 (<<event>>)"),
+        ("보호자 동의서", "아동 {name} [<<bdob>>] / 보호자 {name}"),
+        ("고객명 : {name} (Tel <<mobile>>, <<bdob>>)", "상담 (<<event>>)"),
+        ("입주자 명단", "{name}（<<bdob>>）, {name}（<<bdob>>）"),
+        ("접수 메모: {name} 님 (여, <<mobile>>, <<bdob>>) 재방문 희망",),
     ),
     "rosters": (
         ("여행자보험 가입 위해 댓글로 성함·생년월일 남겨주세요", "└ {name} <<rdob>> 참석합니다", "└ {name} <<rdob>>",

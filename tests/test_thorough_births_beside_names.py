@@ -30,7 +30,7 @@ BRACKETS = [
     ("소리샘보청기 방문 메모: 도정우 어르신 (1946년 2월 23일) 좌측 청력 저하",
      [birth("1946년 2월 23일", "birth.korean_date", "birth.korean_date", BRACKET)]),
     ("환자 변윤서 (1962-10-16) / 차트번호 10234",
-     [birth("1962-10-16", "birth.yyyymmdd", BRACKET, "context.label_of_another_number")]),
+     [birth("1962-10-16", "birth.yyyymmdd", BRACKET)]),
     ("가족관계: 배우자 김영희 (650302), 자녀 박서준 (2004.05.17)",
      [birth("650302", "birth.yymmdd", BRACKET), birth("2004.05.17", "birth.yyyymmdd", BRACKET)]),
     # A surname of two syllables, a title attached; dots with spaces and a short year.
@@ -38,16 +38,30 @@ BRACKETS = [
      [birth("1971. 4. 9", "birth.separated_date", "birth.separated_date", BRACKET)]),
     ("예약자 문태윤(62.10.16) 외 1명", [birth("62.10.16", "birth.yymmdd", BRACKET)]),
     ("성윤서 참석 (배우자 441216)", [birth("441216", "birth.yymmdd", BRACKET)]),
+    # Full-width and square brackets; other items before the date in its bracket; a look-alike's
+    # word after the bracket names another number.
+    ("입주자 명단\n홍길동（1990.01.01）, 김영희 [1988-07-21]",
+     [birth("1990.01.01", "birth.yyyymmdd", BRACKET), birth("1988-07-21", "birth.yyyymmdd", BRACKET)]),
+    ("고객명 : 김민지 (Tel 010-2222-3333, 1988.05.05)",
+     [("phone", "010-2222-3333", "phone.mobile_11", ["context.extra_label"]),
+      birth("1988.05.05", "birth.yyyymmdd", BRACKET)]),
+    ("동행자 천민수 씨 (1980.4.24) 항공권 같이 발권 부탁드립니다",
+     [birth("1980.4.24", "birth.separated_date", "birth.separated_date", BRACKET)]),
+    # A child's date beside a child's word.
+    ("원생 김하은 (2021.03.05) 햇님반\n(자녀 2015.03.02)",
+     [birth("2021.03.05", "birth.yyyymmdd", BRACKET), birth("2015.03.02", "birth.yyyymmdd", BRACKET)]),
 ]
 # Dates in brackets that are no one's birth: after an event's or an organisation's word (a word
 # that begins with a surname's syllable included: 송년회, 설립, 이용일), an age that disagrees, a
-# visit's date after a title, a look-alike's label inside the bracket.
+# visit's date after a title, a look-alike's label inside the bracket, a recent day beside a grown
+# person's title or role.
 NOT_BIRTHS = [
     "한빛산악회 (창립 1989년)\n송년회 (2025.12.20)\n설립 (1989.05.01)\n정기총회 (2025.03.14)",
     "대상자 박영희 (1955.01.02, 40세)",
     "담당 김민수 과장 (2025.11.03 방문)",
     "홍길동 (계약일, 2024.01.05)",
     "이용일 (1990.03.02) 확인",
+    "김민수 님 (2025.03.02) 방문 예정\n김민수 고객님(2023.11.02) 상담 요청\n(배우자 2019.01.01)",
 ]
 
 

@@ -557,8 +557,9 @@ class Detector {
       if (extend::age_beside_agrees(source_, src.span, year)) {
         ctx = 1.0f;
         extensions.push_back(extend::rule::kBirthAgeBeside);
-      } else if (extend::date_bracketed_after_person(source_, src.span, year)) {
-        ctx = kPersonBeforeWeight;
+      } else if (const auto place = extend::date_bracketed_after_person(source_, src.span, year);
+                 place != extend::BracketPlace::none) {
+        ctx = place == extend::BracketPlace::first ? 1.0f : kPersonBeforeWeight;
         extensions.push_back(extend::rule::kBirthBracketAfterPerson);
       } else if (cfg_.structure && extend::date_after_name_in_roster(source_, src.span, year)) {
         ctx = kPersonBeforeWeight;
@@ -1043,8 +1044,10 @@ class Detector {
   // directory's row of a person's contacts around a date, a person's name before the date's
   // bracket or at its roster row's head. Looked for once a run; a candidate of the kind then
   // reads it (read_beside).
-  // A person's name before a date's bracket or at its roster row's head weighs less than a
-  // look-alike's full label near the date (홍길동 (계약일, 2024.01.05)): that label still vetoes it.
+  // A person's name before a date's bracket, with other items before the date in it, or at its
+  // roster row's head weighs less than a look-alike's full label near the date (홍길동 (계약일,
+  // 2024.01.05)): that label still vetoes it. A date first in its bracket weighs 1 (홍길동
+  // (1990.01.01) 항공권 ...: the look-alike after the bracket is another number's).
   static constexpr float kPersonBeforeWeight = 0.9f;
   enum Beside : std::uint8_t {
     kAgeAfter = 1,
@@ -1052,7 +1055,8 @@ class Detector {
     kHolderBefore = 4,
     kContactRow = 8,
     kPersonBefore = 16,
-    kRosterRow = 32
+    kRosterRow = 32,
+    kPersonBeforeAfterItems = 64
   };
   [[gnu::noinline]] void note_mobile_among_accounts(std::size_t n) {
     for (std::size_t i = 0; i < n; ++i)
@@ -1088,14 +1092,17 @@ class Detector {
     const std::size_t before = a >= 1 && at(a - 1) == ' ' ? a - 1 : a;
     if (before >= 1 && at(before - 1) == '\x98' && extend::account_after_holder(source_, src))
       b |= kHolderBefore;
-    // A bracket, a comma, a slash or a Korean word (배우자, a name) before a run as long as a
-    // date written out (010328 to 1962. 10. 16).
+    // A bracket (a full-width one ends in a continuation byte), a comma, a slash or a Korean
+    // word (배우자, a name) before a run as long as a date written out (010328 to 1962. 10. 16).
     constexpr std::size_t kLongestDate = 14;
     if (n >= 6 && n <= kLongestDate && before >= 1 &&
-        (at(before - 1) == '(' || at(before - 1) == ',' || at(before - 1) == '/' ||
+        (at(before - 1) == '(' || at(before - 1) == '[' || at(before - 1) == ',' ||
+         at(before - 1) == '/' ||
          utf8::is_continuation(static_cast<unsigned char>(at(before - 1))))) {
       reference_year();
-      if (extend::date_bracketed_after_person(source_, src, year)) b |= kPersonBefore;
+      const auto place = extend::date_bracketed_after_person(source_, src, year);
+      if (place == extend::BracketPlace::first) b |= kPersonBefore;
+      else if (place == extend::BracketPlace::after_items) b |= kPersonBeforeAfterItems;
       // The request a few lines away is read as a header is: with the structure family.
       else if (cfg_.structure && extend::date_after_name_in_roster(source_, src, year))
         b |= kRosterRow;
@@ -1112,10 +1119,12 @@ class Detector {
       rule = extend::rule::kBirthAgeBeside;
     else if (kind == EntityKind::birth_date && (beside & kContactRow) && unlabelled)
       rule = extend::rule::kBirthContactRow;
-    else if (kind == EntityKind::birth_date && (beside & (kPersonBefore | kRosterRow)) &&
-             unlabelled) {
-      rule = beside & kPersonBefore ? extend::rule::kBirthBracketAfterPerson
-                                    : extend::rule::kBirthRosterRow;
+    else if (kind == EntityKind::birth_date && (beside & kPersonBefore) && unlabelled)
+      rule = extend::rule::kBirthBracketAfterPerson;
+    else if (kind == EntityKind::birth_date &&
+             (beside & (kPersonBeforeAfterItems | kRosterRow)) && unlabelled) {
+      rule = beside & kRosterRow ? extend::rule::kBirthRosterRow
+                                 : extend::rule::kBirthBracketAfterPerson;
       weight = kPersonBeforeWeight;
     }
     else if (kind == EntityKind::foreigner_registration && (beside & kForeignerBy) && unlabelled)

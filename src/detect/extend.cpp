@@ -3345,12 +3345,12 @@ bool person_name(std::string_view text, std::size_t b, std::size_t e, bool title
   return syllables <= 3 && surnames.test(static_cast<std::size_t>(unicode::syllable_at(name, 0)));
 }
 
-// Whether a role's word ends at byte e of `text`, past spaces and a colon (환자 변윤서, 팀원:
-// 손미경).
-bool role_before(std::string_view text, std::size_t e) {
+// The role's word that ends at byte e of `text`, past spaces and a colon (환자 변윤서, 팀원:
+// 손미경), or an empty view.
+std::string_view role_before(std::string_view text, std::size_t e) {
   e = skip_spaces_back(text, e);
   if (e > 0 && text[e - 1] == ':') e = skip_spaces_back(text, e - 1);
-  return ends_with_any(text.substr(0, e), labels::kPersonRoles);
+  return longest_ending(text.substr(0, e), labels::kPersonRoles);
 }
 
 // Whether the date at `span` of `text` is followed by a list's next item or a bracket's end,
@@ -3358,7 +3358,17 @@ bool role_before(std::string_view text, std::size_t e) {
 bool item_ends_after(std::string_view text, const Span& span) {
   std::size_t z = span.byte_end;
   while (z < text.size() && (text[z] == ' ' || text[z] == '.')) ++z;
-  return z < text.size() && (text[z] == ')' || text[z] == ',' || text[z] == '/');
+  const std::string_view rest = text.substr(z);
+  return rest.starts_with(',') || rest.starts_with('/') ||
+         std::any_of(std::begin(labels::kDateBracketClosings),
+                     std::end(labels::kDateBracketClosings),
+                     [&](std::string_view c) { return rest.starts_with(c); });
+}
+
+// The length of the bracket (labels::kDateBracketOpenings) that opens right before byte p of
+// `text`, or 0.
+std::size_t bracket_opening_at(std::string_view text, std::size_t p) {
+  return longest_ending(text.substr(0, p), labels::kDateBracketOpenings).size();
 }
 
 // The year of birth the date at `span` of `text` gives, if it puts the person at 0 to 110 years
@@ -3371,42 +3381,57 @@ unsigned plausible_birth_year(std::string_view text, const Span& span, unsigned 
 
 }  // namespace
 
-bool date_bracketed_after_person(std::string_view text, const Span& span, unsigned year) {
-  constexpr unsigned kYoungestBare = 14;
-  if (!item_ends_after(text, span)) return false;
+BracketPlace date_bracketed_after_person(std::string_view text, const Span& span, unsigned year) {
+  constexpr unsigned kYoungestGrown = 14;
+  constexpr BracketPlace kNone = BracketPlace::none;
+  if (!item_ends_after(text, span)) return kNone;
   // Before it, the bracket: maybe a role's word opening it, or items apart by a comma.
   std::size_t p = skip_spaces_back(text, span.byte_start);
-  bool role_opens = false;
+  BracketPlace place = BracketPlace::first;
+  std::string_view role_opens;
   if (hangul_syllable_before(text, p)) {
-    constexpr std::size_t kLongestRole = 4 * 3;  // 할아버지
-    const std::size_t open = text.rfind('(', p - 1);
-    if (open == text.npos || p - open > kLongestRole + 2) return false;
-    const std::string_view role = longest_ending(text.substr(0, p), labels::kPersonRoles);
-    if (role.empty() || skip_spaces_back(text, p - role.size()) != open + 1) return false;
-    role_opens = true;
-    p = open + 1;
+    // A bracket within a role's length first (할아버지: four syllables, a space, a bracket).
+    constexpr std::size_t kRoleReach = 4 * 3 + 4;
+    const std::string_view near = text.substr(p - std::min(p, kRoleReach), std::min(p, kRoleReach));
+    // '(', '[' or the lead byte of a full-width bracket.
+    if (std::none_of(near.begin(), near.end(),
+                     [](char c) { return c == '(' || c == '[' || c == '\xEF'; }))
+      return kNone;
+    role_opens = longest_ending(text.substr(0, p), labels::kPersonRoles);
+    if (role_opens.empty()) return kNone;
+    p = skip_spaces_back(text, p - role_opens.size());
   } else if (p > 0 && text[p - 1] == ',') {
-    constexpr std::size_t kItemReach = 24;  // (외국인, ...), (여성, ...)
+    place = BracketPlace::after_items;
+    // Other items before it: (외국인, ...), (여성, ...), (Tel 010-..., ...).
+    constexpr std::size_t kItemReach = 40;
     const std::size_t from = p;
-    while (p > 0 && from - p < kItemReach && text[p - 1] != '(' && text[p - 1] != ')' &&
-           text[p - 1] != '\n' && !is_ascii_digit(static_cast<unsigned char>(text[p - 1])))
+    while (p > 0 && from - p < kItemReach && bracket_opening_at(text, p) == 0 &&
+           text[p - 1] != ')' && text[p - 1] != ']' && text[p - 1] != '\n')
       --p;
   }
-  if (p == 0 || text[p - 1] != '(') return false;
+  const std::size_t opening = bracket_opening_at(text, p);
+  if (opening == 0) return kNone;
   const unsigned born = plausible_birth_year(text, span, year);
   // An age after it that disagrees makes it another day (초진 (2024-09-11, 65세)).
   const int age = age_after(text, span);
-  if (born == 0 || (age >= 0 && !age_agrees(born, age, year))) return false;
-  if (role_opens) return true;
+  if (born == 0 || (age >= 0 && !age_agrees(born, age, year))) return kNone;
+  // A younger person's date only beside a child's word (원생 김하은 (2021.03.05)).
+  const bool grown = year - born >= kYoungestGrown;
+  auto child = [](std::string_view word) {
+    return std::find(std::begin(labels::kChildWords), std::end(labels::kChildWords), word) !=
+           std::end(labels::kChildWords);
+  };
+  if (!role_opens.empty()) return grown || child(role_opens) ? place : kNone;
   // The person before the bracket: a title after the name, the name, a role before it.
-  p = skip_spaces_back(text, p - 1);
+  p = skip_spaces_back(text, p - opening);
   const std::string_view title = longest_ending(text.substr(0, p), labels::kPersonTitles);
   const std::size_t e = title.empty() ? p : skip_spaces_back(text, p - title.size());
   const std::size_t b = name_length_word_start(text, e);
-  if (b == std::string_view::npos || !person_name(text, b, e, true)) return false;
-  if (!title.empty() || role_before(text, b)) return true;
-  // A bare name's date is a grown person's (a club's 송년회 (2025.12.20) is no one's).
-  return person_name(text, b, e, false) && year - born >= kYoungestBare;
+  if (b == std::string_view::npos || !person_name(text, b, e, true)) return kNone;
+  const std::string_view role = role_before(text, b);
+  if (!grown && !child(title) && !child(role)) return kNone;
+  // A bare name of two syllables is as often a word (창립, 설립).
+  return !title.empty() || !role.empty() || person_name(text, b, e, false) ? place : kNone;
 }
 
 bool date_after_name_in_roster(std::string_view text, const Span& span, unsigned year) {

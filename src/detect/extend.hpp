@@ -332,9 +332,12 @@ bool date_in_contact_row(std::string_view text, const Span& span, unsigned year)
 // Whether the date at `span` of `text` stands first in brackets right after a person: a name
 // (a usual surname and one or two syllables, labels::kSurnames) with a title after it or a role
 // before it or neither (손미경(010328), 도정우 어르신 (1946년 2월 23일), 환자 변윤서 (1962-10-16)),
-// or a role's word opening the bracket ((배우자 441216)). The date's year puts the person 0 to
-// 110 in `year`, a bare name's 14 and more (a club's 송년회 (2025.12.20) is no one's).
-bool date_bracketed_after_person(std::string_view text, const Span& span, unsigned year);
+// or a role's word opening the bracket ((배우자 441216)). The date's year puts the person 14 to
+// 110 in `year` (a club's 송년회 (2025.12.20) is no one's), younger only beside a child's word.
+// Where it stands: first in its bracket (nothing but a role's word before it), or after other
+// items (외국인, ...; Tel 010-..., ...), which may hold a look-alike's label.
+enum class BracketPlace : std::uint8_t { none, first, after_items };
+BracketPlace date_bracketed_after_person(std::string_view text, const Span& span, unsigned year);
 // Whether the date at `span` of `text` follows a person's name (a bare name, kSurnames) at the
 // head of a row, after a bullet or a number or nothing (└ 윤광수 710702 참석합니다, 3. 허재현
 // 750309 010-..., 1. 선예은 / 19561231 / ...), with a line naming a name and a birth date (the

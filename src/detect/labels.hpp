@@ -983,6 +983,15 @@ inline constexpr std::string_view kPersonRoles[] = {
     "딸",     "남편",   "아내",   "부인",   "모친",   "부친",   "어머니",   "아버지", "할머니",
     "할아버지", "장남", "장녀",   "차남",   "차녀",   "손자",   "손녀",     "형",     "누나",
     "오빠",   "언니",   "동생",   "수익자", "계약자", "가족"};
+// Titles and roles of a child (원생, 아동, 자녀, 딸): only beside one is a date in brackets that makes
+// the person younger than 14 a birth date (김민수 님 (2025.03.02) is a visit's day).
+inline constexpr std::string_view kChildWords[] = {"원생", "아동", "학생", "자녀",  "아들", "딸",
+                                                   "손자", "손녀", "어린이", "유아", "아기", "군",
+                                                   "양"};
+// The brackets a person's date stands in after the name: round and square ones, and the full-width
+// round ones a Korean input method types in its full-width mode (홍길동（1990.01.01）).
+inline constexpr std::string_view kDateBracketOpenings[] = {"(", "[", "（"};
+inline constexpr std::string_view kDateBracketClosings[] = {")", "]", "）"};
 // A roster thread's request for its rows' fields (여행자보험 가입 위해 댓글로 성함·생년월일 남겨주세요,
 // 명단: 이름 / 생년월일 / 연락처): a line holding a word of each names the date after a name at a
 // row's head a few lines away (extend::date_after_name_in_roster).

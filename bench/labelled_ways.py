@@ -75,7 +75,11 @@ the people's own. Chats and records (chats_and_records): a licence sent by a spe
 (수강생, 회원, 재학생) in the message after the one announcing it, an identity record's type key
 naming its number's kind (also partly masked), cards masked with symbols in spaced groups, a
 directory's rows with their header far above or missing; student numbers on school forms and
-schedules' event dates as look-alikes.
+schedules' event dates as look-alikes. Organisations' numbers (organisations_numbers): accounts
+the word before 계좌 gives to a league, a society, a company, an organiser or a supplier, a
+business's account in its message to a customer, organisations' lines named in English or by a
+unit (Main, Branch tel, Front desk, 병동 스테이션, 리그 사무국), shared mailboxes of a domain beside its
+staff's own addresses; an officer's own account with the holder's name stays a value.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -594,6 +598,103 @@ NO_PERSON_ROLES = ("help", "info", "support", "cs", "contact", "admin", "webmast
 NO_PERSON_LOOK_ALIKES = {"won": "amount_after_masked_card", "figure": "amount_after_masked_card",
                          "desk": "organisation_desk_line", "org_acct": "organisation_own_account",
                          "role_mail": "role_mailbox"}
+
+# Organisations' numbers named by the organisation's word, beside the people's own (genre
+# organisations_numbers, a stream of its own; ORG_NUMBER_PAPERS): accounts the word before 계좌
+# says are a league's, a society's, a company's, an organiser's or a business's (<<org_acct>>:
+# 리그 계좌, 학회 계좌, 주최측 계좌, a supplier's line led by its registration, a shop's 잔금 message
+# to its customer); organisations' lines named in English or by a unit that is no person
+# (<<unit_line>>: Main, Branch tel, Head office, Front desk, Reception; 지역 허브, 해경 신고, 병동
+# 스테이션, 리그 사무국, 파트너센터, 학회 사무국), written 02-..., 043) 342-... or with dots;
+# shared mailboxes (<<shared_mail>>: press@, pr@, hr@, jobs@ ... of the paper's own domain, and
+# an address the line calls shared, 공용, 대표 메일). The people's own stay values: a treasurer's
+# or an officer's own account on the organisation's paper with the holder's name (<<acct>>),
+# mobiles, a staff member's address at the same domain (<<staff_mail>>), business numbers.
+ORG_NUMBER_GENRE = "organisations_numbers"
+ORG_NUMBER_SHARE = 0.05  # of the documents, from a stream of its own
+ORG_NUMBER_PAPERS = {
+    "accounts": (
+        ("[{league}] 2026 시즌 참가 안내", "등록비 {man}만 원 리그 계좌 <<org_acct>>", "팀 대표 {name} <<mobile>>"),
+        ("{society} 논문 게재 안내", "게재료 {amount}원, 학회 계좌 <<org_acct>>", "교신저자 {name} <<staff_mail>>"),
+        ("[{telco}] 해지 접수 안내", "해지 문의는 <<rep>>, 회사 계좌 <<org_acct>> 외 입금 요청은 사기입니다"),
+        ("{event} 참가 신청서", "신청자 성명 {name} / 휴대폰 <<mobile>>", "참가비는 주최측 계좌 {bank} <<org_acct>> 로 보내주세요"),
+        ("거래처 등록 정보", "업체 사업자 <<brn>> / 환불 계좌 {bank} <<org_acct>> / 문의 {tel_word} <<unit_line>>"),
+        ("[{shop}] 시공 완료 안내", "{name} 고객님, 오늘 작업 마무리되었습니다.",
+         "잔금은 작업 후 {fullbank} <<org_acct>> 로 입금 부탁드립니다."),
+        ("{league} 심판 배정", "심판비는 연맹 계좌 {bank} <<org_acct>> 로 일괄 입금", "심판장 {name} <<mobile>>"),
+        ("{society} 추계학술대회 사전등록", "등록비 회원 {amount}원 / 비회원 {amount}원",
+         "학회 계좌: {bank} <<org_acct>>", "문의 {name} 간사 <<mobile>>"),
+        ("{event} 요강", "참가비 {amount}원, 대회 본부 계좌 {bank} <<org_acct>>", "접수 담당 {name} <<mobile>>"),
+        ("공급업체 정보 | 상호 {shop} | 사업자 <<brn>> | 반품 환불 계좌 {bank} <<org_acct>>",),
+        ("[{shop}] 견적 안내", "{name}님 안녕하세요, 견적 보내드립니다.", "계약금 {man}만원은 {fullbank} <<org_acct>> 으로 입금해 주세요."),
+        ("[{league}] 유니폼 단체 주문", "주문 금액 {amount}원 구단 계좌 {bank} <<org_acct>>", "단체 주문 담당 {name} <<mobile>>"),
+        ("{society} 연회비 납부 안내", "연회비 {amount}원을 학회 공식 계좌 <<org_acct>> ({bank})로 납부 바랍니다."),
+        ("[{telco}] 사칭 주의", "당사는 회사 명의 계좌 {bank} <<org_acct>> 외에는 입금을 요청하지 않습니다.",
+         "고객센터 <<rep>>"),
+        ("{event} 안내", "참가비 {amount}원 주최 측 계좌 {bank} <<org_acct>>", "참가자 {name} <<mobile>>"),
+        # The people's own: an officer's account with the holder's name, 개인 계좌, a winner's.
+        ("{club} 회비 안내", "산악회 총무 계좌 {bank} <<acct>> ({name})", "문의 총무 <<mobile>>"),
+        ("{club} 경조사 모금", "회장 개인 계좌 {bank} <<acct>>", "모임 회장 {name} 휴대폰 <<mobile>>"),
+        ("{event} 시상", "상금 수령 계좌 {bank} <<acct>> 예금주 {name}", "수상자 연락처 <<mobile>>"),
+        ("{league} 회비 정산", "리그 총무 {name} 계좌 {bank} <<acct>>"),
+    ),
+    "lines": (
+        ("General inquiries: <<role_mail>> / Main <<unit_line>>", "Sales: {rname} (Mobile <<mobile>>)"),
+        ("{company_en} Busan Branch", "Branch tel <<unit_line>>", "Contact person: {rname} / Mobile <<mobile>>"),
+        ("Head office <<unit_line>>", "Site manager {rname} <<mobile>>"),
+        ("Hotel check-in note", "Front desk <<unit_line>>", "Guest {rname}, mobile <<mobile>>"),
+        ("Reception: <<unit_line>>", "Patient: {rname}  Mobile: <<mobile>>"),
+        ("[{courier}] 배송 지연 안내", "지역 허브 <<unit_line>>", "택배 수령인 {name} 님 <<mobile>>"),
+        ("해양 사고 신고 요령", "해경 신고 <<unit_line>> (또는 122)", "선장 {name} <<mobile>>"),
+        ("입원 생활 안내", "병동 스테이션 <<unit_line>>", "보호자 {name} <<mobile>>"),
+        ("{league} 경기 일정", "리그 사무국 <<unit_line>>", "팀 매니저 {name} <<mobile>>"),
+        ("입점 신청 안내", "파트너센터 <<unit_line>>", "입점 신청 업체 담당 {name} <<mobile>>"),
+        ("{society} 학술대회", "학회 사무국 <<unit_line>> / <<shared_mail>>", "발표자 {name} <<mobile>>"),
+        ("Main office: <<unit_line>>  After hours: <<unit_line>>",),
+        ("간호 스테이션 <<unit_line>>", "환자 {name} 보호자 <<mobile>>"),
+        ("Customer care <<unit_line>>", "Account holder {rname} <<mobile>>"),
+        ("Switchboard <<unit_line>> | Direct: {rname} <<mobile>>",),
+        ("물류 허브 <<unit_line>>", "기사님 {name} <<mobile>>"),
+        ("Store tel <<unit_line>>", "Owner {rname} cell <<mobile>>"),
+        ("경기 당일 문의: 대회 본부 <<unit_line>>", "선수 {name} <<mobile>>"),
+        ("Visitor centre: <<unit_line>>", "Tour guide {rname} <<mobile>>"),
+        ("구조 요청 해경 <<unit_line>>", "신고자 {name} <<mobile>>"),
+    ),
+    "mailboxes": (
+        ("보도자료 배포", "홍보팀 공용 <<shared_mail>>", "담당 {name} 대리 <<staff_mail>>"),
+        ("{society} 추계학술대회", "학회 사무국 <<shared_mail>>", "발표자 {name} <<staff_mail>>"),
+        ("Media inquiries", "Contact <<shared_mail>> for help", "Spokesperson {rname}: <<staff_mail>>"),
+        ("받는사람: <<shared_mail>>", "보낸사람: {name} <<staff_mail>>", "제목: 인터뷰 요청드립니다"),
+        ("[채용] 경력직 모집", "이력서 제출: <<shared_mail>>", "인사 담당 {name} <<staff_mail>>"),
+        ("[{company}] 제휴 제안", "제휴 문의 <<shared_mail>>", "작성자 {name} <<staff_mail>>"),
+        ("To: <<shared_mail>>", "Cc: <<staff_mail>>", "Subject: Interview request"),
+        ("IR 문의 <<shared_mail>> / 공시 담당 {name} <<staff_mail>>",),
+        ("대표 메일: <<team_mail>>", "담당자 {name} <<staff_mail>>"),
+        ("Please reply to <<shared_mail>>, not to <<staff_mail>>",),
+        ("팀 공용 메일 <<team_mail>> 로 보내주세요", "{name} <<staff_mail>>"),
+        ("Send your CV to <<shared_mail>>", "Hiring manager: {rname} <<staff_mail>>"),
+        ("문의처: <<shared_mail>>", "개인 메일 <<staff_mail>>"),
+        ("공식 메일 <<team_mail>>", "편집장 {name} <<staff_mail>>"),
+    ),
+}
+ORG_NUMBER_LEAGUES = ("서울 직장인 풋살 리그", "한강 야구 리그", "동부 농구 리그", "K3 리그", "주말 배드민턴 리그",
+                      "{gu} 생활체육 리그")
+ORG_NUMBER_SOCIETIES = ("한국정보과학회", "대한영양학회", "한국경영학회", "한국교육학회", "대한물리치료학회",
+                        "한국디자인학회")
+ORG_NUMBER_TELCOS = ("SK브로드밴드", "KT", "LG유플러스", "헬로비전", "스카이라이프")
+ORG_NUMBER_EVENTS = ("2026 하프 마라톤", "{gu} 청소년 바둑 대회", "전국 아마추어 테니스 대회", "트레일 러닝 챌린지",
+                     "사진 공모전", "주니어 코딩 캠프")
+ORG_NUMBER_SHOPS = ("다온 인테리어", "한빛 도배", "새봄 욕실", "라온 조경", "미소 타일", "푸른 창호")
+ORG_NUMBER_CLUBS = ("한빛 산악회", "토요 등산 모임", "청년 봉사단", "{gu} 동호회", "은빛 자전거 모임")
+ORG_NUMBER_FULL_BANKS = ("하나은행", "국민은행", "신한은행", "우리은행", "농협은행", "기업은행", "카카오뱅크", "새마을금고")
+ORG_NUMBER_COMPANIES_EN = ("Hanbit Logistics", "Daehan Trading Co.", "Nuri Tech Inc.", "Mirae Shipping", "Seum Korea Ltd.")
+ORG_NUMBER_TEL_WORDS = ("", "대표", "업체", "사무실")
+ORG_NUMBER_TEN_THOUSANDS = ("3", "5", "10", "20", "30", "50", "120", "540")
+# Shared mailboxes' local parts, and the local parts of a team's address the line calls shared.
+ORG_NUMBER_ROLES = ("press", "pr", "media", "hr", "jobs", "careers", "recruit", "hello", "office",
+                    "partners", "partner", "biz", "ir", "billing", "events", "cs", "help", "contact", "admin")
+ORG_NUMBER_LOOK_ALIKES = {"org_acct": "organisation_named_account", "unit_line": "organisation_unit_line",
+                          "shared_mail": "shared_mailbox", "team_mail": "shared_mailbox"}
 
 # Receipts, direct lines and partly masked papers (genre receipts_and_masks, a stream of its own):
 # the buyer's mobile under a cash receipt's label and the words after it (<<receipt_mobile>>:
@@ -1233,7 +1334,7 @@ SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
                           "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
                           WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE,
-                          RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE)
+                          RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, ORG_NUMBER_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -1795,7 +1896,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(dict.fromkeys(NO_PERSON_LOOK_ALIKES.values()))
                   + tuple(RECEIPT_LOOK_ALIKES.values())
                   + tuple(CHAT_RECORD_LOOK_ALIKES.values())
-                  + tuple(dict.fromkeys(BIRTH_NAME_LOOK_ALIKES.values())))
+                  + tuple(dict.fromkeys(BIRTH_NAME_LOOK_ALIKES.values()))
+                  + tuple(dict.fromkeys(ORG_NUMBER_LOOK_ALIKES.values())))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -4527,6 +4629,43 @@ class _Builder:
         else:
             self.filing_number(w, marker, line, date_style)
 
+    def org_numbers_paper(self) -> Document:
+        """A paper of ORG_NUMBER_PAPERS: organisations' accounts, lines and mailboxes named by the
+        organisation's word, beside the people's own."""
+        names = {"{league}": ORG_NUMBER_LEAGUES, "{society}": ORG_NUMBER_SOCIETIES, "{telco}": ORG_NUMBER_TELCOS,
+                 "{event}": ORG_NUMBER_EVENTS, "{shop}": ORG_NUMBER_SHOPS, "{club}": ORG_NUMBER_CLUBS,
+                 "{fullbank}": ORG_NUMBER_FULL_BANKS, "{company_en}": ORG_NUMBER_COMPANIES_EN,
+                 "{tel_word}": ORG_NUMBER_TEL_WORDS, "{man}": ORG_NUMBER_TEN_THOUSANDS}
+        self._org_host = self.r.choice(HOSTS) + self.r.choice((".co.kr", ".com", ".or.kr", ".kr"))
+        return self.marked_paper(ORG_NUMBER_GENRE, ORG_NUMBER_PAPERS, "org_number:", names,
+                                 ("serial:date_style", SERIAL_DATE_STYLES), lambda piece: piece,
+                                 self.org_number)
+
+    def org_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+        host = self._org_host
+        if marker == "unit_line":  # an area code or 070, written 02-..., 043) 342-..., 02.714.5006
+            area = r.choice(("02", "031", "032", "043", "051", "053", "062", "064", "070"))
+            g = [area, str(r.randrange(2, 10)) + d(3 if area == "070" else r.choice((2, 3))), d(4)]
+            form = r.choice(("-", "-", "-", ".", ") ", " "))
+            text = f"{g[0]}) {g[1]}-{g[2]}" if form == ") " else form.join(g)
+            w.negative(ORG_NUMBER_LOOK_ALIKES[marker], text, line)
+        elif marker == "org_acct":  # grouped, or bare digits as a notice against fraud writes it
+            text = v._bank_account("hyphen")
+            w.negative(ORG_NUMBER_LOOK_ALIKES[marker], text.replace("-", "") if r.random() < 0.25 else text, line)
+        elif marker in ("shared_mail", "team_mail"):
+            role = r.choice(ORG_NUMBER_ROLES)
+            brand = host.split(".")[0]
+            local = role if marker == "shared_mail" else r.choice((f"{brand}.{role}", f"{role}.{brand}",
+                                                                    f"{brand}_{role}", f"{brand}{r.randrange(1, 10)}"))
+            w.negative(ORG_NUMBER_LOOK_ALIKES[marker], f"{local}@{host}", line)
+        elif marker == "staff_mail":  # a person's own address at the organisation's domain
+            local = r.choice(corpus.ROMAN) + r.choice((".", "_", "")) + r.choice(corpus.ROMAN_SUR)
+            w.value(labelled.Written("email", f"{local}@{host}", FORM_WRITING, False), "label", line, line)
+        else:
+            self.no_persons_number(w, marker, line, date_style)
+
     def receipt_paper(self) -> Document:
         """A paper of RECEIPT_PAPERS: cash receipts' mobiles, direct lines after an office's,
         partly masked birth dates, passports and licences."""
@@ -4865,11 +5004,16 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     receipts = random.Random(_seed(part, seed) ^ 0x2EC1)
     chats_records = random.Random(_seed(part, seed) ^ 0xC4A7)
     births = random.Random(_seed(part, seed) ^ 0xB127)
+    org_numbers = random.Random(_seed(part, seed) ^ 0x0A6E)
     docs = []
     while len(docs) < documents:
         if births.random() < BIRTH_NAME_SHARE:
             with b.own_stream(births):
                 docs.append(b.birth_name_paper())
+            continue
+        if org_numbers.random() < ORG_NUMBER_SHARE:
+            with b.own_stream(org_numbers):
+                docs.append(b.org_numbers_paper())
             continue
         if no_persons.random() < NO_PERSON_SHARE:
             with b.own_stream(no_persons):

@@ -315,7 +315,7 @@ class Detector {
 
   void add_email(const Span& span) {
     SourceSpan src = source_of(span);
-    if (cfg_.label_reading && extend::role_mailbox(text_.substr(span.byte_start, span.byte_len()))) {
+    if (cfg_.label_reading && extend::role_mailbox(text_, span)) {
       keep_rejection(Rejection{src.span, kEmailScore, EntityKind::email, RejectReason::company_number});
       return;
     }

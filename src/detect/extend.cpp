@@ -209,9 +209,13 @@ class LabelIndex {
                                              std::size_t limit, bool& second_read) const {
     return starting_in(bucket_of(c), s, at, limit, second_read);
   }
-  // The same for the labels of bucket b (bucket_of the character at `at`).
-  std::span<const std::uint16_t> starting_in(std::uint16_t b, std::string_view s, std::size_t at,
-                                             std::size_t limit, bool& second_read) const {
+  // The same for the labels of bucket b (bucket_of the character at `at`). Inlined in the label
+  // walk, whose every step asks it.
+  [[gnu::always_inline]] std::span<const std::uint16_t> starting_in(std::uint16_t b,
+                                                                    std::string_view s,
+                                                                    std::size_t at,
+                                                                    std::size_t limit,
+                                                                    bool& second_read) const {
     second_read = false;
     if (b == 0) return {};
     const Bucket& bucket = buckets_[b - 1];
@@ -2626,10 +2630,10 @@ Charge charge_paid_in(std::string_view before) {
 bool names_a_business(std::string_view holder) {
   constexpr std::size_t kShortestName = 9;  // bytes: three Hangul syllables
   while (!holder.empty()) {
-    const std::size_t from = holder.find_first_not_of(" ()");
+    const std::size_t from = holder.find_first_not_of(" ()[]");
     if (from == std::string_view::npos) return false;
     holder.remove_prefix(from);
-    const std::size_t to = std::min(holder.find_first_of(" ()"), holder.size());
+    const std::size_t to = std::min(holder.find_first_of(" ()[]"), holder.size());
     if (to >= kShortestName && ends_with_any(holder.substr(0, to), labels::kBusinessNameEndings))
       return true;
     holder.remove_prefix(to);
@@ -2686,22 +2690,68 @@ bool held_by_a_named_person(std::string_view after) {
          !holder_organisation_words().in(holder) && !organisation_words().in(holder);
 }
 
-// Whether an account under a charge's label (잔금 입금 계좌, 공사대금 입금 계좌) is a business's:
-// the charge is a service's (공사대금, 수강료), or its holder is written and is no person's name
-// (예금주 튼튼이사), or none is written and a business is named on the paper above it or beside
-// it (산후조리원 계약, 인테리어 공사 계약서, ... / (주)...). The parties of a private sale or lease
-// on its line (구매자:, 매도인 명의) make it a person's.
+// A charge asked for in a sentence around the account (잔금은 작업 후 하나은행 ... 로 입금
+// 부탁드립니다, 계약금 50만원은 ... 으로 입금해 주세요): a word beginning with the charge's before
+// the number, and its particle of direction then 입금 right after it. A statement's row (카드대금
+// | 국민 ... | 입금) is no such sentence.
+Charge charge_asked_in_sentence(std::string_view before, std::string_view after) {
+  constexpr std::string_view kInto[] = {"으로", "로"};
+  const std::size_t from = after.find_first_not_of(' ');
+  if (from == std::string_view::npos) return Charge::none;
+  after.remove_prefix(from);
+  const auto into = std::find_if(std::begin(kInto), std::end(kInto),
+                                 [&](std::string_view p) { return after.starts_with(p); });
+  if (into == std::end(kInto)) return Charge::none;
+  after.remove_prefix(into->size());
+  while (after.starts_with(' ')) after.remove_prefix(1);
+  if (!after.starts_with(labels::kDepositInWord)) return Charge::none;
+  for (std::string_view charge : labels::kChargeWords)
+    for (std::size_t at = before.find(charge); at != std::string_view::npos;
+         at = before.find(charge, at + 1)) {
+      if (at > 0 && hangul_syllable_at(before, at - 3)) continue;  // 카드대금: a word's end
+      std::string_view said = before.substr(0, at);
+      while (said.ends_with(' ')) said.remove_suffix(1);
+      return ends_with_any(said, labels::kPayoutWords) ? Charge::none : Charge::any;
+    }
+  return Charge::none;
+}
+
+// Whether the bracket right after an account holds a person's name alone ((강철수)): one word of
+// three Hangul syllables led by a common family name, no organisation's or business's word. A
+// remark of two syllables (회비 전용) or a word led otherwise (새마을) is no holder.
+bool bracket_holds_a_name(std::string_view after) {
+  constexpr std::size_t kNameBytes = 9;  // three syllables
+  std::string_view b = bracketed(after);
+  if (b.empty()) return false;
+  b.remove_prefix(1);
+  if (b.size() != kNameBytes || !hangul_syllable_at(b, 0) || !hangul_syllable_at(b, 3) ||
+      !hangul_syllable_at(b, 6))
+    return false;
+  return std::find(std::begin(labels::kCommonFamilyNames), std::end(labels::kCommonFamilyNames),
+                   b.substr(0, 3)) != std::end(labels::kCommonFamilyNames) &&
+         held_by_a_named_person(after);
+}
+
+// Whether an account under a charge's label (잔금 입금 계좌, 공사대금 입금 계좌) or in a sentence
+// asking for a charge (잔금은 ... 로 입금 부탁드립니다) is a business's: the charge is a service's
+// (공사대금, 수강료), or its holder is written and is no person's name (예금주 튼튼이사), or none
+// is written and a business is named on the paper above it or beside it (산후조리원 계약, 인테리어
+// 공사 계약서, ... / (주)...) or the paper is a business's message to its customer (고객님, 견적).
+// The parties of a private sale or lease on its line (구매자:, 매도인 명의) make it a person's.
 bool business_charge(std::string_view text, const Span& run, std::string_view before,
                      std::string_view after) {
-  const Charge charge = charge_paid_in(before);
+  Charge charge = charge_paid_in(before);
+  if (charge == Charge::none) charge = charge_asked_in_sentence(before, after);
   if (charge == Charge::none || held_by_a_named_person(after)) return false;
   static const WordSet private_parties{labels::kPrivatePartyWords};
   if (private_parties.in(before) || private_parties.in(after)) return false;
   if (charge == Charge::service || !holder_named(after).empty() || !bracketed(after).empty())
     return true;
+  static const WordSet business_message_words{labels::kBusinessMessageWords};
   const std::string_view block = block_before(text, run);
   return names_a_business(block) || organisation_words().in(block) ||
-         business_identity_words().in(block) || organisation_words().in(after);
+         business_identity_words().in(block) || organisation_words().in(after) ||
+         business_message_words.in(block);
 }
 
 // Whether the run ends in a clock's hour of one or two digits after a space, with a mobile
@@ -2885,8 +2935,81 @@ bool shop_heads_line(std::string_view text, const Span& run) {
 bool owner_before_account_word(std::string_view before) {
   const std::string_view label = account_label_before(before);
   if (!label.ends_with(labels::kAccountWord)) return false;
-  const std::string_view owner = last_word(label.substr(0, label.size() - labels::kAccountWord.size()));
-  return holder_organisation_words().in(owner) || ends_in_business_word(owner);
+  std::string_view said = label.substr(0, label.size() - labels::kAccountWord.size());
+  std::string_view owner = last_word(said);
+  // A qualifier between the owner and 계좌 (학회 공식 계좌, 회사 명의 계좌) says nothing of whose.
+  if (std::find(std::begin(labels::kAccountOwnerQualifiers), std::end(labels::kAccountOwnerQualifiers),
+                owner) != std::end(labels::kAccountOwnerQualifiers))
+    owner = last_word(said.substr(0, static_cast<std::size_t>(owner.data() - said.data())));
+  return holder_organisation_words().in(owner) || ends_in_business_word(owner) ||
+         ends_with_any(owner, labels::kAccountOwnerEndings);
+}
+// Whether the words right before a landline, past its marks, end in an English desk's name
+// (Front desk:, Branch tel, Customer care), whole words in any case.
+bool english_desk_before(std::string_view before) {
+  while (!before.empty() && (before.back() == ' ' || before.back() == ':' || before.back() == '-' ||
+                             before.back() == '('))
+    before.remove_suffix(1);
+  return std::any_of(std::begin(labels::kEnglishDeskNames), std::end(labels::kEnglishDeskNames),
+                     [&](std::string_view name) {
+                       if (before.size() < name.size()) return false;
+                       const std::size_t at = before.size() - name.size();
+                       if (at > 0 && is_ascii_letter(static_cast<unsigned char>(before[at - 1])))
+                         return false;
+                       return std::equal(name.begin(), name.end(), before.begin() + at,
+                                         [](char n, char c) {
+                                           return unicode::ascii_lower(static_cast<unsigned char>(c)) == n;
+                                         });
+                     });
+}
+// Whether a mailbox's local part is, whole and in any case, a role's (labels::kRoleMailboxes).
+bool is_role_mailbox_name(std::string_view name) {
+  return std::any_of(std::begin(labels::kRoleMailboxes), std::end(labels::kRoleMailboxes),
+                     [&](std::string_view role) {
+                       return name.size() == role.size() &&
+                              std::equal(name.begin(), name.end(), role.begin(), [](char a, char b) {
+                                return unicode::ascii_lower(static_cast<unsigned char>(a)) == b;
+                              });
+                     });
+}
+// Whether an organisation's shared mailbox stands in a line before a number (General inquiries:
+// support@hanbit.co.kr / Main 053-...): the line lists the organisation's contacts.
+bool shared_mailbox_in(std::string_view line) {
+  for (std::size_t at = line.find('@'); at != std::string_view::npos; at = line.find('@', at + 1)) {
+    std::size_t from = at;
+    while (from > 0 && (is_ascii_letter(static_cast<unsigned char>(line[from - 1])) ||
+                        is_ascii_digit(static_cast<unsigned char>(line[from - 1])) ||
+                        line[from - 1] == '.' || line[from - 1] == '-' || line[from - 1] == '_'))
+      --from;
+    if (is_role_mailbox_name(line.substr(from, at - from))) return true;
+  }
+  return false;
+}
+// Whether a person's word stands in s outside the words of money paid out to the holder (환불
+// 계좌, 정산 계좌: whose depends on the paper, not on the word).
+bool names_a_person_but_payout(std::string_view s) {
+  for (std::string_view w : labels::kPayoutWords)
+    if (const std::size_t at = s.find(w); at != std::string_view::npos)
+      return names_a_person_but_payout(s.substr(0, at)) ||
+             names_a_person_but_payout(s.substr(at + w.size()));
+  return names_a_person(s);
+}
+// Whether the account is a later field of a business's record written on one line, its fields
+// apart by slashes or bars (업체 사업자 782-05-06057 / 환불 계좌 수협 ... / 문의 02-...): an
+// organisation or a business named and its registration in the fields before, no person on the
+// line. Its refund or settlement account is the business's own.
+bool in_business_record(std::string_view text, const Span& run, std::string_view after) {
+  constexpr std::size_t kRegistrationDigits = 4;
+  const std::string_view line = line_before(text, run, kIdentityReach);
+  std::size_t field = line.size();
+  while (field > 0 && line[field - 1] != '/' && line[field - 1] != '|') --field;
+  if (field == 0) return false;
+  const std::string_view head = line.substr(0, field - 1), label = line.substr(field);
+  return !account_label_before(label).empty() &&
+         unicode::count_ascii_digits(head) >= kRegistrationDigits &&
+         business_identity_words().in(head) &&
+         (organisation_words().in(head) || names_a_business(head)) && !names_a_person(head) &&
+         !names_a_person_but_payout(label) && !names_a_person(after);
 }
 // Whether the account stands under a settlement key on a line holding a merchant's key
 // (merchant_brn=... settlement_account=...): the merchant's account its sales are paid into.
@@ -2901,62 +3024,70 @@ bool merchant_settlement(std::string_view text, const Span& run, std::string_vie
 bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run,
                            const LabelSearch* labels) {
   if (is_landline(d)) {
-    // An extension after it: an office's switchboard, though a staff member is named before it;
-    // but a person's own line (직장전화 in their record, 담당 직통) stays theirs.
-    if (extension_follows(text, run))
-      return !in_a_persons_row(text, run) &&
-             !persons_own_line_words().in(line_before(text, run, kDeskReach));
-    // The desk's name before the number or in a bracket right after it; a person beside it
-    // (담당 김철수 과장) makes it theirs, and so does a person's mobile label right before it
-    // (업체 대표 휴대폰: 031-...) or a contact person named on its line.
-    const std::string_view before = line_before(text, run, kDeskReach);
-    if (ends_with_any(last_word(before), labels::kMobileWords) ||
-        contact_person_named(line_before(text, run, kIdentityReach)))
-      return false;
-    const std::string_view aside =
-        bracketed(text.substr(run.byte_end, std::min(kPhraseReach, text.size() - run.byte_end)));
-    // Else a business's header or footer around it (사업자, FAX) with no person in it: a
-    // signature's block (홍길동 | 인사팀 대리, then T. and Fax) gives the person's own desk line.
-    // Read only for a number labelled as a telephone (TEL, 전화, ☎) and under no other kind's
-    // label: most landlines' blocks are never walked.
-    const auto in_business_block = [&] {
-      if (!labels || !labels->found_of(static_cast<std::size_t>(EntityKind::phone)) ||
-          labels->found_of_other_kind(EntityKind::phone))
+    const bool desk = [&] {
+      // An extension after it: an office's switchboard, though a staff member is named before it;
+      // but a person's own line (직장전화 in their record, 담당 직통) stays theirs.
+      if (extension_follows(text, run))
+        return !in_a_persons_row(text, run) &&
+               !persons_own_line_words().in(line_before(text, run, kDeskReach));
+      // The desk's name before the number or in a bracket right after it; a person beside it
+      // (담당 김철수 과장) makes it theirs, and so does a person's mobile label right before it
+      // (업체 대표 휴대폰: 031-...) or a contact person named on its line.
+      const std::string_view before = line_before(text, run, kDeskReach),
+                             line = line_before(text, run, kIdentityReach);
+      if (ends_with_any(last_word(before), labels::kMobileWords) || contact_person_named(line))
         return false;
-      const std::string_view block = block_before(text, run), after = line_after(text, run);
-      return (names_an_office(after) || names_an_office(block)) && !person_words().in(block) &&
-             !person_words().in(after);
-    };
-    // Or the business's own identification on the number's line (상호 사업자번호 ... / 관리동
-    // 053-... / 통신판매업 ...), labelled as a telephone or not. Its registration's digits stand
-    // right before or after the number (사업자번호 10 digits, 제2025-...): a line without four
-    // other digits there is never read for the words.
-    const auto on_identity_line = [&] {
-      constexpr std::size_t kRegistrationDigits = 4;
-      const std::string_view after = line_after(text, run);
-      if (unicode::count_ascii_digits(before) + unicode::count_ascii_digits(after) <
-          kRegistrationDigits)
-        return false;
-      const std::string_view line = line_before(text, run, kIdentityReach);
-      return (business_identity_words().in(line) || business_identity_words().in(after)) &&
-             !person_words().in(line) && !person_words().in(after);
-    };
-    // A unit's desk: the word right before the number names a team, a division, an office, or
-    // is 담당 after one (인사팀 담당, HR 담당): then 담당 names no person.
-    std::string_view said = before, word = last_word(before);
-    if (word == labels::kUnitDeskWord) {
-      said = before.substr(0, static_cast<std::size_t>(word.data() - before.data()));
-      word = last_word(said);
-    }
-    // A licence's region (신분증번호=경기북부 05-...) ends as a unit does and names no desk.
-    const bool unit_desk =
-        (ends_with_any(word, labels::kOfficeUnitEndings) && !ends_with_region(word)) ||
-        (said.size() < before.size() && is_department_abbreviation(word));
-    return (telephone_owner_words().in(before) || organisation_words().in(aside) || unit_desk ||
-            shop_heads_line(text, run) || in_business_block() || on_identity_line() ||
-            fax_beside(text, run)) &&
-           !person_words().in(past_office_in_charge(past_department(past_earlier_number(said)))) &&
-           !person_words().in(aside) && !in_a_persons_row(text, run);
+      const std::string_view aside =
+          bracketed(text.substr(run.byte_end, std::min(kPhraseReach, text.size() - run.byte_end)));
+      // Else a business's header or footer around it (사업자, FAX) with no person in it: a
+      // signature's block (홍길동 | 인사팀 대리, then T. and Fax) gives the person's own desk line.
+      // Read only for a number labelled as a telephone (TEL, 전화, ☎) and under no other kind's
+      // label: most landlines' blocks are never walked.
+      const auto in_business_block = [&] {
+        if (!labels || !labels->found_of(static_cast<std::size_t>(EntityKind::phone)) ||
+            labels->found_of_other_kind(EntityKind::phone))
+          return false;
+        const std::string_view block = block_before(text, run), after = line_after(text, run);
+        return (names_an_office(after) || names_an_office(block)) && !person_words().in(block) &&
+               !person_words().in(after);
+      };
+      // Or the business's own identification on the number's line (상호 사업자번호 ... / 관리동
+      // 053-... / 통신판매업 ...), labelled as a telephone or not. Its registration's digits stand
+      // right before or after the number (사업자번호 10 digits, 제2025-...): a line without four
+      // other digits there is never read for the words.
+      const auto on_identity_line = [&] {
+        constexpr std::size_t kRegistrationDigits = 4;
+        const std::string_view after = line_after(text, run);
+        if (unicode::count_ascii_digits(before) + unicode::count_ascii_digits(after) <
+            kRegistrationDigits)
+          return false;
+        return (business_identity_words().in(line) || business_identity_words().in(after)) &&
+               !person_words().in(line) && !person_words().in(after);
+      };
+      // A unit's desk: the word right before the number names a team, a division, an office, or
+      // is 담당 after one (인사팀 담당, HR 담당): then 담당 names no person.
+      std::string_view said = before, word = last_word(before);
+      if (word == labels::kUnitDeskWord) {
+        said = before.substr(0, static_cast<std::size_t>(word.data() - before.data()));
+        word = last_word(said);
+      }
+      // A licence's region (신분증번호=경기북부 05-...) ends as a unit does and names no desk.
+      const bool unit_desk =
+          (ends_with_any(word, labels::kOfficeUnitEndings) && !ends_with_region(word)) ||
+          (said.size() < before.size() && is_department_abbreviation(word)) ||
+          english_desk_before(before);
+      return (telephone_owner_words().in(before) || organisation_words().in(aside) || unit_desk ||
+              shop_heads_line(text, run) || in_business_block() || on_identity_line() ||
+              fax_beside(text, run) || shared_mailbox_in(line)) &&
+             !person_words().in(
+                 past_office_in_charge(past_department(past_earlier_number(said)))) &&
+             !person_words().in(aside) && !in_a_persons_row(text, run);
+    }();
+    // An account whose digits a landline's also are (036-29-860208), labelled as an account and
+    // not as a telephone, is read as an account below.
+    if (desk || !labels || !labels->found_of(static_cast<std::size_t>(EntityKind::bank_account)) ||
+        labels->found_of(static_cast<std::size_t>(EntityKind::phone)))
+      return desk;
   }
   // An account under an account's label whose holder, named or beside it, is an organisation,
   // with no person on it.
@@ -2965,14 +3096,19 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       !labels->found_of(static_cast<std::size_t>(EntityKind::bank_account)))
     return false;
   const std::string_view before = line_before(text, run), after = line_after(text, run);
+  if (in_business_record(text, run, after)) return !in_a_persons_row(text, run);
   if (held_by_a_business(after) || business_charge(text, run, before, after) ||
       merchant_settlement(text, run, before))
     return !names_a_person(before) && !names_a_person(after) && !in_a_persons_row(text, run);
   if (!organisation_or_holder_words().in(before) && !organisation_or_holder_words().in(after))
     return owner_before_account_word(before) && !held_by_a_named_person(after) &&
            !names_a_person(before) && !names_a_person(after) && !in_a_persons_row(text, run);
-  if (names_a_person(before) || names_a_person(after) || in_a_persons_row(text, run)) return false;
   const std::string_view named = holder_named(after);
+  // A person's name in a bracket after it (산악회 총무 계좌 ... (강철수)): the treasurer's own.
+  if (names_a_person(before) || names_a_person(after) || in_a_persons_row(text, run) ||
+      (named.empty() && bracket_holds_a_name(after)))
+    return false;
+  if (named.empty() && owner_before_account_word(before)) return true;  // 회사 명의 계좌
   const std::string_view holder = named.empty() ? holder_named(before) : named;
   if (!holder.empty()) return holder_organisation_words().in(holder) || names_a_business(holder);
   return organisation_words().in(before) || organisation_words().in(next_word(after));
@@ -3538,15 +3674,41 @@ std::size_t trailing_amount_digits(std::string_view source, std::string_view res
   return digits;
 }
 
-bool role_mailbox(std::string_view address) {
-  const std::string_view local = address.substr(0, address.find('@'));
-  return std::any_of(std::begin(labels::kRoleMailboxes), std::end(labels::kRoleMailboxes),
-                     [&](std::string_view role) {
-                       return local.size() == role.size() &&
-                              std::equal(local.begin(), local.end(), role.begin(), [](char a, char b) {
-                                return unicode::ascii_lower(static_cast<unsigned char>(a)) == b;
-                              });
-                     });
+namespace {
+bool parts_local_name(char c) { return c == '.' || c == '_' || c == '-'; }
+// Whether every part of the local part between dots, hyphens and underscores is a role's name or
+// the domain's own first label, one of them a role's (hanbit.press@hanbit.co.kr, pr_hanbit@):
+// help.kim@ and jisoo.info@ name a person.
+bool role_and_brand(std::string_view local, std::string_view domain) {
+  const std::string_view brand = domain.substr(0, domain.find('.'));
+  bool role = false;
+  for (std::size_t from = 0; from <= local.size();) {
+    std::size_t to = from;
+    while (to < local.size() && !parts_local_name(local[to])) ++to;
+    const std::string_view part = local.substr(from, to - from);
+    if (is_role_mailbox_name(part)) role = true;
+    else if (part.empty() || part != brand) return false;
+    from = to + 1;
+  }
+  return role;
+}
+}  // namespace
+
+bool role_mailbox(std::string_view text, const Span& span) {
+  constexpr std::size_t kSaidReach = 36;  // bytes: 홍보팀 공용 메일, 대표 이메일: right before it
+  const std::string_view address = text.substr(span.byte_start, span.byte_len());
+  const std::size_t at = address.find('@');
+  const std::string_view local = address.substr(0, at);
+  if (is_role_mailbox_name(local) ||
+      (at != std::string_view::npos && std::any_of(local.begin(), local.end(), parts_local_name) &&
+       role_and_brand(local, address.substr(at + 1))))
+    return true;
+  // The words between the address and the one before it on its line, if any, call it shared.
+  static const WordSet shared_words{labels::kSharedMailboxWords};
+  std::string_view before = line_before(text, span, kSaidReach);
+  if (const std::size_t other = before.rfind('@'); other != std::string_view::npos)
+    before.remove_prefix(std::min(before.size(), before.find(' ', other)));
+  return shared_words.in(before);
 }
 
 std::size_t masked_card_before_more(std::string_view source, std::size_t digits) {

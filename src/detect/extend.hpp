@@ -356,9 +356,11 @@ std::size_t trailing_dotted_date_digits(std::string_view source);
 // when `rest`, the source after the run, begins with an amount's word (123-45-678901 (846,620원,
 // 110-482-339120 50만원), or 0: the normalization joined the amount to the number before it.
 std::size_t trailing_amount_digits(std::string_view source, std::string_view rest);
-// Whether an e-mail address's local part is, whole and in any case, an organisation's shared or
-// no-reply mailbox (help@, info@, noreply@: labels::kRoleMailboxes).
-bool role_mailbox(std::string_view address);
+// Whether the e-mail address at `span` of `text` is an organisation's shared or no-reply mailbox:
+// its local part is, whole and in any case, a role's (help@, info@, press@: labels::kRoleMailboxes)
+// or roles' and its domain's name (hanbit.press@hanbit.co.kr), or the words right before it on
+// its line call it shared (공용, 대표 메일: labels::kSharedMailboxWords).
+bool role_mailbox(std::string_view text, const Span& span);
 // The digits and masks of a partly masked card in its groups (four of four, or four, six and
 // five, joined by one separator) that begins `source`, a run's source text of `digits`
 // characters, when a space and a number of digits only end it (5214-87**-****-0803 253,500원,

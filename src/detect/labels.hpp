@@ -915,6 +915,8 @@ inline constexpr std::string_view kOrganisationWords[] = {
     "화장장", "공원",     "사업소",   "판매점",     "상사",     "업체",       "가게",
     // A franchise's head office (가맹비 입금 계좌(본사)), a photo studio's own account.
     "본사",   "가맹본부", "사진관",
+    // The coast guard (해경 신고 064-...).
+    "해경",
 };
 // Roles an organisation plays on a paper, named before its own landline or representative
 // number (등록기관, 접수기관, 수행기관, 운영기관, 주관기관; a shipping line, a developer, a
@@ -1075,13 +1077,37 @@ inline constexpr std::string_view kAssociationWords[] = {
     "선교회", "위원회", "신용정보", "채권관리", "채권추심", "모임통장", "모임 통장",
     "장학회", "협의회", "연합회", "봉사회", "복지회",
 };
+// The commonest family names, for a bracket after an account that holds a holder's name alone
+// ((강철수), not (회비 전용) nor (새마을)): a name of three syllables led by one of them.
+inline constexpr std::string_view kCommonFamilyNames[] = {
+    "김", "이", "박", "최", "정", "강", "조", "윤", "장", "임", "한", "오", "서", "신", "권",
+    "황", "안", "송", "류", "유", "전", "홍", "고", "문", "양", "손", "배", "백", "허", "남",
+    "심", "노", "하", "곽", "성", "차", "주", "우", "구", "민", "진", "나", "지", "엄", "채",
+    "원", "천", "방", "공", "현", "함", "변", "염", "여", "추", "도", "소", "석", "선", "설",
+    "마", "길", "연", "위", "표", "명", "기", "반", "왕", "금", "옥", "육", "인", "맹", "제"};
+// Endings of the word right before an account's 계좌 that make its owner an organisation (리그 계좌,
+// 학회 계좌, 회사 계좌, 주최측 계좌, 주최 측 계좌, 연맹 계좌, 구단 계좌, 대회 본부 계좌): read as the
+// owner words before 계좌 are (extend::owner_before_account_word), past a qualifier between them.
+inline constexpr std::string_view kAccountOwnerEndings[] = {"리그", "학회", "회사", "당사", "측",
+                                                            "연맹", "구단", "본부", "대회"};
+inline constexpr std::string_view kAccountOwnerQualifiers[] = {"공식", "명의", "전용"};
 // Holders that are an organisation only when named after a holder word (예금주 OO관리사무소): an
 // apartment notice's fee account beside its office's name alone is the notice's value.
 inline constexpr std::string_view kHolderOnlyOrganisationWords[] = {"관리사무소", "관리소"};
 // Endings of the word right before a landline that make it a unit's desk (문의: 학생지원팀
 // 031-..., 생활관 행정실 02-..., 보험급여부 ☎ 02-..., 사무국 02-...). 처 is left out: 연락처.
-inline constexpr std::string_view kOfficeUnitEndings[] = {"팀",   "과",     "실",     "부",  "국",
-                                                          "센터", "사무소", "연구소", "지청"};
+inline constexpr std::string_view kOfficeUnitEndings[] = {
+    "팀", "과", "실", "부", "국", "센터", "사무소", "연구소", "지청",
+    // A courier's or a warehouse's hub (지역 허브, 물류허브), a ward's nurses' station (병동 스테이션).
+    "허브", "스테이션"};
+// English names of an organisation's desks and lines, ending the words right before a landline
+// (Front desk: 031-..., Branch tel 043) 342-..., Customer care 02-...): read as kOfficeUnitEndings
+// are, in any case. Not Office, Main nor Branch alone: a person's record has its office phone,
+// its main phone (phone: {main: ...}) and its branch (Branch: 강남).
+inline constexpr std::string_view kEnglishDeskNames[] = {
+    "front desk",    "reception",      "switchboard",    "head office",  "branch tel",
+    "branch office", "main office",    "main line",      "customer care", "visitor centre",
+    "visitor center", "after hours",   "general inquiries", "store tel"};
 // Words of an extension right after a landline (02-2231-8876 내선 204, (내선 9510)): the number
 // is an office's switchboard, whoever's desk the extension reaches.
 inline constexpr std::string_view kExtensionWords[] = {"내선", "ext.", "Ext.", "EXT."};
@@ -1139,6 +1165,10 @@ inline constexpr std::string_view kPayoutWords[] = {"판매", "정산", "환급"
 // a charge paid into their account (계약금 입금 계좌 ... 매도인 명의) is paid to a person.
 inline constexpr std::string_view kPrivatePartyWords[] = {"매도인", "매수인", "임대인", "임차인",
                                                           "판매자", "구매자", "양도인", "양수인"};
+// Words only a business's message to its customer holds: how it addresses the reader (김민수
+// 고객님), a quote, the work it did (견적, 시공). A charge it asks to be paid into an account goes
+// to the business.
+inline constexpr std::string_view kBusinessMessageWords[] = {"고객님", "견적", "시공"};
 inline constexpr std::string_view kDepositInWord = "입금";
 inline constexpr std::string_view kDepositPlaceWord = "처";  // 입금처
 // An address's last word before a land parcel's code (…면 도암리, 역삼동) and the words of its
@@ -1167,7 +1197,16 @@ inline constexpr std::string_view kRoleMailboxes[] = {
     "security",     "postmaster",   "hostmaster",   "usenet",  "news",    "webmaster",
     "www",          "uucp",         "ftp",          "help",    "helpdesk", "cs",
     "contact",      "admin",        "noreply",      "no-reply", "no_reply", "donotreply",
-    "do-not-reply", "do_not_reply", "mailer-daemon", "recruit"};
+    "do-not-reply", "do_not_reply", "mailer-daemon", "recruit",
+    // A company's press, people, investor and partner desks, its general inbox and its bills.
+    "press",        "pr",           "media",        "hr",      "jobs",    "careers",
+    "hello",        "office",       "partners",     "partner", "biz",     "ir",
+    "billing",      "events",       "event",        "hiring"};
+// Words a line writes before an address to call it shared (홍보팀 공용 hanbit.pr@..., 대표 메일:
+// ..., 공식 메일, Shared inbox): whatever its local part, the address is the organisation's.
+inline constexpr std::string_view kSharedMailboxWords[] = {
+    "공용",      "대표 메일", "대표메일", "대표 이메일", "대표이메일", "공식 메일",
+    "공식메일", "공식 이메일", "shared",  "Shared"};
 // Endings of a drug's name as prescriptions and pharmacies print them (tablet, capsule, syrup,
 // injection, solution, powder, ointment): a bare nine-digit number right after one, or in a
 // bracket after one, is its product code.

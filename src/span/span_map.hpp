@@ -459,6 +459,8 @@ class SpanMapBuilder {
                         NormalizationCost cost, std::size_t src_chars);
 
   static constexpr std::size_t kFirstSegments = 8;
+  // Appends text to the output and adds its characters to `chars`.
+  void append_counting(std::string_view text, std::uint32_t& chars);
 
   // An output that outgrows the room its pass reserved (numerals read out grow) moves to a
   // larger buffer block by block, polling between them (see pages::reserve_polled). Only a

@@ -64,9 +64,10 @@ inline void append(std::string& out, char32_t cp) {
   }
 }
 
-// Number of characters (Unicode scalar values) in s: the bytes that are not continuation
-// bytes (10xxxxxx), counted sixteen at a time where SSE2 exists, else eight at a time.
-inline std::size_t count_chars(std::string_view s) {
+// The characters of s counted (and with kCopy its bytes copied to `out`, which has room for
+// them and is written nowhere else) as count_chars and count_chars_copying say.
+template <bool kCopy>
+inline std::size_t count_chars_into(std::string_view s, [[maybe_unused]] char* out) {
   const char* p = s.data();
   const std::size_t n = s.size();
 #if defined(__SSE2__)
@@ -76,25 +77,27 @@ inline std::size_t count_chars(std::string_view s) {
     const __m128i zero = _mm_setzero_si128();
     const std::size_t whole = n & ~std::size_t{15};
     std::size_t chars = 0, i = 0;
+    auto load = [&](std::size_t at) {
+      const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
+      if constexpr (kCopy) _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at), x);
+      return x;
+    };
     while (i < whole) {
       // Byte lanes count up to 255 before they are summed.
       const std::size_t stop = whole - i > 255 * 16 ? i + 255 * 16 : whole;
       __m128i counts = zero;
       // Four blocks a step: the loop's own compare and branch then cost a quarter as much.
       for (; stop - i >= 64; i += 64) {
-        const __m128i x0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-        const __m128i x1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 16));
-        const __m128i x2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 32));
-        const __m128i x3 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 48));
+        const __m128i x0 = load(i);
+        const __m128i x1 = load(i + 16);
+        const __m128i x2 = load(i + 32);
+        const __m128i x3 = load(i + 48);
         counts = _mm_sub_epi8(counts, _mm_cmpgt_epi8(x0, limit));
         counts = _mm_sub_epi8(counts, _mm_cmpgt_epi8(x1, limit));
         counts = _mm_sub_epi8(counts, _mm_cmpgt_epi8(x2, limit));
         counts = _mm_sub_epi8(counts, _mm_cmpgt_epi8(x3, limit));
       }
-      for (; i < stop; i += 16) {
-        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-        counts = _mm_sub_epi8(counts, _mm_cmpgt_epi8(x, limit));
-      }
+      for (; i < stop; i += 16) counts = _mm_sub_epi8(counts, _mm_cmpgt_epi8(load(i), limit));
       const __m128i sums = _mm_sad_epu8(counts, zero);
       chars += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
                static_cast<std::size_t>(_mm_extract_epi16(sums, 4));
@@ -105,7 +108,7 @@ inline std::size_t count_chars(std::string_view s) {
                                                   0,    0,    0,    0,    0,    0,    0,    0,
                                                   0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
                                                   0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff};
-      const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + n - 16));
+      const __m128i x = load(n - 16);
       const __m128i lanes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kTail + (n - i)));
       const __m128i hits = _mm_and_si128(_mm_cmpgt_epi8(x, limit), lanes);
       const __m128i sums = _mm_sad_epu8(_mm_sub_epi8(zero, hits), zero);
@@ -122,10 +125,18 @@ inline std::size_t count_chars(std::string_view s) {
     if (n > 8) {
       std::memcpy(&head, p, 8);
       std::memcpy(&tail, p + n - 8, 8);
+      if constexpr (kCopy) {
+        std::memcpy(out, &head, 8);
+        std::memcpy(out + n - 8, &tail, 8);
+      }
       overlap = 16 - n;
     } else {
       std::memcpy(&head, p, 4);
       std::memcpy(&tail, p + n - 4, 4);
+      if constexpr (kCopy) {
+        std::memcpy(out, &head, 4);
+        std::memcpy(out + n - 4, &tail, 4);
+      }
       overlap = 8 - n;
     }
     // Little-endian (every SSE2 machine): the overlap is the tail's low bytes. At most seven
@@ -138,6 +149,16 @@ inline std::size_t count_chars(std::string_view s) {
     return n - continuation(head) - continuation(tail);
   }
 #endif
+  if constexpr (kCopy) {
+    if (n >= 4) {
+      std::memcpy(out, p, n);
+    } else if (n >= 2) {  // two pairs that may overlap, without a call
+      std::memcpy(out, p, 2);
+      std::memcpy(out + n - 2, p + n - 2, 2);
+    } else if (n == 1) {
+      out[0] = p[0];
+    }
+  }
   std::size_t continuation = 0, i = 0;
   for (; i + 8 <= n; i += 8) {
     std::uint64_t x;
@@ -148,6 +169,16 @@ inline std::size_t count_chars(std::string_view s) {
   }
   for (; i < n; ++i) continuation += is_continuation(static_cast<unsigned char>(p[i]));
   return n - continuation;
+}
+
+// Number of characters (Unicode scalar values) in s: the bytes that are not continuation
+// bytes (10xxxxxx), counted sixteen at a time where SSE2 exists, else eight at a time.
+inline std::size_t count_chars(std::string_view s) { return count_chars_into<false>(s, nullptr); }
+
+// The same, copying s to `out` (room for s.size() bytes, none written past them) as it
+// counts: a pass's kept stretch is read once, not once to count and once to copy.
+inline std::size_t count_chars_copying(std::string_view s, char* out) {
+  return count_chars_into<true>(s, out);
 }
 
 // True when byte offset i of s starts a character or is the end of s.

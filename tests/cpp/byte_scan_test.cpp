@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "normalize/unicode.hpp"
@@ -60,9 +61,21 @@ TEST(ByteScan, EveryStartOfEveryLengthAgreesWithTheBytes) {
   }
 }
 
+// count_chars_copying of a piece into the middle of a buffer of guard bytes: its count, and the
+// buffer after it (the piece between the untouched guards when the copy is exact).
+std::pair<std::size_t, std::string> counted_copy(std::string_view piece) {
+  std::string buffer(piece.size() + 32, 'Z');
+  const std::size_t chars = utf8::count_chars_copying(piece, buffer.data() + 16);
+  return {chars, buffer};
+}
+std::pair<std::size_t, std::string> guarded(std::size_t chars, std::string_view piece) {
+  return {chars, std::string(16, 'Z') + std::string(piece) + std::string(16, 'Z')};
+}
+
 // Characters counted in every piece of random bytes (continuation bytes first, last and
 // between the overlapping words of short pieces, and pieces of every length up to several
-// blocks) against the bytes that start no character counted one by one.
+// blocks) against the bytes that start no character counted one by one; copied as counted,
+// the same count and the piece's bytes, nothing written before or after them.
 TEST(ByteScan, CharacterCountsOfEveryPieceAgreeWithTheBytes) {
   const unsigned char alphabet[] = {'a', 0x80, 0xBF, 0xC2, 0xEA, 0xED, 0xF0, 0x7F, 0x40, 0xFF};
   std::uint64_t state = 11;
@@ -80,6 +93,7 @@ TEST(ByteScan, CharacterCountsOfEveryPieceAgreeWithTheBytes) {
       for (std::size_t to = from; to <= text.size(); ++to) {
         const std::string_view piece = std::string_view(text).substr(from, to - from);
         ASSERT_EQ(utf8::count_chars(piece), chars) << testing::PrintToString(piece);
+        ASSERT_EQ(counted_copy(piece), guarded(chars, piece)) << testing::PrintToString(piece);
         if (to < text.size() && !utf8::is_continuation(static_cast<unsigned char>(text[to])))
           ++chars;
       }
@@ -110,6 +124,8 @@ TEST(ByteScan, CharacterCountsOfLongPiecesAgreeWithTheBytes) {
     for (std::size_t len : lengths) {
       const std::string_view piece = std::string_view(text).substr(from, len);
       ASSERT_EQ(utf8::count_chars(piece), before[from + len] - before[from])
+          << "from " << from << " length " << len;
+      ASSERT_EQ(counted_copy(piece), guarded(before[from + len] - before[from], piece))
           << "from " << from << " length " << len;
     }
   }

@@ -53,14 +53,26 @@ void sort_by_source_polled_if(std::vector<T>& v) {
   if (few) {
     std::size_t ends[kMaxStretches];
     for (std::size_t j = 0; j < k; ++j) ends[j] = j + 1 < k ? heads[j + 1] : v.size();
-    for (std::size_t taken = 0; taken < v.size(); ++taken) {
-      advance(kUnitsPerStep);
-      std::size_t best = k;
+    for (std::size_t taken = 0; taken < v.size();) {
+      // The smallest head (the earliest stretch on ties) and the smallest of the others.
+      std::size_t best = k, next = k;
       for (std::size_t j = 0; j < k; ++j) {
         if (heads[j] == ends[j]) continue;
-        if (best == k || before(v[heads[j]], v[heads[best]])) best = j;
+        if (best == k || before(v[heads[j]], v[heads[best]])) {
+          next = best;
+          best = j;
+        } else if (next == k || before(v[heads[j]], v[heads[next]])) {
+          next = j;
+        }
       }
-      from[taken] = static_cast<std::uint32_t>(heads[best]++);
+      // The best stretch's items go on as long as each would be chosen again: before the
+      // other heads, which stay where they are, or equal to them from an earlier stretch.
+      do {
+        advance(kUnitsPerStep);
+        from[taken++] = static_cast<std::uint32_t>(heads[best]++);
+      } while (heads[best] != ends[best] &&
+               (next == k || before(v[heads[best]], v[heads[next]]) ||
+                (best < next && !before(v[heads[next]], v[heads[best]]))));
     }
   } else {  // no longer a few stretches: sort the numbers
     for (std::size_t i = 0; i < v.size(); ++i) from[i] = static_cast<std::uint32_t>(i);

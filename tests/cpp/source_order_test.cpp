@@ -52,6 +52,9 @@ TEST(SourceOrder, SmallListsOfStretches) {
       {{4, 8}, {4, 6}, {4, 8}, {4, 6}},           // equal keys keep their order
       {{9, 10}, {8, 9}, {7, 8}, {6, 7}, {5, 6}},  // every item its own stretch
       {{3, 4}, {1, 2}, {2, 3}, {0, 1}},           // a cycle of four places
+      // A stretch taken several items at a time, up to the other's equal keys, which follow.
+      {{1, 2}, {2, 3}, {2, 3}, {5, 6}, {1, 2}, {2, 3}, {4, 5}},
+      {{2, 3}, {2, 3}, {7, 8}, {0, 1}, {2, 3}, {2, 3}, {3, 4}, {1, 2}, {2, 3}},
   };
   for (const auto& spans : cases) {
     const auto [want, got] = both_orders(spans);

@@ -206,9 +206,18 @@ std::uint32_t u32(std::size_t n) { return static_cast<std::uint32_t>(n); }
 // pieces, with an interrupt poll between them, so that a pending signal is not held up by a copy.
 constexpr std::size_t kKeptPiece = std::size_t{1} << 20;
 
-// Copied and counted in one read of the piece: a kept stretch averages a few dozen bytes, for
-// which a call to copy them cost as much as counting them.
-void SpanMapBuilder::append_counting(std::string_view text, std::uint32_t& chars) {
+// A longer piece is copied and counted in one read of it. A short one (most of a separator
+// pass's kept stretches) is counted and appended: the call that overwrites the string's new
+// room costs more than the copy it saves there.
+// Inlined into its callers here, the only ones: as a call it cost each kept stretch more.
+[[gnu::always_inline]] inline void SpanMapBuilder::append_counting(std::string_view text,
+                                                                   std::uint32_t& chars) {
+  constexpr std::size_t kCopiedAsCounted = 64;
+  if (text.size() < kCopiedAsCounted) {
+    chars += u32(utf8::count_chars(text));
+    output_.append(text);
+    return;
+  }
   const std::size_t at = output_.size();
   output_.resize_and_overwrite(at + text.size(), [&](char* out, std::size_t size) {
     chars += u32(utf8::count_chars_copying(text, out + at));

@@ -787,6 +787,100 @@ RECEIPT_SCANNED_LETTERS = {"5": "S", "8": "B", "0": "O", "1": "lI"}
 RECEIPT_LOOK_ALIKES = {"receipt_no": "receipt_own_number", "office": "office_line_before_direct",
                        "form_date": "form_event_date", "scan_code": "scanned_product_code"}
 
+# Scans of whole forms in one font (genre misread_scans, a stream of its own): the OCR misread
+# every 0, 1, 5 and 8 of the paper the same way (O, l or I, S, B), so most of a number's
+# characters are letters: a mobile (<<mobile>>: OlO-l2B9-S7S6, also with no separator,
+# <<mobile_bare>>: OlO6O74l3lS, or in the international way, <<intl>>: +B2 lO 6O7B 433l,
+# +B2 (O)lO-9S4S-Bl3O), a resident or foreigner number (<<rrn>>, <<frn>>: S9lO24-l692BB3), a card
+# (<<card>>: 94lO-4497-6O4S-4623), an account after its bank (<<acct>>: 446SO2-66-3B6926), a
+# business number (<<brn>>: 7lB-B7-99226, SB9B794962), a licence (<<licence>>) and a passport
+# (<<passport>>: MlB3S4O67) under their labels, in a table's columns, or below the scan's title
+# alone; some papers print a few digits full-width. Beside them the paper's own codes, models,
+# serials and coupons (<<model>>, <<serial>>, <<coupon>>: XG-794lB, KRBlS3-W, GIFT-HC3N-6JLJ),
+# dates (<<form_date>>), postal codes (<<postal>>) and receipt or policy numbers under their
+# labels (<<reg_no>>), misread by the same scan.
+MISREAD_SCAN_GENRE = "misread_scans"
+MISREAD_SCAN_SHARE = 0.05  # of the documents, from a stream of its own
+MISREAD_SCAN_PAPERS = {
+    "contracts": (
+        ("[OCR 변환본] 부동산 매매계약서", "매도인 성명 {name}", "매도인 전화: <<mobile>>", "매수인 주민등록번호: <<rrn>>",
+         "계약일 <<form_date>>"),
+        ("부동산 임대차 계약서 (스캔)", "임차인 {name}  연락처 <<mobile>>", "임차인 주민번호 <<rrn>>",
+         "보증금 입금계좌 {bank} <<acct>>"),
+        ("스캔본 - 전세 계약서 사본", "임대인 : {name} / 휴대전화 : <<mobile>>", "임대인 계좌 : {bank} <<acct>>",
+         "계약서 작성일자 <<form_date>>"),
+        ("매 매 계 약 서 (OCR)", "매 수 인  {name}", "주 민 등 록 번 호  <<rrn>>", "전 화 번 호  <<mobile>>"),
+        ("[스캔 문서] 중개대상물 확인서", "개업공인중개사 사업자등록번호 <<brn>>", "중개보조원 연락처 <<mobile>>",
+         "확인서 접수번호 <<reg_no>>"),
+        ("차량 매매 계약서 - OCR", "양도인 {name} 연락처: <<mobile_bare>>", "양수인 운전면허 <<licence>>",
+         "매매일 <<form_date>>"),
+        ("월세 계약 갱신 합의서 (스캔본)", "임차인 {name}, 주민등록번호 <<rrn>>, 전화 <<mobile>>",
+         "월세 납부 계좌 {bank} <<acct>>"),
+    ),
+    "guardians": (
+        ("OCR 변환본 - 입학 원서", "학생 {name}", "보호자 휴대폰: <<mobile>>", "보호자 주민등록번호 <<rrn>>",
+         "접수번호 <<reg_no>>"),
+        ("[스캔] 체험학습 동의서", "보호자 {name}", "비상연락처 <<mobile>>", "작성일 <<form_date>>"),
+        ("스캔본 : 어린이집 입소 신청서", "아동 주민번호 <<rrn>>", "모(母) 연락처 <<mobile>>", "부(父) 연락처 <<mobile_bare>>"),
+        ("[OCR] 방과후 수강 신청서", "학부모 {name} 핸드폰 <<mobile>>", "수강료 카드 <<card>>"),
+        ("수련회 참가 동의서 (이미지에서 추출)", "보호자 성명 {name}", "보호자 연락처 : <<mobile>>",
+         "자택 우편번호 <<postal>>"),
+        ("스캔 - 병원 입원 약정서", "환자 주민등록번호 <<rrn>>", "보호자 {name} (자녀) 휴대폰 <<mobile>>",
+         "입원일 <<form_date>>"),
+    ),
+    "payments": (
+        ("[OCR 변환본] 자동이체 신청서", "예금주 {name}", "자동이체 : {bank} <<acct>>", "또는 카드: <<card>>",
+         "신청일 <<form_date>>"),
+        ("CMS 출금이체 동의서 (스캔)", "출금계좌 {bank} <<acct>>", "예금주 연락처 <<mobile>>", "승인번호 <<reg_no>>"),
+        ("스캔 - 카드 결제 신청서", "카드번호 <<card>>", "카드 소유자 휴대폰 <<mobile>>", "결제일 <<form_date>>"),
+        ("후원 약정서 (이미지에서 추출)", "후원자 {name}", "결제 카드번호: <<card>>", "출금 계좌번호: {bank} <<acct>>"),
+        ("보험료 자동납부 신청 (OCR)", "계약자 {name} 주민번호 <<rrn>>", "납부 카드 <<card>>", "보험 증권번호 <<reg_no>>"),
+        ("[스캔본] 환불 요청서", "환불 받을 계좌 : {bank} <<acct>> (예금주 {name})", "연락 가능한 번호 : <<mobile>>"),
+    ),
+    "sellers": (
+        ("[스캔] 통신판매업 신고서", "판매원 사업자 <<brn>>", "대표자 {name} 연락처 <<mobile>>", "제품 모델 <<model>>"),
+        ("세금계산서 (OCR)", "공급자 사업자등록번호 <<brn>>", "품목 코드 <<model>>", "작성일자 <<form_date>>"),
+        ("OCR 변환본 - 납품 확인서", "업체 사업자번호 : <<brn>>", "담당자 휴대폰 : <<mobile>>", "S/N <<serial>>"),
+        ("스캔 문서 - 위탁 판매 계약서", "수탁자 사업자등록번호: <<brn>>", "정산 계좌: {bank} <<acct>>",
+         "대표 휴대전화: <<mobile>>"),
+        ("[스캔] 거래처 등록 카드", "상호 {company} / 사업자 <<brn>>", "담당 {name} <<mobile>>", "모델 <<model>>"),
+    ),
+    "identities": (
+        ("[OCR 변환본] 외국인 근로자 고용 신고", "성명 {rname}", "근로자 외국인등록번호 <<frn>>", "여권번호 <<passport>>",
+         "근로자 연락처 <<mobile>>"),
+        ("스캔 문서 - 렌터카 임대 계약서", "운전자 {name}", "운전면허번호: <<licence>>", "휴대폰: <<mobile>>",
+         "차량 모델 <<model>>"),
+        ("여권 사본 (스캔)", "Passport No. <<passport>>", "성명 {rname}", "발급일 <<form_date>>"),
+        ("체류 신고서 스캔본", "외국인 등록번호 : <<frn>>", "국내 연락처 : <<intl>>"),
+        ("[이미지에서 추출한 텍스트] 숙박 등록 카드", "Passport <<passport>>", "Tel <<intl>>", "쿠폰 <<coupon>>"),
+        ("OCR - 신분 확인 기록", "확인 신분증 운전면허 <<licence>>", "본인 휴대폰 <<mobile_bare>>"),
+        ("해외 송금 신청서 (스캔)", "신청인 {rname} / 여권 <<passport>>", "연락처 <<intl>>", "송금인 외국인등록번호 <<frn>>"),
+    ),
+    "counters": (
+        ("[OCR 변환본] A/S 접수증", "고객 연락처 <<mobile_bare>>", "제품 S/N <<serial>>", "모델명 <<model>>",
+         "접수일 <<form_date>>"),
+        ("스캔 - 상품권 교환 신청서", "신청인 연락처 <<mobile>>", "상품권 번호 <<coupon>>", "우편번호 <<postal>>"),
+        ("OCR 결과 - 보험금 청구서", "피보험자 주민등록번호 <<rrn>>", "수익자 휴대폰 <<intl>>", "증권번호 <<reg_no>>"),
+        ("[스캔] 택배 분실 신고서", "받는 분 연락처 : <<mobile>>", "운송장 번호 : <<reg_no>>", "상품 코드 : <<serial>>"),
+        ("통신 가입 신청서 - 스캔본", "가입자 {name}", "가입자 주민번호: <<rrn>>", "단말기 모델: <<model>>",
+         "개통 번호: <<mobile>>"),
+    ),
+    "rows": (
+        ("[OCR 변환본] 참가자 명단", "성명 | 주민등록번호 | 연락처", "{name} | <<rrn>> | <<mobile>>",
+         "{name} | <<rrn>> | <<mobile>>"),
+        ("스캔 - 직원 비상연락망", "이름\t휴대폰\t계좌", "{name}\t<<mobile>>\t{bank} <<acct>>",
+         "{name}\t<<mobile>>\t{bank} <<acct>>"),
+        ("OCR 변환본 - 봉사자 명부", "{name}  <<rrn>>  <<mobile>>", "{name}  <<rrn>>  <<mobile>>"),
+        ("[스캔] 외국인 수강생 명단", "이름 / 외국인번호 / 전화", "{rname} / <<frn>> / <<mobile>>"),
+    ),
+}
+# The digits a scan of one font misreads, and the letters it reads them as: each paper one of them.
+MISREAD_SCAN_FONTS = ({"0": "O", "1": "l", "5": "S", "8": "B"}, {"0": "O", "1": "I", "5": "S", "8": "B"},
+                      {"0": "o", "1": "l", "5": "S", "8": "B"})
+MISREAD_SCAN_LOOK_ALIKES = {"model": "misread_scan_code", "serial": "misread_scan_code", "coupon": "misread_scan_code",
+                            "form_date": "misread_scan_date", "postal": "misread_scan_postal_code",
+                            "reg_no": "misread_scan_reference"}
+
 # Chats and records where a value's kind is told by how the text is laid out, not by a label beside
 # it (CHAT_RECORD_PAPERS): a licence a speaker named by a role (수강생, 회원, 재학생) sends in the
 # message after the one that announced it, the role's word in the speaker's stamp; an identity
@@ -1334,7 +1428,8 @@ SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
                           "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
                           WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE,
-                          RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, ORG_NUMBER_GENRE)
+                          RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, ORG_NUMBER_GENRE,
+                          MISREAD_SCAN_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -1897,7 +1992,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(RECEIPT_LOOK_ALIKES.values())
                   + tuple(CHAT_RECORD_LOOK_ALIKES.values())
                   + tuple(dict.fromkeys(BIRTH_NAME_LOOK_ALIKES.values()))
-                  + tuple(dict.fromkeys(ORG_NUMBER_LOOK_ALIKES.values())))
+                  + tuple(dict.fromkeys(ORG_NUMBER_LOOK_ALIKES.values()))
+                  + tuple(dict.fromkeys(MISREAD_SCAN_LOOK_ALIKES.values())))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -2279,7 +2375,8 @@ WRITINGS = {
               ("form_field", 0),  # only in registry_forms
               ("among_accounts", 0),  # only in ledgers_and_papers
               ("home_abroad", 0), ("roster_row", 0),  # only in workers_and_logs
-              ("cash_receipt", 0), ("direct_line", 0), ("scanned_letters", 0)),  # only in receipts_and_masks
+              ("cash_receipt", 0), ("direct_line", 0), ("scanned_letters", 0),  # only in receipts_and_masks
+              ("misread_scan", 0)),  # only in misread_scans
     "resident": (("scan_split", 0), ("scan_post2020", 0), ("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
                  ("front_sex", 1), ("url_encoded", 0), ("row_cell", 0),  # only in pasted_rows
@@ -2287,17 +2384,20 @@ WRITINGS = {
                  ("form_field", 0),  # only in registry_forms
                  ("halves_apart", 0), ("roster_row", 0), ("identity_key", 0),  # only in workers_and_logs
                  ("scanned_letters", 0),  # only in receipts_and_masks
-                 ("identity_check", 0)),  # only in births_beside_names
+                 ("identity_check", 0),  # only in births_beside_names
+                 ("misread_scan", 0)),  # only in misread_scans
     "foreigner_registration": (("scan_split", 0), ("dash_eu", 1), ("masked_partly", 1),
                                ("plain", 0),  # only in its genre
                                ("masked_cell", 0),  # only in ledgers_and_papers
                                ("halves_apart", 0),  # only in workers_and_logs
                                ("type_record", 0),  # only in chats_and_records
-                               ("identity_check", 0)),  # only in births_beside_names
+                               ("identity_check", 0),  # only in births_beside_names
+                               ("misread_scan", 0)),  # only in misread_scans
     "credit_card": (("dash_eu", 1), ("dash_other", 1), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                     ("masked_partly", 2), ("amex_grouped", 1),
                     ("roster_row", 0),  # only in workers_and_logs
-                    ("masked_symbols_spaced", 0)),  # only in chats_and_records
+                    ("masked_symbols_spaced", 0),  # only in chats_and_records
+                    ("misread_scan", 0)),  # only in misread_scans
     "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                      ("hangul_spoken", 1.5), ("masked_partly", 2), ("read_out_e", 0.7), ("plain", 0.3),
                      ("sheet_cell", 0), ("after_request", 0),  # only in sheet_exports
@@ -2306,7 +2406,8 @@ WRITINGS = {
                      ("ledger_spaced", 0), ("ledger_grouped", 0),  # only in ledgers_and_papers
                      ("estate_holder", 0),
                      ("roster_row", 0),  # only in workers_and_logs
-                     ("announced_hyphen", 0)),  # only in announced_replies
+                     ("announced_hyphen", 0),  # only in announced_replies
+                     ("misread_scan", 0)),  # only in misread_scans
     "driver_license": (("scan_plain", 0), ("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
                        ("region_bracketed", 1), ("benefit_form", 0),  # only in ledgers_and_papers
@@ -2314,7 +2415,8 @@ WRITINGS = {
                        ("announced_hyphen", 0), ("announced_plain", 0),  # only in announced_replies
                        ("masked_group", 0), ("masked_region", 0),  # only in receipts_and_masks
                        ("speaker_message", 0), ("type_record", 0), ("masked_type_record", 0),  # chats_and_records
-                       ("identity_check", 0)),  # only in births_beside_names
+                       ("identity_check", 0),  # only in births_beside_names
+                       ("misread_scan", 0)),  # only in misread_scans
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2),
                  ("row_old_format", 0), ("row_current", 0),  # only in pasted_rows
                  ("foreign", 0),  # another country's, only in sheet_exports
@@ -2326,10 +2428,12 @@ WRITINGS = {
                  ("announced", 0),  # only in announced_replies
                  ("masked_current", 0),  # only in receipts_and_masks
                  ("type_record", 0),  # only in chats_and_records
-                 ("identity_check", 0)),  # only in births_beside_names
+                 ("identity_check", 0),  # only in births_beside_names
+                 ("misread_scan", 0)),  # only in misread_scans
     "business_registration": (("plain", 0),  # only on organisations' papers and closing_lines
                               ("form_field", 0),  # only in registry_forms
-                              ("benefit_form", 0)),  # only in ledgers_and_papers
+                              ("benefit_form", 0),  # only in ledgers_and_papers
+                              ("misread_scan", 0)),  # only in misread_scans
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
               ("masked_partly", 1), ("url_encoded", 0), ("at_word", 1), ("comma_dot", 1),
               ("form_field", 0)),  # only in registry_forms
@@ -4744,6 +4848,55 @@ class _Builder:
             chars[k] = r.choice(RECEIPT_SCANNED_LETTERS[chars[k]])
         return "".join(chars)
 
+    def misread_scan_paper(self) -> Document:
+        """A paper of MISREAD_SCAN_PAPERS as a scan of one font read it: every 0, 1, 5 and 8 of its
+        numbers and codes as the font's letter, now and then a digit printed full-width."""
+        r = self.r
+        font = dict(r.choice(MISREAD_SCAN_FONTS))
+        wide = r.random() < 0.2  # this paper's OCR wrote some digits full-width
+
+        def misread(number: str) -> str:
+            return "".join(font.get(c, chr(ord(c) + 0xFEE0) if wide and c.isdigit() and r.random() < 0.3 else c)
+                           for c in number)
+
+        return self.marked_paper(MISREAD_SCAN_GENRE, MISREAD_SCAN_PAPERS, "misread:", {},
+                                 ("misread:date_style", RECEIPT_DATE_STYLES), lambda piece: piece,
+                                 lambda w, marker, line, style: self.misread_scan_number(w, marker, line, style, misread))
+
+    def misread_scan_number(self, w: _Writer, marker: str, line: str, date_style: str, misread) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+        if marker in MISREAD_SCAN_LOOK_ALIKES:
+            y, m, dd = v.date(2019, 2026)
+            text = {
+                "model": lambda: r.choice((f"XG-{d(4)}{r.choice('BKW')}", f"KR{d(4)}-{r.choice('WHK')}",
+                                           f"{r.choice(('GM', 'SM', 'LG'))}-{d(4)}-{d(5)}", f"SM-{r.choice('AGNS')}{d(3)}N")),
+                "serial": lambda: r.choice((f"{d(4)}K{d(7)}", "".join(r.choice("ACEFGHJKMNPQRTUVWXY0123456789")
+                                                                       for _ in range(11)),
+                                            f"{d(1)}MKR{d(1)}GR{d(4)}U")),
+                "coupon": lambda: "GIFT-" + "-".join("".join(r.choice("CHJLNW0123456789") for _ in range(4)) for _ in range(2)),
+                "form_date": lambda: date_style.format(y=y, m=m, d=dd),
+                "postal": lambda: d(5),
+                "reg_no": lambda: r.choice((f"{y}{m:02d}{dd:02d}-{d(4)}", f"{y}-{d(6)}", f"{d(3)}-{d(3)}-{d(3)}")),
+            }[marker]()
+            w.negative(MISREAD_SCAN_LOOK_ALIKES[marker], misread(text), line)
+            return
+        sep = r.choice(("-", "-", "-", " ", "."))
+        kind, text = {
+            "mobile": lambda: ("phone", sep.join(v._phone_groups(True))),
+            "mobile_bare": lambda: ("phone", "".join(v._phone_groups(True))),
+            "intl": lambda: ("phone", (lambda g: r.choice((f"+82 {g[0][1:]} {g[1]} {g[2]}", f"+82 (0){g[0][1:]}-{g[1]}-{g[2]}",
+                                                           f"+82-{g[0][1:]}-{g[1]}-{g[2]}")))(v._phone_groups(True))),
+            "rrn": lambda: ("resident", r.choice(("-", "-", " ")).join(v._resident_groups(False))),
+            "frn": lambda: ("foreigner_registration", r.choice(("-", "-", "")).join(v._resident_groups(True))),
+            "card": lambda: ("credit_card", v._credit_card("hyphen").replace("-", r.choice(("-", "-", " ")))),
+            "acct": lambda: ("bank_account", v._bank_account("hyphen")),
+            "brn": lambda: ("business_registration", v._business_registration("hyphen").replace("-", r.choice(("-", "-", "")))),
+            "licence": lambda: ("driver_license", v._driver_license("hyphen")),
+            "passport": lambda: ("passport", v._passport("old_format" if r.random() < 0.6 else "current_format")),
+        }[marker]()
+        w.value(labelled.Written(kind, misread(text), "misread_scan", False), "label", line, line)
+
     def chat_record_paper(self) -> Document:
         """A chat or a record whose layout tells a value's kind (CHAT_RECORD_PAPERS): a role's
         speaker stamp, an identity record's type key, a card masked with symbols in spaced
@@ -5005,6 +5158,7 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     chats_records = random.Random(_seed(part, seed) ^ 0xC4A7)
     births = random.Random(_seed(part, seed) ^ 0xB127)
     org_numbers = random.Random(_seed(part, seed) ^ 0x0A6E)
+    misread_scans = random.Random(_seed(part, seed) ^ 0x5CA7)
     docs = []
     while len(docs) < documents:
         if births.random() < BIRTH_NAME_SHARE:
@@ -5014,6 +5168,10 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
         if org_numbers.random() < ORG_NUMBER_SHARE:
             with b.own_stream(org_numbers):
                 docs.append(b.org_numbers_paper())
+            continue
+        if misread_scans.random() < MISREAD_SCAN_SHARE:
+            with b.own_stream(misread_scans):
+                docs.append(b.misread_scan_paper())
             continue
         if no_persons.random() < NO_PERSON_SHARE:
             with b.own_stream(no_persons):

@@ -419,11 +419,35 @@ class Detector {
                        });
   }
 
-  // Whether the run's source holds a letter the scanned_letters setting reads as a digit (S, B).
-  // Out of line: only that setting asks, of runs with a replaced character.
+  // Whether the run's source holds a letter only the scanned_letters setting reads as a digit
+  // (S, B), or more of the letters I, l, O, o than a number typed to pass a filter holds (a
+  // scan misread every 0 and 1 of OlO-l2l9-7O46). Out of line: only that setting asks, of runs
+  // with a replaced character.
   [[gnu::noinline]] bool holds_scanned_letter(const Span& source_span) const {
     const std::string_view s = source_.substr(source_span.byte_start, source_span.byte_len());
-    return std::any_of(s.begin(), s.end(), [](char c) { return c == 'S' || c == 'B'; });
+    if (std::any_of(s.begin(), s.end(), [](char c) { return c == 'S' || c == 'B'; })) return true;
+    constexpr std::ptrdiff_t kMostTypedLetters = 5;
+    return std::count_if(s.begin(), s.end(), [](char c) {
+             return c == 'I' || c == 'l' || c == 'O' || c == 'o';
+           }) > kMostTypedLetters;
+  }
+
+  // Whether the run stands below a first line holding a scan's title (labels::kScanTitleWords).
+  // Out of line: asked of runs read through a scan's letters only; the line is read once.
+  [[gnu::noinline]] bool below_scan_title(const Span& source_span) {
+    if (!scan_title_end_) {
+      std::size_t start = 0;
+      while (start < source_.size() && (source_[start] == '\n' || source_[start] == '\r' ||
+                                        source_[start] == ' ' || source_[start] == '\t'))
+        ++start;
+      const std::string_view rest = source_.substr(start, labels::kScanTitleReach);
+      const std::string_view line = rest.substr(0, rest.find('\n'));
+      const bool title = line.size() < rest.size() &&
+                         std::any_of(std::begin(labels::kScanTitleWords), std::end(labels::kScanTitleWords),
+                                     [&](std::string_view w) { return line.find(w) != line.npos; });
+      scan_title_end_ = title ? start + line.size() : 0;
+    }
+    return *scan_title_end_ > 0 && source_span.byte_start > *scan_title_end_;
   }
 
   // Three, two and five digits joined by hyphens: 123-45-67890.
@@ -771,7 +795,7 @@ class Detector {
 
     // A number read through a scan's letters (010-6911-B541) is reported under a label only.
     const bool scanned = extended && cfg_.scanned_letters && src.cost.replaced_chars > 0 &&
-                         holds_scanned_letter(src.span);
+                         holds_scanned_letter(src.span) && !below_scan_title(src.span);
 
     std::size_t win = n;
     float win_score = 0;
@@ -1300,6 +1324,8 @@ class Detector {
   bool personal_ = false;
   bool own_business_ = false;      // the run is a business number in its groups, its check agreeing
   bool past_other_cells_ = false;  // read_labels read the header past the row's other cells
+  // Where the first line ends when it is a scan's title, 0 when it is none; unset until asked.
+  std::optional<std::size_t> scan_title_end_;
 };
 
 // Runs a detection on what normalization made of `text`. Where no pass changed it, the text is

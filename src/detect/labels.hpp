@@ -1254,6 +1254,14 @@ inline constexpr std::string_view kIssuedNumberEndings[] = {"번호", "id",   "n
 // Words for "number" after a label (Passport No., 여권NO., card_num): never counted either.
 inline constexpr std::string_view kNumberWords[] = {"no", "number", "num", "nr", "nbr"};
 
+// Words of a scan's title: a document whose first line holds one ([OCR 변환본], 스캔 문서 -
+// 보험금 청구서) is text OCR read off a paper, and a number below it read through a scan's
+// letters is taken without a label of its own.
+inline constexpr std::string_view kScanTitleWords[] = {"OCR", "스캔", "이미지에서 추출", "이미지 추출",
+                                                       "팩스 수신"};
+// How far the first line is read for them, in bytes (a title is short).
+inline constexpr std::size_t kScanTitleReach = 160;
+
 // The tables by what they label: the ten kinds in EntityKind order (e-mail has none), then
 // look-alikes, then company numbers. The base negative cues (cues.hpp) are read with them as
 // one more table, kNegativeTable.

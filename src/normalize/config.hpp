@@ -40,7 +40,7 @@ struct Config {
   bool numeral_words = false;    // a short numeral at the end of a word is part of the word
   bool writing_variants =
       false;  // ㅡ or ~ for hyphens, wrapped lines, masks, percent-encoding, ...
-  bool scanned_letters = false;  // S and B a scan read for 5 and 8 inside a labelled number
+  bool scanned_letters = false;  // letters a scan read for digits (S for 5, B for 8, OlO-l2B9-S7S6)
 
   // The year the extensions weigh dates against (a date after it is no one's birth date). Unset:
   // the clock's year (UTC), read when a reading needs it; a stored job pins it to give the same
@@ -82,8 +82,9 @@ inline constexpr std::array<FamilyField, 9> kFamilyFields{{
      "하이픈 대신 쓴 ㅡ/~/ㆍ, 두 줄에 걸친 값, 띄어 읽은 한글 숫자, ●/#/■ 로 일부 가린 값, 영문 월 이름 날짜(15MAR86 포함), "
      "URL 인코딩된 값(%40, %2D, 공백 대신 +)을 읽는다(bool)."},
     {"scanned_letters", &Config::scanned_letters,
-     "스캔한 서식의 OCR 이 5 와 8 을 S 와 B 로 읽은 숫자 열(010-6911-B541, 830901-29980S1)을 "
-     "숫자로 읽는다. 라벨이 있는 값만 보고한다(bool)."},
+     "스캔한 서식의 OCR 이 5 와 8 을 S 와 B 로 읽은 숫자 열(010-6911-B541, 830901-29980S1), 0, 1, 5, 8 을 "
+     "모두 글자로 읽은 숫자 열(OlO-l2B9-S7S6, +B2 (O)lO-9S4S-Bl3O)과 여권번호(M12B34567)를 숫자로 읽는다. "
+     "라벨이 있거나 스캔 제목([OCR 변환본], 스캔) 아래에 있는 값만 보고한다(bool)."},
 }};
 
 inline Config Config::thorough() {

@@ -1,6 +1,7 @@
 // Corrects the letters I, l, O, o typed for digits between digit-like characters (and, with the
 // writing variants, anywhere inside a run of digits and such letters); with scanned_letters, S and
-// B that a scan's OCR read for 5 and 8 inside such a run.
+// B that a scan's OCR read for 5 and 8 inside such a run, the runs of a scan that misread every
+// 0, 1, 5 and 8 of a form, and a passport's digits misread so.
 
 #include <string>
 
@@ -39,6 +40,9 @@ char scanned_digit_for(unsigned char c) {
     default: return 0;
   }
 }
+
+// Whether c is a letter read as a digit by either table.
+bool corrected_letter(unsigned char c) { return digit_for(c) != 0 || scanned_digit_for(c) != 0; }
 
 constexpr unicode::ByteSet kLetter{1, 0, {'I', 'l', 'O', 'o'}, 4};
 constexpr unicode::ByteSet kLetterOrScanned{1, 0, {'I', 'l', 'O', 'o', 'S', 'B'}, 6};
@@ -83,16 +87,19 @@ bool touches_digit(std::string_view s, std::size_t i) {
   return (i > 0 && digit(i - 1)) || digit(i + 1);
 }
 
+bool is_letter(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+
 // Whether the letter at i stands in a run of digits and such letters, single separators (space,
 // hyphen, dot) between them, that reads as one number typed to pass a filter (O1O-l234-5678,
 // olO 5469 ll49): nine to thirteen characters, six digits or more and five letters at most, and
 // no other letter touching the run. With `scanned`, S and B touching a digit are letters of the
 // run too, in a run printed with separators (a passport's S046B5458 has none; OS 2024... is no
 // number).
-bool in_digit_run(std::string_view s, std::size_t i, bool scanned) {
+bool in_lightly_misread_run(std::string_view s, std::size_t i, bool scanned) {
   auto scanned_at = [&](std::size_t k) {
     return scanned && scanned_digit_for(static_cast<unsigned char>(s[k])) != 0 && touches_digit(s, k);
   };
+  if (scanned_digit_for(static_cast<unsigned char>(s[i])) != 0 && !scanned_at(i)) return false;
   auto member = [&](std::size_t k) {
     const auto c = static_cast<unsigned char>(s[k]);
     return (c >= '0' && c <= '9') || digit_for(c) != 0 || scanned_at(k);
@@ -109,9 +116,8 @@ bool in_digit_run(std::string_view s, std::size_t i, bool scanned) {
          (member(to) || (to + 1 < s.size() && separator(s[to]) && member(to + 1))))
     to += member(to) ? 1 : 2;
   if (to - from > kLongest) return false;
-  auto letter = [](unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; };
-  if ((from > 0 && letter(static_cast<unsigned char>(s[from - 1]))) ||
-      (to < s.size() && letter(static_cast<unsigned char>(s[to]))))
+  if ((from > 0 && is_letter(static_cast<unsigned char>(s[from - 1]))) ||
+      (to < s.size() && is_letter(static_cast<unsigned char>(s[to]))))
     return false;
   std::size_t digits = 0, letters = 0, separators = 0, scans = 0;
   for (std::size_t k = from; k < to; ++k) {
@@ -124,6 +130,113 @@ bool in_digit_run(std::string_view s, std::size_t i, bool scanned) {
   // One letter leading bare digits is a passport's or a serial's (O51055216), not a digit.
   if (letters == 1 && separators == 0 && i == from) return false;
   return digits >= 6 && letters <= 5 && digits + letters >= 9 && digits + letters <= 13;
+}
+
+// Whether the letter at i stands in a run a scan of a whole form in one font misread throughout:
+// every 0, 1, 5 and 8 of it read as its letter, so that letters may outnumber the digits
+// (OlO-l2B9-S7S6, S9lO24-l692BB3, 94lO-4497-6O4S-4623, +B2 (O)lO-9S4S-Bl3O, OlO6O74l3lS). The
+// run is nine to sixteen digits and letters, one or two separators (space, hyphen, dot,
+// parenthesis) between them, two letters and two digits or more, none of the digits a 0, 1, 5 or
+// 8 (one allowed beside six letters or more: a scan may print one right), no other letter
+// touching it, not led by a letter set apart, and ten characters or more when nothing separates
+// them (a passport's M12B34567 is nine).
+bool in_misread_scan_run(std::string_view s, std::size_t i) {
+  auto member = [&](std::size_t k) {
+    const auto c = static_cast<unsigned char>(s[k]);
+    return (c >= '0' && c <= '9') || corrected_letter(c);
+  };
+  auto separator = [](char c) { return c == ' ' || c == '-' || c == '.' || c == '(' || c == ')'; };
+  // The separators from byte k on, then a member: their count, or 0. Two only when one is a
+  // parenthesis (+B2 (O)lO): two spaces part a table's columns.
+  auto gap_after = [&](std::size_t k) -> std::size_t {
+    if (k + 1 < s.size() && separator(s[k]) && member(k + 1)) return 1;
+    if (k + 2 < s.size() && separator(s[k]) && separator(s[k + 1]) && member(k + 2) &&
+        (s[k] == '(' || s[k] == ')' || s[k + 1] == '(' || s[k + 1] == ')'))
+      return 2;
+    return 0;
+  };
+  auto gap_before = [&](std::size_t k) -> std::size_t {  // the same, before byte k
+    if (k >= 2 && separator(s[k - 1]) && member(k - 2)) return 1;
+    if (k >= 3 && separator(s[k - 1]) && separator(s[k - 2]) && member(k - 3) &&
+        (s[k - 1] == '(' || s[k - 1] == ')' || s[k - 2] == '(' || s[k - 2] == ')'))
+      return 2;
+    return 0;
+  };
+  constexpr std::size_t kLongest = 32;  // sixteen characters and their separators
+  std::size_t from = i, to = i + 1;
+  while (from > 0 && i - from <= kLongest) {
+    if (member(from - 1)) --from;
+    else if (std::size_t gap = gap_before(from)) from -= gap;
+    else break;
+  }
+  while (to < s.size() && to - i <= kLongest) {
+    if (member(to)) ++to;
+    else if (std::size_t gap = gap_after(to)) to += gap;
+    else break;
+  }
+  if (to - from > kLongest) return false;
+  if ((from > 0 && is_letter(static_cast<unsigned char>(s[from - 1]))) ||
+      (to < s.size() && is_letter(static_cast<unsigned char>(s[to]))))
+    return false;
+  std::size_t digits = 0, misread_digits = 0, letters = 0, separators = 0;
+  for (std::size_t k = from; k < to; ++k) {
+    const char c = s[k];
+    if (c >= '0' && c <= '9') {
+      ++digits;
+      misread_digits += c == '0' || c == '1' || c == '5' || c == '8';
+    } else if (separator(c)) {
+      ++separators;
+    } else {
+      ++letters;
+    }
+  }
+  const std::size_t length = digits + letters;
+  if (separators == 0 && length < 10) return false;
+  // A letter set apart before the digits is a passport's or a code's (S 2692 6449).
+  if (from + 1 < to && separator(s[from + 1]) && !(s[from] >= '0' && s[from] <= '9')) return false;
+  return letters >= 2 && digits >= 2 && misread_digits <= letters / 6 && length >= 9 && length <= 16;
+}
+
+// Whether the letter at i is one of the eight digits after a passport's first letter, as a scan
+// misread them (M12B34567, M4lB9O2S7, Ml23A4S67): a capital, then eight digits and letters read
+// as digits, five digits or more (three when the others are all misread), nothing else touching.
+// A fifth character that is a capital other than I or O is the current format's letter and
+// stays one (S046B5458, M123S4567); I and O are never that letter.
+bool in_misread_passport(std::string_view s, std::size_t i) {
+  auto alnum = [&](std::size_t k) {
+    const auto c = static_cast<unsigned char>(s[k]);
+    return (c >= '0' && c <= '9') || is_letter(c);
+  };
+  auto format_letter = [](unsigned char c) { return c >= 'A' && c <= 'Z' && digit_for(c) == 0; };
+  constexpr std::size_t kDigits = 8, kCurrentLetter = 4;
+  for (std::size_t lead = i > kDigits ? i - kDigits : 0; lead < i; ++lead) {
+    const std::size_t end = lead + 1 + kDigits;
+    if (s[lead] < 'A' || s[lead] > 'Z' || end > s.size()) continue;
+    if ((lead > 0 && alnum(lead - 1)) || (end < s.size() && alnum(end))) continue;
+    const bool current = format_letter(static_cast<unsigned char>(s[lead + kCurrentLetter]));
+    if (current && i == lead + kCurrentLetter) continue;
+    std::size_t digits = 0, misread_digits = 0;
+    bool read = true;
+    for (std::size_t k = lead + 1; k < end && read; ++k) {
+      const char c = s[k];
+      if (current && k == lead + kCurrentLetter) continue;
+      if (c >= '0' && c <= '9') {
+        ++digits;
+        misread_digits += c == '0' || c == '1' || c == '5' || c == '8';
+      } else {
+        read = corrected_letter(static_cast<unsigned char>(c));
+      }
+    }
+    if (read && (digits >= 5 || (digits >= 3 && misread_digits == 0))) return true;
+  }
+  return false;
+}
+
+// Whether the letter at i reads as a digit of a run (the writing variants' reading; with
+// `scanned`, a scan's too).
+bool in_digit_run(std::string_view s, std::size_t i, bool scanned) {
+  return in_lightly_misread_run(s, i, scanned) ||
+         (scanned && (in_misread_scan_run(s, i) || in_misread_passport(s, i)));
 }
 
 // The digit a corrected letter stands for.
@@ -154,7 +267,7 @@ std::optional<SpanMap> map_corrections(std::string_view text, bool in_digit_runs
     poll.reach(i);
     const bool scanned = scanned_digit_for(static_cast<unsigned char>(text[i])) != 0;
     const bool between = !scanned && digit_like_before(text, i) && digit_like_after(text, i + 1);
-    const bool in_run = scanned ? touches_digit(text, i) && in_digit_run(text, i, true)
+    const bool in_run = scanned ? in_digit_run(text, i, true)
                                 : in_digit_runs && in_digit_run(text, i, scanned_letters);
     if (!between && !in_run) continue;
     if (!map) map.emplace(kFirstSegments, n);

@@ -30,7 +30,8 @@ bool reads_any_numeral(std::string_view text, const Config& config);  // hangul.
 // (일오 15) or with units (십 10, 십오 15, 천구백구십 1990); nullopt when they say none.
 std::optional<std::uint64_t> hangul_number_value(std::string_view word);  // hangul.cpp
 // With `in_digit_runs`, letters inside a run of digits too (O1O-l234-5678); with
-// `scanned_letters`, S and B a scan read for 5 and 8 inside such a run (010-6911-B541).
+// `scanned_letters`, S and B a scan read for 5 and 8 inside such a run (010-6911-B541), a run
+// whose every 0, 1, 5 and 8 a scan misread (OlO-l2B9-S7S6) and a passport's digits (M12B34567).
 std::optional<PassOutput> correct_lookalikes(std::string_view text, bool in_digit_runs,
                                              bool scanned_letters = false);  // lookalike.cpp
 // The same, writing the digits over the letters in `text` itself (a correction never changes a

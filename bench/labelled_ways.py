@@ -1041,6 +1041,158 @@ BIRTH_NAME_DATE_STYLES = ("{yy:02d}{m:02d}{d:02d}", "{y}{m:02d}{d:02d}", "{y}.{m
 BIRTH_NAME_ROSTER_STYLES = ("{yy:02d}{m:02d}{d:02d}", "{y}{m:02d}{d:02d}", "{y}.{m:02d}.{d:02d}", "{yy:02d}.{m:02d}.{d:02d}")
 BIRTH_NAME_LOOK_ALIKES = {"event": "bracketed_event_date", "founded": "bracketed_event_date"}
 
+# Contacts and columns (CONTACT_PAPERS): where a text message or a messenger's note goes, said
+# right before a mobile (영수증 문자는 010-... 로, 알림톡 받으실 번호, 카톡 010-...), written the ways
+# people type it (with dashes of other widths, or in international form); passports typed by
+# hand (lower case m64231379, in groups M 2073 4890, the current shape R979E9564 under a label or
+# a column); rows of a CSV written without quotes where a field holds a comma, so that the row has
+# one cell more than its header (a mobile, an e-mail, a masked passport, a birth date read off by
+# one); masked cards in a pay column under short English headers (6243 46** **** 0***,
+# ****-****-****-1061, beside 네이버페이) and partly masked resident numbers in a crew list's
+# 생년월일 column beside whole birth dates. Look-alikes: a shop's or a sender's number beside the
+# message's (<<shop_line>>), orders', bookings' and parcels' numbers (<<order_no>>, <<tracking>>),
+# a user id typed like a passport (<<user_id>>), a passport's expiry and a form's dates (<<expiry>>).
+CONTACT_GENRE = "contacts_and_columns"
+CONTACT_SHARE = 0.06  # of the documents, from a stream of its own
+CONTACT_PAPERS = {
+    "message_targets": (
+        ("[주문 메모] {shop}", "영수증 문자는 <<msg_mobile>> 로 보내주세요", "픽업 {hhmm}"),
+        ("검사 결과 안내", "결과는 문자로 <<msg_mobile>> 에 보내드려요", "접수번호 <<order_no>>"),
+        ("[예약 확정] {shop}", "알림톡 받으실 번호 <<msg_mobile>>", "예약번호 <<order_no>>"),
+        ("중고거래 글", "사진 더 필요하시면 카톡 <<msg_mobile>>", "직거래 {gu}"),
+        ("{shop} 주문서", "주문자 {name}", "배송 알림 문자 <<msg_mobile>>", "고객센터 <<shop_line>>"),
+        ("수선 접수증", "완성되면 문자 주세요 <<msg_mobile>>", "매장 <<shop_line>>"),
+        ("상담 메모", "고객 요청: 견적서는 문자로 받기 원함 (<<msg_mobile>>)"),
+        ("예약 변경 요청", "변경 안내는 카톡으로 부탁드려요 <<msg_mobile>>"),
+        ("택배 접수", "도착 문자 받을 번호: <<msg_mobile>>", "운송장 <<tracking>>"),
+        ("세탁 접수 {shop}", "완료 알림 문자 → <<msg_mobile>>", "세탁물 접수번호 <<order_no>>"),
+        ("픽업 예약", "SMS 수신 <<msg_mobile>>", "매장 문의 <<shop_line>>"),
+        ("이벤트 당첨 안내", "기프티콘은 문자로 <<msg_mobile>> 에 발송됩니다"),
+        ("케이크 주문 {shop}", "완성되면 카카오톡 <<msg_mobile>> 로 연락 부탁드려요"),
+        ("[알림톡 발송 기록]", "{hhmm} 수신 <<msg_mobile>> 결과 성공", "발신 프로필 {shop}"),
+        ("진료 예약 안내", "예약 안내 문자: <<msg_mobile>>", "병원 대표 <<shop_line>>"),
+        ("세입자 메모", "관리비 고지서는 문자로 <<msg_mobile>> 에 주세요"),
+        ("[렌탈 점검]", "방문 전 문자 <<msg_mobile>> 로 드릴게요", "담당 기사 배정 완료"),
+        ("학원 상담 기록", "학부모 알림톡 <<msg_mobile>> (어머니)", "상담일 {date}"),
+        ("[Web발신]", "{shop} 문자 발신번호 <<shop_line>> (회신 불가)", "주문하신 상품이 발송되었습니다"),
+        ("꽃 배달 주문", "받는 분께 도착 문자 <<msg_mobile>>", "주문번호 <<order_no>>"),
+        ("사진관 예약", "보정본 카톡으로 받을게요 <<msg_mobile>>"),
+        ("헬스장 등록", "PT 일정은 메시지로: <<msg_mobile>>", "회원권 {n}개월"),
+        # Words of an order's papers (영수증, 예약, 주문, 쿠폰) before the message's word: the mobile is
+        # still where the message goes.
+        ("[주문 메모]", "영수증 문자는 <<msg_mobile>> 로", "포장 {n}개"),
+        ("예약 확인 문자 발송: <<msg_mobile>>",),
+        ("{shop} 주문 완료 알림톡 → <<msg_mobile>>",),
+        ("수리 접수", "접수 확인 문자 <<msg_mobile>> 으로 드림", "수리 접수번호 <<order_no>>"),
+        ("영수증은 카톡으로 보내주세요 <<msg_mobile>>",),
+        ("쿠폰 문자 받을 번호 <<msg_mobile>>", "쿠폰 유효기간 {date}"),
+        ("공연 예매", "티켓 문자 수신: <<msg_mobile>>", "예매번호 <<order_no>>"),
+        ("Order note: receipt by SMS to <<msg_mobile>>",),
+        ("주문번호 <<order_no>>", "배송 문자 받을 번호 <<msg_mobile>>"),
+        ("영수증 알림톡 <<msg_mobile>> (회사 제출용)",),
+    ),
+    "passports_typed": (
+        ("여권 사본 확인", "성명 {NAME}", "여권 <<pp_lower>>"),
+        ("Name,Passport,Nationality", "{NAME},<<pp_lower>>,KOR", "{NAME},<<pp_lower>>,KOR"),
+        ("출국자 명단", "{name} 여권 <<pp_spaced>>", "{name} 여권 <<pp_spaced>>"),
+        ("여권번호: <<pp_spaced>> (만료 <<expiry>>)",),
+        ("비자 신청 접수", "Passport No. <<pp_current>>", "접수일 <<expiry>>"),
+        ("여행자 보험 가입", "피보험자 {name} / 여권 <<pp_current>>"),
+        ("호텔 예약 메모", "guest passport: <<pp_lower>>"),
+        ("name\tpassport\tnationality", "{NAME}\t<<pp_lower>>\tKOR", "{NAME}\t<<pp_current>>\tKOR"),
+        ("[단체 항공권] 명단", "1. {NAME} / 여권 <<pp_spaced>>", "2. {NAME} / 여권 <<pp_spaced>>"),
+        ("체크인 메모", "PASSPORT <<pp_current>> / 아이디 <<user_id>>"),
+        ("환전 신청서", "성명 {name}", "여권번호 <<pp_lower>>", "신청일 <<expiry>>"),
+        ("유학원 서류 체크", "- 여권: <<pp_current>> (사본 제출)", "- 로그인 ID <<user_id>>"),
+        ("면세점 구매 정보", "passport no <<pp_spaced>>", "출국일 <<expiry>>"),
+        ("No,Name,Passport No,Expiry", "1,{NAME},<<pp_lower>>,<<expiry>>", "2,{NAME},<<pp_current>>,<<expiry>>"),
+        ("[연수 참가자 여권 정보]", "{name} - <<pp_lower>>", "{name} - <<pp_lower>>"),
+        ("PASSPORT | NAME", "<<pp_lower>> | {NAME}", "<<pp_spaced>> | {NAME}"),
+        ("수학여행 인솔 명단", "학생 {name} 여권번호 <<pp_lower>> 보호자 동의 O"),
+        ("카톡 대화", "여권번호 불러드릴게요", "<<pp_lower>> 이에요", "넵 입력했습니다"),
+    ),
+    "shifted_columns": (
+        ("Name,Affiliation,Mobile,E-mail,Passport,Paid",
+         "{NAME},{uni_en},{dept_en},<<row_mobile>>,<<row_mail>>,<<row_pp_masked>>,{yn}",
+         "{NAME},{uni_en},<<row_mobile>>,<<row_mail>>,<<row_pp_masked>>,{yn}"),
+        ("이름,소속,연락처,이메일,참가비", "{name},{uni},{dept},<<row_mobile>>,<<row_mail>>,{amount}",
+         "{name},{uni},{dept},<<row_mobile>>,<<row_mail>>,{amount}"),
+        ("참가자,소속,연락처,생년월일,비고", "{name},{uni},{dept},<<row_mobile>>,<<row_dob>>,참석",
+         "{name},{uni},<<row_mobile>>,<<row_dob>>,불참"),
+        ("name,org,phone,email,passport", "{NAME},{uni_en},{dept_en},<<row_mobile>>,<<row_mail>>,<<row_pp>>",
+         "{NAME},{uni_en},{dept_en},<<row_mobile>>,<<row_mail>>,<<row_pp>>"),
+        ("성명,주소,휴대폰,생년월일", "{name},{city} {gu},<<row_mobile>>,<<row_dob>>",
+         "{name},{city} {gu},<<row_mobile>>,<<row_dob>>"),
+        ("Name,Company,Mobile,Birth,Order",
+         "{NAME},{company_en},<<row_mobile>>,<<row_dob>>,<<order_no>>",
+         "{NAME},{company_en},<<row_mobile>>,<<row_dob>>,<<order_no>>"),
+        ("신청자,학교,학과,연락처,메일", "{name},{uni},{dept},{dept},<<row_mobile>>,<<row_mail>>",
+         "{name},{uni},{dept},<<row_mobile>>,<<row_mail>>"),
+        ("Participant,Institution,Phone,Email,Passport No,Fee",
+         "{NAME},{uni_en},{dept_en},<<row_mobile>>,<<row_mail>>,<<row_pp_masked>>,{amount}",
+         "{NAME},{uni_en},{dept_en},<<row_mobile>>,<<row_mail>>,<<row_pp>>,{amount}"),
+        ("이름,소속,휴대전화,생년월일,여권번호", "{name},{company_en},<<row_mobile>>,<<row_dob>>,<<row_pp>>",
+         "{name},{uni},<<row_mobile>>,<<row_dob>>,<<row_pp_masked>>"),
+        ("name,company,mobile,dob", "{NAME},{company_en},<<row_mobile>>,<<row_dob>>",
+         "{NAME},{company_en},<<row_mobile>>,<<row_dob>>"),
+        ("성명,소속,연락처,이메일,여권,결제", "{name},{uni},{dept},<<row_mobile>>,<<row_mail>>,<<row_pp_masked>>,완료",
+         "{name},{uni},{dept},<<row_mobile>>,<<row_mail>>,<<row_pp>>,대기"),
+        ("Name,Org,Tel,Birth", "{NAME},{company_en},<<row_mobile>>,<<row_dob>>,new", "{NAME},{uni_en},<<row_mobile>>,<<row_dob>>"),
+        ("NAME,SCHOOL,MOBILE,PASSPORT", "{NAME},{uni_en},{dept_en},<<row_mobile>>,<<row_pp_masked>>",
+         "{NAME},{uni_en},<<row_mobile>>,<<row_pp_masked>>"),
+        ("성명,학교,학과,휴대폰,여권", "{name},{uni},{dept},{dept},<<row_mobile>>,<<row_pp_masked>>",
+         "{name},{uni},{dept},<<row_mobile>>,<<row_pp_masked>>"),
+        ("Name,University,Passport,Paid", "{NAME},{uni_en},{dept_en},<<row_pp_masked>>,{yn} ({amount})",
+         "{NAME},{uni_en},<<row_pp_masked>>,{yn} ({amount})"),
+        ("참가자명,대학,여권번호(앞5자리),입금", "{name},{uni},{dept},<<row_pp_masked>>,{yn}",
+         "{name},{uni},<<row_pp_masked>>,{yn}"),
+        ("name,affiliation,passport,mobile", "{NAME},{uni_en},{dept_en},<<row_pp_masked>>,<<row_mobile>>",
+         "{NAME},{uni_en},<<row_pp>>,<<row_mobile>>"),
+        ("name,school,passport_no,paid", "{NAME},{uni_en},{dept_en},<<row_pp_masked>>,{yn}",
+         "{NAME},{uni_en},<<row_pp_masked>>,{yn}"),
+    ),
+    "short_header_masks": (
+        ("backer\tmobile\temail\tpay\torder_id\ttracking",
+         "{name}\t<<col_mobile>>\t<<col_mail>>\t<<pay>>\t<<order_no>>\t<<tracking>>",
+         "{name}\t<<col_mobile>>\t<<col_mail>>\t<<pay>>\t<<order_no>>\t<<tracking>>",
+         "{name}\t<<col_mobile>>\t<<col_mail>>\t<<pay>>\t<<order_no>>\t<<tracking>>"),
+        ("name,phone,pay,order", "{name},<<col_mobile>>,<<pay>>,<<order_no>>",
+         "{name},<<col_mobile>>,<<pay>>,<<order_no>>"),
+        ("buyer | pay | order no", "{name} | <<pay>> | <<order_no>>", "{name} | <<pay>> | <<order_no>>"),
+        ("id\tpay\tamount", "{n}\t<<pay>>\t{amount}", "{n}\t<<pay>>\t{amount}"),
+        ("[선원 명부] {ship}호", "성명\t직책\t생년월일\t연락처", "{name}\t선장\t<<rrn_masked>>\t<<col_mobile>>",
+         "{name}\t기관장\t<<col_dob>>\t<<col_mobile>>", "{name}\t갑판원\t<<rrn_masked>>\t<<col_mobile>>"),
+        ("승선원 명단", "성명 | 생년월일 | 직책", "{name} | <<rrn_masked>> | 선장", "{name} | <<col_dob>> | 항해사"),
+        ("작업자 명단 (현장)", "이름,생년월일,연락처", "{name},<<rrn_masked>>,<<col_mobile>>",
+         "{name},<<col_dob>>,<<col_mobile>>"),
+        ("후원자 목록", "backer | mobile | pay | tracking", "{name} | <<col_mobile>> | <<pay>> | <<tracking>>",
+         "{name} | <<col_mobile>> | <<pay>> | <<tracking>>"),
+        ("{ship}호 승무원 명부", "이름,직책,생년월일,휴대폰", "{name},선장,<<rrn_masked>>,<<col_mobile>>",
+         "{name},조리장,<<col_dob>>,<<col_mobile>>", "{name},선원,<<rrn_masked>>,<<col_mobile>>"),
+        ("CREW LIST", "NAME | DOB | RANK", "{NAME} | <<rrn_masked>> | MASTER", "{NAME} | <<col_dob>> | CHIEF ENG"),
+        ("봉사단 명단", "성명 / 생년월일 / 연락처", "{name} / <<rrn_masked>> / <<col_mobile>>", "{name} / <<col_dob>> / <<col_mobile>>"),
+        ("user\tphone\temail\tpay", "{name}\t<<col_mobile>>\t<<col_mail>>\t<<pay>>",
+         "{name}\t<<col_mobile>>\t<<col_mail>>\t<<pay>>"),
+        ("주문자,pay,주문번호", "{name},<<pay>>,<<order_no>>", "{name},<<pay>>,<<order_no>>"),
+        ("member | mobile | email | pay", "{name} | <<col_mobile>> | <<col_mail>> | <<pay>>",
+         "{name} | <<col_mobile>> | <<col_mail>> | <<pay>>"),
+    ),
+}
+CONTACT_SHOPS = ("한빛세탁", "다온꽃집", "소담베이커리", "미소사진관", "푸른수선", "라온PT", "바른안경", "해오름약국")
+CONTACT_UNIS = ("연세대학교", "고려대학교", "서울대학교", "부산대학교", "경북대학교", "전남대학교")
+CONTACT_UNIS_EN = ("Yonsei University", "Korea University", "Seoul National University", "Pusan National University",
+                   "KAIST", "Hanyang University")
+# Names of departments and places with a comma inside: the field that shifts the row's cells.
+CONTACT_DEPTS_EN = ("Dept. of Economics", "School of Business", "Dept. of Physics", "College of Law")
+CONTACT_DEPTS = ("경영학과", "경제학부", "컴퓨터공학과", "행정학과", "간호학과")
+CONTACT_COMPANIES_EN = ("Hanbit Co., Ltd.", "Daon Trading, Inc.", "Sodam Foods, Ltd.", "Mirae Tech, Co.")
+CONTACT_CITIES = ("서울시", "부산시", "대구시", "인천시", "수원시")
+CONTACT_SHIPS = ("제1해성", "대양", "금성", "한빛", "동진")
+CONTACT_PAYS = ("네이버페이", "카카오페이", "토스페이", "계좌이체", "무통장입금")
+CONTACT_LOOK_ALIKES = {"shop_line": "message_sender_line", "order_no": "contact_order_number",
+                       "tracking": "contact_order_number", "user_id": "user_id_like_passport",
+                       "expiry": "contact_form_date"}
+
 LABELS = {
     "resident": ("주민등록번호", "주민번호", "주민등록 번호", "본인 주민번호", "RRN", "주민 번호"),
     "foreigner_registration": ("외국인등록번호", "외국인번호", "등록증 번호", "외국인 등록번호"),
@@ -1429,7 +1581,7 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
                           WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE,
                           RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, ORG_NUMBER_GENRE,
-                          MISREAD_SCAN_GENRE)
+                          MISREAD_SCAN_GENRE, CONTACT_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -1993,7 +2145,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(CHAT_RECORD_LOOK_ALIKES.values())
                   + tuple(dict.fromkeys(BIRTH_NAME_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(ORG_NUMBER_LOOK_ALIKES.values()))
-                  + tuple(dict.fromkeys(MISREAD_SCAN_LOOK_ALIKES.values())))
+                  + tuple(dict.fromkeys(MISREAD_SCAN_LOOK_ALIKES.values()))
+                  + tuple(dict.fromkeys(CONTACT_LOOK_ALIKES.values())))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -2360,7 +2513,8 @@ WRITINGS = {
                    ("row_reply", 0),  # only in announced_replies
                    ("masked_parts", 0),  # only in receipts_and_masks
                    ("directory_row", 0),  # only in chats_and_records
-                   ("name_bracketed", 0), ("roster_reply", 0)),  # only in births_beside_names
+                   ("name_bracketed", 0), ("roster_reply", 0),  # only in births_beside_names
+                   ("shifted_row", 0), ("crew_column", 0)),  # only in contacts_and_columns
     "phone": (("scan_split", 0), ("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
@@ -2376,7 +2530,10 @@ WRITINGS = {
               ("among_accounts", 0),  # only in ledgers_and_papers
               ("home_abroad", 0), ("roster_row", 0),  # only in workers_and_logs
               ("cash_receipt", 0), ("direct_line", 0), ("scanned_letters", 0),  # only in receipts_and_masks
-              ("misread_scan", 0)),  # only in misread_scans
+              ("misread_scan", 0),  # only in misread_scans
+              # only in contacts_and_columns
+              ("message_target", 0), ("message_intl", 0), ("message_odd_groups", 0), ("shifted_row", 0),
+              ("short_header_row", 0)),
     "resident": (("scan_split", 0), ("scan_post2020", 0), ("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
                  ("front_sex", 1), ("url_encoded", 0), ("row_cell", 0),  # only in pasted_rows
@@ -2385,7 +2542,8 @@ WRITINGS = {
                  ("halves_apart", 0), ("roster_row", 0), ("identity_key", 0),  # only in workers_and_logs
                  ("scanned_letters", 0),  # only in receipts_and_masks
                  ("identity_check", 0),  # only in births_beside_names
-                 ("misread_scan", 0)),  # only in misread_scans
+                 ("misread_scan", 0),  # only in misread_scans
+                 ("masked_crew_column", 0)),  # only in contacts_and_columns
     "foreigner_registration": (("scan_split", 0), ("dash_eu", 1), ("masked_partly", 1),
                                ("plain", 0),  # only in its genre
                                ("masked_cell", 0),  # only in ledgers_and_papers
@@ -2397,7 +2555,8 @@ WRITINGS = {
                     ("masked_partly", 2), ("amex_grouped", 1),
                     ("roster_row", 0),  # only in workers_and_logs
                     ("masked_symbols_spaced", 0),  # only in chats_and_records
-                    ("misread_scan", 0)),  # only in misread_scans
+                    ("misread_scan", 0),  # only in misread_scans
+                    ("masked_pay_column", 0)),  # only in contacts_and_columns
     "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                      ("hangul_spoken", 1.5), ("masked_partly", 2), ("read_out_e", 0.7), ("plain", 0.3),
                      ("sheet_cell", 0), ("after_request", 0),  # only in sheet_exports
@@ -2429,14 +2588,18 @@ WRITINGS = {
                  ("masked_current", 0),  # only in receipts_and_masks
                  ("type_record", 0),  # only in chats_and_records
                  ("identity_check", 0),  # only in births_beside_names
-                 ("misread_scan", 0)),  # only in misread_scans
+                 ("misread_scan", 0),  # only in misread_scans
+                 # only in contacts_and_columns
+                 ("typed_lower", 0), ("typed_groups", 0), ("typed_current", 0), ("shifted_row", 0),
+                 ("masked_shifted_row", 0)),
     "business_registration": (("plain", 0),  # only on organisations' papers and closing_lines
                               ("form_field", 0),  # only in registry_forms
                               ("benefit_form", 0),  # only in ledgers_and_papers
                               ("misread_scan", 0)),  # only in misread_scans
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
               ("masked_partly", 1), ("url_encoded", 0), ("at_word", 1), ("comma_dot", 1),
-              ("form_field", 0)),  # only in registry_forms
+              ("form_field", 0),  # only in registry_forms
+              ("shifted_row", 0), ("short_header_row", 0)),  # only in contacts_and_columns
 }
 # Ways of writing a genre favours: a marketplace post dodges the site's filters, a business card
 # and a signature write the number plainly or with dots.
@@ -4897,6 +5060,116 @@ class _Builder:
         }[marker]()
         w.value(labelled.Written(kind, misread(text), "misread_scan", False), "label", line, line)
 
+    def contact_paper(self) -> Document:
+        """A paper of CONTACT_PAPERS: a mobile a text message or a messenger's note is sent to,
+        passports typed by hand, CSV rows a comma inside a field shifted, masked cards and
+        resident numbers in short-headed columns."""
+        r = self.r
+        names = {"{shop}": CONTACT_SHOPS, "{ship}": CONTACT_SHIPS}
+
+        def draws(piece: str) -> str:
+            for key, pool in (("{uni_en}", CONTACT_UNIS_EN), ("{uni}", CONTACT_UNIS), ("{dept_en}", CONTACT_DEPTS_EN),
+                              ("{dept}", CONTACT_DEPTS), ("{company_en}", CONTACT_COMPANIES_EN),
+                              ("{city}", CONTACT_CITIES), ("{yn}", ("Y", "N"))):
+                while key in piece:
+                    piece = piece.replace(key, r.choice(pool), 1)
+            while "{NAME}" in piece:
+                piece = piece.replace("{NAME}", f"{r.choice(corpus.ROMAN_SUR)} {r.choice(corpus.ROMAN)}".upper(), 1)
+            return piece
+
+        return self.marked_paper(CONTACT_GENRE, CONTACT_PAPERS, "contact:", names,
+                                 ("receipt:date_style", RECEIPT_DATE_STYLES), draws, self.contact_number)
+
+    def contact_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+
+        def value(kind: str, text: str, writing: str) -> None:
+            w.value(labelled.Written(kind, text, writing, writing.startswith(MASKED_PREFIX)), "label", line, line)
+
+        def mobile(intl_share: float) -> tuple[str, bool]:
+            g = v._phone_groups(True)
+            if r.random() < intl_share:  # +82 and the number without its 0
+                g[0] = g[0][1:]
+                return r.choice(("+82 {0}-{1}-{2}", "+82-{0}-{1}-{2}", "+82 {0} {1} {2}", "+82{0}{1}{2}",
+                                 "+82 {0}{1}{2}", "+82{0}-{1}-{2}")).format(*g), True
+            return r.choice(("-", "-", " ", ".", "")).join(g), False
+
+        def passport_old() -> str:
+            return r.choice("MMMSRDG") + d(8)
+
+        if marker == "msg_mobile":
+            if r.random() < 0.15:  # the groups typed in other widths
+                t = "".join(v._phone_groups(True))
+                cut = r.choice(((3, 5), (4, 7), (3, 6), (7, 7), (3, 3)))
+                value("phone", "-".join(p for p in (t[:cut[0]], t[cut[0]:cut[1]], t[cut[1]:]) if p),
+                      "message_odd_groups")
+            else:
+                text, intl = mobile(0.35)
+                value("phone", text, "message_intl" if intl else "message_target")
+        elif marker == "pp_lower":
+            text = passport_old() if r.random() < 0.7 else v._passport("current_format")
+            value("passport", text.lower(), "typed_lower")
+        elif marker == "pp_spaced":
+            t = passport_old()
+            value("passport", r.choice((f"{t[0]} {t[1:5]} {t[5:]}", f"{t[:5]} {t[5:]}", f"{t[0]} {t[1:]}",
+                                        f"{t[0]}-{t[1:5]}-{t[5:]}")), "typed_groups")
+        elif marker == "pp_current":
+            value("passport", v._passport("current_format"), "typed_current")
+        elif marker in ("row_mobile", "col_mobile"):
+            value("phone", mobile(0.5 if marker == "row_mobile" else 0.15)[0],
+                  "shifted_row" if marker == "row_mobile" else "short_header_row")
+        elif marker in ("row_mail", "col_mail"):
+            local = r.choice(corpus.ROMAN) + r.choice((".", "_", "")) + r.choice(corpus.ROMAN_SUR)
+            host = r.choice(("yonsei.ac.kr", "korea.ac.kr", "snu.ac.kr", "naver.com", "gmail.com", "daum.net"))
+            value("email", f"{local}@{host}", "shifted_row" if marker == "row_mail" else "short_header_row")
+        elif marker == "row_pp_masked":
+            value("passport", passport_old()[:5] + r.choice(("*", "*", "X")) * 4, "masked_shifted_row")
+        elif marker == "row_pp":
+            value("passport", passport_old() if r.random() < 0.5 else v._passport("current_format"), "shifted_row")
+        elif marker in ("row_dob", "col_dob"):
+            y, m, dd = v.date(1950, 2006)
+            style = r.choice(("{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}", "{y}{m:02d}{d:02d}", "{y}/{m:02d}/{d:02d}"))
+            value("birth_date", style.format(y=y, m=m, d=dd), "shifted_row" if marker == "row_dob" else "crew_column")
+        elif marker == "pay":
+            if r.random() < 0.3:  # paid another way: no number
+                w.add(r.choice(CONTACT_PAYS))
+                return
+            mask = r.choice(("*", "*", "X", "●"))
+            g = [r.choice("3456") + d(3), d(4), d(4), d(4)]
+            shape = r.randrange(4)
+            if shape == 0:  # 6243 46** **** 0***
+                g = [g[0], g[1][:2] + mask * 2, mask * 4, g[3][0] + mask * 3]
+            elif shape == 1:  # ****-****-****-1061
+                g = [mask * 4, mask * 4, mask * 4, g[3]]
+            else:
+                g = [g[0], g[1][:2] + mask * 2, mask * 4, g[3]]
+            value("credit_card", r.choice((" ", "-")).join(g), "masked_pay_column")
+        elif marker == "rrn_masked":  # 44****-1******: the year and the sex digit in clear
+            y, m, _ = v.date(1940, 2005)
+            sex = r.choice("12") if y < 2000 else r.choice("34")
+            value("resident", f"{y % 100:02d}" + r.choice(("****", f"{m:02d}**", "****")) + f"-{sex}******",
+                  "masked_crew_column")
+        elif marker == "shop_line":
+            g = [r.choice(("02", "031", "051", "053", "070")), str(r.randrange(2, 10)) + d(3), d(4)] \
+                if r.random() < 0.6 else [f"1{r.choice('568')}{r.randrange(0, 100):02d}", d(4)]
+            w.negative(CONTACT_LOOK_ALIKES[marker], "-".join(g), line)
+        elif marker == "order_no":
+            y, m, dd = v.date(2025, 2026)
+            w.negative(CONTACT_LOOK_ALIKES[marker],
+                       r.choice((f"{y}{m:02d}{dd:02d}-{d(5)}", d(12), f"A{y}{m:02d}{dd:02d}{d(3)}")), line)
+        elif marker == "tracking":
+            w.negative(CONTACT_LOOK_ALIKES[marker], r.choice((d(12), f"{d(4)}-{d(4)}-{d(4)}", f"{d(4)} {d(4)} {d(4)}")),
+                       line)
+        elif marker == "user_id":
+            w.negative(CONTACT_LOOK_ALIKES[marker], r.choice("mkjs") + d(8), line)
+        elif marker == "expiry":
+            y, m, dd = v.date(2025, 2036)
+            w.negative(CONTACT_LOOK_ALIKES[marker], date_style.format(y=y, m=m, d=dd), line)
+        else:
+            raise ValueError(f"no number for {marker!r}")
+
+
     def chat_record_paper(self) -> Document:
         """A chat or a record whose layout tells a value's kind (CHAT_RECORD_PAPERS): a role's
         speaker stamp, an identity record's type key, a card masked with symbols in spaced
@@ -5159,6 +5432,7 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     births = random.Random(_seed(part, seed) ^ 0xB127)
     org_numbers = random.Random(_seed(part, seed) ^ 0x0A6E)
     misread_scans = random.Random(_seed(part, seed) ^ 0x5CA7)
+    contacts = random.Random(_seed(part, seed) ^ 0xC0DE)
     docs = []
     while len(docs) < documents:
         if births.random() < BIRTH_NAME_SHARE:
@@ -5172,6 +5446,10 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
         if misread_scans.random() < MISREAD_SCAN_SHARE:
             with b.own_stream(misread_scans):
                 docs.append(b.misread_scan_paper())
+            continue
+        if contacts.random() < CONTACT_SHARE:
+            with b.own_stream(contacts):
+                docs.append(b.contact_paper())
             continue
         if no_persons.random() < NO_PERSON_SHARE:
             with b.own_stream(no_persons):

@@ -167,10 +167,12 @@ HTML = [
 
 CH = ["context.column_header"]
 TWO_LINE_HEADERS = [
-    # Groups over the column names (merged cells); the bank in the column before the account.
+    # Groups over the column names (merged cells); the bank in the column before the account, a
+    # cell of its own in a CSV row as in a TSV one: the header past it is read too.
     ("고객명,연락처,환불,환불\n,,은행,계좌번호\n홍길동,010-2345-6789,국민,123456-01-234567",
      [("phone", "010-2345-6789", "phone.mobile_11", CH),
-      ("bank_account", "123456-01-234567", "account.length", ["context.bank_name"])],
+      ("bank_account", "123456-01-234567", "account.length",
+       ["context.bank_name", "context.column_header", "context.header_past_other_cells"])],
      [("bank_account", "010-2345-6789", "account.length", [])]),
     # A name wrapped in its cell.
     ("이름\t운전면허증\t휴대폰\n\t번호\t\n홍길동\t11-12-345678-90\t01023456789",

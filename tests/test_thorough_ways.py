@@ -482,8 +482,9 @@ DODGES = [
     ("연락처 010 에 6638 에 9877", [("phone", "010 에 6638 에 9877", "phone.mobile_11", LD, ["value.joining_word"])]),
     ("연락처 0 1 0  9 7 5 2  9 3 5 7",
      [("phone", "0 1 0  9 7 5 2  9 3 5 7", "phone.mobile_11", LD, ["value.spaced_digits"])]),
+    # 문자 (where a text message goes) is a phone's label of its own.
     ("문자 0 1 0 - 9 4 7 2 - 0 5 7 9",
-     [("phone", "0 1 0 - 9 4 7 2 - 0 5 7 9", "phone.mobile_11", LD, ["value.spaced_digits"])]),
+     [("phone", "0 1 0 - 9 4 7 2 - 0 5 7 9", "phone.mobile_11", LD + EL, ["value.spaced_digits"])]),
     # Digits and Hangul digits mixed one by one: a telephone number only (01, ten or eleven).
     ("연락처 공1공 일234 5육78", [("phone", "공1공 일234 5육78", "phone.mobile_11", LD, ["digits.hangul_mixed"])]),
     ("공1공-일234-5육78 로 연락주세요",
@@ -491,10 +492,16 @@ DODGES = [
 ]
 
 
+# What the label family reads without the writing variants: under 문자, a phone's label of its own,
+# single spaces and hyphens are separators enough.
+WITHOUT_VARIANTS = {"문자 0 1 0 - 9 4 7 2 - 0 5 7 9":
+                    [("phone", "0 1 0 - 9 4 7 2 - 0 5 7 9", "phone.mobile_11", LD + EL, [])]}
+
+
 @pytest.mark.parametrize("text,expected", DODGES)
 def test_phones_written_to_pass_a_filter(text, expected):
     assert found(text, Config.thorough()) == expected
-    assert found(text, without_variants()) == []
+    assert found(text, without_variants()) == WITHOUT_VARIANTS.get(text, [])
     assert found(text, Config()) == []
 
 

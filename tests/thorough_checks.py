@@ -64,6 +64,18 @@ def assert_masks_keep_vetoed(documents, kept):
             assert number in out.text
 
 
+def assert_masks_hide_values_and_keep_look_alikes(documents):
+    """Masked under the thorough settings, the values found in documents ((text, findings, vetoed))
+    are hidden and every vetoed number stays as written, the documents together round-trip; a
+    vetoed reading of a value's own span (its account reading) is no look-alike left in clear."""
+    assert_masks_keep_vetoed([(t, e, {n: r for n, r in v.items() if not any(n == x[1] for x in e)})
+                              for t, e, v in documents], [])
+    for text, expected, _ in documents:
+        masked = norvane.mask(text, PolicySet(Policy.redact_label()), Config.thorough()).text
+        for value in expected:
+            assert value[1] not in masked
+
+
 def assert_thorough_outcome(text, expected, vetoed):
     """The whole thorough outcome on a text: its findings (found_thorough), the look-alikes it
     vetoed with their reasons, exact spans and a reversible mask that hides every value found and

@@ -401,7 +401,8 @@ class Detector {
       if (std::find(extensions.begin(), extensions.end(), r) == extensions.end())
         extensions.push_back(r);
     if (past_other_cells_ && std::any_of(s_.sources.begin(), s_.sources.end(), [](RuleName r) {
-          return r == structure::rule::kColumnHeader || r == structure::rule::kStatementMemo ||
+          return r == structure::rule::kColumnHeader || r == structure::rule::kColumnFromRight ||
+                 r == structure::rule::kStatementMemo ||
                  r == structure::rule::kFixedWidthHeader || r == structure::rule::kFixedWidthCell;
         }))
       extensions.push_back(extend::rule::kHeaderPastOtherCells);

@@ -1371,25 +1371,59 @@ void LabelSearch::find_in(std::string_view text, std::size_t from, std::size_t t
   if (!enclosing) qualify_phone_keys(text, true, from);
 }
 
+namespace {
+
+// The lines of the text holding bytes [start, end) (a value wrapped over two takes both), and
+// where they start.
+std::string_view lines_around(std::string_view text, std::size_t start, std::size_t end,
+                              std::size_t& ls) {
+  const std::size_t from = text.rfind('\n', start);
+  ls = from == std::string_view::npos ? 0 : from + 1;
+  const std::size_t le = std::min(text.find('\n', end), text.size());
+  return text.substr(ls, le - ls);
+}
+
+// Whether the label starting at byte `label` of the text stands in a later cell than the first
+// of the CSV row holding the value at `span`: the first cell names the row, as a field's name down
+// a table written by its first column does (지점 연락처,02-...). Out of line: asked only where a
+// comma stands between a label and a value.
+[[gnu::noinline]] bool in_later_csv_cell(std::string_view text, const Span& span,
+                                         std::size_t label) {
+  std::size_t ls;
+  const std::string_view line = lines_around(text, span.byte_start, span.byte_end, ls);
+  const std::size_t first_comma = line.find(',');
+  return first_comma != std::string_view::npos && label >= ls + first_comma &&
+         structure::row_delimiter(line) == ',';
+}
+
+}  // namespace
+
 bool LabelSearch::only_in_other_cells(std::string_view text, const Span& span) const {
-  auto cell_mark_between = [&](std::size_t from, std::size_t to) {
+  // Tabs and bars part a row's cells; so do a CSV row's commas (School of Business, in a cell of
+  // its own).
+  bool by_commas = false;
+  auto apart = [&](const LabelFound& f, std::size_t from, std::size_t to) {
     if (to > text.size() || from >= to) return false;
-    for (std::size_t k = from; k < to; ++k)
+    bool comma = false;
+    for (std::size_t k = from; k < to; ++k) {
       if (text[k] == '\t' || text[k] == '|') return true;
-    return false;
+      comma = comma || text[k] == ',';
+    }
+    const bool csv = comma && in_later_csv_cell(text, span, f.start);
+    by_commas = by_commas || csv;
+    return csv;
   };
-  const bool apart = std::all_of(found_.begin(), found_.end(), [&](const LabelFound& f) {
-    return !f.in_source && (f.end <= span.byte_start ? cell_mark_between(f.end, span.byte_start)
-                                                     : cell_mark_between(span.byte_end, f.start));
+  const bool all_apart = std::all_of(found_.begin(), found_.end(), [&](const LabelFound& f) {
+    return !f.in_source && (f.end <= span.byte_start ? apart(f, f.end, span.byte_start)
+                                                     : apart(f, span.byte_end, f.start));
   });
-  if (!apart) return false;
+  if (!all_apart) return false;
   // A row of three cells at least: a label and its value (환불계좌 | 110-...) are a pair.
-  const std::size_t from = text.rfind('\n', span.byte_start);
-  const std::size_t ls = from == std::string_view::npos ? 0 : from + 1;
-  const std::size_t le = std::min(text.find('\n', span.byte_end), text.size());
-  const std::string_view line = text.substr(ls, le - ls);
+  std::size_t ls;
+  const std::string_view line = lines_around(text, span.byte_start, span.byte_end, ls);
   return std::count(line.begin(), line.end(), '\t') >= 2 ||
-         std::count(line.begin(), line.end(), '|') >= 2;
+         std::count(line.begin(), line.end(), '|') >= 2 ||
+         (by_commas && std::count(line.begin(), line.end(), ',') >= 2);
 }
 
 void LabelSearch::run_structure(std::string_view source, const Span& span) {
@@ -1566,7 +1600,8 @@ namespace {
 // Whether the structure found f in the header of the value's column.
 bool names_column(const LabelFound& f) {
   if (!f.in_source) return false;
-  for (RuleName column : {structure::rule::kColumnHeader, structure::rule::kFixedWidthHeader,
+  for (RuleName column : {structure::rule::kColumnHeader, structure::rule::kColumnFromRight,
+                          structure::rule::kFixedWidthHeader,
                           structure::rule::kFixedWidthCell, structure::rule::kAnnouncedHeader,
                           structure::rule::kHtmlHeader, structure::rule::kSqlCopyColumn})
     if (f.source == column) return true;
@@ -1796,6 +1831,22 @@ bool masked_birth_date(std::span<const std::uint8_t> d) {
   if (day == 1 && (value_at(6) < 1 || value_at(6) > 31)) return false;
   const int shown = century + decade + month + day;
   return shown >= 2 && shown < 4;
+}
+
+// A resident number with its year's two digits and its sex digit in clear, some of the month and
+// day masked and all of the back after the sex digit (44****-1******, 9603**-2******); a month
+// that shows is one.
+bool masked_resident_front(std::span<const std::uint8_t> d) {
+  if (d.size() != 13 || d[0] == kMasked || d[1] == kMasked || d[6] == kMasked || d[6] == 0 ||
+      d[6] == 9)
+    return false;
+  for (std::size_t k = 7; k < 13; ++k)
+    if (d[k] != kMasked) return false;
+  if (d[2] != kMasked && d[3] != kMasked) {
+    const unsigned month = d[2] * 10u + d[3];
+    if (month < 1 || month > 12) return false;
+  }
+  return d[2] == kMasked || d[3] == kMasked || d[4] == kMasked || d[5] == kMasked;
 }
 
 // The front half of a resident number and its seventh digit, then nothing (written apart:
@@ -2045,6 +2096,12 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                                  n == 7 ? rule::kResidentFrontSex : rule::kResidentMaskedShort,
                                  cues_for(kind), 0.2f, true, Certainty::probable, kind});
     }
+  // Under a birth date's label (a crew list's 생년월일 column), a resident number masked but for
+  // its year and sex digit is the birth date it still tells.
+  if (cfg.writing_variants && masked && masked_resident_front(d))
+    add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::masked),
+                               rule::kBirthMaskedResidentFront, cues_for(EntityKind::birth_date),
+                               0.1f, true, Certainty::probable, EntityKind::birth_date});
   if (cfg.writing_variants && masked && masked_birth_date(d))
     add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date),
                                rule::kBirthMasked, cues_for(EntityKind::birth_date), 0.1f, true,
@@ -4097,14 +4154,22 @@ std::size_t short_year_date_at(std::string_view text, std::size_t i) {
   return k;
 }
 
-// A passport of the current format at i: M123A4567.
+// The letters a passport starts with, typed in lower case: m, s, r, d, g, t (not o, which the
+// normalization may read as 0).
+bool lower_passport_letter(unsigned char c) {
+  return c == 'm' || c == 's' || c == 'r' || c == 'd' || c == 'g' || c == 't';
+}
+
+// A passport of the current format at i: M123A4567, or typed in lower case (m123a4567). A
+// template, so that the test of every run keeps the capitals' version inline.
+template <bool Lower = false>
 bool current_passport_at(std::string_view text, std::size_t i) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
   auto alnum = [&](std::size_t k) { return is_ascii_letter(p[k]) || is_ascii_digit(p[k]); };
-  auto upper = [&](std::size_t k) { return p[k] >= 'A' && p[k] <= 'Z'; };
-  if (i + 9 > n || !upper(i) || !upper(i + 4) || (i > 0 && alnum(i - 1)) ||
-      (i + 9 < n && alnum(i + 9)))
+  auto letter = [&](std::size_t k) { return Lower ? is_ascii_lower(p[k]) : is_ascii_upper(p[k]); };
+  if (i + 9 > n || !letter(i) || !letter(i + 4) || (Lower && !lower_passport_letter(p[i])) ||
+      (i > 0 && alnum(i - 1)) || (i + 9 < n && alnum(i + 9)))
     return false;
   for (std::size_t k : {1, 2, 3, 5, 6, 7, 8})
     if (!is_ascii_digit(p[i + k])) return false;
@@ -4311,22 +4376,29 @@ constexpr HangulMark kHangulAtMarks[] = {{"골뱅이", 4, false}, {"앳", 2, tru
 
 namespace {
 
-// A passport number written in groups after its letter (R 4573 6771: the run holds the digits
-// with the space absorbed) or partly masked (S991XXXX5, D823****9). Both need a label.
+// A passport number written in groups after its letter (R 4573 6771, M-2073-4890: the run holds
+// the digits with the separator absorbed), typed in lower case (m64231379, m 2073 4890) or partly
+// masked (S991XXXX5, D823****9). Each needs a label.
 std::optional<Raw> passport_variant(std::string_view text, const Span& r) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t i = r.byte_start, e = r.byte_end;
   if (e - i != 8 || (e < text.size() && (is_ascii_letter(p[e]) || is_ascii_digit(p[e]))))
     return std::nullopt;
-  auto letter_at = [&](std::size_t k) {
-    return p[k] >= 'A' && p[k] <= 'Z' &&
+  // A letter standing alone before the run: a capital, or a passport's letter in lower case.
+  auto letter_at = [&](std::size_t k, bool lower) {
+    return (is_ascii_upper(p[k]) || (lower && lower_passport_letter(p[k]))) &&
            (k == 0 || !(is_ascii_letter(p[k - 1]) || is_ascii_digit(p[k - 1])));
+  };
+  auto rule_of = [&](std::size_t k, RuleName upper) {
+    return is_ascii_upper(p[k]) ? upper : rule::kPassportLowerCase;
   };
   std::size_t digits = 0;
   for (std::size_t k = i; k < e; ++k) digits += is_ascii_digit(p[k]);
-  if (digits == 8 && i >= 2 && p[i - 1] == ' ' && letter_at(i - 2))
-    return Raw{i - 2, e, EntityKind::passport, rule::kPassportSpaced, 0.3f, true};
-  if (digits >= 2 && digits < 8 && i >= 1 && letter_at(i - 1))
+  if (digits == 8 && i >= 2 && (p[i - 1] == ' ' || p[i - 1] == '-') && letter_at(i - 2, true))
+    return Raw{i - 2, e, EntityKind::passport, rule_of(i - 2, rule::kPassportSpaced), 0.3f, true};
+  if (digits == 8 && i >= 1 && lower_passport_letter(p[i - 1]) && letter_at(i - 1, true))
+    return Raw{i - 1, e, EntityKind::passport, rule::kPassportLowerCase, 0.3f, true};
+  if (digits >= 2 && digits < 8 && i >= 1 && letter_at(i - 1, false))
     return Raw{i - 1, e, EntityKind::passport, rule::kPassportMasked, 0.3f, true};
   return std::nullopt;
 }
@@ -4486,6 +4558,9 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
       raw.push_back({i - 1, i + 8, EntityKind::passport, rule::kPassportCurrent, 0.5f, false});
     else if (const std::size_t e = variants && i > 0 ? masked_current_passport_at(text, i - 1) : 0)
       raw.push_back({i - 1, e, EntityKind::passport, rule::kPassportMasked, 0.3f, true});
+    else if (variants && i > 0 && lower_passport_letter(p[i - 1]) &&
+             current_passport_at<true>(text, i - 1))
+      raw.push_back({i - 1, i + 8, EntityKind::passport, rule::kPassportLowerCase, 0.3f, true});
   }
   for (const void* at = base_shapes ? std::memchr(text.data(), '@', n) : nullptr; at;) {
     const auto i = static_cast<std::size_t>(static_cast<const char*>(at) - text.data());

@@ -64,6 +64,11 @@ inline constexpr RuleName kMobileBeforeClock = "phone.mobile_before_clock";
 inline constexpr RuleName kMobileAmongAccounts = "phone.mobile_among_accounts";
 inline constexpr RuleName kBirthEnglishMonth = "birth.english_month";
 inline constexpr RuleName kPassportSpaced = "passport.spaced";
+// A passport typed in lower case (m12345678, m123a4567), read under a label only.
+inline constexpr RuleName kPassportLowerCase = "passport.lower_case";
+// A resident number with its year and sex digit in clear and the rest masked (44****-1******):
+// under a birth date's label it is read as the birth date it still tells.
+inline constexpr RuleName kBirthMaskedResidentFront = "birth.masked_resident_front";
 inline constexpr RuleName kPassportMasked = "passport.masked";
 inline constexpr RuleName kBirthMasked = "birth.masked";
 inline constexpr RuleName kBirthShortYear = "birth.short_year";

@@ -141,6 +141,11 @@ inline constexpr Label kCard[] = {
     {"pan", 1.0f, kAscii | kLogKey},
     {"CC", 0.8f, kAscii | kAbbreviation},
     {"Credit Card", 1.0f, kAscii},
+    // A payment column's short header (pay, 결제수단): the card it was paid with, masked, or the
+    // name of another way to pay. Not "payment", whose key paths (payment.number) hold a
+    // payment's own number.
+    {"pay", 0.8f, kAscii},
+    {"결제수단", 1.0f},
 };
 inline constexpr Label kPhone[] = {
     {"Tel", 1.0f, kAscii},
@@ -209,6 +214,14 @@ inline constexpr Label kPhone[] = {
     // A direct line (직통, 직통번호, 직통전화) reaches a person at their desk; a company's word
     // before it (고객센터 직통, 고객센터 02-... (직통)) still weighs more.
     {"직통", 0.9f, kLeading},
+    // Where a text message or a messenger's note goes (영수증 문자는 010-... 로, 알림톡 받으실
+    // 번호, 결과는 SMS로): the number it is sent to is a person's phone. Not kPersonal: a
+    // company's sender line (문자 발신 1588-...) stays the company's.
+    {"문자", 0.9f},
+    {"알림톡", 1.0f},
+    {"카카오톡", 0.8f},
+    {"SMS", 0.9f, kAscii},
+    {"메시지", 0.8f},
 };
 // Countries' calling codes other than Korea's, with the length of a number after them (E.164):
 // a phone written with "+" and one of them is read as a phone abroad (extend.cpp) under a phone's

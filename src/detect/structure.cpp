@@ -169,19 +169,48 @@ bool comma_space_cells(std::string_view line) {
   return commas >= 2;
 }
 
+// Whether a line's commas outside quotes are mostly bare, with a few followed by a space: a CSV
+// row written without quotes whose field holds a comma (KIM,Hanbit Co., Ltd.,010-...). Three bare
+// commas at least, more than twice those with a space; an amount's comma before a group of three
+// digits (12,900) is neither.
+bool bare_comma_cells(std::string_view line) {
+  // Most prose with a comma and a space after it holds fewer than three commas.
+  if (std::count(line.begin(), line.end(), ',') < 3) return false;
+  auto thousands = [&](std::size_t k) {
+    return k > 0 && k + 3 < line.size() && is_digit(line[k - 1]) && is_digit(line[k + 1]) &&
+           is_digit(line[k + 2]) && is_digit(line[k + 3]) &&
+           (k + 4 == line.size() || !is_digit(line[k + 4]));
+  };
+  std::size_t bare = 0, spaced = 0;
+  bool quoted = false;
+  for (std::size_t k = 0; k + 1 < line.size(); ++k) {
+    if (line[k] == '"') quoted = !quoted;
+    if (quoted || line[k] != ',' || thousands(k)) continue;
+    if (line[k + 1] == ' ') ++spaced;
+    else ++bare;
+  }
+  return bare >= 3 && bare > 2 * spaced;
+}
+
+}  // namespace
+
 // The delimiter of a table row: tab, pipe, semicolon (semicolon_row), or a comma never followed
-// by a space outside quotes (and not only one ending the line, as in "key": "value",), or always
-// followed by one between three cells or more (comma_space_cells).
+// by a space outside quotes (and not only one ending the line, as in "key": "value",), always
+// followed by one between three cells or more (comma_space_cells), or mostly bare
+// (bare_comma_cells).
 char row_delimiter(std::string_view line) {
   if (line.find('\t') != npos) return '\t';
   if (line.find('|') != npos) return '|';
   if (line.find(';') != npos && semicolon_row(line)) return ';';
   const std::size_t comma = line.find(',');
   if (comma != npos && comma != line.find_last_not_of(" \r") &&
-      (line.find(", ") == npos || !comma_space_outside_quotes(line) || comma_space_cells(line)))
+      (line.find(", ") == npos || !comma_space_outside_quotes(line) || comma_space_cells(line) ||
+       bare_comma_cells(line)))
     return ',';
   return 0;
 }
+
+namespace {
 
 // The marks in line[0, upto) that part the fields of a reply row written by hand: slashes
 // (홍길동 / 010-... / 1990/01/15) or commas (홍길동, 900115). Those set off by spaces where the
@@ -852,6 +881,7 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
     line_.counted_to = ls;
     line_.counted = 0;
     line_.quoted = false;
+    line_.cells = 0;
   }
   // The date and time a chat export stamps the message with are not what the message answers
   // (a stamp takes the first few dozen bytes of a line of prose, and holds a time: H:MM).
@@ -1145,17 +1175,37 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
       second_below ? std::pair{second, second_end} : std::pair{header, header_end};
   const std::pair<std::size_t, std::size_t> upper =
       second_below ? std::pair{header, header_end} : std::pair{second, second_end};
+  // A row with more cells than the header (a comma inside a field written without quotes)
+  // shifts the cells after that field: the value's cell is also read right-aligned with the
+  // header's last cells.
+  if (line_.cells == 0) {
+    // Most rows hold no quote: their delimiters are counted without following quotes.
+    const std::string_view row = text.substr(ls, le - ls);
+    line_.cells = 1 + (row.find('"') == npos
+                           ? static_cast<std::size_t>(std::count(row.begin(), row.end(), delim))
+                           : count_delimiters(row, 0, row.size(), delim));
+  }
+  const std::size_t row_cells = line_.cells;
   bool named = false;
   for (const auto& [line, stop] : {lower, upper}) {
     if (line == npos) continue;
     const std::vector<std::size_t>& cells = header_cells(text, line, stop, delim);
-    if (column >= cells.size()) continue;
-    const std::size_t from = cells[column];
-    std::size_t to = from;
-    while (to < stop && text[to] != delim) ++to;
-    out.push_back({from, to, 0, rule::kColumnHeader, named});
-    if (statement && !named) out.push_back({from, to, 0, rule::kStatementMemo, false});
-    named = true;
+    auto cell_end = [&](std::size_t from) {
+      std::size_t to = from;
+      while (to < stop && text[to] != delim) ++to;
+      return to;
+    };
+    const bool shifted = row_cells > cells.size() && row_cells - column <= cells.size();
+    if (shifted) {
+      const std::size_t from = cells[cells.size() - (row_cells - column)];
+      out.push_back({from, cell_end(from), 0, rule::kColumnFromRight, named});
+    }
+    if (column < cells.size()) {
+      const std::size_t from = cells[column], to = cell_end(from);
+      out.push_back({from, to, 0, rule::kColumnHeader, named});
+      if (statement && !named) out.push_back({from, to, 0, rule::kStatementMemo, false});
+    }
+    named |= shifted || column < cells.size();
   }
   return named;
 }

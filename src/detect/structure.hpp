@@ -17,6 +17,9 @@ namespace norvane::structure {
 // Rule names of the readings, as they show in Evidence::extensions.
 namespace rule {
 inline constexpr RuleName kColumnHeader = "context.column_header";
+// A row with more cells than its header (a comma inside a field written without quotes): a
+// cell read right-aligned with the header's last cells.
+inline constexpr RuleName kColumnFromRight = "context.column_from_right";
 inline constexpr RuleName kHtmlHeader = "context.html_header";
 inline constexpr RuleName kFixedWidthHeader = "context.fixed_width_header";
 // A report row's cell read by index: as many cells as the header, not padded under it.
@@ -39,6 +42,9 @@ inline constexpr RuleName kEarlierLine = "context.earlier_line";
 inline constexpr RuleName kEarlierQuestion = "context.earlier_question";  // asked before remarks
                                                                           // (a question or request)
 }  // namespace rule
+
+// The delimiter of a table row (tab, pipe, semicolon or comma), or 0 when the line is no row.
+char row_delimiter(std::string_view line);
 
 // Bytes [from, to) of the text where labels of the value may stand, at a label distance.
 struct Place {
@@ -94,6 +100,7 @@ class Reader {
     // the values of a row come left to right, each counted on from the one before.
     std::size_t counted_to = 0, counted = 0;
     bool quoted = false;
+    std::size_t cells = 0;  // the row's cells outside quotes (0: not counted yet)
   } line_;
   // The delimiters of the line of the last value outside quotes before byte `at` of it.
   std::size_t delimiters_before(std::string_view text, std::size_t at);

@@ -127,8 +127,9 @@ bool in_lightly_misread_run(std::string_view s, std::size_t i, bool scanned) {
     else ++separators;
   }
   if (scans > 0 && separators == 0) return false;
-  // One letter leading bare digits is a passport's or a serial's (O51055216), not a digit.
-  if (letters == 1 && separators == 0 && i == from) return false;
+  // One letter leading bare digits is a passport's or a serial's (O51055216), not a digit; so is a
+  // scanned letter leading eight digits in groups (a passport typed S1234 5678).
+  if (letters == 1 && i == from && (separators == 0 || (scans == 1 && digits == 8))) return false;
   return digits >= 6 && letters <= 5 && digits + letters >= 9 && digits + letters <= 13;
 }
 

@@ -79,12 +79,13 @@ schedules' event dates as look-alikes. Organisations' numbers (organisations_num
 the word before 계좌 gives to a league, a society, a company, an organiser or a supplier, a
 business's account in its message to a customer, organisations' lines named in English or by a
 unit (Main, Branch tel, Front desk, 병동 스테이션, 리그 사무국), shared mailboxes of a domain beside its
-staff's own addresses; an officer's own account with the holder's name stays a value. Contacts and columns (contacts_and_columns): the mobile a text
-message or a messenger's note goes to, named by that word (문자, 알림톡, 카톡, SMS), in international
-form or in groups of other widths; passports typed in lower case, in groups or in the current shape;
-CSV rows a comma inside a field shifted by a cell; masked cards under a short pay header and resident
-numbers masked but for their year and sex digit in a crew list's 생년월일 column; beside shops' and
-senders' lines, orders', parcels' and user ids' look-alikes.
+staff's own addresses; an officer's own account with the holder's name stays a value. Contacts
+and columns (contacts_and_columns): the mobile a text message or a messenger's note goes to, named
+by that word (문자, 알림톡, 카톡, SMS), in international form or in groups of other widths; passports
+typed in lower case, in groups or in the current shape; CSV rows a comma inside a field shifted by a
+cell; masked cards under a short pay header and resident numbers masked but for their year and sex
+digit in a crew list's 생년월일 column; beside shops' and senders' lines, orders', parcels' and user
+ids' look-alikes.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable

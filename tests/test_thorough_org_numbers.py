@@ -119,6 +119,11 @@ MAILBOXES = [
     # Roles and the domain's own name; an address the words right before it call shared.
     ("팀 공용 메일 hanbit.pr@hanbit.co.kr 로 보내주세요", [], {"hanbit.pr@hanbit.co.kr": ORG}),
     ("대표 메일: hanbit3@hanbit.co.kr", [], {"hanbit3@hanbit.co.kr": ORG}),
+    # 대표 names the representative too: at a mail service people sign up to, the address is theirs.
+    ("대표자 휴대폰: 010-3707-1234\n대표 이메일: siwoo82@kakao.com\n공식 메일 pr01@hanmail.net",
+     [mobile("010-3707-1234", ["context.letter_distance"]), email("siwoo82@kakao.com")], {"pr01@hanmail.net": ORG}),
+    ("| 대표 이메일 | jungwoo50@hanmail.net |\n| 대표메일 | office7@daon-mobility.kr |",
+     [email("jungwoo50@hanmail.net")], {"office7@daon-mobility.kr": ORG}),
     # The words before an earlier address speak of that one; a person's name beside a role stays.
     ("Please reply to pr@hanbit.kr, not to minsu.kim@hanbit.kr", [email("minsu.kim@hanbit.kr")],
      {"pr@hanbit.kr": ORG}),

@@ -3732,6 +3732,13 @@ std::size_t trailing_amount_digits(std::string_view source, std::string_view res
 }
 
 namespace {
+// Whether `domain` is, whole and in any case, a mail service's that people sign up to (naver.com).
+bool is_mail_service(std::string_view domain) {
+  return std::any_of(std::begin(labels::kMailHosts), std::end(labels::kMailHosts),
+                     [&](std::string_view host) {
+                       return host.size() == domain.size() && unicode::word_at_any_case(domain, 0, host);
+                     });
+}
 bool parts_local_name(char c) { return c == '.' || c == '_' || c == '-'; }
 // Whether every part of the local part between dots, hyphens and underscores is a role's name or
 // the domain's own first label, one of them a role's (hanbit.press@hanbit.co.kr, pr_hanbit@):
@@ -3762,10 +3769,13 @@ bool role_mailbox(std::string_view text, const Span& span) {
     return true;
   // The words between the address and the one before it on its line, if any, call it shared.
   static const WordSet shared_words{labels::kSharedMailboxWords};
+  static const WordSet main_words{labels::kMainMailboxWords};
   std::string_view before = line_before(text, span, kSaidReach);
   if (const std::size_t other = before.rfind('@'); other != std::string_view::npos)
     before.remove_prefix(std::min(before.size(), before.find(' ', other)));
-  return shared_words.in(before);
+  if (shared_words.in(before)) return true;
+  if (at == std::string_view::npos || !main_words.in(before)) return false;
+  return !is_mail_service(address.substr(at + 1));
 }
 
 std::size_t masked_card_before_more(std::string_view source, std::size_t digits) {
@@ -4326,11 +4336,7 @@ bool email_label_beside(std::string_view text, std::size_t from, std::size_t to)
 bool at_mail_host(std::string_view text, std::size_t from, std::size_t at, std::size_t host,
                   std::size_t to) {
   const std::string_view domain = text.substr(host, to - host);
-  if (std::none_of(std::begin(labels::kMailHosts), std::end(labels::kMailHosts),
-                   [&](std::string_view h) {
-                     return h.size() == domain.size() && unicode::word_at_any_case(domain, 0, h);
-                   }))
-    return false;
+  if (!is_mail_service(domain)) return false;
   if (to < text.size() && (is_ascii_letter(static_cast<unsigned char>(text[to])) ||
                            text[to] == '\'' || text[to] == '-'))
     return false;

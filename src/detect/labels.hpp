@@ -1215,11 +1215,15 @@ inline constexpr std::string_view kRoleMailboxes[] = {
     "press",        "pr",           "media",        "hr",      "jobs",    "careers",
     "hello",        "office",       "partners",     "partner", "biz",     "ir",
     "billing",      "events",       "event",        "hiring"};
-// Words a line writes before an address to call it shared (홍보팀 공용 hanbit.pr@..., 대표 메일:
-// ..., 공식 메일, Shared inbox): whatever its local part, the address is the organisation's.
+// Words a line writes before an address to call it shared (홍보팀 공용 hanbit.pr@..., 공식 메일,
+// Shared inbox): whatever its local part, the address is the organisation's.
 inline constexpr std::string_view kSharedMailboxWords[] = {
-    "공용",      "대표 메일", "대표메일", "대표 이메일", "대표이메일", "공식 메일",
-    "공식메일", "공식 이메일", "shared",  "Shared"};
+    "공용", "공식 메일", "공식메일", "공식 이메일", "shared", "Shared"};
+// Words naming an organisation's main mailbox, or its representative's own (대표 is both: a
+// form's 대표자 lines are followed by 대표 이메일 ▶ siwoo82@kakao.com): the address is the
+// organisation's only when it is not at a mail service people sign up to (kMailHosts).
+inline constexpr std::string_view kMainMailboxWords[] = {"대표 메일", "대표메일", "대표 이메일",
+                                                         "대표이메일"};
 // Endings of a drug's name as prescriptions and pharmacies print them (tablet, capsule, syrup,
 // injection, solution, powder, ointment): a bare nine-digit number right after one, or in a
 // bracket after one, is its product code.

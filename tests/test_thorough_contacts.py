@@ -75,20 +75,22 @@ COLUMNS = [
       ("passport", "S8178****", "passport.masked", ["passport.masked"] + FROM_RIGHT),
       international("82 10-2231-5590", COLUMN), ("email", "jiwoo@korea.ac.kr", "email.structural", []),
       ("passport", "M1234****", "passport.masked", ["passport.masked"] + COLUMN)], {}),
+    # The row's last cell lies past the header's last: no column names it (a reader reading it
+    # alone finds no header there), and the header line above reads as its label line.
     ("이름,소속,연락처,생년월일\n홍길동,서울대학교,경영대학,010-2231-5590,1990.03.02\n김철수,고려대학교,010-7712-3390,1988.11.23",
-     [mobile("010-2231-5590", FROM_RIGHT), ("birth_date", "1990.03.02", "birth.yyyymmdd", FROM_RIGHT),
+     [mobile("010-2231-5590", FROM_RIGHT), ("birth_date", "1990.03.02", "birth.yyyymmdd", ["context.label_line"]),
       mobile("010-7712-3390", COLUMN), ("birth_date", "1988.11.23", "birth.yyyymmdd", COLUMN)], {}),
     # A company's name with a space after its comma: the row's commas are mostly bare, so it is
     # still the table's row, and the row under it is read under the header.
     ("Name,Org,Tel,Birth\nJUNG MINSU,Daon Trading, Inc.,+8210-4910-9451,19700406\n"
      "OH YUJIN,Seoul National University,+821022352231,20020306",
-     [international("8210-4910-9451", FROM_RIGHT), ("birth_date", "19700406", "birth.yyyymmdd", FROM_RIGHT),
+     [international("8210-4910-9451", FROM_RIGHT), ("birth_date", "19700406", "birth.yyyymmdd", ["context.label_line"]),
       international("821022352231", COLUMN), ("birth_date", "20020306", "birth.yyyymmdd", COLUMN)], {}),
     # A label's word in another cell of the row (Business) leaves the header to be read.
     ("name,affiliation,passport,mobile\nKWON SUNGHO,Hanyang University,School of Business,R2737XXXX,+82 1063980462",
      [("passport", "R2737XXXX", "passport.masked",
        ["passport.masked"] + FROM_RIGHT + ["context.header_past_other_cells"]),
-      international("82 1063980462", FROM_RIGHT)], {}),
+      ("phone", "82 1063980462", "phone.international", ["phone.international", "context.previous_line"])], {}),
     # Prose whose commas are followed by spaces, and a line of few bare commas, are no rows.
     ("네, 알겠습니다, 연락처는 010-2231-5590 입니다", [mobile("010-2231-5590", LD)], {}),
     ("주문번호,20261203,55123,배송,완료, 감사합니다", [], {}),

@@ -1195,7 +1195,10 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
       while (to < stop && text[to] != delim) ++to;
       return to;
     };
-    const bool shifted = row_cells > cells.size() && row_cells - column <= cells.size();
+    // Only a column the header has: past its last cell the header is no longer the same table's
+    // (a reader reading this value alone finds none), whatever an earlier value found.
+    const bool shifted =
+        column < cells.size() && row_cells > cells.size() && row_cells - column <= cells.size();
     if (shifted) {
       const std::size_t from = cells[cells.size() - (row_cells - column)];
       out.push_back({from, cell_end(from), 0, rule::kColumnFromRight, named});

@@ -2784,8 +2784,8 @@ bool bracket_holds_a_name(std::string_view after) {
   if (b.size() != kNameBytes || !hangul_syllable_at(b, 0) || !hangul_syllable_at(b, 3) ||
       !hangul_syllable_at(b, 6))
     return false;
-  return std::find(std::begin(labels::kCommonFamilyNames), std::end(labels::kCommonFamilyNames),
-                   b.substr(0, 3)) != std::end(labels::kCommonFamilyNames) &&
+  return std::find(labels::kCommonSurnames.begin(), labels::kCommonSurnames.end(), b.substr(0, 3)) !=
+             labels::kCommonSurnames.end() &&
          held_by_a_named_person(after);
 }
 

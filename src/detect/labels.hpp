@@ -976,13 +976,18 @@ inline constexpr std::string_view kPersonWords[] = {
 // label (extend::date_bracketed_after_person). A name is a usual surname and one or two syllables
 // (three after a surname of two); surnames that more often begin a common word
 // (사, 시, 은, 창) are left out.
+// The commonest first (kCommonSurnames is their head).
 inline constexpr std::string_view kSurnames[] = {
     "김", "이", "박", "최", "정", "강", "조", "윤", "장", "임", "한", "오", "서", "신", "권", "황",
     "안", "송", "류", "유", "홍", "전", "고", "문", "양", "손", "배", "백", "허", "남", "심", "노",
     "하", "곽", "성", "차", "주", "우", "구", "민", "진", "나", "지", "엄", "채", "원", "천", "방",
     "공", "현", "함", "변", "염", "여", "추", "도", "소", "석", "선", "설", "마", "길", "연", "위",
-    "표", "명", "기", "반", "라", "왕", "금", "옥", "육", "인", "맹", "제", "모", "탁", "국", "편",
+    "표", "명", "기", "반", "왕", "금", "옥", "육", "인", "맹", "제", "라", "모", "탁", "국", "편",
     "용", "예", "경", "봉", "태"};
+// The commonest family names, for a bracket after an account that holds a holder's name alone
+// ((강철수), not (회비 전용) nor (새마을)): a name of three syllables led by one of them.
+inline constexpr std::span<const std::string_view> kCommonSurnames =
+    std::span(kSurnames).first(75);
 inline constexpr std::string_view kCompoundSurnames[] = {"남궁", "황보", "제갈", "선우",
                                                          "독고", "사공", "서문", "동방"};
 // Titles after a name (홍길동님, 도정우 어르신, 김민수 고객님).
@@ -1090,14 +1095,6 @@ inline constexpr std::string_view kAssociationWords[] = {
     "선교회", "위원회", "신용정보", "채권관리", "채권추심", "모임통장", "모임 통장",
     "장학회", "협의회", "연합회", "봉사회", "복지회",
 };
-// The commonest family names, for a bracket after an account that holds a holder's name alone
-// ((강철수), not (회비 전용) nor (새마을)): a name of three syllables led by one of them.
-inline constexpr std::string_view kCommonFamilyNames[] = {
-    "김", "이", "박", "최", "정", "강", "조", "윤", "장", "임", "한", "오", "서", "신", "권",
-    "황", "안", "송", "류", "유", "전", "홍", "고", "문", "양", "손", "배", "백", "허", "남",
-    "심", "노", "하", "곽", "성", "차", "주", "우", "구", "민", "진", "나", "지", "엄", "채",
-    "원", "천", "방", "공", "현", "함", "변", "염", "여", "추", "도", "소", "석", "선", "설",
-    "마", "길", "연", "위", "표", "명", "기", "반", "왕", "금", "옥", "육", "인", "맹", "제"};
 // Endings of the word right before an account's 계좌 that make its owner an organisation (리그 계좌,
 // 학회 계좌, 회사 계좌, 주최측 계좌, 주최 측 계좌, 연맹 계좌, 구단 계좌, 대회 본부 계좌): read as the
 // owner words before 계좌 are (extend::owner_before_account_word), past a qualifier between them.

@@ -53,7 +53,16 @@ pick-ups, hotel front desks, guesthouses, tour rosters, cruise manifests, racket
 stays, memorial parks, adult tutoring, certificate exams, score reports, interlibrary loans,
 transcript requests, lab-safety rosters, blood-test texts, counselling intake, recovery groups,
 legal aid, labour attorneys, small claims, noise mediation, reserve-forces postponements,
-alterations, clan rosters, medical tourism and resort memberships)
+alterations, clan rosters, medical tourism and resort memberships), `labelled_blind14.py`
+(fourteenth blind part: school-trip consent slips, after-school care, youth sports teams, scout
+medical forms, university clubs, graduate admissions, thesis committees, teaching-assistant pay,
+research-grant expenses, overseas remittances, currency exchange, mobile-banking and card-loss
+chats, insurance renewal calls, car-accident reports, roadside assistance, parking passes, toll
+refunds, parcel returns, duty-free pick-ups, mileage claims, visa agencies, embassy bookings,
+home-shopping orders, water-purifier rentals, air-conditioner installs, boiler repairs, farm stays,
+hunting permits, riding lessons, ski passes, marathon bibs, e-sports contracts, auditions, radio
+prizes, newspaper subscriptions, webtoon contracts, model releases, sublets, co-working,
+franchises, food trucks, no-show lists, catering, wreaths, pet adoptions and dog walkers)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -72,6 +81,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind11   # the eleventh blind part: the same holds
     python bench/quality.py --parts blind12   # the twelfth blind part: the same holds
     python bench/quality.py --parts blind13   # the thirteenth blind part: the same holds
+    python bench/quality.py --parts blind14   # the fourteenth blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -121,6 +131,7 @@ import labelled_blind10  # noqa: E402
 import labelled_blind11  # noqa: E402
 import labelled_blind12  # noqa: E402
 import labelled_blind13  # noqa: E402
+import labelled_blind14  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -277,7 +288,8 @@ STRUCTURE_PARTS = tuple(f"structure-{p}" for p in labelled_structure.PARTS)
 PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_blind3.PART, labelled_blind4.PART,
                           labelled_blind5.PART, labelled_blind6.PART, labelled_blind7.PART,
                           labelled_blind8.PART, labelled_blind9.PART, labelled_blind10.PART,
-                          labelled_blind11.PART, labelled_blind12.PART, labelled_blind13.PART)
+                          labelled_blind11.PART, labelled_blind12.PART, labelled_blind13.PART,
+                          labelled_blind14.PART)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
@@ -288,8 +300,8 @@ def documents(part: str, count: int, seed: int) -> list:
     labelled_blind6.py, "blind7" from labelled_blind7.py, "blind8" from labelled_blind8.py,
     "blind9" from labelled_blind9.py, "blind10" from labelled_blind10.py, "blind11" from
     labelled_blind11.py, "blind12" from labelled_blind12.py, "blind13" from labelled_blind13.py,
-    "structure-tuning" and "structure-heldout" from labelled_structure.py, "ways-tuning" and
-    "ways-heldout" from labelled_ways.py."""
+    "blind14" from labelled_blind14.py, "structure-tuning" and "structure-heldout" from
+    labelled_structure.py, "ways-tuning" and "ways-heldout" from labelled_ways.py."""
     if part == labelled_blind.PART:
         return labelled_blind.generate(count, seed)
     if part == labelled_blind2.PART:
@@ -316,6 +328,8 @@ def documents(part: str, count: int, seed: int) -> list:
         return labelled_blind12.generate(count, seed)
     if part == labelled_blind13.PART:
         return labelled_blind13.generate(count, seed)
+    if part == labelled_blind14.PART:
+        return labelled_blind14.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

@@ -98,8 +98,10 @@ def josa(word: str, with_final: str, without_final: str) -> str:
 class Values:
     """Personal values of every kind in the ways people write them, check digits real."""
 
-    def __init__(self, r: random.Random) -> None:
+    def __init__(self, r: random.Random, children: bool = False) -> None:
         self.r = r
+        # Papers about children: born 2008 or later, many since the numbers lost their check digit.
+        self.born, self.post2020_share = ((2008, 2024), 0.3) if children else ((1942, 2006), 0.03)
 
     def digits(self, n: int) -> str:
         return digits(self.r, n)
@@ -117,14 +119,11 @@ class Values:
 
     def _registration(self, foreigner: bool) -> Written:
         r = self.r
-        post2020 = not foreigner and r.random() < 0.08
+        post2020 = not foreigner and r.random() < self.post2020_share
         if post2020:
-            y, m, d = corpus.random_date(r, 2021, 2026)
-            if y == 2026:
-                m = min(m, 6)
-                d = min(d, corpus.days_in(y, m))
+            y, m, d = corpus.random_date(r, 2021, 2025)
         else:
-            y, m, d = corpus.random_date(r, 1942, 2019)
+            y, m, d = corpus.random_date(r, self.born[0], min(self.born[1], 2019))
         if y >= 2000:
             seventh = r.choice((7, 8) if foreigner else (3, 4))
         else:
@@ -169,7 +168,8 @@ class Values:
                 "fullwidth": f"{ds[:3]}-{ds[3:5]}-{ds[5:]}".translate(FULL)}[writing]
         return Written("business_registration", text, writing, False)
 
-    def credit_card(self) -> Written:
+    def credit_card(self, mask: bool | None = None) -> Written:
+        """A card number; `mask` forces a partly masked one or a whole one (a slip masks most)."""
         r = self.r
         amex = r.random() < 0.1
         if amex:
@@ -179,7 +179,7 @@ class Values:
             body = [int(c) for c in prefix] + [int(c) for c in self.digits(15 - len(prefix))]
         ds = "".join(map(str, body)) + str(corpus.luhn_check(body))
         groups = (ds[:4], ds[4:10], ds[10:]) if amex else (ds[:4], ds[4:8], ds[8:12], ds[12:])
-        if self.masked():
+        if self.masked() if mask is None else mask:
             hidden = [groups[0]] + ["*" * len(g) for g in groups[1:-1]] + [groups[-1]]
             if not amex and r.random() < 0.4:
                 hidden[1] = groups[1][:2] + "**"
@@ -241,7 +241,7 @@ class Values:
     def direct_line(self) -> Written:
         """A person's own line at work."""
         area = self.r.choice(AREA_CODES)
-        mid = self.digits(4 if area == "02" and self.r.random() < 0.6 else 3)
+        mid = self.r.randrange(2000, 10000) if area == "02" and self.r.random() < 0.6 else self.r.randrange(200, 1000)
         return Written("phone", f"{area}-{mid}-{self.digits(4)}", "direct_line", False)
 
     def email(self, domain: str | None = None) -> Written:
@@ -273,7 +273,7 @@ class Values:
 
     def birth_date(self) -> Written:
         r = self.r
-        y, m, d = corpus.random_date(r, 1940, 2021)
+        y, m, d = corpus.random_date(r, *self.born)
         if self.masked():
             return Written("birth_date", r.choice((f"{y}-**-**", f"{y}.{m:02d}.**", f"{y % 100:02d}****", f"****-{m:02d}-{d:02d}")),
                            "masked", True)
@@ -310,8 +310,8 @@ def _negative_makers():
         return r.choice((f"{y}-{m:02d}-{dd:02d}", f"{y}.{m:02d}.{dd:02d}", f"{y}년 {m}월 {dd}일", f"{m}/{dd}"))
 
     def main_number(r):
-        return r.choice((f"{r.choice(AREA_CODES)}-{d(r, 3)}-{r.choice(('0000', '1000', '2000', '1114', '7000'))}",
-                         f"{r.choice(AREA_CODES)}-{d(r, 4)}-{r.choice(('0000', '1004', '8000', '5000'))}"))
+        return r.choice((f"{r.choice(AREA_CODES)}-{r.randrange(200, 1000)}-{r.choice(('0000', '1000', '2000', '1114', '7000'))}",
+                         f"{r.choice(AREA_CODES)}-{r.randrange(2000, 10000)}-{r.choice(('0000', '1004', '8000', '5000'))}"))
 
     def org_account(r):
         bank, shape = r.choice(ACCOUNT_SHAPES)
@@ -384,12 +384,14 @@ def _negative_makers():
         "hotline": (lambda r: r.choice(("112", "119", "120", "1330", "182", "1345", "110", "1366")), ("신고", "안내", "민원")),
         "vehicle_count_or_year": (lambda r: f"{r.randrange(2015, 2027)}년식", ("연식",)),
         "percentage": (lambda r: f"{r.randrange(1, 99)}.{r.randrange(10)}%", ("할인율", "금리", "수수료율")),
+        # In key=value and log lines: a date that is no one's birth date.
+        "timestamp": (lambda r: f"{r.randrange(2025, 2028)}-{r.randrange(1, 13):02d}-{r.randrange(1, 29):02d}T"
+                                f"{r.randrange(24):02d}:{r.randrange(60):02d}:{r.randrange(60):02d}", ("ts", "time")),
         "card_company_line": (lambda r: f"{r.choice(('1588', '1544', '1566'))}-{d(r, 4)}", ("카드사 분실신고", "카드사 ARS")),
     }
 
 
 NEGATIVES = _negative_makers()
-NEG_CATEGORIES = tuple(NEGATIVES)
 
 # --------------------------------------------------------------------------- genres
 
@@ -432,23 +434,37 @@ SPOKEN = {
     "birth_date": ("생년월일 {v} 이에요", "생일은 {v}입니다", "{v}생이에요"),
     "passport": ("여권번호 {v} 입니다", "여권 {v} 으로 등록해 주세요", "여권 번호가 {v}예요"),
 }
+# The same in English, as foreign customers and bilingual staff write it.
+SPOKEN_ENGLISH = {
+    "resident": ("my resident number is {v}", "RRN {v}"),
+    "foreigner_registration": ("my ARC number is {v}", "alien registration no. {v}", "외국인등록번호 is {v}"),
+    "business_registration": ("our business reg. no. is {v}", "사업자번호 {v} pls"),
+    "credit_card": ("card number {v}", "pls charge my card {v}"),
+    "bank_account": ("my account is {bank} {v}", "please send it to {bank} {v}"),
+    "phone": ("my number is {v}", "call me at {v}", "you can reach me on {v}", "폰번호 {v} thx"),
+    "email": ("my email is {v}", "send it to {v} please", "email me at {v}"),
+    "driver_license": ("driver's license no. {v}", "my license number is {v}"),
+    "birth_date": ("DOB {v}", "I was born on {v}", "my birthday is {v}"),
+    "passport": ("passport no. {v}", "my passport number is {v}", "여권 {v} 입니다"),
+}
 
 
 class Genre:
     """One kind of paperwork: its titles and issuers, the personal values it asks for (kind and
     the labels it prints), the look-alikes that sit in it, its filler lines and its forms."""
 
-    def __init__(self, name, titles, issuers, fields, negatives, lines, forms):
-        self.name, self.titles, self.issuers = name, titles, issuers
+    def __init__(self, name, titles, issuers, fields, negatives, lines, forms, children):
+        self.name, self.titles, self.issuers, self.children = name, titles, issuers, children
         self.fields = fields            # ((kind, (label, ...)), ...)
         self.negatives = negatives      # categories
         self.lines = lines              # filler lines
         self.forms = forms
 
 
-def _g(name, titles, issuers, fields, negatives, lines, forms="form table chat email kv json prose ocr bilingual sms"):
+def _g(name, titles, issuers, fields, negatives, lines, forms="form table chat email kv json prose ocr bilingual sms",
+       children=False):
     return Genre(name, titles.split("|"), issuers.split("|"), tuple((k, tuple(ls.split("|"))) for k, ls in fields),
-                 tuple(negatives.split()), lines.split("|"), tuple(forms.split()))
+                 tuple(negatives.split()), lines.split("|"), tuple(forms.split()), children)
 
 
 GENRES = (
@@ -459,28 +475,28 @@ GENRES = (
         ("email", "보호자 이메일"), ("bank_account", "여행경비 환불 계좌|환불계좌")],
        "event_date amount company_main_phone virtual_account flight_number document_number room_number",
        "여행자 보험 가입을 위해 주민등록번호가 필요합니다.|알레르기나 복용 약이 있으면 적어 주세요.|"
-       "위 학생의 수학여행 참가에 동의합니다.|참가비는 가상계좌로 납부해 주시기 바랍니다.|여권 유효기간이 6개월 이상 남아 있어야 합니다."),
+       "위 학생의 수학여행 참가에 동의합니다.|참가비는 가상계좌로 납부해 주시기 바랍니다.|여권 유효기간이 6개월 이상 남아 있어야 합니다.", children=True),
     _g("after_school_care", "늘봄교실 오후 돌봄 신청서|방과후 돌봄교실 이용 신청|2027 초등돌봄교실 대기 신청",
        "해오름초등학교 돌봄교실|늘봄학교 운영지원실|한솔초 방과후학교",
        [("birth_date", "아동 생년월일|생년월일"), ("phone", "보호자 휴대전화|귀가 동행인 연락처|부 연락처|모 연락처"),
         ("phone", "긴급 연락처"), ("resident", "아동 주민등록번호"), ("email", "학부모 이메일"), ("direct_line", "모 직장 전화|부 직장 직통")],
        "time_range event_date company_main_phone extension document_number amount room_number",
        "맞벌이 가정은 재직증명서를 함께 제출해 주세요.|귀가 방법: 보호자 동행 / 학원 차량|간식비는 월 2만원입니다.|"
-       "아동의 귀가 동행인은 최대 2명까지 적을 수 있습니다."),
+       "아동의 귀가 동행인은 최대 2명까지 적을 수 있습니다.", children=True),
     _g("youth_sports_team", "유소년 축구단 선수 등록 카드|리틀야구단 입단 신청서|U-12 농구교실 등록",
        "FC한강 유소년부|성동 리틀야구단|드림 농구아카데미",
        [("resident", "선수 주민번호|주민등록번호"), ("birth_date", "선수 생년월일"), ("phone", "학부모 연락처|학부모 핸드폰|감독 휴대폰"),
         ("bank_account", "회비 환불 계좌"), ("credit_card", "회비 자동결제 카드")],
        "amount measurement event_date company_main_phone sku bib_number time_range",
        "상해보험 가입은 구단에서 일괄 처리합니다.|유니폼 사이즈를 적어 주세요.|주말 리그는 토요일 오전에 열립니다.|"
-       "월 회비는 매월 5일 자동결제됩니다."),
+       "월 회비는 매월 5일 자동결제됩니다.", children=True),
     _g("scout_medical_form", "스카우트 야영 건강조사서|하계 잼버리 참가자 건강 기록지|청소년단 캠프 의료 정보 카드",
        "한국스카우트 서울남부연맹|아람단 제12대|누리 청소년수련원",
        [("birth_date", "생년월일"), ("resident", "주민등록번호|대원 주민번호"), ("phone", "보호자 긴급연락처|부모님 휴대폰"),
         ("phone", "주치의 직통|담당 지도자 연락처")],
        "measurement event_date hotline company_main_phone room_number document_number",
        "알레르기: 땅콩, 갑각류|복용 중인 약: 없음|혈액형과 지병을 적어 주세요.|야영 중 응급상황 시 119 및 보호자에게 연락합니다.|"
-       "예방접종 내역은 별도로 제출합니다."),
+       "예방접종 내역은 별도로 제출합니다.", children=True),
     _g("university_club_list", "2027-1학기 중앙동아리 회원 명단|밴드동아리 '소리울' 신입 부원 연락망|등산부 회원 명부",
        "한국대학교 중앙동아리연합회|소리울 밴드|산악회 OB",
        [("phone", "연락처|휴대폰|HP"), ("email", "학교 메일|이메일"), ("birth_date", "생일|생년월일"),
@@ -748,14 +764,19 @@ GENRES = (
 GENRE_NAMES = tuple(g.name for g in GENRES)
 FORMS = ("form", "table", "chat", "email", "kv", "json", "prose", "ocr", "bilingual", "sms")
 
-# A timestamp in key=value and log lines: a date that is no one's birth date.
-NEGATIVES["timestamp"] = (lambda r: f"{r.randrange(2025, 2028)}-{r.randrange(1, 13):02d}-{r.randrange(1, 29):02d}T"
-                                    f"{r.randrange(24):02d}:{r.randrange(60):02d}:{r.randrange(60):02d}", ("ts", "time"))
 NEG_CATEGORIES = tuple(NEGATIVES)
 OTHER_NEGATIVES = ("company_main_phone", "call_centre", "shared_mailbox", "office_fax", "postcode", "extension",
                    "company_account", "church_account", "foundation_account", "virtual_account", "noreply_mailbox",
                    "hotline", "business_hours", "amount", "event_date")
 
+
+
+
+def negative_text(r: random.Random, category: str) -> tuple[str, str]:
+    """A look-alike of a category and the label it goes with."""
+    make, labels = NEGATIVES[category]
+    made = make(r)
+    return made if isinstance(made, tuple) else (r.choice(labels), made)
 
 # --------------------------------------------------------------------------- documents
 
@@ -776,9 +797,10 @@ class _Document:
 
     def __init__(self, r: random.Random, genre: Genre) -> None:
         self.r, self.genre = r, genre
-        self.values = Values(r)
+        self.values = Values(r, genre.children)
         self.w = labelled._Writer(genre.name, PART)
-        self.form = r.choice(genre.forms)
+        paid_by_card = any(kind == "credit_card" for kind, _ in genre.fields)
+        self.form = r.choice(genre.forms + (("receipt",) if paid_by_card else ()))
         self.person = self.values.name()
 
     # -- what goes in
@@ -797,9 +819,7 @@ class _Document:
     def negative_item(self) -> Item:
         r = self.r
         category = r.choice(self.genre.negatives) if r.random() < 0.8 else r.choice(OTHER_NEGATIVES)
-        make, labels = NEGATIVES[category]
-        made = make(r)
-        label, text = made if isinstance(made, tuple) else (r.choice(labels), made)
+        label, text = negative_text(r, category)
         return Item(category, label, text=text)
 
     def items(self, spoken: bool = False) -> list[Item]:
@@ -841,7 +861,8 @@ class _Document:
 
     def _form(self, sep=None, label_of=lambda item: item.label, situation="label_punct") -> None:
         r, w = self.r, self.w
-        w.add(f"{r.choice(('', '■ ', '[', '<'))}{r.choice(self.genre.titles)}{r.choice(('', '', ']', '>'))}\n")
+        opening, closing = r.choice((("", ""), ("", ""), ("■ ", ""), ("[", "]"), ("<", ">"), ("【", "】"), ("『", "』")))
+        w.add(f"{opening}{r.choice(self.genre.titles)}{closing}\n")
         w.add(f"{r.choice(('발행', '기관', '접수처', ''))} {r.choice(self.genre.issuers)}\n".lstrip())
         w.add(r.choice(("-" * 30 + "\n", "=" * 24 + "\n", "\n", "")))
         sep = sep or r.choice(SEPARATORS)
@@ -904,7 +925,7 @@ class _Document:
                 w.add(quote)
                 self.w.value(item.written, "table_header", label, f"table_{style}")
                 w.add(quote + sep)
-            text = NEGATIVES[category][0](r)
+            text = negative_text(r, category)[1]
             quote = '"' if style == "csv" and "," in text else ""
             w.add(quote)
             w.negative(category, text, f"table:{neg_label}")
@@ -918,6 +939,7 @@ class _Document:
         hour, minute = r.randrange(8, 22), r.randrange(0, 50)
         time = lambda: f"{'오전' if hour < 12 else '오후'} {hour if hour <= 12 else hour - 12}:{minute:02d}"
         style = r.choice(("kakao", "bracket", "plain"))
+        english = r.random() < 0.2
 
         def speaker(who: str) -> None:
             nonlocal minute
@@ -931,7 +953,7 @@ class _Document:
                 speaker(staff)
                 w.add(f"{item.label} {r.choice(('알려주시겠어요?', '확인 부탁드려요', '말씀해 주세요', '적어주실래요?'))}\n")
                 speaker(customer)
-                frame = r.choice(SPOKEN[item.kind])
+                frame = r.choice((SPOKEN_ENGLISH if english else SPOKEN)[item.kind])
                 before, after = frame.split("{v}")
                 before = before.replace("{bank}", item.bank)
                 w.add(before)
@@ -955,9 +977,8 @@ class _Document:
             w.add("\n")
         w.add(f"{self.filler()}\n")
         if r.random() < 0.7:
-            make, _ = NEGATIVES["call_centre"]
             w.add("문의 ")
-            w.negative("call_centre", make(r), "sms:문의")
+            w.negative("call_centre", negative_text(r, "call_centre")[1], "sms:문의")
             w.add("\n")
 
     def _email(self) -> None:
@@ -966,8 +987,7 @@ class _Document:
         w.add(f"{r.choice(('보낸 사람', 'From'))}: {sender} <")
         w.value(self.values.email(), "email_header", "From", "email")
         w.add(f">\n{r.choice(('받는 사람', 'To'))}: ")
-        make, _ = NEGATIVES["shared_mailbox"]
-        w.negative("shared_mailbox", make(r), "email:To")
+        w.negative("shared_mailbox", negative_text(r, "shared_mailbox")[1], "email:To")
         w.add(f"\n제목: [{r.choice(self.genre.titles)}] 서류 제출드립니다\n\n")
         w.add(f"안녕하세요. {sender}입니다.\n{r.choice(self.genre.titles)} 관련하여 아래와 같이 보내드립니다.\n\n")
         for item in self.items():
@@ -987,13 +1007,44 @@ class _Document:
             w.value(line, "signature", label, "email_signature")
             w.add("\n")
 
+    def _receipt(self) -> None:
+        """A card slip: the shop's registration number is a value, its phone and the slip's
+        numbers are not."""
+        r, w = self.r, self.w
+        w.add(r.choice(("[신용카드 매출전표]\n", "** 카드영수증 **\n", "[고객용] 신용승인\n")))
+        w.add(f"가맹점명 {r.choice(self.genre.issuers)}\n")
+        label = r.choice(("사업자번호", "사업자등록번호", "사업자 No."))
+        w.add(f"{label}{r.choice((': ', ' ', ':'))}")
+        w.value(self.values.business_registration(), "receipt", label, "receipt")
+        w.add(f"  대표 {self.values.name()}\n")
+        self._receipt_line("TEL ", "company_main_phone")
+        label = r.choice(("카드번호", "카드No", "CARD"))
+        w.add(f"{label} ")
+        card = self.values.credit_card(mask=r.random() < 0.5)
+        w.value(card, "receipt", label, "receipt")
+        w.add(f" ({r.choice(('일시불', '3개월', '무이자 6개월'))})\n")
+        for lead, category in (("승인번호 ", "approval_number"), ("단말기 ", "terminal_id"), ("거래일시 ", "event_date"),
+                               ("합계 ", "amount")):
+            if r.random() < 0.8:
+                self._receipt_line(lead, category)
+        if r.random() < 0.5:
+            w.add("연락처(선택) ")
+            w.value(self.values.phone(), "receipt", "연락처(선택)", "receipt")
+            w.add("\n")
+        w.add(r.choice(("감사합니다.\n", "** 이용해 주셔서 감사합니다 **\n", f"{self.filler()}\n")))
+
+    def _receipt_line(self, lead: str, category: str) -> None:
+        self.w.add(lead)
+        self.w.negative(category, negative_text(self.r, category)[1], f"receipt:{lead.strip()}")
+        self.w.add("\n")
+
     def _kv(self) -> None:
         r, w = self.r, self.w
         sep = r.choice(("\n", " ", "&", " | "))
         w.add(f"{r.choice(('[INFO]', 'INFO', 'submit', 'form_data'))} form={self.genre.name} ")
         if r.random() < 0.6:
             w.add("ts=")
-            w.negative("timestamp", NEGATIVES["timestamp"][0](r), "kv:ts")
+            w.negative("timestamp", negative_text(r, "timestamp")[1], "kv:ts")
             w.add(sep)
         for item in self.items():
             key = r.choice(KEYS[item.kind]) if item.is_value else NEGATIVE_KEYS.get(item.kind, item.kind)

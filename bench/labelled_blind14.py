@@ -39,6 +39,7 @@ Conventions:
 from __future__ import annotations
 
 import random
+import re
 
 import corpus
 import labelled
@@ -85,8 +86,9 @@ def digits(r: random.Random, n: int) -> str:
 
 def josa(word: str, with_final: str, without_final: str) -> str:
     """The particle that follows `word`: Hangul syllables with a final consonant take the first
-    form; anything else (digits, Latin letters, open syllables) the second."""
-    last = word.rstrip()[-1:] or " "
+    form; anything else (digits, Latin letters, open syllables) the second. A closing bracket's
+    words are read past, as a reader does: 주민번호(원천징수용) takes 는."""
+    last = re.sub(r"\([^()]*\)$", "", word.rstrip())[-1:] or " "
     if "가" <= last <= "힣":
         return with_final if (ord(last) - 0xAC00) % 28 else without_final
     return with_final if last in "0136789LMNlmn" else without_final

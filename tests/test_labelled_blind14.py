@@ -97,3 +97,20 @@ def test_wired_into_quality():
     assert labelled_blind14.PART in quality.PARTS
     assert _fingerprint(quality.documents(labelled_blind14.PART, 20, 1)) == \
         _fingerprint(labelled_blind14.generate(20, seed=1))
+
+
+def test_card_slips_hold_the_shops_registration_number_as_a_value_and_its_phone_as_a_negative(docs):
+    slips = [d for d in docs if any(v.frame == "receipt" for v in d.values)]
+    assert slips
+    for d in slips:
+        assert [v.kind for v in d.values][:2] == ["business_registration", "credit_card"]
+        assert d.negatives[0].category == "company_main_phone"
+        assert d.text.startswith(("[신용카드 매출전표]", "** 카드영수증 **", "[고객용] 신용승인"))
+
+
+def test_childrens_papers_are_about_children(docs):
+    children = {g.name for g in labelled_blind14.GENRES if g.children}
+    assert len(children) == 4
+    years = [int(v.text[:4]) for d in docs if d.genre in children for v in d.values
+             if v.kind == "birth_date" and v.writing in ("iso", "dot", "dot_short", "slash", "korean_date")]
+    assert years and min(years) >= 2008

@@ -16,8 +16,8 @@ and is never tuned on: its figures are a forecast.
     docs = labelled_blind14.generate(1500, seed=1)
 
 Each genre is written in several forms: forms with `label: value` lines, tables (CSV, TSV, pipes,
-Markdown), chats, e-mails, text messages, key=value and JSON lines, prose notes, scanned pages
-with OCR noise, and English-Korean forms.
+Markdown), chats (some lines in English), e-mails, text messages, key=value and JSON lines, prose
+notes, scanned pages with OCR noise, English-Korean forms and, where a card pays, card slips.
 
 Conventions:
 - A value is whatever identifies or reaches a person: their own mobile, a 050x safe number or a

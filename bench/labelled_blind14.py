@@ -764,7 +764,8 @@ GENRES = (
        "산책 시간 60분|공동현관 비밀번호는 앱 메시지로만 전달|배변 봉투 지참|물 그릇 꼭 채워 주세요"),
 )
 GENRE_NAMES = tuple(g.name for g in GENRES)
-FORMS = ("form", "table", "chat", "email", "kv", "json", "prose", "ocr", "bilingual", "sms")
+# Every form a document takes: card slips only in genres where a card pays.
+FORMS = ("form", "table", "chat", "email", "kv", "json", "prose", "ocr", "bilingual", "sms", "receipt")
 
 NEG_CATEGORIES = tuple(NEGATIVES)
 OTHER_NEGATIVES = ("company_main_phone", "call_centre", "shared_mailbox", "office_fax", "postcode", "extension",
@@ -772,13 +773,12 @@ OTHER_NEGATIVES = ("company_main_phone", "call_centre", "shared_mailbox", "offic
                    "hotline", "business_hours", "amount", "event_date")
 
 
-
-
 def negative_text(r: random.Random, category: str) -> tuple[str, str]:
     """A look-alike of a category and the label it goes with."""
     make, labels = NEGATIVES[category]
     made = make(r)
     return made if isinstance(made, tuple) else (r.choice(labels), made)
+
 
 # --------------------------------------------------------------------------- documents
 

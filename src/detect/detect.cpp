@@ -712,7 +712,9 @@ class Detector {
     const bool read = extended && read_labels(run, early->span);
     const bool mobile_run = extended && extend::is_mobile_number(s_.digits);
     bool mobile_among_accounts = false;
-    const std::uint8_t beside = own_labels ? beside_the_run(early->span) : 0;
+    // What stands beside the run is read at the first candidate its labels leave below 1, if
+    // any: most runs' candidates are labelled, or none stands beside them.
+    int beside = own_labels ? kBesideUnread : 0;
     if (extended) {
       if (s_.cand_ext.size() < n) s_.cand_ext.resize(n);
       weigh_vetoing_labels(read, mobile_run);
@@ -738,7 +740,10 @@ class Detector {
           unlabel(s_.cand_hits[i], s_.ctx[i]);
           mobile_among_accounts = true;
         }
-        if (beside && s_.ctx[i] < 1.0f) read_beside(i, beside);
+        if (beside != 0 && s_.ctx[i] < 1.0f) {
+          if (beside == kBesideUnread) beside = beside_the_run(early->span);
+          if (beside != 0) read_beside(i, static_cast<std::uint8_t>(beside));
+        }
         if (c.rule == extend::rule::kPhoneColumnNoZero &&
             !(read &&
               labels_->found_over_column(static_cast<std::size_t>(EntityKind::phone), false)))
@@ -1067,13 +1072,14 @@ class Detector {
   // What stands beside a run in the source that names a candidate's kind with no label: an age
   // agreeing with a date, 외국인 by a hidden seventh digit, a holder's word before an account, a
   // directory's row of a person's contacts around a date, a person's name before the date's
-  // bracket or at its roster row's head. Looked for once a run; a candidate of the kind then
-  // reads it (read_beside).
+  // bracket or at its roster row's head. Looked for at most once a run; a candidate of the kind
+  // then reads it (read_beside).
   // A person's name before a date's bracket, with other items before the date in it, or at its
   // roster row's head weighs less than a look-alike's full label near the date (홍길동 (계약일,
   // 2024.01.05)): that label still vetoes it. A date first in its bracket weighs 1 (홍길동
   // (1990.01.01) 항공권 ...: the look-alike after the bracket is another number's).
   static constexpr float kPersonBeforeWeight = 0.9f;
+  static constexpr int kBesideUnread = -1;  // no Beside flags: beside_the_run not asked yet
   enum Beside : std::uint8_t {
     kAgeAfter = 1,
     kForeignerBy = 2,

@@ -712,9 +712,9 @@ class Detector {
     const bool read = extended && read_labels(run, early->span);
     const bool mobile_run = extended && extend::is_mobile_number(s_.digits);
     bool mobile_among_accounts = false;
-    // What stands beside the run is read at the first candidate its labels leave below 1, if
-    // any: most runs' candidates are labelled, or none stands beside them.
-    int beside = own_labels ? kBesideUnread : 0;
+    // What stands beside the run is read for a kind at its first candidate the labels leave
+    // below 1, and only what that kind reads: next to no run has any of it.
+    std::uint8_t beside = 0, beside_read = 0;  // Beside flags found, and those looked for
     if (extended) {
       if (s_.cand_ext.size() < n) s_.cand_ext.resize(n);
       weigh_vetoing_labels(read, mobile_run);
@@ -740,9 +740,12 @@ class Detector {
           unlabel(s_.cand_hits[i], s_.ctx[i]);
           mobile_among_accounts = true;
         }
-        if (beside != 0 && s_.ctx[i] < 1.0f) {
-          if (beside == kBesideUnread) beside = beside_the_run(early->span);
-          if (beside != 0) read_beside(i, static_cast<std::uint8_t>(beside));
+        if (own_labels && s_.ctx[i] < 1.0f) {
+          if (const std::uint8_t of_kind = beside_flags_of(c.entity); of_kind & ~beside_read) {
+            beside |= beside_the_run(early->span, c.entity);
+            beside_read |= of_kind;
+          }
+          if (beside) read_beside(i, beside);
         }
         if (c.rule == extend::rule::kPhoneColumnNoZero &&
             !(read &&
@@ -1072,14 +1075,13 @@ class Detector {
   // What stands beside a run in the source that names a candidate's kind with no label: an age
   // agreeing with a date, 외국인 by a hidden seventh digit, a holder's word before an account, a
   // directory's row of a person's contacts around a date, a person's name before the date's
-  // bracket or at its roster row's head. Looked for at most once a run; a candidate of the kind
-  // then reads it (read_beside).
+  // bracket or at its roster row's head. Looked for at most once a run and kind; a candidate of
+  // the kind then reads it (read_beside).
   // A person's name before a date's bracket, with other items before the date in it, or at its
   // roster row's head weighs less than a look-alike's full label near the date (홍길동 (계약일,
   // 2024.01.05)): that label still vetoes it. A date first in its bracket weighs 1 (홍길동
   // (1990.01.01) 항공권 ...: the look-alike after the bracket is another number's).
   static constexpr float kPersonBeforeWeight = 0.9f;
-  static constexpr int kBesideUnread = -1;  // no Beside flags: beside_the_run not asked yet
   enum Beside : std::uint8_t {
     kAgeAfter = 1,
     kForeignerBy = 2,
@@ -1089,6 +1091,16 @@ class Detector {
     kRosterRow = 32,
     kPersonBeforeAfterItems = 64
   };
+  // The flags read_beside reads for a candidate of `kind`.
+  static constexpr std::uint8_t beside_flags_of(EntityKind kind) {
+    switch (kind) {
+      case EntityKind::birth_date:
+        return kAgeAfter | kContactRow | kPersonBefore | kRosterRow | kPersonBeforeAfterItems;
+      case EntityKind::foreigner_registration: return kForeignerBy;
+      case EntityKind::bank_account: return kHolderBefore;
+      default: return 0;
+    }
+  }
   [[gnu::noinline]] void note_mobile_among_accounts(std::size_t n) {
     for (std::size_t i = 0; i < n; ++i)
       if (s_.cands[i].entity == EntityKind::phone)
@@ -1099,7 +1111,8 @@ class Detector {
            std::none_of(s_.cand_ext[i].begin(), s_.cand_ext[i].end(), extend::names_its_cell) &&
            !extend::account_word_attached(source_, src);
   }
-  [[gnu::noinline]] std::uint8_t beside_the_run(const Span& src) const {
+  // The flags of beside_flags_of(kind) that stand beside the run.
+  [[gnu::noinline]] std::uint8_t beside_the_run(const Span& src, EntityKind kind) const {
     // First looks by a byte or two: a year of 19xx or 20xx leading the run, a mask character
     // after its six digits, the last byte of 의 (명의) before it.
     const std::size_t a = src.byte_start, n = src.byte_len();
@@ -1111,18 +1124,25 @@ class Detector {
     std::uint8_t b = 0;
     unsigned year = 0;  // the reference year, asked once
     auto reference_year = [&] { return year ? year : (year = extend::reference_year(cfg_)); };
+    if (kind == EntityKind::foreigner_registration) {
+      if (n >= 8 &&
+          (masked(at(a + 6)) || ((at(a + 6) == '-' || at(a + 6) == ' ') && masked(at(a + 7)))) &&
+          extend::foreigner_word_beside_hidden_seventh(source_, src))
+        b |= kForeignerBy;
+      return b;
+    }
+    const std::size_t before = a >= 1 && at(a - 1) == ' ' ? a - 1 : a;
+    if (kind == EntityKind::bank_account) {
+      if (before >= 1 && at(before - 1) == '\x98' && extend::account_after_holder(source_, src))
+        b |= kHolderBefore;
+      return b;
+    }
+    if (kind != EntityKind::birth_date) return b;
     if (n >= 8 && ((at(a) == '1' && at(a + 1) == '9') || (at(a) == '2' && at(a + 1) == '0'))) {
       reference_year();
       if (extend::age_beside_agrees(source_, src, year)) b |= kAgeAfter;
       if (extend::date_in_contact_row(source_, src, year)) b |= kContactRow;
     }
-    if (n >= 8 &&
-        (masked(at(a + 6)) || ((at(a + 6) == '-' || at(a + 6) == ' ') && masked(at(a + 7)))) &&
-        extend::foreigner_word_beside_hidden_seventh(source_, src))
-      b |= kForeignerBy;
-    const std::size_t before = a >= 1 && at(a - 1) == ' ' ? a - 1 : a;
-    if (before >= 1 && at(before - 1) == '\x98' && extend::account_after_holder(source_, src))
-      b |= kHolderBefore;
     // A bracket (a full-width one ends in a continuation byte), a comma, a slash or a Korean
     // word (배우자, a name) before a run as long as a date written out (010328 to 1962. 10. 16).
     constexpr std::size_t kLongestDate = 14;

@@ -162,3 +162,32 @@ def test_a_mobile_is_an_account_only_with_its_own_account_word():
         [("bank_account", "010-1234-5678")], [("bank_account", "010-1234-5678")],
         [("bank_account", "01012345678")], [("phone", "010-1234-5678")],
         [("phone", "010-1234-5678")], [("bank_account", "010-12-345678")]]
+
+
+def test_what_stands_beside_a_run_is_read_for_each_kind_that_asks():
+    """A run read as several kinds looks beside it for each kind's own words only: the date's age
+    or the person before its bracket, the account's holder, the foreigner word by a hidden
+    seventh digit. Each whole outcome, the rejected readings' scores included."""
+    def outcome(text):
+        r = norvane.detect(text, pinned())
+        return ([(f.entity, f.text(text), f.evidence.rule, f.evidence.extensions, round(f.score, 2))
+                 for f in r.findings],
+                [(j.entity, j.reason, round(j.score, 2)) for j in r.rejections])
+
+    assert outcome("피상속인 김영수 명의 19610927 (65세)") == (
+        [("birth_date", "19610927", "birth.yyyymmdd", [AGE], 0.8)],
+        [("business_registration", "checksum_failed", 0.1), ("bank_account", "no_context", 0.05)])
+    assert outcome("대상자 박영희 (1961.09.27, 64세) 외국인 740728-*******") == (
+        [("birth_date", "1961.09.27", "birth.yyyymmdd", [AGE], 0.78),
+         ("foreigner_registration", "740728-*******", "foreigner.masked_back",
+          ["foreigner.masked_back", LD], 0.54)],
+        [("credit_card", "below_threshold", 0.39), ("bank_account", "no_context", 0.09),
+         ("resident", "outranked", 0.59)])
+    assert outcome("원생 김하은 (2021.03.05) 예금주 명의 110123456789") == (
+        [("birth_date", "2021.03.05", "birth.yyyymmdd", ["birth.bracket_after_person"], 0.78),
+         ("bank_account", "110123456789", "account.length", [LD, HOLDER], 0.8)],
+        [("driver_license", "no_context", 0.2)])
+    assert outcome("외국인 750101-5****** (1975.01.01, 51세)") == (
+        [("foreigner_registration", "750101-5******", "resident.foreigner_13", [LD], 0.94),
+         ("birth_date", "1975.01.01", "birth.yyyymmdd", [AGE], 0.78)],
+        [])

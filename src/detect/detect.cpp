@@ -741,7 +741,9 @@ class Detector {
           mobile_among_accounts = true;
         }
         if (own_labels && s_.ctx[i] < 1.0f) {
-          if (const std::uint8_t of_kind = beside_flags_of(c.entity); of_kind & ~beside_read) {
+          const bool unlabelled = s_.ctx[i] < cfg_.min_context;
+          if (const std::uint8_t of_kind = beside_flags_of(c.entity, unlabelled);
+              of_kind & ~beside_read) {
             beside |= beside_the_run(early->span, c.entity);
             beside_read |= of_kind;
           }
@@ -1091,12 +1093,15 @@ class Detector {
     kRosterRow = 32,
     kPersonBeforeAfterItems = 64
   };
-  // The flags read_beside reads for a candidate of `kind`.
-  static constexpr std::uint8_t beside_flags_of(EntityKind kind) {
+  // The flags read_beside reads for a candidate of `kind`: a date's and a foreigner number's
+  // only when no label of theirs passes min_context (`unlabelled`).
+  static constexpr std::uint8_t beside_flags_of(EntityKind kind, bool unlabelled) {
     switch (kind) {
       case EntityKind::birth_date:
-        return kAgeAfter | kContactRow | kPersonBefore | kRosterRow | kPersonBeforeAfterItems;
-      case EntityKind::foreigner_registration: return kForeignerBy;
+        return unlabelled ? kAgeAfter | kContactRow | kPersonBefore | kRosterRow |
+                                kPersonBeforeAfterItems
+                          : 0;
+      case EntityKind::foreigner_registration: return unlabelled ? kForeignerBy : 0;
       case EntityKind::bank_account: return kHolderBefore;
       default: return 0;
     }

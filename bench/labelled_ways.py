@@ -85,7 +85,13 @@ by that word (문자, 알림톡, 카톡, SMS), in international form or in group
 typed in lower case, in groups or in the current shape; CSV rows a comma inside a field shifted by a
 cell; masked cards under a short pay header and resident numbers masked but for their year and sex
 digit in a crew list's 생년월일 column; beside shops' and senders' lines, orders', parcels' and user
-ids' look-alikes.
+ids' look-alikes. Labels apart (labels_apart): a licence, a passport, a resident number or an
+account asked for and given after the clause that says so (면허번호 필요하다고 해서요 21-10-...), a
+sender's own line right under the signature's name and team (하채원 드림 / ... 고객지원팀 /
+052.847.9428) beside the organisation's 대표, 대표번호, 고객센터 and 팩스 lines, English labels of a
+host's or a sender's own line over 050x safe numbers (Host direct: 050269848587), a treasurer's
+mobile asked about after their account ((문의 +82-10-...)); an insurer's claim and policy numbers and
+desks' lines as look-alikes.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -1199,6 +1205,93 @@ CONTACT_LOOK_ALIKES = {"shop_line": "message_sender_line", "order_no": "contact_
                        "tracking": "contact_order_number", "user_id": "user_id_like_passport",
                        "expiry": "contact_form_date"}
 
+# Labels a sentence or a signature puts apart from the value (APART_PAPERS): a licence, a passport,
+# a resident number or an account asked for, then given after the clause that says so (면허번호
+# 필요하다고 해서요 21-10-..., 보험사에서 면허번호 달라고 해서 보내드려요 12 11 ...; hyphens or spaces);
+# a sender's signature block whose line right under the name and the team is the sender's own line
+# and address (하채원 드림 / 탐라렌트 고객지원팀 / 052.847.9428 / ...@hanmail.net), also after 올림,
+# 배상, From: or a name and a title, while the lines labelled 대표, 대표번호, 고객센터 or 팩스 are the
+# organisation's; English labels of a person's own line (Host direct:, Direct:, Mobile (host):, My
+# number, Tel after a guest's name), a 050x safe number often as twelve bare digits; a treasurer's or
+# an organiser's line asked about in brackets after their own account ((문의 +82-10-...)).
+# Look-alikes: an insurer's claim and policy numbers asked for the same way (<<claim>>), the
+# organisation's lines under a signature (<<org_line>>, <<org_rep>>, <<fax>>), a desk's line after
+# an association's account (<<desk_line>>).
+APART_GENRE = "labels_apart"
+APART_SHARE = 0.06  # of the documents, from a stream of its own
+APART_PAPERS = {
+    "asked_licences": (
+        ("[사고 처리 대화]", "{sname}: 보험 접수했습니다", "{sname}: 면허번호 필요하다고 해서요 <<lic>> 입니다",
+         "상대 운전자: 네 확인했습니다"),
+        ("보험사에서 면허번호 달라고 해서 보내드려요 <<lic>>",),
+        ("면허 번호 알려 달래서요: <<lic>>",),
+        ("오전 {hhmm} {sname}", "보험사 직원분이 면허번호 필요하다고 하셔서 <<lic>> 이에요"),
+        ("접촉사고 상대방", "운전면허번호 물어보셔서요 <<lic>>", "사고접수번호 <<claim>>"),
+        ("렌터카 반납 관련", "직원분이 면허 번호 확인해야 한대서요 <<lic>>", "예약번호 <<claim>>"),
+        ("[카톡] {sname}", "면허번호 보내 달라고 하셔서 보내드립니다 <<lic>>"),
+        ("사고 처리 메모", "상대방 면허번호 알려 달라길래 받아 둠 <<lic>>", "보험사 접수번호 <<claim>>"),
+        ("대리운전 기사님 면허번호 요청하셔서 <<lic>> 입니다",),
+        ("보험 처리 때문에 면허번호가 필요하대서 <<lic>> 보내요",),
+        ("회사 차량 운행일지", "총무팀에서 면허번호 적어 달래서요 <<lic>>"),
+        ("면허번호 필요하시다 해서 드려요 <<lic>>",),
+        ("{sname}님 문의", "면허번호요 보험사에서 달라고 해서 <<lic>>", "증권번호 <<claim>>"),
+        ("카셰어링 가입 문의", "면허 번호 다시 입력하라고 해서요 <<lic>> 맞나요?"),
+        ("여권번호 필요하다고 하셔서 <<pp>> 입니다",),
+        ("여행사에서 여권 번호 달라고 해서 보내드려요 <<pp>>", "예약번호 <<claim>>"),
+        ("비자 대행 문의", "여권번호 알려 달래서요 <<pp>>"),
+        ("환불 계좌 알려 달라고 하셔서 <<acct>> 입니다",),
+        ("계좌번호 필요하다고 해서요 {bank} <<acct>>",),
+        ("주민번호 뒷자리까지 필요하다길래 <<rrn>> 보냈어요",),
+        ("보험금 청구", "주민등록번호 적어 달라고 하셔서 <<rrn>> 입니다", "청구 접수번호 <<claim>>"),
+        ("사고접수번호 필요하다고 해서요 <<claim>>", "면허번호는 내일 드릴게요"),
+        ("보험증권번호 달라고 하셔서 보내드려요 <<claim>>",),
+    ),
+    "signatures": (
+        ("{cname}님 안녕하세요.", "문의하신 내용 확인 부탁드립니다.", "", "{sname} 드림", "{company} {team}",
+         "<<own_line>> / <<own_mail>>", "{company} {branch} 대표 <<org_line>>"),
+        ("요청하신 견적서 첨부드립니다.", "", "{sname} 올림", "{company} {team}", "<<own_line>>",
+         "대표번호 <<org_rep>>"),
+        ("확인 후 회신 부탁드립니다.", "{sname} 배상", "{company} {team}", "<<own_line>> | <<own_mail>>",
+         "고객센터 <<org_rep>> / 팩스 <<fax>>"),
+        ("From: {sname}", "{company} {team} {ptitle}", "<<own_line>>", "팩스 <<fax>>"),
+        ("감사합니다.", "{sname} {ptitle}", "{company} {team}", "<<own_line>>", "대표 <<org_line>>"),
+        ("--", "{company} {team} {sname} {ptitle}", "<<own_line>>, <<own_mail>>", "{company} 대표번호 <<org_rep>>"),
+        ("늘 감사드립니다.", "", "{sname} 드림", "{team}", "<<own_line>>", "<<own_mail>>",
+         "{company} 고객센터 <<org_rep>>"),
+        ("회의 자료 공유드립니다.", "{sname} {ptitle} 드림", "{company}", "<<own_line>>", "팩스: <<fax>>"),
+        ("From: {sname} (<<own_mail>>)", "{company} {team}", "<<own_line>>"),
+        ("검토 부탁드립니다.", "", "{sname} 올림", "{team} / {company}", "<<own_line>> / <<own_mail>>",
+         "대표전화 <<org_line>>"),
+        ("{sname} {ptitle} | {team}", "<<own_line>>", "{company} 대표 <<org_line>> · 팩스 <<fax>>"),
+        ("좋은 하루 되세요.", "{sname} 배상", "{company}", "<<own_line>>"),
+    ),
+    "english_lines": (
+        ("[Booking] {stay}", "Host direct: <<safe12>>", "Check-in 15:00 / Check-out 11:00"),
+        ("Guest: {NAME} / Tel <<guest_mobile>>", "Host: {sname} / Direct <<safe12>>"),
+        ("예약 확정 안내 ({stay})", "Mobile (host): <<safe12>>", "Front desk: <<desk_line>>"),
+        ("Direct: <<own_line>>", "Main office: <<desk_line>>"),
+        ("{stay} reservation", "Guest: {NAME}", "Tel <<guest_mobile>>", "My number: <<safe12>>"),
+        ("Pick-up driver", "Cell: <<safe12>>", "Reception: <<desk_line>>"),
+        ("Host cell <<safe12>> (call or text)",),
+        ("Your host {NAME}", "direct line <<safe12>>"),
+        ("Contact the host directly: <<safe12>>",),
+        ("Guest {NAME} / Tel <<guest_mobile>> / 인원 {n}명",),
+        ("총무 {sname} 개인 계좌 {bank} <<acct>> 로 보내 주세요 (문의 <<treasurer>>)",),
+        ("회비는 총무 {sname} 계좌 {bank} <<acct>> 입니다 (문의 <<treasurer>>)",),
+        ("모임 회비 안내", "{bank} <<acct>> {sname} (총무, 문의 <<treasurer>>)"),
+        ("참가비 입금: {bank} <<acct>> 예금주 {sname} / 문의 <<treasurer>>",),
+        ("동호회 회비 계좌 {bank} <<assoc_acct>> (사무국 문의 <<desk_line>>)",),
+    ),
+}
+APART_STAYS = ("Hanok Stay Bukchon", "Jeju Ocean Villa", "Gangneung Pine House", "Seochon Guesthouse",
+               "Busan Harbor Loft")
+APART_TEAMS = ("고객지원팀", "영업1팀", "예약팀", "총무팀", "기술지원팀", "구매팀", "운영팀", "인사팀")
+APART_TITLES = ("과장", "대리", "매니저", "주임", "차장", "사원", "선임")
+APART_BRANCHES = ("제주지점", "본사", "부산지점", "강남점", "본점")
+APART_COMPANIES = ("탐라렌트", "한빛여행사", "누리건설", "다온물산", "소담푸드", "미래로지스")
+APART_LOOK_ALIKES = {"claim": "asked_claim_number", "org_line": "signature_org_line", "org_rep": "signature_org_line",
+                     "fax": "signature_org_line", "desk_line": "host_desk_line", "assoc_acct": "association_account"}
+
 LABELS = {
     "resident": ("주민등록번호", "주민번호", "주민등록 번호", "본인 주민번호", "RRN", "주민 번호"),
     "foreigner_registration": ("외국인등록번호", "외국인번호", "등록증 번호", "외국인 등록번호"),
@@ -1587,7 +1680,7 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
                           WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE,
                           RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, ORG_NUMBER_GENRE,
-                          MISREAD_SCAN_GENRE, CONTACT_GENRE)
+                          MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -2152,7 +2245,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(dict.fromkeys(BIRTH_NAME_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(ORG_NUMBER_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(MISREAD_SCAN_LOOK_ALIKES.values()))
-                  + tuple(dict.fromkeys(CONTACT_LOOK_ALIKES.values())))
+                  + tuple(dict.fromkeys(CONTACT_LOOK_ALIKES.values()))
+                  + tuple(dict.fromkeys(APART_LOOK_ALIKES.values())))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -2539,7 +2633,8 @@ WRITINGS = {
               ("misread_scan", 0),  # only in misread_scans
               # only in contacts_and_columns
               ("message_target", 0), ("message_intl", 0), ("message_odd_groups", 0), ("shifted_row", 0),
-              ("short_header_row", 0)),
+              ("short_header_row", 0),
+              ("signature_own_line", 0), ("english_own_line", 0), ("treasurer_line", 0)),  # only in labels_apart
     "resident": (("scan_split", 0), ("scan_post2020", 0), ("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
                  ("front_sex", 1), ("url_encoded", 0), ("row_cell", 0),  # only in pasted_rows
@@ -2549,7 +2644,8 @@ WRITINGS = {
                  ("scanned_letters", 0),  # only in receipts_and_masks
                  ("identity_check", 0),  # only in births_beside_names
                  ("misread_scan", 0),  # only in misread_scans
-                 ("masked_crew_column", 0)),  # only in contacts_and_columns
+                 ("masked_crew_column", 0),  # only in contacts_and_columns
+                 ("asked_for", 0)),  # only in labels_apart
     "foreigner_registration": (("scan_split", 0), ("dash_eu", 1), ("masked_partly", 1),
                                ("plain", 0),  # only in its genre
                                ("masked_cell", 0),  # only in ledgers_and_papers
@@ -2572,7 +2668,8 @@ WRITINGS = {
                      ("estate_holder", 0),
                      ("roster_row", 0),  # only in workers_and_logs
                      ("announced_hyphen", 0),  # only in announced_replies
-                     ("misread_scan", 0)),  # only in misread_scans
+                     ("misread_scan", 0),  # only in misread_scans
+                     ("asked_for", 0), ("personal_account", 0)),  # only in labels_apart
     "driver_license": (("scan_plain", 0), ("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
                        ("region_bracketed", 1), ("benefit_form", 0),  # only in ledgers_and_papers
@@ -2581,7 +2678,8 @@ WRITINGS = {
                        ("masked_group", 0), ("masked_region", 0),  # only in receipts_and_masks
                        ("speaker_message", 0), ("type_record", 0), ("masked_type_record", 0),  # chats_and_records
                        ("identity_check", 0),  # only in births_beside_names
-                       ("misread_scan", 0)),  # only in misread_scans
+                       ("misread_scan", 0),  # only in misread_scans
+                       ("asked_for", 0)),  # only in labels_apart
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2),
                  ("row_old_format", 0), ("row_current", 0),  # only in pasted_rows
                  ("foreign", 0),  # another country's, only in sheet_exports
@@ -2597,7 +2695,8 @@ WRITINGS = {
                  ("misread_scan", 0),  # only in misread_scans
                  # only in contacts_and_columns
                  ("typed_lower", 0), ("typed_groups", 0), ("typed_current", 0), ("shifted_row", 0),
-                 ("masked_shifted_row", 0)),
+                 ("masked_shifted_row", 0),
+                 ("asked_for", 0)),  # only in labels_apart
     "business_registration": (("plain", 0),  # only on organisations' papers and closing_lines
                               ("form_field", 0),  # only in registry_forms
                               ("benefit_form", 0),  # only in ledgers_and_papers
@@ -2605,7 +2704,8 @@ WRITINGS = {
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
               ("masked_partly", 1), ("url_encoded", 0), ("at_word", 1), ("comma_dot", 1),
               ("form_field", 0),  # only in registry_forms
-              ("shifted_row", 0), ("short_header_row", 0)),  # only in contacts_and_columns
+              ("shifted_row", 0), ("short_header_row", 0),  # only in contacts_and_columns
+              ("signature_own_mail", 0)),  # only in labels_apart
 }
 # Ways of writing a genre favours: a marketplace post dodges the site's filters, a business card
 # and a signature write the number plainly or with dots.
@@ -5176,6 +5276,87 @@ class _Builder:
             raise ValueError(f"no number for {marker!r}")
 
 
+    def apart_paper(self) -> Document:
+        """A paper of APART_PAPERS: a number asked for and given after the clause that says so, a
+        sender's signature block with the organisation's lines under it, English labels of a
+        person's own line, a treasurer's line after their account."""
+        r = self.r
+        names = {"{company}": APART_COMPANIES, "{team}": APART_TEAMS, "{branch}": APART_BRANCHES,
+                 "{stay}": APART_STAYS, "{ptitle}": APART_TITLES}
+
+        def person() -> str:
+            return r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN)
+
+        def draws(piece: str) -> str:
+            for key in ("{sname}", "{cname}"):
+                while key in piece:
+                    piece = piece.replace(key, person(), 1)
+            while "{NAME}" in piece:
+                piece = piece.replace("{NAME}", f"{r.choice(corpus.ROMAN_SUR)} {r.choice(corpus.ROMAN)}".upper(), 1)
+            return piece
+
+        # A value's wording is its whole paper: what names it (a signature's name, a request's
+        # clause) stands lines or words away, and the same line stands in papers of both parts.
+        w = _Writer(APART_GENRE, self.part)
+        kind = r.choice(tuple(APART_PAPERS))
+        picked = {k: self.pick("apart:" + k, pool) for k, pool in names.items()}
+        paper = self.pick("apart:" + kind, APART_PAPERS[kind])
+        wording = "\n".join(paper)
+        self.marked_lines(w, paper, picked, draws, lambda marker, _line: self.apart_number(w, marker, wording))
+        return w.document()
+
+    def apart_number(self, w: _Writer, marker: str, line: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+
+        def value(kind: str, text: str, writing: str) -> None:
+            w.value(labelled.Written(kind, text, writing, False), "label", line, line)
+
+        def landline() -> list[str]:
+            area = r.choice(("02", "031", "032", "051", "052", "053", "054", "064", "070"))
+            return [area, str(r.randrange(2, 10)) + d(3 if area == "070" else r.choice((2, 3))), d(4)]
+
+        if marker == "lic":
+            g = [str(r.choice(list(range(11, 27)) + [28])), f"{r.randrange(0, 100):02d}", d(6),
+                 f"{r.randrange(0, 100):02d}"]
+            value("driver_license", r.choice(("-", "-", " ", " ", ".")).join(g), "asked_for")
+        elif marker == "pp":
+            value("passport", v._passport("plain" if r.random() < 0.6 else "current_format"), "asked_for")
+        elif marker == "acct":
+            value("bank_account", v._bank_account("hyphen"),
+                  "asked_for" if "달라" in line or "필요" in line else "personal_account")
+        elif marker == "rrn":
+            value("resident", v._resident("hyphen"), "asked_for")
+        elif marker == "own_line":
+            g = landline() if r.random() < 0.6 else v._phone_groups(True)
+            value("phone", r.choice((".", "-", "-", " ")).join(g), "signature_own_line")
+        elif marker == "own_mail":
+            local = r.choice(corpus.ROMAN) + r.choice((".", "_", "")) + r.choice(corpus.ROMAN_SUR)
+            value("email", f"{local}@{r.choice(('hanmail.net', 'naver.com', 'gmail.com', 'daum.net', 'nate.com'))}",
+                  "signature_own_mail")
+        elif marker == "safe12":  # a 050x safe number, twelve digits, mostly without separators
+            t = "050" + str(r.randrange(2, 8)) + d(8)
+            value("phone", t if r.random() < 0.7 else f"{t[:4]}-{t[4:8]}-{t[8:]}", "english_own_line")
+        elif marker == "guest_mobile":
+            value("phone", "".join(v._phone_groups(True)) if r.random() < 0.6 else "-".join(v._phone_groups(True)),
+                  "english_own_line")
+        elif marker == "treasurer":
+            g = v._phone_groups(True)
+            text = f"+82-{g[0][1:]}-{g[1]}-{g[2]}" if r.random() < 0.5 else "-".join(g)
+            value("phone", text, "treasurer_line")
+        elif marker in ("org_line", "fax", "desk_line"):
+            w.negative(APART_LOOK_ALIKES[marker], r.choice(("-", "-", ".")).join(landline()), line)
+        elif marker == "org_rep":
+            w.negative(APART_LOOK_ALIKES[marker], f"1{r.choice('568')}{r.randrange(0, 100):02d}-{d(4)}", line)
+        elif marker == "assoc_acct":
+            w.negative(APART_LOOK_ALIKES[marker], v._bank_account("hyphen"), line)
+        elif marker == "claim":
+            y, m, dd = v.date(2025, 2026)
+            w.negative(APART_LOOK_ALIKES[marker], r.choice((f"{y}{m:02d}{dd:02d}-{d(5)}", f"{y % 100:02d}-{d(7)}",
+                                                            d(12), f"{y}-{d(6)}")), line)
+        else:
+            raise ValueError(f"no number for {marker!r}")
+
     def chat_record_paper(self) -> Document:
         """A chat or a record whose layout tells a value's kind (CHAT_RECORD_PAPERS): a role's
         speaker stamp, an identity record's type key, a card masked with symbols in spaced
@@ -5439,6 +5620,7 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     org_numbers = random.Random(_seed(part, seed) ^ 0x0A6E)
     misread_scans = random.Random(_seed(part, seed) ^ 0x5CA7)
     contacts = random.Random(_seed(part, seed) ^ 0xC0DE)
+    apart = random.Random(_seed(part, seed) ^ 0x1AB5)
     docs = []
     while len(docs) < documents:
         if births.random() < BIRTH_NAME_SHARE:
@@ -5456,6 +5638,10 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
         if contacts.random() < CONTACT_SHARE:
             with b.own_stream(contacts):
                 docs.append(b.contact_paper())
+            continue
+        if apart.random() < APART_SHARE:
+            with b.own_stream(apart):
+                docs.append(b.apart_paper())
             continue
         if no_persons.random() < NO_PERSON_SHARE:
             with b.own_stream(no_persons):

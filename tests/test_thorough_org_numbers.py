@@ -81,13 +81,16 @@ LINES = [
      [mobile("010-2384-5521", ["context.extra_label"])], {"043) 342-8517": ORG}),
     ("Head office 02-555-1234 / Front desk: 031-242-1177 / Reception 02-714-5006", [],
      {"02-555-1234": ORG, "031-242-1177": ORG, "02-714-5006": ORG}),
-    ("Switchboard 070-4834-3512 | Direct: Jihoon Lee 010-3661-6061", [mobile("010-3661-6061")],
+    # Direct names a person's own line: it is read as their label.
+    ("Switchboard 070-4834-3512 | Direct: Jihoon Lee 010-3661-6061",
+     [mobile("010-3661-6061", ["context.extra_label"])],
      {"070-4834-3512": ORG}),
     ("Customer care 02-555-1234\nMain office: 031-242-1177  After hours: 070-4834-3512", [],
      {"02-555-1234": ORG, "031-242-1177": ORG, "070-4834-3512": ORG}),
     # A person's direct line, a home line, a contact's main and office numbers (Main:, Office:,
     # phone: {main: ...}) and a signature's line beside a person's own address stay theirs.
-    ("Branch manager Minsu Kim, direct 02-555-1234", [("phone", "02-555-1234", "phone.seoul", [])], {}),
+    ("Branch manager Minsu Kim, direct 02-555-1234",
+     [("phone", "02-555-1234", "phone.seoul", ["context.extra_label"])], {}),
     ("Main: 02-555-1234", [("phone", "02-555-1234", "phone.seoul", [])], {}),
     ("Office: 02-555-1234", [("phone", "02-555-1234", "phone.seoul", [])], {}),
     ("phone:\n  main: 02-555-1234", [("phone", "02-555-1234", "phone.seoul", ["context.enclosing_key"])], {}),

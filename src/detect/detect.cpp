@@ -514,6 +514,20 @@ class Detector {
     personal_ = search.personal_phone();
   }
 
+  // A sender's own line under their signature (extend::senders_own_line) is theirs, as a personal
+  // label makes it, and the team's or the company's words on the lines between are the sender's:
+  // only the words on its own line weigh against it. Out of line: few numbers begin such a line.
+  [[gnu::noinline, gnu::cold]] void read_as_senders_line() {
+    const extend::LabelSearch& search = *labels_;
+    personal_ = true;
+    constexpr bool kBlockKeys = true, kOwnLine = true;
+    lookalike_ = lookalike_beside_blocks_ = lookalike_of_mobile_ =
+        search.hits(labels::kLookAlikeTable, s_.ext_hits, nullptr, kBlockKeys, 0, kOwnLine);
+    company_ = company_of_mobile_ =
+        search.hits(labels::kCompanyTable, s_.ext_hits, nullptr, kBlockKeys, 0, kOwnLine);
+    negative_ = search.hits(labels::kNegativeTable, s_.ext_hits, nullptr, kBlockKeys, 0, kOwnLine);
+  }
+
   // Said in candidate i's evidence where a word that would have vetoed it did not: a word that
   // names no mobile over a mobile (rule::kPhoneMobileUnderOtherWord), a word right before another
   // number (rule::kLabelOfAnotherNumber; a resident or foreigner number whose birth date and
@@ -711,13 +725,18 @@ class Detector {
     if (s_.raw.size() < n) s_.raw.resize(n);
     const bool read = extended && read_labels(run, early->span);
     const bool mobile_run = extended && extend::is_mobile_number(s_.digits);
+    // A mobile in any form: the words that name no mobile weigh apart over it.
+    const bool mobile = mobile_run || (extended && extend::is_mobile_in_any_form(s_.digits));
     bool mobile_among_accounts = false;
     // What stands beside the run is read for a kind at its first candidate the labels leave
     // below 1, and only what that kind reads: next to no run has any of it.
     std::uint8_t beside = 0, beside_read = 0;  // Beside flags found, and those looked for
     if (extended) {
       if (s_.cand_ext.size() < n) s_.cand_ext.resize(n);
-      weigh_vetoing_labels(read, mobile_run);
+      weigh_vetoing_labels(read, mobile);
+      senders_line_ =
+          read && !personal_ && extend::senders_own_line(s_.digits, source_, early->span);
+      if (senders_line_) read_as_senders_line();
     }
     // Without the families a candidate's hits are read only in a winner's evidence: where no
     // evidence is kept (a piece of a list, masking's findings) they are only weighed.
@@ -785,7 +804,6 @@ class Detector {
           extend::veto(cfg_, s_.digits, source_, src.span, personal_, read ? &*labels_ : nullptr);
     // A number that reads as a telephone number under a company label is the company's,
     // whatever else its digits could be.
-    const bool mobile = extended && extend::is_mobile_number(s_.digits);
     // A business registration number written in its groups (123-45-67890) whose check digit
     // agrees is a company's own number: the company's words around it name it, not veto it
     // (Config() reads it so too). Other numbers of ten digits agree with it one time in ten.
@@ -849,6 +867,8 @@ class Detector {
           note_words_passed(i, ctx, registration, mobile);
         if (mobile && c.entity == EntityKind::phone && extend::clock_follows(source_, src.span))
           s_.cand_ext[i].push_back(extend::rule::kMobileBeforeClock);
+        if (senders_line_ && c.entity == EntityKind::phone)
+          s_.cand_ext[i].push_back(extend::rule::kSendersOwnLine);
       }
       if ((c.needs_context || scanned) && ctx < cfg_.min_context) {
         reject(c, score, RejectReason::no_context);
@@ -1354,6 +1374,7 @@ class Detector {
   float lookalike_ = 0, lookalike_beside_blocks_ = 0, lookalike_of_mobile_ = 0, company_ = 0,
         company_of_mobile_ = 0, negative_ = 0;
   bool personal_ = false;
+  bool senders_line_ = false;      // the run begins a line under a sender's signature
   bool own_business_ = false;      // the run is a business number in its groups, its check agreeing
   bool past_other_cells_ = false;  // read_labels read the header past the row's other cells
   // Where the first line ends when it is a scan's title, 0 when it is none; unset until asked.

@@ -766,8 +766,10 @@ std::size_t remark_before(std::string_view s, std::size_t e) {
 // `number_words` gets those of words for "number" (No, num) and of markup tags between cells
 // (<th>연락처</th><td>010-...), `spoken` those of words of saying the value (불러줌), counted
 // apart.
-std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_t to,
-                                std::uint32_t& number_words, std::uint32_t& spoken) {
+// Out of line: the walk reads it for few of the labels it finds.
+[[gnu::noinline]] std::uint32_t uncounted_between(std::string_view s, std::size_t from,
+                                                  std::size_t to, std::uint32_t& number_words,
+                                                  std::uint32_t& spoken) {
   std::uint32_t generic = 0;
   number_words = spoken = 0;
   for (std::size_t i = from; i < to;) {
@@ -872,6 +874,51 @@ std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_
              : std::string_view::npos;
 }
 
+// The kinds whose label a request with no mark may stand apart from its value: identity numbers
+// and accounts, which people are asked to send (labels::kAskedForEndings). A mask of tables.
+constexpr std::uint32_t kAskedForTables = [] {
+  constexpr EntityKind kinds[] = {EntityKind::resident, EntityKind::foreigner_registration,
+                                  EntityKind::bank_account, EntityKind::driver_license,
+                                  EntityKind::passport};
+  std::uint32_t mask = 0;
+  for (EntityKind k : kinds) mask |= 1u << static_cast<unsigned>(k);
+  return mask;
+}();
+constexpr bool asked_for_kind(std::uint8_t table) { return (kAskedForTables >> table) & 1u; }
+
+// Where a request or a notice written right before the value, with no mark between, would end
+// (면허번호 필요하다고 해서요 21-10-..., 면허번호 달라고 해서 보내드려요 12 11 ...): after the value's
+// word before, when that word ends saying the value was asked for or is being given
+// (labels::kAskedForEndings, labels::kAnnouncementEndings). npos otherwise.
+[[gnu::noinline]] std::size_t unmarked_request_end_before(std::string_view s, std::size_t to) {
+  // The endings' last syllables: most words end otherwise, and are not compared further.
+  static constexpr auto kLastSyllables = [] {
+    std::array<std::uint32_t, std::size(labels::kAskedForEndings) +
+                                  std::size(labels::kAnnouncementEndings)>
+        keys{};
+    std::size_t k = 0;
+    for (std::string_view e : labels::kAskedForEndings) keys[k++] = syllable_key(e, e.size() - 3);
+    for (std::string_view e : labels::kAnnouncementEndings)
+      keys[k++] = syllable_key(e, e.size() - 3);
+    return keys;
+  }();
+  while (to > 0 && s[to - 1] == ' ') --to;
+  if (!hangul_syllable_before(s, to) ||
+      std::find(kLastSyllables.begin(), kLastSyllables.end(), syllable_key(s, to - 3)) ==
+          kLastSyllables.end())
+    return std::string_view::npos;
+  std::size_t from = to;
+  while (hangul_syllable_before(s, from)) from -= 3;
+  const std::string_view word = s.substr(from, to - from);
+  const auto ends_word = [&](std::string_view e) { return word.ends_with(e); };
+  return std::any_of(std::begin(labels::kAskedForEndings), std::end(labels::kAskedForEndings),
+                     ends_word) ||
+                 std::any_of(std::begin(labels::kAnnouncementEndings),
+                             std::end(labels::kAnnouncementEndings), ends_word)
+             ? to
+             : std::string_view::npos;
+}
+
 // Whether [from, end) is a request or a notice between a label's end and the mark before its
 // value (확인 부탁드려요: , 8자리 새로 받았어요 -> ; `end` from request_end_before): short Korean
 // words, maybe a count of one or two digits before a word (8자리).
@@ -893,6 +940,18 @@ std::uint32_t uncounted_between(std::string_view s, std::size_t from, std::size_
     }
   }
   return true;
+}
+
+// A place in the text not looked for yet (where a request ends, where a bracket opens).
+constexpr std::size_t kUnread = std::string_view::npos - 1;
+
+// Whether the label ending at byte e is asked for in a clause right before the value at byte `to`
+// with no mark between (unmarked_request_end_before, request_clause). `end` keeps where such a
+// clause ends across the labels of one walk (kUnread before it is read).
+[[gnu::noinline]] bool asked_without_mark(std::string_view s, std::size_t e, std::size_t to,
+                                          std::size_t& end) {
+  if (end == kUnread) end = unmarked_request_end_before(s, to);
+  return end != std::string_view::npos && request_clause(s, e, end);
 }
 
 // No sentence ends in [from, to): no full stop, question or exclamation mark before a space.
@@ -1097,8 +1156,8 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   std::uint32_t digits_walked = 0;  // alnum less these: the letters walked
   // Where a request before the value would end (request_end_before), read at the first
   // distant label.
-  constexpr std::size_t kUnread = std::string_view::npos - 1;
   std::size_t request_end = kUnread;
+  std::size_t unmarked_end = kUnread;  // the same with no mark (asked_without_mark)
   // A value answering in brackets at the end of its sentence: a label before the bracket, with
   // no other label between, is read at the distance of the bracket's lead. Looked for at the
   // first label that stands off the value.
@@ -1176,6 +1235,11 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
           if (d > 0 && request_end == kUnread) request_end = request_end_before(text, start);
           if (d > 0 && request_end != std::string_view::npos &&
               request_clause(text, e, request_end)) {
+            readings |= kRequestPhrase;
+            d = 0;
+          }
+          if (d > 0 && asked_for_kind(l.table) &&
+              asked_without_mark(text, e, start, unmarked_end)) {
             readings |= kRequestPhrase;
             d = 0;
           }
@@ -3537,6 +3601,72 @@ bool person_name(std::string_view text, std::size_t b, std::size_t e, bool title
     return true;
   return syllables <= 3 && surnames.test(static_cast<std::size_t>(unicode::syllable_at(name, 0)));
 }
+
+// Whether a line names a sender as a signature does (labels::kSenderClosings, kStaffTitles,
+// kSenderHeads): a person's name before a closing or a staff title, or right after a sender's
+// head at the line's start.
+bool names_a_sender(std::string_view line) {
+  const std::size_t first = line.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return false;
+  std::string_view after_head;
+  for (std::string_view head : labels::kSenderHeads)
+    if (line.substr(first).starts_with(head)) after_head = line.substr(first + head.size());
+  const auto is_word_mark = [](char c) {
+    return c == ' ' || c == '\t' || c == '|' || c == '/' || c == ',' || c == '(' || c == ')';
+  };
+  // Words by the marks between them; a name is followed by a closing or a title word.
+  std::size_t b = first;
+  bool first_word = true;
+  if (!after_head.empty()) b = line.size() - after_head.size();
+  while (b < line.size()) {
+    while (b < line.size() && is_word_mark(line[b])) ++b;
+    std::size_t e = b;
+    while (e < line.size() && !is_word_mark(line[e])) ++e;
+    if (e == b) break;
+    const std::string_view word = line.substr(b, e - b);
+    // A team or a head signs too (예약팀 드림, 원장 드림): a desk's or a title's word is no name.
+    if (name_length_word_start(line, e) == b && person_name(line, b, e, true) &&
+        !ends_with_any(word, labels::kOfficeUnitEndings) &&
+        !ends_with_any(word, labels::kHeadTitleEndings) &&
+        std::find(std::begin(labels::kStaffTitles), std::end(labels::kStaffTitles), word) ==
+            std::end(labels::kStaffTitles)) {
+      if (first_word && !after_head.empty()) return true;
+      std::size_t n = e;
+      while (n < line.size() && is_word_mark(line[n])) ++n;
+      std::size_t ne = n;
+      while (ne < line.size() && !is_word_mark(line[ne])) ++ne;
+      const std::string_view next = line.substr(n, ne - n);
+      const auto is = [&](std::string_view w) { return next == w; };
+      if (std::any_of(std::begin(labels::kSenderClosings), std::end(labels::kSenderClosings), is) ||
+          std::any_of(std::begin(labels::kStaffTitles), std::end(labels::kStaffTitles), is))
+        return true;
+    }
+    first_word = false;
+    b = e;
+  }
+  return false;
+}
+}  // namespace
+
+bool sender_named_above(std::span<const std::uint8_t> d, std::string_view text, std::size_t ls) {
+  constexpr std::size_t kOtherNumberDigits = 7;
+  if (!is_mobile_number(d) && !is_landline(d)) return false;  // not a 15xx, 080 nor an account
+  for (std::size_t k = 0; k < labels::kSignatureLines && ls > 0; ++k) {
+    const std::size_t le = ls - 1;
+    const void* nl = memrchr(text.data(), '\n', le);
+    const std::size_t from =
+        nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text.data()) + 1 : 0;
+    const std::string_view line = text.substr(from, le - from);
+    if (line.find_first_not_of(" \t\r") == std::string_view::npos ||
+        unicode::count_ascii_digits(line) >= kOtherNumberDigits)
+      return false;  // the block's start, or another number's line
+    if (names_a_sender(line)) return true;
+    ls = from;
+  }
+  return false;
+}
+
+namespace {
 
 // The role's word that ends at byte e of `text`, past spaces and a colon (환자 변윤서, 팀원:
 // 손미경), or an empty view.

@@ -53,6 +53,9 @@ inline constexpr RuleName kPhoneMobileUnderOtherWord = "phone.mobile_under_other
 // another number (좌석 12 회원 010-..., 010-... 배송 지연 → 주문번호 2023...) is that number's
 // label: it vetoes no value.
 inline constexpr RuleName kLabelOfAnotherNumber = "context.label_of_another_number";
+// A mobile or a landline that begins a line under a sender's signature (하채원 드림 / 탐라렌트
+// 고객지원팀 / 052.847.9428): the sender's own, not their team's nor their company's.
+inline constexpr RuleName kSendersOwnLine = "phone.senders_own_line";
 // A look-alike's word on a line of its own above a mobile number (좌석 배치도 갱신, then
 // 고객 010-...): it names no mobile a line away.
 inline constexpr RuleName kMobileUnderWordALineAbove = "phone.mobile_under_word_a_line_above";
@@ -273,6 +276,29 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> digits,
 // A mobile number (010, 011, 016 to 019) as dialled at home.
 inline bool is_mobile_number(std::span<const std::uint8_t> d) {
   return (d.size() == 10 || d.size() == 11) && d[0] == 0 && d[1] == 1 && (d[2] <= 1 || d[2] >= 6);
+}
+// A mobile number, or one written after its country code (+82-10-..., +82 010-...): the words
+// that name no mobile (labels::kNotMobile: 문의, 대표) weigh apart over either.
+inline bool is_mobile_in_any_form(std::span<const std::uint8_t> d) {
+  if (is_mobile_number(d)) return true;
+  if (d.size() < 11 || d[0] != 8 || d[1] != 2) return false;
+  const auto rest = d.subspan(2);
+  const bool without_zero =
+      (rest.size() == 9 || rest.size() == 10) && rest[0] == 1 && (rest[1] <= 1 || rest[1] >= 6);
+  return without_zero || is_mobile_number(rest);
+}
+
+// Whether the mobile or landline `d` whose line starts at byte `ls` of `text` stands under a line
+// naming a sender in its block (labels::kSenderClosings).
+bool sender_named_above(std::span<const std::uint8_t> d, std::string_view text, std::size_t ls);
+// Whether the mobile or landline `d` at `run` of `text` begins a line of a sender's signature
+// block, under the line naming the sender: the sender's own line, not their team's. Inline: most
+// numbers asked do not begin their line.
+inline bool senders_own_line(std::span<const std::uint8_t> d, std::string_view text,
+                             const Span& run) {
+  std::size_t ls = run.byte_start;
+  while (ls > 0 && (text[ls - 1] == ' ' || text[ls - 1] == '\t')) --ls;
+  return ls > 0 && text[ls - 1] == '\n' && sender_named_above(d, text, ls);
 }
 
 // Why no reading of a run may be reported, from its digits and how the source writes them.

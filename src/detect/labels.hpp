@@ -222,6 +222,11 @@ inline constexpr Label kPhone[] = {
     {"카카오톡", 0.8f},
     {"SMS", 0.9f, kAscii},
     {"메시지", 0.8f},
+    // English labels of a person's own line (Host direct:, Direct 0503..., direct line, call the
+    // host directly:, My number:): a booking's or a signature's host or sender, not a desk.
+    {"Direct", 0.9f, kAscii | kPersonal},
+    {"directly", 0.9f, kAscii | kPersonal},
+    {"My number", 0.9f, kAscii | kPersonal},
 };
 // Countries' calling codes other than Korea's, with the length of a number after them (E.164):
 // a phone written with "+" and one of them is read as a phone abroad (extend.cpp) under a phone's
@@ -1227,6 +1232,20 @@ inline constexpr std::string_view kMainMailboxWords[] = {"대표 메일", "대�
 inline constexpr std::string_view kDrugFormEndings[] = {"정",   "캡슐", "시럽", "주",   "액",  "산",
                                                         "연고", "크림", "겔",   "과립", "좌제"};
 
+// A sender's signature block (하채원 드림 / 탐라렌트 고객지원팀 / 052.847.9428 / ...): the line that
+// names the sender, by a closing after the name (드림, 올림, 배상), a staff title after it (김도윤
+// 과장) or a sender's head before it (From: 박서연). A number that begins a line under it in its
+// block, with no number between, is the sender's own line, whatever team or company the lines
+// between name; a line that begins with its own word (대표 054-..., 고객센터, 팩스) is read by it.
+inline constexpr std::string_view kSenderClosings[] = {"드림", "올림", "배상"};
+inline constexpr std::string_view kStaffTitles[] = {
+    "과장", "대리", "매니저", "주임", "사원", "차장", "부장", "선임", "책임", "팀장",
+    "실장", "이사", "연구원", "선임연구원", "책임연구원", "프로", "주무관", "사무관"};
+inline constexpr std::string_view kSenderHeads[] = {"From:", "보낸 사람:", "보낸사람:", "발신인:",
+                                                    "발신:"};
+// How many lines above a number its sender's line may stand (the name, the team, the company).
+inline constexpr std::size_t kSignatureLines = 4;
+
 // Words that qualify a label without naming a kind: a number, a date, the information. Between
 // a label and its value they count as no distance, so a label is read by its head word
 // (출생 연월일, 계좌 정보, birth_ymd). Korean ones may carry a particle (번호는).
@@ -1253,6 +1272,15 @@ inline constexpr std::string_view kRequestMarks[] = {":", "→", "▶", "➡", "
 inline constexpr std::string_view kSentenceEndings[] = {"요", "다", "림", "함", "음", "죠"};
 static_assert(std::all_of(std::begin(kSentenceEndings), std::end(kSentenceEndings),
                           [](std::string_view e) { return e.size() == 3; }));
+// How a clause ends that says a value was asked for, right before it with no mark between
+// (면허번호 필요하다고 해서요 21-10-..., 보험사에서 계좌 달라고 하셔서 110-..., 여권번호 알려 달래서
+// M1234...): read across as the requests before a mark are, and so are the announcements of
+// kAnnouncementEndings (면허번호 달라고 해서 보내드려요 12 11 ...), under a label of an identity
+// number or an account only (extend.cpp, kAskedForKinds): a phone's or a date's label is followed
+// by such clauses about something else.
+inline constexpr std::string_view kAskedForEndings[] = {"해서",   "해서요", "셔서",   "셔서요",
+                                                        "래서",   "래서요", "대서",   "대서요",
+                                                        "길래",   "길래요", "하시니", "하시네요"};
 // A column's header that names a number a system issues to people (고객ID, 교적번호, 고객 코드,
 // user_no): one of these words for whom, and one of the endings after it. Ten bare digits under
 // it whose check digit holds are no business number; so are registries' numbers (과제번호, a

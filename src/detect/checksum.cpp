@@ -116,16 +116,23 @@ bool any_masked(std::span<const std::uint8_t> digits) {
   // Eight positions at a time: a byte equal to kMasked becomes zero, and the zero-byte test
   // below is exact for whether any byte of the word is zero.
   constexpr std::uint64_t kOnes = 0x0101010101010101ull, kHigh = 0x8080808080808080ull;
-  std::size_t i = 0;
-  for (; i + 8 <= digits.size(); i += 8) {
+  auto holds_mask = [&](std::size_t at) {
     std::uint64_t word;
-    std::memcpy(&word, digits.data() + i, 8);
+    std::memcpy(&word, digits.data() + at, 8);
     word ^= kOnes * kMasked;
-    if (((word - kOnes) & ~word & kHigh) != 0) return true;
+    return ((word - kOnes) & ~word & kHigh) != 0;
+  };
+  const std::size_t n = digits.size();
+  if (n < 8) {
+    for (std::size_t i = 0; i < n; ++i)
+      if (digits[i] == kMasked) return true;
+    return false;
   }
-  for (; i < digits.size(); ++i)
-    if (digits[i] == kMasked) return true;
-  return false;
+  // The last eight positions as one word, overlapping the word before it: no position is
+  // tested alone (every candidate has eight digits or more).
+  for (std::size_t i = 0; i + 8 < n; i += 8)
+    if (holds_mask(i)) return true;
+  return holds_mask(n - 8);
 }
 
 bool digits_start_with(std::span<const std::uint8_t> digits, std::string_view prefix) {

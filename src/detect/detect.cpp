@@ -237,6 +237,7 @@ class Detector {
         cfg_(cfg),
         costs_only_lower_(lowers(cfg.absorbed_whitespace) && lowers(cfg.absorbed_separator) &&
                           lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)),
+        extended_(cfg.any_extension()),
         detail_(detail),
         s_(scratch) {
     search_.pair(text_, source_, map_);
@@ -259,7 +260,7 @@ class Detector {
       for (const Span& s : s_.shapes.passports) {
         poll.reach(s.byte_end);
         poll.advance(kUnitsPerSearch);
-        if (cfg_.any_extension())
+        if (extended_)
           add_shape({s, EntityKind::passport, kPassportRule, kPassportBase, true,
                      ChecksumResult::not_applicable(reason::passport)});
         else add_passport(s);
@@ -675,9 +676,8 @@ class Detector {
   // the search for them.
   RunOutcome evaluate_run(const Span& run, std::vector<Rejection>* rejections, bool whole = false,
                           bool evidence = true, bool no_cues = false) {
-    return cfg_.any_extension()
-               ? evaluate_run_as<true>(run, rejections, whole, evidence, no_cues)
-               : evaluate_run_as<false>(run, rejections, whole, evidence, no_cues);
+    return extended_ ? evaluate_run_as<true>(run, rejections, whole, evidence, no_cues)
+                     : evaluate_run_as<false>(run, rejections, whole, evidence, no_cues);
   }
   // One body for each setting: Config()'s holds none of the families' readings, and thorough's
   // has the inlining room they take.
@@ -1050,7 +1050,7 @@ class Detector {
   // highest base, checksum and context it can have, still falls below the threshold. Only for the
   // default rules (extensions add their own scores) and costs that can only lower a score.
   bool can_prune_pieces() const {
-    return costs_only_lower_ && !cfg_.any_extension() && std::isfinite(cfg_.checksum_passed) &&
+    return costs_only_lower_ && !extended_ && std::isfinite(cfg_.checksum_passed) &&
            std::isfinite(cfg_.checksum_failed) && std::isfinite(cfg_.context) &&
            std::isfinite(cfg_.min_score);
   }
@@ -1346,6 +1346,7 @@ class Detector {
   const bool unchanged_;  // text_ is source_ itself, read through the identity map
   const Config& cfg_;
   const bool costs_only_lower_;  // every cost weight is finite and not negative
+  const bool extended_;          // some extension family is on: cfg_.any_extension(), asked per run
   const Detail detail_;
 
   std::vector<Finding> findings_;

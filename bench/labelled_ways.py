@@ -91,7 +91,12 @@ sender's own line right under the signature's name and team (하채원 드림 / 
 052.847.9428) beside the organisation's 대표, 대표번호, 고객센터 and 팩스 lines, English labels of a
 host's or a sender's own line over 050x safe numbers (Host direct: 050269848587), a treasurer's
 mobile asked about after their account ((문의 +82-10-...)); an insurer's claim and policy numbers and
-desks' lines as look-alikes.
+desks' lines as look-alikes. Rosters read by column (rosters_by_column): ship and tour manifests
+and rosters exported from a booking system, their columns parted by two spaces or more while a cell
+holds single spaces (a name of three words, 28 JUL 1961, 1990년 9월 28일), rows with a cell left empty
+inside or ending early; class lists in CSV one of whose rows holds a date's comma unquoted (Jul 19,
+2019), with rows below it; a passport's expiry and a booking's number in their own columns as
+look-alikes.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -1291,6 +1296,62 @@ APART_BRANCHES = ("제주지점", "본사", "부산지점", "강남점", "본점
 APART_COMPANIES = ("탐라렌트", "한빛여행사", "누리건설", "다온물산", "소담푸드", "미래로지스")
 APART_LOOK_ALIKES = {"claim": "asked_claim_number", "org_line": "signature_org_line", "org_rep": "signature_org_line",
                      "fax": "signature_org_line", "desk_line": "host_desk_line", "assoc_acct": "association_account"}
+# Rosters read by column (ROSTER_COLUMN_PAPERS): ship and tour manifests and rosters exported from a
+# booking system as plain text, their columns parted by two spaces or more and a cell holding single
+# spaces (a name of two or three words, 28 JUL 1961, 1990년 9월 28일); an empty cell leaves a wider
+# gap, and a row may end before its last cells. Class and academy lists written as CSV without
+# quotes, where one row's date holds a comma (Jul 19, 2019) and so a cell more than its header,
+# with rows below it. Look-alikes: a passport's expiry and a booking's number in their own columns.
+ROSTER_COLUMN_GENRE = "rosters_by_column"
+ROSTER_COLUMN_SHARE = 0.05  # of the documents, from a stream of its own
+ROSTER_COLUMN_PAPERS = {
+    "aligned": (
+        ("[{tour} 탑승자 명단]", "NO  NAME  DOB  PASSPORT  PHONE  E-MAIL",
+         "{no}  {NAME}  <<dob>>  <<pp>>  <<mobile>>  <<mail>>", "{no}  {NAME}  <<dob>>  <<pp>>  <<mobile>>  <<mail>>",
+         "{no}  {NAME}  <<dob>>  <<pp>>    <<mail>>"),
+        ("한글성명  영문성명  생년월일  여권번호  연락처", "{name}  {NAME}  <<dob>>  <<pp>>  <<mobile>>",
+         "{name}  {NAME}  <<dob>>  <<pp>>  <<mobile>>", "{name}  {NAME}  <<dob>>  <<pp>>"),
+        ("{ship} PASSENGER MANIFEST", "SEQ   NAME   SEX   D.O.B   PASSPORT NO   NAT.",
+         "{n}   {NAME}   {sex}   <<dob>>   <<pp>>   KOR", "{n}   {NAME}   {sex}   <<dob>>   <<pp>>   KOR",
+         "{n}   {NAME}   {sex}   <<dob>>   <<pp>>   KOR"),
+        ("예약번호  성명  생년월일  여권번호  만료일", "<<booking>>  {NAME}  <<dob>>  <<pp>>  <<expiry>>",
+         "<<booking>>  {NAME}  <<dob>>  <<pp>>  <<expiry>>"),
+        ("번호  성명  생년월일  여권번호  비고", "{n}  {name}  <<dob>>  <<pp>>  인솔자", "{n}  {name}  <<dob>>  <<pp>>",
+         "{n}  {name}  <<dob>>  <<pp>>  객실 {n}인실"),
+        ("참가자 명단 ({tour})", "", "이름    생년월일    휴대폰    여권", "{name}    <<dob>>    <<mobile>>    <<pp>>",
+         "{name}    <<dob>>        <<pp>>", "{name}    <<dob>>    <<mobile>>    <<pp>>"),
+        ("Name  Date of Birth  Passport  Expiry  Mobile", "{NAME}  <<dob>>  <<pp>>  <<expiry>>  <<mobile>>",
+         "{NAME}  <<dob>>  <<pp>>  <<expiry>>  <<mobile>>", "{NAME}  <<dob>>  <<pp>>  <<expiry>>"),
+        ("{tour} 출국 명단", "연번  성명(한글)  성명(영문)  생년월일  여권번호", "-" * 40,
+         "{n}  {name}  {NAME}  <<dob>>  <<pp>>", "{n}  {name}  {NAME}  <<dob>>  <<pp>>"),
+        ("CREW LIST  {ship}", "RANK  NAME  BIRTH  PASSPORT  SEAMAN BOOK", "MASTER  {NAME}  <<dob>>  <<pp>>  <<booking>>",
+         "C/O  {NAME}  <<dob>>  <<pp>>  <<booking>>", "OILER  {NAME}  <<dob>>  <<pp>>"),
+        ("no  name  birth  passport no  tel", "{no}  {NAME}  <<dob>>  <<pp>>  <<mobile>>",
+         "{no}  {NAME}  <<dob>>    <<mobile>>", "{no}  {NAME}  <<dob>>  <<pp>>  <<mobile>>"),
+    ),
+    "csv_overfull": (
+        ("원생,생년월일,학부모 연락처", "{name},<<dob_comma>>,<<mobile_bare>>", "{name},<<dob>>,-", "{name},<<dob>>,",
+         "{name},<<dob>>,<<mobile>>"),
+        ("[{class} 명단]", "이름,생일,보호자 연락처", "{name},<<dob>>,<<mobile>>", "{name},<<dob_comma>>,<<mobile>>",
+         "{name},<<dob>>,<<mobile>>", "{name},<<dob>>,"),
+        ("name,birthday,parent phone", "{NAME},<<dob_comma>>,<<mobile>>", "{NAME},<<dob>>,<<mobile>>",
+         "{NAME},<<dob>>,-"),
+        ("학생,생년월일,연락처,비고", "{name},<<dob>>,<<mobile>>,", "{name},<<dob_comma>>,<<mobile>>,신규",
+         "{name},<<dob>>,<<mobile>>,", "{name},<<dob>>,-,휴원"),
+        ("{class} 출석부", "성명,생년월일,반", "{name},<<dob_comma>>,{class}", "{name},<<dob>>,{class}",
+         "{name},<<dob>>,{class}"),
+    ),
+}
+ROSTER_COLUMN_TOURS = ("하나투어 다낭 4박5일", "모두투어 오사카", "제주 단체여행", "유럽 3국 연수", "괌 가족여행")
+ROSTER_COLUMN_SHIPS = ("MV HANBIT", "PANSTAR DREAM", "NEW CAMELLIA", "SEA STAR")
+ROSTER_COLUMN_GIVEN_APART = ("ji min", "su bin", "ha eun", "min jun", "seo yeon", "jae hyun", "yu jin", "do yoon",
+                             "ye jin", "tae hoon")
+ROSTER_COLUMN_CLASSES = ("해님반", "달님반", "초등 3반", "중등 A반", "별빛반")
+# A paper writes its dates one way, now and then another.
+ROSTER_COLUMN_DATE_STYLES = ("{y}.{m:02d}.{d:02d}", "{y}/{m:02d}/{d:02d}", "{y}년 {m}월 {d}일", "{d:02d} {MON} {y}",
+                             "{y}-{m:02d}-{d:02d}", "{yy:02d}.{m:02d}.{d:02d}", "{d:02d}{MON}{y}", "{y}{m:02d}{d:02d}",
+                             "{d:02d}/{m:02d}/{y}", "{y}. {m}. {d}.")
+ROSTER_COLUMN_LOOK_ALIKES = {"expiry": "roster_passport_expiry", "booking": "roster_booking_number"}
 
 LABELS = {
     "resident": ("주민등록번호", "주민번호", "주민등록 번호", "본인 주민번호", "RRN", "주민 번호"),
@@ -1680,7 +1741,7 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
                           WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE,
                           RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, ORG_NUMBER_GENRE,
-                          MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE)
+                          MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE, ROSTER_COLUMN_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -2246,7 +2307,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(dict.fromkeys(ORG_NUMBER_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(MISREAD_SCAN_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(CONTACT_LOOK_ALIKES.values()))
-                  + tuple(dict.fromkeys(APART_LOOK_ALIKES.values())))
+                  + tuple(dict.fromkeys(APART_LOOK_ALIKES.values()))
+                  + tuple(ROSTER_COLUMN_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -2614,7 +2676,9 @@ WRITINGS = {
                    ("masked_parts", 0),  # only in receipts_and_masks
                    ("directory_row", 0),  # only in chats_and_records
                    ("name_bracketed", 0), ("roster_reply", 0),  # only in births_beside_names
-                   ("shifted_row", 0), ("crew_column", 0)),  # only in contacts_and_columns
+                   ("shifted_row", 0), ("crew_column", 0),  # only in contacts_and_columns
+                   # only in rosters_by_column
+                   ("aligned_column", 0), ("aligned_gap_row", 0), ("csv_column", 0), ("csv_overfull_row", 0)),
     "phone": (("scan_split", 0), ("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
@@ -2634,7 +2698,8 @@ WRITINGS = {
               # only in contacts_and_columns
               ("message_target", 0), ("message_intl", 0), ("message_odd_groups", 0), ("shifted_row", 0),
               ("short_header_row", 0),
-              ("signature_own_line", 0), ("english_own_line", 0), ("treasurer_line", 0)),  # only in labels_apart
+              ("signature_own_line", 0), ("english_own_line", 0), ("treasurer_line", 0),  # only in labels_apart
+              ("aligned_column", 0), ("aligned_gap_row", 0), ("csv_column", 0)),  # only in rosters_by_column
     "resident": (("scan_split", 0), ("scan_post2020", 0), ("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
                  ("front_sex", 1), ("url_encoded", 0), ("row_cell", 0),  # only in pasted_rows
@@ -2696,7 +2761,10 @@ WRITINGS = {
                  # only in contacts_and_columns
                  ("typed_lower", 0), ("typed_groups", 0), ("typed_current", 0), ("shifted_row", 0),
                  ("masked_shifted_row", 0),
-                 ("asked_for", 0)),  # only in labels_apart
+                 ("asked_for", 0),  # only in labels_apart
+                 # only in rosters_by_column
+                 ("aligned_column", 0), ("aligned_gap_row", 0), ("masked_aligned_column", 0),
+                 ("masked_aligned_gap_row", 0)),
     "business_registration": (("plain", 0),  # only on organisations' papers and closing_lines
                               ("form_field", 0),  # only in registry_forms
                               ("benefit_form", 0),  # only in ledgers_and_papers
@@ -2705,7 +2773,8 @@ WRITINGS = {
               ("masked_partly", 1), ("url_encoded", 0), ("at_word", 1), ("comma_dot", 1),
               ("form_field", 0),  # only in registry_forms
               ("shifted_row", 0), ("short_header_row", 0),  # only in contacts_and_columns
-              ("signature_own_mail", 0)),  # only in labels_apart
+              ("signature_own_mail", 0),  # only in labels_apart
+              ("aligned_column", 0), ("aligned_gap_row", 0)),  # only in rosters_by_column
 }
 # Ways of writing a genre favours: a marketplace post dodges the site's filters, a business card
 # and a signature write the number plainly or with dots.
@@ -5354,6 +5423,76 @@ class _Builder:
             y, m, dd = v.date(2025, 2026)
             w.negative(APART_LOOK_ALIKES[marker], r.choice((f"{y}{m:02d}{dd:02d}-{d(5)}", f"{y % 100:02d}-{d(7)}",
                                                             d(12), f"{y}-{d(6)}")), line)
+
+    def roster_column_paper(self) -> Document:
+        """A paper of ROSTER_COLUMN_PAPERS: a manifest or roster whose columns two spaces or more
+        part, or a class list in CSV one of whose rows a date's comma shifted."""
+        r = self.r
+        names = {"{tour}": ROSTER_COLUMN_TOURS, "{ship}": ROSTER_COLUMN_SHIPS, "{class}": ROSTER_COLUMN_CLASSES}
+        # How wide this paper's gaps are: two spaces, or more, as the export pads them.
+        gap = r.choice(("  ", "  ", "   ", "    "))
+
+        def draws(piece: str) -> str:
+            while "{NAME}" in piece:
+                # A given name written whole or as its two syllables apart (KIM MIN JUN).
+                given = r.choice(corpus.ROMAN) if r.random() < 0.6 else r.choice(ROSTER_COLUMN_GIVEN_APART)
+                piece = piece.replace("{NAME}", f"{r.choice(corpus.ROMAN_SUR)} {given}".upper(), 1)
+            while "{no}" in piece:
+                piece = piece.replace("{no}", str(r.randrange(10000, 99999)), 1)
+            while "{sex}" in piece:
+                piece = piece.replace("{sex}", r.choice("MF"), 1)
+            # A gap of four spaces in a row is an empty cell: twice the paper's gap.
+            return piece.replace("    ", gap + gap) if "    " in piece else piece.replace("  ", gap)
+
+        return self.marked_paper(ROSTER_COLUMN_GENRE, ROSTER_COLUMN_PAPERS, "roster_column:", names,
+                                 ("roster_column:date_style", ROSTER_COLUMN_DATE_STYLES), draws, self.roster_column_number)
+
+    def roster_column_number(self, w: _Writer, marker: str, line: str, style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+        csv = "," in line
+
+        def value(kind: str, text: str, writing: str) -> None:
+            w.value(labelled.Written(kind, text, writing, writing.startswith(MASKED_PREFIX)), "label", line, line)
+
+        def date(y: int, m: int, dd: int) -> str:
+            shape = style if r.random() < 0.8 else self.pick("roster_column:date_style", ROSTER_COLUMN_DATE_STYLES)
+            return shape.format(y=y, yy=y % 100, m=m, d=dd, MON=MONTHS[m - 1][:3].upper())
+
+        # A row whose gap is wider than the others' left a cell empty.
+        writing = "csv_column" if csv else "aligned_gap_row" if "        " in line or (
+            "    " in line and "  " in line.replace("    ", "")) else "aligned_column"
+        if marker == "dob":
+            y, m, dd = v.date(2008, 2022) if csv else v.date(1940, 2010)
+            if csv:
+                text = r.choice(("{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}", "{yy:02d}{m:02d}{d:02d}",
+                                 "{y}{m:02d}{d:02d}", "{y}/{m:02d}/{d:02d}")).format(y=y, yy=y % 100, m=m, d=dd)
+            else:
+                text = date(y, m, dd)
+            value("birth_date", text, writing)
+        elif marker == "dob_comma":  # unquoted: the row gets a cell more than its header
+            y, m, dd = v.date(2008, 2022)
+            month = MONTHS[m - 1]
+            value("birth_date", f"{r.choice((month[:3], month))} {dd}, {y}", "csv_overfull_row")
+        elif marker == "pp":
+            if r.random() < 0.15:
+                t = r.choice("MMSG") + d(8)
+                value("passport", t[:5] + r.choice(("*", "*", "X")) * 4, MASKED_PREFIX + writing)
+            else:
+                value("passport", r.choice("MMMSRG") + d(8) if r.random() < 0.7 else v._passport("current_format"),
+                      writing)
+        elif marker in ("mobile", "mobile_bare"):
+            g = v._phone_groups(True)
+            value("phone", "".join(g) if marker == "mobile_bare" else r.choice(("-", "-", ".", "")).join(g), writing)
+        elif marker == "mail":
+            local = r.choice(corpus.ROMAN) + r.choice((".", "_", "")) + r.choice(corpus.ROMAN_SUR)
+            value("email", f"{local}@{r.choice(('naver.com', 'gmail.com', 'daum.net', 'hanmail.net'))}", writing)
+        elif marker == "expiry":
+            y, m, dd = v.date(2026, 2036)
+            w.negative(ROSTER_COLUMN_LOOK_ALIKES[marker], date(y, m, dd), line)
+        elif marker == "booking":
+            w.negative(ROSTER_COLUMN_LOOK_ALIKES[marker],
+                       r.choice((d(8), f"{r.choice('KOZ')}{d(7)}", f"{d(4)}-{d(4)}")), line)
         else:
             raise ValueError(f"no number for {marker!r}")
 
@@ -5621,6 +5760,7 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     misread_scans = random.Random(_seed(part, seed) ^ 0x5CA7)
     contacts = random.Random(_seed(part, seed) ^ 0xC0DE)
     apart = random.Random(_seed(part, seed) ^ 0x1AB5)
+    roster_columns = random.Random(_seed(part, seed) ^ 0xC01A)
     docs = []
     while len(docs) < documents:
         if births.random() < BIRTH_NAME_SHARE:
@@ -5642,6 +5782,10 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
         if apart.random() < APART_SHARE:
             with b.own_stream(apart):
                 docs.append(b.apart_paper())
+            continue
+        if roster_columns.random() < ROSTER_COLUMN_SHARE:
+            with b.own_stream(roster_columns):
+                docs.append(b.roster_column_paper())
             continue
         if no_persons.random() < NO_PERSON_SHARE:
             with b.own_stream(no_persons):

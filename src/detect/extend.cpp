@@ -1465,9 +1465,18 @@ std::string_view lines_around(std::string_view text, std::size_t start, std::siz
 bool LabelSearch::only_in_other_cells(std::string_view text, const Span& span) const {
   // Tabs and bars part a row's cells; so do a CSV row's commas (School of Business, in a cell of
   // its own).
-  bool by_commas = false;
+  bool by_commas = false, by_gaps = false;
   auto apart = [&](const LabelFound& f, std::size_t from, std::size_t to) {
     if (to > text.size() || from >= to) return false;
+    // A report's row parted by two spaces or more: a cell between the label and the value
+    // (MASTER  KIM MINSU  1980.03.02 of a crew list's rank, name and birth date).
+    const std::string_view between = text.substr(from, to - from);
+    if (between.size() > 4 && between.starts_with("  ") && between.ends_with("  ") &&
+        between.find_first_not_of(' ') != std::string_view::npos &&
+        between.find('\n') == std::string_view::npos) {
+      by_gaps = true;
+      return true;
+    }
     bool comma = false;
     for (std::size_t k = from; k < to; ++k) {
       if (text[k] == '\t' || text[k] == '|') return true;
@@ -1487,6 +1496,7 @@ bool LabelSearch::only_in_other_cells(std::string_view text, const Span& span) c
   const std::string_view line = lines_around(text, span.byte_start, span.byte_end, ls);
   return std::count(line.begin(), line.end(), '\t') >= 2 ||
          std::count(line.begin(), line.end(), '|') >= 2 ||
+         (by_gaps && structure::field_gaps(line) >= 3) ||
          (by_commas && std::count(line.begin(), line.end(), ',') >= 2);
 }
 

@@ -169,27 +169,37 @@ bool comma_space_cells(std::string_view line) {
   return commas >= 2;
 }
 
-// Whether a line's commas outside quotes are mostly bare, with a few followed by a space: a CSV
-// row written without quotes whose field holds a comma (KIM,Hanbit Co., Ltd.,010-...). Three bare
-// commas at least, more than twice those with a space; an amount's comma before a group of three
-// digits (12,900) is neither.
-bool bare_comma_cells(std::string_view line) {
-  // Most prose with a comma and a space after it holds fewer than three commas.
-  if (std::count(line.begin(), line.end(), ',') < 3) return false;
+// The commas outside quotes of a line: bare ones, those followed by a space, and those of an
+// amount (12,900: a comma before a group of three digits, counted in neither of the others).
+struct Commas {
+  std::size_t bare = 0, spaced = 0, amounts = 0;
+};
+Commas comma_kinds(std::string_view line) {
   auto thousands = [&](std::size_t k) {
     return k > 0 && k + 3 < line.size() && is_digit(line[k - 1]) && is_digit(line[k + 1]) &&
            is_digit(line[k + 2]) && is_digit(line[k + 3]) &&
            (k + 4 == line.size() || !is_digit(line[k + 4]));
   };
-  std::size_t bare = 0, spaced = 0;
+  Commas commas;
   bool quoted = false;
   for (std::size_t k = 0; k + 1 < line.size(); ++k) {
     if (line[k] == '"') quoted = !quoted;
-    if (quoted || line[k] != ',' || thousands(k)) continue;
-    if (line[k + 1] == ' ') ++spaced;
-    else ++bare;
+    if (quoted || line[k] != ',') continue;
+    if (thousands(k)) ++commas.amounts;
+    else if (line[k + 1] == ' ') ++commas.spaced;
+    else ++commas.bare;
   }
-  return bare >= 3 && bare > 2 * spaced;
+  return commas;
+}
+
+// Whether a line's commas outside quotes are mostly bare, with a few followed by a space: a CSV
+// row written without quotes whose field holds a comma (KIM,Hanbit Co., Ltd.,010-...). Three bare
+// commas at least, more than twice those with a space.
+bool bare_comma_cells(std::string_view line) {
+  // Most prose with a comma and a space after it holds fewer than three commas.
+  if (std::count(line.begin(), line.end(), ',') < 3) return false;
+  const Commas commas = comma_kinds(line);
+  return commas.bare >= 3 && commas.bare > 2 * commas.spaced;
 }
 
 }  // namespace
@@ -208,6 +218,18 @@ char row_delimiter(std::string_view line) {
        bare_comma_cells(line)))
     return ',';
   return 0;
+}
+
+std::size_t field_gaps(std::string_view line) {
+  std::size_t gaps = 0;
+  const std::size_t first = line.find_first_not_of(' ');
+  for (std::size_t k = first == npos ? line.size() : first; k < line.size(); ++k) {
+    if (line[k] == '\t' || (line[k] == ' ' && k + 1 < line.size() && line[k + 1] == ' ')) {
+      while (k + 1 < line.size() && (line[k + 1] == ' ' || line[k + 1] == '\t')) ++k;
+      if (k + 1 < line.size()) ++gaps;
+    }
+  }
+  return gaps;
 }
 
 namespace {
@@ -257,6 +279,26 @@ std::size_t count_delimiters(std::string_view s, std::size_t from, std::size_t t
   return count;
 }
 
+// The delimiter of the row on bytes [ls, le) of the text: row_delimiter's, or a comma when the
+// line is a CSV row whose field holds ", " written without quotes (정소희,Jul 19, 2019,010...)
+// right under a CSV row or header: as many bare commas as that line's delimiters, or more. Read
+// as prose, it ended its table for the rows under it.
+char table_row_delimiter(std::string_view text, std::size_t ls, std::size_t le) {
+  const std::string_view line = text.substr(ls, le - ls);
+  if (const char delim = row_delimiter(line)) return delim;
+  if (ls == 0 || line.find(',') == npos) return 0;
+  // Prose's commas are followed by spaces; a date's year before a mobile (2015,010-...) looks
+  // like an amount's comma.
+  const Commas commas = comma_kinds(line);
+  const std::size_t bare = commas.bare + commas.amounts;
+  if (commas.bare == 0) return 0;
+  const std::size_t ps = line_start(text, ls - 1);
+  if (ps == npos) return 0;
+  const std::string_view above = text.substr(ps, ls - 1 - ps);
+  return row_delimiter(above) == ',' && bare >= count_delimiters(above, 0, above.size(), ',') ? ','
+                                                                                               : 0;
+}
+
 // Columns a character takes in a report printed for a terminal: East Asian wide ones take two.
 std::size_t columns_of(char32_t c) {
   const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
@@ -275,19 +317,6 @@ std::size_t column_at(std::string_view s, std::size_t ls, std::size_t at, bool b
     col += by_width ? columns_of(c) : 1;
   }
   return col;
-}
-
-// Whether two fields or more stand apart by two spaces or a tab somewhere in the line.
-std::size_t field_gaps(std::string_view line) {
-  std::size_t gaps = 0;
-  const std::size_t first = line.find_first_not_of(' ');
-  for (std::size_t k = first == npos ? line.size() : first; k < line.size(); ++k) {
-    if (line[k] == '\t' || (line[k] == ' ' && k + 1 < line.size() && line[k + 1] == ' ')) {
-      while (k + 1 < line.size() && (line[k + 1] == ' ' || line[k + 1] == '\t')) ++k;
-      if (k + 1 < line.size()) ++gaps;
-    }
-  }
-  return gaps;
 }
 
 // Where the cell of a report line starting at byte `k` ends: at a tab, or at a space followed
@@ -873,7 +902,7 @@ void Reader::places(std::string_view text, std::size_t start, std::size_t end,
     line_.size = text.size();
     line_.start = ls;
     line_.end = le;
-    line_.delimiter = row_delimiter(text.substr(ls, le - ls));
+    line_.delimiter = table_row_delimiter(text, ls, le);
     line_.hand_mark_read = false;
     line_.body = npos;
     line_.before.clear();
@@ -1083,7 +1112,7 @@ bool Reader::column_header(std::string_view text, std::size_t ls, std::size_t le
   // their empty last cells).
   auto same_table = [&](std::size_t ps, std::size_t pe) {
     const std::string_view line = text.substr(ps, pe - ps);
-    return row_delimiter(line) == delim &&
+    return table_row_delimiter(text, ps, pe) == delim &&
            count_delimiters(line, 0, line.size(), delim, '"', column) >= column;
   };
   // The header: the top line of the block of rows with as many delimiters as this one, across
@@ -1434,22 +1463,72 @@ bool Reader::fixed_width_header(std::string_view text, std::size_t ls, std::size
   }
   // Rows of certificates and registers pasted as text are parted by two spaces but not padded:
   // a relation or a name of another width shifts the cells after it off their headers. A row
-  // with as many cells as the header is read by index where that names another header.
+  // with as many cells as the header is read by index where that names another header. So is a
+  // row of fewer cells whose value stands under no header's columns (rosters exported from a
+  // booking system): its last cells left empty, or one cell inside it, which leaves a gap twice
+  // as wide as the others (the cells after it are read one header on).
   RuleName reading = rule::kFixedWidthHeader;
-  std::size_t row_cells = 0, value_cell = npos;
+  std::size_t row_cells = 0, value_cell = npos, last_end = npos;
+  // The widest gap, the cell after it, the widest of the others and the narrowest of all.
+  std::size_t widest_gap = 0, after_widest = 0, other_gaps = 0, narrowest_gap = npos;
   for_each_report_cell(text, ls, le, [&](std::size_t k, std::size_t e) {
     if (k <= start && start < e) value_cell = row_cells;
+    if (last_end != npos) {
+      const std::size_t gap = k - last_end;
+      narrowest_gap = std::min(narrowest_gap, gap);
+      if (gap > widest_gap) {
+        other_gaps = std::max(other_gaps, widest_gap);
+        widest_gap = gap;
+        after_widest = row_cells;
+      } else {
+        other_gaps = std::max(other_gaps, gap);
+      }
+    }
+    last_end = e;
     ++row_cells;
   });
   if (value_cell != npos) {
-    std::size_t header_cells = 0, cell_from = npos, cell_to = 0;
-    for_each_report_cell(text, header, header_end, [&](std::size_t k, std::size_t e) {
-      if (header_cells++ == value_cell) {
-        cell_from = k;
-        cell_to = e;
-      }
-    });
-    if (header_cells == row_cells && cell_from != pick_from) {
+    std::size_t header_cells = 0;
+    for_each_report_cell(text, header, header_end,
+                         [&](std::size_t, std::size_t) { ++header_cells; });
+    // A padded row's gaps differ with its cells' widths, and each of its cells after the first
+    // starts under a header's name. An export's gaps are alike but for an empty cell's.
+    const bool even_gaps =
+        row_cells >= 3 && (narrowest_gap == widest_gap || narrowest_gap == other_gaps);
+    auto padded = [&] {
+      if (even_gaps) return false;
+      std::size_t aligned = 0, index = 0;
+      for_each_report_cell(text, ls, le, [&](std::size_t k, std::size_t) {
+        if (index++ == 0) return;
+        bool under_name = false;
+        for_each_report_cell(text, header, header_end, [&](std::size_t h, std::size_t) {
+          for (const bool by_width : {true, false})
+            under_name = under_name ||
+                         column_at(text, ls, k, by_width) == column_at(text, header, h, by_width);
+        });
+        aligned += under_name;
+      });
+      return aligned == row_cells - 1;
+    };
+    std::size_t column = npos;
+    if (header_cells == row_cells) {
+      column = value_cell;
+    } else if (row_cells < header_cells && !padded()) {
+      constexpr std::size_t kEmptyCellGap = 4;  // two gaps of two spaces around an empty cell
+      const bool empty_inside =
+          row_cells >= 3 && widest_gap >= kEmptyCellGap && widest_gap >= 2 * other_gaps;
+      if (!empty_inside || value_cell < after_widest) column = value_cell;
+      else if (header_cells - row_cells == 1) column = value_cell + 1;
+    }
+    std::size_t cell_from = npos, cell_to = 0, index = 0;
+    if (column != npos)
+      for_each_report_cell(text, header, header_end, [&](std::size_t k, std::size_t e) {
+        if (index++ == column) {
+          cell_from = k;
+          cell_to = e;
+        }
+      });
+    if (cell_from != npos && cell_from != pick_from) {
       pick_from = cell_from;
       pick_to = cell_to;
       reading = rule::kFixedWidthCell;

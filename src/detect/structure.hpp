@@ -45,6 +45,8 @@ inline constexpr RuleName kEarlierQuestion = "context.earlier_question";  // ask
 
 // The delimiter of a table row (tab, pipe, semicolon or comma), or 0 when the line is no row.
 char row_delimiter(std::string_view line);
+// The gaps of two spaces or more, or of a tab, between fields of a line (a report's row).
+std::size_t field_gaps(std::string_view line);
 
 // Bytes [from, to) of the text where labels of the value may stand, at a label distance.
 struct Place {

@@ -63,6 +63,12 @@ TEST(StructureReader, KeptReadingsAgreeWithAFreshReaderInAnyOrder) {
       // Reply rows under a request listing their fields, by slashes and by commas.
       "이름/연락처/생년월일 남겨 주세요\n└ 홍 / 010-1234-5678 / 1990.01.01\n└ 김 / 010-9876-5432 / 1985.05.05\n",
       "명단 부탁드립니다 (성명, 생년월일)\n- 홍, 900101\n- 김, 850505\n",
+      // A CSV row a date's comma shifted, with rows under it; a roster parted by two spaces whose
+      // rows leave a cell empty inside or at their end.
+      "원생,생년월일,학부모 연락처\n정소희,Jul 19, 2019,01052620159\n오민호,121123,-\n"
+      "조태영,2017.04.19,\n",
+      "NO  NAME  DOB  PASSPORT  PHONE\n11895  SEO HANEUL  1960.06.06  S81393177  010-3877-4779\n"
+      "11896  KIM MIN JUN  1961.07.28    010-2231-9087\n11897  PARK JI  1990.09.28  G42118382\n",
   };
   for (std::string_view text : texts) {
     const auto values = numbers(text);
@@ -83,6 +89,48 @@ TEST(StructureReader, KeptReadingsAgreeWithAFreshReaderInAnyOrder) {
       }
     }
   }
+}
+
+TEST(StructureReader, RosterRowsOfFewerCellsAndRowsUnderAShiftedCsvRow) {
+  using V = std::vector<std::string>;
+  // A value's places: its header's cell read by `rule`, and the row's first cell.
+  auto under = [](std::string rule, std::string cell, std::string row) {
+    return V{"context." + rule + ":" + cell + "@0", "context.row_label:" + row + "@1"};
+  };
+  const std::string_view roster =
+      "NO  NAME  DOB  PASSPORT  PHONE  E-MAIL\n"
+      "11895  SEO HANEUL  1960.06.06  S81393177  010-3877-4779  haneul@naver.com\n"
+      "11896  KIM MIN JUN  1961.07.28    010-2231-9087  mj@gmail.com\n"
+      "11897  PARK JI  1990.09.28  G42118382\n";
+  // As many cells as the header: by index. An empty cell inside the row (a gap twice as wide):
+  // the cells before it by index, those after it one header on. The last cells left empty: by
+  // index.
+  EXPECT_EQ(first_places(roster, "1960.06.06"), under("fixed_width_cell", "DOB", "11895"));
+  EXPECT_EQ(first_places(roster, "1961.07.28"), under("fixed_width_cell", "DOB", "11896"));
+  EXPECT_EQ(first_places(roster, "010-2231"), under("fixed_width_cell", "PHONE", "11896"));
+  EXPECT_EQ(first_places(roster, "1990.09.28"), under("fixed_width_cell", "DOB", "11897"));
+  EXPECT_EQ(first_places(roster, "G42118382"), under("fixed_width_cell", "PASSPORT", "11897"));
+  // A padded report's row of fewer cells stands under its names: read by them.
+  const std::string_view padded =
+      "NAME        DOB         PHONE\nKIM MINSU               010-2231-9087\n";
+  EXPECT_EQ(first_places(padded, "010-2231"), under("fixed_width_header", "PHONE", "KIM MINSU"));
+  // Rows under a CSV row whose date holds a comma still take the header's names.
+  const std::string_view csv =
+      "원생,생년월일,학부모 연락처\n정소희,Jul 19, 2019,01052620159\n오민호,121123,-\n"
+      "조태영,2017.04.19,\n";
+  // The shifted row's own date: under its index's header and right-aligned with the header's
+  // last cells alike.
+  EXPECT_EQ(first_places(csv, "19, 2019"),
+            (V{"context.column_from_right:원생@0", "context.column_header:생년월일@0",
+               "context.row_label:정소희@1"}));
+  EXPECT_EQ(first_places(csv, "121123"), under("column_header", "생년월일", "오민호"));
+  EXPECT_EQ(first_places(csv, "2017.04"), under("column_header", "생년월일", "조태영"));
+  // A line under a CSV row with fewer bare commas than the row's delimiters is prose, not the
+  // table's row: no header names its number.
+  EXPECT_EQ(first_places("이름,연락처,생일\n홍길동,010-1234-5678,900101\n참고로,이번 주는 휴원, 생일 "
+                         "850505 맞아요\n",
+                         "850505"),
+            V{});
 }
 
 TEST(StructureReader, HeadersAndLinesBefore) {

@@ -282,6 +282,23 @@ constexpr CueSet range_set(std::size_t from, std::size_t count) {
 
 constexpr CueSet kAllCues = range_set(0, kFirstChars.size());
 
+// Each cue table's set, by the place its first cue has in kCues, with the table's size:
+// weighing a table looks its set up instead of making it from the range.
+struct TableSet {
+  std::size_t size = 0;
+  CueSet set;
+};
+constexpr auto kTableSets = [] {
+  std::array<TableSet, kMaxCues> sets{};
+  const cues::Tables& t = cues::kTables;
+  for (std::span<const Cue> table : {t.resident, t.foreigner, t.business, t.card, t.phone,
+                                     t.license, t.account, t.birth, t.passport, t.negative}) {
+    const auto from = static_cast<std::size_t>(table.data() - cues::kCues.data());
+    sets[from] = TableSet{table.size(), range_set(from, table.size())};
+  }
+  return sets;
+}();
+
 bool has(const CueSet& s, std::size_t c) { return (s.bits[c / 64] >> (c % 64)) & 1; }
 void add(CueSet& s, std::size_t c) { s.bits[c / 64] |= std::uint64_t{1} << (c % 64); }
 
@@ -828,7 +845,8 @@ static_assert(std::ranges::all_of(cues::kCues, [](const Cue& c) { return c.weigh
   found |= right_.found;
   std::size_t from;
   if (found.empty() || !kFirstChars.find_table(table, from)) return CueSet{};
-  return intersect(found, range_set(from, table.size()));
+  const TableSet& known = kTableSets[from];
+  return intersect(found, known.size == table.size() ? known.set : range_set(from, table.size()));
 }
 
 template <bool Indexed>

@@ -97,6 +97,13 @@ holds single spaces (a name of three words, 28 JUL 1961, 1990년 9월 28일), ro
 inside or ending early; class lists in CSV one of whose rows holds a date's comma unquoted (Jul 19,
 2019), with rows below it; a passport's expiry and a booking's number in their own columns as
 look-alikes.
+Values half masked (values_half_masked): e-mails shown as their first and last
+letters around stars (h****g@icloud.com) in forms, tables, JSON, logs and mail headers; birth
+dates showing only their year or year and month (99****, 80.**.**, 1983-**-**, 1971/**/**) under a
+birth label, in a birth column or beside a resident number masked after its sex digit; birth dates
+in brackets after a masked name in notification texts (한*우님(770912), K** H**님(1987.●●.●●));
+wildcard addresses and globs, masked dates under another label and visits' dates after a masked
+name as look-alikes.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -1058,6 +1065,86 @@ BIRTH_NAME_DATE_STYLES = ("{yy:02d}{m:02d}{d:02d}", "{y}{m:02d}{d:02d}", "{y}.{m
 BIRTH_NAME_ROSTER_STYLES = ("{yy:02d}{m:02d}{d:02d}", "{y}{m:02d}{d:02d}", "{y}.{m:02d}.{d:02d}", "{yy:02d}.{m:02d}.{d:02d}")
 BIRTH_NAME_LOOK_ALIKES = {"event": "bracketed_event_date", "founded": "bracketed_event_date"}
 
+# Values the writer masked in part (HALF_MASK_PAPERS): e-mails shown as their first and last
+# letters around stars, as sites and staff show them (<<hmail>>: 이메일: h****g@icloud.com,
+# | j****e@yonsei.ac.kr |, "email": "y****o@icloud.com", Mail <h****m@hanmail.net>); birth dates
+# showing only their year, or year and month (<<mdob>>: 생년월일 99****, 80.**.**, 1983-**-**)
+# under a birth label, in a birth column of a table, or beside a resident number masked after its
+# sex digit (<<mrrn>>); birth dates in brackets after a masked name in notification texts
+# (<<ndob>>: [Web발신] [새봄내과] 한*우님(770912) 혈액검사 결과 안내, 임*호님(75****)). Look-alikes:
+# wildcard addresses of mail filters and configs and globs in logs (<<wild>>: *@example.com,
+# user*@hanbit.co.kr), masked dates under another label (<<mother>>: 가입일 2024-**-**,
+# 유효기간 **/27) and a visit's or a payment's date in brackets after a masked name (<<mvisit>>).
+HALF_MASK_GENRE = "values_half_masked"
+HALF_MASK_SHARE = 0.06  # of the documents, from a stream of its own
+HALF_MASK_PAPERS = {
+    "mails": (
+        ("[회원정보 확인]", "아이디: {login}", "이메일: <<hmail>>", "가입일 <<mother>>"),
+        ("E-mail: <<hmail>>", "Phone: 010-****-{n4}", "Last login <<mother>>"),
+        ("| 이름 | 이메일 | 등급 |", "|---|---|---|", "| {mname} | <<hmail>> | VIP |", "| {mname} | <<hmail>> | 일반 |"),
+        ("수업 자료는 <<hmail>> 로 부탁드려요", "제출 마감 12/{day}"),
+        ('{"user_id": {n4}{n4}, "email": "<<hmail>>", "grade": "silver"}',
+         '{"user_id": {n4}{n4}, "email": "<<hmail>>", "grade": "gold"}'),
+        ("From: {mname} {lt}<<hmail>>{gt}", "Subject: 문의드립니다", "스팸 필터 규칙: <<wild>> 차단"),
+        ("Mail {lt}<<hmail>>{gt}", "Sent: 2026-12-{day} {hhmm}"),
+        ("고객님의 아이디 찾기 결과입니다.", "가입하신 이메일 <<hmail>> 으로 임시 비밀번호를 보냈습니다."),
+        ("[본인확인] 등록된 메일 주소 <<hmail>> 가 맞으신가요?",),
+        ("담당자 {mname} / <<hmail>>", "대표번호 1588-{n4}"),
+        ("allowed_senders = <<wild>>", "notify_to = <<hmail>>", "retry = 3"),
+        ("2026-12-{day} {hhmm} INFO password reset sent to <<hmail>>",
+         "2026-12-{day} {hhmm} DEBUG match rule <<wild>> -> spam"),
+        ("회원 목록", "1. {mname}  <<hmail>>", "2. {mname}  <<hmail>>", "3. {mname}  <<hmail>>"),
+        ("이메일 주소 : <<hmail>> (변경하려면 설정 > 계정)",),
+        ("[Web발신] {org} 계정 <<hmail>> 로그인 알림", "본인이 아니면 고객센터로 연락 주세요"),
+        ("수신 거부 목록에 <<wild>> 추가함", "확인 메일은 <<hmail>> 에 발송"),
+        ("연락 메일 : <<hmail>>", "메일 필터: <<wild>> 는 자동 분류"),
+        ("ID {login} / email <<hmail>>", "exclude: <<wild>>"),
+    ),
+    "births": (
+        ("[회원정보]", "성명 {mname}", "생년월일 <<mdob>>", "가입일자 <<mother>>"),
+        ("생년월일: <<mdob>>", "유효기간 <<mother>>"),
+        ("이름\t생년월일\t연락처", "{mname}\t<<mdob>>\t010-****-{n4}", "{mname}\t<<mdob>>\t010-****-{n4}"),
+        ("| 성명 | 생년월일 | 주민등록번호 |", "| {mname} | <<mdob>> | <<mrrn>> |", "| {mname} | <<mdob>> | <<mrrn>> |"),
+        ("성명,생년월일,성별,등록일", "{mname},<<mdob>>,{sex},<<mother>>", "{mname},<<mdob>>,{sex},<<mother>>"),
+        ("이름      생년월일      비고", "{mname}    <<mdob>>    신규", "{mname}    <<mdob>>    재등록"),
+        ("고객 {mname} (생년월일 <<mdob>>) 상담 완료", "최근 접속 <<mother>>"),
+        ("DOB: <<mdob>>", "Joined: <<mother>>"),
+        ("출생 <<mdob>>", "발급일 <<mother>>"),
+        ("{mname}  <<mdob>>  <<mrrn>>  {sex}", "{mname}  <<mdob>>  <<mrrn>>  {sex}"),
+        ("{mname} / <<mdob>> / <<mrrn>>", "{mname} / <<mdob>> / <<mrrn>>"),
+        ("생일 : <<mdob>>", "카드 유효기간 <<mother>>"),
+        ("본인확인 정보", "- 이름: {mname}", "- 생년월일: <<mdob>>", "- 가입일: <<mother>>"),
+        ("No.\t이름\t생년월일\t가입일", "1\t{mname}\t<<mdob>>\t<<mother>>", "2\t{mname}\t<<mdob>>\t<<mother>>"),
+        ("생년월일(앞자리) <<mdob>>", "최종 수정 <<mother>>"),
+    ),
+    "notices": (
+        ("[Web발신]", "[{clinic}] {mname}님(<<ndob>>) 혈액검사 결과 안내드립니다.", "문의 1588-{n4}"),
+        ("[{clinic}] {mname}님(<<ndob>>) 내일 {h}시 진료 예약이 있습니다.",),
+        ("[{clinic}] {mname} 고객님 (<<ndob>>) 건강검진 결과가 나왔습니다.", "{mname}님 (<<mvisit>>) 방문 예정"),
+        ("{mname}님(<<ndob>>) 예방접종 완료", "다음 접종 (<<mvisit>>)"),
+        ("[{clinic}] 보호자님, {mname} 어르신({sex}, <<ndob>>) 입소 상담 안내", "상담일 (<<mvisit>>)"),
+        ("[{clinic}] 환자 {mname} (<<ndob>>) 처방전이 발행되었습니다.",),
+        ("수신: {mname}님(<<ndob>>)", "결제 ({amount}원, <<mvisit>>) 완료"),
+        ("[알림] {mname} 회원님 [<<ndob>>] 회원권 만료 예정", "만료일 (<<mvisit>>)"),
+        ("{mname}씨 (<<ndob>>) 서류 접수되었습니다", "[{clinic}]"),
+        ("[{clinic}] {mname}님（<<ndob>>） 검사 결과 확인 바랍니다",),
+        ("예약자: {mname}님(<<ndob>>) 외 1명", "예약 (<<mvisit>>) 확정"),
+    ),
+}
+HALF_MASK_CLINICS = ("새봄내과", "미소치과", "튼튼정형외과", "맑은이비인후과", "한빛건강검진센터", "하늘요양원", "온누리약국",
+                     "바른한의원", "서울밝은안과", "행복소아청소년과")
+HALF_MASK_MAIL_HOSTS = ("icloud.com", "yonsei.ac.kr", "hanmail.net", "naver.com", "gmail.com", "kakao.com", "korea.ac.kr",
+                        "snu.ac.kr", "daum.net", "nate.com", "kaist.ac.kr", "outlook.com")
+HALF_MASK_WILD_HOSTS = ("example.com", "hanbit.co.kr", "spam-mail.net", "ads.example.org", "noreply.shop.co.kr")
+# A birth date's year (or year and month) shown, the rest masked: yymmdd, dotted, dashed, slashed.
+HALF_MASK_BIRTHS = ("{yy:02d}{M}{M}", "{yy:02d}.{M}.{M}", "{y}-{M}-{M}", "{y}.{M}.{M}", "{yy:02d}{m:02d}{M}",
+                    "{y}.{m:02d}.{M}", "{yy:02d}/{M}/{M}", "{y}/{M}/{M}", "{y}년 {M}월 {M}일", "{yy:02d}-{M}-{M}")
+# A notification's date after the masked name: whole or masked.
+HALF_MASK_NOTICE_DATES = ("{yy:02d}{m:02d}{d:02d}", "{y}{m:02d}{d:02d}", "{yy:02d}{M}{M}", "{y}-{M}-{M}",
+                          "{y}년 {m}월 {d}일", "{y}.{m:02d}.{d:02d}", "{yy:02d}.{m:02d}.{d:02d}", "{y}.{M}.{M}")
+HALF_MASK_OTHER_DATES = ("{y}-{M}-{M}", "{y}.{M}.{M}", "{M}/{yy:02d}", "{y}.{m:02d}.{M}", "{y}년 {M}월")
+HALF_MASK_LOOK_ALIKES = {"wild": "mail_wildcard", "mother": "masked_other_date", "mvisit": "visit_after_masked_name"}
+
 # Contacts and columns (CONTACT_PAPERS): where a text message or a messenger's note goes, said
 # right before a mobile (영수증 문자는 010-... 로, 알림톡 받으실 번호, 카톡 010-...), written the ways
 # people type it (with dashes of other widths, or in international form); passports typed by
@@ -1740,7 +1827,7 @@ SHEET_GENRE = "sheet_exports"  # spreadsheets exported as text (SHEET_* pools)
 GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_GENRE, OFFICE_GENRE, SHEET_GENRE,
                           "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
                           WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE,
-                          RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, ORG_NUMBER_GENRE,
+                          RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, HALF_MASK_GENRE, ORG_NUMBER_GENRE,
                           MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE, ROSTER_COLUMN_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
@@ -2304,6 +2391,7 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(RECEIPT_LOOK_ALIKES.values())
                   + tuple(CHAT_RECORD_LOOK_ALIKES.values())
                   + tuple(dict.fromkeys(BIRTH_NAME_LOOK_ALIKES.values()))
+                  + tuple(dict.fromkeys(HALF_MASK_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(ORG_NUMBER_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(MISREAD_SCAN_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(CONTACT_LOOK_ALIKES.values()))
@@ -2678,7 +2766,9 @@ WRITINGS = {
                    ("name_bracketed", 0), ("roster_reply", 0),  # only in births_beside_names
                    ("shifted_row", 0), ("crew_column", 0),  # only in contacts_and_columns
                    # only in rosters_by_column
-                   ("aligned_column", 0), ("aligned_gap_row", 0), ("csv_column", 0), ("csv_overfull_row", 0)),
+                   ("aligned_column", 0), ("aligned_gap_row", 0), ("csv_column", 0), ("csv_overfull_row", 0),
+                   # only in values_half_masked
+                   ("masked_year_shown", 0), ("after_masked_name", 0), ("masked_after_masked_name", 0)),
     "phone": (("scan_split", 0), ("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
@@ -2710,7 +2800,8 @@ WRITINGS = {
                  ("identity_check", 0),  # only in births_beside_names
                  ("misread_scan", 0),  # only in misread_scans
                  ("masked_crew_column", 0),  # only in contacts_and_columns
-                 ("asked_for", 0)),  # only in labels_apart
+                 ("asked_for", 0),  # only in labels_apart
+                 ("masked_row_back", 0)),  # only in values_half_masked
     "foreigner_registration": (("scan_split", 0), ("dash_eu", 1), ("masked_partly", 1),
                                ("plain", 0),  # only in its genre
                                ("masked_cell", 0),  # only in ledgers_and_papers
@@ -2774,7 +2865,8 @@ WRITINGS = {
               ("form_field", 0),  # only in registry_forms
               ("shifted_row", 0), ("short_header_row", 0),  # only in contacts_and_columns
               ("signature_own_mail", 0),  # only in labels_apart
-              ("aligned_column", 0), ("aligned_gap_row", 0)),  # only in rosters_by_column
+              ("aligned_column", 0), ("aligned_gap_row", 0),  # only in rosters_by_column
+              ("masked_middle", 0)),  # only in values_half_masked
 }
 # Ways of writing a genre favours: a marketplace post dodges the site's filters, a business card
 # and a signature write the number plainly or with dots.
@@ -5588,6 +5680,76 @@ class _Builder:
             y, m, dd = v.date(1960, 2015)
             w.negative(BIRTH_NAME_LOOK_ALIKES[marker], r.choice((f"{y}년", f"{y}.{m:02d}.{dd:02d}", f"{y}년 {m}월")), line)
 
+    def half_masked_paper(self) -> Document:
+        """A paper of HALF_MASK_PAPERS: e-mails with stars inside their local part, birth dates
+        showing only their year (or year and month), birth dates in brackets after a masked name."""
+        r = self.r
+
+        def draws(piece: str) -> str:
+            while "{mname}" in piece:  # each person their own masked name
+                piece = piece.replace("{mname}", self.masked_name(), 1)
+            return (piece.replace("{clinic}", r.choice(HALF_MASK_CLINICS)).replace("{lt}", "<").replace("{gt}", ">")
+                    .replace("{login}", r.choice(corpus.ROMAN) + str(r.randrange(10, 100))))
+
+        self._half_masked_birth = None
+        return self.marked_paper(HALF_MASK_GENRE, HALF_MASK_PAPERS, "half_mask:", {},
+                                 ("half_mask:birth", HALF_MASK_BIRTHS), draws, self.half_masked_number)
+
+    def masked_name(self) -> str:
+        """A person's name as a notice masks it: 한*우, 김**, 남궁*희, H** K**."""
+        r = self.r
+        mask = r.choice(("*", "*", "*", "○"))
+        sur, given = r.choice(corpus.SURNAMES), r.choice(corpus.GIVEN)
+        style = r.random()
+        if style < 0.55:
+            return sur + mask + given[1]
+        if style < 0.75:
+            return sur + mask * 2
+        if style < 0.85:
+            return r.choice(("남궁", "황보", "제갈", "선우")) + mask + given[1]
+        return f"{r.choice(corpus.ROMAN_SUR)[0].upper()}** {r.choice(corpus.ROMAN)[0].upper()}**"
+
+    def half_masked_number(self, w: _Writer, marker: str, line: str, birth_style: str) -> None:
+        r, v = self.r, self.w.v
+        mask = r.choice(("*", "*", "*", "●", "X"))
+
+        def date(style: str, lo: int, hi: int) -> tuple[str, tuple[int, int, int]]:
+            y, m, dd = v.date(lo, hi)
+            return style.format(y=y, yy=y % 100, m=m, d=dd, M=mask * 2), (y, m, dd)
+
+        if marker == "hmail":
+            local = r.choice((r.choice(corpus.ROMAN), r.choice(corpus.ROMAN) + r.choice(corpus.ROMAN_SUR),
+                              f"{r.choice(corpus.ROMAN)}{r.randrange(70, 100)}", f"{r.choice(corpus.ROMAN)}.{r.choice(corpus.ROMAN_SUR)}"))
+            head, tail = (1, 1) if r.random() < 0.7 else (2, r.choice((1, 2)))
+            stars = r.choice((max(2, len(local) - head - tail), 4, 3, 5))
+            text = local[:head] + "*" * stars + local[-tail:] + "@" + r.choice(HALF_MASK_MAIL_HOSTS)
+            w.value(labelled.Written("email", text, "masked_middle", True), "label", line, line)
+        elif marker == "mdob":  # the paper's style for each row, as one system printed them
+            text, self._half_masked_birth = date(birth_style, 1940, 2008)
+            w.value(labelled.Written("birth_date", text, "masked_year_shown", True), "label", line, line)
+        elif marker == "mrrn":  # the row's resident number, masked after its sex digit: the same birth
+            y, m, dd = self._half_masked_birth or v.date(1940, 2008)
+            sex = (1 if y < 2000 else 3) + r.randrange(2)
+            w.value(labelled.Written("resident", f"{y % 100:02d}{m:02d}{dd:02d}-{sex}******", "masked_row_back", True),
+                    "label", line, line)
+        elif marker == "ndob":
+            style = self.pick("half_mask:notice_date", HALF_MASK_NOTICE_DATES)
+            text, _ = date(style, 1935, 2008)
+            masked = "{M}" in style
+            w.value(labelled.Written("birth_date", text, "masked_after_masked_name" if masked else "after_masked_name",
+                                     masked), "label", line, line)
+        elif marker == "wild":
+            host = r.choice(HALF_MASK_WILD_HOSTS)
+            text = r.choice(("*@" + host, "user*@" + host, "*.*@" + host, "admin*@" + host, "**@" + host))
+            w.negative(HALF_MASK_LOOK_ALIKES[marker], text, line)
+        elif marker == "mother":
+            text, _ = date(self.pick("half_mask:other_date", HALF_MASK_OTHER_DATES), 2015, 2026)
+            w.negative(HALF_MASK_LOOK_ALIKES[marker], text, line)
+        elif marker == "mvisit":
+            y, m, dd = v.date(2025, 2027)
+            w.negative(HALF_MASK_LOOK_ALIKES[marker],
+                       r.choice((f"{y}.{m:02d}.{dd:02d}", f"{y}-{m:02d}-{dd:02d}", f"{m}/{dd}")), line)
+
     def announced_reply(self) -> Document:
         """Replies to a request or an announcement: rows under the fields a post asked for, a
         value in the message after the one that said it was coming, an owner's mobile under a
@@ -5761,8 +5923,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     contacts = random.Random(_seed(part, seed) ^ 0xC0DE)
     apart = random.Random(_seed(part, seed) ^ 0x1AB5)
     roster_columns = random.Random(_seed(part, seed) ^ 0xC01A)
+    half_masked = random.Random(_seed(part, seed) ^ 0x4A1F)
     docs = []
     while len(docs) < documents:
+        if half_masked.random() < HALF_MASK_SHARE:
+            with b.own_stream(half_masked):
+                docs.append(b.half_masked_paper())
+            continue
         if births.random() < BIRTH_NAME_SHARE:
             with b.own_stream(births):
                 docs.append(b.birth_name_paper())

@@ -604,6 +604,9 @@ class Detector {
       } else if (cfg_.structure && extend::date_after_name_in_roster(source_, src.span, year)) {
         ctx = kPersonBeforeWeight;
         extensions.push_back(extend::rule::kBirthRosterRow);
+      } else if (extend::masked_date_beside_its_resident(source_, src.span)) {
+        ctx = 1.0f;
+        extensions.push_back(extend::rule::kBirthMaskedBesideResident);
       }
     }
     // A field of an airline's DOCS record is named by its place: no label stands before it.
@@ -1111,7 +1114,8 @@ class Detector {
     kContactRow = 8,
     kPersonBefore = 16,
     kRosterRow = 32,
-    kPersonBeforeAfterItems = 64
+    kPersonBeforeAfterItems = 64,
+    kMaskedResidentBeside = 128
   };
   // The flags read_beside reads for a candidate of `kind`: a date's and a foreigner number's
   // only when no label of theirs passes min_context (`unlabelled`).
@@ -1169,8 +1173,9 @@ class Detector {
       if (extend::date_in_contact_row(source_, src, year)) b |= kContactRow;
     }
     // A bracket (a full-width one ends in a continuation byte), a comma, a slash or a Korean
-    // word (배우자, a name) before a run as long as a date written out (010328 to 1962. 10. 16).
-    constexpr std::size_t kLongestDate = 14;
+    // word (배우자, a name) before a run as long as a date written out (010328 to 1962. 10. 16,
+    // or 1944-●●-●● with marks of three bytes).
+    constexpr std::size_t kLongestDate = 18;
     if (n >= 6 && n <= kLongestDate && before >= 1 &&
         (at(before - 1) == '(' || at(before - 1) == '[' || at(before - 1) == ',' ||
          at(before - 1) == '/' ||
@@ -1183,6 +1188,10 @@ class Detector {
       else if (cfg_.structure && extend::date_after_name_in_roster(source_, src, year))
         b |= kRosterRow;
     }
+    // A date masked but for its year (86-**-**, 9207XX) beside its row's masked resident number.
+    if (n >= 6 && n <= kLongestDate && (masked(at(a + n - 1)) || masked(at(a + n - 3))) &&
+        extend::masked_date_beside_its_resident(source_, src))
+      b |= kMaskedResidentBeside;
     return b;
   }
   [[gnu::noinline]] void read_beside(std::size_t i, std::uint8_t beside) {
@@ -1203,6 +1212,8 @@ class Detector {
                                  : extend::rule::kBirthBracketAfterPerson;
       weight = kPersonBeforeWeight;
     }
+    else if (kind == EntityKind::birth_date && (beside & kMaskedResidentBeside) && unlabelled)
+      rule = extend::rule::kBirthMaskedBesideResident;
     else if (kind == EntityKind::foreigner_registration && (beside & kForeignerBy) && unlabelled)
       rule = extend::rule::kForeignerWordBeside;
     else if (kind == EntityKind::bank_account && (beside & kHolderBefore))

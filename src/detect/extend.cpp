@@ -1876,13 +1876,13 @@ bool masked_only_within(std::span<const std::uint8_t> d, std::size_t from, std::
 }
 
 // A date of birth with some of its parts masked: 1968.07.**, 1988-**-**, 2000.**.12,
-// 19**-08-08, 8412**. Each part is shown or masked whole (a year may show its century alone), and
-// four digits at least stay in clear, so the value still needs hiding.
+// 19**-08-08, 8412**, 99****, 80.**.**. Each part is shown or masked whole (a year may show its
+// century alone), and the year or four digits stay in clear, so the value still needs hiding.
 bool masked_birth_date(std::span<const std::uint8_t> d) {
-  if (d.size() == 6) {  // two-digit year and month, the day masked
-    if (d[0] == kMasked || d[1] == kMasked || d[2] == kMasked || d[3] == kMasked ||
-        d[4] != kMasked || d[5] != kMasked)
-      return false;
+  if (d.size() == 6) {  // two-digit year, then the month shown or masked, the day masked
+    if (d[0] == kMasked || d[1] == kMasked || d[4] != kMasked || d[5] != kMasked) return false;
+    if (d[2] == kMasked && d[3] == kMasked) return true;
+    if (d[2] == kMasked || d[3] == kMasked) return false;
     const unsigned month = d[2] * 10u + d[3];
     return month >= 1 && month <= 12;
   }
@@ -3538,6 +3538,55 @@ bool date_in_contact_row(std::string_view text, const Span& span, unsigned year)
 }
 
 namespace {
+std::size_t mask_characters(std::string_view text, std::size_t k, std::size_t most);
+}  // namespace
+
+bool masked_date_beside_its_resident(std::string_view text, const Span& span) {
+  constexpr std::size_t kLineReach = 160;  // bytes each way: a row of a printed roster
+  // The date's places, a digit or kMasked each: six (yymmdd) or eight (yyyymmdd).
+  std::uint8_t places[8];
+  std::size_t count = 0, masks = 0;
+  const std::string_view date = text.substr(span.byte_start, span.byte_len());
+  for (std::size_t k = 0; k < date.size() && count <= 8;) {
+    const auto c = static_cast<unsigned char>(date[k]);
+    if (is_ascii_digit(c)) {
+      if (count < 8) places[count] = static_cast<std::uint8_t>(c - '0');
+      ++count, ++k;
+    } else if (const std::size_t m = mask_characters(date, k, 1); m > 0) {
+      if (count < 8) places[count] = kMasked;
+      ++count, ++masks, k += m;
+    } else {
+      ++k;
+    }
+  }
+  if ((count != 6 && count != 8) || masks == 0) return false;
+  const std::uint8_t* yymm = places + (count - 6);  // the year's last two digits, the month
+  if (yymm[0] == kMasked || yymm[1] == kMasked) return false;
+  const std::size_t from = span.byte_start - std::min<std::size_t>(span.byte_start, kLineReach);
+  const std::size_t to = std::min(text.size(), span.byte_end + kLineReach);
+  const std::size_t line_start = text.rfind('\n', span.byte_start);
+  const std::size_t a =
+      line_start == std::string_view::npos ? from : std::max(from, line_start + 1);
+  const std::size_t z = std::min(to, text.find('\n', span.byte_end));
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  // A resident number's front, a hyphen or a space maybe, its sex digit, then masks.
+  for (std::size_t i = a; i + 8 <= z; ++i) {
+    if (i >= span.byte_start && i < span.byte_end) continue;
+    if (!is_ascii_digit(p[i]) || (i > 0 && is_ascii_digit(p[i - 1]))) continue;
+    std::size_t k = i;
+    while (k < z && is_ascii_digit(p[k])) ++k;
+    if (k - i != 6) continue;
+    if (k < z && (p[k] == '-' || p[k] == ' ')) ++k;
+    if (k >= z || p[k] < '1' || p[k] > '8' || mask_characters(text, k + 1, 1) == 0) continue;
+    const bool year = p[i] - '0' == yymm[0] && p[i + 1] - '0' == yymm[1];
+    const bool month = yymm[2] == kMasked || yymm[3] == kMasked ||
+                       (p[i + 2] - '0' == yymm[2] && p[i + 3] - '0' == yymm[3]);
+    if (year && month) return true;
+  }
+  return false;
+}
+
+namespace {
 
 // The longest of `endings` that ends `before`, or an empty view.
 std::string_view longest_ending(std::string_view before,
@@ -3565,6 +3614,14 @@ unsigned year_of_written_date(std::string_view date, unsigned year) {
     if (k < date.size() && is_ascii_digit(static_cast<unsigned char>(date[k]))) {
       if (width < 4) current = current * 10 + static_cast<unsigned>(date[k] - '0');
       ++width;
+      continue;
+    }
+    // A masked month or day (75****, 1983-**-**) counts as its digits, their values unknown;
+    // a year masked reads as no year of anyone's (19**: 1900).
+    if (const std::size_t m = mask_characters(date, k, 1); m > 0) {
+      if (width < 4) current *= 10;
+      ++width;
+      k += m - 1;
       continue;
     }
     if (width == 0) continue;
@@ -3678,6 +3735,55 @@ bool sender_named_above(std::span<const std::uint8_t> d, std::string_view text, 
 
 namespace {
 
+// The length of the name mask (labels::kNameMasks) that ends at byte e of `text`, or 0.
+std::size_t name_mask_before(std::string_view text, std::size_t e) {
+  return longest_ending(text.substr(0, e), labels::kNameMasks).size();
+}
+
+// The start of a name masked in part that ends at byte e of `text`, or npos: a usual surname
+// (labels::kSurnames, kCompoundSurnames), then syllables or masks, a mask among them, two to four
+// characters (한*우, 김**, 남궁*희); or Latin initials each followed by masks (H** K**). A notice
+// masks a person's name alone, so the name needs neither a title nor a role.
+std::size_t masked_name_start(std::string_view text, std::size_t e) {
+  constexpr std::size_t kLongestName = 4;
+  std::size_t b = e, chars = 0, masks = 0;
+  bool syllable_first = false;
+  for (; chars < kLongestName; ++chars) {
+    if (const std::size_t m = name_mask_before(text, b); m > 0) {
+      b -= m, ++masks, syllable_first = false;
+    } else if (hangul_syllable_before(text, b)) {
+      b -= 3, syllable_first = true;
+    } else {
+      break;
+    }
+  }
+  if (masks > 0 && syllable_first && chars >= 2 && !hangul_syllable_before(text, b)) {
+    const std::string_view name = text.substr(b, e - b);
+    if (chars >= 3 && std::any_of(std::begin(labels::kCompoundSurnames),
+                                  std::end(labels::kCompoundSurnames),
+                                  [&](std::string_view c) { return name.starts_with(c); }))
+      return b;
+    return std::find(std::begin(labels::kSurnames), std::end(labels::kSurnames),
+                     name.substr(0, 3)) != std::end(labels::kSurnames)
+               ? b
+               : std::string_view::npos;
+  }
+  // Latin initials: each word a capital and its masks, one or two words apart by a space.
+  b = e;
+  for (std::size_t words = 0; words < 2; ++words) {
+    std::size_t k = b, word_masks = 0;
+    while (k > 0 && text[k - 1] == '*') --k, ++word_masks;
+    if (word_masks == 0 || k == 0 || !is_ascii_upper(static_cast<unsigned char>(text[k - 1])))
+      return words > 0 ? b + 1 : std::string_view::npos;
+    b = k - 1;
+    if (b == 0 || text[b - 1] != ' ') break;
+    --b;
+  }
+  const bool word_ends = b == 0 || !(is_ascii_letter(static_cast<unsigned char>(text[b - 1])) ||
+                                     is_ascii_digit(static_cast<unsigned char>(text[b - 1])));
+  return word_ends ? b : std::string_view::npos;
+}
+
 // The role's word that ends at byte e of `text`, past spaces and a colon (환자 변윤서, 팀원:
 // 손미경), or an empty view.
 std::string_view role_before(std::string_view text, std::size_t e) {
@@ -3759,12 +3865,15 @@ BracketPlace date_bracketed_after_person(std::string_view text, const Span& span
   p = skip_spaces_back(text, p - opening);
   const std::string_view title = longest_ending(text.substr(0, p), labels::kPersonTitles);
   const std::size_t e = title.empty() ? p : skip_spaces_back(text, p - title.size());
-  const std::size_t b = name_length_word_start(text, e);
-  if (b == std::string_view::npos || !person_name(text, b, e, true)) return kNone;
+  std::size_t b = name_length_word_start(text, e);
+  const bool masked = b == std::string_view::npos || !person_name(text, b, e, true);
+  if (masked) b = masked_name_start(text, e);
+  if (b == std::string_view::npos) return kNone;
   const std::string_view role = role_before(text, b);
   if (!grown && !child(title) && !child(role)) return kNone;
   // A bare name of two syllables is as often a word (창립, 설립).
-  return !title.empty() || !role.empty() || person_name(text, b, e, false) ? place : kNone;
+  return masked || !title.empty() || !role.empty() || person_name(text, b, e, false) ? place
+                                                                                     : kNone;
 }
 
 bool date_after_name_in_roster(std::string_view text, const Span& span, unsigned year) {
@@ -4273,6 +4382,40 @@ std::size_t single_digit_date_start(std::string_view text, std::size_t i) {
   return first;
 }
 
+// A birth date of slashes showing its year, or its year and month, and masking the rest
+// (1971/**/**, 56/XX/XX, 1971/05/**), which normalization keeps apart. Its end, or 0.
+std::size_t masked_slashed_date_at(std::string_view text, std::size_t i) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  std::size_t k = i;
+  while (k < n && is_ascii_digit(p[k])) ++k;
+  const std::size_t year_digits = k - i;
+  if ((year_digits != 2 && year_digits != 4) ||
+      (i > 0 && (is_ascii_digit(p[i - 1]) || p[i - 1] == '/')))
+    return 0;
+  if (year_digits == 4) {
+    const unsigned century = (p[i] - '0') * 10u + (p[i + 1] - '0');
+    if (century != 19 && century != 20) return 0;
+  }
+  // Two masks, or (the month only) two digits of a month.
+  auto part = [&](bool month) {
+    if (k >= n || p[k] != '/') return false;
+    ++k;
+    if (const std::size_t m = mask_characters(text, k, 2); m > 0) {
+      const std::size_t from = k;
+      k += m;
+      return mask_characters(text, from, 1) < m;  // two of them
+    }
+    if (!month || k + 2 > n || !is_ascii_digit(p[k]) || !is_ascii_digit(p[k + 1])) return false;
+    const unsigned value = (p[k] - '0') * 10u + (p[k + 1] - '0');
+    k += 2;
+    return value >= 1 && value <= 12;
+  };
+  if (!part(true) || !part(false)) return 0;
+  if (k < n && (is_ascii_digit(p[k]) || p[k] == '/' || mask_characters(text, k, 1) > 0)) return 0;
+  return k;
+}
+
 // A birth date with a two-digit year and slashes, which normalization keeps (70/7/30, 70/07/30;
 // dots and hyphens are absorbed, and those dates are read from their runs). Its end, or 0. A
 // fourth group or a digit before it make something else.
@@ -4352,21 +4495,41 @@ std::size_t masked_current_passport_at(std::string_view text, std::size_t i) {
   return k;
 }
 
+// Where a local part hidden in part by stars starts, its "@" at i: letters or digits in clear,
+// then two stars or more, then maybe the rest in clear (hj*****@, h****g@). A wildcard shows
+// nothing in clear (*@example.com) and a glob's star is one (user*@): npos for both, as for a
+// local part with no star.
+std::size_t masked_local_start(const unsigned char* p, std::size_t i, bool middle) {
+  std::size_t k = i;
+  if (middle)
+    while (k > 0 && is_local_char(p[k - 1])) --k;
+  const std::size_t stars_end = k;
+  while (k > 0 && p[k - 1] == '*') --k;
+  if (stars_end - k < 2) return std::string_view::npos;
+  const std::size_t clear_end = k;
+  while (k > 0 && (is_local_char(p[k - 1]) || p[k - 1] == '*')) --k;
+  while (k < clear_end && p[k] == '.') ++k;
+  for (std::size_t c = k; c < clear_end; ++c)
+    if (is_ascii_letter(p[c]) || is_ascii_digit(p[c])) return k;
+  return std::string_view::npos;
+}
+
 // The e-mail around the "@" at i that the base scanner leaves: masked local part
-// (hj*****@gmail.com) or digits glued after the domain (a.b@example.com010-...).
-std::optional<Raw> email_at(std::string_view text, std::size_t i) {
+// (hj*****@gmail.com; with the writing variants also h****g@gmail.com, whose scanned address
+// starts after the stars) or digits glued after the domain (a.b@example.com010-...).
+std::optional<Raw> email_at(std::string_view text, std::size_t i, bool variants) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
   if (i == 0) return std::nullopt;
-  if (p[i - 1] == '*') {
-    std::size_t s = i;
-    while (s > 0 && (is_local_char(p[s - 1]) || p[s - 1] == '*')) --s;
-    while (s < i && p[s] == '.') ++s;
-    bool marked = false;
-    const std::size_t e = read_domain(text, i + 1, marked);
-    if (s < i && e != std::string_view::npos && !marked)
-      return Raw{s, e, EntityKind::email, rule::kEmailMasked, 0.85f, false};
-    return std::nullopt;
+  const bool starred = p[i - 1] == '*';
+  if (starred || (variants && is_local_char(p[i - 1]))) {
+    if (const std::size_t s = masked_local_start(p, i, !starred); s != std::string_view::npos) {
+      bool marked = false;
+      const std::size_t e = read_domain(text, i + 1, marked);
+      if (e != std::string_view::npos && !marked)
+        return Raw{s, e, EntityKind::email, rule::kEmailMasked, 0.85f, false};
+    }
+    if (starred) return std::nullopt;
   }
   if (!is_local_char(p[i - 1]) || p[i - 1] == '.') return std::nullopt;
   std::size_t s = i;
@@ -4666,10 +4829,16 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
         raw.push_back(
             {d->from, d->to, EntityKind::birth_date, rule::kBirthEnglishMonth, 0.1f, true});
         last = d->to;
-      } else if (r.byte_end < n && p[r.byte_end] == '/' && r.byte_len() == 2) {
-        const std::size_t e = short_year_date_at(text, r.byte_start);
+      } else if (r.byte_end < n && p[r.byte_end] == '/' &&
+                 (r.byte_len() == 2 || r.byte_len() == 4)) {
+        RuleName rule = rule::kBirthMasked;
+        std::size_t e = masked_slashed_date_at(text, r.byte_start);
+        if (e == 0 && r.byte_len() == 2) {
+          e = short_year_date_at(text, r.byte_start);
+          rule = rule::kBirthShortYear;
+        }
         if (e == 0) continue;
-        raw.push_back({r.byte_start, e, EntityKind::birth_date, rule::kBirthShortYear, 0.1f, true});
+        raw.push_back({r.byte_start, e, EntityKind::birth_date, rule, 0.1f, true});
         last = e;
       }
     }
@@ -4710,7 +4879,7 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
   }
   for (const void* at = base_shapes ? std::memchr(text.data(), '@', n) : nullptr; at;) {
     const auto i = static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
-    if (auto e = email_at(text, i)) raw.push_back(*e);
+    if (auto e = email_at(text, i, variants)) raw.push_back(*e);
     else if (auto c = variants ? comma_email(text, i) : std::nullopt) raw.push_back(*c);
     // An "@" set apart: hong [@] naver.com, hong @ naver.com, hong(@)naver.com.
     else if (i > 0 && i + 1 < n &&

@@ -108,6 +108,9 @@ inline constexpr RuleName kBirthBracketAfterPerson = "birth.bracket_after_person
 // A date after a name at a roster's row, under or over a request for birth dates
 // (extend::date_after_name_in_roster).
 inline constexpr RuleName kBirthRosterRow = "birth.roster_row";
+// A birth date masked but for its year (or year and month) on the row of a resident number
+// masked after its sex digit that tells the same (extend::masked_date_beside_its_resident).
+inline constexpr RuleName kBirthMaskedBesideResident = "birth.masked_beside_resident";
 // An account right after its holder's word, a bank or a deposit named before on its line
 // (extend::account_after_holder).
 inline constexpr RuleName kAccountAfterHolder = "account.after_holder";
@@ -360,6 +363,11 @@ bool age_beside_agrees(std::string_view text, const Span& span, unsigned year);
 // a member's birth date with its header far above or missing. A schedule's row leads with its
 // date; a join date beside a birth date leaves both unread.
 bool date_in_contact_row(std::string_view text, const Span& span, unsigned year);
+// Whether the birth date at `span` of `text`, masked but for its year or its year and month
+// (86-**-**, 1966/**/**, 9207XX), shares its line with a resident number masked after its sex
+// digit (861101-1******) whose front starts with the same year (and month): a roster printed
+// both masked, with no header to name the date.
+bool masked_date_beside_its_resident(std::string_view text, const Span& span);
 // Whether the date at `span` of `text` stands first in brackets right after a person: a name
 // (a usual surname and one or two syllables, labels::kSurnames) with a title after it or a role
 // before it or neither (손미경(010328), 도정우 어르신 (1946년 2월 23일), 환자 변윤서 (1962-10-16)),

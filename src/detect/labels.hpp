@@ -780,6 +780,12 @@ inline constexpr Label kLookAlike[] = {
     {"탑승일", 1.0f},
     {"출국일", 1.0f},
     {"입국일", 1.0f},
+    // An account's own days, masked or not (최근 접속 2025.02.**, Joined: 2021.08.XX).
+    {"최근 접속", 1.0f},
+    {"최종 접속", 1.0f},
+    {"최종 수정", 1.0f},
+    {"Joined", 1.0f, kAscii},
+    {"Last login", 1.0f, kAscii},
     {"가격", 1.0f},
     {"합계", 1.0f},
     {"원", 0.6f, kTrailing},
@@ -995,10 +1001,12 @@ inline constexpr std::span<const std::string_view> kCommonSurnames =
     std::span(kSurnames).first(75);
 inline constexpr std::string_view kCompoundSurnames[] = {"남궁", "황보", "제갈", "선우",
                                                          "독고", "사공", "서문", "동방"};
+// Characters a notice hides a name's letters with (한*우님, 김○○ 고객님, H** K**).
+inline constexpr std::string_view kNameMasks[] = {"*", "＊", "○", "●", "◯", "〇"};
 // Titles after a name (홍길동님, 도정우 어르신, 김민수 고객님).
 inline constexpr std::string_view kPersonTitles[] = {
     "님",   "씨",     "군",     "양",     "어르신", "할머니", "할아버지", "고객님", "고객",
-    "환자", "학생",   "회원",   "원생",   "아동",   "선생님", "선생",     "환자분"};
+    "환자", "학생",   "회원",   "원생",   "아동",   "선생님", "선생",     "환자분", "회원님"};
 // Roles before a name (환자 변윤서, 공동이용자: 전도윤, 팀원: 손미경), or opening the bracket of
 // a date with no name before it ((배우자 441216)): a person's role or relation.
 inline constexpr std::string_view kPersonRoles[] = {

@@ -1123,7 +1123,7 @@ class Detector {
     switch (kind) {
       case EntityKind::birth_date:
         return unlabelled ? kAgeAfter | kContactRow | kPersonBefore | kRosterRow |
-                                kPersonBeforeAfterItems
+                                kPersonBeforeAfterItems | kMaskedResidentBeside
                           : 0;
       case EntityKind::foreigner_registration: return unlabelled ? kForeignerBy : 0;
       case EntityKind::bank_account: return kHolderBefore;
@@ -1175,8 +1175,10 @@ class Detector {
     // A bracket (a full-width one ends in a continuation byte), a comma, a slash or a Korean
     // word (배우자, a name) before a run as long as a date written out (010328 to 1962. 10. 16,
     // or 1944-●●-●● with marks of three bytes).
-    constexpr std::size_t kLongestDate = 18;
-    if (n >= 6 && n <= kLongestDate && before >= 1 &&
+    constexpr std::size_t kLongestDate = 14, kLongestMaskedDate = 18;
+    if (n >= 6 &&
+        (n <= kLongestDate || (n <= kLongestMaskedDate && masked(at(a + n - 3)))) &&
+        before >= 1 &&
         (at(before - 1) == '(' || at(before - 1) == '[' || at(before - 1) == ',' ||
          at(before - 1) == '/' ||
          utf8::is_continuation(static_cast<unsigned char>(at(before - 1))))) {
@@ -1189,7 +1191,7 @@ class Detector {
         b |= kRosterRow;
     }
     // A date masked but for its year (86-**-**, 9207XX) beside its row's masked resident number.
-    if (n >= 6 && n <= kLongestDate && (masked(at(a + n - 1)) || masked(at(a + n - 3))) &&
+    if (n >= 6 && n <= kLongestMaskedDate && (masked(at(a + n - 1)) || masked(at(a + n - 3))) &&
         extend::masked_date_beside_its_resident(source_, src))
       b |= kMaskedResidentBeside;
     return b;

@@ -4495,14 +4495,10 @@ std::size_t masked_current_passport_at(std::string_view text, std::size_t i) {
   return k;
 }
 
-// Where a local part hidden in part by stars starts, its "@" at i: letters or digits in clear,
-// then two stars or more, then maybe the rest in clear (hj*****@, h****g@). A wildcard shows
-// nothing in clear (*@example.com) and a glob's star is one (user*@): npos for both, as for a
-// local part with no star.
-std::size_t masked_local_start(const unsigned char* p, std::size_t i, bool middle) {
-  std::size_t k = i;
-  if (middle)
-    while (k > 0 && is_local_char(p[k - 1])) --k;
+// Where a local part hidden in part by stars starts, its stars ending at byte k: letters or
+// digits in clear, then two stars or more, then maybe the rest in clear (hj*****@, h****g@).
+// A wildcard shows nothing in clear (*@example.com) and a glob's star is one (user*@): npos.
+std::size_t masked_local_start(const unsigned char* p, std::size_t k) {
   const std::size_t stars_end = k;
   while (k > 0 && p[k - 1] == '*') --k;
   if (stars_end - k < 2) return std::string_view::npos;
@@ -4521,19 +4517,19 @@ std::optional<Raw> email_at(std::string_view text, std::size_t i, bool variants)
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
   if (i == 0) return std::nullopt;
-  const bool starred = p[i - 1] == '*';
-  if (starred || (variants && is_local_char(p[i - 1]))) {
-    if (const std::size_t s = masked_local_start(p, i, !starred); s != std::string_view::npos) {
+  std::size_t s = i;  // where the letters in clear right before the "@" start
+  while (s > 0 && is_local_char(p[s - 1])) --s;
+  const bool starred = s == i && p[i - 1] == '*';
+  if (starred || (variants && s < i && s > 0 && p[s - 1] == '*')) {
+    if (const std::size_t m = masked_local_start(p, s); m != std::string_view::npos) {
       bool marked = false;
       const std::size_t e = read_domain(text, i + 1, marked);
       if (e != std::string_view::npos && !marked)
-        return Raw{s, e, EntityKind::email, rule::kEmailMasked, 0.85f, false};
+        return Raw{m, e, EntityKind::email, rule::kEmailMasked, 0.85f, false};
     }
     if (starred) return std::nullopt;
   }
   if (!is_local_char(p[i - 1]) || p[i - 1] == '.') return std::nullopt;
-  std::size_t s = i;
-  while (s > 0 && is_local_char(p[s - 1])) --s;
   while (s < i && p[s] == '.') ++s;
   // A domain whose dots are disguised from its first one on: hong@naver[.]com,
   // hong@naver dot com (with a plain first dot the base scanner reads the e-mail).

@@ -1,6 +1,6 @@
 // utf8::encode: code points to UTF-8, eight at a time where SSE2 exists (the common shapes of
-// Korean text, one- and three-byte characters, in sixteen-bit lanes), one at a time in the last
-// few and elsewhere.
+// Korean text, one- and three-byte characters, in sixteen-bit lanes), sixteen at a time in a
+// two-byte str where AVX2 does, one at a time in the last few and elsewhere.
 #include <cstdint>
 #include <cstring>
 
@@ -8,6 +8,7 @@
 
 #if defined(__SSE2__) && defined(__x86_64__)
 #include <emmintrin.h>
+#include <immintrin.h>
 
 #include <array>
 #define NORVANE_UTF8_ENCODE_SSE2 1
@@ -254,6 +255,89 @@ template <bool Shuffle, class Char>
   return true;
 }
 
+// The shuffle of the packing for four characters, loaded into a register's two halves: `low`'s
+// for the lower half, `high`'s for the upper.
+[[gnu::target("avx2")]] inline __m256i packing_orders(const Packing& low, const Packing& high) {
+  const __m128i l = _mm_load_si128(reinterpret_cast<const __m128i*>(low.shuffle.data()));
+  const __m128i h = _mm_load_si128(reinterpret_cast<const __m128i*>(high.shuffle.data()));
+  return _mm256_inserti128_si256(_mm256_castsi128_si256(l), h, 1);
+}
+
+// Sixteen characters of a two-byte str at p, as put_eight_lanes16 writes eight: false (nothing
+// or part written) for a surrogate. Korean text's one- and three-byte characters are made
+// sixteen at a time; a block with two-byte characters or a surrogate goes by halves. Up to
+// twelve bytes past the end are written.
+[[gnu::target("avx2")]] inline bool put_sixteen(const std::uint16_t* chars, char*& p) {
+  const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(chars));
+  const __m256i zero = _mm256_setzero_si256();
+  const __m256i ascii = _mm256_cmpeq_epi16(_mm256_and_si256(x, _mm256_set1_epi16(-0x80)), zero);
+  if (static_cast<unsigned>(_mm256_movemask_epi8(ascii)) == 0xFFFFFFFFu) {
+    // Each half's eight bytes twice; their first copies side by side.
+    const __m256i packed = _mm256_permute4x64_epi64(_mm256_packus_epi16(x, x), 0x08);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_castsi256_si128(packed));
+    p += 16;
+    return true;
+  }
+  const __m256i top5 = _mm256_and_si256(x, _mm256_set1_epi16(-0x800));
+  const __m256i other = _mm256_or_si256(
+      _mm256_andnot_si256(ascii, _mm256_cmpeq_epi16(top5, zero)),
+      _mm256_cmpeq_epi16(top5, _mm256_set1_epi16(static_cast<short>(0xD800))));
+  if (!_mm256_testz_si256(other, other))
+    return put_eight_lanes16<true>(_mm256_castsi256_si128(x), p) &&
+           put_eight_lanes16<true>(_mm256_extracti128_si256(x, 1), p);
+  const __m256i low6 = _mm256_set1_epi16(0x3F), marker = _mm256_set1_epi16(0x80);
+  const __m256i first = _mm256_or_si256(_mm256_srli_epi16(x, 12), _mm256_set1_epi16(0xE0));
+  const __m256i second =
+      _mm256_or_si256(_mm256_and_si256(_mm256_srli_epi16(x, 6), low6), marker);
+  const __m256i third = _mm256_or_si256(_mm256_and_si256(x, low6), marker);
+  const __m256i lead =
+      _mm256_blendv_epi8(_mm256_or_si256(first, _mm256_slli_epi16(second, 8)), x, ascii);
+  // By halves of the register: characters 0-3 and 8-11, then 4-7 and 12-15.
+  const __m256i low = _mm256_unpacklo_epi16(lead, third);
+  const __m256i high = _mm256_unpackhi_epi16(lead, third);
+  // Bits 0-7: characters 0-7 ASCII; bits 16-23: characters 8-15.
+  const auto lanes =
+      static_cast<unsigned>(_mm256_movemask_epi8(_mm256_packs_epi16(ascii, ascii)));
+  const Packing& a = kPackings[lanes & 0xF];
+  const Packing& b = kPackings[(lanes >> 4) & 0xF];
+  const Packing& c = kPackings[(lanes >> 16) & 0xF];
+  const Packing& d = kPackings[(lanes >> 20) & 0xF];
+  const __m256i low_bytes = _mm256_shuffle_epi8(low, packing_orders(a, c));
+  const __m256i high_bytes = _mm256_shuffle_epi8(high, packing_orders(b, d));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_castsi256_si128(low_bytes));
+  p += a.length;
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_castsi256_si128(high_bytes));
+  p += b.length;
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_extracti128_si256(low_bytes, 1));
+  p += c.length;
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_extracti128_si256(high_bytes, 1));
+  p += d.length;
+  return true;
+}
+
+// Blocks of sixteen, as put_blocks makes blocks of eight. The position and the output pointer
+// are local copies: kept behind the references, every store (a char's, which may alias
+// anything) would make them be read again.
+[[gnu::target("avx2")]] bool put_blocks_of_sixteen(const std::uint16_t* chars, std::size_t length,
+                                                   std::size_t margin, std::size_t& i, char*& p) {
+  std::size_t at = i;
+  char* out = p;
+  bool whole = true;
+  for (; at + 16 + margin <= length; at += 16)
+    if (!put_sixteen(chars + at, out)) {
+      whole = false;
+      break;
+    }
+  i = at;
+  p = out;
+  return whole;
+}
+
+const bool kHasAvx2 = [] {
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2") != 0;
+}();
+
 // Whether the processor has SSSE3's byte shuffle.
 const bool kHasShuffle = [] {
   __builtin_cpu_init();
@@ -277,6 +361,8 @@ std::optional<std::size_t> encode(const Char* chars, std::size_t length, char* o
   auto margin = [&](std::size_t written_past) {
     return spare_room >= written_past ? 0 : written_past - spare_room;
   };
+  if constexpr (sizeof(Char) == 2)
+    if (kHasAvx2 && !put_blocks_of_sixteen(chars, length, margin(12), i, p)) return std::nullopt;
   if (sizeof(Char) > 1 && kHasShuffle && !put_blocks<true>(chars, length, margin(12), i, p))
     return std::nullopt;
   if (!put_blocks<false>(chars, length, margin(3), i, p)) return std::nullopt;

@@ -149,22 +149,27 @@ std::string encoded_with_guard(const std::vector<char32_t>& chars, bool& guard_i
 TEST(Utf8, BlocksOfEveryShapeAndLengthEncodeAsOneAtATimeWithOrWithoutSpareRoom) {
   std::mt19937 random(7);
   const char32_t kinds[][2] = {{0x20, 0x7F}, {0xAC00, 0xD7A4}, {0x80, 0x800}, {0xE000, 0x10000}};
-  for (int mix = 0; mix < 6; ++mix) {
+  for (int mix = 0; mix < 7; ++mix) {
     for (std::size_t length = 0; length <= 72; ++length) {
       std::vector<char32_t> chars;
       for (std::size_t k = 0; k < length; ++k) {
         // Mixes 0-1: ASCII and Hangul only (1: Hangul mostly); 2: with two-byte characters;
-        // 3: with other BMP characters; 4-5: with four-byte ones too (four-byte units only).
+        // 3: with other BMP characters; 4-5: with four-byte ones too (four-byte units only);
+        // 6: ASCII mostly, with a Hangul syllable now and then.
         const unsigned r = random() % 8;
-        const int kind = mix == 0 ? r % 2 : mix == 1 ? (r == 0 ? 0 : 1) : mix == 2 ? r % 3 : r % 4;
+        const int kind = mix == 0   ? r % 2
+                         : mix == 1 ? (r == 0 ? 0 : 1)
+                         : mix == 6 ? (r == 0 ? 1 : 0)
+                         : mix == 2 ? r % 3
+                                    : r % 4;
         const char32_t c = kinds[kind][0] + random() % (kinds[kind][1] - kinds[kind][0]);
-        chars.push_back(mix >= 4 && r == 7 ? 0x10000 + random() % 0xFFFF : c);
+        chars.push_back((mix == 4 || mix == 5) && r == 7 ? 0x10000 + random() % 0xFFFF : c);
       }
       const std::string want = plain_utf8(chars);
       bool intact = false;
       // No spare room, a little, and the room that lets the last characters go in blocks.
       for (std::size_t spare : {std::size_t{0}, std::size_t{5}, utf8::kEncodeSpareRoom}) {
-        if (mix < 4) {
+        if (mix < 4 || mix == 6) {
           EXPECT_EQ(encoded_with_guard<std::uint16_t>(chars, intact, spare), want)
               << mix << " " << length << " " << spare;
           EXPECT_TRUE(intact) << mix << " " << length << " " << spare;

@@ -720,6 +720,103 @@ ORG_NUMBER_ROLES = ("press", "pr", "media", "hr", "jobs", "careers", "recruit", 
 ORG_NUMBER_LOOK_ALIKES = {"org_acct": "organisation_named_account", "unit_line": "organisation_unit_line",
                           "shared_mail": "shared_mailbox", "team_mail": "shared_mailbox"}
 
+# Organisations' numbers held or named as such, beside the people's own (genre
+# organisations_held_numbers, a stream of its own; HELD_NUMBER_PAPERS): accounts whose holder
+# after 예금주 is a religious body, a foundation or an association (<<held_acct>>: 대한불교 OO사,
+# 천주교 OO교구, OO교회, 재단법인, 사단법인), a temple's, a hotel's or an office's desk line named
+# by its office word or by an English key (<<desk_line>>: 종무소, "front_desk":, reception,
+# concierge, 원무과, 행정실), booking and inquiry mailboxes at the business's own domain
+# (<<booking_mail>>: reservation@, booking@, inquiry@), dates under their own event's label
+# beside a birth label (<<event_date>>: 졸업일, 입회일, 가입일, 수료일, 결혼기념일) and reference
+# numbers led by their year and grouped 4-4-2 (<<year_ref>>: 접수 2025-4202-79, VOYAGE ...). The
+# people's own stay values: an account held by a named person (<<acct_named>>: 예금주 김철수),
+# a night manager's mobile, a booking address at a mail service (<<service_mail>>), birth dates.
+HELD_NUMBER_GENRE = "organisations_held_numbers"
+HELD_NUMBER_SHARE = 0.04  # of the documents, from a stream of its own
+HELD_NUMBER_PAPERS = {
+    "held_accounts": (
+        ("{temple} 템플스테이 안내", "참가비 {amount}원 입금: {bank} <<held_acct>> (예금주 {order} {temple})",
+         "신청자 {name} <<mobile>>"),
+        ("{church} 수련회 회비", "회비 입금 {bank} <<held_acct>> 예금주 {church}", "인솔 교사 {name} <<mobile>>"),
+        ("성지순례 참가 신청", "계좌: {bank} <<held_acct>> (예금주: 천주교 {diocese})", "신청자 {name} / 연락처 <<mobile>>"),
+        ("{foundation} 정기후원 약정서", "후원자 성명 {name}", "후원 계좌 {bank} <<held_acct>> (예금주 재단법인 {foundation})"),
+        ("{assoc} 연회비 납부", "{bank} <<held_acct>>, 예금주 사단법인 {assoc}", "회원 {name} 휴대폰 <<mobile>>"),
+        ("[{temple}] 연등 접수", "등값은 {bank} <<held_acct>> ({order} {temple}) 로 보내주세요", "접수 보살님 {name} <<mobile>>"),
+        ("바자회 수익금 기부 안내", "기부처 {church} / {bank} <<held_acct>> / 예금주 {church}", "담당 집사 {name}"),
+        ("{assoc} 세미나 등록", "등록비 {amount}원 | {bank} <<held_acct>> | 예금주: (사){assoc}", "등록자 {name} <<mobile>>"),
+        ("천도재 접수 안내", "{bank} <<held_acct>> 예금주 {order} {temple} 종무소"),
+        ("교구 청년 캠프", "참가비 입금처 {bank} <<held_acct>> 예금주 천주교{diocese}", "담당 신부님 {name} <<mobile>>"),
+        # The people's own: an account held by a named person.
+        ("{church} 경조사 안내", "조의금 계좌 {bank} <<acct_named>> 예금주 {name}", "문의 <<mobile>>"),
+        ("환불 요청서", "환불 받을 계좌 {bank} <<acct_named>> (예금주 {name})", "연락처 <<mobile>>"),
+    ),
+    "desk_lines": (
+        ("{temple} 찾아오시는 길", "종무소 <<desk_line>>", "주지 스님 상담 예약 {name} 보살 <<mobile>>"),
+        ('{"hotel": "{hotel}", "front_desk": "<<desk_line>>", "night_manager": "<<mobile>>"}',),
+        ('hotel_contacts:', '  reception: "<<desk_line>>"', '  concierge: "<<desk_line>>"', '  duty_manager: "<<mobile>>"'),
+        ("{hospital} 입원 안내", "원무과 <<desk_line>> / 주치의 {name} 선생님", "보호자 연락처 <<mobile>>"),
+        ("가정통신문", "문의: 행정실 <<desk_line>>", "담임 {name} 선생님 <<mobile>>"),
+        ("{assoc} 총회 안내", "사무국 <<desk_line>>", "총무 {name} <<mobile>>"),
+        ("Guest: {rname}  Mobile: <<mobile>>", "Lobby <<desk_line>> | Concierge <<desk_line>>"),
+        ("{hotel} 예약 확인서", "투숙객 {name} / <<mobile>>", "프런트 문의 Front Office <<desk_line>>"),
+        ("lobby_tel=<<desk_line>> guest_name={rname} guest_phone=<<mobile>>",),
+        ("{church} 주보", "교회 사무실 <<desk_line>>", "담임목사 {name} <<mobile>>"),
+        ("{temple} 템플스테이", "종무실 <<desk_line>> (평일 9시~18시)", "참가자 {name} <<mobile>>"),
+        ('{"reception_desk": "<<desk_line>>", "guest": "{rname}", "guest_mobile": "<<mobile>>"}',),
+    ),
+    "booking_mailboxes": (
+        ("[{brand}] 예약 확정 안내", "예약자 {name}님 <<mobile>>", "변경 문의: <<booking_mail>>"),
+        ("{brand} 웨딩 상담", "문의 메일 <<booking_mail>>", "신부님 {name} <<service_mail>>"),
+        ("수업 예약 안내", "예약은 <<booking_mail>> 으로 보내주세요", "학부모 {name} <<mobile>>"),
+        ("Booking confirmation", "Questions? Write to <<booking_mail>>", "Guest: {rname} <<service_mail>>"),
+        ("세차 예약 신청", "신청 메일 <<booking_mail>> / 고객 {name} <<mobile>>"),
+        ("From: <<booking_mail>>", "To: <<service_mail>>", "Subject: 예약이 접수되었습니다"),
+        ("[{brand}] 단체 예약 문의", "<<booking_mail>> 로 인원과 날짜를 알려주세요", "담당 {name} 매니저"),
+        ("Reply-To: <<booking_mail>>", "고객님 {name}, 예약 번호를 확인해 주세요."),
+        ("개인 예약은 <<service_mail>> 로 주셔도 됩니다 ({name})", "업체 공식 <<booking_mail>>"),
+        ("출장 예약 문의 <<booking_mail>>", "기사 {name} <<mobile>>"),
+    ),
+    "event_dates": (
+        ("졸업생 {name}입니다(졸업일 <<event_date>>). 생년월일은 <<dob>>입니다.",),
+        ("성명 | 생년월일 | 입회일 | 연락처", "{name} | <<dob>> | <<event_date>> | <<mobile>>",
+         "{name} | <<dob>> | <<event_date>> | <<mobile>>"),
+        ("회원 {name} (가입일 <<event_date>>) 생일 <<dob>>",),
+        ("수료생 명단", "{name}\t생년월일 <<dob>>\t수료일 <<event_date>>"),
+        ("이름\t생년월일\t입사일", "{name}\t<<dob>>\t<<event_date>>"),
+        ("{name} 부부 결혼기념일 <<event_date>>, 남편 생년월일 <<dob>>",),
+        ("종친회 명부", "성명 / 생년월일 / 입회일", "{name} / <<dob>> / <<event_date>>"),
+        ("동문 정보: {name}, 입학일 <<event_date>>, 생년월일 <<dob>>",),
+        ("직원 카드", "성명: {name}", "입사일: <<event_date>>  생년월일: <<dob>>"),
+        ("등록일 <<event_date>> 회원 {name} 생년월일 <<dob>> 연락처 <<mobile>>",),
+    ),
+    "references": (
+        ("VOYAGE <<year_ref>> / Passenger {rname}", "Mobile <<mobile>>"),
+        ("접수 <<year_ref>> 신청인 {name} <<mobile>>",),
+        ("Registration No. <<year_ref>>", "Applicant: {rname}"),
+        ("신청번호: <<year_ref>>", "대표자 {name} 사업자등록번호 <<brn>>"),
+        ("[민원 접수] 접수번호 <<year_ref>>", "처리 담당 {name} <<mobile>>"),
+        ("Ref <<year_ref>> | Booking for {rname}",),
+        ("공모전 접수번호 <<year_ref>> ({name})",),
+        ("Case No. <<year_ref>>", "Contact: {rname} <<mobile>>"),
+        ("{company} 거래처 등록 <<brn>>", "등록 접수 <<year_ref>>"),
+        ("관리번호 <<year_ref>> / 담당 {name}",),
+    ),
+}
+HELD_NUMBER_TEMPLES = ("은하사", "해인사", "청련사", "보광사", "운문사", "법주사", "용화사")
+HELD_NUMBER_ORDERS = ("대한불교", "대한불교조계종", "조계종", "대한불교천태종", "한국불교태고종")
+HELD_NUMBER_CHURCHES = ("새빛교회", "한빛교회", "소망교회", "명동성당", "수원 성당", "은혜교회")
+HELD_NUMBER_DIOCESES = ("수원교구", "서울대교구", "대구대교구", "인천교구", "부산교구")
+HELD_NUMBER_FOUNDATIONS = ("한빛복지재단", "푸른나무재단", "희망나눔재단", "새봄장학재단")
+HELD_NUMBER_ASSOCIATIONS = ("한국사회복지사협회", "희망나눔", "대한생활체육회", "사랑의손길", "한국조경협회")
+HELD_NUMBER_HOTELS = ("Hotel Lumiere", "Stay Hanok", "그랜드 호텔", "오션뷰 리조트", "The Seum Hotel")
+HELD_NUMBER_HOSPITALS = ("한빛병원", "새봄요양병원", "서울중앙의원", "바른정형외과")
+HELD_NUMBER_BRANDS = ("lumiere-wedding", "tutorlink", "greencheck", "cleancar", "stayhanok", "hanbit-tour")
+HELD_NUMBER_ROLES = ("reservation", "reservations", "booking", "bookings", "reserve", "inquiry", "enquiry",
+                     "help", "contact", "support", "cs", "rsvp")
+HELD_NUMBER_LOOK_ALIKES = {"held_acct": "organisation_holder_account", "desk_line": "office_key_line",
+                           "booking_mail": "booking_mailbox", "event_date": "labelled_event_date",
+                           "year_ref": "year_led_reference"}
+
 # Receipts, direct lines and partly masked papers (genre receipts_and_masks, a stream of its own):
 # the buyer's mobile under a cash receipt's label and the words after it (<<receipt_mobile>>:
 # 현금영수증 발급 번호, 신청번호, (휴대폰)) beside the receipt's own numbers (<<receipt_no>>: its
@@ -1828,7 +1925,8 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           "ocr_scans", ROSTER_GENRE, "copied_records", FORM_GENRE, "closing_lines", LEDGER_GENRE,
                           WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE,
                           RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, HALF_MASK_GENRE, ORG_NUMBER_GENRE,
-                          MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE, ROSTER_COLUMN_GENRE)
+                          MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE, ROSTER_COLUMN_GENRE,
+                          HELD_NUMBER_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -2396,7 +2494,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(dict.fromkeys(MISREAD_SCAN_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(CONTACT_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(APART_LOOK_ALIKES.values()))
-                  + tuple(ROSTER_COLUMN_LOOK_ALIKES.values()))
+                  + tuple(ROSTER_COLUMN_LOOK_ALIKES.values())
+                  + tuple(HELD_NUMBER_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -5200,6 +5299,56 @@ class _Builder:
         else:
             self.no_persons_number(w, marker, line, date_style)
 
+    def held_numbers_paper(self) -> Document:
+        """A paper of HELD_NUMBER_PAPERS: accounts held by religious bodies and associations,
+        offices' desk lines, booking mailboxes, event dates and year-led references, beside the
+        people's own."""
+        names = {"{temple}": HELD_NUMBER_TEMPLES, "{order}": HELD_NUMBER_ORDERS, "{church}": HELD_NUMBER_CHURCHES,
+                 "{diocese}": HELD_NUMBER_DIOCESES, "{foundation}": HELD_NUMBER_FOUNDATIONS,
+                 "{assoc}": HELD_NUMBER_ASSOCIATIONS, "{hotel}": HELD_NUMBER_HOTELS,
+                 "{hospital}": HELD_NUMBER_HOSPITALS}
+        self._held_brand = self.r.choice(HELD_NUMBER_BRANDS)
+        return self.marked_paper(HELD_NUMBER_GENRE, HELD_NUMBER_PAPERS, "held_number:", names,
+                                 ("serial:date_style", SERIAL_DATE_STYLES),
+                                 lambda piece: piece.replace("{brand}", self._held_brand), self.held_number)
+
+    def held_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+        if marker == "held_acct":
+            w.negative(HELD_NUMBER_LOOK_ALIKES[marker], v._bank_account("hyphen"), line)
+        elif marker == "acct_named":
+            w.value(labelled.Written("bank_account", v._bank_account("hyphen"), "plain", False), "label", line, line)
+        elif marker == "desk_line":  # an area code or 070, written 02-..., with dots or spaces
+            area = r.choice(("02", "031", "051", "053", "061", "063", "064", "070"))
+            g = [area, str(r.randrange(2, 10)) + d(3 if area == "070" else r.choice((2, 3))), d(4)]
+            w.negative(HELD_NUMBER_LOOK_ALIKES[marker], r.choice(("-", "-", "-", ".", " ")).join(g), line)
+        elif marker == "booking_mail":
+            tld = r.choice((".kr", ".co.kr", ".com"))
+            w.negative(HELD_NUMBER_LOOK_ALIKES[marker], f"{r.choice(HELD_NUMBER_ROLES)}@{self._held_brand}{tld}", line)
+        elif marker == "service_mail":  # a person's own booking address at a mail service
+            local = r.choice(("booking", "reservation", "inquiry")) + r.choice((".", "_", "")) + r.choice(corpus.ROMAN)
+            w.value(labelled.Written("email", f"{local}{r.randrange(1, 100)}@{r.choice(REPLY_MAIL_HOSTS)}",
+                                     FORM_WRITING, False), "label", line, line)
+        elif marker == "event_date":
+            y, m, dd = v.date(2005, 2025)
+            style = r.choice(("{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}", "{yy}.{m:02d}.{d:02d}",
+                              "{yy}{m:02d}{d:02d}", "{y}년 {m}월 {d}일", "{y}/{m:02d}/{d:02d}"))
+            w.negative(HELD_NUMBER_LOOK_ALIKES[marker], style.format(y=y, yy=f"{y % 100:02d}", m=m, d=dd), line)
+        elif marker == "dob":
+            y, m, dd = v.date(1950, 2008)
+            style = r.choice(("{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}", "{yy}{m:02d}{d:02d}", "{y}년 {m}월 {d}일"))
+            w.value(labelled.Written("birth_date", style.format(y=y, yy=f"{y % 100:02d}", m=m, d=dd), FORM_WRITING,
+                                     False), "label", line, line)
+        elif marker == "year_ref":  # the year, four digits and two; its business check digit holds
+            body = str(r.randrange(2019, 2027)) + d(5)
+            last = corpus.business_check([int(c) for c in body]) if r.random() < 0.7 else r.randrange(10)
+            text = body + str(last)
+            sep = r.choice(("-", "-", "-", " ", "."))
+            w.negative(HELD_NUMBER_LOOK_ALIKES[marker], f"{text[:4]}{sep}{text[4:8]}{sep}{text[8:]}", line)
+        else:
+            self.no_persons_number(w, marker, line, date_style)
+
     def receipt_paper(self) -> Document:
         """A paper of RECEIPT_PAPERS: cash receipts' mobiles, direct lines after an office's,
         partly masked birth dates, passports and licences."""
@@ -5924,11 +6073,16 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     apart = random.Random(_seed(part, seed) ^ 0x1AB5)
     roster_columns = random.Random(_seed(part, seed) ^ 0xC01A)
     half_masked = random.Random(_seed(part, seed) ^ 0x4A1F)
+    held_numbers = random.Random(_seed(part, seed) ^ 0x4E1D)
     docs = []
     while len(docs) < documents:
         if half_masked.random() < HALF_MASK_SHARE:
             with b.own_stream(half_masked):
                 docs.append(b.half_masked_paper())
+            continue
+        if held_numbers.random() < HELD_NUMBER_SHARE:
+            with b.own_stream(held_numbers):
+                docs.append(b.held_numbers_paper())
             continue
         if births.random() < BIRTH_NAME_SHARE:
             with b.own_stream(births):

@@ -1288,11 +1288,17 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   if (phone_key) qualify_phone_keys(text, false, 0);
   // Right: a label written after the value, in the value's own cell (in a row 010-...,국민,
   // the bank names the next cell).
+  // A bracket that opens right before a word saying whose the value is and closes after it
+  // ((졸업일 19.07.09). 생년월일은 ...): a label past its close names another value.
+  const bool own_bracket_says_whose =
+      (tables_found_ & kOwnersTables) && nearest_label != std::string_view::npos &&
+      nearest_label > 0 && text[nearest_label - 1] == '(' &&
+      text.substr(nearest_label, start - nearest_label).find(')') == std::string_view::npos;
   alnum = 0;
   for (std::size_t k = end; k < text.size() && alnum <= kTrailingReach;) {
     const std::size_t at = k;
     const char32_t c = utf8::decode(text, k);
-    if (c == '\n') break;
+    if (c == '\n' || (c == ')' && own_bracket_says_whose)) break;
     // Another number ends the walk; the digit of a licence's class (1종대형) is no number.
     if (c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)) &&
         !((c == '1' || c == '2') && licence_class_at(text, k)))
@@ -2387,7 +2393,7 @@ const WordSet& organisation_words() {
 // What a holder named after 예금주 or 명의 may be to make the account an organisation's.
 const WordSet& holder_organisation_words() {
   static const WordSet set{labels::kOrganisationWords, labels::kAssociationWords,
-                           labels::kHolderOnlyOrganisationWords};
+                           labels::kHolderOnlyOrganisationWords, labels::kReligiousBodyWords};
   return set;
 }
 const WordSet& person_words() {
@@ -2470,6 +2476,13 @@ std::string_view bracketed(std::string_view after) {
   if (open == std::string_view::npos || after[open] != '(') return {};
   const std::size_t close = after.find(')', open);
   return after.substr(open, close == std::string_view::npos ? close : close - open);
+}
+
+// A religious body named in the bracket right after an account ((대한불교 보광사)) holds it.
+bool religious_body_in_bracket(std::string_view after) {
+  static const WordSet set{labels::kReligiousBodyWords};
+  const std::string_view b = bracketed(after);
+  return !b.empty() && set.in(b);
 }
 
 // The bracket or the word right after the value (110-123-456789 (주)미래로지스): what names
@@ -3075,33 +3088,39 @@ bool owner_before_account_word(std::string_view before) {
   return holder_organisation_words().in(owner) || ends_in_business_word(owner) ||
          ends_with_any(owner, labels::kAccountOwnerEndings);
 }
-// Whether the words right before a landline, past its marks, end in an English desk's name
-// (Front desk:, Branch tel, Customer care), whole words in any case.
+// Whether the words right before a landline, past its marks and a key's quotes, end in an
+// English desk's name (Front desk:, Branch tel, "front_desk": "), whole words in any case; a
+// key's underscore stands for the space.
 bool english_desk_before(std::string_view before) {
-  while (!before.empty() && (before.back() == ' ' || before.back() == ':' || before.back() == '-' ||
-                             before.back() == '('))
+  constexpr std::string_view kMarks = " :-(\"'=";
+  while (!before.empty() && kMarks.find(before.back()) != std::string_view::npos)
     before.remove_suffix(1);
   return std::any_of(std::begin(labels::kEnglishDeskNames), std::end(labels::kEnglishDeskNames),
                      [&](std::string_view name) {
                        if (before.size() < name.size()) return false;
                        const std::size_t at = before.size() - name.size();
-                       if (at > 0 && is_ascii_letter(static_cast<unsigned char>(before[at - 1])))
+                       if (at > 0 && (is_ascii_letter(static_cast<unsigned char>(before[at - 1])) ||
+                                      before[at - 1] == '_'))
                          return false;
                        return std::equal(name.begin(), name.end(), before.begin() + at,
                                          [](char n, char c) {
-                                           return unicode::ascii_lower(static_cast<unsigned char>(c)) == n;
+                                           return (n == ' ' && c == '_') ||
+                                                  unicode::ascii_lower(static_cast<unsigned char>(c)) == n;
                                          });
                      });
 }
+// Whether a mailbox's local part is, whole and in any case, one of `roles`.
+bool is_mailbox_name_of(std::string_view name, std::span<const std::string_view> roles) {
+  return std::any_of(roles.begin(), roles.end(), [&](std::string_view role) {
+    return name.size() == role.size() &&
+           std::equal(name.begin(), name.end(), role.begin(), [](char a, char b) {
+             return unicode::ascii_lower(static_cast<unsigned char>(a)) == b;
+           });
+  });
+}
 // Whether a mailbox's local part is, whole and in any case, a role's (labels::kRoleMailboxes).
 bool is_role_mailbox_name(std::string_view name) {
-  return std::any_of(std::begin(labels::kRoleMailboxes), std::end(labels::kRoleMailboxes),
-                     [&](std::string_view role) {
-                       return name.size() == role.size() &&
-                              std::equal(name.begin(), name.end(), role.begin(), [](char a, char b) {
-                                return unicode::ascii_lower(static_cast<unsigned char>(a)) == b;
-                              });
-                     });
+  return is_mailbox_name_of(name, labels::kRoleMailboxes);
 }
 // Whether an organisation's shared mailbox stands in a line before a number (General inquiries:
 // support@hanbit.co.kr / Main 053-...): the line lists the organisation's contacts.
@@ -3232,7 +3251,8 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       merchant_settlement(text, run, before))
     return !names_a_person(before) && !names_a_person(after) && !in_a_persons_row(text, run);
   if (!organisation_or_holder_words().in(before) && !organisation_or_holder_words().in(after))
-    return owner_before_account_word(before) && !held_by_a_named_person(after) &&
+    return (owner_before_account_word(before) || religious_body_in_bracket(after)) &&
+           !held_by_a_named_person(after) &&
            !names_a_person(before) && !names_a_person(after) && !in_a_persons_row(text, run);
   const std::string_view named = holder_named(after);
   // A person's name in a bracket after it (산악회 총무 계좌 ... (강철수)): the treasurer's own.
@@ -3989,6 +4009,12 @@ bool is_mail_service(std::string_view domain) {
                      });
 }
 bool parts_local_name(char c) { return c == '.' || c == '_' || c == '-'; }
+// Whether a local part names a role at that domain: any role's of labels::kRoleMailboxes, and a
+// booking or inquiry desk's (labels::kBookingMailboxes) at a domain of the business's own.
+bool role_at_domain(std::string_view name, std::string_view domain) {
+  return is_role_mailbox_name(name) ||
+         (is_mailbox_name_of(name, labels::kBookingMailboxes) && !is_mail_service(domain));
+}
 // Whether every part of the local part between dots, hyphens and underscores is a role's name or
 // the domain's own first label, one of them a role's (hanbit.press@hanbit.co.kr, pr_hanbit@):
 // help.kim@ and jisoo.info@ name a person.
@@ -3999,7 +4025,7 @@ bool role_and_brand(std::string_view local, std::string_view domain) {
     std::size_t to = from;
     while (to < local.size() && !parts_local_name(local[to])) ++to;
     const std::string_view part = local.substr(from, to - from);
-    if (is_role_mailbox_name(part)) role = true;
+    if (role_at_domain(part, domain)) role = true;
     else if (part.empty() || part != brand) return false;
     from = to + 1;
   }
@@ -4012,7 +4038,8 @@ bool role_mailbox(std::string_view text, const Span& span) {
   const std::string_view address = text.substr(span.byte_start, span.byte_len());
   const std::size_t at = address.find('@');
   const std::string_view local = address.substr(0, at);
-  if (is_role_mailbox_name(local) ||
+  if ((at != std::string_view::npos ? role_at_domain(local, address.substr(at + 1))
+                                     : is_role_mailbox_name(local)) ||
       (at != std::string_view::npos && std::any_of(local.begin(), local.end(), parts_local_name) &&
        role_and_brand(local, address.substr(at + 1))))
     return true;
@@ -4083,6 +4110,24 @@ std::size_t trailing_dotted_date_digits(std::string_view source) {
   return widths[0] + widths[1] + widths[2];
 }
 
+namespace {
+// A reference number led by its year and grouped 4-4-2 (접수 2025-4202-79, VOYAGE 2025-5556-97,
+// Registration No. 2025-1150-42): a business registration number is written 3-2-5 or as ten
+// bare digits, and one in ten such references passes its check digit by chance. Under a
+// business's or an account's label it is read as labelled.
+bool year_led_reference(std::string_view source, const LabelSearch* labels) {
+  constexpr std::size_t kGroupedSize = 12;  // 4, a separator, 4, the same separator, 2
+  if (source.size() != kGroupedSize || (source[4] != '-' && source[4] != ' ' && source[4] != '.') ||
+      source[9] != source[4] || !(source.starts_with("19") || source.starts_with("20")))
+    return false;
+  for (std::size_t k : {0, 1, 2, 3, 5, 6, 7, 8, 10, 11})
+    if (!is_ascii_digit(static_cast<unsigned char>(source[k]))) return false;
+  return !labels ||
+         (!labels->found_of(static_cast<std::size_t>(EntityKind::business_registration)) &&
+          !labels->found_of(static_cast<std::size_t>(EntityKind::bank_account)));
+}
+}  // namespace
+
 std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std::string_view text,
                          const Span& run, bool personal_phone, const LabelSearch* labels) {
   const std::string_view source = text.substr(run.byte_start, run.byte_len());
@@ -4102,6 +4147,8 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
       return Veto{RejectReason::look_alike, true};
     if (is_imei(d)) return Veto{RejectReason::look_alike, true};
     if (n == 10 && patient_chart_number(source, text, run, labels))
+      return Veto{RejectReason::look_alike, true};
+    if (n == 10 && cfg.label_reading && year_led_reference(source, labels))
       return Veto{RejectReason::look_alike, true};
     // A date joined to the hour of a clock (2024.01.12 11:50), or a time stamp 20211021122410.
     // A mobile number before the hour is read apart from the clock.

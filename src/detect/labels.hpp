@@ -786,6 +786,24 @@ inline constexpr Label kLookAlike[] = {
     {"최종 수정", 1.0f},
     {"Joined", 1.0f, kAscii},
     {"Last login", 1.0f, kAscii},
+    // Dates of a person's events that are not their birth (졸업일 19.07.09 beside 생년월일,
+    // a roster's 입회일 column): graduation, joining, entry, completion, anniversaries.
+    {"졸업일", 1.0f},
+    {"입회일", 1.0f},
+    {"입학일", 1.0f},
+    {"수료일", 1.0f},
+    {"퇴사일", 1.0f},
+    {"입대일", 1.0f},
+    {"전역일", 1.0f},
+    {"결혼기념일", 1.0f},
+    {"결혼일", 1.0f},
+    {"기념일", 1.0f},
+    {"세례일", 1.0f},
+    {"임용일", 1.0f},
+    {"취임일", 1.0f},
+    {"개업일", 1.0f},
+    {"설립일", 1.0f},
+    {"창립일", 1.0f},
     {"가격", 1.0f},
     {"합계", 1.0f},
     {"원", 0.6f, kTrailing},
@@ -1117,12 +1135,23 @@ inline constexpr std::string_view kAccountOwnerQualifiers[] = {"공식", "명의
 // Holders that are an organisation only when named after a holder word (예금주 OO관리사무소): an
 // apartment notice's fee account beside its office's name alone is the notice's value.
 inline constexpr std::string_view kHolderOnlyOrganisationWords[] = {"관리사무소", "관리소"};
+// Religious bodies and their houses holding an account (예금주 대한불교 은하사, 천주교 수원교구,
+// 원불교 OO교당, (대한불교 보광사) right after it): an order's name or its house's word, read
+// after a holder word or in the bracket right after the account. Not 사 alone (회사, a
+// person's name): a temple is named with its order.
+inline constexpr std::string_view kReligiousBodyWords[] = {
+    "불교", "조계종", "천태종", "태고종", "천주교", "교구",   "교당",   "본당",   "수녀원",
+    "수녀회", "수도원", "수도회", "사찰", "노회",   "교단",   "종단",   "법당",   "기독교",
+    "장로회", "감리회", "침례회", "성결교", "순복음", "종무소"};
 // Endings of the word right before a landline that make it a unit's desk (문의: 학생지원팀
 // 031-..., 생활관 행정실 02-..., 보험급여부 ☎ 02-..., 사무국 02-...). 처 is left out: 연락처.
 inline constexpr std::string_view kOfficeUnitEndings[] = {
     "팀", "과", "실", "부", "국", "센터", "사무소", "연구소", "지청",
     // A courier's or a warehouse's hub (지역 허브, 물류허브), a ward's nurses' station (병동 스테이션).
-    "허브", "스테이션"};
+    "허브", "스테이션",
+    // A temple's office (종무소 061-...), a church's (교무실 is a 실), a school's or a
+    // hospital's counters (행정실, 원무과 end in 실 and 과 already).
+    "종무소", "종무실"};
 // English names of an organisation's desks and lines, ending the words right before a landline
 // (Front desk: 031-..., Branch tel 043) 342-..., Customer care 02-...): read as kOfficeUnitEndings
 // are, in any case. Not Office, Main nor Branch alone: a person's record has its office phone,
@@ -1130,7 +1159,10 @@ inline constexpr std::string_view kOfficeUnitEndings[] = {
 inline constexpr std::string_view kEnglishDeskNames[] = {
     "front desk",    "reception",      "switchboard",    "head office",  "branch tel",
     "branch office", "main office",    "main line",      "customer care", "visitor centre",
-    "visitor center", "after hours",   "general inquiries", "store tel"};
+    "visitor center", "after hours",   "general inquiries", "store tel",
+    // A hotel's or a building's desks, also as a system's keys (front_desk, lobby_tel).
+    "frontdesk",     "front office",   "lobby",          "lobby tel",    "concierge",
+    "reception desk", "guest services", "bell desk",     "security desk", "info desk"};
 // Words of an extension right after a landline (02-2231-8876 내선 204, (내선 9510)): the number
 // is an office's switchboard, whoever's desk the extension reaches.
 inline constexpr std::string_view kExtensionWords[] = {"내선", "ext.", "Ext.", "EXT."};
@@ -1225,6 +1257,13 @@ inline constexpr std::string_view kRoleMailboxes[] = {
     "press",        "pr",           "media",        "hr",      "jobs",    "careers",
     "hello",        "office",       "partners",     "partner", "biz",     "ir",
     "billing",      "events",       "event",        "hiring"};
+// A business's booking and inquiry desks (reservation@tutorlink.kr, booking@greencheck.co.kr):
+// a role's mailbox at the business's own domain only; at a mail service people sign up to
+// (booking@gmail.com) it is as often a person's or a one-person shop's own address.
+inline constexpr std::string_view kBookingMailboxes[] = {
+    "reservation", "reservations", "booking", "bookings", "reserve", "reserves", "rsvp",
+    "inquiry",     "inquiries",    "enquiry", "enquiries", "order",  "orders",  "ticket",
+    "tickets",     "help-desk",    "customer", "service",  "cs-center", "cscenter"};
 // Words a line writes before an address to call it shared (홍보팀 공용 hanbit.pr@..., 공식 메일,
 // Shared inbox): whatever its local part, the address is the organisation's.
 inline constexpr std::string_view kSharedMailboxWords[] = {

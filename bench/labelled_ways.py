@@ -104,6 +104,13 @@ birth label, in a birth column or beside a resident number masked after its sex 
 in brackets after a masked name in notification texts (한*우님(770912), K** H**님(1987.●●.●●));
 wildcard addresses and globs, masked dates under another label and visits' dates after a masked
 name as look-alikes.
+Organisations' held numbers
+(organisations_held_numbers): accounts held by a religious body, a foundation or an association
+(예금주 대한불교 OO사, 천주교 OO교구), a temple's, a hospital's, a school's or a hotel system's desk
+lines (종무소, 원무과, "front_desk":, concierge), booking and inquiry mailboxes at the business's own
+domain, dates under their own event's label beside a birth label (졸업일, 입회일), references led by
+their year and grouped 4-4-2; a named holder's account, a manager's mobile and a booking address
+at a mail service stay values.
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable

@@ -3671,22 +3671,31 @@ std::size_t name_length_word_start(std::string_view text, std::size_t e) {
 // and one or two syllables, or a surname of two and one or two more (labels::kSurnames), no
 // event's word (신청일, 송년회). Of two syllables only when `titled` (a title or a role beside
 // it): alone it is as often a word (창립, 설립).
-bool person_name(std::string_view text, std::size_t b, std::size_t e, bool titled) {
+// Whether `name`, starting with a Hangul syllable, starts with a two-syllable surname
+// (labels::kCompoundSurnames: 남궁, 황보).
+bool starts_with_compound_surname(std::string_view name) {
+  return std::any_of(std::begin(labels::kCompoundSurnames), std::end(labels::kCompoundSurnames),
+                     [&](std::string_view c) { return name.starts_with(c); });
+}
+// Whether `name`, starting with a Hangul syllable, starts with a usual surname of one syllable
+// (labels::kSurnames).
+bool starts_with_surname(std::string_view name) {
   static const std::bitset<unicode::kSyllableCount> surnames = [] {
     std::bitset<unicode::kSyllableCount> set;
     for (std::string_view w : labels::kSurnames)
       set.set(static_cast<std::size_t>(unicode::syllable_at(w, 0)));
     return set;
   }();
+  return surnames.test(static_cast<std::size_t>(unicode::syllable_at(name, 0)));
+}
+
+bool person_name(std::string_view text, std::size_t b, std::size_t e, bool titled) {
   const std::size_t syllables = (e - b) / 3;
   const std::string_view name = text.substr(b, e - b);
   if (syllables < (titled ? 2u : 3u) || ends_with_any(name, labels::kEventNameEndings))
     return false;
-  if (syllables >= 3 && std::any_of(std::begin(labels::kCompoundSurnames),
-                                    std::end(labels::kCompoundSurnames),
-                                    [&](std::string_view c) { return name.starts_with(c); }))
-    return true;
-  return syllables <= 3 && surnames.test(static_cast<std::size_t>(unicode::syllable_at(name, 0)));
+  if (syllables >= 3 && starts_with_compound_surname(name)) return true;
+  return syllables <= 3 && starts_with_surname(name);
 }
 
 // Whether a line names a sender as a signature does (labels::kSenderClosings, kStaffTitles,
@@ -3779,12 +3788,7 @@ std::size_t masked_name_start(std::string_view text, std::size_t e) {
   }
   if (masks > 0 && syllable_first && chars >= 2 && !hangul_syllable_before(text, b)) {
     const std::string_view name = text.substr(b, e - b);
-    if (chars >= 3 && std::any_of(std::begin(labels::kCompoundSurnames),
-                                  std::end(labels::kCompoundSurnames),
-                                  [&](std::string_view c) { return name.starts_with(c); }))
-      return b;
-    return std::find(std::begin(labels::kSurnames), std::end(labels::kSurnames),
-                     name.substr(0, 3)) != std::end(labels::kSurnames)
+    return (chars >= 3 && starts_with_compound_surname(name)) || starts_with_surname(name)
                ? b
                : std::string_view::npos;
   }

@@ -62,7 +62,20 @@ refunds, parcel returns, duty-free pick-ups, mileage claims, visa agencies, emba
 home-shopping orders, water-purifier rentals, air-conditioner installs, boiler repairs, farm stays,
 hunting permits, riding lessons, ski passes, marathon bibs, e-sports contracts, auditions, radio
 prizes, newspaper subscriptions, webtoon contracts, model releases, sublets, co-working,
-franchises, food trucks, no-show lists, catering, wreaths, pet adoptions and dog walkers)
+franchises, food trucks, no-show lists, catering, wreaths, pet adoptions and dog walkers),
+`labelled_blind15.py` (fifteenth blind part: jury and civil-defence notices, village-hall requests,
+seal certificates, moving-in reports, vehicle inspections, traffic-fine objections, bicycle
+insurance, public bikes, subway lost property, group train tickets, airport lounges, travel
+insurance abroad, passport reissues, consular notarisations, international dormitories, language
+exchanges and schools, TOPIK, visa extensions, multicultural programmes, employment-permit
+payslips, seafarers, seasonal farm workers, day-labour rosters, safety training, forklift and
+crane operators, shipyard passes, logistics shifts, rider accidents, convenience-store contracts,
+franchise handovers, security-guard logs, cleaning staff, building contractors, cosmetic and
+dermatology clinics, herbal medicine, implants, maternity, infertility support, birth
+registrations, child allowances, daycare waiting lists, walking challenges, diet programmes,
+lecture refunds, exam proctors, docents, theatre pay, film extras, wedding MCs, band gigs, choirs,
+temple lanterns, cathedral marriages, neighbourhood watches, rooftop gardens, door locks, CCTV
+viewing and casino memberships)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -82,6 +95,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind12   # the twelfth blind part: the same holds
     python bench/quality.py --parts blind13   # the thirteenth blind part: the same holds
     python bench/quality.py --parts blind14   # the fourteenth blind part: the same holds
+    python bench/quality.py --parts blind15   # the fifteenth blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -132,6 +146,7 @@ import labelled_blind11  # noqa: E402
 import labelled_blind12  # noqa: E402
 import labelled_blind13  # noqa: E402
 import labelled_blind14  # noqa: E402
+import labelled_blind15  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -289,7 +304,7 @@ PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_b
                           labelled_blind5.PART, labelled_blind6.PART, labelled_blind7.PART,
                           labelled_blind8.PART, labelled_blind9.PART, labelled_blind10.PART,
                           labelled_blind11.PART, labelled_blind12.PART, labelled_blind13.PART,
-                          labelled_blind14.PART)
+                          labelled_blind14.PART, labelled_blind15.PART)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
@@ -300,7 +315,7 @@ def documents(part: str, count: int, seed: int) -> list:
     labelled_blind6.py, "blind7" from labelled_blind7.py, "blind8" from labelled_blind8.py,
     "blind9" from labelled_blind9.py, "blind10" from labelled_blind10.py, "blind11" from
     labelled_blind11.py, "blind12" from labelled_blind12.py, "blind13" from labelled_blind13.py,
-    "blind14" from labelled_blind14.py, "structure-tuning" and "structure-heldout" from
+    "blind14" from labelled_blind14.py, "blind15" from labelled_blind15.py, "structure-tuning" and "structure-heldout" from
     labelled_structure.py, "ways-tuning" and "ways-heldout" from labelled_ways.py."""
     if part == labelled_blind.PART:
         return labelled_blind.generate(count, seed)
@@ -330,6 +345,8 @@ def documents(part: str, count: int, seed: int) -> list:
         return labelled_blind13.generate(count, seed)
     if part == labelled_blind14.PART:
         return labelled_blind14.generate(count, seed)
+    if part == labelled_blind15.PART:
+        return labelled_blind15.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

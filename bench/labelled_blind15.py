@@ -245,13 +245,15 @@ class _Values:
         if work_domain:
             return Written("email", f"{user}@{work_domain}", "work", False)
         domain = r.choice(PERSONAL_DOMAINS)
-        way = r.choices(("plain", "masked", "upper", "spaced_at"), (80, 10, 5, 5))[0]
+        way = r.choices(("plain", "masked", "upper", "spaced_at", "at_word"), (76, 10, 5, 5, 4))[0]
         if way == "masked":
             return Written("email", f"{user[:3]}****@{domain}", way, True)
         if way == "upper":
             return Written("email", f"{user}@{domain}".upper(), way, False)
         if way == "spaced_at":
             return Written("email", f"{user} @ {domain}", way, False)
+        if way == "at_word":
+            return Written("email", f"{user}{r.choice(('(at)', '[at]', ' 골뱅이 ', '(골뱅이)'))}{domain}", way, False)
         return Written("email", f"{user}@{domain}", way, False)
 
     def licence(self) -> Written:
@@ -374,8 +376,9 @@ class Genre:
     young: bool = False     # about a child: birth dates and resident numbers of the 2010s-2020s
 
 
-ALL_FORMS = ("form", "kv", "table", "chat", "email", "sms", "prose", "ocr", "bilingual", "fullwidth")
-PAPER = ("form", "kv", "table", "email", "ocr", "bilingual", "fullwidth", "prose")
+ALL_FORMS = ("form", "kv", "table", "chat", "email", "sms", "prose", "ocr", "bilingual", "fullwidth", "notice",
+             "checklist")
+PAPER = ("form", "kv", "table", "email", "ocr", "bilingual", "fullwidth", "prose", "notice", "checklist")
 TALK = ("chat", "sms", "email", "prose", "form")
 
 GENRES = {
@@ -685,6 +688,47 @@ GENRES = {
                                ("form", "bilingual", "kv", "table")),
 }
 
+# Who writes or receives each genre's papers, after a place or brand name.
+OFFICES = {
+    "jury_notice": ("지방법원", "지방법원 형사과"), "civil_defence": ("구청 민방위팀", "민방위교육장"),
+    "village_hall_request": ("행정복지센터", "주민센터"), "seal_certificate": ("행정복지센터", "동 주민센터"),
+    "move_in_report": ("행정복지센터", "주민센터 민원실"), "vehicle_inspection": ("자동차검사소", "종합검사소"),
+    "traffic_fine_objection": ("경찰서 교통과", "구청 주차단속팀"), "bicycle_insurance": ("손해보험", "시민안전보험 센터"),
+    "public_bike_support": ("공공자전거 고객센터", "자전거 대여소"), "subway_lost_property": ("유실물센터", "역무실"),
+    "group_train_ticket": ("여행사", "역 단체 창구"), "airport_lounge": ("라운지", "카드 라운지 데스크"),
+    "travel_insurance_claim": ("손해보험 해외보상팀", "여행자보험 센터"), "passport_reissue": ("구청 여권민원실", "여권과"),
+    "consular_notarisation": ("총영사관", "대사관 영사과"), "intl_dormitory": ("대학교 국제교류처", "국제학사"),
+    "language_exchange": ("언어교환 모임", "스터디 카페"), "korean_school_enrolment": ("대학교 한국어교육원", "어학당"),
+    "topik_registration": ("TOPIK 지역 접수처", "한국어교육원"), "visa_extension": ("행정사 사무소", "출입국 민원 대행"),
+    "multicultural_programme": ("가족센터", "다문화가족지원센터"), "eps_payslip": ("정밀", "산업 (주)"),
+    "seafarer_contract": ("해운(주)", "수산 선주"), "seasonal_farm_worker": ("군청 농정과", "영농조합"),
+    "day_labour_roster": ("인력", "인력개발"), "safety_training_cert": ("안전교육원", "건설안전기술원"),
+    "forklift_crane_operator": ("중기", "크레인"), "shipyard_pass": ("조선 협력사 관리팀", "중공업 보안팀"),
+    "logistics_shift": ("풀필먼트센터", "물류센터"), "rider_accident": ("배달대행", "라이더 지원센터"),
+    "cvs_parttime_contract": ("편의점", "24 편의점"), "franchise_handover": ("F&B 가맹사업부", "가맹본부"),
+    "security_guard_log": ("시큐리티", "관리사무소"), "cleaning_staff_pay": ("환경 (주)", "빌딩관리"),
+    "building_contractor": ("시설관리", "설비"), "cosmetic_consultation": ("성형외과", "성형외과 상담실"),
+    "dermatology_package": ("피부과", "피부과의원"), "herbal_medicine_order": ("한의원", "한방병원"),
+    "implant_instalment": ("치과", "치과의원"), "maternity_record": ("여성병원", "산부인과"),
+    "infertility_support": ("보건소", "보건소 모자보건팀"), "birth_registration": ("행정복지센터", "구청 가족관계등록팀"),
+    "child_allowance": ("행정복지센터", "구청 아동복지과"), "daycare_waitlist": ("어린이집", "국공립어린이집"),
+    "walking_challenge": ("걷기앱 운영팀", "헬스케어"), "diet_programme": ("다이어트센터", "바디랩"),
+    "online_lecture_refund": ("인강", "에듀"), "exam_proctor_pay": ("교육청", "시험관리본부"),
+    "museum_docent": ("박물관", "미술관 교육팀"), "theatre_pay": ("극단", "씨어터"), "film_extra": ("보조출연 에이전시", "엔터테인먼트"),
+    "wedding_mc": ("웨딩", "이벤트"), "band_gig": ("라이브클럽", "뮤직"), "church_choir": ("교회", "교회 찬양대"),
+    "temple_lantern": ("사", "사 종무소"), "cathedral_marriage": ("성당", "주교좌성당 사무실"),
+    "neighbourhood_watch": ("자율방범대", "치안센터"), "rooftop_garden": ("아파트 텃밭모임", "마을공동체"),
+    "doorlock_install": ("도어락", "디지털도어록 A/S"), "cctv_request": ("관리사무소", "구청 CCTV관제센터"),
+    "casino_membership": ("카지노", "카지노 멤버십데스크"),
+}
+
+# Offices named after the place they serve rather than a brand.
+PUBLIC_OFFICES = ("법원", "구청", "센터", "주민센터", "행정복지센터", "검사소", "경찰서", "역무실", "유실물센터",
+                  "군청", "보건소", "교육청", "박물관", "치안센터", "교육장", "여권과", "대학교")
+CITIES = ("서울", "부산", "수원", "인천", "대전", "광주", "청주", "전주", "창원", "제주", "마포구", "해운대구",
+          "수성구", "성남시", "고양시", "안산시", "김해시", "오산시")
+ABROAD = ("주호찌민", "주로스앤젤레스", "주오사카", "주시드니", "주프랑크푸르트", "주마닐라")
+
 # --------------------------------------------------------------------------- look-alikes
 
 
@@ -711,6 +755,17 @@ def _date(r: random.Random) -> str:
     return r.choice((f"{y}.{m:02d}.{d:02d}", f"{y}-{m:02d}-{d:02d}", f"{y}년 {m}월 {d}일", f"{m}/{d}", f"{y}. {m}. {d}."))
 
 
+def _expiry(r: random.Random) -> str:
+    y, m, d = corpus.random_date(r, 2027, 2036)
+    return r.choice((f"{y}.{m:02d}.{d:02d}", f"{y}-{m:02d}-{d:02d}", f"{d:02d} {('JAN', 'FEB', 'MAR', 'APR', 'MAY', 'JUN', 'JUL', 'AUG', 'SEP', 'OCT', 'NOV', 'DEC')[m - 1]} {y}"))
+
+
+# A document's own dates beside its number: when a passport or a licence runs out.
+EXPIRING = {"passport": ("만료일", "기간만료일", "Date of Expiry", "여권 유효기간"),
+            "driver_license": ("적성검사 기간", "갱신기간", "면허 만료일"),
+            "foreigner_registration": ("체류만료일", "체류기간 만료", "등록증 유효기간")}
+
+
 def _digits(r, n):
     return corpus.random_digits(r, n)
 
@@ -728,7 +783,7 @@ def _org_account(r):
 NEG_LABELS_AND_MAKERS = {
     "order_number": (("주문번호", "Order No.", "주문 번호"), lambda r: r.choice((f"2026{_digits(r, 4)}{_digits(r, 6)}", f"ORD-{_digits(r, 8)}", f"{_digits(r, 14)}"))),
     "tracking_number": (("운송장번호", "송장번호", "등기번호(택배)"), lambda r: r.choice((f"{_digits(r, 4)}-{_digits(r, 4)}-{_digits(r, 4)}", _digits(r, 12), f"6{_digits(r, 12)}"))),
-    "tax_invoice": (("세금계산서 승인번호", "전자세금계산서 번호"), lambda r: f"2026{_digits(r, 4)}-{_digits(r, 8)}-{_digits(r, 8)}"),
+    "tax_invoice": (("세금계산서 승인번호", "전자세금계산서 번호"), lambda r: f"2026{r.randrange(1, 13):02d}{r.randrange(1, 29):02d}-{r.choice(('41', '42', '43', '45'))}{_digits(r, 6)}-{_digits(r, 8)}"),
     "receipt_number": (("접수번호", "신청번호", "민원 접수번호", "Ref. No."), lambda r: r.choice((f"2026-{_digits(r, 7)}", f"{_digits(r, 4)}-{_digits(r, 3)}-{_digits(r, 6)}", f"R{_digits(r, 10)}"))),
     "case_number": (("사건번호", "단속번호", "고지번호"), lambda r: r.choice((f"2026고단{r.randrange(100, 9999)}", f"2026과{r.randrange(1000, 99999)}", f"제{_digits(r, 4)}-{_digits(r, 6)}호"))),
     "document_number": (("문서번호", "발급번호", "증명서 번호"), lambda r: r.choice((f"민원과-{r.randrange(100, 99999)}", f"{_digits(r, 4)}-{_digits(r, 4)}-{_digits(r, 4)}-{_digits(r, 4)}", f"제2026-{_digits(r, 5)}호"))),
@@ -774,7 +829,7 @@ NEG_LABELS_AND_MAKERS = {
     "vessel_number": (("선박번호", "어선번호", "IMO"), lambda r: r.choice((f"{_digits(r, 6)}-{_digits(r, 7)}", f"IMO {r.randrange(9000000, 9999999)}"))),
     "imei": (("IMEI", "단말기 고유번호"), _imei),
 }
-NEG_CATEGORIES = tuple(NEG_LABELS_AND_MAKERS)
+NEG_CATEGORIES = tuple(NEG_LABELS_AND_MAKERS) + ("document_expiry",)
 # An organisation's own numbers: one per document, never one per row of a roster.
 ORG_NEGATIVES = ("office_phone", "call_centre", "extension", "fax", "hotline_short", "company_account",
                  "foundation_account", "virtual_account", "shared_mailbox", "corporate_registration",
@@ -804,7 +859,13 @@ class _Doc:
         self.name, self.g, self.r = genre, GENRES[genre], r
         self.w = _Writer(genre, PART)
         self.values = _Values(r)
-        self.org = r.choice(ORG_NAMES)
+        office = r.choice(OFFICES[genre])
+        if office.endswith(("총영사관", "대사관 영사과")):
+            self.org = f"{r.choice(ABROAD)} {office}"
+        elif any(office.endswith(w) or w + " " in office for w in PUBLIC_OFFICES):
+            self.org = f"{r.choice(CITIES)} {office}"
+        else:
+            self.org = f"{r.choice(ORG_NAMES)}{r.choice(('', ' '))}{office}"
         self.org_domain = r.choice(ORG_DOMAINS)
 
     # ---- choosing what a document holds
@@ -826,6 +887,8 @@ class _Doc:
             if k == "bank_account" and r.random() < 0.7:
                 label = f"{label}({bank})" if r.random() < 0.5 else f"{bank} {label}"
             fields.append(_Field(label, w.text, written=w))
+            if k in EXPIRING and r.random() < 0.35:
+                fields.append(_Field(r.choice(EXPIRING[k]), _expiry(r), category="document_expiry"))
         return fields
 
     def label(self, kind: str, english: bool, role: str) -> str:
@@ -869,7 +932,7 @@ class _Doc:
         self.w.add(self.r.choice(self.g.lines) + "\n")
 
     def recast(self, fields: list[_Field], how) -> list[_Field]:
-        return [_Field(f.label, (w := how(f.written)).text, written=w) if f.written else f for f in fields]
+        return [_Field(f.label, (w := how(f.written)).text, written=w) if f.written is not None else f for f in fields]
 
     # ---- forms
 
@@ -930,7 +993,7 @@ class _Doc:
         if style == "json":
             self.w.add("{")
         for i, f in enumerate(fields):
-            key = r.choice(KEYS[f.written.kind]) if f.written and r.random() < 0.6 else f.label
+            key = r.choice(KEYS[f.written.kind]) if f.written is not None and r.random() < 0.6 else f.label
             f = _Field(key, f.text, f.written, f.category)
             sep = ", " if i else ""
             if style == "eq":
@@ -1000,7 +1063,7 @@ class _Doc:
 
         speaker(them)
         self.w.add(r.choice(("안녕하세요, 접수 도와드릴게요. ", "확인을 위해 몇 가지 여쭤볼게요. ", "네 말씀하세요. ")) + r.choice(self.g.lines) + "\n")
-        for f in self.person_fields(role=r.choice(self.g.role), prefix=False):
+        for f in self.person_fields(english=r.random() < 0.15, role=r.choice(self.g.role), prefix=False):
             if r.random() < 0.5:
                 speaker(them)
                 self.w.add(f"{f.label} {r.choice(('알려주시겠어요?', '불러 주세요', '확인 부탁드려요', '맞으실까요?'))}\n")
@@ -1049,6 +1112,57 @@ class _Doc:
             self.w.add(" | 법인등록번호 ")
             self.w.negative("corporate_registration", _corporate(r), "signature")
             self.w.add("\n")
+
+    def notice(self) -> None:
+        """An official letter: a recipient block with the person's numbers in brackets after their
+        name, numbered paragraphs, the office's numbers at the foot."""
+        r = self.r
+        fields = self.person_fields(role=r.choice(self.g.role), prefix=False)
+        self.w.add(f"{self.org}\n{r.choice(('문서번호', '시행'))} ")
+        self.w.negative("document_number", NEG_LABELS_AND_MAKERS["document_number"][1](r), "notice_head")
+        self.w.add(f"\n수신  {_person(r)} 귀하 (")
+        first, rest = fields[0], fields[1:]
+        self.w.add(f"{first.label} ")
+        self.put(first, "notice_recipient")
+        self.w.add(f")\n제목  {r.choice(self.g.titles)}\n\n")
+        self.w.add(f"1. {r.choice(self.g.lines)}\n")
+        for n, f in enumerate(rest, start=2):
+            self.w.add(f"{n}. {r.choice(('본인 확인 정보', '신청 내역', '기재 사항'))}: {f.label} ")
+            self.put(f, "notice_paragraph")
+            self.w.add("\n")
+        negatives = self.negative_fields(r.randrange(2, 5))
+        number = len(rest) + 2
+        for f in negatives:
+            if f.category not in ORG_NEGATIVES:
+                self.w.add(f"{number}. {f.label}: ")
+                self.put(f, "notice_paragraph")
+                self.w.add("\n")
+                number += 1
+        self.w.add(f"{number}. 문의: {r.choice(('대표전화', '민원실', '담당 부서'))} ")
+        self.w.negative("office_phone", _area_phone(r), "notice_foot")
+        for f in negatives:
+            if f.category in ORG_NEGATIVES:
+                self.w.add(f"{r.choice((', ', ' / ', ' · '))}{f.label} ")
+                self.put(f, "notice_foot")
+        self.w.add(f"\n\n{self.org}장 {r.choice(('(직인생략)', '[인]', ''))}\n")
+
+    def checklist(self) -> None:
+        """A list of papers to bring, each ticked item with the number it carries."""
+        r = self.r
+        self.w.add(f"{r.choice(self.g.titles)} - {r.choice(('제출서류 확인', '준비물 체크', '서류 점검표'))}\n")
+        papers = {"resident": "주민등록등본", "foreigner_registration": "외국인등록증 사본", "passport": "여권 사본",
+                  "driver_license": "운전면허증 사본", "bank_account": "통장 사본", "business_registration": "사업자등록증 사본",
+                  "credit_card": "결제 카드", "phone": "연락처", "email": "회신 메일", "birth_date": "가족관계증명서"}
+        for f in self.person_fields(role=r.choice(self.g.role)):
+            paper = papers[f.written.kind] if f.written is not None else "유효기간 확인"
+            self.w.add(f"{r.choice(('☑', '☐', '[v]', '[ ]', '✔'))} {paper} ({f.label}{r.choice((': ', ' '))}")
+            self.put(f, "checklist_item")
+            self.w.add(")\n")
+        for f in self.negative_fields(r.randrange(1, 3)):
+            self.w.add(f"{r.choice(('☐', '[ ]', '※'))} {f.label}{r.choice((': ', ' '))}")
+            self.put(f, "checklist_item")
+            self.w.add("\n")
+        self.filler()
 
     def sms(self) -> None:
         r = self.r

@@ -71,11 +71,12 @@ def test_every_kind_genre_category_and_form_occurs(docs):
     frames = {v.frame for v in values}
     assert {"form_line", "fullwidth_line", "ocr_line", "bilingual_line", "kv_pair", "csv_table", "tsv_table",
             "pipe_table", "markdown_table", "chat_line", "chat_answer", "email_header", "email_body",
-            "signature", "sms_line", "prose_sentence"} <= frames
+            "signature", "sms_line", "prose_sentence", "notice_recipient", "notice_paragraph",
+            "checklist_item"} <= frames
     writings = {(v.kind, v.writing) for v in values}
     for expected in [("phone", "safe_number"), ("phone", "direct_line"), ("phone", "intl"), ("phone", "hangul"),
                      ("resident", "dash_variant"), ("credit_card", "amex"), ("passport", "new"),
-                     ("driver_license", "region"), ("birth_date", "english"), ("email", "work"),
+                     ("driver_license", "region"), ("birth_date", "english"), ("email", "work"), ("email", "at_word"),
                      ("bank_account", "ocr_letters")]:
         assert expected in writings
 

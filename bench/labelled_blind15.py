@@ -18,8 +18,9 @@ gardens, door-lock installs, casino memberships).
 
     docs = labelled_blind15.generate(1500, seed=1)
 
-Forms: label lines, key=value dumps, CSV/TSV/pipe/Markdown rosters, chats, e-mails, text
-messages, prose notes, OCR scans, English-Korean forms and forms typed in full-width digits.
+Forms: label lines, key=value and JSON dumps, CSV/TSV/pipe/Markdown rosters, chats, e-mails with
+signatures, text messages, prose notes, official notice letters, document checklists, OCR scans,
+English-Korean forms and forms typed in full-width digits.
 
 Conventions. A **value** is whatever identifies or reaches a person: their own phone (a 050x
 safe number rings a person too, and so does a staff member's direct line or a home line), their
@@ -941,10 +942,12 @@ class _Doc:
         lead = r.choice(("", "■ ", "○ ", "- ", "· ", "[", "▶ "))
         close = "] " if lead == "[" else None
         self.w.add(f"{r.choice(self.g.titles)}\n{'=' * r.randrange(8, 24)}\n")
+        names = []
         for role in r.sample(self.g.role, k=min(len(self.g.role), r.choice((1, 1, 2)))):
             opening, closing = r.choice((("", ""), ("<", ">"), ("[", "]"), ("【", "】"), ("", ":")))
             self.w.add(f"{opening}{role}{r.choice((' 인적사항', ' 정보', '', ' 기재란'))}{closing}\n")
-            self.w.add(f"{lead}성명{close or ': '}{_person(r)}\n")
+            names.append(_person(r))
+            self.w.add(f"{lead}성명{close or ': '}{names[-1]}\n")
             for f in self.person_fields(role=role):
                 self.line(f, "form_line", lead, close)
         if r.random() < 0.6:
@@ -952,7 +955,7 @@ class _Doc:
         for f in self.negative_fields(r.randrange(2, 5)):
             self.line(f, "form_line", lead, close)
         if r.random() < 0.5:
-            self.w.add(f"\n위 내용이 사실과 다름없음을 확인합니다.\n2026년 {r.randrange(1, 13)}월 {r.randrange(1, 29)}일  신청인 {_person(r)} (서명)\n")
+            self.w.add(f"\n위 내용이 사실과 다름없음을 확인합니다.\n2026년 {r.randrange(1, 13)}월 {r.randrange(1, 29)}일  신청인 {names[0]} (서명)\n")
 
     def fullwidth(self) -> None:
         r = self.r

@@ -111,6 +111,20 @@ lines (종무소, 원무과, "front_desk":, concierge), booking and inquiry mail
 domain, dates under their own event's label beside a birth label (졸업일, 입회일), references led by
 their year and grouped 4-4-2; a named holder's account, a manager's mobile and a booking address
 at a mail service stay values.
+Organisations' accounts (organisations_accounts): virtual accounts and the payer's dedicated
+collection accounts (가상계좌, 가상계좌번호, 납부용 가상계좌, 전용 입금계좌, letter-spaced by a scan,
+in a chat, in a table's column), accounts whose label names an organisation as owner (회사 계좌 after
+a chat speaker's title, 법인계좌, 입금 계좌 (법인), 장학재단, 협회, 재단 후원, 성당 후원, 선교회, 교회
+헌금계좌, a row's first cell) and records' keys naming the organisation's account (payee_account,
+sponsor_account, donation_account, corp_account, company_account, vaccount, virtual_account); the
+payers' own accounts (환불계좌, 출금계좌, 자동이체 계좌, 입금계좌, 본인 계좌; account, acct, refund_acct,
+account_no, bank_account, payout_account) and mobiles stay values.
+
+A virtual account (가상계좌) is the organisation's number wherever it is written: a bank issues it to
+the organisation to collect one bill or one payer's payments, it names no person as holder and
+cannot be drawn on. So a value drawn under a label holding 가상 (the generic account labels' 가상계좌
+and 가상계좌번호, the apartment notice's 가상계좌) is written as a `virtual_account` look-alike instead,
+on both parts, as the telecom bill's 가상계좌 already was (`company_account`).
 
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
@@ -823,6 +837,68 @@ HELD_NUMBER_ROLES = ("reservation", "reservations", "booking", "bookings", "rese
 HELD_NUMBER_LOOK_ALIKES = {"held_acct": "organisation_holder_account", "desk_line": "office_key_line",
                            "booking_mail": "booking_mailbox", "event_date": "labelled_event_date",
                            "year_ref": "year_led_reference"}
+
+# Organisations' collection accounts, beside the payers' own (genre organisations_accounts, a
+# stream of its own; ORG_ACCOUNT_PAPERS). A virtual account (가상계좌) a bank issues to an
+# organisation to collect one bill or one payer's payments receives money for it, names no person
+# as holder and cannot be drawn on: it is the organisation's number (<<vacct>>: 가상계좌,
+# 가상계좌번호, 납부용 가상계좌, 전용 입금계좌, spaced out by a scan, in chats, table columns, keys).
+# Accounts whose label names an organisation as their owner (<<org_acct>>: 회사 계좌, 법인계좌,
+# 입금 계좌 (법인), 장학재단 계좌, 협회 계좌, 재단 후원계좌, 성당 후원계좌, 선교회 계좌, 교회 헌금계좌)
+# and machine keys naming the organisation's account (<<org_key>>: payee_account, sponsor_account,
+# donation_account, corp_account, company_account, vaccount, virtual_account). The payers' own
+# stay values: a refund account, the account paid from, an account paid into (<<own_acct>>:
+# 환불계좌, 출금계좌, 자동이체 계좌, 본인 계좌, 입금계좌) and their keys (<<own_key>>: account, acct,
+# refund_acct, account_no, bank_account, payout_account), and mobiles.
+ORG_ACCOUNT_GENRE = "organisations_accounts"
+ORG_ACCOUNT_SHARE = 0.04  # of the documents, from a stream of its own
+ORG_ACCOUNT_PAPERS = {
+    "virtual_accounts": (
+        ("[{shop}] 주문 접수 안내", "주문자 {name}님 <<mobile>>", "가상계좌: {bank} <<vacct>>", "입금기한 12월 {day}일 23:59"),
+        ("{org} 수강료 납부 안내", "납부용 가상계좌는 {bank} <<vacct>>입니다", "환불계좌 {bank} <<own_acct>> (예금주 {name})"),
+        ("입금 안내", "전용 입금계좌 / {bank} / <<vacct>>", "입금자명: {name} / 연락처 <<mobile>>"),
+        ("전 용   입 금 계 좌 : <<vacct>>", "예 금 주 : {shop}", "고객 연락처 : <<mobile>>"),
+        ("{carrier} 요금 안내", "가상계좌번호 {bank} <<vacct>>", "자동이체 계좌 {bank} <<own_acct>> 로 변경 가능"),
+        ("[{hhmm}] 상담원 {name}: 참고로 전용 입금계좌 <<vacct>> 로 안내드려요",
+         "[{hhmm}] 고객: 환불은 제 계좌 {bank} <<own_acct>> 로 부탁드려요"),
+        ("주문번호 | 은행 | 가상계좌 | 입금액", "ORD{n4}{n4} | {bank} | <<vacct>> | {amount}원"),
+        ("가상 계좌 {bank} <<vacct>> (입금자명 {name})", "출금계좌 {bank} <<own_acct>>"),
+        ("{org} 등록금 고지서", "학생 {name} 납부용 계좌 {bank} <<vacct>>", "보호자 휴대폰 <<mobile>>"),
+        ("{name} 고객님, 결제하실 가상계좌 안내드립니다.", "{bank} <<vacct>> (예금주 {shop})", "입금계좌: {bank} <<own_acct>> ({name})"),
+        ("관리비 전용 입금계좌 {bank} <<vacct>>", "{unit} 세대 본인 계좌 {bank} <<own_acct>>"),
+    ),
+    "owned_accounts": (
+        ("[{hhmm}] {name} 과장: 참고로 회사 계좌 <<org_acct>> 로 안내드려요",
+         "[{hhmm}] {name}: 네 제 개인 계좌는 {bank} <<own_acct>> 입니다"),
+        ("법인계좌 {bank} <<org_acct>>", "대표 {name} 휴대폰 <<mobile>>"),
+        ("{shop} 입금 계좌 (법인) {bank} <<org_acct>>", "담당자 {name} <<mobile>>"),
+        ("{foundation} 장학금 반환 안내", "장학재단 계좌 {bank} <<org_acct>>", "장학생 {name} 환불계좌 {bank} <<own_acct>>"),
+        ("{assoc} 연회비 안내", "협회 계좌: {bank} <<org_acct>>", "회원 {name} <<mobile>>"),
+        ("{foundation} 정기후원", "재단 후원계좌 {bank} <<org_acct>>", "후원자 {name} 출금계좌 {bank} <<own_acct>>"),
+        ("{gu} 성당 주보", "성당 후원계좌 {bank} <<org_acct>>", "사목회장 {name} <<mobile>>"),
+        ("해외선교 후원 안내", "선교회 계좌 {bank} <<org_acct>>", "문의 {name} 집사 <<mobile>>"),
+        ("{church} 소식", "교회 헌금계좌 {bank} <<org_acct>>"),
+        ("교 회   헌 금 계 좌 : <<org_acct>>", "성 명 : {name}", "연 락 처 : <<mobile>>"),
+        ("고객님, 회사 계좌 {bank} <<org_acct>> 로 보내주시면 확인 후 발송됩니다.",),
+        ("구분 | 은행 | 계좌", "회사 계좌 | {bank} | <<org_acct>>", "본인 계좌 | {bank} | <<own_acct>>"),
+        ("후원금은 {church} 교회 헌금계좌 {bank} <<org_acct>> 로 보내주시면 됩니다.", "헌금자 {name} <<mobile>>"),
+    ),
+    "account_keys": (
+        ('{"order": "ORD{n4}", "payee_account": "<<org_key>>", "account": "<<own_key>>"}',),
+        ("sponsor_account=<<org_key>>&donor={rname}&acct=<<own_key>>",),
+        ('donation_account: "<<org_key>>"', 'payout_account: "<<own_key>>"'),
+        ('{"corp_account": "<<org_key>>", "refund_acct": "<<own_key>>"}',),
+        ("{hhmm} INFO settle company_account=<<org_key>> account_no=<<own_key>>",),
+        ("GET /pay/notify?vaccount=<<org_key>>&bank_account=<<own_key>>&amt={amount}",),
+        ('"virtual_account":"<<org_key>>","payout_account":"<<own_key>>"',),
+        ("payee_account: <<org_key>>", "refund_acct: <<own_key>>"),
+    ),
+}
+ORG_ACCOUNT_SHOPS = ("한빛몰", "다온스토어", "새봄쇼핑", "라온샵", "푸른마켓", "소담공방")
+# A label holding it names a virtual account: wherever one is written, it is a look-alike.
+VIRTUAL_ACCOUNT_WORD = "가상"
+ORG_ACCOUNT_LOOK_ALIKES = {"vacct": "virtual_account", "org_acct": "organisation_owned_account",
+                           "org_key": "organisation_account_key"}
 
 # Receipts, direct lines and partly masked papers (genre receipts_and_masks, a stream of its own):
 # the buyer's mobile under a cash receipt's label and the words after it (<<receipt_mobile>>:
@@ -1933,7 +2009,7 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE,
                           RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, HALF_MASK_GENRE, ORG_NUMBER_GENRE,
                           MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE, ROSTER_COLUMN_GENRE,
-                          HELD_NUMBER_GENRE)
+                          HELD_NUMBER_GENRE, ORG_ACCOUNT_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -2502,7 +2578,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(dict.fromkeys(CONTACT_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(APART_LOOK_ALIKES.values()))
                   + tuple(ROSTER_COLUMN_LOOK_ALIKES.values())
-                  + tuple(HELD_NUMBER_LOOK_ALIKES.values()))
+                  + tuple(HELD_NUMBER_LOOK_ALIKES.values())
+                  + tuple(ORG_ACCOUNT_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -3651,6 +3728,11 @@ class _Builder:
             tail = tail.replace("{L}", label)
         age = self._age(text) if kind == "birth_date" else None
         w.add(self.fill(head, age))
+        if kind == "bank_account" and situation in ("label", "label_en", "label_after") \
+                and VIRTUAL_ACCOUNT_WORD in label:
+            w.negative(ORG_ACCOUNT_LOOK_ALIKES["vacct"], text, frame)  # the organisation's, as in ORG_ACCOUNT_PAPERS
+            w.add(self.fill(tail, age))
+            return
         w.value(labelled.Written(kind, text, writing, writing.startswith(MASKED_PREFIX)), situation,
                 label, frame)
         if writing == "glued_digits":  # a phone glued to the e-mail is a value of its own
@@ -5356,6 +5438,34 @@ class _Builder:
         else:
             self.no_persons_number(w, marker, line, date_style)
 
+    def org_accounts_paper(self) -> Document:
+        """A paper of ORG_ACCOUNT_PAPERS: virtual accounts, accounts named as an organisation's and
+        keys naming them, beside the payers' own accounts and mobiles."""
+        names = {"{shop}": ORG_ACCOUNT_SHOPS, "{church}": HELD_NUMBER_CHURCHES,
+                 "{foundation}": HELD_NUMBER_FOUNDATIONS, "{assoc}": HELD_NUMBER_ASSOCIATIONS}
+        return self.marked_paper(ORG_ACCOUNT_GENRE, ORG_ACCOUNT_PAPERS, "org_account:", names,
+                                 ("serial:date_style", SERIAL_DATE_STYLES), lambda piece: piece,
+                                 self.org_account)
+
+    def org_account(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+        if marker == "vacct":  # mostly fourteen bare digits, as banks issue them; now and then grouped
+            w.negative(ORG_ACCOUNT_LOOK_ALIKES[marker],
+                       r.choice(("5620", "9011", "2720", "2680")) + d(10) if r.random() < 0.7
+                       else v._bank_account("hyphen"), line)
+        elif marker == "org_acct":
+            w.negative(ORG_ACCOUNT_LOOK_ALIKES[marker], v._bank_account("hyphen"), line)
+        elif marker == "org_key":
+            w.negative(ORG_ACCOUNT_LOOK_ALIKES[marker], v._bank_account("hyphen").replace("-", ""), line)
+        elif marker == "own_acct":
+            w.value(labelled.Written("bank_account", v._bank_account("hyphen"), "plain", False), "label", line, line)
+        elif marker == "own_key":
+            w.value(labelled.Written("bank_account", v._bank_account("hyphen").replace("-", ""), "plain", False),
+                    "label", line, line)
+        else:
+            self.held_number(w, marker, line, date_style)
+
     def receipt_paper(self) -> Document:
         """A paper of RECEIPT_PAPERS: cash receipts' mobiles, direct lines after an office's,
         partly masked birth dates, passports and licences."""
@@ -6081,8 +6191,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     roster_columns = random.Random(_seed(part, seed) ^ 0xC01A)
     half_masked = random.Random(_seed(part, seed) ^ 0x4A1F)
     held_numbers = random.Random(_seed(part, seed) ^ 0x4E1D)
+    org_accounts = random.Random(_seed(part, seed) ^ 0x0AC7)
     docs = []
     while len(docs) < documents:
+        if org_accounts.random() < ORG_ACCOUNT_SHARE:
+            with b.own_stream(org_accounts):
+                docs.append(b.org_accounts_paper())
+            continue
         if half_masked.random() < HALF_MASK_SHARE:
             with b.own_stream(half_masked):
                 docs.append(b.half_masked_paper())

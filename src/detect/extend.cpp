@@ -1700,14 +1700,29 @@ bool LabelSearch::found_over_column(std::size_t table, bool beside) const {
   });
 }
 
+namespace {
+// The header a place of the structure gives its column (a delimited table's, an HTML table's, a
+// COPY block's, a field order said above the rows), or nothing for another place.
+std::string_view column_header_of(const structure::Place& p, std::string_view source) {
+  if (p.rule != structure::rule::kColumnHeader && p.rule != structure::rule::kHtmlHeader &&
+      p.rule != structure::rule::kSqlCopyColumn && p.rule != structure::rule::kAnnouncedHeader)
+    return {};
+  std::size_t to = std::min(p.to, source.size());
+  while (to > p.from && (source[to - 1] == ' ' || source[to - 1] == '\r')) --to;
+  return source.substr(p.from, to - p.from);
+}
+}  // namespace
+
+std::string_view LabelSearch::column_header(std::string_view source) const {
+  for (const structure::Place& p : places_)
+    if (const std::string_view header = column_header_of(p, source); !header.empty()) return header;
+  return {};
+}
+
 bool LabelSearch::column_names_issued_number(std::string_view source) const {
   for (const structure::Place& p : places_) {
-    if (p.rule != structure::rule::kColumnHeader && p.rule != structure::rule::kHtmlHeader &&
-        p.rule != structure::rule::kSqlCopyColumn && p.rule != structure::rule::kAnnouncedHeader)
-      continue;
-    std::size_t to = std::min(p.to, source.size());
-    while (to > p.from && (source[to - 1] == ' ' || source[to - 1] == '\r')) --to;
-    const std::string_view header = source.substr(p.from, to - p.from);
+    const std::string_view header = column_header_of(p, source);
+    if (header.empty()) continue;
     const bool for_people =
         std::any_of(std::begin(labels::kIssuedNumberHolders),
                     std::end(labels::kIssuedNumberHolders), [&](std::string_view w) {
@@ -2730,8 +2745,10 @@ bool post_office_parcel(std::string_view source, std::string_view text, const Sp
 // The account's label read back from the number past its marks and the bank's name, up to and
 // with its last word, 계좌 or 처 (잔금 입금 계좌: 국민 → 잔금 입금 계좌), or nothing.
 std::string_view account_label_before(std::string_view before) {
+  // A row's cells apart by bars or slashes (회사 계좌 | 기업 | ...) are read as marks.
   const auto trim = [&] {
-    while (before.ends_with(' ') || before.ends_with(':') || before.ends_with('-'))
+    while (before.ends_with(' ') || before.ends_with(':') || before.ends_with('-') ||
+           before.ends_with('|') || before.ends_with('/'))
       before.remove_suffix(1);
   };
   const auto ends_the_label = [&] {
@@ -3073,20 +3090,60 @@ bool shop_heads_line(std::string_view text, const Span& run) {
   return word.size() >= kShortestName && head.find_first_not_of(' ') == std::string_view::npos &&
          ends_in_business_word(word);
 }
-// Whether the word right before the account's label's 계좌 names its owner (관리사무소 계좌 농협
-// ..., 사진관 계좌: ...): an organisation, an office named only as a holder, or a business by its
-// trade.
-bool owner_before_account_word(std::string_view before) {
+// The word right before the account's label's 계좌 when it names the account's owner (관리사무소
+// 계좌 농협 ..., 사진관 계좌: ...): an organisation, an office named only as a holder, or a
+// business by its trade; else nothing.
+std::string_view account_owner_before(std::string_view before) {
   const std::string_view label = account_label_before(before);
-  if (!label.ends_with(labels::kAccountWord)) return false;
+  if (!label.ends_with(labels::kAccountWord)) return {};
   std::string_view said = label.substr(0, label.size() - labels::kAccountWord.size());
   std::string_view owner = last_word(said);
   // A qualifier between the owner and 계좌 (학회 공식 계좌, 회사 명의 계좌) says nothing of whose.
   if (std::find(std::begin(labels::kAccountOwnerQualifiers), std::end(labels::kAccountOwnerQualifiers),
                 owner) != std::end(labels::kAccountOwnerQualifiers))
     owner = last_word(said.substr(0, static_cast<std::size_t>(owner.data() - said.data())));
-  return holder_organisation_words().in(owner) || ends_in_business_word(owner) ||
-         ends_with_any(owner, labels::kAccountOwnerEndings);
+  const bool organisation = holder_organisation_words().in(owner) || ends_in_business_word(owner) ||
+                            ends_with_any(owner, labels::kAccountOwnerEndings);
+  return organisation ? owner : std::string_view{};
+}
+// The last bytes of s that fit `into` with their spaces taken out, written there.
+std::string_view without_spaces(std::string_view s, std::span<char> into) {
+  std::size_t n = 0;
+  for (std::size_t k = s.size() > into.size() ? s.size() - into.size() : 0; k < s.size(); ++k)
+    if (s[k] != ' ') into[n++] = s[k];
+  return {into.data(), n};
+}
+// Whether the account's label, back to the number before it and spaces aside, names a collection
+// account (가상계좌: 국민 ..., 납부용 가상계좌는 ..., 전 용   입 금 계 좌 : ..., a column headed 가상계좌).
+bool collection_account_named(std::string_view before) {
+  // Most labels before an account end in another word: 계좌's last syllable is looked for first.
+  constexpr std::string_view kAccountWordEnd = labels::kAccountWord.substr(3);
+  if (before.find(kAccountWordEnd) == std::string_view::npos) return false;
+  std::array<char, kPhraseReach> kept;
+  const std::string_view compact = without_spaces(past_earlier_number(before), kept);
+  const std::size_t at = compact.rfind(labels::kAccountWord);
+  return at != std::string_view::npos &&
+         ends_with_any(compact.substr(0, at), labels::kCollectionAccountWords);
+}
+// Whether the key right before the account names the organisation's account (payee_account=,
+// "virtual_account": ", sponsorAccount:), read lower-cased without its underscores and hyphens.
+bool organisation_account_key(std::string_view before) {
+  constexpr std::string_view kMarks = " :=\"'";
+  while (!before.empty() && kMarks.find(before.back()) != std::string_view::npos) before.remove_suffix(1);
+  char key[24];
+  std::size_t n = 0;
+  for (std::size_t k = before.size(); k > 0; --k) {
+    const auto c = static_cast<unsigned char>(before[k - 1]);
+    if (c == '_' || c == '-') continue;
+    if (!is_ascii_letter(c) && !is_ascii_digit(c)) break;
+    if (n == sizeof key) return false;
+    key[n++] = static_cast<char>(unicode::ascii_lower(c));
+  }
+  std::reverse(key, key + n);
+  const std::string_view read(key, n);
+  return std::any_of(std::begin(labels::kOrganisationAccountKeys),
+                     std::end(labels::kOrganisationAccountKeys),
+                     [&](std::string_view k) { return read.starts_with(k); });
 }
 // Whether the words right before a landline, past its marks and a key's quotes, end in an
 // English desk's name (Front desk:, Branch tel, "front_desk": "), whole words in any case; a
@@ -3245,21 +3302,35 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   if (n < 10 || n > 16 || !labels ||
       !labels->found_of(static_cast<std::size_t>(EntityKind::bank_account)))
     return false;
-  const std::string_view before = line_before(text, run), after = line_after(text, run);
+  std::string_view before = line_before(text, run);
+  const std::string_view after = line_after(text, run);
+  // A collection account or a key naming the organisation's account: the organisation's, whoever
+  // pays into it and whoever the line names.
+  if (collection_account_named(before) || organisation_account_key(before) ||
+      collection_account_named(labels->column_header(text)))
+    return true;
+  // A label letter-spaced by a scan (교 회   헌 금 계 좌 :) is read without its spaces.
+  std::array<char, kPhraseReach> unspaced;
+  if (before.find(labels::kSpacedAccountWord) != std::string_view::npos)
+    before = without_spaces(before, unspaced);
   if (in_business_record(text, run, after)) return !in_a_persons_row(text, run);
   if (held_by_a_business(after) || business_charge(text, run, before, after) ||
       merchant_settlement(text, run, before))
     return !names_a_person(before) && !names_a_person(after) && !in_a_persons_row(text, run);
+  // The owner named right before 계좌 (참고로 회사 계좌 ...): the line's words before it (a chat's
+  // speaker and title, 고객님) speak of someone else.
+  const std::string_view owner = account_owner_before(before);
+  const std::string_view said =
+      owner.empty() ? before : before.substr(static_cast<std::size_t>(owner.data() - before.data()));
   if (!organisation_or_holder_words().in(before) && !organisation_or_holder_words().in(after))
-    return (owner_before_account_word(before) || religious_body_in_bracket(after)) &&
-           !held_by_a_named_person(after) &&
-           !names_a_person(before) && !names_a_person(after) && !in_a_persons_row(text, run);
+    return (!owner.empty() || religious_body_in_bracket(after)) && !held_by_a_named_person(after) &&
+           !names_a_person(said) && !names_a_person(after) && !in_a_persons_row(text, run);
   const std::string_view named = holder_named(after);
   // A person's name in a bracket after it (산악회 총무 계좌 ... (강철수)): the treasurer's own.
-  if (names_a_person(before) || names_a_person(after) || in_a_persons_row(text, run) ||
+  if (names_a_person(said) || names_a_person(after) || in_a_persons_row(text, run) ||
       (named.empty() && bracket_holds_a_name(after)))
     return false;
-  if (named.empty() && owner_before_account_word(before)) return true;  // 회사 명의 계좌
+  if (named.empty() && !owner.empty()) return true;  // 회사 명의 계좌
   const std::string_view holder = named.empty() ? holder_named(before) : named;
   if (!holder.empty()) return holder_organisation_words().in(holder) || names_a_business(holder);
   return organisation_words().in(before) || organisation_words().in(next_word(after));

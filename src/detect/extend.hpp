@@ -203,6 +203,8 @@ class LabelSearch {
   // number issued to people (labels::kIssuedNumberHolders, then kIssuedNumberEndings: 고객ID,
   // 교적번호, user_no).
   bool column_names_issued_number(std::string_view source) const;
+  // The header of the value's column, as the last run_structure found it, or nothing.
+  std::string_view column_header(std::string_view source) const;
   // A label of any kind was found (not a look-alike's, a company's nor a negative word).
   bool found_of_any_kind() const;
   // A label of a kind other than `kind` was found (a licence's label before a number that also

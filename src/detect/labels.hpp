@@ -1132,6 +1132,16 @@ inline constexpr std::string_view kAssociationWords[] = {
 inline constexpr std::string_view kAccountOwnerEndings[] = {"리그", "학회", "회사", "당사", "측",
                                                             "연맹", "구단", "본부", "대회"};
 inline constexpr std::string_view kAccountOwnerQualifiers[] = {"공식", "명의", "전용"};
+// Words right before 계좌, spaces aside, that name an account an organisation collects one bill's
+// or one payer's payments into (가상계좌, 가상 계좌번호, 납부용 가상계좌, 전용 입금계좌, 입금 전용
+// 계좌): a bank issues it to the organisation, it names no person as holder and cannot be drawn
+// on, whoever pays into it. Not 입금 alone (입금계좌: the account a person is paid into) nor
+// 가상자산 (an exchange's account of the person).
+inline constexpr std::string_view kCollectionAccountWords[] = {"가상", "전용입금", "입금전용", "납부용",
+                                                               "납부전용"};
+// The account word letter-spaced by a scan's OCR (교 회   헌 금 계 좌 :): its line is read with
+// its spaces taken out.
+inline constexpr std::string_view kSpacedAccountWord = "계 좌";
 // Holders that are an organisation only when named after a holder word (예금주 OO관리사무소): an
 // apartment notice's fee account beside its office's name alone is the notice's value.
 inline constexpr std::string_view kHolderOnlyOrganisationWords[] = {"관리사무소", "관리소"};
@@ -1244,6 +1254,14 @@ inline constexpr std::string_view kAccountWord = "계좌";
 // A merchant's record in a payment company's log (merchant_brn=..., settlement_account=...): the
 // settlement account on a line holding a merchant's key is the merchant's, paid its sales.
 inline constexpr std::string_view kSettlementKeyWord = "settle";
+// Keys of a record naming the organisation's account (payee_account, virtual_account,
+// sponsorAccount, corp-account-no), lower-cased with their underscores and hyphens taken out, as
+// the key's beginning: the account paid, a collection account, a sponsor's or a company's. A
+// person's keys stay values (account, acct, refund_acct, account_no, bank_account,
+// payout_account).
+inline constexpr std::string_view kOrganisationAccountKeys[] = {
+    "payeeaccount", "sponsoraccount", "donationaccount", "vaccount",        "virtualaccount",
+    "corpaccount",  "companyaccount", "corporateaccount", "collectionaccount"};
 inline constexpr std::string_view kMerchantKeyWord = "merchant";
 // Shared and no-reply mailboxes of an organisation (RFC 2142's role names and the usual others):
 // an address whose local part is one of them, whole, is no person's (help.kim@ stays one).

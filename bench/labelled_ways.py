@@ -866,6 +866,10 @@ ORG_ACCOUNT_PAPERS = {
         ("{org} 등록금 고지서", "학생 {name} 납부용 계좌 {bank} <<vacct>>", "보호자 휴대폰 <<mobile>>"),
         ("{name} 고객님, 결제하실 가상계좌 안내드립니다.", "{bank} <<vacct>> (예금주 {shop})", "입금계좌: {bank} <<own_acct>> ({name})"),
         ("관리비 전용 입금계좌 {bank} <<vacct>>", "{unit} 세대 본인 계좌 {bank} <<own_acct>>"),
+        # The label on the line above, as a form or a notice lays it out.
+        ("가상계좌", "<<vacct>>", "입금자 {name} <<mobile>>"),
+        ("[{shop}] 입금하실 가상계좌를 알려드립니다", "{bank} <<vacct>>", "환불 시 출금계좌 {bank} <<own_acct>>"),
+        ("납부용 가상계좌 :", "  {bank} <<vacct>>", "  보호자 {name} <<mobile>>"),
     ),
     "owned_accounts": (
         ("[{hhmm}] {name} 과장: 참고로 회사 계좌 <<org_acct>> 로 안내드려요",

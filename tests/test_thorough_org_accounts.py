@@ -51,6 +51,23 @@ COLLECTION_ACCOUNTS = [
      {'56204612723399': ORG}),
 ]
 
+# The label on the line above, the account's line holding a bank's name at most; a line of its
+# own label (환불계좌, 제 계좌는) keeps the person's account theirs.
+COLLECTION_ACCOUNTS_A_LINE_BELOW = [
+    ('결제하실 가상계좌 안내드립니다.\n국민 56207214425226 (예금주 한빛몰)',
+     [],
+     {'56207214425226': ORG}),
+    ('가상계좌\n56207214425226\n입금자 홍길동 01023456789',
+     [mobile('01023456789', ['phone.mobile_among_accounts'])],
+     {'56207214425226': ORG}),
+    ('가상계좌 안내\n환불계좌 신한 110-123-456789',
+     [account('110-123-456789', ['context.bank_name', 'context.extra_label'])],
+     {}),
+    ('가상계좌로 입금하셨나요?\n네 제 계좌는\n110-123-456789',
+     [account('110-123-456789', ['context.label_line'])],
+     {}),
+]
+
 # 입금계좌 alone is the account a person is paid into, and a virtual asset exchange's account is the
 # person's: values.
 PERSONS_ACCOUNTS = [
@@ -116,7 +133,7 @@ ACCOUNT_KEYS = [
      {}),
 ]
 
-DOCUMENTS = COLLECTION_ACCOUNTS + PERSONS_ACCOUNTS + OWNED_ACCOUNTS + ACCOUNT_KEYS
+DOCUMENTS = COLLECTION_ACCOUNTS + COLLECTION_ACCOUNTS_A_LINE_BELOW + PERSONS_ACCOUNTS + OWNED_ACCOUNTS + ACCOUNT_KEYS
 
 
 @pytest.mark.parametrize("text,expected,vetoed", DOCUMENTS)

@@ -3125,6 +3125,19 @@ bool collection_account_named(std::string_view before) {
   return at != std::string_view::npos &&
          ends_with_any(compact.substr(0, at), labels::kCollectionAccountWords);
 }
+// The line above the account's when the account's own line holds nothing before it but a bank's
+// name (가상계좌 안내드립니다. / 국민 5620...): that line's label names it; else nothing.
+std::string_view label_line_above(std::string_view text, const Span& run, std::string_view before) {
+  const std::size_t start = run.byte_start - before.size();
+  if (start == 0 || text[start - 1] != '\n' || unicode::count_ascii_digits(before) > 0) return {};
+  const std::size_t word = before.find_first_not_of(' ');
+  if (word != std::string_view::npos && before.find(' ', word) != before.find_last_not_of(' ') + 1)
+    return {};  // more than one word
+  const std::string_view above = text.substr(0, start - 1);
+  const void* nl = memrchr(above.data(), '\n', above.size());
+  return nl ? above.substr(static_cast<std::size_t>(static_cast<const char*>(nl) - above.data()) + 1)
+            : above;
+}
 // Whether the key right before the account names the organisation's account (payee_account=,
 // "virtual_account": ", sponsorAccount:), read lower-cased without its underscores and hyphens.
 bool organisation_account_key(std::string_view before) {
@@ -3307,7 +3320,8 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   // A collection account or a key naming the organisation's account: the organisation's, whoever
   // pays into it and whoever the line names.
   if (collection_account_named(before) || organisation_account_key(before) ||
-      collection_account_named(labels->column_header(text)))
+      collection_account_named(labels->column_header(text)) ||
+      (!is_mobile_number(d) && collection_account_named(label_line_above(text, run, before))))
     return true;
   // A label letter-spaced by a scan (교 회   헌 금 계 좌 :) is read without its spaces.
   std::array<char, kPhraseReach> unspaced;

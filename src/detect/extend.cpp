@@ -714,9 +714,12 @@ std::size_t generic_word_before(std::string_view s, std::size_t e, std::size_t& 
     return std::string_view::npos;
   };
   if (const std::size_t g = generic_ending_at(e); g != std::string_view::npos) return g;
-  if (!kEnds.ends_particle(syllable_key(s, e - 3))) return std::string_view::npos;
-  for (std::string_view p : labels::kParticles) {
-    if (!s.substr(0, e).ends_with(p)) continue;
+  const std::uint32_t last_syllable = syllable_key(s, e - 3);
+  if (!kEnds.ends_particle(last_syllable)) return std::string_view::npos;
+  for (std::size_t k = 0; k < std::size(labels::kParticles); ++k) {
+    // A particle's last syllable is compared first, as a packed key.
+    const std::string_view p = labels::kParticles[k];
+    if (kEnds.particle[k] != last_syllable || !s.substr(0, e).ends_with(p)) continue;
     const std::size_t g = generic_ending_at(e - p.size());
     if (g != std::string_view::npos) word_end = e - p.size();
     return g;
@@ -2542,8 +2545,10 @@ std::string_view last_word(std::string_view before) {
   return before.substr(start);
 }
 bool ends_with_any(std::string_view word, std::span<const std::string_view> endings) {
-  return std::any_of(endings.begin(), endings.end(),
-                     [&](std::string_view e) { return word.ends_with(e); });
+  // The last byte first: most words end in none of the endings' last bytes.
+  return std::any_of(endings.begin(), endings.end(), [&](std::string_view e) {
+    return e.empty() || (word.size() >= e.size() && word.back() == e.back() && word.ends_with(e));
+  });
 }
 // A bare nine-digit number right after a drug's name or in a bracket after it (오구멘틴정
 // (055556080), 스멕타산 (코드 654162423)): the drug's product code, alone or read together with
@@ -3221,8 +3226,12 @@ bool names_a_person_but_payout(std::string_view s) {
 bool in_business_record(std::string_view text, const Span& run, std::string_view after) {
   constexpr std::size_t kRegistrationDigits = 4;
   const std::string_view line = line_before(text, run, kIdentityReach);
-  std::size_t field = line.size();
-  while (field > 0 && line[field - 1] != '/' && line[field - 1] != '|') --field;
+  // The last field's start, past the last slash or bar: memrchr, as most lines hold neither.
+  const auto past_last = [&](char mark) -> std::size_t {
+    const void* at = memrchr(line.data(), mark, line.size());
+    return at ? static_cast<std::size_t>(static_cast<const char*>(at) - line.data()) + 1 : 0;
+  };
+  const std::size_t field = std::max(past_last('/'), past_last('|'));
   if (field == 0) return false;
   const std::string_view head = line.substr(0, field - 1), label = line.substr(field);
   return !account_label_before(label).empty() &&

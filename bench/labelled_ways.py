@@ -119,6 +119,15 @@ a chat speaker's title, 법인계좌, 입금 계좌 (법인), 장학재단, 협�
 sponsor_account, donation_account, corp_account, company_account, vaccount, virtual_account); the
 payers' own accounts (환불계좌, 출금계좌, 자동이체 계좌, 입금계좌, 본인 계좌; account, acct, refund_acct,
 account_no, bank_account, payout_account) and mobiles stay values.
+Machine keys (machine_keys): values under the column names Korean systems take from the
+public-data standard terms and their cousins (brdt, dob_yyyymmdd, drvLcnsNo, bzmnNo, brno,
+frgnrRgstNo, rrno, mblTelno, mbtlnum, actno, crdNo, psptNo) in access logs' query strings, JSON
+bodies, pipe-parted and key=value log lines and dumps, beside orders', approvals', bookings',
+amounts' and addresses' keys as look-alikes. Chat requests (chat_requests): an account asked for in
+a messenger's slang (어디로 쏘면 돼?, 계좌 불러줘, 번호 찍어줘) and answered bare in the next message,
+under a KakaoTalk export's stamps or a phone's, maybe past a remark; a phone asked for and
+answered, and an order's, a parcel's, a code's number or a time answering their own questions as
+look-alikes.
 
 A virtual account (가상계좌) is the organisation's number wherever it is written: a bank issues it to
 the organisation to collect one bill or one payer's payments, it names no person as holder and
@@ -903,6 +912,79 @@ ORG_ACCOUNT_SHOPS = ("한빛몰", "다온스토어", "새봄쇼핑", "라온샵"
 VIRTUAL_ACCOUNT_WORD = "가상"
 ORG_ACCOUNT_LOOK_ALIKES = {"vacct": "virtual_account", "org_acct": "organisation_owned_account",
                            "org_key": "organisation_account_key"}
+
+# Machine keys (MACHINE_KEY_LAYOUTS): values under the column names Korean systems take from the
+# public-data standard terms and their cousins (brdt, dob_yyyymmdd, drvLcnsNo, bzmnNo, brno,
+# frgnrRgstNo, rrno, mblTelno, mbtlnum, actno, crdNo, psptNo, emlAddr), in access logs' query
+# strings, JSON bodies, pipe-parted and key=value log lines and YAML dumps. A marker
+# <<style:what>> writes a key and its value: q key=value, j "key": "value", c key: value, y the same
+# on a line of its own; what is a kind of MACHINE_KEYS (any: one drawn), or a look-alike of
+# MACHINE_KEY_LOOK_ALIKES under its own keys (orderNo, aprvNo, rsvNo, payAmt, clientIp).
+MACHINE_KEY_GENRE = "machine_keys"
+MACHINE_KEY_SHARE = 0.05  # of the documents, from a stream of its own
+MACHINE_KEY_LAYOUTS = (
+    ('GET /api/v1/members/verify?<<q:any>>&<<q:any>>&<<q:order>> HTTP/1.1" 200 {n4}',),
+    ("2026-12-{day} {hhmm}:{mm} INFO  | name: {name} | <<c:any>> | <<c:any>> | <<c:aprv>> |",),
+    ('{<<j:any>>, <<j:any>>, <<j:amt>>}',),
+    ('"POST /api/v2/orders/verify?<<q:any>>&<<q:any>> HTTP/1.1"', "<<q:rsv>>&<<q:ip>>"),
+    ("{", "  <<j:any>>,", "  <<j:any>>,", "  <<j:order>>", "}"),
+    ("2026-12-{day}T{hhmm}:{mm}Z [req-{n4}] kyc check <<q:any>> <<q:any>> <<q:ip>> result=OK",),
+    ("applicant:", "  <<y:any>>", "  <<y:any>>", "  <<y:rsv>>"),
+    ("DEBUG RequestParams{<<q:any>>, <<q:any>>, <<q:aprv>>}",),
+    ('curl -X POST "https://api.example.kr/cert?<<q:any>>&<<q:any>>&<<q:amt>>"',),
+    ("| {hhmm} | <<c:any>> | <<c:order>> | <<c:any>> |",),
+    ("[WARN] validation failed <<q:any>> <<q:order>>", "[INFO] retry <<q:any>>"),
+    ('resp body: {"result":"00", <<j:any>>, <<j:any>>, <<j:aprv>>}',),
+    ("user {name} updated profile: <<c:any>>, <<c:any>>", "client <<c:ip>>"),
+    ("INSERT INTO tb_member (mbr_nm, ...) VALUES ... -- <<q:any>> <<q:any>> <<q:order>>",),
+    ("<<c:any>>", "<<c:any>>", "<<c:rsv>>", "<<c:amt>>"),
+    ("audit> {name} <<q:any>>&<<q:any>>&<<q:ip>>",),
+)
+# Keys by kind, one spelling each (cased, snake or camel, a format suffix): split between the parts.
+MACHINE_KEYS = {
+    "birth_date": ("brdt", "BRDT", "dob_yyyymmdd", "birthYmd", "brthdy", "birth_ymd", "dob_yymmdd", "BRTHDY",
+                   "brdt_ymd", "dobYyyymmdd"),
+    "driver_license": ("drvLcnsNo", "DRV_LCNS_NO", "dlNo", "drv_lcns_no", "drvLcns", "DL_NO"),
+    "business_registration": ("bzmnNo", "BZMN_NO", "brno", "BRNO", "bzmnRgstNo", "bizrno"),
+    "foreigner_registration": ("arcNumber", "frgnrRgstNo", "FRGNR_RGST_NO", "arcNo", "frgnrNo"),
+    "resident": ("rrno", "RRNO", "jmno", "JMNO", "rrnNo", "ihidnum"),
+    "phone": ("telno", "mblTelno", "mbtlnum", "MBL_TELNO", "TELNO", "MBTLNUM", "hpTelno"),
+    "bank_account": ("acctNo", "actno", "ACTNO", "acnt_no", "acctNum", "rfndActno"),
+    "credit_card": ("cardNo", "crdNo", "CRD_NO", "card_no", "crdno"),
+    "passport": ("psptNo", "passportNumber", "PSPT_NO", "passportNo", "psptNum"),
+    "email": ("emlAddr", "EML_ADDR", "emailAddr", "eml_addr"),
+}
+MACHINE_KEY_KINDS = (("birth_date", 3), ("driver_license", 3), ("business_registration", 2), ("passport", 2),
+                     ("foreigner_registration", 1), ("resident", 1.5), ("phone", 1.5), ("bank_account", 1.5),
+                     ("credit_card", 1), ("email", 0.7))
+MACHINE_KEY_LOOK_ALIKE_KEYS = {"order": ("orderNo", "ordNo", "ORDER_NO", "order_id"),
+                               "aprv": ("aprvNo", "APRV_NO", "approvalNo", "authNo"),
+                               "rsv": ("rsvNo", "RSVT_NO", "rsvtNo", "bookingNo"),
+                               "amt": ("payAmt", "PAY_AMT", "totAmt", "amount"),
+                               "ip": ("clientIp", "CLIENT_IP", "remoteAddr", "srcIp")}
+MACHINE_KEY_LOOK_ALIKES = {k: "machine_key_look_alike" for k in MACHINE_KEY_LOOK_ALIKE_KEYS}
+
+# Chat requests (CHAT_REQUEST_ASKS): a friend asks in a messenger where to send money, in slang
+# (어디로 쏘면 돼?, 계좌 불러줘, 번호 찍어줘), and another answers with a bare account on the next
+# message, under a KakaoTalk export's stamps (2024. 12. 7. 오후 1:24, 이름 : ...) or a phone's; a
+# remark may stand between. Beside them: a phone asked for and answered (a value, a phone), and
+# look-alikes answered the same way (CHAT_REQUEST_OTHER_ASKS: an order's, a parcel's, a code's
+# number, a time).
+CHAT_REQUEST_GENRE = "chat_requests"
+CHAT_REQUEST_SHARE = 0.05  # of the documents, from a stream of its own
+CHAT_REQUEST_ASKS = ("어디로 쏘면 돼?", "어디로 쏘면 됨?", "어디로 쏠까", "어디로 쏴?", "어디로 보내면 돼?", "어디로 입금해?",
+                     "어디로 입금하면 돼요?", "계좌 좀", "계좌 불러줘", "계좌 알려줘", "번호 찍어줘", "계좌 찍어줘",
+                     "어디로 이체하면 돼?", "어디로 넣으면 돼?", "돈 어디로 보내?", "회비 어디로 쏘면 돼?", "계좌번호 좀 줘",
+                     "정산 어디로 보낼까?", "ㅇㅋ 계좌 찍어봐", "엔빵 어디로 쏨?", "어디로쏘면돼", "이체 어디로 해?")
+CHAT_REQUEST_PHONE_ASKS = ("번호 뭐야?", "폰번호 알려줘", "연락처 좀", "전번 뭐였지?")
+CHAT_REQUEST_OTHER_ASKS = {"order": ("주문번호 뭐야?", "주문번호 좀 불러줘"), "parcel": ("송장번호 뭐야?", "운송장 번호 좀"),
+                           "code": ("인증번호 뭐였지?", "인증번호 몇이야?"), "time": ("몇 시에 만나?", "몇시 도착?")}
+CHAT_REQUEST_STAMPS = ("{y}. {mo}. {d}. {ampm} {h}:{mi}, {who} : ", "[{who}] [{ampm} {h}:{mi}] ",
+                       "{y}년 {mo}월 {d}일 {ampm} {h}:{mi}, {who} : ", "{who} : ")
+CHAT_REQUEST_REMARKS = ("잠깐만", "ㅇㅋ", "기다려봐", "잠만", "아 잠시만요")
+CHAT_REQUEST_LEADS = ("", "", "음.. ", "네 ", "여기 ", "ㅇㅇ ", "이거 ")
+CHAT_REQUEST_TAILS = ("", "", " 이에요", " 입니다", " 으로 ㄱㄱ", " ㄱㅅ", " 여기로")
+CHAT_REQUEST_LOOK_ALIKES = {k: "chat_other_answer" for k in CHAT_REQUEST_OTHER_ASKS}
 
 # Receipts, direct lines and partly masked papers (genre receipts_and_masks, a stream of its own):
 # the buyer's mobile under a cash receipt's label and the words after it (<<receipt_mobile>>:
@@ -2013,7 +2095,7 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE,
                           RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, HALF_MASK_GENRE, ORG_NUMBER_GENRE,
                           MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE, ROSTER_COLUMN_GENRE,
-                          HELD_NUMBER_GENRE, ORG_ACCOUNT_GENRE)
+                          HELD_NUMBER_GENRE, ORG_ACCOUNT_GENRE, MACHINE_KEY_GENRE, CHAT_REQUEST_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -2583,7 +2665,9 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(dict.fromkeys(APART_LOOK_ALIKES.values()))
                   + tuple(ROSTER_COLUMN_LOOK_ALIKES.values())
                   + tuple(HELD_NUMBER_LOOK_ALIKES.values())
-                  + tuple(ORG_ACCOUNT_LOOK_ALIKES.values()))
+                  + tuple(ORG_ACCOUNT_LOOK_ALIKES.values())
+                  + tuple(dict.fromkeys(MACHINE_KEY_LOOK_ALIKES.values()))
+                  + tuple(dict.fromkeys(CHAT_REQUEST_LOOK_ALIKES.values())))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -3055,6 +3139,12 @@ WRITINGS = {
               ("aligned_column", 0), ("aligned_gap_row", 0),  # only in rosters_by_column
               ("masked_middle", 0)),  # only in values_half_masked
 }
+# Only in machine_keys (every kind under its column name) and chat_requests (an account, or a phone,
+# answering the message before).
+for _kind in MACHINE_KEYS:
+    WRITINGS[_kind] += (("machine_key", 0),)
+WRITINGS["bank_account"] += (("chat_answer", 0), ("masked_chat_answer", 0))
+WRITINGS["phone"] += (("chat_answer", 0),)
 # Ways of writing a genre favours: a marketplace post dodges the site's filters, a business card
 # and a signature write the number plainly or with dots.
 GENRE_WRITINGS = {
@@ -5950,6 +6040,112 @@ class _Builder:
             y, m, dd = v.date(1960, 2015)
             w.negative(BIRTH_NAME_LOOK_ALIKES[marker], r.choice((f"{y}년", f"{y}.{m:02d}.{dd:02d}", f"{y}년 {m}월")), line)
 
+    def machine_key_paper(self) -> Document:
+        """A log line, a query string, a JSON body or a dump of MACHINE_KEY_LAYOUTS: values under
+        the standard terms' column names, look-alikes under their own keys."""
+        r, v = self.r, self.w.v
+        w = _Writer(MACHINE_KEY_GENRE, self.part)
+        kinds, weights = zip(*MACHINE_KEY_KINDS)
+
+        def value(kind: str) -> str:
+            y, m, dd = v.date(1950, 2008)
+            return {
+                "birth_date": lambda: r.choice((f"{y}-{m:02d}-{dd:02d}", f"{y % 100:02d}{m:02d}{dd:02d}",
+                                                f"{y}{m:02d}{dd:02d}", f"{y}.{m:02d}.{dd:02d}")),
+                "driver_license": lambda: v._driver_license(r.choice(("hyphen", "plain"))),
+                "business_registration": lambda: v._business_registration(r.choice(("hyphen", "hyphen", "plain"))),
+                "foreigner_registration": lambda: v._foreigner_registration(r.choice(("hyphen", "plain"))),
+                "resident": lambda: v._resident(r.choice(("hyphen", "plain"))),
+                "phone": lambda: r.choice(("-", "")).join(v._phone_groups(False)),
+                "bank_account": lambda: v._bank_account(r.choice(("hyphen", "plain"))),
+                "credit_card": lambda: v._credit_card(r.choice(("hyphen", "plain"))),
+                "passport": lambda: v._passport(r.choice(("old", "current_format"))),
+                "email": lambda: v._email("plain"),
+            }[kind]()
+
+        def look_alike(what: str) -> str:
+            d = v.digits
+            return {"order": lambda: r.choice((f"2026{r.randrange(1, 13):02d}{r.randrange(1, 29):02d}{d(6)}",
+                                               f"{d(3)}-{d(3)}-{d(6)}", f"ORD{d(10)}")),
+                    "aprv": lambda: d(8), "rsv": lambda: r.choice((f"R{d(10)}", d(12), f"{d(6)}-{d(4)}")),
+                    "amt": lambda: str(r.randrange(1, 3000) * 100),
+                    "ip": lambda: f"{r.randrange(1, 224)}.{r.randrange(256)}.{r.randrange(256)}.{r.randrange(1, 255)}"}[what]()
+
+        def write(marker: str, line: str) -> None:
+            style, what = marker.split(":")
+            kind = r.choices(kinds, weights)[0] if what == "any" else what
+            keys = MACHINE_KEYS.get(kind) or MACHINE_KEY_LOOK_ALIKE_KEYS[kind]
+            key = self.pick("machine_key:" + kind, keys)
+            quote = '"' if style == "j" else ""
+            w.add({"q": f"{key}=", "j": f'"{key}": "', "c": f"{key}: ", "y": f"{key}: "}[style])
+            if kind in MACHINE_KEYS:
+                w.value(labelled.Written(kind, value(kind), "machine_key", False), "label", key, line)
+            else:
+                w.negative(MACHINE_KEY_LOOK_ALIKES[kind], look_alike(kind), key)
+            w.add(quote)
+
+        self.marked_lines(w, self.pick("machine_key:layout", MACHINE_KEY_LAYOUTS), {}, lambda p: p, write)
+        return w.document()
+
+    def chat_request_paper(self) -> Document:
+        """A messenger's export: a friend asks where to send money in slang and another answers with
+        a bare account on the next message; a phone asked for and answered, and look-alikes
+        answered the same way, around them."""
+        r, v = self.r, self.w.v
+        w = _Writer(CHAT_REQUEST_GENRE, self.part)
+        stamp_style = r.choice(CHAT_REQUEST_STAMPS)
+        names = [r.choice(corpus.GIVEN) for _ in range(2)]
+        y, mo, d, h, mi = r.randrange(2021, 2027), r.randrange(1, 13), r.randrange(1, 29), r.randrange(1, 12), r.randrange(60)
+        ampm = r.choice(("오전", "오후"))
+
+        def say(who: int, text: str = "") -> None:
+            nonlocal mi
+            mi = min(59, mi + r.randrange(0, 3))
+            if w.chars:
+                w.add("\n")
+            w.add(stamp_style.format(y=y, mo=mo, d=d, ampm=ampm, h=h, mi=f"{mi:02d}",
+                                     who=names[who]) + text)
+
+        def answer(ask: str) -> None:
+            if r.random() < 0.2:
+                say(1, r.choice(CHAT_REQUEST_REMARKS))
+            say(1, r.choice(CHAT_REQUEST_LEADS))
+
+        exchanges = ["money"] * r.choice((1, 1, 2)) + [r.choice(("phone", "order", "parcel", "code", "time"))]
+        r.shuffle(exchanges)
+        for ex in exchanges:
+            if ex == "money":
+                ask = self.pick("chat_request:ask", CHAT_REQUEST_ASKS)
+                say(0, ask)
+                answer(ask)
+                masked = r.random() < 0.3
+                text = v._bank_account("masked" if masked else r.choice(("hyphen", "spaced", "hyphen")))
+                if masked and r.random() < 0.5:  # the middle group starred, as the app shows it
+                    g = text.split("-")
+                    text = "-".join([g[0], "*" * len(g[1])] + g[2:])
+                w.value(labelled.Written("bank_account", text, "masked_chat_answer" if masked else "chat_answer", masked),
+                        "label", ask, ask)
+                w.add(r.choice(CHAT_REQUEST_TAILS))
+                if r.random() < 0.5:
+                    say(0, r.choice(("ㄱㅅ 보냄", "보냈어~", "입금 완료", "ㅇㅋ")))
+            elif ex == "phone":
+                ask = self.pick("chat_request:phone_ask", CHAT_REQUEST_PHONE_ASKS)
+                say(0, ask)
+                answer(ask)
+                w.value(labelled.Written("phone", r.choice(("-", "")).join(v._phone_groups(True)), "chat_answer", False),
+                        "label", ask, ask)
+            else:
+                ask = self.pick("chat_request:" + ex, CHAT_REQUEST_OTHER_ASKS[ex])
+                say(0, ask)
+                answer(ask)
+                dg = v.digits
+                text = {"order": lambda: f"2026{mo:02d}{d:02d}{dg(6)}", "parcel": lambda: f"{dg(4)} {dg(4)} {dg(4)}",
+                        "code": lambda: dg(6), "time": lambda: f"{r.randrange(1, 12)}:{r.choice(('00', '30'))}"}[ex]()
+                w.negative(CHAT_REQUEST_LOOK_ALIKES[ex], text, ask)
+            if r.random() < 0.4:
+                say(r.randrange(2), r.choice(("ㅋㅋㅋ", "낼 봐", "ㅇㅇ", "고마워")))
+        return w.document()
+
     def half_masked_paper(self) -> Document:
         """A paper of HALF_MASK_PAPERS: e-mails with stars inside their local part, birth dates
         showing only their year (or year and month), birth dates in brackets after a masked name."""
@@ -6196,11 +6392,21 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     half_masked = random.Random(_seed(part, seed) ^ 0x4A1F)
     held_numbers = random.Random(_seed(part, seed) ^ 0x4E1D)
     org_accounts = random.Random(_seed(part, seed) ^ 0x0AC7)
+    machine_keys = random.Random(_seed(part, seed) ^ 0x4E75)
+    chat_requests = random.Random(_seed(part, seed) ^ 0xC4A5)
     docs = []
     while len(docs) < documents:
         if org_accounts.random() < ORG_ACCOUNT_SHARE:
             with b.own_stream(org_accounts):
                 docs.append(b.org_accounts_paper())
+            continue
+        if machine_keys.random() < MACHINE_KEY_SHARE:
+            with b.own_stream(machine_keys):
+                docs.append(b.machine_key_paper())
+            continue
+        if chat_requests.random() < CHAT_REQUEST_SHARE:
+            with b.own_stream(chat_requests):
+                docs.append(b.chat_request_paper())
             continue
         if half_masked.random() < HALF_MASK_SHARE:
             with b.own_stream(half_masked):

@@ -58,6 +58,9 @@ inline constexpr Label kResident[] = {
     {"jumin", 1.0f, kAscii | kLogKey},
     {"resident_no", 1.0f, kLogKey},
     {"ihidnum", 1.0f, kAscii | kLogKey},  // the standard term's column name (IHIDNUM)
+    // Column names of the public-data standard terms and their cousins (RRNO, JMNO).
+    {"rrno", 1.0f, kAscii | kLogKey},
+    {"jmno", 1.0f, kAscii | kLogKey},
     {"주민 번호", 1.0f},
     {"주민등록 번호", 1.0f},
     {"주민", 0.8f},
@@ -88,6 +91,7 @@ inline constexpr Label kForeigner[] = {
     {"arc_no", 1.0f, kLogKey},
     {"frn", 1.0f, kAscii | kLogKey},
     {"foreignerNo", 1.0f, kLogKey},
+    {"frgnr", 1.0f, kAscii | kLogKey},  // the standard term's word (FRGNR_RGST_NO, frgnrRgstNo)
     {"등록증 번호", 0.8f},
     {"Foreigner ID", 1.0f, kAscii},
     {"Foreigner", 1.0f, kAscii},
@@ -115,6 +119,10 @@ inline constexpr Label kBusiness[] = {
     {"Biz No", 1.0f, kAscii},
     {"bizNo", 1.0f, kLogKey},
     {"brn=", 1.0f, kLogKey},
+    // The standard terms' column names (BRNO, BZMN_NO, bzmnRgstNo) and the usual bizrno.
+    {"brno", 1.0f, kAscii | kLogKey},
+    {"bzmn", 1.0f, kAscii | kLogKey},
+    {"bizrno", 1.0f, kAscii | kLogKey},
     {"등록번호", 0.5f},
     {"Tax ID", 1.0f, kAscii},
     {"Business Reg", 1.0f, kAscii},
@@ -139,6 +147,7 @@ inline constexpr Label kCard[] = {
     {"cardNumber", 1.0f, kLogKey},
     {"cardNo", 1.0f, kLogKey},
     {"pan", 1.0f, kAscii | kLogKey},
+    {"crd no", 1.0f, kAscii | kLogKey},  // the standard term's short form (CRD_NO, crdNo)
     {"CC", 0.8f, kAscii | kAbbreviation},
     {"Credit Card", 1.0f, kAscii},
     // A payment column's short header (pay, 결제수단): the card it was paid with, masked, or the
@@ -180,6 +189,9 @@ inline constexpr Label kPhone[] = {
     {"cell=", 1.0f, kLogKey | kPersonal},
     {"mobileNo", 1.0f, kLogKey | kPersonal},
     {"tel_no", 1.0f, kLogKey},
+    // The standard terms' column names: TELNO (mblTelno, MBL_TELNO) and MBTLNUM.
+    {"telno", 1.0f, kAscii | kLogKey},
+    {"mbtlnum", 1.0f, kAscii | kLogKey | kPersonal},
     {"회신번호", 0.8f},
     {"☏", 0.9f},
     {"✆", 0.9f},
@@ -260,6 +272,7 @@ inline constexpr Label kLicense[] = {
     {"licenseNo", 1.0f, kLogKey},
     {"license_number", 1.0f, kLogKey},
     {"dl_no", 1.0f, kLogKey},
+    {"drv lcns", 1.0f, kAscii | kLogKey},  // the standard term's words (DRV_LCNS_NO, drvLcnsNo)
     {"Lic", 0.8f, kAscii | kAbbreviation},
     {"D/L", 0.9f, kAscii | kAbbreviation},
     {"원동기", 0.9f},  // a moped's licence (원동기장치자전거 면허)
@@ -286,6 +299,7 @@ inline constexpr Label kAccount[] = {
     // Column names of Korean systems' standard terms (ACNT_NO, ACNUTNO).
     {"acnt", 1.0f, kAscii | kLogKey},
     {"acnutno", 1.0f, kAscii | kLogKey},
+    {"actno", 1.0f, kAscii | kLogKey},
     {"국민은행", 1.0f, kBank},
     {"우리은행", 1.0f, kBank},
     {"하나은행", 1.0f, kBank},
@@ -293,7 +307,18 @@ inline constexpr Label kAccount[] = {
     {"농협은행", 1.0f, kBank},
     {"신한은행", 1.0f, kBank},
     {"IBK기업", 1.0f, kBank},
-    {"어디로 보내", 0.8f},
+    {"어디로 보내", 0.9f},
+    // Friends asking where to send money in a chat, as they say it (어디로 쏘면 돼?, 어디로 쏴?,
+    // 어디로 쏠까, 어디로 쏨?, 어디로 넣으면 돼?, 어디로 보낼까?, 번호 찍어줘): the answer below is an
+    // account, also past the answerer's remark (잠깐만); 번호 alone may ask for a phone, and weighs
+    // less.
+    {"어디로쏘", 0.9f},
+    {"어디로쏴", 0.9f},
+    {"어디로쏠", 0.9f},
+    {"어디로쏨", 0.9f},
+    {"어디로넣", 0.9f},
+    {"어디로보낼", 0.9f},
+    {"번호찍어", 0.8f},
     {"은행", 0.9f, kBank},
     {"증권", 0.8f, kBank},
     {"account_number", 1.0f, kLogKey},
@@ -426,6 +451,7 @@ inline constexpr Label kBirth[] = {
     {"dateOfBirth", 1.0f, kLogKey},
     {"date_of_birth", 1.0f, kLogKey},
     {"birth_dt", 1.0f, kLogKey},
+    {"brdt", 1.0f, kAscii | kLogKey},  // the standard term's column name (BRDT)
     {"bday", 1.0f, kAscii | kLogKey},
     {"년생", 0.9f, kTrailing},
     {"출생", 1.0f},
@@ -1316,6 +1342,8 @@ inline constexpr std::size_t kSignatureLines = 4;
 // (출생 연월일, 계좌 정보, birth_ymd). Korean ones may carry a particle (번호는).
 inline constexpr std::string_view kGenericWords[] = {
     "번호", "넘버", "연월일", "년월일", "일자", "날짜", "정보", "date", "dt", "ymd", "info",
+    // A key's format suffix (dob_yyyymmdd, birth_yyyy_mm_dd).
+    "yyyymmdd", "yymmdd", "yyyy", "mm", "dd",
 };
 inline constexpr std::string_view kParticles[] = {"은", "는", "이",   "가", "을",
                                                   "를", "로", "으로", "도", "란"};

@@ -529,7 +529,8 @@ bool question(std::string_view line) {
 // does.
 constexpr std::string_view kRequestEndings[] = {"주세요",     "주십시오", "부탁드립니다",
                                                 "부탁드려요", "부탁해요", "알려줘",
-                                                "불러줘",     "보내줘",   "please"};
+                                                "불러줘",     "보내줘",   "찍어줘",
+                                                "찍어봐",     "please"};
 
 bool ends_with_one_of(std::string_view line, std::span<const std::string_view> endings) {
   const std::size_t last = line.find_last_not_of(" \t\r.!~^");

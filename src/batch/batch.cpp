@@ -21,6 +21,7 @@
 #include "detect/nothing_to_detect.hpp"
 #include "error/interrupt.hpp"
 #include "mask/token_prefix.hpp"
+#include "span/cpu_features.hpp"
 #include "span/limits.hpp"
 #include "span/pages.hpp"
 #include "span/utf8.hpp"
@@ -225,11 +226,8 @@ struct Utf8Blocks32 {
 bool is_utf8(std::string_view s) {
   const auto* p = reinterpret_cast<const unsigned char*>(s.data());
 #if defined(NORVANE_UTF8_SSSE3)
-  static const int width = __builtin_cpu_supports("avx2")    ? 32
-                           : __builtin_cpu_supports("ssse3") ? 16
-                                                             : 0;
-  if (width == 32) return is_utf8_avx2(p, s.size());
-  if (width == 16) return is_utf8_ssse3(p, s.size());
+  if (cpu::has_avx2()) return is_utf8_avx2(p, s.size());
+  if (cpu::has_ssse3()) return is_utf8_ssse3(p, s.size());
 #endif
   return !first_invalid_utf8_scan(s);
 }

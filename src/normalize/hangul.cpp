@@ -18,6 +18,7 @@
 #include "normalize/passes.hpp"
 #include "normalize/rule_names.hpp"
 #include "normalize/unicode.hpp"
+#include "span/cpu_features.hpp"
 #include "span/limits.hpp"
 #include "span/utf8.hpp"
 
@@ -496,7 +497,7 @@ void read_numerals(NumeralReader& reader) {
   // inside another character, so the masks visit every syllable that may be readable.
   constexpr std::size_t kBlock = 64;
 #ifdef NORVANE_NUMERAL_SHUFFLE
-  static const bool shuffle = __builtin_cpu_supports("avx2") != 0;
+  const bool shuffle = cpu::has_avx2();
 #else
   constexpr bool shuffle = false;
 #endif

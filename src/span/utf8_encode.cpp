@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "span/cpu_features.hpp"
 #include "span/utf8.hpp"
 
 #if defined(__SSE2__) && defined(__x86_64__)
@@ -333,16 +334,8 @@ template <bool Shuffle, class Char>
   return whole;
 }
 
-const bool kHasAvx2 = [] {
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2") != 0;
-}();
-
-// Whether the processor has SSSE3's byte shuffle.
-const bool kHasShuffle = [] {
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("ssse3") != 0;
-}();
+const bool kHasAvx2 = cpu::has_avx2();
+const bool kHasShuffle = cpu::has_ssse3();
 
 #endif
 

@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "span/kept_buffers.hpp"
 #include "span/span.hpp"
 
 namespace norvane {
@@ -67,23 +68,52 @@ std::span<const RuleName> InternedRules::names() const {
   return {list->data(), list->size()};
 }
 
-RuleSet RuleSet::of(RuleName rule) {
-  // Passes ask for the sets of the same few static names on every call: the last ones asked
-  // for on this thread are remembered by where the name lives, which spares the lock, the
-  // hash and the list; a name stored elsewhere only misses.
-  struct Recent {
+namespace {
+
+// The thread's recent sets of one name and unions, on the heap behind an initial-exec pointer:
+// the module's thread-locals all sit in the loader's static TLS room, which is nearly full,
+// and any other thread-local costs a __tls_get_addr call at each use.
+struct RecentRules;
+[[gnu::tls_model("initial-exec")]] constinit thread_local RecentRules* recent_rules = nullptr;
+struct RecentRules : kept::ThreadOwned {
+  // Passes ask for the sets of the same few static names on every call: each is remembered in
+  // a slot chosen by where the name lives, which spares the lock, the hash and the list; a
+  // name stored elsewhere only misses.
+  struct Named {
     const char* data = nullptr;
     std::size_t size = 0;
     RuleSet set;
   };
-  constexpr std::size_t kRecent = 16;
-  thread_local std::array<Recent, kRecent> recent{};
-  thread_local std::size_t next_slot = 0;
-  for (const Recent& r : recent)
-    if (r.data == rule.data() && r.size == rule.size() && !r.set.empty()) return r.set;
+  static constexpr unsigned kNamedSlotBits = 5;
+  std::array<Named, std::size_t{1} << kNamedSlotBits> named{};
+  RuleSetUnions unions;
+
+  Named& slot_of(RuleName rule) {
+    const std::uint64_t at = reinterpret_cast<std::uintptr_t>(rule.data()) + rule.size();
+    return named[(at * 0x9E3779B97F4A7C15u) >> (64 - kNamedSlotBits)];
+  }
+  ~RecentRules() override { recent_rules = nullptr; }
+};
+
+[[gnu::noinline]] RecentRules& made_recent_rules() {
+  auto* made = new RecentRules;
+  kept::own_until_thread_exit(made);
+  return *(recent_rules = made);
+}
+
+RecentRules& thread_recent_rules() {
+  if (RecentRules* recent = recent_rules) return *recent;
+  return made_recent_rules();
+}
+
+}  // namespace
+
+RuleSet RuleSet::of(RuleName rule) {
+  RecentRules::Named& recent = thread_recent_rules().slot_of(rule);
+  if (recent.data == rule.data() && recent.size == rule.size() && !recent.set.empty())
+    return recent.set;
   const RuleSet set(intern(RuleList{rule}));
-  recent[next_slot] = Recent{rule.data(), rule.size(), set};
-  next_slot = (next_slot + 1) % kRecent;
+  recent = RecentRules::Named{rule.data(), rule.size(), set};
   return set;
 }
 
@@ -143,10 +173,7 @@ RuleSequence RuleSequence::then(RuleName rule) const {
 }
 
 
-RuleSetUnions& RuleSetUnions::of_thread() {
-  static thread_local RuleSetUnions unions;
-  return unions;
-}
+RuleSetUnions& RuleSetUnions::of_thread() { return thread_recent_rules().unions; }
 
 RuleName intern_rule(std::string_view name) {
   static std::mutex mutex;

@@ -104,9 +104,14 @@ class RuleSetUnions {
   struct Entry {
     RuleSet a, b, result;
   };
-  static std::size_t slot(RuleSet a, RuleSet b) { return (a.id_ * 5u + b.id_) % kSlots; }
-  static constexpr std::size_t kSlots = 8;
-  Entry entries_[kSlots];
+  // Sixty-four slots by a multiplicative hash of both numbers: the short texts of a batch meet
+  // some twenty pairs, which eight slots by a * 5 + b kept evicting (one text in twenty paid a
+  // locked look-up and a new list, some 840 instructions).
+  static constexpr unsigned kSlotBits = 6;
+  static std::size_t slot(RuleSet a, RuleSet b) {
+    return ((a.id_ * 0x9E3779B1u) ^ (b.id_ * 0x85EBCA6Bu)) >> (32 - kSlotBits);
+  }
+  Entry entries_[std::size_t{1} << kSlotBits];
 };
 
 }  // namespace norvane

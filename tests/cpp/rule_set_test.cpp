@@ -89,6 +89,52 @@ TEST(RuleSet, SingleNamesGiveTheSetOfTheirListEveryTime) {
   }
 }
 
+// A name and a shorter name at the same address (its prefix) are two names; each thread's first
+// and later asks, and asks after another thread has ended and freed its table, give their sets.
+TEST(RuleSet, NamesSharingAnAddressAndNamesAskedOnManyThreads) {
+  const RuleName whole = testing::rule("test.shared_address_name");
+  const RuleName prefix = whole.substr(0, 18);  // "test.shared_addres"
+  auto ask = [&](std::vector<std::vector<std::string>>& out) {
+    for (int round = 0; round < 2; ++round) {
+      out.push_back(texts(RuleSet::of(whole)));
+      out.push_back(texts(RuleSet::of(prefix)));
+    }
+  };
+  const std::vector<std::vector<std::string>> want{
+      {"test.shared_address_name"}, {"test.shared_addres"},
+      {"test.shared_address_name"}, {"test.shared_addres"}};
+  for (int thread = 0; thread < 3; ++thread) {
+    std::vector<std::vector<std::string>> got;
+    std::thread t(ask, std::ref(got));
+    t.join();
+    EXPECT_EQ(got, want) << thread;
+  }
+  std::vector<std::vector<std::string>> here;
+  ask(here);
+  EXPECT_EQ(here, want);
+}
+
+// The thread's unions: more distinct pairs than it has slots, met again and again in two
+// orders, each the union worked out afresh; every thread has its own table.
+TEST(RuleSet, ThreadUnionsOfManyPairsAgreeWithTheUnion) {
+  constexpr int kNames = 12;
+  std::vector<RuleSet> sets;
+  for (int i = 0; i < kNames; ++i)
+    sets.push_back(RuleSet::of(testing::rule("test.union_" + std::to_string(i))));
+  RuleSetUnions& unions = RuleSetUnions::of_thread();
+  EXPECT_EQ(&unions, &RuleSetUnions::of_thread());
+  for (int round = 0; round < 3; ++round)
+    for (int i = 0; i < kNames; ++i)
+      for (int j = 0; j < kNames; ++j) {
+        EXPECT_EQ(unions.of(sets[i], sets[j]), sets[i] | sets[j]) << i << ' ' << j;
+        EXPECT_EQ(texts(unions.of(sets[j], sets[i])), texts(sets[i] | sets[j]));
+      }
+  const RuleSetUnions* other = nullptr;
+  std::thread t([&] { other = &RuleSetUnions::of_thread(); });
+  t.join();
+  EXPECT_NE(other, &unions);
+}
+
 // Sequences keep their order and duplicates; equal lists are one value, whether made at once or
 // a name at a time, and a sorted one shares the table with sets without becoming one.
 TEST(RuleSequence, KeepsOrderAndDuplicatesAndEqualListsAreOneValue) {

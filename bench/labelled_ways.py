@@ -986,6 +986,79 @@ CHAT_REQUEST_LEADS = ("", "", "음.. ", "네 ", "여기 ", "ㅇㅇ ", "이거 ")
 CHAT_REQUEST_TAILS = ("", "", " 이에요", " 입니다", " 으로 ㄱㄱ", " ㄱㅅ", " 여기로")
 CHAT_REQUEST_LOOK_ALIKES = {k: "chat_other_answer" for k in CHAT_REQUEST_OTHER_ASKS}
 
+# A person's own line named by their place, labels spaced out by a scan, values in prose after a
+# label with a particle or an ending, and an American Express card in a payment column (genre
+# places_and_prose, a stream of its own; PLACE_PROSE_PAPERS). A professor's office (교수 연구실),
+# a booking's holder (예약자 번호, 예약자 연락처; 050x safe numbers, some masked inside), a
+# workplace's or a home's line in the person's own record (직장 전화, 자택 전화, 집 전화) and the
+# tel of a record that holds one person's fields are the person's own (<<own_line>>,
+# <<own_safe>>), while a department's, an office's, a switchboard's, a fax's and a
+# representative line stay look-alikes (<<place_desk>>, <<place_rep>>). English labels a scan
+# spaced letter by letter (D a t e   o f   B i r t h, P a s s p o r t   N o .); birth dates,
+# passports, masked cards, masked business numbers and accounts in running prose, the label with
+# a particle (는, 은) or a word between, the value with an ending (이고, 이며) or a bracket after
+# it (<<prose_dob>>, <<prose_passport>>, <<prose_card_masked>>, <<prose_brn_masked>>,
+# <<prose_acct>>); American Express cards grouped 4-6-5 in a CSV column headed 결제 카드 (<<amex>>)
+# beside the order's own numbers.
+PLACE_PROSE_GENRE = "places_and_prose"
+PLACE_PROSE_SHARE = 0.04  # of the documents, from a stream of its own
+PLACE_PROSE_PAPERS = {
+    "own_places": (
+        ("[{dept}] 면담 안내", "{name} 교수 연구실: <<own_line>>", "학과 사무실 <<place_desk>>"),
+        ("궁금한 점은 {name} 교수 연구실 <<own_line>>으로 전화 주시면 됩니다.", "학과 사무실은 <<place_desk>> 입니다."),
+        ("지도교수 {name} / 연구실 <<own_line>> / 휴대폰 <<mobile>>", "행정실 <<place_desk>>"),
+        ("통화 메모: 제가 확인한 직장 전화 <<own_line>>이고 휴대폰은 <<mobile>>이라고 하셨어요.",),
+        ("예약 확인서", "예약자 {name}", "예약자 번호 : <<own_line>>", "대표번호 <<place_rep>>"),
+        ("[{shop}] 예약 내역", "예약자 번호 / <<own_safe>>", "매장 문의 <<place_desk>>"),
+        ("예약자 번호 【<<own_safe>>】 {name}님 {h}시 방문 예정",),
+        ("예약자 연락처 <<own_safe>> (안심번호)", "업체 대표번호 <<place_rep>>"),
+        ('{"name": "{name}", "birth": "<<dob>>", "tel": "<<own_line>>", "email": "<<mail>>"}',),
+        ("name={name}&dob=<<dob>>&contact=<<own_line>>&mobile=<<mobile>>",),
+        ('{"office": "{shop}", "대표": "<<place_rep>>", "fax": "<<place_desk>>"}',),
+        ("보호자 자택 전화 <<own_line>> / 휴대폰 <<mobile>>", "원무과 <<place_desk>> / 팩스 <<place_desk>>"),
+        ("비상연락망", "{name}: 집 전화 <<own_line>>, 핸드폰 <<mobile>>", "교환 <<place_desk>>"),
+        ("신청인 {name}", "직장 전화: <<own_line>>", "자택 전화: <<own_line>>", "접수처 팩스: <<place_desk>>"),
+    ),
+    "scanned_labels": (
+        ("P E R S O N A L   D A T A", "N a m e : {rname}", "D a t e   o f   B i r t h : <<spaced_dob>>"),
+        ("D a t e   o f   B i r t h ;<<spaced_dob>>", "N a t i o n a l i t y : KOREA"),
+        ("P a s s p o r t   N o . | <<spaced_passport>>", "D a t e   o f   I s s u e | <<issue_date>>"),
+        ("S u r n a m e  {rname}", "P a s s p o r t   N o .  <<spaced_passport>>",
+         "D a t e   o f   B i r t h  <<spaced_dob>>"),
+        ("A P P L I C A T I O N", "D a t e   o f   B i r t h : <<spaced_dob>>", "D a t e   o f   E x p i r y : <<issue_date>>"),
+        ("[스캔] 사업자 정보", "상호 {shop}", "사업자번흐 <<misread_brn>>", "대표번흐 <<place_rep>>"),
+        ("가맹 신청서 (팩스 수신본)", "사업자 둥록번호: <<misread_brn>>", "대표 {name} 휴대폰 <<mobile>>",
+         "매장 전화번흐 <<place_desk>>"),
+        ("주민둥록번호 <<misread_rrn>>", "연락처 <<mobile>>", "대표번흐 <<place_rep>>"),
+    ),
+    "prose_endings": (
+        ("고객님 생년월일 6자리는 <<prose_dob>>이고 성함은 {name}님 맞으시죠?",),
+        ("수취인 생년월일 <<prose_dob>>이며 주소지는 {gu}입니다.",),
+        ("본인 확인 결과 생년월일은 <<prose_dob>>이고, 연락처는 <<mobile>>입니다.",),
+        ("여권번호는 <<prose_passport>> 확인했습니다. 출국일 {date}",),
+        ("여권 번호가 <<prose_passport>>이고 영문 성명은 {rname}입니다.",),
+        ("결제 카드 <<prose_card_masked>>(본인 확인) 승인 {amount}원",),
+        ("등록된 결제 카드는 <<prose_card_masked>>이며 변경 요청하셨습니다.",),
+        ("예비 가맹점 사업자번호 <<prose_brn_masked>>(본인 확인) 심사 중",),
+        ("사업자번호는 <<prose_brn_masked>>이고 대표자 {name}님입니다.",),
+        ("출금계좌는 {bank} <<prose_acct>> (예금주 {name}) 확인",),
+        ("환불계좌는 {bank} <<prose_acct>>(예금주 {name})로 등록되어 있습니다.",),
+    ),
+    "amex_columns": (
+        ("주문일,주문자,결제 카드,금액,주문번호", "{date},{name},<<amex>>,{amount},<<order_no>>",
+         "{date},{name},<<amex>>,{amount},<<order_no>>"),
+        ("이름\t결제 카드\t승인번호", "{name}\t<<amex>>\t<<order_no>>"),
+        ("결제일,결제 카드,고객명", "{date},<<amex>>,{name}", "{date},<<amex>>,{name}"),
+    ),
+}
+PLACE_PROSE_DEPTS = ("경영학과", "컴퓨터공학과", "국어국문학과", "화학공학과", "간호학과")
+PLACE_PROSE_SHOPS = ("하늘 미용실", "바른 치과", "온담 한정식", "스튜디오 봄", "캠핑장 솔밭")
+PLACE_PROSE_LOOK_ALIKES = {"place_desk": "office_place_line", "place_rep": "representative_number",
+                           "issue_date": "spaced_label_other_date", "order_no": "order_number"}
+PLACE_PROSE_WRITINGS = {"own_line": "place_own_line", "own_safe": "place_own_line",
+                        "spaced_dob": "spaced_english_label", "spaced_passport": "spaced_english_label",
+                        "amex": "amex_pay_column"}
+
 # Receipts, direct lines and partly masked papers (genre receipts_and_masks, a stream of its own):
 # the buyer's mobile under a cash receipt's label and the words after it (<<receipt_mobile>>:
 # 현금영수증 발급 번호, 신청번호, (휴대폰)) beside the receipt's own numbers (<<receipt_no>>: its
@@ -2095,7 +2168,8 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           WORKERS_GENRE, FILING_GENRE, "announced_replies", SERIAL_GENRE, NO_PERSON_GENRE,
                           RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, HALF_MASK_GENRE, ORG_NUMBER_GENRE,
                           MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE, ROSTER_COLUMN_GENRE,
-                          HELD_NUMBER_GENRE, ORG_ACCOUNT_GENRE, MACHINE_KEY_GENRE, CHAT_REQUEST_GENRE)
+                          HELD_NUMBER_GENRE, ORG_ACCOUNT_GENRE, MACHINE_KEY_GENRE, CHAT_REQUEST_GENRE,
+                          PLACE_PROSE_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -2667,7 +2741,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(HELD_NUMBER_LOOK_ALIKES.values())
                   + tuple(ORG_ACCOUNT_LOOK_ALIKES.values())
                   + tuple(dict.fromkeys(MACHINE_KEY_LOOK_ALIKES.values()))
-                  + tuple(dict.fromkeys(CHAT_REQUEST_LOOK_ALIKES.values())))
+                  + tuple(dict.fromkeys(CHAT_REQUEST_LOOK_ALIKES.values()))
+                  + tuple(PLACE_PROSE_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -3039,7 +3114,8 @@ WRITINGS = {
                    # only in rosters_by_column
                    ("aligned_column", 0), ("aligned_gap_row", 0), ("csv_column", 0), ("csv_overfull_row", 0),
                    # only in values_half_masked
-                   ("masked_year_shown", 0), ("after_masked_name", 0), ("masked_after_masked_name", 0)),
+                   ("masked_year_shown", 0), ("after_masked_name", 0), ("masked_after_masked_name", 0),
+                   ("spaced_english_label", 0), ("label_prose_ending", 0)),  # only in places_and_prose
     "phone": (("scan_split", 0), ("dash_eu", 2), ("dash_other", 2), ("wrapped_hyphen", 1), ("wrapped_space", 1),
               ("hangul_spoken", 2), ("hangul_mixed", 1.5), ("masked_partly", 2),
               ("intl_variant", 1.5), ("masked_intl", 1), ("read_out_e", 1), ("safe_number", 2),
@@ -3060,7 +3136,8 @@ WRITINGS = {
               ("message_target", 0), ("message_intl", 0), ("message_odd_groups", 0), ("shifted_row", 0),
               ("short_header_row", 0),
               ("signature_own_line", 0), ("english_own_line", 0), ("treasurer_line", 0),  # only in labels_apart
-              ("aligned_column", 0), ("aligned_gap_row", 0), ("csv_column", 0)),  # only in rosters_by_column
+              ("aligned_column", 0), ("aligned_gap_row", 0), ("csv_column", 0),  # only in rosters_by_column
+              ("place_own_line", 0), ("masked_place_own_line", 0)),  # only in places_and_prose
     "resident": (("scan_split", 0), ("scan_post2020", 0), ("dash_eu", 1.5), ("dash_other", 1), ("wrapped_hyphen", 1), ("hangul_spoken", 1),
                  ("masked_partly", 2), ("post2020", 1.5), ("read_out_e", 1), ("masked_short", 1),
                  ("front_sex", 1), ("url_encoded", 0), ("row_cell", 0),  # only in pasted_rows
@@ -3072,7 +3149,8 @@ WRITINGS = {
                  ("misread_scan", 0),  # only in misread_scans
                  ("masked_crew_column", 0),  # only in contacts_and_columns
                  ("asked_for", 0),  # only in labels_apart
-                 ("masked_row_back", 0)),  # only in values_half_masked
+                 ("masked_row_back", 0),  # only in values_half_masked
+                 ("misread_label", 0)),  # only in places_and_prose
     "foreigner_registration": (("scan_split", 0), ("dash_eu", 1), ("masked_partly", 1),
                                ("plain", 0),  # only in its genre
                                ("masked_cell", 0),  # only in ledgers_and_papers
@@ -3085,7 +3163,8 @@ WRITINGS = {
                     ("roster_row", 0),  # only in workers_and_logs
                     ("masked_symbols_spaced", 0),  # only in chats_and_records
                     ("misread_scan", 0),  # only in misread_scans
-                    ("masked_pay_column", 0)),  # only in contacts_and_columns
+                    ("masked_pay_column", 0),  # only in contacts_and_columns
+                    ("masked_prose_ending", 0), ("amex_pay_column", 0)),  # only in places_and_prose
     "bank_account": (("dash_eu", 2), ("dash_other", 1.5), ("wrapped_hyphen", 1), ("wrapped_space", 1.5),
                      ("hangul_spoken", 1.5), ("masked_partly", 2), ("read_out_e", 0.7), ("plain", 0.3),
                      ("sheet_cell", 0), ("after_request", 0),  # only in sheet_exports
@@ -3096,7 +3175,8 @@ WRITINGS = {
                      ("roster_row", 0),  # only in workers_and_logs
                      ("announced_hyphen", 0),  # only in announced_replies
                      ("misread_scan", 0),  # only in misread_scans
-                     ("asked_for", 0), ("personal_account", 0)),  # only in labels_apart
+                     ("asked_for", 0), ("personal_account", 0),  # only in labels_apart
+                     ("label_prose_ending", 0)),  # only in places_and_prose
     "driver_license": (("scan_plain", 0), ("dash_eu", 1.5), ("dash_other", 1), ("region_named", 2), ("wrapped_hyphen", 1),
                        ("masked_partly", 1.5), ("dotted", 1.5), ("region_joined", 1.5), ("spaced", 1),
                        ("region_bracketed", 1), ("benefit_form", 0),  # only in ledgers_and_papers
@@ -3126,11 +3206,14 @@ WRITINGS = {
                  ("asked_for", 0),  # only in labels_apart
                  # only in rosters_by_column
                  ("aligned_column", 0), ("aligned_gap_row", 0), ("masked_aligned_column", 0),
-                 ("masked_aligned_gap_row", 0)),
+                 ("masked_aligned_gap_row", 0),
+                 ("spaced_english_label", 0), ("label_prose_ending", 0)),  # only in places_and_prose
     "business_registration": (("plain", 0),  # only on organisations' papers and closing_lines
                               ("form_field", 0),  # only in registry_forms
                               ("benefit_form", 0),  # only in ledgers_and_papers
-                              ("misread_scan", 0)),  # only in misread_scans
+                              ("misread_scan", 0),  # only in misread_scans
+                              # only in places_and_prose
+                              ("masked_prose_ending", 0), ("misread_label", 0)),
     "email": (("obfuscated_words", 1.5), ("obfuscated_marks", 1.5), ("glued_digits", 1.5),
               ("masked_partly", 1), ("url_encoded", 0), ("at_word", 1), ("comma_dot", 1),
               ("form_field", 0),  # only in registry_forms
@@ -5560,6 +5643,81 @@ class _Builder:
         else:
             self.held_number(w, marker, line, date_style)
 
+    def place_prose_paper(self) -> Document:
+        """A paper of PLACE_PROSE_PAPERS: people's own lines named by their place, labels spaced
+        out by a scan, values in prose after a label and an ending, Amex cards in a pay column."""
+        names = {"{dept}": PLACE_PROSE_DEPTS, "{shop}": PLACE_PROSE_SHOPS}
+        return self.marked_paper(PLACE_PROSE_GENRE, PLACE_PROSE_PAPERS, "place_prose:", names,
+                                 ("serial:date_style", SERIAL_DATE_STYLES), lambda piece: piece,
+                                 self.place_prose_number)
+
+    def place_prose_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+
+        def landline() -> list[str]:
+            area = r.choice(("02", "031", "041", "043", "051", "052", "053", "054", "055", "061", "063"))
+            return [area, str(r.randrange(2, 10)) + d(r.choice((2, 3)) if area != "02" else 3), d(4)]
+
+        def written(kind: str, text: str, writing: str, masked: bool = False) -> None:
+            w.value(labelled.Written(kind, text, writing, masked), "label", line, line)
+
+        if marker == "own_line":
+            written("phone", r.choice(("-", "-", "-", ".", " ")).join(landline()), PLACE_PROSE_WRITINGS[marker])
+        elif marker == "own_safe":  # 050x, four digits, four; some masked inside the middle group
+            g = ["050" + r.choice("2345678"), d(4), d(4)]
+            masked = r.random() < 0.3
+            if masked:
+                g[1] = g[1][:2] + "**"
+            written("phone", r.choice(("-", "-", " ")).join(g),
+                    MASKED_PREFIX * masked + PLACE_PROSE_WRITINGS[marker], masked)
+        elif marker == "place_desk":
+            w.negative(PLACE_PROSE_LOOK_ALIKES[marker], r.choice(("-", "-", ".")).join(landline()), line)
+        elif marker == "place_rep":
+            w.negative(PLACE_PROSE_LOOK_ALIKES[marker], f"1{r.choice('568')}{r.randrange(0, 100):02d}-{d(4)}", line)
+        elif marker == "mobile":
+            written("phone", "-".join(v._phone_groups(True)), "plain")
+        elif marker == "mail":
+            local = r.choice(corpus.ROMAN) + r.choice((".", "_", "")) + r.choice(corpus.ROMAN_SUR)
+            written("email", f"{local}@{r.choice(REPLY_MAIL_HOSTS)}", FORM_WRITING)
+        elif marker in ("dob", "spaced_dob", "prose_dob"):
+            y, m, dd = v.date(1940, 2010)
+            style = r.choice(("{y}.{m}.{d}", "{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}", "{y}년 {m}월 {d}일",
+                              "{y}/{m:02d}/{d:02d}", "{yy}년 {m}월 {d}일", "{yy}{m:02d}{d:02d}"))
+            if marker == "dob":
+                style = r.choice(("{y}-{m:02d}-{d:02d}", "{y}.{m:02d}.{d:02d}", "{y}{m:02d}{d:02d}"))
+            written("birth_date", style.format(y=y, yy=f"{y % 100:02d}", m=m, d=dd),
+                    FORM_WRITING if marker == "dob" else PLACE_PROSE_WRITINGS.get(marker, "label_prose_ending"))
+        elif marker in ("spaced_passport", "prose_passport"):
+            written("passport", v._passport(r.choice(("current_format", "plain"))),
+                    PLACE_PROSE_WRITINGS.get(marker, "label_prose_ending"))
+        elif marker == "prose_card_masked":
+            written("credit_card", v._credit_card("masked"), "masked_prose_ending", True)
+        elif marker == "prose_brn_masked":  # the middle group hidden, or the last
+            g = v._business_registration("hyphen").split("-")
+            if r.random() < 0.6:
+                g[1] = "**"
+            else:
+                g[2] = g[2][:1] + "****"
+            written("business_registration", "-".join(g), "masked_prose_ending", True)
+        elif marker == "misread_brn":
+            written("business_registration", v._business_registration("hyphen"), "misread_label")
+        elif marker == "misread_rrn":
+            written("resident", v._resident("hyphen"), "misread_label")
+        elif marker == "prose_acct":
+            acct = v._bank_account("hyphen")
+            written("bank_account", acct.replace("-", "") if r.random() < 0.5 else acct, "label_prose_ending")
+        elif marker == "amex":
+            written("credit_card", v._credit_card("amex").replace("-", r.choice((" ", " ", "-"))),
+                    PLACE_PROSE_WRITINGS[marker])
+        elif marker == "issue_date":
+            y, m, dd = v.date(2016, 2034)
+            w.negative(PLACE_PROSE_LOOK_ALIKES[marker], date_style.format(y=y, m=m, d=dd), line)
+        elif marker == "order_no":
+            w.negative(PLACE_PROSE_LOOK_ALIKES[marker], str(r.randrange(2019, 2027)) + d(8), line)
+        else:
+            raise ValueError(f"no number for marker {marker!r}")
+
     def receipt_paper(self) -> Document:
         """A paper of RECEIPT_PAPERS: cash receipts' mobiles, direct lines after an office's,
         partly masked birth dates, passports and licences."""
@@ -6394,6 +6552,7 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     org_accounts = random.Random(_seed(part, seed) ^ 0x0AC7)
     machine_keys = random.Random(_seed(part, seed) ^ 0x4E75)
     chat_requests = random.Random(_seed(part, seed) ^ 0xC4A5)
+    places_prose = random.Random(_seed(part, seed) ^ 0x9A1C)
     docs = []
     while len(docs) < documents:
         if org_accounts.random() < ORG_ACCOUNT_SHARE:
@@ -6407,6 +6566,10 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
         if chat_requests.random() < CHAT_REQUEST_SHARE:
             with b.own_stream(chat_requests):
                 docs.append(b.chat_request_paper())
+            continue
+        if places_prose.random() < PLACE_PROSE_SHARE:
+            with b.own_stream(places_prose):
+                docs.append(b.place_prose_paper())
             continue
         if half_masked.random() < HALF_MASK_SHARE:
             with b.own_stream(half_masked):

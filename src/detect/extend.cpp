@@ -146,6 +146,60 @@ std::uint32_t second_in_text(std::string_view s, std::size_t at, std::size_t lim
                                         : kNoSecond;
 }
 
+// Whether a scan wrote the label's syllable `written` as the syllable at byte `t` of s
+// (labels::kMisreadSyllables).
+[[gnu::noinline]] bool misread_syllable_at(std::string_view written, std::string_view s,
+                                           std::size_t t, std::size_t limit) {
+  if (t + 3 > limit) return false;
+  const std::string_view read = s.substr(t, 3);
+  return std::any_of(std::begin(labels::kMisreadSyllables), std::end(labels::kMisreadSyllables),
+                     [&](const labels::MisreadSyllable& m) {
+                       return m.written == written && m.misread == read;
+                     });
+}
+
+// Whether the ASCII letter at byte `at` begins letters a scan spaced out one by one (D a t e):
+// a space, a lone letter, a space. Only there are an English label's letters read apart.
+bool letter_spaced_at(std::string_view s, std::size_t at, std::size_t limit) {
+  return at + 3 < limit && s[at + 1] == ' ' && is_ascii_letter(static_cast<unsigned char>(s[at + 2])) &&
+         s[at + 3] == ' ';
+}
+
+// Where an English label (folded word w) ends when a scan spaced it out at byte `at` of s (D a t e
+// o f   B i r t h, P a s s p o r t   N o .): one space between the characters of a word, two to
+// four between words, no spaced letter of the same run right before or after it. npos otherwise.
+[[gnu::noinline]] std::size_t spaced_match_end(std::string_view w, std::string_view s,
+                                               std::size_t at, std::size_t limit,
+                                               std::uint8_t& readings) {
+  const auto letter = [&](std::size_t p) {
+    return p < s.size() && is_ascii_letter(static_cast<unsigned char>(s[p]));
+  };
+  // A lone letter one space before the label is part of the same spaced word (H o t e l, not Tel).
+  if (at >= 2 && s[at - 1] == ' ' && letter(at - 2) && (at < 3 || !letter(at - 3))) return std::string_view::npos;
+  if (at >= 1 && letter(at - 1)) return std::string_view::npos;
+  std::size_t t = at;
+  for (std::size_t k = 0; k < w.size(); ++k) {
+    const auto wk = static_cast<unsigned char>(w[k]);
+    if (wk >= 0x80) return std::string_view::npos;
+    if (wk == ' ') {  // between words
+      std::size_t spaces = 0;
+      while (t < limit && s[t] == ' ') ++t, ++spaces;
+      if (spaces < 2 || spaces > 4) return std::string_view::npos;
+      continue;
+    }
+    if (k > 0 && w[k - 1] != ' ') {  // one space after the character before
+      if (t >= limit || s[t] != ' ') return std::string_view::npos;
+      ++t;
+    }
+    if (t >= limit || ascii_lower(static_cast<unsigned char>(s[t])) != wk) return std::string_view::npos;
+    ++t;
+  }
+  // The spaced word goes on (B i r t h d a y): not this label.
+  if (t + 1 < s.size() && s[t] == ' ' && letter(t + 1) && !letter(t + 2)) return std::string_view::npos;
+  readings = 0;
+  return t;
+}
+
 // The same after a Korean character at byte `at`, read past spaces (a label's Korean letters
 // may stand apart: 주민  번호): the three bytes a Korean label's second syllable must match
 // (`p` gets where they start), kNoKeyFits where no second syllable fits before `limit` (none of
@@ -224,7 +278,7 @@ class LabelIndex {
     std::size_t second_at = at + 3;
     const std::uint32_t key = korean ? next_syllable_in_text(s, at, limit, second_at)
                                      : second_in_text(s, at, limit);
-    if (key == kNoSecond) return bucket.all;
+    if (key == kNoSecond || (key == ' ' && letter_spaced_at(s, at, limit))) return bucket.all;
     const Second* second = nullptr;
     for (const Second& k : bucket.seconds)
       if (k.key == key) {
@@ -298,7 +352,8 @@ class LabelIndex {
       }
     } else if (w.size() > 1 && is_ascii_letter(static_cast<unsigned char>(w[1])) &&
                at + 1 < limit && ascii_lower(static_cast<unsigned char>(s[at + 1])) != w[1]) {
-      return std::string_view::npos;
+      return s[at + 1] == ' ' ? spaced_match_end(w, s, at, limit, readings)
+                              : std::string_view::npos;
     }
     // The exact prefix byte by byte, then the rest with the ways a text may write it.
     std::size_t k = labels_[i].exact;
@@ -319,7 +374,8 @@ class LabelIndex {
       // A Korean character of the label matches only itself, written as it is (a space before
       // it aside): its three bytes at once.
       if (wk >= 0xE0 && st != ' ' && k + 3 <= w.size()) {
-        if (st != wk || t + 3 > limit || s[t + 1] != w[k + 1] || s[t + 2] != w[k + 2])
+        if ((st != wk || t + 3 > limit || s[t + 1] != w[k + 1] || s[t + 2] != w[k + 2]) &&
+            (k < 6 || !misread_syllable_at(w.substr(k, 3), s, t, limit)))
           return std::string_view::npos;
         t += 3;
         k += 3;

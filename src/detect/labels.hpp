@@ -239,6 +239,13 @@ inline constexpr Label kPhone[] = {
     {"Direct", 0.9f, kAscii | kPersonal},
     {"directly", 0.9f, kAscii | kPersonal},
     {"My number", 0.9f, kAscii | kPersonal},
+    // Places and roles that name one person's own line, as 자택 and 집전화 do a home's: a
+    // professor's office (교수 연구실), a booking's holder (예약자 번호, 예약자 연락처). Safe
+    // numbers (050x) under them are the holder's too.
+    {"연구실", 0.9f, kPersonal},
+    {"예약자 번호", 1.0f, kPersonal},
+    {"예약자 연락처", 1.0f, kPersonal},
+    {"예약자 전화", 1.0f, kPersonal},
 };
 // Countries' calling codes other than Korea's, with the length of a number after them (E.164):
 // a phone written with "+" and one of them is read as a phone abroad (extend.cpp) under a phone's
@@ -887,6 +894,15 @@ inline constexpr Label kLookAlike[] = {
     {"예약", 0.6f, kNotMobile},
     {"현금영수증", 1.0f, kNotMobile},
 };
+// Syllables a scan misreads in a label's word, as the label writes it and as the scan read it
+// (번흐 for 번호: its vowel's stroke lost; 둥 for 등). Read from a label's third syllable on, where
+// its first two have chosen it, and alike for every table: a look-alike's or a company's label
+// (대표번흐) is read as a value's is (사업자번흐).
+struct MisreadSyllable {
+  std::string_view written, misread;
+};
+inline constexpr MisreadSyllable kMisreadSyllables[] = {{"호", "흐"}, {"등", "둥"}};
+
 // Labels of company numbers: call centres, representative and toll-free numbers.
 inline constexpr Label kCompany[] = {
     {"상담전화", 1.0f},
@@ -1024,7 +1040,7 @@ inline constexpr std::string_view kPersonWords[] = {
     "님",     "씨",   "선생",   "담당",   "보호자",         "학부모",         "본인",   "직통",
     "개인",   "환불", "급여",   "과장",   "대리",           "차장",           "부장",   "팀장",
     "실장",   "주임", "사원",   "원장",   "교사",           "기사",           "매니저", "수령",
-    "센터장", "직장", "근무처", "근무지", "Contact person", "contact person",
+    "센터장", "직장", "근무처", "근무지", "연구실", "자택", "Contact person", "contact person",
 };
 // A person written right before a date in brackets (손미경(010328), 도정우 어르신 (1946년 2월 23일),
 // 환자 변윤서 (1962-10-16), (배우자 441216)): Koreans write a person's birth date so, with no
@@ -1187,7 +1203,9 @@ inline constexpr std::string_view kOfficeUnitEndings[] = {
     "허브", "스테이션",
     // A temple's office (종무소 061-...), a church's (교무실 is a 실), a school's or a
     // hospital's counters (행정실, 원무과 end in 실 and 과 already).
-    "종무소", "종무실"};
+    "종무소", "종무실",
+    // An office's switchboard (교환 031-..., 대표 교환), the Korean of kEnglishDeskNames' switchboard.
+    "교환"};
 // English names of an organisation's desks and lines, ending the words right before a landline
 // (Front desk: 031-..., Branch tel 043) 342-..., Customer care 02-...): read as kOfficeUnitEndings
 // are, in any case. Not Office, Main nor Branch alone: a person's record has its office phone,
@@ -1205,7 +1223,8 @@ inline constexpr std::string_view kExtensionWords[] = {"내선", "ext.", "Ext.",
 // A person's own line though an extension follows: their workplace in their own record (직장전화:
 // 031-... 내선 764, 근무처 전화) or a line labelled direct (담당 직통 051-... 내선 2320) reaches
 // that person, so the extension makes no office's line of it.
-inline constexpr std::string_view kPersonsOwnLineWords[] = {"직장", "근무처", "근무지", "직통"};
+inline constexpr std::string_view kPersonsOwnLineWords[] = {"직장", "근무처", "근무지", "직통",
+                                                              "연구실", "자택"};
 static_assert(std::all_of(std::begin(kPersonsOwnLineWords), std::end(kPersonsOwnLineWords),
                           [](std::string_view w) {
                             return std::find(std::begin(kPersonWords), std::end(kPersonWords),

@@ -344,6 +344,14 @@ struct NumeralReader {
     return k >= 3 && is_syllable(text, k - 3, U'월');
   }
 
+  // Whether the run at `start` follows a day written in digits after a month (1월 13일이며,
+  // 3월 5일이라): its 일 is the date's, not a digit.
+  bool after_days_digits(std::size_t start) const {
+    std::size_t k = start, digits = 0;
+    while (k > 0 && digits < 2 && text[k - 1] >= '0' && text[k - 1] <= '9') --k, ++digits;
+    return digits > 0 && after_month(k);
+  }
+
   std::size_t spoken_chain_end(std::size_t start, std::size_t end, std::size_t digits) const {
     if (start >= 3 && unicode::syllable_at(text, start - 3) >= 0) return end;  // inside a word
     std::size_t groups = 1, last = end;
@@ -392,6 +400,10 @@ struct NumeralReader {
     if (config.writing_variants && syllables >= 2 && last == static_cast<int>(idx(U'일')) &&
         after_month(start))
       return run_end;
+    // The same 일 after the day's digits, an ending after it (1월 13일이며): scanned on after it.
+    if (config.writing_variants && syllables >= 2 && is_syllable(text, start, U'일') &&
+        after_days_digits(start))
+      return start + 3;
     Reading r;
     if (syllables == 1) {
       // The common case in prose: one syllable alone, one digit or a bare unit.

@@ -31,7 +31,7 @@ OWN_PLACES = [
      [('phone', '0505 2979 6837', 'phone.safe_number', ['phone.safe_number', 'context.extra_label'])],
      {}),
     ('예약자 연락처 0507-1388-2045 (안심번호)\n업체 대표번호 1661-7742',
-     [('phone', '0507-1388-2045', 'phone.safe_number', ['phone.safe_number', 'context.extra_label', 'context.trailing_label'])],
+     [('phone', '0507-1388-2045', 'phone.safe_number', ['phone.safe_number', 'context.letter_distance', 'context.trailing_label'])],
      {'1661-7742': 'company_number'}),
     ('비상연락망\n한도윤: 집 전화 031-712-4408, 핸드폰 010-2290-6613\n교환 031-712-4000',
      [('phone', '031-712-4408', 'phone.landline', ['context.extra_label']), ('phone', '010-2290-6613', 'phone.mobile_11', ['context.letter_distance'])],

@@ -160,7 +160,7 @@ std::uint32_t second_in_text(std::string_view s, std::size_t at, std::size_t lim
 
 // Whether the ASCII letter at byte `at` begins letters a scan spaced out one by one (D a t e):
 // a space, a lone letter, a space. Only there are an English label's letters read apart.
-bool letter_spaced_at(std::string_view s, std::size_t at, std::size_t limit) {
+[[gnu::noinline]] bool letter_spaced_at(std::string_view s, std::size_t at, std::size_t limit) {
   return at + 3 < limit && s[at + 1] == ' ' && is_ascii_letter(static_cast<unsigned char>(s[at + 2])) &&
          s[at + 3] == ' ';
 }
@@ -206,8 +206,8 @@ bool letter_spaced_at(std::string_view s, std::size_t at, std::size_t limit) {
 // the labels that have one can stand there). From the second syllable's start, the same reads
 // the third.
 constexpr std::uint32_t kNoKeyFits = 0;
-std::uint32_t next_syllable_in_text(std::string_view s, std::size_t at, std::size_t limit,
-                                    std::size_t& p) {
+[[gnu::always_inline]] inline std::uint32_t next_syllable_in_text(std::string_view s, std::size_t at,
+                                                                  std::size_t limit, std::size_t& p) {
   p = at + 3;
   while (p < limit && s[p] == ' ') ++p;
   return p + 2 < limit ? syllable_key(s, p) : kNoKeyFits;
@@ -259,8 +259,9 @@ class LabelIndex {
   // for Korean words their third, are left out, as match_end would refuse them there.
   // `second_read`: the text's second character is that of every label among them that has one
   // (second_of), as match_end may take it.
-  std::span<const std::uint16_t> starting_at(char32_t c, std::string_view s, std::size_t at,
-                                             std::size_t limit, bool& second_read) const {
+  [[gnu::always_inline]] std::span<const std::uint16_t> starting_at(char32_t c, std::string_view s,
+                                                                    std::size_t at, std::size_t limit,
+                                                                    bool& second_read) const {
     return starting_in(bucket_of(c), s, at, limit, second_read);
   }
   // The same for the labels of bucket b (bucket_of the character at `at`). Inlined in the label
@@ -278,14 +279,18 @@ class LabelIndex {
     std::size_t second_at = at + 3;
     const std::uint32_t key = korean ? next_syllable_in_text(s, at, limit, second_at)
                                      : second_in_text(s, at, limit);
-    if (key == kNoSecond || (key == ' ' && letter_spaced_at(s, at, limit))) return bucket.all;
+    if (key == kNoSecond) return bucket.all;
     const Second* second = nullptr;
     for (const Second& k : bucket.seconds)
       if (k.key == key) {
         second = &k;
         break;
       }
-    if (!second) return {pool_.data() + bucket.unkeyed.from, bucket.unkeyed.size};
+    if (!second) {
+      // A space after a letter: the label's letters may stand spaced out (D a t e).
+      if (key == ' ' && letter_spaced_at(s, at, limit)) return bucket.all;
+      return {pool_.data() + bucket.unkeyed.from, bucket.unkeyed.size};
+    }
     // Past spaces the label's own comparison reads them again.
     second_read = second_at == at + 3;
     const Run* run = second;

@@ -240,12 +240,10 @@ inline constexpr Label kPhone[] = {
     {"directly", 0.9f, kAscii | kPersonal},
     {"My number", 0.9f, kAscii | kPersonal},
     // Places and roles that name one person's own line, as 자택 and 집전화 do a home's: a
-    // professor's office (교수 연구실), a booking's holder (예약자 번호, 예약자 연락처). Safe
-    // numbers (050x) under them are the holder's too.
+    // professor's office (교수 연구실), a booking's holder (예약자 번호; 예약자 연락처 is read as
+    // 연락처). Safe numbers (050x) under them are the holder's too.
     {"연구실", 0.9f, kPersonal},
     {"예약자 번호", 1.0f, kPersonal},
-    {"예약자 연락처", 1.0f, kPersonal},
-    {"예약자 전화", 1.0f, kPersonal},
 };
 // Countries' calling codes other than Korea's, with the length of a number after them (E.164):
 // a phone written with "+" and one of them is read as a phone abroad (extend.cpp) under a phone's

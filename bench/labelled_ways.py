@@ -135,6 +135,13 @@ cannot be drawn on. So a value drawn under a label holding 가상 (the generic a
 and 가상계좌번호, the apartment notice's 가상계좌) is written as a `virtual_account` look-alike instead,
 on both parts, as the telecom bill's 가상계좌 already was (`company_account`).
 
+People's places and prose (places_and_prose): a person's own line named by their place or role
+(교수 연구실, 예약자 번호 over 050x safe numbers, 직장 전화, 자택 전화, a tel among one person's fields)
+beside a department's, an office's, a switchboard's (교환), a fax's and a representative line;
+English labels a scan spaced out letter by letter (D a t e   o f   B i r t h) and labels with a
+misread syllable (사업자번흐, 둥록번호); values in prose after a label and before an ending or a
+bracket (생년월일 70년 1월 13일이며, 결제 카드 ...(본인 확인)); Amex cards in a 결제 카드 column.
+
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
 hash, about a third going to the held-out part only.

@@ -142,6 +142,13 @@ English labels a scan spaced out letter by letter (D a t e   o f   B i r t h) an
 misread syllable (사업자번흐, 둥록번호); values in prose after a label and before an ending or a
 bracket (생년월일 70년 1월 13일이며, 결제 카드 ...(본인 확인)); Amex cards in a 결제 카드 column.
 
+Scans read partly as letters (labelled_scans): forms whose OCR read some of a value's 0, 1, 5 and 8 as
+O, l (or I), S and B, under a label of its kind on lines framed by | or ㅣ, labels letter-spaced, a ;
+or a . after them (생 년 월 일 ; 196S.07.l5, 연 락 처 ; 01O-66l8-Bl70, 환불계좌 5163B64796720S, 7 Jul
+l9SO), beside models', serials', lots', plates', ISBNs' and orders' numbers the same scan read
+(look-alikes) and passports and e-mails whose letters are their own; and a desk's chat where the
+person reads out the account asked for in spaced groups with an ending (9096 08 122864 1 요).
+
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
 hash, about a third going to the held-out part only.
@@ -1251,6 +1258,55 @@ MISREAD_SCAN_LOOK_ALIKES = {"model": "misread_scan_code", "serial": "misread_sca
                             "form_date": "misread_scan_date", "postal": "misread_scan_postal_code",
                             "reg_no": "misread_scan_reference"}
 
+# Scanned forms whose OCR read some digits of a value as letters (genre labelled_scans, a stream of
+# its own): a form's lines framed by | or ㅣ, its labels letter-spaced or not, a ; or a . after
+# them, and in the value now one, now several of its 0, 1, 5 and 8 read as O (or o), l (or I), S
+# and B, the other digits printed right: birth dates in every way a form writes them (196S.07.l5,
+# 19B20604, l996. 3. 24., 19B6년 10월 2일, 7 Jul l9SO, l4/l2/19Sl, 0708OS), mobiles (01O-66l8-Bl70,
+# (O1O)9839-4789, 01O5668B903, +82 10 0B34 5379), accounts (5163B64796720S, 30877B 02 314739),
+# resident, licence, business and card numbers, each under a label of its kind (LABELLED_SCAN_LABELS).
+# Beside them the same scan's look-alikes keep their letters: models, serials and lots
+# (<<code>>: FD44-57513, SN843143105198, L79A19763), licence plates (<<plate>>), ISBNs (<<isbn>>)
+# and orders' numbers with letters (<<order>>); a passport's letters are real (<<passport>>) and an
+# e-mail's are letters (<<mail>>). And a chat with a desk: the staff asks for the refund account
+# (LABELLED_SCAN_ASKS) and the person answers on the next line with the digits in spaced groups and
+# an ending (9096 08 122864 1 요).
+LABELLED_SCAN_GENRE = "labelled_scans"
+LABELLED_SCAN_SHARE = 0.05  # of the documents, from a stream of its own
+LABELLED_SCAN_TITLES = ("[스캔] 위임장", "OCR 인식 결과", "민원 신청서 (스캔본)", "회원 가입 신청서", "신 청 서",
+                        "보험금 청구서 사본", "| 개인정보 수집 이용 동의서 |", "ㅣ 입 회 원 서 ㅣ", "환불 요청서",
+                        "재직 증명 발급 신청", "장학금 신청서 (팩스)", "택배 사고 접수서", "")
+LABELLED_SCAN_FRAMES = ("| {x} |", "ㅣ{x}ㅣ", "ㅣ {x}", "| {x}", "{x}", "{x}", "ㅣ{x} ㅣ", "|{x}|")
+LABELLED_SCAN_PUNCTS = (" ; ", ";", ". ", ".", " : ", ":", " ", "  ", " | ", " :")
+LABELLED_SCAN_LABELS = {
+    "dob": ("생년월일", "생 년 월 일", "생일", "출생일", "출생년월일", "생년월일(양력)", "위임자 출생년월일",
+            "신청인 생년월일", "생년 월일", "출 생 일", "Date of Birth", "DOB", "생년월일(음력)", "피보험자 생년월일"),
+    "mobile": ("연락처", "연 락 처", "휴대폰", "휴대전화", "핸드폰", "전화번호", "전 화 번 호", "Tel", "보호자 연락처",
+               "비상연락처", "휴 대 폰", "H.P", "Mobile", "신청인 연락처"),
+    "acct": ("환불계좌", "입금계좌", "계좌번호", "계 좌 번 호", "출금계좌", "환급계좌", "환불 계좌번호",
+             "입 금 계 좌", "수령 계좌", "예금계좌"),
+    "rrn": ("주민등록번호", "주 민 등 록 번 호", "주민번호", "주민 번호", "위임자 주민등록번호"),
+    "licence": ("운전면허번호", "면허번호", "운 전 면 허 번 호", "운전면허"),
+    "brn": ("사업자등록번호", "사업자번호", "사 업 자 번 호"),
+    "card": ("카드번호", "결제카드", "카 드 번 호", "결제 카드번호"),
+}
+LABELLED_SCAN_OTHER = {"code": ("Model", "모델명", "S/N", "LOT.", "제품번호", "시리얼", "Model No."),
+                       "plate": ("차량번호", "차 량 번 호", "차량"), "isbn": ("ISBN", "도서번호"),
+                       "order": ("주문번호", "접수번호", "주 문 번 호"),
+                       "passport": ("여권번호", "Passport No.", "여 권 번 호"), "mail": ("이메일", "E-mail", "이 메 일")}
+LABELLED_SCAN_DOB_STYLES = ("{y}.{m:02d}.{d:02d}", "{y}{m:02d}{d:02d}", "{y}. {m}. {d}.", "{y}년 {m}월 {d}일",
+                            "{d} {Mon} {y}", "{yy}{m:02d}{d:02d}", "{d:02d}/{m:02d}/{y}", "{y}-{m:02d}-{d:02d}",
+                            "{y}/{m}/{d}", "{yy}.{m:02d}.{d:02d}", "{y} . {m:02d} . {d:02d}")
+LABELLED_SCAN_ASKS = ("환급계좌 불러 주세요", "환불 받으실 계좌 말씀해 주세요", "입금받으실 계좌번호 알려주세요",
+                      "환불계좌 번호 불러주시면 등록해 드릴게요", "계좌번호 천천히 불러 주세요", "환급 받을 계좌 말씀해주시겠어요?")
+LABELLED_SCAN_ENDINGS = (" 요", "요", " 이요", " 입니다", "이에요", " 예요", "")
+LABELLED_SCAN_SPEAKERS = (("상담사", "고객"), ("직원", "민원인"), ("[상담원]", "[고객님]"), ("Agent", "고객"))
+# The digits a scan misreads, as one font reads them: each paper one of them.
+LABELLED_SCAN_FONTS = ({"0": "O", "1": "l", "5": "S", "8": "B"}, {"0": "O", "1": "I", "5": "S", "8": "B"},
+                       {"0": "o", "1": "l", "5": "S", "8": "B"}, {"0": "O", "1": "l", "5": "S", "8": "B"})
+LABELLED_SCAN_LOOK_ALIKES = {"code": "scan_label_code", "plate": "scan_label_plate", "isbn": "scan_label_isbn",
+                             "order": "scan_label_order"}
+
 # Chats and records where a value's kind is told by how the text is laid out, not by a label beside
 # it (CHAT_RECORD_PAPERS): a licence a speaker named by a role (수강생, 회원, 재학생) sends in the
 # message after the one that announced it, the role's word in the speaker's stamp; an identity
@@ -2176,7 +2232,7 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, HALF_MASK_GENRE, ORG_NUMBER_GENRE,
                           MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE, ROSTER_COLUMN_GENRE,
                           HELD_NUMBER_GENRE, ORG_ACCOUNT_GENRE, MACHINE_KEY_GENRE, CHAT_REQUEST_GENRE,
-                          PLACE_PROSE_GENRE)
+                          PLACE_PROSE_GENRE, LABELLED_SCAN_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -2749,7 +2805,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(ORG_ACCOUNT_LOOK_ALIKES.values())
                   + tuple(dict.fromkeys(MACHINE_KEY_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(CHAT_REQUEST_LOOK_ALIKES.values()))
-                  + tuple(PLACE_PROSE_LOOK_ALIKES.values()))
+                  + tuple(PLACE_PROSE_LOOK_ALIKES.values())
+                  + tuple(LABELLED_SCAN_LOOK_ALIKES.values()) + ("chat_reception_number",))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -3235,6 +3292,14 @@ for _kind in MACHINE_KEYS:
     WRITINGS[_kind] += (("machine_key", 0),)
 WRITINGS["bank_account"] += (("chat_answer", 0), ("masked_chat_answer", 0))
 WRITINGS["phone"] += (("chat_answer", 0),)
+# Only in labelled_scans: values a scan read partly as letters under their labels, the letters a
+# passport's or an e-mail's own, and an account read out in spaced groups.
+for _kind in ("birth_date", "phone", "bank_account", "resident", "driver_license", "business_registration",
+              "credit_card"):
+    WRITINGS[_kind] += (("labelled_scan", 0),)
+WRITINGS["passport"] += (("scan_label_kept", 0),)
+WRITINGS["email"] += (("scan_label_kept", 0),)
+WRITINGS["bank_account"] += (("chat_spaced_answer", 0),)
 # Ways of writing a genre favours: a marketplace post dodges the site's filters, a business card
 # and a signature write the number plainly or with dots.
 GENRE_WRITINGS = {
@@ -5852,6 +5917,109 @@ class _Builder:
         }[marker]()
         w.value(labelled.Written(kind, misread(text), "misread_scan", False), "label", line, line)
 
+    def labelled_scan_paper(self) -> Document:
+        """A form of the LABELLED_SCAN_* pools as a scan read it: some of its values' 0, 1, 5 and 8
+        read as letters under labels of their kinds, beside look-alikes the same scan read; or a
+        desk's chat where the person reads out the account asked for in spaced groups."""
+        r, v = self.r, self.w.v
+        w = _Writer(LABELLED_SCAN_GENRE, self.part)
+        if r.random() < 0.2:
+            self.labelled_scan_chat(w)
+            return w.document()
+        d = v.digits
+        font = dict(r.choice(LABELLED_SCAN_FONTS))
+        rate = r.choice((0.25, 0.4, 0.6))  # how often this scan misread a digit it can misread
+        frame = self.pick("labelled_scan:frame", LABELLED_SCAN_FRAMES)
+        punct = self.pick("labelled_scan:punct", LABELLED_SCAN_PUNCTS)
+        before, after = frame.split("{x}")
+
+        def misread(number: str, at_least_one: bool = True) -> str:
+            places = [k for k, c in enumerate(number) if c in font]
+            chosen = [k for k in places if r.random() < rate]
+            if not chosen and places and at_least_one:
+                chosen = [r.choice(places)]
+            chars = list(number)
+            for k in chosen:
+                chars[k] = font[chars[k]]
+            return "".join(chars)
+
+        def field(label: str) -> str:
+            if w.chars:
+                w.add("\n")
+            w.add(before + label + punct)
+            return before + label + punct
+
+        def dob() -> str:
+            y, m, dd = v.date(1940, 2010)
+            style = self.pick("labelled_scan:dob_style", LABELLED_SCAN_DOB_STYLES)
+            return style.format(y=y, yy=f"{y % 100:02d}", m=m, d=dd, Mon=MONTHS[m - 1][:3])
+
+        def mobile() -> str:
+            g = v._phone_groups(True)
+            if r.random() < 0.1:
+                g[0] = "070"
+            return r.choice((f"{g[0]}-{g[1]}-{g[2]}", f"({g[0]}){g[1]}-{g[2]}", "".join(g), f"+82 {g[0][1:]} {g[1]} {g[2]}",
+                             f"{g[0]} {g[1]} {g[2]}", f"{g[0]}.{g[1]}.{g[2]}", f"{g[0]}-{g[1]}-{g[2]}"))
+
+        values = {
+            "dob": ("birth_date", dob),
+            "mobile": ("phone", mobile),
+            "acct": ("bank_account", lambda: v._bank_account("hyphen").replace("-", r.choice(("-", "-", "", " ")))),
+            "rrn": ("resident", lambda: r.choice(("-", "-", " ")).join(v._resident_groups(False))),
+            "licence": ("driver_license", lambda: v._driver_license("hyphen")),
+            "brn": ("business_registration", lambda: v._business_registration("hyphen")),
+            "card": ("credit_card", lambda: v._credit_card("hyphen").replace("-", r.choice(("-", "-", " ")))),
+        }
+        y, m, dd = v.date(2019, 2026)
+        others = {
+            "code": lambda: r.choice((f"FD{d(2)}-{d(5)}", f"SN{d(12)}", f"L{d(2)}A{d(5)}", f"KX-{d(3)}B{d(2)}",
+                                      f"{d(4)}-{d(4)}-B{d(2)}")),
+            "plate": lambda: f"{d(r.choice((2, 3)))}{r.choice('가나다라마거너더러버서어저고노도로보소오조구누두부수우주하허호')}"
+                             f"{r.choice((' ', ''))}{d(4)}",
+            "isbn": lambda: f"978-89-{d(4)}-{d(3)}-{d(1)}",
+            "order": lambda: r.choice((f"ORD-{y}{m:02d}{dd:02d}-{d(4)}", f"A{d(9)}", f"{y}{m:02d}{dd:02d}-K{d(5)}")),
+        }
+        title = self.pick("labelled_scan:title", LABELLED_SCAN_TITLES)
+        if title:
+            w.add(title)
+        items = r.sample(tuple(LABELLED_SCAN_LABELS), r.randrange(2, 5)) + r.sample(tuple(LABELLED_SCAN_OTHER),
+                                                                                     r.randrange(1, 3))
+        r.shuffle(items)
+        for item in items:
+            if item in LABELLED_SCAN_LABELS:
+                label = field(self.pick("labelled_scan:" + item, LABELLED_SCAN_LABELS[item]))
+                kind, make = values[item]
+                w.value(labelled.Written(kind, misread(make()), "labelled_scan", False), "label", label, frame)
+            elif item in ("passport", "mail"):  # letters that are a value's own
+                label = field(self.pick("labelled_scan:" + item, LABELLED_SCAN_OTHER[item]))
+                text = (v._passport(r.choice(("old_format", "current_format"))) if item == "passport" else
+                        f"{r.choice(corpus.ROMAN)}{r.choice(('', '_', '.'))}{d(r.choice((2, 4)))}@{r.choice(REPLY_MAIL_HOSTS)}")
+                kind = "passport" if item == "passport" else "email"
+                w.value(labelled.Written(kind, text, "scan_label_kept", False), "label", label, frame)
+            else:
+                label = field(self.pick("labelled_scan:" + item, LABELLED_SCAN_OTHER[item]))
+                w.negative(LABELLED_SCAN_LOOK_ALIKES[item], misread(others[item](), at_least_one=False), label)
+            w.add(after)
+        return w.document()
+
+    def labelled_scan_chat(self, w: _Writer) -> None:
+        """A desk's chat: the staff asks for the account to refund to, the person reads it out on
+        the next line in spaced groups with an ending; a reception number the staff gives after."""
+        r, v = self.r, self.w.v
+        staff, person = self.pick("labelled_scan:speakers", LABELLED_SCAN_SPEAKERS)
+        w.add(f"{staff}: 네 {self.fill('{name}')}님 본인 확인 되셨습니다.\n")
+        ask = self.pick("labelled_scan:ask", LABELLED_SCAN_ASKS)
+        w.add(f"{staff}: {ask}\n{person}: " + r.choice(("", "", "{bank} ".replace("{bank}", r.choice(BANKS)))))
+        groups = v._bank_account("hyphen").split("-")
+        if r.random() < 0.5 and len(groups[-1]) > 3:
+            groups[-1:] = [groups[-1][:-1], groups[-1][-1]]
+        w.value(labelled.Written("bank_account", " ".join(groups), "chat_spaced_answer", False), "label", ask,
+                staff + person)
+        w.add(r.choice(LABELLED_SCAN_ENDINGS))
+        w.add(f"\n{staff}: 확인 감사합니다. 접수번호는 ")
+        w.negative("chat_reception_number", f"{r.randrange(2024, 2027)}-{v.digits(6)}", f"{staff}: 접수번호")
+        w.add(" 입니다.")
+
     def contact_paper(self) -> Document:
         """A paper of CONTACT_PAPERS: a mobile a text message or a messenger's note is sent to,
         passports typed by hand, CSV rows a comma inside a field shifted, masked cards and
@@ -6560,8 +6728,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     machine_keys = random.Random(_seed(part, seed) ^ 0x4E75)
     chat_requests = random.Random(_seed(part, seed) ^ 0xC4A5)
     places_prose = random.Random(_seed(part, seed) ^ 0x9A1C)
+    labelled_scans = random.Random(_seed(part, seed) ^ 0x0C16)
     docs = []
     while len(docs) < documents:
+        if labelled_scans.random() < LABELLED_SCAN_SHARE:
+            with b.own_stream(labelled_scans):
+                docs.append(b.labelled_scan_paper())
+            continue
         if org_accounts.random() < ORG_ACCOUNT_SHARE:
             with b.own_stream(org_accounts):
                 docs.append(b.org_accounts_paper())

@@ -829,6 +829,22 @@ class Detector {
     const bool scanned = extended && cfg_.scanned_letters && src.cost.replaced_chars > 0 &&
                          holds_scanned_letter(src.span) && !below_scan_title(src.span);
 
+    // An account read out in spaced groups answering a request on the line before (환급계좌 불러
+    // 주세요 / 9096 08 122864 1 요): its spaces are how it was read out, not joins of numbers, and
+    // cost what a hyphen does. Asked of runs with absorbed spaces and an ending after them only.
+    std::optional<NormalizationCost> read_out_cost;
+    if (extended && src.cost.absorbed_whitespace > 0 && extend::ending_only_after(source_, src.span)) {
+      read_out_cost = src.cost;
+      read_out_cost->absorbed_separators = NormalizationCost::saturate(
+          std::uint64_t{read_out_cost->absorbed_separators} + read_out_cost->absorbed_whitespace);
+      read_out_cost->absorbed_whitespace = 0;
+    }
+    auto read_out = [&](std::size_t i) {
+      return read_out_cost && s_.cands[i].entity == EntityKind::bank_account &&
+             std::find(s_.cand_ext[i].begin(), s_.cand_ext[i].end(),
+                       structure::rule::kQuestionLine) != s_.cand_ext[i].end();
+    };
+
     std::size_t win = n;
     float win_score = 0;
     Certainty win_certainty = Certainty::possible;
@@ -842,7 +858,8 @@ class Detector {
       const float ctx = s_.ctx[i];
       const bool passed = c.checksum.kind == ChecksumResult::Kind::passed;
       const bool failed = c.checksum.kind == ChecksumResult::Kind::failed;
-      const float score = clamp_score(subtract_costs(s_.raw[i], src.cost, cfg_));
+      const float score =
+          clamp_score(subtract_costs(s_.raw[i], read_out(i) ? *read_out_cost : src.cost, cfg_));
 
       Certainty certainty = c.max_certainty;
       if (!passed)

@@ -2031,14 +2031,19 @@ std::optional<ResidentAnalysis> front_with_sex_digit(std::span<const std::uint8_
 }
 
 // Y sep M sep D (year of four or two digits; separators ".", "-", "/" with optional spaces; a
-// final "." allowed), or D sep M sep YYYY / M sep D sep YYYY: the date, or nothing.
-std::optional<Date> separated_date(std::string_view s) {
+// final "." allowed), or D sep M sep YYYY / M sep D sep YYYY: the date, or nothing. With
+// `letters_read`, a letter the look-alike pass read as a digit is that digit (l996. 3. 24.).
+std::optional<Date> separated_date(std::string_view s, bool letters_read) {
   std::size_t i = 0;
+  auto digit = [&](std::size_t k) -> char {
+    if (is_ascii_digit(s[k])) return s[k];
+    return letters_read ? passes::corrected_digit(static_cast<unsigned char>(s[k])) : 0;
+  };
   auto number = [&](std::size_t min, std::size_t max, unsigned& v) {
     std::size_t k = 0;
     v = 0;
-    while (i < s.size() && is_ascii_digit(s[i]) && k < max) v = v * 10 + (s[i++] - '0'), ++k;
-    return k >= min && !(i < s.size() && is_ascii_digit(s[i]));
+    while (i < s.size() && digit(i) && k < max) v = v * 10 + (digit(i++) - '0'), ++k;
+    return k >= min && !(i < s.size() && digit(i));
   };
   auto separator = [&] {
     while (i < s.size() && s[i] == ' ') ++i;
@@ -2232,7 +2237,7 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
       return c.entity == EntityKind::birth_date;
     });
     // Written as a date, it weighs a little more than the bare digits (0.1) of the base rules.
-    if (!has_birth && n >= 4 && n <= 8 && separated_date(source))
+    if (!has_birth && n >= 4 && n <= 8 && separated_date(source, cfg.scanned_letters))
       add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date),
                                  rule::kBirthSeparatedDate, cues_for(EntityKind::birth_date), 0.2f,
                                  true, Certainty::probable, EntityKind::birth_date});
@@ -3459,6 +3464,26 @@ bool clock_follows(std::string_view text, const Span& span) {
     ++k;
   return k > hour && k + 1 < text.size() && text[k] == ':' &&
          is_ascii_digit(static_cast<unsigned char>(text[k + 1]));
+}
+
+bool ending_only_after(std::string_view text, const Span& span) {
+  // A sentence's ending (요, 이요, 입니다, 이에요) is a few syllables; a longer rest says more.
+  constexpr std::size_t kLongestEnding = 4;
+  std::size_t k = span.byte_end, syllables = 0;
+  while (k < text.size() && text[k] == ' ') ++k;
+  for (std::size_t next = k; k < text.size() && syllables <= kLongestEnding; k = next) {
+    const char32_t c = utf8::decode(text, next);
+    if (c < U'가' || c > U'힣') break;
+    ++syllables;
+  }
+  if (syllables > kLongestEnding ||
+      (syllables > 0 && std::find(std::begin(labels::kSentenceEndings),
+                                  std::end(labels::kSentenceEndings),
+                                  text.substr(k - 3, 3)) == std::end(labels::kSentenceEndings)))
+    return false;
+  while (k < text.size() && (text[k] == ' ' || text[k] == '.' || text[k] == '~' || text[k] == '!'))
+    ++k;
+  return k == text.size() || text[k] == '\n' || text[k] == '\r';
 }
 
 bool written_as_mobile(std::span<const std::uint8_t> d, std::string_view text, const Span& span) {

@@ -324,6 +324,9 @@ unsigned reference_year(const Config& cfg);
 // Whether the hour of a clock follows the span of `text` after a space (14:16 after
 // 010-1234-5678): a mobile number before it was read apart from the clock.
 bool clock_follows(std::string_view text, const Span& span);
+// Whether nothing but a sentence's ending (요, 이요, 입니다: its last syllable one of
+// labels::kSentenceEndings) and closing marks follows the number at `span` of `text` on its line.
+bool ending_only_after(std::string_view text, const Span& span);
 // Whether an account's word is attached to the number at `span` of `text`: a bank's name or an
 // account's label as the word right before it (past spaces, colons, brackets), or a bank's name
 // right after it (010-1234-5678 (카카오뱅크)). A mobile without one is read as a phone, whatever

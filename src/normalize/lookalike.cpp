@@ -8,6 +8,7 @@
 #include "error/interrupt.hpp"
 #include "normalize/passes.hpp"
 #include "normalize/rule_names.hpp"
+#include "normalize/scanned_titles.hpp"
 #include "normalize/unicode.hpp"
 #include "span/kept_buffers.hpp"
 #include "span/pages.hpp"
@@ -233,6 +234,140 @@ bool in_misread_passport(std::string_view s, std::size_t i) {
   return false;
 }
 
+// Whether the letters and digits of s from byte k back to the previous non-member start with a
+// month's English abbreviation (Jul, Feb: 7 Jul l9SO), read in any case; its start in `word`.
+bool month_word_before(std::string_view s, std::size_t k, std::size_t& word) {
+  static constexpr std::string_view kMonths[] = {"jan", "feb", "mar", "apr", "may", "jun",
+                                                 "jul", "aug", "sep", "oct", "nov", "dec"};
+  word = k;
+  while (word > 0 && is_letter(static_cast<unsigned char>(s[word - 1])) && k - word < 10) --word;
+  if (k - word < 3 || (word > 0 && is_letter(static_cast<unsigned char>(s[word - 1])))) return false;
+  for (std::string_view month : kMonths)
+    if (unicode::word_at_any_case(s, word, month)) return true;
+  return false;
+}
+
+// Whether a label of a person's value (scanned::value_label_ends_at) ends before byte `from` on
+// its line, only a label's punctuation, a frame's bar, a bracketed remark ((양력)), one word
+// right before the value (a bank's: 입금계좌: 국민 O67380-...) and the date's earlier pieces
+// (digits and their letters, 년 and 월, a month's English name) between them.
+bool value_label_before(std::string_view s, std::size_t from) {
+  // A label stands a few characters before its value; a longer reach would pass other fields.
+  constexpr std::size_t kReach = 40, kLongestWord = 18;
+  constexpr std::string_view kPunctuation = " \t:;.,|-/([]=+";
+  std::size_t at = from;
+  bool passed_date = false, passed_word = false;
+  // Labels are looked for only where the walk meets a letter or a syllable: they end in one.
+  while (at > 0 && from - at <= kReach) {
+    const auto c = static_cast<unsigned char>(s[at - 1]);
+    if (c == '\n' || c == '\r') return false;
+    if (kPunctuation.find(static_cast<char>(c)) != std::string_view::npos) {
+      --at;
+      continue;
+    }
+    if (c == ')') {  // a bracketed remark after the label: (양력), (음력)
+      const std::size_t open = s.rfind('(', at - 1);
+      if (open != std::string_view::npos && at - open <= 16 && scanned::value_label_ends_at(s, open))
+        return true;
+      --at;
+      continue;
+    }
+    const bool lone_letter = corrected_letter(c) && !(at > 1 && is_letter(static_cast<unsigned char>(s[at - 2])));
+    if ((c >= '0' && c <= '9') || lone_letter) {
+      passed_date = true;
+      --at;
+      continue;
+    }
+    if (scanned::value_label_ends_at(s, at)) return true;
+    std::size_t word;
+    if (is_letter(c)) {
+      if (!month_word_before(s, at, word)) return false;
+      passed_date = true;
+      at = word;
+      continue;
+    }
+    std::size_t before = at;
+    const char32_t syllable = unicode::decode_before(s, before);
+    if (syllable == U'년' || syllable == U'월') {
+      passed_date = true;
+      at = before;
+      continue;
+    }
+    if (passed_date || passed_word || syllable < U'가' || syllable > U'힣') return false;
+    // One word between the label and the value: back to the space before it.
+    word = at;
+    while (word > 0 && at - word <= kLongestWord && static_cast<unsigned char>(s[word - 1]) >= 0x80)
+      --word;
+    if (word == 0 || s[word - 1] != ' ' || at - word > kLongestWord) return false;
+    passed_word = true;
+    at = word;
+  }
+  return false;
+}
+
+// Whether the letter at i stands in a value a scan misread in part, right after a label of a
+// person's value on its line (생 년 월 일 ; 196S.07.l5, 연락처. (O1O)9839-4789, 환불계좌
+// 5163B64796720S, 출생년월일. 7 Jul l9SO): digits and the letters I l O o S B in groups one or
+// two separators apart (not two spaces: a table's columns), a digit among them, no more letters
+// than twice the digits and one, no other letter or an @ touching a group. A group a word's
+// letter touches ends the value before it (Jul l9SO). The label is looked for only once the run
+// holds.
+bool in_labelled_scan_value(std::string_view s, std::size_t i) {
+  auto member = [&](std::size_t k) {
+    const auto c = static_cast<unsigned char>(s[k]);
+    return (c >= '0' && c <= '9') || corrected_letter(c);
+  };
+  auto separator = [](char c) { return std::string_view(" -./(),").find(c) != std::string_view::npos; };
+  auto foreign = [&](std::size_t k) {  // a character that makes the group part of a word or a mail
+    const auto c = static_cast<unsigned char>(s[k]);
+    return is_letter(c) || c == '@' || c == '_';
+  };
+  // The group of members around i, then the groups joined to it by a gap of separators.
+  constexpr std::size_t kLongest = 40;
+  std::size_t from = i, to = i + 1;
+  while (from > 0 && member(from - 1) && i - from < kLongest) --from;
+  while (to < s.size() && member(to) && to - i < kLongest) ++to;
+  if ((from > 0 && foreign(from - 1)) || (to < s.size() && foreign(to))) return false;
+  auto gap_at = [&](std::size_t k, std::size_t width) {  // separators at [k, k + width)
+    if (k + width > s.size()) return false;
+    for (std::size_t j = k; j < k + width; ++j)
+      if (!separator(s[j])) return false;
+    return width == 1 || s[k] != ' ' || s[k + 1] != ' ';
+  };
+  for (bool grew = true; grew && i - from < kLongest;) {
+    grew = false;
+    for (std::size_t width : {1, 2}) {
+      if (from < width + 1 || !gap_at(from - width, width) || !member(from - width - 1)) continue;
+      std::size_t start = from - width;
+      while (start > 0 && member(start - 1)) --start;
+      if (start > 0 && foreign(start - 1)) break;
+      from = start;
+      grew = true;
+      break;
+    }
+  }
+  for (bool grew = true; grew && to - i < kLongest;) {
+    grew = false;
+    for (std::size_t width : {1, 2}) {
+      if (!gap_at(to, width) || to + width >= s.size() || !member(to + width)) continue;
+      std::size_t end = to + width;
+      while (end < s.size() && member(end)) ++end;
+      if (end < s.size() && foreign(end)) break;
+      to = end;
+      grew = true;
+      break;
+    }
+  }
+  std::size_t digits = 0, letters = 0;
+  for (std::size_t k = from; k < to; ++k) {
+    const auto c = static_cast<unsigned char>(s[k]);
+    if (c >= '0' && c <= '9') ++digits;
+    else if (corrected_letter(c)) ++letters;
+  }
+  if (digits == 0 || letters > 2 * digits + 1 || digits + letters < 2) return false;
+  return value_label_before(s, from);
+}
+
 // Whether a lower-case letter that is read as no digit stands right before or after byte i (the
 // o of hello): the letter at i is then in a word, no run or passport of a scan. Tested first, it
 // spares prose the walks.
@@ -249,14 +384,9 @@ bool beside_word_letter(std::string_view s, std::size_t i) {
 bool in_digit_run(std::string_view s, std::size_t i, bool scanned) {
   if (in_lightly_misread_run(s, i, scanned)) return true;
   return scanned && !beside_word_letter(s, i) &&
-         (in_misread_scan_run(s, i) || in_misread_passport(s, i));
+         (in_misread_scan_run(s, i) || in_misread_passport(s, i) || in_labelled_scan_value(s, i));
 }
 
-// The digit a corrected letter stands for.
-char corrected_digit(unsigned char c) {
-  const char scanned = scanned_digit_for(c);
-  return scanned ? scanned : digit_for(c);
-}
 
 // The map of the corrections in `text`, written as they are decided; nothing when there are
 // none. The neighbour tests read the text as it is, so earlier corrections do not count as
@@ -325,6 +455,11 @@ std::optional<SpanMap> corrections(std::string_view text, bool in_digit_runs, bo
 }
 
 }  // namespace
+
+char corrected_digit(unsigned char c) {
+  const char scanned = scanned_digit_for(c);
+  return scanned ? scanned : digit_for(c);
+}
 
 std::optional<PassOutput> correct_lookalikes(std::string_view text, bool in_digit_runs,
                                              bool scanned_letters) {

@@ -29,6 +29,8 @@ bool reads_any_numeral(std::string_view text, const Config& config);  // hangul.
 // The number that the Hangul numeral syllables of `word` (all of it) say, digit by digit
 // (일오 15) or with units (십 10, 십오 15, 천구백구십 1990); nullopt when they say none.
 std::optional<std::uint64_t> hangul_number_value(std::string_view word);  // hangul.cpp
+// The digit a letter the look-alike pass corrects stands for (I, l 1; O, o 0; S 5; B 8), or 0.
+char corrected_digit(unsigned char c);  // lookalike.cpp
 // With `in_digit_runs`, letters inside a run of digits too (O1O-l234-5678); with
 // `scanned_letters`, S and B a scan read for 5 and 8 inside such a run (010-6911-B541), a run
 // whose every 0, 1, 5 and 8 a scan misread (OlO-l2B9-S7S6) and a passport's digits (M12B34567).

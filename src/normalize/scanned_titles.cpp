@@ -1,7 +1,9 @@
 #include "normalize/scanned_titles.hpp"
 
+#include <algorithm>
 #include <array>
 
+#include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
 
 namespace norvane::scanned {
@@ -14,6 +16,24 @@ bool matches_nearly(std::u32string_view text, std::u32string_view title) {
   std::size_t wrong = 0;
   for (std::size_t k = 0; k < title.size() && wrong < 2; ++k) wrong += text[k] != title[k];
   return wrong < 2;
+}
+
+char32_t lower(char32_t c) { return c >= U'A' && c <= U'Z' ? c + 0x20 : c; }
+
+// Whether `label` ends at byte e of s, one space allowed between two of its characters.
+bool label_ends_at(std::string_view s, std::size_t e, std::u32string_view label) {
+  std::size_t at = e;
+  for (std::size_t k = label.size(); k-- > 0;) {
+    if (at == 0) return false;
+    char32_t c = unicode::decode_before(s, at);
+    if (c == U' ' && k + 1 < label.size() && at > 0) c = unicode::decode_before(s, at);
+    if (lower(c) != label[k]) return false;
+  }
+  if (label[0] >= U'a' && label[0] <= U'z' && at > 0) {
+    const auto before = static_cast<unsigned char>(s[at - 1]);
+    if ((before | 0x20) >= 'a' && (before | 0x20) <= 'z') return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -33,6 +53,16 @@ bool title_before(std::string_view s, std::size_t e) {
       if (text.substr(at).starts_with(label)) return true;
   }
   return false;
+}
+
+bool value_label_ends_at(std::string_view s, std::size_t e) {
+  if (e == 0) return false;
+  // Most places end in no label's last character: it is read once, not once a label.
+  std::size_t at = e;
+  const char32_t last = lower(unicode::decode_before(s, at));
+  auto ends = [&](std::u32string_view label) { return label.back() == last && label_ends_at(s, e, label); };
+  return std::any_of(std::begin(kScannedValueLabels), std::end(kScannedValueLabels), ends) ||
+         std::any_of(std::begin(kIdNumberLabels), std::end(kIdNumberLabels), ends);
 }
 
 }  // namespace norvane::scanned

@@ -24,6 +24,17 @@ inline constexpr std::u32string_view kIdNumberLabels[] = {
     U"외국인번호",
 };
 
+// Labels of a person's values a scan's value may stand after with some of its digits read as
+// letters (생 년 월 일 ; 196S.07.l5, 환불계좌 5163B64796720S), besides kIdNumberLabels. A label
+// matches at the end of a longer one (출생년월일, 환불계좌) and with one space between its
+// characters (연 락 처); passports' labels are left out, as a passport's letters are real, and
+// so are bare 카드 and 번호 (회원카드, 주문번호 are no person's values).
+inline constexpr std::u32string_view kScannedValueLabels[] = {
+    U"생년월일", U"생일", U"출생일", U"연락처", U"전화", U"전화번호", U"휴대폰", U"핸드폰", U"휴대전화",
+    U"계좌", U"계좌번호", U"운전면허", U"면허번호", U"사업자등록번호", U"사업자번호", U"카드번호",
+    U"결제카드", U"tel", U"phone", U"mobile", U"h.p", U"dob", U"birth",
+};
+
 // How far before a split value its card's title is looked for, in bytes (an ID card's scan is
 // a few short lines: title, name, number, address).
 inline constexpr std::size_t kTitleWindow = 240;
@@ -31,5 +42,9 @@ inline constexpr std::size_t kTitleWindow = 240;
 // Whether an ID card's title (one syllable off at most) or a label of its number is in the
 // `kTitleWindow` bytes of s that end at byte e.
 bool title_before(std::string_view s, std::size_t e);
+
+// Whether a label of a person's value (kScannedValueLabels, kIdNumberLabels) ends at byte e of s,
+// its characters maybe one space apart, its English ones in any case and not inside a longer word.
+bool value_label_ends_at(std::string_view s, std::size_t e);
 
 }  // namespace norvane::scanned

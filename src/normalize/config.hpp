@@ -83,7 +83,8 @@ inline constexpr std::array<FamilyField, 9> kFamilyFields{{
      "URL 인코딩된 값(%40, %2D, 공백 대신 +)을 읽는다(bool)."},
     {"scanned_letters", &Config::scanned_letters,
      "스캔한 서식의 OCR 이 5 와 8 을 S 와 B 로 읽은 숫자 열(010-6911-B541, 830901-29980S1), 0, 1, 5, 8 을 "
-     "모두 글자로 읽은 숫자 열(OlO-l2B9-S7S6, +B2 (O)lO-9S4S-Bl3O)과 여권번호(M12B34567)를 숫자로 읽는다. "
+     "모두 글자로 읽은 숫자 열(OlO-l2B9-S7S6, +B2 (O)lO-9S4S-Bl3O)과 여권번호(M12B34567), 개인 값의 라벨 "
+     "바로 뒤에서 일부 숫자만 글자로 읽은 값(생 년 월 일 ; 196S.07.l5, 환불계좌 5163B64796720S)을 숫자로 읽는다. "
      "라벨이 있거나 스캔 제목([OCR 변환본], 스캔) 아래에 있는 값만 보고한다(bool)."},
 }};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <utility>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -291,6 +292,32 @@ TEST(NormalizePasses, CorrectScannedLetters) {
       {"010-6911-B541", nullptr, ""},
   });
   // clang-format on
+}
+
+// Right after a label of a person's value a scan's letters among right digits are read, whatever
+// the run's length and separators; codes, mails and runs under no such label keep their letters.
+TEST(NormalizePasses, CorrectScannedLettersAfterAPersonsLabel) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"생 년 월 일 ; 196S.07.l5", "생 년 월 일 ; 1965.07.15"},
+      {"생년월일(양력) ; 19B6년 10월 2일", "생년월일(양력) ; 1986년 10월 2일"},
+      {"출생년월일. 7 Jul l9SO", "출생년월일. 7 Jul 1950"},
+      {"입금계좌: 국민 O67380-99-99160l", "입금계좌: 국민 067380-99-991601"},
+      {"| 연 락 처 ; (O1O)9839-4789 |", "| 연 락 처 ; (010)9839-4789 |"},
+      {"Tel. 01O5668B903", "Tel. 01056688903"},
+      {"Model FD44-S7Sl3", ""},
+      {"연락처 hong0l@gmail.com", ""},
+      {"생년월일 1990.01.01 S/N 12B4-S6", ""},
+      {"Hotel 12B4", ""},
+  };
+  for (const auto& [input, expected] : cases) {
+    const std::optional<passes::PassOutput> out = passes::correct_lookalikes(input, true, true);
+    if (expected.empty()) {
+      EXPECT_FALSE(out.has_value()) << input;
+      continue;
+    }
+    ASSERT_TRUE(out.has_value()) << input;
+    EXPECT_EQ(out->text, expected) << input;
+  }
 }
 
 TEST(NormalizePasses, AbsorbSeparatorsOfNumbersTypedToPassAFilter) {

@@ -309,25 +309,31 @@ bool value_label_before(std::string_view s, std::size_t from) {
 // person's value on its line (생 년 월 일 ; 196S.07.l5, 연락처. (O1O)9839-4789, 환불계좌
 // 5163B64796720S, 출생년월일. 7 Jul l9SO): digits and the letters I l O o S B in groups one or
 // two separators apart (not two spaces: a table's columns), a digit among them, no more letters
-// than twice the digits and one, no other letter or an @ touching a group. A group a word's
-// letter touches ends the value before it (Jul l9SO). The label is looked for only once the run
-// holds.
+// than twice the digits and one, no other letter, @, _ or slash before a letter (S/N) touching a
+// group. A group a word touches ends the value before it (Jul l9SO). The label is looked for only
+// once the run holds.
 bool in_labelled_scan_value(std::string_view s, std::size_t i) {
   auto member = [&](std::size_t k) {
     const auto c = static_cast<unsigned char>(s[k]);
     return (c >= '0' && c <= '9') || corrected_letter(c);
   };
   auto separator = [](char c) { return std::string_view(" -./(),").find(c) != std::string_view::npos; };
-  auto foreign = [&](std::size_t k) {  // a character that makes the group part of a word or a mail
+  // A character at k that makes the group part of a word or a mail, `beyond` the one past it: a
+  // letter, @ or _, or a slash before a letter read as no digit (S/N, A/S).
+  auto foreign = [&](std::size_t k, std::size_t beyond) {
     const auto c = static_cast<unsigned char>(s[k]);
-    return is_letter(c) || c == '@' || c == '_';
+    return is_letter(c) || c == '@' || c == '_' ||
+           (c == '/' && beyond < s.size() && is_letter(static_cast<unsigned char>(s[beyond])) &&
+            !corrected_letter(static_cast<unsigned char>(s[beyond])));
   };
+  auto foreign_before = [&](std::size_t k) { return k > 0 && foreign(k - 1, k - 1 > 0 ? k - 2 : s.size()); };
+  auto foreign_after = [&](std::size_t k) { return k < s.size() && foreign(k, k + 1); };
   // The group of members around i, then the groups joined to it by a gap of separators.
   constexpr std::size_t kLongest = 40;
   std::size_t from = i, to = i + 1;
   while (from > 0 && member(from - 1) && i - from < kLongest) --from;
   while (to < s.size() && member(to) && to - i < kLongest) ++to;
-  if ((from > 0 && foreign(from - 1)) || (to < s.size() && foreign(to))) return false;
+  if (foreign_before(from) || foreign_after(to)) return false;
   auto gap_at = [&](std::size_t k, std::size_t width) {  // separators at [k, k + width)
     if (k + width > s.size()) return false;
     for (std::size_t j = k; j < k + width; ++j)
@@ -340,7 +346,7 @@ bool in_labelled_scan_value(std::string_view s, std::size_t i) {
       if (from < width + 1 || !gap_at(from - width, width) || !member(from - width - 1)) continue;
       std::size_t start = from - width;
       while (start > 0 && member(start - 1)) --start;
-      if (start > 0 && foreign(start - 1)) break;
+      if (foreign_before(start)) break;
       from = start;
       grew = true;
       break;
@@ -352,7 +358,7 @@ bool in_labelled_scan_value(std::string_view s, std::size_t i) {
       if (!gap_at(to, width) || to + width >= s.size() || !member(to + width)) continue;
       std::size_t end = to + width;
       while (end < s.size() && member(end)) ++end;
-      if (end < s.size() && foreign(end)) break;
+      if (foreign_after(end)) break;
       to = end;
       grew = true;
       break;

@@ -1260,7 +1260,7 @@ MISREAD_SCAN_LOOK_ALIKES = {"model": "misread_scan_code", "serial": "misread_sca
 
 # Scanned forms whose OCR read some digits of a value as letters (genre labelled_scans, a stream of
 # its own): a form's lines framed by | or ㅣ, its labels letter-spaced or not, a ; or a . after
-# them, and in the value now one, now several of its 0, 1, 5 and 8 read as O (or o), l (or I), S
+# them or the value on the line below, and in the value now one, now several of its 0, 1, 5 and 8 read as O (or o), l (or I), S
 # and B, the other digits printed right: birth dates in every way a form writes them (196S.07.l5,
 # 19B20604, l996. 3. 24., 19B6년 10월 2일, 7 Jul l9SO, l4/l2/19Sl, 0708OS), mobiles (01O-66l8-Bl70,
 # (O1O)9839-4789, 01O5668B903, +82 10 0B34 5379), accounts (5163B64796720S, 30877B 02 314739),
@@ -1277,7 +1277,7 @@ LABELLED_SCAN_TITLES = ("[스캔] 위임장", "OCR 인식 결과", "민원 신�
                         "보험금 청구서 사본", "| 개인정보 수집 이용 동의서 |", "ㅣ 입 회 원 서 ㅣ", "환불 요청서",
                         "재직 증명 발급 신청", "장학금 신청서 (팩스)", "택배 사고 접수서", "")
 LABELLED_SCAN_FRAMES = ("| {x} |", "ㅣ{x}ㅣ", "ㅣ {x}", "| {x}", "{x}", "{x}", "ㅣ{x} ㅣ", "|{x}|")
-LABELLED_SCAN_PUNCTS = (" ; ", ";", ". ", ".", " : ", ":", " ", "  ", " | ", " :")
+LABELLED_SCAN_PUNCTS = (" ; ", ";", ". ", ".", " : ", ":", " ", "  ", " | ", " :", " ㅣ ", "\n", " :\n", "\n  ")
 LABELLED_SCAN_LABELS = {
     "dob": ("생년월일", "생 년 월 일", "생일", "출생일", "출생년월일", "생년월일(양력)", "위임자 출생년월일",
             "신청인 생년월일", "생년 월일", "출 생 일", "Date of Birth", "DOB", "생년월일(음력)", "피보험자 생년월일"),
@@ -5942,6 +5942,10 @@ class _Builder:
             for k in chosen:
                 chars[k] = font[chars[k]]
             return "".join(chars)
+
+        # A label on its own line is read with no frame: the scan's bars do not reach its lines.
+        if "\n" in punct:
+            before = after = ""
 
         def field(label: str) -> str:
             if w.chars:

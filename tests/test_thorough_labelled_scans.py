@@ -66,6 +66,19 @@ ACCOUNTS_AND_NUMBERS = [
       ("credit_card", "4070 5l23 3387 6747", "card.luhn", LD)]),
 ]
 
+# A label on its own line over its value; dots with spaces on both sides.
+LABEL_LINES = [
+    ("ㅣ 생 년 월 일 ㅣ\nㅣ 196S.07.l5 ㅣ\n연락처 :\n01O-66l8-Bl70",
+     [birth("196S.07.l5", "birth.yyyymmdd", ["context.previous_line"]),
+      ("phone", "01O-66l8-Bl70", "phone.mobile_11", ["context.label_line"])]),
+    ("Date of Birth\n9 Jul l973\n계 좌 번 호\n823 352 43l516",
+     [birth("9 Jul l973", "birth.english_month", ["birth.english_month", "context.label_line"]),
+      account("823 352 43l516", ["context.previous_line"])]),
+    ("출 생 일 : 1993 . oB . 2l", [birth("1993 . oB . 2l", "birth.yyyymmdd")]),
+    # A label a line above another value's line is not the next line's.
+    ("연락처 010-1234-5678\n모델 12B4", [("phone", "010-1234-5678", "phone.mobile_11", LD)]),
+]
+
 # Letters that are a code's, a plate's, a passport's or an e-mail's own, and runs under no
 # person's label or past another field, stay as written.
 KEPT = [
@@ -91,7 +104,7 @@ READ_OUT = [
     ("직원: 접수번호 불러 주세요\n민원인: 2025 49 0165 1 요", []),
 ]
 
-CASES = BIRTH_DATES + PHONES + ACCOUNTS_AND_NUMBERS + KEPT + READ_OUT
+CASES = BIRTH_DATES + PHONES + ACCOUNTS_AND_NUMBERS + LABEL_LINES + KEPT + READ_OUT
 
 
 @pytest.mark.parametrize("text,expected", CASES)
@@ -106,6 +119,11 @@ def test_normalized_text_reads_the_values_and_keeps_codes_and_mails():
     assert norvane.normalize(text, Config.thorough()).text == (
         "생년월일 19650715 / 출생년월일. 7 Jul 1950 / 입금계좌: 국민 06738099991601 / "
         "Model FD4457513 / 연락처 hong0l@gmail.com")
+    # A slash before a word's letter, a label of no person's value, a label whose own value ends
+    # its line: the runs after them keep their letters.
+    text = "생년월일 1990.01.01 S/N 12B4-S6\n모델\n12B4\nA/S 5B-1\n면허 번호 28 71 929634 55\n- OS 15.18.11"
+    assert norvane.normalize(text, Config.thorough()).text == (
+        "생년월일 19900101 S/N 12B4-S6\n모델\n12B4\nA/S 5B-1\n면허 번호 287192963455\n- OS 151811")
 
 
 def test_default_and_without_the_setting_read_no_scanned_letter():

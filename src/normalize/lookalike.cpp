@@ -248,21 +248,35 @@ bool month_word_before(std::string_view s, std::size_t k, std::size_t& word) {
 }
 
 // Whether a label of a person's value (scanned::value_label_ends_at) ends before byte `from` on
-// its line, only a label's punctuation, a frame's bar, a bracketed remark ((양력)), one word
-// right before the value (a bank's: 입금계좌: 국민 O67380-...) and the date's earlier pieces
-// (digits and their letters, 년 and 월, a month's English name) between them.
+// its line or at the end of the line above, only a label's punctuation, a frame's bar, a
+// bracketed remark ((양력)), one word right before the value on its line (a bank's: 입금계좌: 국민
+// O67380-...) and the date's earlier pieces (digits and their letters, 년 and 월, a month's
+// English name) between them.
 bool value_label_before(std::string_view s, std::size_t from) {
   // A label stands a few characters before its value; a longer reach would pass other fields.
   constexpr std::size_t kReach = 40, kLongestWord = 18;
   constexpr std::string_view kPunctuation = " \t:;.,|-/([]=+";
+  constexpr std::string_view kBar = "ㅣ";  // a frame's bar as a scan reads it
   std::size_t at = from;
-  bool passed_date = false, passed_word = false;
+  bool passed_date = false, passed_word = false, line_above = false;
   // Labels are looked for only where the walk meets a letter or a syllable: they end in one.
   while (at > 0 && from - at <= kReach) {
     const auto c = static_cast<unsigned char>(s[at - 1]);
-    if (c == '\n' || c == '\r') return false;
+    if (c == '\n' || c == '\r') {
+      // A value that starts its line (its date's earlier pieces aside: 9 Jul l973) under a label
+      // that ends the line above (ㅣ 생 년 월 일 ㅣ, Date of Birth).
+      if (passed_word || line_above) return false;
+      line_above = true;
+      --at;
+      if (c == '\n' && at > 0 && s[at - 1] == '\r') --at;
+      continue;
+    }
     if (kPunctuation.find(static_cast<char>(c)) != std::string_view::npos) {
       --at;
+      continue;
+    }
+    if (at >= kBar.size() && s.substr(at - kBar.size(), kBar.size()) == kBar) {
+      at -= kBar.size();
       continue;
     }
     if (c == ')') {  // a bracketed remark after the label: (양력), (음력)
@@ -273,12 +287,15 @@ bool value_label_before(std::string_view s, std::size_t from) {
       continue;
     }
     const bool lone_letter = corrected_letter(c) && !(at > 1 && is_letter(static_cast<unsigned char>(s[at - 2])));
+    // On the line above only the label's punctuation may follow it: a number there is its value.
     if ((c >= '0' && c <= '9') || lone_letter) {
+      if (line_above) return false;
       passed_date = true;
       --at;
       continue;
     }
     if (scanned::value_label_ends_at(s, at)) return true;
+    if (line_above) return false;
     std::size_t word;
     if (is_letter(c)) {
       if (!month_word_before(s, at, word)) return false;
@@ -307,8 +324,8 @@ bool value_label_before(std::string_view s, std::size_t from) {
 
 // Whether the letter at i stands in a value a scan misread in part, right after a label of a
 // person's value on its line (생 년 월 일 ; 196S.07.l5, 연락처. (O1O)9839-4789, 환불계좌
-// 5163B64796720S, 출생년월일. 7 Jul l9SO): digits and the letters I l O o S B in groups one or
-// two separators apart (not two spaces: a table's columns), a digit among them, no more letters
+// 5163B64796720S, 출생년월일. 7 Jul l9SO): digits and the letters I l O o S B in groups one to
+// three separators apart (not two spaces: a table's columns), a digit among them, no more letters
 // than twice the digits and one, no other letter, @, _ or slash before a letter (S/N) touching a
 // group. A group a word touches ends the value before it (Jul l9SO). The label is looked for only
 // once the run holds.
@@ -334,15 +351,18 @@ bool in_labelled_scan_value(std::string_view s, std::size_t i) {
   while (from > 0 && member(from - 1) && i - from < kLongest) --from;
   while (to < s.size() && member(to) && to - i < kLongest) ++to;
   if (foreign_before(from) || foreign_after(to)) return false;
-  auto gap_at = [&](std::size_t k, std::size_t width) {  // separators at [k, k + width)
+  // Separators at [k, k + width): one, two but not two spaces (a table's columns), or three with
+  // a mark between spaces (1993 . oB . 2l).
+  auto gap_at = [&](std::size_t k, std::size_t width) {
     if (k + width > s.size()) return false;
     for (std::size_t j = k; j < k + width; ++j)
       if (!separator(s[j])) return false;
+    if (width == 3) return s[k] == ' ' && s[k + 1] != ' ' && s[k + 2] == ' ';
     return width == 1 || s[k] != ' ' || s[k + 1] != ' ';
   };
   for (bool grew = true; grew && i - from < kLongest;) {
     grew = false;
-    for (std::size_t width : {1, 2}) {
+    for (std::size_t width : {1, 2, 3}) {
       if (from < width + 1 || !gap_at(from - width, width) || !member(from - width - 1)) continue;
       std::size_t start = from - width;
       while (start > 0 && member(start - 1)) --start;
@@ -354,7 +374,7 @@ bool in_labelled_scan_value(std::string_view s, std::size_t i) {
   }
   for (bool grew = true; grew && to - i < kLongest;) {
     grew = false;
-    for (std::size_t width : {1, 2}) {
+    for (std::size_t width : {1, 2, 3}) {
       if (!gap_at(to, width) || to + width >= s.size() || !member(to + width)) continue;
       std::size_t end = to + width;
       while (end < s.size() && member(end)) ++end;

@@ -304,6 +304,10 @@ TEST(NormalizePasses, CorrectScannedLettersAfterAPersonsLabel) {
       {"입금계좌: 국민 O67380-99-99160l", "입금계좌: 국민 067380-99-991601"},
       {"| 연 락 처 ; (O1O)9839-4789 |", "| 연 락 처 ; (010)9839-4789 |"},
       {"Tel. 01O5668B903", "Tel. 01056688903"},
+      {"ㅣ 생 년 월 일 ㅣ\nㅣ 196S.07.l5 ㅣ", "ㅣ 생 년 월 일 ㅣ\nㅣ 1965.07.15 ㅣ"},  // the line above
+      {"Date of Birth\n9 Jul l973", "Date of Birth\n9 Jul 1973"},
+      {"출 생 일 : 1993 . oB . 2l", "출 생 일 : 1993 . 08 . 21"},
+      {"연락처 010-1234-5678\n모델 12B4", ""},
       {"Model FD44-S7Sl3", ""},
       {"연락처 hong0l@gmail.com", ""},
       {"생년월일 1990.01.01 S/N 12B4-S6", ""},

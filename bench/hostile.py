@@ -37,7 +37,7 @@ SHAPES = {
     "emails": ("e-mail dense", lambda n: "메일 kim.cs@example.com " * (n // 28)),
     "phones": ("phone dense", lambda n: "연락처 010-1234-5678 " * (n // 27)),
 }
-OPS = ("normalize", "detect", "mask", "detect_to_json")
+OPS = ("normalize", "detect", "mask", "detect_to_json", "detect_write_json")
 WINDOWS = (0, 24, 60, 256, 257, 4096)
 
 
@@ -58,6 +58,8 @@ def run_op(op: str, text: str, config=None):
         return norvane.mask(text, None, config)
     if op == "detect_to_json":
         return norvane.detect(text, config).to_json()
+    if op == "detect_write_json":  # the same bytes, streamed: never the whole JSON at once
+        return norvane.detect(text, config).write_json(os.devnull)
     raise SystemExit(f"unknown op {op}")
 
 

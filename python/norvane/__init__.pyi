@@ -7,7 +7,8 @@
 # written as classmethods here.
 
 from collections.abc import Iterable
-from typing import ClassVar, final
+from os import PathLike
+from typing import ClassVar, Protocol, final
 
 __version__: str
 __status__: str
@@ -266,6 +267,10 @@ class Rejection:
     def score(self) -> float: ...
     def to_json(self) -> str: ...
 
+class _BinaryWriter(Protocol):
+    # A binary file: write takes bytes and returns how many it took (a raw file may take fewer).
+    def write(self, data: bytes, /) -> int: ...
+
 @final
 class Report:
     @property
@@ -277,6 +282,7 @@ class Report:
     def __len__(self) -> int: ...
     def len(self) -> int: ...
     def to_json(self) -> str: ...
+    def write_json(self, file: _BinaryWriter | str | bytes | PathLike[str] | PathLike[bytes]) -> int: ...
 
 def detect(text: str, config: Config | None = None) -> Report: ...
 

@@ -1,5 +1,8 @@
 #pragma once
 // Which class wraps which core value.
+#include <functional>
+#include <string>
+
 #include "detect/debug_text.hpp"
 #include "detect/report.hpp"
 #include "mask/debug_text.hpp"
@@ -8,6 +11,7 @@
 #include "normalize/debug_text.hpp"
 #include "normalize/pipeline.hpp"
 #include "python/py.hpp"
+#include "span/json_writer.hpp"
 #include "span/span_map.hpp"
 #include "span/span_text.hpp"
 
@@ -64,6 +68,15 @@ NORVANE_PICKLED(MaskOutput, true)
 #undef NORVANE_WRAPPED
 
 inline constexpr const char* kToJsonDoc = "to_json($self)\n--\n\n간결한 JSON 텍스트를 돌려준다.";
+
+// Writes a JSON document, which write_pieces(out, flush) hands over a piece at a time (as
+// json::write with a Flush does), to file: a binary file object (anything whose write takes
+// bytes and returns the count it took; short writes are followed by the rest) or a path (str,
+// bytes or os.PathLike, opened and closed here). A text file raises TypeError. Returns the
+// number of bytes written as an int; nullptr with the Python error of write (or of opening or
+// closing) set. Holds the interpreter lock throughout; SIGINT is noticed between chunks.
+using JsonPieces = std::function<void(std::string& out, const json::Flush& flush)>;
+PyObject* write_json_file(PyObject* file, const JsonPieces& write_pieces);
 
 // An optional Config argument: None or absent gives the defaults.
 bool to_config(ModuleState* st, PyObject* o, const char* param, Config& out);

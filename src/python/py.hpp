@@ -351,6 +351,12 @@ bool from_python(ModuleState* st, PyObject* o, const char* param, T& out) {
   return value != nullptr;
 }
 
+// Any object, borrowed for the call: the function checks it itself.
+inline bool from_python(ModuleState*, PyObject* o, const char*, PyObject*& out) {
+  out = o;
+  return true;
+}
+
 template <class T>
 bool from_python(ModuleState* st, PyObject* o, const char* param, std::optional<T>& out) {
   return o == Py_None || from_python(st, o, param, out.emplace());

@@ -52,6 +52,11 @@ PyObject* report_json(const Report& report) {
   return nullptr;
 }
 
+PyObject* report_write_json(const Report& report, PyObject* file) {
+  return write_json_file(
+      file, [&](std::string& out, const json::Flush& flush) { json::write(out, report, flush); });
+}
+
 Class hit_class{
     .doc = "후보 가까이에서 찾은 문맥 단서 하나.",
     .attributes = {attr<&ContextHit::cue>("cue", "찾은 단서 낱말."),
@@ -128,7 +133,14 @@ Class report_class{
                    attr<&Report::normalized_text>("normalized_text",
                                                   "탐지가 읽은 정규화된 텍스트.")},
     .methods = {def<&Report::len>("len($self)\n--\n\n탐지 결과의 수."),
-                def<report_json>(kToJsonDoc)},
+                def<report_json>(kToJsonDoc),
+                def<report_write_json>(
+                    "write_json($self, file)\n--\n\n"
+                    "to_json() 의 JSON 을 UTF-8 바이트로, 통째로 만들지 않고 256 KiB 안팎씩 file 에 "
+                    "쓰고 쓴 바이트 수를 돌려준다. file 은 바이너리 파일 객체(write 가 bytes 를 받아 "
+                    "받은 바이트 수를 돌려주는 객체; 덜 받으면 나머지를 이어 쓴다)이거나 경로(str, "
+                    "bytes, os.PathLike: 열어 쓰고 닫는다)다. 텍스트 파일이나 다른 값은 TypeError. "
+                    "write 의 예외는 그대로 전해지고, 그때까지 쓴 내용은 파일에 남는다.")},
 };
 
 Result<Report> detect_text(std::string_view text, Config config) {

@@ -75,7 +75,18 @@ dermatology clinics, herbal medicine, implants, maternity, infertility support, 
 registrations, child allowances, daycare waiting lists, walking challenges, diet programmes,
 lecture refunds, exam proctors, docents, theatre pay, film extras, wedding MCs, band gigs, choirs,
 temple lanterns, cathedral marriages, neighbourhood watches, rooftop gardens, door locks, CCTV
-viewing and casino memberships)
+viewing and casino memberships), `labelled_blind16.py` (sixteenth blind part: apartment
+fitness rooms, community-centre classes, senior lunch programmes, home-visit nursing, meal-delivery
+volunteers, activity-support timesheets, braille libraries, sign-language interpreters, mobility
+taxis, prison visits, victim support, military families, civil-service and public-enterprise
+applications, internships, reference checks, headhunters, onboarding, retirement-pension
+transfers, severance, union dues, company dormitories, commuter and shuttle buses, corporate cards
+and cars, business trips, year-end tax dependants, medical and donation receipts, cash receipts,
+tax-invoice corrections, tourist tax refunds, small-business loans, market stalls, surf schools,
+ski passes, escape rooms, karaoke incidents, PC-bangs, web-novel payouts, podcast releases,
+cosplay events, comic markets, cattle traceability, beekeeping, farm machines, forest-fire
+watchers, hunting dogs, homestays, bowling leagues, overseas volunteers and tournaments, MCN
+agreements and background checks)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -96,6 +107,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind13   # the thirteenth blind part: the same holds
     python bench/quality.py --parts blind14   # the fourteenth blind part: the same holds
     python bench/quality.py --parts blind15   # the fifteenth blind part: the same holds
+    python bench/quality.py --parts blind16   # the sixteenth blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -147,6 +159,7 @@ import labelled_blind12  # noqa: E402
 import labelled_blind13  # noqa: E402
 import labelled_blind14  # noqa: E402
 import labelled_blind15  # noqa: E402
+import labelled_blind16  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -304,7 +317,7 @@ PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_b
                           labelled_blind5.PART, labelled_blind6.PART, labelled_blind7.PART,
                           labelled_blind8.PART, labelled_blind9.PART, labelled_blind10.PART,
                           labelled_blind11.PART, labelled_blind12.PART, labelled_blind13.PART,
-                          labelled_blind14.PART, labelled_blind15.PART)
+                          labelled_blind14.PART, labelled_blind15.PART, labelled_blind16.PART)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
@@ -315,7 +328,7 @@ def documents(part: str, count: int, seed: int) -> list:
     labelled_blind6.py, "blind7" from labelled_blind7.py, "blind8" from labelled_blind8.py,
     "blind9" from labelled_blind9.py, "blind10" from labelled_blind10.py, "blind11" from
     labelled_blind11.py, "blind12" from labelled_blind12.py, "blind13" from labelled_blind13.py,
-    "blind14" from labelled_blind14.py, "blind15" from labelled_blind15.py, "structure-tuning" and "structure-heldout" from
+    "blind14" from labelled_blind14.py, "blind15" from labelled_blind15.py, "blind16" from labelled_blind16.py, "structure-tuning" and "structure-heldout" from
     labelled_structure.py, "ways-tuning" and "ways-heldout" from labelled_ways.py."""
     if part == labelled_blind.PART:
         return labelled_blind.generate(count, seed)
@@ -347,6 +360,8 @@ def documents(part: str, count: int, seed: int) -> list:
         return labelled_blind14.generate(count, seed)
     if part == labelled_blind15.PART:
         return labelled_blind15.generate(count, seed)
+    if part == labelled_blind16.PART:
+        return labelled_blind16.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

@@ -127,7 +127,15 @@ amounts' and addresses' keys as look-alikes. Chat requests (chat_requests): an a
 a messenger's slang (어디로 쏘면 돼?, 계좌 불러줘, 번호 찍어줘) and answered bare in the next message,
 under a KakaoTalk export's stamps or a phone's, maybe past a remark; a phone asked for and
 answered, and an order's, a parcel's, a code's number or a time answering their own questions as
-look-alikes.
+look-alikes. Offerings and lines (offerings_and_lines): accounts a church, a temple or a charity
+collects offerings and donations into (헌금, 감사헌금, 십일조, 보시, 시주, 후원, 기부금 계좌) in bulletins,
+forms, key=value lists, tables and staff chats; accounts the label gives to a company or to one
+bill (입금 계좌(회사), 법인 계좌, 대금 입금처 in a maker's or a franchise's paper, 납부 계좌(1회용),
+일회용 계좌); offices' main lines (the T. or Tel after a signature's direct line, 담당 부서, a
+centre's or an office's line in a staff message, 사무실 in a record or a guard's log) and
+representative landlines as look-alikes; a member's refund or pay-in account, a giver's account, a
+seller's proceeds, a worker's pay account, the signature's direct line and mobiles, also a partner
+company's head's mobile under 대표, stay values.
 
 A virtual account (가상계좌) is the organisation's number wherever it is written: a bank issues it to
 the organisation to collect one bill or one payer's payments, it names no person as holder and
@@ -926,6 +934,80 @@ ORG_ACCOUNT_SHOPS = ("한빛몰", "다온스토어", "새봄쇼핑", "라온샵"
 VIRTUAL_ACCOUNT_WORD = "가상"
 ORG_ACCOUNT_LOOK_ALIKES = {"vacct": "virtual_account", "org_acct": "organisation_owned_account",
                            "org_key": "organisation_account_key"}
+
+# Organisations' offerings, bills and lines (genre offerings_and_lines, a stream of its own;
+# OFFERING_LINE_PAPERS), beside the people's own values. Accounts an organisation collects gifts
+# into (<<offering>>: a church's 헌금 계좌, 감사헌금, 십일조, a temple's 보시 계좌, a charity's 후원 계좌,
+# 기부금 계좌) in bulletins, forms, key=value lists and staff chats; accounts the label gives to a
+# company or to one bill (<<bill_acct>>: 입금 계좌(회사), 법인 계좌, 대금 입금처 in a maker's or a
+# franchise's paper, 납부 계좌(1회용), 일회용 계좌); offices' lines (<<office_line>>: the T. or
+# Tel. after a signature's direct line, 담당 부서, a centre's or an office's line in a staff
+# message, 사무실 in a record or a guard's log); representative landlines (<<rep_line>>: 대표번호,
+# 대표 전화). Values beside them: a member's refund or pay-in account, a seller's proceeds, a
+# worker's pay account (<<own_acct>>), the direct line of the signature's person (<<direct>>) and
+# mobiles, also a partner company's head's mobile under 대표 (<<mobile>>).
+OFFERING_LINE_GENRE = "offerings_and_lines"
+OFFERING_LINE_SHARE = 0.04  # of the documents, from a stream of its own
+OFFERING_LINE_PAPERS = {
+    "offerings": (
+        ("{church} 주보", "감사헌금 계좌: {bank} <<offering>>", "새가족 {name} 집사 <<mobile>>"),
+        ("[{hhmm}] {name} 간사: 참고로 헌금 계좌 <<offering>> 입니다",
+         "[{hhmm}] {name}: 네 환급계좌는 {bank} <<own_acct>> 로 해주세요"),
+        ("{temple} 초파일 연등 접수", "보시 계좌 : {bank} <<offering>>", "접수자 {name} / <<mobile>>"),
+        ("십일조 계좌={bank} <<offering>>", "성도 입금계좌={bank} <<own_acct>>"),
+        ("{foundation} 정기 후원 신청서", "후원 계좌 {bank} <<offering>>", "후원자 {name} 님 휴대폰 <<mobile>>",
+         "후원금 출금계좌 {bank} <<own_acct>>"),
+        ("기부금 계좌 안내 / {bank} / <<offering>>", "영수증 받으실 분 {name} <<mobile>>"),
+        ("{church} 선교 헌금 계좌 {bank} <<offering>> (예금주 {church})",),
+        ("교구 소식", "건축헌금 계좌 - {bank} <<offering>>", "구역장 {name} 권사 <<mobile>>"),
+        ("[{temple}] 불사 시주 계좌 {bank} <<offering>>", "신도 {name} 님 환불계좌 {bank} <<own_acct>>"),
+        ("- 헌금계좌: {bank} <<offering>>", "- 교우 {name} 입금계좌: {bank} <<own_acct>>"),
+        ("{name} 전도사: 감사헌금은 헌금 계좌 {bank} <<offering>> 로 부탁드려요",),
+        ("구분 | 계좌", "십일조 계좌 | {bank} <<offering>>", "성도 환급계좌 | {bank} <<own_acct>>"),
+        ("{foundation} 재난 성금 계좌 {bank} <<offering>>", "담당 {name} <<mobile>>"),
+        ("보시계좌 / {bank} <<offering>> / {temple} 종무소",),
+    ),
+    "bills": (
+        ("(주){brand} 입금 계좌(회사) {bank} <<bill_acct>>", "담당 {name} 대리 <<mobile>>"),
+        ("[입금 계좌(회사)] <<bill_acct>>", "[급여 계좌] {bank} <<own_acct>> ({name})"),
+        ('{"대금 입금처": "<<bill_acct>>", "담당": "{name}"}',),
+        ("{brand} 정밀 대금 입금처 ; <<bill_acct>>", "납품 담당 {name} <<mobile>>"),
+        ("가맹점 발주 안내", "※ 대금 입금처 : {bank} <<bill_acct>>", "※ 문의 {name} 과장 <<mobile>>"),
+        ("{name}님 전기요금 납부 계좌(1회용) <<bill_acct>>",),
+        ("납부 계좌(1회용)=<<bill_acct>>", "환불 계좌={bank} <<own_acct>>"),
+        ("회사 계좌 {bank} <<bill_acct>>", "직원 {name} 급여 계좌 {bank} <<own_acct>>"),
+        ("법인 계좌: {bank} <<bill_acct>>", "대표 {name} 휴대폰 <<mobile>>"),
+        ("과태료 일회용 계좌 {bank} <<bill_acct>>", "납부자 {name} <<mobile>>"),
+        ("중고 판매 대금 입금 계좌 {bank} <<own_acct>> ({name})", "{brand} 대금 입금처: {bank} <<bill_acct>>"),
+        ("입금 계좌 (회사) : {bank} <<bill_acct>>", "개인 계좌 : {bank} <<own_acct>>"),
+    ),
+    "office_lines": (
+        ("{name} 과장 | {dept}", "직통 <<direct>> / T. <<office_line>>"),
+        ("{name} 드림", "{brand} {dept}", "Direct: <<direct>> / T. <<office_line>>"),
+        ("{name} 대리", "직통: <<direct>> / Tel. <<office_line>>"),
+        ("{rname} | Manager", "Direct <<direct>> | Tel <<office_line>>"),
+        ("문의: 담당 부서 <<office_line>>", "민원 신청인 {name} 님 <<mobile>>"),
+        ("[{hhmm}] {name} 팀장: 센터 전화 <<office_line>> 확인하세요", "[{hhmm}] {name}: 제 번호는 <<mobile>> 입니다"),
+        ("{name} 주임: 사무실 <<office_line>> 으로 전화주세요",),
+        ("name={brand}", "사무실=<<office_line>>", "담당자 휴대폰=<<mobile>>"),
+        ('{"기관": "{brand}", "사무실": "<<office_line>>", "담당자": "{name}"}',),
+        ("[근무일지] 방문객 문의, 사무실은(는) <<office_line>> (으)로 안내했습니다", "근무자 {name} <<mobile>>"),
+        ("경비 일지: 택배 기사님께 사무실은 <<office_line>> 으로 안내함", "경비원 {name}"),
+        ("{name} 실장: 협회 사무실 번호 <<office_line>> 로 문의주세요",),
+    ),
+    "representatives": (
+        ("협력사 대표 전화번호= <<mobile>>", "협력사 대표번호= <<rep_line>>"),
+        ("거래처 현황", "{brand} / 대표 전화: <<rep_line>> / 대표 휴대폰 <<mobile>>"),
+        ("업체 대표 전화번호 <<mobile>> ({name})", "대표번호 <<rep_line>>"),
+        ("하도급 업체 대표 연락처: <<mobile>>", "회사 대표전화: <<rep_line>>"),
+        ("{brand} 대표 전화 <<rep_line>>", "대표 {name} 전화번호 <<mobile>>"),
+        ("partner_rep_phone: 대표 전화번호 <<mobile>>", "main: 대표번호 <<rep_line>>"),
+    ),
+}
+OFFERING_LINE_BRANDS = ("새빛", "한울극단", "다온", "푸른솔", "하늘정밀", "미래식품", "온누리")
+OFFERING_LINE_DEPTS = ("영업팀", "총무팀", "구매팀", "고객지원팀", "기획실")
+OFFERING_LINE_LOOK_ALIKES = {"offering": "offering_account", "bill_acct": "company_or_bill_account",
+                             "office_line": "office_main_line", "rep_line": "representative_landline"}
 
 # Machine keys (MACHINE_KEY_LAYOUTS): values under the column names Korean systems take from the
 # public-data standard terms and their cousins (brdt, dob_yyyymmdd, drvLcnsNo, bzmnNo, brno,
@@ -2232,7 +2314,7 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, HALF_MASK_GENRE, ORG_NUMBER_GENRE,
                           MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE, ROSTER_COLUMN_GENRE,
                           HELD_NUMBER_GENRE, ORG_ACCOUNT_GENRE, MACHINE_KEY_GENRE, CHAT_REQUEST_GENRE,
-                          PLACE_PROSE_GENRE, LABELLED_SCAN_GENRE)
+                          PLACE_PROSE_GENRE, LABELLED_SCAN_GENRE, OFFERING_LINE_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -2806,7 +2888,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(dict.fromkeys(MACHINE_KEY_LOOK_ALIKES.values()))
                   + tuple(dict.fromkeys(CHAT_REQUEST_LOOK_ALIKES.values()))
                   + tuple(PLACE_PROSE_LOOK_ALIKES.values())
-                  + tuple(LABELLED_SCAN_LOOK_ALIKES.values()) + ("chat_reception_number",))
+                  + tuple(LABELLED_SCAN_LOOK_ALIKES.values()) + ("chat_reception_number",)
+                  + tuple(OFFERING_LINE_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -5715,6 +5798,44 @@ class _Builder:
         else:
             self.held_number(w, marker, line, date_style)
 
+    def offering_line_paper(self) -> Document:
+        """A paper of OFFERING_LINE_PAPERS: offering and donation accounts, accounts labelled a
+        company's or one bill's, offices' lines and representative landlines, beside the people's
+        own accounts, direct lines and mobiles."""
+        names = {"{church}": HELD_NUMBER_CHURCHES, "{temple}": HELD_NUMBER_TEMPLES,
+                 "{foundation}": HELD_NUMBER_FOUNDATIONS, "{brand}": OFFERING_LINE_BRANDS,
+                 "{dept}": OFFERING_LINE_DEPTS}
+        return self.marked_paper(OFFERING_LINE_GENRE, OFFERING_LINE_PAPERS, "offering_line:", names,
+                                 ("serial:date_style", SERIAL_DATE_STYLES), lambda piece: piece,
+                                 self.offering_line_number)
+
+    def offering_line_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+
+        def landline() -> str:
+            area = r.choice(("02", "031", "042", "051", "053", "062", "064"))
+            middle = str(r.randrange(2, 10)) + d(3 if area == "02" or r.random() < 0.5 else 2)
+            return r.choice(("-", "-", "-", ".")).join((area, middle, d(4)))
+
+        if marker in ("offering", "bill_acct"):  # grouped, or fourteen bare digits as a bank issues one
+            text = v._bank_account("hyphen")
+            if "1회용" in line or "일회용" in line or r.random() < 0.2:
+                text = r.choice(("5620", "2790", "9011")) + d(10)
+            w.negative(OFFERING_LINE_LOOK_ALIKES[marker], text, line)
+        elif marker == "office_line":
+            w.negative(OFFERING_LINE_LOOK_ALIKES[marker], landline(), line)
+        elif marker == "rep_line":
+            w.negative(OFFERING_LINE_LOOK_ALIKES[marker],
+                       f"1{r.choice('568')}{r.randrange(0, 100):02d}-{d(4)}" if r.random() < 0.4 else landline(),
+                       line)
+        elif marker == "direct":
+            w.value(labelled.Written("phone", landline(), "landline", False), "label", line, line)
+        elif marker == "own_acct":
+            w.value(labelled.Written("bank_account", v._bank_account("hyphen"), "plain", False), "label", line, line)
+        else:
+            self.held_number(w, marker, line, date_style)
+
     def place_prose_paper(self) -> Document:
         """A paper of PLACE_PROSE_PAPERS: people's own lines named by their place, labels spaced
         out by a scan, values in prose after a label and an ending, Amex cards in a pay column."""
@@ -6733,8 +6854,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     chat_requests = random.Random(_seed(part, seed) ^ 0xC4A5)
     places_prose = random.Random(_seed(part, seed) ^ 0x9A1C)
     labelled_scans = random.Random(_seed(part, seed) ^ 0x0C16)
+    offerings_lines = random.Random(_seed(part, seed) ^ 0x0FE1)
     docs = []
     while len(docs) < documents:
+        if offerings_lines.random() < OFFERING_LINE_SHARE:
+            with b.own_stream(offerings_lines):
+                docs.append(b.offering_line_paper())
+            continue
         if labelled_scans.random() < LABELLED_SCAN_SHARE:
             with b.own_stream(labelled_scans):
                 docs.append(b.labelled_scan_paper())

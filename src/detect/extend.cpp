@@ -2819,7 +2819,8 @@ std::string_view account_label_before(std::string_view before) {
   // A row's cells apart by bars or slashes (회사 계좌 | 기업 | ...) are read as marks.
   const auto trim = [&] {
     while (before.ends_with(' ') || before.ends_with(':') || before.ends_with('-') ||
-           before.ends_with('|') || before.ends_with('/'))
+           before.ends_with('|') || before.ends_with('/') || before.ends_with(';') ||
+           before.ends_with('=') || before.ends_with('"'))
       before.remove_suffix(1);
   };
   const auto ends_the_label = [&] {
@@ -2846,7 +2847,12 @@ Charge charge_paid_in(std::string_view before) {
   if (!before.ends_with(labels::kDepositInWord)) return Charge::none;
   before.remove_suffix(labels::kDepositInWord.size());
   while (before.ends_with(' ')) before.remove_suffix(1);
-  if (ends_with_any(before, labels::kServiceChargeWords)) return Charge::service;
+  for (std::string_view charge : labels::kServiceChargeWords)
+    if (before.ends_with(charge)) {
+      before.remove_suffix(charge.size());
+      while (before.ends_with(' ')) before.remove_suffix(1);
+      return ends_with_any(before, labels::kPayoutWords) ? Charge::none : Charge::service;
+    }
   for (std::string_view charge : labels::kChargeWords)
     if (before.ends_with(charge)) {
       before.remove_suffix(charge.size());
@@ -3161,6 +3167,36 @@ bool shop_heads_line(std::string_view text, const Span& run) {
   return word.size() >= kShortestName && head.find_first_not_of(' ') == std::string_view::npos &&
          ends_in_business_word(word);
 }
+// The word naming a landline's owner right before it or right before its telephone word (센터
+// 전화 053-..., 사무실은 053-..., "사무실": "031-..."): an organisation's, an office's or a unit's;
+// else nothing. The line's words before it (a chat's speaker and title) speak of someone else.
+std::string_view telephone_owner_before(std::string_view before) {
+  std::string_view word = last_word(before);
+  if (std::find(std::begin(labels::kTelephoneWords), std::end(labels::kTelephoneWords), word) !=
+      std::end(labels::kTelephoneWords))
+    word = last_word(before.substr(0, static_cast<std::size_t>(word.data() - before.data())));
+  const bool owner = telephone_owner_words().in(word) ||
+                     (ends_with_any(word, labels::kOfficeUnitEndings) && !ends_with_region(word));
+  return owner && !names_a_person(word) ? word : std::string_view{};
+}
+// Whether a landline follows a person's direct line on its line under a bare telephone word
+// (직통 053-... / T. 042-..., Direct: 02-... | Tel 051-...): a signature's office main line.
+bool main_line_after_direct(std::string_view before) {
+  const std::size_t earlier = before.find_last_of("0123456789");
+  if (earlier == std::string_view::npos) return false;
+  const std::string_view between = before.substr(earlier + 1);
+  const std::string_view word = last_word(between);
+  if (std::find(std::begin(labels::kTelephoneWords), std::end(labels::kTelephoneWords), word) ==
+      std::end(labels::kTelephoneWords))
+    return false;
+  // The earlier number's label: the last word before its digits and their separators.
+  std::string_view head = before.substr(0, earlier);
+  const std::size_t digits = head.find_last_not_of("0123456789-. )");
+  head = head.substr(0, digits == std::string_view::npos ? 0 : digits + 1);
+  const std::string_view label = last_word(head);
+  return std::find(std::begin(labels::kDirectLineWords), std::end(labels::kDirectLineWords),
+                   label) != std::end(labels::kDirectLineWords);
+}
 // The word right before the account's label's 계좌 when it names the account's owner (관리사무소
 // 계좌 농협 ..., 사진관 계좌: ...): an organisation, an office named only as a holder, or a
 // business by its trade; else nothing.
@@ -3184,17 +3220,37 @@ std::string_view without_spaces(std::string_view s, std::span<char> into) {
     if (s[k] != ' ') into[n++] = s[k];
   return {into.data(), n};
 }
+// Whether the bracket right after an account's 계좌 names its owner or its one use ((회사), (법인),
+// (1회용)): an owner's ending, an organisation, a collection account's word, and no person.
+bool owner_bracketed_after_account(std::string_view rest) {
+  if (!rest.starts_with('(')) return false;
+  const std::size_t close = rest.find(')');
+  if (close == std::string_view::npos) return false;
+  const std::string_view inside = rest.substr(1, close - 1);
+  return (ends_with_any(inside, labels::kAccountOwnerEndings) ||
+          ends_with_any(inside, labels::kCollectionAccountWords) ||
+          organisation_words().in(inside)) &&
+         !names_a_person(inside);
+}
 // Whether the account's label, back to the number before it and spaces aside, names a collection
-// account (가상계좌: 국민 ..., 납부용 가상계좌는 ..., 전 용   입 금 계 좌 : ..., a column headed 가상계좌).
+// account (가상계좌: 국민 ..., 납부용 가상계좌는 ..., 전 용   입 금 계 좌 : ..., a column headed 가상계좌,
+// 헌금 계좌, 납부 계좌(1회용)) or its owner in a bracket right after 계좌 ([입금 계좌(회사)]).
 bool collection_account_named(std::string_view before) {
   // Most labels before an account end in another word: 계좌's last syllable is looked for first.
   constexpr std::string_view kAccountWordEnd = labels::kAccountWord.substr(3);
   if (before.find(kAccountWordEnd) == std::string_view::npos) return false;
+  // Back to the number before it: a lone digit leading a word (1회용) is the label's.
+  std::size_t earlier = before.find_last_of("0123456789");
+  while (earlier != std::string_view::npos && hangul_syllable_at(before, earlier + 1) &&
+         (earlier == 0 || !is_ascii_digit(static_cast<unsigned char>(before[earlier - 1]))))
+    earlier = earlier == 0 ? std::string_view::npos : before.find_last_of("0123456789", earlier - 1);
   std::array<char, kPhraseReach> kept;
-  const std::string_view compact = without_spaces(past_earlier_number(before), kept);
+  const std::string_view compact = without_spaces(
+      earlier == std::string_view::npos ? before : before.substr(earlier + 1), kept);
   const std::size_t at = compact.rfind(labels::kAccountWord);
   return at != std::string_view::npos &&
-         ends_with_any(compact.substr(0, at), labels::kCollectionAccountWords);
+         (ends_with_any(compact.substr(0, at), labels::kCollectionAccountWords) ||
+          owner_bracketed_after_account(compact.substr(at + labels::kAccountWord.size())));
 }
 // The line above the account's when the account's own line holds nothing before it but a bank's
 // name (가상계좌 안내드립니다. / 국민 5620...): that line's label names it; else nothing.
@@ -3330,6 +3386,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       // (업체 대표 휴대폰: 031-...) or a contact person named on its line.
       const std::string_view before = line_before(text, run, kDeskReach),
                              line = line_before(text, run, kIdentityReach);
+      if (main_line_after_direct(line_before(text, run))) return !in_a_persons_row(text, run);
       if (ends_with_any(last_word(before), labels::kMobileWords) || contact_person_named(line))
         return false;
       const std::string_view aside =
@@ -3371,6 +3428,10 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
           (ends_with_any(word, labels::kOfficeUnitEndings) && !ends_with_region(word)) ||
           (said.size() < before.size() && is_department_abbreviation(word)) ||
           english_desk_before(before);
+      // The owner named right before the number or its telephone word (김지현 팀장: 센터 전화
+      // ...): only the words from it on are read for a person.
+      const std::string_view owner = telephone_owner_before(said);
+      if (!owner.empty()) said = said.substr(static_cast<std::size_t>(owner.data() - said.data()));
       return (telephone_owner_words().in(before) || organisation_words().in(aside) || unit_desk ||
               shop_heads_line(text, run) || in_business_block() || on_identity_line() ||
               fax_beside(text, run) || shared_mailbox_in(line)) &&

@@ -908,10 +908,12 @@ inline constexpr Label kCompany[] = {
     {"고객상담", 1.0f},
     {"수신자부담", 1.0f},
     {"무료전화", 1.0f},
-    {"대표전화", 1.0f},
+    // A representative's mobile (협력사 대표 전화번호= 010-...) is the head's own: no company
+    // answers on a mobile.
+    {"대표전화", 1.0f, kNotMobile},
     {"고객센터", 1.0f},
     {"콜센터", 1.0f},
-    {"대표번호", 1.0f},
+    {"대표번호", 1.0f, kNotMobile},
     {"ARS", 1.0f, kAscii},
     {"무료상담", 1.0f},
     {"상담센터", 1.0f},
@@ -1177,8 +1179,14 @@ inline constexpr std::string_view kAccountOwnerQualifiers[] = {"공식", "명의
 // 계좌): a bank issues it to the organisation, it names no person as holder and cannot be drawn
 // on, whoever pays into it. Not 입금 alone (입금계좌: the account a person is paid into) nor
 // 가상자산 (an exchange's account of the person).
-inline constexpr std::string_view kCollectionAccountWords[] = {"가상", "전용입금", "입금전용", "납부용",
-                                                               "납부전용"};
+inline constexpr std::string_view kCollectionAccountWords[] = {
+    "가상", "전용입금", "입금전용", "납부용", "납부전용",
+    // A virtual account issued for one bill (납부 계좌(1회용), 일회용 계좌).
+    "1회용", "일회용",
+    // Offerings and donations a church, a temple or a charity collects (헌금 계좌, 감사헌금,
+    // 십일조, 보시, 후원 계좌, 기부금 계좌): given to it, whoever gives. A giver's own account is
+    // named otherwise (후원자 계좌, 후원 출금계좌, 환급계좌).
+    "헌금", "십일조", "보시", "시주", "후원", "후원금", "기부", "기부금", "성금"};
 // The account word letter-spaced by a scan's OCR (교 회   헌 금 계 좌 :): its line is read with
 // its spaces taken out.
 inline constexpr std::string_view kSpacedAccountWord = "계 좌";
@@ -1203,7 +1211,9 @@ inline constexpr std::string_view kOfficeUnitEndings[] = {
     // hospital's counters (행정실, 원무과 end in 실 and 과 already).
     "종무소", "종무실",
     // An office's switchboard (교환 031-..., 대표 교환), the Korean of kEnglishDeskNames' switchboard.
-    "교환"};
+    "교환",
+    // A department named as such (문의: 담당 부서 064-...).
+    "부서"};
 // English names of an organisation's desks and lines, ending the words right before a landline
 // (Front desk: 031-..., Branch tel 043) 342-..., Customer care 02-...): read as kOfficeUnitEndings
 // are, in any case. Not Office, Main nor Branch alone: a person's record has its office phone,
@@ -1215,6 +1225,14 @@ inline constexpr std::string_view kEnglishDeskNames[] = {
     // A hotel's or a building's desks, also as a system's keys (front_desk, lobby_tel).
     "frontdesk",     "front office",   "lobby",          "lobby tel",    "concierge",
     "reception desk", "guest services", "bell desk",     "security desk", "info desk"};
+// Words naming a line as a telephone only, right before its number (센터 전화 053-..., 사무실
+// 번호, 협회 연락처, T. 042-...): the word before them names whose line it is.
+inline constexpr std::string_view kTelephoneWords[] = {"전화", "전화번호", "번호", "연락처",
+                                                       "Tel",  "TEL",      "tel",  "T"};
+// A person's direct line in a signature (직통 053-... / T. 042-..., Direct: 02-... / Tel 051-...):
+// the telephone after it on its line is the office's main line.
+inline constexpr std::string_view kDirectLineWords[] = {"직통", "직통전화", "Direct", "direct",
+                                                        "DIRECT", "D",      "DID"};
 // Words of an extension right after a landline (02-2231-8876 내선 204, (내선 9510)): the number
 // is an office's switchboard, whoever's desk the extension reaches.
 inline constexpr std::string_view kExtensionWords[] = {"내선", "ext.", "Ext.", "EXT."};
@@ -1261,9 +1279,11 @@ inline constexpr std::string_view kBusinessNameEndings[] = {
 // depends on the paper (a care centre's contract or a flat's private sale), so a business must be
 // named there; unless a person is written as its holder.
 inline constexpr std::string_view kChargeWords[] = {"잔금", "계약금", "중도금", "대금"};
-// Charges only a business's service is paid (공사대금, 수강료 입금 계좌): its account, unless a
-// person is written as its holder.
-inline constexpr std::string_view kServiceChargeWords[] = {"공사대금", "수강료", "이용료", "레슨비",
+// Charges only a business's service or goods are paid (공사대금, 수강료 입금 계좌, 대금 입금처: the
+// price of work or goods a maker's or a franchise's paper asks for): its account, unless a person
+// is written as its holder or a payout's word stands before it (판매 대금: a seller's proceeds).
+// Right before 입금 only; 대금 in a sentence is read as kChargeWords are.
+inline constexpr std::string_view kServiceChargeWords[] = {"대금", "수강료", "이용료", "레슨비",
                                                            "교육비"};
 // Words before a charge that make it money paid out to the account's holder (판매 대금 입금 계좌:
 // a seller's proceeds, 정산 대금, 환급 대금, 보상 대금): the holder's own account.

@@ -37,7 +37,9 @@ struct NextFold {
 
 NextFold next_fold(std::string_view text, std::size_t i, interrupt::Poll& poll) {
   while (true) {
-    i = unicode::find_byte<kMayFold>(text, i);
+    // Folded characters come in runs (a full-width number): the next is looked at first.
+    if (i >= text.size() || !kMayFold.has(static_cast<unsigned char>(text[i])))
+      i = unicode::find_byte<kMayFold>(text, i);
     if (i >= text.size()) return {text.size(), text.size(), {}};
     poll.reach(i);
     const std::size_t start = i;
@@ -60,9 +62,8 @@ std::optional<PassOutput> fold(std::string_view text) {
   interrupt::Poll poll;
   for (NextFold f = next_fold(text, 0, poll); f.start < n; f = next_fold(text, f.end, poll)) {
     if (!b) b.emplace(n);
-    b->keep(text.substr(emitted, f.start - emitted));
-    b->replace(text.substr(f.start, f.end - f.start), std::string_view(&f.folded.ascii, 1),
-               f.folded.rule);
+    if (f.start > emitted) b->keep(text.substr(emitted, f.start - emitted));  // not in a run
+    b->replace_char(text.substr(f.start, f.end - f.start), f.folded.ascii, f.folded.rule);
     emitted = f.end;
   }
   if (!b) return std::nullopt;

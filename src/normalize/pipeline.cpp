@@ -35,8 +35,10 @@ Result<std::optional<Normalized>> normalize_changes(std::string_view text, const
 
 Result<bool> normalize_changes_into(std::string_view text, const Config& config, Normalized& out,
                                     std::uint64_t max_bytes) {
-  if (auto error = text_size_error("text", text.size(), max_bytes))
-    return std::unexpected(Error::text_too_large(std::move(*error)));
+  // Compared first: the message's maker is a call with an optional string to test and destroy.
+  if (text.size() > max_bytes)
+    if (auto error = text_size_error("text", text.size(), max_bytes))
+      return std::unexpected(Error::text_too_large(std::move(*error)));
   auto too_large = [&] {
     return std::unexpected(
         Error::text_too_large(normalized_size_error("text", text.size(), max_bytes)));

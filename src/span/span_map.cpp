@@ -287,6 +287,24 @@ void SpanMapBuilder::replace(std::string_view src_text, std::string_view dst_tex
   push_transformed(src_text, dst_text, rule, cost, chars);
 }
 
+void SpanMapBuilder::replace_char(std::string_view src_char, char ascii, RuleName rule) {
+  src_byte_ += u32(src_char.size());
+  ++src_char_;
+  ++dst_byte_;
+  ++dst_char_;
+  output_.push_back(ascii);
+  RecentCharChange& recent = recent_char_change_;
+  if (recent.data != rule.data() || recent.size != rule.size()) {
+    NormalizationCost cost;
+    cost.replaced_chars = 1;
+    // One character for one: never an expansion or a deletion.
+    recent = RecentCharChange{rule.data(), rule.size(),
+                              segments_.intern(SegmentChange{set_of(rule), cost,
+                                                             SegmentKind::replace})};
+  }
+  segments_.push_next(SegmentEnd{src_byte_, src_char_, dst_byte_, dst_char_, recent.change});
+}
+
 void SpanMapBuilder::numeral(std::string_view src_text, std::string_view dst_text, RuleName rule) {
   numeral(src_text, dst_text, rule, NormalizationCost::saturate(utf8::count_chars(src_text)));
 }
@@ -328,6 +346,7 @@ SpanMapBuilder::Output SpanMapBuilder::finish() {
   src_byte_ = src_char_ = dst_byte_ = dst_char_ = 0;
   expected_source_ = 0;
   recent_absorbs_.clear();
+  recent_char_change_ = RecentCharChange{};
   return out;
 }
 

@@ -437,6 +437,9 @@ class SpanMapBuilder {
   // Rule names must outlive every map built from them (static or interned).
   void keep(std::string_view text);
   void replace(std::string_view src_text, std::string_view dst_text, RuleName rule);
+  // replace() of one character by one ASCII byte (a folded character): the same segment, its
+  // change recalled from the last such replacement of the rule.
+  void replace_char(std::string_view src_char, char ascii, RuleName rule);
   void numeral(std::string_view src_text, std::string_view dst_text, RuleName rule);
   // The same, costed as `expanded` syllables whatever the source's length.
   void numeral(std::string_view src_text, std::string_view dst_text, RuleName rule,
@@ -497,6 +500,13 @@ class SpanMapBuilder {
     std::uint32_t change;
   };
   RecentRing<RecentAbsorb, 4> recent_absorbs_;
+  // The change of replace_char's last rule (a run of full-width digits folds one after another).
+  struct RecentCharChange {
+    const char* data = nullptr;
+    std::size_t size = 0;
+    std::uint32_t change = 0;
+  };
+  RecentCharChange recent_char_change_;
 };
 
 // A builder or writer that a pass makes only once it changes something: as std::optional, but a

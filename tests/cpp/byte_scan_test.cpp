@@ -46,7 +46,8 @@ TEST(ByteScan, EveryStartOfEveryLengthAgreesWithTheBytes) {
   std::string text;
   for (int round = 0; round < 3000; ++round) {
     state = state * 6364136223846793005ull + 1442695040888963407ull;
-    const std::size_t length = (state >> 33) % 70;
+    // Up to a few blocks: the first block, then thirty-two bytes a step where AVX2 exists.
+    const std::size_t length = (state >> 33) % 150;
     // Runs of one byte now and then, so that scans also stop deep inside a block.
     const unsigned bias = static_cast<unsigned>(state >> 60);
     text.clear();
@@ -58,6 +59,35 @@ TEST(ByteScan, EveryStartOfEveryLengthAgreesWithTheBytes) {
     expect_scans_agree<kDigitsAndMarks>(text);
     expect_scans_agree<kLeads>(text);
     expect_scans_agree<kSingles>(text);
+  }
+}
+
+// Whether a text holds a lead byte other than ASCII's and the Hangul syllables' (C0 on, outside
+// EA..ED), for texts of every length up to a few blocks, wide steps and their overlapping last
+// one included, against the bytes read one by one.
+TEST(ByteScan, OtherThanAsciiAndHangulAgreesWithTheBytes) {
+  const unsigned char hangul_and_ascii[] = {'a', ' ', '0', 0xEA, 0xEB, 0xEC, 0xED, 0x80, 0xBF, 0x7F};
+  const unsigned char others[] = {0xC0, 0xC2, 0xE2, 0xE3, 0xE9, 0xEE, 0xEF, 0xF0, 0xFF};
+  std::uint64_t state = 13;
+  auto next = [&] {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    return static_cast<std::size_t>(state >> 33);
+  };
+  for (std::size_t length = 0; length < 150; ++length) {
+    for (int round = 0; round < 20; ++round) {
+      std::string text;
+      while (text.size() < length)
+        text += static_cast<char>(hangul_and_ascii[next() % sizeof hangul_and_ascii]);
+      // None, or one other lead at a chosen place: the first, the last, any.
+      if (round > 0 && length > 0) {
+        const std::size_t at = round == 1 ? 0 : round == 2 ? length - 1 : next() % length;
+        text[at] = static_cast<char>(others[next() % sizeof others]);
+      }
+      bool want = false;
+      for (unsigned char b : text) want |= b >= 0xC0 && (b < 0xEA || b > 0xED);
+      ASSERT_EQ(unicode::holds_other_than_ascii_and_hangul(text), want)
+          << testing::PrintToString(text);
+    }
   }
 }
 

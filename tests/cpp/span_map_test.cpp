@@ -206,6 +206,42 @@ TEST(SpanMapBuilder, AbsorbedSeparatorsGetTheChangesOfTheirRuleClassAndLength) {
   check(order, b);  // the same builder: its second map numbers the changes in its own order
 }
 
+// replace_char() writes what replace() writes, change numbers included, whatever the order of
+// its rules and the other operations between (a change it recalls is the map's own, and a
+// builder used again numbers its changes afresh).
+TEST(SpanMapBuilder, ReplaceCharWritesWhatReplaceWrites) {
+  const RuleName kSpaceFold = "fold.space", kDashFold = "fold.dash";
+  struct Step {
+    std::string_view src;
+    char ascii;
+    RuleName rule;
+  };
+  const Step steps[] = {{"１", '1', kFold},       {"２", '2', kFold},      {"\u00a0", ' ', kSpaceFold},
+                        {"－", '-', kFold},       {"\u2013", '-', kDashFold}, {"\u3000", ' ', kSpaceFold},
+                        {"\u00ad", '-', kDashFold}, {"Ａ", 'A', kFold}};
+  auto build = [&](SpanMapBuilder& b, bool by_char, std::size_t round) {
+    for (std::size_t k = 0; k < 24; ++k) {
+      const Step& step = steps[(k * (round + 3)) % std::size(steps)];
+      if (k % 5 == 2) b.keep("가");
+      if (k % 7 == 3) b.absorb(" ", kSpace, AbsorbClass::whitespace);
+      if (by_char) b.replace_char(step.src, step.ascii, step.rule);
+      else b.replace(step.src, std::string_view(&step.ascii, 1), step.rule);
+    }
+    b.keep("z");
+    return b.finish();
+  };
+  SpanMapBuilder by_char, by_replace;
+  for (std::size_t round = 0; round < 3; ++round) {
+    const auto got = build(by_char, true, round), want = build(by_replace, false, round);
+    EXPECT_EQ(got.text, want.text);
+    EXPECT_EQ(str(got.map), str(want.map));
+    ASSERT_EQ(got.map.len(), want.map.len());
+    for (std::size_t i = 0; i < got.map.len(); ++i)
+      EXPECT_EQ(got.map.end_of(i).change, want.map.end_of(i).change) << round << " " << i;
+    EXPECT_TRUE(got.map.validate());
+  }
+}
+
 // A ring keeps the last four entries written, finds the first that matches, forgets the
 // oldest as a fifth comes, and after clear() (a builder's finished map) finds none of them;
 // a copy holds the same entries and moves on by itself.

@@ -157,6 +157,13 @@ l9SO), beside models', serials', lots', plates', ISBNs' and orders' numbers the 
 (look-alikes) and passports and e-mails whose letters are their own; and a desk's chat where the
 person reads out the account asked for in spaced groups with an ending (9096 08 122864 1 요).
 
+Organisations' senders (organisations_senders): notifications'
+senders under a sender label (보낸사람 notice@mail.bankk.co.kr, "sender": "newsletter@...", a scan's
+보 낸 사 람.), organisations' lines under a label a scan spaced out or misread (F A X, 대표번흐,
+고객샌터), meters' numbers written like a Seoul landline and the dates of a visit, a booking or a
+trip under their own label in prose after a birth date's line, as look-alikes; a person's address
+at a mail service under a sender label stays a value.
+
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
 hash, about a third going to the held-out part only.
@@ -934,6 +941,73 @@ ORG_ACCOUNT_SHOPS = ("한빛몰", "다온스토어", "새봄쇼핑", "라온샵"
 VIRTUAL_ACCOUNT_WORD = "가상"
 ORG_ACCOUNT_LOOK_ALIKES = {"vacct": "virtual_account", "org_acct": "organisation_owned_account",
                            "org_key": "organisation_account_key"}
+# Organisations' mailboxes and lines a notice or a scan writes, beside the people's own (genre
+# organisations_senders, a stream of its own; SENDER_PAPERS): a notification's sender under its
+# label (<<notice_mail>>: 보낸사람, From, "sender":, sender=, 발신., a scan's 보 낸 사 람.), whose
+# local part is a notification role (notice@, newsletter@, alerts@, no-reply@) or whose domain is a
+# mailing subdomain of the organisation's (mail., news., noti., email.); an organisation's line
+# under a label a scan spaced out or misread by one syllable (<<garbled_line>>: 대표번흐, F A X,
+# 고객샌터), a meter's number written like a Seoul landline (<<meter_no>>); dates of a visit, a
+# booking or a trip under their own label in prose after a birth date's line (<<event_date>>:
+# 일정: 2026년 4월 22일, 방문일은 ...). The people's own stay values: an address at a mail service
+# under a sender label (<<person_mail>>), mobiles, birth dates.
+SENDER_GENRE = "organisations_senders"
+SENDER_SHARE = 0.04  # of the documents, from a stream of its own
+SENDER_PAPERS = {
+    "notification_senders": (
+        ("보낸사람 <<notice_mail>>", "받는사람 <<person_mail>>", "제목: [{org}] 12월 이용대금 명세서"),
+        ("From <<notice_mail>>", "To <<person_mail>>", "Subject: 예매가 완료되었습니다"),
+        ('{"sender": "<<notice_mail>>", "recipient": "<<person_mail>>", "subject": "배송 시작 안내"}',),
+        ("2026-12-01 09:12:44 sender=<<notice_mail>> rcpt=<<person_mail>> status=sent",),
+        ("발신. <<notice_mail>>", "수신. <<person_mail>>", "{name} 고객님, 결제가 승인되었습니다."),
+        ("[스캔] 우편물 사본", "보 낸 사 람. <<notice_mail>>", "받 는 사 람. {name} 님"),
+        ("발신자: <<notice_mail>>", "수신자: {name} {lt}<<person_mail>>{gt}", "회원님의 비밀번호가 변경되었습니다."),
+        ("reply_to: <<notice_mail>>", "to: <<person_mail>>", "subject: 이벤트 당첨 안내"),
+        ("보낸 사람 : {org} {lt}<<notice_mail>>{gt}", "받는 사람 : <<person_mail>>"),
+        ("---------- 전달된 메일 ----------", "From: <<notice_mail>>", "Date: 2026년 12월 1일",
+         "To: {name} {lt}<<person_mail>>{gt}"),
+        ("발신 메일 주소 <<notice_mail>> 는 발신 전용입니다.", "문의: {name} 매니저 <<mobile>>"),
+        ("Sender: <<notice_mail>>", "Recipient: <<person_mail>>", "Sent: Mon, 1 Dec 2026"),
+        ("보낸이 <<notice_mail>> / 받는이 <<person_mail>>",),
+        ("메일 헤더", "Reply-To: <<notice_mail>>", "Return-Path: <<notice_mail>>"),
+        # The people's own under a sender label.
+        ("보낸사람: {name} {lt}<<person_mail>>{gt}", "받는사람: <<notice_mail>>", "제목: 수신 거부 요청드립니다"),
+        ("From: <<person_mail>>", "To: <<notice_mail>>", "Subject: 환불 문의 ({name})", "연락처 <<mobile>>"),
+        ("발신자 <<person_mail>> ({name})", "예약 변경 부탁드립니다. 휴대폰 <<mobile>>"),
+    ),
+    "garbled_labels": (
+        ("[스캔] {org} 영수증", "대표번흐. <<garbled_line>>", "구매자 {name} <<mobile>>"),
+        ("OCR 변환본", "F A X : <<garbled_line>>", "담당 {name} 대리 <<mobile>>"),
+        ("관리비 고지서", "계량기 번호는 <<meter_no>> 입니다", "세대주 {name} <<mobile>>"),
+        ("{org} 견적서 (스캔)", "대표번후 <<garbled_line>>", "F A X <<garbled_line>>"),
+        ("고객샌터 <<garbled_line>>", "신청인 {name} 연락처 <<mobile>>"),
+        ("[팩스 수신] {org}", "팩 스 : <<garbled_line>>", "대 표 번 호 : <<garbled_line>>"),
+        ("수도 검침 안내", "계량기번호 <<meter_no>> / 검침원 {name} <<mobile>>"),
+        ("콜샌터 : <<garbled_line>>", "가입자 {name} <<mobile>>"),
+        ("{org} 안내문", "대표전하 <<garbled_line>>", "F  A  X  <<garbled_line>>"),
+        ("가스 계량기 번호: <<meter_no>>", "사용자 {name} 휴대폰 <<mobile>>"),
+    ),
+    "event_prose": (
+        ("Date of Birth는 <<dob>>입니다", "일정: <<event_date>>"),
+        ("생년월일은 <<dob>>이고요, 방문일은 <<event_date>>입니다.",),
+        ("고객 생년월일 <<dob>>", "예약일: <<event_date>> 오후 2시"),
+        ("생일 <<dob>> / 행사일 <<event_date>>",),
+        ("여권상 생년월일 <<dob>>", "출국일은 <<event_date>>, 입국일은 <<event_date>>예요."),
+        ("DOB: <<dob>>", "방문일: <<event_date>>"),
+        ("생년월일: <<dob>>", "일정은 <<event_date>>로 잡혔습니다."),
+        ("본인 생년월일 <<dob>> 확인했습니다.", "예약일을 <<event_date>>로 변경해 드렸어요."),
+        ("신청자 {name} (생년월일 <<dob>>)", "행사일 : <<event_date>> 10시"),
+        ("생년월일 <<dob>>", "출국일: <<event_date>> / 입국일: <<event_date>>"),
+    ),
+}
+SENDER_ORGS = ("한빛카드", "티켓온", "새봄은행", "누리몰", "Hanbit Card", "미래증권", "다온마켓")
+SENDER_BRANDS = ("bankk", "ticketon", "hanbitcard", "nurimall", "daon-market", "miraesec", "seumpay")
+# Notification mailboxes' local parts, and the mailing subdomains of an organisation's domain.
+SENDER_ROLES = ("notice", "notices", "notification", "notifications", "noti", "alert", "alerts", "newsletter",
+                "news", "mailer", "mail", "no-reply", "noreply", "donotreply", "do-not-reply")
+SENDER_SUBDOMAINS = ("mail.", "news.", "newsletter.", "noti.", "alert.", "email.")
+SENDER_LOOK_ALIKES = {"notice_mail": "notification_sender", "garbled_line": "garbled_label_line",
+                      "meter_no": "meter_number", "event_date": "prose_event_date"}
 
 # Organisations' offerings, bills and lines (genre offerings_and_lines, a stream of its own;
 # OFFERING_LINE_PAPERS), beside the people's own values. Accounts an organisation collects gifts
@@ -2314,7 +2388,7 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, HALF_MASK_GENRE, ORG_NUMBER_GENRE,
                           MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE, ROSTER_COLUMN_GENRE,
                           HELD_NUMBER_GENRE, ORG_ACCOUNT_GENRE, MACHINE_KEY_GENRE, CHAT_REQUEST_GENRE,
-                          PLACE_PROSE_GENRE, LABELLED_SCAN_GENRE, OFFERING_LINE_GENRE)
+                          PLACE_PROSE_GENRE, LABELLED_SCAN_GENRE, OFFERING_LINE_GENRE, SENDER_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -2889,7 +2963,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(dict.fromkeys(CHAT_REQUEST_LOOK_ALIKES.values()))
                   + tuple(PLACE_PROSE_LOOK_ALIKES.values())
                   + tuple(LABELLED_SCAN_LOOK_ALIKES.values()) + ("chat_reception_number",)
-                  + tuple(OFFERING_LINE_LOOK_ALIKES.values()))
+                  + tuple(OFFERING_LINE_LOOK_ALIKES.values())
+                  + tuple(SENDER_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -5795,6 +5870,42 @@ class _Builder:
         elif marker == "own_key":
             w.value(labelled.Written("bank_account", v._bank_account("hyphen").replace("-", ""), "plain", False),
                     "label", line, line)
+    def senders_paper(self) -> Document:
+        """A paper of SENDER_PAPERS: notifications' senders, organisations' lines under garbled
+        labels, meters' numbers and event dates in prose, beside the people's own."""
+        self._sender_brand = self.r.choice(SENDER_BRANDS)
+        return self.marked_paper(SENDER_GENRE, SENDER_PAPERS, "sender:", {"{org}": SENDER_ORGS},
+                                 ("serial:date_style", SERIAL_DATE_STYLES),
+                                 lambda piece: piece.replace("{lt}", "<").replace("{gt}", ">"), self.sender_number)
+
+    def sender_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+        if marker == "notice_mail":  # a role at the brand's domain, or any name at its mailing subdomain
+            tld = r.choice((".co.kr", ".com", ".kr"))
+            if r.random() < 0.5:
+                address = f"{r.choice(SENDER_ROLES)}@{r.choice(('',) + SENDER_SUBDOMAINS)}{self._sender_brand}{tld}"
+            else:
+                local = r.choice(SENDER_ROLES + (self._sender_brand.replace("-", ""), "event", "benefit", "webmaster"))
+                address = f"{local}@{r.choice(SENDER_SUBDOMAINS)}{self._sender_brand}{tld}"
+            w.negative(SENDER_LOOK_ALIKES[marker], address, line)
+        elif marker == "person_mail":  # a person's own address at a mail service
+            local = r.choice(corpus.ROMAN) + r.choice((".", "_", "")) + r.choice(corpus.ROMAN_SUR)
+            w.value(labelled.Written("email", f"{local}{r.randrange(0, 100) if r.random() < 0.4 else ''}@"
+                                     f"{r.choice(REPLY_MAIL_HOSTS)}", FORM_WRITING, False), "label", line, line)
+        elif marker == "garbled_line":  # an area code, a local number of three or four digits
+            g = [r.choice(("02", "031", "032", "051", "053", "055", "062", "070")), str(r.randrange(2, 10)) + d(2), d(4)]
+            if g[0] != "02" or r.random() < 0.5:
+                g[1] += d(1)
+            w.negative(SENDER_LOOK_ALIKES[marker], r.choice(("-", "-", ".", " ")).join(g), line)
+        elif marker == "meter_no":  # 02 and seven or eight digits, with or without a hyphen
+            w.negative(SENDER_LOOK_ALIKES[marker], "02" + r.choice(("-", "-", "")) + str(r.randrange(2, 10))
+                       + d(r.choice((6, 7))), line)
+        elif marker == "event_date":
+            y, m, dd = v.date(2024, 2027)
+            style = r.choice(("{y}년 {m}월 {d}일", "{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}", "{y}. {m}. {d}.",
+                              "{y}/{m:02d}/{d:02d}"))
+            w.negative(SENDER_LOOK_ALIKES[marker], style.format(y=y, m=m, d=dd), line)
         else:
             self.held_number(w, marker, line, date_style)
 
@@ -6855,6 +6966,7 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     places_prose = random.Random(_seed(part, seed) ^ 0x9A1C)
     labelled_scans = random.Random(_seed(part, seed) ^ 0x0C16)
     offerings_lines = random.Random(_seed(part, seed) ^ 0x0FE1)
+    senders = random.Random(_seed(part, seed) ^ 0x5E4D)
     docs = []
     while len(docs) < documents:
         if offerings_lines.random() < OFFERING_LINE_SHARE:
@@ -6880,6 +6992,10 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
         if places_prose.random() < PLACE_PROSE_SHARE:
             with b.own_stream(places_prose):
                 docs.append(b.place_prose_paper())
+            continue
+        if senders.random() < SENDER_SHARE:
+            with b.own_stream(senders):
+                docs.append(b.senders_paper())
             continue
         if half_masked.random() < HALF_MASK_SHARE:
             with b.own_stream(half_masked):

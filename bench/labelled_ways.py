@@ -948,11 +948,12 @@ ORG_ACCOUNT_LOOK_ALIKES = {"vacct": "virtual_account", "org_acct": "organisation
 # mailing subdomain of the organisation's (mail., news., noti., email.); an organisation's line
 # under a label a scan spaced out or misread by one syllable (<<garbled_line>>: 대표번흐, F A X,
 # 고객샌터), a meter's number written like a Seoul landline (<<meter_no>>); dates of a visit, a
-# booking or a trip under their own label in prose after a birth date's line (<<event_date>>:
-# 일정: 2026년 4월 22일, 방문일은 ...). The people's own stay values: an address at a mail service
-# under a sender label (<<person_mail>>), mobiles, birth dates.
+# booking or a trip under their own label in prose after a birth date's line, masked or not
+# (<<event_date>>: 일정: 2026년 4월 22일, 방문일은 ...). The people's own stay values: an address at
+# a mail service under a sender label (<<person_mail>>), mobiles, birth dates (<<masked_dob>>:
+# ****-10-28, 19**.03.02).
 SENDER_GENRE = "organisations_senders"
-SENDER_SHARE = 0.04  # of the documents, from a stream of its own
+SENDER_SHARE = 0.05  # of the documents, from a stream of its own
 SENDER_PAPERS = {
     "notification_senders": (
         ("보낸사람 <<notice_mail>>", "받는사람 <<person_mail>>", "제목: [{org}] 12월 이용대금 명세서"),
@@ -998,6 +999,12 @@ SENDER_PAPERS = {
         ("본인 생년월일 <<dob>> 확인했습니다.", "예약일을 <<event_date>>로 변경해 드렸어요."),
         ("신청자 {name} (생년월일 <<dob>>)", "행사일 : <<event_date>> 10시"),
         ("생년월일 <<dob>>", "출국일: <<event_date>> / 입국일: <<event_date>>"),
+        # After a birth date masked but for its month and day.
+        ("Date of Birth는 <<masked_dob>>입니다", "일정: <<event_date>>"),
+        ("생년월일 <<masked_dob>> (본인 확인 완료)", "방문일은 <<event_date>>입니다."),
+        ("고객님 생년월일: <<masked_dob>>", "예약일 <<event_date>> 확정"),
+        ("[상담 메모] 생년월일 <<masked_dob>>", "행사일이 <<event_date>>라서 그 전에 처리 부탁"),
+        ("DOB <<masked_dob>>", "출국일 <<event_date>>"),
     ),
 }
 SENDER_ORGS = ("한빛카드", "티켓온", "새봄은행", "누리몰", "Hanbit Card", "미래증권", "다온마켓")
@@ -5906,6 +5913,12 @@ class _Builder:
             style = r.choice(("{y}년 {m}월 {d}일", "{y}.{m:02d}.{d:02d}", "{y}-{m:02d}-{d:02d}", "{y}. {m}. {d}.",
                               "{y}/{m:02d}/{d:02d}"))
             w.negative(SENDER_LOOK_ALIKES[marker], style.format(y=y, m=m, d=dd), line)
+        elif marker == "masked_dob":  # the year hidden, or all but its century
+            y, m, dd = v.date(1950, 2005)
+            style = r.choice(("****-{m:02d}-{d:02d}", "****.{m:02d}.{d:02d}", "{c}**-{m:02d}-{d:02d}",
+                              "{c}**.{m:02d}.{d:02d}"))
+            w.value(labelled.Written("birth_date", style.format(c=str(y)[:2], m=m, d=dd), "masked_parts", True),
+                    "label", line, line)
         else:
             self.held_number(w, marker, line, date_style)
 

@@ -4276,6 +4276,45 @@ bool role_and_brand(std::string_view local, std::string_view domain) {
   }
   return role;
 }
+// Whether `domain` is an organisation's mailing host (mail.bankk.co.kr, news.ticketon.kr): its
+// first label is one of labels::kMailingHosts and the rest, itself a domain, no mail service's.
+bool mailing_host(std::string_view domain) {
+  const std::size_t dot = domain.find('.');
+  if (dot == std::string_view::npos) return false;
+  const std::string_view rest = domain.substr(dot + 1);
+  return rest.find('.') != std::string_view::npos &&
+         is_mailbox_name_of(domain.substr(0, dot), labels::kMailingHosts) && !is_mail_service(rest);
+}
+// Whether a sender's label (labels::kSenderLabels) ends `before`, separators after it aside
+// (보낸사람 , "sender": ", sender=, 발신. , From <): spaces, hyphens and underscores are not
+// compared, ASCII letters in any case; an ASCII label starts a word.
+bool sender_label_ends(std::string_view before) {
+  auto separator = [](char c) {
+    return c == ' ' || c == '\t' || c == ':' || c == '.' || c == '=' || c == '"' || c == '\'' ||
+           c == '<' || c == '(' || c == '[';
+  };
+  while (!before.empty() && separator(before.back())) before.remove_suffix(1);
+  if (before.ends_with("\xEF\xBC\x9A")) before.remove_suffix(3);  // a full-width colon
+  auto skipped = [](char c) { return c == ' ' || c == '-' || c == '_'; };
+  return std::any_of(std::begin(labels::kSenderLabels), std::end(labels::kSenderLabels),
+                     [&](std::string_view label) {
+                       std::size_t t = before.size(), k = label.size();
+                       while (k > 0) {
+                         if (skipped(label[k - 1])) {
+                           --k;
+                           continue;
+                         }
+                         while (t > 0 && skipped(before[t - 1])) --t;
+                         if (t == 0 || unicode::ascii_lower(static_cast<unsigned char>(before[t - 1])) !=
+                                           static_cast<unsigned char>(label[k - 1]))
+                           return false;
+                         --t;
+                         --k;
+                       }
+                       return !is_ascii_letter(static_cast<unsigned char>(label.front())) || t == 0 ||
+                              !is_ascii_letter(static_cast<unsigned char>(before[t - 1]));
+                     });
+}
 }  // namespace
 
 bool role_mailbox(std::string_view text, const Span& span) {
@@ -4295,7 +4334,9 @@ bool role_mailbox(std::string_view text, const Span& span) {
   if (const std::size_t other = before.rfind('@'); other != std::string_view::npos)
     before.remove_prefix(std::min(before.size(), before.find(' ', other)));
   if (shared_words.in(before)) return true;
-  if (at == std::string_view::npos || !main_words.in(before)) return false;
+  if (at == std::string_view::npos) return false;
+  if (mailing_host(address.substr(at + 1)) && sender_label_ends(before)) return true;
+  if (!main_words.in(before)) return false;
   return !is_mail_service(address.substr(at + 1));
 }
 
@@ -4906,8 +4947,10 @@ std::optional<Raw> comma_email(std::string_view text, std::size_t i) {
 bool email_label_beside(std::string_view text, std::size_t from, std::size_t to) {
   auto has_label = [&](std::size_t a, std::size_t b) {
     for (std::size_t k = a; k < b; ++k)
-      for (std::string_view label : labels::kEmailLabels)
-        if (k + label.size() <= b && word_at(text, k, label)) return true;
+      for (auto labels : {std::span<const std::string_view>(labels::kEmailLabels),
+                          std::span<const std::string_view>(labels::kSenderLabels)})
+        for (std::string_view label : labels)
+          if (k + label.size() <= b && word_at(text, k, label)) return true;
     return false;
   };
   std::size_t line_start = from > 64 ? from - 64 : 0;

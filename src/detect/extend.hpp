@@ -404,7 +404,8 @@ std::size_t trailing_amount_digits(std::string_view source, std::string_view res
 // its local part is, whole and in any case, a role's (help@, info@, press@: labels::kRoleMailboxes)
 // or roles' and its domain's name (hanbit.press@hanbit.co.kr), or the words right before it on
 // its line call it shared (공용: labels::kSharedMailboxWords), or the organisation's main mailbox
-// at a domain of its own (대표 메일: labels::kMainMailboxWords).
+// at a domain of its own (대표 메일: labels::kMainMailboxWords), or a sender's label right before
+// it names an address at the organisation's mailing host (보낸사람 event@news.ticketon.kr).
 bool role_mailbox(std::string_view text, const Span& span);
 // The digits and masks of a partly masked card in its groups (four of four, or four, six and
 // five, joined by one separator) that begins `source`, a run's source text of `digits`

@@ -964,10 +964,14 @@ inline constexpr Label kCompany[] = {
 // Labels of an e-mail address on its line (From: hong at naver.com): there, a plain " at "
 // between a name and a domain is the at-mark, which elsewhere may be English prose. ASCII
 // letters match either case; each is looked for inside the line's words.
-inline constexpr std::string_view kEmailLabels[] = {
-    "from",      "reply-to", "sender", "e-mail", "email",     "mail",
-    "보낸 사람", "보낸사람", "보낸이", "발신",   "회신 주소", "메일",
-};
+inline constexpr std::string_view kEmailLabels[] = {"e-mail", "email", "mail", "회신 주소", "메일"};
+// The sender's labels among them (they are e-mail labels too). Right before an address (보낸사람
+// notice@mail.bankk.co.kr, "sender": "...", sender=, a scan's 보 낸 사 람.) they are read with
+// spaces, hyphens and underscores dropped (reply_to, Reply-To): an address at an organisation's
+// mailing host there is the organisation's sender (kMailingHosts).
+inline constexpr std::string_view kSenderLabels[] = {"from",     "reply-to", "sender", "보낸 사람",
+                                                     "보낸사람", "보낸이",   "발신",   "발신자",
+                                                     "발신인",   "return-path"};
 // Mail services whose domain after a plain " at " makes it the at-mark (yerin.kwon at naver.com):
 // nobody's English sentence goes on at one of them.
 inline constexpr std::string_view kMailHosts[] = {
@@ -1337,14 +1341,25 @@ inline constexpr std::string_view kRoleMailboxes[] = {
     // A company's press, people, investor and partner desks, its general inbox and its bills.
     "press",        "pr",           "media",        "hr",      "jobs",    "careers",
     "hello",        "office",       "partners",     "partner", "biz",     "ir",
-    "billing",      "events",       "event",        "hiring"};
+    "billing",      "events",       "event",        "hiring",
+    // Notifications' senders: statements, alerts, newsletters and the mailer sending them.
+    "notice",       "notices",      "notification", "notifications", "noti", "notify",
+    "alert",        "alerts",       "newsletter",   "newsletters",   "mailer"};
+// The first label of an organisation's host that sends its mass mail (notice@mail.bankk.co.kr,
+// event@news.ticketon.kr): under a sender's label (kSenderLabels) any address there is the
+// organisation's, when the rest of the host is no mail service (kMailHosts: mail.naver.com).
+inline constexpr std::string_view kMailingHosts[] = {"mail",  "email", "news",   "newsletter",
+                                                     "noti",  "alert", "alerts", "notice",
+                                                     "mailer", "em",   "e"};
 // A business's booking and inquiry desks (reservation@tutorlink.kr, booking@greencheck.co.kr):
 // a role's mailbox at the business's own domain only; at a mail service people sign up to
 // (booking@gmail.com) it is as often a person's or a one-person shop's own address.
 inline constexpr std::string_view kBookingMailboxes[] = {
     "reservation", "reservations", "booking", "bookings", "reserve", "reserves", "rsvp",
     "inquiry",     "inquiries",    "enquiry", "enquiries", "order",  "orders",  "ticket",
-    "tickets",     "help-desk",    "customer", "service",  "cs-center", "cscenter"};
+    "tickets",     "help-desk",    "customer", "service",  "cs-center", "cscenter",
+    // The business's general inbox (mail@daon-market.com).
+    "mail"};
 // Words a line writes before an address to call it shared (홍보팀 공용 hanbit.pr@..., 공식 메일,
 // Shared inbox): whatever its local part, the address is the organisation's.
 inline constexpr std::string_view kSharedMailboxWords[] = {

@@ -3370,6 +3370,65 @@ bool merchant_settlement(std::string_view text, const Span& run, std::string_vie
               std::string_view::npos ||
           line_after(text, run).find(labels::kMerchantKeyWord) != std::string_view::npos);
 }
+// Whether the letters right before a number are a company line's label (labels::kCompany, at full
+// weight) as a scan wrote it: spaced out letter by letter (F A X, F  A  X) or with one syllable
+// misread (대표번흐, 고객샌터: labels::kMisreadSyllables). The label as written is read by the walk.
+bool garbled_company_label(std::string_view before) {
+  constexpr std::size_t kMostLetters = 8;
+  std::string_view letters[kMostLetters];  // from the last one back
+  std::size_t count = 0, end = before.size();
+  while (end > 0 && (before[end - 1] == ' ' || before[end - 1] == ':' || before[end - 1] == '.'))
+    --end;
+  for (std::size_t p = end; p > 0 && count < kMostLetters;) {
+    if (before[p - 1] == ' ') {
+      --p;
+      continue;
+    }
+    std::size_t width = 0;
+    if (is_ascii_letter(static_cast<unsigned char>(before[p - 1]))) width = 1;
+    else if (p >= 3 && unicode::syllable_at(before, p - 3) >= 0) width = 3;
+    if (width == 0) break;
+    p -= width;
+    letters[count++] = before.substr(p, width);
+  }
+  auto same = [](std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+             return unicode::ascii_lower(static_cast<unsigned char>(x)) ==
+                    unicode::ascii_lower(static_cast<unsigned char>(y));
+           });
+  };
+  auto misread = [](std::string_view read, std::string_view meant) {
+    return std::any_of(std::begin(labels::kMisreadSyllables), std::end(labels::kMisreadSyllables),
+                       [&](const labels::MisreadSyllable& m) { return m.read == read && m.meant == meant; });
+  };
+  for (const labels::Label& label : labels::kCompany) {
+    if (label.weight < 1.0f) continue;
+    std::size_t k = label.word.size(), matched = 0, misreads = 0;
+    while (k > 0) {
+      if (label.word[k - 1] == ' ') {
+        --k;
+        continue;
+      }
+      const std::size_t width = static_cast<unsigned char>(label.word[k - 1]) < 0x80 ? 1 : 3;
+      if (k < width || matched == count) break;
+      const std::string_view want = label.word.substr(k - width, width), got = letters[matched];
+      if (!same(want, got)) {
+        if (width != 3 || !misread(got, want)) break;
+        ++misreads;
+      }
+      k -= width;
+      ++matched;
+    }
+    if (k > 0 || matched == 0 || misreads > 1) continue;
+    // Spaced out: the bytes from its first letter to its last hold more than its letters.
+    std::size_t letter_bytes = 0;
+    for (std::size_t i = 0; i < matched; ++i) letter_bytes += letters[i].size();
+    const auto spanned = static_cast<std::size_t>(letters[0].data() + letters[0].size() -
+                                                  letters[matched - 1].data());
+    if (misreads == 1 || spanned > letter_bytes) return true;
+  }
+  return false;
+}
 }  // namespace
 
 bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run,
@@ -3427,7 +3486,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       const bool unit_desk =
           (ends_with_any(word, labels::kOfficeUnitEndings) && !ends_with_region(word)) ||
           (said.size() < before.size() && is_department_abbreviation(word)) ||
-          english_desk_before(before);
+          english_desk_before(before) || garbled_company_label(before);
       // The owner named right before the number or its telephone word (김지현 팀장: 센터 전화
       // ...): only the words from it on are read for a person.
       const std::string_view owner = telephone_owner_before(said);
@@ -4277,13 +4336,20 @@ bool role_and_brand(std::string_view local, std::string_view domain) {
   return role;
 }
 // Whether `domain` is an organisation's mailing host (mail.bankk.co.kr, news.ticketon.kr): its
-// first label is one of labels::kMailingHosts and the rest, itself a domain, no mail service's.
+// first label is one of labels::kMailingHosts and the rest, itself a domain, no mail service's
+// nor a public body's or a school's (labels::kStaffMailDomains: mail.go.kr serves officials).
 bool mailing_host(std::string_view domain) {
   const std::size_t dot = domain.find('.');
   if (dot == std::string_view::npos) return false;
   const std::string_view rest = domain.substr(dot + 1);
+  const auto staff = [&](std::string_view ending) {
+    return rest.size() >= ending.size() &&
+           unicode::word_at_any_case(rest, rest.size() - ending.size(), ending) &&
+           (rest.size() == ending.size() || rest[rest.size() - ending.size() - 1] == '.');
+  };
   return rest.find('.') != std::string_view::npos &&
-         is_mailbox_name_of(domain.substr(0, dot), labels::kMailingHosts) && !is_mail_service(rest);
+         is_mailbox_name_of(domain.substr(0, dot), labels::kMailingHosts) && !is_mail_service(rest) &&
+         std::none_of(std::begin(labels::kStaffMailDomains), std::end(labels::kStaffMailDomains), staff);
 }
 // Whether a sender's label (labels::kSenderLabels) ends `before`, separators after it aside
 // (보낸사람 , "sender": ", sender=, 발신. , From <): spaces, hyphens and underscores are not

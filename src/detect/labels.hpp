@@ -811,6 +811,12 @@ inline constexpr Label kLookAlike[] = {
     {"탑승일", 1.0f},
     {"출국일", 1.0f},
     {"입국일", 1.0f},
+    // A visit's, a booking's or an event's day in prose (일정: 2026년 4월 22일, 예약일은 ...),
+    // though a birth date's line stands right above it. 일정 is a common word (일정 변경이
+    // 있으면): only right before the value.
+    {"일정", 1.0f, kAdjacent},
+    {"예약일", 1.0f},
+    {"행사일", 1.0f},
     // An account's own days, masked or not (최근 접속 2025.02.**, Joined: 2021.08.XX).
     {"최근 접속", 1.0f},
     {"최종 접속", 1.0f},
@@ -853,6 +859,8 @@ inline constexpr Label kLookAlike[] = {
     {"자격", 1.0f},
     {"수료증", 1.0f},
     {"교육 이수", 1.0f},
+    // A gas, water or power meter's number (계량기 번호는 02-4778593): no telephone's.
+    {"계량기", 1.0f},
     // Dates of events written in English (Issued 13/01/2024, Expiry: 31.12.2027).
     {"Issued", 1.0f, kAscii},
     {"Issue date", 1.0f, kAscii},
@@ -961,6 +969,15 @@ inline constexpr Label kCompany[] = {
     {"부동산", 0.9f},
 };
 
+// Syllables a scan misreads for a label's (번흐 for 번호: ㅗ read as ㅡ or ㅜ, 샌터 for 센터, 전하 for
+// 전화, 펙스 for 팩스, 관리사무스 for 관리사무소), as pairs {read, meant}: a label with one of its
+// syllables so read is the label.
+struct MisreadSyllable {
+  std::string_view read, meant;
+};
+inline constexpr MisreadSyllable kMisreadSyllables[] = {
+    {"흐", "호"}, {"후", "호"}, {"샌", "센"}, {"쎈", "센"}, {"하", "화"}, {"와", "화"},
+    {"펙", "팩"}, {"스", "소"}, {"수", "소"}, {"포", "표"}, {"삼", "상"}, {"칠", "실"}};
 // Labels of an e-mail address on its line (From: hong at naver.com): there, a plain " at "
 // between a name and a domain is the at-mark, which elsewhere may be English prose. ASCII
 // letters match either case; each is looked for inside the line's words.
@@ -1351,6 +1368,11 @@ inline constexpr std::string_view kRoleMailboxes[] = {
 inline constexpr std::string_view kMailingHosts[] = {"mail",  "email", "news",   "newsletter",
                                                      "noti",  "alert", "alerts", "notice",
                                                      "mailer", "em",   "e"};
+// Domains of public bodies, schools and research institutes (mail.go.kr, mail.korea.ac.kr): their
+// mail hosts are their staff's own mailboxes, no mailing host.
+inline constexpr std::string_view kStaffMailDomains[] = {"go.kr", "ac.kr", "re.kr", "mil.kr", "hs.kr",
+                                                         "ms.kr", "es.kr", "sc.kr", "kg.kr", "edu",
+                                                         "gov"};
 // A business's booking and inquiry desks (reservation@tutorlink.kr, booking@greencheck.co.kr):
 // a role's mailbox at the business's own domain only; at a mail service people sign up to
 // (booking@gmail.com) it is as often a person's or a one-person shop's own address.

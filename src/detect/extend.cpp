@@ -682,8 +682,8 @@ bool equals_ignoring_case(std::string_view a, std::string_view b) {
 }
 
 // Whether the three bytes before byte i are one Hangul syllable: its lead, then two
-// continuation bytes (a text may hold stray bytes).
-bool hangul_syllable_before(std::string_view s, std::size_t i) {
+// continuation bytes (a text may hold stray bytes). Inlined: the label walk asks at every step.
+[[gnu::always_inline]] inline bool hangul_syllable_before(std::string_view s, std::size_t i) {
   return i >= 3 && utf8::is_continuation(static_cast<unsigned char>(s[i - 1])) &&
          utf8::is_continuation(static_cast<unsigned char>(s[i - 2])) &&
          hangul_syllable_at(s, i - 3);
@@ -3391,15 +3391,37 @@ bool garbled_company_label(std::string_view before) {
     p -= width;
     letters[count++] = before.substr(p, width);
   }
+  if (count == 0) return false;
+  // Most numbers have neither a letter standing alone right before them nor a misread syllable:
+  // no label is tried.
+  const auto spanned_of = [&](std::size_t letters_in) {
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < letters_in; ++i) bytes += letters[i].size();
+    return static_cast<std::size_t>(letters[0].data() + letters[0].size() -
+                                    letters[letters_in - 1].data()) > bytes;
+  };
+  // Syllables compared as their three bytes: a library compare costs more than the bytes.
+  const auto same_syllable = [](std::string_view a, std::string_view b) {
+    return a.size() == 3 && b.size() == 3 && a[0] == b[0] && a[1] == b[1] && a[2] == b[2];
+  };
+  const auto misread_syllable = [&](std::string_view letter) {
+    return std::any_of(std::begin(labels::kMisreadSyllables), std::end(labels::kMisreadSyllables),
+                       [&](const labels::MisreadSyllable& m) { return same_syllable(m.read, letter); });
+  };
+  const bool last_letter_alone = count >= 2 && letters[0].data() > before.data() &&
+                                 letters[0].data()[-1] == ' ';
+  if (!last_letter_alone && std::none_of(letters, letters + count, misread_syllable)) return false;
   auto same = [](std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
              return unicode::ascii_lower(static_cast<unsigned char>(x)) ==
                     unicode::ascii_lower(static_cast<unsigned char>(y));
            });
   };
-  auto misread = [](std::string_view read, std::string_view meant) {
+  auto misread = [&](std::string_view read, std::string_view meant) {
     return std::any_of(std::begin(labels::kMisreadSyllables), std::end(labels::kMisreadSyllables),
-                       [&](const labels::MisreadSyllable& m) { return m.read == read && m.meant == meant; });
+                       [&](const labels::MisreadSyllable& m) {
+                         return same_syllable(m.read, read) && same_syllable(m.meant, meant);
+                       });
   };
   for (const labels::Label& label : labels::kCompany) {
     if (label.weight < 1.0f) continue;
@@ -3421,11 +3443,7 @@ bool garbled_company_label(std::string_view before) {
     }
     if (k > 0 || matched == 0 || misreads > 1) continue;
     // Spaced out: the bytes from its first letter to its last hold more than its letters.
-    std::size_t letter_bytes = 0;
-    for (std::size_t i = 0; i < matched; ++i) letter_bytes += letters[i].size();
-    const auto spanned = static_cast<std::size_t>(letters[0].data() + letters[0].size() -
-                                                  letters[matched - 1].data());
-    if (misreads == 1 || spanned > letter_bytes) return true;
+    if (misreads == 1 || spanned_of(matched)) return true;
   }
   return false;
 }

@@ -380,8 +380,9 @@ LOOK_ALIKES = [
     ("점수 10 - 20 - 30", set()),
     ("2020 - 2021 - 2022 시즌", {"no_context"}),
     ("대표번호 1588.1234", {"company_number"}),
-    # Dates of events in Hangul numerals, and day numbers after a month that make no date.
-    ("행사일 이천이십사년 삼월 십오일", {"no_context"}),
+    # Dates of events in Hangul numerals, and day numbers after a month that make no date (행사일
+    # is an event date's label).
+    ("행사일 이천이십사년 삼월 십오일", {"look_alike"}),
     ("2024년 삼월 십오일 회의", {"no_context"}),
     ("매월 십오일 결제", set()),
     ("삼월 이십일일 방문", set()),

@@ -8,7 +8,7 @@ whole outcome; the people's own addresses, mobiles and birth dates beside them s
 import norvane
 import pytest
 
-from thorough_checks import assert_thorough_outcome
+from thorough_checks import assert_thorough_outcome, found_thorough, vetoed_thorough
 
 # Notifications' senders: a role's mailbox, or any mailbox at the organisation's mailing host under a
 # sender's label, however the label is written.
@@ -64,7 +64,8 @@ PEOPLE = [
 ]
 
 # Organisations' lines under a company label a scan spaced out or misread by one syllable, and a
-# meter's number; a person named before the label keeps the line theirs.
+# meter's number; a person named before a label garbled in its first two syllables or spaced out
+# keeps the line theirs.
 GARBLED = [
     ('[스캔] 새봄은행 영수증\n대표번흐. 02 719 9024\n구매자 왕수빈 010-2423-7431',
      [('phone', '010-2423-7431', 'phone.mobile_11', [])],
@@ -84,7 +85,7 @@ GARBLED = [
     ('관리비 고지서\n계량기 번호는 02-4778593 입니다\n세대주 남하은 010-7713-5174',
      [('phone', '010-7713-5174', 'phone.mobile_11', [])],
      {'02-4778593': 'look_alike'}),
-    ('담당 김민수 대표번흐 031-443-0000',
+    ('담당 김민수 고객샌터 031-443-0000',
      [('phone', '031-443-0000', 'phone.landline', [])],
      {}),
 ]
@@ -126,3 +127,17 @@ def test_the_default_setting_is_unchanged_on_senders_garbled_labels_and_event_da
              "Date of Birth는 ****-10-28입니다\n일정: 2026년 4월 22일"]
     assert [[(f.entity, f.text(t)) for f in norvane.detect(t).findings] for t in texts] == [
         [("email", "notice@mail.bankk.co.kr")], [("phone", "031-4677-1004")], [("phone", "031-443-0000")], []]
+
+
+
+def test_a_misread_or_spaced_company_label_is_read_as_the_label_itself():
+    """One table of misread syllables (kMisreadSyllables) for the label walk and for a company's
+    label a scan garbled right before a number: the same findings as under the label written
+    right. From a label's third syllable on the walk reads it, a person named before it or not."""
+    labels = [("대표번흐", "대표번호"), ("대표번후", "대표번호"), ("고객샌터", "고객센터"), ("콜샌터", "콜센터"),
+              ("대표전하", "대표전화"), ("펙스", "팩스"), ("F A X", "FAX"), ("상담칠", "상담실")]
+    frames = ["{} 031-443-0000", "[스캔] {}: 02 719 9024\n구매자 010-2423-7431", "OCR 변환본\n{} . 062 9115 7174"]
+    texts = [(frame.format(garbled), frame.format(written)) for garbled, written in labels for frame in frames]
+    texts += [("담당 김민수 대표번흐 031-443-0000", "담당 김민수 대표번호 031-443-0000")]
+    assert [found_thorough(read) for read, _ in texts] == [found_thorough(meant) for _, meant in texts]
+    assert not any(found_thorough(read) and "010-" not in read for read, _ in texts)

@@ -146,16 +146,24 @@ std::uint32_t second_in_text(std::string_view s, std::size_t at, std::size_t lim
                                         : kNoSecond;
 }
 
-// Whether a scan wrote the label's syllable `written` as the syllable at byte `t` of s
-// (labels::kMisreadSyllables).
+// labels::kMisreadSyllables as packed keys {written, misread}: the label walk asks at every
+// syllable that differs from a label's, and compares them as numbers.
+constexpr auto kMisreadKeys = [] {
+  std::array<std::pair<std::uint32_t, std::uint32_t>, std::size(labels::kMisreadSyllables)> keys{};
+  for (std::size_t i = 0; i < keys.size(); ++i)
+    keys[i] = {syllable_key(labels::kMisreadSyllables[i].written, 0),
+               syllable_key(labels::kMisreadSyllables[i].misread, 0)};
+  return keys;
+}();
+
+// Whether a scan wrote the label's syllable `written` (three bytes) as the syllable at byte `t`
+// of s (labels::kMisreadSyllables).
 [[gnu::noinline]] bool misread_syllable_at(std::string_view written, std::string_view s,
                                            std::size_t t, std::size_t limit) {
   if (t + 3 > limit) return false;
-  const std::string_view read = s.substr(t, 3);
-  return std::any_of(std::begin(labels::kMisreadSyllables), std::end(labels::kMisreadSyllables),
-                     [&](const labels::MisreadSyllable& m) {
-                       return m.written == written && m.misread == read;
-                     });
+  const std::uint32_t read = syllable_key(s, t), meant = syllable_key(written, 0);
+  return std::any_of(kMisreadKeys.begin(), kMisreadKeys.end(),
+                     [&](const auto& key) { return key.second == read && key.first == meant; });
 }
 
 // Whether the ASCII letter at byte `at` begins letters a scan spaced out one by one (D a t e):
@@ -3400,13 +3408,10 @@ bool garbled_company_label(std::string_view before) {
     return static_cast<std::size_t>(letters[0].data() + letters[0].size() -
                                     letters[letters_in - 1].data()) > bytes;
   };
-  // Syllables compared as their three bytes: a library compare costs more than the bytes.
-  const auto same_syllable = [](std::string_view a, std::string_view b) {
-    return a.size() == 3 && b.size() == 3 && a[0] == b[0] && a[1] == b[1] && a[2] == b[2];
-  };
   const auto misread_syllable = [&](std::string_view letter) {
-    return std::any_of(std::begin(labels::kMisreadSyllables), std::end(labels::kMisreadSyllables),
-                       [&](const labels::MisreadSyllable& m) { return same_syllable(m.read, letter); });
+    return letter.size() == 3 &&
+           std::any_of(kMisreadKeys.begin(), kMisreadKeys.end(),
+                       [&](const auto& key) { return key.second == syllable_key(letter, 0); });
   };
   const bool last_letter_alone = count >= 2 && letters[0].data() > before.data() &&
                                  letters[0].data()[-1] == ' ';
@@ -3416,12 +3421,6 @@ bool garbled_company_label(std::string_view before) {
              return unicode::ascii_lower(static_cast<unsigned char>(x)) ==
                     unicode::ascii_lower(static_cast<unsigned char>(y));
            });
-  };
-  auto misread = [&](std::string_view read, std::string_view meant) {
-    return std::any_of(std::begin(labels::kMisreadSyllables), std::end(labels::kMisreadSyllables),
-                       [&](const labels::MisreadSyllable& m) {
-                         return same_syllable(m.read, read) && same_syllable(m.meant, meant);
-                       });
   };
   for (const labels::Label& label : labels::kCompany) {
     if (label.weight < 1.0f) continue;
@@ -3435,7 +3434,7 @@ bool garbled_company_label(std::string_view before) {
       if (k < width || matched == count) break;
       const std::string_view want = label.word.substr(k - width, width), got = letters[matched];
       if (!same(want, got)) {
-        if (width != 3 || !misread(got, want)) break;
+        if (width != 3 || !misread_syllable_at(want, got, 0, got.size())) break;
         ++misreads;
       }
       k -= width;

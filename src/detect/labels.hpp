@@ -901,13 +901,17 @@ inline constexpr Label kLookAlike[] = {
     {"현금영수증", 1.0f, kNotMobile},
 };
 // Syllables a scan misreads in a label's word, as the label writes it and as the scan read it
-// (번흐 for 번호: its vowel's stroke lost; 둥 for 등). Read from a label's third syllable on, where
-// its first two have chosen it, and alike for every table: a look-alike's or a company's label
-// (대표번흐) is read as a value's is (사업자번흐).
+// (번흐 for 번호: its vowel's stroke lost; 둥 for 등, 샌터 for 센터, 전하 for 전화, 펙스 for 팩스,
+// 관리사무스 for 관리사무소). Read from a label's third syllable on, where its first two have
+// chosen it, and alike for every table: a look-alike's or a company's label (대표번흐) is read as a
+// value's is (사업자번흐). A company's label a scan garbled right before a number is read with them
+// at any syllable (펙스, 콜샌터).
 struct MisreadSyllable {
   std::string_view written, misread;
 };
-inline constexpr MisreadSyllable kMisreadSyllables[] = {{"호", "흐"}, {"등", "둥"}};
+inline constexpr MisreadSyllable kMisreadSyllables[] = {
+    {"호", "흐"}, {"호", "후"}, {"등", "둥"}, {"센", "샌"}, {"센", "쎈"}, {"화", "하"}, {"화", "와"},
+    {"팩", "펙"}, {"소", "스"}, {"소", "수"}, {"표", "포"}, {"상", "삼"}, {"실", "칠"}};
 
 // Labels of company numbers: call centres, representative and toll-free numbers.
 inline constexpr Label kCompany[] = {
@@ -969,15 +973,6 @@ inline constexpr Label kCompany[] = {
     {"부동산", 0.9f},
 };
 
-// Syllables a scan misreads for a label's (번흐 for 번호: ㅗ read as ㅡ or ㅜ, 샌터 for 센터, 전하 for
-// 전화, 펙스 for 팩스, 관리사무스 for 관리사무소), as pairs {read, meant}: a label with one of its
-// syllables so read is the label.
-struct MisreadSyllable {
-  std::string_view read, meant;
-};
-inline constexpr MisreadSyllable kMisreadSyllables[] = {
-    {"흐", "호"}, {"후", "호"}, {"샌", "센"}, {"쎈", "센"}, {"하", "화"}, {"와", "화"},
-    {"펙", "팩"}, {"스", "소"}, {"수", "소"}, {"포", "표"}, {"삼", "상"}, {"칠", "실"}};
 // Labels of an e-mail address on its line (From: hong at naver.com): there, a plain " at "
 // between a name and a domain is the at-mark, which elsewhere may be English prose. ASCII
 // letters match either case; each is looked for inside the line's words.

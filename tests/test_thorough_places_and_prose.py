@@ -69,7 +69,7 @@ MISREAD_LABELS = [
      {}),
     ('대표번흐 02-555-0192 / 여권번흐 M48271377',
      [('passport', 'M48271377', 'passport.shape', ['context.letter_distance'])],
-     {}),
+     {'02-555-0192': 'company_number'}),
 ]
 
 

@@ -133,7 +133,26 @@ ACCOUNT_KEYS = [
      {}),
 ]
 
-DOCUMENTS = COLLECTION_ACCOUNTS + COLLECTION_ACCOUNTS_A_LINE_BELOW + PERSONS_ACCOUNTS + OWNED_ACCOUNTS + ACCOUNT_KEYS
+# A key's words joined by _, - or . alike (as the label walk reads a key): org_account,
+# company-acct and corp.account name the organisation's account; the person's keys beside them
+# (acct, refund-acct, customer.account) stay values.
+JOINED_KEYS = [
+    ('org_account=1101234567890&acct=2201234567891',
+     [account('2201234567891', ['context.log_key'])],
+     {'1101234567890': ORG}),
+    ('company-acct: 1101234567890\nrefund-acct: 2201234567891',
+     [account('2201234567891', ['context.extra_label'])],
+     {'1101234567890': ORG}),
+    ('corp.account=1101234567890 customer.account=2201234567891',
+     [account('2201234567891', ['context.log_key'])],
+     {'1101234567890': ORG}),
+    ('organization.account: 1101234567890',
+     [],
+     {'1101234567890': ORG}),
+]
+
+DOCUMENTS = (COLLECTION_ACCOUNTS + COLLECTION_ACCOUNTS_A_LINE_BELOW + PERSONS_ACCOUNTS + OWNED_ACCOUNTS + ACCOUNT_KEYS
+             + JOINED_KEYS)
 
 
 @pytest.mark.parametrize("text,expected,vetoed", DOCUMENTS)

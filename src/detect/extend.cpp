@@ -3274,7 +3274,8 @@ std::string_view label_line_above(std::string_view text, const Span& run, std::s
             : above;
 }
 // Whether the key right before the account names the organisation's account (payee_account=,
-// "virtual_account": ", sponsorAccount:), read lower-cased without its underscores and hyphens.
+// "virtual_account": ", sponsorAccount:, corp.account:), read lower-cased without what joins its
+// words (joins_key_words: the label walk's reading of a key).
 bool organisation_account_key(std::string_view before) {
   constexpr std::string_view kMarks = " :=\"'";
   while (!before.empty() && kMarks.find(before.back()) != std::string_view::npos) before.remove_suffix(1);
@@ -3282,7 +3283,7 @@ bool organisation_account_key(std::string_view before) {
   std::size_t n = 0;
   for (std::size_t k = before.size(); k > 0; --k) {
     const auto c = static_cast<unsigned char>(before[k - 1]);
-    if (c == '_' || c == '-') continue;
+    if (joins_key_words(static_cast<char>(c))) continue;
     if (!is_ascii_letter(c) && !is_ascii_digit(c)) break;
     if (n == sizeof key) return false;
     key[n++] = static_cast<char>(unicode::ascii_lower(c));

@@ -1334,13 +1334,14 @@ inline constexpr std::string_view kAccountWord = "계좌";
 // settlement account on a line holding a merchant's key is the merchant's, paid its sales.
 inline constexpr std::string_view kSettlementKeyWord = "settle";
 // Keys of a record naming the organisation's account (payee_account, virtual_account,
-// sponsorAccount, corp-account-no), lower-cased with their underscores and hyphens taken out, as
-// the key's beginning: the account paid, a collection account, a sponsor's or a company's. A
-// person's keys stay values (account, acct, refund_acct, account_no, bank_account,
-// payout_account).
+// sponsorAccount, corp-account-no, corp.account, company_acct), lower-cased with what joins their
+// words (_ - .) taken out, as the key's beginning: the account paid, a collection account, a
+// sponsor's, a company's or an organisation's. A person's keys stay values (account, acct,
+// refund_acct, account_no, bank_account, payout_account).
 inline constexpr std::string_view kOrganisationAccountKeys[] = {
-    "payeeaccount", "sponsoraccount", "donationaccount", "vaccount",        "virtualaccount",
-    "corpaccount",  "companyaccount", "corporateaccount", "collectionaccount"};
+    "payeeaccount",   "sponsoraccount", "donationaccount",   "vaccount",    "virtualaccount",
+    "corpaccount",    "companyaccount", "corporateaccount",  "orgaccount",  "collectionaccount",
+    "corpacct",       "companyacct",    "orgacct",           "organisationaccount", "organizationaccount"};
 inline constexpr std::string_view kMerchantKeyWord = "merchant";
 // Shared and no-reply mailboxes of an organisation (RFC 2142's role names and the usual others):
 // an address whose local part is one of them, whole, is no person's (help.kim@ stays one).

@@ -85,6 +85,7 @@ class FirstChars {
       if (k == count_) firsts_[count_++] = key;
       if (key < 0x80) ascii_[key] = true;
       sets_[k].bits[c / 64] |= std::uint64_t{1} << (c % 64);
+      add_second(seconds_[k], w);
     }
     // Odd multipliers in turn until the first characters fall into distinct slots; with
     // about fifty keys in 512 slots one in ten does.
@@ -108,6 +109,30 @@ class FirstChars {
   const CueSet* starting_with(std::uint32_t key) const {
     const std::size_t s = slot(key);
     return keys_[s] == key ? &sets_[index_[s]] : nullptr;
+  }
+
+  // The same, for a character followed by the bytes at `next` (four of them readable): nullptr
+  // too when no cue that begins with it goes on with the character that starts there. Most
+  // characters that begin a cue in Korean prose (이, 사, 전, 고, ...) begin a word that is none.
+  const CueSet* starting_with(std::uint32_t key, const unsigned char* next) const {
+    const std::size_t s = slot(key);
+    if (keys_[s] != key) return nullptr;
+    const std::size_t k = index_[s];
+    const Seconds& seconds = seconds_[k];
+    std::uint32_t w;
+    std::memcpy(&w, next, 4);
+#if defined(__SSE2__)
+    // The four entries at once; unused ones match no text that is UTF-8 there.
+    const __m128i x = _mm_and_si128(_mm_set1_epi32(static_cast<int>(w)),
+                                    _mm_load_si128(reinterpret_cast<const __m128i*>(seconds.mask)));
+    const __m128i same =
+        _mm_cmpeq_epi32(x, _mm_load_si128(reinterpret_cast<const __m128i*>(seconds.bytes)));
+    return _mm_movemask_epi8(same) != 0 ? &sets_[k] : nullptr;
+#else
+    for (std::size_t j = 0; j < seconds.count; ++j)
+      if ((w & seconds.mask[j]) == seconds.bytes[j]) return &sets_[k];
+    return nullptr;
+#endif
   }
 
   // For an ASCII character: whether some cue begins with it.
@@ -150,13 +175,52 @@ class FirstChars {
 
   // The key char_key gives the word's first character.
   static constexpr std::uint32_t first_key(std::string_view w) {
-    const auto lead = static_cast<unsigned char>(w[0]);
-    std::size_t len = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;  // as utf8::seq_len
-    if (len > w.size()) len = w.size();
+    const std::size_t len = std::min(seq_len(static_cast<unsigned char>(w[0])), w.size());
     std::uint32_t key = 0;
     for (std::size_t k = 0; k < len; ++k)
       key |= std::uint32_t{static_cast<unsigned char>(w[k])} << (8 * k);
     return key;
+  }
+
+  // The second characters of the cues that begin with one character: their bytes (low byte
+  // first) and which of a word's bytes they are. A cue of one character, or more distinct
+  // second characters than there is room for, leave one entry that every text matches.
+  struct Seconds {
+    static constexpr std::size_t kRoom = 4;
+    // An unused entry asks for a continuation byte where a character starts.
+    alignas(16) std::uint32_t bytes[kRoom] = {0x80, 0x80, 0x80, 0x80};
+    alignas(16) std::uint32_t mask[kRoom] = {0xC0, 0xC0, 0xC0, 0xC0};
+    std::size_t count = 0;
+  };
+  static constexpr void add_second(Seconds& seconds, std::string_view w) {
+    const bool matches_all = seconds.count == 1 && seconds.mask[0] == 0;
+    if (matches_all) return;
+    const auto lead = static_cast<unsigned char>(w[0]);
+    const std::size_t first_len = std::min<std::size_t>(seq_len(lead), w.size());
+    std::uint32_t bytes = 0, mask = 0;
+    if (first_len < w.size()) {
+      const auto second = static_cast<unsigned char>(w[first_len]);
+      const std::size_t len = std::min(seq_len(second), w.size() - first_len);
+      for (std::size_t b = 0; b < len; ++b) {
+        bytes |= std::uint32_t{static_cast<unsigned char>(w[first_len + b])} << (8 * b);
+        mask |= std::uint32_t{0xFF} << (8 * b);
+      }
+    }
+    for (std::size_t j = 0; j < seconds.count; ++j)
+      if (seconds.bytes[j] == bytes && seconds.mask[j] == mask) return;
+    if (mask == 0 || seconds.count == Seconds::kRoom) {
+      seconds = Seconds{};
+      seconds.bytes[0] = seconds.mask[0] = 0;  // every text matches
+      seconds.count = 1;
+      return;
+    }
+    seconds.bytes[seconds.count] = bytes;
+    seconds.mask[seconds.count] = mask;
+    ++seconds.count;
+  }
+  // As utf8::seq_len, when compiling.
+  static constexpr std::size_t seq_len(unsigned char lead) {
+    return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
   }
 
   std::span<const Cue> all_;
@@ -168,6 +232,7 @@ class FirstChars {
   std::size_t count_ = 0;                 // distinct first characters
   std::uint32_t firsts_[kMaxCues] = {};   // their keys
   CueSet sets_[kMaxCues] = {};            // the cues that begin with each
+  Seconds seconds_[kMaxCues] = {};        // and the characters they go on with
   std::uint32_t chars_[kMaxCues] = {};    // characters of each cue
   std::uint64_t head_[kMaxCues][2] = {};  // its first sixteen bytes, low byte first
   std::uint64_t head_mask_[kMaxCues][2] = {};
@@ -415,6 +480,7 @@ void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t w
   std::uint32_t k = 1;
   for (; k <= window && i > 0; ++k) {
     std::uint32_t key;
+    const std::size_t after = i;  // where the character ends
     if (p[i - 1] < 0x80) {  // a space, digit or sign, most often: few cues start with one
       key = p[--i];
       if (!first.may_start(key)) {
@@ -429,7 +495,8 @@ void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t w
     } else {
       key = prev_char(p, i);
     }
-    const CueSet* starting = first.starting_with(key);
+    const CueSet* starting = n - after >= 4 ? first.starting_with(key, p + after)
+                                            : first.starting_with(key);
     if (!starting || !meet(*starting, wanted)) continue;
     for_each(intersect(*starting, wanted), [&](std::size_t c) {
       if (has(side.found, c) || !first.word_at(c, p + i, start - i, n - i)) return;
@@ -472,7 +539,9 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
     } else {
       key = char_key(p, i, n, len);
     }
-    if (const CueSet* starting = first.starting_with(key); starting && meet(*starting, wanted)) {
+    const CueSet* starting = n - i - len >= 4 ? first.starting_with(key, p + i + len)
+                                              : first.starting_with(key);
+    if (starting && meet(*starting, wanted)) {
       for_each(intersect(*starting, wanted), [&](std::size_t c) {
         if (has(side.found, c) || first.chars_of(c) > window - k ||
             !first.word_at(c, p + i, n - i, n - i))

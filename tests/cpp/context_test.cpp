@@ -176,6 +176,23 @@ TEST(CueSearch, RerunGivesWhatAFreshSearchGives) {
 
 // The walks step over stretches of ASCII bytes that begin no cue at once: stretches of every
 // length around the window's edges, on both sides, must give the hits of the plain reading.
+// One search of the wanted cues around the span: each table's hits against the plain
+// reading's. Returns how many tables were compared.
+int expect_reference_hits(std::string_view text, const Span& span, std::uint32_t window,
+                          const context::CueSet& wanted,
+                          std::span<const std::span<const Cue>> tables) {
+  context::Search search;
+  search.run(text, span, window, wanted);
+  for (const auto table : tables) {
+    std::vector<ContextHit> got;
+    search.hits(table, got);
+    EXPECT_EQ(render(got),
+              render(fuzz::ref::cue_hits(text, fuzz::char_index(text), span, window, table)))
+        << text << " window " << window;
+  }
+  return static_cast<int>(tables.size());
+}
+
 TEST(CueSearch, AsciiStretchesAgreeWithTheReference) {
   const auto phone = cues_for(EntityKind::phone);
   const auto negative = negative_cues();
@@ -197,18 +214,33 @@ TEST(CueSearch, AsciiStretchesAgreeWithTheReference) {
           const std::string text = std::string(20, '7') + std::string(cue_left) + before +
                                    "01012345678" + after + "고객센터" + before + "연락처 끝";
           const Span span = span_of(text, "01012345678");
-          context::Search search;
-          search.run(text, span, window, wanted);
-          for (const auto table : {phone, negative}) {
-            std::vector<ContextHit> got;
-            search.hits(table, got);
-            EXPECT_EQ(render(got), render(fuzz::ref::cue_hits(text, fuzz::char_index(text), span,
-                                                              window, table)))
-                << text << " window " << window;
-            ++compared;
-          }
+          const std::span<const Cue> tables[] = {phone, negative};
+          compared += expect_reference_hits(text, span, window, wanted, tables);
         }
   EXPECT_EQ(compared, 8 * 8 * 3 * 11 * 2);
+}
+
+// Words that begin with a cue's first character and go on otherwise (이관, 주소, 전액,
+// 고객님, A4), the cues themselves, and both at the text's edges, where fewer than four bytes
+// follow that first character: the walks find what the plain reading finds, on both sides.
+TEST(CueSearch, WordsThatBeginLikeACueAgreeWithTheReference) {
+  const auto tables = every_cue_table();
+  const context::CueSet wanted = cue_set_of(tables);
+  const std::string_view words[] = {"이관",   "이체",     "주소",     "주민번호", "주문번호",
+                                    "전액",   "전화",     "고객님",   "고객센터", "상호",
+                                    "상품코드", "상담",   "A4",       "ARS",      "생",
+                                    "계좌번호", "계",     "연락처!",  "콜",       "우편번호"};
+  int compared = 0;
+  for (const std::string_view left : words)
+    for (const std::string_view right : words)
+      for (const std::string_view between : {"", " ", ": "}) {
+        const std::string text = std::string(left) + std::string(between) + "010-1234-5678" +
+                                 std::string(between) + std::string(right);
+        const Span span = span_of(text, "010-1234-5678");
+        for (std::uint32_t window : {2u, 4u, 24u})
+          compared += expect_reference_hits(text, span, window, wanted, tables);
+      }
+  EXPECT_EQ(compared, 20 * 20 * 3 * 3 * 10);
 }
 
 // Windows answered from the text's index: every number of a long text with many cues, asked

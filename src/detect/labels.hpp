@@ -1295,11 +1295,11 @@ inline constexpr std::string_view kBusinessNameEndings[] = {
 // depends on the paper (a care centre's contract or a flat's private sale), so a business must be
 // named there; unless a person is written as its holder.
 inline constexpr std::string_view kChargeWords[] = {"잔금", "계약금", "중도금", "대금"};
-// Charges only a business's service or goods are paid (공사대금, 수강료 입금 계좌, 대금 입금처: the
-// price of work or goods a maker's or a franchise's paper asks for): its account, unless a person
-// is written as its holder or a payout's word stands before it (판매 대금: a seller's proceeds).
-// Right before 입금 only; 대금 in a sentence is read as kChargeWords are.
-inline constexpr std::string_view kServiceChargeWords[] = {"대금", "수강료", "이용료", "레슨비",
+// Charges only a business's service is paid (공사대금, 수강료 입금 계좌): its account, unless a
+// person is written as its holder or a payout's word stands before it. A bare 대금 is not one of
+// them: a seller of a used car, a membership or a rented machine asks the price into their own
+// account as often as a maker does (대금 입금계좌, 양도대금 입금 계좌).
+inline constexpr std::string_view kServiceChargeWords[] = {"공사대금", "수강료", "이용료", "레슨비",
                                                            "교육비"};
 // Words before a charge that make it money paid out to the account's holder (판매 대금 입금 계좌:
 // a seller's proceeds, 정산 대금, 환급 대금, 보상 대금): the holder's own account.

@@ -1,6 +1,9 @@
 """Python-level fuzzing of the norvane module: its functions, constructors, methods and
 attributes are called with random arguments of random types, and only the documented
-exceptions may come out (TypeError, ValueError, OverflowError, RuntimeError, SpanMapError).
+exceptions may come out (TypeError, ValueError, OverflowError, RuntimeError, SpanMapError, and
+OSError from a file object that `Report.write_json` was given). `write_json` never gets a path: the
+harness writes into memory or into a file object whose `write` answers as the input says, so that
+no input can create a file.
 Any other exception, a crash of the interpreter or a result that breaks a basic invariant is
 a finding.
 
@@ -12,6 +15,7 @@ Without atheris, or with --random, a plain seeded random driver produces the inp
 
     python fuzz/atheris_harness.py --random [--seconds 60] [--seed 1]
 """
+import io
 import json
 import os
 import random
@@ -30,7 +34,7 @@ from norvane import (
     SpanMapError,
 )
 
-ALLOWED = (TypeError, ValueError, OverflowError, RuntimeError, SpanMapError)
+ALLOWED = (TypeError, ValueError, OverflowError, RuntimeError, SpanMapError, OSError)
 
 FRAGMENTS = [
     "주민번호 880101-1234568", "연락처 010-1234-5678", "카드 4111 1111 1111 1111", "a@b.cc", "M12345678",
@@ -181,7 +185,36 @@ SIGNATURES = {
     "redact_fixed": "t", "partial": "iih", "hash": "ki", "PolicySet": "o", "from_json": "j",
     "policy_for": "e", "with_entity": "eo", "keep": "t", "replace": "ttn", "numeral": "ttn", "absorb": "tnl",
     "to_source": "s", "to_source_from_chars": "tii", "slice": "t", "text": "t", "set_weights": "fffffff",
+    "write_json": "w",
 }
+
+
+class AnsweringFile:
+    """A binary file whose write answers with a value the input chose (a count too short, too
+    long, of the wrong type, or an exception), whatever it is given."""
+
+    def __init__(self, answer):
+        self.answer = answer
+
+    def write(self, data):
+        if isinstance(self.answer, BaseException):
+            raise self.answer
+        return self.answer
+
+
+def file_for_writing(src, pool):
+    if src.chance(2):
+        return io.BytesIO()
+    return AnsweringFile(src.pick([ValueError("full"), OSError("disk"), None, 0, -1, 1, 2**40, "3", 1.5])
+                         if src.chance(2) else value(src, pool))
+
+
+def no_paths(a, kw, src, pool):
+    """Arguments for write_json with every path-like value replaced by a file in memory."""
+    paths = (str, bytes, os.PathLike)
+    a = [file_for_writing(src, pool) if isinstance(x, paths) else x for x in a]
+    kw = {k: file_for_writing(src, pool) if isinstance(x, paths) else x for k, x in kw.items()}
+    return a, kw
 
 
 def typed(src, pool, kind):
@@ -221,10 +254,17 @@ def typed(src, pool, kind):
         return m if src.chance(2) else m[: src.int(0, len(m))] + src.text()
     if kind == "f":
         return src.pick(FLOATS + [None, None, None])
+    if kind == "w":
+        return file_for_writing(src, pool)
     return value(src, pool)
 
 
 def args(src, pool, name=None):
+    a, kw = random_args(src, pool, name)
+    return no_paths(a, kw, src, pool) if name == "write_json" else (a, kw)
+
+
+def random_args(src, pool, name):
     sig = SIGNATURES.get(name)
     if sig is not None and src.chance(2):
         a = [typed(src, pool, k) if not src.chance(8) else value(src, pool) for k in sig]

@@ -7,6 +7,7 @@
 
 #include "detect/checksum.hpp"
 #include "normalize/unicode.hpp"
+#include "span/month_names.hpp"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -16,9 +17,6 @@ namespace norvane::extend {
 
 namespace {
 
-constexpr std::string_view kMonths[] = {"january",   "february", "march",    "april",
-                                        "may",       "june",     "july",     "august",
-                                        "september", "october",  "november", "december"};
 constexpr std::size_t kReachBefore = 28;  // bytes: "September 30th, " and a little
 // A month name touches the run closely: it ends at most this many bytes before it (Jan 05일
 // 1990, 5th of March, 1990) or starts at most this many after it (1990년 Jan, 05-JAN).
@@ -53,7 +51,7 @@ class Reader {
     const std::size_t len = e - i_;
     if (len < 3) return 0;
     for (unsigned m = 0; m < 12; ++m) {
-      const std::string_view name = kMonths[m];
+      const std::string_view name = kEnglishMonthNames[m];
       if (len != 3 && len != name.size() && !(m == 8 && len == 4)) continue;
       if (len > name.size()) continue;
       bool same = true;
@@ -116,15 +114,15 @@ class Reader {
 // The first three letters of each month, lower case, packed low byte first; the bytes a
 // month name may begin with (either case).
 constexpr auto kMonthKeys = [] {
-  std::array<std::uint32_t, std::size(kMonths)> keys{};
+  std::array<std::uint32_t, std::size(kEnglishMonthNames)> keys{};
   for (std::size_t m = 0; m < keys.size(); ++m)
     for (std::size_t k = 0; k < 3; ++k)
-      keys[m] |= std::uint32_t{static_cast<unsigned char>(kMonths[m][k])} << (8 * k);
+      keys[m] |= std::uint32_t{static_cast<unsigned char>(kEnglishMonthNames[m][k])} << (8 * k);
   return keys;
 }();
 constexpr auto kMonthLead = [] {
   std::array<bool, 256> lead{};
-  for (const std::string_view name : kMonths) {
+  for (const std::string_view name : kEnglishMonthNames) {
     lead[static_cast<unsigned char>(name[0])] = true;
     lead[static_cast<unsigned char>(name[0]) & ~0x20u] = true;
   }

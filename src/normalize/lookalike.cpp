@@ -11,6 +11,7 @@
 #include "normalize/scanned_titles.hpp"
 #include "normalize/unicode.hpp"
 #include "span/kept_buffers.hpp"
+#include "span/month_names.hpp"
 #include "span/pages.hpp"
 #include "span/utf8.hpp"
 
@@ -237,13 +238,11 @@ bool in_misread_passport(std::string_view s, std::size_t i) {
 // Whether the letters and digits of s from byte k back to the previous non-member start with a
 // month's English abbreviation (Jul, Feb: 7 Jul l9SO), read in any case; its start in `word`.
 bool month_word_before(std::string_view s, std::size_t k, std::size_t& word) {
-  static constexpr std::string_view kMonths[] = {"jan", "feb", "mar", "apr", "may", "jun",
-                                                 "jul", "aug", "sep", "oct", "nov", "dec"};
   word = k;
   while (word > 0 && is_letter(static_cast<unsigned char>(s[word - 1])) && k - word < 10) --word;
   if (k - word < 3 || (word > 0 && is_letter(static_cast<unsigned char>(s[word - 1])))) return false;
-  for (std::string_view month : kMonths)
-    if (unicode::word_at_any_case(s, word, month)) return true;
+  for (std::string_view month : kEnglishMonthNames)
+    if (unicode::word_at_any_case(s, word, month.substr(0, kMonthAbbreviationLength))) return true;
   return false;
 }
 

@@ -86,7 +86,15 @@ tax-invoice corrections, tourist tax refunds, small-business loans, market stall
 ski passes, escape rooms, karaoke incidents, PC-bangs, web-novel payouts, podcast releases,
 cosplay events, comic markets, cattle traceability, beekeeping, farm machines, forest-fire
 watchers, hunting dogs, homestays, bowling leagues, overseas volunteers and tournaments, MCN
-agreements and background checks)
+agreements and background checks), `labelled_blind17.py` (seventeenth blind part: study-sheet
+teachers' visits, taekwondo and art-academy enrolments, group-buy orders, residents'
+representatives and council minutes, elevator bookings, visitor cars, parcel lockers, weekend
+farms, medical-record copies, dementia-care centres, dialysis schedules, personal-data access
+requests, account deletions, auto-debit changes, jeonse guarantees, resident-register mandates,
+triathlons, climbing gyms, paragliding, island and car ferries, yachts, camper vans, massage-chair
+rentals, appliance pick-ups, first-birthday parties, alumni dues, church retreats, first
+communions, military visits, student IDs, allergy surveys, sports-day volunteers, graduation
+albums, sweepstake winners, hospital parking and condolence ledgers)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -108,6 +116,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind14   # the fourteenth blind part: the same holds
     python bench/quality.py --parts blind15   # the fifteenth blind part: the same holds
     python bench/quality.py --parts blind16   # the sixteenth blind part: the same holds
+    python bench/quality.py --parts blind17   # the seventeenth blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -160,6 +169,7 @@ import labelled_blind13  # noqa: E402
 import labelled_blind14  # noqa: E402
 import labelled_blind15  # noqa: E402
 import labelled_blind16  # noqa: E402
+import labelled_blind17  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -317,7 +327,8 @@ PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_b
                           labelled_blind5.PART, labelled_blind6.PART, labelled_blind7.PART,
                           labelled_blind8.PART, labelled_blind9.PART, labelled_blind10.PART,
                           labelled_blind11.PART, labelled_blind12.PART, labelled_blind13.PART,
-                          labelled_blind14.PART, labelled_blind15.PART, labelled_blind16.PART)
+                          labelled_blind14.PART, labelled_blind15.PART, labelled_blind16.PART,
+                          labelled_blind17.PART)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
@@ -328,7 +339,8 @@ def documents(part: str, count: int, seed: int) -> list:
     labelled_blind6.py, "blind7" from labelled_blind7.py, "blind8" from labelled_blind8.py,
     "blind9" from labelled_blind9.py, "blind10" from labelled_blind10.py, "blind11" from
     labelled_blind11.py, "blind12" from labelled_blind12.py, "blind13" from labelled_blind13.py,
-    "blind14" from labelled_blind14.py, "blind15" from labelled_blind15.py, "blind16" from labelled_blind16.py, "structure-tuning" and "structure-heldout" from
+    "blind14" from labelled_blind14.py, "blind15" from labelled_blind15.py, "blind16" from labelled_blind16.py,
+    "blind17" from labelled_blind17.py, "structure-tuning" and "structure-heldout" from
     labelled_structure.py, "ways-tuning" and "ways-heldout" from labelled_ways.py."""
     if part == labelled_blind.PART:
         return labelled_blind.generate(count, seed)
@@ -362,6 +374,8 @@ def documents(part: str, count: int, seed: int) -> list:
         return labelled_blind15.generate(count, seed)
     if part == labelled_blind16.PART:
         return labelled_blind16.generate(count, seed)
+    if part == labelled_blind17.PART:
+        return labelled_blind17.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

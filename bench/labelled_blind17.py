@@ -14,9 +14,10 @@ lists, car-ferry loadings, yacht charters, camper-van rentals, massage-chair ren
 appliance pick-ups, first-birthday RSVPs, alumni year-end dues, church retreats, first-communion
 classes, military-unit visit requests, student-ID reissues, school-meal allergy surveys,
 sports-day parent volunteers, graduation-album orders, sweepstake winners, hospital parking
-discounts and condolence-money ledgers kept by a friend. Each genre is written in several forms:
+discounts, condolence-money ledgers kept by a friend, milk-delivery sign-ups, assistive-device
+rentals, kids'-café parties, study-café passes, dog-park registrations and city-gas holder changes. Each genre is written in several forms:
 label-line forms, key=value log lines, JSON, CSV/TSV/pipe/Markdown rosters, chats, e-mails with
-signatures, prose notes, OCR scans (letters read for digits, broken spacing), full-width forms and
+signatures, prose notes, text messages from the organisation, OCR scans (letters read for digits, broken spacing), full-width forms and
 English-Korean forms.
 
 Conventions:
@@ -364,7 +365,7 @@ def _date_not_birth(r: random.Random) -> str:
 
 
 def _amount(r: random.Random) -> str:
-    n = r.randrange(1, 400) * r.choice((1000, 5000, 10000, 100))
+    n = r.randrange(1, 400) * r.choice((1000, 5000, 10000, 500))
     return r.choice((f"{n:,}원", f"{n:,}", f"₩{n:,}", f"{n // 10000}만원" if n >= 10000 else f"{n:,}원"))
 
 
@@ -800,6 +801,52 @@ GENRES = (
           ("상주 대신 접수대에서 받은 봉투를 정리했습니다.", "답례 문자는 삼우제 지나고 보내기로 했어.",
            "이름이 안 적힌 봉투가 두 개 있었어."),
           ("table", "chat", "prose"), True),
+    Genre("milk_delivery", ("우유·요구르트 배달 신청서", "유제품 가정배달 신청", "배달 우유 해지 요청"),
+          (S("phone", ("신청자 연락처",)), S("bank_account", ("자동이체 계좌",), 0.6), S("birth_date", ("예금주 생년월일",), 0.5),
+           S("credit_card", ("카드 자동결제",), 0.3)),
+          (("unit_address", ("배달 주소(동호수)",)), ("amount", ("월 대금",)), ("event_date", ("배달 시작일",)),
+           ("office_main_phone", ("대리점",)), ("member_number", ("고객번호",)), ("year_range", ("약정기간",))),
+          ("새벽 5시 전에 현관 앞 보냉백에 넣어 드립니다.", "여행 등으로 배달 중지는 이틀 전까지 말씀해 주세요.",
+           "약정기간 안에 해지하면 사은품 금액을 돌려주셔야 합니다."),
+          ("form", "sms", "chat", "ocr")),
+    Genre("assistive_device_rental", ("보조기기 대여 신청서", "전동휠체어 대여 신청", "보조기기센터 대여 연장"),
+          (S("resident", ("대상자 주민등록번호",)), S("phone", ("대상자 연락처", "보호자 연락처")),
+           S("birth_date", ("대상자 생년월일",), 0.4), S("bank_account", ("보증금 환급 계좌",), 0.4)),
+          (("serial_number", ("기기 관리번호",)), ("model_number", ()), ("event_date", ("반납 예정일",)),
+           ("office_main_phone", ("보조기기센터",)), ("amount", ("보증금",)), ("reference_number", ()), ("office_fax", ())),
+          ("대여 기간은 3개월이고 한 번 연장할 수 있습니다.", "장애인 등록 여부와 관계없이 신청할 수 있습니다.",
+           "기기 고장은 센터에서 무상 수리합니다."),
+          ("form", "ocr", "table", "prose")),
+    Genre("kids_cafe_party", ("키즈카페 생일파티 예약", "생일파티룸 예약 확인", "키즈카페 단체 예약"),
+          (S("phone", ("예약자 연락처",)), S("birth_date", ("생일 아이 생년월일",), 0.7, True),
+           S("credit_card", ("예약금 결제카드",), 0.4), S("bank_account", ("환불계좌",), 0.3), S("email", (), 0.3)),
+          (("booking_number", ()), ("amount", ("예약금", "1인 입장료")), ("vehicle_count", ("아이 인원",)),
+           ("event_date", ("파티일",)), ("room_number", ("파티룸",)), ("company_account", ("예약금 입금계좌",))),
+          ("케이크는 외부 반입이 가능합니다.", "보호자 1인은 무료 입장입니다.", "파티 시간은 2시간이고 30분 연장됩니다."),
+          ("chat", "sms", "form", "kv")),
+    Genre("study_cafe_pass", ("스터디카페 정기권 등록", "독서실 좌석 정기 이용 신청", "스터디카페 회원 가입"),
+          (S("phone", ("휴대폰",)), S("birth_date", (), 0.6, True), S("phone", ("학부모 연락처",), 0.5),
+           S("credit_card", (), 0.3), S("email", (), 0.3)),
+          (("seat_number", ()), ("locker_number", ()), ("amount", ("4주 정기권",)), ("otp_code", ("입장 비밀번호",)),
+           ("timestamp", ("입실",)), ("call_centre", ())),
+          ("퇴실 시 QR을 꼭 찍어 주세요.", "정기권은 일시정지가 한 번 가능합니다.", "음식물 반입은 라운지에서만 가능합니다."),
+          ("kv", "json", "sms", "form")),
+    Genre("dog_park_registration", ("반려견 놀이터 이용 등록", "반려견 쉼터 회원 등록", "반려견 놀이터 출입 등록"),
+          (S("phone", ("보호자 연락처",)), S("birth_date", ("보호자 생년월일",), 0.4), S("email", (), 0.3)),
+          (("reference_number", ("동물등록번호",)), ("issue_date", ("광견병 접종일",)), ("body_weight", ("반려견 체중",)),
+           ("office_main_phone", ("공원관리사무소",)), ("member_number", ())),
+          ("대형견과 소형견 구역이 나뉘어 있습니다.", "배변 봉투는 입구에 비치되어 있습니다.",
+           "동물등록과 광견병 접종을 마친 개만 들어올 수 있습니다."),
+          ("form", "table", "chat"), True),
+    Genre("gas_holder_change", ("도시가스 명의변경 신청서", "도시가스 사용자 변경 및 자동이체 신청", "전입 세대 가스 개통 요청"),
+          (S("resident", ("새 사용자 주민번호",), 0.5), S("birth_date", ("사용자 생년월일",), 0.6), S("phone", ("연락처",)),
+           S("bank_account", ("자동이체 계좌",), 0.5), S("foreigner_registration", ("외국인등록번호",), 0.2),
+           S("business_registration", ("상가 사업자번호",), 0.2)),
+          (("member_number", ("고객번호",)), ("serial_number", ("계량기 번호",)), ("amount", ("미납 요금",)),
+           ("call_centre", ()), ("virtual_account", ()), ("event_date", ("전입일",)), ("postcode", ())),
+          ("이전 사용자 요금은 전출일 기준으로 정산합니다.", "개통 방문 시 성인이 집에 계셔야 합니다.",
+           "명의변경은 임대차계약서 사본이 필요합니다."),
+          ("form", "sms", "fullwidth", "kv")),
 )
 GENRE_NAMES = tuple(g.name for g in GENRES)
 
@@ -1219,7 +1266,8 @@ def _sms(r: random.Random, g: Genre) -> Document:
         _put(page, it, "sms_label", "sms")
         page.add("\n")
     for it in contacts:
-        page.add(f"{r.choice(('문의', '변경·취소 문의', '자세한 사항은'))} {it.label} ")
+        account = it.category.endswith("account")
+        page.add(f"{r.choice(('입금은', '납부는') if account else ('문의', '변경·취소 문의', '자세한 사항은'))} {it.label} ")
         page.add(_before(r, it))
         _put(page, it, "", "sms:closing")
         page.add("\n")

@@ -94,7 +94,8 @@ requests, account deletions, auto-debit changes, jeonse guarantees, resident-reg
 triathlons, climbing gyms, paragliding, island and car ferries, yachts, camper vans, massage-chair
 rentals, appliance pick-ups, first-birthday parties, alumni dues, church retreats, first
 communions, military visits, student IDs, allergy surveys, sports-day volunteers, graduation
-albums, sweepstake winners, hospital parking and condolence ledgers)
+albums, sweepstake winners, hospital parking, condolence ledgers, milk deliveries, assistive
+devices, kids' cafés, study cafés, dog parks and city-gas holder changes)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 

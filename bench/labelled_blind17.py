@@ -15,7 +15,9 @@ appliance pick-ups, first-birthday RSVPs, alumni year-end dues, church retreats,
 classes, military-unit visit requests, student-ID reissues, school-meal allergy surveys,
 sports-day parent volunteers, graduation-album orders, sweepstake winners, hospital parking
 discounts, condolence-money ledgers kept by a friend, milk-delivery sign-ups, assistive-device
-rentals, kids'-café parties, study-café passes, dog-park registrations and city-gas holder changes. Each genre is written in several forms:
+rentals, kids'-café parties, study-café passes, dog-park registrations, city-gas holder changes,
+lost-pet flyers, school carpools, toy libraries, senior-centre outings, mobile wedding invitations
+and bicycle registrations. Each genre is written in several forms:
 label-line forms, key=value log lines, JSON, CSV/TSV/pipe/Markdown rosters, chats, e-mails with
 signatures, prose notes, text messages from the organisation, OCR scans (letters read for digits, broken spacing), full-width forms and
 English-Korean forms.
@@ -150,7 +152,7 @@ CARD_PREFIXES = ("4", "4", "51", "52", "53", "54", "55", "9410", "9420", "9490",
 
 
 def _card(r: random.Random) -> Written:
-    if r.random() < 0.1:
+    if r.random() < 0.13:
         body = r.choice(("34", "37")) + _digits(r, 12)
         s = body + str(corpus.luhn_check(_ds(body)))
         if r.random() < MASKED_SHARE:
@@ -230,7 +232,7 @@ def _phone(r: random.Random) -> Written:
         text = r.choice((f"+82 {pre[1:]}-{mid}-{last}", f"+82-{pre[1:]}-{mid}-{last}", f"+82{pre[1:]}{mid}{last}",
                          f"+82 (0){pre[1:]} {mid} {last}"))
     elif w == "hangul":
-        text = "-".join("".join(HANGUL_DIGITS[int(c)] for c in p) for p in (pre, mid, last))
+        text = r.choice(("-", " ")).join("".join(HANGUL_DIGITS[int(c)] for c in p) for p in (pre, mid, last))
     else:
         text = {"hyphen": f"{pre}-{mid}-{last}", "plain": pre + mid + last, "dot": f"{pre}.{mid}.{last}",
                 "spaced": f"{pre} {mid} {last}", "fullwidth": f"{pre}-{mid}-{last}".translate(FULL)}[w]
@@ -429,7 +431,7 @@ NEGATIVES = {
     "otp_code": (("인증번호", "확인코드"), lambda r: _digits(r, 6)),
     "locker_number": (("보관함", "사물함 번호"), lambda r: f"{r.choice('ABC')}-{r.randrange(1, 60):02d}"),
     "plot_number": (("구획번호", "분양 구획"), lambda r: f"{r.choice('가나다라')}-{r.randrange(1, 80)}"),
-    "body_weight": (("체중", "투석 후 체중", "몸무게"), lambda r: f"{r.randrange(40, 95)}.{r.randrange(10)}kg"),
+    "body_weight": (("체중", "투석 후 체중", "몸무게"), lambda r: f"{r.randrange(2, 95)}.{r.randrange(10)}kg"),
     "height": (("신장", "키"), lambda r: f"{r.randrange(110, 190)}{r.choice(('cm', '.5cm', ' cm'))}"),
     "mail_order_permit": (("통신판매업신고", "통신판매업 신고번호"), lambda r: f"제2026-{r.choice(('서울강남', '경기성남', '부산해운대'))}-{_digits(r, 4)}호"),
     "public_hotline": (("국번없이", "상담전화"), lambda r: r.choice(("1339", "1350", "129", "1577-0199", "110", "1899-9988"))),
@@ -847,6 +849,51 @@ GENRES = (
           ("이전 사용자 요금은 전출일 기준으로 정산합니다.", "개통 방문 시 성인이 집에 계셔야 합니다.",
            "명의변경은 임대차계약서 사본이 필요합니다."),
           ("form", "sms", "fullwidth", "kv")),
+    Genre("lost_pet_flyer", ("강아지를 찾습니다", "고양이를 찾습니다 (사례금 있음)", "실종 반려견 전단"),
+          (S("phone", ("연락처", "보호자 연락처", "연락 주실 곳")), S("phone", ("보조 연락처",), 0.3), S("email", (), 0.2),
+           S("bank_account", ("사례금 관련 문의 계좌",), 0.1)),
+          (("reference_number", ("동물등록번호",)), ("amount", ("사례금",)), ("event_date", ("잃어버린 날",)),
+           ("body_weight", ("몸무게",)), ("public_hotline", ("유기동물 신고",))),
+          ("하얀 말티즈, 빨간 목줄을 하고 있어요.", "겁이 많아서 부르면 도망갈 수 있어요.", "사진을 찍어 문자로 보내 주세요."),
+          ("prose", "chat", "form")),
+    Genre("school_carpool", ("등하원 카풀 명단", "초등 방과후 카풀 순번표", "학원 등하원 카풀 정리"),
+          (S("phone", ("엄마 연락처", "아빠 연락처", "운전 담당 연락처")), S("driver_license", ("운전자 면허번호",), 0.5),
+           S("birth_date", ("아이 생일",), 0.3, True)),
+          (("unit_address", ("픽업 동호수",)), ("event_date", ("담당 주간",)), ("vehicle_count", ("탑승 인원",))),
+          ("카시트는 각자 챙겨 주세요.", "비 오는 날은 지하주차장에서 타요.", "학원 끝나는 시간이 바뀌면 단톡에 올려 주세요."),
+          ("table", "chat", "form"), True),
+    Genre("toy_library", ("장난감도서관 회원 가입", "장난감 대여 연체 안내", "육아종합지원센터 장난감 대여"),
+          (S("phone", ("보호자 휴대폰",)), S("birth_date", ("아동 생년월일",), 1.0, True), S("email", (), 0.3),
+           S("bank_account", ("연회비 환불 계좌",), 0.3), S("foreigner_registration", ("보호자 외국인등록번호",), 0.2)),
+          (("member_number", ()), ("barcode", ("장난감 바코드",)), ("event_date", ("반납 예정일",)), ("amount", ("연회비",)),
+           ("office_main_phone", ("센터",)), ("virtual_account", ())),
+          ("대여 기간은 2주이고 한 번 연장할 수 있습니다.", "부품이 빠지면 같은 부품으로 변상합니다.",
+           "소독 후 깨끗한 상태로 반납해 주세요."),
+          ("form", "sms", "table", "kv"), True),
+    Genre("senior_centre_outing", ("경로당 봄 나들이 명단", "노인회 효도관광 참가자 명단", "경로당 단체 여행 보험 가입 명단"),
+          (S("resident", ("주민등록번호(여행자보험)", "주민번호")), S("phone", ("자녀 연락처", "본인 연락처")),
+           S("birth_date", ("생년월일",), 0.4)),
+          (("amount", ("회비",)), ("event_date", ("출발일",)), ("seat_number", ("버스 좌석",)), ("office_main_phone", ("관광버스 회사",)),
+           ("association_account", ("노인회 계좌",))),
+          ("아침 7시 경로당 앞에서 출발합니다.", "드시는 약은 꼭 챙기세요.", "점심은 버섯전골입니다."),
+          ("table", "form", "ocr"), True),
+    Genre("mobile_wedding_invitation", ("모바일 청첩장", "저희 결혼합니다", "결혼식 안내 (모바일 초대장)"),
+          (S("bank_account", ("신랑측 마음 전하실 곳", "신부측 마음 전하실 곳", "신랑 아버지 계좌", "신부 어머니 계좌")),
+           S("bank_account", ("신부측 계좌",), 0.7), S("phone", ("신랑에게 연락하기", "신부에게 연락하기"), 0.8),
+           S("phone", ("혼주 연락처",), 0.4)),
+          (("event_date", ("예식일",)), ("office_main_phone", ("예식장",)), ("postcode", ()), ("amount", ("주차 요금",)),
+           ("timestamp", ())),
+          ("참석이 어려우신 분들을 위해 계좌번호를 기재하였습니다.", "지하 2층 주차장을 이용해 주세요.",
+           "화환은 정중히 사양합니다."),
+          ("form", "prose", "sms")),
+    Genre("bicycle_registration", ("자전거 등록 신청서", "자전거 도난 방지 등록", "자전거 등록증 재발급"),
+          (S("phone", ("소유자 연락처",)), S("birth_date", ("소유자 생년월일",), 0.7), S("email", (), 0.3),
+           S("resident", ("소유자 주민번호",), 0.2)),
+          (("serial_number", ("차대번호(프레임)",)), ("model_number", ()), ("reference_number", ("등록번호",)), ("issue_date", ()),
+           ("office_main_phone", ("구청 교통행정과",)), ("extension", ())),
+          ("프레임 번호 사진을 함께 제출합니다.", "분실 신고는 경찰서와 구청 모두 해야 합니다.",
+           "등록 스티커는 안장 아래 프레임에 붙입니다."),
+          ("form", "kv", "ocr", "bilingual")),
 )
 GENRE_NAMES = tuple(g.name for g in GENRES)
 

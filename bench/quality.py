@@ -95,7 +95,8 @@ triathlons, climbing gyms, paragliding, island and car ferries, yachts, camper v
 rentals, appliance pick-ups, first-birthday parties, alumni dues, church retreats, first
 communions, military visits, student IDs, allergy surveys, sports-day volunteers, graduation
 albums, sweepstake winners, hospital parking, condolence ledgers, milk deliveries, assistive
-devices, kids' cafés, study cafés, dog parks and city-gas holder changes)
+devices, kids' cafés, study cafés, dog parks, city-gas holder changes, lost-pet flyers, school
+carpools, toy libraries, senior-centre outings, mobile wedding invitations and bicycle registrations)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 

@@ -1590,6 +1590,11 @@ BIRTH_NAME_PAPERS = {
         ("고객명 : {name} (Tel <<mobile>>, <<bdob>>)", "상담 (<<event>>)"),
         ("입주자 명단", "{name}（<<bdob>>）, {name}（<<bdob>>）"),
         ("접수 메모: {name} 님 (여, <<mobile>>, <<bdob>>) 재방문 희망",),
+        # A birth's mark opening the bracket in an intake note; an incident's day after 발생.
+        ("피해자 {name}(생 <<bdob>>) 경찰 연계로 내방", "사건 (발생 <<event>>)"),
+        ("상담 대상: {name} (생 <<bdob>>) / 초기 상담", "접수 (<<event>>)"),
+        ("[초기 면접] {name}(생. <<bdob>>) 보호자 동행, 연락처 <<mobile>>",),
+        ("의뢰인 {name} (생: <<bdob>>) 주거 지원 요청", "화재 (발생 <<event>>) 이후 임시 거주"),
     ),
     "rosters": (
         ("여행자보험 가입 위해 댓글로 성함·생년월일 남겨주세요", "└ {name} <<rdob>> 참석합니다", "└ {name} <<rdob>>",
@@ -1611,6 +1616,31 @@ BIRTH_NAME_PAPERS = {
         ("1) {name} <<rdob>>", "2) {name} <<rdob>> (배우자 <<rdob>>)", "3) {name} <<rdob>>",
          "※ 등산 보험 가입용 성명·생년월일 취합 중입니다"),
     ),
+    # A group chat's export: the organiser asks for names, birth dates and phones, members reply
+    # one line each after their speaker's name, the fields in their own order; the thread ends
+    # with thanks or other business, whose dates are the meeting's.
+    "chat_rosters": (
+        ("회장: 명단 정리하게 이름, 생년월일, 휴대폰 남겨주세요~", "{name}: {name} <<mobile>> / <<cdob>>",
+         "{name}: {name} <<cdob>> / 휴대폰 <<mobile>>", "{name}: {name} <<mobile>>, <<cdob>>",
+         "회장: 감사합니다~ 회비는 총무 계좌로 부탁드려요. 모임은 <<event>> 토요일"),
+        ("총무: 보험 가입용으로 생년월일 필요해요. 댓글로 성함·생년월일·연락처 부탁드려요",
+         "{name}: {name} <<cdob>> <<mobile>>", "{name}: {name} <<mobile>> / <<cdob>>",
+         "{name}: 저도 곧 올릴게요", "{name}: {name}, <<cdob>>, <<mobile>>",
+         "총무: 다들 고맙습니다. 출발은 <<event>> 아침 7시예요"),
+        ("코치: 대회 선수 등록합니다. 선수 이름, 생년월일, 연락처 적어주세요", "{name}: {name} <<cdob>>",
+         "{name}: {name} <<mobile>> <<cdob>>", "{name}: {name} / <<cdob>> / <<mobile>>",
+         "코치: 감사합니다. 대회는 <<event>> 이고 집합은 8시"),
+        ("[간사] 수련회 참가자 명단 취합 중입니다 (이름/생년월일/휴대폰)", "[{name}] {name} <<mobile>>, <<cdob>>",
+         "[{name}] {name} <<cdob>>, <<mobile>>", "[{name}] {name} <<cdob>>",
+         "[간사] 수고하셨습니다~ 수련회 날짜 <<event>> 잊지 마세요"),
+        ("회장: 회원 여러분 단체 상해보험 들어요. 생년월일이랑 폰번호 올려주세요",
+         "{name}: {name} 핸드폰 <<mobile>> <<cdob>>", "{name}: {name} <<cdob>> 연락처 <<mobile>>",
+         "{name}: {name} <<mobile>>, <<cdob>> 입니다", "{name}: {name} <<cdob>>"),
+        ("2025. 11. 3. 오후 8:12, 총무 : 송년회 명단 정리하게 참가자 생년월일, 연락처 남겨주세요",
+         "2025. 11. 3. 오후 8:15, {name} : {name} <<mobile>> / <<cdob>>",
+         "2025. 11. 3. 오후 8:20, {name} : {name} <<cdob>>, <<mobile>>",
+         "2025. 11. 3. 오후 8:31, 총무 : 감사합니다! 송년회는 <<event>> 입니다"),
+    ),
     "identity_checks": (
         ("외국인 고객 개통 확인", "실명확인번호: <<idcheck>>", "처리 (<<event>>)"),
         ("실명확인번호 | <<idcheck>>", "고객명 | {name}"),
@@ -1628,6 +1658,10 @@ BIRTH_NAME_DATE_STYLES = ("{yy:02d}{m:02d}{d:02d}", "{y}{m:02d}{d:02d}", "{y}.{m
                           "{d:02d}/{m:02d}/{y}", "{y}년 {m}월 {d}일", "{y}. {m}. {d}.", "{yy:02d}.{m:02d}.{d:02d}",
                           "{y}/{m:02d}/{d:02d}", "{y}.{m}.{d}")
 BIRTH_NAME_ROSTER_STYLES = ("{yy:02d}{m:02d}{d:02d}", "{y}{m:02d}{d:02d}", "{y}.{m:02d}.{d:02d}", "{yy:02d}.{m:02d}.{d:02d}")
+# A chat reply's own date shapes: each member writes theirs their way.
+BIRTH_NAME_CHAT_STYLES = ("{y}.{m:02d}.{d:02d}", "{yy:02d}.{m:02d}.{d:02d}", "{y}년 {m}월 {d}일", "{yy:02d}년 {m}월 {d}일",
+                          "{y}{m:02d}{d:02d}", "{yy:02d}{m:02d}{d:02d}", "{y}. {m}. {d}.", "{y}-{m:02d}-{d:02d}",
+                          "{y}.{m}.{d}")
 BIRTH_NAME_LOOK_ALIKES = {"event": "bracketed_event_date", "founded": "bracketed_event_date"}
 
 # Values the writer masked in part (HALF_MASK_PAPERS): e-mails shown as their first and last
@@ -6606,6 +6640,9 @@ class _Builder:
         elif marker == "rdob":
             text = date(self.pick("birth_name:roster_style", BIRTH_NAME_ROSTER_STYLES), 1940, 2010)
             w.value(labelled.Written("birth_date", text, "roster_reply", False), "label", line, line)
+        elif marker == "cdob":
+            text = date(self.pick("birth_name:chat_style", BIRTH_NAME_CHAT_STYLES), 1936, 2012)
+            w.value(labelled.Written("birth_date", text, "chat_roster_reply", False), "label", line, line)
         elif marker == "mobile":
             w.value(labelled.Written("phone", r.choice(("-", "-", "")).join(v._phone_groups(True)), "plain", False),
                     "label", line, line)

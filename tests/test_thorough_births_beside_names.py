@@ -50,6 +50,13 @@ BRACKETS = [
     # A child's date beside a child's word.
     ("원생 김하은 (2021.03.05) 햇님반\n(자녀 2015.03.02)",
      [birth("2021.03.05", "birth.yyyymmdd", BRACKET), birth("2015.03.02", "birth.yyyymmdd", BRACKET)]),
+    # A birth's mark opening the bracket, bare or with a dot or a colon, in an intake note.
+    ("피해자 성로제(생 1984. 7. 3.) 경찰 연계로 내방\n상담 대상 김민지 (생 1986년 1월 6일) 1차 상담\n"
+     "김철수(생. 1975.3.2) 보호자 동행, 최하늘(생: 890926)",
+     [birth("1984. 7. 3", "birth.separated_date", "birth.separated_date", BRACKET),
+      birth("1986년 1월 6일", "birth.korean_date", "birth.korean_date", BRACKET),
+      birth("1975.3.2", "birth.separated_date", "birth.separated_date", BRACKET),
+      birth("890926", "birth.yymmdd", BRACKET)]),
 ]
 # Dates in brackets that are no one's birth: after an event's or an organisation's word (a word
 # that begins with a surname's syllable included: 송년회, 설립, 이용일), an age that disagrees, a
@@ -62,6 +69,8 @@ NOT_BIRTHS = [
     "홍길동 (계약일, 2024.01.05)",
     "이용일 (1990.03.02) 확인",
     "김민수 님 (2025.03.02) 방문 예정\n김민수 고객님(2023.11.02) 상담 요청\n(배우자 2019.01.01)",
+    # A word that ends in the birth's syllable (발생) is no birth's mark.
+    "화재 (발생 2025.03.02) 이후 임시 거주\n누수 (발생: 2024.11.02)",
 ]
 
 

@@ -1189,15 +1189,15 @@ class Detector {
       if (extend::age_beside_agrees(source_, src, year)) b |= kAgeAfter;
       if (extend::date_in_contact_row(source_, src, year)) b |= kContactRow;
     }
-    // A bracket (a full-width one ends in a continuation byte), a comma, a slash or a Korean
-    // word (배우자, a name) before a run as long as a date written out (010328 to 1962. 10. 16,
-    // or 1944-●●-●● with marks of three bytes).
+    // A bracket (a full-width one ends in a continuation byte), a comma, a slash, a Korean
+    // word (배우자, a name) or a birth mark's dot or colon (생. , 생: ) before a run as long as a
+    // date written out (010328 to 1962. 10. 16, or 1944-●●-●● with marks of three bytes).
     constexpr std::size_t kLongestDate = 14, kLongestMaskedDate = 18;
     if (n >= 6 &&
         (n <= kLongestDate || (n <= kLongestMaskedDate && masked(at(a + n - 3)))) &&
         before >= 1 &&
         (at(before - 1) == '(' || at(before - 1) == '[' || at(before - 1) == ',' ||
-         at(before - 1) == '/' ||
+         at(before - 1) == '/' || at(before - 1) == '.' || at(before - 1) == ':' ||
          utf8::is_continuation(static_cast<unsigned char>(at(before - 1))))) {
       reference_year();
       const auto place = extend::date_bracketed_after_person(source_, src, year);
@@ -1206,6 +1206,12 @@ class Detector {
       // The request a few lines away is read as a header is: with the structure family.
       else if (cfg_.structure && extend::date_after_name_in_roster(source_, src, year))
         b |= kRosterRow;
+    } else if (cfg_.structure && n >= 6 && n <= kLongestDate && before >= 1 &&
+               (unicode::is_ascii_digit(static_cast<unsigned char>(at(before - 1))) ||
+                at(before - 1) == '*')) {
+      // A chat reply's phone before its date (함상철 010 4859 6589 19811011).
+      reference_year();
+      if (extend::date_after_name_in_roster(source_, src, year)) b |= kRosterRow;
     }
     // A date masked but for its year (86-**-**, 9207XX) beside its row's masked resident number.
     if (n >= 6 && n <= kLongestMaskedDate && (masked(at(a + n - 1)) || masked(at(a + n - 3))) &&

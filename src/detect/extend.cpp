@@ -4152,6 +4152,15 @@ std::size_t bracket_opening_at(std::string_view text, std::size_t p) {
   return longest_ending(text.substr(0, p), labels::kDateBracketOpenings).size();
 }
 
+// Where the birth mark (labels::kBirthMarkInBracket, a dot or a colon after it) that ends at byte p
+// of `text` starts, past the spaces before it; p when none ends there.
+std::size_t birth_mark_before(std::string_view text, std::size_t p) {
+  constexpr std::string_view kMark = labels::kBirthMarkInBracket;
+  std::size_t q = p > 0 && (text[p - 1] == '.' || text[p - 1] == ':') ? p - 1 : p;
+  if (!text.substr(0, q).ends_with(kMark)) return p;
+  return skip_spaces_back(text, q - kMark.size());
+}
+
 // The year of birth the date at `span` of `text` gives, if it puts the person at 0 to 110 years
 // old in `year`; else 0.
 unsigned plausible_birth_year(std::string_view text, const Span& span, unsigned year) {
@@ -4168,6 +4177,8 @@ BracketPlace date_bracketed_after_person(std::string_view text, const Span& span
   if (!item_ends_after(text, span)) return kNone;
   // Before it, the bracket: maybe a role's word opening it, or items apart by a comma.
   std::size_t p = skip_spaces_back(text, span.byte_start);
+  if (const std::size_t mark = birth_mark_before(text, p); mark != p && bracket_opening_at(text, mark))
+    return plausible_birth_year(text, span, year) != 0 ? BracketPlace::first : kNone;
   BracketPlace place = BracketPlace::first;
   std::string_view role_opens;
   if (hangul_syllable_before(text, p)) {
@@ -4218,7 +4229,15 @@ BracketPlace date_bracketed_after_person(std::string_view text, const Span& span
                                                                                      : kNone;
 }
 
-bool date_after_name_in_roster(std::string_view text, const Span& span, unsigned year) {
+namespace {
+
+template <std::size_t N>
+bool holds_any(std::string_view line, const std::string_view (&words)[N]) {
+  return std::any_of(std::begin(words), std::end(words),
+                     [&](std::string_view w) { return line.find(w) != line.npos; });
+}
+
+bool date_at_roster_row_head(std::string_view text, const Span& span, unsigned year) {
   constexpr std::size_t kRequestReach = 12;  // lines above or below the row
   // The name right before the date, past the row's separator (윤광수 710702, 선예은 / 19561231).
   std::size_t e = skip_spaces_back(text, span.byte_start);
@@ -4245,10 +4264,7 @@ bool date_after_name_in_roster(std::string_view text, const Span& span, unsigned
     return false;
   // The post's request, a few lines above or below: a line naming a name and a birth date.
   auto requests = [](std::string_view line) {
-    return std::any_of(std::begin(labels::kNameFieldWords), std::end(labels::kNameFieldWords),
-                       [&](std::string_view w) { return line.find(w) != line.npos; }) &&
-           std::any_of(std::begin(labels::kBirthFieldWords), std::end(labels::kBirthFieldWords),
-                       [&](std::string_view w) { return line.find(w) != line.npos; });
+    return holds_any(line, labels::kBirthFieldWords) && holds_any(line, labels::kNameFieldWords);
   };
   std::size_t up = q, down = span.byte_end;
   for (std::size_t k = 0; k < kRequestReach; ++k) {
@@ -4266,6 +4282,96 @@ bool date_after_name_in_roster(std::string_view text, const Span& span, unsigned
     }
   }
   return false;
+}
+
+// Where the message of the chat line starting at byte `ls` begins, past its speaker (설남준: ,
+// 2024. 5. 1. 오후 3:01, 설남준 : , [설남준] [오후 3:01] ), if a speaker leads it before byte `end`;
+// npos otherwise. A clock's colon (3:01) is no speaker's.
+std::size_t message_after_speaker(std::string_view text, std::size_t ls, std::size_t end) {
+  constexpr std::size_t kSpeakerReach = 64;
+  const std::string_view head = text.substr(ls, std::min(end - ls, kSpeakerReach));
+  if (head.starts_with('[')) {
+    std::size_t k = 0;
+    for (int group = 0; group < 2 && k < head.size() && head[k] == '['; ++group) {
+      const std::size_t close = head.find(']', k);
+      if (close == head.npos) return std::string_view::npos;
+      k = close + 1;
+      while (k < head.size() && head[k] == ' ') ++k;
+    }
+    return ls + k;
+  }
+  for (std::size_t c = head.find(':'); c != head.npos; c = head.find(':', c + 1))
+    if (c > 0 && c + 1 < head.size() && head[c + 1] == ' ' &&
+        !is_ascii_digit(static_cast<unsigned char>(head[c - 1])))
+      return ls + c + 2;
+  return std::string_view::npos;
+}
+
+// Whether [from, to) of `text` holds nothing but a phone, its label and separators (010 4859 6589
+// /, 휴대폰 010-****-3330,): what a reply writes between the person's name and the date.
+bool only_a_phone_between(std::string_view text, std::size_t from, std::size_t to) {
+  constexpr std::string_view kMarks = " -*/,.:()|";
+  while (from < to) {
+    const auto c = static_cast<unsigned char>(text[from]);
+    if (is_ascii_digit(c) || kMarks.find(static_cast<char>(c)) != kMarks.npos) {
+      ++from;
+      continue;
+    }
+    const std::string_view rest = text.substr(from, to - from);
+    const auto starts = [&](std::string_view w) { return rest.starts_with(w); };
+    const auto* mobile = std::find_if(std::begin(labels::kMobileWords),
+                                      std::end(labels::kMobileWords), starts);
+    const auto* contact = std::find_if(std::begin(labels::kContactWords),
+                                       std::end(labels::kContactWords), starts);
+    if (mobile != std::end(labels::kMobileWords)) from += mobile->size();
+    else if (contact != std::end(labels::kContactWords)) from += contact->size();
+    else return false;
+  }
+  return true;
+}
+
+// Whether the date at `span` of `text` is in a group chat's reply that names its person first
+// (설남준: 함상철 010 4859 6589 / 1981.10.11, 안슬기: 손순이 1980-12-27 / 휴대폰 ...), maybe after a
+// phone, under a message a few replies above that asks for birth dates (a birth field word and a
+// request's: 명단 정리하게 이름, 생년월일, 휴대폰 남겨주세요~), with no thanks closing the thread
+// between (kThreadClosingWords).
+bool date_in_roster_reply(std::string_view text, const Span& span) {
+  constexpr std::size_t kReplyReach = 160;  // the reply's bytes before the date
+  constexpr std::size_t kThreadReach = 30;  // replies between the request and this one
+  const std::size_t from = span.byte_start - std::min<std::size_t>(span.byte_start, kReplyReach);
+  const std::size_t nl = text.substr(from, span.byte_start - from).rfind('\n');
+  if (nl == std::string_view::npos && from > 0) return false;
+  const std::size_t ls = nl == std::string_view::npos ? 0 : from + nl + 1;
+  std::size_t b = message_after_speaker(text, ls, span.byte_start);
+  if (b == std::string_view::npos) return false;
+  while (b < span.byte_start && text[b] == ' ') ++b;
+  std::size_t e = b;
+  while (e < span.byte_start && hangul_syllable_at(text, e)) e += 3;
+  if (e == b || name_length_word_start(text, e) != b || !person_name(text, b, e, false) ||
+      !only_a_phone_between(text, e, span.byte_start))
+    return false;
+  for (std::size_t k = 0, up = ls; k < kThreadReach && up > 0; ++k) {
+    const std::size_t end = up - 1;
+    const std::size_t above = end == 0 ? text.npos : text.rfind('\n', end - 1);
+    const std::size_t start = above == text.npos ? 0 : above + 1;
+    const std::string_view line = text.substr(start, end - start);
+    if (holds_any(line, labels::kBirthFieldWords) && holds_any(line, labels::kRosterRequestWords))
+      return true;
+    if (holds_any(line, labels::kThreadClosingWords) && unicode::count_ascii_digits(line) == 0)
+      return false;
+    up = start;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool date_after_name_in_roster(std::string_view text, const Span& span, unsigned year) {
+  constexpr unsigned kYoungestMember = 2;  // a date of this year or the last is the meeting's
+  if (date_at_roster_row_head(text, span, year)) return true;
+  if (!date_in_roster_reply(text, span)) return false;  // most dates stop at its first looks
+  const unsigned born = plausible_birth_year(text, span, year);
+  return born != 0 && year - born >= kYoungestMember;
 }
 
 bool account_after_holder(std::string_view text, const Span& span) {

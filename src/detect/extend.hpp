@@ -386,7 +386,10 @@ BracketPlace date_bracketed_after_person(std::string_view text, const Span& span
 // head of a row, after a bullet or a number or nothing (└ 윤광수 710702 참석합니다, 3. 허재현
 // 750309 010-..., 1. 선예은 / 19561231 / ...), with a line naming a name and a birth date (the
 // post's request: 댓글로 성함·생년월일 남겨주세요) a few lines above or below, and puts the person
-// 0 to 110 in `year`.
+// 0 to 110 in `year`. Or a group chat's reply that names its person first after the speaker,
+// maybe a phone between them and the date (설남준: 함상철 010 4859 6589 / 1981.10.11), under a
+// message asking for birth dates (보험 가입용으로 생년월일 필요해요) with no thanks between: the
+// person 2 to 110 in `year`.
 bool date_after_name_in_roster(std::string_view text, const Span& span, unsigned year);
 // Whether the number at `span` of `text` follows a holder's word (명의) on a line that names a
 // bank or a deposit before it (하나 예금 (피상속인 명의 637-515682-78125)): an account in that

@@ -1101,11 +1101,23 @@ inline constexpr std::string_view kChildWords[] = {"원생", "아동", "학생",
 // round ones a Korean input method types in its full-width mode (홍길동（1990.01.01）).
 inline constexpr std::string_view kDateBracketOpenings[] = {"(", "[", "（"};
 inline constexpr std::string_view kDateBracketClosings[] = {")", "]", "）"};
+// The mark of a birth that opens such a bracket before the date, maybe with a dot or a colon (피해자
+// 성로제(생 1984. 7. 3.), 김철수(생. 1975.3.2)): the date is a birth date whoever stands before it.
+inline constexpr std::string_view kBirthMarkInBracket = "생";
 // A roster thread's request for its rows' fields (여행자보험 가입 위해 댓글로 성함·생년월일 남겨주세요,
 // 명단: 이름 / 생년월일 / 연락처): a line holding a word of each names the date after a name at a
 // row's head a few lines away (extend::date_after_name_in_roster).
 inline constexpr std::string_view kNameFieldWords[] = {"이름", "성함", "성명"};
 inline constexpr std::string_view kBirthFieldWords[] = {"생년", "생일", "출생"};
+// A group chat's request for birth dates asks with one of these (명단 정리하게 선수, 생년월일, 휴대폰
+// 남겨주세요~, 보험 가입용으로 생년월일 필요해요): with a birth field word it names the date in the
+// replies below it, whatever word it names the people by (extend::date_after_name_in_roster).
+inline constexpr std::string_view kRosterRequestWords[] = {"남겨", "부탁", "필요", "주세요",
+                                                           "적어", "올려", "알려", "취합"};
+// The organiser's thanks end the thread of replies (감사합니다~ 회비는 총무 계좌로 부탁드려요):
+// a date below it answers no request above it.
+inline constexpr std::string_view kThreadClosingWords[] = {"감사합니다", "감사해요", "감사드립니다",
+                                                           "고맙습니다", "고마워요", "수고하셨"};
 // Last syllables of an event's name that a surname may begin (신청일, 송년회, 한마당날): such a
 // word is no name.
 inline constexpr std::string_view kEventNameEndings[] = {"일", "회", "날"};

@@ -1556,10 +1556,14 @@ CHAT_RECORD_LOOK_ALIKES = {"student": "student_number_under_role", "event": "sch
 # name, with a title or a role around it or a relation's word inside the bracket, in any date shape
 # (<<bdob>>: 손미경(010328), 도정우 어르신 (1946년 2월 23일), (배우자 441216)); replies in a roster
 # thread whose post asks for names and birth dates, above or below them (<<rdob>>: └ 윤광수 710702
-# 참석합니다, 3. 허재현 750309 010-...); identity numbers under a label that names no kind
+# 참석합니다, 3. 허재현 750309 010-...), and a group chat's replies after their speaker's name, the
+# date before or after the phone in the member's own shape (<<cdob>>: 설남준: 함상철 010 4859 6589 /
+# 1981.10.11, 소덕배: 홍나래 36년 4월 14일 / 010-...); a birth's mark opening the bracket (피해자
+# 성로제(생 1984. 7. 3.)); identity numbers under a label that names no kind
 # (<<idcheck>>: 실명확인번호: R56920970, 신분증 번호, 본인확인 번호: the number's own shape says
 # whose). Look-alikes: an event's date in brackets after a word that names no person (정기총회
-# (2025.03.14), 창립 (1989.05.01)), a roster's event date, a verification's code and number.
+# (2025.03.14), 창립 (1989.05.01), 화재 (발생 ...)), a roster's event date, a chat's meeting day after
+# the organiser's thanks, a verification's code and number.
 BIRTH_NAME_GENRE = "births_beside_names"
 BIRTH_NAME_SHARE = 0.06  # of the documents, from a stream of its own
 BIRTH_NAME_PAPERS = {
@@ -3372,7 +3376,7 @@ WRITINGS = {
                    ("row_reply", 0),  # only in announced_replies
                    ("masked_parts", 0),  # only in receipts_and_masks
                    ("directory_row", 0),  # only in chats_and_records
-                   ("name_bracketed", 0), ("roster_reply", 0),  # only in births_beside_names
+                   ("name_bracketed", 0), ("roster_reply", 0), ("chat_roster_reply", 0),  # only in births_beside_names
                    ("shifted_row", 0), ("crew_column", 0),  # only in contacts_and_columns
                    # only in rosters_by_column
                    ("aligned_column", 0), ("aligned_gap_row", 0), ("csv_column", 0), ("csv_overfull_row", 0),

@@ -256,6 +256,11 @@ class LabelIndex {
                   bool base) { add(word, weight, flags, table, base); });
     std::vector<std::uint16_t> members;
     for (Bucket& b : buckets_) split_by_second(b, members);
+    for (unsigned c = 0; c < ascii_steps_.size(); ++c) {
+      const auto b = static_cast<unsigned char>(c);
+      ascii_steps_[c] = {ascii_[ascii_lower(b)], is_ascii_digit(b), is_ascii_letter(b),
+                         b == '\n' || b == '<' || b == '('};
+    }
   }
 
   const IndexedLabel& at(std::size_t i) const { return labels_[i]; }
@@ -322,6 +327,14 @@ class LabelIndex {
       if (k == c) return v;
     return 0;
   }
+  // What the label walk needs of an ASCII byte, read in one lookup at each step: the bucket of
+  // the labels it leads, whether it is a digit or a letter, and whether it may end the walk (a
+  // line break, a table row's tag, the parenthesis of an SQL insert's VALUES).
+  struct AsciiStep {
+    std::uint16_t bucket;
+    bool digit, letter, may_end_walk;
+  };
+  const AsciiStep& ascii_step(unsigned char c) const { return ascii_steps_[c]; }
   // The same for a Hangul syllable's code point.
   std::uint16_t bucket_of_syllable(char32_t c) const {
     return hangul_[c - unicode::kSyllableFirst];
@@ -567,6 +580,7 @@ class LabelIndex {
   std::vector<Run> thirds_;          // the runs of the thirds, each second's together
   std::vector<std::uint16_t> pool_;  // the runs' labels, one run after another
   std::array<std::uint16_t, 128> ascii_{};
+  std::array<AsciiStep, 128> ascii_steps_{};
   std::vector<std::uint16_t> hangul_ = std::vector<std::uint16_t>(unicode::kSyllableCount, 0);
   std::vector<std::pair<char32_t, std::uint16_t>> other_;
 };
@@ -1258,15 +1272,18 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
       // An ASCII byte is a character of its own: no continuation bytes to step back over.
       j = i - 1;
       c = last;
-      if (c == '\n' || (c == '<' && row_tag(text, j)) || (c == '(' && opens_values(text, j))) break;
-      bucket = index.bucket_of(c);
-      if (is_ascii_digit(last)) {
+      const LabelIndex::AsciiStep& step = index.ascii_step(last);
+      if (step.may_end_walk &&
+          (c == '\n' || (c == '<' ? row_tag(text, j) : opens_values(text, j))))
+        break;
+      bucket = step.bucket;
+      if (step.digit) {
         if (++digits >= 4) break;
         if (digit_left == std::string_view::npos && alnum > digits_walked) digit_left = j;
         ++alnum;
         ++digits_walked;
         may_begin = true;
-      } else if (digits = 0; is_ascii_letter(last)) {
+      } else if (digits = 0; step.letter) {
         ++alnum;
         may_begin = may_begin_label(text, j);
       } else if (bucket == 0) {  // a mark no label starts with: nothing counts

@@ -3174,10 +3174,18 @@ bool extension_follows(std::string_view text, const Span& run) {
   return std::any_of(std::begin(labels::kExtensionWords), std::end(labels::kExtensionWords),
                      [&](std::string_view w) { return rest.starts_with(w); });
 }
+// The last ASCII digit of s at or before `pos`, or npos: find_last_of("0123456789"), which
+// compares each byte with the ten digits in a call of its own, over whole lines before numbers.
+std::size_t last_ascii_digit(std::string_view s, std::size_t pos = std::string_view::npos) {
+  if (s.empty()) return std::string_view::npos;
+  for (std::size_t k = std::min(pos, s.size() - 1) + 1; k-- > 0;)
+    if (is_ascii_digit(static_cast<unsigned char>(s[k]))) return k;
+  return std::string_view::npos;
+}
 // The words before a number back to the number before it on its line (직통 062.2444.9541 / 민원실
 // 02-...): the words further back speak of that other number.
 std::string_view past_earlier_number(std::string_view before) {
-  const std::size_t at = before.find_last_of("0123456789");
+  const std::size_t at = last_ascii_digit(before);
   return at == std::string_view::npos ? before : before.substr(at + 1);
 }
 // Whether a shop's name heads the line of the landline right after it (꽃담플라워 043-...,
@@ -3207,7 +3215,7 @@ std::string_view telephone_owner_before(std::string_view before) {
 // Whether a landline follows a person's direct line on its line under a bare telephone word
 // (직통 053-... / T. 042-..., Direct: 02-... | Tel 051-...): a signature's office main line.
 bool main_line_after_direct(std::string_view before) {
-  const std::size_t earlier = before.find_last_of("0123456789");
+  const std::size_t earlier = last_ascii_digit(before);
   if (earlier == std::string_view::npos) return false;
   const std::string_view between = before.substr(earlier + 1);
   const std::string_view word = last_word(between);
@@ -3265,10 +3273,10 @@ bool collection_account_named(std::string_view before) {
   constexpr std::string_view kAccountWordEnd = labels::kAccountWord.substr(3);
   if (before.find(kAccountWordEnd) == std::string_view::npos) return false;
   // Back to the number before it: a lone digit leading a word (1회용) is the label's.
-  std::size_t earlier = before.find_last_of("0123456789");
+  std::size_t earlier = last_ascii_digit(before);
   while (earlier != std::string_view::npos && hangul_syllable_at(before, earlier + 1) &&
          (earlier == 0 || !is_ascii_digit(static_cast<unsigned char>(before[earlier - 1]))))
-    earlier = earlier == 0 ? std::string_view::npos : before.find_last_of("0123456789", earlier - 1);
+    earlier = earlier == 0 ? std::string_view::npos : last_ascii_digit(before, earlier - 1);
   std::array<char, kPhraseReach> kept;
   const std::string_view compact = without_spaces(
       earlier == std::string_view::npos ? before : before.substr(earlier + 1), kept);

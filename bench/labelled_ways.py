@@ -164,6 +164,17 @@ senders under a sender label (보낸사람 notice@mail.bankk.co.kr, "sender": "n
 trip under their own label in prose after a birth date's line, as look-alikes; a person's address
 at a mail service under a sender label stays a value.
 
+Organisers and roles (organisers_and_roles): the organiser's account on an application form, its
+export and its notice (참가비 입금 계좌(주최), (주관), 주최측 입금 계좌, host_account=,
+organizer_account:), a charity's or a welfare centre's donation account on a form or a bilingual
+receipt (후원금 계좌, Charity account -, Donation account:), a company's role mailboxes at its own
+domain (tax@, admin@, contact@, invoice@ ... under 문의 메일, 발급 문의, 채용 문의, a JSON record's
+contact, host_mail=, a recipient's label), organisations' lines under a record's key (store=,
+union_tel=, center_tel=, shop_tel) and offices' main lines ending 0114 or 0000 named by the office's
+word (마을 사무장 번호는, 조합 사무실 전화는), as look-alikes; the applicant's refund and settlement
+accounts, the donor's own account, a staff member's address at the company's domain or a person's
+beginning with a common word (kim.help@, taxi77@) and mobiles stay values.
+
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
 hash, about a third going to the held-out part only.
@@ -1015,6 +1026,83 @@ SENDER_ROLES = ("notice", "notices", "notification", "notifications", "noti", "a
 SENDER_SUBDOMAINS = ("mail.", "news.", "newsletter.", "noti.", "alert.", "email.")
 SENDER_LOOK_ALIKES = {"notice_mail": "notification_sender", "garbled_line": "garbled_label_line",
                       "meter_no": "meter_number", "event_date": "prose_event_date"}
+
+# Organisers', charities' and companies' own numbers on forms, receipts, mail and records (genre
+# organisers_and_roles, a stream of its own; ORGANISER_PAPERS), beside the people's own values.
+# The organiser's account on an application form (<<host_acct>>: 참가비 입금 계좌(주최), (주관),
+# 주최측 입금 계좌, host_account=, organizer_account:); a charity's or a welfare centre's donation
+# account (<<donation>>: 후원금 계좌 on a form, Charity account on a bilingual receipt); a
+# company's role mailboxes (<<role_mail>>: tax@, help@, contact@, admin@, finance@ ... at its own
+# domain, under 문의 메일, 발급 문의, 채용 문의, a JSON record's contact, host_mail=, a recipient's
+# label); organisations' lines under a record's key or named in a sentence (<<key_line>>: store=,
+# union_tel=, center_tel=; <<main_line>>: an office's main line ending 0114 or 0000). Values beside
+# them: the applicant's refund or settlement account, the donor's own account (<<own_acct>>), the
+# staff member's or the applicant's own address (<<own_mail>>: kim.help@..., taxi77@...), mobiles.
+ORGANISER_GENRE = "organisers_and_roles"
+ORGANISER_SHARE = 0.04  # of the documents, from a stream of its own
+ORGANISER_PAPERS = {
+    "organiser_accounts": (
+        ("{event} 참가 신청서", "참가비 입금 계좌(주최): {bank} <<host_acct>>", "참가자 {name} 연락처 <<mobile>>",
+         "환불 계좌: {bank} <<own_acct>>"),
+        ("ㅇ 행사명\t{event}", "ㅇ 참가비 입금 계좌(주최)\t<<host_acct>>", "ㅇ 신청인 정산 계좌\t{bank} <<own_acct>>"),
+        ("host_account=<<host_acct>> host_mail=<<role_mail>> booth=A-{n} seller={name}",),
+        ("[셀러 신청서] {event}", "부스비 입금 계좌 (주관) : {bank} <<host_acct>>", "셀러 {name} 정산 계좌 : {bank} <<own_acct>>"),
+        ("참가비는 주최측 입금 계좌 {bank} <<host_acct>> 로 보내주세요",
+         "환불은 신청자 본인 계좌 {bank} <<own_acct>> 로 해드립니다"),
+        ("organizer_account: <<host_acct>>", "entrant: {name}", "refund_account: <<own_acct>>"),
+        ("{event} 참가비 계좌(주최측) - {bank} <<host_acct>>", "선수 {name} <<mobile>>"),
+        ('{"event": "{event}", "host_account": "<<host_acct>>", "entrant": "{name}", "refund_account": "<<own_acct>>"}',),
+        ("* 참가비 입금 계좌(주관사) : <<host_acct>> ({bank})", "* 참가자 {name} / <<mobile>>"),
+        ("organiser_acct=<<host_acct>>|applicant_phone=<<mobile>>",),
+    ),
+    "donation_accounts": (
+        ("{center} 경로식당 후원 신청서", "후원금 계좌 {bank} <<donation>>", "복지관 대표전화 <<main_line>>",
+         "후원자 {name} 휴대폰 <<mobile>>"),
+        ("Donation Receipt / 기부금 영수증", "Charity account - {bank} <<donation>>", "Donor: {name} / <<mobile>>"),
+        ("ㅇ Charity account\t<<donation>>", "ㅇ Donor refund account\t{bank} <<own_acct>>"),
+        ("후원금 계좌 : {bank} <<donation>>", "후원자 {name} 출금 계좌 : {bank} <<own_acct>>"),
+        ("Donation account: {bank} <<donation>>", "Refund account: {bank} <<own_acct>>", "Donor {name}"),
+        ("[{center}] 결연 후원금 계좌 {bank} <<donation>>", "후원자 {name} 님 연락처 <<mobile>>"),
+        ("{center} 후원 안내 | 후원금 계좌 | {bank} <<donation>>", "환불 받으실 계좌 | {bank} <<own_acct>>"),
+        ("Charity Account: <<donation>> ({bank})", "Donor phone: <<mobile>>"),
+    ),
+    "role_mailboxes": (
+        ("{brand} 세금계산서 안내", "문의 메일: <<role_mail>>", "담당 {name} 대리 <<own_mail>>"),
+        ("세금계산서 발급 문의 <<role_mail>>", "담당자 {name} <<mobile>>"),
+        ("[채용 공고] {brand}", "Contact (채용 문의): <<role_mail>>", "지원자 {name} / <<own_mail>>"),
+        ('{"company": "{brand}", "contact": "<<role_mail>>", "manager_email": "<<own_mail>>"}',),
+        ("받는사람: <<role_mail>>", "보낸사람: {name} <<own_mail>>", "제목: 12월 세금계산서 재발급 요청"),
+        ("회신은 <<role_mail>> 로 부탁드립니다.", "- {name} 드림 (<<mobile>>)"),
+        ("To: <<role_mail>>", "From: <<own_mail>>", "Subject: 계산서 발행 요청"),
+        ("발급 문의: <<role_mail>> / 담당 {name} <<mobile>>",),
+        ("email_to=<<role_mail>> email_from=<<own_mail>> status=sent",),
+        ("입점 문의 메일 <<role_mail>>", "신청인 {name} <<own_mail>>"),
+    ),
+    "keyed_lines": (
+        ("booking=BK{n4}{n4} store=<<key_line>> price={amount} pg_tid=T{n4}{n4}", "customer_phone=<<mobile>>"),
+        ("union={brand}노동조합 union_tel=<<key_line>>", "member={name} member_phone=<<mobile>>"),
+        ("center_tel=<<key_line>> center_fax=<<key_line>>", "staff_mobile=<<mobile>>"),
+        ("[{hhmm}] {name} 호스트: 마을 사무장 번호는 <<main_line>> 입니다", "[{hhmm}] {name} 호스트: 제 번호는 <<mobile>> 이에요"),
+        ("store_tel: <<key_line>>", "owner_mobile: <<mobile>>"),
+        ("조합 사무실 전화는 <<main_line>> 이에요.", "제 핸드폰은 <<mobile>> 입니다."),
+        ('{"branch": "{gu}점", "shop_tel": "<<key_line>>", "manager": "{name}", "manager_phone": "<<mobile>>"}',),
+        ("[예약 확인] store=<<key_line>> room=B time={hhmm}", "예약자 {name} <<mobile>>"),
+        ("체험 마을 사무국 대표번호 <<main_line>>", "이장님 {name} <<mobile>>"),
+        ("clinic_tel=<<key_line>>|patient_phone=<<mobile>>",),
+    ),
+}
+ORGANISER_EVENTS = ("전주 한옥 플리마켓", "가을 마라톤", "청년 창업 박람회", "동네 책 축제", "도시농업 장터")
+ORGANISER_CENTERS = ("새봄종합사회복지관", "한빛노인복지관", "푸른나무 지역아동센터", "희망나눔복지관")
+ORGANISER_BRANDS = ("미래농산", "한빛상사", "다온푸드", "새봄건설", "온누리유통")
+ORGANISER_DOMAINS = ("mirae-agri.kr", "hanbit-corp.co.kr", "daonfood.com", "saebom.co.kr", "onnuri.kr")
+# Roles a company's shared mailboxes carry, and the people's own local parts that begin with a
+# common word.
+ORGANISER_ROLES = ("tax", "help", "contact", "admin", "finance", "accounting", "invoice", "recruit", "info",
+                   "biz", "sales", "cs")
+ORGANISER_OWN_LOCALS = ("kim.help", "taxi{n}", "lee.tax", "admin.park", "helpme.choi", "contactlee")
+ORGANISER_LOOK_ALIKES = {"host_acct": "organiser_account", "donation": "donation_account",
+                         "role_mail": "company_role_mailbox", "key_line": "keyed_office_line",
+                         "main_line": "office_main_line_named"}
 
 # Organisations' offerings, bills and lines (genre offerings_and_lines, a stream of its own;
 # OFFERING_LINE_PAPERS), beside the people's own values. Accounts an organisation collects gifts
@@ -2433,7 +2521,8 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           RECEIPT_GENRE, CHAT_RECORD_GENRE, BIRTH_NAME_GENRE, HALF_MASK_GENRE, ORG_NUMBER_GENRE,
                           MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE, ROSTER_COLUMN_GENRE,
                           HELD_NUMBER_GENRE, ORG_ACCOUNT_GENRE, MACHINE_KEY_GENRE, CHAT_REQUEST_GENRE,
-                          PLACE_PROSE_GENRE, LABELLED_SCAN_GENRE, OFFERING_LINE_GENRE, SENDER_GENRE)
+                          PLACE_PROSE_GENRE, LABELLED_SCAN_GENRE, OFFERING_LINE_GENRE, SENDER_GENRE,
+                          ORGANISER_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -3009,7 +3098,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(PLACE_PROSE_LOOK_ALIKES.values())
                   + tuple(LABELLED_SCAN_LOOK_ALIKES.values()) + ("chat_reception_number",)
                   + tuple(OFFERING_LINE_LOOK_ALIKES.values())
-                  + tuple(SENDER_LOOK_ALIKES.values()))
+                  + tuple(SENDER_LOOK_ALIKES.values())
+                  + tuple(ORGANISER_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -5960,6 +6050,44 @@ class _Builder:
         else:
             self.held_number(w, marker, line, date_style)
 
+    def organiser_paper(self) -> Document:
+        """A paper of ORGANISER_PAPERS: organisers' and charities' accounts, companies' role
+        mailboxes and organisations' lines under keys or in sentences, beside the people's own."""
+        self._organiser_domain = self.r.choice(ORGANISER_DOMAINS)
+        names = {"{event}": ORGANISER_EVENTS, "{center}": ORGANISER_CENTERS, "{brand}": ORGANISER_BRANDS}
+        return self.marked_paper(ORGANISER_GENRE, ORGANISER_PAPERS, "organiser:", names,
+                                 ("serial:date_style", SERIAL_DATE_STYLES), lambda piece: piece,
+                                 self.organiser_number)
+
+    def organiser_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+
+        def landline(ending: str = "") -> str:
+            area = r.choice(("02", "031", "033", "041", "043", "051", "061", "063", "064"))
+            middle = str(r.randrange(2, 10)) + d(3 if area == "02" or r.random() < 0.5 else 2)
+            return r.choice(("-", "-", "-", ".")).join((area, middle, ending or d(4)))
+
+        if marker in ("host_acct", "donation"):
+            w.negative(ORGANISER_LOOK_ALIKES[marker], v._bank_account("hyphen"), line)
+        elif marker == "role_mail":  # a role at the company's own domain
+            w.negative(ORGANISER_LOOK_ALIKES[marker], f"{r.choice(ORGANISER_ROLES)}@{self._organiser_domain}", line)
+        elif marker == "key_line":
+            w.negative(ORGANISER_LOOK_ALIKES[marker], landline(), line)
+        elif marker == "main_line":  # how offices number their main lines
+            w.negative(ORGANISER_LOOK_ALIKES[marker], landline(r.choice(("0114", "0000"))), line)
+        elif marker == "own_mail":  # a staff member's at the company's domain, or one that begins with a common word
+            if r.random() < 0.5:
+                address = f"{r.choice(corpus.ROMAN)}.{r.choice(corpus.ROMAN_SUR)}@{self._organiser_domain}"
+            else:
+                local = r.choice(ORGANISER_OWN_LOCALS).replace("{n}", str(r.randrange(1, 100)))
+                address = f"{local}@{r.choice(REPLY_MAIL_HOSTS + (self._organiser_domain,))}"
+            w.value(labelled.Written("email", address, FORM_WRITING, False), "label", line, line)
+        elif marker == "own_acct":
+            w.value(labelled.Written("bank_account", v._bank_account("hyphen"), "plain", False), "label", line, line)
+        else:
+            self.held_number(w, marker, line, date_style)
+
     def offering_line_paper(self) -> Document:
         """A paper of OFFERING_LINE_PAPERS: offering and donation accounts, accounts labelled a
         company's or one bill's, offices' lines and representative landlines, beside the people's
@@ -7021,8 +7149,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     labelled_scans = random.Random(_seed(part, seed) ^ 0x0C16)
     offerings_lines = random.Random(_seed(part, seed) ^ 0x0FE1)
     senders = random.Random(_seed(part, seed) ^ 0x5E4D)
+    organisers = random.Random(_seed(part, seed) ^ 0x0517)
     docs = []
     while len(docs) < documents:
+        if organisers.random() < ORGANISER_SHARE:
+            with b.own_stream(organisers):
+                docs.append(b.organiser_paper())
+            continue
         if offerings_lines.random() < OFFERING_LINE_SHARE:
             with b.own_stream(offerings_lines):
                 docs.append(b.offering_line_paper())

@@ -3203,14 +3203,46 @@ bool shop_heads_line(std::string_view text, const Span& run) {
 // The word naming a landline's owner right before it or right before its telephone word (센터
 // 전화 053-..., 사무실은 053-..., "사무실": "031-..."): an organisation's, an office's or a unit's;
 // else nothing. The line's words before it (a chat's speaker and title) speak of someone else.
+// Whether a word is a telephone word, maybe with a particle after it (번호는, 전화는).
+bool is_telephone_word(std::string_view word) {
+  return std::any_of(std::begin(labels::kTelephoneWords), std::end(labels::kTelephoneWords),
+                     [&](std::string_view t) {
+                       if (!word.starts_with(t)) return false;
+                       const std::string_view rest = word.substr(t.size());
+                       return rest.empty() ||
+                              std::find(std::begin(labels::kParticles), std::end(labels::kParticles),
+                                        rest) != std::end(labels::kParticles);
+                     });
+}
+// The word right before a landline, or right before its telephone word (센터 전화, 사무장 번호는).
+std::string_view word_before_telephone(std::string_view before) {
+  const std::string_view word = last_word(before);
+  return is_telephone_word(word)
+             ? last_word(before.substr(0, static_cast<std::size_t>(word.data() - before.data())))
+             : word;
+}
 std::string_view telephone_owner_before(std::string_view before) {
-  std::string_view word = last_word(before);
-  if (std::find(std::begin(labels::kTelephoneWords), std::end(labels::kTelephoneWords), word) !=
-      std::end(labels::kTelephoneWords))
-    word = last_word(before.substr(0, static_cast<std::size_t>(word.data() - before.data())));
+  const std::string_view word = word_before_telephone(before);
   const bool owner = telephone_owner_words().in(word) ||
                      (ends_with_any(word, labels::kOfficeUnitEndings) && !ends_with_region(word));
   return owner && !names_a_person(word) ? word : std::string_view{};
+}
+// The word naming an office's main line right before it or its telephone word (마을 사무장 번호는
+// 02-972-0114): a line numbered as offices number their main lines (labels::kMainLineEndings) and
+// an office's word (labels::kMainLineOfficeWords); neither alone. Else nothing.
+std::string_view office_main_line_word(std::span<const std::uint8_t> d, std::string_view before) {
+  if (d.size() < 9) return {};
+  const std::span<const std::uint8_t> last = d.last(4);
+  if (std::none_of(std::begin(labels::kMainLineEndings), std::end(labels::kMainLineEndings),
+                   [&](std::string_view e) {
+                     return std::equal(last.begin(), last.end(), e.begin(),
+                                       [](std::uint8_t v, char c) { return v == c - '0'; });
+                   }))
+    return {};
+  const std::string_view word = word_before_telephone(before);
+  return ends_with_any(word, labels::kMainLineOfficeWords) && !names_a_person(word)
+             ? word
+             : std::string_view{};
 }
 // Whether a landline follows a person's direct line on its line under a bare telephone word
 // (직통 053-... / T. 042-..., Direct: 02-... | Tel 051-...): a signature's office main line.
@@ -3298,6 +3330,35 @@ std::string_view label_line_above(std::string_view text, const Span& run, std::s
   return nl ? above.substr(static_cast<std::size_t>(static_cast<const char*>(nl) - above.data()) + 1)
             : above;
 }
+// Whether an English label back to the number before the account names the organisation's
+// account by its word before "account" (Charity account - 농협 ..., Donation account:, a form's
+// Charity account and a tab), the two words read as a key is (charityaccount, donationaccount).
+bool english_organisation_account_named(std::string_view before) {
+  constexpr std::string_view kAccount = "account";
+  // Most labels hold no English account word: its last letters are looked for first, then the
+  // number before it.
+  const std::size_t at = before.rfind(kAccount.substr(1));
+  if (at == std::string_view::npos || at == 0 ||
+      unicode::ascii_lower(static_cast<unsigned char>(before[at - 1])) != 'a')
+    return false;
+  const std::size_t earlier = before.find_last_of("0123456789");
+  if (earlier != std::string_view::npos && earlier > at) return false;
+  std::size_t k = at - 1;
+  while (k > 0 && (before[k - 1] == ' ' || joins_key_words(before[k - 1]))) --k;
+  char key[24];
+  std::size_t n = kAccount.size();
+  std::size_t from = k;
+  while (from > 0 && is_ascii_letter(static_cast<unsigned char>(before[from - 1]))) --from;
+  if (from == k || k - from + n > sizeof key) return false;
+  for (std::size_t i = from; i < k; ++i)
+    key[i - from] = static_cast<char>(unicode::ascii_lower(static_cast<unsigned char>(before[i])));
+  std::copy(kAccount.begin(), kAccount.end(), key + (k - from));
+  n += k - from;
+  const std::string_view read(key, n);
+  return std::find(std::begin(labels::kOrganisationAccountKeys),
+                   std::end(labels::kOrganisationAccountKeys),
+                   read) != std::end(labels::kOrganisationAccountKeys);
+}
 // Whether the key right before the account names the organisation's account (payee_account=,
 // "virtual_account": ", sponsorAccount:, corp.account:), read lower-cased without what joins its
 // words (joins_key_words: the label walk's reading of a key).
@@ -3328,7 +3389,10 @@ bool english_desk_before(std::string_view before) {
     before.remove_suffix(1);
   return std::any_of(std::begin(labels::kEnglishDeskNames), std::end(labels::kEnglishDeskNames),
                      [&](std::string_view name) {
-                       if (before.size() < name.size()) return false;
+                       // Most words before a landline end in another letter: the last one first.
+                       if (before.size() < name.size() ||
+                           unicode::ascii_lower(static_cast<unsigned char>(before.back())) != name.back())
+                         return false;
                        const std::size_t at = before.size() - name.size();
                        if (at > 0 && (is_ascii_letter(static_cast<unsigned char>(before[at - 1])) ||
                                       before[at - 1] == '_'))
@@ -3342,8 +3406,10 @@ bool english_desk_before(std::string_view before) {
 }
 // Whether a mailbox's local part is, whole and in any case, one of `roles`.
 bool is_mailbox_name_of(std::string_view name, std::span<const std::string_view> roles) {
+  if (name.empty()) return false;
+  const char first = static_cast<char>(unicode::ascii_lower(static_cast<unsigned char>(name[0])));
   return std::any_of(roles.begin(), roles.end(), [&](std::string_view role) {
-    return name.size() == role.size() &&
+    return name.size() == role.size() && role[0] == first &&
            std::equal(name.begin(), name.end(), role.begin(), [](char a, char b) {
              return unicode::ascii_lower(static_cast<unsigned char>(a)) == b;
            });
@@ -3532,9 +3598,11 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
           english_desk_before(before) || garbled_company_label(before);
       // The owner named right before the number or its telephone word (김지현 팀장: 센터 전화
       // ...): only the words from it on are read for a person.
-      const std::string_view owner = telephone_owner_before(said);
+      std::string_view owner = telephone_owner_before(said);
+      const std::string_view main_line = office_main_line_word(d, said);
+      if (owner.empty()) owner = main_line;
       if (!owner.empty()) said = said.substr(static_cast<std::size_t>(owner.data() - said.data()));
-      return (telephone_owner_words().in(before) || organisation_words().in(aside) || unit_desk ||
+      return (telephone_owner_words().in(before) || !main_line.empty() || organisation_words().in(aside) || unit_desk ||
               shop_heads_line(text, run) || in_business_block() || on_identity_line() ||
               fax_beside(text, run) || shared_mailbox_in(line)) &&
              !person_words().in(
@@ -3558,6 +3626,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   // A collection account or a key naming the organisation's account: the organisation's, whoever
   // pays into it and whoever the line names.
   if (collection_account_named(before) || organisation_account_key(before) ||
+      english_organisation_account_named(before) ||
       collection_account_named(labels->column_header(text)) ||
       (!is_mobile_number(d) && collection_account_named(label_line_above(text, run, before))))
     return true;

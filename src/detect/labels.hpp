@@ -1199,9 +1199,14 @@ inline constexpr std::string_view kAssociationWords[] = {
 // Endings of the word right before an account's 계좌 that make its owner an organisation (리그 계좌,
 // 학회 계좌, 회사 계좌, 주최측 계좌, 주최 측 계좌, 연맹 계좌, 구단 계좌, 대회 본부 계좌): read as the
 // owner words before 계좌 are (extend::owner_before_account_word), past a qualifier between them.
+// An event's organiser and its managing body (참가비 입금 계좌(주최), 부스비 계좌(주관사)): the fee
+// an applicant pays goes to them.
 inline constexpr std::string_view kAccountOwnerEndings[] = {"리그", "학회", "회사", "당사", "측",
-                                                            "연맹", "구단", "본부", "대회"};
-inline constexpr std::string_view kAccountOwnerQualifiers[] = {"공식", "명의", "전용"};
+                                                            "연맹", "구단", "본부", "대회", "주최",
+                                                            "주관", "주관사", "주최사"};
+// Words between the owner and 계좌 that say nothing of whose (학회 공식 계좌, 회사 명의 계좌,
+// 주최측 입금 계좌).
+inline constexpr std::string_view kAccountOwnerQualifiers[] = {"공식", "명의", "전용", "입금"};
 // Words right before 계좌, spaces aside, that name an account an organisation collects one bill's
 // or one payer's payments into (가상계좌, 가상 계좌번호, 납부용 가상계좌, 전용 입금계좌, 입금 전용
 // 계좌): a bank issues it to the organisation, it names no person as holder and cannot be drawn
@@ -1252,7 +1257,12 @@ inline constexpr std::string_view kEnglishDeskNames[] = {
     "visitor center", "after hours",   "general inquiries", "store tel",
     // A hotel's or a building's desks, also as a system's keys (front_desk, lobby_tel).
     "frontdesk",     "front office",   "lobby",          "lobby tel",    "concierge",
-    "reception desk", "guest services", "bell desk",     "security desk", "info desk"};
+    "reception desk", "guest services", "bell desk",     "security desk", "info desk",
+    // A record's keys for a shop's, a union's, a centre's or a clinic's own line (store=,
+    // union_tel=, center_tel=, shop_tel:): no person's record names their own line so.
+    "store",         "store phone",    "shop tel",       "shop phone",   "union tel",
+    "union phone",   "union office",   "center tel",     "centre tel",   "center phone",
+    "clinic tel",    "clinic phone"};
 // Words naming a line as a telephone only, right before its number (센터 전화 053-..., 사무실
 // 번호, 협회 연락처, T. 042-...): the word before them names whose line it is.
 inline constexpr std::string_view kTelephoneWords[] = {"전화", "전화번호", "번호", "연락처",
@@ -1261,6 +1271,15 @@ inline constexpr std::string_view kTelephoneWords[] = {"전화", "전화번호",
 // the telephone after it on its line is the office's main line.
 inline constexpr std::string_view kDirectLineWords[] = {"직통", "직통전화", "Direct", "direct",
                                                         "DIRECT", "D",      "DID"};
+// How Korean offices number their main lines: the last four digits 0114 or 0000 (02-972-0114,
+// 063-791-0000). Weighed only with an office's word right before the number or its telephone
+// word (kMainLineOfficeWords: 마을 사무장 번호는, 조합 사무실 전화는), never alone: a person's
+// landline ends so too.
+inline constexpr std::string_view kMainLineEndings[] = {"0114", "0000"};
+// Endings of a word naming an office or the clerk who answers its line: a village's or an
+// association's office (마을, 사무장, 사무국장, 마을회관), read with kMainLineEndings only.
+inline constexpr std::string_view kMainLineOfficeWords[] = {"마을", "회관", "사무장", "사무국장",
+                                                            "사무실", "사무소", "사무국"};
 // Words of an extension right after a landline (02-2231-8876 내선 204, (내선 9510)): the number
 // is an office's switchboard, whoever's desk the extension reaches.
 inline constexpr std::string_view kExtensionWords[] = {"내선", "ext.", "Ext.", "EXT."};
@@ -1353,7 +1372,11 @@ inline constexpr std::string_view kSettlementKeyWord = "settle";
 inline constexpr std::string_view kOrganisationAccountKeys[] = {
     "payeeaccount",   "sponsoraccount", "donationaccount",   "vaccount",    "virtualaccount",
     "corpaccount",    "companyaccount", "corporateaccount",  "orgaccount",  "collectionaccount",
-    "corpacct",       "companyacct",    "orgacct",           "organisationaccount", "organizationaccount"};
+    "corpacct",       "companyacct",    "orgacct",           "organisationaccount", "organizationaccount",
+    // An event's host's or organiser's account on an application form or its export
+    // (host_account=, organizer_account:), a charity's (charity_account, Charity account -).
+    "hostaccount",    "hostacct",       "organizeraccount",  "organiseraccount", "organizeracct",
+    "organiseracct",  "charityaccount", "offeringaccount"};
 inline constexpr std::string_view kMerchantKeyWord = "merchant";
 // Shared and no-reply mailboxes of an organisation (RFC 2142's role names and the usual others):
 // an address whose local part is one of them, whole, is no person's (help.kim@ stays one).
@@ -1389,7 +1412,12 @@ inline constexpr std::string_view kBookingMailboxes[] = {
     "inquiry",     "inquiries",    "enquiry", "enquiries", "order",  "orders",  "ticket",
     "tickets",     "help-desk",    "customer", "service",  "cs-center", "cscenter",
     // The business's general inbox (mail@daon-market.com).
-    "mail"};
+    "mail",
+    // Its tax, finance and purchasing desks (tax@mirae-agri.kr, invoice@, finance@: where its
+    // tax invoices are asked for), its recruiting and its legal desks.
+    "tax",         "taxinvoice",   "invoice",  "invoices", "finance",   "accounting", "accounts",
+    "payment",     "payments",     "purchase", "purchasing", "recruiting", "recruitment", "apply",
+    "qna",         "faq",          "privacy",  "legal",    "compliance", "feedback", "membership"};
 // Words a line writes before an address to call it shared (홍보팀 공용 hanbit.pr@..., 공식 메일,
 // Shared inbox): whatever its local part, the address is the organisation's.
 inline constexpr std::string_view kSharedMailboxWords[] = {

@@ -238,6 +238,7 @@ class Detector {
         costs_only_lower_(lowers(cfg.absorbed_whitespace) && lowers(cfg.absorbed_separator) &&
                           lowers(cfg.expanded_syllable) && lowers(cfg.replaced_char)),
         extended_(cfg.any_extension()),
+        min_digits_(cfg.writing_variants ? kMinShortDateDigits : kMinCandidateDigits),
         detail_(detail),
         s_(scratch) {
     search_.pair(text_, source_, map_);
@@ -286,6 +287,8 @@ class Detector {
            (run.char_len() > kDatedHeadDigits && amount_word_follows(run))) &&
           read_apart(run))
         continue;
+      // Too short for any candidate, and for a list to mend: evaluate_run would find nothing.
+      if (run.byte_len() < min_digits_) continue;
       RunOutcome out = evaluate_run(run, detail_.rejections ? &rejections_ : nullptr, true);
       if (out.winner) add_finding(std::move(*out.winner));
       else if (!out.vetoed && !(cfg_.label_reading && serial_under_lookalike(run))) mend_list(run);
@@ -690,9 +693,7 @@ class Detector {
     RunOutcome out;
     const std::string_view digits_text = text_.substr(run.byte_start, run.byte_len());
     // Runs are ASCII, so bytes are characters here.
-    const std::size_t min_digits =
-        cfg_.writing_variants ? kMinShortDateDigits : kMinCandidateDigits;
-    if (digits_text.size() < min_digits || digits_text.size() > kMaxCandidateDigits) return out;
+    if (digits_text.size() < min_digits_ || digits_text.size() > kMaxCandidateDigits) return out;
     std::optional<SourceSpan> early;
     if (digits_text.size() < kMinCandidateDigits) {
       // Too short for any number but a short date, which has lost its separators: a run
@@ -970,8 +971,9 @@ class Detector {
   // split it where whitespace or commas were absorbed and keep the split with the most
   // findings, then the most pieces, then the highest total score, then the earliest cuts.
   void mend_list(const Span& run) {
-    // A winning piece needs kMinCandidateDigits characters and is never the whole run.
-    if (run.char_len() <= kMinCandidateDigits) return;
+    // A winning piece needs kMinCandidateDigits characters and is never the whole run. Most
+    // runs hold no list break: they are let go before any list is made.
+    if (!may_be_mended(run)) return;
     // Cuts where whitespace or commas were absorbed, each with the costs of the separators
     // absorbed there: a piece's projection holds at least those of its inner cuts.
     // A run of a whole text ("1 O 1 O ..." read as digits) has millions of cuts and pieces:
@@ -1383,6 +1385,7 @@ class Detector {
   const Config& cfg_;
   const bool costs_only_lower_;  // every cost weight is finite and not negative
   const bool extended_;          // some extension family is on: cfg_.any_extension(), asked per run
+  const std::size_t min_digits_;  // the fewest characters of a run with a candidate
   const Detail detail_;
 
   std::vector<Finding> findings_;

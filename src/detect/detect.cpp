@@ -81,17 +81,21 @@ constexpr std::size_t kUnitsPerFinding = 64;
 // Work units (about bytes scanned) a shape's cue search counts for in interrupt polls.
 constexpr std::size_t kUnitsPerSearch = 64;
 
-// Best split of the rest of a run from one cut on.
+// Best split of the rest of a run from one cut on. No member initializers: a run's ring of
+// them is written before it is read, and zeroing it cost each list some eighty instructions.
 struct SplitBest {
-  std::uint32_t winners = 0;
-  std::uint32_t pieces = 0;
-  double score = 0;  // sums of 32-bit scores stay exact in a double
-  std::size_t next = 0;
+  std::uint32_t winners;
+  std::uint32_t pieces;
+  double score;  // sums of 32-bit scores stay exact in a double
+  std::size_t next;
+  bool first_wins;  // the piece up to `next` has a winner
 };
 
 // Splits of a run look this many cuts ahead at most (more than kMaxCandidateDigits + 1).
 constexpr std::size_t kSplitWindow = 32;
-static_assert(kSplitWindow > kMaxCandidateDigits + 1 && kSplitWindow <= 256);
+// A step of a best split holds its length below kPieceWins, and kPieceWins when its piece won.
+constexpr std::uint8_t kPieceWins = 0x80;
+static_assert(kSplitWindow > kMaxCandidateDigits + 1 && kSplitWindow <= kPieceWins);
 
 // A place where a run may be split, and the costs of the separators absorbed there.
 struct ListCut {
@@ -151,7 +155,7 @@ struct Scratch {
   std::vector<std::vector<ContextHit>> cand_hits;
   std::vector<float> ctx, raw;
   std::vector<ListCut> cuts;        // see mend_list
-  std::vector<std::uint8_t> steps;  // from each cut to the next of its best split
+  std::vector<std::uint8_t> steps;  // from each cut to the next of its best split, kPieceWins
   std::vector<extend::Shape> extra_shapes;
   std::vector<RuleList> cand_ext;
   std::vector<ContextHit> ext_hits;
@@ -1027,7 +1031,7 @@ class Detector {
     s_.steps.assign(k, 0);
     for (std::size_t i = k; i-- > 0;) {
       bool have = false;
-      SplitBest b;
+      SplitBest b{};
       NormalizationCost inner;  // of the cuts i+1 .. j-1
       for (std::size_t j = i + 1; j <= k && j - i < kSplitWindow; ++j) {
         if (prune && j > i + 1) inner += s_.cuts[j - 1].cost;
@@ -1048,7 +1052,7 @@ class Detector {
           }
         }
         const SplitBest& after = best(j);
-        SplitBest c{after.winners + w, after.pieces + 1, after.score + s, j};
+        SplitBest c{after.winners + w, after.pieces + 1, after.score + s, j, w == 1};
         if (!have || c.winners > b.winners || (c.winners == b.winners && c.pieces > b.pieces) ||
             (c.winners == b.winners && c.pieces == b.pieces && c.score > b.score)) {
           b = c;
@@ -1056,12 +1060,15 @@ class Detector {
         }
       }
       best(i) = b;
-      s_.steps[i] = static_cast<std::uint8_t>(b.next - i);
+      s_.steps[i] = static_cast<std::uint8_t>((b.next - i) | (b.first_wins ? kPieceWins : 0));
     }
     if (best(0).winners == 0) return;
-    for (std::size_t i = 0; i < k; i += s_.steps[i]) {
-      if (!eligible(i, i + s_.steps[i])) continue;
-      const Span p = piece(i, i + s_.steps[i]);
+    // The split's winning pieces again, now for their evidence. A piece that won nothing above
+    // wins nothing here (the same piece, weighed the same way): it is not looked at again.
+    for (std::size_t i = 0, step; i < k; i += step) {
+      step = s_.steps[i] & ~kPieceWins;
+      if (!(s_.steps[i] & kPieceWins)) continue;
+      const Span p = piece(i, i + step);
       poll.advance(p.byte_len() + kUnitsPerSearch);
       RunOutcome o = evaluate_run(p, nullptr, false, true, quiet);
       if (o.winner) add_finding(std::move(*o.winner));

@@ -277,6 +277,31 @@ def test_a_negative_cue_still_vetoes_a_list():
                                                                  ("bank_account", "business_context")]
 
 
+@pytest.mark.parametrize("text, findings, masked", [
+    # Pieces that win nothing (12345, 99) stand between the winners of the split.
+    ("연락처 010-1234-5678, 12345, 02-123-4567, 99",
+     [("phone", "010-1234-5678", 1.0244444, "phone.mobile_11", ["연락처"]),
+      ("phone", "02-123-4567", 0.74, "phone.seoul", ["연락처"])],
+     "연락처 [전화번호], 12345, [전화번호], 99"),
+    # Short numbers between them: runs too short for any candidate, and pieces of the list.
+    ("010-1234-5678 77 1588-1234 5 02-765-4321",
+     [("phone", "010-1234-5678", 0.58, "phone.mobile_11", []),
+      ("phone", "1588-1234", 0.59, "phone.representative", []),
+      ("phone", "02-765-4321", 0.58, "phone.seoul", [])],
+     "[전화번호] 77 [전화번호] 5 [전화번호]"),
+    ("번호 49,790,000 02-623-3147 811007",
+     [("phone", "02-623-3147", 0.58, "phone.seoul", [])], "번호 49,790,000 [전화번호] 811007"),
+    ("12 34 56, 7 89 1.5 3:45 2024", [], "12 34 56, 7 89 1.5 3:45 2024"),
+])
+def test_lists_with_pieces_that_win_nothing(text, findings, masked):
+    report = norvane.detect(text)
+    assert [(f.entity, f.text(text), pytest.approx(f.score, abs=1e-6), f.evidence.rule,
+             [h.cue for h in f.evidence.context_hits]) for f in report.findings] == [
+        (e, t, pytest.approx(s, abs=1e-6), r, c) for e, t, s, r, c in findings]
+    assert all(f.evidence.normalizations == ["separator.hyphen"] for f in report.findings)
+    assert norvane.mask(text).text == masked
+
+
 @pytest.mark.parametrize("text, finding, rejections", [
     # 8801011234567 fails the resident check (8 != 7) but passes Luhn: a card, certain.
     ("880101 1234567", ("credit_card", "880101 1234567", score(0.4, 0.6, whitespace=1)),

@@ -27,7 +27,7 @@ std::optional<std::string_view> chars_as_utf8(const void* data, std::size_t leng
   }
   // A fresh buffer comes from those the thread keeps when one is large enough; grown without
   // zeroing what is written over next. The spare room lets a short text's last characters go
-  // eight at a time.
+  // in a block of their own.
   room += utf8::kEncodeSpareRoom;
   if (buffer.empty() && buffer.capacity() < room) buffer = kept::take_text(room);
   if (buffer.size() < room)

@@ -203,8 +203,8 @@ std::optional<std::size_t> encoded_size(const Char* chars, std::size_t length) {
 // number of bytes, or nothing for a surrogate. Eight at a time where SSE2 exists
 // (utf8_encode.cpp); for code points held as std::uint8_t, std::uint16_t, std::uint32_t and
 // char32_t. spare_room: bytes the caller leaves writable past the room for the longest
-// encoding; with kEncodeSpareRoom of them the last characters of a text go eight at a time too.
-inline constexpr std::size_t kEncodeSpareRoom = 16;
+// encoding; with kEncodeSpareRoom of them the last characters of a text go in a block too.
+inline constexpr std::size_t kEncodeSpareRoom = 32;
 template <class Char>
 std::optional<std::size_t> encode(const Char* chars, std::size_t length, char* out,
                                   std::size_t spare_room = 0);

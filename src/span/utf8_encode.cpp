@@ -1,6 +1,6 @@
 // utf8::encode: code points to UTF-8, eight at a time where SSE2 exists (the common shapes of
 // Korean text, one- and three-byte characters, in sixteen-bit lanes), sixteen at a time in a
-// two-byte str where AVX2 does, one at a time in the last few and elsewhere.
+// two-byte str where AVX2 does (its last few too, given spare room), one at a time elsewhere.
 #include <cstdint>
 #include <cstring>
 
@@ -268,8 +268,7 @@ template <bool Shuffle, class Char>
 // or part written) for a surrogate. Korean text's one- and three-byte characters are made
 // sixteen at a time; a block with two-byte characters or a surrogate goes by halves. Up to
 // twelve bytes past the end are written.
-[[gnu::target("avx2")]] inline bool put_sixteen(const std::uint16_t* chars, char*& p) {
-  const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(chars));
+[[gnu::target("avx2")]] inline bool put_sixteen(__m256i x, char*& p) {
   const __m256i zero = _mm256_setzero_si256();
   const __m256i ascii = _mm256_cmpeq_epi16(_mm256_and_si256(x, _mm256_set1_epi16(-0x80)), zero);
   if (static_cast<unsigned>(_mm256_movemask_epi8(ascii)) == 0xFFFFFFFFu) {
@@ -316,6 +315,34 @@ template <bool Shuffle, class Char>
   return true;
 }
 
+[[gnu::target("avx2")]] inline bool put_sixteen(const std::uint16_t* chars, char*& p) {
+  return put_sixteen(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(chars)), p);
+}
+
+// What the last block writes past the end of the text's UTF-8 at most: its padding (up to
+// fifteen bytes) and the twelve a block writes past its end.
+constexpr std::size_t kLastBlockWritesPast = 15 + 12;
+
+// The last `count` characters of a two-byte str (1 to 15) as one block of sixteen, the rest of
+// the block zeros: a masked load reads no character past the last, each zero is written as one
+// byte, and p is moved back over them. False (nothing or part written) for a surrogate.
+[[gnu::target("avx2")]] bool put_last_block(const std::uint16_t* chars, std::size_t count,
+                                            char*& p) {
+  // The pairs of characters wholly within the count; an odd count's last one on its own.
+  const __m256i pairs = _mm256_cmpgt_epi32(_mm256_set1_epi32(static_cast<int>(count)),
+                                           _mm256_setr_epi32(1, 3, 5, 7, 9, 11, 13, 15));
+  const __m256i last = _mm256_cmpeq_epi16(
+      _mm256_set1_epi16(static_cast<short>(count - 1)),
+      _mm256_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15));
+  const __m256i x = _mm256_or_si256(
+      _mm256_maskload_epi32(reinterpret_cast<const int*>(chars), pairs),
+      _mm256_and_si256(last, _mm256_set1_epi16(static_cast<short>(chars[count - 1]))));
+  char* out = p;
+  if (!put_sixteen(x, out)) return false;
+  p = out - (16 - count);
+  return true;
+}
+
 // Blocks of sixteen, as put_blocks makes blocks of eight. The position and the output pointer
 // are local copies: kept behind the references, every store (a char's, which may alias
 // anything) would make them be read again.
@@ -354,8 +381,17 @@ std::optional<std::size_t> encode(const Char* chars, std::size_t length, char* o
   auto margin = [&](std::size_t written_past) {
     return spare_room >= written_past ? 0 : written_past - spare_room;
   };
-  if constexpr (sizeof(Char) == 2)
-    if (kHasAvx2 && !put_blocks_of_sixteen(chars, length, margin(12), i, p)) return std::nullopt;
+  if constexpr (sizeof(Char) == 2) {
+    if (kHasAvx2) {
+      if (!put_blocks_of_sixteen(chars, length, margin(12), i, p)) return std::nullopt;
+      // The last characters in one more block, where the spare room takes its padding.
+      const std::size_t rest = length - i;
+      if (rest > 0 && rest < 16 && kLastBlockWritesPast <= spare_room) {
+        if (!put_last_block(chars + i, rest, p)) return std::nullopt;
+        return static_cast<std::size_t>(p - out);
+      }
+    }
+  }
   if (sizeof(Char) > 1 && kHasShuffle && !put_blocks<true>(chars, length, margin(12), i, p))
     return std::nullopt;
   if (!put_blocks<false>(chars, length, margin(3), i, p)) return std::nullopt;

@@ -167,8 +167,10 @@ TEST(Utf8, BlocksOfEveryShapeAndLengthEncodeAsOneAtATimeWithOrWithoutSpareRoom) 
       }
       const std::string want = plain_utf8(chars);
       bool intact = false;
-      // No spare room, a little, and the room that lets the last characters go in blocks.
-      for (std::size_t spare : {std::size_t{0}, std::size_t{5}, utf8::kEncodeSpareRoom}) {
+      // No spare room, a little, room for some last blocks (the last twelve or more
+      // characters of a two-byte str) and the room that lets the last characters go in blocks.
+      for (std::size_t spare :
+           {std::size_t{0}, std::size_t{5}, std::size_t{16}, utf8::kEncodeSpareRoom}) {
         if (mix < 4 || mix == 6) {
           EXPECT_EQ(encoded_with_guard<std::uint16_t>(chars, intact, spare), want)
               << mix << " " << length << " " << spare;

@@ -1104,6 +1104,64 @@ ORGANISER_LOOK_ALIKES = {"host_acct": "organiser_account", "donation": "donation
                          "role_mail": "company_role_mailbox", "key_line": "keyed_office_line",
                          "main_line": "office_main_line_named"}
 
+# Licences under their own labels whatever their region code (genre licences_by_label, a stream
+# of its own; LICENCE_LABEL_PAPERS). Region codes change as regions are split or added, and a
+# licence written under its label is a licence whatever its first two digits: <<lic>> is one in
+# its groups (hyphens, spaces, dots) or unbroken, of a code the rules know or not (27, 29, 30 ...),
+# <<lic_bare>> its twelve digits unbroken; under a column's header (a volunteer list's
+# 운전면허번호(배달 차량), a market's vendor table, a company car's log), a key (license=, dl_no=,
+# licenseNo), a form's label (국제운전면허 발급용 면허번호, ▶ Driver licence no.) or a sentence's
+# 운전면허. Beside them numbers of the same shape under their own labels (<<order>>, <<tracking>>,
+# <<serial>>: order, parcel and serial numbers in 2-2-6-2 groups or twelve digits) and a person's
+# account grouped as a licence is (<<acct>>, a value of its own kind), and mobiles.
+LICENCE_LABEL_GENRE = "licences_by_label"
+LICENCE_LABEL_SHARE = 0.03  # of the documents, from a stream of its own
+LICENCE_LABEL_PAPERS = {
+    "columns": (
+        ("{org} 도시락 배달 봉사자 명단", "이름\t운전면허번호(배달 차량)\t연락처", "{name}\t<<lic>>\t<<mobile>>"),
+        ("{org} 장터 입점 업체", "업체명 | 대표 | 운전면허 | 차량", "{shop} | {name} | <<lic>> | {car}",
+         "{shop} | {name} | <<lic>> | {car}"),
+        ("법인차량 운행일지.csv", "일자,차량번호,운전자,운전면허번호,목적지", "12/0{n},{car},{name},<<lic>>,본사",
+         "12/1{n},{car},{name},<<lic>>,물류센터"),
+        ("No.\tDriver\tLicense No.\tPhone", "1\t{rname}\t<<lic>>\t<<mobile>>", "2\t{rname}\t<<lic>>\t<<mobile>>"),
+        ("성명,면허번호,면허종류,주문번호", "{name},<<lic>>,{cls},<<order>>", "{name},<<lic>>,{cls},<<order>>"),
+        ("| 기사명 | 운전면허 | 송장번호 |", "|---|---|---|", "| {name} | <<lic>> | <<tracking>> |"),
+        ("대리운전 기사 등록 현황", "기사\t면허번호\t휴대폰", "{name} 기사\t<<lic>>\t<<mobile>>"),
+        ("탁송 기사 명부", "성명 / 운전면허증 번호 / 정산계좌", "{name} / <<lic>> / {bank} <<acct>>"),
+    ),
+    "keys": (
+        ("license=<<lic>> | mobile=<<mobile>>",),
+        ("[verify] driver={name} license=<<lic>> order=<<order>>",),
+        ('{"driver": "{name}", "licenseNo": "<<lic>>", "trackingNo": "<<tracking>>"}',),
+        ("dl_no=<<lic>>&serial=<<serial>>&tel=<<mobile>>",),
+        ("rental.renter.license_no = <<lic>>", "rental.car.serial = <<serial>>"),
+        ("2026-12-0{n} 10:2{n} INFO onboarding rider={name} driverLicense=<<lic>> orderId=<<order>>",),
+        ("DRIVER_LICENSE: <<lic>>\nACCOUNT_NO: <<acct>>",),
+    ),
+    "forms": (
+        ("□ 국제운전면허 발급용 면허번호: <<lic>>", "□ 연락처: <<mobile>>"),
+        ("▶ 운전면허 Driver licence:<<lic>>", "▶ 주문번호 Order no.: <<order>>"),
+        ("▶ Driver licence no.\t<<lic_bare>>", "▶ Serial no.\t<<serial>>"),
+        ("렌터카 대여 계약서", "운전자 {name}", "면허 번호 : <<lic>>", "환불 계좌 {bank} <<acct>>"),
+        ("[차량 공유 회원 가입]", "■ 운전면허번호 <<lic>>", "■ 휴대폰 <<mobile>>", "■ 가입 신청번호 <<order>>"),
+        ("Rental Agreement", "Driver's License No. <<lic>>", "Reservation No. <<order>>"),
+        ("주차 정기권 신청서", "신청인 {name}", "운전면허 : <<lic>> ({cls})", "차량 {car}"),
+    ),
+    "prose": (
+        ("신분증에 운전면허 <<lic>> 있어요",),
+        ("운전면허 번호는 <<lic>>이고 차량은 {car}입니다.", "송장번호 <<tracking>> 로 보냈어요"),
+        ("면허증 번호 <<lic>> 맞는지 확인 부탁드려요",),
+        ("제 운전면허 <<lic>> 로 등록해주세요. 계좌는 {bank} <<acct>> 입니다",),
+        ("{name} 고객님 운전면허 <<lic>> 확인했습니다. 주문번호 <<order>> 출고 예정입니다.",),
+        ("기사님 면허번호 <<lic>> 보내드려요", "제품 시리얼 <<serial>> 도 같이 적어주세요"),
+    ),
+}
+LICENCE_LABEL_SHOPS = ("한빛청과", "다온수산", "소담반찬", "미소떡집", "푸른농원", "라온커피")
+LICENCE_LABEL_ORGS = ("{gu} 종합사회복지관", "새봄 푸드뱅크", "한빛 자원봉사센터", "행복나눔 센터", "{gu} 전통시장 상인회")
+LICENCE_LABEL_CARS = ("12가 3456", "34나 7788", "101허 2233", "56다 9012", "222호 4455", "78라 1357")
+LICENCE_LABEL_LOOK_ALIKES = {"order": "licence_shaped_order", "tracking": "licence_shaped_tracking",
+                             "serial": "licence_shaped_serial"}
+
 # Organisations' offerings, bills and lines (genre offerings_and_lines, a stream of its own;
 # OFFERING_LINE_PAPERS), beside the people's own values. Accounts an organisation collects gifts
 # into (<<offering>>: a church's 헌금 계좌, 감사헌금, 십일조, a temple's 보시 계좌, a charity's 후원 계좌,
@@ -2522,7 +2580,7 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE, ROSTER_COLUMN_GENRE,
                           HELD_NUMBER_GENRE, ORG_ACCOUNT_GENRE, MACHINE_KEY_GENRE, CHAT_REQUEST_GENRE,
                           PLACE_PROSE_GENRE, LABELLED_SCAN_GENRE, OFFERING_LINE_GENRE, SENDER_GENRE,
-                          ORGANISER_GENRE)
+                          ORGANISER_GENRE, LICENCE_LABEL_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -3099,7 +3157,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(LABELLED_SCAN_LOOK_ALIKES.values()) + ("chat_reception_number",)
                   + tuple(OFFERING_LINE_LOOK_ALIKES.values())
                   + tuple(SENDER_LOOK_ALIKES.values())
-                  + tuple(ORGANISER_LOOK_ALIKES.values()))
+                  + tuple(ORGANISER_LOOK_ALIKES.values())
+                  + tuple(LICENCE_LABEL_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -3593,6 +3652,8 @@ for _kind in ("birth_date", "phone", "bank_account", "resident", "driver_license
 WRITINGS["passport"] += (("scan_label_kept", 0),)
 WRITINGS["email"] += (("scan_label_kept", 0),)
 WRITINGS["bank_account"] += (("chat_spaced_answer", 0),)
+# Only in licences_by_label: a licence under its label, of a region code the rules know or not.
+WRITINGS["driver_license"] += (("label_known_region", 0), ("label_new_region", 0))
 # Ways of writing a genre favours: a marketplace post dodges the site's filters, a business card
 # and a signature write the number plainly or with dots.
 GENRE_WRITINGS = {
@@ -6126,6 +6187,40 @@ class _Builder:
         else:
             self.held_number(w, marker, line, date_style)
 
+    def licence_label_paper(self) -> Document:
+        """A paper of LICENCE_LABEL_PAPERS: licences of any region code under their labels,
+        beside numbers of their shape under other labels and accounts grouped as they are."""
+        names = {"{org}": LICENCE_LABEL_ORGS, "{shop}": LICENCE_LABEL_SHOPS, "{car}": LICENCE_LABEL_CARS}
+        return self.marked_paper(LICENCE_LABEL_GENRE, LICENCE_LABEL_PAPERS, "licence_label:", names,
+                                 ("serial:date_style", SERIAL_DATE_STYLES), lambda piece: piece,
+                                 self.licence_label_number)
+
+    def licence_label_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+
+        def licence_groups(known: bool) -> list[str]:
+            region = r.choice(list(range(11, 27)) + [28]) if known else \
+                r.choice((27, 27, 27, 29, 30, 31, 33, 35, 40, 52, 71, 90, 5, 9))
+            return [f"{region:02d}", f"{r.randrange(0, 100):02d}", d(6), f"{r.randrange(0, 100):02d}"]
+
+        if marker in ("lic", "lic_bare"):
+            known = r.random() < 0.3
+            g = licence_groups(known)
+            sep = "" if marker == "lic_bare" else r.choice(("-", "-", "-", "-", " ", "", "."))
+            writing = "label_known_region" if known else "label_new_region"
+            w.value(labelled.Written("driver_license", sep.join(g), writing, False), "label", line, line)
+        elif marker in LICENCE_LABEL_LOOK_ALIKES:
+            g = licence_groups(r.random() < 0.5)
+            w.negative(LICENCE_LABEL_LOOK_ALIKES[marker], r.choice(("-", "-", "")).join(g), line)
+        elif marker == "acct":  # a person's account, grouped as a licence half the time
+            text = "-".join(licence_groups(False)) if r.random() < 0.5 else v._bank_account("hyphen")
+            w.value(labelled.Written("bank_account", text, "plain", False), "label", line, line)
+        elif marker == "mobile":
+            w.value(labelled.Written("phone", "-".join(v._phone_groups(True)), "plain", False), "label", line, line)
+        else:
+            raise ValueError(f"no number for marker {marker!r}")
+
     def place_prose_paper(self) -> Document:
         """A paper of PLACE_PROSE_PAPERS: people's own lines named by their place, labels spaced
         out by a scan, values in prose after a label and an ending, Amex cards in a pay column."""
@@ -7150,11 +7245,16 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     offerings_lines = random.Random(_seed(part, seed) ^ 0x0FE1)
     senders = random.Random(_seed(part, seed) ^ 0x5E4D)
     organisers = random.Random(_seed(part, seed) ^ 0x0517)
+    licences = random.Random(_seed(part, seed) ^ 0x11C3)
     docs = []
     while len(docs) < documents:
         if organisers.random() < ORGANISER_SHARE:
             with b.own_stream(organisers):
                 docs.append(b.organiser_paper())
+            continue
+        if licences.random() < LICENCE_LABEL_SHARE:
+            with b.own_stream(licences):
+                docs.append(b.licence_label_paper())
             continue
         if offerings_lines.random() < OFFERING_LINE_SHARE:
             with b.own_stream(offerings_lines):

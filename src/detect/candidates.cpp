@@ -139,8 +139,7 @@ void candidates(std::span<const std::uint8_t> d, std::vector<Candidate>& out) {
     push(phone_na, "phone.landline", EntityKind::phone, 0.6f, false, Certainty::probable);
 
   if (n == 12 && all_digits(d, 0, 2)) {
-    const unsigned region = number(d, 0, 2);
-    if ((region >= 11 && region <= 26) || region == 28)
+    if (known_licence_region(number(d, 0, 2)))
       push(ChecksumResult::not_applicable(reason::driver_license), "license.12",
            EntityKind::driver_license, 0.2f, true, Certainty::probable);
   }

@@ -41,5 +41,9 @@ inline constexpr std::size_t kMinShortDateDigits = 4;
 inline constexpr float kMaxCandidateBase = 0.6f;
 // Whether candidates() can give a run of this many digits a candidate with a checksum.
 bool has_checksum_rule(std::size_t digits);
+// Whether a driver licence's first two digits are a region code the rules know (11 to 26, 28).
+// Codes change as regions are split or added: the thorough mode reads a licence of another code
+// under a licence's label (extend::rule::kLicenseAnyRegion).
+inline bool known_licence_region(unsigned code) { return (code >= 11 && code <= 26) || code == 28; }
 
 }  // namespace norvane

@@ -2185,6 +2185,44 @@ bool foreign_calling_code(std::span<const std::uint8_t> d) {
       return d.size() >= c.code.size() + c.fewest && d.size() <= c.code.size() + c.most;
   return false;
 }
+
+// A character people hide a digit with: *, X, x, #, ●, ○, ◯, ■, □, ×, ＊.
+bool hides_a_digit(char32_t c) {
+  switch (c) {
+    case U'*': case U'X': case U'x': case U'#': case U'●': case U'○': case U'◯': case U'■':
+    case U'□': case U'×': case U'＊': return true;
+    default: return false;
+  }
+}
+
+// Whether s is digits in groups of `widths` characters, each two apart by one character of
+// `separators`; with `masks`, some may be hidden (hides_a_digit).
+bool in_groups(std::string_view s, std::span<const std::size_t> widths, bool masks,
+               std::string_view separators) {
+  std::size_t i = 0;
+  for (std::size_t g = 0; g < widths.size(); ++g) {
+    if (g > 0 && (i >= s.size() || separators.find(s[i++]) == std::string_view::npos))
+      return false;
+    for (std::size_t k = 0; k < widths[g]; ++k) {
+      if (i >= s.size()) return false;
+      const char32_t c = utf8::decode(s, i);
+      const bool digit = c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c));
+      if (!digit && !(masks && hides_a_digit(c))) return false;
+    }
+  }
+  return i == s.size();
+}
+bool in_dotted_groups(std::string_view s, std::span<const std::size_t> widths, bool masks) {
+  return in_groups(s, widths, masks, ".");
+}
+
+// A driver licence's groups: region, year, serial, check (27-30-517654-52, 27 30 517654 52), or
+// its twelve digits unbroken; some may be hidden.
+constexpr std::size_t kLicenceGroups[] = {2, 2, 6, 2};
+bool in_licence_groups(std::string_view s) {
+  constexpr std::size_t kUnbroken[] = {12};
+  return in_groups(s, kLicenceGroups, true, "- .") || in_groups(s, kUnbroken, true, "");
+}
 }  // namespace
 
 void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::string_view source,
@@ -2243,6 +2281,13 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                                  rule::kPhoneColumnNoZero, cues_for(EntityKind::phone), 0.2f, true,
                                  Certainty::probable, EntityKind::phone});
   }
+  // A licence whose region code the rules do not know (27-30-517654-52), in its groups or
+  // unbroken: read under a licence's label only.
+  if (cfg.extra_shapes && n == 12 && d[0] <= 9 && d[1] <= 9 &&
+      !known_licence_region(d[0] * 10u + d[1]) && in_licence_groups(source))
+    add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::driver_license),
+                               rule::kLicenseAnyRegion, cues_for(EntityKind::driver_license), 0.2f,
+                               true, Certainty::probable, EntityKind::driver_license});
   // A licence number after a region name: 서울 11-123456-78, or with its middle group partly
   // masked (서울 14-****36-41).
   if (cfg.extra_shapes && n == 10 && (!masked || masked_only_within(d, 2, 8)) &&
@@ -2377,37 +2422,12 @@ bool is_imei(std::span<const std::uint8_t> d) {
   return body && luhn_checksum(d).kind == ChecksumResult::Kind::passed;
 }
 
-// A character people hide a digit with: *, X, x, #, ●, ○, ◯, ■, □, ×, ＊.
-bool hides_a_digit(char32_t c) {
-  switch (c) {
-    case U'*': case U'X': case U'x': case U'#': case U'●': case U'○': case U'◯': case U'■':
-    case U'□': case U'×': case U'＊': return true;
-    default: return false;
-  }
-}
-
-// Whether s is digits in groups of `widths` characters apart by single dots; with `masks`, some
-// may be hidden (hides_a_digit).
-bool in_dotted_groups(std::string_view s, std::span<const std::size_t> widths, bool masks) {
-  std::size_t i = 0;
-  for (std::size_t g = 0; g < widths.size(); ++g) {
-    if (g > 0 && (i >= s.size() || s[i++] != '.')) return false;
-    for (std::size_t k = 0; k < widths[g]; ++k) {
-      if (i >= s.size()) return false;
-      const char32_t c = utf8::decode(s, i);
-      const bool digit = c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c));
-      if (!digit && !(masks && hides_a_digit(c))) return false;
-    }
-  }
-  return i == s.size();
-}
-
-// A driver licence number written with dots: region code, year, serial, check (11.23.456789.01).
-bool is_dotted_licence(std::string_view s) {
-  constexpr std::size_t kGroups[] = {2, 2, 6, 2};
-  if (!in_dotted_groups(s, kGroups, false)) return false;
-  const unsigned region = (s[0] - '0') * 10u + (s[1] - '0');
-  return (region >= 11 && region <= 26) || region == 28;
+// A driver licence number written with dots: region code, year, serial, check (11.23.456789.01),
+// of a region the rules know or under a licence's label.
+bool is_dotted_licence(std::string_view s, const LabelSearch* labels) {
+  if (!in_dotted_groups(s, kLicenceGroups, false)) return false;
+  return known_licence_region((s[0] - '0') * 10u + (s[1] - '0')) ||
+         (labels && labels->found_of(static_cast<std::size_t>(EntityKind::driver_license)));
 }
 
 // A card number written with dots, maybe partly masked (5214.87**.****.0803, 3712.345678.90123):
@@ -4708,7 +4728,7 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
     // licence or card number in dotted groups.
     if (count_char(source, 0, source.size(), '.') >= 3 &&
         !(digits_start_with(d, "82") && n >= 10) &&
-        !(cfg.writing_variants && (is_dotted_licence(source) || is_dotted_card(source))))
+        !(cfg.writing_variants && (is_dotted_licence(source, labels) || is_dotted_card(source))))
       return Veto{RejectReason::look_alike, true};
     if (is_price(source)) return Veto{RejectReason::look_alike, true};
     if (is_isbn13(d)) return Veto{RejectReason::look_alike, true};

@@ -42,6 +42,9 @@ inline constexpr RuleName kBirthSeparatedDate = "birth.separated_date";
 inline constexpr RuleName kEmailObfuscated = "email.obfuscated";
 inline constexpr RuleName kEmailGlued = "email.glued";
 inline constexpr RuleName kLicenseRegion = "license.region";
+// A licence whose region code the rules do not know (known_licence_region), under a licence's
+// label: codes change as regions are split or added.
+inline constexpr RuleName kLicenseAnyRegion = "license.any_region";
 inline constexpr RuleName kResidentRecent = "resident.recent";
 inline constexpr RuleName kCardMasked = "card.masked_groups";
 inline constexpr RuleName kPassportLetterDigit = "passport.letter_as_digit";

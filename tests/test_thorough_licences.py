@@ -43,6 +43,13 @@ UNDER_LABELS = [
     ("운전면허 : 33.72.936846.31 (1종보통)",
      [("driver_license", "33.72.936846.31", ANY, [ANY, DISTANCE, "context.trailing_label"])]),
 ]
+# An identity check's 실명번호 names whichever number the person has.
+IDENTITY_AND_SCANS = [
+    ("법인카드 발급 신청\n사용자 채시우 · 실명번호 16-41-756415-69",
+     [("driver_license", "16-41-756415-69", "license.12", [EL])]),
+    ("실명번호 27-41-756415-69", [("driver_license", "27-41-756415-69", ANY, [ANY, EL])]),
+    ("실명번호 880101-1234568", [("resident", "880101-1234568", "resident.korean_13", [EL])]),
+]
 # The same shapes under other labels or none: an order's, a parcel's and a serial's numbers stay
 # unreported, an account stays an account.
 OTHER_LABELS = [
@@ -56,7 +63,7 @@ OTHER_LABELS = [
 ]
 
 
-@pytest.mark.parametrize("text,expected", UNDER_LABELS + OTHER_LABELS)
+@pytest.mark.parametrize("text,expected", UNDER_LABELS + IDENTITY_AND_SCANS + OTHER_LABELS)
 def test_licences_of_any_region_under_their_labels(text, expected):
     assert found_thorough(text) == expected
     assert_exact_and_reversible(text)

@@ -78,8 +78,9 @@ inline constexpr Label kResident[] = {
     {"identity_no", 1.0f, kAscii | kLogKey},
     {"신분증번호", 1.0f},
     // Identity checks' labels that ask for whichever number the person has (실명확인번호,
-    // 본인확인 번호): the number's shape says its kind.
+    // 실명번호, 본인확인 번호): the number's shape says its kind.
     {"실명확인번호", 1.0f},
+    {"실명번호", 1.0f},
     {"본인확인번호", 1.0f},
 };
 inline constexpr Label kForeigner[] = {
@@ -106,6 +107,7 @@ inline constexpr Label kForeigner[] = {
     {"identity_no", 1.0f, kAscii | kLogKey},
     {"신분증번호", 1.0f},
     {"실명확인번호", 1.0f},
+    {"실명번호", 1.0f},
     {"본인확인번호", 1.0f},
 };
 inline constexpr Label kBusiness[] = {
@@ -292,6 +294,7 @@ inline constexpr Label kLicense[] = {
     {"identity_no", 1.0f, kAscii | kLogKey},
     {"신분증번호", 1.0f},
     {"실명확인번호", 1.0f},
+    {"실명번호", 1.0f},
     {"본인확인번호", 1.0f},
 };
 inline constexpr Label kAccount[] = {
@@ -504,6 +507,7 @@ inline constexpr Label kPassport[] = {
     {"identity_no", 1.0f, kAscii | kLogKey},
     {"신분증번호", 1.0f},
     {"실명확인번호", 1.0f},
+    {"실명번호", 1.0f},
     {"본인확인번호", 1.0f},
 };
 // Labels of numbers that look like personal information and are not: a number under one of

@@ -162,7 +162,10 @@ senders under a sender label (보낸사람 notice@mail.bankk.co.kr, "sender": "n
 보 낸 사 람.), organisations' lines under a label a scan spaced out or misread (F A X, 대표번흐,
 고객샌터), meters' numbers written like a Seoul landline and the dates of a visit, a booking or a
 trip under their own label in prose after a birth date's line, as look-alikes; a person's address
-at a mail service under a sender label stays a value.
+at a mail service under a sender label stays a value. Licences by their label
+(licences_by_label): licences of any region code, known or not (27-30-517654-52), under a column's
+header, a key, a form's label or a sentence's 운전면허, beside order, parcel and serial numbers of
+their shape under their own labels and accounts grouped as licences are.
 
 Organisers and roles (organisers_and_roles): the organiser's account on an application form, its
 export and its notice (참가비 입금 계좌(주최), (주관), 주최측 입금 계좌, host_account=,

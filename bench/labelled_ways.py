@@ -1708,7 +1708,8 @@ CHAT_RECORD_LOOK_ALIKES = {"student": "student_number_under_role", "event": "sch
 # 참석합니다, 3. 허재현 750309 010-...), and a group chat's replies after their speaker's name, the
 # date before or after the phone in the member's own shape (<<cdob>>: 설남준: 함상철 010 4859 6589 /
 # 1981.10.11, 소덕배: 홍나래 36년 4월 14일 / 010-...); a birth's mark opening the bracket (피해자
-# 성로제(생 1984. 7. 3.)); identity numbers under a label that names no kind
+# 성로제(생 1984. 7. 3.)); passports of the older shape given as a chat's answers under the message
+# asking for them (<<cpass>>: 저는 S03666465요, 제꺼 ... 입니다); identity numbers under a label that names no kind
 # (<<idcheck>>: 실명확인번호: R56920970, 신분증 번호, 본인확인 번호: the number's own shape says
 # whose). Look-alikes: an event's date in brackets after a word that names no person (정기총회
 # (2025.03.14), 창립 (1989.05.01), 화재 (발생 ...)), a roster's event date, a chat's meeting day after
@@ -1793,6 +1794,17 @@ BIRTH_NAME_PAPERS = {
          "2025. 11. 3. 오후 8:15, {name} : {name} <<mobile>> / <<cdob>>",
          "2025. 11. 3. 오후 8:20, {name} : {name} <<cdob>>, <<mobile>>",
          "2025. 11. 3. 오후 8:31, 총무 : 감사합니다! 송년회는 <<event>> 입니다"),
+        # A travel group's chat: passports of the older shape given as answers a message or two
+        # under the one asking for them (which may give its writer's own).
+        ("{name}: 항공권 발권하려면 여권번호 필요하대요. 제 건 <<cpass>> 입니다",
+         "{name}: 저는 <<cpass>>요. 영문이름은 따로 보낼게요", "{name}: <<cpass>> 이에요",
+         "{name}: 출발은 <<event>> 맞죠?"),
+        ("총무: 단체 비자 신청하게 여권번호 올려주세요", "{name}: 제꺼 <<cpass>> 입니다", "{name}: 전 <<cpass>>요",
+         "총무: 감사합니다! 서류 마감은 <<event>> 예요"),
+        ("[가이드] 현지 입국 신고서 작성하게 여권 번호 다들 알려주세요", "[{name}] <<cpass>> 입니다",
+         "[{name}] 저는 <<cpass>> 이에요", "[가이드] 네 확인했습니다. 집합은 <<event>> 오전 9시"),
+        ("{name}: 호텔 체크인에 여권번호 필요하다네요~ 전 <<cpass>> 이에요", "{name}: 제 건 <<cpass>>요",
+         "{name}: 저는 <<cpass>> 입니당", "{name}: 체크인은 <<event>> 오후 3시부터래요"),
     ),
     "identity_checks": (
         ("외국인 고객 개통 확인", "실명확인번호: <<idcheck>>", "처리 (<<event>>)"),
@@ -3607,6 +3619,7 @@ WRITINGS = {
                        ("misread_scan", 0),  # only in misread_scans
                        ("asked_for", 0)),  # only in labels_apart
     "passport": (("masked_partly", 1), ("spaced_letter", 1), ("mrz", 2),
+                 ("chat_answer", 0),  # only in births_beside_names' chat_rosters
                  ("row_old_format", 0), ("row_current", 0),  # only in pasted_rows
                  ("foreign", 0),  # another country's, only in sheet_exports
                  # only in copied_records: a roster's column, a form's nine digits
@@ -6870,6 +6883,8 @@ class _Builder:
         elif marker == "rdob":
             text = date(self.pick("birth_name:roster_style", BIRTH_NAME_ROSTER_STYLES), 1940, 2010)
             w.value(labelled.Written("birth_date", text, "roster_reply", False), "label", line, line)
+        elif marker == "cpass":
+            w.value(labelled.Written("passport", v._passport("old"), "chat_answer", False), "label", line, line)
         elif marker == "cdob":
             text = date(self.pick("birth_name:chat_style", BIRTH_NAME_CHAT_STYLES), 1936, 2012)
             w.value(labelled.Written("birth_date", text, "chat_roster_reply", False), "label", line, line)

@@ -74,3 +74,25 @@ def test_roster_replies_are_read_with_the_structure_family_only():
         assert all(ROSTER not in f.evidence.extensions for f in norvane.detect(text, c).findings)
     assert all(norvane.detect(text).findings == norvane.detect(text, Config()).findings
                for text, _ in REPLIES)
+
+
+PASSPORT_ANSWERS = [
+    # The older shape given as an answer a message or two under the request, which gives its
+    # writer's own in the current shape; a reply further down is no answer.
+    ("김하늘: 항공권 발권하려면 여권번호 필요하대요. 제 건 S052K4863 입니다\n"
+     "송가람: 저는 S03666465요. 영문이름 SONG GARAM\n이도윤: M12345678 이에요\n박민지: 제 건 R87654321 입니다",
+     [("passport", "S052K4863", "passport.current", ["passport.current", "context.letter_distance"]),
+      ("passport", "S03666465", "passport.shape", ["passport.answered_in_chat"]),
+      ("passport", "M12345678", "passport.shape", ["passport.answered_in_chat"])]),
+    ("총무: 단체 비자 신청하게 여권번호 올려주세요\n김민지: 네 010-1234-5678 로 연락주세요\n최하늘: 전 M70011223요",
+     [("phone", "010-1234-5678", "phone.mobile_11", ["context.trailing_label"]),
+      ("passport", "M70011223", "passport.shape", ["passport.answered_in_chat"])]),
+    # The same answer under an order's request is no passport.
+    ("주문번호 알려주세요\n저는 A12345678요", []),
+]
+
+
+@pytest.mark.parametrize("text, expected", PASSPORT_ANSWERS)
+def test_passports_answered_in_a_chat(text, expected):
+    assert found_thorough(text) == expected
+    assert_exact_and_reversible(text)

@@ -616,6 +616,13 @@ class Detector {
         extensions.push_back(extend::rule::kBirthMaskedBesideResident);
       }
     }
+    // An old passport (a letter, eight digits) given as a chat's answer under a message naming
+    // passports (저는 S03666465요).
+    if (passport && cfg_.label_reading && ctx < cfg_.min_context && src.span.byte_len() == 9 &&
+        extend::passport_answered_in_chat(source_, src.span)) {
+      ctx = 1.0f;
+      extensions.push_back(extend::rule::kPassportAnsweredInChat);
+    }
     // A field of an airline's DOCS record is named by its place: no label stands before it.
     if (read && ctx < 1.0f && (shape.kind == EntityKind::birth_date || passport) &&
         extend::docs_field_kind(source_, src.span) == shape.kind) {

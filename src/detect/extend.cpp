@@ -4351,6 +4351,15 @@ bool holds_any(std::string_view line, const std::string_view (&words)[N]) {
                      [&](std::string_view w) { return line.find(w) != line.npos; });
 }
 
+// The start of the line that holds byte `at` of `text`, looked for at most `reach` bytes back;
+// npos when the line starts further back.
+std::size_t line_start_within(std::string_view text, std::size_t at, std::size_t reach) {
+  const std::size_t from = at - std::min(at, reach);
+  const std::size_t nl = text.substr(from, at - from).rfind('\n');
+  if (nl == std::string_view::npos) return from == 0 ? 0 : std::string_view::npos;
+  return from + nl + 1;
+}
+
 bool date_at_roster_row_head(std::string_view text, const Span& span, unsigned year) {
   constexpr std::size_t kRequestReach = 12;  // lines above or below the row
   // The name right before the date, past the row's separator (윤광수 710702, 선예은 / 19561231).
@@ -4452,10 +4461,8 @@ bool only_a_phone_between(std::string_view text, std::size_t from, std::size_t t
 bool date_in_roster_reply(std::string_view text, const Span& span) {
   constexpr std::size_t kReplyReach = 160;  // the reply's bytes before the date
   constexpr std::size_t kThreadReach = 30;  // replies between the request and this one
-  const std::size_t from = span.byte_start - std::min<std::size_t>(span.byte_start, kReplyReach);
-  const std::size_t nl = text.substr(from, span.byte_start - from).rfind('\n');
-  if (nl == std::string_view::npos && from > 0) return false;
-  const std::size_t ls = nl == std::string_view::npos ? 0 : from + nl + 1;
+  const std::size_t ls = line_start_within(text, span.byte_start, kReplyReach);
+  if (ls == std::string_view::npos) return false;
   std::size_t b = message_after_speaker(text, ls, span.byte_start);
   if (b == std::string_view::npos) return false;
   while (b < span.byte_start && text[b] == ' ') ++b;
@@ -4479,6 +4486,41 @@ bool date_in_roster_reply(std::string_view text, const Span& span) {
 }
 
 }  // namespace
+
+bool passport_answered_in_chat(std::string_view text, const Span& span) {
+  constexpr std::size_t kReplyReach = 96;  // the message's bytes before the number
+  constexpr std::size_t kMessagesUp = 2;   // the request a message or two above
+  const std::size_t ls = line_start_within(text, span.byte_start, kReplyReach);
+  if (ls == std::string_view::npos) return false;
+  std::size_t b = message_after_speaker(text, ls, span.byte_start);
+  if (b == std::string_view::npos) b = ls;
+  while (b < span.byte_start && text[b] == ' ') ++b;
+  const std::string_view lead =
+      text.substr(b, std::max(b, skip_spaces_back(text, span.byte_start)) - b);
+  std::size_t z = span.byte_end;
+  while (z < text.size() && text[z] == ' ') ++z;
+  const std::string_view rest = text.substr(z);
+  const auto is = [&](std::string_view w) { return lead == w; };
+  const auto ends = [&](std::string_view w) {
+    return rest.starts_with(w) && !hangul_syllable_at(rest, w.size());
+  };
+  if (!(lead.empty() ||
+        std::any_of(std::begin(labels::kOwnAnswerLeads), std::end(labels::kOwnAnswerLeads), is)) ||
+      std::none_of(std::begin(labels::kOwnAnswerEndings), std::end(labels::kOwnAnswerEndings),
+                   ends))
+    return false;
+  for (std::size_t k = 0, up = ls; k < kMessagesUp && up > 0; ++k) {
+    const std::size_t end = up - 1;
+    const std::size_t above = end == 0 ? text.npos : text.rfind('\n', end - 1);
+    const std::size_t start = above == text.npos ? 0 : above + 1;
+    const std::string_view line = text.substr(start, end - start);
+    if (std::any_of(std::begin(cues::kPassportCues), std::end(cues::kPassportCues),
+                    [&](const Cue& c) { return line.find(c.word) != line.npos; }))
+      return true;
+    up = start;
+  }
+  return false;
+}
 
 bool date_after_name_in_roster(std::string_view text, const Span& span, unsigned year) {
   constexpr unsigned kYoungestMember = 2;  // a date of this year or the last is the meeting's

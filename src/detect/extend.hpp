@@ -114,6 +114,9 @@ inline constexpr RuleName kBirthRosterRow = "birth.roster_row";
 // A birth date masked but for its year (or year and month) on the row of a resident number
 // masked after its sex digit that tells the same (extend::masked_date_beside_its_resident).
 inline constexpr RuleName kBirthMaskedBesideResident = "birth.masked_beside_resident";
+// A passport given as a chat's answer under a message naming passports
+// (extend::passport_answered_in_chat).
+inline constexpr RuleName kPassportAnsweredInChat = "passport.answered_in_chat";
 // An account right after its holder's word, a bank or a deposit named before on its line
 // (extend::account_after_holder).
 inline constexpr RuleName kAccountAfterHolder = "account.after_holder";
@@ -394,6 +397,11 @@ BracketPlace date_bracketed_after_person(std::string_view text, const Span& span
 // message asking for birth dates (보험 가입용으로 생년월일 필요해요) with no thanks between: the
 // person 2 to 110 in `year`.
 bool date_after_name_in_roster(std::string_view text, const Span& span, unsigned year);
+// Whether the passport at `span` of `text` is a chat message's answer giving the writer's own
+// (저는 S03666465요, 제 건 M12345678 입니다, M12345678 이에요: labels::kOwnAnswerLeads and
+// kOwnAnswerEndings) a message or two under one that names a passport (항공권 발권하려면 여권번호
+// 필요하대요. 제 건 ... 입니다), which may hold its writer's own number.
+bool passport_answered_in_chat(std::string_view text, const Span& span);
 // Whether the number at `span` of `text` follows a holder's word (명의) on a line that names a
 // bank or a deposit before it (하나 예금 (피상속인 명의 637-515682-78125)): an account in that
 // holder's name.

@@ -1118,6 +1118,12 @@ inline constexpr std::string_view kBirthFieldWords[] = {"생년", "생일", "출
 // replies below it, whatever word it names the people by (extend::date_after_name_in_roster).
 inline constexpr std::string_view kRosterRequestWords[] = {"남겨", "부탁", "필요", "주세요",
                                                            "적어", "올려", "알려", "취합"};
+// How a chat's answer gives its own number (저는 S03666465요, 제 건 M12345678 입니다, M12345678 이에요):
+// the words before it in the message, and the endings after it.
+inline constexpr std::string_view kOwnAnswerLeads[] = {"저는", "전", "제 건", "제건", "제 거",
+                                                       "제거", "제 꺼", "제꺼", "제 것은", "제 번호는"};
+inline constexpr std::string_view kOwnAnswerEndings[] = {"요", "이에요", "예요", "입니다", "이요",
+                                                         "입니당", "임"};
 // The organiser's thanks end the thread of replies (감사합니다~ 회비는 총무 계좌로 부탁드려요):
 // a date below it answers no request above it.
 inline constexpr std::string_view kThreadClosingWords[] = {"감사합니다", "감사해요", "감사드립니다",

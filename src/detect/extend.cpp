@@ -4351,6 +4351,15 @@ bool holds_any(std::string_view line, const std::string_view (&words)[N]) {
                      [&](std::string_view w) { return line.find(w) != line.npos; });
 }
 
+// The line that ends right before byte `up` of `text`, its line break left out: where it starts,
+// and itself.
+std::pair<std::size_t, std::string_view> line_above(std::string_view text, std::size_t up) {
+  const std::size_t end = up - 1;
+  const std::size_t above = end == 0 ? text.npos : text.rfind('\n', end - 1);
+  const std::size_t start = above == text.npos ? 0 : above + 1;
+  return {start, text.substr(start, end - start)};
+}
+
 // The start of the line that holds byte `at` of `text`, looked for at most `reach` bytes back;
 // npos when the line starts further back.
 std::size_t line_start_within(std::string_view text, std::size_t at, std::size_t reach) {
@@ -4430,6 +4439,21 @@ std::size_t message_after_speaker(std::string_view text, std::size_t ls, std::si
   return std::string_view::npos;
 }
 
+// The start of the line holding byte `at` of `text` and where its message starts before `at`, past
+// a speaker (message_after_speaker; with `speaker_needed`, none is no message) and spaces; npos for
+// the message when the line starts more than `reach` bytes back.
+std::pair<std::size_t, std::size_t> chat_message_before(std::string_view text, std::size_t at,
+                                                        std::size_t reach, bool speaker_needed) {
+  constexpr std::size_t npos = std::string_view::npos;
+  const std::size_t ls = line_start_within(text, at, reach);
+  if (ls == npos) return {ls, npos};
+  std::size_t b = message_after_speaker(text, ls, at);
+  if (b == npos && speaker_needed) return {ls, npos};
+  if (b == npos) b = ls;
+  while (b < at && text[b] == ' ') ++b;
+  return {ls, b};
+}
+
 // Whether [from, to) of `text` holds nothing but a phone, its label and separators (010 4859 6589
 // /, 휴대폰 010-****-3330,): what a reply writes between the person's name and the date.
 bool only_a_phone_between(std::string_view text, std::size_t from, std::size_t to) {
@@ -4461,21 +4485,15 @@ bool only_a_phone_between(std::string_view text, std::size_t from, std::size_t t
 bool date_in_roster_reply(std::string_view text, const Span& span) {
   constexpr std::size_t kReplyReach = 160;  // the reply's bytes before the date
   constexpr std::size_t kThreadReach = 30;  // replies between the request and this one
-  const std::size_t ls = line_start_within(text, span.byte_start, kReplyReach);
-  if (ls == std::string_view::npos) return false;
-  std::size_t b = message_after_speaker(text, ls, span.byte_start);
+  const auto [ls, b] = chat_message_before(text, span.byte_start, kReplyReach, true);
   if (b == std::string_view::npos) return false;
-  while (b < span.byte_start && text[b] == ' ') ++b;
   std::size_t e = b;
   while (e < span.byte_start && hangul_syllable_at(text, e)) e += 3;
   if (e == b || name_length_word_start(text, e) != b || !person_name(text, b, e, false) ||
       !only_a_phone_between(text, e, span.byte_start))
     return false;
   for (std::size_t k = 0, up = ls; k < kThreadReach && up > 0; ++k) {
-    const std::size_t end = up - 1;
-    const std::size_t above = end == 0 ? text.npos : text.rfind('\n', end - 1);
-    const std::size_t start = above == text.npos ? 0 : above + 1;
-    const std::string_view line = text.substr(start, end - start);
+    const auto [start, line] = line_above(text, up);
     if (holds_any(line, labels::kBirthFieldWords) && holds_any(line, labels::kRosterRequestWords))
       return true;
     if (holds_any(line, labels::kThreadClosingWords) && unicode::count_ascii_digits(line) == 0)
@@ -4490,11 +4508,8 @@ bool date_in_roster_reply(std::string_view text, const Span& span) {
 bool passport_answered_in_chat(std::string_view text, const Span& span) {
   constexpr std::size_t kReplyReach = 96;  // the message's bytes before the number
   constexpr std::size_t kMessagesUp = 2;   // the request a message or two above
-  const std::size_t ls = line_start_within(text, span.byte_start, kReplyReach);
-  if (ls == std::string_view::npos) return false;
-  std::size_t b = message_after_speaker(text, ls, span.byte_start);
-  if (b == std::string_view::npos) b = ls;
-  while (b < span.byte_start && text[b] == ' ') ++b;
+  const auto [ls, b] = chat_message_before(text, span.byte_start, kReplyReach, false);
+  if (b == std::string_view::npos) return false;
   const std::string_view lead =
       text.substr(b, std::max(b, skip_spaces_back(text, span.byte_start)) - b);
   std::size_t z = span.byte_end;
@@ -4510,10 +4525,7 @@ bool passport_answered_in_chat(std::string_view text, const Span& span) {
                    ends))
     return false;
   for (std::size_t k = 0, up = ls; k < kMessagesUp && up > 0; ++k) {
-    const std::size_t end = up - 1;
-    const std::size_t above = end == 0 ? text.npos : text.rfind('\n', end - 1);
-    const std::size_t start = above == text.npos ? 0 : above + 1;
-    const std::string_view line = text.substr(start, end - start);
+    const auto [start, line] = line_above(text, up);
     if (std::any_of(std::begin(cues::kPassportCues), std::end(cues::kPassportCues),
                     [&](const Cue& c) { return line.find(c.word) != line.npos; }))
       return true;

@@ -96,7 +96,17 @@ rentals, appliance pick-ups, first-birthday parties, alumni dues, church retreat
 communions, military visits, student IDs, allergy surveys, sports-day volunteers, graduation
 albums, sweepstake winners, hospital parking, condolence ledgers, milk deliveries, assistive
 devices, kids' cafés, study cafés, dog parks, city-gas holder changes, lost-pet flyers, school
-carpools, toy libraries, senior-centre outings, mobile wedding invitations and bicycle registrations)
+carpools, toy libraries, senior-centre outings, mobile wedding invitations and bicycle registrations),
+`labelled_blind18.py` (eighteenth blind part: neighbours' consent to interior works, rental
+returns, local-currency cards, fishing spots, caddie rosters, ticket transfers, fan-meeting
+winners, piano tuning, curtain measuring, mattress cleaning, aquarium and zoo passes, science
+camps, coding trials, driving-range lockers, tennis and sports-hall lotteries and rentals, pool
+lanes, youth hostels, village-bus complaints, park senior jobs, gym key cards, kimjang
+volunteers, blood-pressure screening, gift-certificate refunds, uniform exchanges, reading clubs,
+bereavement leave, citizen panels, festival booths, seed orders, rice mills, appliance and phone
+repairs, data recovery, ink subscriptions, furniture assembly, parcel damage, direct-purchase
+customs, housekeeping and baby-sitter apps, postnatal helpers, twins' clubs, pet funerals,
+moving-out inspections, key handovers, car sharing, foreign workers' and trip rosters)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -119,6 +129,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind15   # the fifteenth blind part: the same holds
     python bench/quality.py --parts blind16   # the sixteenth blind part: the same holds
     python bench/quality.py --parts blind17   # the seventeenth blind part: the same holds
+    python bench/quality.py --parts blind18   # the eighteenth blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -172,6 +183,7 @@ import labelled_blind14  # noqa: E402
 import labelled_blind15  # noqa: E402
 import labelled_blind16  # noqa: E402
 import labelled_blind17  # noqa: E402
+import labelled_blind18  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -330,7 +342,7 @@ PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_b
                           labelled_blind8.PART, labelled_blind9.PART, labelled_blind10.PART,
                           labelled_blind11.PART, labelled_blind12.PART, labelled_blind13.PART,
                           labelled_blind14.PART, labelled_blind15.PART, labelled_blind16.PART,
-                          labelled_blind17.PART)
+                          labelled_blind17.PART, labelled_blind18.PART)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
@@ -342,8 +354,8 @@ def documents(part: str, count: int, seed: int) -> list:
     "blind9" from labelled_blind9.py, "blind10" from labelled_blind10.py, "blind11" from
     labelled_blind11.py, "blind12" from labelled_blind12.py, "blind13" from labelled_blind13.py,
     "blind14" from labelled_blind14.py, "blind15" from labelled_blind15.py, "blind16" from labelled_blind16.py,
-    "blind17" from labelled_blind17.py, "structure-tuning" and "structure-heldout" from
-    labelled_structure.py, "ways-tuning" and "ways-heldout" from labelled_ways.py."""
+    "blind17" from labelled_blind17.py, "blind18" from labelled_blind18.py, "structure-tuning"
+    and "structure-heldout" from labelled_structure.py, "ways-tuning" and "ways-heldout" from labelled_ways.py."""
     if part == labelled_blind.PART:
         return labelled_blind.generate(count, seed)
     if part == labelled_blind2.PART:
@@ -378,6 +390,8 @@ def documents(part: str, count: int, seed: int) -> list:
         return labelled_blind16.generate(count, seed)
     if part == labelled_blind17.PART:
         return labelled_blind17.generate(count, seed)
+    if part == labelled_blind18.PART:
+        return labelled_blind18.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

@@ -3,7 +3,7 @@ writes, made apart from the detection rules and from the other parts, never to b
 
     docs = labelled_blind18.generate(1500, seed=1)
 
-Genres: neighbours' consent to interior works, rental returns, local-currency card sign-ups,
+Genres (67): neighbours' consent to interior works, rental returns, local-currency card sign-ups,
 fishing-spot bookings, caddie rosters, concert-ticket transfers, fan-meeting lottery winners,
 piano tuning, curtain measuring, mattress cleaning, aquarium and zoo passes, science camps,
 coding-academy trials, driving-range lockers, tennis-court lotteries, sports-hall rentals, pool
@@ -12,10 +12,16 @@ cards, kimjang volunteers, blood-pressure screening, gift-certificate refunds, u
 reading clubs, bereavement leave, citizen panels, festival-booth lotteries, seed orders, rice-mill
 deliveries, kimchi-fridge and phone-screen repairs, data recovery, ink subscriptions, furniture
 assembly, parcel-damage claims, direct-purchase customs, housekeeping and baby-sitter apps,
-postnatal helpers, twins' clubs, pet funerals, moving-out inspections and key handovers. Each is
-written in a few of these forms: label lines, key=value log lines, JSON, CSV/TSV/pipe/Markdown
-rosters, chats, text messages, e-mails with signatures, prose notes, OCR scans, full-width forms
-and English-Korean forms.
+postnatal helpers, twins' clubs, pet funerals, moving-out inspections, key handovers, car sharing,
+foreign workers' account changes, fortune-telling bookings, baby naming, hanbok rental, tyre
+changes, dashcam installs, used-clothes pick-ups, instrument buy-backs, side-dish subscriptions,
+window screens, baduk tournaments, gateball clubs, filming locations, septic-tank cleaning,
+well-water tests, signboard orders, return-to-farming counselling, video-appearance consents,
+recycling points and overseas-trip rosters. Each is written in a few of these forms: label lines,
+key=value log lines, JSON, CSV/TSV/pipe/Markdown rosters, chats (three export formats), text
+messages, e-mails with signatures, prose notes, lines jotted in a notebook, OCR scans (labels
+spaced out or above their value, a digit read as a letter), full-width forms and English-Korean
+forms.
 
 Conventions:
 - Values are whatever identifies or reaches a person: their own mobile, a 050x safe number (it
@@ -37,7 +43,6 @@ Conventions:
 
 from __future__ import annotations
 
-import json
 import random
 from dataclasses import dataclass
 
@@ -70,6 +75,13 @@ LICENCE_REGIONS = ("서울", "부산", "경기", "강원", "충북", "충남", "
                    "제주", "대구", "인천", "광주", "대전", "울산")
 
 
+def topic_particle(word: str) -> str:
+    """은 after a closed last syllable, 는 after an open one (and after Latin letters, read as
+    their names)."""
+    last = word.rstrip(")")[-1]
+    return "은" if "가" <= last <= "힣" and (ord(last) - 0xAC00) % 28 else "는"
+
+
 def person(r: random.Random) -> str:
     return r.choice(corpus.SURNAMES[:40]) + r.choice(corpus.GIVEN)
 
@@ -80,10 +92,6 @@ def masked_name(name: str) -> str:
 
 def digits(r: random.Random, n: int) -> str:
     return corpus.random_digits(r, n)
-
-
-def grouped(r: random.Random, groups, sep: str = "-") -> str:
-    return sep.join(digits(r, g) for g in groups)
 
 
 # --------------------------------------------------------------------------- values
@@ -325,6 +333,9 @@ NEGATIVES = {
                                         lambda r: f"{digits(r, 4)}-{digits(r, 4)}-{digits(r, 4)}-{digits(r, 4)}"),
     "customs_code": NegativeKind(("개인통관고유부호", "통관부호", "통관고유부호"), "customs_code", lambda r: f"P{digits(r, 12)}"),
     "event_date": NegativeKind(("방문일", "예약일", "작업일", "접수일", "행사일", "반납일"), "date", _date_after),
+    "past_date": NegativeKind(("가입일", "입사일", "개업일", "설치일", "최초 계약일", "등록일"), "since",
+                              lambda r: "{0}.{1:02d}.{2:02d}".format(*corpus.random_date(r, 1986, 2024))),
+    "microchip_number": NegativeKind(("동물등록번호", "마이크로칩 번호", "내장칩 번호"), "chip_no", lambda r: "410" + digits(r, 12)),
     "period": NegativeKind(("기간", "이용 기간", "유효기간", "일정"), "period",
                            lambda r: f"{_date_after(r)} ~ {r.randrange(1, 13)}/{r.randrange(1, 29)}"),
     "time_slot": NegativeKind(("시간", "이용 시간", "방문 시간", "타석 시간"), "time",
@@ -342,9 +353,9 @@ NEGATIVES = {
     "lottery_number": NegativeKind(("추첨번호", "응모번호", "당첨 번호"), "draw_no", lambda r: f"{r.randrange(1, 9999):04d}"),
     "verification_code": NegativeKind(("인증번호", "확인 코드", "출입 비밀번호"), "code", lambda r: digits(r, 6)),
     "coupon_code": NegativeKind(("쿠폰 코드", "할인 코드", "프로모션 코드"), "coupon",
-                                lambda r: f"{r.choice(('WELCOME', 'SPRING', 'BLIND', 'KIM'))}{digits(r, 4)}"),
-    "measurement": NegativeKind(("혈압", "혈당", "맥박"), "reading",
-                                lambda r: r.choice((f"{r.randrange(100, 170)}/{r.randrange(60, 100)} mmHg", f"{r.randrange(80, 200)} mg/dL", f"{r.randrange(55, 110)}회/분"))),
+                                lambda r: f"{r.choice(('WELCOME', 'SPRING', 'XMAS', 'KIM'))}{digits(r, 4)}"),
+    "measurement": NegativeKind(("혈압", "측정 혈압", "혈압(수축/이완)"), "bp",
+                                lambda r: f"{r.randrange(100, 170)}/{r.randrange(60, 100)}" + r.choice((" mmHg", "mmHg", ""))),
     "dimensions": NegativeKind(("실측", "치수", "가로x세로"), "size",
                                lambda r: f"{r.randrange(80, 400) * 10} x {r.randrange(80, 300) * 10}mm"),
     "weight": NegativeKind(("중량", "무게", "수량"), "weight",
@@ -429,7 +440,7 @@ INLINE = {
     "birth_date": ("생년월일은 {v}입니다", "생일이 {v}이에요", "출생일 {v}로 등록해 주세요"),
     "passport": ("여권번호 {v} 입니다", "여권 번호는 {v}예요", "여권 {v}로 예약했어요"),
 }
-INLINE_NEG = ("{label} {n} 확인 부탁드립니다", "{label}는 {n}입니다", "{label}: {n}", "({label} {n})",
+INLINE_NEG = ("{label} {n} 확인 부탁드립니다", "{label}{topic} {n}입니다", "{label}: {n}", "({label} {n})",
               "{label} {n} 건으로 접수됐어요", "참고로 {label} {n}")
 
 
@@ -461,7 +472,7 @@ GENRES = (
     G("rental_return", ("렌탈 반납 신청서", "정수기·비데 렌탈 반납 접수"), ("그린렌탈", "코웨이홈케어 대리점", "클린렌탈"),
       {"phone": 1, "bank_account": 0.8, "birth_date": 0.5, "credit_card": 0.4},
       {"bank_account": ("위약금 환급 계좌", "환불 계좌"), "credit_card": ("자동이체 카드",)},
-      ("contract_number", "model_number", "serial_number", "call_center", "amount", "event_date"),
+      ("contract_number", "model_number", "serial_number", "call_center", "amount", "event_date", "past_date"),
       ("form", "chat", "kv", "email"),
       ("반납 시 필터는 제거하지 않고 그대로 두세요.", "회수 기사님이 방문 전 연락드립니다.", "약정 기간 내 해지 시 위약금이 발생합니다.")),
     G("local_currency", ("지역화폐 카드 등록", "○○사랑상품권 카드 신청"), ("구청 경제과", "지역화폐 운영센터"),
@@ -480,7 +491,7 @@ GENRES = (
       {"phone": 1, "bank_account": 0.7, "resident": 0.3, "birth_date": 0.3},
       {"phone": ("캐디 연락처",), "bank_account": ("캐디피 입금 계좌",)},
       ("time_slot", "locker_number", "amount", "event_date", "extension"),
-      ("table", "form", "kv"),
+      ("table", "form", "kv", "jotted"),
       ("우천 시 배치가 바뀔 수 있습니다.", "1부 티오프 30분 전 집합.")),
     G("ticket_transfer", ("콘서트 티켓 양도", "티켓 양도 채팅"), ("티켓양도 카페", "중고거래 채팅"),
       {"phone": 1, "bank_account": 0.9, "birth_date": 0.4, "email": 0.3},
@@ -576,19 +587,19 @@ GENRES = (
       {"phone": 1, "resident": 0.7, "bank_account": 0.8, "birth_date": 0.4},
       {"bank_account": ("활동비 입금 계좌",), "resident": ("주민번호",)},
       ("time_slot", "event_date", "amount", "office_main_phone", "extension"),
-      ("table", "ocr", "form"),
+      ("table", "ocr", "form", "jotted"),
       ("혹서기에는 오전에만 활동합니다.", "결근 시 반장에게 미리 알려 주세요.")),
     G("apartment_gym_card", ("아파트 헬스장 카드키 발급", "커뮤니티센터 출입카드 신청"), ("관리사무소", "커뮤니티센터 운영실"),
       {"phone": 1, "birth_date": 0.5, "credit_card": 0.3},
       {"phone": ("입주민 연락처",)},
-      ("unit_address", "member_number", "serial_number", "amount", "office_main_phone", "extension"),
+      ("unit_address", "member_number", "serial_number", "amount", "office_main_phone", "extension", "past_date"),
       ("form", "kv", "sms"),
       ("카드 재발급 비용은 관리비에 부과됩니다.", "미성년자는 보호자 동반 시 이용 가능합니다.")),
     G("kimjang_volunteer", ("김장 나눔 봉사자 명단", "사랑의 김장 자원봉사 신청"), ("주민센터 복지팀", "새마을부녀회"),
       {"phone": 1, "birth_date": 0.6, "resident": 0.3},
       {"phone": ("봉사자 연락처",), "resident": ("봉사시간 인증용 주민번호",)},
       ("weight", "event_date", "company_account", "office_main_phone"),
-      ("table", "chat", "form"),
+      ("table", "chat", "form", "jotted"),
       ("앞치마와 고무장갑은 개인 준비입니다.", "절임배추 200포기를 준비했습니다.")),
     G("bp_screening", ("혈압·혈당 측정 기록", "경로당 건강측정 기록지"), ("보건소 방문건강팀", "주민센터 건강관리실"),
       {"phone": 1, "birth_date": 0.9, "resident": 0.4},
@@ -611,13 +622,13 @@ GENRES = (
     G("reading_club", ("독서모임 회원 명단", "북클럽 회비 안내"), ("동네 책방 북클럽", "도서관 독서동아리"),
       {"phone": 1, "email": 0.7, "birth_date": 0.3},
       {"email": ("발제문 받을 메일",)},
-      ("isbn", "company_account", "amount", "event_date", "meeting_id"),
-      ("table", "email", "chat", "bilingual"),
+      ("isbn", "company_account", "amount", "event_date", "meeting_id", "past_date"),
+      ("table", "email", "chat", "bilingual", "jotted"),
       ("이번 달 책은 미리 읽고 오세요.", "발제는 돌아가면서 맡습니다.")),
     G("bereavement_leave", ("경조휴가 신청서", "조의 휴가 신청"), ("인사팀", "총무팀"),
       {"phone": 1, "bank_account": 0.5, "email": 0.6, "resident": 0.2},
       {"phone": ("비상 연락처",), "bank_account": ("경조금 입금 계좌",), "email": ("회사 메일",)},
-      ("period", "extension", "event_date", "amount", "office_main_phone"),
+      ("period", "extension", "event_date", "amount", "office_main_phone", "past_date"),
       ("form", "email", "kv"),
       ("부고 문자를 첨부합니다.", "업무 인수인계는 팀장님께 드렸습니다.")),
     G("citizen_panel", ("시민참여단 모집 결과", "숙의토론 시민패널 명단"), ("시청 소통담당관", "공론화위원회"),
@@ -636,13 +647,13 @@ GENRES = (
       {"phone": 1, "bank_account": 0.5, "business_registration": 0.5, "resident": 0.3},
       {"phone": ("농가 연락처",), "business_registration": ("농업경영체 사업자번호",)},
       ("weight", "lot_number", "amount", "company_account", "event_date"),
-      ("form", "table", "kv"),
+      ("form", "table", "kv", "jotted"),
       ("모종은 4월 둘째 주에 나눠 드립니다.", "고추 모종 72구 트레이 기준입니다.")),
     G("rice_mill_delivery", ("정미소 배달 장부", "쌀 도정 배달 주문"), ("햇살정미소", "들녘 방앗간"),
       {"phone": 1, "bank_account": 0.6, "business_registration": 0.3},
       {"phone": ("주문자 번호",)},
       ("weight", "amount", "postcode", "company_account", "event_date"),
-      ("prose", "table", "chat", "ocr"),
+      ("prose", "table", "chat", "ocr", "jotted"),
       ("햅쌀은 11월부터 나갑니다.", "현미는 따로 말씀해 주세요.")),
     G("kimchi_fridge_repair", ("김치냉장고 수리 접수", "출장 AS 방문 확인"), ("가전 서비스센터", "딤채 AS 대리점"),
       {"phone": 1, "credit_card": 0.4, "email": 0.3},
@@ -665,7 +676,7 @@ GENRES = (
     G("ink_subscription", ("프린터 잉크 정기배송 신청", "잉크 구독 결제 정보"), ("잉크클럽", "오피스몰 정기구독"),
       {"phone": 1, "credit_card": 1, "email": 0.5, "business_registration": 0.4},
       {"credit_card": ("정기결제 카드",)},
-      ("model_number", "order_number", "amount", "coupon_code", "shared_mailbox"),
+      ("model_number", "order_number", "amount", "coupon_code", "shared_mailbox", "past_date"),
       ("json", "kv", "email", "form"),
       ("매월 5일에 자동 결제됩니다.", "배송 주기는 언제든 바꿀 수 있습니다.")),
     G("furniture_assembly", ("가구 조립 방문 예약", "조립 기사 배정 안내"), ("가구조립 매칭앱", "홈퍼니처 설치팀"),
@@ -708,12 +719,12 @@ GENRES = (
       {"phone": 1, "birth_date": 0.9, "bank_account": 0.3, "resident": 0.3},
       {"birth_date": ("아기 생일",), "resident": ("아기 주민번호",)},
       ("company_account", "amount", "event_date", "meeting_id"),
-      ("chat", "table", "chat"),
+      ("chat", "table", "chat", "jotted"),
       ("이번 모임은 키즈카페에서 해요.", "유모차 두 대 들어가는 곳으로 잡았어요."), child=True),
     G("pet_funeral", ("반려동물 장례 접수", "반려동물 장례식장 예약"), ("무지개동산", "펫 메모리얼"),
       {"phone": 1, "credit_card": 0.4, "bank_account": 0.4, "birth_date": 0.2},
       {"phone": ("보호자 연락처",)},
-      ("booking_number", "weight", "amount", "office_main_phone", "event_date"),
+      ("booking_number", "weight", "amount", "office_main_phone", "event_date", "microchip_number"),
       ("form", "chat", "sms", "prose"),
       ("추모실 이용 시간은 30분입니다.", "유골함은 선택하실 수 있습니다.")),
     G("moveout_inspection", ("퇴실 점검표", "원룸 퇴실 정산서"), ("부동산 중개사무소", "원룸 관리인"),
@@ -740,6 +751,114 @@ GENRES = (
       ("reception_number", "amount", "event_date", "office_main_phone", "extension"),
       ("bilingual", "form", "prose", "chat"),
       ("통역은 센터 상담원이 도왔습니다.", "사업장 변경 신청 중입니다.")),
+    G("fortune_reading", ("사주 상담 예약", "신년 운세 상담 신청"), ("명리 상담소", "타로·사주 카페"),
+      {"phone": 1, "birth_date": 1, "email": 0.3, "bank_account": 0.3},
+      {"birth_date": ("생년월일시", "양력 생일", "음력 생일")},
+      ("booking_number", "time_slot", "amount", "company_account", "event_date"),
+      ("chat", "form", "sms", "jotted"),
+      ("태어난 시간도 알려 주시면 더 정확합니다.", "궁합 상담은 두 분 정보가 모두 필요해요.")),
+    G("baby_naming", ("작명 의뢰서", "아기 이름 짓기 신청"), ("한빛 작명원", "이름연구소"),
+      {"phone": 1, "birth_date": 1, "resident": 0.3, "email": 0.4},
+      {"birth_date": ("아기 생년월일", "출생일시"), "phone": ("아빠 연락처", "엄마 연락처")},
+      ("amount", "company_account", "reception_number", "event_date"),
+      ("form", "email", "chat"),
+      ("돌림자는 '준'입니다.", "출생신고 기한 전에 받아야 합니다."), child=True),
+    G("hanbok_rental", ("한복 대여 예약", "Hanbok Rental Reservation"), ("궁궐 한복대여점", "한복 스튜디오"),
+      {"phone": 1, "passport": 0.8, "email": 0.6, "credit_card": 0.4, "foreigner_registration": 0.3},
+      {"phone": ("Contact / 연락처",)},
+      ("booking_number", "time_slot", "amount", "coupon_code", "office_main_phone"),
+      ("bilingual", "kv", "form", "sms"),
+      ("반납은 오후 7시까지입니다.", "신분증 또는 여권을 맡기셔야 합니다.")),
+    G("tyre_change", ("타이어 교체 예약", "타이어 보관 서비스"), ("타이어 전문점", "카센터"),
+      {"phone": 1, "driver_license": 0.4, "credit_card": 0.4, "business_registration": 0.3},
+      {"phone": ("차주 연락처",)},
+      ("model_number", "dimensions", "amount", "time_slot", "serial_number", "office_main_phone"),
+      ("form", "sms", "kv", "jotted"),
+      ("겨울용 타이어는 다음 시즌까지 보관합니다.", "휠 얼라인먼트는 별도입니다.")),
+    G("dashcam_install", ("블랙박스 장착 접수", "블랙박스 출장 설치"), ("블랙박스 설치점", "카오디오 전문점"),
+      {"phone": 1, "credit_card": 0.5, "email": 0.3, "driver_license": 0.3},
+      {"phone": ("고객 휴대폰",)},
+      ("model_number", "serial_number", "amount", "version", "call_center"),
+      ("form", "chat", "kv"),
+      ("상시 녹화는 배터리 방전 방지 설정을 해 두었습니다.", "메모리 카드는 3개월마다 포맷하세요.")),
+    G("used_clothes_pickup", ("헌옷 방문수거 정산", "헌옷 수거 신청"), ("헌옷 수거 업체", "의류 재활용센터"),
+      {"phone": 1, "bank_account": 1},
+      {"bank_account": ("정산 받을 계좌",)},
+      ("weight", "amount", "unit_address", "call_center", "event_date"),
+      ("chat", "sms", "jotted", "table"),
+      ("20kg 이상부터 방문 수거합니다.", "이불과 베개는 수거하지 않습니다.")),
+    G("instrument_buyback", ("중고 악기 매입 신청", "악기 매입 견적"), ("뮤직 중고악기", "기타 매입센터"),
+      {"phone": 1, "bank_account": 0.8, "resident": 0.4, "birth_date": 0.3},
+      {"resident": ("매도인 주민번호(고물영업법)",)},
+      ("serial_number", "model_number", "amount", "office_main_phone", "event_date"),
+      ("form", "chat", "email"),
+      ("하드케이스 포함 여부에 따라 가격이 달라집니다.", "넥 휨은 감가 요인입니다.")),
+    G("side_dish_subscription", ("반찬 정기배송 신청", "반찬 구독 변경"), ("엄마손 반찬", "동네반찬가게"),
+      {"phone": 1, "credit_card": 0.7, "email": 0.3, "bank_account": 0.3},
+      {"phone": ("받는 분 연락처",)},
+      ("order_number", "amount", "unit_address", "time_slot", "coupon_code", "shared_mailbox"),
+      ("json", "sms", "chat", "form"),
+      ("새벽 배송은 공동현관 비밀번호가 필요합니다.", "주 2회 화·금 배송입니다.")),
+    G("window_screen", ("방충망 교체 견적", "방충망 시공 예약"), ("방충망 시공팀", "창호 수리"),
+      {"phone": 1, "business_registration": 0.5, "bank_account": 0.3},
+      {"business_registration": ("시공업체 사업자번호",)},
+      ("dimensions", "amount", "unit_address", "event_date", "company_account"),
+      ("chat", "jotted", "form"),
+      ("미세방충망으로 바꾸면 바람이 조금 덜 들어옵니다.", "창틀 실측 후 견적이 바뀔 수 있어요.")),
+    G("baduk_tournament", ("바둑 대회 참가 신청", "시민 바둑대회 대진표"), ("시 바둑협회", "기원 연합회"),
+      {"phone": 1, "birth_date": 0.7, "bank_account": 0.4},
+      {"bank_account": ("상금 받을 계좌",)},
+      ("room_number", "amount", "event_date", "lottery_number", "company_account"),
+      ("table", "form", "jotted"),
+      ("급수별로 조를 나눕니다.", "초읽기는 30초 3회입니다.")),
+    G("gateball_club", ("게이트볼 회원 명부", "게이트볼 동호회 회비"), ("게이트볼 협회 분회", "경로당 게이트볼팀"),
+      {"phone": 1, "birth_date": 0.6, "resident": 0.3, "bank_account": 0.3},
+      {"phone": ("집 전화/휴대폰",)},
+      ("company_account", "amount", "event_date", "office_main_phone", "past_date"),
+      ("table", "ocr", "jotted"),
+      ("회비는 분기마다 냅니다.", "비 오는 날은 실내 구장에서 합니다.")),
+    G("filming_location", ("촬영 장소 섭외 계약", "로케이션 사용 동의서"), ("영상 제작사", "광고 프로덕션"),
+      {"phone": 1, "bank_account": 0.8, "resident": 0.5, "business_registration": 0.6, "email": 0.4},
+      {"bank_account": ("장소 사용료 입금 계좌",), "phone": ("집주인 연락처", "제작부 담당 휴대폰")},
+      ("amount", "period", "event_date", "office_main_phone", "shared_mailbox", "contract_number"),
+      ("email", "form", "chat"),
+      ("촬영 후 원상복구를 약속드립니다.", "차량 3대가 골목에 잠시 정차합니다.")),
+    G("septic_cleaning", ("정화조 청소 신청", "정화조 청소 완료 확인"), ("환경위생 대행업체", "군청 환경과"),
+      {"phone": 1, "business_registration": 0.4},
+      {"phone": ("건물주 연락처",)},
+      ("weight", "amount", "reception_number", "virtual_account", "office_main_phone", "postcode"),
+      ("form", "sms", "ocr"),
+      ("청소는 연 1회 의무입니다.", "차량 진입로를 비워 주세요.")),
+    G("well_water_test", ("지하수 수질검사 신청", "먹는물 수질검사 의뢰"), ("보건환경연구원", "수질검사 기관"),
+      {"phone": 1, "email": 0.4, "business_registration": 0.3},
+      {"phone": ("의뢰인 연락처",)},
+      ("reception_number", "amount", "lot_number", "postcode", "fax", "event_date"),
+      ("form", "email", "fullwidth"),
+      ("시료는 채수 후 24시간 안에 보내 주세요.", "검사 항목은 46개입니다.")),
+    G("signboard_order", ("간판 제작 주문서", "간판·현수막 시안 확인"), ("간판 제작소", "광고 디자인"),
+      {"phone": 1, "business_registration": 1, "email": 0.5},
+      {"business_registration": ("상호 사업자번호",)},
+      ("dimensions", "amount", "order_number", "company_account", "office_main_phone", "past_date"),
+      ("email", "chat", "form"),
+      ("LED 채널 간판은 구청 허가가 필요합니다.", "시안은 두 번까지 수정해 드립니다.")),
+    G("return_farming", ("귀농귀촌 상담 신청", "귀농 정착 지원 상담 기록"), ("귀농귀촌지원센터", "농업기술센터"),
+      {"phone": 1, "birth_date": 0.6, "email": 0.5, "resident": 0.3},
+      {"phone": ("상담 신청자 연락처",)},
+      ("reception_number", "event_date", "office_main_phone", "extension", "meeting_id"),
+      ("form", "prose", "email"),
+      ("빈집 정보는 읍사무소에 문의하세요.", "귀농 교육 100시간 이수가 필요합니다.")),
+    G("video_consent", ("영상 출연 동의서", "유튜브 촬영 출연 및 초상권 동의"), ("유튜브 채널 제작팀", "브이로그 제작사"),
+      {"phone": 1, "bank_account": 0.6, "resident": 0.4, "email": 0.5},
+      {"bank_account": ("출연료 입금 계좌",), "resident": ("원천징수용 주민번호",)},
+      ("amount", "event_date", "shared_mailbox", "contract_number"),
+      ("form", "email", "chat"),
+      ("얼굴 모자이크를 원하시면 말씀해 주세요.", "영상은 편집 후 공개 전에 보여 드립니다.")),
+    G("recycling_points", ("재활용 포인트 적립 문의", "투명페트병 수거기 포인트 전환"), ("재활용 순환센터", "자원순환 앱 고객지원"),
+      {"phone": 1, "bank_account": 0.7, "birth_date": 0.3},
+      {"bank_account": ("포인트 전환 계좌",), "phone": ("가입 휴대폰",)},
+      ("member_number", "amount", "call_center", "serial_number", "version"),
+      ("chat", "kv", "sms"),
+      ("포인트는 2,000점부터 전환할 수 있습니다.", "페트병은 라벨을 떼고 넣어 주세요.")),
     G("overseas_trip_roster", ("해외 연수 참가자 여권 명단", "단체 출국 명단"), ("구청 국제교류팀", "단체 여행사"),
       {"phone": 1, "passport": 1, "birth_date": 0.8, "email": 0.3},
       {"phone": ("비상 연락처",)},
@@ -747,8 +866,7 @@ GENRES = (
       ("table", "bilingual", "email", "fullwidth"),
       ("여권 유효기간은 6개월 이상 남아 있어야 합니다.", "출국 3시간 전 공항 집결입니다.")),
 )
-GENRE_BY_NAME = {g.name: g for g in GENRES}
-STYLES = ("form", "ocr", "fullwidth", "bilingual", "kv", "json", "table", "chat", "sms", "email", "prose")
+STYLES = ("form", "ocr", "fullwidth", "bilingual", "kv", "json", "table", "chat", "sms", "email", "prose", "jotted")
 
 # Kinds every genre may carry now and then, so that rare kinds reach every form.
 EXTRA_KINDS = {"email": 0.12, "birth_date": 0.1, "bank_account": 0.1, "driver_license": 0.1,
@@ -800,6 +918,8 @@ def value_label(r: random.Random, kind: str, genre: Genre, w: labelled.Written) 
 def record(r: random.Random, genre: Genre, roster: bool = False) -> list[Item]:
     """One person's fields: the kinds the genre carries, each drawn by its weight, phone first."""
     items = [Item("성명" if not roster else "이름", "name", text=person(r))]
+    if not roster and r.random() < 0.3:
+        items.append(Item(r.choice(("주소", "거주지", "방문 주소")), "address", text=f"{r.choice(DISTRICTS)} {r.randrange(1, 400)}-{r.randrange(1, 40)}"))
     kinds = [k for k, p in genre.kinds.items() if r.random() < p * (0.85 if k == "phone" else 1)]
     kinds += [k for k, p in EXTRA_KINDS.items() if k not in kinds and r.random() < p * (0.5 if roster else 1)]
     if not kinds:
@@ -868,6 +988,22 @@ class _Doc(labelled._Writer):
         labelled._Writer.add(self, text)
 
 
+OCR_KINDS = ("phone", "resident", "foreigner_registration", "business_registration", "credit_card", "bank_account",
+             "driver_license")
+OCR_LETTERS = {"0": "O", "1": "l", "5": "S", "8": "B"}
+
+
+def ocr_noise(r: random.Random, w: labelled.Written) -> labelled.Written:
+    """A scanned value: a digit read as a letter, or spaces around its hyphens."""
+    at = [i for i, c in enumerate(w.text) if c in OCR_LETTERS]
+    if at and r.random() < 0.6:
+        i = r.choice(at)
+        return labelled.Written(w.kind, w.text[:i] + OCR_LETTERS[w.text[i]] + w.text[i + 1:], "ocr_letter", w.masked)
+    if "-" in w.text:
+        return labelled.Written(w.kind, w.text.replace("-", r.choice((" - ", "- ", " -"))), "ocr_spaced", w.masked)
+    return w
+
+
 def _stamp(r: random.Random) -> str:
     y, m, d = corpus.random_date(r, 2026, 2026)
     return f"2026-{m:02d}-{d:02d} {r.randrange(7, 22):02d}:{r.randrange(60):02d}"
@@ -910,10 +1046,13 @@ def _form_line(r: random.Random, doc: _Doc, it: Item, style: str, punct: str) ->
     elif style == "ocr" and r.random() < 0.5:
         label = _spaced(label)
     lead = r.choice(("", "", "- ", "· ", "□ ")) if style != "ocr" else r.choice(("", "| ", "l "))
-    doc.add(f"{lead}{label}{punct}")
+    above = style == "ocr" and r.random() < 0.2  # the scan broke the line after the label
+    doc.add(f"{lead}{label}" + ("\n" if above else punct))
     if it.kind == "bank_account":
         doc.add(f"{it.bank} ")
-    doc.put(it, "label_punct" if style != "bilingual" else "bilingual", label, f"form_{style}")
+    if style == "ocr" and it.kind in OCR_KINDS and it.written.writing != "post2020" and r.random() < 0.3:
+        it = Item(it.label, it.key, it.kind, ocr_noise(r, it.written), bank=it.bank)
+    doc.put(it, "label_above" if above else "bilingual" if style == "bilingual" else "label_punct", label, f"form_{style}")
     if it.kind == "bank_account" and r.random() < 0.5:
         doc.add(f" (예금주 {r.choice(('본인', '동일'))})")
     doc.add(" |\n" if style == "ocr" and r.random() < 0.3 else "\n")
@@ -1005,9 +1144,9 @@ def _inline(r: random.Random, doc: _Doc, it: Item, name: str, frame: str) -> Non
         doc.add(after.format(bank=it.bank, name=name))
     else:
         before, after = r.choice(INLINE_NEG).split("{n}")
-        doc.add(before.format(label=it.label))
+        doc.add(before.format(label=it.label, topic=topic_particle(it.label)))
         doc.put(it, "", "", frame)
-        doc.add(after.format(label=it.label))
+        doc.add(after)
 
 
 CHAT_STAFF = ("담당자", "상담원", "매니저", "사장님", "운영자", "기사님", "총무")
@@ -1018,21 +1157,23 @@ def write_chat(r: random.Random, doc: _Doc, genre: Genre) -> None:
     me = record(r, genre)
     name = me[0].text
     staff = r.choice(CHAT_STAFF)
-    export = r.random() < 0.5
+    export = r.choice(("bracket", "dated", "plain"))
     hour = r.randrange(8, 23)
+    y, m, d = corpus.random_date(r, 2026, 2026)
 
     def speaker(who: str, minute: int) -> str:
         ampm = "오전" if hour < 12 else "오후"
-        return (f"[{who}] [{ampm} {hour % 12 or 12}:{minute:02d}] " if export else f"{who}: ")
+        clock = f"{ampm} {hour % 12 or 12}:{minute:02d}"
+        return {"bracket": f"[{who}] [{clock}] ", "dated": f"{y}. {m}. {d}. {clock}, {who} : "}.get(export, f"{who}: ")
 
-    doc.add(f"{r.choice(genre.titles)} - 대화 내용\n" if export else "")
+    doc.add(f"{r.choice(genre.titles)} - 대화 내용\n저장한 날짜 : {y}-{m:02d}-{d:02d}\n\n" if export != "plain" else "")
     doc.add(speaker(staff, 1) + r.choice(("안녕하세요, 문의 주셔서 감사합니다.", "네 말씀하세요~", "안녕하세요!")) + "\n")
     doc.add(speaker(name, 2) + r.choice(genre.lines) + "\n")
     minute = 3
     for it in me[1:]:
         doc.add(speaker(name, minute))
         _inline(r, doc, it, name, "chat")
-        doc.add(r.choice(("", "요", "!", ".", " ㅎㅎ")) + "\n")
+        doc.add(r.choice(("", "!", ".", " ㅎㅎ", "~")) + "\n")
         if r.random() < 0.4:
             doc.add(speaker(staff, minute) + r.choice(CHAT_ENDINGS) + "\n")
         minute += r.randrange(1, 4)
@@ -1111,6 +1252,37 @@ def write_prose(r: random.Random, doc: _Doc, genre: Genre) -> None:
     doc.add(r.choice(genre.lines) + "\n")
 
 
+JOTTED_CUES = {"resident": ("주민", "주번"), "foreigner_registration": ("외국인번호", "ARC"),
+               "business_registration": ("사업자", "사업자No"), "credit_card": ("카드",), "driver_license": ("면허",),
+               "birth_date": ("생", "생일"), "passport": ("여권",)}
+
+
+def write_jotted(r: random.Random, doc: _Doc, genre: Genre) -> None:
+    """Lines jotted in a notebook or a memo app: fields one after another, with a short cue where
+    the number alone says nothing, and none for a phone, an e-mail or an account behind its bank."""
+    doc.add(r.choice((f"{r.choice(genre.titles)} 메모\n", f"# {r.choice(genre.org)}\n", "")))
+    sep = r.choice((" / ", " ", ", ", " - "))
+    for _ in range(r.randint(2, 5)):
+        items = record(r, genre, roster=True)
+        doc.add(items[0].text)
+        for it in items[1:]:
+            doc.add(sep)
+            if it.kind == "bank_account":
+                doc.add(f"{it.bank} ")
+                doc.put(it, "bank_name", it.bank, "jotted")
+            elif it.kind in JOTTED_CUES:
+                cue = r.choice(JOTTED_CUES[it.kind])
+                doc.add(f"{cue} ")
+                doc.put(it, "short_cue", cue, "jotted")
+            else:
+                doc.put(it, "no_label", "", "jotted")
+        neg = org_items(r, genre, 1)[0]
+        if neg.category in ("amount", "weight", "time_slot", "event_date", "dimensions", "unit_address", "measurement"):
+            doc.add(sep)
+            doc.put(neg, "", "", "jotted")
+        doc.add(r.choice(("", " (완료)", " ✔", " 입금확인", " 미납")) + "\n")
+
+
 def generate(count: int = 1500, seed: int = 1) -> list:
     """`count` documents of the part, each made from the seed and its index alone."""
     if not isinstance(count, int) or count < 0:
@@ -1131,7 +1303,7 @@ def _document(seed: int, index: int) -> labelled.Document:
         write_form(r, doc, genre, style)
     else:
         {"kv": write_kv, "json": write_json, "table": write_table, "chat": write_chat, "sms": write_sms,
-         "email": write_email, "prose": write_prose}[style](r, doc, genre)
+         "email": write_email, "prose": write_prose, "jotted": write_jotted}[style](r, doc, genre)
     d = doc.document()
     d.style = style
     return d

@@ -106,7 +106,10 @@ volunteers, blood-pressure screening, gift-certificate refunds, uniform exchange
 bereavement leave, citizen panels, festival booths, seed orders, rice mills, appliance and phone
 repairs, data recovery, ink subscriptions, furniture assembly, parcel damage, direct-purchase
 customs, housekeeping and baby-sitter apps, postnatal helpers, twins' clubs, pet funerals,
-moving-out inspections, key handovers, car sharing, foreign workers' and trip rosters)
+moving-out inspections, key handovers, car sharing, foreign workers, fortune-telling and
+naming bookings, hanbok rental, tyres and dashcams, used clothes, instruments, side dishes, window
+screens, baduk and gateball, filming locations, septic tanks, well water, signboards, return to
+farming, video consents, recycling points and trip rosters)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 

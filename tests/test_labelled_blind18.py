@@ -144,3 +144,29 @@ def test_organisations_numbers_are_negatives_and_people_s_are_values(docs):
 def test_wired_into_quality():
     assert blind18.PART in quality.PARTS
     assert [d.text for d in quality.documents(blind18.PART, 12, 3)] == [d.text for d in blind18.generate(12, 3)]
+
+
+def test_forms_write_their_values_the_way_they_say(docs):
+    """Full-width forms hold no ASCII digit in a value but addresses and English dates; a scan's
+    letter-for-digit value holds a letter; a label above its value ends the line before it; a
+    jotted account follows its bank's name; a masked value still shows some of what it stands for."""
+    seen = set()
+    for d in docs:
+        for v in d.values:
+            before = d.text[:v.char_start]
+            if d.style == "fullwidth" and v.kind != "email" and v.writing != "english":
+                assert not re.search(r"[0-9]", v.text), v
+                seen.add("fullwidth")
+            if v.writing == "ocr_letter":
+                assert re.search(r"[OlSB]", v.text) and len(digits_of(v.text)) >= 9, v
+                seen.add("ocr_letter")
+            if v.label == "label_above":
+                assert before.endswith("\n") or before.endswith(" "), v  # the bank's name may sit before an account
+                seen.add("label_above")
+            if v.label == "bank_name":
+                assert before.endswith(f"{v.label_text} ") and v.label_text in blind18.BANK_FORMATS, v
+                seen.add("bank_name")
+            if v.masked:
+                assert "*" in v.text and re.search(r"[^\W_]", v.text), v
+                seen.add("masked")
+    assert seen == {"fullwidth", "ocr_letter", "label_above", "bank_name", "masked"}

@@ -1,6 +1,7 @@
 // utf8::encode: code points to UTF-8, eight at a time where SSE2 exists (the common shapes of
 // Korean text, one- and three-byte characters, in sixteen-bit lanes), sixteen at a time in a
-// two-byte str where AVX2 does (its last few too, given spare room), one at a time elsewhere.
+// two- or four-byte str where AVX2 does (a two-byte str's last few too, given spare room), one
+// at a time elsewhere.
 #include <cstdint>
 #include <cstring>
 
@@ -319,6 +320,17 @@ template <bool Shuffle, class Char>
   return put_sixteen(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(chars)), p);
 }
 
+// Sixteen characters of a four-byte str (one outside the sixteen-bit plane makes it one), as a
+// two-byte str's when all fit sixteen bits; a block with a wider one goes by halves.
+[[gnu::target("avx2")]] inline bool put_sixteen(const std::uint32_t* chars, char*& p) {
+  const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(chars));
+  const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(chars + 8));
+  if (!_mm256_testz_si256(_mm256_or_si256(low, high), _mm256_set1_epi32(-0x10000)))
+    return put_eight<true>(chars, p) && put_eight<true>(chars + 8, p);
+  // The pack interleaves the halves by 128-bit lanes: put their quarters back in order.
+  return put_sixteen(_mm256_permute4x64_epi64(_mm256_packus_epi32(low, high), 0xD8), p);
+}
+
 // What the last block writes past the end of the text's UTF-8 at most: its padding (up to
 // fifteen bytes) and the twelve a block writes past its end.
 constexpr std::size_t kLastBlockWritesPast = 15 + 12;
@@ -346,7 +358,8 @@ constexpr std::size_t kLastBlockWritesPast = 15 + 12;
 // Blocks of sixteen, as put_blocks makes blocks of eight. The position and the output pointer
 // are local copies: kept behind the references, every store (a char's, which may alias
 // anything) would make them be read again.
-[[gnu::target("avx2")]] bool put_blocks_of_sixteen(const std::uint16_t* chars, std::size_t length,
+template <class Char>
+[[gnu::target("avx2")]] bool put_blocks_of_sixteen(const Char* chars, std::size_t length,
                                                    std::size_t margin, std::size_t& i, char*& p) {
   std::size_t at = i;
   char* out = p;
@@ -381,6 +394,11 @@ std::optional<std::size_t> encode(const Char* chars, std::size_t length, char* o
   auto margin = [&](std::size_t written_past) {
     return spare_room >= written_past ? 0 : written_past - spare_room;
   };
+  if constexpr (sizeof(Char) == 4) {
+    if (kHasAvx2 && !put_blocks_of_sixteen(reinterpret_cast<const std::uint32_t*>(chars), length,
+                                           margin(12), i, p))
+      return std::nullopt;
+  }
   if constexpr (sizeof(Char) == 2) {
     if (kHasAvx2) {
       if (!put_blocks_of_sixteen(chars, length, margin(12), i, p)) return std::nullopt;

@@ -189,6 +189,15 @@ TEST(Utf8, BlocksOfEveryShapeAndLengthEncodeAsOneAtATimeWithOrWithoutSpareRoom) 
                   "(surrogate)")
             << at;
       }
+      // Four-byte units with characters beyond sixteen bits: a block of them goes by halves.
+      for (std::size_t at = 0; at < length && mix == 4; ++at) {
+        std::vector<char32_t> broken = chars;
+        broken[at] = 0xDFFF - at % 0x800;
+        EXPECT_EQ(encoded_with_guard<std::uint32_t>(broken, intact), "(surrogate)") << at;
+        EXPECT_EQ(encoded_with_guard<std::uint32_t>(broken, intact, utf8::kEncodeSpareRoom),
+                  "(surrogate)")
+            << at;
+      }
     }
   }
 }

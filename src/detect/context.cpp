@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstring>
 #include <iterator>
+#include <type_traits>
 
 #include "detect/cues.hpp"
 #include "normalize/unicode.hpp"
@@ -467,7 +468,9 @@ std::pair<std::size_t, std::size_t> Search::clip(std::string_view text, const Sp
 }
 
 // Walking back from the span, the first occurrence met is the last in the window. `k`
-// counts the characters from byte i to the span's start.
+// counts the characters from byte i to the span's start. While sixteen bytes lie before i
+// and four after the span's start, no step reads past the text's ends: the steps test none
+// (on dense text two tests of some twenty instructions a syllable).
 template <bool FirstOnly>
 void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t window,
                        const CueSet& wanted) {
@@ -478,16 +481,18 @@ void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t w
   const std::size_t n = text.size();
   std::size_t i = start;
   std::uint32_t k = 1;
-  for (; k <= window && i > 0; ++k) {
+  // One step; false when the walk stops at a cue found.
+  auto step = [&](auto checked) {
+    constexpr bool kChecked = decltype(checked)::value;
     std::uint32_t key;
     const std::size_t after = i;  // where the character ends
     if (p[i - 1] < 0x80) {  // a space, digit or sign, most often: few cues start with one
       key = p[--i];
       if (!first.may_start(key)) {
         skip_plain_left(p, i, k, window);
-        continue;
+        return true;
       }
-    } else if (kLittle && i >= 4 && (p[i - 3] & 0xF0) == 0xE0) {  // three bytes, as Hangul
+    } else if (kLittle && (!kChecked || i >= 4) && (p[i - 3] & 0xF0) == 0xE0) {  // as Hangul
       std::uint32_t w;
       std::memcpy(&w, p + i - 4, 4);
       key = w >> 8;
@@ -495,22 +500,33 @@ void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t w
     } else {
       key = prev_char(p, i);
     }
-    const CueSet* starting = n - after >= 4 ? first.starting_with(key, p + after)
-                                            : first.starting_with(key);
-    if (!starting || !meet(*starting, wanted)) continue;
+    const CueSet* starting = !kChecked || n - after >= 4 ? first.starting_with(key, p + after)
+                                                         : first.starting_with(key);
+    if (!starting || !meet(*starting, wanted)) return true;
     for_each(intersect(*starting, wanted), [&](std::size_t c) {
       if (has(side.found, c) || !first.word_at(c, p + i, start - i, n - i)) return;
       side.distance[c] = k - first.chars_of(c);
       add(side.found, c);
     });
-    if (FirstOnly && !side.found.empty()) break;
-  }
+    return !(FirstOnly && !side.found.empty());
+  };
+  bool stopped = false;
+  if (n - start >= 4)
+    for (; k <= window && i >= 16; ++k)
+      if (!step(std::false_type{})) {
+        stopped = true;
+        break;
+      }
+  if (!stopped)
+    for (; k <= window && i > 0; ++k)
+      if (!step(std::true_type{})) break;
   side.window = text.substr(i, start - i);
   side.full = k > window;
 }
 
 // Walking on from the span, the first occurrence met is the first; it must end inside the
-// window. `k` counts the characters from the span's end to byte i.
+// window. `k` counts the characters from the span's end to byte i. While sixteen bytes lie
+// from i on, no step reads past the text's end: the steps test none.
 template <bool FirstOnly>
 void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t window,
                         const CueSet& wanted) {
@@ -521,7 +537,9 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
   const std::size_t n = text.size();
   std::size_t i = end;
   std::uint32_t k = 0;
-  for (; k < window && i < n; ++k) {
+  // One step; false when the walk stops at a cue found.
+  auto step = [&](auto checked) {
+    constexpr bool kChecked = decltype(checked)::value;
     std::uint32_t key;
     std::size_t len = 1;
     if (p[i] < 0x80) {
@@ -529,9 +547,9 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
       if (!first.may_start(key)) {
         ++i;
         skip_plain_right(p, n, i, k, window);
-        continue;
+        return true;
       }
-    } else if (kLittle && n - i >= 4 && (p[i] & 0xF0) == 0xE0) {  // three bytes, as Hangul
+    } else if (kLittle && (!kChecked || n - i >= 4) && (p[i] & 0xF0) == 0xE0) {  // as Hangul
       std::uint32_t w;
       std::memcpy(&w, p + i, 4);
       key = w & 0xFFFFFF;
@@ -539,8 +557,8 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
     } else {
       key = char_key(p, i, n, len);
     }
-    const CueSet* starting = n - i - len >= 4 ? first.starting_with(key, p + i + len)
-                                              : first.starting_with(key);
+    const CueSet* starting = !kChecked || n - i - len >= 4 ? first.starting_with(key, p + i + len)
+                                                           : first.starting_with(key);
     if (starting && meet(*starting, wanted)) {
       for_each(intersect(*starting, wanted), [&](std::size_t c) {
         if (has(side.found, c) || first.chars_of(c) > window - k ||
@@ -549,10 +567,20 @@ void Search::walk_right(std::string_view text, std::size_t end, std::uint32_t wi
         side.distance[c] = k;
         add(side.found, c);
       });
-      if (FirstOnly && !side.found.empty()) break;
+      if (FirstOnly && !side.found.empty()) return false;
     }
     i += len;
-  }
+    return true;
+  };
+  bool stopped = false;
+  for (; k < window && n - i >= 16; ++k)
+    if (!step(std::false_type{})) {
+      stopped = true;
+      break;
+    }
+  if (!stopped)
+    for (; k < window && i < n; ++k)
+      if (!step(std::true_type{})) break;
   side.window = text.substr(end, i - end);
   side.full = k == window;
 }

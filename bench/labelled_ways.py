@@ -178,6 +178,16 @@ word (마을 사무장 번호는, 조합 사무실 전화는), as look-alikes; t
 accounts, the donor's own account, a staff member's address at the company's domain or a person's
 beginning with a common word (kim.help@, taxi77@) and mobiles stay values.
 
+Main lines and roles (main_lines_and_roles): an office's own line under a record's or a form's
+key that says so (office=, office_main_phone=, "office_tel":, main_phone=, Office Main Phone:), a
+business's or a unit's line named by what it is (도장 전화 -, 관광버스 회사:, 연회장, (식당 ...), 부대
+행정반:, 대리점:, 터미널 =), numbered as offices number their main lines (0000, 1000, 9200, 1114 ...),
+and role mailboxes at an organisation's own domain (ask@, qna@, privacy@, dpo@ under 학원 메일,
+[개인정보보호 담당 메일], 문의 메일은 ...입니다), as look-alikes; a person's keys on the same record (hp=,
+mobile=, contact=, office_manager_mobile=), a person's line under the place's word (식당 사장님
+010-..., 도장 관장님 휴대폰), home lines and mobiles ending 1000 under a person's word and people's
+addresses beginning with a role's word (ask.kim@, qna_lee@) stay values.
+
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
 hash, about a third going to the held-out part only.
@@ -1164,6 +1174,81 @@ LICENCE_LABEL_ORGS = ("{gu} 종합사회복지관", "새봄 푸드뱅크", "한�
 LICENCE_LABEL_CARS = ("12가 3456", "34나 7788", "101허 2233", "56다 9012", "222호 4455", "78라 1357")
 LICENCE_LABEL_LOOK_ALIKES = {"order": "licence_shaped_order", "tracking": "licence_shaped_tracking",
                              "serial": "licence_shaped_serial"}
+
+# Organisations' main lines and role mailboxes (genre main_lines_and_roles, a stream of its own;
+# MAIN_LINE_PAPERS), beside the people's own values. An office's own line under a record's or a
+# form's key that says so (<<office_key>>: office=, office="...", office_main_phone=, "office_tel":,
+# main_phone=, Office Main Phone:, a unit's name beside it, a form's tab); a business's or a unit's
+# line named by what it is (<<place_line>>: 도장 전화 -, 관광버스 회사:, 연회장 ... 확인했습니다, (식당
+# ...), 부대 행정반:, 대리점:, 터미널 =); both numbered as offices number their main lines (0000,
+# 1000, 2000, 7000, 9200, 9900, 1114, 0114 ...). Role mailboxes at an organisation's own domain
+# (<<ask_mail>>: ask@, inquiry@, qna@, cs@, privacy@, dpo@, office@, admin@ under 학원 메일, [개인정보보호
+# 담당 메일], 문의 메일은 ...입니다). Values beside them: a person's keys on the same record (hp=, mobile=,
+# tel=, contact=, phone=, office_manager_mobile=), a person's line under the place's word (식당 사장님
+# 010-..., 도장 관장님 휴대폰), a home line or a mobile ending 1000 under a person's word, and people's
+# addresses that begin with a role's word (ask.kim@, qna_lee@, adminpark@).
+MAIN_LINE_GENRE = "main_lines_and_roles"
+MAIN_LINE_SHARE = 0.04  # of the documents, from a stream of its own
+MAIN_LINE_PAPERS = {
+    "office_keys": (
+        ('ts={date} org={brand} office="<<office_key>>" hp=<<mobile>> name={name}',),
+        ("office=<<office_key>> contact=<<mobile>> manager={name}",),
+        ("office_main_phone=<<office_key>>|hp=<<mobile>>|applicant={name}",),
+        ('{"org": "{brand}", "office_tel": "<<office_key>>", "contact_name": "{name}", "phone": "<<mobile>>"}',),
+        ("main_phone=<<office_key>> mobile=<<mobile>> owner={name}",),
+        ("[{brand} 지원 신청서]", "Office Main Phone: <<office_key>>", "신청인 {name} / Mobile: <<mobile>>"),
+        ("{dept} (Office Main Phone) : <<office_key>>", "담당자 {name} 휴대폰 : <<mobile>>"),
+        ("Office Main Phone / {dept}\t<<office_key>>", "Applicant / 신청인\t{name}\t<<mobile>>"),
+        ("office_manager_mobile=<<mobile>> office=<<office_key>> branch={gu}",),
+        ("- office: <<office_key>>", "- tel: <<home>>", "- name: {name}"),
+        ("OFFICE=<<office_key>>;CONTACT=<<mobile>>;REP={name}",),
+        ('{"branch": "{gu}", "main_phone": "<<office_key>>", "staff": {"name": "{name}", "hp": "<<mobile>>"}}',),
+        ("{brand} | office_main_phone: <<office_key>> | {name} <<mobile>>",),
+        ("기관명\t{brand}", "Office Main Phone\t<<office_key>>", "담당자 연락처\t<<mobile>>"),
+    ),
+    "place_lines": (
+        ("[{hhmm}] {name}: 도장 전화 - <<place_line>>", "[{hhmm}] {name}: 관장님 휴대폰은 <<mobile>> 이에요"),
+        ("수학여행 일정표", "관광버스 회사: <<place_line>>", "인솔 교사 {name} <<mobile>>"),
+        ("네 연회장 <<place_line>> 확인했습니다", "예약자분 번호는 <<mobile>> 맞으시죠?"),
+        ("돌잔치 장소 안내 (식당 <<place_line>>)", "문의는 {name} <<mobile>>"),
+        ("면회 신청서", "부대 행정반: <<place_line>>", "신청자 {name} 연락처: <<mobile>>"),
+        ("[A/S 접수] 대리점: <<place_line>>", "접수 고객 {name} 휴대폰 <<mobile>>"),
+        ("보조기기센터 <<place_line>> 로 문의하세요", "보호자 {name} 휴대폰 <<mobile>>"),
+        ("고속버스 분실물 문의", "터미널 = <<place_line>>", "분실자 {name} = <<mobile>>"),
+        ("송년회 장소: {gu} 한정식 / 문의 연회장 <<place_line>>", "총무 {name} <<mobile>>"),
+        ("식당 사장님 <<mobile>> 로 직접 연락주세요", "식당 <<place_line>>"),
+        ("도장 관장님 휴대폰 <<mobile>>", "도장 전화 <<place_line>>"),
+        ("{name} 사장님 댁 전화 <<home_round>>", "가게 배달 주문은 식당 <<place_line>>"),
+        ("합숙 훈련 안내 | 체육관 <<place_line>> | 코치 {name} <<mobile>>",),
+        ("셔틀 운행 문의는 회사 <<place_line>> 으로 해주세요", "기사님 {name} 핸드폰 <<mobile_round>>"),
+    ),
+    "ask_mailboxes": (
+        ("{brand} 수강 안내", "학원 메일: <<ask_mail>>", "원장 {name} <<own_mail>>"),
+        ("[개인정보보호 담당 메일] <<ask_mail>>", "담당자 {name} <<mobile>>"),
+        ("문의 메일은 <<ask_mail>>입니다", "회신 받으실 번호 <<mobile>> 도 함께 적어주세요"),
+        ("Q&A 접수 메일: <<ask_mail>> / 작성자 {name} <<own_mail>>",),
+        ('{"org": "{brand}", "inquiry_mail": "<<ask_mail>>", "applicant_email": "<<own_mail>>"}',),
+        ("▶ 개인정보 열람 청구: <<ask_mail>>", "▶ 청구인 {name} (<<own_mail>>)"),
+        ("자료 요청은 <<ask_mail>> 으로 보내주시고, 저한테는 <<own_mail>> 로 참조 부탁드려요",),
+        ("reply_to=<<ask_mail>> sender=<<own_mail>> subject=견학신청",),
+        ("상담 신청 메일 <<ask_mail>>", "신청인 이메일 <<own_mail>>"),
+        ("받는 사람 : <<ask_mail>>", "보낸 사람 : {name} <<own_mail>>"),
+        ("민원 접수 ☞ <<ask_mail>> (담당 {name} 주무관)",),
+        ("문의: <<ask_mail>>  |  담당 {name} <<own_mail>>",),
+    ),
+}
+MAIN_LINE_BRANDS = ("한빛교육", "새봄복지재단", "다온스포츠", "미래관광", "온누리의료재단", "푸른숲학원")
+MAIN_LINE_DEPTS = ("학생지원팀", "행정지원실", "입학처", "고객지원센터", "총무팀", "교무지원과")
+MAIN_LINE_DOMAINS = ("greenfarm.go.kr", "mirae-hosp.or.kr", "hanbit-edu.kr", "daon-sports.co.kr", "saebom.or.kr",
+                     "onnuri-med.com")
+# Organisations' role mailboxes not named in ORGANISER_ROLES, and the people's own local parts that
+# begin with one of them.
+MAIN_LINE_ROLES = ("ask", "inquiry", "qna", "cs", "privacy", "dpo", "office", "admin", "question", "counsel")
+MAIN_LINE_OWN_LOCALS = ("ask.kim", "qna_lee", "adminpark", "office.choi", "privacy{n}", "cs.jung", "asking{n}")
+# How offices number their main lines.
+MAIN_LINE_ENDINGS = ("0000", "1000", "2000", "7000", "9200", "9900", "1114", "0114", "3000", "8200")
+MAIN_LINE_LOOK_ALIKES = {"office_key": "office_key_main_line", "place_line": "place_main_line",
+                         "ask_mail": "organisation_ask_mailbox"}
 
 # Organisations' offerings, bills and lines (genre offerings_and_lines, a stream of its own;
 # OFFERING_LINE_PAPERS), beside the people's own values. Accounts an organisation collects gifts
@@ -2595,7 +2680,7 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE, ROSTER_COLUMN_GENRE,
                           HELD_NUMBER_GENRE, ORG_ACCOUNT_GENRE, MACHINE_KEY_GENRE, CHAT_REQUEST_GENRE,
                           PLACE_PROSE_GENRE, LABELLED_SCAN_GENRE, OFFERING_LINE_GENRE, SENDER_GENRE,
-                          ORGANISER_GENRE, LICENCE_LABEL_GENRE)
+                          ORGANISER_GENRE, LICENCE_LABEL_GENRE, MAIN_LINE_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -3173,7 +3258,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(OFFERING_LINE_LOOK_ALIKES.values())
                   + tuple(SENDER_LOOK_ALIKES.values())
                   + tuple(ORGANISER_LOOK_ALIKES.values())
-                  + tuple(LICENCE_LABEL_LOOK_ALIKES.values()))
+                  + tuple(LICENCE_LABEL_LOOK_ALIKES.values())
+                  + tuple(MAIN_LINE_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -6165,6 +6251,44 @@ class _Builder:
         else:
             self.held_number(w, marker, line, date_style)
 
+    def main_line_paper(self) -> Document:
+        """A paper of MAIN_LINE_PAPERS: offices' main lines under a key that says so or named by
+        the place they belong to, role mailboxes at an organisation's own domain, beside the
+        people's own keys, lines and addresses."""
+        self._main_line_domain = self.r.choice(MAIN_LINE_DOMAINS)
+        names = {"{brand}": MAIN_LINE_BRANDS, "{dept}": MAIN_LINE_DEPTS}
+        return self.marked_paper(MAIN_LINE_GENRE, MAIN_LINE_PAPERS, "main_line:", names,
+                                 ("serial:date_style", SERIAL_DATE_STYLES), lambda piece: piece,
+                                 self.main_line_number)
+
+    def main_line_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+
+        def landline(ending: str) -> str:
+            area = r.choice(("02", "031", "032", "041", "042", "052", "053", "055", "062", "064"))
+            middle = str(r.randrange(2, 10)) + d(3 if area == "02" or r.random() < 0.6 else 2)
+            return r.choice(("-", "-", "-", ".", " ")).join((area, middle, ending))
+
+        if marker in ("office_key", "place_line"):
+            w.negative(MAIN_LINE_LOOK_ALIKES[marker], landline(r.choice(MAIN_LINE_ENDINGS)), line)
+        elif marker == "ask_mail":
+            w.negative(MAIN_LINE_LOOK_ALIKES[marker], f"{r.choice(MAIN_LINE_ROLES)}@{self._main_line_domain}", line)
+        elif marker == "own_mail":  # a person's at the organisation's domain or a mail service, a role's word first
+            local = r.choice(MAIN_LINE_OWN_LOCALS).replace("{n}", str(r.randrange(1, 100)))
+            address = f"{local}@{r.choice(REPLY_MAIL_HOSTS + (self._main_line_domain,))}"
+            w.value(labelled.Written("email", address, FORM_WRITING, False), "label", line, line)
+        elif marker in ("home", "home_round"):  # a person's landline, numbered round or not
+            text = landline(r.choice(MAIN_LINE_ENDINGS) if marker == "home_round" else d(4))
+            w.value(labelled.Written("phone", text, "landline", False), "label", line, line)
+        elif marker in ("mobile", "mobile_round"):
+            g = v._phone_groups(True)
+            if marker == "mobile_round":
+                g[-1] = r.choice(MAIN_LINE_ENDINGS)
+            w.value(labelled.Written("phone", "-".join(g), "plain", False), "label", line, line)
+        else:
+            raise ValueError(f"no number for marker {marker!r}")
+
     def offering_line_paper(self) -> Document:
         """A paper of OFFERING_LINE_PAPERS: offering and donation accounts, accounts labelled a
         company's or one bill's, offices' lines and representative landlines, beside the people's
@@ -7264,8 +7388,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     senders = random.Random(_seed(part, seed) ^ 0x5E4D)
     organisers = random.Random(_seed(part, seed) ^ 0x0517)
     licences = random.Random(_seed(part, seed) ^ 0x11C3)
+    main_lines = random.Random(_seed(part, seed) ^ 0x3A1E)
     docs = []
     while len(docs) < documents:
+        if main_lines.random() < MAIN_LINE_SHARE:
+            with b.own_stream(main_lines):
+                docs.append(b.main_line_paper())
+            continue
         if organisers.random() < ORGANISER_SHARE:
             with b.own_stream(organisers):
                 docs.append(b.organiser_paper())

@@ -2638,7 +2638,7 @@ bool is_landline(std::span<const std::uint8_t> d) {
 // The word right before a number on its line, past the marks between a name and its number
 // (인사팀: 02-..., 학사지원과 ☎ 02-..., 장학복지팀(031-...)).
 std::string_view last_word(std::string_view before) {
-  constexpr std::string_view kMarks = " :([/-=.";
+  constexpr std::string_view kMarks = " \t:([/-=.";  // a form's tab between label and value too
   constexpr std::string_view kPhoneSign = "☎";
   while (!before.empty()) {
     if (kMarks.find(before.back()) != std::string_view::npos) before.remove_suffix(1);
@@ -3247,18 +3247,22 @@ std::string_view telephone_owner_before(std::string_view before) {
                      (ends_with_any(word, labels::kOfficeUnitEndings) && !ends_with_region(word));
   return owner && !names_a_person(word) ? word : std::string_view{};
 }
+// Whether a landline's digits end as offices number their main lines (labels::kMainLineEndings:
+// 063-791-0000, 041-330-9200, 053-575-1114).
+bool numbered_as_main_line(std::span<const std::uint8_t> d) {
+  if (d.size() < 9) return false;
+  return std::any_of(std::begin(labels::kMainLineEndings), std::end(labels::kMainLineEndings),
+                     [&](std::string_view e) {
+                       const std::span<const std::uint8_t> last = d.last(e.size());
+                       return std::equal(last.begin(), last.end(), e.begin(),
+                                         [](std::uint8_t v, char c) { return v == c - '0'; });
+                     });
+}
 // The word naming an office's main line right before it or its telephone word (마을 사무장 번호는
-// 02-972-0114): a line numbered as offices number their main lines (labels::kMainLineEndings) and
-// an office's word (labels::kMainLineOfficeWords); neither alone. Else nothing.
+// 02-972-0114, 도장 전화 - 053-575-1114): a line numbered as offices number their main lines and
+// an office's or a place's word (labels::kMainLineOfficeWords); neither alone. Else nothing.
 std::string_view office_main_line_word(std::span<const std::uint8_t> d, std::string_view before) {
-  if (d.size() < 9) return {};
-  const std::span<const std::uint8_t> last = d.last(4);
-  if (std::none_of(std::begin(labels::kMainLineEndings), std::end(labels::kMainLineEndings),
-                   [&](std::string_view e) {
-                     return std::equal(last.begin(), last.end(), e.begin(),
-                                       [](std::uint8_t v, char c) { return v == c - '0'; });
-                   }))
-    return {};
+  if (!numbered_as_main_line(d)) return {};
   const std::string_view word = word_before_telephone(before);
   return ends_with_any(word, labels::kMainLineOfficeWords) && !names_a_person(word)
              ? word
@@ -3400,14 +3404,14 @@ bool organisation_account_key(std::string_view before) {
                      std::end(labels::kOrganisationAccountKeys),
                      [&](std::string_view k) { return read.starts_with(k); });
 }
-// Whether the words right before a landline, past its marks and a key's quotes, end in an
-// English desk's name (Front desk:, Branch tel, "front_desk": "), whole words in any case; a
-// key's underscore stands for the space.
-bool english_desk_before(std::string_view before) {
-  constexpr std::string_view kMarks = " :-(\"'=";
+// Whether the words right before a landline, past its marks, a key's quotes and a bracket's end,
+// end in one of `names` (labels::kEnglishDeskNames: Front desk:, Branch tel, "front_desk": ",
+// (Office Main Phone) :), whole words in any case; a key's underscore stands for the space.
+bool english_desk_before(std::string_view before, std::span<const std::string_view> names) {
+  constexpr std::string_view kMarks = " \t:-()\"'=";
   while (!before.empty() && kMarks.find(before.back()) != std::string_view::npos)
     before.remove_suffix(1);
-  return std::any_of(std::begin(labels::kEnglishDeskNames), std::end(labels::kEnglishDeskNames),
+  return std::any_of(names.begin(), names.end(),
                      [&](std::string_view name) {
                        // Most words before a landline end in another letter: the last one first.
                        if (before.size() < name.size() ||
@@ -3615,7 +3619,8 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       const bool unit_desk =
           (ends_with_any(word, labels::kOfficeUnitEndings) && !ends_with_region(word)) ||
           (said.size() < before.size() && is_department_abbreviation(word)) ||
-          english_desk_before(before) || garbled_company_label(before);
+          english_desk_before(before, labels::kEnglishDeskNames) || garbled_company_label(before) ||
+          (numbered_as_main_line(d) && english_desk_before(before, labels::kMainLineOfficeKeys));
       // The owner named right before the number or its telephone word (김지현 팀장: 센터 전화
       // ...): only the words from it on are read for a person.
       std::string_view owner = telephone_owner_before(said);
@@ -3625,7 +3630,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       return (telephone_owner_words().in(before) || !main_line.empty() || organisation_words().in(aside) || unit_desk ||
               shop_heads_line(text, run) || in_business_block() || on_identity_line() ||
               fax_beside(text, run) || shared_mailbox_in(line)) &&
-             !person_words().in(
+             !names_a_person(
                  past_office_in_charge(past_department(past_earlier_number(said)))) &&
              !person_words().in(aside) && !in_a_persons_row(text, run);
     }();

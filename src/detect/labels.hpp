@@ -1272,7 +1272,16 @@ inline constexpr std::string_view kEnglishDeskNames[] = {
     // union_tel=, center_tel=, shop_tel:): no person's record names their own line so.
     "store",         "store phone",    "shop tel",       "shop phone",   "union tel",
     "union phone",   "union office",   "center tel",     "centre tel",   "center phone",
-    "clinic tel",    "clinic phone"};
+    "clinic tel",    "clinic phone",
+    // An office's main line named as such on a form or a record (Office Main Phone:,
+    // office_main_phone=, office_main_tel).
+    "office main phone", "office main tel", "office main number", "office main"};
+// English keys naming an office's or a main line, whole words in any case (office=, "office_tel":,
+// main_phone=, - office:): read only for a number numbered as main lines are (kMainLineEndings),
+// as a person's record names their own work line so too (Office: 02-555-1234, phone: {main: ...}).
+inline constexpr std::string_view kMainLineOfficeKeys[] = {
+    "office", "office tel", "office phone", "office line", "office number", "office no",
+    "main phone", "main tel", "main number"};
 // Words naming a line as a telephone only, right before its number (센터 전화 053-..., 사무실
 // 번호, 협회 연락처, T. 042-...): the word before them names whose line it is.
 inline constexpr std::string_view kTelephoneWords[] = {"전화", "전화번호", "번호", "연락처",
@@ -1281,15 +1290,24 @@ inline constexpr std::string_view kTelephoneWords[] = {"전화", "전화번호",
 // the telephone after it on its line is the office's main line.
 inline constexpr std::string_view kDirectLineWords[] = {"직통", "직통전화", "Direct", "direct",
                                                         "DIRECT", "D",      "DID"};
-// How Korean offices number their main lines: the last four digits 0114 or 0000 (02-972-0114,
-// 063-791-0000). Weighed only with an office's word right before the number or its telephone
-// word (kMainLineOfficeWords: 마을 사무장 번호는, 조합 사무실 전화는), never alone: a person's
-// landline ends so too.
-inline constexpr std::string_view kMainLineEndings[] = {"0114", "0000"};
+// How Korean offices number their main lines: the last digits round (02-972-0114, 063-791-0000,
+// 055-627-1000, 041-330-9200, 053-575-1114), endings of the number's digits. Weighed only with an
+// office's or a place's word right before the number or its telephone word (kMainLineOfficeWords:
+// 마을 사무장 번호는, 조합 사무실 전화는, 도장 전화 -) or an office's key (kMainLineOfficeKeys), never
+// alone: a person's landline or mobile ends so too (of the three tuning parts' 1055 landline
+// values 15 end in 00, none in 114, none after such a word).
+inline constexpr std::string_view kMainLineEndings[] = {"00", "114"};
 // Endings of a word naming an office or the clerk who answers its line: a village's or an
 // association's office (마을, 사무장, 사무국장, 마을회관), read with kMainLineEndings only.
-inline constexpr std::string_view kMainLineOfficeWords[] = {"마을", "회관", "사무장", "사무국장",
-                                                            "사무실", "사무소", "사무국"};
+// And the places a business or a unit answers its line at, named by what they are (도장 전화 -,
+// 관광버스 회사:, 연회장, (식당 ..., 부대 행정반:, 대리점:, 터미널 =): a person's line under them is
+// named by the person (식당 사장님, 도장 관장님 휴대폰).
+inline constexpr std::string_view kMainLineOfficeWords[] = {
+    "마을",   "회관",   "사무장", "사무국장", "사무실", "사무소", "사무국",
+    "회사",   "도장",   "식당",   "연회장",   "행정반", "부대",   "대리점", "터미널",
+    "체육관", "수영장", "공장",   "영업소",   "출장소", "호텔",   "리조트", "콘도",
+    "민박",   "캠핑장", "골프장", "경로당",   "주유소", "정비소", "세차장", "주차장",
+    "카페",   "뷔페",   "컨벤션"};
 // Words of an extension right after a landline (02-2231-8876 내선 204, (내선 9510)): the number
 // is an office's switchboard, whoever's desk the extension reaches.
 inline constexpr std::string_view kExtensionWords[] = {"내선", "ext.", "Ext.", "EXT."};
@@ -1427,7 +1445,10 @@ inline constexpr std::string_view kBookingMailboxes[] = {
     // tax invoices are asked for), its recruiting and its legal desks.
     "tax",         "taxinvoice",   "invoice",  "invoices", "finance",   "accounting", "accounts",
     "payment",     "payments",     "purchase", "purchasing", "recruiting", "recruitment", "apply",
-    "qna",         "faq",          "privacy",  "legal",    "compliance", "feedback", "membership"};
+    "qna",         "faq",          "privacy",  "legal",    "compliance", "feedback", "membership",
+    // Its questions', counselling and personal-information desks (ask@, question@, counsel@, dpo@:
+    // the data protection officer's, cpo@: the privacy officer's).
+    "ask",         "question",     "questions", "counsel", "consult",  "dpo",        "cpo"};
 // Words a line writes before an address to call it shared (홍보팀 공용 hanbit.pr@..., 공식 메일,
 // Shared inbox): whatever its local part, the address is the organisation's.
 inline constexpr std::string_view kSharedMailboxWords[] = {

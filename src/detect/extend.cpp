@@ -339,6 +339,25 @@ class LabelIndex {
   std::uint16_t bucket_of_syllable(char32_t c) const {
     return hangul_[c - unicode::kSyllableFirst];
   }
+  // The character at byte k of s, as utf8::decode reads it (k moves past it), and the bucket of
+  // the labels it leads. A Hangul syllable, most of a Korean text, is read from its three bytes.
+  struct Step {
+    char32_t c;
+    std::uint16_t bucket;
+    bool syllable;
+  };
+  [[gnu::always_inline]] Step step_at(std::string_view s, std::size_t& k) const {
+    if (const auto lead = static_cast<unsigned char>(s[k]);
+        lead >= 0xEA && lead <= 0xED && k + 3 <= s.size()) {
+      if (const char32_t c = syllable_code(s, k);
+          c - unicode::kSyllableFirst < unicode::kSyllableCount) {
+        k += 3;
+        return {c, bucket_of_syllable(c), true};
+      }
+    }
+    const char32_t c = utf8::decode(s, k);
+    return {c, bucket_of(c), false};
+  }
   // All the labels whose first character is c (letters of either case).
   std::span<const std::uint16_t> starting_with(char32_t c) const {
     const std::uint16_t b = bucket_of(c);
@@ -1384,40 +1403,49 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
       nearest_label > 0 && text[nearest_label - 1] == '(' &&
       text.substr(nearest_label, start - nearest_label).find(')') == std::string_view::npos;
   alnum = 0;
+  // The labels of `bucket` (the character's at byte `at`) that stand there after the value.
+  const auto read_trailing_at = [&](std::size_t at, std::uint16_t bucket) {
+    bool second_read;
+    // A kind's label with a date right after it, or in a word with one right after it, names
+    // that date, not the value before it (가입일 2020.01.01 생년월일 1990.01.01; 생년 in
+    // 생년월일 too). Read once a kind's label stands here.
+    int word_before_date = -1;
+    for (std::uint16_t b : index.starting_in(bucket, text, at, text.size(), second_read)) {
+      const IndexedLabel& l = index.at(b);
+      std::uint8_t readings;
+      const std::size_t e = index.match_end(b, text, at, text.size(), readings, second_read);
+      if (e == std::string_view::npos || introduces_value(text, e, l.word)) continue;
+      if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
+      if ((l.flags & labels::kStandalone) && !standalone(text, at, e)) continue;
+      if (l.flags & labels::kTypeValue) continue;  // read before the value only
+      // After the value ("02-... (직통)") it names the line's kind, unless a company's,
+      // look-alike's or negative word before the value already says whose it is.
+      if ((l.flags & labels::kLeading) && (tables_found_ & kOwnersTables)) continue;
+      const bool another = !(l.flags & labels::kTrailing) && number_follows(text, e);
+      if (l.table < labels::kLookAlikeTable && !(l.flags & labels::kTrailing)) {
+        if (word_before_date < 0) word_before_date = date_follows(text, word_end(text, at));
+        if (word_before_date || (another && date_follows(text, e))) continue;
+      }
+      add({b, alnum, rule::kTrailingLabel, at, e, false, readings, another});
+    }
+  };
   for (std::size_t k = end; k < text.size() && alnum <= kTrailingReach;) {
     const std::size_t at = k;
-    const char32_t c = utf8::decode(text, k);
+    const auto [c, bucket, syllable] = index.step_at(text, k);
+    // Most of what follows a value in Korean prose is Hangul syllables: no mark, digit nor end
+    // of a cell; each counts and may begin a label.
+    if (syllable) {
+      if (bucket != 0) read_trailing_at(at, bucket);
+      ++alnum;
+      continue;
+    }
     if (c == '\n' || (c == ')' && own_bracket_says_whose)) break;
     // Another number ends the walk; the digit of a licence's class (1종대형) is no number.
     if (c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)) &&
         !((c == '1' || c == '2') && licence_class_at(text, k)))
       break;
     if (ends_cell(text, at)) break;
-    if (may_begin_label(text, at)) {
-      bool second_read;
-      // A kind's label with a date right after it, or in a word with one right after it, names
-      // that date, not the value before it (가입일 2020.01.01 생년월일 1990.01.01; 생년 in
-      // 생년월일 too). Read once a kind's label stands here.
-      int word_before_date = -1;
-      for (std::uint16_t b : index.starting_at(c, text, at, text.size(), second_read)) {
-        const IndexedLabel& l = index.at(b);
-        std::uint8_t readings;
-        const std::size_t e = index.match_end(b, text, at, text.size(), readings, second_read);
-        if (e == std::string_view::npos || introduces_value(text, e, l.word)) continue;
-        if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
-        if ((l.flags & labels::kStandalone) && !standalone(text, at, e)) continue;
-        if (l.flags & labels::kTypeValue) continue;  // read before the value only
-        // After the value ("02-... (직통)") it names the line's kind, unless a company's,
-        // look-alike's or negative word before the value already says whose it is.
-        if ((l.flags & labels::kLeading) && (tables_found_ & kOwnersTables)) continue;
-        const bool another = !(l.flags & labels::kTrailing) && number_follows(text, e);
-        if (l.table < labels::kLookAlikeTable && !(l.flags & labels::kTrailing)) {
-          if (word_before_date < 0) word_before_date = date_follows(text, word_end(text, at));
-          if (word_before_date || (another && date_follows(text, e))) continue;
-        }
-        add({b, alnum, rule::kTrailingLabel, at, e, false, readings, another});
-      }
-    }
+    if (bucket != 0 && may_begin_label(text, at)) read_trailing_at(at, bucket);
     alnum += counts(c);
   }
 }

@@ -486,15 +486,21 @@ void Search::walk_left(std::string_view text, std::size_t start, std::uint32_t w
     constexpr bool kChecked = decltype(checked)::value;
     std::uint32_t key;
     const std::size_t after = i;  // where the character ends
-    if (p[i - 1] < 0x80) {  // a space, digit or sign, most often: few cues start with one
-      key = p[--i];
+    // Without tests, the four bytes before i are read at once and told apart in a register.
+    constexpr bool kWord = kLittle && !kChecked;
+    std::uint32_t w = 0;
+    if constexpr (kWord) std::memcpy(&w, p + i - 4, 4);
+    // A space, digit or sign, most often: few cues start with one.
+    if (kWord ? w < 0x80000000u : p[i - 1] < 0x80) {
+      --i;
+      key = kWord ? w >> 24 : p[i];
       if (!first.may_start(key)) {
         skip_plain_left(p, i, k, window);
         return true;
       }
-    } else if (kLittle && (!kChecked || i >= 4) && (p[i - 3] & 0xF0) == 0xE0) {  // as Hangul
-      std::uint32_t w;
-      std::memcpy(&w, p + i - 4, 4);
+    } else if (kWord ? (w & 0xF000u) == 0xE000u
+                     : kLittle && i >= 4 && (p[i - 3] & 0xF0) == 0xE0) {  // as Hangul
+      if constexpr (!kWord) std::memcpy(&w, p + i - 4, 4);
       key = w >> 8;
       i -= 3;
     } else {

@@ -1250,6 +1250,80 @@ MAIN_LINE_ENDINGS = ("0000", "1000", "2000", "7000", "9200", "9900", "1114", "01
 MAIN_LINE_LOOK_ALIKES = {"office_key": "office_key_main_line", "place_line": "place_main_line",
                          "ask_mail": "organisation_ask_mailbox"}
 
+# Gift accounts on invitations and birth dates in scanned forms (genre invitations_and_scans, a
+# stream of its own; GIFT_PAPERS). Wedding, first-birthday and funeral notices list their gift
+# accounts by family side (<<side_acct>>: 신랑측 계좌, 신부 측 계좌, 혼주측, 아빠측, 상주측, 신랑측 마음
+# 전하실 곳) and name them indirectly, with a bank's name or none (<<gift_acct>>: 마음 전하실 곳,
+# 축의금 보내실 곳, 부의금 보내실 곳, 계좌번호 안내); guest lists carry them in a column so headed
+# (<<col_acct>>: hyphens, fourteen digits unbroken, partly masked, full-width) beside amounts and
+# reply dates (<<amount>>, <<reply_date>>: look-alikes). A venue's, a company's or an organiser's
+# side is an organisation's (<<org_side_acct>>: 예식장측, 주최측, 회사측: look-alikes). Scanned forms
+# read some of a birth date's digits as letters in its 년/월/일 writing under a birth label, split by
+# a stray space or not (<<scan_dob>>: 생년월일 l972년 ll월 2B일, [운전자 생년월일] 86년 S월 3O일), beside
+# a scanned date under a visit's or an accident's label (<<scan_other>>: a look-alike).
+GIFT_GENRE = "invitations_and_scans"
+GIFT_SHARE = 0.04  # of the documents, from a stream of its own
+GIFT_PAPERS = {
+    "sides": (
+        ("[모바일 청첩장] {groom} ♥ {bride}", "12월 {day}일 토요일 낮 12시 {hall}", "신랑측 계좌: {bank} <<side_acct>>",
+         "신부측 계좌: {bank} <<side_acct>>"),
+        ("마음 전하실 곳", "신랑 측 계좌", "{bank} <<side_acct>> ({groom})", "신부 측 계좌", "{bank} <<side_acct>> ({bride})"),
+        ("{baby}의 첫 번째 생일에 초대합니다", "아빠측 계좌 {bank} <<side_acct>>", "엄마측 계좌 {bank} <<side_acct>>",
+         "연락처 아빠 <<mobile>>"),
+        ("[부고] 故 {name}님께서 별세하셨기에 삼가 알려드립니다", "빈소 {funeral} {n}호실", "상주측 계좌 {bank} <<side_acct>> 상주 {name}",
+         "장례식장측 계좌 {bank} <<org_side_acct>> (식대 정산)"),
+        ("혼주측 계좌 안내", "신랑 혼주측 계좌: {bank} <<side_acct>> ({name})", "신부 혼주측 계좌: {bank} <<side_acct>> ({name})"),
+        ("신랑측 마음 전하실 곳", "{bank} <<side_acct>> 예금주 {groom}", "신부측 마음 전하실 곳", "{bank} <<side_acct>> 예금주 {bride}"),
+        ("돌잔치 안내", "장소 {hall}", "대관료는 예식장측 입금 계좌 {bank} <<org_side_acct>>", "아기 엄마측 계좌 {bank} <<side_acct>>"),
+        ("유족측 계좌: {bank} <<side_acct>>", "발인 12월 {day}일 오전 7시"),
+        ("신부 어머니측 계좌 {bank} <<side_acct>>", "신랑 아버지측 계좌 {bank} <<side_acct>>"),
+        ("[{hall} 웨딩 페스티벌] 참가비는 주최측 계좌 {bank} <<org_side_acct>>", "문의 신랑측 {groom} <<mobile>>"),
+        ("웨딩 촬영 잔금은 회사측 계좌 {bank} <<org_side_acct>> 로 부탁드립니다", "신부측 계좌 {bank} <<side_acct>> (환불용)"),
+    ),
+    "columns": (
+        ("이름\t연락처\t마음 전하실 곳\t식대", "{name}\t<<mobile>>\t<<col_acct>>\t<<amount>>",
+         "{name}\t<<mobile>>\t<<col_acct>>\t<<amount>>"),
+        ("| 이름 | 연락처 | 마음 전하실 곳 | 식대 |", "|---|---|---|---|", "| {name} | <<mobile>> | <<col_acct>> | <<amount>> |",
+         "| {name} | <<mobile>> | <<col_acct>> | <<amount>> |"),
+        ("성함,관계,축의금 보내실 곳,금액,참석", "{name},{relation},<<col_acct>>,<<amount>>,참석",
+         "{name},{relation},<<col_acct>>,<<amount>>,불참"),
+        ("번호\t하객\t마음 전하는 곳\t회신일", "1\t{name}\t<<col_acct>>\t<<reply_date>>", "2\t{name}\t<<col_acct>>\t<<reply_date>>"),
+        ("조문객 | 부의금 보내실 곳 | 금액 | 비고", "{name} | <<col_acct>> | <<amount>> | 직장 동료",
+         "{name} | <<col_acct>> | <<amount>> | 친구"),
+        ("하객 명단 (돌잔치)", "이름 / 연락처 / 마음 보내실 곳 / 회신", "{name} / <<mobile>> / <<col_acct>> / <<reply_date>>"),
+        ("| 성명 | 축하의 마음 전하실 곳 | 식대 |", "|:--|:--|--:|", "| {name} | <<col_acct>> | <<amount>> |"),
+    ),
+    "bare": (
+        ("마음 전하실 곳: <<gift_acct>>", "신랑 {groom} · 신부 {bride}"),
+        ("💌 마음 전하는 곳", "<<gift_acct>> (신부 {bride})"),
+        ("축의금 보내실 곳 : <<gift_acct>>", "예식 12월 {day}일 {hall}"),
+        ("계좌번호 안내", "<<gift_acct>> {groom}"),
+        ("마음 보내실 곳 <<gift_acct>>", "참석이 어려우신 분들을 위해 안내드립니다"),
+        ("부의금 보내실 곳 - <<gift_acct>> (상주 {name})",),
+        ("축하의 마음 전하실 곳", "신랑 {groom} {bank} <<gift_acct>>"),
+        ("마음 전하실 곳 ▶ {bank} <<gift_acct>>", "화환은 정중히 사양합니다"),
+        ("[마음 전하실 곳]", "<<gift_acct>>", "예금주 {bride}"),
+    ),
+    "scans": (
+        ("[스캔] 교통사고 경위서", "[운전자 생년월일] <<scan_dob>>", "[사고 일시] <<scan_other>>"),
+        ("환자 성명 {name}", "생년월일 <<scan_dob>>", "내원일 <<scan_other>>"),
+        ("ㅇ 면회객 {name}", "ㅇ 면회객 생년월 일 <<scan_dob>>", "ㅇ 면회 일자 <<scan_other>>"),
+        ("입소 신청서 (OCR)", "ㅣ 생 년 월 일 ㅣ <<scan_dob>> ㅣ", "ㅣ 신청일 ㅣ <<scan_other>> ㅣ"),
+        ("[환자 생년월일] <<scan_dob>>", "[접수일] <<scan_other>>", "보호자 휴대폰 ☎ <<mobile>>"),
+        ("출생일 : <<scan_dob>>", "방문일 : <<scan_other>>"),
+        ("회원 카드 스캔본", "이름: {name}", "생일: <<scan_dob>>", "가입일: <<scan_other>>"),
+        ("수강생 생년월일 <<scan_dob>> / 등록일 <<scan_other>>",),
+    ),
+}
+GIFT_HALLS = ("더채플 앳 청담", "라움 아트센터", "그랜드 힐튼 컨벤션", "아펠가모 광화문", "엘타워 그랜드홀", "루벨 강남")
+GIFT_FUNERALS = ("서울대병원 장례식장", "삼성서울병원 장례식장", "고대안암병원 장례식장", "분당서울대병원 장례식장")
+GIFT_BABIES = ("우리 서아", "사랑하는 도윤이", "하람이", "우리 아기 지안이", "이준이")
+GIFT_RELATIONS = ("신랑 친구", "신부 직장", "신랑 대학 동기", "신부 사촌", "부모님 지인")
+GIFT_SCAN_DOB_STYLES = ("{y}년 {m}월 {d}일", "{yy}년 {m}월 {d}일", "{y}년{m}월{d}일", "{y} 년 {m} 월 {d} 일",
+                        "{y}년 {m:02d}월 {d:02d}일", "{yy}년 {m:02d}월 {d:02d}일")
+GIFT_LOOK_ALIKES = {"org_side_acct": "organisation_side_account", "amount": "gift_amount",
+                    "reply_date": "gift_reply_date", "scan_other": "scanned_event_date"}
+
 # Organisations' offerings, bills and lines (genre offerings_and_lines, a stream of its own;
 # OFFERING_LINE_PAPERS), beside the people's own values. Accounts an organisation collects gifts
 # into (<<offering>>: a church's 헌금 계좌, 감사헌금, 십일조, a temple's 보시 계좌, a charity's 후원 계좌,
@@ -2680,7 +2754,8 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           MISREAD_SCAN_GENRE, CONTACT_GENRE, APART_GENRE, ROSTER_COLUMN_GENRE,
                           HELD_NUMBER_GENRE, ORG_ACCOUNT_GENRE, MACHINE_KEY_GENRE, CHAT_REQUEST_GENRE,
                           PLACE_PROSE_GENRE, LABELLED_SCAN_GENRE, OFFERING_LINE_GENRE, SENDER_GENRE,
-                          ORGANISER_GENRE, LICENCE_LABEL_GENRE, MAIN_LINE_GENRE)
+                          ORGANISER_GENRE, LICENCE_LABEL_GENRE, MAIN_LINE_GENRE,
+                          GIFT_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -3259,7 +3334,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(SENDER_LOOK_ALIKES.values())
                   + tuple(ORGANISER_LOOK_ALIKES.values())
                   + tuple(LICENCE_LABEL_LOOK_ALIKES.values())
-                  + tuple(MAIN_LINE_LOOK_ALIKES.values()))
+                  + tuple(MAIN_LINE_LOOK_ALIKES.values())
+                  + tuple(GIFT_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -3756,6 +3832,11 @@ WRITINGS["email"] += (("scan_label_kept", 0),)
 WRITINGS["bank_account"] += (("chat_spaced_answer", 0),)
 # Only in licences_by_label: a licence under its label, of a region code the rules know or not.
 WRITINGS["driver_license"] += (("label_known_region", 0), ("label_new_region", 0))
+# Only in invitations_and_scans: gift accounts by a family's side, under an invitation's indirect
+# label, in a guest list's column so headed; birth dates in Korean words a scan misread in part.
+WRITINGS["bank_account"] += (("gift_side", 0), ("gift_label", 0), ("gift_column_hyphen", 0), ("gift_column_bare", 0),
+                             ("gift_column_wide", 0), ("masked_gift_column", 0))
+WRITINGS["birth_date"] += (("scanned_korean_date", 0),)
 # Ways of writing a genre favours: a marketplace post dodges the site's filters, a business card
 # and a signature write the number plainly or with dots.
 GENRE_WRITINGS = {
@@ -6327,6 +6408,75 @@ class _Builder:
         else:
             self.held_number(w, marker, line, date_style)
 
+    def gift_paper(self) -> Document:
+        """A paper of GIFT_PAPERS: gift accounts by family side or under an invitation's indirect
+        label, a guest list's column of them, birth dates a scan read partly as letters."""
+        names = {"{hall}": GIFT_HALLS, "{funeral}": GIFT_FUNERALS, "{baby}": GIFT_BABIES,
+                 "{relation}": GIFT_RELATIONS}
+        r = self.r
+        # The couple's names are drawn once a paper: every mention of the groom names the same.
+        couple = {k: r.choice(corpus.SURNAMES) + r.choice(corpus.GIVEN) for k in ("{groom}", "{bride}")}
+
+        def draws(piece: str) -> str:
+            for key, name in couple.items():
+                piece = piece.replace(key, name)
+            return piece
+
+        return self.marked_paper(GIFT_GENRE, GIFT_PAPERS, "gift:", names,
+                                 ("gift:scan_dob_style", GIFT_SCAN_DOB_STYLES), draws, self.gift_number)
+
+    def gift_number(self, w: _Writer, marker: str, line: str, dob_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+        font = dict(r.choice(LABELLED_SCAN_FONTS))
+
+        def misread_date(lo: int, hi: int) -> str:
+            """A date of the years [lo, hi) in the paper's style, some of its misreadable digits
+            (one at least) as the scan's letters."""
+            while True:
+                y, m, dd = v.date(lo, hi)
+                date = dob_style.format(y=y, yy=f"{y % 100:02d}", m=m, d=dd)
+                places = [k for k, c in enumerate(date) if c in font]
+                if places:
+                    break
+            chosen = [k for k in places if r.random() < 0.4] or [r.choice(places)]
+            return "".join(font[c] if k in chosen else c for k, c in enumerate(date))
+
+        def written(kind: str, text: str, writing: str, masked: bool = False) -> None:
+            w.value(labelled.Written(kind, text, writing, masked), "label", line, line)
+
+        if marker in ("side_acct", "gift_acct"):
+            written("bank_account", v._bank_account("hyphen").replace("-", r.choice(("-", "-", "-", " ", ""))),
+                    "gift_side" if marker == "side_acct" else "gift_label")
+        elif marker == "col_acct":
+            way = r.choice(("hyphen", "hyphen", "bare", "masked", "wide"))
+            g = [d(n) for n in r.choice(((3, 3, 6), (4, 2, 7), (6, 2, 6), (3, 4, 4, 2), (3, 6, 5), (4, 3, 6)))]
+            if way == "bare":
+                g = [d(14)]
+            elif way == "masked":  # a middle group hidden
+                g[1] = "*" * len(g[1])
+            text = "-".join(g)
+            if way == "wide":
+                text = text.translate({ord(c): ord(c) + 0xFEE0 for c in "0123456789-"})
+            written("bank_account", text, MASKED_PREFIX + "gift_column" if way == "masked" else "gift_column_" + way,
+                    way == "masked")
+        elif marker == "scan_dob":
+            written("birth_date", misread_date(1935, 2008), "scanned_korean_date")
+        elif marker == "scan_other":
+            w.negative(GIFT_LOOK_ALIKES[marker], misread_date(2023, 2026), line)
+        elif marker == "org_side_acct":
+            w.negative(GIFT_LOOK_ALIKES[marker], v._bank_account("hyphen"), line)
+        elif marker == "amount":
+            w.negative(GIFT_LOOK_ALIKES[marker], r.choice((f"{r.randrange(5, 60) * 10000:,}", f"{r.randrange(5, 60) * 10000}",
+                                                           f"{r.randrange(3, 30) * 5000 + 150000:,}원")), line)
+        elif marker == "reply_date":
+            y, m, dd = v.date(2025, 2026)
+            w.negative(GIFT_LOOK_ALIKES[marker], r.choice((f"{m}/{dd}", f"{y}.{m:02d}.{dd:02d}", f"{y}-{m:02d}-{dd:02d}")), line)
+        elif marker == "mobile":
+            written("phone", "-".join(v._phone_groups(True)), "plain")
+        else:
+            raise ValueError(f"no number for marker {marker!r}")
+
     def licence_label_paper(self) -> Document:
         """A paper of LICENCE_LABEL_PAPERS: licences of any region code under their labels,
         beside numbers of their shape under other labels and accounts grouped as they are."""
@@ -7389,11 +7539,16 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     organisers = random.Random(_seed(part, seed) ^ 0x0517)
     licences = random.Random(_seed(part, seed) ^ 0x11C3)
     main_lines = random.Random(_seed(part, seed) ^ 0x3A1E)
+    gifts = random.Random(_seed(part, seed) ^ 0x61F7)
     docs = []
     while len(docs) < documents:
         if main_lines.random() < MAIN_LINE_SHARE:
             with b.own_stream(main_lines):
                 docs.append(b.main_line_paper())
+            continue
+        if gifts.random() < GIFT_SHARE:
+            with b.own_stream(gifts):
+                docs.append(b.gift_paper())
             continue
         if organisers.random() < ORGANISER_SHARE:
             with b.own_stream(organisers):

@@ -188,6 +188,15 @@ mobile=, contact=, office_manager_mobile=), a person's line under the place's wo
 010-..., 도장 관장님 휴대폰), home lines and mobiles ending 1000 under a person's word and people's
 addresses beginning with a role's word (ask.kim@, qna_lee@) stay values.
 
+Invitations and scans (invitations_and_scans): wedding, first-birthday and funeral notices listing
+gift accounts by a family's side (신랑측 계좌, 신부 측 계좌, 혼주측, 아빠측, 상주측) and under the
+invitation's indirect label (마음 전하실 곳, 축의금 보내실 곳, 부의금 보내실 곳, 계좌번호 안내), with a
+bank's name or none, and guest lists with a column so headed (hyphens, fourteen digits, partly masked,
+full-width); birth dates in Korean words a scan misread in part under a birth label (생년월일 l972년
+ll월 2B일, [운전자 생년월일] 86년 S월 3O일); a venue's, an organiser's and a company's side's accounts
+(예식장측, 주최측, 회사측), amounts, reply dates and scanned dates under a visit's or an accident's
+label as look-alikes.
+
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
 hash, about a third going to the held-out part only.
@@ -1313,6 +1322,10 @@ GIFT_PAPERS = {
         ("출생일 : <<scan_dob>>", "방문일 : <<scan_other>>"),
         ("회원 카드 스캔본", "이름: {name}", "생일: <<scan_dob>>", "가입일: <<scan_other>>"),
         ("수강생 생년월일 <<scan_dob>> / 등록일 <<scan_other>>",),
+        ("[스캔] 면회 신청 명단", "성명\t생년월일\t면회일", "{name}\t<<scan_dob>>\t<<scan_other>>",
+         "{name}\t<<scan_dob>>\t<<scan_other>>"),
+        ("| 이름 | 생년월일 | 연락처 |", "|---|---|---|", "| {name} | <<scan_dob>> | <<mobile>> |"),
+        ("성명,출생일,가입일", "{name},<<scan_dob>>,<<scan_other>>"),
     ),
 }
 GIFT_HALLS = ("더채플 앳 청담", "라움 아트센터", "그랜드 힐튼 컨벤션", "아펠가모 광화문", "엘타워 그랜드홀", "루벨 강남")

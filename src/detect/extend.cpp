@@ -3314,9 +3314,18 @@ bool main_line_after_direct(std::string_view before) {
   return std::find(std::begin(labels::kDirectLineWords), std::end(labels::kDirectLineWords),
                    label) != std::end(labels::kDirectLineWords);
 }
+// Whether `words` end in a person's side (신랑측, 신부 측, 혼주측, 아빠측, 상주측): 측 after a
+// person's role or relation. An organisation's side (회사측, 주최 측, 예식장측) is none.
+bool persons_side(std::string_view words) {
+  while (words.ends_with(' ')) words.remove_suffix(1);
+  if (!words.ends_with(labels::kSideWord)) return false;
+  words.remove_suffix(labels::kSideWord.size());
+  while (words.ends_with(' ')) words.remove_suffix(1);
+  return ends_with_any(words, labels::kPersonRoles);
+}
 // The word right before the account's label's 계좌 when it names the account's owner (관리사무소
 // 계좌 농협 ..., 사진관 계좌: ...): an organisation, an office named only as a holder, or a
-// business by its trade; else nothing.
+// business by its trade; else nothing. A person's side is no owner (신랑측 계좌).
 std::string_view account_owner_before(std::string_view before) {
   const std::string_view label = account_label_before(before);
   if (!label.ends_with(labels::kAccountWord)) return {};
@@ -3328,7 +3337,9 @@ std::string_view account_owner_before(std::string_view before) {
     owner = last_word(said.substr(0, static_cast<std::size_t>(owner.data() - said.data())));
   const bool organisation = holder_organisation_words().in(owner) || ends_in_business_word(owner) ||
                             ends_with_any(owner, labels::kAccountOwnerEndings);
-  return organisation ? owner : std::string_view{};
+  // 측 alone after its side's word (신부 측 계좌): the side is read up to it.
+  const std::string_view side(said.data(), static_cast<std::size_t>(owner.data() + owner.size() - said.data()));
+  return organisation && !persons_side(side) ? owner : std::string_view{};
 }
 // The last bytes of s that fit `into` with their spaces taken out, written there.
 std::string_view without_spaces(std::string_view s, std::span<char> into) {
@@ -3347,7 +3358,7 @@ bool owner_bracketed_after_account(std::string_view rest) {
   return (ends_with_any(inside, labels::kAccountOwnerEndings) ||
           ends_with_any(inside, labels::kCollectionAccountWords) ||
           organisation_words().in(inside)) &&
-         !names_a_person(inside);
+         !names_a_person(inside) && !persons_side(inside);
 }
 // Whether the account's label, back to the number before it and spaces aside, names a collection
 // account (가상계좌: 국민 ..., 납부용 가상계좌는 ..., 전 용   입 금 계 좌 : ..., a column headed 가상계좌,

@@ -432,6 +432,19 @@ inline constexpr Label kAccount[] = {
     {"출금", 0.8f, kTrailing},
     {"보내주", 0.8f},  // ... 로 보내주세요
     {"넣어주", 0.8f},  // ... 에 넣어주세요
+    // How invitations and funeral notices name the gift account (모바일 청첩장, 돌잔치 초대장,
+    // 부고), on a line, over it or as a guest list's column header: 마음 전하실 곳, 축하의 마음
+    // 전하실 곳, 축의금 보내실 곳. Spaces may stand between the syllables.
+    {"마음전하실곳", 1.0f},
+    {"마음전하는곳", 1.0f},
+    {"마음전할곳", 1.0f},
+    {"마음을전하실곳", 1.0f},
+    {"마음보내실곳", 1.0f},
+    {"마음보내는곳", 1.0f},
+    {"축의금보내실곳", 1.0f},
+    {"부의금보내실곳", 1.0f},
+    {"조의금보내실곳", 1.0f},
+    {"계좌번호안내", 1.0f},
 };
 inline constexpr Label kBirth[] = {
     {"DOB", 1.0f, kAscii},
@@ -1095,7 +1108,9 @@ inline constexpr std::string_view kPersonRoles[] = {
     "팀원",   "대상자", "수급자", "임차인", "임대인", "예약자", "본인",     "자녀",   "아들",
     "딸",     "남편",   "아내",   "부인",   "모친",   "부친",   "어머니",   "아버지", "할머니",
     "할아버지", "장남", "장녀",   "차남",   "차녀",   "손자",   "손녀",     "형",     "누나",
-    "오빠",   "언니",   "동생",   "수익자", "계약자", "가족"};
+    "오빠",   "언니",   "동생",   "수익자", "계약자", "가족",
+    // The family's people an invitation or a funeral notice names (신랑, 혼주, 상주, 유족, 아빠).
+    "신랑",   "신부",   "혼주",   "상주",   "유족",   "아빠",   "엄마",     "아기"};
 // Titles and roles of a child (원생, 아동, 자녀, 딸): only beside one is a date in brackets that makes
 // the person younger than 14 a birth date (김민수 님 (2025.03.02) is a visit's day).
 inline constexpr std::string_view kChildWords[] = {"원생", "아동", "학생", "자녀",  "아들", "딸",
@@ -1211,6 +1226,9 @@ inline constexpr std::string_view kAssociationWords[] = {
 // owner words before 계좌 are (extend::owner_before_account_word), past a qualifier between them.
 // An event's organiser and its managing body (참가비 입금 계좌(주최), 부스비 계좌(주관사)): the fee
 // an applicant pays goes to them.
+// 측 after a person's role or relation (kPersonRoles: 신랑측, 신부 측, 혼주측, 상주측) is a family's side
+// on an invitation or a funeral notice: a person's account (extend::persons_side).
+inline constexpr std::string_view kSideWord = "측";
 inline constexpr std::string_view kAccountOwnerEndings[] = {"리그", "학회", "회사", "당사", "측",
                                                             "연맹", "구단", "본부", "대회", "주최",
                                                             "주관", "주관사", "주최사"};

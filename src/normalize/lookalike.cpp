@@ -250,8 +250,10 @@ bool month_word_before(std::string_view s, std::size_t k, std::size_t& word) {
 // its line or at the end of the line above, only a label's punctuation, a frame's bar, a
 // bracketed remark ((양력)), one word right before the value on its line (a bank's: 입금계좌: 국민
 // O67380-...) and the date's earlier pieces (digits and their letters, 년 and 월, a month's
-// English name) between them.
-bool value_label_before(std::string_view s, std::size_t from) {
+// English name) between them. `label_ends_at` names the labels (scanned::value_label_ends_at, or
+// a birth date's alone).
+bool value_label_before(std::string_view s, std::size_t from,
+                        bool (*label_ends_at)(std::string_view, std::size_t) = scanned::value_label_ends_at) {
   // A label stands a few characters before its value; a longer reach would pass other fields.
   constexpr std::size_t kReach = 40, kLongestWord = 18;
   constexpr std::string_view kPunctuation = " \t:;.,|-/([]=+";
@@ -280,7 +282,7 @@ bool value_label_before(std::string_view s, std::size_t from) {
     }
     if (c == ')') {  // a bracketed remark after the label: (양력), (음력)
       const std::size_t open = s.rfind('(', at - 1);
-      if (open != std::string_view::npos && at - open <= 16 && scanned::value_label_ends_at(s, open))
+      if (open != std::string_view::npos && at - open <= 16 && label_ends_at(s, open))
         return true;
       --at;
       continue;
@@ -293,7 +295,7 @@ bool value_label_before(std::string_view s, std::size_t from) {
       --at;
       continue;
     }
-    if (scanned::value_label_ends_at(s, at)) return true;
+    if (label_ends_at(s, at)) return true;
     if (line_above) return false;
     std::size_t word;
     if (is_letter(c)) {
@@ -393,6 +395,96 @@ bool in_labelled_scan_value(std::string_view s, std::size_t i) {
   return value_label_before(s, from);
 }
 
+// Whether byte `from` stands in a cell of a delimited row (tab, bar or comma) whose column's header
+// is a birth date's label: the header is the first of the lines above holding the row's delimiter
+// (a Markdown table's rule line among them), the cell as many delimiters into it.
+bool under_birth_column(std::string_view s, std::size_t from) {
+  constexpr std::size_t kMostRows = 40;
+  constexpr char kRowDelimiters[] = {'\t', '|', ','};
+  auto line_start = [&](std::size_t k) {
+    const std::size_t nl = k == 0 ? std::string_view::npos : s.rfind('\n', k - 1);
+    return nl == std::string_view::npos ? 0 : nl + 1;
+  };
+  auto line_end = [&](std::size_t k) { return std::min(s.find('\n', k), s.size()); };
+  const std::size_t ls = line_start(from);
+  const std::string_view row = s.substr(ls, line_end(from) - ls);
+  const auto delimiter = std::find_if(std::begin(kRowDelimiters), std::end(kRowDelimiters),
+                                      [&](char c) { return row.find(c) != std::string_view::npos; });
+  if (delimiter == std::end(kRowDelimiters)) return false;
+  const char delim = *delimiter;
+  const auto cell = std::count(row.begin(), row.begin() + static_cast<std::ptrdiff_t>(from - ls), delim);
+  std::size_t header = ls;
+  for (std::size_t rows = 0; header > 0 && rows < kMostRows; ++rows) {
+    const std::size_t above = line_start(header - 1);
+    if (s.substr(above, header - 1 - above).find(delim) == std::string_view::npos) break;
+    header = above;
+  }
+  if (header == ls) return false;
+  // The header's cell: past `cell` delimiters, up to the next one or the line's end.
+  const std::string_view head = s.substr(header, line_end(header) - header);
+  std::size_t at = 0;
+  for (auto k = cell; k > 0; --k) {
+    at = head.find(delim, at);
+    if (at == std::string_view::npos) return false;
+    ++at;
+  }
+  std::size_t end = std::min(head.find(delim, at), head.size());
+  while (end > at && (head[end - 1] == ' ' || head[end - 1] == '\r')) --end;
+  return scanned::birth_label_ends_at(s, header + end);
+}
+
+// Whether the letter at i stands in a birth date in Korean words a scan misread in part, right
+// after a birth date's label or in a birth date's column (생년월일 l972년 ll월 2B일, [운전자
+// 생년월일] 86년 S월 3O일, 생년월 일 19S8 년 4 월 lB 일): a year of two or four digits and letters, then a month and a day of one or
+// two, each before its unit with at most two spaces around it, two digits among them and no other
+// letter touching the year. A part all letters (ll월, S월) is read only as the date's.
+bool in_scanned_korean_date(std::string_view s, std::size_t i) {
+  constexpr std::string_view kUnits[] = {"년", "월", "일"};
+  constexpr std::size_t kUnitBytes = 3, kMostSpaces = 2;
+  auto member = [&](std::size_t k) {
+    const auto c = static_cast<unsigned char>(s[k]);
+    return (c >= '0' && c <= '9') || corrected_letter(c);
+  };
+  // The part of members around i and the unit after it, past spaces.
+  std::size_t from = i, to = i + 1;
+  while (from > 0 && member(from - 1) && i - from < 4) --from;
+  while (to < s.size() && member(to) && to - from <= 4) ++to;
+  auto past_spaces = [&](std::size_t k) {
+    for (std::size_t n = 0; n < kMostSpaces && k < s.size() && s[k] == ' '; ++n) ++k;
+    return k;
+  };
+  std::size_t unit_at = past_spaces(to);
+  const auto unit = std::find(std::begin(kUnits), std::end(kUnits), s.substr(unit_at, kUnitBytes));
+  if (unit == std::end(kUnits)) return false;
+  // Back from the part to the year's start: over the units before it and their parts.
+  auto spaces_back = [&](std::size_t k) {
+    for (std::size_t n = 0; n < kMostSpaces && k > 0 && s[k - 1] == ' '; ++n) --k;
+    return k;
+  };
+  for (auto before = unit; before != std::begin(kUnits); --before) {
+    std::size_t k = spaces_back(from);
+    if (k < kUnitBytes || s.substr(k - kUnitBytes, kUnitBytes) != *(before - 1)) return false;
+    k = spaces_back(k - kUnitBytes);
+    from = k;
+    while (from > 0 && member(from - 1) && k - from < 4) --from;
+  }
+  if (from > 0 && (is_letter(static_cast<unsigned char>(s[from - 1])) || member(from - 1)))
+    return false;
+  // Forward from the year: each part's length, each unit in its order, the digits among them.
+  std::size_t k = from, digits = 0;
+  for (std::size_t part = 0; part < std::size(kUnits); ++part) {
+    const std::size_t start = k;
+    while (k < s.size() && member(k)) digits += s[k++] <= '9';
+    const std::size_t length = k - start;
+    if (part == 0 ? (length != 2 && length != 4) : (length < 1 || length > 2)) return false;
+    k = past_spaces(k);
+    if (s.substr(k, kUnitBytes) != kUnits[part]) return false;
+    k = past_spaces(k + kUnitBytes);
+  }
+  return digits >= 2 &&
+         (value_label_before(s, from, scanned::birth_label_ends_at) || under_birth_column(s, from));
+}
+
 // Whether a lower-case letter that is read as no digit stands right before or after byte i (the
 // o of hello): the letter at i is then in a word, no run or passport of a scan. Tested first, it
 // spares prose the walks.
@@ -409,7 +501,8 @@ bool beside_word_letter(std::string_view s, std::size_t i) {
 bool in_digit_run(std::string_view s, std::size_t i, bool scanned) {
   if (in_lightly_misread_run(s, i, scanned)) return true;
   return scanned && !beside_word_letter(s, i) &&
-         (in_misread_scan_run(s, i) || in_misread_passport(s, i) || in_labelled_scan_value(s, i));
+         (in_misread_scan_run(s, i) || in_misread_passport(s, i) || in_labelled_scan_value(s, i) ||
+          in_scanned_korean_date(s, i));
 }
 
 

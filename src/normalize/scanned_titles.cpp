@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 #include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
@@ -55,14 +56,26 @@ bool title_before(std::string_view s, std::size_t e) {
   return false;
 }
 
-bool value_label_ends_at(std::string_view s, std::size_t e) {
+// Whether one of `tables`' labels ends at byte e of s (value_label_ends_at).
+template <std::size_t N>
+bool label_of_ends_at(std::string_view s, std::size_t e,
+                      const std::array<std::span<const std::u32string_view>, N>& tables) {
   if (e == 0) return false;
   // Most places end in no label's last character: it is read once, not once a label.
   std::size_t at = e;
   const char32_t last = lower(unicode::decode_before(s, at));
   auto ends = [&](std::u32string_view label) { return label.back() == last && label_ends_at(s, e, label); };
-  return std::any_of(std::begin(kScannedValueLabels), std::end(kScannedValueLabels), ends) ||
-         std::any_of(std::begin(kIdNumberLabels), std::end(kIdNumberLabels), ends);
+  return std::any_of(tables.begin(), tables.end(), [&](std::span<const std::u32string_view> table) {
+    return std::any_of(table.begin(), table.end(), ends);
+  });
+}
+
+bool value_label_ends_at(std::string_view s, std::size_t e) {
+  return label_of_ends_at<3>(s, e, {kScannedValueLabels, kScannedBirthLabels, kIdNumberLabels});
+}
+
+bool birth_label_ends_at(std::string_view s, std::size_t e) {
+  return label_of_ends_at<1>(s, e, {kScannedBirthLabels});
 }
 
 }  // namespace norvane::scanned

@@ -30,9 +30,14 @@ inline constexpr std::u32string_view kIdNumberLabels[] = {
 // characters (연 락 처); passports' labels are left out, as a passport's letters are real, and
 // so are bare 카드 and 번호 (회원카드, 주문번호 are no person's values).
 inline constexpr std::u32string_view kScannedValueLabels[] = {
-    U"생년월일", U"생일", U"출생일", U"연락처", U"전화", U"전화번호", U"휴대폰", U"핸드폰", U"휴대전화",
-    U"계좌", U"계좌번호", U"운전면허", U"면허번호", U"사업자등록번호", U"사업자번호", U"카드번호",
-    U"결제카드", U"tel", U"phone", U"mobile", U"h.p", U"dob", U"birth",
+    U"연락처", U"전화", U"전화번호", U"휴대폰", U"핸드폰", U"휴대전화", U"계좌", U"계좌번호", U"운전면허",
+    U"면허번호", U"사업자등록번호", U"사업자번호", U"카드번호", U"결제카드", U"tel", U"phone", U"mobile",
+    U"h.p",
+};
+// The birth dates' labels among them: only under one is a date in Korean words a scan misread in
+// part read (생년월일 l972년 ll월 2B일); a visit's or an accident's date keeps its letters.
+inline constexpr std::u32string_view kScannedBirthLabels[] = {
+    U"생년월일", U"생일", U"출생일", U"dob", U"birth",
 };
 
 // How far before a split value its card's title is looked for, in bytes (an ID card's scan is
@@ -43,8 +48,11 @@ inline constexpr std::size_t kTitleWindow = 240;
 // `kTitleWindow` bytes of s that end at byte e.
 bool title_before(std::string_view s, std::size_t e);
 
-// Whether a label of a person's value (kScannedValueLabels, kIdNumberLabels) ends at byte e of s,
-// its characters maybe one space apart, its English ones in any case and not inside a longer word.
+// Whether a label of a person's value (kScannedValueLabels, kScannedBirthLabels, kIdNumberLabels)
+// ends at byte e of s, its characters maybe one space apart, its English ones in any case and not
+// inside a longer word.
 bool value_label_ends_at(std::string_view s, std::size_t e);
+// The same of a birth date's label (kScannedBirthLabels) alone.
+bool birth_label_ends_at(std::string_view s, std::size_t e);
 
 }  // namespace norvane::scanned

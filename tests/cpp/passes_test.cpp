@@ -324,6 +324,35 @@ TEST(NormalizePasses, CorrectScannedLettersAfterAPersonsLabel) {
   }
 }
 
+// A birth date in Korean words a scan misread in part is read whole under a birth label or in a
+// birth date's column, letters in any of its parts and a part all letters (ll월, S월); under
+// another label or column, or as no date, the letters stay.
+TEST(NormalizePasses, CorrectScannedLettersOfAKoreanBirthDate) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"생년월일 l972년 ll월 2B일", "생년월일 1972년 11월 28일"},
+      {"[운전자 생년월일] 86년 S월 3O일", "[운전자 생년월일] 86년 5월 30일"},
+      {"면회객 생년월 일 19S8 년 4 월 lB 일", "면회객 생년월 일 1958 년 4 월 18 일"},
+      {"[사고 일시] 2023 년 IO 월 B 일", ""},
+      {"방문일 2O24년 l1월 2B일", "방문일 2024년 l1월 2B일"},  // only the O between digits
+      {"생년월일 lO년 lO월 lO일", ""},      // no digit: no date a scan read
+      {"생년월일 l9720년 ll월 2B일", "생년월일 19720년 ll월 2B일"},  // a year of five: its run only
+      {"생일 3층 lB호 S월 말", ""},
+      {"성명\t생년월일\n김민수\t86년 S월 3O일", "성명\t생년월일\n김민수\t86년 5월 30일"},  // its column
+      {"| 이름 | 출생일 |\n|---|---|\n| 박도윤 | 19S8년 4월 lB일 |",
+       "| 이름 | 출생일 |\n|---|---|\n| 박도윤 | 1958년 4월 18일 |"},
+      {"성명\t방문일\n김민수\t25년 ll월 2B일", ""},  // a visit's column
+  };
+  for (const auto& [input, expected] : cases) {
+    const std::optional<passes::PassOutput> out = passes::correct_lookalikes(input, true, true);
+    if (expected.empty()) {
+      EXPECT_FALSE(out.has_value()) << input;
+      continue;
+    }
+    ASSERT_TRUE(out.has_value()) << input;
+    EXPECT_EQ(out->text, expected) << input;
+  }
+}
+
 TEST(NormalizePasses, AbsorbSeparatorsOfNumbersTypedToPassAFilter) {
   // clang-format off
   auto pass = [](std::string_view t) { return passes::absorb_separators(t, true, true); };

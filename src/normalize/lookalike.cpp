@@ -445,15 +445,17 @@ bool in_scanned_korean_date(std::string_view s, std::size_t i) {
     const auto c = static_cast<unsigned char>(s[k]);
     return (c >= '0' && c <= '9') || corrected_letter(c);
   };
-  // The part of members around i and the unit after it, past spaces.
-  std::size_t from = i, to = i + 1;
-  while (from > 0 && member(from - 1) && i - from < 4) --from;
-  while (to < s.size() && member(to) && to - from <= 4) ++to;
   auto past_spaces = [&](std::size_t k) {
     for (std::size_t n = 0; n < kMostSpaces && k < s.size() && s[k] == ' '; ++n) ++k;
     return k;
   };
-  std::size_t unit_at = past_spaces(to);
+  // The part of members around i and the unit after it, past spaces: most letters have none,
+  // and the units' first bytes (EB, EC) tell them before any comparison.
+  std::size_t from = i, to = i + 1;
+  while (to < s.size() && member(to) && to - i <= 4) ++to;
+  const std::size_t unit_at = past_spaces(to);
+  if (unit_at >= s.size() || (s[unit_at] != '\xEB' && s[unit_at] != '\xEC')) return false;
+  while (from > 0 && member(from - 1) && to - from <= 4) --from;
   const auto unit = std::find(std::begin(kUnits), std::end(kUnits), s.substr(unit_at, kUnitBytes));
   if (unit == std::end(kUnits)) return false;
   // Back from the part to the year's start: over the units before it and their parts.

@@ -197,6 +197,22 @@ ll월 2B일, [운전자 생년월일] 86년 S월 3O일); a venue's, an organiser
 (예식장측, 주최측, 회사측), amounts, reply dates and scanned dates under a visit's or an accident's
 label as look-alikes.
 
+Fees and registries (fees_and_registries): the account a fee is paid into, named by the fee or by
+수납 right before 계좌 (납부는 관리비 계좌 ..., 관리비 납부계좌: 대구은행 /..., [관리비 납부계좌], an
+auto-debit form's 수납 계좌, a kids' cafe's or a paragliding school's 예약금 입금계좌, 수강료 납부 계좌,
+대관료 입금 계좌, 이용료 계좌), an account whose holder is an apartment's council, committee or office
+or an arcade's association (예금주: OO 입주자대표회의, 부녀회, 운영위원회, 상가 번영회, 관리사무소), and
+registries' numbers, a letter glued to ten digits (교적번호 A3578345658, a care centre's 등록번호
+column) or under their own label (교적번호 2026-304442, 관원번호), as look-alikes; a household's
+refund or new debit account, a payer's debit account, a club's dues account held by its treasurer
+(회비 계좌(총무)), a landlord's rent account, a seller's 입금계좌, a fee account held by a named
+person, an officer's own account, a business's registration and mobiles stay values.
+
+The account an apartment's management fee is paid into is the management office's number: so a
+value drawn under the apartment notice's fee labels (관리비 계좌, 관리비 납부계좌, 관리비 입금계좌, the
+frame's 관리비 before 납부계좌, 입금계좌 or 계좌번호) is written as a `fee_account` look-alike instead, on both
+parts, as the virtual accounts are (their wording and draws do not change).
+
 The records are those of `labelled.py` (`Document`, `Value`, `Negative`), so `quality.py` scores
 them the same way. As there, every pool of frames, labels and phrasings is cut in two by a stable
 hash, about a third going to the held-out part only.
@@ -1125,6 +1141,78 @@ ORGANISER_OWN_LOCALS = ("kim.help", "taxi{n}", "lee.tax", "admin.park", "helpme.
 ORGANISER_LOOK_ALIKES = {"host_acct": "organiser_account", "donation": "donation_account",
                          "role_mail": "company_role_mailbox", "key_line": "keyed_office_line",
                          "main_line": "office_main_line_named"}
+
+# Accounts a fee is paid into, accounts an apartment's body or an association holds, and registries'
+# numbers led by a letter (genre fees_and_registries, a stream of its own; FEE_PAPERS), beside the
+# people's own values. The account a management office, a business or a collecting company takes
+# a fee into (<<fee_acct>>: 관리비 계좌, 관리비 납부계좌, [관리비 납부계좌], 수납 계좌 on an
+# auto-debit form, 예약금 입금계좌 of a kids' cafe or a paragliding school, 수강료 납부 계좌, 대관료
+# 입금 계좌, 이용료 계좌); an account whose holder is an apartment's body, an association or a
+# company (<<held_acct>>: 예금주 OO 입주자대표회의, 부녀회, 운영위원회, 상가 번영회, 관리사무소);
+# a parish's, a care centre's or a club's registry number, a letter glued to ten digits
+# (<<lettered_reg>>: 교적번호 A3578345658, a 등록번호 column) or bare under its own label
+# (<<reg_no>>: 교적번호 2026-304442, 관원번호 and ten digits). Values beside them: the household's
+# or the customer's own account (<<own_acct>>: 환불계좌, 새 출금계좌 ... 본인명의, 입금계좌 alone, a
+# landlord's 월세 납부 계좌, a club's 회비 계좌(총무)), a business's own registration number under
+# its label or bare (<<brn>>), mobiles.
+FEE_GENRE = "fees_and_registries"
+FEE_SHARE = 0.04  # of the documents, from a stream of its own
+FEE_PAPERS = {
+    "fee_accounts": (
+        ("{apt} 관리사무소 공지", "12월분 관리비 고지서를 배부했습니다.", "납부는 관리비 계좌 {bank}은행 <<fee_acct>> 로 해주세요",
+         "자동이체 세대는 새 출금계좌 {bank} <<own_acct>> 본인명의로 적어 주세요"),
+        ("관리비 납부계좌: {bank}은행 /<<fee_acct>>", "{unit} 세대 환불계좌: {bank} <<own_acct>> (예금주 {name})"),
+        ("[관리비 납부계좌] {bank} <<fee_acct>>", "[세대 환불계좌] {bank} <<own_acct>> ({name})", "문의 {name} 동대표 <<mobile>>"),
+        ("CMS 자동이체 신청서", "* 수납 기관: {brand}", "* 수납 계좌: {bank} <<fee_acct>>", "* 고객 출금 계좌: {bank} <<own_acct>>",
+         "* 예금주: {name} / 신청인 연락처 <<mobile>>"),
+        ("■ 수납  계좌 = {bank}은행 <<fee_acct>>", "■ 납부자 출금계좌 = {bank} <<own_acct>> (본인명의)"),
+        ("{shop} 단체 예약 안내", "예약금 입금계좌 {bank}/<<fee_acct>>", "단체 예약자 {name} 님 <<mobile>>"),
+        ("[{shop}] 체험 예약 확정", "입금은 예약금 입금계좌 {bank}: <<fee_acct>> 로 부탁드려요",
+         "취소 시 환불계좌 {bank} <<own_acct>> 로 돌려드립니다"),
+        ("{shop} 3월 수강료 납부 계좌 : {bank} <<fee_acct>>", "수강생 {name} 학부모 연락처 <<mobile>>"),
+        ("체육관 대관료 입금 계좌 - {bank} <<fee_acct>>", "대관 신청인 {name} <<mobile>>",
+         "보증금 반환 계좌 - {bank} <<own_acct>> ({name})"),
+        ("이용료 계좌: {bank} <<fee_acct>> (예금주 {shop})", "회원 {name} 님 입금계좌 {bank} <<own_acct>>"),
+        ("관리비 입금 계좌 {bank} <<fee_acct>>", "{unit} 입주민 {name} <<mobile>>"),
+        ("{club} 회비 계좌(총무) {bank} <<own_acct>>", "회비 문의는 총무 {name} 에게 <<mobile>>"),
+        ("월세 납부 계좌 {bank} <<own_acct>> (임대인 {name})", "관리비 납부 계좌 {bank} <<fee_acct>>"),
+        ("중고 유모차 입금계좌 {bank} <<own_acct>>", "판매자 {name} 번호 <<mobile>>"),
+    ),
+    "held_accounts": (
+        ("{apt} 노인회 알림", "노인회 계좌: {bank} <<held_acct>> (예금주: {apt} 입주자대표회의)", "노인회장 {name} <<mobile>>"),
+        ("관리비 계좌 = {bank}: <<held_acct>> (예금주: {apt} 입주자대표회의)", "{unit} {name} 연락처 <<mobile>>"),
+        ("부녀회 바자회 수익금 계좌 {bank} <<held_acct>> 예금주 {apt} 부녀회", "바자회 담당 {name} <<mobile>>"),
+        ("경로당 운영비 계좌 {bank} <<held_acct>> (예금주 {apt} 운영위원회)", "총무 {name} 개인 계좌 {bank} <<own_acct>>"),
+        ("주민 행사 찬조금 계좌: {bank} <<held_acct>> / 예금주: {apt}아파트 관리사무소", "행사 문의 {name} <<mobile>>"),
+        ("상가 공용관리비 계좌 {bank} <<held_acct>> (예금주: {apt}상가 번영회)", "점주 {name} <<mobile>>"),
+        ("동대표 선거 공탁금 계좌 | {bank} | <<held_acct>> | 예금주 {apt} 선거관리위원회", "후보 {name} | <<mobile>>"),
+        ("입주자대표 {name} 개인 계좌 {bank} <<own_acct>>", "부녀회 계좌 {bank} <<held_acct>> (예금주 {apt} 부녀회)"),
+        ("노인회 총무 계좌 {bank} <<own_acct>> (예금주 {name})", "관리사무소 {name} 과장 <<mobile>>"),
+    ),
+    "registries": (
+        ("{parish} 교적 확인서", "교적번호 <<lettered_reg>>", "성명 {name} / 연락처 <<mobile>>"),
+        ("{center} 이용자 현황", "성명 | 등록번호 | 보호자 연락처", "{name} | <<lettered_reg>> | <<mobile>>",
+         "{name} | <<lettered_reg>> | <<mobile>>"),
+        ("교적번호 <<reg_no>>", "세례명 {saint} / {name} <<mobile>>"),
+        ("{dojo} 관원 명부", "관원번호 <<reg_no>> {name} 학부모 <<mobile>>"),
+        ("[{center}] 등록번호 <<lettered_reg>>", "대상자 {name} 보호자 <<mobile>>"),
+        ("회원번호: <<lettered_reg>> / {name}", "{shop} 사업자등록번호 <<brn>>"),
+        ("{parish} 교무금 납부 확인", "교적번호:<<lettered_reg>> 성명:{name}", "사업자번호 <<brn>> ({shop})"),
+        ("{dojo} 사업자 <<brn>>", "관원번호: <<reg_no>> / 관원 {name} <<mobile>>"),
+    ),
+}
+FEE_SHOPS = ("뽀로로 키즈카페", "하늘패러글라이딩", "해오름 수영교실", "별빛공방", "다온 피아노학원")
+FEE_CLUBS = ("주말산악회", "한마음 배드민턴 동호회", "새벽 조기축구회")
+FEE_PARISHES = ("천주교 수원교구 영통성당", "천주교 대구대교구 범어성당", "명동성당")
+FEE_CENTERS = ("송파구 치매안심센터", "해피데이 주간보호센터", "늘봄 노인주간보호센터")
+FEE_DOJOS = ("용인 태권도장", "한결 합기도", "정도관 검도장")
+FEE_SAINTS = ("요셉", "마리아", "베드로", "안나", "미카엘")
+FEE_BRANDS = ("한빛정수기", "온누리렌탈", "새봄도시가스", "다온케이블")
+# The apartment fee's own account named by its label (관리비 계좌, 관리비 납부계좌, 관리비 입금계좌,
+# 관리비 계좌번호 right before the value): the management office's, written as a `fee_account` look-alike.
+FEE_ACCOUNT_LABEL = re.compile(r"관리비 ?(납부|입금)? ?계좌(번호)?[ :=\-/]*$")
+FEE_LOOK_ALIKES = {"fee_acct": "fee_account", "held_acct": "association_held_account",
+                   "lettered_reg": "lettered_registry_number", "reg_no": "registry_number_labelled"}
 
 # Licences under their own labels whatever their region code (genre licences_by_label, a stream
 # of its own; LICENCE_LABEL_PAPERS). Region codes change as regions are split or added, and a
@@ -2768,7 +2856,7 @@ GENRES = FRAMED_GENRES + (PAPER_GENRE, MEMBER_LOG_GENRE, ROWS_GENRE, BANK_ALERT_
                           HELD_NUMBER_GENRE, ORG_ACCOUNT_GENRE, MACHINE_KEY_GENRE, CHAT_REQUEST_GENRE,
                           PLACE_PROSE_GENRE, LABELLED_SCAN_GENRE, OFFERING_LINE_GENRE, SENDER_GENRE,
                           ORGANISER_GENRE, LICENCE_LABEL_GENRE, MAIN_LINE_GENRE,
-                          GIFT_GENRE)
+                          GIFT_GENRE, FEE_GENRE)
 FILLERS = {
     "chat": ("안녕하세요 문의드립니다", "잠시만요", "네 알겠습니다", "감사합니다~", "확인해볼게요",
              "처리되면 알려주세요", "혹시 오늘 가능할까요?", "어제 접수했는데요"),
@@ -3348,7 +3436,8 @@ NEG_CATEGORIES = (tuple(NEG_PHRASES) + ("prescription_code",) + tuple(MEMBER_LOG
                   + tuple(ORGANISER_LOOK_ALIKES.values())
                   + tuple(LICENCE_LABEL_LOOK_ALIKES.values())
                   + tuple(MAIN_LINE_LOOK_ALIKES.values())
-                  + tuple(GIFT_LOOK_ALIKES.values()))
+                  + tuple(GIFT_LOOK_ALIKES.values())
+                  + tuple(FEE_LOOK_ALIKES.values()))
 
 # --------------------------------------------------------------------------- organisations' papers
 
@@ -4526,10 +4615,15 @@ class _Builder:
         if situation == "label_after":
             tail = tail.replace("{L}", label)
         age = self._age(text) if kind == "birth_date" else None
-        w.add(self.fill(head, age))
+        written_head = self.fill(head, age)
+        w.add(written_head)
         if kind == "bank_account" and situation in ("label", "label_en", "label_after") \
                 and VIRTUAL_ACCOUNT_WORD in label:
             w.negative(ORG_ACCOUNT_LOOK_ALIKES["vacct"], text, frame)  # the organisation's, as in ORG_ACCOUNT_PAPERS
+            w.add(self.fill(tail, age))
+            return
+        if kind == "bank_account" and situation == "label" and FEE_ACCOUNT_LABEL.search(written_head):
+            w.negative(FEE_LOOK_ALIKES["fee_acct"], text, frame)  # the office's, as in FEE_PAPERS
             w.add(self.fill(tail, age))
             return
         w.value(labelled.Written(kind, text, writing, writing.startswith(MASKED_PREFIX)), situation,
@@ -6307,6 +6401,40 @@ class _Builder:
         else:
             self.held_number(w, marker, line, date_style)
 
+    def fee_paper(self) -> Document:
+        """A paper of FEE_PAPERS: accounts a fee is paid into, accounts an apartment's body or an
+        association holds, registries' numbers led by a letter or under their own label, beside the
+        people's own values."""
+        names = {"{shop}": FEE_SHOPS, "{club}": FEE_CLUBS, "{parish}": FEE_PARISHES, "{center}": FEE_CENTERS,
+                 "{dojo}": FEE_DOJOS, "{saint}": FEE_SAINTS, "{brand}": FEE_BRANDS}
+        return self.marked_paper(FEE_GENRE, FEE_PAPERS, "fee:", names, ("serial:date_style", SERIAL_DATE_STYLES),
+                                 lambda piece: piece, self.fee_number)
+
+    def fee_number(self, w: _Writer, marker: str, line: str, date_style: str) -> None:
+        r, v = self.r, self.w.v
+        d = v.digits
+
+        def ten_digits() -> str:  # a business number's check digit holds most of the time
+            body = str(r.randrange(1, 10)) + d(8)
+            last = corpus.business_check([int(c) for c in body]) if r.random() < 0.7 else r.randrange(10)
+            return body + str(last)
+
+        if marker in ("fee_acct", "held_acct"):
+            w.negative(FEE_LOOK_ALIKES[marker], v._bank_account("hyphen"), line)
+        elif marker == "lettered_reg":  # a registry's letter glued to ten digits
+            w.negative(FEE_LOOK_ALIKES[marker], r.choice("ABCEHKMPST") + ten_digits(), line)
+        elif marker == "reg_no":  # a year and a serial, or ten digits
+            number = f"{r.randrange(2015, 2027)}-{d(6)}" if r.random() < 0.4 else ten_digits()
+            w.negative(FEE_LOOK_ALIKES[marker], number, line)
+        else:
+            kind, text = {
+                "own_acct": lambda: ("bank_account", v._bank_account("hyphen")),
+                "mobile": lambda: ("phone", "-".join(v._phone_groups(True))),
+                "brn": lambda: ("business_registration",
+                                v._business_registration("hyphen" if r.random() < 0.6 else "plain")),
+            }[marker]()
+            w.value(labelled.Written(kind, text, "plain", False), "label", line, line)
+
     def organiser_paper(self) -> Document:
         """A paper of ORGANISER_PAPERS: organisers' and charities' accounts, companies' role
         mailboxes and organisations' lines under keys or in sentences, beside the people's own."""
@@ -7553,8 +7681,13 @@ def generate(part: str, documents: int = 400, seed: int = 1) -> list[Document]:
     licences = random.Random(_seed(part, seed) ^ 0x11C3)
     main_lines = random.Random(_seed(part, seed) ^ 0x3A1E)
     gifts = random.Random(_seed(part, seed) ^ 0x61F7)
+    fees = random.Random(_seed(part, seed) ^ 0xFEE5)
     docs = []
     while len(docs) < documents:
+        if fees.random() < FEE_SHARE:
+            with b.own_stream(fees):
+                docs.append(b.fee_paper())
+            continue
         if main_lines.random() < MAIN_LINE_SHARE:
             with b.own_stream(main_lines):
                 docs.append(b.main_line_paper())

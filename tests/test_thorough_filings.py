@@ -92,7 +92,7 @@ KEPT = [
     ("신한카드 본인 연락처 1588-1234", [("phone", "1588-1234", "phone.representative", LD)]),
     ("입금 계좌 하나 391-910288-11308 예금주 김민지",
      [("bank_account", "391-910288-11308", "account.length", [BANK, "context.extra_label", "context.trailing_label"])]),
-    ("※ 관리비 납부계좌 국민 123-45-678902 예금주 더샵",
+    ("※ 납부계좌 국민 123-45-678902 예금주 더샵",
      [("bank_account", "123-45-678902", "account.length", [BANK, "context.extra_label", "context.trailing_label"])]),
     # A charge paid into a person's account: a person written as the holder (a private landlord's
     # 잔금, a tutor's 수강료), or proceeds paid out to the holder (판매 대금, 정산 대금).

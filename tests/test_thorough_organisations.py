@@ -70,8 +70,9 @@ PEOPLES_OWN = [
     ("새봄병원 환불계좌 신한 110-123-456789", "bank_account", "110-123-456789"),
     ("(주)다온이사 급여 계좌 신한 110-123-456789", "bank_account", "110-123-456789"),
     # Beside a unit or an association: a person named or labelled, a person's work phone in their
-    # own record, a refund account in a person's name, a mobile under a unit's 문의, a fee account
-    # beside an apartment office's name with no holder named (the notice's own value).
+    # own record, a refund account in a person's name, a mobile under a unit's 문의, a 납부계좌
+    # beside an apartment office's name with no holder named (the office's name alone says nothing;
+    # 관리비 납부계좌 names the fee and the office's account, test_thorough_fees_and_registries.py).
     ("인사팀 김민수 과장 02-555-1234", "phone", "02-555-1234"),
     ("담당부서: 재무팀 담당자 박서준 주임 02-555-1299", "phone", "02-555-1299"),
     ("담당 02-555-1234", "phone", "02-555-1234"),  # no unit named before 담당
@@ -81,7 +82,7 @@ PEOPLES_OWN = [
     ("연락처 02-555-1234", "phone", "02-555-1234"),
     ("환불 계좌 국민 123-45-678901 (예금주 김철수)", "bank_account", "123-45-678901"),
     ("총무 개인 계좌 신한 110-123-456789 (동호회 회비 아님)", "bank_account", "110-123-456789"),
-    ("관리비 납부계좌: 국민 157-332-5894888 (관리사무소)", "bank_account", "157-332-5894888"),
+    ("납부계좌: 국민 157-332-5894888 (관리사무소)", "bank_account", "157-332-5894888"),
     # A staff member's title beside a dealer's branch, a mobile under an account's label beside
     # a company and a phone's label: still the person's.
     ("대리점 김민수 대리 계좌 신한 110-123-456789 (주)한빛", "bank_account", "110-123-456789"),

@@ -2612,8 +2612,8 @@ std::string_view line_before(std::string_view text, const Span& run,
   const void* nl = memrchr(s.data(), '\n', s.size());
   return nl ? s.substr(static_cast<std::size_t>(static_cast<const char*>(nl) - s.data()) + 1) : s;
 }
-std::string_view line_after(std::string_view text, const Span& run) {
-  const std::string_view s = text.substr(run.byte_end, kPhraseReach);
+std::string_view line_after(std::string_view text, const Span& run, std::size_t reach = kPhraseReach) {
+  const std::string_view s = text.substr(run.byte_end, reach);
   return s.substr(0, s.find('\n'));
 }
 
@@ -2889,14 +2889,18 @@ bool post_office_parcel(std::string_view source, std::string_view text, const Sp
 // The account's label read back from the number past its marks and the bank's name, up to and
 // with its last word, 계좌 or 처 (잔금 입금 계좌: 국민 → 잔금 입금 계좌), or nothing.
 std::string_view account_label_before(std::string_view before) {
-  // A row's cells apart by bars or slashes (회사 계좌 | 기업 | ...) are read as marks.
+  // A row's cells apart by bars or slashes (회사 계좌 | 기업 | ...) are read as marks, and so is a
+  // label's square bracket ([관리비 납부계좌] 부산 ...).
   const auto trim = [&] {
     while (before.ends_with(' ') || before.ends_with(':') || before.ends_with('-') ||
            before.ends_with('|') || before.ends_with('/') || before.ends_with(';') ||
-           before.ends_with('=') || before.ends_with('"'))
+           before.ends_with('=') || before.ends_with('"') || before.ends_with(']'))
       before.remove_suffix(1);
   };
+  // 계좌번호 is read as 계좌 (관리비 납부 계좌번호: → 관리비 납부 계좌).
   const auto ends_the_label = [&] {
+    if (before.ends_with(labels::kAccountNumberWord))
+      before.remove_suffix(labels::kAccountNumberWord.size() - labels::kAccountWord.size());
     return before.ends_with(labels::kAccountWord) || before.ends_with(labels::kDepositPlaceWord);
   };
   trim();
@@ -2914,18 +2918,29 @@ enum class Charge { none, any, service };
 Charge charge_paid_in(std::string_view before) {
   before = account_label_before(before);
   if (before.empty()) return Charge::none;
-  before.remove_suffix(before.ends_with(labels::kAccountWord) ? labels::kAccountWord.size()
-                                                              : labels::kDepositPlaceWord.size());
+  const bool account = before.ends_with(labels::kAccountWord);
+  before.remove_suffix(account ? labels::kAccountWord.size() : labels::kDepositPlaceWord.size());
+  const auto drop = [&](std::string_view word) {
+    if (!before.ends_with(word)) return false;
+    before.remove_suffix(word.size());
+    while (before.ends_with(' ')) before.remove_suffix(1);
+    return true;
+  };
   while (before.ends_with(' ')) before.remove_suffix(1);
-  if (!before.ends_with(labels::kDepositInWord)) return Charge::none;
-  before.remove_suffix(labels::kDepositInWord.size());
-  while (before.ends_with(' ')) before.remove_suffix(1);
+  // A service's charge may name the account itself or its payment (관리비 계좌, 수강료 납부 계좌);
+  // the others only what is paid in (잔금 입금 계좌).
+  const bool deposit = drop(labels::kDepositInWord);
+  if (!deposit) {
+    if (!account) return Charge::none;
+    drop(labels::kPaymentWord);
+  }
   for (std::string_view charge : labels::kServiceChargeWords)
     if (before.ends_with(charge)) {
       before.remove_suffix(charge.size());
       while (before.ends_with(' ')) before.remove_suffix(1);
       return ends_with_any(before, labels::kPayoutWords) ? Charge::none : Charge::service;
     }
+  if (!deposit) return Charge::none;
   for (std::string_view charge : labels::kChargeWords)
     if (before.ends_with(charge)) {
       before.remove_suffix(charge.size());
@@ -3380,6 +3395,18 @@ bool collection_account_named(std::string_view before) {
          (ends_with_any(compact.substr(0, at), labels::kCollectionAccountWords) ||
           owner_bracketed_after_account(compact.substr(at + labels::kAccountWord.size())));
 }
+// Whether the bracket right after the label's 계좌 names a club's officer (회비 계좌(총무) 신한
+// ...): the dues go into that officer's own account, whatever the club is.
+bool officer_bracketed_after_account(std::string_view before) {
+  const std::size_t at = before.rfind(labels::kAccountWord);
+  if (at == std::string_view::npos) return false;
+  std::string_view rest = before.substr(at + labels::kAccountWord.size());
+  while (rest.starts_with(' ')) rest.remove_prefix(1);
+  if (!rest.starts_with('(')) return false;
+  const std::string_view inside = rest.substr(1, rest.find(')') - 1);
+  return std::any_of(std::begin(labels::kClubOfficerWords), std::end(labels::kClubOfficerWords),
+                     [&](std::string_view w) { return inside.find(w) != std::string_view::npos; });
+}
 // The line above the account's when the account's own line holds nothing before it but a bank's
 // name (가상계좌 안내드립니다. / 국민 5620...): that line's label names it; else nothing.
 std::string_view label_line_above(std::string_view text, const Span& run, std::string_view before) {
@@ -3503,6 +3530,17 @@ bool names_a_person_but_payout(std::string_view s) {
       return names_a_person_but_payout(s.substr(0, at)) ||
              names_a_person_but_payout(s.substr(at + w.size()));
   return names_a_person(s);
+}
+// The value's own field of a record written on one line ({"관리비 납부계좌": "...", "환불계좌": "..."},
+// a | b | c): the words before it back past the last field's mark, and after it up to the next.
+// The other fields' words speak of their own values.
+constexpr std::string_view kFieldMarks = ",|\t;";
+std::string_view own_field_before(std::string_view before) {
+  const std::size_t mark = before.find_last_of(kFieldMarks);
+  return mark == std::string_view::npos ? before : before.substr(mark + 1);
+}
+std::string_view own_field_after(std::string_view after) {
+  return after.substr(0, after.find_first_of(kFieldMarks));
 }
 // Whether the account is a later field of a business's record written on one line, its fields
 // apart by slashes or bars (업체 사업자 782-05-06057 / 환불 계좌 수협 ... / 문의 02-...): an
@@ -3701,7 +3739,8 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   if (in_business_record(text, run, after)) return !in_a_persons_row(text, run);
   if (held_by_a_business(after) || business_charge(text, run, before, after) ||
       merchant_settlement(text, run, before))
-    return !names_a_person(before) && !names_a_person(after) && !in_a_persons_row(text, run);
+    return !names_a_person(own_field_before(before)) && !names_a_person(own_field_after(after)) &&
+           !in_a_persons_row(text, run);
   // The owner named right before 계좌 (참고로 회사 계좌 ...): the line's words before it (a chat's
   // speaker and title, 고객님) speak of someone else.
   const std::string_view owner = account_owner_before(before);
@@ -3713,11 +3752,19 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   const std::string_view named = holder_named(after);
   // A person's name in a bracket after it (산악회 총무 계좌 ... (강철수)): the treasurer's own.
   if (names_a_person(said) || names_a_person(after) || in_a_persons_row(text, run) ||
-      (named.empty() && bracket_holds_a_name(after)))
+      (named.empty() && bracket_holds_a_name(after)) || officer_bracketed_after_account(before))
     return false;
   if (named.empty() && !owner.empty()) return true;  // 회사 명의 계좌
-  const std::string_view holder = named.empty() ? holder_named(before) : named;
-  if (!holder.empty()) return holder_organisation_words().in(holder) || names_a_business(holder);
+  if (named.empty()) {
+    const std::string_view holder = holder_named(before);
+    if (!holder.empty()) return holder_organisation_words().in(holder) || names_a_business(holder);
+  } else {
+    // A body's long name may run past the phrase's reach (예금주: 힐스테이트 입주자대표회의): the
+    // holder is read to its phrase's end.
+    const std::string_view holder = holder_named(line_after(text, run, kIdentityReach));
+    return (holder_organisation_words().in(holder) || names_a_business(holder)) &&
+           !names_a_person(holder);
+  }
   return organisation_words().in(before) || organisation_words().in(next_word(after));
 }
 
@@ -4799,6 +4846,24 @@ std::size_t trailing_dotted_date_digits(std::string_view source) {
 }
 
 namespace {
+// Ten bare digits with one or two capital letters glued before them (교적번호 A3578345658, a
+// 등록번호 column's A8996937942): a registry's identifier, the letter a part of it. A business
+// number is written bare or 3-2-5 and never so; a business's own word on the line (사업자) reads
+// it as labelled. Not a telephone's (T0312345678: a business number never begins with 0).
+bool letter_led_registry(std::string_view source, std::string_view text, const Span& run) {
+  if (source.size() != 10 || source[0] == '0' || run.byte_start == 0 ||
+      !is_ascii_upper(static_cast<unsigned char>(text[run.byte_start - 1])))
+    return false;
+  std::size_t lead = run.byte_start - 1;
+  if (lead > 0 && is_ascii_upper(static_cast<unsigned char>(text[lead - 1]))) --lead;
+  if (lead > 0 && (is_ascii_letter(static_cast<unsigned char>(text[lead - 1])) ||
+                   is_ascii_digit(static_cast<unsigned char>(text[lead - 1])) ||
+                   text[lead - 1] == '@' || text[lead - 1] == '.'))
+    return false;
+  return std::all_of(source.begin(), source.end(),
+                     [](char c) { return is_ascii_digit(static_cast<unsigned char>(c)); }) &&
+         !business_identity_words().in(line_before(text, run));
+}
 // A reference number led by its year and grouped 4-4-2 (접수 2025-4202-79, VOYAGE 2025-5556-97,
 // Registration No. 2025-1150-42): a business registration number is written 3-2-5 or as ten
 // bare digits, and one in ten such references passes its check digit by chance. Under a
@@ -4836,7 +4901,8 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
     if (is_imei(d)) return Veto{RejectReason::look_alike, true};
     if (n == 10 && patient_chart_number(source, text, run, labels))
       return Veto{RejectReason::look_alike, true};
-    if (n == 10 && cfg.label_reading && year_led_reference(source, labels))
+    if (n == 10 && cfg.label_reading &&
+        (year_led_reference(source, labels) || letter_led_registry(source, text, run)))
       return Veto{RejectReason::look_alike, true};
     // A date joined to the hour of a clock (2024.01.12 11:50), or a time stamp 20211021122410.
     // A mobile number before the hour is read apart from the clock.

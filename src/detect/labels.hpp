@@ -899,6 +899,9 @@ inline constexpr Label kLookAlike[] = {
     // 010-...), so a mobile number's digits under them are a phone. The numbers a system issues
     // (주문번호, 승인번호, 거래번호, 예약번호, 송장) stay look-alikes whatever their digits.
     {"회원번호", 1.0f, kNotMobile},
+    // A parish's and a martial-arts school's registers (교적번호 2026-304442, 관원번호 ...).
+    {"교적번호", 1.0f, kNotMobile},
+    {"관원번호", 1.0f, kNotMobile},
     {"고객번호", 1.0f, kNotMobile},
     {"id=", 0.8f, kLogKey | kNotMobile},
     {"memberNo", 1.0f, kLogKey | kNotMobile},
@@ -1220,6 +1223,9 @@ inline constexpr std::string_view kAssociationWords[] = {
     "향우회", "종친회", "산악회",   "동호회",   "축구회",   "등산회", "학부모회",
     "선교회", "위원회", "신용정보", "채권관리", "채권추심", "모임통장", "모임 통장",
     "장학회", "협의회", "연합회", "봉사회", "복지회",
+    // An apartment's and a shopping arcade's bodies holding its funds (입주자대표회의, 상가 번영회,
+    // 주민자치회, 상인회); its committees end in 위원회 already.
+    "대표회의", "번영회", "자치회", "상인회",
 };
 // Endings of the word right before an account's 계좌 that make its owner an organisation (리그 계좌,
 // 학회 계좌, 회사 계좌, 주최측 계좌, 주최 측 계좌, 연맹 계좌, 구단 계좌, 대회 본부 계좌): read as the
@@ -1247,13 +1253,18 @@ inline constexpr std::string_view kCollectionAccountWords[] = {
     // Offerings and donations a church, a temple or a charity collects (헌금 계좌, 감사헌금,
     // 십일조, 보시, 후원 계좌, 기부금 계좌): given to it, whoever gives. A giver's own account is
     // named otherwise (후원자 계좌, 후원 출금계좌, 환급계좌).
-    "헌금", "십일조", "보시", "시주", "후원", "후원금", "기부", "기부금", "성금"};
+    "헌금", "십일조", "보시", "시주", "후원", "후원금", "기부", "기부금", "성금",
+    // The account a collecting company or office receives payments into (an auto-debit form's
+    // 수납 계좌 beside the payer's 출금 계좌).
+    "수납"};
 // The account word letter-spaced by a scan's OCR (교 회   헌 금 계 좌 :): its line is read with
 // its spaces taken out.
 inline constexpr std::string_view kSpacedAccountWord = "계 좌";
 // Holders that are an organisation only when named after a holder word (예금주 OO관리사무소): an
-// apartment notice's fee account beside its office's name alone is the notice's value.
-inline constexpr std::string_view kHolderOnlyOrganisationWords[] = {"관리사무소", "관리소"};
+// apartment notice's account beside its office's name alone says nothing. A building's management
+// body (예금주 OO빌딩 관리단, 관리주체) too.
+inline constexpr std::string_view kHolderOnlyOrganisationWords[] = {"관리사무소", "관리소", "관리단",
+                                                                   "관리주체"};
 // Religious bodies and their houses holding an account (예금주 대한불교 은하사, 천주교 수원교구,
 // 원불교 OO교당, (대한불교 보광사) right after it): an order's name or its house's word, read
 // after a holder word or in the bracket right after the account. Not 사 alone (회사, a
@@ -1376,8 +1387,16 @@ inline constexpr std::string_view kChargeWords[] = {"잔금", "계약금", "중�
 // person is written as its holder or a payout's word stands before it. A bare 대금 is not one of
 // them: a seller of a used car, a membership or a rented machine asks the price into their own
 // account as often as a maker does (대금 입금계좌, 양도대금 입금 계좌).
+// Named right before 계좌 or before 납부 or 입금 and 계좌 (관리비 계좌, 관리비 납부계좌, 예약금 입금계좌):
+// an apartment's management fee, a booking's deposit a kids' cafe or a school takes, a hall's rent.
+// Not 회비 (a club's dues go to its treasurer's own account) nor 월세 (a landlord's).
 inline constexpr std::string_view kServiceChargeWords[] = {"공사대금", "수강료", "이용료", "레슨비",
-                                                           "교육비"};
+                                                           "교육비",   "관리비", "예약금", "대관료"};
+// The word of paying between a service's charge and 계좌 (관리비 납부계좌, 수강료 납부 계좌).
+inline constexpr std::string_view kPaymentWord = "납부";
+// A club's officers named in the bracket right after 계좌 (회비 계좌(총무)): the dues go into that
+// officer's own account, whatever the club is.
+inline constexpr std::string_view kClubOfficerWords[] = {"총무", "회계", "회장"};
 // Words before a charge that make it money paid out to the account's holder (판매 대금 입금 계좌:
 // a seller's proceeds, 정산 대금, 환급 대금, 보상 대금): the holder's own account.
 inline constexpr std::string_view kPayoutWords[] = {"판매", "정산", "환급", "환불",
@@ -1407,6 +1426,7 @@ inline constexpr std::string_view kOwnLineWords[] = {
 inline constexpr std::string_view kPostOfficeWord = "우체국";
 inline constexpr std::string_view kParcelWords[] = {"송장", "택배", "등기번호", "배송"};
 inline constexpr std::string_view kAccountWord = "계좌";
+inline constexpr std::string_view kAccountNumberWord = "계좌번호";
 // A merchant's record in a payment company's log (merchant_brn=..., settlement_account=...): the
 // settlement account on a line holding a merchant's key is the merchant's, paid its sales.
 inline constexpr std::string_view kSettlementKeyWord = "settle";

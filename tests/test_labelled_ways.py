@@ -18,7 +18,7 @@ from labelled_checks import assert_disjoint, assert_spans_exact, digits_of  # no
 import labelled_ways as ways  # noqa: E402
 import quality  # noqa: E402
 
-N = 2300  # documents per part: every writing (the rarest once a genre takes its share), in about a second
+N = 2400  # documents per part: every writing (the rarest once a genre takes its share), in about a second
 
 
 @pytest.fixture(scope="module")

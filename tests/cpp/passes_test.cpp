@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <span>
 #include <utility>
 #include <string>
 #include <string_view>
@@ -294,6 +295,21 @@ TEST(NormalizePasses, CorrectScannedLetters) {
   // clang-format on
 }
 
+// Scans read with the scanned setting: each input becomes the expected text, or is left as it
+// is where the expected text is empty.
+void expect_scanned_corrections(
+    std::span<const std::pair<std::string_view, std::string_view>> cases) {
+  for (const auto& [input, expected] : cases) {
+    const std::optional<passes::PassOutput> out = passes::correct_lookalikes(input, true, true);
+    if (expected.empty()) {
+      EXPECT_FALSE(out.has_value()) << input;
+      continue;
+    }
+    ASSERT_TRUE(out.has_value()) << input;
+    EXPECT_EQ(out->text, expected) << input;
+  }
+}
+
 // Right after a label of a person's value a scan's letters among right digits are read, whatever
 // the run's length and separators; codes, mails and runs under no such label keep their letters.
 TEST(NormalizePasses, CorrectScannedLettersAfterAPersonsLabel) {
@@ -313,15 +329,7 @@ TEST(NormalizePasses, CorrectScannedLettersAfterAPersonsLabel) {
       {"생년월일 1990.01.01 S/N 12B4-S6", ""},
       {"Hotel 12B4", ""},
   };
-  for (const auto& [input, expected] : cases) {
-    const std::optional<passes::PassOutput> out = passes::correct_lookalikes(input, true, true);
-    if (expected.empty()) {
-      EXPECT_FALSE(out.has_value()) << input;
-      continue;
-    }
-    ASSERT_TRUE(out.has_value()) << input;
-    EXPECT_EQ(out->text, expected) << input;
-  }
+  expect_scanned_corrections(cases);
 }
 
 // A birth date in Korean words a scan misread in part is read whole under a birth label or in a
@@ -342,15 +350,7 @@ TEST(NormalizePasses, CorrectScannedLettersOfAKoreanBirthDate) {
        "| 이름 | 출생일 |\n|---|---|\n| 박도윤 | 1958년 4월 18일 |"},
       {"성명\t방문일\n김민수\t25년 ll월 2B일", ""},  // a visit's column
   };
-  for (const auto& [input, expected] : cases) {
-    const std::optional<passes::PassOutput> out = passes::correct_lookalikes(input, true, true);
-    if (expected.empty()) {
-      EXPECT_FALSE(out.has_value()) << input;
-      continue;
-    }
-    ASSERT_TRUE(out.has_value()) << input;
-    EXPECT_EQ(out->text, expected) << input;
-  }
+  expect_scanned_corrections(cases);
 }
 
 TEST(NormalizePasses, AbsorbSeparatorsOfNumbersTypedToPassAFilter) {

@@ -67,6 +67,13 @@ PEOPLES_ACCOUNTS = [
      {}),
     ('수강료 납부 계좌 신한 110-234-567890 (예금주 김민정)',
      [('bank_account', '110-234-567890', 'account.length', ['context.bank_name', 'context.extra_label', 'context.trailing_label'])],
+     {}),    # The holder's phrase ends with its bracket or its sentence: an office named later on the line
+    # is not the holder.
+    ('심사료 입금 계좌 농협 679 8705 2234 95 (예금주 안순자) 확인. 일정은 학과 사무실에서 안내합니다.',
+     [('bank_account', '679 8705 2234 95', 'account.length', ['context.bank_name', 'context.extra_label', 'context.trailing_label'])],
+     {}),
+    ('심사료 입금 계좌 농협 679-8705-2234-95 예금주 안순자. 문의는 학과 사무실로',
+     [('bank_account', '679-8705-2234-95', 'account.length', ['context.bank_name', 'context.extra_label', 'context.trailing_label'])],
      {}),
 ]
 

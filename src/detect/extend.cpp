@@ -2990,6 +2990,24 @@ std::string_view holder_named(std::string_view s) {
   return {};
 }
 
+// The holder's phrase read to its end: the bracket closing around it ((예금주 안순자) 확인) or
+// its sentence's end; the words after that (… 학과 사무실에서 안내합니다) are someone else's.
+// A bracket within the name ((주)한빛) is part of it.
+std::string_view holder_phrase(std::string_view holder) {
+  int depth = 0;
+  for (std::size_t i = 0; i < holder.size(); ++i) {
+    if (holder[i] == '(') {
+      ++depth;
+    } else if (holder[i] == ')') {
+      if (depth == 0) return holder.substr(0, i);
+      --depth;
+    } else if (holder[i] == '.' && (i + 1 == holder.size() || holder[i + 1] == ' ')) {
+      return holder.substr(0, i);
+    }
+  }
+  return holder;
+}
+
 // Whether the holder written after an account (예금주 홍길동, (김민수)) is a person's name: one
 // word of two or three Hangul syllables that is no business's or organisation's (one of four,
 // 튼튼이사, is more often a business's name). A charge's label (잔금 입금 계좌) then says only
@@ -3760,8 +3778,9 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
     if (!holder.empty()) return holder_organisation_words().in(holder) || names_a_business(holder);
   } else {
     // A body's long name may run past the phrase's reach (예금주: 힐스테이트 입주자대표회의): the
-    // holder is read to its phrase's end.
-    const std::string_view holder = holder_named(line_after(text, run, kIdentityReach));
+    // holder is read to its phrase's end, and no further.
+    const std::string_view holder =
+        holder_phrase(holder_named(line_after(text, run, kIdentityReach)));
     return (holder_organisation_words().in(holder) || names_a_business(holder)) &&
            !names_a_person(holder);
   }

@@ -1059,10 +1059,15 @@ constexpr std::size_t kUnread = std::string_view::npos - 1;
   return end != std::string_view::npos && request_clause(s, e, end);
 }
 
-// No sentence ends in [from, to): no full stop, question or exclamation mark before a space.
+// Whether a sentence ends at byte k of s: a full stop, question or exclamation mark before a space.
+bool sentence_ends_at(std::string_view s, std::size_t k) {
+  return k + 1 < s.size() && (s[k] == '.' || s[k] == '?' || s[k] == '!') && s[k + 1] == ' ';
+}
+
+// No sentence ends in [from, to).
 bool sentence_runs_on(std::string_view s, std::size_t from, std::size_t to) {
   for (std::size_t k = from; k + 1 < to; ++k)
-    if ((s[k] == '.' || s[k] == '?' || s[k] == '!') && s[k + 1] == ' ') return false;
+    if (sentence_ends_at(s, k)) return false;
   return true;
 }
 
@@ -3001,7 +3006,7 @@ std::string_view holder_phrase(std::string_view holder) {
     } else if (holder[i] == ')') {
       if (depth == 0) return holder.substr(0, i);
       --depth;
-    } else if (holder[i] == '.' && (i + 1 == holder.size() || holder[i + 1] == ' ')) {
+    } else if (sentence_ends_at(holder, i)) {
       return holder.substr(0, i);
     }
   }

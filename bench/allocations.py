@@ -57,9 +57,7 @@ def main() -> None:
         held = norvane.detect(text, config)
         fn = lambda _t: held.to_json()  # noqa: E731
     else:
-        fn = {"normalize": lambda t: norvane.normalize(t, config),
-              "detect": lambda t: norvane.detect(t, config),
-              "mask": lambda t: norvane.mask(t, None, config)}[a.op]
+        fn = run.call_of(a.op, config)
     nbytes = len(text.encode())
 
     out = ctypes.create_string_buffer(1 << 16)

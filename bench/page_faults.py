@@ -34,9 +34,7 @@ def main() -> None:
     import norvane
     text = run.load(a.kind, a.size)
     config = norvane.Config.thorough() if a.thorough else None
-    fn = {"normalize": lambda t: norvane.normalize(t, config),
-          "detect": lambda t: norvane.detect(t, config),
-          "mask": lambda t: norvane.mask(t, None, config)}[a.op]
+    fn = run.call_of(a.op, config)
     fn(text)
     before = resource.getrusage(resource.RUSAGE_SELF)
     best_cpu = best_wall = float("inf")

@@ -137,6 +137,15 @@ def measure_memory(ops, path: str) -> dict:
 
 # --------------------------------------------------------------------------- timing
 
+def call_of(op: str, config=None):
+    """The library call `op` ("normalize", "detect" or "mask") with `config` (None: the default),
+    taking the text, as the per-operation tools (page_faults.py, allocations.py) call it."""
+    import norvane
+    return {"normalize": lambda t: norvane.normalize(t, config),
+            "detect": lambda t: norvane.detect(t, config),
+            "mask": lambda t: norvane.mask(t, None, config)}[op]
+
+
 def fresh(text: str) -> str:
     """An equal str that is a new object. The binding reads a str's UTF-8 form, which CPython
     then keeps inside the object; every timed call gets a new object so that the conversion

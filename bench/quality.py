@@ -109,7 +109,20 @@ customs, housekeeping and baby-sitter apps, postnatal helpers, twins' clubs, pet
 moving-out inspections, key handovers, car sharing, foreign workers, fortune-telling and
 naming bookings, hanbok rental, tyres and dashcams, used clothes, instruments, side dishes, window
 screens, baduk and gateball, filming locations, septic tanks, well water, signboards, return to
-farming, video consents, recycling points and trip rosters)
+farming, video consents, recycling points and trip rosters), `labelled_blind19.py` (nineteenth blind
+part: oil presses, rice-cake, butcher's and fish-market orders, ancestral-rite food, grave mowing
+and relocation, temple rites, church newcomers, elders' birthday banquets, families' first
+meetings, school committees, crossing duty, parent-teacher conferences, family-trip absences,
+school transfers, calligraphy, pottery, gugak and K-pop dance classes, ballet recitals, drawing
+and speech contests, football, jokgu and billiards clubs, board-game meet-ups, community
+giveaways, study groups, gosiwon rooms, coffee subscriptions, brewery tours, motorcycles, car
+scrapping, dog training, cat sitting, pet grooming, seniors' Hangul and smartphone classes,
+haenyeo, rice procurement, fertiliser, pesticide registers, pine-mushroom bids, local-food
+producers, food-waste cards, civic safety reports, youth rent support, energy and culture
+vouchers, large-family cards, a hardware shop's tab, electrical inspections, water leaks, custom
+cakes, home-office equipment, pilgrimages, syrup sold by direct message, international-school
+admissions, bathhouse scrubs and shoe and watch repairs, in forms, scans, exports, chats in
+dialects, community posts, older people's texts, call transcripts, notices, receipts and ledgers)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -133,6 +146,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind16   # the sixteenth blind part: the same holds
     python bench/quality.py --parts blind17   # the seventeenth blind part: the same holds
     python bench/quality.py --parts blind18   # the eighteenth blind part: the same holds
+    python bench/quality.py --parts blind19   # the nineteenth blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -187,6 +201,7 @@ import labelled_blind15  # noqa: E402
 import labelled_blind16  # noqa: E402
 import labelled_blind17  # noqa: E402
 import labelled_blind18  # noqa: E402
+import labelled_blind19  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -345,7 +360,7 @@ PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_b
                           labelled_blind8.PART, labelled_blind9.PART, labelled_blind10.PART,
                           labelled_blind11.PART, labelled_blind12.PART, labelled_blind13.PART,
                           labelled_blind14.PART, labelled_blind15.PART, labelled_blind16.PART,
-                          labelled_blind17.PART, labelled_blind18.PART)
+                          labelled_blind17.PART, labelled_blind18.PART, labelled_blind19.PART)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
@@ -357,7 +372,8 @@ def documents(part: str, count: int, seed: int) -> list:
     "blind9" from labelled_blind9.py, "blind10" from labelled_blind10.py, "blind11" from
     labelled_blind11.py, "blind12" from labelled_blind12.py, "blind13" from labelled_blind13.py,
     "blind14" from labelled_blind14.py, "blind15" from labelled_blind15.py, "blind16" from labelled_blind16.py,
-    "blind17" from labelled_blind17.py, "blind18" from labelled_blind18.py, "structure-tuning"
+    "blind17" from labelled_blind17.py, "blind18" from labelled_blind18.py, "blind19" from
+    labelled_blind19.py, "structure-tuning"
     and "structure-heldout" from labelled_structure.py, "ways-tuning" and "ways-heldout" from labelled_ways.py."""
     if part == labelled_blind.PART:
         return labelled_blind.generate(count, seed)
@@ -395,6 +411,8 @@ def documents(part: str, count: int, seed: int) -> list:
         return labelled_blind17.generate(count, seed)
     if part == labelled_blind18.PART:
         return labelled_blind18.generate(count, seed)
+    if part == labelled_blind19.PART:
+        return labelled_blind19.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

@@ -69,3 +69,22 @@ def assert_check_digit(value) -> str | None:
         assert len(ds) in (15, 16) and corpus.luhn_ok(ds), value
         return "card"
     return None
+
+
+def assert_sound(doc, part: str) -> None:
+    """The document is of the part, holds something to measure, and its spans slice back exactly
+    and never overlap."""
+    assert doc.part == part, doc.part
+    assert doc.values or doc.negatives, doc.text
+    assert_spans_exact(doc)
+    assert_disjoint(doc)
+
+
+def assert_look_alikes_apart(doc, shared_boxes) -> None:
+    """No look-alike repeats a value of its document, and a shared mailbox is one of the
+    organisation's boxes (info@, help@ ...), never a person's address."""
+    values = {v.text for v in doc.values}
+    for n in doc.negatives:
+        assert n.text not in values, (doc.genre, n)
+        if n.category == "shared_mailbox":
+            assert n.text.split("@")[0] in shared_boxes, n

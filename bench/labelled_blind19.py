@@ -289,6 +289,21 @@ def spaced_out(w: labelled.Written) -> labelled.Written:
     return _v(w.kind, " ".join(w.text.replace("-", "")), "spaced_digits")
 
 
+def hide_middle(w: labelled.Written) -> labelled.Written:
+    """A value as a posted notice prints it: the middle third of its digits, a birth date's month
+    and day, or an e-mail's name starred."""
+    if w.masked or w.writing in KEPT_WRITINGS:
+        return w
+    if w.kind == "email":
+        local, domain = w.text.split("@", 1)
+        return _v(w.kind, local[:2] + "*" * (len(local) - 2) + "@" + domain, "masked_notice")
+    at = [i for i, c in enumerate(w.text) if c.isdigit()]
+    third = len(at) // 3
+    # A birth date keeps its year; other numbers keep their ends.
+    hidden = set(at[(4 if len(at) >= 8 else 2):] if w.kind == "birth_date" else at[third:len(at) - third])
+    return _v(w.kind, "".join("*" if i in hidden else c for i, c in enumerate(w.text)), "masked_notice")
+
+
 def wide(w: labelled.Written) -> labelled.Written:
     if w.kind == "email" or w.writing == "english":
         return w
@@ -1092,7 +1107,8 @@ def write_table(r: random.Random, page: _Page, genre: Genre) -> None:
     rows = [person_fields(r, genre, few=True) for _ in range(r.randint(3, 7))]
     kinds = [k for k in KINDS if any(f.kind == k for row in rows for f in row)][:4] or ["phone"]
     extra = look_alikes(r, genre, 1)[0]
-    heads = ["번호", "이름"] + [next(f.label for row in rows for f in row if f.kind == k) for k in kinds] + [extra.label]
+    heads = ["번호", "이름"] + [next((f.label for row in rows for f in row if f.kind == k and f.written.writing not in ("home_line", "safe_050")),
+                                   LABELS[k][0]) for k in kinds] + [extra.label]
     page.add(f"{r.choice(genre.titles)} ({r.choice(genre.orgs)})\n")
     joint = " | " if sep == "md" else sep
     page.add(("| " if sep == "md" else "") + joint.join(heads) + (" |" if sep == "md" else "") + "\n")
@@ -1283,6 +1299,7 @@ def write_notice(r: random.Random, page: _Page, genre: Genre) -> None:
         fields = person_fields(r, genre, few=True)
         page.add(f"{i + 1}. {veiled(fields[0].text)} ")
         for f in fields[1:3]:
+            f.written = hide_middle(f.written) if r.random() < 0.6 else f.written
             page.add(f"{f.label} ")
             page.bank_then(f, "label_space", f.label, "notice")
             page.add(" ")

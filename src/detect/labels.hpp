@@ -457,6 +457,9 @@ inline constexpr Label kBirth[] = {
     {"birthdate", 1.0f, kLogKey},
     {"생년 월일", 1.0f},
     {"생", 0.9f, kTrailing},
+    // 생 as a word of its own right before the date: how a roster's row or a note jots a birth
+    // (홍길동 - 010-... - 생 1978.10.07, 생. 58.10.20), not 학생 or 발생.
+    {"생", 0.9f, kAdjacent | kStandalone},
     {"태어난", 0.8f},
     {"탄생", 0.6f},
     {"B/D", 1.0f, kAscii},

@@ -2142,6 +2142,14 @@ std::optional<Date> separated_date(std::string_view s, bool letters_read) {
               static_cast<std::uint8_t>(d)};
 }
 
+// separated_date on the source as typed, or with its full-width forms and spaces folded when it
+// holds any: a Korean input method's full-width mode types a date so (１９４０． ２． １４．).
+bool written_as_separated_date(std::string_view source, bool letters_read) {
+  if (separated_date(source, letters_read)) return true;
+  const auto folded = passes::folds_anything(source) ? passes::fold(source) : std::nullopt;
+  return folded && separated_date(folded->text, letters_read);
+}
+
 }  // namespace
 
 bool may_be_short_date(std::string_view s) {
@@ -2340,7 +2348,8 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
       return c.entity == EntityKind::birth_date;
     });
     // Written as a date, it weighs a little more than the bare digits (0.1) of the base rules.
-    if (!has_birth && n >= 4 && n <= 8 && separated_date(source, cfg.scanned_letters))
+    if (!has_birth && n >= 4 && n <= 8 &&
+        written_as_separated_date(source, cfg.scanned_letters))
       add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date),
                                  rule::kBirthSeparatedDate, cues_for(EntityKind::birth_date), 0.2f,
                                  true, Certainty::probable, EntityKind::birth_date});

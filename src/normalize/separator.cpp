@@ -118,6 +118,60 @@ std::size_t joining_word_at(std::string_view s, std::size_t i) {
   return 0;
 }
 
+// A whole date written with separators (1942.03.26, 2001/02/13, 1986. 7. 6, 13.01.1990) that
+// starts at byte b: its end, or 0. Its two separators are one mark, spaces around it for dots only.
+std::size_t whole_date_from(std::string_view s, std::size_t b) {
+  const std::size_t n = s.size();
+  auto digit = [&](std::size_t k) { return k < n && s[k] >= '0' && s[k] <= '9'; };
+  if (!digit(b) || (b > 0 && digit(b - 1))) return 0;
+  std::size_t k = b;
+  unsigned parts[3] = {0, 0, 0};
+  std::size_t widths[3] = {0, 0, 0};
+  char mark = 0;
+  for (int p = 0; p < 3; ++p) {
+    if (p > 0) {
+      std::size_t m = k;
+      if (mark == '.')
+        while (m < n && s[m] == ' ') ++m;
+      if (m >= n || (mark ? s[m] != mark : (s[m] != '.' && s[m] != '-' && s[m] != '/'))) return 0;
+      mark = s[m++];
+      if (mark == '.')
+        while (m < n && s[m] == ' ') ++m;
+      k = m;
+    }
+    const std::size_t from = k;
+    while (digit(k) && k - from < 5) parts[p] = parts[p] * 10 + static_cast<unsigned>(s[k++] - '0');
+    widths[p] = k - from;
+  }
+  if (digit(k)) return 0;
+  auto month_day = [](unsigned m, unsigned d) { return m >= 1 && m <= 12 && d >= 1 && d <= 31; };
+  auto year = [](std::size_t w, unsigned y) { return w == 2 || (w == 4 && y >= 1900 && y <= 2099); };
+  const bool year_first = year(widths[0], parts[0]) && widths[1] <= 2 && widths[2] <= 2 &&
+                          month_day(parts[1], parts[2]);
+  const bool year_last = widths[2] == 4 && year(4, parts[2]) && widths[0] <= 2 && widths[1] <= 2 &&
+                         (month_day(parts[1], parts[0]) || month_day(parts[0], parts[1]));
+  return year_first || year_last ? k : 0;
+}
+
+// Whether a whole date written with separators ends at byte e.
+bool whole_date_ends_at(std::string_view s, std::size_t e) {
+  constexpr std::size_t kLongestDate = 16;  // 1986. 12. 31 with spaces around its dots
+  for (std::size_t b = e > kLongestDate ? e - kLongestDate : 0; b < e; ++b)
+    if (whole_date_from(s, b) == e) return true;
+  return false;
+}
+
+// A space between a whole date with separators and a number before or after it parts two fields
+// (생일 1942.03.26 12:00, 생 2001/02/13 - 62,200원, Jul 15, 1958 - 2027.06.14), not the groups of
+// one number. A gap that opens with a dot may be the date's own (1986. 7. 6): only a whole date
+// before it ends there.
+bool parts_a_whole_date(std::string_view s, std::size_t i, std::size_t v) {
+  const std::string_view gap = s.substr(i, v - i);
+  if (gap.find_first_of(" \t") == std::string_view::npos) return false;
+  if (whole_date_ends_at(s, i)) return true;
+  return gap.front() != '.' && whole_date_from(s, v) != 0;
+}
+
 // What parts digits typed one by one: a space, two spaces or a spaced hyphen.
 constexpr std::string_view kApart[] = {" - ", "  ", " "};
 std::size_t apart_from(std::string_view s, std::size_t b) {
@@ -350,6 +404,7 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
     // A licence's class after the number (91 (1종대형), 91 2종보통) is no group of it.
     if (spaced_dashes && text.substr(v + 1, 3) == "종") continue;
     const bool one_by_one = spaced_dashes && spaced_one_by_one(text, d0, i, v);
+    if (keep_fields && !one_by_one && parts_a_whole_date(text, i, v)) continue;
     // Fields of a row (CSV, TSV, a report's columns) stay apart: a comma, a tab or two spaces
     // are never inside one number there.
     if (keep_fields && !one_by_one &&

@@ -866,6 +866,24 @@ std::size_t remark_before(std::string_view s, std::size_t e) {
   return std::string_view::npos;
 }
 
+// Whether the label ending at byte e is the subject of a sentence whose predicate is the value at
+// [start, end): only a subject's particle and spaces between them, a copula after the value
+// (its date's last dot or a space between).
+bool subject_of_value(std::string_view s, std::size_t e, std::size_t start, std::size_t end) {
+  std::string_view between = s.substr(e, start - e);
+  const auto particle =
+      std::find_if(std::begin(labels::kSubjectParticles), std::end(labels::kSubjectParticles),
+                   [&](std::string_view p) { return between.starts_with(p); });
+  if (particle == std::end(labels::kSubjectParticles)) return false;
+  between.remove_prefix(particle->size());
+  if (between.find_first_not_of(' ') != std::string_view::npos) return false;
+  std::size_t k = end;
+  while (k < s.size() && (s[k] == '.' || s[k] == ' ')) ++k;
+  const std::string_view after = s.substr(k);
+  return std::any_of(std::begin(labels::kCopulas), std::end(labels::kCopulas),
+                     [&](std::string_view c) { return after.starts_with(c); });
+}
+
 // Letters and digits in [from, to), between a label and its value, that the distance does not
 // count: generic words at the end of a word (번호, 연월일, date) and remarks in brackets.
 // `number_words` gets those of words for "number" (No, num) and of markup tags between cells
@@ -1371,6 +1389,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
           d = lead;
           readings |= kBracketedAnswer;
         }
+        if (d == 1 && subject_of_value(text, e, start, end)) d = 0;
         if (d > window || ((l.flags & labels::kAdjacent) && d > 1)) continue;
         if ((l.flags & labels::kStandalone) && !standalone(text, j, e)) continue;
         if ((l.flags & labels::kTypeValue) && !type_key_value(text, j, e, start)) continue;

@@ -1529,6 +1529,12 @@ inline constexpr std::string_view kGenericWords[] = {
 };
 inline constexpr std::string_view kParticles[] = {"은", "는", "이",   "가", "을",
                                                   "를", "로", "으로", "도", "란"};
+// A label as a sentence's subject and the value as its predicate (생일이 1960. 12. 12.이에요,
+// 연락처는 010-1234-5678 입니다): the subject's particle stands right before the value and a
+// copula right after it, and the particle is no distance.
+inline constexpr std::string_view kSubjectParticles[] = {"이", "가", "은", "는"};
+inline constexpr std::string_view kCopulas[] = {"이에요", "예요", "입니다", "이야", "이고",
+                                                "이며",   "이라서", "이었", "이요"};
 // Words of saying, giving or showing a value between its label and the value (계좌 불러줌:,
 // 계좌 불러드릴게요 110-..., 면허증을 보여줬는데 11-23-...): a label is read across them as if
 // they were not there.

@@ -11,19 +11,11 @@ from hypothesis import strategies as st
 
 import norvane
 from norvane import Config
-from thorough_checks import assert_exact_and_reversible, found_thorough
+from thorough_checks import assert_exact_and_reversible, birth, found_thorough, phone
 
 EXTRA = "context.extra_label"
 DISTANCE = "context.letter_distance"
 SEPARATED = "birth.separated_date"
-
-
-def birth(date, rule, *extensions):
-    return ("birth_date", date, rule, list(extensions))
-
-
-def phone(number, *extensions):
-    return ("phone", number, "phone.mobile_11", list(extensions))
 
 
 ROSTER_ROWS = [

@@ -9,14 +9,11 @@ import pytest
 
 import norvane
 from norvane import Config
-from thorough_checks import assert_exact_and_reversible, found_thorough
+from thorough_checks import assert_exact_and_reversible, birth, found_thorough
 
 BRACKET = "birth.bracket_after_person"
 ROSTER = "birth.roster_row"
-
-
-def birth(date, rule, *extensions):
-    return ("birth_date", date, rule, list(extensions))
+EXTRA = "context.extra_label"
 
 
 BRACKETS = [
@@ -50,13 +47,14 @@ BRACKETS = [
     # A child's date beside a child's word.
     ("원생 김하은 (2021.03.05) 햇님반\n(자녀 2015.03.02)",
      [birth("2021.03.05", "birth.yyyymmdd", BRACKET), birth("2015.03.02", "birth.yyyymmdd", BRACKET)]),
-    # A birth's mark opening the bracket, bare or with a dot or a colon, in an intake note.
+    # A birth's mark opening the bracket, bare or with a dot or a colon, in an intake note: the
+    # mark is the short label 생 right before the date.
     ("피해자 성로제(생 1984. 7. 3.) 경찰 연계로 내방\n상담 대상 김민지 (생 1986년 1월 6일) 1차 상담\n"
      "김철수(생. 1975.3.2) 보호자 동행, 최하늘(생: 890926)",
-     [birth("1984. 7. 3", "birth.separated_date", "birth.separated_date", BRACKET),
-      birth("1986년 1월 6일", "birth.korean_date", "birth.korean_date", BRACKET),
-      birth("1975.3.2", "birth.separated_date", "birth.separated_date", BRACKET),
-      birth("890926", "birth.yymmdd", BRACKET)]),
+     [birth("1984. 7. 3", "birth.separated_date", "birth.separated_date", EXTRA),
+      birth("1986년 1월 6일", "birth.korean_date", "birth.korean_date", EXTRA),
+      birth("1975.3.2", "birth.separated_date", "birth.separated_date", EXTRA),
+      birth("890926", "birth.yymmdd", EXTRA)]),
 ]
 # Dates in brackets that are no one's birth: after an event's or an organisation's word (a word
 # that begins with a surname's syllable included: 송년회, 설립, 이용일), an age that disagrees, a

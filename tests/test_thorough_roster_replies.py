@@ -8,17 +8,9 @@ import pytest
 
 import norvane
 from norvane import Config
-from thorough_checks import assert_exact_and_reversible, found_thorough
+from thorough_checks import assert_exact_and_reversible, birth, found_thorough, phone
 
 ROSTER = "birth.roster_row"
-
-
-def birth(date, rule, *extensions):
-    return ("birth_date", date, rule, list(extensions))
-
-
-def phone(number, *extensions):
-    return ("phone", number, "phone.mobile_11", list(extensions))
 
 
 REPLIES = [

@@ -40,6 +40,16 @@ def found_thorough(text):
             for f in norvane.detect(text, Config.thorough()).findings]
 
 
+def birth(date, rule, *extensions):
+    """A birth date's expected finding, as found_thorough gives it."""
+    return ("birth_date", date, rule, list(extensions))
+
+
+def phone(number, *extensions):
+    """A mobile number's expected finding, as found_thorough gives it."""
+    return ("phone", number, "phone.mobile_11", list(extensions))
+
+
 def vetoed_thorough(text):
     """The reason each number the thorough settings vetoed as a company's or a look-alike was
     dropped for, by its text."""

@@ -135,6 +135,31 @@ TEST(NormalizePasses, AbsorbSeparatorsKeepingFields) {
   // clang-format on
 }
 
+// Keeping fields, a whole date with separators and a number across a space or a spaced dash are
+// two fields; the date's own dots and spaces are still absorbed, and part dates stay joined.
+TEST(NormalizePasses, AbsorbSeparatorsKeepsAWholeDateApartFromTheNextNumber) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"1942.03.26 12:00", "19420326 12:00"},
+      {"2001/02/13 - 62,200", "2001/02/13 - 62,200"},
+      {"1958 - 2027.06.14", "1958 - 20270614"},
+      {"13.01.1990 1234", "13011990 1234"},
+      {"1990. 10. 11. 10:30", "19901011. 10:30"},
+      {"74.07.30 10", "740730 10"},
+      {"2024. 10. 14", "20241014"},        // a date alone: its inner gaps are its own
+      {"03.26 12", "032612"},               // no year: no whole date
+      {"1942.13.26 12", "1942132612"},      // no month 13
+      {"010.1234.5678 12", "0101234567812"},  // a phone with dots is no date
+  };
+  for (const auto& [input, expected] : cases) {
+    const auto out = passes::absorb_separators(input, true);
+    EXPECT_EQ(out ? out->text : std::string(input), expected) << input;
+  }
+  // Fields not kept (the default settings): joined as ever.
+  const auto joined = passes::absorb_separators("1942.03.26 12:00", false);
+  ASSERT_TRUE(joined);
+  EXPECT_EQ(joined->text, "1942032612:00");
+}
+
 // One side of a segment as the notation writes it: bytes, and chars where they differ.
 std::string side(std::size_t b0, std::size_t b1, std::size_t c0, std::size_t c1) {
   std::string s = std::to_string(b0) + "-" + std::to_string(b1);

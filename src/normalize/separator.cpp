@@ -155,6 +155,11 @@ std::size_t whole_date_from(std::string_view s, std::size_t b) {
 
 // Whether a whole date written with separators ends at byte e.
 bool whole_date_ends_at(std::string_view s, std::size_t e) {
+  // Most numbers before a space have no date's mark before their last group: let them go first.
+  std::size_t k = e;
+  while (k > 0 && e - k < 4 && s[k - 1] >= '0' && s[k - 1] <= '9') --k;
+  while (k > 0 && s[k - 1] == ' ') --k;
+  if (k == 0 || (s[k - 1] != '.' && s[k - 1] != '-' && s[k - 1] != '/')) return false;
   constexpr std::size_t kLongestDate = 16;  // 1986. 12. 31 with spaces around its dots
   for (std::size_t b = e > kLongestDate ? e - kLongestDate : 0; b < e; ++b)
     if (whole_date_from(s, b) == e) return true;

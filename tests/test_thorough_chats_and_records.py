@@ -112,7 +112,8 @@ DIRECTORIES = [
     ("| 2025-12-01 | 봉사활동 | 수성구 | 장민수 | 010-5519-5071 |", [mobile("010-5519-5071")], {}),
     ("양태호   010-8469-3326   1978.12.05   2015.03.02", [mobile("010-8469-3326")], {}),
     ("양태호   010-8469-3326   2020.12.05", [mobile("010-8469-3326")], {}),
-    ("김민수 010-8469-3326 1978.12.05", [mobile("010-8469-3326", ["context.run_before_date"])], {}),
+    # The whole date after a space is kept apart from the mobile before it.
+    ("김민수 010-8469-3326 1978.12.05", [mobile("010-8469-3326")], {}),
     # A row holding the person's registration number holds their birth date: the date beside it
     # is another day of theirs (a staff register's hire date).
     ("E45948  성순옥  651128-*******  2006-10-04  CS팀  010-7384-3703\n"

@@ -15,7 +15,7 @@ LD, EL, BANK = "context.letter_distance", "context.extra_label", "context.bank_n
 ABBR = "context.abbreviation"
 DOCS_BIRTH, DOCS_PASSPORT = "birth.docs_field", "passport.docs_field"
 AGE, AMONG, FOREIGNER = "birth.age_beside", "phone.mobile_among_accounts", "foreigner.word_beside_hidden_digit"
-HOLDER, BEFORE_DATE = "account.after_holder", "context.run_before_date"
+HOLDER = "account.after_holder"
 # The year ages are read against, pinned (Config.reference_year).
 YEAR = 2026
 
@@ -68,13 +68,14 @@ CASES = [
      [("birth_date", "1939-03-18", "birth.yyyymmdd", [AGE], []),
       ("birth_date", "1961.09.27", "birth.yyyymmdd", ["context.trailing_label"], [])],
      []),
+    # The dates after the accounts are whole dates: the space before each keeps it apart.
     (KYE,
      [("phone", "010-3637-5174", "phone.mobile_11", [AMONG], []),
-      ("bank_account", "145-147356-32469", "account.length", [BANK, EL, BEFORE_DATE], []),
+      ("bank_account", "145-147356-32469", "account.length", [BANK, EL], []),
       ("phone", "01042924020", "phone.mobile_11", [AMONG], []),
-      ("bank_account", "302 4039 6816 67", "account.length", [BANK, EL, BEFORE_DATE], []),
+      ("bank_account", "302 4039 6816 67", "account.length", [BANK, EL], []),
       ("phone", "010 4990 7268", "phone.mobile_11", [AMONG], []),
-      ("bank_account", "53978248454", "account.length", [BANK, EL, BEFORE_DATE], []),
+      ("bank_account", "53978248454", "account.length", [BANK, EL], []),
       ("bank_account", "010-2222-3333", "account.length", [BANK], [])],
      # Without the thorough readings the dates join the accounts, read as cards.
      [("phone", "010-3637-5174", "phone.mobile_11", [], []),
@@ -190,4 +191,4 @@ def test_what_stands_beside_a_run_is_read_for_each_kind_that_asks():
     assert outcome("외국인 750101-5****** (1975.01.01, 51세)") == (
         [("foreigner_registration", "750101-5******", "resident.foreigner_13", [LD], 0.94),
          ("birth_date", "1975.01.01", "birth.yyyymmdd", [AGE], 0.78)],
-        [])
+        [("credit_card", "below_threshold", 0.39), ("bank_account", "no_context", 0.09)])

@@ -22,9 +22,10 @@ SENDERS = [
     ('{"sender": "newsletter@hanbitcard.com", "recipient": "haneul88@daum.net", "subject": "배송 시작 안내"}',
      [('email', 'haneul88@daum.net', 'email.structural', [])],
      {'newsletter@hanbitcard.com': 'company_number'}),
+    # The log's date stays apart from its clock: no joined number to veto.
     ('2026-12-01 09:12:44 sender=event@alert.nurimall.co.kr rcpt=jiwoo.lee@kakao.com status=sent',
      [('email', 'jiwoo.lee@kakao.com', 'email.structural', [])],
-     {'2026-12-01 09': 'look_alike', 'event@alert.nurimall.co.kr': 'company_number'}),
+     {'event@alert.nurimall.co.kr': 'company_number'}),
     ('발신. hanbitcard@mail.hanbitcard.com\n수신. taeyoung_park@hanmail.net',
      [('email', 'taeyoung_park@hanmail.net', 'email.structural', [])],
      {'hanbitcard@mail.hanbitcard.com': 'company_number'}),

@@ -129,6 +129,8 @@ bool in_lightly_misread_run(std::string_view s, std::size_t i, bool scanned) {
     else ++separators;
   }
   if (scans > 0 && separators == 0) return false;
+  // A whole passport leading the run is the row's field before the next one (S02970100 17:30).
+  if (i - from < kPassportLength && whole_passport_at(s, from)) return false;
   // One letter leading bare digits is a passport's or a serial's (O51055216), not a digit; so is a
   // scanned letter leading eight digits in groups (a passport typed S1234 5678).
   if (letters == 1 && i == from && (separators == 0 || (scans == 1 && digits == 8))) return false;

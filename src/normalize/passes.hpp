@@ -40,11 +40,18 @@ std::optional<PassOutput> correct_lookalikes(std::string_view text, bool in_digi
 // length): only the map is returned, and the text is not copied.
 std::optional<SpanMap> correct_lookalikes_in_place(std::string& text, bool in_digit_runs,
                                                    bool scanned_letters = false);  // lookalike.cpp
-// With keep_fields, a stretch of separators holding a comma, a tab or two spaces is left alone.
+// With keep_fields, a stretch of separators holding a comma, a tab or two spaces is left alone,
+// and so is one holding a space after a whole passport (whole_passport_at).
 // With spaced_dashes, " - " that joins the groups of a number the same way at every join
 // (18 - 21 - 829385 - 26) is one separator, not two spaces around a hyphen.
 std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fields,
                                             bool spaced_dashes = false);  // separator.cpp
+// A passport written whole with its letter at `lead` (M12345678, M123A4567, M5897****): a letter
+// standing alone, then eight places of digits or masks, the fourth a capital in the current
+// format, and no letter or digit after them. A jotted row goes on after it with a space (여권
+// M511K0351 870,500원, 여권 S02970100 17:30): what follows is the next field, no more of it.
+inline constexpr std::size_t kPassportLength = 9;
+bool whole_passport_at(std::string_view s, std::size_t lead);  // separator.cpp
 // Whether the joiner at i of length len joins the groups of one number: the same joiner between
 // three groups of two digits or more, or between six digits and seven.
 bool joins_groups(std::string_view s, std::size_t i, std::size_t len);  // variants.cpp

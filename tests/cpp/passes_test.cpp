@@ -131,6 +131,20 @@ TEST(NormalizePasses, AbsorbSeparatorsKeepingFields) {
       {"901315  1234567", nullptr, ""},   // no month 13: two fields
       {"900115  9234567", nullptr, ""},   // no sex digit 9: two fields
       {"900115    1234567", nullptr, ""},  // four spaces: two fields
+      // A whole passport ends its field: the number after its space is the row's next one.
+      {"M04467226 73kg", nullptr, ""},
+      {"M511K0351 870,500", nullptr, ""},
+      {"M5897**** 7/6", nullptr, ""},
+      {"S02970100 - 2025-09-19", "S02970100 - 20250919",
+       "identity 0-16>0-16 | delete 16-17>16-16 [separator.hyphen] s1 | identity 17-19>16-18"
+       " | delete 19-20>18-18 [separator.hyphen] s1 | identity 20-22>18-20"},
+      // Not whole: groups of one passport, a letter led by another, a passport's hyphen.
+      {"S1234 5678", "S12345678",
+       "identity 0-5>0-5 | delete 5-6>5-5 [separator.whitespace] w1 | identity 6-10>5-9"},
+      {"AB12345678 9", "AB123456789",
+       "identity 0-10>0-10 | delete 10-11>10-10 [separator.whitespace] w1 | identity 11-12>10-11"},
+      {"M12345678-73", "M1234567873",
+       "identity 0-9>0-9 | delete 9-10>9-9 [separator.hyphen] s1 | identity 10-12>9-11"},
   });
   // clang-format on
 }
@@ -312,6 +326,12 @@ TEST(NormalizePasses, CorrectScannedLetters) {
       {"OS 202405141", nullptr, ""},       // S touches no digit, so O's run is two letters
       {"S 010-1234-5678", nullptr, ""},    // set apart from the number
       {"S/N 5MKR4GR3598U", nullptr, ""},   // a serial's letters touch other letters
+      // A whole passport before the row's next number keeps its letters (S02970100 17:30).
+      {"S02970100 17", nullptr, ""},
+      {"S743B1944 3", nullptr, ""},
+      {"S743B19445 3", "5743819445 3",
+       "replace 0-1>0-1 [value.scanned_letter] r1 | identity 1-4>1-4"
+       " | replace 4-5>4-5 [value.scanned_letter] r1 | identity 5-12>5-12"},  // ten places: no passport
   });
   // Without the setting S and B stay letters.
   check_pass([](std::string_view t) { return passes::correct_lookalikes(t, true, false); }, {

@@ -4898,23 +4898,49 @@ std::size_t trailing_dotted_date_digits(std::string_view source) {
 }
 
 namespace {
-// Ten bare digits with one or two capital letters glued before them (교적번호 A3578345658, a
-// 등록번호 column's A8996937942): a registry's identifier, the letter a part of it. A business
-// number is written bare or 3-2-5 and never so; a business's own word on the line (사업자) reads
-// it as labelled. Not a telephone's (T0312345678: a business number never begins with 0).
-bool letter_led_registry(std::string_view source, std::string_view text, const Span& run) {
-  if (source.size() != 10 || source[0] == '0' || run.byte_start == 0 ||
-      !is_ascii_upper(static_cast<unsigned char>(text[run.byte_start - 1])))
+// Digits (bare or in groups joined by hyphens) with capitals glued before them: an identifier
+// led by its letters (약정번호 C7974-627095, contract_no=CT0208-368452, 교적번호 A3578345658, a
+// 등록번호 column's A8996937942), the digits a part of it and no phone's, account's or business
+// number's. Capitals that are a label glued to its value (HP010-..., TEL02-..., KB123-...,
+// T0312345678) lead none; a business's own word on the line (사업자) reads the number as labelled.
+// A card's or a resident's number whose check digit agrees is read by it, not by the capitals
+// (MC5500-..., HD4111-...: a card's brand or issuer in short).
+bool led_by_identifier_capitals(std::span<const std::uint8_t> d, std::string_view source,
+                                std::string_view text, const Span& run) {
+  constexpr std::size_t kLongestLead = 4, kFewestCardDigits = 13, kMostCardDigits = 19;
+  if (source.empty() || !is_ascii_digit(static_cast<unsigned char>(source[0])) ||
+      run.byte_start == 0 || !is_ascii_upper(static_cast<unsigned char>(text[run.byte_start - 1])))
     return false;
   std::size_t lead = run.byte_start - 1;
-  if (lead > 0 && is_ascii_upper(static_cast<unsigned char>(text[lead - 1]))) --lead;
-  if (lead > 0 && (is_ascii_letter(static_cast<unsigned char>(text[lead - 1])) ||
-                   is_ascii_digit(static_cast<unsigned char>(text[lead - 1])) ||
-                   text[lead - 1] == '@' || text[lead - 1] == '.'))
+  while (lead > 0 && run.byte_start - lead <= kLongestLead &&
+         is_ascii_upper(static_cast<unsigned char>(text[lead - 1])))
+    --lead;
+  if (run.byte_start - lead > kLongestLead ||
+      (lead > 0 && (is_ascii_letter(static_cast<unsigned char>(text[lead - 1])) ||
+                    is_ascii_digit(static_cast<unsigned char>(text[lead - 1])) ||
+                    text[lead - 1] == '@' || text[lead - 1] == '.')))
     return false;
-  return std::all_of(source.begin(), source.end(),
-                     [](char c) { return is_ascii_digit(static_cast<unsigned char>(c)); }) &&
-         !business_identity_words().in(line_before(text, run));
+  if (!std::all_of(source.begin(), source.end(), [](char c) {
+        return is_ascii_digit(static_cast<unsigned char>(c)) || c == '-';
+      }))
+    return false;
+  auto passed = [](const ChecksumResult& r) { return r.kind == ChecksumResult::Kind::passed; };
+  if (d.size() >= kFewestCardDigits && d.size() <= kMostCardDigits && passed(luhn_checksum(d)))
+    return false;
+  if (const auto resident = analyze_resident(d); resident && passed(resident->checksum))
+    return false;
+  const std::string_view capitals = text.substr(lead, run.byte_start - lead);
+  auto names = [&](std::string_view word) { return equals_ignoring_case(capitals, word); };
+  const bool telephone = source[0] == '0';
+  if ((telephone && std::any_of(std::begin(labels::kGluedLineCapitals),
+                                std::end(labels::kGluedLineCapitals), names)) ||
+      std::any_of(std::begin(labels::kGluedNameCapitals), std::end(labels::kGluedNameCapitals),
+                  names))
+    return false;
+  for (const std::span<const labels::Label> table : labels::kTables)
+    for (const labels::Label& l : table)
+      if (names(l.word)) return false;
+  return !business_identity_words().in(line_before(text, run));
 }
 // A reference number led by its year and grouped 4-4-2 (접수 2025-4202-79, VOYAGE 2025-5556-97,
 // Registration No. 2025-1150-42): a business registration number is written 3-2-5 or as ten
@@ -4953,8 +4979,8 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
     if (is_imei(d)) return Veto{RejectReason::look_alike, true};
     if (n == 10 && patient_chart_number(source, text, run, labels))
       return Veto{RejectReason::look_alike, true};
-    if (n == 10 && cfg.label_reading &&
-        (year_led_reference(source, labels) || letter_led_registry(source, text, run)))
+    if (cfg.label_reading && ((n == 10 && year_led_reference(source, labels)) ||
+                              led_by_identifier_capitals(d, source, text, run)))
       return Veto{RejectReason::look_alike, true};
     // A date joined to the hour of a clock (2024.01.12 11:50), or a time stamp 20211021122410.
     // A mobile number before the hour is read apart from the clock.

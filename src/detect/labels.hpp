@@ -1574,6 +1574,14 @@ inline constexpr std::string_view kIssuedNumberHolders[] = {
 };
 inline constexpr std::string_view kIssuedNumberEndings[] = {"번호", "id",   "no",
                                                             "코드", "code", "넘버"};
+// Capitals written glued to their value as its label, beside the tables' words (HP010-...,
+// TEL02-..., KB123-... are read through those): a line's one-letter abbreviation on a card or a
+// sign and a cell phone's CP, before a telephone number only (T0312345678, M010-..., F02-...;
+// M9697970410 is a registry's identifier), and banks' and cards' short names. Other capitals
+// glued to a number lead an identifier (extend::led_by_identifier_capitals).
+inline constexpr std::string_view kGluedLineCapitals[] = {"T", "M", "P", "H", "F", "CP"};
+inline constexpr std::string_view kGluedNameCapitals[] = {"SC", "KEB", "DGB", "BNK",
+                                                          "BC", "JCB", "AMEX"};
 // Words for "number" after a label (Passport No., 여권NO., card_num): never counted either.
 inline constexpr std::string_view kNumberWords[] = {"no", "number", "num", "nr", "nbr"};
 

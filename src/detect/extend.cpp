@@ -4905,17 +4905,32 @@ namespace {
 // T0312345678) lead none; a business's own word on the line (사업자) reads the number as labelled.
 // A card's or a resident's number whose check digit agrees is read by it, not by the capitals
 // (MC5500-..., HD4111-...: a card's brand or issuer in short).
+constexpr std::size_t kLongestIdentifierLead = 4;
+// The label tables' words of letters only, short enough to be glued capitals: made once.
+const std::vector<std::string_view>& short_label_words() {
+  static const std::vector<std::string_view> words = [] {
+    std::vector<std::string_view> out;
+    for (const std::span<const labels::Label> table : labels::kTables)
+      for (const labels::Label& l : table)
+        if (l.word.size() <= kLongestIdentifierLead &&
+            std::all_of(l.word.begin(), l.word.end(),
+                        [](char c) { return is_ascii_letter(static_cast<unsigned char>(c)); }))
+          out.push_back(l.word);
+    return out;
+  }();
+  return words;
+}
 bool led_by_identifier_capitals(std::span<const std::uint8_t> d, std::string_view source,
                                 std::string_view text, const Span& run) {
-  constexpr std::size_t kLongestLead = 4, kFewestCardDigits = 13, kMostCardDigits = 19;
+  constexpr std::size_t kFewestCardDigits = 13, kMostCardDigits = 19;
   if (source.empty() || !is_ascii_digit(static_cast<unsigned char>(source[0])) ||
       run.byte_start == 0 || !is_ascii_upper(static_cast<unsigned char>(text[run.byte_start - 1])))
     return false;
   std::size_t lead = run.byte_start - 1;
-  while (lead > 0 && run.byte_start - lead <= kLongestLead &&
+  while (lead > 0 && run.byte_start - lead <= kLongestIdentifierLead &&
          is_ascii_upper(static_cast<unsigned char>(text[lead - 1])))
     --lead;
-  if (run.byte_start - lead > kLongestLead ||
+  if (run.byte_start - lead > kLongestIdentifierLead ||
       (lead > 0 && (is_ascii_letter(static_cast<unsigned char>(text[lead - 1])) ||
                     is_ascii_digit(static_cast<unsigned char>(text[lead - 1])) ||
                     text[lead - 1] == '@' || text[lead - 1] == '.')))
@@ -4931,15 +4946,16 @@ bool led_by_identifier_capitals(std::span<const std::uint8_t> d, std::string_vie
     return false;
   const std::string_view capitals = text.substr(lead, run.byte_start - lead);
   auto names = [&](std::string_view word) { return equals_ignoring_case(capitals, word); };
+  if (std::any_of(std::begin(labels::kMisreadDigitCapitals),
+                  std::end(labels::kMisreadDigitCapitals), names))
+    return false;
   const bool telephone = source[0] == '0';
   if ((telephone && std::any_of(std::begin(labels::kGluedLineCapitals),
                                 std::end(labels::kGluedLineCapitals), names)) ||
       std::any_of(std::begin(labels::kGluedNameCapitals), std::end(labels::kGluedNameCapitals),
-                  names))
+                  names) ||
+      std::any_of(short_label_words().begin(), short_label_words().end(), names))
     return false;
-  for (const std::span<const labels::Label> table : labels::kTables)
-    for (const labels::Label& l : table)
-      if (names(l.word)) return false;
   return !business_identity_words().in(line_before(text, run));
 }
 // A reference number led by its year and grouped 4-4-2 (접수 2025-4202-79, VOYAGE 2025-5556-97,

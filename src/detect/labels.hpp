@@ -1582,6 +1582,8 @@ inline constexpr std::string_view kIssuedNumberEndings[] = {"번호", "id",   "n
 inline constexpr std::string_view kGluedLineCapitals[] = {"T", "M", "P", "H", "F", "CP"};
 inline constexpr std::string_view kGluedNameCapitals[] = {"SC", "KEB", "DGB", "BNK",
                                                           "BC", "JCB", "AMEX"};
+// One O or I glued before digits is a 0 or a 1 a scan misread (국민 O67380-99-99160l), no lead.
+inline constexpr std::string_view kMisreadDigitCapitals[] = {"O", "I"};
 // Words for "number" after a label (Passport No., 여권NO., card_num): never counted either.
 inline constexpr std::string_view kNumberWords[] = {"no", "number", "num", "nr", "nbr"};
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "normalize/config.hpp"
+#include "normalize/unicode.hpp"
 #include "span/span_map.hpp"
 
 namespace norvane::passes {
@@ -50,8 +51,25 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
 // standing alone, then eight places of digits or masks, the fourth a capital in the current
 // format, and no letter or digit after them. A jotted row goes on after it with a space (여권
 // M511K0351 870,500원, 여권 S02970100 17:30): what follows is the next field, no more of it.
+// Inline: the separator pass asks it at every stretch of separators with a space.
 inline constexpr std::size_t kPassportLength = 9;
-bool whole_passport_at(std::string_view s, std::size_t lead);  // separator.cpp
+inline bool whole_passport_at(std::string_view s, std::size_t lead) {
+  constexpr std::size_t kLetterPlace = 4;
+  auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  auto alnum = [](unsigned char c) {
+    return unicode::is_ascii_letter(c) || unicode::is_ascii_digit(c);
+  };
+  if (lead + kPassportLength > s.size() || !unicode::is_ascii_letter(byte(lead)) ||
+      unicode::is_digit_like(byte(lead)) || (lead > 0 && alnum(byte(lead - 1))))
+    return false;
+  for (std::size_t place = 1; place < kPassportLength; ++place) {
+    const unsigned char c = byte(lead + place);
+    if (!unicode::is_digit_like(c) && !(place == kLetterPlace && unicode::is_ascii_upper(c)))
+      return false;
+  }
+  const std::size_t end = lead + kPassportLength;
+  return end == s.size() || !alnum(byte(end));
+}
 // Whether the joiner at i of length len joins the groups of one number: the same joiner between
 // three groups of two digits or more, or between six digits and seven.
 bool joins_groups(std::string_view s, std::size_t i, std::size_t len);  // variants.cpp

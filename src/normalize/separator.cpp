@@ -362,22 +362,6 @@ bool hangul_beside(std::string_view s, std::size_t d, std::size_t i) {
 
 }  // namespace
 
-bool whole_passport_at(std::string_view s, std::size_t lead) {
-  constexpr std::size_t kPlaces = kPassportLength - 1, kLetterPlace = 4;
-  if (lead + kPassportLength > s.size()) return false;
-  auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-  auto alnum = [](unsigned char c) { return unicode::is_ascii_letter(c) || unicode::is_ascii_digit(c); };
-  if (!unicode::is_ascii_letter(byte(lead)) || kDigitLike[byte(lead)] ||
-      (lead > 0 && alnum(byte(lead - 1))))
-    return false;
-  for (std::size_t place = 1; place <= kPlaces; ++place) {
-    const unsigned char c = byte(lead + place);
-    if (!kDigitLike[c] && !(place == kLetterPlace && unicode::is_ascii_upper(c))) return false;
-  }
-  const std::size_t end = lead + kPassportLength;
-  return end == s.size() || !alnum(byte(end));
-}
-
 std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fields,
                                             bool spaced_dashes) {
   const std::size_t n = text.size();
@@ -424,23 +408,25 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
     if (!digit_like_byte(text, v)) continue;
     // A licence's class after the number (91 (1종대형), 91 2종보통) is no group of it.
     if (spaced_dashes && text.substr(v + 1, 3) == "종") continue;
-    // A row's field after a whole passport is set apart by a space.
-    if (keep_fields && i >= kPassportLength && text.substr(i, v - i).find(' ') != std::string_view::npos &&
-        whole_passport_at(text, i - kPassportLength))
-      continue;
     const bool one_by_one = spaced_dashes && spaced_one_by_one(text, d0, i, v);
-    if (keep_fields && !one_by_one && parts_a_whole_date(text, i, v)) continue;
-    // Fields of a row (CSV, TSV, a report's columns) stay apart: a comma, a tab or two spaces
-    // are never inside one number there.
-    if (keep_fields && !one_by_one &&
-        (text.substr(i, v - i).find_first_of(",\t") != std::string_view::npos ||
-         text.substr(i, v - i).find("  ") != std::string_view::npos)) {
-      if (!registration_halves_apart(text, d0, i, v)) continue;
-      if (!b) b.emplace(n);
-      b->keep(text.substr(emitted, i - emitted));
-      b->absorb(text.substr(i, v - i), rules::kSeparatorHalvesApart, AbsorbClass::whitespace);
-      emitted = v;
-      continue;
+    if (keep_fields && !one_by_one) {
+      if (parts_a_whole_date(text, i, v)) continue;
+      const std::string_view stretch = text.substr(i, v - i);
+      // Fields of a row (CSV, TSV, a report's columns) stay apart: a comma, a tab or two spaces
+      // are never inside one number there.
+      if (stretch.find_first_of(",\t") != std::string_view::npos ||
+          stretch.find("  ") != std::string_view::npos) {
+        if (!registration_halves_apart(text, d0, i, v)) continue;
+        if (!b) b.emplace(n);
+        b->keep(text.substr(emitted, i - emitted));
+        b->absorb(stretch, rules::kSeparatorHalvesApart, AbsorbClass::whitespace);
+        emitted = v;
+        continue;
+      }
+      // So does a row's field after a whole passport, set apart by a space.
+      if (i >= kPassportLength && whole_passport_at(text, i - kPassportLength) &&
+          stretch.find(' ') != std::string_view::npos)
+        continue;
     }
     if (!b) b.emplace(n);
     b->keep(text.substr(emitted, i - emitted));

@@ -329,9 +329,9 @@ TEST(NormalizePasses, CorrectScannedLetters) {
       // A whole passport before the row's next number keeps its letters (S02970100 17:30).
       {"S02970100 17", nullptr, ""},
       {"S743B1944 3", nullptr, ""},
-      {"S743B19445 3", "5743819445 3",
+      {"S743B19445 3", "5743819445 3",  // ten places: no passport
        "replace 0-1>0-1 [value.scanned_letter] r1 | identity 1-4>1-4"
-       " | replace 4-5>4-5 [value.scanned_letter] r1 | identity 5-12>5-12"},  // ten places: no passport
+       " | replace 4-5>4-5 [value.scanned_letter] r1 | identity 5-12>5-12"},
   });
   // Without the setting S and B stay letters.
   check_pass([](std::string_view t) { return passes::correct_lookalikes(t, true, false); }, {

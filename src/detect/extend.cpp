@@ -2923,12 +2923,22 @@ bool post_office_parcel(std::string_view source, std::string_view text, const Sp
 // with its last word, 계좌 or 처 (잔금 입금 계좌: 국민 → 잔금 입금 계좌), or nothing.
 std::string_view account_label_before(std::string_view before) {
   // A row's cells apart by bars or slashes (회사 계좌 | 기업 | ...) are read as marks, and so is a
-  // label's square bracket ([관리비 납부계좌] 부산 ...).
+  // label's square bracket ([관리비 납부계좌] 부산 ...), and a colon or a bar typed full-width
+  // (사업자 계좌：...).
+  constexpr std::string_view kWideMarks[] = {"：", "｜"};
   const auto trim = [&] {
-    while (before.ends_with(' ') || before.ends_with(':') || before.ends_with('-') ||
-           before.ends_with('|') || before.ends_with('/') || before.ends_with(';') ||
-           before.ends_with('=') || before.ends_with('"') || before.ends_with(']'))
-      before.remove_suffix(1);
+    for (;;) {
+      if (before.ends_with(' ') || before.ends_with(':') || before.ends_with('-') ||
+          before.ends_with('|') || before.ends_with('/') || before.ends_with(';') ||
+          before.ends_with('=') || before.ends_with('"') || before.ends_with(']'))
+        before.remove_suffix(1);
+      else if (const auto* w = std::find_if(std::begin(kWideMarks), std::end(kWideMarks),
+                                            [&](std::string_view m) { return before.ends_with(m); });
+               w != std::end(kWideMarks))
+        before.remove_suffix(w->size());
+      else
+        return;
+    }
   };
   // 계좌번호 is read as 계좌 (관리비 납부 계좌번호: → 관리비 납부 계좌).
   const auto ends_the_label = [&] {
@@ -3405,7 +3415,16 @@ std::string_view account_owner_before(std::string_view before) {
                             ends_with_any(owner, labels::kAccountOwnerEndings);
   // 측 alone after its side's word (신부 측 계좌): the side is read up to it.
   const std::string_view side(said.data(), static_cast<std::size_t>(owner.data() + owner.size() - said.data()));
-  return organisation && !persons_side(side) ? owner : std::string_view{};
+  // The person's own word leading the owner or right before it (개인사업자 계좌, 본인 사업자
+  // 계좌) makes the business theirs.
+  const auto self_word = [](std::string_view w) {
+    return std::any_of(std::begin(labels::kSelfOwnerWords), std::end(labels::kSelfOwnerWords),
+                       [&](std::string_view s) { return w.starts_with(s); });
+  };
+  const bool self =
+      self_word(owner) ||
+      self_word(last_word(said.substr(0, static_cast<std::size_t>(owner.data() - said.data()))));
+  return organisation && !persons_side(side) && !self ? owner : std::string_view{};
 }
 // The last bytes of s that fit `into` with their spaces taken out, written there.
 std::string_view without_spaces(std::string_view s, std::span<char> into) {

@@ -1234,13 +1234,17 @@ inline constexpr std::string_view kAssociationWords[] = {
 // 학회 계좌, 회사 계좌, 주최측 계좌, 주최 측 계좌, 연맹 계좌, 구단 계좌, 대회 본부 계좌): read as the
 // owner words before 계좌 are (extend::owner_before_account_word), past a qualifier between them.
 // An event's organiser and its managing body (참가비 입금 계좌(주최), 부스비 계좌(주관사)): the fee
-// an applicant pays goes to them.
+// an applicant pays goes to them. A business's own account (사업자 계좌, 법인사업자 계좌): a
+// company's, unless the person's own word stands before it (kSelfOwnerWords).
 // 측 after a person's role or relation (kPersonRoles: 신랑측, 신부 측, 혼주측, 상주측) is a family's side
 // on an invitation or a funeral notice: a person's account (extend::persons_side).
 inline constexpr std::string_view kSideWord = "측";
 inline constexpr std::string_view kAccountOwnerEndings[] = {"리그", "학회", "회사", "당사", "측",
                                                             "연맹", "구단", "본부", "대회", "주최",
-                                                            "주관", "주관사", "주최사"};
+                                                            "주관", "주관사", "주최사", "사업자"};
+// Words right before an account's owner that make the owner the person themself (본인 사업자 계좌,
+// 개인 사업자 계좌, 개인사업자 계좌): a self-employed person's account, held in their own name.
+inline constexpr std::string_view kSelfOwnerWords[] = {"본인", "개인"};
 // Words between the owner and 계좌 that say nothing of whose (학회 공식 계좌, 회사 명의 계좌,
 // 주최측 입금 계좌).
 inline constexpr std::string_view kAccountOwnerQualifiers[] = {"공식", "명의", "전용", "입금"};

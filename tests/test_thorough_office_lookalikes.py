@@ -1,0 +1,59 @@
+"""The thorough mode on numbers of organisations that look like people's: a business's own account
+(사업자 계좌, 법인, written with a full-width colon too). The people's own values beside it stay: a
+self-employed person's own business account and a refund account. Each group compares the whole
+outcome."""
+import pytest
+
+from thorough_checks import assert_masks_hide_values_and_keep_look_alikes, assert_thorough_outcome
+
+# A business's own account under 사업자 계좌 or 법인, in statements, lists, tables, prose and with a
+# full-width colon; a self-employed person's own account (본인 사업자 계좌, 개인사업자) and the
+# customer's refund account stay values.
+BUSINESS_ACCOUNTS = [
+    ('[거래 명세서] 한빛상사\n사업자 계좌 095009-39-736446\n담당 김민지 010-3345-7782',
+     [('phone', '010-3345-7782', 'phone.mobile_11', [])],
+     {'095009-39-736446': 'company_number'}),
+    ('- 상호: 다온인테리어\n- 사업자 계좌: 6762-8897-1734\n- 대표 휴대폰: 010-2231-4455',
+     [('phone', '010-2231-4455', 'phone.mobile_11', [])],
+     {'6762-8897-1734': 'company_number'}),
+    ('□ 입금 안내\n□ 사업자 계좌：8288-996-899257',
+     [],
+     {'8288-996-899257': 'company_number'}),
+    ('※ 사업자 계좌 946-8729-0358-59 로 입금 부탁드립니다.',
+     [],
+     {'946-8729-0358-59': 'company_number'}),
+    ('환불은 고객님 계좌로, 계약금은 (사업자 계좌 672-745727-71796)로 보내주세요.',
+     [],
+     {'672-745727-71796': 'company_number'}),
+    ('| 항목 | 내용 |\n| 사업자 계좌 | 212883-37-364161 |\n| 담당자 연락처 | 010-5512-3380 |',
+     [('phone', '010-5512-3380', 'phone.mobile_11', ['context.letter_distance'])],
+     {'212883-37-364161': 'company_number'}),
+    ('입금계좌(법인): 272087-18-561694',
+     [],
+     {'272087-18-561694': 'company_number'}),
+    ('회사 계좌：110-234-567890',
+     [],
+     {'110-234-567890': 'company_number'}),
+    ('[환불 신청서]\n신청인 권예린 010-8841-2207\n환불 계좌: 국민 284702-04-112233',
+     [('phone', '010-8841-2207', 'phone.mobile_11', ['phone.mobile_among_accounts']),
+      ('bank_account', '284702-04-112233', 'account.length', ['context.bank_name', 'context.extra_label'])],
+     {}),
+    ('[사업자 지원금 신청서]\n신청인 천광수 (개인사업자)\n본인 사업자 계좌 110-234-567890',
+     [('bank_account', '110-234-567890', 'account.length', ['context.letter_distance'])],
+     {}),
+    ('개인사업자 계좌: 신한 110-432-567890',
+     [('bank_account', '110-432-567890', 'account.length', ['context.bank_name', 'context.letter_distance'])],
+     {}),
+]
+
+DOCUMENTS = BUSINESS_ACCOUNTS
+
+
+@pytest.mark.parametrize("text,expected,vetoed", DOCUMENTS)
+def test_office_look_alikes_are_not_reported_and_the_peoples_stay(text, expected, vetoed):
+    assert_thorough_outcome(text, expected, vetoed)
+
+
+def test_masking_keeps_office_look_alikes_and_hides_the_peoples():
+    assert_masks_hide_values_and_keep_look_alikes(DOCUMENTS)
+

@@ -1,7 +1,8 @@
 """The thorough mode on numbers of organisations that look like people's: a business's own account
-(사업자 계좌, 법인, written with a full-width colon too). The people's own values beside it stay: a
-self-employed person's own business account and a refund account. Each group compares the whole
-outcome."""
+(사업자 계좌, 법인), an office's main line under a place's label on the line above or spaced out by a
+scan (사무실 전화 / 055-..., 관 리 사 무 소). The people's own values beside them stay: a self-employed
+person's own business account, a refund account, a home line or a guardian's line under its label,
+a person's line in a table's row, a signature's line. Each group compares the whole outcome."""
 import pytest
 
 from thorough_checks import assert_masks_hide_values_and_keep_look_alikes, assert_thorough_outcome
@@ -46,7 +47,53 @@ BUSINESS_ACCOUNTS = [
      {}),
 ]
 
-DOCUMENTS = BUSINESS_ACCOUNTS
+# An office's main line under a place's label on its line or on the line above, alone on its line or
+# in a table's cell, the label maybe spaced out letter by letter; a home line, a guardian's line, a
+# label that names no place, a person's row under a place's column and a signature's line under the
+# organisation's name stay values.
+PLACE_LABELS = [
+    ('[프로그램 안내] 행복드림 청소년센터\n센터 전화 033-769-2000\n담당 교사 오세훈 010-5512-3380',
+     [('phone', '010-5512-3380', 'phone.mobile_11', [])],
+     {'033-769-2000': 'company_number'}),
+    ('사무실 전화\n055-795-2000',
+     [],
+     {'055-795-2000': 'company_number'}),
+    ('| 매장 전화\n033-405-5114 |',
+     [],
+     {'033-405-5114': 'company_number'}),
+    ('관 리 사 무 소\n02-8831-5114',
+     [],
+     {'02-8831-5114': 'company_number'}),
+    ('센터 전화\n043-485-8282\n담당 선생님 휴대폰\n010-3321-5566',
+     [('phone', '010-3321-5566', 'phone.mobile_11', ['context.label_line'])],
+     {'043-485-8282': 'company_number'}),
+    ('사무실 전화: 064-325-2000',
+     [],
+     {'064-325-2000': 'company_number'}),
+    ('자세한 사항은 센터 전화 032-458-7000 으로 문의 바랍니다.',
+     [],
+     {'032-458-7000': 'company_number'}),
+    ('[입소 신청서]\n보호자 성명: 박영희\n집 전화\n02-3345-7000',
+     [('phone', '02-3345-7000', 'phone.seoul', ['context.label_line'])],
+     {}),
+    ('자택 전화\n031-769-2000',
+     [('phone', '031-769-2000', 'phone.landline', ['context.label_line'])],
+     {}),
+    ('보호자 연락처\n| 033-405-5114 |',
+     [('phone', '033-405-5114', 'phone.landline', ['context.label_line'])],
+     {}),
+    ('연 락 처\n02-8831-5114',
+     [('phone', '02-8831-5114', 'phone.seoul', ['context.label_line'])],
+     {}),
+    ('| 이름 | 사무실 전화 |\n| 김민수 | 02-555-1234 |',
+     [('phone', '02-555-1234', 'phone.seoul', ['context.column_header'])],
+     {}),
+    ('감사합니다.\n김민지 사회복지사\n행복나눔 종합사회복지관\n02-3345-7782',
+     [('phone', '02-3345-7782', 'phone.seoul', [])],
+     {}),
+]
+
+DOCUMENTS = BUSINESS_ACCOUNTS + PLACE_LABELS
 
 
 @pytest.mark.parametrize("text,expected,vetoed", DOCUMENTS)

@@ -3477,18 +3477,68 @@ bool officer_bracketed_after_account(std::string_view before) {
   return std::any_of(std::begin(labels::kClubOfficerWords), std::end(labels::kClubOfficerWords),
                      [&](std::string_view w) { return inside.find(w) != std::string_view::npos; });
 }
-// The line above the account's when the account's own line holds nothing before it but a bank's
-// name (가상계좌 안내드립니다. / 국민 5620...): that line's label names it; else nothing.
-std::string_view label_line_above(std::string_view text, const Span& run, std::string_view before) {
+// The line above the one the value's words before it (`before`, read back to a line's start)
+// begin; nothing when they begin the text.
+std::string_view line_above(std::string_view text, const Span& run, std::string_view before) {
   const std::size_t start = run.byte_start - before.size();
-  if (start == 0 || text[start - 1] != '\n' || unicode::count_ascii_digits(before) > 0) return {};
-  const std::size_t word = before.find_first_not_of(' ');
-  if (word != std::string_view::npos && before.find(' ', word) != before.find_last_not_of(' ') + 1)
-    return {};  // more than one word
+  if (start == 0 || text[start - 1] != '\n') return {};
   const std::string_view above = text.substr(0, start - 1);
   const void* nl = memrchr(above.data(), '\n', above.size());
   return nl ? above.substr(static_cast<std::size_t>(static_cast<const char*>(nl) - above.data()) + 1)
             : above;
+}
+// The line above the account's when the account's own line holds nothing before it but a bank's
+// name (가상계좌 안내드립니다. / 국민 5620...): that line's label names it; else nothing.
+std::string_view label_line_above(std::string_view text, const Span& run, std::string_view before) {
+  if (unicode::count_ascii_digits(before) > 0) return {};
+  const std::size_t word = before.find_first_not_of(' ');
+  if (word != std::string_view::npos && before.find(' ', word) != before.find_last_not_of(' ') + 1)
+    return {};  // more than one word
+  return line_above(text, run, before);
+}
+// Whether a line's words are its syllables spaced out one by one, three of them at least (관 리 사
+// 무 소): a scan's or a form's letter-spaced label.
+bool syllables_spaced_out(std::string_view line) {
+  constexpr std::size_t kFewestSyllables = 3;
+  std::size_t syllables = 0;
+  for (std::size_t k = 0; k < line.size();) {
+    if (line[k] == ' ') {
+      ++k;
+      continue;
+    }
+    if (!hangul_syllable_at(line, k) || (k + 3 < line.size() && line[k + 3] != ' ')) return false;
+    ++syllables;
+    k += 3;
+  }
+  return syllables >= kFewestSyllables;
+}
+// Whether a word is, whole, one of the words naming an organisation's or a place's kind (사무실,
+// 관리사무소, 매장), not a name ending in one (행복나눔 종합사회복지관).
+bool names_a_place_kind(std::string_view word) {
+  const auto among = [&](std::span<const std::string_view> words) {
+    return std::find(words.begin(), words.end(), word) != words.end();
+  };
+  return among(labels::kOrganisationWords) || among(labels::kOrganisationRoleWords) ||
+         among(labels::kMainLineOfficeWords);
+}
+// The label of a landline written alone on its line, or alone in a table's cell, under it (사무실
+// 전화 / 055-..., | 매장 전화 / 033-... |, 관 리 사 무 소 / 02-...): the line above when it is a label
+// only, its table's bars and marks trimmed and a letter-spaced one written into `into` without its
+// spaces; else nothing. A label names a telephone (센터 전화) or is a place's kind alone
+// (관리사무소); an organisation's name alone above a number is a signature's or a letterhead's
+// line (김민지 사회복지사 / 행복나눔 종합사회복지관 / 02-...), and a person on it makes the line theirs.
+std::string_view landline_label_above(std::string_view text, const Span& run,
+                                      std::string_view before, std::span<char> into) {
+  constexpr std::string_view kMarks = " \t|:-";
+  if (before.find_first_not_of(kMarks) != std::string_view::npos) return {};
+  std::string_view above = line_above(text, run, before);
+  const std::size_t first = above.find_first_not_of(kMarks), last = above.find_last_not_of(kMarks);
+  if (first == std::string_view::npos || above.size() - first > into.size()) return {};
+  above = above.substr(first, last + 1 - first);
+  if (unicode::count_ascii_digits(above) > 0 || names_a_person(above)) return {};
+  if (syllables_spaced_out(above)) above = without_spaces(above, into);
+  return is_telephone_word(last_word(above)) || names_a_place_kind(above) ? above
+                                                                          : std::string_view{};
 }
 // Whether an English label back to the number before the account names the organisation's
 // account by its word before "account" (Charity account - 농협 ..., Donation account:, a form's
@@ -3723,7 +3773,11 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       // The desk's name before the number or in a bracket right after it; a person beside it
       // (담당 김철수 과장) makes it theirs, and so does a person's mobile label right before it
       // (업체 대표 휴대폰: 031-...) or a contact person named on its line.
-      const std::string_view before = line_before(text, run, kDeskReach),
+      // A label on the line above a landline alone on its line is read as the words before it.
+      std::array<char, kPhraseReach> unspaced;
+      const std::string_view on_line = line_before(text, run, kDeskReach),
+                             above = landline_label_above(text, run, on_line, unspaced),
+                             before = above.empty() ? on_line : above,
                              line = line_before(text, run, kIdentityReach);
       if (main_line_after_direct(line_before(text, run))) return !in_a_persons_row(text, run);
       if (ends_with_any(last_word(before), labels::kMobileWords) || contact_person_named(line))

@@ -1,8 +1,10 @@
 """The thorough mode on numbers of organisations that look like people's: a business's own account
 (사업자 계좌, 법인), an office's main line under a place's label on the line above or spaced out by a
-scan (사무실 전화 / 055-..., 관 리 사 무 소). The people's own values beside them stay: a self-employed
-person's own business account, a refund account, a home line or a guardian's line under its label,
-a person's line in a table's row, a signature's line. Each group compares the whole outcome."""
+scan (사무실 전화 / 055-..., 관 리 사 무 소), a fax's number whose label's last letter a scan's run
+took for a masked digit (FAX － ０４１－...). The people's own values beside them stay: a
+self-employed person's own business account, a refund account, a home line or a guardian's line
+under its label, a person's line in a table's row, a signature's line, values masked with X. Each
+group compares the whole outcome."""
 import pytest
 
 from thorough_checks import assert_masks_hide_values_and_keep_look_alikes, assert_thorough_outcome
@@ -93,7 +95,32 @@ PLACE_LABELS = [
      {}),
 ]
 
-DOCUMENTS = BUSINESS_ACCOUNTS + PLACE_LABELS
+# A fax's number right after its label, half-width or full-width, the label's X glued to the run or
+# not; the line's other numbers keep their own readings, and masked values led by X stay values.
+FAX_LINES = [
+    ('[견적서] 한빛종합건설\n입금 계좌: 농협 301-0123-4567-81 (예금주 한빛종합건설)\n'
+     'TEL ０４１－５８９－１０９９\u3000FAX － ０４１－５８９－１０００',
+     [],
+     {'301-0123-4567-81': 'company_number', '０４１－５８９－１０９９': 'company_number',
+      'X － ０４１－５８９－１０００': 'company_number'}),
+    ('송금 계좌 안내\nFAX － ０４１５８９１０００',
+     [],
+     {'X － ０４１５８９１０００': 'company_number'}),
+    ('문의처 TEL 041-589-1099 FAX - 041-589-1000',
+     [],
+     {'041-589-1099': 'company_number', 'X - 041-589-1000': 'company_number'}),
+    ('FAX － ０４１－５８９－１０００\n담당 김민지 휴대폰 010-3345-7782',
+     [('phone', '010-3345-7782', 'phone.mobile_11', ['context.letter_distance'])],
+     {'X － ０４１－５８９－１０００': 'company_number'}),
+    ('카드번호 XXXX-XXXX-XXXX-1234',
+     [('credit_card', 'XXXX-XXXX-XXXX-1234', 'card.masked_groups', ['card.masked_groups', 'context.letter_distance'])],
+     {}),
+    ('계좌 XXX-XX-123456',
+     [('bank_account', 'XXX-XX-123456', 'account.length', ['context.letter_distance'])],
+     {}),
+]
+
+DOCUMENTS = BUSINESS_ACCOUNTS + PLACE_LABELS + FAX_LINES
 
 
 @pytest.mark.parametrize("text,expected,vetoed", DOCUMENTS)

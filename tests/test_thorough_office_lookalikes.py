@@ -1,13 +1,16 @@
 """The thorough mode on numbers of organisations that look like people's: a business's own account
 (사업자 계좌, 법인), an office's main line under a place's label on the line above or spaced out by a
 scan (사무실 전화 / 055-..., 관 리 사 무 소), a fax's number whose label's last letter a scan's run
-took for a masked digit (FAX － ０４１－...). The people's own values beside them stay: a
-self-employed person's own business account, a refund account, a home line or a guardian's line
-under its label, a person's line in a table's row, a signature's line, values masked with X. Each
-group compares the whole outcome."""
+took for a masked digit (FAX － ０４１－...), and a gift voucher's number (온누리상품권 번호). The
+people's own values beside them stay: a self-employed person's own business account, a refund
+account, a home line or a guardian's line under its label, a person's line in a table's row, the
+mobile a voucher is sent to, the card a voucher is paid with. Each group compares the whole outcome."""
+from hypothesis import HealthCheck, given, settings
+from hypothesis import strategies as st
 import pytest
 
-from thorough_checks import assert_masks_hide_values_and_keep_look_alikes, assert_thorough_outcome
+from thorough_checks import (assert_exact_and_reversible,
+                             assert_masks_hide_values_and_keep_look_alikes, assert_thorough_outcome)
 
 # A business's own account under 사업자 계좌 or 법인, in statements, lists, tables, prose and with a
 # full-width colon; a self-employed person's own account (본인 사업자 계좌, 개인사업자) and the
@@ -120,7 +123,43 @@ FAX_LINES = [
      {}),
 ]
 
-DOCUMENTS = BUSINESS_ACCOUNTS + PLACE_LABELS + FAX_LINES
+# A gift voucher's or a gift card's number under its label, Korean or English, in forms and
+# records; the mobile a voucher is sent to, the applicant's mobile under a voucher paper's title and
+# the card a voucher is paid with stay values.
+VOUCHERS = [
+    ('[상품권 교환 신청서]\n신청인 권예린 010-8841-2207\n온누리상품권 번호 6684-1457-0499-9542',
+     [('phone', '010-8841-2207', 'phone.mobile_11', [])],
+     {'6684-1457-0499-9542': 'look_alike'}),
+    ('문화상품권 PIN: 4532-0151-1283-0366',
+     [],
+     {'4532-0151-1283-0366': 'look_alike'}),
+    ('컬처랜드 상품권 핀번호 4532-0151-1283-0366',
+     [],
+     {'4532-0151-1283-0366': 'look_alike'}),
+    ('기프트카드 번호 4532015112830366 (잔액 30,000원)',
+     [],
+     {'4532015112830366': 'look_alike'}),
+    ('gift card no. 4532-0151-1283-0366',
+     [],
+     {'4532-0151-1283-0366': 'look_alike'}),
+    ('{"voucher": "4532015112830366", "buyer_phone": "010-2231-4455"}',
+     [('phone', '010-2231-4455', 'phone.mobile_11', ['context.extra_label'])],
+     {'4532015112830366': 'look_alike'}),
+    ('모바일 상품권 받을 번호: 010-1234-5678',
+     [('phone', '010-1234-5678', 'phone.mobile_11', ['context.extra_label', 'context.compound_label'])],
+     {}),
+    ('상품권 구매 내역\n김민지 010-8841-2207',
+     [('phone', '010-8841-2207', 'phone.mobile_11', [])],
+     {}),
+    ('상품권 번호 6684-1457-0499-9542\n결제 카드 4532-0151-1283-0366',
+     [('credit_card', '4532-0151-1283-0366', 'card.luhn', ['context.extra_label'])],
+     {'6684-1457-0499-9542': 'look_alike'}),
+    ('카드 PIN: 4532-0151-1283-0366',
+     [('credit_card', '4532-0151-1283-0366', 'card.luhn', ['context.letter_distance'])],
+     {}),
+]
+
+DOCUMENTS = BUSINESS_ACCOUNTS + PLACE_LABELS + FAX_LINES + VOUCHERS
 
 
 @pytest.mark.parametrize("text,expected,vetoed", DOCUMENTS)
@@ -131,3 +170,19 @@ def test_office_look_alikes_are_not_reported_and_the_peoples_stay(text, expected
 def test_masking_keeps_office_look_alikes_and_hides_the_peoples():
     assert_masks_hide_values_and_keep_look_alikes(DOCUMENTS)
 
+
+# Pieces these readings look at, joined in any order with arbitrary text: labels on the line above
+# a number, letter-spaced syllables, table bars, fax labels glued to X, full-width marks.
+PIECES = ["사무실 전화", "관 리 사 무 소", "| ", " |", "\n", "FAX", "FA", "X", "x", " － ", "：", "｜",
+          "사업자 계좌", "본인 ", "개인", "상품권", "상품권 PIN", " 번호 ", "０４１－５８９－１０００",
+          "055-795-2000", "6684-1457-0499-9542", "110-234-567890", "010-1234-5678", "집 전화", "가",
+          " ", "-", ":"]
+hostile = st.lists(st.one_of(st.sampled_from(PIECES),
+                             st.text(st.characters(blacklist_categories=("Cs",)), max_size=4)),
+                   max_size=16).map("".join)
+
+
+@settings(max_examples=300, deadline=None, suppress_health_check=[HealthCheck.too_slow])
+@given(hostile)
+def test_office_readings_keep_spans_exact_and_masks_reversible_on_any_text(text):
+    assert_exact_and_reversible(text)

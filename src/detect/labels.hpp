@@ -579,6 +579,19 @@ inline constexpr Label kLookAlike[] = {
     {"등기번호", 1.0f},
     {"쿠폰", 0.9f},
     {"coupon", 0.9f, kAscii | kLogKey},
+    // Gift vouchers and prepaid gift cards (온누리상품권 번호, 문화상품권 PIN, 기프티콘, gift card
+    // no.): the bearer's, issued to no one, though a gift card's sixteen digits pass a card's check.
+    // Read right before the number only: a voucher is sent to a mobile written after other words
+    // (모바일 상품권 받을 번호 010-...), and a paper about vouchers holds its people's values.
+    {"상품권", 1.0f, kAdjacent | kNotMobile},
+    {"상품권 PIN", 1.0f, kAdjacent | kNotMobile},
+    {"상품권 핀", 1.0f, kAdjacent | kNotMobile},
+    {"기프티콘", 1.0f, kAdjacent | kNotMobile},
+    {"기프트카드", 1.0f, kAdjacent | kNotMobile},
+    {"기프트 카드", 1.0f, kAdjacent | kNotMobile},
+    {"gift card", 1.0f, kAscii | kAdjacent | kNotMobile},
+    {"giftcard", 1.0f, kAscii | kLogKey | kAdjacent | kNotMobile},
+    {"voucher", 1.0f, kAscii | kLogKey | kAdjacent | kNotMobile},
     {"인증번호", 1.0f},
     {"학생번호", 1.0f},
     {"환자번호", 1.0f},

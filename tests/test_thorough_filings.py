@@ -28,10 +28,11 @@ DOCUMENTS = [
      [("phone", "010-5521-7788", "phone.mobile_11", [])],
      {"02-3142-8800": "company_number", "031-902-1133": "company_number"}),
     ("여객선 승선 명부\n선사 연락처 061-243-5500", [], {"061-243-5500": "company_number"}),
-    # A landline with a fax beside it on its line: an office's, named or not.
+    # A landline with a fax beside it on its line: an office's, named or not. The fax's run
+    # begins with FAX's X: a look-alike.
     ("민원 접수\n관리사무소 02-421-3300 팩스 02-421-3301\n김철수 051-463-7781 / FAX 043-285-1190",
      [], {"02-421-3300": "company_number", "02-421-3301": "company_number",
-          "051-463-7781": "company_number"}),
+          "051-463-7781": "company_number", "X 043-285-1190": "look_alike"}),
     # Creditors' representative numbers under 연락처 and 전화; a person creditor's mobile stays.
     ("채권자 목록\n1. 현대카드 연락처 1577-6000\n2. OK저축은행, 연락처 1899-0990\n"
      "3. (주)러시앤캐시 연락처 1644-3300\n4. 채권자 이영희 연락처 010-7741-2290",

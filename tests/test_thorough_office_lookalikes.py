@@ -98,23 +98,24 @@ PLACE_LABELS = [
      {}),
 ]
 
-# A fax's number right after its label, half-width or full-width, the label's X glued to the run or
-# not; the line's other numbers keep their own readings, and masked values led by X stay values.
+# A fax's number right after its label, half-width or full-width, whose run took the label's X for a
+# masked digit; the line's other numbers keep their own readings, and masked values led by X under
+# their own labels stay values.
 FAX_LINES = [
     ('[견적서] 한빛종합건설\n입금 계좌: 농협 301-0123-4567-81 (예금주 한빛종합건설)\n'
      'TEL ０４１－５８９－１０９９\u3000FAX － ０４１－５８９－１０００',
      [],
      {'301-0123-4567-81': 'company_number', '０４１－５８９－１０９９': 'company_number',
-      'X － ０４１－５８９－１０００': 'company_number'}),
+      'X － ０４１－５８９－１０００': 'look_alike'}),
     ('송금 계좌 안내\nFAX － ０４１５８９１０００',
      [],
-     {'X － ０４１５８９１０００': 'company_number'}),
+     {'X － ０４１５８９１０００': 'look_alike'}),
     ('문의처 TEL 041-589-1099 FAX - 041-589-1000',
      [],
-     {'041-589-1099': 'company_number', 'X - 041-589-1000': 'company_number'}),
+     {'041-589-1099': 'company_number', 'X - 041-589-1000': 'look_alike'}),
     ('FAX － ０４１－５８９－１０００\n담당 김민지 휴대폰 010-3345-7782',
      [('phone', '010-3345-7782', 'phone.mobile_11', ['context.letter_distance'])],
-     {'X － ０４１－５８９－１０００': 'company_number'}),
+     {'X － ０４１－５８９－１０００': 'look_alike'}),
     ('카드번호 XXXX-XXXX-XXXX-1234',
      [('credit_card', 'XXXX-XXXX-XXXX-1234', 'card.masked_groups', ['card.masked_groups', 'context.letter_distance'])],
      {}),

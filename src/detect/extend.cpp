@@ -3023,24 +3023,18 @@ bool names_a_business(std::string_view holder) {
          !person_words().in(block_before(text, run)) && !person_words().in(after);
 }
 
-// Whether a number stands right under a fax's label (FAX 043-..., Tel/Fax: 02-..., FAX － ０４１-...):
-// an office's fax, whatever else its digits could be read as. A run may begin with the label's
-// last letter, an X taken for a masked digit (the run X － ０４１－... after FA): the label's word is
-// read through it. No person on the line; a mobile is no fax (휴대폰/팩스 010-...).
-[[gnu::noinline]] bool under_fax_label(std::span<const std::uint8_t> d, std::string_view text,
+// Whether a run begins with the last letter of a fax's label, its X taken for a masked digit (FAX
+// － ０４１－..., FAX - 041-... read as the run X － ０４１－...): an office's fax, though the rest
+// reads as an account, and no label is seen before it. Not a mobile (휴대폰/FAX 010-...), and no
+// person on the line.
+[[gnu::noinline]] bool fax_label_glued(std::span<const std::uint8_t> d, std::string_view text,
                                        const Span& run) {
-  if (is_mobile_number(d)) return false;
-  std::size_t from = run.byte_start;
-  while (from < run.byte_end && (text[from] == 'X' || text[from] == 'x')) ++from;
-  std::string_view word;
-  if (from > run.byte_start && run.byte_start > 0 &&
-      is_ascii_letter(static_cast<unsigned char>(text[run.byte_start - 1]))) {
-    std::size_t start = run.byte_start;
-    while (start > 0 && is_ascii_letter(static_cast<unsigned char>(text[start - 1]))) --start;
-    word = text.substr(start, from - start);
-  } else {
-    word = last_word(line_before(text, run));
-  }
+  if (run.byte_start == 0 || (text[run.byte_start] != 'X' && text[run.byte_start] != 'x') ||
+      !is_ascii_letter(static_cast<unsigned char>(text[run.byte_start - 1])) || is_mobile_number(d))
+    return false;
+  std::size_t start = run.byte_start;
+  while (start > 0 && is_ascii_letter(static_cast<unsigned char>(text[start - 1]))) --start;
+  const std::string_view word = text.substr(start, run.byte_start + 1 - start);
   return std::find(std::begin(labels::kFaxWords), std::end(labels::kFaxWords), word) !=
              std::end(labels::kFaxWords) &&
          !person_words().in(line_before(text, run));
@@ -5106,6 +5100,7 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
       return Veto{RejectReason::look_alike, true};
     if (issued_number_in_column(d, source, text, labels))
       return Veto{RejectReason::look_alike, true};
+    if (!personal_phone && fax_label_glued(d, text, run)) return Veto{RejectReason::look_alike, true};
     if (source.find('\t') != std::string_view::npos) return Veto{RejectReason::look_alike, false};
     // Most runs hold no comma: looked for as a byte, not compared at every one.
     for (std::size_t i = source.find(','); i != std::string_view::npos; i = source.find(',', i + 1))
@@ -5113,7 +5108,6 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
         return Veto{RejectReason::look_alike, false};
   }
   if (cfg.company_veto && !personal_phone) {
-    if (under_fax_label(d, text, run)) return Veto{RejectReason::company_number, true};
     const bool representative = n == 8 && is_representative_number(d, source);
     // Written 080-123-4567 or undivided; 08-005276-34 is a licence's groups, not 080's.
     auto lead_of_three_or_none = [&] {

@@ -613,7 +613,8 @@ TEST(SpanMapToSource, FromAnyCursorAsFromNone) {
   }
 }
 
-// The outward search finds the plain search's answer for every list length, answer and start.
+// The outward search finds the plain search's answer for every list length, answer and start,
+// and an answer a few items after the start with no more probes than stepping to it.
 TEST(FirstIndexNear, AgreesWithThePlainSearch) {
   for (std::size_t n = 0; n <= 40; ++n)
     for (std::size_t answer = 0; answer <= n; ++answer)
@@ -627,6 +628,10 @@ TEST(FirstIndexNear, AgreesWithThePlainSearch) {
         EXPECT_EQ(got, answer) << "n " << n << " near " << near;
         if (near == answer) {
           EXPECT_LE(probes, 2u) << "n " << n << " near " << near;
+        }
+        // An answer a few items on is stepped to: a probe for each item up to it.
+        if (near <= answer && answer - near < kNearSteps) {
+          EXPECT_LE(probes, answer - near + 2) << "n " << n << " near " << near;
         }
       }
 }

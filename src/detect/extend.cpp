@@ -14,6 +14,7 @@
 #include "detect/cues.hpp"
 #include "detect/english_date.hpp"
 #include "detect/labels.hpp"
+#include "detect/word_set.hpp"
 #include "normalize/passes.hpp"
 #include "normalize/unicode.hpp"
 #include "span/utf8.hpp"
@@ -2521,60 +2522,6 @@ bool is_korean_barcode(std::span<const std::uint8_t> d, std::string_view source)
 }  // namespace
 
 namespace {
-
-// The words of a table by their first syllable, looked for in one pass over a short text: most
-// of its syllables lead no word. Words led by another character ((주), ㈜) are tried wherever
-// their first byte stands.
-class WordSet {
- public:
-  WordSet(std::initializer_list<std::span<const std::string_view>> tables) {
-    for (std::span<const std::string_view> words : tables)
-      for (std::string_view w : words) {
-        const int k = unicode::syllable_at(w, 0);
-        if (k < 0) others_.push_back(w);
-        else by_first_.push_back({k, w});
-      }
-    std::sort(by_first_.begin(), by_first_.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& [k, w] : by_first_) leads_.set(static_cast<std::size_t>(k));
-    for (std::string_view w : others_) other_bytes_[static_cast<unsigned char>(w[0])] = true;
-  }
-
-  bool in(std::string_view s) const {
-    for (std::size_t i = 0; i < s.size();) {
-      const auto c = static_cast<unsigned char>(s[i]);
-      if (c >= 0xEA && c <= 0xED) {  // a Hangul syllable's first byte (EA B0 80 to ED 9E A3)
-        const int k = unicode::syllable_at(s, i);
-        if (k >= 0 && leads_.test(static_cast<std::size_t>(k)) && led_by(k, s.substr(i)))
-          return true;
-        i += 3;
-        continue;
-      }
-      if (other_bytes_[c]) {
-        const std::string_view rest = s.substr(i);
-        if (std::any_of(others_.begin(), others_.end(),
-                        [&](std::string_view w) { return rest.starts_with(w); }))
-          return true;
-      }
-      i += c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    }
-    return false;
-  }
-
- private:
-  bool led_by(int k, std::string_view rest) const {
-    auto it = std::lower_bound(by_first_.begin(), by_first_.end(), k,
-                               [](const auto& e, int key) { return e.first < key; });
-    for (; it != by_first_.end() && it->first == k; ++it)
-      if (rest.starts_with(it->second)) return true;
-    return false;
-  }
-
-  std::vector<std::pair<int, std::string_view>> by_first_;
-  std::vector<std::string_view> others_;
-  std::bitset<unicode::kSyllableCount> leads_;
-  std::array<bool, 256> other_bytes_{};
-};
 
 const WordSet& organisation_words() {
   static const WordSet set{labels::kOrganisationWords, labels::kAssociationWords};

@@ -233,6 +233,28 @@ bool registration_halves_apart(std::string_view s, std::size_t d0, std::size_t i
          s[v] <= '8';
 }
 
+// Whether the separators at [i, v) leave a bracket around a whole number, or open one after a
+// number, with a space between (예약자 (010-1234-5678) 2명, 010-1234-5678 (12:30 통화)): an
+// aside begins there, not the next group. An area code's bracket holds four digits at most
+// ((02) 1234-5678), and the zero of +82 (0)10 is a group of the number.
+bool bracket_parts_numbers(std::string_view s, std::size_t i, std::size_t v) {
+  constexpr std::size_t kLongestAreaCode = 4, kLongestBracket = 24;
+  const std::string_view sep = s.substr(i, v - i);
+  const std::size_t open = sep.find('('), close = sep.find(')');
+  if (open != std::string_view::npos && open > 0 && sep[open - 1] == ' ')
+    return s.substr(i + open, 3) != "(0)";
+  if (close == std::string_view::npos || sep.find(' ', close) == std::string_view::npos)
+    return false;
+  std::size_t digits = 0;
+  for (std::size_t k = i; k > 0 && i - k < kLongestBracket; --k) {
+    const char c = s[k - 1];
+    if (c == '(') return digits > kLongestAreaCode;
+    if (digit_like_byte(s, k - 1)) ++digits;
+    else if (c != '-' && c != '.' && c != ' ') return false;
+  }
+  return false;
+}
+
 // Hangul syllables read as digits where they are mixed one by one with digits.
 constexpr std::pair<std::string_view, char> kHangulDigits[] = {
     {"공", '0'}, {"영", '0'}, {"일", '1'}, {"이", '2'}, {"삼", '3'}, {"사", '4'},
@@ -408,6 +430,7 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
     if (!digit_like_byte(text, v)) continue;
     // A licence's class after the number (91 (1종대형), 91 2종보통) is no group of it.
     if (spaced_dashes && text.substr(v + 1, 3) == "종") continue;
+    if (spaced_dashes && bracket_parts_numbers(text, i, v)) continue;
     const bool one_by_one = spaced_dashes && spaced_one_by_one(text, d0, i, v);
     if (keep_fields && !one_by_one) {
       if (parts_a_whole_date(text, i, v)) continue;

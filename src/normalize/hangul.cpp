@@ -34,6 +34,8 @@ constexpr std::uint8_t kContext = 0x20;       // a neighbour that supports a sho
 constexpr std::uint8_t kNativeSecond = 0x40;  // may end a two-syllable native number
 
 constexpr std::array<std::uint64_t, 5> kUnits{10, 100, 1000, 10000, 100000000};
+// Numeral syllables read digit by digit that make a whole number at once (a telephone's ten).
+constexpr std::size_t kWholeNumberDigits = 10;
 
 constexpr std::size_t idx(char32_t c) { return c - unicode::kSyllableFirst; }
 
@@ -352,9 +354,32 @@ struct NumeralReader {
     return digits > 0 && after_month(k);
   }
 
+  // The digits of a group written in ASCII right before the run at `start` (010 일이삼사 5678):
+  // two to four from a 0, a space or a hyphen between, nothing of a word or a number before.
+  std::size_t ascii_group_before(std::size_t start) const {
+    auto digit = [&](std::size_t k) { return text[k] >= '0' && text[k] <= '9'; };
+    if (start < 3 || (text[start - 1] != ' ' && text[start - 1] != '-')) return 0;
+    std::size_t k = start - 1;
+    while (k > 0 && digit(k - 1) && start - k <= 5) --k;
+    const std::size_t n = start - 1 - k;
+    if (n < 2 || n > 4 || text[k] != '0') return 0;
+    if (k > 0 && text[k - 1] != ' ' && text[k - 1] != '(' && text[k - 1] != ':') return 0;
+    return n;
+  }
+
+  // A telephone number read out partly in digits (010 일이삼사 5678, 공일공 1234 오육칠팔): its
+  // ASCII groups join the chain only when the whole is ten or eleven digits from a 0.
+  static constexpr std::size_t kLongestAsciiGroup = 4;
+  static bool telephone_length(std::size_t digits) { return digits == 10 || digits == 11; }
+
   std::size_t spoken_chain_end(std::size_t start, std::size_t end, std::size_t digits) const {
     if (start >= 3 && unicode::syllable_at(text, start - 3) >= 0) return end;  // inside a word
-    std::size_t groups = 1, last = end;
+    const std::size_t ascii_before = ascii_group_before(start);
+    const bool from_zero = ascii_before > 0 || is_syllable(text, start, U'공') ||
+                           is_syllable(text, start, U'영');
+    bool mixed = ascii_before > 0;
+    std::size_t groups = ascii_before > 0 ? 2 : 1, last = end;
+    digits += ascii_before;
     for (std::size_t k = end;;) {
       std::size_t g = k, spaces = 0;
       // 에 after a group, as numbers are read out aloud (공일공에 일이삼사에 오육칠팔).
@@ -369,11 +394,20 @@ struct NumeralReader {
       std::size_t n = 0, e = g;
       Token u{};
       while (token_at(text, e, text.size(), u) && !u.unit) e += u.bytes, ++n;
-      if (n < 2 || (e < text.size() && unicode::syllable_at(text, e) >= 0 && !ends_group(e))) break;
+      if (n == 0 && from_zero) {
+        while (e < text.size() && text[e] >= '0' && text[e] <= '9' && n <= kLongestAsciiGroup)
+          ++e, ++n;
+        if (n < 2 || n > kLongestAsciiGroup) break;
+        mixed = true;
+      } else if (n < 2 ||
+                 (e < text.size() && unicode::syllable_at(text, e) >= 0 && !ends_group(e))) {
+        break;
+      }
       digits += n;
       ++groups;
       last = k = e;
     }
+    if (mixed && !(from_zero && telephone_length(digits))) return end;
     return groups >= 2 && digits >= config.numeral_min_digits_without_context ? last : end;
   }
 
@@ -459,9 +493,13 @@ struct NumeralReader {
     b->keep(text.substr(emitted, start - emitted));
     // A number read out digit by digit in groups is one guess, not one a syllable: its first
     // group carries the cost of one syllable, the groups chained to it none.
+    // So is a whole number spelled digit by digit without a break (공일공일이삼사오육칠팔, as a
+    // chat types it): no word has that many numeral syllables in a row.
     const std::string_view src = text.substr(start, run_end - start);
     if (config.writing_variants && !r.units && chained && start < chain_end)
       b->numeral(src, digits, digit_rule, chain_head ? 1 : 0);
+    else if (config.writing_variants && !r.units && r.digits >= kWholeNumberDigits)
+      b->numeral(src, digits, digit_rule, 1);
     else b->numeral(src, digits, r.units ? rules::kHangulUnitReading : digit_rule);
     emitted = run_end;
     return run_end;

@@ -496,7 +496,8 @@ class Detector {
 
   // `mobile`: the run's digits are a mobile number's (labels::kNotMobile words are weighed apart).
   // Out of line: Config() never calls it, and its loop over runs stays as it is.
-  [[gnu::noinline]] void weigh_vetoing_labels(bool read, bool mobile) {
+  // `safe`: a platform's safe number, over which every company word weighs (company_of_mobile_).
+  [[gnu::noinline]] void weigh_vetoing_labels(bool read, bool mobile, bool safe = false) {
     lookalike_ = lookalike_beside_blocks_ = lookalike_of_mobile_ = company_ = company_of_mobile_ =
         negative_ = 0;
     personal_ = false;
@@ -517,8 +518,9 @@ class Detector {
     if (search.may_hit(labels::kCompanyTable))
       company_ = search.hits(labels::kCompanyTable, s_.ext_hits, nullptr);
     if (mobile && company_ > 0)
-      company_of_mobile_ =
-          search.hits(labels::kCompanyTable, s_.ext_hits, nullptr, true, labels::kNotMobile);
+      company_of_mobile_ = safe ? company_
+                                : search.hits(labels::kCompanyTable, s_.ext_hits, nullptr, true,
+                                              labels::kNotMobile);
     personal_ = search.personal_phone();
   }
 
@@ -741,14 +743,18 @@ class Detector {
     const bool read = extended && read_labels(run, early->span);
     const bool mobile_run = extended && extend::is_mobile_number(s_.digits);
     // A mobile in any form: the words that name no mobile weigh apart over it.
-    const bool mobile = mobile_run || (extended && extend::is_mobile_in_any_form(s_.digits));
+    // So does a platform's safe number, which stands for the person's own mobile (예약자, 회원);
+    // a company's words still name it, as they name a shop's line.
+    const bool safe = extended && extend::is_safe_number(s_.digits);
+    const bool mobile =
+        mobile_run || safe || (extended && extend::is_mobile_in_any_form(s_.digits));
     bool mobile_among_accounts = false;
     // What stands beside the run is read for a kind at its first candidate the labels leave
     // below 1, and only what that kind reads: next to no run has any of it.
     std::uint8_t beside = 0, beside_read = 0;  // Beside flags found, and those looked for
     if (extended) {
       if (s_.cand_ext.size() < n) s_.cand_ext.resize(n);
-      weigh_vetoing_labels(read, mobile);
+      weigh_vetoing_labels(read, mobile, safe);
       senders_line_ =
           read && !personal_ && extend::senders_own_line(s_.digits, source_, early->span);
       if (senders_line_) read_as_senders_line();

@@ -1945,15 +1945,19 @@ bool is_national_phone(std::span<const std::uint8_t> d) {
   return d[1] >= 3 && d[1] <= 6 && d[2] >= 1 && d[2] <= 5 && (n == 10 || n == 11);
 }
 
-// A virtual number that a platform puts between a buyer and a seller, a courier and a recipient
-// (안심번호: 0504-1234-5678, 0505-123-4567): 050 and a digit from 2 to 8, then seven or eight
-// digits. Masks may hide digits after the prefix.
-bool is_safe_number(std::span<const std::uint8_t> d) {
-  return d[0] == 0 && d[1] == 5 && d[2] == 0 && d[3] >= 2 && d[3] <= 8;
-}
-
 bool has_separator(std::string_view s) {
   return std::any_of(s.begin(), s.end(), [](char c) { return !is_ascii_digit(c); });
+}
+
+// Eight digits of a date written in its parts, the year's four in clear, the month's and the
+// day's masked whole (1990.**.**, 1990년 **월 **일); not 1990**** (an order number's tail).
+bool year_shown_month_and_day_masked(std::span<const std::uint8_t> d, std::string_view source) {
+  if (d.size() != 8 ||
+      (source.find_first_of(".-/ ") == source.npos && source.find("년") == source.npos))
+    return false;
+  for (std::size_t k = 0; k < d.size(); ++k)
+    if ((d[k] == kMasked) != (k >= 4)) return false;
+  return true;
 }
 
 // A number as written after +82 without the +82 (10-1234-5678, 31 123 4567): dialled at home
@@ -2323,7 +2327,7 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                                  0.7f, true, Certainty::probable, EntityKind::phone});
     }
   }
-  if (cfg.extra_shapes && n >= 11 && n <= 12 && is_safe_number(d))
+  if (cfg.extra_shapes && is_safe_number(d))
     // Written in groups it needs no label; twelve bare digits may be anything.
     add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
                                rule::kPhoneSafeNumber, cues_for(EntityKind::phone), 0.6f,
@@ -2398,10 +2402,16 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
     add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::masked),
                                rule::kBirthMaskedResidentFront, cues_for(EntityKind::birth_date),
                                0.1f, true, Certainty::probable, EntityKind::birth_date});
-  if (cfg.writing_variants && masked && masked_birth_date(d))
+  if (cfg.writing_variants && masked && masked_birth_date(d)) {
+    // A date printed with its year in clear and its month and day hidden (1990.**.**, as a
+    // notice or a winners' list prints one) is a birth date without a label; another date's
+    // label (가입일, 등록일) still vetoes it as a look-alike.
+    const bool month_and_day_hidden = year_shown_month_and_day_masked(d, source);
     add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date),
-                               rule::kBirthMasked, cues_for(EntityKind::birth_date), 0.1f, true,
+                               rule::kBirthMasked, cues_for(EntityKind::birth_date),
+                               month_and_day_hidden ? 0.6f : 0.1f, !month_and_day_hidden,
                                Certainty::probable, EntityKind::birth_date});
+  }
   if (cfg.recent_resident && n == 13 && !masked) {
     if (auto a = analyze_resident(d); a && a->birth) {
       // No one who files a form was born in the 1800s (a seventh digit 9 or 0: a corporate

@@ -288,6 +288,13 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> digits,
 inline bool is_mobile_number(std::span<const std::uint8_t> d) {
   return (d.size() == 10 || d.size() == 11) && d[0] == 0 && d[1] == 1 && (d[2] <= 1 || d[2] >= 6);
 }
+// A virtual number that a platform puts between a buyer and a seller, a courier and a recipient
+// (안심번호: 0504-1234-5678, 0505-123-4567): 050 and a digit from 2 to 8, then seven or eight
+// digits. Masks may hide digits after the prefix.
+inline bool is_safe_number(std::span<const std::uint8_t> d) {
+  return (d.size() == 11 || d.size() == 12) && d[0] == 0 && d[1] == 5 && d[2] == 0 && d[3] >= 2 &&
+         d[3] <= 8;
+}
 // A mobile number, or one written after its country code (+82-10-..., +82 010-...): the words
 // that name no mobile (labels::kNotMobile: 문의, 대표) weigh apart over either.
 inline bool is_mobile_in_any_form(std::span<const std::uint8_t> d) {

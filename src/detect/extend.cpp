@@ -2404,9 +2404,13 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                                0.1f, true, Certainty::probable, EntityKind::birth_date});
   if (cfg.writing_variants && masked && masked_birth_date(d)) {
     // A date printed with its year in clear and its month and day hidden (1990.**.**, as a
-    // notice or a winners' list prints one) is a birth date without a label; another date's
-    // label (가입일, 등록일) still vetoes it as a look-alike.
-    const bool month_and_day_hidden = year_shown_month_and_day_masked(d, source);
+    // notice or a winners' list prints one) is a birth date without a label when the year is
+    // one a person of fourteen or more was born in: a join's, a login's or an expiry's masked
+    // date is recent or to come. Another date's label (가입일, 등록일) still vetoes it.
+    constexpr unsigned kYoungestListed = 14;
+    const bool month_and_day_hidden =
+        year_shown_month_and_day_masked(d, source) &&
+        d[0] * 1000u + d[1] * 100u + d[2] * 10u + d[3] + kYoungestListed <= reference_year(cfg);
     add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::birth_date),
                                rule::kBirthMasked, cues_for(EntityKind::birth_date),
                                month_and_day_hidden ? 0.6f : 0.1f, !month_and_day_hidden,

@@ -234,15 +234,19 @@ bool registration_halves_apart(std::string_view s, std::size_t d0, std::size_t i
 }
 
 // Whether the separators at [i, v) leave a bracket around a whole number, or open one after a
-// number, with a space between (예약자 (010-1234-5678) 2명, 010-1234-5678 (12:30 통화)): an
-// aside begins there, not the next group. An area code's bracket holds four digits at most
-// ((02) 1234-5678), and the zero of +82 (0)10 is a group of the number.
+// number that holds no group of it, with a space between (예약자 (010-1234-5678) 2명,
+// 010-1234-5678 (12:30 통화)): an aside begins there, not the next group. A bracket around one
+// group is the number's (010 (1234) 5678, +82 (0)10), and so is an area code's bracket, which
+// holds four digits at most ((02) 1234-5678).
 bool bracket_parts_numbers(std::string_view s, std::size_t i, std::size_t v) {
   constexpr std::size_t kLongestAreaCode = 4, kLongestBracket = 24;
   const std::string_view sep = s.substr(i, v - i);
   const std::size_t open = sep.find('('), close = sep.find(')');
-  if (open != std::string_view::npos && open > 0 && sep[open - 1] == ' ')
-    return s.substr(i + open, 3) != "(0)";
+  if (open != std::string_view::npos && open > 0 && sep[open - 1] == ' ') {
+    std::size_t k = v;
+    while (digit_like_byte(s, k)) ++k;
+    return k >= s.size() || s[k] != ')';
+  }
   if (close == std::string_view::npos || sep.find(' ', close) == std::string_view::npos)
     return false;
   std::size_t digits = 0;

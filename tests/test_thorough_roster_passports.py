@@ -72,6 +72,13 @@ IDENTIFIERS = [
     ("T0312345678", [("phone", "0312345678", "phone.landline", [])], {}),
     ("M010-2231-9087", [mobile("010-2231-9087")], {}),
     ("KB123456-01-234567", [("bank_account", "123456-01-234567", "account.length", ["context.bank_name"])], {}),
+    # One capital glued before a telephone number under a person's telephone label is a typo's
+    # or a scan's: the number is theirs. Two capitals still lead an identifier there.
+    ("연락처 A010-1234-5678", [mobile("010-1234-5678", NEAR)], {}),
+    ("연락처: Q010-1234-5678 홍길동", [mobile("010-1234-5678", NEAR)], {}),
+    ("연락처 K02-123-4567", [("phone", "02-123-4567", "phone.seoul", NEAR)], {}),
+    ("약정번호는 RT0330-099587입니다 연락처 010-1111-2222",
+     [mobile("010-1111-2222", NEAR)], {"0330-099587": "look_alike"}),
     # A card's or a resident's number whose check digit agrees is read by its check.
     ("MC5500-0000-0000-0004", [("credit_card", "5500-0000-0000-0004", "card.luhn", [])], {}),
     ("ID900101-1234568", [("resident", "900101-1234568", "resident.korean_13", [])], {}),

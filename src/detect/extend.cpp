@@ -4972,7 +4972,7 @@ const std::vector<std::string_view>& short_label_words() {
   return words;
 }
 bool led_by_identifier_capitals(std::span<const std::uint8_t> d, std::string_view source,
-                                std::string_view text, const Span& run) {
+                                std::string_view text, const Span& run, bool personal_phone) {
   constexpr std::size_t kFewestCardDigits = 13, kMostCardDigits = 19;
   if (source.empty() || !is_ascii_digit(static_cast<unsigned char>(source[0])) ||
       run.byte_start == 0 || !is_ascii_upper(static_cast<unsigned char>(text[run.byte_start - 1])))
@@ -4996,6 +4996,9 @@ bool led_by_identifier_capitals(std::span<const std::uint8_t> d, std::string_vie
   if (const auto resident = analyze_resident(d); resident && passed(resident->checksum))
     return false;
   const std::string_view capitals = text.substr(lead, run.byte_start - lead);
+  // One capital a typo or a scan glued before a telephone number under a person's telephone
+  // label leads nothing: the number is theirs (연락처 A010-1234-5678).
+  if (personal_phone && capitals.size() == 1 && is_national_phone(d)) return false;
   auto names = [&](std::string_view word) { return equals_ignoring_case(capitals, word); };
   if (std::any_of(std::begin(labels::kMisreadDigitCapitals),
                   std::end(labels::kMisreadDigitCapitals), names))
@@ -5047,7 +5050,7 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
     if (n == 10 && patient_chart_number(source, text, run, labels))
       return Veto{RejectReason::look_alike, true};
     if (cfg.label_reading && ((n == 10 && year_led_reference(source, labels)) ||
-                              led_by_identifier_capitals(d, source, text, run)))
+                              led_by_identifier_capitals(d, source, text, run, personal_phone)))
       return Veto{RejectReason::look_alike, true};
     // A date joined to the hour of a clock (2024.01.12 11:50), or a time stamp 20211021122410.
     // A mobile number before the hour is read apart from the clock.

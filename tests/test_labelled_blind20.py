@@ -1,0 +1,212 @@
+"""The documents of bench/labelled_blind20.py (the twentieth blind part): the same documents for a
+seed, spans exact and disjoint, check digits real, values in real shapes, every kind, genre, form
+and negative category present, kinds balanced, and the part wired into quality.py. No detection
+runs here."""
+
+import datetime
+import os
+import re
+import sys
+import unicodedata
+
+import pytest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "bench"))
+
+import corpus  # noqa: E402
+import labelled  # noqa: E402
+from labelled_checks import (HANGUL_DIGITS, assert_check_digit, assert_look_alikes_apart, assert_sound,  # noqa: E402
+                             digits_of, resident_birth)
+import labelled_blind20 as blind20  # noqa: E402
+import quality  # noqa: E402
+
+N = 1500  # the part's default count
+
+
+@pytest.fixture(scope="module")
+def docs():
+    return blind20.generate(N, seed=1)
+
+
+def _values(docs):
+    return [v for d in docs for v in d.values]
+
+
+def test_a_seed_gives_the_same_documents_and_a_smaller_count_a_prefix():
+    def dump(ds):
+        return [(d.genre, d.style, d.text, d.values, d.negatives) for d in ds]
+
+    a = dump(blind20.generate(90, seed=5))
+    assert a == dump(blind20.generate(90, seed=5))
+    assert a[:25] == dump(blind20.generate(25, seed=5))
+    assert [x[2] for x in a] != [d.text for d in blind20.generate(90, seed=6)]
+    assert blind20.generate(0) == []
+
+
+@pytest.mark.parametrize("bad", [-1, -7, 1.0, "3", None, False, (2,)])
+def test_a_count_that_is_not_a_non_negative_int_raises(bad):
+    with pytest.raises(ValueError):
+        blind20.generate(bad)
+
+
+def test_every_span_slices_back_and_none_overlaps_another(docs):
+    for d in docs:
+        assert_sound(d, blind20.PART)
+        assert d.values and d.negatives, d.text
+
+
+def test_check_digits_are_valid_and_numbers_issued_since_2020_have_none(docs):
+    seen = {}
+    for v in _values(docs):
+        if v.masked:
+            continue
+        what = assert_check_digit(v)
+        seen[what] = seen.get(what, 0) + 1
+        ds = [int(c) for c in digits_of(v.text)]
+        if what == "post2020":
+            assert ds[6] in (3, 4) and corpus.resident_check(ds[:12], False) != ds[12], v
+        if what in ("resident", "foreigner", "post2020"):
+            assert resident_birth(ds) < datetime.date(labelled.REFERENCE_YEAR, 1, 1), v
+    assert {"resident", "foreigner", "post2020", "business", "card"} <= set(seen)
+    assert seen["post2020"] >= 20, seen
+
+
+def _birth(v) -> datetime.date:
+    """The day a written birth date stands for; a two-digit year is of the 1900s or 2000s."""
+    text = unicodedata.normalize("NFKC", v.text)
+    parts = [int(n) for n in re.findall(r"\d+", digits_of(text) if v.writing in ("six", "eight", "ocr_letter") and
+                                        not re.search(r"[년.\-/]", text) else text.translate(str.maketrans("OoIlSB", "001158")))]
+    if len(parts) == 1:
+        s = str(parts[0]).zfill(6)
+        parts = [int(s[:-4]), int(s[-4:-2]), int(s[-2:])]
+    y, m, d = parts
+    return datetime.date(y if y > 99 else (2000 + y if y < 26 else 1900 + y), m, d)
+
+
+def test_values_have_the_shapes_of_their_kind(docs):
+    mobile = re.compile(r"(010|8210)\d{8}|01[1679]\d{7}|0505\d{7}|0504\d{8}")
+    line = re.compile(r"0(2\d{7,8}|[3-6][1-5]\d{7,8})")
+    for v in _values(docs):
+        if v.masked:
+            continue
+        ds = digits_of(v.text)
+        if v.kind == "phone":
+            assert (line if v.writing.startswith("home") else mobile).fullmatch(ds) or line.fullmatch(ds), v
+        elif v.kind == "email":
+            local, domain = v.text.replace(" ", "").replace("[at]", "@").split("@")
+            assert "." in domain and local not in blind20.SHARED_BOXES, v
+        elif v.kind == "bank_account":
+            assert 11 <= len(ds) <= 14, v
+        elif v.kind == "driver_license":
+            assert len(digits_of(re.sub(r"^[가-힣]+ ?", "", v.text))) == (10 if re.match("[가-힣]", v.text) else 12), v
+        elif v.kind == "passport":
+            text = unicodedata.normalize("NFKC", v.text)
+            if v.writing == "ocr_letter":
+                text = text[0] + text[1:].translate(str.maketrans("OoIlSB", "001158"))
+            assert re.fullmatch(r"[MSRDT]\d{3}[A-Z0-9]\d{4}", text), v
+        elif v.kind == "birth_date":
+            assert _birth(v) < datetime.date(labelled.REFERENCE_YEAR, 1, 1), v
+
+
+def test_kinds_are_balanced_and_about_a_tenth_are_masked(docs):
+    values = _values(docs)
+    counts = {k: sum(v.kind == k for v in values) for k in labelled.KINDS}
+    assert len(values) >= 6000 and min(counts.values()) >= 200, counts
+    assert max(counts, key=counts.get) == "phone" and counts["phone"] < len(values) / 3, counts
+    assert 0.08 <= sum(v.masked for v in values) / len(values) <= 0.15
+    assert {v.kind for v in values if v.masked} == set(labelled.KINDS)
+
+
+def test_every_genre_form_and_look_alike_category_is_present(docs):
+    names = [g.name for g in blind20.GENRES]
+    assert len(names) >= 50 and len(set(names)) == len(names)
+    assert {d.genre for d in docs} == set(names)
+    assert {d.style for d in docs} == set(blind20.FORMS)
+    negatives = [n for d in docs for n in d.negatives]
+    assert len(negatives) >= 4000
+    assert {n.category for n in negatives} == set(blind20.LOOK_ALIKES) and len(blind20.LOOK_ALIKES) >= 40
+    for g in blind20.GENRES:  # every kind, category and form a genre names is one the part knows
+        assert set(g.kinds) <= set(labelled.KINDS) and set(g.look_alikes) <= set(blind20.LOOK_ALIKES), g.name
+        assert set(g.labels) <= set(g.kinds) and set(g.forms) <= set(blind20.FORMS), g.name
+        assert g.region in blind20.DIALECT_ENDINGS, g.name
+
+
+def test_an_organisation_s_number_is_never_a_person_s_value(docs):
+    for d in docs:
+        assert_look_alikes_apart(d, blind20.SHARED_BOXES)
+    phone_writings = {v.writing for v in _values(docs) if v.kind == "phone"}
+    assert {"safe_050", "home_line", "home_paren", "old_prefix", "intl", "paren", "masked", "fullwidth",
+            "hangul_numerals", "spaced_digits"} <= phone_writings
+
+
+def test_wired_into_quality():
+    assert blind20.PART in quality.PARTS
+    assert [d.text for d in quality.documents(blind20.PART, 12, 3)] == [d.text for d in blind20.generate(12, 3)]
+
+
+def test_forms_write_their_values_the_way_they_say(docs):
+    """A full-width page holds no ASCII digit in a value but e-mails; a scan's letter-for-digit
+    value holds a letter; a label above its value ends the line before it; an account named by
+    its bank follows the bank's name; a short cue is one of its kind's cues; a value read out is
+    Hangul digits only and no digit-like syllable follows it; a bare value is only ever a phone
+    number or an e-mail; whose a trailing value is follows it."""
+    seen = set()
+    for d in docs:
+        for v in d.values:
+            before, after = d.text[:v.char_start], d.text[v.char_end:]
+            if d.style == "fullwidth" and v.kind != "email":
+                assert not re.search(r"[0-9]", v.text), v
+                seen.add("fullwidth")
+            if v.writing == "ocr_letter":
+                assert re.search(r"[OoIlSB]", v.text) and len(digits_of(v.text)) >= 6, v
+                seen.add("ocr_letter")
+            if v.label == "label_above":
+                assert before.endswith(f"{v.label_text}\n") or before.endswith(" "), v
+                seen.add("label_above")
+            if v.label == "bank_name":
+                assert before.endswith(f"{v.label_text} ") and v.label_text in blind20.BANK_SHAPES, v
+                seen.add("bank_name")
+            if v.label == "short_cue" and d.style in ("ledger", "memo"):
+                cue = before if v.kind != "bank_account" else before.removesuffix(" ").rsplit(" ", 1)[0] + " "
+                assert v.label_text in blind20.CUES[v.kind] and re.search(re.escape(v.label_text) + r" ?$", cue), v
+                seen.add("short_cue")
+            if v.label == "trailing":
+                assert after.startswith(f" {v.label_text}"), v
+                seen.add("trailing")
+            if v.writing == "hangul_numerals":
+                assert set(v.text) <= set(HANGUL_DIGITS + " 에") and after[:1] not in HANGUL_DIGITS, v
+                seen.add("read_out")
+            if v.writing == "spaced_digits":
+                assert re.fullmatch(r"\d( \d)+", v.text), v
+                seen.add("spaced")
+            if v.label == "no_label":
+                assert v.kind in ("phone", "email"), v
+            if v.masked:
+                assert "*" in v.text and re.search(r"[^\W_]", v.text), v
+                seen.add("masked")
+    assert seen == {"fullwidth", "ocr_letter", "label_above", "bank_name", "short_cue", "trailing", "read_out",
+                    "spaced", "masked"}
+
+
+def test_labels_sit_right_before_their_values(docs):
+    """A label of a line, a reply or a typed text stands right before its value, after its
+    bank's name for an account."""
+    for d in docs:
+        if d.style == "fullwidth":
+            continue
+        for v in d.values:
+            if v.label not in ("label_punct", "label_space", "label_tight"):
+                continue
+            before = d.text[:v.char_start]
+            if v.kind == "bank_account":
+                bank = next(b for b in sorted(blind20.BANK_SHAPES, key=len, reverse=True) if before.endswith(f"{b} "))
+                before = before.removesuffix(f"{bank} ")
+            assert re.search(re.escape(v.label_text) + r"(\s*[:\t|\-〕]?\s*|은|는|\.\.)$", before), (v, before[-30:])
+
+
+def test_dialect_chats_and_older_people_s_texts_are_there(docs):
+    chats = [d.text for d in docs if d.style in ("kakao", "transcript")]
+    for region, endings in blind20.DIALECT_ENDINGS.items():
+        assert any(e in t for t in chats for e in endings), region
+    assert any(v.label == "label_tight" for d in docs if d.style == "elderly" for v in d.values)
+    assert any(v.writing == "old_prefix" for d in docs if d.style == "elderly" for v in d.values)

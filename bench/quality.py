@@ -122,7 +122,22 @@ producers, food-waste cards, civic safety reports, youth rent support, energy an
 vouchers, large-family cards, a hardware shop's tab, electrical inspections, water leaks, custom
 cakes, home-office equipment, pilgrimages, syrup sold by direct message, international-school
 admissions, bathhouse scrubs and shoe and watch repairs, in forms, scans, exports, chats in
-dialects, community posts, older people's texts, call transcripts, notices, receipts and ledgers)
+dialects, community posts, older people's texts, call transcripts, notices, receipts and ledgers),
+`labelled_blind20.py` (twentieth blind part: acupuncture, tattoo and nail bookings, knitting,
+baking, barista, woodworking and flower classes, photo exhibitions, youth orchestras, archery,
+skating, yoga, dance-sport, seniors' colleges, fishing-village cooperatives, salt farms,
+strawberry picking, adopted apple trees, village heads' notices, on-demand buses, drone spraying,
+wildlife damage, farmland leases, empty houses, tailors, bicycle repairs, window tinting, valet
+parking, book-set rentals, play and speech therapy, school-meal monitors, graduation gowns,
+students' trips, running and cycling clubs, community theatre, antiques, luxury appraisals, lunch
+boxes, water, LPG and kerosene rounds, briquette sharing, food banks, marrow and cord-blood
+donors, hospices, LASIK, sleep studies, private ambulances, hospital escorts, Mass intentions,
+hundredth-day parties, siblings' shared costs, name changes, guardianship, missing persons,
+season passes, seal carving, senior drivers' licence returns, securities accounts, lost baggage,
+domains, bookkeeping, market associations, hygiene training, stray cats, pet taxis, scuba, kendo,
+children's meal cards, basic pensions, insurance dependants, ladder trucks and bus parcels, in
+forms, scans, XML and JSON, logs, rosters, chats in dialects, replies, posts, older people's
+texts, transcripts read out, e-mails, posted lists, receipts, ledgers, texts and sticky notes)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -147,6 +162,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind17   # the seventeenth blind part: the same holds
     python bench/quality.py --parts blind18   # the eighteenth blind part: the same holds
     python bench/quality.py --parts blind19   # the nineteenth blind part: the same holds
+    python bench/quality.py --parts blind20   # the twentieth blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -202,6 +218,7 @@ import labelled_blind16  # noqa: E402
 import labelled_blind17  # noqa: E402
 import labelled_blind18  # noqa: E402
 import labelled_blind19  # noqa: E402
+import labelled_blind20  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -360,7 +377,8 @@ PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_b
                           labelled_blind8.PART, labelled_blind9.PART, labelled_blind10.PART,
                           labelled_blind11.PART, labelled_blind12.PART, labelled_blind13.PART,
                           labelled_blind14.PART, labelled_blind15.PART, labelled_blind16.PART,
-                          labelled_blind17.PART, labelled_blind18.PART, labelled_blind19.PART)
+                          labelled_blind17.PART, labelled_blind18.PART, labelled_blind19.PART,
+                          labelled_blind20.PART)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
@@ -373,7 +391,7 @@ def documents(part: str, count: int, seed: int) -> list:
     labelled_blind11.py, "blind12" from labelled_blind12.py, "blind13" from labelled_blind13.py,
     "blind14" from labelled_blind14.py, "blind15" from labelled_blind15.py, "blind16" from labelled_blind16.py,
     "blind17" from labelled_blind17.py, "blind18" from labelled_blind18.py, "blind19" from
-    labelled_blind19.py, "structure-tuning"
+    labelled_blind19.py, "blind20" from labelled_blind20.py, "structure-tuning"
     and "structure-heldout" from labelled_structure.py, "ways-tuning" and "ways-heldout" from labelled_ways.py."""
     if part == labelled_blind.PART:
         return labelled_blind.generate(count, seed)
@@ -413,6 +431,8 @@ def documents(part: str, count: int, seed: int) -> list:
         return labelled_blind18.generate(count, seed)
     if part == labelled_blind19.PART:
         return labelled_blind19.generate(count, seed)
+    if part == labelled_blind20.PART:
+        return labelled_blind20.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

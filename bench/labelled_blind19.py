@@ -46,15 +46,15 @@ Conventions:
 from __future__ import annotations
 
 import random
-from dataclasses import dataclass
 
 import corpus
 import labelled
+from page_writer import (WIDE, Field, Genre, LookAlike, Page, Sayings, clock, documents, draw, joined,
+                         look_alike_fields, nums, registration, topic, written, yymmdd)
 
 PART = "blind19"
 KINDS = labelled.KINDS
 
-WIDE = str.maketrans("0123456789-.:/()", "０１２３４５６７８９－．：／（）")
 HANGUL_DIGITS = "공일이삼사오육칠팔구"
 
 # --------------------------------------------------------------------------- people
@@ -85,33 +85,7 @@ def veiled(name: str) -> str:
     return name[0] + "○" + name[2:] if len(name) > 2 else name[0] + "○"
 
 
-def nums(r: random.Random, n: int) -> str:
-    return corpus.random_digits(r, n)
-
-
 # --------------------------------------------------------------------------- values
-
-
-def _v(kind: str, text: str, writing: str) -> labelled.Written:
-    return labelled.Written(kind, text, writing, writing.startswith("masked"))
-
-
-def _one_of(r: random.Random, kind: str, ways: dict) -> labelled.Written:
-    """One way of writing, drawn by weight from {writing: (weight, text)}."""
-    names = list(ways)
-    writing = r.choices(names, [ways[n][0] for n in names])[0]
-    return _v(kind, ways[writing][1], writing)
-
-
-def _six(y: int, m: int, d: int) -> str:
-    return f"{y % 100:02d}{m:02d}{d:02d}"
-
-
-def _registration(r: random.Random, lo: int, hi: int, foreign: bool) -> str:
-    y, m, d = corpus.random_date(r, lo, hi)
-    sex = r.choice(("56" if y < 2000 else "78") if foreign else ("12" if y < 2000 else "34"))
-    body = [int(c) for c in _six(y, m, d) + sex + nums(r, 5)]
-    return "".join(map(str, body)) + str(corpus.resident_check(body, foreign))
 
 
 def resident_number(r: random.Random, young: bool) -> labelled.Written:
@@ -119,32 +93,28 @@ def resident_number(r: random.Random, young: bool) -> labelled.Written:
         # Issued since October 2020: six random digits after the sex digit, no check digit.
         y = r.choice((2020, 2021, 2022, 2023, 2024, 2025))
         m = r.randrange(10, 13) if y == 2020 else r.randrange(1, 13)
-        head = _six(y, m, r.randrange(1, corpus.days_in(y, m) + 1)) + r.choice("34")
+        head = yymmdd(y, m, r.randrange(1, corpus.days_in(y, m) + 1)) + r.choice("34")
         body = [int(c) for c in head + nums(r, 5)]
         last = (corpus.resident_check(body, False) + r.randrange(1, 10)) % 10
-        return _v("resident", f"{head[:6]}-{head[6:]}{nums_join(body[7:])}{last}", "post2020")
-    s = _registration(r, 1936, 2008, False)
-    return _one_of(r, "resident", {
+        return written("resident", f"{head[:6]}-{head[6:]}{joined(body[7:])}{last}", "post2020")
+    s = registration(r, 1936, 2008, False)
+    return draw(r, "resident", {
         "hyphen": (7, f"{s[:6]}-{s[6:]}"), "plain": (2, s), "space_hyphen": (0.7, f"{s[:6]} - {s[6:]}"),
         "masked_back": (1, f"{s[:6]}-{s[6]}******"), "masked_six": (0.4, f"{s[:6]}-{s[6:8]}*****"),
     })
 
 
-def nums_join(ds) -> str:
-    return "".join(map(str, ds))
-
-
 def foreigner_number(r: random.Random) -> labelled.Written:
-    s = _registration(r, 1960, 2006, True)
-    return _one_of(r, "foreigner_registration", {
+    s = registration(r, 1960, 2006, True)
+    return draw(r, "foreigner_registration", {
         "hyphen": (7, f"{s[:6]}-{s[6:]}"), "plain": (2.5, s), "masked_back": (1.2, f"{s[:6]}-{s[6]}******"),
     })
 
 
 def business_number(r: random.Random) -> labelled.Written:
     body = [int(c) for c in f"{r.randrange(105, 899)}{r.choice(('01', '02', '07', '10', '23', '40', '58', '91'))}{nums(r, 4)}"]
-    s = nums_join(body) + str(corpus.business_check(body))
-    return _one_of(r, "business_registration", {
+    s = joined(body) + str(corpus.business_check(body))
+    return draw(r, "business_registration", {
         "hyphen": (8, f"{s[:3]}-{s[3:5]}-{s[5:]}"), "plain": (2, s), "dot": (0.6, f"{s[:3]}.{s[3:5]}.{s[5:]}"),
         "masked": (1.1, f"{s[:3]}-{s[3:5]}-{s[5]}****"),
     })
@@ -155,11 +125,11 @@ def card_number(r: random.Random, on_slip: bool = False) -> labelled.Written:
     if head == "5":
         head = r.choice(("51", "52", "54"))
     body = [int(c) for c in head + nums(r, 15 - len(head))]
-    s = nums_join(body) + str(corpus.luhn_check(body))
+    s = joined(body) + str(corpus.luhn_check(body))
     g = [s[i:i + 4] for i in range(0, 16, 4)]
     if on_slip and r.random() < 0.7:  # card slips print the middle digits hidden
-        return _v("credit_card", f"{g[0]}-{g[1][:2]}**-****-{g[3]}", "masked_slip")
-    return _one_of(r, "credit_card", {
+        return written("credit_card", f"{g[0]}-{g[1][:2]}**-****-{g[3]}", "masked_slip")
+    return draw(r, "credit_card", {
         "hyphen": (6, "-".join(g)), "space": (2.5, " ".join(g)), "plain": (2, s),
         "masked": (1.3, f"{g[0]}-{g[1]}-****-{g[3]}"), "masked_middle": (0.6, f"{g[0]}-**{g[1][2:]}-****-{g[3]}"),
     })
@@ -169,7 +139,7 @@ def account_number(r: random.Random, bank: str) -> labelled.Written:
     groups = [nums(r, n) for n in ACCOUNT_SHAPES[bank]]
     longest = max(range(len(groups)), key=lambda i: len(groups[i]))
     hidden = [g if i != longest else g[:2] + "*" * (len(g) - 2) for i, g in enumerate(groups)]
-    return _one_of(r, "bank_account", {
+    return draw(r, "bank_account", {
         "hyphen": (6, "-".join(groups)), "plain": (3.5, "".join(groups)), "space": (0.6, " ".join(groups)),
         "masked": (1.1, "-".join(hidden)),
     })
@@ -177,7 +147,7 @@ def account_number(r: random.Random, bank: str) -> labelled.Written:
 
 def mobile(r: random.Random) -> labelled.Written:
     mid, end = str(r.randrange(2, 10)) + nums(r, 3), nums(r, 4)
-    return _one_of(r, "phone", {
+    return draw(r, "phone", {
         "hyphen": (11, f"010-{mid}-{end}"), "plain": (3, f"010{mid}{end}"), "dot": (1.2, f"010.{mid}.{end}"),
         "space": (1.5, f"010 {mid} {end}"), "intl": (0.8, f"+82-10-{mid}-{end}"), "tilde": (0.4, f"010~{mid}~{end}"),
         "masked": (1.6, f"010-{mid[:2]}**-{end}"), "masked_end": (0.8, f"010-{mid}-**{end[2:]}"),
@@ -187,12 +157,12 @@ def mobile(r: random.Random) -> labelled.Written:
 def home_line(r: random.Random) -> labelled.Written:
     area = r.choice(("02", "031", "033", "041", "043", "054", "055", "061", "063", "064"))
     mid = str(r.randrange(2, 10)) + nums(r, 3 if area == "02" else 2)
-    return _v("phone", f"{area}-{mid}-{nums(r, 4)}", "home_line")
+    return written("phone", f"{area}-{mid}-{nums(r, 4)}", "home_line")
 
 
 def safe_050(r: random.Random) -> labelled.Written:
-    return _v("phone", f"0504-{nums(r, 4)}-{nums(r, 4)}" if r.random() < 0.6 else f"050{r.choice('2678')}{nums(r, 8)}",
-              "safe_050")
+    return written("phone", f"0504-{nums(r, 4)}-{nums(r, 4)}" if r.random() < 0.6 else f"050{r.choice('2678')}{nums(r, 8)}",
+                   "safe_050")
 
 
 def email_address(r: random.Random, work: bool) -> labelled.Written:
@@ -201,7 +171,7 @@ def email_address(r: random.Random, work: bool) -> labelled.Written:
                       f"{family}_{given}{r.randrange(60, 99)}", f"{given[:2]}{family}{r.randrange(1000, 9999)}",
                       f"mom.{given}", f"{given}love"))
     domain = r.choice(WORK_MAIL) if work else r.choice(FREE_MAIL)
-    return _one_of(r, "email", {
+    return draw(r, "email", {
         "plain": (9, f"{local}@{domain}"), "spaced_at": (0.6, f"{local} @ {domain}"),
         "masked": (1.1, f"{local[:2]}****@{domain}"),
     })
@@ -209,7 +179,7 @@ def email_address(r: random.Random, work: bool) -> labelled.Written:
 
 def licence_number(r: random.Random) -> labelled.Written:
     area, year, serial, tail = r.randrange(11, 29), f"{r.choice((8, 9, 0, 1, 2))}{r.randrange(10)}", nums(r, 6), nums(r, 2)
-    return _one_of(r, "driver_license", {
+    return draw(r, "driver_license", {
         "hyphen": (7, f"{area}-{year}-{serial}-{tail}"), "plain": (2, f"{area}{year}{serial}{tail}"),
         "area_name": (2, f"{r.choice(LICENCE_AREAS)}{r.choice(('', ' '))}{year}-{serial}-{tail}"),
         "masked": (1.1, f"{area}-{year}-{serial[:2]}****-{tail}"),
@@ -217,7 +187,7 @@ def licence_number(r: random.Random) -> labelled.Written:
 
 
 def passport_number(r: random.Random) -> labelled.Written:
-    return _one_of(r, "passport", {
+    return draw(r, "passport", {
         "m_digits": (4, f"M{nums(r, 8)}"), "m_letter": (4, f"M{nums(r, 3)}{r.choice('ABCDEFGHJKLN')}{nums(r, 4)}"),
         "other": (1, f"{r.choice('SRGD')}{nums(r, 8)}"), "lower": (0.4, f"m{nums(r, 8)}"),
         "masked": (1, f"M{nums(r, 3)}*****"),
@@ -230,10 +200,10 @@ MONTH_NAMES = ("January", "February", "March", "April", "May", "June", "July", "
 
 def birth_date(r: random.Random, young: bool) -> labelled.Written:
     y, m, d = corpus.random_date(r, 2011, 2023) if young else corpus.random_date(r, 1938, 2006)
-    return _one_of(r, "birth_date", {
+    return draw(r, "birth_date", {
         "iso": (4, f"{y}-{m:02d}-{d:02d}"), "dot": (4, f"{y}.{m:02d}.{d:02d}"), "dot_open": (2, f"{y}.{m}.{d}"),
         "korean": (4, f"{y}년 {m}월 {d}일"), "korean_tight": (1, f"{y}년{m}월{d}일"),
-        "korean_short": (1, f"{y % 100:02d}년 {m}월 {d}일"), "six": (2, _six(y, m, d)),
+        "korean_short": (1, f"{y % 100:02d}년 {m}월 {d}일"), "six": (2, yymmdd(y, m, d)),
         "eight": (1.5, f"{y}{m:02d}{d:02d}"), "slash_dmy": (0.6, f"{d:02d}/{m:02d}/{y}"),
         "english": (0.8, f"{d} {MONTH_NAMES[m - 1]} {y}"), "masked": (1, f"{y}-**-**"),
     })
@@ -267,7 +237,7 @@ def misread(r: random.Random, w: labelled.Written) -> labelled.Written:
     if not spots or w.masked or w.kind == "email" or w.writing in KEPT_WRITINGS:
         return w
     i = r.choice(spots)
-    return _v(w.kind, w.text[:i] + LETTER_FOR[w.text[i]] + w.text[i + 1:], "ocr_letter")
+    return written(w.kind, w.text[:i] + LETTER_FOR[w.text[i]] + w.text[i + 1:], "ocr_letter")
 
 
 def read_out(w: labelled.Written) -> labelled.Written:
@@ -276,7 +246,7 @@ def read_out(w: labelled.Written) -> labelled.Written:
             or not all(c.isdigit() or c in "- " for c in w.text)):
         return w
     spoken = " ".join("".join(HANGUL_DIGITS[int(c)] for c in g) for g in w.text.replace(" ", "-").split("-") if g)
-    return _v(w.kind, spoken, "hangul_numerals")
+    return written(w.kind, spoken, "hangul_numerals")
 
 
 SPELLED_OUT = ("phone", "bank_account", "resident", "credit_card")
@@ -286,7 +256,7 @@ def spaced_out(w: labelled.Written) -> labelled.Written:
     """Digits typed one by one with a space between, as some older people type them."""
     if w.masked or w.kind not in SPELLED_OUT or w.writing in KEPT_WRITINGS or not w.text.replace("-", "").isdigit():
         return w
-    return _v(w.kind, " ".join(w.text.replace("-", "")), "spaced_digits")
+    return written(w.kind, " ".join(w.text.replace("-", "")), "spaced_digits")
 
 
 def hide_middle(w: labelled.Written) -> labelled.Written:
@@ -296,12 +266,12 @@ def hide_middle(w: labelled.Written) -> labelled.Written:
         return w
     if w.kind == "email":
         local, domain = w.text.split("@", 1)
-        return _v(w.kind, local[:2] + "*" * (len(local) - 2) + "@" + domain, "masked_notice")
+        return written(w.kind, local[:2] + "*" * (len(local) - 2) + "@" + domain, "masked_notice")
     at = [i for i, c in enumerate(w.text) if c.isdigit()]
     third = len(at) // 3
     # A birth date keeps its year; other numbers keep their ends.
     hidden = set(at[(4 if len(at) >= 8 else 2):] if w.kind == "birth_date" else at[third:len(at) - third])
-    return _v(w.kind, "".join("*" if i in hidden else c for i, c in enumerate(w.text)), "masked_notice")
+    return written(w.kind, "".join("*" if i in hidden else c for i, c in enumerate(w.text)), "masked_notice")
 
 
 def wide(w: labelled.Written) -> labelled.Written:
@@ -333,7 +303,7 @@ def _org_account(r: random.Random) -> str:
 
 def _imei(r: random.Random) -> str:
     body = [int(c) for c in "35" + nums(r, 12)]
-    return nums_join(body) + str(corpus.luhn_check(body))
+    return joined(body) + str(corpus.luhn_check(body))
 
 
 def _vin(r: random.Random) -> str:
@@ -343,13 +313,6 @@ def _vin(r: random.Random) -> str:
 
 def _plate(r: random.Random) -> str:
     return f"{r.randrange(10, 399)}{r.choice('가나다라마거너더러머버서어저고노도로모보소오조구누두루무부수우주')} {nums(r, 4)}"
-
-
-@dataclass(frozen=True)
-class LookAlike:
-    labels: tuple       # what people write before it
-    key: str            # its key in logs and exports
-    make: object        # random.Random -> text
 
 
 LOOK_ALIKES = {
@@ -516,22 +479,9 @@ DIALECT_ENDINGS = {
     "표준": ("네 알겠습니다", "감사합니다~", "넵 확인했어요", "고맙습니다 :)"),
 }
 ORG_SAYINGS = ("{label}{topic} {n} 입니다", "{label} {n} 참고하세요", "({label} {n})", "{label}: {n}", "{label} {n} 으로 안내드려요")
+_SAYINGS = Sayings(SAYINGS, DIALECT_SAYINGS, ORG_SAYINGS)
 
 # --------------------------------------------------------------------------- genres
-
-
-@dataclass(frozen=True)
-class Genre:
-    name: str
-    titles: tuple       # headings of its forms and subjects of its posts and e-mails
-    orgs: tuple         # who writes or receives it
-    kinds: dict         # kind -> chance of appearing in a person's record
-    labels: dict        # kind -> labels of its own
-    look_alikes: tuple  # negative categories it carries
-    forms: tuple        # forms it is written in
-    lines: tuple        # sentences of its own, without numbers
-    young: bool = False  # its people include children
-    region: str = "표준"  # dialect of its chats
 
 
 G = Genre
@@ -914,17 +864,6 @@ NOW_AND_THEN = {"email": 0.1, "birth_date": 0.1, "bank_account": 0.1, "driver_li
 # --------------------------------------------------------------------------- a person's fields
 
 
-@dataclass
-class Field:
-    label: str
-    key: str
-    kind: str = ""          # a value's kind ("" for a look-alike or plain text)
-    written: object = None
-    category: str = ""      # a look-alike's category
-    text: str = ""          # a look-alike's or a plain field's text
-    bank: str = ""          # an account's bank
-
-
 def _label(r: random.Random, genre: Genre, kind: str, w: labelled.Written) -> str:
     if w.writing == "safe_050":
         return r.choice(("안심번호", "050 번호"))
@@ -947,77 +886,10 @@ def person_fields(r: random.Random, genre: Genre, few: bool = False) -> list[Fie
 
 
 def look_alikes(r: random.Random, genre: Genre, count: int) -> list[Field]:
-    cats = r.sample(genre.look_alikes, min(count, len(genre.look_alikes)))
-    if r.random() < 0.45:
-        cats.append(r.choice(tuple(LOOK_ALIKES)))
-    out = []
-    for c in dict.fromkeys(cats):
-        la = LOOK_ALIKES[c]
-        out.append(Field(r.choice(la.labels), la.key, category=c, text=la.make(r)))
-    return out
+    return look_alike_fields(r, LOOK_ALIKES, genre.look_alikes, count, 0.45)
 
 
 # --------------------------------------------------------------------------- the writer
-
-
-class _Page(labelled._Writer):
-    """Writes text, values and look-alikes at exact offsets; a wide page turns digits full-width."""
-
-    def __init__(self, genre: str, wide_digits: bool = False) -> None:
-        super().__init__(genre, PART)
-        self.wide_digits = wide_digits
-
-    def add(self, s: str) -> None:
-        super().add(s.translate(WIDE) if self.wide_digits else s)
-
-    def field(self, f: Field, label: str, label_text: str, frame: str) -> None:
-        if f.kind:
-            w = wide(f.written) if self.wide_digits else f.written
-            self.values.append(labelled.Value(w.kind, w.text, self.chars, self.chars + len(w.text), self.bytes,
-                                              self.bytes + len(w.text.encode()), w.writing, label, label_text,
-                                              w.masked, self.genre, frame))
-            labelled._Writer.add(self, w.text)
-        elif f.category:
-            text = f.text if f.category == "shared_mailbox" or not self.wide_digits else f.text.translate(WIDE)
-            self.negatives.append(labelled.Negative(f.category, text, self.chars, self.chars + len(text),
-                                                    self.bytes, self.bytes + len(text.encode()), frame, self.genre))
-            labelled._Writer.add(self, text)
-        else:
-            self.add(f.text)
-
-    def bank_then(self, f: Field, label: str, label_text: str, frame: str) -> None:
-        """An account after its bank's name; other fields as they are."""
-        if f.kind == "bank_account":
-            self.add(f"{f.bank} ")
-        self.field(f, label, label_text, frame)
-
-    def say(self, r: random.Random, f: Field, holder: str, frame: str, region: str = "표준") -> None:
-        """A sentence that carries a field, cut around the field so its offsets stay exact."""
-        if f.category:
-            before, after = r.choice(ORG_SAYINGS).format(label=f.label, topic=topic(f.label), n="\0").split("\0")
-            self.add(before)
-            self.field(f, "", "", frame)
-            self.add(after)
-            return
-        if not f.kind:
-            self.add(f.text)
-            return
-        pool = DIALECT_SAYINGS[region] if f.kind == "phone" and region in DIALECT_SAYINGS and r.random() < 0.6 else SAYINGS[f.kind]
-        before, after = r.choice(pool).format(v="\0", bank=f.bank, holder=holder).split("\0")
-        self.add(before)
-        if f.kind == "bank_account":
-            self.field(f, "bank_name", f.bank, frame)
-        elif before.strip():
-            self.field(f, "inline", before.strip(), frame)
-        else:
-            self.field(f, "label_after" if f.kind not in ("phone", "email") else "no_label", after.strip(), frame)
-        self.add(after)
-
-
-def topic(word: str) -> str:
-    """은 after a closed syllable, 는 after an open one or a Latin letter."""
-    last = word.rstrip(")")[-1]
-    return "은" if "가" <= last <= "힣" and (ord(last) - 0xAC00) % 28 else "는"
 
 
 def _today(r: random.Random) -> str:
@@ -1032,7 +904,7 @@ def _letter_spaced(label: str) -> str:
 # --------------------------------------------------------------------------- forms
 
 
-def write_form(r: random.Random, page: _Page, genre: Genre, form: str) -> None:
+def write_form(r: random.Random, page: Page, genre: Genre, form: str) -> None:
     """A filled-in form: its title, one or two people's fields, the organisation's numbers."""
     page.add(f"{r.choice(genre.titles)}\n" + r.choice(("", f"({r.choice(genre.orgs)})\n", "=" * 20 + "\n")))
     marks = r.choice((("", ": "), ("■ ", " : "), ("【", "】 "), ("- ", ": "), ("", "\t")))
@@ -1063,7 +935,7 @@ def write_form(r: random.Random, page: _Page, genre: Genre, form: str) -> None:
         page.add(f"{_today(r)}  신청인 {r.choice(('(서명)', '(인)', ''))}\n")
 
 
-def write_kv(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_kv(r: random.Random, page: Page, genre: Genre) -> None:
     service = genre.name.replace("_", "-")
     for _ in range(r.randint(1, 3)):
         fields = person_fields(r, genre, few=True) + look_alikes(r, genre, r.randint(1, 2))
@@ -1077,7 +949,7 @@ def write_kv(r: random.Random, page: _Page, genre: Genre) -> None:
         page.add("\n")
 
 
-def write_json(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_json(r: random.Random, page: Page, genre: Genre) -> None:
     page.add('{"type": "%s", "items": [\n' % genre.name)
     count = r.randint(1, 3)
     for i in range(count):
@@ -1091,7 +963,7 @@ def write_json(r: random.Random, page: _Page, genre: Genre) -> None:
     page.add("]}\n")
 
 
-def write_yaml(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_yaml(r: random.Random, page: Page, genre: Genre) -> None:
     page.add(f"# {r.choice(genre.titles)}\n{genre.name}:\n")
     for _ in range(r.randint(1, 3)):
         fields = person_fields(r, genre, few=True)
@@ -1101,7 +973,7 @@ def write_yaml(r: random.Random, page: _Page, genre: Genre) -> None:
             page.add("\n")
 
 
-def write_table(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_table(r: random.Random, page: Page, genre: Genre) -> None:
     """A roster: one person a row, the columns the genre's kinds and one look-alike."""
     sep = r.choice((",", "\t", " | ", "md"))
     rows = [person_fields(r, genre, few=True) for _ in range(r.randint(3, 7))]
@@ -1134,12 +1006,7 @@ def write_table(r: random.Random, page: _Page, genre: Genre) -> None:
 # --------------------------------------------------------------------------- messages
 
 
-def _clock(r: random.Random) -> str:
-    h = r.randrange(6, 23)
-    return f"{'오전' if h < 12 else '오후'} {h % 12 or 12}:{r.randrange(60):02d}"
-
-
-def write_chat(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_chat(r: random.Random, page: Page, genre: Genre) -> None:
     """A messenger export: a person gives their fields, the other side answers with the shop's."""
     me = person_fields(r, genre, few=True)
     name, other = me[0].text, r.choice(genre.orgs)
@@ -1148,9 +1015,9 @@ def write_chat(r: random.Random, page: _Page, genre: Genre) -> None:
 
     def who(speaker: str) -> str:
         if way == 0:
-            return f"[{speaker}] [{_clock(r)}] "
+            return f"[{speaker}] [{clock(r)}] "
         if way == 1:
-            return f"2026. {r.randrange(1, 13)}. {r.randrange(1, 29)}. {_clock(r)}, {speaker} : "
+            return f"2026. {r.randrange(1, 13)}. {r.randrange(1, 29)}. {clock(r)}, {speaker} : "
         return f"{speaker}: "
 
     page.add(f"{name} 님과 카카오톡 대화\n" if way == 1 else "")
@@ -1167,7 +1034,7 @@ def write_chat(r: random.Random, page: _Page, genre: Genre) -> None:
     page.add(who(name) + r.choice(DIALECT_ENDINGS[region]) + "\n")
 
 
-def write_band(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_band(r: random.Random, page: Page, genre: Genre) -> None:
     """A group's post and its members' replies, each giving their own number."""
     page.add(f"[공지] {r.choice(genre.titles)}\n{r.choice(genre.lines)} 댓글로 이름과 연락처 남겨 주세요.\n")
     for f in look_alikes(r, genre, r.randint(1, 2)):
@@ -1189,7 +1056,7 @@ def write_band(r: random.Random, page: _Page, genre: Genre) -> None:
         page.add(r.choice(("참석합니다", "저도요!", "넵", "")) + "\n")
 
 
-def write_post(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_post(r: random.Random, page: Page, genre: Genre) -> None:
     """A community post and comments: who wants it leaves a number, masked or not."""
     writer = person_fields(r, genre, few=True)
     page.add(f"제목: {r.choice(genre.titles)}\n작성자: {r.choice(('달빛맘', '초보집사', '하루하루', 'kkk123', '동네주민'))}\n\n")
@@ -1210,7 +1077,7 @@ def write_post(r: random.Random, page: _Page, genre: Genre) -> None:
         page.add(r.choice((" 비밀댓글로 남겨요", " 쪽지 주세요", "")) + "\n")
 
 
-def write_dm(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_dm(r: random.Random, page: Page, genre: Genre) -> None:
     """Direct messages to a small shop's account, an order given in pieces."""
     me = person_fields(r, genre, few=True)
     shop = r.choice(genre.orgs)
@@ -1233,7 +1100,7 @@ def write_dm(r: random.Random, page: _Page, genre: Genre) -> None:
 ELDERLY_OPENERS = ("안녕하세요", "수고하심니다", "문자보냄니다", "선생님", "네")
 
 
-def write_elderly(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_elderly(r: random.Random, page: Page, genre: Genre) -> None:
     """Texts typed by an older person: few spaces, digits spaced out or in Hangul, a grandchild's help."""
     me = person_fields(r, genre, few=True)
     page.add(f"{r.choice(ELDERLY_OPENERS)}{r.choice(('..', '~~', '^^', ''))}{me[0].text}{r.choice(('임니다', '이에요', '입니다'))}\n")
@@ -1251,7 +1118,7 @@ def write_elderly(r: random.Random, page: _Page, genre: Genre) -> None:
     page.add(r.choice(("손주가대신보내요", "잘부탁드림니다", "감사함니다^^", "전화주세요")) + "\n")
 
 
-def write_stt(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_stt(r: random.Random, page: Page, genre: Genre) -> None:
     """A call transcript: the agent asks, the caller reads each number out digit by digit."""
     me = person_fields(r, genre, few=True)
     org = r.choice(genre.orgs)
@@ -1270,7 +1137,7 @@ def write_stt(r: random.Random, page: _Page, genre: Genre) -> None:
     page.add(f"고객: {r.choice(DIALECT_ENDINGS[genre.region])}\n")
 
 
-def write_email(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_email(r: random.Random, page: Page, genre: Genre) -> None:
     me = person_fields(r, genre)
     name = me[0].text
     page.add(f"제목: {r.choice(('', '[신청] ', 'RE: ', '문의: '))}{r.choice(genre.titles)}\n보낸 사람: {name}\n\n")
@@ -1292,7 +1159,7 @@ def write_email(r: random.Random, page: _Page, genre: Genre) -> None:
         page.add("\n")
 
 
-def write_notice(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_notice(r: random.Random, page: Page, genre: Genre) -> None:
     """Results posted for all: names veiled, numbers masked or cut to their last digits."""
     page.add(f"[{r.choice(genre.orgs)}] {r.choice(genre.titles)} 결과 알림\n")
     for i in range(r.randint(3, 8)):
@@ -1312,7 +1179,7 @@ def write_notice(r: random.Random, page: _Page, genre: Genre) -> None:
         page.add("\n")
 
 
-def write_receipt(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_receipt(r: random.Random, page: Page, genre: Genre) -> None:
     """A shop's slip: the trader's own numbers on top, the customer's below."""
     shop = r.choice(genre.orgs)
     owner = name_of(r)
@@ -1344,7 +1211,7 @@ def write_receipt(r: random.Random, page: _Page, genre: Genre) -> None:
 LEDGER_COLUMNS = ("amount", "weight", "event_date", "time_slot", "size", "unit_address", "percentage", "locker_key")
 
 
-def write_ledger(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_ledger(r: random.Random, page: Page, genre: Genre) -> None:
     """A ledger kept by hand: date, name, a short cue where the number alone says nothing."""
     page.add(r.choice((f"{r.choice(genre.titles)}\n", f"<{r.choice(genre.orgs)}>\n", "")))
     sep = r.choice((" ", "  ", " / ", ", "))
@@ -1369,7 +1236,7 @@ def write_ledger(r: random.Random, page: _Page, genre: Genre) -> None:
         page.add(r.choice(("", " 외상", " 완납", " ✓", " 미수", " 입금확인")) + "\n")
 
 
-def write_sms_order(r: random.Random, page: _Page, genre: Genre) -> None:
+def write_sms_order(r: random.Random, page: Page, genre: Genre) -> None:
     """A confirmation text from the shop or office, then the customer's reply."""
     me = person_fields(r, genre, few=True)
     org = r.choice(genre.orgs)
@@ -1396,9 +1263,7 @@ WRITERS = {"kv": write_kv, "json": write_json, "yaml": write_yaml, "table": writ
 
 def generate(count: int = 1500, seed: int = 1) -> list:
     """`count` documents of the part, each made from the seed and its index alone."""
-    if not isinstance(count, int) or isinstance(count, bool) or count < 0:
-        raise ValueError(f"count must be a non-negative int, not {count!r}")
-    return [_document(seed, i) for i in range(count)]
+    return documents(count, seed, _document)
 
 
 def _document(seed: int, index: int) -> labelled.Document:
@@ -1407,7 +1272,7 @@ def _document(seed: int, index: int) -> labelled.Document:
     form = r.choice(genre.forms)
     if form == "form" and r.random() < 0.15:
         form = r.choice(("fullwidth", "bilingual", "ocr"))
-    page = _Page(genre.name, wide_digits=form == "fullwidth")
+    page = Page(genre.name, PART, _SAYINGS, wide, wide_digits=form == "fullwidth")
     if form in ("form", "ocr", "fullwidth", "bilingual"):
         write_form(r, page, genre, form)
     else:

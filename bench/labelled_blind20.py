@@ -47,15 +47,15 @@ Conventions:
 from __future__ import annotations
 
 import random
-from dataclasses import dataclass
 
 import corpus
 import labelled
+from page_writer import (WIDE, Field, Genre, LookAlike, Page, Sayings, clock, documents, draw, joined,
+                         look_alike_fields, nums, registration, topic, written, yymmdd)
 
 PART = "blind20"
 KINDS = labelled.KINDS
 
-WIDE = str.maketrans("0123456789-.:/()", "０１２３４５６７８９－．：／（）")
 HANGUL_DIGITS = "공일이삼사오육칠팔구"
 
 # --------------------------------------------------------------------------- people
@@ -88,37 +88,7 @@ def veiled(name: str) -> str:
     return name[0] + "*" + name[2:]
 
 
-def nums(r: random.Random, n: int) -> str:
-    return corpus.random_digits(r, n)
-
-
-def joined(ds) -> str:
-    return "".join(map(str, ds))
-
-
 # --------------------------------------------------------------------------- values
-
-
-def _v(kind: str, text: str, writing: str) -> labelled.Written:
-    return labelled.Written(kind, text, writing, writing.startswith("masked"))
-
-
-def _draw(r: random.Random, kind: str, ways: dict) -> labelled.Written:
-    """One way of writing, drawn by weight from {writing: (weight, text)}."""
-    names = list(ways)
-    writing = r.choices(names, [ways[n][0] for n in names])[0]
-    return _v(kind, ways[writing][1], writing)
-
-
-def _yymmdd(y: int, m: int, d: int) -> str:
-    return f"{y % 100:02d}{m:02d}{d:02d}"
-
-
-def _registration(r: random.Random, lo: int, hi: int, foreign: bool) -> str:
-    y, m, d = corpus.random_date(r, lo, hi)
-    sex = r.choice(("56" if y < 2000 else "78") if foreign else ("12" if y < 2000 else "34"))
-    body = [int(c) for c in _yymmdd(y, m, d) + sex + nums(r, 5)]
-    return joined(body) + str(corpus.resident_check(body, foreign))
 
 
 def resident_number(r: random.Random, child: bool) -> labelled.Written:
@@ -126,12 +96,12 @@ def resident_number(r: random.Random, child: bool) -> labelled.Written:
         # Issued since October 2020: random digits after the sex digit and no check digit.
         y = r.randrange(2020, 2026)
         m = r.randrange(10, 13) if y == 2020 else r.randrange(1, 13)
-        head = _yymmdd(y, m, r.randrange(1, corpus.days_in(y, m) + 1)) + r.choice("34")
+        head = yymmdd(y, m, r.randrange(1, corpus.days_in(y, m) + 1)) + r.choice("34")
         body = [int(c) for c in head + nums(r, 5)]
         last = (corpus.resident_check(body, False) + r.randrange(1, 10)) % 10
-        return _v("resident", f"{head[:6]}-{joined(body[6:])}{last}", "post2020")
-    s = _registration(r, 2008, 2019, False) if child else _registration(r, 1932, 2006, False)
-    return _draw(r, "resident", {
+        return written("resident", f"{head[:6]}-{joined(body[6:])}{last}", "post2020")
+    s = registration(r, 2008, 2019, False) if child else registration(r, 1932, 2006, False)
+    return draw(r, "resident", {
         "hyphen": (7, f"{s[:6]}-{s[6:]}"), "plain": (2, s), "spaced_hyphen": (0.6, f"{s[:6]} - {s[6:]}"),
         "space": (0.6, f"{s[:6]} {s[6:]}"),
         "masked_back": (0.9, f"{s[:6]}-{s[6]}******"), "masked_star_dash": (0.4, f"{s[:6]}-{s[6:9]}****"),
@@ -139,8 +109,8 @@ def resident_number(r: random.Random, child: bool) -> labelled.Written:
 
 
 def foreigner_number(r: random.Random) -> labelled.Written:
-    s = _registration(r, 1958, 2007, True)
-    return _draw(r, "foreigner_registration", {
+    s = registration(r, 1958, 2007, True)
+    return draw(r, "foreigner_registration", {
         "hyphen": (7, f"{s[:6]}-{s[6:]}"), "plain": (2.2, s), "space": (0.5, f"{s[:6]} {s[6:]}"),
         "masked_back": (1.2, f"{s[:6]}-{s[6]}******"),
     })
@@ -149,7 +119,7 @@ def foreigner_number(r: random.Random) -> labelled.Written:
 def business_number(r: random.Random) -> labelled.Written:
     body = [int(c) for c in f"{r.randrange(101, 899)}{r.choice(('01', '03', '05', '12', '22', '37', '81', '86', '88'))}{nums(r, 4)}"]
     s = joined(body) + str(corpus.business_check(body))
-    return _draw(r, "business_registration", {
+    return draw(r, "business_registration", {
         "hyphen": (8, f"{s[:3]}-{s[3:5]}-{s[5:]}"), "plain": (2, s), "space": (0.6, f"{s[:3]} {s[3:5]} {s[5:]}"),
         "masked": (1.1, f"{s[:3]}-{s[3:5]}-*****"),
     })
@@ -159,7 +129,7 @@ def card_number(r: random.Random, slip: bool = False) -> labelled.Written:
     if r.random() < 0.06:  # a fifteen-digit card, grouped 4-6-5
         body = [3, r.choice((4, 7))] + [int(c) for c in nums(r, 12)]
         s = joined(body) + str(corpus.luhn_check(body))
-        return _draw(r, "credit_card", {"amex": (3, f"{s[:4]}-{s[4:10]}-{s[10:]}"), "plain": (1, s),
+        return draw(r, "credit_card", {"amex": (3, f"{s[:4]}-{s[4:10]}-{s[10:]}"), "plain": (1, s),
                                         "masked": (0.5, f"{s[:4]}-******-*{s[11:]}")})
     head = r.choice(("4", "4579", "4673", "5", "9409", "9430", "6250", "3562", "5107", "4854"))
     if head == "5":
@@ -168,8 +138,8 @@ def card_number(r: random.Random, slip: bool = False) -> labelled.Written:
     s = joined(body) + str(corpus.luhn_check(body))
     g = [s[i:i + 4] for i in range(0, 16, 4)]
     if slip and r.random() < 0.7:
-        return _v("credit_card", f"{g[0]}-{g[1][:2]}**-****-{g[3][:3]}*", "masked_slip")
-    return _draw(r, "credit_card", {
+        return written("credit_card", f"{g[0]}-{g[1][:2]}**-****-{g[3][:3]}*", "masked_slip")
+    return draw(r, "credit_card", {
         "hyphen": (6, "-".join(g)), "space": (2.5, " ".join(g)), "plain": (2, s),
         "masked": (1, f"{g[0]}-****-****-{g[3]}"), "masked_middle": (0.5, f"{g[0]}-{g[1]}-****-{g[3]}"),
     })
@@ -179,7 +149,7 @@ def account_number(r: random.Random, bank: str) -> labelled.Written:
     groups = [nums(r, n) for n in BANK_SHAPES[bank]]
     last = len(groups) - 1 if len(groups[-1]) >= 4 else max(range(len(groups)), key=lambda i: len(groups[i]))
     hidden = [g if i != last else g[:-4] + "****" for i, g in enumerate(groups)]
-    return _draw(r, "bank_account", {
+    return draw(r, "bank_account", {
         "hyphen": (6, "-".join(groups)), "plain": (3.5, "".join(groups)), "space": (0.7, " ".join(groups)),
         "masked": (0.9, "-".join(hidden)),
     })
@@ -187,9 +157,9 @@ def account_number(r: random.Random, bank: str) -> labelled.Written:
 
 def mobile(r: random.Random, old: bool = False) -> labelled.Written:
     if old and r.random() < 0.25:  # an older person's number kept from before 010
-        return _v("phone", f"{r.choice(('011', '016', '017', '019'))}-{r.randrange(2, 10)}{nums(r, 2)}-{nums(r, 4)}", "old_prefix")
+        return written("phone", f"{r.choice(('011', '016', '017', '019'))}-{r.randrange(2, 10)}{nums(r, 2)}-{nums(r, 4)}", "old_prefix")
     mid, end = str(r.randrange(2, 10)) + nums(r, 3), nums(r, 4)
-    return _draw(r, "phone", {
+    return draw(r, "phone", {
         "hyphen": (11, f"010-{mid}-{end}"), "plain": (3, f"010{mid}{end}"), "dot": (1, f"010.{mid}.{end}"),
         "space": (1.6, f"010 {mid} {end}"), "intl": (0.6, f"+82 10-{mid}-{end}"), "paren": (0.4, f"010){mid}-{end}"),
         "masked": (1.2, f"010-****-{end}"), "masked_end": (0.6, f"010-{mid}-{end[:2]}**"),
@@ -200,11 +170,11 @@ def home_line(r: random.Random) -> labelled.Written:
     area = r.choice(("02", "031", "032", "033", "041", "043", "051", "053", "055", "061", "063", "064"))
     mid = str(r.randrange(2, 10)) + nums(r, 3 if area in ("02", "031", "051") else 2)
     end = nums(r, 4)
-    return _draw(r, "phone", {"home_line": (4, f"{area}-{mid}-{end}"), "home_paren": (1, f"({area}) {mid}-{end}")})
+    return draw(r, "phone", {"home_line": (4, f"{area}-{mid}-{end}"), "home_paren": (1, f"({area}) {mid}-{end}")})
 
 
 def safe_050(r: random.Random) -> labelled.Written:
-    return _v("phone", f"0505-{nums(r, 3)}-{nums(r, 4)}" if r.random() < 0.5 else f"0504-{nums(r, 4)}-{nums(r, 4)}", "safe_050")
+    return written("phone", f"0505-{nums(r, 3)}-{nums(r, 4)}" if r.random() < 0.5 else f"0504-{nums(r, 4)}-{nums(r, 4)}", "safe_050")
 
 
 def email_address(r: random.Random, work: bool) -> labelled.Written:
@@ -213,7 +183,7 @@ def email_address(r: random.Random, work: bool) -> labelled.Written:
                       f"{family}{given[:3]}{r.randrange(70, 100)}", f"{given}{r.randrange(1960, 2010)}", f"{given}.mom",
                       f"happy{given}"))
     domain = r.choice(WORK_MAIL) if work else r.choice(FREE_MAIL)
-    return _draw(r, "email", {
+    return draw(r, "email", {
         "plain": (9, f"{local}@{domain}"), "spaced_at": (0.5, f"{local} @ {domain}"),
         "bracket_at": (0.4, f"{local}[at]{domain}"), "masked": (0.9, f"{local[:3]}***@{domain}"),
     })
@@ -221,7 +191,7 @@ def email_address(r: random.Random, work: bool) -> labelled.Written:
 
 def licence_number(r: random.Random) -> labelled.Written:
     area, year, serial, tail = r.randrange(11, 29), f"{r.choice((7, 8, 9, 0, 1, 2))}{r.randrange(10)}", nums(r, 6), nums(r, 2)
-    return _draw(r, "driver_license", {
+    return draw(r, "driver_license", {
         "hyphen": (7, f"{area}-{year}-{serial}-{tail}"), "plain": (1.8, f"{area}{year}{serial}{tail}"),
         "area_name": (2, f"{r.choice(LICENCE_AREAS)} {year}-{serial}-{tail}"),
         "space": (0.6, f"{area} {year} {serial} {tail}"), "masked": (1.1, f"{area}-{year}-******-{tail}"),
@@ -229,7 +199,7 @@ def licence_number(r: random.Random) -> labelled.Written:
 
 
 def passport_number(r: random.Random) -> labelled.Written:
-    return _draw(r, "passport", {
+    return draw(r, "passport", {
         "m_digits": (3.5, f"M{nums(r, 8)}"), "m_letter": (4, f"M{nums(r, 3)}{r.choice('ABCDEFGHJKLMN')}{nums(r, 4)}"),
         "other": (1, f"{r.choice('SRDT')}{nums(r, 8)}"), "masked": (1, f"M{nums(r, 4)}****"),
     })
@@ -237,10 +207,10 @@ def passport_number(r: random.Random) -> labelled.Written:
 
 def birth_date(r: random.Random, child: bool) -> labelled.Written:
     y, m, d = corpus.random_date(r, 2009, 2024) if child else corpus.random_date(r, 1930, 2007)
-    return _draw(r, "birth_date", {
+    return draw(r, "birth_date", {
         "iso": (4, f"{y}-{m:02d}-{d:02d}"), "dot": (4, f"{y}.{m:02d}.{d:02d}"), "dot_open": (2, f"{y}.{m}.{d}"),
         "korean": (4, f"{y}년 {m}월 {d}일"), "korean_tight": (1.2, f"{y}년{m}월{d}일"),
-        "korean_short": (1, f"{y % 100:02d}년 {m}월 {d}일"), "six": (2, _yymmdd(y, m, d)),
+        "korean_short": (1, f"{y % 100:02d}년 {m}월 {d}일"), "six": (2, yymmdd(y, m, d)),
         "eight": (1.5, f"{y}{m:02d}{d:02d}"), "short_dot": (1, f"{y % 100:02d}.{m:02d}.{d:02d}"),
         "slash": (0.6, f"{y}/{m:02d}/{d:02d}"), "masked": (1, f"{y}.**.**"),
     })
@@ -273,7 +243,7 @@ def misread(r: random.Random, w: labelled.Written) -> labelled.Written:
     if not spots or w.masked or w.kind == "email" or w.writing in KEPT:
         return w
     i = r.choice(spots)
-    return _v(w.kind, w.text[:i] + r.choice(LETTER_FOR[w.text[i]]) + w.text[i + 1:], "ocr_letter")
+    return written(w.kind, w.text[:i] + r.choice(LETTER_FOR[w.text[i]]) + w.text[i + 1:], "ocr_letter")
 
 
 READ_ALOUD = ("phone", "bank_account", "resident", "credit_card", "business_registration", "foreigner_registration")
@@ -286,7 +256,7 @@ def read_out(r: random.Random, w: labelled.Written) -> labelled.Written:
         return w
     groups = [g for g in w.text.replace(" ", "-").split("-") if g]
     joint = r.choice((" ", "에 ", " "))
-    return _v(w.kind, joint.join("".join(HANGUL_DIGITS[int(c)] for c in g) for g in groups), "hangul_numerals")
+    return written(w.kind, joint.join("".join(HANGUL_DIGITS[int(c)] for c in g) for g in groups), "hangul_numerals")
 
 
 def spaced_out(w: labelled.Written) -> labelled.Written:
@@ -294,7 +264,7 @@ def spaced_out(w: labelled.Written) -> labelled.Written:
     if w.masked or w.kind not in ("phone", "bank_account", "resident") or w.writing in KEPT \
             or not w.text.replace("-", "").isdigit():
         return w
-    return _v(w.kind, " ".join(w.text.replace("-", "")), "spaced_digits")
+    return written(w.kind, " ".join(w.text.replace("-", "")), "spaced_digits")
 
 
 def star_middle(w: labelled.Written) -> labelled.Written:
@@ -304,14 +274,14 @@ def star_middle(w: labelled.Written) -> labelled.Written:
         return w
     if w.kind == "email":
         local, domain = w.text.replace(" ", "").replace("[at]", "@").split("@", 1)
-        return _v(w.kind, local[:3] + "*" * max(2, len(local) - 3) + "@" + domain, "masked_list")
+        return written(w.kind, local[:3] + "*" * max(2, len(local) - 3) + "@" + domain, "masked_list")
     at = [i for i, c in enumerate(w.text) if c.isdigit()]
     third = len(at) // 3
     year = 4 if w.text[:4].isdigit() else 2
     hidden = set(at[year:] if w.kind == "birth_date" else at[third:len(at) - third])
     if len(hidden) == len(at) or not hidden:
         return w
-    return _v(w.kind, "".join("*" if i in hidden else c for i, c in enumerate(w.text)), "masked_list")
+    return written(w.kind, "".join("*" if i in hidden else c for i, c in enumerate(w.text)), "masked_list")
 
 
 def widen(w: labelled.Written) -> labelled.Written:
@@ -352,13 +322,6 @@ def _hull(r: random.Random) -> str:
 
 def _plate(r: random.Random) -> str:
     return f"{r.randrange(10, 399)}{r.choice('가나다라마바사아자거너더러머버서어저고노도로모보소오조')}{r.choice(('', ' '))}{nums(r, 4)}"
-
-
-@dataclass(frozen=True)
-class LookAlike:
-    labels: tuple       # what people write before it
-    key: str            # its key in logs and exports
-    make: object        # random.Random -> text
 
 
 LOOK_ALIKES = {
@@ -521,23 +484,9 @@ DIALECT_ENDINGS = {
     "표준": ("네 감사합니다", "확인했습니다!", "넵 알겠어요", "잘 부탁드려요 :)"),
 }
 ORG_SAYINGS = ("{label} {n} 입니다", "{label}: {n}", "({label} {n})", "{label}는 {n} 이에요", "{label} {n} 참고해 주세요")
+_SAYINGS = Sayings(SAYINGS, DIALECT_SAYINGS, ORG_SAYINGS)
 
 # --------------------------------------------------------------------------- genres
-
-
-@dataclass(frozen=True)
-class Genre:
-    name: str
-    titles: tuple       # headings of its forms and subjects of its posts and e-mails
-    orgs: tuple         # who writes or receives it
-    kinds: dict         # kind -> chance of appearing in a person's record
-    labels: dict        # kind -> labels of its own
-    look_alikes: tuple  # negative categories it carries
-    forms: tuple        # forms it is written in
-    lines: tuple        # sentences of its own, without numbers
-    child: bool = False  # its people include children
-    old: bool = False    # its people are mostly older
-    region: str = "표준"  # dialect of its chats
 
 
 G = Genre
@@ -601,7 +550,7 @@ GENRES = (
       {"phone": ("보호자 연락처", "학부모 휴대폰"), "birth_date": ("단원 생년월일",)},
       ("seat_number", "event_date", "time_slot", "office_main_phone", "class_code", "amount"),
       ("form", "table", "notice", "band"),
-      ("악기는 파트별로 보관함에 둡니다.", "연주복은 흰 셔츠에 검정 하의입니다.", "토요일 합주는 빠지지 마세요."), child=True),
+      ("악기는 파트별로 보관함에 둡니다.", "연주복은 흰 셔츠에 검정 하의입니다.", "토요일 합주는 빠지지 마세요."), young=True),
     G("archery_range", ("국궁장 사원 등록", "양궁 체험 예약"), ("시민 활터", "양궁 체험장"),
       {"phone": 1, "birth_date": 0.5, "resident": 0.3},
       {"phone": ("사원 연락처",)},
@@ -613,7 +562,7 @@ GENRES = (
       {"phone": ("보호자 번호",), "birth_date": ("아동 생년월일",)},
       ("class_code", "time_slot", "amount", "size", "season_pass_number", "office_main_phone"),
       ("form", "table", "sms", "kakao"),
-      ("헬멧과 장갑은 꼭 착용합니다.", "스케이트화 날 관리는 월 1회 해 드려요."), child=True),
+      ("헬멧과 장갑은 꼭 착용합니다.", "스케이트화 날 관리는 월 1회 해 드려요."), young=True),
     G("yoga_studio", ("요가 회원 등록 카드", "정기권 연장 신청"), ("달빛요가", "숨요가 스튜디오"),
       {"phone": 1, "birth_date": 0.5, "credit_card": 0.3, "email": 0.2},
       {"phone": ("회원 휴대폰",)},
@@ -721,25 +670,25 @@ GENRES = (
       {"birth_date": ("아이 생일",)},
       ("order_number", "tracking_number", "amount", "deadline", "call_center"),
       ("form", "sms", "post", "kakao"),
-      ("대여 기간은 한 달입니다.", "찢어진 책은 테이프로 붙이지 말아 주세요."), child=True),
+      ("대여 기간은 한 달입니다.", "찢어진 책은 테이프로 붙이지 말아 주세요."), young=True),
     G("play_therapy_intake", ("아동 놀이치료 초기 면접지", "발달 상담 신청"), ("아이마음 놀이치료센터", "구립 아동발달센터"),
       {"phone": 1, "birth_date": 1, "resident": 0.3, "email": 0.2},
       {"birth_date": ("아동 생년월일",), "phone": ("부모 연락처",)},
       ("event_date", "time_slot", "room_number", "amount", "office_main_phone", "percentage"),
       ("form", "scan", "email", "kakao"),
-      ("첫 회기는 부모 상담으로 진행합니다.", "놀이실 관찰은 일방경으로 합니다."), child=True),
+      ("첫 회기는 부모 상담으로 진행합니다.", "놀이실 관찰은 일방경으로 합니다."), young=True),
     G("speech_therapy_voucher", ("언어발달 바우처 신청", "바우처 결제 내역"), ("말소리 언어치료실", "행복언어센터"),
       {"phone": 1, "birth_date": 0.8, "credit_card": 0.5, "resident": 0.3},
       {"credit_card": ("바우처 카드번호",), "birth_date": ("아동 생년월일",)},
       ("amount", "approval_number", "percentage", "event_date", "office_main_phone"),
       ("form", "receipt", "table", "sms"),
-      ("바우처 카드는 매 회기 결제합니다.", "본인부담금은 소득에 따라 달라요."), child=True),
+      ("바우처 카드는 매 회기 결제합니다.", "본인부담금은 소득에 따라 달라요."), young=True),
     G("school_meal_monitor", ("급식 모니터링단 신청", "급식 검수 참여 학부모"), ("○○초 영양교사", "중학교 행정실"),
       {"phone": 1, "email": 0.3},
       {"phone": ("학부모 연락처",)},
       ("event_date", "time_slot", "office_main_phone", "extension", "class_code"),
       ("form", "band", "table", "notice"),
-      ("검수는 아침 7시 40분에 시작합니다.", "위생모와 마스크를 착용해 주세요."), child=True),
+      ("검수는 아침 7시 40분에 시작합니다.", "위생모와 마스크를 착용해 주세요."), young=True),
     G("graduation_gown_rental", ("학위복 대여 신청", "졸업 가운 반납 명단"), ("대학 총학생회", "학위복 대여소"),
       {"phone": 1, "bank_account": 0.6, "email": 0.3},
       {"bank_account": ("보증금 환불 계좌",)},
@@ -829,7 +778,7 @@ GENRES = (
       {"birth_date": ("아기 출생일",), "resident": ("산모 주민번호",)},
       ("contract_number", "policy_number", "amount", "call_center", "deadline", "lot_number", "virtual_account"),
       ("form", "email", "scan", "transcript"),
-      ("보관 기간은 15년입니다.", "분만 전 키트를 병원에 가져가세요."), child=True),
+      ("보관 기간은 15년입니다.", "분만 전 키트를 병원에 가져가세요."), young=True),
     G("hospice_admission", ("호스피스 병동 입원 신청", "완화의료 상담 기록"), ("호스피스 병동", "완화의료센터"),
       {"phone": 1, "resident": 0.8, "birth_date": 0.5},
       {"phone": ("주보호자 연락처",)},
@@ -871,7 +820,7 @@ GENRES = (
       {"birth_date": ("아기 생일", "아기 출생일")},
       ("event_date", "amount", "booking_number", "org_account", "deadline"),
       ("kakao", "form", "sms", "post"),
-      ("떡은 백설기와 수수팥떡입니다.", "상은 반납 택배로 보내 주세요."), child=True),
+      ("떡은 백설기와 수수팥떡입니다.", "상은 반납 택배로 보내 주세요."), young=True),
     G("sibling_cost_sharing", ("형제 단톡 병원비 정산", "부모님 요양비 분담"), ("가족 단톡방", "형제 모임"),
       {"phone": 0.6, "bank_account": 1, "resident": 0.3, "birth_date": 0.2},
       {"bank_account": ("엄마 통장", "큰형 계좌")},
@@ -901,7 +850,7 @@ GENRES = (
       {"birth_date": ("회원 생년월일",)},
       ("season_pass_number", "amount", "deadline", "call_center", "coupon_code", "virtual_account"),
       ("form", "email", "kakao", "sms"),
-      ("사진 등록 후 입장 가능합니다.", "주차는 연간회원 할인이 됩니다."), child=True),
+      ("사진 등록 후 입장 가능합니다.", "주차는 연간회원 할인이 됩니다."), young=True),
     G("baseball_season_ticket", ("야구 시즌권 신청", "시즌권 좌석 배정"), ("구단 티켓팀", "야구장 시즌권 데스크"),
       {"phone": 1, "birth_date": 0.4, "credit_card": 0.5, "email": 0.4},
       {"phone": ("시즌권 회원 연락처",)},
@@ -979,13 +928,13 @@ GENRES = (
       {"phone": ("학부모 연락처",), "resident": ("응심자 주민번호",)},
       ("entry_number", "amount", "event_date", "office_main_phone", "class_code"),
       ("form", "table", "notice", "band"),
-      ("호구는 도장에서 빌려 드립니다.", "심사는 본과 실기로 봅니다."), child=True),
+      ("호구는 도장에서 빌려 드립니다.", "심사는 본과 실기로 봅니다."), young=True),
     G("child_meal_card", ("아동급식카드 발급 신청", "급식카드 재발급"), ("행정복지센터", "구청 아동청소년과"),
       {"phone": 1, "resident": 0.8, "credit_card": 0.7, "birth_date": 0.3},
       {"credit_card": ("급식카드 번호", "아동급식카드 번호"), "phone": ("보호자 연락처",)},
       ("reception_number", "amount", "deadline", "office_main_phone", "hotline_short"),
       ("form", "scan", "sms", "transcript"),
-      ("하루 한 끼 9,500원까지 쓸 수 있습니다.", "잃어버리면 바로 정지 신청하세요."), child=True),
+      ("하루 한 끼 9,500원까지 쓸 수 있습니다.", "잃어버리면 바로 정지 신청하세요."), young=True),
     G("basic_pension_application", ("기초연금 신청서", "기초연금 수급 변경 신고"), ("행정복지센터 복지팀", "국민연금공단 지사"),
       {"phone": 1, "resident": 1, "bank_account": 0.8},
       {"bank_account": ("연금 받을 계좌",), "resident": ("신청인 주민등록번호", "배우자 주민등록번호")},
@@ -1024,17 +973,6 @@ NOW_AND_THEN = {"email": 0.1, "birth_date": 0.1, "bank_account": 0.1, "driver_li
 # --------------------------------------------------------------------------- a person's fields
 
 
-@dataclass
-class Field:
-    label: str
-    key: str
-    kind: str = ""          # a value's kind ("" for a look-alike or plain text)
-    written: object = None
-    category: str = ""      # a look-alike's category
-    text: str = ""          # a look-alike's or a plain field's text
-    bank: str = ""          # an account's bank
-
-
 def _label(r: random.Random, genre: Genre, kind: str, w: labelled.Written) -> str:
     if w.writing == "safe_050":
         return r.choice(("안심번호", "050 안심번호"))
@@ -1049,7 +987,7 @@ def person_fields(r: random.Random, genre: Genre, few: bool = False) -> list[Fie
     out = [Field(r.choice(("성명", "이름", "성 명", "신청인")), "name", text=name_of(r))]
     kinds = {k for k, p in genre.kinds.items() if r.random() < p * (0.55 if k == "phone" else 1)}
     kinds |= {k for k, p in NOW_AND_THEN.items() if r.random() < p * (0.6 if few else 1)}
-    child = genre.child and r.random() < 0.5
+    child = genre.young and r.random() < 0.5
     for kind in sorted(kinds or {"phone"}, key=KINDS.index):
         bank = r.choice(tuple(BANK_SHAPES)) if kind == "bank_account" else ""
         w = value_for(r, kind, child, genre.old, bank, work_mail=r.random() < 0.1)
@@ -1058,20 +996,7 @@ def person_fields(r: random.Random, genre: Genre, few: bool = False) -> list[Fie
 
 
 def look_alikes(r: random.Random, genre: Genre, count: int) -> list[Field]:
-    cats = r.sample(genre.look_alikes, min(count, len(genre.look_alikes)))
-    if r.random() < 0.4:
-        cats.append(r.choice(tuple(LOOK_ALIKES)))
-    out = []
-    for c in dict.fromkeys(cats):
-        la = LOOK_ALIKES[c]
-        out.append(Field(r.choice(la.labels), la.key, category=c, text=la.make(r)))
-    return out
-
-
-def topic(word: str) -> str:
-    """은 after a closed syllable, 는 after an open one or anything else."""
-    last = word.rstrip(")")[-1]
-    return "은" if "가" <= last <= "힣" and (ord(last) - 0xAC00) % 28 else "는"
+    return look_alike_fields(r, LOOK_ALIKES, genre.look_alikes, count, 0.4)
 
 
 def _today(r: random.Random) -> str:
@@ -1079,44 +1004,14 @@ def _today(r: random.Random) -> str:
     return f"{y}. {m}. {d}."
 
 
-def _clock(r: random.Random) -> str:
-    h = r.randrange(6, 23)
-    return f"{'오전' if h < 12 else '오후'} {h % 12 or 12}:{r.randrange(60):02d}"
-
-
 # --------------------------------------------------------------------------- the writer
 
 
-class _Page(labelled._Writer):
-    """Writes text, values and look-alikes at exact offsets; a wide page turns digits full-width."""
+class _Page(Page):
+    """A page that also writes a field behind its label."""
 
     def __init__(self, genre: str, wide_digits: bool = False) -> None:
-        super().__init__(genre, PART)
-        self.wide_digits = wide_digits
-
-    def add(self, s: str) -> None:
-        super().add(s.translate(WIDE) if self.wide_digits else s)
-
-    def field(self, f: Field, label: str, label_text: str, frame: str) -> None:
-        if f.kind:
-            w = widen(f.written) if self.wide_digits else f.written
-            self.values.append(labelled.Value(w.kind, w.text, self.chars, self.chars + len(w.text), self.bytes,
-                                              self.bytes + len(w.text.encode()), w.writing, label, label_text,
-                                              w.masked, self.genre, frame))
-            labelled._Writer.add(self, w.text)
-        elif f.category:
-            text = f.text if f.category == "shared_mailbox" or not self.wide_digits else f.text.translate(WIDE)
-            self.negatives.append(labelled.Negative(f.category, text, self.chars, self.chars + len(text),
-                                                    self.bytes, self.bytes + len(text.encode()), frame, self.genre))
-            labelled._Writer.add(self, text)
-        else:
-            self.add(f.text)
-
-    def bank_then(self, f: Field, label: str, label_text: str, frame: str) -> None:
-        """An account after its bank's name; other fields as they are."""
-        if f.kind == "bank_account":
-            self.add(f"{f.bank} ")
-        self.field(f, label, label_text, frame)
+        super().__init__(genre, PART, _SAYINGS, widen, wide_digits)
 
     def labelled(self, r: random.Random, f: Field, situation: str, label: str, frame: str, glue: str = " ",
                  lead: str = "") -> None:
@@ -1126,28 +1021,6 @@ class _Page(labelled._Writer):
         self.bank_then(f, situation, label, frame)
         if f.kind in AFTERWORDS and r.random() < 0.15:
             self.add(" " + r.choice(AFTERWORDS[f.kind]))
-
-    def say(self, r: random.Random, f: Field, holder: str, frame: str, region: str = "표준") -> None:
-        """A sentence that carries a field, cut around the field so its offsets stay exact."""
-        if f.category:
-            before, after = r.choice(ORG_SAYINGS).format(label=f.label, n="\0").split("\0")
-            self.add(before)
-            self.field(f, "", "", frame)
-            self.add(after)
-            return
-        if not f.kind:
-            self.add(f.text)
-            return
-        pool = DIALECT_SAYINGS[region] if f.kind == "phone" and region in DIALECT_SAYINGS and r.random() < 0.6 else SAYINGS[f.kind]
-        before, after = r.choice(pool).format(v="\0", bank=f.bank, holder=holder).split("\0")
-        self.add(before)
-        if f.kind == "bank_account":
-            self.field(f, "bank_name", f.bank, frame)
-        elif before.strip():
-            self.field(f, "inline", before.strip(), frame)
-        else:
-            self.field(f, "label_after" if f.kind not in ("phone", "email") else "no_label", after.strip(), frame)
-        self.add(after)
 
 
 # --------------------------------------------------------------------------- forms
@@ -1275,10 +1148,10 @@ def write_kakao(r: random.Random, page: _Page, genre: Genre) -> None:
 
     def who(speaker: str) -> str:
         if way == 0:
-            return f"[{speaker}] [{_clock(r)}] "
+            return f"[{speaker}] [{clock(r)}] "
         if way == 1:
-            return f"{day} {_clock(r)}, {speaker} : "
-        return f"{speaker} {_clock(r)}\n"
+            return f"{day} {clock(r)}, {speaker} : "
+        return f"{speaker} {clock(r)}\n"
 
     page.add(f"{other} 님과 카카오톡 대화\n저장한 날짜 : {day}\n\n" if way == 1 else "")
     page.add(who(name) + r.choice(("안녕하세요~", "문의 좀 드릴게요", "예약하려고요", "저기요")) + "\n")
@@ -1546,9 +1419,7 @@ WRITERS = {"kv": write_kv, "json": write_json, "xml": write_xml, "table": write_
 
 def generate(count: int = 1500, seed: int = 1) -> list:
     """`count` documents of the part, each made from the seed and its index alone."""
-    if not isinstance(count, int) or isinstance(count, bool) or count < 0:
-        raise ValueError(f"count must be a non-negative int, not {count!r}")
-    return [_document(seed, i) for i in range(count)]
+    return documents(count, seed, _document)
 
 
 def _document(seed: int, index: int) -> labelled.Document:

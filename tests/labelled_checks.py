@@ -88,3 +88,48 @@ def assert_look_alikes_apart(doc, shared_boxes) -> None:
         assert n.text not in values, (doc.genre, n)
         if n.category == "shared_mailbox":
             assert n.text.split("@")[0] in shared_boxes, n
+
+
+# Counts a part's generate() refuses with ValueError: negative, not an int, a bool.
+BAD_COUNTS = (-1, -100, 2.0, "5", None, True, [3])
+
+
+def assert_seeded(generate, count: int, head: int, seed: int) -> None:
+    """A part's generate(count, seed) gives the same documents for the same seed, a smaller count
+    their prefix, another seed other texts, and a count of nought none."""
+    def dump(ds):
+        return [(d.genre, d.style, d.text, d.values, d.negatives) for d in ds]
+
+    docs = dump(generate(count, seed=seed))
+    assert docs == dump(generate(count, seed=seed))
+    assert docs[:head] == dump(generate(head, seed=seed))
+    assert [x[2] for x in docs] != [d.text for d in generate(count, seed=seed + 1)]
+    assert generate(0) == []
+
+
+def assert_all_sound(docs, part: str) -> None:
+    """Every document is sound (see assert_sound) and holds both values and look-alikes."""
+    for d in docs:
+        assert_sound(d, part)
+        assert d.values and d.negatives, d.text
+
+
+def check_digit_tally(values) -> dict:
+    """Asserts every unmasked value's check digit (see assert_check_digit), that a resident
+    number issued since 2020 has a sex digit of 3 or 4 and a last digit no check would give, and
+    that every registration number's birth date is before the reference year. Returns how many
+    of each were checked."""
+    import corpus
+    import labelled
+    seen: dict = {}
+    for v in values:
+        if v.masked:
+            continue
+        what = assert_check_digit(v)
+        seen[what] = seen.get(what, 0) + 1
+        ds = [int(c) for c in digits_of(v.text)]
+        if what == "post2020":
+            assert ds[6] in (3, 4) and corpus.resident_check(ds[:12], False) != ds[12], v
+        if what in ("resident", "foreigner", "post2020"):
+            assert resident_birth(ds) < datetime.date(labelled.REFERENCE_YEAR, 1, 1), v
+    return seen

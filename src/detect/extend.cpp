@@ -3737,6 +3737,97 @@ bool garbled_company_label(std::string_view before) {
   }
   return false;
 }
+// The last word of a phrase as its letters alone (Hangul syllables, ASCII letters), past the
+// marks, brackets and signs around it: 【교무실】, (매장, ▷ 사무국:, 대표전화：.
+std::string_view letters_at_end(std::string_view phrase) {
+  const auto letter_ending_at = [&](std::size_t end) -> std::size_t {  // its width, or 0
+    if (is_ascii_letter(static_cast<unsigned char>(phrase[end - 1]))) return 1;
+    return end >= 3 && hangul_syllable_at(phrase, end - 3) ? 3 : 0;
+  };
+  std::size_t end = phrase.size();
+  while (end > 0 && letter_ending_at(end) == 0) --end;
+  std::size_t start = end;
+  for (std::size_t w; start > 0 && (w = letter_ending_at(start)) > 0;) start -= w;
+  return phrase.substr(start, end - start);
+}
+// Whether a word is, whole and in any case, a company line's label (대표전화, 매장, 본사, FAX).
+bool is_company_line_label(std::string_view word) {
+  return std::any_of(std::begin(labels::kCompany), std::end(labels::kCompany),
+                     [&](const labels::Label& l) { return equals_ignoring_case(word, l.word); });
+}
+// The word naming whose line it is: the phrase's last word, or the word before its telephone word.
+std::string_view line_owner_word(std::string_view phrase) {
+  const std::string_view word = letters_at_end(phrase);
+  return is_telephone_word(word) ? letters_at_end(phrase.substr(
+                                       0, static_cast<std::size_t>(word.data() - phrase.data())))
+                                 : word;
+}
+// Whether that word names an office's or a place's line, with no person in its phrase.
+bool owner_word_names_an_office(std::string_view phrase, std::string_view word) {
+  return !word.empty() && !person_words().in(phrase) &&
+         (names_a_place_kind(word) || !telephone_owner_before(word).empty() ||
+          is_company_line_label(word));
+}
+// Whether a phrase names an office's or a place's line, not a person's: a column's header (사무실,
+// 교무실, 본점 전화, 대표번호, FAX). Its last word, or the word before its telephone word,
+// is a place's kind, a unit's desk or a company line's label, and no person stands in it (보호자
+// 연락처, 자택, 연구실).
+bool names_an_office_line(std::string_view phrase) {
+  return owner_word_names_an_office(phrase, line_owner_word(phrase));
+}
+// Whether the words right before a landline name an office's line as a form's label does: a
+// company line's label (대표전화：, 팩스), or an office's word set off by a bracket or a mark
+// (【교무실】, ▷ 사무국:). Plain (연락처 사무실 053-...), the word may say where a person answers.
+bool office_label_set_off(std::string_view field) {
+  const std::string_view word = line_owner_word(field);
+  if (!owner_word_names_an_office(field, word)) return false;
+  std::string_view before = field.substr(0, static_cast<std::size_t>(word.data() - field.data()));
+  while (before.ends_with(' ')) before.remove_suffix(1);
+  return is_company_line_label(word) ||
+         std::any_of(std::begin(labels::kLabelSetOffMarks), std::end(labels::kLabelSetOffMarks),
+                     [&](std::string_view m) { return before.ends_with(m); });
+}
+// Whether s names a person's own line by a phone label of theirs (휴대폰, 연락처, 자택, HP, Mobile).
+bool names_a_personal_line(std::string_view s) {
+  for (const labels::Label& l : labels::kPhone) {
+    if (!(l.flags & labels::kPersonal) || (l.flags & labels::kLogKey)) continue;
+    if (!(l.flags & labels::kAscii)) {
+      if (s.find(l.word) != std::string_view::npos) return true;
+      continue;
+    }
+    for (std::size_t k = 0; k + l.word.size() <= s.size(); ++k)
+      if (equals_ignoring_case(s.substr(k, l.word.size()), l.word) &&
+          (k == 0 || !is_ascii_letter(static_cast<unsigned char>(s[k - 1]))) &&
+          (k + l.word.size() == s.size() ||
+           !is_ascii_letter(static_cast<unsigned char>(s[k + l.word.size()]))))
+        return true;
+  }
+  return false;
+}
+// Whether the header of the value's column names an office's line while another column of its
+// header line gives each row's person a line of their own (번호,이름,휴대폰,사무실): the office's
+// column is the office's. Alone beside a person's name (| 이름 | 사무실 전화 |) it is their desk's.
+bool under_office_column(std::string_view text, const LabelSearch* labels) {
+  if (!labels) return false;
+  const std::string_view header = labels->column_header(text);
+  if (header.empty() || !names_an_office_line(header)) return false;
+  const std::size_t at = static_cast<std::size_t>(header.data() - text.data());
+  const std::size_t line = text.rfind('\n', at) + 1;  // npos + 1: the first line
+  const std::size_t end = std::min(text.find('\n', at), text.size());
+  return names_a_personal_line(text.substr(line, at - line)) ||
+         names_a_personal_line(text.substr(at + header.size(), end - at - header.size()));
+}
+// Whether a landline under a person's generic label (연락처) is an office's all the same: an
+// office's label in its own field right before it (연락처: 【교무실】 043-..., 연락처 - 대표전화：),
+// its column's header naming one, or a fax's number beside it (연락처 TEL 02-... FAX 02-...).
+// A registration number on its row makes the row a person's.
+bool office_line_under_personal_label(std::span<const std::uint8_t> d, std::string_view text,
+                                      const Span& run, const LabelSearch* labels) {
+  if (!is_landline(d)) return false;
+  return (office_label_set_off(own_field_before(line_before(text, run, kDeskReach))) ||
+          under_office_column(text, labels) || fax_beside(text, run)) &&
+         !in_a_persons_row(text, run);
+}
 }  // namespace
 
 bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run,
@@ -3808,7 +3899,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       if (!owner.empty()) said = said.substr(static_cast<std::size_t>(owner.data() - said.data()));
       return (telephone_owner_words().in(before) || !main_line.empty() || organisation_words().in(aside) || unit_desk ||
               shop_heads_line(text, run) || in_business_block() || on_identity_line() ||
-              fax_beside(text, run) || shared_mailbox_in(line)) &&
+              fax_beside(text, run) || shared_mailbox_in(line) || under_office_column(text, labels)) &&
              !names_a_person(
                  past_office_in_charge(past_department(past_earlier_number(said)))) &&
              !person_words().in(aside) && !in_a_persons_row(text, run);
@@ -5064,7 +5155,9 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
       return Veto{RejectReason::look_alike, true};
     if (issued_number_in_column(d, source, text, labels))
       return Veto{RejectReason::look_alike, true};
-    if (!personal_phone && fax_label_glued(d, text, run)) return Veto{RejectReason::look_alike, true};
+    // Most runs begin with a digit: the glued fax label's X is looked for before the call.
+    if (!personal_phone && (source[0] == 'X' || source[0] == 'x') && fax_label_glued(d, text, run))
+      return Veto{RejectReason::look_alike, true};
     if (source.find('\t') != std::string_view::npos) return Veto{RejectReason::look_alike, false};
     // Most runs hold no comma: looked for as a byte, not compared at every one.
     for (std::size_t i = source.find(','); i != std::string_view::npos; i = source.find(',', i + 1))
@@ -5084,7 +5177,8 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
     if (representative || toll_free) return Veto{RejectReason::company_number, true};
     if (owned_by_organisation(d, text, run, labels))
       return Veto{RejectReason::company_number, true};
-  } else if (cfg.company_veto && company_before_contact_label(d, source, text, run)) {
+  } else if (cfg.company_veto && (company_before_contact_label(d, source, text, run) ||
+                                   office_line_under_personal_label(d, text, run, labels))) {
     return Veto{RejectReason::company_number, true};
   } else if (cfg.company_veto && !is_landline(d) && !is_mobile_number(d) &&
              owned_by_organisation(d, text, run, labels)) {

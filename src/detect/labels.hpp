@@ -1306,6 +1306,12 @@ inline constexpr std::string_view kOfficeUnitEndings[] = {
     "교환",
     // A department named as such (문의: 담당 부서 064-...).
     "부서"};
+// Marks a form sets an office's label off with before its landline ([교무실], 【행정실】, ▷ 사무국:,
+// ■ 접수처): under a person's generic label (연락처) the label so set off names the line. Not a
+// plain parenthesis: 연락처(사무실) notes where a person answers.
+inline constexpr std::string_view kLabelSetOffMarks[] = {"[", "【", "〔", "《", "〈", "<", "「", "『",
+                                                        "▷", "▶", "►", "■", "□", "◆", "◇", "●",
+                                                        "○", "※", "☞"};
 // English names of an organisation's desks and lines, ending the words right before a landline
 // (Front desk: 031-..., Branch tel 043) 342-..., Customer care 02-...): read as kOfficeUnitEndings
 // are, in any case. Not Office, Main nor Branch alone: a person's record has its office phone,

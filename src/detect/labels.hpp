@@ -764,6 +764,12 @@ inline constexpr Label kLookAlike[] = {
     {"Policy No", 1.0f, kAscii},
     {"policy_no", 1.0f, kLogKey},
     {"policyNo", 1.0f, kLogKey},
+    // A policy's certificate (가입증서 번호, 보험증서, 증서번호) and a record's policy key
+    // (policy=, "policy":, policy_number): a mobile after the key in prose stays a mobile.
+    {"가입증서", 1.0f},
+    {"보험증서", 1.0f},
+    {"증서번호", 1.0f},
+    {"policy", 1.0f, kAscii | kLogKey | kNotMobile},
     {"고유번호", 1.0f},
     {"등기 접수", 1.0f},
     {"발급번호", 1.0f},

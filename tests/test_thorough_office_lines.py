@@ -16,7 +16,8 @@ from thorough_checks import (assert_exact_and_reversible,
                              found_thorough)
 
 # Tables in CSV, TSV, pipes and Markdown whose office's or place's column stands beside each
-# person's own line; a home's column, a guardian's line and a workplace's column stay values.
+# person's own line or beside no person at all (a directory of schools); a home's column, a
+# guardian's line, a workplace's column and an office's column beside a name alone stay values.
 OFFICE_COLUMNS = [
     ('번호,이름,휴대폰,사무실\n1,김철수,010-2035-8653,053-737-7114\n2,이영희,010-3456-7788,02-555-0123',
      [('phone', '010-2035-8653', 'phone.mobile_11', ['context.column_header']),
@@ -34,6 +35,12 @@ OFFICE_COLUMNS = [
     ('성명,휴대폰,본점 전화,매장 전화\n천광수,010-2231-4455,02-555-1234,02-555-1235',
      [('phone', '010-2231-4455', 'phone.mobile_11', ['context.column_header'])],
      {'02-555-1234': 'company_number', '02-555-1235': 'company_number'}),
+    ('학교명,교무실,행정실\n한빛초,043-447-1004,043-447-1005',
+     [],
+     {'043-447-1004': 'company_number', '043-447-1005': 'company_number'}),
+    ('성함,사무실\n김민수,02-555-1299',
+     [('phone', '02-555-1299', 'phone.seoul', [])],
+     {}),
     ('이름,연락처,자택\n김철수,010-2035-8653,053-737-7114',
      [('phone', '010-2035-8653', 'phone.mobile_11', ['context.column_header']),
       ('phone', '053-737-7114', 'phone.landline', ['context.column_header'])],

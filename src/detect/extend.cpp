@@ -3804,9 +3804,19 @@ bool names_a_personal_line(std::string_view s) {
   }
   return false;
 }
-// Whether the header of the value's column names an office's line while another column of its
-// header line gives each row's person a line of their own (번호,이름,휴대폰,사무실): the office's
-// column is the office's. Alone beside a person's name (| 이름 | 사무실 전화 |) it is their desk's.
+template <std::size_t N>
+bool holds_any(std::string_view line, const std::string_view (&words)[N]) {
+  return std::any_of(std::begin(words), std::end(words),
+                     [&](std::string_view w) { return line.find(w) != line.npos; });
+}
+// Whether s names a person: a name's field (이름, 성명) or a person's word (담당자, 보호자).
+bool names_a_person_or_name_field(std::string_view s) {
+  return names_a_person(s) || holds_any(s, labels::kNameFieldWords);
+}
+// Whether the header of the value's column names an office's line, and the other columns of its
+// header line either give each row's person a line of their own (번호,이름,휴대폰,사무실) or name
+// no person (학교명,교무실,행정실): the office's column is the office's. Beside a person's name
+// alone (| 이름 | 사무실 전화 |) it is that person's desk.
 bool under_office_column(std::string_view text, const LabelSearch* labels) {
   if (!labels) return false;
   const std::string_view header = labels->column_header(text);
@@ -3814,8 +3824,10 @@ bool under_office_column(std::string_view text, const LabelSearch* labels) {
   const std::size_t at = static_cast<std::size_t>(header.data() - text.data());
   const std::size_t line = text.rfind('\n', at) + 1;  // npos + 1: the first line
   const std::size_t end = std::min(text.find('\n', at), text.size());
-  return names_a_personal_line(text.substr(line, at - line)) ||
-         names_a_personal_line(text.substr(at + header.size(), end - at - header.size()));
+  const std::string_view left = text.substr(line, at - line),
+                         right = text.substr(at + header.size(), end - at - header.size());
+  return names_a_personal_line(left) || names_a_personal_line(right) ||
+         (!names_a_person_or_name_field(left) && !names_a_person_or_name_field(right));
 }
 // Whether a landline under a person's generic label (연락처) is an office's all the same: an
 // office's label in its own field right before it (연락처: 【교무실】 043-..., 연락처 - 대표전화：),
@@ -4629,12 +4641,6 @@ BracketPlace date_bracketed_after_person(std::string_view text, const Span& span
 }
 
 namespace {
-
-template <std::size_t N>
-bool holds_any(std::string_view line, const std::string_view (&words)[N]) {
-  return std::any_of(std::begin(words), std::end(words),
-                     [&](std::string_view w) { return line.find(w) != line.npos; });
-}
 
 // The line that ends right before byte `up` of `text`, its line break left out: where it starts,
 // and itself.

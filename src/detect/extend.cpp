@@ -222,6 +222,17 @@ constexpr std::uint32_t kNoKeyFits = 0;
   return p + 2 < limit ? syllable_key(s, p) : kNoKeyFits;
 }
 
+// Whether a Hangul syllable starts at byte p (U+AC00 to U+D7A3, read from its bytes). Always
+// inlined: the label walk asks it of every word between a label and its value.
+[[gnu::always_inline]] inline bool hangul_syllable_at(std::string_view s, std::size_t p) {
+  if (p + 2 >= s.size()) return false;
+  const auto a = static_cast<unsigned char>(s[p]), b = static_cast<unsigned char>(s[p + 1]);
+  if (a == 0xEB || a == 0xEC) return true;
+  if (a == 0xEA) return b >= 0xB0;
+  if (a == 0xED) return b < 0x9E || (b == 0x9E && static_cast<unsigned char>(s[p + 2]) <= 0xA3);
+  return false;
+}
+
 struct IndexedLabel {
   std::string_view word;
   float weight;
@@ -413,6 +424,7 @@ class LabelIndex {
     }
     if (second_syllable) k = 6;  // the first syllable is the exact prefix: 3 bytes
     std::uint8_t read = 0;
+    bool spaced_apart = false;  // a space read between two Korean letters of the label
     std::size_t t = at + k;
     while (k < w.size()) {
       if (t >= limit) return std::string_view::npos;
@@ -434,6 +446,7 @@ class LabelIndex {
       }
       const auto before = k > 0 ? static_cast<unsigned char>(w[k - 1]) : 0;
       if (st == ' ' && wk >= 0xC0 && before >= 0x80) {
+        spaced_apart = true;
         ++t;
         continue;
       }
@@ -454,6 +467,13 @@ class LabelIndex {
     }
     // Between fillers it is a name in a passport's machine-readable line (HONG<<SU<BIN<<).
     if (at > 0 && s[at - 1] == '<' && t < s.size() && s[t] == '<') return std::string_view::npos;
+    // A look-alike's or a company's word read apart, beginning and ending inside words, is the
+    // pieces of two words (합계 in 종합 계좌, 산림조합 계좌), not the word spelled with a space:
+    // it vetoes nothing. (A person's label so read only adds to the context others give.)
+    if (spaced_apart && at >= 3 &&
+        (labels_[i].table == labels::kLookAlikeTable || labels_[i].table == labels::kCompanyTable) &&
+        hangul_syllable_at(s, at - 3) && hangul_syllable_at(s, t))
+      return std::string_view::npos;
     if (is_ascii_letter(static_cast<unsigned char>(w.front())) && at > 0 &&
         is_ascii_letter(static_cast<unsigned char>(s[at - 1]))) {
       if (!camel_step(s, at)) return std::string_view::npos;
@@ -710,17 +730,6 @@ bool equals_ignoring_case(std::string_view a, std::string_view b) {
         ascii_lower(static_cast<unsigned char>(b[k])))
       return false;
   return true;
-}
-
-// Whether a Hangul syllable starts at byte p (U+AC00 to U+D7A3, read from its bytes). Always
-// inlined: the label walk asks it of every word between a label and its value.
-[[gnu::always_inline]] inline bool hangul_syllable_at(std::string_view s, std::size_t p) {
-  if (p + 2 >= s.size()) return false;
-  const auto a = static_cast<unsigned char>(s[p]), b = static_cast<unsigned char>(s[p + 1]);
-  if (a == 0xEB || a == 0xEC) return true;
-  if (a == 0xEA) return b >= 0xB0;
-  if (a == 0xED) return b < 0x9E || (b == 0x9E && static_cast<unsigned char>(s[p + 2]) <= 0xA3);
-  return false;
 }
 
 // Whether the three bytes before byte i are one Hangul syllable: its lead, then two
@@ -2683,6 +2692,56 @@ bool ends_with_any(std::string_view word, std::span<const std::string_view> endi
     return e.empty() || (word.size() >= e.size() && word.back() == e.back() && word.ends_with(e));
   });
 }
+// The Hangul bank names of the account's labels (국민은행, 농협, 산림조합, 새마을금고), read
+// anywhere; the common words among them (국민, 우리, 하나) only name a bank right before a number.
+const std::vector<std::string_view>& bank_names() {
+  static const std::vector<std::string_view> names = [] {
+    std::vector<std::string_view> v;
+    for (const labels::Label& l : labels::kAccount)
+      if ((l.flags & labels::kBank) && !(l.flags & (labels::kAscii | labels::kAdjacent)))
+        v.push_back(l.word);
+    return v;
+  }();
+  return names;
+}
+// Where the words after a bank's name written at byte `at` of s go on: past the bank's whole word
+// (국민은행으로, 신한은행강남지점) and the branch's word after it (강남지점, 본점:).
+std::size_t past_bank_and_branch(std::string_view s, std::size_t at) {
+  constexpr std::string_view kSpaces = " \t", kWordEnds = " \t:;,/|()";
+  const std::size_t end = std::min(s.find_first_of(kSpaces, at), s.size());
+  const std::size_t next = std::min(s.find_first_not_of(' ', end), s.size());
+  const std::size_t next_end = std::min(s.find_first_of(kWordEnds, next), s.size());
+  return next < s.size() &&
+                 ends_with_any(s.substr(next, next_end - next), labels::kBankBranchEndings)
+             ? next_end
+             : end;
+}
+// Whether a word of `set` stands in s outside the banks' names and the branch named after one
+// (조합 in 산림조합, 지점 in 국민은행 강남지점): the bank an account is kept at owns none of it. A
+// line holding none of the organisations' words a bank's name or branch holds, as most do, needs no
+// bank looked for. With `cut_at_start` (s read back within a reach), a first word of three
+// syllables or more ending a bank's name (업협동조합, 림조합) is that name cut by the reach.
+bool organisation_outside_banks(const WordSet& set, std::string_view s, bool cut_at_start) {
+  static const WordSet words_banks_hold{labels::kOrganisationWordsBanksHold};
+  if (!set.in(s)) return false;
+  if (!words_banks_hold.in(s)) return true;
+  constexpr std::size_t kShortestTail = 9;  // bytes: three syllables
+  std::string_view first = s.substr(0, s.find(' '));
+  while (first.ends_with(':') || first.ends_with(',')) first.remove_suffix(1);
+  if (cut_at_start && first.size() >= kShortestTail &&
+      std::any_of(bank_names().begin(), bank_names().end(), [&](std::string_view bank) {
+        return bank.size() > first.size() && bank.ends_with(first);
+      }))
+    return organisation_outside_banks(set, s.substr(past_bank_and_branch(s, first.size())), false);
+  for (std::string_view bank : bank_names()) {
+    const std::size_t at = s.find(bank);
+    if (at == std::string_view::npos) continue;
+    return organisation_outside_banks(set, s.substr(0, at), false) ||
+           organisation_outside_banks(set, s.substr(past_bank_and_branch(s, at + bank.size())),
+                                      false);
+  }
+  return true;
+}
 // A bare nine-digit number right after a drug's name or in a bracket after it (오구멘틴정
 // (055556080), 스멕타산 (코드 654162423)): the drug's product code, alone or read together with
 // the dose after its bracket (654162423) 1 / 1 / 2).
@@ -3389,8 +3448,17 @@ std::string_view account_owner_before(std::string_view before) {
   if (std::find(std::begin(labels::kAccountOwnerQualifiers), std::end(labels::kAccountOwnerQualifiers),
                 owner) != std::end(labels::kAccountOwnerQualifiers))
     owner = last_word(said.substr(0, static_cast<std::size_t>(owner.data() - said.data())));
-  const bool organisation = holder_organisation_words().in(owner) || ends_in_business_word(owner) ||
-                            ends_with_any(owner, labels::kAccountOwnerEndings);
+  const std::string_view word_before =
+      last_word(said.substr(0, static_cast<std::size_t>(owner.data() - said.data())));
+  // A bank's name or its branch (산림조합 계좌, 국민은행 강남지점 계좌) owns no account.
+  const std::string_view owner_and_word_before(
+      word_before.empty() ? owner.data() : word_before.data(),
+      static_cast<std::size_t>(owner.data() + owner.size() -
+                               (word_before.empty() ? owner.data() : word_before.data())));
+  const bool organisation =
+      (holder_organisation_words().in(owner) &&
+       organisation_outside_banks(holder_organisation_words(), owner_and_word_before, true)) ||
+      ends_in_business_word(owner) || ends_with_any(owner, labels::kAccountOwnerEndings);
   // 측 alone after its side's word (신부 측 계좌): the side is read up to it.
   const std::string_view side(said.data(), static_cast<std::size_t>(owner.data() + owner.size() - said.data()));
   // The person's own word leading the owner or right before it (개인사업자 계좌, 본인 사업자
@@ -3399,9 +3467,7 @@ std::string_view account_owner_before(std::string_view before) {
     return std::any_of(std::begin(labels::kSelfOwnerWords), std::end(labels::kSelfOwnerWords),
                        [&](std::string_view s) { return w.starts_with(s); });
   };
-  const bool self =
-      self_word(owner) ||
-      self_word(last_word(said.substr(0, static_cast<std::size_t>(owner.data() - said.data()))));
+  const bool self = self_word(owner) || self_word(word_before);
   return organisation && !persons_side(side) && !self ? owner : std::string_view{};
 }
 // The last bytes of s that fit `into` with their spaces taken out, written there.
@@ -3951,7 +4017,8 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   const std::string_view owner = account_owner_before(before);
   const std::string_view said =
       owner.empty() ? before : before.substr(static_cast<std::size_t>(owner.data() - before.data()));
-  if (!organisation_or_holder_words().in(before) && !organisation_or_holder_words().in(after))
+  if (!organisation_outside_banks(organisation_or_holder_words(), before, true) &&
+      !organisation_outside_banks(organisation_or_holder_words(), after, false))
     return (!owner.empty() || religious_body_in_bracket(after)) && !held_by_a_named_person(after) &&
            !names_a_person(said) && !names_a_person(after) && !in_a_persons_row(text, run);
   const std::string_view named = holder_named(after);
@@ -3971,7 +4038,8 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
     return (holder_organisation_words().in(holder) || names_a_business(holder)) &&
            !names_a_person(holder);
   }
-  return organisation_words().in(before) || organisation_words().in(next_word(after));
+  return organisation_outside_banks(organisation_words(), before, true) ||
+         organisation_outside_banks(organisation_words(), next_word(after), false);
 }
 
 namespace {

@@ -366,6 +366,21 @@ inline constexpr Label kAccount[] = {
     {"씨티", 0.9f, kBank},
     {"iM뱅크", 0.9f, kBank},
     {"저축은행", 0.9f, kBank},
+    // Cooperatives keeping members' deposits, by their short and their full names (산림조합,
+    // 지역축협, 신용협동조합), a bank's nickname (케뱅), the foreign and regional banks written by
+    // their letters (HSBC, BNK부산, DGB대구, KEB하나) and a securities firm's cash account (키움 CMA).
+    {"산림조합", 0.9f, kBank},
+    {"축협", 0.9f, kBank},
+    {"신용협동조합", 0.9f, kBank},
+    {"농업협동조합", 0.9f, kBank},
+    {"축산업협동조합", 0.9f, kBank},
+    {"수산업협동조합", 0.9f, kBank},
+    {"케뱅", 0.9f, kBank},
+    {"HSBC", 0.9f, kAscii | kBank},
+    {"BNK", 0.9f, kAscii | kBank},
+    {"DGB", 0.9f, kAscii | kBank},
+    {"KEB", 0.9f, kAscii | kBank},
+    {"CMA", 0.8f, kAscii | kBank | kAdjacent},
     {"금고", 0.7f, kBank},
     {"뱅크", 0.8f, kBank},
     {"부산", 0.7f, kBank | kAdjacent},
@@ -387,6 +402,8 @@ inline constexpr Label kAccount[] = {
     {"Kbank", 0.9f, kAscii | kBank},
     {"Suhyup", 0.9f, kAscii | kBank},
     {"Saemaul", 0.9f, kAscii | kBank},
+    {"Shinhyup", 0.9f, kAscii | kBank},
+    {"Citibank", 0.9f, kAscii | kBank},
     {"Woori", 0.8f, kAscii | kBank | kAdjacent},
     {"Hana", 0.8f, kAscii | kBank | kAdjacent},
     {"Kakao", 0.7f, kAscii | kBank | kAdjacent},
@@ -1261,6 +1278,11 @@ inline constexpr std::string_view kSideWord = "측";
 inline constexpr std::string_view kAccountOwnerEndings[] = {"리그", "학회", "회사", "당사", "측",
                                                             "연맹", "구단", "본부", "대회", "주최",
                                                             "주관", "주관사", "주최사", "사업자"};
+// The words a bank's branch ends in after the bank's name (국민은행 강남지점, 새마을금고 본점, 하나은행
+// WM센터): like an organisation's word inside a bank's name (조합 in 산림조합, 신용협동조합), they
+// name the bank an account is kept at, which is no owner of it (extend::organisation_outside_banks
+// reads the Hangul bank names of kAccount so).
+inline constexpr std::string_view kBankBranchEndings[] = {"지점", "본점", "출장소", "센터", "영업부"};
 // Words right before an account's owner that make the owner the person themself (본인 사업자 계좌,
 // 개인 사업자 계좌, 개인사업자 계좌): a self-employed person's account, held in their own name.
 inline constexpr std::string_view kSelfOwnerWords[] = {"본인", "개인"};
@@ -1299,6 +1321,31 @@ inline constexpr std::string_view kReligiousBodyWords[] = {
     "불교", "조계종", "천태종", "태고종", "천주교", "교구",   "교당",   "본당",   "수녀원",
     "수녀회", "수도원", "수도회", "사찰", "노회",   "교단",   "종단",   "법당",   "기독교",
     "장로회", "감리회", "침례회", "성결교", "순복음", "종무소"};
+// The organisations' words a bank's Hangul name or its branch's ending holds (조합 in 산림조합,
+// 지점, 본점, 센터): only a line holding one of them is looked through for a bank's name before its
+// organisations' words are read (extend::organisation_outside_banks).
+inline constexpr std::string_view kOrganisationWordsBanksHold[] = {"조합", "지점", "본점", "센터"};
+namespace held_by_banks {
+constexpr bool held(std::string_view w) {
+  const auto holds = [&](std::string_view name) { return name.find(w) != std::string_view::npos; };
+  return std::any_of(std::begin(kAccount), std::end(kAccount),
+                     [&](const Label& l) {
+                       return (l.flags & kBank) && !(l.flags & (kAscii | kAdjacent)) && holds(l.word);
+                     }) ||
+         std::any_of(std::begin(kBankBranchEndings), std::end(kBankBranchEndings), holds);
+}
+constexpr bool listed(std::string_view w) {
+  return std::find(std::begin(kOrganisationWordsBanksHold), std::end(kOrganisationWordsBanksHold),
+                   w) != std::end(kOrganisationWordsBanksHold);
+}
+constexpr bool all_listed(std::span<const std::string_view> words) {
+  return std::all_of(words.begin(), words.end(), [](std::string_view w) { return !held(w) || listed(w); });
+}
+static_assert(all_listed(kOrganisationWords) && all_listed(kAssociationWords) &&
+              all_listed(kHolderOnlyOrganisationWords) && all_listed(kReligiousBodyWords));
+static_assert(std::all_of(std::begin(kOrganisationWordsBanksHold),
+                          std::end(kOrganisationWordsBanksHold), held));
+}  // namespace held_by_banks
 // Endings of the word right before a landline that make it a unit's desk (문의: 학생지원팀
 // 031-..., 생활관 행정실 02-..., 보험급여부 ☎ 02-..., 사무국 02-...). 처 is left out: 연락처.
 inline constexpr std::string_view kOfficeUnitEndings[] = {

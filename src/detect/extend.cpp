@@ -3509,6 +3509,78 @@ bool collection_account_named(std::string_view before) {
          (ends_with_any(compact.substr(0, at), labels::kCollectionAccountWords) ||
           owner_bracketed_after_account(compact.substr(at + labels::kAccountWord.size())));
 }
+// The speaker leading a chat's line (새벽FC: ..., 댄스 아카데미 : ..., [14:02] 하늘요가: ...,
+// [새벽FC] ...) and the message after it, both read up to `end`; nothing when the line names no
+// speaker or starts further back than a line's reach. A clock's colon (3:01) is no speaker's.
+std::pair<std::string_view, std::string_view> chat_speaker(std::string_view text, std::size_t end) {
+  constexpr std::size_t kLineReach = 120;
+  const std::size_t from = end > kLineReach ? end - kLineReach : 0;
+  const void* nl = memrchr(text.data() + from, '\n', end - from);
+  if (!nl && from > 0) return {};
+  std::string_view line = text.substr(0, end);
+  line.remove_prefix(nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text.data()) + 1
+                        : 0);
+  // Bracketed stamps before the name: a time's, or the speaker's own when no name follows.
+  std::string_view bracketed_name;
+  while (line.starts_with('[')) {
+    const std::size_t close = line.find(']');
+    if (close == std::string_view::npos) return {};
+    bracketed_name = line.substr(1, close - 1);
+    line.remove_prefix(close + 1);
+    while (line.starts_with(' ')) line.remove_prefix(1);
+  }
+  for (std::size_t c = line.find(':'); c != std::string_view::npos; c = line.find(':', c + 1))
+    if (c > 0 && c + 1 < line.size() && line[c + 1] == ' ' &&
+        !is_ascii_digit(static_cast<unsigned char>(line[c - 1]))) {
+      std::string_view name = line.substr(0, c);
+      while (name.ends_with(' ')) name.remove_suffix(1);
+      return {name, line.substr(c + 1)};
+    }
+  return {bracketed_name, bracketed_name.empty() ? std::string_view{} : line};
+}
+// Whether a chat's speaker is an organisation, a club or a business giving its own account to pay
+// into (새벽FC: 회비 계좌 ..., 댄스 아카데미 : 회비 계좌: ..., [14:02] 하늘요가: 수업료 입금 계좌 ...):
+// its name ends in such a word and names no person or officer, its message names the account, and
+// neither the message nor the words after the number name a person, the writer's own account (제
+// 계좌), an officer (총무) or money paid out (환불 계좌, 환급).
+bool organisation_speaks(std::string_view text, const Span& run, std::string_view after) {
+  const auto [speaker, message] = chat_speaker(text, run.byte_start);
+  if (speaker.empty()) return false;
+  const auto holds_any = [](std::string_view s, std::span<const std::string_view> words) {
+    return std::any_of(words.begin(), words.end(),
+                       [&](std::string_view w) { return s.find(w) != std::string_view::npos; });
+  };
+  // Most speakers are people, whose names end in no such word's last syllable.
+  static const std::bitset<unicode::kSyllableCount> last_syllables = [] {
+    std::bitset<unicode::kSyllableCount> set;
+    for (std::span<const std::string_view> table :
+         {std::span<const std::string_view>(labels::kOrganisationWords),
+          std::span<const std::string_view>(labels::kAssociationWords),
+          std::span<const std::string_view>(labels::kBusinessNameEndings),
+          std::span<const std::string_view>(labels::kClubNameEndings)})
+      for (std::string_view w : table)
+        if (const int k = w.size() >= 3 ? unicode::syllable_at(w, w.size() - 3) : -1; k >= 0)
+          set.set(static_cast<std::size_t>(k));
+    return set;
+  }();
+  const int last = speaker.size() >= 3 ? unicode::syllable_at(speaker, speaker.size() - 3) : -1;
+  if (last >= 0 && !last_syllables.test(static_cast<std::size_t>(last))) return false;
+  const bool organisation =
+      ((ends_with_any(speaker, labels::kOrganisationWords) ||
+        ends_with_any(speaker, labels::kAssociationWords)) &&
+       organisation_outside_banks(organisation_words(), speaker, false)) ||
+      ends_in_business_word(speaker) || ends_with_any(speaker, labels::kClubNameEndings);
+  // A form's label before its value (계좌 산림조합: 110-...) is no speaker: the message names the
+  // account, the speaker does not, and a bank is no speaker.
+  return organisation && !holds_any(speaker, labels::kAccountWordsInside) &&
+         holds_any(message, labels::kAccountWordsInside) && !names_a_person(speaker) &&
+         !holds_any(speaker, labels::kClubOfficerWords) && !names_a_person(message) &&
+         !holds_any(message, labels::kClubOfficerWords) &&
+         !holds_any(message, labels::kPayoutWords) &&
+         !holds_any(message, labels::kWritersOwnAccountWords) && !held_by_a_named_person(after) &&
+         !names_a_person(after) && !bracket_holds_a_name(after) &&
+         !holds_any(after, labels::kClubOfficerWords) && !in_a_persons_row(text, run);
+}
 // Whether the bracket right after the label's 계좌 names a club's officer (회비 계좌(총무) 신한
 // ...): the dues go into that officer's own account, whatever the club is.
 bool officer_bracketed_after_account(std::string_view before) {
@@ -4000,6 +4072,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   // pays into it and whoever the line names.
   if (collection_account_named(before) || organisation_account_key(before) ||
       english_organisation_account_named(before) ||
+      (!is_mobile_number(d) && organisation_speaks(text, run, after)) ||
       collection_account_named(labels->column_header(text)) ||
       (!is_mobile_number(d) && collection_account_named(label_line_above(text, run, before))))
     return true;

@@ -1275,14 +1275,27 @@ inline constexpr std::string_view kAssociationWords[] = {
 // 측 after a person's role or relation (kPersonRoles: 신랑측, 신부 측, 혼주측, 상주측) is a family's side
 // on an invitation or a funeral notice: a person's account (extend::persons_side).
 inline constexpr std::string_view kSideWord = "측";
+// A community's account (공동체 계좌: a parish's, a village's or a co-op's) is its own.
 inline constexpr std::string_view kAccountOwnerEndings[] = {"리그", "학회", "회사", "당사", "측",
                                                             "연맹", "구단", "본부", "대회", "주최",
-                                                            "주관", "주관사", "주최사", "사업자"};
+                                                            "주관", "주관사", "주최사", "사업자",
+                                                            "공동체"};
 // The words a bank's branch ends in after the bank's name (국민은행 강남지점, 새마을금고 본점, 하나은행
 // WM센터): like an organisation's word inside a bank's name (조합 in 산림조합, 신용협동조합), they
 // name the bank an account is kept at, which is no owner of it (extend::organisation_outside_banks
 // reads the Hangul bank names of kAccount so).
 inline constexpr std::string_view kBankBranchEndings[] = {"지점", "본점", "출장소", "센터", "영업부"};
+// Endings of a chat speaker's name that make the speaker a club, a class or a studio writing as
+// itself (새벽FC:, 하늘요가:, 댄스 아카데미 : ), beside the organisations' and businesses' words:
+// the account it gives to pay into is its own (extend::organisation_speaks).
+inline constexpr std::string_view kClubNameEndings[] = {
+    "FC", "fc", "합창단", "동아리", "크루", "오케스트라", "무용단", "극단",
+    "요가", "필라테스", "피트니스", "체육관", "교습소", "공부방"};
+// The writer's own account named in a message (제 계좌, 제 통장, 내 계좌): a person's, whoever
+// speaks.
+inline constexpr std::string_view kWritersOwnAccountWords[] = {"제 계좌", "제계좌", "제 통장", "제통장",
+                                                               "내 계좌", "내계좌", "내 통장", "내통장",
+                                                               "저의", "나의"};
 // Words right before an account's owner that make the owner the person themself (본인 사업자 계좌,
 // 개인 사업자 계좌, 개인사업자 계좌): a self-employed person's account, held in their own name.
 inline constexpr std::string_view kSelfOwnerWords[] = {"본인", "개인"};
@@ -1302,6 +1315,8 @@ inline constexpr std::string_view kCollectionAccountWords[] = {
     // 십일조, 보시, 후원 계좌, 기부금 계좌): given to it, whoever gives. A giver's own account is
     // named otherwise (후원자 계좌, 후원 출금계좌, 환급계좌).
     "헌금", "십일조", "보시", "시주", "후원", "후원금", "기부", "기부금", "성금",
+    // A fund a school, a scholarship or a building project raises (학교발전기금, 장학기금).
+    "기금",
     // The account a collecting company or office receives payments into (an auto-debit form's
     // 수납 계좌 beside the payer's 출금 계좌).
     "수납"};

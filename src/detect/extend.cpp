@@ -2692,6 +2692,12 @@ bool ends_with_any(std::string_view word, std::span<const std::string_view> endi
     return e.empty() || (word.size() >= e.size() && word.back() == e.back() && word.ends_with(e));
   });
 }
+// Whether any of `words` stands in `line`.
+template <std::size_t N>
+bool holds_any(std::string_view line, const std::string_view (&words)[N]) {
+  return std::any_of(std::begin(words), std::end(words),
+                     [&](std::string_view w) { return line.find(w) != line.npos; });
+}
 // The Hangul bank names of the account's labels (국민은행, 농협, 산림조합, 새마을금고), read
 // anywhere; the common words among them (국민, 우리, 하나) only name a bank right before a number.
 const std::vector<std::string_view>& bank_names() {
@@ -3546,10 +3552,6 @@ std::pair<std::string_view, std::string_view> chat_speaker(std::string_view text
 bool organisation_speaks(std::string_view text, const Span& run, std::string_view after) {
   const auto [speaker, message] = chat_speaker(text, run.byte_start);
   if (speaker.empty()) return false;
-  const auto holds_any = [](std::string_view s, std::span<const std::string_view> words) {
-    return std::any_of(words.begin(), words.end(),
-                       [&](std::string_view w) { return s.find(w) != std::string_view::npos; });
-  };
   // Most speakers are people, whose names end in no such word's last syllable.
   static const std::bitset<unicode::kSyllableCount> last_syllables = [] {
     std::bitset<unicode::kSyllableCount> set;
@@ -3941,11 +3943,6 @@ bool names_a_personal_line(std::string_view s) {
         return true;
   }
   return false;
-}
-template <std::size_t N>
-bool holds_any(std::string_view line, const std::string_view (&words)[N]) {
-  return std::any_of(std::begin(words), std::end(words),
-                     [&](std::string_view w) { return line.find(w) != line.npos; });
 }
 // Whether s names a person: a name's field (이름, 성명) or a person's word (담당자, 보호자).
 bool names_a_person_or_name_field(std::string_view s) {

@@ -104,7 +104,7 @@ void candidates(std::span<const std::uint8_t> d, std::vector<Candidate>& out) {
   };
 
   if (n == 13) {
-    if (auto a = analyze_resident(d)) {
+    if (auto a = analyze_resident(d, masked)) {
       const EntityKind kind =
           a->foreigner ? EntityKind::foreigner_registration : EntityKind::resident;
       if (a->birth) {
@@ -117,10 +117,10 @@ void candidates(std::span<const std::uint8_t> d, std::vector<Candidate>& out) {
     }
   }
   if (n == 10)
-    push(business_checksum(d), "business.10", EntityKind::business_registration, 0.4f, false,
+    push(business_checksum(d, masked), "business.10", EntityKind::business_registration, 0.4f, false,
          Certainty::certain);
   if (n >= 13 && n <= 19)
-    push(luhn_checksum(d), "card.luhn", EntityKind::credit_card, 0.4f, false, Certainty::certain);
+    push(luhn_checksum(d, masked), "card.luhn", EntityKind::credit_card, 0.4f, false, Certainty::certain);
 
   bool mobile = false;
   if (n == 11 && kMobile11.starts(d)) {

@@ -153,6 +153,10 @@ bool is_valid_date(unsigned year, unsigned month, unsigned day) {
 }
 
 std::optional<ResidentAnalysis> analyze_resident(std::span<const std::uint8_t> d) {
+  return analyze_resident(d, any_masked(d));
+}
+
+std::optional<ResidentAnalysis> analyze_resident(std::span<const std::uint8_t> d, bool masked) {
   if (d.size() != 13) return std::nullopt;
   ResidentAnalysis a;
   const std::uint8_t g = d[6];
@@ -192,7 +196,7 @@ std::optional<ResidentAnalysis> analyze_resident(std::span<const std::uint8_t> d
                      static_cast<std::uint8_t>(dd)};
   }
 
-  if (any_masked(d)) {
+  if (masked) {
     a.checksum = masked_result();
     return a;
   }
@@ -206,8 +210,12 @@ std::optional<ResidentAnalysis> analyze_resident(std::span<const std::uint8_t> d
 }
 
 ChecksumResult business_checksum(std::span<const std::uint8_t> d) {
+  return business_checksum(d, any_masked(d));
+}
+
+ChecksumResult business_checksum(std::span<const std::uint8_t> d, bool masked) {
   if (d.size() != 10) return ChecksumResult::failed();
-  if (any_masked(d)) return masked_result();
+  if (masked) return masked_result();
   static constexpr unsigned kWeights[9] = {1, 3, 7, 1, 3, 7, 1, 3, 5};
   unsigned s = 0;
   for (std::size_t k = 0; k < 9; ++k) s += d[k] * kWeights[k];
@@ -217,7 +225,11 @@ ChecksumResult business_checksum(std::span<const std::uint8_t> d) {
 }
 
 ChecksumResult luhn_checksum(std::span<const std::uint8_t> d) {
-  if (any_masked(d)) return masked_result();
+  return luhn_checksum(d, any_masked(d));
+}
+
+ChecksumResult luhn_checksum(std::span<const std::uint8_t> d, bool masked) {
+  if (masked) return masked_result();
   // From the last digit back, every second one doubled (less 9 above 9), a pair a step.
   static constexpr unsigned kDoubled[10] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
   unsigned s = 0;

@@ -57,6 +57,11 @@ std::optional<ResidentAnalysis> analyze_resident(std::span<const std::uint8_t> d
 ChecksumResult business_checksum(std::span<const std::uint8_t> digits);
 // Any length; the card rule uses it for 13 to 19 positions.
 ChecksumResult luhn_checksum(std::span<const std::uint8_t> digits);
+// The same three for a caller that has already asked any_masked(digits) (`masked`): the
+// candidate rules ask it once for all of them.
+std::optional<ResidentAnalysis> analyze_resident(std::span<const std::uint8_t> digits, bool masked);
+ChecksumResult business_checksum(std::span<const std::uint8_t> digits, bool masked);
+ChecksumResult luhn_checksum(std::span<const std::uint8_t> digits, bool masked);
 // ISO 13616 (IBAN): `iban` holds capitals and digits only, the country's two letters and the two
 // check digits first; true when the whole, read with the first four moved last, is 1 mod 97.
 bool iban_check_passes(std::string_view iban);

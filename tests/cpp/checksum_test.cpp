@@ -196,5 +196,36 @@ TEST(Checksum, Luhn) {
   }
 }
 
+// The forms told whether the digits hold a mask give what the plain forms work out, on digits
+// of every length the rules read, with and without masked positions.
+TEST(Checksum, FormsToldOfMasksAgreeWithThePlainForms) {
+  auto same = [](const ChecksumResult& a, const ChecksumResult& b) {
+    return checksum_text(a) == checksum_text(b);
+  };
+  std::uint32_t state = 7;
+  auto next = [&state](std::uint32_t below) {
+    state = state * 1103515245u + 12345u;
+    return (state >> 16) % below;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    const std::size_t n = 8 + next(12);
+    Digits d(n);
+    for (auto& v : d) v = static_cast<std::uint8_t>(next(10));
+    // A third of the rounds mask one to three positions.
+    if (round % 3 == 0)
+      for (std::uint32_t m = 0, k = 1 + next(3); m < k; ++m) d[next(static_cast<std::uint32_t>(n))] = kMasked;
+    const bool masked = any_masked(d);
+    EXPECT_TRUE(same(luhn_checksum(d, masked), luhn_checksum(d))) << round;
+    EXPECT_TRUE(same(business_checksum(d, masked), business_checksum(d))) << round;
+    const std::optional<ResidentAnalysis> told = analyze_resident(d, masked), plain = analyze_resident(d);
+    ASSERT_EQ(told.has_value(), plain.has_value()) << round;
+    if (!told) continue;
+    EXPECT_TRUE(same(told->checksum, plain->checksum)) << round;
+    EXPECT_EQ(birth_text(told->birth), birth_text(plain->birth)) << round;
+    EXPECT_EQ(told->foreigner, plain->foreigner) << round;
+    EXPECT_EQ(told->century, plain->century) << round;
+  }
+}
+
 }  // namespace
 }  // namespace norvane

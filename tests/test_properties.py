@@ -103,6 +103,29 @@ def test_findings_slice_their_source(text, config):
     json.loads(report.to_json())
 
 
+# E-mails, passports and digit runs mixed, next to and inside one another: the shapes whose
+# findings and rejections must come out in one source order.
+SHAPE_FRAGMENTS = [
+    "M12345678", "X12345678", "여권 ", "kim0101234567@mail.kr", "a@b.cc", "010-1234-5678",
+    "0101234567", "880101-1234568", "4111 1111 1111 1111", "주문번호 ", "02-123-4567", " ", ", ",
+    "@", "X", "1", "\n",
+]
+shape_texts = st.lists(st.sampled_from(SHAPE_FRAGMENTS), max_size=16).map("".join)
+
+
+def source_keys(items):
+    return [(i.source.byte_start, i.source.byte_end) for i in items]
+
+
+@SETTINGS
+@given(st.one_of(shape_texts, texts), st.sampled_from([Config(), Config.thorough()]))
+def test_findings_and_rejections_come_in_source_order(text, config):
+    report = norvane.detect(text, config)
+    for items in (report.findings, report.rejections):
+        keys = source_keys(items)
+        assert keys == sorted(keys)
+
+
 # ---------------------------------------------------------------------------------------------
 # mask / unmask
 

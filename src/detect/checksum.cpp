@@ -74,8 +74,12 @@ inline __m128i digit_values16(__m128i x, unsigned& bad) {
 }  // namespace
 
 bool to_digits(std::string_view text, Digits& out) {
+  out.resize(text.size());
+  return to_digits(text, out.data());
+}
+
+bool to_digits(std::string_view text, std::uint8_t* out) {
   const std::size_t n = text.size();
-  out.resize(n);
   if (n == 0) return true;
 #if defined(__SSE2__)
   // Sixteen bytes at a time; a run shorter than that (most are) is copied into a block first,
@@ -86,7 +90,7 @@ bool to_digits(std::string_view text, Digits& out) {
     copy_short(in, text.data(), n);
     _mm_store_si128(reinterpret_cast<__m128i*>(values),
                     digit_values16(_mm_load_si128(reinterpret_cast<const __m128i*>(in)), bad));
-    copy_short(out.data(), values, n);
+    copy_short(out, values, n);
     return (bad & ((1u << n) - 1)) == 0;
   }
   // The last block overlaps the one before it where n is no multiple of sixteen: its bytes
@@ -95,7 +99,7 @@ bool to_digits(std::string_view text, Digits& out) {
     unsigned block_bad;
     const __m128i values = digit_values16(
         _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i)), block_bad);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out.data() + i), values);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), values);
     bad |= block_bad;
     if (i + 16 == n) break;
   }

@@ -17,6 +17,9 @@ using Digits = std::vector<std::uint8_t>;
 
 // Converts a run to digit values; false (and `out` unspecified) on any other character.
 bool to_digits(std::string_view text, Digits& out);
+// The same into room for text.size() values at `out`: a caller with a buffer of its own
+// spares the list's zeroing of each longer run.
+bool to_digits(std::string_view text, std::uint8_t* out);
 // True when some position is masked.
 bool any_masked(std::span<const std::uint8_t> digits);
 // True when the digits begin with the digit characters of `prefix`; a masked position never

@@ -1,6 +1,7 @@
 #include "detect/detect.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <new>
 #include <optional>
@@ -150,7 +151,9 @@ struct RunOutcome {
 // kKeptCapacity are given back after it.
 struct Scratch {
   Shapes shapes;
-  Digits digits;
+  // The digit values of the run read last (no run longer than kMaxCandidateDigits is read).
+  std::array<std::uint8_t, kMaxCandidateDigits> digit_values;
+  std::span<const std::uint8_t> digits;
   std::vector<Candidate> cands;
   std::vector<std::vector<ContextHit>> cand_hits;
   std::vector<float> ctx, raw;
@@ -176,7 +179,7 @@ struct Scratch {
     std::vector<T>().swap(v);
   }
   void trim() {
-    trim(shapes.emails), trim(shapes.passports), trim(shapes.runs), trim(digits), trim(cands);
+    trim(shapes.emails), trim(shapes.passports), trim(shapes.runs), trim(cands);
     trim(cand_hits), trim(ctx), trim(raw), trim(cuts), trim(steps);
     trim(extra_shapes), trim(cand_ext), trim(ext_hits), trim(sources);
     for (auto& hits : cand_hits) trim(hits);
@@ -753,7 +756,8 @@ class Detector {
       // written as it stands is a bare short number.
       if (!extend::may_be_short_date(digits_text) || map_.copies(run)) return out;
     }
-    if (!to_digits(digits_text, s_.digits)) return out;
+    if (!to_digits(digits_text, s_.digit_values.data())) return out;
+    s_.digits = std::span(s_.digit_values.data(), digits_text.size());
     candidates(s_.digits, s_.cands);
     constexpr bool extended = kExtended;
     if (extended) {

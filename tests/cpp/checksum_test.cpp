@@ -53,8 +53,14 @@ TEST(Checksum, ToDigitsOfEveryLengthAndByteAgreeWithTheByteReading) {
           }
           Digits got(3, 5);  // a list of another size, as the detector hands it on
           ASSERT_EQ(to_digits(run, got), ok) << n << " " << offset << " " << b << " " << at;
+          // Into a buffer of its own: the same values, and not a byte written past them.
+          std::vector<std::uint8_t> room(n + 16, 0xEE);
+          ASSERT_EQ(to_digits(run, room.data()), ok) << n << " " << offset << " " << b << " " << at;
+          for (std::size_t k = n; k < room.size(); ++k) ASSERT_EQ(room[k], 0xEE) << n << " " << k;
           if (ok) {
             ASSERT_EQ(got, want) << n << " " << offset << " " << b << " " << at;
+            ASSERT_EQ(Digits(room.begin(), room.begin() + static_cast<std::ptrdiff_t>(n)), want)
+                << n << " " << offset << " " << b << " " << at;
           }
         }
       }

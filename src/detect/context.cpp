@@ -966,8 +966,7 @@ template <bool Indexed>
   return l && r ? std::min(left_d, right_d) : l ? left_d : right_d;
 }
 
-void Search::hits(std::span<const Cue> table, std::vector<ContextHit>& out) const {
-  out.clear();
+void Search::found_hits(std::span<const Cue> table, std::vector<ContextHit>& out) const {
   // In table order: the set's members come lowest first.
   for_each(found_of(table), [&](std::size_t c) {
     const std::uint32_t d = indexed_ ? distance_of<true>(c) : distance_of<false>(c);

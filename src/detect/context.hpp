@@ -82,8 +82,12 @@ class Search {
     indexed_ = true;
   }
   // Hits of one table whose cues were wanted, sorted by weight (highest first), then by cue
-  // bytes. Clears `out` first.
-  void hits(std::span<const Cue> table, std::vector<ContextHit>& out) const;
+  // bytes. Clears `out` first. Inline where nothing was found, as weigh() is: most candidates'
+  // windows hold no cue.
+  void hits(std::span<const Cue> table, std::vector<ContextHit>& out) const {
+    out.clear();
+    if (!(left_.found.empty() && right_.found.empty())) found_hits(table, out);
+  }
   // What total() gives for the list hits() makes, without making it: for tables whose hits
   // are only summed (negative cues, candidates whose hits go into no evidence).
   float weigh(std::span<const Cue> table) const {
@@ -193,6 +197,8 @@ class Search {
     std::uint32_t right_start_[kMaxCues];
   };
   float weigh_found(std::span<const Cue> table) const;
+  // hits() where some cue was found: appends them to `out`.
+  void found_hits(std::span<const Cue> table, std::vector<ContextHit>& out) const;
   // weigh_found() for an answer from the index or from the walks: told once per call, not
   // for every hit.
   template <bool Indexed>

@@ -116,6 +116,17 @@ bool to_digits(std::string_view text, std::uint8_t* out) {
 #endif
 }
 
+bool to_digits16(const char* run, std::size_t n, std::uint8_t* out) {
+#if defined(__SSE2__)
+  unsigned bad;
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                   digit_values16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(run)), bad));
+  return (bad & ((1u << n) - 1)) == 0;
+#else
+  return to_digits(std::string_view(run, n), out);
+#endif
+}
+
 bool any_masked(std::span<const std::uint8_t> digits) {
   // Eight positions at a time: a byte equal to kMasked becomes zero, and the zero-byte test
   // below is exact for whether any byte of the word is zero.

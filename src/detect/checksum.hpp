@@ -20,6 +20,10 @@ bool to_digits(std::string_view text, Digits& out);
 // The same into room for text.size() values at `out`: a caller with a buffer of its own
 // spares the list's zeroing of each longer run.
 bool to_digits(std::string_view text, std::uint8_t* out);
+// The same for a run of n <= 16 bytes with sixteen bytes readable at `run`, into room for
+// sixteen values at `out` (those past n are left unspecified): one load and one store, where
+// a short run read alone is first copied into a block and back out of one.
+bool to_digits16(const char* run, std::size_t n, std::uint8_t* out);
 // True when some position is masked.
 bool any_masked(std::span<const std::uint8_t> digits);
 // True when the digits begin with the digit characters of `prefix`; a masked position never

@@ -152,7 +152,7 @@ struct RunOutcome {
 struct Scratch {
   Shapes shapes;
   // The digit values of the run read last (no run longer than kMaxCandidateDigits is read).
-  std::array<std::uint8_t, kMaxCandidateDigits> digit_values;
+  std::array<std::uint8_t, std::max<std::size_t>(kMaxCandidateDigits, 16)> digit_values;
   std::span<const std::uint8_t> digits;
   std::vector<Candidate> cands;
   std::vector<std::vector<ContextHit>> cand_hits;
@@ -756,7 +756,11 @@ class Detector {
       // written as it stands is a bare short number.
       if (!extend::may_be_short_date(digits_text) || map_.copies(run)) return out;
     }
-    if (!to_digits(digits_text, s_.digit_values.data())) return out;
+    // Most runs are short and lie sixteen bytes or more before the text's end.
+    const bool one_block = digits_text.size() <= 16 && text_.size() - run.byte_start >= 16;
+    if (!(one_block ? to_digits16(digits_text.data(), digits_text.size(), s_.digit_values.data())
+                    : to_digits(digits_text, s_.digit_values.data())))
+      return out;
     s_.digits = std::span(s_.digit_values.data(), digits_text.size());
     candidates(s_.digits, s_.cands);
     constexpr bool extended = kExtended;

@@ -57,6 +57,14 @@ TEST(Checksum, ToDigitsOfEveryLengthAndByteAgreeWithTheByteReading) {
           std::vector<std::uint8_t> room(n + 16, 0xEE);
           ASSERT_EQ(to_digits(run, room.data()), ok) << n << " " << offset << " " << b << " " << at;
           for (std::size_t k = n; k < room.size(); ++k) ASSERT_EQ(room[k], 0xEE) << n << " " << k;
+          // A run of one block read in place, from a buffer that goes on past it.
+          std::uint8_t block[16];
+          if (n <= 16) {
+            ASSERT_EQ(to_digits16(run.data(), n, block), ok) << n << " " << offset << " " << b;
+            if (ok) {
+              ASSERT_EQ(Digits(block, block + n), want) << n << " " << offset << " " << b << " " << at;
+            }
+          }
           if (ok) {
             ASSERT_EQ(got, want) << n << " " << offset << " " << b << " " << at;
             ASSERT_EQ(Digits(room.begin(), room.begin() + static_cast<std::ptrdiff_t>(n)), want)

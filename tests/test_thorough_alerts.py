@@ -21,7 +21,7 @@ FEED = ("[Web발신]\n[KB국민] 12/03 14:22 입금 1,457,600원 홍*동 302-459
 
 def test_accounts_in_a_feed_of_alerts_and_the_numbers_beside_them():
     assert found(FEED, Config.thorough()) == [
-        ("bank_account", "302-4596-2964-**", "account.length", [LD, EL, TL], []),
+        ("bank_account", "302-4596-2964-**", "account.length", [LD, EL, "context.bank_name", TL], []),
         ("bank_account", "110-***-123456", "account.length", ["context.bank_name", TL], []),
         ("bank_account", "1002-345-678901", "account.length", [TL], []),
         ("bank_account", "352-910234-11307", "account.length", [LD, EL, TL], []),

@@ -13,7 +13,6 @@ from thorough_checks import (assert_exact_and_reversible, assert_masks_keep_veto
                             vetoed_thorough as rejected)
 
 LD, EL, BANK = ["context.letter_distance"], ["context.extra_label"], "context.bank_name"
-AMOUNT = "context.run_before_amount"
 
 
 def mobile(number, extensions=LD):
@@ -79,7 +78,7 @@ ACCOUNTS = [
      [("bank_account", "110-482-339120", "account.length", [BANK])], {"3333-01-2345678": "company_number"}),
     ("판매자 계좌 우리 1002-839-441120 (이정민)",
      [("bank_account", "1002-839-441120", "account.length", [BANK, "context.letter_distance"])], {}),
-    # An amount after an account, in brackets or not, is read apart from it.
+    # An amount after an account, in brackets or not, stays apart from it.
     ("부조금 장부\n김영희 이모 국민 123456-01-234567 (846,620원 받음)\n박철수 삼촌 신한 110-482-339120 (50만원 송금)\n"
      "이정민 농협 302-1234-5678-91 (1,250,000원 받음)",
      # The bracket opened after each account parts the amount from it: the account is read alone.
@@ -87,7 +86,7 @@ ACCOUNTS = [
       ("bank_account", "110-482-339120", "account.length", [BANK]),
       ("bank_account", "302-1234-5678-91", "account.length", [BANK])], {}),
     ("홍길동 우리 1002-839-441120 3만원 보냄",
-     [("bank_account", "1002-839-441120", "account.length", [BANK, AMOUNT])], {}),
+     [("bank_account", "1002-839-441120", "account.length", [BANK])], {}),
 ]
 
 LEFTOVERS = [

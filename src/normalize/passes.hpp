@@ -42,7 +42,9 @@ std::optional<PassOutput> correct_lookalikes(std::string_view text, bool in_digi
 std::optional<SpanMap> correct_lookalikes_in_place(std::string& text, bool in_digit_runs,
                                                    bool scanned_letters = false);  // lookalike.cpp
 // With keep_fields, a stretch of separators holding a comma, a tab or two spaces is left alone,
-// and so is one holding a space after a whole passport (whole_passport_at).
+// and so is one holding a space beside a whole field of a row: a date, a passport
+// (whole_passport_at) or a value written with its own marks before it, a clock on either side,
+// an amount or a measure after it.
 // With spaced_dashes, " - " that joins the groups of a number the same way at every join
 // (18 - 21 - 829385 - 26) is one separator, not two spaces around a hyphen.
 std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fields,

@@ -166,15 +166,103 @@ bool whole_date_ends_at(std::string_view s, std::size_t e) {
   return false;
 }
 
-// A space between a whole date with separators and a number before or after it parts two fields
-// (생일 1942.03.26 12:00, 생 2001/02/13 - 62,200원, Jul 15, 1958 - 2027.06.14), not the groups of
-// one number. A gap that opens with a dot may be the date's own (1986. 7. 6): only a whole date
-// before it ends there.
-bool parts_a_whole_date(std::string_view s, std::size_t i, std::size_t v) {
-  const std::string_view gap = s.substr(i, v - i);
-  if (gap.find_first_of(" \t") == std::string_view::npos) return false;
-  if (whole_date_ends_at(s, i)) return true;
-  return gap.front() != '.' && whole_date_from(s, v) != 0;
+// After the gap [i, v): a gap that opens with a dot may be a date's own (1986. 7. 6), so only a
+// gap of another kind parts the date after it.
+bool whole_date_after(std::string_view s, std::size_t i, std::size_t v) {
+  return s[i] != '.' && whole_date_from(s, v) != 0;
+}
+
+bool whole_passport_ends_at(std::string_view s, std::size_t e) {
+  return e >= kPassportLength && whole_passport_at(s, e - kPassportLength);
+}
+
+// A value written whole with its own marks ends at e (581204-1184181, 010-9426-7193,
+// 010.3311.1562, 26-20-268490-78, 010-****-5678): groups of two digits or masks or more joined
+// by one hyphen or one dot, three groups at least, or a registration number's six and seven. A
+// number written in groups with spaces (010 5639 5129) has no such mark between them.
+bool grouped_value_ends_at(std::string_view s, std::size_t e) {
+  constexpr std::size_t kLongest = 24;  // bytes: a card's or a licence's groups and marks
+  constexpr std::size_t kFront = 6, kBack = 7, kMinGroups = 3;
+  if (e < 2 || !digit_like_byte(s, e - 1) || !digit_like_byte(s, e - 2)) return false;
+  std::size_t k = e, groups = 0, last = 0, before_last = 0;
+  char mark = 0;
+  while (true) {
+    const std::size_t to = k;
+    while (k > 0 && e - k < kLongest && digit_like_byte(s, k - 1)) --k;
+    if (to - k < 2) return false;
+    before_last = groups == 1 ? to - k : before_last;
+    last = groups == 0 ? to - k : last;
+    ++groups;
+    if (k < 2 || (s[k - 1] != '-' && s[k - 1] != '.') || (mark && s[k - 1] != mark) ||
+        !digit_like_byte(s, k - 2))
+      break;
+    mark = s[--k];
+  }
+  return groups >= kMinGroups || (groups == 2 && before_last == kFront && last == kBack);
+}
+
+bool digit_at(std::string_view s, std::size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; }
+
+// A clock's time (17:20, 09:30~17:00 ends with one) ends at e.
+bool clock_ends_at(std::string_view s, std::size_t e) {
+  return e >= 4 && s[e - 3] == ':' && digit_at(s, e - 1) && digit_at(s, e - 2) &&
+         digit_at(s, e - 4);
+}
+
+// A clock's time (13:40, 9:05) begins at v.
+bool clock_begins_at(std::string_view s, std::size_t v) {
+  const std::size_t colon = v + (digit_at(s, v + 1) ? 2 : 1);
+  return colon < s.size() && s[colon] == ':' && digit_at(s, colon + 1) &&
+         digit_at(s, colon + 2) && !digit_at(s, colon + 3);
+}
+bool clock_after(std::string_view s, std::size_t, std::size_t v) { return clock_begins_at(s, v); }
+
+// The words and signs a row writes right after an amount or a measure (489000원, 12.5%, 73kg).
+// No group of a number is followed by one.
+constexpr std::string_view kQuantityUnits[] = {"원", "만원", "천원", "%", "％", "kg", "KG", "㎏"};
+
+// An amount with thousands' separators (489,000, 9,000원) or any number with a unit after it
+// (489000원, 12.5%, 73kg) begins at v.
+bool quantity_after(std::string_view s, std::size_t, std::size_t v) {
+  constexpr std::size_t kThousands = 3;
+  std::size_t k = v;
+  while (digit_at(s, k)) ++k;
+  const std::size_t lead = k - v;
+  bool grouped = false;
+  if (lead <= kThousands) {
+    while (s.size() > k + kThousands && s[k] == ',' && digit_at(s, k + 1) && digit_at(s, k + 2) &&
+           digit_at(s, k + 3) && !digit_at(s, k + 4))
+      k += kThousands + 1, grouped = true;
+    if (grouped) return true;
+  }
+  if (k < s.size() && s[k] == '.' && digit_at(s, k + 1))
+    for (++k; digit_at(s, k);) ++k;
+  for (std::string_view unit : kQuantityUnits)
+    if (s.substr(k, unit.size()) == unit) return true;
+  return false;
+}
+
+// The fields of a jotted row that a space or a tab beside them sets apart from the next number:
+// what may end right before the gap [i, v), and what may begin right after it. A number's own
+// groups written with spaces are none of them.
+struct RowField {
+  bool (*ends_at)(std::string_view s, std::size_t i);
+  bool (*begins_after)(std::string_view s, std::size_t i, std::size_t v);
+};
+constexpr RowField kRowFields[] = {
+    {whole_date_ends_at, whole_date_after},  // 생일 1942.03.26 12:00, 2001/02/13 - 62,200원
+    {whole_passport_ends_at, nullptr},       // 여권 M511K0351 870,500원
+    {grouped_value_ends_at, nullptr},        // 581204-1184181 010-9426-7193
+    {clock_ends_at, clock_after},            // 010 5639 5129 09:30~17:00
+    {nullptr, quantity_after},               // 010 5639 5129 489,000원, 12.5%, 73kg
+};
+
+// Whether the gap of separators at [i, v) between two numbers parts two fields of a row.
+bool parts_row_fields(std::string_view s, std::size_t i, std::size_t v) {
+  if (s.substr(i, v - i).find_first_of(" \t") == std::string_view::npos) return false;
+  for (const RowField& f : kRowFields)
+    if ((f.ends_at && f.ends_at(s, i)) || (f.begins_after && f.begins_after(s, i, v))) return true;
+  return false;
 }
 
 // What parts digits typed one by one: a space, two spaces or a spaced hyphen.
@@ -437,7 +525,7 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
     if (spaced_dashes && bracket_parts_numbers(text, i, v)) continue;
     const bool one_by_one = spaced_dashes && spaced_one_by_one(text, d0, i, v);
     if (keep_fields && !one_by_one) {
-      if (parts_a_whole_date(text, i, v)) continue;
+      if (parts_row_fields(text, i, v)) continue;
       const std::string_view stretch = text.substr(i, v - i);
       // Fields of a row (CSV, TSV, a report's columns) stay apart: a comma, a tab or two spaces
       // are never inside one number there.
@@ -450,10 +538,6 @@ std::optional<PassOutput> absorb_separators(std::string_view text, bool keep_fie
         emitted = v;
         continue;
       }
-      // So does a row's field after a whole passport, set apart by a space.
-      if (i >= kPassportLength && whole_passport_at(text, i - kPassportLength) &&
-          stretch.find(' ') != std::string_view::npos)
-        continue;
     }
     if (!b) b.emplace(n);
     b->keep(text.substr(emitted, i - emitted));

@@ -1,4 +1,5 @@
 // Absorbs runs of separators that lie between two digit-like characters.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -166,8 +167,8 @@ bool whole_date_ends_at(std::string_view s, std::size_t e) {
   return false;
 }
 
-// After the gap [i, v): a gap that opens with a dot may be a date's own (1986. 7. 6), so only a
-// gap of another kind parts the date after it.
+// After the gap [i, v): a gap that opens with a dot may be the date's own (1986. 7. 6), so only
+// a gap of another kind parts the date after it.
 bool whole_date_after(std::string_view s, std::size_t i, std::size_t v) {
   return s[i] != '.' && whole_date_from(s, v) != 0;
 }
@@ -176,32 +177,108 @@ bool whole_passport_ends_at(std::string_view s, std::size_t e) {
   return e >= kPassportLength && whole_passport_at(s, e - kPassportLength);
 }
 
-// A value written whole with its own marks ends at e (581204-1184181, 010-9426-7193,
-// 010.3311.1562, 26-20-268490-78, 010-****-5678): groups of two digits or masks or more joined
-// by one hyphen or one dot, three groups at least, or a registration number's six and seven. A
-// number written in groups with spaces (010 5639 5129) has no such mark between them.
-bool grouped_value_ends_at(std::string_view s, std::size_t e) {
-  constexpr std::size_t kLongest = 24;  // bytes: a card's or a licence's groups and marks
-  constexpr std::size_t kFront = 6, kBack = 7, kMinGroups = 3;
-  if (e < 2 || !digit_like_byte(s, e - 1) || !digit_like_byte(s, e - 2)) return false;
-  std::size_t k = e, groups = 0, last = 0, before_last = 0;
-  char mark = 0;
-  while (true) {
-    const std::size_t to = k;
-    while (k > 0 && e - k < kLongest && digit_like_byte(s, k - 1)) --k;
-    if (to - k < 2) return false;
-    before_last = groups == 1 ? to - k : before_last;
-    last = groups == 0 ? to - k : last;
-    ++groups;
-    if (k < 2 || (s[k - 1] != '-' && s[k - 1] != '.') || (mark && s[k - 1] != mark) ||
-        !digit_like_byte(s, k - 2))
-      break;
-    mark = s[--k];
-  }
-  return groups >= kMinGroups || (groups == 2 && before_last == kFront && last == kBack);
+bool digit_at(std::string_view s, std::size_t k) {
+  return k < s.size() && s[k] >= '0' && s[k] <= '9';
 }
 
-bool digit_at(std::string_view s, std::size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; }
+// A value written whole with its own marks: groups of two digits or masks or more joined by one
+// hyphen or one dot, in a shape no value goes on from (581204-1184181, 010-9426-7193,
+// 010.3311.1562, 287-02-13692, 110-123-456789, 26-20-268490-78, 5222-4818-9963-7618). Fewer
+// groups than a value has (1234-5678-9012 3456, 11-24-776610 91, 302-1234-5678 91) go on after
+// a space, and so do the groups of a number written with spaces (010 5639 5129).
+struct WholeShape {
+  std::uint8_t widths[3];  // of the first groups; 0 past the last
+  bool leading_zero;       // a telephone number's
+};
+constexpr WholeShape kWholeShapes[] = {
+    {{6, 7, 0}, false},                       // a resident's or a foreigner's number
+    {{3, 2, 5}, false},                       // a business registration number
+    {{2, 3, 4}, true},  {{2, 4, 4}, true},    // telephone numbers: Seoul's,
+    {{3, 3, 4}, true},  {{3, 4, 4}, true},    // the other areas' and mobiles,
+    {{4, 3, 4}, true},  {{4, 4, 4}, true},    // a safe number's (0504, 0505)
+    {{6, 2, 6}, false}, {{3, 3, 6}, false},   // accounts in three groups
+    {{4, 3, 6}, false}, {{3, 6, 5}, false},
+    {{3, 2, 6}, false}, {{4, 2, 7}, false},
+    {{4, 6, 5}, false},                       // a card of fifteen digits
+};
+// Four groups or more make a whole value (a card, a licence, an account in four groups).
+constexpr std::size_t kWholeGroups = 4;
+constexpr std::size_t kLongestGroupedValue = 24;  // bytes: a card's or a licence's groups and marks
+bool grouped_value_mark(char c) { return c == '-' || c == '.'; }
+
+// The end of a value written whole with its own marks that begins at b, or 0.
+std::size_t whole_grouped_value_from(std::string_view s, std::size_t b) {
+  std::size_t k = b, groups = 0;
+  std::uint8_t widths[3] = {0, 0, 0};
+  char mark = 0;
+  while (true) {
+    const std::size_t from = k;
+    while (k - b < kLongestGroupedValue && digit_like_byte(s, k)) ++k;
+    if (k - from < 2) return 0;
+    if (groups < 3) widths[groups] = static_cast<std::uint8_t>(k - from);
+    ++groups;
+    if (k + 1 >= s.size() || !grouped_value_mark(s[k]) || (mark && s[k] != mark) ||
+        !digit_like_byte(s, k + 1))
+      break;
+    mark = s[k++];
+  }
+  if (digit_like_byte(s, k) || groups < 2) return 0;
+  if (groups >= kWholeGroups) return k;
+  for (const WholeShape& shape : kWholeShapes)
+    if (std::equal(widths, widths + 3, shape.widths) && (!shape.leading_zero || s[b] == '0'))
+      return k;
+  return 0;
+}
+
+// Whether such a value ends at e: its first group is found back over groups and marks.
+bool grouped_value_ends_at(std::string_view s, std::size_t e) {
+  if (e < 2 || !digit_like_byte(s, e - 1) || !digit_like_byte(s, e - 2)) return false;
+  std::size_t b = e;
+  while (b > 0 && e - b <= kLongestGroupedValue &&
+         (digit_like_byte(s, b - 1) ||
+          (grouped_value_mark(s[b - 1]) && b >= 2 && digit_like_byte(s, b - 2))))
+    --b;
+  return e - b <= kLongestGroupedValue && whole_grouped_value_from(s, b) == e;
+}
+
+// Whether the digits ending at e are a calling code that leads the number after them: after a
+// plus (+82, +1), after the international prefix (0082, 00182) or Korea's own code alone (82).
+constexpr std::string_view kInternationalPrefix = "00", kKoreasCallingCode = "82";
+bool calling_code_ends_at(std::string_view s, std::size_t e) {
+  constexpr std::size_t kLongestCode = 5;  // 00182
+  std::size_t b = e;
+  while (b > 0 && e - b <= kLongestCode && digit_at(s, b - 1)) --b;
+  if (e - b > kLongestCode) return false;
+  const std::string_view code = s.substr(b, e - b);
+  return (b > 0 && s[b - 1] == '+') || code.starts_with(kInternationalPrefix) ||
+         code == kKoreasCallingCode;
+}
+
+// Whether such a value begins after the gap [i, v) (5604 8764 7593 8249 065-99-51679), unless a
+// calling code before the gap leads it (+82 010-8593-9980).
+bool grouped_value_after(std::string_view s, std::size_t i, std::size_t v) {
+  return whole_grouped_value_from(s, v) != 0 && !calling_code_ends_at(s, i);
+}
+
+// A month and a day written with a slash (9/3, 12/25) and no year: a row's date. Each has one
+// digit or two, and no digit or slash stands beside them.
+constexpr std::size_t kMonthOrDayDigits = 2;
+bool month_day_ends_at(std::string_view s, std::size_t e) {
+  std::size_t k = e;
+  while (k > 0 && e - k <= kMonthOrDayDigits && digit_at(s, k - 1)) --k;
+  if (k == e || e - k > kMonthOrDayDigits || k < 2 || s[k - 1] != '/') return false;
+  const std::size_t slash = --k;
+  while (k > 0 && slash - k <= kMonthOrDayDigits && digit_at(s, k - 1)) --k;
+  return k < slash && slash - k <= kMonthOrDayDigits && (k == 0 || s[k - 1] != '/');
+}
+bool month_day_after(std::string_view s, std::size_t, std::size_t v) {
+  std::size_t k = v;
+  while (k - v <= kMonthOrDayDigits && digit_at(s, k)) ++k;
+  if (k == v || k - v > kMonthOrDayDigits || k >= s.size() || s[k] != '/') return false;
+  const std::size_t slash = k++;
+  while (k - slash <= kMonthOrDayDigits + 1 && digit_at(s, k)) ++k;
+  return k > slash + 1 && k - slash <= kMonthOrDayDigits + 1 && (k >= s.size() || s[k] != '/');
+}
 
 // A clock's time (17:20, 09:30~17:00 ends with one) ends at e.
 bool clock_ends_at(std::string_view s, std::size_t e) {
@@ -209,28 +286,26 @@ bool clock_ends_at(std::string_view s, std::size_t e) {
          digit_at(s, e - 4);
 }
 
-// A clock's time (13:40, 9:05) begins at v.
-bool clock_begins_at(std::string_view s, std::size_t v) {
+// A clock's time (13:40, 9:05) begins after the gap [i, v).
+bool clock_after(std::string_view s, std::size_t, std::size_t v) {
   const std::size_t colon = v + (digit_at(s, v + 1) ? 2 : 1);
   return colon < s.size() && s[colon] == ':' && digit_at(s, colon + 1) &&
          digit_at(s, colon + 2) && !digit_at(s, colon + 3);
 }
-bool clock_after(std::string_view s, std::size_t, std::size_t v) { return clock_begins_at(s, v); }
 
 // The words and signs a row writes right after an amount or a measure (489000원, 12.5%, 73kg).
 // No group of a number is followed by one.
 constexpr std::string_view kQuantityUnits[] = {"원", "만원", "천원", "%", "％", "kg", "KG", "㎏"};
 
 // An amount with thousands' separators (489,000, 9,000원) or any number with a unit after it
-// (489000원, 12.5%, 73kg) begins at v.
+// (489000원, 12.5%, 73kg) begins after the gap [i, v).
 bool quantity_after(std::string_view s, std::size_t, std::size_t v) {
   constexpr std::size_t kThousands = 3;
   std::size_t k = v;
   while (digit_at(s, k)) ++k;
-  const std::size_t lead = k - v;
-  bool grouped = false;
-  if (lead <= kThousands) {
-    while (s.size() > k + kThousands && s[k] == ',' && digit_at(s, k + 1) && digit_at(s, k + 2) &&
+  if (k - v <= kThousands && k > v) {
+    bool grouped = false;
+    while (k < s.size() && s[k] == ',' && digit_at(s, k + 1) && digit_at(s, k + 2) &&
            digit_at(s, k + 3) && !digit_at(s, k + 4))
       k += kThousands + 1, grouped = true;
     if (grouped) return true;
@@ -250,11 +325,12 @@ struct RowField {
   bool (*begins_after)(std::string_view s, std::size_t i, std::size_t v);
 };
 constexpr RowField kRowFields[] = {
-    {whole_date_ends_at, whole_date_after},  // 생일 1942.03.26 12:00, 2001/02/13 - 62,200원
-    {whole_passport_ends_at, nullptr},       // 여권 M511K0351 870,500원
-    {grouped_value_ends_at, nullptr},        // 581204-1184181 010-9426-7193
-    {clock_ends_at, clock_after},            // 010 5639 5129 09:30~17:00
-    {nullptr, quantity_after},               // 010 5639 5129 489,000원, 12.5%, 73kg
+    {whole_date_ends_at, whole_date_after},        // 생일 1942.03.26 12:00, 2001/02/13 - 62,200원
+    {whole_passport_ends_at, nullptr},             // 여권 M511K0351 870,500원
+    {grouped_value_ends_at, grouped_value_after},  // 581204-1184181 010-9426-7193
+    {month_day_ends_at, month_day_after},          // 9/3 5604 8764 7593 8249 3/12
+    {clock_ends_at, clock_after},                  // 08:30 010 5639 5129 09:30~17:00
+    {nullptr, quantity_after},                     // 010 5639 5129 489,000원, 12.5%, 73kg
 };
 
 // Whether the gap of separators at [i, v) between two numbers parts two fields of a row.

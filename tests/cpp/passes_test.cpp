@@ -2,6 +2,7 @@
 // input, output text, the pass's map (see test_support.hpp for the notation).
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <utility>
@@ -149,10 +150,25 @@ TEST(NormalizePasses, AbsorbSeparatorsKeepingFields) {
   // clang-format on
 }
 
+// The separator pass's text for each input, keeping fields; and joining them, as the default
+// settings do, for one.
+using TextCases = std::initializer_list<std::pair<std::string_view, std::string_view>>;
+void expect_fields_kept(TextCases cases) {
+  for (const auto& [input, expected] : cases) {
+    const auto out = passes::absorb_separators(input, true);
+    EXPECT_EQ(out ? out->text : std::string(input), expected) << input;
+  }
+}
+void expect_fields_joined(std::string_view input, std::string_view expected) {
+  const auto joined = passes::absorb_separators(input, false);
+  ASSERT_TRUE(joined);
+  EXPECT_EQ(joined->text, expected);
+}
+
 // Keeping fields, a whole date with separators and a number across a space or a spaced dash are
 // two fields; the date's own dots and spaces are still absorbed, and part dates stay joined.
 TEST(NormalizePasses, AbsorbSeparatorsKeepsAWholeDateApartFromTheNextNumber) {
-  const std::pair<std::string_view, std::string_view> cases[] = {
+  expect_fields_kept({
       {"1942.03.26 12:00", "19420326 12:00"},
       {"2001/02/13 - 62,200", "2001/02/13 - 62,200"},
       {"1958 - 2027.06.14", "1958 - 20270614"},
@@ -162,16 +178,49 @@ TEST(NormalizePasses, AbsorbSeparatorsKeepsAWholeDateApartFromTheNextNumber) {
       {"2024. 10. 14", "20241014"},        // a date alone: its inner gaps are its own
       {"03.26 12", "032612"},               // no year: no whole date
       {"1942.13.26 12", "1942132612"},      // no month 13
-      {"010.1234.5678 12", "0101234567812"},  // a phone with dots is no date
-  };
-  for (const auto& [input, expected] : cases) {
-    const auto out = passes::absorb_separators(input, true);
-    EXPECT_EQ(out ? out->text : std::string(input), expected) << input;
-  }
+      {"1234.5678 12", "1234567812"},       // two groups with a dot: no date
+  });
   // Fields not kept (the default settings): joined as ever.
-  const auto joined = passes::absorb_separators("1942.03.26 12:00", false);
-  ASSERT_TRUE(joined);
-  EXPECT_EQ(joined->text, "1942032612:00");
+  expect_fields_joined("1942.03.26 12:00", "1942032612:00");
+}
+
+// Keeping fields, a space beside a whole field of a jotted row parts it from the next number: a
+// value written whole with its own marks, a month and a day, a clock, an amount, a measure. The
+// groups of one value written with spaces, the last group of a value written with marks up to
+// it, and a calling code before its number still join.
+TEST(NormalizePasses, AbsorbSeparatorsEndsARowsFieldAtAWholeValue) {
+  expect_fields_kept({
+      {"581204-1184181 010-9426-7193 489,000", "5812041184181 01094267193 489,000"},
+      {"010.3311.1562 9,000", "01033111562 9,000"},
+      {"26-20-268490-78 17:20~11:00", "262026849078 17:20~11:00"},
+      {"010-****-5678 12", "010****5678 12"},
+      {"338-4927-2891-82 010 5639 5129", "3384927289182 01056395129"},
+      {"5604 8764 7593 8249 065-99-51679", "5604876475938249 0659951679"},
+      {"9/3 5604 8764 7593 8249 3/12", "9/3 5604876475938249 3/12"},
+      {"17:20 010 5639 5129 09:30", "17:20 01056395129 09:30"},
+      {"010 5639 5129 12.5% 73kg", "01056395129 125% 73kg"},
+      {"010 5639 5129 489000원", "01056395129 489000원"},
+      {"010 5639 5129	1,250,000", "01056395129	1,250,000"},
+      {"287-02-13692 010 2222 0215", "2870213692 01022220215"},
+      {"3411-4024**-**917 5", "34114024****917 5"},
+      {"+82 010-8593-9980", "+8201085939980"},  // a calling code leads the number
+      {"0082 010-8593-9980", "008201085939980"},
+      {"82 010-8593-9980", "8201085939980"},
+      // Fewer groups than a whole value has: the value goes on after the space.
+      {"1234-5678-9012 3456", "1234567890123456"},
+      {"11-24-776610 91", "112477661091"},
+      {"302-1234-5678 91", "3021234567891"},     // a telephone number's groups lead with 0
+      {"010-5639 5129", "01056395129"},
+      {"12-34 5678", "12345678"},
+      {"1/2/3 12", "1/2/312"},                  // no month and day alone
+      {"1 12:3", "112:3"},                      // no clock
+      {"5 1,23", "51,23"},                      // no thousands
+      {"5 1,234567", "51,234567"},
+      {"5 12.", "512."},
+      {"5 12.5", "5125"},                       // no unit after the figure
+  });
+  // Fields not kept (the default settings): joined as ever.
+  expect_fields_joined("581204-1184181 010-9426-7193 09:30", "58120411841810109426719309:30");
 }
 
 // One side of a segment as the notation writes it: bytes, and chars where they differ.

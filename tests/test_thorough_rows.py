@@ -130,6 +130,10 @@ def test_the_thorough_separator_pass_keeps_a_rows_fields_apart():
         # Fewer groups than a whole value has go on after the space.
         ("1234-5678-9012 3456 / 11-24-776610 91", "1234567890123456 / 112477661091",
          "1234567890123456 / 112477661091"),
+        # A label's X before a number (FAX) is read as a masked digit joined to it, as ever; a number
+        # before it is a field of its own.
+        ("Fax. 02-6677-1001 12:30", "Fax0266771001 12:30", "Fax026677100112:30"),
+        ("1 041-589-1000", "1 0415891000", "10415891000"),
         # Two groups in their own marks make no whole value: which number they belong to is open.
         ("010-5639 5129 02-123 4567", "01056395129021234567", "01056395129021234567"),
         ("9490 2034 4090 4157", "9490203440904157", "9490203440904157"),

@@ -323,9 +323,12 @@ bool quantity_after(std::string_view s, std::size_t, std::size_t v) {
 struct RowField {
   bool (*ends_at)(std::string_view s, std::size_t i);
   bool (*begins_after)(std::string_view s, std::size_t i, std::size_t v);
+  // Whether it begins a field after a label's X alone too (FAX 2024.01.01), not only after a
+  // number: the fax's rules read the X joined to the number after it as a masked digit.
+  bool after_a_letter = false;
 };
 constexpr RowField kRowFields[] = {
-    {whole_date_ends_at, whole_date_after},        // 생일 1942.03.26 12:00, 2001/02/13 - 62,200원
+    {whole_date_ends_at, whole_date_after, true},  // 생일 1942.03.26 12:00, 2001/02/13 - 62,200원
     {whole_passport_ends_at, nullptr},             // 여권 M511K0351 870,500원
     {grouped_value_ends_at, grouped_value_after},  // 581204-1184181 010-9426-7193
     {month_day_ends_at, month_day_after},          // 9/3 5604 8764 7593 8249 3/12
@@ -333,11 +336,24 @@ constexpr RowField kRowFields[] = {
     {nullptr, quantity_after},                     // 010 5639 5129 489,000원, 12.5%, 73kg
 };
 
+// Whether the digit-like characters ending at i hold a digit: a number, not a letter alone.
+bool number_ends_at(std::string_view s, std::size_t i) {
+  for (std::size_t k = i; k > 0 && digit_like_byte(s, k - 1); --k)
+    if (digit_at(s, k - 1)) return true;
+  return false;
+}
+
 // Whether the gap of separators at [i, v) between two numbers parts two fields of a row.
 bool parts_row_fields(std::string_view s, std::size_t i, std::size_t v) {
   if (s.substr(i, v - i).find_first_of(" \t") == std::string_view::npos) return false;
-  for (const RowField& f : kRowFields)
-    if ((f.ends_at && f.ends_at(s, i)) || (f.begins_after && f.begins_after(s, i, v))) return true;
+  int number = -1;  // whether a number ends at i, once asked
+  for (const RowField& f : kRowFields) {
+    if (f.ends_at && f.ends_at(s, i)) return true;
+    if (!f.begins_after || !f.begins_after(s, i, v)) continue;
+    if (f.after_a_letter) return true;
+    if (number < 0) number = number_ends_at(s, i);
+    if (number) return true;
+  }
   return false;
 }
 

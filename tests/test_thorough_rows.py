@@ -53,7 +53,8 @@ SPACE_ROWS = [
      [("credit_card", "5222-4818-9963-7618"), ("phone", "010.3311.1562")]),
     # The groups of a mobile written with spaces still join after an account in its own marks;
     # the default settings read a card out of the account joined to the mobile's first group.
-    ("산림조합 338-4927-2891-82 010 5639 5129 외상", [mobile("010 5639 5129")], {},
+    ("산림조합 338-4927-2891-82 010 5639 5129 외상",
+     [value("bank_account", "338-4927-2891-82", "account.length", "context.bank_name"), mobile("010 5639 5129")], {},
      [("credit_card", "338-4927-2891-82 010")]),
     # A range of clocks after a licence, and after an international mobile.
     ("면허 26-20-268490-78 17:20~11:00",

@@ -17,6 +17,7 @@
 #include "error/interrupt.hpp"
 #include "normalize/passes.hpp"
 #include "normalize/rule_names.hpp"
+#include "normalize/spoken_labels.hpp"
 #include "normalize/unicode.hpp"
 #include "span/cpu_features.hpp"
 #include "span/limits.hpp"
@@ -372,8 +373,19 @@ struct NumeralReader {
   static constexpr std::size_t kLongestAsciiGroup = 4;
   static bool telephone_length(std::size_t digits) { return digits == 10 || digits == 11; }
 
-  std::size_t spoken_chain_end(std::size_t start, std::size_t end, std::size_t digits) const {
-    if (start >= 3 && unicode::syllable_at(text, start - 3) >= 0) return end;  // inside a word
+  // Whether the run at `start` follows a label of a number glued to it
+  // (spoken::kLabelsGluedToNumbers): its syllables start the number, not the rest of a word.
+  bool after_glued_label(std::size_t start) const {
+    const std::string_view before = text.substr(0, start);
+    for (std::string_view label : spoken::kLabelsGluedToNumbers)
+      if (before.ends_with(label)) return true;
+    return false;
+  }
+
+  std::size_t spoken_chain_end(std::size_t start, std::size_t end, std::size_t digits,
+                               bool glued) const {
+    // Inside a word, unless the word is a label glued to the number.
+    if (!glued && start >= 3 && unicode::syllable_at(text, start - 3) >= 0) return end;
     const std::size_t ascii_before = ascii_group_before(start);
     const bool from_zero = ascii_before > 0 || is_syllable(text, start, U'공') ||
                            is_syllable(text, start, U'영');
@@ -448,10 +460,14 @@ struct NumeralReader {
       if (!r.convert) return run_end;
     }
     // A short reading right after another syllable is the end of a word (행사일, 구매일), not a
-    // number.
+    // number; after a label glued to it, it may be a number's first group read out.
+    bool glued = false;
     if (config.numeral_words && r.digits < config.numeral_min_digits_without_context &&
-        start >= 3 && unicode::syllable_at(text, start - 3) >= 0)
-      return run_end;
+        start >= 3 && unicode::syllable_at(text, start - 3) >= 0) {
+      glued = config.writing_variants && !r.units && r.digits >= 2 && start >= chain_end &&
+              after_glued_label(start);
+      if (!glued) return run_end;
+    }
     bool convert;
     if (r.digits >= config.numeral_min_digits_without_context) convert = true;
     else if (r.digits < config.numeral_min_digits_with_context) convert = false;
@@ -462,7 +478,7 @@ struct NumeralReader {
     bool chain_head = false;
     if (config.writing_variants && !r.units && r.digits >= 2) {
       if (start >= chain_end) {
-        chain_end = spoken_chain_end(start, run_end, r.digits);
+        chain_end = spoken_chain_end(start, run_end, r.digits, glued);
         chained = chain_head = chain_end > run_end;
       }
       if (!convert && start < chain_end) {
@@ -470,6 +486,7 @@ struct NumeralReader {
         digit_rule = rules::kDigitsHangulSpoken;
       }
     }
+    if (glued && !chain_head) return run_end;  // no number read out: the word goes on (번호사이)
     if (!convert) return run_end;
     if (find_only) {
       found = true;

@@ -32,7 +32,7 @@ inline constexpr std::u32string_view kIdNumberLabels[] = {
 inline constexpr std::u32string_view kScannedValueLabels[] = {
     U"연락처", U"전화", U"전화번호", U"휴대폰", U"핸드폰", U"휴대전화", U"계좌", U"계좌번호", U"운전면허",
     U"면허번호", U"사업자등록번호", U"사업자번호", U"카드번호", U"결제카드", U"tel", U"phone", U"mobile",
-    U"h.p",
+    U"h.p", U"안심번호",
 };
 // The birth dates' labels among them: only under one is a date in Korean words a scan misread in
 // part read (생년월일 l972년 ll월 2B일); a visit's or an accident's date keeps its letters.

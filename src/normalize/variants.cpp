@@ -323,6 +323,39 @@ bool joins_groups(std::string_view s, std::size_t i, std::size_t len) {
 
 namespace {
 
+// Digits and mask marks (digit_at) ending at byte e (exclusive), and starting at byte b.
+std::size_t marks_before(std::string_view s, std::size_t e) {
+  std::size_t n = 0;
+  while (e > n && digit_at(s, e - n - 1)) ++n;
+  return n;
+}
+std::size_t marks_from(std::string_view s, std::size_t b) {
+  std::size_t n = 0;
+  while (digit_at(s, b + n)) ++n;
+  return n;
+}
+
+// A joiner at i of length len joins the three groups of a partly masked number the same way:
+// a lead of digits that shows what the number is (010~****~*920, 1985~**~**), then two groups
+// of digits and masks; the joiner either the first or the second.
+bool joins_masked_groups(std::string_view s, std::size_t i, std::size_t len) {
+  const std::string_view j = s.substr(i, len);
+  auto lead_ends_at = [&](std::size_t e) {
+    const std::size_t n = digits_before(s, e);
+    return n >= 2 && marks_before(s, e) == n;
+  };
+  const std::size_t right = marks_from(s, i + len);
+  if (right < 2) return false;
+  if (lead_ends_at(i)) {
+    const std::size_t after = i + len + right;
+    return s.substr(after, len) == j && marks_from(s, after + len) >= 2;
+  }
+  const std::size_t left = marks_before(s, i);
+  if (left < 2 || i - left < len) return false;
+  const std::size_t before = i - left;
+  return s.substr(before - len, len) == j && lead_ends_at(before - len);
+}
+
 // A dash set off by one space on each side, written the same at the next or the previous join
 // of the number (068 ㅡ 390 ㅡ 641338), or between the halves of a resident number: the spaces
 // belong to the dash, not between two numbers. (The separator pass reads 18 - 21 - ... so.)
@@ -406,7 +439,10 @@ std::optional<PassOutput> read_writing_variants(std::string_view text) {
     const std::size_t from = i - sb, to = i + c.len + sa;
     const bool between = digits_before(text, from) >= 2 && digits_from(text, to) >= 2;
     const bool ok =
-        c.kind == Variant::dash ? between : sb == 0 && sa == 0 && joins_groups(text, i, c.len);
+        c.kind == Variant::dash ? between
+                                : sb == 0 && sa == 0 &&
+                                      (joins_groups(text, i, c.len) ||
+                                       joins_masked_groups(text, i, c.len));
     if (!ok || from < emitted) {
       i += c.len;
       continue;

@@ -1,0 +1,14 @@
+#pragma once
+// Words that a number read out in numeral syllables may follow with no space between, as a chat
+// types it (휴대전화번호공일공 오이사이 ..., 운전면허증번호는이오 일육 ...): the syllables after
+// them start a number, not the rest of a word. Each ends a label of a number, maybe with its
+// particle; a word that ends in a numeral syllable itself (전화번호이) would be read wrong.
+#include <string_view>
+
+namespace norvane::spoken {
+
+inline constexpr std::string_view kLabelsGluedToNumbers[] = {
+    "번호", "번호는", "번호가", "번호요", "연락처", "연락처는", "핸드폰", "휴대폰",
+};
+
+}  // namespace norvane::spoken

@@ -2269,18 +2269,44 @@ bool hides_a_digit(char32_t c) {
   }
 }
 
+// A character the normalization reads as a digit inside a run: an ASCII or a full-width digit
+// (a form typed in a Korean input method's full-width mode), or a letter typed or scanned for
+// one (O for 0, S for 5: passes::corrected_digit).
+bool written_digit(char32_t c) {
+  if (c < 0x80)
+    return is_ascii_digit(static_cast<unsigned char>(c)) ||
+           passes::corrected_digit(static_cast<unsigned char>(c)) != 0;
+  return c >= U'０' && c <= U'９';
+}
+// The full-width forms of the groups' ASCII separators ("２７－９６", "２７．９６").
+char32_t ascii_of_full_width(char32_t c) {
+  constexpr char32_t kFullWidthOffset = U'－' - U'-';
+  return c >= U'！' && c <= U'～' ? c - kFullWidthOffset : c;
+}
+
+// How the digits of groups may be written: in ASCII only, or as the normalization reads them
+// (written_digit, full-width separators).
+enum class Writing { ascii, as_read };
+
 // Whether s is digits in groups of `widths` characters, each two apart by one character of
 // `separators`; with `masks`, some may be hidden (hides_a_digit).
 bool in_groups(std::string_view s, std::span<const std::size_t> widths, bool masks,
-               std::string_view separators) {
+               std::string_view separators, Writing writing = Writing::ascii) {
+  const bool as_read = writing == Writing::as_read;
   std::size_t i = 0;
   for (std::size_t g = 0; g < widths.size(); ++g) {
-    if (g > 0 && (i >= s.size() || separators.find(s[i++]) == std::string_view::npos))
-      return false;
+    if (g > 0) {
+      if (i >= s.size()) return false;
+      char32_t sep = utf8::decode(s, i);
+      if (as_read) sep = ascii_of_full_width(sep);
+      if (sep >= 0x80 || separators.find(static_cast<char>(sep)) == std::string_view::npos)
+        return false;
+    }
     for (std::size_t k = 0; k < widths[g]; ++k) {
       if (i >= s.size()) return false;
       const char32_t c = utf8::decode(s, i);
-      const bool digit = c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c));
+      const bool digit =
+          as_read ? written_digit(c) : c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c));
       if (!digit && !(masks && hides_a_digit(c))) return false;
     }
   }
@@ -2291,11 +2317,65 @@ bool in_dotted_groups(std::string_view s, std::span<const std::size_t> widths, b
 }
 
 // A driver licence's groups: region, year, serial, check (27-30-517654-52, 27 30 517654 52), or
-// its twelve digits unbroken; some may be hidden.
+// its twelve digits unbroken; some may be hidden, typed full-width (２７－９６－...) or scanned
+// as letters (272094712S00).
 constexpr std::size_t kLicenceGroups[] = {2, 2, 6, 2};
 bool in_licence_groups(std::string_view s) {
   constexpr std::size_t kUnbroken[] = {12};
-  return in_groups(s, kLicenceGroups, true, "- .") || in_groups(s, kUnbroken, true, "");
+  return in_groups(s, kLicenceGroups, true, "- .", Writing::as_read) ||
+         in_groups(s, kUnbroken, true, "", Writing::as_read);
+}
+
+// A date of birth in its three groups (year, month, day) one separator apart, each shown or
+// masked whole, a one-digit month or day masked with one character and the year maybe masked
+// but for its century (1985.*.**, 19**.**.**, 20**.*.**): shapes whose digits alone no longer
+// tell their groups, or that show the century alone. Read under a birth date's label only.
+bool masked_birth_date_in_groups(std::string_view s) {
+  constexpr std::string_view kSeparators = ".-/";
+  std::size_t i = 0;
+  // One group of `fewest` to `most` characters, all digits or all masks: its value, or
+  // kMaskedGroup, or kNoGroup.
+  constexpr unsigned kMaskedGroup = 100, kNoGroup = 101;
+  auto group = [&](std::size_t fewest, std::size_t most) {
+    unsigned value = 0;
+    std::size_t digits = 0, masks = 0;
+    while (i < s.size() && digits + masks < most) {
+      std::size_t k = i;
+      const char32_t c = utf8::decode(s, k);
+      if (c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c))) {
+        value = value * 10 + static_cast<unsigned>(c - U'0');
+        ++digits;
+      } else if (hides_a_digit(c)) {
+        ++masks;
+      } else {
+        break;
+      }
+      i = k;
+    }
+    if (digits + masks < fewest || (digits > 0 && masks > 0)) return kNoGroup;
+    return masks > 0 ? kMaskedGroup : value;
+  };
+  // The year: four digits, its century and two masks, or four masks.
+  if (s.size() < 2) return false;
+  const bool century_shown = s.starts_with("19") || s.starts_with("20");
+  if (century_shown) i = 2;
+  const unsigned decade = group(century_shown ? 2 : 4, century_shown ? 2 : 4);
+  if (decade == kNoGroup || (!century_shown && decade != kMaskedGroup) || i >= s.size() ||
+      kSeparators.find(s[i]) == std::string_view::npos)
+    return false;
+  const char separator = s[i++];
+  const unsigned month = group(1, 2);
+  if (month == kNoGroup || i >= s.size() || s[i++] != separator) return false;
+  const unsigned day = group(1, 2);
+  if (day == kNoGroup || i != s.size()) return false;
+  const bool month_shown = month != kMaskedGroup, day_shown = day != kMaskedGroup;
+  if ((month_shown && (month < 1 || month > 12)) || (day_shown && (day < 1 || day > 31)))
+    return false;
+  const bool year_shown = century_shown && decade != kMaskedGroup;
+  // Something masked; in clear the century at least (a judgement: under its label the value
+  // is still the person's), or the month and the day.
+  if (year_shown && month_shown && day_shown) return false;
+  return century_shown || (month_shown && day_shown);
 }
 }  // namespace
 
@@ -2336,11 +2416,16 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                                  0.7f, true, Certainty::probable, EntityKind::phone});
     }
   }
-  if (cfg.extra_shapes && is_safe_number(d))
-    // Written in groups it needs no label; twelve bare digits may be anything.
+  if (cfg.extra_shapes && is_safe_number(d)) {
+    // Written in groups, or as the twelve digits a platform hands out now (050716658128, a
+    // roster's or a signature's bare number, as a bare mobile is), it needs no label; eleven bare
+    // digits may be anything.
+    constexpr std::size_t kHandedOutDigits = 12;
+    const bool needs_label = !has_separator(source) && n != kHandedOutDigits;
     add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
                                rule::kPhoneSafeNumber, cues_for(EntityKind::phone), 0.6f,
-                               !has_separator(source), Certainty::probable, EntityKind::phone});
+                               needs_label, Certainty::probable, EntityKind::phone});
+  }
   if (cfg.extra_shapes && !masked && written_without_zero(d, source))
     add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::phone),
                                rule::kPhoneNoLeadingZero, cues_for(EntityKind::phone), 0.2f, true,
@@ -2411,7 +2496,8 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
     add_reading(out, Candidate{ChecksumResult::not_applicable(norvane::reason::masked),
                                rule::kBirthMaskedResidentFront, cues_for(EntityKind::birth_date),
                                0.1f, true, Certainty::probable, EntityKind::birth_date});
-  if (cfg.writing_variants && masked && masked_birth_date(d)) {
+  if (cfg.writing_variants && masked &&
+      (masked_birth_date(d) || masked_birth_date_in_groups(source))) {
     // A date printed with its year in clear and its month and day hidden (1990.**.**, as a
     // notice or a winners' list prints one) is a birth date without a label when the year is
     // one a person of fourteen or more was born in: a join's, a login's or an expiry's masked
@@ -2666,11 +2752,13 @@ bool is_landline(std::span<const std::uint8_t> d) {
   return d[1] >= 2 && d[1] <= 6 && !(d[1] == 5 && d[2] == 0);
 }
 
+// The telephone sign a row or a card puts before a number in place of a label.
+constexpr std::string_view kPhoneSign = "☎";
+
 // The word right before a number on its line, past the marks between a name and its number
 // (인사팀: 02-..., 학사지원과 ☎ 02-..., 장학복지팀(031-...)).
 std::string_view last_word(std::string_view before) {
   constexpr std::string_view kMarks = " \t:([/-=.";  // a form's tab between label and value too
-  constexpr std::string_view kPhoneSign = "☎";
   while (!before.empty()) {
     if (kMarks.find(before.back()) != std::string_view::npos) before.remove_suffix(1);
     else if (before.ends_with(kPhoneSign)) before.remove_suffix(kPhoneSign.size());
@@ -3975,6 +4063,30 @@ bool office_line_under_personal_label(std::span<const std::uint8_t> d, std::stri
           under_office_column(text, labels) || fax_beside(text, run)) &&
          !in_a_persons_row(text, run);
 }
+
+bool name_cell(std::string_view cell);
+bool person_name(std::string_view text, std::size_t b, std::size_t e, bool titled);
+
+// Whether the word right before a landline, past a telephone sign or a row's mark between them,
+// is a person's full name that names no desk (부녀회 / 김철수 / ☎ 041-..., 협회 회원 이영희 ☎
+// 043-...): a roster's member's own line, whatever body heads the row. Only a space between
+// them would pass words of a sentence (전화는 051-...).
+bool persons_name_right_before(std::string_view before) {
+  constexpr std::string_view kRowMarks = "/|\t";
+  // A bar ends no word for last_word: a table's cell bars are passed here.
+  std::string_view cell = before;
+  while (!cell.empty() && (cell.back() == '|' || cell.back() == ' ' || cell.ends_with(kPhoneSign)))
+    cell.remove_suffix(cell.back() == '|' || cell.back() == ' ' ? 1 : kPhoneSign.size());
+  const std::string_view word = last_word(cell);
+  const std::string_view between = before.substr(
+      static_cast<std::size_t>(word.data() - before.data()) + word.size());
+  if (between.find(kPhoneSign) == std::string_view::npos &&
+      between.find_first_of(kRowMarks) == std::string_view::npos)
+    return false;
+  constexpr bool kUntitled = false;
+  return name_cell(word) && person_name(word, 0, word.size(), kUntitled) &&
+         !ends_with_any(word, labels::kOfficeUnitEndings) && !organisation_words().in(word);
+}
 }  // namespace
 
 bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run,
@@ -4049,7 +4161,8 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
               fax_beside(text, run) || shared_mailbox_in(line) || under_office_column(text, labels)) &&
              !names_a_person(
                  past_office_in_charge(past_department(past_earlier_number(said)))) &&
-             !person_words().in(aside) && !in_a_persons_row(text, run);
+             !person_words().in(aside) && !in_a_persons_row(text, run) &&
+             !persons_name_right_before(before);
     }();
     // An account whose digits a landline's also are (036-29-860208), labelled as an account and
     // not as a telephone, is read as an account below.
@@ -5456,7 +5569,8 @@ std::size_t mask_characters(std::string_view text, std::size_t k, std::size_t mo
 // with `words` spaces before 년, 월 and 일 and a month and day in Hangul numerals (1990년 삼월
 // 십오일). Its end, or 0. Out of line: few runs are followed by 년 or a space.
 [[gnu::noinline]] std::size_t korean_date_at(std::string_view text, std::size_t k, unsigned y,
-                                             std::size_t yl, bool words, RuleName& rule) {
+                                             std::size_t yl, bool words, RuleName& rule,
+                                             bool year_masked = false) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
   auto skip_spaces = [&] {
@@ -5498,6 +5612,13 @@ std::size_t mask_characters(std::string_view text, std::size_t k, std::size_t mo
   if (!part("월", m)) return 0;
   skip_spaces();
   if (!part("일", d)) return 0;
+  if (year_masked) {
+    // The year masked but for its century (19**년 8월 8일, 19**년 *월 **일): read as the
+    // digits' 19**-08-08 is, the century alone too, under a birth date's label.
+    if (m > 12 || d > 31) return 0;
+    rule = rule::kBirthMasked;
+    return k;
+  }
   const unsigned year = yl == 4 ? y : 1900 + y;
   if (yl == 4 && (y < 1900 || y > 2099)) return 0;
   if (masked > 0) {
@@ -5529,6 +5650,11 @@ std::size_t date_at(std::string_view text, std::size_t i, RuleName& rule, bool w
   // 년 starts with EB.
   if ((yl == 4 || yl == 2) && k < n && (p[k] == 0xEB || (words && p[k] == ' ')))
     return korean_date_at(text, k, y, yl, words, rule);
+  // A century and two masks before 년 (19**년): the year masked in words.
+  if (words && yl == 2 && (y == 19 || y == 20))
+    if (const std::size_t masks = mask_characters(text, k, 2);
+        masks > 0 && mask_characters(text, k, 1) < masks)
+      return korean_date_at(text, k + masks, y, yl, words, rule, true);
   if (yl == 4 && k < n && p[k] == '/') {
     ++k;
     const std::size_t ml = number(2, m);
@@ -5600,6 +5726,32 @@ std::size_t masked_slashed_date_at(std::string_view text, std::size_t i) {
     return value >= 1 && value <= 12;
   };
   if (!part(true) || !part(false)) return 0;
+  if (k < n && (is_ascii_digit(p[k]) || p[k] == '/' || mask_characters(text, k, 1) > 0)) return 0;
+  return k;
+}
+
+// A birth date of slashes showing its month and day, in either order, and masking its year
+// (03/05/****, 12/3/****), which normalization keeps apart. Its end, or 0.
+std::size_t year_masked_slashed_date_at(std::string_view text, std::size_t i) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  std::size_t k = i;
+  auto number = [&](unsigned& v) {  // one or two digits, then a slash
+    const std::size_t from = k;
+    v = 0;
+    while (k < n && is_ascii_digit(p[k]) && k - from < 2) v = v * 10 + (p[k++] - '0');
+    if (k == from || k >= n || p[k] != '/') return false;
+    ++k;
+    return true;
+  };
+  if (i > 0 && (is_ascii_digit(p[i - 1]) || p[i - 1] == '/')) return 0;
+  unsigned a, b;
+  if (!number(a) || !number(b) || a == 0 || b == 0) return 0;
+  if (!((a <= 12 && b <= 31) || (b <= 12 && a <= 31))) return 0;
+  constexpr std::size_t kYearDigits = 4;
+  const std::size_t year = mask_characters(text, k, kYearDigits);
+  if (year == 0 || mask_characters(text, k, kYearDigits - 1) == year) return 0;
+  k += year;
   if (k < n && (is_ascii_digit(p[k]) || p[k] == '/' || mask_characters(text, k, 1) > 0)) return 0;
   return k;
 }
@@ -6015,13 +6167,16 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
         raw.push_back(
             {d->from, d->to, EntityKind::birth_date, rule::kBirthEnglishMonth, 0.1f, true});
         last = d->to;
-      } else if (r.byte_end < n && p[r.byte_end] == '/' &&
-                 (r.byte_len() == 2 || r.byte_len() == 4)) {
+      } else if (r.byte_end < n && p[r.byte_end] == '/' && r.byte_len() <= 4) {
         RuleName rule = rule::kBirthMasked;
         std::size_t e = masked_slashed_date_at(text, r.byte_start);
         if (e == 0 && r.byte_len() == 2) {
           e = short_year_date_at(text, r.byte_start);
           rule = rule::kBirthShortYear;
+        }
+        if (e == 0 && r.byte_len() <= 2) {
+          e = year_masked_slashed_date_at(text, r.byte_start);
+          rule = rule::kBirthMasked;
         }
         if (e == 0) continue;
         raw.push_back({r.byte_start, e, EntityKind::birth_date, rule, 0.1f, true});

@@ -88,6 +88,23 @@ def test_the_whole_masked_text(text, expected):
     assert_exact_and_reversible(text)
 
 
+# What the normalization makes of the tildes and the glued numerals: one number each, its
+# separators absorbed; a range of two (10~20명) and a word after a label (번호사이) stay.
+NORMALIZED = [
+    ("연락처 010~****~*920, 생일 1985~**~**", "연락처 010*****920, 생일 1985****"),
+    ("휴대전화번호공일공 오이사이 구칠이육 에요", "휴대전화번호01052429726 에요"),
+    ("운전면허증번호는이오 일육 육공이오칠오 팔팔", "운전면허증번호는251660257588"),
+    ("참석 10~20명, 번호사이에 있는 칸", "참석 10~20명, 번호사이에 있는 칸"),
+]
+
+
+@pytest.mark.parametrize("text, expected", NORMALIZED)
+def test_the_normalized_text(text, expected):
+    normalized = norvane.normalize(text, Config.thorough())
+    assert normalized.text == expected
+    normalized.map.validate()
+
+
 def test_the_default_settings_read_none_of_these_ways():
     # Config() keeps its rules: the new readings belong to the thorough settings.
     texts = ["홍길동 050716658128 서울", "연락처 010~****~*920", "생년월일 19**년 *월 **일",

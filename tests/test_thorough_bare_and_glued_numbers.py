@@ -34,13 +34,15 @@ BARE_SAFE_NUMBERS = [
 ]
 
 # A person's full name as its own cell or word right before ☎ makes the landline theirs, though
-# an association or an office heads the row; an office's own line, and a sentence's word before
-# a number, stay the office's.
+# an association or an office heads the row, and so does a form's 전화(집); an office's own
+# line, and a sentence's word before a number, stay the office's.
 TELEPHONE_SIGN_ROWS = [
     ("새마을부녀회 / 김철수 / ☎ 041-637-6189 /\n협회 회원 이영희 ☎ 043-217-2055 70%",
      "새마을부녀회 / 김철수 / ☎ [전화번호] /\n협회 회원 이영희 ☎ [전화번호] 70%"),
     ("서산시 노인복지관 명단: | 박민수 | ☎ 041-637-6189 | 참석",
      "서산시 노인복지관 명단: | 박민수 | ☎ [전화번호] | 참석"),
+    ("○○복지관 / 김철수 / 전화(집) 041-***-*366 / 전화(휴대) 010-****-1234",
+     "○○복지관 / 김철수 / 전화(집) [전화번호] / 전화(휴대) [전화번호]"),
     ("관리사무소 ☎ 043-217-2055\n복지관 / 민원실 / ☎ 041-660-2114\n조합 사무실 전화는 051-6886-0114 이에요.",
      "관리사무소 ☎ 043-217-2055\n복지관 / 민원실 / ☎ 041-660-2114\n조합 사무실 전화는 051-6886-0114 이에요."),
 ]

@@ -183,6 +183,7 @@ inline constexpr Label kPhone[] = {
     {"폰번호", 1.0f, kPersonal},
     {"자택", 0.8f, kPersonal},
     {"집전화", 1.0f, kPersonal},
+    {"전화(집)", 1.0f, kPersonal},  // a form's home line beside 전화(휴대)
     {"☎", 0.9f},
     {"📞", 0.9f},
     {"번호로", 0.5f},

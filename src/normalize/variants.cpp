@@ -56,15 +56,16 @@ bool ascii_digit_at(std::string_view s, std::size_t i) {
   return i < s.size() && s[i] >= '0' && s[i] <= '9';
 }
 
-// ASCII digits ending at byte e (exclusive), and starting at byte b.
-std::size_t digits_before(std::string_view s, std::size_t e) {
+// ASCII digits (with `masks`, the mask marks too: digit_at) ending at byte e (exclusive), and
+// starting at byte b.
+std::size_t digits_before(std::string_view s, std::size_t e, bool masks = false) {
   std::size_t n = 0;
-  while (e > n && ascii_digit_at(s, e - n - 1)) ++n;
+  while (e > n && (masks ? digit_at(s, e - n - 1) : ascii_digit_at(s, e - n - 1))) ++n;
   return n;
 }
-std::size_t digits_from(std::string_view s, std::size_t b) {
+std::size_t digits_from(std::string_view s, std::size_t b, bool masks = false) {
   std::size_t n = 0;
-  while (ascii_digit_at(s, b + n)) ++n;
+  while (masks ? digit_at(s, b + n) : ascii_digit_at(s, b + n)) ++n;
   return n;
 }
 
@@ -323,34 +324,23 @@ bool joins_groups(std::string_view s, std::size_t i, std::size_t len) {
 
 namespace {
 
-// Digits and mask marks (digit_at) ending at byte e (exclusive), and starting at byte b.
-std::size_t marks_before(std::string_view s, std::size_t e) {
-  std::size_t n = 0;
-  while (e > n && digit_at(s, e - n - 1)) ++n;
-  return n;
-}
-std::size_t marks_from(std::string_view s, std::size_t b) {
-  std::size_t n = 0;
-  while (digit_at(s, b + n)) ++n;
-  return n;
-}
-
 // A joiner at i of length len joins the three groups of a partly masked number the same way:
 // a lead of digits that shows what the number is (010~****~*920, 1985~**~**), then two groups
 // of digits and masks; the joiner either the first or the second.
 bool joins_masked_groups(std::string_view s, std::size_t i, std::size_t len) {
+  constexpr bool kMasks = true;
   const std::string_view j = s.substr(i, len);
   auto lead_ends_at = [&](std::size_t e) {
     const std::size_t n = digits_before(s, e);
-    return n >= 2 && marks_before(s, e) == n;
+    return n >= 2 && digits_before(s, e, kMasks) == n;
   };
-  const std::size_t right = marks_from(s, i + len);
+  const std::size_t right = digits_from(s, i + len, kMasks);
   if (right < 2) return false;
   if (lead_ends_at(i)) {
     const std::size_t after = i + len + right;
-    return s.substr(after, len) == j && marks_from(s, after + len) >= 2;
+    return s.substr(after, len) == j && digits_from(s, after + len, kMasks) >= 2;
   }
-  const std::size_t left = marks_before(s, i);
+  const std::size_t left = digits_before(s, i, kMasks);
   if (left < 2 || i - left < len) return false;
   const std::size_t before = i - left;
   return s.substr(before - len, len) == j && lead_ends_at(before - len);

@@ -190,3 +190,16 @@ NUMBER_PIECES = st.sampled_from(["공", "영", "일", "이", "삼", "사", "오"
 def test_numerals_digits_and_brackets_mixed_any_way_stay_exact(text):
     assert_exact_and_reversible(text)
     norvane.normalize(text, Config.thorough()).map.validate()
+
+
+# Half a megabyte of one short piece of these ways, repeated: every reading must finish and keep
+# its spans exact (how fast is measured in bench/, not here).
+REPEATED_PIECES = ["010~****~", "1~*", "번호공일공 ", "번호는이오", "19**년 *월 ", "03/05/****",
+                   "２７－", "☎ 김철수 / ", "050716658128 ", "전화(집)", "20**.*.**"]
+
+
+@pytest.mark.parametrize("piece", REPEATED_PIECES)
+def test_half_a_megabyte_of_one_piece(piece):
+    text = piece * (500_000 // len(piece.encode()))
+    assert_exact_and_reversible(text)
+    norvane.normalize(text, Config.thorough()).map.validate()

@@ -1,8 +1,8 @@
 """The thorough mode on ways people hand over a number: a platform's safe number (050x) standing
 for a person's own in bookings, deliveries and trades, in groups or as twelve bare digits; a
 telephone number spelled in Hangul numerals, unbroken in a chat, mixed with digits or glued to its
-label; values a notice printed with their middle starred, joined by tildes or masked but for a
-birth date's century; a home landline whose only label is a telephone sign in a row an
+label; values a notice printed with their middle starred, joined by tildes, or a birth date with
+its year masked; a home landline whose only label is a telephone sign in a row an
 association heads; and licences typed full-width or scanned with a letter. Each group compares the
 whole masked text: the values hidden, and beside them the company lines, order numbers, prices,
 times and look-alikes that stay as written."""
@@ -109,15 +109,17 @@ TELEPHONE_SIGN_ROWS = [
      "관리사무소 ☎ 043-217-2055\n복지관 / 민원실 / ☎ 041-660-2114\n조합 사무실 전화는 051-6886-0114 이에요."),
 ]
 
-# Stars joined by tildes, a one-digit month or day masked with one star, and a year masked but
-# for its century, under a birth date's label: still the value. A range (10~20~30명) and another
-# date's masked form (작성일, 가입일, 유효기간) stay.
+# Stars joined by tildes, a one-digit month or day masked with one star, a year masked but for
+# its century in words, and a year masked after the month and the day, under a birth date's
+# label: still the value. A birth date masked to nothing but its century says nothing of the
+# person and stays, as do a range (10~20~30명) and another date's masked form (작성일, 가입일,
+# 유효기간).
 MASKED_NOTICES = [
     ("연락처 010~****~*920\n생일 1985~**~**", "연락처 [전화번호]\n생일 [생년월일]"),
-    ("생년월일 19**년 *월 **일\n생년월일 19**년 8월 8일\n생년월일 03/05/****",
-     "생년월일 [생년월일]\n생년월일 [생년월일]\n생년월일 [생년월일]"),
-    ("생년월일 20**.*.**\n생년월일 19**.**.**\n생년월일 1985.*.**",
-     "생년월일 [생년월일]\n생년월일 [생년월일]\n생년월일 [생년월일]"),
+    ("생년월일 19**년 8월 8일\n생년월일 03/05/****\n생년월일 1985.*.**\n생년월일 19**.8.*",
+     "생년월일 [생년월일]\n생년월일 [생년월일]\n생년월일 [생년월일]\n생년월일 [생년월일]"),
+    ("생년월일 19**년 *월 **일\n생년월일 20**.*.**\n생년월일 19**.**.**",
+     "생년월일 19**년 *월 **일\n생년월일 20**.*.**\n생년월일 19**.**.**"),
     ("참석 10~20~30명\n작성일 20**.*.**\n작성일: 20**년 **월 **일\n가입일 19**.**.**\n유효기간 20**.**.**\n기간 03/05/****",
      "참석 10~20~30명\n작성일 20**.*.**\n작성일: 20**년 **월 **일\n가입일 19**.**.**\n유효기간 20**.**.**\n기간 03/05/****"),
 ]
@@ -173,7 +175,7 @@ def test_the_normalized_text(text, expected):
 
 def test_the_default_settings_read_none_of_these_ways():
     # Config() keeps its rules: the new readings belong to the thorough settings.
-    texts = ["홍길동 050716658128 서울", "연락처 010~****~*920", "생년월일 19**년 *월 **일",
+    texts = ["홍길동 050716658128 서울", "연락처 010~****~*920", "생년월일 19**년 8월 8일",
              "면허번호 : 272094712S00", "휴대전화번호공일공 오이사이 구칠이육 에요"]
     assert [norvane.mask(t).text for t in texts] == texts
 

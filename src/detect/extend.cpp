@@ -2327,9 +2327,10 @@ bool in_licence_groups(std::string_view s) {
 }
 
 // A date of birth in its three groups (year, month, day) one separator apart, each shown or
-// masked whole, a one-digit month or day masked with one character and the year maybe masked
-// but for its century (1985.*.**, 19**.**.**, 20**.*.**): shapes whose digits alone no longer
-// tell their groups, or that show the century alone. Read under a birth date's label only.
+// masked whole, a one-digit month or day masked with one character (1985.*.**, 19**.8.*,
+// ****.3.15): shapes whose digits alone no longer tell their groups. As masked_birth_date, two
+// parts or more stay in clear, the century counted as one; the century alone says nothing of
+// the person (19**.*.**). Read under a birth date's label only.
 bool masked_birth_date_in_groups(std::string_view s) {
   constexpr std::string_view kSeparators = ".-/";
   std::size_t i = 0;
@@ -2371,11 +2372,9 @@ bool masked_birth_date_in_groups(std::string_view s) {
   const bool month_shown = month != kMaskedGroup, day_shown = day != kMaskedGroup;
   if ((month_shown && (month < 1 || month > 12)) || (day_shown && (day < 1 || day > 31)))
     return false;
-  const bool year_shown = century_shown && decade != kMaskedGroup;
-  // Something masked; in clear the century at least (a judgement: under its label the value
-  // is still the person's), or the month and the day.
-  if (year_shown && month_shown && day_shown) return false;
-  return century_shown || (month_shown && day_shown);
+  const bool decade_shown = century_shown && decade != kMaskedGroup;
+  const int shown = century_shown + decade_shown + month_shown + day_shown;
+  return shown >= 2 && shown < 4;
 }
 }  // namespace
 
@@ -5613,9 +5612,9 @@ std::size_t mask_characters(std::string_view text, std::size_t k, std::size_t mo
   skip_spaces();
   if (!part("일", d)) return 0;
   if (year_masked) {
-    // The year masked but for its century (19**년 8월 8일, 19**년 *월 **일): read as the
-    // digits' 19**-08-08 is, the century alone too, under a birth date's label.
-    if (m > 12 || d > 31) return 0;
+    // The year masked but for its century (19**년 8월 8일): read as the digits' 19**-08-08 is,
+    // while the month or the day shows; the century alone says nothing of the person.
+    if (masked == 2 || m > 12 || d > 31) return 0;
     rule = rule::kBirthMasked;
     return k;
   }
@@ -5650,7 +5649,7 @@ std::size_t date_at(std::string_view text, std::size_t i, RuleName& rule, bool w
   // 년 starts with EB.
   if ((yl == 4 || yl == 2) && k < n && (p[k] == 0xEB || (words && p[k] == ' ')))
     return korean_date_at(text, k, y, yl, words, rule);
-  // A century and two masks before 년 (19**년): the year masked in words.
+  // A century and two masks before 년 (19**년 8월 8일): the year masked in words.
   if (words && yl == 2 && (y == 19 || y == 20))
     if (const std::size_t masks = mask_characters(text, k, 2);
         masks > 0 && mask_characters(text, k, 1) < masks)

@@ -576,6 +576,46 @@ TEST(NormalizePasses, ReadWritingVariantsAtLineBreaks) {
   // clang-format on
 }
 
+// A tilde joins a number's groups when its lead of digits shows and its other groups are
+// digits or masks (010~****~*920, 1985~**~**); a range (10~20), two groups, or masks alone stay.
+TEST(NormalizePasses, ReadWritingVariantsJoinsMaskedGroupsByTildes) {
+  // clang-format off
+  check_pass(passes::read_writing_variants, {
+      {"010~****~*920", "010-****-*920",
+       "identity 0-3>0-3 | replace 3-4>3-4 [value.dash_lookalike] r1 | identity 4-8>4-8"
+       " | replace 8-9>8-9 [value.dash_lookalike] r1 | identity 9-13>9-13"},
+      {"1985~**~**", "1985-**-**",
+       "identity 0-4>0-4 | replace 4-5>4-5 [value.dash_lookalike] r1 | identity 5-7>5-7"
+       " | replace 7-8>7-8 [value.dash_lookalike] r1 | identity 8-10>8-10"},
+      {"10~20", nullptr, ""},
+      {"010~****", nullptr, ""},
+      {"**~****~**", nullptr, ""},
+      {"1~**~**", nullptr, ""},
+  });
+  // clang-format on
+}
+
+// With the writing variants, numerals read out right after a number's label glued to them start
+// the number (번호공일공 ...); a word going on after the label (번호사이) stays a word.
+TEST(NormalizePasses, ReadHangulNumeralsGluedToTheirLabel) {
+  Config config;
+  config.numeral_words = config.writing_variants = true;
+  auto pass = [&](std::string_view t) {
+    bool too_large = false;
+    return passes::read_hangul_numerals(t, config, kMaxTextBytes, too_large);
+  };
+  // clang-format off
+  check_pass(pass, {
+      {"번호공일공 오이사이 구칠이육", "번호010 5242 9726",
+       "identity 0-6/0-2>0-6/0-2 | replace 6-15/2-5>6-9/2-5 [digits.hangul_spoken] e1"
+       " | identity 15-16/5-6>9-10/5-6 | replace 16-28/6-10>10-14/6-10 [digits.hangul_spoken]"
+       " | identity 28-29/10-11>14-15/10-11 | replace 29-41/11-15>15-19/11-15 [digits.hangul_spoken]"},
+      {"번호사이에", nullptr, ""},
+      {"전화번호이 아니라", nullptr, ""},
+  });
+  // clang-format on
+}
+
 struct NormalizeCase {
   std::string_view input;
   const char* text;

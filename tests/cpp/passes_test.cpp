@@ -596,7 +596,8 @@ TEST(NormalizePasses, ReadWritingVariantsJoinsMaskedGroupsByTildes) {
 }
 
 // With the writing variants, numerals read out right after a number's label glued to them start
-// the number (번호공일공 ...); a word going on after the label (번호사이) stays a word.
+// the number (번호공일공 ...; its first group reads by itself beside 호, as 101호 does); a word
+// going on after the label (번호사이) stays a word.
 TEST(NormalizePasses, ReadHangulNumeralsGluedToTheirLabel) {
   Config config;
   config.numeral_words = config.writing_variants = true;
@@ -607,7 +608,7 @@ TEST(NormalizePasses, ReadHangulNumeralsGluedToTheirLabel) {
   // clang-format off
   check_pass(pass, {
       {"번호공일공 오이사이 구칠이육", "번호010 5242 9726",
-       "identity 0-6/0-2>0-6/0-2 | replace 6-15/2-5>6-9/2-5 [digits.hangul_spoken] e1"
+       "identity 0-6/0-2>0-6/0-2 | replace 6-15/2-5>6-9/2-5 [hangul.digit_reading] e1"
        " | identity 15-16/5-6>9-10/5-6 | replace 16-28/6-10>10-14/6-10 [digits.hangul_spoken]"
        " | identity 28-29/10-11>14-15/10-11 | replace 29-41/11-15>15-19/11-15 [digits.hangul_spoken]"},
       {"번호사이에", nullptr, ""},

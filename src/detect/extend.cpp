@@ -6006,9 +6006,11 @@ void each_place(std::string_view text, std::string_view word, std::size_t rare, 
   for (const void* at = std::memchr(data + rare, lead, n - rare); at;) {
     const auto k = static_cast<std::size_t>(static_cast<const char*>(at) - data);
     const std::size_t start = k - rare;
-    // A word of one byte is found whole by the search.
+    // A word of one byte is found whole by the search; a longer one's first byte, a syllable's
+    // lead, rules out most places before the whole word is compared.
     if (start + word.size() <= n &&
-        (word.size() == 1 || text.compare(start, word.size(), word) == 0))
+        (word.size() == 1 ||
+         (data[start] == word[0] && text.compare(start, word.size(), word) == 0)))
       f(start);
     at = k + 1 < n ? std::memchr(data + k + 1, lead, n - k - 1) : nullptr;
   }

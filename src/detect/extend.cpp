@@ -894,25 +894,27 @@ bool subject_of_value(std::string_view s, std::size_t e, std::size_t start, std:
                      [&](std::string_view c) { return after.starts_with(c); });
 }
 
-// Letters and digits in [from, to), between a label and its value, that the distance does not
-// count: generic words at the end of a word (번호, 연월일, date) and remarks in brackets.
-// `number_words` gets those of words for "number" (No, num) and of markup tags between cells
-// (<th>연락처</th><td>010-...), `spoken` those of words of saying the value (불러줌), counted
-// apart.
+}  // namespace
+
 // Out of line: the walk reads it for few of the labels it finds.
-[[gnu::noinline]] std::uint32_t uncounted_between(std::string_view s, std::size_t from,
-                                                  std::size_t to, std::uint32_t& number_words,
-                                                  std::uint32_t& spoken) {
-  std::uint32_t generic = 0;
-  number_words = spoken = 0;
+[[gnu::noinline]] Uncounted uncounted_between(std::string_view s, std::size_t from, std::size_t to,
+                                              std::size_t resume_at, const Uncounted& known) {
+  Uncounted u;
   for (std::size_t i = from; i < to;) {
+    // The reading goes on from here as it did from resume_at: it adds what it read then.
+    if (i == resume_at) {
+      u.generic += known.generic;
+      u.number_words += known.number_words;
+      u.spoken += known.spoken;
+      return u;
+    }
     const auto b = static_cast<unsigned char>(s[i]);
     if (b == '<' && i + 1 < to &&
         (s[i + 1] == '/' || is_ascii_letter(static_cast<unsigned char>(s[i + 1])))) {
       constexpr std::size_t kTagReach = 64;
       if (const void* at = std::memchr(s.data() + i + 1, '>', std::min(to - i - 1, kTagReach))) {
         const auto c = static_cast<std::size_t>(static_cast<const char*>(at) - s.data());
-        number_words += static_cast<std::uint32_t>(alnum_count(s, i + 1, c));
+        u.number_words += static_cast<std::uint32_t>(alnum_count(s, i + 1, c));
         i = c + 1;
         continue;
       }
@@ -922,7 +924,7 @@ bool subject_of_value(std::string_view s, std::size_t e, std::size_t start, std:
       if (const void* at = std::memchr(s.data() + i + 1, close, to - i - 1)) {
         const auto c = static_cast<std::size_t>(static_cast<const char*>(at) - s.data());
         if (remark_before(s, c + 1) == i) {
-          generic += static_cast<std::uint32_t>(alnum_count(s, i + 1, c));
+          u.generic += static_cast<std::uint32_t>(alnum_count(s, i + 1, c));
           i = c + 1;
           continue;
         }
@@ -941,7 +943,7 @@ bool subject_of_value(std::string_view s, std::size_t e, std::size_t start, std:
       continue;
     }
     if (is_speech_word(s.substr(i, e - i))) {
-      spoken += static_cast<std::uint32_t>(alnum_count(s, i, e));
+      u.spoken += static_cast<std::uint32_t>(alnum_count(s, i, e));
       i = e;
       continue;
     }
@@ -950,12 +952,14 @@ bool subject_of_value(std::string_view s, std::size_t e, std::size_t start, std:
     const std::size_t g = generic_word_before(s, e, word_end, number_word);
     if (g != std::string_view::npos && g >= i) {
       const auto letters = static_cast<std::uint32_t>(alnum_count(s, g, word_end));
-      (number_word ? number_words : generic) += letters;
+      (number_word ? u.number_words : u.generic) += letters;
     }
     i = e;
   }
-  return generic;
+  return u;
 }
+
+namespace {
 
 // Where a request before the value at byte `to` would end: right before a mark of
 // labels::kRequestMarks (spaces aside) that stands before the value (spaces aside), after a
@@ -1302,9 +1306,10 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
   std::size_t bracket = kUnread;
   std::uint32_t lead = 0;                              // letters of the bracket's lead
   std::size_t nearest_label = std::string_view::npos;  // where the last label found starts
-  // What uncounted_between read between the value and the end of a label, by that end.
+  // What uncounted_between read between the value and the end of a label, by that end: a label
+  // further left reads on into it.
   std::size_t uncounted_from = std::string_view::npos;
-  std::uint32_t generic = 0, number_words = 0, spoken = 0;
+  Uncounted uncounted;
   std::size_t i = start;
   for (std::size_t walked = 0; i > 0 && walked < kMaxWalk; ++walked) {
     std::size_t j;
@@ -1365,14 +1370,14 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
           // "number" were none before these were read either.
           // Labels ending where the last one read did (번호 of 전화번호) share its reading.
           if (e != uncounted_from) {
+            uncounted = uncounted_between(text, e, start, uncounted_from, uncounted);
             uncounted_from = e;
-            generic = uncounted_between(text, e, start, number_words, spoken);
           }
-          d -= std::min(d, number_words);
-          if (generic > 0 && d > 0) readings |= kCompoundLabel;
-          d -= std::min(d, generic);
-          if (spoken > 0 && d > 0) readings |= kSpokenRequest;
-          d -= std::min(d, spoken);
+          d -= std::min(d, uncounted.number_words);
+          if (uncounted.generic > 0 && d > 0) readings |= kCompoundLabel;
+          d -= std::min(d, uncounted.generic);
+          if (uncounted.spoken > 0 && d > 0) readings |= kSpokenRequest;
+          d -= std::min(d, uncounted.spoken);
           if (d > 0 && request_end == kUnread) request_end = request_end_before(text, start);
           if (d > 0 && request_end != std::string_view::npos &&
               request_clause(text, e, request_end)) {

@@ -267,6 +267,21 @@ class LabelSearch {
   std::size_t next_read_ = 0;
 };
 
+// Letters and digits in [from, to), between a label and its value, that the distance does not
+// count: generic words at the end of a word (번호, 연월일, date) and remarks in brackets
+// (`generic`); words for "number" (No, num) and markup tags between cells
+// (<th>연락처</th><td>010-...: `number_words`); words of saying the value (불러줌: `spoken`).
+struct Uncounted {
+  std::uint32_t generic = 0, number_words = 0, spoken = 0;
+  bool operator==(const Uncounted&) const = default;
+};
+// `known` is the reading of [resume_at, to): where the reading from `from` reaches resume_at
+// between two of its words it takes that instead of reading on (a label walk reads labels ever
+// further left of one value). With resume_at out of [from, to) all is read.
+Uncounted uncounted_between(std::string_view s, std::size_t from, std::size_t to,
+                            std::size_t resume_at = std::string_view::npos,
+                            const Uncounted& known = {});
+
 // How many leading bytes of a label word (ASCII letters lower-cased) a text can hold only as
 // they are: ASCII letters and digits, and the bytes of non-ASCII characters up to the first that
 // follows another (a text may put a space between two Korean letters). A label try compares

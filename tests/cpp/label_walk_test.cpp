@@ -342,5 +342,50 @@ TEST(LabelWalk, LabelsTriedByTheirThirdKoreanLetter) {
   EXPECT_LE(longest(other), 6u);     // 고객 at most
 }
 
+// What the distance does not count between a label and its value, read from a label further
+// left on into the reading of a nearer one, is what a reading of it all gives: on texts of
+// labels, generic and spoken words, remarks in brackets, markup, camel case and stray bytes,
+// from every start, resumed at every byte after it.
+TEST(LabelWalk, UncountedReadResumedAsReadWhole) {
+  const std::string_view pieces[] = {
+      "전화번호", " ",       "(본인)",  "[참고]", "<td>",    "</th>",     "불러줌",  "연락처",
+      "cardNo",   "_",       "date",    "번호는", ":",       "\xEC\x97", "\x80",   "(",
+      ")",        "생년월일", "문의",    "HP",     "  ",      "계좌번호", "말씀",    "010",
+  };
+  std::mt19937 rng(20);
+  std::vector<std::string> texts = {"연락처 번호(본인) 불러줌 <td>010", "cardNo: memberNum [확인] ",
+                                    "생년월일 (양력) 말씀 주신 번호는 "};
+  for (int n = 0; n < 60; ++n) {
+    std::string t;
+    const std::size_t count = 2 + rng() % 9;
+    for (std::size_t k = 0; k < count; ++k) t += pieces[rng() % std::size(pieces)];
+    texts.push_back(std::move(t));
+  }
+  Uncounted seen;  // what the whole readings counted, summed: every counter is exercised
+  std::size_t resumed = 0;
+  for (const std::string& text : texts) {
+    const std::size_t to = text.size();
+    for (std::size_t from = 0; from < to; ++from) {
+      const Uncounted whole = uncounted_between(text, from, to);
+      seen.generic += whole.generic;
+      seen.number_words += whole.number_words;
+      seen.spoken += whole.spoken;
+      for (std::size_t at = from + 1; at < to; ++at) {
+        ASSERT_EQ(uncounted_between(text, from, to, at, uncounted_between(text, at, to)), whole)
+            << text << " from " << from << " resumed at " << at;
+        ++resumed;
+      }
+      // A reading to resume that lies before the start, or past the end, is not taken.
+      const Uncounted wrong{1000, 1000, 1000};
+      EXPECT_EQ(uncounted_between(text, from, to, to, wrong), whole);
+      if (from > 0) EXPECT_EQ(uncounted_between(text, from, to, from - 1, wrong), whole);
+    }
+  }
+  EXPECT_GT(seen.generic, 0u);
+  EXPECT_GT(seen.number_words, 0u);
+  EXPECT_GT(seen.spoken, 0u);
+  EXPECT_GT(resumed, 10000u);
+}
+
 }  // namespace
 }  // namespace norvane::extend

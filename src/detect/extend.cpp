@@ -2283,11 +2283,6 @@ bool written_digit(char32_t c) {
            passes::corrected_digit(static_cast<unsigned char>(c)) != 0;
   return c >= U'０' && c <= U'９';
 }
-// The full-width forms of the groups' ASCII separators ("２７－９６", "２７．９６").
-char32_t ascii_of_full_width(char32_t c) {
-  constexpr char32_t kFullWidthOffset = U'－' - U'-';
-  return c >= U'！' && c <= U'～' ? c - kFullWidthOffset : c;
-}
 
 // How the digits of groups may be written: in ASCII only, or as the normalization reads them
 // (written_digit, full-width separators).
@@ -2303,7 +2298,9 @@ bool in_groups(std::string_view s, std::span<const std::size_t> widths, bool mas
     if (g > 0) {
       if (i >= s.size()) return false;
       char32_t sep = utf8::decode(s, i);
-      if (as_read) sep = ascii_of_full_width(sep);
+      // The full-width forms of the groups' separators ("２７－９６", "２７．９６").
+      if (as_read)
+        if (const char ascii = passes::ascii_of_full_width(sep)) sep = static_cast<unsigned char>(ascii);
       if (sep >= 0x80 || separators.find(static_cast<char>(sep)) == std::string_view::npos)
         return false;
     }

@@ -16,7 +16,7 @@ struct Folded {
 };
 
 Folded classify(char32_t c) {
-  if (c >= 0xFF01 && c <= 0xFF5E) return {rules::kFoldFullwidth, static_cast<char>(c - 0xFEE0)};
+  if (const char ascii = passes::ascii_of_full_width(c)) return {rules::kFoldFullwidth, ascii};
   if (c == 0x00A0 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000)
     return {rules::kFoldSpace, ' '};
   if (c == 0x00AD || (c >= 0x2010 && c <= 0x2015) || c == 0x2043 || c == 0x2212 || c == 0xFE58 ||

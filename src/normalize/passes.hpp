@@ -32,6 +32,12 @@ bool reads_any_numeral(std::string_view text, const Config& config);  // hangul.
 std::optional<std::uint64_t> hangul_number_value(std::string_view word);  // hangul.cpp
 // The digit a letter the look-alike pass corrects stands for (I, l 1; O, o 0; S 5; B 8), or 0.
 char corrected_digit(unsigned char c);  // lookalike.cpp
+
+// The ASCII character a full-width form (U+FF01..U+FF5E) stands for, or 0 for any other
+// character: the fold pass writes it, and readers of unfolded source text compare by it.
+constexpr char ascii_of_full_width(char32_t c) {
+  return c >= 0xFF01 && c <= 0xFF5E ? static_cast<char>(c - 0xFEE0) : '\0';
+}
 // With `in_digit_runs`, letters inside a run of digits too (O1O-l234-5678); with
 // `scanned_letters`, S and B a scan read for 5 and 8 inside such a run (010-6911-B541), a run
 // whose every 0, 1, 5 and 8 a scan misread (OlO-l2B9-S7S6) and a passport's digits (M12B34567).

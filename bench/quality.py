@@ -137,7 +137,20 @@ season passes, seal carving, senior drivers' licence returns, securities account
 domains, bookkeeping, market associations, hygiene training, stray cats, pet taxis, scuba, kendo,
 children's meal cards, basic pensions, insurance dependants, ladder trucks and bus parcels, in
 forms, scans, XML and JSON, logs, rosters, chats in dialects, replies, posts, older people's
-texts, transcripts read out, e-mails, posted lists, receipts, ledgers, texts and sticky notes)
+texts, transcripts read out, e-mails, posted lists, receipts, ledgers, texts and sticky notes),
+`labelled_blind21.py` (twenty-first blind part: screen-golf leagues, market-voucher exchanges,
+contract ginseng, livestock auctions, mountain shelters, framing, PC assembly, fish shops, perfume
+and leather workshops, fleet fuel tabs, body shops, elders' emergency alarms, census and polling
+staff, youth savings, car tax, earned-income credits, health premiums, radio, stargazing,
+birdwatching, janggi, ssireum and township games, divorce, paternity, child support, wills,
+greenhouses, crop insurance, fish feed, tidal flats, fishing fuel, odd jobs, game guilds,
+carpools, shared streaming, birthday cafés, shift rosters, delivery-app settlements, canteen
+tabs, hair designers, bakery wholesale, maths contests, book gifts, day-care accidents,
+fingerprint pre-registration, dentures, seniors' transit cards, orthodontics, diabetes supplies,
+rare diseases, jeonse fraud, cable TV, home security, credit reports, accident witnesses, lease
+registration and robotics, in forms, scans, two-column and transposed tables, contact cards,
+CSV, JSON, web logs, chats in dialects, café threads, transcripts, e-mails, texts, posted lists,
+receipts, ledgers, notes, minutes and older people's texts)
 and `labelled_structure.py` (structure-tuning and structure-heldout: labels lines away, in reports,
 XML, SQL, JSON, tables, form dumps and dialogues).
 
@@ -163,6 +176,7 @@ XML, SQL, JSON, tables, form dumps and dialogues).
     python bench/quality.py --parts blind18   # the eighteenth blind part: the same holds
     python bench/quality.py --parts blind19   # the nineteenth blind part: the same holds
     python bench/quality.py --parts blind20   # the twentieth blind part: the same holds
+    python bench/quality.py --parts blind21   # the twenty-first blind part: the same holds
     python bench/quality.py --parts structure-tuning,structure-heldout
     python bench/quality.py --parts ways-tuning,ways-heldout   # ways of writing and look-alikes
     python bench/quality.py --readme             # also rewrite the table in bench/README.md
@@ -219,6 +233,7 @@ import labelled_blind17  # noqa: E402
 import labelled_blind18  # noqa: E402
 import labelled_blind19  # noqa: E402
 import labelled_blind20  # noqa: E402
+import labelled_blind21  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
 
@@ -378,7 +393,7 @@ PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_b
                           labelled_blind11.PART, labelled_blind12.PART, labelled_blind13.PART,
                           labelled_blind14.PART, labelled_blind15.PART, labelled_blind16.PART,
                           labelled_blind17.PART, labelled_blind18.PART, labelled_blind19.PART,
-                          labelled_blind20.PART)
+                          labelled_blind20.PART, labelled_blind21.PART)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
@@ -391,7 +406,7 @@ def documents(part: str, count: int, seed: int) -> list:
     labelled_blind11.py, "blind12" from labelled_blind12.py, "blind13" from labelled_blind13.py,
     "blind14" from labelled_blind14.py, "blind15" from labelled_blind15.py, "blind16" from labelled_blind16.py,
     "blind17" from labelled_blind17.py, "blind18" from labelled_blind18.py, "blind19" from
-    labelled_blind19.py, "blind20" from labelled_blind20.py, "structure-tuning"
+    labelled_blind19.py, "blind20" from labelled_blind20.py, "blind21" from labelled_blind21.py, "structure-tuning"
     and "structure-heldout" from labelled_structure.py, "ways-tuning" and "ways-heldout" from labelled_ways.py."""
     if part == labelled_blind.PART:
         return labelled_blind.generate(count, seed)
@@ -433,6 +448,8 @@ def documents(part: str, count: int, seed: int) -> list:
         return labelled_blind19.generate(count, seed)
     if part == labelled_blind20.PART:
         return labelled_blind20.generate(count, seed)
+    if part == labelled_blind21.PART:
+        return labelled_blind21.generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

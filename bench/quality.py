@@ -201,6 +201,7 @@ Prints the figures, writes JSON (bench/out/quality.json by default) and a Markdo
 from __future__ import annotations
 
 import argparse
+import importlib
 import json
 import os
 import platform
@@ -213,29 +214,13 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 import labelled  # noqa: E402
-import labelled_blind  # noqa: E402
-import labelled_blind2  # noqa: E402
-import labelled_blind3  # noqa: E402
-import labelled_blind4  # noqa: E402
-import labelled_blind5  # noqa: E402
-import labelled_blind6  # noqa: E402
-import labelled_blind7  # noqa: E402
-import labelled_blind8  # noqa: E402
-import labelled_blind9  # noqa: E402
-import labelled_blind10  # noqa: E402
-import labelled_blind11  # noqa: E402
-import labelled_blind12  # noqa: E402
-import labelled_blind13  # noqa: E402
-import labelled_blind14  # noqa: E402
-import labelled_blind15  # noqa: E402
-import labelled_blind16  # noqa: E402
-import labelled_blind17  # noqa: E402
-import labelled_blind18  # noqa: E402
-import labelled_blind19  # noqa: E402
-import labelled_blind20  # noqa: E402
-import labelled_blind21  # noqa: E402
 import labelled_structure  # noqa: E402
 import labelled_ways  # noqa: E402
+
+# The blind parts, by part name: labelled_blind.py, labelled_blind2.py ... labelled_blind21.py.
+# Read their figures; never tune on them.
+BLIND_PARTS = {m.PART: m for m in (importlib.import_module(f"labelled_blind{n}")
+                                   for n in ("", *range(2, 22)))}
 
 README = os.path.join(HERE, "README.md")
 BEGIN, END = "<!-- quality:begin -->", "<!-- quality:end -->"
@@ -387,69 +372,17 @@ class Tally:
 # Parts of labelled_structure.py: labels lines away (reports, XML, SQL, JSON, tables, forms,
 # dialogues), with their own tuning and held-out wording.
 STRUCTURE_PARTS = tuple(f"structure-{p}" for p in labelled_structure.PARTS)
-PARTS = (labelled.PARTS + (labelled_blind.PART, labelled_blind2.PART, labelled_blind3.PART, labelled_blind4.PART,
-                          labelled_blind5.PART, labelled_blind6.PART, labelled_blind7.PART,
-                          labelled_blind8.PART, labelled_blind9.PART, labelled_blind10.PART,
-                          labelled_blind11.PART, labelled_blind12.PART, labelled_blind13.PART,
-                          labelled_blind14.PART, labelled_blind15.PART, labelled_blind16.PART,
-                          labelled_blind17.PART, labelled_blind18.PART, labelled_blind19.PART,
-                          labelled_blind20.PART, labelled_blind21.PART)
+PARTS = (labelled.PARTS + tuple(BLIND_PARTS)
          + STRUCTURE_PARTS + labelled_ways.PARTS)
 
 
 def documents(part: str, count: int, seed: int) -> list:
     """The labelled documents of one part: "tuning" and "heldout" from labelled.py, "blind" from
-    labelled_blind.py, "blind2" from labelled_blind2.py, "blind3" from labelled_blind3.py,
-    "blind4" from labelled_blind4.py, "blind5" from labelled_blind5.py, "blind6" from
-    labelled_blind6.py, "blind7" from labelled_blind7.py, "blind8" from labelled_blind8.py,
-    "blind9" from labelled_blind9.py, "blind10" from labelled_blind10.py, "blind11" from
-    labelled_blind11.py, "blind12" from labelled_blind12.py, "blind13" from labelled_blind13.py,
-    "blind14" from labelled_blind14.py, "blind15" from labelled_blind15.py, "blind16" from labelled_blind16.py,
-    "blind17" from labelled_blind17.py, "blind18" from labelled_blind18.py, "blind19" from
-    labelled_blind19.py, "blind20" from labelled_blind20.py, "blind21" from labelled_blind21.py, "structure-tuning"
-    and "structure-heldout" from labelled_structure.py, "ways-tuning" and "ways-heldout" from labelled_ways.py."""
-    if part == labelled_blind.PART:
-        return labelled_blind.generate(count, seed)
-    if part == labelled_blind2.PART:
-        return labelled_blind2.generate(count, seed)
-    if part == labelled_blind3.PART:
-        return labelled_blind3.generate(count, seed)
-    if part == labelled_blind4.PART:
-        return labelled_blind4.generate(count, seed)
-    if part == labelled_blind5.PART:
-        return labelled_blind5.generate(count, seed)
-    if part == labelled_blind6.PART:
-        return labelled_blind6.generate(count, seed)
-    if part == labelled_blind7.PART:
-        return labelled_blind7.generate(count, seed)
-    if part == labelled_blind8.PART:
-        return labelled_blind8.generate(count, seed)
-    if part == labelled_blind9.PART:
-        return labelled_blind9.generate(count, seed)
-    if part == labelled_blind10.PART:
-        return labelled_blind10.generate(count, seed)
-    if part == labelled_blind11.PART:
-        return labelled_blind11.generate(count, seed)
-    if part == labelled_blind12.PART:
-        return labelled_blind12.generate(count, seed)
-    if part == labelled_blind13.PART:
-        return labelled_blind13.generate(count, seed)
-    if part == labelled_blind14.PART:
-        return labelled_blind14.generate(count, seed)
-    if part == labelled_blind15.PART:
-        return labelled_blind15.generate(count, seed)
-    if part == labelled_blind16.PART:
-        return labelled_blind16.generate(count, seed)
-    if part == labelled_blind17.PART:
-        return labelled_blind17.generate(count, seed)
-    if part == labelled_blind18.PART:
-        return labelled_blind18.generate(count, seed)
-    if part == labelled_blind19.PART:
-        return labelled_blind19.generate(count, seed)
-    if part == labelled_blind20.PART:
-        return labelled_blind20.generate(count, seed)
-    if part == labelled_blind21.PART:
-        return labelled_blind21.generate(count, seed)
+    labelled_blind.py, "blindN" from labelled_blindN.py, "structure-tuning" and
+    "structure-heldout" from labelled_structure.py, "ways-tuning" and "ways-heldout" from
+    labelled_ways.py."""
+    if part in BLIND_PARTS:
+        return BLIND_PARTS[part].generate(count, seed)
     if part in STRUCTURE_PARTS:
         return labelled_structure.generate(part.removeprefix("structure-"), count, seed)
     if part in labelled_ways.PARTS:

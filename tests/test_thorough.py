@@ -229,6 +229,28 @@ def test_fields_stay_apart_under_structure():
     assert norvane.normalize("2023-10-12,87100\t010-1234").text == "20231012871000101234"
 
 
+# Joined without the structure family, a telephone number's groups hold a tab or a comma before a
+# digit: cells of a row or an amount's thousands, which the veto reads at any place of the run
+# (each offset of the run against the text's blocks of sixteen, runs of more than sixteen bytes,
+# at the end of the text and not).
+CELL_JOINERS = ["-", ",", "\t", " ", ".", ", ", " ,", "\t ", " - ", ",  "]
+
+
+def test_cells_and_thousands_inside_a_run_veto_it_wherever_they_stand():
+    config = thorough_without("structure")
+    for pad in range(16):
+        lead = "연락처" + " " * (1 + pad % 4) + "가" * (pad // 4) + " "
+        tail = " 입니다" if pad % 2 else ""
+        for first in CELL_JOINERS:
+            for second in CELL_JOINERS:
+                text = lead + "010" + first + "1234" + second + "5678" + tail
+                report = norvane.detect(text, config)
+                phone = [f.entity for f in report.findings if f.entity == "phone"] + [
+                    r.reason for r in report.rejections if r.entity == "phone"]
+                joined = any("\t" in j or j.endswith(",") for j in (first, second))
+                assert phone == (["look_alike"] if joined else ["phone"]), text
+
+
 def test_new_rejection_reasons_only_in_thorough():
     for text, _ in LOOK_ALIKES:
         assert not {r.reason for r in norvane.detect(text).rejections} & {"company_number", "look_alike"}

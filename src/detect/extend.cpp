@@ -3636,7 +3636,8 @@ std::pair<std::string_view, std::string_view> chat_speaker(std::string_view text
 }
 // Whether a chat's speaker is an organisation, a club or a business giving its own account to pay
 // into (새벽FC: 회비 계좌 ..., 댄스 아카데미 : 회비 계좌: ..., [14:02] 하늘요가: 수업료 입금 계좌 ...):
-// its name ends in such a word and names no person or officer, its message names the account, and
+// its name ends in such a word, or it is a staff member speaking for one about paying in (상담원:
+// 입금 계좌 ...), and names no person or officer, its message names the account, and
 // neither the message nor the words after the number name a person, the writer's own account (제
 // 계좌), an officer (총무) or money paid out (환불 계좌, 환급).
 bool organisation_speaks(std::string_view text, const Span& run, std::string_view after) {
@@ -3655,9 +3656,15 @@ bool organisation_speaks(std::string_view text, const Span& run, std::string_vie
           set.set(static_cast<std::size_t>(k));
     return set;
   }();
+  // A staff member speaking for the organisation gives its account to pay into (상담원: 입금 계좌
+  // 신협 ... 입니다), never one their message names no paying in.
+  const bool agent = std::any_of(std::begin(labels::kAgentSpeakers), std::end(labels::kAgentSpeakers),
+                                 [&](std::string_view w) { return speaker.starts_with(w); }) &&
+                     holds_any(message, labels::kPayInWords);
   const int last = speaker.size() >= 3 ? unicode::syllable_at(speaker, speaker.size() - 3) : -1;
-  if (last >= 0 && !last_syllables.test(static_cast<std::size_t>(last))) return false;
+  if (!agent && last >= 0 && !last_syllables.test(static_cast<std::size_t>(last))) return false;
   const bool organisation =
+      agent ||
       ((ends_with_any(speaker, labels::kOrganisationWords) ||
         ends_with_any(speaker, labels::kAssociationWords)) &&
        organisation_outside_banks(organisation_words(), speaker, false)) ||
@@ -3684,6 +3691,59 @@ bool officer_bracketed_after_account(std::string_view before) {
   const std::string_view inside = rest.substr(1, rest.find(')') - 1);
   return std::any_of(std::begin(labels::kClubOfficerWords), std::end(labels::kClubOfficerWords),
                      [&](std::string_view w) { return inside.find(w) != std::string_view::npos; });
+}
+// Whether the account's words back to the number before it name where members pay their dues
+// (회비 입금처: ..., 연회비 입금처는 카카오뱅크 ...), with no officer named on its line (회비
+// 입금처 (총무) ...): the club's own account.
+bool dues_place_named(std::string_view before, std::string_view after) {
+  const std::string_view field = past_earlier_number(before);
+  for (std::size_t at = field.rfind(labels::kDepositInWord); at != std::string_view::npos;
+       at = at == 0 ? std::string_view::npos : field.rfind(labels::kDepositInWord, at - 1)) {
+    if (!field.substr(at + labels::kDepositInWord.size()).starts_with(labels::kDepositPlaceWord))
+      continue;
+    std::string_view dues = field.substr(0, at);
+    while (dues.ends_with(' ')) dues.remove_suffix(1);
+    return ends_with_any(dues, labels::kDuesWords) && !holds_any(field, labels::kClubOfficerWords) &&
+           !holds_any(after, labels::kClubOfficerWords);
+  }
+  return false;
+}
+// Whether a notice gives the account its readers pay into under a bare 입금 계좌 (- 입금 계좌
+// NH농협은행 ... 참고해 주세요): no one speaks on its line, the label is 입금 계좌 alone (not 예약금
+// 입금계좌, whose charge decides), the clause after the number asks as a notice does
+// (labels::kNoticeRequestWords), and no person, writer's own account or payout is named.
+bool notice_asks_to_pay_in(std::string_view text, const Span& run, std::string_view before,
+                           std::string_view after) {
+  if (!holds_any(after, labels::kNoticeRequestWords)) return false;
+  std::array<char, kPhraseReach> kept;
+  std::string_view label = without_spaces(account_label_before(before), kept);
+  if (label.ends_with(labels::kAccountNumberWord))
+    label.remove_suffix(labels::kAccountNumberWord.size() - labels::kAccountWord.size());
+  if (!label.ends_with(labels::kAccountWord)) return false;
+  label.remove_suffix(labels::kAccountWord.size());
+  if (!label.ends_with(labels::kDepositInWord)) return false;
+  label.remove_suffix(labels::kDepositInWord.size());
+  if (label.size() >= 3 && hangul_syllable_at(label, label.size() - 3)) return false;
+  // A form's label before its colon (입금 계좌: ...) is read as a chat's speaker: no one speaks.
+  const std::string_view speaker = chat_speaker(text, run.byte_start).first,
+                         line = line_before(text, run, kIdentityReach);
+  return (speaker.empty() || holds_any(speaker, labels::kAccountWordsInside)) &&
+         !names_a_person(line) &&
+         !names_a_person(after) && !held_by_a_named_person(after) &&
+         !bracket_holds_a_name(after) && !holds_any(line, labels::kWritersOwnAccountWords) &&
+         !holds_any(line, labels::kPayoutWords) && !holds_any(after, labels::kPayoutWords);
+}
+// Whether a column's header names an organisation's account by its owner (성당 계좌, 공방 계좌,
+// 모임 통장, 동호회 회비 계좌) with no person, officer nor money paid out named in it (보호자
+// 계좌, 총무 계좌, 학원 환불 계좌): every row's account in it is that organisation's.
+bool organisation_account_column(std::string_view header) {
+  if (header.empty()) return false;
+  const bool owned = holds_any(header, labels::kAccountWordsInside) &&
+                     (!account_owner_before(header).empty() ||
+                      organisation_outside_banks(organisation_words(), header, true));
+  return (owned || dues_place_named(header, {})) && !names_a_person(header) &&
+         !holds_any(header, labels::kClubOfficerWords) &&
+         !holds_any(header, labels::kPayoutWords);
 }
 // The line above the one the value's words before it (`before`, read back to a line's start)
 // begin; nothing when they begin the text.
@@ -4054,6 +4114,29 @@ bool under_office_column(std::string_view text, const LabelSearch* labels) {
   return names_a_personal_line(left) || names_a_personal_line(right) ||
          (!names_a_person_or_name_field(left) && !names_a_person_or_name_field(right));
 }
+bool name_cell(std::string_view cell);
+bool person_name(std::string_view text, std::size_t b, std::size_t e, bool titled);
+
+// Whether a landline's nearest label, in its own field back to the number or the field's mark
+// before it or in the bracket right after it, names an office's line (접수처 043-..., 사무실 전화
+// 032-..., 안내데스크 02-..., 본원: 031-..., 043-384-6000(접수처)), or its column's header does.
+// A name ending as a unit's word does (김민국 연락처) is no such label.
+bool office_named_nearest(std::string_view text, const Span& run, const LabelSearch* labels) {
+  const auto names_office = [](std::string_view phrase) {
+    const std::string_view word = line_owner_word(phrase);
+    constexpr bool kUntitled = false;
+    return owner_word_names_an_office(phrase, word) &&
+           !person_name(word, 0, word.size(), kUntitled);
+  };
+  return names_office(own_field_before(past_earlier_number(line_before(text, run, kDeskReach)))) ||
+         names_office(bracketed(line_after(text, run))) || under_office_column(text, labels);
+}
+// Whether a landline's row makes it a person's: a registration number on the row, unless the
+// nearest label names an office, which decides in a person's row as on a line with no person
+// (1) 홍*동 외국인등록번호 ... 접수처 043-...).
+bool persons_row_owns_line(std::string_view text, const Span& run, const LabelSearch* labels) {
+  return in_a_persons_row(text, run) && !office_named_nearest(text, run, labels);
+}
 // Whether a landline under a person's generic label (연락처) is an office's all the same: an
 // office's label in its own field right before it (연락처: 【교무실】 043-..., 연락처 - 대표전화：),
 // its column's header naming one, or a fax's number beside it (연락처 TEL 02-... FAX 02-...).
@@ -4063,11 +4146,8 @@ bool office_line_under_personal_label(std::span<const std::uint8_t> d, std::stri
   if (!is_landline(d)) return false;
   return (office_label_set_off(own_field_before(line_before(text, run, kDeskReach))) ||
           under_office_column(text, labels) || fax_beside(text, run)) &&
-         !in_a_persons_row(text, run);
+         !persons_row_owns_line(text, run, labels);
 }
-
-bool name_cell(std::string_view cell);
-bool person_name(std::string_view text, std::size_t b, std::size_t e, bool titled);
 
 // Whether the word right before a landline, past a telephone sign or a row's mark between them,
 // is a person's full name that names no desk (부녀회 / 김철수 / ☎ 041-..., 협회 회원 이영희 ☎
@@ -4163,7 +4243,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
               fax_beside(text, run) || shared_mailbox_in(line) || under_office_column(text, labels)) &&
              !names_a_person(
                  past_office_in_charge(past_department(past_earlier_number(said)))) &&
-             !person_words().in(aside) && !in_a_persons_row(text, run) &&
+             !person_words().in(aside) && !persons_row_owns_line(text, run, labels) &&
              !persons_name_right_before(before);
     }();
     // An account whose digits a landline's also are (036-29-860208), labelled as an account and
@@ -4193,6 +4273,11 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   if (before.find(labels::kSpacedAccountWord) != std::string_view::npos)
     before = without_spaces(before, unspaced);
   if (in_business_record(text, run, after)) return !in_a_persons_row(text, run);
+  // A column headed by the organisation's account (성당 계좌, 모임 통장): its row's own cell and
+  // the words after it name no person.
+  if (organisation_account_column(labels->column_header(text)))
+    return !names_a_person(own_field_before(before)) && !names_a_person(own_field_after(after)) &&
+           !bracket_holds_a_name(after) && !in_a_persons_row(text, run);
   if (held_by_a_business(after) || business_charge(text, run, before, after) ||
       merchant_settlement(text, run, before))
     return !names_a_person(own_field_before(before)) && !names_a_person(own_field_after(after)) &&
@@ -4204,8 +4289,10 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       owner.empty() ? before : before.substr(static_cast<std::size_t>(owner.data() - before.data()));
   if (!organisation_outside_banks(organisation_or_holder_words(), before, true) &&
       !organisation_outside_banks(organisation_or_holder_words(), after, false))
-    return (!owner.empty() || religious_body_in_bracket(after)) && !held_by_a_named_person(after) &&
-           !names_a_person(said) && !names_a_person(after) && !in_a_persons_row(text, run);
+    return (!owner.empty() || religious_body_in_bracket(after) || dues_place_named(before, after) ||
+            notice_asks_to_pay_in(text, run, before, after)) &&
+           !held_by_a_named_person(after) && !names_a_person(said) && !names_a_person(after) &&
+           !in_a_persons_row(text, run);
   const std::string_view named = holder_named(after);
   // A person's name in a bracket after it (산악회 총무 계좌 ... (강철수)): the treasurer's own.
   if (names_a_person(said) || names_a_person(after) || in_a_persons_row(text, run) ||

@@ -1077,6 +1077,8 @@ inline constexpr std::string_view kOrganisationWords[] = {
     "본사",   "가맹본부", "사진관",
     // The coast guard (해경 신고 064-...).
     "해경",
+    // A hospital's or a school's main office beside its branches (본원 031-..., 〔본원〕).
+    "본원",
 };
 // Roles an organisation plays on a paper, named before its own landline or representative
 // number (등록기관, 접수기관, 수행기관, 운영기관, 주관기관; a shipping line, a developer, a
@@ -1292,6 +1294,24 @@ inline constexpr std::string_view kBankBranchEndings[] = {"지점", "본점", "�
 inline constexpr std::string_view kClubNameEndings[] = {
     "FC", "fc", "합창단", "동아리", "크루", "오케스트라", "무용단", "극단",
     "요가", "필라테스", "피트니스", "체육관", "교습소", "공부방"};
+// A call centre's or a counter's staff speaking for their organisation (상담원:, [14:02] 상담사
+// 김하나:, 직원:): the account they give to pay into (입금 계좌 신협 ... 입니다) is the
+// organisation's, as a club's own is (extend::organisation_speaks). Read at the speaker's start;
+// not 직원 alone, which an employee giving their own account may be called.
+inline constexpr std::string_view kAgentSpeakers[] = {"상담원", "상담사", "상담직원", "안내원"};
+// The words of paying in a staff member's message (입금 계좌, 납부 계좌, 송금): without one the
+// account they read out may be the customer's own (등록된 계좌 ... 맞으세요?).
+inline constexpr std::string_view kPayInWords[] = {"입금", "납부", "송금", "이체"};
+// Members' dues named before 입금처 (회비 입금처, 연회비 입금처는): where a club's notice asks its
+// members to pay, the club's account. 회비 계좌 alone may be the treasurer's own (회비 계좌(총무)).
+inline constexpr std::string_view kDuesWords[] = {"회비", "연회비", "월회비", "회원비", "가입비"};
+// How a notice asks its readers about the account under a bare 입금 계좌 (- 입금 계좌 NH농협은행
+// ... 참고해 주세요, ... 로 입금 바랍니다): the account they all pay into, the organisation's. A
+// person asks for their own otherwise (회신 부탁드립니다, 정정 부탁드립니다, 로 보내줘).
+inline constexpr std::string_view kNoticeRequestWords[] = {
+    "참고해",   "참고 바랍",       "참고바랍",         "참고하시",         "입금 바랍",
+    "입금바랍", "입금하시기 바랍", "입금해 주시기 바랍", "입금해주시기 바랍", "납부 바랍",
+    "납부바랍", "납부하시기 바랍", "납부해 주시기 바랍"};
 // The writer's own account named in a message (제 계좌, 제 통장, 내 계좌): a person's, whoever
 // speaks.
 inline constexpr std::string_view kWritersOwnAccountWords[] = {"제 계좌", "제계좌", "제 통장", "제통장",

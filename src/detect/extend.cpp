@@ -3714,7 +3714,10 @@ bool dues_place_named(std::string_view before, std::string_view after) {
 // (labels::kNoticeRequestWords), and no person, writer's own account or payout is named.
 bool notice_asks_to_pay_in(std::string_view text, const Span& run, std::string_view before,
                            std::string_view after) {
-  if (!holds_any(after, labels::kNoticeRequestWords)) return false;
+  // Most accounts' words before them hold no 입금: looked for before the notice's words after.
+  if (before.find(labels::kDepositInWord) == std::string_view::npos ||
+      !holds_any(after, labels::kNoticeRequestWords))
+    return false;
   std::array<char, kPhraseReach> kept;
   std::string_view label = without_spaces(account_label_before(before), kept);
   if (label.ends_with(labels::kAccountNumberWord))

@@ -210,6 +210,10 @@ def test_argument_errors(call, message):
      [("driver_license", "no_context")]),
     # A negative cue vetoes a number whose checksum did not pass.
     ("주문번호 010-1234-5678", [], [("phone", "business_context"), ("bank_account", "business_context")]),
+    # A card whose check digit agrees is read whatever the negative cues beside it weigh; one
+    # whose check digit disagrees gives way to them.
+    ("주문번호 4111-1111-1111-1111", [("credit_card", "certain", None)], []),
+    ("주문번호 4111-1111-1111-1112", [], [("credit_card", "business_context")]),
     # Ten characters, a capital after a small letter and a letter after the digits are no passports.
     ("AB12345678 M1234567 aM1234567 M1234567a", [], [("passport", "no_context")]),
     # Overlapping e-mail shapes are both reported.

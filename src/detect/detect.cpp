@@ -811,6 +811,7 @@ class Detector {
     // evidence is kept (a piece of a list, masking's findings) they are only weighed.
     const bool hit_lists = extended || (evidence && detail_.evidence);
     bool any_can_pass = false;
+    bool every_checksum_passed = true;  // then no negative cue can veto a candidate
     forget_improved();  // weigh_vetoing_labels wrote s_.ext_hits, read_labels read anew
     for (std::size_t i = 0; i < n; ++i) {
       const Candidate& c = s_.cands[i];
@@ -846,6 +847,8 @@ class Detector {
       if (c.checksum.kind == ChecksumResult::Kind::passed) score = score + cfg_.checksum_passed;
       else if (c.checksum.kind == ChecksumResult::Kind::failed)
         score = score - cfg_.checksum_failed;
+      every_checksum_passed =
+          every_checksum_passed && c.checksum.kind == ChecksumResult::Kind::passed;
       const float weighted = cfg_.context * s_.ctx[i];
       s_.raw[i] = score + weighted;
       if (!(c.needs_context && s_.ctx[i] < cfg_.min_context) &&
@@ -862,8 +865,9 @@ class Detector {
     evidence = evidence && detail_.evidence;
     SourceSpan src = early ? std::move(*early)
                            : source_of(run, evidence && (any_can_pass || !costs_only_lower_));
+    // The negative cues weigh only against a candidate whose checksum did not pass.
     float neg = 0;
-    if (!own_labels) {
+    if (!own_labels && !every_checksum_passed) {
       search_.rerun(source_, src.span, cfg_.context_window, kCueSets.negative);
       neg = search_.weigh(negative_cues());
     }

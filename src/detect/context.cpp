@@ -413,13 +413,15 @@ void Search::rerun(std::string_view text, const Span& span, std::uint32_t window
   // The same bytes next to the span make the same window, unless the last walk stopped at
   // its text's edge and this text goes on. A window read at this very place (a text no pass
   // changed is searched again as its own source) needs no comparing.
+  // The sizes are checked first: the bytes are compared in place (no empty window's bytes).
   const std::string_view left = left_.window, right = right_.window;
   if (!(left.size() <= start && (left_.full || left.size() == start) &&
-        (left.data() + left.size() == text.data() + start ||
-         text.compare(start - left.size(), left.size(), left) == 0)))
+        (left.data() + left.size() == text.data() + start || left.empty() ||
+         std::memcmp(text.data() + start - left.size(), left.data(), left.size()) == 0)))
     walk_left(text, start, window, wanted);
   if (!(right.size() <= text.size() - end && (right_.full || right.size() == text.size() - end) &&
-        (right.data() == text.data() + end || text.compare(end, right.size(), right) == 0)))
+        (right.data() == text.data() + end || right.empty() ||
+         std::memcmp(text.data() + end, right.data(), right.size()) == 0)))
     walk_right(text, end, window, wanted);
 }
 

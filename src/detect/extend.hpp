@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "detect/candidates.hpp"
+#include "detect/checksum.hpp"
 #include "detect/report.hpp"
 #include "detect/structure.hpp"
 #include "normalize/config.hpp"
@@ -305,10 +306,11 @@ inline bool is_mobile_number(std::span<const std::uint8_t> d) {
 }
 // A virtual number that a platform puts between a buyer and a seller, a courier and a recipient
 // (안심번호: 0504-1234-5678, 0505-123-4567): 050 and a digit from 2 to 8, then seven or eight
-// digits. Masks may hide digits after the prefix.
+// digits. Masks may hide digits after 050, the prefix's last too (050*-***-*106): no area
+// code starts 050.
 inline bool is_safe_number(std::span<const std::uint8_t> d) {
-  return (d.size() == 11 || d.size() == 12) && d[0] == 0 && d[1] == 5 && d[2] == 0 && d[3] >= 2 &&
-         d[3] <= 8;
+  return (d.size() == 11 || d.size() == 12) && d[0] == 0 && d[1] == 5 && d[2] == 0 &&
+         ((d[3] >= 2 && d[3] <= 8) || d[3] == kMasked);
 }
 // A mobile number, or one written after its country code (+82-10-..., +82 010-...): the words
 // that name no mobile (labels::kNotMobile: 문의, 대표) weigh apart over either.

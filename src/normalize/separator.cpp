@@ -73,30 +73,46 @@ bool digit_like_byte(std::string_view s, std::size_t i) {
   return i < s.size() && kDigitLike[static_cast<unsigned char>(s[i])];
 }
 
+// Group lengths of a ten-digit number read out group by group that starts with no 0: a business
+// registration number (766에 03에 74302), as a customer reads it to a call centre.
+constexpr std::array<std::size_t, 3> kReadOutGroupShapes[] = {{3, 2, 5}};
+
 // Whether the groups joined by kJoin (에 and a space, or a joining word) around the join at i
-// make a number that is read out so: a telephone number (its first digit 0) or eleven digits or
-// more (an account, a resident number). Scores and sizes listed the same way (90에 85에 100)
-// are shorter. No number has more than five groups: the walk looks at that many on either
-// side, so a long list costs no more.
+// make a number that is read out so: a telephone number (its first digit 0), eleven digits or
+// more (an account, a resident number) or groups of kReadOutGroupShapes. Scores and sizes
+// listed the same way (90에 85에 100) are shorter. No number has more than five groups: the
+// walk looks at that many on either side, so a long list costs no more.
 bool read_out_number(std::string_view s, std::size_t i, std::string_view kJoin) {
   constexpr int kMaxGroups = 5;
   auto digit = [&](std::size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; };
   std::size_t first = i, digits = 0;
   while (first > 0 && digit(first - 1)) --first, ++digits;
-  for (int g = 1;
-       g < kMaxGroups && first >= kJoin.size() + 1 &&
-       s.substr(first - kJoin.size(), kJoin.size()) == kJoin && digit(first - kJoin.size() - 1);
-       ++g) {
+  int groups = 1;
+  for (; groups < kMaxGroups && first >= kJoin.size() + 1 &&
+         s.substr(first - kJoin.size(), kJoin.size()) == kJoin && digit(first - kJoin.size() - 1);
+       ++groups) {
     first -= kJoin.size();
     while (first > 0 && digit(first - 1)) --first, ++digits;
   }
   std::size_t k = i;
   for (int g = 1; g < kMaxGroups && s.substr(k, kJoin.size()) == kJoin && digit(k + kJoin.size());
-       ++g) {
+       ++g, ++groups) {
     k += kJoin.size();
     while (digit(k)) ++k, ++digits;
   }
-  return s[first] == '0' || digits >= 11;
+  if (s[first] == '0' || digits >= 11) return true;
+  // The groups' lengths, read from the first group on.
+  std::array<std::size_t, kMaxGroups> lengths{};
+  std::size_t g = 0;
+  for (std::size_t p = first; g < static_cast<std::size_t>(groups); ++g) {
+    const std::size_t b = p;
+    while (digit(p)) ++p;
+    lengths[g] = p - b;
+    p += kJoin.size();
+  }
+  for (const auto& shape : kReadOutGroupShapes)
+    if (g == shape.size() && std::equal(shape.begin(), shape.end(), lengths.begin())) return true;
+  return false;
 }
 
 // Words typed between the groups of a telephone number to pass a marketplace's filter (010

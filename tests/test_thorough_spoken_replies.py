@@ -24,6 +24,7 @@ GLUED_WITH_PARTICLE = [
     ("집전화가공이 삼사오 육칠팔구 요", "집전화가[전화번호] 요"),
     ("내연락처가공일공 사사오오 일일이이 이야", "내연락처가[전화번호] 이야"),
     ("입금계좌는공일이 삼사 오육칠팔구 요", "입금계좌는[계좌번호] 요"),
+    ("할머니폰은공일공 칠육구사 이공공칠", "할머니폰은[전화번호]"),
 ]
 
 # Numerals after such a label that make no number read out stay as written (a word, a short
@@ -71,8 +72,19 @@ STARRED_SAFE_NUMBERS = [
 ]
 
 
+# A ledger's number in the international form after a telephone sign, a name right after it: the
+# name's first syllables (이영수, 오세훈) are a name, not more digits of the number.
+SIGNS_AND_NAMES_AFTER = [
+    ("회비장부\n3/12 김철수 30,000 ☎ +82 10-3391-4985 이영수 대납",
+     "회비장부\n3/12 김철수 30,000 ☎ +[전화번호] 이영수 대납"),
+    ("☏ +82 10-3391-4985 이영수", "☏ +[전화번호] 이영수"),
+    ("총무 010-2233-4455 이영희, 회계 010-5566-7788 오세훈",
+     "총무 [전화번호] 이영희, 회계 [전화번호] 오세훈"),
+]
+
+
 @pytest.mark.parametrize("text, expected", GLUED_WITH_PARTICLE + READ_OUT_WITH_E
-                         + STARRED_SAFE_NUMBERS)
+                         + STARRED_SAFE_NUMBERS + SIGNS_AND_NAMES_AFTER)
 def test_spoken_and_starred_values_are_masked_whole(text, expected):
     assert masked(text) == expected
     assert_exact_and_reversible(text)
@@ -89,6 +101,22 @@ def test_the_default_settings_leave_these_forms_as_written(text, expected):
     # Spoken numerals and starred prefixes are the thorough mode's readings alone.
     assert expected != text
     assert norvane.mask(text, None, Config()).text == text
+
+
+# Words that start with numeral syllables (a name, 사이즈, 삼일절) are read as words, beside digits
+# too; numerals before a counter or an ending are still read.
+WORDS_AFTER_DIGITS = [
+    ("4985 이영수 님", "4985 이영수 님"),
+    ("아까 그거 사이즈 교환 20200408", "아까 그거 사이즈 교환 20200408"),
+    ("삼일절 연휴 20200502", "삼일절 연휴 20200502"),
+    ("010-1234 오육칠팔로 연락", "01012345678로 연락"),
+    ("3층 이삼호", "3층 23호"),
+]
+
+
+@pytest.mark.parametrize("text, expected", WORDS_AFTER_DIGITS)
+def test_numerals_that_start_a_word_stay_the_word(text, expected):
+    assert norvane.normalize(text, Config.thorough()).text == expected
 
 
 _NUMERALS = "공영일이삼사오육칠팔구"

@@ -185,6 +185,7 @@ inline constexpr Label kPhone[] = {
     {"집전화", 1.0f, kPersonal},
     {"전화(집)", 1.0f, kPersonal},  // a form's home line beside 전화(휴대)
     {"☎", 0.9f},
+    {"☏", 0.9f},  // the white telephone sign, written for ☎ alike
     {"📞", 0.9f},
     {"번호로", 0.5f},
     {"연락", 0.6f},

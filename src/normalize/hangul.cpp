@@ -340,6 +340,13 @@ struct NumeralReader {
     return false;
   }
 
+  // Whether a reading runs on into a word with no space (이영수, a name after a number): the
+  // syllable after it is neither a counter nor an ending.
+  bool runs_into_word(std::size_t end) const {
+    if (end >= text.size() || unicode::syllable_at(text, end) < 0) return false;
+    return !(lead_flags(text, end) & kContext) && !ends_group(end);
+  }
+
   // Whether the run at `start` follows a month (월, maybe a space between).
   bool after_month(std::size_t start) const {
     std::size_t k = start;
@@ -468,10 +475,15 @@ struct NumeralReader {
               after_glued_label(start);
       if (!glued) return run_end;
     }
+    // A short reading that runs on into a word is that word's start (4985 이영수: a name).
+    const bool word_goes_on = config.numeral_words && !r.units &&
+                              r.digits < config.numeral_min_digits_without_context &&
+                              runs_into_word(run_end);
     bool convert;
     if (r.digits >= config.numeral_min_digits_without_context) convert = true;
     else if (r.digits < config.numeral_min_digits_with_context) convert = false;
-    else convert = has_context(text, start, run_end, config.numeral_context_gap);
+    else
+      convert = !word_goes_on && has_context(text, start, run_end, config.numeral_context_gap);
     // Digits read out in groups (공일공 일이삼사 오육칠팔): each group is short, together they
     // make a number.
     RuleName digit_rule = rules::kHangulDigitReading;
@@ -481,7 +493,7 @@ struct NumeralReader {
         chain_end = spoken_chain_end(start, run_end, r.digits, glued);
         chained = chain_head = chain_end > run_end;
       }
-      if (!convert && start < chain_end) {
+      if (!convert && start < chain_end && (chained || !word_goes_on)) {
         convert = true;
         digit_rule = rules::kDigitsHangulSpoken;
       }

@@ -2,16 +2,15 @@
 // Words that a number read out in numeral syllables may follow with no space between, as a chat
 // types it (휴대전화번호공일공 오이사이 ..., 운전면허증번호는이오 일육 ...): the syllables after
 // them start a number, not the rest of a word. Each ends a label of a number, maybe with its
-// particle (회원전화는공일공 ..., 집전화가공이 ..., 아들핸드폰은공일공 ...); a word that ends in a
+// particle (회원전화는공일공 ..., 집전화가공이 ..., 할머니폰은공일공 ...); a word that ends in a
 // numeral syllable itself (전화번호이, 핸드폰이) would be read wrong.
 #include <string_view>
 
 namespace norvane::spoken {
 
 inline constexpr std::string_view kLabelsGluedToNumbers[] = {
-    "번호",   "번호는",   "번호가",   "번호요", "연락처", "연락처는", "연락처가",
-    "전화",   "전화는",   "전화가",   "전화요", "핸드폰", "핸드폰은", "휴대폰",
-    "휴대폰은", "계좌", "계좌는", "계좌가",
+    "번호", "번호는", "번호가", "번호요", "연락처", "연락처는", "연락처가", "전화",
+    "전화는", "전화가", "전화요", "폰",     "폰은",   "계좌",   "계좌는",   "계좌가",
 };
 
 }  // namespace norvane::spoken

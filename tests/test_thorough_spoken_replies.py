@@ -83,8 +83,18 @@ SIGNS_AND_NAMES_AFTER = [
 ]
 
 
+# An account written in spaced groups with a mobile glued on after it, in a memo: the account's
+# last short group is the account's, not left between the two.
+ACCOUNT_THEN_MOBILE = [
+    ("계좌 부산은행 216 5965 3008 11 01022933960 (본인)",
+     "계좌 부산은행 [계좌번호] [전화번호] (본인)"),
+    ("메모) 계좌 농협 351 1234 5678 91 01055667788 (본인) 확인 부탁",
+     "메모) 계좌 농협 [계좌번호] [전화번호] (본인) 확인 부탁"),
+]
+
+
 @pytest.mark.parametrize("text, expected", GLUED_WITH_PARTICLE + READ_OUT_WITH_E
-                         + STARRED_SAFE_NUMBERS + SIGNS_AND_NAMES_AFTER)
+                         + STARRED_SAFE_NUMBERS + SIGNS_AND_NAMES_AFTER + ACCOUNT_THEN_MOBILE)
 def test_spoken_and_starred_values_are_masked_whole(text, expected):
     assert masked(text) == expected
     assert_exact_and_reversible(text)

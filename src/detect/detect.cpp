@@ -86,6 +86,7 @@ constexpr std::size_t kUnitsPerSearch = 64;
 // them is written before it is read, and zeroing it cost each list some eighty instructions.
 struct SplitBest {
   std::uint32_t winners;
+  std::uint32_t won_digits;  // the digits the winning pieces hold
   std::uint32_t pieces;
   double score;  // sums of 32-bit scores stay exact in a double
   std::size_t next;
@@ -1117,9 +1118,18 @@ class Detector {
           }
         }
         const SplitBest& after = best(j);
-        SplitBest c{after.winners + w, after.pieces + 1, after.score + s, j, w == 1};
-        if (!have || c.winners > b.winners || (c.winners == b.winners && c.pieces > b.pieces) ||
-            (c.winners == b.winners && c.pieces == b.pieces && c.score > b.score)) {
+        const std::uint32_t won = w ? s_.cuts[j].digits - s_.cuts[i].digits : 0;
+        SplitBest c{after.winners + w, after.won_digits + won, after.pieces + 1, after.score + s,
+                    j, w == 1};
+        // With the extra shapes, of splits with as many findings the one whose findings hold
+        // more digits: a short group left between two values (an account's last group before
+        // a mobile: 216 5965 3008 11 01022933960) belongs to the value before it.
+        const bool more_won = cfg_.extra_shapes && c.winners == b.winners &&
+                              c.won_digits != b.won_digits;
+        if (!have || c.winners > b.winners ||
+            (more_won && c.won_digits > b.won_digits) ||
+            (!more_won && c.winners == b.winners && c.pieces > b.pieces) ||
+            (!more_won && c.winners == b.winners && c.pieces == b.pieces && c.score > b.score)) {
           b = c;
           have = true;
         }

@@ -57,6 +57,8 @@ LISTS_WITH_E = [
     "키 175에 65에 42 사이즈",
     "국어 100에 95에 88970 점",
     "상담원: 주문 수량이요?\n고객: 300에 20에 15000 개요",
+    # More groups than any number has, each shape among them: read as the list it is.
+    "1에 22에 333에 4444에 55555에 666666에 7에 88에 999에 123에 45에 67890",
 ]
 
 

@@ -6,6 +6,7 @@
 #include "error/interrupt.hpp"
 #include "normalize/passes.hpp"
 #include "normalize/rule_names.hpp"
+#include "normalize/spoken_labels.hpp"
 #include "normalize/unicode.hpp"
 
 namespace norvane::passes {
@@ -73,13 +74,9 @@ bool digit_like_byte(std::string_view s, std::size_t i) {
   return i < s.size() && kDigitLike[static_cast<unsigned char>(s[i])];
 }
 
-// Group lengths of a ten-digit number read out group by group that starts with no 0: a business
-// registration number (766에 03에 74302), as a customer reads it to a call centre.
-constexpr std::array<std::size_t, 3> kReadOutGroupShapes[] = {{3, 2, 5}};
-
 // Whether the groups joined by kJoin (에 and a space, or a joining word) around the join at i
 // make a number that is read out so: a telephone number (its first digit 0), eleven digits or
-// more (an account, a resident number) or groups of kReadOutGroupShapes. Scores and sizes
+// more (an account, a resident number) or groups of spoken::kReadOutGroupShapes. Scores and sizes
 // listed the same way (90에 85에 100) are shorter. No number has more than five groups: the
 // walk looks at that many on either side, so a long list costs no more.
 bool read_out_number(std::string_view s, std::size_t i, std::string_view kJoin) {
@@ -102,16 +99,15 @@ bool read_out_number(std::string_view s, std::size_t i, std::string_view kJoin) 
   }
   if (s[first] == '0' || digits >= 11) return true;
   // The groups' lengths, read from the first group on.
-  std::array<std::size_t, kMaxGroups> lengths{};
-  std::size_t g = 0;
-  for (std::size_t p = first; g < static_cast<std::size_t>(groups); ++g) {
+  std::array<std::size_t, spoken::kReadOutGroups> lengths{};
+  if (groups != static_cast<int>(lengths.size())) return false;
+  for (std::size_t g = 0, p = first; g < lengths.size(); ++g, p += kJoin.size()) {
     const std::size_t b = p;
     while (digit(p)) ++p;
     lengths[g] = p - b;
-    p += kJoin.size();
   }
-  for (const auto& shape : kReadOutGroupShapes)
-    if (g == shape.size() && std::equal(shape.begin(), shape.end(), lengths.begin())) return true;
+  for (const auto& shape : spoken::kReadOutGroupShapes)
+    if (shape == lengths) return true;
   return false;
 }
 

@@ -309,6 +309,17 @@ bool clock_after(std::string_view s, std::size_t, std::size_t v) {
 // No group of a number is followed by one.
 constexpr std::string_view kQuantityUnits[] = {"원", "만원", "천원", "%", "％", "kg", "KG", "㎏"};
 
+// Whether the three digits at k begin the next field's number rather than an amount's thousands:
+// a value written whole with its own marks (91,010-5555-6666, 55,123-45-67890), or a telephone
+// number's first group before a space and its next group (90,010 1234 5678). A row's last group
+// and a comma before that field are no amount (302 1234 5678 91,010-...).
+bool next_fields_number_at(std::string_view s, std::size_t k) {
+  constexpr std::size_t kFirstGroup = 3;
+  return whole_grouped_value_from(s, k) != 0 ||
+         (s[k] == '0' && k + kFirstGroup + 1 < s.size() && s[k + kFirstGroup] == ' ' &&
+          digit_at(s, k + kFirstGroup + 1));
+}
+
 // An amount with thousands' separators (489,000, 9,000원) or any number with a unit after it
 // (489000원, 12.5%, 73kg) begins after the gap [i, v).
 bool quantity_after(std::string_view s, std::size_t, std::size_t v) {
@@ -318,7 +329,7 @@ bool quantity_after(std::string_view s, std::size_t, std::size_t v) {
   if (k - v <= kThousands && k > v) {
     bool grouped = false;
     while (k < s.size() && s[k] == ',' && digit_at(s, k + 1) && digit_at(s, k + 2) &&
-           digit_at(s, k + 3) && !digit_at(s, k + 4))
+           digit_at(s, k + 3) && !digit_at(s, k + 4) && !next_fields_number_at(s, k + 1))
       k += kThousands + 1, grouped = true;
     if (grouped) return true;
   }

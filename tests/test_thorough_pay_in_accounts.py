@@ -109,7 +109,8 @@ PERSONS = [
 ]
 
 # Speakers' marks broken or misplaced, and a form's label before its colon (a bank named there is no
-# speaker): no speaker, no veto, no crash.
+# speaker): no speaker, no veto, no crash. A club named before its dues account without a speaker
+# is a notice's clause: the club's account.
 HOSTILE_SPEAKERS = [
     ('입금계좌 산림조합: 302-1234-5678-91',
      [('bank_account', '302-1234-5678-91', 'account.length', ['context.bank_name', 'context.extra_label'])],
@@ -118,8 +119,8 @@ HOSTILE_SPEAKERS = [
      [('bank_account', '110-482-339120', 'account.length', ['context.bank_name', 'context.letter_distance'])],
      {}),
     ('[새벽FC 회비 계좌 신한 110-482-339120',
-     [('bank_account', '110-482-339120', 'account.length', ['context.bank_name', 'context.letter_distance'])],
-     {}),
+     [],
+     {'110-482-339120': 'company_number'}),
     (': 회비 계좌 신한 110-482-339120',
      [('bank_account', '110-482-339120', 'account.length', ['context.bank_name', 'context.letter_distance'])],
      {}),
@@ -127,8 +128,8 @@ HOSTILE_SPEAKERS = [
      [('bank_account', '110-482-339120', 'account.length', ['context.bank_name', 'context.letter_distance'])],
      {}),
     ('[[[[ : : 새벽FC:회비 계좌 신한 110-482-339120',
-     [('bank_account', '110-482-339120', 'account.length', ['context.bank_name', 'context.letter_distance'])],
-     {}),
+     [],
+     {'110-482-339120': 'company_number'}),
 ]
 
 DOCUMENTS = SPEAKERS + SPEAKERS_PERSONS + OWNERS + PERSONS + HOSTILE_SPEAKERS

@@ -2329,11 +2329,22 @@ bool in_licence_groups(std::string_view s) {
          in_groups(s, kUnbroken, true, "", Writing::as_read);
 }
 
-// A date of birth in its three groups (year, month, day) one separator apart, each shown or
-// masked whole, a one-digit month or day masked with one character (1985.*.**, 19**.8.*,
-// ****.3.15): shapes whose digits alone no longer tell their groups. As masked_birth_date, two
-// parts or more stay in clear, the century counted as one; the century alone says nothing of
-// the person (19**.*.**). Read under a birth date's label only.
+// A telephone number of ten digits in its groups: Seoul's 02 and two groups of four
+// (02-1234-5678), or another area's code, three digits and four (053-737-7114).
+constexpr std::size_t kSeoulTenGroups[] = {2, 4, 4}, kAreaTenGroups[] = {3, 3, 4};
+bool in_ten_digit_phone_groups(std::span<const std::uint8_t> d, std::string_view s) {
+  if (d.size() != 10 || !is_national_phone(d)) return false;
+  return in_groups(s, d[1] == 2 ? kSeoulTenGroups : kAreaTenGroups, false, "- .",
+                   Writing::as_read);
+}
+
+// A date of birth in its three groups one separator apart, each shown or masked whole, a
+// one-digit month or day masked with one character (1985.*.**, 19**.8.*, ****.3.15): shapes
+// whose digits alone no longer tell their groups. The year leads, or (masked) ends the date
+// after its month and day in either order (03-05-****, 5.3.19**); a year of two masks leads
+// (**.05.03). As masked_birth_date, two parts or more stay in clear, the century counted as
+// one; the century alone says nothing of the person (19**.*.**). Read under a birth date's
+// label only.
 bool masked_birth_date_in_groups(std::string_view s) {
   constexpr std::string_view kSeparators = ".-/";
   std::size_t i = 0;
@@ -2359,24 +2370,49 @@ bool masked_birth_date_in_groups(std::string_view s) {
     if (digits + masks < fewest || (digits > 0 && masks > 0)) return kNoGroup;
     return masks > 0 ? kMaskedGroup : value;
   };
-  // The year: four digits, its century and two masks, or four masks.
-  if (s.size() < 2) return false;
-  const bool century_shown = s.starts_with("19") || s.starts_with("20");
-  if (century_shown) i = 2;
-  const unsigned decade = group(century_shown ? 2 : 4, century_shown ? 2 : 4);
-  if (decade == kNoGroup || (!century_shown && decade != kMaskedGroup) || i >= s.size() ||
-      kSeparators.find(s[i]) == std::string_view::npos)
-    return false;
-  const char separator = s[i++];
-  const unsigned month = group(1, 2);
-  if (month == kNoGroup || i >= s.size() || s[i++] != separator) return false;
-  const unsigned day = group(1, 2);
+  // The year: four digits, its century and two masks, or masks alone (two of them only where it
+  // leads). Parts shown: century and decade, or -1 for no year.
+  auto year = [&](bool leads) {
+    const std::string_view rest = s.substr(i);
+    if (rest.starts_with("19") || rest.starts_with("20")) {
+      i += 2;
+      const unsigned decade = group(2, 2);
+      return decade == kNoGroup ? -1 : decade == kMaskedGroup ? 1 : 2;
+    }
+    return group(leads ? 2 : 4, 4) == kMaskedGroup ? 0 : -1;
+  };
+  auto separator_after = [&](char& mark) {
+    if (i >= s.size() || kSeparators.find(s[i]) == std::string_view::npos ||
+        (mark && s[i] != mark))
+      return false;
+    mark = s[i++];
+    return true;
+  };
+  char mark = 0;
+  int year_shown = year(true);
+  unsigned month = kNoGroup, day = kNoGroup;
+  if (year_shown >= 0 && separator_after(mark)) {
+    month = group(1, 2);
+    if (month == kNoGroup || !separator_after(mark)) return false;
+    day = group(1, 2);
+  } else {
+    i = 0, mark = 0;
+    const unsigned first = group(1, 2);
+    if (first == kNoGroup || !separator_after(mark)) return false;
+    const unsigned second = group(1, 2);
+    if (second == kNoGroup || !separator_after(mark) || (year_shown = year(false)) < 0 ||
+        year_shown == 2)
+      return false;
+    // Day first unless the first can be no day's month's (13/05/****: 13 is the day).
+    const bool day_first = first != kMaskedGroup && first > 12;
+    month = day_first ? second : first;
+    day = day_first ? first : second;
+  }
   if (day == kNoGroup || i != s.size()) return false;
   const bool month_shown = month != kMaskedGroup, day_shown = day != kMaskedGroup;
   if ((month_shown && (month < 1 || month > 12)) || (day_shown && (day < 1 || day > 31)))
     return false;
-  const bool decade_shown = century_shown && decade != kMaskedGroup;
-  const int shown = century_shown + decade_shown + month_shown + day_shown;
+  const int shown = year_shown + month_shown + day_shown;
   return shown >= 2 && shown < 4;
 }
 }  // namespace
@@ -2544,6 +2580,12 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
         if (c.entity == EntityKind::credit_card) c.needs_context = true;
     }
   }
+  // Ten digits in a telephone's groups after its area code (053-737-7114, 02-1234-5678) are a
+  // business registration number only under a business's label: a business writes its number
+  // 3-2-5, and one telephone number in ten passes that number's check digit by chance.
+  if (cfg.extra_shapes && in_ten_digit_phone_groups(d, source))
+    for (Candidate& c : out)
+      if (c.entity == EntityKind::business_registration) c.needs_context = true;
   // Only eight digits with a year of this century at either end (20310217, 17.02.2031) or
   // thirteen digits may be read as another registry's.
   const bool year_of_this_century =
@@ -3134,8 +3176,14 @@ bool names_a_business(std::string_view holder) {
   constexpr std::size_t kFaxDigits = 7;
   const std::string_view after = line_after(text, run);
   if (unicode::count_ascii_digits(after) < kFaxDigits) return false;
-  return std::any_of(std::begin(labels::kFaxWords), std::end(labels::kFaxWords),
-                     [&](std::string_view w) { return after.find(w) != std::string_view::npos; }) &&
+  const auto letter_label = [&](std::string_view w) {
+    for (std::size_t at = after.find(w); at != std::string_view::npos; at = after.find(w, at + 1))
+      if (at == 0 || !is_ascii_letter(static_cast<unsigned char>(after[at - 1]))) return true;
+    return false;
+  };
+  return (holds_any(after, labels::kFaxWords) ||
+          std::any_of(std::begin(labels::kFaxLetterLabels), std::end(labels::kFaxLetterLabels),
+                      letter_label)) &&
          !person_words().in(block_before(text, run)) && !person_words().in(after);
 }
 
@@ -3444,6 +3492,16 @@ std::size_t last_ascii_digit(std::string_view s, std::size_t pos = std::string_v
 std::string_view past_earlier_number(std::string_view before) {
   const std::size_t at = last_ascii_digit(before);
   return at == std::string_view::npos ? before : before.substr(at + 1);
+}
+// Whether a number stands right before a landline's words `before` with no word between them,
+// only spaces and marks (67890 02-..., 67890 / 031-...).
+bool right_after_a_number(std::string_view before) {
+  const std::size_t at = last_ascii_digit(before);
+  if (at == std::string_view::npos) return false;
+  for (std::size_t k = at + 1; k < before.size(); ++k)
+    if (is_ascii_letter(static_cast<unsigned char>(before[k])) || hangul_syllable_at(before, k))
+      return false;
+  return true;
 }
 // Whether a shop's name heads the line of the landline right after it (꽃담플라워 043-...,
 // 렌탈샵: 02-...): one word ending in a trade's word (labels::kBusinessNameEndings).
@@ -4174,6 +4232,26 @@ bool persons_name_right_before(std::string_view before) {
 }
 }  // namespace
 
+namespace {
+// Whether a club's name stands in s (새벽FC 회비 계좌, [한강 FC], 늘푸른 합창단 회비): a word ending
+// in one of labels::kClubNameEndings, its letters ending there (not 극단적, 크루즈) and an ASCII
+// ending not the tail of a longer ASCII word (NFC).
+bool club_named(std::string_view s) {
+  for (std::string_view ending : labels::kClubNameEndings)
+    for (std::size_t at = s.find(ending); at != std::string_view::npos;
+         at = s.find(ending, at + 1)) {
+      const std::size_t end = at + ending.size();
+      const bool ascii = is_ascii_letter(static_cast<unsigned char>(ending[0]));
+      if (ascii && at > 0 && is_ascii_letter(static_cast<unsigned char>(s[at - 1]))) continue;
+      if (end < s.size() && (is_ascii_letter(static_cast<unsigned char>(s[end])) ||
+                             (!ascii && hangul_syllable_at(s, end))))
+        continue;
+      return true;
+    }
+  return false;
+}
+}  // namespace
+
 bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view text, const Span& run,
                            const LabelSearch* labels) {
   if (is_landline(d)) {
@@ -4213,11 +4291,15 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
       // 053-... / 통신판매업 ...), labelled as a telephone or not. Its registration's digits stand
       // right before or after the number (사업자번호 10 digits, 제2025-...): a line without four
       // other digits there is never read for the words.
+      // A landline listed right after the registration with no word of its own (사업자)
+      // 123-45-67890 02-123-4567) is the trader's contact; a business's line is labelled (TEL,
+      // 매장, 사무실, 문의).
       const auto on_identity_line = [&] {
         constexpr std::size_t kRegistrationDigits = 4;
         const std::string_view after = line_after(text, run);
         if (unicode::count_ascii_digits(before) + unicode::count_ascii_digits(after) <
-            kRegistrationDigits)
+                kRegistrationDigits ||
+            right_after_a_number(on_line))
           return false;
         return (business_identity_words().in(line) || business_identity_words().in(after)) &&
                !person_words().in(line) && !person_words().in(after);
@@ -4290,7 +4372,14 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
   const std::string_view owner = account_owner_before(before);
   const std::string_view said =
       owner.empty() ? before : before.substr(static_cast<std::size_t>(owner.data() - before.data()));
-  if (!organisation_outside_banks(organisation_or_holder_words(), before, true) &&
+  // A club named before its account in a notice's clause (새벽FC 회비 계좌 ...) owns it as an
+  // association does. In a chat the speaker decides (organisation_speaks); a club's officer beside
+  // it or a mobile given as the account makes it a person's.
+  const bool club = !is_mobile_number(d) && club_named(before) &&
+                    chat_speaker(text, run.byte_start).first.empty() &&
+                    !holds_any(before, labels::kClubOfficerWords) &&
+                    !holds_any(after, labels::kClubOfficerWords);
+  if (!club && !organisation_outside_banks(organisation_or_holder_words(), before, true) &&
       !organisation_outside_banks(organisation_or_holder_words(), after, false))
     return (!owner.empty() || religious_body_in_bracket(after) || dues_place_named(before, after) ||
             notice_asks_to_pay_in(text, run, before, after)) &&
@@ -4313,7 +4402,7 @@ bool owned_by_organisation(std::span<const std::uint8_t> d, std::string_view tex
     return (holder_organisation_words().in(holder) || names_a_business(holder)) &&
            !names_a_person(holder);
   }
-  return organisation_outside_banks(organisation_words(), before, true) ||
+  return club || organisation_outside_banks(organisation_words(), before, true) ||
          organisation_outside_banks(organisation_words(), next_word(after), false);
 }
 
@@ -5864,6 +5953,53 @@ std::size_t year_masked_slashed_date_at(std::string_view text, std::size_t i) {
   return k;
 }
 
+// How many mask characters (labels::kDatePartMasks), `most` at most, end at byte e: their bytes.
+std::size_t mask_characters_before(std::string_view text, std::size_t e, std::size_t most) {
+  std::size_t k = e;
+  for (std::size_t count = 0; count < most; ++count) {
+    const auto mask = std::ranges::find_if(labels::kDatePartMasks, [&](std::string_view m) {
+      return text.substr(0, k).ends_with(m);
+    });
+    if (mask == std::end(labels::kDatePartMasks)) break;
+    k -= mask->size();
+  }
+  return e - k;
+}
+
+// Whether the four mask characters of a year, and no more, end at byte e, nothing of a number
+// before them: where they start, or npos.
+std::size_t masked_year_before(std::string_view text, std::size_t e) {
+  constexpr std::size_t kYearDigits = 4;
+  const std::size_t masks = mask_characters_before(text, e, kYearDigits + 1);
+  if (masks == 0 || mask_characters_before(text, e, kYearDigits) != masks ||
+      mask_characters_before(text, e, kYearDigits - 1) == masks)
+    return std::string_view::npos;
+  const std::size_t from = e - masks;
+  if (from > 0 && (is_ascii_digit(static_cast<unsigned char>(text[from - 1])) ||
+                   text[from - 1] == '/'))
+    return std::string_view::npos;
+  return from;
+}
+
+// A birth date of slashes masking its year whole and leading with it (****/05/03), from the slash
+// at k after the year's masks. Its end, or 0.
+std::size_t year_masked_first_slashed_date_at(std::string_view text, std::size_t k) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  auto number = [&](unsigned& v) {  // a slash, then one or two digits
+    if (k >= n || p[k] != '/') return false;
+    const std::size_t from = ++k;
+    v = 0;
+    while (k < n && is_ascii_digit(p[k]) && k - from < 2) v = v * 10 + (p[k++] - '0');
+    return k > from;
+  };
+  unsigned month, day;
+  if (!number(month) || !number(day) || month == 0 || month > 12 || day == 0 || day > 31)
+    return 0;
+  if (k < n && (is_ascii_digit(p[k]) || p[k] == '/')) return 0;
+  return k;
+}
+
 // A birth date with a two-digit year and slashes, which normalization keeps (70/7/30, 70/07/30;
 // dots and hyphens are absorbed, and those dates are read from their runs). Its end, or 0. A
 // fourth group or a digit before it make something else.
@@ -6125,6 +6261,42 @@ void each_place(std::string_view text, std::string_view word, std::size_t rare, 
   }
 }
 
+// Birth dates whose year is masked whole that no run of two digits starts, read from their
+// slashes and their 년: the year leading (****/05/03, ****년 5월 3일, **** 년 05월 03일) or
+// ending the date after a first number of one digit (5/3/****, 5/03/****; a first number of two
+// is a run's, read with it). Read under a birth date's label only.
+void masked_year_dates(std::string_view text, std::vector<Raw>& raw) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  each_place(text, "/", 0, [&](std::size_t k) {
+    if (const std::size_t from = masked_year_before(text, k); from != std::string_view::npos) {
+      if (const std::size_t e = year_masked_first_slashed_date_at(text, k))
+        raw.push_back({from, e, EntityKind::birth_date, rule::kBirthMasked, 0.1f, true});
+    } else if (k >= 1 && is_ascii_digit(p[k - 1]) &&
+               (k < 2 || !(is_ascii_digit(p[k - 2]) || p[k - 2] == '/'))) {
+      if (const std::size_t e = year_masked_slashed_date_at(text, k - 1))
+        raw.push_back({k - 1, e, EntityKind::birth_date, rule::kBirthMasked, 0.1f, true});
+    }
+  });
+  // 년's second byte: its first leads a third of all syllables.
+  constexpr std::string_view kYearWord = "년";
+  constexpr std::size_t kRareByte = 1;
+  each_place(text, kYearWord, kRareByte, [&](std::size_t k) {
+    std::size_t e = k;
+    while (e > 0 && p[e - 1] == ' ') --e;
+    const std::size_t from = masked_year_before(text, e);
+    if (from == std::string_view::npos) return;
+    RuleName rule;
+    constexpr bool kWords = true, kYearMasked = true;
+    const std::size_t end = korean_date_at(text, e, 0, 0, kWords, rule, kYearMasked);
+    if (end == 0) return;
+    // The month and the day both show: the year's masks are the date's only ones.
+    const std::string_view rest = text.substr(e, end - e);
+    if (std::none_of(std::begin(labels::kDatePartMasks), std::end(labels::kDatePartMasks),
+                     [&](std::string_view m) { return rest.find(m) != std::string_view::npos; }))
+      raw.push_back({from, end, EntityKind::birth_date, rule, 0.1f, true});
+  });
+}
+
 struct HangulMark {
   std::string_view word;
   std::size_t rare;  // the byte to search for: one few syllables have at that place
@@ -6296,6 +6468,7 @@ void scan_shapes(std::string_view text, std::span<const Span> runs, bool base_sh
         last = e;
       }
     }
+    masked_year_dates(text, raw);
   }
   // The runs' character counts are known: shapes are counted on from the nearest run before.
   const std::span<const Span> anchors = runs;

@@ -70,21 +70,22 @@ LANDLINES_BESIDE_NAMES = [
      [('business_registration', '053-737-7114', 'business.10', ['context.letter_distance'])],
      {}),
 ]
-# An office's fax written F) or F. is the office's, and so is its main line beside it; a person's
-# mobile beside a fax stays theirs, and REF. is no fax's label.
+# An office's fax written F) or F. is the office's; the line before it keeps what its own words say
+# (a company's or a representative's line, a person's label), a person's mobile stays theirs, and
+# neither REF. nor a bracketed (F) after a name is a fax's label.
 FAXES = [
     ('한빛상사 T)02-345-6789 F)02-345-6790',
      [],
      {'02-345-6789': 'company_number', '02-345-6790': 'company_number'}),
     ('☎ 051-123-4567 F) 051-123-4568',
-     [],
-     {'051-123-4567': 'company_number', '051-123-4568': 'company_number'}),
+     [('phone', '051-123-4567', 'phone.landline', ['context.extra_label'])],
+     {'051-123-4568': 'company_number'}),
     ('문의 02-345-6789, F)02-345-6790',
      [],
      {'02-345-6789': 'company_number', '02-345-6790': 'company_number'}),
     ('연락처 02-555-1234 / F) 02-555-1235',
-     [],
-     {'02-555-1234': 'company_number', '02-555-1235': 'company_number'}),
+     [('phone', '02-555-1234', 'phone.seoul', ['context.letter_distance'])],
+     {'02-555-1235': 'company_number'}),
     ('대표전화 031-234-5678 F.031-234-5679',
      [],
      {'031-234-5678': 'company_number', '031-234-5679': 'company_number'}),
@@ -93,6 +94,9 @@ FAXES = [
      {'02-345-6790': 'company_number'}),
     ('REF.02-345-6790 담당 김민수',
      [('phone', '02-345-6790', 'phone.seoul', [])],
+     {}),
+    ('김민지(F) 02-345-6789',
+     [('phone', '02-345-6789', 'phone.seoul', [])],
      {}),
 ]
 # Birth dates with the year masked, the year first or last, the day first or the month: found under

@@ -3172,19 +3172,27 @@ bool names_a_business(std::string_view holder) {
 // an office, which a home's or a person's line is not written with, unless a person is named in
 // its block (a signature's name and title above its T. and Fax line). A line without seven more
 // digits after the number holds no fax's number and is not read for the words.
+// Whether a fax's letter label stands right before a number, maybe a space between (T)02-...
+// F)02-..., F. 031-...), beginning a word and in no bracket: not REF.02, a floor's 3F. nor (F)
+// after a name.
+bool fax_letter_label_before(std::string_view text, const Span& run) {
+  std::size_t end = run.byte_start;
+  if (end > 0 && text[end - 1] == ' ') --end;
+  return std::any_of(std::begin(labels::kFaxLetterLabels), std::end(labels::kFaxLetterLabels),
+                     [&](std::string_view w) {
+                       if (end < w.size() || text.substr(end - w.size(), w.size()) != w)
+                         return false;
+                       const std::size_t at = end - w.size();
+                       const auto c = at > 0 ? static_cast<unsigned char>(text[at - 1]) : ' ';
+                       return !is_ascii_letter(c) && !is_ascii_digit(c) && c != '(';
+                     });
+}
 [[gnu::noinline]] bool fax_beside(std::string_view text, const Span& run) {
   constexpr std::size_t kFaxDigits = 7;
   const std::string_view after = line_after(text, run);
   if (unicode::count_ascii_digits(after) < kFaxDigits) return false;
-  const auto letter_label = [&](std::string_view w) {
-    for (std::size_t at = after.find(w); at != std::string_view::npos; at = after.find(w, at + 1))
-      if (at == 0 || !is_ascii_letter(static_cast<unsigned char>(after[at - 1]))) return true;
-    return false;
-  };
-  return (holds_any(after, labels::kFaxWords) ||
-          std::any_of(std::begin(labels::kFaxLetterLabels), std::end(labels::kFaxLetterLabels),
-                      letter_label)) &&
-         !person_words().in(block_before(text, run)) && !person_words().in(after);
+  return holds_any(after, labels::kFaxWords) && !person_words().in(block_before(text, run)) &&
+         !person_words().in(after);
 }
 
 // Whether a run begins with the last letter of a fax's label, its X taken for a masked digit (FAX
@@ -5618,6 +5626,9 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
       return Veto{RejectReason::look_alike, true};
     if (cells_or_thousands(text, run)) return Veto{RejectReason::look_alike, false};
   }
+  // An office's fax after its letter label (F)02-...): the office's, whatever label the line has.
+  if (cfg.company_veto && is_landline(d) && fax_letter_label_before(text, run))
+    return Veto{RejectReason::company_number, true};
   if (cfg.company_veto && !personal_phone) {
     const bool representative = n == 8 && is_representative_number(d, source);
     // Written 080-123-4567 or undivided; 08-005276-34 is a licence's groups, not 080's.

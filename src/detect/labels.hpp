@@ -1017,9 +1017,7 @@ inline constexpr Label kCompany[] = {
     // A fax number, or the number of a shop or a head office, is the business's.
     {"팩스", 1.0f},
     {"FAX", 1.0f, kAscii},
-    // A signature's or a letterhead's fax line: F. 02-..., F)02-... beside its T)02-...
-    {"F.", 0.9f, kAscii | kAbbreviation},
-    {"F)", 0.9f, kAscii | kAbbreviation},
+    {"F.", 0.9f, kAscii | kAbbreviation},  // a signature's fax line: F. 02-...
     {"매장", 0.9f},
     {"본사", 0.9f},
     {"지점", 0.9f},
@@ -1114,7 +1112,8 @@ inline constexpr std::string_view kContactWords[] = {"연락처", "연락번호"
                                                      "Tel",    "TEL",      "tel"};
 // A fax's words after a landline on its line (051-... / FAX 043-...): an office's line.
 inline constexpr std::string_view kFaxWords[] = {"팩스", "FAX", "Fax", "fax"};
-// A fax's one-letter labels (051-... F.051-..., T)02-... F)02-...), read where they begin a word.
+// A fax's one-letter labels right before its number (F.051-..., T)02-... F)02-...), read where
+// they begin a word and stand in no bracket: (F) is a sex's or an option's letter.
 inline constexpr std::string_view kFaxLetterLabels[] = {"F.", "F)"};
 // A person on the number: a desk's staff member named with a title, a guardian, the owner's
 // own line or account (본인, 직통, 환불, 급여), a form's contact person, a person's workplace
@@ -1214,7 +1213,7 @@ static_assert(std::all_of(std::begin(kOrganisationWordsHoldingAPerson),
 // it up to a blank line, and its own line) is the business's, as a receipt's TEL under the
 // shop's registration, a prescription's under the clinic's code, a letterhead's beside its fax.
 inline constexpr std::string_view kOfficeBlockWords[] = {
-    "사업자", "가맹점", "요양기관", "기관기호", "팩스", "FAX", "Fax", "fax", "F.", "F)",
+    "사업자", "가맹점", "요양기관", "기관기호", "팩스", "FAX", "Fax", "fax", "F.",
 };
 // A bank statement's header (structure.cpp): a balance column and a column of money out or in
 // (거래일시, 적요, 출금, 입금, 잔액).

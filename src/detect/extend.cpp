@@ -3178,6 +3178,7 @@ bool names_a_business(std::string_view holder) {
 bool fax_letter_label_before(std::string_view text, const Span& run) {
   std::size_t end = run.byte_start;
   if (end > 0 && text[end - 1] == ' ') --end;
+  if (end == 0 || (text[end - 1] != ')' && text[end - 1] != '.')) return false;
   return std::any_of(std::begin(labels::kFaxLetterLabels), std::end(labels::kFaxLetterLabels),
                      [&](std::string_view w) {
                        if (end < w.size() || text.substr(end - w.size(), w.size()) != w)
@@ -4245,6 +4246,9 @@ namespace {
 // in one of labels::kClubNameEndings, its letters ending there (not 극단적, 크루즈) and an ASCII
 // ending not the tail of a longer ASCII word (NFC).
 bool club_named(std::string_view s) {
+  // Most lines hold none of the endings anywhere: one pass looks for them before their ends are.
+  static const WordSet endings{labels::kClubNameEndings};
+  if (!endings.in(s)) return false;
   for (std::string_view ending : labels::kClubNameEndings)
     for (std::size_t at = s.find(ending); at != std::string_view::npos;
          at = s.find(ending, at + 1)) {
@@ -5627,7 +5631,7 @@ std::optional<Veto> veto(const Config& cfg, std::span<const std::uint8_t> d, std
     if (cells_or_thousands(text, run)) return Veto{RejectReason::look_alike, false};
   }
   // An office's fax after its letter label (F)02-...): the office's, whatever label the line has.
-  if (cfg.company_veto && is_landline(d) && fax_letter_label_before(text, run))
+  if (cfg.company_veto && fax_letter_label_before(text, run) && is_landline(d))
     return Veto{RejectReason::company_number, true};
   if (cfg.company_veto && !personal_phone) {
     const bool representative = n == 8 && is_representative_number(d, source);
@@ -5981,6 +5985,11 @@ std::size_t mask_characters_before(std::string_view text, std::size_t e, std::si
 // before them: where they start, or npos.
 std::size_t masked_year_before(std::string_view text, std::size_t e) {
   constexpr std::size_t kYearDigits = 4;
+  // Most slashes follow a digit or a letter: no mask's last byte (an ASCII mask, or a symbol's
+  // byte past 0x80) stands there.
+  if (e == 0 || (static_cast<unsigned char>(text[e - 1]) < 0x80 && text[e - 1] != '*' &&
+                 text[e - 1] != 'X' && text[e - 1] != 'x' && text[e - 1] != '#'))
+    return std::string_view::npos;
   const std::size_t masks = mask_characters_before(text, e, kYearDigits + 1);
   if (masks == 0 || mask_characters_before(text, e, kYearDigits) != masks ||
       mask_characters_before(text, e, kYearDigits - 1) == masks)
@@ -6276,7 +6285,15 @@ void each_place(std::string_view text, std::string_view word, std::size_t rare, 
 // slashes and their 년: the year leading (****/05/03, ****년 5월 3일, **** 년 05월 03일) or
 // ending the date after a first number of one digit (5/3/****, 5/03/****; a first number of two
 // is a run's, read with it). Read under a birth date's label only.
+// The first bytes of the masks (labels::kDatePartMasks): a text without any holds no masked year,
+// and is let go after one search for them.
+constexpr unicode::ByteSet kDateMaskLeads{1, 0, {'*', 'X', 'x', '#', 0xE2}, 5};
+static_assert(std::all_of(std::begin(labels::kDatePartMasks), std::end(labels::kDatePartMasks),
+                          [](std::string_view m) {
+                            return kDateMaskLeads.has(static_cast<unsigned char>(m[0]));
+                          }));
 void masked_year_dates(std::string_view text, std::vector<Raw>& raw) {
+  if (unicode::find_byte<kDateMaskLeads>(text, 0) >= text.size()) return;
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   each_place(text, "/", 0, [&](std::size_t k) {
     if (const std::size_t from = masked_year_before(text, k); from != std::string_view::npos) {

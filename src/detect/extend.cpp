@@ -686,9 +686,15 @@ bool introduces_value(std::string_view text, std::size_t e, std::string_view wor
 }
 
 // Whether a number follows a label that ends at e, past spaces and a colon (주문번호 2023...,
-// 좌석: 12).
+// 좌석: 12) and a word that leads a document's number (신청번호 제 2026-973호).
 bool number_follows(std::string_view text, std::size_t e) {
   while (e < text.size() && (text[e] == ' ' || text[e] == ':')) ++e;
+  for (std::string_view lead : labels::kNumberLeadWords)
+    if (text.substr(e).starts_with(lead)) {
+      e += lead.size();
+      while (e < text.size() && text[e] == ' ') ++e;
+      break;
+    }
   // Seats, lockers and rooms are numbered after a letter or two (C-64, A12, LK-3).
   for (std::size_t letters = 0;
        letters < 2 && e < text.size() && is_ascii_letter(static_cast<unsigned char>(text[e]));
@@ -1442,6 +1448,12 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
       (tables_found_ & kOwnersTables) && nearest_label != std::string_view::npos &&
       nearest_label > 0 && text[nearest_label - 1] == '(' &&
       text.substr(nearest_label, start - nearest_label).find(')') == std::string_view::npos;
+  // A value whose own kind's label stands right before it ends its field at a slash (면허번호
+  // 24-09-... / 신청번호 제 2026-973호): a label past it names the next field's value, as one
+  // past a tab or a bar does.
+  const bool own_label_right_before = std::any_of(found_.begin(), found_.end(), [&](const LabelFound& f) {
+    return f.distance == 0 && index.at(f.label).table < labels::kLookAlikeTable;
+  });
   alnum = 0;
   // The labels of `bucket` (the character's at byte `at`) that stand there after the value.
   const auto read_trailing_at = [&](std::size_t at, std::uint16_t bucket) {
@@ -1484,7 +1496,7 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     if (c < 0x80 && is_ascii_digit(static_cast<unsigned char>(c)) &&
         !((c == '1' || c == '2') && licence_class_at(text, k)))
       break;
-    if (ends_cell(text, at)) break;
+    if (ends_cell(text, at) || (c == '/' && own_label_right_before)) break;
     if (bucket != 0 && may_begin_label(text, at)) read_trailing_at(at, bucket);
     alnum += counts(c);
   }
@@ -2001,22 +2013,31 @@ bool written_without_zero(std::span<const std::uint8_t> d, std::string_view sour
   return groups[0] == 2 && (groups[1] == 3 || groups[1] == 4) && groups[2] == 4;
 }
 
-constexpr std::string_view kRegions[] = {"서울", "부산", "경기", "강원", "충북", "충남",
-                                         "전북", "전남", "경북", "경남", "제주", "대구",
-                                         "인천", "광주", "대전", "울산", "세종", "경기북부"};
-
 // The last syllable of each region name, packed: a text ending in none of them names no region,
 // as most texts before a ten-digit number do.
 constexpr auto kRegionLastSyllables = [] {
-  std::array<std::uint32_t, std::size(kRegions)> last{};
+  std::array<std::uint32_t, std::size(labels::kLicenceRegions)> last{};
   for (std::size_t i = 0; i < last.size(); ++i)
-    last[i] = syllable_key(kRegions[i], kRegions[i].size() - 3);
+    last[i] = syllable_key(labels::kLicenceRegions[i], labels::kLicenceRegions[i].size() - 3);
   return last;
 }();
 constexpr std::size_t kShortestRegion = 6;  // bytes: two syllables
 
+bool ends_with_any(std::string_view word, std::span<const std::string_view> endings);
+
+// Whether `head` ends with a licence's label, a subject's particle maybe after it: chat typed
+// without spaces glues the region to it (면허증번호는강원 19-..., 운전면허증번호인천 85-...).
+bool ends_with_licence_label(std::string_view head) {
+  for (std::string_view particle : labels::kSubjectParticles)
+    if (head.ends_with(particle) &&
+        ends_with_any(head.substr(0, head.size() - particle.size()), labels::kLicenceLabelWords))
+      return true;
+  return ends_with_any(head, labels::kLicenceLabelWords);
+}
+
 // The region name may stand apart, in brackets or be joined like the groups: 서울 11-...,
-// (서울) 11-..., 부산-11-..., 서울.11....
+// (서울) 11-..., 부산-11-..., 서울.11...; written in full (경기도, 부산광역시) or glued to a
+// licence's label.
 bool ends_with_region(std::string_view before) {
   while (!before.empty() && before.back() == ' ') before.remove_suffix(1);
   if (!before.empty() && (before.back() == '-' || before.back() == '.' || before.back() == ')'))
@@ -2025,10 +2046,12 @@ bool ends_with_region(std::string_view before) {
       std::find(kRegionLastSyllables.begin(), kRegionLastSyllables.end(),
                 syllable_key(before, before.size() - 3)) == kRegionLastSyllables.end())
     return false;
-  for (std::string_view r : kRegions) {
+  for (std::string_view r : labels::kLicenceRegions) {
     if (!before.ends_with(r)) continue;
     const std::size_t at = before.size() - r.size();
-    return at == 0 || !counts(char_at(before, char_before(before, at)));
+    if (at == 0 || !counts(char_at(before, char_before(before, at))) ||
+        ends_with_licence_label(before.substr(0, at)))
+      return true;
   }
   return false;
 }
@@ -2103,6 +2126,21 @@ bool masked_resident_front(std::span<const std::uint8_t> d) {
     if (month < 1 || month > 12) return false;
   }
   return d[2] == kMasked || d[3] == kMasked || d[4] == kMasked || d[5] == kMasked;
+}
+
+// Whether a resident number's front, some of its month and day masked (7204**, 69****), still
+// reads as a date: its year's two digits show, and a month or a day that shows whole is one. A
+// front shown whole is read as a date by analyze_resident.
+bool masked_front_fits_a_date(std::span<const std::uint8_t> d) {
+  if (d.size() < 6 || d[0] == kMasked || d[1] == kMasked ||
+      std::none_of(d.begin() + 2, d.begin() + 6, [](std::uint8_t x) { return x == kMasked; }))
+    return false;
+  const auto part = [&](std::size_t k, unsigned most) {
+    if (d[k] == kMasked || d[k + 1] == kMasked) return true;
+    const unsigned value = d[k] * 10u + d[k + 1];
+    return value >= 1 && value <= most;
+  };
+  return part(2, 12) && part(4, 31);
 }
 
 // The front half of a resident number and its seventh digit, then nothing (written apart:
@@ -2510,10 +2548,10 @@ void extra_candidates(const Config& cfg, std::span<const std::uint8_t> d, std::s
                                  rule::kBirthSeparatedDate, cues_for(EntityKind::birth_date), 0.2f,
                                  true, Certainty::probable, EntityKind::birth_date});
   }
-  // A resident number's shape whose back half is masked from its seventh digit on (400418-
-  // *******) says not whose it is: a foreigner's under a foreigner's label.
+  // A resident number's shape whose seventh digit is masked (400418-*******, 7204**-***6262)
+  // says not whose it is: a foreigner's under a foreigner's label.
   if (cfg.writing_variants && n == 13 && d[6] == kMasked)
-    if (const auto a = analyze_resident(d); a && a->birth)
+    if (const auto a = analyze_resident(d); a && (a->birth || masked_front_fits_a_date(d)))
       add_reading(
           out, Candidate{ChecksumResult::not_applicable(norvane::reason::masked),
                          rule::kForeignerMaskedBack, cues_for(EntityKind::foreigner_registration),

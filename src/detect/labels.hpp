@@ -88,6 +88,7 @@ inline constexpr Label kForeigner[] = {
     {"외국인번호", 1.0f},
     {"ARC", 0.9f, kAscii},
     {"Alien Registration", 1.0f, kAscii},
+    {"Foreigner Registration", 1.0f, kAscii},  // as a key too (foreigner_registration_no)
     {"foreigner_no", 1.0f, kLogKey},
     {"arc_no", 1.0f, kLogKey},
     {"frn", 1.0f, kAscii | kLogKey},
@@ -1643,6 +1644,21 @@ inline constexpr std::string_view kGenericWords[] = {
     // A key's format suffix (dob_yyyymmdd, birth_yyyy_mm_dd).
     "yyyymmdd", "yymmdd", "yyyy", "mm", "dd",
 };
+// The issuing regions a licence number is written after (서울 11-123456-78, 경기남부 19-...),
+// by their short names and as people write them in full (경기도, 부산광역시, 강원특별자치도).
+inline constexpr std::string_view kLicenceRegions[] = {
+    "서울", "부산", "경기", "강원", "충북", "충남", "전북", "전남", "경북", "경남", "제주", "대구",
+    "인천", "광주", "대전", "울산", "세종", "경기북부", "경기남부",
+    "서울특별시", "서울시", "부산광역시", "부산시", "대구광역시", "대구시", "인천광역시", "인천시",
+    "광주광역시", "광주시", "대전광역시", "대전시", "울산광역시", "울산시", "세종특별자치시", "세종시",
+    "경기도", "강원도", "강원특별자치도", "충청북도", "충청남도", "전라북도", "전북특별자치도",
+    "전라남도", "경상북도", "경상남도", "제주도", "제주특별자치도"};
+// A licence's labels as chat glues a region to them (면허증번호는강원 19-..., 운전면허증번호인천
+// 85-...): the longer ones (운전면허번호) end in these.
+inline constexpr std::string_view kLicenceLabelWords[] = {"면허", "면허증", "면허번호", "면허증번호"};
+// Words that lead a document's number written after its label (신청번호 제 2026-973호, 접수번호
+// No. 1234): the label still has a number right after it.
+inline constexpr std::string_view kNumberLeadWords[] = {"제", "No.", "#"};
 inline constexpr std::string_view kParticles[] = {"은", "는", "이",   "가", "을",
                                                   "를", "로", "으로", "도", "란"};
 // A label as a sentence's subject and the value as its predicate (생일이 1960. 12. 12.이에요,

@@ -3,6 +3,8 @@
 // B that a scan's OCR read for 5 and 8 inside such a run, the runs of a scan that misread every
 // 0, 1, 5 and 8 of a form, and a passport's digits misread so.
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "error/interrupt.hpp"
@@ -258,8 +260,7 @@ bool value_label_before(std::string_view s, std::size_t from,
                         bool (*label_ends_at)(std::string_view, std::size_t) = scanned::value_label_ends_at) {
   // A label stands a few characters before its value; a longer reach would pass other fields.
   constexpr std::size_t kReach = 40, kLongestWord = 18;
-  constexpr std::string_view kPunctuation = " \t:;.,|-/([]=+";
-  constexpr std::string_view kBar = "ㅣ";  // a frame's bar as a scan reads it
+  constexpr std::string_view kPunctuation = " \t:;.,|-/([]=+\"'";
   std::size_t at = from;
   bool passed_date = false, passed_word = false, line_above = false;
   // Labels are looked for only where the walk meets a letter or a syllable: they end in one.
@@ -278,9 +279,14 @@ bool value_label_before(std::string_view s, std::size_t from,
       --at;
       continue;
     }
-    if (at >= kBar.size() && s.substr(at - kBar.size(), kBar.size()) == kBar) {
-      at -= kBar.size();
-      continue;
+    if (c >= 0x80) {
+      std::size_t mark = at;
+      const char32_t m = unicode::decode_before(s, mark);
+      if (std::find(std::begin(scanned::kLabelMarks), std::end(scanned::kLabelMarks), m) !=
+          std::end(scanned::kLabelMarks)) {
+        at = mark;
+        continue;
+      }
     }
     if (c == ')') {  // a bracketed remark after the label: (양력), (음력)
       const std::size_t open = s.rfind('(', at - 1);
@@ -313,6 +319,10 @@ bool value_label_before(std::string_view s, std::size_t from,
       at = before;
       continue;
     }
+    if (std::find(std::begin(scanned::kLabelParticles), std::end(scanned::kLabelParticles),
+                  syllable) != std::end(scanned::kLabelParticles) &&
+        label_ends_at(s, before))
+      return true;
     if (passed_date || passed_word || syllable < U'가' || syllable > U'힣') return false;
     // One word between the label and the value: back to the space before it.
     word = at;
@@ -325,9 +335,49 @@ bool value_label_before(std::string_view s, std::size_t from,
   return false;
 }
 
+// Whether byte `from` stands in a cell of a delimited row (tab, bar or comma) whose column's header
+// is one of `label_ends_at`'s labels (a birth date's, or any of a person's values): the header is
+// the first of the lines above holding the row's delimiter (a Markdown table's rule line among
+// them), the cell as many delimiters into it.
+bool under_labelled_column(std::string_view s, std::size_t from,
+                           bool (*label_ends_at)(std::string_view, std::size_t)) {
+  constexpr std::size_t kMostRows = 40;
+  constexpr char kRowDelimiters[] = {'\t', '|', ','};
+  auto line_start = [&](std::size_t k) {
+    const std::size_t nl = k == 0 ? std::string_view::npos : s.rfind('\n', k - 1);
+    return nl == std::string_view::npos ? 0 : nl + 1;
+  };
+  auto line_end = [&](std::size_t k) { return std::min(s.find('\n', k), s.size()); };
+  const std::size_t ls = line_start(from);
+  const std::string_view row = s.substr(ls, line_end(from) - ls);
+  const auto delimiter = std::find_if(std::begin(kRowDelimiters), std::end(kRowDelimiters),
+                                      [&](char c) { return row.find(c) != std::string_view::npos; });
+  if (delimiter == std::end(kRowDelimiters)) return false;
+  const char delim = *delimiter;
+  const auto cell = std::count(row.begin(), row.begin() + static_cast<std::ptrdiff_t>(from - ls), delim);
+  std::size_t header = ls;
+  for (std::size_t rows = 0; header > 0 && rows < kMostRows; ++rows) {
+    const std::size_t above = line_start(header - 1);
+    if (s.substr(above, header - 1 - above).find(delim) == std::string_view::npos) break;
+    header = above;
+  }
+  if (header == ls) return false;
+  // The header's cell: past `cell` delimiters, up to the next one or the line's end.
+  const std::string_view head = s.substr(header, line_end(header) - header);
+  std::size_t at = 0;
+  for (auto k = cell; k > 0; --k) {
+    at = head.find(delim, at);
+    if (at == std::string_view::npos) return false;
+    ++at;
+  }
+  std::size_t end = std::min(head.find(delim, at), head.size());
+  while (end > at && (head[end - 1] == ' ' || head[end - 1] == '\r')) --end;
+  return label_ends_at(s, header + end);
+}
+
 // Whether the letter at i stands in a value a scan misread in part, right after a label of a
 // person's value on its line (생 년 월 일 ; 196S.07.l5, 연락처. (O1O)9839-4789, 환불계좌
-// 5163B64796720S, 출생년월일. 7 Jul l9SO): digits and the letters I l O o S B in groups one to
+// 5163B64796720S, 출생년월일. 7 Jul l9SO) or in such a label's column: digits and the letters I l O o S B in groups one to
 // three separators apart (not two spaces: a table's columns), a digit among them, no more letters
 // than twice the digits and one, no other letter, @, _ or slash before a letter (S/N) touching a
 // group. A group a word touches ends the value before it (Jul l9SO). The label is looked for only
@@ -394,45 +444,9 @@ bool in_labelled_scan_value(std::string_view s, std::size_t i) {
     else if (corrected_letter(c)) ++letters;
   }
   if (digits == 0 || letters > 2 * digits + 1 || digits + letters < 2) return false;
-  return value_label_before(s, from);
-}
-
-// Whether byte `from` stands in a cell of a delimited row (tab, bar or comma) whose column's header
-// is a birth date's label: the header is the first of the lines above holding the row's delimiter
-// (a Markdown table's rule line among them), the cell as many delimiters into it.
-bool under_birth_column(std::string_view s, std::size_t from) {
-  constexpr std::size_t kMostRows = 40;
-  constexpr char kRowDelimiters[] = {'\t', '|', ','};
-  auto line_start = [&](std::size_t k) {
-    const std::size_t nl = k == 0 ? std::string_view::npos : s.rfind('\n', k - 1);
-    return nl == std::string_view::npos ? 0 : nl + 1;
-  };
-  auto line_end = [&](std::size_t k) { return std::min(s.find('\n', k), s.size()); };
-  const std::size_t ls = line_start(from);
-  const std::string_view row = s.substr(ls, line_end(from) - ls);
-  const auto delimiter = std::find_if(std::begin(kRowDelimiters), std::end(kRowDelimiters),
-                                      [&](char c) { return row.find(c) != std::string_view::npos; });
-  if (delimiter == std::end(kRowDelimiters)) return false;
-  const char delim = *delimiter;
-  const auto cell = std::count(row.begin(), row.begin() + static_cast<std::ptrdiff_t>(from - ls), delim);
-  std::size_t header = ls;
-  for (std::size_t rows = 0; header > 0 && rows < kMostRows; ++rows) {
-    const std::size_t above = line_start(header - 1);
-    if (s.substr(above, header - 1 - above).find(delim) == std::string_view::npos) break;
-    header = above;
-  }
-  if (header == ls) return false;
-  // The header's cell: past `cell` delimiters, up to the next one or the line's end.
-  const std::string_view head = s.substr(header, line_end(header) - header);
-  std::size_t at = 0;
-  for (auto k = cell; k > 0; --k) {
-    at = head.find(delim, at);
-    if (at == std::string_view::npos) return false;
-    ++at;
-  }
-  std::size_t end = std::min(head.find(delim, at), head.size());
-  while (end > at && (head[end - 1] == ' ' || head[end - 1] == '\r')) --end;
-  return scanned::birth_label_ends_at(s, header + end);
+  // The letter's own cell names its column: the run may reach back over a comma into the cell
+  // before it.
+  return value_label_before(s, from) || under_labelled_column(s, i, scanned::value_label_ends_at);
 }
 
 // Whether the letter at i stands in a birth date in Korean words a scan misread in part, right
@@ -486,7 +500,8 @@ bool in_scanned_korean_date(std::string_view s, std::size_t i) {
     k = past_spaces(k + kUnitBytes);
   }
   return digits >= 2 &&
-         (value_label_before(s, from, scanned::birth_label_ends_at) || under_birth_column(s, from));
+         (value_label_before(s, from, scanned::birth_label_ends_at) ||
+          under_labelled_column(s, from, scanned::birth_label_ends_at));
 }
 
 // Whether a lower-case letter that is read as no digit stands right before or after byte i (the

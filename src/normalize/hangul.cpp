@@ -448,6 +448,13 @@ struct NumeralReader {
     // A dropped ending syllable is scanned again as a new run.
     const std::size_t run_end = trimmed_end(text, end, syllables, last, before_last);
 
+    // 이구 glued to a number's last digit is the spoken ending, not 2 and 9 (010-...-6789이구요,
+    // 110-234-567890이구 예금주는 ...), as chat types it.
+    if (config.writing_variants && syllables == 2 && before_last == static_cast<int>(idx(U'이')) &&
+        last == static_cast<int>(idx(U'구')) && start > 0 && text[start - 1] >= '0' &&
+        text[start - 1] <= '9')
+      return end;
+
     // The day of a date is written with 일 after its number (삼월 십오일, 일월 일일): that
     // 일 is no digit, so the run is left to the date reading of the detector.
     if (config.writing_variants && syllables >= 2 && last == static_cast<int>(idx(U'일')) &&

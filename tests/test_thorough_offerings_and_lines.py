@@ -81,16 +81,17 @@ PRICE_ACCOUNTS = [
 
 # The line after a signature's direct line, a department's, a centre's or an office's line in a
 # staff message, a record or a guard's log. A person named in the bracket after it makes it theirs,
-# and a workplace line in the person's own record stays theirs.
+# and a workplace line in the person's own record stays theirs. A label past a slash (/ T., / Tel.)
+# names the next line, not the one before it.
 OFFICE_LINES = [
     ('김민수 과장 | 영업팀\n직통 053-712-4455 / T. 042-830-1200',
-     [('phone', '053-712-4455', 'phone.landline', ['context.extra_label', 'context.trailing_label'])],
+     [('phone', '053-712-4455', 'phone.landline', ['context.extra_label'])],
      {'042-830-1200': 'company_number'}),
     ('Jiyoon Park | Manager\nDirect: 02-3412-7788 / T. 051-740-2200',
-     [('phone', '02-3412-7788', 'phone.seoul', ['context.extra_label', 'context.trailing_label'])],
+     [('phone', '02-3412-7788', 'phone.seoul', ['context.extra_label'])],
      {'051-740-2200': 'company_number'}),
     ('이수진 대리\n직통: 02-6677-1234 / Tel. 02-6677-1000 / Fax. 02-6677-1001',
-     [('phone', '02-6677-1234', 'phone.seoul', ['context.extra_label', 'context.trailing_label'])],
+     [('phone', '02-6677-1234', 'phone.seoul', ['context.extra_label'])],
      {'02-6677-1000': 'company_number'}),
     ('문의: 담당 부서 064-8700-8761\n신청인 임소희 010-4063-9066',
      [('phone', '010-4063-9066', 'phone.mobile_11', [])],

@@ -30,10 +30,10 @@ WALKS_OVER_ASCII = [
 ]
 
 NUMBERS_BEFORE_ON_THE_LINE = [
-    # A landline after a direct line under a bare telephone word: the office's main line.
+    # A landline after a direct line under a bare telephone word: the office's main line. The
+    # label past the slash is the main line's, not a trailing label of the direct line.
     ("직통 062-244-9541 / Tel 042-123-4567",
-     [("phone", "062-244-9541", "phone.landline",
-       ["context.extra_label", "context.trailing_label"])], {"042-123-4567": ORG}),
+     [("phone", "062-244-9541", "phone.landline", ["context.extra_label"])], {"042-123-4567": ORG}),
     ("담당 직통 062-244-9541 / 민원실 02-2345-6789",
      [("phone", "062-244-9541", "phone.landline", ["context.extra_label"])],
      {"02-2345-6789": ORG}),

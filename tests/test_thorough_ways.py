@@ -197,8 +197,8 @@ def test_licences_beside_their_class_or_region(text, expected):
     assert found(text, Config()) != expected
 
 
-# What stands right before a number: a region joined to it by a mark names the licence, a word
-# that only ends as a region does (수원 as 강원) or a city's full name does not; a "+" with at most
+# What stands right before a number: a region joined to it by a mark or written in full
+# (인천광역시) names the licence, a word that only ends as a region does (수원 as 강원) does not; a "+" with at most
 # one space before the country code needs no label, two spaces or none at all do.
 REGION = ["license.region"] + LD
 INTERNATIONAL = [("phone", "82-10-1234-5678", "phone.international", ["phone.international"], [])]
@@ -206,7 +206,7 @@ TEXT_RIGHT_BEFORE = [
     ("운전면허 부산-11-123456-78", [("driver_license", "11-123456-78", "license.region", REGION, [])]),
     ("운전면허 강원.11-123456-78", [("driver_license", "11-123456-78", "license.region", REGION, [])]),
     ("운전면허 수원 11-123456-78", []),
-    ("면허번호 인천광역시 11-123456-78", []),
+    ("면허번호 인천광역시 11-123456-78", [("driver_license", "11-123456-78", "license.region", REGION, [])]),
     ("+ 82-10-1234-5678", INTERNATIONAL),
     ("보내요 + 82-10-1234-5678", INTERNATIONAL),
     ("+  82-10-1234-5678", []),

@@ -92,7 +92,7 @@ PEOPLES_LINES = [
      [('phone', '02-555-1234', 'phone.seoul', []), ('phone', '010-3312-8890', 'phone.mobile_11', ['context.log_key'])],
      {}),
     ('자택 02-972-1000 / 휴대폰 010-5624-3473',
-     [('phone', '02-972-1000', 'phone.seoul', ['context.extra_label', 'context.trailing_label']), ('phone', '010-5624-3473', 'phone.mobile_11', ['context.letter_distance'])],
+     [('phone', '02-972-1000', 'phone.seoul', ['context.extra_label']), ('phone', '010-5624-3473', 'phone.mobile_11', ['context.letter_distance'])],
      {}),
     ('manager_office=02-555-0000',
      [('phone', '02-555-0000', 'phone.seoul', [])],

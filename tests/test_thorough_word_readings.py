@@ -11,9 +11,10 @@ ORG = "company_number"
 BRN = ("business_registration", "214-86-00132", "business.10", ["context.letter_distance"])
 
 RECORD_FIELDS = [
-    # The business's identity in the fields before the account's, whichever mark parts them.
+    # The business's identity in the fields before the account's, whichever mark parts them; the
+    # label past the slash (상호) names the next field, not the number before it.
     ("업체 사업자 214-86-00132 / 상호 다온 인테리어 | 환불 계좌 수협 371-527-937439",
-     [(*BRN[:3], ["context.letter_distance", "context.trailing_label"])],
+     [(*BRN[:3], ["context.letter_distance"])],
      {"371-527-937439": ORG}),
     ("상호 다온 인테리어 | 사업자 214-86-00132 / 환불 계좌 수협 371-527-937439", [BRN],
      {"371-527-937439": ORG}),

@@ -227,6 +227,21 @@ def test_every_numeral_syllable_is_read_against_a_block_end():
                 text[:-2] + str(value), (word, k)
 
 
+# A text's last block is read where it ends, whatever its length: a pair or a native number
+# that ends the text is read at every length around and past a block.
+def test_numerals_that_end_the_text_are_read_at_every_length():
+    for k in range(54, 140):
+        for first, a in DIGIT_SYLLABLES.items():
+            for second, b in DIGIT_SYLLABLES.items():
+                text = "q" * k + first + second
+                assert norm(text, "hangul", numeral_min_digits_without_context=2).text == \
+                    "q" * k + f"{a}{b}", (first, second, k)
+        for word, value in NATIVE_NUMBERS.items():
+            text = "가" * (k // 3) + " " * (k % 3) + " " + word
+            assert norm(text, "hangul", numeral_min_digits_without_context=1).text == \
+                text[:-2] + str(value), (word, k)
+
+
 def test_fullwidth_resident_number_maps_back_onto_the_whole_source_run():
     text = "주민번호 ８８０１０１－１２３４５６７"
     n = norm(text)

@@ -549,6 +549,13 @@ inline std::uint64_t syllable_leads(std::string_view text, std::size_t base, boo
 #ifdef NORVANE_NUMERAL_SHUFFLE
   if (shuffle) {
     if (base + 64 <= text.size()) return maybe_readable_leads(text.data() + base);
+    // A text's last block is read as its last sixty-four bytes, shifted down to base: no copy.
+    // Its last two leads may stay set where a padded copy clears them; no reader looks at a
+    // lead without both continuation bytes.
+    if (text.size() >= 64) {
+      const std::size_t back = base + 64 - text.size();
+      return maybe_readable_leads(text.data() + text.size() - 64) >> back;
+    }
     alignas(32) char padded[64] = {};  // zeros lead nothing
     std::memcpy(padded, text.data() + base, text.size() - base);
     return maybe_readable_leads(padded);

@@ -227,6 +227,30 @@ def test_every_numeral_syllable_is_read_against_a_block_end():
                 text[:-2] + str(value), (word, k)
 
 
+# The passes a text holds no trigger bytes for are not called, and which those are is read
+# once, before the passes: where an earlier pass writes the letters or digits a later pass
+# acts on (a full-width letter or digit folded, digits read out in Hangul), the later pass still
+# runs. Each text reads as its passes would read it one after another.
+STAGED_TEXTS = [
+    "전화 ０１Ｏ－１２３４－５６７８ 입니다",   # folding makes the letter and the digits
+    "계좌 ５５５Ｏ１２ 번",                     # folding makes the letter between digits
+    "번호 공일공일이삼사오육칠팔 이고 1O2",     # a numeral run, and a letter between digits
+    "카드 일이삼사오육칠팔 - 오육칠팔",         # the only digits read out, then separators
+    "여권 Ｍ１２３４５６７８ (Ｏ) 끝",
+    "plain Korean 텍스트 without digits or letters to correct",
+    "Io oI lO 가나다",                          # letters, but no digit anywhere
+]
+
+
+@pytest.mark.parametrize("text", STAGED_TEXTS)
+def test_passes_after_a_change_read_what_it_wrote(text):
+    whole = norm(text)
+    staged = text
+    for name in ("nfc", "fold", "hangul", "lookalike", "separator"):
+        staged = norm(staged, name).text
+    assert whole.text == staged
+
+
 # A text's last block is read where it ends, whatever its length: a pair or a native number
 # that ends the text is read at every length around and past a block.
 def test_numerals_that_end_the_text_are_read_at_every_length():

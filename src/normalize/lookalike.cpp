@@ -48,8 +48,6 @@ char scanned_digit_for(unsigned char c) {
 // Whether c is a letter read as a digit by either table.
 bool corrected_letter(unsigned char c) { return digit_for(c) != 0 || scanned_digit_for(c) != 0; }
 
-constexpr unicode::ByteSet kLetter{1, 0, {'I', 'l', 'O', 'o'}, 4};
-constexpr unicode::ByteSet kLetterOrScanned{1, 0, {'I', 'l', 'O', 'o', 'S', 'B'}, 6};
 
 bool is_skippable(char32_t c) {
   switch (c) {
@@ -528,8 +526,8 @@ bool in_digit_run(std::string_view s, std::size_t i, bool scanned) {
 // The map of the corrections in `text`, written as they are decided; nothing when there are
 // none. The neighbour tests read the text as it is, so earlier corrections do not count as
 // digits. Every correction replaces one byte with one byte: the corrected text is the same text
-// with the replaced bytes' digits written over them. `Letters` is kLetter, or kLetterOrScanned
-// with scanned_letters.
+// with the replaced bytes' digits written over them. `Letters` is kLookalikeLetters, or
+// kLookalikeOrScannedLetters with scanned_letters.
 template <const unicode::ByteSet& Letters>
 std::optional<SpanMap> map_corrections(std::string_view text, bool in_digit_runs,
                                        bool scanned_letters) {
@@ -587,8 +585,8 @@ void write_corrections(std::string& text, const SpanMap& corrections) {
 
 // The corrections' map, with the letters scanned_letters reads too or without them.
 std::optional<SpanMap> corrections(std::string_view text, bool in_digit_runs, bool scanned_letters) {
-  return scanned_letters ? map_corrections<kLetterOrScanned>(text, in_digit_runs, true)
-                         : map_corrections<kLetter>(text, in_digit_runs, false);
+  return scanned_letters ? map_corrections<kLookalikeOrScannedLetters>(text, in_digit_runs, true)
+                         : map_corrections<kLookalikeLetters>(text, in_digit_runs, false);
 }
 
 }  // namespace

@@ -32,6 +32,10 @@ bool reads_any_numeral(std::string_view text, const Config& config);  // hangul.
 std::optional<std::uint64_t> hangul_number_value(std::string_view word);  // hangul.cpp
 // The digit a letter the look-alike pass corrects stands for (I, l 1; O, o 0; S 5; B 8), or 0.
 char corrected_digit(unsigned char c);  // lookalike.cpp
+// The letters the look-alike pass reads as digits, and with scanned_letters those a scan misread.
+inline constexpr unicode::ByteSet kLookalikeLetters{1, 0, {'I', 'l', 'O', 'o'}, 4};
+inline constexpr unicode::ByteSet kLookalikeOrScannedLetters{
+    1, 0, {'I', 'l', 'O', 'o', 'S', 'B'}, 6};
 
 // The ASCII character a full-width form (U+FF01..U+FF5E) stands for, or 0 for any other
 // character: the fold pass writes it, and readers of unfolded source text compare by it.

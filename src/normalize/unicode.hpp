@@ -252,59 +252,150 @@ inline std::size_t count_ascii_digits(std::string_view s) {
   return count_bytes<kAsciiDigitBytes>(s);
 }
 
-#ifdef NORVANE_WIDE_FIND
+// A lead byte from C0 on outside EA..ED: a character that is neither ASCII nor a Hangul
+// syllable (nor any other character led by EA..ED).
+constexpr bool leads_other_than_hangul(unsigned char b) {
+  return b >= 0xC0 && (b < 0xEA || b > 0xED);
+}
+template <const ByteSet& Set>
+constexpr bool in_set(unsigned char b) {
+  return Set.has(b);
+}
+using ByteClass = bool (*)(unsigned char);
+
 namespace detail {
-// Bit k set when byte k of the thirty-two at p leads a character other than ASCII and Hangul.
-[[gnu::target("avx2"), gnu::always_inline]] inline unsigned other_leads32(const char* p) {
-  const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
-  const __m256i lead = _mm256_cmpeq_epi8(_mm256_max_epu8(x, _mm256_set1_epi8(static_cast<char>(0xC0))), x);
-  const __m256i d = _mm256_sub_epi8(x, _mm256_set1_epi8(static_cast<char>(0xEA)));
-  const __m256i hangul = _mm256_cmpeq_epi8(_mm256_min_epu8(d, _mm256_set1_epi8(3)), d);
-  return static_cast<unsigned>(_mm256_movemask_epi8(_mm256_andnot_si256(hangul, lead)));
+
+// Up to eight bits by a byte's high nibble and by its low nibble, whose AND is not zero exactly
+// for the bytes of each class: a class's bytes of one high nibble share a bit with those of
+// other high nibbles whose low nibbles are the same.
+template <std::size_t K>
+struct NibbleClasses {
+  std::array<std::uint8_t, 16> high{}, low{};
+  std::array<std::uint8_t, K> bits{};  // each class's bits
+};
+template <ByteClass... Classes>
+constexpr NibbleClasses<sizeof...(Classes)> nibble_classes() {
+  constexpr std::size_t K = sizeof...(Classes);
+  const ByteClass classes[K] = {Classes...};
+  NibbleClasses<K> t;
+  struct Pattern {
+    std::size_t cls;
+    unsigned lows;
+  };
+  std::array<Pattern, 8> patterns{};
+  std::size_t used = 0;
+  for (std::size_t k = 0; k < K; ++k) {
+    for (unsigned h = 0; h < 16; ++h) {
+      unsigned lows = 0;
+      for (unsigned l = 0; l < 16; ++l)
+        if (classes[k](static_cast<unsigned char>(h << 4 | l))) lows |= 1u << l;
+      if (lows == 0) continue;
+      std::size_t p = 0;
+      while (p < used && !(patterns[p].cls == k && patterns[p].lows == lows)) ++p;
+      if (p == used) {
+        if (used == patterns.size()) throw "more than eight nibble patterns";
+        patterns[used++] = Pattern{k, lows};
+        for (unsigned l = 0; l < 16; ++l)
+          if (lows >> l & 1) t.low[l] |= static_cast<std::uint8_t>(1u << p);
+      }
+      t.high[h] |= static_cast<std::uint8_t>(1u << p);
+      t.bits[k] |= static_cast<std::uint8_t>(1u << p);
+    }
+  }
+  return t;
+}
+template <ByteClass... Classes>
+inline constexpr auto kNibbleClasses = nibble_classes<Classes...>();
+
+// The table bits of every byte, for machines without AVX2's byte shuffle.
+template <ByteClass... Classes>
+inline constexpr auto kClassBits = [] {
+  constexpr auto& t = kNibbleClasses<Classes...>;
+  std::array<std::uint8_t, 256> bits{};
+  for (unsigned b = 0; b < 256; ++b) bits[b] = t.high[b >> 4] & t.low[b & 15];
+  return bits;
+}();
+
+// Bit k set when the table bits `found` hold the k-th class.
+template <ByteClass... Classes>
+constexpr unsigned classes_found(unsigned found) {
+  constexpr auto& t = kNibbleClasses<Classes...>;
+  unsigned held = 0;
+  for (std::size_t k = 0; k < sizeof...(Classes); ++k)
+    if (found & t.bits[k]) held |= 1u << k;
+  return held;
 }
 
-// holds_other_than_ascii_and_hangul thirty-two bytes a step (n >= 32), the last step
-// overlapping the one before.
-[[gnu::target("avx2"), gnu::noinline]] inline bool holds_other_wide(const char* p, std::size_t n) {
-  for (std::size_t i = 0; i + 32 < n; i += 32)
-    if (other_leads32(p + i) != 0) return true;
-  return other_leads32(p + n - 32) != 0;
+#ifdef NORVANE_WIDE_FIND
+// The table bits of the thirty-two bytes at p, each byte's two nibbles looked up at once.
+[[gnu::target("avx2"), gnu::always_inline]] inline __m256i class_bits32(const char* p,
+                                                                      __m256i high, __m256i low) {
+  const __m256i nibble = _mm256_set1_epi8(0x0F);
+  const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+  const __m256i h = _mm256_shuffle_epi8(high, _mm256_and_si256(_mm256_srli_epi16(x, 4), nibble));
+  return _mm256_and_si256(h, _mm256_shuffle_epi8(low, _mm256_and_si256(x, nibble)));
 }
-}  // namespace detail
+
+// The bits set in any byte of v.
+[[gnu::target("avx2"), gnu::always_inline]] inline unsigned any_byte_bits(__m256i v) {
+  __m128i x = _mm_or_si128(_mm256_castsi256_si128(v), _mm256_extracti128_si256(v, 1));
+  x = _mm_or_si128(x, _mm_srli_si128(x, 8));
+  x = _mm_or_si128(x, _mm_srli_si128(x, 4));
+  x = _mm_or_si128(x, _mm_srli_si128(x, 2));
+  x = _mm_or_si128(x, _mm_srli_si128(x, 1));
+  return static_cast<unsigned>(_mm_cvtsi128_si32(x)) & 0xFFu;
+}
+
+// The table bits of all bytes of s (n >= 32), thirty-two a step; the last step overlaps the
+// one before. A long text's read stops once every class has been found: one class is looked
+// for at every step, several every 256 bytes (a short text is read whole).
+template <ByteClass... Classes>
+[[gnu::target("avx2"), gnu::noinline]] unsigned class_bits_wide(const char* p, std::size_t n) {
+  constexpr auto& t = kNibbleClasses<Classes...>;
+  constexpr unsigned kAll = [] {
+    unsigned all = 0;
+    for (auto b : kNibbleClasses<Classes...>.bits) all |= b;
+    return all;
+  }();
+  const __m256i high = _mm256_broadcastsi128_si256(
+      _mm_loadu_si128(reinterpret_cast<const __m128i*>(t.high.data())));
+  const __m256i low = _mm256_broadcastsi128_si256(
+      _mm_loadu_si128(reinterpret_cast<const __m128i*>(t.low.data())));
+  __m256i found = _mm256_setzero_si256();
+  for (std::size_t i = 0; i + 32 < n; i += 32) {
+    found = _mm256_or_si256(found, class_bits32(p + i, high, low));
+    if constexpr (sizeof...(Classes) == 1) {
+      if (!_mm256_testz_si256(found, found)) return kAll;
+    } else if ((i & 224) == 224 && any_byte_bits(found) == kAll) {
+      return kAll;
+    }
+  }
+  return any_byte_bits(_mm256_or_si256(found, class_bits32(p + n - 32, high, low)));
+}
 #endif
 
-// Whether s holds a character that is neither ASCII nor led by a byte from EA to ED (the leads
-// of the Hangul syllables): a lead byte from C0 on outside EA..ED. Most Korean text holds none.
-inline bool holds_other_than_ascii_and_hangul(std::string_view s) {
+}  // namespace detail
+
+// Which of the byte classes s holds (bit k for the k-th), in one read of s: a pass whose trigger
+// bytes a text lacks is not called.
+template <ByteClass... Classes>
+inline unsigned holds(std::string_view s) {
   const char* p = s.data();
   const std::size_t n = s.size();
 #ifdef NORVANE_WIDE_FIND
-  // Most texts are read to their end: half the steps where the processor has AVX2.
-  if (n >= 64 && cpu::has_avx2()) return detail::holds_other_wide(p, n);
+  if (n >= 32 && cpu::has_avx2())
+    return detail::classes_found<Classes...>(detail::class_bits_wide<Classes...>(p, n));
 #endif
-#if defined(__SSE2__)
-  if (n >= 16) {
-    const __m128i lead_min = _mm_set1_epi8(static_cast<char>(0xC0));
-    const __m128i hangul_first = _mm_set1_epi8(static_cast<char>(0xEA));
-    const __m128i hangul_span = _mm_set1_epi8(3);
-    auto others = [&](std::size_t at) {
-      const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
-      const __m128i lead = _mm_cmpeq_epi8(_mm_max_epu8(x, lead_min), x);
-      const __m128i d = _mm_sub_epi8(x, hangul_first);
-      const __m128i hangul = _mm_cmpeq_epi8(_mm_min_epu8(d, hangul_span), d);
-      return _mm_movemask_epi8(_mm_andnot_si128(hangul, lead));
-    };
-    // The last sixteen bytes overlap the block before: a byte looked at twice changes nothing.
-    for (std::size_t i = 0; i + 16 < n; i += 16)
-      if (others(i) != 0) return true;
-    return others(n - 16) != 0;
-  }
-#endif
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto b = static_cast<unsigned char>(p[i]);
-    if (b >= 0xC0 && (b < 0xEA || b > 0xED)) return true;
-  }
-  return false;
+  unsigned found = 0;
+  for (std::size_t i = 0; i < n; ++i)
+    found |= detail::kClassBits<Classes...>[static_cast<unsigned char>(p[i])];
+  return detail::classes_found<Classes...>(found);
+}
+
+// Whether s holds a character that is neither ASCII nor led by a byte from EA to ED (the leads
+// of the Hangul syllables). Most Korean text holds none.
+inline bool holds_other_than_ascii_and_hangul(std::string_view s) {
+  return holds<leads_other_than_hangul>(s) != 0;
 }
 
 }  // namespace norvane::unicode

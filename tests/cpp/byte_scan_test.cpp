@@ -91,6 +91,51 @@ TEST(ByteScan, OtherThanAsciiAndHangulAgreesWithTheBytes) {
   }
 }
 
+// Which of several byte classes a text holds, read once (each byte's nibbles looked up, a long
+// text's read stopped once all are found): every byte alone, then texts of every length up to
+// several early stops, holding none, one or all of the classes at chosen places, against the
+// bytes read one by one.
+// Classes that share a byte (E3) and a high nibble (I and o with others'), as a table can hold.
+bool letter(unsigned char b) { return b == 0xE3 || b == 'I' || b == 'o'; }
+bool digit_or_mark(unsigned char b) { return unicode::kDigitLikeBytes.has(b); }
+unsigned held_one_by_one(std::string_view s) {
+  unsigned held = 0;
+  for (unsigned char b : s)
+    held |= (unicode::leads_other_than_hangul(b) ? 1u : 0u) | (letter(b) ? 2u : 0u) |
+            (digit_or_mark(b) ? 4u : 0u);
+  return held;
+}
+
+TEST(ByteScan, HeldClassesAgreeWithTheBytes) {
+  constexpr auto holds = unicode::holds<unicode::leads_other_than_hangul, letter, digit_or_mark>;
+  for (unsigned b = 0; b < 256; ++b) {
+    const std::string one(1, static_cast<char>(b)), wide(40, static_cast<char>(b));
+    ASSERT_EQ(holds(one), held_one_by_one(one)) << b;
+    ASSERT_EQ(holds(wide), held_one_by_one(wide)) << b;
+  }
+  const unsigned char plain[] = {'a', ' ', 'Z', 0xEA, 0xEB, 0xED, 0x80, 0xBF, 0x7F, 0x0A};
+  const unsigned char held[] = {0xC2, 0xE3, 0xEE, 0xF0, 0xC2, 0xE2, 'I', 'o', '0', '9', '*', 'x'};
+  std::uint64_t state = 17;
+  auto next = [&] {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    return static_cast<std::size_t>(state >> 33);
+  };
+  for (std::size_t length = 0; length < 700; length += length < 300 ? 1 : 7) {
+    for (int round = 0; round < 12; ++round) {
+      std::string text;
+      while (text.size() < length) text += static_cast<char>(plain[next() % sizeof plain]);
+      // Bytes of the classes at the first and last places, at random ones, or all of them
+      // early (the read stops) and one again late.
+      for (int k = 0; length > 0 && k < round % 4; ++k) {
+        const std::size_t at = round < 4 ? (k == 0 ? 0 : length - 1) : next() % length;
+        text[at] = static_cast<char>(held[next() % sizeof held]);
+      }
+      if (round >= 8 && length >= 4) text.replace(0, 3, "\xC2Io");
+      ASSERT_EQ(holds(text), held_one_by_one(text)) << testing::PrintToString(text);
+    }
+  }
+}
+
 // count_chars_copying of a piece into the middle of a buffer of guard bytes: its count, and the
 // buffer after it (the piece between the untouched guards when the copy is exact).
 std::pair<std::size_t, std::string> counted_copy(std::string_view piece) {

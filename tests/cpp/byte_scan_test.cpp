@@ -96,8 +96,8 @@ TEST(ByteScan, OtherThanAsciiAndHangulAgreesWithTheBytes) {
 // several early stops, holding none, one or all of the classes at chosen places, against the
 // bytes read one by one.
 // Classes that share a byte (E3) and a high nibble (I and o with others'), as a table can hold.
-bool letter(unsigned char b) { return b == 0xE3 || b == 'I' || b == 'o'; }
-bool digit_or_mark(unsigned char b) { return unicode::kDigitLikeBytes.has(b); }
+constexpr bool letter(unsigned char b) { return b == 0xE3 || b == 'I' || b == 'o'; }
+constexpr bool digit_or_mark(unsigned char b) { return unicode::kDigitLikeBytes.has(b); }
 unsigned held_one_by_one(std::string_view s) {
   unsigned held = 0;
   for (unsigned char b : s)

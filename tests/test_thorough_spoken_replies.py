@@ -125,6 +125,21 @@ WORDS_AFTER_DIGITS = [
     ("3층 이삼호", "3층 23호"),
 ]
 
+# A number read out in a chat that ends on the casual copula or a word for "and" is the number:
+# the ending is no word's rest.
+READ_OUT_THEN_CHAT_ENDING = [
+    ("[15:38] 금은비: 공일공-이팔사육-육팔공팔임", "[15:38] 금은비: [전화번호]임"),
+    ("폰번호 공일공 이팔사육 육팔공팔임다", "폰번호 [전화번호]임다"),
+    ("폰번호 공일공 이팔사육 육팔공팔인데 왜요", "폰번호 [전화번호]인데 왜요"),
+    ("폰번호 공일공 이팔사육 육팔공팔하고 집은 없어요", "폰번호 [전화번호]하고 집은 없어요"),
+    ("엄마 폰번호 공일공 삼삼사사 오오육오랑 아빠 거", "엄마 폰번호 [전화번호]랑 아빠 거"),
+]
+
+
+@pytest.mark.parametrize("text, expected", READ_OUT_THEN_CHAT_ENDING)
+def test_a_read_out_number_before_a_chat_ending_is_masked(text, expected):
+    assert masked(text) == expected
+
 
 @pytest.mark.parametrize("text, expected", WORDS_AFTER_DIGITS)
 def test_numerals_that_start_a_word_stay_the_word(text, expected):

@@ -344,7 +344,11 @@ struct NumeralReader {
   // syllable after it is neither a counter nor an ending.
   bool runs_into_word(std::size_t end) const {
     if (end >= text.size() || unicode::syllable_at(text, end) < 0) return false;
-    return !(lead_flags(text, end) & kContext) && !ends_group(end);
+    if ((lead_flags(text, end) & kContext) || ends_group(end)) return false;
+    const std::string_view rest = text.substr(end);
+    for (std::string_view ending : spoken::kEndingsAfterReadOutNumbers)
+      if (rest.starts_with(ending)) return false;
+    return true;
   }
 
   // Whether the run at `start` follows a month (월, maybe a space between).

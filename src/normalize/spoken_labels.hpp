@@ -15,6 +15,12 @@ inline constexpr std::string_view kLabelsGluedToNumbers[] = {
     "전화는", "전화가", "전화요", "폰",     "폰은",   "계좌",   "계좌는",   "계좌가",
 };
 
+// Endings a chat types straight after a number read out in numeral syllables (공일공 이팔사육
+// 육팔공팔임, ... 오육칠팔하고 집은 ...): the casual copula and the words for "and". A reading that
+// runs on into one of them ends there, as one that runs on into a particle does; into any other
+// syllable it runs into a word (4985 이영수, 사이즈).
+inline constexpr std::string_view kEndingsAfterReadOutNumbers[] = {"임", "인데", "하고", "랑"};
+
 // Group lengths of a ten-digit number read out group by group, 에 between, that starts with no 0
 // (those a 0 starts, and longer ones, are read whatever their groups): a business registration
 // number (766에 03에 74302), as a customer reads it to a call centre.

@@ -739,12 +739,25 @@ bool equals_ignoring_case(std::string_view a, std::string_view b) {
   return true;
 }
 
-// Whether the three bytes before byte i are one Hangul syllable: its lead, then two
-// continuation bytes (a text may hold stray bytes). Inlined: the label walk asks at every step.
+// The code point of the Hangul syllable whose three bytes end at byte i, or 0 where none does:
+// a lead of three bytes, two continuation bytes (a text may hold stray bytes), and a code point
+// in the syllables' block. The bytes are tested together and the code point read once: the
+// label walk asks at every step.
+[[gnu::always_inline]] inline char32_t hangul_syllable_ending_at(std::string_view s,
+                                                                  std::size_t i) {
+  if (i < 3) return 0;
+  const std::uint32_t lead = static_cast<unsigned char>(s[i - 3]),
+                      mid = static_cast<unsigned char>(s[i - 2]),
+                      last = static_cast<unsigned char>(s[i - 1]);
+  constexpr std::uint32_t kThreeByteSequence = 0xE0u | 0x80u << 8 | 0x80u << 16;
+  if (((lead & 0xF0u) | (mid & 0xC0u) << 8 | (last & 0xC0u) << 16) != kThreeByteSequence) return 0;
+  const char32_t c = (lead & 0x0Fu) << 12 | (mid & 0x3Fu) << 6 | (last & 0x3Fu);
+  return c - unicode::kSyllableFirst < unicode::kSyllableCount ? c : 0;
+}
+
+// Whether the three bytes before byte i are one Hangul syllable.
 [[gnu::always_inline]] inline bool hangul_syllable_before(std::string_view s, std::size_t i) {
-  return i >= 3 && utf8::is_continuation(static_cast<unsigned char>(s[i - 1])) &&
-         utf8::is_continuation(static_cast<unsigned char>(s[i - 2])) &&
-         hangul_syllable_at(s, i - 3);
+  return hangul_syllable_ending_at(s, i) != 0;
 }
 
 // Whether the word [from, to) stands alone: no Hangul syllable touches it on either side.
@@ -1325,12 +1338,18 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     std::uint16_t bucket;  // the labels starting with c (LabelIndex::bucket_of)
     if (const auto last = static_cast<unsigned char>(text[i - 1]); last >= 0x80) {
       // Most of what a Korean walk steps over is a Hangul syllable, which counts.
-      const bool syllable = hangul_syllable_before(text, i);
-      j = syllable ? i - 3 : char_before(text, i);
-      c = syllable ? syllable_code(text, j) : char_at(text, j);
-      bucket = syllable ? index.bucket_of_syllable(c) : index.bucket_of(c);
+      if (const char32_t syllable = hangul_syllable_ending_at(text, i); syllable != 0) {
+        j = i - 3;
+        c = syllable;
+        bucket = index.bucket_of_syllable(c);
+        ++alnum;
+      } else {
+        j = char_before(text, i);
+        c = char_at(text, j);
+        bucket = index.bucket_of(c);
+        alnum += counts(c);
+      }
       digits = 0;
-      alnum += syllable || counts(c);
       may_begin = true;
     } else {
       // An ASCII byte is a character of its own: no continuation bytes to step back over.

@@ -1483,12 +1483,13 @@ void LabelSearch::run(std::string_view text, const Span& span, std::uint32_t win
     int word_before_date = -1;
     for (std::uint16_t b : index.starting_in(bucket, text, at, text.size(), second_read)) {
       const IndexedLabel& l = index.at(b);
+      // What the flags rule out is left out before the label is compared.
+      if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
+      if (l.flags & labels::kTypeValue) continue;  // read before the value only
       std::uint8_t readings;
       const std::size_t e = index.match_end(b, text, at, text.size(), readings, second_read);
       if (e == std::string_view::npos || introduces_value(text, e, l.word)) continue;
-      if ((l.flags & (labels::kAdjacent | labels::kTrailing)) && alnum > 0) continue;
       if ((l.flags & labels::kStandalone) && !standalone(text, at, e)) continue;
-      if (l.flags & labels::kTypeValue) continue;  // read before the value only
       // After the value ("02-... (직통)") it names the line's kind, unless a company's,
       // look-alike's or negative word before the value already says whose it is.
       if ((l.flags & labels::kLeading) && (tables_found_ & kOwnersTables)) continue;

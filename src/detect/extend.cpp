@@ -4908,8 +4908,8 @@ bool starts_with_compound_surname(std::string_view name) {
   return std::any_of(std::begin(labels::kCompoundSurnames), std::end(labels::kCompoundSurnames),
                      [&](std::string_view c) { return name.starts_with(c); });
 }
-// Whether `name`, starting with a Hangul syllable, starts with a usual surname of one syllable
-// (labels::kSurnames).
+// Whether `name` starts with a usual surname of one syllable (labels::kSurnames). A word that
+// starts with no Hangul syllable (A사무국, a letter glued to a label) starts with none.
 bool starts_with_surname(std::string_view name) {
   static const std::bitset<unicode::kSyllableCount> surnames = [] {
     std::bitset<unicode::kSyllableCount> set;
@@ -4917,7 +4917,8 @@ bool starts_with_surname(std::string_view name) {
       set.set(static_cast<std::size_t>(unicode::syllable_at(w, 0)));
     return set;
   }();
-  return surnames.test(static_cast<std::size_t>(unicode::syllable_at(name, 0)));
+  const int first = unicode::syllable_at(name, 0);
+  return first >= 0 && surnames.test(static_cast<std::size_t>(first));
 }
 
 bool person_name(std::string_view text, std::size_t b, std::size_t e, bool titled) {

@@ -242,7 +242,9 @@ STAGED_TEXTS = [
 ]
 
 
-@pytest.mark.parametrize("text", STAGED_TEXTS)
+# Each text alone, and again padded past the size up to which the classes are read (a longer
+# text's passes all run): both read as their passes would one after another.
+@pytest.mark.parametrize("text", STAGED_TEXTS + [t + " 가나다라" * 200 for t in STAGED_TEXTS])
 def test_passes_after_a_change_read_what_it_wrote(text):
     whole = norm(text)
     staged = text
